@@ -1,0 +1,28 @@
+# RX-907: the two commands are `make run` and `make test`.
+BUILD ?= build
+JOBS ?= 2
+
+.PHONY: all deps build test run bench shots clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@mkdir -p run/data/music
+	@cp -u $(BUILD)/content/data/music/*.ogg run/data/music/ 2>/dev/null || true
+	@cd run && ../$(BUILD)/rx907
+
+bench: build
+	@cd $(BUILD) && for b in bench/rx907_bench*; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,206 @@
+// The game's 2D platform layer: display, images and draw state, input devices,
+// clock and timers, sound channels and the music stream.
+//
+// This header names no SDL type. Everything behind it lives in src/platform/
+// and is the only code in the game that talks to SDL.
+//
+// Handles are plain integers; 0 means absent. An absent handle is never an
+// error: loads return 0, draws of 0 draw nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// ---------------------------------------------------------------- lifecycle
+// Starts SDL's subsystems. With headless = true the dummy video driver is
+// used and open_display() renders in software onto an off-screen surface.
+bool init(bool headless);
+void shutdown();
+bool is_headless();
+
+// ---------------------------------------------------------------- display
+// Renderer choice: 0 the platform's default accelerated renderer,
+// 1 OpenGL, 2 software. A failed choice falls back to the other accelerated
+// one, then to software.
+enum Renderer { RendererDefault = 0, RendererOpenGL = 1, RendererSoftware = 2 };
+
+// depth 0 opens a window; depth 32 a desktop-fullscreen, letterboxed display.
+// The logical size is always width x height whatever the monitor.
+bool open_display(int width, int height, int depth, int hz, int renderer);
+void close_display();
+bool display_open();
+// Whether the monitor offers width x height at depth (hz 0 = any rate).
+bool mode_exists(int width, int height, int depth, int hz);
+// Which renderer actually opened (Renderer value).
+int renderer_in_use();
+bool toggle_fullscreen();  // Alt+Enter
+
+void set_title(const std::string& title);
+bool close_requested();
+bool app_suspended();
+void show_pointer(bool shown);
+void move_pointer(int x, int y);  // logical pixels
+
+// Window placement (used by the small start-up window).
+void desktop_size(int& w, int& h);
+void window_position(int& x, int& y);
+void move_window(int x, int y);
+void global_mouse(int& x, int& y);  // pointer in desktop pixels
+
+void cls();
+// Presents the back buffer. With pacing the layer sleeps until the next
+// tick of its refresh schedule (1/hz s on the millisecond clock).
+void flip(bool pacing);
+// Writes the current back buffer as an RGB PNG. Returns false on failure.
+bool save_screenshot(const std::string& path);
+// Reads the back buffer as 0xAARRGGBB pixels (width*height), for tests.
+bool read_back_buffer(std::vector<uint32_t>& pixels, int& w, int& h);
+
+// ---------------------------------------------------------------- images
+// Flags: 1 masked, 2 filtered, 3 both, -1 default (= 3).
+void set_mask_colour(int r, int g, int b);
+int load_image(const std::string& name, int flags);
+// A strip cut into cells: frame f draws cell first + f.
+int load_anim_image(const std::string& name, int cellw, int cellh, int first, int count, int flags);
+void free_image(int image);
+bool image_exists(int image);
+int image_width(int image);   // cell width for strips, 0 when absent
+int image_height(int image);  // cell height for strips, 0 when absent
+int image_frames(int image);
+void set_image_handle(int image, int hx, int hy);
+void centre_image_handle(int image);
+int image_handle_x(int image);
+int image_handle_y(int image);
+// Reads one pixel of a frame as 0xAARRGGBB after masking (for tests/tools).
+uint32_t image_pixel(int image, int frame, int x, int y);
+
+// Draws frame of image with its handle on (x + origin x, y + origin y);
+// scale and rotation apply about the handle. A frame outside the strip
+// draws nothing.
+void draw_image(int image, float x, float y, int frame);
+// Draws the sub-rectangle (rx, ry, rw, rh) of a frame, placed as draw_image.
+void draw_image_rect(int image, float x, float y, int rx, int ry, int rw, int rh, int frame);
+// Pixel-exact overlap of two drawn frames, each at its position with its
+// handle and its own scale (a negative scale mirrors).
+bool images_collide(int a, float ax, float ay, int aframe, float asx, float asy,
+                    int b, float bx, float by, int bframe, float bsx, float bsy);
+
+// ---------------------------------------------------------------- draw state
+enum Blend { BlendMasked = 1, BlendSolid = 2, BlendAlpha = 3, BlendLight = 4, BlendShade = 5 };
+void set_colour(int r, int g, int b);
+void get_colour(int& r, int& g, int& b);
+void set_alpha(float a);
+float get_alpha();
+void set_blend(int mode);
+int get_blend();
+void set_scale(float sx, float sy);
+void get_scale(float& sx, float& sy);
+void set_rotation(float degrees);
+float get_rotation();
+void set_origin(float x, float y);
+void get_origin(float& x, float& y);
+void set_viewport(int x, int y, int w, int h);
+void get_viewport(int& x, int& y, int& w, int& h);
+void set_cls_colour(int r, int g, int b);
+
+// The layer's own small text font (start-up error lines only).
+void draw_text(const std::string& text, int x, int y);
+
+// ---------------------------------------------------------------- input
+// One poll of every device, in logical display pixels. Key codes are the
+// game's virtual key codes 1..250 (27 Escape, 65..90 letters, ...).
+struct RawInput {
+  bool key[251] = {};
+  bool mouse[4] = {};  // 1 left, 2 right, 3 middle
+  int mousex = 0, mousey = 0;
+  int mousez = 0;      // accumulated wheel position (up is positive)
+  int joycount = 0;    // attached joysticks, at most 21 are read
+  float joyx[21] = {}, joyy[21] = {};
+  bool joybutton[21][21] = {};
+};
+// Pumps events and fills the snapshot.
+void poll_input(RawInput& in);
+int joystick_count();
+void flush_joystick();
+
+// ---------------------------------------------------------------- time
+uint32_t millisecs();
+int create_timer(int hz);
+// Blocks until the timer's next tick; returns the ticks since the last wait.
+int wait_timer(int timer);
+void free_timer(int timer);
+void delay(int ms);
+
+// ---------------------------------------------------------------- files
+// 0 none, 1 file, 2 folder. Disk paths may use '\' as separator.
+int file_type(const std::string& path);
+long long file_size(const std::string& path);
+bool delete_file(const std::string& path);
+bool create_dir(const std::string& path);
+bool rename_file(const std::string& from, const std::string& to);
+// Adds the owner's write permission (never opens a file to everyone).
+bool make_owner_writable(const std::string& path);
+std::string disk_path(const std::string& path);  // '\' -> '/'
+
+// Little-endian streams over a disk file or an "incbin::" archive entry
+// (archive entries are read-only). A stream that cannot be opened is null.
+class Stream {
+ public:
+  virtual ~Stream() = default;
+  // Reads; each sets the stream's failed flag when it runs out of data.
+  int32_t read_int();
+  double read_double();
+  std::string read_bytes(int32_t count);
+  uint8_t read_byte();
+  bool read_raw(void* dst, size_t n);
+  // Writes; a failed write sets the failed flag.
+  void write_int(int32_t v);
+  void write_double(double v);
+  void write_bytes(const std::string& s);
+  void write_raw(const void* src, size_t n);
+  bool eof();
+  bool failed() const { return failed_; }
+  // Flushes written data to the disk; false on any failure so far.
+  virtual bool close() = 0;
+  virtual long long size() = 0;
+
+ protected:
+  virtual size_t raw_read(void* dst, size_t n) = 0;
+  virtual size_t raw_write(const void* src, size_t n) = 0;
+  virtual bool at_end() = 0;
+  bool failed_ = false;
+};
+// nullptr when the file or entry cannot be opened.
+Stream* open_read(const std::string& name);
+Stream* open_write(const std::string& path);  // "incbin::" names give nullptr
+void close_stream(Stream* s);                  // closes and deletes
+// A read-only stream over bytes held in memory (parsers and tests use it).
+Stream* open_memory(std::vector<uint8_t> bytes);
+// Whole-file helpers (disk or archive). false when it cannot be read.
+bool read_whole(const std::string& name, std::vector<uint8_t>& out);
+
+// ---------------------------------------------------------------- sound
+bool audio_open();  // opens the mixer (44,100 Hz); false leaves the game silent
+int load_sound(const std::string& name, int flags);
+void free_sound(int sound);
+int alloc_channel();                 // a channel that has never played
+int play_sound(int sound);           // plays on a new channel, returns it
+bool channel_playing(int channel);
+void stop_channel(int channel);
+// Sound length in milliseconds (0 when absent), for tests and tools.
+int sound_length_ms(int sound);
+
+// ---------------------------------------------------------------- music
+// One streamed track at a time (Ogg Vorbis from a disk path).
+int music_open(const std::string& path);  // loops the whole file; 0 when absent
+void music_play(int stream);
+void music_stop(int stream);             // stream 0 is harmless
+void music_close(int stream);            // stream 0 is harmless
+double music_get_position(int stream);   // seconds
+void music_set_position(int stream, double pos);  // takes effect on the next play
+bool music_playing();
+
+}  // namespace plat

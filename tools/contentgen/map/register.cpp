@@ -1,0 +1,7 @@
+#include "registry.h"
+
+namespace contentgen {
+
+void register_map(Registry&) {}
+
+}  // namespace contentgen

@@ -1,0 +1,7 @@
+#include "registry.h"
+
+namespace contentgen {
+
+void register_music(std::vector<MusicTrack>&) {}
+
+}  // namespace contentgen

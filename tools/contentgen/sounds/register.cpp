@@ -1,0 +1,7 @@
+#include "registry.h"
+
+namespace contentgen {
+
+void register_sounds(Registry&) {}
+
+}  // namespace contentgen

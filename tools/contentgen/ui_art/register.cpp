@@ -1,0 +1,7 @@
+#include "registry.h"
+
+namespace contentgen {
+
+void register_ui_art(Registry&) {}
+
+}  // namespace contentgen
