@@ -1,0 +1,3 @@
+#include "app/state.h"
+
+int gamestate = 0;
