@@ -115,6 +115,59 @@ bool grow_regions(Plan& plan, Rng& rng, const std::vector<Region>& regions) {
   return true;
 }
 
+const int kDr[4] = {1, -1, 0, 0}, kDc[4] = {0, 0, 1, -1};
+
+int same_type_neighbours(const Plan& plan, RC x, int t, RC except = {0, 0}) {
+  int n = 0;
+  for (int k = 0; k < 4; ++k) {
+    RC y{x.first + kDr[k], x.second + kDc[k]};
+    if (y != except && plan.at(y.first, y.second).room && plan.at(y.first, y.second).type == t) ++n;
+  }
+  return n;
+}
+
+// Areas, not confetti: a room left alone in its type takes the type of a
+// room beside it, and a room on the edge of that type's area takes the
+// lone room's type in exchange, so the counts stay as they are.
+bool mend_lone_rooms(Plan& plan, const std::vector<RC>& rooms, const std::set<RC>& keep) {
+  for (int round = 0; round < 200; ++round) {
+    RC lone{0, 0};
+    for (RC x : rooms)
+      if (same_type_neighbours(plan, x, plan.at(x.first, x.second).type) == 0) {
+        lone = x;
+        break;
+      }
+    if (lone.first == 0) return true;
+    if (keep.count(lone)) return false;
+    int t = plan.at(lone.first, lone.second).type;
+    bool mended = false;
+    for (int k = 0; k < 4 && !mended; ++k) {
+      RC y{lone.first + kDr[k], lone.second + kDc[k]};
+      if (!plan.at(y.first, y.second).room) continue;
+      int u = plan.at(y.first, y.second).type;
+      // A room of type u beside an area of type t that u can spare.
+      for (RC z : rooms) {
+        if (z == lone || z == y || keep.count(z) || plan.at(z.first, z.second).type != u) continue;
+        if (same_type_neighbours(plan, z, t, lone) == 0) continue;
+        bool spare = true;
+        for (int j = 0; j < 4 && spare; ++j) {
+          RC w{z.first + kDr[j], z.second + kDc[j]};
+          if (plan.at(w.first, w.second).room && plan.at(w.first, w.second).type == u &&
+              same_type_neighbours(plan, w, u, z) == 0 && w != lone)
+            spare = false;
+        }
+        if (!spare) continue;
+        plan.at(z.first, z.second).type = t;
+        plan.at(lone.first, lone.second).type = u;
+        mended = true;
+        break;
+      }
+    }
+    if (!mended) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool assign_rooms(Plan& plan, Rng& rng) {
@@ -200,6 +253,9 @@ bool assign_rooms(Plan& plan, Rng& rng) {
   if (!grow_regions(plan, rng, regions)) return false;
   for (RC x : rooms)
     if (plan.at(x.first, x.second).type == 0) plan.at(x.first, x.second).type = 2;
+  std::set<RC> keep;
+  for (const Region& reg : regions) keep.insert(reg.seed);
+  if (!mend_lone_rooms(plan, rooms, keep)) return false;
 
   // Ids: the fixed and chosen ones, the rest in order of passage distance
   // from the base, so numbers rise as one goes deeper into the complex.
