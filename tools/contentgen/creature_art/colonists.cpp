@@ -84,16 +84,18 @@ void face(cairo_t* cr, double cx, double cy, double r, double fear, double pale,
   cairo_stroke(cr);
 }
 
-// Dark glossy resin: a mass of ribbed strands.
+// Dark glossy resin: ribbed strands that run down the wall and sag round
+// what they hold, each bowed a little.
 void resin_strands(cairo_t* cr, uint32_t seed, double x0, double y0, double x1, double y1, int n, double thick) {
   Noise rng(seed);
   for (int i = 0; i < n; ++i) {
-    Pt a{rng.range(x0, x1), rng.range(y0, y1)};
-    double ang = rng.range(-M_PI, M_PI);
-    double len = rng.range(thick * 3, thick * 7);
-    Pt b = polar(a, ang, len);
-    tube(cr, a, b, thick * rng.range(0.6, 1.0), thick * rng.range(0.3, 0.7), rng.range(0.6, 0.95),
-         static_cast<int>(len / thick / 1.2));
+    double x = x0 + (x1 - x0) * (i + rng.range(0.2, 0.8)) / n;
+    double bow = rng.range(-0.25, 0.25) * (x1 - x0) / 4;
+    double ya = y0 + rng.range(0, (y1 - y0) * 0.3), yb = y1 - rng.range(0, (y1 - y0) * 0.3);
+    Pt pts[] = {{x, ya}, {x + bow, (ya * 2 + yb) / 3}, {x + bow * 1.2, (ya + yb * 2) / 3}, {x + bow * 0.4, yb}};
+    double t = thick * rng.range(0.6, 1.0);
+    double radii[] = {t * 0.5, t, t * 0.9, t * 0.4};
+    limb(cr, pts, radii, 4, rng.range(0.55, 0.9), 4);
   }
 }
 
@@ -108,7 +110,7 @@ void cocoon_picture(cairo_t* cr, bool burst) {
   cairo_curve_to(cr, 0, 60, 8, 4, W / 2, 0);
   cairo_close_path(cr);
   gloss_fill(cr, 0.7);
-  resin_strands(cr, 500, 8, 4, W - 8, H - 20, 46, 7);
+  resin_strands(cr, 500, 10, 6, W - 10, H - 12, 12, 8);
   // The body under the resin: shoulders and trapped arms.
   ellipse_path(cr, 77, 136, 40, 56);
   fill_radial(cr, 77, 130, 60, 0.55, 0.34, 0.16, 0.10, 0.06, 0.03);  // stained overalls
@@ -143,7 +145,8 @@ void cocoon_picture(cairo_t* cr, bool burst) {
     }
   }
   // Resin strands binding the body, over the top.
-  resin_strands(cr, burst ? 521 : 520, 30, 96, W - 30, H - 24, 16, 6);
+  resin_strands(cr, burst ? 521 : 520, 26, 150, W - 26, H - 8, 6, 7);
+  for (int s = -1; s <= 1; s += 2) tube(cr, {W / 2 + s * 66, 104}, {W / 2 - s * 8, 176}, 6, 8, 0.8, 7);
   // Hair, face: the face fills the head box (57..98, 46..90).
   ellipse_path(cr, 77.5, 62, 23, 24);
   fill_radial(cr, 77.5, 62, 26, 0.35, 0.22, 0.12, 0.06, 0.04, 0.03);
@@ -253,7 +256,7 @@ Bytes colonist_closeup() {
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
-  resin_strands(cr, 700, -20, -20, W + 20, H + 20, 60, 22);
+  resin_strands(cr, 700, -20, -30, W + 20, H + 30, 14, 26);
   // Shoulders sunk in the resin.
   ellipse_path(cr, W * 0.48, H + 40, 190, 150);
   fill_radial(cr, W * 0.45, H, 220, 0.50, 0.30, 0.13, 0.06, 0.04, 0.02);

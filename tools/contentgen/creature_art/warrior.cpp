@@ -251,18 +251,18 @@ void front_head(cairo_t* cr, const FrontPose& p) {
 
   // The skull: a long dome rising back from the face.
   cairo_new_path(cr);
-  cairo_move_to(cr, 0, -142);
-  cairo_curve_to(cr, 44, -142, 78, -92, 78, -38);
+  cairo_move_to(cr, 0, -104);
+  cairo_curve_to(cr, 46, -104, 78, -76, 78, -38);
   cairo_curve_to(cr, 78, -6, 62, 22, 46, 34);
   cairo_curve_to(cr, 40, 40, 38, 44, 34, 44);
   cairo_curve_to(cr, 20, 38, -20, 38, -34, 44);
   cairo_curve_to(cr, -38, 44, -40, 40, -46, 34);
   cairo_curve_to(cr, -62, 22, -78, -6, -78, -38);
-  cairo_curve_to(cr, -78, -92, -44, -142, 0, -142);
+  cairo_curve_to(cr, -78, -76, -46, -104, 0, -104);
   cairo_close_path(cr);
   gloss_fill(cr, 1.0);
   // Ribbed crown and the brow channels.
-  ridges(cr, {-40, -100}, {40, -100}, {0, 9}, -10, 5, 2.4, 0.9);
+  ridges(cr, {-44, -80}, {44, -80}, {0, 9}, -10, 5, 2.4, 0.9);
   for (int s = -1; s <= 1; s += 2) {
     // Shadowed socket under the brow, no eyes.
     cairo_save(cr);
@@ -273,7 +273,6 @@ void front_head(cairo_t* cr, const FrontPose& p) {
     cairo_restore(cr);
     cairo_set_source_rgba(cr, 0.0, 0.0, 0.02, 0.85);
     cairo_fill(cr);
-    specular(cr, {s * 12.0, 0}, {s * 28.0, -4}, {s * 42.0, 4}, 1.4, 0.5);
     // Cheek ridges down to the lip.
     cairo_move_to(cr, s * 48, 18);
     cairo_curve_to(cr, s * 42, 30, s * 38, 36, s * 30, 40);
@@ -282,9 +281,9 @@ void front_head(cairo_t* cr, const FrontPose& p) {
     cairo_stroke(cr);
   }
   // Long highlight down the dome.
-  specular(cr, {-34, -112}, {-56, -60}, {-50, -12}, 5, 0.7);
-  specular(cr, {-14, -132}, {4, -138}, {22, -132}, 3, 0.6);
-  specular(cr, {44, -90}, {60, -50}, {58, -20}, 2, 0.3);
+  specular(cr, {-36, -84}, {-58, -50}, {-52, -10}, 5, 0.7);
+  specular(cr, {-16, -96}, {4, -101}, {24, -96}, 3, 0.6);
+  specular(cr, {46, -70}, {62, -40}, {58, -14}, 2, 0.3);
 
   // Drool from the lower lip.
   drool(cr, {-18, mouth_bot + 18}, 46 + 20 * j, -3, 2.2);
@@ -367,13 +366,13 @@ void front_warrior(cairo_t* cr, const FrontPose& p) {
   for (int s = -1; s <= 1; s += 2) gloss_ellipse(cr, kCx + s * 73, 255, 25, 19, s * 0.3, 1.0);
 
   // Neck.
-  tube(cr, {kCx, 270}, {kCx + p.head_dx * 0.5, 200 + p.head_dy * 0.5}, 28, 24, 0.85, 4);
+  tube(cr, {kCx, 270}, {kCx + p.head_dx * 0.5, 170 + p.head_dy * 0.5}, 28, 24, 0.85, 4);
 
   front_arm(cr, p, -1);
   front_arm(cr, p, 1);
 
   cairo_save(cr);
-  cairo_translate(cr, kCx + p.head_dx, 150 + p.head_dy);
+  cairo_translate(cr, kCx + p.head_dx, 112 + p.head_dy);
   cairo_rotate(cr, p.head_rot);
   cairo_scale(cr, p.head_scale, p.head_scale);
   front_head(cr, p);
@@ -442,7 +441,7 @@ Bytes warrior_death(int frame) {
   cairo_translate(cr, 278, 385 + p.drop);
   cairo_rotate(cr, p.body_rot);
   cairo_translate(cr, -278, -385);
-  Pt wound{278 + p.head_dx - 10, 120 + p.head_dy};
+  Pt wound{278 + p.head_dx - 10, 80 + p.head_dy};
   double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.22;
   acid_spray(cr, wound, -M_PI / 2 - 0.6, 0.9, 150 * k, 30, 900 + frame, 7 * k);
   acid_spray(cr, wound, -M_PI / 2 + 0.7, 0.7, 130 * k, 22, 950 + frame, 6 * k);
