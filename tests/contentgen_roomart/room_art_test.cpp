@@ -187,3 +187,46 @@ TEST(RoomArt, GenerationIsByteIdenticalAndMatchesTheBuiltContent) {
     EXPECT_EQ(built, first) << "the archive holds a different picture";
   }
 }
+
+TEST(RoomArt, CentredPicturesBalanceOnTheirHandle) {
+  // These are placed by a centred handle (acid_blast_4 by (145, 134), its
+  // centre): the painted mass must sit around it, or splashes and sights
+  // would appear beside the point they mark.
+  for (const char* name : {"acid_blast_1.png", "acid_blast_2.png", "acid_blast_3.png", "acid_blast_4.png",
+                           "blast.png", "targ_1.png", "targ_2.png", "invalid.png", "dot.png"}) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    ASSERT_GT(p.width, 0);
+    double sx = 0, sy = 0, count = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x)
+        if (p.opaque(x, y)) sx += x, sy += y, ++count;
+    ASSERT_GT(count, 0);
+    EXPECT_NEAR(sx / count, p.width / 2, p.width * 0.1);
+    EXPECT_NEAR(sy / count, p.height / 2, p.height * 0.1);
+  }
+  Picture last = make("acid_blast_4.png");
+  EXPECT_EQ(last.width / 2, 145);
+  EXPECT_EQ(last.height / 2, 134);
+}
+
+TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
+  // The view multiplies walls by the room tint; strongly coloured walls
+  // would go black in rooms whose tint lacks their colour.
+  for (int t = 1; t <= 25; ++t) {
+    SCOPED_TRACE(t);
+    Picture p = make("tile_" + std::to_string(t) + ".png");
+    double chroma = 0, light = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        const uint8_t* c = p.at(x, y);
+        chroma += std::max({c[0], c[1], c[2]}) - std::min({c[0], c[1], c[2]});
+        light += p.luma(x, y);
+      }
+    const double n = static_cast<double>(p.width) * p.height;
+    EXPECT_LT(chroma / n, 30) << "mean colour spread";
+    // Bright enough to survive a 150/255 tint, dark enough to keep shading.
+    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 20 : 60);
+    EXPECT_LT(light / n, 190);
+  }
+}

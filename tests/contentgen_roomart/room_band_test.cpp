@@ -129,10 +129,14 @@ TEST(RoomBand, TilesJoinAndTheBandIsWrittenForReview) {
   cairo_surface_t* band = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kBandW, kBandH * (n + 1));
   cairo_t* cr = cairo_create(band);
   for (int i = 0; i < n; ++i) {
-    cairo_save(cr);
-    cairo_translate(cr, 0, i * kBandH);
-    draw_band(cr, img, *rows[i].wall, rows[i].r, rows[i].g, rows[i].b, rows[i].open);
-    cairo_restore(cr);
+    // Each row also goes to its own file, to be looked at 1:1.
+    cairo_surface_t* one = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kBandW, kBandH);
+    cairo_t* rc = cairo_create(one);
+    draw_band(rc, img, *rows[i].wall, rows[i].r, rows[i].g, rows[i].b, rows[i].open);
+    cairo_destroy(rc);
+    cairo_surface_write_to_png(one, (out / ("room_band_" + std::to_string(i + 1) + ".png")).c_str());
+    draw(cr, one, 0, i * kBandH);
+    cairo_surface_destroy(one);
   }
   // A dark room lit only by the flashlight window around the crosshair.
   cairo_save(cr);

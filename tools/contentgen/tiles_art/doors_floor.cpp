@@ -246,6 +246,7 @@ Bytes make_door_assembly() {
   cairo_rectangle(cr, 0, 0, kSlot, kWallHeight);
   cairo_clip(cr);
   control_panel(cr, n, false);
+  wall_trim(cr, n, kSlot);
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
   return c.png_opaque();

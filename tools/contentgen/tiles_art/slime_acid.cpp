@@ -1,6 +1,8 @@
 // Slime on the walls and acid on the floor and in the air.
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "paint.h"
 #include "room_art.h"
@@ -67,14 +69,23 @@ void bubble(cairo_t* cr, double x, double y, double r) {
 // not drawn under slime) with bulging edges, ropes, lumps and drips.
 void slime_body(cairo_t* cr, Noise& n, int level) {
   const double left = kOverhang, right = kOverhang + kSlot;
-  // Silhouette: wavy edges that bulge a little past the slot.
-  cairo_move_to(cr, left - 4, 0);
-  double bulge = 2.0 + level * 1.5;
-  for (double y = 0; y <= kWallHeight; y += 13) cairo_line_to(cr, left - n.range(0, bulge) - 1, y);
-  cairo_line_to(cr, left - 6 - level * 2, kWallHeight);  // a heap where it meets the floor
-  cairo_line_to(cr, right + 6 + level * 2, kWallHeight);
-  for (double y = kWallHeight; y >= 0; y -= 13) cairo_line_to(cr, right + n.range(0, bulge) + 1, y);
-  cairo_line_to(cr, right + 4, 0);
+  // Silhouette: lumpy edges that sag past the slot, smoothed through midpoints.
+  std::vector<std::pair<double, double>> pts;
+  const double bulge = 4.0 + level * 2.5;
+  pts.push_back({left - 6, 0});
+  for (double y = 16; y < kWallHeight - 10; y += n.range(14, 26)) pts.push_back({left - 1 - n.range(0, bulge), y});
+  pts.push_back({left - 6 - level * 2, kWallHeight + 10.0});  // a heap where it meets the floor
+  pts.push_back({right + 6 + level * 2, kWallHeight + 10.0});
+  std::vector<std::pair<double, double>> right_side;
+  for (double y = kWallHeight - 16; y > 10; y -= n.range(14, 26)) right_side.push_back({right + 1 + n.range(0, bulge), y});
+  pts.insert(pts.end(), right_side.begin(), right_side.end());
+  pts.push_back({right + 6, 0});
+  cairo_move_to(cr, pts[0].first, pts[0].second);
+  for (size_t i = 1; i + 1 < pts.size(); ++i) {
+    double mx = (pts[i].first + pts[i + 1].first) / 2, my = (pts[i].second + pts[i + 1].second) / 2;
+    cairo_curve_to(cr, pts[i].first, pts[i].second, pts[i].first, pts[i].second, mx, my);
+  }
+  cairo_line_to(cr, pts.back().first, pts.back().second);
   cairo_close_path(cr);
   fill_ooze(cr, left - 8, right + 8, 1.0, 1.0);
   cairo_new_path(cr);
@@ -109,6 +120,15 @@ void slime_body(cairo_t* cr, Noise& n, int level) {
     resin_rib(cr, left + 2, 120, right - 2, 112, -8, 4);
   }
   for (int i = 0; i < 6 + level * 3; ++i) bubble(cr, n.range(left, right), n.range(10, 200), n.range(1.2, 3.2));
+  // Depth: the mass darkens towards the floor, keeping its alpha.
+  cairo_pattern_t* depth = cairo_pattern_create_linear(0, 60, 0, kWallHeight);
+  cairo_pattern_add_color_stop_rgba(depth, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(depth, 1, 0, 0.02, 0, 0.45);
+  cairo_set_source(cr, depth);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+  cairo_paint(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  cairo_pattern_destroy(depth);
   // Thick lip of ooze along the ceiling trim.
   cairo_move_to(cr, left - 8, 0);
   for (double x = left - 8; x <= right + 8; x += 6) cairo_line_to(cr, x, n.range(8, 16 + level * 3));
@@ -235,13 +255,19 @@ Bytes make_acid_pool() {
   // Smoking rim where the acid eats the deck.
   cairo_restore(cr);
   cairo_new_path(cr);
-  grey(cr, 0.1, 0.6);
-  cairo_set_line_width(cr, 1.5);
+  rgb(cr, 0.25, 0.35, 0.05, 0.8);
+  cairo_set_line_width(cr, 2);
   cairo_save(cr);
   cairo_translate(cr, 72, 22);
   cairo_scale(cr, 51, 16);
-  cairo_arc(cr, 0, 0, 1, 0, M_PI);
+  cairo_arc(cr, 0, 0, 1, 0.1, M_PI - 0.1);
   cairo_restore(cr);
+  cairo_stroke(cr);
+  // Wet sheen across the surface.
+  rgb(cr, 1, 1, 0.85, 0.75);
+  cairo_set_line_width(cr, 1.5);
+  cairo_move_to(cr, 40, 15);
+  cairo_curve_to(cr, 55, 11, 80, 11, 96, 14);
   cairo_stroke(cr);
   return png_dithered(c);
 }
