@@ -72,6 +72,7 @@ bool run_decode(png_structp png, png_infop info, DecodeJob& job) {
 
 struct WriteJob {
   FILE* file = nullptr;
+  int channels = 3;
   std::vector<uint8_t> rgb;
   std::vector<png_bytep> rows;
 };
@@ -79,7 +80,8 @@ struct WriteJob {
 bool run_encode(png_structp png, png_infop info, WriteJob& job, int width, int height) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_init_io(png, job.file);
-  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, width, height, 8, job.channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   png_write_image(png, job.rows.data());
@@ -116,17 +118,24 @@ bool decode_png(const uint8_t* data, size_t size, RgbaImage& out) {
   return true;
 }
 
-bool write_png_rgb(const std::string& path, int width, int height, const uint32_t* argb) {
+namespace {
+
+bool write_png(const std::string& path, int width, int height, const uint32_t* argb, int channels) {
   if (width <= 0 || height <= 0 || !argb) return false;
   WriteJob job;
-  job.rgb.resize(static_cast<size_t>(width) * height * 3);
-  for (size_t i = 0, n = static_cast<size_t>(width) * height; i < n; ++i) {
-    job.rgb[i * 3 + 0] = static_cast<uint8_t>(argb[i] >> 16);
-    job.rgb[i * 3 + 1] = static_cast<uint8_t>(argb[i] >> 8);
-    job.rgb[i * 3 + 2] = static_cast<uint8_t>(argb[i]);
+  job.channels = channels;
+  const size_t n = static_cast<size_t>(width) * height;
+  job.rgb.resize(n * channels);
+  for (size_t i = 0; i < n; ++i) {
+    uint8_t* o = &job.rgb[i * channels];
+    o[0] = static_cast<uint8_t>(argb[i] >> 16);
+    o[1] = static_cast<uint8_t>(argb[i] >> 8);
+    o[2] = static_cast<uint8_t>(argb[i]);
+    if (channels == 4) o[3] = static_cast<uint8_t>(argb[i] >> 24);
   }
   job.rows.resize(height);
-  for (int y = 0; y < height; ++y) job.rows[y] = job.rgb.data() + static_cast<size_t>(y) * width * 3;
+  for (int y = 0; y < height; ++y)
+    job.rows[y] = job.rgb.data() + static_cast<size_t>(y) * width * channels;
 
   job.file = std::fopen(path.c_str(), "wb");
   if (!job.file) return false;
@@ -137,6 +146,16 @@ bool write_png_rgb(const std::string& path, int width, int height, const uint32_
   if (std::fclose(job.file) != 0) ok = false;
   if (!ok) std::remove(path.c_str());
   return ok;
+}
+
+}  // namespace
+
+bool write_png_rgb(const std::string& path, int width, int height, const uint32_t* argb) {
+  return write_png(path, width, height, argb, 3);
+}
+
+bool write_png_rgba(const std::string& path, int width, int height, const uint32_t* argb) {
+  return write_png(path, width, height, argb, 4);
 }
 
 }  // namespace plat::detail

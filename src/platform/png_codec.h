@@ -22,5 +22,7 @@ struct RgbaImage {
 bool decode_png(const uint8_t* data, size_t size, RgbaImage& out);
 // Writes an 8-bit RGB PNG from 0xAARRGGBB pixels (alpha dropped).
 bool write_png_rgb(const std::string& path, int width, int height, const uint32_t* argb);
+// The same with the alpha channel kept (RGBA PNG).
+bool write_png_rgba(const std::string& path, int width, int height, const uint32_t* argb);
 
 }  // namespace plat::detail
