@@ -22,7 +22,7 @@ SDL_Texture* font_atlas() {
   const int w = glyphs * kGlyphCellW, h = kGlyphCellH;
   std::vector<uint32_t> px(static_cast<size_t>(w) * h, 0x00FFFFFFu);
   for (int c = kGlyphFirst; c <= kGlyphLast; ++c)
-    for (int y = 0; y < 7; ++y)
+    for (int y = 0; y < kGlyphCellH; ++y)
       for (int x = 0; x < 5; ++x)
         if (glyph_pixel(c, x, y)) px[static_cast<size_t>(y) * w + (c - kGlyphFirst) * kGlyphCellW + x] = 0xFFFFFFFFu;
   atlas = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);

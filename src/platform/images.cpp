@@ -86,6 +86,7 @@ std::unique_ptr<Image> cut(const RgbaImage& pic, int cellw, int cellh, int first
         fr.pixels[static_cast<size_t>(y) * cellw + x] = p;
         fr.solid[static_cast<size_t>(y) * cellw + x] = a >= 128;
         if (a != 0 && a != 255) image->partial_alpha = true;
+        if (a != 255) fr.opaque = false;
       }
   }
   return image;
