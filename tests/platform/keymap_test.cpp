@@ -12,7 +12,7 @@ using plat::key_code_for_key_name;
 TEST(KeyCodes, LettersDigitsAndFunctionKeys) {
   for (char c = 'A'; c <= 'Z'; ++c) EXPECT_EQ(key_code_for_key_name(std::string(1, c)), c);
   for (char c = '0'; c <= '9'; ++c) EXPECT_EQ(key_code_for_key_name(std::string(1, c)), c);
-  for (int f = 1; f <= 12; ++f) EXPECT_EQ(key_code_for_key_name("F" + std::to_string(f)), 111 + f);
+  for (int f = 1; f <= 12; ++f) EXPECT_EQ(key_code_for_key_name(std::string("F").append(std::to_string(f))), 111 + f);
 }
 
 TEST(KeyCodes, ControlNavigationAndModifierKeys) {
@@ -27,7 +27,7 @@ TEST(KeyCodes, ControlNavigationAndModifierKeys) {
 }
 
 TEST(KeyCodes, KeypadFollowsNumLock) {
-  for (int d = 0; d <= 9; ++d) EXPECT_EQ(key_code_for_key_name("Keypad " + std::to_string(d)), 96 + d);
+  for (int d = 0; d <= 9; ++d) EXPECT_EQ(key_code_for_key_name(std::string("Keypad ").append(std::to_string(d))), 96 + d);
   EXPECT_EQ(key_code_for_key_name("Keypad *"), 106);
   EXPECT_EQ(key_code_for_key_name("Keypad +"), 107);
   EXPECT_EQ(key_code_for_key_name("Keypad -"), 109);
