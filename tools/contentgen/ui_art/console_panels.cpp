@@ -1,9 +1,11 @@
 // The parts of the console drawn over the frame: member tabs, the status
 // panel's plates, gauges and trace dots, the hearts and the side panels.
+#include <algorithm>
 #include <cmath>
 
 #include "canvas.h"
 #include "paint.h"
+#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -77,7 +79,7 @@ Bytes tab(TabKind kind, bool two_players) {
   grime(c, 73 + static_cast<uint32_t>(kind) + (two_players ? 10 : 0), 0, 0, w, h, 0.6);
   speckle(c, 74, 0.04);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Plate behind the member's name (376 x 56) and behind the credit points
@@ -100,7 +102,7 @@ Bytes display_plate(int w, int h, uint32_t seed) {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // The trim under the name plate (79 x 8), drawn twice and mirrored twice:
@@ -125,7 +127,7 @@ Bytes viiva() {
   cairo_rectangle(cr, 0, 0, 2, 8);
   cairo_fill(cr);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // One row of the heartbeat trace (tinted yellow): a bright dash.
@@ -137,7 +139,7 @@ Bytes trace_dot(int w, int h) {
   cairo_rectangle(cr, 1, 0, w - 2, h);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_fill(cr);
-  return c.png();
+  return to_png(c);
 }
 
 // Gauges. The empty ones are drawn in white, the fills tinted from red to
@@ -157,7 +159,7 @@ Bytes stamina_empty() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 Bytes stamina_fill() {
@@ -173,7 +175,7 @@ Bytes stamina_fill() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
   for (int i = 1; i < 10; ++i) cairo_rectangle(cr, std::floor(i * 19.4), 0, 1, 10);
   cairo_fill(cr);
-  return c.png();
+  return to_png(c);
 }
 
 Bytes ammo_empty() {
@@ -187,7 +189,7 @@ Bytes ammo_empty() {
   for (int i = 1; i < 12; ++i) cairo_rectangle(cr, 4, 171 - i * 14, 16, 1);
   cairo_fill(cr);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // The ammunition fill shares the empty gauge's size and handle (12, 174):
@@ -207,7 +209,7 @@ Bytes ammo_fill() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
   for (int i = 1; i < 12; ++i) cairo_rectangle(cr, 4, 171 - i * 14, 16, 2);
   cairo_fill(cr);
-  return c.png();
+  return to_png(c);
 }
 
 void heart_shape(cairo_t* cr, double cx, double cy, double s) {
@@ -227,11 +229,14 @@ Bytes hearts(int cellw, int cellh) {
   double pitch = cellw / 5.0;
   for (int f = 0; f < 5; ++f)
     for (int i = 0; i <= f; ++i) {
+      // A heart is 1.1 s wide plus its outline; it must stay inside its
+      // fifth of the cell so frames never show part of a neighbour.
+      double line = cellh >= 12 ? 1.2 : 0.8;
       double cx = f * cellw + pitch * (i + 0.5), cy = cellh / 2.0 + 0.5;
-      double s = cellh * 1.05;
+      double s = std::min(cellh * 1.05, (pitch - line - 0.6) / 1.1);
       heart_shape(cr, cx, cy, s);
       cairo_set_source_rgb(cr, 0.12, 0.12, 0.12);
-      cairo_set_line_width(cr, cellh >= 12 ? 1.2 : 0.8);
+      cairo_set_line_width(cr, line);
       cairo_stroke_preserve(cr);
       cairo_pattern_t* g = cairo_pattern_create_radial(cx - s * 0.18, cy - s * 0.2, 0, cx, cy, s * 0.6);
       cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
@@ -241,7 +246,7 @@ Bytes hearts(int cellw, int cellh) {
       cairo_pattern_destroy(g);
     }
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Side panel that slides in from the left (422 x 275). Its body is 390
@@ -281,7 +286,7 @@ Bytes slider(bool right) {
   Canvas c(422, 275);
   draw_slider(c);
   if (right) mirror_horizontally(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Counter well on the side panels (164 x 64, handle (82, 0)).
@@ -295,7 +300,7 @@ Bytes pausetab() {
     rivet(cr, x, 59, 1.6);
   }
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "canvas.h"
 #include "logo.h"
 #include "paint.h"
+#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -71,7 +72,7 @@ Bytes backer() {
   led(cr, 482, 204, 2.5, {1.0, 0.2, 0.1});
   grime(c, 102, 0, 0, 512, 384, 1.4);
   speckle(c, 103, 0.05);
-  return c.png_opaque();
+  return to_png_opaque(c);
 }
 
 // The title logo, drawn centred at (512, 70) with alpha blending.
@@ -92,7 +93,7 @@ Bytes title() {
   cairo_line_to(cr, 508, y);
   cairo_line_to(cr, 500, y);
   cairo_stroke(cr);
-  return c.png();
+  return to_png(c);
 }
 
 // Menu pointer: an arrow whose tip is the image's (0, 0).
@@ -120,7 +121,7 @@ Bytes mouse() {
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Text cursor: a bar as tall as a large-font line plus the 2 pixels it is
@@ -136,14 +137,14 @@ Bytes caret() {
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  return c.png();
+  return to_png(c);
 }
 
 Bytes solid_black() {
   Canvas c(32, 32);
   cairo_set_source_rgb(c.cr(), 0, 0, 0);
   cairo_paint(c.cr());
-  return c.png();
+  return to_png(c);
 }
 
 // Panel border line: 'length' pixels along (stretched), 'thickness' across,
@@ -164,7 +165,7 @@ Bytes border_line(int length, int thickness, bool trim) {
     cairo_rectangle(cr, 0, row, length, 1);
     cairo_fill(cr);
   }
-  return c.png();
+  return to_png(c);
 }
 
 // Panel corner (size x size, placed at the corner and rotated for the
@@ -195,7 +196,7 @@ Bytes border_corner(int size, int arm, int thickness) {
   cairo_fill(cr);
   if (size >= 12) rivet(cr, arm / 2.0, arm / 2.0, arm / 4.0);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Squad-screen portrait frame (98 x 98): the half-scale portrait (92 x 92)
@@ -208,7 +209,7 @@ Bytes facebord() {
   for (double x : {3.0, 95.0})
     for (double y : {3.0, 95.0}) rivet(cr, x, y, 1.6);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 // Attribute bar (165 x 12) and the frame drawn over it (171 x 18, open in
@@ -237,7 +238,7 @@ Bytes statbar() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
   for (int x = 5; x < 165; x += 6) cairo_rectangle(cr, x, 0, 1, 12);
   cairo_fill(cr);
-  return c.png();
+  return to_png(c);
 }
 
 Bytes statborder() {
@@ -257,14 +258,14 @@ Bytes statborder() {
   cairo_rectangle(cr, 2.5, 2.5, 166, 13);
   cairo_stroke(cr);
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 Bytes blocker() {
   Canvas c(166, 12);
   cairo_set_source_rgb(c.cr(), 0.035, 0.045, 0.04);
   cairo_paint(c.cr());
-  return c.png();
+  return to_png(c);
 }
 
 // Attribute icons (20 x 20), green phosphor on transparent:
@@ -339,7 +340,7 @@ Bytes icon(int which) {
       break;
   }
   harden_alpha(c);
-  return c.png();
+  return to_png(c);
 }
 
 }  // namespace

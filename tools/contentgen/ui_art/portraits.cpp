@@ -6,6 +6,7 @@
 
 #include "canvas.h"
 #include "paint.h"
+#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -655,7 +656,7 @@ Bytes portrait(int index) {
   if (k.gear == Headset) headset(cr, k, cy);
   cairo_identity_matrix(cr);
   monitor_finish(c, seed + 5);
-  return c.png();
+  return to_png(c);
 }
 
 // The creature that took the member: an elongated glossy head reaching out
@@ -759,7 +760,7 @@ Bytes alien_portrait() {
     cairo_fill(cr);
   }
   monitor_finish(c, 777);
-  return c.png();
+  return to_png(c);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "canvas.h"
 #include "logo.h"
 #include "paint.h"
+#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -41,7 +42,7 @@ Bytes sm_back() {
   speckle(c, 124, 0.05);
   // Keep the outline crisp: the rounded corners are keyed out.
   harden_alpha(c);
-  return c.png(kBlack);
+  return to_png(c, kBlack);
 }
 
 // Button plate (310 x 56, the size of each button's hit box), drawn tinted
@@ -65,7 +66,7 @@ Bytes sm_tab() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return c.png(kWhite);
+  return to_png(c, kWhite);
 }
 
 // Close box, two 17 x 17 frames: idle, then hovered (lit red).
@@ -85,7 +86,7 @@ Bytes sm_ticker() {
     cairo_stroke(cr);
   }
   harden_alpha(c);
-  return c.png(kWhite);
+  return to_png(c, kWhite);
 }
 
 // Backdrop of the display-mode error (32 x 32, stretched to 460 x 55).
@@ -93,7 +94,7 @@ Bytes startblack() {
   Canvas c(32, 32);
   cairo_set_source_rgb(c.cr(), 0.02, 0.03, 0.025);
   cairo_paint(c.cr());
-  return c.png(kWhite);
+  return to_png(c, kWhite);
 }
 
 }  // namespace
