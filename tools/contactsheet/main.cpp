@@ -4,7 +4,7 @@
 //
 //   contactsheet [GFX_DIR] [--out DIR]
 //
-// GFX_DIR defaults to build/content/data/gfx, DIR to build/contactsheet.
+// GFX_DIR defaults to build/content/data/gfx, DIR to build/contact_sheets.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -14,7 +14,7 @@
 #include "sheets.h"
 
 int main(int argc, char** argv) {
-  std::string dir = "build/content/data/gfx", out = "build/contactsheet";
+  std::string dir = "build/content/data/gfx", out = "build/contact_sheets";
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
       out = argv[++i];
@@ -30,7 +30,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "contactsheet: no pictures in %s\n", dir.c_str());
     return 1;
   }
-  std::filesystem::create_directories(out);
+  std::error_code ec;
+  std::filesystem::create_directories(out, ec);
+  if (!std::filesystem::is_directory(out)) {
+    std::fprintf(stderr, "contactsheet: cannot write to %s\n", out.c_str());
+    return 1;
+  }
   auto sheets = contactsheet::write_contact_sheets(set, out + "/sheet", 2048, 2048);
   for (const auto& p : sheets) std::printf("%s\n", p.c_str());
   for (const std::string& p :
