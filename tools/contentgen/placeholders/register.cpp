@@ -153,7 +153,7 @@ Bytes placeholder_sound(const std::string& file, int index) {
                file == "door.wav" || file == "dry.wav";
   bool falling = starts_with(file, "death") || starts_with(file, "pain") ||
                  file == "power_down.wav" || file == "pauseout.wav";
-  double seconds = noisy ? 0.18 : 0.30;
+  double seconds = noisy ? 0.14 + 0.02 * (index % 4) : 0.30;
   double base = 180.0 * std::pow(2.0, index / 9.0);  // about a third of an octave apart
   size_t n = static_cast<size_t>(seconds * rate);
   std::vector<float> s(n);
@@ -169,7 +169,9 @@ Bytes placeholder_sound(const std::string& file, int index) {
       double white = noise.range(-1.0, 1.0);
       double k = 0.05 + 0.6 * (index % 5) / 4.0;  // a different colour of noise per sound
       low += k * (white - low);
-      v = low / (0.3 + k) * 1.2;
+      // A faint pitched ring under the noise tells the bursts apart.
+      phase += 2 * M_PI * base * 2 / rate;
+      v = 0.8 * low / (0.3 + k) + 0.25 * std::sin(phase);
     } else {
       double f = base * (falling ? (1.0 - 0.5 * u) : (1.0 + 0.02 * std::sin(2 * M_PI * 6 * t)));
       phase += 2 * M_PI * f / rate;
