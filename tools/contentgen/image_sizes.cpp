@@ -81,30 +81,30 @@ const std::vector<ImageSize>& image_sizes() {
       pic("bord_corner.png", 12, 12), pic("bord_line.png", 5, 4),
       pic("minicorn.png", 6, 6), pic("minibord.png", 3, 2),
       // Warrior: roaming 204 wide from y 110 to the floor line (~300);
-      // attack and death frames 556 x 496 give the shared handle (278, 63);
-      // corpses 272 wide from y 80.
+      // attack and death frames 557 x 496 give the shared handle (278, 63);
+      // corpses 272 wide from y 80 to a little past the floor line.
       pic("alien_1.png", 204, 190), pic("alien_2.png", 204, 190), pic("alien_3.png", 204, 190),
-      pic("alien_a1.png", 556, 496), pic("alien_a2.png", 556, 496),
-      pic("alien_c1.png", 272, 220), pic("alien_c2.png", 272, 220),
-      pic("alien_c3.png", 272, 220), pic("alien_c4.png", 272, 220),
-      pic("alien_d1.png", 556, 496), pic("alien_d2.png", 556, 496),
-      pic("alien_d3.png", 556, 496), pic("alien_d4.png", 556, 496),
-      pic("alien_d5.png", 556, 496),
+      pic("alien_a1.png", 557, 496), pic("alien_a2.png", 557, 496),
+      pic("alien_c1.png", 272, 230), pic("alien_c2.png", 272, 230),
+      pic("alien_c3.png", 272, 230), pic("alien_c4.png", 272, 230),
+      pic("alien_d1.png", 557, 496), pic("alien_d2.png", 557, 496),
+      pic("alien_d3.png", 557, 496), pic("alien_d4.png", 557, 496),
+      pic("alien_d5.png", 557, 496),
       // Hugger: a low crawler from y 264 (its shot box is 10 px high at
-      // y 265); 428 x 492 gives (214, 179); corpses handle (111, 53) from
-      // y 264 reach the floor line.
+      // y 265); 429 x 492 gives (214, 179); corpses handle (111, 53) from
+      // y 264 reach just past the floor line.
       pic("hugger_1.png", 242, 36), pic("hugger_2.png", 242, 36), pic("hugger_3.png", 242, 36),
-      pic("hugger_a1.png", 428, 492),
-      pic("hugger_c1.png", 222, 89), pic("hugger_c2.png", 222, 89), pic("hugger_c3.png", 222, 89),
-      pic("hugger_d1.png", 428, 492), pic("hugger_d2.png", 428, 492),
-      pic("hugger_d3.png", 428, 492), pic("hugger_d4.png", 428, 492),
-      // Queen: roaming 354 wide from y 12 to the floor line; 550 x 610
+      pic("hugger_a1.png", 429, 492),
+      pic("hugger_c1.png", 222, 93), pic("hugger_c2.png", 222, 93), pic("hugger_c3.png", 222, 93),
+      pic("hugger_d1.png", 429, 492), pic("hugger_d2.png", 429, 492),
+      pic("hugger_d3.png", 429, 492), pic("hugger_d4.png", 429, 492),
+      // Queen: roaming 354 wide from y 12 to the floor line; 551 x 610
       // gives (275, 149).
       pic("queen_1.png", 354, 288), pic("queen_2.png", 354, 288), pic("queen_3.png", 354, 288),
-      pic("queen_a1.png", 550, 610), pic("queen_a2.png", 550, 610),
-      pic("queen_d1.png", 550, 610), pic("queen_d2.png", 550, 610),
-      pic("queen_d3.png", 550, 610), pic("queen_d4.png", 550, 610),
-      pic("queen_d5.png", 550, 610),
+      pic("queen_a1.png", 551, 610), pic("queen_a2.png", 551, 610),
+      pic("queen_d1.png", 551, 610), pic("queen_d2.png", 551, 610),
+      pic("queen_d3.png", 551, 610), pic("queen_d4.png", 551, 610),
+      pic("queen_d5.png", 551, 610),
       // Egg: its 72 x 85 hit box from y 216.
       pic("egg.png", 72, 85), pic("egg_c1.png", 72, 85), pic("egg_c2.png", 72, 85),
       pic("egg_c3.png", 72, 85),
@@ -157,7 +157,7 @@ const std::vector<ImageSize>& image_sizes() {
       pic("pausetab.png", 164, 64),  // counter plate, handle (82, 0) is its top centre
       pic("title.png", 640, 70),     // logo above the menu titles (those start at y 145)
       pic("mouse.png", 24, 24),
-      pic("alien_head.png", 50, 50),  // the warrior's 50 x 50 head box
+      pic("alien_head.png", 84, 52),  // the warrior's head; a shot must touch its opaque pixels
       // Registered but never loaded.
       pic("flash.png", 32, 32), pic("minibord_1.png", 3, 2), pic("tile_door.png", 156, 208),
   };
