@@ -43,9 +43,10 @@ const std::vector<ImageSize>& image_sizes() {
       // Slime overhangs its slot by 16 px each side (handle 16, 0), full wall height.
       pic("slime_1.png", 84, 208), pic("slime_2.png", 84, 208), pic("slime_3.png", 84, 208),
       pic("slime_1x.png", 84, 208), pic("slime_2x.png", 84, 208), pic("slime_3x.png", 84, 208),
-      // Crosshairs (centred). At scale 0.75 they stay clear of the name
-      // written 32 px above another member's crosshair.
-      pic("targ_1.png", 48, 48), pic("targ_2.png", 48, 48), pic("invalid.png", 48, 48),
+      // Crosshairs (centred). At scale 0.75 the plain one stays clear of the
+      // name written 32 px above another member's crosshair; the firing one
+      // is larger with its muzzle flash.
+      pic("targ_1.png", 48, 48), pic("targ_2.png", 64, 64), pic("invalid.png", 32, 32),
       // Attribute icons at X + 148 on a 26 px row pitch, left of the stat
       // border at X + 171, inside the 19 px high row.
       pic("icon_1.png", 22, 18), pic("icon_2.png", 22, 18), pic("icon_3.png", 22, 18),
@@ -113,9 +114,9 @@ const std::vector<ImageSize>& image_sizes() {
       pic("wren.png", 49, 145), pic("colonist_1.png", 156, 200), pic("colonist_2.png", 156, 200),
       // Acid pool on the floor at y 288 (handle 72, 0); splashes grow from
       // frame to frame; the last one's handle (145, 134) is its centre.
-      pic("acid_1.png", 144, 36),
-      pic("acid_blast_1.png", 96, 96), pic("acid_blast_2.png", 128, 128),
-      pic("acid_blast_3.png", 256, 240), pic("acid_blast_4.png", 290, 268),
+      pic("acid_1.png", 144, 44),
+      pic("acid_blast_1.png", 180, 160), pic("acid_blast_2.png", 220, 200),
+      pic("acid_blast_3.png", 250, 230), pic("acid_blast_4.png", 290, 268),
       // Alarm icon beside a tab: 24 px fits the 26 px left of the tabs and
       // is centred 27.5 px up, so 55 high.
       pic("alert.png", 24, 55),
@@ -123,8 +124,8 @@ const std::vector<ImageSize>& image_sizes() {
       pic("flashlight.png", 180, 180),    // the flashlight window
       strip("heart.png", 60, 12, 5), strip("heart2.png", 36, 8, 5),
       strip("font3.png", 9, 10, 100),
-      pic("reaver.png", 2, 2),     // the shot probe: the crosshair's 2 x 2 box
-      pic("bracket.png", 32, 3),   // use-prompt edge, scaled by length / 32
+      pic("reaver.png", 3, 3),     // the shot probe, about the crosshair's 2 x 2 box
+      pic("bracket.png", 32, 6),   // use-prompt edge, scaled by length / 32
       // Attribute bar on the squad screen: the bar at X + 174 shows up to
       // 166 px (attribute x 33) with 3 px of border around it; the blocker
       // is one pixel wide and stretched over the unused part.
@@ -137,7 +138,7 @@ const std::vector<ImageSize>& image_sizes() {
       // centred (handle y 5) on y 256 inside a 13 px high strip.
       pic("splitter.png", 128, 11),
       pic("floor.png", 52, 67), pic("blood.png", 32, 32),
-      pic("blast.png", 32, 32),  // shot flash, scaled up to 2 (centred)
+      pic("blast.png", 64, 64),  // shot flash, scaled up to 2 (centred)
       // Compass dial and needle (centred): the dial fits the 32 px above a
       // two-player view's top (centre y 16).
       pic("indicator.png", 32, 32), pic("bald.png", 32, 32),
@@ -153,13 +154,13 @@ const std::vector<ImageSize>& image_sizes() {
       // Divider: 79 px pieces at x 326 and 405 meet end to end.
       pic("viiva.png", 79, 8),
       pic("piste.png", 3, 2), pic("piste2.png", 2, 2),  // heartbeat trace dots, 1 px rows
-      pic("dot.png", 2, 2),                              // static dot (centred)
+      pic("dot.png", 5, 5),                              // static dot (centred)
       pic("pausetab.png", 164, 64),  // counter plate, handle (82, 0) is its top centre
       pic("title.png", 640, 70),     // logo above the menu titles (those start at y 145)
       pic("mouse.png", 24, 24),
       pic("alien_head.png", 84, 52),  // the warrior's head; a shot must touch its opaque pixels
       // Registered but never loaded.
-      pic("flash.png", 32, 32), pic("minibord_1.png", 3, 2), pic("tile_door.png", 156, 208),
+      pic("flash.png", 64, 64), pic("minibord_1.png", 3, 2), pic("tile_door.png", 208, 208),
   };
   return table;
 }
