@@ -49,38 +49,38 @@ const std::vector<ImageSize>& image_sizes() {
       pic("targ_1.png", 48, 48), pic("targ_2.png", 64, 64), pic("invalid.png", 32, 32),
       // Attribute icons at X + 148 on a 26 px row pitch, left of the stat
       // border at X + 171, inside the 19 px high row.
-      pic("icon_1.png", 22, 18), pic("icon_2.png", 22, 18), pic("icon_3.png", 22, 18),
-      pic("icon_4.png", 22, 18),
+      pic("icon_1.png", 20, 20), pic("icon_2.png", 20, 20), pic("icon_3.png", 20, 20),
+      pic("icon_4.png", 20, 20),
       // Console frame.
       pic("board_1.png", 1024, 426), pic("board_2.png", 122, 275), pic("board_3.png", 1024, 67),
       pic("board2_1.png", 1024, 254), pic("board2_2.png", 122, 514),
       // Minimap: the back plate at (802, 69) frames the 3 x 3 cells (72 px
       // from 814, 81) with a 12 px border; rooms 20 px at a 26 px pitch,
       // passage marks fill the 6 px gaps; the arrow is centred in a cell.
-      pic("mm_back.png", 96, 96), pic("mm_room.png", 20, 20), pic("mm_you.png", 12, 12),
+      pic("mm_back.png", 98, 98), pic("mm_room.png", 20, 20), pic("mm_you.png", 14, 14),
       pic("mm_hori.png", 6, 20), pic("mm_vert.png", 20, 6),
       pic("musti.png", 84, 84),  // backdrop, always scaled by w / 84
       pic("mm_someone.png", 20, 20),
       // Member tabs, one and two players.
       pic("tab.png", 273, 132), pic("tabx.png", 273, 132), pic("tabz.png", 273, 132),
       pic("tab2.png", 170, 82), pic("tab2x.png", 170, 82), pic("tab2z.png", 170, 82),
-      // Portraits (centred): 180 px fills the status panel between the
+      // Portraits (centred): 184 px fills the status panel between the
       // heartbeat trace and the ammunition gauge (rows 469..649) and halves
-      // to 90 inside the 98 px portrait frame of the squad screen.
-      pic("face_marsh.png", 180, 180), pic("face_teller.png", 180, 180),
-      pic("face_quill.png", 180, 180), pic("face_nolan.png", 180, 180),
-      pic("face_okafor.png", 180, 180), pic("face_pryce.png", 180, 180),
-      pic("face_sato.png", 180, 180), pic("face_lund.png", 180, 180),
-      pic("face_ebert.png", 180, 180), pic("face_brody.png", 180, 180),
-      pic("face_vance.png", 180, 180), pic("face_ingram.png", 180, 180),
-      pic("face_yardley.png", 180, 180), pic("face_moreau.png", 180, 180),
-      pic("face_castellan.png", 180, 180), pic("face_alien.png", 180, 180),
+      // to 92 inside the 98 px portrait frame of the squad screen.
+      pic("face_marsh.png", 184, 184), pic("face_teller.png", 184, 184),
+      pic("face_quill.png", 184, 184), pic("face_nolan.png", 184, 184),
+      pic("face_okafor.png", 184, 184), pic("face_pryce.png", 184, 184),
+      pic("face_sato.png", 184, 184), pic("face_lund.png", 184, 184),
+      pic("face_ebert.png", 184, 184), pic("face_brody.png", 184, 184),
+      pic("face_vance.png", 184, 184), pic("face_ingram.png", 184, 184),
+      pic("face_yardley.png", 184, 184), pic("face_moreau.png", 184, 184),
+      pic("face_castellan.png", 184, 184), pic("face_alien.png", 184, 184),
       // Side panels: they slide 422 px and cover the band's height.
       pic("slider_left.png", 422, 275), pic("slider_right.png", 422, 275),
       // Panel border: the line is 5 px long (scaled by length / 5), the
       // tooltip's 3 px (scaled by length / 3); corners sit on top.
-      pic("bord_corner.png", 12, 12), pic("bord_line.png", 5, 4),
-      pic("minicorn.png", 6, 6), pic("minibord.png", 3, 2),
+      pic("bord_corner.png", 16, 16), pic("bord_line.png", 5, 6),
+      pic("minicorn.png", 8, 8), pic("minibord.png", 3, 3),
       // Warrior: roaming 204 wide from y 110 to the floor line (~300);
       // attack and death frames 557 x 496 give the shared handle (278, 63);
       // corpses 272 wide from y 80 to a little past the floor line.
@@ -129,9 +129,9 @@ const std::vector<ImageSize>& image_sizes() {
       // Attribute bar on the squad screen: the bar at X + 174 shows up to
       // 166 px (attribute x 33) with 3 px of border around it; the blocker
       // is one pixel wide and stretched over the unused part.
-      pic("statborder.png", 172, 17), pic("blocker.png", 1, 11), pic("statbar.png", 166, 11),
+      pic("statborder.png", 172, 17), pic("blocker.png", 166, 11), pic("statbar.png", 166, 11),
       pic("facebord.png", 98, 98),  // frames the half-scale portrait centred at (49, 49)
-      pic("caret.png", 4, 39),      // text cursor: from 2 px above a 35 px text row
+      pic("caret.png", 6, 38),      // text cursor: from 2 px above a 35 px text row
       pic("backer.png", 512, 384),  // drawn at scale 2
       pic("black.png", 32, 32),
       // Splitter between two views: 128 px tiles at a 128 px pitch,
@@ -144,23 +144,23 @@ const std::vector<ImageSize>& image_sizes() {
       pic("indicator.png", 32, 32), pic("bald.png", 32, 32),
       // Stamina bars: 200 px at (tab x + 4) x 0.62 ends at the hearts at
       // tab x + 129; the fill sits 2 px inside (at + 2, + 2).
-      pic("bar_st.png", 196, 6), pic("bar_stx.png", 200, 10),
+      pic("bar_st.png", 194, 10), pic("bar_stx.png", 198, 14),
       // Ammunition gauge: handle (12, 174) is its bottom centre, standing
       // from y 466 to 640 beside the portrait.
       pic("bar_am.png", 24, 174), pic("bar_amx.png", 24, 174),
       // Status panel plates, both centred on x ~511 from x 324: the name
       // (35 px) centred in 56 px, the credits (40 px) centred on y 698.
-      pic("nametab.png", 374, 56), pic("scoretab.png", 374, 74),
+      pic("nametab.png", 376, 56), pic("scoretab.png", 376, 74),
       // Divider: 79 px pieces at x 326 and 405 meet end to end.
       pic("viiva.png", 79, 8),
-      pic("piste.png", 3, 2), pic("piste2.png", 2, 2),  // heartbeat trace dots, 1 px rows
+      pic("piste.png", 4, 2), pic("piste2.png", 3, 2),  // heartbeat trace dots, 1 px rows
       pic("dot.png", 5, 5),                              // static dot (centred)
       pic("pausetab.png", 164, 64),  // counter plate, handle (82, 0) is its top centre
-      pic("title.png", 640, 70),     // logo above the menu titles (those start at y 145)
+      pic("title.png", 560, 136),     // logo above the menu titles (those start at y 145)
       pic("mouse.png", 24, 24),
       pic("alien_head.png", 84, 52),  // the warrior's head; a shot must touch its opaque pixels
       // Registered but never loaded.
-      pic("flash.png", 64, 64), pic("minibord_1.png", 3, 2), pic("tile_door.png", 208, 208),
+      pic("flash.png", 64, 64), pic("minibord_1.png", 3, 3), pic("tile_door.png", 208, 208),
   };
   return table;
 }
