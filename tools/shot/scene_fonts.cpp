@@ -83,7 +83,7 @@ SHOT_SCENE("fonts", "every glyph of every font through every text operation") {
   plat::set_colour(255, 255, 255);
   label(20, y + 64, "drawsmalltext at scale 2, drawsmalltextpad (digits 5)");
   drawsmalltext(20, y + 76, "Sergeant Hicks 98/120", 0, 2);
-  drawsmalltextpad(300, y + 76, "42", 0, 2, 5);
+  drawsmalltextpad(340, y + 76, "42", 0, 2, 5);
 
   y = 376;
   label(20, y, "drawnumber - numbers.png, advance 37");
@@ -123,7 +123,9 @@ SHOT_SCENE("fonts", "every glyph of every font through every text operation") {
 
   y = 590;
   label(20, y, "frames of each sheet in order");
+  plat::set_scale(0.75f, 0.75f);
   for (int f = 0; f < 44; ++f) plat::draw_image(img_font, 20 + f * 22.0f, y + 12, f);
+  plat::set_scale(1, 1);
   for (int f = 0; f < 30; ++f) plat::draw_image(img_font2, 20 + f * 26.0f, y + 50, f);
   for (int f = 0; f < 89; ++f) plat::draw_image(img_font3, 20 + f * 11.0f, y + 82, f);
   for (int f = 0; f < 11; ++f) plat::draw_image(img_numbers, 20 + f * 34.0f, y + 98, f);

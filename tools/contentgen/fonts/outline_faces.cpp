@@ -104,11 +104,11 @@ Bytes outline_sheet(const Face& face) {
 }  // namespace
 
 Bytes large_font_sheet() {
-  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 31, 1.0});
+  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 31, 1.12});
 }
 
 Bytes second_face_sheet() {
-  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::kLargeFrames2, 18, 24, 1.0});
+  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::kLargeFrames2, 18, 24, 1.35});
 }
 
 }  // namespace contentgen::fonts
