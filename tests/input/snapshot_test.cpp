@@ -59,8 +59,6 @@ TEST_F(Snapshot, HeldKeyAndButtonHitOncePerPress) {
   frame();
   EXPECT_EQ(gamekeyhit(65), 1);
   EXPECT_EQ(gamemousehit(1), 1);
-  // Other keys are untouched.
-  EXPECT_EQ(gamekeydown(66), 0);
 }
 
 TEST_F(Snapshot, WheelTurnGivesOneHeldFrameWhateverTheNotches) {
@@ -124,23 +122,6 @@ TEST_F(Snapshot, StickMustPassTheThresholdStrictly) {
   EXPECT_EQ(joydownstate[0][kJoyRight], 0);
 }
 
-TEST_F(Snapshot, StickDirectionsAndButtonsFollowTheEdgeRule) {
-  in.joycount = 2;
-  in.joyx[1] = -0.9f;
-  in.joybutton[1][20] = true;
-  int hits = 0, buttonhits = 0;
-  for (int f = 0; f < 5; ++f) {
-    frame();
-    EXPECT_EQ(joydownstate[1][kJoyLeft], 1);
-    EXPECT_EQ(joydownstate[1][20], 1);
-    hits += joyhitstate[1][kJoyLeft][1];
-    buttonhits += joyhitstate[1][20][1];
-  }
-  EXPECT_EQ(hits, 1);
-  EXPECT_EQ(buttonhits, 1);
-  EXPECT_EQ(joydownstate[0][kJoyLeft], 0);
-}
-
 TEST_F(Snapshot, JoystickCountIsClampedToTheTables) {
   for (int j = 0; j < kMaxJoysticks; ++j) in.joybutton[j][0] = true;
   in.joycount = 50;
@@ -178,17 +159,6 @@ TEST_F(Snapshot, FlushhitsClearsHitsButKeepsHeldAndDisarmed) {
   frame();
   EXPECT_EQ(gamekeyhit(13), 0);
   EXPECT_EQ(gamemousehit(1), 0);
-}
-
-TEST_F(Snapshot, LookupsOutsideTheTablesReadZero) {
-  for (int k = 1; k < kKeyCodes; ++k) in.key[k] = true;
-  frame();
-  for (int k : {-1, 251, 300, 100000}) {
-    EXPECT_EQ(gamekeydown(k), 0) << k;
-    EXPECT_EQ(gamekeyhit(k), 0) << k;
-  }
-  EXPECT_EQ(gamemousedown(11), 0);
-  EXPECT_EQ(gamemousehit(-1), 0);
 }
 
 TEST_F(Snapshot, RecordedSnapshotsReplayToTheSameTables) {
