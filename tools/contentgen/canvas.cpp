@@ -47,36 +47,60 @@ void Canvas::set_pixel(int x, int y, const uint8_t rgba[4]) {
   cairo_surface_mark_dirty(surface_);
 }
 
-Bytes Canvas::png(Colour mask) const {
-  std::vector<uint8_t> rgba(static_cast<size_t>(width_) * height_ * 4);
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
-      uint8_t* px = &rgba[(static_cast<size_t>(y) * width_ + x) * 4];
-      get_pixel(x, y, px);
-      if (px[3] < 128) {
-        px[0] = static_cast<uint8_t>(mask.r);
-        px[1] = static_cast<uint8_t>(mask.g);
-        px[2] = static_cast<uint8_t>(mask.b);
-        px[3] = 0;
-      } else if (px[0] == mask.r && px[1] == mask.g && px[2] == mask.b) {
-        // An opaque pixel that happens to be the mask colour would vanish.
-        px[0] = static_cast<uint8_t>(mask.r > 0 ? mask.r - 1 : 1);
+namespace {
+// Straight RGBA of the whole surface in one pass (one flush).
+std::vector<uint8_t> straight_rgba(cairo_surface_t* surface, int width, int height) {
+  cairo_surface_flush(surface);
+  const uint8_t* data = cairo_image_surface_get_data(surface);
+  int stride = cairo_image_surface_get_stride(surface);
+  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      uint32_t p;
+      std::memcpy(&p, data + y * stride + x * 4, 4);
+      uint8_t a = p >> 24;
+      uint32_t r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+      if (a > 0 && a < 255) {
+        r = (r * 255 + a / 2) / a;
+        g = (g * 255 + a / 2) / a;
+        b = (b * 255 + a / 2) / a;
       }
+      uint8_t* px = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+      px[0] = static_cast<uint8_t>(r > 255 ? 255 : r);
+      px[1] = static_cast<uint8_t>(g > 255 ? 255 : g);
+      px[2] = static_cast<uint8_t>(b > 255 ? 255 : b);
+      px[3] = a;
+    }
+  }
+  return rgba;
+}
+}  // namespace
+
+Bytes Canvas::png(Colour mask) const {
+  std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    uint8_t* px = &rgba[i];
+    if (px[3] < 128) {
+      px[0] = static_cast<uint8_t>(mask.r);
+      px[1] = static_cast<uint8_t>(mask.g);
+      px[2] = static_cast<uint8_t>(mask.b);
+      px[3] = 0;
+    } else if (px[0] == mask.r && px[1] == mask.g && px[2] == mask.b) {
+      // An opaque pixel that happens to be the mask colour would vanish.
+      px[0] = static_cast<uint8_t>(mask.r > 0 ? mask.r - 1 : 1);
     }
   }
   return encode_png(width_, height_, rgba, true);
 }
 
 Bytes Canvas::png_opaque() const {
-  std::vector<uint8_t> rgba(static_cast<size_t>(width_) * height_ * 4);
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) {
-      uint8_t* px = &rgba[(static_cast<size_t>(y) * width_ + x) * 4];
-      get_pixel(x, y, px);
-      // Composite onto black.
-      for (int c = 0; c < 3; ++c) px[c] = static_cast<uint8_t>(px[c] * px[3] / 255);
-      px[3] = 255;
-    }
+  std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    uint8_t* px = &rgba[i];
+    // Composite onto black.
+    for (int c = 0; c < 3; ++c) px[c] = static_cast<uint8_t>(px[c] * px[3] / 255);
+    px[3] = 255;
+  }
   return encode_png(width_, height_, rgba, false);
 }
 

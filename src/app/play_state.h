@@ -1,0 +1,31 @@
+// The in-game control state: players, the pause panel, mission phases,
+// counters, cheats and the display animation counters.
+#pragma once
+
+extern int numplayers;          // 1 or 2
+extern int splitview;           // 1: both players choose among all six members
+extern int pausestate[3];       // [1] panel active, [2] panel closing
+extern int pausepos;            // 0 hidden .. 422 fully open
+extern float pausespeed;        // 75.0 at rest
+extern int pausetabx, pausetabx2;
+extern int pausepulse, pausepulsedir;  // the panel prompt's blink, 35..100
+extern int missionflags[4];     // [1] phase 0/1/2, [2] back at base
+extern int teamstat[3][6];      // [0][0] mission clock, [0][p] score flash, [p][1..5]
+extern int statshown[3][6];     // panel counters counting up towards teamstat
+extern int actionflags[3][9];   // per player: 1..4 held moves, 5 fire, 6 use, 7 prev, 8 next
+extern int mousepos[5];         // [1],[2] this frame; [3],[4] last frame
+extern int debugflags[6];       // [0] cheat mode, [1] ammo, [2] stamina, [3] invulnerable, [4] night vision
+extern int fps;
+extern int debugdisplay;
+extern int timerlimited;
+extern int alldead;
+extern int newwave;             // set when a wave starts and the panel opens for it
+
+// Display animation state, advanced once per frame of play.
+extern int tickertext[191];         // one-player heartbeat trace (1..185 values, 186..188 stroke)
+extern int playerticker[3][191];    // two-player traces
+extern int blinkphase;
+extern int walktick, walkframe;
+extern int cyclecount, cyclephase;
+extern int pulselevel, pulsedir;
+extern int staticdots[501][3];      // dead view static: [i][1] x, [i][2] y

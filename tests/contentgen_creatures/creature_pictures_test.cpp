@@ -1,0 +1,218 @@
+// Checks of the generated creature pictures: sizes and handles that the
+// drawing code relies on, the warrior's head hit image, and determinism.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "creature_art/creature_sizes.h"
+#include "creature_art/pictures.h"
+#include "decoded_picture.h"
+#include "manifest.h"
+
+namespace cc = contentgen::creatures;
+using creature_checks::decode;
+using creature_checks::Picture;
+
+namespace {
+
+contentgen::Bytes built_file(const std::string& name) {
+  std::string disk = name;
+  std::replace(disk.begin(), disk.end(), '\\', '/');
+  std::ifstream f(std::filesystem::path(RX_CONTENT_DIR) / disk, std::ios::binary);
+  return contentgen::Bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Every picture as the build generated it, decoded once per test program.
+const std::map<std::string, Picture>& decoded() {
+  static const std::map<std::string, Picture> all = [] {
+    std::map<std::string, Picture> m;
+    for (const auto& p : cc::pictures()) m[p.name] = decode(built_file(p.name));
+    return m;
+  }();
+  return all;
+}
+
+const Picture& pic(const std::string& file) { return decoded().at("data\\gfx\\" + file); }
+
+cc::Size intended_size(const std::string& file) {
+  auto starts = [&](const char* s) { return file.rfind(s, 0) == 0; };
+  if (file == "alien_head.png") return cc::kWarriorHead;
+  if (starts("alien_a") || starts("alien_d")) return cc::kWarriorAttack;
+  if (starts("alien_c")) return cc::kWarriorCorpse;
+  if (starts("alien_")) return cc::kWarriorWalk;
+  if (starts("hugger_a") || starts("hugger_d")) return cc::kHuggerAttack;
+  if (starts("hugger_c")) return cc::kHuggerCorpse;
+  if (starts("hugger_")) return cc::kHuggerWalk;
+  if (starts("queen_a") || starts("queen_d")) return cc::kQueenAttack;
+  if (starts("queen_")) return cc::kQueenWalk;
+  if (starts("egg")) return cc::kEgg;
+  if (file == "wren.png") return cc::kWren;
+  if (file == "colonist_big.png") return cc::kColonistBig;
+  if (starts("colonist_")) return cc::kCocoon;
+  return {0, 0};
+}
+
+// The shared handle of a kind's attack and death frames, from its first
+// attack picture.
+std::pair<int, int> attack_handle(const Picture& p, double k) {
+  return {p.w / 2, static_cast<int>(p.h * k + 0.5)};
+}
+
+int lowest_solid_row(const Picture& p) {
+  for (int y = p.h - 1; y >= 0; --y)
+    for (int x = 0; x < p.w; ++x)
+      if (p.solid(x, y)) return y;
+  return -1;
+}
+
+}  // namespace
+
+TEST(CreaturePictures, EveryEntryIsInTheArchiveAndDecodesAtItsSize) {
+  const auto& names = contentgen::manifest();
+  std::set<std::string> seen;
+  ASSERT_EQ(cc::pictures().size(), 44u);
+  for (const auto& p : cc::pictures()) {
+    SCOPED_TRACE(p.name);
+    EXPECT_TRUE(std::find(names.begin(), names.end(), p.name) != names.end());
+    EXPECT_TRUE(seen.insert(p.name).second) << "listed twice";
+    const Picture& d = decoded().at(p.name);
+    ASSERT_TRUE(d.ok);
+    cc::Size want = intended_size(p.name.substr(9));
+    EXPECT_EQ(d.w, want.w);
+    EXPECT_EQ(d.h, want.h);
+  }
+}
+
+TEST(CreaturePictures, AttackHandlesLandOnTheHead) {
+  struct Kind {
+    const char* first;
+    double k;
+    int hx, hy;
+  };
+  const Kind kinds[] = {{"alien_a1.png", 0.127, 278, 63}, {"hugger_a1.png", 0.364, 214, 179},
+                        {"queen_a1.png", 0.244, 275, 149}};
+  for (const auto& k : kinds) {
+    SCOPED_TRACE(k.first);
+    const Picture& p = pic(k.first);
+    auto [hx, hy] = attack_handle(p, k.k);
+    EXPECT_EQ(hx, k.hx);
+    EXPECT_EQ(hy, k.hy);
+    // The handle point is on the creature's body, not in empty space.
+    int solid = 0;
+    for (int y = hy - 6; y <= hy + 6; ++y)
+      for (int x = hx - 6; x <= hx + 6; ++x) solid += p.solid(x, y);
+    EXPECT_GT(solid, 150) << "handle is not on the creature";
+  }
+  // Death frames share the handle, so they keep the attack frame's size.
+  for (int f = 1; f <= 5; ++f) EXPECT_EQ(pic("alien_d" + std::to_string(f) + ".png").w, pic("alien_a1.png").w);
+  for (int f = 1; f <= 5; ++f) EXPECT_EQ(pic("queen_d" + std::to_string(f) + ".png").h, pic("queen_a1.png").h);
+}
+
+TEST(CreaturePictures, WarriorHeadImageIsTheHeadOfEveryWalkFrame) {
+  const Picture& head = pic("alien_head.png");
+  int head_px = 0, minx = head.w, maxx = -1, miny = head.h, maxy = -1;
+  for (int y = 0; y < head.h; ++y)
+    for (int x = 0; x < head.w; ++x)
+      if (head.solid(x, y)) {
+        ++head_px;
+        minx = std::min(minx, x), maxx = std::max(maxx, x);
+        miny = std::min(miny, y), maxy = std::max(maxy, y);
+      }
+  // Large enough to aim at: the old 50 x 50 shot box had about this much.
+  ASSERT_GT(head_px, 1200);
+  // It must overlap the area right of and below its placement point.
+  EXPECT_LT(minx, 10);
+  EXPECT_LT(miny, 10);
+
+  for (int f = 1; f <= 3; ++f) {
+    SCOPED_TRACE(f);
+    const Picture& walk = pic("alien_" + std::to_string(f) + ".png");
+    int outside = 0;
+    for (int y = 0; y < head.h; ++y)
+      for (int x = 0; x < head.w; ++x)
+        if (head.solid(x, y) && !walk.solid(x + cc::kHeadOffsetX, y + cc::kHeadOffsetY)) ++outside;
+    EXPECT_EQ(outside, 0) << "head pixels where the walking warrior has none";
+    // Within the head's box, the walk frame's pixels are mostly head.
+    int frame_px = 0, covered = 0;
+    for (int y = miny; y <= maxy; ++y)
+      for (int x = minx; x <= maxx; ++x)
+        if (walk.solid(x + cc::kHeadOffsetX, y + cc::kHeadOffsetY)) {
+          ++frame_px;
+          covered += head.solid(x, y);
+        }
+    EXPECT_GT(covered, frame_px * 0.8);
+  }
+}
+
+TEST(CreaturePictures, RoamingFramesStandOnTheFloorAndWalk) {
+  struct Kind {
+    const char* stem;
+    int y;  // drawing y of the frame's top in the room band
+  };
+  for (const Kind& k : {Kind{"alien_", 110}, Kind{"hugger_", 264}, Kind{"queen_", 12}}) {
+    SCOPED_TRACE(k.stem);
+    for (int f = 1; f <= 3; ++f) {
+      const Picture& p = pic(std::string(k.stem) + std::to_string(f) + ".png");
+      int bottom = k.y + lowest_solid_row(p);
+      EXPECT_GE(bottom, cc::kFloorY - 3);
+      EXPECT_LE(bottom, cc::kFloorY);
+    }
+    // The stride frames differ from the passing frame and from each other.
+    const Picture& a = pic(std::string(k.stem) + "1.png");
+    const Picture& b = pic(std::string(k.stem) + "2.png");
+    const Picture& c = pic(std::string(k.stem) + "3.png");
+    auto differing = [](const Picture& u, const Picture& v) {
+      int n = 0;
+      for (int y = 0; y < u.h; ++y)
+        for (int x = 0; x < u.w; ++x) n += u.solid(x, y) != v.solid(x, y);
+      return n;
+    };
+    EXPECT_GT(differing(a, b), 100);
+    EXPECT_GT(differing(a, c), 100);
+  }
+  EXPECT_EQ(216 + lowest_solid_row(pic("egg.png")), cc::kFloorY);
+  EXPECT_LE(std::abs(154 + lowest_solid_row(pic("wren.png")) - cc::kFloorY), 3);
+}
+
+TEST(CreaturePictures, PicturesAreNotBlank) {
+  for (const auto& [name, p] : decoded()) {
+    SCOPED_TRACE(name);
+    long solid = 0, clear = 0;
+    std::set<uint32_t> colours;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (p.solid(x, y)) {
+          ++solid;
+          const uint8_t* c = p.at(x, y);
+          colours.insert((c[0] >> 3) << 10 | (c[1] >> 3) << 5 | (c[2] >> 3));
+        } else {
+          ++clear;
+        }
+      }
+    long total = static_cast<long>(p.w) * p.h;
+    EXPECT_GT(solid, total / 12) << "too little drawn";
+    EXPECT_GT(colours.size(), 40u) << "flat colour, no shading";
+    if (name.find("colonist_big") != std::string::npos)
+      EXPECT_EQ(clear, 0) << "the close-up fills the screen";
+    else
+      EXPECT_GT(clear, total / 20) << "a masked picture needs a see-through background";
+  }
+}
+
+TEST(CreaturePictures, GenerationIsRepeatableAndMatchesTheBuiltContent) {
+  // The build generated these files in another process; generating again
+  // must give the same bytes, and proves the archive holds these pictures
+  // rather than stand-ins.
+  for (const auto& p : cc::pictures()) {
+    SCOPED_TRACE(p.name);
+    contentgen::Bytes built = built_file(p.name);
+    ASSERT_FALSE(built.empty()) << "not generated into the content folder";
+    EXPECT_EQ(p.make(), built);
+  }
+}

@@ -1,0 +1,174 @@
+// The hugger: a flat, many-legged crawler with a long tail.
+//  - side view (facing +x) scuttling along the floor, and flipped over
+//    dead on its back;
+//  - from below as it leaps at the viewer's face, and curling up dying.
+#include <cmath>
+
+#include "creature_sizes.h"
+#include "paint.h"
+#include "pictures.h"
+
+namespace contentgen::creatures {
+
+namespace {
+
+// A jointed finger-leg from base through two knuckles to the tip.
+void finger(cairo_t* cr, Pt base, double angle, double len, double curl, double thick, double shade) {
+  Pt k1 = polar(base, angle, len * 0.42);
+  Pt k2 = polar(k1, angle + curl, len * 0.34);
+  Pt tip = polar(k2, angle + curl * 2.2, len * 0.28);
+  Pt pts[] = {base, k1, k2, tip};
+  double radii[] = {thick, thick * 0.8, thick * 0.6, thick * 0.25};
+  limb(cr, pts, radii, 4, shade, 1);
+}
+
+// Side view, body at (150..195, 0..14), feet on the frame's bottom row.
+void side_hugger(cairo_t* cr, double phase, double floor_y) {
+  // Tail trailing behind with a shallow wave.
+  {
+    double w = phase * 3;
+    Pt pts[] = {{152, 9}, {118, 15 + w}, {84, 22 - w}, {50, 27 + w * 0.5}, {22, 27 - w}, {3, 22}};
+    double radii[] = {4.5, 3.8, 3.2, 2.6, 1.8, 1.0};
+    limb(cr, pts, radii, 6, 0.9, 4);
+  }
+  // Eight legs: four far (dark), four near, alternating stride.
+  for (int side = 0; side < 2; ++side) {
+    double shade = side == 0 ? 0.55 : 1.0;
+    for (int i = 0; i < 4; ++i) {
+      double s = ((i + side) % 2 == 0 ? 1 : -1) * phase;
+      Pt base{158.0 + i * 9, 10};
+      Pt foot{136.0 + i * 20 + s * 7 + (side == 0 ? 4 : 0), floor_y - 1};
+      Pt k = knee(base, foot, 17, 19, i < 2 ? 1 : -1);
+      k.y = std::min(k.y, 6.0);
+      Pt pts[] = {base, k, foot};
+      double radii[] = {2.4, 1.9, 1.0};
+      limb(cr, pts, radii, 3, shade, 0);
+    }
+  }
+  // Body: a ribbed palm with two air sacs.
+  gloss_ellipse(cr, 166, 9, 17, 6.5, 0.04, 0.9);
+  gloss_ellipse(cr, 181, 8, 13, 7, -0.06, 1.0);
+  ridges(cr, {160, 3}, {160, 14}, {5, 0}, 2.0, 6, 0.9, 1.0);
+  specular(cr, {168, 3}, {180, 1}, {190, 4}, 1.0, 0.7);
+}
+
+// Seen from below, leaping at the face: local origin at the body centre.
+void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
+  // Tail hanging and whipping below.
+  {
+    double s = tail_swing;
+    Pt pts[] = {{0, 30}, {20 * s, 90}, {-35 * s + 10, 160}, {30 * s, 220}, {50 * s - 20, 270}, {20 * s, 305}};
+    double radii[] = {20, 16, 13, 10, 7, 3};
+    limb(cr, pts, radii, 6, 0.85, 5);
+  }
+  // Eight fingers fanned round the body, the front pair longest.
+  const double angles[] = {-2.55, -2.05, -1.75, -1.39, -1.07, -0.59, 0.05, 3.09};
+  for (int i = 0; i < 8; ++i) {
+    double a0 = angles[i];
+    double a = a0 + (a0 + M_PI / 2) * (spread - 1) * 0.3;
+    double side = std::cos(a) < 0 ? -1 : 1;
+    double len = 200 - std::abs(std::sin(a)) * 10;
+    Pt base = polar({0, 0}, a, 40);
+    finger(cr, base, a, len * (1 - 0.35 * curl), side * (0.18 + 0.55 * curl) * -1.0, 11, 1.0);
+  }
+  // Body shell with ribs, and the fleshy underside at the centre.
+  gloss_ellipse(cr, 0, 0, 66, 52, 0, 1.0);
+  ridges(cr, {-50, -22}, {50, -22}, {0, 11}, 10, 5, 2.6, 1.0);
+  cairo_new_path(cr);
+  cairo_arc(cr, 0, 8, 22, 0, 2 * M_PI);
+  cairo_pattern_t* g = cairo_pattern_create_radial(-6, 2, 2, 0, 8, 22);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.85, 0.62, 0.58);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.55, 0.28, 0.30);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.18, 0.06, 0.08);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // The tube it pushes out, with a wet glint.
+  tube(cr, {0, 8}, {0, 20}, 7, 5, 0.7, 2);
+  cairo_arc(cr, 0, 20, 4, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.2, 0.03, 0.05);
+  cairo_fill(cr);
+  drool(cr, {0, 24}, 40, 3, 2.2);
+  // Paired air sacs.
+  for (int s = -1; s <= 1; s += 2) gloss_ellipse(cr, s * 34, -28, 22, 14, s * 0.4, 0.9);
+  specular(cr, {-44, -30}, {-20, -46}, {10, -44}, 3, 0.6);
+}
+
+Bytes finish(Canvas& c, uint32_t seed) {
+  grain(c, seed, 0.10);
+  return masked_png(c);
+}
+
+}  // namespace
+
+Bytes hugger_walk(int frame) {
+  Canvas c(kHuggerWalk.w, kHuggerWalk.h);
+  double phase = frame == 1 ? -1 : frame == 3 ? 1 : 0;
+  side_hugger(c.cr(), phase, kHuggerWalk.h);
+  return finish(c, 200 + frame);
+}
+
+Bytes hugger_attack() {
+  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+  cairo_translate(c.cr(), kHuggerAttack.w / 2, 186);
+  below_hugger(c.cr(), 0.0, 1.0, 0.6);
+  return finish(c, 210);
+}
+
+Bytes hugger_death(int frame) {
+  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+  cairo_t* cr = c.cr();
+  const double t = (frame - 1) / 3.0;
+  cairo_save(cr);
+  cairo_translate(cr, kHuggerAttack.w / 2, 186 + 40 * t);
+  cairo_rotate(cr, 0.5 * t);
+  below_hugger(cr, 0.25 + 0.75 * t, 1.0 - 0.4 * t, -0.6 + 1.2 * t);
+  cairo_restore(cr);
+  double k = 1.0 - 0.2 * t;
+  acid_spray(cr, {214 - 10 * t, 170 + 40 * t}, -M_PI / 2, 1.4, 170 * k, 30, 220 + frame, 7 * k);
+  if (frame >= 2) acid_spray(cr, {220, 230 + 30 * t}, M_PI / 2, 0.6, 140, 16, 230 + frame, 5);
+  return finish(c, 240 + frame);
+}
+
+Bytes hugger_corpse(int frame) {
+  Canvas c(kHuggerCorpse.w, kHuggerCorpse.h);
+  cairo_t* cr = c.cr();
+  const double floor_y = kHuggerCorpse.h - 4;
+  if (frame >= 2) acid_pool(cr, 112, floor_y - 2, 38 + 14 * frame, 5 + frame, 250 + frame);
+  if (frame == 1) {
+    // Thrown up as it is hit, legs flung out, about to flip.
+    cairo_save(cr);
+    cairo_translate(cr, 111 - 121, 53 - 20);
+    cairo_translate(cr, 172, 9);
+    cairo_rotate(cr, -0.5);
+    cairo_translate(cr, -172, -9);
+    side_hugger(cr, 1, 36);
+    cairo_restore(cr);
+  } else {
+    // On its back: body down, fingers curling up into the air.
+    const double curl = frame == 2 ? 0.35 : 0.8;
+    Pt body{120, floor_y - 12};
+    {
+      Pt pts[] = {body + Pt{-14, 4}, {70, floor_y - 5}, {40, floor_y - 3}, {10, floor_y - 6}};
+      double radii[] = {4.5, 3.5, 2.5, 1.2};
+      limb(cr, pts, radii, 4, 0.9, 3);
+    }
+    for (int i = 0; i < 8; ++i) {
+      double a = -M_PI + 0.35 + i * (M_PI - 0.7) / 7;
+      double shade = i % 2 ? 0.6 : 1.0;
+      Pt base = polar(body, a, 10);
+      Pt k1 = polar(base, a, 22 - 6 * curl);
+      Pt k2 = polar(k1, a + (a < -M_PI / 2 ? 1 : -1) * (0.5 + 1.3 * curl), 18 - 4 * curl);
+      Pt tip = polar(k2, a + (a < -M_PI / 2 ? 1 : -1) * (1.0 + 2.0 * curl), 12);
+      Pt pts[] = {base, k1, k2, tip};
+      double radii[] = {2.8, 2.3, 1.7, 0.8};
+      limb(cr, pts, radii, 4, shade, 0);
+    }
+    gloss_ellipse(cr, body.x, body.y, 22, 9, 0, 0.9);
+    ridges(cr, {104, body.y - 7}, {104, body.y + 7}, {5, 0}, -2.0, 7, 1.0, 0.9);
+  }
+  acid_spray(cr, {120, floor_y - 14}, -M_PI / 2, 1.2, 30 - 6 * frame, 14 - 3 * frame, 260 + frame, 2.2);
+  return finish(c, 270 + frame);
+}
+
+}  // namespace contentgen::creatures

@@ -1,0 +1,436 @@
+#include "paint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace contentgen::creatures {
+
+namespace {
+
+// Direction the light comes from (towards the light, normalised).
+constexpr double kLx = -0.48, kLy = -0.877;
+
+struct Rgb {
+  double r, g, b;
+};
+
+// Black-blue carapace: deep shadow, cold mid tone, steel-blue sheen.
+Rgb shell_colour(double t) {
+  static const Rgb stops[] = {{0.010, 0.013, 0.022}, {0.040, 0.052, 0.080}, {0.100, 0.130, 0.190},
+                              {0.250, 0.310, 0.420}, {0.620, 0.700, 0.820}};
+  t = std::clamp(t, 0.0, 1.0) * 4.0;
+  int i = std::min(3, static_cast<int>(t));
+  double f = t - i;
+  const Rgb& a = stops[i];
+  const Rgb& b = stops[i + 1];
+  return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
+}
+
+}  // namespace
+
+Pt lerp(Pt a, Pt b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+double dist(Pt a, Pt b) { return std::hypot(b.x - a.x, b.y - a.y); }
+Pt polar(Pt from, double angle, double length) {
+  return {from.x + std::cos(angle) * length, from.y + std::sin(angle) * length};
+}
+
+void set_shell(cairo_t* cr, double t, double shade, double alpha) {
+  Rgb c = shell_colour(t * shade);
+  cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
+
+void add_shell_stop(cairo_pattern_t* p, double offset, double t, double shade) {
+  Rgb c = shell_colour(t * shade);
+  cairo_pattern_add_color_stop_rgb(p, offset, c.r, c.g, c.b);
+}
+
+void tube(cairo_t* cr, Pt a, Pt b, double ra, double rb, double shade, int ribs) {
+  double len = dist(a, b);
+  if (len < 0.01) return;
+  Pt d{(b.x - a.x) / len, (b.y - a.y) / len};
+  Pt n{-d.y, d.x};
+  // Put n on the lit side.
+  if (n.x * kLx + n.y * kLy < 0) n = n * -1.0;
+  double ang = std::atan2(d.y, d.x);
+
+  cairo_new_path(cr);
+  // Outline: lit side a->b, round cap at b, shadow side back, cap at a.
+  cairo_move_to(cr, a.x + n.x * ra, a.y + n.y * ra);
+  cairo_line_to(cr, b.x + n.x * rb, b.y + n.y * rb);
+  cairo_line_to(cr, b.x - n.x * rb, b.y - n.y * rb);
+  cairo_line_to(cr, a.x - n.x * ra, a.y - n.y * ra);
+  cairo_close_path(cr);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, b.x, b.y, rb, 0, 2 * M_PI);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, a.x, a.y, ra, 0, 2 * M_PI);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+
+  Pt m = lerp(a, b, 0.5);
+  double rm = (ra + rb) * 0.5;
+  cairo_pattern_t* g = cairo_pattern_create_linear(m.x + n.x * rm, m.y + n.y * rm, m.x - n.x * rm, m.y - n.y * rm);
+  add_shell_stop(g, 0.0, 0.42, shade);
+  add_shell_stop(g, 0.16, 0.78, shade);
+  add_shell_stop(g, 0.34, 0.40, shade);
+  add_shell_stop(g, 0.70, 0.12, shade);
+  add_shell_stop(g, 0.90, 0.05, shade);
+  add_shell_stop(g, 1.0, 0.30, shade);  // cold rim light on the shadow side
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  set_shell(cr, 0.0, 1.0, 0.9);
+  cairo_set_line_width(cr, std::max(0.7, rm * 0.12));
+  cairo_stroke(cr);
+
+  // Ribs: ridged bands that bow along the tube.
+  for (int i = 1; i <= ribs; ++i) {
+    double t = static_cast<double>(i) / (ribs + 1);
+    Pt c = lerp(a, b, t);
+    double r = ra + (rb - ra) * t;
+    Pt p0 = c + n * (r * 0.92), p1 = c - n * (r * 0.92);
+    Pt ctrl = c + d * (r * 0.45);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, p0.x, p0.y);
+    cairo_curve_to(cr, ctrl.x + n.x * r * 0.3, ctrl.y + n.y * r * 0.3, ctrl.x - n.x * r * 0.3,
+                   ctrl.y - n.y * r * 0.3, p1.x, p1.y);
+    set_shell(cr, 0.0, 1.0, 0.85);
+    cairo_set_line_width(cr, std::max(0.6, r * 0.2));
+    cairo_stroke(cr);
+    Pt q0 = p0 - d * (r * 0.14), q1 = c + n * (r * 0.1) - d * (r * 0.14) + d * (r * 0.3);
+    cairo_move_to(cr, q0.x, q0.y);
+    cairo_line_to(cr, q1.x, q1.y);
+    set_shell(cr, 0.85, shade, 0.55);
+    cairo_set_line_width(cr, std::max(0.5, r * 0.09));
+    cairo_stroke(cr);
+  }
+
+  // Specular streak along the lit side.
+  Pt s0 = lerp(a, b, 0.12) + n * ((ra * 0.88 + rb * 0.12) * 0.5);
+  Pt s1 = lerp(a, b, 0.85) + n * ((ra * 0.15 + rb * 0.85) * 0.5);
+  specular(cr, s0, lerp(s0, s1, 0.5) + n * (rm * 0.08), s1, std::max(0.6, rm * 0.2), 0.55 * std::min(1.0, shade));
+  (void)ang;
+}
+
+void limb(cairo_t* cr, const Pt* pts, const double* radii, int n, double shade, int ribs) {
+  for (int i = 0; i + 1 < n; ++i) tube(cr, pts[i], pts[i + 1], radii[i], radii[i + 1], shade, ribs);
+}
+
+void gloss_fill(cairo_t* cr, double shade) {
+  double x0, y0, x1, y1;
+  cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
+  double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
+  double r = std::max(x1 - x0, y1 - y0) * 0.62;
+  double rx = (x1 - x0) / 2, ry = (y1 - y0) / 2;
+  cairo_pattern_t* g =
+      cairo_pattern_create_radial(cx + kLx * rx * 0.5, cy + kLy * ry * 0.5, 0, cx, cy, r);
+  add_shell_stop(g, 0.0, 0.80, shade);
+  add_shell_stop(g, 0.14, 0.48, shade);
+  add_shell_stop(g, 0.45, 0.20, shade);
+  add_shell_stop(g, 0.78, 0.06, shade);
+  add_shell_stop(g, 0.92, 0.04, shade);
+  add_shell_stop(g, 1.0, 0.26, shade);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  set_shell(cr, 0.0, 1.0, 0.9);
+  cairo_set_line_width(cr, std::max(0.8, r * 0.02));
+  cairo_stroke(cr);
+}
+
+void gloss_ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double shade) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, angle);
+  cairo_scale(cr, rx, ry);
+  cairo_new_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  gloss_fill(cr, shade);
+}
+
+void specular(cairo_t* cr, Pt a, Pt ctrl, Pt b, double width, double alpha) {
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, a.x, a.y);
+  Pt c1 = lerp(a, ctrl, 2.0 / 3.0), c2 = lerp(b, ctrl, 2.0 / 3.0);
+  cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, b.x, b.y);
+  cairo_set_source_rgba(cr, 0.80, 0.88, 1.0, alpha * 0.5);
+  cairo_set_line_width(cr, width * 2.0);
+  cairo_stroke_preserve(cr);
+  cairo_set_source_rgba(cr, 0.95, 0.98, 1.0, alpha);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void ridges(cairo_t* cr, Pt l, Pt r, Pt step, double bulge, int n, double width, double shade) {
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  Pt along = r - l;
+  double len = std::max(0.01, dist(l, r));
+  Pt nrm{-along.y / len, along.x / len};
+  for (int i = 0; i < n; ++i) {
+    Pt a = l + step * i, b = r + step * i;
+    Pt m = lerp(a, b, 0.5) + nrm * bulge;
+    cairo_move_to(cr, a.x, a.y);
+    cairo_curve_to(cr, lerp(a, m, 0.7).x, lerp(a, m, 0.7).y, lerp(b, m, 0.7).x, lerp(b, m, 0.7).y, b.x, b.y);
+    set_shell(cr, 0.0, 1.0, 0.9);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+    Pt o = step * 0.28;
+    cairo_move_to(cr, a.x + o.x, a.y + o.y);
+    cairo_curve_to(cr, lerp(a, m, 0.7).x + o.x, lerp(a, m, 0.7).y + o.y, lerp(b, m, 0.7).x + o.x,
+                   lerp(b, m, 0.7).y + o.y, b.x + o.x, b.y + o.y);
+    set_shell(cr, 0.72, shade, 0.6);
+    cairo_set_line_width(cr, width * 0.45);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+void teeth(cairo_t* cr, Pt a, Pt b, int n, double length, int dir) {
+  double w = dist(a, b) / n;
+  for (int i = 0; i < n; ++i) {
+    double t0 = static_cast<double>(i) / n, t1 = static_cast<double>(i + 1) / n;
+    Pt p0 = lerp(a, b, t0), p1 = lerp(a, b, t1);
+    Pt mid = lerp(p0, p1, 0.5);
+    // Middle teeth are longest.
+    double k = 1.0 - 0.45 * std::abs((t0 + t1) - 1.0);
+    Pt tip{mid.x, mid.y + dir * length * k};
+    cairo_move_to(cr, p0.x, p0.y);
+    cairo_curve_to(cr, p0.x + w * 0.1, p0.y + dir * length * 0.5 * k, tip.x - w * 0.12, tip.y - dir * 1.0, tip.x,
+                   tip.y);
+    cairo_curve_to(cr, tip.x + w * 0.12, tip.y - dir * 1.0, p1.x - w * 0.1, p1.y + dir * length * 0.5 * k, p1.x,
+                   p1.y);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(p0.x, 0, p1.x, 0);
+    cairo_pattern_add_color_stop_rgb(g, 0.0, 0.42, 0.45, 0.48);
+    cairo_pattern_add_color_stop_rgb(g, 0.35, 0.92, 0.94, 0.95);
+    cairo_pattern_add_color_stop_rgb(g, 0.7, 0.62, 0.66, 0.70);
+    cairo_pattern_add_color_stop_rgb(g, 1.0, 0.25, 0.27, 0.30);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_set_source_rgba(cr, 0.05, 0.05, 0.07, 0.8);
+    cairo_set_line_width(cr, std::max(0.5, w * 0.08));
+    cairo_stroke(cr);
+  }
+}
+
+void drool(cairo_t* cr, Pt from, double length, double sway, double width) {
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  Pt end{from.x + sway, from.y + length};
+  cairo_move_to(cr, from.x, from.y);
+  cairo_curve_to(cr, from.x + sway * 0.1, from.y + length * 0.4, end.x - sway * 0.2, end.y - length * 0.4, end.x,
+                 end.y);
+  cairo_set_source_rgba(cr, 0.55, 0.66, 0.70, 0.9);
+  cairo_set_line_width(cr, width);
+  cairo_stroke_preserve(cr);
+  cairo_set_source_rgba(cr, 0.92, 0.98, 1.0, 0.9);
+  cairo_set_line_width(cr, std::max(0.4, width * 0.35));
+  cairo_stroke(cr);
+  double dr = width * 1.5;
+  cairo_arc(cr, end.x, end.y + dr * 0.6, dr, 0, 2 * M_PI);
+  cairo_pattern_t* g = cairo_pattern_create_radial(end.x - dr * 0.4, end.y + dr * 0.2, 0, end.x, end.y + dr * 0.6, dr);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 1.0);
+  cairo_pattern_add_color_stop_rgb(g, 0.4, 0.66, 0.78, 0.82);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.30, 0.40, 0.45);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
+namespace {
+void acid_drop(cairo_t* cr, Pt c, double rx, double ry, double angle) {
+  cairo_save(cr);
+  cairo_translate(cr, c.x, c.y);
+  cairo_rotate(cr, angle);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  double r = std::max(rx, ry);
+  cairo_pattern_t* g = cairo_pattern_create_radial(c.x - r * 0.3, c.y - r * 0.3, 0, c.x, c.y, r);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.98, 1.0, 0.70);
+  cairo_pattern_add_color_stop_rgb(g, 0.35, 0.78, 0.96, 0.18);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.32, 0.55, 0.02);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+}  // namespace
+
+void acid_spray(cairo_t* cr, Pt origin, double angle, double spread, double reach, int drops, uint32_t seed,
+                double size) {
+  Noise rng(seed);
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // Jets first, then the flying droplets over them.
+  for (int i = 0; i < drops / 3 + 1; ++i) {
+    double a = angle + rng.range(-spread, spread);
+    double l = reach * rng.range(0.5, 1.0);
+    Pt e = polar(origin, a, l);
+    Pt m = polar(origin, a + rng.range(-0.15, 0.15), l * 0.5);
+    m.y += l * 0.08;
+    cairo_move_to(cr, origin.x, origin.y);
+    cairo_curve_to(cr, m.x, m.y, m.x, m.y, e.x, e.y);
+    cairo_set_source_rgba(cr, 0.45, 0.72, 0.05, 0.95);
+    cairo_set_line_width(cr, size * rng.range(0.5, 1.0));
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgba(cr, 0.90, 1.0, 0.45, 0.95);
+    cairo_set_line_width(cr, size * 0.3);
+    cairo_stroke(cr);
+  }
+  for (int i = 0; i < drops; ++i) {
+    double a = angle + rng.range(-spread, spread);
+    double l = reach * std::pow(rng.unit(), 0.6);
+    Pt p = polar(origin, a, l);
+    double s = size * rng.range(0.35, 1.1) * (1.1 - 0.5 * l / reach);
+    acid_drop(cr, p, s * 1.6, s, a);
+  }
+  acid_drop(cr, origin, size * 1.8, size * 1.4, angle);
+  cairo_restore(cr);
+}
+
+void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed) {
+  Noise rng(seed);
+  cairo_save(cr);
+  // Irregular puddle outline.
+  const int n = 18;
+  cairo_new_path(cr);
+  for (int i = 0; i <= n; ++i) {
+    double a = 2 * M_PI * i / n;
+    double k = rng.range(0.78, 1.08);
+    double x = cx + std::cos(a) * rx * k, y = cy + std::sin(a) * ry * k;
+    if (i == 0)
+      cairo_move_to(cr, x, y);
+    else
+      cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(cx - rx * 0.2, cy - ry * 0.3, 0, cx, cy, std::max(rx, ry));
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.86, 1.0, 0.40);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.50, 0.80, 0.08);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.22, 0.40, 0.02);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Bubbles and glints.
+  for (int i = 0; i < 7; ++i) {
+    double a = rng.range(0, 2 * M_PI), r = rng.range(0, 0.7);
+    double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
+    double s = rng.range(0.8, 2.2) * std::max(1.0, ry / 6);
+    cairo_arc(cr, x, y, s, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 0.95, 1.0, 0.75, 0.9);
+    cairo_set_line_width(cr, std::max(0.6, s * 0.35));
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+Pt knee(Pt hip, Pt foot, double l1, double l2, int side) {
+  double d = std::clamp(dist(hip, foot), 0.01, l1 + l2 - 0.01);
+  double a = (l1 * l1 - l2 * l2 + d * d) / (2 * d);
+  double h = std::sqrt(std::max(0.0, l1 * l1 - a * a));
+  Pt dir{(foot.x - hip.x) / d, (foot.y - hip.y) / d};
+  Pt base = hip + dir * a;
+  Pt n{-dir.y, dir.x};
+  return base + n * (h * side);
+}
+
+void grain(Canvas& c, uint32_t seed, double amount) {
+  cairo_surface_flush(c.surface());
+  uint8_t* data = cairo_image_surface_get_data(c.surface());
+  int stride = cairo_image_surface_get_stride(c.surface());
+  Noise rng(seed);
+  for (int y = 0; y < c.height(); ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < c.width(); ++x) {
+      uint32_t p = row[x];
+      uint32_t a = p >> 24;
+      double k = 1.0 + (rng.unit() - 0.5) * amount;
+      if (a == 0) continue;
+      uint32_t ch[3] = {(p >> 16) & 255, (p >> 8) & 255, p & 255};
+      for (auto& v : ch) v = static_cast<uint32_t>(std::clamp(v * k, 0.0, static_cast<double>(a)));
+      row[x] = (a << 24) | (ch[0] << 16) | (ch[1] << 8) | ch[2];
+    }
+  }
+  cairo_surface_mark_dirty(c.surface());
+}
+
+void harden_alpha(Canvas& c) {
+  cairo_surface_flush(c.surface());
+  uint8_t* data = cairo_image_surface_get_data(c.surface());
+  int stride = cairo_image_surface_get_stride(c.surface());
+  for (int y = 0; y < c.height(); ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < c.width(); ++x) {
+      uint32_t p = row[x];
+      uint32_t a = p >> 24;
+      if (a >= 128) {
+        // Un-premultiply to opaque.
+        uint32_t ch[3] = {(p >> 16) & 255, (p >> 8) & 255, p & 255};
+        for (auto& v : ch) v = std::min(255u, (v * 255 + a / 2) / a);
+        row[x] = 0xFF000000u | (ch[0] << 16) | (ch[1] << 8) | ch[2];
+      } else {
+        row[x] = 0;
+      }
+    }
+  }
+  cairo_surface_mark_dirty(c.surface());
+}
+
+namespace {
+// Straight RGBA of the whole surface.
+std::vector<uint8_t> straight_rgba(Canvas& c) {
+  cairo_surface_flush(c.surface());
+  const uint8_t* data = cairo_image_surface_get_data(c.surface());
+  int stride = cairo_image_surface_get_stride(c.surface());
+  std::vector<uint8_t> out(static_cast<size_t>(c.width()) * c.height() * 4);
+  for (int y = 0; y < c.height(); ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+    for (int x = 0; x < c.width(); ++x) {
+      uint32_t p = row[x];
+      uint32_t a = p >> 24, r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+      if (a > 0 && a < 255) {
+        r = (r * 255 + a / 2) / a;
+        g = (g * 255 + a / 2) / a;
+        b = (b * 255 + a / 2) / a;
+      }
+      uint8_t* px = &out[(static_cast<size_t>(y) * c.width() + x) * 4];
+      px[0] = static_cast<uint8_t>(std::min(255u, r));
+      px[1] = static_cast<uint8_t>(std::min(255u, g));
+      px[2] = static_cast<uint8_t>(std::min(255u, b));
+      px[3] = static_cast<uint8_t>(a);
+    }
+  }
+  return out;
+}
+}  // namespace
+
+Bytes masked_png(Canvas& c) {
+  std::vector<uint8_t> rgba = straight_rgba(c);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    uint8_t* px = &rgba[i];
+    if (px[3] < 128) {
+      px[0] = 255, px[1] = 0, px[2] = 255, px[3] = 0;
+    } else if (px[0] == 255 && px[1] == 0 && px[2] == 255) {
+      px[0] = 254;  // an opaque pixel in the mask colour would vanish
+    }
+  }
+  return encode_png(c.width(), c.height(), rgba, true);
+}
+
+Bytes opaque_png(Canvas& c) {
+  std::vector<uint8_t> rgba = straight_rgba(c);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    for (int k = 0; k < 3; ++k) rgba[i + k] = static_cast<uint8_t>(rgba[i + k] * rgba[i + 3] / 255);
+    rgba[i + 3] = 255;
+  }
+  return encode_png(c.width(), c.height(), rgba, false);
+}
+
+}  // namespace contentgen::creatures

@@ -1,0 +1,71 @@
+// Shared brushes for the creature pictures: glossy carapace tubes and
+// shells, ribbing, teeth, slime and acid. Light falls from the upper left.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+
+#include "canvas.h"
+
+namespace contentgen::creatures {
+
+struct Pt {
+  double x = 0, y = 0;
+};
+inline Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
+inline Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
+inline Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
+Pt lerp(Pt a, Pt b, double t);
+double dist(Pt a, Pt b);
+// Point at angle (radians, 0 = +x, growing clockwise on screen) and length.
+Pt polar(Pt from, double angle, double length);
+
+// Carapace ramp: t in 0..1 from shadow to highlight, times a shade factor
+// (far limbs are drawn darker).
+void set_shell(cairo_t* cr, double t, double shade, double alpha = 1.0);
+void add_shell_stop(cairo_pattern_t* p, double offset, double t, double shade);
+
+// A tapered, shaded tube from a (radius ra) to b (radius rb), with ribs
+// across it and a specular streak along its lit side.
+void tube(cairo_t* cr, Pt a, Pt b, double ra, double rb, double shade = 1.0, int ribs = 0);
+// Tubes through a chain of points; radii per point.
+void limb(cairo_t* cr, const Pt* pts, const double* radii, int n, double shade, int ribs);
+// Fills the current path with a glossy radial shading sized by its extents,
+// outlines it, and clears the path.
+void gloss_fill(cairo_t* cr, double shade = 1.0);
+// A glossy ellipse (angle in radians).
+void gloss_ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double shade = 1.0);
+// A soft white highlight stroke along a quadratic curve.
+void specular(cairo_t* cr, Pt a, Pt ctrl, Pt b, double width, double alpha);
+// Curved ridges across a shell: n arcs from side l to side r, stepping by d.
+void ridges(cairo_t* cr, Pt l, Pt r, Pt step, double bulge, int n, double width, double shade);
+
+// Pointed teeth from a to b, tips toward dir (+1 down, -1 up).
+void teeth(cairo_t* cr, Pt a, Pt b, int n, double length, int dir);
+// A hanging string of slime ending in a drop.
+void drool(cairo_t* cr, Pt from, double length, double sway, double width);
+// Yellow-green acid droplets flung from an origin.
+void acid_spray(cairo_t* cr, Pt origin, double angle, double spread, double reach, int drops, uint32_t seed,
+                double size);
+// A glistening acid puddle.
+void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
+
+// Knee of a two-bone limb from hip to foot with bone lengths l1, l2;
+// side picks which way it bends (+1 or -1).
+Pt knee(Pt hip, Pt foot, double l1, double l2, int side);
+
+// Light per-pixel grain over the opaque pixels.
+void grain(Canvas& c, uint32_t seed, double amount);
+
+// Translucent edge pixels become either opaque or gone in masked images:
+// this makes the outcome explicit (alpha >= 128 kept opaque, others cleared).
+void harden_alpha(Canvas& c);
+
+// Same output as Canvas::png() / png_opaque(), but reads the surface in one
+// pass (the per-pixel accessors flush the surface for every pixel, which
+// costs half a second on an attack frame).
+Bytes masked_png(Canvas& c);
+Bytes opaque_png(Canvas& c);
+
+}  // namespace contentgen::creatures
