@@ -1,11 +1,10 @@
 #include "input/bindings.h"
 
+#include "app/play_state.h"
 #include "input/input.h"
 #include "input/keynames.h"
 
 int keys[3][9];
-int actionflags[3][9];
-int mousepos[5];
 
 const std::array<std::string, 9> actionlabel = {
     "",

@@ -16,10 +16,6 @@ constexpr int kActions = 8;
 
 // keys[p][a]: binding code of action a (1..8) for player p (1..2).
 extern int keys[3][9];
-// actionflags[p][a]: player p's actions of this frame (readcontrols).
-extern int actionflags[3][9];
-// mousepos[1], [2]: mouse x, y this frame; [3], [4]: the previous frame's.
-extern int mousepos[5];
 
 // The KEYS screen's row label of each action, index 1..8.
 extern const std::array<std::string, 9> actionlabel;
@@ -38,9 +34,9 @@ void joybinding(int code, int& j, int& b);
 // Mouse entry of a code 301..310, else 0.
 int mousebinding(int code);
 
-// Fills actionflags[p][0..8]: the four moves while their binding is held,
+// Fills actionflags[p][0..8] (the play state's table): the four moves while their binding is held,
 // the other four on the frame their binding is hit; all 0 when blocked.
 void readcontrols(int p, bool blocked);
-// Shifts this frame's mouse position into mousepos (the previous frame's
-// moves to [3], [4]).
+// Shifts this frame's mouse position into the play state's mousepos (the
+// previous frame's moves to [3], [4]).
 void trackmouse();

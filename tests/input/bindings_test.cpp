@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 
+#include "app/play_state.h"
 #include "frontend/settings.h"
 #include "input/bindings.h"
 #include "input/input.h"
