@@ -105,6 +105,9 @@ void get_origin(float& x, float& y);
 void set_viewport(int x, int y, int w, int h);
 void get_viewport(int& x, int& y, int& w, int& h);
 void set_cls_colour(int r, int g, int b);
+// Back to the defaults: white, alpha 1, masked blend, scale 1, rotation 0,
+// origin 0, viewport the whole display.
+void reset_draw_state();
 
 // The layer's own small text font (start-up error lines only).
 void draw_text(const std::string& text, int x, int y);

@@ -121,7 +121,7 @@ Bytes encode_png(int width, int height, const std::vector<uint8_t>& rgba, bool w
     throw std::runtime_error("PNG encoding failed");
   }
   png_set_write_fn(png, &out, write_to_vector, flush_nothing);
-  png_set_compression_level(png, 9);
+  png_set_compression_level(png, 6);
   png_set_IHDR(png, info, width, height, 8, with_alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);

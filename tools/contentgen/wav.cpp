@@ -13,7 +13,9 @@ void put16(Bytes& b, uint16_t v) {
   b.push_back(static_cast<uint8_t>(v));
   b.push_back(static_cast<uint8_t>(v >> 8));
 }
-void puttag(Bytes& b, const char* t) { b.insert(b.end(), t, t + 4); }
+void puttag(Bytes& b, const char* t) {
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(t[i]));
+}
 }  // namespace
 
 Bytes encode_wav(const std::vector<float>& samples, int rate) {

@@ -1,7 +1,18 @@
 #include "registry.h"
+#include "ui_art.h"
 
 namespace contentgen {
 
-void register_ui_art(Registry&) {}
+namespace ui {
+std::string gfx(const std::string& file) { return "data\\gfx\\" + file; }
+}  // namespace ui
+
+void register_ui_art(Registry& reg) {
+  ui::add_console_frames(reg);
+  ui::add_console_panels(reg);
+  ui::add_menu_art(reg);
+  ui::add_startup_art(reg);
+  ui::add_portraits(reg);
+}
 
 }  // namespace contentgen

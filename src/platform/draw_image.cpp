@@ -1,0 +1,130 @@
+// Drawing image frames under the global draw state: handle placement,
+// scale (negative mirrors), rotation about the handle, blend modes, colour
+// and alpha modulation, and viewport culling.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/draw_state.h"
+#include "platform/image_store.h"
+#include "platform/platform.h"
+
+namespace plat {
+namespace {
+
+using detail::DrawState;
+using detail::TextureSlot;
+
+// The SDL blend mode for a draw. Fully opaque frames drawn opaquely are
+// plain copies, which the software renderer does several times faster.
+SDL_BlendMode sdl_blend(int blend, bool opaque_frame, int alpha) {
+  switch (blend) {
+    case BlendSolid: return SDL_BLENDMODE_NONE;
+    case BlendLight: return SDL_BLENDMODE_ADD;
+    case BlendShade: return SDL_BLENDMODE_MUL;
+    case BlendAlpha: return opaque_frame && alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+    default: return opaque_frame ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+  }
+}
+
+// Pushes colour, alpha and blend to the texture, only what changed.
+void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_frame) {
+  const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
+  const int a = opaque ? 255 : static_cast<int>(std::lround(s.alpha * 255.0f));
+  if (slot.r != s.r || slot.g != s.g || slot.b != s.b) {
+    SDL_SetTextureColorMod(tex, static_cast<Uint8>(s.r), static_cast<Uint8>(s.g), static_cast<Uint8>(s.b));
+    slot.r = s.r, slot.g = s.g, slot.b = s.b;
+  }
+  if (slot.a != a) {
+    SDL_SetTextureAlphaMod(tex, static_cast<Uint8>(a));
+    slot.a = a;
+  }
+  const SDL_BlendMode mode = sdl_blend(s.blend, opaque_frame, a);
+  if (slot.mode != static_cast<int>(mode)) {
+    SDL_SetTextureBlendMode(tex, mode);
+    slot.mode = static_cast<int>(mode);
+  }
+}
+
+// Draws src of a frame so that the image's handle lands on (x, y) plus the
+// origin. The part is placed as if it were the whole frame: its top-left
+// corner sits where the frame's top-left corner would.
+void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float y) {
+  SDL_Renderer* r = detail::display().renderer;
+  if (!r) return;
+  const DrawState& s = detail::draw_state();
+  if (s.sx == 0.0f || s.sy == 0.0f || s.vw <= 0 || s.vh <= 0) return;
+  if (s.blend != BlendSolid && s.blend != BlendMasked && s.alpha <= 0.0f) return;
+
+  const float X = x + s.ox, Y = y + s.oy;
+  const float ax = std::fabs(s.sx), ay = std::fabs(s.sy);
+  SDL_FRect dst;
+  dst.w = src.w * ax;
+  dst.h = src.h * ay;
+  dst.x = s.sx > 0 ? X - im.hx * ax : X - (src.w - im.hx) * ax;
+  dst.y = s.sy > 0 ? Y - im.hy * ay : Y - (src.h - im.hy) * ay;
+
+  // Bounding box on screen; a rotated part stays within the circle about
+  // the handle that reaches its farthest corner.
+  float x0 = dst.x, y0 = dst.y, x1 = dst.x + dst.w, y1 = dst.y + dst.h;
+  const bool rotated = s.rotation != 0.0f;
+  if (rotated) {
+    const float dx = std::max(std::fabs(x0 - X), std::fabs(x1 - X));
+    const float dy = std::max(std::fabs(y0 - Y), std::fabs(y1 - Y));
+    const float rad = std::sqrt(dx * dx + dy * dy) + 1.0f;
+    x0 = X - rad, x1 = X + rad, y0 = Y - rad, y1 = Y + rad;
+  }
+  if (x1 <= s.vx || y1 <= s.vy || x0 >= s.vx + s.vw || y0 >= s.vy + s.vh) return;
+
+  TextureSlot* slot = nullptr;
+  const bool keyed = s.blend == BlendMasked && im.partial_alpha;
+  SDL_Texture* tex = detail::frame_texture(im, frame, keyed, slot);
+  if (!tex) return;
+  bind(tex, *slot, s, im.frames[frame].opaque);
+  detail::apply_viewport();
+
+  if (!rotated && s.sx > 0 && s.sy > 0) {
+    SDL_RenderCopyF(r, tex, &src, &dst);
+  } else {
+    const SDL_FPoint centre{X - dst.x, Y - dst.y};
+    const int flip = (s.sx < 0 ? SDL_FLIP_HORIZONTAL : 0) | (s.sy < 0 ? SDL_FLIP_VERTICAL : 0);
+    SDL_RenderCopyExF(r, tex, &src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
+  }
+}
+
+detail::Image* drawable(int image, int frame) {
+  detail::Image* im = detail::find_image(image);
+  if (!im || frame < 0 || frame >= static_cast<int>(im->frames.size())) return nullptr;
+  return im;
+}
+
+}  // namespace
+
+void draw_image(int image, float x, float y, int frame) {
+  detail::Image* im = drawable(image, frame);
+  if (!im) return;
+  draw_part(*im, frame, SDL_Rect{0, 0, im->width, im->height}, x, y);
+}
+
+void draw_image_rect(int image, float x, float y, int rx, int ry, int rw, int rh, int frame) {
+  detail::Image* im = drawable(image, frame);
+  if (!im) return;
+  SDL_Rect part{rx, ry, rw, rh};
+  const SDL_Rect whole{0, 0, im->width, im->height};
+  SDL_Rect src;
+  if (!SDL_IntersectRect(&part, &whole, &src)) return;
+  // A request that reaches outside the frame draws only what exists, still
+  // anchored to the requested corner.
+  draw_part(*im, frame, src, x + (src.x - rx) * detail::draw_state().sx,
+            y + (src.y - ry) * detail::draw_state().sy);
+}
+
+void cls() {
+  SDL_Renderer* r = detail::display().renderer;
+  if (!r) return;
+  const DrawState& s = detail::draw_state();
+  SDL_SetRenderDrawColor(r, static_cast<Uint8>(s.cls_r), static_cast<Uint8>(s.cls_g),
+                         static_cast<Uint8>(s.cls_b), 255);
+  SDL_RenderClear(r);
+}
+
+}  // namespace plat

@@ -1,0 +1,101 @@
+// File-system operations on disk paths ('\' accepted as separator), and
+// whole-file reads from disk or the embedded archive.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app/archive.h"
+#include "platform/platform.h"
+
+namespace fs = std::filesystem;
+
+namespace plat {
+
+std::string disk_path(const std::string& path) {
+  std::string out = path;
+  for (char& c : out)
+    if (c == '\\') c = '/';
+  return out;
+}
+
+int file_type(const std::string& path) {
+  std::string entry;
+  if (archive_path(path, entry)) return archive_find(entry) ? 1 : 0;
+  std::error_code ec;
+  const auto st = fs::status(disk_path(path), ec);
+  if (ec) return 0;
+  if (fs::is_regular_file(st)) return 1;
+  if (fs::is_directory(st)) return 2;
+  return 0;
+}
+
+long long file_size(const std::string& path) {
+  std::string entry;
+  if (archive_path(path, entry)) {
+    const ArchiveEntry* e = archive_find(entry);
+    return e ? static_cast<long long>(e->size) : 0;
+  }
+  std::error_code ec;
+  const auto size = fs::file_size(disk_path(path), ec);
+  return ec ? 0 : static_cast<long long>(size);
+}
+
+bool delete_file(const std::string& path) {
+  std::string entry;
+  if (archive_path(path, entry) || file_type(path) != 1) return false;
+  std::error_code ec;
+  return fs::remove(disk_path(path), ec) && !ec;
+}
+
+bool create_dir(const std::string& path) {
+  std::string entry;
+  if (archive_path(path, entry)) return false;
+  std::error_code ec;
+  fs::create_directories(disk_path(path), ec);
+  return !ec && file_type(path) == 2;
+}
+
+bool rename_file(const std::string& from, const std::string& to) {
+  std::string entry;
+  if (archive_path(from, entry) || archive_path(to, entry)) return false;
+  // rename(2) replaces an existing target in one step.
+  return std::rename(disk_path(from).c_str(), disk_path(to).c_str()) == 0;
+}
+
+bool make_owner_writable(const std::string& path) {
+  std::string entry;
+  if (archive_path(path, entry)) return false;
+  const std::string p = disk_path(path);
+  struct stat st;
+  if (stat(p.c_str(), &st) != 0) return false;
+  if (st.st_mode & S_IWUSR) return true;
+  return chmod(p.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
+}
+
+bool read_whole(const std::string& name, std::vector<uint8_t>& out) {
+  out.clear();
+  std::string entry;
+  if (archive_path(name, entry)) {
+    const ArchiveEntry* e = archive_find(entry);
+    if (!e) return false;
+    out.assign(e->data, e->data + e->size);
+    return true;
+  }
+  if (file_type(name) != 1) return false;
+  std::ifstream in(disk_path(name), std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  in.seekg(0, std::ios::beg);
+  out.resize(static_cast<size_t>(size));
+  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) {
+    out.clear();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace plat

@@ -1,0 +1,41 @@
+// Loaded images: pixels kept in memory (for collision, pixel reads and
+// rebuilding textures) and textures created lazily per renderer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/internal.h"
+
+namespace plat::detail {
+
+// A texture plus the modulation last pushed to it, so a draw only calls
+// into SDL for what actually changed.
+struct TextureSlot {
+  SDL_Texture* tex = nullptr;
+  uint32_t generation = 0;
+  int r = -1, g = -1, b = -1, a = -1;
+  int mode = -1;
+};
+
+struct Frame {
+  std::vector<uint32_t> pixels;  // 0xAARRGGBB, cell sized
+  std::vector<uint8_t> solid;    // 1 where alpha >= 128 (collision)
+  bool opaque = true;            // every pixel has alpha 255
+  TextureSlot normal;            // as loaded
+  TextureSlot keyed;             // alpha forced to 0 or 255 (masked blend)
+};
+
+struct Image {
+  int width = 0, height = 0;  // one cell
+  bool filtered = false;
+  bool partial_alpha = false;  // some alpha strictly between 0 and 255
+  int hx = 0, hy = 0;
+  std::vector<Frame> frames;
+};
+
+Image* find_image(int handle);
+// The frame's texture for the current renderer (nullptr without one).
+SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& slot);
+
+}  // namespace plat::detail

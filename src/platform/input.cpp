@@ -1,0 +1,115 @@
+// Polled input: keyboard by virtual key code, the mouse in logical display
+// pixels, the wheel and up to 21 joysticks.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/internal.h"
+#include "platform/keymap.h"
+#include "platform/platform.h"
+
+namespace plat {
+namespace {
+
+constexpr int kMaxJoysticks = 21;
+std::vector<SDL_Joystick*> sticks;
+bool sticks_stale = true;
+// Headless runs have no pointer; move_pointer places this one instead.
+int virtual_mouse_x = 0, virtual_mouse_y = 0;
+
+void open_joysticks() {
+  for (SDL_Joystick* j : sticks)
+    if (j) SDL_JoystickClose(j);
+  sticks.clear();
+  sticks_stale = false;
+  if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
+  const int n = std::min(SDL_NumJoysticks(), kMaxJoysticks);
+  for (int i = 0; i < n; ++i)
+    if (SDL_Joystick* j = SDL_JoystickOpen(i)) sticks.push_back(j);
+}
+
+float axis(SDL_Joystick* j, int a) {
+  if (SDL_JoystickNumAxes(j) <= a) return 0.0f;
+  return std::clamp(SDL_JoystickGetAxis(j, a) / 32767.0f, -1.0f, 1.0f);
+}
+
+void read_mouse(RawInput& in) {
+  const auto& d = detail::display();
+  if (detail::headless_active() || !d.window) {
+    in.mousex = virtual_mouse_x, in.mousey = virtual_mouse_y;
+    return;
+  }
+  int wx = 0, wy = 0;
+  const Uint32 buttons = SDL_GetMouseState(&wx, &wy);
+  float lx = static_cast<float>(wx), ly = static_cast<float>(wy);
+  if (d.renderer) SDL_RenderWindowToLogical(d.renderer, wx, wy, &lx, &ly);
+  in.mousex = std::clamp(static_cast<int>(std::floor(lx)), 0, std::max(d.width - 1, 0));
+  in.mousey = std::clamp(static_cast<int>(std::floor(ly)), 0, std::max(d.height - 1, 0));
+  in.mouse[1] = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+  in.mouse[2] = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+  in.mouse[3] = (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
+}
+
+}  // namespace
+
+namespace detail {
+void joysticks_changed() { sticks_stale = true; }
+}  // namespace detail
+
+void poll_input(RawInput& in) {
+  in = RawInput{};
+  if (!detail::subsystems_up()) return;
+  detail::pump_events();
+
+  int count = 0;
+  const Uint8* state = SDL_GetKeyboardState(&count);
+  const bool numlock = (SDL_GetModState() & KMOD_NUM) != 0;
+  for (int sc = 1; sc < count; ++sc) {
+    if (!state[sc]) continue;
+    const int code = key_code_for_scancode(sc, numlock);
+    if (code > 0 && code <= 250) in.key[code] = true;
+  }
+
+  read_mouse(in);
+  in.mousez = detail::wheel_position();
+
+  if (sticks_stale) open_joysticks();
+  in.joycount = static_cast<int>(sticks.size());
+  for (int j = 0; j < in.joycount; ++j) {
+    in.joyx[j] = axis(sticks[j], 0);
+    in.joyy[j] = axis(sticks[j], 1);
+    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), 21);
+    for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(sticks[j], b) != 0;
+  }
+}
+
+int joystick_count() {
+  if (!detail::subsystems_up()) return 0;
+  detail::pump_events();
+  if (sticks_stale) open_joysticks();
+  return static_cast<int>(sticks.size());
+}
+
+void flush_joystick() {
+  if (detail::subsystems_up()) SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBUTTONUP);
+}
+
+void move_pointer(int x, int y) {
+  const auto& d = detail::display();
+  virtual_mouse_x = x, virtual_mouse_y = y;
+  if (detail::headless_active() || !d.window) return;
+  int wx = x, wy = y;
+  if (d.renderer) SDL_RenderLogicalToWindow(d.renderer, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+  SDL_WarpMouseInWindow(d.window, wx, wy);
+}
+
+void global_mouse(int& x, int& y) {
+  if (detail::headless_active() || !detail::display().window) {
+    int wx = 0, wy = 0;
+    window_position(wx, wy);
+    x = wx + virtual_mouse_x, y = wy + virtual_mouse_y;
+    return;
+  }
+  SDL_GetGlobalMouseState(&x, &y);
+}
+
+}  // namespace plat

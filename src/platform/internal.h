@@ -1,0 +1,53 @@
+// State shared between the platform layer's own files. Only src/platform/
+// includes this header; it is where SDL types are allowed to appear.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat::detail {
+
+struct Display {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Surface* surface = nullptr;  // headless back buffer
+  int width = 0, height = 0;       // logical size
+  int hz = 60;
+  int kind = 0;                    // Renderer value that opened
+  uint32_t generation = 0;         // bumped per opened renderer
+};
+
+Display& display();
+bool headless_active();
+bool subsystems_up();
+
+// Event pump shared by input, focus and close handling.
+void pump_events();
+
+// Called when the renderer goes away: every cached texture is stale.
+void drop_image_textures();
+void drop_text_texture();
+
+// Pushes the draw state's viewport to the renderer when it changed.
+void apply_viewport();
+void reset_draw_state_for(int width, int height);
+
+// Closes the mixer and releases sounds and music (shutdown).
+void audio_shutdown();
+
+}  // namespace plat::detail
+
+namespace plat::detail {
+// Accumulated wheel position from the event pump (up is positive).
+int wheel_position();
+// Set by the event pump when a joystick was attached or removed.
+void joysticks_changed();
+}  // namespace plat::detail
+
+namespace plat::detail {
+// Stops and releases every music track (before the mixer closes).
+void music_shutdown();
+}  // namespace plat::detail

@@ -1,0 +1,168 @@
+// Sound effects on SDL_mixer: 44,100 Hz, 128 mixing channels. A channel
+// handle names one playback: it stops reading as playing once its mixer
+// channel has finished or been taken by a later sound.
+#include <SDL_mixer.h>
+
+#include <memory>
+
+#include "app/archive.h"
+#include "platform/internal.h"
+#include "platform/platform.h"
+
+namespace plat {
+namespace {
+
+constexpr int kMixChannels = 128;
+
+struct Sound {
+  std::string name;            // to decode again once a mixer opens
+  Mix_Chunk* chunk = nullptr;  // null while the mixer is closed
+  int length_ms = 0;
+};
+
+bool mixer_open = false;
+std::vector<std::unique_ptr<Sound>> sounds;
+// Handle of the playback that currently owns each mixer channel.
+int channel_owner[kMixChannels] = {};
+int next_serial = 1;
+
+// Channel handles: serial << 8 | (mixer channel + 1); low byte 0 is a
+// channel that was only allocated and never plays.
+int make_handle(int mix_channel) {
+  const int h = (next_serial << 8) | (mix_channel + 1);
+  next_serial = next_serial >= 0x7FFFFF ? 1 : next_serial + 1;
+  return h;
+}
+
+int mix_channel_of(int handle) {
+  const int c = (handle & 0xFF) - 1;
+  return (handle > 0 && c >= 0 && c < kMixChannels && channel_owner[c] == handle) ? c : -1;
+}
+
+SDL_RWops* open_rw(const std::string& name, std::vector<uint8_t>& holder) {
+  std::string entry;
+  if (archive_path(name, entry)) {
+    const ArchiveEntry* e = archive_find(entry);
+    return e ? SDL_RWFromConstMem(e->data, static_cast<int>(e->size)) : nullptr;
+  }
+  if (!read_whole(name, holder)) return nullptr;
+  return SDL_RWFromConstMem(holder.data(), static_cast<int>(holder.size()));
+}
+
+// Length from the WAV header and data, without needing an open mixer.
+bool probe_wav(SDL_RWops* rw, int& length_ms) {
+  SDL_AudioSpec spec;
+  Uint8* buf = nullptr;
+  Uint32 len = 0;
+  if (!SDL_LoadWAV_RW(rw, 0, &spec, &buf, &len)) return false;
+  const int frame_bytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+  length_ms = (frame_bytes > 0 && spec.freq > 0)
+                  ? static_cast<int>(1000.0 * (len / frame_bytes) / spec.freq)
+                  : 0;
+  SDL_FreeWAV(buf);
+  return true;
+}
+
+Sound* find_sound(int handle) {
+  if (handle <= 0 || handle > static_cast<int>(sounds.size())) return nullptr;
+  return sounds[handle - 1].get();
+}
+
+}  // namespace
+
+namespace detail {
+void audio_shutdown() {
+  if (!mixer_open) return;
+  music_shutdown();
+  Mix_HaltChannel(-1);
+  for (auto& s : sounds)
+    if (s && s->chunk) {
+      Mix_FreeChunk(s->chunk);
+      s->chunk = nullptr;
+    }
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  mixer_open = false;
+}
+}  // namespace detail
+
+bool audio_open() {
+  if (mixer_open) return true;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  Mix_AllocateChannels(kMixChannels);
+  for (int& owner : channel_owner) owner = 0;
+  mixer_open = true;
+  return true;
+}
+
+int load_sound(const std::string& name, int /*flags: every sound plays once*/) {
+  std::vector<uint8_t> holder;
+  SDL_RWops* rw = open_rw(name, holder);
+  if (!rw) return 0;
+  auto sound = std::make_unique<Sound>();
+  sound->name = name;
+  if (!probe_wav(rw, sound->length_ms)) {
+    SDL_RWclose(rw);
+    return 0;
+  }
+  if (mixer_open) {
+    SDL_RWseek(rw, 0, RW_SEEK_SET);
+    sound->chunk = Mix_LoadWAV_RW(rw, 0);
+    if (!sound->chunk) {
+      SDL_RWclose(rw);
+      return 0;
+    }
+  }
+  SDL_RWclose(rw);
+  sounds.push_back(std::move(sound));
+  return static_cast<int>(sounds.size());
+}
+
+void free_sound(int sound) {
+  Sound* s = find_sound(sound);
+  if (!s) return;
+  if (s->chunk) {
+    // The mixer must not keep playing freed memory.
+    for (int c = 0; c < kMixChannels; ++c)
+      if (Mix_GetChunk(c) == s->chunk) Mix_HaltChannel(c);
+    Mix_FreeChunk(s->chunk);
+  }
+  sounds[sound - 1].reset();
+}
+
+int alloc_channel() { return make_handle(-1); }
+
+int play_sound(int sound) {
+  Sound* s = find_sound(sound);
+  if (!s || !mixer_open) return 0;
+  if (!s->chunk) {
+    std::vector<uint8_t> holder;
+    if (SDL_RWops* rw = open_rw(s->name, holder)) s->chunk = Mix_LoadWAV_RW(rw, 1);
+    if (!s->chunk) return 0;
+  }
+  const int c = Mix_PlayChannel(-1, s->chunk, 0);
+  if (c < 0 || c >= kMixChannels) return 0;
+  channel_owner[c] = make_handle(c);
+  return channel_owner[c];
+}
+
+bool channel_playing(int channel) {
+  const int c = mix_channel_of(channel);
+  return c >= 0 && mixer_open && Mix_Playing(c) != 0;
+}
+
+void stop_channel(int channel) {
+  const int c = mix_channel_of(channel);
+  if (c >= 0 && mixer_open) Mix_HaltChannel(c);
+}
+
+int sound_length_ms(int sound) {
+  const Sound* s = find_sound(sound);
+  return s ? s->length_ms : 0;
+}
+
+}  // namespace plat

@@ -1,0 +1,232 @@
+// The room pictures: sizes the drawing code relies on, opacity where the
+// game draws them solid, transparent backgrounds where it masks them, and
+// byte-identical output from run to run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "picture.h"
+#include "tiles_art/room_art.h"
+
+namespace fs = std::filesystem;
+using contentgen::roomart::room_art_entries;
+
+namespace {
+
+enum Kind { Opaque, Masked };
+struct Expect {
+  int w, h;
+  Kind kind;
+  int min_colours;
+};
+
+// Sizes follow from where each picture is drawn in the room view.
+const std::map<std::string, Expect>& expected() {
+  static const std::map<std::string, Expect> table = [] {
+    std::map<std::string, Expect> t;
+    for (int n = 1; n <= 25; ++n) {
+      int w = 52;
+      if (n == 17 || n == 18) w = 104;
+      if (n == 12 || n == 13 || n == 19 || n == 20 || n == 23) w = 156;
+      t["tile_" + std::to_string(n) + ".png"] = {w, 208, Opaque, 200};
+    }
+    t["tile_door1.png"] = {156, 208, Opaque, 200};
+    t["tile_door3.png"] = {156, 208, Opaque, 200};
+    t["tile_door2.png"] = {52, 208, Opaque, 200};
+    t["tile_door4.png"] = {52, 208, Opaque, 200};
+    t["tile_door.png"] = {208, 208, Opaque, 200};
+    t["floor.png"] = {52, 67, Opaque, 100};
+    for (int n = 1; n <= 3; ++n) {
+      t["slime_" + std::to_string(n) + ".png"] = {84, 208, Masked, 100};
+      t["slime_" + std::to_string(n) + "x.png"] = {84, 208, Masked, 200};
+    }
+    t["acid_1.png"] = {144, 44, Masked, 100};
+    t["acid_blast_1.png"] = {180, 160, Masked, 100};
+    t["acid_blast_2.png"] = {220, 200, Masked, 100};
+    t["acid_blast_3.png"] = {250, 230, Masked, 100};
+    t["acid_blast_4.png"] = {290, 268, Masked, 100};  // centred on its handle (145, 134)
+    t["blast.png"] = {64, 64, Masked, 50};
+    t["flash.png"] = {64, 64, Masked, 50};
+    t["blood.png"] = {32, 32, Opaque, 5};
+    t["flashlight.png"] = {180, 180, Masked, 1};  // black: only its alpha matters
+    t["alert.png"] = {24, 55, Masked, 10};
+    t["bracket.png"] = {32, 6, Masked, 2};
+    t["targ_1.png"] = {48, 48, Masked, 5};
+    t["targ_2.png"] = {64, 64, Masked, 5};
+    t["invalid.png"] = {32, 32, Masked, 5};
+    t["reaver.png"] = {3, 3, Opaque, 1};
+    t["dot.png"] = {5, 5, Masked, 2};
+    return t;
+  }();
+  return table;
+}
+
+Picture make(const std::string& name) {
+  for (const auto& e : room_art_entries())
+    if (e.name == name) return decode_png(e.make());
+  return {};
+}
+
+bool fully_opaque(const Picture& p) {
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x)
+      if (p.at(x, y)[3] != 255) return false;
+  return true;
+}
+
+}  // namespace
+
+TEST(RoomArt, EveryPictureHasItsSizeAndIsNotBlank) {
+  std::map<std::string, int> seen;
+  for (const auto& e : room_art_entries()) {
+    SCOPED_TRACE(e.name);
+    ++seen[e.name];
+    auto it = expected().find(e.name);
+    ASSERT_NE(it, expected().end()) << "unexpected picture";
+    Picture p = decode_png(e.make());
+    ASSERT_GT(p.width, 0) << "not a PNG";
+    EXPECT_EQ(p.width, it->second.w);
+    EXPECT_EQ(p.height, it->second.h);
+    EXPECT_GE(p.distinct_colours(), it->second.min_colours);
+    EXPECT_GT(p.coverage(0, 0, p.width, p.height), 0.02);
+    if (it->second.kind == Opaque) {
+      EXPECT_TRUE(fully_opaque(p)) << "drawn solid, must have no holes";
+    }
+  }
+  for (const auto& [name, e] : expected()) EXPECT_EQ(seen[name], 1) << name;
+}
+
+TEST(RoomArt, MaskedPicturesHaveTransparentMagentaBackgrounds) {
+  for (const auto& [name, e] : expected()) {
+    if (e.kind != Masked || name == "bracket.png") continue;  // the bracket is a solid line with ticks
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    ASSERT_EQ(p.width, e.w);
+    // Slime hangs from the ceiling trim, so only its bottom corners are
+    // open; everything else has all four corners clear.
+    const bool hangs = name.rfind("slime_", 0) == 0;
+    const bool edge_dark = name == "flashlight.png";
+    if (!hangs && !edge_dark) {
+      for (auto [x, y] : {std::pair{0, 0}, {p.width - 1, 0}, {0, p.height - 1}, {p.width - 1, p.height - 1}}) {
+        EXPECT_FALSE(p.opaque(x, y)) << "corner " << x << "," << y;
+        const uint8_t* px = p.at(x, y);
+        EXPECT_TRUE(px[0] == 255 && px[1] == 0 && px[2] == 255) << "transparent pixels carry the mask colour";
+      }
+    }
+    EXPECT_LT(p.coverage(0, 0, p.width, p.height), 0.95) << "a masked picture should show what is behind it";
+  }
+}
+
+TEST(RoomArt, SlimeCoversTheWholeSlotAndSpreadsOntoNeighbours) {
+  // The wall tile under a slimed slot is not drawn, so the solid growth
+  // must hide the slot entirely (x 16..67 with the 16 px handle).
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    Picture solid = make("slime_" + std::to_string(n) + "x.png");
+    Picture film = make("slime_" + std::to_string(n) + ".png");
+    EXPECT_DOUBLE_EQ(solid.coverage(16, 0, 52, 208), 1.0);
+    EXPECT_GT(film.coverage(0, 0, 16, 208), 0.05);
+    EXPECT_GT(film.coverage(68, 0, 16, 208), 0.05);
+    EXPECT_LT(film.coverage(0, 100, 16, 100), 0.6) << "the overhang should let the neighbour show";
+  }
+  // The three growth levels are different pictures.
+  EXPECT_NE(make("slime_1x.png").rgba, make("slime_2x.png").rgba);
+  EXPECT_NE(make("slime_2x.png").rgba, make("slime_3x.png").rgba);
+}
+
+TEST(RoomArt, DoorPanelButtonSitsWhereShotsLockTheDoor) {
+  // A shot between view y 149 and 195 hits the panel: picture rows 82..128.
+  // The coloured parts of the panel (button, guard stripes, lamps) must
+  // centre on that band so the player aims at the button.
+  Picture shut = make("tile_door2.png"), open = make("tile_door4.png");
+  for (const Picture* p : {&shut, &open}) {
+    double sum = 0, count = 0;
+    for (int y = 0; y < p->height; ++y)
+      for (int x = 0; x < p->width; ++x) {
+        const uint8_t* c = p->at(x, y);
+        int spread = std::max({c[0], c[1], c[2]}) - std::min({c[0], c[1], c[2]});
+        if (spread > 80) sum += y, ++count;
+      }
+    ASSERT_GT(count, 150) << "the panel needs a coloured button";
+    EXPECT_GT(sum / count, 82);
+    EXPECT_LT(sum / count, 128);
+  }
+  int differing = 0;
+  for (int y = 82; y < 128; ++y)
+    for (int x = 0; x < 52; ++x) differing += shut.luma(x, y) != open.luma(x, y);
+  EXPECT_GT(differing, 200) << "shut and open panels should look different at the button";
+}
+
+TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
+  Picture p = make("flashlight.png");
+  ASSERT_EQ(p.width, 180);
+  EXPECT_DOUBLE_EQ(p.coverage(70, 70, 40, 40), 0.0);
+  for (auto [x, y] : {std::pair{0, 0}, {179, 0}, {0, 179}, {179, 179}}) {
+    EXPECT_TRUE(p.opaque(x, y));
+    EXPECT_LT(p.luma(x, y), 10);
+  }
+  // Coverage grows from the centre outwards.
+  double inner = p.coverage(50, 50, 80, 80), ring = p.coverage(20, 20, 140, 140), all = p.coverage(0, 0, 180, 180);
+  EXPECT_LT(inner, ring);
+  EXPECT_LT(ring, all);
+}
+
+TEST(RoomArt, GenerationIsByteIdenticalAndMatchesTheBuiltContent) {
+  const fs::path dir = fs::path(RX_CONTENT_DIR) / "data" / "gfx";
+  for (const auto& e : room_art_entries()) {
+    SCOPED_TRACE(e.name);
+    const auto first = e.make();
+    EXPECT_EQ(first, e.make());
+    std::ifstream f(dir / e.name, std::ios::binary);
+    ASSERT_TRUE(f) << "the content generator did not write this picture";
+    std::vector<uint8_t> built((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(built, first) << "the archive holds a different picture";
+  }
+}
+
+TEST(RoomArt, CentredPicturesBalanceOnTheirHandle) {
+  // These are placed by a centred handle (acid_blast_4 by (145, 134), its
+  // centre): the painted mass must sit around it, or splashes and sights
+  // would appear beside the point they mark.
+  for (const char* name : {"acid_blast_1.png", "acid_blast_2.png", "acid_blast_3.png", "acid_blast_4.png",
+                           "blast.png", "targ_1.png", "targ_2.png", "invalid.png", "dot.png"}) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    ASSERT_GT(p.width, 0);
+    double sx = 0, sy = 0, count = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x)
+        if (p.opaque(x, y)) sx += x, sy += y, ++count;
+    ASSERT_GT(count, 0);
+    EXPECT_NEAR(sx / count, p.width / 2, p.width * 0.1);
+    EXPECT_NEAR(sy / count, p.height / 2, p.height * 0.1);
+  }
+  Picture last = make("acid_blast_4.png");
+  EXPECT_EQ(last.width / 2, 145);
+  EXPECT_EQ(last.height / 2, 134);
+}
+
+TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
+  // The view multiplies walls by the room tint; strongly coloured walls
+  // would go black in rooms whose tint lacks their colour.
+  for (int t = 1; t <= 25; ++t) {
+    SCOPED_TRACE(t);
+    Picture p = make("tile_" + std::to_string(t) + ".png");
+    double chroma = 0, light = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        const uint8_t* c = p.at(x, y);
+        chroma += std::max({c[0], c[1], c[2]}) - std::min({c[0], c[1], c[2]});
+        light += p.luma(x, y);
+      }
+    const double n = static_cast<double>(p.width) * p.height;
+    EXPECT_LT(chroma / n, 30) << "mean colour spread";
+    // Bright enough to survive a 150/255 tint, dark enough to keep shading.
+    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 20 : 60);
+    EXPECT_LT(light / n, 190);
+  }
+}

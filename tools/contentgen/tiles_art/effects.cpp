@@ -1,0 +1,248 @@
+// View effects and overlays: shot flashes, the flashlight, the hurt and
+// alarm overlays, crosshairs, the use-prompt frame and the static dots.
+#include <algorithm>
+#include <cmath>
+
+#include "paint.h"
+#include "room_art.h"
+
+namespace contentgen::roomart {
+
+namespace {
+
+void star_burst(cairo_t* cr, Noise& n, double cx, double cy, double r, int rays, double hot) {
+  cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r * 0.55);
+  cairo_pattern_add_color_stop_rgba(glow, 0, 1, 1, 1, 1);
+  cairo_pattern_add_color_stop_rgba(glow, 0.3, 1, 0.95, 0.7, 0.95 * hot);
+  cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.6, 0.2, 0);
+  cairo_set_source(cr, glow);
+  cairo_arc(cr, cx, cy, r * 0.55, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(glow);
+  for (int i = 0; i < rays; ++i) {
+    double a = i * 2 * M_PI / rays + n.range(-0.2, 0.2);
+    double len = r * (i % 2 ? n.range(0.55, 0.75) : n.range(0.85, 1.0));
+    double wid = r * 0.07;
+    cairo_pattern_t* p = cairo_pattern_create_linear(cx, cy, cx + std::cos(a) * len, cy + std::sin(a) * len);
+    cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 0.9, 1);
+    cairo_pattern_add_color_stop_rgba(p, 0.6, 1, 0.8, 0.35, 0.9);
+    cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.5, 0.1, 0);
+    cairo_set_source(cr, p);
+    cairo_move_to(cr, cx - std::sin(a) * wid, cy + std::cos(a) * wid);
+    cairo_line_to(cr, cx + std::cos(a) * len, cy + std::sin(a) * len);
+    cairo_line_to(cr, cx + std::sin(a) * wid, cy - std::cos(a) * wid);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+}
+
+// A crosshair ring with four gapped ticks and a centre pip, in white so the
+// view's colour picks the player.
+void crosshair(cairo_t* cr, double c, double r) {
+  auto strokes = [&] {
+    for (int q = 0; q < 4; ++q) {
+      double a = q * M_PI / 2 + M_PI / 4;
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, c, c, r, a - 0.55, a + 0.55);
+    }
+    for (int q = 0; q < 4; ++q) {
+      double a = q * M_PI / 2;
+      cairo_move_to(cr, c + std::cos(a) * r * 0.35, c + std::sin(a) * r * 0.35);
+      cairo_line_to(cr, c + std::cos(a) * (r + 5), c + std::sin(a) * (r + 5));
+    }
+  };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  grey(cr, 0.0);
+  cairo_set_line_width(cr, 4.5);
+  strokes();
+  cairo_stroke(cr);
+  grey(cr, 1.0);
+  cairo_set_line_width(cr, 2);
+  strokes();
+  cairo_stroke(cr);
+  grey(cr, 0);
+  cairo_arc(cr, c, c, 2.6, 0, 2 * M_PI);
+  cairo_fill(cr);
+  grey(cr, 1);
+  cairo_arc(cr, c, c, 1.5, 0, 2 * M_PI);
+  cairo_fill(cr);
+}
+
+}  // namespace
+
+Bytes make_blast() {
+  // Drawn centred at the shot point, growing to 1.8x as the flash ages.
+  Canvas c(64, 64);
+  Noise n(0xB1A57u);
+  star_burst(c.cr(), n, 32, 32, 31, 12, 1.0);
+  // Sparks thrown clear of the burst.
+  cairo_t* cr = c.cr();
+  for (int i = 0; i < 10; ++i) {
+    double a = n.range(0, 2 * M_PI), d = n.range(16, 28);
+    rgb(cr, 1, 0.9, 0.5);
+    cairo_arc(cr, 32 + std::cos(a) * d, 32 + std::sin(a) * d, n.range(0.8, 1.5), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  return png_dithered(c);
+}
+
+Bytes make_flash() {
+  Canvas c(64, 64);
+  Noise n(0xF1A5u);
+  star_burst(c.cr(), n, 32, 32, 31, 8, 0.6);
+  return png_dithered(c);
+}
+
+Bytes make_blood() {
+  // Stretched over the whole view and coloured red by the game: opaque, with
+  // a slightly darker middle so the flash reads as a bloodied lens.
+  Canvas c(32, 32);
+  cairo_pattern_t* p = cairo_pattern_create_radial(16, 16, 2, 16, 16, 23);
+  cairo_pattern_add_color_stop_rgb(p, 0, 0.78, 0.78, 0.78);
+  cairo_pattern_add_color_stop_rgb(p, 1, 1, 1, 1);
+  cairo_set_source(c.cr(), p);
+  cairo_paint(c.cr());
+  cairo_pattern_destroy(p);
+  return c.png();
+}
+
+Bytes make_flashlight() {
+  // Laid over the 180 x 180 lit window in a dark room: clear in the middle,
+  // darkening to black at the window's edge so the beam reads as round.
+  const int s = 180;
+  Canvas c(s, s);
+  cairo_pattern_t* p = cairo_pattern_create_radial(s / 2.0, s / 2.0, 0, s / 2.0, s / 2.0, s / 2.0);
+  cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(p, 0.4, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(p, 0.8, 0, 0, 0, 0.55);
+  cairo_pattern_add_color_stop_rgba(p, 1, 0.0, 0.0, 0.0, 1);
+  cairo_set_source(c.cr(), p);
+  cairo_paint(c.cr());
+  cairo_pattern_destroy(p);
+  return png_dithered(c);
+}
+
+Bytes make_alert() {
+  // 24 x 55: fits the 26 px gap beside a member tab and is centred on it;
+  // in the view it blinks at the band's top-left corner.
+  const int w = 24, h = 55;
+  Canvas c(w, h);
+  cairo_t* cr = c.cr();
+  auto mark = [&] {
+    cairo_move_to(cr, 5, 3);
+    cairo_line_to(cr, 19, 3);
+    cairo_line_to(cr, 15.5, 37);
+    cairo_line_to(cr, 8.5, 37);
+    cairo_close_path(cr);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 12, 46, 5.5, 0, 2 * M_PI);
+  };
+  grey(cr, 0);
+  cairo_set_line_width(cr, 3);
+  mark();
+  cairo_stroke_preserve(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
+  cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.78, 0.78, 0.78);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  grey(cr, 1, 0.9);
+  cairo_rectangle(cr, 7.5, 6, 2, 22);
+  cairo_fill(cr);
+  return c.png();
+}
+
+Bytes make_bracket() {
+  // 32 x 6, stretched along each side of the use-prompt box; its thickness
+  // falls inside the box for all four rotations. Ticks at both ends turn
+  // the frame into corner brackets.
+  Canvas c(32, 6);
+  cairo_t* cr = c.cr();
+  grey(cr, 1);
+  cairo_rectangle(cr, 0, 0, 32, 2);
+  cairo_fill(cr);
+  grey(cr, 0.7);
+  cairo_rectangle(cr, 0, 2, 3, 4);
+  cairo_rectangle(cr, 29, 2, 3, 4);
+  cairo_fill(cr);
+  return c.png();
+}
+
+Bytes make_crosshair(bool firing) {
+  if (!firing) {
+    Canvas c(48, 48);
+    crosshair(c.cr(), 24, 15);
+    return c.png();
+  }
+  // Firing: the same sight opened up, with a muzzle flare behind it.
+  Canvas c(64, 64);
+  Noise n(0x7A26u);
+  cairo_t* cr = c.cr();
+  for (int i = 0; i < 8; ++i) {
+    double a = i * M_PI / 4 + M_PI / 8;
+    grey(cr, 0.85);
+    cairo_move_to(cr, 32 + std::cos(a) * 6, 32 + std::sin(a) * 6);
+    cairo_line_to(cr, 32 + std::cos(a + 0.12) * n.range(20, 28), 32 + std::sin(a + 0.12) * n.range(20, 28));
+    cairo_line_to(cr, 32 + std::cos(a + 0.25) * 6, 32 + std::sin(a + 0.25) * 6);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+  }
+  crosshair(cr, 32, 19);
+  grey(cr, 1);
+  cairo_arc(cr, 32, 32, 5, 0, 2 * M_PI);
+  cairo_fill(cr);
+  return c.png();
+}
+
+Bytes make_invalid() {
+  // A red cross over the sight when the magazine is empty.
+  Canvas c(32, 32);
+  cairo_t* cr = c.cr();
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  auto cross = [&] {
+    cairo_move_to(cr, 7, 7);
+    cairo_line_to(cr, 25, 25);
+    cairo_move_to(cr, 25, 7);
+    cairo_line_to(cr, 7, 25);
+  };
+  grey(cr, 0);
+  cairo_set_line_width(cr, 7);
+  cross();
+  cairo_stroke(cr);
+  rgb(cr, 1, 0.15, 0.1);
+  cairo_set_line_width(cr, 4);
+  cross();
+  cairo_stroke(cr);
+  rgb(cr, 1, 0.6, 0.5);
+  cairo_set_line_width(cr, 1.2);
+  cairo_move_to(cr, 8, 7);
+  cairo_line_to(cr, 24, 23);
+  cairo_stroke(cr);
+  return c.png();
+}
+
+Bytes make_reaver() {
+  // The shot probe: a solid 3 x 3 block, small enough to be a point.
+  Canvas c(3, 3);
+  grey(c.cr(), 1);
+  cairo_paint(c.cr());
+  return c.png();
+}
+
+Bytes make_dot() {
+  // One grain of the no-signal static: a soft 5 x 5 speck.
+  Canvas c(5, 5);
+  cairo_t* cr = c.cr();
+  grey(cr, 0.75);
+  cairo_rectangle(cr, 1, 0, 3, 5);
+  cairo_rectangle(cr, 0, 1, 5, 3);
+  cairo_fill(cr);
+  grey(cr, 1);
+  cairo_rectangle(cr, 1, 1, 3, 3);
+  cairo_fill(cr);
+  return c.png();
+}
+
+}  // namespace contentgen::roomart

@@ -1,0 +1,512 @@
+#include "paint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace contentgen::roomart {
+
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
+  r = std::min(r, std::min(w, h) / 2);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
+  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
+  cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
+  cairo_close_path(cr);
+}
+
+void vgradient(cairo_t* cr, double x, double y, double w, double h, double top, double bottom) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+  cairo_pattern_add_color_stop_rgb(p, 0, top, top, top);
+  cairo_pattern_add_color_stop_rgb(p, 1, bottom, bottom, bottom);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+namespace {
+void bevel(cairo_t* cr, double x, double y, double w, double h, double b, double tl, double br) {
+  grey(cr, tl);
+  cairo_move_to(cr, x, y);
+  cairo_line_to(cr, x + w, y);
+  cairo_line_to(cr, x + w - b, y + b);
+  cairo_line_to(cr, x + b, y + b);
+  cairo_line_to(cr, x + b, y + h - b);
+  cairo_line_to(cr, x, y + h);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  grey(cr, br);
+  cairo_move_to(cr, x + w, y + h);
+  cairo_line_to(cr, x, y + h);
+  cairo_line_to(cr, x + b, y + h - b);
+  cairo_line_to(cr, x + w - b, y + h - b);
+  cairo_line_to(cr, x + w - b, y + b);
+  cairo_line_to(cr, x + w, y);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+}  // namespace
+
+void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
+  vgradient(cr, x, y, w, h, std::min(1.0, base * 1.12), base * 0.88);
+  bevel(cr, x, y, w, h, b, std::min(1.0, base * 1.45), base * 0.5);
+}
+
+void sunken_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
+  vgradient(cr, x, y, w, h, base * 0.8, base);
+  bevel(cr, x, y, w, h, b, base * 0.45, std::min(1.0, base * 1.4));
+}
+
+void rivet(cairo_t* cr, double x, double y, double r, double base) {
+  grey(cr, base * 0.35, 0.8);
+  cairo_arc(cr, x + 0.6, y + 0.8, r + 0.4, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, 0, x, y, r);
+  cairo_pattern_add_color_stop_rgb(p, 0, std::min(1.0, base * 1.7), std::min(1.0, base * 1.7),
+                                    std::min(1.0, base * 1.7));
+  cairo_pattern_add_color_stop_rgb(p, 1, base * 0.7, base * 0.7, base * 0.7);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void screw(cairo_t* cr, double x, double y, double r, double base, double angle) {
+  rivet(cr, x, y, r, base);
+  grey(cr, base * 0.3);
+  cairo_set_line_width(cr, std::max(0.8, r * 0.35));
+  cairo_move_to(cr, x - std::cos(angle) * r * 0.7, y - std::sin(angle) * r * 0.7);
+  cairo_line_to(cr, x + std::cos(angle) * r * 0.7, y + std::sin(angle) * r * 0.7);
+  cairo_stroke(cr);
+}
+
+namespace {
+cairo_pattern_t* cylinder(double base, bool vertical, double c0, double c1) {
+  cairo_pattern_t* p = vertical ? cairo_pattern_create_linear(c0, 0, c1, 0) : cairo_pattern_create_linear(0, c0, 0, c1);
+  const double hi = std::min(1.0, base * 1.8);
+  cairo_pattern_add_color_stop_rgb(p, 0.0, base * 0.35, base * 0.35, base * 0.35);
+  cairo_pattern_add_color_stop_rgb(p, 0.3, hi, hi, hi);
+  cairo_pattern_add_color_stop_rgb(p, 0.45, base * 1.1, base * 1.1, base * 1.1);
+  cairo_pattern_add_color_stop_rgb(p, 0.85, base * 0.55, base * 0.55, base * 0.55);
+  cairo_pattern_add_color_stop_rgb(p, 1.0, base * 0.25, base * 0.25, base * 0.25);
+  return p;
+}
+}  // namespace
+
+void vertical_pipe(cairo_t* cr, double x, double y0, double y1, double radius, double base) {
+  grey(cr, 0.05, 0.45);  // cast shadow on the wall
+  cairo_rectangle(cr, x - radius + 3, y0, radius * 2, y1 - y0);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cylinder(base, true, x - radius, x + radius);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, x - radius, y0, radius * 2, y1 - y0);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void horizontal_pipe(cairo_t* cr, double x0, double x1, double y, double radius, double base) {
+  grey(cr, 0.05, 0.45);
+  cairo_rectangle(cr, x0, y - radius + 3, x1 - x0, radius * 2);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cylinder(base, false, y - radius, y + radius);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, x0, y - radius, x1 - x0, radius * 2);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void pipe_clamp_v(cairo_t* cr, double x, double y, double radius, double base) {
+  cairo_pattern_t* p = cylinder(base * 0.8, true, x - radius - 2, x + radius + 2);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, x - radius - 2, y - 3, radius * 2 + 4, 6);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  grey(cr, 0.1, 0.6);
+  cairo_rectangle(cr, x - radius - 2, y + 3, radius * 2 + 4, 1);
+  cairo_fill(cr);
+}
+
+void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period) {
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  rgb(cr, 0.12, 0.11, 0.09);
+  cairo_paint(cr);
+  rgb(cr, 0.93, 0.82, 0.42);
+  for (double s = x - h - period; s < x + w + period; s += period) {
+    cairo_move_to(cr, s, y + h);
+    cairo_line_to(cr, s + period / 2, y + h);
+    cairo_line_to(cr, s + period / 2 + h, y);
+    cairo_line_to(cr, s + h, y);
+    cairo_close_path(cr);
+  }
+  cairo_fill(cr);
+  // Wear: a light top edge and a dark bottom edge.
+  grey(cr, 1, 0.25);
+  cairo_rectangle(cr, x, y, w, 1);
+  cairo_fill(cr);
+  grey(cr, 0, 0.4);
+  cairo_rectangle(cr, x, y + h - 1, w, 1);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void phosphor_screen(cairo_t* cr, Noise& n, double x, double y, double w, double h, int style) {
+  cairo_save(cr);
+  sunken_plate(cr, x - 3, y - 3, w + 6, h + 6, 0.35, 3);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h / 2, 0, x + w / 2, y + h / 2, std::max(w, h) * 0.7);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.10, 0.30, 0.14);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.02, 0.09, 0.04);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  rgb(cr, 0.55, 1.0, 0.6, 0.95);
+  cairo_set_line_width(cr, 1.2);
+  if (style == 0) {
+    for (double ly = y + 4; ly < y + h - 3; ly += 5) {
+      double len = n.range(0.3, 0.95) * (w - 6);
+      for (double lx = x + 3; lx < x + 3 + len;) {
+        double word = n.range(3, 9);
+        cairo_rectangle(cr, lx, ly, std::min(word, x + 3 + len - lx), 2);
+        lx += word + 2;
+      }
+    }
+    cairo_fill(cr);
+  } else if (style == 1) {
+    cairo_move_to(cr, x, y + h * 0.7);
+    for (double lx = x; lx <= x + w; lx += 3) cairo_line_to(cr, lx, y + h * (0.25 + 0.5 * n.unit()));
+    cairo_stroke(cr);
+    for (double lx = x + 4; lx < x + w - 2; lx += 7) {
+      double bh = n.range(0.1, 0.3) * h;
+      cairo_rectangle(cr, lx, y + h - bh - 2, 4, bh);
+    }
+    rgb(cr, 0.45, 0.9, 0.5, 0.6);
+    cairo_fill(cr);
+  } else if (style == 2) {
+    double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) / 2 - 3;
+    rgb(cr, 0.45, 0.9, 0.5, 0.7);
+    cairo_set_line_width(cr, 1);
+    for (double rr = r / 3; rr <= r + 0.1; rr += r / 3) {
+      cairo_arc(cr, cx, cy, rr, 0, 2 * M_PI);
+      cairo_stroke(cr);
+    }
+    cairo_move_to(cr, cx - r, cy);
+    cairo_line_to(cr, cx + r, cy);
+    cairo_move_to(cr, cx, cy - r);
+    cairo_line_to(cr, cx, cy + r);
+    cairo_stroke(cr);
+    rgb(cr, 0.6, 1.0, 0.65, 0.5);
+    cairo_move_to(cr, cx, cy);
+    cairo_arc(cr, cx, cy, r, -0.9, -0.2);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    rgb(cr, 0.85, 1.0, 0.85);
+    for (int i = 0; i < 3; ++i) {
+      cairo_arc(cr, cx + n.range(-r, r) * 0.7, cy + n.range(-r, r) * 0.7, 1.5, 0, 2 * M_PI);
+      cairo_fill(cr);
+    }
+  } else {
+    double mid = y + h * 0.55;
+    cairo_move_to(cr, x, mid);
+    for (double lx = x; lx <= x + w; lx += 1) {
+      double ph = std::fmod(lx - x, 28.0);
+      double dy = 0;
+      if (ph > 10 && ph < 13) dy = -(ph - 10) * h * 0.14;
+      else if (ph >= 13 && ph < 16) dy = -(16 - ph) * h * 0.14 + (ph - 13) * h * 0.06;
+      else if (ph >= 16 && ph < 18) dy = (18 - ph) * h * 0.06;
+      cairo_line_to(cr, lx, mid + dy);
+    }
+    cairo_stroke(cr);
+  }
+  // Scanlines and a glass glare.
+  grey(cr, 0, 0.22);
+  for (double ly = y + 1; ly < y + h; ly += 2) cairo_rectangle(cr, x, ly, w, 1);
+  cairo_fill(cr);
+  cairo_pattern_t* glare = cairo_pattern_create_linear(x, y, x + w * 0.6, y + h);
+  cairo_pattern_add_color_stop_rgba(glare, 0, 1, 1, 1, 0.18);
+  cairo_pattern_add_color_stop_rgba(glare, 0.5, 1, 1, 1, 0.0);
+  cairo_set_source(cr, glare);
+  cairo_paint(cr);
+  cairo_pattern_destroy(glare);
+  cairo_restore(cr);
+}
+
+void lamp(cairo_t* cr, double x, double y, double r, double red, double green, double blue, bool lit) {
+  grey(cr, 0.12);
+  cairo_arc(cr, x, y, r + 1.2, 0, 2 * M_PI);
+  cairo_fill(cr);
+  if (lit) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, 0, x, y, r * 3);
+    cairo_pattern_add_color_stop_rgba(glow, 0, red, green, blue, 0.55);
+    cairo_pattern_add_color_stop_rgba(glow, 1, red, green, blue, 0);
+    cairo_set_source(cr, glow);
+    cairo_arc(cr, x, y, r * 3, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(glow);
+  }
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.3, y - r * 0.3, 0, x, y, r);
+  double k = lit ? 1.0 : 0.3;
+  cairo_pattern_add_color_stop_rgb(p, 0, std::min(1.0, red * k + 0.5 * k), std::min(1.0, green * k + 0.5 * k),
+                                    std::min(1.0, blue * k + 0.5 * k));
+  cairo_pattern_add_color_stop_rgb(p, 1, red * k * 0.7, green * k * 0.7, blue * k * 0.7);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard) {
+  // Ceiling beam: an I-section with a lit lower flange.
+  vgradient(cr, 0, 0, width, 9, 0.22, 0.42);
+  grey(cr, 0.72);
+  cairo_rectangle(cr, 0, 9, width, 2);
+  cairo_fill(cr);
+  grey(cr, 0.5);
+  cairo_rectangle(cr, 0, 11, width, 2);
+  cairo_fill(cr);
+  grey(cr, 0.08);
+  cairo_rectangle(cr, 0, 13, width, 1);
+  cairo_fill(cr);
+  grey(cr, 0, 0.35);
+  cairo_rectangle(cr, 0, 14, width, 3);
+  cairo_fill(cr);
+  for (int x = 13; x < width; x += 26) rivet(cr, x, 5, 1.6, 0.42);
+  if (!baseboard) return;
+  // Baseboard: a dark kick plate with a lit upper lip and floor shadow.
+  grey(cr, 0, 0.4);
+  cairo_rectangle(cr, 0, kBaseTop - 3, width, 3);
+  cairo_fill(cr);
+  grey(cr, 0.7);
+  cairo_rectangle(cr, 0, kBaseTop, width, 2);
+  cairo_fill(cr);
+  vgradient(cr, 0, kBaseTop + 2, width, kWallHeight - kBaseTop - 2, 0.38, 0.16);
+  for (int x = 0; x < width; x += kSlot) {
+    grey(cr, 0.1);
+    cairo_rectangle(cr, x, kBaseTop + 2, 1, kWallHeight - kBaseTop - 2);
+    cairo_fill(cr);
+    for (int v = 0; v < 3; ++v) {  // scuffs
+      grey(cr, n.range(0.45, 0.6), 0.5);
+      cairo_rectangle(cr, x + n.range(4, 44), kBaseTop + n.range(5, 14), n.range(3, 9), 1);
+      cairo_fill(cr);
+    }
+    screw(cr, x + 26, kBaseTop + 9, 1.6, 0.45, n.range(0, M_PI));
+  }
+}
+
+void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard) {
+  grime(c, n, content_grime, 0, kTrimBottom, c.width(), kBaseTop - kTrimBottom);
+  wall_trim(c.cr(), n, c.width(), baseboard);
+  grime(c, n, 0.12, 0, 0, c.width(), c.height());
+}
+
+void wall_plates(cairo_t* cr, Noise& n, int width) {
+  grey(cr, 0.2);
+  cairo_paint(cr);
+  for (int x = 0; x < width; x += kSlot) {
+    raised_plate(cr, x + 1, kTrimBottom + 1, kSlot - 2, kBaseTop - kTrimBottom - 2, 0.52, 2);
+    for (int y : {kTrimBottom + 6, kBaseTop - 6}) {
+      rivet(cr, x + 6, y, 1.5, 0.55);
+      rivet(cr, x + kSlot - 6, y, 1.5, 0.55);
+    }
+  }
+  // A few scratches so neighbouring plates differ.
+  grey(cr, 0.75, 0.35);
+  cairo_set_line_width(cr, 0.7);
+  for (int i = 0; i < width / 13; ++i) {
+    double sx = n.range(4, width - 4), sy = n.range(30, 180);
+    cairo_move_to(cr, sx, sy);
+    cairo_line_to(cr, sx + n.range(-6, 6), sy + n.range(2, 10));
+  }
+  cairo_stroke(cr);
+}
+
+ValueNoise::ValueNoise(Noise& n, int width, int height, int cell)
+    : gw_(width / cell + 2), gh_(height / cell + 2), cell_(cell), v_(static_cast<size_t>(gw_) * gh_) {
+  for (double& v : v_) v = n.unit();
+}
+
+double ValueNoise::at(double x, double y) const {
+  double fx = x / cell_, fy = y / cell_;
+  int ix = std::clamp(static_cast<int>(fx), 0, gw_ - 2), iy = std::clamp(static_cast<int>(fy), 0, gh_ - 2);
+  double tx = fx - ix, ty = fy - iy;
+  tx = tx * tx * (3 - 2 * tx);
+  ty = ty * ty * (3 - 2 * ty);
+  auto g = [&](int a, int b) { return v_[static_cast<size_t>(b) * gw_ + a]; };
+  double top = g(ix, iy) * (1 - tx) + g(ix + 1, iy) * tx;
+  double bot = g(ix, iy + 1) * (1 - tx) + g(ix + 1, iy + 1) * tx;
+  return top * (1 - ty) + bot * ty;
+}
+
+void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h) {
+  cairo_surface_flush(c.surface());
+  uint8_t* data = cairo_image_surface_get_data(c.surface());
+  const int stride = cairo_image_surface_get_stride(c.surface());
+  ValueNoise blotch(n, c.width(), c.height(), 11);
+  ValueNoise rust(n, c.width(), c.height(), 23);
+  const int x1 = std::min(c.width(), x0 + w), y1 = std::min(c.height(), y0 + h);
+  for (int y = std::max(0, y0); y < y1; ++y) {
+    for (int x = std::max(0, x0); x < x1; ++x) {
+      uint8_t* p = data + y * stride + x * 4;  // B G R A, premultiplied
+      double dark = 1.0 - amount * (0.55 * blotch.at(x, y) + 0.45 * n.unit() * n.unit());
+      // Grime gathers toward the floor.
+      dark -= amount * 0.25 * (static_cast<double>(y) / c.height());
+      double r = rust.at(x, y);
+      double warm = r > 0.72 ? (r - 0.72) * 1.6 * amount : 0.0;
+      double k[3] = {dark * (1 - warm * 0.9), dark * (1 - warm * 0.45), dark};  // B, G, R
+      for (int ch = 0; ch < 3; ++ch) p[ch] = static_cast<uint8_t>(std::clamp(p[ch] * k[ch], 0.0, static_cast<double>(p[3])));
+    }
+  }
+  cairo_surface_mark_dirty(c.surface());
+}
+
+void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
+  for (int i = 0; i < count; ++i) {
+    double sx = x + n.unit() * w;
+    double len = (y1 - y0) * n.range(0.3, 1.0);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y0 + len);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.05, 0.04, 0.03, alpha);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.05, 0.04, 0.03, 0);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, sx, y0, n.range(1, 3), len);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+}
+
+void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge, double width) {
+  double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
+  double dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
+  double nx = -dy / len * bulge, ny = dx / len * bulge;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  auto path = [&] {
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, mx + nx - dx * 0.2, my + ny - dy * 0.2, mx + nx + dx * 0.2, my + ny + dy * 0.2, x1, y1);
+  };
+  rgb(cr, 0.02, 0.025, 0.03);
+  cairo_set_line_width(cr, width + 2);
+  path();
+  cairo_stroke(cr);
+  rgb(cr, 0.2, 0.22, 0.25);
+  cairo_set_line_width(cr, width);
+  path();
+  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_translate(cr, -width * 0.22, -width * 0.22);
+  rgb(cr, 0.62, 0.66, 0.72, 0.7);
+  cairo_set_line_width(cr, std::max(1.0, width * 0.22));
+  path();
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  rgb(cr, 0.02, 0.02, 0.025);
+  cairo_arc(cr, 0, 0, 1.12, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(-0.35, -0.4, 0.05, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgb(p, 0, 0.7, 0.72, 0.66);
+  cairo_pattern_add_color_stop_rgb(p, 0.35, 0.36, 0.37, 0.33);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.1, 0.1, 0.09);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  // Leathery seams meeting at the crown.
+  rgb(cr, 0.05, 0.05, 0.05, 0.6);
+  cairo_set_line_width(cr, 0.06);
+  for (int i = 0; i < 4; ++i) {
+    double a = -M_PI / 2 + (i - 1.5) * 0.5;
+    cairo_move_to(cr, 0, -0.95);
+    cairo_curve_to(cr, std::cos(a) * 0.6, -0.3, std::cos(a) * 0.9, 0.3, std::cos(a) * 0.7, 0.8);
+  }
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, double density) {
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const int ropes = static_cast<int>(w * density / 5) + 2;
+  for (int i = 0; i < ropes; ++i) {
+    double sx = x + n.unit() * w;
+    double sy = y - 10 + n.unit() * h * 0.3;
+    double ey = y + h * n.range(0.55, 1.1);
+    double wid = n.range(3, 9);
+    double c1 = sx + n.range(-14, 14), c2 = sx + n.range(-14, 14), ex = sx + n.range(-8, 8);
+    auto path = [&] {
+      cairo_move_to(cr, sx, sy);
+      cairo_curve_to(cr, c1, sy + (ey - sy) * 0.33, c2, sy + (ey - sy) * 0.66, ex, ey);
+    };
+    rgb(cr, 0.015, 0.02, 0.025);
+    cairo_set_line_width(cr, wid + 2.5);
+    path();
+    cairo_stroke(cr);
+    double tone = n.range(0.12, 0.24);
+    rgb(cr, tone, tone * 1.05, tone * 1.15);
+    cairo_set_line_width(cr, wid);
+    path();
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, -wid * 0.25, 0);
+    rgb(cr, 0.7, 0.74, 0.8, 0.55);
+    cairo_set_line_width(cr, std::max(0.8, wid * 0.18));
+    path();
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  }
+  // Lumps and glossy nodules along the mass.
+  const int lumps = static_cast<int>(w * h * density / 500) + 1;
+  for (int i = 0; i < lumps; ++i) {
+    double lx = x + n.unit() * w, ly = y + n.unit() * h, r = n.range(2, 6);
+    rgb(cr, 0.02, 0.02, 0.03);
+    cairo_arc(cr, lx, ly, r + 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.4, 0, lx, ly, r);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.75, 0.78, 0.82);
+    cairo_pattern_add_color_stop_rgb(p, 0.3, 0.25, 0.27, 0.3);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.08, 0.08, 0.1);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, lx, ly, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+  cairo_restore(cr);
+}
+
+Bytes png_dithered(const Canvas& c) {
+  static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  const int w = c.width(), h = c.height();
+  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      uint8_t* px = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+      c.get_pixel(x, y, px);
+      if (px[3] < 128) {
+        // Keep a share of a/128 of these pixels at half alpha: same coverage on average.
+        double threshold = (bayer[y & 3][x & 3] + 0.5) / 16.0;
+        if (px[3] / 128.0 > threshold) {
+          px[3] = 128;
+        } else {
+          px[0] = 255;
+          px[1] = 0;
+          px[2] = 255;
+          px[3] = 0;
+          continue;
+        }
+      }
+      if (px[0] == 255 && px[1] == 0 && px[2] == 255) px[0] = 254;
+    }
+  }
+  return encode_png(w, h, rgba, true);
+}
+
+}  // namespace contentgen::roomart

@@ -1,0 +1,78 @@
+// Shared brushes for the room pictures: metal plates, rivets, pipes, trim,
+// screens, grime and organic resin. Walls are painted in neutral greys
+// because the game multiplies them by the room's tint.
+#pragma once
+
+#include <cairo.h>
+
+#include "canvas.h"
+
+namespace contentgen::roomart {
+
+inline constexpr int kSlot = 52;         // one wall slot
+inline constexpr int kWallHeight = 208;  // wall band height
+inline constexpr int kTrimBottom = 14;   // ceiling trim ends here
+inline constexpr int kBaseTop = 190;     // baseboard starts here
+
+inline void grey(cairo_t* cr, double v, double a = 1.0) { cairo_set_source_rgba(cr, v, v, v, a); }
+inline void rgb(cairo_t* cr, double r, double g, double b, double a = 1.0) {
+  cairo_set_source_rgba(cr, r, g, b, a);
+}
+
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
+// Fills a rectangle with a vertical grey gradient.
+void vgradient(cairo_t* cr, double x, double y, double w, double h, double top, double bottom);
+// A plate standing out of the wall: lit top/left bevel, shaded bottom/right.
+void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double bevel = 2);
+// A recess: shaded top/left, lit bottom/right.
+void sunken_plate(cairo_t* cr, double x, double y, double w, double h, double base, double bevel = 2);
+void rivet(cairo_t* cr, double x, double y, double r, double base);
+void screw(cairo_t* cr, double x, double y, double r, double base, double angle);
+// Round pipes shaded as cylinders.
+void vertical_pipe(cairo_t* cr, double x, double y0, double y1, double radius, double base);
+void horizontal_pipe(cairo_t* cr, double x0, double x1, double y, double radius, double base);
+void pipe_clamp_v(cairo_t* cr, double x, double y, double radius, double base);
+// Yellow and black diagonal warning stripes clipped to a rectangle.
+void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period);
+// A green phosphor screen with glow, scanlines and content drawn by style:
+// 0 text lines, 1 graph, 2 radar sweep, 3 heartbeat trace.
+void phosphor_screen(cairo_t* cr, Noise& n, double x, double y, double w, double h, int style);
+// A small indicator lamp; lit lamps are bright in every channel so they survive the tint.
+void lamp(cairo_t* cr, double x, double y, double r, double red, double green, double blue, bool lit);
+// The ceiling trim and baseboard every wall picture shares so tiles join up.
+void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard = true);
+// Ages the picture and lays the trim over it: heavy grime on the content
+// between trim and baseboard, then the trim (and the baseboard unless the
+// picture brings its own floor edge), then a light pass over everything so
+// the trim wears alike on every tile.
+void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
+// The standard background: one riveted plate per slot.
+void wall_plates(cairo_t* cr, Noise& n, int width);
+// Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
+void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h);
+// Vertical dirt runs below fittings.
+void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha);
+// Glossy black organic resin: ropes, ribs and lumps filling a region.
+void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, double density);
+// An egg-like pod set into resin.
+void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry);
+// A rib of resin arching across a region.
+void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge, double width);
+
+// Low-frequency value noise in [0, 1] on a grid of the given cell size.
+class ValueNoise {
+ public:
+  ValueNoise(Noise& n, int width, int height, int cell);
+  double at(double x, double y) const;
+
+ private:
+  int gw_, gh_, cell_;
+  std::vector<double> v_;
+};
+
+// Encodes a masked picture whose soft edges (alpha below one half) are kept
+// as an ordered dither of half-transparent pixels instead of being cut off,
+// so glows and fades survive a loader that keys on alpha or on magenta.
+Bytes png_dithered(const Canvas& c);
+
+}  // namespace contentgen::roomart

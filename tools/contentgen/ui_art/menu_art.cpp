@@ -1,0 +1,367 @@
+// Front-end pictures: the menu background and logo, the pointer and text
+// cursor, the framed-panel borders and the squad screen's parts.
+#include <cmath>
+
+#include "canvas.h"
+#include "logo.h"
+#include "paint.h"
+#include "png_out.h"
+#include "ui_art.h"
+
+namespace contentgen::ui {
+namespace {
+
+// Menu background, drawn at scale 2 behind every menu: a bulkhead of
+// riveted wall plates, lit green from below, darker where the menu panel
+// sits in the middle.
+Bytes backer() {
+  Canvas c(512, 384);
+  cairo_t* cr = c.cr();
+  cairo_set_source_rgb(cr, 0.05, 0.055, 0.06);
+  cairo_paint(cr);
+  // Wall plates: four columns, three rows, the middle column wider.
+  const double cols[] = {0, 96, 256, 416, 512};
+  const double rows[] = {28, 140, 252, 356};
+  uint32_t seed = 101;
+  for (int r = 0; r < 3; ++r)
+    for (int col = 0; col < 4; ++col) {
+      double x = cols[col] + 2, y = rows[r] + 2;
+      double w = cols[col + 1] - cols[col] - 4, h = rows[r + 1] - rows[r] - 4;
+      metal_plate(cr, x, y, w, h, 4, seed++, {0.15, 0.165, 0.175});
+      for (double rx : {x + 6, x + w - 6})
+        for (double ry : {y + 6, y + h - 6}) rivet(cr, rx, ry, 1.8);
+    }
+  // Side conduits.
+  for (double px : {60.0, 446.0}) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(px, 0, px + 14, 0);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.06, 0.07, 0.07);
+    cairo_pattern_add_color_stop_rgb(p, 0.35, 0.36, 0.39, 0.40);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.05, 0.05, 0.06);
+    cairo_rectangle(cr, px, 28, 14, 328);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    for (double y = 50; y < 350; y += 70) metal_plate(cr, px - 4, y, 22, 7, 2, seed++, {0.26, 0.28, 0.29});
+  }
+  // Hazard bands top and bottom.
+  hazard_stripes(cr, 0, 4, 512, 20, 24);
+  hazard_stripes(cr, 0, 360, 512, 20, 24);
+  for (double y : {2.0, 24.0, 358.0, 380.0}) {
+    cairo_rectangle(cr, 0, y, 512, 2);
+    cairo_set_source_rgb(cr, 0.03, 0.03, 0.03);
+    cairo_fill(cr);
+  }
+  // Green console glow rising from the floor, and a dark centre.
+  cairo_pattern_t* glow = cairo_pattern_create_radial(256, 420, 20, 256, 420, 330);
+  cairo_pattern_add_color_stop_rgba(glow, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.16);
+  cairo_pattern_add_color_stop_rgba(glow, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0);
+  cairo_set_source(cr, glow);
+  cairo_paint(cr);
+  cairo_pattern_destroy(glow);
+  cairo_pattern_t* v = cairo_pattern_create_radial(256, 200, 60, 256, 200, 330);
+  cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0.45);
+  cairo_pattern_add_color_stop_rgba(v, 0.5, 0, 0, 0, 0.15);
+  cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0, 0.6);
+  cairo_set_source(cr, v);
+  cairo_paint(cr);
+  cairo_pattern_destroy(v);
+  // A few lamps on the outer plates.
+  led(cr, 30, 190, 2.5, kPhosphor);
+  led(cr, 482, 190, 2.5, kPhosphor);
+  led(cr, 30, 204, 2.5, {1.0, 0.7, 0.15});
+  led(cr, 482, 204, 2.5, {1.0, 0.2, 0.1});
+  grime(c, 102, 0, 0, 512, 384, 1.4);
+  speckle(c, 103, 0.05);
+  return to_png_opaque(c);
+}
+
+// The title logo, drawn centred at (512, 70) with alpha blending.
+Bytes title() {
+  Canvas c(560, 136);
+  cairo_t* cr = c.cr();
+  double scale = 1.05;
+  draw_logo(cr, (560 - kLogoWidth * scale) / 2, 8, scale);
+  // A rule under the lettering with end brackets.
+  double y = 128.5;
+  phosphor_line(cr, 60, y, 500, y, 1.2);
+  cairo_set_line_width(cr, 2);
+  set_rgb(cr, kPhosphor);
+  cairo_move_to(cr, 52, y - 6);
+  cairo_line_to(cr, 52, y);
+  cairo_line_to(cr, 60, y);
+  cairo_move_to(cr, 508, y - 6);
+  cairo_line_to(cr, 508, y);
+  cairo_line_to(cr, 500, y);
+  cairo_stroke(cr);
+  return to_png(c);
+}
+
+// Menu pointer: an arrow whose tip is the image's (0, 0).
+Bytes mouse() {
+  Canvas c(24, 24);
+  cairo_t* cr = c.cr();
+  auto arrow = [&](double inset) {
+    cairo_move_to(cr, 1 + inset * 0.6, 1 + inset * 1.4);
+    cairo_line_to(cr, 1 + inset * 0.6, 20 - inset * 1.6);
+    cairo_line_to(cr, 6.5 + inset * 0.3, 15 - inset * 0.3);
+    cairo_line_to(cr, 11 - inset * 0.2, 23 - inset * 1.4);
+    cairo_line_to(cr, 14.5 - inset * 1.2, 21.5 - inset * 0.8);
+    cairo_line_to(cr, 10.5 - inset * 0.3, 13.5 - inset * 0.4);
+    cairo_line_to(cr, 17 - inset * 1.6, 13.5 - inset * 0.4);
+    cairo_close_path(cr);
+  };
+  arrow(0);
+  cairo_set_source_rgb(cr, 0.02, 0.05, 0.03);
+  cairo_fill(cr);
+  arrow(1.2);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 12, 20);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.75, 1.0, 0.8);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.15, 0.7, 0.3);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  harden_alpha(c);
+  return to_png(c);
+}
+
+// Text cursor: a bar as tall as a large-font line plus the 2 pixels it is
+// raised by and a little below (6 x 38); brightness pulses in the game.
+Bytes caret() {
+  Canvas c(6, 38);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 0, 6, 38);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 6, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.2, 0.7, 0.35);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.8, 1.0, 0.85);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.2, 0.7, 0.35);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  return to_png(c);
+}
+
+Bytes solid_black() {
+  Canvas c(32, 32);
+  cairo_set_source_rgb(c.cr(), 0, 0, 0);
+  cairo_paint(c.cr());
+  return to_png(c);
+}
+
+// Panel border line: 'length' pixels along (stretched), 'thickness' across,
+// outer edge at row 0: dark rim, steel, then a green inner trim.
+Bytes border_line(int length, int thickness, bool trim) {
+  Canvas c(length, thickness);
+  cairo_t* cr = c.cr();
+  for (int row = 0; row < thickness; ++row) {
+    double t = thickness > 1 ? row / double(thickness - 1) : 0;
+    Rgb col;
+    if (row == 0)
+      col = {0.08, 0.09, 0.09};
+    else if (trim && row == thickness - 1)
+      col = {0.20, 0.80, 0.38};
+    else
+      col = mix({0.55, 0.59, 0.60}, {0.22, 0.24, 0.25}, t);
+    set_rgb(cr, col);
+    cairo_rectangle(cr, 0, row, length, 1);
+    cairo_fill(cr);
+  }
+  return to_png(c);
+}
+
+// Panel corner (size x size, placed at the corner and rotated for the
+// others): an L-shaped steel bracket with a rivet, transparent inside.
+Bytes border_corner(int size, int arm, int thickness) {
+  Canvas c(size, size);
+  cairo_t* cr = c.cr();
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, size, 0);
+  cairo_line_to(cr, size, arm);
+  cairo_line_to(cr, arm, arm);
+  cairo_line_to(cr, arm, size);
+  cairo_line_to(cr, 0, size);
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.70, 0.74, 0.75);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.26, 0.28, 0.29);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  cairo_set_line_width(cr, 1);
+  cairo_set_source_rgb(cr, 0.06, 0.07, 0.07);
+  cairo_stroke(cr);
+  // Green trim along the inner edge, matching the border line.
+  set_rgb(cr, {0.20, 0.80, 0.38});
+  cairo_rectangle(cr, arm - 1, thickness - 1, size - arm + 1, 1);
+  cairo_rectangle(cr, thickness - 1, arm - 1, 1, size - arm + 1);
+  cairo_fill(cr);
+  if (size >= 12) rivet(cr, arm / 2.0, arm / 2.0, arm / 4.0);
+  harden_alpha(c);
+  return to_png(c);
+}
+
+// Squad-screen portrait frame (98 x 98): the half-scale portrait (92 x 92)
+// is centred in it.
+Bytes facebord() {
+  Canvas c(98, 98);
+  cairo_t* cr = c.cr();
+  metal_plate(cr, 0, 0, 98, 98, 6, 111, {0.28, 0.30, 0.31});
+  recess(cr, 3, 3, 92, 92, 1, kScreenBlack);
+  for (double x : {3.0, 95.0})
+    for (double y : {3.0, 95.0}) rivet(cr, x, y, 1.6);
+  harden_alpha(c);
+  return to_png(c);
+}
+
+// Attribute bar (165 x 12) and the frame drawn over it (171 x 18, open in
+// the middle) and the cover that hides the unearned part (166 x 12, the
+// panel's near-black).
+Bytes statbar() {
+  Canvas c(165, 12);
+  cairo_t* cr = c.cr();
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 165, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.10, 0.45, 0.20);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.35, 1.0, 0.50);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_pattern_t* s = cairo_pattern_create_linear(0, 0, 0, 12);
+  cairo_pattern_add_color_stop_rgba(s, 0, 1, 1, 1, 0.35);
+  cairo_pattern_add_color_stop_rgba(s, 0.4, 1, 1, 1, 0.0);
+  cairo_pattern_add_color_stop_rgba(s, 1, 0, 0, 0, 0.35);
+  cairo_set_source(cr, s);
+  cairo_paint(cr);
+  cairo_pattern_destroy(s);
+  // Segment gaps every 33 pixels (one attribute point) and fine ticks.
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
+  for (int i = 1; i < 5; ++i) cairo_rectangle(cr, i * 33 - 1, 0, 2, 12);
+  cairo_fill(cr);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+  for (int x = 5; x < 165; x += 6) cairo_rectangle(cr, x, 0, 1, 12);
+  cairo_fill(cr);
+  return to_png(c);
+}
+
+Bytes statborder() {
+  Canvas c(171, 18);
+  cairo_t* cr = c.cr();
+  rounded_rect(cr, 0, 0, 171, 18, 3);
+  rounded_rect(cr, 3, 3, 165, 12, 0);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 18);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.66, 0.67);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.22, 0.24, 0.25);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_set_line_width(cr, 1);
+  cairo_set_source_rgb(cr, 0.04, 0.05, 0.05);
+  cairo_rectangle(cr, 2.5, 2.5, 166, 13);
+  cairo_stroke(cr);
+  harden_alpha(c);
+  return to_png(c);
+}
+
+Bytes blocker() {
+  Canvas c(166, 12);
+  cairo_set_source_rgb(c.cr(), 0.035, 0.045, 0.04);
+  cairo_paint(c.cr());
+  return to_png(c);
+}
+
+// Attribute icons (20 x 20), green phosphor on transparent:
+// 1 ammunition, 2 accuracy, 3 stamina, 4 endurance.
+Bytes icon(int which) {
+  Canvas c(20, 20);
+  cairo_t* cr = c.cr();
+  auto glow_fill = [&] {
+    cairo_set_source_rgb(cr, 0.02, 0.06, 0.03);
+    cairo_set_line_width(cr, 2.4);
+    cairo_stroke_preserve(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 20);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.7, 1.0, 0.75);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.15, 0.75, 0.32);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  };
+  switch (which) {
+    case 1:  // three cartridges
+      for (int i = 0; i < 3; ++i) {
+        double x = 3 + i * 5.2;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, 18);
+        cairo_line_to(cr, x, 8);
+        cairo_curve_to(cr, x, 4, x + 1.9, 2, x + 1.9, 2);
+        cairo_curve_to(cr, x + 1.9, 2, x + 3.8, 4, x + 3.8, 8);
+        cairo_line_to(cr, x + 3.8, 18);
+        cairo_close_path(cr);
+        glow_fill();
+      }
+      break;
+    case 2:  // crosshair
+      cairo_arc(cr, 10, 10, 6.5, 0, 2 * M_PI);
+      cairo_set_line_width(cr, 4.2);
+      cairo_set_source_rgb(cr, 0.02, 0.06, 0.03);
+      cairo_stroke(cr);
+      cairo_arc(cr, 10, 10, 6.5, 0, 2 * M_PI);
+      cairo_set_line_width(cr, 2.0);
+      set_rgb(cr, kPhosphor);
+      cairo_stroke(cr);
+      for (int i = 0; i < 4; ++i) {
+        double a = i * M_PI / 2;
+        cairo_move_to(cr, 10 + std::cos(a) * 3, 10 + std::sin(a) * 3);
+        cairo_line_to(cr, 10 + std::cos(a) * 9.5, 10 + std::sin(a) * 9.5);
+      }
+      cairo_set_line_width(cr, 2);
+      set_rgb(cr, {0.8, 1.0, 0.85});
+      cairo_stroke(cr);
+      break;
+    case 3:  // lightning bolt
+      cairo_move_to(cr, 12, 1);
+      cairo_line_to(cr, 4, 11);
+      cairo_line_to(cr, 9.5, 11);
+      cairo_line_to(cr, 7, 19);
+      cairo_line_to(cr, 16, 8);
+      cairo_line_to(cr, 10.5, 8);
+      cairo_close_path(cr);
+      glow_fill();
+      break;
+    default:  // shield with a cross
+      cairo_move_to(cr, 10, 1.5);
+      cairo_line_to(cr, 17, 4);
+      cairo_curve_to(cr, 17, 12, 14, 16, 10, 18.5);
+      cairo_curve_to(cr, 6, 16, 3, 12, 3, 4);
+      cairo_close_path(cr);
+      glow_fill();
+      cairo_set_source_rgb(cr, 0.03, 0.12, 0.05);
+      cairo_rectangle(cr, 8.8, 5, 2.4, 9);
+      cairo_rectangle(cr, 6, 8, 8, 2.4);
+      cairo_fill(cr);
+      break;
+  }
+  harden_alpha(c);
+  return to_png(c);
+}
+
+}  // namespace
+
+void add_menu_art(Registry& reg) {
+  reg.add(gfx("backer.png"), backer);
+  reg.add(gfx("title.png"), title);
+  reg.add(gfx("mouse.png"), mouse);
+  reg.add(gfx("caret.png"), caret);
+  reg.add(gfx("black.png"), solid_black);
+  reg.add(gfx("bord_line.png"), [] { return border_line(5, 6, true); });
+  reg.add(gfx("bord_corner.png"), [] { return border_corner(16, 7, 6); });
+  reg.add(gfx("minibord.png"), [] { return border_line(3, 3, true); });
+  reg.add(gfx("minicorn.png"), [] { return border_corner(8, 4, 3); });
+  reg.add(gfx("minibord_1.png"), [] { return border_line(3, 3, false); });
+  reg.add(gfx("facebord.png"), facebord);
+  reg.add(gfx("statbar.png"), statbar);
+  reg.add(gfx("statborder.png"), statborder);
+  reg.add(gfx("blocker.png"), blocker);
+  for (int i = 1; i <= 4; ++i)
+    reg.add(gfx("icon_" + std::to_string(i) + ".png"), [i] { return icon(i); });
+}
+
+}  // namespace contentgen::ui

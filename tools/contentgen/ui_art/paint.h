@@ -1,0 +1,63 @@
+// Shared drawing vocabulary of the console and menu pictures: gunmetal
+// plates, bevels, recessed screens, rivets, grime and phosphor lines.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+
+#include "canvas.h"
+
+namespace contentgen::ui {
+
+struct Rgb {
+  double r, g, b;
+};
+
+// The console palette.
+inline constexpr Rgb kGunmetal{0.20, 0.22, 0.235};
+inline constexpr Rgb kGunmetalDark{0.10, 0.11, 0.12};
+inline constexpr Rgb kSteelLight{0.46, 0.50, 0.52};
+inline constexpr Rgb kPhosphor{0.30, 1.00, 0.48};
+inline constexpr Rgb kPhosphorDim{0.10, 0.42, 0.20};
+inline constexpr Rgb kScreenBlack{0.02, 0.05, 0.035};
+
+void set_rgb(cairo_t* cr, Rgb c, double alpha = 1.0);
+Rgb mix(Rgb a, Rgb b, double t);
+Rgb scaled(Rgb c, double k);
+
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
+
+// A raised gunmetal plate: vertical gradient, brushed streaks, a light top
+// and left edge and a dark bottom and right edge.
+void metal_plate(cairo_t* cr, double x, double y, double w, double h, double r, uint32_t seed,
+                 Rgb base = kGunmetal);
+// Light and shadow lines along a rounded rectangle; raised or sunken.
+void bevel(cairo_t* cr, double x, double y, double w, double h, double r, double width,
+           bool raised);
+// A sunken well: dark fill with an inner shadow along the top and left.
+void recess(cairo_t* cr, double x, double y, double w, double h, double r,
+            Rgb fill = kGunmetalDark);
+// A dark phosphor screen with faint scanlines and a glow towards its centre.
+void screen(cairo_t* cr, double x, double y, double w, double h, double r,
+            double glow = 0.12);
+void rivet(cairo_t* cr, double x, double y, double radius);
+// A row of slots cut into the plate.
+void vent(cairo_t* cr, double x, double y, double w, double h, int slots, bool vertical);
+void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double pitch);
+// A glowing green line (halo, then core).
+void phosphor_line(cairo_t* cr, double x1, double y1, double x2, double y2, double width,
+                   Rgb colour = kPhosphor);
+void led(cairo_t* cr, double x, double y, double radius, Rgb colour);
+// Soft dark stains and fine speckle over the painted (non-transparent)
+// pixels of the canvas inside the rectangle.
+void grime(Canvas& c, uint32_t seed, int x, int y, int w, int h, double amount);
+// Fine luminance speckle per pixel (cheap pass over the raw surface).
+void speckle(Canvas& c, uint32_t seed, double strength);
+// Mirrors the canvas horizontally (for the right-hand copies of panels).
+void mirror_horizontally(Canvas& c);
+// Makes every pixel fully opaque or fully transparent, so masked loading
+// and alpha loading agree on the outline.
+void harden_alpha(Canvas& c, int threshold = 128);
+
+}  // namespace contentgen::ui

@@ -1,0 +1,774 @@
+// Squad portraits (184 x 184, drawn centred on the console and at half
+// scale on the squad screen, tinted by the room's colour) and the creature
+// head shown for a fallen member. One painted style: gradient-shaded skin,
+// soft shadows, and the same armour collar for everyone.
+#include <cmath>
+
+#include "canvas.h"
+#include "paint.h"
+#include "png_out.h"
+#include "ui_art.h"
+
+namespace contentgen::ui {
+namespace {
+
+constexpr int kSize = 184;
+constexpr double kCx = 92;
+
+enum Hair { Bald, Buzz, Crew, SidePart, Ponytail, Bob, Bun, Mohawk, Curly };
+enum Headgear { Bare, Helmet, Beret, Headset };
+enum Beard { Shaven, Stubble, Moustache, FullBeard, Goatee };
+
+struct Look {
+  bool female;
+  Rgb skin, hair, iris;
+  Hair hair_style;
+  Headgear gear;
+  Beard beard;
+  double half_w, half_h, jaw;  // head half width and height, jaw 0 narrow .. 1 square
+  double brow;                 // eyebrow weight
+  double brow_tilt;            // > 0 stern (inner ends low)
+  double smile;                // mouth corners: > 0 up, < 0 down
+  bool scar, lined;
+  Rgb armour;
+};
+
+const Rgb kOlive{0.28, 0.31, 0.22}, kSlate{0.22, 0.25, 0.30}, kSand{0.36, 0.32, 0.24};
+
+const Look kLooks[15] = {
+    // Marsh
+    {false, {0.86, 0.66, 0.52}, {0.30, 0.20, 0.12}, {0.30, 0.45, 0.55}, Crew, Helmet, Stubble, 33, 42, 0.9, 3.6, 0.35, -0.1, false, false, kOlive},
+    // Teller
+    {false, {0.42, 0.27, 0.18}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Bald, Bare, Goatee, 35, 42, 0.8, 3.8, 0.2, 0.15, true, true, kSlate},
+    // Quill
+    {false, {0.95, 0.78, 0.68}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, SidePart, Bare, Shaven, 30, 41, 0.3, 2.6, -0.15, 0.3, false, false, kSand},
+    // Nolan
+    {false, {0.78, 0.57, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Buzz, Helmet, Moustache, 34, 41, 0.7, 3.4, 0.1, 0.0, false, false, kOlive},
+    // Okafor
+    {true, {0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Bun, Headset, Shaven, 30, 41, 0.25, 2.6, 0.0, 0.2, false, false, kSlate},
+    // Pryce
+    {false, {0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Buzz, Bare, FullBeard, 34, 43, 0.8, 3.6, 0.3, -0.05, false, true, kOlive},
+    // Sato
+    {true, {0.93, 0.79, 0.64}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Bob, Bare, Shaven, 29, 40, 0.2, 2.4, 0.05, 0.1, false, false, kSlate},
+    // Lund
+    {false, {0.96, 0.82, 0.74}, {0.88, 0.78, 0.50}, {0.35, 0.55, 0.75}, Crew, Helmet, Shaven, 34, 43, 1.0, 2.8, 0.25, -0.2, false, false, kSlate},
+    // Ebert
+    {false, {0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Mohawk, Bare, Stubble, 31, 42, 0.6, 3.2, 0.4, 0.35, true, false, kSand},
+    // Brody
+    {false, {0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Buzz, Helmet, FullBeard, 36, 43, 1.0, 4.2, 0.3, 0.0, false, false, kOlive},
+    // Vance
+    {false, {0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, SidePart, Bare, Moustache, 32, 43, 0.6, 3.0, 0.1, -0.25, false, true, kSlate},
+    // Ingram
+    {true, {0.93, 0.76, 0.66}, {0.85, 0.70, 0.40}, {0.30, 0.50, 0.62}, Ponytail, Helmet, Shaven, 30, 41, 0.3, 2.4, 0.2, 0.0, false, false, kOlive},
+    // Yardley
+    {false, {0.94, 0.70, 0.60}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Curly, Bare, Moustache, 33, 41, 0.5, 3.0, -0.1, 0.25, false, false, kSand},
+    // Moreau
+    {true, {0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Ponytail, Beret, Shaven, 30, 41, 0.2, 2.6, 0.15, 0.15, false, false, kSlate},
+    // Castellan
+    {false, {0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Crew, Helmet, Goatee, 34, 42, 0.85, 4.4, 0.45, -0.15, true, true, kOlive},
+};
+
+void fill_linear_v(cairo_t* cr, double y0, double y1, Rgb a, Rgb b) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+  cairo_pattern_add_color_stop_rgb(g, 0, a.r, a.g, a.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, b.r, b.g, b.b);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+void backdrop(cairo_t* cr, uint32_t seed) {
+  cairo_pattern_t* g = cairo_pattern_create_radial(kCx, 80, 10, kCx, 90, 140);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.16, 0.21, 0.20);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.045, 0.045);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  // A bulkhead seam and a lamp behind the figure, different per member.
+  Noise n(seed);
+  double sx = 20 + n.unit() * 30;
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+  cairo_rectangle(cr, sx, 0, 2, kSize);
+  cairo_rectangle(cr, kSize - sx, 0, 2, kSize);
+  cairo_fill(cr);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.05);
+  cairo_rectangle(cr, sx + 2, 0, 1, kSize);
+  cairo_rectangle(cr, kSize - sx + 2, 0, 1, kSize);
+  cairo_fill(cr);
+}
+
+// Upper torso: body armour with shoulder plates, a collar and a green ID
+// strip.
+void torso(cairo_t* cr, const Look& k, double chin) {
+  double neck_w = k.female ? 13 : 16;
+  cairo_rectangle(cr, kCx - neck_w, chin - 22, neck_w * 2, 60);
+  fill_linear_v(cr, chin - 22, chin + 30, scaled(k.skin, 0.62), scaled(k.skin, 0.85));
+  double top = chin + 14;
+  cairo_move_to(cr, -4, kSize + 2);
+  cairo_curve_to(cr, -4, top + 22, 18, top + 4, 50, top);
+  cairo_line_to(cr, kSize - 50, top);
+  cairo_curve_to(cr, kSize - 18, top + 4, kSize + 4, top + 22, kSize + 4, kSize + 2);
+  cairo_close_path(cr);
+  fill_linear_v(cr, top, kSize, scaled(k.armour, 1.35), scaled(k.armour, 0.6));
+  // Shoulder plates.
+  for (int side = -1; side <= 1; side += 2) {
+    double sx = kCx + side * 68;
+    cairo_save(cr);
+    cairo_translate(cr, sx, top + 24);
+    cairo_scale(cr, 30, 18);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(sx - side * 8, top + 14, 2, sx, top + 24, 32);
+    Rgb hi = scaled(k.armour, 1.8), lo = scaled(k.armour, 0.55);
+    cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+  // Collar ring.
+  cairo_save(cr);
+  cairo_translate(cr, kCx, top + 2);
+  cairo_scale(cr, neck_w + 14, 11);
+  cairo_arc(cr, 0, 0, 1, 0, M_PI);
+  cairo_restore(cr);
+  cairo_set_line_width(cr, 7);
+  set_rgb(cr, scaled(k.armour, 0.7));
+  cairo_stroke(cr);
+  // Chest strap and ID strip.
+  cairo_set_source_rgba(cr, 0.05, 0.05, 0.04, 0.8);
+  cairo_set_line_width(cr, 6);
+  cairo_move_to(cr, kCx - 56, top + 8);
+  cairo_line_to(cr, kCx - 22, kSize);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, kCx + 22, top + 26, 26, 6);
+  set_rgb(cr, kPhosphorDim);
+  cairo_fill(cr);
+  cairo_rectangle(cr, kCx + 23, top + 27, 10, 4);
+  set_rgb(cr, kPhosphor);
+  cairo_fill(cr);
+}
+
+void head_path(cairo_t* cr, const Look& k, double cy) {
+  double w = k.half_w, h = k.half_h;
+  double jx = 0.66 + 0.2 * k.jaw;
+  cairo_new_path(cr);
+  cairo_save(cr);
+  cairo_translate(cr, kCx, cy - 4);
+  cairo_scale(cr, w, h * 0.95);
+  cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_curve_to(cr, kCx + w * 1.02, cy + h * 0.2, kCx + w * (jx + 0.12), cy + h * 0.48, kCx + w * jx,
+                 cy + h * 0.70);
+  cairo_curve_to(cr, kCx + w * (jx - 0.12), cy + h * 0.9, kCx + w * 0.34, cy + h, kCx, cy + h);
+  cairo_curve_to(cr, kCx - w * 0.34, cy + h, kCx - w * (jx - 0.12), cy + h * 0.9, kCx - w * jx,
+                 cy + h * 0.70);
+  cairo_curve_to(cr, kCx - w * (jx + 0.12), cy + h * 0.48, kCx - w * 1.02, cy + h * 0.2, kCx - w,
+                 cy - 4);
+  cairo_close_path(cr);
+}
+
+void ears(cairo_t* cr, const Look& k, double cy) {
+  for (int side = -1; side <= 1; side += 2) {
+    double ex = kCx + side * (k.half_w - 1);
+    cairo_save(cr);
+    cairo_translate(cr, ex, cy + 3);
+    cairo_scale(cr, 6.5, 11);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    set_rgb(cr, scaled(k.skin, 0.85));
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_translate(cr, ex + side * 1.5, cy + 3);
+    cairo_scale(cr, 3, 7);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    set_rgb(cr, scaled(k.skin, 0.62));
+    cairo_fill(cr);
+  }
+}
+
+void shade_head(cairo_t* cr, const Look& k, double cy) {
+  head_path(cr, k, cy);
+  Rgb hi = mix(k.skin, {1, 0.95, 0.9}, 0.25), lo = scaled(k.skin, 0.68);
+  cairo_pattern_t* g = cairo_pattern_create_radial(kCx - 10, cy - 14, 4, kCx, cy, k.half_h * 1.25);
+  cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.55, k.skin.r, k.skin.g, k.skin.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  // The far side of the face in shadow (light from the upper left).
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_pattern_t* s = cairo_pattern_create_linear(kCx - 4, 0, kCx + k.half_w, 0);
+  cairo_pattern_add_color_stop_rgba(s, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(s, 1, 0.1, 0.04, 0.02, 0.32);
+  cairo_set_source(cr, s);
+  cairo_paint(cr);
+  cairo_pattern_destroy(s);
+  // Warm cheeks.
+  for (int side = -1; side <= 1; side += 2) {
+    double x = kCx + side * k.half_w * 0.55, y = cy + 12;
+    cairo_pattern_t* c = cairo_pattern_create_radial(x, y, 0, x, y, 11);
+    cairo_pattern_add_color_stop_rgba(c, 0, 0.75, 0.25, 0.2, k.female ? 0.16 : 0.09);
+    cairo_pattern_add_color_stop_rgba(c, 1, 0.75, 0.25, 0.2, 0);
+    cairo_set_source(cr, c);
+    cairo_paint(cr);
+    cairo_pattern_destroy(c);
+  }
+  cairo_restore(cr);
+}
+
+void eyes(cairo_t* cr, const Look& k, double ey) {
+  double dx = k.half_w * 0.42;
+  double rx = k.female ? 6.6 : 6.0, ry = k.female ? 3.4 : 3.0;
+  for (int side = -1; side <= 1; side += 2) {
+    double x = kCx + side * dx;
+    // Socket shadow.
+    cairo_pattern_t* s = cairo_pattern_create_radial(x, ey - 1, 1, x, ey - 1, 11);
+    cairo_pattern_add_color_stop_rgba(s, 0, 0.2, 0.08, 0.05, 0.35);
+    cairo_pattern_add_color_stop_rgba(s, 1, 0.2, 0.08, 0.05, 0);
+    cairo_set_source(cr, s);
+    cairo_arc(cr, x, ey - 1, 11, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(s);
+    // White, iris, pupil, glint.
+    cairo_save(cr);
+    cairo_translate(cr, x, ey);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, 0.88, 0.86, 0.82);
+    cairo_fill_preserve(cr);
+    cairo_clip(cr);
+    cairo_arc(cr, x + 0.5, ey, 2.9, 0, 2 * M_PI);
+    set_rgb(cr, k.iris);
+    cairo_fill(cr);
+    cairo_arc(cr, x + 0.5, ey, 1.3, 0, 2 * M_PI);
+    cairo_set_source_rgb(cr, 0.02, 0.02, 0.02);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_arc(cr, x - 0.6, ey - 1, 0.8, 0, 2 * M_PI);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    // Upper lid (heavier with lashes for the women).
+    cairo_move_to(cr, x - rx - 0.5, ey + 0.5);
+    cairo_curve_to(cr, x - rx * 0.5, ey - ry * 1.5, x + rx * 0.5, ey - ry * 1.5, x + rx + 0.5, ey + 0.2);
+    cairo_set_line_width(cr, k.female ? 1.8 : 1.3);
+    cairo_set_source_rgb(cr, 0.1, 0.06, 0.05);
+    cairo_stroke(cr);
+    if (k.female) {
+      cairo_move_to(cr, x + side * rx, ey - 0.5);
+      cairo_line_to(cr, x + side * (rx + 2), ey - 2);
+      cairo_stroke(cr);
+    }
+    // Lower lid.
+    cairo_move_to(cr, x - rx * 0.8, ey + ry * 0.9);
+    cairo_curve_to(cr, x - rx * 0.3, ey + ry * 1.4, x + rx * 0.3, ey + ry * 1.4, x + rx * 0.8, ey + ry * 0.9);
+    cairo_set_line_width(cr, 0.8);
+    set_rgb(cr, scaled(k.skin, 0.6), 0.8);
+    cairo_stroke(cr);
+    if (k.lined) {
+      cairo_move_to(cr, x + side * (rx + 1), ey + 1);
+      cairo_line_to(cr, x + side * (rx + 4), ey + 3);
+      cairo_move_to(cr, x - rx * 0.6, ey + ry + 3);
+      cairo_curve_to(cr, x - 2, ey + ry + 4.5, x + 2, ey + ry + 4.5, x + rx * 0.6, ey + ry + 3);
+      cairo_set_line_width(cr, 0.8);
+      set_rgb(cr, scaled(k.skin, 0.7), 0.8);
+      cairo_stroke(cr);
+    }
+    // Brow.
+    double inner = x - side * rx * 0.9, outer = x + side * rx * 1.3;
+    double by = ey - 8;
+    cairo_move_to(cr, inner, by + k.brow_tilt * 4);
+    cairo_curve_to(cr, inner + side * 4, by - 3.5, outer - side * 4, by - 3.5 - k.brow_tilt, outer,
+                   by + 0.5);
+    cairo_set_line_width(cr, k.brow);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    set_rgb(cr, scaled(k.hair, 0.75));
+    cairo_stroke(cr);
+  }
+  // Forehead lines for the older faces.
+  if (k.lined) {
+    cairo_set_line_width(cr, 0.9);
+    set_rgb(cr, scaled(k.skin, 0.72), 0.8);
+    for (int i = 0; i < 2; ++i) {
+      double y = ey - 17 - i * 4;
+      cairo_move_to(cr, kCx - 12, y);
+      cairo_curve_to(cr, kCx - 4, y - 1.5, kCx + 4, y - 1.5, kCx + 12, y);
+      cairo_stroke(cr);
+    }
+  }
+}
+
+void nose_and_mouth(cairo_t* cr, const Look& k, double ey, double my) {
+  // Bridge shadow on the far side and the tip.
+  cairo_move_to(cr, kCx + 3, ey + 1);
+  cairo_curve_to(cr, kCx + 4, ey + 8, kCx + 6, ey + 14, kCx + 6, ey + 18);
+  cairo_set_line_width(cr, 2.2);
+  set_rgb(cr, scaled(k.skin, 0.7), 0.7);
+  cairo_stroke(cr);
+  cairo_move_to(cr, kCx - 6, ey + 18);
+  cairo_curve_to(cr, kCx - 3, ey + 22, kCx + 3, ey + 22, kCx + 7, ey + 18);
+  cairo_set_line_width(cr, 1.4);
+  set_rgb(cr, scaled(k.skin, 0.55), 0.9);
+  cairo_stroke(cr);
+  cairo_arc(cr, kCx - 1, ey + 15, 2.5, 0, 2 * M_PI);
+  set_rgb(cr, mix(k.skin, {1, 1, 1}, 0.25), 0.6);
+  cairo_fill(cr);
+  for (int side = -1; side <= 1; side += 2) {
+    cairo_arc(cr, kCx + side * 3.5, ey + 19.5, 1.3, 0, 2 * M_PI);
+    set_rgb(cr, scaled(k.skin, 0.35), 0.8);
+    cairo_fill(cr);
+  }
+  // Lips.
+  double mw = k.half_w * (k.female ? 0.36 : 0.38);
+  double c = -k.smile * 3;
+  Rgb lip = mix(k.skin, {0.7, 0.25, 0.25}, k.female ? 0.42 : 0.22);
+  cairo_move_to(cr, kCx - mw, my + c);
+  cairo_curve_to(cr, kCx - mw * 0.5, my - 3.5, kCx - 1, my - 3, kCx, my - 2);
+  cairo_curve_to(cr, kCx + 1, my - 3, kCx + mw * 0.5, my - 3.5, kCx + mw, my + c);
+  cairo_curve_to(cr, kCx + mw * 0.5, my + (k.female ? 6 : 4.5), kCx - mw * 0.5,
+                 my + (k.female ? 6 : 4.5), kCx - mw, my + c);
+  cairo_close_path(cr);
+  set_rgb(cr, lip);
+  cairo_fill(cr);
+  cairo_move_to(cr, kCx - mw, my + c);
+  cairo_curve_to(cr, kCx - mw * 0.4, my + 0.8, kCx + mw * 0.4, my + 0.8, kCx + mw, my + c);
+  cairo_set_line_width(cr, 1.3);
+  set_rgb(cr, scaled(lip, 0.4));
+  cairo_stroke(cr);
+  cairo_move_to(cr, kCx - mw * 0.4, my + 3);
+  cairo_curve_to(cr, kCx - 2, my + 4, kCx + 2, my + 4, kCx + mw * 0.4, my + 3);
+  cairo_set_line_width(cr, 1.2);
+  set_rgb(cr, mix(lip, {1, 1, 1}, 0.25), 0.6);
+  cairo_stroke(cr);
+}
+
+void facial_hair(cairo_t* cr, const Look& k, double cy, double my, uint32_t seed) {
+  if (k.beard == Shaven) return;
+  Rgb hc = k.hair;
+  cairo_save(cr);
+  head_path(cr, k, cy);
+  cairo_clip(cr);
+  if (k.beard == Stubble || k.beard == FullBeard || k.beard == Goatee) {
+    // Shadow of stubble over the jaw and around the mouth.
+    Noise n(seed);
+    bool full = k.beard == FullBeard;
+    for (int i = 0; i < (full ? 900 : 500); ++i) {
+      double x = kCx + (n.unit() * 2 - 1) * k.half_w;
+      double y = cy + 4 + n.unit() * (k.half_h - 2);
+      double dx = std::fabs(x - kCx) / k.half_w;
+      if (k.beard == Goatee && (dx > 0.32 || y < my + 4)) continue;
+      if (!full && k.beard != Goatee && y < cy + 14 && dx < 0.7) continue;
+      set_rgb(cr, scaled(hc, 0.8), full || k.beard == Goatee ? 0.75 : 0.28);
+      cairo_rectangle(cr, x, y, 1.2, full ? 2.4 : 1.2);
+      cairo_fill(cr);
+    }
+    if (full) {
+      cairo_move_to(cr, kCx - k.half_w - 2, cy + 2);
+      cairo_curve_to(cr, kCx - k.half_w * 0.6, my - 6, kCx + k.half_w * 0.6, my - 6, kCx + k.half_w + 2, cy + 2);
+      cairo_line_to(cr, kCx + k.half_w, cy + k.half_h + 10);
+      cairo_line_to(cr, kCx - k.half_w, cy + k.half_h + 10);
+      cairo_close_path(cr);
+      set_rgb(cr, hc, 0.55);
+      cairo_fill(cr);
+    }
+  }
+  cairo_restore(cr);
+  if (k.beard == FullBeard) {
+    // The beard spills a little under the chin.
+    cairo_save(cr);
+    cairo_translate(cr, kCx, cy + k.half_h - 2);
+    cairo_scale(cr, k.half_w * 0.55, 8);
+    cairo_arc(cr, 0, 0, 1, 0, M_PI);
+    cairo_restore(cr);
+    set_rgb(cr, hc, 0.8);
+    cairo_fill(cr);
+  }
+}
+
+void moustache(cairo_t* cr, const Look& k, double my) {
+  if (k.beard != Moustache && k.beard != FullBeard && k.beard != Goatee) return;
+  double mw = k.half_w * 0.45;
+  cairo_move_to(cr, kCx - mw, my + 2);
+  cairo_curve_to(cr, kCx - mw * 0.7, my - 7, kCx - 3, my - 8, kCx, my - 5.5);
+  cairo_curve_to(cr, kCx + 3, my - 8, kCx + mw * 0.7, my - 7, kCx + mw, my + 2);
+  cairo_curve_to(cr, kCx + mw * 0.6, my - 2.5, kCx - mw * 0.6, my - 2.5, kCx - mw, my + 2);
+  cairo_close_path(cr);
+  set_rgb(cr, scaled(k.hair, 0.9));
+  cairo_fill(cr);
+}
+
+// Hair on top of the head; 'behind' draws the parts that fall behind it.
+void hair(cairo_t* cr, const Look& k, double cy, bool behind, uint32_t seed) {
+  double w = k.half_w, h = k.half_h;
+  Rgb hc = k.hair, hl = mix(k.hair, {1, 1, 1}, 0.3), dk = scaled(k.hair, 0.6);
+  if (behind) {
+    if (k.hair_style == Bob) {
+      cairo_move_to(cr, kCx - w - 9, cy - 10);
+      cairo_curve_to(cr, kCx - w - 14, cy + 20, kCx - w - 8, cy + 34, kCx - w + 2, cy + 36);
+      cairo_line_to(cr, kCx + w - 2, cy + 36);
+      cairo_curve_to(cr, kCx + w + 8, cy + 34, kCx + w + 14, cy + 20, kCx + w + 9, cy - 10);
+      cairo_close_path(cr);
+      fill_linear_v(cr, cy - 10, cy + 36, hc, dk);
+    } else if (k.hair_style == Ponytail) {
+      cairo_move_to(cr, kCx + w - 4, cy - 6);
+      cairo_curve_to(cr, kCx + w + 20, cy + 10, kCx + w + 14, cy + 50, kCx + w + 24, cy + 72);
+      cairo_curve_to(cr, kCx + w + 8, cy + 56, kCx + w + 2, cy + 30, kCx + w - 6, cy + 14);
+      cairo_close_path(cr);
+      fill_linear_v(cr, cy - 6, cy + 72, hc, dk);
+    } else if (k.hair_style == Bun) {
+      cairo_arc(cr, kCx + 4, cy - h - 4, 13, 0, 2 * M_PI);
+      cairo_pattern_t* g = cairo_pattern_create_radial(kCx, cy - h - 9, 1, kCx + 4, cy - h - 4, 13);
+      cairo_pattern_add_color_stop_rgb(g, 0, hl.r, hl.g, hl.b);
+      cairo_pattern_add_color_stop_rgb(g, 1, dk.r, dk.g, dk.b);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+    }
+    return;
+  }
+  if (k.hair_style == Bald) {
+    cairo_save(cr);
+    cairo_translate(cr, kCx - 8, cy - h * 0.75);
+    cairo_scale(cr, 12, 6);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+    cairo_fill(cr);
+    return;
+  }
+  double vol = k.hair_style == Buzz ? 1.5 : k.hair_style == Curly ? 9 : k.hair_style == Mohawk ? 0 : 5;
+  double line = cy - h * (k.hair_style == Buzz ? 0.42 : 0.38);
+  cairo_save(cr);
+  if (k.hair_style == Mohawk) {
+    // Shaved sides, a crest on top.
+    head_path(cr, k, cy);
+    cairo_clip(cr);
+    cairo_rectangle(cr, 0, 0, kSize, line + 2);
+    set_rgb(cr, dk, 0.35);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_move_to(cr, kCx - 9, line + 2);
+    cairo_curve_to(cr, kCx - 12, cy - h - 6, kCx - 4, cy - h - 16, kCx + 2, cy - h - 16);
+    cairo_curve_to(cr, kCx + 10, cy - h - 14, kCx + 12, cy - h - 2, kCx + 9, line + 2);
+    cairo_close_path(cr);
+    fill_linear_v(cr, cy - h - 16, line, hl, hc);
+    return;
+  }
+  // Cap of hair: an ellipse over the skull cut off at the hairline.
+  cairo_move_to(cr, kCx - w - vol * 0.4, cy + (k.hair_style == Bob || k.hair_style == SidePart ? 2 : -6));
+  cairo_curve_to(cr, kCx - w - vol * 1.2, cy - h * 1.3 - vol * 1.3, kCx + w + vol * 1.2,
+                 cy - h * 1.3 - vol * 1.3, kCx + w + vol * 0.4, cy + (k.hair_style == Bob ? 2 : -6));
+  cairo_curve_to(cr, kCx + w * 0.9, cy - 10, kCx + w * 0.7, line, kCx + w * 0.35, line);
+  if (k.hair_style == SidePart || k.hair_style == Bob) {
+    // A fringe sweeping across the forehead.
+    cairo_curve_to(cr, kCx, line + 8, kCx - w * 0.5, line + 10, kCx - w * 0.85, line + 14);
+  } else {
+    cairo_curve_to(cr, kCx + 6, line - 2, kCx - 6, line - 2, kCx - w * 0.35, line);
+  }
+  cairo_curve_to(cr, kCx - w * 0.7, line, kCx - w * 0.9, cy - 10,
+                 kCx - w - vol * 0.4, cy + (k.hair_style == Bob || k.hair_style == SidePart ? 2 : -6));
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(kCx - 10, cy - h, 2, kCx, cy - h * 0.5, h);
+  cairo_pattern_add_color_stop_rgb(g, 0, hl.r, hl.g, hl.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.6, hc.r, hc.g, hc.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, dk.r, dk.g, dk.b);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  cairo_clip(cr);
+  // Strands or curls.
+  Noise n(seed);
+  cairo_set_line_width(cr, k.hair_style == Curly ? 1.6 : 1.0);
+  for (int i = 0; i < 70; ++i) {
+    double x = kCx + (n.unit() * 2 - 1) * (w + vol);
+    double y = cy - h - vol + n.unit() * (h * 0.9);
+    set_rgb(cr, n.unit() < 0.5 ? hl : dk, 0.5);
+    if (k.hair_style == Curly) {
+      cairo_arc(cr, x, y, 2 + n.unit() * 2, 0, 2 * M_PI);
+    } else {
+      cairo_move_to(cr, x, y);
+      cairo_curve_to(cr, x + 3, y + 4, x + 5, y + 8, x + 4 + (x - kCx) * 0.1, y + 12);
+    }
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+void helmet(cairo_t* cr, const Look& k, double cy, uint32_t seed) {
+  double w = k.half_w + 9, rim = cy - 13;
+  Rgb base = k.armour;
+  // Chin straps first so the shell covers their tops.
+  for (int side = -1; side <= 1; side += 2) {
+    cairo_move_to(cr, kCx + side * (k.half_w + 1), rim);
+    cairo_curve_to(cr, kCx + side * (k.half_w + 2), cy + 18, kCx + side * k.half_w * 0.7, cy + k.half_h - 4,
+                   kCx + side * k.half_w * 0.3, cy + k.half_h + 1);
+    cairo_set_line_width(cr, 3.2);
+    cairo_set_source_rgb(cr, 0.07, 0.07, 0.06);
+    cairo_stroke(cr);
+  }
+  cairo_rectangle(cr, kCx - 5, cy + k.half_h - 1, 10, 5);
+  cairo_set_source_rgb(cr, 0.45, 0.45, 0.42);
+  cairo_fill(cr);
+  // Shell.
+  cairo_move_to(cr, kCx - w, rim + 4);
+  cairo_curve_to(cr, kCx - w - 2, cy - k.half_h - 18, kCx + w + 2, cy - k.half_h - 18, kCx + w, rim + 4);
+  cairo_curve_to(cr, kCx + w * 0.5, rim - 1, kCx - w * 0.5, rim - 1, kCx - w, rim + 4);
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(kCx - 12, cy - k.half_h - 4, 3, kCx, cy - 20, w * 1.4);
+  Rgb hi = scaled(base, 2.1), lo = scaled(base, 0.5);
+  cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, base.r * 1.15, base.g * 1.15, base.b * 1.15);
+  cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  // Scratches.
+  Noise n(seed);
+  cairo_set_line_width(cr, 0.8);
+  for (int i = 0; i < 9; ++i) {
+    double x = kCx + (n.unit() * 2 - 1) * w * 0.8, y = rim - 8 - n.unit() * 30;
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + n.range(-6, 6), y + n.range(-3, 3));
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  // Rim band and a lamp on the side.
+  cairo_move_to(cr, kCx - w, rim + 4);
+  cairo_curve_to(cr, kCx - w * 0.5, rim - 1, kCx + w * 0.5, rim - 1, kCx + w, rim + 4);
+  cairo_set_line_width(cr, 4);
+  set_rgb(cr, scaled(base, 0.55));
+  cairo_stroke(cr);
+  metal_plate(cr, kCx + w - 13, rim - 18, 11, 11, 2, seed + 1, {0.25, 0.27, 0.28});
+  led(cr, kCx + w - 7.5, rim - 12.5, 2.2, kPhosphor);
+}
+
+void beret(cairo_t* cr, const Look& k, double cy) {
+  double top = cy - k.half_h - 2;
+  cairo_move_to(cr, kCx - k.half_w - 4, top + 22);
+  cairo_curve_to(cr, kCx - k.half_w - 6, top - 8, kCx + k.half_w + 22, top - 14, kCx + k.half_w + 16, top + 12);
+  cairo_curve_to(cr, kCx + k.half_w + 8, top + 20, kCx, top + 16, kCx - k.half_w - 4, top + 22);
+  cairo_close_path(cr);
+  fill_linear_v(cr, top - 12, top + 22, {0.16, 0.34, 0.22}, {0.05, 0.12, 0.07});
+  cairo_move_to(cr, kCx - k.half_w - 4, top + 22);
+  cairo_curve_to(cr, kCx - 8, top + 16, kCx + k.half_w, top + 18, kCx + k.half_w + 10, top + 16);
+  cairo_set_line_width(cr, 3);
+  cairo_set_source_rgb(cr, 0.05, 0.08, 0.05);
+  cairo_stroke(cr);
+  cairo_arc(cr, kCx - 12, top + 10, 4, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.8, 0.7, 0.3);
+  cairo_fill(cr);
+}
+
+void headset(cairo_t* cr, const Look& k, double cy) {
+  cairo_save(cr);
+  cairo_translate(cr, kCx, cy - 2);
+  cairo_scale(cr, k.half_w + 4, k.half_h + 4);
+  cairo_arc(cr, 0, 0, 1, M_PI * 1.05, M_PI * 1.95);
+  cairo_restore(cr);
+  cairo_set_line_width(cr, 3.5);
+  cairo_set_source_rgb(cr, 0.10, 0.11, 0.12);
+  cairo_stroke(cr);
+  double ex = kCx - k.half_w - 2;
+  metal_plate(cr, ex - 7, cy - 8, 13, 22, 4, 7, {0.20, 0.22, 0.23});
+  cairo_move_to(cr, ex, cy + 10);
+  cairo_curve_to(cr, ex + 2, cy + 30, kCx - 20, cy + 30, kCx - 12, cy + 27);
+  cairo_set_line_width(cr, 2);
+  cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
+  cairo_stroke(cr);
+  cairo_arc(cr, kCx - 11, cy + 27, 2.6, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.08, 0.08, 0.08);
+  cairo_fill(cr);
+  led(cr, ex - 0.5, cy + 2, 1.6, kPhosphor);
+}
+
+void scar(cairo_t* cr, const Look& k, double ey) {
+  double x = kCx + k.half_w * 0.5;
+  cairo_move_to(cr, x - 3, ey - 14);
+  cairo_line_to(cr, x + 4, ey + 10);
+  cairo_set_line_width(cr, 1.6);
+  set_rgb(cr, mix(k.skin, {0.9, 0.6, 0.6}, 0.45));
+  cairo_stroke(cr);
+  for (int i = 0; i < 4; ++i) {
+    double t = i / 3.0;
+    double sx = x - 3 + 7 * t, sy = ey - 14 + 24 * t;
+    cairo_move_to(cr, sx - 2, sy + 0.6);
+    cairo_line_to(cr, sx + 2, sy - 0.6);
+  }
+  cairo_set_line_width(cr, 0.8);
+  set_rgb(cr, scaled(k.skin, 0.65));
+  cairo_stroke(cr);
+}
+
+// Monitor finish shared by all portraits: scanlines and a vignette.
+void monitor_finish(Canvas& c, uint32_t seed) {
+  cairo_t* cr = c.cr();
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.14);
+  for (int y = 1; y < kSize; y += 3) cairo_rectangle(cr, 0, y, kSize, 1);
+  cairo_fill(cr);
+  cairo_pattern_t* v = cairo_pattern_create_radial(kCx, 92, 70, kCx, 92, 135);
+  cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0, 0.55);
+  cairo_set_source(cr, v);
+  cairo_paint(cr);
+  cairo_pattern_destroy(v);
+  speckle(c, seed, 0.04);
+}
+
+Bytes portrait(int index) {
+  const Look& k = kLooks[index];
+  uint32_t seed = 500 + index * 17;
+  Canvas c(kSize, kSize);
+  cairo_t* cr = c.cr();
+  double cy = 86;
+  double ey = cy + 2;
+  double my = cy + k.half_h * 0.58;
+  backdrop(cr, seed);
+  // The figure fills the frame: head and shoulders, cropped at the chest.
+  cairo_translate(cr, kCx, 100);
+  cairo_scale(cr, 1.2, 1.2);
+  cairo_translate(cr, -kCx, -100);
+  hair(cr, k, cy, true, seed + 1);
+  torso(cr, k, cy + k.half_h);
+  ears(cr, k, cy);
+  shade_head(cr, k, cy);
+  facial_hair(cr, k, cy, my, seed + 2);
+  eyes(cr, k, ey);
+  nose_and_mouth(cr, k, ey, my);
+  moustache(cr, k, my);
+  if (k.scar) scar(cr, k, ey);
+  if (k.gear != Helmet) hair(cr, k, cy, false, seed + 3);
+  if (k.gear == Helmet) helmet(cr, k, cy, seed + 4);
+  if (k.gear == Beret) beret(cr, k, cy);
+  if (k.gear == Headset) headset(cr, k, cy);
+  cairo_identity_matrix(cr);
+  monitor_finish(c, seed + 5);
+  return to_png(c);
+}
+
+// The creature that took the member: an elongated glossy head reaching out
+// of the dark, lips drawn back over steel-grey teeth.
+Bytes alien_portrait() {
+  Canvas c(kSize, kSize);
+  cairo_t* cr = c.cr();
+  cairo_pattern_t* bg = cairo_pattern_create_radial(70, 110, 10, 92, 92, 140);
+  cairo_pattern_add_color_stop_rgb(bg, 0, 0.10, 0.16, 0.12);
+  cairo_pattern_add_color_stop_rgb(bg, 1, 0.01, 0.02, 0.02);
+  cairo_set_source(cr, bg);
+  cairo_paint(cr);
+  cairo_pattern_destroy(bg);
+  // Neck tubes.
+  cairo_set_line_width(cr, 7);
+  for (int i = 0; i < 4; ++i) {
+    cairo_move_to(cr, 48 + i * 14, 184);
+    cairo_curve_to(cr, 52 + i * 12, 150, 70 + i * 8, 130, 84 + i * 6, 118);
+    cairo_set_source_rgb(cr, 0.05, 0.07, 0.10);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 2);
+    cairo_set_source_rgba(cr, 0.5, 0.6, 0.75, 0.3);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 7);
+  }
+  // The dome, swept back to the upper right.
+  cairo_move_to(cr, 30, 120);
+  cairo_curve_to(cr, 20, 80, 60, 40, 120, 22);
+  cairo_curve_to(cr, 160, 10, 190, 0, 196, -6);
+  cairo_line_to(cr, 200, 40);
+  cairo_curve_to(cr, 170, 60, 140, 100, 120, 130);
+  cairo_curve_to(cr, 100, 150, 60, 150, 30, 120);
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(40, 40, 140, 140);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.22, 0.28, 0.38);
+  cairo_pattern_add_color_stop_rgb(g, 0.4, 0.06, 0.08, 0.12);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.02, 0.02, 0.04);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  cairo_save(cr);
+  cairo_clip(cr);
+  // Ribs along the dome.
+  for (int i = 0; i < 9; ++i) {
+    double t = i / 8.0;
+    cairo_move_to(cr, 40 + t * 120, 120 - t * 90);
+    cairo_curve_to(cr, 60 + t * 120, 130 - t * 80, 80 + t * 110, 140 - t * 90, 100 + t * 100, 150 - t * 100);
+    cairo_set_line_width(cr, 2.5);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 1);
+    cairo_set_source_rgba(cr, 0.6, 0.7, 0.85, 0.25);
+    cairo_stroke(cr);
+  }
+  // Specular highlight.
+  cairo_save(cr);
+  cairo_translate(cr, 80, 55);
+  cairo_rotate(cr, -0.45);
+  cairo_scale(cr, 40, 9);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_pattern_t* s = cairo_pattern_create_radial(80, 55, 0, 80, 55, 40);
+  cairo_pattern_add_color_stop_rgba(s, 0, 0.85, 0.92, 1.0, 0.7);
+  cairo_pattern_add_color_stop_rgba(s, 1, 0.85, 0.92, 1.0, 0);
+  cairo_set_source(cr, s);
+  cairo_fill(cr);
+  cairo_pattern_destroy(s);
+  cairo_restore(cr);
+  // Jaws: dark gums, lips drawn back, teeth.
+  cairo_move_to(cr, 28, 118);
+  cairo_curve_to(cr, 40, 112, 70, 126, 100, 134);
+  cairo_curve_to(cr, 80, 150, 50, 152, 32, 140);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 0.10, 0.03, 0.04);
+  cairo_fill(cr);
+  for (int i = 0; i < 9; ++i) {
+    double x = 34 + i * 7.2, y = 120 + i * 1.6;
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + 3.2, y + 9);
+    cairo_line_to(cr, x + 6.4, y + 1);
+    cairo_close_path(cr);
+    cairo_move_to(cr, x + 1, y + 24 - i * 0.4);
+    cairo_line_to(cr, x + 4.2, y + 14 - i * 0.4);
+    cairo_line_to(cr, x + 7.4, y + 24 - i * 0.4);
+    cairo_close_path(cr);
+  }
+  cairo_pattern_t* t = cairo_pattern_create_linear(0, 118, 0, 150);
+  cairo_pattern_add_color_stop_rgb(t, 0, 0.85, 0.86, 0.82);
+  cairo_pattern_add_color_stop_rgb(t, 1, 0.45, 0.47, 0.45);
+  cairo_set_source(cr, t);
+  cairo_fill(cr);
+  cairo_pattern_destroy(t);
+  // Drool.
+  cairo_set_line_width(cr, 1.5);
+  for (double x : {48.0, 71.0}) {
+    cairo_move_to(cr, x, 140);
+    cairo_curve_to(cr, x + 1, 150, x - 1, 160, x + 1, 172);
+    cairo_set_source_rgba(cr, 0.7, 0.9, 0.6, 0.7);
+    cairo_stroke(cr);
+    cairo_arc(cr, x + 1, 173, 2, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  monitor_finish(c, 777);
+  return to_png(c);
+}
+
+}  // namespace
+
+void add_portraits(Registry& reg) {
+  for (int i = 0; i < 15; ++i)
+    reg.add(gfx(std::string("face_") + kRosterFaces[i] + ".png"), [i] { return portrait(i); });
+  reg.add(gfx("face_alien.png"), alien_portrait);
+}
+
+}  // namespace contentgen::ui
