@@ -18,6 +18,8 @@ int debugdisplay = 0;
 int timerlimited = 0;
 int alldead = 0;
 int newwave = 0;
+int modeplayers = 1;
+int gameinprogress = 0;
 
 int tickertext[191];
 int playerticker[3][191];

@@ -19,7 +19,9 @@ extern int fps;
 extern int debugdisplay;
 extern int timerlimited;
 extern int alldead;
-extern int newwave;             // set when a wave starts and the panel opens for it
+extern int newwave;
+extern int modeplayers;      // players chosen on the GAME MODE screen
+extern int gameinprogress;   // 1 once a game has been started or loaded             // set when a wave starts and the panel opens for it
 
 // Display animation state, advanced once per frame of play.
 extern int tickertext[191];         // one-player heartbeat trace (1..185 values, 186..188 stroke)

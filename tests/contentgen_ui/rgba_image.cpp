@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-RgbaImage decode_png(const std::vector<uint8_t>& bytes) {
+RgbaImage decode_rgba_png(const std::vector<uint8_t>& bytes) {
   RgbaImage out;
   if (bytes.empty()) return out;
   png_image img{};

@@ -14,7 +14,7 @@ struct RgbaImage {
   uint8_t alpha(int x, int y) const { return at(x, y)[3]; }
 };
 
-RgbaImage decode_png(const std::vector<uint8_t>& bytes);
+RgbaImage decode_rgba_png(const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> read_file(const std::string& path);
 // A picture of the generated archive, by file name ("board_1.png").
 std::vector<uint8_t> read_gfx(const std::string& file);

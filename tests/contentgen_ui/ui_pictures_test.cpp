@@ -41,7 +41,7 @@ const Expected kSizes[] = {
 const char* kFaces[] = {"marsh", "teller", "quill", "nolan", "okafor", "pryce", "sato", "lund",
                         "ebert", "brody", "vance", "ingram", "yardley", "moreau", "castellan"};
 
-RgbaImage load(const std::string& file) { return decode_png(read_gfx(file)); }
+RgbaImage load(const std::string& file) { return decode_rgba_png(read_gfx(file)); }
 
 int opaque_count(const RgbaImage& im, int x0, int y0, int x1, int y1) {
   int n = 0;

@@ -1,0 +1,18 @@
+#include "squad/credit.h"
+
+#include "app/play_state.h"
+#include "squad/squad.h"
+
+void givecredit(int p, int points) {
+  if (p < 1 || p > 2) return;
+  teamstat[p][5] += points;
+  teamstat[0][p] = 15;
+}
+
+int iscontrolledroom(int r) {
+  for (int p = 1; p <= numplayers && p <= 2; ++p) {
+    int m = curmember[p];
+    if (m >= 1 && m <= 6 && squad[m][4] == r) return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "squad/roster.h"
+#include "squad/squad.h"
+
+TEST(Roster, StartingValuesFollowTheCharacter) {
+  initroster();
+  squadchar[1] = 12;  // Ingram
+  squadchar[2] = 3;   // Quill
+  setupmember(1);
+  setupmember(2);
+  EXPECT_EQ(squad[1][9], 56);
+  EXPECT_EQ(squad[1][8], 9800);
+  EXPECT_EQ(squad[1][23], 5);
+  EXPECT_EQ(squad[1][24], 2);
+  EXPECT_EQ(squadname[1], "Ingram");
+  EXPECT_EQ(squad[2][9], 38);
+  EXPECT_EQ(squad[2][8], 8600);
+  EXPECT_EQ(squad[2][23], 1);
+  EXPECT_EQ(squad[2][22], 3);
+  EXPECT_EQ(squad[2][1], 800);
+}
+
+TEST(Roster, RecoveryRateByStaminaRating) {
+  initroster();
+  // Sato has stamina 1, Lund 5, Marsh 2.
+  squadchar[3] = 7;
+  squadchar[4] = 8;
+  squadchar[5] = 1;
+  setupmember(3);
+  setupmember(4);
+  setupmember(5);
+  EXPECT_EQ(squad[3][22], 2);
+  EXPECT_EQ(squad[4][22], 4);
+  EXPECT_EQ(squad[5][22], 2);
+}
+
+TEST(Roster, DamagedPickStaysInsideTheRoster) {
+  initroster();
+  squadchar[6] = 99;
+  setupmember(6);
+  EXPECT_EQ(squadname[6], "Marsh");
+  squadchar[6] = -4;
+  setupmember(6);
+  EXPECT_EQ(squadname[6], "Marsh");
+}
