@@ -126,7 +126,7 @@ Buf cocoon_plea() {
     float x = b[i];
     float env = follow(std::fabs(x));
     float rm = x * sine(ring.step(41.0, kRate));
-    b[i] = 0.65f * x + 0.55f * rm + breath(rng.bi()) * env * 2.5f;
+    b[i] = 0.65f * x + 0.55f * rm + breath(rng.bi()) * env * 1.2f;
   }
   soft_clip(b, 2.5f);
   b = lowpassed(b, kRate, 3800.0f);
