@@ -61,6 +61,8 @@ void playnewgame(const PlaySetup& setup) {
   gamestate = 4;
   framedraws = 0;
   resetinput();
+  // Every key starts released, so the first press counts as a hit.
+  updateinput_from(plat::RawInput{});
 }
 
 void playframe(const plat::RawInput& in) {

@@ -89,7 +89,7 @@ void recoil(int p, int* s) {
   wrapscroll(s);
 }
 
-void fire(int p, int m, int* s) {
+void fire(int p, int* s) {
   const int ammo = debugflags[1] == 1 ? 48 : s[9];
   if (ammo < 1) {
     playsound(snd_dry);
@@ -103,7 +103,6 @@ void fire(int p, int m, int* s) {
   moveflags[2] = 1;
   if (s[9] > 0) s[9] -= 1;
   s[13] = 1;
-  (void)m;
 }
 
 // The first of creature, slime and doors under the crosshair takes the shot.
@@ -180,7 +179,7 @@ void updatemember(int p) {
   shoty = s[3];
 
   if (actionflags[p][5]) {
-    fire(p, m, s);
+    fire(p, s);
     if (moveflags[2]) shottargets(p, m, s);
   }
 
