@@ -177,3 +177,39 @@ TEST_F(MemberTest, RestingRecoversHalfPointsForEvenRatings) {
 
 }  // namespace
 }  // namespace playtest
+
+namespace playtest {
+namespace {
+
+class MouseAimTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    newgame();
+    settings[SetMouseAiming] = 1;
+  }
+  static plat::RawInput at(int x, int y, std::initializer_list<int> held = {}) {
+    plat::RawInput in = with(held);
+    in.mousex = x;
+    in.mousey = y;
+    return in;
+  }
+};
+
+TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
+  playframe(at(512, 172));
+  const int stamina = squad[1][8];
+  playframe(at(962, 40));  // 450 + 132 pixels of travel
+  EXPECT_EQ(squad[1][2], 876);
+  EXPECT_EQ(squad[1][3], 93);
+  EXPECT_EQ(mousepos[1], 880);  // pulled back to the box edge
+  EXPECT_EQ(mousepos[2], 89);
+  EXPECT_EQ(squad[1][8], stamina - 4 * (582 / 15));
+  // Left and right still turn the view while the mouse aims.
+  const int scroll = squad[1][1];
+  playframe(at(880, 89, {kRight}));
+  EXPECT_EQ(squad[1][1], scroll + 14);
+}
+
+}  // namespace
+}  // namespace playtest
