@@ -2,6 +2,7 @@
 // headless display.
 #include "hud_fixture.h"
 #include "render/overlay.h"
+#include "render/text.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The mission-end screens: panel motion, keys only once it has shut, the
 // way back to the main menu and the names on the results.
 #include "audio/music.h"
+#include "input/bindings.h"
 #include "hud_fixture.h"
 #include "render/mission_screens.h"
 
