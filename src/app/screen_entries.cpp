@@ -12,13 +12,8 @@ void screen_options() {}
 void screen_settings() {}
 void screen_loadgame() {}
 void screen_savegame() {}
-void screen_missionend() {}
-void screen_squadlost() {}
 
 void drawviews() {}
-void drawconsole() {}
-void drawmessageline() {}
-void drawoverlay() {}
 
 void quicksave() {}
 void quickload() {}
