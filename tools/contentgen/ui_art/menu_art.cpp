@@ -212,19 +212,19 @@ Bytes facebord() {
   return to_png(c);
 }
 
-// Attribute bar (165 x 12) and the frame drawn over it (171 x 18, open in
-// the middle) and the cover that hides the unearned part (166 x 12, the
-// panel's near-black).
+// Attribute bar (166 x 11) and the frame drawn over it (172 x 17, a 3 px
+// rim open in the middle) and the cover that hides the unearned part
+// (166 x 11, the panel's near-black).
 Bytes statbar() {
-  Canvas c(165, 12);
+  Canvas c(166, 11);
   cairo_t* cr = c.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 165, 0);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 166, 0);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.10, 0.45, 0.20);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.35, 1.0, 0.50);
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
-  cairo_pattern_t* s = cairo_pattern_create_linear(0, 0, 0, 12);
+  cairo_pattern_t* s = cairo_pattern_create_linear(0, 0, 0, 11);
   cairo_pattern_add_color_stop_rgba(s, 0, 1, 1, 1, 0.35);
   cairo_pattern_add_color_stop_rgba(s, 0.4, 1, 1, 1, 0.0);
   cairo_pattern_add_color_stop_rgba(s, 1, 0, 0, 0, 0.35);
@@ -233,21 +233,21 @@ Bytes statbar() {
   cairo_pattern_destroy(s);
   // Segment gaps every 33 pixels (one attribute point) and fine ticks.
   cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-  for (int i = 1; i < 5; ++i) cairo_rectangle(cr, i * 33 - 1, 0, 2, 12);
+  for (int i = 1; i < 5; ++i) cairo_rectangle(cr, i * 33 - 1, 0, 2, 11);
   cairo_fill(cr);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
-  for (int x = 5; x < 165; x += 6) cairo_rectangle(cr, x, 0, 1, 12);
+  for (int x = 5; x < 166; x += 6) cairo_rectangle(cr, x, 0, 1, 11);
   cairo_fill(cr);
   return to_png(c);
 }
 
 Bytes statborder() {
-  Canvas c(171, 18);
+  Canvas c(172, 17);
   cairo_t* cr = c.cr();
-  rounded_rect(cr, 0, 0, 171, 18, 3);
-  rounded_rect(cr, 3, 3, 165, 12, 0);
+  rounded_rect(cr, 0, 0, 172, 17, 3);
+  rounded_rect(cr, 3, 3, 166, 11, 0);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 18);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 17);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.66, 0.67);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.22, 0.24, 0.25);
   cairo_set_source(cr, g);
@@ -255,14 +255,14 @@ Bytes statborder() {
   cairo_pattern_destroy(g);
   cairo_set_line_width(cr, 1);
   cairo_set_source_rgb(cr, 0.04, 0.05, 0.05);
-  cairo_rectangle(cr, 2.5, 2.5, 166, 13);
+  cairo_rectangle(cr, 2.5, 2.5, 167, 12);
   cairo_stroke(cr);
   harden_alpha(c);
   return to_png(c);
 }
 
 Bytes blocker() {
-  Canvas c(166, 12);
+  Canvas c(166, 11);
   cairo_set_source_rgb(c.cr(), 0.035, 0.045, 0.04);
   cairo_paint(c.cr());
   return to_png(c);

@@ -1,0 +1,33 @@
+#include "app/file_warnings.h"
+
+#include "app/assets.h"
+#include "platform/platform.h"
+#include "render/text.h"
+
+namespace {
+
+constexpr int kLineX = 4;
+constexpr int kLineStep = 12;
+
+// Counts the warning down and draws it at the strength left; returns the
+// y of the next line.
+int fade_line(int& counter, const char* message, int y) {
+  if (counter <= 0) return y;
+  --counter;
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(counter / 100.0f);
+  plat::set_colour(255, 0, 0);
+  drawsmalltext(kLineX, static_cast<float>(y), message, 0, 1);
+  plat::set_alpha(1);
+  plat::set_blend(plat::BlendMasked);
+  plat::set_colour(255, 255, 255);
+  return y + kLineStep;
+}
+
+}  // namespace
+
+int draw_file_warnings(int y) {
+  y = fade_line(gfxmissing, "Graphic file missing!", y);
+  y = fade_line(sfxmissing, "Sound file missing!", y);
+  return y;
+}

@@ -1,0 +1,9 @@
+// "Graphic file missing!" / "Sound file missing!": drawn in red at the end
+// of every frame while gfxmissing / sfxmissing are above 0, fading as the
+// counters run down by one per frame.
+#pragma once
+
+// Lines go at x 4, 12 px apart, from y (the line below any debug lines
+// drawn above them; 4 when there are none). Returns the y of the next free
+// line.
+int draw_file_warnings(int y = 4);

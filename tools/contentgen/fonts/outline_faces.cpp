@@ -1,0 +1,114 @@
+// The large faces: DejaVu outlines squeezed into each glyph's advance
+// width, filled white-to-light-grey from top to bottom (the draw colour
+// tints them) with a one-pixel dark rim, on a transparent background.
+#include <cairo.h>
+
+#include <algorithm>
+#include <string>
+
+#include "fonts/sheet.h"
+#include "render/font_tables.h"
+
+namespace contentgen::fonts {
+
+namespace {
+
+// Frame order of the large map: blank, A..Z, & . :, 1..9, 0, -, Ä Ö Å.
+std::string large_glyph_utf8(int frame) {
+  if (frame == 0) return "";
+  if (frame <= 26) return std::string(1, static_cast<char>('A' + frame - 1));
+  switch (frame) {
+    case 27: return "&";
+    case 28: return ".";
+    case 29: return ":";
+    case 39: return "0";
+    case 40: return "-";
+    case 41: return "\xC3\x84";  // Ä in UTF-8 for Cairo
+    case 42: return "\xC3\x96";  // Ö
+    case 43: return "\xC3\x85";  // Å
+    default: return std::string(1, static_cast<char>('1' + frame - 30));
+  }
+}
+
+struct Face {
+  const char* family;
+  int cellw, cellh, frames;
+  double cap_height;   // pixels
+  double baseline;     // pixel row
+  double max_stretch;  // narrow glyphs are widened at most this much
+};
+
+void set_font(cairo_t* cr, const Face& face, double size) {
+  cairo_select_font_face(cr, face.family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, size);
+  cairo_font_options_t* opt = cairo_font_options_create();
+  cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(opt, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, opt);
+  cairo_font_options_destroy(opt);
+}
+
+Bytes outline_sheet(const Face& face) {
+  Canvas c(face.cellw * face.frames, face.cellh);
+  cairo_t* cr = c.cr();
+  // Font size giving the wanted capital height.
+  set_font(cr, face, 100);
+  cairo_text_extents_t h;
+  cairo_text_extents(cr, "H", &h);
+  double size = 100 * face.cap_height / -h.y_bearing;
+  set_font(cr, face, size);
+
+  for (int f = 1; f < face.frames; ++f) {
+    std::string s = large_glyph_utf8(f);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, s.c_str(), &e);
+    int advance = fonttab::widths_large[f];
+    double room = advance - 2.0;  // the rim takes a pixel each side
+    // The dash is drawn long, to fill its wide advance like the digits.
+    double stretch = f == 40 ? 2.0 : face.max_stretch;
+    double sx = std::min(room / e.width, stretch);
+    double inkw = e.width * sx;
+    double x0 = f * face.cellw + 1 + (room - inkw) / 2;
+    // Tall marks (the ring of Å) are squeezed down to stay inside the cell.
+    double top = face.baseline + e.y_bearing;
+    double sy = top < 1.5 ? (face.baseline - 1.5) / -e.y_bearing : 1.0;
+
+    cairo_save(cr);
+    cairo_rectangle(cr, f * face.cellw, 0, advance, face.cellh);
+    cairo_clip(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x0 - e.x_bearing * sx, face.baseline);
+    cairo_scale(cr, sx, sy);
+    cairo_move_to(cr, 0, 0);
+    cairo_text_path(cr, s.c_str());
+    cairo_restore(cr);  // path kept in device space; rim width uniform
+
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 2.2);
+    cairo_set_source_rgb(cr, 0.16, 0.16, 0.18);
+    cairo_stroke_preserve(cr);
+    double y_top = face.baseline - face.cap_height;
+    cairo_pattern_t* grad = cairo_pattern_create_linear(0, y_top, 0, face.baseline);
+    cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 1);
+    cairo_pattern_add_color_stop_rgb(grad, 0.55, 0.93, 0.93, 0.93);
+    cairo_pattern_add_color_stop_rgb(grad, 1, 0.74, 0.74, 0.76);
+    cairo_set_source(cr, grad);
+    cairo_fill(cr);
+    cairo_pattern_destroy(grad);
+    cairo_restore(cr);
+  }
+  return c.png();
+}
+
+}  // namespace
+
+Bytes large_font_sheet() {
+  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 31, 1.12});
+}
+
+Bytes second_face_sheet() {
+  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::kLargeFrames2, 18, 24, 1.35});
+}
+
+}  // namespace contentgen::fonts

@@ -1,0 +1,19 @@
+// Hand-drawn pixel glyphs: rows of '#' (ink) and '.' (empty), top row first.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace contentgen::fonts {
+
+struct PixelGlyph {
+  int width;                      // advance width the glyph must fit
+  std::vector<std::string> rows;  // rows[0] is the cell's top row
+};
+
+// font3.png glyphs, frame by frame (89 frames; 10 rows each).
+const std::vector<PixelGlyph>& small_font_glyphs();
+// numbers2.png glyphs, "0".."9" and "-" (13 rows each).
+const std::vector<PixelGlyph>& small_digit_glyphs();
+
+}  // namespace contentgen::fonts
