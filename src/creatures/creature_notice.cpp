@@ -1,7 +1,8 @@
 // A cocooned colonist coming into a member's view for the first time: the
 // music stops, the surprise sting plays and the close-up holds the game.
 #include "app/assets.h"
-#include "creatures/audio_link.h"
+#include "audio/music.h"
+#include "audio/sound.h"
 #include "creatures/closeup.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"

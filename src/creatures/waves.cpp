@@ -2,7 +2,7 @@
 // power, the rooms' slime counts, attack waves and the wave power failures.
 #include "app/assets.h"
 #include "app/play_state.h"
-#include "creatures/audio_link.h"
+#include "audio/sound.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
 #include "creatures/nest_state.h"

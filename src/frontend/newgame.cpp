@@ -4,7 +4,8 @@
 
 #include "app/play_state.h"
 #include "app/state.h"
-#include "creatures/audio_link.h"
+#include "audio/music.h"
+#include "frontend/settings.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
 #include "creatures/start_placement.h"

@@ -8,7 +8,8 @@
 #include "app/archive.h"
 #include "app/play_state.h"
 #include "app/state.h"
-#include "creatures/audio_link.h"
+#include "audio/music.h"
+#include "frontend/settings.h"
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
@@ -73,7 +74,7 @@ class NewGame : public ::testing::Test {
   }
   static int count(int kind) {
     int n = 0;
-    for (int r = 1; r <= 300; ++r) n += rooms[r][roomcreature][ckind] == kind;
+    for (int r = 1; r <= 275; ++r) n += rooms[r][roomcreature][ckind] == kind;
     return n;
   }
   static int slots(int r, int from, int to) {

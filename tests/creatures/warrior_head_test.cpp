@@ -68,6 +68,7 @@ class WarriorHead : public CreatureWorld {
 TEST_F(WarriorHead, ShotOnTheHeadKillsAndBesideItProvokes) {
   ASSERT_NE(img_reaver, 0);
   ASSERT_NE(img_alien_head, 0);
+  putmember(1, R);
   int hx = 0, hy = 0;
   ASSERT_TRUE(solidheadpixel(hx, hy));
   int sx = 0, sy = 0;
@@ -86,6 +87,7 @@ TEST_F(WarriorHead, ShotOnTheHeadKillsAndBesideItProvokes) {
 }
 
 TEST_F(WarriorHead, HeadIsMirroredForTheOtherDirection) {
+  putmember(1, R);
   int hx = 0, hy = 0;
   ASSERT_TRUE(solidheadpixel(hx, hy));
   int sx1 = 0, sy1 = 0, sx2 = 0, sy2 = 0;
@@ -99,6 +101,7 @@ TEST_F(WarriorHead, HeadIsMirroredForTheOtherDirection) {
 }
 
 TEST_F(WarriorHead, HeadAcrossTheSeamIsHit) {
+  putmember(1, R);
   int hx = 0, hy = 0;
   ASSERT_TRUE(solidheadpixel(hx, hy));
   int sx = 0, sy = 0;
