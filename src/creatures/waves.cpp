@@ -1,6 +1,7 @@
 // Per frame before the creature pass: the generator room's slime and the
 // power, the rooms' slime counts, attack waves and the wave power failures.
 #include "app/assets.h"
+#include "app/panel.h"
 #include "app/play_state.h"
 #include "audio/sound.h"
 #include "creatures/creature_tables.h"
@@ -14,15 +15,6 @@ namespace {
 
 constexpr int powercut = 98;
 constexpr int lampbroken = 100;
-
-// Opens the board the way the P key does, so the counters count up again.
-void openwavepanel() {
-  pausestate[1] = 1;
-  pausestate[2] = 0;
-  playsound(panelsounds[1]);
-  for (int p = 1; p <= 2; ++p)
-    for (int k = 1; k <= 4; ++k) statshown[p][k] = 0;
-}
 
 // The generator room cleaned of slime restores the power for good.
 void checkpower() {
@@ -56,7 +48,7 @@ void advancewave() {
   if (wave < 0 || wave >= maxwave || teamstat[0][0] < wavestart[wave]) return;
   wave += 1;
   teamstat[2][4] += 1;
-  openwavepanel();
+  openpanel();
   powertimer = 0;
   powerdelay = Rand(500, 1500);
   newwave = 1;

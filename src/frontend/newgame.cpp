@@ -19,50 +19,6 @@
 
 namespace {
 
-// Rooms that get no alarm, flickering lamp or broken lamp at the start.
-bool keptclear(int r) {
-  switch (r) {
-    case 1: case 2: case 3: case 28: case 78: case 174: case 248: return true;
-    default: return r >= 177 && r <= 182;
-  }
-}
-
-int drawroom(bool needsnoalarm) {
-  for (;;) {
-    int r = Rand(1, 255);
-    if (keptclear(r)) continue;
-    if (needsnoalarm && rooms[r][roomrecord][28] != 0) continue;
-    return r;
-  }
-}
-
-// Alarms, flickering lamps and broken lamps in random rooms.
-void placealarmsandlamps() {
-  for (int i = 0; i < 15; ++i) {
-    int* rec = rooms[drawroom(true)][roomrecord];
-    rec[28] = 1;
-    rec[29] = 0;
-    rec[30] = 20;
-  }
-  for (int r : {2, 3}) {
-    rooms[r][roomrecord][28] = 1;
-    rooms[r][roomrecord][29] = 0;
-    rooms[r][roomrecord][30] = 20;
-  }
-  for (int i = 0; i < 15; ++i) {
-    int* rec = rooms[drawroom(true)][roomrecord];
-    rec[22] = Rand(2, 20);
-    rec[25] = 1;
-    rec[26] = 0;
-    rec[27] = 0;
-  }
-  for (int i = 0; i < 10; ++i) {
-    int* rec = rooms[drawroom(false)][roomrecord];
-    rec[roomdark] = 1;
-    rec[100] = 1;
-  }
-}
-
 void resetrooms() {
   clearroomstate();
   for (int r = 1; r <= 275; ++r) {
@@ -112,7 +68,7 @@ void newgame() {
   splitview = numplayers == 1 ? 1 : splitoption;
 
   resetsquad();
-  placealarmsandlamps();
+  placeworldfeatures();
   openexits();
 
   int colonistroom = placestartcolonist();
