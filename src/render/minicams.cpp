@@ -27,9 +27,10 @@ void minicam(int m, float x, float y, float w, float h, float top, float bottom)
     plat::set_origin(bandox, bandoy);
     plat::set_blend(plat::BlendAlpha);
     for (int d = 1; d <= 100; ++d) {
-      plat::set_alpha(staticdots[d][1] / 100.0f);
+      const StaticDot dot = staticdot(d);
+      plat::set_alpha(dot.alpha / 100.0f);
       plat::set_scale(sx, sy);
-      drawimageculled(img_dot, staticdots[d][2] * sx, staticdots[d][3] * sy, 0);
+      drawimageculled(img_dot, dot.x * sx, dot.y * sy, 0);
     }
     plat::set_alpha(1);
   } else if (room >= 1 && room <= 300) {

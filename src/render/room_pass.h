@@ -66,3 +66,10 @@ void drawshotflashes(const RoomPass& rp);
 // lit alarm room; in a dark room the room tint stays.
 void setobjectcolour(const RoomPass& rp);
 void settintcolour(const RoomPass& rp);
+
+// One dot of the no-signal picture: alpha percent and view position.
+struct StaticDot {
+  int alpha, x, y;
+};
+StaticDot staticdot(int d);
+void setstaticdot(int d, const StaticDot& dot);

@@ -73,8 +73,9 @@ void drawstatic(int count) {
   plat::set_blend(plat::BlendAlpha);
   plat::set_colour(255, 255, 255);
   for (int d = 1; d <= count; ++d) {
-    plat::set_alpha(staticdots[d][1] / 100.0f);
-    drawimageculled(img_dot, staticdots[d][2], staticdots[d][3], 0);
+    const StaticDot dot = staticdot(d);
+    plat::set_alpha(dot.alpha / 100.0f);
+    drawimageculled(img_dot, dot.x, dot.y, 0);
   }
   plat::set_alpha(1);
 }

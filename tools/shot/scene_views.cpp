@@ -8,6 +8,7 @@
 #include "frontend/settings.h"
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "render/room_pass.h"
 #include "render/views.h"
 #include "scene.h"
 #include "squad/roster.h"
@@ -39,9 +40,8 @@ void loadgame(int players) {
   cyclephase = 1;
   pulselevel = 80;
   for (int d = 1; d <= 500; ++d) {
-    staticdots[d][1] = Rand(25, 100);
-    staticdots[d][2] = Rand(126, 897);
-    staticdots[d][3] = Rand(71, 337);
+    const int alpha = Rand(25, 100), x = Rand(126, 897), y = Rand(71, 337);
+    setstaticdot(d, {alpha, x, y});
   }
 }
 
