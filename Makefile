@@ -1,8 +1,9 @@
 # RX-907: the two commands are `make run` and `make test`.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= 2
 
-.PHONY: all deps build test run bench shots clean
+.PHONY: all deps build test test-asan run bench shots clean
 
 all: build
 
@@ -15,6 +16,15 @@ build: deps
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+# The suite again under AddressSanitizer and UBSan, in its own build
+# directory, with the content taken from the normal build.
+test-asan: build
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRX_SANITIZE=ON \
+	  -DRX_REUSE_BUILD=$(abspath $(BUILD)) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS) --target rx907_tests
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 run: build
 	@mkdir -p run/data/music
@@ -25,4 +35,4 @@ bench: build
 	@cd $(BUILD) && for b in bench/rx907_bench*; do [ -x "$$b" ] && "$$b"; done; true
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,110 @@
+#include "app/session.h"
+
+#include <cstring>
+
+#include "app/archive.h"
+#include "app/display_anim.h"
+#include "app/ingame.h"
+#include "app/play_driver.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "app/state_hash.h"
+#include "creatures/closeup.h"
+#include "creatures/effects.h"
+#include "creatures/nest_state.h"
+#include "frontend/newgame.h"
+#include "frontend/settings.h"
+#include "input/input.h"
+#include "platform/random.h"
+#include "squad/roster.h"
+#include "squad/squad.h"
+#include "world/machinery.h"
+#include "world/map.h"
+#include "world/worldtables.h"
+
+namespace {
+
+Recording* recording = nullptr;
+int games = 0;
+// The complex as loaded, so each session starts from the same room table.
+int (*pristinerooms)[6][101] = nullptr;
+
+void nocloseup() {}
+
+void loadcomplex() {
+  if (pristinerooms) {
+    std::memcpy(rooms, pristinerooms, sizeof rooms);
+    return;
+  }
+  register_embedded_archive();
+  loadmap();
+  pristinerooms = new int[301][6][101];
+  std::memcpy(pristinerooms, rooms, sizeof rooms);
+}
+
+void nextgame() {
+  newgame();
+  games += 1;
+}
+
+}  // namespace
+
+void startsession(const SessionSetup& setup) {
+  loadcomplex();
+  initworldtables();
+  initroster();
+  resetoptions();
+  settings[SetMusic] = 0;
+  settings[SetSound] = 0;
+  settings[SetMouseAiming] = setup.mouseaiming;
+  std::memset(debugflags, 0, sizeof debugflags);
+  debugdisplay = 0;
+  closeuprunner = nocloseup;
+  framedraws = 0;
+  modeplayers = setup.players == 2 ? 2 : 1;
+  splitoption = setup.split;
+  for (int m = 1; m <= 6; ++m) squadchar[m] = setup.chars[m];
+  std::memset(squad, 0, sizeof squad);
+  std::memset(statshown, 0, sizeof statshown);
+  std::memset(actionflags, 0, sizeof actionflags);
+  std::memset(mousepos, 0, sizeof mousepos);
+  clearlists();
+  resetneststate();
+  SeedRnd(setup.seed);
+  games = 0;
+  nextgame();
+  resetinput();
+  updateinput_from(plat::RawInput{});
+}
+
+void sessionframe(const plat::RawInput& in) {
+  if (recording) recording->frames.push_back(in);
+  playframe(in);
+  if (gamestate == 1) nextgame();
+}
+
+int sessiongames() { return games; }
+
+void startrecording(Recording& rec, const SessionSetup& setup) {
+  rec.setup = setup;
+  rec.frames.clear();
+  recording = nullptr;
+  startsession(setup);
+  recording = &rec;
+}
+
+void stoprecording() { recording = nullptr; }
+
+std::vector<uint64_t> replayhashes(const Recording& rec, int every) {
+  Recording* kept = recording;
+  recording = nullptr;
+  startsession(rec.setup);
+  std::vector<uint64_t> hashes;
+  const size_t n = rec.frames.size();
+  for (size_t i = 0; i < n; ++i) {
+    sessionframe(rec.frames[i]);
+    if ((i + 1) % every == 0 || i + 1 == n) hashes.push_back(statehash());
+  }
+  recording = kept;
+  return hashes;
+}

@@ -1,0 +1,57 @@
+#include "session/random_player.h"
+
+#include <algorithm>
+
+#include "input/bindings.h"
+
+uint32_t RandomPlayer::bits() {
+  // xorshift32: independent of the game's own generator.
+  state_ ^= state_ << 13;
+  state_ ^= state_ >> 17;
+  state_ ^= state_ << 5;
+  return state_;
+}
+
+void RandomPlayer::press(plat::RawInput& in, int code) {
+  if (code > 0 && code < 251) {
+    in.key[code] = true;
+  } else if (code >= 301 && code <= 303) {
+    in.mouse[code - 300] = true;
+  } else if (code >= 400) {
+    int j, b;
+    joybinding(code, j, b);
+    if (j < 21 && b < 21) {
+      in.joycount = std::max(in.joycount, j + 1);
+      in.joybutton[j][b] = true;
+    }
+  }
+}
+
+plat::RawInput RandomPlayer::next() {
+  plat::RawInput in;
+  in.joycount = 0;
+  for (int p = 1; p <= players_; ++p) {
+    for (int a = ActLeft; a <= ActDown; ++a) {
+      if (chance(24)) held_[p][a] = !held_[p][a];
+      if (held_[p][a]) press(in, keys[p][a]);
+    }
+    if (chance(6)) press(in, keys[p][ActShoot]);
+    if (chance(40)) press(in, keys[p][ActUse]);
+    for (int a : {ActPrev, ActNext}) {
+      if (!chance(300)) continue;
+      const int code = keys[p][a];
+      if (code == 304) wheel_ -= 1;
+      else if (code == 305) wheel_ += 1;
+      else press(in, code);
+    }
+  }
+  if (chance(900)) in.key[80] = true;     // P: the pause panel
+  if (chance(700)) in.key[32] = true;     // space: leaves panels and screens
+  if (chance(40000)) in.key[27] = true;   // escape: back to the menu
+  mousex_ = std::clamp(mousex_ + static_cast<int>(bits() % 41) - 20, 0, 1023);
+  mousey_ = std::clamp(mousey_ + static_cast<int>(bits() % 31) - 15, 0, 767);
+  in.mousex = mousex_;
+  in.mousey = mousey_;
+  in.mousez = wheel_;
+  return in;
+}
