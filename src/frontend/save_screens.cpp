@@ -5,6 +5,8 @@
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
+#include "input/input.h"
+#include "input/keynames.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "render/draw_helpers.h"
@@ -119,7 +121,7 @@ bool loadslot(int n) {
   alldead = 0;
   SeedRnd(static_cast<uint32_t>(rndseed));
   nextstate = 4;
-  if (settings[1] == 1 && musicmode == 1) startgamemusic();
+  if (settings[SetMusic] == 1 && musicmode == MusicMenu) startgamemusic();
   return true;
 }
 
@@ -192,3 +194,24 @@ void drawslotscreen(int state) {
   }
   plat::set_colour(255, 255, 255);
 }
+
+KeyFrame livekeyframe() {
+  KeyFrame k;
+  for (int c = 1; c <= 250; ++c) {
+    k.hit[c] = gamekeyhit(c) != 0;
+    k.down[c] = gamekeydown(c) != 0;
+  }
+  return k;
+}
+
+MenuInput livemenuinput(int lastmousex, int lastmousey) {
+  MenuInput in;
+  in.esc = gamekeyhit(27), in.enter = gamekeyhit(13);
+  in.up = gamekeyhit(38), in.down = gamekeyhit(40);
+  in.mousex = inputmousex, in.mousey = inputmousey;
+  in.mousemoved = inputmousex != lastmousex || inputmousey != lastmousey;
+  in.leftclick = gamemousehit(1);
+  return in;
+}
+
+TypingTables livetypingtables() { return {&typable, &keyname}; }

@@ -49,3 +49,9 @@ bool loadslot(int n);
 
 // Draws the panel, title and rows of the current slot screen.
 void drawslotscreen(int state);
+
+// This frame's keys, menu input and typing tables from the live input
+// snapshot (the menu frame passes these in).
+KeyFrame livekeyframe();
+MenuInput livemenuinput(int lastmousex, int lastmousey);
+TypingTables livetypingtables();

@@ -46,7 +46,7 @@ int loadgame(const std::string& base) {
   std::vector<uint8_t> packed, payload;
   if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed)) return 3;
   if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
-  if (settings[8] == 1) {
+  if (settings[SetMouseAiming] == 1) {
     const int m = curmember[1];
     plat::move_pointer(squad[m][2], squad[m][3]);
   }

@@ -16,7 +16,6 @@ struct PostedMessage {
   int count = 0;
 };
 extern PostedMessage lastposted;
-extern int gamemusicstarts;
 
 std::vector<uint8_t> filebytes(const std::filesystem::path& p);
 void putfile(const std::filesystem::path& p, const std::vector<uint8_t>& bytes);
