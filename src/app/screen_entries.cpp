@@ -19,6 +19,3 @@ void drawviews() {}
 void drawconsole() {}
 void drawmessageline() {}
 void drawoverlay() {}
-
-void quicksave() {}
-void quickload() {}

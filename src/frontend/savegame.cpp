@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/play_state.h"
+#include "app/screens.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
 #include "frontend/packfile.h"
@@ -77,13 +78,13 @@ StatusMessage post(const std::string& text, int y, int iserror) {
 
 }  // namespace
 
-StatusMessage quicksave() {
+StatusMessage quicksavegame() {
   rndseed = static_cast<int>(RndSeed());
   if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", messagey(), 0);
   return post("ERROR: Unable to quicksave", messagey(), 1);
 }
 
-StatusMessage quickload() {
+StatusMessage quickloadgame() {
   const int result = loadgame("quick");
   // A failed load leaves rndseed as it was, so the sequence carries on.
   SeedRnd(static_cast<uint32_t>(rndseed));
@@ -93,6 +94,9 @@ StatusMessage quickload() {
   }
   return post("ERROR: Unable to quickload", messagey(), 1);
 }
+
+void quicksave() { quicksavegame(); }
+void quickload() { quickloadgame(); }
 
 void makefileswritable() {
   std::vector<std::string> paths = {"api.dat", "opt.dat"};

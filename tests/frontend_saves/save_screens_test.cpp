@@ -49,7 +49,7 @@ TEST_F(ScreensTest, SlotListShowsNamesEmptiesAndQuicksave) {
   EXPECT_EQ(menuskip[1], 1);
   EXPECT_EQ(menutext[7], "QUICKSAVE");
   EXPECT_EQ(menuskip[7], 1);
-  quicksave();
+  quicksavegame();
   putfile(saves / "save_4.nam", ints({625, 1, 65}));  // foreign magic
   listsaveslots();
   EXPECT_EQ(menutext[7], "Quicksave");
@@ -112,7 +112,7 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
 }
 
 TEST_F(ScreensTest, SaveScreenNeverOffersTheQuicksaveSlot) {
-  quicksave();
+  quicksavegame();
   enterslotscreen(savestate);
   EXPECT_EQ(slotitems(savestate), 7);
   EXPECT_EQ(menusel, 1);  // empty rows can be chosen for saving
@@ -218,7 +218,7 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   numplayers = 1;
   squad[2][5] = 31;
   SeedRnd(99);
-  StatusMessage m = quicksave();
+  StatusMessage m = quicksavegame();
   EXPECT_EQ(m.text, "Quicksaved");
   EXPECT_EQ(m.y, 192);
   EXPECT_EQ(m.iserror, 0);
@@ -228,7 +228,7 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   const int first = Rand(1, 1000000);
   squad[2][5] = 0;
   trackcount[1] = 0;
-  m = quickload();
+  m = quickloadgame();
   EXPECT_EQ(m.text, "Quickloaded");
   EXPECT_EQ(squad[2][5], 31);
   EXPECT_EQ(trackcount[1], 800);
@@ -236,12 +236,12 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
 
   std::filesystem::remove(saves / "quick.907");
   numplayers = 2;
-  m = quickload();
+  m = quickloadgame();
   EXPECT_EQ(m.text, "ERROR: Unable to quickload");
   EXPECT_EQ(m.y, 240);
   EXPECT_EQ(m.iserror, 1);
   std::filesystem::create_directories(saves / "quick.907");
-  m = quicksave();
+  m = quicksavegame();
   EXPECT_EQ(m.text, "ERROR: Unable to quicksave");
   EXPECT_EQ(m.iserror, 1);
 }
