@@ -12,10 +12,5 @@ void screen_options() {}
 void screen_settings() {}
 void screen_loadgame() {}
 void screen_savegame() {}
-void screen_missionend() {}
-void screen_squadlost() {}
 
 void drawviews() {}
-void drawconsole() {}
-void drawmessageline() {}
-void drawoverlay() {}

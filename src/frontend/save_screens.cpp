@@ -77,7 +77,7 @@ int navigate(int state, const MenuInput& in) {
   return 0;
 }
 
-int messagey() { return numplayers == 1 ? 192 : 240; }
+int statusy() { return numplayers == 1 ? 192 : 240; }
 
 }  // namespace
 
@@ -115,7 +115,7 @@ bool loadslot(int n) {
     postmessage("ERROR: Unable to load game", 384, 0);
     return false;
   }
-  postmessage("Game loaded", messagey(), 0);
+  postmessage("Game loaded", statusy(), 0);
   trackcount[1] = trackcount[2] = 800;
   gameinprogress = 1;
   alldead = 0;
@@ -145,7 +145,7 @@ void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTabl
       typingslot = 0;
       blankname();
       if (savegame(slotbase(n), static_cast<int>(RndSeed()), editline[0]) == 1) {
-        postmessage("Game saved", messagey(), 0);
+        postmessage("Game saved", statusy(), 0);
         menutext[n] = editline[0];
         menuskip[n] = 0;
         nextstate = 4;

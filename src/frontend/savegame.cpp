@@ -69,7 +69,7 @@ std::string readsavename(const std::string& base) {
 
 namespace {
 
-int messagey() { return numplayers == 1 ? 192 : 240; }
+int statusy() { return numplayers == 1 ? 192 : 240; }
 
 StatusMessage post(const std::string& text, int y, int iserror) {
   postmessage(text, y, iserror);
@@ -80,8 +80,8 @@ StatusMessage post(const std::string& text, int y, int iserror) {
 
 StatusMessage quicksavegame() {
   rndseed = static_cast<int>(RndSeed());
-  if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", messagey(), 0);
-  return post("ERROR: Unable to quicksave", messagey(), 1);
+  if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", statusy(), 0);
+  return post("ERROR: Unable to quicksave", statusy(), 1);
 }
 
 StatusMessage quickloadgame() {
@@ -90,9 +90,9 @@ StatusMessage quickloadgame() {
   SeedRnd(static_cast<uint32_t>(rndseed));
   if (result == 1) {
     trackcount[1] = trackcount[2] = 800;
-    return post("Quickloaded", messagey(), 0);
+    return post("Quickloaded", statusy(), 0);
   }
-  return post("ERROR: Unable to quickload", messagey(), 1);
+  return post("ERROR: Unable to quickload", statusy(), 1);
 }
 
 void quicksave() { quicksavegame(); }

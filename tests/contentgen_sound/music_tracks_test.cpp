@@ -71,7 +71,7 @@ TEST_P(MusicTrack, LoopsWithoutAClick) {
   }
 }
 
-TEST(Music, VariantsDiffer) {
+TEST(MusicTracks, VariantsDiffer) {
   // The enhanced and plain variants are different arrangements, not copies.
   for (const char* pair : {"track0_", "track1_"}) {
     Decoded a, b;

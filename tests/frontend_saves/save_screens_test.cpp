@@ -81,7 +81,7 @@ TEST_F(ScreensTest, LoadScreenSkipsEmptySlots) {
   press(loadstate, m);
   EXPECT_EQ(menusel, 5);
   EXPECT_EQ(nextstate, 4);
-  EXPECT_EQ(lastposted.text, "Game loaded");
+  EXPECT_EQ(posted().text, "Game loaded");
 }
 
 TEST_F(ScreensTest, LoadingASlotStartsPlay) {
@@ -94,8 +94,8 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   press(loadstate, key(&MenuInput::enter));
   EXPECT_EQ(nextstate, 4);
   EXPECT_EQ(numplayers, 2);
-  EXPECT_EQ(lastposted.text, "Game loaded");
-  EXPECT_EQ(lastposted.y, 240);
+  EXPECT_EQ(posted().text, "Game loaded");
+  EXPECT_EQ(posted().y, 240);
   EXPECT_EQ(gameinprogress, 1);
   EXPECT_EQ(alldead, 0);
   EXPECT_EQ(trackcount[1], 800);
@@ -106,9 +106,9 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   nextstate = 0;
   press(loadstate, key(&MenuInput::enter));
   EXPECT_EQ(nextstate, 0);
-  EXPECT_EQ(lastposted.text, "ERROR: Unable to load game");
-  EXPECT_EQ(lastposted.y, 384);
-  EXPECT_EQ(lastposted.iserror, 0);
+  EXPECT_EQ(posted().text, "ERROR: Unable to load game");
+  EXPECT_EQ(posted().y, 384);
+  EXPECT_EQ(posted().iserror, 0);
 }
 
 TEST_F(ScreensTest, SaveScreenNeverOffersTheQuicksaveSlot) {
@@ -158,8 +158,8 @@ TEST_F(ScreensTest, TypingAndSavingAName) {
   press(savestate, key(&MenuInput::enter));
   EXPECT_EQ(typingslot, 0);
   EXPECT_EQ(nextstate, 4);
-  EXPECT_EQ(lastposted.text, "Game saved");
-  EXPECT_EQ(lastposted.y, 192);
+  EXPECT_EQ(posted().text, "Game saved");
+  EXPECT_EQ(posted().y, 192);
   EXPECT_EQ(readsavename("save_2"), std::string(14, 'Q'));
   EXPECT_EQ(menutext[2], std::string(14, 'Q'));
 }
@@ -187,9 +187,9 @@ TEST_F(ScreensTest, FailedSaveReportsAnError) {
   typeframe({'X'});
   press(savestate, key(&MenuInput::enter));
   EXPECT_EQ(nextstate, 0);
-  EXPECT_EQ(lastposted.text, "ERROR: Unable to save game");
-  EXPECT_EQ(lastposted.y, 384);
-  EXPECT_EQ(lastposted.iserror, 1);
+  EXPECT_EQ(posted().text, "ERROR: Unable to save game");
+  EXPECT_EQ(posted().y, 384);
+  EXPECT_EQ(posted().iserror, 1);
   EXPECT_EQ(menutext[1], "--EMPTY--");
 }
 
@@ -222,7 +222,7 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   EXPECT_EQ(m.text, "Quicksaved");
   EXPECT_EQ(m.y, 192);
   EXPECT_EQ(m.iserror, 0);
-  EXPECT_EQ(lastposted.text, "Quicksaved");
+  EXPECT_EQ(posted().text, "Quicksaved");
   EXPECT_EQ(rndseed, 99);
   EXPECT_EQ(readsavename("quick"), "Quicksave");
   const int first = Rand(1, 1000000);

@@ -7,6 +7,7 @@
 #include "frontend/atomic_file.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
+#include "render/messages.h"
 
 namespace fs = std::filesystem;
 
@@ -26,6 +27,8 @@ std::vector<uint8_t> ints(std::initializer_list<int32_t> values) {
   return out;
 }
 
+PostedMessage posted() { return {messagetext, messagey, messageerror}; }
+
 void SavesTest::SetUp() {
   std::random_device rd;
   dir = fs::temp_directory_path() / ("rx907_saves_" + std::to_string(rd()) + std::to_string(rd()));
@@ -33,7 +36,8 @@ void SavesTest::SetUp() {
   saves = dir / "saves";
   savesdir = saves.string();
   resetsavedstate();
-  lastposted = {};
+  messagetext.clear();
+  messagey = messageerror = messagetimer = 0;
 }
 
 void SavesTest::TearDown() {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+// The status line as last posted.
 struct PostedMessage {
   std::string text;
   int y = 0;
   int iserror = 0;
-  int count = 0;
 };
-extern PostedMessage lastposted;
+PostedMessage posted();
 
 std::vector<uint8_t> filebytes(const std::filesystem::path& p);
 void putfile(const std::filesystem::path& p, const std::vector<uint8_t>& bytes);
