@@ -6,7 +6,6 @@ void screen_afterload() {}
 void screen_mainmenu() {}
 void screen_gamemode() {}
 void screen_squad() {}
-void screen_newgame() {}
 void screen_keys() {}
 void screen_options() {}
 void screen_settings() {}
