@@ -28,9 +28,10 @@ bool unpackbytes(const std::vector<uint8_t>& packed, std::vector<uint8_t>& out) 
   // A one-byte buffer stands in for an empty payload so zlib gets a pointer.
   uint8_t spare = 0;
   uint8_t* dst = rawsize ? raw.data() : &spare;
-  if (uncompress(dst, &len, packed.data() + 8, static_cast<uLong>(packed.size() - 8)) != Z_OK)
-    return false;
-  if (len != static_cast<uLongf>(rawsize)) return false;
+  uLong used = static_cast<uLong>(packed.size() - 8);
+  if (uncompress2(dst, &len, packed.data() + 8, &used) != Z_OK) return false;
+  // The stream runs to the end of the file: bytes after it mean damage.
+  if (len != static_cast<uLongf>(rawsize) || used != packed.size() - 8) return false;
   out = std::move(raw);
   return true;
 }

@@ -13,8 +13,9 @@ constexpr int64_t packmaxraw = 64ll << 20;
 // Container bytes of a payload; false when zlib fails.
 bool packbytes(const std::vector<uint8_t>& raw, std::vector<uint8_t>& out);
 // The payload of container bytes; false for a foreign magic, a declared
-// size that is negative or beyond packmaxraw, a damaged stream or one that
-// does not give exactly the declared number of bytes.
+// size that is negative or beyond packmaxraw, a damaged stream, one that
+// does not give exactly the declared number of bytes, or bytes after the
+// end of the stream.
 bool unpackbytes(const std::vector<uint8_t>& packed, std::vector<uint8_t>& out);
 
 // File forms: 1 on success, 0 on failure. The destination is replaced as a

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 #include "app/archive.h"
 #include "platform/platform.h"
 
@@ -18,6 +20,9 @@ class DiskStream : public Stream {
   bool close() override {
     if (!file_) return !failed_;
     if (writing_ && std::fflush(file_) != 0) failed_ = true;
+    // On the disk before the caller renames it over an older version, so a
+    // crash never leaves an empty file where a good one was.
+    if (writing_ && ::fsync(fileno(file_)) != 0) failed_ = true;
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
     return !failed_;

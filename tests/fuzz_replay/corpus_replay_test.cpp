@@ -1,0 +1,99 @@
+// Every stored fuzz input (the seeds taken from files the game writes and
+// any input that once broke a loader) run through its loader's handler.
+// RX_UPDATE_CORPUS=1 first writes the seeds afresh from the game's writers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/session.h"
+#include "frontend/api_file.h"
+#include "frontend/options_file.h"
+#include "frontend/packfile.h"
+#include "frontend/savegame.h"
+#include "frontend/settings.h"
+#include "fuzz_inputs.h"
+#include "input/bindings.h"
+#include "platform/random.h"
+#include "session/random_player.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path corpus = fs::path(RX_SOURCE_DIR) / "tests" / "fuzz_corpus";
+
+std::vector<uint8_t> readbytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<fs::path> inputs(const std::string& loader) {
+  std::vector<fs::path> out;
+  if (fs::is_directory(corpus / loader))
+    for (const auto& e : fs::directory_iterator(corpus / loader))
+      if (e.is_regular_file()) out.push_back(e.path());
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+// Seeds: the files the game itself writes, in a few states.
+void writeseeds() {
+  const fs::path work = fs::temp_directory_path() / "rx907_corpus_seeds";
+  fs::create_directories(work);
+  for (const char* d : {"options", "api", "savename", "container", "payload"}) fs::create_directories(corpus / d);
+  resetoptions();
+  writeoptions((corpus / "options" / "default.dat").string());
+  settings[SetMouseAiming] = 1, settings[SetJoySensitivity] = 40, keys[2][ActShoot] = 412, splitoption = 1;
+  writeoptions((corpus / "options" / "changed.dat").string());
+  resetoptions();
+  for (int mode : {0, 1}) {
+    apimode = mode;
+    writeapi((corpus / "api" / ("mode" + std::to_string(mode) + ".dat")).string());
+  }
+  savesdir = work.string();
+  int n = 0;
+  for (int players : {1, 2}) {
+    SessionSetup setup;
+    setup.seed = 600 + players;
+    setup.players = players;
+    startsession(setup);
+    RandomPlayer player(players, players);
+    for (int f = 0; f < 400 * players; ++f) sessionframe(player.next());
+    const std::string slot = "seed" + std::to_string(++n);
+    savegame(slot, static_cast<int>(RndSeed()), players == 1 ? "Solo" : "Two \xC4rzte");
+    fs::copy_file(namefilepath(slot), corpus / "savename" / (slot + ".nam"), fs::copy_options::overwrite_existing);
+    fs::copy_file(datafilepath(slot), corpus / "container" / (slot + ".907"), fs::copy_options::overwrite_existing);
+  }
+  savesdir = "saves";
+  fs::remove_all(work);
+}
+
+void replay(const std::string& loader, void (*handler)(const uint8_t*, size_t), size_t atleast) {
+  if (std::getenv("RX_UPDATE_CORPUS") && loader == "options") writeseeds();
+  const std::vector<fs::path> files = inputs(loader);
+  EXPECT_GE(files.size(), atleast) << "corpus of " << loader;
+  for (const fs::path& f : files) {
+    SCOPED_TRACE(f.string());
+    const std::vector<uint8_t> bytes = readbytes(f);
+    handler(bytes.data(), bytes.size());
+  }
+}
+
+TEST(FuzzCorpus, Options) { replay("options", fuzz_options, 2); }
+TEST(FuzzCorpus, Api) { replay("api", fuzz_api, 2); }
+TEST(FuzzCorpus, SaveName) { replay("savename", fuzz_savename, 2); }
+TEST(FuzzCorpus, Container) { replay("container", fuzz_container, 2); }
+TEST(FuzzCorpus, Payload) {
+  // The container seeds' payloads, then whatever is stored for the payload.
+  for (const fs::path& f : inputs("container")) {
+    std::vector<uint8_t> raw;
+    ASSERT_TRUE(unpackbytes(readbytes(f), raw)) << f;
+    fuzz_payload(raw.data(), raw.size());
+  }
+  replay("payload", fuzz_payload, 0);
+}
+
+}  // namespace
