@@ -43,7 +43,9 @@ void members(Checker& c) {
     c.within("member aim y", m, s[3], aimtop, aimbottom);
     c.within("member stamina", m, s[8], 0, s[21]);
     c.within("member ammo", m, s[9], 0, s[20]);
-    c.within("member health", m, s[23], 0, s[26]);
+    // A blow lands after the squad pass, so a member can end a frame below
+    // zero; the next pass turns that into death at exactly 0.
+    c.within("member health", m, s[23], s[10] == 0 ? -5 : 0, s[10] == 0 ? s[26] : 0);
     c.within("member room at death", m, s[14], 0, outsideroom);
     if (squadname[m].empty() || squadname[m].size() > 40) c.within("member name length", m, 0, 1, 40);
   }

@@ -7,8 +7,10 @@
 #include <cstdlib>
 
 #include "app/session.h"
+#include "app/play_state.h"
 #include "app/state.h"
 #include "session/invariants.h"
+#include "squad/squad.h"
 #include "session/random_player.h"
 
 namespace {
@@ -27,14 +29,21 @@ Played playchecked(uint32_t seed, int split, long n) {
   startsession(setup);
   RandomPlayer player(seed * 2654435761u + 1, 2);
   Played p;
+  bool visited[301] = {};
   std::string broken = checkinvariants();
   EXPECT_EQ(broken, "") << "at the start, seed " << seed;
   for (; p.frames < n && broken.empty(); ++p.frames) {
-    sessionframe(player.next());
+    sessionframe(player.nextplaying());
+    for (int m = 1; m <= 6; ++m) visited[squad[m][4]] = true;
     broken = checkinvariants();
     if (!broken.empty()) ADD_FAILURE() << broken << " after frame " << p.frames + 1 << ", seed " << seed;
   }
   p.games = sessiongames();
+  int rooms = 0;
+  for (bool v : visited) rooms += v;
+  std::printf("seed %u: %ld frames, %d games, %d rooms visited, last game's kills %d/%d/%d\n", seed, p.frames,
+              p.games, rooms, teamstat[1][1] + teamstat[2][1], teamstat[1][2] + teamstat[2][2],
+              teamstat[1][3] + teamstat[2][3]);
   return p;
 }
 

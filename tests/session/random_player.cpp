@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "creatures/nest_state.h"
 #include "input/bindings.h"
+#include "squad/member_update.h"
+#include "squad/squad.h"
+#include "world/map.h"
 
 uint32_t RandomPlayer::bits() {
   // xorshift32: independent of the game's own generator.
@@ -25,6 +29,54 @@ void RandomPlayer::press(plat::RawInput& in, int code) {
       in.joybutton[j][b] = true;
     }
   }
+}
+
+void RandomPlayer::release(plat::RawInput& in, int code) {
+  if (code > 0 && code < 251) in.key[code] = false;
+}
+
+void RandomPlayer::steer(plat::RawInput& in, int p, int x) {
+  const int m = curmember[p];
+  const int here = loopposition(squad[m][1], squad[m][2]);
+  int delta = (x - here) % looplength;
+  if (delta > looplength / 2) delta -= looplength;
+  if (delta < -looplength / 2) delta += looplength;
+  release(in, keys[p][ActLeft]);
+  release(in, keys[p][ActRight]);
+  if (delta > 12) press(in, keys[p][ActRight]);
+  if (delta < -12) press(in, keys[p][ActLeft]);
+  // Level with the middle of the view, where doors and creatures are.
+  release(in, keys[p][ActUp]);
+  release(in, keys[p][ActDown]);
+  if (squad[m][3] > 190) press(in, keys[p][ActUp]);
+  if (squad[m][3] < 150) press(in, keys[p][ActDown]);
+}
+
+plat::RawInput RandomPlayer::nextplaying() {
+  plat::RawInput in = next();
+  for (int p = 1; p <= players_; ++p) {
+    const int m = curmember[p];
+    if (m < 1 || m > 6) continue;
+    const int r = squad[m][4];
+    if (r < 1 || r > 275) continue;
+    const int* c = rooms[r][roomcreature];
+    if (c[ckind] != 0 && !chance(5)) {
+      steer(in, p, c[cposx]);
+      if (chance(3)) press(in, keys[p][ActShoot]);
+      continue;
+    }
+    int& d = door_[p];
+    if (d == 0 || chance(400)) d = static_cast<int>(bits() % 4) + 1;
+    if (rooms[r][roomrecord][neighbourslot(d)] <= 0) {
+      d = 0;
+      continue;
+    }
+    if (chance(4)) continue;  // now and then just wander
+    const int x = rooms[r][roomrecord][doorslot(d)] * slotwidth + 78;
+    steer(in, p, x);
+    if (chance(8)) press(in, keys[p][ActUse]);
+  }
+  return in;
 }
 
 plat::RawInput RandomPlayer::next() {
