@@ -1,12 +1,19 @@
 // Long random play by two players with every invariant checked after every
-// frame. The short runs are part of the suite; RX_LONGPLAY=1 runs the long
-// one (a million frames over ten seeds).
+// frame and a save and reload every 10,000 frames. The short runs are part
+// of the suite; RX_LONGPLAY=1 runs the long one (a million frames over ten
+// seeds).
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+
+#include <unistd.h>
 
 #include "app/session.h"
+#include "frontend/save_fields.h"
+#include "frontend/savegame.h"
+#include "platform/random.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "session/invariants.h"
@@ -14,6 +21,20 @@
 #include "session/random_player.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// Saves the running game and loads it straight back: the saved fields come
+// back exactly and play goes on from the loaded game.
+void saveroundtrip(long frame) {
+  const std::vector<uint8_t> before = writepayload(static_cast<int32_t>(RndSeed()));
+  rndseed = static_cast<int>(RndSeed());
+  ASSERT_EQ(savegame("longplay", rndseed, "Long play"), 1) << "frame " << frame;
+  rndseed = 0;
+  ASSERT_EQ(loadgame("longplay"), 1) << "frame " << frame;
+  SeedRnd(static_cast<uint32_t>(rndseed));
+  EXPECT_EQ(writepayload(rndseed), before) << "frame " << frame;
+}
 
 struct Played {
   long frames = 0;
@@ -34,6 +55,7 @@ Played playchecked(uint32_t seed, int split, long n) {
   EXPECT_EQ(broken, "") << "at the start, seed " << seed;
   for (; p.frames < n && broken.empty(); ++p.frames) {
     sessionframe(player.nextplaying());
+    if ((p.frames + 1) % 10000 == 0) saveroundtrip(p.frames + 1);
     for (int m = 1; m <= 6; ++m) visited[squad[m][4]] = true;
     broken = checkinvariants();
     if (!broken.empty()) ADD_FAILURE() << broken << " after frame " << p.frames + 1 << ", seed " << seed;
@@ -47,14 +69,28 @@ Played playchecked(uint32_t seed, int split, long n) {
   return p;
 }
 
-TEST(LongPlay, TwentyThousandFramesOfTwoPlayersKeepEveryInvariant) {
+class LongPlay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("rx907_longplay_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    savesdir = dir.string();
+  }
+  void TearDown() override {
+    savesdir = "saves";
+    fs::remove_all(dir);
+  }
+  fs::path dir;
+};
+
+TEST_F(LongPlay, TwentyThousandFramesOfTwoPlayersKeepEveryInvariant) {
   for (uint32_t seed : {7u, 8u}) {
     const Played p = playchecked(seed, seed % 2 ? 2 : 1, 20000);
     EXPECT_EQ(p.frames, 20000) << "seed " << seed;
   }
 }
 
-TEST(LongPlay, MillionFramesOverTenSeeds) {
+TEST_F(LongPlay, MillionFramesOverTenSeeds) {
   if (!std::getenv("RX_LONGPLAY")) GTEST_SKIP() << "set RX_LONGPLAY=1 to run";
   const auto start = std::chrono::steady_clock::now();
   long total = 0;
