@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/archive.h"
 #include "platform/platform.h"
 
@@ -11,6 +13,8 @@ inline bool audio_ready() {
   static const bool ready = [] {
     plat::init(true);
     register_embedded_archive();
+    // Close the mixer at exit, as the game does, so its sounds are freed.
+    std::atexit([] { plat::shutdown(); });
     return plat::audio_open();
   }();
   return ready;

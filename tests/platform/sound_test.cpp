@@ -29,6 +29,8 @@ class Audio : public ::testing::Test {
     register_embedded_archive();
     ASSERT_TRUE(plat::audio_open());
   }
+  // Closing the mixer frees the loaded sounds, as the game does at exit.
+  static void TearDownTestSuite() { plat::shutdown(); }
   TempDir dir;
 };
 
