@@ -8,7 +8,7 @@ namespace {
 using namespace benchscene;
 
 void BM_SimulationStep(benchmark::State& state) {
-  timeframes(state, litscene, simulationupdate, 60);
+  timeframes(state, litscene, simstep, 60);
 }
 BENCHMARK(BM_SimulationStep)->Unit(benchmark::kMicrosecond);
 
