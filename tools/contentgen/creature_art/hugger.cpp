@@ -125,8 +125,8 @@ Bytes hugger_death(int frame) {
   below_hugger(cr, 0.25 + 0.75 * t, 1.0 - 0.4 * t, -0.6 + 1.2 * t);
   cairo_restore(cr);
   double k = 1.0 - 0.2 * t;
-  acid_spray(cr, {214 - 10 * t, 170 + 40 * t}, -M_PI / 2, 1.4, 170 * k, 30, 220 + frame, 7 * k);
-  if (frame >= 2) acid_spray(cr, {220, 230 + 30 * t}, M_PI / 2, 0.6, 140, 16, 230 + frame, 5);
+  if (frame >= 2) acid_runs(cr, {214 - 10 * t, 200 + 40 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
+  acid_splash(cr, {214 - 10 * t, 170 + 40 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
   return finish(c, 240 + frame);
 }
 
@@ -167,7 +167,7 @@ Bytes hugger_corpse(int frame) {
     gloss_ellipse(cr, body.x, body.y, 22, 9, 0, 0.9);
     ridges(cr, {104, body.y - 7}, {104, body.y + 7}, {5, 0}, -2.0, 7, 1.0, 0.9);
   }
-  acid_spray(cr, {120, floor_y - 14}, -M_PI / 2, 1.2, 30 - 6 * frame, 14 - 3 * frame, 260 + frame, 2.2);
+  acid_splash(cr, {120, floor_y - 14}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, 270 + frame);
 }
 

@@ -303,9 +303,9 @@ Bytes queen_death(int frame) {
   cairo_translate(cr, -kQx, -470);
   double k = 1.0 - 0.15 * t;
   Pt wound{kQx + p.head_dx, 180 + p.head_dy};
-  acid_spray(cr, wound, -M_PI / 2 - 0.5, 1.0, 210 * k, 36, 320 + frame, 9 * k);
-  acid_spray(cr, wound + Pt{0, 60}, -M_PI / 2 + 0.8, 0.7, 160 * k, 24, 330 + frame, 7 * k);
-  if (frame >= 2) acid_spray(cr, {kQx, 340}, M_PI / 2, 0.6, 160, 20, 340 + frame, 6);
+  acid_runs(cr, wound + Pt{0, 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
+  if (frame >= 2) acid_runs(cr, {kQx + p.head_dx * 0.4, 330}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
+  acid_splash(cr, wound, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
   cairo_restore(cr);
   return finish(c, 350 + frame);
 }

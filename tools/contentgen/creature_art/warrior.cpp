@@ -443,9 +443,10 @@ Bytes warrior_death(int frame) {
   cairo_translate(cr, -278, -385);
   Pt wound{278 + p.head_dx - 10, 80 + p.head_dy};
   double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.22;
-  acid_spray(cr, wound, -M_PI / 2 - 0.6, 0.9, 150 * k, 30, 900 + frame, 7 * k);
-  acid_spray(cr, wound, -M_PI / 2 + 0.7, 0.7, 130 * k, 22, 950 + frame, 6 * k);
-  if (frame >= 2) acid_spray(cr, {278, 250}, M_PI / 2, 0.5, 120, 16, 990 + frame, 5);
+  // Ichor sliding down the face and, later, the chest, under the burst.
+  acid_runs(cr, wound + Pt{4, 14}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
+  if (frame >= 2) acid_runs(cr, {278 + p.head_dx * 0.4, 244}, 44, 70 + 70 * t, 3, 4.5, 990 + frame);
+  acid_splash(cr, wound, 78 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
   cairo_restore(cr);
   return finish(c, 130 + frame);
 }
@@ -473,9 +474,9 @@ Bytes warrior_corpse(int frame) {
   cairo_restore(cr);
   if (frame <= 2) {
     Pt head{ox + 170 - frame * 4.0, oy + 32 + frame * 14.0};
-    acid_spray(cr, head, -M_PI / 2 - 0.2, 1.2, 60, 22, 80 + frame, 3.2);
+    acid_splash(cr, head, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
   } else {
-    acid_spray(cr, {ox + 186, oy + 178}, -M_PI / 2, 1.3, 26, 10, 90 + frame, 2.4);
+    acid_splash(cr, {ox + 184, oy + 176}, 13, 90 + frame, 0.0);
   }
   return finish(c, 140 + frame);
 }
