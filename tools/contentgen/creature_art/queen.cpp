@@ -102,7 +102,8 @@ void side_queen(cairo_t* cr, double phase) {
   arm({244, 146}, -phase * 0.5, 52, 6, 0.9);
   // Neck and head with the great crest behind it.
   tube(cr, {252, 100}, {282, 76}, 14, 12, 0.9, 4);
-  crest(cr, {276, 66}, M_PI * 0.78, M_PI * 1.62, 118, 9, 0.95);
+  // A swept-back crest, held low over the neck.
+  crest(cr, {272, 72}, M_PI * 0.9, M_PI * 1.42, 72, 8, 0.95);
   // Skull: long, low, jaws forward.
   cairo_new_path(cr);
   cairo_move_to(cr, 262, 56);
