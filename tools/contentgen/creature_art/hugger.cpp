@@ -70,7 +70,7 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
     double a0 = angles[i];
     double a = a0 + (a0 + M_PI / 2) * (spread - 1) * 0.3;
     double side = std::cos(a) < 0 ? -1 : 1;
-    double len = 150 + std::abs(std::cos(a)) * 16;
+    double len = 118 + std::abs(std::cos(a)) * 50;
     Pt base = polar({0, 0}, a, 52);
     finger(cr, base, a, len * (1 - 0.3 * curl), side * (0.18 + 0.55 * curl) * -1.0, 16.5, 1.0);
   }
