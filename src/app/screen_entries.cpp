@@ -11,7 +11,3 @@ void screen_options() {}
 void screen_settings() {}
 void screen_loadgame() {}
 void screen_savegame() {}
-
-
-void quicksave() {}
-void quickload() {}

@@ -51,13 +51,13 @@ SDL_RWops* open_rw(const std::string& name, std::vector<uint8_t>& holder) {
 
 // Length from the WAV header and data, without needing an open mixer.
 bool probe_wav(SDL_RWops* rw, int& length_ms) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wavformat;
   Uint8* buf = nullptr;
   Uint32 len = 0;
-  if (!SDL_LoadWAV_RW(rw, 0, &spec, &buf, &len)) return false;
-  const int frame_bytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-  length_ms = (frame_bytes > 0 && spec.freq > 0)
-                  ? static_cast<int>(1000.0 * (len / frame_bytes) / spec.freq)
+  if (!SDL_LoadWAV_RW(rw, 0, &wavformat, &buf, &len)) return false;
+  const int frame_bytes = (SDL_AUDIO_BITSIZE(wavformat.format) / 8) * wavformat.channels;
+  length_ms = (frame_bytes > 0 && wavformat.freq > 0)
+                  ? static_cast<int>(1000.0 * (len / frame_bytes) / wavformat.freq)
                   : 0;
   SDL_FreeWAV(buf);
   return true;

@@ -1,0 +1,9 @@
+// State and calls the save and options files share with the creature,
+// input, audio and message code.
+#pragma once
+
+#include "audio/music.h"
+#include "creatures/nest_state.h"
+#include "frontend/settings.h"
+#include "input/bindings.h"
+#include "render/messages.h"

@@ -1,0 +1,217 @@
+#include "frontend/save_screens.h"
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "frontend/linked_state.h"
+#include "frontend/save_fields.h"
+#include "frontend/savegame.h"
+#include "input/input.h"
+#include "input/keynames.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "render/draw_helpers.h"
+#include "render/panel.h"
+#include "render/text.h"
+#include "world/machinery.h"
+
+std::string menutext[21];
+int menuskip[21];
+int menusel = 1;
+int selpulse = 0, seldir = 0;
+int nextstate = 0;
+int typingslot = 0;
+
+namespace {
+
+const std::string emptyslot = "--EMPTY--";
+
+// Menu geometry shared with the other screens: item pitch 48, panel
+// margins 5 and 13, centred on y 449 but never above title top 145.
+struct Layout {
+  int height, top, titley, firstitemy;
+};
+Layout layout(int n) {
+  Layout l;
+  l.height = 2 * 5 + 2 * 13 + 48 * (n - 1) + 35;
+  l.top = 449 - l.height / 2;
+  if (l.top - 35 - 23 < 145) l.top = 35 + 145 + 23;
+  l.titley = l.top - 58;
+  l.firstitemy = l.top + 18;
+  return l;
+}
+
+bool selectable(int state, int item) {
+  return !(state == loadstate && item >= 1 && item <= 7 && menuskip[item] == 1);
+}
+
+void select(int item) {
+  if (item == menusel) return;
+  menusel = item;
+  seldir = 1;
+  selpulse = 40;
+}
+
+// Moves the selection by step (+1 / -1), wrapping and skipping rows that
+// cannot be chosen. The last item (CANCEL) is always selectable.
+void stepselection(int state, int step) {
+  const int n = slotitems(state);
+  int item = menusel;
+  for (int tries = 0; tries < n; ++tries) {
+    item += step;
+    if (item > n) item = 1;
+    if (item < 1) item = n;
+    if (selectable(state, item)) break;
+  }
+  select(item);
+}
+
+// Applies navigation; returns the item activated this frame, or 0.
+int navigate(int state, const MenuInput& in) {
+  if (in.down) stepselection(state, 1);
+  if (in.up) stepselection(state, -1);
+  if (in.mousemoved)
+    for (int i = 1; i <= slotitems(state); ++i)
+      if (selectable(state, i) && onslotitem(state, i, in.mousex, in.mousey)) select(i);
+  if (in.enter) return menusel;
+  if (in.leftclick && onslotitem(state, menusel, in.mousex, in.mousey)) return menusel;
+  return 0;
+}
+
+int statusy() { return numplayers == 1 ? 192 : 240; }
+
+}  // namespace
+
+std::string slotbase(int n) { return n == 7 ? "quick" : "save_" + std::to_string(n); }
+
+void listsaveslots() {
+  for (int n = 1; n <= 7; ++n) {
+    const std::string name = readsavename(slotbase(n));
+    menuskip[n] = name.empty() ? 1 : 0;
+    menutext[n] = !name.empty() ? name : (n == 7 ? "QUICKSAVE" : emptyslot);
+  }
+}
+
+void enterslotscreen(int state) {
+  listsaveslots();
+  typingslot = 0;
+  resettextentry();
+  menusel = 1;
+  while (menusel < slotitems(state) && !selectable(state, menusel)) ++menusel;
+}
+
+int slotitems(int state) { return state == loadstate ? 8 : 7; }
+
+int slotitemy(int state, int item) { return layout(slotitems(state)).firstitemy + 48 * (item - 1); }
+
+bool onslotitem(int state, int item, int x, int y) {
+  const bool cancel = item == slotitems(state);
+  const int left = cancel ? 327 : 174, width = cancel ? 370 : 675;
+  const int top = slotitemy(state, item);
+  return x >= left && x < left + width && y >= top && y < top + 35;
+}
+
+bool loadslot(int n) {
+  if (loadgame(slotbase(n)) != 1) {
+    postmessage("ERROR: Unable to load game", 384, 0);
+    return false;
+  }
+  postmessage("Game loaded", statusy(), 0);
+  trackcount[1] = trackcount[2] = 800;
+  gameinprogress = 1;
+  alldead = 0;
+  SeedRnd(static_cast<uint32_t>(rndseed));
+  nextstate = 4;
+  if (settings[SetMusic] == 1 && musicmode == MusicMenu) startgamemusic();
+  return true;
+}
+
+void loadscreenframe(const MenuInput& in) {
+  if (in.esc) {
+    nextstate = 1;
+    return;
+  }
+  const int item = navigate(loadstate, in);
+  if (item == 8) nextstate = 1;
+  else if (item >= 1 && item <= 7 && menuskip[item] == 0) loadslot(item);
+}
+
+void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTables& tables) {
+  if (typingslot) {
+    textentry(keys, 0, 0, savenamemax, tables);
+    if (in.esc) {
+      typingslot = 0;
+    } else if (in.enter) {
+      const int n = typingslot;
+      typingslot = 0;
+      blankname();
+      if (savegame(slotbase(n), static_cast<int>(RndSeed()), editline[0]) == 1) {
+        postmessage("Game saved", statusy(), 0);
+        menutext[n] = editline[0];
+        menuskip[n] = 0;
+        nextstate = 4;
+      } else {
+        postmessage("ERROR: Unable to save game", 384, 1);
+      }
+    }
+    return;
+  }
+  if (in.esc) {
+    nextstate = 1;
+    return;
+  }
+  const int item = navigate(savestate, in);
+  if (item == 7) {
+    nextstate = 1;
+  } else if (item >= 1 && item <= 6) {
+    typingslot = item;
+    resettextentry();
+    const std::string& t = menutext[item];
+    editline[0] = (t == emptyslot || t == "-") ? "" : t;
+  }
+}
+
+void drawslotscreen(int state) {
+  const int n = slotitems(state);
+  const Layout l = layout(n);
+  // The slot rows are as wide as their hit rectangles.
+  plat::set_colour(255, 255, 255);
+  panel(512, static_cast<float>(l.top), 700, static_cast<float>(l.height), 2);
+  plat::set_colour(255, 255, 0);
+  drawbigtext(512, static_cast<float>(l.titley), state == loadstate ? "LOAD GAME" : "SAVE GAME", 1);
+  for (int i = 1; i <= n; ++i) {
+    const int y = slotitemy(state, i);
+    float bright = 100;
+    if (!selectable(state, i)) bright = 33;
+    else if (i == menusel) bright = 165.0f + 3.0f * selpulse;
+    setcolourbright(255, 255, 255, bright);
+    const bool typing = state == savestate && i == typingslot;
+    const std::string& t = i == n ? std::string("CANCEL") : (typing ? editline[0] : menutext[i]);
+    drawbigtext(512, static_cast<float>(y), t, 1);
+    if (typing) {
+      setcolourbright(255, 255, 255, 45.0f + 7.0f * selpulse);
+      drawimageguarded(img_caret, 514.0f + bigtextwidth(editline[0]) / 2.0f, static_cast<float>(y - 2), 0);
+    }
+  }
+  plat::set_colour(255, 255, 255);
+}
+
+KeyFrame livekeyframe() {
+  KeyFrame k;
+  for (int c = 1; c <= 250; ++c) {
+    k.hit[c] = gamekeyhit(c) != 0;
+    k.down[c] = gamekeydown(c) != 0;
+  }
+  return k;
+}
+
+MenuInput livemenuinput(int lastmousex, int lastmousey) {
+  MenuInput in;
+  in.esc = gamekeyhit(27), in.enter = gamekeyhit(13);
+  in.up = gamekeyhit(38), in.down = gamekeyhit(40);
+  in.mousex = inputmousex, in.mousey = inputmousey;
+  in.mousemoved = inputmousex != lastmousex || inputmousey != lastmousey;
+  in.leftclick = gamemousehit(1);
+  return in;
+}
+
+TypingTables livetypingtables() { return {&typable, &keyname}; }

@@ -1,0 +1,111 @@
+#include "frontend/savegame.h"
+
+#include <vector>
+
+#include "app/play_state.h"
+#include "app/screens.h"
+#include "frontend/atomic_file.h"
+#include "frontend/linked_state.h"
+#include "frontend/packfile.h"
+#include "frontend/save_fields.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "squad/squad.h"
+#include "world/machinery.h"
+
+std::string savesdir = "saves";
+
+std::string namefilepath(const std::string& base) { return savesdir + "/" + base + ".nam"; }
+std::string datafilepath(const std::string& base) { return savesdir + "/" + base + ".907"; }
+
+int savegame(const std::string& base, int seed, const std::string& name) {
+  if (plat::file_type(savesdir) != 2) plat::create_dir(savesdir);
+  if (plat::file_type(savesdir) != 2) return 3;
+
+  std::vector<uint8_t> packed;
+  if (!packbytes(writepayload(seed), packed)) return 3;
+  std::vector<uint8_t> namebytes;
+  putint(namebytes, namemagic);
+  putint(namebytes, static_cast<int32_t>(name.size()));
+  namebytes.insert(namebytes.end(), name.begin(), name.end());
+
+  const std::string datapath = datafilepath(base), namepath = namefilepath(base);
+  if (!writestaged(datapath, packed)) return 3;
+  if (!writestaged(namepath, namebytes)) {
+    plat::delete_file(stagedpath(datapath));
+    return 3;
+  }
+  if (!commitstaged(datapath)) {
+    plat::delete_file(stagedpath(namepath));
+    return 3;
+  }
+  return commitstaged(namepath) ? 1 : 3;
+}
+
+int loadgame(const std::string& base) {
+  const std::string datapath = datafilepath(base);
+  std::vector<uint8_t> packed, payload;
+  if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed)) return 3;
+  if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
+  if (settings[SetMouseAiming] == 1) {
+    const int m = curmember[1];
+    plat::move_pointer(squad[m][2], squad[m][3]);
+  }
+  return 1;
+}
+
+std::string parsesavename(const std::vector<uint8_t>& bytes) {
+  if (bytes.size() < 8 || getint(bytes, 0) != namemagic) return "";
+  const int32_t len = getint(bytes, 4);
+  if (len < 0 || static_cast<size_t>(len) > bytes.size() - 8) return "";
+  return std::string(bytes.begin() + 8, bytes.begin() + 8 + len);
+}
+
+std::string readsavename(const std::string& base) {
+  std::vector<uint8_t> bytes;
+  if (!plat::read_whole(namefilepath(base), bytes)) return "";
+  return parsesavename(bytes);
+}
+
+namespace {
+
+int statusy() { return numplayers == 1 ? 192 : 240; }
+
+StatusMessage post(const std::string& text, int y, int iserror) {
+  postmessage(text, y, iserror);
+  return {text, y, iserror};
+}
+
+}  // namespace
+
+StatusMessage quicksavegame() {
+  rndseed = static_cast<int>(RndSeed());
+  if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", statusy(), 0);
+  return post("ERROR: Unable to quicksave", statusy(), 1);
+}
+
+StatusMessage quickloadgame() {
+  const int result = loadgame("quick");
+  // A failed load leaves rndseed as it was, so the sequence carries on.
+  SeedRnd(static_cast<uint32_t>(rndseed));
+  if (result == 1) {
+    trackcount[1] = trackcount[2] = 800;
+    return post("Quickloaded", statusy(), 0);
+  }
+  return post("ERROR: Unable to quickload", statusy(), 1);
+}
+
+void quicksave() { quicksavegame(); }
+void quickload() { quickloadgame(); }
+
+void makefileswritable() {
+  std::vector<std::string> paths = {"api.dat", "opt.dat"};
+  for (int n = 1; n <= 6; ++n) {
+    paths.push_back(namefilepath("save_" + std::to_string(n)));
+    paths.push_back(datafilepath("save_" + std::to_string(n)));
+  }
+  paths.push_back(namefilepath("quick"));
+  paths.push_back(datafilepath("quick"));
+  for (const std::string& p : paths)
+    if (plat::file_type(p) == 1) plat::make_owner_writable(p);
+}
