@@ -1,0 +1,69 @@
+#include "audio/music.h"
+
+#include "frontend/settings.h"
+#include "platform/platform.h"
+
+int musicstream = 0;
+int musicmode = MusicNone;
+int musicpaused = 0;
+double musicpos = 0.0;
+
+std::string musictrack(int mode) {
+  const char* track = mode == MusicGame ? "track1_" : "track0_";
+  return std::string("data\\music\\") + track + std::to_string(settings[SetMusicVariant]) + ".ogg";
+}
+
+namespace {
+
+void release() {
+  plat::music_stop(musicstream);
+  plat::music_close(musicstream);
+  musicstream = 0;
+}
+
+void starttrack(int mode) {
+  if (settings[SetMusic] != 1) return;
+  release();
+  musicstream = plat::music_open(musictrack(mode));
+  if (musicstream) plat::music_play(musicstream);
+  musicmode = mode;
+  // A fresh track is never a paused one.
+  musicpaused = 0;
+  musicpos = 0.0;
+}
+
+}  // namespace
+
+void startmenumusic() { starttrack(MusicMenu); }
+void startgamemusic() { starttrack(MusicGame); }
+
+void stopmusic() {
+  release();
+  musicmode = MusicNone;
+  musicpaused = 0;
+  musicpos = 0.0;
+}
+
+void pausemusic() {
+  if (musicmode <= 0 || musicpaused != 0) return;
+  musicpaused = 1;
+  musicpos = musicstream ? plat::music_get_position(musicstream) : 0.0;
+  plat::music_stop(musicstream);
+}
+
+void resumemusic() {
+  if (musicmode <= 0 || musicpaused != 1) return;
+  musicpaused = 0;
+  if (!musicstream) return;
+  plat::music_set_position(musicstream, musicpos);
+  plat::music_play(musicstream);
+}
+
+bool musicfocusstep(bool suspended) {
+  if (suspended) {
+    pausemusic();
+    return true;
+  }
+  resumemusic();
+  return false;
+}

@@ -1,0 +1,23 @@
+// Sound effects: one play operation under the sound option, and the three
+// looping effects (alarm, low alert, generator) that run on stored channels
+// for as long as their world condition holds.
+#pragma once
+
+// A channel that never plays; returned whenever nothing was played.
+extern int sparechannel;
+// loopchannel[1..3]: the alarm, low-alert and generator channels.
+extern int loopchannel[4];
+
+// Allocates the spare channel and the three looping channels (start-up,
+// after the mixer opened).
+void initsounds();
+
+// Plays sound on a new channel and returns it while sound playback is on.
+// An absent sound (0) raises the "Sound file missing!" warning instead (only
+// with sound on); absent or off, nothing plays and the spare channel is
+// returned.
+int playsound(int sound);
+
+// Once per frame of the simulation: each looping effect is stopped when its
+// condition is 0 and restarted whenever it has ended while it is 1.
+void updateloopsounds(int alarm, int alertlow, int generator);

@@ -1,0 +1,25 @@
+// The player's preferences and the squad screen's remembered choice, as the
+// options file stores them. The tables start out holding the defaults.
+#pragma once
+
+// settings[1..10]:
+//  1 music playback, 2 sound playback, 3 minimap, 4 compass, 5 show time,
+//  6 music variant (0 enhanced, 1 plain), 7 joystick threshold in
+//  hundredths of full travel (10..100), 8 mouse aiming, 9 visual alarms,
+//  10 mini-cams.
+extern int settings[11];
+enum SettingIndex {
+  SetMusic = 1, SetSound, SetMinimap, SetCompass, SetShowTime,
+  SetMusicVariant, SetJoySensitivity, SetMouseAiming, SetVisualAlarms, SetMiniCams
+};
+
+// Squad screen: 0 split command, 1 shared.
+extern int splitoption;
+// Squad screen choice: slots 1..6, column 1 holds the roster number.
+extern int squadpick[7][6];
+
+// The settings table's defaults.
+void resetsettings();
+// Every start value the options file can replace: settings, both players'
+// bindings, the split choice and the squad choice.
+void resetoptions();

@@ -1,0 +1,117 @@
+#include "input/bindings.h"
+
+#include "app/play_state.h"
+#include "input/input.h"
+#include "input/keynames.h"
+
+int keys[3][9];
+
+const std::array<std::string, 9> actionlabel = {
+    "",
+    "LEFT.................",
+    "UP....................",
+    "RIGHT..............",
+    "DOWN...............",
+    "SHOOT..............",
+    "USE..................",
+    "PREV CHAR.......",
+    "NEXT CHAR.......",
+};
+
+namespace {
+
+constexpr int kDefaultKeys[3][9] = {
+    {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    // A W D S, mouse 1 shoots, mouse 2 uses, wheel up / down change member
+    {0, 65, 87, 68, 83, 301, 302, 305, 304},
+    // arrows, right ctrl, right shift, period, slash
+    {0, 37, 38, 39, 40, 163, 161, 190, 189},
+};
+
+// Whatever table entry a code names; nullptr for codes outside the tables.
+// Key codes 251..300 have names but no table entries; joystick codes are
+// checked against both the joystick and the entry bounds.
+struct Entry {
+  const int* down;
+  const int* hit;
+};
+
+Entry lookup(int code) {
+  if (code >= 0 && code < kKeyCodes) return {&keydownstate[code], &keyhitstate[code][1]};
+  if (code >= 301 && code <= 310) {
+    const int b = mousebinding(code);
+    return {&mousedownstate[b], &mousehitstate[b][1]};
+  }
+  if (code >= 400) {
+    int j, b;
+    joybinding(code, j, b);
+    if (j >= 0 && j < kMaxJoysticks && b >= 0 && b < kJoyEntries)
+      return {&joydownstate[j][b], &joyhitstate[j][b][1]};
+  }
+  return {nullptr, nullptr};
+}
+
+}  // namespace
+
+void resetbindings() {
+  for (int p = 0; p < 3; ++p)
+    for (int a = 0; a < 9; ++a) keys[p][a] = kDefaultKeys[p][a];
+}
+
+// The defaults are in force from the start, before anything is read.
+[[maybe_unused]] static const bool bindings_ready = (resetbindings(), true);
+
+int bindingdown(int code) {
+  const Entry e = lookup(code);
+  return e.down ? *e.down : 0;
+}
+
+int bindinghit(int code) {
+  const Entry e = lookup(code);
+  return e.hit ? *e.hit : 0;
+}
+
+void joybinding(int code, int& j, int& b) {
+  j = b = 0;
+  if (code < 400) return;
+  j = (code - 400) / 100;
+  b = code - (400 + 100 * j);
+}
+
+int mousebinding(int code) { return code >= 301 && code <= 310 ? code - 300 : 0; }
+
+std::string bindingname(int code) {
+  if (code >= 0 && code <= 300) return keyname[code];
+  if (code >= 301 && code <= 303) return "Mouse " + std::to_string(code - 300);
+  if (code == 304) return "Wheel Down";
+  if (code == 305) return "Wheel Up";
+  if (code < 400) return "";
+  int j, b;
+  joybinding(code, j, b);
+  // A joystick beyond the tables can never be read, so it names nothing.
+  if (j >= kMaxJoysticks) return "";
+  const std::string joy = "Joy " + std::to_string(j + 1);
+  if (b <= 30) return joy + " btn " + std::to_string(b + 1);
+  switch (b) {
+    case kJoyLeft: return joy + " Left";
+    case kJoyUp: return joy + " Up";
+    case kJoyRight: return joy + " Right";
+    case kJoyDown: return joy + " Down";
+    default: return "";
+  }
+}
+
+void readcontrols(int p, bool blocked) {
+  if (p < 0 || p > 2) return;
+  for (int a = 0; a <= kActions; ++a) actionflags[p][a] = 0;
+  if (blocked) return;
+  for (int a = ActLeft; a <= ActDown; ++a) actionflags[p][a] = bindingdown(keys[p][a]);
+  for (int a = ActShoot; a <= ActNext; ++a) actionflags[p][a] = bindinghit(keys[p][a]);
+}
+
+void trackmouse() {
+  mousepos[3] = mousepos[1];
+  mousepos[4] = mousepos[2];
+  mousepos[1] = inputmousex;
+  mousepos[2] = inputmousey;
+}

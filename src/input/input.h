@@ -1,0 +1,56 @@
+// The per-frame input snapshot: held and hit flags of every key, mouse
+// button, wheel direction and joystick entry. Menus and play read only these
+// tables, never the devices, so a frame is a function of the snapshot and a
+// recorded stream of snapshots replays exactly.
+#pragma once
+
+#include "platform/platform.h"
+
+// Table sizes. Keys 1..250, mouse entries 1..10 (4 wheel down, 5 wheel up),
+// joysticks 0..20 with entries 0..35 (0..20 buttons, 31..34 stick
+// left/up/right/down).
+constexpr int kKeyCodes = 251;
+constexpr int kMouseEntries = 11;
+constexpr int kMaxJoysticks = 21;
+constexpr int kJoyEntries = 36;
+constexpr int kJoyButtons = 21;  // buttons read from each device
+
+// Stick directions as joystick entries.
+constexpr int kJoyLeft = 31, kJoyUp = 32, kJoyRight = 33, kJoyDown = 34;
+
+// [..][1] hit this frame, [..][2] armed (released since the last hit).
+extern int keydownstate[kKeyCodes];
+extern int keyhitstate[kKeyCodes][3];
+extern int mousedownstate[kMouseEntries];
+extern int mousehitstate[kMouseEntries][3];
+extern int joydownstate[kMaxJoysticks][kJoyEntries];
+extern int joyhitstate[kMaxJoysticks][kJoyEntries][3];
+extern int lastmousez;  // wheel position of the previous frame
+extern int joycount;    // joysticks found at start-up, 0..21
+
+// Mouse position of the last snapshot, in logical display pixels.
+extern int inputmousex, inputmousey;
+
+// Polls every device into a snapshot and applies it. The joystick count of
+// the snapshot is the one found at start-up. Called once at the top of
+// every frame.
+void updateinput();
+// Applies one snapshot (live, scripted or replayed).
+void updateinput_from(const plat::RawInput& in);
+// The snapshot applied last (what a recorder stores for this frame).
+const plat::RawInput& lastinput();
+
+// Counts the attached joysticks into joycount (start-up), at most 21.
+void countjoysticks();
+// Clears every flag and the wheel memory (start of a replay or a test).
+void resetinput();
+
+// Clears the hit flags of keys 1..250, mouse buttons 1 and 2 and every
+// joystick entry, so a hit is seen by one menu screen only.
+void flushhits();
+
+// Table look-ups; an index outside the tables reads 0.
+int gamekeyhit(int k);
+int gamekeydown(int k);
+int gamemousehit(int b);
+int gamemousedown(int b);

@@ -1,0 +1,15 @@
+// The live side of the snapshot: the only input code that asks the devices.
+#include <algorithm>
+
+#include "input/input.h"
+
+void countjoysticks() { joycount = std::clamp(plat::joystick_count(), 0, kMaxJoysticks); }
+
+void updateinput() {
+  plat::RawInput in;
+  plat::poll_input(in);
+  // The joysticks found at start-up are read every frame; one unplugged
+  // since then reads as released rather than keeping its last state.
+  in.joycount = joycount;
+  updateinput_from(in);
+}

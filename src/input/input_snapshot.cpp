@@ -1,0 +1,94 @@
+#include "input/input.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "frontend/settings.h"
+
+int keydownstate[kKeyCodes];
+int keyhitstate[kKeyCodes][3];
+int mousedownstate[kMouseEntries];
+int mousehitstate[kMouseEntries][3];
+int joydownstate[kMaxJoysticks][kJoyEntries];
+int joyhitstate[kMaxJoysticks][kJoyEntries][3];
+int lastmousez = 0;
+int joycount = 0;
+int inputmousex = 0, inputmousey = 0;
+
+namespace {
+
+plat::RawInput applied;
+
+// One entry's edge rule: a hit is reported on the frame the entry goes down
+// after having been up; holding it reports nothing more.
+void edge(bool held, int& down, int (&hit)[3]) {
+  down = held ? 1 : 0;
+  hit[1] = 0;
+  if (!held) {
+    hit[2] = 1;
+  } else if (hit[2]) {
+    hit[1] = 1;
+    hit[2] = 0;
+  }
+}
+
+}  // namespace
+
+void updateinput_from(const plat::RawInput& in) {
+  applied = in;
+
+  for (int k = 1; k < kKeyCodes; ++k) edge(in.key[k], keydownstate[k], keyhitstate[k]);
+  for (int b = 1; b <= 3; ++b) edge(in.mouse[b], mousedownstate[b], mousehitstate[b]);
+
+  // However far the wheel turned, a frame counts as one step down or up.
+  int dir = 0;
+  if (in.mousez < lastmousez) dir = 1;
+  if (in.mousez > lastmousez) dir = 2;
+  lastmousez = in.mousez;
+  edge(dir == 1, mousedownstate[4], mousehitstate[4]);
+  edge(dir == 2, mousedownstate[5], mousehitstate[5]);
+
+  inputmousex = in.mousex;
+  inputmousey = in.mousey;
+
+  // The stick must pass the sensitivity threshold strictly to count. The
+  // comparison stays in float, the axes' own precision: widening 0.2f to
+  // double would put a stick held exactly at 0.2 past a threshold of 0.2.
+  const float t = settings[SetJoySensitivity] / 100.0f;
+  const int count = std::clamp(in.joycount, 0, kMaxJoysticks);
+  for (int j = 0; j < count; ++j) {
+    for (int b = 0; b < kJoyButtons; ++b) edge(in.joybutton[j][b], joydownstate[j][b], joyhitstate[j][b]);
+    const float x = in.joyx[j], y = in.joyy[j];
+    edge(x < -t, joydownstate[j][kJoyLeft], joyhitstate[j][kJoyLeft]);
+    edge(y < -t, joydownstate[j][kJoyUp], joyhitstate[j][kJoyUp]);
+    edge(x > t, joydownstate[j][kJoyRight], joyhitstate[j][kJoyRight]);
+    edge(y > t, joydownstate[j][kJoyDown], joyhitstate[j][kJoyDown]);
+  }
+}
+
+const plat::RawInput& lastinput() { return applied; }
+
+void resetinput() {
+  std::memset(keydownstate, 0, sizeof keydownstate);
+  std::memset(keyhitstate, 0, sizeof keyhitstate);
+  std::memset(mousedownstate, 0, sizeof mousedownstate);
+  std::memset(mousehitstate, 0, sizeof mousehitstate);
+  std::memset(joydownstate, 0, sizeof joydownstate);
+  std::memset(joyhitstate, 0, sizeof joyhitstate);
+  lastmousez = 0;
+  inputmousex = inputmousey = 0;
+  applied = plat::RawInput{};
+}
+
+void flushhits() {
+  for (int k = 1; k < kKeyCodes; ++k) keyhitstate[k][1] = 0;
+  mousehitstate[1][1] = 0;
+  mousehitstate[2][1] = 0;
+  for (int j = 0; j < kMaxJoysticks; ++j)
+    for (int b = 0; b < kJoyEntries; ++b) joyhitstate[j][b][1] = 0;
+}
+
+int gamekeyhit(int k) { return k >= 0 && k < kKeyCodes ? keyhitstate[k][1] : 0; }
+int gamekeydown(int k) { return k >= 0 && k < kKeyCodes ? keydownstate[k] : 0; }
+int gamemousehit(int b) { return b >= 0 && b < kMouseEntries ? mousehitstate[b][1] : 0; }
+int gamemousedown(int b) { return b >= 0 && b < kMouseEntries ? mousedownstate[b] : 0; }

@@ -1,0 +1,17 @@
+// Shared set-up for the audio suites: the real platform, headless, with the
+// dummy audio driver, and the embedded archive registered.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/archive.h"
+#include "platform/platform.h"
+
+inline bool audio_ready() {
+  static const bool ready = [] {
+    plat::init(true);
+    register_embedded_archive();
+    return plat::audio_open();
+  }();
+  return ready;
+}
