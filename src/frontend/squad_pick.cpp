@@ -29,7 +29,7 @@ int stepsquadpick(int s, int dir) {
 int squadchoices(int s) {
   int count = 0;
   for (int n = 1; n <= rostercount; ++n)
-    if (!heldbyother(s, n)) ++count;
+    if (!heldbyother(s, n) && squadpick[s][1] != n) ++count;
   return count;
 }
 

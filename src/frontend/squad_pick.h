@@ -6,7 +6,7 @@
 // Next (dir +1) or previous (dir -1) character for slot s that no other
 // slot holds.
 int stepsquadpick(int s, int dir);
-// Characters slot s can step through: its own and those no other slot holds.
+// Characters slot s can change to: those no slot holds.
 int squadchoices(int s);
 // Moves every bar 10 pixels toward its target, attribute x 33.
 void movesquadbars();
