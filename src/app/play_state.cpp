@@ -27,4 +27,4 @@ int blinkphase = 0;
 int walktick = 0, walkframe = 0;
 int cyclecount = 0, cyclephase = 1;
 int pulselevel = 0, pulsedir = 0;
-int staticdots[501][3];
+int staticdots[501][4];

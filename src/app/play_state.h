@@ -30,4 +30,4 @@ extern int blinkphase;
 extern int walktick, walkframe;
 extern int cyclecount, cyclephase;
 extern int pulselevel, pulsedir;
-extern int staticdots[501][3];      // dead view static: [i][1] x, [i][2] y
+extern int staticdots[501][4];      // dead view static: [d][1] alpha percent, [d][2] x, [d][3] y

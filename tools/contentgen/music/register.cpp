@@ -1,7 +1,24 @@
+// Registers the four music tracks: menu and game, each in an enhanced
+// (fuller) and a plain variant.
+#include "music/ogg_writer.h"
+#include "music/score.h"
 #include "registry.h"
 
 namespace contentgen {
 
-void register_music(std::vector<MusicTrack>&) {}
+namespace {
+constexpr float kQuality = 0.3f;
+
+Bytes encoded(const music::LoopCanvas& c) {
+  return music::encode_ogg(c.left(), c.right(), music::kRate, kQuality, true);
+}
+}  // namespace
+
+void register_music(std::vector<MusicTrack>& tracks) {
+  tracks.push_back({"track0_0.ogg", [] { return encoded(music::menu_track(true)); }});
+  tracks.push_back({"track0_1.ogg", [] { return encoded(music::menu_track(false)); }});
+  tracks.push_back({"track1_0.ogg", [] { return encoded(music::game_track(true)); }});
+  tracks.push_back({"track1_1.ogg", [] { return encoded(music::game_track(false)); }});
+}
 
 }  // namespace contentgen

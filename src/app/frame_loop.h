@@ -1,0 +1,20 @@
+// The program's frame loop: frame counting, focus loss, pacing, the input
+// snapshot, cheat keys and the debug display switch, the current screen,
+// overlays and the display flip.
+#pragma once
+
+// Set by the main menu's quit choice; the loop ends after that frame.
+extern int quitgame;
+
+// Ctrl + F12 flips the debug lines of the overlay, on every screen.
+inline constexpr int debugkey = 123;
+
+// Cheat keys (F1..F4 while cheat mode is on) and the debug display switch,
+// read from the input snapshot of this frame.
+void framekeys();
+// Runs the screen of the current gamestate.
+void runscreen();
+// One frame after the input snapshot has been taken: keys and the screen.
+void stepframe();
+// Runs frames until the program is asked to close or the player quits.
+void runframeloop();

@@ -1,0 +1,86 @@
+#include "app/ingame.h"
+
+#include "app/display_anim.h"
+#include "app/member_switch.h"
+#include "app/mission.h"
+#include "app/panel.h"
+#include "app/play_state.h"
+#include "app/screens.h"
+#include "app/state.h"
+#include "app/assets.h"
+#include "audio/sound.h"
+#include "creatures/creatures.h"
+#include "input/bindings.h"
+#include "input/input.h"
+#include "squad/member_update.h"
+#include "squad/squad_pass.h"
+#include "world/lamps.h"
+#include "world/machinery.h"
+#include "world/signals.h"
+
+int framedraws = 1;
+
+namespace {
+
+constexpr int keyescape = 27, keyp = 80, keyf5 = 116, keyf9 = 120;
+
+void hideprompts() {
+  for (int p = 1; p <= 2; ++p) {
+    UsePrompt& u = useprompt[p];
+    if (!u.shown) u.blink = 100, u.blinkdir = 1;
+    u.shown = 0;
+  }
+}
+
+}  // namespace
+
+IngameKey ingamekey() {
+  if (pausestate[1] != 0) return KeyNone;
+  if (gamekeyhit(keyescape)) return KeyMenu;
+  if (gamekeyhit(keyf5)) return KeyQuicksave;
+  if (gamekeyhit(keyf9)) return KeyQuickload;
+  return KeyNone;
+}
+
+void ingameframe() {
+  const IngameKey key = ingamekey();
+  if (key == KeyMenu) {
+    gamestate = 1;  // the game stays in memory for CONTINUE GAME
+    return;
+  }
+  trackmouse();
+  if (key == KeyQuicksave) quicksave();
+  if (key == KeyQuickload) quickload();
+  if (pausestate[1] == 1) {
+    updatepanel();
+  } else {
+    simulationupdate();
+  }
+  if (framedraws) {
+    drawviews();
+    drawconsole();
+  }
+}
+
+void simulationupdate() {
+  hideprompts();
+  switchmembers();
+  if (gamekeyhit(keyp)) openpanel();
+  for (int p = 1; p <= numplayers && p <= 2; ++p) updatemember(p);
+  updatesquad();
+
+  updatelamps();
+  updatealarms();
+  checkobjective();
+  updatepowerandwaves();
+  updatesignals();
+
+  updatecreatures();
+  updatequeencolonistslime();
+  updateeffects();
+
+  updatedisplayanim();
+  updatepromptblink();
+  for (int p = 1; p <= 2; ++p)
+    if (teamstat[0][p] > 0) teamstat[0][p] -= 1;
+}

@@ -1,0 +1,14 @@
+// The in-game screen (gamestate 4): leaving for the menu, quicksave and
+// quickload, the panel, and the simulation in its fixed order.
+#pragma once
+
+// 0 for drawing-free frames (the headless play driver); 1 otherwise.
+extern int framedraws;
+
+// What the in-game keys ask for this frame.
+enum IngameKey { KeyNone = 0, KeyMenu, KeyQuicksave, KeyQuickload };
+IngameKey ingamekey();
+
+void ingameframe();
+// One frame of the simulation proper (the panel is not active).
+void simulationupdate();

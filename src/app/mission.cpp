@@ -1,0 +1,33 @@
+#include "app/mission.h"
+
+#include "app/panel.h"
+#include "app/play_state.h"
+#include "squad/squad.h"
+#include "world/map.h"
+
+int nestslime() {
+  int n = 0;
+  for (int s = 1; s <= wallslots; ++s)
+    if (rooms[nestroom][wallstate][s] > 0) ++n;
+  return n;
+}
+
+void checkobjective() {
+  if (missionflags[1] != 0 || nestslime() > 0) return;
+  missionflags[1] = 1;
+  openpanel();
+}
+
+void checkreturntobase() {
+  if (missionflags[1] != 2 || missionflags[2] != 0) return;
+  bool anyalive = false;
+  for (int m = 1; m <= 6; ++m) {
+    if (squad[m][10] != 0) continue;
+    anyalive = true;
+    if (squad[m][4] != baseroom) return;
+  }
+  if (!anyalive) return;
+  missionflags[2] = 1;
+  for (int m = 1; m <= 6; ++m) squad[m][12] = squad[m][25] = 0;
+  openpanel();
+}

@@ -1,0 +1,182 @@
+// The console in drawing order: mission clock, compass (two views), side
+// panels, frame, compass (one view), splitter, status panels and tabs.
+#include "render/hud.h"
+
+#include <string>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "frontend/settings.h"
+#include "platform/platform.h"
+#include "render/draw_helpers.h"
+#include "render/hud_links.h"
+#include "render/hud_parts.h"
+#include "render/text.h"
+#include "squad/squad.h"
+#include "world/map.h"
+
+bool hudcontrolled(int m) {
+  return m == curmember[1] || (numplayers == 2 && m == curmember[2]);
+}
+
+int hudroomtype(int m) {
+  int room = squad[m][10] == 1 ? squad[m][14] : squad[m][4];
+  if (room < 0 || room > 300) room = 0;
+  return rooms[room][roomrecord][roomtype];
+}
+
+void hudreset() {
+  plat::set_origin(0, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+  plat::set_scale(1, 1);
+  plat::set_rotation(0);
+  plat::set_alpha(1);
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+}
+
+namespace {
+
+bool valid_member(int m) { return m >= 1 && m <= 6; }
+
+void drawclock() {
+  if (settings[SetShowTime] != 1) return;
+  const std::string text = missionclocktext(teamstat[0][0]);
+  plat::set_alpha(0.66f);
+  plat::set_blend(plat::BlendAlpha);
+  auto one = [&](int backy, int texty) {
+    plat::set_scale(1.62f, 0.131f);
+    drawimageculled(minimapimg[6], 120, static_cast<float>(backy), 0);
+    plat::set_scale(1, 1);
+    drawsmalltext(124, static_cast<float>(texty), text, 0, 1);
+  };
+  if (numplayers == 2) {
+    one(0, 1);
+    one(261, 262);
+  } else {
+    one(67, 67);
+  }
+  plat::set_alpha(1);
+}
+
+void drawcompasses(bool twoviews) {
+  if (settings[SetCompass] != 1) return;
+  if (twoviews) {
+    const int ys[3] = {0, 16, 274};
+    for (int v = 1; v <= 2; ++v) {
+      const int m = curmember[v];
+      if (valid_member(m) && squad[m][10] == 0) hud_compass(v, ys[v]);
+      hudreset();
+    }
+  } else if (valid_member(curmember[1]) && squad[curmember[1]][10] == 0) {
+    hud_compass(1, 26);
+    hudreset();
+  }
+}
+
+// One column of the side panel: a title, the counter box and the counter.
+void panelcounter(float x, float titley, const char* title, float boxy, float numy, int value,
+                  bool blink, float sx, float sy) {
+  plat::set_blend(plat::BlendMasked);
+  plat::set_alpha(1);
+  setcolourbright(255, 255, 255, 100);
+  plat::set_scale(sx, sy);
+  drawbigtext(x, titley, title, 1);
+  drawimageculled(img_pausetab, x, boxy, 0);
+  if (blink) {
+    plat::set_blend(plat::BlendAlpha);
+    plat::set_alpha(pausepulse / 100.0f);
+    setcolourbright(255, 255, 0, 100);
+  } else {
+    setcolourbright(150, 150, 255, 100);
+  }
+  drawnumber(x, numy, std::to_string(value), 1, 3, 0, 1);
+  plat::set_scale(1, 1);
+  plat::set_alpha(1);
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+}
+
+void drawsidepanels() {
+  if (pausestate[1] != 1) {
+    // The announcement of a new wave lasts as long as the panel it opened.
+    newwave = 0;
+    return;
+  }
+  const bool blink = newwave == 1 && pausepos == 422;
+  const float left = pausetabx + 180.0f;
+  const float right = pausetabx2 - 180.0f;
+  if (numplayers == 2) {
+    for (int y : {0, 258}) {
+      plat::set_scale(1, 0.94f);
+      drawimageculled(sliderimg[1], static_cast<float>(pausetabx), static_cast<float>(y), 0);
+      drawimageculled(sliderimg[2], static_cast<float>(pausetabx2), static_cast<float>(y), 0);
+    }
+    for (int p = 1; p <= 2; ++p) {
+      const float d = p == 1 ? -68.0f : 191.0f;
+      panelcounter(left, d + 89, "WARRIORS", d + 132, d + 144, statshown[p][1], false, 1, 0.94f);
+      panelcounter(right, d + 89, "QUEENS", d + 132, d + 144, statshown[p][3], false, 1, 0.94f);
+      panelcounter(left, d + 203, "EGGS & HUG.", d + 246, d + 258, statshown[p][2], false, 1, 0.94f);
+      panelcounter(right, d + 203, "ATTACK WAVE", d + 246, d + 258, statshown[p][4], blink, 1,
+                   0.94f);
+    }
+  } else {
+    drawimageculled(sliderimg[1], static_cast<float>(pausetabx), 67, 0);
+    drawimageculled(sliderimg[2], static_cast<float>(pausetabx2), 67, 0);
+    panelcounter(left, 89, "WARRIORS", 132, 144, statshown[1][1], false, 1, 1);
+    panelcounter(right, 89, "QUEENS", 132, 144, statshown[1][3], false, 1, 1);
+    panelcounter(left, 213, "EGGS & HUG.", 256, 268, statshown[1][2], false, 1, 1);
+    panelcounter(right, 213, "ATTACK WAVE", 256, 268, statshown[1][4], blink, 1, 1);
+  }
+  hudreset();
+}
+
+void drawframe() {
+  plat::set_blend(plat::BlendMasked);
+  if (numplayers == 2) {
+    drawimageculled(board2img[1], 0, 514, 0);
+    drawimageculled(board2img[2], 0, 0, 0);
+    plat::set_scale(-1, 1);
+    drawimageculled(board2img[2], 1024, 0, 0);
+  } else {
+    drawimageculled(boardimg[1], 0, 342, 0);
+    drawimageculled(boardimg[2], 0, 67, 0);
+    plat::set_scale(-1, 1);
+    drawimageculled(boardimg[2], 1024, 67, 0);
+    plat::set_scale(1, 1);
+    drawimageculled(boardimg[3], 0, 0, 0);
+  }
+  plat::set_scale(1, 1);
+}
+
+void drawsplitter() {
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_viewport(122, 250, 780, 13);
+  for (int k = 1; k <= 7; ++k) drawimageculled(img_splitter, k * 128.0f - 6, 256, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+  plat::set_blend(plat::BlendMasked);
+}
+
+}  // namespace
+
+void drawhud(int full) {
+  const bool two = numplayers == 2;
+  hudreset();
+  if (full) drawclock();
+  hudreset();
+  if (full && two) drawcompasses(true);
+  drawsidepanels();
+  drawframe();
+  hudreset();
+  if (full && !two) drawcompasses(false);
+  if (two) drawsplitter();
+  hudreset();
+  if (two) {
+    drawhud_statustwo();
+  } else {
+    drawhud_statusone();
+  }
+  hudreset();
+  drawhud_tabs();
+  hudreset();
+}

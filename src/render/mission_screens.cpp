@@ -1,0 +1,231 @@
+// Mission-end screens: the side panel's motion while they show, the keys
+// that leave them, and the message text under the console.
+#include "render/mission_screens.h"
+
+#include <string>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "input/bindings.h"
+#include "input/input.h"
+#include "platform/platform.h"
+#include "render/draw_helpers.h"
+#include "render/hud.h"
+#include "render/text.h"
+#include "squad/squad.h"
+
+std::string finalists[7];
+
+namespace {
+
+constexpr int kOpen = 422;
+
+void countdownflashes() {
+  for (int p = 1; p <= 2; ++p)
+    if (teamstat[0][p] > 0) --teamstat[0][p];
+}
+
+// The panel prompt's blink: 35..100 in steps of 5, up then down.
+void steppulse() {
+  if (pausepulsedir == 0) {
+    pausepulse += 5;
+    if (pausepulse >= 100) {
+      pausepulse = 100;
+      pausepulsedir = 1;
+    }
+  } else {
+    pausepulse -= 5;
+    if (pausepulse <= 35) {
+      pausepulse = 35;
+      pausepulsedir = 0;
+    }
+  }
+}
+
+void startclosing() {
+  pausestate[2] = 1;
+  playsound(panelsounds[2]);
+}
+
+// Slides the panel; returns true on the frame it reaches fully open.
+bool movepanel() {
+  bool opened = false;
+  if (pausestate[2] == 0 && pausepos < kOpen) {
+    pausespeed *= 0.853f;
+    if (pausespeed < 1.0f) pausespeed = 1.0f;
+    pausepos = static_cast<int>(pausepos + pausespeed);
+    if (pausepos >= kOpen) {
+      pausepos = kOpen;
+      opened = true;
+    }
+  } else if (pausestate[2] == 1 && pausepos > 0) {
+    pausespeed *= 1.19f;
+    if (pausespeed > 75.0f) pausespeed = 75.0f;
+    pausepos = static_cast<int>(pausepos - pausespeed);
+    if (pausepos <= 0) {
+      pausepos = 0;
+      pausespeed = 75.0f;
+    }
+  }
+  pausetabx = pausepos - 300;
+  pausetabx2 = 1324 - pausepos;
+  return opened;
+}
+
+bool leavekeyhit() {
+  return gamekeyhit(80) || gamekeyhit(32) || gamekeyhit(13) || gamekeyhit(27) ||
+         bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
+}
+
+void backtomenu() {
+  gamestate = 1;
+  startmenumusic();
+}
+
+void startdrawing() {
+  plat::set_origin(0, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(1);
+  plat::set_scale(1, 1);
+  plat::set_rotation(0);
+  setcolourbright(0, 175, 0, 100);
+}
+
+// A column of big green lines at x 140 (left-aligned), one set per view.
+void greenlines(const char* const* lines, int count, const int* ys) {
+  setcolourbright(0, 175, 0, 100);
+  for (int i = 0; i < count; ++i) drawbigtext(140, static_cast<float>(ys[i]), lines[i], 0);
+}
+
+void drawobjective() {
+  const char* lines[5] = {"ATTN:", "MESSAGE FROM THE", "COMPANY..", "RETURN TO MTOB TO",
+                          "COMPLETE MISSION"};
+  const int xs[5] = {150, 220, 220, 220, 220};
+  const int one[5] = {80, 140, 180, 240, 280};
+  const int upper[5] = {10, 70, 110, 170, 210};
+  const int lower[5] = {268, 328, 368, 428, 468};
+  for (int i = 0; i < 5; ++i) {
+    if (numplayers == 2) {
+      drawbigtext(static_cast<float>(xs[i]), static_cast<float>(upper[i]), lines[i], 0);
+      drawbigtext(static_cast<float>(xs[i]), static_cast<float>(lower[i]), lines[i], 0);
+    } else {
+      drawbigtext(static_cast<float>(xs[i]), static_cast<float>(one[i]), lines[i], 0);
+    }
+  }
+}
+
+// First results page for player p with its lines starting at row y0 of
+// the one-player layout (80) shifted by dy.
+void drawresultsone(int p, int y80, int y120, int y164, int y200, int y240, int y286) {
+  setcolourbright(0, 175, 0, 100);
+  drawbigtext(140, static_cast<float>(y80), "MESSAGE FROM COMPANY:", 0);
+  drawbigtext(140, static_cast<float>(y120), "MISSION ACCOMPLISHED BY", 0);
+  setcolourbright(150, 150, 255, 100);
+  drawtext2(140, static_cast<float>(y164), finalistline(1), 0);
+  drawtext2(140, static_cast<float>(y200), finalistline(4), 0);
+  setcolourbright(0, 175, 0, 100);
+  drawbigtext(140, static_cast<float>(y240), "TOTAL CREDIT POINTS ATTAINED:", 0);
+  setcolourbright(150, 150, 255, 100);
+  drawnumber(140, static_cast<float>(y286), std::to_string(teamstat[p][5]), 0, 8, 0, 1);
+}
+
+void drawresults() {
+  buildfinalists();
+  if (missionflags[3] == 0) {
+    if (numplayers == 2) {
+      drawresultsone(1, 6, 46, 90, 126, 166, 206);
+      drawresultsone(2, 264, 304, 348, 384, 424, 464);
+    } else {
+      drawresultsone(1, 80, 120, 164, 200, 240, 286);
+    }
+    return;
+  }
+  const char* lines[4] = {"COMPANY SUGGESTS YOU", "RETURN AT A LATER DATE",
+                          "TO GAIN A HIGHER CREDIT", "RATING."};
+  const int one[4] = {120, 160, 200, 240};
+  const int upper[4] = {50, 90, 130, 170};
+  const int lower[4] = {308, 348, 388, 428};
+  if (numplayers == 2) {
+    greenlines(lines, 4, upper);
+    greenlines(lines, 4, lower);
+  } else {
+    greenlines(lines, 4, one);
+  }
+}
+
+}  // namespace
+
+void buildfinalists() {
+  int n = 0;
+  for (int i = 1; i <= 6; ++i) finalists[i].clear();
+  for (int m = 1; m <= 6; ++m)
+    if (squad[m][10] != 1) finalists[++n] = squadname[m];
+}
+
+std::string finalistline(int first) {
+  return finalists[first] + "  " + finalists[first + 1] + "  " + finalists[first + 2];
+}
+
+void missionscreen() {
+  countdownflashes();
+  if (missionflags[1] == 1 && pausepos == kOpen) startclosing();
+  steppulse();
+  if (movepanel()) {
+    gamestate = 4;
+    if (missionflags[1] == 1) {
+      missionflags[1] = 2;
+      startclosing();
+    }
+    if (missionflags[2] == 1) {
+      missionflags[2] = 2;
+      startclosing();
+    }
+  }
+  if (pausepos == 0 && leavekeyhit()) {
+    if (missionflags[1] == 1) {
+      pausestate[2] = 0;
+      playsound(panelsounds[1]);
+    } else if (missionflags[2] == 1) {
+      if (missionflags[3] == 0) {
+        missionflags[3] = 1;
+      } else {
+        missionflags[3] = 2;
+        backtomenu();
+      }
+    }
+  }
+  startdrawing();
+  if (missionflags[1] == 1) drawobjective();
+  if (missionflags[2] == 1) drawresults();
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+  drawhud(0);
+}
+
+void failscreen() {
+  countdownflashes();
+  steppulse();
+  // The squad-lost panel only ever closes here; a panel left opening would
+  // never let a key through.
+  pausestate[2] = 1;
+  movepanel();
+  if (pausepos == 0 && leavekeyhit()) backtomenu();
+  startdrawing();
+  const char* lines[3] = {"MESSAGE FROM COMPANY:", "MISSION FAILED", "ALL CREW MEMBERS ARE DEAD"};
+  const int one[3] = {120, 160, 200};
+  const int upper[3] = {46, 86, 126};
+  const int lower[3] = {304, 344, 384};
+  if (numplayers == 2) {
+    greenlines(lines, 3, upper);
+    greenlines(lines, 3, lower);
+  } else {
+    greenlines(lines, 3, one);
+  }
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+  drawhud(0);
+}

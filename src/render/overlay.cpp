@@ -1,0 +1,80 @@
+// Debug, cheat and missing-file lines, drawn last over everything.
+#include "render/overlay.h"
+
+#include "app/assets.h"
+#include "app/file_warnings.h"
+#include "app/play_state.h"
+#include "input/input.h"
+#include "platform/platform.h"
+#include "render/draw_helpers.h"
+#include "render/text.h"
+
+int cheatglow = 0;
+int cheatglowdir = 0;
+int overlayheight = 4;
+
+namespace {
+
+constexpr int kLineX = 4;
+constexpr int kLineStep = 12;
+
+void steppulse() {
+  if (cheatglowdir == 0) {
+    if (++cheatglow >= 30) cheatglowdir = 1;
+  } else {
+    if (--cheatglow <= 0) cheatglowdir = 0;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> debuglines(int fps, bool opengl, bool timerpaced, int joysticks) {
+  return {"FPS: " + std::to_string(fps), opengl ? "MODE: OpenGL" : "MODE: Direct3D",
+          timerpaced ? "Timer-Limited: Yes" : "Timer-Limited: No",
+          "Joysticks Detected: " + std::to_string(joysticks)};
+}
+
+void drawoverlay() {
+  plat::set_origin(0, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+  plat::set_scale(1, 1);
+  plat::set_rotation(0);
+  const bool cheats = debugflags[0] == 1;
+  if (debugdisplay == 1 || cheats) {
+    plat::set_blend(plat::BlendAlpha);
+    setcolourbright(255, 255, 255, 100);
+    plat::set_alpha(0.66f);
+    plat::set_scale(147.0f / 84.0f, overlayheight / 84.0f);
+    drawimageculled(minimapimg[6], 0, 0, 0);
+    plat::set_scale(1, 1);
+  }
+  plat::set_alpha(1);
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+  int y = 4;
+  if (debugdisplay == 1) {
+    const bool opengl = plat::renderer_in_use() == plat::RendererOpenGL;
+    for (const std::string& line : debuglines(fps, opengl, timerlimited == 1, joycount)) {
+      drawsmalltext(kLineX, static_cast<float>(y), line, 0, 1);
+      y += kLineStep;
+    }
+  }
+  if (cheats) {
+    setcolourbright(165 + 3 * cheatglow, 0, 0, 100);
+    steppulse();
+    drawsmalltext(kLineX, static_cast<float>(y), "Cheat Mode Active", 0, 1);
+    y += kLineStep;
+    const char* labels[5] = {"", "Unlimited Ammo.......", "Unlimited Stamina...",
+                             "Invulnerability.........", "Night Vision.............."};
+    for (int i = 1; i <= 4; ++i) {
+      drawsmalltext(kLineX, static_cast<float>(y), labels[i], 0, 1);
+      drawsmalltext(122, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
+      y += kLineStep;
+    }
+  }
+  y = draw_file_warnings(y);
+  overlayheight = y;
+  plat::set_alpha(1);
+  plat::set_blend(plat::BlendMasked);
+  setcolourbright(255, 255, 255, 100);
+}

@@ -1,0 +1,191 @@
+#include "squad/member_update.h"
+
+#include <cstdlib>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "audio/sound.h"
+#include "creatures/creatures.h"
+#include "creatures/effects.h"
+#include "frontend/settings.h"
+#include "input/bindings.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "squad/credit.h"
+#include "squad/squad.h"
+#include "world/doors.h"
+#include "world/map.h"
+#include "world/pickups.h"
+
+int shotx = 0, shoty = 0;
+int moveflags[4];
+
+namespace {
+
+// The mouse pointer is held in a box a little larger than the crosshair's.
+constexpr int pointerleft = 144, pointerright = 880, pointertop = 89, pointerbottom = 320;
+
+bool mouseaiming(int p) { return p == 1 && settings[SetMouseAiming] == 1; }
+
+void warppointer(int x, int y) {
+  plat::move_pointer(x, y);
+  // The pointer now stands here; the next frame measures travel from it.
+  mousepos[1] = x;
+  mousepos[2] = y;
+}
+
+void wrapscroll(int* s) {
+  if (s[1] < scrollmin) s[1] += looplength;
+  if (s[1] > scrollmax) s[1] -= looplength;
+}
+
+void keyboardaim(int p, int* s, int speed) {
+  const int* a = actionflags[p];
+  if (a[1]) s[2] -= speed, moveflags[1] = 1;
+  if (a[3]) s[2] += speed, moveflags[1] = 1;
+  if (a[2]) s[3] -= speed, moveflags[1] = 1;
+  if (a[4]) s[3] += speed, moveflags[1] = 1;
+  // Pushing against a side of the view turns the member.
+  if (s[2] < aimleft) {
+    s[2] = aimleft;
+    s[1] -= speed;
+    if (moveflags[1] == 0) moveflags[1] = 1;
+  }
+  if (s[2] > aimright) {
+    s[2] = aimright;
+    s[1] += speed;
+    if (moveflags[1] == 0) moveflags[1] = 1;
+  }
+}
+
+void mouseaim(int p, int* s, int speed) {
+  s[2] = mousepos[1];
+  s[3] = mousepos[2];
+  moveflags[1] = (std::abs(mousepos[1] - mousepos[3]) + std::abs(mousepos[2] - mousepos[4])) / 15;
+  int px = mousepos[1], py = mousepos[2];
+  if (px < pointerleft) px = pointerleft;
+  if (px > pointerright) px = pointerright;
+  if (py < pointertop) py = pointertop;
+  if (py > pointerbottom) py = pointerbottom;
+  if (px != mousepos[1] || py != mousepos[2]) warppointer(px, py);
+  if (s[2] < aimleft) s[2] = aimleft;
+  if (s[2] > aimright) s[2] = aimright;
+  if (actionflags[p][1]) s[1] -= speed, moveflags[1] += 1;
+  if (actionflags[p][3]) s[1] += speed, moveflags[1] += 1;
+}
+
+// The gun kicks the crosshair by up to (5 - accuracy) * 9 pixels each way.
+void recoil(int p, int* s) {
+  const int j = (5 - s[17]) * 9;
+  const int dx = Rand(-j, j);
+  const int dy = Rand(-j, j);
+  s[2] += dx;
+  s[3] += dy;
+  if (mouseaiming(p)) warppointer(mousepos[1] + dx, mousepos[2] + dy);
+  if (s[2] < aimleft) s[2] = aimleft, s[1] += dx;
+  if (s[2] > aimright) s[2] = aimright, s[1] += dx;
+  if (s[3] < aimtop) s[3] = aimtop;
+  if (s[3] > aimbottom) s[3] = aimbottom;
+  wrapscroll(s);
+}
+
+void fire(int p, int* s) {
+  const int ammo = debugflags[1] == 1 ? 48 : s[9];
+  if (ammo < 1) {
+    playsound(snd_dry);
+    return;
+  }
+  if (s[8] < shotstamina) return;
+  s[6] = 10;
+  playsound(shotsounds[Rand(1, 3)]);
+  recoil(p, s);
+  explist.push_back(t_exp{s[4], shotx, shoty, 10, Rand(1, 359)});
+  moveflags[2] = 1;
+  if (s[9] > 0) s[9] -= 1;
+  s[13] = 1;
+}
+
+// The first of creature, slime and doors under the crosshair takes the shot.
+void shottargets(int p, int m, int* s) {
+  if (shootcreature(p, m, shotx, shoty)) return;
+  const int r = s[4];
+  if (r >= 1 && r <= 255 && shoty < 270) {
+    int* wall = rooms[r][wallstate];
+    const int slot = shotx / slotwidth + 1;
+    if (wall[slot] > 0) {
+      wall[slot] = 0;
+      wall[99] = 0;  // the room's slime count must be taken again
+      givecredit(p, 5);
+      return;
+    }
+  }
+  shootdoors(m, shotx, shoty);
+}
+
+void exertion(int* s) {
+  s[11] = 0;
+  if (moveflags[1] > 0) s[11] = 1, s[8] -= 4 * moveflags[1];
+  if (moveflags[2] == 1) s[11] = 1, s[8] -= shotstamina;
+  if (moveflags[3] == 1) s[11] = 1, s[8] -= doorstamina;
+  if (s[8] < 0) s[8] = 0;
+}
+
+int facingwall(int x) {
+  if (x <= 832) return 1;
+  if (x <= 1664) return 2;
+  if (x <= 2496) return 3;
+  return 4;
+}
+
+}  // namespace
+
+int aimspeed(int m) {
+  const int* s = squad[m];
+  const double pct = s[21] > 0 ? static_cast<double>(s[8]) / s[21] * 100.0 : 0.0;
+  if (pct >= 20) return 14;
+  if (pct >= 3) return 7;
+  return 3;
+}
+
+int loopposition(int scroll, int crossx) {
+  int x = scroll + crossx - 122;
+  while (x >= looplength) x -= looplength;
+  while (x < 0) x += looplength;
+  return x;
+}
+
+void updatemember(int p) {
+  const int m = curmember[p];
+  if (m < 1 || m > 6) return;
+  int* s = squad[m];
+  creaturenotice(p, m);
+  const bool busy = s[27] != 0;
+  if (!busy) readcontrols(p, false);
+  moveflags[1] = moveflags[2] = moveflags[3] = 0;
+  if (s[10] != 0) return;
+
+  const int speed = aimspeed(m);
+  if (mouseaiming(p)) {
+    if (!busy) mouseaim(p, s, speed);
+  } else {
+    keyboardaim(p, s, speed);
+  }
+  if (s[3] < aimtop) s[3] = aimtop;
+  if (s[3] > aimbottom) s[3] = aimbottom;
+  wrapscroll(s);
+
+  s[13] = 0;
+  shotx = loopposition(s[1], s[2]);
+  shoty = s[3];
+
+  if (actionflags[p][5]) {
+    fire(p, s);
+    if (moveflags[2]) shottargets(p, m, s);
+  }
+
+  if (!rescuecheck(p, m, shotx, shoty)) doorcheck(p, m, shotx, shoty);
+  if (s[27] != 0 && passdoor(m)) moveflags[3] = 1;
+
+  exertion(s);
+  s[7] = facingwall(shotx);
+}

@@ -1,0 +1,83 @@
+#include "world/pickups.h"
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "audio/sound.h"
+#include "creatures/effects.h"
+#include "squad/credit.h"
+#include "squad/squad.h"
+#include "world/lamps.h"
+#include "world/machinery.h"
+#include "world/map.h"
+#include "world/signals.h"
+
+namespace {
+
+int controlled(int m) {
+  for (int p = 1; p <= numplayers && p <= 2; ++p)
+    if (curmember[p] == m) return 1;
+  return 0;
+}
+
+int creditedplayer(int m) { return numplayers == 2 && curmember[2] == m ? 2 : 1; }
+
+}  // namespace
+
+void roomchecks(int m) {
+  int* s = squad[m];
+  const int r = s[4];
+  if (s[10] != 0 || r < 1 || r > 255) return;
+  int* rec = rooms[r][roomrecord];
+  const int kind = rooms[r][roomcreature][1];
+  const int mine = controlled(m);
+
+  if (mine && r == generatorroom) eventflags[3] = 1;
+  if (mine && litalarmroom(r)) eventflags[0] = 1;
+  s[12] = trackedkind(kind);
+  if (s[12]) eventflags[mine ? 1 : 2] = 1;
+
+  if (rec[visited] == 0) {
+    rec[visited] = 1;
+    if (rec[roomid] == 69) givecredit(creditedplayer(m), 2000);
+  }
+  if (rec[roomid] == 28 && s[9] < s[20]) {
+    s[9] = s[20];
+    playsound(snd_ammo);
+    s[30] = 15;
+  }
+  // The medics will not work while something hostile shares the room.
+  const bool medical = rec[roomid] >= 177 && rec[roomid] <= 182;
+  if (medical && (kind == 0 || kind > 3) && s[23] < s[26]) {
+    s[23] = s[26];
+    playsound(snd_heal);
+    s[31] = 15;
+  }
+}
+
+int rescuecheck(int p, int m, int shotx, int shoty) {
+  const int r = squad[m][4];
+  if (r < 1 || r > 255) return 0;
+  int* c = rooms[r][roomcreature];
+  if (c[1] != 5) return 0;
+  // The colonist stands at cx; try the seam of the loop from both sides.
+  for (int shift = -looplength; shift <= looplength; shift += looplength) {
+    const int bx = c[2] - 24 + shift, by = 154, bw = 49, bh = 145;
+    if (shotx < bx - 10 || shotx >= bx + bw + 10 || shoty < by - 10 || shoty >= by + bh + 10) continue;
+    UsePrompt& u = useprompt[p];
+    u.shown = 1;
+    u.x = bx - 20;
+    u.y = by - 20;
+    u.w = bw + 40;
+    u.h = bh + 40;
+    if (actionflags[p][6]) {
+      const int cx = c[2];
+      c[1] = 0;
+      c[8] = 100;
+      givecredit(p, 5000);
+      playsound(snd_rescue);
+      scorelist.push_back(t_score{r, cx, 0});
+    }
+    return 1;
+  }
+  return 0;
+}

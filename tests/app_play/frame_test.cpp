@@ -1,0 +1,131 @@
+#include "app/display_anim.h"
+#include "app/frame_loop.h"
+#include "app/mission.h"
+#include "app_play/play_fixture.h"
+
+namespace playtest {
+namespace {
+
+class FrameTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    newgame();
+  }
+};
+
+TEST_F(FrameTest, CheatKeysWorkOnlyInCheatMode) {
+  tap({kF1});
+  EXPECT_EQ(debugflags[1], 0);
+  EXPECT_EQ(sfxmissing, 0);
+  debugflags[0] = 1;
+  tap({kF1});
+  tap({kF1 + 3});
+  EXPECT_EQ(debugflags[1], 1);
+  EXPECT_EQ(debugflags[4], 1);
+  EXPECT_EQ(sfxmissing, 100);  // cheat2.wav was asked for
+  tap({kF1});
+  EXPECT_EQ(debugflags[1], 0);
+  // Unlimited stamina refills in the squad-wide pass.
+  debugflags[2] = 1;
+  squad[3][8] = 10;
+  playframe(none());
+  EXPECT_EQ(squad[3][8], squad[3][21]);
+}
+
+TEST_F(FrameTest, DebugDisplayNeedsCtrlWithF12OnEveryScreen) {
+  tap({kF12});
+  EXPECT_EQ(debugdisplay, 0);
+  tap({kLCtrl, kF12});
+  EXPECT_EQ(debugdisplay, 1);
+  gamestate = 1;
+  tap({kLCtrl, kF12});
+  EXPECT_EQ(debugdisplay, 0);
+}
+
+TEST_F(FrameTest, CleaningTheNestMeetsTheObjectiveOnce) {
+  for (int s = 1; s <= 63; ++s) rooms[nestroom][wallstate][s] = 0;
+  rooms[nestroom][wallstate][64] = 2;
+  playframe(none());
+  EXPECT_EQ(missionflags[1], 0);
+  rooms[nestroom][wallstate][64] = 0;
+  playframe(none());
+  EXPECT_EQ(missionflags[1], 1);
+  EXPECT_EQ(pausestate[1], 1);
+  for (int i = 0; i < 60; ++i) playframe(none());
+  EXPECT_EQ(gamestate, 5);
+}
+
+TEST_F(FrameTest, TheWayHomeEndsWhenEveryLivingMemberIsAtBase) {
+  missionflags[1] = 2;
+  for (int m = 1; m <= 6; ++m) place(m, baseroom), squad[m][25] = 40;
+  place(6, kRoomA);
+  playframe(none());
+  EXPECT_EQ(missionflags[2], 0);
+  squad[6][23] = 0;  // the straggler dies: the rest are home
+  playframe(none());
+  EXPECT_EQ(missionflags[2], 1);
+  EXPECT_EQ(pausestate[1], 1);
+  EXPECT_EQ(squad[2][25], 0);
+}
+
+TEST_F(FrameTest, WholeSquadDeadOpensThePanelForTheLostScreen) {
+  for (int m = 1; m <= 6; ++m) squad[m][23] = 0;
+  playframe(none());
+  EXPECT_EQ(alldead, 1);
+  EXPECT_EQ(pausestate[1], 1);
+  for (int m = 1; m <= 6; ++m) EXPECT_EQ(squad[m][4], 275);
+  EXPECT_EQ(squad[1][14], kRoomA);
+}
+
+TEST_F(FrameTest, HeartbeatStepsEveryOtherFrameAloneAndEveryThirdInPairs) {
+  int before[191];
+  std::memcpy(before, tickertext, sizeof before);
+  playframe(none());
+  EXPECT_NE(tickertext[185], before[185]);  // stroke started and stepped
+  std::memcpy(before, tickertext, sizeof before);
+  playframe(none());
+  EXPECT_EQ(0, std::memcmp(before, tickertext, sizeof before));
+
+  newgame(2, 1);
+  int steps1 = 0, steps2 = 0;
+  for (int f = 0; f < 30; ++f) {
+    const int a = playerticker[1][184], b = playerticker[2][184];
+    const int a185 = playerticker[1][185], b185 = playerticker[2][185];
+    playframe(none());
+    steps1 += playerticker[1][185] != a185 || playerticker[1][184] != a;
+    steps2 += playerticker[2][185] != b185 || playerticker[2][184] != b;
+  }
+  EXPECT_EQ(steps1, 10);
+  EXPECT_EQ(steps2, 10);
+}
+
+TEST_F(FrameTest, ADeadMembersTraceSettlesFlat) {
+  int t[191] = {};
+  resettrace(t);
+  t[185] = 9;
+  for (int i = 0; i < 200; ++i) steptrace(t, false);
+  for (int i = 1; i <= 185; ++i) EXPECT_EQ(t[i], 32) << i;
+  t[185] = 50;
+  steptrace(t, false);
+  EXPECT_EQ(t[185], 48);
+  EXPECT_EQ(t[184], 50);  // the older value moved down the trace
+}
+
+TEST_F(FrameTest, BlinkCountersStayInTheirRanges) {
+  for (int f = 0; f < 100; ++f) {
+    playframe(none());
+    ASSERT_GE(pulselevel, 0);
+    ASSERT_LE(pulselevel, 100);
+    ASSERT_GE(useprompt[1].blink, 30);
+    ASSERT_LE(useprompt[1].blink, 100);
+    ASSERT_GE(walkframe, 0);
+    ASSERT_LE(walkframe, 3);
+    ASSERT_TRUE(cyclephase == 1 || cyclephase == 2);
+    ASSERT_GE(staticdots[500][2], 126);
+    ASSERT_LE(staticdots[500][3], 337);
+  }
+}
+
+}  // namespace
+}  // namespace playtest

@@ -1,0 +1,121 @@
+#include "app/ingame.h"
+#include "app/panel.h"
+#include "app_play/play_fixture.h"
+
+namespace playtest {
+namespace {
+
+class PanelTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    newgame();
+  }
+  // Runs frames without input until the panel is fully open.
+  static int openfully() {
+    int frames = 0;
+    while (pausepos < panelopenpos && frames < 200) playframe(none()), ++frames;
+    return frames;
+  }
+};
+
+TEST_F(PanelTest, KeysOfPlayAreInertWhileThePanelIsActive) {
+  EXPECT_EQ(gamestate, 4);
+  playframe(with({kF5}));
+  EXPECT_EQ(ingamekey(), KeyQuicksave);
+  playframe(with({kF9}));
+  EXPECT_EQ(ingamekey(), KeyQuickload);
+
+  tap({kP});
+  ASSERT_EQ(pausestate[1], 1);
+  for (int k : {kEsc, kF5, kF9}) {
+    playframe(with({k}));
+    EXPECT_EQ(ingamekey(), KeyNone) << k;
+    EXPECT_EQ(gamestate, 4) << k;
+    playframe(none());
+  }
+}
+
+TEST_F(PanelTest, EscapeLeavesForTheMenuWithTheGameKept) {
+  squad[1][8] = 1234;
+  playframe(with({kEsc}));
+  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(squad[1][8], 1234);  // the leaving frame runs no simulation
+}
+
+TEST_F(PanelTest, SlidesOpenEasingAndFreezesTheGame) {
+  tap({kP});
+  const int walk = walktick, stamina = squad[1][8];
+  squad[1][8] = stamina - 600;
+  int last = pausepos, lastgain = 1000;
+  for (int i = 0; i < 200 && pausepos < panelopenpos; ++i) {
+    playframe(none());
+    const int gain = pausepos - last;
+    EXPECT_GT(gain, 0);
+    EXPECT_LE(gain, lastgain);  // it slows as it opens
+    lastgain = gain, last = pausepos;
+  }
+  EXPECT_EQ(pausepos, panelopenpos);
+  EXPECT_EQ(pausetabx, panelopenpos - 300);
+  EXPECT_EQ(pausetabx2, 1324 - panelopenpos);
+  EXPECT_EQ(walktick, walk);
+  EXPECT_EQ(squad[1][8], stamina - 600);  // no recovery while frozen
+}
+
+TEST_F(PanelTest, ClosesOnlyAfterItsCountersStop) {
+  teamstat[1][1] = 6;
+  teamstat[2][3] = 2;
+  tap({kP});
+  EXPECT_EQ(statshown[1][1], 0);
+  openfully();
+  // Counting: a close key is refused while anything moved this frame.
+  int frames = 0;
+  while (statshown[1][1] < 6 && frames < 20) {
+    playframe(with({kSpace}));
+    playframe(none());
+    EXPECT_EQ(pausestate[2], 0) << "closed while counting";
+    frames += 2;
+  }
+  EXPECT_EQ(statshown[1][1], 6);
+  EXPECT_EQ(statshown[2][3], 2);
+  playframe(none());  // a frame in which nothing moves
+  playframe(with({kSpace}));
+  EXPECT_EQ(pausestate[2], 1);
+  // Closing takes several frames, with the game frozen until pausepos is 0.
+  int closing = 0;
+  const int walk = walktick;
+  while (pausestate[1] == 1 && closing < 50) {
+    EXPECT_EQ(walktick, walk);
+    playframe(none());
+    ++closing;
+  }
+  EXPECT_GT(closing, 2);
+  EXPECT_EQ(pausepos, 0);
+  EXPECT_FLOAT_EQ(pausespeed, 75.0f);
+  playframe(none());
+  EXPECT_NE(walktick, walk);
+}
+
+TEST_F(PanelTest, ClosingLeadsToTheMissionEndScreens) {
+  openpanel();
+  openfully();
+  alldead = 1;
+  playframe(with({kFire}));
+  EXPECT_EQ(gamestate, 15);
+
+  newgame();
+  missionflags[2] = 1;
+  openpanel();
+  openfully();
+  playframe(with({kEsc}));
+  EXPECT_EQ(gamestate, 5);
+
+  newgame();
+  missionflags[1] = 1;
+  openpanel();
+  openfully();
+  EXPECT_EQ(gamestate, 5);
+}
+
+}  // namespace
+}  // namespace playtest

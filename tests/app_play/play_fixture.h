@@ -1,0 +1,111 @@
+// A small hand-built complex and a game set up in it, driven through the
+// real frame step with scripted input snapshots.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/assets.h"
+#include "app/play_driver.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "creatures/effects.h"
+#include "frontend/settings.h"
+#include "input/bindings.h"
+#include "platform/platform.h"
+#include "squad/squad.h"
+#include "world/map.h"
+#include "world/machinery.h"
+
+namespace playtest {
+
+// Key codes used by the scripts.
+constexpr int kEsc = 27, kSpace = 32, kP = 80, kF1 = 112, kF5 = 116, kF9 = 120, kF12 = 123,
+              kLCtrl = 162, kOne = 49;
+// Player 1's keyboard bindings in these tests (player 2 keeps its defaults).
+constexpr int kLeft = 65, kUp = 87, kRight = 68, kDown = 83, kFire = 70, kUse = 71, kPrev = 81, kNext = 69;
+
+// Rooms of the test complex: 10 and 11 joined by a door in 10's east wall
+// at position 56 (11's west wall at 24); 12 north of 10 at position 4.
+constexpr int kRoomA = 10, kRoomB = 11, kRoomC = 12;
+
+class PlayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetoptions();
+    settings[SetSound] = 1;        // absent sounds then raise sfxmissing
+    settings[SetMouseAiming] = 0;  // keyboard aiming unless a test says so
+    settings[SetMusic] = 0;
+    keys[1][ActLeft] = kLeft, keys[1][ActUp] = kUp, keys[1][ActRight] = kRight, keys[1][ActDown] = kDown;
+    keys[1][ActShoot] = kFire, keys[1][ActUse] = kUse, keys[1][ActPrev] = kPrev, keys[1][ActNext] = kNext;
+    silence();
+    std::memset(debugflags, 0, sizeof debugflags);
+    debugdisplay = 0;
+    std::memset(rooms, 0, sizeof rooms);
+    for (int r = 1; r <= 255; ++r) rooms[r][roomrecord][roomid] = r;
+    join(kRoomA, 4, 56, kRoomB, 2, 24);
+    join(kRoomA, 1, 4, kRoomC, 3, 36);
+  }
+
+  // Two rooms joined by a door: direction and position on each side.
+  static void join(int a, int da, int pa, int b, int db, int pb) {
+    rooms[a][roomrecord][neighbourslot(da)] = b;
+    rooms[a][roomrecord][doorslot(da)] = pa;
+    rooms[a][roomwall][pa + 1] = doormarker;
+    rooms[b][roomrecord][neighbourslot(db)] = a;
+    rooms[b][roomrecord][doorslot(db)] = pb;
+    rooms[b][roomwall][pb + 1] = doormarker;
+  }
+
+  // Every sound handle absent, so any sound played shows in sfxmissing.
+  static void silence() {
+    snd_dry = snd_ammo = snd_heal = snd_door = snd_rescue = snd_cheat2 = snd_lamp = snd_alarm = 0;
+    snd_generator = 0;
+    for (int& s : shotsounds) s = 0;
+    for (int& s : painsounds) s = 0;
+    for (int& s : alertsounds) s = 0;
+    for (int& s : panelsounds) s = 0;
+  }
+
+  // A quiet room: no alarm, lamp lit and steady, nobody in it yet.
+  static void quiet(int r) {
+    for (int s = 19; s <= 31; ++s)
+      if (s != 20) rooms[r][roomrecord][s] = 0;
+    rooms[r][roomrecord][100] = 0;
+    rooms[r][roomrecord][99] = 1;
+  }
+
+  void newgame(int players = 1, int split = 1) {
+    PlaySetup setup;
+    setup.players = players;
+    setup.split = split;
+    playnewgame(setup);
+    for (int r : {kRoomA, kRoomB, kRoomC, 28, 69, 177}) quiet(r);
+    for (int m = 1; m <= 6; ++m) place(m, kRoomA);
+    sfxmissing = 0;
+  }
+
+  static void place(int m, int room) { squad[m][4] = room; }
+
+  // Aims member m so that its crosshair sits at loop position x, view y.
+  static void aimat(int m, int x, int y) {
+    squad[m][1] = x - 512 + 122;
+    squad[m][2] = 512;
+    squad[m][3] = y;
+  }
+
+  static plat::RawInput none() { return plat::RawInput{}; }
+  static plat::RawInput with(std::initializer_list<int> held) {
+    plat::RawInput in;
+    for (int k : held) in.key[k] = true;
+    return in;
+  }
+  // A tap: held for one frame, then released for one frame.
+  static void tap(std::initializer_list<int> held) {
+    playframe(with(held));
+    playframe(none());
+  }
+};
+
+}  // namespace playtest

@@ -1,0 +1,100 @@
+// The console drawn through the real headless display and read back.
+#include "hud_fixture.h"
+
+namespace {
+
+using Console = hudtest::Screen;
+
+int red(uint32_t rgb) { return (rgb >> 16) & 0xFF; }
+int green(uint32_t rgb) { return (rgb >> 8) & 0xFF; }
+
+TEST_F(Console, AmmunitionGaugeFillsFromTheBottomInItsRatioColour) {
+  squad[1][20] = 40;
+  squad[1][9] = 40;
+  drawhud(1);
+  const uint32_t full = at(655, 620);
+  EXPECT_GT(green(full), 150);
+  EXPECT_LT(red(full), 20);
+
+  // A quarter left: the fill stops 43 px above the bottom and turns orange,
+  // full red with half the green.
+  squad[1][9] = 10;
+  clear();
+  drawhud(1);
+  const uint32_t low = at(655, 630);
+  EXPECT_GT(red(low), 150);
+  EXPECT_NEAR(static_cast<double>(green(low)) / red(low), 0.5, 0.05);
+  const uint32_t above = at(655, 560);
+  EXPECT_LT(red(above), 60) << "only the dark empty gauge above the fill";
+}
+
+TEST_F(Console, AlarmIconShowsOnlyWithVisualAlarmsAndDanger) {
+  pulselevel = 100;
+  const int x0 = 0, x1 = 29;
+  const int y0 = 497 + 66 - 28, y1 = y0 + 56;
+  settings[SetVisualAlarms] = 1;
+  drawhud(1);
+  const long quiet = channelsum(x0, y0, x1, y1, 16);
+
+  squad[2][12] = 1;
+  clear();
+  drawhud(1);
+  const long alarmed = channelsum(x0, y0, x1, y1, 16);
+  EXPECT_GT(alarmed, quiet);
+
+  settings[SetVisualAlarms] = 0;
+  clear();
+  drawhud(1);
+  EXPECT_EQ(channelsum(x0, y0, x1, y1, 16), quiet);
+}
+
+TEST_F(Console, CreditPointsFlashWhiteAfterAScore) {
+  teamstat[1][5] = 88888888;
+  drawhud(1);
+  const long blue_rest = channelsum(324, 670, 700, 730, 0);
+  const long green_rest = channelsum(324, 670, 700, 730, 8);
+  teamstat[0][1] = 15;
+  clear();
+  drawhud(1);
+  const long blue_flash = channelsum(324, 670, 700, 730, 0);
+  const long green_flash = channelsum(324, 670, 700, 730, 8);
+  // The resting digits are green; the flash adds red and blue and grows.
+  EXPECT_GT(blue_flash, blue_rest + 1000);
+  EXPECT_GT(green_flash, green_rest);
+}
+
+TEST_F(Console, MiniCamsOffMoveTabContentsToTheLargerLayout) {
+  // Member 2's stamina bar: strip along the top with a camera, low wide bar
+  // without. Compare the bar's rows between the two layouts.
+  const int tx = tabpos[1][2][1], ty = tabpos[1][2][2];
+  settings[SetMiniCams] = 1;
+  drawhud(0);
+  const long topcam = channelsum(tx + 8, ty + 36, tx + 150, ty + 42, 8);
+  const long lowcam = channelsum(tx + 16, ty + 110, tx + 150, ty + 116, 8);
+  settings[SetMiniCams] = 0;
+  clear();
+  drawhud(0);
+  const long topplain = channelsum(tx + 8, ty + 36, tx + 150, ty + 42, 8);
+  const long lowplain = channelsum(tx + 16, ty + 110, tx + 150, ty + 116, 8);
+  EXPECT_GT(topcam, topplain);
+  EXPECT_GT(lowplain, lowcam);
+}
+
+TEST_F(Console, DeadMemberShowsDashesAndNoBarsOrHearts) {
+  settings[SetMiniCams] = 0;
+  const int tx = tabpos[1][5][1], ty = tabpos[1][5][2];
+  drawhud(0);
+  const long hearts_alive = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);
+  EXPECT_GT(hearts_alive, 0);
+  squad[5][10] = 1;
+  squad[5][23] = 0;
+  squad[5][14] = squad[5][4];
+  squad[5][4] = 275;
+  clear();
+  drawhud(0);
+  const long hearts_dead = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);
+  EXPECT_LT(hearts_dead, hearts_alive);
+  EXPECT_EQ(gfxmissing, 0) << "a dead member's tab draws without missing pictures";
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "app_play/play_fixture.h"
+#include "squad/member_update.h"
+#include "squad/squad_pass.h"
+
+namespace playtest {
+namespace {
+
+class MemberTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    newgame();
+  }
+  // Crosshair x movement of one frame of holding "right" at a stamina share.
+  int stepat(int percent) {
+    squad[1][8] = squad[1][21] * percent / 100;
+    squad[1][2] = 500;
+    playframe(with({kRight}));
+    return squad[1][2] - 500;
+  }
+};
+
+TEST_F(MemberTest, AimingSpeedFollowsStamina) {
+  EXPECT_EQ(stepat(100), 14);
+  EXPECT_EQ(stepat(20), 14);
+  EXPECT_EQ(stepat(19), 7);
+  EXPECT_EQ(stepat(3), 7);
+  EXPECT_EQ(stepat(2), 3);
+  squad[1][21] = 0;  // a member without a maximum does not divide by zero
+  EXPECT_EQ(aimspeed(1), 3);
+}
+
+TEST_F(MemberTest, TurningAllTheWayRoundShowsTheSameWall) {
+  debugflags[0] = 1;
+  debugflags[2] = 1;  // stamina kept full so the speed stays 14
+  squad[1][2] = 876;
+  const int start = loopposition(squad[1][1], squad[1][2]);
+  // 1,664 frames at 14 pixels are seven whole turns of 3,328.
+  for (int f = 0; f < 1664; ++f) {
+    playframe(with({kRight}));
+    ASSERT_GE(squad[1][1], scrollmin);
+    ASSERT_LE(squad[1][1], scrollmax);
+    ASSERT_EQ(squad[1][2], 876);
+  }
+  EXPECT_EQ(loopposition(squad[1][1], squad[1][2]), start);
+  EXPECT_EQ(loopposition(-500, 148), 3328 - 474);
+  EXPECT_EQ(loopposition(2938, 876), 2938 + 876 - 122 - 3328);
+  EXPECT_EQ(loopposition(2574, 876), 0);  // never 3,328: that is slot 65
+}
+
+TEST_F(MemberTest, FiringSpendsAmmunitionAndStaminaAndLeavesAFlash) {
+  squad[1][17] = 5;
+  aimat(1, 1000, 290);
+  const int ammo = squad[1][9], stamina = squad[1][8];
+  playframe(with({kFire}));
+  EXPECT_EQ(squad[1][9], ammo - 1);
+  EXPECT_EQ(squad[1][8], stamina - 60);
+  EXPECT_EQ(squad[1][6], 9);  // 10, one frame counted off in the squad pass
+  EXPECT_EQ(squad[1][13], 1);
+  EXPECT_EQ(squad[1][11], 1);
+  ASSERT_EQ(explist.size(), 1u);
+  EXPECT_EQ(explist.front().rnum, kRoomA);
+  EXPECT_EQ(explist.front().x, 1000);
+  EXPECT_EQ(explist.front().y, 290);
+  EXPECT_EQ(sfxmissing, 100);
+  // Holding the key does not fire again.
+  playframe(with({kFire}));
+  EXPECT_EQ(squad[1][9], ammo - 1);
+}
+
+TEST_F(MemberTest, EmptyMagazineOnlyClicks) {
+  squad[1][9] = 0;
+  const int stamina = squad[1][8];
+  squad[1][8] = stamina - 1000;
+  playframe(with({kFire}));
+  EXPECT_EQ(sfxmissing, 100);
+  EXPECT_TRUE(explist.empty());
+  EXPECT_EQ(squad[1][9], 0);
+  EXPECT_EQ(squad[1][11], 0);
+  EXPECT_GT(squad[1][8], stamina - 1000);  // rested: nothing was spent
+}
+
+TEST_F(MemberTest, TooTiredToFireDoesNothingAtAll) {
+  squad[1][8] = 59;
+  const int ammo = squad[1][9];
+  playframe(with({kFire}));
+  EXPECT_EQ(sfxmissing, 0);
+  EXPECT_TRUE(explist.empty());
+  EXPECT_EQ(squad[1][9], ammo);
+  EXPECT_EQ(squad[1][6], 0);
+}
+
+TEST_F(MemberTest, RecoilFollowsAccuracy) {
+  debugflags[0] = debugflags[1] = debugflags[2] = 1;
+  squad[1][17] = 5;
+  for (int i = 0; i < 20; ++i) {
+    aimat(1, 1600, 200);
+    tap({kFire});
+    ASSERT_EQ(squad[1][2], 512);
+    ASSERT_EQ(squad[1][3], 200);
+  }
+  squad[1][17] = 1;
+  int moved = 0, widest = 0;
+  for (int i = 0; i < 200; ++i) {
+    aimat(1, 1600, 200);
+    playframe(with({kFire}));
+    const int dx = squad[1][2] - 512, dy = squad[1][3] - 200;
+    ASSERT_LE(std::abs(dx), 36);
+    ASSERT_LE(std::abs(dy), 36);
+    moved += dx != 0 || dy != 0;
+    widest = std::max({widest, std::abs(dx), std::abs(dy)});
+    playframe(none());
+  }
+  EXPECT_GT(moved, 150);
+  EXPECT_GT(widest, 30);
+}
+
+TEST_F(MemberTest, ShootingSlimeCleansTheSlotUnderTheCrosshair) {
+  rooms[kRoomA][wallstate][20] = 2;
+  rooms[kRoomA][wallstate][99] = 1;
+  aimat(1, 19 * 52 + 10, 280);  // too low: under the slime band
+  tap({kFire});
+  EXPECT_EQ(rooms[kRoomA][wallstate][20], 2);
+  aimat(1, 19 * 52 + 10, 200);
+  tap({kFire});
+  EXPECT_EQ(rooms[kRoomA][wallstate][20], 0);
+  EXPECT_EQ(rooms[kRoomA][wallstate][99], 0);
+  EXPECT_EQ(teamstat[1][5], 5);
+}
+
+TEST_F(MemberTest, ABusyMemberIgnoresInputUntilThroughTheDoor) {
+  aimat(1, 56 * 52 + 70, 200);
+  playframe(with({kUse}));
+  ASSERT_EQ(squad[1][27], 4);
+  const int crossx = squad[1][2];
+  int frames = 1;
+  while (squad[1][27] != 0 && frames < 40) {
+    playframe(with({kLeft, kFire}));
+    EXPECT_EQ(squad[1][2], crossx);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 20);
+  EXPECT_EQ(squad[1][4], kRoomB);
+  EXPECT_EQ(squad[1][29], 10);  // dark in the door, brightening again
+  EXPECT_TRUE(explist.empty());
+  playframe(with({kLeft}));
+  EXPECT_LT(squad[1][2], crossx);
+  EXPECT_EQ(squad[1][29], 20);
+}
+
+TEST_F(MemberTest, AMemberLeftAfterSprintingDoesNotRecover) {
+  squad[1][8] = 5000;
+  playframe(with({kRight}));
+  EXPECT_EQ(squad[1][11], 1);
+  tap({kOne + 1});
+  const int tired = squad[1][8];
+  const int other = squad[2][8] = 4000;
+  for (int i = 0; i < 50; ++i) playframe(none());
+  EXPECT_EQ(squad[1][11], 1);
+  EXPECT_EQ(squad[1][8], tired);
+  EXPECT_GT(squad[2][8], other);
+}
+
+TEST_F(MemberTest, RestingRecoversHalfPointsForEvenRatings) {
+  squad[1][11] = 0, squad[1][18] = 2, squad[1][22] = 2;
+  EXPECT_EQ(staminagain(1, 10) + staminagain(1, 11), 5);
+  squad[1][18] = 3, squad[1][22] = 3;
+  EXPECT_EQ(staminagain(1, 10) + staminagain(1, 11), 6);
+  squad[1][11] = 1;
+  EXPECT_EQ(staminagain(1, 11), 0);
+  // Recovery never passes the maximum.
+  squad[2][8] = squad[2][21] - 1;
+  squad[2][11] = 0;
+  playframe(none());
+  EXPECT_EQ(squad[2][8], squad[2][21]);
+}
+
+}  // namespace
+}  // namespace playtest
+
+namespace playtest {
+namespace {
+
+class MouseAimTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    newgame();
+    settings[SetMouseAiming] = 1;
+  }
+  static plat::RawInput at(int x, int y, std::initializer_list<int> held = {}) {
+    plat::RawInput in = with(held);
+    in.mousex = x;
+    in.mousey = y;
+    return in;
+  }
+};
+
+TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
+  playframe(at(512, 172));
+  const int stamina = squad[1][8];
+  playframe(at(962, 40));  // 450 + 132 pixels of travel
+  EXPECT_EQ(squad[1][2], 876);
+  EXPECT_EQ(squad[1][3], 93);
+  EXPECT_EQ(mousepos[1], 880);  // pulled back to the box edge
+  EXPECT_EQ(mousepos[2], 89);
+  EXPECT_EQ(squad[1][8], stamina - 4 * (582 / 15));
+  // Left and right still turn the view while the mouse aims.
+  const int scroll = squad[1][1];
+  playframe(at(880, 89, {kRight}));
+  EXPECT_EQ(squad[1][1], scroll + 14);
+}
+
+}  // namespace
+}  // namespace playtest

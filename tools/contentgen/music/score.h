@@ -1,0 +1,28 @@
+// Bars and beats: where in the loop a note falls.
+#pragma once
+
+#include "music/synth.h"
+
+namespace contentgen::music {
+
+struct Timing {
+  int bpm;
+  int beats_per_bar;
+  int bars;
+
+  // Tempos are chosen so that a beat is a whole number of samples, which
+  // keeps every bar (and so the loop) exactly on the sample grid.
+  size_t beat_frames() const { return static_cast<size_t>(kRate) * 60 / bpm; }
+  size_t bar_frames() const { return beat_frames() * beats_per_bar; }
+  size_t loop_frames() const { return bar_frames() * bars; }
+  size_t at(int bar, double beat) const {
+    return bar_frames() * bar + static_cast<size_t>(beat * beat_frames() + 0.5);
+  }
+  double beats_s(double beats) const { return beats * 60.0 / bpm; }
+};
+
+// A track: the two variants share the score; the enhanced one gets more voices.
+LoopCanvas menu_track(bool enhanced);
+LoopCanvas game_track(bool enhanced);
+
+}  // namespace contentgen::music

@@ -1,0 +1,64 @@
+// Synth voices and the looping score canvas the music is written on.
+#pragma once
+
+#include <cstdint>
+
+#include "sounds/dsp.h"
+
+namespace contentgen::music {
+
+using dsp::Buf;
+
+constexpr int kRate = 44100;
+
+// Stereo loop of fixed length. Anything written past the end wraps round
+// to the start, so a note still ringing when the track loops sounds over
+// the opening exactly as it would if the piece simply went on.
+class LoopCanvas {
+ public:
+  explicit LoopCanvas(size_t frames) : l_(frames, 0.0f), r_(frames, 0.0f) {}
+  size_t size() const { return l_.size(); }
+  // pan -1 (left) .. 1 (right), equal-power.
+  void add(size_t at, const Buf& mono, float gain, float pan);
+  void add_stereo(const Buf& l, const Buf& r, float gain);  // full-length layers
+  Buf& left() { return l_; }
+  Buf& right() { return r_; }
+  const Buf& left() const { return l_; }
+  const Buf& right() const { return r_; }
+
+ private:
+  Buf l_, r_;
+};
+
+// Voices: each returns a mono note at kRate, already enveloped.
+struct PadParams {
+  float hz;
+  double seconds;         // key held
+  double attack = 1.5, release = 2.0;
+  float cutoff = 900.0f;  // low-pass corner
+  float cutoff_rise = 0.0f;  // added to the corner over the note
+  int voices = 3;         // detuned sawtooths
+  float detune_cents = 9.0f;
+  uint32_t seed = 1;
+};
+Buf pad(const PadParams& p);
+Buf piano(float hz, double ring_s, float brightness);    // struck low piano-like tone
+Buf bell(float hz, double ring_s, float ratio, float index);
+Buf pluck_bass(float hz, double seconds, float cutoff, float accent);
+Buf metal_hit(float hz, double ring_s, uint32_t seed);
+Buf kick(float gain_hz = 55.0f);
+Buf hat(uint32_t seed, float decay_s);
+Buf riser(double seconds, float lo_hz, float hi_hz, uint32_t seed);
+
+// Wind: band-passed noise, as a full-length stereo bed that is periodic
+// over the loop (the noise repeats and the sweeps complete whole cycles).
+void add_wind(LoopCanvas& c, float gain, float centre_hz, int sweeps_per_loop, uint32_t seed);
+
+// Stereo reverb over the loop; runs round twice so that the tail of the
+// ending carries over into the opening.
+void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
+
+// Scales to a -1 dBFS peak with a gentle saturation of the loudest moments.
+void master(LoopCanvas& c);
+
+}  // namespace contentgen::music

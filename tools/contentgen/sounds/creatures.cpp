@@ -1,0 +1,174 @@
+// The creatures' attack shrieks and death cries, the egg, and the cocoon.
+#include "sounds/effects.h"
+
+namespace contentgen::sfx {
+
+using namespace dsp;
+
+namespace {
+
+// A hiss that opens an attack: the creature's breath through its teeth.
+void add_hiss(Buf& b, Rng& rng, double at, float len, float centre, float gain) {
+  Biquad f;
+  f.bandpass(centre, 1.2f, kRate);
+  size_t s = frames(at, kRate), e = std::min(b.size(), s + frames(len, kRate));
+  for (size_t i = s; i < e; ++i) {
+    float u = static_cast<float>(i - s) / (e - s);
+    float env = std::min(1.0f, u * 8.0f) * (1.0f - u) * (1.0f - u);
+    b[i] += f(rng.bi()) * env * gain;
+  }
+}
+
+// Wet gurgling: low noise chopped by a fast irregular flutter.
+void add_gurgle(Buf& b, Rng& rng, double at, float len, float gain) {
+  Biquad f;
+  f.bandpass(380.0f, 1.5f, kRate);
+  OnePoleLP flutter;
+  flutter.set(25.0f, kRate);
+  size_t s = frames(at, kRate), e = std::min(b.size(), s + frames(len, kRate));
+  for (size_t i = s; i < e; ++i) {
+    float u = static_cast<float>(i - s) / (e - s);
+    float chop = std::max(0.0f, flutter(rng.bi()) * 12.0f);
+    b[i] += f(rng.bi()) * chop * gain * std::sin(static_cast<float>(kPi) * u);
+  }
+}
+
+}  // namespace
+
+Buf creature_attack(int kind) {
+  Rng rng(0xA77Au + kind);
+  switch (kind) {
+    case 2: {  // hugger: a quick chittering squeal
+      Buf b = shriek({.seconds = 0.55f,
+                      .pitch = {{{0.0f, 1700.0f}, {0.12f, 2500.0f}, {0.55f, 1900.0f}}},
+                      .ratio = 2.41f, .index = 1.8f, .breath = 0.35f, .roughness = 1.0f,
+                      .attack_s = 0.01f, .release_s = 0.2f, .seed = 21});
+      for (size_t i = 0; i < b.size(); ++i) b[i] *= 0.55f + 0.45f * sine(seconds_at(i) * 28.0);
+      add_hiss(b, rng, 0.0, 0.15f, 4200.0f, 0.8f);
+      return b;
+    }
+    case 3: {  // queen: a deep roar rising into a shriek
+      Buf b = shriek({.seconds = 1.35f,
+                      .pitch = {{{0.0f, 260.0f}, {0.5f, 520.0f}, {0.9f, 640.0f}, {1.35f, 420.0f}}},
+                      .ratio = 1.41f, .index = 3.5f, .breath = 0.45f, .roughness = 0.9f,
+                      .attack_s = 0.08f, .release_s = 0.4f, .seed = 31});
+      add_hiss(b, rng, 0.0, 0.35f, 2600.0f, 0.9f);
+      add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
+      return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
+    }
+    default: {  // warrior: a hiss, then a screeching snarl
+      Buf b = blank(0.2);
+      add_hiss(b, rng, 0.0, 0.25f, 3300.0f, 1.0f);
+      Buf s = shriek({.seconds = 0.75f,
+                      .pitch = {{{0.0f, 850.0f}, {0.2f, 1350.0f}, {0.75f, 1050.0f}}},
+                      .ratio = 1.5f, .index = 2.6f, .breath = 0.5f, .roughness = 0.7f,
+                      .attack_s = 0.04f, .release_s = 0.3f, .seed = 11});
+      add(b, s, frames(0.1, kRate));
+      return b;
+    }
+  }
+}
+
+Buf creature_death(int kind) {
+  Rng rng(0xDEA7u + kind);
+  switch (kind) {
+    case 2: {  // hugger: a squeal collapsing into clicks
+      Buf b = shriek({.seconds = 0.7f,
+                      .pitch = {{{0.0f, 2600.0f}, {0.15f, 2300.0f}, {0.7f, 700.0f}}},
+                      .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
+                      .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
+      add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
+      return b;
+    }
+    case 3: {  // queen: a long falling roar
+      Buf b = shriek({.seconds = 2.0f,
+                      .pitch = {{{0.0f, 700.0f}, {0.3f, 780.0f}, {1.2f, 320.0f}, {2.0f, 140.0f}}},
+                      .ratio = 1.41f, .index = 3.8f, .breath = 0.5f, .roughness = 1.0f,
+                      .attack_s = 0.02f, .release_s = 0.9f, .seed = 32});
+      add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
+      add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
+      return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+    }
+    default: {  // warrior: a scream that breaks and drowns
+      Buf b = shriek({.seconds = 1.1f,
+                      .pitch = {{{0.0f, 1250.0f}, {0.12f, 1500.0f}, {1.1f, 420.0f}}},
+                      .ratio = 1.5f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
+                      .attack_s = 0.01f, .release_s = 0.5f, .seed = 12});
+      add_gurgle(b, rng, 0.45, 0.6f, 0.6f);
+      return b;
+    }
+  }
+}
+
+Buf creature_death_far(int kind) {
+  // The same cry further off: muffled by walls and drowned in the halls' echo.
+  Buf near = creature_death(kind);
+  Buf dull = lowpassed(lowpassed(near, kRate, 1100.0f), kRate, 1400.0f);
+  return add_reverb(dull, kRate, 0.85f, 0.6f, 0.7f, 0.6);
+}
+
+Buf egg_death() {
+  // A shell cracking open and its contents slopping out.
+  Rng rng(0xE66u);
+  Buf b = blank(0.75);
+  add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.012f, 1.5f);
+  add_noise_burst(b, rng, 0.018, 1700.0f, 2.0f, 0.01f, 1.0f);
+  add_thump(b, 0.01, 240.0f, 70.0f, 0.12f, 0.8f);
+  for (int k = 0; k < 9; ++k) {
+    double at = 0.05 + 0.06 * k + rng.range(0.0f, 0.03f);
+    add_noise_burst(b, rng, at, rng.range(300.0f, 900.0f), 4.0f, rng.range(0.02f, 0.05f), 1.4f * (1.0f - k / 11.0f));
+    add_thump(b, at, rng.range(300.0f, 500.0f), 120.0f, 0.03f, 0.25f);
+  }
+  return b;
+}
+
+Buf cocoon_bursting() {
+  // The chest stretching: a racing heartbeat under wet tearing that thickens.
+  Rng rng(0xB0B5u);
+  Buf b = blank(1.9);
+  const double beats[] = {0.0, 0.52, 0.96, 1.32, 1.6, 1.8};
+  for (double at : beats) {
+    add_thump(b, at, 80.0f, 45.0f, 0.07f, 1.0f);
+    add_thump(b, at + 0.16, 70.0f, 40.0f, 0.06f, 0.6f);
+  }
+  size_t n = b.size();
+  for (int k = 0; k < 70; ++k) {
+    // Tearing grains come closer together as the flesh gives way.
+    double u = std::sqrt((k + rng.uni()) / 70.0);
+    double at = 0.1 + 1.75 * u;
+    add_noise_burst(b, rng, at, rng.range(350.0f, 1600.0f), rng.range(2.0f, 6.0f), rng.range(0.008f, 0.03f),
+                    0.3f + 0.7f * static_cast<float>(u));
+  }
+  Biquad creak;
+  creak.lowpass(500.0f, 2.0f, kRate);
+  Phase ph;
+  for (size_t i = 0; i < n; ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float hz = 45.0f + 20.0f * t + 6.0f * rng.bi();
+    float x = blep_saw(ph.step(hz, kRate), hz / kRate);
+    b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
+  }
+  return b;
+}
+
+Buf cocoon_burst() {
+  // A gory splash: the burst itself, then flesh and fluid raining down.
+  Rng rng(0xB057u);
+  Buf b = blank(1.3);
+  Biquad blast;
+  blast.lowpass(2200.0f, 0.8f, kRate);
+  for (size_t i = 0; i < frames(0.4, kRate); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.08f);
+  }
+  add_thump(b, 0.0, 90.0f, 32.0f, 0.18f, 1.2f);
+  for (int k = 0; k < 45; ++k) {
+    double at = 0.05 + 1.0 * std::pow(rng.uni(), 1.6);
+    float g = 0.9f * static_cast<float>(1.0 - at);
+    add_noise_burst(b, rng, at, rng.range(250.0f, 1400.0f), rng.range(3.0f, 7.0f), rng.range(0.01f, 0.04f), g * 1.5f);
+    if (k % 3 == 0) add_thump(b, at, rng.range(400.0f, 700.0f), 150.0f, 0.025f, g * 0.4f);
+  }
+  return add_reverb(b, kRate, 0.3f, 0.5f, 0.2f, 0.1);
+}
+
+}  // namespace contentgen::sfx

@@ -1,0 +1,210 @@
+// Machinery of the complex: the alarm klaxon and generator loops, doors,
+// acid, breaking lamps, power failing and returning, the console panel.
+#include "sounds/effects.h"
+
+namespace contentgen::sfx {
+
+using namespace dsp;
+
+Buf loop_through(const Buf& period, int passes, const std::function<float(float)>& filter) {
+  std::function<float(float)> f = filter;
+  Buf out(period.size());
+  for (int p = 0; p < passes; ++p)
+    for (size_t i = 0; i < period.size(); ++i) out[i] = f(period[i]);
+  return out;
+}
+
+namespace {
+
+// Phase increments that add up to a whole number of cycles over the file,
+// so a waveform built on them ends exactly where it began.
+std::vector<double> whole_cycle_steps(const std::vector<double>& hz) {
+  double total = 0.0;
+  for (double f : hz) total += f / kRate;
+  double k = std::max(1.0, std::round(total)) / total;
+  std::vector<double> inc(hz.size());
+  for (size_t i = 0; i < hz.size(); ++i) inc[i] = hz[i] / kRate * k;
+  return inc;
+}
+
+}  // namespace
+
+Buf alarm_loop() {
+  // Industrial klaxon: two whoops per file, each sweeping up then dropping.
+  const double cycle = 0.8;
+  const int cycles = 2;
+  size_t n = frames(cycle * cycles, kRate);
+  std::vector<double> hz(n);
+  Buf amp(n);
+  for (size_t i = 0; i < n; ++i) {
+    double u = std::fmod(seconds_at(i), cycle) / cycle;  // 0..1 within a whoop
+    double sweep = u < 0.8 ? u / 0.8 : 1.0 - (u - 0.8) / 0.2;
+    hz[i] = 330.0 + 420.0 * sweep * sweep * (3.0 - 2.0 * sweep);
+    amp[i] = static_cast<float>(0.55 + 0.45 * std::sin(kPi * std::min(1.0, u / 0.85)));
+  }
+  std::vector<double> inc = whole_cycle_steps(hz);
+  Buf raw(n);
+  double ph = 0.0;
+  for (size_t i = 0; i < n; ++i) {
+    // Odd harmonics of a slightly softened square give the horn's bray.
+    double s = std::sin(kTwoPi * ph) + std::sin(kTwoPi * 3 * ph) / 3.0 + std::sin(kTwoPi * 5 * ph) / 6.0 +
+               std::sin(kTwoPi * 7 * ph) / 12.0;
+    raw[i] = static_cast<float>(s) * amp[i];
+    ph += inc[i];
+    ph -= std::floor(ph);
+  }
+  Biquad horn;
+  horn.bandpass(900.0f, 0.8f, kRate);
+  OnePoleHP hp;
+  hp.set(60.0f, kRate);
+  return loop_through(raw, 3, [horn, hp](float x) mutable {
+    float y = horn(x) * 1.5f + x * 0.5f;
+    return hp(y);
+  });
+}
+
+Buf generator_loop() {
+  // Mains hum with its harmonics, a turbine whine and a rumble, with slow
+  // beating; every partial completes a whole number of periods in the file.
+  const double len = 2.0;  // partials and modulations are multiples of 0.5 Hz
+  size_t n = frames(len, kRate);
+  Buf raw(n);
+  Rng rng(0x6E4u);
+  Buf noise(n);
+  for (float& s : noise) s = rng.bi();
+  struct Partial {
+    double hz, gain;
+  };
+  const Partial partials[] = {{50, 1.0}, {100, 0.7}, {150, 0.45}, {200, 0.2}, {250, 0.25}, {350, 0.1}, {1150, 0.04}, {1200, 0.05}};
+  for (size_t i = 0; i < n; ++i) {
+    double t = seconds_at(i);
+    double s = 0.0;
+    for (const Partial& p : partials) s += p.gain * std::sin(kTwoPi * p.hz * t);
+    double beat = 1.0 + 0.15 * std::sin(kTwoPi * 1.5 * t) + 0.08 * std::sin(kTwoPi * 0.5 * t);
+    raw[i] = static_cast<float>(s * beat * 0.4);
+  }
+  Biquad rumble;
+  rumble.bandpass(140.0f, 0.9f, kRate);
+  Buf rum = loop_through(noise, 3, [rumble](float x) mutable { return rumble(x); });
+  for (size_t i = 0; i < n; ++i) raw[i] += rum[i] * 0.5f;
+  return raw;
+}
+
+Buf door() {
+  // A latch clunks, hydraulics hiss the door aside, and it thuds home.
+  Rng rng(0xD00Au);
+  Buf b = blank(1.25);
+  add_noise_burst(b, rng, 0.0, 900.0f, 1.5f, 0.02f, 1.0f);
+  add_thump(b, 0.0, 160.0f, 70.0f, 0.06f, 0.6f);
+  Biquad hiss, motor_lp;
+  motor_lp.lowpass(700.0f, 1.0f, kRate);
+  Phase motor;
+  size_t s = frames(0.05, kRate), e = frames(0.95, kRate);
+  for (size_t i = s; i < e; ++i) {
+    float u = static_cast<float>(i - s) / (e - s);
+    if (i % 32 == 0) hiss.bandpass(2600.0f + 1200.0f * u, 0.9f, kRate);
+    float env = std::min(1.0f, u * 10.0f) * (u > 0.8f ? (1.0f - u) / 0.2f : 1.0f);
+    float hz = 85.0f + 30.0f * u;
+    float m = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
+    b[i] += (hiss(rng.bi()) * 1.1f + m * 0.25f) * env;
+  }
+  add_thump(b, 0.93, 110.0f, 45.0f, 0.1f, 1.3f);
+  add_noise_burst(b, rng, 0.93, 700.0f, 1.0f, 0.035f, 1.4f);
+  add_ping(b, 0.935, 340.0f, 0.16f, 0.18f);
+  add_ping(b, 0.935, 770.0f, 0.12f, 0.12f);
+  return b;
+}
+
+Buf acid() {
+  // Corrosive sizzle: bright crackling hiss over slow bubbling.
+  Rng rng(0xAC1Du);
+  Buf b = blank(1.3);
+  Biquad hp;
+  hp.highpass(2800.0f, 0.7f, kRate);
+  OnePoleLP crackle;
+  crackle.set(400.0f, kRate);
+  for (size_t i = 0; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float env = std::min(1.0f, t / 0.03f) * std::exp(-t / 0.7f);
+    float pops = rng.uni() < 0.004f ? rng.range(2.0f, 5.0f) : 0.0f;
+    float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
+    b[i] += hp(rng.bi() * dens + pops) * env * 0.8f;
+  }
+  for (int k = 0; k < 14; ++k) {
+    double at = rng.range(0.05f, 1.0f);
+    add_thump(b, at, rng.range(350.0f, 650.0f), 180.0f, 0.02f, 0.25f);
+  }
+  return b;
+}
+
+Buf lamp_break() {
+  // The bulb pops with an electric fizz, then glass rains and tinkles.
+  Rng rng(0x1A3Bu);
+  Buf b = blank(1.05);
+  add_noise_burst(b, rng, 0.0, 1100.0f, 0.8f, 0.02f, 1.8f);
+  add_thump(b, 0.0, 180.0f, 70.0f, 0.05f, 0.7f);
+  Biquad fizz;
+  fizz.highpass(4000.0f, 0.7f, kRate);
+  for (size_t i = 0; i < frames(0.14, kRate); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float buzz = 0.5f + 0.5f * sine(t * 120.0);
+    b[i] += fizz(rng.bi()) * buzz * std::exp(-t / 0.05f) * 0.9f;
+  }
+  for (int k = 0; k < 28; ++k) {
+    double at = 0.02 + 0.75 * std::pow(rng.uni(), 1.8);
+    float g = 0.5f * static_cast<float>(1.0 - at) + 0.1f;
+    add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g);
+    add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f);
+  }
+  return b;
+}
+
+Buf power(bool up) {
+  // Generators spinning up (rising hum and whine) or winding down to silence.
+  Rng rng(up ? 0x9A0Bu : 0x9D0Au);
+  Buf b = blank(up ? 1.6 : 1.8);
+  Phase hum, whine;
+  Biquad lp;
+  float len = static_cast<float>(b.size()) / kRate;
+  for (size_t i = 0; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float u = t / len;
+    float p = up ? u : 1.0f - u;               // spin: 0 stopped .. 1 full speed
+    float speed = up ? 1.0f - std::pow(1.0f - p, 2.0f) : p * p;
+    float hz = 28.0f + 80.0f * speed;
+    if (i % 32 == 0) lp.lowpass(150.0f + 1800.0f * speed, 1.2f, kRate);
+    float body = lp(blep_saw(hum.step(hz, kRate), hz / kRate));
+    float w = sine(whine.step(hz * 12.0f, kRate)) * 0.18f * speed;
+    float env = up ? std::min(1.0f, u * 4.0f) * std::min(1.0f, (1.0f - u) * 8.0f) : std::min(1.0f, t / 0.01f) * p;
+    b[i] = (body * 0.8f + w) * env;
+  }
+  // A relay clack marks the switch.
+  add_noise_burst(b, rng, up ? 0.0 : 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
+  add_thump(b, 0.0, 200.0f, 80.0f, 0.04f, 0.5f);
+  return b;
+}
+
+Buf panel(bool opening) {
+  // The console panel slides on its rails and locks with a clack.
+  Rng rng(opening ? 0x9A4Eu : 0x9A4Fu);
+  Buf b = blank(0.48);
+  Biquad slide;
+  OnePoleLP rattle;
+  rattle.set(60.0f, kRate);
+  size_t s = frames(opening ? 0.0 : 0.06, kRate), e = frames(opening ? 0.34 : 0.42, kRate);
+  for (size_t i = s; i < e; ++i) {
+    float u = static_cast<float>(i - s) / (e - s);
+    float sweep = opening ? u : 1.0f - u;
+    if (i % 32 == 0) slide.bandpass(700.0f + 1500.0f * sweep, 2.2f, kRate);
+    float env = std::sin(static_cast<float>(kPi) * u);
+    float chatter = 0.6f + 0.4f * sine(u * 14.0) + std::fabs(rattle(rng.bi())) * 4.0f;
+    b[i] += slide(rng.bi()) * env * chatter * 1.2f;
+  }
+  double clack = opening ? 0.34 : 0.0;
+  add_noise_burst(b, rng, clack, 1800.0f, 2.0f, 0.01f, 1.5f);
+  add_thump(b, clack, 320.0f, 120.0f, 0.035f, 0.5f);
+  add_ping(b, clack, 1450.0f, 0.04f, 0.15f);
+  return b;
+}
+
+}  // namespace contentgen::sfx

@@ -1,0 +1,144 @@
+#include "sounds/shapes.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace contentgen::sfx {
+
+using namespace dsp;
+
+namespace {
+size_t start_frame(const Buf& b, double at) { return std::min(b.size(), frames(at, kRate)); }
+}  // namespace
+
+void add_thump(Buf& b, double at, float f0, float f1, float decay_s, float gain) {
+  Phase ph;
+  size_t s = start_frame(b, at);
+  for (size_t i = s; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i - s));
+    float env = std::exp(-t / decay_s);
+    if (env < 1e-4f) break;
+    float hz = f1 + (f0 - f1) * std::exp(-t / (decay_s * 0.5f));
+    float att = std::min(1.0f, t / 0.002f);
+    b[i] += gain * env * att * sine(ph.step(hz, kRate));
+  }
+}
+
+void add_noise_burst(Buf& b, Rng& rng, double at, float centre_hz, float q, float decay_s, float gain) {
+  Biquad f;
+  f.bandpass(centre_hz, q, kRate);
+  size_t s = start_frame(b, at);
+  for (size_t i = s; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i - s));
+    float env = std::exp(-t / decay_s);
+    if (env < 1e-4f) break;
+    float att = std::min(1.0f, t / 0.001f);
+    b[i] += gain * env * att * f(rng.bi());
+  }
+}
+
+void add_ping(Buf& b, double at, float hz, float decay_s, float gain) {
+  Phase a, c;
+  size_t s = start_frame(b, at);
+  for (size_t i = s; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i - s));
+    float env = std::exp(-t / decay_s);
+    if (env < 1e-4f) break;
+    float att = std::min(1.0f, t / 0.0005f);
+    b[i] += gain * env * att * (sine(a.step(hz, kRate)) + 0.35f * std::exp(-t / (decay_s * 0.4f)) * sine(c.step(hz * 2.76f, kRate)));
+  }
+}
+
+void add_bell(Buf& b, double at, float hz, float ratio, float index, float decay_s, float gain) {
+  Phase car, mod;
+  size_t s = start_frame(b, at);
+  for (size_t i = s; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i - s));
+    float env = std::exp(-t / decay_s);
+    if (env < 1e-4f) break;
+    float att = std::min(1.0f, t / 0.002f);
+    float m = sine(mod.step(hz * ratio, kRate)) * index * std::exp(-t / (decay_s * 0.35f));
+    double cp = car.step(hz, kRate);
+    b[i] += gain * env * att * static_cast<float>(std::sin(kTwoPi * cp + m));
+  }
+}
+
+float Contour::at(float t) const {
+  auto it = points.begin();
+  if (t <= it->first) return it->second;
+  for (auto prev = it++; it != points.end(); prev = it++) {
+    if (t <= it->first) {
+      float u = (t - prev->first) / std::max(1e-6f, it->first - prev->first);
+      return prev->second * std::pow(it->second / prev->second, u);
+    }
+  }
+  return points.back().second;
+}
+
+namespace {
+// Attack, hold and release in one gain curve.
+float envelope(float t, float len, float attack, float release) {
+  float a = std::min(1.0f, t / attack);
+  float r = std::clamp((len - t) / release, 0.0f, 1.0f);
+  return a * r * r;
+}
+}  // namespace
+
+Buf shriek(const ShriekParams& p) {
+  Buf out = blank(p.seconds);
+  Rng rng(p.seed);
+  Phase car, mod;
+  Biquad breath, body;
+  OnePoleLP wobble;
+  wobble.set(45.0f, kRate);
+  float vib_phase = rng.uni();
+  for (size_t i = 0; i < out.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float hz = p.pitch.at(t) * (1.0f + 0.02f * sine(vib_phase + t * 7.3f));
+    if (i % 32 == 0) {
+      breath.bandpass(hz * 2.0f, 2.5f, kRate);
+      body.bandpass(hz * 1.2f, 0.9f, kRate);
+    }
+    float m = sine(mod.step(hz * p.ratio, kRate)) * p.index;
+    float tone = static_cast<float>(std::sin(kTwoPi * car.step(hz, kRate) + m));
+    float noise = breath(rng.bi()) * 3.0f;
+    float rough = 1.0f + p.roughness * wobble(rng.bi()) * 6.0f;
+    float x = (tone * (1.0f - p.breath) + noise * p.breath) * rough;
+    out[i] = (body(x) * 1.5f + x * 0.4f) * envelope(t, p.seconds, p.attack_s, p.release_s);
+  }
+  soft_clip(out, 1.8f);
+  return out;
+}
+
+Buf voice(const VoiceParams& p) {
+  Buf out = blank(p.seconds);
+  Rng rng(p.seed);
+  Phase glottis;
+  Biquad f1, f2, f3;
+  OnePoleLP tilt, jit;
+  tilt.set(2500.0f, kRate);
+  jit.set(30.0f, kRate);
+  const std::vector<Vowel>& path = p.vowels;
+  for (size_t i = 0; i < out.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    if (i % 32 == 0) {
+      float pos = t / p.seconds * (path.size() - 1);
+      size_t k = std::min(static_cast<size_t>(pos), path.size() - 1);
+      size_t k2 = std::min(k + 1, path.size() - 1);
+      float u = pos - k;
+      auto mix = [&](float a, float b) { return (a + (b - a) * u) * p.formant_scale; };
+      f1.bandpass(mix(path[k].f1, path[k2].f1), 5.0f, kRate);
+      f2.bandpass(mix(path[k].f2, path[k2].f2), 8.0f, kRate);
+      f3.bandpass(mix(path[k].f3, path[k2].f3), 12.0f, kRate);
+    }
+    float hz = p.pitch.at(t) * (1.0f + p.jitter * jit(rng.bi()) * 8.0f);
+    double inc = hz / kRate;
+    float pulse = blep_saw(glottis.step(hz, kRate), inc);
+    float src = tilt(pulse) + p.rasp * rng.bi();
+    float y = f1(src) * 1.0f + f2(src) * 0.6f + f3(src) * 0.3f;
+    out[i] = y * 3.0f * envelope(t, p.seconds, p.attack_s, p.release_s);
+  }
+  return out;
+}
+
+}  // namespace contentgen::sfx

@@ -1,0 +1,75 @@
+// Building blocks for the sound effects: short events that are dropped
+// into a buffer (thumps, clicks, pings, noise bursts) and the two voiced
+// sources, the creature shriek and the human formant voice.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "sounds/dsp.h"
+
+namespace contentgen::sfx {
+
+using dsp::Buf;
+
+constexpr int kRate = 22050;  // every effect is mono 16-bit at this rate
+
+inline Buf blank(double seconds) { return Buf(dsp::frames(seconds, kRate), 0.0f); }
+inline double seconds_at(size_t i) { return static_cast<double>(i) / kRate; }
+
+// A sine whose pitch falls exponentially from f0 to f1: kicks, clunks, bloops.
+void add_thump(Buf& b, double at, float f0, float f1, float decay_s, float gain);
+// A band-passed noise burst with an exponential decay.
+void add_noise_burst(Buf& b, dsp::Rng& rng, double at, float centre_hz, float q, float decay_s, float gain);
+// A decaying sine with a little inharmonic partial: glass, metal, bells.
+void add_ping(Buf& b, double at, float hz, float decay_s, float gain);
+// An FM bell (two-operator, modulator ratio `ratio`).
+void add_bell(Buf& b, double at, float hz, float ratio, float index, float decay_s, float gain);
+
+// Pitch contour through (time, Hz) points, interpolated in log frequency.
+struct Contour {
+  std::vector<std::pair<float, float>> points;
+  float at(float t) const;
+};
+
+// A creature shriek: harsh FM tone plus breathy noise with rough amplitude.
+struct ShriekParams {
+  float seconds;
+  Contour pitch;
+  float ratio = 1.5f;      // FM modulator ratio; non-integer sounds more alien
+  float index = 2.5f;      // FM brightness
+  float breath = 0.5f;     // share of band-passed noise
+  float roughness = 0.6f;  // depth of the random tremolo
+  float attack_s = 0.03f;
+  float release_s = 0.25f;
+  uint32_t seed = 1;
+};
+Buf shriek(const ShriekParams& p);
+
+// Vowel formants (Hz) for the human voice.
+struct Vowel {
+  float f1, f2, f3;
+};
+constexpr Vowel kVowelA{730, 1090, 2440};
+constexpr Vowel kVowelU{640, 1190, 2390};  // as in "uh"
+constexpr Vowel kVowelO{570, 840, 2410};
+constexpr Vowel kVowelE{530, 1840, 2480};
+constexpr Vowel kVowelI{390, 1990, 2550};
+constexpr Vowel kNasalM{280, 1100, 2300};
+
+// A glottal voice: pitch contour, a vowel path (evenly spaced over the
+// sound), formant scale (1 for a man, ~1.17 for a woman), rasp = noise.
+struct VoiceParams {
+  float seconds;
+  Contour pitch;
+  std::vector<Vowel> vowels;
+  float formant_scale = 1.0f;
+  float rasp = 0.2f;
+  float jitter = 0.02f;
+  float attack_s = 0.02f;
+  float release_s = 0.12f;
+  uint32_t seed = 1;
+};
+Buf voice(const VoiceParams& p);
+
+}  // namespace contentgen::sfx

@@ -1,0 +1,102 @@
+// Electronic signals: motion-tracker beeps, menu click, chimes, the sting.
+#include "sounds/effects.h"
+
+namespace contentgen::sfx {
+
+using namespace dsp;
+
+namespace {
+// A tracker beep: a clean tone with its octave, quick attack and ring.
+void add_beep(Buf& b, double at, float hz, float hold_s, float gain) {
+  Phase a, c;
+  size_t s = frames(at, kRate);
+  for (size_t i = s; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i - s));
+    float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.025f);
+    if (ring < 1e-4f) break;
+    b[i] += gain * std::min(1.0f, t / 0.003f) * ring * (sine(a.step(hz, kRate)) + 0.25f * sine(c.step(hz * 2.0f, kRate)));
+  }
+}
+}  // namespace
+
+Buf tracker_low() {
+  // Another squad member's tracker: a low blip, then quiet until it repeats.
+  Buf b = blank(0.8);
+  add_beep(b, 0.0, 440.0f, 0.07f, 0.8f);
+  return b;
+}
+
+Buf tracker_high(int player) {
+  // The players' own trackers, one pitch each so the two can tell them apart.
+  Buf b = blank(0.14);
+  add_beep(b, 0.0, player == 2 ? 1318.5f : 1760.0f, 0.04f, 0.8f);
+  return b;
+}
+
+Buf menu_tick() {
+  Rng rng(0x71Cu);
+  Buf b = blank(0.07);
+  add_noise_burst(b, rng, 0.0, 4000.0f, 1.5f, 0.0015f, 1.0f);
+  add_ping(b, 0.0, 2100.0f, 0.01f, 0.5f);
+  return b;
+}
+
+Buf rescue_chime() {
+  // A bright rising major arpeggio: someone saved.
+  Buf b = blank(1.4);
+  const float notes[] = {72, 76, 79, 84, 88};
+  for (int k = 0; k < 5; ++k) add_bell(b, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.35f);
+  return add_reverb(b, kRate, 0.5f, 0.4f, 0.3f, 0.2);
+}
+
+Buf cheat_chime() {
+  // An eerie whole-tone run up and back down.
+  Buf b = blank(1.2);
+  const float notes[] = {74, 76, 78, 80, 82, 80, 78};
+  for (int k = 0; k < 7; ++k) add_bell(b, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
+  return add_reverb(b, kRate, 0.6f, 0.3f, 0.35f, 0.2);
+}
+
+Buf cheat_toggle() {
+  // Two quick chimes a fifth apart.
+  Buf b = blank(0.5);
+  add_bell(b, 0.0, midi_hz(81), 3.5f, 1.5f, 0.15f, 0.4f);
+  add_bell(b, 0.07, midi_hz(88), 3.5f, 1.5f, 0.18f, 0.4f);
+  return b;
+}
+
+Buf surprise_sting() {
+  // The shock of the cocoon: a boom, a dissonant brass-like cluster that
+  // swells open, and a screech sliding over it.
+  Rng rng(0x5071u);
+  Buf b = blank(2.4);
+  add_thump(b, 0.0, 70.0f, 32.0f, 0.6f, 1.2f);
+  add_noise_burst(b, rng, 0.0, 500.0f, 0.7f, 0.15f, 1.2f);
+  const float cluster[] = {36, 37, 42, 48, 49, 55, 61};
+  size_t n = b.size();
+  Buf pad(n, 0.0f);
+  for (float note : cluster) {
+    for (int d = -1; d <= 1; d += 2) {
+      Phase ph;
+      ph.p = rng.uni();
+      float hz = midi_hz(note) * (1.0f + 0.004f * d);
+      for (size_t i = 0; i < n; ++i) pad[i] += blep_saw(ph.step(hz, kRate), hz / kRate) * 0.12f;
+    }
+  }
+  Biquad lp;
+  for (size_t i = 0; i < n; ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    if (i % 32 == 0) lp.lowpass(300.0f + 2500.0f * std::exp(-t / 0.5f) + 400.0f * t, 1.4f, kRate);
+    float env = std::min(1.0f, t / 0.01f) * std::exp(-t / 0.9f);
+    b[i] += lp(pad[i]) * env;
+  }
+  Buf scream = shriek({.seconds = 1.2f,
+                       .pitch = {{{0.0f, 1400.0f}, {1.2f, 2600.0f}}},
+                       .ratio = 1.41f, .index = 2.0f, .breath = 0.5f, .roughness = 0.5f,
+                       .attack_s = 0.25f, .release_s = 0.6f, .seed = 51});
+  add(b, scream, frames(0.05, kRate), 0.35f);
+  soft_clip(b, 1.5f);
+  return add_reverb(b, kRate, 0.8f, 0.4f, 0.4f, 0.3);
+}
+
+}  // namespace contentgen::sfx

@@ -1,0 +1,219 @@
+// Console and mission-end scenes: the console for one and two players, the
+// side panel fully open with a new wave, the objective message, both
+// results pages, the squad-lost notice and the debug/cheat overlay.
+#include <string>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "frontend/settings.h"
+#include "platform/platform.h"
+#include "render/draw_helpers.h"
+#include "render/hud.h"
+#include "render/messages.h"
+#include "render/mission_screens.h"
+#include "render/overlay.h"
+#include "render/text.h"
+#include "scene.h"
+#include "squad/roster.h"
+#include "squad/squad.h"
+#include "world/map.h"
+
+namespace {
+
+// A squad mid-mission: mixed stamina, ammunition and health, one member in
+// danger, one dead, credits and a running clock.
+void setupgame(int players) {
+  load_fonts();
+  load_all_assets();
+  resetsettings();
+  settings[SetShowTime] = 1;
+  settings[SetVisualAlarms] = 1;
+  settings[SetMiniCams] = 1;
+  initroster();
+  inithudlayout();
+  numplayers = players;
+  const int picks[7] = {0, 1, 4, 7, 9, 12, 15};
+  for (int m = 1; m <= 6; ++m) {
+    squadchar[m] = picks[m];
+    setupmember(m);
+  }
+  const int roomsat[7] = {0, 12, 40, 40, 77, 130, 1};
+  for (int m = 1; m <= 6; ++m) {
+    const int r = roomsat[m];
+    squad[m][4] = r;
+    rooms[r][roomrecord][roomid] = r;
+    rooms[r][roomrecord][roomtype] = m % 6;
+  }
+  squad[1][9] = squad[1][20] * 2 / 3;
+  squad[2][8] = squad[2][21] / 7;       // nearly spent: blinking bar
+  squad[3][12] = 1;                     // a creature in the room
+  squad[3][23] = 1;
+  squad[4][8] = squad[4][21] / 2;
+  squad[5][10] = 1;                     // dead
+  squad[5][14] = 130;
+  squad[5][4] = 275;
+  squad[5][23] = 0;
+  squad[6][31] = 8;                     // just healed: hearts pop
+  curmember[1] = 1;
+  curmember[2] = players == 2 ? 4 : 0;
+  pulselevel = 90;
+  teamstat[0][0] = 216000 + 2 * 3600 + 3 * 60 + 30;
+  teamstat[1][5] = 12345;
+  teamstat[2][5] = 980;
+  teamstat[0][1] = 0;
+  teamstat[0][2] = 10;
+  for (int k = 1; k <= 185; ++k) {
+    const int phase = (k * 3) % 56;
+    tickertext[k] = 4 + (phase < 28 ? phase * 2 : (56 - phase) * 2);
+    playerticker[1][k] = 18 + (k * 2) % 28;
+    playerticker[2][k] = 46 - (k * 3) % 28;
+  }
+  pausestate[1] = 0;
+  pausepos = 0;
+}
+
+void openpanel() {
+  pausestate[1] = 1;
+  pausestate[2] = 0;
+  pausepos = 422;
+  pausetabx = pausepos - 300;
+  pausetabx2 = 1324 - pausepos;
+  pausepulse = 80;
+}
+
+// Stand-in for the room views: a dim band where each view would be.
+void viewbands() {
+  plat::set_blend(plat::BlendSolid);
+  plat::set_colour(30, 34, 40);
+  plat::set_scale(780.0f / 32, (numplayers == 2 ? 258.0f : 275.0f) / 32);
+  drawimageculled(img_black, 122, numplayers == 2 ? 0 : 67, 0);
+  if (numplayers == 2) drawimageculled(img_black, 122, 258, 0);
+  plat::reset_draw_state();
+}
+
+}  // namespace
+
+SHOT_SCENE("hud_one", "console for one player") {
+  setupgame(1);
+  viewbands();
+  drawhud(1);
+  postmessage("Game saved", 192, 0);
+  drawmessageline();
+}
+
+SHOT_SCENE("hud_two", "console for two players") {
+  setupgame(2);
+  viewbands();
+  drawhud(1);
+}
+
+SHOT_SCENE("hud_panel", "side panel fully open, new wave blinking") {
+  setupgame(1);
+  viewbands();
+  openpanel();
+  statshown[1][1] = 14;
+  statshown[1][2] = 37;
+  statshown[1][3] = 1;
+  statshown[1][4] = 3;
+  newwave = 1;
+  drawhud(1);
+}
+
+SHOT_SCENE("hud_panel_two", "side panels for two players") {
+  setupgame(2);
+  viewbands();
+  openpanel();
+  statshown[1][1] = 14;
+  statshown[2][1] = 9;
+  statshown[1][4] = statshown[2][4] = 5;
+  newwave = 1;
+  drawhud(1);
+}
+
+SHOT_SCENE("objective", "the company's message once the nest is clean") {
+  setupgame(1);
+  gamestate = 5;
+  missionflags[1] = 1;
+  missionflags[2] = 0;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  missionscreen();
+}
+
+SHOT_SCENE("objective_two", "the objective message on two views") {
+  setupgame(2);
+  gamestate = 5;
+  missionflags[1] = 1;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  missionscreen();
+}
+
+SHOT_SCENE("results_1", "results, first page") {
+  setupgame(1);
+  gamestate = 5;
+  missionflags[1] = 2;
+  missionflags[2] = 1;
+  missionflags[3] = 0;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  missionscreen();
+}
+
+SHOT_SCENE("results_1_two", "results, first page, two players") {
+  setupgame(2);
+  gamestate = 5;
+  missionflags[1] = 2;
+  missionflags[2] = 1;
+  missionflags[3] = 0;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  missionscreen();
+}
+
+SHOT_SCENE("results_2", "results, second page") {
+  setupgame(1);
+  gamestate = 5;
+  missionflags[1] = 2;
+  missionflags[2] = 1;
+  missionflags[3] = 1;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  missionscreen();
+}
+
+SHOT_SCENE("failed", "the squad-lost notice") {
+  setupgame(1);
+  for (int m = 1; m <= 6; ++m) {
+    squad[m][10] = 1;
+    squad[m][14] = squad[m][4];
+    squad[m][23] = 0;
+  }
+  gamestate = 15;
+  pausestate[1] = 1;
+  pausestate[2] = 1;
+  failscreen();
+}
+
+SHOT_SCENE("overlay", "debug overlay with cheat lines and a missing-file warning") {
+  setupgame(1);
+  viewbands();
+  drawhud(1);
+  debugdisplay = 1;
+  debugflags[0] = 1;
+  debugflags[1] = 1;
+  debugflags[3] = 1;
+  fps = 60;
+  timerlimited = 1;
+  cheatglow = 20;
+  // The backdrop follows the lines of the frame before: draw one frame to
+  // measure, then the one that is kept.
+  gfxmissing = 100;
+  drawoverlay();
+  plat::cls();
+  viewbands();
+  drawhud(1);
+  gfxmissing = 100;
+  drawoverlay();
+}
