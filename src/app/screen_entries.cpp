@@ -6,19 +6,13 @@ void screen_afterload() {}
 void screen_mainmenu() {}
 void screen_gamemode() {}
 void screen_squad() {}
-void screen_newgame() {}
 void screen_keys() {}
 void screen_options() {}
 void screen_settings() {}
 void screen_loadgame() {}
 void screen_savegame() {}
-void screen_missionend() {}
-void screen_squadlost() {}
 
 void drawviews() {}
-void drawconsole() {}
-void drawmessageline() {}
-void drawoverlay() {}
 
 void quicksave() {}
 void quickload() {}

@@ -21,3 +21,6 @@ void updatecreatures();
 void updatequeencolonistslime();
 // Advances the five effect lists.
 void updateeffects();
+
+// New-game reset of the nest and wave state is resetneststate() in
+// nest_state.h; the start placement is in start_placement.h.

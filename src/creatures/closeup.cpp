@@ -1,0 +1,43 @@
+#include "creatures/closeup.h"
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "platform/platform.h"
+
+void (*closeuprunner)() = runcloseup;
+
+namespace {
+
+// Brightness in percent of close-up frame f (0..99).
+int closeupbrightness(int f) {
+  if (f < 20) return 5 * (f + 1);
+  if (f < 80) return 100;
+  return 100 - 5 * (f - 79);
+}
+
+void drawcloseup(int brightness) {
+  int c = static_cast<int>(brightness * 2.55);
+  int blend = plat::get_blend();
+  plat::set_blend(plat::BlendMasked);
+  plat::set_colour(c, c, c);
+  plat::set_scale(2.23f, 2.23f);
+  plat::draw_image(img_colonist_big, 0, 0, 0);
+  plat::set_scale(1, 1);
+  plat::set_colour(255, 255, 255);
+  plat::set_blend(blend);
+}
+
+}  // namespace
+
+void runcloseup() {
+  static int pacer = 0;
+  if (timerlimited == 1 && pacer == 0) pacer = plat::create_timer(60);
+  for (int f = 0; f < 100; ++f) {
+    while (plat::app_suspended() && !plat::close_requested()) plat::delay(200);
+    if (plat::close_requested()) return;
+    if (timerlimited == 1) plat::wait_timer(pacer);
+    drawcloseup(closeupbrightness(f));
+    plat::flip(timerlimited != 1);
+    plat::cls();
+  }
+}

@@ -1,0 +1,185 @@
+// One frame of every room's creature, rooms 1 to 255 in order; empty rooms
+// are handed to the spawner.
+#include "app/assets.h"
+#include "audio/sound.h"
+#include "creatures/creature_tables.h"
+#include "creatures/creatures.h"
+#include "creatures/effects.h"
+#include "creatures/nest_state.h"
+#include "creatures/spawning.h"
+#include "platform/random.h"
+#include "squad/credit.h"
+#include "squad/squad.h"
+#include "app/play_state.h"
+#include "world/map.h"
+
+namespace {
+
+// Credit, score flash and kill counter for the player whose shot killed.
+void creditkill(int p, int kind) {
+  if (p < 1 || p > 2) return;
+  givecredit(p, cpoints[kind]);
+  if (killcounter[kind] > 0) teamstat[p][killcounter[kind]] += 1;
+}
+
+void addcorpse(int r, const int* c, int id, int timer, int corpsetype) {
+  t_cor k;
+  k.rnum = r;
+  k.x = c[cposx];
+  k.timer = timer;
+  k.id = id;
+  k.dir = c[cdirection];
+  k.corpsetype = corpsetype;
+  corlist.push_back(k);
+}
+
+int painsound(int m) {
+  int sex = squad[m][24] == 2 ? 2 : 1;
+  return painsounds[sex];
+}
+
+void roam(int r, int* c) {
+  int kind = c[ckind];
+  c[cposx] += c[cdirection] == 1 ? cspeed[kind] : -cspeed[kind];
+
+  int first = 0;
+  int n = membersinroom(r, &first);
+  int t = frametoggle;
+  int step = n == 1 ? t + 1 : (n == 2 ? 2 : t + 2);
+  if (kind == KindHugger) step += t;
+  if (n > 0) {
+    c[capproach] += step;
+    if (c[capproach] >= 660) {
+      c[cposx] += clunge[kind];
+      c[capproach] = 0;
+      c[cmode] = attacking;
+      c[ctarget] = first;
+    }
+  } else {
+    c[capproach] = 0;
+  }
+
+  if (c[cposx] < 0) c[cposx] += looplength;
+  if (c[cposx] > looplength) c[cposx] -= looplength;
+
+  if (c[ckiller] != 0) {
+    creditkill(c[ckiller], kind);
+    c[ckiller] = 0;
+    playsound(kind <= KindHugger ? deathsounds[kind][2] : deathsounds[kind][1]);
+    addcorpse(r, c, kind, 0, 0);
+    emptyroom(r);
+  }
+}
+
+void attack(int r, int* c) {
+  int kind = c[ckind];
+  if (c[capproach] == 0 && iscontrolledroom(r)) playsound(attacksounds[kind]);
+
+  int tg = c[ctarget];
+  if (tg < 1 || tg > 6 || squad[tg][4] != r || squad[tg][10] != 0) {
+    int last = 0;
+    membersinroom(r, nullptr, &last);
+    c[ctarget] = last;
+    if (last == 0) {
+      c[cmode] = roaming;
+      c[capproach] = 0;
+    }
+  }
+
+  if (c[cmode] == attacking) {
+    c[capproach] += kind == KindHugger ? 2 : 1;
+    if (c[capproach] >= 70 && c[ckiller] == 0) {
+      int m = c[ctarget];
+      squad[m][23] -= cdamage[kind];
+      squad[m][25] = 75;
+      playsound(painsound(m));
+      c[cmode] = roaming;
+      c[capproach] = 0;
+      c[ctarget] = 0;
+    }
+  }
+
+  if (c[ckiller] != 0) {
+    creditkill(c[ckiller], kind);
+    c[ckiller] = 0;
+    playsound(deathsounds[kind][1]);
+    t_death d;
+    d.rnum = r;
+    d.x = c[cposx];
+    d.id = kind;
+    d.des = static_cast<float>(c[capproach]);
+    d.size = creaturesize(kind, static_cast<float>(c[capproach]));
+    deathlist.push_back(d);
+    emptyroom(r);
+  }
+}
+
+void egg(int r, int* c) {
+  c[cage] += 1;
+  if (c[cage] >= 900) {
+    addcorpse(r, c, KindEgg, 0, 0);
+    placecreature(r, KindHugger, c[cposx], Rand(1, 2));
+    return;
+  }
+  if (c[ckiller] != 0) {
+    creditkill(c[ckiller], KindEgg);
+    c[ckiller] = 0;
+    playsound(deathsounds[4][1]);
+    addcorpse(r, c, KindEgg, 0, 0);
+    emptyroom(r);
+  }
+}
+
+void cocoon(int r, int* c) {
+  if (membersinroom(r) > 0) c[cage] += 1;
+  bool watched = c[cseen] == 1 && iscontrolledroom(r);
+  if (watched && c[cage] == 3405) playsound(snd_killme);
+  if (watched && c[cage] == 3500) playsound(snd_bursting);
+  if (c[cage] >= 3600) {
+    if (watched) playsound(snd_burst);
+    addcorpse(r, c, KindCocoon, 200, 2);
+    int x = c[cposx] + 78;
+    placecreature(r, KindWarrior, x, Rand(1, 2));
+    return;
+  }
+  if (c[ckiller] != 0) {
+    creditkill(c[ckiller], KindCocoon);
+    c[ckiller] = 0;
+    playsound(deathsounds[6][1]);
+    addcorpse(r, c, KindCocoon, 200, 0);
+    emptyroom(r);
+  }
+}
+
+void colonist(int r, int* c) {
+  c[capproach] = 200;
+  c[cage] += 1;
+  if (c[cage] >= 480 || c[ckiller] != 0) {
+    c[ckiller] = 0;
+    emptyroom(r);
+    colonistlost = 1;
+    colonisttimer = 0;
+  }
+}
+
+}  // namespace
+
+void updatecreatures() {
+  frametoggle = 1 - frametoggle;
+  for (int r = 1; r <= 255; ++r) {
+    int* c = rooms[r][roomcreature];
+    switch (c[ckind]) {
+      case KindNone: spawnroom(r); break;
+      case KindWarrior:
+      case KindHugger:
+      case KindQueen:
+        if (c[cmode] == attacking) attack(r, c);
+        else roam(r, c);
+        break;
+      case KindEgg: egg(r, c); break;
+      case KindColonist: colonist(r, c); break;
+      case KindCocoon: cocoon(r, c); break;
+      default: break;  // an unknown kind is left alone
+    }
+  }
+}

@@ -1,0 +1,103 @@
+#include "frontend/newgame.h"
+
+#include <cstring>
+
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/music.h"
+#include "frontend/settings.h"
+#include "creatures/effects.h"
+#include "creatures/nest_state.h"
+#include "creatures/start_placement.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "squad/roster.h"
+#include "squad/squad.h"
+#include "world/machinery.h"
+#include "world/map.h"
+#include "world/worldtables.h"
+
+namespace {
+
+void resetrooms() {
+  clearroomstate();
+  for (int r = 1; r <= 275; ++r) {
+    int* c = rooms[r][roomcreature];
+    c[ckind] = 0;
+    c[cposx] = Rand(0, looplength);
+    c[cdirection] = Rand(1, 2);
+    for (int s = cmode; s <= cseen; ++s) c[s] = 0;
+  }
+}
+
+void resetsquad() {
+  for (int m = 1; m <= 6; ++m) {
+    std::memset(squad[m], 0, sizeof squad[m]);
+    setupmember(m);
+  }
+}
+
+void resettrace(int* trace) {
+  for (int i = 1; i <= 185; ++i) trace[i] = 32;
+  for (int i = 186; i <= 190; ++i) trace[i] = 0;
+}
+
+// Per-frame state a fresh game must not carry over from the last one.
+void resetframestate() {
+  std::memset(statshown, 0, sizeof statshown);
+  std::memset(actionflags, 0, sizeof actionflags);
+  std::memset(eventflags, 0, sizeof eventflags);
+  for (UsePrompt& u : useprompt) u = UsePrompt{};
+  newwave = 0;
+  walktick = walkframe = 0;
+  cyclecount = 0;
+  cyclephase = 1;
+  pulselevel = pulsedir = 0;
+}
+
+}  // namespace
+
+void newgame() {
+  clearlists();
+  resetneststate();
+  resetframestate();
+  resetrooms();
+
+  numplayers = modeplayers == 2 ? 2 : 1;
+  trackcount[1] = trackcount[2] = 800;
+  splitview = numplayers == 1 ? 1 : splitoption;
+
+  resetsquad();
+  placeworldfeatures();
+  openexits();
+
+  int colonistroom = placestartcolonist();
+  slimenestandgenerator();
+
+  for (int i = 1; i <= 3; ++i) missionflags[i] = 0;
+  std::memset(teamstat, 0, sizeof teamstat);
+  teamstat[1][4] = 1;
+  teamstat[2][4] = 1;
+  pausestate[1] = pausestate[2] = 0;
+  pausespeed = 75.0f;
+  pausepos = 0;
+
+  resettrace(tickertext);
+  resettrace(playerticker[1]);
+  resettrace(playerticker[2]);
+
+  blinkphase = 0;
+  curmember[1] = 1;
+  curmember[2] = numplayers == 2 ? 4 : 0;
+
+  gamestate = 4;
+  startgamemusic();
+
+  slimestartrooms(colonistroom);
+
+  if (settings[8] == 1) plat::move_pointer(squad[curmember[1]][2], squad[curmember[1]][3]);
+
+  queentimer = 0;
+  alldead = 0;
+  gameinprogress = 1;
+}

@@ -1,0 +1,254 @@
+// Starting a new game on the shipped complex after a game that left every
+// table dirty.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+#include "app/archive.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/music.h"
+#include "frontend/settings.h"
+#include "creatures/creature_tables.h"
+#include "creatures/effects.h"
+#include "creatures/nest_state.h"
+#include "frontend/newgame.h"
+#include "platform/random.h"
+#include "squad/roster.h"
+#include "squad/squad.h"
+#include "world/machinery.h"
+#include "world/map.h"
+#include "world/worldtables.h"
+
+namespace {
+
+bool keptclear(int r) {
+  return r == 1 || r == 2 || r == 3 || r == 28 || r == 78 || r == 174 || r == 248 ||
+         (r >= 177 && r <= 182);
+}
+
+class NewGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    register_embedded_archive();
+    const ArchiveEntry* e = archive_find("game.map");
+    ASSERT_NE(e, nullptr);
+    loadmapbytes(e->data, e->size);
+    initworldtables();
+    initroster();
+    for (int m = 1; m <= 6; ++m) squadchar[m] = m + 2;
+    modeplayers = 1;
+    settings[8] = 0;
+    std::memcpy(pristine, rooms, sizeof rooms);
+  }
+  // What a finished game leaves behind.
+  static void dirty() {
+    for (int r = 1; r <= 300; ++r) {
+      for (int s : {11, 14, 19, 22, 25, 28, 29, 30, 98, 99, 100}) rooms[r][roomrecord][s] = 1;
+      for (int s = 1; s <= 99; ++s) rooms[r][wallstate][s] = 2;
+      for (int s = 1; s <= 11; ++s) rooms[r][roomcreature][s] = 3;
+    }
+    explist.push_back(t_exp{});
+    deathlist.push_back(t_death{});
+    corlist.push_back(t_cor{});
+    acidlist.push_back(t_acid{});
+    scorelist.push_back(t_score{});
+    for (int p = 0; p <= 2; ++p)
+      for (int k = 0; k <= 5; ++k) teamstat[p][k] = statshown[p][k] = 77;
+    for (int m = 1; m <= 6; ++m) {
+      for (int f = 0; f <= 50; ++f) squad[m][f] = 9;
+    }
+    missionflags[1] = missionflags[2] = missionflags[3] = 1;
+    pausestate[1] = 1;
+    pausepos = 300;
+    queentimer = 12;
+    powerslime = -1;
+    colonistlost = 1;
+    colonisttimer = 500;
+    alldead = 1;
+    newwave = 1;
+    gameinprogress = 0;
+    tickertext[5] = 50;
+    playerticker[2][188] = 1;
+  }
+  static int count(int kind) {
+    int n = 0;
+    for (int r = 1; r <= 275; ++r) n += rooms[r][roomcreature][ckind] == kind;
+    return n;
+  }
+  static int slots(int r, int from, int to) {
+    int n = 0;
+    for (int s = from; s <= to; ++s) n += rooms[r][wallstate][s] > 0;
+    return n;
+  }
+  static inline int pristine[301][6][101];
+};
+
+TEST_F(NewGame, EveryTableStartsFresh) {
+  dirty();
+  SeedRnd(99);
+  newgame();
+  EXPECT_TRUE(explist.empty() && deathlist.empty() && corlist.empty() && acidlist.empty() &&
+              scorelist.empty());
+  EXPECT_EQ(gamestate, 4);
+  EXPECT_EQ(gameinprogress, 1);
+  EXPECT_EQ(alldead, 0);
+  EXPECT_EQ(newwave, 0);
+  EXPECT_EQ(queentimer, 0);
+  EXPECT_EQ(powerslime, 0);
+  EXPECT_EQ(colonistlost, 0);
+  EXPECT_EQ(colonisttimer, 0);
+  EXPECT_EQ(missionflags[1] + missionflags[2] + missionflags[3], 0);
+  EXPECT_EQ(pausestate[1], 0);
+  EXPECT_EQ(pausepos, 0);
+  EXPECT_FLOAT_EQ(pausespeed, 75.0f);
+  for (int p = 0; p <= 2; ++p)
+    for (int k = 0; k <= 5; ++k) {
+      EXPECT_EQ(teamstat[p][k], (p > 0 && k == 4) ? 1 : 0) << p << "," << k;
+      EXPECT_EQ(statshown[p][k], 0);
+    }
+  EXPECT_EQ(tickertext[5], 32);
+  EXPECT_EQ(playerticker[2][188], 0);
+  EXPECT_EQ(numplayers, 1);
+  EXPECT_EQ(splitview, 1);
+  EXPECT_EQ(curmember[1], 1);
+  EXPECT_EQ(curmember[2], 0);
+  EXPECT_EQ(trackcount[1], 800);
+  for (int m = 1; m <= 6; ++m) {
+    EXPECT_EQ(squad[m][1], 400 * m);
+    EXPECT_EQ(squad[m][4], 1);
+    EXPECT_EQ(squad[m][10], 0);
+    EXPECT_EQ(squad[m][7], 0) << "fields the roster does not set start at 0";
+    EXPECT_EQ(squad[m][30], 0);
+    EXPECT_EQ(squad[m][23], rosterattr[m + 2][4]);
+    EXPECT_EQ(squadname[m], rostername[m + 2]);
+  }
+}
+
+TEST_F(NewGame, RoomsBeyond275KeepTheirMapValues) {
+  dirty();
+  std::memcpy(rooms[276], pristine[276], sizeof rooms[0] * 25);
+  newgame();
+  EXPECT_EQ(std::memcmp(rooms[276], pristine[276], sizeof rooms[0] * 25), 0);
+  // Map data of the rooms below survives too.
+  for (int r = 1; r <= 255; ++r) {
+    ASSERT_EQ(rooms[r][roomrecord][roomid], pristine[r][roomrecord][roomid]);
+    ASSERT_EQ(rooms[r][roomrecord][spawnchance], pristine[r][roomrecord][spawnchance]);
+    ASSERT_EQ(std::memcmp(rooms[r][roomwall], pristine[r][roomwall], sizeof rooms[0][0]), 0);
+  }
+}
+
+TEST_F(NewGame, ExitsOpenAndLampsAndAlarmsArePlaced) {
+  dirty();
+  newgame();
+  for (const ExitDoor& e : exitdoors) {
+    EXPECT_EQ(rooms[e.room][roomrecord][neighbourslot(e.dir)], outsideroom);
+    EXPECT_EQ(rooms[e.room][roomrecord][doorslot(e.dir)], e.pos);
+    EXPECT_EQ(rooms[e.room][roomrecord][doorlockedslot(e.dir)], 1);
+  }
+  EXPECT_EQ(rooms[1][roomrecord][dooropenslot(4)], 1);
+  int alarms = 0, flickers = 0, broken = 0;
+  for (int r = 1; r <= 275; ++r) {
+    const int* rec = rooms[r][roomrecord];
+    alarms += rec[28] == 1;
+    flickers += rec[25] == 1;
+    broken += rec[100] == 1;
+    if (rec[28] == 1) {
+      EXPECT_TRUE(!keptclear(r) || r == 2 || r == 3) << r;
+      EXPECT_EQ(rec[30], 20);
+      EXPECT_EQ(rec[25], 0) << "no flicker in an alarm room";
+    }
+    if (rec[25] == 1) {
+      EXPECT_FALSE(keptclear(r));
+      EXPECT_GE(rec[22], 2);
+      EXPECT_LE(rec[22], 20);
+    }
+    if (rec[100] == 1) {
+      EXPECT_FALSE(keptclear(r));
+      EXPECT_EQ(rec[roomdark], 1);
+    }
+    EXPECT_EQ(rec[99], 0) << "no room visited yet";
+    EXPECT_EQ(rec[98], 0);
+  }
+  EXPECT_EQ(alarms, 17);
+  EXPECT_GE(flickers, 1);
+  EXPECT_LE(flickers, 15);
+  EXPECT_GE(broken, 1);
+  EXPECT_LE(broken, 10);
+}
+
+TEST_F(NewGame, CreaturesAndSlimeArePlaced) {
+  for (uint32_t seed = 1; seed <= 30; ++seed) {
+    dirty();
+    SeedRnd(seed);
+    newgame();
+    ASSERT_EQ(count(KindCocoon), 9) << "seed " << seed;
+    ASSERT_EQ(count(KindColonist), 1) << "seed " << seed;
+    EXPECT_EQ(count(KindWarrior) + count(KindHugger) + count(KindQueen) + count(KindEgg), 0);
+    EXPECT_EQ(slots(248, 1, 64), 64);
+    EXPECT_EQ(slots(174, 1, 32), 32);
+    EXPECT_EQ(slots(174, 33, 64), 0);
+    int slimed = 0;
+    for (int r = 1; r <= 275; ++r) {
+      const int* c = rooms[r][roomcreature];
+      if (c[ckind] == KindColonist) {
+        EXPECT_NE(r, 1);
+        EXPECT_NE(r, 248);
+      }
+      if (r == 174 || r == 248) continue;
+      int n = slots(r, 1, 64);
+      if (n == 0) {
+        EXPECT_NE(c[ckind], KindCocoon);
+        continue;
+      }
+      ++slimed;
+      EXPECT_GE(r, 4);
+      ASSERT_EQ(n, 16) << "one whole wall in room " << r;
+      int q = 1;
+      while (rooms[r][wallstate][16 * q] == 0) ++q;
+      EXPECT_EQ(slots(r, 16 * q - 15, 16 * q), 16);
+      if (c[ckind] == KindCocoon) {
+        EXPECT_GE(c[cposx], 52 * (16 * q - 15) + 16);
+        EXPECT_LE(c[cposx], 52 * 16 * q - 172);
+        EXPECT_EQ(c[chp], 1);
+        EXPECT_EQ(c[cseen], 0);
+      }
+      for (int s = 1; s <= 64; ++s) ASSERT_LE(rooms[r][wallstate][s], slimemax);
+    }
+    EXPECT_EQ(slimed, 50) << "seed " << seed;
+    for (int r = 1; r <= 275; ++r) {
+      const int* c = rooms[r][roomcreature];
+      ASSERT_GE(c[cposx], 0);
+      ASSERT_LE(c[cposx], looplength);
+      ASSERT_TRUE(c[cdirection] == 1 || c[cdirection] == 2);
+      if (c[ckind] == 0) {
+        ASSERT_EQ(c[ccooldown] + c[ckiller] + c[capproach], 0);
+      }
+    }
+  }
+}
+
+TEST_F(NewGame, HostilePicksAndModesStayInBounds) {
+  dirty();
+  squadchar[1] = -4;
+  squadchar[2] = 16;
+  squadchar[3] = 1 << 30;
+  modeplayers = 9;
+  splitoption = 5;
+  newgame();
+  EXPECT_EQ(numplayers, 1);
+  EXPECT_EQ(curmember[2], 0);
+  for (int m = 1; m <= 3; ++m) {
+    EXPECT_FALSE(squadname[m].empty());
+    EXPECT_GE(squad[m][23], 1);
+  }
+  modeplayers = 2;
+  newgame();
+  EXPECT_EQ(numplayers, 2);
+  EXPECT_EQ(splitview, 5) << "any value but 1 means split command";
+  EXPECT_EQ(curmember[2], 4);
+  splitoption = 0;
+}
+
+}  // namespace
