@@ -137,7 +137,7 @@ void capturestep() {
   capturemouse();
 }
 
-void screen_keys() {
+void runkeysscreen() {
   if (gamestate == 8) runbindinglist();
   else runplayerchoice();
 }

@@ -32,7 +32,7 @@ void cheatswitch() {
 }
 }  // namespace
 
-void screen_mainmenu() {
+void runmainmenu() {
   MenuScreen s;
   s.title = "MAIN MENU";
   for (const char* t : {"NEW GAME", "CONTINUE GAME", "LOAD GAME", "SAVE GAME", "OPTIONS", "QUIT"})
@@ -59,7 +59,7 @@ void screen_mainmenu() {
   flushhits();
 }
 
-void screen_gamemode() {
+void rungamemode() {
   MenuScreen s;
   s.title = "GAME MODE";
   for (const char* t : {"ONE PLAYER", "TWO PLAYERS", "CANCEL"}) s.items.push_back(menuitem(t));

@@ -1,13 +1,11 @@
 // Calls and state the menus share with the frame loop, the options and
-// renderer files, the status line and the new-game set-up.
+// renderer files and the status line.
 #pragma once
 
 #include <string>
 
-// Frame loop: set by QUIT; the loop ends after this frame.
-extern int quitgame;
-// Runs frames until the program is asked to close or the player quits.
-void runframeloop();
+#include "app/frame_loop.h"
+#include "render/messages.h"
 
 // Options file "opt.dat": 1 written, 0 failed.
 int writeoptions(const std::string& path);
@@ -16,9 +14,3 @@ void readoptions(const std::string& path);
 extern int apimode;
 void readapi(const std::string& path);
 int writeapi(const std::string& path);
-
-// One status line shown for 100 frames.
-void postmessage(const std::string& text, int y, int iserror);
-
-// The new-game set-up (state 40).
-void newgame();

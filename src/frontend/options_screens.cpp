@@ -74,7 +74,7 @@ void changesetting(int index, int dir) {
   }
 }
 
-void screen_options() {
+void runoptions() {
   MenuScreen m;
   m.title = "OPTIONS";
   for (const char* t : {"SETTINGS", "KEYS", "DONE"}) m.items.push_back(menuitem(t));
@@ -84,7 +84,7 @@ void screen_options() {
   else if (in.activated == 3 || in.escape) nextstate = 1;
 }
 
-void screen_settings() {
+void runsettings() {
   const MenuScreen m = settingsscreen();
   const MenuInput in = menuinput(m);
   if (in.activated >= 1 && in.activated < kDone) {

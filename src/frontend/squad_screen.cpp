@@ -100,7 +100,7 @@ void drawtooltips() {
 }
 }  // namespace
 
-void screen_squad() {
+void runsquadscreen() {
   sanitisesquadpicks();
   const MenuScreen m = squadscreen();
   const MenuInput in = menuinput(m);

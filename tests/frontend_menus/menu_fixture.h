@@ -45,12 +45,12 @@ class MenuTest : public ::testing::Test {
     applynextstate();
     updateinput_from(in);
     switch (gamestate) {
-      case 1: screen_mainmenu(); break;
-      case 2: screen_gamemode(); break;
-      case 13: screen_squad(); break;
-      case 6: screen_options(); break;
-      case 7: screen_settings(); break;
-      case 3: case 8: screen_keys(); break;
+      case 1: runmainmenu(); break;
+      case 2: rungamemode(); break;
+      case 13: runsquadscreen(); break;
+      case 6: runoptions(); break;
+      case 7: runsettings(); break;
+      case 3: case 8: runkeysscreen(); break;
       default: break;
     }
   }

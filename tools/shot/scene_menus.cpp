@@ -75,49 +75,49 @@ SHOT_SCENE("loading", "loading screen at full green") {
 SHOT_SCENE("mainmenu", "main menu, no game in progress") {
   loadmenuassets();
   gameinprogress = 0;
-  drive(1, screen_mainmenu, 520, 470);
+  drive(1, runmainmenu, 520, 470);
 }
 SHOT_SCENE("mainmenu_game", "main menu with a game in progress") {
   loadmenuassets();
   gameinprogress = 1;
-  drive(1, screen_mainmenu, 520, 330);
+  drive(1, runmainmenu, 520, 330);
 }
 SHOT_SCENE("gamemode", "game mode") {
   loadmenuassets();
-  drive(2, screen_gamemode, 900, 700, kDown);
+  drive(2, rungamemode, 900, 700, kDown);
 }
 SHOT_SCENE("squad1", "squad, one player, tooltip on a bar") {
   loadmenuassets();
   modeplayers = 1;
   for (int s = 1; s <= 6; ++s)
     for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
-  drive(13, screen_squad, 8 + 200, 385 - 23 + 64 + 26 + 5);
+  drive(13, runsquadscreen, 8 + 200, 385 - 23 + 64 + 26 + 5);
 }
 SHOT_SCENE("squad2", "squad, two players, split command") {
   loadmenuassets();
   modeplayers = 2;
   splitoption = 0;
-  drive(13, screen_squad, 512, 700, kRight);
+  drive(13, runsquadscreen, 512, 700, kRight);
 }
 SHOT_SCENE("options", "options") {
   loadmenuassets();
-  drive(6, screen_options, 900, 700);
+  drive(6, runoptions, 900, 700);
 }
 SHOT_SCENE("settings", "settings, a few switched off") {
   loadmenuassets();
   settings[SetSound] = 0;
   settings[SetCompass] = 0;
   settings[SetMusicVariant] = 1;
-  drive(7, screen_settings, 512, 221 + 48 * 3 + 10);
+  drive(7, runsettings, 512, 221 + 48 * 3 + 10);
 }
 SHOT_SCENE("keys", "keys, player choice") {
   loadmenuassets();
-  drive(3, screen_keys, 900, 700);
+  drive(3, runkeysscreen, 900, 700);
 }
 SHOT_SCENE("keys_capture", "player 1 binding list, capturing SHOOT") {
   loadmenuassets();
   keysplayer = 1;
   capturing = 1;
   captureaction = 5;
-  drive(8, screen_keys, 600, 700);
+  drive(8, runkeysscreen, 600, 700);
 }
