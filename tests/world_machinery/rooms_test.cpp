@@ -78,23 +78,24 @@ TEST_F(RoomTest, TrackerBeepsFasterWhenTheCreatureAttacks) {
   c[1] = 1;
   c[4] = 1;
   c[5] = 20;  // far away: (820 - 20) * 0.075 = 60 frames between beeps
-  playframe(none());  // first sight beeps at once
+  // The tracker step alone, so the creature holds still at this distance.
+  updatesignals();  // first sight beeps at once
   EXPECT_EQ(trackcount[1], 0);
   int beeps = 0;
   for (int f = 0; f < 120; ++f) {
-    playframe(none());
+    updatesignals();
     beeps += trackcount[1] == 0;
   }
   EXPECT_EQ(beeps, 2);
   c[4] = 2;
   beeps = 0;
   for (int f = 0; f < 120; ++f) {
-    playframe(none());
+    updatesignals();
     beeps += trackcount[1] == 0;
   }
   EXPECT_EQ(beeps, 10);
   c[1] = 0;
-  playframe(none());
+  updatesignals();
   EXPECT_EQ(trackcount[1], 900);
 }
 

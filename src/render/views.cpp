@@ -1,0 +1,190 @@
+// The per-player views: the room passes (with the flashlight in a dark
+// room), then the overlays drawn over the band: other members, crosshairs,
+// the hurt flash, the visual alarm and the minimap. A dead member's view
+// shows only static.
+#include "render/views.h"
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "frontend/settings.h"
+#include "platform/platform.h"
+#include "render/draw_helpers.h"
+#include "render/room_pass.h"
+#include "render/text.h"
+#include "squad/squad.h"
+#include "world/map.h"
+
+int flashw = 180, flashh = 180;
+
+namespace {
+
+constexpr float kLoop = looplength;
+
+float roomx(int m) { return squad[m][1] + squad[m][2] - 122; }
+
+// Crosshair colour of a view in the current layout.
+void crosshaircolour(int view, float bright) {
+  if (numplayers != 2) setcolourbright(255, 255, 255, bright);
+  else if (view == 1) setcolourbright(255, 255, 100, bright);
+  else setcolourbright(100, 255, 255, bright);
+}
+
+// A crosshair at (x, y) under the current origin: solid while the member
+// has stamina, blinking when tired; the flash picture right after a shot
+// and the empty mark over it without ammunition.
+void drawcrosshair(int m, float x, float y, int view, float bright) {
+  const float ratio = squad[m][21] > 0 ? static_cast<float>(squad[m][8]) / squad[m][21] : 1.0f;
+  crosshaircolour(view, bright);
+  if (ratio > 0.2f) {
+    plat::set_blend(plat::BlendMasked);
+    plat::set_alpha(1);
+  } else {
+    plat::set_blend(plat::BlendAlpha);
+    plat::set_alpha(0.33f + pulselevel / 150.0f);
+  }
+  if (squad[m][6] != 0) {
+    drawimageculled(targimg[2], x, y, 0);
+  } else {
+    drawimageculled(targimg[1], x, y, 0);
+    if (squad[m][9] == 0) {
+      plat::set_colour(255, 255, 255);
+      plat::set_blend(plat::BlendMasked);
+      plat::set_alpha(1);
+      drawimageculled(targimg[3], x, y, 0);
+    }
+  }
+  plat::set_blend(plat::BlendMasked);
+  plat::set_alpha(1);
+}
+
+void drawhurtflash(int m, const ViewLayout& v) {
+  if (squad[m][25] <= 0) return;
+  plat::set_blend(plat::BlendAlpha);
+  setcolourbright(175, 0, 0, 100);
+  plat::set_alpha(squad[m][25] / 100.0f);
+  plat::set_scale(780 / 32.0f, v.hurth / 32.0f);
+  drawimageculled(img_blood, 122, v.hurty, 0);
+  plat::set_scale(1, 1);
+  plat::set_alpha(1);
+  plat::set_colour(255, 255, 255);
+}
+
+void drawstatic(int count) {
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_colour(255, 255, 255);
+  for (int d = 1; d <= count; ++d) {
+    const StaticDot dot = staticdot(d);
+    plat::set_alpha(dot.alpha / 100.0f);
+    drawimageculled(img_dot, dot.x, dot.y, 0);
+  }
+  plat::set_alpha(1);
+}
+
+bool shownin(int m) {
+  if (curmember[1] == m) return true;
+  return numplayers == 2 && curmember[2] == m;
+}
+
+void drawothermembers(int room) {
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(0.4f);
+  for (int o = 1; o <= 6; ++o) {
+    if (shownin(o) || squad[o][4] != room || squad[o][10] == 1) continue;
+    const float x = roomx(o), y = squad[o][3];
+    plat::set_scale(0.75f, 0.75f);
+    for (float shift : {-kLoop, 0.0f, kLoop}) {
+      drawimageculled(targimg[1], x + shift, y, 0);
+      if (squad[o][9] == 0) drawimageculled(targimg[3], x + shift, y, 0);
+    }
+    plat::set_scale(1, 1);
+    for (float shift : {-kLoop, 0.0f, kLoop}) drawsmalltext(x + shift, y - 32, squadname[o], 1, 1);
+  }
+  plat::set_alpha(1);
+  plat::set_scale(1, 1);
+}
+
+// The room drawn again, lit, inside the crosshair's window.
+void drawflashlight(const RoomPass& rp, int m, const ViewLayout& v, float roomox) {
+  const Rect w = flashlightwindow(v, squad[m][2], squad[m][3]);
+  if (w.w <= 0 || w.h <= 0) return;
+  plat::set_viewport(w.x, w.y, w.w, w.h);
+  RoomPass lit = rp;
+  lit.tint = roomtint(rp.room, true);
+  drawroompass(lit);
+  plat::set_origin(roomox, v.roomoy);
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_colour(255, 255, 255);
+  const float fx = squad[m][1] + squad[m][2] - 90 - 122;
+  const float fy = squad[m][3] - 90;
+  for (float shift : {-kLoop, 0.0f, kLoop}) drawimageculled(img_flashlight, fx + shift, fy, 0);
+  plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
+}
+
+}  // namespace
+
+void drawview(int view) {
+  const int nviews = numplayers == 2 ? 2 : 1;
+  const ViewLayout v = viewlayout(view, nviews);
+  const int m = curmember[view];
+  if (m < 1 || m > 6) return;
+  const float bright = squad[m][29];
+  plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
+  plat::set_origin(0, v.roomoy);
+  plat::set_scale(1, 1);
+  plat::set_rotation(0);
+
+  if (squad[m][10] == 1) {
+    drawstatic(500);
+    drawhurtflash(m, v);
+  } else {
+    const int room = squad[m][4];
+    const float roomox = 122.0f - squad[m][1];
+    if (room >= 1 && room <= 300) {
+      RoomPass rp;
+      rp.room = room;
+      rp.player = view;
+      rp.bright = bright;
+      rp.tint = roomtint(room, false);
+      plat::set_origin(roomox, v.roomoy);
+      drawroompass(rp);
+      if (rp.tint.wantsflashlight) drawflashlight(rp, m, v, roomox);
+
+      plat::set_origin(roomox, v.roomoy);
+      drawothermembers(room);
+      if (nviews == 2) {
+        const int otherview = view == 1 ? 2 : 1;
+        const int o = curmember[otherview];
+        if (o >= 1 && o <= 6 && o != m && squad[o][4] == room && squad[o][10] != 1)
+          for (float shift : {-kLoop, 0.0f, kLoop})
+            drawcrosshair(o, roomx(o) + shift, squad[o][3], otherview, bright);
+      }
+    }
+    plat::set_origin(0, v.roomoy);
+    drawcrosshair(m, squad[m][2], squad[m][3], nviews == 2 ? view : 1, bright);
+    drawhurtflash(m, v);
+    if (squad[m][12] != 0 && settings[SetVisualAlarms] == 1) {
+      // Blinks, so it is drawn blended.
+      plat::set_blend(plat::BlendAlpha);
+      plat::set_colour(255, 255, 255);
+      plat::set_alpha(pulselevel / 100.0f);
+      drawimageculled(img_alert, 130, v.alerty, 0);
+      plat::set_alpha(1);
+    }
+    if (settings[SetMinimap] == 1) drawminimap(view);
+  }
+  plat::set_colour(255, 255, 255);
+  plat::set_scale(1, 1);
+  plat::set_alpha(1);
+  plat::set_rotation(0);
+  plat::set_blend(plat::BlendMasked);
+  plat::set_origin(0, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+}
+
+void drawviews() {
+  drawview(1);
+  if (numplayers == 2) drawview(2);
+  plat::set_origin(0, 0);
+  plat::set_viewport(0, 0, 1024, 768);
+  setcolourbright(255, 255, 255, 100);
+}

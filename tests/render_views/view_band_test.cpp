@@ -1,0 +1,153 @@
+// The views drawn headless and read back: walls across the seam of the
+// loop, slime over narrow and wide panels, mirrored creatures, the
+// flashlight of a dark room, the no-signal view and the tired crosshair.
+#include <algorithm>
+
+#include "render/room_pass.h"
+#include "render/views.h"
+#include "view_fixture.h"
+
+namespace {
+
+using viewtest::kRoom;
+
+class ViewBand : public viewtest::ViewTest {
+ protected:
+  static void walls(int tile) {
+    for (int s = 1; s <= wallslots; ++s) rooms[kRoom][roomwall][s] = tile;
+  }
+  std::vector<uint32_t> render() {
+    clear();
+    drawviews();
+    return screen();
+  }
+};
+
+TEST_F(ViewBand, WallPanelsShowAcrossTheSeamOfTheLoop) {
+  // Only the first panel: seen one loop on when the window passes the end.
+  rooms[kRoom][roomwall][1] = 1;
+  squad[1][3] = 316;  // crosshair below the rows looked at
+  squad[1][1] = 2938;
+  auto px = render();
+  const int x1 = 122 - 2938 + looplength;  // 512
+  EXPECT_GT(lit(px, x1, 80, x1 + 52, 260), 52 * 150);
+  // (a pixel of filtering either side)
+  EXPECT_EQ(lit(px, 122, 80, x1 - 2, 260), 0);
+  EXPECT_EQ(lit(px, x1 + 54, 80, 902, 260), 0);
+
+  // Only the last panel: seen one loop back when the window starts before 0.
+  rooms[kRoom][roomwall][1] = 0;
+  rooms[kRoom][roomwall][64] = 1;
+  squad[1][1] = -390;
+  px = render();
+  const int x64 = 122 + 390 + 63 * 52 - looplength;  // 460
+  EXPECT_GT(lit(px, x64, 80, x64 + 52, 260), 52 * 150);
+  EXPECT_EQ(lit(px, x64 + 54, 80, 902, 260), 0);
+  EXPECT_EQ(lit(px, 122, 80, x64 - 2, 260), 0);
+}
+
+TEST_F(ViewBand, SlimeHidesANarrowPanelButNotAWideOne) {
+  // Slime pictures left out, so only the panels under them can show.
+  int saved[3][4];
+  std::copy(&slimeimg[0][0], &slimeimg[0][0] + 12, &saved[0][0]);
+  std::fill(&slimeimg[0][0], &slimeimg[0][0] + 12, 0);
+  const int slot = 10, sx = 122 + (slot - 1) * 52;
+  auto panel = [&](int tile, int slime) {
+    rooms[kRoom][roomwall][slot] = tile;
+    rooms[kRoom][wallstate][slot] = slime;
+    return lit(render(), sx + 2, 80, sx + 50, 260);
+  };
+  const int full = 48 * 180 * 8 / 10;
+  EXPECT_GT(panel(1, 0), full);
+  EXPECT_EQ(panel(1, 2), 0) << "a slimed narrow panel still shows through";
+  EXPECT_GT(panel(12, 2), full) << "a wide panel must draw under slime";
+  std::copy(&saved[0][0], &saved[0][0] + 12, &slimeimg[0][0]);
+}
+
+TEST_F(ViewBand, RoamingCreatureFacingBackIsMirrored) {
+  int* c = rooms[kRoom][roomcreature];
+  c[1] = 1, c[2] = 390, c[4] = 1;
+  const int X = 122 + 390;
+  c[3] = 1;
+  auto right = render();
+  c[3] = 2;
+  auto left = render();
+  int same = 0, inked = 0;
+  for (int y = 120; y < 330; y += 3)
+    for (int d = 0; d < 100; ++d) {
+      if (level(at(right, X + d, y)) < 20) continue;
+      ++inked;
+      const uint32_t a = at(right, X + d, y), b = at(left, X - 1 - d, y);
+      same += std::abs(level(a) - level(b)) <= 24;
+    }
+  ASSERT_GT(inked, 200);
+  EXPECT_GT(same, inked * 9 / 10);
+  EXPECT_NE(right, left);
+}
+
+TEST_F(ViewBand, DarkRoomIsLitOnlyInTheFlashlightWindow) {
+  walls(1);
+  rooms[kRoom][roomrecord][roomdark] = 1;
+  place(1, kRoom, 0, 500, 200);
+  auto px = render();
+  // Outside the window only the dim tint: 12 of 255 at most.
+  EXPECT_LE(brightest(px, 122, 67, 405, 342), 13);
+  EXPECT_LE(brightest(px, 595, 67, 902, 342), 13);
+  EXPECT_LE(brightest(px, 410, 295, 590, 342), 13);
+  EXPECT_GT(brightest(px, 410, 110, 480, 190), 60);
+
+  // A shot flash lights the whole room.
+  explist.push_back({kRoom, 100, 150, 10, 0});
+  px = render();
+  EXPECT_GT(brightest(px, 600, 67, 902, 275), 60);
+}
+
+TEST_F(ViewBand, EachViewsFlashlightStaysInItsOwnBand) {
+  walls(1);
+  rooms[kRoom][roomrecord][roomdark] = 1;
+  numplayers = 2;
+  curmember[2] = 4;
+  place(4, kRoom, 0, 500, 93);
+  clear();
+  drawview(2);
+  auto px = screen();
+  EXPECT_EQ(brightest(px, 0, 0, 1024, 258), 0);
+  EXPECT_GT(brightest(px, 410, 258, 590, 284), 60);
+
+  place(1, kRoom, 0, 500, 316);
+  clear();
+  drawview(1);
+  px = screen();
+  EXPECT_EQ(brightest(px, 0, 258, 1024, 768), 0);
+  EXPECT_GT(brightest(px, 410, 160, 590, 258), 60);
+}
+
+TEST_F(ViewBand, DeadMemberSeesOnlyStaticUnderTheHurtFlash) {
+  walls(1);
+  squad[1][10] = 1;
+  for (int d = 1; d <= 500; ++d) setstaticdot(d, {100, 130 + d % 250, 80 + d % 200});
+  auto px = render();
+  EXPECT_GT(lit(px, 126, 70, 400, 290, 100), 300);
+  EXPECT_EQ(brightest(px, 450, 67, 902, 342), 0) << "the room must not show";
+
+  squad[1][25] = 50;
+  px = render();
+  const uint32_t p = at(px, 700, 200);
+  EXPECT_GT(int(p >> 16 & 255), 40);
+  EXPECT_EQ(int(p >> 8 & 255), 0);
+}
+
+TEST_F(ViewBand, CrosshairBlinksOnlyWhenTired) {
+  place(1, kRoom, 0, 500, 150);  // no panels: black behind it
+  auto crosshair = [&](int stamina) {
+    squad[1][8] = stamina;
+    return brightest(render(), 470, 120, 530, 180);
+  };
+  const int max = squad[1][21];
+  const int rested = crosshair(max);
+  ASSERT_GT(rested, 200);
+  EXPECT_EQ(crosshair(max * 21 / 100), rested);
+  EXPECT_LT(crosshair(max / 10), rested * 6 / 10);
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+// Room view scenes: a seeded squad in the shipped complex with creatures,
+// slime and effect records placed where the view looks.
+#include <cstring>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "creatures/effects.h"
+#include "frontend/settings.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "render/room_pass.h"
+#include "render/views.h"
+#include "scene.h"
+#include "squad/roster.h"
+#include "squad/squad.h"
+#include "world/map.h"
+#include "world/worldtables.h"
+
+namespace {
+
+void loadgame(int players) {
+  load_fonts();
+  load_all_assets();
+  initworldtables();
+  initroster();
+  loadmap();
+  clearroomstate();
+  clearlists();
+  openexits();
+  SeedRnd(907);
+  for (int m = 1; m <= 6; ++m) {
+    squadchar[m] = m;
+    setupmember(m);
+  }
+  numplayers = players;
+  curmember[1] = 1;
+  curmember[2] = players == 2 ? 4 : 0;
+  for (int i = 1; i <= 10; ++i) settings[i] = 1;
+  walkframe = 1;
+  cyclephase = 1;
+  pulselevel = 80;
+  for (int d = 1; d <= 500; ++d) {
+    const int alpha = Rand(25, 100), x = Rand(126, 897), y = Rand(71, 337);
+    setstaticdot(d, {alpha, x, y});
+  }
+}
+
+void putmember(int m, int room, int scroll, int cx, int cy) {
+  squad[m][4] = room;
+  squad[m][1] = scroll;
+  squad[m][2] = cx;
+  squad[m][3] = cy;
+  squad[m][7] = (scroll + cx - 122 + 3328) % 3328 / 832 + 1;
+}
+
+void putcreature(int room, int kind, int x, int dir, int state, int approach) {
+  int* c = rooms[room][roomcreature];
+  c[1] = kind, c[2] = x, c[3] = dir, c[4] = state, c[5] = approach;
+}
+
+void slime(int room, int from, int to, int n) {
+  for (int s = from; s <= to; ++s) rooms[room][wallstate][s] = n;
+}
+
+// The views, then the compass as the console would place it.
+void drawall() {
+  drawviews();
+  if (numplayers == 2) {
+    for (int v = 1; v <= 2; ++v)
+      if (squad[curmember[v]][10] != 1) drawcompass(v, compassy[v + 1]);
+  } else if (squad[curmember[1]][10] != 1) {
+    drawcompass(1, compassy[1]);
+  }
+}
+
+}  // namespace
+
+SHOT_SCENE("view_lit", "one player in a lit room: warrior attacking, slime, acid, corpse, flash") {
+  loadgame(1);
+  const int r = 5;
+  putmember(1, r, 400, 520, 190);
+  putmember(2, r, 0, 300, 150);  // another member in the room
+  putcreature(r, 1, 800, 1, 2, 40);
+  slime(r, 9, 11, 2);
+  slime(r, 20, 21, 3);
+  acidlist.push_back({r, 560, 400, 0, 0, 5});
+  corlist.push_back({r, 1000, 0, 7, 1, 2, 0});
+  scorelist.push_back({r, 1050, 20});
+  explist.push_back({r, 700, 150, 6, 45});
+  squad[1][12] = 1;
+  drawall();
+}
+
+SHOT_SCENE("view_dark", "a dark room lit only by the flashlight") {
+  loadgame(1);
+  const int r = 6;
+  rooms[r][roomrecord][roomdark] = 1;
+  putmember(1, r, 200, 480, 200);
+  putcreature(r, 1, 640, 2, 1, 100);
+  slime(r, 10, 12, 1);
+  drawall();
+}
+
+SHOT_SCENE("view_alarm", "an alarm room at half pulse with the visual alarm") {
+  loadgame(1);
+  const int r = 2;
+  rooms[r][roomrecord][28] = 1;
+  rooms[r][roomrecord][30] = 55;
+  putmember(1, r, 100, 500, 180);
+  putcreature(r, 2, 520, 1, 1, 100);
+  squad[1][12] = 1;
+  squad[1][8] = squad[1][21] / 10;  // tired: the crosshair blinks
+  drawall();
+}
+
+SHOT_SCENE("view_split", "two players: a lit room above, a dark room with acid and corpses below") {
+  loadgame(2);
+  putmember(1, 5, 2938, 400, 180);  // across the seam of the loop
+  putcreature(5, 3, 3400 - 3328, 1, 2, 60);
+  const int r = 6;
+  rooms[r][roomrecord][roomdark] = 1;
+  putmember(4, r, 300, 600, 120);
+  putmember(5, r, 300, 400, 200);
+  acidlist.push_back({r, 700, 600, 0, 0, 3});
+  corlist.push_back({r, 900, 0, 40, 2, 1, 0});
+  putcreature(r, 4, 760, 1, 1, 0);
+  squad[1][25] = 40;  // hurt flash
+  drawall();
+}
+
+SHOT_SCENE("view_dead", "a dead member's view: static and the fading hurt flash") {
+  loadgame(1);
+  squad[1][10] = 1;
+  squad[1][4] = 275;
+  squad[1][25] = 50;
+  drawall();
+}
+
+SHOT_SCENE("view_kinds", "mini-cameras of each creature kind, roaming and attacking") {
+  loadgame(1);
+  // Member 1 watches a roaming warrior; members 2..6 each face another kind.
+  const int rooms_used[7] = {0, 5, 7, 8, 9, 10, 11};
+  const int kinds[7] = {0, 1, 2, 3, 4, 5, 6};
+  for (int m = 1; m <= 6; ++m) {
+    putmember(m, rooms_used[m], 0, 512, 180);
+    putcreature(rooms_used[m], kinds[m], 390, m % 2 ? 1 : 2, 1, 0);
+  }
+  putcreature(rooms_used[3], 3, 390, 1, 2, 80);  // queen attacking
+  drawviews();
+  for (int m = 1; m <= 6; ++m) {
+    const float x = 40 + ((m - 1) % 3) * 330, y = 380 + ((m - 1) / 3) * 190;
+    minicam(m, x, y, 312, 110, 0, 0);
+  }
+}
