@@ -12,7 +12,6 @@ void screen_settings() {}
 void screen_loadgame() {}
 void screen_savegame() {}
 
-void drawviews() {}
 
 void quicksave() {}
 void quickload() {}

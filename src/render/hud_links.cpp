@@ -1,8 +1,11 @@
-// Until the room views can draw a compass and a mini-camera, these calls
-// leave the console without them; the tabs and the frame are complete
-// either way.
+// The console's compass and mini-cameras are drawn by the room views.
 #include "render/hud_links.h"
 
-void hud_compass(int, int) {}
+#include "render/views.h"
 
-void hud_minicam(int, int, int, int, int, int, int) {}
+void hud_compass(int view, int y) { drawcompass(view, static_cast<float>(y)); }
+
+void hud_minicam(int m, int x, int y, int w, int h, int top, int bottom) {
+  minicam(m, static_cast<float>(x), static_cast<float>(y), static_cast<float>(w), static_cast<float>(h),
+          static_cast<float>(top), static_cast<float>(bottom));
+}
