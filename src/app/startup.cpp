@@ -9,6 +9,7 @@
 #include "app/state.h"
 #include "audio/sound.h"
 #include "frontend/menu_links.h"
+#include "frontend/savegame.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -218,18 +219,6 @@ void loadingfadeout(int n, const std::function<void()>& present) {
 }
 
 namespace {
-// The program's own files, made writable again if something cleared the
-// owner's write permission.
-void makefileswritable() {
-  std::vector<std::string> files = {"api.dat", "opt.dat", "saves\\quick.nam", "saves\\quick.907"};
-  for (int n = 1; n <= 6; ++n) {
-    files.push_back("saves\\save_" + std::to_string(n) + ".nam");
-    files.push_back("saves\\save_" + std::to_string(n) + ".907");
-  }
-  for (const std::string& f : files)
-    if (plat::file_type(f) == 1) plat::make_owner_writable(f);
-}
-
 void probeframerate() {
   const uint32_t start = plat::millisecs();
   resetprobe(start);

@@ -15,7 +15,7 @@ int nextstate = 0;
 int menusel = 1;
 int selpulse = 0, seldir = 0;
 std::string menutitle;
-std::string menutext[16];
+std::string menutext[21];
 
 namespace {
 // The pointer position of the last menu frame; a frame counts as a mouse
@@ -102,10 +102,7 @@ MenuInput menuinput(const MenuScreen& s) {
   const int before = menusel;
   if (gamekeyhit(kDown)) menusel = step(s, menusel, 1);
   if (gamekeyhit(kUp)) menusel = step(s, menusel, -1);
-  const bool moved = lastmx >= 0 && (inputmousex != lastmx || inputmousey != lastmy);
-  lastmx = inputmousex;
-  lastmy = inputmousey;
-  if (moved) {
+  if (menupointermoved()) {
     for (int i = 1; i <= n; ++i)
       if (selectable(s, i) && pointerin(s, i)) menusel = i;
   }
@@ -128,7 +125,19 @@ MenuInput menuinput(const MenuScreen& s) {
   in.escape = gamekeyhit(kEsc) != 0;
   if (in.activated) playsound(snd_tick);
 
-  // The pulse: up to 30, then back down to 0, and again.
+  stepselpulse();
+  return in;
+}
+
+bool menupointermoved() {
+  const bool moved = lastmx >= 0 && (inputmousex != lastmx || inputmousey != lastmy);
+  lastmx = inputmousex;
+  lastmy = inputmousey;
+  return moved;
+}
+
+void stepselpulse() {
+  // Up to 30, then back down to 0, and again.
   if (seldir == 0) {
     selpulse += 1;
     if (selpulse >= 30) seldir = 1;
@@ -136,7 +145,6 @@ MenuInput menuinput(const MenuScreen& s) {
     selpulse -= 1;
     if (selpulse <= 0) seldir = 0;
   }
-  return in;
 }
 
 void menuitemcolour(const MenuScreen& s, int i, int& r, int& g, int& b) {
@@ -149,9 +157,7 @@ void menuitemcolour(const MenuScreen& s, int i, int& r, int& g, int& b) {
   b = it.b * level / 255;
 }
 
-void drawmenuback(const MenuScreen& s) {
-  const int n = static_cast<int>(s.items.size());
-  const MenuLayout l = menulayout(n);
+void drawmenubackdrop() {
   plat::set_colour(255, 255, 255);
   plat::set_blend(plat::BlendMasked);
   plat::set_scale(2, 2);
@@ -160,6 +166,12 @@ void drawmenuback(const MenuScreen& s) {
   plat::set_blend(plat::BlendAlpha);
   drawimageguarded(img_title, 512 - imagewidth(img_title) / 2, 70 - imageheight(img_title) / 2, 0);
   plat::set_blend(plat::BlendMasked);
+}
+
+void drawmenuback(const MenuScreen& s) {
+  const int n = static_cast<int>(s.items.size());
+  const MenuLayout l = menulayout(n);
+  drawmenubackdrop();
   panel(512, l.top, s.panelw, l.height, 2);
   plat::set_colour(255, 255, 0);
   drawbigtext(512, l.titley, s.title, 1);

@@ -12,7 +12,8 @@ extern int nextstate;
 extern int menusel;           // selected item, 1-based
 extern int selpulse, seldir;  // brightness pulse of the selected item
 extern std::string menutitle;
-extern std::string menutext[16];
+// Row texts of screens that list their rows by number (the save slots).
+extern std::string menutext[21];
 
 // Applies a requested state change: gamestate takes nextstate, the
 // selection goes back to the first item. Returns the state entered, or 0
@@ -77,8 +78,15 @@ void menuitemrect(const MenuScreen& s, int i, int& x, int& y, int& w, int& h);
 // Moves the selection by the keyboard and the mouse, reports activation,
 // plays the click on activation and advances the selection pulse.
 MenuInput menuinput(const MenuScreen& s);
+// Whether the pointer moved since the last menu frame (never on the first
+// one); remembers the position for the next frame.
+bool menupointermoved();
+// Advances the selection pulse by one frame.
+void stepselpulse();
 // Colour of item i as drawn this frame.
 void menuitemcolour(const MenuScreen& s, int i, int& r, int& g, int& b);
+// Backdrop and logo.
+void drawmenubackdrop();
 // Backdrop, logo, panel, title and the items.
 void drawmenuback(const MenuScreen& s);
 // The version tag and the pointer, drawn last.

@@ -2,15 +2,7 @@
 // renderer files and the status line.
 #pragma once
 
-#include <string>
-
 #include "app/frame_loop.h"
+#include "frontend/api_file.h"
+#include "frontend/options_file.h"
 #include "render/messages.h"
-
-// Options file "opt.dat": 1 written, 0 failed.
-int writeoptions(const std::string& path);
-void readoptions(const std::string& path);
-// Renderer file "api.dat".
-extern int apimode;
-void readapi(const std::string& path);
-int writeapi(const std::string& path);

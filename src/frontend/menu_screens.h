@@ -9,6 +9,8 @@ void runsquadscreen();     // 13
 void runoptions();   // 6
 void runsettings();  // 7
 void runkeysscreen();      // 3 (player choice) and 8 (binding list)
+void runloadgame();  // 11
+void runsavegame();  // 12
 
 // The hidden cheat-mode switch of the main menu: a left click on the
 // version tag in the bottom-left corner with either Ctrl key held.
