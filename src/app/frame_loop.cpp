@@ -80,6 +80,12 @@ void stepframe() {
   runscreen();
 }
 
+void runframe() {
+  stepframe();
+  drawmessageline();
+  drawoverlay();
+}
+
 void runframeloop() {
   FrameCounter counter;
   counter.since = plat::millisecs();
@@ -93,9 +99,7 @@ void runframeloop() {
     } else {
       if (timerlimited == 1) plat::wait_timer(pacer);
       updateinput();
-      stepframe();
-      drawmessageline();
-      drawoverlay();
+      runframe();
     }
     endframe();
     if (plat::close_requested() || quitgame) break;

@@ -236,19 +236,24 @@ void presentloading() {
 }
 }  // namespace
 
-int runprogram() {
+bool startprogram(bool headless, const std::function<void()>& poll, int& status) {
+  status = 0;
   register_embedded_archive();
-  if (!plat::init(false)) return 1;
+  if (!plat::init(headless)) {
+    status = 1;
+    return false;
+  }
   countjoysticks();
-  if (runstartupmenu(updateinput) != 1) {
+  if (runstartupmenu(poll) != 1) {
     plat::shutdown();
-    return 0;
+    return false;
   }
   plat::set_title("RX-907");
   const int renderer = apimode == 1 ? plat::RendererOpenGL : plat::RendererDefault;
   if (!plat::open_display(1024, 768, 32, 60, renderer)) {
     plat::shutdown();
-    return 1;
+    status = 1;
+    return false;
   }
   frametimer = plat::create_timer(60);
   idletimer = plat::create_timer(5);
@@ -267,6 +272,12 @@ int runprogram() {
   load_all_assets();
   loadmap();
   loadingfadeout(n, presentloading);
+  return true;
+}
+
+int runprogram() {
+  int status = 0;
+  if (!startprogram(false, updateinput, status)) return status;
   runframeloop();
   return 0;
 }
