@@ -10,6 +10,8 @@
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
+#include "frontend/save_screens.h"
+#include "frontend/savegame.h"
 #include "frontend/settings.h"
 #include "input/input.h"
 #include "platform/platform.h"
@@ -30,6 +32,10 @@ void loadmenuassets() {
 // given key hit on the first frame, then leaves the last frame drawn.
 void drive(int state, const std::function<void()>& screen, int mx, int my, int key = 0, int frames = 12) {
   gamestate = state;
+  // Every key up once first, so the scripted press counts as a hit.
+  plat::RawInput up;
+  up.mousex = mx, up.mousey = my;
+  updateinput_from(up);
   for (int f = 0; f < frames; ++f) {
     plat::RawInput in;
     in.mousex = mx + (f == 1 ? 1 : 0);
@@ -120,4 +126,34 @@ SHOT_SCENE("keys_capture", "player 1 binding list, capturing SHOOT") {
   capturing = 1;
   captureaction = 5;
   drive(8, runkeysscreen, 600, 700);
+}
+
+namespace {
+// A scratch saves folder with a few named slots and a quicksave, listed
+// as the slot screens list them on entry.
+void slotscene(int state) {
+  loadmenuassets();
+  savesdir = plat::disk_path("/tmp/rx907_shot_saves");
+  plat::create_dir(savesdir);
+  for (int n = 1; n <= 6; ++n) {
+    plat::delete_file(namefilepath("save_" + std::to_string(n)));
+    plat::delete_file(datafilepath("save_" + std::to_string(n)));
+  }
+  savegame("save_2", 1, "COLONY DECK 3");
+  savegame("save_5", 2, "REACTOR");
+  savegame("quick", 3, "Quicksave");
+  gameinprogress = 1;
+  enterslotscreen(state);
+}
+}  // namespace
+
+SHOT_SCENE("loadgame", "load game, two slots and the quicksave, pointer on REACTOR") {
+  slotscene(11);
+  drive(11, runloadgame, 600, slotitemy(11, 5) + 10);
+}
+SHOT_SCENE("savegame", "save game, typing a name into slot 2") {
+  slotscene(12);
+  drive(12, runsavegame, 900, 700, kDown, 2);
+  drive(12, runsavegame, 900, 700, kEnter, 2);
+  drive(12, runsavegame, 900, 700, 'A', 14);
 }
