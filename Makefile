@@ -31,8 +31,11 @@ run: build
 	@cp -u $(BUILD)/content/data/music/*.ogg run/data/music/ 2>/dev/null || true
 	@cd run && ../$(BUILD)/rx907
 
+# Every benchmark, five repetitions each; medians of the CPU time beside the
+# budgets in bench/budgets.txt. BENCH_REPS=1 for a quick look.
+BENCH_REPS ?= 5
 bench: build
-	@cd $(BUILD) && for b in bench/rx907_bench*; do [ -x "$$b" ] && "$$b"; done; true
+	@python3 bench/report.py $(BUILD)/bench $(BENCH_REPS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

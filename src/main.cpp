@@ -1,2 +1,4 @@
 // RX-907: a real-time first-person squad shooter.
-int main() { return 0; }
+#include "app/startup.h"
+
+int main() { return runprogram(); }

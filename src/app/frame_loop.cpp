@@ -7,6 +7,8 @@
 #include "app/state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "frontend/menu_frame.h"
+#include "frontend/save_screens.h"
 #include "input/input.h"
 #include "platform/platform.h"
 
@@ -70,8 +72,18 @@ void runscreen() {
 }
 
 void stepframe() {
+  // A state asked for during the last frame starts now; the slot screens
+  // list the slots afresh each time they open.
+  const int entered = applynextstate();
+  if (entered == 11 || entered == 12) enterslotscreen(entered);
   framekeys();
   runscreen();
+}
+
+void runframe() {
+  stepframe();
+  drawmessageline();
+  drawoverlay();
 }
 
 void runframeloop() {
@@ -87,9 +99,7 @@ void runframeloop() {
     } else {
       if (timerlimited == 1) plat::wait_timer(pacer);
       updateinput();
-      stepframe();
-      drawmessageline();
-      drawoverlay();
+      runframe();
     }
     endframe();
     if (plat::close_requested() || quitgame) break;

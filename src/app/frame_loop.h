@@ -16,5 +16,8 @@ void framekeys();
 void runscreen();
 // One frame after the input snapshot has been taken: keys and the screen.
 void stepframe();
+// One whole frame after the input snapshot: stepframe, then the status
+// line and the overlay on top (the caller flips the display).
+void runframe();
 // Runs frames until the program is asked to close or the player quits.
 void runframeloop();

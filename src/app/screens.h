@@ -1,6 +1,6 @@
 // The screens the frame loop runs by gamestate, and the drawing and saving
 // steps of play that belong to the presentation and front end. Each is
-// filled in by its own module; until then the entry point does nothing.
+// run by its own module (screen_hookups.cpp ties them together).
 #pragma once
 
 void screen_afterload();   // 2000: read the options, start the menu music, go to 1

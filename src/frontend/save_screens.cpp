@@ -14,31 +14,12 @@
 #include "render/text.h"
 #include "world/machinery.h"
 
-std::string menutext[21];
 int menuskip[21];
-int menusel = 1;
-int selpulse = 0, seldir = 0;
-int nextstate = 0;
 int typingslot = 0;
 
 namespace {
 
 const std::string emptyslot = "--EMPTY--";
-
-// Menu geometry shared with the other screens: item pitch 48, panel
-// margins 5 and 13, centred on y 449 but never above title top 145.
-struct Layout {
-  int height, top, titley, firstitemy;
-};
-Layout layout(int n) {
-  Layout l;
-  l.height = 2 * 5 + 2 * 13 + 48 * (n - 1) + 35;
-  l.top = 449 - l.height / 2;
-  if (l.top - 35 - 23 < 145) l.top = 35 + 145 + 23;
-  l.titley = l.top - 58;
-  l.firstitemy = l.top + 18;
-  return l;
-}
 
 bool selectable(int state, int item) {
   return !(state == loadstate && item >= 1 && item <= 7 && menuskip[item] == 1);
@@ -66,7 +47,7 @@ void stepselection(int state, int step) {
 }
 
 // Applies navigation; returns the item activated this frame, or 0.
-int navigate(int state, const MenuInput& in) {
+int navigate(int state, const SlotInput& in) {
   if (in.down) stepselection(state, 1);
   if (in.up) stepselection(state, -1);
   if (in.mousemoved)
@@ -101,7 +82,7 @@ void enterslotscreen(int state) {
 
 int slotitems(int state) { return state == loadstate ? 8 : 7; }
 
-int slotitemy(int state, int item) { return layout(slotitems(state)).firstitemy + 48 * (item - 1); }
+int slotitemy(int state, int item) { return menuitemy(menulayout(slotitems(state)), item); }
 
 bool onslotitem(int state, int item, int x, int y) {
   const bool cancel = item == slotitems(state);
@@ -125,17 +106,18 @@ bool loadslot(int n) {
   return true;
 }
 
-void loadscreenframe(const MenuInput& in) {
+int loadscreenframe(const SlotInput& in) {
   if (in.esc) {
     nextstate = 1;
-    return;
+    return 0;
   }
   const int item = navigate(loadstate, in);
   if (item == 8) nextstate = 1;
   else if (item >= 1 && item <= 7 && menuskip[item] == 0) loadslot(item);
+  return item;
 }
 
-void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTables& tables) {
+int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTables& tables) {
   if (typingslot) {
     textentry(keys, 0, 0, savenamemax, tables);
     if (in.esc) {
@@ -153,11 +135,11 @@ void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTabl
         postmessage("ERROR: Unable to save game", 384, 1);
       }
     }
-    return;
+    return 0;
   }
   if (in.esc) {
     nextstate = 1;
-    return;
+    return 0;
   }
   const int item = navigate(savestate, in);
   if (item == 7) {
@@ -168,11 +150,12 @@ void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTabl
     const std::string& t = menutext[item];
     editline[0] = (t == emptyslot || t == "-") ? "" : t;
   }
+  return item;
 }
 
 void drawslotscreen(int state) {
   const int n = slotitems(state);
-  const Layout l = layout(n);
+  const MenuLayout l = menulayout(n);
   // The slot rows are as wide as their hit rectangles.
   plat::set_colour(255, 255, 255);
   panel(512, static_cast<float>(l.top), 700, static_cast<float>(l.height), 2);
@@ -204,8 +187,8 @@ KeyFrame livekeyframe() {
   return k;
 }
 
-MenuInput livemenuinput(int lastmousex, int lastmousey) {
-  MenuInput in;
+SlotInput liveslotinput(int lastmousex, int lastmousey) {
+  SlotInput in;
   in.esc = gamekeyhit(27), in.enter = gamekeyhit(13);
   in.up = gamekeyhit(38), in.down = gamekeyhit(40);
   in.mousex = inputmousex, in.mousey = inputmousey;

@@ -5,21 +5,19 @@
 
 #include <string>
 
+#include "frontend/menu_frame.h"
 #include "frontend/textentry.h"
 
-// Slot rows 1..7 (7 is the quicksave slot) and whether each is skipped.
-extern std::string menutext[21];
+// Slot rows 1..7 (7 is the quicksave slot) are menutext[1..7]; menuskip
+// tells whether each is skipped.
 extern int menuskip[21];
-extern int menusel;
-extern int selpulse, seldir;
-extern int nextstate;
 // The SAVE GAME row being named, 0 while not typing.
 extern int typingslot;
 
 constexpr int loadstate = 11, savestate = 12;
 
-// One frame of menu input (hits) and the pointer.
-struct MenuInput {
+// One frame of slot-screen input (hits) and the pointer.
+struct SlotInput {
   bool esc = false, enter = false, up = false, down = false;
   int mousex = 0, mousey = 0;
   bool mousemoved = false;
@@ -40,10 +38,11 @@ int slotitems(int state);
 int slotitemy(int state, int item);
 bool onslotitem(int state, int item, int x, int y);
 
-// One frame of the LOAD GAME screen.
-void loadscreenframe(const MenuInput& in);
+// One frame of the LOAD GAME screen. Returns the item activated, 0 none.
+int loadscreenframe(const SlotInput& in);
 // One frame of the SAVE GAME screen; keys and tables feed the name entry.
-void savescreenframe(const MenuInput& in, const KeyFrame& keys, const TypingTables& tables);
+// Returns the item activated, 0 none (ENTER while typing saves instead).
+int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTables& tables);
 // Loads row n as the LOAD GAME screen does; true on success.
 bool loadslot(int n);
 
@@ -53,5 +52,5 @@ void drawslotscreen(int state);
 // This frame's keys, menu input and typing tables from the live input
 // snapshot (the menu frame passes these in).
 KeyFrame livekeyframe();
-MenuInput livemenuinput(int lastmousex, int lastmousey);
+SlotInput liveslotinput(int lastmousex, int lastmousey);
 TypingTables livetypingtables();

@@ -45,6 +45,25 @@ void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_f
   }
 }
 
+// Whether a tinted draw may use a texture with the colour multiplied in.
+// Only on the software renderer, whose tinted blits are slow, and only where
+// the result is the same to the pixel: an unscaled, unrotated copy of a
+// texture whose alpha is all 0 or 255, drawn fully opaque. (Scaling filters
+// before tinting, and partial alpha blends with other rounding.)
+bool pretint(const detail::Image& im, int frame, bool keyed, const DrawState& s, bool rotated) {
+  if (s.r == 255 && s.g == 255 && s.b == 255) return false;
+  if (detail::display().kind != RendererSoftware) return false;
+  if (rotated || s.sx != 1.0f || s.sy != 1.0f) return false;
+  const bool binary_alpha = keyed || !im.partial_alpha || im.frames[frame].opaque;
+  if (!binary_alpha) return false;
+  switch (s.blend) {
+    case BlendMasked:
+    case BlendSolid: return true;
+    case BlendAlpha: return s.alpha >= 1.0f;
+    default: return false;
+  }
+}
+
 // Draws src of a frame so that the image's handle lands on (x, y) plus the
 // origin. The part is placed as if it were the whole frame: its top-left
 // corner sits where the frame's top-left corner would.
@@ -77,9 +96,18 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
 
   TextureSlot* slot = nullptr;
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
-  SDL_Texture* tex = detail::frame_texture(im, frame, keyed, slot);
-  if (!tex) return;
-  bind(tex, *slot, s, im.frames[frame].opaque);
+  SDL_Texture* tex = nullptr;
+  if (pretint(im, frame, keyed, s, rotated)) {
+    tex = detail::tinted_texture(im, frame, keyed, s.r, s.g, s.b, slot);
+    if (!tex) return;
+    DrawState white = s;
+    white.r = white.g = white.b = 255;
+    bind(tex, *slot, white, im.frames[frame].opaque);
+  } else {
+    tex = detail::frame_texture(im, frame, keyed, slot);
+    if (!tex) return;
+    bind(tex, *slot, s, im.frames[frame].opaque);
+  }
   detail::apply_viewport();
 
   if (!rotated && s.sx > 0 && s.sy > 0) {

@@ -23,6 +23,15 @@ void destroy_slot(TextureSlot& slot) {
   slot = TextureSlot{};
 }
 
+void destroy_frame_slots(Frame& fr) {
+  destroy_slot(fr.normal);
+  destroy_slot(fr.keyed);
+  for (TintSlot& t : fr.tinted) {
+    destroy_slot(t.slot);
+    t = TintSlot{};
+  }
+}
+
 // Transparent pixels take the average colour of their opaque neighbours so
 // that smoothing at the edges does not pull in the key colour or black.
 void bleed_edges(std::vector<uint32_t>& px, int w, int h) {
@@ -92,6 +101,35 @@ std::unique_ptr<Image> cut(const RgbaImage& pic, int cellw, int cellh, int first
   return image;
 }
 
+// The pixels a frame's texture is made of: keyed ones have their alpha
+// forced to 0 or 255, filtered ones their edges bled.
+std::vector<uint32_t> upload_pixels(const Image& image, const Frame& fr, bool keyed) {
+  std::vector<uint32_t> upload = fr.pixels;
+  if (keyed)
+    for (size_t i = 0; i < upload.size(); ++i)
+      upload[i] = fr.solid[i] ? (upload[i] | 0xFF000000u) : 0;
+  if (image.filtered) bleed_edges(upload, image.width, image.height);
+  return upload;
+}
+
+// Fills slot with a texture of the frame's size holding these pixels,
+// reusing the slot's texture when it is still the current renderer's.
+SDL_Texture* upload_texture(const Image& image, TextureSlot& slot, const std::vector<uint32_t>& upload) {
+  SDL_Renderer* r = display().renderer;
+  if (!(slot.tex && slot.generation == display().generation)) {
+    slot = TextureSlot{};
+    slot.tex = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width,
+                                 image.height);
+    if (!slot.tex) return nullptr;
+    SDL_SetTextureScaleMode(slot.tex, image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    slot.generation = display().generation;
+  }
+  SDL_UpdateTexture(slot.tex, nullptr, upload.data(), image.width * 4);
+  return slot.tex;
+}
+
+uint32_t tint_clock = 0;
+
 }  // namespace
 
 Image* find_image(int handle) {
@@ -100,25 +138,41 @@ Image* find_image(int handle) {
 }
 
 SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& slot) {
-  SDL_Renderer* r = display().renderer;
-  if (!r) return nullptr;
+  if (!display().renderer) return nullptr;
   Frame& fr = image.frames[frame];
   slot = keyed ? &fr.keyed : &fr.normal;
   if (slot->tex && slot->generation == display().generation) return slot->tex;
+  return upload_texture(image, *slot, upload_pixels(image, fr, keyed));
+}
 
-  *slot = TextureSlot{};
-  SDL_Texture* tex = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                       image.width, image.height);
-  if (!tex) return nullptr;
-  std::vector<uint32_t> upload = fr.pixels;
-  if (keyed)
-    for (size_t i = 0; i < upload.size(); ++i)
-      upload[i] = fr.solid[i] ? (upload[i] | 0xFF000000u) : 0;
-  if (image.filtered) bleed_edges(upload, image.width, image.height);
-  SDL_UpdateTexture(tex, nullptr, upload.data(), image.width * 4);
-  SDL_SetTextureScaleMode(tex, image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  slot->tex = tex;
-  slot->generation = display().generation;
+SDL_Texture* tinted_texture(Image& image, int frame, bool keyed, int r, int g, int b, TextureSlot*& slot) {
+  if (!display().renderer) return nullptr;
+  Frame& fr = image.frames[frame];
+  tint_clock += 1;
+  TintSlot* oldest = &fr.tinted[0];
+  for (TintSlot& t : fr.tinted) {
+    if (t.slot.tex && t.slot.generation == display().generation && t.keyed == keyed && t.r == r &&
+        t.g == g && t.b == b) {
+      t.used = tint_clock;
+      slot = &t.slot;
+      return t.slot.tex;
+    }
+    if (t.used < oldest->used) oldest = &t;
+  }
+  // The same arithmetic as SDL's colour modulation: c * m / 255, rounded down.
+  std::vector<uint32_t> upload = upload_pixels(image, fr, keyed);
+  for (uint32_t& p : upload) {
+    const uint32_t pr = (p >> 16 & 0xFF) * static_cast<uint32_t>(r) / 255;
+    const uint32_t pg = (p >> 8 & 0xFF) * static_cast<uint32_t>(g) / 255;
+    const uint32_t pb = (p & 0xFF) * static_cast<uint32_t>(b) / 255;
+    p = (p & 0xFF000000u) | pr << 16 | pg << 8 | pb;
+  }
+  oldest->keyed = keyed;
+  oldest->r = r, oldest->g = g, oldest->b = b;
+  oldest->used = tint_clock;
+  // The slot's modulation state is left as it was: the upload keeps it.
+  SDL_Texture* tex = upload_texture(image, oldest->slot, upload);
+  slot = &oldest->slot;
   return tex;
 }
 
@@ -126,8 +180,7 @@ void drop_image_textures() {
   for (auto& image : images()) {
     if (!image) continue;
     for (Frame& fr : image->frames) {
-      destroy_slot(fr.normal);
-      destroy_slot(fr.keyed);
+      destroy_frame_slots(fr);
     }
   }
 }
@@ -159,8 +212,7 @@ void free_image(int image) {
   detail::Image* im = find_image(image);
   if (!im) return;
   for (detail::Frame& fr : im->frames) {
-    detail::destroy_slot(fr.normal);
-    detail::destroy_slot(fr.keyed);
+    detail::destroy_frame_slots(fr);
   }
   detail::images()[image - 1].reset();
 }

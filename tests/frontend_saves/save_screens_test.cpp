@@ -24,16 +24,16 @@ class ScreensTest : public SavesTest {
     KeyFrame k;
     for (int c : hits) k.hit[c] = k.down[c] = true;
     for (int c : held) k.down[c] = true;
-    savescreenframe(MenuInput{}, k, livetypingtables());
+    savescreenframe(SlotInput{}, k, livetypingtables());
   }
-  void press(int state, MenuInput in) {
+  void press(int state, SlotInput in) {
     if (state == loadstate) loadscreenframe(in);
     else savescreenframe(in, KeyFrame{}, livetypingtables());
   }
 };
 
-MenuInput key(bool MenuInput::*which) {
-  MenuInput in;
+SlotInput key(bool SlotInput::*which) {
+  SlotInput in;
   in.*which = true;
   return in;
 }
@@ -62,16 +62,16 @@ TEST_F(ScreensTest, LoadScreenSkipsEmptySlots) {
   ASSERT_EQ(savegame("save_5", 1, "E"), 1);
   enterslotscreen(loadstate);
   EXPECT_EQ(menusel, 2);
-  press(loadstate, key(&MenuInput::down));
+  press(loadstate, key(&SlotInput::down));
   EXPECT_EQ(menusel, 5);
-  press(loadstate, key(&MenuInput::down));
+  press(loadstate, key(&SlotInput::down));
   EXPECT_EQ(menusel, 8);  // the quicksave row is empty: straight to CANCEL
-  press(loadstate, key(&MenuInput::down));
+  press(loadstate, key(&SlotInput::down));
   EXPECT_EQ(menusel, 2);
-  press(loadstate, key(&MenuInput::up));
+  press(loadstate, key(&SlotInput::up));
   EXPECT_EQ(menusel, 8);
   // The mouse cannot pick an empty row but can pick a full one.
-  MenuInput m;
+  SlotInput m;
   m.mousemoved = true;
   m.mousex = 200, m.mousey = slotitemy(loadstate, 1) + 5;
   press(loadstate, m);
@@ -91,7 +91,7 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   resetsavedstate();
   gameinprogress = 0, alldead = 1, trackcount[1] = trackcount[2] = 3;
   enterslotscreen(loadstate);
-  press(loadstate, key(&MenuInput::enter));
+  press(loadstate, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 4);
   EXPECT_EQ(numplayers, 2);
   EXPECT_EQ(posted().text, "Game loaded");
@@ -104,7 +104,7 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   // A slot whose data went missing stays on the screen with an error.
   std::filesystem::remove(saves / "save_1.907");
   nextstate = 0;
-  press(loadstate, key(&MenuInput::enter));
+  press(loadstate, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to load game");
   EXPECT_EQ(posted().y, 384);
@@ -116,17 +116,17 @@ TEST_F(ScreensTest, SaveScreenNeverOffersTheQuicksaveSlot) {
   enterslotscreen(savestate);
   EXPECT_EQ(slotitems(savestate), 7);
   EXPECT_EQ(menusel, 1);  // empty rows can be chosen for saving
-  for (int i = 0; i < 7; ++i) press(savestate, key(&MenuInput::down));
+  for (int i = 0; i < 7; ++i) press(savestate, key(&SlotInput::down));
   EXPECT_EQ(menusel, 1);
   for (int i = 1; i <= 6; ++i) {
     menusel = i;
-    press(savestate, key(&MenuInput::enter));
+    press(savestate, key(&SlotInput::enter));
     EXPECT_EQ(typingslot, i);
-    press(savestate, key(&MenuInput::esc));  // ends typing without saving
+    press(savestate, key(&SlotInput::esc));  // ends typing without saving
     EXPECT_EQ(typingslot, 0);
   }
   menusel = 7;
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   EXPECT_EQ(typingslot, 0);
   EXPECT_EQ(nextstate, 1);
   EXPECT_FALSE(std::filesystem::exists(saves / "save_1.nam"));
@@ -135,7 +135,7 @@ TEST_F(ScreensTest, SaveScreenNeverOffersTheQuicksaveSlot) {
 TEST_F(ScreensTest, TypingAndSavingAName) {
   enterslotscreen(savestate);
   menusel = 2;
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   ASSERT_EQ(typingslot, 2);
   EXPECT_EQ(editline[0], "");
   typeframe({'A'});
@@ -155,7 +155,7 @@ TEST_F(ScreensTest, TypingAndSavingAName) {
   EXPECT_EQ(editline[0], "");
   for (int i = 0; i < 15; ++i) typeframe({'Q'});
   EXPECT_EQ(editline[0], std::string(14, 'Q'));
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   EXPECT_EQ(typingslot, 0);
   EXPECT_EQ(nextstate, 4);
   EXPECT_EQ(posted().text, "Game saved");
@@ -166,26 +166,26 @@ TEST_F(ScreensTest, TypingAndSavingAName) {
 
 TEST_F(ScreensTest, BlankNameSavesAsDashAndReopensEmpty) {
   enterslotscreen(savestate);
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   typeframe({32});
   typeframe({32});
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   EXPECT_EQ(readsavename("save_1"), "-");
   editline[0] = std::string(17, ' ');
   blankname();
   EXPECT_EQ(editline[0], std::string(17, ' '));
   enterslotscreen(savestate);
   EXPECT_EQ(menutext[1], "-");
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   EXPECT_EQ(editline[0], "");
 }
 
 TEST_F(ScreensTest, FailedSaveReportsAnError) {
   std::filesystem::create_directories(saves / "save_1.907");
   enterslotscreen(savestate);
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   typeframe({'X'});
-  press(savestate, key(&MenuInput::enter));
+  press(savestate, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to save game");
   EXPECT_EQ(posted().y, 384);

@@ -18,8 +18,11 @@ void finger(cairo_t* cr, Pt base, double angle, double len, double curl, double 
   Pt k2 = polar(k1, angle + curl, len * 0.34);
   Pt tip = polar(k2, angle + curl * 2.2, len * 0.28);
   Pt pts[] = {base, k1, k2, tip};
-  double radii[] = {thick, thick * 0.8, thick * 0.6, thick * 0.25};
+  double radii[] = {thick, thick * 0.85, thick * 0.68, thick * 0.3};
   limb(cr, pts, radii, 4, shade, 1);
+  // Swollen knuckles.
+  gloss_ellipse(cr, k1.x, k1.y, thick * 1.1, thick * 0.95, angle, shade);
+  gloss_ellipse(cr, k2.x, k2.y, thick * 0.85, thick * 0.75, angle + curl, shade);
 }
 
 // Side view, body at (150..195, 0..14), feet on the frame's bottom row.
@@ -58,8 +61,8 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
   {
     double s = tail_swing;
     Pt pts[] = {{0, 30}, {20 * s, 90}, {-35 * s + 10, 160}, {30 * s, 220}, {50 * s - 20, 270}, {20 * s, 305}};
-    double radii[] = {20, 16, 13, 10, 7, 3};
-    limb(cr, pts, radii, 6, 0.85, 5);
+    double radii[] = {30, 25, 20, 15, 10, 4.5};
+    limb(cr, pts, radii, 6, 0.85, 6);
   }
   // Eight fingers fanned round the body, the front pair longest.
   const double angles[] = {-2.55, -2.05, -1.75, -1.39, -1.07, -0.59, 0.05, 3.09};
@@ -67,13 +70,13 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
     double a0 = angles[i];
     double a = a0 + (a0 + M_PI / 2) * (spread - 1) * 0.3;
     double side = std::cos(a) < 0 ? -1 : 1;
-    double len = 200 - std::abs(std::sin(a)) * 10;
-    Pt base = polar({0, 0}, a, 40);
-    finger(cr, base, a, len * (1 - 0.35 * curl), side * (0.18 + 0.55 * curl) * -1.0, 11, 1.0);
+    double len = 118 + std::abs(std::cos(a)) * 50;
+    Pt base = polar({0, 0}, a, 52);
+    finger(cr, base, a, len * (1 - 0.3 * curl), side * (0.18 + 0.55 * curl) * -1.0, 16.5, 1.0);
   }
   // Body shell with ribs, and the fleshy underside at the centre.
-  gloss_ellipse(cr, 0, 0, 66, 52, 0, 1.0);
-  ridges(cr, {-50, -22}, {50, -22}, {0, 11}, 10, 5, 2.6, 1.0);
+  gloss_ellipse(cr, 0, 0, 80, 64, 0, 1.0);
+  ridges(cr, {-62, -28}, {62, -28}, {0, 13}, 12, 5, 3.0, 1.0);
   cairo_new_path(cr);
   cairo_arc(cr, 0, 8, 22, 0, 2 * M_PI);
   cairo_pattern_t* g = cairo_pattern_create_radial(-6, 2, 2, 0, 8, 22);
@@ -90,8 +93,8 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
   cairo_fill(cr);
   drool(cr, {0, 24}, 40, 3, 2.2);
   // Paired air sacs.
-  for (int s = -1; s <= 1; s += 2) gloss_ellipse(cr, s * 34, -28, 22, 14, s * 0.4, 0.9);
-  specular(cr, {-44, -30}, {-20, -46}, {10, -44}, 3, 0.6);
+  for (int s = -1; s <= 1; s += 2) gloss_ellipse(cr, s * 40, -34, 27, 17, s * 0.4, 0.9);
+  specular(cr, {-54, -36}, {-24, -56}, {12, -54}, 3.5, 0.6);
 }
 
 Bytes finish(Canvas& c, uint32_t seed) {
@@ -111,7 +114,7 @@ Bytes hugger_walk(int frame) {
 Bytes hugger_attack() {
   Canvas c(kHuggerAttack.w, kHuggerAttack.h);
   cairo_translate(c.cr(), kHuggerAttack.w / 2, 186);
-  below_hugger(c.cr(), 0.0, 1.0, 0.6);
+  below_hugger(c.cr(), 0.3, 1.0, 0.6);
   return finish(c, 210);
 }
 
@@ -125,8 +128,8 @@ Bytes hugger_death(int frame) {
   below_hugger(cr, 0.25 + 0.75 * t, 1.0 - 0.4 * t, -0.6 + 1.2 * t);
   cairo_restore(cr);
   double k = 1.0 - 0.2 * t;
-  acid_spray(cr, {214 - 10 * t, 170 + 40 * t}, -M_PI / 2, 1.4, 170 * k, 30, 220 + frame, 7 * k);
-  if (frame >= 2) acid_spray(cr, {220, 230 + 30 * t}, M_PI / 2, 0.6, 140, 16, 230 + frame, 5);
+  if (frame >= 2) acid_runs(cr, {214 - 10 * t, 200 + 40 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
+  acid_splash(cr, {214 - 10 * t, 170 + 40 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
   return finish(c, 240 + frame);
 }
 
@@ -167,7 +170,7 @@ Bytes hugger_corpse(int frame) {
     gloss_ellipse(cr, body.x, body.y, 22, 9, 0, 0.9);
     ridges(cr, {104, body.y - 7}, {104, body.y + 7}, {5, 0}, -2.0, 7, 1.0, 0.9);
   }
-  acid_spray(cr, {120, floor_y - 14}, -M_PI / 2, 1.2, 30 - 6 * frame, 14 - 3 * frame, 260 + frame, 2.2);
+  acid_splash(cr, {120, floor_y - 14}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, 270 + frame);
 }
 

@@ -45,9 +45,14 @@ void ridges(cairo_t* cr, Pt l, Pt r, Pt step, double bulge, int n, double width,
 void teeth(cairo_t* cr, Pt a, Pt b, int n, double length, int dir);
 // A hanging string of slime ending in a drop.
 void drool(cairo_t* cr, Pt from, double length, double sway, double width);
-// Yellow-green acid droplets flung from an origin.
-void acid_spray(cairo_t* cr, Pt origin, double angle, double spread, double reach, int drops, uint32_t seed,
-                double size);
+// A heavy splash of yellow-green acid blood bursting from a wound: a lumpy
+// glistening blob, thick lobes flung out and bending down under their own
+// weight, teardrop droplets, and runs dripping from the blob. size is the
+// blob's reach; lift (0..1) how much of it is thrown upward, as on impact.
+void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift);
+// Acid ichor running down a surface from around `from`: n wobbly trails,
+// spread over +-spread horizontally, each ending in a hanging bead.
+void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed);
 // A glistening acid puddle.
 void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
 

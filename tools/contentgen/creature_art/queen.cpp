@@ -102,7 +102,8 @@ void side_queen(cairo_t* cr, double phase) {
   arm({244, 146}, -phase * 0.5, 52, 6, 0.9);
   // Neck and head with the great crest behind it.
   tube(cr, {252, 100}, {282, 76}, 14, 12, 0.9, 4);
-  crest(cr, {276, 66}, M_PI * 0.78, M_PI * 1.62, 118, 9, 0.95);
+  // A swept-back crest, held low over the neck.
+  crest(cr, {272, 72}, M_PI * 0.9, M_PI * 1.42, 72, 8, 0.95);
   // Skull: long, low, jaws forward.
   cairo_new_path(cr);
   cairo_move_to(cr, 262, 56);
@@ -303,9 +304,9 @@ Bytes queen_death(int frame) {
   cairo_translate(cr, -kQx, -470);
   double k = 1.0 - 0.15 * t;
   Pt wound{kQx + p.head_dx, 180 + p.head_dy};
-  acid_spray(cr, wound, -M_PI / 2 - 0.5, 1.0, 210 * k, 36, 320 + frame, 9 * k);
-  acid_spray(cr, wound + Pt{0, 60}, -M_PI / 2 + 0.8, 0.7, 160 * k, 24, 330 + frame, 7 * k);
-  if (frame >= 2) acid_spray(cr, {kQx, 340}, M_PI / 2, 0.6, 160, 20, 340 + frame, 6);
+  acid_runs(cr, wound + Pt{0, 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
+  if (frame >= 2) acid_runs(cr, {kQx + p.head_dx * 0.4, 330}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
+  acid_splash(cr, wound, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
   cairo_restore(cr);
   return finish(c, 350 + frame);
 }

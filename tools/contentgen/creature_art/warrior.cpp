@@ -27,52 +27,75 @@ struct SidePose {
 constexpr Pt kHip{76, 108};
 constexpr Pt kNeckJoint{150, 50};
 
-// The skull, jaw and teeth in walk-frame coordinates (facing +x).
+// The skull, jaw and teeth in walk-frame coordinates (facing +x): a long
+// glossy dome swept back from a short face, over a hinged lower jaw.
 void side_head(cairo_t* cr) {
-  // Lower jaw, behind the skull.
+  // Lower jaw, behind the skull, hinged under the cheek.
   cairo_new_path(cr);
-  cairo_move_to(cr, 191, 51);
-  cairo_curve_to(cr, 186, 58, 170, 61, 154, 58);
-  cairo_line_to(cr, 150, 50);
+  cairo_move_to(cr, 194, 51);
+  cairo_curve_to(cr, 191, 61, 172, 65, 157, 60);
+  cairo_curve_to(cr, 152, 57, 150, 53, 151, 49);
   cairo_close_path(cr);
   gloss_fill(cr, 0.8);
+  // The jaw's lower edge catches the light.
+  specular(cr, {160, 60.5}, {176, 63}, {190, 57.5}, 0.9, 0.55);
   // Dark mouth gap with teeth.
   cairo_new_path(cr);
-  cairo_move_to(cr, 192, 50);
-  cairo_line_to(cr, 158, 48);
-  cairo_line_to(cr, 156, 54);
-  cairo_line_to(cr, 188, 53);
+  cairo_move_to(cr, 196, 49.5);
+  cairo_line_to(cr, 160, 47.5);
+  cairo_line_to(cr, 158, 53);
+  cairo_line_to(cr, 191, 53.5);
   cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.12, 0.02, 0.03);
+  cairo_set_source_rgb(cr, 0.14, 0.02, 0.03);
   cairo_fill(cr);
-  teeth(cr, {160, 48.5}, {192, 50}, 8, 3.5, 1);
-  teeth(cr, {159, 54.5}, {188, 53.5}, 7, 3.0, -1);
+  teeth(cr, {162, 48}, {196, 49.8}, 9, 3.6, 1);
+  teeth(cr, {161, 54.2}, {191, 54}, 8, 3.0, -1);
 
-  // The long skull.
+  // The skull: a short face rising into a long dome that sweeps back to a
+  // rounded crown far behind the neck.
   cairo_new_path(cr);
-  cairo_move_to(cr, 123, 17);
-  cairo_curve_to(cr, 138, 5, 172, 12, 191, 33);
-  cairo_curve_to(cr, 198, 40, 202, 45, 200, 49);
-  cairo_line_to(cr, 186, 49.5);
-  cairo_curve_to(cr, 168, 48, 150, 44, 139, 36);
-  cairo_curve_to(cr, 131, 30, 123, 24, 123, 17);
+  cairo_move_to(cr, 201, 48.5);
+  cairo_curve_to(cr, 203, 42, 198, 35, 189, 30);
+  cairo_curve_to(cr, 176, 18, 154, 9, 132, 10.5);
+  cairo_curve_to(cr, 121, 11, 116, 18, 122, 23.5);
+  cairo_curve_to(cr, 133, 30, 144, 38, 155, 44);
+  cairo_curve_to(cr, 166, 48, 178, 49, 188, 49.5);
   cairo_close_path(cr);
   gloss_fill(cr, 1.0);
-  // Ridged back of the skull and the cheek line.
-  ridges(cr, {128, 12}, {133, 27}, {5.5, 0.6}, 1.6, 4, 1.1, 1.0);
-  cairo_move_to(cr, 162, 42);
-  cairo_curve_to(cr, 172, 44, 182, 45, 193, 46);
+  // Shadowed underside of the dome, where it overhangs the neck.
+  cairo_new_path(cr);
+  cairo_move_to(cr, 123, 24);
+  cairo_curve_to(cr, 134, 31, 144, 38, 155, 44);
+  cairo_curve_to(cr, 150, 37, 138, 29, 123, 24);
+  cairo_close_path(cr);
   set_shell(cr, 0.0, 1.0, 0.9);
-  cairo_set_line_width(cr, 1.2);
+  cairo_fill(cr);
+  // Ribbed nape under the crown.
+  ridges(cr, {128, 21}, {131, 28}, {5.5, 2.6}, 1.2, 4, 0.9, 0.9);
+  // The dome's seam over the face, and the jaw line from the lip corner
+  // back to the hinge.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, 192, 37);
+  cairo_curve_to(cr, 178, 33, 160, 29, 140, 22);
+  set_shell(cr, 0.0, 1.0, 0.8);
+  cairo_set_line_width(cr, 1.1);
   cairo_stroke(cr);
-  // Lips pulled back.
-  cairo_move_to(cr, 158, 47.5);
-  cairo_line_to(cr, 170, 48.2);
-  set_shell(cr, 0.6, 1.0, 0.9);
+  cairo_move_to(cr, 194, 45.5);
+  cairo_curve_to(cr, 180, 45, 166, 44.5, 158, 43);
+  cairo_curve_to(cr, 154, 45, 152, 48, 152, 51);
+  set_shell(cr, 0.0, 1.0, 0.95);
+  cairo_set_line_width(cr, 1.3);
+  cairo_stroke(cr);
+  // Cheekbone just above the jaw line.
+  cairo_move_to(cr, 186, 43.2);
+  cairo_curve_to(cr, 176, 42.5, 166, 42, 160, 40.5);
+  set_shell(cr, 0.7, 1.0, 0.7);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
-  specular(cr, {131, 13}, {160, 6}, {188, 31}, 1.6, 0.75);
-  specular(cr, {192, 38}, {197, 41}, {198, 45}, 1.0, 0.6);
+  // Wet gloss: a long streak along the crown and a glint on the brow.
+  specular(cr, {127, 14}, {158, 11}, {186, 28}, 1.7, 0.85);
+  specular(cr, {150, 19}, {168, 22}, {182, 30}, 0.8, 0.5);
+  specular(cr, {195, 36}, {200, 40}, {200.5, 45}, 1.0, 0.65);
 }
 
 void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
@@ -443,9 +466,10 @@ Bytes warrior_death(int frame) {
   cairo_translate(cr, -278, -385);
   Pt wound{278 + p.head_dx - 10, 80 + p.head_dy};
   double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.22;
-  acid_spray(cr, wound, -M_PI / 2 - 0.6, 0.9, 150 * k, 30, 900 + frame, 7 * k);
-  acid_spray(cr, wound, -M_PI / 2 + 0.7, 0.7, 130 * k, 22, 950 + frame, 6 * k);
-  if (frame >= 2) acid_spray(cr, {278, 250}, M_PI / 2, 0.5, 120, 16, 990 + frame, 5);
+  // Ichor sliding down the face and, later, the chest, under the burst.
+  acid_runs(cr, wound + Pt{4, 14}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
+  if (frame >= 2) acid_runs(cr, {278 + p.head_dx * 0.4, 244}, 44, 70 + 70 * t, 3, 4.5, 990 + frame);
+  acid_splash(cr, wound, 78 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
   cairo_restore(cr);
   return finish(c, 130 + frame);
 }
@@ -473,9 +497,9 @@ Bytes warrior_corpse(int frame) {
   cairo_restore(cr);
   if (frame <= 2) {
     Pt head{ox + 170 - frame * 4.0, oy + 32 + frame * 14.0};
-    acid_spray(cr, head, -M_PI / 2 - 0.2, 1.2, 60, 22, 80 + frame, 3.2);
+    acid_splash(cr, head, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
   } else {
-    acid_spray(cr, {ox + 186, oy + 178}, -M_PI / 2, 1.3, 26, 10, 90 + frame, 2.4);
+    acid_splash(cr, {ox + 184, oy + 176}, 13, 90 + frame, 0.0);
   }
   return finish(c, 140 + frame);
 }

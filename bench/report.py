@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Runs every benchmark program and prints each figure beside its budget.
+
+Usage: report.py BENCH_DIR [REPETITIONS]
+Each program runs with repetitions; the medians of the CPU time (and of the
+counters) are compared with bench/budgets.txt. Figures without a budget
+(the scaling series) are printed below the table.
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SCALE = {"s": 1.0, "ms": 1e-3, "us": 1e-6, "ns": 1e-9}
+
+
+def read_budgets():
+    budgets = []
+    with open(os.path.join(HERE, "budgets.txt")) as f:
+        for line in f:
+            line = line.split("#", 1)[0].split()
+            if len(line) == 4:
+                budgets.append((line[0], line[1], float(line[2]), line[3]))
+    return budgets
+
+
+def run(program, reps):
+    with tempfile.NamedTemporaryFile(suffix=".json", delete=False) as out:
+        path = out.name
+    args = [program, f"--benchmark_repetitions={reps}", "--benchmark_report_aggregates_only=true",
+            f"--benchmark_out={path}", "--benchmark_out_format=json"]
+    env = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
+    print(f"== {os.path.basename(program)}", flush=True)
+    subprocess.run(args, env=env, check=False)
+    try:
+        with open(path) as f:
+            return json.load(f).get("benchmarks", [])
+    except (OSError, ValueError):
+        return []
+    finally:
+        os.unlink(path)
+
+
+def medians(results):
+    """name -> median record (the plain record when there is no aggregate)."""
+    found = {}
+    for r in results:
+        # Fixed iteration counts show in the name; the budgets name the bare benchmark.
+        name = re.sub(r"/iterations:\d+", "", r.get("run_name", r["name"]))
+        if r.get("run_type") == "aggregate" and r.get("aggregate_name") != "median":
+            continue
+        if r.get("error_occurred"):
+            found[name] = {"error": r.get("error_message", "error")}
+            continue
+        if r.get("run_type") == "aggregate" or name not in found:
+            found[name] = r
+    return found
+
+
+def figure(record, what, unit):
+    if "error" in record:
+        return None
+    if what == "cpu":
+        seconds = record["cpu_time"] * SCALE[record.get("time_unit", "ns")]
+        return seconds / SCALE[unit]
+    value = record.get(what)
+    if value is None:
+        return None
+    return value / SCALE[unit] if unit in SCALE else value
+
+
+def main():
+    bench_dir = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
+    reps = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    programs = sorted(os.path.join(bench_dir, p) for p in os.listdir(bench_dir)
+                      if p.startswith("rx907_bench_") and os.access(os.path.join(bench_dir, p), os.X_OK))
+    found = {}
+    for p in programs:
+        found.update(medians(run(p, reps)))
+
+    print()
+    print(f"{'figure (median of ' + str(reps) + ', CPU)':<34}{'measured':>14}{'budget':>12}  verdict")
+    missed = 0
+    budgeted = set()
+    for name, what, budget, unit in read_budgets():
+        budgeted.add(name)
+        record = found.get(name)
+        if record is None:
+            print(f"{name:<34}{'-':>14}{budget:>9g} {unit:<3}  pending")
+            continue
+        value = figure(record, what, unit)
+        if value is None:
+            print(f"{name:<34}{'error':>14}{budget:>9g} {unit:<3}  {record.get('error', 'no figure')}")
+            missed += 1
+            continue
+        ok = value < budget
+        missed += not ok
+        print(f"{name:<34}{value:>10.3f} {unit:<3}{budget:>9g} {unit:<3}  {'ok' if ok else 'OVER'}")
+    others = [n for n in found if n not in budgeted]
+    if others:
+        print("\nwithout a budget (median CPU per iteration):")
+        for name in others:
+            r = found[name]
+            if "error" in r:
+                print(f"  {name:<40} {r['error']}")
+                continue
+            line = f"  {name:<40}{r['cpu_time']:>12.3f} {r.get('time_unit', 'ns')}"
+            if "per_frame" in r:
+                line += f"   ({r['per_frame'] * 1e3:.3f} ms per frame)"
+            print(line)
+    print(f"\n{missed} figure(s) over budget" if missed else "\nevery figure within its budget")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,283 @@
+#include "app/startup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/archive.h"
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/sound.h"
+#include "frontend/menu_links.h"
+#include "frontend/savegame.h"
+#include "input/input.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "render/draw_helpers.h"
+#include "render/text.h"
+#include "squad/roster.h"
+#include "world/map.h"
+#include "world/worldtables.h"
+
+int smhover[6];
+int frametimer = 0;
+int idletimer = 0;
+int probefps = 0;
+
+namespace {
+struct Rect {
+  int x, y, w, h;
+};
+// RUN GAME, CHANGE MODE, QUIT and the close box.
+constexpr Rect kControls[5] = {{0, 0, 0, 0}, {85, 109, 310, 56}, {85, 168, 310, 56}, {85, 286, 310, 56}, {457, 6, 17, 17}};
+
+bool inside(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+
+int probeframes = 0;
+uint32_t probestart = 0;
+
+void textcolour(bool hovered) {
+  if (hovered) plat::set_colour(0, 255, 0);
+  else plat::set_colour(0, 150, 0);
+}
+}  // namespace
+
+void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<bool()>& modeok) {
+  // Pointer in window pixels.
+  const int mx = cursorx - m.winx, my = cursory - m.winy;
+  bool overcontrol = false;
+  for (int c = 1; c <= 4; ++c) {
+    smhover[c] = inside(kControls[c], mx, my) ? 1 : 0;
+    overcontrol = overcontrol || smhover[c];
+  }
+  if (gamemousehit(1)) {
+    if (smhover[1]) {
+      m.action = 1;
+      if (!modeok()) {
+        m.action = 0;
+        m.modeerror = 1;
+      }
+    } else if (smhover[2]) {
+      apimode = apimode == 0 ? 1 : 0;
+    } else if (smhover[3] || smhover[4]) {
+      m.action = 3;
+    }
+  }
+  if (gamekeydown(27)) m.action = 3;
+  if (mx < 0 || mx > kStartupW - 1 || my < 0 || my > kStartupH - 1)
+    for (int c = 1; c <= 4; ++c) smhover[c] = 0;
+
+  // Dragging the window by its background.
+  if (!overcontrol && gamemousehit(1)) {
+    m.dragging = 1;
+    m.dragcx = cursorx, m.dragcy = cursory;
+    m.dragwx = m.winx, m.dragwy = m.winy;
+  }
+  if (m.dragging) {
+    if (gamemousedown(1)) {
+      for (int c = 1; c <= 4; ++c) smhover[c] = 0;
+      m.winx = m.dragwx + cursorx - m.dragcx;
+      m.winy = m.dragwy + cursory - m.dragcy;
+    } else {
+      m.dragging = 0;
+    }
+  }
+}
+
+void drawstartupmenu(const StartupMenu& m) {
+  plat::set_colour(255, 255, 255);
+  plat::set_blend(plat::BlendMasked);
+  drawimageguarded(img_sm_back, 0, 0, 0);
+  drawimageguarded(img_sm_ticker, 457, 6, smhover[4] ? 1 : 0);
+  drawimageguarded(img_sm_tab, 240, 137, 0);
+  drawimageguarded(img_sm_tab, 240, 196, 0);
+  plat::set_colour(100, 100, 100);
+  drawimageguarded(img_sm_tab, 240, 255, 0);
+  plat::set_colour(255, 255, 255);
+  drawimageguarded(img_sm_tab, 240, 314, 0);
+
+  textcolour(smhover[1]);
+  drawbigtext(240, 121, "RUN GAME", 1);
+  textcolour(smhover[2]);
+  drawbigtext(240, 180, "CHANGE MODE", 1);
+  plat::set_colour(255, 255, 0);
+  drawbigtext(240, 239, apimode == 1 ? "OPENGL" : "DIRECT3D", 1);
+  textcolour(smhover[3]);
+  drawbigtext(240, 298, "QUIT", 1);
+  plat::set_colour(255, 255, 255);
+
+  if (m.modeerror) {
+    plat::set_blend(plat::BlendAlpha);
+    plat::set_alpha(0.9f);
+    plat::set_scale(14.375f, 1.72f);
+    drawimageguarded(img_startblack, 10, 52, 0);
+    plat::set_alpha(1);
+    plat::set_blend(plat::BlendMasked);
+    plat::set_scale(1, 1);
+    plat::draw_text("Unable to set screen mode. Please make sure:", 76, 56);
+    plat::draw_text("-Your system supports 1024 x 768 x 32", 76, 72);
+    plat::draw_text("-Your video card drivers are up to date", 76, 88);
+  }
+}
+
+namespace {
+void loadstartupimages() {
+  plat::set_mask_colour(0, 0, 0);
+  img_sm_back = plat::load_image("incbin::data\\gfx\\sm_back.png", 1);
+  plat::set_mask_colour(255, 255, 255);
+  img_sm_tab = plat::load_image("incbin::data\\gfx\\sm_tab.png", 1);
+  plat::centre_image_handle(img_sm_tab);
+  img_sm_ticker = plat::load_anim_image("incbin::data\\gfx\\sm_ticker.png", 17, 17, 0, 2, 1);
+  img_startblack = plat::load_image("incbin::data\\gfx\\startblack.png", 1);
+  plat::set_mask_colour(255, 0, 255);
+  img_font = plat::load_anim_image("incbin::data\\gfx\\font.png", 29, 35, 0, 44, 3);
+}
+
+void freestartupimages() {
+  for (int* img : {&img_sm_back, &img_sm_tab, &img_sm_ticker, &img_startblack, &img_font}) {
+    plat::free_image(*img);
+    *img = 0;
+  }
+}
+}  // namespace
+
+int runstartupmenu(const std::function<void()>& poll) {
+  plat::set_title("RX-907 - Startup Menu");
+  if (!plat::open_display(kStartupW, kStartupH, 0, 60, plat::RendererDefault)) return 3;
+  StartupMenu m;
+  int dw = 0, dh = 0;
+  plat::desktop_size(dw, dh);
+  m.winx = dw / 2 - kStartupW / 2;
+  m.winy = dh / 2 - kStartupH / 2;
+  plat::move_window(m.winx, m.winy);
+  // Without a desktop the snapshot's pointer is taken relative to where
+  // the window first stood, so scripted drags move it as a hand would.
+  const int originx = m.winx, originy = m.winy;
+  readapi("api.dat");
+  loadstartupimages();
+
+  while (m.action == 0) {
+    poll();
+    int cx = originx + inputmousex, cy = originy + inputmousey;
+    if (!plat::is_headless()) plat::global_mouse(cx, cy);
+    const int oldx = m.winx, oldy = m.winy;
+    startupstep(m, cx, cy, [] { return plat::mode_exists(1024, 768, 32, 0); });
+    if (m.winx != oldx || m.winy != oldy) plat::move_window(m.winx, m.winy);
+    drawstartupmenu(m);
+    plat::flip(true);
+    plat::cls();
+    if (plat::close_requested()) m.action = 3;
+  }
+  freestartupimages();
+  plat::close_display();
+  return m.action;
+}
+
+int probecounter(uint32_t now) {
+  probeframes += 1;
+  if (now - probestart > 500) {
+    probefps = static_cast<int>(probeframes / 0.5);
+    probeframes = 1;
+    probestart = now;
+  }
+  return probefps;
+}
+
+void resetprobe(uint32_t now) {
+  probeframes = 0;
+  probestart = now;
+  probefps = 0;
+}
+
+int loadinglevel(int n) { return std::clamp(7 * n, 0, 255); }
+
+void drawloadingscreen(int level) {
+  plat::set_blend(plat::BlendMasked);
+  plat::set_colour(0, level, 0);
+  drawbigtext(512, 344, "A GAME BY VORSTAN", 1);
+  plat::set_colour(0, level / 2, 0);
+  drawtext2(512, 396, "PLEASE STAND BY", 1);
+  plat::set_colour(255, 255, 255);
+}
+
+int loadingfadein(const std::function<void()>& present) {
+  int n = 0;
+  while (n < 40) {
+    n += 1;
+    drawloadingscreen(loadinglevel(n));
+    present();
+  }
+  return n;
+}
+
+void loadingfadeout(int n, const std::function<void()>& present) {
+  while (n > 0) {
+    n -= 1;
+    drawloadingscreen(loadinglevel(n));
+    present();
+  }
+}
+
+namespace {
+void probeframerate() {
+  const uint32_t start = plat::millisecs();
+  resetprobe(start);
+  while (plat::millisecs() - start < 1000) {
+    if (probecounter(plat::millisecs()) > 70) timerlimited = 1;
+    plat::flip(true);
+    plat::cls();
+  }
+}
+
+void presentloading() {
+  plat::wait_timer(frametimer);
+  plat::flip(true);
+  plat::cls();
+}
+}  // namespace
+
+bool startprogram(bool headless, const std::function<void()>& poll, int& status) {
+  status = 0;
+  register_embedded_archive();
+  if (!plat::init(headless)) {
+    status = 1;
+    return false;
+  }
+  countjoysticks();
+  if (runstartupmenu(poll) != 1) {
+    plat::shutdown();
+    return false;
+  }
+  plat::set_title("RX-907");
+  const int renderer = apimode == 1 ? plat::RendererOpenGL : plat::RendererDefault;
+  if (!plat::open_display(1024, 768, 32, 60, renderer)) {
+    plat::shutdown();
+    status = 1;
+    return false;
+  }
+  frametimer = plat::create_timer(60);
+  idletimer = plat::create_timer(5);
+  SeedRnd(plat::millisecs());
+  plat::show_pointer(false);
+  makefileswritable();
+  probeframerate();
+  writeapi("api.dat");
+  plat::set_mask_colour(255, 0, 255);
+  if (plat::audio_open()) initsounds();
+  load_fonts();
+  plat::cls();
+  const int n = loadingfadein(presentloading);
+  initroster();
+  initworldtables();
+  load_all_assets();
+  loadmap();
+  loadingfadeout(n, presentloading);
+  return true;
+}
+
+int runprogram() {
+  int status = 0;
+  if (!startprogram(false, updateinput, status)) return status;
+  runframeloop();
+  return 0;
+}

@@ -1,0 +1,55 @@
+// Everything between process start and the first frame of the main menu:
+// the small start-up window (renderer choice, run or quit), the game
+// display, the frame-rate probe, the loading screen and the loading itself.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// Hover flags of RUN GAME, CHANGE MODE, QUIT and the close box (1..4).
+extern int smhover[6];
+extern int frametimer;  // 60 Hz
+extern int idletimer;   // 5 Hz, while the program is in the background
+extern int probefps;
+
+// The start-up window: 480 x 360, its controls in window pixels.
+constexpr int kStartupW = 480, kStartupH = 360;
+struct StartupMenu {
+  int action = 0;     // 0 none yet, 1 run the game, 3 quit
+  int modeerror = 0;  // 1 after RUN GAME found no 1024 x 768 x 32 mode
+  int winx = 0, winy = 0;
+  int dragging = 0;
+  int dragcx = 0, dragcy = 0;  // cursor when the drag began (desktop)
+  int dragwx = 0, dragwy = 0;  // window position when the drag began
+};
+
+// One frame of the start-up window from the input tables. The cursor is
+// in desktop pixels; modeok tells whether the game's display mode exists.
+void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<bool()>& modeok);
+void drawstartupmenu(const StartupMenu& m);
+
+// Runs the start-up window until the player runs the game (1) or quits
+// (3). poll takes one input snapshot per frame.
+int runstartupmenu(const std::function<void()>& poll);
+
+// The frame-rate probe: counts frames and, every half second, sets probefps
+// from the count. Returns probefps (0 until the first half second closes).
+int probecounter(uint32_t now);
+void resetprobe(uint32_t now);
+
+// Green level of the loading-screen text at fade step n.
+int loadinglevel(int n);
+void drawloadingscreen(int level);
+// The fade-in (n from 0 up to 40) and the fade-out (from n down to 0);
+// present shows each drawn frame. The fade-in returns its last n.
+int loadingfadein(const std::function<void()>& present);
+void loadingfadeout(int n, const std::function<void()>& present);
+
+// Everything before the first frame: the start-up window (poll takes one
+// input snapshot per frame), the game display, the frame-rate probe, audio
+// and the loading screen with all loading. True when the frame loop may
+// begin (gamestate is then 2000); otherwise status is the exit status.
+bool startprogram(bool headless, const std::function<void()>& poll, int& status);
+// The whole program: start-up window, display, loading, the frame loop.
+// Returns the process exit status.
+int runprogram();

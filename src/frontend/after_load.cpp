@@ -1,0 +1,13 @@
+#include "app/state.h"
+#include "audio/music.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_links.h"
+#include "frontend/menu_screens.h"
+#include "frontend/settings.h"
+
+void runafterload() {
+  readoptions("opt.dat");
+  gamestate = 1;
+  menusel = 1;
+  if (settings[SetMusic] == 1) startmenumusic();
+}

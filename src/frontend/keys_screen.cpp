@@ -1,0 +1,143 @@
+#include "frontend/keys_screen.h"
+
+#include <string>
+
+#include "app/state.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_links.h"
+#include "frontend/menu_screens.h"
+#include "input/bindings.h"
+#include "input/input.h"
+
+int keysplayer = 1;
+int capturing = 0;
+int captureaction = 0;
+
+namespace {
+constexpr int kLeftCtrl = 162, kRightAlt = 165;
+
+void bind(int code) {
+  keys[keysplayer][captureaction] = code;
+  capturing = 0;
+}
+
+bool capturekeys() {
+  const bool altgr = gamekeydown(kLeftCtrl) && gamekeydown(kRightAlt);
+  for (int k = 1; k < kKeyCodes; ++k) {
+    if (!gamekeyhit(k)) continue;
+    if (k == kEsc) {
+      capturing = 0;
+      return true;
+    }
+    // AltGr arrives as Ctrl + right Alt; it is not a key of its own.
+    if (altgr) return false;
+    bind(k);
+    return true;
+  }
+  return false;
+}
+
+bool capturejoysticks() {
+  for (int j = 0; j < joycount && j < kMaxJoysticks; ++j) {
+    for (int b = 0; b <= 30; ++b)
+      if (joydownstate[j][b]) {
+        bind(400 + 100 * j + b);
+        return true;
+      }
+    for (int dir = kJoyLeft; dir <= kJoyDown; ++dir)
+      if (joydownstate[j][dir]) {
+        bind(400 + 100 * j + dir);
+        return true;
+      }
+  }
+  return false;
+}
+
+bool capturemouse() {
+  for (int b = 1; b <= 5; ++b)
+    if (mousehitstate[b][1]) {
+      bind(300 + b);
+      return true;
+    }
+  return false;
+}
+
+MenuScreen playerchoice() {
+  MenuScreen m;
+  m.title = "KEYS";
+  for (const char* t : {"PLAYER 1", "PLAYER 2", "DONE"}) m.items.push_back(menuitem(t));
+  return m;
+}
+
+MenuScreen bindinglist() {
+  MenuScreen m;
+  m.title = "PLAYER " + std::to_string(keysplayer) + " KEYS";
+  m.panelw = 700;
+  for (int a = 1; a <= kActions; ++a) {
+    MenuItem it = menuitem(actionlabel[a], 174, 675);
+    it.centred = false;
+    it.textx = 190;
+    it.valuex = 550;
+    if (capturing && captureaction == a) {
+      it.value = "PRESS A KEY";
+      it.r = 255, it.g = 255, it.b = 0;
+    } else {
+      it.value = bindingname(keys[keysplayer][a]);
+    }
+    m.items.push_back(it);
+  }
+  m.items.push_back(menuitem("DONE"));
+  return m;
+}
+
+void runplayerchoice() {
+  capturing = 0;
+  const MenuInput in = runmenu(playerchoice());
+  if (in.activated == 1 || in.activated == 2) {
+    keysplayer = in.activated;
+    nextstate = 8;
+  } else if (in.activated == 3 || in.escape) {
+    nextstate = 6;
+  }
+}
+
+void runbindinglist() {
+  if (keysplayer < 1 || keysplayer > 2) keysplayer = 1;
+  if (capturing) {
+    // The capture owns the input: nothing else on the screen moves.
+    capturestep();
+    MenuScreen m = bindinglist();
+    drawmenuback(m);
+    drawmenufront();
+    flushhits();
+    return;
+  }
+  const MenuInput in = menuinput(bindinglist());
+  if (in.activated >= 1 && in.activated <= kActions) {
+    capturing = 1;
+    captureaction = in.activated;
+  } else if (in.activated == kActions + 1 || in.escape) {
+    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
+    nextstate = 3;
+  }
+  drawmenuback(bindinglist());
+  drawmenufront();
+  flushhits();
+}
+}  // namespace
+
+void capturestep() {
+  if (!capturing) return;
+  if (captureaction < 1 || captureaction > kActions) {
+    capturing = 0;
+    return;
+  }
+  if (capturekeys()) return;
+  if (capturejoysticks()) return;
+  capturemouse();
+}
+
+void runkeysscreen() {
+  if (gamestate == 8) runbindinglist();
+  else runplayerchoice();
+}

@@ -1,0 +1,77 @@
+// MAIN MENU (state 1) and GAME MODE (state 2).
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/sound.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_links.h"
+#include "frontend/menu_screens.h"
+#include "frontend/settings.h"
+#include "input/input.h"
+#include "squad/roster.h"
+#include "world/machinery.h"
+
+namespace {
+constexpr int kLeftCtrl = 162, kRightCtrl = 163;
+
+void resumegame() {
+  trackcount[1] = trackcount[2] = 900;
+  nextstate = 4;
+}
+
+// Ctrl + left click on the version tag flips cheat mode and clears the
+// cheat keys and the overlay lines.
+void cheatswitch() {
+  if (!gamemousehit(1) || !(gamekeydown(kLeftCtrl) || gamekeydown(kRightCtrl))) return;
+  if (inputmousex < kCheatX || inputmousex >= kCheatX + kCheatW || inputmousey < kCheatY ||
+      inputmousey >= kCheatY + kCheatH)
+    return;
+  playsound(snd_cheat);
+  debugflags[0] = debugflags[0] ? 0 : 1;
+  for (int i = 1; i <= 4; ++i) debugflags[i] = 0;
+}
+}  // namespace
+
+void runmainmenu() {
+  MenuScreen s;
+  s.title = "MAIN MENU";
+  for (const char* t : {"NEW GAME", "CONTINUE GAME", "LOAD GAME", "SAVE GAME", "OPTIONS", "QUIT"})
+    s.items.push_back(menuitem(t));
+  s.items[1].disabled = s.items[3].disabled = gameinprogress == 0;
+
+  const MenuInput in = menuinput(s);
+  cheatswitch();
+  switch (in.activated) {
+    case 1: nextstate = 2; break;
+    case 2: resumegame(); break;
+    case 3: nextstate = 11; break;
+    case 4: nextstate = 12; break;
+    case 5: nextstate = 6; break;
+    case 6: quitgame = 1; break;
+    default:
+      if (in.escape) {
+        if (gameinprogress) resumegame();
+        else quitgame = 1;
+      }
+  }
+  drawmenuback(s);
+  drawmenufront();
+  flushhits();
+}
+
+void rungamemode() {
+  MenuScreen s;
+  s.title = "GAME MODE";
+  for (const char* t : {"ONE PLAYER", "TWO PLAYERS", "CANCEL"}) s.items.push_back(menuitem(t));
+  const MenuInput in = runmenu(s);
+  if (in.activated == 1 || in.activated == 2) {
+    modeplayers = in.activated;
+    // The bars open at their characters' values; they only move when a
+    // slot changes character.
+    for (int slot = 1; slot <= 6; ++slot)
+      for (int a = 1; a <= 4; ++a) squadpick[slot][a + 1] = rosterattr[squadpick[slot][1]][a] * 33;
+    nextstate = 13;
+  } else if (in.activated == 3 || in.escape) {
+    nextstate = 1;
+  }
+}

@@ -1,0 +1,100 @@
+// OPTIONS (state 6) and SETTINGS (state 7).
+#include <string>
+
+#include "app/play_state.h"
+#include "audio/music.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_links.h"
+#include "frontend/menu_screens.h"
+#include "frontend/settings.h"
+#include "input/input.h"
+
+namespace {
+struct SettingRow {
+  const char* label;
+  int index;
+};
+// The SETTINGS rows in screen order and the setting each one changes.
+constexpr SettingRow kRows[10] = {
+    {"MUSIC PLAYBACK", SetMusic},    {"SOUND PLAYBACK", SetSound}, {"ENHANCED MUSIC", SetMusicVariant},
+    {"JOY SENSITIVITY: ", SetJoySensitivity}, {"MOUSE AIMING", SetMouseAiming}, {"MINIMAP", SetMinimap},
+    {"COMPASS", SetCompass},         {"SHOW TIME", SetShowTime},   {"VISUAL ALARMS", SetVisualAlarms},
+    {"MINI-CAMS", SetMiniCams}};
+constexpr int kDone = 11;
+
+bool settingon(int index) {
+  if (index == SetMusicVariant) return settings[index] == 0;
+  if (index == SetJoySensitivity) return true;
+  return settings[index] != 0;
+}
+
+MenuScreen settingsscreen() {
+  MenuScreen m;
+  m.title = "SETTINGS";
+  m.panelw = 520;
+  m.sideways = true;
+  for (const SettingRow& row : kRows) {
+    MenuItem it = menuitem(row.label, 257, 510);
+    if (row.index == SetJoySensitivity) it.text += std::to_string(110 - settings[SetJoySensitivity]);
+    const bool on = settingon(row.index);
+    it.r = on ? 0 : 255;
+    it.g = on ? 255 : 0;
+    it.b = 0;
+    m.items.push_back(it);
+  }
+  m.items.push_back(menuitem("DONE", 257, 510));
+  return m;
+}
+
+// The track that belongs on the menu now: the game track while a game is
+// held, the menu track otherwise.
+void restartmusic() {
+  if (gameinprogress) startgamemusic();
+  else startmenumusic();
+}
+}  // namespace
+
+// Changes setting `index` as the SETTINGS screen does; dir +1 for ENTER,
+// RIGHT and a left click, -1 for LEFT and a right click.
+void changesetting(int index, int dir) {
+  int& v = settings[index];
+  if (index == SetJoySensitivity) {
+    // The threshold steps by 10 within 10..100; the screen shows 110 - v.
+    v += dir > 0 ? -10 : 10;
+    if (v > 100) v = 10;
+    if (v < 10) v = 100;
+    return;
+  }
+  v = v ? 0 : 1;
+  if (index == SetMusic) {
+    if (v) restartmusic();
+    else stopmusic();
+  } else if (index == SetMusicVariant && settings[SetMusic] == 1) {
+    restartmusic();
+  }
+}
+
+void runoptions() {
+  MenuScreen m;
+  m.title = "OPTIONS";
+  for (const char* t : {"SETTINGS", "KEYS", "DONE"}) m.items.push_back(menuitem(t));
+  const MenuInput in = runmenu(m);
+  if (in.activated == 1) nextstate = 7;
+  else if (in.activated == 2) nextstate = 3;
+  else if (in.activated == 3 || in.escape) nextstate = 1;
+}
+
+void runsettings() {
+  const MenuScreen m = settingsscreen();
+  const MenuInput in = menuinput(m);
+  if (in.activated >= 1 && in.activated < kDone) {
+    changesetting(kRows[in.activated - 1].index, in.direction);
+  } else if (in.activated == kDone || in.escape) {
+    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
+    nextstate = 6;
+  }
+  const MenuScreen shown = settingsscreen();
+  drawmenuback(shown);
+  drawmenufront();
+  flushhits();
+}

@@ -1,0 +1,90 @@
+// Headless menu tests: one display for the suite, the screens driven frame
+// by frame with scripted input snapshots.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "app/archive.h"
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "frontend/keys_screen.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_screens.h"
+#include "frontend/settings.h"
+#include "input/bindings.h"
+#include "input/input.h"
+#include "platform/platform.h"
+#include "squad/roster.h"
+
+namespace menutest {
+
+class MenuTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    register_embedded_archive();
+    plat::init(true);
+  }
+  void SetUp() override {
+    if (!plat::display_open()) plat::open_display(1024, 768, 0, 60, plat::RendererSoftware);
+    initroster();
+    resetoptions();
+    resetinput();
+    resetmenuframe();
+    gameinprogress = 0;
+    modeplayers = 1;
+    capturing = 0;
+    mx = 20, my = 20;
+  }
+
+  // One frame of the program's menus: the requested state takes over, the
+  // snapshot is applied and the current screen runs.
+  void frame(plat::RawInput in) {
+    applynextstate();
+    updateinput_from(in);
+    switch (gamestate) {
+      case 1: runmainmenu(); break;
+      case 2: rungamemode(); break;
+      case 13: runsquadscreen(); break;
+      case 6: runoptions(); break;
+      case 7: runsettings(); break;
+      case 3: case 8: runkeysscreen(); break;
+      default: break;
+    }
+  }
+  plat::RawInput still() const {
+    plat::RawInput in;
+    in.mousex = mx, in.mousey = my;
+    in.joycount = joycount;  // every frame reads the joysticks found at start-up
+    return in;
+  }
+  // A key pressed for one frame, then released for one.
+  void tap(int key) {
+    plat::RawInput in = still();
+    in.key[key] = true;
+    frame(in);
+    frame(still());
+  }
+  void moveto(int x, int y) {
+    mx = x, my = y;
+    frame(still());
+  }
+  void click(int button = 1) {
+    plat::RawInput in = still();
+    in.mouse[button] = true;
+    frame(in);
+    frame(still());
+  }
+  void enter(int state) {
+    gamestate = state;
+    nextstate = 0;
+    menusel = 1;
+    frame(still());
+  }
+
+  int mx = 20, my = 20;
+};
+
+}  // namespace menutest

@@ -1,0 +1,99 @@
+// The squad slots: unique characters whichever way a slot is stepped, and
+// the attribute bars sliding toward their values.
+#include <set>
+
+#include "frontend/squad_pick.h"
+#include "menu_fixture.h"
+#include "squad/squad.h"
+
+namespace menutest {
+namespace {
+
+class SquadPicksTest : public MenuTest {};
+
+TEST_F(SquadPicksTest, SteppingNeverShowsAnotherSlotsCharacter) {
+  for (int dir : {1, -1}) {
+    for (int s = 1; s <= 6; ++s) {
+      std::set<int> seen;
+      EXPECT_EQ(squadchoices(s), 9);
+      for (int i = 0; i < 30; ++i) {
+        const int n = stepsquadpick(s, dir);
+        seen.insert(n);
+        for (int o = 1; o <= 6; ++o) {
+          if (o == s) continue;
+          ASSERT_NE(squadpick[o][1], n) << "slot " << s << " showed slot " << o << "'s pick";
+        }
+      }
+      EXPECT_EQ(seen.size(), 10u) << "its own character and the nine nobody holds";
+    }
+  }
+}
+
+TEST_F(SquadPicksTest, StepWrapsAtTheRosterEnds) {
+  for (int s = 1; s <= 6; ++s) squadpick[s][1] = s;  // 1..6 taken
+  squadpick[6][1] = 15;
+  stepsquadpick(6, 1);
+  ASSERT_EQ(squadpick[6][1], 6) << "15 wraps to 1, then skips 1..5";
+  stepsquadpick(6, -1);
+  EXPECT_EQ(squadpick[6][1], 15) << "down from 6 past the taken 1..5 wraps to 15";
+}
+
+TEST_F(SquadPicksTest, ForeignPicksAreMadeUnique) {
+  squadpick[1][1] = 99;
+  squadpick[2][1] = 0;
+  squadpick[3][1] = 4;
+  squadpick[4][1] = 4;
+  sanitisesquadpicks();
+  std::set<int> picks;
+  for (int s = 1; s <= 6; ++s) {
+    EXPECT_GE(squadpick[s][1], 1);
+    EXPECT_LE(squadpick[s][1], rostercount);
+    picks.insert(squadpick[s][1]);
+  }
+  EXPECT_EQ(picks.size(), 6u);
+  EXPECT_EQ(squadpick[3][1], 4) << "the first holder keeps its character";
+}
+
+TEST_F(SquadPicksTest, BarsMoveTenPixelsAFrameAndStop) {
+  const int n = squadpick[1][1];
+  const int target = rosterattr[n][1] * 33;
+  squadpick[1][2] = 0;
+  movesquadbars();
+  EXPECT_EQ(squadpick[1][2], 10);
+  for (int i = 0; i < 30; ++i) movesquadbars();
+  EXPECT_EQ(squadpick[1][2], target) << "stops on the value";
+  squadpick[1][2] = target + 25;
+  movesquadbars();
+  EXPECT_EQ(squadpick[1][2], target + 15);
+  movesquadbars();
+  movesquadbars();
+  EXPECT_EQ(squadpick[1][2], target);
+}
+
+TEST_F(SquadPicksTest, AcceptHandsTheSquadToTheNewGame) {
+  modeplayers = 1;
+  enter(2);
+  tap(kEnter);  // ONE PLAYER
+  ASSERT_EQ(gamestate, 13);
+  for (int s = 1; s <= 6; ++s)
+    EXPECT_EQ(squadpick[s][2], rosterattr[squadpick[s][1]][1] * 33) << "GAME MODE sets every bar";
+  tap(kEnter);  // Accept
+  EXPECT_EQ(gamestate, 40) << "the set-up runs next";
+  for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadchar[s], squadpick[s][1]);
+}
+
+TEST_F(SquadPicksTest, EscapeGoesBackToGameModeCancelToTheMainMenu) {
+  enter(13);
+  tap(kEsc);
+  EXPECT_EQ(gamestate, 2);
+  enter(13);
+  tap(kUp);  // Accept -> last slot
+  EXPECT_EQ(menusel, 9);
+  enter(13);
+  tap(kDown);
+  tap(kEnter);
+  EXPECT_EQ(gamestate, 1);
+}
+
+}  // namespace
+}  // namespace menutest

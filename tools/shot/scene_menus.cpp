@@ -1,0 +1,159 @@
+// The start-up window, the loading screen and every menu screen, each
+// driven a few frames by scripted input as a player would.
+#include <functional>
+
+#include "app/assets.h"
+#include "app/play_state.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "frontend/keys_screen.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_links.h"
+#include "frontend/menu_screens.h"
+#include "frontend/save_screens.h"
+#include "frontend/savegame.h"
+#include "frontend/settings.h"
+#include "input/input.h"
+#include "platform/platform.h"
+#include "scene.h"
+#include "squad/roster.h"
+
+namespace {
+void loadmenuassets() {
+  load_fonts();
+  load_all_assets();
+  initroster();
+  resetoptions();
+  resetinput();
+  resetmenuframe();
+}
+
+// Runs the screen for a few frames with the pointer at (mx, my) and the
+// given key hit on the first frame, then leaves the last frame drawn.
+void drive(int state, const std::function<void()>& screen, int mx, int my, int key = 0, int frames = 12) {
+  gamestate = state;
+  // Every key up once first, so the scripted press counts as a hit.
+  plat::RawInput up;
+  up.mousex = mx, up.mousey = my;
+  updateinput_from(up);
+  for (int f = 0; f < frames; ++f) {
+    plat::RawInput in;
+    in.mousex = mx + (f == 1 ? 1 : 0);
+    in.mousey = my;
+    if (f == 0 && key) in.key[key] = true;
+    updateinput_from(in);
+    plat::cls();
+    screen();
+  }
+}
+
+void startupscene(bool modeerror, int mx, int my) {
+  plat::set_mask_colour(0, 0, 0);
+  img_sm_back = plat::load_image("incbin::data\\gfx\\sm_back.png", 1);
+  plat::set_mask_colour(255, 255, 255);
+  img_sm_tab = plat::load_image("incbin::data\\gfx\\sm_tab.png", 1);
+  plat::centre_image_handle(img_sm_tab);
+  img_sm_ticker = plat::load_anim_image("incbin::data\\gfx\\sm_ticker.png", 17, 17, 0, 2, 1);
+  img_startblack = plat::load_image("incbin::data\\gfx\\startblack.png", 1);
+  plat::set_mask_colour(255, 0, 255);
+  img_font = plat::load_anim_image("incbin::data\\gfx\\font.png", 29, 35, 0, 44, 3);
+  plat::RawInput in;
+  updateinput_from(in);
+  StartupMenu m;
+  m.modeerror = modeerror ? 1 : 0;
+  startupstep(m, mx, my, [] { return true; });
+  plat::set_viewport(0, 0, 480, 360);
+  drawstartupmenu(m);
+}
+}  // namespace
+
+SHOT_SCENE("startup", "start-up window, pointer on RUN GAME") { startupscene(false, 200, 130); }
+SHOT_SCENE("startup_error", "start-up window with the screen-mode error") {
+  apimode = 1;
+  startupscene(true, 200, 300);
+}
+
+SHOT_SCENE("loading", "loading screen at full green") {
+  load_fonts();
+  drawloadingscreen(loadinglevel(40));
+}
+
+SHOT_SCENE("mainmenu", "main menu, no game in progress") {
+  loadmenuassets();
+  gameinprogress = 0;
+  drive(1, runmainmenu, 520, 470);
+}
+SHOT_SCENE("mainmenu_game", "main menu with a game in progress") {
+  loadmenuassets();
+  gameinprogress = 1;
+  drive(1, runmainmenu, 520, 330);
+}
+SHOT_SCENE("gamemode", "game mode") {
+  loadmenuassets();
+  drive(2, rungamemode, 900, 700, kDown);
+}
+SHOT_SCENE("squad1", "squad, one player, tooltip on a bar") {
+  loadmenuassets();
+  modeplayers = 1;
+  for (int s = 1; s <= 6; ++s)
+    for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
+  drive(13, runsquadscreen, 8 + 200, 385 - 23 + 64 + 26 + 5);
+}
+SHOT_SCENE("squad2", "squad, two players, split command") {
+  loadmenuassets();
+  modeplayers = 2;
+  splitoption = 0;
+  drive(13, runsquadscreen, 512, 700, kRight);
+}
+SHOT_SCENE("options", "options") {
+  loadmenuassets();
+  drive(6, runoptions, 900, 700);
+}
+SHOT_SCENE("settings", "settings, a few switched off") {
+  loadmenuassets();
+  settings[SetSound] = 0;
+  settings[SetCompass] = 0;
+  settings[SetMusicVariant] = 1;
+  drive(7, runsettings, 512, 221 + 48 * 3 + 10);
+}
+SHOT_SCENE("keys", "keys, player choice") {
+  loadmenuassets();
+  drive(3, runkeysscreen, 900, 700);
+}
+SHOT_SCENE("keys_capture", "player 1 binding list, capturing SHOOT") {
+  loadmenuassets();
+  keysplayer = 1;
+  capturing = 1;
+  captureaction = 5;
+  drive(8, runkeysscreen, 600, 700);
+}
+
+namespace {
+// A scratch saves folder with a few named slots and a quicksave, listed
+// as the slot screens list them on entry.
+void slotscene(int state) {
+  loadmenuassets();
+  savesdir = plat::disk_path("/tmp/rx907_shot_saves");
+  plat::create_dir(savesdir);
+  for (int n = 1; n <= 6; ++n) {
+    plat::delete_file(namefilepath("save_" + std::to_string(n)));
+    plat::delete_file(datafilepath("save_" + std::to_string(n)));
+  }
+  savegame("save_2", 1, "COLONY DECK 3");
+  savegame("save_5", 2, "REACTOR");
+  savegame("quick", 3, "Quicksave");
+  gameinprogress = 1;
+  enterslotscreen(state);
+}
+}  // namespace
+
+SHOT_SCENE("loadgame", "load game, two slots and the quicksave, pointer on REACTOR") {
+  slotscene(11);
+  drive(11, runloadgame, 600, slotitemy(11, 5) + 10);
+}
+SHOT_SCENE("savegame", "save game, typing a name into slot 2") {
+  slotscene(12);
+  drive(12, runsavegame, 900, 700, kDown, 2);
+  drive(12, runsavegame, 900, 700, kEnter, 2);
+  drive(12, runsavegame, 900, 700, 'A', 14);
+}
