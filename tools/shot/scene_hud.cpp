@@ -131,57 +131,28 @@ SHOT_SCENE("hud_panel_two", "side panels for two players") {
   drawhud(1);
 }
 
-SHOT_SCENE("objective", "the company's message once the nest is clean") {
-  setupgame(1);
+// The mission-end screens with the panel shut: phase 1 is the objective
+// message, phase 2 with the squad home is the results (page 0 or 1).
+static void missionendscene(int players, int phase, int page) {
+  setupgame(players);
   gamestate = 5;
-  missionflags[1] = 1;
-  missionflags[2] = 0;
+  missionflags[1] = phase;
+  missionflags[2] = phase == 2 ? 1 : 0;
+  missionflags[3] = page;
   pausestate[1] = 1;
   pausestate[2] = 1;
   missionscreen();
 }
 
-SHOT_SCENE("objective_two", "the objective message on two views") {
-  setupgame(2);
-  gamestate = 5;
-  missionflags[1] = 1;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
-  missionscreen();
-}
+SHOT_SCENE("objective", "the company's message once the nest is clean") { missionendscene(1, 1, 0); }
 
-SHOT_SCENE("results_1", "results, first page") {
-  setupgame(1);
-  gamestate = 5;
-  missionflags[1] = 2;
-  missionflags[2] = 1;
-  missionflags[3] = 0;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
-  missionscreen();
-}
+SHOT_SCENE("objective_two", "the objective message on two views") { missionendscene(2, 1, 0); }
 
-SHOT_SCENE("results_1_two", "results, first page, two players") {
-  setupgame(2);
-  gamestate = 5;
-  missionflags[1] = 2;
-  missionflags[2] = 1;
-  missionflags[3] = 0;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
-  missionscreen();
-}
+SHOT_SCENE("results_1", "results, first page") { missionendscene(1, 2, 0); }
 
-SHOT_SCENE("results_2", "results, second page") {
-  setupgame(1);
-  gamestate = 5;
-  missionflags[1] = 2;
-  missionflags[2] = 1;
-  missionflags[3] = 1;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
-  missionscreen();
-}
+SHOT_SCENE("results_1_two", "results, first page, two players") { missionendscene(2, 2, 0); }
+
+SHOT_SCENE("results_2", "results, second page") { missionendscene(1, 2, 1); }
 
 SHOT_SCENE("failed", "the squad-lost notice") {
   setupgame(1);
