@@ -12,7 +12,7 @@ void givecredit(int p, int points) {
 int iscontrolledroom(int r) {
   for (int p = 1; p <= numplayers && p <= 2; ++p) {
     int m = curmember[p];
-    if (m >= 1 && m <= 6 && squad[m][4] == r) return 1;
+    if (m >= 1 && m <= 6 && squad[m][mroom] == r) return 1;
   }
   return 0;
 }

@@ -35,32 +35,32 @@ void warppointer(int x, int y) {
 }
 
 void wrapscroll(int* s) {
-  if (s[1] < scrollmin) s[1] += looplength;
-  if (s[1] > scrollmax) s[1] -= looplength;
+  if (s[mscroll] < scrollmin) s[mscroll] += looplength;
+  if (s[mscroll] > scrollmax) s[mscroll] -= looplength;
 }
 
 void keyboardaim(int p, int* s, int speed) {
   const int* a = actionflags[p];
-  if (a[1]) s[2] -= speed, moveflags[1] = 1;
-  if (a[3]) s[2] += speed, moveflags[1] = 1;
-  if (a[2]) s[3] -= speed, moveflags[1] = 1;
-  if (a[4]) s[3] += speed, moveflags[1] = 1;
+  if (a[1]) s[mcrossx] -= speed, moveflags[1] = 1;
+  if (a[3]) s[mcrossx] += speed, moveflags[1] = 1;
+  if (a[2]) s[mcrossy] -= speed, moveflags[1] = 1;
+  if (a[4]) s[mcrossy] += speed, moveflags[1] = 1;
   // Pushing against a side of the view turns the member.
-  if (s[2] < aimleft) {
-    s[2] = aimleft;
-    s[1] -= speed;
+  if (s[mcrossx] < aimleft) {
+    s[mcrossx] = aimleft;
+    s[mscroll] -= speed;
     if (moveflags[1] == 0) moveflags[1] = 1;
   }
-  if (s[2] > aimright) {
-    s[2] = aimright;
-    s[1] += speed;
+  if (s[mcrossx] > aimright) {
+    s[mcrossx] = aimright;
+    s[mscroll] += speed;
     if (moveflags[1] == 0) moveflags[1] = 1;
   }
 }
 
 void mouseaim(int p, int* s, int speed) {
-  s[2] = mousepos[1];
-  s[3] = mousepos[2];
+  s[mcrossx] = mousepos[1];
+  s[mcrossy] = mousepos[2];
   moveflags[1] = (std::abs(mousepos[1] - mousepos[3]) + std::abs(mousepos[2] - mousepos[4])) / 15;
   int px = mousepos[1], py = mousepos[2];
   if (px < pointerleft) px = pointerleft;
@@ -68,53 +68,53 @@ void mouseaim(int p, int* s, int speed) {
   if (py < pointertop) py = pointertop;
   if (py > pointerbottom) py = pointerbottom;
   if (px != mousepos[1] || py != mousepos[2]) warppointer(px, py);
-  if (s[2] < aimleft) s[2] = aimleft;
-  if (s[2] > aimright) s[2] = aimright;
-  if (actionflags[p][1]) s[1] -= speed, moveflags[1] += 1;
-  if (actionflags[p][3]) s[1] += speed, moveflags[1] += 1;
+  if (s[mcrossx] < aimleft) s[mcrossx] = aimleft;
+  if (s[mcrossx] > aimright) s[mcrossx] = aimright;
+  if (actionflags[p][1]) s[mscroll] -= speed, moveflags[1] += 1;
+  if (actionflags[p][3]) s[mscroll] += speed, moveflags[1] += 1;
 }
 
 // The gun kicks the crosshair by up to (5 - accuracy) * 9 pixels each way.
 void recoil(int p, int* s) {
-  const int j = (5 - s[17]) * 9;
+  const int j = (5 - s[maccuracy]) * 9;
   const int dx = Rand(-j, j);
   const int dy = Rand(-j, j);
-  s[2] += dx;
-  s[3] += dy;
+  s[mcrossx] += dx;
+  s[mcrossy] += dy;
   if (mouseaiming(p)) warppointer(mousepos[1] + dx, mousepos[2] + dy);
-  if (s[2] < aimleft) s[2] = aimleft, s[1] += dx;
-  if (s[2] > aimright) s[2] = aimright, s[1] += dx;
-  if (s[3] < aimtop) s[3] = aimtop;
-  if (s[3] > aimbottom) s[3] = aimbottom;
+  if (s[mcrossx] < aimleft) s[mcrossx] = aimleft, s[mscroll] += dx;
+  if (s[mcrossx] > aimright) s[mcrossx] = aimright, s[mscroll] += dx;
+  if (s[mcrossy] < aimtop) s[mcrossy] = aimtop;
+  if (s[mcrossy] > aimbottom) s[mcrossy] = aimbottom;
   wrapscroll(s);
 }
 
 void fire(int p, int* s) {
-  const int ammo = debugflags[1] == 1 ? 48 : s[9];
+  const int ammo = debugflags[1] == 1 ? 48 : s[mammo];
   if (ammo < 1) {
     playsound(snd_dry);
     return;
   }
-  if (s[8] < shotstamina) return;
-  s[6] = 10;
+  if (s[mstamina] < shotstamina) return;
+  s[mmuzzleflash] = 10;
   playsound(shotsounds[Rand(1, 3)]);
   recoil(p, s);
-  explist.push_back(t_exp{s[4], shotx, shoty, 10, Rand(1, 359)});
+  explist.push_back(t_exp{s[mroom], shotx, shoty, 10, Rand(1, 359)});
   moveflags[2] = 1;
-  if (s[9] > 0) s[9] -= 1;
-  s[13] = 1;
+  if (s[mammo] > 0) s[mammo] -= 1;
+  s[mfired] = 1;
 }
 
 // The first of creature, slime and doors under the crosshair takes the shot.
 void shottargets(int p, int m, int* s) {
   if (shootcreature(p, m, shotx, shoty)) return;
-  const int r = s[4];
+  const int r = s[mroom];
   if (r >= 1 && r <= 255 && shoty < 270) {
     int* wall = rooms[r][wallstate];
     const int slot = shotx / slotwidth + 1;
     if (wall[slot] > 0) {
       wall[slot] = 0;
-      wall[99] = 0;  // the room's slime count must be taken again
+      wall[slimevalidslot] = 0;  // the room's slime count must be taken again
       givecredit(p, 5);
       return;
     }
@@ -123,11 +123,11 @@ void shottargets(int p, int m, int* s) {
 }
 
 void exertion(int* s) {
-  s[11] = 0;
-  if (moveflags[1] > 0) s[11] = 1, s[8] -= 4 * moveflags[1];
-  if (moveflags[2] == 1) s[11] = 1, s[8] -= shotstamina;
-  if (moveflags[3] == 1) s[11] = 1, s[8] -= doorstamina;
-  if (s[8] < 0) s[8] = 0;
+  s[mexerted] = 0;
+  if (moveflags[1] > 0) s[mexerted] = 1, s[mstamina] -= 4 * moveflags[1];
+  if (moveflags[2] == 1) s[mexerted] = 1, s[mstamina] -= shotstamina;
+  if (moveflags[3] == 1) s[mexerted] = 1, s[mstamina] -= doorstamina;
+  if (s[mstamina] < 0) s[mstamina] = 0;
 }
 
 int facingwall(int x) {
@@ -141,7 +141,8 @@ int facingwall(int x) {
 
 int aimspeed(int m) {
   const int* s = squad[m];
-  const double pct = s[21] > 0 ? static_cast<double>(s[8]) / s[21] * 100.0 : 0.0;
+  const double pct =
+      s[mmaxstamina] > 0 ? static_cast<double>(s[mstamina]) / s[mmaxstamina] * 100.0 : 0.0;
   if (pct >= 20) return 14;
   if (pct >= 3) return 7;
   return 3;
@@ -159,10 +160,10 @@ void updatemember(int p) {
   if (m < 1 || m > 6) return;
   int* s = squad[m];
   creaturenotice(p, m);
-  const bool busy = s[27] != 0;
+  const bool busy = s[mbusydoor] != 0;
   if (!busy) readcontrols(p, false);
   moveflags[1] = moveflags[2] = moveflags[3] = 0;
-  if (s[10] != 0) return;
+  if (s[mdead] != 0) return;
 
   const int speed = aimspeed(m);
   if (mouseaiming(p)) {
@@ -170,13 +171,13 @@ void updatemember(int p) {
   } else {
     keyboardaim(p, s, speed);
   }
-  if (s[3] < aimtop) s[3] = aimtop;
-  if (s[3] > aimbottom) s[3] = aimbottom;
+  if (s[mcrossy] < aimtop) s[mcrossy] = aimtop;
+  if (s[mcrossy] > aimbottom) s[mcrossy] = aimbottom;
   wrapscroll(s);
 
-  s[13] = 0;
-  shotx = loopposition(s[1], s[2]);
-  shoty = s[3];
+  s[mfired] = 0;
+  shotx = loopposition(s[mscroll], s[mcrossx]);
+  shoty = s[mcrossy];
 
   if (actionflags[p][5]) {
     fire(p, s);
@@ -184,8 +185,8 @@ void updatemember(int p) {
   }
 
   if (!rescuecheck(p, m, shotx, shoty)) doorcheck(p, m, shotx, shoty);
-  if (s[27] != 0 && passdoor(m)) moveflags[3] = 1;
+  if (s[mbusydoor] != 0 && passdoor(m)) moveflags[3] = 1;
 
   exertion(s);
-  s[7] = facingwall(shotx);
+  s[mfacing] = facingwall(shotx);
 }

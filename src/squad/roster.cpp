@@ -1,6 +1,7 @@
 #include "squad/roster.h"
 
 #include "squad/squad.h"
+#include "world/map.h"
 
 std::string rostername[16];
 int rosterattr[16][6];
@@ -24,12 +25,12 @@ void initroster() {
   for (int n = 1; n <= rostercount; ++n) {
     const Character& c = kRoster[n - 1];
     rostername[n] = c.name;
-    for (int a = 1; a <= 4; ++a) rosterattr[n][a] = 3;
-    rosterattr[n][1] = c.ammo;
-    rosterattr[n][2] = c.accuracy;
-    rosterattr[n][3] = c.stamina;
-    rosterattr[n][4] = c.endurance;
-    rosterattr[n][5] = c.sex;
+    for (int a = attrammo; a <= attrendurance; ++a) rosterattr[n][a] = 3;
+    rosterattr[n][attrammo] = c.ammo;
+    rosterattr[n][attraccuracy] = c.accuracy;
+    rosterattr[n][attrstamina] = c.stamina;
+    rosterattr[n][attrendurance] = c.endurance;
+    rosterattr[n][attrsex] = c.sex;
   }
   attrtext[1][1] = "Ammo Capacity";
   attrtext[1][2] = "Determines how much ammunition the character can carry";
@@ -50,22 +51,25 @@ void setupmember(int m) {
   if (n < 1 || n > rostercount) n = 1;  // a damaged pick never indexes past the roster
   const int* a = rosterattr[n];
   int* s = squad[m];
-  for (int i = 1; i <= 4; ++i) s[15 + i] = a[i];
-  s[20] = a[1] * 6 + 32;                                  // ammunition maximum
-  s[21] = a[3] * 1200 + 5000;                             // stamina maximum
-  s[26] = a[4];                                           // health maximum
-  s[22] = a[3] <= 2 ? 2 : (a[3] <= 4 ? 3 : 4);            // stamina recovery per frame
-  s[23] = s[26];
-  s[24] = a[5];
-  s[1] = m * 400;
-  s[2] = 512;
-  s[3] = 172;
-  s[4] = 1;
-  s[5] = s[6] = 0;
-  s[8] = s[21];
-  s[9] = s[20];
-  for (int i = 10; i <= 14; ++i) s[i] = 0;
-  s[25] = s[27] = s[28] = 0;
-  s[29] = 100;
+  s[mammorating] = a[attrammo];
+  s[maccuracy] = a[attraccuracy];
+  s[mstaminarating] = a[attrstamina];
+  s[mendurance] = a[attrendurance];
+  s[mmaxammo] = a[attrammo] * 6 + 32;
+  s[mmaxstamina] = a[attrstamina] * 1200 + 5000;
+  s[mmaxhealth] = a[attrendurance];
+  s[mstaminaregen] = a[attrstamina] <= 2 ? 2 : (a[attrstamina] <= 4 ? 3 : 4);
+  s[mhealth] = s[mmaxhealth];
+  s[msex] = a[attrsex];
+  s[mscroll] = m * 400;
+  s[mcrossx] = 512;
+  s[mcrossy] = 172;
+  s[mroom] = baseroom;
+  s[mreserved] = s[mmuzzleflash] = 0;
+  s[mstamina] = s[mmaxstamina];
+  s[mammo] = s[mmaxammo];
+  s[mdead] = s[mexerted] = s[mdanger] = s[mfired] = s[mdeathroom] = 0;
+  s[mhurtflash] = s[mbusydoor] = s[mdoortime] = 0;
+  s[mbrightness] = 100;
   squadname[m] = rostername[n];
 }

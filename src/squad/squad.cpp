@@ -1,6 +1,6 @@
 #include "squad/squad.h"
 
-int squad[7][51];
+int squad[7][memberrecordsize];
 int squadchar[7];
 std::string squadname[7];
 int curmember[3];

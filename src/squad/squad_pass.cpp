@@ -10,45 +10,46 @@
 namespace {
 
 void cheats(int* s) {
-  if (debugflags[0] != 1 || s[10] != 0) return;
-  if (debugflags[1] == 1) s[9] = s[20];
-  if (debugflags[2] == 1) s[8] = s[21];
-  if (debugflags[3] == 1) s[23] = s[26];
+  if (debugflags[0] != 1 || s[mdead] != 0) return;
+  if (debugflags[1] == 1) s[mammo] = s[mmaxammo];
+  if (debugflags[2] == 1) s[mstamina] = s[mmaxstamina];
+  if (debugflags[3] == 1) s[mhealth] = s[mmaxhealth];
 }
 
 void timers(int* s) {
-  if (s[27] == 0 && s[29] < 100) s[29] = s[29] + 10 > 100 ? 100 : s[29] + 10;
-  if (s[25] > 0) s[25] = s[25] > 5 ? s[25] - 5 : 0;
-  if (s[30] > 0) s[30] -= 1;
-  if (s[31] > 0) s[31] -= 1;
+  if (s[mbusydoor] == 0 && s[mbrightness] < 100)
+    s[mbrightness] = s[mbrightness] + 10 > 100 ? 100 : s[mbrightness] + 10;
+  if (s[mhurtflash] > 0) s[mhurtflash] = s[mhurtflash] > 5 ? s[mhurtflash] - 5 : 0;
+  if (s[mammoflash] > 0) s[mammoflash] -= 1;
+  if (s[mhealthflash] > 0) s[mhealthflash] -= 1;
 }
 
 void death(int* s) {
-  if (s[10] != 0 || s[23] >= 1) return;
-  s[27] = 0;
-  s[29] = 100;
-  s[28] = 0;
-  s[23] = 0;
-  s[10] = 1;
-  s[14] = s[4];
-  s[15] = s[5];
-  s[4] = deadroom;
+  if (s[mdead] != 0 || s[mhealth] >= 1) return;
+  s[mbusydoor] = 0;
+  s[mbrightness] = 100;
+  s[mdoortime] = 0;
+  s[mhealth] = 0;
+  s[mdead] = 1;
+  s[mdeathroom] = s[mroom];
+  s[mdeathreserved] = s[mreserved];
+  s[mroom] = deadroom;
 }
 
 }  // namespace
 
 int squadalive() {
   for (int m = 1; m <= 6; ++m)
-    if (squad[m][10] == 0) return 1;
+    if (squad[m][mdead] == 0) return 1;
   return 0;
 }
 
 int staminagain(int m, int frame) {
   const int* s = squad[m];
-  if (s[11] != 0) return 0;
-  int gain = s[22];
+  if (s[mexerted] != 0) return 0;
+  int gain = s[mstaminaregen];
   // Ratings 2 and 4 sit between the whole-number rates: half a point more.
-  if ((s[18] == 2 || s[18] == 4) && frame % 2 == 1) gain += 1;
+  if ((s[mstaminarating] == 2 || s[mstaminarating] == 4) && frame % 2 == 1) gain += 1;
   return gain;
 }
 
@@ -66,15 +67,15 @@ void updatesquad() {
   } else {
     for (int m = 1; m <= 6; ++m) {
       roomchecks(m);
-      if (squad[m][6] > 0) squad[m][6] -= 1;
+      if (squad[m][mmuzzleflash] > 0) squad[m][mmuzzleflash] -= 1;
     }
     checkreturntobase();
     for (int m = 1; m <= 6; ++m) {
       int* s = squad[m];
-      s[8] += staminagain(m, teamstat[0][0]);
-      if (s[8] > s[21]) s[8] = s[21];
+      s[mstamina] += staminagain(m, teamstat[0][0]);
+      if (s[mstamina] > s[mmaxstamina]) s[mstamina] = s[mmaxstamina];
     }
   }
   for (int m = 1; m <= 6; ++m)
-    if (squad[m][10] != 0) squad[m][4] = deadroom;
+    if (squad[m][mdead] != 0) squad[m][mroom] = deadroom;
 }

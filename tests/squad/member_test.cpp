@@ -13,10 +13,10 @@ class MemberTest : public PlayTest {
   }
   // Crosshair x movement of one frame of holding "right" at a stamina share.
   int stepat(int percent) {
-    squad[1][8] = squad[1][21] * percent / 100;
-    squad[1][2] = 500;
+    squad[1][mstamina] = squad[1][mmaxstamina] * percent / 100;
+    squad[1][mcrossx] = 500;
     playframe(with({kRight}));
-    return squad[1][2] - 500;
+    return squad[1][mcrossx] - 500;
   }
 };
 
@@ -26,38 +26,38 @@ TEST_F(MemberTest, AimingSpeedFollowsStamina) {
   EXPECT_EQ(stepat(19), 7);
   EXPECT_EQ(stepat(3), 7);
   EXPECT_EQ(stepat(2), 3);
-  squad[1][21] = 0;  // a member without a maximum does not divide by zero
+  squad[1][mmaxstamina] = 0;  // a member without a maximum does not divide by zero
   EXPECT_EQ(aimspeed(1), 3);
 }
 
 TEST_F(MemberTest, TurningAllTheWayRoundShowsTheSameWall) {
   debugflags[0] = 1;
   debugflags[2] = 1;  // stamina kept full so the speed stays 14
-  squad[1][2] = 876;
-  const int start = loopposition(squad[1][1], squad[1][2]);
+  squad[1][mcrossx] = 876;
+  const int start = loopposition(squad[1][mscroll], squad[1][mcrossx]);
   // 1,664 frames at 14 pixels are seven whole turns of 3,328.
   for (int f = 0; f < 1664; ++f) {
     playframe(with({kRight}));
-    ASSERT_GE(squad[1][1], scrollmin);
-    ASSERT_LE(squad[1][1], scrollmax);
-    ASSERT_EQ(squad[1][2], 876);
+    ASSERT_GE(squad[1][mscroll], scrollmin);
+    ASSERT_LE(squad[1][mscroll], scrollmax);
+    ASSERT_EQ(squad[1][mcrossx], 876);
   }
-  EXPECT_EQ(loopposition(squad[1][1], squad[1][2]), start);
+  EXPECT_EQ(loopposition(squad[1][mscroll], squad[1][mcrossx]), start);
   EXPECT_EQ(loopposition(-500, 148), 3328 - 474);
   EXPECT_EQ(loopposition(2938, 876), 2938 + 876 - 122 - 3328);
   EXPECT_EQ(loopposition(2574, 876), 0);  // never 3,328: that is slot 65
 }
 
 TEST_F(MemberTest, FiringSpendsAmmunitionAndStaminaAndLeavesAFlash) {
-  squad[1][17] = 5;
+  squad[1][maccuracy] = 5;
   aimat(1, 1000, 290);
-  const int ammo = squad[1][9], stamina = squad[1][8];
+  const int ammo = squad[1][mammo], stamina = squad[1][mstamina];
   playframe(with({kFire}));
-  EXPECT_EQ(squad[1][9], ammo - 1);
-  EXPECT_EQ(squad[1][8], stamina - 60);
-  EXPECT_EQ(squad[1][6], 9);  // 10, one frame counted off in the squad pass
-  EXPECT_EQ(squad[1][13], 1);
-  EXPECT_EQ(squad[1][11], 1);
+  EXPECT_EQ(squad[1][mammo], ammo - 1);
+  EXPECT_EQ(squad[1][mstamina], stamina - 60);
+  EXPECT_EQ(squad[1][mmuzzleflash], 9);  // 10, one frame counted off in the squad pass
+  EXPECT_EQ(squad[1][mfired], 1);
+  EXPECT_EQ(squad[1][mexerted], 1);
   ASSERT_EQ(explist.size(), 1u);
   EXPECT_EQ(explist.front().rnum, kRoomA);
   EXPECT_EQ(explist.front().x, 1000);
@@ -65,46 +65,46 @@ TEST_F(MemberTest, FiringSpendsAmmunitionAndStaminaAndLeavesAFlash) {
   EXPECT_EQ(sfxmissing, 100);
   // Holding the key does not fire again.
   playframe(with({kFire}));
-  EXPECT_EQ(squad[1][9], ammo - 1);
+  EXPECT_EQ(squad[1][mammo], ammo - 1);
 }
 
 TEST_F(MemberTest, EmptyMagazineOnlyClicks) {
-  squad[1][9] = 0;
-  const int stamina = squad[1][8];
-  squad[1][8] = stamina - 1000;
+  squad[1][mammo] = 0;
+  const int stamina = squad[1][mstamina];
+  squad[1][mstamina] = stamina - 1000;
   playframe(with({kFire}));
   EXPECT_EQ(sfxmissing, 100);
   EXPECT_TRUE(explist.empty());
-  EXPECT_EQ(squad[1][9], 0);
-  EXPECT_EQ(squad[1][11], 0);
-  EXPECT_GT(squad[1][8], stamina - 1000);  // rested: nothing was spent
+  EXPECT_EQ(squad[1][mammo], 0);
+  EXPECT_EQ(squad[1][mexerted], 0);
+  EXPECT_GT(squad[1][mstamina], stamina - 1000);  // rested: nothing was spent
 }
 
 TEST_F(MemberTest, TooTiredToFireDoesNothingAtAll) {
-  squad[1][8] = 59;
-  const int ammo = squad[1][9];
+  squad[1][mstamina] = 59;
+  const int ammo = squad[1][mammo];
   playframe(with({kFire}));
   EXPECT_EQ(sfxmissing, 0);
   EXPECT_TRUE(explist.empty());
-  EXPECT_EQ(squad[1][9], ammo);
-  EXPECT_EQ(squad[1][6], 0);
+  EXPECT_EQ(squad[1][mammo], ammo);
+  EXPECT_EQ(squad[1][mmuzzleflash], 0);
 }
 
 TEST_F(MemberTest, RecoilFollowsAccuracy) {
   debugflags[0] = debugflags[1] = debugflags[2] = 1;
-  squad[1][17] = 5;
+  squad[1][maccuracy] = 5;
   for (int i = 0; i < 20; ++i) {
     aimat(1, 1600, 200);
     tap({kFire});
-    ASSERT_EQ(squad[1][2], 512);
-    ASSERT_EQ(squad[1][3], 200);
+    ASSERT_EQ(squad[1][mcrossx], 512);
+    ASSERT_EQ(squad[1][mcrossy], 200);
   }
-  squad[1][17] = 1;
+  squad[1][maccuracy] = 1;
   int moved = 0, widest = 0;
   for (int i = 0; i < 200; ++i) {
     aimat(1, 1600, 200);
     playframe(with({kFire}));
-    const int dx = squad[1][2] - 512, dy = squad[1][3] - 200;
+    const int dx = squad[1][mcrossx] - 512, dy = squad[1][mcrossy] - 200;
     ASSERT_LE(std::abs(dx), 36);
     ASSERT_LE(std::abs(dy), 36);
     moved += dx != 0 || dy != 0;
@@ -133,48 +133,48 @@ TEST_F(MemberTest, ShootingSlimeCleansTheSlotUnderTheCrosshair) {
 TEST_F(MemberTest, ABusyMemberIgnoresInputUntilThroughTheDoor) {
   aimat(1, 56 * 52 + 70, 200);
   playframe(with({kUse}));
-  ASSERT_EQ(squad[1][27], 4);
-  const int crossx = squad[1][2];
+  ASSERT_EQ(squad[1][mbusydoor], 4);
+  const int crossx = squad[1][mcrossx];
   int frames = 1;
-  while (squad[1][27] != 0 && frames < 40) {
+  while (squad[1][mbusydoor] != 0 && frames < 40) {
     playframe(with({kLeft, kFire}));
-    EXPECT_EQ(squad[1][2], crossx);
+    EXPECT_EQ(squad[1][mcrossx], crossx);
     ++frames;
   }
   EXPECT_EQ(frames, 20);
-  EXPECT_EQ(squad[1][4], kRoomB);
-  EXPECT_EQ(squad[1][29], 10);  // dark in the door, brightening again
+  EXPECT_EQ(squad[1][mroom], kRoomB);
+  EXPECT_EQ(squad[1][mbrightness], 10);  // dark in the door, brightening again
   EXPECT_TRUE(explist.empty());
   playframe(with({kLeft}));
-  EXPECT_LT(squad[1][2], crossx);
-  EXPECT_EQ(squad[1][29], 20);
+  EXPECT_LT(squad[1][mcrossx], crossx);
+  EXPECT_EQ(squad[1][mbrightness], 20);
 }
 
 TEST_F(MemberTest, AMemberLeftAfterSprintingDoesNotRecover) {
-  squad[1][8] = 5000;
+  squad[1][mstamina] = 5000;
   playframe(with({kRight}));
-  EXPECT_EQ(squad[1][11], 1);
+  EXPECT_EQ(squad[1][mexerted], 1);
   tap({kOne + 1});
-  const int tired = squad[1][8];
-  const int other = squad[2][8] = 4000;
+  const int tired = squad[1][mstamina];
+  const int other = squad[2][mstamina] = 4000;
   for (int i = 0; i < 50; ++i) playframe(none());
-  EXPECT_EQ(squad[1][11], 1);
-  EXPECT_EQ(squad[1][8], tired);
-  EXPECT_GT(squad[2][8], other);
+  EXPECT_EQ(squad[1][mexerted], 1);
+  EXPECT_EQ(squad[1][mstamina], tired);
+  EXPECT_GT(squad[2][mstamina], other);
 }
 
 TEST_F(MemberTest, RestingRecoversHalfPointsForEvenRatings) {
-  squad[1][11] = 0, squad[1][18] = 2, squad[1][22] = 2;
+  squad[1][mexerted] = 0, squad[1][mstaminarating] = 2, squad[1][mstaminaregen] = 2;
   EXPECT_EQ(staminagain(1, 10) + staminagain(1, 11), 5);
-  squad[1][18] = 3, squad[1][22] = 3;
+  squad[1][mstaminarating] = 3, squad[1][mstaminaregen] = 3;
   EXPECT_EQ(staminagain(1, 10) + staminagain(1, 11), 6);
-  squad[1][11] = 1;
+  squad[1][mexerted] = 1;
   EXPECT_EQ(staminagain(1, 11), 0);
   // Recovery never passes the maximum.
-  squad[2][8] = squad[2][21] - 1;
-  squad[2][11] = 0;
+  squad[2][mstamina] = squad[2][mmaxstamina] - 1;
+  squad[2][mexerted] = 0;
   playframe(none());
-  EXPECT_EQ(squad[2][8], squad[2][21]);
+  EXPECT_EQ(squad[2][mstamina], squad[2][mmaxstamina]);
 }
 
 }  // namespace
@@ -200,17 +200,17 @@ class MouseAimTest : public PlayTest {
 
 TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
   playframe(at(512, 172));
-  const int stamina = squad[1][8];
+  const int stamina = squad[1][mstamina];
   playframe(at(962, 40));  // 450 + 132 pixels of travel
-  EXPECT_EQ(squad[1][2], 876);
-  EXPECT_EQ(squad[1][3], 93);
+  EXPECT_EQ(squad[1][mcrossx], 876);
+  EXPECT_EQ(squad[1][mcrossy], 93);
   EXPECT_EQ(mousepos[1], 880);  // pulled back to the box edge
   EXPECT_EQ(mousepos[2], 89);
-  EXPECT_EQ(squad[1][8], stamina - 4 * (582 / 15));
+  EXPECT_EQ(squad[1][mstamina], stamina - 4 * (582 / 15));
   // Left and right still turn the view while the mouse aims.
-  const int scroll = squad[1][1];
+  const int scroll = squad[1][mscroll];
   playframe(at(880, 89, {kRight}));
-  EXPECT_EQ(squad[1][1], scroll + 14);
+  EXPECT_EQ(squad[1][mscroll], scroll + 14);
 }
 
 }  // namespace

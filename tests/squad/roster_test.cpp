@@ -9,16 +9,16 @@ TEST(Roster, StartingValuesFollowTheCharacter) {
   squadchar[2] = 3;   // Quill
   setupmember(1);
   setupmember(2);
-  EXPECT_EQ(squad[1][9], 56);
-  EXPECT_EQ(squad[1][8], 9800);
-  EXPECT_EQ(squad[1][23], 5);
-  EXPECT_EQ(squad[1][24], 2);
+  EXPECT_EQ(squad[1][mammo], 56);
+  EXPECT_EQ(squad[1][mstamina], 9800);
+  EXPECT_EQ(squad[1][mhealth], 5);
+  EXPECT_EQ(squad[1][msex], 2);
   EXPECT_EQ(squadname[1], "Ingram");
-  EXPECT_EQ(squad[2][9], 38);
-  EXPECT_EQ(squad[2][8], 8600);
-  EXPECT_EQ(squad[2][23], 1);
-  EXPECT_EQ(squad[2][22], 3);
-  EXPECT_EQ(squad[2][1], 800);
+  EXPECT_EQ(squad[2][mammo], 38);
+  EXPECT_EQ(squad[2][mstamina], 8600);
+  EXPECT_EQ(squad[2][mhealth], 1);
+  EXPECT_EQ(squad[2][mstaminaregen], 3);
+  EXPECT_EQ(squad[2][mscroll], 800);
 }
 
 TEST(Roster, RecoveryRateByStaminaRating) {
@@ -30,9 +30,9 @@ TEST(Roster, RecoveryRateByStaminaRating) {
   setupmember(3);
   setupmember(4);
   setupmember(5);
-  EXPECT_EQ(squad[3][22], 2);
-  EXPECT_EQ(squad[4][22], 4);
-  EXPECT_EQ(squad[5][22], 2);
+  EXPECT_EQ(squad[3][mstaminaregen], 2);
+  EXPECT_EQ(squad[4][mstaminaregen], 4);
+  EXPECT_EQ(squad[5][mstaminaregen], 2);
 }
 
 TEST(Roster, DamagedPickStaysInsideTheRoster) {
