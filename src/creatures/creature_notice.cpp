@@ -26,11 +26,11 @@ bool inview(int x, int scroll) {
 
 void creaturenotice(int, int m) {
   if (m < 1 || m > 6) return;
-  int r = squad[m][4];
+  int r = squad[m][mroom];
   if (r < 1 || r > 255) return;
   int* c = rooms[r][roomcreature];
   if (c[ckind] != KindCocoon || c[cseen] != 0) return;
-  if (!inview(c[cposx] + 78, squad[m][1])) return;
+  if (!inview(c[cposx] + 78, squad[m][mscroll])) return;
   c[cseen] = 1;
   c[cage] = 3400;
   pausemusic();

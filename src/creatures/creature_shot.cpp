@@ -56,7 +56,7 @@ bool attackhit(const int* c, int shotx, int shoty) {
 
 int shootcreature(int p, int m, int shotx, int shoty) {
   if (m < 1 || m > 6) return 0;
-  int r = squad[m][4];
+  int r = squad[m][mroom];
   if (r < 1 || r > 255) return 0;
   int* c = rooms[r][roomcreature];
   int kind = c[ckind];

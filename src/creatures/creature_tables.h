@@ -4,8 +4,7 @@
 
 #include <array>
 
-enum CreatureKind { KindNone = 0, KindWarrior = 1, KindHugger = 2, KindQueen = 3, KindEgg = 4,
-                    KindColonist = 5, KindCocoon = 6 };
+#include "world/room_fields.h"
 
 extern const int cspeed[7];      // pixels moved per frame while roaming
 extern const int cdamage[7];     // health taken by one blow

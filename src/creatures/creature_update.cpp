@@ -34,7 +34,7 @@ void addcorpse(int r, const int* c, int id, int timer, int corpsetype) {
 }
 
 int painsound(int m) {
-  int sex = squad[m][24] == 2 ? 2 : 1;
+  int sex = squad[m][msex] == 2 ? 2 : 1;
   return painsounds[sex];
 }
 
@@ -76,7 +76,7 @@ void attack(int r, int* c) {
   if (c[capproach] == 0 && iscontrolledroom(r)) playsound(attacksounds[kind]);
 
   int tg = c[ctarget];
-  if (tg < 1 || tg > 6 || squad[tg][4] != r || squad[tg][10] != 0) {
+  if (tg < 1 || tg > 6 || squad[tg][mroom] != r || squad[tg][mdead] != 0) {
     int last = 0;
     membersinroom(r, nullptr, &last);
     c[ctarget] = last;
@@ -90,8 +90,8 @@ void attack(int r, int* c) {
     c[capproach] += kind == KindHugger ? 2 : 1;
     if (c[capproach] >= 70 && c[ckiller] == 0) {
       int m = c[ctarget];
-      squad[m][23] -= cdamage[kind];
-      squad[m][25] = 75;
+      squad[m][mhealth] -= cdamage[kind];
+      squad[m][mhurtflash] = 75;
       playsound(painsound(m));
       c[cmode] = roaming;
       c[capproach] = 0;

@@ -39,7 +39,7 @@ void placecreature(int r, int kind, int x, int dir, int hp, int seen) {
 }
 
 void emptyroom(int r) {
-  rooms[r][roomcreature][ckind] = 0;
+  rooms[r][roomcreature][ckind] = KindNone;
   rooms[r][roomcreature][ccooldown] = 100;
 }
 
@@ -48,7 +48,7 @@ int membersinroom(int r, int* first, int* last) {
   if (first) *first = 0;
   if (last) *last = 0;
   for (int m = 1; m <= 6; ++m) {
-    if (squad[m][4] != r || squad[m][10] != 0) continue;
+    if (squad[m][mroom] != r || squad[m][mdead] != 0) continue;
     if (n == 0 && first) *first = m;
     if (last) *last = m;
     ++n;

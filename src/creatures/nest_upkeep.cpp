@@ -17,8 +17,10 @@ int pick(const int* list, int n) { return n == 0 ? 0 : list[Rand(1, n) - 1]; }
 void placequeen() {
   int list[255];
   int n = 0;
-  for (int r = 1; r <= 255; ++r)
-    if (rooms[r][roomcreature][ckind] == 0 && rooms[r][roomrecord][roomid] != nestroom) list[n++] = r;
+  for (int r = 1; r <= 255; ++r) {
+    const bool empty = rooms[r][roomcreature][ckind] == KindNone;
+    if (empty && rooms[r][roomrecord][roomid] != nestroom) list[n++] = r;
+  }
   int r = pick(list, n);
   if (r == 0) return;
   int x = Rand(0, looplength);

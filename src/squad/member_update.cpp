@@ -41,10 +41,10 @@ void wrapscroll(int* s) {
 
 void keyboardaim(int p, int* s, int speed) {
   const int* a = actionflags[p];
-  if (a[1]) s[mcrossx] -= speed, moveflags[1] = 1;
-  if (a[3]) s[mcrossx] += speed, moveflags[1] = 1;
-  if (a[2]) s[mcrossy] -= speed, moveflags[1] = 1;
-  if (a[4]) s[mcrossy] += speed, moveflags[1] = 1;
+  if (a[ActLeft]) s[mcrossx] -= speed, moveflags[1] = 1;
+  if (a[ActRight]) s[mcrossx] += speed, moveflags[1] = 1;
+  if (a[ActUp]) s[mcrossy] -= speed, moveflags[1] = 1;
+  if (a[ActDown]) s[mcrossy] += speed, moveflags[1] = 1;
   // Pushing against a side of the view turns the member.
   if (s[mcrossx] < aimleft) {
     s[mcrossx] = aimleft;
@@ -70,8 +70,8 @@ void mouseaim(int p, int* s, int speed) {
   if (px != mousepos[1] || py != mousepos[2]) warppointer(px, py);
   if (s[mcrossx] < aimleft) s[mcrossx] = aimleft;
   if (s[mcrossx] > aimright) s[mcrossx] = aimright;
-  if (actionflags[p][1]) s[mscroll] -= speed, moveflags[1] += 1;
-  if (actionflags[p][3]) s[mscroll] += speed, moveflags[1] += 1;
+  if (actionflags[p][ActLeft]) s[mscroll] -= speed, moveflags[1] += 1;
+  if (actionflags[p][ActRight]) s[mscroll] += speed, moveflags[1] += 1;
 }
 
 // The gun kicks the crosshair by up to (5 - accuracy) * 9 pixels each way.
@@ -179,7 +179,7 @@ void updatemember(int p) {
   shotx = loopposition(s[mscroll], s[mcrossx]);
   shoty = s[mcrossy];
 
-  if (actionflags[p][5]) {
+  if (actionflags[p][ActShoot]) {
     fire(p, s);
     if (moveflags[2]) shottargets(p, m, s);
   }

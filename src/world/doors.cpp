@@ -4,6 +4,8 @@
 #include "app/play_state.h"
 #include "audio/sound.h"
 #include "creatures/effects.h"
+#include "input/bindings.h"
+#include "squad/member_update.h"
 #include "squad/squad.h"
 #include "world/machinery.h"
 #include "world/map.h"
@@ -25,12 +27,12 @@ int crosshairatdoor(int r, int d, int shotx, int shoty) {
 }
 
 int doorusable(int m, int d) {
-  const int r = squad[m][4];
+  const int r = squad[m][mroom];
   if (!validroom(r)) return 0;
   const int* rec = rooms[r][roomrecord];
   const int next = rec[neighbourslot(d)];
   if (next <= 0 || next == outsideroom) return 0;
-  if (squad[m][8] < 600) return 0;
+  if (squad[m][mstamina] < doorstamina) return 0;
   const int open = rec[dooropenslot(d)];
   if (rec[doorlockedslot(d)] != 0 && open != 1) return 0;
   const int p = rec[doorslot(d)];
@@ -43,7 +45,7 @@ int doorusable(int m, int d) {
 }
 
 int shootdoors(int m, int shotx, int shoty) {
-  const int r = squad[m][4];
+  const int r = squad[m][mroom];
   if (!validroom(r)) return 0;
   int* rec = rooms[r][roomrecord];
   for (int d = 1; d <= 4; ++d) {
@@ -64,7 +66,7 @@ int shootdoors(int m, int shotx, int shoty) {
 }
 
 void doorcheck(int p, int m, int shotx, int shoty) {
-  const int r = squad[m][4];
+  const int r = squad[m][mroom];
   if (!validroom(r)) return;
   for (int d = 1; d <= 4; ++d) {
     if (!crosshairatdoor(r, d, shotx, shoty) || !doorusable(m, d)) continue;
@@ -75,15 +77,15 @@ void doorcheck(int p, int m, int shotx, int shoty) {
     u.y = 72;
     u.w = 166;
     u.h = 193;
-    if (actionflags[p][6] == 0) continue;
-    squad[m][27] = d;
+    if (actionflags[p][ActUse] == 0) continue;
+    squad[m][mbusydoor] = d;
     for (int a = 0; a <= 8; ++a) actionflags[p][a] = 0;
     if (rooms[r][roomrecord][dooropenslot(d)] == 0) playsound(snd_door);
     for (const t_acid& acid : acidlist) {
       if (acid.rnum != r || acid.doorid != d) continue;
-      squad[m][23] -= 1;
-      squad[m][25] = 75;
-      const int sex = squad[m][24];
+      squad[m][mhealth] -= 1;
+      squad[m][mhurtflash] = 75;
+      const int sex = squad[m][msex];
       playsound(sex >= 1 && sex <= 2 ? painsounds[sex] : 0);
     }
     return;
@@ -91,15 +93,16 @@ void doorcheck(int p, int m, int shotx, int shoty) {
 }
 
 int passdoor(int m) {
-  const int d = squad[m][27];
+  const int d = squad[m][mbusydoor];
   if (d < 1 || d > 4) return 0;
-  squad[m][28] += 1;
-  if (squad[m][29] > 0) squad[m][29] = squad[m][29] > 10 ? squad[m][29] - 10 : 0;
-  if (squad[m][28] < doorframes) return 0;
-  const int r = squad[m][4];
+  squad[m][mdoortime] += 1;
+  if (squad[m][mbrightness] > 0)
+    squad[m][mbrightness] = squad[m][mbrightness] > 10 ? squad[m][mbrightness] - 10 : 0;
+  if (squad[m][mdoortime] < doorframes) return 0;
+  const int r = squad[m][mroom];
   const int next = validroom(r) ? rooms[r][roomrecord][neighbourslot(d)] : 0;
-  if (validroom(next)) squad[m][4] = next;
-  squad[m][27] = 0;
-  squad[m][28] = 0;
+  if (validroom(next)) squad[m][mroom] = next;
+  squad[m][mbusydoor] = 0;
+  squad[m][mdoortime] = 0;
   return 1;
 }

@@ -39,7 +39,7 @@ void maybebreak(int r) {
 
 int memberroom(int p) {
   const int m = curmember[p];
-  return m >= 1 && m <= 6 ? squad[m][4] : 0;
+  return m >= 1 && m <= 6 ? squad[m][mroom] : 0;
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ constexpr int outsideroom = 300;
 constexpr int baseroom = 1;
 constexpr int nestroom = 248;
 constexpr int generatorroom = 174;
+constexpr int ammoroom = 28;          // refills ammunition
+constexpr int bonusroom = 69;         // its first visit pays 2000 credit points
+constexpr int firstmedicalroom = 177;  // rooms 177..182 restore health
+constexpr int lastmedicalroom = 182;
 
 // Wall loop geometry.
 constexpr int wallslots = 64;
@@ -55,7 +59,7 @@ constexpr int doormarker = 50;
 constexpr bool indoorspan(int p, int x) { return x > p * slotwidth && x < p * slotwidth + 156; }
 
 // Reads game.map from the archive ("incbin::game.map") and builds the grid,
-// the rotated grid and the room table; then sets gamestate to 2000.
+// the rotated grid and the room table; then sets gamestate to stateafterload.
 void loadmap();
 // The same from bytes held in memory (a map file image). Missing bytes at
 // the end read as 0; a wrong magic number leaves the complex empty.

@@ -11,5 +11,5 @@ void loadmap() {
   std::vector<uint8_t> bytes;
   if (!plat::read_whole("incbin::game.map", bytes)) bytes.clear();
   loadmapbytes(bytes.data(), bytes.size());
-  gamestate = 2000;
+  gamestate = stateafterload;
 }

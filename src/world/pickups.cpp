@@ -4,6 +4,7 @@
 #include "app/play_state.h"
 #include "audio/sound.h"
 #include "creatures/effects.h"
+#include "input/bindings.h"
 #include "squad/credit.h"
 #include "squad/squad.h"
 #include "world/lamps.h"
@@ -25,43 +26,43 @@ int creditedplayer(int m) { return numplayers == 2 && curmember[2] == m ? 2 : 1;
 
 void roomchecks(int m) {
   int* s = squad[m];
-  const int r = s[4];
-  if (s[10] != 0 || r < 1 || r > 255) return;
+  const int r = s[mroom];
+  if (s[mdead] != 0 || r < 1 || r > 255) return;
   int* rec = rooms[r][roomrecord];
-  const int kind = rooms[r][roomcreature][1];
+  const int kind = rooms[r][roomcreature][ckind];
   const int mine = controlled(m);
 
   if (mine && r == generatorroom) eventflags[3] = 1;
   if (mine && litalarmroom(r)) eventflags[0] = 1;
-  s[12] = trackedkind(kind);
-  if (s[12]) eventflags[mine ? 1 : 2] = 1;
+  s[mdanger] = trackedkind(kind);
+  if (s[mdanger]) eventflags[mine ? 1 : 2] = 1;
 
   if (rec[visited] == 0) {
     rec[visited] = 1;
-    if (rec[roomid] == 69) givecredit(creditedplayer(m), 2000);
+    if (rec[roomid] == bonusroom) givecredit(creditedplayer(m), 2000);
   }
-  if (rec[roomid] == 28 && s[9] < s[20]) {
-    s[9] = s[20];
+  if (rec[roomid] == ammoroom && s[mammo] < s[mmaxammo]) {
+    s[mammo] = s[mmaxammo];
     playsound(snd_ammo);
-    s[30] = 15;
+    s[mammoflash] = 15;
   }
   // The medics will not work while something hostile shares the room.
-  const bool medical = rec[roomid] >= 177 && rec[roomid] <= 182;
-  if (medical && (kind == 0 || kind > 3) && s[23] < s[26]) {
-    s[23] = s[26];
+  const bool medical = rec[roomid] >= firstmedicalroom && rec[roomid] <= lastmedicalroom;
+  if (medical && (kind == KindNone || kind > KindQueen) && s[mhealth] < s[mmaxhealth]) {
+    s[mhealth] = s[mmaxhealth];
     playsound(snd_heal);
-    s[31] = 15;
+    s[mhealthflash] = 15;
   }
 }
 
 int rescuecheck(int p, int m, int shotx, int shoty) {
-  const int r = squad[m][4];
+  const int r = squad[m][mroom];
   if (r < 1 || r > 255) return 0;
   int* c = rooms[r][roomcreature];
-  if (c[1] != 5) return 0;
+  if (c[ckind] != KindColonist) return 0;
   // The colonist stands at cx; try the seam of the loop from both sides.
   for (int shift = -looplength; shift <= looplength; shift += looplength) {
-    const int bx = c[2] - 24 + shift, by = 154, bw = 49, bh = 145;
+    const int bx = c[cposx] - 24 + shift, by = 154, bw = 49, bh = 145;
     if (shotx < bx - 10 || shotx >= bx + bw + 10 || shoty < by - 10 || shoty >= by + bh + 10) continue;
     UsePrompt& u = useprompt[p];
     u.shown = 1;
@@ -69,10 +70,10 @@ int rescuecheck(int p, int m, int shotx, int shoty) {
     u.y = by - 20;
     u.w = bw + 40;
     u.h = bh + 40;
-    if (actionflags[p][6]) {
-      const int cx = c[2];
-      c[1] = 0;
-      c[8] = 100;
+    if (actionflags[p][ActUse]) {
+      const int cx = c[cposx];
+      c[ckind] = KindNone;
+      c[ccooldown] = 100;
       givecredit(p, 5000);
       playsound(snd_rescue);
       scorelist.push_back(t_score{r, cx, 0});

@@ -66,5 +66,15 @@ enum CreatureSlot : int {
   chp = 10,        // hit points of a queen or a cocooned colonist
   cseen = 11,      // cocooned colonist: 1 once a player has seen it
 };
+// ckind values.
+enum CreatureKind : int {
+  KindNone = 0,
+  KindWarrior = 1,
+  KindHugger = 2,
+  KindQueen = 3,
+  KindEgg = 4,
+  KindColonist = 5,
+  KindCocoon = 6,  // a cocooned colonist
+};
 // cmode values.
 inline constexpr int roaming = 1, attacking = 2;

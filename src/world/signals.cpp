@@ -7,24 +7,28 @@
 #include "world/machinery.h"
 #include "world/map.h"
 
-int trackedkind(int kind) { return kind == 1 || kind == 2 || kind == 3 || kind == 5 ? 1 : 0; }
+int trackedkind(int kind) {
+  return kind == KindWarrior || kind == KindHugger || kind == KindQueen || kind == KindColonist
+             ? 1
+             : 0;
+}
 
 namespace {
 
 void tracker(int p) {
   const int m = curmember[p];
-  const int r = m >= 1 && m <= 6 ? squad[m][4] : 0;
+  const int r = m >= 1 && m <= 6 ? squad[m][mroom] : 0;
   const int* c = r >= 1 && r <= 255 ? rooms[r][roomcreature] : nullptr;
-  if (c == nullptr || !trackedkind(c[1])) {
+  if (c == nullptr || !trackedkind(c[ckind])) {
     trackcount[p] = 900;
     return;
   }
   trackcount[p] += 1;
   // Beeps quicken as the creature comes closer; an attack beeps fastest.
-  const int limit = c[4] == 2 ? 12 : static_cast<int>((820 - c[5]) * 0.075);
+  const int limit = c[cmode] == attacking ? 12 : static_cast<int>((820 - c[capproach]) * 0.075);
   if (trackcount[p] < limit) return;
   trackcount[p] = 0;
-  if (squad[m][10] == 0) playsound(alertsounds[p]);
+  if (squad[m][mdead] == 0) playsound(alertsounds[p]);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ bool blackoutproof(int room) {
     case 1: case 2: case 3: case 28: case 78: case 174: case 248:
       return true;
     default:
-      return room >= 177 && room <= 182;
+      return room >= firstmedicalroom && room <= lastmedicalroom;
   }
 }
 

@@ -91,8 +91,8 @@ TEST_F(Hunters, AttackerTurnsToAnotherMemberOrRoamsWhenItsTargetLeaves) {
   EXPECT_EQ(creature(R)[ctarget], 5) << "the last member in squad order";
   EXPECT_EQ(creature(R)[cmode], attacking);
   putmember(5, R + 1);
-  squad[3][10] = 1;  // dead members do not count
-  squad[3][4] = 275;
+  squad[3][mdead] = 1;  // dead members do not count
+  squad[3][mroom] = 275;
   frames(1);
   EXPECT_EQ(creature(R)[cmode], roaming);
   EXPECT_EQ(creature(R)[ctarget], 0);
@@ -101,15 +101,15 @@ TEST_F(Hunters, AttackerTurnsToAnotherMemberOrRoamsWhenItsTargetLeaves) {
 
 TEST_F(Hunters, BlowLandsAfterSeventyFramesAndSendsTheCreatureBackToRoaming) {
   putmember(4, R);
-  squad[4][23] = 5;
+  squad[4][mhealth] = 5;
   placecreature(R, KindQueen, 800, 1, 5);
   creature(R)[cmode] = attacking;
   creature(R)[ctarget] = 4;
   frames(69);
-  EXPECT_EQ(squad[4][23], 5);
+  EXPECT_EQ(squad[4][mhealth], 5);
   frames(1);
-  EXPECT_EQ(squad[4][23], 0);
-  EXPECT_EQ(squad[4][25], 75);
+  EXPECT_EQ(squad[4][mhealth], 0);
+  EXPECT_EQ(squad[4][mhurtflash], 75);
   EXPECT_EQ(creature(R)[cmode], roaming);
   EXPECT_EQ(creature(R)[ctarget], 0);
 }
@@ -156,10 +156,10 @@ TEST_F(Hatching, UnattendedEggHatchesAfter900Frames) {
 TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) {
   placecreature(R, KindCocoon, 1000, 1, 1);
   putmember(1, R);
-  squad[1][1] = 2000;  // looking the other way
+  squad[1][mscroll] = 2000;  // looking the other way
   creaturenotice(1, 1);
   EXPECT_EQ(creature(R)[cseen], 0);
-  squad[1][1] = 1078 - 782;  // the cocoon's middle at the right edge of the view
+  squad[1][mscroll] = 1078 - 782;  // the cocoon's middle at the right edge of the view
   creaturenotice(1, 1);
   EXPECT_EQ(creature(R)[cseen], 1);
   EXPECT_EQ(creature(R)[cage], 3400);
@@ -186,7 +186,7 @@ TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) 
 TEST_F(Hatching, CocoonAcrossTheSeamIsNoticed) {
   placecreature(R, KindCocoon, 3300, 1, 1);  // middle at 3378, that is 50
   putmember(1, R);
-  squad[1][1] = -300;
+  squad[1][mscroll] = -300;
   creaturenotice(1, 1);
   EXPECT_EQ(creature(R)[cseen], 1);
 }

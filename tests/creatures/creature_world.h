@@ -29,9 +29,9 @@ class CreatureWorld : public ::testing::Test {
     for (int r = 1; r <= 300; ++r) rooms[r][roomrecord][roomid] = r;
     std::memset(squad, 0, sizeof squad);
     for (int m = 1; m <= 6; ++m) {
-      squad[m][4] = 100 + m;  // each member alone in a quiet room
-      squad[m][23] = squad[m][26] = 5;
-      squad[m][24] = 1;
+      squad[m][mroom] = 100 + m;  // each member alone in a quiet room
+      squad[m][mhealth] = squad[m][mmaxhealth] = 5;
+      squad[m][msex] = 1;
     }
     std::memset(teamstat, 0, sizeof teamstat);
     std::memset(statshown, 0, sizeof statshown);
@@ -49,7 +49,7 @@ class CreatureWorld : public ::testing::Test {
     closeuprunner = countcloseup;
   }
   static int* creature(int r) { return rooms[r][roomcreature]; }
-  static void putmember(int m, int r) { squad[m][4] = r; }
+  static void putmember(int m, int r) { squad[m][mroom] = r; }
   // Runs n frames of the creature pass only.
   static void frames(int n) {
     for (int i = 0; i < n; ++i) updatecreatures();

@@ -91,7 +91,7 @@ TEST_F(NewGame, EveryTableStartsFresh) {
   newgame();
   EXPECT_TRUE(explist.empty() && deathlist.empty() && corlist.empty() && acidlist.empty() &&
               scorelist.empty());
-  EXPECT_EQ(gamestate, 4);
+  EXPECT_EQ(gamestate, stateplay);
   EXPECT_EQ(gameinprogress, 1);
   EXPECT_EQ(alldead, 0);
   EXPECT_EQ(newwave, 0);
@@ -116,12 +116,12 @@ TEST_F(NewGame, EveryTableStartsFresh) {
   EXPECT_EQ(curmember[2], 0);
   EXPECT_EQ(trackcount[1], 800);
   for (int m = 1; m <= 6; ++m) {
-    EXPECT_EQ(squad[m][1], 400 * m);
-    EXPECT_EQ(squad[m][4], 1);
-    EXPECT_EQ(squad[m][10], 0);
-    EXPECT_EQ(squad[m][7], 0) << "fields the roster does not set start at 0";
-    EXPECT_EQ(squad[m][30], 0);
-    EXPECT_EQ(squad[m][23], rosterattr[m + 2][4]);
+    EXPECT_EQ(squad[m][mscroll], 400 * m);
+    EXPECT_EQ(squad[m][mroom], 1);
+    EXPECT_EQ(squad[m][mdead], 0);
+    EXPECT_EQ(squad[m][mfacing], 0) << "fields the roster does not set start at 0";
+    EXPECT_EQ(squad[m][mammoflash], 0);
+    EXPECT_EQ(squad[m][mhealth], rosterattr[m + 2][4]);
     EXPECT_EQ(squadname[m], rostername[m + 2]);
   }
 }
@@ -151,25 +151,25 @@ TEST_F(NewGame, ExitsOpenAndLampsAndAlarmsArePlaced) {
   int alarms = 0, flickers = 0, broken = 0;
   for (int r = 1; r <= 275; ++r) {
     const int* rec = rooms[r][roomrecord];
-    alarms += rec[28] == 1;
-    flickers += rec[25] == 1;
-    broken += rec[100] == 1;
-    if (rec[28] == 1) {
+    alarms += rec[alarmroom] == 1;
+    flickers += rec[flickerlamp] == 1;
+    broken += rec[lampbroken] == 1;
+    if (rec[alarmroom] == 1) {
       EXPECT_TRUE(!keptclear(r) || r == 2 || r == 3) << r;
-      EXPECT_EQ(rec[30], 20);
-      EXPECT_EQ(rec[25], 0) << "no flicker in an alarm room";
+      EXPECT_EQ(rec[alarmlevel], 20);
+      EXPECT_EQ(rec[flickerlamp], 0) << "no flicker in an alarm room";
     }
-    if (rec[25] == 1) {
+    if (rec[flickerlamp] == 1) {
       EXPECT_FALSE(keptclear(r));
-      EXPECT_GE(rec[22], 2);
-      EXPECT_LE(rec[22], 20);
+      EXPECT_GE(rec[flickerperiod], 2);
+      EXPECT_LE(rec[flickerperiod], 20);
     }
-    if (rec[100] == 1) {
+    if (rec[lampbroken] == 1) {
       EXPECT_FALSE(keptclear(r));
       EXPECT_EQ(rec[roomdark], 1);
     }
-    EXPECT_EQ(rec[99], 0) << "no room visited yet";
-    EXPECT_EQ(rec[98], 0);
+    EXPECT_EQ(rec[visited], 0) << "no room visited yet";
+    EXPECT_EQ(rec[powercut], 0);
   }
   EXPECT_EQ(alarms, 17);
   EXPECT_GE(flickers, 1);
@@ -241,7 +241,7 @@ TEST_F(NewGame, HostilePicksAndModesStayInBounds) {
   EXPECT_EQ(curmember[2], 0);
   for (int m = 1; m <= 3; ++m) {
     EXPECT_FALSE(squadname[m].empty());
-    EXPECT_GE(squad[m][23], 1);
+    EXPECT_GE(squad[m][mhealth], 1);
   }
   modeplayers = 2;
   newgame();

@@ -190,16 +190,16 @@ TEST_F(Waves, WaveFourCutsThePowerOfGreenAndBrownRoomsAfterItsDelay) {
     int t = rooms[r][roomrecord][roomtype];
     int expect = (t == 3 || t == 5) ? 1 : 0;
     ASSERT_EQ(rooms[r][roomrecord][roomdark], expect) << r;
-    ASSERT_EQ(rooms[r][roomrecord][98], expect) << r;
+    ASSERT_EQ(rooms[r][roomrecord][powercut], expect) << r;
   }
 }
 
 TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
   for (int r = 1; r <= 255; ++r) {
     rooms[r][roomrecord][roomdark] = 1;
-    rooms[r][roomrecord][98] = 1;
+    rooms[r][roomrecord][powercut] = 1;
   }
-  rooms[77][roomrecord][100] = 1;  // a broken lamp stays dark
+  rooms[77][roomrecord][lampbroken] = 1;  // a broken lamp stays dark
   rooms[174][wallstate][3] = 2;
   updatepowerandwaves();
   EXPECT_EQ(powerslime, 1);
@@ -208,7 +208,7 @@ TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
   updatepowerandwaves();
   EXPECT_EQ(powerslime, -1);
   for (int r = 1; r <= 255; ++r) {
-    ASSERT_EQ(rooms[r][roomrecord][98], 0);
+    ASSERT_EQ(rooms[r][roomrecord][powercut], 0);
     ASSERT_EQ(rooms[r][roomrecord][roomdark], r == 77 ? 1 : 0) << r;
   }
   // Once restored, new slime there no longer matters and wave 5 cuts nothing.

@@ -180,7 +180,7 @@ TEST(WorldReset, ClearsRunTimeSlotsAndKeepsTheMap) {
     for (int s = 11; s <= 100; ++s)
       if (s != spawnchance) rooms[r][roomrecord][s] = 1;
   rooms[20][wallstate][64] = 3;
-  rooms[20][wallstate][80] = 9;
+  rooms[20][wallstate][slimecountslot] = 9;
   rooms[276][wallstate][5] = 2;
   clearroomstate();
   for (int s = 11; s <= 100; ++s) {
@@ -193,7 +193,7 @@ TEST(WorldReset, ClearsRunTimeSlotsAndKeepsTheMap) {
   EXPECT_EQ(rooms[20][roomrecord][spawnchance], 90);
   EXPECT_EQ(rooms[20][roomwall][5], 7);
   EXPECT_EQ(rooms[20][wallstate][64], 0);
-  EXPECT_EQ(rooms[20][wallstate][80], 0);
+  EXPECT_EQ(rooms[20][wallstate][slimecountslot], 0);
   EXPECT_EQ(rooms[276][wallstate][5], 2);
 }
 
