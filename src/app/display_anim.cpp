@@ -17,7 +17,7 @@ void startstroke(int* t, int fallfrom, int fallto, int risefrom, int riseto) {
 
 bool memberalive(int p) {
   const int m = curmember[p];
-  return m >= 1 && m <= 6 && squad[m][10] == 0;
+  return m >= 1 && m <= 6 && squad[m][mdead] == 0;
 }
 
 }  // namespace

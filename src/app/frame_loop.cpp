@@ -10,13 +10,12 @@
 #include "frontend/menu_frame.h"
 #include "frontend/save_screens.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 
 int quitgame = 0;
 
 namespace {
-
-constexpr int keyf1 = 112, keylctrl = 162, keyrctrl = 163;
 
 struct FrameCounter {
   int frames = 0;
@@ -43,30 +42,30 @@ void endframe() {
 void framekeys() {
   if (debugflags[0] == 1) {
     for (int i = 1; i <= 4; ++i) {
-      if (!gamekeyhit(keyf1 + i - 1)) continue;
+      if (!gamekeyhit(functionkey(i))) continue;
       debugflags[i] = debugflags[i] ? 0 : 1;
       playsound(snd_cheat2);
     }
   }
-  if (gamekeyhit(debugkey) && (gamekeydown(keylctrl) || gamekeydown(keyrctrl)))
+  if (gamekeyhit(keyf12) && (gamekeydown(keylctrl) || gamekeydown(keyrctrl)))
     debugdisplay = debugdisplay ? 0 : 1;
 }
 
 void runscreen() {
   switch (gamestate) {
-    case 2000: screen_afterload(); break;
-    case 1: screen_mainmenu(); break;
-    case 2: screen_gamemode(); break;
-    case 13: screen_squad(); break;
-    case 40: screen_newgame(); break;
-    case 4: ingameframe(); break;
-    case 5: screen_missionend(); break;
-    case 15: screen_squadlost(); break;
-    case 11: screen_loadgame(); break;
-    case 12: screen_savegame(); break;
-    case 6: screen_options(); break;
-    case 7: screen_settings(); break;
-    case 3: case 8: screen_keys(); break;
+    case stateafterload: screen_afterload(); break;
+    case statemainmenu: screen_mainmenu(); break;
+    case stategamemode: screen_gamemode(); break;
+    case statesquad: screen_squad(); break;
+    case statenewgame: screen_newgame(); break;
+    case stateplay: ingameframe(); break;
+    case statemissionend: screen_missionend(); break;
+    case statesquadlost: screen_squadlost(); break;
+    case stateloadgame: screen_loadgame(); break;
+    case statesavegame: screen_savegame(); break;
+    case stateoptions: screen_options(); break;
+    case statesettings: screen_settings(); break;
+    case statekeysplayer: case statekeysbindings: screen_keys(); break;
     default: break;
   }
 }

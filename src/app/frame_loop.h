@@ -6,11 +6,8 @@
 // Set by the main menu's quit choice; the loop ends after that frame.
 extern int quitgame;
 
-// Ctrl + F12 flips the debug lines of the overlay, on every screen.
-inline constexpr int debugkey = 123;
-
-// Cheat keys (F1..F4 while cheat mode is on) and the debug display switch,
-// read from the input snapshot of this frame.
+// Cheat keys (F1..F4 while cheat mode is on) and the debug display switch
+// (Ctrl + F12, on every screen), read from the input snapshot of this frame.
 void framekeys();
 // Runs the screen of the current gamestate.
 void runscreen();

@@ -12,6 +12,7 @@
 #include "creatures/creatures.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "squad/member_update.h"
 #include "squad/squad_pass.h"
 #include "world/lamps.h"
@@ -21,8 +22,6 @@
 int framedraws = 1;
 
 namespace {
-
-constexpr int keyescape = 27, keyp = 80, keyf5 = 116, keyf9 = 120;
 
 void hideprompts() {
   for (int p = 1; p <= 2; ++p) {
@@ -45,7 +44,7 @@ IngameKey ingamekey() {
 void ingameframe() {
   const IngameKey key = ingamekey();
   if (key == KeyMenu) {
-    gamestate = 1;  // the game stays in memory for CONTINUE GAME
+    gamestate = statemainmenu;  // the game stays in memory for CONTINUE GAME
     return;
   }
   trackmouse();

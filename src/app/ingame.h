@@ -1,4 +1,4 @@
-// The in-game screen (gamestate 4): leaving for the menu, quicksave and
+// The in-game screen (stateplay): leaving for the menu, quicksave and
 // quickload, the panel, and the simulation in its fixed order.
 #pragma once
 

@@ -4,19 +4,18 @@
 #include "frontend/settings.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "squad/squad.h"
 
 namespace {
-
-constexpr int keyone = 49;  // keys 1..6 are 49..54
 
 int wrapin(int v, int lo, int hi) {
   const int n = hi - lo + 1;
   return lo + ((v - lo) % n + n) % n;
 }
 
-bool busy(int m) { return m >= 1 && m <= 6 && squad[m][27] != 0; }
+bool busy(int m) { return m >= 1 && m <= 6 && squad[m][mbusydoor] != 0; }
 
 }  // namespace
 
@@ -39,16 +38,16 @@ void switchmembers() {
     int chosen = before;
     if (numplayers == 1) {
       for (int k = 0; k < 6; ++k)
-        if (gamekeyhit(keyone + k)) chosen = k + 1;
+        if (gamekeyhit(digitkey(k + 1))) chosen = k + 1;
     }
     if (actionflags[p][ActPrev]) chosen = stepmember(p, chosen, -1);
     if (actionflags[p][ActNext]) chosen = stepmember(p, chosen, +1);
     curmember[p] = chosen;
     if (p == 1 && chosen != before && settings[SetMouseAiming] == 1 && chosen >= 1 && chosen <= 6) {
-      plat::move_pointer(squad[chosen][2], squad[chosen][3]);
+      plat::move_pointer(squad[chosen][mcrossx], squad[chosen][mcrossy]);
       // The jump is not the player's hand moving: no travel to pay for.
-      mousepos[1] = mousepos[3] = squad[chosen][2];
-      mousepos[2] = mousepos[4] = squad[chosen][3];
+      mousepos[1] = mousepos[3] = squad[chosen][mcrossx];
+      mousepos[2] = mousepos[4] = squad[chosen][mcrossy];
     }
   }
 }

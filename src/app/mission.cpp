@@ -22,12 +22,12 @@ void checkreturntobase() {
   if (missionflags[1] != 2 || missionflags[2] != 0) return;
   bool anyalive = false;
   for (int m = 1; m <= 6; ++m) {
-    if (squad[m][10] != 0) continue;
+    if (squad[m][mdead] != 0) continue;
     anyalive = true;
-    if (squad[m][4] != baseroom) return;
+    if (squad[m][mroom] != baseroom) return;
   }
   if (!anyalive) return;
   missionflags[2] = 1;
-  for (int m = 1; m <= 6; ++m) squad[m][12] = squad[m][25] = 0;
+  for (int m = 1; m <= 6; ++m) squad[m][mdanger] = squad[m][mhurtflash] = 0;
   openpanel();
 }

@@ -6,10 +6,9 @@
 #include "audio/sound.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 
 namespace {
-
-constexpr int keyenter = 13, keyescape = 27, keyspace = 32, keyp = 80;
 
 void pulse() {
   if (pausepulsedir == 0) {
@@ -82,12 +81,12 @@ void updatepanel() {
   if (pausestate[1] == 0 || pausepos != panelopenpos) return;
 
   const bool moved = missionflags[1] != 1 && countup();
-  if (missionflags[1] == 1) gamestate = 5;
+  if (missionflags[1] == 1) gamestate = statemissionend;
   if (moved || pausestate[2] == 1 || !closepressed()) return;
   if (alldead == 1) {
-    gamestate = 15;
+    gamestate = statesquadlost;
   } else if (missionflags[2] == 1) {
-    gamestate = 5;
+    gamestate = statemissionend;
   }
   pausestate[2] = 1;
   playsound(panelsounds[2]);

@@ -58,7 +58,7 @@ void playnewgame(const PlaySetup& setup) {
   blinkphase = 0;
   alldead = 0;
   gameinprogress = 1;
-  gamestate = 4;
+  gamestate = stateplay;
   framedraws = 0;
   resetinput();
   // Every key starts released, so the first press counts as a hit.

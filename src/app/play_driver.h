@@ -16,7 +16,7 @@ struct PlaySetup {
 
 // Resets the game state (rooms' run-time slots, effect lists, counters,
 // panel, input) and sets up the squad, every member in the base room;
-// gamestate becomes 4. The creature placement is left to the caller.
+// gamestate becomes stateplay. The creature placement is left to the caller.
 void playnewgame(const PlaySetup& setup);
 // One frame of the running program with this input snapshot.
 void playframe(const plat::RawInput& in);

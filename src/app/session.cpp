@@ -80,7 +80,7 @@ void startsession(const SessionSetup& setup) {
 void sessionframe(const plat::RawInput& in) {
   if (recording) recording->frames.push_back(in);
   playframe(in);
-  if (gamestate == 1) nextgame();
+  if (gamestate == statemainmenu) nextgame();
 }
 
 int sessiongames() { return games; }

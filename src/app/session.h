@@ -18,7 +18,7 @@ struct SessionSetup {
 };
 
 // Loads the shipped complex (once per process), puts every table back to
-// a fresh state, seeds the generator and starts a new game: gamestate 4.
+// a fresh state, seeds the generator and starts a new game: gamestate stateplay.
 // The colonist close-up does not block a session, and nothing is drawn.
 void startsession(const SessionSetup& setup);
 // One frame of play with this snapshot. When the game has gone back to the

@@ -11,6 +11,7 @@
 #include "frontend/menu_links.h"
 #include "frontend/savegame.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "render/draw_helpers.h"
@@ -63,7 +64,7 @@ void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<b
       m.action = 3;
     }
   }
-  if (gamekeydown(27)) m.action = 3;
+  if (gamekeydown(keyescape)) m.action = 3;
   if (mx < 0 || mx > kStartupW - 1 || my < 0 || my > kStartupH - 1)
     for (int c = 1; c <= 4; ++c) smhover[c] = 0;
 

@@ -48,7 +48,7 @@ void loadingfadeout(int n, const std::function<void()>& present);
 // Everything before the first frame: the start-up window (poll takes one
 // input snapshot per frame), the game display, the frame-rate probe, audio
 // and the loading screen with all loading. True when the frame loop may
-// begin (gamestate is then 2000); otherwise status is the exit status.
+// begin (gamestate is then stateafterload); otherwise status is the exit status.
 bool startprogram(bool headless, const std::function<void()>& poll, int& status);
 // The whole program: start-up window, display, loading, the frame loop.
 // Returns the process exit status.

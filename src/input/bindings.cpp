@@ -2,6 +2,7 @@
 
 #include "app/play_state.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "input/keynames.h"
 
 int keys[3][9];
@@ -23,9 +24,10 @@ namespace {
 constexpr int kDefaultKeys[3][9] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0},
     // A W D S, mouse 1 shoots, mouse 2 uses, wheel up / down change member
-    {0, 65, 87, 68, 83, 301, 302, 305, 304},
+    {0, letterkey('A'), letterkey('W'), letterkey('D'), letterkey('S'), 301, 302, 305, 304},
     // arrows, right ctrl, right shift, period, slash
-    {0, 37, 38, 39, 40, 163, 161, 190, 189},
+    {0, keyarrowleft, keyarrowup, keyarrowright, keyarrowdown, keyrctrl, keyrshift, keyperiod,
+     keyslash},
 };
 
 // Whatever table entry a code names; nullptr for codes outside the tables.

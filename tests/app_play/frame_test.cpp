@@ -1,6 +1,7 @@
 #include "app/display_anim.h"
 #include "app/frame_loop.h"
 #include "app/mission.h"
+#include "app/state.h"
 #include "app_play/play_fixture.h"
 
 namespace playtest {
@@ -15,31 +16,31 @@ class FrameTest : public PlayTest {
 };
 
 TEST_F(FrameTest, CheatKeysWorkOnlyInCheatMode) {
-  tap({kF1});
+  tap({keyf1});
   EXPECT_EQ(debugflags[1], 0);
   EXPECT_EQ(sfxmissing, 0);
   debugflags[0] = 1;
-  tap({kF1});
-  tap({kF1 + 3});
+  tap({keyf1});
+  tap({keyf1 + 3});
   EXPECT_EQ(debugflags[1], 1);
   EXPECT_EQ(debugflags[4], 1);
   EXPECT_EQ(sfxmissing, 100);  // cheat2.wav was asked for
-  tap({kF1});
+  tap({keyf1});
   EXPECT_EQ(debugflags[1], 0);
   // Unlimited stamina refills in the squad-wide pass.
   debugflags[2] = 1;
-  squad[3][8] = 10;
+  squad[3][mstamina] = 10;
   playframe(none());
-  EXPECT_EQ(squad[3][8], squad[3][21]);
+  EXPECT_EQ(squad[3][mstamina], squad[3][mmaxstamina]);
 }
 
 TEST_F(FrameTest, DebugDisplayNeedsCtrlWithF12OnEveryScreen) {
-  tap({kF12});
+  tap({keyf12});
   EXPECT_EQ(debugdisplay, 0);
-  tap({kLCtrl, kF12});
+  tap({keylctrl, keyf12});
   EXPECT_EQ(debugdisplay, 1);
-  gamestate = 1;
-  tap({kLCtrl, kF12});
+  gamestate = statemainmenu;
+  tap({keylctrl, keyf12});
   EXPECT_EQ(debugdisplay, 0);
 }
 
@@ -53,29 +54,29 @@ TEST_F(FrameTest, CleaningTheNestMeetsTheObjectiveOnce) {
   EXPECT_EQ(missionflags[1], 1);
   EXPECT_EQ(pausestate[1], 1);
   for (int i = 0; i < 60; ++i) playframe(none());
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
 }
 
 TEST_F(FrameTest, TheWayHomeEndsWhenEveryLivingMemberIsAtBase) {
   missionflags[1] = 2;
-  for (int m = 1; m <= 6; ++m) place(m, baseroom), squad[m][25] = 40;
+  for (int m = 1; m <= 6; ++m) place(m, baseroom), squad[m][mhurtflash] = 40;
   place(6, kRoomA);
   playframe(none());
   EXPECT_EQ(missionflags[2], 0);
-  squad[6][23] = 0;  // the straggler dies: the rest are home
+  squad[6][mhealth] = 0;  // the straggler dies: the rest are home
   playframe(none());
   EXPECT_EQ(missionflags[2], 1);
   EXPECT_EQ(pausestate[1], 1);
-  EXPECT_EQ(squad[2][25], 0);
+  EXPECT_EQ(squad[2][mhurtflash], 0);
 }
 
 TEST_F(FrameTest, WholeSquadDeadOpensThePanelForTheLostScreen) {
-  for (int m = 1; m <= 6; ++m) squad[m][23] = 0;
+  for (int m = 1; m <= 6; ++m) squad[m][mhealth] = 0;
   playframe(none());
   EXPECT_EQ(alldead, 1);
   EXPECT_EQ(pausestate[1], 1);
-  for (int m = 1; m <= 6; ++m) EXPECT_EQ(squad[m][4], 275);
-  EXPECT_EQ(squad[1][14], kRoomA);
+  for (int m = 1; m <= 6; ++m) EXPECT_EQ(squad[m][mroom], 275);
+  EXPECT_EQ(squad[1][mdeathroom], kRoomA);
 }
 
 TEST_F(FrameTest, HeartbeatStepsEveryOtherFrameAloneAndEveryThirdInPairs) {

@@ -1,5 +1,6 @@
 #include "app/ingame.h"
 #include "app/panel.h"
+#include "app/state.h"
 #include "app_play/play_fixture.h"
 
 namespace playtest {
@@ -20,33 +21,33 @@ class PanelTest : public PlayTest {
 };
 
 TEST_F(PanelTest, KeysOfPlayAreInertWhileThePanelIsActive) {
-  EXPECT_EQ(gamestate, 4);
-  playframe(with({kF5}));
+  EXPECT_EQ(gamestate, stateplay);
+  playframe(with({keyf5}));
   EXPECT_EQ(ingamekey(), KeyQuicksave);
-  playframe(with({kF9}));
+  playframe(with({keyf9}));
   EXPECT_EQ(ingamekey(), KeyQuickload);
 
-  tap({kP});
+  tap({keyp});
   ASSERT_EQ(pausestate[1], 1);
-  for (int k : {kEsc, kF5, kF9}) {
+  for (int k : {keyescape, keyf5, keyf9}) {
     playframe(with({k}));
     EXPECT_EQ(ingamekey(), KeyNone) << k;
-    EXPECT_EQ(gamestate, 4) << k;
+    EXPECT_EQ(gamestate, stateplay) << k;
     playframe(none());
   }
 }
 
 TEST_F(PanelTest, EscapeLeavesForTheMenuWithTheGameKept) {
-  squad[1][8] = 1234;
-  playframe(with({kEsc}));
-  EXPECT_EQ(gamestate, 1);
-  EXPECT_EQ(squad[1][8], 1234);  // the leaving frame runs no simulation
+  squad[1][mstamina] = 1234;
+  playframe(with({keyescape}));
+  EXPECT_EQ(gamestate, statemainmenu);
+  EXPECT_EQ(squad[1][mstamina], 1234);  // the leaving frame runs no simulation
 }
 
 TEST_F(PanelTest, SlidesOpenEasingAndFreezesTheGame) {
-  tap({kP});
-  const int walk = walktick, stamina = squad[1][8];
-  squad[1][8] = stamina - 600;
+  tap({keyp});
+  const int walk = walktick, stamina = squad[1][mstamina];
+  squad[1][mstamina] = stamina - 600;
   int last = pausepos, lastgain = 1000;
   for (int i = 0; i < 200 && pausepos < panelopenpos; ++i) {
     playframe(none());
@@ -59,19 +60,19 @@ TEST_F(PanelTest, SlidesOpenEasingAndFreezesTheGame) {
   EXPECT_EQ(pausetabx, panelopenpos - 300);
   EXPECT_EQ(pausetabx2, 1324 - panelopenpos);
   EXPECT_EQ(walktick, walk);
-  EXPECT_EQ(squad[1][8], stamina - 600);  // no recovery while frozen
+  EXPECT_EQ(squad[1][mstamina], stamina - 600);  // no recovery while frozen
 }
 
 TEST_F(PanelTest, ClosesOnlyAfterItsCountersStop) {
   teamstat[1][1] = 6;
   teamstat[2][3] = 2;
-  tap({kP});
+  tap({keyp});
   EXPECT_EQ(statshown[1][1], 0);
   openfully();
   // Counting: a close key is refused while anything moved this frame.
   int frames = 0;
   while (statshown[1][1] < 6 && frames < 20) {
-    playframe(with({kSpace}));
+    playframe(with({keyspace}));
     playframe(none());
     EXPECT_EQ(pausestate[2], 0) << "closed while counting";
     frames += 2;
@@ -79,7 +80,7 @@ TEST_F(PanelTest, ClosesOnlyAfterItsCountersStop) {
   EXPECT_EQ(statshown[1][1], 6);
   EXPECT_EQ(statshown[2][3], 2);
   playframe(none());  // a frame in which nothing moves
-  playframe(with({kSpace}));
+  playframe(with({keyspace}));
   EXPECT_EQ(pausestate[2], 1);
   // Closing takes several frames, with the game frozen until pausepos is 0.
   int closing = 0;
@@ -100,21 +101,21 @@ TEST_F(PanelTest, ClosingLeadsToTheMissionEndScreens) {
   openpanel();
   openfully();
   alldead = 1;
-  playframe(with({kFire}));
-  EXPECT_EQ(gamestate, 15);
+  playframe(with({bindfire}));
+  EXPECT_EQ(gamestate, statesquadlost);
 
   newgame();
   missionflags[2] = 1;
   openpanel();
   openfully();
-  playframe(with({kEsc}));
-  EXPECT_EQ(gamestate, 5);
+  playframe(with({keyescape}));
+  EXPECT_EQ(gamestate, statemissionend);
 
   newgame();
   missionflags[1] = 1;
   openpanel();
   openfully();
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
 }
 
 }  // namespace

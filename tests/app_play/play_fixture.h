@@ -13,6 +13,7 @@
 #include "creatures/effects.h"
 #include "frontend/settings.h"
 #include "input/bindings.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "squad/squad.h"
 #include "world/map.h"
@@ -20,11 +21,10 @@
 
 namespace playtest {
 
-// Key codes used by the scripts.
-constexpr int kEsc = 27, kSpace = 32, kP = 80, kF1 = 112, kF5 = 116, kF9 = 120, kF12 = 123,
-              kLCtrl = 162, kOne = 49;
 // Player 1's keyboard bindings in these tests (player 2 keeps its defaults).
-constexpr int kLeft = 65, kUp = 87, kRight = 68, kDown = 83, kFire = 70, kUse = 71, kPrev = 81, kNext = 69;
+constexpr int bindleft = letterkey('A'), bindup = letterkey('W'), bindright = letterkey('D'),
+              binddown = letterkey('S'), bindfire = letterkey('F'), binduse = letterkey('G'),
+              bindprev = letterkey('Q'), bindnext = letterkey('E');
 
 // Rooms of the test complex: 10 and 11 joined by a door in 10's east wall
 // at position 56 (11's west wall at 24); 12 north of 10 at position 4.
@@ -37,8 +37,10 @@ class PlayTest : public ::testing::Test {
     settings[SetSound] = 1;        // absent sounds then raise sfxmissing
     settings[SetMouseAiming] = 0;  // keyboard aiming unless a test says so
     settings[SetMusic] = 0;
-    keys[1][ActLeft] = kLeft, keys[1][ActUp] = kUp, keys[1][ActRight] = kRight, keys[1][ActDown] = kDown;
-    keys[1][ActShoot] = kFire, keys[1][ActUse] = kUse, keys[1][ActPrev] = kPrev, keys[1][ActNext] = kNext;
+    keys[1][ActLeft] = bindleft, keys[1][ActUp] = bindup;
+    keys[1][ActRight] = bindright, keys[1][ActDown] = binddown;
+    keys[1][ActShoot] = bindfire, keys[1][ActUse] = binduse;
+    keys[1][ActPrev] = bindprev, keys[1][ActNext] = bindnext;
     silence();
     std::memset(debugflags, 0, sizeof debugflags);
     debugdisplay = 0;
@@ -72,8 +74,8 @@ class PlayTest : public ::testing::Test {
   static void quiet(int r) {
     for (int s = 19; s <= 31; ++s)
       if (s != 20) rooms[r][roomrecord][s] = 0;
-    rooms[r][roomrecord][100] = 0;
-    rooms[r][roomrecord][99] = 1;
+    rooms[r][roomrecord][lampbroken] = 0;
+    rooms[r][roomrecord][visited] = 1;
   }
 
   void newgame(int players = 1, int split = 1) {
@@ -86,13 +88,13 @@ class PlayTest : public ::testing::Test {
     sfxmissing = 0;
   }
 
-  static void place(int m, int room) { squad[m][4] = room; }
+  static void place(int m, int room) { squad[m][mroom] = room; }
 
   // Aims member m so that its crosshair sits at loop position x, view y.
   static void aimat(int m, int x, int y) {
-    squad[m][1] = x - 512 + 122;
-    squad[m][2] = 512;
-    squad[m][3] = y;
+    squad[m][mscroll] = x - 512 + 122;
+    squad[m][mcrossx] = 512;
+    squad[m][mcrossy] = y;
   }
 
   static plat::RawInput none() { return plat::RawInput{}; }

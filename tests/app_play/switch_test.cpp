@@ -9,40 +9,40 @@ class SwitchTest : public PlayTest {};
 
 TEST_F(SwitchTest, OnePlayerPicksDirectlyAndStepsWithWrap) {
   newgame();
-  tap({kOne + 4});
+  tap({key1 + 4});
   EXPECT_EQ(curmember[1], 5);
-  tap({kOne});
+  tap({key1});
   EXPECT_EQ(curmember[1], 1);
-  tap({kPrev});
+  tap({bindprev});
   EXPECT_EQ(curmember[1], 6);
-  tap({kNext});
+  tap({bindnext});
   EXPECT_EQ(curmember[1], 1);
-  squad[3][10] = 1;  // dead members can still be chosen
-  tap({kOne + 2});
+  squad[3][mdead] = 1;  // dead members can still be chosen
+  tap({key1 + 2});
   EXPECT_EQ(curmember[1], 3);
 }
 
 TEST_F(SwitchTest, ABusyMemberCannotBeSwitchedAway) {
   newgame();
-  squad[1][27] = 4;
-  playframe(with({kOne + 1}));
+  squad[1][mbusydoor] = 4;
+  playframe(with({key1 + 1}));
   EXPECT_EQ(curmember[1], 1);
-  playframe(with({kNext}));
+  playframe(with({bindnext}));
   EXPECT_EQ(curmember[1], 1);
 }
 
 TEST_F(SwitchTest, SplitCommandWrapsWithinEachPlayersThree) {
   newgame(2, 0);
   EXPECT_EQ(curmember[2], 4);
-  tap({kPrev});
+  tap({bindprev});
   EXPECT_EQ(curmember[1], 3);
   curmember[2] = 6;
   tap({keys[2][ActNext]});
   EXPECT_EQ(curmember[2], 4);
-  tap({kNext});
+  tap({bindnext});
   EXPECT_EQ(curmember[1], 1);
   // Direct keys are for one player only.
-  tap({kOne + 4});
+  tap({key1 + 4});
   EXPECT_EQ(curmember[1], 1);
 }
 
@@ -50,11 +50,11 @@ TEST_F(SwitchTest, SharingSkipsTheOtherPlayersMemberAcrossTheWrap) {
   newgame(2, 1);
   curmember[1] = 3;
   curmember[2] = 4;
-  tap({kNext});
+  tap({bindnext});
   EXPECT_EQ(curmember[1], 5);
   curmember[1] = 6;
   curmember[2] = 1;
-  tap({kNext});
+  tap({bindnext});
   EXPECT_EQ(curmember[1], 2);
   curmember[2] = 2;
   curmember[1] = 3;
@@ -68,16 +68,16 @@ TEST_F(SwitchTest, SharingSkipsTheOtherPlayersMemberAcrossTheWrap) {
 TEST_F(SwitchTest, MouseAimingMovesThePointerToTheNewCrosshair) {
   newgame();
   settings[SetMouseAiming] = 1;
-  squad[2][2] = 300;
-  squad[2][3] = 200;
-  plat::RawInput in = with({kOne + 1});
-  in.mousex = squad[1][2];
-  in.mousey = squad[1][3];
+  squad[2][mcrossx] = 300;
+  squad[2][mcrossy] = 200;
+  plat::RawInput in = with({key1 + 1});
+  in.mousex = squad[1][mcrossx];
+  in.mousey = squad[1][mcrossy];
   playframe(in);
   EXPECT_EQ(curmember[1], 2);
   EXPECT_EQ(mousepos[1], 300);
   EXPECT_EQ(mousepos[2], 200);
-  EXPECT_EQ(squad[2][2], 300);  // the member aims where it aimed before
+  EXPECT_EQ(squad[2][mcrossx], 300);  // the member aims where it aimed before
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "frontend/settings.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "input/keynames.h"
 
 namespace {
@@ -95,10 +96,10 @@ TEST_F(Bindings, CodesNamingNothingReadZeroEvenWithEverythingHeld) {
 }
 
 TEST_F(Bindings, ReadcontrolsHoldsMovesAndHitsTheRest) {
-  in.key[65] = true;    // player 1 left
+  in.key[keya] = true;    // player 1 left
   in.mouse[1] = true;   // player 1 shoot
-  in.key[39] = true;    // player 2 right
-  in.key[163] = true;   // player 2 shoot
+  in.key[keyarrowright] = true;    // player 2 right
+  in.key[keyrctrl] = true;   // player 2 shoot
   int shots1 = 0, shots2 = 0;
   for (int f = 0; f < 4; ++f) {
     frame();
@@ -130,7 +131,7 @@ TEST_F(Bindings, OneCodeMayDriveSeveralActionsAndBothPlayers) {
   keys[1][ActUse] = 32;
   keys[2][ActShoot] = 32;
   keys[2][ActUp] = 32;
-  in.key[32] = true;
+  in.key[keyspace] = true;
   frame();
   readcontrols(1, false);
   readcontrols(2, false);

@@ -4,6 +4,7 @@
 
 #include "frontend/settings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 
 namespace {
 
@@ -24,40 +25,40 @@ TEST(SnapshotStart, HeldBeforeTheFirstReleaseIsNoHit) {
   // screen; it counts once it has been released and pressed again.
   resetinput();
   plat::RawInput in;
-  in.key[13] = true;
+  in.key[keyenter] = true;
   updateinput_from(in);
-  EXPECT_EQ(gamekeydown(13), 1);
-  EXPECT_EQ(gamekeyhit(13), 0);
-  in.key[13] = false;
+  EXPECT_EQ(gamekeydown(keyenter), 1);
+  EXPECT_EQ(gamekeyhit(keyenter), 0);
+  in.key[keyenter] = false;
   updateinput_from(in);
-  in.key[13] = true;
+  in.key[keyenter] = true;
   updateinput_from(in);
-  EXPECT_EQ(gamekeyhit(13), 1);
+  EXPECT_EQ(gamekeyhit(keyenter), 1);
 }
 
 TEST_F(Snapshot, HeldKeyAndButtonHitOncePerPress) {
-  in.key[65] = true;
+  in.key[keya] = true;
   in.mouse[1] = true;
   int keyhits = 0, mousehits = 0;
   for (int f = 0; f < 30; ++f) {
     frame();
-    EXPECT_EQ(gamekeydown(65), 1);
+    EXPECT_EQ(gamekeydown(keya), 1);
     EXPECT_EQ(gamemousedown(1), 1);
-    keyhits += gamekeyhit(65);
+    keyhits += gamekeyhit(keya);
     mousehits += gamemousehit(1);
   }
   EXPECT_EQ(keyhits, 1);
   EXPECT_EQ(mousehits, 1);
 
-  in.key[65] = false;
+  in.key[keya] = false;
   in.mouse[1] = false;
   frame();
-  EXPECT_EQ(gamekeydown(65), 0);
-  EXPECT_EQ(gamekeyhit(65), 0);
-  in.key[65] = true;
+  EXPECT_EQ(gamekeydown(keya), 0);
+  EXPECT_EQ(gamekeyhit(keya), 0);
+  in.key[keya] = true;
   in.mouse[1] = true;
   frame();
-  EXPECT_EQ(gamekeyhit(65), 1);
+  EXPECT_EQ(gamekeyhit(keya), 1);
   EXPECT_EQ(gamemousehit(1), 1);
 }
 
@@ -139,25 +140,25 @@ TEST_F(Snapshot, JoystickCountIsClampedToTheTables) {
 }
 
 TEST_F(Snapshot, FlushhitsClearsHitsButKeepsHeldAndDisarmed) {
-  in.key[13] = true;
+  in.key[keyenter] = true;
   in.mouse[1] = in.mouse[2] = in.mouse[3] = true;
   in.joycount = 1;
   in.joybutton[0][3] = true;
   in.joyy[0] = 1.0f;
   frame();
-  ASSERT_EQ(gamekeyhit(13), 1);
+  ASSERT_EQ(gamekeyhit(keyenter), 1);
   flushhits();
-  EXPECT_EQ(gamekeyhit(13), 0);
+  EXPECT_EQ(gamekeyhit(keyenter), 0);
   EXPECT_EQ(gamemousehit(1), 0);
   EXPECT_EQ(gamemousehit(2), 0);
   EXPECT_EQ(gamemousehit(3), 1);  // only the two menu buttons are flushed
   EXPECT_EQ(joyhitstate[0][3][1], 0);
   EXPECT_EQ(joyhitstate[0][kJoyDown][1], 0);
-  EXPECT_EQ(gamekeydown(13), 1);
+  EXPECT_EQ(gamekeydown(keyenter), 1);
   EXPECT_EQ(gamemousedown(1), 1);
   // Still held next frame: the flushed press is not reported again.
   frame();
-  EXPECT_EQ(gamekeyhit(13), 0);
+  EXPECT_EQ(gamekeyhit(keyenter), 0);
   EXPECT_EQ(gamemousehit(1), 0);
 }
 
@@ -165,7 +166,7 @@ TEST_F(Snapshot, RecordedSnapshotsReplayToTheSameTables) {
   std::vector<plat::RawInput> recording;
   in.joycount = 2;
   for (int f = 0; f < 40; ++f) {
-    in.key[65 + f % 7] = f % 3 != 0;
+    in.key[keya + f % 7] = f % 3 != 0;
     in.mouse[1 + f % 3] = f % 2 == 0;
     in.mousez += (f % 5) - 2;
     in.mousex = f * 7;

@@ -37,16 +37,17 @@ void members(Checker& c) {
   for (int m = 1; m <= 6; ++m) {
     const int* s = squad[m];
     c.within("squadchar", m, squadchar[m], 1, rostercount);
-    c.within("member room", m, s[4], 1, outsideroom);
-    c.within("member scroll", m, s[1], scrollmin, scrollmax);
-    c.within("member aim x", m, s[2], aimleft, aimright);
-    c.within("member aim y", m, s[3], aimtop, aimbottom);
-    c.within("member stamina", m, s[8], 0, s[21]);
-    c.within("member ammo", m, s[9], 0, s[20]);
+    c.within("member room", m, s[mroom], 1, outsideroom);
+    c.within("member scroll", m, s[mscroll], scrollmin, scrollmax);
+    c.within("member aim x", m, s[mcrossx], aimleft, aimright);
+    c.within("member aim y", m, s[mcrossy], aimtop, aimbottom);
+    c.within("member stamina", m, s[mstamina], 0, s[mmaxstamina]);
+    c.within("member ammo", m, s[mammo], 0, s[mmaxammo]);
     // A blow lands after the squad pass, so a member can end a frame below
     // zero; the next pass turns that into death at exactly 0.
-    c.within("member health", m, s[23], s[10] == 0 ? -5 : 0, s[10] == 0 ? s[26] : 0);
-    c.within("member room at death", m, s[14], 0, outsideroom);
+    c.within("member health", m, s[mhealth], s[mdead] == 0 ? -5 : 0,
+             s[mdead] == 0 ? s[mmaxhealth] : 0);
+    c.within("member room at death", m, s[mdeathroom], 0, outsideroom);
     if (squadname[m].empty() || squadname[m].size() > 40) c.within("member name length", m, 0, 1, 40);
   }
   c.within("numplayers", 0, numplayers, 1, 2);
@@ -89,7 +90,7 @@ void roomsof(Checker& c, const char* what, const std::list<T>& l) {
 }
 
 void counters(Checker& c) {
-  c.within("gamestate", 0, gamestate, 4, 15);
+  c.within("gamestate", 0, gamestate, stateplay, statesquadlost);
   c.within("missionflags", 1, missionflags[1], 0, 2);
   c.within("missionflags", 2, missionflags[2], 0, 1);
   for (int p = 0; p <= 2; ++p)

@@ -56,7 +56,7 @@ Played playchecked(uint32_t seed, int split, long n) {
   for (; p.frames < n && broken.empty(); ++p.frames) {
     sessionframe(player.nextplaying());
     if ((p.frames + 1) % 10000 == 0) saveroundtrip(p.frames + 1);
-    for (int m = 1; m <= 6; ++m) visited[squad[m][4]] = true;
+    for (int m = 1; m <= 6; ++m) visited[squad[m][mroom]] = true;
     broken = checkinvariants();
     if (!broken.empty()) ADD_FAILURE() << broken << " after frame " << p.frames + 1 << ", seed " << seed;
   }

@@ -4,6 +4,7 @@
 
 #include "creatures/nest_state.h"
 #include "input/bindings.h"
+#include "input/keycodes.h"
 #include "squad/member_update.h"
 #include "squad/squad.h"
 #include "world/map.h"
@@ -37,7 +38,7 @@ void RandomPlayer::release(plat::RawInput& in, int code) {
 
 void RandomPlayer::steer(plat::RawInput& in, int p, int x) {
   const int m = curmember[p];
-  const int here = loopposition(squad[m][1], squad[m][2]);
+  const int here = loopposition(squad[m][mscroll], squad[m][mcrossx]);
   int delta = (x - here) % looplength;
   if (delta > looplength / 2) delta -= looplength;
   if (delta < -looplength / 2) delta += looplength;
@@ -48,8 +49,8 @@ void RandomPlayer::steer(plat::RawInput& in, int p, int x) {
   // Level with the middle of the view, where doors and creatures are.
   release(in, keys[p][ActUp]);
   release(in, keys[p][ActDown]);
-  if (squad[m][3] > 190) press(in, keys[p][ActUp]);
-  if (squad[m][3] < 150) press(in, keys[p][ActDown]);
+  if (squad[m][mcrossy] > 190) press(in, keys[p][ActUp]);
+  if (squad[m][mcrossy] < 150) press(in, keys[p][ActDown]);
 }
 
 plat::RawInput RandomPlayer::nextplaying() {
@@ -57,7 +58,7 @@ plat::RawInput RandomPlayer::nextplaying() {
   for (int p = 1; p <= players_; ++p) {
     const int m = curmember[p];
     if (m < 1 || m > 6) continue;
-    const int r = squad[m][4];
+    const int r = squad[m][mroom];
     if (r < 1 || r > 275) continue;
     const int* c = rooms[r][roomcreature];
     if (c[ckind] != 0 && !chance(5)) {
@@ -97,9 +98,9 @@ plat::RawInput RandomPlayer::next() {
       else press(in, code);
     }
   }
-  if (chance(900)) in.key[80] = true;     // P: the pause panel
-  if (chance(700)) in.key[32] = true;     // space: leaves panels and screens
-  if (chance(40000)) in.key[27] = true;   // escape: back to the menu
+  if (chance(900)) in.key[keyp] = true;     // P: the pause panel
+  if (chance(700)) in.key[keyspace] = true;     // space: leaves panels and screens
+  if (chance(40000)) in.key[keyescape] = true;   // escape: back to the menu
   mousex_ = std::clamp(mousex_ + static_cast<int>(bits() % 41) - 20, 0, 1023);
   mousey_ = std::clamp(mousey_ + static_cast<int>(bits() % 31) - 15, 0, 767);
   in.mousex = mousex_;

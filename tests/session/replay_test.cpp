@@ -11,6 +11,7 @@
 #include "app/state_hash.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
+#include "input/keycodes.h"
 #include "platform/random.h"
 #include "squad/squad.h"
 #include "session/random_player.h"
@@ -62,7 +63,7 @@ TEST(Replay, ADifferentSeedOrOneChangedFrameDiverges) {
 
   // Player 1 turns away for a moment just before the first checkpoint.
   Recording changed = rec;
-  for (int f = 900; f < 960; ++f) changed.frames[f].key[65] = !changed.frames[f].key[65];
+  for (int f = 900; f < 960; ++f) changed.frames[f].key[keya] = !changed.frames[f].key[keya];
   const std::vector<uint64_t> after = replayhashes(changed);
   ASSERT_EQ(after.size(), live.size());
   EXPECT_NE(after.front(), live.front());
@@ -77,7 +78,8 @@ TEST(Replay, TheHashCoversSavedFieldsOneByOne) {
     undo();
     return h != base && statehash() == base;
   };
-  EXPECT_TRUE(differs([] { squad[6][50] += 1; }, [] { squad[6][50] -= 1; }));
+  EXPECT_TRUE(differs([] { squad[6][memberrecordsize - 1] += 1; },
+                      [] { squad[6][memberrecordsize - 1] -= 1; }));
   EXPECT_TRUE(differs([] { squadname[3] += "x"; }, [] { squadname[3].pop_back(); }));
   EXPECT_TRUE(differs([] { curmember[2] ^= 1; }, [] { curmember[2] ^= 1; }));
 }

@@ -15,7 +15,7 @@ class MemberTest : public PlayTest {
   int stepat(int percent) {
     squad[1][mstamina] = squad[1][mmaxstamina] * percent / 100;
     squad[1][mcrossx] = 500;
-    playframe(with({kRight}));
+    playframe(with({bindright}));
     return squad[1][mcrossx] - 500;
   }
 };
@@ -37,7 +37,7 @@ TEST_F(MemberTest, TurningAllTheWayRoundShowsTheSameWall) {
   const int start = loopposition(squad[1][mscroll], squad[1][mcrossx]);
   // 1,664 frames at 14 pixels are seven whole turns of 3,328.
   for (int f = 0; f < 1664; ++f) {
-    playframe(with({kRight}));
+    playframe(with({bindright}));
     ASSERT_GE(squad[1][mscroll], scrollmin);
     ASSERT_LE(squad[1][mscroll], scrollmax);
     ASSERT_EQ(squad[1][mcrossx], 876);
@@ -52,7 +52,7 @@ TEST_F(MemberTest, FiringSpendsAmmunitionAndStaminaAndLeavesAFlash) {
   squad[1][maccuracy] = 5;
   aimat(1, 1000, 290);
   const int ammo = squad[1][mammo], stamina = squad[1][mstamina];
-  playframe(with({kFire}));
+  playframe(with({bindfire}));
   EXPECT_EQ(squad[1][mammo], ammo - 1);
   EXPECT_EQ(squad[1][mstamina], stamina - 60);
   EXPECT_EQ(squad[1][mmuzzleflash], 9);  // 10, one frame counted off in the squad pass
@@ -64,7 +64,7 @@ TEST_F(MemberTest, FiringSpendsAmmunitionAndStaminaAndLeavesAFlash) {
   EXPECT_EQ(explist.front().y, 290);
   EXPECT_EQ(sfxmissing, 100);
   // Holding the key does not fire again.
-  playframe(with({kFire}));
+  playframe(with({bindfire}));
   EXPECT_EQ(squad[1][mammo], ammo - 1);
 }
 
@@ -72,7 +72,7 @@ TEST_F(MemberTest, EmptyMagazineOnlyClicks) {
   squad[1][mammo] = 0;
   const int stamina = squad[1][mstamina];
   squad[1][mstamina] = stamina - 1000;
-  playframe(with({kFire}));
+  playframe(with({bindfire}));
   EXPECT_EQ(sfxmissing, 100);
   EXPECT_TRUE(explist.empty());
   EXPECT_EQ(squad[1][mammo], 0);
@@ -83,7 +83,7 @@ TEST_F(MemberTest, EmptyMagazineOnlyClicks) {
 TEST_F(MemberTest, TooTiredToFireDoesNothingAtAll) {
   squad[1][mstamina] = 59;
   const int ammo = squad[1][mammo];
-  playframe(with({kFire}));
+  playframe(with({bindfire}));
   EXPECT_EQ(sfxmissing, 0);
   EXPECT_TRUE(explist.empty());
   EXPECT_EQ(squad[1][mammo], ammo);
@@ -95,7 +95,7 @@ TEST_F(MemberTest, RecoilFollowsAccuracy) {
   squad[1][maccuracy] = 5;
   for (int i = 0; i < 20; ++i) {
     aimat(1, 1600, 200);
-    tap({kFire});
+    tap({bindfire});
     ASSERT_EQ(squad[1][mcrossx], 512);
     ASSERT_EQ(squad[1][mcrossy], 200);
   }
@@ -103,7 +103,7 @@ TEST_F(MemberTest, RecoilFollowsAccuracy) {
   int moved = 0, widest = 0;
   for (int i = 0; i < 200; ++i) {
     aimat(1, 1600, 200);
-    playframe(with({kFire}));
+    playframe(with({bindfire}));
     const int dx = squad[1][mcrossx] - 512, dy = squad[1][mcrossy] - 200;
     ASSERT_LE(std::abs(dx), 36);
     ASSERT_LE(std::abs(dy), 36);
@@ -117,27 +117,27 @@ TEST_F(MemberTest, RecoilFollowsAccuracy) {
 
 TEST_F(MemberTest, ShootingSlimeCleansTheSlotUnderTheCrosshair) {
   rooms[kRoomA][wallstate][20] = 2;
-  rooms[kRoomA][wallstate][99] = 1;
+  rooms[kRoomA][wallstate][slimevalidslot] = 1;
   aimat(1, 19 * 52 + 10, 280);  // too low: under the slime band
-  tap({kFire});
+  tap({bindfire});
   EXPECT_EQ(rooms[kRoomA][wallstate][20], 2);
   aimat(1, 19 * 52 + 10, 200);
-  tap({kFire});
+  tap({bindfire});
   EXPECT_EQ(rooms[kRoomA][wallstate][20], 0);
   // The shot marked the count stale; the same frame's recount finds no slime.
-  EXPECT_EQ(rooms[kRoomA][wallstate][80], 0);
-  EXPECT_EQ(rooms[kRoomA][wallstate][99], 1);
+  EXPECT_EQ(rooms[kRoomA][wallstate][slimecountslot], 0);
+  EXPECT_EQ(rooms[kRoomA][wallstate][slimevalidslot], 1);
   EXPECT_EQ(teamstat[1][5], 5);
 }
 
 TEST_F(MemberTest, ABusyMemberIgnoresInputUntilThroughTheDoor) {
   aimat(1, 56 * 52 + 70, 200);
-  playframe(with({kUse}));
+  playframe(with({binduse}));
   ASSERT_EQ(squad[1][mbusydoor], 4);
   const int crossx = squad[1][mcrossx];
   int frames = 1;
   while (squad[1][mbusydoor] != 0 && frames < 40) {
-    playframe(with({kLeft, kFire}));
+    playframe(with({bindleft, bindfire}));
     EXPECT_EQ(squad[1][mcrossx], crossx);
     ++frames;
   }
@@ -145,16 +145,16 @@ TEST_F(MemberTest, ABusyMemberIgnoresInputUntilThroughTheDoor) {
   EXPECT_EQ(squad[1][mroom], kRoomB);
   EXPECT_EQ(squad[1][mbrightness], 10);  // dark in the door, brightening again
   EXPECT_TRUE(explist.empty());
-  playframe(with({kLeft}));
+  playframe(with({bindleft}));
   EXPECT_LT(squad[1][mcrossx], crossx);
   EXPECT_EQ(squad[1][mbrightness], 20);
 }
 
 TEST_F(MemberTest, AMemberLeftAfterSprintingDoesNotRecover) {
   squad[1][mstamina] = 5000;
-  playframe(with({kRight}));
+  playframe(with({bindright}));
   EXPECT_EQ(squad[1][mexerted], 1);
-  tap({kOne + 1});
+  tap({key1 + 1});
   const int tired = squad[1][mstamina];
   const int other = squad[2][mstamina] = 4000;
   for (int i = 0; i < 50; ++i) playframe(none());
@@ -209,7 +209,7 @@ TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
   EXPECT_EQ(squad[1][mstamina], stamina - 4 * (582 / 15));
   // Left and right still turn the view while the mouse aims.
   const int scroll = squad[1][mscroll];
-  playframe(at(880, 89, {kRight}));
+  playframe(at(880, 89, {bindright}));
   EXPECT_EQ(squad[1][mscroll], scroll + 14);
 }
 

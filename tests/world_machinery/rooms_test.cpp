@@ -18,27 +18,27 @@ TEST_F(RoomTest, AmmunitionRoomRefillsOnlyWhatIsMissing) {
   place(1, 28);
   playframe(none());
   EXPECT_EQ(sfxmissing, 0);  // full: nothing to hear
-  squad[1][9] = 3;
+  squad[1][mammo] = 3;
   playframe(none());
-  EXPECT_EQ(squad[1][9], squad[1][20]);
+  EXPECT_EQ(squad[1][mammo], squad[1][mmaxammo]);
   EXPECT_EQ(sfxmissing, 100);
-  EXPECT_EQ(squad[1][30], 15);
+  EXPECT_EQ(squad[1][mammoflash], 15);
 }
 
 TEST_F(RoomTest, MedicalRoomsHealOnlyWithoutHostiles) {
   place(2, 177);
-  squad[2][23] = 1;
+  squad[2][mhealth] = 1;
   for (int kind : {1, 2, 3}) {
-    rooms[177][roomcreature][1] = kind;
+    rooms[177][roomcreature][ckind] = kind;
     playframe(none());
-    EXPECT_EQ(squad[2][23], 1) << kind;
-    EXPECT_EQ(squad[2][12], 1) << kind;
+    EXPECT_EQ(squad[2][mhealth], 1) << kind;
+    EXPECT_EQ(squad[2][mdanger], 1) << kind;
   }
-  rooms[177][roomcreature][1] = 4;  // an egg does not stop the medics
+  rooms[177][roomcreature][ckind] = 4;  // an egg does not stop the medics
   playframe(none());
-  EXPECT_EQ(squad[2][23], squad[2][26]);
-  EXPECT_EQ(squad[2][31], 15);
-  EXPECT_EQ(squad[2][12], 0);
+  EXPECT_EQ(squad[2][mhealth], squad[2][mmaxhealth]);
+  EXPECT_EQ(squad[2][mhealthflash], 15);
+  EXPECT_EQ(squad[2][mdanger], 0);
 }
 
 TEST_F(RoomTest, FirstVisitsAreRecordedAndRoom69PaysOnce) {
@@ -54,7 +54,7 @@ TEST_F(RoomTest, FirstVisitsAreRecordedAndRoom69PaysOnce) {
 }
 
 TEST_F(RoomTest, EventFlagsTellControlledFromUnwatchedMembers) {
-  rooms[kRoomB][roomcreature][1] = 1;
+  rooms[kRoomB][roomcreature][ckind] = 1;
   place(3, kRoomB);
   playframe(none());
   EXPECT_EQ(eventflags[2], 1);
@@ -75,9 +75,9 @@ TEST_F(RoomTest, EventFlagsTellControlledFromUnwatchedMembers) {
 
 TEST_F(RoomTest, TrackerBeepsFasterWhenTheCreatureAttacks) {
   int* c = rooms[kRoomA][roomcreature];
-  c[1] = 1;
-  c[4] = 1;
-  c[5] = 20;  // far away: (820 - 20) * 0.075 = 60 frames between beeps
+  c[ckind] = 1;
+  c[cmode] = 1;
+  c[capproach] = 20;  // far away: (820 - 20) * 0.075 = 60 frames between beeps
   // The tracker step alone, so the creature holds still at this distance.
   updatesignals();  // first sight beeps at once
   EXPECT_EQ(trackcount[1], 0);
@@ -87,14 +87,14 @@ TEST_F(RoomTest, TrackerBeepsFasterWhenTheCreatureAttacks) {
     beeps += trackcount[1] == 0;
   }
   EXPECT_EQ(beeps, 2);
-  c[4] = 2;
+  c[cmode] = 2;
   beeps = 0;
   for (int f = 0; f < 120; ++f) {
     updatesignals();
     beeps += trackcount[1] == 0;
   }
   EXPECT_EQ(beeps, 10);
-  c[1] = 0;
+  c[ckind] = 0;
   updatesignals();
   EXPECT_EQ(trackcount[1], 900);
 }
