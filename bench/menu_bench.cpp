@@ -1,5 +1,6 @@
 // A menu frame: the SQUAD screen with every slot filled, the pointer
 // resting on an attribute bar so its tooltip shows, and the overlay on top.
+#include "app/state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_screens.h"
 #include "scene.h"
@@ -20,7 +21,7 @@ void squadscreen() {
   splitoption = 0;
   for (int s = 1; s <= 6; ++s)
     for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
-  gamestate = 13;
+  gamestate = statesquad;
   plat::RawInput in;
   in.mousex = kPointerX, in.mousey = kPointerY;
   updateinput_from(in);

@@ -7,7 +7,7 @@
 
 void runafterload() {
   readoptions("opt.dat");
-  gamestate = 1;
+  gamestate = statemainmenu;
   menusel = 1;
   if (settings[SetMusic] == 1) startmenumusic();
 }

@@ -8,13 +8,13 @@
 #include "frontend/menu_screens.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 
 int keysplayer = 1;
 int capturing = 0;
 int captureaction = 0;
 
 namespace {
-constexpr int kLeftCtrl = 162, kRightAlt = 165;
 
 void bind(int code) {
   keys[keysplayer][captureaction] = code;
@@ -22,10 +22,10 @@ void bind(int code) {
 }
 
 bool capturekeys() {
-  const bool altgr = gamekeydown(kLeftCtrl) && gamekeydown(kRightAlt);
+  const bool altgr = gamekeydown(keylctrl) && gamekeydown(keyralt);
   for (int k = 1; k < kKeyCodes; ++k) {
     if (!gamekeyhit(k)) continue;
-    if (k == kEsc) {
+    if (k == keyescape) {
       capturing = 0;
       return true;
     }
@@ -95,9 +95,9 @@ void runplayerchoice() {
   const MenuInput in = runmenu(playerchoice());
   if (in.activated == 1 || in.activated == 2) {
     keysplayer = in.activated;
-    nextstate = 8;
+    nextstate = statekeysbindings;
   } else if (in.activated == 3 || in.escape) {
-    nextstate = 6;
+    nextstate = stateoptions;
   }
 }
 
@@ -118,7 +118,7 @@ void runbindinglist() {
     captureaction = in.activated;
   } else if (in.activated == kActions + 1 || in.escape) {
     if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
-    nextstate = 3;
+    nextstate = statekeysplayer;
   }
   drawmenuback(bindinglist());
   drawmenufront();
@@ -138,6 +138,6 @@ void capturestep() {
 }
 
 void runkeysscreen() {
-  if (gamestate == 8) runbindinglist();
+  if (gamestate == statekeysbindings) runbindinglist();
   else runplayerchoice();
 }

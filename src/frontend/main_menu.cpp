@@ -8,21 +8,21 @@
 #include "frontend/menu_screens.h"
 #include "frontend/settings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "squad/roster.h"
 #include "world/machinery.h"
 
 namespace {
-constexpr int kLeftCtrl = 162, kRightCtrl = 163;
 
 void resumegame() {
   trackcount[1] = trackcount[2] = 900;
-  nextstate = 4;
+  nextstate = stateplay;
 }
 
 // Ctrl + left click on the version tag flips cheat mode and clears the
 // cheat keys and the overlay lines.
 void cheatswitch() {
-  if (!gamemousehit(1) || !(gamekeydown(kLeftCtrl) || gamekeydown(kRightCtrl))) return;
+  if (!gamemousehit(1) || !(gamekeydown(keylctrl) || gamekeydown(keyrctrl))) return;
   if (inputmousex < kCheatX || inputmousex >= kCheatX + kCheatW || inputmousey < kCheatY ||
       inputmousey >= kCheatY + kCheatH)
     return;
@@ -42,11 +42,11 @@ void runmainmenu() {
   const MenuInput in = menuinput(s);
   cheatswitch();
   switch (in.activated) {
-    case 1: nextstate = 2; break;
+    case 1: nextstate = stategamemode; break;
     case 2: resumegame(); break;
-    case 3: nextstate = 11; break;
-    case 4: nextstate = 12; break;
-    case 5: nextstate = 6; break;
+    case 3: nextstate = stateloadgame; break;
+    case 4: nextstate = statesavegame; break;
+    case 5: nextstate = stateoptions; break;
     case 6: quitgame = 1; break;
     default:
       if (in.escape) {
@@ -70,8 +70,8 @@ void rungamemode() {
     // slot changes character.
     for (int slot = 1; slot <= 6; ++slot)
       for (int a = 1; a <= 4; ++a) squadpick[slot][a + 1] = rosterattr[squadpick[slot][1]][a] * 33;
-    nextstate = 13;
+    nextstate = statesquad;
   } else if (in.activated == 3 || in.escape) {
-    nextstate = 1;
+    nextstate = statemainmenu;
   }
 }

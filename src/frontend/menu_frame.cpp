@@ -6,6 +6,7 @@
 #include "app/state.h"
 #include "audio/sound.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/panel.h"
@@ -100,8 +101,8 @@ MenuInput menuinput(const MenuScreen& s) {
   if (!selectable(s, menusel)) menusel = step(s, std::clamp(menusel, 1, n), 1);
 
   const int before = menusel;
-  if (gamekeyhit(kDown)) menusel = step(s, menusel, 1);
-  if (gamekeyhit(kUp)) menusel = step(s, menusel, -1);
+  if (gamekeyhit(keyarrowdown)) menusel = step(s, menusel, 1);
+  if (gamekeyhit(keyarrowup)) menusel = step(s, menusel, -1);
   if (menupointermoved()) {
     for (int i = 1; i <= n; ++i)
       if (selectable(s, i) && pointerin(s, i)) menusel = i;
@@ -111,18 +112,18 @@ MenuInput menuinput(const MenuScreen& s) {
   if (selectable(s, menusel)) {
     const bool over = pointerin(s, menusel);
     const bool sideways = s.sideways || s.items[menusel - 1].sideways;
-    if (gamekeyhit(kEnter) || (gamemousehit(1) && over)) {
+    if (gamekeyhit(keyenter) || (gamemousehit(1) && over)) {
       in.activated = menusel;
       in.direction = 1;
-    } else if (sideways && gamekeyhit(kRight)) {
+    } else if (sideways && gamekeyhit(keyarrowright)) {
       in.activated = menusel;
       in.direction = 1;
-    } else if (sideways && (gamekeyhit(kLeft) || (gamemousehit(2) && over))) {
+    } else if (sideways && (gamekeyhit(keyarrowleft) || (gamemousehit(2) && over))) {
       in.activated = menusel;
       in.direction = -1;
     }
   }
-  in.escape = gamekeyhit(kEsc) != 0;
+  in.escape = gamekeyhit(keyescape) != 0;
   if (in.activated) playsound(snd_tick);
 
   stepselpulse();

@@ -27,9 +27,6 @@ MenuLayout menulayout(int n);
 // Screen y of item i (1-based).
 int menuitemy(const MenuLayout& l, int i);
 
-// Key codes the menus read.
-constexpr int kEsc = 27, kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
-
 struct MenuItem {
   std::string text;
   bool disabled = false;

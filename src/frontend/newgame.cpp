@@ -90,7 +90,7 @@ void newgame() {
   curmember[1] = 1;
   curmember[2] = numplayers == 2 ? 4 : 0;
 
-  gamestate = 4;
+  gamestate = stateplay;
   startgamemusic();
 
   slimestartrooms(colonistroom);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/play_state.h"
+#include "app/state.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
@@ -79,9 +80,9 @@ void runoptions() {
   m.title = "OPTIONS";
   for (const char* t : {"SETTINGS", "KEYS", "DONE"}) m.items.push_back(menuitem(t));
   const MenuInput in = runmenu(m);
-  if (in.activated == 1) nextstate = 7;
-  else if (in.activated == 2) nextstate = 3;
-  else if (in.activated == 3 || in.escape) nextstate = 1;
+  if (in.activated == 1) nextstate = statesettings;
+  else if (in.activated == 2) nextstate = statekeysplayer;
+  else if (in.activated == 3 || in.escape) nextstate = statemainmenu;
 }
 
 void runsettings() {
@@ -91,7 +92,7 @@ void runsettings() {
     changesetting(kRows[in.activated - 1].index, in.direction);
   } else if (in.activated == kDone || in.escape) {
     if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
-    nextstate = 6;
+    nextstate = stateoptions;
   }
   const MenuScreen shown = settingsscreen();
   drawmenuback(shown);

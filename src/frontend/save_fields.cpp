@@ -50,7 +50,7 @@ bool roomvalue(size_t i, int v) {
 // ------------------------------------------------------------ the field list
 template <class V>
 void savefields(V& v) {
-  v.ints(&squad[0][0], 7 * 51, squadvalue);
+  v.ints(&squad[0][mslotzero], 7 * memberrecordsize, squadvalue);
   v.ints(squadchar, 7, rosternumber);
   for (std::string& name : squadname) v.str(name);
   v.ints(&rooms[0][0][0], 301 * 6 * 101, roomvalue);

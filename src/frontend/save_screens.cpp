@@ -2,10 +2,12 @@
 
 #include "app/assets.h"
 #include "app/play_state.h"
+#include "app/state.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "input/keynames.h"
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -22,7 +24,7 @@ namespace {
 const std::string emptyslot = "--EMPTY--";
 
 bool selectable(int state, int item) {
-  return !(state == loadstate && item >= 1 && item <= 7 && menuskip[item] == 1);
+  return !(state == stateloadgame && item >= 1 && item <= 7 && menuskip[item] == 1);
 }
 
 void select(int item) {
@@ -80,7 +82,7 @@ void enterslotscreen(int state) {
   while (menusel < slotitems(state) && !selectable(state, menusel)) ++menusel;
 }
 
-int slotitems(int state) { return state == loadstate ? 8 : 7; }
+int slotitems(int state) { return state == stateloadgame ? 8 : 7; }
 
 int slotitemy(int state, int item) { return menuitemy(menulayout(slotitems(state)), item); }
 
@@ -101,18 +103,18 @@ bool loadslot(int n) {
   gameinprogress = 1;
   alldead = 0;
   SeedRnd(static_cast<uint32_t>(rndseed));
-  nextstate = 4;
+  nextstate = stateplay;
   if (settings[SetMusic] == 1 && musicmode == MusicMenu) startgamemusic();
   return true;
 }
 
 int loadscreenframe(const SlotInput& in) {
   if (in.esc) {
-    nextstate = 1;
+    nextstate = statemainmenu;
     return 0;
   }
-  const int item = navigate(loadstate, in);
-  if (item == 8) nextstate = 1;
+  const int item = navigate(stateloadgame, in);
+  if (item == 8) nextstate = statemainmenu;
   else if (item >= 1 && item <= 7 && menuskip[item] == 0) loadslot(item);
   return item;
 }
@@ -130,7 +132,7 @@ int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTable
         postmessage("Game saved", statusy(), 0);
         menutext[n] = editline[0];
         menuskip[n] = 0;
-        nextstate = 4;
+        nextstate = stateplay;
       } else {
         postmessage("ERROR: Unable to save game", 384, 1);
       }
@@ -138,12 +140,12 @@ int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTable
     return 0;
   }
   if (in.esc) {
-    nextstate = 1;
+    nextstate = statemainmenu;
     return 0;
   }
-  const int item = navigate(savestate, in);
+  const int item = navigate(statesavegame, in);
   if (item == 7) {
-    nextstate = 1;
+    nextstate = statemainmenu;
   } else if (item >= 1 && item <= 6) {
     typingslot = item;
     resettextentry();
@@ -160,14 +162,15 @@ void drawslotscreen(int state) {
   plat::set_colour(255, 255, 255);
   panel(512, static_cast<float>(l.top), 700, static_cast<float>(l.height), 2);
   plat::set_colour(255, 255, 0);
-  drawbigtext(512, static_cast<float>(l.titley), state == loadstate ? "LOAD GAME" : "SAVE GAME", 1);
+  const char* title = state == stateloadgame ? "LOAD GAME" : "SAVE GAME";
+  drawbigtext(512, static_cast<float>(l.titley), title, 1);
   for (int i = 1; i <= n; ++i) {
     const int y = slotitemy(state, i);
     float bright = 100;
     if (!selectable(state, i)) bright = 33;
     else if (i == menusel) bright = 165.0f + 3.0f * selpulse;
     setcolourbright(255, 255, 255, bright);
-    const bool typing = state == savestate && i == typingslot;
+    const bool typing = state == statesavegame && i == typingslot;
     const std::string& t = i == n ? std::string("CANCEL") : (typing ? editline[0] : menutext[i]);
     drawbigtext(512, static_cast<float>(y), t, 1);
     if (typing) {
@@ -189,8 +192,8 @@ KeyFrame livekeyframe() {
 
 SlotInput liveslotinput(int lastmousex, int lastmousey) {
   SlotInput in;
-  in.esc = gamekeyhit(27), in.enter = gamekeyhit(13);
-  in.up = gamekeyhit(38), in.down = gamekeyhit(40);
+  in.esc = gamekeyhit(keyescape), in.enter = gamekeyhit(keyenter);
+  in.up = gamekeyhit(keyarrowup), in.down = gamekeyhit(keyarrowdown);
   in.mousex = inputmousex, in.mousey = inputmousey;
   in.mousemoved = inputmousex != lastmousex || inputmousey != lastmousey;
   in.leftclick = gamemousehit(1);

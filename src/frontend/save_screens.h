@@ -1,10 +1,11 @@
-// The LOAD GAME (state 11) and SAVE GAME (state 12) screens: the slot list,
-// selection, loading a slot, typing a name and saving. The common menu
+// The LOAD GAME (stateloadgame) and SAVE GAME (statesavegame) screens: the
+// slot list, selection, loading a slot, typing a name and saving. The common menu
 // frame feeds each frame's input in and calls the drawing afterwards.
 #pragma once
 
 #include <string>
 
+#include "app/state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/textentry.h"
 
@@ -13,8 +14,6 @@
 extern int menuskip[21];
 // The SAVE GAME row being named, 0 while not typing.
 extern int typingslot;
-
-constexpr int loadstate = 11, savestate = 12;
 
 // One frame of slot-screen input (hits) and the pointer.
 struct SlotInput {
@@ -26,7 +25,7 @@ struct SlotInput {
 
 // Fills menutext[1..7] and menuskip[1..7] from the slots' name files.
 void listsaveslots();
-// Entering state 11 or 12: rebuilds the list, ends any typing and selects
+// Entering stateloadgame or statesavegame: rebuilds the list, ends any typing and selects
 // the first row that can be chosen.
 void enterslotscreen(int state);
 // Slot base name of row n: "save_1".."save_6", "quick" for 7.

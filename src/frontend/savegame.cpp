@@ -49,7 +49,7 @@ int loadgame(const std::string& base) {
   if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
   if (settings[SetMouseAiming] == 1) {
     const int m = curmember[1];
-    plat::move_pointer(squad[m][2], squad[m][3]);
+    plat::move_pointer(squad[m][mcrossx], squad[m][mcrossy]);
   }
   return 1;
 }

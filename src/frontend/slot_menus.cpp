@@ -2,6 +2,7 @@
 // pointer-move rule, the selection pulse, the click, the backdrop and logo,
 // the version tag, the pointer and the hit flush are the same as on every
 // other menu; the slot list itself is the save screens' own.
+#include "app/state.h"
 #include "audio/sound.h"
 #include "app/assets.h"
 #include "frontend/menu_frame.h"
@@ -28,10 +29,10 @@ void finishslotframe(int state, int activated) {
 
 void runloadgame() {
   const SlotInput in = framesslotinput();
-  finishslotframe(loadstate, loadscreenframe(in));
+  finishslotframe(stateloadgame, loadscreenframe(in));
 }
 
 void runsavegame() {
   const SlotInput in = framesslotinput();
-  finishslotframe(savestate, savescreenframe(in, livekeyframe(), livetypingtables()));
+  finishslotframe(statesavegame, savescreenframe(in, livekeyframe(), livetypingtables()));
 }

@@ -2,6 +2,7 @@
 // slots in two columns of three on either side.
 #include "app/assets.h"
 #include "app/play_state.h"
+#include "app/state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
@@ -107,17 +108,17 @@ void runsquadscreen() {
   if (in.activated == 1) {
     for (int s = 1; s <= 6; ++s) squadchar[s] = squadpick[s][1];
     saveoptions(modeplayers == 1 ? 192 : 240);
-    nextstate = 40;
+    nextstate = statenewgame;
   } else if (in.activated == 2) {
     splitoption = splitoption ? 0 : 1;
   } else if (in.activated == 3) {
     saveoptions(384);
-    nextstate = 1;
+    nextstate = statemainmenu;
   } else if (in.activated >= kFirstSlotItem) {
     stepsquadpick(in.activated - kFirstSlotItem + 1, in.direction);
   } else if (in.escape) {
     saveoptions(384);
-    nextstate = 2;
+    nextstate = stategamemode;
   }
   movesquadbars();
 

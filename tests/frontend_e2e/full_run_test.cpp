@@ -19,6 +19,7 @@
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "render/messages.h"
 #include "squad/squad.h"
@@ -26,8 +27,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kEsc = 27, kEnter = 13, kUp = 38, kDown = 40, kF5 = 116;
 
 class FullRun : public ::testing::Test {
  protected:
@@ -111,27 +110,27 @@ TEST_F(FullRun, StartupMenusNewGameQuicksaveLoadSaveAndQuit) {
   EXPECT_EQ(polled, 2);
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::is_regular_file("api.dat"));
-  EXPECT_EQ(gamestate, 2000);
+  EXPECT_EQ(gamestate, stateafterload);
   resetmenuframe();
 
   // Loading done: the options are read and the main menu opens.
   idle(2);
-  ASSERT_EQ(gamestate, 1);
+  ASSERT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(gameinprogress, 0);
   shot("e2e_mainmenu");
   EXPECT_GT(lastlit, 100000);
 
   // NEW GAME, ONE PLAYER, then Accept on SQUAD.
-  tap(kEnter);
+  tap(keyenter);
   idle(1);
-  ASSERT_EQ(gamestate, 2);
-  tap(kEnter);
+  ASSERT_EQ(gamestate, stategamemode);
+  tap(keyenter);
   idle(1);
-  ASSERT_EQ(gamestate, 13);
+  ASSERT_EQ(gamestate, statesquad);
   EXPECT_EQ(modeplayers, 1);
-  tap(kEnter);
+  tap(keyenter);
   idle(2);  // the new-game set-up runs for one frame, then play
-  ASSERT_EQ(gamestate, 4);
+  ASSERT_EQ(gamestate, stateplay);
   EXPECT_EQ(numplayers, 1);
   EXPECT_EQ(gameinprogress, 1);
   EXPECT_TRUE(fs::is_regular_file("opt.dat"));
@@ -142,11 +141,11 @@ TEST_F(FullRun, StartupMenusNewGameQuicksaveLoadSaveAndQuit) {
 
   idle(30);
   shot("e2e_play");
-  EXPECT_EQ(gamestate, 4);
+  EXPECT_EQ(gamestate, stateplay);
   EXPECT_GT(lastlit, 100000);
 
   // F5 in play writes the quicksave slot and says so.
-  tap(kF5);
+  tap(keyf5);
   EXPECT_EQ(messagetext, "Quicksaved");
   ASSERT_TRUE(fs::is_regular_file(fs::path(savesdir) / "quick.nam"));
   ASSERT_TRUE(fs::is_regular_file(fs::path(savesdir) / "quick.907"));
@@ -162,63 +161,63 @@ TEST_F(FullRun, StartupMenusNewGameQuicksaveLoadSaveAndQuit) {
 
   // Escape to the main menu with the game kept; LOAD GAME (item 3) opens
   // on the quicksave, the only slot that can be chosen.
-  tap(kEsc);
-  ASSERT_EQ(gamestate, 1);
+  tap(keyescape);
+  ASSERT_EQ(gamestate, statemainmenu);
   shot("e2e_mainmenu_ingame");
-  tap(kDown);
-  tap(kDown);
+  tap(keyarrowdown);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 3);
-  tap(kEnter);
+  tap(keyenter);
   idle(1);
-  ASSERT_EQ(gamestate, 11);
+  ASSERT_EQ(gamestate, stateloadgame);
   EXPECT_EQ(menusel, 7);
   EXPECT_EQ(menutext[7], "Quicksave");
   shot("e2e_loadgame");
 
   // Loading puts back exactly the saved state and returns to play.
   plat::RawInput enter = at(mx, my);
-  enter.key[kEnter] = true;
+  enter.key[keyenter] = true;
   frame(enter);
   EXPECT_EQ(messagetext, "Game loaded");
   EXPECT_EQ(writepayload(rndseed), saved);
   frame(at(mx, my));
-  ASSERT_EQ(gamestate, 4);
+  ASSERT_EQ(gamestate, stateplay);
   idle(10);
 
   // Escape, CONTINUE GAME, play again.
-  tap(kEsc);
-  ASSERT_EQ(gamestate, 1);
-  tap(kDown);
+  tap(keyescape);
+  ASSERT_EQ(gamestate, statemainmenu);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 2);
-  tap(kEnter);
+  tap(keyenter);
   idle(1);
-  ASSERT_EQ(gamestate, 4);
+  ASSERT_EQ(gamestate, stateplay);
   idle(5);
 
   // SAVE GAME (item 4) into slot 1 under a typed name.
-  tap(kEsc);
-  ASSERT_EQ(gamestate, 1);
-  for (int i = 0; i < 3; ++i) tap(kDown);
+  tap(keyescape);
+  ASSERT_EQ(gamestate, statemainmenu);
+  for (int i = 0; i < 3; ++i) tap(keyarrowdown);
   EXPECT_EQ(menusel, 4);
-  tap(kEnter);
+  tap(keyenter);
   idle(1);
-  ASSERT_EQ(gamestate, 12);
-  tap(kEnter);  // start typing on slot 1
+  ASSERT_EQ(gamestate, statesavegame);
+  tap(keyenter);  // start typing on slot 1
   for (int key : {'E', '2', 'E'}) tap(key);
   shot("e2e_savegame_typing");
-  tap(kEnter);
+  tap(keyenter);
   EXPECT_EQ(messagetext, "Game saved");
   EXPECT_EQ(readsavename("save_1"), "E2E");
   idle(1);
-  ASSERT_EQ(gamestate, 4);
+  ASSERT_EQ(gamestate, stateplay);
 
   // Escape and QUIT (item 6, reached by going up from the top).
-  tap(kEsc);
-  ASSERT_EQ(gamestate, 1);
-  tap(kUp);
+  tap(keyescape);
+  ASSERT_EQ(gamestate, statemainmenu);
+  tap(keyarrowup);
   EXPECT_EQ(menusel, 6);
   EXPECT_EQ(quitgame, 0);
-  tap(kEnter);
+  tap(keyenter);
   EXPECT_EQ(quitgame, 1);
   plat::shutdown();
 }

@@ -2,6 +2,9 @@
 // the wheel, joystick buttons and stick directions.
 #include "menu_fixture.h"
 
+#include "app/state.h"
+#include "input/keycodes.h"
+
 namespace menutest {
 namespace {
 
@@ -9,12 +12,12 @@ class KeysCaptureTest : public MenuTest {
  protected:
   // Opens player p's list and starts capture on action a with ENTER.
   void startcapture(int p, int a) {
-    enter(3);
-    if (p == 2) tap(kDown);
-    tap(kEnter);
-    ASSERT_EQ(gamestate, 8);
-    for (int i = 1; i < a; ++i) tap(kDown);
-    tap(kEnter);
+    enter(statekeysplayer);
+    if (p == 2) tap(keyarrowdown);
+    tap(keyenter);
+    ASSERT_EQ(gamestate, statekeysbindings);
+    for (int i = 1; i < a; ++i) tap(keyarrowdown);
+    tap(keyenter);
     ASSERT_EQ(capturing, 1);
     ASSERT_EQ(captureaction, a);
   }
@@ -26,14 +29,14 @@ TEST_F(KeysCaptureTest, KeyBindsAndEndsCapture) {
   EXPECT_EQ(capturing, 0);
   EXPECT_EQ(keys[2][5], 'Q');
   EXPECT_EQ(keys[1][5], 301) << "the other player's binding is untouched";
-  EXPECT_EQ(gamestate, 8);
+  EXPECT_EQ(gamestate, statekeysbindings);
 }
 
 TEST_F(KeysCaptureTest, AltGrBindsNothingAndKeepsWaiting) {
   startcapture(1, 1);
   const int before = keys[1][1];
   plat::RawInput in = still();
-  in.key[162] = in.key[165] = true;  // AltGr: left Ctrl + right Alt
+  in.key[keylctrl] = in.key[keyralt] = true;  // AltGr: left Ctrl + right Alt
   frame(in);
   EXPECT_EQ(capturing, 1);
   EXPECT_EQ(keys[1][1], before);
@@ -48,20 +51,20 @@ TEST_F(KeysCaptureTest, AltGrBindsNothingAndKeepsWaiting) {
 
 TEST_F(KeysCaptureTest, EscapeCancelsAndStaysOnTheList) {
   startcapture(1, 3);
-  tap(kEsc);
+  tap(keyescape);
   EXPECT_EQ(capturing, 0);
   EXPECT_EQ(keys[1][3], 68) << "the old binding stays";
-  EXPECT_EQ(gamestate, 8) << "ESC cancelling a capture does not leave the list";
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 3) << "a second ESC does";
+  EXPECT_EQ(gamestate, statekeysbindings) << "ESC cancelling a capture does not leave the list";
+  tap(keyescape);
+  EXPECT_EQ(gamestate, statekeysplayer) << "a second ESC does";
 }
 
 TEST_F(KeysCaptureTest, ArrowsDoNotMoveTheSelectionWhileCapturing) {
   startcapture(1, 2);
   plat::RawInput in = still();
-  in.key[kDown] = true;
+  in.key[keyarrowdown] = true;
   frame(in);
-  EXPECT_EQ(keys[1][2], kDown) << "an arrow is a key like any other";
+  EXPECT_EQ(keys[1][2], keyarrowdown) << "an arrow is a key like any other";
   EXPECT_EQ(menusel, 2);
 }
 
@@ -111,14 +114,14 @@ TEST_F(KeysCaptureTest, JoystickButtonsAndDirections) {
 }
 
 TEST_F(KeysCaptureTest, LeavingTheListSavesAndReturnsToPlayerChoice) {
-  enter(8);
+  enter(statekeysbindings);
   keysplayer = 1;
-  for (int i = 0; i < 8; ++i) tap(kDown);
+  for (int i = 0; i < 8; ++i) tap(keyarrowdown);
   ASSERT_EQ(menusel, 9);
-  tap(kEnter);
-  EXPECT_EQ(gamestate, 3);
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 6);
+  tap(keyenter);
+  EXPECT_EQ(gamestate, statekeysplayer);
+  tap(keyescape);
+  EXPECT_EQ(gamestate, stateoptions);
 }
 
 }  // namespace

@@ -45,12 +45,12 @@ class MenuTest : public ::testing::Test {
     applynextstate();
     updateinput_from(in);
     switch (gamestate) {
-      case 1: runmainmenu(); break;
-      case 2: rungamemode(); break;
-      case 13: runsquadscreen(); break;
-      case 6: runoptions(); break;
-      case 7: runsettings(); break;
-      case 3: case 8: runkeysscreen(); break;
+      case statemainmenu: runmainmenu(); break;
+      case stategamemode: rungamemode(); break;
+      case statesquad: runsquadscreen(); break;
+      case stateoptions: runoptions(); break;
+      case statesettings: runsettings(); break;
+      case statekeysplayer: case statekeysbindings: runkeysscreen(); break;
       default: break;
     }
   }

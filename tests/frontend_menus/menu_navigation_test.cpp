@@ -1,7 +1,9 @@
 // Moving through menus: disabled items are skipped by the keys and the
 // mouse, the selection follows the pointer, and activation changes state.
+#include "app/state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
+#include "input/keycodes.h"
 #include "menu_fixture.h"
 
 namespace menutest {
@@ -22,68 +24,68 @@ TEST(MenuLayout, SixItemsAndTheTitleFloor) {
 class MainMenuTest : public MenuTest {};
 
 TEST_F(MainMenuTest, KeysSkipDisabledItemsWithoutAGame) {
-  enter(1);
-  tap(kDown);
+  enter(statemainmenu);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 3) << "DOWN from NEW GAME lands on LOAD GAME";
-  tap(kDown);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 5) << "SAVE GAME is skipped";
-  tap(kUp);
+  tap(keyarrowup);
   EXPECT_EQ(menusel, 3) << "UP from OPTIONS lands on LOAD GAME";
-  tap(kUp);
-  tap(kUp);
+  tap(keyarrowup);
+  tap(keyarrowup);
   EXPECT_EQ(menusel, 6) << "UP from NEW GAME wraps to QUIT";
 }
 
 TEST_F(MainMenuTest, WithAGameEveryItemIsReached) {
   gameinprogress = 1;
-  enter(1);
-  tap(kDown);
+  enter(statemainmenu);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 2);
-  tap(kDown);
-  tap(kDown);
+  tap(keyarrowdown);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 4);
 }
 
 TEST_F(MainMenuTest, MouseSelectsOnlyEnabledItems) {
-  enter(1);
+  enter(statemainmenu);
   const MenuLayout l = menulayout(6);
   moveto(512, menuitemy(l, 3) + 10);
   EXPECT_EQ(menusel, 3);
   moveto(512, menuitemy(l, 4) + 10);  // SAVE GAME, disabled
   EXPECT_EQ(menusel, 3);
   click();
-  EXPECT_EQ(gamestate, 1) << "a click on a disabled item does nothing";
+  EXPECT_EQ(gamestate, statemainmenu) << "a click on a disabled item does nothing";
   moveto(512, menuitemy(l, 2) + 10);  // CONTINUE GAME, disabled
   EXPECT_EQ(menusel, 3);
   // A click outside every item activates nothing either.
   moveto(100, 100);
   click();
-  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(gamestate, statemainmenu);
 }
 
 TEST_F(MainMenuTest, ActivationRequestsTheNextScreen) {
-  enter(1);
+  enter(statemainmenu);
   const MenuLayout l = menulayout(6);
   moveto(512, menuitemy(l, 5) + 5);
   click();
-  EXPECT_EQ(gamestate, 6) << "OPTIONS";
+  EXPECT_EQ(gamestate, stateoptions) << "OPTIONS";
   EXPECT_EQ(menusel, 1) << "a new screen starts on its first item";
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 1);
-  tap(kEnter);
-  EXPECT_EQ(gamestate, 2) << "ENTER on NEW GAME";
+  tap(keyescape);
+  EXPECT_EQ(gamestate, statemainmenu);
+  tap(keyenter);
+  EXPECT_EQ(gamestate, stategamemode) << "ENTER on NEW GAME";
 }
 
 TEST_F(MainMenuTest, EscapeResumesAHeldGameAndQuitsOtherwise) {
   quitgame = 0;
   gameinprogress = 1;
-  enter(1);
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 4);
+  enter(statemainmenu);
+  tap(keyescape);
+  EXPECT_EQ(gamestate, stateplay);
   EXPECT_EQ(quitgame, 0);
   gameinprogress = 0;
-  enter(1);
-  tap(kEsc);
+  enter(statemainmenu);
+  tap(keyescape);
   EXPECT_EQ(quitgame, 1);
   quitgame = 0;
 }
@@ -91,12 +93,12 @@ TEST_F(MainMenuTest, EscapeResumesAHeldGameAndQuitsOtherwise) {
 TEST_F(MainMenuTest, CheatSwitchNeedsCtrlAndTheSpot) {
   debugflags[0] = 0;
   debugflags[2] = 1;
-  enter(1);
+  enter(statemainmenu);
   moveto(kCheatX + 5, kCheatY + 5);
   click();
   EXPECT_EQ(debugflags[0], 0) << "no modifier held";
   plat::RawInput in = still();
-  in.key[162] = true;
+  in.key[keylctrl] = true;
   in.mouse[1] = true;
   frame(in);
   EXPECT_EQ(debugflags[0], 1);
@@ -105,11 +107,11 @@ TEST_F(MainMenuTest, CheatSwitchNeedsCtrlAndTheSpot) {
 }
 
 TEST_F(MainMenuTest, SelectionPulseRestartsOnEveryChange) {
-  enter(1);
+  enter(statemainmenu);
   for (int i = 0; i < 50; ++i) frame(still());
   EXPECT_GE(selpulse, 0);
   EXPECT_LE(selpulse, 30);
-  tap(kDown);
+  tap(keyarrowdown);
   // The change set it to 40; two frames of falling since.
   EXPECT_EQ(seldir, 1);
   EXPECT_EQ(selpulse, 38);
@@ -119,50 +121,50 @@ class SquadNavigationTest : public MenuTest {};
 
 TEST_F(SquadNavigationTest, OnePlayerSkipsSplit) {
   modeplayers = 1;
-  enter(13);
-  tap(kDown);
+  enter(statesquad);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 3) << "DOWN from Accept goes to Cancel";
-  tap(kUp);
+  tap(keyarrowup);
   EXPECT_EQ(menusel, 1);
   modeplayers = 2;
-  tap(kDown);
+  tap(keyarrowdown);
   EXPECT_EQ(menusel, 2) << "with two players Split can be chosen";
-  tap(kEnter);
+  tap(keyenter);
   EXPECT_EQ(splitoption, 1);
 }
 
 TEST_F(SquadNavigationTest, SideKeysOnlyStepSlots) {
-  enter(13);
+  enter(statesquad);
   const int first = squadpick[1][1];
-  tap(kRight);  // on Accept: nothing
-  EXPECT_EQ(gamestate, 13);
+  tap(keyarrowright);  // on Accept: nothing
+  EXPECT_EQ(gamestate, statesquad);
   EXPECT_EQ(squadpick[1][1], first);
-  tap(kDown);  // Accept -> Cancel (Split skipped)
-  tap(kDown);  // -> slot 1
+  tap(keyarrowdown);  // Accept -> Cancel (Split skipped)
+  tap(keyarrowdown);  // -> slot 1
   EXPECT_EQ(menusel, 4);
-  tap(kRight);
+  tap(keyarrowright);
   EXPECT_NE(squadpick[1][1], first);
-  tap(kLeft);
+  tap(keyarrowleft);
   EXPECT_EQ(squadpick[1][1], first);
 }
 
 class SettingsTest : public MenuTest {};
 
 TEST_F(SettingsTest, JoySensitivityWrapsBothWays) {
-  enter(7);
-  for (int i = 0; i < 3; ++i) tap(kDown);
+  enter(statesettings);
+  for (int i = 0; i < 3; ++i) tap(keyarrowdown);
   ASSERT_EQ(menusel, 4);
   settings[SetJoySensitivity] = 20;  // shown 90
-  tap(kRight);
+  tap(keyarrowright);
   EXPECT_EQ(settings[SetJoySensitivity], 10);  // shown 100
-  tap(kRight);
+  tap(keyarrowright);
   EXPECT_EQ(settings[SetJoySensitivity], 100) << "shown 100 wraps to 10";
-  tap(kLeft);
+  tap(keyarrowleft);
   EXPECT_EQ(settings[SetJoySensitivity], 10) << "and back";
   // Every shown value from 10 to 100 is visited on the way round.
   int seen = 0;
   for (int i = 0; i < 10; ++i) {
-    tap(kLeft);
+    tap(keyarrowleft);
     seen |= 1 << (settings[SetJoySensitivity] / 10);
     EXPECT_GE(settings[SetJoySensitivity], 10);
     EXPECT_LE(settings[SetJoySensitivity], 100);
@@ -171,17 +173,17 @@ TEST_F(SettingsTest, JoySensitivityWrapsBothWays) {
 }
 
 TEST_F(SettingsTest, TogglesAndLeavingSaves) {
-  enter(7);
-  tap(kDown);  // SOUND PLAYBACK
-  tap(kEnter);
+  enter(statesettings);
+  tap(keyarrowdown);  // SOUND PLAYBACK
+  tap(keyenter);
   EXPECT_EQ(settings[SetSound], 0);
-  tap(kLeft);
+  tap(keyarrowleft);
   EXPECT_EQ(settings[SetSound], 1);
-  tap(kDown);  // ENHANCED MUSIC
-  tap(kRight);
+  tap(keyarrowdown);  // ENHANCED MUSIC
+  tap(keyarrowright);
   EXPECT_EQ(settings[SetMusicVariant], 1);
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 6);
+  tap(keyescape);
+  EXPECT_EQ(gamestate, stateoptions);
 }
 
 }  // namespace

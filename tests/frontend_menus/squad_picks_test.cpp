@@ -2,7 +2,9 @@
 // the attribute bars sliding toward their values.
 #include <set>
 
+#include "app/state.h"
 #include "frontend/squad_pick.h"
+#include "input/keycodes.h"
 #include "menu_fixture.h"
 #include "squad/squad.h"
 
@@ -72,27 +74,27 @@ TEST_F(SquadPicksTest, BarsMoveTenPixelsAFrameAndStop) {
 
 TEST_F(SquadPicksTest, AcceptHandsTheSquadToTheNewGame) {
   modeplayers = 1;
-  enter(2);
-  tap(kEnter);  // ONE PLAYER
-  ASSERT_EQ(gamestate, 13);
+  enter(stategamemode);
+  tap(keyenter);  // ONE PLAYER
+  ASSERT_EQ(gamestate, statesquad);
   for (int s = 1; s <= 6; ++s)
     EXPECT_EQ(squadpick[s][2], rosterattr[squadpick[s][1]][1] * 33) << "GAME MODE sets every bar";
-  tap(kEnter);  // Accept
-  EXPECT_EQ(gamestate, 40) << "the set-up runs next";
+  tap(keyenter);  // Accept
+  EXPECT_EQ(gamestate, statenewgame) << "the set-up runs next";
   for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadchar[s], squadpick[s][1]);
 }
 
 TEST_F(SquadPicksTest, EscapeGoesBackToGameModeCancelToTheMainMenu) {
-  enter(13);
-  tap(kEsc);
-  EXPECT_EQ(gamestate, 2);
-  enter(13);
-  tap(kUp);  // Accept -> last slot
+  enter(statesquad);
+  tap(keyescape);
+  EXPECT_EQ(gamestate, stategamemode);
+  enter(statesquad);
+  tap(keyarrowup);  // Accept -> last slot
   EXPECT_EQ(menusel, 9);
-  enter(13);
-  tap(kDown);
-  tap(kEnter);
-  EXPECT_EQ(gamestate, 1);
+  enter(statesquad);
+  tap(keyarrowdown);
+  tap(keyenter);
+  EXPECT_EQ(gamestate, statemainmenu);
 }
 
 }  // namespace

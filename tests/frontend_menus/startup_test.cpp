@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "frontend/menu_links.h"
+#include "input/keycodes.h"
 #include "menu_fixture.h"
 
 namespace menutest {
@@ -22,7 +23,7 @@ class StartupTest : public MenuTest {
     plat::RawInput in;
     in.mousex = x, in.mousey = y;
     in.mouse[1] = left;
-    in.key[27] = esc;
+    in.key[keyescape] = esc;
     updateinput_from(in);
     startupstep(m, kOriginX + x, kOriginY + y, [this] { return modeok; });
   }
@@ -121,7 +122,7 @@ TEST_F(StartupTest, QuittingLeavesApiDatAlone) {
       plat::RawInput in;
       in.mousex = how == 2 ? 465 : 200;
       in.mousey = how == 2 ? 14 : 300;
-      in.key[27] = how == 0 && frames > 0;
+      in.key[keyescape] = how == 0 && frames > 0;
       in.mouse[1] = how != 0 && frames == 2;
       ++frames;
       updateinput_from(in);

@@ -1,5 +1,6 @@
 // The LOAD GAME and SAVE GAME screens, name entry, and the quick keys.
 #include "app/play_state.h"
+#include "app/state.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/save_screens.h"
@@ -27,7 +28,7 @@ class ScreensTest : public SavesTest {
     savescreenframe(SlotInput{}, k, livetypingtables());
   }
   void press(int state, SlotInput in) {
-    if (state == loadstate) loadscreenframe(in);
+    if (state == stateloadgame) loadscreenframe(in);
     else savescreenframe(in, KeyFrame{}, livetypingtables());
   }
 };
@@ -60,27 +61,27 @@ TEST_F(ScreensTest, SlotListShowsNamesEmptiesAndQuicksave) {
 TEST_F(ScreensTest, LoadScreenSkipsEmptySlots) {
   ASSERT_EQ(savegame("save_2", 1, "B"), 1);
   ASSERT_EQ(savegame("save_5", 1, "E"), 1);
-  enterslotscreen(loadstate);
+  enterslotscreen(stateloadgame);
   EXPECT_EQ(menusel, 2);
-  press(loadstate, key(&SlotInput::down));
+  press(stateloadgame, key(&SlotInput::down));
   EXPECT_EQ(menusel, 5);
-  press(loadstate, key(&SlotInput::down));
+  press(stateloadgame, key(&SlotInput::down));
   EXPECT_EQ(menusel, 8);  // the quicksave row is empty: straight to CANCEL
-  press(loadstate, key(&SlotInput::down));
+  press(stateloadgame, key(&SlotInput::down));
   EXPECT_EQ(menusel, 2);
-  press(loadstate, key(&SlotInput::up));
+  press(stateloadgame, key(&SlotInput::up));
   EXPECT_EQ(menusel, 8);
   // The mouse cannot pick an empty row but can pick a full one.
   SlotInput m;
   m.mousemoved = true;
-  m.mousex = 200, m.mousey = slotitemy(loadstate, 1) + 5;
-  press(loadstate, m);
+  m.mousex = 200, m.mousey = slotitemy(stateloadgame, 1) + 5;
+  press(stateloadgame, m);
   EXPECT_EQ(menusel, 8);
-  m.mousey = slotitemy(loadstate, 5) + 5;
+  m.mousey = slotitemy(stateloadgame, 5) + 5;
   m.leftclick = true;
-  press(loadstate, m);
+  press(stateloadgame, m);
   EXPECT_EQ(menusel, 5);
-  EXPECT_EQ(nextstate, 4);
+  EXPECT_EQ(nextstate, stateplay);
   EXPECT_EQ(posted().text, "Game loaded");
 }
 
@@ -90,9 +91,9 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   ASSERT_EQ(savegame("save_1", 4711, "TWO"), 1);
   resetsavedstate();
   gameinprogress = 0, alldead = 1, trackcount[1] = trackcount[2] = 3;
-  enterslotscreen(loadstate);
-  press(loadstate, key(&SlotInput::enter));
-  EXPECT_EQ(nextstate, 4);
+  enterslotscreen(stateloadgame);
+  press(stateloadgame, key(&SlotInput::enter));
+  EXPECT_EQ(nextstate, stateplay);
   EXPECT_EQ(numplayers, 2);
   EXPECT_EQ(posted().text, "Game loaded");
   EXPECT_EQ(posted().y, 240);
@@ -104,7 +105,7 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   // A slot whose data went missing stays on the screen with an error.
   std::filesystem::remove(saves / "save_1.907");
   nextstate = 0;
-  press(loadstate, key(&SlotInput::enter));
+  press(stateloadgame, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to load game");
   EXPECT_EQ(posted().y, 384);
@@ -113,29 +114,29 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
 
 TEST_F(ScreensTest, SaveScreenNeverOffersTheQuicksaveSlot) {
   quicksavegame();
-  enterslotscreen(savestate);
-  EXPECT_EQ(slotitems(savestate), 7);
+  enterslotscreen(statesavegame);
+  EXPECT_EQ(slotitems(statesavegame), 7);
   EXPECT_EQ(menusel, 1);  // empty rows can be chosen for saving
-  for (int i = 0; i < 7; ++i) press(savestate, key(&SlotInput::down));
+  for (int i = 0; i < 7; ++i) press(statesavegame, key(&SlotInput::down));
   EXPECT_EQ(menusel, 1);
   for (int i = 1; i <= 6; ++i) {
     menusel = i;
-    press(savestate, key(&SlotInput::enter));
+    press(statesavegame, key(&SlotInput::enter));
     EXPECT_EQ(typingslot, i);
-    press(savestate, key(&SlotInput::esc));  // ends typing without saving
+    press(statesavegame, key(&SlotInput::esc));  // ends typing without saving
     EXPECT_EQ(typingslot, 0);
   }
   menusel = 7;
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(typingslot, 0);
-  EXPECT_EQ(nextstate, 1);
+  EXPECT_EQ(nextstate, statemainmenu);
   EXPECT_FALSE(std::filesystem::exists(saves / "save_1.nam"));
 }
 
 TEST_F(ScreensTest, TypingAndSavingAName) {
-  enterslotscreen(savestate);
+  enterslotscreen(statesavegame);
   menusel = 2;
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   ASSERT_EQ(typingslot, 2);
   EXPECT_EQ(editline[0], "");
   typeframe({'A'});
@@ -155,9 +156,9 @@ TEST_F(ScreensTest, TypingAndSavingAName) {
   EXPECT_EQ(editline[0], "");
   for (int i = 0; i < 15; ++i) typeframe({'Q'});
   EXPECT_EQ(editline[0], std::string(14, 'Q'));
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(typingslot, 0);
-  EXPECT_EQ(nextstate, 4);
+  EXPECT_EQ(nextstate, stateplay);
   EXPECT_EQ(posted().text, "Game saved");
   EXPECT_EQ(posted().y, 192);
   EXPECT_EQ(readsavename("save_2"), std::string(14, 'Q'));
@@ -165,27 +166,27 @@ TEST_F(ScreensTest, TypingAndSavingAName) {
 }
 
 TEST_F(ScreensTest, BlankNameSavesAsDashAndReopensEmpty) {
-  enterslotscreen(savestate);
-  press(savestate, key(&SlotInput::enter));
+  enterslotscreen(statesavegame);
+  press(statesavegame, key(&SlotInput::enter));
   typeframe({32});
   typeframe({32});
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(readsavename("save_1"), "-");
   editline[0] = std::string(17, ' ');
   blankname();
   EXPECT_EQ(editline[0], std::string(17, ' '));
-  enterslotscreen(savestate);
+  enterslotscreen(statesavegame);
   EXPECT_EQ(menutext[1], "-");
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(editline[0], "");
 }
 
 TEST_F(ScreensTest, FailedSaveReportsAnError) {
   std::filesystem::create_directories(saves / "save_1.907");
-  enterslotscreen(savestate);
-  press(savestate, key(&SlotInput::enter));
+  enterslotscreen(statesavegame);
+  press(statesavegame, key(&SlotInput::enter));
   typeframe({'X'});
-  press(savestate, key(&SlotInput::enter));
+  press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to save game");
   EXPECT_EQ(posted().y, 384);
@@ -216,7 +217,7 @@ TEST_F(ScreensTest, MultiLineEntryFlowsBetweenLines) {
 
 TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   numplayers = 1;
-  squad[2][5] = 31;
+  squad[2][mreserved] = 31;
   SeedRnd(99);
   StatusMessage m = quicksavegame();
   EXPECT_EQ(m.text, "Quicksaved");
@@ -226,11 +227,11 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   EXPECT_EQ(rndseed, 99);
   EXPECT_EQ(readsavename("quick"), "Quicksave");
   const int first = Rand(1, 1000000);
-  squad[2][5] = 0;
+  squad[2][mreserved] = 0;
   trackcount[1] = 0;
   m = quickloadgame();
   EXPECT_EQ(m.text, "Quickloaded");
-  EXPECT_EQ(squad[2][5], 31);
+  EXPECT_EQ(squad[2][mreserved], 31);
   EXPECT_EQ(trackcount[1], 800);
   EXPECT_EQ(Rand(1, 1000000), first);  // the same sequence as after the save
 

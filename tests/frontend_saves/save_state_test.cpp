@@ -30,8 +30,8 @@ void fillstate() {
   for (auto& m : squad)
     for (int& f : m) f = v++;
   for (int m = 0; m <= 6; ++m) {
-    squad[m][4] = 10 + m;
-    squad[m][14] = 275 - m;
+    squad[m][mroom] = 10 + m;
+    squad[m][mdeathroom] = 275 - m;
   }
   for (int m = 0; m <= 6; ++m) squadchar[m] = 15 - m;
   for (int m = 0; m <= 6; ++m) squadname[m] = "N\xC4ME " + std::to_string(m);
@@ -40,7 +40,7 @@ void fillstate() {
       for (int& s : rec) s = v++;
   for (int r = 0; r <= 300; ++r) {
     for (int d = 1; d <= 4; ++d) rooms[r][roomrecord][neighbourslot(d)] = (r + d) % 301;
-    rooms[r][roomcreature][1] = r % 7;
+    rooms[r][roomcreature][ckind] = r % 7;
   }
   for (auto& t : teamstat)
     for (int& x : t) x = v++;
@@ -160,14 +160,14 @@ TEST_F(SavesTest, PayloadLayout) {
   fillstate();
   const auto p = writepayload(777);
   EXPECT_EQ(getint(p, 0), 907);
-  EXPECT_EQ(getint(p, 4), squad[0][0]);
-  EXPECT_EQ(getint(p, 4 + 4 * (51 * 2 + 7)), squad[2][7]);
+  EXPECT_EQ(getint(p, 4), squad[0][mslotzero]);
+  EXPECT_EQ(getint(p, 4 + 4 * (51 * 2 + 7)), squad[2][mfacing]);
   EXPECT_EQ(getint(p, 4 + 357 * 4), squadchar[0]);
   const size_t name0 = 4 + 357 * 4 + 7 * 4;
   EXPECT_EQ(getint(p, name0), static_cast<int>(squadname[0].size()));
   EXPECT_EQ(std::string(p.begin() + name0 + 4, p.begin() + name0 + 4 + squadname[0].size()), squadname[0]);
   size_t at = afternames();
-  EXPECT_EQ(getint(p, at + 4 * ((5 * 6 + 4) * 101 + 1)), rooms[5][4][1]);
+  EXPECT_EQ(getint(p, at + 4 * ((5 * 6 + 4) * 101 + 1)), rooms[5][roomcreature][ckind]);
   at += 182406 * 4;
   EXPECT_EQ(getint(p, at + 4 * 7), teamstat[1][1]);
   at += 18 * 4 + 4 * 4;
@@ -253,14 +253,14 @@ TEST_F(SavesTest, DamagedPayloadsChangeNothing) {
   bad[2].second.push_back(0);
   ASSERT_TRUE(checkpayload(good));
   fillstate();
-  squad[1][1] = -5;  // differs from the payload
+  squad[1][mscroll] = -5;  // differs from the payload
   const Snapshot before;
   for (const auto& [what, bytes] : bad) {
     EXPECT_FALSE(readpayload(bytes)) << what;
     EXPECT_TRUE(Snapshot() == before) << what;
   }
   EXPECT_TRUE(readpayload(good));
-  EXPECT_EQ(squad[1][1], 1000 + 52);
+  EXPECT_EQ(squad[1][mscroll], 1000 + 52);
 }
 
 TEST_F(SavesTest, LoadRefusesMissingOrForeignDataFile) {
@@ -285,7 +285,7 @@ TEST_F(SavesTest, FailedSaveKeepsPreviousNameAndData) {
   ASSERT_EQ(savegame("save_5", 1, "OLD"), 1);
   const auto oldname = filebytes(saves / "save_5.nam");
   const auto olddata = filebytes(saves / "save_5.907");
-  squad[1][1] = 4242;
+  squad[1][mscroll] = 4242;
   // A folder where the name file's temporary goes makes the name fail
   // after the data was staged.
   fs::create_directory(saves / "save_5.nam.new");

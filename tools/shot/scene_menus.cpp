@@ -14,6 +14,7 @@
 #include "frontend/savegame.h"
 #include "frontend/settings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "scene.h"
 #include "squad/roster.h"
@@ -81,51 +82,51 @@ SHOT_SCENE("loading", "loading screen at full green") {
 SHOT_SCENE("mainmenu", "main menu, no game in progress") {
   loadmenuassets();
   gameinprogress = 0;
-  drive(1, runmainmenu, 520, 470);
+  drive(statemainmenu, runmainmenu, 520, 470);
 }
 SHOT_SCENE("mainmenu_game", "main menu with a game in progress") {
   loadmenuassets();
   gameinprogress = 1;
-  drive(1, runmainmenu, 520, 330);
+  drive(statemainmenu, runmainmenu, 520, 330);
 }
 SHOT_SCENE("gamemode", "game mode") {
   loadmenuassets();
-  drive(2, rungamemode, 900, 700, kDown);
+  drive(stategamemode, rungamemode, 900, 700, keyarrowdown);
 }
 SHOT_SCENE("squad1", "squad, one player, tooltip on a bar") {
   loadmenuassets();
   modeplayers = 1;
   for (int s = 1; s <= 6; ++s)
     for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
-  drive(13, runsquadscreen, 8 + 200, 385 - 23 + 64 + 26 + 5);
+  drive(statesquad, runsquadscreen, 8 + 200, 385 - 23 + 64 + 26 + 5);
 }
 SHOT_SCENE("squad2", "squad, two players, split command") {
   loadmenuassets();
   modeplayers = 2;
   splitoption = 0;
-  drive(13, runsquadscreen, 512, 700, kRight);
+  drive(statesquad, runsquadscreen, 512, 700, keyarrowright);
 }
 SHOT_SCENE("options", "options") {
   loadmenuassets();
-  drive(6, runoptions, 900, 700);
+  drive(stateoptions, runoptions, 900, 700);
 }
 SHOT_SCENE("settings", "settings, a few switched off") {
   loadmenuassets();
   settings[SetSound] = 0;
   settings[SetCompass] = 0;
   settings[SetMusicVariant] = 1;
-  drive(7, runsettings, 512, 221 + 48 * 3 + 10);
+  drive(statesettings, runsettings, 512, 221 + 48 * 3 + 10);
 }
 SHOT_SCENE("keys", "keys, player choice") {
   loadmenuassets();
-  drive(3, runkeysscreen, 900, 700);
+  drive(statekeysplayer, runkeysscreen, 900, 700);
 }
 SHOT_SCENE("keys_capture", "player 1 binding list, capturing SHOOT") {
   loadmenuassets();
   keysplayer = 1;
   capturing = 1;
   captureaction = 5;
-  drive(8, runkeysscreen, 600, 700);
+  drive(statekeysbindings, runkeysscreen, 600, 700);
 }
 
 namespace {
@@ -148,12 +149,12 @@ void slotscene(int state) {
 }  // namespace
 
 SHOT_SCENE("loadgame", "load game, two slots and the quicksave, pointer on REACTOR") {
-  slotscene(11);
-  drive(11, runloadgame, 600, slotitemy(11, 5) + 10);
+  slotscene(stateloadgame);
+  drive(stateloadgame, runloadgame, 600, slotitemy(stateloadgame, 5) + 10);
 }
 SHOT_SCENE("savegame", "save game, typing a name into slot 2") {
-  slotscene(12);
-  drive(12, runsavegame, 900, 700, kDown, 2);
-  drive(12, runsavegame, 900, 700, kEnter, 2);
-  drive(12, runsavegame, 900, 700, 'A', 14);
+  slotscene(statesavegame);
+  drive(statesavegame, runsavegame, 900, 700, keyarrowdown, 2);
+  drive(statesavegame, runsavegame, 900, 700, keyenter, 2);
+  drive(statesavegame, runsavegame, 900, 700, 'A', 14);
 }
