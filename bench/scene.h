@@ -51,7 +51,8 @@ inline bool boot() {
 }
 
 inline void putmember(int m, int room, int scroll, int cx, int cy) {
-  squad[m][4] = room, squad[m][1] = scroll, squad[m][2] = cx, squad[m][3] = cy;
+  squad[m][mroom] = room, squad[m][mscroll] = scroll, squad[m][mcrossx] = cx,
+  squad[m][mcrossy] = cy;
 }
 
 inline void putcreature(int room, int kind, int x, int dir, int mode, int approach) {
@@ -158,7 +159,7 @@ inline void heavyscene() {
   putmember(2, 20, 100, 500, 180);
   putmember(3, 37, 300, 500, 180);
   putmember(6, 54, 500, 500, 180);
-  squad[4][25] = 40;  // hurt flash over view 2
+  squad[4][mhurtflash] = 40;  // hurt flash over view 2
 }
 
 // The drawing of one frame of play, as the loop does it after the
@@ -175,7 +176,7 @@ inline void drawframe() {
 // squad for as long as a benchmark runs.
 inline void keepalive() {
   for (int m = 1; m <= 6; ++m)
-    if (squad[m][10] == 0) squad[m][23] = squad[m][26];
+    if (squad[m][mdead] == 0) squad[m][mhealth] = squad[m][mmaxhealth];
 }
 
 // One step of the simulation of a steady scene.

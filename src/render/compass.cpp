@@ -16,7 +16,7 @@ void drawcompass(int view, float y) {
   plat::set_blend(plat::BlendMasked);
   plat::set_alpha(1);
   float angle = 0;
-  switch (squad[m][7]) {
+  switch (squad[m][mfacing]) {
     case 1: angle = 90; break;
     case 2: angle = 180; break;
     case 3: angle = 270; break;

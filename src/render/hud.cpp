@@ -20,7 +20,7 @@ bool hudcontrolled(int m) {
 }
 
 int hudroomtype(int m) {
-  int room = squad[m][10] == 1 ? squad[m][14] : squad[m][4];
+  int room = squad[m][mdead] == 1 ? squad[m][mdeathroom] : squad[m][mroom];
   if (room < 0 || room > 300) room = 0;
   return rooms[room][roomrecord][roomtype];
 }
@@ -65,10 +65,10 @@ void drawcompasses(bool twoviews) {
     const int ys[3] = {0, 16, 274};
     for (int v = 1; v <= 2; ++v) {
       const int m = curmember[v];
-      if (valid_member(m) && squad[m][10] == 0) hud_compass(v, ys[v]);
+      if (valid_member(m) && squad[m][mdead] == 0) hud_compass(v, ys[v]);
       hudreset();
     }
-  } else if (valid_member(curmember[1]) && squad[curmember[1]][10] == 0) {
+  } else if (valid_member(curmember[1]) && squad[curmember[1]][mdead] == 0) {
     hud_compass(1, 26);
     hudreset();
   }

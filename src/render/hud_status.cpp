@@ -18,7 +18,7 @@ void setcolour(const HudColour& c) { setcolourbright(c.r, c.g, c.b, 100); }
 // Yellow blinking while the member shares its room with a creature,
 // steady green otherwise.
 void namecolour(int m) {
-  if (squad[m][12] == 1) {
+  if (squad[m][mdanger] == 1) {
     plat::set_blend(plat::BlendAlpha);
     plat::set_alpha(pulselevel / 100.0f);
     setcolourbright(255, 255, 0, 100);
@@ -29,8 +29,9 @@ void namecolour(int m) {
 
 void portrait(int m, float x, float y, float scale) {
   setcolour(portraitcolour(hudroomtype(m)));
-  const int face = squad[m][10] == 1 ? faceimg[16]
-                   : (squadchar[m] >= 1 && squadchar[m] <= 15 ? faceimg[squadchar[m]] : 0);
+  const int face = squad[m][mdead] == 1
+                       ? faceimg[16]
+                       : (squadchar[m] >= 1 && squadchar[m] <= 15 ? faceimg[squadchar[m]] : 0);
   plat::set_scale(scale, scale);
   drawimageculled(face, x, y, 0);
   plat::set_scale(1, 1);
@@ -39,8 +40,8 @@ void portrait(int m, float x, float y, float scale) {
 // The gauge fills upward from its bottom handle in a colour running from
 // green (full) to red (empty); the count sits on it and grows after a refill.
 void ammogauge(int m, float x, float y, float scale, float textx, float texty) {
-  const int ammo = squad[m][9];
-  const int most = squad[m][20];
+  const int ammo = squad[m][mammo];
+  const int most = squad[m][mmaxammo];
   const float a = most > 0 ? static_cast<float>(ammo) / most : 0.0f;
   setcolourbright(255, 255, 255, 100);
   plat::set_scale(scale, scale);
@@ -49,7 +50,7 @@ void ammogauge(int m, float x, float y, float scale, float textx, float texty) {
   plat::set_scale(scale, scale * a);
   drawimageculled(img_bar_am, x, y, 0);
   plat::set_scale(1, 1);
-  const float s = popscale(squad[m][30], 5);
+  const float s = popscale(squad[m][mammoflash], 5);
   drawsmalltext(textx, texty - (s - 1) * 8 / 2,
                 std::to_string(ammo) + "/" + std::to_string(most), 1, s);
 }

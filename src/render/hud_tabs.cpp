@@ -58,7 +58,7 @@ void minicams(int np) {
 void alarmicons(int np) {
   if (settings[SetVisualAlarms] != 1) return;
   for (int m = 1; m <= 6; ++m) {
-    if (squad[m][12] != 1) continue;
+    if (squad[m][mdanger] != 1) continue;
     setcolourbright(255, 255, 0, 100);
     blinkalpha();
     const float x = tabpos[np][m][1] + (m >= 4 ? tabsize[np][1] + 2.0f : -26.0f);
@@ -71,7 +71,7 @@ void alarmicons(int np) {
 void tabnames(int np) {
   for (int m = 1; m <= 6; ++m) {
     const float x = static_cast<float>(tabpos[np][m][1]), y = static_cast<float>(tabpos[np][m][2]);
-    if (squad[m][12] == 1) {
+    if (squad[m][mdanger] == 1) {
       setcolourbright(255, 255, 0, 100);
       blinkalpha();
     } else {
@@ -90,8 +90,8 @@ void tabnames(int np) {
 }
 
 std::string roomtext(int m) {
-  if (squad[m][10] == 1) return "---";
-  const int room = squad[m][4];
+  if (squad[m][mdead] == 1) return "---";
+  const int room = squad[m][mroom];
   if (room < 0 || room > 300) return "---";
   return std::to_string(rooms[room][roomrecord][roomid]);
 }
@@ -113,9 +113,11 @@ void roomnumbers(int np) {
 void staminabars(int np) {
   const float b = np == 1 ? 1.0f : 0.62f;
   for (int m = 1; m <= 6; ++m) {
-    if (squad[m][10] == 1) continue;
+    if (squad[m][mdead] == 1) continue;
     const float x = static_cast<float>(tabpos[np][m][1]), y = static_cast<float>(tabpos[np][m][2]);
-    const float t = squad[m][21] > 0 ? static_cast<float>(squad[m][8]) / squad[m][21] : 0.0f;
+    const float t = squad[m][mmaxstamina] > 0
+                        ? static_cast<float>(squad[m][mstamina]) / squad[m][mmaxstamina]
+                        : 0.0f;
     const bool cam = hascamera(m);
     setcolourbright(255, 255, 255, 100);
     if (cam) {
@@ -143,10 +145,10 @@ void hearts(int np) {
   const int strip = np == 1 ? img_heart : img_heart2;
   const int u = np == 1 ? 12 : 8;
   for (int m = 1; m <= 6; ++m) {
-    const int health = squad[m][23];
+    const int health = squad[m][mhealth];
     if (health <= 0) continue;
     const bool cam = hascamera(m);
-    const float s = popscale(squad[m][31], 10);
+    const float s = popscale(squad[m][mhealthflash], 10);
     int dx = 0, dy = 0;
     heartshift(s, health, u, dx, dy);
     float x = tabpos[np][m][1] + dx + (cam ? 129.0f : 125.0f);
@@ -157,7 +159,7 @@ void hearts(int np) {
     }
     plat::set_scale(s, s);
     setcolourbright(100, 255, 255, 100);
-    drawimageculled(strip, x, y, heartframe(squad[m][26]));
+    drawimageculled(strip, x, y, heartframe(squad[m][mmaxhealth]));
     setcolourbright(255, 255, 255, 100);
     drawimageculled(strip, x, y, heartframe(health));
     hudreset();

@@ -12,7 +12,7 @@
 void minicam(int m, float x, float y, float w, float h, float top, float bottom) {
   if (settings[SetMiniCams] != 1 || m < 1 || m > 6 || w <= 0 || h <= 0) return;
   const float sx = w / 780, sy = h / 275;
-  const float bright = squad[m][29];
+  const float bright = squad[m][mbrightness];
   const Rect cam{static_cast<int>(x), static_cast<int>(y + top - bottom), static_cast<int>(w),
                  static_cast<int>(h - top - bottom)};
   if (cam.w <= 0 || cam.h <= 0) return;
@@ -22,8 +22,8 @@ void minicam(int m, float x, float y, float w, float h, float top, float bottom)
 
   // Camera space: view x 122 and band y 67 land on the camera's corner.
   const float bandox = x - 122 * sx, bandoy = y - 67 * sy;
-  const int room = squad[m][4];
-  if (squad[m][10] == 1) {
+  const int room = squad[m][mroom];
+  if (squad[m][mdead] == 1) {
     plat::set_origin(bandox, bandoy);
     plat::set_blend(plat::BlendAlpha);
     for (int d = 1; d <= 100; ++d) {
@@ -41,12 +41,12 @@ void minicam(int m, float x, float y, float w, float h, float top, float bottom)
     rp.zy = sy;
     rp.bright = bright;
     rp.tint = roomtint(room, false);
-    const float roomox = x - squad[m][1] * sx;
+    const float roomox = x - squad[m][mscroll] * sx;
     plat::set_origin(roomox, bandoy);
     drawroompass(rp);
     if (rp.tint.wantsflashlight) {
-      const float cx = x + (squad[m][2] - 122 - 90) * sx;
-      const float cy = y + (squad[m][3] - 67 - 90) * sy;
+      const float cx = x + (squad[m][mcrossx] - 122 - 90) * sx;
+      const float cy = y + (squad[m][mcrossy] - 67 - 90) * sy;
       const Rect lit = cliprect({static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(flashw * sx),
                                  static_cast<int>(flashh * sy)},
                                 cam);
@@ -57,18 +57,18 @@ void minicam(int m, float x, float y, float w, float h, float top, float bottom)
         drawroompass(litpass);
         plat::set_blend(plat::BlendAlpha);
         plat::set_colour(255, 255, 255);
-        const float fx = squad[m][1] + squad[m][2] - 90 - 122;
-        putwrapped(litpass, img_flashlight, fx, squad[m][3] - 90);
+        const float fx = squad[m][mscroll] + squad[m][mcrossx] - 90 - 122;
+        putwrapped(litpass, img_flashlight, fx, squad[m][mcrossy] - 90);
         plat::set_viewport(cam.x, cam.y, cam.w, cam.h);
       }
     }
   }
 
-  if (squad[m][25] > 0) {
+  if (squad[m][mhurtflash] > 0) {
     plat::set_origin(bandox, bandoy);
     plat::set_blend(plat::BlendAlpha);
     setcolourbright(175, 0, 0, 100);
-    plat::set_alpha(squad[m][25] / 100.0f);
+    plat::set_alpha(squad[m][mhurtflash] / 100.0f);
     plat::set_scale(780 / 32.0f * sx, 275 / 32.0f * sy);
     drawimageculled(img_blood, 122 * sx, 67 * sy, 0);
   }

@@ -21,14 +21,14 @@ bool controlled(int m) { return curmember[1] == m || (numplayers == 2 && curmemb
 bool watched(int room) {
   for (int p = 1; p <= numplayers && p <= 2; ++p) {
     const int m = curmember[p];
-    if (m >= 1 && m <= 6 && squad[m][4] == room) return true;
+    if (m >= 1 && m <= 6 && squad[m][mroom] == room) return true;
   }
   return false;
 }
 
 bool someoneelse(int room) {
   for (int m = 1; m <= 6; ++m)
-    if (!controlled(m) && squad[m][10] != 1 && squad[m][4] == room) return true;
+    if (!controlled(m) && squad[m][mdead] != 1 && squad[m][mroom] == room) return true;
   return false;
 }
 
@@ -45,7 +45,7 @@ void drawarrow(int m, int player, float x, float y) {
   if (numplayers != 2) plat::set_colour(255, 255, 255);
   else if (player == 1) plat::set_colour(255, 255, 100);
   else plat::set_colour(100, 255, 255);
-  plat::set_rotation(facingangle(squad[m][7]));
+  plat::set_rotation(facingangle(squad[m][mfacing]));
   drawimageculled(minimapimg[3], x + 10, y + 10, 0);
   plat::set_rotation(0);
 }
@@ -87,7 +87,7 @@ void drawminimap(int view) {
   plat::set_blend(plat::BlendMasked);
   plat::set_origin(814, v.minimapoy);
 
-  const int here = squad[m][4];
+  const int here = squad[m][mroom];
   int c0 = 0, r0 = 0;
   for (int c = 1; c <= kCols; ++c)
     for (int r = 1; r <= kRows; ++r)
@@ -118,7 +118,8 @@ void drawminimap(int view) {
         if (nviews == 2) {
           const int other = view == 1 ? 2 : 1;
           const int om = curmember[other];
-          if (om >= 1 && om <= 6 && squad[om][10] != 1 && squad[om][4] == room && room != here)
+          if (om >= 1 && om <= 6 && squad[om][mdead] != 1 && squad[om][mroom] == room &&
+              room != here)
             drawarrow(om, other, x, y);
         }
       }

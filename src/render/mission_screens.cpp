@@ -11,6 +11,7 @@
 #include "audio/sound.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"
@@ -76,12 +77,12 @@ bool movepanel() {
 }
 
 bool leavekeyhit() {
-  return gamekeyhit(80) || gamekeyhit(32) || gamekeyhit(13) || gamekeyhit(27) ||
-         bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
+  return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) ||
+         gamekeyhit(keyescape) || bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
 }
 
 void backtomenu() {
-  gamestate = 1;
+  gamestate = statemainmenu;
   startmenumusic();
 }
 
@@ -163,7 +164,7 @@ void buildfinalists() {
   int n = 0;
   for (int i = 1; i <= 6; ++i) finalists[i].clear();
   for (int m = 1; m <= 6; ++m)
-    if (squad[m][10] != 1) finalists[++n] = squadname[m];
+    if (squad[m][mdead] != 1) finalists[++n] = squadname[m];
 }
 
 std::string finalistline(int first) {
@@ -175,7 +176,7 @@ void missionscreen() {
   if (missionflags[1] == 1 && pausepos == kOpen) startclosing();
   steppulse();
   if (movepanel()) {
-    gamestate = 4;
+    gamestate = stateplay;
     if (missionflags[1] == 1) {
       missionflags[1] = 2;
       startclosing();

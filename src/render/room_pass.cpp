@@ -92,7 +92,7 @@ void settintcolour(const RoomPass& rp) { setcolourbright(rp.tint.r, rp.tint.g, r
 void setobjectcolour(const RoomPass& rp) {
   if (roomisdark(rp.room)) return;
   if (roomhasalarm(rp.room)) {
-    const int grey = 255 * rooms[rp.room][roomrecord][roompulseslot] / 100;
+    const int grey = 255 * rooms[rp.room][roomrecord][alarmlevel] / 100;
     setcolourbright(grey, grey, grey, rp.bright);
   } else {
     setcolourbright(255, 255, 255, rp.bright);

@@ -44,9 +44,6 @@ struct RoomPass {
 // Draws the room under the current origin and viewport.
 void drawroompass(const RoomPass& rp);
 
-// Room-record slots the views read.
-constexpr int roomalarmslot = 28;
-constexpr int roompulseslot = 30;
 bool roomisdark(int room);
 bool roomhasalarm(int room);
 

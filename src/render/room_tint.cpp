@@ -10,7 +10,7 @@
 #include "world/worldtables.h"
 
 bool roomisdark(int room) { return rooms[room][roomrecord][roomdark] == 1; }
-bool roomhasalarm(int room) { return rooms[room][roomrecord][roomalarmslot] == 1; }
+bool roomhasalarm(int room) { return rooms[room][roomrecord][alarmroom] == 1; }
 
 RoomTint roomtint(int room, bool flashlightpass) {
   const bool dark = roomisdark(room);
@@ -39,7 +39,7 @@ RoomTint roomtint(int room, bool flashlightpass) {
   int g = std::min(roomcolour[row][set][2], 255);
   int b = std::min(roomcolour[row][set][3], 255);
   if (roomhasalarm(room) && !dark) {
-    const int pulse = rooms[room][roomrecord][roompulseslot];
+    const int pulse = rooms[room][roomrecord][alarmlevel];
     r = r * pulse / 100;
     g = g * pulse / 100;
     b = b * pulse / 100;

@@ -43,7 +43,7 @@ int corpseframe(int timer, int frames) { return std::min(std::min(timer / 5 + 1,
 void drawacidpools(const RoomPass& rp) {
   const bool dark = roomisdark(rp.room);
   const bool alarm = roomhasalarm(rp.room);
-  const int pulse = rooms[rp.room][roomrecord][roompulseslot];
+  const int pulse = rooms[rp.room][roomrecord][alarmlevel];
   for (const t_acid& a : acidlist) {
     if (a.rnum != rp.room) continue;
     plat::set_blend(plat::BlendAlpha);

@@ -20,7 +20,7 @@ namespace {
 
 constexpr float kLoop = looplength;
 
-float roomx(int m) { return squad[m][1] + squad[m][2] - 122; }
+float roomx(int m) { return squad[m][mscroll] + squad[m][mcrossx] - 122; }
 
 // Crosshair colour of a view in the current layout.
 void crosshaircolour(int view, float bright) {
@@ -33,7 +33,9 @@ void crosshaircolour(int view, float bright) {
 // has stamina, blinking when tired; the flash picture right after a shot
 // and the empty mark over it without ammunition.
 void drawcrosshair(int m, float x, float y, int view, float bright) {
-  const float ratio = squad[m][21] > 0 ? static_cast<float>(squad[m][8]) / squad[m][21] : 1.0f;
+  const float ratio = squad[m][mmaxstamina] > 0
+                          ? static_cast<float>(squad[m][mstamina]) / squad[m][mmaxstamina]
+                          : 1.0f;
   crosshaircolour(view, bright);
   if (ratio > 0.2f) {
     plat::set_blend(plat::BlendMasked);
@@ -42,11 +44,11 @@ void drawcrosshair(int m, float x, float y, int view, float bright) {
     plat::set_blend(plat::BlendAlpha);
     plat::set_alpha(0.33f + pulselevel / 150.0f);
   }
-  if (squad[m][6] != 0) {
+  if (squad[m][mmuzzleflash] != 0) {
     drawimageculled(targimg[2], x, y, 0);
   } else {
     drawimageculled(targimg[1], x, y, 0);
-    if (squad[m][9] == 0) {
+    if (squad[m][mammo] == 0) {
       plat::set_colour(255, 255, 255);
       plat::set_blend(plat::BlendMasked);
       plat::set_alpha(1);
@@ -58,10 +60,10 @@ void drawcrosshair(int m, float x, float y, int view, float bright) {
 }
 
 void drawhurtflash(int m, const ViewLayout& v) {
-  if (squad[m][25] <= 0) return;
+  if (squad[m][mhurtflash] <= 0) return;
   plat::set_blend(plat::BlendAlpha);
   setcolourbright(175, 0, 0, 100);
-  plat::set_alpha(squad[m][25] / 100.0f);
+  plat::set_alpha(squad[m][mhurtflash] / 100.0f);
   plat::set_scale(780 / 32.0f, v.hurth / 32.0f);
   drawimageculled(img_blood, 122, v.hurty, 0);
   plat::set_scale(1, 1);
@@ -89,12 +91,12 @@ void drawothermembers(int room) {
   plat::set_blend(plat::BlendAlpha);
   plat::set_alpha(0.4f);
   for (int o = 1; o <= 6; ++o) {
-    if (shownin(o) || squad[o][4] != room || squad[o][10] == 1) continue;
-    const float x = roomx(o), y = squad[o][3];
+    if (shownin(o) || squad[o][mroom] != room || squad[o][mdead] == 1) continue;
+    const float x = roomx(o), y = squad[o][mcrossy];
     plat::set_scale(0.75f, 0.75f);
     for (float shift : {-kLoop, 0.0f, kLoop}) {
       drawimageculled(targimg[1], x + shift, y, 0);
-      if (squad[o][9] == 0) drawimageculled(targimg[3], x + shift, y, 0);
+      if (squad[o][mammo] == 0) drawimageculled(targimg[3], x + shift, y, 0);
     }
     plat::set_scale(1, 1);
     for (float shift : {-kLoop, 0.0f, kLoop}) drawsmalltext(x + shift, y - 32, squadname[o], 1, 1);
@@ -105,7 +107,7 @@ void drawothermembers(int room) {
 
 // The room drawn again, lit, inside the crosshair's window.
 void drawflashlight(const RoomPass& rp, int m, const ViewLayout& v, float roomox) {
-  const Rect w = flashlightwindow(v, squad[m][2], squad[m][3]);
+  const Rect w = flashlightwindow(v, squad[m][mcrossx], squad[m][mcrossy]);
   if (w.w <= 0 || w.h <= 0) return;
   plat::set_viewport(w.x, w.y, w.w, w.h);
   RoomPass lit = rp;
@@ -114,8 +116,8 @@ void drawflashlight(const RoomPass& rp, int m, const ViewLayout& v, float roomox
   plat::set_origin(roomox, v.roomoy);
   plat::set_blend(plat::BlendAlpha);
   plat::set_colour(255, 255, 255);
-  const float fx = squad[m][1] + squad[m][2] - 90 - 122;
-  const float fy = squad[m][3] - 90;
+  const float fx = squad[m][mscroll] + squad[m][mcrossx] - 90 - 122;
+  const float fy = squad[m][mcrossy] - 90;
   for (float shift : {-kLoop, 0.0f, kLoop}) drawimageculled(img_flashlight, fx + shift, fy, 0);
   plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
 }
@@ -127,18 +129,18 @@ void drawview(int view) {
   const ViewLayout v = viewlayout(view, nviews);
   const int m = curmember[view];
   if (m < 1 || m > 6) return;
-  const float bright = squad[m][29];
+  const float bright = squad[m][mbrightness];
   plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
   plat::set_origin(0, v.roomoy);
   plat::set_scale(1, 1);
   plat::set_rotation(0);
 
-  if (squad[m][10] == 1) {
+  if (squad[m][mdead] == 1) {
     drawstatic(500);
     drawhurtflash(m, v);
   } else {
-    const int room = squad[m][4];
-    const float roomox = 122.0f - squad[m][1];
+    const int room = squad[m][mroom];
+    const float roomox = 122.0f - squad[m][mscroll];
     if (room >= 1 && room <= 300) {
       RoomPass rp;
       rp.room = room;
@@ -154,15 +156,15 @@ void drawview(int view) {
       if (nviews == 2) {
         const int otherview = view == 1 ? 2 : 1;
         const int o = curmember[otherview];
-        if (o >= 1 && o <= 6 && o != m && squad[o][4] == room && squad[o][10] != 1)
+        if (o >= 1 && o <= 6 && o != m && squad[o][mroom] == room && squad[o][mdead] != 1)
           for (float shift : {-kLoop, 0.0f, kLoop})
-            drawcrosshair(o, roomx(o) + shift, squad[o][3], otherview, bright);
+            drawcrosshair(o, roomx(o) + shift, squad[o][mcrossy], otherview, bright);
       }
     }
     plat::set_origin(0, v.roomoy);
-    drawcrosshair(m, squad[m][2], squad[m][3], nviews == 2 ? view : 1, bright);
+    drawcrosshair(m, squad[m][mcrossx], squad[m][mcrossy], nviews == 2 ? view : 1, bright);
     drawhurtflash(m, v);
-    if (squad[m][12] != 0 && settings[SetVisualAlarms] == 1) {
+    if (squad[m][mdanger] != 0 && settings[SetVisualAlarms] == 1) {
       // Blinks, so it is drawn blended.
       plat::set_blend(plat::BlendAlpha);
       plat::set_colour(255, 255, 255);

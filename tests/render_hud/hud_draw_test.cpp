@@ -9,8 +9,8 @@ int red(uint32_t rgb) { return (rgb >> 16) & 0xFF; }
 int green(uint32_t rgb) { return (rgb >> 8) & 0xFF; }
 
 TEST_F(Console, AmmunitionGaugeFillsFromTheBottomInItsRatioColour) {
-  squad[1][20] = 40;
-  squad[1][9] = 40;
+  squad[1][mmaxammo] = 40;
+  squad[1][mammo] = 40;
   drawhud(1);
   const uint32_t full = at(655, 620);
   EXPECT_GT(green(full), 150);
@@ -18,7 +18,7 @@ TEST_F(Console, AmmunitionGaugeFillsFromTheBottomInItsRatioColour) {
 
   // A quarter left: the fill stops 43 px above the bottom and turns orange,
   // full red with half the green.
-  squad[1][9] = 10;
+  squad[1][mammo] = 10;
   clear();
   drawhud(1);
   const uint32_t low = at(655, 630);
@@ -36,7 +36,7 @@ TEST_F(Console, AlarmIconShowsOnlyWithVisualAlarmsAndDanger) {
   drawhud(1);
   const long quiet = channelsum(x0, y0, x1, y1, 16);
 
-  squad[2][12] = 1;
+  squad[2][mdanger] = 1;
   clear();
   drawhud(1);
   const long alarmed = channelsum(x0, y0, x1, y1, 16);
@@ -86,10 +86,10 @@ TEST_F(Console, DeadMemberShowsDashesAndNoBarsOrHearts) {
   drawhud(0);
   const long hearts_alive = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);
   EXPECT_GT(hearts_alive, 0);
-  squad[5][10] = 1;
-  squad[5][23] = 0;
-  squad[5][14] = squad[5][4];
-  squad[5][4] = 275;
+  squad[5][mdead] = 1;
+  squad[5][mhealth] = 0;
+  squad[5][mdeathroom] = squad[5][mroom];
+  squad[5][mroom] = 275;
   clear();
   drawhud(0);
   const long hearts_dead = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);

@@ -1,5 +1,6 @@
 // The mission-end screens: panel motion, keys only once it has shut, the
 // way back to the main menu and the names on the results.
+#include "app/state.h"
 #include "audio/music.h"
 #include "input/bindings.h"
 #include "hud_fixture.h"
@@ -30,7 +31,7 @@ class MissionEnd : public Screen {
 };
 
 TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
-  gamestate = 5;
+  gamestate = statemissionend;
   missionflags[1] = 2;
   missionflags[2] = 1;
   pausestate[2] = 1;
@@ -46,14 +47,14 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   }
   ASSERT_EQ(pausepos, 0);
   EXPECT_GT(frames, 3) << "the panel slides over several frames";
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
 
   input();
   missionscreen();
   input(13);
   missionscreen();
   EXPECT_EQ(missionflags[3], 1);
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
   EXPECT_EQ(musicmode, MusicGame);
 
   input();
@@ -61,19 +62,19 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   input(27);
   missionscreen();
   EXPECT_EQ(missionflags[3], 2);
-  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(musicmode, MusicMenu);
 }
 
 TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
-  gamestate = 5;
+  gamestate = statemissionend;
   missionflags[2] = 1;
   missionflags[3] = 1;
   pausestate[2] = 1;
   pausepos = 0;
   input();
   missionscreen();
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
   plat::RawInput in;
   const int code = keys[2][ActShoot];
   ASSERT_GT(code, 0);
@@ -81,11 +82,11 @@ TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
   in.key[code] = true;
   updateinput_from(in);
   missionscreen();
-  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(gamestate, statemainmenu);
 }
 
 TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
-  gamestate = 5;
+  gamestate = statemissionend;
   missionflags[1] = 1;
   pausestate[2] = 0;
   pausepos = 422;  // handed over by the fully open panel
@@ -94,19 +95,19 @@ TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
   EXPECT_EQ(pausestate[2], 1) << "the panel starts closing at once";
   runtillshut(missionscreen);
   ASSERT_EQ(pausepos, 0);
-  EXPECT_EQ(gamestate, 5);
+  EXPECT_EQ(gamestate, statemissionend);
   EXPECT_EQ(missionflags[1], 1);
 
   input(80);
   missionscreen();
   EXPECT_EQ(pausestate[2], 0) << "a key opens the panel again";
   int frames = 0;
-  while (gamestate == 5 && frames < 200) {
+  while (gamestate == statemissionend && frames < 200) {
     input();
     missionscreen();
     ++frames;
   }
-  EXPECT_EQ(gamestate, 4);
+  EXPECT_EQ(gamestate, stateplay);
   EXPECT_EQ(pausepos, 422);
   EXPECT_EQ(missionflags[1], 2);
   EXPECT_EQ(pausestate[2], 1) << "the panel closes again in play";
@@ -114,29 +115,29 @@ TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
 }
 
 TEST_F(MissionEnd, FailureNoticeWaitsForThePanelThenGoesToTheMenu) {
-  gamestate = 15;
+  gamestate = statesquadlost;
   pausestate[2] = 1;
   pausepos = 300;
   input(32);
   failscreen();
-  EXPECT_EQ(gamestate, 15);
+  EXPECT_EQ(gamestate, statesquadlost);
   runtillshut(failscreen);
   input(32);
   failscreen();
-  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(musicmode, MusicMenu);
 }
 
 TEST_F(MissionEnd, WithMusicOffTheMenuStartsSilent) {
   settings[SetMusic] = 0;
   musicmode = MusicNone;
-  gamestate = 15;
+  gamestate = statesquadlost;
   pausestate[2] = 1;
   input();
   failscreen();
   input(32);
   failscreen();
-  EXPECT_EQ(gamestate, 1);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(musicmode, MusicNone);
 }
 
@@ -147,8 +148,8 @@ TEST_F(MissionEnd, ResultsListTheSurvivorsInOrderAndCloseUp) {
   squadname[4] = "DEE";
   squadname[5] = "ED";
   squadname[6] = "FAY";
-  squad[2][10] = 1;
-  squad[5][10] = 1;
+  squad[2][mdead] = 1;
+  squad[5][mdead] = 1;
   buildfinalists();
   EXPECT_EQ(finalists[1], "ANNA");
   EXPECT_EQ(finalists[2], "CY");
@@ -159,7 +160,7 @@ TEST_F(MissionEnd, ResultsListTheSurvivorsInOrderAndCloseUp) {
   EXPECT_EQ(finalistline(1), "ANNA  CY  DEE");
 
   // A later rebuild forgets names that have since dropped out.
-  squad[1][10] = 1;
+  squad[1][mdead] = 1;
   buildfinalists();
   EXPECT_EQ(finalists[1], "CY");
   EXPECT_EQ(finalists[4], "");
@@ -167,7 +168,7 @@ TEST_F(MissionEnd, ResultsListTheSurvivorsInOrderAndCloseUp) {
 
 TEST_F(MissionEnd, ResultsPageShowsEachPlayersOwnCredits) {
   numplayers = 2;
-  gamestate = 5;
+  gamestate = statemissionend;
   missionflags[2] = 1;
   pausestate[2] = 1;
   teamstat[1][5] = 11111111;

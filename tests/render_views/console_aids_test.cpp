@@ -78,7 +78,7 @@ TEST_F(ConsoleAids, MinimapMarksTheWayOutAndLeavesTheEdgeEmpty) {
 
 TEST_F(ConsoleAids, CompassNeedlePointsByTheFacingWall) {
   auto centre = [&](int facing) {
-    squad[1][7] = facing;
+    squad[1][mfacing] = facing;
     clear();
     drawcompass(1, 300);
     auto px = screen();
@@ -121,7 +121,7 @@ TEST_F(ConsoleAids, MiniCameraDrawsInsideItsTabOrNotAtAll) {
   EXPECT_EQ(lit(px, 0, top, 300, bottom, 0) + lit(px, 561, top, 1024, bottom, 0), 0);
 
   // Dead: a hundred dots and no room.
-  squad[2][10] = 1;
+  squad[2][mdead] = 1;
   for (int d = 1; d <= 500; ++d) setstaticdot(d, {100, d <= 100 ? 200 : 800, 150});
   clear();
   minicam(2, 300, 400, 261, 92, 11, 5);

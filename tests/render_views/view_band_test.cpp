@@ -26,8 +26,8 @@ class ViewBand : public viewtest::ViewTest {
 TEST_F(ViewBand, WallPanelsShowAcrossTheSeamOfTheLoop) {
   // Only the first panel: seen one loop on when the window passes the end.
   rooms[kRoom][roomwall][1] = 1;
-  squad[1][3] = 316;  // crosshair below the rows looked at
-  squad[1][1] = 2938;
+  squad[1][mcrossy] = 316;  // crosshair below the rows looked at
+  squad[1][mscroll] = 2938;
   auto px = render();
   const int x1 = 122 - 2938 + looplength;  // 512
   EXPECT_GT(lit(px, x1, 80, x1 + 52, 260), 52 * 150);
@@ -38,7 +38,7 @@ TEST_F(ViewBand, WallPanelsShowAcrossTheSeamOfTheLoop) {
   // Only the last panel: seen one loop back when the window starts before 0.
   rooms[kRoom][roomwall][1] = 0;
   rooms[kRoom][roomwall][64] = 1;
-  squad[1][1] = -390;
+  squad[1][mscroll] = -390;
   px = render();
   const int x64 = 122 + 390 + 63 * 52 - looplength;  // 460
   EXPECT_GT(lit(px, x64, 80, x64 + 52, 260), 52 * 150);
@@ -66,11 +66,11 @@ TEST_F(ViewBand, SlimeHidesANarrowPanelButNotAWideOne) {
 
 TEST_F(ViewBand, RoamingCreatureFacingBackIsMirrored) {
   int* c = rooms[kRoom][roomcreature];
-  c[1] = 1, c[2] = 390, c[4] = 1;
+  c[ckind] = 1, c[cposx] = 390, c[cmode] = 1;
   const int X = 122 + 390;
-  c[3] = 1;
+  c[cdirection] = 1;
   auto right = render();
-  c[3] = 2;
+  c[cdirection] = 2;
   auto left = render();
   int same = 0, inked = 0;
   for (int y = 120; y < 330; y += 3)
@@ -124,13 +124,13 @@ TEST_F(ViewBand, EachViewsFlashlightStaysInItsOwnBand) {
 
 TEST_F(ViewBand, DeadMemberSeesOnlyStaticUnderTheHurtFlash) {
   walls(1);
-  squad[1][10] = 1;
+  squad[1][mdead] = 1;
   for (int d = 1; d <= 500; ++d) setstaticdot(d, {100, 130 + d % 250, 80 + d % 200});
   auto px = render();
   EXPECT_GT(lit(px, 126, 70, 400, 290, 100), 300);
   EXPECT_EQ(brightest(px, 450, 67, 902, 342), 0) << "the room must not show";
 
-  squad[1][25] = 50;
+  squad[1][mhurtflash] = 50;
   px = render();
   const uint32_t p = at(px, 700, 200);
   EXPECT_GT(int(p >> 16 & 255), 40);
@@ -140,10 +140,10 @@ TEST_F(ViewBand, DeadMemberSeesOnlyStaticUnderTheHurtFlash) {
 TEST_F(ViewBand, CrosshairBlinksOnlyWhenTired) {
   place(1, kRoom, 0, 500, 150);  // no panels: black behind it
   auto crosshair = [&](int stamina) {
-    squad[1][8] = stamina;
+    squad[1][mstamina] = stamina;
     return brightest(render(), 470, 120, 530, 180);
   };
-  const int max = squad[1][21];
+  const int max = squad[1][mmaxstamina];
   const int rested = crosshair(max);
   ASSERT_GT(rested, 200);
   EXPECT_EQ(crosshair(max * 21 / 100), rested);

@@ -60,10 +60,10 @@ class ViewTest : public ::testing::Test {
     clear();
   }
   static void place(int m, int room, int scroll, int x, int y) {
-    squad[m][4] = room;
-    squad[m][1] = scroll;
-    squad[m][2] = x;
-    squad[m][3] = y;
+    squad[m][mroom] = room;
+    squad[m][mscroll] = scroll;
+    squad[m][mcrossx] = x;
+    squad[m][mcrossy] = y;
   }
   static void clear() {
     plat::reset_draw_state();

@@ -94,8 +94,8 @@ TEST_F(Tint, ShotFlashesOfThisRoomOnlyAndTheLastOneDecides) {
 
 TEST_F(Tint, AlarmPulsesOnlyALitRoom) {
   rooms[5][roomrecord][roomtype] = 2;
-  rooms[5][roomrecord][roomalarmslot] = 1;
-  rooms[5][roomrecord][roompulseslot] = 40;
+  rooms[5][roomrecord][alarmroom] = 1;
+  rooms[5][roomrecord][alarmlevel] = 40;
   EXPECT_EQ(roomtint(5, false).b, 150 * 40 / 100);
   rooms[5][roomrecord][roomdark] = 1;
   EXPECT_EQ(roomtint(5, false).b, 12);

@@ -17,6 +17,7 @@
 #include "scene.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
+#include "squad/squad_pass.h"
 #include "world/map.h"
 
 namespace {
@@ -41,20 +42,20 @@ void setupgame(int players) {
   const int roomsat[7] = {0, 12, 40, 40, 77, 130, 1};
   for (int m = 1; m <= 6; ++m) {
     const int r = roomsat[m];
-    squad[m][4] = r;
+    squad[m][mroom] = r;
     rooms[r][roomrecord][roomid] = r;
     rooms[r][roomrecord][roomtype] = m % 6;
   }
-  squad[1][9] = squad[1][20] * 2 / 3;
-  squad[2][8] = squad[2][21] / 7;       // nearly spent: blinking bar
-  squad[3][12] = 1;                     // a creature in the room
-  squad[3][23] = 1;
-  squad[4][8] = squad[4][21] / 2;
-  squad[5][10] = 1;                     // dead
-  squad[5][14] = 130;
-  squad[5][4] = 275;
-  squad[5][23] = 0;
-  squad[6][31] = 8;                     // just healed: hearts pop
+  squad[1][mammo] = squad[1][mmaxammo] * 2 / 3;
+  squad[2][mstamina] = squad[2][mmaxstamina] / 7;  // nearly spent: blinking bar
+  squad[3][mdanger] = 1;                           // a creature in the room
+  squad[3][mhealth] = 1;
+  squad[4][mstamina] = squad[4][mmaxstamina] / 2;
+  squad[5][mdead] = 1;  // dead
+  squad[5][mdeathroom] = 130;
+  squad[5][mroom] = deadroom;
+  squad[5][mhealth] = 0;
+  squad[6][mhealthflash] = 8;  // just healed: hearts pop
   curmember[1] = 1;
   curmember[2] = players == 2 ? 4 : 0;
   pulselevel = 90;
@@ -135,7 +136,7 @@ SHOT_SCENE("hud_panel_two", "side panels for two players") {
 // message, phase 2 with the squad home is the results (page 0 or 1).
 static void missionendscene(int players, int phase, int page) {
   setupgame(players);
-  gamestate = 5;
+  gamestate = statemissionend;
   missionflags[1] = phase;
   missionflags[2] = phase == 2 ? 1 : 0;
   missionflags[3] = page;
@@ -157,11 +158,11 @@ SHOT_SCENE("results_2", "results, second page") { missionendscene(1, 2, 1); }
 SHOT_SCENE("failed", "the squad-lost notice") {
   setupgame(1);
   for (int m = 1; m <= 6; ++m) {
-    squad[m][10] = 1;
-    squad[m][14] = squad[m][4];
-    squad[m][23] = 0;
+    squad[m][mdead] = 1;
+    squad[m][mdeathroom] = squad[m][mroom];
+    squad[m][mhealth] = 0;
   }
-  gamestate = 15;
+  gamestate = statesquadlost;
   pausestate[1] = 1;
   pausestate[2] = 1;
   failscreen();

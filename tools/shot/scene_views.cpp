@@ -13,6 +13,7 @@
 #include "scene.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
+#include "squad/squad_pass.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 
@@ -46,16 +47,16 @@ void loadgame(int players) {
 }
 
 void putmember(int m, int room, int scroll, int cx, int cy) {
-  squad[m][4] = room;
-  squad[m][1] = scroll;
-  squad[m][2] = cx;
-  squad[m][3] = cy;
-  squad[m][7] = (scroll + cx - 122 + 3328) % 3328 / 832 + 1;
+  squad[m][mroom] = room;
+  squad[m][mscroll] = scroll;
+  squad[m][mcrossx] = cx;
+  squad[m][mcrossy] = cy;
+  squad[m][mfacing] = (scroll + cx - 122 + 3328) % 3328 / 832 + 1;
 }
 
 void putcreature(int room, int kind, int x, int dir, int state, int approach) {
   int* c = rooms[room][roomcreature];
-  c[1] = kind, c[2] = x, c[3] = dir, c[4] = state, c[5] = approach;
+  c[ckind] = kind, c[cposx] = x, c[cdirection] = dir, c[cmode] = state, c[capproach] = approach;
 }
 
 void slime(int room, int from, int to, int n) {
@@ -67,8 +68,8 @@ void drawall() {
   drawviews();
   if (numplayers == 2) {
     for (int v = 1; v <= 2; ++v)
-      if (squad[curmember[v]][10] != 1) drawcompass(v, compassy[v + 1]);
-  } else if (squad[curmember[1]][10] != 1) {
+      if (squad[curmember[v]][mdead] != 1) drawcompass(v, compassy[v + 1]);
+  } else if (squad[curmember[1]][mdead] != 1) {
     drawcompass(1, compassy[1]);
   }
 }
@@ -87,7 +88,7 @@ SHOT_SCENE("view_lit", "one player in a lit room: warrior attacking, slime, acid
   corlist.push_back({r, 1000, 0, 7, 1, 2, 0});
   scorelist.push_back({r, 1050, 20});
   explist.push_back({r, 700, 150, 6, 45});
-  squad[1][12] = 1;
+  squad[1][mdanger] = 1;
   drawall();
 }
 
@@ -104,12 +105,12 @@ SHOT_SCENE("view_dark", "a dark room lit only by the flashlight") {
 SHOT_SCENE("view_alarm", "an alarm room at half pulse with the visual alarm") {
   loadgame(1);
   const int r = 2;
-  rooms[r][roomrecord][28] = 1;
-  rooms[r][roomrecord][30] = 55;
+  rooms[r][roomrecord][alarmroom] = 1;
+  rooms[r][roomrecord][alarmlevel] = 55;
   putmember(1, r, 100, 500, 180);
   putcreature(r, 2, 520, 1, 1, 100);
-  squad[1][12] = 1;
-  squad[1][8] = squad[1][21] / 10;  // tired: the crosshair blinks
+  squad[1][mdanger] = 1;
+  squad[1][mstamina] = squad[1][mmaxstamina] / 10;  // tired: the crosshair blinks
   drawall();
 }
 
@@ -124,15 +125,15 @@ SHOT_SCENE("view_split", "two players: a lit room above, a dark room with acid a
   acidlist.push_back({r, 700, 600, 0, 0, 3});
   corlist.push_back({r, 900, 0, 40, 2, 1, 0});
   putcreature(r, 4, 760, 1, 1, 0);
-  squad[1][25] = 40;  // hurt flash
+  squad[1][mhurtflash] = 40;  // hurt flash
   drawall();
 }
 
 SHOT_SCENE("view_dead", "a dead member's view: static and the fading hurt flash") {
   loadgame(1);
-  squad[1][10] = 1;
-  squad[1][4] = 275;
-  squad[1][25] = 50;
+  squad[1][mdead] = 1;
+  squad[1][mroom] = deadroom;
+  squad[1][mhurtflash] = 50;
   drawall();
 }
 
