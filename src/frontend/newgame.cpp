@@ -95,7 +95,8 @@ void newgame() {
 
   slimestartrooms(colonistroom);
 
-  if (settings[8] == 1) plat::move_pointer(squad[curmember[1]][2], squad[curmember[1]][3]);
+  if (settings[SetMouseAiming] == 1)
+    plat::move_pointer(squad[curmember[1]][mcrossx], squad[curmember[1]][mcrossy]);
 
   queentimer = 0;
   alldead = 0;

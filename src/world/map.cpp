@@ -4,7 +4,7 @@
 
 int mapgrid[27][52][101];
 int mapgridrot[51][26][101];
-int rooms[301][6][101];
+int rooms[outsideroom + 1][roomrecords][roomslots];
 
 namespace {
 

@@ -7,6 +7,16 @@
 
 #include "world/room_fields.h"
 
+// Fixed room ids.
+constexpr int outsideroom = 300;
+constexpr int baseroom = 1;
+constexpr int nestroom = 248;
+constexpr int generatorroom = 174;
+constexpr int ammoroom = 28;          // refills ammunition
+constexpr int bonusroom = 69;         // its first visit pays 2000 credit points
+constexpr int firstmedicalroom = 177;  // rooms 177..182 restore health
+constexpr int lastmedicalroom = 182;
+
 // Cell grid [row 0..26][column 0..51][field 0..100]. Rows 1..25 and columns
 // 1..50 come from the map; the border rows and columns stay empty so that a
 // neighbour lookup at the edge of the complex reads an empty cell.
@@ -15,7 +25,7 @@ extern int mapgrid[27][52][101];
 extern int mapgridrot[51][26][101];
 // Room table [room id 0..300][record 1..5][slot 1..100]. Index 0 is not a
 // room: empty cells write into it while the table is built.
-extern int rooms[301][6][101];
+extern int rooms[outsideroom + 1][roomrecords][roomslots];
 
 // Map file layout.
 constexpr int mapmagic = 414;
@@ -37,16 +47,6 @@ constexpr int cellnorthdoor = 22;
 constexpr int cellwestdoor = 23;
 constexpr int cellpopulation = 30;
 constexpr int cellwall = 37;  // fields 37..100 hold wall slots 1..64
-
-// Fixed room ids.
-constexpr int outsideroom = 300;
-constexpr int baseroom = 1;
-constexpr int nestroom = 248;
-constexpr int generatorroom = 174;
-constexpr int ammoroom = 28;          // refills ammunition
-constexpr int bonusroom = 69;         // its first visit pays 2000 credit points
-constexpr int firstmedicalroom = 177;  // rooms 177..182 restore health
-constexpr int lastmedicalroom = 182;
 
 // Wall loop geometry.
 constexpr int wallslots = 64;

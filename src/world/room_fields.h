@@ -3,6 +3,10 @@
 // walk it whole; these names are the only way code indexes into it.
 #pragma once
 
+// Size of a room's part of the table: records 0..5 of slots 0..100 each.
+inline constexpr int roomrecords = 6;
+inline constexpr int roomslots = 101;
+
 // Records of a room.
 enum RoomRecord : int {
   roomrecord = 1,    // doors, lamps, alarms and the run-time flags (slots below)

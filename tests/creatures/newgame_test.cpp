@@ -39,7 +39,7 @@ class NewGame : public ::testing::Test {
     initroster();
     for (int m = 1; m <= 6; ++m) squadchar[m] = m + 2;
     modeplayers = 1;
-    settings[8] = 0;
+    settings[SetMouseAiming] = 0;
     std::memcpy(pristine, rooms, sizeof rooms);
   }
   // What a finished game leaves behind.
