@@ -24,13 +24,13 @@ void squadscreen() {
   gamestate = statesquad;
   plat::RawInput in;
   in.mousex = kPointerX, in.mousey = kPointerY;
-  updateinput_from(in);
+  updateinputfrom(in);
 }
 
 void squadframe() {
   plat::RawInput in;
   in.mousex = kPointerX, in.mousey = kPointerY;
-  updateinput_from(in);
+  updateinputfrom(in);
   plat::cls();
   runsquadscreen();
   drawoverlay();

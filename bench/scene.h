@@ -74,13 +74,13 @@ inline void busygame(int players) {
   SeedRnd(907);
   resetoptions();
   for (int i = 1; i <= 10; ++i) settings[i] = 1;
-  settings[SetMusic] = 0;
-  settings[SetMouseAiming] = 0;
+  settings[setmusic] = 0;
+  settings[setmouseaiming] = 0;
   modeplayers = players;
   for (int m = 1; m <= 6; ++m) squadchar[m] = m;
   newgame();
   resetinput();
-  updateinput_from(plat::RawInput{});
+  updateinputfrom(plat::RawInput{});
   debugdisplay = 0;
 
   teamstat[1][4] = teamstat[2][4] = 4;  // fourth wave, well into it
@@ -122,7 +122,7 @@ inline void litscene() {
   rooms[r][roomrecord][flickerlamp] = 0;
   putmember(1, r, 400, 520, 190);
   putmember(2, r, 0, 300, 150);
-  putcreature(r, KindWarrior, 800, 1, attacking, 40);
+  putcreature(r, kindwarrior, 800, 1, attacking, 40);
   slime(r, 9, 11, 2);
   slime(r, 20, 21, 3);
   acidlist.push_back({r, 560, 400, 0, 0, 5});
@@ -140,14 +140,14 @@ inline void heavyscene() {
   putmember(1, 5, 2938, 400, 180);
   rooms[5][roomrecord][roomdark] = 0;
   rooms[5][roomrecord][flickerlamp] = 0;
-  putcreature(5, KindQueen, 3400 - looplength, 1, attacking, 60);
+  putcreature(5, kindqueen, 3400 - looplength, 1, attacking, 60);
   slime(5, 1, 64, 2);
   const int r = 6;
   rooms[r][roomrecord][roomdark] = 1;
   rooms[r][roomrecord][lampbroken] = 1;  // stays dark: no flicker
   putmember(4, r, 300, 600, 120);
   putmember(5, r, 300, 400, 200);
-  putcreature(r, KindEgg, 760, 1, 1, 0);
+  putcreature(r, kindegg, 760, 1, 1, 0);
   for (int i = 0; i < 6; ++i) {
     acidlist.push_back({r, 400 + 60 * i, 500, 0, 0, 4});
     corlist.push_back({r, 500 + 50 * i, 0, 4 * i, 1 + i % 2, 1 + i % 2, 0});

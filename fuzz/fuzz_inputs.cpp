@@ -39,7 +39,7 @@ void fuzz_options(const uint8_t* data, size_t size) {
   resetoptions();
   parseoptions(bytesof(data, size));
   for (int s = 1; s <= 10; ++s)
-    require(s == SetJoySensitivity ? settings[s] >= 10 && settings[s] <= 100 : settings[s] == 0 || settings[s] == 1,
+    require(s == setjoysensitivity ? settings[s] >= 10 && settings[s] <= 100 : settings[s] == 0 || settings[s] == 1,
             "setting in range");
   for (int p = 1; p <= 2; ++p)
     for (int a = 1; a <= 8; ++a) require(bindingcode(keys[p][a]), "binding code usable");
@@ -89,7 +89,7 @@ void fuzz_payload(const uint8_t* data, size_t size) {
   // And the game plays on from it: fire, use and walk for a few frames.
   plat::RawInput in;
   for (int p = 1; p <= 2; ++p)
-    for (int a : {ActUp, ActShoot, ActUse})
+    for (int a : {actup, actshoot, actuse})
       if (keys[p][a] > 0 && keys[p][a] < 251) in.key[keys[p][a]] = true;
   in.mouse[1] = in.mouse[2] = true;
   for (int f = 0; f < 6; ++f) sessionframe(f % 2 ? plat::RawInput{} : in);

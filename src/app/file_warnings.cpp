@@ -11,7 +11,7 @@ constexpr int kLineStep = 12;
 
 // Counts the warning down and draws it at the strength left; returns the
 // y of the next line.
-int fade_line(int& counter, const char* message, int y) {
+int fadeline(int& counter, const char* message, int y) {
   if (counter <= 0) return y;
   --counter;
   plat::set_blend(plat::BlendAlpha);
@@ -26,8 +26,8 @@ int fade_line(int& counter, const char* message, int y) {
 
 }  // namespace
 
-int draw_file_warnings(int y) {
-  y = fade_line(gfxmissing, "Graphic file missing!", y);
-  y = fade_line(sfxmissing, "Sound file missing!", y);
+int drawfilewarnings(int y) {
+  y = fadeline(gfxmissing, "Graphic file missing!", y);
+  y = fadeline(sfxmissing, "Sound file missing!", y);
   return y;
 }

@@ -6,4 +6,4 @@
 // Lines go at x 4, 12 px apart, from y (the line below any debug lines
 // drawn above them; 4 when there are none). Returns the y of the next free
 // line.
-int draw_file_warnings(int y = 4);
+int drawfilewarnings(int y = 4);

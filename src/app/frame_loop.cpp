@@ -53,19 +53,19 @@ void framekeys() {
 
 void runscreen() {
   switch (gamestate) {
-    case stateafterload: screen_afterload(); break;
-    case statemainmenu: screen_mainmenu(); break;
-    case stategamemode: screen_gamemode(); break;
-    case statesquad: screen_squad(); break;
-    case statenewgame: screen_newgame(); break;
+    case stateafterload: screenafterload(); break;
+    case statemainmenu: screenmainmenu(); break;
+    case stategamemode: screengamemode(); break;
+    case statesquad: screensquad(); break;
+    case statenewgame: screennewgame(); break;
     case stateplay: ingameframe(); break;
-    case statemissionend: screen_missionend(); break;
-    case statesquadlost: screen_squadlost(); break;
-    case stateloadgame: screen_loadgame(); break;
-    case statesavegame: screen_savegame(); break;
-    case stateoptions: screen_options(); break;
-    case statesettings: screen_settings(); break;
-    case statekeysplayer: case statekeysbindings: screen_keys(); break;
+    case statemissionend: screenmissionend(); break;
+    case statesquadlost: screensquadlost(); break;
+    case stateloadgame: screenloadgame(); break;
+    case statesavegame: screensavegame(); break;
+    case stateoptions: screenoptions(); break;
+    case statesettings: screensettings(); break;
+    case statekeysplayer: case statekeysbindings: screenkeys(); break;
     default: break;
   }
 }

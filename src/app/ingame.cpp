@@ -34,22 +34,22 @@ void hideprompts() {
 }  // namespace
 
 IngameKey ingamekey() {
-  if (pausestate[1] != 0) return KeyNone;
-  if (gamekeyhit(keyescape)) return KeyMenu;
-  if (gamekeyhit(keyf5)) return KeyQuicksave;
-  if (gamekeyhit(keyf9)) return KeyQuickload;
-  return KeyNone;
+  if (pausestate[1] != 0) return ingamenone;
+  if (gamekeyhit(keyescape)) return ingamemenu;
+  if (gamekeyhit(keyf5)) return ingamequicksave;
+  if (gamekeyhit(keyf9)) return ingamequickload;
+  return ingamenone;
 }
 
 void ingameframe() {
   const IngameKey key = ingamekey();
-  if (key == KeyMenu) {
+  if (key == ingamemenu) {
     gamestate = statemainmenu;  // the game stays in memory for CONTINUE GAME
     return;
   }
   trackmouse();
-  if (key == KeyQuicksave) quicksave();
-  if (key == KeyQuickload) quickload();
+  if (key == ingamequicksave) quicksave();
+  if (key == ingamequickload) quickload();
   if (pausestate[1] == 1) {
     updatepanel();
   } else {

@@ -6,7 +6,7 @@
 extern int framedraws;
 
 // What the in-game keys ask for this frame.
-enum IngameKey { KeyNone = 0, KeyMenu, KeyQuicksave, KeyQuickload };
+enum IngameKey { ingamenone = 0, ingamemenu, ingamequicksave, ingamequickload };
 IngameKey ingamekey();
 
 void ingameframe();

@@ -40,10 +40,10 @@ void switchmembers() {
       for (int k = 0; k < 6; ++k)
         if (gamekeyhit(digitkey(k + 1))) chosen = k + 1;
     }
-    if (actionflags[p][ActPrev]) chosen = stepmember(p, chosen, -1);
-    if (actionflags[p][ActNext]) chosen = stepmember(p, chosen, +1);
+    if (actionflags[p][actprev]) chosen = stepmember(p, chosen, -1);
+    if (actionflags[p][actnext]) chosen = stepmember(p, chosen, +1);
     curmember[p] = chosen;
-    if (p == 1 && chosen != before && settings[SetMouseAiming] == 1 && chosen >= 1 && chosen <= 6) {
+    if (p == 1 && chosen != before && settings[setmouseaiming] == 1 && chosen >= 1 && chosen <= 6) {
       plat::move_pointer(squad[chosen][mcrossx], squad[chosen][mcrossy]);
       // The jump is not the player's hand moving: no travel to pay for.
       mousepos[1] = mousepos[3] = squad[chosen][mcrossx];

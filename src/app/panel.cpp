@@ -58,7 +58,7 @@ bool countup() {
 
 bool closepressed() {
   return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) || gamekeyhit(keyescape) ||
-         bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
+         bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]);
 }
 
 }  // namespace

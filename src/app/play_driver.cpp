@@ -62,11 +62,11 @@ void playnewgame(const PlaySetup& setup) {
   framedraws = 0;
   resetinput();
   // Every key starts released, so the first press counts as a hit.
-  updateinput_from(plat::RawInput{});
+  updateinputfrom(plat::RawInput{});
 }
 
 void playframe(const plat::RawInput& in) {
-  updateinput_from(in);
+  updateinputfrom(in);
   stepframe();
 }
 

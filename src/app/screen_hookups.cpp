@@ -6,16 +6,16 @@
 #include "render/hud.h"
 #include "render/mission_screens.h"
 
-void screen_afterload() { runafterload(); }
-void screen_mainmenu() { runmainmenu(); }
-void screen_gamemode() { rungamemode(); }
-void screen_squad() { runsquadscreen(); }
-void screen_newgame() { newgame(); }
-void screen_keys() { runkeysscreen(); }
-void screen_options() { runoptions(); }
-void screen_settings() { runsettings(); }
-void screen_loadgame() { runloadgame(); }
-void screen_savegame() { runsavegame(); }
-void screen_missionend() { missionscreen(); }
-void screen_squadlost() { failscreen(); }
+void screenafterload() { runafterload(); }
+void screenmainmenu() { runmainmenu(); }
+void screengamemode() { rungamemode(); }
+void screensquad() { runsquadscreen(); }
+void screennewgame() { newgame(); }
+void screenkeys() { runkeysscreen(); }
+void screenoptions() { runoptions(); }
+void screensettings() { runsettings(); }
+void screenloadgame() { runloadgame(); }
+void screensavegame() { runsavegame(); }
+void screenmissionend() { missionscreen(); }
+void screensquadlost() { failscreen(); }
 void drawconsole() { drawhud(1); }

@@ -54,9 +54,9 @@ void startsession(const SessionSetup& setup) {
   initworldtables();
   initroster();
   resetoptions();
-  settings[SetMusic] = 0;
-  settings[SetSound] = 0;
-  settings[SetMouseAiming] = setup.mouseaiming;
+  settings[setmusic] = 0;
+  settings[setsound] = 0;
+  settings[setmouseaiming] = setup.mouseaiming;
   std::memset(debugflags, 0, sizeof debugflags);
   debugdisplay = 0;
   closeuprunner = nocloseup;
@@ -74,7 +74,7 @@ void startsession(const SessionSetup& setup) {
   games = 0;
   nextgame();
   resetinput();
-  updateinput_from(plat::RawInput{});
+  updateinputfrom(plat::RawInput{});
 }
 
 void sessionframe(const plat::RawInput& in) {

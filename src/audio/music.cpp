@@ -4,13 +4,13 @@
 #include "platform/platform.h"
 
 int musicstream = 0;
-int musicmode = MusicNone;
+int musicmode = musicnone;
 int musicpaused = 0;
 double musicpos = 0.0;
 
 std::string musictrack(int mode) {
-  const char* track = mode == MusicGame ? "track1_" : "track0_";
-  return std::string("data\\music\\") + track + std::to_string(settings[SetMusicVariant]) + ".ogg";
+  const char* track = mode == musicgame ? "track1_" : "track0_";
+  return std::string("data\\music\\") + track + std::to_string(settings[setmusicvariant]) + ".ogg";
 }
 
 namespace {
@@ -22,7 +22,7 @@ void release() {
 }
 
 void starttrack(int mode) {
-  if (settings[SetMusic] != 1) return;
+  if (settings[setmusic] != 1) return;
   release();
   musicstream = plat::music_open(musictrack(mode));
   if (musicstream) plat::music_play(musicstream);
@@ -34,12 +34,12 @@ void starttrack(int mode) {
 
 }  // namespace
 
-void startmenumusic() { starttrack(MusicMenu); }
-void startgamemusic() { starttrack(MusicGame); }
+void startmenumusic() { starttrack(musicmenu); }
+void startgamemusic() { starttrack(musicgame); }
 
 void stopmusic() {
   release();
-  musicmode = MusicNone;
+  musicmode = musicnone;
   musicpaused = 0;
   musicpos = 0.0;
 }

@@ -9,7 +9,7 @@ extern int musicmode;     // 0 no music, 1 menu track, 2 game track
 extern int musicpaused;   // 1 while stopped with its position remembered
 extern double musicpos;   // the remembered position, seconds
 
-enum MusicMode { MusicNone = 0, MusicMenu = 1, MusicGame = 2 };
+enum MusicMode { musicnone = 0, musicmenu = 1, musicgame = 2 };
 
 // "data\music\track0_<variant>.ogg" (menu) or "track1_" (game), with the
 // variant from settings[6].

@@ -13,7 +13,7 @@ void initsounds() {
 }
 
 int playsound(int sound) {
-  if (settings[SetSound] != 1) return sparechannel;
+  if (settings[setsound] != 1) return sparechannel;
   if (sound == 0) {
     sfxmissing = 100;
     return sparechannel;

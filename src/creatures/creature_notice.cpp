@@ -29,7 +29,7 @@ void creaturenotice(int, int m) {
   int r = squad[m][mroom];
   if (r < 1 || r > 255) return;
   int* c = rooms[r][roomcreature];
-  if (c[ckind] != KindCocoon || c[cseen] != 0) return;
+  if (c[ckind] != kindcocoon || c[cseen] != 0) return;
   if (!inview(c[cposx] + 78, squad[m][mscroll])) return;
   c[cseen] = 1;
   c[cage] = 3400;

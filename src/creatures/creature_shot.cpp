@@ -24,7 +24,7 @@ bool crosshairinbox(int shotx, int shoty, int bx, int by, int bw, int bh) {
 
 bool headhit(const int* c, int shotx, int shoty) {
   bool mirrored = c[cdirection] == 2;
-  int hx = c[cposx] + (mirrored ? roambox[KindWarrior].xdir2 : roambox[KindWarrior].xdir1);
+  int hx = c[cposx] + (mirrored ? roambox[kindwarrior].xdir2 : roambox[kindwarrior].xdir1);
   for (int shift = -looplength; shift <= looplength; shift += looplength) {
     if (plat::images_collide(img_reaver, static_cast<float>(shotx), static_cast<float>(shoty), 0,
                              1.0f, 1.0f, img_alien_head, static_cast<float>(hx + shift), 120.0f, 0,
@@ -36,7 +36,7 @@ bool headhit(const int* c, int shotx, int shoty) {
 
 bool roamhit(const int* c, int shotx, int shoty) {
   int kind = c[ckind];
-  if (kind == KindWarrior) return headhit(c, shotx, shoty);
+  if (kind == kindwarrior) return headhit(c, shotx, shoty);
   const ShotBox& b = roambox[kind];
   int x = c[cposx] + (c[cdirection] == 2 ? b.xdir2 : b.xdir1);
   return crosshairinbox(shotx, shoty, x, b.y, b.w, b.h);
@@ -61,16 +61,16 @@ int shootcreature(int p, int m, int shotx, int shoty) {
   int* c = rooms[r][roomcreature];
   int kind = c[ckind];
 
-  if (kind == KindColonist) {
+  if (kind == kindcolonist) {
     // Any shot fired near a colonist loses it; the shot itself flies on.
     c[ckiller] = m;
     return 0;
   }
-  if (kind < KindWarrior || kind > KindCocoon) return 0;
+  if (kind < kindwarrior || kind > kindcocoon) return 0;
 
   if (c[cmode] == attacking) {
-    if (kind > KindQueen || !attackhit(c, shotx, shoty)) return 0;
-    if (kind == KindQueen) {
+    if (kind > kindqueen || !attackhit(c, shotx, shoty)) return 0;
+    if (kind == kindqueen) {
       if (--c[chp] <= 0) c[ckiller] = p;
     } else {
       c[ckiller] = p;
@@ -79,12 +79,12 @@ int shootcreature(int p, int m, int shotx, int shoty) {
   }
 
   int took = 0;
-  if (kind != KindQueen && roamhit(c, shotx, shoty)) {
+  if (kind != kindqueen && roamhit(c, shotx, shoty)) {
     c[ckiller] = p;
     took = 1;
   }
   // Every shot in the room, hit or miss, turns a roaming hunter on the shooter.
-  if (kind <= KindQueen && !took) {
+  if (kind <= kindqueen && !took) {
     c[cposx] += clunge[kind];
     c[capproach] = 0;
     c[cmode] = attacking;

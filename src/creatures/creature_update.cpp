@@ -46,7 +46,7 @@ void roam(int r, int* c) {
   int n = membersinroom(r, &first);
   int t = frametoggle;
   int step = n == 1 ? t + 1 : (n == 2 ? 2 : t + 2);
-  if (kind == KindHugger) step += t;
+  if (kind == kindhugger) step += t;
   if (n > 0) {
     c[capproach] += step;
     if (c[capproach] >= 660) {
@@ -65,7 +65,7 @@ void roam(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kind);
     c[ckiller] = 0;
-    playsound(kind <= KindHugger ? deathsounds[kind][2] : deathsounds[kind][1]);
+    playsound(kind <= kindhugger ? deathsounds[kind][2] : deathsounds[kind][1]);
     addcorpse(r, c, kind, 0, 0);
     emptyroom(r);
   }
@@ -87,7 +87,7 @@ void attack(int r, int* c) {
   }
 
   if (c[cmode] == attacking) {
-    c[capproach] += kind == KindHugger ? 2 : 1;
+    c[capproach] += kind == kindhugger ? 2 : 1;
     if (c[capproach] >= 70 && c[ckiller] == 0) {
       int m = c[ctarget];
       squad[m][mhealth] -= cdamage[kind];
@@ -117,15 +117,15 @@ void attack(int r, int* c) {
 void egg(int r, int* c) {
   c[cage] += 1;
   if (c[cage] >= 900) {
-    addcorpse(r, c, KindEgg, 0, 0);
-    placecreature(r, KindHugger, c[cposx], Rand(1, 2));
+    addcorpse(r, c, kindegg, 0, 0);
+    placecreature(r, kindhugger, c[cposx], Rand(1, 2));
     return;
   }
   if (c[ckiller] != 0) {
-    creditkill(c[ckiller], KindEgg);
+    creditkill(c[ckiller], kindegg);
     c[ckiller] = 0;
     playsound(deathsounds[4][1]);
-    addcorpse(r, c, KindEgg, 0, 0);
+    addcorpse(r, c, kindegg, 0, 0);
     emptyroom(r);
   }
 }
@@ -137,16 +137,16 @@ void cocoon(int r, int* c) {
   if (watched && c[cage] == 3500) playsound(snd_bursting);
   if (c[cage] >= 3600) {
     if (watched) playsound(snd_burst);
-    addcorpse(r, c, KindCocoon, 200, 2);
+    addcorpse(r, c, kindcocoon, 200, 2);
     int x = c[cposx] + 78;
-    placecreature(r, KindWarrior, x, Rand(1, 2));
+    placecreature(r, kindwarrior, x, Rand(1, 2));
     return;
   }
   if (c[ckiller] != 0) {
-    creditkill(c[ckiller], KindCocoon);
+    creditkill(c[ckiller], kindcocoon);
     c[ckiller] = 0;
     playsound(deathsounds[6][1]);
-    addcorpse(r, c, KindCocoon, 200, 0);
+    addcorpse(r, c, kindcocoon, 200, 0);
     emptyroom(r);
   }
 }
@@ -169,16 +169,16 @@ void updatecreatures() {
   for (int r = 1; r <= 255; ++r) {
     int* c = rooms[r][roomcreature];
     switch (c[ckind]) {
-      case KindNone: spawnroom(r); break;
-      case KindWarrior:
-      case KindHugger:
-      case KindQueen:
+      case kindnone: spawnroom(r); break;
+      case kindwarrior:
+      case kindhugger:
+      case kindqueen:
         if (c[cmode] == attacking) attack(r, c);
         else roam(r, c);
         break;
-      case KindEgg: egg(r, c); break;
-      case KindColonist: colonist(r, c); break;
-      case KindCocoon: cocoon(r, c); break;
+      case kindegg: egg(r, c); break;
+      case kindcolonist: colonist(r, c); break;
+      case kindcocoon: cocoon(r, c); break;
       default: break;  // an unknown kind is left alone
     }
   }

@@ -38,7 +38,7 @@ void bleedacid(const t_cor& k) {
 void advancecorpses() {
   for (auto it = corlist.begin(); it != corlist.end();) {
     it->timer += 1;
-    if (it->timer == 1 && (it->id == KindWarrior || it->id == KindQueen)) bleedacid(*it);
+    if (it->timer == 1 && (it->id == kindwarrior || it->id == kindqueen)) bleedacid(*it);
     if (it->timer >= 400) it = corlist.erase(it);
     else ++it;
   }
@@ -61,12 +61,12 @@ void advancedeaths() {
   for (auto it = deathlist.begin(); it != deathlist.end();) {
     t_death& d = *it;
     d.timer += 1;
-    if (d.id == KindWarrior) {
+    if (d.id == kindwarrior) {
       d.y += d.timer * 0.25f * d.size;
       d.des += 1.0f;
-    } else if (d.id == KindHugger) {
+    } else if (d.id == kindhugger) {
       d.des += 2.0f;
-    } else if (d.id == KindQueen) {
+    } else if (d.id == kindqueen) {
       d.y += d.size * (d.timer * 0.2f);
       d.des += 1.0f;
     }

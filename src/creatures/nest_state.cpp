@@ -39,7 +39,7 @@ void placecreature(int r, int kind, int x, int dir, int hp, int seen) {
 }
 
 void emptyroom(int r) {
-  rooms[r][roomcreature][ckind] = KindNone;
+  rooms[r][roomcreature][ckind] = kindnone;
   rooms[r][roomcreature][ccooldown] = 100;
 }
 

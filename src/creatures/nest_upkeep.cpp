@@ -18,14 +18,14 @@ void placequeen() {
   int list[255];
   int n = 0;
   for (int r = 1; r <= 255; ++r) {
-    const bool empty = rooms[r][roomcreature][ckind] == KindNone;
+    const bool empty = rooms[r][roomcreature][ckind] == kindnone;
     if (empty && rooms[r][roomrecord][roomid] != nestroom) list[n++] = r;
   }
   int r = pick(list, n);
   if (r == 0) return;
   int x = Rand(0, looplength);
   int dir = Rand(1, 2);
-  placecreature(r, KindQueen, x, dir, 5);
+  placecreature(r, kindqueen, x, dir, 5);
 }
 
 void replacecolonist() {
@@ -34,12 +34,12 @@ void replacecolonist() {
   for (int r = 1; r <= 255; ++r) {
     int id = rooms[r][roomrecord][roomid];
     if (id == baseroom || id == nestroom || iscontrolledroom(r)) continue;
-    if (rooms[r][roomcreature][ckind] == KindQueen) continue;
+    if (rooms[r][roomcreature][ckind] == kindqueen) continue;
     list[n++] = r;
   }
   int r = pick(list, n);
   if (r == 0) return;
-  placecreature(r, KindColonist, Rand(0, looplength), 1);
+  placecreature(r, kindcolonist, Rand(0, looplength), 1);
 }
 
 void regrowslime() {

@@ -29,9 +29,9 @@ void fillkindtable(int r) {
     eggs = 2 * slimecount(r) + 25;
     if (eggs > 90) eggs = 90;
   }
-  for (int i = 1; i <= 100; ++i) kindtable[i] = i <= eggs ? KindEgg : KindWarrior;
+  for (int i = 1; i <= 100; ++i) kindtable[i] = i <= eggs ? kindegg : kindwarrior;
   if (isnest(r))
-    for (int i = 1; i <= 100; ++i) kindtable[i] = KindQueen;
+    for (int i = 1; i <= 100; ++i) kindtable[i] = kindqueen;
 }
 
 int spawnrange(int r) {
@@ -62,11 +62,11 @@ void spawnroom(int r) {
   if (Rand(1, range) > spawnthreshold(r)) return;
 
   int kind = kindtable[Rand(1, 100)];
-  if (kind == KindEgg) {
-    placecreature(r, KindEgg, eggposition(r), 1);
+  if (kind == kindegg) {
+    placecreature(r, kindegg, eggposition(r), 1);
   } else {
     int x = Rand(0, looplength);
     int dir = Rand(1, 2);
-    placecreature(r, kind, x, dir, kind == KindQueen ? 5 : 0);
+    placecreature(r, kind, x, dir, kind == kindqueen ? 5 : 0);
   }
 }

@@ -13,14 +13,14 @@ int placestartcolonist() {
     int id = rooms[r][roomrecord][roomid];
     int kind = rooms[r][roomcreature][ckind];
     if (id == nestroom || id == baseroom) continue;
-    if (kind == KindWarrior || kind == KindHugger || kind == KindEgg) continue;
+    if (kind == kindwarrior || kind == kindhugger || kind == kindegg) continue;
     list.push_back(r);
   }
   colonistlost = 0;
   colonisttimer = 0;
   if (list.empty()) return 0;
   int r = list[Rand(1, static_cast<int>(list.size())) - 1];
-  placecreature(r, KindColonist, Rand(0, looplength), 1);
+  placecreature(r, kindcolonist, Rand(0, looplength), 1);
   return r;
 }
 
@@ -46,7 +46,7 @@ void slimestartrooms(int colonistroom) {
     slimewall(r, q);
     if (draw <= 9) {
       int x = Rand(slotwidth * (16 * q - 15) + 16, slotwidth * 16 * q - 172);
-      placecreature(r, KindCocoon, x, 1, 1, 0);
+      placecreature(r, kindcocoon, x, 1, 1, 0);
     }
   }
 }

@@ -9,5 +9,5 @@ void runafterload() {
   readoptions("opt.dat");
   gamestate = statemainmenu;
   menusel = 1;
-  if (settings[SetMusic] == 1) startmenumusic();
+  if (settings[setmusic] == 1) startmenumusic();
 }

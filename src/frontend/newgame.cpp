@@ -95,7 +95,7 @@ void newgame() {
 
   slimestartrooms(colonistroom);
 
-  if (settings[SetMouseAiming] == 1)
+  if (settings[setmouseaiming] == 1)
     plat::move_pointer(squad[curmember[1]][mcrossx], squad[curmember[1]][mcrossy]);
 
   queentimer = 0;

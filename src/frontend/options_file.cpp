@@ -10,7 +10,7 @@ namespace {
 // Whether v is a value setting s can take: JOY SENSITIVITY is a threshold
 // of 10..100 in steps of 10, every other setting a switch.
 bool settingvalue(int s, int v) {
-  if (s == SetJoySensitivity) return v >= 10 && v <= 100 && v % 10 == 0;
+  if (s == setjoysensitivity) return v >= 10 && v <= 100 && v % 10 == 0;
   return v == 0 || v == 1;
 }
 

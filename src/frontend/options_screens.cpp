@@ -17,15 +17,15 @@ struct SettingRow {
 };
 // The SETTINGS rows in screen order and the setting each one changes.
 constexpr SettingRow kRows[10] = {
-    {"MUSIC PLAYBACK", SetMusic},    {"SOUND PLAYBACK", SetSound}, {"ENHANCED MUSIC", SetMusicVariant},
-    {"JOY SENSITIVITY: ", SetJoySensitivity}, {"MOUSE AIMING", SetMouseAiming}, {"MINIMAP", SetMinimap},
-    {"COMPASS", SetCompass},         {"SHOW TIME", SetShowTime},   {"VISUAL ALARMS", SetVisualAlarms},
-    {"MINI-CAMS", SetMiniCams}};
+    {"MUSIC PLAYBACK", setmusic},    {"SOUND PLAYBACK", setsound}, {"ENHANCED MUSIC", setmusicvariant},
+    {"JOY SENSITIVITY: ", setjoysensitivity}, {"MOUSE AIMING", setmouseaiming}, {"MINIMAP", setminimap},
+    {"COMPASS", setcompass},         {"SHOW TIME", setshowtime},   {"VISUAL ALARMS", setvisualalarms},
+    {"MINI-CAMS", setminicams}};
 constexpr int kDone = 11;
 
 bool settingon(int index) {
-  if (index == SetMusicVariant) return settings[index] == 0;
-  if (index == SetJoySensitivity) return true;
+  if (index == setmusicvariant) return settings[index] == 0;
+  if (index == setjoysensitivity) return true;
   return settings[index] != 0;
 }
 
@@ -36,7 +36,7 @@ MenuScreen settingsscreen() {
   m.sideways = true;
   for (const SettingRow& row : kRows) {
     MenuItem it = menuitem(row.label, 257, 510);
-    if (row.index == SetJoySensitivity) it.text += std::to_string(110 - settings[SetJoySensitivity]);
+    if (row.index == setjoysensitivity) it.text += std::to_string(110 - settings[setjoysensitivity]);
     const bool on = settingon(row.index);
     it.r = on ? 0 : 255;
     it.g = on ? 255 : 0;
@@ -59,7 +59,7 @@ void restartmusic() {
 // RIGHT and a left click, -1 for LEFT and a right click.
 void changesetting(int index, int dir) {
   int& v = settings[index];
-  if (index == SetJoySensitivity) {
+  if (index == setjoysensitivity) {
     // The threshold steps by 10 within 10..100; the screen shows 110 - v.
     v += dir > 0 ? -10 : 10;
     if (v > 100) v = 10;
@@ -67,10 +67,10 @@ void changesetting(int index, int dir) {
     return;
   }
   v = v ? 0 : 1;
-  if (index == SetMusic) {
+  if (index == setmusic) {
     if (v) restartmusic();
     else stopmusic();
-  } else if (index == SetMusicVariant && settings[SetMusic] == 1) {
+  } else if (index == setmusicvariant && settings[setmusic] == 1) {
     restartmusic();
   }
 }

@@ -104,7 +104,7 @@ bool loadslot(int n) {
   alldead = 0;
   SeedRnd(static_cast<uint32_t>(rndseed));
   nextstate = stateplay;
-  if (settings[SetMusic] == 1 && musicmode == MusicMenu) startgamemusic();
+  if (settings[setmusic] == 1 && musicmode == musicmenu) startgamemusic();
   return true;
 }
 

@@ -47,7 +47,7 @@ int loadgame(const std::string& base) {
   std::vector<uint8_t> packed, payload;
   if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed)) return 3;
   if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
-  if (settings[SetMouseAiming] == 1) {
+  if (settings[setmouseaiming] == 1) {
     const int m = curmember[1];
     plat::move_pointer(squad[m][mcrossx], squad[m][mcrossy]);
   }

@@ -9,8 +9,8 @@
 //  10 mini-cams.
 extern int settings[11];
 enum SettingIndex {
-  SetMusic = 1, SetSound, SetMinimap, SetCompass, SetShowTime,
-  SetMusicVariant, SetJoySensitivity, SetMouseAiming, SetVisualAlarms, SetMiniCams
+  setmusic = 1, setsound, setminimap, setcompass, setshowtime,
+  setmusicvariant, setjoysensitivity, setmouseaiming, setvisualalarms, setminicams
 };
 
 // Squad screen: 0 split command, 1 shared.

@@ -61,7 +61,7 @@ void resetbindings() {
 }
 
 // The defaults are in force from the start, before anything is read.
-[[maybe_unused]] static const bool bindings_ready = (resetbindings(), true);
+[[maybe_unused]] static const bool bindingsready = (resetbindings(), true);
 
 int bindingdown(int code) {
   const Entry e = lookup(code);
@@ -107,8 +107,8 @@ void readcontrols(int p, bool blocked) {
   if (p < 0 || p > 2) return;
   for (int a = 0; a <= kActions; ++a) actionflags[p][a] = 0;
   if (blocked) return;
-  for (int a = ActLeft; a <= ActDown; ++a) actionflags[p][a] = bindingdown(keys[p][a]);
-  for (int a = ActShoot; a <= ActNext; ++a) actionflags[p][a] = bindinghit(keys[p][a]);
+  for (int a = actleft; a <= actdown; ++a) actionflags[p][a] = bindingdown(keys[p][a]);
+  for (int a = actshoot; a <= actnext; ++a) actionflags[p][a] = bindinghit(keys[p][a]);
 }
 
 void trackmouse() {

@@ -9,8 +9,8 @@
 
 // Actions, in the order of the KEYS screen.
 enum Action {
-  ActLeft = 1, ActUp, ActRight, ActDown,  // read held
-  ActShoot, ActUse, ActPrev, ActNext      // read once per press
+  actleft = 1, actup, actright, actdown,  // read held
+  actshoot, actuse, actprev, actnext      // read once per press
 };
 constexpr int kActions = 8;
 

@@ -36,7 +36,7 @@ extern int inputmousex, inputmousey;
 // every frame.
 void updateinput();
 // Applies one snapshot (live, scripted or replayed).
-void updateinput_from(const plat::RawInput& in);
+void updateinputfrom(const plat::RawInput& in);
 // The snapshot applied last (what a recorder stores for this frame).
 const plat::RawInput& lastinput();
 

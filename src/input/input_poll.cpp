@@ -11,5 +11,5 @@ void updateinput() {
   // The joysticks found at start-up are read every frame; one unplugged
   // since then reads as released rather than keeping its last state.
   in.joycount = joycount;
-  updateinput_from(in);
+  updateinputfrom(in);
 }

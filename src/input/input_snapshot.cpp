@@ -34,7 +34,7 @@ void edge(bool held, int& down, int (&hit)[3]) {
 
 }  // namespace
 
-void updateinput_from(const plat::RawInput& in) {
+void updateinputfrom(const plat::RawInput& in) {
   applied = in;
 
   for (int k = 1; k < kKeyCodes; ++k) edge(in.key[k], keydownstate[k], keyhitstate[k]);
@@ -54,7 +54,7 @@ void updateinput_from(const plat::RawInput& in) {
   // The stick must pass the sensitivity threshold strictly to count. The
   // comparison stays in float, the axes' own precision: widening 0.2f to
   // double would put a stick held exactly at 0.2 past a threshold of 0.2.
-  const float t = settings[SetJoySensitivity] / 100.0f;
+  const float t = settings[setjoysensitivity] / 100.0f;
   const int count = std::clamp(in.joycount, 0, kMaxJoysticks);
   for (int j = 0; j < count; ++j) {
     for (int b = 0; b < kJoyButtons; ++b) edge(in.joybutton[j][b], joydownstate[j][b], joyhitstate[j][b]);

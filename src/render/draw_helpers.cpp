@@ -10,7 +10,7 @@ namespace {
 
 constexpr float kRoomLoop = 3328;
 
-int scaled_channel(int c, float bright) {
+int scaledchannel(int c, float bright) {
   return std::clamp(static_cast<int>(c * bright / 100.0f), 0, 255);
 }
 
@@ -22,25 +22,25 @@ bool present(int image) {
 
 // Draws if the image, placed at (x, y) with the current draw state, can be
 // seen through the viewport.
-void draw_if_visible(int image, float x, float y, int frame) {
+void drawifvisible(int image, float x, float y, int frame) {
   float ox, oy, sx, sy;
   plat::get_origin(ox, oy);
   plat::get_scale(sx, sy);
-  ScreenBox b = drawn_box(x + ox, y + oy, plat::image_width(image), plat::image_height(image),
+  ScreenBox b = drawnbox(x + ox, y + oy, plat::image_width(image), plat::image_height(image),
                           plat::image_handle_x(image), plat::image_handle_y(image), sx, sy,
                           plat::get_rotation());
   int vx, vy, vw, vh;
   plat::get_viewport(vx, vy, vw, vh);
-  if (box_in_viewport(b, vx, vy, vw, vh)) plat::draw_image(image, x, y, frame);
+  if (boxinviewport(b, vx, vy, vw, vh)) plat::draw_image(image, x, y, frame);
 }
 
 }  // namespace
 
 void setcolourbright(int r, int g, int b, float bright) {
-  plat::set_colour(scaled_channel(r, bright), scaled_channel(g, bright), scaled_channel(b, bright));
+  plat::set_colour(scaledchannel(r, bright), scaledchannel(g, bright), scaledchannel(b, bright));
 }
 
-ScreenBox drawn_box(float px, float py, int w, int h, int hx, int hy, float sx, float sy,
+ScreenBox drawnbox(float px, float py, int w, int h, int hx, int hy, float sx, float sy,
                     float rotation) {
   // The image's ends relative to the handle, after scaling (either sign).
   float x0 = -hx * sx, x1 = (w - hx) * sx;
@@ -55,12 +55,12 @@ ScreenBox drawn_box(float px, float py, int w, int h, int hx, int hy, float sx, 
   return {px - r, py - r, px + r, py + r};
 }
 
-bool box_in_viewport(const ScreenBox& b, int vx, int vy, int vw, int vh) {
+bool boxinviewport(const ScreenBox& b, int vx, int vy, int vw, int vh) {
   return b.right > vx && b.left < vx + vw && b.bottom > vy && b.top < vy + vh;
 }
 
 void drawimageculled(int image, float x, float y, int frame) {
-  if (present(image)) draw_if_visible(image, x, y, frame);
+  if (present(image)) drawifvisible(image, x, y, frame);
 }
 
 void drawimageguarded(int image, float x, float y, int frame) {
@@ -68,7 +68,7 @@ void drawimageguarded(int image, float x, float y, int frame) {
 }
 
 void drawimagezoomed(int image, float x, float y, float zx, float zy, int frame) {
-  if (present(image)) draw_if_visible(image, x * zx, y * zy, frame);
+  if (present(image)) drawifvisible(image, x * zx, y * zy, frame);
 }
 
 void setimagehandle(int image, int hx, int hy) {

@@ -33,7 +33,7 @@ void drawbracketbox(float x, float y, float w, float h, float alphapercent);
 struct ScreenBox {
   float left, top, right, bottom;
 };
-ScreenBox drawn_box(float px, float py, int w, int h, int hx, int hy, float sx, float sy,
+ScreenBox drawnbox(float px, float py, int w, int h, int hx, int hy, float sx, float sy,
                     float rotation);
 // Whether the box overlaps the viewport rectangle (vx, vy, vw, vh).
-bool box_in_viewport(const ScreenBox& b, int vx, int vy, int vw, int vh);
+bool boxinviewport(const ScreenBox& b, int vx, int vy, int vw, int vh);

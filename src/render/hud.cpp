@@ -37,10 +37,10 @@ void hudreset() {
 
 namespace {
 
-bool valid_member(int m) { return m >= 1 && m <= 6; }
+bool validmember(int m) { return m >= 1 && m <= 6; }
 
 void drawclock() {
-  if (settings[SetShowTime] != 1) return;
+  if (settings[setshowtime] != 1) return;
   const std::string text = missionclocktext(teamstat[0][0]);
   plat::set_alpha(0.66f);
   plat::set_blend(plat::BlendAlpha);
@@ -60,16 +60,16 @@ void drawclock() {
 }
 
 void drawcompasses(bool twoviews) {
-  if (settings[SetCompass] != 1) return;
+  if (settings[setcompass] != 1) return;
   if (twoviews) {
     const int ys[3] = {0, 16, 274};
     for (int v = 1; v <= 2; ++v) {
       const int m = curmember[v];
-      if (valid_member(m) && squad[m][mdead] == 0) hud_compass(v, ys[v]);
+      if (validmember(m) && squad[m][mdead] == 0) hudcompass(v, ys[v]);
       hudreset();
     }
-  } else if (valid_member(curmember[1]) && squad[curmember[1]][mdead] == 0) {
-    hud_compass(1, 26);
+  } else if (validmember(curmember[1]) && squad[curmember[1]][mdead] == 0) {
+    hudcompass(1, 26);
     hudreset();
   }
 }
@@ -172,11 +172,11 @@ void drawhud(int full) {
   if (two) drawsplitter();
   hudreset();
   if (two) {
-    drawhud_statustwo();
+    drawhudstatustwo();
   } else {
-    drawhud_statusone();
+    drawhudstatusone();
   }
   hudreset();
-  drawhud_tabs();
+  drawhudtabs();
   hudreset();
 }

@@ -3,9 +3,9 @@
 
 #include "render/views.h"
 
-void hud_compass(int view, int y) { drawcompass(view, static_cast<float>(y)); }
+void hudcompass(int view, int y) { drawcompass(view, static_cast<float>(y)); }
 
-void hud_minicam(int m, int x, int y, int w, int h, int top, int bottom) {
+void hudminicam(int m, int x, int y, int w, int h, int top, int bottom) {
   minicam(m, static_cast<float>(x), static_cast<float>(y), static_cast<float>(w), static_cast<float>(h),
           static_cast<float>(top), static_cast<float>(bottom));
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 // Compass of a view at the given y (x is always the screen centre).
-void hud_compass(int view, int y);
+void hudcompass(int view, int y);
 // Live picture of member m's room in the tab box (x, y, w, h), clipped top
 // and bottom by the given margins.
-void hud_minicam(int m, int x, int y, int w, int h, int top, int bottom);
+void hudminicam(int m, int x, int y, int w, int h, int top, int bottom);

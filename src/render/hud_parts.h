@@ -8,6 +8,6 @@ int hudroomtype(int m);
 // Back to origin 0, the whole screen, white, alpha 1, scale 1, masked.
 void hudreset();
 
-void drawhud_statusone();
-void drawhud_statustwo();
-void drawhud_tabs();
+void drawhudstatusone();
+void drawhudstatustwo();
+void drawhudtabs();

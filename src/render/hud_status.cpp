@@ -68,7 +68,7 @@ void viivas(const float xs[4], float y, float scale) {
 
 }  // namespace
 
-void drawhud_statusone() {
+void drawhudstatusone() {
   const int m = curmember[1];
   if (m < 1 || m > 6) return;
   drawimageculled(img_nametab, 324, 401, 0);
@@ -88,7 +88,7 @@ void drawhud_statusone() {
   drawnumber(f.x, 698, std::to_string(teamstat[1][5]), 1, 8, 1, f.scale);
 }
 
-void drawhud_statustwo() {
+void drawhudstatustwo() {
   const float s = hudscale[2];
   for (int p = 1; p <= 2; ++p) {
     const int m = curmember[p];

@@ -17,7 +17,7 @@
 
 namespace {
 
-bool hascamera(int m) { return settings[SetMiniCams] == 1 && !hudcontrolled(m); }
+bool hascamera(int m) { return settings[setminicams] == 1 && !hudcontrolled(m); }
 
 void blinkalpha() {
   plat::set_blend(plat::BlendAlpha);
@@ -47,16 +47,16 @@ void minicams(int np) {
     const int x = tabpos[np][m][1], y = tabpos[np][m][2];
     plat::set_scale(hudscale[np], hudscale[np]);
     if (np == 1) {
-      hud_minicam(m, x + 6, y + 44, 261, 92, 11, 5);
+      hudminicam(m, x + 6, y + 44, 261, 92, 11, 5);
     } else {
-      hud_minicam(m, x + 4, y + 27, 162, 57, 7, 3);
+      hudminicam(m, x + 4, y + 27, 162, 57, 7, 3);
     }
     hudreset();
   }
 }
 
 void alarmicons(int np) {
-  if (settings[SetVisualAlarms] != 1) return;
+  if (settings[setvisualalarms] != 1) return;
   for (int m = 1; m <= 6; ++m) {
     if (squad[m][mdanger] != 1) continue;
     setcolourbright(255, 255, 0, 100);
@@ -168,7 +168,7 @@ void hearts(int np) {
 
 }  // namespace
 
-void drawhud_tabs() {
+void drawhudtabs() {
   const int np = numplayers == 2 ? 2 : 1;
   tabimages(np);
   minicams(np);

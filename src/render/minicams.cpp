@@ -10,7 +10,7 @@
 #include "squad/squad.h"
 
 void minicam(int m, float x, float y, float w, float h, float top, float bottom) {
-  if (settings[SetMiniCams] != 1 || m < 1 || m > 6 || w <= 0 || h <= 0) return;
+  if (settings[setminicams] != 1 || m < 1 || m > 6 || w <= 0 || h <= 0) return;
   const float sx = w / 780, sy = h / 275;
   const float bright = squad[m][mbrightness];
   const Rect cam{static_cast<int>(x), static_cast<int>(y + top - bottom), static_cast<int>(w),

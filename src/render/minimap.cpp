@@ -68,7 +68,7 @@ void drawexitmark(int room, float x, float y) {
 }  // namespace
 
 void drawminimap(int view) {
-  if (settings[SetMinimap] != 1) return;
+  if (settings[setminimap] != 1) return;
   const int nviews = numplayers == 2 ? 2 : 1;
   const ViewLayout v = viewlayout(view, nviews);
   const int m = curmember[view];

@@ -78,7 +78,7 @@ bool movepanel() {
 
 bool leavekeyhit() {
   return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) ||
-         gamekeyhit(keyescape) || bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
+         gamekeyhit(keyescape) || bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]);
 }
 
 void backtomenu() {

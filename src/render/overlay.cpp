@@ -72,7 +72,7 @@ void drawoverlay() {
       y += kLineStep;
     }
   }
-  y = draw_file_warnings(y);
+  y = drawfilewarnings(y);
   overlayheight = y;
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);

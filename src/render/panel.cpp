@@ -10,12 +10,12 @@ namespace {
 constexpr int kScreenWidth = 1024;
 
 // Dark fill plus a border: the line image stretched along each edge (its
-// length divided by line_len) and a corner piece at each corner, each
+// length divided by linelen) and a corner piece at each corner, each
 // turned a quarter further clockwise.
-void framed_box(float x, float y, float w, float h, float fill_alpha, int line, int corner,
-                float line_len) {
+void framedbox(float x, float y, float w, float h, float fillalpha, int line, int corner,
+                float linelen) {
   plat::set_blend(plat::BlendAlpha);
-  plat::set_alpha(fill_alpha);
+  plat::set_alpha(fillalpha);
   plat::set_scale(w / 32, h / 32);
   drawimageculled(img_black, x, y, 0);
   plat::set_blend(plat::BlendMasked);
@@ -26,7 +26,7 @@ void framed_box(float x, float y, float w, float h, float fill_alpha, int line, 
   const float len[4] = {w, h, w, h};
   for (int i = 0; i < 4; ++i) {
     plat::set_rotation(90.0f * i);
-    plat::set_scale(len[i] / line_len, 1);
+    plat::set_scale(len[i] / linelen, 1);
     drawimageculled(line, cx[i], cy[i], 0);
   }
   plat::set_scale(1, 1);
@@ -47,10 +47,10 @@ void panel(float x, float y, float w, float h, int anchor) {
   } else if (anchor == 2) {
     x -= w / 2;
   }
-  framed_box(x, y, w, h, 0.9f, bordimg[2], bordimg[1], 5);
+  framedbox(x, y, w, h, 0.9f, bordimg[2], bordimg[1], 5);
 }
 
-TooltipBox tooltip_box(float x, const std::string& text, int centred) {
+TooltipBox tooltipbox(float x, const std::string& text, int centred) {
   TooltipBox b{x, smalltextwidth(text) + 16, 42};
   if (centred == 1) b.x -= b.w / 2;
   if (b.x > kScreenWidth - b.w) b.x = static_cast<float>(kScreenWidth - b.w);
@@ -59,8 +59,8 @@ TooltipBox tooltip_box(float x, const std::string& text, int centred) {
 }
 
 void tooltip(float x, float y, const std::string& title, const std::string& text, int centred) {
-  TooltipBox b = tooltip_box(x, text, centred);
-  framed_box(b.x, y, static_cast<float>(b.w), static_cast<float>(b.h), 0.75f, miniimg[2], miniimg[1], 3);
+  TooltipBox b = tooltipbox(x, text, centred);
+  framedbox(b.x, y, static_cast<float>(b.w), static_cast<float>(b.h), 0.75f, miniimg[2], miniimg[1], 3);
   float mid = b.x + b.w / 2;
   drawsmalltext(mid, y + 8, title, 1, 1);
   drawsmalltext(mid, y + 24, text, 1, 1);

@@ -15,4 +15,4 @@ struct TooltipBox {
   float x;
   int w, h;
 };
-TooltipBox tooltip_box(float x, const std::string& text, int centred);
+TooltipBox tooltipbox(float x, const std::string& text, int centred);

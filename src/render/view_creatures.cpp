@@ -14,7 +14,7 @@ void drawroomcreature(const RoomPass& rp) {
   plat::set_blend(plat::BlendMasked);
   if (c[cmode] == roaming) {
     int frame = 1;
-    if (kind <= KindQueen) {
+    if (kind <= kindqueen) {
       // Walk cycle 1, 2, 3, 2.
       const int a = walkframe == 3 ? 1 : walkframe;
       frame = a + 1;
@@ -22,11 +22,11 @@ void drawroomcreature(const RoomPass& rp) {
     const float mirror = c[cdirection] == 1 ? 1.0f : -1.0f;
     if (frame >= 1 && frame <= 5)
       putwrapped(rp, creatureimg[kind][1][frame], c[cposx], kindy[kind], mirror, 1);
-  } else if (c[cmode] == attacking && kind <= KindQueen) {
+  } else if (c[cmode] == attacking && kind <= kindqueen) {
     const float s = c[capproach] * cscale[kind][0] + cscale[kind][1];
-    const int frame = kind == KindHugger ? 1 : (cyclephase == 2 ? 2 : 1);
+    const int frame = kind == kindhugger ? 1 : (cyclephase == 2 ? 2 : 1);
     float y = cheady[kind];
-    if (kind == KindQueen) y -= 2 * c[capproach];
+    if (kind == kindqueen) y -= 2 * c[capproach];
     putwrapped(rp, creatureimg[kind][2][frame], c[cposx], y, s, s);
   }
   plat::set_scale(1, 1);

@@ -164,7 +164,7 @@ void drawview(int view) {
     plat::set_origin(0, v.roomoy);
     drawcrosshair(m, squad[m][mcrossx], squad[m][mcrossy], nviews == 2 ? view : 1, bright);
     drawhurtflash(m, v);
-    if (squad[m][mdanger] != 0 && settings[SetVisualAlarms] == 1) {
+    if (squad[m][mdanger] != 0 && settings[setvisualalarms] == 1) {
       // Blinks, so it is drawn blended.
       plat::set_blend(plat::BlendAlpha);
       plat::set_colour(255, 255, 255);
@@ -172,7 +172,7 @@ void drawview(int view) {
       drawimageculled(img_alert, 130, v.alerty, 0);
       plat::set_alpha(1);
     }
-    if (settings[SetMinimap] == 1) drawminimap(view);
+    if (settings[setminimap] == 1) drawminimap(view);
   }
   plat::set_colour(255, 255, 255);
   plat::set_scale(1, 1);

@@ -25,7 +25,7 @@ namespace {
 // The mouse pointer is held in a box a little larger than the crosshair's.
 constexpr int pointerleft = 144, pointerright = 880, pointertop = 89, pointerbottom = 320;
 
-bool mouseaiming(int p) { return p == 1 && settings[SetMouseAiming] == 1; }
+bool mouseaiming(int p) { return p == 1 && settings[setmouseaiming] == 1; }
 
 void warppointer(int x, int y) {
   plat::move_pointer(x, y);
@@ -41,10 +41,10 @@ void wrapscroll(int* s) {
 
 void keyboardaim(int p, int* s, int speed) {
   const int* a = actionflags[p];
-  if (a[ActLeft]) s[mcrossx] -= speed, moveflags[1] = 1;
-  if (a[ActRight]) s[mcrossx] += speed, moveflags[1] = 1;
-  if (a[ActUp]) s[mcrossy] -= speed, moveflags[1] = 1;
-  if (a[ActDown]) s[mcrossy] += speed, moveflags[1] = 1;
+  if (a[actleft]) s[mcrossx] -= speed, moveflags[1] = 1;
+  if (a[actright]) s[mcrossx] += speed, moveflags[1] = 1;
+  if (a[actup]) s[mcrossy] -= speed, moveflags[1] = 1;
+  if (a[actdown]) s[mcrossy] += speed, moveflags[1] = 1;
   // Pushing against a side of the view turns the member.
   if (s[mcrossx] < aimleft) {
     s[mcrossx] = aimleft;
@@ -70,8 +70,8 @@ void mouseaim(int p, int* s, int speed) {
   if (px != mousepos[1] || py != mousepos[2]) warppointer(px, py);
   if (s[mcrossx] < aimleft) s[mcrossx] = aimleft;
   if (s[mcrossx] > aimright) s[mcrossx] = aimright;
-  if (actionflags[p][ActLeft]) s[mscroll] -= speed, moveflags[1] += 1;
-  if (actionflags[p][ActRight]) s[mscroll] += speed, moveflags[1] += 1;
+  if (actionflags[p][actleft]) s[mscroll] -= speed, moveflags[1] += 1;
+  if (actionflags[p][actright]) s[mscroll] += speed, moveflags[1] += 1;
 }
 
 // The gun kicks the crosshair by up to (5 - accuracy) * 9 pixels each way.
@@ -179,7 +179,7 @@ void updatemember(int p) {
   shotx = loopposition(s[mscroll], s[mcrossx]);
   shoty = s[mcrossy];
 
-  if (actionflags[p][ActShoot]) {
+  if (actionflags[p][actshoot]) {
     fire(p, s);
     if (moveflags[2]) shottargets(p, m, s);
   }

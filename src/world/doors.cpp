@@ -77,7 +77,7 @@ void doorcheck(int p, int m, int shotx, int shoty) {
     u.y = 72;
     u.w = 166;
     u.h = 193;
-    if (actionflags[p][ActUse] == 0) continue;
+    if (actionflags[p][actuse] == 0) continue;
     squad[m][mbusydoor] = d;
     for (int a = 0; a <= 8; ++a) actionflags[p][a] = 0;
     if (rooms[r][roomrecord][dooropenslot(d)] == 0) playsound(snd_door);

@@ -48,7 +48,7 @@ void roomchecks(int m) {
   }
   // The medics will not work while something hostile shares the room.
   const bool medical = rec[roomid] >= firstmedicalroom && rec[roomid] <= lastmedicalroom;
-  if (medical && (kind == KindNone || kind > KindQueen) && s[mhealth] < s[mmaxhealth]) {
+  if (medical && (kind == kindnone || kind > kindqueen) && s[mhealth] < s[mmaxhealth]) {
     s[mhealth] = s[mmaxhealth];
     playsound(snd_heal);
     s[mhealthflash] = 15;
@@ -59,7 +59,7 @@ int rescuecheck(int p, int m, int shotx, int shoty) {
   const int r = squad[m][mroom];
   if (r < 1 || r > 255) return 0;
   int* c = rooms[r][roomcreature];
-  if (c[ckind] != KindColonist) return 0;
+  if (c[ckind] != kindcolonist) return 0;
   // The colonist stands at cx; try the seam of the loop from both sides.
   for (int shift = -looplength; shift <= looplength; shift += looplength) {
     const int bx = c[cposx] - 24 + shift, by = 154, bw = 49, bh = 145;
@@ -70,9 +70,9 @@ int rescuecheck(int p, int m, int shotx, int shoty) {
     u.y = by - 20;
     u.w = bw + 40;
     u.h = bh + 40;
-    if (actionflags[p][ActUse]) {
+    if (actionflags[p][actuse]) {
       const int cx = c[cposx];
-      c[ckind] = KindNone;
+      c[ckind] = kindnone;
       c[ccooldown] = 100;
       givecredit(p, 5000);
       playsound(snd_rescue);

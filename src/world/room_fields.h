@@ -72,13 +72,13 @@ enum CreatureSlot : int {
 };
 // ckind values.
 enum CreatureKind : int {
-  KindNone = 0,
-  KindWarrior = 1,
-  KindHugger = 2,
-  KindQueen = 3,
-  KindEgg = 4,
-  KindColonist = 5,
-  KindCocoon = 6,  // a cocooned colonist
+  kindnone = 0,
+  kindwarrior = 1,
+  kindhugger = 2,
+  kindqueen = 3,
+  kindegg = 4,
+  kindcolonist = 5,
+  kindcocoon = 6,  // a cocooned colonist
 };
 // cmode values.
 inline constexpr int roaming = 1, attacking = 2;

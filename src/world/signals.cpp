@@ -8,7 +8,7 @@
 #include "world/map.h"
 
 int trackedkind(int kind) {
-  return kind == KindWarrior || kind == KindHugger || kind == KindQueen || kind == KindColonist
+  return kind == kindwarrior || kind == kindhugger || kind == kindqueen || kind == kindcolonist
              ? 1
              : 0;
 }

@@ -23,15 +23,15 @@ class PanelTest : public PlayTest {
 TEST_F(PanelTest, KeysOfPlayAreInertWhileThePanelIsActive) {
   EXPECT_EQ(gamestate, stateplay);
   playframe(with({keyf5}));
-  EXPECT_EQ(ingamekey(), KeyQuicksave);
+  EXPECT_EQ(ingamekey(), ingamequicksave);
   playframe(with({keyf9}));
-  EXPECT_EQ(ingamekey(), KeyQuickload);
+  EXPECT_EQ(ingamekey(), ingamequickload);
 
   tap({keyp});
   ASSERT_EQ(pausestate[1], 1);
   for (int k : {keyescape, keyf5, keyf9}) {
     playframe(with({k}));
-    EXPECT_EQ(ingamekey(), KeyNone) << k;
+    EXPECT_EQ(ingamekey(), ingamenone) << k;
     EXPECT_EQ(gamestate, stateplay) << k;
     playframe(none());
   }

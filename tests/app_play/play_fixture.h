@@ -34,13 +34,13 @@ class PlayTest : public ::testing::Test {
  protected:
   void SetUp() override {
     resetoptions();
-    settings[SetSound] = 1;        // absent sounds then raise sfxmissing
-    settings[SetMouseAiming] = 0;  // keyboard aiming unless a test says so
-    settings[SetMusic] = 0;
-    keys[1][ActLeft] = bindleft, keys[1][ActUp] = bindup;
-    keys[1][ActRight] = bindright, keys[1][ActDown] = binddown;
-    keys[1][ActShoot] = bindfire, keys[1][ActUse] = binduse;
-    keys[1][ActPrev] = bindprev, keys[1][ActNext] = bindnext;
+    settings[setsound] = 1;        // absent sounds then raise sfxmissing
+    settings[setmouseaiming] = 0;  // keyboard aiming unless a test says so
+    settings[setmusic] = 0;
+    keys[1][actleft] = bindleft, keys[1][actup] = bindup;
+    keys[1][actright] = bindright, keys[1][actdown] = binddown;
+    keys[1][actshoot] = bindfire, keys[1][actuse] = binduse;
+    keys[1][actprev] = bindprev, keys[1][actnext] = bindnext;
     silence();
     std::memset(debugflags, 0, sizeof debugflags);
     debugdisplay = 0;

@@ -37,7 +37,7 @@ TEST_F(SwitchTest, SplitCommandWrapsWithinEachPlayersThree) {
   tap({bindprev});
   EXPECT_EQ(curmember[1], 3);
   curmember[2] = 6;
-  tap({keys[2][ActNext]});
+  tap({keys[2][actnext]});
   EXPECT_EQ(curmember[2], 4);
   tap({bindnext});
   EXPECT_EQ(curmember[1], 1);
@@ -58,16 +58,16 @@ TEST_F(SwitchTest, SharingSkipsTheOtherPlayersMemberAcrossTheWrap) {
   EXPECT_EQ(curmember[1], 2);
   curmember[2] = 2;
   curmember[1] = 3;
-  tap({keys[2][ActPrev]});
+  tap({keys[2][actprev]});
   EXPECT_EQ(curmember[2], 1);
-  tap({keys[2][ActPrev]});
+  tap({keys[2][actprev]});
   EXPECT_EQ(curmember[2], 6);
   EXPECT_EQ(stepmember(1, 1, -1), 5);  // player 2 holds 6
 }
 
 TEST_F(SwitchTest, MouseAimingMovesThePointerToTheNewCrosshair) {
   newgame();
-  settings[SetMouseAiming] = 1;
+  settings[setmouseaiming] = 1;
   squad[2][mcrossx] = 300;
   squad[2][mcrossy] = 200;
   plat::RawInput in = with({key1 + 1});

@@ -49,38 +49,38 @@ class Music : public ::testing::Test {
 };
 
 TEST_F(Music, TrackNamesFollowTheVariant) {
-  EXPECT_EQ(musictrack(MusicMenu), "data\\music\\track0_0.ogg");
-  EXPECT_EQ(musictrack(MusicGame), "data\\music\\track1_0.ogg");
-  settings[SetMusicVariant] = 1;
-  EXPECT_EQ(musictrack(MusicMenu), "data\\music\\track0_1.ogg");
-  EXPECT_EQ(musictrack(MusicGame), "data\\music\\track1_1.ogg");
+  EXPECT_EQ(musictrack(musicmenu), "data\\music\\track0_0.ogg");
+  EXPECT_EQ(musictrack(musicgame), "data\\music\\track1_0.ogg");
+  settings[setmusicvariant] = 1;
+  EXPECT_EQ(musictrack(musicmenu), "data\\music\\track0_1.ogg");
+  EXPECT_EQ(musictrack(musicgame), "data\\music\\track1_1.ogg");
 }
 
 TEST_F(Music, StartsAndStopsUnderTheMusicOption) {
   startmenumusic();
-  EXPECT_EQ(musicmode, MusicMenu);
+  EXPECT_EQ(musicmode, musicmenu);
   EXPECT_NE(musicstream, 0);
   EXPECT_TRUE(plat::music_playing());
 
   startgamemusic();
-  EXPECT_EQ(musicmode, MusicGame);
+  EXPECT_EQ(musicmode, musicgame);
   EXPECT_TRUE(plat::music_playing());
 
   stopmusic();
-  EXPECT_EQ(musicmode, MusicNone);
+  EXPECT_EQ(musicmode, musicnone);
   EXPECT_EQ(musicstream, 0);
   EXPECT_FALSE(plat::music_playing());
 
-  settings[SetMusic] = 0;
+  settings[setmusic] = 0;
   startmenumusic();
-  EXPECT_EQ(musicmode, MusicNone);
+  EXPECT_EQ(musicmode, musicnone);
   EXPECT_FALSE(plat::music_playing());
 }
 
 TEST_F(Music, MissingTrackLeavesSilenceButTheMode) {
-  settings[SetMusicVariant] = 1;  // no track*_1.ogg in the folder
+  settings[setmusicvariant] = 1;  // no track*_1.ogg in the folder
   startgamemusic();
-  EXPECT_EQ(musicmode, MusicGame);
+  EXPECT_EQ(musicmode, musicgame);
   EXPECT_EQ(musicstream, 0);
   EXPECT_FALSE(plat::music_playing());
   // Losing and regaining focus without a stream is harmless.

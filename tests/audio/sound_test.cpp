@@ -40,7 +40,7 @@ TEST_F(Sound, PlaysOnlyWithSoundOnAndWarnsOnlyThen) {
   EXPECT_EQ(playsound(attacksounds[4]), sparechannel);
   EXPECT_EQ(sfxmissing, 100);
 
-  settings[SetSound] = 0;
+  settings[setsound] = 0;
   sfxmissing = 0;
   EXPECT_EQ(playsound(attacksounds[4]), sparechannel);
   EXPECT_EQ(sfxmissing, 0);
@@ -72,7 +72,7 @@ TEST_F(Sound, LoopingChannelsFollowTheirConditions) {
 }
 
 TEST_F(Sound, LoopingChannelsStaySilentWithSoundOff) {
-  settings[SetSound] = 0;
+  settings[setsound] = 0;
   for (int f = 0; f < 3; ++f) {
     updateloopsounds(1, 1, 1);
     for (int i = 1; i <= 3; ++i) {
@@ -82,7 +82,7 @@ TEST_F(Sound, LoopingChannelsStaySilentWithSoundOff) {
   }
   EXPECT_EQ(sfxmissing, 0);
   // Sound back on: the loops pick up on the next frame.
-  settings[SetSound] = 1;
+  settings[setsound] = 1;
   updateloopsounds(1, 0, 0);
   EXPECT_TRUE(plat::channel_playing(loopchannel[1]));
 }

@@ -12,7 +12,7 @@ class Hunters : public CreatureWorld {};
 
 TEST_F(Hunters, QueenTakesFiveHitsWhileAttackingAndShrugsOffHitsWhileRoaming) {
   putmember(2, R);
-  placecreature(R, KindQueen, 1000, 1, 5);
+  placecreature(R, kindqueen, 1000, 1, 5);
   // Roaming: no box to hit, but the shot turns her on the shooter.
   EXPECT_EQ(shootcreature(1, 2, 1010, 150), 0);
   EXPECT_EQ(creature(R)[cmode], attacking);
@@ -38,7 +38,7 @@ TEST_F(Hunters, QueenTakesFiveHitsWhileAttackingAndShrugsOffHitsWhileRoaming) {
   EXPECT_EQ(teamstat[1][5], 1000);
   EXPECT_EQ(teamstat[0][1], 15);
   ASSERT_EQ(deathlist.size(), 1u);
-  EXPECT_EQ(deathlist.front().id, KindQueen);
+  EXPECT_EQ(deathlist.front().id, kindqueen);
   EXPECT_TRUE(corlist.empty());
 }
 
@@ -46,7 +46,7 @@ TEST_F(Hunters, RoamingWarriorReachesTheSquadIn330FramesWithTwoAnd440WithOne) {
   for (int members : {1, 2, 3}) {
     SetUp();
     for (int m = 1; m <= members; ++m) putmember(m, R);
-    placecreature(R, KindWarrior, 500, 1);
+    placecreature(R, kindwarrior, 500, 1);
     int n = 0;
     while (creature(R)[cmode] == roaming && n < 2000) {
       updatecreatures();
@@ -61,7 +61,7 @@ TEST_F(Hunters, RoamingWarriorReachesTheSquadIn330FramesWithTwoAnd440WithOne) {
 
 TEST_F(Hunters, HuggerClosesInFasterAndNobodyInTheRoomResetsTheApproach) {
   putmember(1, R);
-  placecreature(R, KindHugger, 500, 2);
+  placecreature(R, kindhugger, 500, 2);
   frames(10);
   EXPECT_EQ(creature(R)[capproach], 20);  // steps 1 + 2t alternate 3 and 1
   EXPECT_EQ(creature(R)[cposx], 450);
@@ -71,10 +71,10 @@ TEST_F(Hunters, HuggerClosesInFasterAndNobodyInTheRoomResetsTheApproach) {
 }
 
 TEST_F(Hunters, RoamingCreatureWrapsAroundTheLoop) {
-  placecreature(R, KindWarrior, 1, 2);
+  placecreature(R, kindwarrior, 1, 2);
   frames(1);
   EXPECT_EQ(creature(R)[cposx], 1 - 3 + looplength);
-  placecreature(R, KindWarrior, looplength - 1, 1);
+  placecreature(R, kindwarrior, looplength - 1, 1);
   frames(1);
   EXPECT_EQ(creature(R)[cposx], 2);
 }
@@ -83,7 +83,7 @@ TEST_F(Hunters, AttackerTurnsToAnotherMemberOrRoamsWhenItsTargetLeaves) {
   putmember(1, R);
   putmember(3, R);
   putmember(5, R);
-  placecreature(R, KindWarrior, 800, 1);
+  placecreature(R, kindwarrior, 800, 1);
   creature(R)[cmode] = attacking;
   creature(R)[ctarget] = 1;
   putmember(1, R + 1);
@@ -102,7 +102,7 @@ TEST_F(Hunters, AttackerTurnsToAnotherMemberOrRoamsWhenItsTargetLeaves) {
 TEST_F(Hunters, BlowLandsAfterSeventyFramesAndSendsTheCreatureBackToRoaming) {
   putmember(4, R);
   squad[4][mhealth] = 5;
-  placecreature(R, KindQueen, 800, 1, 5);
+  placecreature(R, kindqueen, 800, 1, 5);
   creature(R)[cmode] = attacking;
   creature(R)[ctarget] = 4;
   frames(69);
@@ -116,23 +116,23 @@ TEST_F(Hunters, BlowLandsAfterSeventyFramesAndSendsTheCreatureBackToRoaming) {
 
 TEST_F(Hunters, ShotRoamingHuggerDiesInItsBoxAndMissesProvokeIt) {
   putmember(1, R);
-  placecreature(R, KindHugger, 1000, 1);
+  placecreature(R, kindhugger, 1000, 1);
   EXPECT_EQ(shootcreature(1, 1, 1060, 268), 1);  // box x 1029..1074, y 265..275
   updatecreatures();
   EXPECT_EQ(creature(R)[ckind], 0);
   EXPECT_EQ(teamstat[1][2], 1);
   EXPECT_EQ(teamstat[1][5], 200);
   ASSERT_EQ(corlist.size(), 1u);
-  EXPECT_EQ(corlist.front().id, KindHugger);
+  EXPECT_EQ(corlist.front().id, kindhugger);
 
-  placecreature(R, KindHugger, 1000, 2);  // box now x 927..972
+  placecreature(R, kindhugger, 1000, 2);  // box now x 927..972
   EXPECT_EQ(shootcreature(2, 1, 1060, 268), 0);
   EXPECT_EQ(creature(R)[cmode], attacking);
   EXPECT_EQ(creature(R)[ckiller], 0);
 }
 
 TEST_F(Hunters, EggNearTheSeamIsHitFromTheOtherSide) {
-  placecreature(R, KindEgg, 3320, 1);  // box 3284..3356 reaches past the seam
+  placecreature(R, kindegg, 3320, 1);  // box 3284..3356 reaches past the seam
   putmember(1, R);
   EXPECT_EQ(shootcreature(1, 1, 10, 250), 1);
   EXPECT_EQ(creature(R)[ckiller], 1);
@@ -141,20 +141,20 @@ TEST_F(Hunters, EggNearTheSeamIsHitFromTheOtherSide) {
 class Hatching : public CreatureWorld {};
 
 TEST_F(Hatching, UnattendedEggHatchesAfter900Frames) {
-  placecreature(R, KindEgg, 520, 1);
+  placecreature(R, kindegg, 520, 1);
   frames(899);
-  EXPECT_EQ(creature(R)[ckind], KindEgg);
+  EXPECT_EQ(creature(R)[ckind], kindegg);
   frames(1);
-  EXPECT_EQ(creature(R)[ckind], KindHugger);
+  EXPECT_EQ(creature(R)[ckind], kindhugger);
   EXPECT_EQ(creature(R)[cposx], 520);
   EXPECT_EQ(creature(R)[cmode], roaming);
   ASSERT_EQ(corlist.size(), 1u);
-  EXPECT_EQ(corlist.front().id, KindEgg);
+  EXPECT_EQ(corlist.front().id, kindegg);
   EXPECT_EQ(corlist.front().timer, 0);
 }
 
 TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) {
-  placecreature(R, KindCocoon, 1000, 1, 1);
+  placecreature(R, kindcocoon, 1000, 1, 1);
   putmember(1, R);
   squad[1][mscroll] = 2000;  // looking the other way
   creaturenotice(1, 1);
@@ -170,13 +170,13 @@ TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) 
   frames(100);
   putmember(1, R + 1);
   frames(500);
-  EXPECT_EQ(creature(R)[ckind], KindCocoon) << "nobody there: the count stops";
+  EXPECT_EQ(creature(R)[ckind], kindcocoon) << "nobody there: the count stops";
   EXPECT_EQ(creature(R)[cage], 3500);
   putmember(2, R);
   frames(99);
-  EXPECT_EQ(creature(R)[ckind], KindCocoon);
+  EXPECT_EQ(creature(R)[ckind], kindcocoon);
   frames(1);
-  EXPECT_EQ(creature(R)[ckind], KindWarrior);
+  EXPECT_EQ(creature(R)[ckind], kindwarrior);
   EXPECT_EQ(creature(R)[cposx], 1078);
   ASSERT_EQ(corlist.size(), 1u);
   EXPECT_EQ(corlist.front().timer, 200);
@@ -184,7 +184,7 @@ TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) 
 }
 
 TEST_F(Hatching, CocoonAcrossTheSeamIsNoticed) {
-  placecreature(R, KindCocoon, 3300, 1, 1);  // middle at 3378, that is 50
+  placecreature(R, kindcocoon, 3300, 1, 1);  // middle at 3378, that is 50
   putmember(1, R);
   squad[1][mscroll] = -300;
   creaturenotice(1, 1);
@@ -192,7 +192,7 @@ TEST_F(Hatching, CocoonAcrossTheSeamIsNoticed) {
 }
 
 TEST_F(Hatching, ShotCocoonLeavesAShortCorpseAndCredit) {
-  placecreature(R, KindCocoon, 1000, 1, 1);
+  placecreature(R, kindcocoon, 1000, 1, 1);
   putmember(1, R);
   EXPECT_EQ(shootcreature(1, 1, 1080, 170), 1);  // box 1057..1098, 146..190
   updatecreatures();
@@ -207,7 +207,7 @@ TEST_F(Hatching, ShotCocoonLeavesAShortCorpseAndCredit) {
 class Colonists : public CreatureWorld {};
 
 TEST_F(Colonists, AnyShotInTheRoomLosesTheColonistAndTheShotFliesOn) {
-  placecreature(R, KindColonist, 1000, 1);
+  placecreature(R, kindcolonist, 1000, 1);
   putmember(3, R);
   EXPECT_EQ(shootcreature(1, 3, 2500, 100), 0);
   updatecreatures();
@@ -218,9 +218,9 @@ TEST_F(Colonists, AnyShotInTheRoomLosesTheColonistAndTheShotFliesOn) {
 
 TEST_F(Colonists, ColonistWaits480FramesAndIsReplacedAThousandFramesLater) {
   putmember(1, 2);  // the player stands in room 2
-  placecreature(R, KindColonist, 1000, 1);
+  placecreature(R, kindcolonist, 1000, 1);
   frames(479);
-  EXPECT_EQ(creature(R)[ckind], KindColonist);
+  EXPECT_EQ(creature(R)[ckind], kindcolonist);
   EXPECT_EQ(creature(R)[capproach], 200);
   frames(1);
   EXPECT_EQ(creature(R)[ckind], 0);
@@ -230,7 +230,7 @@ TEST_F(Colonists, ColonistWaits480FramesAndIsReplacedAThousandFramesLater) {
   EXPECT_EQ(colonistlost, 0);
   int found = 0;
   for (int r = 1; r <= 255; ++r)
-    if (creature(r)[ckind] == KindColonist) {
+    if (creature(r)[ckind] == kindcolonist) {
       ++found;
       EXPECT_NE(r, 2) << "never in the player's room";
       EXPECT_NE(r, 1);

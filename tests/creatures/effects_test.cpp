@@ -17,7 +17,7 @@ class Effects : public CreatureWorld {
   }
   // A roaming warrior at x facing dir, killed by player 1 this frame.
   static void killwarrior(int x, int dir) {
-    placecreature(R, KindWarrior, x, dir);
+    placecreature(R, kindwarrior, x, dir);
     creature(R)[ckiller] = 1;
     updatecreatures();
     updateeffects();
@@ -64,13 +64,13 @@ TEST_F(Effects, CorpseAtTheSeamBleedsOnTheDoorsOnBothSides) {
 
 TEST_F(Effects, OnlyFreshWarriorAndQueenCorpsesBleed) {
   door(R, 1, 10);
-  for (int id : {KindHugger, KindEgg, KindCocoon}) {
+  for (int id : {kindhugger, kindegg, kindcocoon}) {
     corlist.push_back(t_cor{R, 480, 0, 0, id, 1, 0});
   }
-  corlist.push_back(t_cor{R, 480, 0, 5, KindWarrior, 1, 0});  // already old
+  corlist.push_back(t_cor{R, 480, 0, 5, kindwarrior, 1, 0});  // already old
   updateeffects();
   EXPECT_TRUE(acidlist.empty());
-  corlist.push_back(t_cor{R, 480, 0, 0, KindQueen, 1, 0});
+  corlist.push_back(t_cor{R, 480, 0, 0, kindqueen, 1, 0});
   updateeffects();
   EXPECT_EQ(acidlist.size(), 1u);
 }
@@ -90,13 +90,13 @@ TEST_F(Effects, AcidDripsUpAndDown) {
 
 TEST_F(Effects, DyingHuggerGrowsTwiceAsFastAsADyingWarrior) {
   putmember(1, R);
-  placecreature(R, KindWarrior, 1000, 1);
+  placecreature(R, kindwarrior, 1000, 1);
   creature(R)[cmode] = attacking;
   creature(R)[ctarget] = 1;
   creature(R)[capproach] = 9;
   creature(R)[ckiller] = 1;
   updatecreatures();
-  placecreature(R, KindHugger, 1000, 1);
+  placecreature(R, kindhugger, 1000, 1);
   creature(R)[cmode] = attacking;
   creature(R)[ctarget] = 1;
   creature(R)[capproach] = 9;
@@ -136,13 +136,13 @@ TEST_F(Effects, RecordsInOneRoomAllAdvanceAndExpiredOnesGoMidWalk) {
 }
 
 TEST_F(Effects, BurstCocoonCorpseLastsTwoHundredFrames) {
-  corlist.push_back(t_cor{R, 100, 0, 200, KindCocoon, 1, 2});
-  corlist.push_back(t_cor{R, 100, 0, 0, KindHugger, 1, 0});
+  corlist.push_back(t_cor{R, 100, 0, 200, kindcocoon, 1, 2});
+  corlist.push_back(t_cor{R, 100, 0, 0, kindhugger, 1, 0});
   for (int i = 0; i < 199; ++i) updateeffects();
   EXPECT_EQ(corlist.size(), 2u);
   updateeffects();
   ASSERT_EQ(corlist.size(), 1u);
-  EXPECT_EQ(corlist.front().id, KindHugger);
+  EXPECT_EQ(corlist.front().id, kindhugger);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class NewGame : public ::testing::Test {
     initroster();
     for (int m = 1; m <= 6; ++m) squadchar[m] = m + 2;
     modeplayers = 1;
-    settings[SetMouseAiming] = 0;
+    settings[setmouseaiming] = 0;
     std::memcpy(pristine, rooms, sizeof rooms);
   }
   // What a finished game leaves behind.
@@ -183,23 +183,23 @@ TEST_F(NewGame, CreaturesAndSlimeArePlaced) {
     dirty();
     SeedRnd(seed);
     newgame();
-    ASSERT_EQ(count(KindCocoon), 9) << "seed " << seed;
-    ASSERT_EQ(count(KindColonist), 1) << "seed " << seed;
-    EXPECT_EQ(count(KindWarrior) + count(KindHugger) + count(KindQueen) + count(KindEgg), 0);
+    ASSERT_EQ(count(kindcocoon), 9) << "seed " << seed;
+    ASSERT_EQ(count(kindcolonist), 1) << "seed " << seed;
+    EXPECT_EQ(count(kindwarrior) + count(kindhugger) + count(kindqueen) + count(kindegg), 0);
     EXPECT_EQ(slots(248, 1, 64), 64);
     EXPECT_EQ(slots(174, 1, 32), 32);
     EXPECT_EQ(slots(174, 33, 64), 0);
     int slimed = 0;
     for (int r = 1; r <= 275; ++r) {
       const int* c = rooms[r][roomcreature];
-      if (c[ckind] == KindColonist) {
+      if (c[ckind] == kindcolonist) {
         EXPECT_NE(r, 1);
         EXPECT_NE(r, 248);
       }
       if (r == 174 || r == 248) continue;
       int n = slots(r, 1, 64);
       if (n == 0) {
-        EXPECT_NE(c[ckind], KindCocoon);
+        EXPECT_NE(c[ckind], kindcocoon);
         continue;
       }
       ++slimed;
@@ -208,7 +208,7 @@ TEST_F(NewGame, CreaturesAndSlimeArePlaced) {
       int q = 1;
       while (rooms[r][wallstate][16 * q] == 0) ++q;
       EXPECT_EQ(slots(r, 16 * q - 15, 16 * q), 16);
-      if (c[ckind] == KindCocoon) {
+      if (c[ckind] == kindcocoon) {
         EXPECT_GE(c[cposx], 52 * (16 * q - 15) + 16);
         EXPECT_LE(c[cposx], 52 * 16 * q - 172);
         EXPECT_EQ(c[chp], 1);

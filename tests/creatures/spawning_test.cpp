@@ -18,7 +18,7 @@ class Spawning : public CreatureWorld {
   }
   static int eggs() {
     int n = 0;
-    for (int i = 1; i <= 100; ++i) n += kindtable[i] == KindEgg;
+    for (int i = 1; i <= 100; ++i) n += kindtable[i] == kindegg;
     return n;
   }
 };
@@ -30,7 +30,7 @@ TEST_F(Spawning, EggShareGrowsWithSlimeFromWaveTwoAndStopsAtNinety) {
     slime(R, c.slots);
     fillkindtable(R);
     EXPECT_EQ(eggs(), c.eggs) << c.slots << " slots";
-    for (int i = 1; i <= 100; ++i) ASSERT_EQ(kindtable[i], i <= c.eggs ? KindEgg : KindWarrior);
+    for (int i = 1; i <= 100; ++i) ASSERT_EQ(kindtable[i], i <= c.eggs ? kindegg : kindwarrior);
   }
   teamstat[1][4] = 1;
   slime(R, 40);
@@ -67,7 +67,7 @@ TEST_F(Spawning, WaveOneSpawnRateIs25In100000) {
     rooms[R][roomcreature][ckind] = 0;
     spawnroom(R);
     if (rooms[R][roomcreature][ckind] != 0) {
-      EXPECT_EQ(rooms[R][roomcreature][ckind], KindWarrior);
+      EXPECT_EQ(rooms[R][roomcreature][ckind], kindwarrior);
       ++spawned;
     }
   }
@@ -84,7 +84,7 @@ TEST_F(Spawning, CleanedNestNeverBreedsAQueenButASlimedOneDoes) {
   EXPECT_EQ(creature(248)[ckind], 0);
   slime(248, 1);
   spawnroom(248);
-  EXPECT_EQ(creature(248)[ckind], KindQueen);
+  EXPECT_EQ(creature(248)[ckind], kindqueen);
   EXPECT_EQ(creature(248)[chp], 5);
 }
 
@@ -94,7 +94,7 @@ TEST_F(Spawning, CooldownAndLowRoomsKeepRoomsEmpty) {
   for (int i = 0; i < 3; ++i) spawnroom(R);
   EXPECT_EQ(creature(R)[ckind], 0);
   spawnroom(R);
-  EXPECT_EQ(creature(R)[ckind], KindWarrior);
+  EXPECT_EQ(creature(R)[ckind], kindwarrior);
   rooms[3][roomrecord][spawnchance] = 1000000;
   spawnroom(3);
   EXPECT_EQ(creature(3)[ckind], 0);
@@ -112,7 +112,7 @@ TEST_F(Spawning, EggsAreLaidOnSlimedSlots) {
   for (int i = 0; i < 200; ++i) {
     creature(R)[ckind] = 0;
     spawnroom(R);
-    if (creature(R)[ckind] != KindEgg) continue;
+    if (creature(R)[ckind] != kindegg) continue;
     ++eggsseen;
     int slot = creature(R)[cposx] / slotwidth;
     EXPECT_GT(rooms[R][wallstate][slot], 0) << creature(R)[cposx];
@@ -125,24 +125,24 @@ TEST_F(Spawning, QueenTimerOnlyUsesEmptyRoomsOtherThanTheNest) {
     SetUp();
     SeedRnd(seed);
     for (int r = 1; r <= 255; ++r)
-      if (r != 90 && r != 248) placecreature(r, KindWarrior, 100, 1);
+      if (r != 90 && r != 248) placecreature(r, kindwarrior, 100, 1);
     queentimer = 1;
     updatequeencolonistslime();
     EXPECT_EQ(queentimer, 0);
-    EXPECT_EQ(creature(90)[ckind], KindQueen);
+    EXPECT_EQ(creature(90)[ckind], kindqueen);
     EXPECT_EQ(creature(90)[chp], 5);
     EXPECT_EQ(creature(248)[ckind], 0);
     for (int r = 1; r <= 255; ++r) {
       if (r != 90 && r != 248) {
-        ASSERT_EQ(creature(r)[ckind], KindWarrior);
+        ASSERT_EQ(creature(r)[ckind], kindwarrior);
       }
     }
   }
   // No empty room: nothing is placed or overwritten.
-  placecreature(90, KindEgg, 100, 1);
+  placecreature(90, kindegg, 100, 1);
   queentimer = 1;
   updatequeencolonistslime();
-  EXPECT_EQ(creature(90)[ckind], KindEgg);
+  EXPECT_EQ(creature(90)[ckind], kindegg);
   EXPECT_EQ(creature(248)[ckind], 0);
 }
 

@@ -74,12 +74,12 @@ TEST_F(WarriorHead, ShotOnTheHeadKillsAndBesideItProvokes) {
   int sx = 0, sy = 0;
   aim(1200, 1, hx, hy, sx, sy);
 
-  placecreature(R, KindWarrior, 1200, 1);
+  placecreature(R, kindwarrior, 1200, 1);
   EXPECT_EQ(shootcreature(1, 1, sx, sy), 1);
   EXPECT_EQ(creature(R)[ckiller], 1);
 
   // Beside the head, past its right edge.
-  placecreature(R, KindWarrior, 1200, 1);
+  placecreature(R, kindwarrior, 1200, 1);
   int beside = 1200 + 18 + plat::image_width(img_alien_head) + 4;
   EXPECT_EQ(shootcreature(1, 1, beside, sy), 0);
   EXPECT_EQ(creature(R)[ckiller], 0);
@@ -94,9 +94,9 @@ TEST_F(WarriorHead, HeadIsMirroredForTheOtherDirection) {
   aim(1200, 1, hx, hy, sx1, sy1);
   aim(1200, 2, hx, hy, sx2, sy2);
 
-  placecreature(R, KindWarrior, 1200, 2);
+  placecreature(R, kindwarrior, 1200, 2);
   EXPECT_EQ(shootcreature(1, 1, sx2, sy2), 1) << "mirrored head at the left of cx";
-  placecreature(R, KindWarrior, 1200, 2);
+  placecreature(R, kindwarrior, 1200, 2);
   EXPECT_EQ(shootcreature(1, 1, sx1, sy1), 0) << "where the unmirrored head would be";
 }
 
@@ -106,7 +106,7 @@ TEST_F(WarriorHead, HeadAcrossTheSeamIsHit) {
   ASSERT_TRUE(solidheadpixel(hx, hy));
   int sx = 0, sy = 0;
   aim(3320, 1, hx, hy, sx, sy);
-  placecreature(R, KindWarrior, 3320, 1);
+  placecreature(R, kindwarrior, 3320, 1);
   EXPECT_EQ(shootcreature(1, 1, sx - looplength, sy), 1);
 }
 

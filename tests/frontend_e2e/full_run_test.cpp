@@ -51,7 +51,7 @@ class FullRun : public ::testing::Test {
   }
   // One frame of the loop: snapshot, screen, status line, overlay, flip.
   void frame(const plat::RawInput& in) {
-    updateinput_from(in);
+    updateinputfrom(in);
     runframe();
     plat::flip(false);
     plat::cls();
@@ -78,7 +78,7 @@ class FullRun : public ::testing::Test {
   }
   // Draws one more frame of the current screen and keeps it when asked to.
   void shot(const std::string& name) {
-    updateinput_from(at(mx, my));
+    updateinputfrom(at(mx, my));
     runframe();
     if (!shotdir.empty()) plat::save_screenshot(shotdir + "/" + name + ".png");
     lastlit = litpixels();
@@ -102,7 +102,7 @@ TEST_F(FullRun, StartupMenusNewGameQuicksaveLoadSaveAndQuit) {
   int polled = 0;
   const auto poll = [&] {
     ++polled;
-    updateinput_from(startup.empty() ? at(200, 130) : startup.front());
+    updateinputfrom(startup.empty() ? at(200, 130) : startup.front());
     if (!startup.empty()) startup.pop_front();
   };
   int status = -1;

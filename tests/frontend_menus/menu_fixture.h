@@ -43,7 +43,7 @@ class MenuTest : public ::testing::Test {
   // snapshot is applied and the current screen runs.
   void frame(plat::RawInput in) {
     applynextstate();
-    updateinput_from(in);
+    updateinputfrom(in);
     switch (gamestate) {
       case statemainmenu: runmainmenu(); break;
       case stategamemode: rungamemode(); break;

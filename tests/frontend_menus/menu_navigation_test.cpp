@@ -154,20 +154,20 @@ TEST_F(SettingsTest, JoySensitivityWrapsBothWays) {
   enter(statesettings);
   for (int i = 0; i < 3; ++i) tap(keyarrowdown);
   ASSERT_EQ(menusel, 4);
-  settings[SetJoySensitivity] = 20;  // shown 90
+  settings[setjoysensitivity] = 20;  // shown 90
   tap(keyarrowright);
-  EXPECT_EQ(settings[SetJoySensitivity], 10);  // shown 100
+  EXPECT_EQ(settings[setjoysensitivity], 10);  // shown 100
   tap(keyarrowright);
-  EXPECT_EQ(settings[SetJoySensitivity], 100) << "shown 100 wraps to 10";
+  EXPECT_EQ(settings[setjoysensitivity], 100) << "shown 100 wraps to 10";
   tap(keyarrowleft);
-  EXPECT_EQ(settings[SetJoySensitivity], 10) << "and back";
+  EXPECT_EQ(settings[setjoysensitivity], 10) << "and back";
   // Every shown value from 10 to 100 is visited on the way round.
   int seen = 0;
   for (int i = 0; i < 10; ++i) {
     tap(keyarrowleft);
-    seen |= 1 << (settings[SetJoySensitivity] / 10);
-    EXPECT_GE(settings[SetJoySensitivity], 10);
-    EXPECT_LE(settings[SetJoySensitivity], 100);
+    seen |= 1 << (settings[setjoysensitivity] / 10);
+    EXPECT_GE(settings[setjoysensitivity], 10);
+    EXPECT_LE(settings[setjoysensitivity], 100);
   }
   EXPECT_EQ(seen, 0x7FE);
 }
@@ -176,12 +176,12 @@ TEST_F(SettingsTest, TogglesAndLeavingSaves) {
   enter(statesettings);
   tap(keyarrowdown);  // SOUND PLAYBACK
   tap(keyenter);
-  EXPECT_EQ(settings[SetSound], 0);
+  EXPECT_EQ(settings[setsound], 0);
   tap(keyarrowleft);
-  EXPECT_EQ(settings[SetSound], 1);
+  EXPECT_EQ(settings[setsound], 1);
   tap(keyarrowdown);  // ENHANCED MUSIC
   tap(keyarrowright);
-  EXPECT_EQ(settings[SetMusicVariant], 1);
+  EXPECT_EQ(settings[setmusicvariant], 1);
   tap(keyescape);
   EXPECT_EQ(gamestate, stateoptions);
 }

@@ -24,7 +24,7 @@ class StartupTest : public MenuTest {
     in.mousex = x, in.mousey = y;
     in.mouse[1] = left;
     in.key[keyescape] = esc;
-    updateinput_from(in);
+    updateinputfrom(in);
     startupstep(m, kOriginX + x, kOriginY + y, [this] { return modeok; });
   }
   static constexpr int kOriginX = 400, kOriginY = 300;
@@ -100,7 +100,7 @@ TEST_F(StartupTest, NoHighlightWithTheCursorOutside) {
   // The same window-relative spot, but the cursor itself is elsewhere.
   plat::RawInput in;
   in.mousex = 200, in.mousey = 130;
-  updateinput_from(in);
+  updateinputfrom(in);
   startupstep(m, kOriginX - 50, kOriginY + 130, [] { return true; });
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(smhover[c], 0);
 }
@@ -125,7 +125,7 @@ TEST_F(StartupTest, QuittingLeavesApiDatAlone) {
       in.key[keyescape] = how == 0 && frames > 0;
       in.mouse[1] = how != 0 && frames == 2;
       ++frames;
-      updateinput_from(in);
+      updateinputfrom(in);
     });
     EXPECT_EQ(action, 3);
     EXPECT_LE(frames, 4);

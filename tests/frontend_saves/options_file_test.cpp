@@ -29,8 +29,8 @@ std::vector<int32_t> asints(const std::vector<uint8_t>& b) {
 }  // namespace
 
 TEST_F(OptionsTest, WritesSeventyIntegersInOrder) {
-  settings[SetJoySensitivity] = 40;  // shown as 70, stored as 40
-  settings[SetMinimap] = 0;
+  settings[setjoysensitivity] = 40;  // shown as 70, stored as 40
+  settings[setminimap] = 0;
   keys[2][8] = 402;
   splitoption = 1;
   squadpick[6][3] = 99;
@@ -38,8 +38,8 @@ TEST_F(OptionsTest, WritesSeventyIntegersInOrder) {
   const auto v = asints(filebytes(path));
   ASSERT_EQ(v.size(), 70u);
   EXPECT_EQ(v[0], 2442);
-  EXPECT_EQ(v[SetJoySensitivity], 40);
-  EXPECT_EQ(v[SetMinimap], 0);
+  EXPECT_EQ(v[setjoysensitivity], 40);
+  EXPECT_EQ(v[setminimap], 0);
   EXPECT_EQ(v[10 + 16], 402);
   EXPECT_EQ(v[27], 1);
   EXPECT_EQ(v[28 + 6 * 6 + 3], 99);
@@ -47,7 +47,7 @@ TEST_F(OptionsTest, WritesSeventyIntegersInOrder) {
 
   resetoptions();
   readoptions(path);
-  EXPECT_EQ(settings[SetJoySensitivity], 40);
+  EXPECT_EQ(settings[setjoysensitivity], 40);
   EXPECT_EQ(keys[2][8], 402);
   EXPECT_EQ(splitoption, 1);
   EXPECT_EQ(squadpick[6][3], 99);
@@ -59,27 +59,27 @@ TEST_F(OptionsTest, WrongMagicOrMissingFileKeepsDefaults) {
   bytes[0] = 0x8b;
   putfile(path, bytes);
   readoptions(path);
-  EXPECT_EQ(settings[SetMusic], 1);
-  EXPECT_EQ(settings[SetJoySensitivity], 20);
+  EXPECT_EQ(settings[setmusic], 1);
+  EXPECT_EQ(settings[setjoysensitivity], 20);
   EXPECT_EQ(squadpick[1][1], 12);
   readoptions((dir / "none.dat").string());
   readoptions(dir.string());
-  EXPECT_EQ(settings[SetJoySensitivity], 20);
+  EXPECT_EQ(settings[setjoysensitivity], 20);
 }
 
 TEST_F(OptionsTest, ShortOrOutOfRangeFieldsKeepDefaults) {
   putfile(path, ints({2442, 0, 0, 1}));  // three settings, then nothing
   readoptions(path);
-  EXPECT_EQ(settings[SetMusic], 0);
-  EXPECT_EQ(settings[SetSound], 0);
-  EXPECT_EQ(settings[SetShowTime], 1);
+  EXPECT_EQ(settings[setmusic], 0);
+  EXPECT_EQ(settings[setsound], 0);
+  EXPECT_EQ(settings[setshowtime], 1);
   EXPECT_EQ(squadpick[1][1], 12);
 
   resetoptions();
   auto v = asints(optionbytes());
-  v[SetJoySensitivity] = 0;    // below the range
-  v[SetMouseAiming] = 2;       // not a switch
-  v[SetCompass] = 0;           // good
+  v[setjoysensitivity] = 0;    // below the range
+  v[setmouseaiming] = 2;       // not a switch
+  v[setcompass] = 0;           // good
   v[11] = -7;                  // binding that names nothing
   v[27] = 5;                   // split choice
   v[28 + 3 * 6 + 1] = 16;      // roster number beyond 15
@@ -88,9 +88,9 @@ TEST_F(OptionsTest, ShortOrOutOfRangeFieldsKeepDefaults) {
   for (int32_t x : v) putint(bytes, x);
   putfile(path, bytes);
   readoptions(path);
-  EXPECT_EQ(settings[SetJoySensitivity], 20);
-  EXPECT_EQ(settings[SetMouseAiming], 1);
-  EXPECT_EQ(settings[SetCompass], 0);
+  EXPECT_EQ(settings[setjoysensitivity], 20);
+  EXPECT_EQ(settings[setmouseaiming], 1);
+  EXPECT_EQ(settings[setcompass], 0);
   EXPECT_NE(keys[1][1], -7);
   EXPECT_EQ(splitoption, 0);
   EXPECT_EQ(squadpick[3][1], 10);
@@ -114,7 +114,7 @@ TEST_F(OptionsTest, ShortOrOutOfRangeFieldsKeepDefaults) {
 TEST_F(OptionsTest, FailedWriteKeepsPreviousFile) {
   ASSERT_EQ(writeoptions(path), 1);
   const auto before = filebytes(path);
-  settings[SetMusic] = 0;
+  settings[setmusic] = 0;
   std::filesystem::create_directory(stagedpath(path));
   EXPECT_EQ(writeoptions(path), 0);
   EXPECT_EQ(filebytes(path), before);

@@ -46,7 +46,7 @@ void writeseeds() {
   for (const char* d : {"options", "api", "savename", "container", "payload"}) fs::create_directories(corpus / d);
   resetoptions();
   writeoptions((corpus / "options" / "default.dat").string());
-  settings[SetMouseAiming] = 1, settings[SetJoySensitivity] = 40, keys[2][ActShoot] = 412, splitoption = 1;
+  settings[setmouseaiming] = 1, settings[setjoysensitivity] = 40, keys[2][actshoot] = 412, splitoption = 1;
   writeoptions((corpus / "options" / "changed.dat").string());
   resetoptions();
   for (int mode : {0, 1}) {

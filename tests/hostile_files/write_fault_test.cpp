@@ -56,13 +56,13 @@ class WriteFault : public PlayedSaveTest {
 TEST_F(WriteFault, OptionsFileCutAtEveryByte) {
   const fs::path path = dir / "opt.dat";
   resetoptions();
-  settings[SetMinimap] = 0;
-  keys[1][ActShoot] = 70;
+  settings[setminimap] = 0;
+  keys[1][actshoot] = 70;
   ASSERT_EQ(writeoptions(path.string()), 1);
   const std::vector<uint8_t> old = filebytes(path);
   ASSERT_EQ(old.size(), 4u * optcount);
-  settings[SetMinimap] = 1;
-  keys[1][ActShoot] = 71;
+  settings[setminimap] = 1;
+  keys[1][actshoot] = 71;
   for (rlim_t limit = 0; limit < old.size(); ++limit) {
     EXPECT_EQ(limitedwrite(limit, [&] { return writeoptions(path.string()); }), 0) << limit;
     expectkept(path, old, limit);
@@ -70,10 +70,10 @@ TEST_F(WriteFault, OptionsFileCutAtEveryByte) {
   // The old file still reads back to the old options.
   resetoptions();
   readoptions(path.string());
-  EXPECT_EQ(settings[SetMinimap], 0);
-  EXPECT_EQ(keys[1][ActShoot], 70);
+  EXPECT_EQ(settings[setminimap], 0);
+  EXPECT_EQ(keys[1][actshoot], 70);
   // With room for the whole file the write goes through.
-  settings[SetMinimap] = 1;
+  settings[setminimap] = 1;
   EXPECT_EQ(limitedwrite(old.size(), [&] { return writeoptions(path.string()); }), 1);
   EXPECT_EQ(filebytes(path), optionbytes());
   EXPECT_EQ(points, static_cast<int>(old.size()));

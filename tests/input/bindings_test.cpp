@@ -20,7 +20,7 @@ class Bindings : public ::testing::Test {
     in.joycount = 2;
     frame();  // every device at rest first, which arms each entry
   }
-  void frame() { updateinput_from(in); }
+  void frame() { updateinputfrom(in); }
   plat::RawInput in;
 };
 
@@ -105,11 +105,11 @@ TEST_F(Bindings, ReadcontrolsHoldsMovesAndHitsTheRest) {
     frame();
     readcontrols(1, false);
     readcontrols(2, false);
-    EXPECT_EQ(actionflags[1][ActLeft], 1);
-    EXPECT_EQ(actionflags[1][ActRight], 0);
-    EXPECT_EQ(actionflags[2][ActRight], 1);
-    shots1 += actionflags[1][ActShoot];
-    shots2 += actionflags[2][ActShoot];
+    EXPECT_EQ(actionflags[1][actleft], 1);
+    EXPECT_EQ(actionflags[1][actright], 0);
+    EXPECT_EQ(actionflags[2][actright], 1);
+    shots1 += actionflags[1][actshoot];
+    shots2 += actionflags[2][actshoot];
   }
   EXPECT_EQ(shots1, 1);
   EXPECT_EQ(shots2, 1);
@@ -118,26 +118,26 @@ TEST_F(Bindings, ReadcontrolsHoldsMovesAndHitsTheRest) {
   in.mousez = -1;
   frame();
   readcontrols(1, false);
-  EXPECT_EQ(actionflags[1][ActNext], 1);
-  EXPECT_EQ(actionflags[1][ActPrev], 0);
+  EXPECT_EQ(actionflags[1][actnext], 1);
+  EXPECT_EQ(actionflags[1][actprev], 0);
 
   // Blocked: everything reads 0, including the held move.
   readcontrols(1, true);
   for (int a = 0; a <= kActions; ++a) EXPECT_EQ(actionflags[1][a], 0) << a;
-  EXPECT_EQ(actionflags[2][ActRight], 1);  // the other player is untouched
+  EXPECT_EQ(actionflags[2][actright], 1);  // the other player is untouched
 }
 
 TEST_F(Bindings, OneCodeMayDriveSeveralActionsAndBothPlayers) {
-  keys[1][ActUse] = 32;
-  keys[2][ActShoot] = 32;
-  keys[2][ActUp] = 32;
+  keys[1][actuse] = 32;
+  keys[2][actshoot] = 32;
+  keys[2][actup] = 32;
   in.key[keyspace] = true;
   frame();
   readcontrols(1, false);
   readcontrols(2, false);
-  EXPECT_EQ(actionflags[1][ActUse], 1);
-  EXPECT_EQ(actionflags[2][ActShoot], 1);
-  EXPECT_EQ(actionflags[2][ActUp], 1);
+  EXPECT_EQ(actionflags[1][actuse], 1);
+  EXPECT_EQ(actionflags[2][actshoot], 1);
+  EXPECT_EQ(actionflags[2][actup], 1);
 }
 
 TEST_F(Bindings, StartValuesAndTheirReset) {
@@ -145,8 +145,8 @@ TEST_F(Bindings, StartValuesAndTheirReset) {
   const char* p2[] = {"ARROW LEFT", "ARROW UP", "ARROW RIGHT", "ARROW DOWN",
                       "RIGHT CTRL", "RIGHT SHIFT", "PERIOD", "SLASH"};
   keys[1][3] = 999;
-  settings[SetMusic] = 0;
-  settings[SetJoySensitivity] = 70;
+  settings[setmusic] = 0;
+  settings[setjoysensitivity] = 70;
   splitoption = 1;
   squadpick[2][1] = 5;
   squadpick[0][0] = 9;
@@ -161,8 +161,8 @@ TEST_F(Bindings, StartValuesAndTheirReset) {
   const int squad[7] = {0, 12, 9, 10, 2, 14, 3};
   for (int s = 0; s < 7; ++s)
     for (int c = 0; c < 6; ++c) EXPECT_EQ(squadpick[s][c], c == 1 ? squad[s] : 0) << s << "," << c;
-  EXPECT_EQ(actionlabel[ActLeft], "LEFT.................");
-  EXPECT_EQ(actionlabel[ActNext], "NEXT CHAR.......");
+  EXPECT_EQ(actionlabel[actleft], "LEFT.................");
+  EXPECT_EQ(actionlabel[actnext], "NEXT CHAR.......");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class Snapshot : public ::testing::Test {
     in.joycount = 2;
     frame();  // every device at rest first, which arms each entry
   }
-  void frame() { updateinput_from(in); }
+  void frame() { updateinputfrom(in); }
   plat::RawInput in;
 };
 
@@ -26,13 +26,13 @@ TEST(SnapshotStart, HeldBeforeTheFirstReleaseIsNoHit) {
   resetinput();
   plat::RawInput in;
   in.key[keyenter] = true;
-  updateinput_from(in);
+  updateinputfrom(in);
   EXPECT_EQ(gamekeydown(keyenter), 1);
   EXPECT_EQ(gamekeyhit(keyenter), 0);
   in.key[keyenter] = false;
-  updateinput_from(in);
+  updateinputfrom(in);
   in.key[keyenter] = true;
-  updateinput_from(in);
+  updateinputfrom(in);
   EXPECT_EQ(gamekeyhit(keyenter), 1);
 }
 
@@ -111,13 +111,13 @@ TEST_F(Snapshot, StickMustPassTheThresholdStrictly) {
 
   // Every sensitivity step holds exactly at its own threshold too.
   for (int s = 10; s <= 100; s += 10) {
-    settings[SetJoySensitivity] = s;
+    settings[setjoysensitivity] = s;
     in.joyx[0] = s / 100.0f;
     in.joyy[0] = 0;
     frame();
     EXPECT_EQ(joydownstate[0][kJoyRight], 0) << s;
   }
-  settings[SetJoySensitivity] = 50;
+  settings[setjoysensitivity] = 50;
   in.joyx[0] = 0.3f;
   frame();
   EXPECT_EQ(joydownstate[0][kJoyRight], 0);
@@ -188,7 +188,7 @@ TEST_F(Snapshot, RecordedSnapshotsReplayToTheSameTables) {
   };
   const std::vector<int> live = tables();
   resetinput();
-  for (const plat::RawInput& r : recording) updateinput_from(r);
+  for (const plat::RawInput& r : recording) updateinputfrom(r);
   EXPECT_EQ(tables(), live);
 }
 

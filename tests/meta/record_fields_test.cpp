@@ -137,7 +137,7 @@ TEST(RecordFields, TheDetectorCatchesNumbersAndPassesNames) {
 
   EXPECT_FALSE(bad("squad[m][mhealth] -= cdamage[kind];"));
   EXPECT_FALSE(bad("int* s = squad[m];\nconst int j = (5 - s[maccuracy]) * 9;"));
-  EXPECT_FALSE(bad("int* c = rooms[r][roomcreature];\nif (c[ckind] != KindColonist) return;"));
+  EXPECT_FALSE(bad("int* c = rooms[r][roomcreature];\nif (c[ckind] != kindcolonist) return;"));
   EXPECT_FALSE(bad("rooms[r][wallstate][64] = 2;  // wall slots are loop positions"));
   EXPECT_FALSE(bad("v.ints(&rooms[0][0][0], 301 * 6 * 101, roomvalue);"));
   EXPECT_FALSE(bad("// squad[m][23] in a comment is prose\nconst char* t = \"s[1]\";"));

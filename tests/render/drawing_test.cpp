@@ -128,7 +128,7 @@ TEST_F(Drawing, OffscreenTextIsCulledAndMissingFontsRaiseTheFlag) {
 TEST_F(Drawing, MissingFileWarningsFadeOverAHundredFrames) {
   gfxmissing = 100;
   sfxmissing = 50;
-  EXPECT_EQ(draw_file_warnings(4), 4 + 24);
+  EXPECT_EQ(drawfilewarnings(4), 4 + 24);
   Ink first = ink();
   ASSERT_GT(first.count, 0);
   EXPECT_EQ(first.left, 4);
@@ -143,7 +143,7 @@ TEST_F(Drawing, MissingFileWarningsFadeOverAHundredFrames) {
   int lastred = first.redmax;
   for (int frame = 2; frame <= 60; ++frame) {
     plat::cls();
-    int next = draw_file_warnings(30);
+    int next = drawfilewarnings(30);
     EXPECT_EQ(next, 30 + (frame <= 50 ? 24 : 12)) << frame;
     if (frame % 20 == 0) {
       Ink k = ink();
@@ -152,10 +152,10 @@ TEST_F(Drawing, MissingFileWarningsFadeOverAHundredFrames) {
       lastred = k.redmax;
     }
   }
-  for (int frame = 61; frame <= 100; ++frame) draw_file_warnings(4);
+  for (int frame = 61; frame <= 100; ++frame) drawfilewarnings(4);
   EXPECT_EQ(gfxmissing, 0);
   plat::cls();
-  EXPECT_EQ(draw_file_warnings(4), 4);
+  EXPECT_EQ(drawfilewarnings(4), 4);
   EXPECT_EQ(ink().count, 0);
   EXPECT_EQ(gfxmissing, 0);
   EXPECT_EQ(plat::get_alpha(), 1.0f);

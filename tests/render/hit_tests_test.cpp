@@ -34,34 +34,34 @@ TEST(HitTests, CirclesCountSmallSizesAsEight) {
 TEST(Tooltip, WidthFollowsTextAndBoxStaysOnScreen) {
   std::string t = "Ammunition";
   int w = smalltextwidth(t) + 16;
-  TooltipBox b = tooltip_box(500, t, 1);
+  TooltipBox b = tooltipbox(500, t, 1);
   EXPECT_EQ(b.w, w);
   EXPECT_EQ(b.h, 42);
   EXPECT_FLOAT_EQ(b.x, 500.0f - w / 2);
-  EXPECT_FLOAT_EQ(tooltip_box(10, t, 1).x, 0);
-  EXPECT_FLOAT_EQ(tooltip_box(1020, t, 0).x, 1024.0f - w);
-  EXPECT_FLOAT_EQ(tooltip_box(-50, t, 0).x, 0);
+  EXPECT_FLOAT_EQ(tooltipbox(10, t, 1).x, 0);
+  EXPECT_FLOAT_EQ(tooltipbox(1020, t, 0).x, 1024.0f - w);
+  EXPECT_FLOAT_EQ(tooltipbox(-50, t, 0).x, 0);
   // Wider than the screen: pinned to the left edge.
-  EXPECT_FLOAT_EQ(tooltip_box(300, std::string(300, 'W'), 1).x, 0);
+  EXPECT_FLOAT_EQ(tooltipbox(300, std::string(300, 'W'), 1).x, 0);
 }
 
 TEST(Culling, DrawnBoxFollowsHandleScaleAndMirroring) {
-  ScreenBox b = drawn_box(100, 50, 40, 20, 10, 5, 1, 1, 0);
+  ScreenBox b = drawnbox(100, 50, 40, 20, 10, 5, 1, 1, 0);
   EXPECT_FLOAT_EQ(b.left, 90);
   EXPECT_FLOAT_EQ(b.right, 130);
   EXPECT_FLOAT_EQ(b.top, 45);
   EXPECT_FLOAT_EQ(b.bottom, 65);
   // Mirrored about the handle: an image drawn at the right screen edge
   // with scale -1 lies left of it, inside the screen.
-  ScreenBox m = drawn_box(1024, 0, 122, 514, 0, 0, -1, 1, 0);
+  ScreenBox m = drawnbox(1024, 0, 122, 514, 0, 0, -1, 1, 0);
   EXPECT_FLOAT_EQ(m.left, 902);
   EXPECT_FLOAT_EQ(m.right, 1024);
-  EXPECT_TRUE(box_in_viewport(m, 0, 0, 1024, 768));
+  EXPECT_TRUE(boxinviewport(m, 0, 0, 1024, 768));
   // Rotated boxes are bounded generously about the handle.
-  ScreenBox r = drawn_box(500, 500, 32, 4, 0, 0, 3, 1, 90);
+  ScreenBox r = drawnbox(500, 500, 32, 4, 0, 0, 3, 1, 90);
   EXPECT_LE(r.top, 500);
   EXPECT_GE(r.bottom, 500 + 96);
-  EXPECT_FALSE(box_in_viewport({1030, 0, 1060, 10}, 0, 0, 1024, 768));
-  EXPECT_FALSE(box_in_viewport({-40, 0, 0, 10}, 0, 0, 1024, 768));
-  EXPECT_TRUE(box_in_viewport({-40, 0, 1, 10}, 0, 0, 1024, 768));
+  EXPECT_FALSE(boxinviewport({1030, 0, 1060, 10}, 0, 0, 1024, 768));
+  EXPECT_FALSE(boxinviewport({-40, 0, 0, 10}, 0, 0, 1024, 768));
+  EXPECT_TRUE(boxinviewport({-40, 0, 1, 10}, 0, 0, 1024, 768));
 }

@@ -32,7 +32,7 @@ TEST_F(Console, AlarmIconShowsOnlyWithVisualAlarmsAndDanger) {
   pulselevel = 100;
   const int x0 = 0, x1 = 29;
   const int y0 = 497 + 66 - 28, y1 = y0 + 56;
-  settings[SetVisualAlarms] = 1;
+  settings[setvisualalarms] = 1;
   drawhud(1);
   const long quiet = channelsum(x0, y0, x1, y1, 16);
 
@@ -42,7 +42,7 @@ TEST_F(Console, AlarmIconShowsOnlyWithVisualAlarmsAndDanger) {
   const long alarmed = channelsum(x0, y0, x1, y1, 16);
   EXPECT_GT(alarmed, quiet);
 
-  settings[SetVisualAlarms] = 0;
+  settings[setvisualalarms] = 0;
   clear();
   drawhud(1);
   EXPECT_EQ(channelsum(x0, y0, x1, y1, 16), quiet);
@@ -67,11 +67,11 @@ TEST_F(Console, MiniCamsOffMoveTabContentsToTheLargerLayout) {
   // Member 2's stamina bar: strip along the top with a camera, low wide bar
   // without. Compare the bar's rows between the two layouts.
   const int tx = tabpos[1][2][1], ty = tabpos[1][2][2];
-  settings[SetMiniCams] = 1;
+  settings[setminicams] = 1;
   drawhud(0);
   const long topcam = channelsum(tx + 8, ty + 36, tx + 150, ty + 42, 8);
   const long lowcam = channelsum(tx + 16, ty + 110, tx + 150, ty + 116, 8);
-  settings[SetMiniCams] = 0;
+  settings[setminicams] = 0;
   clear();
   drawhud(0);
   const long topplain = channelsum(tx + 8, ty + 36, tx + 150, ty + 42, 8);
@@ -81,7 +81,7 @@ TEST_F(Console, MiniCamsOffMoveTabContentsToTheLargerLayout) {
 }
 
 TEST_F(Console, DeadMemberShowsDashesAndNoBarsOrHearts) {
-  settings[SetMiniCams] = 0;
+  settings[setminicams] = 0;
   const int tx = tabpos[1][5][1], ty = tabpos[1][5][2];
   drawhud(0);
   const long hearts_alive = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);

@@ -37,7 +37,7 @@ class Screen : public ::testing::Test {
 
   void SetUp() override {
     resetsettings();
-    settings[SetSound] = 0;
+    settings[setsound] = 0;
     initroster();
     inithudlayout();
     resetinput();
@@ -72,7 +72,7 @@ class Screen : public ::testing::Test {
   static void input(int key = 0) {
     plat::RawInput in;
     if (key > 0) in.key[key] = true;
-    updateinput_from(in);
+    updateinputfrom(in);
   }
 
   static std::vector<uint32_t> pixels() {

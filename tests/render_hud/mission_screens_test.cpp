@@ -14,8 +14,8 @@ class MissionEnd : public Screen {
  protected:
   void SetUp() override {
     Screen::SetUp();
-    settings[SetMusic] = 1;
-    musicmode = MusicGame;
+    settings[setmusic] = 1;
+    musicmode = musicgame;
     pausestate[1] = 1;
   }
   // Runs frames with no key until the panel has shut; returns how many.
@@ -55,7 +55,7 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   missionscreen();
   EXPECT_EQ(missionflags[3], 1);
   EXPECT_EQ(gamestate, statemissionend);
-  EXPECT_EQ(musicmode, MusicGame);
+  EXPECT_EQ(musicmode, musicgame);
 
   input();
   missionscreen();
@@ -63,7 +63,7 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   missionscreen();
   EXPECT_EQ(missionflags[3], 2);
   EXPECT_EQ(gamestate, statemainmenu);
-  EXPECT_EQ(musicmode, MusicMenu);
+  EXPECT_EQ(musicmode, musicmenu);
 }
 
 TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
@@ -76,11 +76,11 @@ TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
   missionscreen();
   EXPECT_EQ(gamestate, statemissionend);
   plat::RawInput in;
-  const int code = keys[2][ActShoot];
+  const int code = keys[2][actshoot];
   ASSERT_GT(code, 0);
   ASSERT_LT(code, 251) << "player 2 fires with a key by default";
   in.key[code] = true;
-  updateinput_from(in);
+  updateinputfrom(in);
   missionscreen();
   EXPECT_EQ(gamestate, statemainmenu);
 }
@@ -111,7 +111,7 @@ TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
   EXPECT_EQ(pausepos, 422);
   EXPECT_EQ(missionflags[1], 2);
   EXPECT_EQ(pausestate[2], 1) << "the panel closes again in play";
-  EXPECT_EQ(musicmode, MusicGame) << "the game track keeps playing";
+  EXPECT_EQ(musicmode, musicgame) << "the game track keeps playing";
 }
 
 TEST_F(MissionEnd, FailureNoticeWaitsForThePanelThenGoesToTheMenu) {
@@ -125,12 +125,12 @@ TEST_F(MissionEnd, FailureNoticeWaitsForThePanelThenGoesToTheMenu) {
   input(32);
   failscreen();
   EXPECT_EQ(gamestate, statemainmenu);
-  EXPECT_EQ(musicmode, MusicMenu);
+  EXPECT_EQ(musicmode, musicmenu);
 }
 
 TEST_F(MissionEnd, WithMusicOffTheMenuStartsSilent) {
-  settings[SetMusic] = 0;
-  musicmode = MusicNone;
+  settings[setmusic] = 0;
+  musicmode = musicnone;
   gamestate = statesquadlost;
   pausestate[2] = 1;
   input();
@@ -138,7 +138,7 @@ TEST_F(MissionEnd, WithMusicOffTheMenuStartsSilent) {
   input(32);
   failscreen();
   EXPECT_EQ(gamestate, statemainmenu);
-  EXPECT_EQ(musicmode, MusicNone);
+  EXPECT_EQ(musicmode, musicnone);
 }
 
 TEST_F(MissionEnd, ResultsListTheSurvivorsInOrderAndCloseUp) {

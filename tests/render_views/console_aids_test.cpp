@@ -12,7 +12,7 @@ class ConsoleAids : public viewtest::ViewTest {
  protected:
   void SetUp() override {
     ViewTest::SetUp();
-    settings[SetMinimap] = 1;
+    settings[setminimap] = 1;
     cell(10, 10, kRoom);
   }
   static void cell(int c, int r, int room, int type = 3) {
@@ -72,7 +72,7 @@ TEST_F(ConsoleAids, MinimapMarksTheWayOutAndLeavesTheEdgeEmpty) {
   EXPECT_TRUE(same(edge, junk, sx(0), sy(26), 20, 20));
   EXPECT_GT(brightest(edge, sx(26), sy(26), sx(46), sy(46)), 100) << "the room's own cell";
 
-  settings[SetMinimap] = 0;
+  settings[setminimap] = 0;
   EXPECT_EQ(brightest(map(), 780, 0, 1024, 300), 0);
 }
 
@@ -110,7 +110,7 @@ TEST_F(ConsoleAids, MiniCameraDrawsInsideItsTabOrNotAtAll) {
   minicam(2, 300, 400, 261, 92, 11, 5);
   EXPECT_EQ(brightest(screen(), 0, 0, 1024, 768), 0) << "MINI-CAMS is off";
 
-  settings[SetMiniCams] = 1;
+  settings[setminicams] = 1;
   clear();
   minicam(2, 300, 400, 261, 92, 11, 5);
   auto px = screen();

@@ -42,15 +42,15 @@ void RandomPlayer::steer(plat::RawInput& in, int p, int x) {
   int delta = (x - here) % looplength;
   if (delta > looplength / 2) delta -= looplength;
   if (delta < -looplength / 2) delta += looplength;
-  release(in, keys[p][ActLeft]);
-  release(in, keys[p][ActRight]);
-  if (delta > 12) press(in, keys[p][ActRight]);
-  if (delta < -12) press(in, keys[p][ActLeft]);
+  release(in, keys[p][actleft]);
+  release(in, keys[p][actright]);
+  if (delta > 12) press(in, keys[p][actright]);
+  if (delta < -12) press(in, keys[p][actleft]);
   // Level with the middle of the view, where doors and creatures are.
-  release(in, keys[p][ActUp]);
-  release(in, keys[p][ActDown]);
-  if (squad[m][mcrossy] > 190) press(in, keys[p][ActUp]);
-  if (squad[m][mcrossy] < 150) press(in, keys[p][ActDown]);
+  release(in, keys[p][actup]);
+  release(in, keys[p][actdown]);
+  if (squad[m][mcrossy] > 190) press(in, keys[p][actup]);
+  if (squad[m][mcrossy] < 150) press(in, keys[p][actdown]);
 }
 
 plat::RawInput RandomPlayer::nextplaying() {
@@ -63,7 +63,7 @@ plat::RawInput RandomPlayer::nextplaying() {
     const int* c = rooms[r][roomcreature];
     if (c[ckind] != 0 && !chance(5)) {
       steer(in, p, c[cposx]);
-      if (chance(3)) press(in, keys[p][ActShoot]);
+      if (chance(3)) press(in, keys[p][actshoot]);
       continue;
     }
     int& d = door_[p];
@@ -75,7 +75,7 @@ plat::RawInput RandomPlayer::nextplaying() {
     if (chance(4)) continue;  // now and then just wander
     const int x = rooms[r][roomrecord][doorslot(d)] * slotwidth + 78;
     steer(in, p, x);
-    if (chance(8)) press(in, keys[p][ActUse]);
+    if (chance(8)) press(in, keys[p][actuse]);
   }
   return in;
 }
@@ -84,13 +84,13 @@ plat::RawInput RandomPlayer::next() {
   plat::RawInput in;
   in.joycount = 0;
   for (int p = 1; p <= players_; ++p) {
-    for (int a = ActLeft; a <= ActDown; ++a) {
+    for (int a = actleft; a <= actdown; ++a) {
       if (chance(24)) held_[p][a] = !held_[p][a];
       if (held_[p][a]) press(in, keys[p][a]);
     }
-    if (chance(6)) press(in, keys[p][ActShoot]);
-    if (chance(40)) press(in, keys[p][ActUse]);
-    for (int a : {ActPrev, ActNext}) {
+    if (chance(6)) press(in, keys[p][actshoot]);
+    if (chance(40)) press(in, keys[p][actuse]);
+    for (int a : {actprev, actnext}) {
       if (!chance(300)) continue;
       const int code = keys[p][a];
       if (code == 304) wheel_ -= 1;

@@ -188,7 +188,7 @@ class MouseAimTest : public PlayTest {
   void SetUp() override {
     PlayTest::SetUp();
     newgame();
-    settings[SetMouseAiming] = 1;
+    settings[setmouseaiming] = 1;
   }
   static plat::RawInput at(int x, int y, std::initializer_list<int> held = {}) {
     plat::RawInput in = with(held);

@@ -28,9 +28,9 @@ void setupgame(int players) {
   load_fonts();
   load_all_assets();
   resetsettings();
-  settings[SetShowTime] = 1;
-  settings[SetVisualAlarms] = 1;
-  settings[SetMiniCams] = 1;
+  settings[setshowtime] = 1;
+  settings[setvisualalarms] = 1;
+  settings[setminicams] = 1;
   initroster();
   inithudlayout();
   numplayers = players;

@@ -36,13 +36,13 @@ void drive(int state, const std::function<void()>& screen, int mx, int my, int k
   // Every key up once first, so the scripted press counts as a hit.
   plat::RawInput up;
   up.mousex = mx, up.mousey = my;
-  updateinput_from(up);
+  updateinputfrom(up);
   for (int f = 0; f < frames; ++f) {
     plat::RawInput in;
     in.mousex = mx + (f == 1 ? 1 : 0);
     in.mousey = my;
     if (f == 0 && key) in.key[key] = true;
-    updateinput_from(in);
+    updateinputfrom(in);
     plat::cls();
     screen();
   }
@@ -59,7 +59,7 @@ void startupscene(bool modeerror, int mx, int my) {
   plat::set_mask_colour(255, 0, 255);
   img_font = plat::load_anim_image("incbin::data\\gfx\\font.png", 29, 35, 0, 44, 3);
   plat::RawInput in;
-  updateinput_from(in);
+  updateinputfrom(in);
   StartupMenu m;
   m.modeerror = modeerror ? 1 : 0;
   startupstep(m, mx, my, [] { return true; });
@@ -112,9 +112,9 @@ SHOT_SCENE("options", "options") {
 }
 SHOT_SCENE("settings", "settings, a few switched off") {
   loadmenuassets();
-  settings[SetSound] = 0;
-  settings[SetCompass] = 0;
-  settings[SetMusicVariant] = 1;
+  settings[setsound] = 0;
+  settings[setcompass] = 0;
+  settings[setmusicvariant] = 1;
   drive(statesettings, runsettings, 512, 221 + 48 * 3 + 10);
 }
 SHOT_SCENE("keys", "keys, player choice") {
