@@ -159,9 +159,9 @@ Buf cocoon_burst() {
   blast.lowpass(2200.0f, 0.8f, kRate);
   for (size_t i = 0; i < frames(0.4, kRate); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.08f);
+    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.12f);
   }
-  add_thump(b, 0.0, 90.0f, 32.0f, 0.18f, 1.2f);
+  add_thump(b, 0.0, 90.0f, 40.0f, 0.12f, 0.6f);
   for (int k = 0; k < 45; ++k) {
     double at = 0.05 + 1.0 * std::pow(rng.uni(), 1.6);
     float g = 0.9f * static_cast<float>(1.0 - at);
