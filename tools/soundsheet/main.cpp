@@ -34,7 +34,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kLowHz = 40.0;
-constexpr double kFloorDb = -96.0;
+constexpr double kFloorDb = -80.0;
 
 struct Clip {
   std::string name;
