@@ -25,4 +25,9 @@ void level_loop(dsp::Buf& b, int rate, float heard_db, float ceiling_db);
 // `release_ms`.
 void limit(dsp::Buf& b, int rate, float ceiling, float lookahead_ms, float release_ms);
 
+// The same over a stereo loop, both channels on one gain (so the image does
+// not shift) and run round the loop, so that its state at the end carries
+// into the opening and the seam stays whole.
+void limit_loop(dsp::Buf& left, dsp::Buf& right, int rate, float ceiling, float lookahead_ms, float release_ms);
+
 }  // namespace contentgen::sfx
