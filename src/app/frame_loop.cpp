@@ -100,6 +100,7 @@ void runframeloop() {
       updateinput();
       runframe();
     }
+    endloopframe();
     endframe();
     if (plat::close_requested() || quitgame) break;
   }
