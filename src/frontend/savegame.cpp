@@ -47,6 +47,9 @@ int loadgame(const std::string& base) {
   std::vector<uint8_t> packed, payload;
   if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed)) return 3;
   if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
+  // The generator room's slime count is not stored: the next frame counts
+  // room 174 afresh, so a save made before it was cleaned fails the power.
+  powerslime = 0;
   if (settings[SetMouseAiming] == 1) {
     const int m = curmember[1];
     plat::move_pointer(squad[m][2], squad[m][3]);
