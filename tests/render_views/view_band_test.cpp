@@ -150,4 +150,16 @@ TEST_F(ViewBand, CrosshairBlinksOnlyWhenTired) {
   EXPECT_LT(crosshair(max / 10), rested * 6 / 10);
 }
 
+TEST_F(ViewBand, ACorpseWithoutItsPictureRaisesTheMissingGraphicWarning) {
+  corlist.push_back(t_cor{kRoom, 300, 0, 0, 1, 1, 0});
+  render();
+  EXPECT_EQ(gfxmissing, 0) << "a warrior corpse draws from its own picture";
+
+  const int kept = creatureimg[1][3][1];
+  creatureimg[1][3][1] = 0;
+  render();
+  creatureimg[1][3][1] = kept;
+  EXPECT_EQ(gfxmissing, 100);
+}
+
 }  // namespace
