@@ -149,6 +149,10 @@ void stepselpulse() {
 
 void menuitemcolour(const MenuScreen& s, int i, int& r, int& g, int& b) {
   const MenuItem& it = s.items[i - 1];
+  if (it.steady) {
+    r = it.r, g = it.g, b = it.b;
+    return;
+  }
   int level = 100;
   if (it.disabled) level = 33;
   else if (i == menusel) level = std::min(255, 165 + 3 * selpulse);

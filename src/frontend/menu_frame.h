@@ -38,8 +38,10 @@ struct MenuItem {
   // Drawn centred on x 512 unless drawn left-aligned at textx.
   bool centred = true;
   int textx = 512;
-  // Base colour; the selection pulse and dimming scale it.
+  // Base colour; the selection pulse and dimming scale it unless the item
+  // is steady (the KEYS row waiting for a key), which shows it as it is.
   int r = 255, g = 255, b = 255;
+  bool steady = false;
   // Second column (a binding name), left-aligned at valuex.
   std::string value;
   int valuex = 0;

@@ -106,5 +106,18 @@ TEST_F(MenuColours, SaveGameCaretPulsesFromDimToFull) {
   EXPECT_EQ(caret(40), full) << "held at full just after a change of selection";
 }
 
+TEST_F(MenuColours, TheKeysRowWaitingForAKeyIsPureYellow) {
+  keysplayer = 1;
+  enter(8);
+  tap(kEnter);
+  ASSERT_EQ(capturing, 1);
+  frame(still());
+  const int y = menuitemy(menulayout(9), 1);
+  const Peak row = peak(180, 840, y);
+  EXPECT_GE(row.r, 254);
+  EXPECT_GE(row.g, 254);
+  EXPECT_LT(row.b, 40) << "only the panel's dark inside";
+}
+
 }  // namespace
 }  // namespace menutest
