@@ -18,8 +18,8 @@ std::string menutitle;
 std::string menutext[21];
 
 namespace {
-// The pointer position of the last menu frame; a frame counts as a mouse
-// move only when it differs. -1 until the first menu frame.
+// The pointer position of the last frame; a frame counts as a mouse move
+// only when it differs. -1 until the first frame.
 int lastmx = -1, lastmy = -1;
 
 void selectionchanged() {
@@ -131,9 +131,13 @@ MenuInput menuinput(const MenuScreen& s) {
 
 bool menupointermoved() {
   const bool moved = lastmx >= 0 && (inputmousex != lastmx || inputmousey != lastmy);
+  notemenupointer();
+  return moved;
+}
+
+void notemenupointer() {
   lastmx = inputmousex;
   lastmy = inputmousey;
-  return moved;
 }
 
 void stepselpulse() {
