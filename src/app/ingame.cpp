@@ -56,6 +56,7 @@ void ingameframe() {
   } else {
     simulationupdate();
   }
+  endwaveannouncement();
   if (framedraws) {
     drawviews();
     drawconsole();
