@@ -67,7 +67,13 @@ void playnewgame(const PlaySetup& setup) {
 
 void playframe(const plat::RawInput& in) {
   updateinput_from(in);
-  stepframe();
+  if (!framedraws) {
+    stepframe();
+    return;
+  }
+  // A drawn frame as the loop runs it, without waiting for the display.
+  runframe();
+  plat::cls();
 }
 
 void playframes(const plat::RawInput& in, int n) {

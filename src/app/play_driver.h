@@ -18,7 +18,8 @@ struct PlaySetup {
 // panel, input) and sets up the squad, every member in the base room;
 // gamestate becomes 4. The creature placement is left to the caller.
 void playnewgame(const PlaySetup& setup);
-// One frame of the running program with this input snapshot.
+// One frame of the running program with this input snapshot; drawn in full
+// (status line and overlay too) while framedraws is 1.
 void playframe(const plat::RawInput& in);
 // n frames with the same held input (hits register on the first only).
 void playframes(const plat::RawInput& in, int n);
