@@ -182,8 +182,10 @@ Stream* open_write(const std::string& path);  // "incbin::" names give nullptr
 void close_stream(Stream* s);                  // closes and deletes
 // A read-only stream over bytes held in memory (parsers and tests use it).
 Stream* open_memory(std::vector<uint8_t> bytes);
-// Whole-file helpers (disk or archive). false when it cannot be read.
-bool read_whole(const std::string& name, std::vector<uint8_t>& out);
+// Whole-file helpers (disk or archive). false when it cannot be read, or
+// when it is longer than maxbytes (checked before anything is read).
+bool read_whole(const std::string& name, std::vector<uint8_t>& out,
+                size_t maxbytes = static_cast<size_t>(-1));
 
 // ---------------------------------------------------------------- sound
 bool audio_open();  // opens the mixer (44,100 Hz); false leaves the game silent
