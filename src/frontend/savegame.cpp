@@ -64,6 +64,12 @@ int loadgame(const std::string& base) {
   // The generator room's slime count is not stored: the next frame counts
   // room 174 afresh, so a save made before it was cleaned fails the power.
   powerslime = 0;
+  // Nor is the side panel: a game left on the results or the squad-lost
+  // notice holds it active at 0, which would freeze the loaded game.
+  pausestate[1] = pausestate[2] = 0;
+  pausepos = 0;
+  pausespeed = 75.0f;
+  newwave = 0;
   if (settings[SetMouseAiming] == 1) {
     const int m = curmember[1];
     plat::move_pointer(squad[m][2], squad[m][3]);

@@ -6,7 +6,9 @@
 #include "app_play/play_fixture.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
+#include "frontend/save_screens.h"
 #include "frontend/savegame.h"
+#include "app/display_anim.h"
 #include "render/messages.h"
 #include "world/lamps.h"
 
@@ -71,6 +73,30 @@ TEST_F(PowerAfterLoad, AQuickloadBeforeTheGeneratorWasCleanedFailsThePowerInWave
   EXPECT_EQ(teamstat[1][4], 4);
   EXPECT_EQ(lab[powercut], 1) << "the lab's power is cut, not just its lamp";
   EXPECT_GT(powerslime, 0);
+}
+
+TEST_F(PowerAfterLoad, AGameLoadedAfterTheSquadWasLostRunsInsteadOfStayingFrozen) {
+  debugflags[3] = 0;
+  tap({kF5});
+  ASSERT_EQ(messagetext, "Quicksaved");
+  // The whole squad dies; the panel opens and is closed into the notice.
+  for (int m = 1; m <= 6; ++m) squad[m][23] = 0;
+  playuntil([] { return gamestate == 15; }, 300);
+  ASSERT_EQ(gamestate, 15);
+  playuntil([] { return pausepos == 0; }, 300);
+  tap({kSpace});
+  ASSERT_EQ(gamestate, 1);
+
+  // LOAD GAME picks the quicksave: play must run again.
+  ASSERT_TRUE(loadslot(7));
+  playframe(none());
+  ASSERT_EQ(gamestate, 4);
+  EXPECT_EQ(pausestate[1], 0) << "the lost game's panel came along with the load";
+  const int walk = walktick;
+  playframe(none());
+  EXPECT_NE(walktick, walk) << "the loaded game is frozen";
+  tap({kEsc});
+  EXPECT_EQ(gamestate, 1) << "Escape must leave the loaded game";
 }
 
 }  // namespace
