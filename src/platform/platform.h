@@ -127,7 +127,6 @@ struct RawInput {
 // Pumps events and fills the snapshot.
 void poll_input(RawInput& in);
 int joystick_count();
-void flush_joystick();
 
 // ---------------------------------------------------------------- time
 uint32_t millisecs();
@@ -157,7 +156,6 @@ class Stream {
   int32_t read_int();
   double read_double();
   std::string read_bytes(int32_t count);
-  uint8_t read_byte();
   bool read_raw(void* dst, size_t n);
   // Writes; a failed write sets the failed flag.
   void write_int(int32_t v);
