@@ -78,6 +78,7 @@ void stepframe() {
   if (entered == 11 || entered == 12) enterslotscreen(entered);
   framekeys();
   runscreen();
+  notemenupointer();
 }
 
 void runframe() {

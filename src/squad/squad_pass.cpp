@@ -30,6 +30,8 @@ void death(int* s) {
   s[28] = 0;
   s[23] = 0;
   s[10] = 1;
+  // The room checks skip the dead, so nothing else would clear the danger.
+  s[12] = 0;
   s[14] = s[4];
   s[15] = s[5];
   s[4] = deadroom;

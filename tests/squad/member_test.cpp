@@ -213,5 +213,27 @@ TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
   EXPECT_EQ(squad[1][1], scroll + 14);
 }
 
+TEST_F(MouseAimTest, PointerMovesMadeByTheGameCostNoTravel) {
+  // Pulled back into its box, the pointer then stands still there.
+  playframe(at(512, 172));
+  playframe(at(962, 40));
+  playframe(at(880, 89));
+  EXPECT_EQ(moveflags[1], 0) << "the pull back into the box is not travel";
+
+  // A change of member puts the pointer on the new member's crosshair.
+  squad[2][2] = 300, squad[2][3] = 250;
+  playframe(at(880, 89, {kNext}));
+  ASSERT_EQ(curmember[1], 2);
+  playframe(at(300, 250));
+  EXPECT_EQ(moveflags[1], 0) << "the jump to the new crosshair is not travel";
+
+  // The gun's kick moves the pointer with the crosshair.
+  squad[2][17] = 1;  // poor accuracy: a kick of up to 36 pixels
+  playframe(at(300, 250, {kFire}));
+  ASSERT_FALSE(explist.empty()) << "the shot was fired";
+  playframe(at(mousepos[1], mousepos[2]));
+  EXPECT_EQ(moveflags[1], 0) << "the kick is not travel";
+}
+
 }  // namespace
 }  // namespace playtest
