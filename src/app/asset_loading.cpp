@@ -38,15 +38,15 @@ void load_one(const ImageLoad& l, SharedHandle shared[4]) {
                            : plat::load_image(name, l.flags);
   *l.slot = image;
   switch (l.rule) {
-    case HandleRule::None:
+    case HandleRule::none:
       break;
-    case HandleRule::Centre:
+    case HandleRule::centre:
       asset_centre_handle(image);
       break;
-    case HandleRule::Fixed:
+    case HandleRule::fixed:
       asset_set_handle(image, l.hx, l.hy);
       break;
-    case HandleRule::CreatureShared: {
+    case HandleRule::creatureshared: {
       SharedHandle& s = shared[l.kind];
       if (!s.known) {
         // The first attack frame of the kind sets the handle for all of them.

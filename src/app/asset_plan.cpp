@@ -9,12 +9,12 @@ namespace {
 ImageLoad plain(int* slot, const std::string& file, int flags) { return {slot, file, flags}; }
 ImageLoad centred(int* slot, const std::string& file, int flags) {
   ImageLoad l{slot, file, flags};
-  l.rule = HandleRule::Centre;
+  l.rule = HandleRule::centre;
   return l;
 }
 ImageLoad fixed(int* slot, const std::string& file, int flags, int hx, int hy) {
   ImageLoad l{slot, file, flags};
-  l.rule = HandleRule::Fixed;
+  l.rule = HandleRule::fixed;
   l.hx = hx;
   l.hy = hy;
   return l;
@@ -28,7 +28,7 @@ ImageLoad cells(int* slot, const std::string& file, int flags, int cw, int ch, i
 }
 ImageLoad shared(int* slot, const std::string& file, int kind) {
   ImageLoad l{slot, file, 3};
-  l.rule = HandleRule::CreatureShared;
+  l.rule = HandleRule::creatureshared;
   l.kind = kind;
   return l;
 }

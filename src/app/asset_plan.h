@@ -9,10 +9,10 @@
 
 // Where an image's handle (the point placed at the drawing position) goes.
 enum class HandleRule {
-  None,           // stays at (0, 0)
-  Centre,         // (width / 2, height / 2)
-  Fixed,          // (hx, hy)
-  CreatureShared  // the kind's shared attack/death handle, from its first attack frame
+  none,           // stays at (0, 0)
+  centre,         // (width / 2, height / 2)
+  fixed,          // (hx, hy)
+  creatureshared  // the kind's shared attack/death handle, from its first attack frame
 };
 
 struct ImageLoad {
@@ -20,7 +20,7 @@ struct ImageLoad {
   std::string file;  // file name under data\gfx
   int flags;         // 1 masked, 2 filtered, 3 both, -1 default
   int cellw = 0, cellh = 0, frames = 0;  // a strip when frames > 0
-  HandleRule rule = HandleRule::None;
+  HandleRule rule = HandleRule::none;
   int hx = 0, hy = 0;  // for Fixed
   int kind = 0;        // for CreatureShared: 1 warrior, 2 hugger, 3 queen
 };

@@ -77,6 +77,7 @@ void stepframe() {
   if (entered == 11 || entered == 12) enterslotscreen(entered);
   framekeys();
   runscreen();
+  notemenupointer();
 }
 
 void runframe() {

@@ -2,6 +2,7 @@
 
 #include "app/display_anim.h"
 #include "app/member_switch.h"
+#include "app/mission_end.h"
 #include "app/mission.h"
 #include "app/panel.h"
 #include "app/play_state.h"
@@ -52,9 +53,16 @@ void ingameframe() {
   if (key == ingamequickload) quickload();
   if (pausestate[1] == 1) {
     updatepanel();
+    // The panel hands over to the mission-end screen, which runs (and draws
+    // instead of the views) in this same frame.
+    if (gamestate == statemissionend) {
+      missionscreen();
+      return;
+    }
   } else {
     simulationupdate();
   }
+  endwaveannouncement();
   if (framedraws) {
     drawviews();
     drawconsole();

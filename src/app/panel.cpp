@@ -10,33 +10,7 @@
 
 namespace {
 
-void pulse() {
-  if (pausepulsedir == 0) {
-    pausepulse += 5;
-    if (pausepulse >= 100) pausepulse = 100, pausepulsedir = 1;
-  } else {
-    pausepulse -= 5;
-    if (pausepulse <= 35) pausepulse = 35, pausepulsedir = 0;
-  }
-}
-
-void slide() {
-  if (pausestate[2] == 0 && pausepos < panelopenpos) {
-    pausespeed *= 0.853f;
-    if (pausespeed < 1.0f) pausespeed = 1.0f;
-    pausepos = static_cast<int>(pausepos + pausespeed);
-    if (pausepos > panelopenpos) pausepos = panelopenpos;
-  } else if (pausestate[2] == 1 && pausepos > 0) {
-    pausespeed *= 1.19f;
-    if (pausespeed > 75.0f) pausespeed = 75.0f;
-    pausepos = static_cast<int>(pausepos - pausespeed);
-    if (pausepos <= 0) {
-      pausestate[1] = pausestate[2] = 0;
-      pausespeed = 75.0f;
-      pausepos = 0;
-    }
-  }
-}
+constexpr float restspeed = 75.0f;
 
 // Shown counters climb one per frame towards the real ones.
 bool countup() {
@@ -56,12 +30,61 @@ bool countup() {
   return moved;
 }
 
-bool closepressed() {
+}  // namespace
+
+void steppanelpulse() {
+  if (pausepulsedir == 0) {
+    pausepulse += 5;
+    if (pausepulse >= 100) pausepulse = 100, pausepulsedir = 1;
+  } else {
+    pausepulse -= 5;
+    if (pausepulse <= 35) pausepulse = 35, pausepulsedir = 0;
+  }
+}
+
+PanelSlide slidepanel() {
+  PanelSlide reached = slidemoving;
+  if (pausestate[2] == 0 && pausepos < panelopenpos) {
+    pausespeed *= 0.853f;
+    if (pausespeed < 1.0f) pausespeed = 1.0f;
+    pausepos = static_cast<int>(pausepos + pausespeed);
+    if (pausepos >= panelopenpos) {
+      pausepos = panelopenpos;
+      reached = slideopened;
+    }
+  } else if (pausestate[2] == 1 && pausepos > 0) {
+    pausespeed *= 1.19f;
+    if (pausespeed > restspeed) pausespeed = restspeed;
+    pausepos = static_cast<int>(pausepos - pausespeed);
+    if (pausepos <= 0) {
+      pausepos = 0;
+      pausespeed = restspeed;
+      reached = slideshut;
+    }
+  }
+  pausetabx = pausepos - 300;
+  pausetabx2 = 1324 - pausepos;
+  return reached;
+}
+
+void countdownflashes() {
+  for (int p = 1; p <= 2; ++p)
+    if (teamstat[0][p] > 0) teamstat[0][p] -= 1;
+}
+
+void startpanelclosing() {
+  pausestate[2] = 1;
+  playsound(panelsounds[2]);
+}
+
+void endwaveannouncement() {
+  if (pausestate[1] != 1) newwave = 0;
+}
+
+bool panelkeyhit() {
   return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) || gamekeyhit(keyescape) ||
          bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]);
 }
-
-}  // namespace
 
 void openpanel() {
   pausestate[1] = 1;
@@ -72,22 +95,19 @@ void openpanel() {
 }
 
 void updatepanel() {
-  for (int p = 1; p <= 2; ++p)
-    if (teamstat[0][p] > 0) teamstat[0][p] -= 1;
-  pulse();
-  slide();
-  pausetabx = pausepos - 300;
-  pausetabx2 = 1324 - pausepos;
+  countdownflashes();
+  steppanelpulse();
+  // In play the panel is hidden again once it has slid shut.
+  if (slidepanel() == slideshut) pausestate[1] = pausestate[2] = 0;
   if (pausestate[1] == 0 || pausepos != panelopenpos) return;
 
   const bool moved = missionflags[1] != 1 && countup();
   if (missionflags[1] == 1) gamestate = statemissionend;
-  if (moved || pausestate[2] == 1 || !closepressed()) return;
+  if (moved || pausestate[2] == 1 || !panelkeyhit()) return;
   if (alldead == 1) {
     gamestate = statesquadlost;
   } else if (missionflags[2] == 1) {
     gamestate = statemissionend;
   }
-  pausestate[2] = 1;
-  playsound(panelsounds[2]);
+  startpanelclosing();
 }

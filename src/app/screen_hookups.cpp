@@ -1,10 +1,10 @@
 // The screens and drawing steps the frame loop runs, tied to the modules
 // that draw them.
 #include "app/screens.h"
+#include "app/mission_end.h"
 #include "frontend/menu_screens.h"
 #include "frontend/newgame.h"
 #include "render/hud.h"
-#include "render/mission_screens.h"
 
 void screenafterload() { runafterload(); }
 void screenmainmenu() { runmainmenu(); }

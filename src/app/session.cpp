@@ -60,7 +60,7 @@ void startsession(const SessionSetup& setup) {
   std::memset(debugflags, 0, sizeof debugflags);
   debugdisplay = 0;
   closeuprunner = nocloseup;
-  framedraws = 0;
+  framedraws = setup.draws;
   modeplayers = setup.players == 2 ? 2 : 1;
   splitoption = setup.split;
   for (int m = 1; m <= 6; ++m) squadchar[m] = setup.chars[m];
@@ -73,6 +73,7 @@ void startsession(const SessionSetup& setup) {
   SeedRnd(setup.seed);
   games = 0;
   nextgame();
+  teamstat[0][0] = setup.startframes;
   resetinput();
   updateinputfrom(plat::RawInput{});
 }

@@ -15,11 +15,18 @@ struct SessionSetup {
   int split = 1;                            // splitview with two players
   int chars[7] = {0, 3, 5, 8, 11, 13, 15};  // roster number per member
   int mouseaiming = 0;
+  // 1: every frame is drawn as in the running program (an open display and
+  // loaded pictures are the caller's); 0: nothing is drawn.
+  int draws = 0;
+  // Frames already on the mission clock when the first game starts, so a
+  // short session can reach the attack waves.
+  int startframes = 0;
 };
 
 // Loads the shipped complex (once per process), puts every table back to
 // a fresh state, seeds the generator and starts a new game: gamestate stateplay.
-// The colonist close-up does not block a session, and nothing is drawn.
+// The colonist close-up does not block a session; frames are drawn only
+// when the set-up asks for it.
 void startsession(const SessionSetup& setup);
 // One frame of play with this snapshot. When the game has gone back to the
 // main menu (the results or squad-lost screen was left, or the player quit),

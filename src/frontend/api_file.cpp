@@ -13,7 +13,7 @@ int parseapi(const std::vector<uint8_t>& bytes, int fallback) {
 
 void readapi(const std::string& path) {
   std::vector<uint8_t> bytes;
-  if (plat::file_type(path) != 1 || !plat::read_whole(path, bytes)) bytes.clear();
+  if (plat::file_type(path) != 1 || !plat::read_whole(path, bytes, apifilemax)) bytes.clear();
   apimode = parseapi(bytes, 0);
 }
 

@@ -2,11 +2,14 @@
 // apimode (0 the default renderer, 1 OpenGL).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int32_t apimagic = 4421;
+// A longer file is not one of ours: it reads as foreign.
+constexpr size_t apifilemax = 4096;
 
 extern int apimode;
 

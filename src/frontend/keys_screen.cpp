@@ -81,6 +81,7 @@ MenuScreen bindinglist() {
     if (capturing && captureaction == a) {
       it.value = "PRESS A KEY";
       it.r = 255, it.g = 255, it.b = 0;
+      it.steady = true;
     } else {
       it.value = bindingname(keys[keysplayer][a]);
     }

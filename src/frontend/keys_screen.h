@@ -1,5 +1,5 @@
-// The KEYS screens: the player choice (state 3) and one player's binding
-// list (state 8) with the capture of a new binding.
+// The KEYS screens: the player choice (statekeysplayer) and one player's binding
+// list (statekeysbindings) with the capture of a new binding.
 #pragma once
 
 extern int keysplayer;     // player whose bindings the list shows

@@ -1,4 +1,4 @@
-// MAIN MENU (state 1) and GAME MODE (state 2).
+// MAIN MENU (statemainmenu) and GAME MODE (stategamemode).
 #include "app/assets.h"
 #include "app/play_state.h"
 #include "app/state.h"

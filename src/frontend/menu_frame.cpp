@@ -19,8 +19,8 @@ std::string menutitle;
 std::string menutext[21];
 
 namespace {
-// The pointer position of the last menu frame; a frame counts as a mouse
-// move only when it differs. -1 until the first menu frame.
+// The pointer position of the last frame; a frame counts as a mouse move
+// only when it differs. -1 until the first frame.
 int lastmx = -1, lastmy = -1;
 
 void selectionchanged() {
@@ -132,9 +132,13 @@ MenuInput menuinput(const MenuScreen& s) {
 
 bool menupointermoved() {
   const bool moved = lastmx >= 0 && (inputmousex != lastmx || inputmousey != lastmy);
+  notemenupointer();
+  return moved;
+}
+
+void notemenupointer() {
   lastmx = inputmousex;
   lastmy = inputmousey;
-  return moved;
 }
 
 void stepselpulse() {
@@ -150,6 +154,10 @@ void stepselpulse() {
 
 void menuitemcolour(const MenuScreen& s, int i, int& r, int& g, int& b) {
   const MenuItem& it = s.items[i - 1];
+  if (it.steady) {
+    r = it.r, g = it.g, b = it.b;
+    return;
+  }
   int level = 100;
   if (it.disabled) level = 33;
   else if (i == menusel) level = std::min(255, 165 + 3 * selpulse);

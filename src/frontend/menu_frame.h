@@ -35,8 +35,10 @@ struct MenuItem {
   // Drawn centred on x 512 unless drawn left-aligned at textx.
   bool centred = true;
   int textx = 512;
-  // Base colour; the selection pulse and dimming scale it.
+  // Base colour; the selection pulse and dimming scale it unless the item
+  // is steady (the KEYS row waiting for a key), which shows it as it is.
   int r = 255, g = 255, b = 255;
+  bool steady = false;
   // Second column (a binding name), left-aligned at valuex.
   std::string value;
   int valuex = 0;
@@ -75,9 +77,13 @@ void menuitemrect(const MenuScreen& s, int i, int& x, int& y, int& w, int& h);
 // Moves the selection by the keyboard and the mouse, reports activation,
 // plays the click on activation and advances the selection pulse.
 MenuInput menuinput(const MenuScreen& s);
-// Whether the pointer moved since the last menu frame (never on the first
-// one); remembers the position for the next frame.
+// Whether the pointer moved since the last frame (never on the first one
+// after resetmenuframe); remembers the position for the next frame.
 bool menupointermoved();
+// Remembers the pointer position of this frame. The frame loop calls it
+// every frame in every state, so a menu entered from play compares with
+// the last frame of play, not with the last menu frame before it.
+void notemenupointer();
 // Advances the selection pulse by one frame.
 void stepselpulse();
 // Colour of item i as drawn this frame.

@@ -20,6 +20,6 @@ constexpr int kCheatX = 0, kCheatY = 752, kCheatW = 40, kCheatH = 16;
 // left click, -1 for LEFT and a right click. Music follows at once.
 void changesetting(int index, int dir);
 
-// The first frame after loading (state 2000): the options file is read, the
+// The first frame after loading (stateafterload): the options file is read, the
 // main menu comes next and, with music on, the menu track starts.
 void runafterload();

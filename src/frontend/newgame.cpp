@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/display_anim.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "audio/music.h"
@@ -19,14 +20,12 @@
 
 namespace {
 
+// Every room's creature record empty, its run-time slots cleared.
 void resetrooms() {
   clearroomstate();
   for (int r = 1; r <= 275; ++r) {
     int* c = rooms[r][roomcreature];
-    c[ckind] = 0;
-    c[cposx] = Rand(0, looplength);
-    c[cdirection] = Rand(1, 2);
-    for (int s = cmode; s <= cseen; ++s) c[s] = 0;
+    for (int s = ckind; s <= cseen; ++s) c[s] = 0;
   }
 }
 
@@ -35,11 +34,6 @@ void resetsquad() {
     std::memset(squad[m], 0, sizeof squad[m]);
     setupmember(m);
   }
-}
-
-void resettrace(int* trace) {
-  for (int i = 1; i <= 185; ++i) trace[i] = 32;
-  for (int i = 186; i <= 190; ++i) trace[i] = 0;
 }
 
 // Per-frame state a fresh game must not carry over from the last one.
@@ -53,26 +47,36 @@ void resetframestate() {
   cyclecount = 0;
   cyclephase = 1;
   pulselevel = pulsedir = 0;
+  blinkphase = 0;
+  resettrace(tickertext);
+  resettrace(playerticker[1]);
+  resettrace(playerticker[2]);
+}
+
+// Where each room's creature starts out along its walls, and which way it
+// faces (before anything is placed in it).
+void spreadcreatures() {
+  for (int r = 1; r <= 275; ++r) {
+    int* c = rooms[r][roomcreature];
+    c[cposx] = Rand(0, looplength);
+    c[cdirection] = Rand(1, 2);
+  }
 }
 
 }  // namespace
 
-void newgame() {
+void resetgame() {
   clearlists();
   resetneststate();
   resetframestate();
   resetrooms();
 
   numplayers = modeplayers == 2 ? 2 : 1;
-  trackcount[1] = trackcount[2] = 800;
   splitview = numplayers == 1 ? 1 : splitoption;
-
+  trackcount[1] = trackcount[2] = 800;
   resetsquad();
-  placeworldfeatures();
-  openexits();
-
-  int colonistroom = placestartcolonist();
-  slimenestandgenerator();
+  curmember[1] = 1;
+  curmember[2] = numplayers == 2 ? 4 : 0;
 
   for (int i = 1; i <= 3; ++i) missionflags[i] = 0;
   std::memset(teamstat, 0, sizeof teamstat);
@@ -81,24 +85,24 @@ void newgame() {
   pausestate[1] = pausestate[2] = 0;
   pausespeed = 75.0f;
   pausepos = 0;
+  alldead = 0;
+}
 
-  resettrace(tickertext);
-  resettrace(playerticker[1]);
-  resettrace(playerticker[2]);
+void placegame() {
+  spreadcreatures();
+  placeworldfeatures();
+  openexits();
+  const int colonistroom = placestartcolonist();
+  slimenestandgenerator();
+  slimestartrooms(colonistroom);
+}
 
-  blinkphase = 0;
-  curmember[1] = 1;
-  curmember[2] = numplayers == 2 ? 4 : 0;
-
+void newgame() {
+  resetgame();
+  placegame();
   gamestate = stateplay;
   startgamemusic();
-
-  slimestartrooms(colonistroom);
-
   if (settings[setmouseaiming] == 1)
     plat::move_pointer(squad[curmember[1]][mcrossx], squad[curmember[1]][mcrossy]);
-
-  queentimer = 0;
-  alldead = 0;
   gameinprogress = 1;
 }

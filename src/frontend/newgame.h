@@ -2,4 +2,13 @@
 // complex is populated afresh; play begins on the next frame.
 #pragma once
 
+// Every table a game holds back to its start: effect lists, nest and wave
+// timers, rooms' run-time slots and creatures, the squad set up from
+// squadchar, counters, panel, traces and per-frame state. Players and split
+// come from modeplayers and splitoption. Draws no random numbers.
+void resetgame();
+// The random placement of a new game: creatures' start positions, lamps
+// and alarms, the exits, the colonist and the slime.
+void placegame();
+// resetgame, placegame, then play (stateplay) with the game music.
 void newgame();

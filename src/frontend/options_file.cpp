@@ -73,7 +73,7 @@ void parseoptions(const std::vector<uint8_t>& bytes) {
 
 void readoptions(const std::string& path) {
   std::vector<uint8_t> bytes;
-  if (plat::file_type(path) == 1 && plat::read_whole(path, bytes)) parseoptions(bytes);
+  if (plat::file_type(path) == 1 && plat::read_whole(path, bytes, optfilemax)) parseoptions(bytes);
 }
 
 int writeoptions(const std::string& path) { return replacefile(path, optionbytes()) ? 1 : 0; }

@@ -3,12 +3,15 @@
 // squadpick[0..6][0..5] with the second index fastest.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int32_t optmagic = 2442;
 constexpr int optcount = 70;
+// A longer file is not one of ours: it reads as foreign.
+constexpr size_t optfilemax = 4096;
 
 // The bytes of the live options.
 std::vector<uint8_t> optionbytes();

@@ -1,4 +1,4 @@
-// OPTIONS (state 6) and SETTINGS (state 7).
+// OPTIONS (stateoptions) and SETTINGS (statesettings).
 #include <string>
 
 #include "app/play_state.h"

@@ -1,5 +1,7 @@
 #include "frontend/save_screens.h"
 
+#include <algorithm>
+
 #include "app/assets.h"
 #include "app/play_state.h"
 #include "app/state.h"
@@ -166,15 +168,17 @@ void drawslotscreen(int state) {
   drawbigtext(512, static_cast<float>(l.titley), title, 1);
   for (int i = 1; i <= n; ++i) {
     const int y = slotitemy(state, i);
-    float bright = 100;
-    if (!selectable(state, i)) bright = 33;
-    else if (i == menusel) bright = 165.0f + 3.0f * selpulse;
-    setcolourbright(255, 255, 255, bright);
+    // Grey levels as on every menu: pulsing when selected, dim when skipped.
+    int level = 100;
+    if (!selectable(state, i)) level = 33;
+    else if (i == menusel) level = std::min(255, 165 + 3 * selpulse);
+    plat::set_colour(level, level, level);
     const bool typing = state == statesavegame && i == typingslot;
     const std::string& t = i == n ? std::string("CANCEL") : (typing ? editline[0] : menutext[i]);
     drawbigtext(512, static_cast<float>(y), t, 1);
     if (typing) {
-      setcolourbright(255, 255, 255, 45.0f + 7.0f * selpulse);
+      const int caret = std::min(255, 45 + 7 * selpulse);
+      plat::set_colour(caret, caret, caret);
       drawimageguarded(img_caret, 514.0f + bigtextwidth(editline[0]) / 2.0f, static_cast<float>(y - 2), 0);
     }
   }

@@ -1,5 +1,6 @@
 #include "frontend/savegame.h"
 
+#include <new>
 #include <vector>
 
 #include "app/play_state.h"
@@ -42,11 +43,33 @@ int savegame(const std::string& base, int seed, const std::string& name) {
   return commitstaged(namepath) ? 1 : 3;
 }
 
-int loadgame(const std::string& base) {
-  const std::string datapath = datafilepath(base);
+namespace {
+
+// The slot's payload into the live state; false with nothing changed.
+bool readslot(const std::string& datapath) {
   std::vector<uint8_t> packed, payload;
-  if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed)) return 3;
-  if (!unpackbytes(packed, payload) || !readpayload(payload)) return 3;
+  try {
+    if (plat::file_type(datapath) != 1 || !plat::read_whole(datapath, packed, datafilemax)) return false;
+    return unpackbytes(packed, payload) && readpayload(payload);
+  } catch (const std::bad_alloc&) {
+    // Unpacking ran out of memory before the live state was touched.
+    return false;
+  }
+}
+
+}  // namespace
+
+int loadgame(const std::string& base) {
+  if (!readslot(datafilepath(base))) return 3;
+  // The generator room's slime count is not stored: the next frame counts
+  // room 174 afresh, so a save made before it was cleaned fails the power.
+  powerslime = 0;
+  // Nor is the side panel: a game left on the results or the squad-lost
+  // notice holds it active at 0, which would freeze the loaded game.
+  pausestate[1] = pausestate[2] = 0;
+  pausepos = 0;
+  pausespeed = 75.0f;
+  newwave = 0;
   if (settings[setmouseaiming] == 1) {
     const int m = curmember[1];
     plat::move_pointer(squad[m][mcrossx], squad[m][mcrossy]);
@@ -63,7 +86,7 @@ std::string parsesavename(const std::vector<uint8_t>& bytes) {
 
 std::string readsavename(const std::string& base) {
   std::vector<uint8_t> bytes;
-  if (!plat::read_whole(namefilepath(base), bytes)) return "";
+  if (!plat::read_whole(namefilepath(base), bytes, namefilemax)) return "";
   return parsesavename(bytes);
 }
 

@@ -3,12 +3,16 @@
 // 624, the display name) and base + ".907" (the packed payload).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int32_t namemagic = 624;
 constexpr int savenamemax = 14;
+// Longer name files and data files are treated as damaged, unread.
+constexpr size_t namefilemax = 64 << 10;
+constexpr size_t datafilemax = 64 << 20;
 
 // The folder the slots live in ("saves" beside the program).
 extern std::string savesdir;

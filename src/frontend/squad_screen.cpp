@@ -1,4 +1,4 @@
-// SQUAD (state 13): Accept, Split and Cancel in the middle, the six squad
+// SQUAD (statesquad): Accept, Split and Cancel in the middle, the six squad
 // slots in two columns of three on either side.
 #include "app/assets.h"
 #include "app/play_state.h"

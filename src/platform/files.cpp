@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "app/archive.h"
 #include "platform/platform.h"
@@ -74,12 +75,12 @@ bool make_owner_writable(const std::string& path) {
   return chmod(p.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
 }
 
-bool read_whole(const std::string& name, std::vector<uint8_t>& out) {
+bool read_whole(const std::string& name, std::vector<uint8_t>& out, size_t maxbytes) {
   out.clear();
   std::string entry;
   if (archive_path(name, entry)) {
     const ArchiveEntry* e = archive_find(entry);
-    if (!e) return false;
+    if (!e || e->size > maxbytes) return false;
     out.assign(e->data, e->data + e->size);
     return true;
   }
@@ -88,9 +89,15 @@ bool read_whole(const std::string& name, std::vector<uint8_t>& out) {
   if (!in) return false;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  if (size < 0) return false;
+  if (size < 0 || static_cast<unsigned long long>(size) > maxbytes) return false;
   in.seekg(0, std::ios::beg);
-  out.resize(static_cast<size_t>(size));
+  try {
+    out.resize(static_cast<size_t>(size));
+  } catch (const std::exception&) {
+    // Not enough memory for it: the file reads as unreadable.
+    out = std::vector<uint8_t>();
+    return false;
+  }
   if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) {
     out.clear();
     return false;

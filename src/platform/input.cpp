@@ -89,10 +89,6 @@ int joystick_count() {
   return static_cast<int>(sticks.size());
 }
 
-void flush_joystick() {
-  if (detail::subsystems_up()) SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBUTTONUP);
-}
-
 void move_pointer(int x, int y) {
   const auto& d = detail::display();
   virtual_mouse_x = x, virtual_mouse_y = y;

@@ -127,7 +127,6 @@ struct RawInput {
 // Pumps events and fills the snapshot.
 void poll_input(RawInput& in);
 int joystick_count();
-void flush_joystick();
 
 // ---------------------------------------------------------------- time
 uint32_t millisecs();
@@ -157,7 +156,6 @@ class Stream {
   int32_t read_int();
   double read_double();
   std::string read_bytes(int32_t count);
-  uint8_t read_byte();
   bool read_raw(void* dst, size_t n);
   // Writes; a failed write sets the failed flag.
   void write_int(int32_t v);
@@ -182,8 +180,10 @@ Stream* open_write(const std::string& path);  // "incbin::" names give nullptr
 void close_stream(Stream* s);                  // closes and deletes
 // A read-only stream over bytes held in memory (parsers and tests use it).
 Stream* open_memory(std::vector<uint8_t> bytes);
-// Whole-file helpers (disk or archive). false when it cannot be read.
-bool read_whole(const std::string& name, std::vector<uint8_t>& out);
+// Whole-file helpers (disk or archive). false when it cannot be read, or
+// when it is longer than maxbytes (checked before anything is read).
+bool read_whole(const std::string& name, std::vector<uint8_t>& out,
+                size_t maxbytes = static_cast<size_t>(-1));
 
 // ---------------------------------------------------------------- sound
 bool audio_open();  // opens the mixer (44,100 Hz); false leaves the game silent

@@ -26,7 +26,3 @@ int Rand(int a, int b) {
   uint64_t pick = (static_cast<uint64_t>(next_value()) * range) >> 32;
   return static_cast<int>(a + static_cast<int64_t>(pick));
 }
-
-double Rnd(double a, double b) {
-  return a + (b - a) * (next_value() / 4294967296.0);
-}

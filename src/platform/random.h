@@ -8,5 +8,3 @@ void SeedRnd(uint32_t seed);
 uint32_t RndSeed();
 // Integer uniformly drawn from a to b inclusive (either order).
 int Rand(int a, int b);
-// Real in [a, b).
-double Rnd(double a, double b);

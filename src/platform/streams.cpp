@@ -114,11 +114,6 @@ double Stream::read_double() {
   return v;
 }
 
-uint8_t Stream::read_byte() {
-  uint8_t b = 0;
-  return read_raw(&b, 1) ? b : 0;
-}
-
 std::string Stream::read_bytes(int32_t count) {
   if (count < 0) {
     failed_ = true;

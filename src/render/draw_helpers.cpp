@@ -67,10 +67,6 @@ void drawimageguarded(int image, float x, float y, int frame) {
   if (present(image)) plat::draw_image(image, x, y, frame);
 }
 
-void drawimagezoomed(int image, float x, float y, float zx, float zy, int frame) {
-  if (present(image)) drawifvisible(image, x * zx, y * zy, frame);
-}
-
 void setimagehandle(int image, int hx, int hy) {
   if (present(image)) plat::set_image_handle(image, hx, hy);
 }
@@ -80,8 +76,6 @@ int imagewidth(int image) { return image != 0 && plat::image_exists(image) ? pla
 int imageheight(int image) {
   return image != 0 && plat::image_exists(image) ? plat::image_height(image) : 0;
 }
-
-void midhandle(int image) { setimagehandle(image, imagewidth(image) / 2, imageheight(image) / 2); }
 
 void drawbracketbox(float x, float y, float w, float h, float alphapercent) {
   if (!present(img_bracket)) return;

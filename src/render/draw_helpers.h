@@ -12,15 +12,12 @@ void setcolourbright(int r, int g, int b, float bright);
 void drawimageculled(int image, float x, float y, int frame);
 // The same without the viewport test.
 void drawimageguarded(int image, float x, float y, int frame);
-// drawimageculled at (x * zx, y * zy).
-void drawimagezoomed(int image, float x, float y, float zx, float zy, int frame);
 
 // Handle and size calls that tolerate an absent image: the handle calls
 // raise gfxmissing, the size calls return 0.
 void setimagehandle(int image, int hx, int hy);
 int imagewidth(int image);
 int imageheight(int image);
-void midhandle(int image);
 
 // Frame of a rectangle on the room loop, drawn with bracket.png at alpha
 // alphapercent / 100, repeated one loop (3,328 px) to either side.

@@ -98,11 +98,7 @@ void panelcounter(float x, float titley, const char* title, float boxy, float nu
 }
 
 void drawsidepanels() {
-  if (pausestate[1] != 1) {
-    // The announcement of a new wave lasts as long as the panel it opened.
-    newwave = 0;
-    return;
-  }
+  if (pausestate[1] != 1) return;
   const bool blink = newwave == 1 && pausepos == 422;
   const float left = pausetabx + 180.0f;
   const float right = pausetabx2 - 180.0f;

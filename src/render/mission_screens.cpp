@@ -1,5 +1,5 @@
-// Mission-end screens: the side panel's motion while they show, the keys
-// that leave them, and the message text under the console.
+// Mission-end screens as drawn: the message text in the empty view area
+// under the console.
 #include "render/mission_screens.h"
 
 #include <string>
@@ -7,11 +7,6 @@
 #include "app/assets.h"
 #include "app/play_state.h"
 #include "app/state.h"
-#include "audio/music.h"
-#include "audio/sound.h"
-#include "input/bindings.h"
-#include "input/input.h"
-#include "input/keycodes.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"
@@ -21,70 +16,6 @@
 std::string finalists[7];
 
 namespace {
-
-constexpr int kOpen = 422;
-
-void countdownflashes() {
-  for (int p = 1; p <= 2; ++p)
-    if (teamstat[0][p] > 0) --teamstat[0][p];
-}
-
-// The panel prompt's blink: 35..100 in steps of 5, up then down.
-void steppulse() {
-  if (pausepulsedir == 0) {
-    pausepulse += 5;
-    if (pausepulse >= 100) {
-      pausepulse = 100;
-      pausepulsedir = 1;
-    }
-  } else {
-    pausepulse -= 5;
-    if (pausepulse <= 35) {
-      pausepulse = 35;
-      pausepulsedir = 0;
-    }
-  }
-}
-
-void startclosing() {
-  pausestate[2] = 1;
-  playsound(panelsounds[2]);
-}
-
-// Slides the panel; returns true on the frame it reaches fully open.
-bool movepanel() {
-  bool opened = false;
-  if (pausestate[2] == 0 && pausepos < kOpen) {
-    pausespeed *= 0.853f;
-    if (pausespeed < 1.0f) pausespeed = 1.0f;
-    pausepos = static_cast<int>(pausepos + pausespeed);
-    if (pausepos >= kOpen) {
-      pausepos = kOpen;
-      opened = true;
-    }
-  } else if (pausestate[2] == 1 && pausepos > 0) {
-    pausespeed *= 1.19f;
-    if (pausespeed > 75.0f) pausespeed = 75.0f;
-    pausepos = static_cast<int>(pausepos - pausespeed);
-    if (pausepos <= 0) {
-      pausepos = 0;
-      pausespeed = 75.0f;
-    }
-  }
-  pausetabx = pausepos - 300;
-  pausetabx2 = 1324 - pausepos;
-  return opened;
-}
-
-bool leavekeyhit() {
-  return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) ||
-         gamekeyhit(keyescape) || bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]);
-}
-
-void backtomenu() {
-  gamestate = statemainmenu;
-  startmenumusic();
-}
 
 void startdrawing() {
   plat::set_origin(0, 0);
@@ -171,34 +102,7 @@ std::string finalistline(int first) {
   return finalists[first] + "  " + finalists[first + 1] + "  " + finalists[first + 2];
 }
 
-void missionscreen() {
-  countdownflashes();
-  if (missionflags[1] == 1 && pausepos == kOpen) startclosing();
-  steppulse();
-  if (movepanel()) {
-    gamestate = stateplay;
-    if (missionflags[1] == 1) {
-      missionflags[1] = 2;
-      startclosing();
-    }
-    if (missionflags[2] == 1) {
-      missionflags[2] = 2;
-      startclosing();
-    }
-  }
-  if (pausepos == 0 && leavekeyhit()) {
-    if (missionflags[1] == 1) {
-      pausestate[2] = 0;
-      playsound(panelsounds[1]);
-    } else if (missionflags[2] == 1) {
-      if (missionflags[3] == 0) {
-        missionflags[3] = 1;
-      } else {
-        missionflags[3] = 2;
-        backtomenu();
-      }
-    }
-  }
+void drawmissionscreen() {
   startdrawing();
   if (missionflags[1] == 1) drawobjective();
   if (missionflags[2] == 1) drawresults();
@@ -207,14 +111,7 @@ void missionscreen() {
   drawhud(0);
 }
 
-void failscreen() {
-  countdownflashes();
-  steppulse();
-  // The squad-lost panel only ever closes here; a panel left opening would
-  // never let a key through.
-  pausestate[2] = 1;
-  movepanel();
-  if (pausepos == 0 && leavekeyhit()) backtomenu();
+void drawfailscreen() {
   startdrawing();
   const char* lines[3] = {"MESSAGE FROM COMPANY:", "MISSION FAILED", "ALL CREW MEMBERS ARE DEAD"};
   const int one[3] = {120, 160, 200};

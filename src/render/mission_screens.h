@@ -1,7 +1,7 @@
 // The screens that interrupt or end a mission: the company's message once
 // the nest is clean (state 5), the results once the squad is back at base
-// (state 5), and the notice that the whole squad is lost (state 15). The
-// side panel slides shut over each before a key is taken.
+// (state 5), and the notice that the whole squad is lost (state 15), as
+// drawn; their panel motion and keys are the app's (app/mission_end.h).
 #pragma once
 
 #include <string>
@@ -10,10 +10,11 @@
 // unused slots empty.
 extern std::string finalists[7];
 
-// One frame of state 5: panel motion, keys, drawing.
-void missionscreen();
-// One frame of state 15.
-void failscreen();
+// The drawing of state 5: the message or results text in the empty view
+// area, then the console around it.
+void drawmissionscreen();
+// The drawing of state 15: the squad-lost notice and the console.
+void drawfailscreen();
 
 // Refills finalists from the squad's dead flags.
 void buildfinalists();

@@ -77,8 +77,8 @@ void drawcorpses(const RoomPass& rp) {
       plat::set_alpha((400 - c.timer) / 100.0f);
     }
     if (look.frames > 0) {
-      const int image = creaturepicture(c.id, look.row, std::max(frame, 1));
-      if (image) putwrapped(rp, image, c.x, look.basey, mirror, 1);
+      // A missing picture still goes through the draw, which raises the warning.
+      putwrapped(rp, creaturepicture(c.id, look.row, std::max(frame, 1)), c.x, look.basey, mirror, 1);
     }
 
     // Splashes of the first frames.

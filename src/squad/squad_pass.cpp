@@ -31,6 +31,8 @@ void death(int* s) {
   s[mdoortime] = 0;
   s[mhealth] = 0;
   s[mdead] = 1;
+  // The room checks skip the dead, so nothing else would clear the danger.
+  s[mdanger] = 0;
   s[mdeathroom] = s[mroom];
   s[mdeathreserved] = s[mreserved];
   s[mroom] = deadroom;

@@ -3,6 +3,7 @@
 #include "app/mission.h"
 #include "app/state.h"
 #include "app_play/play_fixture.h"
+#include "frontend/menu_frame.h"
 
 namespace playtest {
 namespace {
@@ -126,6 +127,30 @@ TEST_F(FrameTest, BlinkCountersStayInTheirRanges) {
     ASSERT_GE(staticdots[500][2], 126);
     ASSERT_LE(staticdots[500][3], 337);
   }
+}
+
+TEST_F(FrameTest, TheFirstMenuFrameAfterPlayDoesNotTakeThePointerAsMoved) {
+  const auto pointer = [](int x, int y, std::initializer_list<int> held = {}) {
+    plat::RawInput in = with(held);
+    in.mousex = x, in.mousey = y;
+    return in;
+  };
+  // A menu frame with the pointer in one place, then back to play.
+  gamestate = statemainmenu;
+  playframe(pointer(20, 20));
+  nextstate = stateplay;
+  playframe(pointer(20, 20));
+  ASSERT_EQ(gamestate, stateplay);
+  // In play the pointer comes to rest where QUIT lies on the main menu.
+  const int quity = menuitemy(menulayout(6), 6) + 10;
+  playframe(pointer(512, quity));
+  playframe(pointer(512, quity));
+  playframe(pointer(512, quity, {keyescape}));
+  ASSERT_EQ(gamestate, statemainmenu);
+  playframe(pointer(512, quity));
+  EXPECT_EQ(menusel, 1) << "a pointer that did not move selected QUIT";
+  playframe(pointer(512, quity + 2));
+  EXPECT_EQ(menusel, 6) << "a real move still selects";
 }
 
 }  // namespace

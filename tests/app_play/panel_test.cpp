@@ -118,5 +118,31 @@ TEST_F(PanelTest, ClosingLeadsToTheMissionEndScreens) {
   EXPECT_EQ(gamestate, statemissionend);
 }
 
+TEST_F(PanelTest, TheMissionScreenRunsInTheFrameThePanelHandsOverToIt) {
+  // The objective met: in the frame the open panel hands over to state 5,
+  // the message screen already starts the panel closing.
+  missionflags[1] = 1;
+  openpanel();
+  while (gamestate == stateplay && pausepos < panelopenpos) playframe(none());
+  if (gamestate == stateplay) playframe(none());
+  ASSERT_EQ(gamestate, statemissionend);
+  EXPECT_EQ(pausestate[2], 1);
+  EXPECT_LT(pausepos, panelopenpos) << "the closing slide starts in this frame";
+
+  // The squad home: the key that closes the panel hands over to the
+  // results, whose first frame already moves the panel and the flash timer.
+  newgame();
+  missionflags[2] = 1;
+  openpanel();
+  openfully();
+  playframe(none());
+  teamstat[0][1] = 10;
+  playframe(with({keyspace}));
+  ASSERT_EQ(gamestate, statemissionend);
+  EXPECT_EQ(pausestate[2], 1);
+  EXPECT_LT(pausepos, panelopenpos);
+  EXPECT_EQ(teamstat[0][1], 8) << "counted down by the panel and by the results screen";
+}
+
 }  // namespace
 }  // namespace playtest

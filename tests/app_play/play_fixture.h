@@ -7,11 +7,18 @@
 #include <cstring>
 
 #include "app/assets.h"
+#include "app/ingame.h"
 #include "app/play_driver.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "creatures/effects.h"
+#include "creatures/start_placement.h"
+#include "frontend/newgame.h"
 #include "frontend/settings.h"
+#include "input/input.h"
+#include "platform/random.h"
+#include "squad/roster.h"
+#include "world/worldtables.h"
 #include "input/bindings.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
@@ -78,11 +85,29 @@ class PlayTest : public ::testing::Test {
     rooms[r][roomrecord][visited] = 1;
   }
 
+  // A game in the test complex, built on the new-game reset: the squad of
+  // roster characters 12, 9, 10, 2, 14, 3, all in room A; lamps, alarms
+  // and the slime of the nest and generator rooms as a real game places
+  // them, but no creatures, colonist or slimed rooms. Nothing is drawn.
   void newgame(int players = 1, int split = 1) {
-    PlaySetup setup;
-    setup.players = players;
-    setup.split = split;
-    playnewgame(setup);
+    SeedRnd(907);
+    initroster();
+    initworldtables();
+    modeplayers = players;
+    splitoption = split;
+    const int chars[7] = {0, 12, 9, 10, 2, 14, 3};
+    for (int m = 1; m <= 6; ++m) squadchar[m] = chars[m];
+    resetgame();
+    placeworldfeatures();
+    openexits();
+    slimenestandgenerator();
+    std::memset(mousepos, 0, sizeof mousepos);
+    gameinprogress = 1;
+    gamestate = stateplay;
+    framedraws = 0;
+    resetinput();
+    // Every key starts released, so the first press counts as a hit.
+    updateinputfrom(plat::RawInput{});
     for (int r : {kRoomA, kRoomB, kRoomC, 28, 69, 177}) quiet(r);
     for (int m = 1; m <= 6; ++m) place(m, kRoomA);
     sfxmissing = 0;

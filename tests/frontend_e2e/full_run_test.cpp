@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/frame_loop.h"
+#include "app/ingame.h"
 #include "app/play_state.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -38,6 +39,9 @@ class FullRun : public ::testing::Test {
     // The program keeps its files beside itself: here, a fresh folder.
     fs::current_path(dir);
     if (const char* d = std::getenv("RX_E2E_SHOTS")) shotdir = d;
+    // As a freshly started program: no game held, every frame drawn.
+    gameinprogress = 0;
+    framedraws = 1;
   }
   void TearDown() override {
     fs::current_path(home);

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kRule =
+const char* const rulemessage =
     "Index member, room and creature records by name: squad[m][field] with the names of "
     "src/squad/member_fields.h, rooms[r][record][slot] and creature slots with the names of "
     "src/world/room_fields.h. A bare number there is a field nobody can look up; add the "
@@ -27,49 +27,49 @@ const char* const kRule =
 // so that the patterns only see code.
 std::string codeonly(const std::string& text) {
   std::string out = text;
-  enum { Code, Line, Block, Str, Chr, Raw } st = Code;
+  enum { incode, inlinecomment, inblockcomment, instring, inchar, inraw } st = incode;
   std::string rawend;
   for (size_t i = 0; i < out.size(); ++i) {
     const char c = out[i];
     const char n = i + 1 < out.size() ? out[i + 1] : '\0';
     switch (st) {
-      case Code:
-        if (c == '/' && n == '/') st = Line, out[i] = ' ';
-        else if (c == '/' && n == '*') st = Block, out[i] = ' ';
+      case incode:
+        if (c == '/' && n == '/') st = inlinecomment, out[i] = ' ';
+        else if (c == '/' && n == '*') st = inblockcomment, out[i] = ' ';
         else if (c == 'R' && n == '"') {
           const size_t open = out.find('(', i + 2);
           if (open == std::string::npos) break;
           rawend.assign(1, ')');
           rawend.append(out, i + 2, open - i - 2);
           rawend.push_back('"');
-          st = Raw;
-        } else if (c == '"') st = Str;
+          st = inraw;
+        } else if (c == '"') st = instring;
         else if (c == '\'' && !(i > 0 && std::isxdigit(static_cast<unsigned char>(out[i - 1]))))
-          st = Chr;  // not a digit separator
+          st = inchar;  // not a digit separator
         break;
-      case Line:
-        if (c == '\n') st = Code;
+      case inlinecomment:
+        if (c == '\n') st = incode;
         else out[i] = ' ';
         break;
-      case Block:
-        if (c == '*' && n == '/') out[i] = out[i + 1] = ' ', ++i, st = Code;
+      case inblockcomment:
+        if (c == '*' && n == '/') out[i] = out[i + 1] = ' ', ++i, st = incode;
         else if (c != '\n') out[i] = ' ';
         break;
-      case Str:
-      case Chr:
+      case instring:
+      case inchar:
         if (c == '\\') {
           out[i] = ' ';
           if (i + 1 < out.size() && out[i + 1] != '\n') out[++i] = ' ';
-        } else if ((st == Str && c == '"') || (st == Chr && c == '\'')) {
-          st = Code;
+        } else if ((st == instring && c == '"') || (st == inchar && c == '\'')) {
+          st = incode;
         } else if (c != '\n') {
           out[i] = ' ';
         }
         break;
-      case Raw:
+      case inraw:
         if (out.compare(i, rawend.size(), rawend) == 0) {
           i += rawend.size() - 1;
-          st = Code;
+          st = incode;
         } else if (c != '\n') {
           out[i] = ' ';
         }
@@ -164,6 +164,6 @@ TEST(RecordFields, NoNumericIndexIntoMemberRoomOrCreatureRecords) {
       for (const auto& hit : numericrecordindices(text.str())) offenders.push_back(rel + ":" + hit);
     }
   }
-  EXPECT_TRUE(offenders.empty()) << kRule << "\nNumbered fields found:\n"
+  EXPECT_TRUE(offenders.empty()) << rulemessage << "\nNumbered fields found:\n"
                                  << ::testing::PrintToString(offenders);
 }

@@ -1,5 +1,6 @@
 // The console drawn through the real headless display and read back.
 #include "hud_fixture.h"
+#include "squad/squad_pass.h"
 
 namespace {
 
@@ -95,6 +96,34 @@ TEST_F(Console, DeadMemberShowsDashesAndNoBarsOrHearts) {
   const long hearts_dead = channelsum(tx + 201, ty + 107, tx + 261, ty + 119, 0);
   EXPECT_LT(hearts_dead, hearts_alive);
   EXPECT_EQ(gfxmissing, 0) << "a dead member's tab draws without missing pictures";
+}
+
+TEST_F(Console, AMemberKilledWhileAttackedNoLongerShowsDanger) {
+  // Member 2's tab name: red at rest, yellow (red and green) while attacked.
+  settings[setvisualalarms] = 1;
+  pulselevel = 100;
+  const int tx = tabpos[1][2][1], ty = tabpos[1][2][2];
+  const auto namegreen = [&] { return channelsum(tx + 6, ty + 6, tx + 150, ty + 22, 8); };
+  drawhud(1);
+  const long resting = namegreen();
+  squad[2][mdanger] = 1;
+  clear();
+  drawhud(1);
+  ASSERT_GT(namegreen(), resting + 1000) << "an attacked member's name is yellow";
+
+  // The creature kills it: the squad pass marks it dead.
+  squad[2][mhealth] = 0;
+  updatesquad();
+  ASSERT_EQ(squad[2][mdead], 1);
+  EXPECT_EQ(squad[2][mdanger], 0);
+  clear();
+  drawhud(1);
+  EXPECT_EQ(namegreen(), resting) << "the dead member's name is back to red";
+  const long icon = channelsum(0, ty + 66 - 28, 29, ty + 66 + 28, 16);
+  clear();
+  squad[2][mdanger] = 0;
+  drawhud(1);
+  EXPECT_EQ(channelsum(0, ty + 66 - 28, 29, ty + 66 + 28, 16), icon) << "no alarm icon either";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "app/archive.h"
 #include "app/assets.h"
+#include "app/ingame.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "frontend/settings.h"
@@ -50,6 +51,7 @@ class Screen : public ::testing::Test {
     curmember[2] = 4;
     gfxmissing = sfxmissing = 0;
     debugdisplay = 0;
+    framedraws = 1;
     for (int& f : debugflags) f = 0;
     messagetimer = 0;
     for (auto& row : teamstat)

@@ -4,6 +4,7 @@
 #include "audio/music.h"
 #include "input/bindings.h"
 #include "hud_fixture.h"
+#include "app/mission_end.h"
 #include "render/mission_screens.h"
 
 namespace {

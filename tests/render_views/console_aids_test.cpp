@@ -128,6 +128,11 @@ TEST_F(ConsoleAids, MiniCameraDrawsInsideItsTabOrNotAtAll) {
   px = screen();
   const int dotx = 300 + (200 - 122) * 261 / 780;
   EXPECT_GT(lit(px, dotx - 3, top, dotx + 4, bottom), 0);
+  // The static ignores where the member last looked.
+  squad[2][mscroll] = 1500;
+  clear();
+  minicam(2, 300, 400, 261, 92, 11, 5);
+  EXPECT_EQ(screen(), px) << "a dead member's scroll moved its static";
   EXPECT_EQ(lit(px, 300, top, dotx - 4, bottom) + lit(px, dotx + 5, top, 561, bottom), 0);
 }
 

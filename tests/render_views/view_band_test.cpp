@@ -150,4 +150,33 @@ TEST_F(ViewBand, CrosshairBlinksOnlyWhenTired) {
   EXPECT_LT(crosshair(max / 10), rested * 6 / 10);
 }
 
+TEST_F(ViewBand, ACorpseWithoutItsPictureRaisesTheMissingGraphicWarning) {
+  corlist.push_back(t_cor{kRoom, 300, 0, 0, 1, 1, 0});
+  render();
+  EXPECT_EQ(gfxmissing, 0) << "a warrior corpse draws from its own picture";
+
+  const int kept = creatureimg[1][3][1];
+  creatureimg[1][3][1] = 0;
+  render();
+  creatureimg[1][3][1] = kept;
+  EXPECT_EQ(gfxmissing, 100);
+}
+
+TEST_F(ViewBand, TheViewsAlarmIconBlinksWithThePulse) {
+  settings[setvisualalarms] = 1;
+  squad[1][mcrossy] = 316;
+  const auto icon = [&](int danger, int pulse) {
+    squad[1][mdanger] = danger;
+    pulselevel = pulse;
+    const auto px = render();
+    long sum = 0;
+    for (int y = 60; y < 340; ++y)
+      for (int x = 126; x < 200; ++x) sum += level(at(px, x, y));
+    return sum;
+  };
+  const long none = icon(0, 100), dim = icon(1, 30), full = icon(1, 100);
+  EXPECT_GT(dim, none);
+  EXPECT_GT(full, dim + (full - none) / 2) << "the icon does not fade with the pulse";
+}
+
 }  // namespace

@@ -213,5 +213,27 @@ TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
   EXPECT_EQ(squad[1][mscroll], scroll + 14);
 }
 
+TEST_F(MouseAimTest, PointerMovesMadeByTheGameCostNoTravel) {
+  // Pulled back into its box, the pointer then stands still there.
+  playframe(at(512, 172));
+  playframe(at(962, 40));
+  playframe(at(880, 89));
+  EXPECT_EQ(moveflags[1], 0) << "the pull back into the box is not travel";
+
+  // A change of member puts the pointer on the new member's crosshair.
+  squad[2][mcrossx] = 300, squad[2][mcrossy] = 250;
+  playframe(at(880, 89, {bindnext}));
+  ASSERT_EQ(curmember[1], 2);
+  playframe(at(300, 250));
+  EXPECT_EQ(moveflags[1], 0) << "the jump to the new crosshair is not travel";
+
+  // The gun's kick moves the pointer with the crosshair.
+  squad[2][maccuracy] = 1;  // poor accuracy: a kick of up to 36 pixels
+  playframe(at(300, 250, {bindfire}));
+  ASSERT_FALSE(explist.empty()) << "the shot was fired";
+  playframe(at(mousepos[1], mousepos[2]));
+  EXPECT_EQ(moveflags[1], 0) << "the kick is not travel";
+}
+
 }  // namespace
 }  // namespace playtest

@@ -82,7 +82,7 @@ SHOT_SCENE("fonts", "every glyph of every font through every text operation") {
   drawsmalltext(kGuideX, y + 28, "Scale 2 text", 1, 2);
   plat::set_colour(255, 255, 255);
   label(20, y + 64, "drawsmalltext at scale 2, drawsmalltextpad (digits 5)");
-  drawsmalltext(20, y + 76, "Sergeant Hicks 98/120", 0, 2);
+  drawsmalltext(20, y + 76, "Sergeant Brody 98/120", 0, 2);
   drawsmalltextpad(340, y + 76, "42", 0, 2, 5);
 
   y = 376;

@@ -11,6 +11,7 @@
 #include "render/draw_helpers.h"
 #include "render/hud.h"
 #include "render/messages.h"
+#include "app/mission_end.h"
 #include "render/mission_screens.h"
 #include "render/overlay.h"
 #include "render/text.h"

@@ -28,7 +28,7 @@ SHOT_SCENE("panels", "menu panels, tooltips and the bracket box") {
   panel(512, 400, 600, 140, 2);
   drawbigtextsmall(512, 420, "ANCHOR 2: TOP CENTRE", 1);
 
-  tooltip(10, 600, "Hicks", "Accuracy 80  Stamina 65", 1);
+  tooltip(10, 600, "Brody", "Accuracy 80  Stamina 65", 1);
   tooltip(512, 600, "Medical room", "Heals the squad over time", 1);
   tooltip(1010, 600, "Exit", "Pushed back on screen", 1);
 

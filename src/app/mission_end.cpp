@@ -1,0 +1,68 @@
+#include "app/mission_end.h"
+
+#include "app/ingame.h"
+#include "app/panel.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "app/assets.h"
+#include "render/mission_screens.h"
+
+namespace {
+
+void backtomenu() {
+  gamestate = statemainmenu;
+  startmenumusic();
+}
+
+// Keys act only once the panel has slid shut.
+void missionkeys() {
+  if (pausepos != 0 || !panelkeyhit()) return;
+  if (missionflags[1] == 1) {
+    // The message acknowledged: the panel opens again and play resumes.
+    pausestate[2] = 0;
+    playsound(panelsounds[1]);
+  } else if (missionflags[2] == 1) {
+    if (missionflags[3] == 0) {
+      missionflags[3] = 1;
+    } else {
+      missionflags[3] = 2;
+      backtomenu();
+    }
+  }
+}
+
+}  // namespace
+
+void missionscreen() {
+  countdownflashes();
+  if (missionflags[1] == 1 && pausepos == panelopenpos) startpanelclosing();
+  steppanelpulse();
+  if (slidepanel() == slideopened) {
+    gamestate = stateplay;
+    if (missionflags[1] == 1) {
+      missionflags[1] = 2;
+      startpanelclosing();
+    }
+    if (missionflags[2] == 1) {
+      missionflags[2] = 2;
+      startpanelclosing();
+    }
+  }
+  missionkeys();
+  endwaveannouncement();
+  if (framedraws) drawmissionscreen();
+}
+
+void failscreen() {
+  countdownflashes();
+  steppanelpulse();
+  // The squad-lost panel only ever closes here; a panel left opening would
+  // never let a key through.
+  pausestate[2] = 1;
+  slidepanel();
+  if (pausepos == 0 && panelkeyhit()) backtomenu();
+  endwaveannouncement();
+  if (framedraws) drawfailscreen();
+}
