@@ -1,0 +1,143 @@
+#include "app/autoplayer/autoplayer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/autoplayer/fields.h"
+#include "app/autoplayer/route.h"
+#include "app/autoplayer/targets.h"
+#include "app/panel.h"
+#include "app/play_state.h"
+#include "app/state.h"
+#include "frontend/settings.h"
+#include "squad/squad.h"
+#include "world/map.h"
+
+namespace {
+
+// Screens the machine player acts on.
+constexpr int stateplay = 4, statemissionend = 5, statesquadlost = 15;
+// Keys: Space leaves the panel and the mission-end screens; 1..6 pick a
+// member directly in a one-player game.
+constexpr int keyspace = 32, keymemberone = 49;
+// Mission phases.
+constexpr int phaseopen = 0, phasehome = 2;
+// The room that refills ammunition, and the rounds kept back for fights on
+// the way there: below them a member fetches more before going on.
+constexpr int ammoroom = 28, reserveammo = 6;
+constexpr int cheatammo = 1;
+// Members sent out together to the nest.
+constexpr int partysize = 2;
+
+bool alive(int m) { return squad[m][autofield::dead] == 0; }
+int roomof(int m) { return squad[m][autofield::room]; }
+bool unlimitedammo() { return debugflags[0] == 1 && debugflags[cheatammo] == 1; }
+
+}  // namespace
+
+const plat::RawInput& AutoPlayer::next() {
+  hands_.begin();
+  if (gamestate == stateplay) {
+    play();
+  } else if (gamestate == statemissionend || gamestate == statesquadlost) {
+    // Each message waits for a key once the panel has slid away.
+    if (pausepos == 0) hands_.tapkey(keyspace);
+  }
+  return hands_.finish();
+}
+
+void AutoPlayer::panelkeys() {
+  // The board opened by a new wave or a mission phase is closed as soon as
+  // its counters stand still; the objective message opens on its own.
+  if (pausepos == panelopenpos && missionflags[1] != 1) hands_.tapkey(keyspace);
+}
+
+// The party: in the first phase the two toughest, best-armed living
+// members go out together (one does it alone while ammunition is
+// unlimited), so that between them they carry rounds enough for the nest
+// and each rests while the other walks; on the way home every living member
+// who is not yet in the base room.
+void AutoPlayer::formparty() {
+  const bool homeward = missionflags[1] == phasehome;
+  std::vector<int> keep;
+  for (int m : party_)
+    if (alive(m) && !(homeward && roomof(m) == baseroom)) keep.push_back(m);
+  party_ = keep;
+  if (homeward) {
+    for (int m = 1; m <= 6; ++m)
+      if (alive(m) && roomof(m) != baseroom && std::find(party_.begin(), party_.end(), m) == party_.end())
+        party_.push_back(m);
+    return;
+  }
+  if (!party_.empty()) return;
+  const int size = unlimitedammo() ? 1 : partysize;
+  std::vector<int> candidates;
+  for (int m = 1; m <= 6; ++m)
+    if (alive(m)) candidates.push_back(m);
+  auto kit = [](int m) { return squad[m][autofield::maxhealth] * 1000 + squad[m][autofield::maxammo]; };
+  std::stable_sort(candidates.begin(), candidates.end(), [&](int a, int b) { return kit(a) > kit(b); });
+  for (int i = 0; i < size && i < static_cast<int>(candidates.size()); ++i) party_.push_back(candidates[i]);
+}
+
+// Whom to control and where to send them: a member left behind catches up
+// with the leader first; in the nest whoever still has rounds shoots; else
+// the leader walks on.
+int AutoPlayer::choosemember(Orders& orders) const {
+  orders = Orders{};
+  if (party_.empty()) return curmember[1];
+  const int leader = party_.front();
+  for (int m : party_) {
+    if (roomof(m) == roomof(leader)) continue;
+    orders.goal = roomof(leader);
+    return m;
+  }
+  if (missionflags[1] == phasehome) {
+    orders.goal = baseroom;
+    return leader;
+  }
+  orders.goal = nestroom;
+  orders.cleannest = missionflags[1] == phaseopen;
+  if (unlimitedammo()) return leader;
+  // The member with the most rounds does the shooting; when everyone is
+  // down to the reserve the party fetches a full load.
+  int armed = leader;
+  for (int m : party_)
+    if (squad[m][autofield::ammo] > squad[armed][autofield::ammo]) armed = m;
+  if (squad[armed][autofield::ammo] > reserveammo) {
+    const int current = curmember[1];
+    const bool currentarmed = std::find(party_.begin(), party_.end(), current) != party_.end() &&
+                              squad[current][autofield::ammo] > reserveammo;
+    return roomof(leader) == nestroom ? (currentarmed ? current : armed) : leader;
+  }
+  if (routelength(roomof(leader), ammoroom) >= 0) {
+    orders.goal = ammoroom;
+    orders.cleannest = false;
+  }
+  return leader;
+}
+
+void AutoPlayer::play() {
+  if (pausestate[1] == 1) {
+    panelkeys();
+    return;
+  }
+  formparty();
+  const int current = curmember[1];
+  Orders orders;
+  chosen_ = choosemember(orders);
+  const bool canswitch = current < 1 || current > 6 || squad[current][autofield::busydoor] == 0;
+  if (chosen_ != current && chosen_ >= 1 && canswitch) {
+    // One still frame first, so the member left behind counts as resting
+    // and gets its breath back while the other one moves.
+    if (settled_) hands_.tapkey(keymemberone + chosen_ - 1);
+    settled_ = !settled_;
+    return;
+  }
+  settled_ = false;
+  if (current < 1 || current > 6 || !alive(current)) return;
+  if (settings[SetMouseAiming] == 1) {
+    // The pointer stays on the crosshair unless the member aims elsewhere.
+    hands_.movemouse(squad[current][autofield::crossx], squad[current][autofield::crossy]);
+  }
+  minds_[current].step(hands_, 1, current, orders);
+}
