@@ -80,8 +80,11 @@ bool leavekeyhit() {
          bindinghit(keys[1][ActShoot]) || bindinghit(keys[2][ActShoot]);
 }
 
+// The mission is over: there is no game left to continue or save (its
+// board could never be closed again).
 void backtomenu() {
   gamestate = 1;
+  gameinprogress = 0;
   startmenumusic();
 }
 
