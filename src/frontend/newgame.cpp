@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/demo.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "audio/music.h"
@@ -91,7 +92,8 @@ void newgame() {
   curmember[2] = numplayers == 2 ? 4 : 0;
 
   gamestate = 4;
-  startgamemusic();
+  // A demo plays on under the menu music.
+  if (!demoplaying) startgamemusic();
 
   slimestartrooms(colonistroom);
 

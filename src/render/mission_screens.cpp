@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/assets.h"
+#include "app/demo.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "audio/music.h"
@@ -85,7 +86,8 @@ bool leavekeyhit() {
 void backtomenu() {
   gamestate = 1;
   gameinprogress = 0;
-  startmenumusic();
+  // After a demo the menu music is still playing.
+  if (!demoplaying) startmenumusic();
 }
 
 void startdrawing() {

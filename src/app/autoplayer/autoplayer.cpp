@@ -91,23 +91,22 @@ int AutoPlayer::choosemember(Orders& orders) const {
     orders.goal = roomof(leader);
     return m;
   }
-  if (missionflags[1] == phasehome) {
-    orders.goal = baseroom;
-    return leader;
-  }
-  orders.goal = nestroom;
+  const bool homeward = missionflags[1] == phasehome;
+  orders.goal = homeward ? baseroom : nestroom;
   orders.cleannest = missionflags[1] == phaseopen;
   if (unlimitedammo()) return leader;
-  // The member with the most rounds does the shooting; when everyone is
-  // down to the reserve the party fetches a full load.
+  // The member with the most rounds does the shooting. When everyone is
+  // down to the reserve the party fetches a full load, on the way home too
+  // (the ammunition room lies close to the base).
   int armed = leader;
   for (int m : party_)
     if (squad[m][autofield::ammo] > squad[armed][autofield::ammo]) armed = m;
   if (squad[armed][autofield::ammo] > reserveammo) {
+    if (homeward || roomof(leader) != nestroom) return leader;
     const int current = curmember[1];
     const bool currentarmed = std::find(party_.begin(), party_.end(), current) != party_.end() &&
                               squad[current][autofield::ammo] > reserveammo;
-    return roomof(leader) == nestroom ? (currentarmed ? current : armed) : leader;
+    return currentarmed ? current : armed;
   }
   if (routelength(roomof(leader), ammoroom) >= 0) {
     orders.goal = ammoroom;
