@@ -64,6 +64,14 @@ bool handsoncontrols(const plat::RawInput& now, const plat::RawInput& before) {
 
 void requestdemo() { demo().requested = true; }
 
+void resetdemo() {
+  enddemo();
+  Demo& d = demo();
+  d.requested = false;
+  d.idle = 0;
+  d.havebefore = false;
+}
+
 void startdemo(uint32_t seed) {
   Demo& d = demo();
   Kept& k = d.kept;

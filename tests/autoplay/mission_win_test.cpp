@@ -5,6 +5,7 @@
 // from outside.
 #include <gtest/gtest.h>
 
+#include "app/autoplayer/autoplayer.h"
 #include "app/autoplayer/fields.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_driver.h"
@@ -38,7 +39,7 @@ Played play(uint32_t seed, bool mouse) {
   setup.framelimit = framelimit;
   bool started = false;
   int frame = 0;
-  p.out = playmission(setup, [&](const plat::RawInput&) {
+  p.out = playmission(setup, [&](const plat::RawInput&, const AutoPlayer&) {
     // The account starts once the cheat keys are in and play has begun.
     if (!started) {
       if (debugflags[3] == 0) return;

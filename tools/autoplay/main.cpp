@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/autoplayer/autoplayer.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_state.h"
 #include "app/state.h"
@@ -49,13 +50,13 @@ int median(std::vector<int> v) {
   return v[v.size() / 2];
 }
 
-void traceline(int frame) {
+void traceline(int frame, const AutoPlayer& player) {
   const int m = curmember[1];
   int slime = 0;
   for (int s = 1; s <= wallslots; ++s) slime += rooms[nestroom][wallstate][s] > 0;
-  std::printf("  frame %6d  state %2d  member %d room %3d  stamina %5d ammo %2d health %d  nest %2d  wave %d\n",
-              frame, gamestate, m, squad[m][4], squad[m][8], squad[m][9], squad[m][23], slime,
-              teamstat[1][4]);
+  std::printf("  frame %6d  state %2d  member %d room %3d %-9s stamina %5d ammo %2d health %d  nest %2d  wave %d\n",
+              frame, gamestate, m, squad[m][4], m >= 1 && m <= 6 ? taskname(player.task(m)) : "", squad[m][8],
+              squad[m][9], squad[m][23], slime, teamstat[1][4]);
 }
 
 }  // namespace
@@ -80,9 +81,9 @@ int main(int argc, char** argv) {
     setup.mouseaiming = o.mouse;
     setup.framelimit = o.limit;
     int frame = 0;
-    const MissionOutcome out = playmission(setup, [&](const plat::RawInput&) {
+    const MissionOutcome out = playmission(setup, [&](const plat::RawInput&, const AutoPlayer& player) {
       ++frame;
-      if (o.trace > 0 && frame % o.trace == 0) traceline(frame);
+      if (o.trace > 0 && frame % o.trace == 0) traceline(frame, player);
     });
     const char* result = out.won ? "won" : out.squadlost ? "lost" : "stuck";
     std::printf("%6u %6s %10d %10d %6d %8d\n", setup.seed, result, out.objectiveframe, out.resultsframe,

@@ -20,6 +20,8 @@ void Hands::begin() {
   in_.mousex = x;
   in_.mousey = y;
   in_.mousez = wheel_;
+  // Every stick read so far is read again, so one let go reads as released.
+  in_.joycount = std::max(joycount, joysused_);
   step_ = 0;
 }
 
@@ -44,6 +46,7 @@ void Hands::hold(int code) {
     int j, b;
     joybinding(code, j, b);
     if (j < 0 || j >= kMaxJoysticks) return;
+    joysused_ = std::max(joysused_, j + 1);
     in_.joycount = std::max(in_.joycount, j + 1);
     if (b < kJoyButtons) in_.joybutton[j][b] = true;
     if (b == kJoyLeft) in_.joyx[j] = -fullstick;

@@ -34,4 +34,5 @@ class Hands {
   plat::RawInput last_;
   int wheel_ = 0;
   int step_ = 0, laststep_ = 0;  // wheel notches this frame and last
+  int joysused_ = 0;              // joysticks the bindings have named
 };

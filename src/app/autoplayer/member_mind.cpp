@@ -93,7 +93,7 @@ void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
     return;
   }
 
-  const int next = nextroom(r, orders.goal);
+  const int next = nextroom(r, orders.goal, !canshoot(m));
   const int door = doortoward(r, next);
   const bool shootingahead = mustshoothere(m, orders, door);
 
@@ -131,7 +131,8 @@ void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
 
 void MemberMind::travel(Hands& hands, int p, int m, const Orders& orders) {
   const int r = squad[m][autofield::room];
-  const int next = nextroom(r, orders.goal);
+  // Out of rounds, only doors that need no shot lead anywhere.
+  const int next = nextroom(r, orders.goal, !canshoot(m));
   const int door = doortoward(r, next);
   if (door == 0) {
     task_ = Task::Idle;

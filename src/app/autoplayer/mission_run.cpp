@@ -23,9 +23,8 @@ class Runner {
   MissionOutcome run() {
     startmissionsession(setup_);
     if (setup_.cheats) switchcheats();
-    AutoPlayer player;
     while (out_.frames < setup_.framelimit && gamestate != statemenu) {
-      frame(player.next());
+      frame(player_.next());
       note();
     }
     out_.backatmenu = gamestate == statemenu;
@@ -39,7 +38,7 @@ class Runner {
   void frame(const plat::RawInput& in) {
     playframe(in);
     out_.frames += 1;
-    if (watch_) watch_(in);
+    if (watch_) watch_(in, player_);
   }
   void tap(plat::RawInput in, int key) {
     in.key[key] = true;
@@ -72,6 +71,7 @@ class Runner {
   MissionSetup setup_;
   FrameWatch watch_;
   MissionOutcome out_;
+  AutoPlayer player_;
 };
 
 }  // namespace

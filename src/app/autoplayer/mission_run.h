@@ -30,8 +30,10 @@ struct MissionOutcome {
   int credit = 0;            // player 1's credit points at the end
 };
 
-// Called after every frame with the snapshot that frame ran on.
-using FrameWatch = std::function<void(const plat::RawInput&)>;
+class AutoPlayer;
+// Called after every frame with the snapshot that frame ran on and the
+// machine player that made it.
+using FrameWatch = std::function<void(const plat::RawInput&, const AutoPlayer&)>;
 
 MissionOutcome playmission(const MissionSetup& setup, const FrameWatch& watch = {});
 // Starts the same session playmission starts (new game on the seed), for a

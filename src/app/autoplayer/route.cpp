@@ -4,6 +4,7 @@
 #include <array>
 #include <deque>
 
+#include "app/autoplayer/targets.h"
 #include "world/map.h"
 
 namespace {
@@ -30,7 +31,14 @@ bool doorwalkable(int r, int d) {
   return true;
 }
 
-std::vector<int> findroute(int from, int to) {
+bool doorclear(int r, int d) {
+  if (!maproom(r) || d < 1 || d > 4) return false;
+  const int* rec = rooms[r][roomrecord];
+  if (rec[doorlockedslot(d)] == 1 && rec[dooropenslot(d)] != 1) return false;
+  return doorwayslime(r, d) == 0;
+}
+
+std::vector<int> findroute(int from, int to, bool clearonly) {
   if (!maproom(from) || !maproom(to)) return {};
   std::array<int, lastroom + 1> came{};
   came[from] = from;
@@ -39,7 +47,7 @@ std::vector<int> findroute(int from, int to) {
     const int r = queue.front();
     queue.pop_front();
     for (int d = 1; d <= 4; ++d) {
-      if (!doorwalkable(r, d)) continue;
+      if (!doorwalkable(r, d) || (clearonly && !doorclear(r, d))) continue;
       const int n = rooms[r][roomrecord][neighbourslot(d)];
       if (came[n] != 0) continue;
       came[n] = r;
@@ -53,8 +61,8 @@ std::vector<int> findroute(int from, int to) {
   return path;
 }
 
-int nextroom(int from, int to) {
-  const std::vector<int> path = findroute(from, to);
+int nextroom(int from, int to, bool clearonly) {
+  const std::vector<int> path = findroute(from, to, clearonly);
   return path.size() >= 2 ? path[1] : 0;
 }
 
