@@ -18,8 +18,6 @@ int demoplaying = 0;
 
 namespace {
 
-constexpr int statemenu = 1;
-
 // What a demo changes for its own game and puts back afterwards.
 struct Kept {
   int mouseaiming = 0;
@@ -42,7 +40,7 @@ Demo& demo() {
   return d;
 }
 
-bool menuidle() { return gamestate == statemenu && gameinprogress == 0 && nextstate == 0; }
+bool menuidle() { return gamestate == statemainmenu && gameinprogress == 0 && nextstate == 0; }
 
 }  // namespace
 
@@ -104,7 +102,7 @@ void enddemo() {
   std::memcpy(debugflags, k.debugflags, sizeof debugflags);
   updateloopsounds(0, 0, 0);
   gameinprogress = 0;
-  gamestate = statemenu;
+  gamestate = statemainmenu;
   nextstate = 0;
   d.idle = 0;
   resetmenuframe();
@@ -118,7 +116,7 @@ void applyframeinput(const plat::RawInput& devices) {
 
   if (demoplaying) {
     // The demo game ended on its own (results or failure paged through).
-    if (gamestate == statemenu) enddemo();
+    if (gamestate == statemainmenu) enddemo();
     if (hands && demoplaying) {
       enddemo();
       // The key that ended the demo does nothing else.

@@ -9,6 +9,9 @@
 
 #include <unistd.h>
 
+#include "world/map.h"
+#include "squad/member_fields.h"
+#include "input/keycodes.h"
 #include "app/demo.h"
 #include "app/frame_loop.h"
 #include "app/ingame.h"
@@ -24,8 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int statemenu = 1, stateplay = 4;
-constexpr int keyescape = 27, keyspace = 32;
 
 class Demo : public ::testing::Test {
  protected:
@@ -37,7 +38,7 @@ class Demo : public ::testing::Test {
     fs::current_path(dir);
     startsession(SessionSetup{});  // the complex loaded, every table fresh
     // MAIN MENU with no game held, as the program starts.
-    gamestate = statemenu;
+    gamestate = statemainmenu;
     gameinprogress = 0;
     nextstate = 0;
     framedraws = 0;
@@ -84,7 +85,7 @@ class Demo : public ::testing::Test {
 TEST_F(Demo, StartsAfterThirtySecondsIdleOnTheMainMenuAndPlays) {
   idle(demoidleframes - 1);
   EXPECT_EQ(demoplaying, 0);
-  EXPECT_EQ(gamestate, statemenu);
+  EXPECT_EQ(gamestate, statemainmenu);
   frame(still);
   ASSERT_EQ(demoplaying, 1);
   EXPECT_EQ(gamestate, stateplay);
@@ -97,7 +98,7 @@ TEST_F(Demo, StartsAfterThirtySecondsIdleOnTheMainMenuAndPlays) {
   EXPECT_EQ(demoplaying, 1);
   EXPECT_GT(teamstat[0][0], 800) << "the game runs";
   bool away = false;
-  for (int m = 1; m <= 6; ++m) away = away || squad[m][4] != 1;
+  for (int m = 1; m <= 6; ++m) away = away || squad[m][mroom] != baseroom;
   EXPECT_TRUE(away) << "the machine walks a member out of the base";
   EXPECT_EQ(musicmode, MusicMenu) << "the menu music plays on";
 }
@@ -109,11 +110,11 @@ TEST_F(Demo, AnyKeyEndsItWithNoGameLeftAndEverythingAsItWas) {
   key.key[keyescape] = true;  // Escape on MAIN MENU with no game would quit
   frame(key);
   EXPECT_EQ(demoplaying, 0);
-  EXPECT_EQ(gamestate, statemenu);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(gameinprogress, 0);
   EXPECT_EQ(quitgame, 0) << "the key that ended the demo does nothing else";
   frame(still);
-  EXPECT_EQ(gamestate, statemenu);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(settings[SetMouseAiming], 1);
   for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadpick[s][1], 15 - s);
   for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], m);
@@ -137,7 +138,7 @@ TEST_F(Demo, ClicksMouseMovesAndSticksEndItToo) {
     frame(still);
     frame(*in);
     EXPECT_EQ(demoplaying, 0);
-    EXPECT_EQ(gamestate, statemenu);
+    EXPECT_EQ(gamestate, statemainmenu);
     EXPECT_EQ(gameinprogress, 0);
     frame(still);
   }

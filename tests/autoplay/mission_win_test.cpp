@@ -5,13 +5,15 @@
 // from outside.
 #include <gtest/gtest.h>
 
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/fields.h"
+#include "squad/member_fields.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_driver.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "autoplay/mission_ledger.h"
+#include "input/keycodes.h"
 #include "session/invariants.h"
 #include "squad/squad.h"
 #include "world/map.h"
@@ -21,7 +23,6 @@ namespace {
 // A cheat-mode mission takes about 5,000 frames (the nest lies 55 rooms
 // from the base); three times that is plenty and still fails fast.
 constexpr int framelimit = 15000;
-constexpr int statemenu = 1, stateloadgame = 11;
 constexpr int invariantevery = 50;
 
 struct Played {
@@ -42,14 +43,14 @@ Played play(uint32_t seed, bool mouse) {
   p.out = playmission(setup, [&](const plat::RawInput&, const AutoPlayer&) {
     // The account starts once the cheat keys are in and play has begun.
     if (!started) {
-      if (debugflags[3] == 0) return;
+      if (debugflags[cheatinvulnerable] == 0) return;
       started = true;
       p.ledger.start();
       return;
     }
     p.ledger.frame();
     // The rules of play hold while a game is on the screen.
-    const bool ingame = gamestate == 4 || gamestate == 5 || gamestate == 15;
+    const bool ingame = gamestate == stateplay || gamestate == statemissionend || gamestate == statesquadlost;
     if (p.broken.empty() && ingame && ++frame % invariantevery == 0) p.broken = checkinvariants();
   });
   return p;
@@ -60,15 +61,15 @@ void expectwon(const Played& p, uint32_t seed) {
   const MissionOutcome& out = p.out;
   ASSERT_TRUE(out.won) << "not won within " << framelimit << " frames; gamestate " << gamestate;
   EXPECT_TRUE(out.backatmenu);
-  EXPECT_EQ(gamestate, statemenu);
+  EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_GT(out.objectiveframe, 0);
   EXPECT_GT(out.resultsframe, out.objectiveframe);
   EXPECT_EQ(p.broken, "");
-  EXPECT_EQ(debugflags[1] + debugflags[2] + debugflags[3], 3) << "cheats on through the keys";
+  EXPECT_EQ(debugflags[cheatammo] + debugflags[cheatstamina] + debugflags[cheatinvulnerable], 3) << "cheats on through the keys";
   // Every living member is home; invulnerable, nobody died.
   for (int m = 1; m <= 6; ++m) {
-    EXPECT_EQ(squad[m][autofield::dead], 0) << "member " << m;
-    EXPECT_EQ(squad[m][autofield::room], baseroom) << "member " << m;
+    EXPECT_EQ(squad[m][mdead], 0) << "member " << m;
+    EXPECT_EQ(squad[m][mroom], baseroom) << "member " << m;
   }
   EXPECT_EQ(rooms[nestroom][wallstate][1] + rooms[nestroom][wallstate][wallslots], 0);
   // The game's account matches the one kept from outside.
@@ -106,11 +107,11 @@ TEST(MissionWin, NoGameToContinueAfterTheResults) {
   // Down from NEW GAME skips the disabled CONTINUE GAME: Enter opens LOAD
   // GAME, never a frozen board.
   plat::RawInput in;
-  in.key[40] = true;
+  in.key[keyarrowdown] = true;
   playframe(in);
   playframe(plat::RawInput{});
   in = plat::RawInput{};
-  in.key[13] = true;
+  in.key[keyenter] = true;
   playframe(in);
   playframe(plat::RawInput{});
   EXPECT_EQ(gamestate, stateloadgame);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "squad/member_fields.h"
 #include "app/autoplayer/autoplayer.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_state.h"
@@ -55,8 +56,8 @@ void traceline(int frame, const AutoPlayer& player) {
   int slime = 0;
   for (int s = 1; s <= wallslots; ++s) slime += rooms[nestroom][wallstate][s] > 0;
   std::printf("  frame %6d  state %2d  member %d room %3d %-9s stamina %5d ammo %2d health %d  nest %2d  wave %d\n",
-              frame, gamestate, m, squad[m][4], m >= 1 && m <= 6 ? taskname(player.task(m)) : "", squad[m][8],
-              squad[m][9], squad[m][23], slime, teamstat[1][4]);
+              frame, gamestate, m, squad[m][mroom], m >= 1 && m <= 6 ? taskname(player.task(m)) : "", squad[m][mstamina],
+              squad[m][mammo], squad[m][mhealth], slime, teamstat[1][4]);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "squad/member_fields.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/assets.h"
 #include "app/autoplayer/autoplayer.h"
 #include "app/autoplayer/targets.h"
@@ -53,24 +55,24 @@ void demountil(const std::function<bool()>& moment) {
 }
 
 int controlled() { return curmember[1]; }
-int roomnow() { return squad[controlled()][4]; }
+int roomnow() { return squad[controlled()][mroom]; }
 
 }  // namespace
 
 SHOT_SCENE("demo_corridor", "demo: a member on its way through the complex") {
-  demountil([] { return gamestate == 4 && teamstat[0][0] > 1500 && roomnow() > 3 &&
-                        rooms[roomnow()][roomcreature][ckind] == 0 && squad[controlled()][27] == 0; });
+  demountil([] { return gamestate == stateplay && teamstat[0][0] > 1500 && roomnow() > 3 &&
+                        rooms[roomnow()][roomcreature][ckind] == 0 && squad[controlled()][mbusydoor] == 0; });
 }
 
 SHOT_SCENE("demo_fight", "demo: a creature attacking, the crosshair on it") {
   demountil([] {
     const int* c = rooms[roomnow()][roomcreature];
-    const int x = loopposition(squad[controlled()][1], squad[controlled()][2]);
-    return gamestate == 4 && c[ckind] >= 1 && c[ckind] <= 3 && c[cmode] == attacking && c[capproach] >= 4 &&
-           pausestate[1] == 0 && std::abs(loopdelta(x, c[cposx])) < 20;
+    const int x = loopposition(squad[controlled()][mscroll], squad[controlled()][mcrossx]);
+    return gamestate == stateplay && c[ckind] >= 1 && c[ckind] <= 3 && c[cmode] == attacking && c[capproach] >= 4 &&
+           pausestate[panelactive] == 0 && std::abs(loopdelta(x, c[cposx])) < 20;
   });
 }
 
 SHOT_SCENE("demo_results", "demo: the results after a mission won by the machine") {
-  demountil([] { return gamestate == 5 && missionflags[2] != 0 && pausepos == 0; });
+  demountil([] { return gamestate == statemissionend && missionflags[missionhome] != 0 && pausepos == 0; });
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/autoplayer/fields.h"
+#include "squad/member_fields.h"
 #include "frontend/settings.h"
 #include "input/bindings.h"
 #include "squad/member_update.h"
@@ -21,8 +21,8 @@ bool keyboardsteer(Hands& hands, int p, int m, AimPoint target) {
   const int* s = squad[m];
   const int speed = aimspeed(m);
   const int half = speed / 2;
-  const int dx = loopdelta(loopposition(s[autofield::scroll], s[autofield::crossx]), target.x);
-  const int dy = target.y - s[autofield::crossy];
+  const int dx = loopdelta(loopposition(s[mscroll], s[mcrossx]), target.x);
+  const int dy = target.y - s[mcrossy];
   if (dx > half) hands.hold(keys[p][ActRight]);
   if (dx < -half) hands.hold(keys[p][ActLeft]);
   if (dy > half) hands.hold(keys[p][ActDown]);
@@ -32,9 +32,9 @@ bool keyboardsteer(Hands& hands, int p, int m, AimPoint target) {
 
 bool mousesteer(Hands& hands, int p, int m, AimPoint target) {
   const int* s = squad[m];
-  const int dx = loopdelta(loopposition(s[autofield::scroll], s[autofield::crossx]), target.x);
-  const int dy = target.y - s[autofield::crossy];
-  const int wanted = s[autofield::crossx] + dx;
+  const int dx = loopdelta(loopposition(s[mscroll], s[mcrossx]), target.x);
+  const int dy = target.y - s[mcrossy];
+  const int wanted = s[mcrossx] + dx;
   const int x = std::clamp(wanted, aimleft, aimright);
   // Beyond a side of the view: hold the pointer there and turn.
   if (wanted < aimleft) hands.hold(keys[p][ActLeft]);
@@ -47,7 +47,7 @@ bool mousesteer(Hands& hands, int p, int m, AimPoint target) {
 
 AimPoint crosshair(int m) {
   const int* s = squad[m];
-  return {loopposition(s[autofield::scroll], s[autofield::crossx]), s[autofield::crossy]};
+  return {loopposition(s[mscroll], s[mcrossx]), s[mcrossy]};
 }
 
 bool steer(Hands& hands, int p, int m, AimPoint target) {

@@ -1,9 +1,11 @@
+#include "input/keycodes.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/autoplayer.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/autoplayer/fields.h"
+#include "squad/member_fields.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
 #include "app/panel.h"
@@ -15,23 +17,15 @@
 
 namespace {
 
-// Screens the machine player acts on.
-constexpr int stateplay = 4, statemissionend = 5, statesquadlost = 15;
-// Keys: Space leaves the panel and the mission-end screens; 1..6 pick a
-// member directly in a one-player game.
-constexpr int keyspace = 32, keymemberone = 49;
-// Mission phases.
-constexpr int phaseopen = 0, phasehome = 2;
 // The room that refills ammunition, and the rounds kept back for fights on
 // the way there: below them a member fetches more before going on.
 constexpr int ammoroom = 28, reserveammo = 6;
-constexpr int cheatammo = 1;
 // Members sent out together to the nest.
 constexpr int partysize = 2;
 
-bool alive(int m) { return squad[m][autofield::dead] == 0; }
-int roomof(int m) { return squad[m][autofield::room]; }
-bool unlimitedammo() { return debugflags[0] == 1 && debugflags[cheatammo] == 1; }
+bool alive(int m) { return squad[m][mdead] == 0; }
+int roomof(int m) { return squad[m][mroom]; }
+bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
 
 }  // namespace
 
@@ -49,7 +43,7 @@ const plat::RawInput& AutoPlayer::next() {
 void AutoPlayer::panelkeys() {
   // The board opened by a new wave or a mission phase is closed as soon as
   // its counters stand still; the objective message opens on its own.
-  if (pausepos == panelopenpos && missionflags[1] != 1) hands_.tapkey(keyspace);
+  if (pausepos == panelopenpos && missionflags[missionphase] != phaseannounced) hands_.tapkey(keyspace);
 }
 
 // The party: in the first phase the two toughest, best-armed living
@@ -58,7 +52,7 @@ void AutoPlayer::panelkeys() {
 // and each rests while the other walks; on the way home every living member
 // who is not yet in the base room.
 void AutoPlayer::formparty() {
-  const bool homeward = missionflags[1] == phasehome;
+  const bool homeward = missionflags[missionphase] == phasehome;
   std::vector<int> keep;
   for (int m : party_)
     if (alive(m) && !(homeward && roomof(m) == baseroom)) keep.push_back(m);
@@ -74,7 +68,7 @@ void AutoPlayer::formparty() {
   std::vector<int> candidates;
   for (int m = 1; m <= 6; ++m)
     if (alive(m)) candidates.push_back(m);
-  auto kit = [](int m) { return squad[m][autofield::maxhealth] * 1000 + squad[m][autofield::maxammo]; };
+  auto kit = [](int m) { return squad[m][mmaxhealth] * 1000 + squad[m][mmaxammo]; };
   std::stable_sort(candidates.begin(), candidates.end(), [&](int a, int b) { return kit(a) > kit(b); });
   for (int i = 0; i < size && i < static_cast<int>(candidates.size()); ++i) party_.push_back(candidates[i]);
 }
@@ -91,21 +85,21 @@ int AutoPlayer::choosemember(Orders& orders) const {
     orders.goal = roomof(leader);
     return m;
   }
-  const bool homeward = missionflags[1] == phasehome;
+  const bool homeward = missionflags[missionphase] == phasehome;
   orders.goal = homeward ? baseroom : nestroom;
-  orders.cleannest = missionflags[1] == phaseopen;
+  orders.cleannest = missionflags[missionphase] == phaseopen;
   if (unlimitedammo()) return leader;
   // The member with the most rounds does the shooting. When everyone is
   // down to the reserve the party fetches a full load, on the way home too
   // (the ammunition room lies close to the base).
   int armed = leader;
   for (int m : party_)
-    if (squad[m][autofield::ammo] > squad[armed][autofield::ammo]) armed = m;
-  if (squad[armed][autofield::ammo] > reserveammo) {
+    if (squad[m][mammo] > squad[armed][mammo]) armed = m;
+  if (squad[armed][mammo] > reserveammo) {
     if (homeward || roomof(leader) != nestroom) return leader;
     const int current = curmember[1];
     const bool currentarmed = std::find(party_.begin(), party_.end(), current) != party_.end() &&
-                              squad[current][autofield::ammo] > reserveammo;
+                              squad[current][mammo] > reserveammo;
     return currentarmed ? current : armed;
   }
   if (routelength(roomof(leader), ammoroom) >= 0) {
@@ -116,7 +110,7 @@ int AutoPlayer::choosemember(Orders& orders) const {
 }
 
 void AutoPlayer::play() {
-  if (pausestate[1] == 1) {
+  if (pausestate[panelactive] == 1) {
     panelkeys();
     return;
   }
@@ -124,11 +118,11 @@ void AutoPlayer::play() {
   const int current = curmember[1];
   Orders orders;
   chosen_ = choosemember(orders);
-  const bool canswitch = current < 1 || current > 6 || squad[current][autofield::busydoor] == 0;
+  const bool canswitch = current < 1 || current > 6 || squad[current][mbusydoor] == 0;
   if (chosen_ != current && chosen_ >= 1 && canswitch) {
     // One still frame first, so the member left behind counts as resting
     // and gets its breath back while the other one moves.
-    if (settled_) hands_.tapkey(keymemberone + chosen_ - 1);
+    if (settled_) hands_.tapkey(digitkey(chosen_));  // 1..6 pick a member directly
     settled_ = !settled_;
     return;
   }
@@ -136,7 +130,7 @@ void AutoPlayer::play() {
   if (current < 1 || current > 6 || !alive(current)) return;
   if (settings[SetMouseAiming] == 1) {
     // The pointer stays on the crosshair unless the member aims elsewhere.
-    hands_.movemouse(squad[current][autofield::crossx], squad[current][autofield::crossy]);
+    hands_.movemouse(squad[current][mcrossx], squad[current][mcrossy]);
   }
   minds_[current].step(hands_, 1, current, orders);
 }

@@ -1,9 +1,10 @@
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/member_mind.h"
 
 #include <algorithm>
 
 #include "app/autoplayer/aim.h"
-#include "app/autoplayer/fields.h"
+#include "squad/member_fields.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
 #include "app/play_state.h"
@@ -17,25 +18,22 @@
 
 namespace {
 
-// Cheat switches that take the limits off.
-constexpr int cheatammo = 1, cheatstamina = 2;
-
 // A member rests once its stamina falls below a quarter of its maximum (or
 // what a door needs, with room to turn), and walks on at two thirds: above
 // a fifth of its maximum it still aims at full speed.
 constexpr int restpercent = 25, resumepercent = 66;
 constexpr int restfloor = doorstamina + 300;
 
-bool unlimitedammo() { return debugflags[0] == 1 && debugflags[cheatammo] == 1; }
-bool unlimitedstamina() { return debugflags[0] == 1 && debugflags[cheatstamina] == 1; }
+bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
+bool unlimitedstamina() { return debugflags[cheatmode] == 1 && debugflags[cheatstamina] == 1; }
 
 bool canshoot(int m) {
   const int* s = squad[m];
-  return s[autofield::stamina] >= shotstamina && (s[autofield::ammo] > 0 || unlimitedammo());
+  return s[mstamina] >= shotstamina && (s[mammo] > 0 || unlimitedammo());
 }
 
-int restbelow(int m) { return std::max(restfloor, squad[m][autofield::maxstamina] * restpercent / 100); }
-int resumeat(int m) { return squad[m][autofield::maxstamina] * resumepercent / 100; }
+int restbelow(int m) { return std::max(restfloor, squad[m][mmaxstamina] * restpercent / 100); }
+int resumeat(int m) { return squad[m][mmaxstamina] * resumepercent / 100; }
 
 }  // namespace
 
@@ -60,7 +58,7 @@ void MemberMind::fire(Hands& hands, int p, int m) {
 // Anything that will make a shot in this room: the nest to clean, slime in
 // the doorway ahead, the door ahead locked shut.
 bool MemberMind::mustshoothere(int m, const Orders& orders, int door) const {
-  const int r = squad[m][autofield::room];
+  const int r = squad[m][mroom];
   if (orders.cleannest && r == nestroom && nearestslime(r, 0) != 0) return true;
   if (door == 0) return false;
   const int* rec = rooms[r][roomrecord];
@@ -70,11 +68,11 @@ bool MemberMind::mustshoothere(int m, const Orders& orders, int door) const {
 
 void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
   const int* s = squad[m];
-  if (s[autofield::busydoor] != 0) {
+  if (s[mbusydoor] != 0) {
     task_ = Task::Door;
     return;
   }
-  const int r = s[autofield::room];
+  const int r = s[mroom];
   const int* c = rooms[r][roomcreature];
   const int kind = c[ckind];
 
@@ -98,8 +96,8 @@ void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
   const bool shootingahead = mustshoothere(m, orders, door);
 
   if (!unlimitedstamina()) {
-    if (!resting_ && s[autofield::stamina] < restbelow(m)) resting_ = true;
-    if (resting_ && s[autofield::stamina] >= resumeat(m)) resting_ = false;
+    if (!resting_ && s[mstamina] < restbelow(m)) resting_ = true;
+    if (resting_ && s[mstamina] >= resumeat(m)) resting_ = false;
     // A hunter would catch a resting member: deal with it before standing
     // still.
     if (resting_ && !(hunterkind(kind) && canshoot(m))) {
@@ -130,7 +128,7 @@ void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
 }
 
 void MemberMind::travel(Hands& hands, int p, int m, const Orders& orders) {
-  const int r = squad[m][autofield::room];
+  const int r = squad[m][mroom];
   // Out of rounds, only doors that need no shot lead anywhere.
   const int next = nextroom(r, orders.goal, !canshoot(m));
   const int door = doortoward(r, next);

@@ -1,7 +1,9 @@
+#include "input/keycodes.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/mission_run.h"
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/fields.h"
+#include "squad/member_fields.h"
 #include "app/play_driver.h"
 #include "app/play_state.h"
 #include "app/session.h"
@@ -11,8 +13,6 @@
 
 namespace {
 
-constexpr int statemenu = 1, statemissionend = 5, statesquadlost = 15;
-constexpr int keyescape = 27, keyleftctrl = 162, keyf1 = 112;
 // Unlimited ammunition, unlimited stamina and invulnerability: F1..F3.
 constexpr int cheatkeys = 3;
 
@@ -23,13 +23,13 @@ class Runner {
   MissionOutcome run() {
     startmissionsession(setup_);
     if (setup_.cheats) switchcheats();
-    while (out_.frames < setup_.framelimit && gamestate != statemenu) {
+    while (out_.frames < setup_.framelimit && gamestate != statemainmenu) {
       frame(player_.next());
       note();
     }
-    out_.backatmenu = gamestate == statemenu;
-    out_.won = out_.backatmenu && missionflags[2] != 0;
-    for (int m = 1; m <= 6; ++m) out_.membersdead += squad[m][autofield::dead] != 0;
+    out_.backatmenu = gamestate == statemainmenu;
+    out_.won = out_.backatmenu && missionflags[missionhome] != 0;
+    for (int m = 1; m <= 6; ++m) out_.membersdead += squad[m][mdead] != 0;
     out_.credit = teamstat[1][5];
     return out_;
   }
@@ -54,7 +54,7 @@ class Runner {
     plat::RawInput click;
     click.mousex = kCheatX + kCheatW / 2;
     click.mousey = kCheatY + kCheatH / 2;
-    click.key[keyleftctrl] = true;
+    click.key[keylctrl] = true;
     frame(click);
     click.mouse[1] = true;
     frame(click);
@@ -62,8 +62,8 @@ class Runner {
     for (int k = 0; k < cheatkeys; ++k) tap(idle, keyf1 + k);
   }
   void note() {
-    if (out_.objectiveframe < 0 && missionflags[1] != 0) out_.objectiveframe = out_.frames;
-    if (out_.resultsframe < 0 && gamestate == statemissionend && missionflags[2] != 0)
+    if (out_.objectiveframe < 0 && missionflags[missionphase] != 0) out_.objectiveframe = out_.frames;
+    if (out_.resultsframe < 0 && gamestate == statemissionend && missionflags[missionhome] != 0)
       out_.resultsframe = out_.frames;
     if (gamestate == statesquadlost) out_.squadlost = true;
   }
