@@ -34,7 +34,9 @@ TEST_F(Route, TheNestLiesFiftyFiveDoorsFromTheBaseOverRealDoors) {
   // Every room of the complex can be reached; the outside never.
   for (int r = 1; r <= 255; ++r) EXPECT_GE(routelength(baseroom, r), 0) << "room " << r;
   EXPECT_TRUE(findroute(baseroom, outsideroom).empty());
-  EXPECT_EQ(doortoward(baseroom, outsideroom), 4) << "the east exit is a door, not a way";
+  EXPECT_EQ(rooms[baseroom][roomrecord][eastroom], outsideroom);
+  EXPECT_EQ(doortoward(baseroom, outsideroom), 0) << "the east exit leads nowhere to go";
+  EXPECT_EQ(doortoward(baseroom, 0), 0) << "a wall without a door is no way either";
 }
 
 TEST_F(Route, WithoutRoundsTheRouteKeepsToDoorsThatNeedNoShot) {

@@ -20,6 +20,9 @@ namespace {
 // The room that refills ammunition, and the rounds kept back for fights on
 // the way there: below them a member fetches more before going on.
 constexpr int ammoroom = 28, reserveammo = 6;
+// The medical rooms heal whoever enters while no hunter is in them; a party
+// member down to half its health makes for one within this many doors.
+constexpr int firstmedical = 177, lastmedical = 182, medicalreach = 6;
 // Members sent out together to the nest.
 constexpr int partysize = 2;
 
@@ -79,7 +82,12 @@ void AutoPlayer::formparty() {
 int AutoPlayer::choosemember(Orders& orders) const {
   orders = Orders{};
   if (party_.empty()) return curmember[1];
-  const int leader = party_.front();
+  // A leader out of rounds hands the lead to whoever has the most: that one
+  // clears the doorways the others then walk through.
+  int leader = party_.front();
+  if (squad[leader][mammo] <= 0 && !unlimitedammo())
+    for (int m : party_)
+      if (squad[m][mammo] > squad[leader][mammo]) leader = m;
   for (int m : party_) {
     if (roomof(m) == roomof(leader)) continue;
     orders.goal = roomof(leader);
@@ -88,6 +96,13 @@ int AutoPlayer::choosemember(Orders& orders) const {
   const bool homeward = missionflags[missionphase] == phasehome;
   orders.goal = homeward ? baseroom : nestroom;
   orders.cleannest = missionflags[missionphase] == phaseopen;
+  const int medical = medicalroomfor(leader);
+  if (medical != 0) {
+    orders.goal = medical;
+    orders.cleannest = false;
+    orders.clearroom = true;
+    return leader;
+  }
   if (unlimitedammo()) return leader;
   // The member with the most rounds does the shooting. When everyone is
   // down to the reserve the party fetches a full load, on the way home too
@@ -107,6 +122,20 @@ int AutoPlayer::choosemember(Orders& orders) const {
     orders.cleannest = false;
   }
   return leader;
+}
+
+// A medical room near the leader while a party member is badly hurt (and
+// not while the nest is being shot clean); 0 otherwise.
+int AutoPlayer::medicalroomfor(int leader) const {
+  bool hurt = false;
+  for (int m : party_) hurt = hurt || squad[m][mhealth] * 2 <= squad[m][mmaxhealth];
+  if (!hurt || (roomof(leader) == nestroom && missionflags[missionphase] == phaseopen)) return 0;
+  int best = 0, bestlength = medicalreach + 1;
+  for (int r = firstmedical; r <= lastmedical; ++r) {
+    const int length = routelength(roomof(leader), r);
+    if (length >= 0 && length < bestlength) best = r, bestlength = length;
+  }
+  return best;
 }
 
 void AutoPlayer::play() {

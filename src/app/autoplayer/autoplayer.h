@@ -28,6 +28,7 @@ class AutoPlayer {
   void panelkeys();
   void formparty();
   int choosemember(Orders& orders) const;
+  int medicalroomfor(int leader) const;
 
   Hands hands_;
   MemberMind minds_[7];

@@ -60,6 +60,7 @@ void MemberMind::fire(Hands& hands, int p, int m) {
 bool MemberMind::mustshoothere(int m, const Orders& orders, int door) const {
   const int r = squad[m][mroom];
   if (orders.cleannest && r == nestroom && nearestslime(r, 0) != 0) return true;
+  if (orders.clearroom && r == orders.goal) return true;
   if (door == 0) return false;
   const int* rec = rooms[r][roomrecord];
   if (rec[doorlockedslot(door)] == 1 && rec[dooropenslot(door)] != 1) return true;

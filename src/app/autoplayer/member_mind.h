@@ -23,6 +23,7 @@ const char* taskname(Task t);
 struct Orders {
   int goal = 0;            // room to walk to
   bool cleannest = false;  // shoot the nest room clean when standing in it
+  bool clearroom = false;  // kill the hunter in the goal room (a medical room heals only then)
 };
 
 class MemberMind {

@@ -16,7 +16,8 @@ bool maproom(int r) { return r >= firstroom && r <= lastroom; }
 }  // namespace
 
 int doortoward(int r, int next) {
-  if (!maproom(r)) return 0;
+  // A wall without a door holds neighbour 0: that is no way anywhere.
+  if (!maproom(r) || !maproom(next)) return 0;
   for (int d = 1; d <= 4; ++d)
     if (rooms[r][roomrecord][neighbourslot(d)] == next) return d;
   return 0;

@@ -5,7 +5,7 @@
 #include <vector>
 
 // Door direction (1 north, 2 west, 3 south, 4 east) of room r that leads into
-// room next, or 0 when no door joins them.
+// room next, or 0 when no door joins them (or next is no room).
 int doortoward(int r, int next);
 // True when room r's door d leads to another room of the complex a member
 // could ever walk through: not the outside, not a locked door still shut.
