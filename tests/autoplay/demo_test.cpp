@@ -6,12 +6,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-
 #include <unistd.h>
 
-#include "world/map.h"
-#include "squad/member_fields.h"
-#include "input/keycodes.h"
 #include "app/demo.h"
 #include "app/frame_loop.h"
 #include "app/ingame.h"
@@ -21,7 +17,10 @@
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/settings.h"
+#include "input/keycodes.h"
+#include "squad/member_fields.h"
 #include "squad/squad.h"
+#include "world/map.h"
 
 namespace {
 

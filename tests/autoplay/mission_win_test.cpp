@@ -5,9 +5,8 @@
 // from outside.
 #include <gtest/gtest.h>
 
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/autoplayer.h"
-#include "squad/member_fields.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_driver.h"
 #include "app/play_state.h"
@@ -15,6 +14,7 @@
 #include "autoplay/mission_ledger.h"
 #include "input/keycodes.h"
 #include "session/invariants.h"
+#include "squad/member_fields.h"
 #include "squad/squad.h"
 #include "world/map.h"
 

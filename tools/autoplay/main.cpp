@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "squad/member_fields.h"
 #include "app/autoplayer/autoplayer.h"
 #include "app/autoplayer/mission_run.h"
 #include "app/play_state.h"
 #include "app/state.h"
+#include "squad/member_fields.h"
 #include "squad/squad.h"
 #include "world/map.h"
 

@@ -5,10 +5,9 @@
 #include <cstdlib>
 #include <functional>
 
-#include "squad/member_fields.h"
-#include "app/autoplayer/flag_names.h"
 #include "app/assets.h"
 #include "app/autoplayer/autoplayer.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/targets.h"
 #include "app/demo.h"
 #include "app/frame_loop.h"
@@ -19,8 +18,9 @@
 #include "frontend/settings.h"
 #include "input/input.h"
 #include "scene.h"
-#include "squad/roster.h"
+#include "squad/member_fields.h"
 #include "squad/member_update.h"
+#include "squad/roster.h"
 #include "squad/squad.h"
 #include "world/map.h"
 #include "world/worldtables.h"

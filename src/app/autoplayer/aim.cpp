@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "squad/member_fields.h"
 #include "frontend/settings.h"
 #include "input/bindings.h"
+#include "squad/member_fields.h"
 #include "squad/member_update.h"
 #include "squad/squad.h"
 

@@ -1,17 +1,17 @@
-#include "input/keycodes.h"
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/autoplayer.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "squad/member_fields.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
 #include "app/panel.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "frontend/settings.h"
+#include "input/keycodes.h"
+#include "squad/member_fields.h"
 #include "squad/squad.h"
 #include "world/map.h"
 

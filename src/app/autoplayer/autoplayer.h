@@ -7,11 +7,11 @@
 // keyboard, or with the mouse while the mouse-aiming option is on.
 #pragma once
 
+#include <vector>
+
 #include "app/autoplayer/hands.h"
 #include "app/autoplayer/member_mind.h"
 #include "platform/platform.h"
-
-#include <vector>
 
 class AutoPlayer {
  public:

@@ -1,16 +1,16 @@
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/member_mind.h"
 
 #include <algorithm>
 
 #include "app/autoplayer/aim.h"
-#include "squad/member_fields.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
 #include "app/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
 #include "input/bindings.h"
+#include "squad/member_fields.h"
 #include "squad/member_update.h"
 #include "squad/squad.h"
 #include "world/doors.h"

@@ -1,14 +1,14 @@
-#include "input/keycodes.h"
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/mission_run.h"
 
 #include "app/autoplayer/autoplayer.h"
-#include "squad/member_fields.h"
+#include "app/autoplayer/flag_names.h"
 #include "app/play_driver.h"
 #include "app/play_state.h"
 #include "app/session.h"
 #include "app/state.h"
 #include "frontend/menu_screens.h"
+#include "input/keycodes.h"
+#include "squad/member_fields.h"
 #include "squad/squad.h"
 
 namespace {
