@@ -106,6 +106,7 @@ void runframeloop() {
       applyframeinput(devices);  // the devices', or a demo's machine player's
       runframe();
     }
+    endloopframe();
     endframe();
     if (plat::close_requested() || quitgame) break;
   }
