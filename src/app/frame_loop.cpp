@@ -1,6 +1,7 @@
 #include "app/frame_loop.h"
 
 #include "app/assets.h"
+#include "app/demo.h"
 #include "app/ingame.h"
 #include "app/play_state.h"
 #include "app/screens.h"
@@ -11,6 +12,7 @@
 #include "frontend/save_screens.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "render/demo_mark.h"
 
 int quitgame = 0;
 
@@ -85,6 +87,7 @@ void runframe() {
   stepframe();
   drawmessageline();
   drawoverlay();
+  if (demoplaying) drawdemomark();
 }
 
 void runframeloop() {
@@ -99,7 +102,9 @@ void runframeloop() {
       plat::wait_timer(idler);
     } else {
       if (timerlimited == 1) plat::wait_timer(pacer);
-      updateinput();
+      plat::RawInput devices;
+      pollinput(devices);
+      applyframeinput(devices);  // the devices', or a demo's machine player's
       runframe();
     }
     endloopframe();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/demo.h"
 #include "app/display_anim.h"
 #include "app/play_state.h"
 #include "app/state.h"
@@ -101,7 +102,8 @@ void newgame() {
   resetgame();
   placegame();
   gamestate = 4;
-  startgamemusic();
+  // A demo plays on under the menu music.
+  if (!demoplaying) startgamemusic();
   if (settings[8] == 1) plat::move_pointer(squad[curmember[1]][2], squad[curmember[1]][3]);
   gameinprogress = 1;
 }
