@@ -33,12 +33,14 @@ void countframe(FrameCounter& c) {
   }
 }
 
+}  // namespace
+
 void endframe() {
-  plat::flip(false);
+  // Every frame waits for the display's refresh schedule, so play, menus and
+  // the idle loop never run above 60 frames a second however fast they draw.
+  plat::flip(true);
   plat::cls();
 }
-
-}  // namespace
 
 void framekeys() {
   if (debugflags[0] == 1) {
@@ -86,22 +88,25 @@ void runframe() {
   drawoverlay();
 }
 
+void loopstep(int pacer, int idler) {
+  static FrameCounter counter{0, plat::millisecs()};
+  countframe(counter);
+  if (musicfocusstep(plat::app_suspended())) {
+    // In the background: no game, just a slow idle until focus returns.
+    plat::wait_timer(idler);
+  } else {
+    if (timerlimited == 1) plat::wait_timer(pacer);
+    updateinput();
+    runframe();
+  }
+  endframe();
+}
+
 void runframeloop() {
-  FrameCounter counter;
-  counter.since = plat::millisecs();
   const int pacer = plat::create_timer(60);
   const int idler = plat::create_timer(5);
   while (true) {
-    countframe(counter);
-    if (musicfocusstep(plat::app_suspended())) {
-      // In the background: no game, just a slow idle until focus returns.
-      plat::wait_timer(idler);
-    } else {
-      if (timerlimited == 1) plat::wait_timer(pacer);
-      updateinput();
-      runframe();
-    }
-    endframe();
+    loopstep(pacer, idler);
     if (plat::close_requested() || quitgame) break;
   }
   plat::free_timer(pacer);

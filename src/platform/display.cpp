@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/internal.h"
+#include "platform/pace_schedule.h"
 #include "platform/platform.h"
 
 namespace plat {
@@ -21,7 +22,8 @@ namespace {
 using detail::display;
 
 std::string title_text = "RX-907";
-double next_present_ms = 0.0;
+PaceSchedule schedule;
+PresentCounts counts;
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
 
@@ -34,16 +36,19 @@ int find_render_driver(const char* name) {
   return -1;
 }
 
+// Accelerated renderers present in step with the display's refresh; the
+// present schedule of flip() still holds frames to the game's rate.
 SDL_Renderer* try_renderer(SDL_Window* window, int kind) {
+  constexpr Uint32 accelerated = SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC;
   switch (kind) {
     case RendererOpenGL: {
       const int index = find_render_driver("opengl");
-      return index < 0 ? nullptr : SDL_CreateRenderer(window, index, SDL_RENDERER_ACCELERATED);
+      return index < 0 ? nullptr : SDL_CreateRenderer(window, index, accelerated);
     }
     case RendererSoftware:
       return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     default:
-      return SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+      return SDL_CreateRenderer(window, -1, accelerated);
   }
 }
 
@@ -109,7 +114,8 @@ bool open_display(int width, int height, int depth, int hz, int renderer) {
   SDL_RenderSetLogicalSize(d.renderer, width, height);
   SDL_ShowCursor(pointer_shown ? SDL_ENABLE : SDL_DISABLE);
   detail::reset_draw_state_for(width, height);
-  next_present_ms = 0.0;
+  schedule.set_rate(d.hz);
+  schedule.restart();
   cls();
   return true;
 }
@@ -193,16 +199,18 @@ void move_window(int x, int y) {
 void flip(bool pacing) {
   auto& d = display();
   if (!d.renderer) return;
+  ++counts.presents;
   if (pacing) {
-    // A schedule of 1/hz ticks on the millisecond clock; after a long stall
-    // it restarts from now instead of rushing to catch up.
-    const double period = 1000.0 / d.hz;
-    const double now = static_cast<double>(SDL_GetTicks64());
-    if (next_present_ms == 0.0 || now > next_present_ms + 2 * period) next_present_ms = now;
-    next_present_ms += period;
-    if (next_present_ms > now) SDL_Delay(static_cast<Uint32>(next_present_ms - now));
+    ++counts.paced;
+    const double wait = schedule.wait_before_present(static_cast<double>(SDL_GetTicks64()));
+    if (wait >= 1.0) {
+      ++counts.sleeps;
+      SDL_Delay(static_cast<Uint32>(wait));
+    }
   }
   SDL_RenderPresent(d.renderer);
 }
+
+PresentCounts present_counts() { return counts; }
 
 }  // namespace plat

@@ -11,6 +11,8 @@ namespace plat {
 namespace {
 
 constexpr int kMaxJoysticks = 21;
+constexpr int kMaxButtons = 21;  // buttons read per joystick
+constexpr int kMaxKeyCode = 250;
 std::vector<SDL_Joystick*> sticks;
 bool sticks_stale = true;
 // Headless runs have no pointer; move_pointer places this one instead.
@@ -30,6 +32,19 @@ void open_joysticks() {
 float axis(SDL_Joystick* j, int a) {
   if (SDL_JoystickNumAxes(j) <= a) return 0.0f;
   return std::clamp(SDL_JoystickGetAxis(j, a) / 32767.0f, -1.0f, 1.0f);
+}
+
+// Adds the presses latched since the last snapshot to what is held now,
+// then starts a new latch.
+void apply_latch(RawInput& in) {
+  detail::PressLatch& latch = detail::press_latch();
+  for (int code = 1; code <= kMaxKeyCode; ++code) in.key[code] = in.key[code] || latch.key[code];
+  for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
+  for (const auto& [instance, button] : latch.joybutton) {
+    for (int j = 0; j < in.joycount; ++j)
+      if (SDL_JoystickInstanceID(sticks[j]) == instance && button >= 0 && button < kMaxButtons) in.joybutton[j][button] = true;
+  }
+  latch = detail::PressLatch{};
 }
 
 void read_mouse(RawInput& in) {
@@ -77,9 +92,11 @@ void poll_input(RawInput& in) {
   for (int j = 0; j < in.joycount; ++j) {
     in.joyx[j] = axis(sticks[j], 0);
     in.joyy[j] = axis(sticks[j], 1);
-    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), 21);
+    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), kMaxButtons);
     for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(sticks[j], b) != 0;
   }
+  apply_latch(in);
+  if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
 }
 
 int joystick_count() {

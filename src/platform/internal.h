@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat::detail {
@@ -41,6 +42,20 @@ void audio_shutdown();
 }  // namespace plat::detail
 
 namespace plat::detail {
+// Presses the event pump saw since the last input snapshot. A key or button
+// that went down, even if it came up again before the snapshot, reads as
+// held in that one snapshot, so a quick tap or click is never lost.
+struct PressLatch {
+  bool key[251] = {};
+  bool mouse[4] = {};                         // 1 left, 2 right, 3 middle
+  std::vector<std::pair<int, int>> joybutton;  // (joystick instance id, button)
+};
+PressLatch& press_latch();
+// The game's key code for a key event's scancode, 0 when unknown.
+int key_code_of_event(int scancode, bool numlock_on);
+// True while the Return key that switched full screen (Alt+Enter) is held:
+// the game never sees that key-down.
+bool return_swallowed();
 // Accumulated wheel position from the event pump (up is positive).
 int wheel_position();
 // Set by the event pump when a joystick was attached or removed.

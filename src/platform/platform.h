@@ -54,6 +54,12 @@ void cls();
 // Presents the back buffer. With pacing the layer sleeps until the next
 // tick of its refresh schedule (1/hz s on the millisecond clock).
 void flip(bool pacing);
+// Presents since start-up, how many were paced and how many of those slept
+// (tests of the frame pacing count them instead of timing).
+struct PresentCounts {
+  long long presents = 0, paced = 0, sleeps = 0;
+};
+PresentCounts present_counts();
 // Writes the current back buffer as an RGB PNG. Returns false on failure.
 bool save_screenshot(const std::string& path);
 // Reads the back buffer as 0xAARRGGBB pixels (width*height), for tests.
