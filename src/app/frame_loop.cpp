@@ -4,6 +4,7 @@
 #include "app/ingame.h"
 #include "app/play_state.h"
 #include "app/screens.h"
+#include "app/screenshot_key.h"
 #include "app/state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
@@ -86,6 +87,7 @@ void runframe() {
   stepframe();
   drawmessageline();
   drawoverlay();
+  screenshotkey();
 }
 
 void loopstep(int pacer, int idler) {

@@ -55,8 +55,8 @@ void read_mouse(RawInput& in) {
   }
   int wx = 0, wy = 0;
   const Uint32 buttons = SDL_GetMouseState(&wx, &wy);
-  float lx = static_cast<float>(wx), ly = static_cast<float>(wy);
-  if (d.renderer) SDL_RenderWindowToLogical(d.renderer, wx, wy, &lx, &ly);
+  float lx = 0.0f, ly = 0.0f;
+  detail::window_to_logical(wx, wy, lx, ly);
   in.mousex = std::clamp(static_cast<int>(std::floor(lx)), 0, std::max(d.width - 1, 0));
   in.mousey = std::clamp(static_cast<int>(std::floor(ly)), 0, std::max(d.height - 1, 0));
   in.mouse[1] = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
@@ -115,7 +115,7 @@ void move_pointer(int x, int y) {
   virtual_mouse_x = x, virtual_mouse_y = y;
   if (detail::headless_active() || !d.window) return;
   int wx = x, wy = y;
-  if (d.renderer) SDL_RenderLogicalToWindow(d.renderer, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+  detail::logical_to_window(x, y, wx, wy);
   SDL_WarpMouseInWindow(d.window, wx, wy);
 }
 

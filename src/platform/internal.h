@@ -15,6 +15,11 @@ struct Display {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Surface* surface = nullptr;  // headless back buffer
+  // A window draws every frame at the logical size into this texture, which
+  // is scaled to the window once, at present.
+  SDL_Texture* target = nullptr;
+  bool fullscreen = false;
+  bool borderless_fullscreen = false;  // a desktop-sized window (no window manager)
   int width = 0, height = 0;       // logical size
   int hz = 60;
   int kind = 0;                    // Renderer value that opened
@@ -23,6 +28,16 @@ struct Display {
 
 Display& display();
 bool headless_active();
+
+// Where the logical picture lands in the window's output, in output pixels
+// (letterboxed; integer-scaled when sharp scaling allows it).
+SDL_Rect present_rect();
+// Window pixels to logical display pixels and back (pointer reading and
+// warping); they follow present_rect().
+void window_to_logical(int wx, int wy, float& lx, float& ly);
+void logical_to_window(int lx, int ly, int& wx, int& wy);
+// Whether an X window manager runs (one that can honour full screen).
+bool window_manager_present(SDL_Window* window);
 bool subsystems_up();
 
 // Event pump shared by input, focus and close handling.
@@ -34,6 +49,7 @@ void drop_text_texture();
 
 // Pushes the draw state's viewport to the renderer when it changed.
 void apply_viewport();
+void mark_viewport_dirty();
 void reset_draw_state_for(int width, int height);
 
 // Closes the mixer and releases sounds and music (shutdown).
