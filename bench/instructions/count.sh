@@ -14,6 +14,6 @@ trap 'rm -rf "$out"' EXIT
 for scene in lit heaviest squad; do
   SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy valgrind --tool=callgrind --instr-atstart=no \
     --callgrind-out-file="$out/$scene.out" "$program" "$scene" "$frames" 2>"$out/$scene.log"
-  total=$(awk '/^summary:|^totals:/ {print $2; exit}' "$out/$scene.out")
+  total=$(awk '/Collected :/ {print $4}' "$out/$scene.log")
   printf '%-10s %8.1f M instructions per frame\n' "$scene" "$(echo "$total / $frames / 1000000" | bc -l)"
 done
