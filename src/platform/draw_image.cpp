@@ -45,6 +45,20 @@ void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_f
   }
 }
 
+// Masked drawing cuts hard: a texel is drawn opaque or not at all. Filtering
+// a scaled or rotated copy would mix texels at the edge into a half-clear
+// fringe, so those copies sample the nearest texel, which keeps every alpha
+// 0 or 255 on every renderer. Other draws keep the image's own filtering.
+void set_sampling(SDL_Texture* tex, TextureSlot& slot, const detail::Image& im, const DrawState& s,
+                  bool opaque_frame, bool transformed) {
+  const bool hard_cut = s.blend == BlendMasked && transformed && !opaque_frame;
+  const int mode = im.filtered && !hard_cut ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+  if (slot.scale != mode) {
+    SDL_SetTextureScaleMode(tex, static_cast<SDL_ScaleMode>(mode));
+    slot.scale = mode;
+  }
+}
+
 // Whether a tinted draw may use a texture with the colour multiplied in.
 // Only on the software renderer, whose tinted blits are slow, and only where
 // the result is the same to the pixel: an unscaled, unrotated copy of a
@@ -108,6 +122,7 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
     if (!tex) return;
     bind(tex, *slot, s, im.frames[frame].opaque);
   }
+  set_sampling(tex, *slot, im, s, im.frames[frame].opaque, rotated || ax != 1.0f || ay != 1.0f);
   detail::apply_viewport();
 
   if (!rotated && s.sx > 0 && s.sy > 0) {

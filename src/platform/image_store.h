@@ -16,6 +16,7 @@ struct TextureSlot {
   uint32_t generation = 0;
   int r = -1, g = -1, b = -1, a = -1;
   int mode = -1;
+  int scale = -1;  // SDL_ScaleMode last set
 };
 
 // A copy of a frame's texture with a colour already multiplied in, for the

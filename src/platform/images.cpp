@@ -121,7 +121,8 @@ SDL_Texture* upload_texture(const Image& image, TextureSlot& slot, const std::ve
     slot.tex = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width,
                                  image.height);
     if (!slot.tex) return nullptr;
-    SDL_SetTextureScaleMode(slot.tex, image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    slot.scale = image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    SDL_SetTextureScaleMode(slot.tex, static_cast<SDL_ScaleMode>(slot.scale));
     slot.generation = display().generation;
   }
   SDL_UpdateTexture(slot.tex, nullptr, upload.data(), image.width * 4);
