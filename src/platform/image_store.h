@@ -34,6 +34,7 @@ struct Frame {
   std::vector<uint32_t> pixels;  // 0xAARRGGBB, cell sized
   std::vector<uint8_t> solid;    // 1 where alpha >= 128 (collision)
   bool opaque = true;            // every pixel has alpha 255
+  bool flat = false;             // every pixel is the same (a fill image)
   TextureSlot normal;            // as loaded
   TextureSlot keyed;             // alpha forced to 0 or 255 (masked blend)
   TintSlot tinted[kTintSlots];

@@ -1,5 +1,6 @@
 // Image loading (PNG via libpng, mask-colour keying, strips cut into cells),
 // handles, pixel reads and the per-renderer texture cache.
+#include <algorithm>
 #include <memory>
 
 #include "platform/image_store.h"
@@ -97,6 +98,7 @@ std::unique_ptr<Image> cut(const RgbaImage& pic, int cellw, int cellh, int first
         if (a != 0 && a != 255) image->partial_alpha = true;
         if (a != 255) fr.opaque = false;
       }
+    fr.flat = std::all_of(fr.pixels.begin(), fr.pixels.end(), [&](uint32_t p) { return p == fr.pixels[0]; });
   }
   return image;
 }
