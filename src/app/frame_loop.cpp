@@ -11,13 +11,13 @@
 #include "frontend/menu_frame.h"
 #include "frontend/save_screens.h"
 #include "input/input.h"
+#include "input/keycodes.h"
 #include "platform/platform.h"
 
 int quitgame = 0;
 
 namespace {
 
-constexpr int keyf1 = 112, keylctrl = 162, keyrctrl = 163;
 
 struct FrameCounter {
   int frames = 0;

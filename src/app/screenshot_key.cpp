@@ -1,5 +1,7 @@
 #include "app/screenshot_key.h"
 
+#include <cstdio>
+
 #include "app/play_state.h"
 #include "app/state.h"
 #include "input/input.h"
@@ -8,12 +10,11 @@
 
 namespace {
 
-constexpr int playstate = 4;
 constexpr int maxrepeats = 100;
 
 // The message line's height: the status line of play, else mid-screen.
 int messagerow() {
-  if (gamestate != playstate) return 384;
+  if (gamestate != stateplay) return 384;
   return numplayers == 1 ? 192 : 240;
 }
 
@@ -24,9 +25,12 @@ std::string screenshotname(std::time_t when, int repeat) {
   localtime_r(&when, &local);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  std::string name = std::string(screenshotdir) + "/rx907-" + stamp;
-  if (repeat > 1) name += "-" + std::to_string(repeat);
-  return name + ".png";
+  char name[96];
+  if (repeat > 1)
+    std::snprintf(name, sizeof name, "%s/rx907-%s-%d.png", screenshotdir, stamp, repeat);
+  else
+    std::snprintf(name, sizeof name, "%s/rx907-%s.png", screenshotdir, stamp);
+  return name;
 }
 
 void screenshotkey() {

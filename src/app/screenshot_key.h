@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-inline constexpr int keyprintscreen = 44;
+#include "input/keycodes.h"  // keyprintscreen
 inline constexpr const char* screenshotdir = "screenshots";
 
 // "screenshots/rx907-YYYYMMDD-HHMMSS.png" for a local time; a second shot
