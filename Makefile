@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 
-.PHONY: all deps build test test-asan run bench shots clean
+.PHONY: all deps build test test-asan test-window run bench shots clean
 
 all: build
 
@@ -16,7 +16,14 @@ build: deps
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-window
 	@$(MAKE) --no-print-directory test-asan
+
+# The real program in a real X window (a private Xvfb), driven with
+# synthetic X input, once per renderer; prints the frames per second.
+test-window: build
+	@tests/window/window_e2e.sh $(BUILD) default 1280x1024
+	@tests/window/window_e2e.sh $(BUILD) software 1920x1080
 
 # The suite again under AddressSanitizer and UBSan, in its own build
 # directory, with the content taken from the normal build.

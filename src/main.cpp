@@ -1,4 +1,4 @@
 // RX-907: a real-time first-person squad shooter.
 #include "app/startup.h"
 
-int main() { return runprogram(); }
+int main(int argc, char** argv) { return runprogram(argc, argv); }

@@ -1,9 +1,11 @@
 #include "app/frame_loop.h"
 
 #include "app/assets.h"
+#include "app/demo.h"
 #include "app/ingame.h"
 #include "app/play_state.h"
 #include "app/screens.h"
+#include "app/screenshot_key.h"
 #include "app/state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
@@ -12,10 +14,12 @@
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
+#include "render/demo_mark.h"
 
 int quitgame = 0;
 
 namespace {
+
 
 struct FrameCounter {
   int frames = 0;
@@ -32,12 +36,14 @@ void countframe(FrameCounter& c) {
   }
 }
 
+}  // namespace
+
 void endframe() {
-  plat::flip(false);
+  // Every frame waits for the display's refresh schedule, so play, menus and
+  // the idle loop never run above 60 frames a second however fast they draw.
+  plat::flip(true);
   plat::cls();
 }
-
-}  // namespace
 
 void framekeys() {
   if (debugflags[0] == 1) {
@@ -84,25 +90,32 @@ void runframe() {
   stepframe();
   drawmessageline();
   drawoverlay();
+  if (demoplaying) drawdemomark();
+  screenshotkey();
+}
+
+void loopstep(int pacer, int idler) {
+  static FrameCounter counter{0, plat::millisecs()};
+  countframe(counter);
+  if (musicfocusstep(plat::app_suspended())) {
+    // In the background: no game, just a slow idle until focus returns.
+    plat::wait_timer(idler);
+  } else {
+    if (timerlimited == 1) plat::wait_timer(pacer);
+    plat::RawInput devices;
+    pollinput(devices);
+    applyframeinput(devices);  // the devices', or a demo's machine player's
+    runframe();
+  }
+  endloopframe();
+  endframe();
 }
 
 void runframeloop() {
-  FrameCounter counter;
-  counter.since = plat::millisecs();
   const int pacer = plat::create_timer(60);
   const int idler = plat::create_timer(5);
   while (true) {
-    countframe(counter);
-    if (musicfocusstep(plat::app_suspended())) {
-      // In the background: no game, just a slow idle until focus returns.
-      plat::wait_timer(idler);
-    } else {
-      if (timerlimited == 1) plat::wait_timer(pacer);
-      updateinput();
-      runframe();
-    }
-    endloopframe();
-    endframe();
+    loopstep(pacer, idler);
     if (plat::close_requested() || quitgame) break;
   }
   plat::free_timer(pacer);

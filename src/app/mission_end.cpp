@@ -7,13 +7,18 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "app/assets.h"
+#include "app/demo.h"
 #include "render/mission_screens.h"
 
 namespace {
 
+// The mission is over: there is no game left to continue or save (its
+// board could never be closed again).
 void backtomenu() {
   gamestate = statemainmenu;
-  startmenumusic();
+  gameinprogress = 0;
+  // After a demo the menu music is still playing.
+  if (!demoplaying) startmenumusic();
 }
 
 // Keys act only once the panel has slid shut.

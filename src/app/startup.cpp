@@ -1,10 +1,12 @@
 #include "app/startup.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/archive.h"
 #include "app/assets.h"
+#include "app/demo.h"
 #include "app/play_state.h"
 #include "app/state.h"
 #include "audio/sound.h"
@@ -237,21 +239,28 @@ void presentloading() {
 }
 }  // namespace
 
-bool startprogram(bool headless, const std::function<void()>& poll, int& status) {
+bool startprogram(bool headless, const std::function<void()>& poll, int& status, const LaunchOptions& options) {
   status = 0;
   register_embedded_archive();
   if (!plat::init(headless)) {
+    std::fprintf(stderr, "rx907: no display could be opened: %s\n", plat::init_error().c_str());
     status = 1;
     return false;
   }
   countjoysticks();
+  if (options.scale >= 0) plat::set_scale_quality(options.scale);
   if (runstartupmenu(poll) != 1) {
     plat::shutdown();
     return false;
   }
   plat::set_title("RX-907");
-  const int renderer = apimode == 1 ? plat::RendererOpenGL : plat::RendererDefault;
-  if (!plat::open_display(1024, 768, 32, 60, renderer)) {
+  // A renderer named on the command line holds for this run only; the
+  // start-up window's choice is still what api.dat keeps.
+  int renderer = apimode == 1 ? plat::RendererOpenGL : plat::RendererDefault;
+  if (options.renderer >= 0) renderer = options.renderer;
+  const int depth = options.windowmode == 0 ? 0 : 32;
+  if (!plat::open_display(1024, 768, depth, 60, renderer)) {
+    std::fprintf(stderr, "rx907: the game display could not be opened\n");
     plat::shutdown();
     status = 1;
     return false;
@@ -276,9 +285,19 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status)
   return true;
 }
 
-int runprogram() {
+int runprogram(int argc, const char* const* argv) {
+  const LaunchOptions options = parsecommandline(argc, argv);
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "rx907: %s (try --help)\n", options.error.c_str());
+    return 2;
+  }
+  if (options.help || options.version) {
+    std::fputs(options.help ? usagetext().c_str() : versiontext().c_str(), stdout);
+    return 0;
+  }
+  if (options.demo) requestdemo();
   int status = 0;
-  if (!startprogram(false, updateinput, status)) return status;
+  if (!startprogram(false, updateinput, status, options)) return status;
   runframeloop();
   return 0;
 }

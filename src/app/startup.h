@@ -3,6 +3,8 @@
 // display, the frame-rate probe, the loading screen and the loading itself.
 #pragma once
 
+#include "app/command_line.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -49,7 +51,9 @@ void loadingfadeout(int n, const std::function<void()>& present);
 // input snapshot per frame), the game display, the frame-rate probe, audio
 // and the loading screen with all loading. True when the frame loop may
 // begin (gamestate is then stateafterload); otherwise status is the exit status.
-bool startprogram(bool headless, const std::function<void()>& poll, int& status);
-// The whole program: start-up window, display, loading, the frame loop.
-// Returns the process exit status.
-int runprogram();
+// options are the command line's renderer, window and scaling choices.
+bool startprogram(bool headless, const std::function<void()>& poll, int& status,
+                  const LaunchOptions& options = LaunchOptions{});
+// The whole program: the command line, start-up window, display, loading,
+// the frame loop. Returns the process exit status (2 for a bad flag).
+int runprogram(int argc, const char* const* argv);

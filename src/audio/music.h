@@ -1,5 +1,5 @@
 // The streamed music: one looping Ogg Vorbis track at a time, the menu
-// track or the game track, each in two variants (settings[6]).
+// track or the game track, each in two variants (settings[setmusicvariant]).
 #pragma once
 
 #include <string>
@@ -12,7 +12,7 @@ extern double musicpos;   // the remembered position, seconds
 enum MusicMode { musicnone = 0, musicmenu = 1, musicgame = 2 };
 
 // "data\music\track0_<variant>.ogg" (menu) or "track1_" (game), with the
-// variant from settings[6].
+// variant from settings[setmusicvariant].
 std::string musictrack(int mode);
 
 // Starts the menu or game track looping from its beginning (only while

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/demo.h"
 #include "app/display_anim.h"
 #include "app/play_state.h"
 #include "app/state.h"
@@ -101,8 +102,8 @@ void newgame() {
   resetgame();
   placegame();
   gamestate = stateplay;
-  startgamemusic();
-  if (settings[setmouseaiming] == 1)
-    plat::move_pointer(squad[curmember[1]][mcrossx], squad[curmember[1]][mcrossy]);
+  // A demo plays on under the menu music.
+  if (!demoplaying) startgamemusic();
+  if (settings[setmouseaiming] == 1) plat::move_pointer(squad[curmember[1]][mcrossx], squad[curmember[1]][mcrossy]);
   gameinprogress = 1;
 }

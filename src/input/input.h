@@ -35,6 +35,8 @@ extern int inputmousex, inputmousey;
 // the snapshot is the one found at start-up. Called once at the top of
 // every frame.
 void updateinput();
+// Polls every device into a snapshot without applying it.
+void pollinput(plat::RawInput& in);
 // Applies one snapshot (live, scripted or replayed).
 void updateinputfrom(const plat::RawInput& in);
 // The snapshot applied last (what a recorder stores for this frame).

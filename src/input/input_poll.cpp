@@ -5,11 +5,15 @@
 
 void countjoysticks() { joycount = std::clamp(plat::joystick_count(), 0, kMaxJoysticks); }
 
-void updateinput() {
-  plat::RawInput in;
+void pollinput(plat::RawInput& in) {
   plat::poll_input(in);
   // The joysticks found at start-up are read every frame; one unplugged
   // since then reads as released rather than keeping its last state.
   in.joycount = joycount;
+}
+
+void updateinput() {
+  plat::RawInput in;
+  pollinput(in);
   updateinputfrom(in);
 }

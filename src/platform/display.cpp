@@ -1,9 +1,12 @@
 // The display: a window (or a headless off-screen surface) with a renderer
 // at a fixed logical size, letterboxed when full screen; presentation with
 // refresh pacing; window placement and the pointer.
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/internal.h"
+#include "platform/pace_schedule.h"
 #include "platform/platform.h"
 
 namespace plat {
@@ -21,7 +24,9 @@ namespace {
 using detail::display;
 
 std::string title_text = "RX-907";
-double next_present_ms = 0.0;
+int scale_quality = ScaleSmooth;
+PaceSchedule schedule;
+PresentCounts counts;
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
 
@@ -34,16 +39,19 @@ int find_render_driver(const char* name) {
   return -1;
 }
 
+// Accelerated renderers present in step with the display's refresh; the
+// present schedule of flip() still holds frames to the game's rate.
 SDL_Renderer* try_renderer(SDL_Window* window, int kind) {
+  constexpr Uint32 accelerated = SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC;
   switch (kind) {
     case RendererOpenGL: {
       const int index = find_render_driver("opengl");
-      return index < 0 ? nullptr : SDL_CreateRenderer(window, index, SDL_RENDERER_ACCELERATED);
+      return index < 0 ? nullptr : SDL_CreateRenderer(window, index, accelerated);
     }
     case RendererSoftware:
       return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     default:
-      return SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+      return SDL_CreateRenderer(window, -1, accelerated);
   }
 }
 
@@ -78,17 +86,35 @@ bool open_headless(int width, int height) {
   return true;
 }
 
+// The texture every frame is drawn into; a renderer without render targets
+// draws straight to the window, scaled by SDL's logical size instead.
+void open_target(int width, int height) {
+  auto& d = display();
+  if (!SDL_RenderTargetSupported(d.renderer)) return;
+  d.target = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!d.target) return;
+  SDL_SetTextureBlendMode(d.target, SDL_BLENDMODE_NONE);
+  SDL_SetTextureScaleMode(d.target, scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  if (SDL_SetRenderTarget(d.renderer, d.target) != 0) {
+    SDL_DestroyTexture(d.target);
+    d.target = nullptr;
+  }
+}
+
 bool open_window(int width, int height, int depth, int renderer_choice) {
   auto& d = display();
-  Uint32 flags = SDL_WINDOW_SHOWN;
-  if (depth != 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                              SDL_WINDOW_SHOWN);
   if (!d.window) return false;
   if (!open_renderer(d.window, renderer_choice)) {
     SDL_DestroyWindow(d.window);
     d.window = nullptr;
     return false;
   }
+  open_target(width, height);
+  d.fullscreen = false;
+  d.borderless_fullscreen = false;
+  if (depth != 0) set_fullscreen(true);
   return true;
 }
 
@@ -106,10 +132,11 @@ bool open_display(int width, int height, int depth, int hz, int renderer) {
   d.height = height;
   d.hz = hz > 0 ? hz : 60;
   ++d.generation;
-  SDL_RenderSetLogicalSize(d.renderer, width, height);
+  if (!d.target) SDL_RenderSetLogicalSize(d.renderer, width, height);
   SDL_ShowCursor(pointer_shown ? SDL_ENABLE : SDL_DISABLE);
   detail::reset_draw_state_for(width, height);
-  next_present_ms = 0.0;
+  schedule.set_rate(d.hz);
+  schedule.restart();
   cls();
   return true;
 }
@@ -123,6 +150,7 @@ void close_display() {
   }
   if (d.surface) SDL_FreeSurface(d.surface);
   if (d.window) SDL_DestroyWindow(d.window);
+  d.target = nullptr;  // went with its renderer
   d.renderer = nullptr;
   d.surface = nullptr;
   d.window = nullptr;
@@ -148,12 +176,103 @@ bool mode_exists(int width, int height, int depth, int hz) {
   return false;
 }
 
-bool toggle_fullscreen() {
-  SDL_Window* w = display().window;
-  if (!w) return false;
-  const bool full = (SDL_GetWindowFlags(w) & SDL_WINDOW_FULLSCREEN) != 0;
-  return SDL_SetWindowFullscreen(w, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+bool set_fullscreen(bool on) {
+  auto& d = display();
+  if (!d.window) return false;
+  if (on == d.fullscreen) return true;
+  if (on && !detail::window_manager_present(d.window)) {
+    // Nobody would carry out a full-screen request: become a borderless
+    // window over the whole desktop instead.
+    SDL_Rect desk{0, 0, 0, 0};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(d.window), 0), &desk) != 0) return false;
+    SDL_SetWindowBordered(d.window, SDL_FALSE);
+    SDL_SetWindowSize(d.window, desk.w, desk.h);
+    SDL_SetWindowPosition(d.window, desk.x, desk.y);
+    d.borderless_fullscreen = true;
+  } else if (on) {
+    if (SDL_SetWindowFullscreen(d.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+  } else if (d.borderless_fullscreen) {
+    SDL_SetWindowSize(d.window, d.width, d.height);
+    SDL_SetWindowBordered(d.window, SDL_TRUE);
+    SDL_SetWindowPosition(d.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    d.borderless_fullscreen = false;
+  } else if (SDL_SetWindowFullscreen(d.window, 0) != 0) {
+    return false;
+  }
+  d.fullscreen = on;
+  return true;
 }
+
+bool is_fullscreen() { return display().fullscreen; }
+
+bool toggle_fullscreen() { return set_fullscreen(!display().fullscreen); }
+
+void set_scale_quality(int quality) {
+  scale_quality = quality == ScaleSharp ? ScaleSharp : ScaleSmooth;
+  auto& d = display();
+  if (d.target)
+    SDL_SetTextureScaleMode(d.target, scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+int scale_quality_in_use() { return scale_quality; }
+
+namespace detail {
+
+SDL_Rect present_rect() {
+  const auto& d = display();
+  int ow = d.width, oh = d.height;
+  if (d.renderer && d.window) SDL_GetRendererOutputSize(d.renderer, &ow, &oh);
+  if (d.width <= 0 || d.height <= 0 || ow <= 0 || oh <= 0) return SDL_Rect{0, 0, d.width, d.height};
+  const double fit = std::min(static_cast<double>(ow) / d.width, static_cast<double>(oh) / d.height);
+  // Sharp scaling uses a whole factor when one of 2 or more fits.
+  const double factor = scale_quality == ScaleSharp && fit >= 2.0 ? std::floor(fit) : fit;
+  const int w = static_cast<int>(std::lround(d.width * factor));
+  const int h = static_cast<int>(std::lround(d.height * factor));
+  return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+}
+
+namespace {
+// Output pixels per window pixel (above 1 on high-density screens).
+void output_per_window(double& kx, double& ky) {
+  const auto& d = display();
+  int ww = 0, wh = 0, ow = 0, oh = 0;
+  kx = ky = 1.0;
+  if (!d.window || !d.renderer) return;
+  SDL_GetWindowSize(d.window, &ww, &wh);
+  SDL_GetRendererOutputSize(d.renderer, &ow, &oh);
+  if (ww > 0 && wh > 0 && ow > 0 && oh > 0) kx = static_cast<double>(ow) / ww, ky = static_cast<double>(oh) / wh;
+}
+}  // namespace
+
+void window_to_logical(int wx, int wy, float& lx, float& ly) {
+  const auto& d = display();
+  if (!d.target) {
+    lx = static_cast<float>(wx), ly = static_cast<float>(wy);
+    if (d.renderer) SDL_RenderWindowToLogical(d.renderer, wx, wy, &lx, &ly);
+    return;
+  }
+  double kx = 1.0, ky = 1.0;
+  output_per_window(kx, ky);
+  const SDL_Rect r = present_rect();
+  lx = static_cast<float>((wx * kx - r.x) * d.width / std::max(r.w, 1));
+  ly = static_cast<float>((wy * ky - r.y) * d.height / std::max(r.h, 1));
+}
+
+void logical_to_window(int lx, int ly, int& wx, int& wy) {
+  const auto& d = display();
+  if (!d.target) {
+    wx = lx, wy = ly;
+    if (d.renderer) SDL_RenderLogicalToWindow(d.renderer, static_cast<float>(lx), static_cast<float>(ly), &wx, &wy);
+    return;
+  }
+  double kx = 1.0, ky = 1.0;
+  output_per_window(kx, ky);
+  const SDL_Rect r = present_rect();
+  wx = static_cast<int>(std::lround((r.x + (lx + 0.5) * r.w / d.width) / kx));
+  wy = static_cast<int>(std::lround((r.y + (ly + 0.5) * r.h / d.height) / ky));
+}
+
+}  // namespace detail
 
 void set_title(const std::string& title) {
   title_text = title;
@@ -193,16 +312,30 @@ void move_window(int x, int y) {
 void flip(bool pacing) {
   auto& d = display();
   if (!d.renderer) return;
+  ++counts.presents;
   if (pacing) {
-    // A schedule of 1/hz ticks on the millisecond clock; after a long stall
-    // it restarts from now instead of rushing to catch up.
-    const double period = 1000.0 / d.hz;
-    const double now = static_cast<double>(SDL_GetTicks64());
-    if (next_present_ms == 0.0 || now > next_present_ms + 2 * period) next_present_ms = now;
-    next_present_ms += period;
-    if (next_present_ms > now) SDL_Delay(static_cast<Uint32>(next_present_ms - now));
+    ++counts.paced;
+    const double wait = schedule.wait_before_present(static_cast<double>(SDL_GetTicks64()));
+    if (wait >= 1.0) {
+      ++counts.sleeps;
+      SDL_Delay(static_cast<Uint32>(wait));
+    }
   }
+  if (!d.target) {
+    SDL_RenderPresent(d.renderer);
+    return;
+  }
+  // The one scaled copy of the frame, letterboxed in black.
+  SDL_SetRenderTarget(d.renderer, nullptr);
+  SDL_SetRenderDrawColor(d.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(d.renderer);
+  const SDL_Rect dst = detail::present_rect();
+  SDL_RenderCopy(d.renderer, d.target, nullptr, &dst);
   SDL_RenderPresent(d.renderer);
+  SDL_SetRenderTarget(d.renderer, d.target);
+  detail::mark_viewport_dirty();  // a new target starts without a clip
 }
+
+PresentCounts present_counts() { return counts; }
 
 }  // namespace plat

@@ -45,6 +45,20 @@ void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_f
   }
 }
 
+// Masked drawing cuts hard: a texel is drawn opaque or not at all. Filtering
+// a scaled or rotated copy would mix texels at the edge into a half-clear
+// fringe, so those copies sample the nearest texel, which keeps every alpha
+// 0 or 255 on every renderer. Other draws keep the image's own filtering.
+void set_sampling(SDL_Texture* tex, TextureSlot& slot, const detail::Image& im, const DrawState& s,
+                  bool opaque_frame, bool transformed) {
+  const bool hard_cut = s.blend == BlendMasked && transformed && !opaque_frame;
+  const int mode = im.filtered && !hard_cut ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+  if (slot.scale != mode) {
+    SDL_SetTextureScaleMode(tex, static_cast<SDL_ScaleMode>(mode));
+    slot.scale = mode;
+  }
+}
+
 // Whether a tinted draw may use a texture with the colour multiplied in.
 // Only on the software renderer, whose tinted blits are slow, and only where
 // the result is the same to the pixel: an unscaled, unrotated copy of a
@@ -62,6 +76,28 @@ bool pretint(const detail::Image& im, int frame, bool keyed, const DrawState& s,
     case BlendAlpha: return s.alpha >= 1.0f;
     default: return false;
   }
+}
+
+// A scaled copy of a one-colour opaque frame on the software renderer is a
+// filled rectangle. SDL's generic scaled blit with colour and alpha
+// modulation works pixel by pixel and is the menus' main cost; a fill gives
+// the same pixels: the same integer rectangle and clip, the colour
+// modulated the same way (c * m / 255), and the same blend arithmetic.
+bool fill_instead(const detail::Image& im, int frame, const DrawState& s, const SDL_FRect& dst, bool rotated) {
+  const detail::Frame& fr = im.frames[frame];
+  if (detail::display().kind != RendererSoftware || rotated || !fr.flat || !fr.opaque || fr.pixels.empty()) return false;
+  if (s.sx <= 0 || s.sy <= 0 || (s.sx == 1.0f && s.sy == 1.0f)) return false;
+  if (s.blend != BlendAlpha && s.blend != BlendMasked && s.blend != BlendSolid) return false;
+  if (dst.w < 1.0f || dst.h < 1.0f) return false;
+  SDL_Renderer* r = detail::display().renderer;
+  const uint32_t p = fr.pixels[0];
+  const int a = s.blend == BlendAlpha ? static_cast<int>(std::lround(s.alpha * 255.0f)) : 255;
+  const auto mod = [](uint32_t texel, int m) { return static_cast<Uint8>(static_cast<int>(texel & 0xFF) * m / 255); };
+  detail::apply_viewport();
+  SDL_SetRenderDrawBlendMode(r, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  SDL_SetRenderDrawColor(r, mod(p >> 16, s.r), mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));
+  SDL_RenderFillRectF(r, &dst);
+  return true;
 }
 
 // Draws src of a frame so that the image's handle lands on (x, y) plus the
@@ -94,6 +130,8 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
   }
   if (x1 <= s.vx || y1 <= s.vy || x0 >= s.vx + s.vw || y0 >= s.vy + s.vh) return;
 
+  if (fill_instead(im, frame, s, dst, rotated)) return;
+
   TextureSlot* slot = nullptr;
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
   SDL_Texture* tex = nullptr;
@@ -108,6 +146,7 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
     if (!tex) return;
     bind(tex, *slot, s, im.frames[frame].opaque);
   }
+  set_sampling(tex, *slot, im, s, im.frames[frame].opaque, rotated || ax != 1.0f || ay != 1.0f);
   detail::apply_viewport();
 
   if (!rotated && s.sx > 0 && s.sy > 0) {

@@ -34,6 +34,8 @@ void apply_viewport() {
   s.viewport_dirty = false;
 }
 
+void mark_viewport_dirty() { draw_state().viewport_dirty = true; }
+
 }  // namespace detail
 
 using detail::draw_state;

@@ -16,6 +16,7 @@ struct TextureSlot {
   uint32_t generation = 0;
   int r = -1, g = -1, b = -1, a = -1;
   int mode = -1;
+  int scale = -1;  // SDL_ScaleMode last set
 };
 
 // A copy of a frame's texture with a colour already multiplied in, for the
@@ -33,6 +34,7 @@ struct Frame {
   std::vector<uint32_t> pixels;  // 0xAARRGGBB, cell sized
   std::vector<uint8_t> solid;    // 1 where alpha >= 128 (collision)
   bool opaque = true;            // every pixel has alpha 255
+  bool flat = false;             // every pixel is the same (a fill image)
   TextureSlot normal;            // as loaded
   TextureSlot keyed;             // alpha forced to 0 or 255 (masked blend)
   TintSlot tinted[kTintSlots];

@@ -1,5 +1,6 @@
 // Image loading (PNG via libpng, mask-colour keying, strips cut into cells),
 // handles, pixel reads and the per-renderer texture cache.
+#include <algorithm>
 #include <memory>
 
 #include "platform/image_store.h"
@@ -97,6 +98,7 @@ std::unique_ptr<Image> cut(const RgbaImage& pic, int cellw, int cellh, int first
         if (a != 0 && a != 255) image->partial_alpha = true;
         if (a != 255) fr.opaque = false;
       }
+    fr.flat = std::all_of(fr.pixels.begin(), fr.pixels.end(), [&](uint32_t p) { return p == fr.pixels[0]; });
   }
   return image;
 }
@@ -121,7 +123,8 @@ SDL_Texture* upload_texture(const Image& image, TextureSlot& slot, const std::ve
     slot.tex = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width,
                                  image.height);
     if (!slot.tex) return nullptr;
-    SDL_SetTextureScaleMode(slot.tex, image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    slot.scale = image.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    SDL_SetTextureScaleMode(slot.tex, static_cast<SDL_ScaleMode>(slot.scale));
     slot.generation = display().generation;
   }
   SDL_UpdateTexture(slot.tex, nullptr, upload.data(), image.width * 4);

@@ -11,6 +11,8 @@ namespace plat {
 namespace {
 
 constexpr int kMaxJoysticks = 21;
+constexpr int kMaxButtons = 21;  // buttons read per joystick
+constexpr int kMaxKeyCode = 250;
 std::vector<SDL_Joystick*> sticks;
 bool sticks_stale = true;
 // Headless runs have no pointer; move_pointer places this one instead.
@@ -32,6 +34,19 @@ float axis(SDL_Joystick* j, int a) {
   return std::clamp(SDL_JoystickGetAxis(j, a) / 32767.0f, -1.0f, 1.0f);
 }
 
+// Adds the presses latched since the last snapshot to what is held now,
+// then starts a new latch.
+void apply_latch(RawInput& in) {
+  detail::PressLatch& latch = detail::press_latch();
+  for (int code = 1; code <= kMaxKeyCode; ++code) in.key[code] = in.key[code] || latch.key[code];
+  for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
+  for (const auto& [instance, button] : latch.joybutton) {
+    for (int j = 0; j < in.joycount; ++j)
+      if (SDL_JoystickInstanceID(sticks[j]) == instance && button >= 0 && button < kMaxButtons) in.joybutton[j][button] = true;
+  }
+  latch = detail::PressLatch{};
+}
+
 void read_mouse(RawInput& in) {
   const auto& d = detail::display();
   if (detail::headless_active() || !d.window) {
@@ -40,8 +55,8 @@ void read_mouse(RawInput& in) {
   }
   int wx = 0, wy = 0;
   const Uint32 buttons = SDL_GetMouseState(&wx, &wy);
-  float lx = static_cast<float>(wx), ly = static_cast<float>(wy);
-  if (d.renderer) SDL_RenderWindowToLogical(d.renderer, wx, wy, &lx, &ly);
+  float lx = 0.0f, ly = 0.0f;
+  detail::window_to_logical(wx, wy, lx, ly);
   in.mousex = std::clamp(static_cast<int>(std::floor(lx)), 0, std::max(d.width - 1, 0));
   in.mousey = std::clamp(static_cast<int>(std::floor(ly)), 0, std::max(d.height - 1, 0));
   in.mouse[1] = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
@@ -77,9 +92,11 @@ void poll_input(RawInput& in) {
   for (int j = 0; j < in.joycount; ++j) {
     in.joyx[j] = axis(sticks[j], 0);
     in.joyy[j] = axis(sticks[j], 1);
-    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), 21);
+    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), kMaxButtons);
     for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(sticks[j], b) != 0;
   }
+  apply_latch(in);
+  if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
 }
 
 int joystick_count() {
@@ -94,7 +111,7 @@ void move_pointer(int x, int y) {
   virtual_mouse_x = x, virtual_mouse_y = y;
   if (detail::headless_active() || !d.window) return;
   int wx = x, wy = y;
-  if (d.renderer) SDL_RenderLogicalToWindow(d.renderer, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+  detail::logical_to_window(x, y, wx, wy);
   SDL_WarpMouseInWindow(d.window, wx, wy);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat::detail {
@@ -14,6 +15,11 @@ struct Display {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Surface* surface = nullptr;  // headless back buffer
+  // A window draws every frame at the logical size into this texture, which
+  // is scaled to the window once, at present.
+  SDL_Texture* target = nullptr;
+  bool fullscreen = false;
+  bool borderless_fullscreen = false;  // a desktop-sized window (no window manager)
   int width = 0, height = 0;       // logical size
   int hz = 60;
   int kind = 0;                    // Renderer value that opened
@@ -22,6 +28,16 @@ struct Display {
 
 Display& display();
 bool headless_active();
+
+// Where the logical picture lands in the window's output, in output pixels
+// (letterboxed; integer-scaled when sharp scaling allows it).
+SDL_Rect present_rect();
+// Window pixels to logical display pixels and back (pointer reading and
+// warping); they follow present_rect().
+void window_to_logical(int wx, int wy, float& lx, float& ly);
+void logical_to_window(int lx, int ly, int& wx, int& wy);
+// Whether an X window manager runs (one that can honour full screen).
+bool window_manager_present(SDL_Window* window);
 bool subsystems_up();
 
 // Event pump shared by input, focus and close handling.
@@ -33,6 +49,7 @@ void drop_text_texture();
 
 // Pushes the draw state's viewport to the renderer when it changed.
 void apply_viewport();
+void mark_viewport_dirty();
 void reset_draw_state_for(int width, int height);
 
 // Closes the mixer and releases sounds and music (shutdown).
@@ -41,6 +58,20 @@ void audio_shutdown();
 }  // namespace plat::detail
 
 namespace plat::detail {
+// Presses the event pump saw since the last input snapshot. A key or button
+// that went down, even if it came up again before the snapshot, reads as
+// held in that one snapshot, so a quick tap or click is never lost.
+struct PressLatch {
+  bool key[251] = {};
+  bool mouse[4] = {};                         // 1 left, 2 right, 3 middle
+  std::vector<std::pair<int, int>> joybutton;  // (joystick instance id, button)
+};
+PressLatch& press_latch();
+// The game's key code for a key event's scancode, 0 when unknown.
+int key_code_of_event(int scancode, bool numlock_on);
+// True while the Return key that switched full screen (Alt+Enter) is held:
+// the game never sees that key-down.
+bool return_swallowed();
 // Accumulated wheel position from the event pump (up is positive).
 int wheel_position();
 // Set by the event pump when a joystick was attached or removed.

@@ -1,6 +1,7 @@
 // Start-up and shut-down of SDL's subsystems, and headless detection.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/internal.h"
 #include "platform/platform.h"
@@ -9,6 +10,12 @@ namespace plat {
 namespace {
 bool up = false;
 bool headless = false;
+std::string why_not;
+
+// The off-screen drivers draw nowhere a player could see.
+bool offscreen_driver(const char* name) {
+  return name && (std::strcmp(name, "dummy") == 0 || std::strcmp(name, "offscreen") == 0);
+}
 }  // namespace
 
 namespace detail {
@@ -18,19 +25,36 @@ bool subsystems_up() { return up; }
 
 bool init(bool want_headless) {
   if (up) return true;
+  why_not.clear();
   if (want_headless) {
     // Off-screen run: no window and no sound card, whatever the machine has.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     setenv("SDL_AUDIODRIVER", "dummy", 0);
   }
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return false;
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    why_not = SDL_GetError();
+    if (why_not.empty()) why_not = "the video system did not start";
+    return false;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  // A game that asked for a screen must not fall back to drawing nowhere and
+  // run unseen for ever; an off-screen run is only what is asked for (the
+  // tools and tests, or SDL_VIDEODRIVER naming an off-screen driver).
+  if (!want_headless && offscreen_driver(driver) && !offscreen_driver(std::getenv("SDL_VIDEODRIVER"))) {
+    const char* display = std::getenv("DISPLAY");
+    why_not = display && *display ? std::string("the display ") + display + " cannot be reached"
+                                  : "DISPLAY is not set and no other video system answered";
+    SDL_Quit();
+    return false;
+  }
   // Joysticks are optional; a machine without the subsystem still runs.
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
-  const char* driver = SDL_GetCurrentVideoDriver();
-  headless = want_headless || (driver && std::strcmp(driver, "dummy") == 0);
+  headless = want_headless || offscreen_driver(driver);
   up = true;
   return true;
 }
+
+const std::string& init_error() { return why_not; }
 
 void shutdown() {
   if (!up) return;

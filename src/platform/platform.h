@@ -17,7 +17,10 @@ namespace plat {
 // ---------------------------------------------------------------- lifecycle
 // Starts SDL's subsystems. With headless = true the dummy video driver is
 // used and open_display() renders in software onto an off-screen surface.
+// Without headless, a machine where only an off-screen driver answers fails
+// (unless SDL_VIDEODRIVER asks for one): init_error() then says why.
 bool init(bool headless);
+const std::string& init_error();
 void shutdown();
 bool is_headless();
 
@@ -37,6 +40,16 @@ bool mode_exists(int width, int height, int depth, int hz);
 // Which renderer actually opened (Renderer value).
 int renderer_in_use();
 bool toggle_fullscreen();  // Alt+Enter
+// Full screen fills the desktop; where no window manager would honour the
+// request, a borderless desktop-sized window does it.
+bool set_fullscreen(bool on);
+bool is_fullscreen();
+// How the 1024 x 768 picture is scaled to the window at present: smooth
+// (filtered) or sharp (nearest neighbour, by a whole factor where one of 2
+// or more fits). May be set before or after the display opens.
+enum ScaleQuality { ScaleSmooth = 0, ScaleSharp = 1 };
+void set_scale_quality(int quality);
+int scale_quality_in_use();
 
 void set_title(const std::string& title);
 bool close_requested();
@@ -54,6 +67,12 @@ void cls();
 // Presents the back buffer. With pacing the layer sleeps until the next
 // tick of its refresh schedule (1/hz s on the millisecond clock).
 void flip(bool pacing);
+// Presents since start-up, how many were paced and how many of those slept
+// (tests of the frame pacing count them instead of timing).
+struct PresentCounts {
+  long long presents = 0, paced = 0, sleeps = 0;
+};
+PresentCounts present_counts();
 // Writes the current back buffer as an RGB PNG. Returns false on failure.
 bool save_screenshot(const std::string& path);
 // Reads the back buffer as 0xAARRGGBB pixels (width*height), for tests.

@@ -1,6 +1,8 @@
-// The event pump: quit requests, focus (suspension), the wheel, Alt+Enter
-// and joystick hot-plugging. Polled state is read elsewhere.
+// The event pump: quit requests, focus (suspension), the wheel, Alt+Enter,
+// joystick hot-plugging, and the latch of presses between snapshots.
+// Polled state is read elsewhere.
 #include "platform/internal.h"
+#include "platform/keymap.h"
 #include "platform/platform.h"
 
 namespace plat {
@@ -8,9 +10,43 @@ namespace {
 bool quit_seen = false;
 bool suspended = false;
 int wheel = 0;
+bool swallow_return = false;
+
+// SDL's button numbers to the game's: 1 left, 2 right, 3 middle.
+int game_mouse_button(int sdl_button) {
+  switch (sdl_button) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 0;
+  }
+}
+
+void key_down(const SDL_KeyboardEvent& k) {
+  if (k.keysym.scancode == SDL_SCANCODE_RETURN && (k.keysym.mod & KMOD_ALT)) {
+    // The window switch owns this press: the game must not see Enter, or
+    // QUIT or a text field would take it.
+    if (!k.repeat) toggle_fullscreen();
+    swallow_return = true;
+    return;
+  }
+  if (k.repeat) return;
+  const int code = detail::key_code_of_event(k.keysym.scancode, (k.keysym.mod & KMOD_NUM) != 0);
+  if (code > 0 && code <= 250) detail::press_latch().key[code] = true;
+}
+
 }  // namespace
 
 namespace detail {
+
+PressLatch& press_latch() {
+  static PressLatch latch;
+  return latch;
+}
+
+int key_code_of_event(int scancode, bool numlock_on) { return key_code_for_scancode(scancode, numlock_on); }
+
+bool return_swallowed() { return swallow_return; }
 
 void pump_events() {
   if (!subsystems_up()) return;
@@ -34,8 +70,16 @@ void pump_events() {
         wheel += e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
         break;
       case SDL_KEYDOWN:
-        if (e.key.keysym.scancode == SDL_SCANCODE_RETURN && (e.key.keysym.mod & KMOD_ALT) && !e.key.repeat)
-          toggle_fullscreen();
+        key_down(e.key);
+        break;
+      case SDL_KEYUP:
+        if (e.key.keysym.scancode == SDL_SCANCODE_RETURN) swallow_return = false;
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (const int b = game_mouse_button(e.button.button)) press_latch().mouse[b] = true;
+        break;
+      case SDL_JOYBUTTONDOWN:
+        press_latch().joybutton.emplace_back(e.jbutton.which, e.jbutton.button);
         break;
       case SDL_JOYDEVICEADDED:
       case SDL_JOYDEVICEREMOVED:

@@ -1,9 +1,12 @@
 // shot: renders a named scene headless and writes it as a PNG.
 //
 //   shot SCENE OUT.png
+//   shot --hash SCENE   prints a hash of the scene's pixels (golden scenes)
 //   shot --list
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/archive.h"
 #include "app/assets.h"
@@ -37,8 +40,23 @@ void load_text_assets() {
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: shot SCENE OUT.png | shot --list\n");
+  std::fprintf(stderr, "usage: shot SCENE OUT.png | shot --hash SCENE | shot --list\n");
   return 2;
+}
+
+// FNV-1a over the back buffer's pixels, 64 bits, as 16 hex digits.
+bool print_pixel_hash() {
+  std::vector<uint32_t> px;
+  int w = 0, h = 0;
+  if (!plat::read_back_buffer(px, w, h)) return false;
+  uint64_t hash = 14695981039346656037ull;
+  for (uint32_t p : px)
+    for (int shift = 0; shift < 32; shift += 8) {
+      hash ^= (p >> shift) & 0xFFu;
+      hash *= 1099511628211ull;
+    }
+  std::printf("%016llx %dx%d\n", static_cast<unsigned long long>(hash), w, h);
+  return true;
 }
 
 }  // namespace
@@ -49,9 +67,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc != 3) return usage();
-  auto it = shot::scenes().find(argv[1]);
+  const bool hash_only = !std::strcmp(argv[1], "--hash");
+  const char* name = hash_only ? argv[2] : argv[1];
+  auto it = shot::scenes().find(name);
   if (it == shot::scenes().end()) {
-    std::fprintf(stderr, "shot: no scene \"%s\" (try --list)\n", argv[1]);
+    std::fprintf(stderr, "shot: no scene \"%s\" (try --list)\n", name);
     return 2;
   }
   if (!plat::init(true) || !plat::open_display(1024, 768, 0, 60, plat::RendererSoftware)) {
@@ -62,7 +82,7 @@ int main(int argc, char** argv) {
   plat::set_cls_colour(0, 0, 0);
   plat::cls();
   it->second.draw();
-  bool ok = plat::save_screenshot(argv[2]);
+  const bool ok = hash_only ? print_pixel_hash() : plat::save_screenshot(argv[2]);
   plat::close_display();
   plat::shutdown();
   if (!ok) {

@@ -1,0 +1,77 @@
+#include "app/command_line.h"
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+// A flag of the form --name=value: the value when arg names that flag.
+bool valueof(const char* arg, const char* name, std::string& value) {
+  const size_t n = std::strlen(name);
+  if (std::strncmp(arg, name, n) != 0 || arg[n] != '=') return false;
+  value = arg + n + 1;
+  return true;
+}
+
+int renderernamed(const std::string& name) {
+  if (name == "default") return plat::RendererDefault;
+  if (name == "opengl") return plat::RendererOpenGL;
+  if (name == "software") return plat::RendererSoftware;
+  return -1;
+}
+
+int scalenamed(const std::string& name) {
+  if (name == "smooth") return plat::ScaleSmooth;
+  if (name == "sharp") return plat::ScaleSharp;
+  return -1;
+}
+
+}  // namespace
+
+LaunchOptions parsecommandline(int argc, const char* const* argv) {
+  LaunchOptions o;
+  for (int i = 1; i < argc && o.error.empty(); ++i) {
+    const char* arg = argv[i];
+    std::string value;
+    if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
+      o.help = true;
+    } else if (!std::strcmp(arg, "--version")) {
+      o.version = true;
+    } else if (!std::strcmp(arg, "--windowed")) {
+      o.windowmode = 0;
+    } else if (!std::strcmp(arg, "--demo")) {
+      o.demo = true;
+    } else if (!std::strcmp(arg, "--fullscreen")) {
+      o.windowmode = 1;
+    } else if (valueof(arg, "--renderer", value)) {
+      o.renderer = renderernamed(value);
+      if (o.renderer < 0) o.error = "unknown renderer '" + value + "' (default, opengl or software)";
+    } else if (valueof(arg, "--scale", value)) {
+      o.scale = scalenamed(value);
+      if (o.scale < 0) o.error = "unknown scaling '" + value + "' (smooth or sharp)";
+    } else {
+      o.error = std::string("unknown option '") + arg + "'";
+    }
+  }
+  return o;
+}
+
+std::string usagetext() {
+  return "usage: rx907 [options]\n"
+         "  --help                 show this text and exit\n"
+         "  --version              show the version and exit\n"
+         "  --windowed             play in a 1024 x 768 window\n"
+         "  --fullscreen           play full screen (the default)\n"
+         "  --demo                 start a demo (the machine plays) at MAIN MENU\n"
+         "  --renderer=default|opengl|software\n"
+         "                         the renderer for this run, instead of the\n"
+         "                         start-up window's choice (api.dat is kept)\n"
+         "  --scale=smooth|sharp   how the picture is scaled to the screen:\n"
+         "                         filtered, or nearest-neighbour (whole\n"
+         "                         factors where they fit)\n"
+         "Alt+Enter switches between full screen and a window; Print Screen\n"
+         "saves a picture in screenshots/.\n";
+}
+
+std::string versiontext() { return "RX-907 v1.5\n"; }

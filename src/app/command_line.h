@@ -1,0 +1,22 @@
+// The program's command-line flags. Parsing is separate from acting on them
+// so it can be tested; runprogram() acts.
+#pragma once
+
+#include <string>
+
+struct LaunchOptions {
+  bool help = false;
+  bool version = false;
+  bool demo = false;     // --demo: a demo starts as soon as MAIN MENU shows
+  int windowmode = -1;  // -1 as usual (full screen), 0 a window, 1 full screen
+  int renderer = -1;    // -1 the start-up window's choice, else a plat::Renderer
+  int scale = -1;       // -1 smooth, else a plat::ScaleQuality
+  std::string error;    // set when a flag was not understood
+};
+
+// Reads argv[1..argc-1]; on a bad flag, error names it.
+LaunchOptions parsecommandline(int argc, const char* const* argv);
+// The text of --help.
+std::string usagetext();
+// The text of --version.
+std::string versiontext();

@@ -1,0 +1,19 @@
+// Synthetic device events for tests: they go through SDL's own event queue
+// exactly as a real key, button or joystick event would, so the event pump
+// and the input snapshot are tested as the game runs them.
+#pragma once
+
+namespace plat::synthetic {
+
+// Pushes a key-down or key-up of the key with the game's key code.
+bool key(int code, bool down, bool alt = false);
+// Pushes a press or release of mouse button 1 (left), 2 (right), 3 (middle).
+bool mouse_button(int button, bool down);
+// Attaches a virtual joystick with the given number of buttons; false when
+// the joystick subsystem is missing.
+bool attach_joystick(int buttons);
+// Sets a button of the virtual joystick and lets SDL turn it into events.
+void joystick_button(int button, bool down);
+void detach_joystick();
+
+}  // namespace plat::synthetic
