@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "creature_art/paint.h"
 #include "creature_art/pictures.h"
 #include "decoded_picture.h"
@@ -31,7 +31,7 @@ struct Spread {
 };
 
 Spread measure_paint(contentgen::Canvas& c, double origin_y) {
-  Picture p = decode(cc::masked_png(c));
+  Picture p = decode(c.png());
   Spread s;
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x) {

@@ -235,14 +235,14 @@ Bytes colonist() {
   cairo_set_source_rgb(cr, 0.30, 0.17, 0.07);
   cairo_fill(cr);
   grain(c, 600, 0.08);
-  return masked_png(c);
+  return c.png();
 }
 
 Bytes cocoon(bool burst) {
   Canvas c(kCocoon.w, kCocoon.h);
   cocoon_picture(c.cr(), burst);
   grain(c, burst ? 611 : 610, 0.12);
-  return masked_png(c);
+  return c.png();
 }
 
 namespace {
@@ -536,7 +536,7 @@ Bytes colonist_closeup() {
   cairo_paint(cr);
   cairo_pattern_destroy(g);
   grain(c, 701, 0.14);
-  return opaque_png(c);
+  return c.png_opaque();
 }
 
 }  // namespace contentgen::creatures

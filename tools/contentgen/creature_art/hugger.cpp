@@ -99,7 +99,7 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
 
 Bytes finish(Canvas& c, uint32_t seed) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  return c.png();
 }
 
 }  // namespace

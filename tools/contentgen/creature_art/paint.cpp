@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "paint_kit/colour.h"
+
 namespace contentgen::creatures {
 
 namespace {
@@ -12,9 +14,7 @@ namespace {
 // Direction the light comes from (towards the light, normalised).
 constexpr double kLx = -0.48, kLy = -0.877;
 
-struct Rgb {
-  double r, g, b;
-};
+using paint::Rgb;
 
 // Black-blue carapace: deep shadow, cold mid tone, steel-blue sheen.
 Rgb shell_colour(double t) {
@@ -29,12 +29,6 @@ Rgb shell_colour(double t) {
 }
 
 }  // namespace
-
-Pt lerp(Pt a, Pt b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
-double dist(Pt a, Pt b) { return std::hypot(b.x - a.x, b.y - a.y); }
-Pt polar(Pt from, double angle, double length) {
-  return {from.x + std::cos(angle) * length, from.y + std::sin(angle) * length};
-}
 
 void set_shell(cairo_t* cr, double t, double shade, double alpha) {
   Rgb c = shell_colour(t * shade);
@@ -492,106 +486,17 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   cairo_restore(cr);
 }
 
-Pt knee(Pt hip, Pt foot, double l1, double l2, int side) {
-  double d = std::clamp(dist(hip, foot), 0.01, l1 + l2 - 0.01);
-  double a = (l1 * l1 - l2 * l2 + d * d) / (2 * d);
-  double h = std::sqrt(std::max(0.0, l1 * l1 - a * a));
-  Pt dir{(foot.x - hip.x) / d, (foot.y - hip.y) / d};
-  Pt base = hip + dir * a;
-  Pt n{-dir.y, dir.x};
-  return base + n * (h * side);
-}
-
 void grain(Canvas& c, uint32_t seed, double amount) {
-  cairo_surface_flush(c.surface());
-  uint8_t* data = cairo_image_surface_get_data(c.surface());
-  int stride = cairo_image_surface_get_stride(c.surface());
   Noise rng(seed);
-  for (int y = 0; y < c.height(); ++y) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-    for (int x = 0; x < c.width(); ++x) {
-      uint32_t p = row[x];
-      uint32_t a = p >> 24;
-      double k = 1.0 + (rng.unit() - 0.5) * amount;
-      if (a == 0) continue;
-      uint32_t ch[3] = {(p >> 16) & 255, (p >> 8) & 255, p & 255};
-      for (auto& v : ch) v = static_cast<uint32_t>(std::clamp(v * k, 0.0, static_cast<double>(a)));
-      row[x] = (a << 24) | (ch[0] << 16) | (ch[1] << 8) | ch[2];
-    }
-  }
-  cairo_surface_mark_dirty(c.surface());
-}
-
-void harden_alpha(Canvas& c) {
-  cairo_surface_flush(c.surface());
-  uint8_t* data = cairo_image_surface_get_data(c.surface());
-  int stride = cairo_image_surface_get_stride(c.surface());
-  for (int y = 0; y < c.height(); ++y) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-    for (int x = 0; x < c.width(); ++x) {
-      uint32_t p = row[x];
-      uint32_t a = p >> 24;
-      if (a >= 128) {
-        // Un-premultiply to opaque.
-        uint32_t ch[3] = {(p >> 16) & 255, (p >> 8) & 255, p & 255};
-        for (auto& v : ch) v = std::min(255u, (v * 255 + a / 2) / a);
-        row[x] = 0xFF000000u | (ch[0] << 16) | (ch[1] << 8) | ch[2];
-      } else {
-        row[x] = 0;
-      }
-    }
-  }
-  cairo_surface_mark_dirty(c.surface());
-}
-
-namespace {
-// Straight RGBA of the whole surface.
-std::vector<uint8_t> straight_rgba(Canvas& c) {
-  cairo_surface_flush(c.surface());
-  const uint8_t* data = cairo_image_surface_get_data(c.surface());
-  int stride = cairo_image_surface_get_stride(c.surface());
-  std::vector<uint8_t> out(static_cast<size_t>(c.width()) * c.height() * 4);
-  for (int y = 0; y < c.height(); ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
-    for (int x = 0; x < c.width(); ++x) {
-      uint32_t p = row[x];
-      uint32_t a = p >> 24, r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
-      if (a > 0 && a < 255) {
-        r = (r * 255 + a / 2) / a;
-        g = (g * 255 + a / 2) / a;
-        b = (b * 255 + a / 2) / a;
-      }
-      uint8_t* px = &out[(static_cast<size_t>(y) * c.width() + x) * 4];
-      px[0] = static_cast<uint8_t>(std::min(255u, r));
-      px[1] = static_cast<uint8_t>(std::min(255u, g));
-      px[2] = static_cast<uint8_t>(std::min(255u, b));
-      px[3] = static_cast<uint8_t>(a);
-    }
-  }
-  return out;
-}
-}  // namespace
-
-Bytes masked_png(Canvas& c) {
-  std::vector<uint8_t> rgba = straight_rgba(c);
-  for (size_t i = 0; i < rgba.size(); i += 4) {
-    uint8_t* px = &rgba[i];
-    if (px[3] < 128) {
-      px[0] = 255, px[1] = 0, px[2] = 255, px[3] = 0;
-    } else if (px[0] == 255 && px[1] == 0 && px[2] == 255) {
-      px[0] = 254;  // an opaque pixel in the mask colour would vanish
-    }
-  }
-  return encode_png(c.width(), c.height(), rgba, true);
-}
-
-Bytes opaque_png(Canvas& c) {
-  std::vector<uint8_t> rgba = straight_rgba(c);
-  for (size_t i = 0; i < rgba.size(); i += 4) {
-    for (int k = 0; k < 3; ++k) rgba[i + k] = static_cast<uint8_t>(rgba[i + k] * rgba[i + 3] / 255);
-    rgba[i + 3] = 255;
-  }
-  return encode_png(c.width(), c.height(), rgba, false);
+  paint::each_pixel(c, [&](int, int, uint32_t& p) {
+    uint32_t a = p >> 24;
+    double k = 1.0 + (rng.unit() - 0.5) * amount;
+    if (a == 0) return;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0})
+      out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * k, 0.0, static_cast<double>(a))) << shift;
+    p = out;
+  });
 }
 
 }  // namespace contentgen::creatures

@@ -6,20 +6,17 @@
 
 #include <cstdint>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
+#include "paint_kit/geometry.h"
+#include "paint_kit/pixels.h"
 
 namespace contentgen::creatures {
 
-struct Pt {
-  double x = 0, y = 0;
-};
-inline Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
-inline Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-inline Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
-Pt lerp(Pt a, Pt b, double t);
-double dist(Pt a, Pt b);
-// Point at angle (radians, 0 = +x, growing clockwise on screen) and length.
-Pt polar(Pt from, double angle, double length);
+using paint::dist;
+using paint::knee;
+using paint::lerp;
+using paint::polar;
+using paint::Pt;
 
 // Carapace ramp: t in 0..1 from shadow to highlight, times a shade factor
 // (far limbs are drawn darker).
@@ -56,21 +53,11 @@ void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double
 // A glistening acid puddle.
 void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
 
-// Knee of a two-bone limb from hip to foot with bone lengths l1, l2;
-// side picks which way it bends (+1 or -1).
-Pt knee(Pt hip, Pt foot, double l1, double l2, int side);
-
 // Light per-pixel grain over the opaque pixels.
 void grain(Canvas& c, uint32_t seed, double amount);
 
 // Translucent edge pixels become either opaque or gone in masked images:
 // this makes the outcome explicit (alpha >= 128 kept opaque, others cleared).
-void harden_alpha(Canvas& c);
-
-// Same output as Canvas::png() / png_opaque(), but reads the surface in one
-// pass (the per-pixel accessors flush the surface for every pixel, which
-// costs half a second on an attack frame).
-Bytes masked_png(Canvas& c);
-Bytes opaque_png(Canvas& c);
+inline void harden_alpha(Canvas& c) { paint::harden_alpha(c, 128, paint::Unpremultiply::Round); }
 
 }  // namespace contentgen::creatures

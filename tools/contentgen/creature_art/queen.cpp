@@ -259,7 +259,7 @@ void front_queen(cairo_t* cr, const QueenPose& p) {
 
 Bytes finish(Canvas& c, uint32_t seed) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  return c.png();
 }
 
 }  // namespace

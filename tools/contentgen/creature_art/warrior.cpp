@@ -405,7 +405,7 @@ void front_warrior(cairo_t* cr, const FrontPose& p) {
 
 Bytes finish(Canvas& c, uint32_t seed) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  return c.png();
 }
 
 }  // namespace

@@ -84,14 +84,14 @@ Bytes make_blast() {
     cairo_arc(cr, 32 + std::cos(a) * d, 32 + std::sin(a) * d, n.range(0.8, 1.5), 0, 2 * M_PI);
     cairo_fill(cr);
   }
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_flash() {
   Canvas c(64, 64);
   Noise n(0xF1A5u);
   star_burst(c.cr(), n, 32, 32, 31, 8, 0.6);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_blood() {
@@ -120,7 +120,7 @@ Bytes make_flashlight() {
   cairo_set_source(c.cr(), p);
   cairo_paint(c.cr());
   cairo_pattern_destroy(p);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_alert() {

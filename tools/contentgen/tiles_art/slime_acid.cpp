@@ -211,7 +211,7 @@ Bytes make_slime_film(int level) {
   Canvas c(kSlimeWidth, kWallHeight);
   Noise n(0x5F11u + static_cast<uint32_t>(level) * 173u);
   slime_film(c.cr(), n, level);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_acid_pool() {
@@ -269,7 +269,7 @@ Bytes make_acid_pool() {
   cairo_move_to(cr, 40, 15);
   cairo_curve_to(cr, 55, 11, 80, 11, 96, 14);
   cairo_stroke(cr);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_acid_blast(int frame) {
@@ -323,7 +323,7 @@ Bytes make_acid_blast(int frame) {
     cairo_arc(cr, cx + n.range(-core, core) * 0.7, cy + n.range(-core, core) * 0.6, n.range(1, 2.5), 0, 2 * M_PI);
     cairo_fill(cr);
   }
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 }  // namespace contentgen::roomart

@@ -2,9 +2,8 @@
 // the split-screen divider, the minimap parts and the compass.
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "paint.h"
-#include "png_out.h"
 #include "status_bed.h"
 #include "ui_art.h"
 
@@ -81,13 +80,13 @@ void draw_pillar(Canvas& c, double h, uint32_t seed, double split_y) {
 Bytes board_pillar() {
   Canvas c(122, 275);
   draw_pillar(c, 275, 21, 0);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes board_pillar_two() {
   Canvas c(122, 514);
   draw_pillar(c, 514, 22, 256);
-  return to_png(c);
+  return c.png();
 }
 
 // A well the member tabs sit in (x, y, w, h).
@@ -141,7 +140,7 @@ Bytes board_top() {
   // Bottom lip over the pillars continues their chamfer.
   grime(c, 34, 0, 0, 1024, 67, 1.0);
   speckle(c, 35, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // The bottom console of the one-player layout (screen y 342..768).
@@ -176,7 +175,7 @@ Bytes board_bottom() {
   phosphor_line(cr, 130, 10.5, 894, 10.5, 1.0, kPhosphorDim);
   grime(c, 45, 0, 0, 1024, 426, 1.0);
   speckle(c, 46, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // The bottom console of the two-player layout (screen y 514..768).
@@ -210,7 +209,7 @@ Bytes board_bottom_two() {
   cairo_pattern_destroy(g);
   grime(c, 57, 0, 0, 1024, 254, 1.0);
   speckle(c, 58, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // Divider between the two views, tiled every 128 pixels; drawn blended.
@@ -232,7 +231,7 @@ Bytes splitter() {
   rivet(cr, 64, 5.5, 2.2);
   rivet(cr, 0, 5.5, 2.2);
   rivet(cr, 128, 5.5, 2.2);
-  return to_png(c);
+  return c.png();
 }
 
 // Backdrop of the clock, the message line and the minimap (drawn blended
@@ -250,7 +249,7 @@ Bytes musti() {
   cairo_set_line_width(cr, 1);
   set_rgb(cr, {0.10, 0.22, 0.14});
   cairo_stroke(cr);
-  return to_png(c);
+  return c.png();
 }
 
 // Minimap bezel: a frame whose 84-pixel opening shows the view through the
@@ -281,7 +280,7 @@ Bytes mm_back() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // A room cell (tinted by the room type): a light bevelled tile.
@@ -303,7 +302,7 @@ Bytes mm_room() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Passage marks filling the 6-pixel gaps between cells: a doorway-wide bar.
@@ -324,7 +323,7 @@ Bytes mm_passage(bool horizontal) {
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  return to_png(c);
+  return c.png();
 }
 
 // Another member in that room: a ringed blip.
@@ -341,7 +340,7 @@ Bytes mm_someone() {
   cairo_set_source_rgb(cr, 0.85, 1.0, 0.88);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // The player's own marker (centred, rotated by facing): an arrow pointing
@@ -364,7 +363,7 @@ Bytes mm_you() {
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Compass dial (drawn at half alpha, centred).
@@ -395,7 +394,7 @@ Bytes bald() {
   cairo_set_source_rgb(cr, 0.9, 1.0, 0.9);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Compass needle, centred; rotation 0 points up.
@@ -427,7 +426,7 @@ Bytes indicator() {
   cairo_set_source_rgb(cr, 0.95, 0.95, 0.95);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

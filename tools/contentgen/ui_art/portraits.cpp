@@ -4,9 +4,8 @@
 // soft shadows, and the same armour collar for everyone.
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -656,7 +655,7 @@ Bytes portrait(int index) {
   if (k.gear == Headset) headset(cr, k, cy);
   cairo_identity_matrix(cr);
   monitor_finish(c, seed + 5);
-  return to_png(c);
+  return c.png();
 }
 
 // The creature that took the member: an elongated glossy head reaching out
@@ -760,7 +759,7 @@ Bytes alien_portrait() {
     cairo_fill(cr);
   }
   monitor_finish(c, 777);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

@@ -3,10 +3,9 @@
 // (the last three keyed on white).
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "logo.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -42,7 +41,7 @@ Bytes sm_back() {
   speckle(c, 124, 0.05);
   // Keep the outline crisp: the rounded corners are keyed out.
   harden_alpha(c);
-  return to_png(c, kBlack);
+  return c.png(kBlack);
 }
 
 // Button plate (310 x 56, the size of each button's hit box), drawn tinted
@@ -66,7 +65,7 @@ Bytes sm_tab() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 // Close box, two 17 x 17 frames: idle, then hovered (lit red).
@@ -86,7 +85,7 @@ Bytes sm_ticker() {
     cairo_stroke(cr);
   }
   harden_alpha(c);
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 // Backdrop of the display-mode error (32 x 32, stretched to 460 x 55).
@@ -94,7 +93,7 @@ Bytes startblack() {
   Canvas c(32, 32);
   cairo_set_source_rgb(c.cr(), 0.02, 0.03, 0.025);
   cairo_paint(c.cr());
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 }  // namespace
