@@ -4,6 +4,9 @@
 
 namespace contentgen::paint {
 
+// Every picture is lit from the upper left: the unit vector towards the light.
+inline constexpr double kLightX = -0.48, kLightY = -0.877;
+
 struct Pt {
   double x = 0, y = 0;
 };

@@ -39,6 +39,22 @@ enum class Unpremultiply { Truncate, Round };
 // the rest is un-premultiplied to full opacity.
 void harden_alpha(Canvas& c, int threshold = 128, Unpremultiply how = Unpremultiply::Truncate);
 
+// Bounding box of the opaque pixels (alpha at least one half, the ones a
+// masked PNG keeps); x1, y1 inclusive.
+struct Extent {
+  int x0 = 0, y0 = 0, x1 = -1, y1 = -1;
+  bool empty() const { return x1 < x0; }
+};
+Extent opaque_extent(const Canvas& c);
+// The same for one row (y0 = y1 = the row when it has any).
+Extent opaque_extent_of_row(const Canvas& c, int y);
+
+// Opaque pixels on each edge of the canvas.
+struct EdgeCount {
+  int left = 0, right = 0, top = 0, bottom = 0;
+};
+EdgeCount opaque_edge_pixels(const Canvas& c);
+
 // Mirrors the canvas horizontally (for the right-hand copies of pictures).
 void mirror_horizontally(Canvas& c);
 
