@@ -347,6 +347,27 @@ void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h) {
   });
 }
 
+void brighten_metal(Canvas& c) {
+  // One tone curve, tabulated: a raised black level and a gain, with a
+  // soft shoulder above 200.
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    double x = 40 + 1.4 * v;
+    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
+    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
+  }
+  paint::each_pixel(c, [&](int, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0}) {
+      const uint32_t straight = std::min(255u, (paint::channel(p, shift) * 255 + a / 2) / a);
+      out |= (static_cast<uint32_t>(curve[straight]) * a + 127) / 255 << shift;
+    }
+    p = out;
+  });
+}
+
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
   for (int i = 0; i < count; ++i) {
     double sx = x + n.unit() * w;

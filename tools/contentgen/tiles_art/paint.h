@@ -46,6 +46,10 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard = true);
 // picture brings its own floor edge), then a light pass over everything so
 // the trim wears alike on every tile.
 void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
+// Lifts a finished wall picture's tones (about 78 to about 150 on average)
+// and stretches them a little, so the walls still read once the room's
+// coloured tint multiplies them; highlights roll off instead of clipping.
+void brighten_metal(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
