@@ -305,24 +305,30 @@ Bytes mm_room() {
   return c.png();
 }
 
-// Passage marks filling the 6-pixel gaps between cells: a doorway-wide bar.
+// Passage marks filling the 6-pixel gaps between cells: a narrow corridor
+// of deck between two dark walls, in the grey of the cells' frames, so it
+// reads as a way through rather than a bright bar.
 Bytes mm_passage(bool horizontal) {
-  int w = horizontal ? 6 : 20, h = horizontal ? 20 : 6;
+  const int w = horizontal ? 6 : 20, h = horizontal ? 20 : 6;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  // Light across the middle of the passage, darker at its sides.
-  cairo_pattern_t* g = horizontal ? cairo_pattern_create_linear(0, 6, 0, 14)
-                                  : cairo_pattern_create_linear(6, 0, 14, 0);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.62, 0.62);
-  cairo_pattern_add_color_stop_rgb(g, 0.4, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.55, 0.55, 0.55);
-  if (horizontal)
-    cairo_rectangle(cr, 0, 6, 6, 8);
-  else
-    cairo_rectangle(cr, 6, 0, 8, 6);
-  cairo_set_source(cr, g);
+  // Across the corridor (y for a horizontal mark, x for a vertical one).
+  constexpr double kFrom = 7, kWidth = 6;
+  auto band = [&](double from, double size) {
+    if (horizontal)
+      cairo_rectangle(cr, 0, from, w, size);
+    else
+      cairo_rectangle(cr, from, 0, size, h);
+  };
+  band(kFrom - 1, kWidth + 2);
+  cairo_set_source_rgb(cr, 0.10, 0.11, 0.12);
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  band(kFrom, kWidth);
+  cairo_set_source_rgb(cr, 0.50, 0.53, 0.55);
+  cairo_fill(cr);
+  band(kFrom, 1);
+  cairo_set_source_rgb(cr, 0.70, 0.73, 0.74);
+  cairo_fill(cr);
   return c.png();
 }
 

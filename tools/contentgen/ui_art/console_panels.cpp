@@ -17,7 +17,9 @@ enum class TabKind { Camera, Plain, Controlled };
 // a pixel of where the two-player layout puts names, bars and hearts.
 void draw_tab(cairo_t* cr, TabKind kind) {
   bool lit = kind == TabKind::Controlled;
-  Rgb base = lit ? Rgb{0.27, 0.29, 0.30} : Rgb{0.20, 0.215, 0.23};
+  // The controlled member's plate is darker, so the tint it is drawn with
+  // deepens it instead of turning it muddy, and a near-white rim marks it.
+  Rgb base = lit ? Rgb{0.12, 0.13, 0.14} : Rgb{0.20, 0.215, 0.23};
   metal_plate(cr, 0, 0, 273, 132, 8, lit ? 71 : 72, base);
   if (kind == TabKind::Camera) {
     // Name strip, room number readout, stamina and heart wells, camera.
@@ -45,10 +47,10 @@ void draw_tab(cairo_t* cr, TabKind kind) {
     vent(cr, 201, 52, 56, 40, 5, true);
     for (double x : {8.0, 265.0}) rivet(cr, x, 98, 2.2);
     if (lit) {
-      // The controlled member's tab: a lit trim and corner chevrons.
-      rounded_rect(cr, 2.5, 2.5, 268, 127, 7);
-      cairo_set_line_width(cr, 1.6);
-      set_rgb(cr, kPhosphor, 0.95);
+      // The controlled member's tab: a near-white rim and corner chevrons.
+      rounded_rect(cr, 2, 2, 269, 128, 7);
+      cairo_set_line_width(cr, 2.4);
+      cairo_set_source_rgb(cr, 0.93, 0.95, 0.94);
       cairo_stroke(cr);
       for (int side = 0; side < 2; ++side) {
         double cx = side == 0 ? 78 : 195;
