@@ -1,17 +1,9 @@
-// Creature-side game state: the room's creature record layout, the nest and
-// wave timers, and small helpers shared by the creature, spawning and set-up
-// code.
+// Creature-side game state: the nest and wave timers, and small helpers
+// shared by the creature, spawning and set-up code. The creature record's
+// slots are in world/room_fields.h.
 #pragma once
 
-// Slots of a room's creature record (rooms[r][roomcreature][slot]).
-enum CreatureSlot { ckind = 1, cposx = 2, cdirection = 3, cmode = 4, capproach = 5, ctarget = 6,
-                    ckiller = 7, ccooldown = 8, cage = 9, chp = 10, cseen = 11 };
-// cmode values.
-inline constexpr int roaming = 1, attacking = 2;
-// Slots of the wall-slot record beyond the 64 wall slots.
-inline constexpr int slimecountslot = 80, slimevalidslot = 99;
-// Room record slot counting frames towards the next regrowth try.
-inline constexpr int regrowtick = 21;
+#include "world/room_fields.h"
 
 extern int queentimer;     // frames until a queen is placed, 0 = none pending
 extern int powertimer;     // frames since the wave began

@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int powercut = 98;
-constexpr int lampbroken = 100;
-
 // The generator room cleaned of slime restores the power for good.
 void checkpower() {
   if (powerslime == -1) return;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "input/keycodes.h"
+
 std::string editline[editlines];
 
 namespace {

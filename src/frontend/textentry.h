@@ -21,7 +21,7 @@ struct TypingTables {
   const std::array<std::string, 301>* names;
 };
 
-constexpr int keybackspace = 8, keyspace = 32, keyrepeatdelay = 16;
+constexpr int keyrepeatdelay = 16;
 
 // Edits lines first..last of editline (the cursor on the last non-empty
 // one). Several lines flow into each other at maxlen; the last line is cut

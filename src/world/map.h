@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "world/room_fields.h"
+
 // Cell grid [row 0..26][column 0..51][field 0..100]. Rows 1..25 and columns
 // 1..50 come from the map; the border rows and columns stay empty so that a
 // neighbour lookup at the edge of the complex reads an empty cell.
@@ -35,34 +37,6 @@ constexpr int cellnorthdoor = 22;
 constexpr int cellwestdoor = 23;
 constexpr int cellpopulation = 30;
 constexpr int cellwall = 37;  // fields 37..100 hold wall slots 1..64
-
-// Records of a room.
-constexpr int roomrecord = 1;
-constexpr int roomwall = 2;
-constexpr int wallstate = 3;
-constexpr int roomcreature = 4;
-
-// Slots of the room record.
-constexpr int roomid = 1;
-constexpr int roomtype = 2;
-constexpr int northroom = 3;
-constexpr int westroom = 4;
-constexpr int southroom = 5;
-constexpr int eastroom = 6;
-constexpr int northdoor = 7;
-constexpr int westdoor = 8;
-constexpr int southdoor = 9;
-constexpr int eastdoor = 10;
-constexpr int dooropen = 11;    // 11..14 north, west, south, east
-constexpr int doorlocked = 15;  // 15..18 north, west, south, east
-constexpr int roomdark = 19;
-constexpr int spawnchance = 20;
-
-// Door directions 1 north, 2 west, 3 south, 4 east, and their slots.
-constexpr int neighbourslot(int d) { return 2 + d; }
-constexpr int doorslot(int d) { return 6 + d; }
-constexpr int dooropenslot(int d) { return 10 + d; }
-constexpr int doorlockedslot(int d) { return 14 + d; }
 
 // Fixed room ids.
 constexpr int outsideroom = 300;
