@@ -363,16 +363,19 @@ Bytes make_acid_blast(int frame) {
   const Pt centre{w / 2.0, h * 0.45};
   const bool late = frame == 2 || frame == 4;
   const double reach = std::min(w, h) * (late ? 0.46 : 0.36);
-  // Streaks flung outward, mostly upward and sideways, thinning to a point.
+  // A few thick strands flung outward, arcing down under their weight and
+  // thinning to a point.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  const int streaks = late ? 9 : 12;
+  const int streaks = late ? 6 : 7;
   for (int i = 0; i < streaks; ++i) {
-    const double a = -M_PI / 2 + n.range(-1.6, 1.6), d = reach * n.range(0.55, 0.95);
-    const Pt tip = polar(centre, a, d) + Pt{0, d * 0.12};  // bending down under its weight
-    for (int seg = 0; seg < 4; ++seg) {
-      const Pt p0 = lerp(centre, tip, seg / 4.0), p1 = lerp(centre, tip, (seg + 1) / 4.0);
-      acid_colour(cr, centre.x, centre.y, d, 0.92);
-      cairo_set_line_width(cr, (late ? 4.0 : 5.5) * (1 - seg / 4.5));
+    const double a = -M_PI / 2 + (i - (streaks - 1) / 2.0) * (2.6 / streaks) + n.range(-0.2, 0.2);
+    const double d = reach * n.range(0.6, 0.95), fall = d * n.range(0.25, 0.45);
+    constexpr int kSteps = 8;
+    for (int seg = 0; seg < kSteps; ++seg) {
+      auto at = [&](double t) { return polar(centre, a, d * t) + Pt{0, fall * t * t}; };
+      const Pt p0 = at(static_cast<double>(seg) / kSteps), p1 = at(static_cast<double>(seg + 1) / kSteps);
+      acid_colour(cr, centre.x, centre.y, d, 0.95);
+      cairo_set_line_width(cr, (late ? 5.0 : 7.0) * (1 - seg / (kSteps + 1.0)));
       cairo_move_to(cr, p0.x, p0.y);
       cairo_line_to(cr, p1.x, p1.y);
       cairo_stroke(cr);
