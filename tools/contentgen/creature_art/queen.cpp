@@ -74,7 +74,7 @@ void side_queen(cairo_t* cr, double phase) {
     }
   };
   arm({236, 110}, -phase, 92, 11, 0.5);
-  leg(170 - 50 * phase, phase == 0 ? 12 : 0, 0.5);
+  leg(170 - 64 * phase, phase == 0 ? 18 : 0, 0.5);
   // Long tail sweeping back to the left edge.
   {
     double s = phase;
@@ -103,7 +103,7 @@ void side_queen(cairo_t* cr, double phase) {
   ridges(cr, {196, 118}, {206, 160}, {9, -2}, 4, 5, 2.0, 1.0);
   gloss_ellipse(cr, 150, 170, 24, 17, 0.3, 0.95);
   // Near leg and both near arms (big outer arm, small chest arm).
-  leg(170 + 50 * phase, 0, 1.0);
+  leg(170 + 64 * phase, 0, 1.0);
   arm({232, 120}, phase, 98, 12, 1.0);
   arm({244, 146}, -phase * 0.5, 52, 6, 0.9);
   // Neck and head with the great crest behind it.
