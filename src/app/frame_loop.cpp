@@ -101,6 +101,7 @@ void runframeloop() {
       updateinput();
       runframe();
     }
+    endloopframe();
     endframe();
     if (plat::close_requested() || quitgame) break;
   }

@@ -18,6 +18,16 @@ void initsounds();
 // returned.
 int playsound(int sound);
 
+// As playsound, but the mixer plays the sound round and round without a gap
+// until the channel is stopped.
+int playloopsound(int sound);
+
 // Once per frame of the simulation: each looping effect is stopped when its
-// condition is 0 and restarted whenever it has ended while it is 1.
+// condition is 0, and started looping (or started again, should its channel
+// have been stopped) while it is 1.
 void updateloopsounds(int alarm, int alertlow, int generator);
+
+// The end of every frame of the program: a looping effect sounds only while
+// play runs, so when this frame did not update the loops (a menu, the pause
+// panel, the application in the background) their channels are stopped.
+void endloopframe();

@@ -191,6 +191,7 @@ int load_sound(const std::string& name, int flags);
 void free_sound(int sound);
 int alloc_channel();                 // a channel that has never played
 int play_sound(int sound);           // plays on a new channel, returns it
+int play_sound_looping(int sound);   // plays round without a gap until stopped
 bool channel_playing(int channel);
 void stop_channel(int channel);
 // Sound length in milliseconds (0 when absent), for tests and tools.

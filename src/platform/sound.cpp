@@ -136,7 +136,9 @@ void free_sound(int sound) {
 
 int alloc_channel() { return make_handle(-1); }
 
-int play_sound(int sound) {
+namespace {
+// Plays on any free mixer channel; `loops` -1 plays round until halted.
+int start_playback(int sound, int loops) {
   Sound* s = find_sound(sound);
   if (!s || !mixer_open) return 0;
   if (!s->chunk) {
@@ -144,11 +146,16 @@ int play_sound(int sound) {
     if (SDL_RWops* rw = open_rw(s->name, holder)) s->chunk = Mix_LoadWAV_RW(rw, 1);
     if (!s->chunk) return 0;
   }
-  const int c = Mix_PlayChannel(-1, s->chunk, 0);
+  const int c = Mix_PlayChannel(-1, s->chunk, loops);
   if (c < 0 || c >= kMixChannels) return 0;
   channel_owner[c] = make_handle(c);
   return channel_owner[c];
 }
+}  // namespace
+
+int play_sound(int sound) { return start_playback(sound, 0); }
+
+int play_sound_looping(int sound) { return start_playback(sound, -1); }
 
 bool channel_playing(int channel) {
   const int c = mix_channel_of(channel);

@@ -87,4 +87,41 @@ TEST_F(Sound, LoopingChannelsStaySilentWithSoundOff) {
   EXPECT_TRUE(plat::channel_playing(loopchannel[1]));
 }
 
+TEST_F(Sound, LoopingChannelsPlayRoundWithoutEndingWhileWanted) {
+  // The low alert lasts 0.8 s; held for longer, it is still the same
+  // playback, looped by the mixer rather than started again after a gap.
+  const int tick_channel = playsound(snd_tick);
+  updateloopsounds(0, 1, 0);
+  const int alert = loopchannel[2];
+  ASSERT_TRUE(plat::channel_playing(alert));
+  const int alert_ms = plat::sound_length_ms(alertsounds[0]);
+  ASSERT_GT(alert_ms, 0);
+  plat::delay(alert_ms + 400);
+  // The mixer did advance: the one-shot tick has long ended.
+  EXPECT_FALSE(plat::channel_playing(tick_channel));
+  updateloopsounds(0, 1, 0);
+  EXPECT_EQ(loopchannel[2], alert);
+  EXPECT_TRUE(plat::channel_playing(alert));
+}
+
+TEST_F(Sound, LoopsStopWithinAFrameOfSoundOffOrPlayEnding) {
+  updateloopsounds(1, 1, 1);
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(plat::channel_playing(loopchannel[i])) << i;
+
+  // A frame that updates the loops keeps them; one that does not (a menu,
+  // the pause panel, the game in the background) stops them at its end.
+  endloopframe();
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(plat::channel_playing(loopchannel[i])) << i;
+  endloopframe();
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(plat::channel_playing(loopchannel[i])) << i;
+
+  // Back in play they start again; sound switched off silences them at once.
+  updateloopsounds(1, 1, 1);
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(plat::channel_playing(loopchannel[i])) << i;
+  settings[SetSound] = 0;
+  const int held[] = {loopchannel[1], loopchannel[2], loopchannel[3]};
+  updateloopsounds(1, 1, 1);
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(plat::channel_playing(held[i - 1])) << i;
+}
+
 }  // namespace

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
+#include <complex>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "contentgen_sound/pcm_probe.h"
+#include "measure/chroma.h"
+#include "measure/fft.h"
+#include "measure/loudness.h"
 
 namespace {
 
@@ -85,3 +91,106 @@ TEST(MusicTracks, VariantsDiffer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Generated, MusicTrack, ::testing::ValuesIn(kTracks));
+
+// ---------------------------------------------------------------------------
+// The music as a listener hears it: one loudness for every track, a game
+// track that builds, and each piece in the key it was written in.
+
+namespace {
+
+constexpr double kTargetLufs = -16.0;
+
+struct Heard {
+  Decoded pcm;
+  contentgen::measure::ProgrammeLoudness loudness;
+};
+
+const Heard& heard(const std::string& file) {
+  static std::map<std::string, Heard> cache;
+  auto it = cache.find(file);
+  if (it != cache.end()) return it->second;
+  Heard h;
+  EXPECT_TRUE(decode(std::string(RX_CONTENT_DIR) + "/data/music/" + file, h.pcm)) << file;
+  h.loudness = contentgen::measure::programme_loudness(h.pcm.left, h.pcm.right, h.pcm.rate);
+  return cache.emplace(file, std::move(h)).first->second;
+}
+
+std::vector<float> mono(const Decoded& d) {
+  std::vector<float> m(d.left.size());
+  for (size_t i = 0; i < m.size(); ++i) m[i] = 0.5f * (d.left[i] + d.right[i]);
+  return m;
+}
+
+// Share of the power between lo and hi Hz, from spectra of 8192-sample frames.
+double band_share(const std::vector<float>& s, int rate, double lo, double hi) {
+  const size_t n = 8192;
+  double in = 0, all = 0;
+  std::vector<std::complex<double>> buf(n);
+  for (size_t at = 0; at + n <= s.size(); at += n) {
+    for (size_t i = 0; i < n; ++i) buf[i] = s[at + i];
+    contentgen::measure::fft(buf);
+    for (size_t b = 1; b < n / 2; ++b) {
+      double hz = static_cast<double>(b) * rate / n, p = std::norm(buf[b]);
+      all += p;
+      if (hz >= lo && hz < hi) in += p;
+    }
+  }
+  return all > 0 ? in / all : 0.0;
+}
+
+}  // namespace
+
+TEST_P(MusicTrack, IsMasteredToTheCommonLoudness) {
+  EXPECT_NEAR(heard(GetParam()).loudness.integrated, kTargetLufs, 1.0);
+}
+
+TEST(MusicTracks, EnhancedAndPlainVariantsMatchInLoudness) {
+  for (const char* pair : {"track0_", "track1_"}) {
+    double enhanced = heard(std::string(pair) + "0.ogg").loudness.integrated;
+    double plain = heard(std::string(pair) + "1.ogg").loudness.integrated;
+    EXPECT_NEAR(enhanced, plain, 1.0) << pair;
+  }
+}
+
+TEST(MusicTracks, TheGameTracksBuildFromPhraseToPhrase) {
+  for (const char* file : {"track1_0.ogg", "track1_1.ogg"}) {
+    SCOPED_TRACE(file);
+    const Heard& h = heard(file);
+    EXPECT_GE(h.loudness.range, 4.0);
+    // Four phrases of equal length, each louder than the one before.
+    const size_t quarter = h.pcm.left.size() / 4;
+    double last = -200;
+    for (size_t q = 0; q < 4; ++q) {
+      auto from = static_cast<std::ptrdiff_t>(q * quarter), to = static_cast<std::ptrdiff_t>((q + 1) * quarter);
+      std::vector<float> l(h.pcm.left.begin() + from, h.pcm.left.begin() + to);
+      std::vector<float> r(h.pcm.right.begin() + from, h.pcm.right.begin() + to);
+      double now = contentgen::measure::programme_loudness(l, r, h.pcm.rate).integrated;
+      EXPECT_GT(now, last + 1.0) << "phrase " << q + 1;
+      last = now;
+    }
+  }
+}
+
+TEST(MusicTracks, TheMenuTracksSingAboveAPedalNotUnderIt) {
+  for (const char* file : {"track0_0.ogg", "track0_1.ogg"}) {
+    SCOPED_TRACE(file);
+    std::vector<float> m = mono(heard(file).pcm);
+    int rate = heard(file).pcm.rate;
+    EXPECT_GT(band_share(m, rate, 400, 1000), 0.08) << "the tune's band";
+    EXPECT_LT(band_share(m, rate, 20, 60), 0.1) << "sub-bass";
+  }
+}
+
+TEST(MusicTracks, EachPieceSitsInTheKeyItWasWrittenIn) {
+  // The menu song is in D minor, the game piece in E Phrygian: its tonic
+  // E is what the chromagram must find, whatever mode the profiles name.
+  const std::pair<const char*, int> expected[] = {
+      {"track0_0.ogg", 2}, {"track0_1.ogg", 2}, {"track1_0.ogg", 4}, {"track1_1.ogg", 4}};
+  for (const auto& [file, tonic] : expected) {
+    const Decoded& d = heard(file).pcm;
+    contentgen::measure::Chroma c = contentgen::measure::chromagram(mono(d), d.rate);
+    contentgen::measure::Key k = contentgen::measure::key_of(c);
+    EXPECT_EQ(contentgen::measure::pitch_class_name(k.tonic), contentgen::measure::pitch_class_name(tonic)) << file;
+    EXPECT_EQ(std::max_element(c.begin(), c.end()) - c.begin(), tonic) << file << ": strongest pitch class";
+  }
+}

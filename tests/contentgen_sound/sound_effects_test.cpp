@@ -1,7 +1,6 @@
 // The generated sound effects, read back from the embedded archive.
 #include <gtest/gtest.h>
 
-#include <map>
 
 #include "app/archive.h"
 #include "contentgen_sound/pcm_probe.h"
@@ -55,23 +54,6 @@ TEST(SoundEffects, NoEffectClipsCarriesDcOrIsSilent) {
     EXPECT_GT(pcm_probe::db(pcm_probe::rms(w.samples)), -40.0) << "too quiet to hear";
     EXPECT_LT(std::fabs(pcm_probe::mean(w.samples)), 0.003) << "DC offset";
   }
-}
-
-TEST(SoundEffects, LevelsSitTogether) {
-  // Beside one another no effect should be lost or dominate: every RMS lies
-  // within 12 dB of the median, and the far death cries are quieter than
-  // their near versions.
-  std::map<std::string, double> level;
-  std::vector<double> all;
-  for (const char* name : kSounds) {
-    level[name] = pcm_probe::db(pcm_probe::rms(load(name).samples));
-    all.push_back(level[name]);
-  }
-  std::sort(all.begin(), all.end());
-  double median = all[all.size() / 2];
-  for (const auto& [name, l] : level) EXPECT_NEAR(l, median, 12.0) << name;
-  EXPECT_LT(level["death_1x"], level["death_1"] - 3.0);
-  EXPECT_LT(level["death_2x"], level["death_2"] - 3.0);
 }
 
 TEST(SoundEffects, LoopingEffectsJoinWithoutAClick) {

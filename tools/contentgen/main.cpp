@@ -1,7 +1,9 @@
 // contentgen: makes every archive entry and the music tracks from code.
 //
-//   contentgen --out DIR [--no-music]
+//   contentgen --out DIR [--no-music] [--voice espeak|formant]
 //
+// --voice picks who speaks the cocooned colonist's plea; without it,
+// espeak-ng when it runs on this machine, else our own formant voice.
 // Writes DIR/<entry path> for each archive name ('\' becomes '/'),
 // DIR/embed.S (the archive embedded with .incbin, in registration order)
 // and DIR/data/music/*.ogg. The output is byte-identical from run to run.
@@ -16,6 +18,7 @@
 
 #include "manifest.h"
 #include "registry.h"
+#include "sounds/effects.h"
 
 namespace fs = std::filesystem;
 using namespace contentgen;
@@ -111,16 +114,27 @@ std::string embed_asm(const fs::path& outdir, const std::vector<std::string>& na
 int main(int argc, char** argv) {
   fs::path outdir = "content";
   bool music = true;
+  sfx::PleaVoice voice = sfx::PleaVoice::Formant;
+  bool voice_given = false;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--out") && i + 1 < argc) {
       outdir = argv[++i];
     } else if (!std::strcmp(argv[i], "--no-music")) {
       music = false;
+    } else if (!std::strcmp(argv[i], "--voice") && i + 1 < argc && !std::strcmp(argv[i + 1], "espeak")) {
+      voice = sfx::PleaVoice::Espeak;
+      voice_given = true;
+      ++i;
+    } else if (!std::strcmp(argv[i], "--voice") && i + 1 < argc && !std::strcmp(argv[i + 1], "formant")) {
+      voice = sfx::PleaVoice::Formant;
+      voice_given = true;
+      ++i;
     } else {
-      std::fprintf(stderr, "usage: contentgen --out DIR [--no-music]\n");
+      std::fprintf(stderr, "usage: contentgen --out DIR [--no-music] [--voice espeak|formant]\n");
       return 2;
     }
   }
+  sfx::use_plea_voice(voice_given ? voice : sfx::detect_plea_voice());
 
   Registry reg;
   register_placeholders(reg);

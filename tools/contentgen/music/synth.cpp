@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "measure/loudness.h"
+#include "sounds/levelling.h"
+
 namespace contentgen::music {
 
 using namespace dsp;
@@ -204,14 +207,44 @@ void loop_reverb(LoopCanvas& c, float size, float damping, float wet) {
   }
 }
 
+Buf lead(float hz, double seconds, float brightness) {
+  const double release = 0.25;
+  Buf out(frames(seconds + release, kRate), 0.0f);
+  Phase ph, vib;
+  const float harmonics[] = {1.0f, 0.45f * brightness, 0.22f * brightness, 0.1f * brightness};
+  for (size_t i = 0; i < out.size(); ++i) {
+    double t = static_cast<double>(i) / kRate;
+    float depth = 0.006f * static_cast<float>(std::min(1.0, std::max(0.0, (t - 0.25) / 0.5)));
+    float f = hz * (1.0f + depth * sine(vib.step(5.2, kRate)));
+    double p = ph.step(f, kRate);
+    float s = 0.0f;
+    for (int h = 0; h < 4; ++h) s += harmonics[h] * sine(p * (h + 1));
+    out[i] = s * 0.6f * note_env(t, seconds, 0.06, release);
+  }
+  return out;
+}
+
 void master(LoopCanvas& c) {
-  float p = std::max(peak(c.left()), peak(c.right()));
-  if (p <= 0.0f) return;
-  // Bring the loudest moment to about 1.1 and let tanh round it off to -1 dBFS.
-  float g = 1.1f / p;
-  float out_scale = db_to_gain(-1.0f) / std::tanh(1.1f);
-  for (Buf* b : {&c.left(), &c.right()})
-    for (float& s : *b) s = std::tanh(s * g) * out_scale;
+  const Buf l0 = c.left(), r0 = c.right();
+  const float ceiling = db_to_gain(kCeilingDb);
+  double gain_db = 0.0, slope = 1.0, last_gain = 0.0;
+  double last = measure::programme_loudness(l0, r0, kRate).integrated;
+  if (last < -100.0) return;
+  for (int pass = 0; pass < 8; ++pass) {
+    double miss = kTargetLufs - last;
+    if (pass > 0 && std::fabs(miss) < 0.05) return;
+    gain_db = std::clamp(gain_db + miss / slope, -40.0, 40.0);
+    float g = db_to_gain(static_cast<float>(gain_db));
+    c.left() = l0;
+    c.right() = r0;
+    scale(c.left(), g);
+    scale(c.right(), g);
+    sfx::limit_loop(c.left(), c.right(), kRate, ceiling, 2.0f, 80.0f);
+    double now = measure::programme_loudness(c.left(), c.right(), kRate).integrated;
+    if (std::fabs(gain_db - last_gain) > 1e-3) slope = std::clamp((now - last) / (gain_db - last_gain), 0.2, 1.0);
+    last_gain = gain_db;
+    last = now;
+  }
 }
 
 }  // namespace contentgen::music

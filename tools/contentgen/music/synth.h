@@ -44,6 +44,9 @@ struct PadParams {
 Buf pad(const PadParams& p);
 Buf piano(float hz, double ring_s, float brightness);    // struck low piano-like tone
 Buf bell(float hz, double ring_s, float ratio, float index);
+// A singing lead for melodies: a few soft harmonics, a gentle swell and a
+// vibrato that sets in as the note is held.
+Buf lead(float hz, double seconds, float brightness);
 Buf pluck_bass(float hz, double seconds, float cutoff, float accent);
 Buf metal_hit(float hz, double ring_s, uint32_t seed);
 Buf kick(float gain_hz = 55.0f);
@@ -58,7 +61,15 @@ void add_wind(LoopCanvas& c, float gain, float centre_hz, int sweeps_per_loop, u
 // ending carries over into the opening.
 void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
-// Scales to a -1 dBFS peak with a gentle saturation of the loudest moments.
+// Every track is mastered to this integrated loudness, so that switching
+// between the menu and the game, or between the two variants, changes
+// nothing in level.
+constexpr float kTargetLufs = -16.0f;
+constexpr float kCeilingDb = -1.0f;
+
+// Brings the loop to kTargetLufs (K-weighted, gated) with a look-ahead
+// limiter that keeps every peak at or below kCeilingDb. The limiter runs
+// round the loop, so its state at the end carries into the opening.
 void master(LoopCanvas& c);
 
 }  // namespace contentgen::music

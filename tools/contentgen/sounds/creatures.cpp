@@ -128,8 +128,12 @@ Buf cocoon_bursting() {
   Buf b = blank(1.9);
   const double beats[] = {0.0, 0.52, 0.96, 1.32, 1.6, 1.8};
   for (double at : beats) {
-    add_thump(b, at, 80.0f, 45.0f, 0.07f, 1.0f);
-    add_thump(b, at + 0.16, 70.0f, 40.0f, 0.06f, 0.6f);
+    // Each beat is a low thud with a dull knock on top, which is what small
+    // speakers can play of it.
+    add_thump(b, at, 110.0f, 55.0f, 0.07f, 0.8f);
+    add_noise_burst(b, rng, at, 420.0f, 2.0f, 0.025f, 0.9f);
+    add_thump(b, at + 0.16, 95.0f, 50.0f, 0.06f, 0.5f);
+    add_noise_burst(b, rng, at + 0.16, 380.0f, 2.0f, 0.02f, 0.55f);
   }
   size_t n = b.size();
   for (int k = 0; k < 70; ++k) {
@@ -159,9 +163,9 @@ Buf cocoon_burst() {
   blast.lowpass(2200.0f, 0.8f, kRate);
   for (size_t i = 0; i < frames(0.4, kRate); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.08f);
+    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.12f);
   }
-  add_thump(b, 0.0, 90.0f, 32.0f, 0.18f, 1.2f);
+  add_thump(b, 0.0, 90.0f, 40.0f, 0.12f, 0.6f);
   for (int k = 0; k < 45; ++k) {
     double at = 0.05 + 1.0 * std::pow(rng.uni(), 1.6);
     float g = 0.9f * static_cast<float>(1.0 - at);

@@ -64,29 +64,42 @@ Buf alarm_loop() {
 }
 
 Buf generator_loop() {
-  // Mains hum with its harmonics, a turbine whine and a rumble, with slow
-  // beating; every partial completes a whole number of periods in the file.
-  const double len = 2.0;  // partials and modulations are multiples of 0.5 Hz
+  // A running power plant: the machine's harmonics from 100 to 800 Hz, each
+  // swelling on its own slow cycle, a turbine whine with a slight waver, the
+  // blades' rush and a little mains hum at the bottom. Every frequency is a
+  // multiple of 1/8 Hz and the noise repeats, so the 8 s file is one whole
+  // period and plays round without a seam.
+  const double len = 8.0;
   size_t n = frames(len, kRate);
-  Buf raw(n);
-  Rng rng(0x6E4u);
-  Buf noise(n);
-  for (float& s : noise) s = rng.bi();
   struct Partial {
-    double hz, gain;
+    double hz, gain, swell_hz, swell_depth;
   };
-  const Partial partials[] = {{50, 1.0}, {100, 0.7}, {150, 0.45}, {200, 0.2}, {250, 0.25}, {350, 0.1}, {1150, 0.04}, {1200, 0.05}};
+  const Partial machine[] = {{50, 0.25, 0.125, 0.1},  {100, 1.0, 0.25, 0.15}, {200, 0.8, 0.375, 0.2},
+                             {300, 0.65, 0.5, 0.25},  {400, 0.45, 0.625, 0.2}, {500, 0.35, 0.25, 0.3},
+                             {600, 0.3, 0.875, 0.25}, {700, 0.18, 0.375, 0.3}, {800, 0.15, 0.125, 0.35}};
+  Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     double s = 0.0;
-    for (const Partial& p : partials) s += p.gain * std::sin(kTwoPi * p.hz * t);
-    double beat = 1.0 + 0.15 * std::sin(kTwoPi * 1.5 * t) + 0.08 * std::sin(kTwoPi * 0.5 * t);
-    raw[i] = static_cast<float>(s * beat * 0.4);
+    for (const Partial& p : machine)
+      s += p.gain * (1.0 + p.swell_depth * std::sin(kTwoPi * p.swell_hz * t)) * std::sin(kTwoPi * p.hz * t);
+    // Turbine whine: a high tone and its octave, wavering by a few hertz.
+    double waver = 0.9 * std::sin(kTwoPi * 0.5 * t) + 0.4 * std::sin(kTwoPi * 1.375 * t);
+    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 2.0) + 0.35 * std::sin(kTwoPi * 3300.0 * t + waver * 4.0);
+    double whine_level = 0.22 * (1.0 + 0.2 * std::sin(kTwoPi * 0.25 * t));
+    raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
   }
-  Biquad rumble;
-  rumble.bandpass(140.0f, 0.9f, kRate);
-  Buf rum = loop_through(noise, 3, [rumble](float x) mutable { return rumble(x); });
-  for (size_t i = 0; i < n; ++i) raw[i] += rum[i] * 0.5f;
+  // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz).
+  Rng rng(0x6E4u);
+  Buf noise(n);
+  for (float& s : noise) s = rng.bi();
+  Biquad rush;
+  rush.bandpass(1100.0f, 1.2f, kRate);
+  Buf air = loop_through(noise, 3, [rush](float x) mutable { return rush(x); });
+  for (size_t i = 0; i < n; ++i) {
+    double pulse = 0.7 + 0.3 * std::sin(kTwoPi * 12.5 * seconds_at(i));
+    raw[i] += air[i] * static_cast<float>(0.35 * pulse);
+  }
   return raw;
 }
 
@@ -163,7 +176,7 @@ Buf power(bool up) {
   // Generators spinning up (rising hum and whine) or winding down to silence.
   Rng rng(up ? 0x9A0Bu : 0x9D0Au);
   Buf b = blank(up ? 1.6 : 1.8);
-  Phase hum, whine;
+  Phase hum, whine, whine2;
   Biquad lp;
   float len = static_cast<float>(b.size()) / kRate;
   for (size_t i = 0; i < b.size(); ++i) {
@@ -174,7 +187,8 @@ Buf power(bool up) {
     float hz = 28.0f + 80.0f * speed;
     if (i % 32 == 0) lp.lowpass(150.0f + 1800.0f * speed, 1.2f, kRate);
     float body = lp(blep_saw(hum.step(hz, kRate), hz / kRate));
-    float w = sine(whine.step(hz * 12.0f, kRate)) * 0.18f * speed;
+    // The whine carries the event on small speakers: it is what falls or rises.
+    float w = (sine(whine.step(hz * 12.0f, kRate)) + 0.4f * sine(whine2.step(hz * 24.0f, kRate))) * 0.55f * speed;
     float env = up ? std::min(1.0f, u * 4.0f) * std::min(1.0f, (1.0f - u) * 8.0f) : std::min(1.0f, t / 0.01f) * p;
     b[i] = (body * 0.8f + w) * env;
   }

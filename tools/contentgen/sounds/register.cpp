@@ -1,11 +1,13 @@
-// Registers the 38 sound effects. Every sound is levelled by its kind so
-// that none clips and none is lost beside the others, cleared of any DC
-// offset, and given click-free edges; loops keep their edges untouched.
+// Registers the 38 sound effects. Every sound is levelled by how loud it
+// is heard (see levelling.h) to a target set by its role in the mix,
+// cleared of any DC offset, and given click-free edges; loops keep their
+// edges untouched.
 #include <functional>
 #include <string>
 
 #include "registry.h"
 #include "sounds/effects.h"
+#include "sounds/levelling.h"
 #include "wav.h"
 
 namespace contentgen {
@@ -14,80 +16,88 @@ namespace {
 
 using sfx::Buf;
 
-enum class Level { Loud, Medium, Quiet, Distant, Loop };
-
-// Target loudness (RMS, dBFS) per kind; no peak ever passes -1 dBFS.
-float target_rms_db(Level l) {
-  switch (l) {
-    case Level::Loud: return -14.0f;
-    case Level::Medium: return -17.0f;
-    case Level::Quiet: return -20.0f;
-    case Level::Distant: return -24.0f;
-    case Level::Loop: return -19.0f;
-  }
-  return -20.0f;
-}
+// Heard loudness (dB, A-weighted, loudest 100 ms and 400 ms averaged) by
+// role. The gun is the loudest sound of ordinary play; only the jump scares
+// stand above it and the shrieks. The players' own tracker beeps sit over
+// the squad's low beep, and the interface stays well under the action.
+namespace heard {
+constexpr float kJumpScare = -10.5f;
+constexpr float kGun = -12.0f;
+constexpr float kShriek = -13.5f;
+constexpr float kImpact = -16.0f;     // deaths of eggs and colonists, doors, lamps, pain, power
+constexpr float kMachine = -17.0f;    // the alarm, power returning, the cocoon stretching
+constexpr float kTracker = -18.0f;    // the players' own beeps
+constexpr float kInterface = -19.0f;  // pickups, chimes, the panel, the empty click
+constexpr float kGenerator = -20.0f;  // a bed under the room, audible but never tiring
+constexpr float kDistant = -20.0f;    // cries through the walls
+constexpr float kTick = -21.0f;
+constexpr float kSquadBeep = -22.0f;  // another member's tracker
+}  // namespace heard
 constexpr float kPeakDb = -1.0f;
 
 struct Effect {
   const char* file;
-  Level level;
+  float heard_db;
+  bool loop;  // played round by the mixer for as long as its condition holds
   std::function<Buf()> make;
 };
 
 const Effect kEffects[] = {
-    {"shoot_1", Level::Loud, [] { return sfx::gunshot(1); }},
-    {"shoot_2", Level::Loud, [] { return sfx::gunshot(2); }},
-    {"shoot_3", Level::Loud, [] { return sfx::gunshot(3); }},
-    {"attack_1", Level::Loud, [] { return sfx::creature_attack(1); }},
-    {"attack_2", Level::Loud, [] { return sfx::creature_attack(2); }},
-    {"attack_3", Level::Loud, [] { return sfx::creature_attack(3); }},
-    {"death_1", Level::Loud, [] { return sfx::creature_death(1); }},
-    {"death_2", Level::Loud, [] { return sfx::creature_death(2); }},
-    {"death_3", Level::Loud, [] { return sfx::creature_death(3); }},
-    {"death_4", Level::Medium, sfx::egg_death},
-    {"death_6", Level::Medium, sfx::colonist_death},
-    {"death_1x", Level::Distant, [] { return sfx::creature_death_far(1); }},
-    {"death_2x", Level::Distant, [] { return sfx::creature_death_far(2); }},
-    {"pain_m", Level::Medium, [] { return sfx::pain(false); }},
-    {"pain_f", Level::Medium, [] { return sfx::pain(true); }},
-    {"alert_low", Level::Quiet, sfx::tracker_low},
-    {"alert_high_1", Level::Quiet, [] { return sfx::tracker_high(1); }},
-    {"alert_high_2", Level::Quiet, [] { return sfx::tracker_high(2); }},
-    {"pausein", Level::Quiet, [] { return sfx::panel(true); }},
-    {"pauseout", Level::Quiet, [] { return sfx::panel(false); }},
-    {"power_up", Level::Medium, [] { return sfx::power(true); }},
-    {"power_down", Level::Medium, [] { return sfx::power(false); }},
-    {"alarm", Level::Loop, sfx::alarm_loop},
-    {"tick", Level::Quiet, sfx::menu_tick},
-    {"dry", Level::Quiet, sfx::dry_click},
-    {"rescue", Level::Quiet, sfx::rescue_chime},
-    {"door", Level::Medium, sfx::door},
-    {"acid", Level::Medium, sfx::acid},
-    {"lamp", Level::Medium, sfx::lamp_break},
-    {"surprise", Level::Loud, sfx::surprise_sting},
-    {"cheat", Level::Quiet, sfx::cheat_chime},
-    {"cheat2", Level::Quiet, sfx::cheat_toggle},
-    {"generator", Level::Loop, sfx::generator_loop},
-    {"killme", Level::Medium, sfx::cocoon_plea},
-    {"burst", Level::Loud, sfx::cocoon_burst},
-    {"bursting", Level::Medium, sfx::cocoon_bursting},
-    {"ammo", Level::Quiet, sfx::ammo_pickup},
-    {"heal", Level::Quiet, sfx::heal_pickup},
+    {"shoot_1", heard::kGun, false, [] { return sfx::gunshot(1); }},
+    {"shoot_2", heard::kGun, false, [] { return sfx::gunshot(2); }},
+    {"shoot_3", heard::kGun, false, [] { return sfx::gunshot(3); }},
+    {"attack_1", heard::kShriek, false, [] { return sfx::creature_attack(1); }},
+    {"attack_2", heard::kShriek, false, [] { return sfx::creature_attack(2); }},
+    {"attack_3", heard::kShriek, false, [] { return sfx::creature_attack(3); }},
+    {"death_1", heard::kShriek, false, [] { return sfx::creature_death(1); }},
+    {"death_2", heard::kShriek, false, [] { return sfx::creature_death(2); }},
+    {"death_3", heard::kShriek, false, [] { return sfx::creature_death(3); }},
+    {"death_4", heard::kImpact, false, sfx::egg_death},
+    {"death_6", heard::kImpact, false, sfx::colonist_death},
+    {"death_1x", heard::kDistant, false, [] { return sfx::creature_death_far(1); }},
+    {"death_2x", heard::kDistant, false, [] { return sfx::creature_death_far(2); }},
+    {"pain_m", heard::kImpact, false, [] { return sfx::pain(false); }},
+    {"pain_f", heard::kImpact, false, [] { return sfx::pain(true); }},
+    {"alert_low", heard::kSquadBeep, true, sfx::tracker_low},
+    {"alert_high_1", heard::kTracker, false, [] { return sfx::tracker_high(1); }},
+    {"alert_high_2", heard::kTracker, false, [] { return sfx::tracker_high(2); }},
+    {"pausein", heard::kInterface, false, [] { return sfx::panel(true); }},
+    {"pauseout", heard::kInterface, false, [] { return sfx::panel(false); }},
+    {"power_up", heard::kMachine, false, [] { return sfx::power(true); }},
+    {"power_down", heard::kImpact, false, [] { return sfx::power(false); }},
+    {"alarm", heard::kMachine, true, sfx::alarm_loop},
+    {"tick", heard::kTick, false, sfx::menu_tick},
+    {"dry", heard::kInterface, false, sfx::dry_click},
+    {"rescue", heard::kInterface, false, sfx::rescue_chime},
+    {"door", heard::kImpact, false, sfx::door},
+    {"acid", heard::kMachine, false, sfx::acid},
+    {"lamp", heard::kImpact, false, sfx::lamp_break},
+    {"surprise", heard::kJumpScare, false, sfx::surprise_sting},
+    {"cheat", heard::kInterface, false, sfx::cheat_chime},
+    {"cheat2", heard::kInterface, false, sfx::cheat_toggle},
+    {"generator", heard::kGenerator, true, sfx::generator_loop},
+    {"killme", heard::kImpact, false, sfx::cocoon_plea},
+    {"burst", heard::kJumpScare, false, sfx::cocoon_burst},
+    {"bursting", heard::kMachine, false, sfx::cocoon_bursting},
+    {"ammo", heard::kInterface, false, sfx::ammo_pickup},
+    {"heal", heard::kInterface, false, sfx::heal_pickup},
 };
 
-Buf finish(Buf b, Level level) {
-  if (level == Level::Loop) {
-    // A loop must stay periodic: remove only the mean, no filter, no fades.
+Buf finish(Buf b, const Effect& e) {
+  if (e.loop) {
+    // A loop must stay periodic: remove only the mean, no filter, no fades,
+    // no limiter.
     double mean = 0.0;
     for (float s : b) mean += s;
     mean /= b.empty() ? 1.0 : static_cast<double>(b.size());
     for (float& s : b) s -= static_cast<float>(mean);
-  } else {
-    dsp::remove_dc(b, sfx::kRate);
-    dsp::fade(b, sfx::kRate, 0.3f, 15.0f);
+    sfx::level_loop(b, sfx::kRate, e.heard_db, kPeakDb);
+    return b;
   }
-  dsp::normalise(b, target_rms_db(level), kPeakDb);
+  dsp::remove_dc(b, sfx::kRate);
+  sfx::level_effect(b, sfx::kRate, e.heard_db, kPeakDb);
+  // Fades last, so the limiter's gain cannot lift the edges again.
+  dsp::fade(b, sfx::kRate, 0.3f, 15.0f);
   return b;
 }
 
@@ -97,7 +107,7 @@ void register_sounds(Registry& reg) {
   for (const Effect& e : kEffects) {
     std::string name = std::string("data\\sfx\\") + e.file + ".wav";
     const Effect* effect = &e;
-    reg.add(name, [effect] { return encode_wav(finish(effect->make(), effect->level), sfx::kRate); });
+    reg.add(name, [effect] { return encode_wav(finish(effect->make(), *effect), sfx::kRate); });
   }
 }
 

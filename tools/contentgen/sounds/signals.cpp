@@ -70,8 +70,9 @@ Buf surprise_sting() {
   // swells open, and a screech sliding over it.
   Rng rng(0x5071u);
   Buf b = blank(2.4);
-  add_thump(b, 0.0, 70.0f, 32.0f, 0.6f, 1.2f);
-  add_noise_burst(b, rng, 0.0, 500.0f, 0.7f, 0.15f, 1.2f);
+  // The boom is short and the hit sits in the midrange, where it is heard.
+  add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
+  add_noise_burst(b, rng, 0.0, 900.0f, 0.7f, 0.15f, 1.6f);
   const float cluster[] = {36, 37, 42, 48, 49, 55, 61};
   size_t n = b.size();
   Buf pad(n, 0.0f);

@@ -1,11 +1,13 @@
 // Human voices: pain grunts, a dying colonist, and the cocooned colonist's
-// plea, spoken by espeak-ng when it is installed and then roughened.
+// plea, spoken by espeak-ng or by our formant voice (see use_plea_voice)
+// and then roughened.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "sounds/effects.h"
@@ -107,11 +109,24 @@ Buf moaned_plea() {
   return b;
 }
 
+PleaVoice plea_voice = PleaVoice::Formant;
+
 }  // namespace
 
+void use_plea_voice(PleaVoice v) { plea_voice = v; }
+
+PleaVoice detect_plea_voice() {
+  return std::system("espeak-ng --version >/dev/null 2>&1") == 0 ? PleaVoice::Espeak : PleaVoice::Formant;
+}
+
 Buf cocoon_plea() {
-  Buf words = spoken_plea();
-  if (words.empty()) words = moaned_plea();
+  Buf words;
+  if (plea_voice == PleaVoice::Espeak) {
+    words = spoken_plea();
+    if (words.empty()) throw std::runtime_error("espeak-ng did not speak the plea");
+  } else {
+    words = moaned_plea();
+  }
   // Slower and lower, a rasping throat: ring modulation, grit and breath.
   Buf b = stretched(words, 1.2);
   float env_peak = peak(b);

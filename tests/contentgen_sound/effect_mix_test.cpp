@@ -1,0 +1,178 @@
+// How the effects sit in the mix as a player hears them: loudness measured
+// on the A curve over the loudest 100 ms and 400 ms, the gun's character,
+// and the loops' seams.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/archive.h"
+#include "contentgen_sound/pcm_probe.h"
+#include "measure/fft.h"
+#include "measure/loudness.h"
+
+namespace {
+
+pcm_probe::Wav load(const std::string& name) {
+  register_embedded_archive();
+  pcm_probe::Wav w;
+  const ArchiveEntry* e = archive_find("data\\sfx\\" + name + ".wav");
+  if (!e) {
+    ADD_FAILURE() << name << " is not in the archive";
+    return w;
+  }
+  EXPECT_EQ(pcm_probe::parse_wav(e->data, e->size, w), "") << name;
+  return w;
+}
+
+double heard(const std::string& name) {
+  pcm_probe::Wav w = load(name);
+  return contentgen::measure::effect_level(w.samples, w.rate).heard();
+}
+
+double loudest_of(const std::vector<std::string>& names) {
+  double m = -200;
+  for (const auto& n : names) m = std::max(m, heard(n));
+  return m;
+}
+double quietest_of(const std::vector<std::string>& names) {
+  double m = 200;
+  for (const auto& n : names) m = std::min(m, heard(n));
+  return m;
+}
+
+const std::vector<std::string> kGuns = {"shoot_1", "shoot_2", "shoot_3"};
+const std::vector<std::string> kShrieks = {"attack_1", "attack_2", "attack_3", "death_1", "death_2", "death_3"};
+const std::vector<std::string> kJumpScares = {"surprise", "burst"};
+const std::vector<std::string> kInterface = {"tick", "dry", "rescue", "cheat", "cheat2",
+                                             "pausein", "pauseout", "ammo", "heal"};
+// Everything heard in ordinary play that is neither gun nor jump scare.
+const std::vector<std::string> kOrdinary = {
+    "attack_1", "attack_2", "attack_3", "death_1", "death_2", "death_3", "death_4", "death_6",
+    "death_1x", "death_2x", "pain_m", "pain_f", "alert_low", "alert_high_1", "alert_high_2", "pausein",
+    "pauseout", "power_up", "power_down", "alarm", "tick", "dry", "rescue", "door",
+    "acid", "lamp", "cheat", "cheat2", "generator", "killme", "bursting", "ammo", "heal"};
+
+// Amplitude envelope in 5 ms frames over the first half second, in dB
+// below the loudest frame (floored at -60 dB): the shape a listener follows.
+std::vector<double> envelope_db(const std::vector<float>& s, int rate) {
+  const size_t hop = static_cast<size_t>(rate / 200), count = 100;
+  std::vector<double> env(count, 0.0);
+  for (size_t k = 0; k < count; ++k) {
+    double acc = 0;
+    for (size_t i = k * hop; i < (k + 1) * hop && i < s.size(); ++i) acc += static_cast<double>(s[i]) * s[i];
+    env[k] = acc / hop;
+  }
+  double top = *std::max_element(env.begin(), env.end());
+  for (double& e : env) e = std::max(-60.0, 10.0 * std::log10(std::max(e, 1e-20) / top));
+  return env;
+}
+
+double correlation(const std::vector<double>& a, const std::vector<double>& b) {
+  double ma = 0, mb = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    ma += a[i] / a.size();
+    mb += b[i] / b.size();
+  }
+  double num = 0, da = 0, db = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    num += (a[i] - ma) * (b[i] - mb);
+    da += (a[i] - ma) * (a[i] - ma);
+    db += (b[i] - mb) * (b[i] - mb);
+  }
+  return num / std::sqrt(da * db);
+}
+
+// Share of the spectrum's power in [lo, hi) Hz over the first `seconds`.
+double band_share(const std::vector<float>& s, int rate, double lo, double hi, double seconds) {
+  size_t n = 1;
+  while (n < static_cast<size_t>(seconds * rate)) n <<= 1;
+  std::vector<std::complex<double>> buf(n);
+  for (size_t i = 0; i < n && i < s.size(); ++i) buf[i] = s[i];
+  contentgen::measure::fft(buf);
+  double in = 0, all = 0;
+  for (size_t b = 1; b < n / 2; ++b) {
+    double hz = static_cast<double>(b) * rate / n, p = std::norm(buf[b]);
+    all += p;
+    if (hz >= lo && hz < hi) in += p;
+  }
+  return in / all;
+}
+
+}  // namespace
+
+TEST(EffectMix, TheOrderOfLoudnessIsTheOrderOfImportance) {
+  const double gun_low = quietest_of(kGuns), shriek_high = loudest_of(kShrieks);
+  // The gun is the loudest sound of ordinary play; a shriek may come close.
+  EXPECT_GE(gun_low, shriek_high - 1.0);
+  for (const auto& n : kOrdinary)
+    if (std::find(kShrieks.begin(), kShrieks.end(), n) == kShrieks.end()) {
+      EXPECT_GE(gun_low, heard(n) + 2.0) << n;
+    }
+  // Jump scares stand out above every shriek.
+  EXPECT_GE(quietest_of(kJumpScares), shriek_high + 2.0);
+  // The players' own tracker beeps over the squad's low beep.
+  EXPECT_GE(quietest_of({"alert_high_1", "alert_high_2"}), heard("alert_low") + 2.0);
+  // The interface stays well under the gun.
+  EXPECT_LE(loudest_of(kInterface), gun_low - 4.0);
+  // Sounds through walls are quieter than the same cries close by.
+  EXPECT_LE(heard("death_1x"), heard("death_1") - 4.0);
+  EXPECT_LE(heard("death_2x"), heard("death_2") - 4.0);
+  // Nothing that matters is lost: the quietest effect is within 12 dB of the gun.
+  EXPECT_GE(quietest_of(kOrdinary), gun_low - 12.0);
+}
+
+TEST(EffectMix, GunshotsAreASharpCrackNotABoom) {
+  for (const auto& n : kGuns) {
+    SCOPED_TRACE(n);
+    pcm_probe::Wav w = load(n);
+    // Little of the blast below 150 Hz; a strong body in the upper midrange.
+    EXPECT_LT(band_share(w.samples, w.rate, 20, 150, 0.2), 0.15);
+    EXPECT_GT(band_share(w.samples, w.rate, 1500, 3000, 0.2), 0.25);
+    // Sharp: the loudest 5 ms arrives within 10 ms of the start.
+    std::vector<double> env = envelope_db(w.samples, w.rate);
+    EXPECT_LE(std::max_element(env.begin(), env.end()) - env.begin(), 2);
+  }
+}
+
+TEST(EffectMix, TheThreeGunshotTakesDifferInShape) {
+  std::vector<std::vector<double>> env;
+  for (const auto& n : kGuns) {
+    pcm_probe::Wav w = load(n);
+    env.push_back(envelope_db(w.samples, w.rate));
+  }
+  for (size_t a = 0; a < env.size(); ++a)
+    for (size_t b = a + 1; b < env.size(); ++b) {
+      double r = correlation(env[a], env[b]);
+      EXPECT_LT(r, 0.8) << kGuns[a] << " and " << kGuns[b];
+    }
+}
+
+TEST(EffectMix, LoopsJoinNoHarderThanTheirOwnTypicalStep) {
+  // The mixer plays these round without a gap, so the step from the last
+  // sample to the first must look like any other step of the sound.
+  for (const char* name : {"alarm", "alert_low", "generator"}) {
+    SCOPED_TRACE(name);
+    pcm_probe::Wav w = load(name);
+    ASSERT_GT(w.raw.size(), 1000u);
+    std::vector<int> steps;
+    for (size_t i = 1; i < w.raw.size(); ++i) steps.push_back(std::abs(w.raw[i] - w.raw[i - 1]));
+    std::sort(steps.begin(), steps.end());
+    const int typical = steps[steps.size() * 99 / 100];
+    EXPECT_LE(std::abs(w.raw.front() - w.raw.back()), std::max(typical, 2));
+  }
+}
+
+TEST(EffectMix, TheGeneratorIsAMachineSmallSpeakersCanPlay) {
+  pcm_probe::Wav w = load("generator");
+  ASSERT_GT(w.rate, 0);
+  EXPECT_GE(static_cast<double>(w.samples.size()) / w.rate, 8.0);
+  // Its body lies in the partials from 100 to 800 Hz, not in the sub-bass,
+  // and a turbine whine rides above.
+  EXPECT_GT(band_share(w.samples, w.rate, 100, 850, 2.0), 0.4);
+  EXPECT_LT(band_share(w.samples, w.rate, 20, 90, 2.0), 0.1);
+  EXPECT_GT(band_share(w.samples, w.rate, 1200, 4000, 2.0), 0.05);
+}
