@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <stdexcept>
 #include <string>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "creature_art/paint.h"
 #include "creature_art/pictures.h"
 #include "decoded_picture.h"
@@ -31,7 +33,7 @@ struct Spread {
 };
 
 Spread measure_paint(contentgen::Canvas& c, double origin_y) {
-  Picture p = decode(cc::masked_png(c));
+  Picture p = decode(c.png());
   Spread s;
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x) {
@@ -86,17 +88,73 @@ TEST(CreatureLook, DeathFramesBleedAcid) {
   }
 }
 
-TEST(CreatureLook, NothingIsCutOffAtTheTopOfItsFrame) {
-  // Crests, fingers and skulls that run off the top edge show as flat cuts.
-  for (const char* file : {"queen_1.png", "queen_2.png", "queen_3.png", "hugger_a1.png", "alien_1.png",
-                           "alien_2.png", "alien_3.png"}) {
+TEST(CreatureLook, NoCreatureFrameIsCutByItsLeftRightOrTopEdge) {
+  // The game draws whole sprites on screen (an attack starts small, with
+  // the whole frame in view), so a pose running off an edge shows as a
+  // straight cut. The bottom edge is the floor and may be touched.
+  const std::string kinds[] = {"alien_", "hugger_", "queen_"};
+  int frames = 0;
+  for (const auto& p : cc::pictures()) {
+    const std::string file = p.name.substr(p.name.rfind('\\') + 1);
+    if (file == "alien_head.png") continue;  // a crop of the walking head, not a frame of a strip
+    bool creature = false;
+    for (const auto& k : kinds) creature |= file.rfind(k, 0) == 0;
+    if (!creature) continue;
     SCOPED_TRACE(file);
-    Picture p = make(file);
-    ASSERT_TRUE(p.ok);
-    int top = 0;
-    for (int x = 0; x < p.w; ++x) top += p.solid(x, 0);
-    EXPECT_LT(top, 4);
+    Picture pic = decode(p.make());
+    ASSERT_TRUE(pic.ok);
+    ++frames;
+    int left = 0, right = 0, top = 0;
+    for (int y = 0; y < pic.h; ++y) left += pic.solid(0, y), right += pic.solid(pic.w - 1, y);
+    for (int x = 0; x < pic.w; ++x) top += pic.solid(x, 0);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 0);
+    EXPECT_EQ(top, 0);
   }
+  EXPECT_EQ(frames, 3 + 2 + 4 + 5 + 3 + 1 + 3 + 4 + 3 + 2 + 5);
+}
+
+TEST(CreatureLook, EdgeCheckRejectsCutsButNotTheFloor) {
+  auto with_pixel = [](int x, int y) {
+    auto c = std::make_unique<contentgen::Canvas>(20, 10);
+    cairo_rectangle(c->cr(), x, y, 1, 1);
+    cairo_fill(c->cr());
+    return c;
+  };
+  EXPECT_NO_THROW(cc::require_clear_edges(*with_pixel(10, 5), "inside"));
+  EXPECT_NO_THROW(cc::require_clear_edges(*with_pixel(10, 9), "on the floor"));
+  EXPECT_THROW(cc::require_clear_edges(*with_pixel(0, 5), "left"), std::runtime_error);
+  EXPECT_THROW(cc::require_clear_edges(*with_pixel(19, 5), "right"), std::runtime_error);
+  EXPECT_THROW(cc::require_clear_edges(*with_pixel(10, 0), "top"), std::runtime_error);
+}
+
+TEST(CreatureLook, FittingShrinksOnlyPosesThatOverflowAndKeepsThePivot) {
+  const cc::Pt pivot{50, 20};
+  // Fits already: drawn exactly as without fitting.
+  auto small = [](cairo_t* cr) {
+    cairo_rectangle(cr, 30, 10, 40, 60);
+    cairo_fill(cr);
+  };
+  contentgen::Canvas plain(100, 80), fitted(100, 80);
+  small(plain.cr());
+  cc::draw_fitted(fitted, pivot, small);
+  EXPECT_EQ(plain.png(), fitted.png());
+  // Reaches 30 px past the left edge and 10 px over the top: shrunk about
+  // the pivot until both clear the margin, the pivot itself unmoved.
+  auto wide = [](cairo_t* cr) {
+    cairo_rectangle(cr, -30, -10, 120, 200);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 49, 19, 2, 2);  // marks the pivot
+    cairo_fill(cr);
+  };
+  contentgen::Canvas c(100, 80);
+  cc::draw_fitted(c, pivot, wide);
+  EXPECT_NO_THROW(cc::require_clear_edges(c, "fitted"));
+  Picture p = decode(c.png());
+  ASSERT_TRUE(p.ok);
+  EXPECT_TRUE(p.solid(50, 20));
+  EXPECT_TRUE(p.solid(5, 40));   // still reaches close to the left edge
+  EXPECT_FALSE(p.solid(1, 40));  // but keeps the margin
 }
 
 TEST(CreatureLook, ColonistCloseUpIsDimAndCold) {

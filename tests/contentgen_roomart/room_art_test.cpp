@@ -225,8 +225,23 @@ TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
       }
     const double n = static_cast<double>(p.width) * p.height;
     EXPECT_LT(chroma / n, 30) << "mean colour spread";
-    // Bright enough to survive a 150/255 tint, dark enough to keep shading.
-    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 20 : 60);
-    EXPECT_LT(light / n, 190);
+    // Bright enough to read in a pure red or blue room (those keep one
+    // channel of 150/255), dark enough to keep shading; the lamp tile glows.
+    const bool lamp = t == 7;
+    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 20 : 120);
+    EXPECT_LT(light / n, lamp ? 215 : 190);
   }
+}
+
+TEST(RoomArt, LampTileGlowsAroundItsBulb) {
+  // The light around the bulb is well above the same tile's lower wall.
+  Picture p = make("tile_7.png");
+  auto mean = [&](int x0, int y0, int w, int h) {
+    double sum = 0;
+    for (int y = y0; y < y0 + h; ++y)
+      for (int x = x0; x < x0 + w; ++x) sum += p.luma(x, y);
+    return sum / (w * h);
+  };
+  const double around_bulb = mean(4, 40, 44, 40), lower_wall = mean(4, 140, 44, 40);
+  EXPECT_GT(around_bulb, lower_wall + 40);
 }

@@ -3,10 +3,9 @@
 // keep the right pixels.
 #include <gtest/gtest.h>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "rgba_image.h"
 #include "ui_art/paint.h"
-#include "ui_art/png_out.h"
 
 using contentgen::Canvas;
 
@@ -25,7 +24,7 @@ TEST(UiPaint, PngOutputKeysFaintPixelsAndNudgesDrawnKeyColour) {
   put(c, 1, 0, 200, 200, 200, 90);  // faint: becomes the key
   put(c, 2, 0, 255, 0, 255, 255);   // drawn magenta: must stay visible
   put(c, 3, 0, 0, 0, 0, 0);         // empty
-  RgbaImage im = decode_rgba_png(contentgen::ui::to_png(c));
+  RgbaImage im = decode_rgba_png(c.png());
   ASSERT_TRUE(im.ok());
   EXPECT_EQ(im.at(0, 0)[1], 200);
   EXPECT_EQ(im.alpha(0, 0), 255);
@@ -41,7 +40,7 @@ TEST(UiPaint, PngOutputKeysFaintPixelsAndNudgesDrawnKeyColour) {
   // Keyed on black: a drawn black pixel is nudged, empty ones turn black.
   Canvas k(2, 1);
   put(k, 0, 0, 0, 0, 0, 255);
-  RgbaImage kb = decode_rgba_png(contentgen::ui::to_png(k, contentgen::kBlack));
+  RgbaImage kb = decode_rgba_png(k.png(contentgen::kBlack));
   EXPECT_EQ(kb.alpha(0, 0), 255);
   EXPECT_GT(kb.at(0, 0)[0] + kb.at(0, 0)[1] + kb.at(0, 0)[2], 0);
   EXPECT_EQ(kb.alpha(1, 0), 0);
@@ -52,7 +51,7 @@ TEST(UiPaint, OpaquePngCompositesOntoBlack) {
   Canvas c(2, 1);
   put(c, 0, 0, 200, 100, 50, 255);
   put(c, 1, 0, 200, 100, 50, 128);
-  RgbaImage im = decode_rgba_png(contentgen::ui::to_png_opaque(c));
+  RgbaImage im = decode_rgba_png(c.png_opaque());
   ASSERT_TRUE(im.ok());
   EXPECT_EQ(im.alpha(1, 0), 255);
   EXPECT_EQ(im.at(0, 0)[0], 200);

@@ -147,21 +147,26 @@ void cocoon_picture(cairo_t* cr, bool burst) {
   // Resin strands binding the body, over the top.
   resin_strands(cr, burst ? 521 : 520, 26, 150, W - 26, H - 8, 6, 7);
   for (int s = -1; s <= 1; s += 2) tube(cr, {W / 2 + s * 66, 104}, {W / 2 - s * 8, 176}, 6, 8, 0.8, 7);
-  // Hair, face: the face fills the head box (57..98, 46..90).
-  ellipse_path(cr, 77.5, 62, 23, 24);
-  fill_radial(cr, 77.5, 62, 26, 0.35, 0.22, 0.12, 0.06, 0.04, 0.03);
-  face(cr, 77.5, 70, 17, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
+  // Hair, neck and face at the free colonist's scale, inside the head box
+  // (57..98, 46..90) that a shot must find.
+  cairo_new_path(cr);
+  cairo_rectangle(cr, 73.5, 80, 8, 14);
+  cairo_set_source_rgb(cr, 0.50, 0.35, 0.26);
+  cairo_fill(cr);
+  ellipse_path(cr, 77.5, 64, 11.5, 12.5);
+  fill_radial(cr, 77.5, 64, 13.5, 0.35, 0.22, 0.12, 0.06, 0.04, 0.03);
+  face(cr, 77.5, 68, 8.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
   if (burst) {
-    cairo_move_to(cr, 74, 84);
-    cairo_line_to(cr, 73, 98);
+    cairo_move_to(cr, 76, 76);
+    cairo_line_to(cr, 75.5, 90);
     cairo_set_source_rgb(cr, 0.55, 0.02, 0.02);
-    cairo_set_line_width(cr, 2.0);
+    cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
   }
-  // Resin framing the face and slime.
-  tube(cr, {50, 40}, {60, 92}, 7, 5, 0.8, 5);
-  tube(cr, {106, 42}, {96, 94}, 7, 5, 0.8, 5);
-  tube(cr, {56, 44}, {100, 42}, 6, 6, 0.75, 6);
+  // Resin framing the head closely, and slime.
+  tube(cr, {58, 44}, {64, 92}, 6, 4.5, 0.8, 5);
+  tube(cr, {97, 46}, {91, 94}, 6, 4.5, 0.8, 5);
+  tube(cr, {60, 48}, {95, 46}, 5, 5, 0.75, 6);
   drool(cr, {60, 96}, 14, 1, 1.2);
   drool(cr, {104, 100}, 22, -1, 1.4);
 }
@@ -235,14 +240,14 @@ Bytes colonist() {
   cairo_set_source_rgb(cr, 0.30, 0.17, 0.07);
   cairo_fill(cr);
   grain(c, 600, 0.08);
-  return masked_png(c);
+  return c.png();
 }
 
 Bytes cocoon(bool burst) {
   Canvas c(kCocoon.w, kCocoon.h);
   cocoon_picture(c.cr(), burst);
   grain(c, burst ? 611 : 610, 0.12);
-  return masked_png(c);
+  return c.png();
 }
 
 namespace {
@@ -536,7 +541,7 @@ Bytes colonist_closeup() {
   cairo_paint(cr);
   cairo_pattern_destroy(g);
   grain(c, 701, 0.14);
-  return opaque_png(c);
+  return c.png_opaque();
 }
 
 }  // namespace contentgen::creatures

@@ -123,7 +123,7 @@ Bytes egg() {
   Canvas c(kEgg.w, kEgg.h);
   egg_picture(c.cr(), 0, 400);
   grain(c, 401, 0.16);
-  return masked_png(c);
+  return c.png();
 }
 
 Bytes egg_hatch(int frame) {
@@ -135,7 +135,7 @@ Bytes egg_hatch(int frame) {
     drool(c.cr(), {50, 32}, 18, 1, 1.0);
   }
   grain(c, 410 + frame, 0.16);
-  return masked_png(c);
+  return c.png();
 }
 
 }  // namespace contentgen::creatures

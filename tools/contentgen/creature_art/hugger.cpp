@@ -25,34 +25,38 @@ void finger(cairo_t* cr, Pt base, double angle, double len, double curl, double 
   gloss_ellipse(cr, k2.x, k2.y, thick * 0.85, thick * 0.75, angle + curl, shade);
 }
 
-// Side view, body at (150..195, 0..14), feet on the frame's bottom row.
+// Side view, pale body about 50 x 18 at (145..195, 5..23), feet on the
+// frame's bottom row. phase -1, 0, +1 steps the legs; the body rises as the
+// legs pass under it and the tail swings against the step.
 void side_hugger(cairo_t* cr, double phase, double floor_y) {
-  // Tail trailing behind with a shallow wave.
+  const double bob = phase == 0 ? -2.5 : 0;
+  const double by = 14 + bob;  // body centre line
+  // A short tail trailing behind, curling up at the tip.
   {
-    double w = phase * 3;
-    Pt pts[] = {{152, 9}, {118, 15 + w}, {84, 22 - w}, {50, 27 + w * 0.5}, {22, 27 - w}, {3, 22}};
-    double radii[] = {4.5, 3.8, 3.2, 2.6, 1.8, 1.0};
-    limb(cr, pts, radii, 6, 0.9, 4);
+    double w = -phase * 4;
+    Pt pts[] = {{150, by + 2}, {128, by + 6 + w}, {106, by + 10 - w}, {88, by + 6 + w}, {78, by - 2 - w}};
+    double radii[] = {5.5, 4.6, 3.6, 2.6, 1.6};
+    limb(cr, pts, radii, 5, 0.9, 4);
   }
-  // Eight legs: four far (dark), four near, alternating stride.
+  // Eight legs: four far (darker), four near, alternating stride.
   for (int side = 0; side < 2; ++side) {
-    double shade = side == 0 ? 0.55 : 1.0;
+    double shade = side == 0 ? 0.6 : 1.0;
     for (int i = 0; i < 4; ++i) {
       double s = ((i + side) % 2 == 0 ? 1 : -1) * phase;
-      Pt base{158.0 + i * 9, 10};
-      Pt foot{136.0 + i * 20 + s * 7 + (side == 0 ? 4 : 0), floor_y - 1};
-      Pt k = knee(base, foot, 17, 19, i < 2 ? 1 : -1);
-      k.y = std::min(k.y, 6.0);
+      Pt base{154.0 + i * 11, by + 2};
+      Pt foot{134.0 + i * 22 + s * 10 + (side == 0 ? 5 : 0), floor_y - 2 - (s < 0 ? 3 : 0)};
+      Pt k = knee(base, foot, 16, 16, i < 2 ? 1 : -1);
+      k.y = std::min(k.y, by - 3);
       Pt pts[] = {base, k, foot};
-      double radii[] = {2.4, 1.9, 1.0};
+      double radii[] = {3.4, 2.8, 1.7};
       limb(cr, pts, radii, 3, shade, 0);
     }
   }
-  // Body: a ribbed palm with two air sacs.
-  gloss_ellipse(cr, 166, 9, 17, 6.5, 0.04, 0.9);
-  gloss_ellipse(cr, 181, 8, 13, 7, -0.06, 1.0);
-  ridges(cr, {160, 3}, {160, 14}, {5, 0}, 2.0, 6, 0.9, 1.0);
-  specular(cr, {168, 3}, {180, 1}, {190, 4}, 1.0, 0.7);
+  // Body: a ribbed palm with two air sacs, lit along its back.
+  gloss_ellipse(cr, 162, by + 1, 20, 8.5, 0.04, 0.95);
+  gloss_ellipse(cr, 181, by - 1, 15, 9, -0.06, 1.0);
+  ridges(cr, {154, by - 6}, {154, by + 8}, {5.5, 0}, 2.0, 6, 1.0, 0.8);
+  specular(cr, {160, by - 7}, {176, by - 10}, {192, by - 6}, 1.4, 0.85);
 }
 
 // Seen from below, leaping at the face: local origin at the body centre.
@@ -97,43 +101,54 @@ void below_hugger(cairo_t* cr, double curl, double spread, double tail_swing) {
   specular(cr, {-54, -36}, {-24, -56}, {12, -54}, 3.5, 0.6);
 }
 
-Bytes finish(Canvas& c, uint32_t seed) {
+// The attack and death frames share one handle.
+constexpr Pt kFrontHandle{kHuggerAttack.w / 2, 179};
+
+Bytes finish(Canvas& c, uint32_t seed, const char* what) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  require_clear_edges(c, what);
+  return c.png();
 }
 
 }  // namespace
 
 Bytes hugger_walk(int frame) {
+  SkinScope bone(Skin::Bone);
   Canvas c(kHuggerWalk.w, kHuggerWalk.h);
   double phase = frame == 1 ? -1 : frame == 3 ? 1 : 0;
   side_hugger(c.cr(), phase, kHuggerWalk.h);
-  return finish(c, 200 + frame);
+  return finish(c, 200 + frame, "hugger walk");
 }
 
 Bytes hugger_attack() {
+  SkinScope bone(Skin::Bone);
   Canvas c(kHuggerAttack.w, kHuggerAttack.h);
-  cairo_translate(c.cr(), kHuggerAttack.w / 2, 186);
-  below_hugger(c.cr(), 0.3, 1.0, 0.6);
-  return finish(c, 210);
+  draw_fitted(c, kFrontHandle, [](cairo_t* cr) {
+      cairo_translate(cr, kHuggerAttack.w / 2, 186);
+      below_hugger(cr, 0.3, 1.0, 0.6);
+  });
+  return finish(c, 210, "hugger leap");
 }
 
 Bytes hugger_death(int frame) {
+  SkinScope bone(Skin::Bone);
   Canvas c(kHuggerAttack.w, kHuggerAttack.h);
-  cairo_t* cr = c.cr();
   const double t = (frame - 1) / 3.0;
-  cairo_save(cr);
-  cairo_translate(cr, kHuggerAttack.w / 2, 186 + 40 * t);
-  cairo_rotate(cr, 0.5 * t);
-  below_hugger(cr, 0.25 + 0.75 * t, 1.0 - 0.4 * t, -0.6 + 1.2 * t);
-  cairo_restore(cr);
-  double k = 1.0 - 0.2 * t;
-  if (frame >= 2) acid_runs(cr, {214 - 10 * t, 200 + 40 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
-  acid_splash(cr, {214 - 10 * t, 170 + 40 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
-  return finish(c, 240 + frame);
+  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, kHuggerAttack.w / 2, 186 + 40 * t);
+    cairo_rotate(cr, 0.5 * t);
+    below_hugger(cr, 0.25 + 0.75 * t, 1.0 - 0.4 * t, -0.6 + 1.2 * t);
+    cairo_restore(cr);
+    double k = 1.0 - 0.2 * t;
+    if (frame >= 2) acid_runs(cr, {214 - 10 * t, 200 + 40 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
+    acid_splash(cr, {214 - 10 * t, 170 + 40 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
+  });
+  return finish(c, 240 + frame, "hugger death");
 }
 
 Bytes hugger_corpse(int frame) {
+  SkinScope bone(Skin::Bone);
   Canvas c(kHuggerCorpse.w, kHuggerCorpse.h);
   cairo_t* cr = c.cr();
   const double floor_y = kHuggerCorpse.h - 4;
@@ -152,26 +167,26 @@ Bytes hugger_corpse(int frame) {
     const double curl = frame == 2 ? 0.35 : 0.8;
     Pt body{120, floor_y - 12};
     {
-      Pt pts[] = {body + Pt{-14, 4}, {70, floor_y - 5}, {40, floor_y - 3}, {10, floor_y - 6}};
-      double radii[] = {4.5, 3.5, 2.5, 1.2};
+      Pt pts[] = {body + Pt{-20, 4}, {84, floor_y - 5}, {64, floor_y - 3}, {50, floor_y - 8}};
+      double radii[] = {5.5, 4.2, 3.0, 1.6};
       limb(cr, pts, radii, 4, 0.9, 3);
     }
     for (int i = 0; i < 8; ++i) {
       double a = -M_PI + 0.35 + i * (M_PI - 0.7) / 7;
       double shade = i % 2 ? 0.6 : 1.0;
-      Pt base = polar(body, a, 10);
+      Pt base = polar(body, a, 12);
       Pt k1 = polar(base, a, 22 - 6 * curl);
       Pt k2 = polar(k1, a + (a < -M_PI / 2 ? 1 : -1) * (0.5 + 1.3 * curl), 18 - 4 * curl);
       Pt tip = polar(k2, a + (a < -M_PI / 2 ? 1 : -1) * (1.0 + 2.0 * curl), 12);
       Pt pts[] = {base, k1, k2, tip};
-      double radii[] = {2.8, 2.3, 1.7, 0.8};
+      double radii[] = {3.4, 2.9, 2.2, 1.5};
       limb(cr, pts, radii, 4, shade, 0);
     }
-    gloss_ellipse(cr, body.x, body.y, 22, 9, 0, 0.9);
+    gloss_ellipse(cr, body.x, body.y, 26, 10, 0, 0.9);
     ridges(cr, {104, body.y - 7}, {104, body.y + 7}, {5, 0}, -2.0, 7, 1.0, 0.9);
   }
   acid_splash(cr, {120, floor_y - 14}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
-  return finish(c, 270 + frame);
+  return finish(c, 270 + frame, "hugger corpse");
 }
 
 }  // namespace contentgen::creatures

@@ -5,21 +5,39 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
-#include "canvas.h"
+#include "paint_kit/acid.h"
+#include "paint_kit/canvas.h"
+#include "paint_kit/geometry.h"
+#include "paint_kit/pixels.h"
 
 namespace contentgen::creatures {
 
-struct Pt {
-  double x = 0, y = 0;
+using paint::acid_pool;
+using paint::acid_runs;
+using paint::acid_splash;
+using paint::dist;
+using paint::knee;
+using paint::lerp;
+using paint::polar;
+using paint::Pt;
+
+// The material the shell brushes paint: the warrior's and queen's glossy
+// black carapace, or the hugger's pale bone. A scope switches it for the
+// brushes drawn inside it.
+enum class Skin { Carapace, Bone };
+class SkinScope {
+ public:
+  explicit SkinScope(Skin s);
+  ~SkinScope();
+  SkinScope(const SkinScope&) = delete;
+  SkinScope& operator=(const SkinScope&) = delete;
+
+ private:
+  Skin previous_;
 };
-inline Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
-inline Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-inline Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
-Pt lerp(Pt a, Pt b, double t);
-double dist(Pt a, Pt b);
-// Point at angle (radians, 0 = +x, growing clockwise on screen) and length.
-Pt polar(Pt from, double angle, double length);
 
 // Carapace ramp: t in 0..1 from shadow to highlight, times a shade factor
 // (far limbs are drawn darker).
@@ -43,34 +61,24 @@ void ridges(cairo_t* cr, Pt l, Pt r, Pt step, double bulge, int n, double width,
 
 // Pointed teeth from a to b, tips toward dir (+1 down, -1 up).
 void teeth(cairo_t* cr, Pt a, Pt b, int n, double length, int dir);
-// A hanging string of slime ending in a drop.
+// A hanging string of slime ending in a drop. It hangs straight down in the
+// picture whatever transform the head it leaves is drawn with.
 void drool(cairo_t* cr, Pt from, double length, double sway, double width);
-// A heavy splash of yellow-green acid blood bursting from a wound: a lumpy
-// glistening blob, thick lobes flung out and bending down under their own
-// weight, teardrop droplets, and runs dripping from the blob. size is the
-// blob's reach; lift (0..1) how much of it is thrown upward, as on impact.
-void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift);
-// Acid ichor running down a surface from around `from`: n wobbly trails,
-// spread over +-spread horizontally, each ending in a hanging bead.
-void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed);
-// A glistening acid puddle.
-void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
-
-// Knee of a two-bone limb from hip to foot with bone lengths l1, l2;
-// side picks which way it bends (+1 or -1).
-Pt knee(Pt hip, Pt foot, double l1, double l2, int side);
-
 // Light per-pixel grain over the opaque pixels.
 void grain(Canvas& c, uint32_t seed, double amount);
 
 // Translucent edge pixels become either opaque or gone in masked images:
 // this makes the outcome explicit (alpha >= 128 kept opaque, others cleared).
-void harden_alpha(Canvas& c);
+inline void harden_alpha(Canvas& c) { paint::harden_alpha(c, 128, paint::Unpremultiply::Round); }
 
-// Same output as Canvas::png() / png_opaque(), but reads the surface in one
-// pass (the per-pixel accessors flush the surface for every pixel, which
-// costs half a second on an attack frame).
-Bytes masked_png(Canvas& c);
-Bytes opaque_png(Canvas& c);
+// Draws a pose into its frame so that nothing reaches the frame's left,
+// right or top edge: the pose is measured first, then drawn scaled about
+// the pivot (the frame's handle, or the feet for roaming frames) just
+// enough to keep a margin. A pose that already fits is drawn unscaled.
+void draw_fitted(Canvas& c, Pt pivot, const std::function<void(cairo_t*)>& draw, int margin = 2);
+
+// Throws when a creature frame has opaque pixels on its left, right or top
+// edge: the game draws whole sprites on screen, so a straight cut shows.
+void require_clear_edges(const Canvas& c, const std::string& what);
 
 }  // namespace contentgen::creatures

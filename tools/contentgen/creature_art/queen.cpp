@@ -11,17 +11,23 @@ namespace contentgen::creatures {
 
 namespace {
 
-// The fan-shaped crest, as a ribbed shell from a hinge point.
+// The crest, a ribbed shell fanning from a hinge point whose rim rises
+// into horn points between deep notches: the queen's crown.
 void crest(cairo_t* cr, Pt hinge, double a0, double a1, double r, int ribs, double shade) {
   cairo_new_path(cr);
   cairo_move_to(cr, hinge.x, hinge.y);
-  const int n = 10;
+  const int n = 2 * ribs;
   for (int i = 0; i <= n; ++i) {
     double a = a0 + (a1 - a0) * i / n;
-    // Scalloped rim.
-    double rr = r * (0.92 + 0.08 * std::cos(i * M_PI));
+    // Points on the ribs, notches between them, curving into the next horn.
+    double rr = r * (i % 2 == 0 ? 1.0 : 0.74);
     Pt p = polar(hinge, a, rr);
-    cairo_line_to(cr, p.x, p.y);
+    if (i % 2 == 0) {
+      cairo_line_to(cr, p.x, p.y);
+    } else {
+      Pt c = polar(hinge, a - (a1 - a0) / n * 0.5, r * 0.8);
+      cairo_curve_to(cr, c.x, c.y, c.x, c.y, p.x, p.y);
+    }
   }
   cairo_close_path(cr);
   gloss_fill(cr, shade);
@@ -68,12 +74,12 @@ void side_queen(cairo_t* cr, double phase) {
     }
   };
   arm({236, 110}, -phase, 92, 11, 0.5);
-  leg(170 - 50 * phase, phase == 0 ? 12 : 0, 0.5);
+  leg(170 - 64 * phase, phase == 0 ? 18 : 0, 0.5);
   // Long tail sweeping back to the left edge.
   {
     double s = phase;
-    Pt pts[] = {{140, 172}, {96, 196 + 4 * s}, {56, 226 - 4 * s}, {24, 252 + 3 * s}, {8, 236 - 5 * s},
-                {4, 208 - 6 * s}};
+    Pt pts[] = {{140, 172}, {98, 196 + 6 * s}, {60, 226 - 8 * s}, {30 - 4 * s, 252 + 5 * s},
+                {14 - 3 * s, 236 - 9 * s}, {12 + 3 * s, 208 - 12 * s}};
     double radii[] = {15, 12, 9.5, 7, 5, 2.5};
     limb(cr, pts, radii, 6, 0.85, 4);
     Pt tip = pts[5];
@@ -86,7 +92,7 @@ void side_queen(cairo_t* cr, double phase) {
   // Back spines, torso, abdomen.
   for (int i = 0; i < 5; ++i) {
     Pt b{230.0 - i * 18, 98.0 + i * 12};
-    tube(cr, b, b + Pt{-30.0, -40.0 + i * 4}, 6, 2.5, 0.75, 3);
+    tube(cr, b, b + Pt{-30.0, -40.0 + i * 4}, 6, 0.6, 0.75, 3);
   }
   {
     Pt pts[] = {{250, 100}, {214, 104}, {180, 128}, {150, 166}};
@@ -97,13 +103,13 @@ void side_queen(cairo_t* cr, double phase) {
   ridges(cr, {196, 118}, {206, 160}, {9, -2}, 4, 5, 2.0, 1.0);
   gloss_ellipse(cr, 150, 170, 24, 17, 0.3, 0.95);
   // Near leg and both near arms (big outer arm, small chest arm).
-  leg(170 + 50 * phase, 0, 1.0);
+  leg(170 + 64 * phase, 0, 1.0);
   arm({232, 120}, phase, 98, 12, 1.0);
   arm({244, 146}, -phase * 0.5, 52, 6, 0.9);
   // Neck and head with the great crest behind it.
   tube(cr, {252, 100}, {282, 76}, 14, 12, 0.9, 4);
   // A swept-back crest, held low over the neck.
-  crest(cr, {272, 72}, M_PI * 0.9, M_PI * 1.42, 72, 8, 0.95);
+  crest(cr, {274, 72}, M_PI * 1.02, M_PI * 1.55, 70, 6, 0.95);
   // Skull: long, low, jaws forward.
   cairo_new_path(cr);
   cairo_move_to(cr, 262, 56);
@@ -131,21 +137,27 @@ struct QueenPose {
   double jaw = 0.6, inner = 0;
   double reach = 0, droop = 0;
   double body_rot = 0, drop = 0;
+  double strike = 0;  // outer claws swept forward and down, 0..1
 };
 
 constexpr double kQx = 275;
 
-void queen_arm(cairo_t* cr, Pt sh, int side, double len, double thick, double reach, double droop) {
+void queen_arm(cairo_t* cr, Pt sh, int side, double len, double thick, double reach, double droop,
+               double strike = 0) {
   auto mx = [&](double dx) { return sh.x + side * dx; };
   Pt el{mx(len * (0.65 - 0.2 * reach)), sh.y + len * 0.35};
   Pt hand{mx(len * (0.9 - 0.5 * reach)), sh.y - len * (0.4 - 0.2 * reach)};
   el.y += len * 0.3 * droop;
   hand.y += len * 1.1 * droop;
+  // A strike drives the hand in and down in front of the body.
+  el = lerp(el, Pt{mx(len * 0.55), sh.y + len * 0.5}, strike);
+  hand = lerp(hand, Pt{mx(-len * 0.05), sh.y + len * 0.55}, strike);
+  thick *= 1 + 0.25 * strike;
   Pt pts[] = {sh, el, hand};
   double radii[] = {thick, thick * 0.72, thick * 0.55};
   limb(cr, pts, radii, 3, 1.0, 3);
   for (int f = 0; f < 4; ++f) {
-    double a = -M_PI / 2 - (0.9 - f * 0.42) - droop * 2.2;
+    double a = -M_PI / 2 - (0.9 - f * 0.42) - droop * 2.2 - strike * 2.0;
     double curl = 0.35;
     if (side > 0) a = M_PI - a, curl = -curl;
     Pt k1 = polar(hand, a, thick * 1.9);
@@ -191,7 +203,7 @@ void front_queen(cairo_t* cr, const QueenPose& p) {
   // Big outer arms and the small chest arms.
   for (int s = -1; s <= 1; s += 2) {
     gloss_ellipse(cr, kQx + s * 108, 306, 34, 26, s * 0.3, 1.0);
-    queen_arm(cr, {kQx + s * 110.0, 310}, s, 190, 22, p.reach, p.droop);
+    queen_arm(cr, {kQx + s * 110.0, 310}, s, 165, 22, p.reach, p.droop, p.strike);
     queen_arm(cr, {kQx + s * 44.0, 372}, s, 84, 11, 0.6 + 0.4 * p.reach, p.droop);
   }
   // Neck, crest, head.
@@ -200,8 +212,8 @@ void front_queen(cairo_t* cr, const QueenPose& p) {
   cairo_translate(cr, kQx + p.head_dx, 180 + p.head_dy);
   cairo_rotate(cr, p.head_rot);
   // The crest: a wide scalloped shield behind the head.
-  crest(cr, {0, 30}, -M_PI + 0.12, -0.12, 238, 13, 0.9);
-  ridges(cr, {-150, -40}, {150, -40}, {0, -26}, -20, 4, 3.0, 0.8);
+  crest(cr, {0, 40}, -M_PI + 0.32, -0.32, 190, 7, 0.9);
+  ridges(cr, {-110, -30}, {110, -30}, {0, -24}, -18, 4, 3.0, 0.8);
   // Face plate, long, jaws at the bottom.
   const double j = p.jaw;
   const double mt = 84, mb = 84 + 16 + 40 * j;
@@ -230,15 +242,27 @@ void front_queen(cairo_t* cr, const QueenPose& p) {
     teeth(cr, {-7 * k, cy - 2 * k}, {7 * k, cy - 2 * k}, 4, 5 * k, 1);
   }
   teeth(cr, {-40, mt}, {40, mt}, 12, 17, 1);
+  // Her skull: a narrow wedge, pointed at the crown, with swept brow horns
+  // on both sides; nothing like the warrior's round dome.
+  for (int s = -1; s <= 1; s += 2) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, s * 30, -6);
+    cairo_curve_to(cr, s * 62, -18, s * 92, -34, s * 112, -70);
+    cairo_curve_to(cr, s * 90, -46, s * 66, -30, s * 40, 18);
+    cairo_close_path(cr);
+    gloss_fill(cr, 0.9);
+  }
   cairo_new_path(cr);
-  cairo_move_to(cr, 0, -70);
-  cairo_curve_to(cr, 46, -70, 64, -20, 60, 20);
-  cairo_curve_to(cr, 58, 50, 50, 74, 40, mt);
+  cairo_move_to(cr, 0, -96);
+  cairo_curve_to(cr, 24, -70, 48, -30, 50, 12);
+  cairo_curve_to(cr, 50, 48, 46, 72, 40, mt);
   cairo_curve_to(cr, 20, mt - 6, -20, mt - 6, -40, mt);
-  cairo_curve_to(cr, -50, 74, -58, 50, -60, 20);
-  cairo_curve_to(cr, -64, -20, -46, -70, 0, -70);
+  cairo_curve_to(cr, -46, 72, -50, 48, -50, 12);
+  cairo_curve_to(cr, -48, -30, -24, -70, 0, -96);
   cairo_close_path(cr);
   gloss_fill(cr, 1.0);
+  // A keel down the middle of the face.
+  tube(cr, {0, -84}, {0, 40}, 5, 3, 1.1, 6);
   for (int s = -1; s <= 1; s += 2) {
     cairo_save(cr);
     cairo_translate(cr, s * 26, 34);
@@ -249,25 +273,31 @@ void front_queen(cairo_t* cr, const QueenPose& p) {
     cairo_set_source_rgba(cr, 0, 0, 0.02, 0.85);
     cairo_fill(cr);
   }
-  ridges(cr, {-30, -30}, {30, -30}, {0, 10}, -6, 4, 2.2, 0.9);
-  specular(cr, {-30, -56}, {-50, -10}, {-42, 40}, 4, 0.65);
+  ridges(cr, {-34, -10}, {34, -10}, {0, 10}, -6, 3, 2.2, 0.9);
+  specular(cr, {-20, -70}, {-44, -20}, {-40, 40}, 4, 0.65);
   drool(cr, {-16, mb + 20}, 50 + 20 * j, -3, 2.4);
   drool(cr, {14, mb + 22}, 80, 4, 2.8);
   cairo_restore(cr);
   cairo_restore(cr);
 }
 
-Bytes finish(Canvas& c, uint32_t seed) {
+// The attack and death frames share one handle on the head.
+constexpr Pt kFrontHandle{kQueenAttack.w / 2, 149};
+
+Bytes finish(Canvas& c, uint32_t seed, const char* what) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  require_clear_edges(c, what);
+  return c.png();
 }
 
 }  // namespace
 
 Bytes queen_walk(int frame) {
   Canvas c(kQueenWalk.w, kQueenWalk.h);
-  side_queen(c.cr(), frame == 1 ? -1 : frame == 3 ? 1 : 0);
-  return finish(c, 300 + frame);
+  const double phase = frame == 1 ? -1 : frame == 3 ? 1 : 0;
+  draw_fitted(c, {kQueenWalk.w / 2.0, static_cast<double>(kQueenWalk.h)},
+              [&](cairo_t* cr) { side_queen(cr, phase); });
+  return finish(c, 300 + frame, "queen walk");
 }
 
 Bytes queen_attack(int frame) {
@@ -277,15 +307,15 @@ Bytes queen_attack(int frame) {
     p.jaw = 1.0;
     p.inner = 1.0;
     p.reach = 0.6;
+    p.strike = 1.0;
     p.head_dy = 8;
   }
-  front_queen(c.cr(), p);
-  return finish(c, 310 + frame);
+  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) { front_queen(cr, p); });
+  return finish(c, 310 + frame, "queen attack");
 }
 
 Bytes queen_death(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
-  cairo_t* cr = c.cr();
   const double t = (frame - 1) / 4.0;
   QueenPose p;
   p.jaw = 1.0 - 0.3 * t;
@@ -295,20 +325,23 @@ Bytes queen_death(int frame) {
   p.head_dy = 30 * t;
   p.reach = frame <= 2 ? -0.3 : 0;
   p.droop = std::max(0.0, 1.2 * t - 0.2);
-  p.body_rot = -0.55 * t * t;
-  p.drop = 80 * t * t;
-  front_queen(cr, p);
-  cairo_save(cr);
-  cairo_translate(cr, kQx, 470 + p.drop);
-  cairo_rotate(cr, p.body_rot);
-  cairo_translate(cr, -kQx, -470);
-  double k = 1.0 - 0.15 * t;
-  Pt wound{kQx + p.head_dx, 180 + p.head_dy};
-  acid_runs(cr, wound + Pt{0, 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
-  if (frame >= 2) acid_runs(cr, {kQx + p.head_dx * 0.4, 330}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
-  acid_splash(cr, wound, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
-  cairo_restore(cr);
-  return finish(c, 350 + frame);
+  // She sinks more than she topples, so the fall stays inside the frame.
+  p.body_rot = -0.28 * t * t;
+  p.drop = 110 * t * t;
+  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) {
+    front_queen(cr, p);
+    cairo_save(cr);
+    cairo_translate(cr, kQx, 470 + p.drop);
+    cairo_rotate(cr, p.body_rot);
+    cairo_translate(cr, -kQx, -470);
+    double k = 1.0 - 0.15 * t;
+    Pt wound{kQx + p.head_dx, 180 + p.head_dy};
+    acid_runs(cr, wound + Pt{0, 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
+    if (frame >= 2) acid_runs(cr, {kQx + p.head_dx * 0.4, 330}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
+    acid_splash(cr, wound, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
+    cairo_restore(cr);
+  });
+  return finish(c, 350 + frame, "queen death");
 }
 
 }  // namespace contentgen::creatures

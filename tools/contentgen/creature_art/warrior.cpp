@@ -22,6 +22,7 @@ struct SidePose {
   double arm_lift = 0;   // 0 hanging forward, 1 flung up
   double tail_sway = 0;  // tail curve variation
   bool drool = true;
+  double bob = 0;        // walk: hips and legs sink by this much (the head stays put)
 };
 
 constexpr Pt kHip{76, 108};
@@ -100,7 +101,7 @@ void side_head(cairo_t* cr) {
 
 void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
   const double ph = p.phase;
-  Pt hip{kHip.x, kHip.y + p.drop};
+  Pt hip{kHip.x, kHip.y + p.drop + p.bob};
 
   // Feet: toe tips on the floor (y 188 in frame coordinates).
   auto leg = [&](double toe_x, double lift, double shade) {
@@ -116,7 +117,7 @@ void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
 
   // Upper-body transform: pitch about the hip, then sink with it.
   auto upper = [&] {
-    cairo_translate(cr, hip.x, hip.y);
+    cairo_translate(cr, hip.x, hip.y - p.bob);
     cairo_rotate(cr, p.body_rot);
     cairo_translate(cr, -kHip.x, -kHip.y);
   };
@@ -144,13 +145,14 @@ void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
   upper();
   arm(-ph, shade_far);
   cairo_restore(cr);
-  leg(96 - 34 * ph, ph == 0 ? 9 : 0, shade_far);
+  leg(96 - 46 * ph, ph == 0 ? 14 : 0, shade_far);
 
   // Tail: segmented, trailing behind, ending in a blade.
   {
     double s = p.tail_sway;
-    Pt pts[] = {hip + Pt{-10, 0}, {40, 118 + p.drop * 0.9 + 4 * s}, {18, 130 + p.drop * 0.9 - 3 * s},
-                {6, 122 + p.drop * 0.8 - 6 * s}, {3, 106 + p.drop * 0.8 - 8 * s}};
+    const double b = p.drop + p.bob;
+    Pt pts[] = {hip + Pt{-10, 0}, {42, 118 + b * 0.9 + 9 * s}, {21 - 3 * s, 131 + b * 0.9 - 6 * s},
+                {11 - 2 * s, 122 + b * 0.8 - 11 * s}, {10 + 2 * s, 105 + b * 0.8 - 15 * s}};
     double radii[] = {6.5, 5, 3.8, 2.6, 1.6};
     limb(cr, pts, radii, 5, 0.9, 3);
     Pt tip = pts[4];
@@ -166,7 +168,7 @@ void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
   // Dorsal pipes standing off the back.
   const Pt bases[] = {{118, 64}, {109, 67}, {100, 72}, {92, 79}};
   const Pt tips[] = {{97, 31}, {86, 37}, {75, 47}, {66, 58}};
-  for (int i = 0; i < 4; ++i) tube(cr, bases[i], tips[i], 4.2, 2.2, 0.8, 3);
+  for (int i = 0; i < 4; ++i) tube(cr, bases[i], tips[i], 4.2, 0.5, 0.8, 3);
   // Spine and ribcage.
   {
     Pt pts[] = {{130, 66}, {106, 70}, {86, 84}, {70, 102}};
@@ -180,7 +182,7 @@ void side_warrior(cairo_t* cr, const SidePose& p, double shade_far = 0.55) {
   cairo_restore(cr);
 
   // Near leg.
-  leg(96 + 34 * ph, 0, 1.0);
+  leg(96 + 46 * ph, 0, 1.0);
 
   cairo_save(cr);
   upper();
@@ -208,6 +210,7 @@ struct FrontPose {
   double body_rot = 0;   // lean about the pelvis
   double drop = 0;       // sink
   double droop = 0;      // arms going limp
+  double strike = 0;     // claws swept forward and down at the viewer, 0..1
 };
 
 constexpr double kCx = 278;
@@ -323,24 +326,30 @@ void front_arm(cairo_t* cr, const FrontPose& p, int side) {
   el.y += 60 * p.droop;
   hand.y += 150 * p.droop;
   hand.x = mx(70 + 80 * r + 40 * p.droop);
+  // The strike brings the hands in front of the chest and low, elbows out,
+  // and the limbs grow as they come at the viewer.
+  const double st = p.strike;
+  el = lerp(el, Pt{mx(66), 296}, st);
+  hand = lerp(hand, Pt{mx(150), 318}, st);
+  const double near = 1 + 0.35 * st;
   Pt pts[] = {sh, el, hand};
-  double radii[] = {18, 13, 10};
+  double radii[] = {18, 13 * near, 10 * near};
   limb(cr, pts, radii, 3, 1.0, 3);
   // Four long clawed fingers spread toward the viewer.
   for (int f = 0; f < 4; ++f) {
     // Angles for the left hand; the right hand mirrors them.
-    double a = -M_PI / 2 - (0.9 - f * 0.4) - p.droop * 2.4;
-    double curl = 0.35;
+    double a = -M_PI / 2 - (0.9 - f * 0.4) - p.droop * 2.4 - st * 1.9;
+    double curl = 0.35 + 0.25 * st;
     if (side > 0) a = M_PI - a, curl = -curl;
-    Pt k1 = polar(hand, a, 26);
-    Pt k2 = polar(k1, a + curl, 22);
-    Pt tip = polar(k2, a + curl * 2.3, 14);
-    tube(cr, hand, k1, 5.5, 4.2, 0.95, 1);
-    tube(cr, k1, k2, 4.2, 3.0, 0.95, 1);
+    Pt k1 = polar(hand, a, 26 * near);
+    Pt k2 = polar(k1, a + curl, 22 * near);
+    Pt tip = polar(k2, a + curl * 2.3, 14 * near * (1 + 0.4 * st));
+    tube(cr, hand, k1, 5.5 * near, 4.2 * near, 0.95, 1);
+    tube(cr, k1, k2, 4.2 * near, 3.0 * near, 0.95, 1);
     // Claw.
-    tube(cr, k2, tip, 3.0, 0.6, 1.1, 0);
+    tube(cr, k2, tip, 3.0 * near, 0.6, 1.1, 0);
   }
-  gloss_ellipse(cr, hand.x, hand.y, 13, 11, 0, 1.0);
+  gloss_ellipse(cr, hand.x, hand.y, 13 * near, 11 * near, 0, 1.0);
 }
 
 void front_warrior(cairo_t* cr, const FrontPose& p) {
@@ -363,8 +372,8 @@ void front_warrior(cairo_t* cr, const FrontPose& p) {
   }
   // Dorsal pipes behind the shoulders.
   for (int s = -1; s <= 1; s += 2) {
-    tube(cr, {kCx + s * 43, 252}, {kCx + s * 128, 118}, 12, 6, 0.7, 5);
-    tube(cr, {kCx + s * 28, 246}, {kCx + s * 84, 100}, 11, 5, 0.75, 5);
+    tube(cr, {kCx + s * 43, 252}, {kCx + s * 128, 118}, 12, 1.2, 0.7, 5);
+    tube(cr, {kCx + s * 28, 246}, {kCx + s * 84, 100}, 11, 1.0, 0.75, 5);
   }
   // Legs, further back and foreshortened.
   for (int s = -1; s <= 1; s += 2) {
@@ -403,9 +412,13 @@ void front_warrior(cairo_t* cr, const FrontPose& p) {
   cairo_restore(cr);
 }
 
-Bytes finish(Canvas& c, uint32_t seed) {
+// The attack and death frames share one handle on the head.
+constexpr Pt kFrontHandle{kWarriorAttack.w / 2, 63};
+
+Bytes finish(Canvas& c, uint32_t seed, const char* what) {
   grain(c, seed, 0.10);
-  return masked_png(c);
+  if (what) require_clear_edges(c, what);
+  return c.png();
 }
 
 }  // namespace
@@ -414,16 +427,18 @@ Bytes warrior_walk(int frame) {
   Canvas c(kWarriorWalk.w, kWarriorWalk.h);
   SidePose p;
   p.phase = frame == 1 ? -1 : frame == 3 ? 1 : 0;
-  p.tail_sway = p.phase;
+  // The tail swings against the step; the hips sink as the legs pass.
+  p.tail_sway = -p.phase;
+  p.bob = p.phase == 0 ? 4 : 0;
   side_warrior(c.cr(), p);
-  return finish(c, 101 + frame);
+  return finish(c, 101 + frame, "alien walk");
 }
 
 Bytes warrior_head() {
   Canvas c(kWarriorHead.w, kWarriorHead.h);
   cairo_translate(c.cr(), -kHeadOffsetX, -kHeadOffsetY);
   side_head(c.cr());
-  return finish(c, 110);
+  return finish(c, 110, nullptr);  // a crop of the walking head: its edges are cut on purpose
 }
 
 Bytes warrior_attack(int frame) {
@@ -437,16 +452,16 @@ Bytes warrior_attack(int frame) {
     p.jaw = 1.0;
     p.inner = 1.0;
     p.reach = 0.55;
+    p.strike = 1.0;
     p.head_scale = 1.06;
     p.head_dy = 8;
   }
-  front_warrior(c.cr(), p);
-  return finish(c, 120 + frame);
+  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) { front_warrior(cr, p); });
+  return finish(c, 120 + frame, "alien attack");
 }
 
 Bytes warrior_death(int frame) {
   Canvas c(kWarriorAttack.w, kWarriorAttack.h);
-  cairo_t* cr = c.cr();
   FrontPose p;
   const double t = (frame - 1) / 4.0;  // 0..1 through the collapse
   p.jaw = frame <= 2 ? 1.0 : 0.7;
@@ -458,25 +473,26 @@ Bytes warrior_death(int frame) {
   p.droop = std::max(0.0, t * 1.2 - 0.2);
   p.body_rot = 0.05 + 0.75 * t * t;
   p.drop = 90 * t * t;
-  front_warrior(cr, p);
-  // Acid bursting from the wounded head and spattering down.
-  cairo_save(cr);
-  cairo_translate(cr, 278, 385 + p.drop);
-  cairo_rotate(cr, p.body_rot);
-  cairo_translate(cr, -278, -385);
-  Pt wound{278 + p.head_dx - 10, 80 + p.head_dy};
-  double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.22;
-  // Ichor sliding down the face and, later, the chest, under the burst.
-  acid_runs(cr, wound + Pt{4, 14}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
-  if (frame >= 2) acid_runs(cr, {278 + p.head_dx * 0.4, 244}, 44, 70 + 70 * t, 3, 4.5, 990 + frame);
-  acid_splash(cr, wound, 78 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
-  cairo_restore(cr);
-  return finish(c, 130 + frame);
+  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) {
+    front_warrior(cr, p);
+    // Acid bursting from the wounded head and spattering down.
+    cairo_save(cr);
+    cairo_translate(cr, 278, 385 + p.drop);
+    cairo_rotate(cr, p.body_rot);
+    cairo_translate(cr, -278, -385);
+    Pt wound{278 + p.head_dx - 10, 80 + p.head_dy};
+    double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.22;
+    // Ichor sliding down the face and, later, the chest, under the burst.
+    acid_runs(cr, wound + Pt{4, 14}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
+    if (frame >= 2) acid_runs(cr, {278 + p.head_dx * 0.4, 244}, 44, 70 + 70 * t, 3, 4.5, 990 + frame);
+    acid_splash(cr, wound, 78 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
+    cairo_restore(cr);
+  });
+  return finish(c, 130 + frame, "alien death");
 }
 
 Bytes warrior_corpse(int frame) {
   Canvas c(kWarriorCorpse.w, kWarriorCorpse.h);
-  cairo_t* cr = c.cr();
   // The walk frame's origin inside the wider, taller corpse cell.
   const double ox = 136 - kWarriorHandleX, oy = 110 - 80;
   static const SidePose poses[] = {
@@ -486,22 +502,24 @@ Bytes warrior_corpse(int frame) {
       {0, 0.5, 0.78, 78, 0.1, 1.2, false},
   };
   const SidePose& p = poses[frame - 1];
-  if (frame >= 3) {
-    // Acid pooling under the body.
-    double grow = frame == 3 ? 0.6 : 1.0;
-    acid_pool(cr, ox + 150, oy + 188, 60 * grow, 9 * grow, 70 + frame);
-  }
-  cairo_save(cr);
-  cairo_translate(cr, ox, oy);
-  side_warrior(cr, p, 0.5);
-  cairo_restore(cr);
-  if (frame <= 2) {
-    Pt head{ox + 170 - frame * 4.0, oy + 32 + frame * 14.0};
-    acid_splash(cr, head, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
-  } else {
-    acid_splash(cr, {ox + 184, oy + 176}, 13, 90 + frame, 0.0);
-  }
-  return finish(c, 140 + frame);
+  draw_fitted(c, {kWarriorCorpse.w / 2.0, static_cast<double>(kWarriorCorpse.h)}, [&](cairo_t* cr) {
+    if (frame >= 3) {
+      // Acid pooling under the body.
+      double grow = frame == 3 ? 0.6 : 1.0;
+      acid_pool(cr, ox + 150, oy + 188, 60 * grow, 9 * grow, 70 + frame);
+    }
+    cairo_save(cr);
+    cairo_translate(cr, ox, oy);
+    side_warrior(cr, p, 0.5);
+    cairo_restore(cr);
+    if (frame <= 2) {
+      Pt head{ox + 170 - frame * 4.0, oy + 32 + frame * 14.0};
+      acid_splash(cr, head, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
+    } else {
+      acid_splash(cr, {ox + 184, oy + 176}, 13, 90 + frame, 0.0);
+    }
+  });
+  return finish(c, 140 + frame, "alien corpse");
 }
 
 }  // namespace contentgen::creatures

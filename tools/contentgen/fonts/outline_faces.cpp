@@ -104,7 +104,10 @@ Bytes outline_sheet(const Face& face) {
 }  // namespace
 
 Bytes large_font_sheet() {
-  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 31, 1.12});
+  // Capitals stand 2 px below the cell's top (baseline 26): text is placed
+  // by its cell's top, so empty rows above the capitals push every line
+  // down into whatever sits under it.
+  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 26, 1.12});
 }
 
 Bytes second_face_sheet() {

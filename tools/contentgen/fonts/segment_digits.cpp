@@ -1,5 +1,5 @@
 // numbers.png: counter digits made of bevelled segments, every glyph the
-// full 31-pixel cell wide.
+// full 31-pixel cell wide, with the unlit segments faintly visible.
 #include <cairo.h>
 
 #include "fonts/sheet.h"
@@ -58,7 +58,16 @@ Bytes digit_sheet() {
       A | B | C | D | E | F | G, A | B | C | D | F | G, G};
   Canvas c(kCellW * fonttab::kDigitFrames, kCellH);
   cairo_t* cr = c.cr();
+  constexpr unsigned kAllSegments = A | B | C | D | E | F | G;
+  constexpr int kDash = 10;
   for (int f = 0; f < fonttab::kDigitFrames; ++f) {
+    // The unlit segments of a digit show faintly, as on a real display,
+    // so "012" cannot be read as "0 :2". The dash stands alone.
+    if (f != kDash) {
+      digit_path(cr, f * kCellW, kAllSegments & ~kDigits[f]);
+      cairo_set_source_rgb(cr, 0.17, 0.17, 0.19);
+      cairo_fill(cr);
+    }
     digit_path(cr, f * kCellW, kDigits[f]);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
     cairo_set_line_width(cr, 1.6);

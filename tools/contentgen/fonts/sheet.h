@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "fonts/pixel_glyphs.h"
 
 namespace contentgen::fonts {

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "image_sizes.h"
 #include "manifest.h"
 #include "registry.h"

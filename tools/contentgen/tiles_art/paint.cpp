@@ -4,17 +4,9 @@
 #include <cmath>
 #include <cstring>
 
-namespace contentgen::roomart {
+#include "paint_kit/pixels.h"
 
-void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min(r, std::min(w, h) / 2);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-  cairo_close_path(cr);
-}
+namespace contentgen::roomart {
 
 void vgradient(cairo_t* cr, double x, double y, double w, double h, double top, double bottom) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
@@ -135,13 +127,7 @@ void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double 
   rgb(cr, 0.12, 0.11, 0.09);
   cairo_paint(cr);
   rgb(cr, 0.93, 0.82, 0.42);
-  for (double s = x - h - period; s < x + w + period; s += period) {
-    cairo_move_to(cr, s, y + h);
-    cairo_line_to(cr, s + period / 2, y + h);
-    cairo_line_to(cr, s + period / 2 + h, y);
-    cairo_line_to(cr, s + h, y);
-    cairo_close_path(cr);
-  }
+  paint::stripe_bands(cr, x, y, w, h, period);
   cairo_fill(cr);
   // Wear: a light top edge and a dark bottom edge.
   grey(cr, 1, 0.25);
@@ -342,25 +328,44 @@ double ValueNoise::at(double x, double y) const {
 }
 
 void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h) {
-  cairo_surface_flush(c.surface());
-  uint8_t* data = cairo_image_surface_get_data(c.surface());
-  const int stride = cairo_image_surface_get_stride(c.surface());
   ValueNoise blotch(n, c.width(), c.height(), 11);
   ValueNoise rust(n, c.width(), c.height(), 23);
-  const int x1 = std::min(c.width(), x0 + w), y1 = std::min(c.height(), y0 + h);
-  for (int y = std::max(0, y0); y < y1; ++y) {
-    for (int x = std::max(0, x0); x < x1; ++x) {
-      uint8_t* p = data + y * stride + x * 4;  // B G R A, premultiplied
-      double dark = 1.0 - amount * (0.55 * blotch.at(x, y) + 0.45 * n.unit() * n.unit());
-      // Grime gathers toward the floor.
-      dark -= amount * 0.25 * (static_cast<double>(y) / c.height());
-      double r = rust.at(x, y);
-      double warm = r > 0.72 ? (r - 0.72) * 1.6 * amount : 0.0;
-      double k[3] = {dark * (1 - warm * 0.9), dark * (1 - warm * 0.45), dark};  // B, G, R
-      for (int ch = 0; ch < 3; ++ch) p[ch] = static_cast<uint8_t>(std::clamp(p[ch] * k[ch], 0.0, static_cast<double>(p[3])));
+  paint::each_pixel(c, x0, y0, w, h, [&](int x, int y, uint32_t& p) {
+    double dark = 1.0 - amount * (0.55 * blotch.at(x, y) + 0.45 * n.unit() * n.unit());
+    // Grime gathers toward the floor.
+    dark -= amount * 0.25 * (static_cast<double>(y) / c.height());
+    double r = rust.at(x, y);
+    double warm = r > 0.72 ? (r - 0.72) * 1.6 * amount : 0.0;
+    const double alpha = static_cast<double>(p >> 24);
+    const double k[3] = {dark * (1 - warm * 0.9), dark * (1 - warm * 0.45), dark};  // blue, green, red
+    uint32_t out = p & 0xFF000000u;
+    for (int ch = 0; ch < 3; ++ch) {
+      const int shift = ch * 8;
+      out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * k[ch], 0.0, alpha)) << shift;
     }
+    p = out;
+  });
+}
+
+void brighten_metal(Canvas& c) {
+  // One tone curve, tabulated: a raised black level and a gain, with a
+  // soft shoulder above 200.
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    double x = 40 + 1.4 * v;
+    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
+    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
   }
-  cairo_surface_mark_dirty(c.surface());
+  paint::each_pixel(c, [&](int, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0}) {
+      const uint32_t straight = std::min(255u, (paint::channel(p, shift) * 255 + a / 2) / a);
+      out |= (static_cast<uint32_t>(curve[straight]) * a + 127) / 255 << shift;
+    }
+    p = out;
+  });
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
@@ -480,33 +485,6 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     cairo_pattern_destroy(p);
   }
   cairo_restore(cr);
-}
-
-Bytes png_dithered(const Canvas& c) {
-  static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  const int w = c.width(), h = c.height();
-  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      uint8_t* px = &rgba[(static_cast<size_t>(y) * w + x) * 4];
-      c.get_pixel(x, y, px);
-      if (px[3] < 128) {
-        // Keep a share of a/128 of these pixels at half alpha: same coverage on average.
-        double threshold = (bayer[y & 3][x & 3] + 0.5) / 16.0;
-        if (px[3] / 128.0 > threshold) {
-          px[3] = 128;
-        } else {
-          px[0] = 255;
-          px[1] = 0;
-          px[2] = 255;
-          px[3] = 0;
-          continue;
-        }
-      }
-      if (px[0] == 255 && px[1] == 0 && px[2] == 255) px[0] = 254;
-    }
-  }
-  return encode_png(w, h, rgba, true);
 }
 
 }  // namespace contentgen::roomart

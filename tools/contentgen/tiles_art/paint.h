@@ -5,21 +5,21 @@
 
 #include <cairo.h>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
+#include "paint_kit/colour.h"
+#include "paint_kit/shapes.h"
 
 namespace contentgen::roomart {
+
+using paint::grey;
+using paint::rgb;
+using paint::rounded_rect;
 
 inline constexpr int kSlot = 52;         // one wall slot
 inline constexpr int kWallHeight = 208;  // wall band height
 inline constexpr int kTrimBottom = 14;   // ceiling trim ends here
 inline constexpr int kBaseTop = 190;     // baseboard starts here
 
-inline void grey(cairo_t* cr, double v, double a = 1.0) { cairo_set_source_rgba(cr, v, v, v, a); }
-inline void rgb(cairo_t* cr, double r, double g, double b, double a = 1.0) {
-  cairo_set_source_rgba(cr, r, g, b, a);
-}
-
-void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
 // Fills a rectangle with a vertical grey gradient.
 void vgradient(cairo_t* cr, double x, double y, double w, double h, double top, double bottom);
 // A plate standing out of the wall: lit top/left bevel, shaded bottom/right.
@@ -46,6 +46,10 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard = true);
 // picture brings its own floor edge), then a light pass over everything so
 // the trim wears alike on every tile.
 void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
+// Lifts a finished wall picture's tones (about 78 to about 150 on average)
+// and stretches them a little, so the walls still read once the room's
+// coloured tint multiplies them; highlights roll off instead of clipping.
+void brighten_metal(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
@@ -69,10 +73,5 @@ class ValueNoise {
   int gw_, gh_, cell_;
   std::vector<double> v_;
 };
-
-// Encodes a masked picture whose soft edges (alpha below one half) are kept
-// as an ordered dither of half-transparent pixels instead of being cut off,
-// so glows and fades survive a loader that keys on alpha or on magenta.
-Bytes png_dithered(const Canvas& c);
 
 }  // namespace contentgen::roomart

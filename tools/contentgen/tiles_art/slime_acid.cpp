@@ -5,9 +5,15 @@
 #include <vector>
 
 #include "paint.h"
+#include "paint_kit/acid.h"
+#include "paint_kit/geometry.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
+
+using paint::lerp;
+using paint::polar;
+using paint::Pt;
 
 namespace {
 
@@ -65,19 +71,83 @@ void bubble(cairo_t* cr, double x, double y, double r) {
   cairo_fill(cr);
 }
 
-// The solid growth: a sheet that covers the whole slot (the wall panel is
-// not drawn under slime) with bulging edges, ropes, lumps and drips.
+// Sagging strands of web from one point to another, with beads of ooze.
+void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
+  const Pt mid = lerp(a, b, 0.5) + Pt{0, sag};
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  auto path = [&] {
+    cairo_move_to(cr, a.x, a.y);
+    cairo_curve_to(cr, lerp(a, mid, 0.7).x, lerp(a, mid, 0.7).y, lerp(b, mid, 0.7).x, lerp(b, mid, 0.7).y, b.x, b.y);
+  };
+  path();
+  rgb(cr, kOoze.dark[0], kOoze.dark[1], kOoze.dark[2], 0.9);
+  cairo_set_line_width(cr, width + 1.2);
+  cairo_stroke(cr);
+  path();
+  rgb(cr, kOoze.mid[0] * 1.5, kOoze.mid[1] * 1.5, kOoze.mid[2] * 1.5, 0.95);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+  path();
+  rgb(cr, kOoze.hi[0], kOoze.hi[1], kOoze.hi[2], 0.6);
+  cairo_set_line_width(cr, std::max(0.5, width * 0.3));
+  cairo_stroke(cr);
+  for (int i = 0; i < 2; ++i) {
+    const double t = n.range(0.25, 0.75);
+    // A point on the curve, near enough for a bead.
+    const Pt p = lerp(lerp(a, mid, t), lerp(mid, b, t), t);
+    bubble(cr, p.x, p.y + width * 0.4, width * 0.9);
+  }
+}
+
+// Stage one: the bare wall plate of the slot with thin streaks of ooze
+// running from a ragged lip, some spilling onto the neighbours.
+void slime_streaks(Canvas& c, Noise& n) {
+  cairo_t* cr = c.cr();
+  const double left = kOverhang, right = kOverhang + kSlot;
+  cairo_save(cr);
+  cairo_rectangle(cr, left, 0, kSlot, kWallHeight);
+  cairo_clip(cr);
+  cairo_translate(cr, left, 0);
+  wall_plates(cr, n, kSlot);
+  wall_trim(cr, n, kSlot, true);
+  cairo_restore(cr);
+  grime(c, n, 0.35, kOverhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  brighten_metal(c);
+  // Ragged lip along the ceiling.
+  cairo_move_to(cr, left - 6, 0);
+  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 12));
+  cairo_line_to(cr, right + 6, 0);
+  cairo_close_path(cr);
+  fill_ooze(cr, left - 6, right + 6, 1.0, 1.3);
+  cairo_new_path(cr);
+  // Thin runs of different lengths, a few off the slot's edges.
+  for (int i = 0; i < 7; ++i) {
+    const double x = i < 5 ? n.range(left + 3, right - 3) : (i == 5 ? left - n.range(2, 9) : right + n.range(2, 9));
+    const double w = n.range(2.5, 5), len = n.range(40, 170);
+    drip_path(cr, x, 4, len, w);
+    fill_ooze(cr, x - w / 2, x + w / 2, 1.0, n.range(1.1, 1.6));
+    cairo_new_path(cr);
+    wet_highlight(cr, x - w * 0.15, 8, len * 0.85, 0.8, 0.55);
+  }
+}
+
+// Stages two and three: a sheet that covers the whole slot (the wall panel
+// is not drawn under slime) with ragged bulging edges, ropes and drips;
+// the third grows into a heavy resin mass with pods.
 void slime_body(cairo_t* cr, Noise& n, int level) {
   const double left = kOverhang, right = kOverhang + kSlot;
   // Silhouette: lumpy edges that sag past the slot, smoothed through midpoints.
   std::vector<std::pair<double, double>> pts;
-  const double bulge = 4.0 + level * 2.5;
+  const double bulge = 5.0 + level * 4.0;
   pts.push_back({left - 6, 0});
-  for (double y = 16; y < kWallHeight - 10; y += n.range(14, 26)) pts.push_back({left - 1 - n.range(0, bulge), y});
+  // Lumps bulge out past the slot between shallow dips (never into the
+  // slot: the wall under it is not drawn).
+  auto edge = [&] { return n.unit() < 0.3 ? n.range(0, 1.5) : n.range(3, bulge); };
+  for (double y = 16; y < kWallHeight - 10; y += n.range(10, 24)) pts.push_back({left - 1 - edge(), y});
   pts.push_back({left - 6 - level * 2, kWallHeight + 10.0});  // a heap where it meets the floor
   pts.push_back({right + 6 + level * 2, kWallHeight + 10.0});
   std::vector<std::pair<double, double>> right_side;
-  for (double y = kWallHeight - 16; y > 10; y -= n.range(14, 26)) right_side.push_back({right + 1 + n.range(0, bulge), y});
+  for (double y = kWallHeight - 16; y > 10; y -= n.range(10, 24)) right_side.push_back({right + 1 + edge(), y});
   pts.insert(pts.end(), right_side.begin(), right_side.end());
   pts.push_back({right + 6, 0});
   cairo_move_to(cr, pts[0].first, pts[0].second);
@@ -101,23 +171,15 @@ void slime_body(cairo_t* cr, Noise& n, int level) {
     cairo_stroke(cr);
     wet_highlight(cr, x - w * 0.18, y0 + 6, y0 + len * 0.8, std::max(0.8, w * 0.12), 0.6);
   }
-  // Cavities in the thinner growth, pods in the thickest.
-  if (level == 1) {
-    for (int i = 0; i < 4; ++i) {
-      double x = n.range(left + 6, right - 6), y = n.range(30, 180);
-      rgb(cr, 0, 0, 0, 0.85);
-      cairo_save(cr);
-      cairo_translate(cr, x, y);
-      cairo_scale(cr, n.range(3, 6), n.range(6, 12));
-      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-      cairo_restore(cr);
-      cairo_fill(cr);
-    }
-  }
+  // Ribs across the sheet, pods in the heavy mass.
   if (level >= 2) resin_rib(cr, left + 2, n.range(40, 70), right - 2, n.range(80, 110), 8, 4);
   if (level == 3) {
-    resin_pod(cr, kSlimeWidth / 2.0 + n.range(-8, 8), 150, 9, 11);
-    resin_rib(cr, left + 2, 120, right - 2, 112, -8, 4);
+    // The heavy mass: resin ropes, ribs and a cluster of pods.
+    resin_mass(cr, n, left - 4, 20, kSlot + 8, 150, 0.9);
+    resin_rib(cr, left + 2, 120, right - 2, 112, -8, 5);
+    resin_pod(cr, kSlimeWidth / 2.0 + n.range(-8, 8), 152, 11, 13);
+    resin_pod(cr, left + 12, 176, 8, 10);
+    resin_pod(cr, right - 11, 90, 7, 9);
   }
   for (int i = 0; i < 6 + level * 3; ++i) bubble(cr, n.range(left, right), n.range(10, 200), n.range(1.2, 3.2));
   // Depth: the mass darkens towards the floor, keeping its alpha.
@@ -129,6 +191,12 @@ void slime_body(cairo_t* cr, Noise& n, int level) {
   cairo_paint(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   cairo_pattern_destroy(depth);
+  // Webbing reaching across onto the neighbouring panels.
+  for (int i = 0; i < level; ++i) {
+    const double y = n.range(30, 170);
+    web_strand(cr, n, {left + 4, y}, {1, y + n.range(-20, 20)}, n.range(4, 10), 1.6);
+    web_strand(cr, n, {right - 4, y + 14}, {kSlimeWidth - 1.0, y + n.range(-10, 30)}, n.range(4, 10), 1.6);
+  }
   // Thick lip of ooze along the ceiling trim.
   cairo_move_to(cr, left - 8, 0);
   for (double x = left - 8; x <= right + 8; x += 6) cairo_line_to(cr, x, n.range(8, 16 + level * 3));
@@ -163,6 +231,12 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
     cairo_new_path(cr);
     wet_highlight(cr, x - w * 0.15, 6, len * 0.85, 0.9, 0.55);
   }
+  // Fine web across the gap into the next slot.
+  for (int i = 0; i < level + 1; ++i) {
+    const double y = n.range(20, 120 + level * 20);
+    web_strand(cr, n, {kOverhang + 6.0, y}, {0, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+    web_strand(cr, n, {kOverhang + kSlot - 6.0, y + 10}, {kSlimeWidth, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+  }
   // A wet puddle spreading at the foot of the wall.
   cairo_save(cr);
   cairo_translate(cr, kSlimeWidth / 2.0, kWallHeight - 2);
@@ -173,17 +247,6 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
   cairo_new_path(cr);
 }
 
-void splash_drop(cairo_t* cr, double x, double y, double r, double dx, double dy) {
-  // A drop with a tail pointing back along its flight.
-  double len = std::hypot(dx, dy);
-  if (len < 0.01) len = 0.01;
-  double ux = dx / len, uy = dy / len;
-  cairo_move_to(cr, x - ux * r * 3.5, y - uy * r * 3.5);
-  cairo_line_to(cr, x - uy * r, y + ux * r);
-  cairo_arc(cr, x, y, r, std::atan2(ux, -uy), std::atan2(ux, -uy) + M_PI);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-}
 
 // Sets a radial acid gradient around (cx, cy), squashed vertically by squash.
 void acid_colour(cairo_t* cr, double cx, double cy, double r, double alpha, double squash = 1.0) {
@@ -203,7 +266,10 @@ void acid_colour(cairo_t* cr, double cx, double cy, double r, double alpha, doub
 Bytes make_slime_solid(int level) {
   Canvas c(kSlimeWidth, kWallHeight);
   Noise n(0x511Eu + static_cast<uint32_t>(level) * 131u);
-  slime_body(c.cr(), n, level);
+  if (level == 1)
+    slime_streaks(c, n);
+  else
+    slime_body(c.cr(), n, level);
   return c.png();
 }
 
@@ -211,39 +277,48 @@ Bytes make_slime_film(int level) {
   Canvas c(kSlimeWidth, kWallHeight);
   Noise n(0x5F11u + static_cast<uint32_t>(level) * 173u);
   slime_film(c.cr(), n, level);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_acid_pool() {
   const int w = 144, h = 44;
+  const double cx = 72, cy = 22;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   Noise n(0xAC1Du);
-  // An irregular pool: overlapping flat ellipses.
-  cairo_save(cr);
-  for (int i = 0; i < 7; ++i) {
-    double cx = 72 + n.range(-40, 40), cy = 22 + n.range(-5, 5);
-    double rx = n.range(22, 34), ry = n.range(8, 12);
-    if (i == 0) {
-      cx = 72;
-      cy = 22;
-      rx = 50;
-      ry = 15;
+  // A ragged outline: the radius wanders around the ellipse, with a few
+  // tongues of acid running out across the deck.
+  constexpr int kRim = 48;
+  double wobble[kRim];
+  for (double& r : wobble) r = n.range(0.82, 1.0);
+  for (int t = 0; t < 3; ++t) wobble[static_cast<int>(n.range(0, kRim))] = n.range(1.08, 1.16);
+  auto outline = [&](double rx, double ry, double grow) {
+    cairo_new_path(cr);
+    for (int i = 0; i <= kRim; ++i) {
+      const int k = i % kRim;
+      const double smooth = (wobble[(k + kRim - 1) % kRim] + 2 * wobble[k] + wobble[(k + 1) % kRim]) / 4;
+      const double a = 2 * M_PI * k / kRim, r = smooth + grow;
+      const double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
+      if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
     }
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-  }
-  cairo_restore(cr);
+    cairo_close_path(cr);
+  };
+  // Burn ring: the deck scorched dark where the acid has eaten into it.
+  outline(68, 20, 0.06);
+  rgb(cr, 0.10, 0.08, 0.04, 0.85);
+  cairo_fill(cr);
+  outline(68, 20, 0.0);
+  rgb(cr, 0.22, 0.17, 0.05, 0.95);
+  cairo_fill(cr);
+  // The acid itself, a little inside the burn.
+  outline(63, 17.5, 0.0);
   cairo_save(cr);
   cairo_clip_preserve(cr);
-  acid_colour(cr, 72, 22, 75, 0.85, 0.3);
+  acid_colour(cr, cx - 10, cy - 4, 72, 0.95, 0.3);
   cairo_fill(cr);
-  // Bubbles with bright rims, and a few bursting.
-  for (int i = 0; i < 22; ++i) {
-    double bx = n.range(20, 124), by = n.range(12, 32), r = n.range(1.2, 4.2);
+  // Bubbles with bright rims.
+  for (int i = 0; i < 18; ++i) {
+    double bx = n.range(24, 120), by = n.range(12, 32), r = n.range(1.2, 3.6);
     rgb(cr, 0.45, 0.68, 0.08, 0.9);
     cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
     cairo_fill(cr);
@@ -252,24 +327,29 @@ Bytes make_acid_pool() {
     cairo_arc(cr, bx, by, r, M_PI, 1.8 * M_PI);
     cairo_stroke(cr);
   }
-  // Smoking rim where the acid eats the deck.
   cairo_restore(cr);
-  cairo_new_path(cr);
-  rgb(cr, 0.25, 0.35, 0.05, 0.8);
-  cairo_set_line_width(cr, 2);
+  // Glossy rim: the meniscus catches the light along the far edge, and a
+  // darker lip along the near one.
+  outline(62, 17, 0.0);
+  cairo_set_line_width(cr, 1.6);
+  rgb(cr, 0.30, 0.45, 0.05, 0.9);
+  cairo_stroke(cr);
   cairo_save(cr);
-  cairo_translate(cr, 72, 22);
-  cairo_scale(cr, 51, 16);
-  cairo_arc(cr, 0, 0, 1, 0.1, M_PI - 0.1);
+  cairo_rectangle(cr, 0, 0, w, cy - 2);
+  cairo_clip(cr);
+  outline(60, 15.5, 0.0);
+  cairo_set_line_width(cr, 1.4);
+  rgb(cr, 1, 1, 0.85, 0.9);
+  cairo_stroke(cr);
   cairo_restore(cr);
-  cairo_stroke(cr);
   // Wet sheen across the surface.
-  rgb(cr, 1, 1, 0.85, 0.75);
+  rgb(cr, 1, 1, 0.88, 0.8);
   cairo_set_line_width(cr, 1.5);
-  cairo_move_to(cr, 40, 15);
-  cairo_curve_to(cr, 55, 11, 80, 11, 96, 14);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, 44, 16);
+  cairo_curve_to(cr, 58, 12, 78, 12, 92, 15);
   cairo_stroke(cr);
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 Bytes make_acid_blast(int frame) {
@@ -280,50 +360,47 @@ Bytes make_acid_blast(int frame) {
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   Noise n(0xB1A5u + static_cast<uint32_t>(frame) * 97u);
-  const double cx = w / 2.0, cy = h / 2.0;
+  const Pt centre{w / 2.0, h * 0.45};
   const bool late = frame == 2 || frame == 4;
-  const double reach = std::min(w, h) * (late ? 0.48 : 0.36);
-  // Central burst.
-  const double core = std::min(w, h) * (late ? 0.12 : 0.2);
-  cairo_move_to(cr, cx + core, cy);
-  for (int i = 1; i <= 24; ++i) {
-    double a = i * 2 * M_PI / 24, r = core * (i % 2 ? n.range(1.1, 1.8) : n.range(0.6, 0.9));
-    cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r * 0.85);
-  }
-  cairo_close_path(cr);
-  acid_colour(cr, cx, cy, core * 1.6, late ? 0.75 : 0.95);
-  cairo_fill(cr);
-  // Streams and droplets flung outward, more of them upward.
-  const int drops = late ? 70 : 45;
-  for (int i = 0; i < drops; ++i) {
-    double a = n.range(0, 2 * M_PI);
-    if (std::sin(a) > 0 && n.unit() < 0.5) a = -a;  // favour the upper half
-    double d = core * 0.8 + n.unit() * (reach - core * 0.8);
-    double x = cx + std::cos(a) * d, y = cy + std::sin(a) * d * 0.9;
-    double r = n.range(1.2, late ? 4.0 : 5.5) * (1.2 - d / reach * 0.6);
-    acid_colour(cr, x, y, r * 4, 0.9);
-    splash_drop(cr, x, y, r, std::cos(a), std::sin(a));
-  }
-  // Streaks from the centre for the first frame of each pair.
-  if (!late) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int i = 0; i < 10; ++i) {
-      double a = -M_PI / 2 + n.range(-1.3, 1.3), d = reach * n.range(0.6, 0.95);
-      acid_colour(cr, cx, cy, d, 0.9);
-      cairo_set_line_width(cr, n.range(2, 4.5));
-      cairo_move_to(cr, cx, cy);
-      cairo_curve_to(cr, cx + std::cos(a) * d * 0.5, cy + std::sin(a) * d * 0.5, cx + std::cos(a) * d * 0.8,
-                     cy + std::sin(a) * d * 0.7, cx + std::cos(a) * d, cy + std::sin(a) * d * 0.8 + d * 0.1);
+  const double reach = std::min(w, h) * (late ? 0.46 : 0.36);
+  // A few thick strands flung outward, arcing down under their weight and
+  // thinning to a point.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const int streaks = late ? 6 : 7;
+  for (int i = 0; i < streaks; ++i) {
+    const double a = -M_PI / 2 + (i - (streaks - 1) / 2.0) * (2.6 / streaks) + n.range(-0.2, 0.2);
+    const double d = reach * n.range(0.6, 0.95), fall = d * n.range(0.25, 0.45);
+    constexpr int kSteps = 8;
+    for (int seg = 0; seg < kSteps; ++seg) {
+      auto at = [&](double t) { return polar(centre, a, d * t) + Pt{0, fall * t * t}; };
+      const Pt p0 = at(static_cast<double>(seg) / kSteps), p1 = at(static_cast<double>(seg + 1) / kSteps);
+      acid_colour(cr, centre.x, centre.y, d, 0.95);
+      cairo_set_line_width(cr, (late ? 5.0 : 7.0) * (1 - seg / (kSteps + 1.0)));
+      cairo_move_to(cr, p0.x, p0.y);
+      cairo_line_to(cr, p1.x, p1.y);
       cairo_stroke(cr);
     }
   }
-  // Hot highlights.
-  rgb(cr, 1, 1, 0.9, 0.9);
-  for (int i = 0; i < 10; ++i) {
-    cairo_arc(cr, cx + n.range(-core, core) * 0.7, cy + n.range(-core, core) * 0.6, n.range(1, 2.5), 0, 2 * M_PI);
+  // The lumpy blob of the wound splash, smaller and torn once it spreads.
+  paint::acid_splash(cr, centre, reach * (late ? 0.45 : 0.62), 0xB1A5u + frame, late ? 0.3 : 0.75);
+  // Round droplets in flight, each with a glint.
+  const int drops = late ? 34 : 22;
+  for (int i = 0; i < drops; ++i) {
+    const double a = n.range(0, 2 * M_PI), d = reach * n.range(late ? 0.45 : 0.35, 1.0);
+    const Pt p = polar(centre, a, d);
+    const double r = n.range(1.4, late ? 3.6 : 4.6) * (1.15 - d / reach * 0.5);
+    acid_colour(cr, p.x - r * 0.3, p.y - r * 0.3, r * 1.6, 0.95);
+    cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    rgb(cr, 0.22, 0.33, 0.03, 0.9);
+    cairo_set_line_width(cr, 0.7);
+    cairo_arc(cr, p.x, p.y, r, 0.2, M_PI - 0.2);
+    cairo_stroke(cr);
+    rgb(cr, 1, 1, 0.9, 0.95);
+    cairo_arc(cr, p.x - r * 0.35, p.y - r * 0.35, std::max(0.6, r * 0.3), 0, 2 * M_PI);
     cairo_fill(cr);
   }
-  return png_dithered(c);
+  return c.png_dithered();
 }
 
 }  // namespace contentgen::roomart

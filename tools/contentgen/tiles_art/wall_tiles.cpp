@@ -193,8 +193,6 @@ void plain_panel(cairo_t* cr, Noise& n, int w) {
     rivet(cr, 6, y, 1.5, 0.55);
     rivet(cr, w - 6, y, 1.5, 0.55);
   }
-  grey(cr, 0.3, 0.6);  // stencilled bay number
-  stencil(cr, 12, 56, 2, "C-07");
 }
 
 void seam_decal(cairo_t* cr, Noise& n, int w) {
@@ -325,7 +323,7 @@ void wall_lamp(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
   // Light pooled on the wall below the fitting.
   cairo_pattern_t* pool = cairo_pattern_create_radial(w / 2.0, 62, 4, w / 2.0, 90, 80);
-  cairo_pattern_add_color_stop_rgba(pool, 0, 1, 1, 1, 0.45);
+  cairo_pattern_add_color_stop_rgba(pool, 0, 1, 1, 1, 0.15);
   cairo_pattern_add_color_stop_rgba(pool, 1, 1, 1, 1, 0);
   cairo_set_source(cr, pool);
   cairo_rectangle(cr, 0, kTop, w, kBottom - kTop);
@@ -894,6 +892,27 @@ Painter painter_for(int number) {
 
 bool is_hive(int number) { return number == 22 || number == 23; }
 
+constexpr int kLampTile = 7;
+
+// The lamp's light, added over the finished wall: a bright core on the bulb
+// fading into a wide halo that washes the plates around it.
+void lamp_glow(cairo_t* cr, double x, double y) {
+  cairo_save(cr);
+  // The ceiling beam and the baseboard stay out of it, so the trim joins
+  // the neighbouring tiles.
+  cairo_rectangle(cr, 0, kTrimBottom, 1e4, kBaseTop - kTrimBottom);
+  cairo_clip(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 2, x, y + 8, 60);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.97, 0.86, 0.7);
+  cairo_pattern_add_color_stop_rgba(g, 0.25, 1, 0.95, 0.8, 0.25);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.8, 0);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
 int tile_width(int number) {
@@ -914,6 +933,8 @@ Bytes make_tile(int number) {
     resin_mass(cr, n, 0, 0, is_hive(number) ? w : w * 0.5, kTrimBottom + 6, is_hive(number) ? 1.4 : 0.8);
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
+  brighten_metal(c);
+  if (number == kLampTile) lamp_glow(cr, w / 2.0, 60);
   return c.png_opaque();
 }
 

@@ -2,9 +2,8 @@
 // the split-screen divider, the minimap parts and the compass.
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "paint.h"
-#include "png_out.h"
 #include "status_bed.h"
 #include "ui_art.h"
 
@@ -81,13 +80,13 @@ void draw_pillar(Canvas& c, double h, uint32_t seed, double split_y) {
 Bytes board_pillar() {
   Canvas c(122, 275);
   draw_pillar(c, 275, 21, 0);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes board_pillar_two() {
   Canvas c(122, 514);
   draw_pillar(c, 514, 22, 256);
-  return to_png(c);
+  return c.png();
 }
 
 // A well the member tabs sit in (x, y, w, h).
@@ -141,7 +140,7 @@ Bytes board_top() {
   // Bottom lip over the pillars continues their chamfer.
   grime(c, 34, 0, 0, 1024, 67, 1.0);
   speckle(c, 35, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // The bottom console of the one-player layout (screen y 342..768).
@@ -176,7 +175,7 @@ Bytes board_bottom() {
   phosphor_line(cr, 130, 10.5, 894, 10.5, 1.0, kPhosphorDim);
   grime(c, 45, 0, 0, 1024, 426, 1.0);
   speckle(c, 46, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // The bottom console of the two-player layout (screen y 514..768).
@@ -210,7 +209,7 @@ Bytes board_bottom_two() {
   cairo_pattern_destroy(g);
   grime(c, 57, 0, 0, 1024, 254, 1.0);
   speckle(c, 58, 0.05);
-  return to_png(c);
+  return c.png();
 }
 
 // Divider between the two views, tiled every 128 pixels; drawn blended.
@@ -232,7 +231,7 @@ Bytes splitter() {
   rivet(cr, 64, 5.5, 2.2);
   rivet(cr, 0, 5.5, 2.2);
   rivet(cr, 128, 5.5, 2.2);
-  return to_png(c);
+  return c.png();
 }
 
 // Backdrop of the clock, the message line and the minimap (drawn blended
@@ -250,7 +249,7 @@ Bytes musti() {
   cairo_set_line_width(cr, 1);
   set_rgb(cr, {0.10, 0.22, 0.14});
   cairo_stroke(cr);
-  return to_png(c);
+  return c.png();
 }
 
 // Minimap bezel: a frame whose 84-pixel opening shows the view through the
@@ -281,7 +280,7 @@ Bytes mm_back() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // A room cell (tinted by the room type): a light bevelled tile.
@@ -303,28 +302,34 @@ Bytes mm_room() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
-// Passage marks filling the 6-pixel gaps between cells: a doorway-wide bar.
+// Passage marks filling the 6-pixel gaps between cells: a narrow corridor
+// of deck between two dark walls, in the grey of the cells' frames, so it
+// reads as a way through rather than a bright bar.
 Bytes mm_passage(bool horizontal) {
-  int w = horizontal ? 6 : 20, h = horizontal ? 20 : 6;
+  const int w = horizontal ? 6 : 20, h = horizontal ? 20 : 6;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  // Light across the middle of the passage, darker at its sides.
-  cairo_pattern_t* g = horizontal ? cairo_pattern_create_linear(0, 6, 0, 14)
-                                  : cairo_pattern_create_linear(6, 0, 14, 0);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.62, 0.62);
-  cairo_pattern_add_color_stop_rgb(g, 0.4, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.55, 0.55, 0.55);
-  if (horizontal)
-    cairo_rectangle(cr, 0, 6, 6, 8);
-  else
-    cairo_rectangle(cr, 6, 0, 8, 6);
-  cairo_set_source(cr, g);
+  // Across the corridor (y for a horizontal mark, x for a vertical one).
+  constexpr double kFrom = 7, kWidth = 6;
+  auto band = [&](double from, double size) {
+    if (horizontal)
+      cairo_rectangle(cr, 0, from, w, size);
+    else
+      cairo_rectangle(cr, from, 0, size, h);
+  };
+  band(kFrom - 1, kWidth + 2);
+  cairo_set_source_rgb(cr, 0.10, 0.11, 0.12);
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  return to_png(c);
+  band(kFrom, kWidth);
+  cairo_set_source_rgb(cr, 0.50, 0.53, 0.55);
+  cairo_fill(cr);
+  band(kFrom, 1);
+  cairo_set_source_rgb(cr, 0.70, 0.73, 0.74);
+  cairo_fill(cr);
+  return c.png();
 }
 
 // Another member in that room: a ringed blip.
@@ -341,7 +346,7 @@ Bytes mm_someone() {
   cairo_set_source_rgb(cr, 0.85, 1.0, 0.88);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // The player's own marker (centred, rotated by facing): an arrow pointing
@@ -364,7 +369,7 @@ Bytes mm_you() {
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Compass dial (drawn at half alpha, centred).
@@ -395,7 +400,7 @@ Bytes bald() {
   cairo_set_source_rgb(cr, 0.9, 1.0, 0.9);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Compass needle, centred; rotation 0 points up.
@@ -427,7 +432,7 @@ Bytes indicator() {
   cairo_set_source_rgb(cr, 0.95, 0.95, 0.95);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -18,7 +17,9 @@ enum class TabKind { Camera, Plain, Controlled };
 // a pixel of where the two-player layout puts names, bars and hearts.
 void draw_tab(cairo_t* cr, TabKind kind) {
   bool lit = kind == TabKind::Controlled;
-  Rgb base = lit ? Rgb{0.27, 0.29, 0.30} : Rgb{0.20, 0.215, 0.23};
+  // The controlled member's plate is darker, so the tint it is drawn with
+  // deepens it instead of turning it muddy, and a near-white rim marks it.
+  Rgb base = lit ? Rgb{0.12, 0.13, 0.14} : Rgb{0.20, 0.215, 0.23};
   metal_plate(cr, 0, 0, 273, 132, 8, lit ? 71 : 72, base);
   if (kind == TabKind::Camera) {
     // Name strip, room number readout, stamina and heart wells, camera.
@@ -46,10 +47,10 @@ void draw_tab(cairo_t* cr, TabKind kind) {
     vent(cr, 201, 52, 56, 40, 5, true);
     for (double x : {8.0, 265.0}) rivet(cr, x, 98, 2.2);
     if (lit) {
-      // The controlled member's tab: a lit trim and corner chevrons.
-      rounded_rect(cr, 2.5, 2.5, 268, 127, 7);
-      cairo_set_line_width(cr, 1.6);
-      set_rgb(cr, kPhosphor, 0.95);
+      // The controlled member's tab: a near-white rim and corner chevrons.
+      rounded_rect(cr, 2, 2, 269, 128, 7);
+      cairo_set_line_width(cr, 2.4);
+      cairo_set_source_rgb(cr, 0.93, 0.95, 0.94);
       cairo_stroke(cr);
       for (int side = 0; side < 2; ++side) {
         double cx = side == 0 ? 78 : 195;
@@ -79,7 +80,7 @@ Bytes tab(TabKind kind, bool two_players) {
   grime(c, 73 + static_cast<uint32_t>(kind) + (two_players ? 10 : 0), 0, 0, w, h, 0.6);
   speckle(c, 74, 0.04);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Plate behind the member's name (376 x 56) and behind the credit points
@@ -102,7 +103,7 @@ Bytes display_plate(int w, int h, uint32_t seed) {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // The trim under the name plate (79 x 8), drawn twice and mirrored twice:
@@ -127,7 +128,7 @@ Bytes viiva() {
   cairo_rectangle(cr, 0, 0, 2, 8);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // One row of the heartbeat trace (tinted yellow): a bright dash.
@@ -139,7 +140,7 @@ Bytes trace_dot(int w, int h) {
   cairo_rectangle(cr, 1, 0, w - 2, h);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_fill(cr);
-  return to_png(c);
+  return c.png();
 }
 
 // Gauges. The empty ones are drawn in white, the fills tinted from red to
@@ -159,7 +160,7 @@ Bytes stamina_empty() {
   }
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes stamina_fill() {
@@ -175,7 +176,7 @@ Bytes stamina_fill() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
   for (int i = 1; i < 10; ++i) cairo_rectangle(cr, std::floor(i * 19.4), 0, 1, 10);
   cairo_fill(cr);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes ammo_empty() {
@@ -189,7 +190,7 @@ Bytes ammo_empty() {
   for (int i = 1; i < 12; ++i) cairo_rectangle(cr, 4, 171 - i * 14, 16, 1);
   cairo_fill(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // The ammunition fill shares the empty gauge's size and handle (12, 174):
@@ -209,7 +210,7 @@ Bytes ammo_fill() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
   for (int i = 1; i < 12; ++i) cairo_rectangle(cr, 4, 171 - i * 14, 16, 2);
   cairo_fill(cr);
-  return to_png(c);
+  return c.png();
 }
 
 void heart_shape(cairo_t* cr, double cx, double cy, double s) {
@@ -246,7 +247,7 @@ Bytes hearts(int cellw, int cellh) {
       cairo_pattern_destroy(g);
     }
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Side panel that slides in from the left (422 x 275). Its body is 390
@@ -286,7 +287,7 @@ Bytes slider(bool right) {
   Canvas c(422, 275);
   draw_slider(c);
   if (right) mirror_horizontally(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Counter well on the side panels (164 x 64, handle (82, 0)).
@@ -300,7 +301,7 @@ Bytes pausetab() {
     rivet(cr, x, 59, 1.6);
   }
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

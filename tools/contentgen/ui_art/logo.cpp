@@ -53,40 +53,32 @@ void draw_logo(cairo_t* cr, double x, double y, double scale) {
   cairo_save(cr);
   cairo_translate(cr, x, y + kStroke / 2 * scale);
   cairo_scale(cr, scale, scale);
+  // A dark bevelled backing plate, so the lettering stands on its own
+  // rather than over whatever is behind it.
+  metal_plate(cr, -12, -15, kLogoWidth + 24, 90 + kStroke + 10, 8, 77, kGunmetalDark);
+  recess(cr, -5, -9, kLogoWidth + 10, 90 + kStroke - 2, 5, {0.03, 0.045, 0.04});
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
-  // Glow, then a dark outline, then the metal, then a lit top edge.
-  for (int i = 4; i >= 1; --i) {
+  // Glow, then a dark outline, then solid lit metal letters.
+  for (int i = 3; i >= 1; --i) {
     logo_path(cr);
-    cairo_set_line_width(cr, kStroke + i * 7);
-    set_rgb(cr, kPhosphor, 0.07);
+    cairo_set_line_width(cr, kStroke + i * 5);
+    set_rgb(cr, kPhosphor, 0.08);
     cairo_stroke(cr);
   }
   logo_path(cr);
-  cairo_set_line_width(cr, kStroke + 5);
-  cairo_set_source_rgb(cr, 0.02, 0.04, 0.03);
+  cairo_set_line_width(cr, kStroke + 4);
+  cairo_set_source_rgb(cr, 0.01, 0.02, 0.015);
   cairo_stroke(cr);
   logo_path(cr);
   cairo_set_line_width(cr, kStroke);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -8, 0, 98);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.86, 0.90, 0.90);
-  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.44, 0.48, 0.50);
-  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.24, 0.27, 0.28);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.40, 0.44, 0.46);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, -10, 0, 100);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.95, 0.97, 0.95);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.74, 0.78, 0.77);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.52, 0.56, 0.56);
   cairo_set_source(cr, g);
   cairo_stroke(cr);
   cairo_pattern_destroy(g);
-  // Phosphor core line through every stroke.
-  logo_path(cr);
-  cairo_set_line_width(cr, 2.2);
-  set_rgb(cr, kPhosphor, 0.9);
-  cairo_stroke(cr);
-  // Stencil breaks: thin dark bars across the letters at two heights.
-  cairo_set_source_rgba(cr, 0.02, 0.03, 0.02, 0.85);
-  cairo_rectangle(cr, -10, 21, 480, 2);
-  cairo_rectangle(cr, -10, 70, 480, 2);
-  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-  cairo_fill(cr);
   cairo_restore(cr);
 }
 

@@ -2,10 +2,9 @@
 // cursor, the framed-panel borders and the squad screen's parts.
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "logo.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -72,7 +71,7 @@ Bytes backer() {
   led(cr, 482, 204, 2.5, {1.0, 0.2, 0.1});
   grime(c, 102, 0, 0, 512, 384, 1.4);
   speckle(c, 103, 0.05);
-  return to_png_opaque(c);
+  return c.png_opaque();
 }
 
 // The title logo, drawn centred at (512, 70) with alpha blending.
@@ -93,7 +92,7 @@ Bytes title() {
   cairo_line_to(cr, 508, y);
   cairo_line_to(cr, 500, y);
   cairo_stroke(cr);
-  return to_png(c);
+  return c.png();
 }
 
 // Menu pointer: an arrow whose tip is the image's (0, 0).
@@ -121,7 +120,7 @@ Bytes mouse() {
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Text cursor: a bar as tall as a large-font line plus the 2 pixels it is
@@ -137,14 +136,14 @@ Bytes caret() {
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes solid_black() {
   Canvas c(32, 32);
   cairo_set_source_rgb(c.cr(), 0, 0, 0);
   cairo_paint(c.cr());
-  return to_png(c);
+  return c.png();
 }
 
 // Panel border line: 'length' pixels along (stretched), 'thickness' across,
@@ -165,7 +164,7 @@ Bytes border_line(int length, int thickness, bool trim) {
     cairo_rectangle(cr, 0, row, length, 1);
     cairo_fill(cr);
   }
-  return to_png(c);
+  return c.png();
 }
 
 // Panel corner (size x size, placed at the corner and rotated for the
@@ -196,7 +195,7 @@ Bytes border_corner(int size, int arm, int thickness) {
   cairo_fill(cr);
   if (size >= 12) rivet(cr, arm / 2.0, arm / 2.0, arm / 4.0);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Squad-screen portrait frame (98 x 98): the half-scale portrait (92 x 92)
@@ -209,7 +208,7 @@ Bytes facebord() {
   for (double x : {3.0, 95.0})
     for (double y : {3.0, 95.0}) rivet(cr, x, y, 1.6);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 // Attribute bar (166 x 11) and the frame drawn over it (172 x 17, a 3 px
@@ -238,7 +237,7 @@ Bytes statbar() {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
   for (int x = 5; x < 166; x += 6) cairo_rectangle(cr, x, 0, 1, 11);
   cairo_fill(cr);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes statborder() {
@@ -258,14 +257,14 @@ Bytes statborder() {
   cairo_rectangle(cr, 2.5, 2.5, 167, 12);
   cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 Bytes blocker() {
   Canvas c(166, 11);
   cairo_set_source_rgb(c.cr(), 0.035, 0.045, 0.04);
   cairo_paint(c.cr());
-  return to_png(c);
+  return c.png();
 }
 
 // Attribute icons (20 x 20), green phosphor on transparent:
@@ -340,7 +339,7 @@ Bytes icon(int which) {
       break;
   }
   harden_alpha(c);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

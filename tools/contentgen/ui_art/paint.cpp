@@ -6,32 +6,6 @@
 
 namespace contentgen::ui {
 
-void set_rgb(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
-}
-
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb scaled(Rgb c, double k) {
-  return {std::min(1.0, c.r * k), std::min(1.0, c.g * k), std::min(1.0, c.b * k)};
-}
-
-void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min(r, std::min(w, h) / 2);
-  cairo_new_sub_path(cr);
-  if (r <= 0) {
-    cairo_rectangle(cr, x, y, w, h);
-    return;
-  }
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 void metal_plate(cairo_t* cr, double x, double y, double w, double h, double r, uint32_t seed,
                  Rgb base) {
   cairo_save(cr);
@@ -168,13 +142,7 @@ void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double 
   cairo_set_source_rgb(cr, 0.62, 0.50, 0.10);
   cairo_paint(cr);
   cairo_set_source_rgb(cr, 0.07, 0.07, 0.07);
-  for (double s = x - h - pitch; s < x + w + pitch; s += pitch) {
-    cairo_move_to(cr, s, y + h);
-    cairo_line_to(cr, s + h, y);
-    cairo_line_to(cr, s + h + pitch / 2, y);
-    cairo_line_to(cr, s + pitch / 2, y + h);
-    cairo_close_path(cr);
-  }
+  paint::stripe_bands(cr, x, y, w, h, pitch);
   cairo_fill(cr);
   // Worn paint: darken towards the edges.
   cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x, y + h);
@@ -270,56 +238,17 @@ void grime(Canvas& c, uint32_t seed, int x, int y, int w, int h, double amount) 
 }
 
 void speckle(Canvas& c, uint32_t seed, double strength) {
-  cairo_surface_t* s = c.surface();
-  cairo_surface_flush(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  int stride = cairo_image_surface_get_stride(s);
   Noise n(seed * 40503u + 7u);
-  for (int y = 0; y < c.height(); ++y) {
-    uint8_t* row = data + y * stride;
-    for (int x = 0; x < c.width(); ++x) {
-      uint8_t* p = row + x * 4;  // B, G, R, A premultiplied (little endian)
-      double k = 1.0 + (n.unit() - 0.5) * 2 * strength;
-      int a = p[3];
-      for (int ch = 0; ch < 3; ++ch) {
-        int v = static_cast<int>(p[ch] * k + 0.5);
-        p[ch] = static_cast<uint8_t>(std::clamp(v, 0, a));
-      }
+  paint::each_pixel(c, [&](int, int, uint32_t& p) {
+    double k = 1.0 + (n.unit() - 0.5) * 2 * strength;
+    int a = static_cast<int>(p >> 24);
+    uint32_t out = p & 0xFF000000u;
+    for (int shift : {0, 8, 16}) {
+      int v = static_cast<int>(paint::channel(p, shift) * k + 0.5);
+      out |= static_cast<uint32_t>(std::clamp(v, 0, a)) << shift;
     }
-  }
-  cairo_surface_mark_dirty(s);
-}
-
-void mirror_horizontally(Canvas& c) {
-  cairo_surface_t* s = c.surface();
-  cairo_surface_flush(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < c.height(); ++y) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-    std::reverse(row, row + c.width());
-  }
-  cairo_surface_mark_dirty(s);
-}
-
-void harden_alpha(Canvas& c, int threshold) {
-  cairo_surface_t* s = c.surface();
-  cairo_surface_flush(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < c.height(); ++y)
-    for (int x = 0; x < c.width(); ++x) {
-      uint8_t* p = data + y * stride + x * 4;
-      int a = p[3];
-      if (a == 255 || a == 0) continue;
-      if (a < threshold) {
-        p[0] = p[1] = p[2] = p[3] = 0;
-      } else {
-        for (int ch = 0; ch < 3; ++ch) p[ch] = static_cast<uint8_t>(std::min(255, p[ch] * 255 / a));
-        p[3] = 255;
-      }
-    }
-  cairo_surface_mark_dirty(s);
+    p = out;
+  });
 }
 
 }  // namespace contentgen::ui

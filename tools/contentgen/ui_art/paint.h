@@ -6,13 +6,20 @@
 
 #include <cstdint>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
+#include "paint_kit/colour.h"
+#include "paint_kit/pixels.h"
+#include "paint_kit/shapes.h"
 
 namespace contentgen::ui {
 
-struct Rgb {
-  double r, g, b;
-};
+using paint::harden_alpha;
+using paint::mirror_horizontally;
+using paint::mix;
+using paint::Rgb;
+using paint::rounded_rect;
+using paint::scaled;
+using paint::set_rgb;
 
 // The console palette.
 inline constexpr Rgb kGunmetal{0.20, 0.22, 0.235};
@@ -21,12 +28,6 @@ inline constexpr Rgb kSteelLight{0.46, 0.50, 0.52};
 inline constexpr Rgb kPhosphor{0.30, 1.00, 0.48};
 inline constexpr Rgb kPhosphorDim{0.10, 0.42, 0.20};
 inline constexpr Rgb kScreenBlack{0.02, 0.05, 0.035};
-
-void set_rgb(cairo_t* cr, Rgb c, double alpha = 1.0);
-Rgb mix(Rgb a, Rgb b, double t);
-Rgb scaled(Rgb c, double k);
-
-void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
 
 // A raised gunmetal plate: vertical gradient, brushed streaks, a light top
 // and left edge and a dark bottom and right edge.
@@ -54,10 +55,5 @@ void led(cairo_t* cr, double x, double y, double radius, Rgb colour);
 void grime(Canvas& c, uint32_t seed, int x, int y, int w, int h, double amount);
 // Fine luminance speckle per pixel (cheap pass over the raw surface).
 void speckle(Canvas& c, uint32_t seed, double strength);
-// Mirrors the canvas horizontally (for the right-hand copies of panels).
-void mirror_horizontally(Canvas& c);
-// Makes every pixel fully opaque or fully transparent, so masked loading
-// and alpha loading agree on the outline.
-void harden_alpha(Canvas& c, int threshold = 128);
 
 }  // namespace contentgen::ui

@@ -4,9 +4,8 @@
 // soft shadows, and the same armour collar for everyone.
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -223,11 +222,44 @@ void shade_head(cairo_t* cr, const Look& k, double cy) {
   cairo_restore(cr);
 }
 
-void eyes(cairo_t* cr, const Look& k, double ey) {
+// What makes each face its own, beside the look above: the shape of the
+// eyes, nose and mouth and the set of the expression.
+struct Features {
+  double eye_w, eye_h;   // eye opening, times the standard
+  double eye_tilt;       // radians; > 0 lifts the outer corners
+  double nose_len, nose_w;
+  double mouth_w, lip;   // mouth width and lip fullness, times the standard
+  double smirk;          // > 0 lifts the right corner and drops the left
+};
+
+const Features kFeatures[15] = {
+    {1.00, 0.80, 0.00, 1.00, 1.10, 1.00, 0.8, 0.0},    // Marsh: level squint
+    {0.95, 1.00, 0.10, 0.90, 1.35, 1.10, 1.3, 0.35},   // Teller: broad nose, full lips, half grin
+    {1.10, 1.20, 0.12, 0.85, 0.85, 0.90, 1.1, 0.0},    // Quill: wide bright eyes, small nose
+    {0.90, 0.85, -0.08, 1.15, 1.05, 1.05, 0.8, -0.2},  // Nolan: long nose, drooping eyes
+    {1.05, 1.05, 0.15, 0.95, 1.25, 1.00, 1.4, 0.1},    // Okafor: almond eyes, full lips
+    {0.85, 0.70, -0.05, 1.20, 1.15, 0.95, 0.7, -0.3},  // Pryce: narrow tired eyes, long nose
+    {1.15, 0.80, 0.20, 0.85, 0.95, 0.85, 1.0, 0.2},    // Sato: long almond eyes, slight smile
+    {0.90, 0.95, 0.00, 1.05, 0.95, 1.10, 0.7, 0.0},    // Lund: thin straight mouth
+    {1.00, 1.10, -0.06, 1.00, 1.00, 1.15, 0.9, 0.5},   // Ebert: crooked grin
+    {0.85, 0.75, 0.05, 1.00, 1.40, 1.05, 1.1, -0.1},   // Brody: hooded eyes, wide nose
+    {0.95, 0.90, -0.12, 1.25, 0.90, 0.90, 0.7, -0.35}, // Vance: hawk nose, sour mouth
+    {1.10, 1.15, 0.05, 0.90, 0.90, 0.95, 1.2, 0.25},   // Ingram: open eyes, quick smile
+    {1.00, 1.25, 0.00, 0.95, 1.10, 1.20, 1.0, 0.0},    // Yardley: wide-eyed, broad mouth
+    {1.05, 0.90, 0.18, 1.10, 0.90, 0.90, 1.2, -0.15},  // Moreau: upturned eyes, narrow nose
+    {0.80, 0.65, 0.00, 1.10, 1.20, 1.00, 0.7, -0.25},  // Castellan: hard squint
+};
+
+void eyes(cairo_t* cr, const Look& k, const Features& f, double ey) {
   double dx = k.half_w * 0.42;
-  double rx = k.female ? 6.6 : 6.0, ry = k.female ? 3.4 : 3.0;
+  double rx = (k.female ? 6.6 : 6.0) * f.eye_w, ry = (k.female ? 3.4 : 3.0) * f.eye_h;
   for (int side = -1; side <= 1; side += 2) {
     double x = kCx + side * dx;
+    // Tilt each eye about its centre (outer corners up for a positive tilt).
+    cairo_save(cr);
+    cairo_translate(cr, x, ey);
+    cairo_rotate(cr, -side * f.eye_tilt);
+    cairo_translate(cr, -x, -ey);
     // Socket shadow.
     cairo_pattern_t* s = cairo_pattern_create_radial(x, ey - 1, 1, x, ey - 1, 11);
     cairo_pattern_add_color_stop_rgba(s, 0, 0.2, 0.08, 0.05, 0.35);
@@ -273,6 +305,7 @@ void eyes(cairo_t* cr, const Look& k, double ey) {
     cairo_set_line_width(cr, 0.8);
     set_rgb(cr, scaled(k.skin, 0.6), 0.8);
     cairo_stroke(cr);
+    cairo_restore(cr);
     if (k.lined) {
       cairo_move_to(cr, x + side * (rx + 1), ey + 1);
       cairo_line_to(cr, x + side * (rx + 4), ey + 3);
@@ -306,40 +339,44 @@ void eyes(cairo_t* cr, const Look& k, double ey) {
   }
 }
 
-void nose_and_mouth(cairo_t* cr, const Look& k, double ey, double my) {
-  // Bridge shadow on the far side and the tip.
+void nose_and_mouth(cairo_t* cr, const Look& k, const Features& f, double ey, double my) {
+  // Bridge shadow on the far side and the tip, shaped by the nose's length
+  // and width.
+  const double tip = ey + 18 * f.nose_len, nw = f.nose_w;
   cairo_move_to(cr, kCx + 3, ey + 1);
-  cairo_curve_to(cr, kCx + 4, ey + 8, kCx + 6, ey + 14, kCx + 6, ey + 18);
+  cairo_curve_to(cr, kCx + 4, ey + 8, kCx + 6 * nw, tip - 4, kCx + 6 * nw, tip);
   cairo_set_line_width(cr, 2.2);
   set_rgb(cr, scaled(k.skin, 0.7), 0.7);
   cairo_stroke(cr);
-  cairo_move_to(cr, kCx - 6, ey + 18);
-  cairo_curve_to(cr, kCx - 3, ey + 22, kCx + 3, ey + 22, kCx + 7, ey + 18);
+  cairo_move_to(cr, kCx - 6 * nw, tip);
+  cairo_curve_to(cr, kCx - 3 * nw, tip + 4, kCx + 3 * nw, tip + 4, kCx + 7 * nw, tip);
   cairo_set_line_width(cr, 1.4);
   set_rgb(cr, scaled(k.skin, 0.55), 0.9);
   cairo_stroke(cr);
-  cairo_arc(cr, kCx - 1, ey + 15, 2.5, 0, 2 * M_PI);
+  cairo_arc(cr, kCx - 1, tip - 3, 2.5 * nw, 0, 2 * M_PI);
   set_rgb(cr, mix(k.skin, {1, 1, 1}, 0.25), 0.6);
   cairo_fill(cr);
   for (int side = -1; side <= 1; side += 2) {
-    cairo_arc(cr, kCx + side * 3.5, ey + 19.5, 1.3, 0, 2 * M_PI);
+    cairo_arc(cr, kCx + side * 3.5 * nw, tip + 1.5, 1.3 * nw, 0, 2 * M_PI);
     set_rgb(cr, scaled(k.skin, 0.35), 0.8);
     cairo_fill(cr);
   }
-  // Lips.
-  double mw = k.half_w * (k.female ? 0.36 : 0.38);
-  double c = -k.smile * 3;
+  // Lips: width, fullness and a corner lifted on one side for a smirk.
+  double mw = k.half_w * (k.female ? 0.36 : 0.38) * f.mouth_w;
+  const double cl = -k.smile * 3 + f.smirk * 2.5, cr_ = -k.smile * 3 - f.smirk * 2.5;
+  const double upper = 3.5 * f.lip, lower = (k.female ? 6 : 4.5) * f.lip;
   Rgb lip = mix(k.skin, {0.7, 0.25, 0.25}, k.female ? 0.42 : 0.22);
-  cairo_move_to(cr, kCx - mw, my + c);
-  cairo_curve_to(cr, kCx - mw * 0.5, my - 3.5, kCx - 1, my - 3, kCx, my - 2);
-  cairo_curve_to(cr, kCx + 1, my - 3, kCx + mw * 0.5, my - 3.5, kCx + mw, my + c);
-  cairo_curve_to(cr, kCx + mw * 0.5, my + (k.female ? 6 : 4.5), kCx - mw * 0.5,
-                 my + (k.female ? 6 : 4.5), kCx - mw, my + c);
+  cairo_move_to(cr, kCx - mw, my + cl);
+  cairo_curve_to(cr, kCx - mw * 0.5, my - upper, kCx - 1, my - upper + 0.5, kCx, my - upper + 1.5);
+  cairo_curve_to(cr, kCx + 1, my - upper + 0.5, kCx + mw * 0.5, my - upper, kCx + mw, my + cr_);
+  cairo_curve_to(cr, kCx + mw * 0.5, my + lower, kCx - mw * 0.5, my + lower, kCx - mw, my + cl);
   cairo_close_path(cr);
   set_rgb(cr, lip);
   cairo_fill(cr);
-  cairo_move_to(cr, kCx - mw, my + c);
-  cairo_curve_to(cr, kCx - mw * 0.4, my + 0.8, kCx + mw * 0.4, my + 0.8, kCx + mw, my + c);
+  const double c = (cl + cr_) / 2;
+  cairo_move_to(cr, kCx - mw, my + cl);
+  cairo_curve_to(cr, kCx - mw * 0.4, my + 0.8 + (cl - c) * 0.3, kCx + mw * 0.4, my + 0.8 + (cr_ - c) * 0.3, kCx + mw,
+                 my + cr_);
   cairo_set_line_width(cr, 1.3);
   set_rgb(cr, scaled(lip, 0.4));
   cairo_stroke(cr);
@@ -350,45 +387,71 @@ void nose_and_mouth(cairo_t* cr, const Look& k, double ey, double my) {
   cairo_stroke(cr);
 }
 
+// Facial hair as shaded masses: a soft shadow of stubble over the jaw, a
+// goatee on the chin, or a full beard lit from above and darkening down,
+// with a few combed strands and a soft edge on the cheeks.
 void facial_hair(cairo_t* cr, const Look& k, double cy, double my, uint32_t seed) {
-  if (k.beard == Shaven) return;
-  Rgb hc = k.hair;
+  if (k.beard == Shaven || k.beard == Moustache) return;
+  const Rgb hc = k.hair;
+  const double w = k.half_w, h = k.half_h;
   cairo_save(cr);
   head_path(cr, k, cy);
   cairo_clip(cr);
-  if (k.beard == Stubble || k.beard == FullBeard || k.beard == Goatee) {
-    // Shadow of stubble over the jaw and around the mouth.
+  // The region the hair grows on, as a path.
+  auto region = [&](double top, double side) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, kCx - w * side - 2, top);
+    cairo_curve_to(cr, kCx - w * side * 0.6, my - 6, kCx + w * side * 0.6, my - 6, kCx + w * side + 2, top);
+    cairo_line_to(cr, kCx + w * side, cy + h + 10);
+    cairo_line_to(cr, kCx - w * side, cy + h + 10);
+    cairo_close_path(cr);
+  };
+  auto mass = [&](double top_y, Rgb top, Rgb bottom, double alpha) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, top_y, 0, cy + h + 4);
+    cairo_pattern_add_color_stop_rgba(g, 0, top.r, top.g, top.b, alpha * 0.6);
+    cairo_pattern_add_color_stop_rgba(g, 0.35, top.r, top.g, top.b, alpha);
+    cairo_pattern_add_color_stop_rgba(g, 1, bottom.r, bottom.g, bottom.b, alpha);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_new_path(cr);
+  };
+  if (k.beard == Stubble) {
+    region(cy + 4, 1.0);
+    mass(cy + 4, scaled(hc, 0.7), scaled(hc, 0.55), 0.30);
+  } else if (k.beard == Goatee) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, kCx, my + 9);
+    cairo_scale(cr, w * 0.3, h * 0.34);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    mass(my + 2, scaled(hc, 0.95), scaled(hc, 0.6), 0.9);
+  } else {
+    region(cy + 2, 1.0);
+    mass(cy + 2, mix(hc, {1, 1, 1}, 0.12), scaled(hc, 0.55), 0.92);
+    // Combed strands: darker and lighter curves following the jaw down.
     Noise n(seed);
-    bool full = k.beard == FullBeard;
-    for (int i = 0; i < (full ? 900 : 500); ++i) {
-      double x = kCx + (n.unit() * 2 - 1) * k.half_w;
-      double y = cy + 4 + n.unit() * (k.half_h - 2);
-      double dx = std::fabs(x - kCx) / k.half_w;
-      if (k.beard == Goatee && (dx > 0.32 || y < my + 4)) continue;
-      if (!full && k.beard != Goatee && y < cy + 14 && dx < 0.7) continue;
-      set_rgb(cr, scaled(hc, 0.8), full || k.beard == Goatee ? 0.75 : 0.28);
-      cairo_rectangle(cr, x, y, 1.2, full ? 2.4 : 1.2);
-      cairo_fill(cr);
-    }
-    if (full) {
-      cairo_move_to(cr, kCx - k.half_w - 2, cy + 2);
-      cairo_curve_to(cr, kCx - k.half_w * 0.6, my - 6, kCx + k.half_w * 0.6, my - 6, kCx + k.half_w + 2, cy + 2);
-      cairo_line_to(cr, kCx + k.half_w, cy + k.half_h + 10);
-      cairo_line_to(cr, kCx - k.half_w, cy + k.half_h + 10);
-      cairo_close_path(cr);
-      set_rgb(cr, hc, 0.55);
-      cairo_fill(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 22; ++i) {
+      const double x = kCx + (n.unit() * 2 - 1) * w * 0.9, y = my + n.range(-2, h * 0.4);
+      const double lean = (x - kCx) / w * 3;
+      cairo_move_to(cr, x, y);
+      cairo_curve_to(cr, x + lean, y + 4, x + lean * 1.5, y + 8, x + lean * 1.2, y + 12);
+      set_rgb(cr, i % 3 == 0 ? mix(hc, {1, 1, 1}, 0.3) : scaled(hc, 0.45), 0.5);
+      cairo_set_line_width(cr, 1.1);
+      cairo_stroke(cr);
     }
   }
   cairo_restore(cr);
   if (k.beard == FullBeard) {
     // The beard spills a little under the chin.
     cairo_save(cr);
-    cairo_translate(cr, kCx, cy + k.half_h - 2);
-    cairo_scale(cr, k.half_w * 0.55, 8);
+    cairo_translate(cr, kCx, cy + h - 2);
+    cairo_scale(cr, w * 0.55, 8);
     cairo_arc(cr, 0, 0, 1, 0, M_PI);
     cairo_restore(cr);
-    set_rgb(cr, hc, 0.8);
+    set_rgb(cr, scaled(hc, 0.6), 0.9);
     cairo_fill(cr);
   }
 }
@@ -505,18 +568,25 @@ void hair(cairo_t* cr, const Look& k, double cy, bool behind, uint32_t seed) {
 void helmet(cairo_t* cr, const Look& k, double cy, uint32_t seed) {
   double w = k.half_w + 9, rim = cy - 13;
   Rgb base = k.armour;
-  // Chin straps first so the shell covers their tops.
+  // Chin straps first so the shell covers their tops. They run down behind
+  // the jaw and meet under the chin, never across the face.
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, kSize, kSize);
+  head_path(cr, k, cy);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_clip(cr);
   for (int side = -1; side <= 1; side += 2) {
-    cairo_move_to(cr, kCx + side * (k.half_w + 1), rim);
-    cairo_curve_to(cr, kCx + side * (k.half_w + 2), cy + 18, kCx + side * k.half_w * 0.7, cy + k.half_h - 4,
-                   kCx + side * k.half_w * 0.3, cy + k.half_h + 1);
+    cairo_move_to(cr, kCx + side * (k.half_w + 3), rim);
+    cairo_curve_to(cr, kCx + side * (k.half_w + 5), cy + 18, kCx + side * k.half_w * 0.9, cy + k.half_h + 2,
+                   kCx + side * k.half_w * 0.3, cy + k.half_h + 6);
     cairo_set_line_width(cr, 3.2);
     cairo_set_source_rgb(cr, 0.07, 0.07, 0.06);
     cairo_stroke(cr);
   }
-  cairo_rectangle(cr, kCx - 5, cy + k.half_h - 1, 10, 5);
+  cairo_rectangle(cr, kCx - 5, cy + k.half_h + 3, 10, 5);
   cairo_set_source_rgb(cr, 0.45, 0.45, 0.42);
   cairo_fill(cr);
+  cairo_restore(cr);
   // Shell.
   cairo_move_to(cr, kCx - w, rim + 4);
   cairo_curve_to(cr, kCx - w - 2, cy - k.half_h - 18, kCx + w + 2, cy - k.half_h - 18, kCx + w, rim + 4);
@@ -646,8 +716,9 @@ Bytes portrait(int index) {
   ears(cr, k, cy);
   shade_head(cr, k, cy);
   facial_hair(cr, k, cy, my, seed + 2);
-  eyes(cr, k, ey);
-  nose_and_mouth(cr, k, ey, my);
+  const Features& f = kFeatures[index];
+  eyes(cr, k, f, ey);
+  nose_and_mouth(cr, k, f, ey, my);
   moustache(cr, k, my);
   if (k.scar) scar(cr, k, ey);
   if (k.gear != Helmet) hair(cr, k, cy, false, seed + 3);
@@ -656,7 +727,7 @@ Bytes portrait(int index) {
   if (k.gear == Headset) headset(cr, k, cy);
   cairo_identity_matrix(cr);
   monitor_finish(c, seed + 5);
-  return to_png(c);
+  return c.png();
 }
 
 // The creature that took the member: an elongated glossy head reaching out
@@ -760,7 +831,7 @@ Bytes alien_portrait() {
     cairo_fill(cr);
   }
   monitor_finish(c, 777);
-  return to_png(c);
+  return c.png();
 }
 
 }  // namespace

@@ -3,10 +3,9 @@
 // (the last three keyed on white).
 #include <cmath>
 
-#include "canvas.h"
+#include "paint_kit/canvas.h"
 #include "logo.h"
 #include "paint.h"
-#include "png_out.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -42,31 +41,20 @@ Bytes sm_back() {
   speckle(c, 124, 0.05);
   // Keep the outline crisp: the rounded corners are keyed out.
   harden_alpha(c);
-  return to_png(c, kBlack);
+  return c.png(kBlack);
 }
 
 // Button plate (310 x 56, the size of each button's hit box), drawn tinted
-// grey or white; the text sits on its dark inset.
+// grey or white; the text sits on its dark inset, which the longest label
+// ("CHANGE MODE", 290 px) fills from end to end, so it carries no marks.
 Bytes sm_tab() {
   Canvas c(310, 56);
   cairo_t* cr = c.cr();
   metal_plate(cr, 0, 0, 310, 56, 9, 125, {0.34, 0.36, 0.37});
   recess(cr, 10, 8, 290, 40, 6, {0.07, 0.09, 0.08});
   for (double x : {5.0, 305.0}) rivet(cr, x, 28, 2.0);
-  // Chevrons at both ends of the inset.
-  cairo_set_line_width(cr, 2);
-  set_rgb(cr, kPhosphorDim);
-  for (int i = 0; i < 2; ++i) {
-    cairo_move_to(cr, 20 + i * 7, 20);
-    cairo_line_to(cr, 26 + i * 7, 28);
-    cairo_line_to(cr, 20 + i * 7, 36);
-    cairo_move_to(cr, 290 - i * 7, 20);
-    cairo_line_to(cr, 284 - i * 7, 28);
-    cairo_line_to(cr, 290 - i * 7, 36);
-  }
-  cairo_stroke(cr);
   harden_alpha(c);
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 // Close box, two 17 x 17 frames: idle, then hovered (lit red).
@@ -86,7 +74,7 @@ Bytes sm_ticker() {
     cairo_stroke(cr);
   }
   harden_alpha(c);
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 // Backdrop of the display-mode error (32 x 32, stretched to 460 x 55).
@@ -94,7 +82,7 @@ Bytes startblack() {
   Canvas c(32, 32);
   cairo_set_source_rgb(c.cr(), 0.02, 0.03, 0.025);
   cairo_paint(c.cr());
-  return to_png(c, kWhite);
+  return c.png(kWhite);
 }
 
 }  // namespace

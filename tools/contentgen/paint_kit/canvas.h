@@ -1,5 +1,5 @@
 // Drawing surface for generated pictures (Cairo) and the deterministic PNG
-// writer that turns it into archive bytes.
+// writer (png_writer.cpp) that turns it into archive bytes.
 #pragma once
 
 #include <cairo.h>
@@ -38,8 +38,13 @@ class Canvas {
   // written fully transparent in the mask colour, so the picture is
   // transparent whether the loader keys on alpha or on the mask colour.
   Bytes png(Colour mask = kMagenta) const;
-  // Encodes as an opaque RGB PNG (alpha ignored).
+  // Encodes as an opaque RGB PNG (composited onto black).
   Bytes png_opaque() const;
+  // Encodes a masked picture whose soft edges (alpha below one half) are
+  // kept as an ordered dither of half-transparent pixels instead of being
+  // cut off, so glows and fades survive a loader that keys on alpha or on
+  // magenta.
+  Bytes png_dithered() const;
 
  private:
   int width_, height_;
@@ -47,6 +52,9 @@ class Canvas {
   cairo_t* cr_;
 };
 
+// Straight (un-premultiplied) RGBA of a whole surface, row-major, read in
+// one pass.
+std::vector<uint8_t> straight_rgba(cairo_surface_t* surface, int width, int height);
 // Raw RGBA (straight alpha, row-major) to PNG bytes; deterministic.
 Bytes encode_png(int width, int height, const std::vector<uint8_t>& rgba, bool with_alpha);
 

@@ -1,54 +1,13 @@
-#include "canvas.h"
-
 #include <png.h>
 
 #include <cstring>
 #include <stdexcept>
 
+#include "paint_kit/canvas.h"
+
+// The one PNG writer of the generator: every picture leaves through here.
 namespace contentgen {
 
-Canvas::Canvas(int width, int height) : width_(width), height_(height) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-  cr_ = cairo_create(surface_);
-}
-
-Canvas::~Canvas() {
-  cairo_destroy(cr_);
-  cairo_surface_destroy(surface_);
-}
-
-void Canvas::get_pixel(int x, int y, uint8_t rgba[4]) const {
-  cairo_surface_flush(surface_);
-  const uint8_t* data = cairo_image_surface_get_data(surface_);
-  int stride = cairo_image_surface_get_stride(surface_);
-  uint32_t p;
-  std::memcpy(&p, data + y * stride + x * 4, 4);
-  uint8_t a = p >> 24;
-  uint8_t r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
-  if (a > 0 && a < 255) {
-    r = static_cast<uint8_t>((r * 255 + a / 2) / a);
-    g = static_cast<uint8_t>((g * 255 + a / 2) / a);
-    b = static_cast<uint8_t>((b * 255 + a / 2) / a);
-  }
-  rgba[0] = r;
-  rgba[1] = g;
-  rgba[2] = b;
-  rgba[3] = a;
-}
-
-void Canvas::set_pixel(int x, int y, const uint8_t rgba[4]) {
-  cairo_surface_flush(surface_);
-  uint8_t* data = cairo_image_surface_get_data(surface_);
-  int stride = cairo_image_surface_get_stride(surface_);
-  uint32_t a = rgba[3];
-  uint32_t r = rgba[0] * a / 255, g = rgba[1] * a / 255, b = rgba[2] * a / 255;
-  uint32_t p = (a << 24) | (r << 16) | (g << 8) | b;
-  std::memcpy(data + y * stride + x * 4, &p, 4);
-  cairo_surface_mark_dirty(surface_);
-}
-
-namespace {
-// Straight RGBA of the whole surface in one pass (one flush).
 std::vector<uint8_t> straight_rgba(cairo_surface_t* surface, int width, int height) {
   cairo_surface_flush(surface);
   const uint8_t* data = cairo_image_surface_get_data(surface);
@@ -74,7 +33,6 @@ std::vector<uint8_t> straight_rgba(cairo_surface_t* surface, int width, int heig
   }
   return rgba;
 }
-}  // namespace
 
 Bytes Canvas::png(Colour mask) const {
   std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
@@ -88,6 +46,31 @@ Bytes Canvas::png(Colour mask) const {
     } else if (px[0] == mask.r && px[1] == mask.g && px[2] == mask.b) {
       // An opaque pixel that happens to be the mask colour would vanish.
       px[0] = static_cast<uint8_t>(mask.r > 0 ? mask.r - 1 : 1);
+    }
+  }
+  return encode_png(width_, height_, rgba, true);
+}
+
+Bytes Canvas::png_dithered() const {
+  static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
+  for (int y = 0; y < height_; ++y) {
+    for (int x = 0; x < width_; ++x) {
+      uint8_t* px = &rgba[(static_cast<size_t>(y) * width_ + x) * 4];
+      if (px[3] < 128) {
+        // Keep a share of a/128 of these pixels at half alpha: same coverage on average.
+        double threshold = (bayer[y & 3][x & 3] + 0.5) / 16.0;
+        if (px[3] / 128.0 > threshold) {
+          px[3] = 128;
+        } else {
+          px[0] = 255;
+          px[1] = 0;
+          px[2] = 255;
+          px[3] = 0;
+          continue;
+        }
+      }
+      if (px[0] == 255 && px[1] == 0 && px[2] == 255) px[0] = 254;
     }
   }
   return encode_png(width_, height_, rgba, true);

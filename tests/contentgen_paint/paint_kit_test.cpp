@@ -1,0 +1,85 @@
+// The shared painting kit: the pixel passes touch only the pixels they are
+// given, and the two ways of hardening alpha keep their rounding.
+#include <gtest/gtest.h>
+
+#include "paint_kit/canvas.h"
+#include "paint_kit/geometry.h"
+#include "paint_kit/pixels.h"
+#include "contentgen_ui/rgba_image.h"
+
+using contentgen::Canvas;
+namespace paint = contentgen::paint;
+
+namespace {
+
+void put(Canvas& c, int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+  const uint8_t px[4] = {r, g, b, a};
+  c.set_pixel(x, y, px);
+}
+
+}  // namespace
+
+TEST(PaintKit, EachPixelVisitsTheClippedRectangleOnly) {
+  Canvas c(5, 4);
+  int visited = 0;
+  paint::each_pixel(c, 3, -2, 10, 4, [&](int x, int y, uint32_t& p) {
+    EXPECT_GE(x, 3);
+    EXPECT_LT(x, 5);
+    EXPECT_GE(y, 0);
+    EXPECT_LT(y, 2);
+    p = 0xFFFFFFFFu;
+    ++visited;
+  });
+  EXPECT_EQ(visited, 4);
+  uint8_t px[4];
+  c.get_pixel(4, 1, px);
+  EXPECT_EQ(px[3], 255);
+  c.get_pixel(2, 1, px);  // outside the rectangle: untouched
+  EXPECT_EQ(px[3], 0);
+  c.get_pixel(4, 2, px);
+  EXPECT_EQ(px[3], 0);
+}
+
+TEST(PaintKit, HardenAlphaRoundsOrTruncatesAsAsked) {
+  // Premultiplied red 100 at alpha 200 is straight 127.5: truncation gives
+  // 127, rounding 128; a pixel under the threshold is cleared either way.
+  for (auto how : {paint::Unpremultiply::Truncate, paint::Unpremultiply::Round}) {
+    Canvas c(2, 1);
+    paint::each_pixel(c, [](int x, int, uint32_t& p) { p = x == 0 ? (200u << 24) | (100u << 16) : (90u << 24) | 90u; });
+    paint::harden_alpha(c, 128, how);
+    uint8_t px[4];
+    c.get_pixel(0, 0, px);
+    EXPECT_EQ(px[3], 255);
+    EXPECT_EQ(px[0], how == paint::Unpremultiply::Round ? 128 : 127);
+    c.get_pixel(1, 0, px);
+    EXPECT_EQ(px[3], 0);
+  }
+}
+
+TEST(PaintKit, DitheredPngKeepsFaintCoverageAsHalfAlpha) {
+  Canvas c(8, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) put(c, x, y, 40, 200, 40, 64);  // a half-strength glow edge
+  auto count_half = [](const RgbaImage& im) {
+    int n = 0;
+    for (int y = 0; y < im.height; ++y)
+      for (int x = 0; x < im.width; ++x) n += im.at(x, y)[3] == 128;
+    return n;
+  };
+  RgbaImage dithered = decode_rgba_png(c.png_dithered());
+  RgbaImage hard = decode_rgba_png(c.png());
+  ASSERT_TRUE(dithered.ok());
+  ASSERT_TRUE(hard.ok());
+  EXPECT_EQ(count_half(dithered), 32);  // alpha 64 of 128: every other threshold
+  EXPECT_EQ(count_half(hard), 0);       // the hard cut drops the glow
+}
+
+TEST(PaintKit, KneeBendsToTheAskedSideAndKeepsBoneLengths) {
+  const paint::Pt hip{0, 0}, foot{0, 10};
+  for (int side : {1, -1}) {
+    paint::Pt k = paint::knee(hip, foot, 8, 8, side);
+    EXPECT_NEAR(paint::dist(hip, k), 8, 1e-9);
+    EXPECT_NEAR(paint::dist(k, foot), 8, 1e-9);
+    EXPECT_LT(k.x * side, 0);  // (0, 1) turned a quarter: +1 bends towards -x
+  }
+}

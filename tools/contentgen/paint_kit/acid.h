@@ -1,0 +1,25 @@
+// Acid blood: the lumpy glistening splash of a wound, the runs it leaves
+// down a surface, and the puddle it makes. Shared by the creature frames
+// and the effect pictures.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+
+#include "paint_kit/geometry.h"
+
+namespace contentgen::paint {
+
+// A heavy splash of yellow-green acid blood bursting from a wound: a lumpy
+// glistening blob, thick lobes flung out and bending down under their own
+// weight, teardrop droplets, and runs dripping from the blob. size is the
+// blob's reach; lift (0..1) how much of it is thrown upward, as on impact.
+void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift);
+// Acid ichor running down a surface from around `from`: n wobbly trails,
+// spread over +-spread horizontally, each ending in a hanging bead.
+void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed);
+// A glistening acid puddle.
+void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
+
+}  // namespace contentgen::paint
