@@ -17,6 +17,8 @@
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_screens.h"
 #include "frontend/newgame.h"
 #include "frontend/settings.h"
 #include "input/input.h"
@@ -189,6 +191,32 @@ inline void simstep() {
 inline void playframe() {
   simstep();
   drawframe();
+}
+
+// The SQUAD screen with every slot filled, the pointer resting on the second
+// bar of the second slot on the left so its tooltip shows.
+constexpr int squadpointerx = 8 + 200, squadpointery = 385 - 23 + 64 + 26 + 5;
+
+inline void squadscene() {
+  initroster();
+  resetoptions();
+  resetinput();
+  resetmenuframe();
+  modeplayers = 2;
+  splitoption = 0;
+  for (int s = 1; s <= 6; ++s)
+    for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
+  gamestate = statesquad;
+}
+
+// One menu frame of that screen, with the overlay on top.
+inline void squadframe() {
+  plat::RawInput in;
+  in.mousex = squadpointerx, in.mousey = squadpointery;
+  updateinputfrom(in);
+  plat::cls();
+  runsquadscreen();
+  drawoverlay();
 }
 
 // Runs `frames` frames of play per timed iteration (so a simulation second

@@ -10,39 +10,8 @@
 #include <cstring>
 
 #include "../scene.h"
-#include "frontend/menu_frame.h"
-#include "frontend/menu_screens.h"
-
-namespace {
 
 using namespace benchscene;
-
-// The SQUAD screen as the menu benchmark shows it: every slot filled, the
-// pointer on an attribute bar so its tooltip shows.
-constexpr int kPointerX = 8 + 200, kPointerY = 385 - 23 + 64 + 26 + 5;
-
-void squadscreen() {
-  initroster();
-  resetoptions();
-  resetinput();
-  resetmenuframe();
-  modeplayers = 2;
-  splitoption = 0;
-  for (int s = 1; s <= 6; ++s)
-    for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
-  gamestate = statesquad;
-}
-
-void squadframe() {
-  plat::RawInput in;
-  in.mousex = kPointerX, in.mousey = kPointerY;
-  updateinputfrom(in);
-  plat::cls();
-  runsquadscreen();
-  drawoverlay();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -57,7 +26,7 @@ int main(int argc, char** argv) {
   } else if (!std::strcmp(argv[1], "heaviest")) {
     heavyscene();
   } else if (!std::strcmp(argv[1], "squad")) {
-    squadscreen();
+    squadscene();
     frame = squadframe;
   } else {
     std::fprintf(stderr, "frame_instructions: no scene %s\n", argv[1]);

@@ -3,6 +3,7 @@
 #include "app/play_state.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
+#include "render/hud_parts.h"
 #include "render/text.h"
 
 namespace {
@@ -16,12 +17,7 @@ constexpr int dimmest = 55;
 }  // namespace
 
 void drawdemomark() {
-  plat::set_origin(0, 0);
-  plat::set_viewport(0, 0, 1024, 768);
-  plat::set_scale(1, 1);
-  plat::set_rotation(0);
-  plat::set_alpha(1);
-  plat::set_blend(plat::BlendMasked);
+  hudreset();
   setcolourbright(255, 210, 0, dimmest + (100 - dimmest) * pulselevel / 100.0f);
   drawtext2(markx, marky, "DEMO", 1);
   setcolourbright(255, 255, 255, 100);
