@@ -7,6 +7,7 @@
 #include "platform/draw_state.h"
 #include "platform/image_store.h"
 #include "platform/platform.h"
+#include "platform/soft_copy.h"
 
 namespace plat {
 namespace {
@@ -100,6 +101,30 @@ bool fill_instead(const detail::Image& im, int frame, const DrawState& s, const 
   return true;
 }
 
+// The software renderer's headless target is a surface in memory: a copy
+// that is neither rotated nor mirrored goes straight into it (soft_copy.h),
+// with the blend, modulation and sampling the texture path would give SDL.
+bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rect& src, const SDL_FRect& dst,
+                 bool transformed) {
+  auto& d = detail::display();
+  if (!d.surface || d.kind != RendererSoftware) return false;
+  const detail::Frame& fr = im.frames[frame];
+  const bool keyed = s.blend == BlendMasked && im.partial_alpha;
+  const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
+  const int a = opaque ? 255 : static_cast<int>(std::lround(s.alpha * 255.0f));
+  const bool hard_cut = s.blend == BlendMasked && transformed && !fr.opaque;
+  detail::SoftCopy c;
+  c.pixels = detail::texture_pixels(im, frame, keyed);
+  c.tex_w = im.width, c.tex_h = im.height;
+  c.src = src, c.dst = dst;
+  c.blend = sdl_blend(s.blend, fr.opaque, a);
+  c.r = static_cast<uint8_t>(s.r), c.g = static_cast<uint8_t>(s.g), c.b = static_cast<uint8_t>(s.b);
+  c.a = static_cast<uint8_t>(a);
+  c.smooth = im.filtered && !hard_cut;
+  SDL_RenderFlush(d.renderer);  // what SDL still holds lands first
+  return detail::soft_copy(d.surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, c);
+}
+
 // Draws src of a frame so that the image's handle lands on (x, y) plus the
 // origin. The part is placed as if it were the whole frame: its top-left
 // corner sits where the frame's top-left corner would.
@@ -131,6 +156,7 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
   if (x1 <= s.vx || y1 <= s.vy || x0 >= s.vx + s.vw || y0 >= s.vy + s.vh) return;
 
   if (fill_instead(im, frame, s, dst, rotated)) return;
+  if (!rotated && s.sx > 0 && s.sy > 0 && draw_direct(im, frame, s, src, dst, ax != 1.0f || ay != 1.0f)) return;
 
   TextureSlot* slot = nullptr;
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;

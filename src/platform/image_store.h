@@ -38,6 +38,9 @@ struct Frame {
   TextureSlot normal;            // as loaded
   TextureSlot keyed;             // alpha forced to 0 or 255 (masked blend)
   TintSlot tinted[kTintSlots];
+  // The texture's pixels where they differ from `pixels` (keyed, or edges
+  // bled for filtering), made on first use by the direct software copies.
+  std::vector<uint32_t> keyed_texels, bled_texels;
 };
 
 struct Image {
@@ -54,6 +57,9 @@ SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& sl
 // The frame's texture (keyed or as loaded) with colour (r, g, b) multiplied
 // into every pixel exactly as SDL's colour modulation does; drawn with a
 // white modulation it gives the same pixels as the plain texture tinted.
+// The pixels of the frame's texture (keyed or as loaded), tex_w a row; they
+// live as long as the image.
+const uint32_t* texture_pixels(Image& image, int frame, bool keyed);
 SDL_Texture* tinted_texture(Image& image, int frame, bool keyed, int r, int g, int b, TextureSlot*& slot);
 
 }  // namespace plat::detail

@@ -148,6 +148,14 @@ SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& sl
   return upload_texture(image, *slot, upload_pixels(image, fr, keyed));
 }
 
+const uint32_t* texture_pixels(Image& image, int frame, bool keyed) {
+  Frame& fr = image.frames[frame];
+  if (!keyed && !image.filtered) return fr.pixels.data();
+  std::vector<uint32_t>& texels = keyed ? fr.keyed_texels : fr.bled_texels;
+  if (texels.empty()) texels = upload_pixels(image, fr, keyed);
+  return texels.data();
+}
+
 SDL_Texture* tinted_texture(Image& image, int frame, bool keyed, int r, int g, int b, TextureSlot*& slot) {
   if (!display().renderer) return nullptr;
   Frame& fr = image.frames[frame];

@@ -1,0 +1,278 @@
+// Texture copies into the software target, pixel for pixel as SDL's software
+// renderer makes them (see soft_copy.h), without its per-copy set-up, scratch
+// surfaces and per-channel general loops.
+//
+// What SDL does, and so what this does:
+//  - the float destination is cut to integers, each of x, y, w, h truncated;
+//  - a copy of the source's own size is clipped to the clip rectangle and
+//    blitted; an opaque copy with no modulation is a plain copy, a blended one
+//    with no modulation uses the fast per-pixel alpha blend (which divides by
+//    256, and copies opaque texels whole), everything else the general
+//    arithmetic (divisions by 255, premultiplied source);
+//  - a scaled copy samples the nearest texel stepping in 16.16 fixed point
+//    from half a step in. If it reaches outside the target it is first scaled
+//    whole and then blitted as an unscaled copy; otherwise the rectangles are
+//    clipped in floating point, rounded, and the scale runs on what is left.
+#include "platform/soft_copy.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace plat::detail {
+namespace {
+
+// Which of SDL's blitters a copy would run.
+enum class Blitter { Copy, PixelAlpha, General };
+
+// The general blitter's arithmetic for one texel over one target pixel.
+template <SDL_BlendMode Blend, bool Colour, bool Alpha>
+inline uint32_t general(uint32_t s, uint32_t d, uint32_t mr, uint32_t mg, uint32_t mb, uint32_t ma) {
+  uint32_t sr = s >> 16 & 0xFF, sg = s >> 8 & 0xFF, sb = s & 0xFF, sa = s >> 24;
+  if constexpr (Colour) {
+    sr = sr * mr / 255;
+    sg = sg * mg / 255;
+    sb = sb * mb / 255;
+  }
+  if constexpr (Alpha) sa = sa * ma / 255;
+  if constexpr (Blend == SDL_BLENDMODE_NONE) {
+    return sa << 24 | sr << 16 | sg << 8 | sb;
+  } else {
+    uint32_t dr = d >> 16 & 0xFF, dg = d >> 8 & 0xFF, db = d & 0xFF, da = d >> 24;
+    if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
+      if (sa < 255) {
+        sr = sr * sa / 255;
+        sg = sg * sa / 255;
+        sb = sb * sa / 255;
+      }
+    }
+    if constexpr (Blend == SDL_BLENDMODE_BLEND) {
+      dr = sr + (255 - sa) * dr / 255;
+      dg = sg + (255 - sa) * dg / 255;
+      db = sb + (255 - sa) * db / 255;
+      da = sa + (255 - sa) * da / 255;
+    } else if constexpr (Blend == SDL_BLENDMODE_ADD) {
+      dr = std::min<uint32_t>(sr + dr, 255);
+      dg = std::min<uint32_t>(sg + dg, 255);
+      db = std::min<uint32_t>(sb + db, 255);
+    } else if constexpr (Blend == SDL_BLENDMODE_MOD) {
+      dr = sr * dr / 255;
+      dg = sg * dg / 255;
+      db = sb * db / 255;
+    } else {  // multiply
+      dr = std::min<uint32_t>((sr * dr + dr * (255 - sa)) / 255, 255);
+      dg = std::min<uint32_t>((sg * dg + dg * (255 - sa)) / 255, 255);
+      db = std::min<uint32_t>((sb * db + db * (255 - sa)) / 255, 255);
+      da = std::min<uint32_t>((sa * da + da * (255 - sa)) / 255, 255);
+    }
+    return da << 24 | dr << 16 | dg << 8 | db;
+  }
+}
+
+// The fast per-pixel alpha blend of an unmodulated copy: an opaque texel is
+// copied whole, a clear one leaves the target, and anything between mixes
+// each channel as (s * a >> 8) + (d * (255 - a) >> 8), the alpha channel
+// with s's alpha taken at full weight.
+inline uint32_t pixel_alpha(uint32_t s, uint32_t d) {
+  const uint32_t a = s >> 24;
+  if (a == 0) return d;
+  if (a == 255) return s;
+  const uint32_t na = 255 - a;
+  const uint32_t r = ((s >> 16 & 0xFF) * a >> 8) + ((d >> 16 & 0xFF) * na >> 8);
+  const uint32_t g = ((s >> 8 & 0xFF) * a >> 8) + ((d >> 8 & 0xFF) * na >> 8);
+  const uint32_t b = ((s & 0xFF) * a >> 8) + ((d & 0xFF) * na >> 8);
+  const uint32_t al = (a * 255 >> 8) + ((d >> 24) * na >> 8);
+  return al << 24 | r << 16 | g << 8 | b;
+}
+
+// A rectangle of the target and, per target column and row, the source
+// column and row it shows. An unscaled copy reads consecutive columns from
+// col0 and needs no table.
+struct Mapping {
+  int x = 0, y = 0, w = 0, h = 0;  // in the target
+  bool consecutive = false;
+  int col0 = 0;
+  std::vector<int> cols, rows;     // source coordinates, w (unless consecutive) and h of them
+};
+
+// Nearest-neighbour sampling of a source span of n texels onto m pixels,
+// from half a step in; first is the source coordinate of the span's start.
+void sample(std::vector<int>& out, int first, int n, int m) {
+  out.resize(static_cast<size_t>(m));
+  const int inc = (n << 16) / m;
+  uint32_t pos = static_cast<uint32_t>(inc / 2);
+  for (int i = 0; i < m; ++i, pos += static_cast<uint32_t>(inc))
+    out[static_cast<size_t>(i)] = first + static_cast<int>(pos >> 16);
+}
+
+// Calls op(texel, target pixel) over the mapping.
+template <typename Op>
+void for_each_pixel(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Op op) {
+  for (int j = 0; j < m.h; ++j) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(t->pixels) + (m.y + j) * t->pitch) + m.x;
+    const uint32_t* src = c.pixels + static_cast<size_t>(m.rows[static_cast<size_t>(j)]) * static_cast<size_t>(c.tex_w);
+    if (m.consecutive) {
+      src += m.col0;
+      for (int i = 0; i < m.w; ++i) op(src[i], row[i]);
+    } else {
+      const int* cols = m.cols.data();
+      for (int i = 0; i < m.w; ++i) op(src[cols[i]], row[i]);
+    }
+  }
+}
+
+template <SDL_BlendMode Blend, bool Colour, bool Alpha>
+void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
+  const uint32_t mr = c.r, mg = c.g, mb = c.b, ma = c.a;
+  for_each_pixel(t, c, m, [=](uint32_t s, uint32_t& d) {
+    // A clear texel leaves a blended or added-to pixel as it was; an opaque
+    // one, unfaded, replaces a blended pixel.
+    if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
+      if ((s >> 24) == 0) return;
+    }
+    if constexpr (Blend == SDL_BLENDMODE_BLEND && !Alpha) {
+      if ((s >> 24) == 255) {
+        d = general<SDL_BLENDMODE_NONE, Colour, false>(s, d, mr, mg, mb, ma);
+        return;
+      }
+    }
+    d = general<Blend, Colour, Alpha>(s, d, mr, mg, mb, ma);
+  });
+}
+
+template <SDL_BlendMode Blend>
+void run_general_mods(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
+  const bool colour = (c.r & c.g & c.b) != 255, alpha = c.a != 255;
+  if (colour && alpha) return run_general<Blend, true, true>(t, c, m);
+  if (colour) return run_general<Blend, true, false>(t, c, m);
+  if (alpha) return run_general<Blend, false, true>(t, c, m);
+  run_general<Blend, false, false>(t, c, m);
+}
+
+void run(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Blitter blitter) {
+  if (m.w <= 0 || m.h <= 0) return;
+  if (blitter == Blitter::Copy && m.consecutive) {
+    for (int j = 0; j < m.h; ++j)
+      std::memcpy(reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(t->pixels) + (m.y + j) * t->pitch) + m.x,
+                  c.pixels + static_cast<size_t>(m.rows[static_cast<size_t>(j)]) * static_cast<size_t>(c.tex_w) + m.col0,
+                  static_cast<size_t>(m.w) * 4);
+    return;
+  }
+  if (blitter == Blitter::Copy) return for_each_pixel(t, c, m, [](uint32_t s, uint32_t& d) { d = s; });
+  if (blitter == Blitter::PixelAlpha) return for_each_pixel(t, c, m, [](uint32_t s, uint32_t& d) { d = pixel_alpha(s, d); });
+  switch (c.blend) {
+    case SDL_BLENDMODE_NONE: return run_general_mods<SDL_BLENDMODE_NONE>(t, c, m);
+    case SDL_BLENDMODE_BLEND: return run_general_mods<SDL_BLENDMODE_BLEND>(t, c, m);
+    case SDL_BLENDMODE_ADD: return run_general_mods<SDL_BLENDMODE_ADD>(t, c, m);
+    case SDL_BLENDMODE_MOD: return run_general_mods<SDL_BLENDMODE_MOD>(t, c, m);
+    default: return run_general_mods<SDL_BLENDMODE_MUL>(t, c, m);
+  }
+}
+
+// The blitter an unscaled copy runs with.
+Blitter unscaled_blitter(const SoftCopy& c) {
+  const bool modulated = (c.r & c.g & c.b) != 255 || c.a != 255;
+  if (modulated) return Blitter::General;
+  if (c.blend == SDL_BLENDMODE_NONE) return Blitter::Copy;
+  if (c.blend == SDL_BLENDMODE_BLEND) return Blitter::PixelAlpha;
+  return Blitter::General;
+}
+
+// An unscaled blit of w x h to target (dx, dy), clipped to clip as SDL
+// clips it. Target column i and row j (counted from the unclipped corner)
+// show the source column cols[i] (or col0 + i without a table) and row rows[j].
+Mapping clip_unscaled(int dx, int dy, int w, int h, const SDL_Rect& clip, int col0, const std::vector<int>* cols,
+                      const std::vector<int>& rows) {
+  Mapping m;
+  int skip_x = 0, skip_y = 0;
+  if (dx < clip.x) skip_x = clip.x - dx, w -= skip_x, dx = clip.x;
+  if (dx + w > clip.x + clip.w) w = clip.x + clip.w - dx;
+  if (dy < clip.y) skip_y = clip.y - dy, h -= skip_y, dy = clip.y;
+  if (dy + h > clip.y + clip.h) h = clip.y + clip.h - dy;
+  if (w <= 0 || h <= 0) return m;
+  m.x = dx, m.y = dy, m.w = w, m.h = h;
+  if (cols) {
+    m.cols.assign(cols->begin() + skip_x, cols->begin() + skip_x + w);
+  } else {
+    m.consecutive = true;
+    m.col0 = col0 + skip_x;
+  }
+  m.rows.assign(rows.begin() + skip_y, rows.begin() + skip_y + h);
+  return m;
+}
+
+// A scaled copy that lies inside the target: the float clipping of SDL's
+// scaled blit, then the scale on the clipped rectangles.
+Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) {
+  Mapping m;
+  const double scale_w = static_cast<double>(d.w) / c.src.w;
+  const double scale_h = static_cast<double>(d.h) / c.src.h;
+  double sx0 = c.src.x, sy0 = c.src.y, sx1 = sx0 + c.src.w, sy1 = sy0 + c.src.h;
+  double dx0 = d.x - clip.x, dy0 = d.y - clip.y, dx1 = dx0 + d.w, dy1 = dy0 + d.h;
+  if (dx0 < 0) sx0 -= dx0 / scale_w, dx0 = 0;
+  if (dx1 > clip.w) sx1 -= (dx1 - clip.w) / scale_w, dx1 = clip.w;
+  if (dy0 < 0) sy0 -= dy0 / scale_h, dy0 = 0;
+  if (dy1 > clip.h) sy1 -= (dy1 - clip.h) / scale_h, dy1 = clip.h;
+  dx0 += clip.x, dx1 += clip.x, dy0 += clip.y, dy1 += clip.y;
+
+  SDL_Rect fs{static_cast<int>(std::round(sx0)), static_cast<int>(std::round(sy0)),
+              static_cast<int>(std::round(sx1 - sx0)), static_cast<int>(std::round(sy1 - sy0))};
+  SDL_Rect fd{static_cast<int>(std::round(dx0)), static_cast<int>(std::round(dy0)),
+              static_cast<int>(std::round(dx1 - dx0)), static_cast<int>(std::round(dy1 - dy0))};
+  const SDL_Rect whole{0, 0, c.tex_w, c.tex_h};
+  if (!SDL_IntersectRect(&whole, &fs, &fs)) return m;
+  if (!SDL_IntersectRect(&clip, &fd, &fd)) return m;
+  if (fd.w == 0 || fd.h == 0 || fs.w <= 0 || fs.h <= 0) return m;
+  m.x = fd.x, m.y = fd.y, m.w = fd.w, m.h = fd.h;
+  sample(m.cols, fs.x, fs.w, fd.w);
+  sample(m.rows, fs.y, fs.h, fd.h);
+  return m;
+}
+
+}  // namespace
+
+bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c) {
+  if (!target || !target->pixels || target->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+  switch (c.blend) {
+    case SDL_BLENDMODE_NONE:
+    case SDL_BLENDMODE_BLEND:
+    case SDL_BLENDMODE_ADD:
+    case SDL_BLENDMODE_MOD:
+    case SDL_BLENDMODE_MUL: break;
+    default: return false;
+  }
+  if (c.src.w <= 0 || c.src.h <= 0 || c.src.x < 0 || c.src.y < 0 || c.src.x + c.src.w > c.tex_w ||
+      c.src.y + c.src.h > c.tex_h)
+    return false;
+  const SDL_Rect d{static_cast<int>(c.dst.x), static_cast<int>(c.dst.y), static_cast<int>(c.dst.w),
+                   static_cast<int>(c.dst.h)};
+  const bool scaled = d.w != c.src.w || d.h != c.src.h;
+  if (scaled && c.smooth) return false;
+
+  const SDL_Rect whole{0, 0, target->w, target->h};
+  SDL_Rect clip;
+  if (!SDL_IntersectRect(&clip_rect, &whole, &clip)) return true;  // nothing shows
+
+  if (!scaled) {
+    std::vector<int> rows(static_cast<size_t>(d.h));
+    for (int j = 0; j < d.h; ++j) rows[static_cast<size_t>(j)] = c.src.y + j;
+    run(target, c, clip_unscaled(d.x, d.y, d.w, d.h, clip, c.src.x, nullptr, rows), unscaled_blitter(c));
+    return true;
+  }
+  if (d.w <= 0 || d.h <= 0) return true;
+  const bool outside = d.x < 0 || d.y < 0 || d.x + d.w > target->w || d.y + d.h > target->h;
+  if (outside) {
+    // Scaled whole (an exact nearest-texel copy), then blitted unscaled.
+    std::vector<int> cols, rows;
+    sample(cols, c.src.x, c.src.w, d.w);
+    sample(rows, c.src.y, c.src.h, d.h);
+    run(target, c, clip_unscaled(d.x, d.y, d.w, d.h, clip, 0, &cols, rows), unscaled_blitter(c));
+    return true;
+  }
+  const Mapping m = clip_scaled(c, d, clip);
+  const bool modulated = (c.r & c.g & c.b) != 255 || c.a != 255;
+  run(target, c, m, !modulated && c.blend == SDL_BLENDMODE_NONE ? Blitter::Copy : Blitter::General);
+  return true;
+}
+
+}  // namespace plat::detail

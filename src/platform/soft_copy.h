@@ -1,0 +1,33 @@
+// Texture copies drawn straight into the software renderer's target surface.
+//
+// SDL's software renderer carries a copy with colour or alpha modulation, a
+// blend, or a scale through general blitters that work channel by channel
+// and allocate scratch surfaces; they are most of the cost of a frame. These
+// copies give the same pixels, bit for bit (the arithmetic, the rounding of
+// the destination rectangle, the clipping and the sampling of a nearest
+// neighbour scale are SDL's), in a fraction of the work. Smooth scaling is
+// left to SDL.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/internal.h"
+
+namespace plat::detail {
+
+struct SoftCopy {
+  const uint32_t* pixels = nullptr;  // the texture, 0xAARRGGBB, tex_w a row
+  int tex_w = 0, tex_h = 0;
+  SDL_Rect src{0, 0, 0, 0};          // the part copied, inside the texture
+  SDL_FRect dst{0, 0, 0, 0};         // where it lands, in target pixels
+  SDL_BlendMode blend = SDL_BLENDMODE_NONE;
+  uint8_t r = 255, g = 255, b = 255, a = 255;  // colour and alpha modulation
+  bool smooth = false;               // the texture samples linearly
+};
+
+// Draws the copy into target (ARGB8888), clipped to clip. False, with nothing
+// drawn, for a copy it leaves to SDL: a smoothly scaled one, or a target or
+// blend it does not know.
+bool soft_copy(SDL_Surface* target, const SDL_Rect& clip, const SoftCopy& c);
+
+}  // namespace plat::detail
