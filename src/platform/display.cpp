@@ -30,6 +30,8 @@ PresentCounts counts;
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
 
+SDL_ScaleMode present_scale_mode() { return scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear; }
+
 int find_render_driver(const char* name) {
   const int n = SDL_GetNumRenderDrivers();
   for (int i = 0; i < n; ++i) {
@@ -94,11 +96,34 @@ void open_target(int width, int height) {
   d.target = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
   if (!d.target) return;
   SDL_SetTextureBlendMode(d.target, SDL_BLENDMODE_NONE);
-  SDL_SetTextureScaleMode(d.target, scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_SetTextureScaleMode(d.target, present_scale_mode());
   if (SDL_SetRenderTarget(d.renderer, d.target) != 0) {
     SDL_DestroyTexture(d.target);
     d.target = nullptr;
   }
+}
+
+// A software window draws into a surface in memory (see Display); false,
+// with nothing changed, when that cannot be set up.
+bool open_frame_surface(int width, int height) {
+  auto& d = display();
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Renderer* drawer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+  SDL_Texture* frame =
+      drawer ? SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height)
+             : nullptr;
+  if (!frame) {
+    if (drawer) SDL_DestroyRenderer(drawer);
+    if (surface) SDL_FreeSurface(surface);
+    return false;
+  }
+  SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+  SDL_SetTextureScaleMode(frame, present_scale_mode());
+  d.presenter = d.renderer;
+  d.renderer = drawer;
+  d.surface = surface;
+  d.frame = frame;
+  return true;
 }
 
 bool open_window(int width, int height, int depth, int renderer_choice) {
@@ -111,7 +136,7 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
     d.window = nullptr;
     return false;
   }
-  open_target(width, height);
+  if (d.kind != RendererSoftware || !open_frame_surface(width, height)) open_target(width, height);
   d.fullscreen = false;
   d.borderless_fullscreen = false;
   if (depth != 0) set_fullscreen(true);
@@ -148,9 +173,12 @@ void close_display() {
     detail::drop_text_texture();
     SDL_DestroyRenderer(d.renderer);
   }
+  if (d.presenter) SDL_DestroyRenderer(d.presenter);  // its frame texture goes with it
   if (d.surface) SDL_FreeSurface(d.surface);
   if (d.window) SDL_DestroyWindow(d.window);
   d.target = nullptr;  // went with its renderer
+  d.frame = nullptr;
+  d.presenter = nullptr;
   d.renderer = nullptr;
   d.surface = nullptr;
   d.window = nullptr;
@@ -210,18 +238,30 @@ bool toggle_fullscreen() { return set_fullscreen(!display().fullscreen); }
 void set_scale_quality(int quality) {
   scale_quality = quality == ScaleSharp ? ScaleSharp : ScaleSmooth;
   auto& d = display();
-  if (d.target)
-    SDL_SetTextureScaleMode(d.target, scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  if (d.target) SDL_SetTextureScaleMode(d.target, present_scale_mode());
+  if (d.frame) SDL_SetTextureScaleMode(d.frame, present_scale_mode());
 }
 
 int scale_quality_in_use() { return scale_quality; }
 
 namespace detail {
 
+namespace {
+SDL_Renderer* window_renderer() {
+  const auto& d = display();
+  return d.presenter ? d.presenter : d.renderer;
+}
+
+bool frame_offscreen() {
+  const auto& d = display();
+  return d.target || d.presenter;
+}
+}  // namespace
+
 SDL_Rect present_rect() {
   const auto& d = display();
   int ow = d.width, oh = d.height;
-  if (d.renderer && d.window) SDL_GetRendererOutputSize(d.renderer, &ow, &oh);
+  if (window_renderer() && d.window) SDL_GetRendererOutputSize(window_renderer(), &ow, &oh);
   if (d.width <= 0 || d.height <= 0 || ow <= 0 || oh <= 0) return SDL_Rect{0, 0, d.width, d.height};
   const double fit = std::min(static_cast<double>(ow) / d.width, static_cast<double>(oh) / d.height);
   // Sharp scaling uses a whole factor when one of 2 or more fits.
@@ -237,16 +277,16 @@ void output_per_window(double& kx, double& ky) {
   const auto& d = display();
   int ww = 0, wh = 0, ow = 0, oh = 0;
   kx = ky = 1.0;
-  if (!d.window || !d.renderer) return;
+  if (!d.window || !window_renderer()) return;
   SDL_GetWindowSize(d.window, &ww, &wh);
-  SDL_GetRendererOutputSize(d.renderer, &ow, &oh);
+  SDL_GetRendererOutputSize(window_renderer(), &ow, &oh);
   if (ww > 0 && wh > 0 && ow > 0 && oh > 0) kx = static_cast<double>(ow) / ww, ky = static_cast<double>(oh) / wh;
 }
 }  // namespace
 
 void window_to_logical(int wx, int wy, float& lx, float& ly) {
   const auto& d = display();
-  if (!d.target) {
+  if (!frame_offscreen()) {
     lx = static_cast<float>(wx), ly = static_cast<float>(wy);
     if (d.renderer) SDL_RenderWindowToLogical(d.renderer, wx, wy, &lx, &ly);
     return;
@@ -260,7 +300,7 @@ void window_to_logical(int wx, int wy, float& lx, float& ly) {
 
 void logical_to_window(int lx, int ly, int& wx, int& wy) {
   const auto& d = display();
-  if (!d.target) {
+  if (!frame_offscreen()) {
     wx = lx, wy = ly;
     if (d.renderer) SDL_RenderLogicalToWindow(d.renderer, static_cast<float>(lx), static_cast<float>(ly), &wx, &wy);
     return;
@@ -320,6 +360,17 @@ void flip(bool pacing) {
       ++counts.sleeps;
       SDL_Delay(static_cast<Uint32>(wait));
     }
+  }
+  if (d.presenter) {
+    // The frame in memory, uploaded and scaled once, letterboxed in black.
+    SDL_RenderFlush(d.renderer);
+    SDL_UpdateTexture(d.frame, nullptr, d.surface->pixels, d.surface->pitch);
+    SDL_SetRenderDrawColor(d.presenter, 0, 0, 0, 255);
+    SDL_RenderClear(d.presenter);
+    const SDL_Rect dst = detail::present_rect();
+    SDL_RenderCopy(d.presenter, d.frame, nullptr, &dst);
+    SDL_RenderPresent(d.presenter);
+    return;
   }
   if (!d.target) {
     SDL_RenderPresent(d.renderer);

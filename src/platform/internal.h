@@ -14,10 +14,16 @@ namespace plat::detail {
 struct Display {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
-  SDL_Surface* surface = nullptr;  // headless back buffer
+  SDL_Surface* surface = nullptr;  // back buffer in memory (headless, or a software window)
   // A window draws every frame at the logical size into this texture, which
   // is scaled to the window once, at present.
   SDL_Texture* target = nullptr;
+  // With the software renderer a window draws every frame into `surface`
+  // through a renderer of its own (`renderer`), so that copies can go into
+  // the surface directly; at present the surface is uploaded to `frame` and
+  // scaled to the window by the window's renderer, `presenter`.
+  SDL_Renderer* presenter = nullptr;
+  SDL_Texture* frame = nullptr;
   bool fullscreen = false;
   bool borderless_fullscreen = false;  // a desktop-sized window (no window manager)
   int width = 0, height = 0;       // logical size

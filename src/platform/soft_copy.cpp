@@ -25,40 +25,56 @@ namespace {
 // Which of SDL's blitters a copy would run.
 enum class Blitter { Copy, PixelAlpha, General };
 
+// x * y / 255, rounded down, for every pair of channel values: the general
+// blitter's every product, looked up instead of divided.
+struct Products {
+  uint8_t of[256][256];
+  Products() {
+    for (int x = 0; x < 256; ++x)
+      for (int y = 0; y < 256; ++y) of[x][y] = static_cast<uint8_t>(x * y / 255);
+  }
+};
+const Products& products() {
+  static const Products table;
+  return table;
+}
+
 // The general blitter's arithmetic for one texel over one target pixel.
 template <SDL_BlendMode Blend, bool Colour, bool Alpha>
-inline uint32_t general(uint32_t s, uint32_t d, uint32_t mr, uint32_t mg, uint32_t mb, uint32_t ma) {
+inline uint32_t general(const Products& p, uint32_t s, uint32_t d, uint32_t mr, uint32_t mg, uint32_t mb,
+                        uint32_t ma) {
   uint32_t sr = s >> 16 & 0xFF, sg = s >> 8 & 0xFF, sb = s & 0xFF, sa = s >> 24;
   if constexpr (Colour) {
-    sr = sr * mr / 255;
-    sg = sg * mg / 255;
-    sb = sb * mb / 255;
+    sr = p.of[sr][mr];
+    sg = p.of[sg][mg];
+    sb = p.of[sb][mb];
   }
-  if constexpr (Alpha) sa = sa * ma / 255;
+  if constexpr (Alpha) sa = p.of[sa][ma];
   if constexpr (Blend == SDL_BLENDMODE_NONE) {
     return sa << 24 | sr << 16 | sg << 8 | sb;
   } else {
     uint32_t dr = d >> 16 & 0xFF, dg = d >> 8 & 0xFF, db = d & 0xFF, da = d >> 24;
     if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
       if (sa < 255) {
-        sr = sr * sa / 255;
-        sg = sg * sa / 255;
-        sb = sb * sa / 255;
+        sr = p.of[sr][sa];
+        sg = p.of[sg][sa];
+        sb = p.of[sb][sa];
       }
     }
     if constexpr (Blend == SDL_BLENDMODE_BLEND) {
-      dr = sr + (255 - sa) * dr / 255;
-      dg = sg + (255 - sa) * dg / 255;
-      db = sb + (255 - sa) * db / 255;
-      da = sa + (255 - sa) * da / 255;
+      const uint32_t na = 255 - sa;
+      dr = sr + p.of[na][dr];
+      dg = sg + p.of[na][dg];
+      db = sb + p.of[na][db];
+      da = sa + p.of[na][da];
     } else if constexpr (Blend == SDL_BLENDMODE_ADD) {
       dr = std::min<uint32_t>(sr + dr, 255);
       dg = std::min<uint32_t>(sg + dg, 255);
       db = std::min<uint32_t>(sb + db, 255);
     } else if constexpr (Blend == SDL_BLENDMODE_MOD) {
-      dr = sr * dr / 255;
-      dg = sg * dg / 255;
-      db = sb * db / 255;
+      dr = p.of[sr][dr];
+      dg = p.of[sg][dg];
+      db = p.of[sb][db];
     } else {  // multiply
       dr = std::min<uint32_t>((sr * dr + dr * (255 - sa)) / 255, 255);
       dg = std::min<uint32_t>((sg * dg + dg * (255 - sa)) / 255, 255);
@@ -124,7 +140,8 @@ void for_each_pixel(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Op op) 
 template <SDL_BlendMode Blend, bool Colour, bool Alpha>
 void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
   const uint32_t mr = c.r, mg = c.g, mb = c.b, ma = c.a;
-  for_each_pixel(t, c, m, [=](uint32_t s, uint32_t& d) {
+  const Products& p = products();
+  for_each_pixel(t, c, m, [&p, mr, mg, mb, ma](uint32_t s, uint32_t& d) {
     // A clear texel leaves a blended or added-to pixel as it was; an opaque
     // one, unfaded, replaces a blended pixel.
     if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
@@ -132,11 +149,11 @@ void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
     }
     if constexpr (Blend == SDL_BLENDMODE_BLEND && !Alpha) {
       if ((s >> 24) == 255) {
-        d = general<SDL_BLENDMODE_NONE, Colour, false>(s, d, mr, mg, mb, ma);
+        d = general<SDL_BLENDMODE_NONE, Colour, false>(p, s, d, mr, mg, mb, ma);
         return;
       }
     }
-    d = general<Blend, Colour, Alpha>(s, d, mr, mg, mb, ma);
+    d = general<Blend, Colour, Alpha>(p, s, d, mr, mg, mb, ma);
   });
 }
 
