@@ -35,18 +35,23 @@
 
 namespace benchscene {
 
-// The headless display, the archive, every picture and sound, the map.
-// Done once per program; false when no headless display can be opened.
+// The archive, every picture and sound, the map, for an open display.
+inline void loadeverything() {
+  register_embedded_archive();
+  load_fonts();
+  load_all_assets();
+  initworldtables();
+  initroster();
+  loadmap();
+}
+
+// The headless display and everything loaded. Done once per program; false
+// when no headless display can be opened.
 inline bool boot() {
   static const bool ready = [] {
     if (!plat::init(true)) return false;
     if (!plat::open_display(1024, 768, 0, 60, plat::RendererSoftware)) return false;
-    register_embedded_archive();
-    load_fonts();
-    load_all_assets();
-    initworldtables();
-    initroster();
-    loadmap();
+    loadeverything();
     return true;
   }();
   return ready;
