@@ -101,13 +101,13 @@ bool fill_instead(const detail::Image& im, int frame, const DrawState& s, const 
   return true;
 }
 
-// The software renderer's headless target is a surface in memory: a copy
-// that is neither rotated nor mirrored goes straight into it (soft_copy.h),
-// with the blend, modulation and sampling the texture path would give SDL.
+// The software renderer's target is a surface in memory: an unrotated copy
+// goes straight into it (soft_copy.h), with the blend, modulation and
+// sampling the texture path would give SDL.
 bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rect& src, const SDL_FRect& dst,
                  bool transformed) {
   auto& d = detail::display();
-  if (!d.surface || d.kind != RendererSoftware) return false;
+  if (!d.surface || d.kind != RendererSoftware || s.rotation != 0.0f) return false;
   const detail::Frame& fr = im.frames[frame];
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
   const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
@@ -121,6 +121,8 @@ bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rec
   c.r = static_cast<uint8_t>(s.r), c.g = static_cast<uint8_t>(s.g), c.b = static_cast<uint8_t>(s.b);
   c.a = static_cast<uint8_t>(a);
   c.smooth = im.filtered && !hard_cut;
+  c.mirror_x = s.sx < 0, c.mirror_y = s.sy < 0;
+  c.opaque = fr.opaque;
   SDL_RenderFlush(d.renderer);  // what SDL still holds lands first
   return detail::soft_copy(d.surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, c);
 }
@@ -156,7 +158,7 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
   if (x1 <= s.vx || y1 <= s.vy || x0 >= s.vx + s.vw || y0 >= s.vy + s.vh) return;
 
   if (fill_instead(im, frame, s, dst, rotated)) return;
-  if (!rotated && s.sx > 0 && s.sy > 0 && draw_direct(im, frame, s, src, dst, ax != 1.0f || ay != 1.0f)) return;
+  if (draw_direct(im, frame, s, src, dst, rotated || ax != 1.0f || ay != 1.0f)) return;
 
   TextureSlot* slot = nullptr;
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;

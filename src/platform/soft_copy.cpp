@@ -12,9 +12,14 @@
 //  - a scaled copy samples the nearest texel stepping in 16.16 fixed point
 //    from half a step in. If it reaches outside the target it is first scaled
 //    whole and then blitted as an unscaled copy; otherwise the rectangles are
-//    clipped in floating point, rounded, and the scale runs on what is left.
+//    clipped in floating point, rounded, and the scale runs on what is left;
+//  - a mirrored copy is cropped or scaled whole (modulated there when it is
+//    not blended), mirrored, and blitted unscaled. Unblended, SDL clears the
+//    area and rebuilds alpha and colour in three passes, which for an opaque
+//    texture comes to the plain copy.
 #include "platform/soft_copy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -266,9 +271,23 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
   const bool scaled = d.w != c.src.w || d.h != c.src.h;
   if (scaled && c.smooth) return false;
 
+  const bool mirrored = c.mirror_x || c.mirror_y;
+  if (mirrored && c.blend == SDL_BLENDMODE_NONE && !c.opaque) return false;
+
   const SDL_Rect whole{0, 0, target->w, target->h};
   SDL_Rect clip;
   if (!SDL_IntersectRect(&clip_rect, &whole, &clip)) return true;  // nothing shows
+
+  if (mirrored) {
+    if (d.w <= 0 || d.h <= 0) return true;
+    std::vector<int> cols, rows;
+    sample(cols, c.src.x, c.src.w, d.w);
+    sample(rows, c.src.y, c.src.h, d.h);
+    if (c.mirror_x) std::reverse(cols.begin(), cols.end());
+    if (c.mirror_y) std::reverse(rows.begin(), rows.end());
+    run(target, c, clip_unscaled(d.x, d.y, d.w, d.h, clip, 0, &cols, rows), unscaled_blitter(c));
+    return true;
+  }
 
   if (!scaled) {
     std::vector<int> rows(static_cast<size_t>(d.h));

@@ -23,11 +23,14 @@ struct SoftCopy {
   SDL_BlendMode blend = SDL_BLENDMODE_NONE;
   uint8_t r = 255, g = 255, b = 255, a = 255;  // colour and alpha modulation
   bool smooth = false;               // the texture samples linearly
+  bool mirror_x = false, mirror_y = false;  // drawn flipped (SDL's unrotated "copy ex")
+  bool opaque = false;               // every texel of the texture has alpha 255
 };
 
 // Draws the copy into target (ARGB8888), clipped to clip. False, with nothing
-// drawn, for a copy it leaves to SDL: a smoothly scaled one, or a target or
-// blend it does not know.
+// drawn, for a copy it leaves to SDL: a smoothly scaled one, a mirrored
+// unblended one of a texture with clear texels, or a target or blend it does
+// not know.
 bool soft_copy(SDL_Surface* target, const SDL_Rect& clip, const SoftCopy& c);
 
 }  // namespace plat::detail

@@ -54,13 +54,14 @@ std::string describe(const SoftCopy& c, const SDL_Rect& clip) {
   o << "texture " << c.tex_w << "x" << c.tex_h << " src " << c.src.x << "," << c.src.y << " " << c.src.w << "x"
     << c.src.h << " dst " << c.dst.x << "," << c.dst.y << " " << c.dst.w << "x" << c.dst.h << " blend "
     << c.blend << " mod " << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a) << " smooth "
-    << c.smooth << " clip " << clip.x << "," << clip.y << " " << clip.w << "x" << clip.h;
+    << c.smooth << " mirror " << c.mirror_x << c.mirror_y << " opaque " << c.opaque << " clip " << clip.x << "," << clip.y << " " << clip.w << "x" << clip.h;
   return o.str();
 }
 
-// Runs random copies of the kinds chosen by pick; returns how many were drawn.
+// Runs random copies of the kinds chosen by pick, mirrored ones among them
+// when asked; returns how many were drawn.
 template <typename Pick>
-int compare_random_copies(unsigned seed, int trials, Pick pick) {
+int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = false) {
   Surfaces s;
   EXPECT_TRUE(s.renderer);
   if (!s.renderer) return 0;
@@ -74,7 +75,8 @@ int compare_random_copies(unsigned seed, int trials, Pick pick) {
     SoftCopy c;
     c.tex_w = 1 + static_cast<int>(rng() % 40), c.tex_h = 1 + static_cast<int>(rng() % 40);
     std::vector<uint32_t> texels(static_cast<size_t>(c.tex_w * c.tex_h));
-    for (auto& p : texels) p = random_texel(rng);
+    c.opaque = rng() % 3 == 0;
+    for (auto& p : texels) p = c.opaque ? 0xFF000000u | random_texel(rng) : random_texel(rng);
     c.pixels = texels.data();
     c.src.x = static_cast<int>(rng() % c.tex_w), c.src.y = static_cast<int>(rng() % c.tex_h);
     c.src.w = 1 + static_cast<int>(rng() % (c.tex_w - c.src.x));
@@ -88,6 +90,10 @@ int compare_random_copies(unsigned seed, int trials, Pick pick) {
     if (rng() % 2) c.r = static_cast<uint8_t>(rng()), c.g = static_cast<uint8_t>(rng()), c.b = static_cast<uint8_t>(rng());
     if (rng() % 2) c.a = static_cast<uint8_t>(rng());
     c.smooth = (sx == 1 && sy == 1) && rng() % 2;
+    if (mirrors) {
+      c.mirror_x = rng() % 2;
+      c.mirror_y = !c.mirror_x || rng() % 2;
+    }
     SDL_Rect clip{static_cast<int>(rng() % 100) - 20, static_cast<int>(rng() % 80) - 20, 40 + static_cast<int>(rng() % 140),
                   30 + static_cast<int>(rng() % 110)};
 
@@ -100,7 +106,13 @@ int compare_random_copies(unsigned seed, int trials, Pick pick) {
     SDL_SetTextureColorMod(tex, c.r, c.g, c.b);
     SDL_SetTextureAlphaMod(tex, c.a);
     SDL_RenderSetClipRect(s.renderer, &clip);
-    SDL_RenderCopyF(s.renderer, tex, &c.src, &c.dst);
+    if (c.mirror_x || c.mirror_y) {
+      const SDL_FPoint centre{c.dst.w / 2, c.dst.h / 3};
+      const int flip = (c.mirror_x ? SDL_FLIP_HORIZONTAL : 0) | (c.mirror_y ? SDL_FLIP_VERTICAL : 0);
+      SDL_RenderCopyExF(s.renderer, tex, &c.src, &c.dst, 0.0, &centre, static_cast<SDL_RendererFlip>(flip));
+    } else {
+      SDL_RenderCopyF(s.renderer, tex, &c.src, &c.dst);
+    }
     SDL_RenderFlush(s.renderer);
     SDL_DestroyTexture(tex);
 
@@ -132,6 +144,20 @@ TEST(SoftCopy, NearestScaledCopiesMatchSdlInsideAndAcrossTheTargetEdge) {
     if (rng() % 4 == 0) sx = 0.2f + (rng() % 1000) * 0.004f;
   });
   EXPECT_GT(drawn, 2900);  // only the few unscaled, smoothly sampled ones are left to SDL
+}
+
+TEST(SoftCopy, MirroredCopiesMatchSdlsUnrotatedCopyEx) {
+  const float scales[] = {1.0f, 1.0f, 0.5f, 2.0f, 0.66f, 1.5f};
+  const int drawn = compare_random_copies(
+      3, 3000,
+      [&](std::mt19937& rng, float& sx, float& sy) {
+        sx = scales[rng() % 6];
+        sy = rng() % 2 ? sx : scales[rng() % 6];
+      },
+      true);
+  // Unblended copies of textures with clear texels, and smoothly scaled
+  // ones, are left to SDL.
+  EXPECT_GT(drawn, 1500);
 }
 
 TEST(SoftCopy, SmoothlyScaledCopiesAreLeftToSdl) {
