@@ -19,6 +19,8 @@
 //    texture comes to the plain copy.
 #include "platform/soft_copy.h"
 
+#include "platform/pixel_ops.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -27,84 +29,10 @@
 namespace plat::detail {
 namespace {
 
+using namespace pixel_ops;
+
 // Which of SDL's blitters a copy would run.
 enum class Blitter { Copy, PixelAlpha, General };
-
-// x * y / 255, rounded down, for every pair of channel values: the general
-// blitter's every product, looked up instead of divided.
-struct Products {
-  uint8_t of[256][256];
-  Products() {
-    for (int x = 0; x < 256; ++x)
-      for (int y = 0; y < 256; ++y) of[x][y] = static_cast<uint8_t>(x * y / 255);
-  }
-};
-const Products& products() {
-  static const Products table;
-  return table;
-}
-
-// The general blitter's arithmetic for one texel over one target pixel.
-template <SDL_BlendMode Blend, bool Colour, bool Alpha>
-inline uint32_t general(const Products& p, uint32_t s, uint32_t d, uint32_t mr, uint32_t mg, uint32_t mb,
-                        uint32_t ma) {
-  uint32_t sr = s >> 16 & 0xFF, sg = s >> 8 & 0xFF, sb = s & 0xFF, sa = s >> 24;
-  if constexpr (Colour) {
-    sr = p.of[sr][mr];
-    sg = p.of[sg][mg];
-    sb = p.of[sb][mb];
-  }
-  if constexpr (Alpha) sa = p.of[sa][ma];
-  if constexpr (Blend == SDL_BLENDMODE_NONE) {
-    return sa << 24 | sr << 16 | sg << 8 | sb;
-  } else {
-    uint32_t dr = d >> 16 & 0xFF, dg = d >> 8 & 0xFF, db = d & 0xFF, da = d >> 24;
-    if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
-      if (sa < 255) {
-        sr = p.of[sr][sa];
-        sg = p.of[sg][sa];
-        sb = p.of[sb][sa];
-      }
-    }
-    if constexpr (Blend == SDL_BLENDMODE_BLEND) {
-      const uint32_t na = 255 - sa;
-      dr = sr + p.of[na][dr];
-      dg = sg + p.of[na][dg];
-      db = sb + p.of[na][db];
-      da = sa + p.of[na][da];
-    } else if constexpr (Blend == SDL_BLENDMODE_ADD) {
-      dr = std::min<uint32_t>(sr + dr, 255);
-      dg = std::min<uint32_t>(sg + dg, 255);
-      db = std::min<uint32_t>(sb + db, 255);
-    } else if constexpr (Blend == SDL_BLENDMODE_MOD) {
-      dr = p.of[sr][dr];
-      dg = p.of[sg][dg];
-      db = p.of[sb][db];
-    } else {  // multiply
-      dr = std::min<uint32_t>((sr * dr + dr * (255 - sa)) / 255, 255);
-      dg = std::min<uint32_t>((sg * dg + dg * (255 - sa)) / 255, 255);
-      db = std::min<uint32_t>((sb * db + db * (255 - sa)) / 255, 255);
-      da = std::min<uint32_t>((sa * da + da * (255 - sa)) / 255, 255);
-    }
-    return da << 24 | dr << 16 | dg << 8 | db;
-  }
-}
-
-// The fast per-pixel alpha blend of an unmodulated copy: an opaque texel is
-// copied whole, a clear one leaves the target, and anything between mixes
-// each channel as (s * a >> 8) + (d * (255 - a) >> 8), the alpha channel
-// with s's alpha taken at full weight.
-inline uint32_t pixel_alpha(uint32_t s, uint32_t d) {
-  const uint32_t a = s >> 24;
-  if (a == 0) return d;
-  if (a == 255) return s;
-  const uint32_t na = 255 - a;
-  const uint32_t r = ((s >> 16 & 0xFF) * a >> 8) + ((d >> 16 & 0xFF) * na >> 8);
-  const uint32_t g = ((s >> 8 & 0xFF) * a >> 8) + ((d >> 8 & 0xFF) * na >> 8);
-  const uint32_t b = ((s & 0xFF) * a >> 8) + ((d & 0xFF) * na >> 8);
-  const uint32_t al = (a * 255 >> 8) + ((d >> 24) * na >> 8);
-  return al << 24 | r << 16 | g << 8 | b;
-}
 
 // A rectangle of the target and, per target column and row, the source
 // column and row it shows. An unscaled copy reads consecutive columns from
@@ -142,11 +70,42 @@ void for_each_pixel(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Op op) 
   }
 }
 
+#if RX_PIXEL_OPS_SSE2
+// Calls four(texels, target pixels) on runs of four pixels and op(texel,
+// target pixel) on what is left of each row.
+template <typename Four, typename Op>
+void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Four four, Op op) {
+  for (int j = 0; j < m.h; ++j) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(t->pixels) + (m.y + j) * t->pitch) + m.x;
+    const uint32_t* src = c.pixels + static_cast<size_t>(m.rows[static_cast<size_t>(j)]) * static_cast<size_t>(c.tex_w);
+    int i = 0;
+    if (m.consecutive) {
+      src += m.col0;
+      for (; i + 4 <= m.w; i += 4) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), four(s, d));
+      }
+      for (; i < m.w; ++i) op(src[i], row[i]);
+    } else {
+      const int* cols = m.cols.data();
+      for (; i + 4 <= m.w; i += 4) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
+        const __m128i s = _mm_set_epi32(static_cast<int>(src[cols[i + 3]]), static_cast<int>(src[cols[i + 2]]),
+                                        static_cast<int>(src[cols[i + 1]]), static_cast<int>(src[cols[i]]));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), four(s, d));
+      }
+      for (; i < m.w; ++i) op(src[cols[i]], row[i]);
+    }
+  }
+}
+#endif
+
 template <SDL_BlendMode Blend, bool Colour, bool Alpha>
 void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
   const uint32_t mr = c.r, mg = c.g, mb = c.b, ma = c.a;
   const Products& p = products();
-  for_each_pixel(t, c, m, [&p, mr, mg, mb, ma](uint32_t s, uint32_t& d) {
+  const auto op = [&p, mr, mg, mb, ma](uint32_t s, uint32_t& d) {
     // A clear texel leaves a blended or added-to pixel as it was; an opaque
     // one, unfaded, replaces a blended pixel.
     if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
@@ -159,7 +118,16 @@ void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
       }
     }
     d = general<Blend, Colour, Alpha>(p, s, d, mr, mg, mb, ma);
-  });
+  };
+#if RX_PIXEL_OPS_SSE2
+  if constexpr (Blend != SDL_BLENDMODE_MUL) {
+    const short a = static_cast<short>(Alpha ? ma : 255);
+    const __m128i mod = _mm_set_epi16(a, static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb), a,
+                                      static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb));
+    return for_each_four(t, c, m, [mod](__m128i s, __m128i d) { return general_four<Blend>(s, d, mod); }, op);
+  }
+#endif
+  for_each_pixel(t, c, m, op);
 }
 
 template <SDL_BlendMode Blend>
@@ -181,7 +149,14 @@ void run(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Blitter blitter) {
     return;
   }
   if (blitter == Blitter::Copy) return for_each_pixel(t, c, m, [](uint32_t s, uint32_t& d) { d = s; });
-  if (blitter == Blitter::PixelAlpha) return for_each_pixel(t, c, m, [](uint32_t s, uint32_t& d) { d = pixel_alpha(s, d); });
+  if (blitter == Blitter::PixelAlpha) {
+    const auto op = [](uint32_t s, uint32_t& d) { d = pixel_alpha(s, d); };
+#if RX_PIXEL_OPS_SSE2
+    return for_each_four(t, c, m, [](__m128i s, __m128i d) { return pixel_alpha_four(s, d); }, op);
+#else
+    return for_each_pixel(t, c, m, op);
+#endif
+  }
   switch (c.blend) {
     case SDL_BLENDMODE_NONE: return run_general_mods<SDL_BLENDMODE_NONE>(t, c, m);
     case SDL_BLENDMODE_BLEND: return run_general_mods<SDL_BLENDMODE_BLEND>(t, c, m);
