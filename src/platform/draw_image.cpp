@@ -94,6 +94,11 @@ bool fill_instead(const detail::Image& im, int frame, const DrawState& s, const 
   const uint32_t p = fr.pixels[0];
   const int a = s.blend == BlendAlpha ? static_cast<int>(std::lround(s.alpha * 255.0f)) : 255;
   const auto mod = [](uint32_t texel, int m) { return static_cast<Uint8>(static_cast<int>(texel & 0xFF) * m / 255); };
+  if (detail::display().surface) {
+    SDL_RenderFlush(r);  // what SDL still holds lands first
+    return detail::soft_fill(detail::display().surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, dst, mod(p >> 16, s.r),
+                             mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));
+  }
   detail::apply_viewport();
   SDL_SetRenderDrawBlendMode(r, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   SDL_SetRenderDrawColor(r, mod(p >> 16, s.r), mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));

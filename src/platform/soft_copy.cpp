@@ -286,4 +286,34 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
   return true;
 }
 
+bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& rect, uint8_t r, uint8_t g, uint8_t b,
+               uint8_t a) {
+  if (!target || !target->pixels || target->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+  // The renderer's integer rectangle: truncated, at least one pixel each way.
+  const SDL_Rect whole{0, 0, target->w, target->h};
+  SDL_Rect clip, area{static_cast<int>(rect.x), static_cast<int>(rect.y), std::max(static_cast<int>(rect.w), 1),
+                      std::max(static_cast<int>(rect.h), 1)};
+  if (!SDL_IntersectRect(&clip_rect, &whole, &clip) || !SDL_IntersectRect(&area, &clip, &area)) return true;
+  const uint32_t colour = static_cast<uint32_t>(a) << 24 | static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | b;
+  for (int y = area.y; y < area.y + area.h; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + area.x;
+    if (a == 255) {
+      std::fill(row, row + area.w, colour);
+      continue;
+    }
+    // A blended fill is the general blend of a flat texel.
+    const Products& p = products();
+    int i = 0;
+#if RX_PIXEL_OPS_SSE2
+    const __m128i texel = _mm_set1_epi32(static_cast<int>(colour)), none = _mm_set1_epi16(255);
+    for (; i + 4 <= area.w; i += 4) {
+      const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), general_four<SDL_BLENDMODE_BLEND>(texel, d, none));
+    }
+#endif
+    for (; i < area.w; ++i) row[i] = general<SDL_BLENDMODE_BLEND, false, false>(p, colour, row[i], 255, 255, 255, 255);
+  }
+  return true;
+}
+
 }  // namespace plat::detail

@@ -33,4 +33,10 @@ struct SoftCopy {
 // not know.
 bool soft_copy(SDL_Surface* target, const SDL_Rect& clip, const SoftCopy& c);
 
+// Fills rect (float, as given to SDL) with one colour into target, clipped
+// to clip: replaced outright when a is 255, else blended over what is there,
+// the pixels exactly those of SDL's software rectangle fill.
+bool soft_fill(SDL_Surface* target, const SDL_Rect& clip, const SDL_FRect& rect, uint8_t r, uint8_t g, uint8_t b,
+               uint8_t a);
+
 }  // namespace plat::detail

@@ -160,6 +160,33 @@ TEST(SoftCopy, MirroredCopiesMatchSdlsUnrotatedCopyEx) {
   EXPECT_GT(drawn, 1500);
 }
 
+TEST(SoftCopy, FilledRectanglesMatchSdlOpaqueAndBlended) {
+  Surfaces s;
+  ASSERT_TRUE(s.renderer);
+  std::mt19937 rng(4);
+  for (int i = 0; i < kW * kH; ++i) s.px(s.sdl)[i] = rng();
+  s.sync();
+  for (int t = 0; t < 2000; ++t) {
+    const SDL_FRect rect{static_cast<float>(static_cast<int>(rng() % 220) - 40) + (rng() % 5) * 0.2f,
+                         static_cast<float>(static_cast<int>(rng() % 160) - 30) + (rng() % 5) * 0.2f,
+                         (rng() % 90) * 0.7f, (rng() % 70) * 0.9f};
+    const uint8_t r = static_cast<uint8_t>(rng()), g = static_cast<uint8_t>(rng()), b = static_cast<uint8_t>(rng());
+    const uint8_t a = rng() % 3 == 0 ? 255 : static_cast<uint8_t>(rng());
+    const SDL_Rect clip{static_cast<int>(rng() % 100) - 20, static_cast<int>(rng() % 80) - 20,
+                        40 + static_cast<int>(rng() % 140), 30 + static_cast<int>(rng() % 110)};
+    SDL_RenderSetClipRect(s.renderer, &clip);
+    SDL_SetRenderDrawBlendMode(s.renderer, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(s.renderer, r, g, b, a);
+    SDL_RenderFillRectF(s.renderer, &rect);
+    SDL_RenderFlush(s.renderer);
+    ASSERT_TRUE(plat::detail::soft_fill(s.ours, clip, rect, r, g, b, a));
+    const int at = s.first_difference();
+    ASSERT_LT(at, 0) << "fill " << t << " at " << rect.x << "," << rect.y << " " << rect.w << "x" << rect.h << " colour "
+                     << int(r) << "," << int(g) << "," << int(b) << "," << int(a) << ": pixel " << at % kW << ","
+                     << at / kW << " SDL " << std::hex << s.px(s.sdl)[at] << " ours " << s.px(s.ours)[at];
+  }
+}
+
 TEST(SoftCopy, SmoothlyScaledCopiesAreLeftToSdl) {
   Surfaces s;
   uint32_t texel = 0xFF102030u;
