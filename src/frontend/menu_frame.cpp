@@ -131,7 +131,9 @@ MenuInput menuinput(const MenuScreen& s) {
 }
 
 bool menupointermoved() {
-  const bool moved = lastmx >= 0 && (inputmousex != lastmx || inputmousey != lastmy);
+  // A pointer that stayed put while the display switched lands on another
+  // item; that is no choice of the player's.
+  const bool moved = lastmx >= 0 && !inputpointerstill && (inputmousex != lastmx || inputmousey != lastmy);
   notemenupointer();
   return moved;
 }

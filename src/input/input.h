@@ -30,6 +30,8 @@ extern int joycount;    // joysticks found at start-up, 0..21
 
 // Mouse position of the last snapshot, in logical display pixels.
 extern int inputmousex, inputmousey;
+// The last snapshot's pointer stayed put on the screen (see plat::RawInput).
+extern bool inputpointerstill;
 
 // Polls every device into a snapshot and applies it. The joystick count of
 // the snapshot is the one found at start-up. Called once at the top of

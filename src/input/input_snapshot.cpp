@@ -14,6 +14,7 @@ int joyhitstate[kMaxJoysticks][kJoyEntries][3];
 int lastmousez = 0;
 int joycount = 0;
 int inputmousex = 0, inputmousey = 0;
+bool inputpointerstill = false;
 
 namespace {
 
@@ -50,6 +51,7 @@ void updateinputfrom(const plat::RawInput& in) {
 
   inputmousex = in.mousex;
   inputmousey = in.mousey;
+  inputpointerstill = in.pointerstill;
 
   // The stick must pass the sensitivity threshold strictly to count. The
   // comparison stays in float, the axes' own precision: widening 0.2f to

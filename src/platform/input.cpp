@@ -1,6 +1,7 @@
 // Polled input: keyboard by virtual key code, the mouse in logical display
 // pixels, the wheel and up to 21 joysticks.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "platform/internal.h"
@@ -53,8 +54,19 @@ void read_mouse(RawInput& in) {
     in.mousex = virtual_mouse_x, in.mousey = virtual_mouse_y;
     return;
   }
-  int wx = 0, wy = 0;
-  const Uint32 buttons = SDL_GetMouseState(&wx, &wy);
+  // Where the pointer is on the screen tells the player's moves from the
+  // display's: a window switch moves the picture, not the pointer. The
+  // server's answer is also fresh where SDL's window position of the
+  // pointer would be stale after a switch.
+  static int screen_x = INT_MIN, screen_y = INT_MIN;
+  int sx = 0, sy = 0, wx = 0, wy = 0;
+  if (detail::query_pointer(d.window, sx, sy, wx, wy)) {
+    in.pointerstill = sx == screen_x && sy == screen_y;
+    screen_x = sx, screen_y = sy;
+  } else {
+    SDL_GetMouseState(&wx, &wy);
+  }
+  const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
   float lx = 0.0f, ly = 0.0f;
   detail::window_to_logical(wx, wy, lx, ly);
   in.mousex = std::clamp(static_cast<int>(std::floor(lx)), 0, std::max(d.width - 1, 0));

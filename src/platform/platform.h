@@ -138,6 +138,10 @@ struct RawInput {
   bool key[251] = {};
   bool mouse[4] = {};  // 1 left, 2 right, 3 middle
   int mousex = 0, mousey = 0;
+  // The pointer stayed where it was on the screen: a change of mousex and
+  // mousey comes from the picture moving under it (a switch between window
+  // and full screen), not from the player.
+  bool pointerstill = false;
   int mousez = 0;      // accumulated wheel position (up is positive)
   int joycount = 0;    // attached joysticks, at most 21 are read
   float joyx[21] = {}, joyy[21] = {};

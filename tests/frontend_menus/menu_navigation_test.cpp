@@ -63,6 +63,32 @@ TEST_F(MainMenuTest, MouseSelectsOnlyEnabledItems) {
   EXPECT_EQ(gamestate, statemainmenu);
 }
 
+TEST_F(MainMenuTest, ADisplaySwitchUnderAStillPointerSelectsNothing) {
+  enter(statemainmenu);
+  const MenuLayout l = menulayout(6);
+  moveto(512, menuitemy(l, 6) + 10);
+  ASSERT_EQ(menusel, 6) << "QUIT";
+  // Full screen: the picture moves, the pointer does not, and the menu
+  // now lies under it differently.
+  plat::RawInput in = still();
+  in.mousey = menuitemy(l, 3) + 10;
+  in.pointerstill = true;
+  frame(in);
+  EXPECT_EQ(menusel, 6) << "the selection stays on QUIT";
+  tap(keyenter);
+  EXPECT_EQ(quitgame, 1) << "Enter still takes the item the player chose";
+  quitgame = 0;
+  // The first real move from there selects again.
+  enter(statemainmenu);
+  moveto(512, menuitemy(l, 6) + 10);
+  in = still();
+  in.mousey = menuitemy(l, 3) + 10;
+  in.pointerstill = true;
+  frame(in);
+  moveto(512, menuitemy(l, 3) + 12);
+  EXPECT_EQ(menusel, 3);
+}
+
 TEST_F(MainMenuTest, ActivationRequestsTheNextScreen) {
   enter(statemainmenu);
   const MenuLayout l = menulayout(6);

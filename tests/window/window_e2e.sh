@@ -198,11 +198,14 @@ read -r fw fh < <(geometry "$gamewin")
 check_hud_pixel "full screen again" "$gamewin" "$fw" "$fh"
 
 # MAIN MENU with QUIT selected: Alt+Enter must not choose it. The pointer
-# rests in a corner, away from every item: a window switch moves the picture
-# under a resting pointer, and the menu follows a pointer that lands on an item.
+# rests over the items: each window switch moves the picture under it, so
+# another item comes to lie under the pointer, and that must not select it.
 press Escape 1
-xdotool mousemove 2 2; sleep 0.3
-for _ in 1 2 3 4 5; do press Down 0.3; done
+# Over LOAD GAME (logical 512, 420) in full screen, and still over it, a few
+# pixels off, in the window.
+read -r px py < <(python3 -c "s = min($fw / 1024, $fh / 768); print(round(($fw - 1024 * s) / 2 + 512.5 * s), round(($fh - 768 * s) / 2 + 420.5 * s))")
+xdotool mousemove "$px" "$py"; sleep 0.3
+for _ in 1 2 3; do press Down 0.3; done  # LOAD GAME, SAVE GAME, OPTIONS, QUIT
 alt_enter
 alt_enter
 alive || fail "Alt+Enter on MAIN MENU chose QUIT"
