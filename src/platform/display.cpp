@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "platform/internal.h"
 #include "platform/pace_schedule.h"
@@ -63,19 +64,46 @@ SDL_Renderer* try_renderer(SDL_Window* window, int kind) {
   }
 }
 
+// Whether an OpenGL renderer draws with the processor: Mesa's llvmpipe,
+// softpipe or swrast, on a machine with no graphics card.
+bool draws_gl_in_software(SDL_Renderer* r) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(r, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = get_string ? get_string(kGlRenderer) : nullptr;
+  if (!name) return false;
+  const std::string text(reinterpret_cast<const char*>(name));
+  for (const char* rasteriser : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+    if (text.find(rasteriser) != std::string::npos) return true;
+  return false;
+}
+
 // The chosen renderer first, then the other accelerated one, then software;
-// a software choice falls back to the accelerated ones.
+// a software choice falls back to the accelerated ones. With no choice made,
+// OpenGL drawn by the processor gives way to the software renderer, which
+// draws the same frames faster.
 bool open_renderer(SDL_Window* window, int choice) {
   static const int orders[3][3] = {{RendererDefault, RendererOpenGL, RendererSoftware},
                                    {RendererOpenGL, RendererDefault, RendererSoftware},
                                    {RendererSoftware, RendererDefault, RendererOpenGL}};
   if (choice < 0 || choice > 2) choice = RendererDefault;
   for (int kind : orders[choice]) {
-    if (SDL_Renderer* r = try_renderer(window, kind)) {
-      display().renderer = r;
-      display().kind = kind;
-      return true;
+    SDL_Renderer* r = try_renderer(window, kind);
+    if (!r) continue;
+    if (choice == RendererDefault && kind != RendererSoftware && draws_gl_in_software(r)) {
+      SDL_DestroyRenderer(r);
+      r = try_renderer(window, RendererSoftware);
+      if (r) {
+        kind = RendererSoftware;
+      } else if (!(r = try_renderer(window, kind))) {
+        continue;
+      }
     }
+    display().renderer = r;
+    display().kind = kind;
+    return true;
   }
   return false;
 }
