@@ -226,6 +226,14 @@ Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) 
   return m;
 }
 
+constexpr int kLargest = 32767;
+
+// Whether every edge of a float rectangle converts to an int.
+bool placeable(const SDL_FRect& r) {
+  const auto fits = [](float v) { return std::isfinite(v) && std::fabs(v) < 1.0e8f; };
+  return fits(r.x) && fits(r.y) && fits(r.w) && fits(r.h) && fits(r.x + r.w) && fits(r.y + r.h);
+}
+
 }  // namespace
 
 bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c) {
@@ -241,8 +249,11 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
   if (c.src.w <= 0 || c.src.h <= 0 || c.src.x < 0 || c.src.y < 0 || c.src.x + c.src.w > c.tex_w ||
       c.src.y + c.src.h > c.tex_h)
     return false;
+  // Sizes the 16.16 steps cannot hold, and places no integer can, stay SDL's.
+  if (c.src.w > kLargest || c.src.h > kLargest || !placeable(c.dst)) return false;
   const SDL_Rect d{static_cast<int>(c.dst.x), static_cast<int>(c.dst.y), static_cast<int>(c.dst.w),
                    static_cast<int>(c.dst.h)};
+  if (d.w > kLargest || d.h > kLargest) return false;
   const bool scaled = d.w != c.src.w || d.h != c.src.h;
   if (scaled && c.smooth) return false;
 
@@ -289,6 +300,7 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
 bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& rect, uint8_t r, uint8_t g, uint8_t b,
                uint8_t a) {
   if (!target || !target->pixels || target->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+  if (!placeable(rect)) return false;
   // The renderer's integer rectangle: truncated, at least one pixel each way.
   const SDL_Rect whole{0, 0, target->w, target->h};
   SDL_Rect clip, area{static_cast<int>(rect.x), static_cast<int>(rect.y), std::max(static_cast<int>(rect.w), 1),
