@@ -5,6 +5,7 @@
 // alpha included.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/pixel_ops.h"
 #include "platform/soft_copy.h"
 
 namespace {
@@ -186,6 +188,85 @@ TEST(SoftCopy, FilledRectanglesMatchSdlOpaqueAndBlended) {
                      << at / kW << " SDL " << std::hex << s.px(s.sdl)[at] << " ours " << s.px(s.ours)[at];
   }
 }
+
+TEST(SoftCopy, PlacesNoIntegerHoldsAndOversizedTexturesAreLeftToSdl) {
+  Surfaces s;
+  std::vector<uint32_t> wide(40000, 0xFF808080u);
+  SoftCopy c;
+  c.pixels = wide.data(), c.tex_w = 40000, c.tex_h = 1, c.src = {0, 0, 40000, 1}, c.dst = {0, 0, 100, 1};
+  const SDL_Rect all{0, 0, kW, kH};
+  for (int i = 0; i < kW * kH; ++i) s.px(s.ours)[i] = 0x12345678u;
+  EXPECT_FALSE(plat::detail::soft_copy(s.ours, all, c)) << "a scale step past 16.16";
+  c.tex_w = c.src.w = 100;
+  const float bad[] = {std::nanf(""), INFINITY, -INFINITY, 1.0e12f};
+  for (float v : bad) {
+    c.dst = {v, 0, 100, 1};
+    EXPECT_FALSE(plat::detail::soft_copy(s.ours, all, c)) << v;
+    c.dst = {0, 0, v, 1};
+    EXPECT_FALSE(plat::detail::soft_copy(s.ours, all, c)) << v;
+    EXPECT_FALSE(plat::detail::soft_fill(s.ours, all, SDL_FRect{0, v, 10, 10}, 1, 2, 3, 128)) << v;
+  }
+  for (int i = 0; i < kW * kH; ++i) ASSERT_EQ(s.px(s.ours)[i], 0x12345678u) << "nothing drawn";
+}
+
+#if RX_PIXEL_OPS_SSE2
+// Four pixels at a time against one at a time, over every texel alpha, with
+// and without each modulation, in every blend the four-wide path covers.
+template <SDL_BlendMode Blend, bool Colour, bool Alpha>
+void compare_four_wide(std::mt19937& rng) {
+  using namespace plat::detail::pixel_ops;
+  const Products& p = products();
+  const uint32_t mr = Colour ? rng() & 0xFF : 255, mg = Colour ? rng() & 0xFF : 255, mb = Colour ? rng() & 0xFF : 255;
+  const uint32_t ma = Alpha ? rng() & 0xFF : 255;
+  const auto s16 = [](uint32_t v) { return static_cast<short>(v); };
+  const __m128i mod = _mm_set_epi16(s16(ma), s16(mr), s16(mg), s16(mb), s16(ma), s16(mr), s16(mg), s16(mb));
+  for (uint32_t alpha = 0; alpha < 256; alpha += 4) {
+    uint32_t s[4], d[4], four[4];
+    for (int k = 0; k < 4; ++k) s[k] = (alpha + k) << 24 | (rng() & 0xFFFFFF), d[k] = rng();
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(four),
+                     general_four<Blend>(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s)),
+                                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(d)), mod));
+    for (int k = 0; k < 4; ++k)
+      ASSERT_EQ(four[k], (general<Blend, Colour, Alpha>(p, s[k], d[k], mr, mg, mb, ma)))
+          << "blend " << Blend << " texel " << std::hex << s[k] << " over " << d[k];
+    if constexpr (Blend == SDL_BLENDMODE_BLEND && !Colour && !Alpha) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(four),
+                       pixel_alpha_four(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s)),
+                                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(d))));
+      for (int k = 0; k < 4; ++k) ASSERT_EQ(four[k], pixel_alpha(s[k], d[k])) << std::hex << s[k] << " over " << d[k];
+    }
+  }
+}
+
+template <SDL_BlendMode Blend>
+void compare_four_wide_mods(std::mt19937& rng) {
+  compare_four_wide<Blend, false, false>(rng);
+  compare_four_wide<Blend, true, false>(rng);
+  compare_four_wide<Blend, false, true>(rng);
+  compare_four_wide<Blend, true, true>(rng);
+}
+
+TEST(PixelOps, FourAtATimeGivesWhatOneAtATimeGives) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 200; ++round) {
+    compare_four_wide_mods<SDL_BLENDMODE_NONE>(rng);
+    compare_four_wide_mods<SDL_BLENDMODE_BLEND>(rng);
+    compare_four_wide_mods<SDL_BLENDMODE_ADD>(rng);
+    compare_four_wide_mods<SDL_BLENDMODE_MOD>(rng);
+  }
+}
+
+TEST(PixelOps, DivisionBy255HoldsForEveryProductOfTwoChannels) {
+  using plat::detail::pixel_ops::div255;
+  for (int x = 0; x < 256; ++x)
+    for (int y = 0; y < 256; y += 8) {
+      alignas(16) uint16_t in[8], out[8];
+      for (int k = 0; k < 8; ++k) in[k] = static_cast<uint16_t>(x * (y + k));
+      _mm_store_si128(reinterpret_cast<__m128i*>(out), div255(_mm_load_si128(reinterpret_cast<const __m128i*>(in))));
+      for (int k = 0; k < 8; ++k) ASSERT_EQ(out[k], x * (y + k) / 255) << x << " * " << y + k;
+    }
+}
+#endif
 
 TEST(SoftCopy, SmoothlyScaledCopiesAreLeftToSdl) {
   Surfaces s;
