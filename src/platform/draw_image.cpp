@@ -27,10 +27,15 @@ SDL_BlendMode sdl_blend(int blend, bool opaque_frame, int alpha) {
   }
 }
 
+// The alpha modulation of a draw: masked and solid draws are opaque.
+int draw_alpha(const DrawState& s) {
+  const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
+  return opaque ? 255 : static_cast<int>(std::lround(s.alpha * 255.0f));
+}
+
 // Pushes colour, alpha and blend to the texture, only what changed.
 void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_frame) {
-  const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
-  const int a = opaque ? 255 : static_cast<int>(std::lround(s.alpha * 255.0f));
+  const int a = draw_alpha(s);
   if (slot.r != s.r || slot.g != s.g || slot.b != s.b) {
     SDL_SetTextureColorMod(tex, static_cast<Uint8>(s.r), static_cast<Uint8>(s.g), static_cast<Uint8>(s.b));
     slot.r = s.r, slot.g = s.g, slot.b = s.b;
@@ -57,25 +62,6 @@ void set_sampling(SDL_Texture* tex, TextureSlot& slot, const detail::Image& im, 
   if (slot.scale != mode) {
     SDL_SetTextureScaleMode(tex, static_cast<SDL_ScaleMode>(mode));
     slot.scale = mode;
-  }
-}
-
-// Whether a tinted draw may use a texture with the colour multiplied in.
-// Only on the software renderer, whose tinted blits are slow, and only where
-// the result is the same to the pixel: an unscaled, unrotated copy of a
-// texture whose alpha is all 0 or 255, drawn fully opaque. (Scaling filters
-// before tinting, and partial alpha blends with other rounding.)
-bool pretint(const detail::Image& im, int frame, bool keyed, const DrawState& s, bool rotated) {
-  if (s.r == 255 && s.g == 255 && s.b == 255) return false;
-  if (detail::display().kind != RendererSoftware) return false;
-  if (rotated || s.sx != 1.0f || s.sy != 1.0f) return false;
-  const bool binary_alpha = keyed || !im.partial_alpha || im.frames[frame].opaque;
-  if (!binary_alpha) return false;
-  switch (s.blend) {
-    case BlendMasked:
-    case BlendSolid: return true;
-    case BlendAlpha: return s.alpha >= 1.0f;
-    default: return false;
   }
 }
 
@@ -115,8 +101,7 @@ bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rec
   if (!d.surface || d.kind != RendererSoftware || s.rotation != 0.0f) return false;
   const detail::Frame& fr = im.frames[frame];
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
-  const bool opaque = s.blend == BlendMasked || s.blend == BlendSolid;
-  const int a = opaque ? 255 : static_cast<int>(std::lround(s.alpha * 255.0f));
+  const int a = draw_alpha(s);
   const bool hard_cut = s.blend == BlendMasked && transformed && !fr.opaque;
   detail::SoftCopy c;
   c.pixels = detail::texture_pixels(im, frame, keyed);
@@ -167,18 +152,9 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
 
   TextureSlot* slot = nullptr;
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
-  SDL_Texture* tex = nullptr;
-  if (pretint(im, frame, keyed, s, rotated)) {
-    tex = detail::tinted_texture(im, frame, keyed, s.r, s.g, s.b, slot);
-    if (!tex) return;
-    DrawState white = s;
-    white.r = white.g = white.b = 255;
-    bind(tex, *slot, white, im.frames[frame].opaque);
-  } else {
-    tex = detail::frame_texture(im, frame, keyed, slot);
-    if (!tex) return;
-    bind(tex, *slot, s, im.frames[frame].opaque);
-  }
+  SDL_Texture* tex = detail::frame_texture(im, frame, keyed, slot);
+  if (!tex) return;
+  bind(tex, *slot, s, im.frames[frame].opaque);
   set_sampling(tex, *slot, im, s, im.frames[frame].opaque, rotated || ax != 1.0f || ay != 1.0f);
   detail::apply_viewport();
 

@@ -19,17 +19,6 @@ struct TextureSlot {
   int scale = -1;  // SDL_ScaleMode last set
 };
 
-// A copy of a frame's texture with a colour already multiplied in, for the
-// software renderer: its tinted blits are several times slower than plain
-// ones, and a room draws the same tile many times in one colour.
-struct TintSlot {
-  TextureSlot slot;
-  bool keyed = false;
-  int r = -1, g = -1, b = -1;  // the colour multiplied in
-  uint32_t used = 0;           // draw counter at last use (least recent goes)
-};
-inline constexpr int kTintSlots = 3;
-
 struct Frame {
   std::vector<uint32_t> pixels;  // 0xAARRGGBB, cell sized
   std::vector<uint8_t> solid;    // 1 where alpha >= 128 (collision)
@@ -37,7 +26,6 @@ struct Frame {
   bool flat = false;             // every pixel is the same (a fill image)
   TextureSlot normal;            // as loaded
   TextureSlot keyed;             // alpha forced to 0 or 255 (masked blend)
-  TintSlot tinted[kTintSlots];
   // The texture's pixels where they differ from `pixels` (keyed, or edges
   // bled for filtering), made on first use by the direct software copies.
   std::vector<uint32_t> keyed_texels, bled_texels;
@@ -54,12 +42,8 @@ struct Image {
 Image* find_image(int handle);
 // The frame's texture for the current renderer (nullptr without one).
 SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& slot);
-// The frame's texture (keyed or as loaded) with colour (r, g, b) multiplied
-// into every pixel exactly as SDL's colour modulation does; drawn with a
-// white modulation it gives the same pixels as the plain texture tinted.
 // The pixels of the frame's texture (keyed or as loaded), tex_w a row; they
 // live as long as the image.
 const uint32_t* texture_pixels(Image& image, int frame, bool keyed);
-SDL_Texture* tinted_texture(Image& image, int frame, bool keyed, int r, int g, int b, TextureSlot*& slot);
 
 }  // namespace plat::detail

@@ -27,10 +27,6 @@ void destroy_slot(TextureSlot& slot) {
 void destroy_frame_slots(Frame& fr) {
   destroy_slot(fr.normal);
   destroy_slot(fr.keyed);
-  for (TintSlot& t : fr.tinted) {
-    destroy_slot(t.slot);
-    t = TintSlot{};
-  }
 }
 
 // Transparent pixels take the average colour of their opaque neighbours so
@@ -131,8 +127,6 @@ SDL_Texture* upload_texture(const Image& image, TextureSlot& slot, const std::ve
   return slot.tex;
 }
 
-uint32_t tint_clock = 0;
-
 }  // namespace
 
 Image* find_image(int handle) {
@@ -154,37 +148,6 @@ const uint32_t* texture_pixels(Image& image, int frame, bool keyed) {
   std::vector<uint32_t>& texels = keyed ? fr.keyed_texels : fr.bled_texels;
   if (texels.empty()) texels = upload_pixels(image, fr, keyed);
   return texels.data();
-}
-
-SDL_Texture* tinted_texture(Image& image, int frame, bool keyed, int r, int g, int b, TextureSlot*& slot) {
-  if (!display().renderer) return nullptr;
-  Frame& fr = image.frames[frame];
-  tint_clock += 1;
-  TintSlot* oldest = &fr.tinted[0];
-  for (TintSlot& t : fr.tinted) {
-    if (t.slot.tex && t.slot.generation == display().generation && t.keyed == keyed && t.r == r &&
-        t.g == g && t.b == b) {
-      t.used = tint_clock;
-      slot = &t.slot;
-      return t.slot.tex;
-    }
-    if (t.used < oldest->used) oldest = &t;
-  }
-  // The same arithmetic as SDL's colour modulation: c * m / 255, rounded down.
-  std::vector<uint32_t> upload = upload_pixels(image, fr, keyed);
-  for (uint32_t& p : upload) {
-    const uint32_t pr = (p >> 16 & 0xFF) * static_cast<uint32_t>(r) / 255;
-    const uint32_t pg = (p >> 8 & 0xFF) * static_cast<uint32_t>(g) / 255;
-    const uint32_t pb = (p & 0xFF) * static_cast<uint32_t>(b) / 255;
-    p = (p & 0xFF000000u) | pr << 16 | pg << 8 | pb;
-  }
-  oldest->keyed = keyed;
-  oldest->r = r, oldest->g = g, oldest->b = b;
-  oldest->used = tint_clock;
-  // The slot's modulation state is left as it was: the upload keeps it.
-  SDL_Texture* tex = upload_texture(image, oldest->slot, upload);
-  slot = &oldest->slot;
-  return tex;
 }
 
 void drop_image_textures() {

@@ -1,6 +1,6 @@
-// Tinted drawing: unscaled tinted copies are drawn from textures with the
-// colour already multiplied in; the pixels must be exactly those of SDL's own
-// colour modulation, whatever colours follow one another on the same frame.
+// Tinted drawing: the pixels of tinted copies must be exactly those of SDL's
+// own colour modulation, whatever colours follow one another on the same
+// frame, and after the renderer is opened again.
 #include "platform_fixture.h"
 
 namespace {
