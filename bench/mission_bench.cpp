@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/mission_run.h"
 #include "app/frame_loop.h"
+#include "app/harness/mission_run.h"
 #include "app/ingame.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
 #include "input/input.h"
 #include "scene.h"
 

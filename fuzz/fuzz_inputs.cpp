@@ -4,15 +4,15 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/play_state.h"
-#include "app/session.h"
-#include "app/state.h"
+#include "app/harness/session.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
-#include "frontend/settings.h"
 #include "input/bindings.h"
 #include "squad/roster.h"
 

@@ -4,17 +4,16 @@
 #include <cstring>
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
 #include "frontend/newgame.h"
-#include "frontend/settings.h"
 #include "input/input.h"
 #include "platform/random.h"
 #include "squad/squad.h"
 
-int demoplaying = 0;
 
 namespace {
 

@@ -14,8 +14,6 @@
 // Frames without input on MAIN MENU before a demo starts: 30 s at 60 Hz.
 inline constexpr int demoidleframes = 30 * 60;
 
-// 1 while a demo is being played.
-extern int demoplaying;
 
 // Starts a demo as soon as MAIN MENU shows (the --demo switch).
 void requestdemo();

@@ -1,12 +1,12 @@
 #include "app/frame_loop.h"
 
-#include "app/assets.h"
 #include "app/demo.h"
 #include "app/ingame.h"
-#include "app/play_state.h"
 #include "app/screens.h"
 #include "app/screenshot_key.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
@@ -16,7 +16,6 @@
 #include "platform/platform.h"
 #include "render/demo_mark.h"
 
-int quitgame = 0;
 
 namespace {
 

@@ -3,9 +3,6 @@
 // overlays and the display flip.
 #pragma once
 
-// Set by the main menu's quit choice; the loop ends after that frame.
-extern int quitgame;
-
 // Cheat keys (F1..F4 while cheat mode is on) and the debug display switch
 // (Ctrl + F12, on every screen), read from the input snapshot of this frame.
 void framekeys();

@@ -1,13 +1,13 @@
 #include "app/mission_end.h"
 
+#include "app/demo.h"
 #include "app/ingame.h"
-#include "app/panel.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/panel.h"
+#include "app/state/play_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
-#include "app/assets.h"
-#include "app/demo.h"
 #include "render/mission_screens.h"
 
 namespace {

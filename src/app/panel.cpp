@@ -1,8 +1,8 @@
-#include "app/panel.h"
+#include "app/state/panel.h"
 
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "audio/sound.h"
 #include "input/bindings.h"
 #include "input/input.h"

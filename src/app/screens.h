@@ -20,6 +20,3 @@ void drawviews();        // one room view per player
 void drawconsole();      // the console around the views
 void drawmessageline();  // the status message line, every screen
 void drawoverlay();      // debug, cheat and missing-file lines, last
-
-void quicksave();  // F5 in play
-void quickload();  // F9 in play

@@ -4,11 +4,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/archive.h"
-#include "app/assets.h"
 #include "app/demo.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/frame_loop.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "audio/sound.h"
 #include "frontend/menu_links.h"
 #include "frontend/savegame.h"

@@ -1,7 +1,7 @@
 #include "creatures/closeup.h"
 
-#include "app/assets.h"
-#include "app/play_state.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
 #include "platform/platform.h"
 
 void (*closeuprunner)() = runcloseup;

@@ -1,6 +1,7 @@
 // One frame of every room's creature, rooms 1 to 255 in order; empty rooms
 // are handed to the spawner.
-#include "app/assets.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
 #include "audio/sound.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
@@ -10,7 +11,6 @@
 #include "platform/random.h"
 #include "squad/credit.h"
 #include "squad/squad.h"
-#include "app/play_state.h"
 #include "world/map.h"
 
 namespace {

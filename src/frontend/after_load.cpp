@@ -1,9 +1,9 @@
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/settings.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
-#include "frontend/settings.h"
 
 void runafterload() {
   readoptions("opt.dat");

@@ -2,8 +2,8 @@
 // input, audio and message code.
 #pragma once
 
+#include "app/state/settings.h"
 #include "audio/music.h"
 #include "creatures/nest_state.h"
-#include "frontend/settings.h"
 #include "input/bindings.h"
 #include "render/messages.h"

@@ -2,17 +2,16 @@
 
 #include <cstring>
 
-#include "app/demo.h"
-#include "app/display_anim.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "audio/music.h"
-#include "frontend/settings.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
 #include "creatures/start_placement.h"
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "render/display_anim.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -2,6 +2,7 @@
 
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
+#include "input/bindings.h"
 #include "platform/platform.h"
 #include "squad/roster.h"
 
@@ -77,3 +78,9 @@ void readoptions(const std::string& path) {
 }
 
 int writeoptions(const std::string& path) { return replacefile(path, optionbytes()) ? 1 : 0; }
+
+void resetoptions() {
+  resetsettings();
+  resetbindings();
+  resetsquadchoice();
+}

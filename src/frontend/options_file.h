@@ -21,6 +21,10 @@ std::vector<uint8_t> optionbytes();
 // numbers 1..15 and no two are the same.
 void parseoptions(const std::vector<uint8_t>& bytes);
 
+// Every start value the options file can replace: settings, both players'
+// bindings, the split choice and the squad choice.
+void resetoptions();
+
 // Reads path into the live tables when it is a file.
 void readoptions(const std::string& path);
 // Replaces path with the live options; 1 written, 0 failed (the previous

@@ -1,13 +1,13 @@
 // OPTIONS (stateoptions) and SETTINGS (statesettings).
 #include <string>
 
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
-#include "frontend/settings.h"
 #include "input/input.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <list>
 #include <string>
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "creatures/effects.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"

@@ -43,10 +43,12 @@ struct StatusMessage {
 };
 
 // F5 and F9 in play (no panel open): save to / load from the quicksave
-// slot, post the outcome and return it. The frame loop calls quicksave()
-// and quickload() of app/screens.h, which run these.
+// slot, post the outcome and return it.
 StatusMessage quicksavegame();
 StatusMessage quickloadgame();
+// The same, for the in-game keys, which need no outcome.
+void quicksave();
+void quickload();
 
 // Adds the owner's write permission to the game's own files that exist:
 // api.dat, opt.dat and every slot's two files.

@@ -2,9 +2,9 @@
 // pointer-move rule, the selection pulse, the click, the backdrop and logo,
 // the version tag, the pointer and the hit flush are the same as on every
 // other menu; the slot list itself is the save screens' own.
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
 #include "audio/sound.h"
-#include "app/assets.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_screens.h"
 #include "frontend/save_screens.h"

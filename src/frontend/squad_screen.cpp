@@ -1,12 +1,12 @@
 // SQUAD (statesquad): Accept, Split and Cancel in the middle, the six squad
 // slots in two columns of three on either side.
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
-#include "frontend/settings.h"
 #include "frontend/squad_pick.h"
 #include "input/input.h"
 #include "platform/platform.h"

@@ -1,6 +1,6 @@
 #include "input/bindings.h"
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "input/keynames.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "frontend/settings.h"
+#include "app/state/settings.h"
 
 int keydownstate[kKeyCodes];
 int keyhitstate[kKeyCodes][3];

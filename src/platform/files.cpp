@@ -7,7 +7,7 @@
 #include <fstream>
 #include <new>
 
-#include "app/archive.h"
+#include "platform/archive_lookup.h"
 #include "platform/platform.h"
 
 namespace fs = std::filesystem;
@@ -23,7 +23,7 @@ std::string disk_path(const std::string& path) {
 
 int file_type(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry)) return archive_find(entry) ? 1 : 0;
+  if (archive_name(path, entry)) return find_archive_entry(entry) ? 1 : 0;
   std::error_code ec;
   const auto st = fs::status(disk_path(path), ec);
   if (ec) return 0;
@@ -34,8 +34,8 @@ int file_type(const std::string& path) {
 
 long long file_size(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry)) {
-    const ArchiveEntry* e = archive_find(entry);
+  if (archive_name(path, entry)) {
+    const ArchiveBlob* e = find_archive_entry(entry);
     return e ? static_cast<long long>(e->size) : 0;
   }
   std::error_code ec;
@@ -45,14 +45,14 @@ long long file_size(const std::string& path) {
 
 bool delete_file(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry) || file_type(path) != 1) return false;
+  if (archive_name(path, entry) || file_type(path) != 1) return false;
   std::error_code ec;
   return fs::remove(disk_path(path), ec) && !ec;
 }
 
 bool create_dir(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry)) return false;
+  if (archive_name(path, entry)) return false;
   std::error_code ec;
   fs::create_directories(disk_path(path), ec);
   return !ec && file_type(path) == 2;
@@ -60,14 +60,14 @@ bool create_dir(const std::string& path) {
 
 bool rename_file(const std::string& from, const std::string& to) {
   std::string entry;
-  if (archive_path(from, entry) || archive_path(to, entry)) return false;
+  if (archive_name(from, entry) || archive_name(to, entry)) return false;
   // rename(2) replaces an existing target in one step.
   return std::rename(disk_path(from).c_str(), disk_path(to).c_str()) == 0;
 }
 
 bool make_owner_writable(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry)) return false;
+  if (archive_name(path, entry)) return false;
   const std::string p = disk_path(path);
   struct stat st;
   if (stat(p.c_str(), &st) != 0) return false;
@@ -78,8 +78,8 @@ bool make_owner_writable(const std::string& path) {
 bool read_whole(const std::string& name, std::vector<uint8_t>& out, size_t maxbytes) {
   out.clear();
   std::string entry;
-  if (archive_path(name, entry)) {
-    const ArchiveEntry* e = archive_find(entry);
+  if (archive_name(name, entry)) {
+    const ArchiveBlob* e = find_archive_entry(entry);
     if (!e || e->size > maxbytes) return false;
     out.assign(e->data, e->data + e->size);
     return true;

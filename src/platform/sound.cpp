@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/archive.h"
+#include "platform/archive_lookup.h"
 #include "platform/internal.h"
 #include "platform/platform.h"
 
@@ -41,8 +41,8 @@ int mix_channel_of(int handle) {
 
 SDL_RWops* open_rw(const std::string& name, std::vector<uint8_t>& holder) {
   std::string entry;
-  if (archive_path(name, entry)) {
-    const ArchiveEntry* e = archive_find(entry);
+  if (archive_name(name, entry)) {
+    const ArchiveBlob* e = find_archive_entry(entry);
     return e ? SDL_RWFromConstMem(e->data, static_cast<int>(e->size)) : nullptr;
   }
   if (!read_whole(name, holder)) return nullptr;

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "app/archive.h"
+#include "platform/archive_lookup.h"
 #include "platform/platform.h"
 
 namespace plat {
@@ -159,8 +159,8 @@ bool Stream::eof() { return at_end(); }
 
 Stream* open_read(const std::string& name) {
   std::string entry;
-  if (archive_path(name, entry)) {
-    const ArchiveEntry* e = archive_find(entry);
+  if (archive_name(name, entry)) {
+    const ArchiveBlob* e = find_archive_entry(entry);
     return e ? new BytesStream(e->data, e->size) : nullptr;
   }
   if (file_type(name) != 1) return nullptr;
@@ -170,7 +170,7 @@ Stream* open_read(const std::string& name) {
 
 Stream* open_write(const std::string& path) {
   std::string entry;
-  if (archive_path(path, entry) || file_type(path) == 2) return nullptr;
+  if (archive_name(path, entry) || file_type(path) == 2) return nullptr;
   FILE* f = std::fopen(disk_path(path).c_str(), "wb");
   return f ? new DiskStream(f, true) : nullptr;
 }

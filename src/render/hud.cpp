@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "frontend/settings.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud_links.h"

@@ -1,12 +1,12 @@
 // Debug, cheat and missing-file lines, drawn last over everything.
 #include "render/overlay.h"
 
-#include "app/assets.h"
-#include "app/file_warnings.h"
-#include "app/play_state.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
+#include "render/file_warnings.h"
 #include "render/text.h"
 
 int cheatglow = 0;

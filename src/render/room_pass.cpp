@@ -2,10 +2,10 @@
 // then the effect records and the creature of the room.
 #include "render/room_pass.h"
 
-#include "app/assets.h"
-#include "world/machinery.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
+#include "world/machinery.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 

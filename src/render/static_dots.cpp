@@ -2,7 +2,7 @@
 // refills every frame.
 #include <cstddef>
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "render/room_pass.h"
 
 namespace {

@@ -4,9 +4,9 @@
 // shows only static.
 #include "render/views.h"
 
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "frontend/settings.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/room_pass.h"

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
-#include "app/assets.h"
-#include "app/play_state.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "audio/sound.h"
 #include "creatures/creatures.h"
 #include "creatures/effects.h"
-#include "frontend/settings.h"
 #include "input/bindings.h"
 #include "platform/platform.h"
 #include "platform/random.h"

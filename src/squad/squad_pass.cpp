@@ -1,8 +1,8 @@
 #include "squad/squad_pass.h"
 
-#include "app/mission.h"
-#include "app/panel.h"
-#include "app/play_state.h"
+#include "app/state/panel.h"
+#include "app/state/play_state.h"
+#include "squad/mission.h"
 #include "squad/squad.h"
 #include "world/machinery.h"
 #include "world/pickups.h"

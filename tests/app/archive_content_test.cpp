@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/archive.h"
-#include "app/asset_plan.h"
+#include "app/state/archive.h"
+#include "app/state/asset_plan.h"
 #include "image_sizes.h"
 
 namespace {

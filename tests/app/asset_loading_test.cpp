@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/archive.h"
-#include "app/asset_handles.h"
-#include "app/asset_plan.h"
-#include "app/assets.h"
+#include "app/state/archive.h"
+#include "app/state/asset_handles.h"
+#include "app/state/asset_plan.h"
+#include "app/state/assets.h"
 #include "image_sizes.h"
 #include "platform/platform.h"
 

@@ -1,9 +1,9 @@
-#include "app/display_anim.h"
 #include "app/frame_loop.h"
-#include "app/mission.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
 #include "app_play/play_fixture.h"
 #include "frontend/menu_frame.h"
+#include "render/display_anim.h"
+#include "squad/mission.h"
 
 namespace playtest {
 namespace {

@@ -6,25 +6,26 @@
 
 #include <cstring>
 
-#include "app/assets.h"
+#include "app/harness/play_driver.h"
 #include "app/ingame.h"
-#include "app/play_driver.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "creatures/effects.h"
 #include "creatures/start_placement.h"
 #include "frontend/newgame.h"
-#include "frontend/settings.h"
-#include "input/input.h"
-#include "platform/random.h"
-#include "squad/roster.h"
-#include "world/worldtables.h"
+#include "frontend/options_file.h"
 #include "input/bindings.h"
+#include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
+#include "platform/random.h"
+#include "squad/roster.h"
 #include "squad/squad.h"
-#include "world/map.h"
 #include "world/machinery.h"
+#include "world/map.h"
+#include "world/worldtables.h"
 
 namespace playtest {
 

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "platform/platform.h"
 
 inline bool audio_ready() {

@@ -6,9 +6,9 @@
 
 #include <unistd.h>
 
+#include "app/state/settings.h"
 #include "audio/music.h"
 #include "audio_fixture.h"
-#include "frontend/settings.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/assets.h"
+#include "app/state/assets.h"
+#include "app/state/settings.h"
 #include "audio/sound.h"
 #include "audio_fixture.h"
-#include "frontend/settings.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/flag_names.h"
-#include "app/autoplayer/mission_run.h"
-#include "app/play_driver.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/harness/mission_run.h"
+#include "app/harness/play_driver.h"
+#include "app/state/flag_names.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "autoplay/mission_ledger.h"
 #include "input/keycodes.h"
 #include "session/invariants.h"

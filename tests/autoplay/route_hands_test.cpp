@@ -6,7 +6,7 @@
 #include "app/autoplayer/hands.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
-#include "app/session.h"
+#include "app/harness/session.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "world/map.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 #include "measure/fft.h"
 #include "measure/loudness.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 
 namespace {

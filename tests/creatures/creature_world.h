@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "app/play_state.h"
-#include "creatures/creature_tables.h"
+#include "app/state/play_state.h"
 #include "creatures/closeup.h"
+#include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"

@@ -2,8 +2,8 @@
 // its head, with the real pictures loaded through the headless platform.
 #include "creature_world.h"
 
-#include "app/archive.h"
-#include "app/assets.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 
 namespace creaturetest {

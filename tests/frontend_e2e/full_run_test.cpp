@@ -12,9 +12,9 @@
 
 #include "app/frame_loop.h"
 #include "app/ingame.h"
-#include "app/play_state.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"

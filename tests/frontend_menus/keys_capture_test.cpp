@@ -2,7 +2,7 @@
 // the wheel, joystick buttons and stick directions.
 #include "menu_fixture.h"
 
-#include "app/state.h"
+#include "app/state/game_state.h"
 #include "input/keycodes.h"
 
 namespace menutest {

@@ -6,14 +6,15 @@
 
 #include <initializer_list>
 
-#include "app/archive.h"
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "frontend/keys_screen.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_screens.h"
-#include "frontend/settings.h"
+#include "frontend/options_file.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "platform/platform.h"

@@ -2,7 +2,7 @@
 // the documented layout, and damaged payloads change nothing.
 #include <cstring>
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "creatures/effects.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"

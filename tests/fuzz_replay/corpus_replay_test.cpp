@@ -8,12 +8,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/session.h"
+#include "app/harness/session.h"
+#include "app/state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/packfile.h"
 #include "frontend/savegame.h"
-#include "frontend/settings.h"
 #include "fuzz_inputs.h"
 #include "input/bindings.h"
 #include "platform/random.h"

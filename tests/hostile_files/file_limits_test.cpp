@@ -3,12 +3,12 @@
 // so the sizes cost no disk).
 #include <gtest/gtest.h>
 
-#include "app/state_hash.h"
+#include "app/harness/state_hash.h"
+#include "app/state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/save_screens.h"
 #include "frontend/savegame.h"
-#include "frontend/settings.h"
 #include "hostile_files/played_save.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 #include "hostile_files/played_save.h"
 
-#include "app/session.h"
+#include "app/harness/session.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"

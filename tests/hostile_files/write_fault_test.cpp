@@ -11,13 +11,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/atomic_file.h"
 #include "frontend/options_file.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
-#include "frontend/settings.h"
 #include "hostile_files/played_save.h"
 #include "input/bindings.h"
 

@@ -3,8 +3,9 @@
 #include <climits>
 #include <cstring>
 
-#include "app/play_state.h"
-#include "frontend/settings.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
+#include "frontend/options_file.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "input/keycodes.h"

@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "frontend/settings.h"
+#include "app/state/settings.h"
+#include "frontend/options_file.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 

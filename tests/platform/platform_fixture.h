@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "platform/platform.h"
 #include "platform/png_codec.h"
 

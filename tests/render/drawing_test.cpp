@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "app/archive.h"
-#include "app/assets.h"
-#include "app/file_warnings.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
+#include "render/file_warnings.h"
 #include "render/font_tables.h"
 #include "render/text.h"
 

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/archive.h"
-#include "app/assets.h"
 #include "app/ingame.h"
-#include "app/play_state.h"
-#include "app/state.h"
-#include "frontend/settings.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/hud.h"

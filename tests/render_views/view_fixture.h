@@ -8,11 +8,11 @@
 #include <cstring>
 #include <vector>
 
-#include "app/archive.h"
-#include "app/assets.h"
-#include "app/play_state.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "creatures/effects.h"
-#include "frontend/settings.h"
 #include "platform/platform.h"
 #include "squad/roster.h"
 #include "squad/squad.h"

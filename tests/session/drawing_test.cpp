@@ -2,9 +2,9 @@
 // drawn on the headless display reaches the same state hashes as without.
 #include <gtest/gtest.h>
 
-#include "app/archive.h"
-#include "app/assets.h"
-#include "app/session.h"
+#include "app/harness/session.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 #include "session/random_player.h"
 

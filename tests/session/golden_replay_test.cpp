@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/session.h"
-#include "app/state_hash.h"
+#include "app/harness/session.h"
+#include "app/harness/state_hash.h"
 #include "session/random_player.h"
 
 namespace {

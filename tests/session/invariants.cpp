@@ -2,11 +2,11 @@
 
 #include <list>
 
-#include "app/display_anim.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
+#include "render/display_anim.h"
 #include "squad/member_update.h"
 #include "squad/roster.h"
 #include "squad/squad.h"

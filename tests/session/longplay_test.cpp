@@ -10,15 +10,15 @@
 
 #include <unistd.h>
 
-#include "app/session.h"
+#include "app/harness/session.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "platform/random.h"
-#include "app/play_state.h"
-#include "app/state.h"
 #include "session/invariants.h"
-#include "squad/squad.h"
 #include "session/random_player.h"
+#include "squad/squad.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 
 #include <unistd.h>
 
-#include "app/session.h"
-#include "app/state_hash.h"
+#include "app/harness/session.h"
+#include "app/harness/state_hash.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "input/keycodes.h"
 #include "platform/random.h"
-#include "squad/squad.h"
 #include "session/random_player.h"
+#include "squad/squad.h"
 
 namespace {
 

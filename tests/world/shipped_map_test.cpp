@@ -6,7 +6,7 @@
 #include <queue>
 #include <set>
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 

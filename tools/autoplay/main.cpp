@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/mission_run.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/harness/mission_run.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "squad/member_fields.h"
 #include "squad/squad.h"
 #include "world/map.h"

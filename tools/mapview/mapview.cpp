@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/archive.h"
+#include "app/state/archive.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 

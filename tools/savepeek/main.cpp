@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "frontend/savegame.h"
 
 int main(int argc, char** argv) {

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/archive.h"
-#include "app/assets.h"
+#include "app/state/archive.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 #include "scene.h"
 

@@ -5,17 +5,18 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/assets.h"
 #include "app/autoplayer/autoplayer.h"
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/targets.h"
 #include "app/demo.h"
 #include "app/frame_loop.h"
 #include "app/ingame.h"
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/flag_names.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "creatures/nest_state.h"
-#include "frontend/settings.h"
+#include "frontend/options_file.h"
 #include "input/input.h"
 #include "scene.h"
 #include "squad/member_fields.h"

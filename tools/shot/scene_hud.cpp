@@ -3,15 +3,15 @@
 // results pages, the squad-lost notice and the debug/cheat overlay.
 #include <string>
 
-#include "app/assets.h"
-#include "app/play_state.h"
-#include "app/state.h"
-#include "frontend/settings.h"
+#include "app/mission_end.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"
 #include "render/messages.h"
-#include "app/mission_end.h"
 #include "render/mission_screens.h"
 #include "render/overlay.h"
 #include "render/text.h"

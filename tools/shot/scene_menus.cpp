@@ -2,17 +2,18 @@
 // driven a few frames by scripted input as a player would.
 #include <functional>
 
-#include "app/assets.h"
-#include "app/play_state.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "app/state/assets.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "frontend/keys_screen.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"
+#include "frontend/options_file.h"
 #include "frontend/save_screens.h"
 #include "frontend/savegame.h"
-#include "frontend/settings.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"

@@ -2,10 +2,10 @@
 // slime and effect records placed where the view looks.
 #include <cstring>
 
-#include "app/assets.h"
-#include "app/play_state.h"
+#include "app/state/assets.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "creatures/effects.h"
-#include "frontend/settings.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "render/room_pass.h"

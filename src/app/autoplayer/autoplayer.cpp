@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
-#include "app/panel.h"
-#include "app/play_state.h"
-#include "app/state.h"
-#include "frontend/settings.h"
+#include "app/state/flag_names.h"
+#include "app/state/game_state.h"
+#include "app/state/panel.h"
+#include "app/state/play_state.h"
+#include "app/state/settings.h"
 #include "input/keycodes.h"
 #include "squad/member_fields.h"
 #include "squad/squad.h"

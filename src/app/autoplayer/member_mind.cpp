@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/autoplayer/aim.h"
-#include "app/autoplayer/flag_names.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
-#include "app/play_state.h"
+#include "app/state/flag_names.h"
+#include "app/state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
 #include "input/bindings.h"

@@ -1,4 +1,4 @@
-#include "app/assets.h"
+#include "app/state/assets.h"
 
 int gfxmissing = 0;
 int sfxmissing = 0;

@@ -20,6 +20,5 @@ extern int squadpick[7][6];
 
 // The settings table's defaults.
 void resetsettings();
-// Every start value the options file can replace: settings, both players'
-// bindings, the split choice and the squad choice.
-void resetoptions();
+// The split choice and the squad choice back to their defaults.
+void resetsquadchoice();

@@ -1,10 +1,10 @@
-#include "app/state_hash.h"
+#include "app/harness/state_hash.h"
 
 #include <cstring>
 #include <string>
 
-#include "app/play_state.h"
-#include "app/state.h"
+#include "app/state/game_state.h"
+#include "app/state/play_state.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
 #include "platform/random.h"

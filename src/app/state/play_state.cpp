@@ -1,4 +1,4 @@
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 
 int numplayers = 1;
 int splitview = 0;
@@ -20,6 +20,8 @@ int alldead = 0;
 int newwave = 0;
 int modeplayers = 1;
 int gameinprogress = 0;
+int demoplaying = 0;
+int quitgame = 0;
 
 int tickertext[191];
 int playerticker[3][191];

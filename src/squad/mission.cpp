@@ -1,7 +1,7 @@
-#include "app/mission.h"
+#include "squad/mission.h"
 
-#include "app/panel.h"
-#include "app/play_state.h"
+#include "app/state/panel.h"
+#include "app/state/play_state.h"
 #include "squad/squad.h"
 #include "world/map.h"
 

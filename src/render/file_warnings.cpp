@@ -1,6 +1,6 @@
-#include "app/file_warnings.h"
+#include "render/file_warnings.h"
 
-#include "app/assets.h"
+#include "app/state/assets.h"
 #include "platform/platform.h"
 #include "render/text.h"
 

@@ -22,6 +22,8 @@ extern int alldead;             // 1 once the whole squad is dead
 extern int newwave;             // set when a wave starts and the panel opens for it
 extern int modeplayers;         // players chosen on the GAME MODE screen
 extern int gameinprogress;      // 1 once a game has been started or loaded
+extern int demoplaying;         // 1 while the machine player plays a demo
+extern int quitgame;            // set by the main menu's quit choice; the loop ends after that frame
 
 // Display animation state, advanced once per frame of play.
 extern int tickertext[191];         // one-player heartbeat trace (1..185 values, 186..188 stroke)

@@ -1,5 +1,5 @@
 // Names for the entries of the play state's small flag tables that the
-// machine player reads (see app/play_state.h).
+// machine player reads (see app/state/play_state.h).
 #pragma once
 
 // missionflags[]: the mission phase, and whether the squad is back at base.

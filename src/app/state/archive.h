@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-struct ArchiveEntry {
+#include "platform/archive_lookup.h"
+
+// An entry: its bytes (data, size) and its name.
+struct ArchiveEntry : plat::ArchiveBlob {
   std::string name;
-  const uint8_t* data;
-  size_t size;
 };
 
-// False (and no change) when the name is already registered.
+// False (and no change) when the name is already registered. Registering
+// also hands the platform its lookup, so "incbin::" paths find the entry.
 bool archive_register(const std::string& name, const uint8_t* data, size_t size);
 // The entry with exactly this name, or nullptr.
 const ArchiveEntry* archive_find(const std::string& name);

@@ -1,4 +1,4 @@
-#include "app/play_driver.h"
+#include "app/harness/play_driver.h"
 
 #include "app/frame_loop.h"
 #include "app/ingame.h"

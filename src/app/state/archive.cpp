@@ -1,4 +1,4 @@
-#include "app/archive.h"
+#include "app/state/archive.h"
 
 #include <unordered_map>
 
@@ -25,7 +25,10 @@ extern "C" const int32_t rx_archive_count;
 bool archive_register(const std::string& name, const uint8_t* data, size_t size) {
   if (index().count(name)) return false;
   index()[name] = entries().size();
-  entries().push_back({name, data, size});
+  entries().push_back({{data, size}, name});
+  plat::set_archive_lookup([](const std::string& entry) -> const plat::ArchiveBlob* {
+    return archive_find(entry);
+  });
   return true;
 }
 
@@ -43,8 +46,5 @@ void register_embedded_archive() {
 }
 
 bool archive_path(const std::string& path, std::string& entry_name) {
-  static const std::string prefix = "incbin::";
-  if (path.compare(0, prefix.size(), prefix) != 0) return false;
-  entry_name = path.substr(prefix.size());
-  return true;
+  return plat::archive_name(path, entry_name);
 }

@@ -1,7 +1,7 @@
 // The load lists behind load_fonts() and load_all_assets().
-#include "app/asset_plan.h"
+#include "app/state/asset_plan.h"
 
-#include "app/assets.h"
+#include "app/state/assets.h"
 
 namespace {
 

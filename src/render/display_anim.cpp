@@ -1,6 +1,6 @@
-#include "app/display_anim.h"
+#include "render/display_anim.h"
 
-#include "app/play_state.h"
+#include "app/state/play_state.h"
 #include "platform/random.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -1,3 +1,0 @@
-#include "app/state.h"
-
-int gamestate = 0;

@@ -1,0 +1,3 @@
+#include "app/state/game_state.h"
+
+int gamestate = 0;
