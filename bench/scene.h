@@ -91,8 +91,8 @@ inline void busygame(int players) {
   updateinputfrom(plat::RawInput{});
   debugdisplay = 0;
 
-  teamstat[1][4] = teamstat[2][4] = 4;  // fourth wave, well into it
-  teamstat[0][0] = wavestart[3] + 3600;
+  teamstat[1][statwave] = teamstat[2][statwave] = 4;  // fourth wave, well into it
+  teamstat[teamrow][statclock] = wavestart[3] + 3600;
   powerdelay = 600;
   powertimer = 600;
   for (int r = 1; r <= 255; ++r) {

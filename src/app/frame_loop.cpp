@@ -45,8 +45,8 @@ void endframe() {
 }
 
 void framekeys() {
-  if (debugflags[0] == 1) {
-    for (int i = 1; i <= 4; ++i) {
+  if (debugflags[cheatmode] == 1) {
+    for (int i = cheatammo; i <= cheatnightvision; ++i) {
       if (!gamekeyhit(functionkey(i))) continue;
       debugflags[i] = debugflags[i] ? 0 : 1;
       playsound(snd_cheat2);
@@ -79,7 +79,7 @@ void stepframe() {
   // A state asked for during the last frame starts now; the slot screens
   // list the slots afresh each time they open.
   const int entered = applynextstate();
-  if (entered == 11 || entered == 12) enterslotscreen(entered);
+  if (entered == stateloadgame || entered == statesavegame) enterslotscreen(entered);
   framekeys();
   runscreen();
   notemenupointer();

@@ -36,7 +36,7 @@ void hideprompts() {
 }  // namespace
 
 IngameKey ingamekey() {
-  if (pausestate[1] != 0) return ingamenone;
+  if (pausestate[panelactive] != 0) return ingamenone;
   if (gamekeyhit(keyescape)) return ingamemenu;
   if (gamekeyhit(keyf5)) return ingamequicksave;
   if (gamekeyhit(keyf9)) return ingamequickload;
@@ -52,7 +52,7 @@ void ingameframe() {
   trackmouse();
   if (key == ingamequicksave) quicksave();
   if (key == ingamequickload) quickload();
-  if (pausestate[1] == 1) {
+  if (pausestate[panelactive] == 1) {
     updatepanel();
     // The panel hands over to the mission-end screen, which runs (and draws
     // instead of the views) in this same frame.
@@ -90,5 +90,5 @@ void simulationupdate() {
   updatedisplayanim();
   updatepromptblink();
   for (int p = 1; p <= 2; ++p)
-    if (teamstat[0][p] > 0) teamstat[0][p] -= 1;
+    if (teamstat[teamrow][p] > 0) teamstat[teamrow][p] -= 1;
 }

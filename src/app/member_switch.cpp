@@ -46,8 +46,8 @@ void switchmembers() {
     if (p == 1 && chosen != before && settings[setmouseaiming] == 1 && chosen >= 1 && chosen <= 6) {
       plat::move_pointer(squad[chosen][mcrossx], squad[chosen][mcrossy]);
       // The jump is not the player's hand moving: no travel to pay for.
-      mousepos[1] = mousepos[3] = squad[chosen][mcrossx];
-      mousepos[2] = mousepos[4] = squad[chosen][mcrossy];
+      mousepos[mousenowx] = mousepos[mouselastx] = squad[chosen][mcrossx];
+      mousepos[mousenowy] = mousepos[mouselasty] = squad[chosen][mcrossy];
     }
   }
 }

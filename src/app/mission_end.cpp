@@ -24,15 +24,15 @@ void backtomenu() {
 // Keys act only once the panel has slid shut.
 void missionkeys() {
   if (pausepos != 0 || !panelkeyhit()) return;
-  if (missionflags[1] == 1) {
+  if (missionflags[missionphase] == phaseannounced) {
     // The message acknowledged: the panel opens again and play resumes.
-    pausestate[2] = 0;
+    pausestate[panelclosing] = 0;
     playsound(panelsounds[1]);
-  } else if (missionflags[2] == 1) {
-    if (missionflags[3] == 0) {
-      missionflags[3] = 1;
+  } else if (missionflags[missionhome] == homereached) {
+    if (missionflags[resultspage] == resultsfirst) {
+      missionflags[resultspage] = resultssecond;
     } else {
-      missionflags[3] = 2;
+      missionflags[resultspage] = resultsdone;
       backtomenu();
     }
   }
@@ -42,16 +42,16 @@ void missionkeys() {
 
 void missionscreen() {
   countdownflashes();
-  if (missionflags[1] == 1 && pausepos == panelopenpos) startpanelclosing();
+  if (missionflags[missionphase] == phaseannounced && pausepos == panelopenpos) startpanelclosing();
   steppanelpulse();
   if (slidepanel() == slideopened) {
     gamestate = stateplay;
-    if (missionflags[1] == 1) {
-      missionflags[1] = 2;
+    if (missionflags[missionphase] == phaseannounced) {
+      missionflags[missionphase] = phasehome;
       startpanelclosing();
     }
-    if (missionflags[2] == 1) {
-      missionflags[2] = 2;
+    if (missionflags[missionhome] == homereached) {
+      missionflags[missionhome] = homeacknowledged;
       startpanelclosing();
     }
   }
@@ -65,7 +65,7 @@ void failscreen() {
   steppanelpulse();
   // The squad-lost panel only ever closes here; a panel left opening would
   // never let a key through.
-  pausestate[2] = 1;
+  pausestate[panelclosing] = 1;
   slidepanel();
   if (pausepos == 0 && panelkeyhit()) backtomenu();
   endwaveannouncement();

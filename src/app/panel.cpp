@@ -16,7 +16,7 @@ constexpr float restspeed = 75.0f;
 bool countup() {
   bool moved = false;
   for (int p = 1; p <= 2; ++p) {
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = statwarriors; k <= statwave; ++k) {
       int& shown = statshown[p][k];
       const int real = teamstat[p][k];
       if (shown < real) {
@@ -44,7 +44,7 @@ void steppanelpulse() {
 
 PanelSlide slidepanel() {
   PanelSlide reached = slidemoving;
-  if (pausestate[2] == 0 && pausepos < panelopenpos) {
+  if (pausestate[panelclosing] == 0 && pausepos < panelopenpos) {
     pausespeed *= 0.853f;
     if (pausespeed < 1.0f) pausespeed = 1.0f;
     pausepos = static_cast<int>(pausepos + pausespeed);
@@ -52,7 +52,7 @@ PanelSlide slidepanel() {
       pausepos = panelopenpos;
       reached = slideopened;
     }
-  } else if (pausestate[2] == 1 && pausepos > 0) {
+  } else if (pausestate[panelclosing] == 1 && pausepos > 0) {
     pausespeed *= 1.19f;
     if (pausespeed > restspeed) pausespeed = restspeed;
     pausepos = static_cast<int>(pausepos - pausespeed);
@@ -69,16 +69,16 @@ PanelSlide slidepanel() {
 
 void countdownflashes() {
   for (int p = 1; p <= 2; ++p)
-    if (teamstat[0][p] > 0) teamstat[0][p] -= 1;
+    if (teamstat[teamrow][p] > 0) teamstat[teamrow][p] -= 1;
 }
 
 void startpanelclosing() {
-  pausestate[2] = 1;
+  pausestate[panelclosing] = 1;
   playsound(panelsounds[2]);
 }
 
 void endwaveannouncement() {
-  if (pausestate[1] != 1) newwave = 0;
+  if (pausestate[panelactive] != 1) newwave = 0;
 }
 
 bool panelkeyhit() {
@@ -87,26 +87,26 @@ bool panelkeyhit() {
 }
 
 void openpanel() {
-  pausestate[1] = 1;
-  pausestate[2] = 0;
+  pausestate[panelactive] = 1;
+  pausestate[panelclosing] = 0;
   playsound(panelsounds[1]);
   for (int p = 1; p <= 2; ++p)
-    for (int k = 1; k <= 4; ++k) statshown[p][k] = 0;
+    for (int k = statwarriors; k <= statwave; ++k) statshown[p][k] = 0;
 }
 
 void updatepanel() {
   countdownflashes();
   steppanelpulse();
   // In play the panel is hidden again once it has slid shut.
-  if (slidepanel() == slideshut) pausestate[1] = pausestate[2] = 0;
-  if (pausestate[1] == 0 || pausepos != panelopenpos) return;
+  if (slidepanel() == slideshut) pausestate[panelactive] = pausestate[panelclosing] = 0;
+  if (pausestate[panelactive] == 0 || pausepos != panelopenpos) return;
 
-  const bool moved = missionflags[1] != 1 && countup();
-  if (missionflags[1] == 1) gamestate = statemissionend;
-  if (moved || pausestate[2] == 1 || !panelkeyhit()) return;
+  const bool moved = missionflags[missionphase] != phaseannounced && countup();
+  if (missionflags[missionphase] == phaseannounced) gamestate = statemissionend;
+  if (moved || pausestate[panelclosing] == 1 || !panelkeyhit()) return;
   if (alldead == 1) {
     gamestate = statesquadlost;
-  } else if (missionflags[2] == 1) {
+  } else if (missionflags[missionhome] == homereached) {
     gamestate = statemissionend;
   }
   startpanelclosing();

@@ -43,7 +43,7 @@ void replacecolonist() {
 }
 
 void regrowslime() {
-  int period = 1500 - teamstat[1][4];
+  int period = 1500 - teamstat[1][statwave];
   if (period < 1000) period = 1000;
   for (int r = 4; r <= 255; ++r) {
     if (respawnok[r] != 1 || iscontrolledroom(r)) continue;

@@ -8,7 +8,7 @@
 
 namespace {
 
-int currentwave() { return teamstat[1][4]; }
+int currentwave() { return teamstat[1][statwave]; }
 int slimecount(int r) { return rooms[r][wallstate][slimecountslot]; }
 bool isnest(int r) { return rooms[r][roomrecord][roomid] == nestroom; }
 

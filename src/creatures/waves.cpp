@@ -40,11 +40,11 @@ void countallslime() {
 }
 
 void advancewave() {
-  teamstat[0][0] += 1;
-  int& wave = teamstat[1][4];
-  if (wave < 0 || wave >= maxwave || teamstat[0][0] < wavestart[wave]) return;
+  teamstat[teamrow][statclock] += 1;
+  int& wave = teamstat[1][statwave];
+  if (wave < 0 || wave >= maxwave || teamstat[teamrow][statclock] < wavestart[wave]) return;
   wave += 1;
-  teamstat[2][4] += 1;
+  teamstat[2][statwave] += 1;
   openpanel();
   powertimer = 0;
   powerdelay = Rand(500, 1500);
@@ -53,7 +53,7 @@ void advancewave() {
 }
 
 void powerfailure() {
-  int wave = teamstat[1][4];
+  int wave = teamstat[1][statwave];
   if (powerslime <= 0 || (wave != 4 && wave != 5) || powertimer >= powerdelay) return;
   powertimer += 1;
   if (powertimer < powerdelay) return;

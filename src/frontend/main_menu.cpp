@@ -27,8 +27,8 @@ void cheatswitch() {
       inputmousey >= kCheatY + kCheatH)
     return;
   playsound(snd_cheat);
-  debugflags[0] = debugflags[0] ? 0 : 1;
-  for (int i = 1; i <= 4; ++i) debugflags[i] = 0;
+  debugflags[cheatmode] = debugflags[cheatmode] ? 0 : 1;
+  for (int i = cheatammo; i <= cheatnightvision; ++i) debugflags[i] = 0;
 }
 }  // namespace
 

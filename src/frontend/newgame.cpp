@@ -78,11 +78,11 @@ void resetgame() {
   curmember[1] = 1;
   curmember[2] = numplayers == 2 ? 4 : 0;
 
-  for (int i = 1; i <= 3; ++i) missionflags[i] = 0;
+  for (int i = missionphase; i <= resultspage; ++i) missionflags[i] = 0;
   std::memset(teamstat, 0, sizeof teamstat);
-  teamstat[1][4] = 1;
-  teamstat[2][4] = 1;
-  pausestate[1] = pausestate[2] = 0;
+  teamstat[1][statwave] = 1;
+  teamstat[2][statwave] = 1;
+  pausestate[panelactive] = pausestate[panelclosing] = 0;
   pausespeed = 75.0f;
   pausepos = 0;
   alldead = 0;

@@ -54,7 +54,7 @@ void savefields(V& v) {
   v.ints(squadchar, 7, rosternumber);
   for (std::string& name : squadname) v.str(name);
   v.ints(&rooms[0][0][0], 301 * 6 * 101, roomvalue);
-  v.ints(&teamstat[0][0], 3 * 6, anyvalue);
+  v.ints(&teamstat[teamrow][statclock], 3 * 6, anyvalue);
   v.ints(missionflags, 4, anyvalue);
   for (int i = 0; i <= 190; ++i) {
     v.ints(&tickertext[i], 1, anyvalue);

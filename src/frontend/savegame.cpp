@@ -65,7 +65,7 @@ int loadgame(const std::string& base) {
   powerslime = 0;
   // Nor is the side panel: a game left on the results or the squad-lost
   // notice holds it active at 0, which would freeze the loaded game.
-  pausestate[1] = pausestate[2] = 0;
+  pausestate[panelactive] = pausestate[panelclosing] = 0;
   pausepos = 0;
   pausespeed = 75.0f;
   newwave = 0;

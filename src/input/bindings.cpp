@@ -112,8 +112,8 @@ void readcontrols(int p, bool blocked) {
 }
 
 void trackmouse() {
-  mousepos[3] = mousepos[1];
-  mousepos[4] = mousepos[2];
-  mousepos[1] = inputmousex;
-  mousepos[2] = inputmousey;
+  mousepos[mouselastx] = mousepos[mousenowx];
+  mousepos[mouselasty] = mousepos[mousenowy];
+  mousepos[mousenowx] = inputmousex;
+  mousepos[mousenowy] = inputmousey;
 }

@@ -41,7 +41,7 @@ bool validmember(int m) { return m >= 1 && m <= 6; }
 
 void drawclock() {
   if (settings[setshowtime] != 1) return;
-  const std::string text = missionclocktext(teamstat[0][0]);
+  const std::string text = missionclocktext(teamstat[teamrow][statclock]);
   plat::set_alpha(0.66f);
   plat::set_blend(plat::BlendAlpha);
   auto one = [&](int backy, int texty) {
@@ -98,8 +98,8 @@ void panelcounter(float x, float titley, const char* title, float boxy, float nu
 }
 
 void drawsidepanels() {
-  if (pausestate[1] != 1) return;
-  const bool blink = newwave == 1 && pausepos == 422;
+  if (pausestate[panelactive] != 1) return;
+  const bool blink = newwave == 1 && pausepos == panelopenpos;
   const float left = pausetabx + 180.0f;
   const float right = pausetabx2 - 180.0f;
   if (numplayers == 2) {
@@ -110,19 +110,19 @@ void drawsidepanels() {
     }
     for (int p = 1; p <= 2; ++p) {
       const float d = p == 1 ? -68.0f : 191.0f;
-      panelcounter(left, d + 89, "WARRIORS", d + 132, d + 144, statshown[p][1], false, 1, 0.94f);
-      panelcounter(right, d + 89, "QUEENS", d + 132, d + 144, statshown[p][3], false, 1, 0.94f);
-      panelcounter(left, d + 203, "EGGS & HUG.", d + 246, d + 258, statshown[p][2], false, 1, 0.94f);
-      panelcounter(right, d + 203, "ATTACK WAVE", d + 246, d + 258, statshown[p][4], blink, 1,
+      panelcounter(left, d + 89, "WARRIORS", d + 132, d + 144, statshown[p][statwarriors], false, 1, 0.94f);
+      panelcounter(right, d + 89, "QUEENS", d + 132, d + 144, statshown[p][statqueens], false, 1, 0.94f);
+      panelcounter(left, d + 203, "EGGS & HUG.", d + 246, d + 258, statshown[p][statbrood], false, 1, 0.94f);
+      panelcounter(right, d + 203, "ATTACK WAVE", d + 246, d + 258, statshown[p][statwave], blink, 1,
                    0.94f);
     }
   } else {
     drawimageculled(sliderimg[1], static_cast<float>(pausetabx), 67, 0);
     drawimageculled(sliderimg[2], static_cast<float>(pausetabx2), 67, 0);
-    panelcounter(left, 89, "WARRIORS", 132, 144, statshown[1][1], false, 1, 1);
-    panelcounter(right, 89, "QUEENS", 132, 144, statshown[1][3], false, 1, 1);
-    panelcounter(left, 213, "EGGS & HUG.", 256, 268, statshown[1][2], false, 1, 1);
-    panelcounter(right, 213, "ATTACK WAVE", 256, 268, statshown[1][4], blink, 1, 1);
+    panelcounter(left, 89, "WARRIORS", 132, 144, statshown[1][statwarriors], false, 1, 1);
+    panelcounter(right, 89, "QUEENS", 132, 144, statshown[1][statqueens], false, 1, 1);
+    panelcounter(left, 213, "EGGS & HUG.", 256, 268, statshown[1][statbrood], false, 1, 1);
+    panelcounter(right, 213, "ATTACK WAVE", 256, 268, statshown[1][statwave], blink, 1, 1);
   }
   hudreset();
 }

@@ -62,12 +62,12 @@ void drawresultsone(int p, int y80, int y120, int y164, int y200, int y240, int 
   setcolourbright(0, 175, 0, 100);
   drawbigtext(140, static_cast<float>(y240), "TOTAL CREDIT POINTS ATTAINED:", 0);
   setcolourbright(150, 150, 255, 100);
-  drawnumber(140, static_cast<float>(y286), std::to_string(teamstat[p][5]), 0, 8, 0, 1);
+  drawnumber(140, static_cast<float>(y286), std::to_string(teamstat[p][statcredit]), 0, 8, 0, 1);
 }
 
 void drawresults() {
   buildfinalists();
-  if (missionflags[3] == 0) {
+  if (missionflags[resultspage] == resultsfirst) {
     if (numplayers == 2) {
       drawresultsone(1, 6, 46, 90, 126, 166, 206);
       drawresultsone(2, 264, 304, 348, 384, 424, 464);
@@ -104,8 +104,8 @@ std::string finalistline(int first) {
 
 void drawmissionscreen() {
   startdrawing();
-  if (missionflags[1] == 1) drawobjective();
-  if (missionflags[2] == 1) drawresults();
+  if (missionflags[missionphase] == phaseannounced) drawobjective();
+  if (missionflags[missionhome] == homereached) drawresults();
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);

@@ -39,7 +39,7 @@ void drawoverlay() {
   plat::set_viewport(0, 0, 1024, 768);
   plat::set_scale(1, 1);
   plat::set_rotation(0);
-  const bool cheats = debugflags[0] == 1;
+  const bool cheats = debugflags[cheatmode] == 1;
   if (debugdisplay == 1 || cheats) {
     plat::set_blend(plat::BlendAlpha);
     setcolourbright(255, 255, 255, 100);
@@ -66,7 +66,7 @@ void drawoverlay() {
     y += kLineStep;
     const char* labels[5] = {"", "Unlimited Ammo.......", "Unlimited Stamina...",
                              "Invulnerability.........", "Night Vision.............."};
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = cheatammo; i <= cheatnightvision; ++i) {
       drawsmalltext(kLineX, static_cast<float>(y), labels[i], 0, 1);
       drawsmalltext(122, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
       y += kLineStep;

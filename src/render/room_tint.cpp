@@ -27,7 +27,7 @@ RoomTint roomtint(int room, bool flashlightpass) {
     if (roomcolour[masktype][0][3] == 0) fb /= masktype == 5 ? 1.5f : 2;
     flash = true;
   }
-  if (dark && debugflags[0] == 1 && debugflags[4] == 1) {
+  if (dark && debugflags[cheatmode] == 1 && debugflags[cheatnightvision] == 1) {
     fr = fg = fb = 0.33f;
     flash = true;
   }

@@ -5,8 +5,8 @@
 
 void givecredit(int p, int points) {
   if (p < 1 || p > 2) return;
-  teamstat[p][5] += points;
-  teamstat[0][p] = 15;
+  teamstat[p][statcredit] += points;
+  teamstat[teamrow][p] = 15;
 }
 
 int iscontrolledroom(int r) {

@@ -30,8 +30,8 @@ bool mouseaiming(int p) { return p == 1 && settings[setmouseaiming] == 1; }
 void warppointer(int x, int y) {
   plat::move_pointer(x, y);
   // The pointer now stands here; the next frame measures travel from it.
-  mousepos[1] = x;
-  mousepos[2] = y;
+  mousepos[mousenowx] = x;
+  mousepos[mousenowy] = y;
 }
 
 void wrapscroll(int* s) {
@@ -59,15 +59,15 @@ void keyboardaim(int p, int* s, int speed) {
 }
 
 void mouseaim(int p, int* s, int speed) {
-  s[mcrossx] = mousepos[1];
-  s[mcrossy] = mousepos[2];
-  moveflags[1] = (std::abs(mousepos[1] - mousepos[3]) + std::abs(mousepos[2] - mousepos[4])) / 15;
-  int px = mousepos[1], py = mousepos[2];
+  s[mcrossx] = mousepos[mousenowx];
+  s[mcrossy] = mousepos[mousenowy];
+  moveflags[1] = (std::abs(mousepos[mousenowx] - mousepos[mouselastx]) + std::abs(mousepos[mousenowy] - mousepos[mouselasty])) / 15;
+  int px = mousepos[mousenowx], py = mousepos[mousenowy];
   if (px < pointerleft) px = pointerleft;
   if (px > pointerright) px = pointerright;
   if (py < pointertop) py = pointertop;
   if (py > pointerbottom) py = pointerbottom;
-  if (px != mousepos[1] || py != mousepos[2]) warppointer(px, py);
+  if (px != mousepos[mousenowx] || py != mousepos[mousenowy]) warppointer(px, py);
   if (s[mcrossx] < aimleft) s[mcrossx] = aimleft;
   if (s[mcrossx] > aimright) s[mcrossx] = aimright;
   if (actionflags[p][actleft]) s[mscroll] -= speed, moveflags[1] += 1;
@@ -81,7 +81,7 @@ void recoil(int p, int* s) {
   const int dy = Rand(-j, j);
   s[mcrossx] += dx;
   s[mcrossy] += dy;
-  if (mouseaiming(p)) warppointer(mousepos[1] + dx, mousepos[2] + dy);
+  if (mouseaiming(p)) warppointer(mousepos[mousenowx] + dx, mousepos[mousenowy] + dy);
   if (s[mcrossx] < aimleft) s[mcrossx] = aimleft, s[mscroll] += dx;
   if (s[mcrossx] > aimright) s[mcrossx] = aimright, s[mscroll] += dx;
   if (s[mcrossy] < aimtop) s[mcrossy] = aimtop;
@@ -90,7 +90,7 @@ void recoil(int p, int* s) {
 }
 
 void fire(int p, int* s) {
-  const int ammo = debugflags[1] == 1 ? 48 : s[mammo];
+  const int ammo = debugflags[cheatammo] == 1 ? 48 : s[mammo];
   if (ammo < 1) {
     playsound(snd_dry);
     return;

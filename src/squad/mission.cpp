@@ -13,13 +13,13 @@ int nestslime() {
 }
 
 void checkobjective() {
-  if (missionflags[1] != 0 || nestslime() > 0) return;
-  missionflags[1] = 1;
+  if (missionflags[missionphase] != phaseopen || nestslime() > 0) return;
+  missionflags[missionphase] = phaseannounced;
   openpanel();
 }
 
 void checkreturntobase() {
-  if (missionflags[1] != 2 || missionflags[2] != 0) return;
+  if (missionflags[missionphase] != phasehome || missionflags[missionhome] != 0) return;
   bool anyalive = false;
   for (int m = 1; m <= 6; ++m) {
     if (squad[m][mdead] != 0) continue;
@@ -27,7 +27,7 @@ void checkreturntobase() {
     if (squad[m][mroom] != baseroom) return;
   }
   if (!anyalive) return;
-  missionflags[2] = 1;
+  missionflags[missionhome] = homereached;
   for (int m = 1; m <= 6; ++m) squad[m][mdanger] = squad[m][mhurtflash] = 0;
   openpanel();
 }

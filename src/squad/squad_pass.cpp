@@ -10,10 +10,10 @@
 namespace {
 
 void cheats(int* s) {
-  if (debugflags[0] != 1 || s[mdead] != 0) return;
-  if (debugflags[1] == 1) s[mammo] = s[mmaxammo];
-  if (debugflags[2] == 1) s[mstamina] = s[mmaxstamina];
-  if (debugflags[3] == 1) s[mhealth] = s[mmaxhealth];
+  if (debugflags[cheatmode] != 1 || s[mdead] != 0) return;
+  if (debugflags[cheatammo] == 1) s[mammo] = s[mmaxammo];
+  if (debugflags[cheatstamina] == 1) s[mstamina] = s[mmaxstamina];
+  if (debugflags[cheatinvulnerable] == 1) s[mhealth] = s[mmaxhealth];
 }
 
 void timers(int* s) {
@@ -74,7 +74,7 @@ void updatesquad() {
     checkreturntobase();
     for (int m = 1; m <= 6; ++m) {
       int* s = squad[m];
-      s[mstamina] += staminagain(m, teamstat[0][0]);
+      s[mstamina] += staminagain(m, teamstat[teamrow][statclock]);
       if (s[mstamina] > s[mmaxstamina]) s[mstamina] = s[mmaxstamina];
     }
   }

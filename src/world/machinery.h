@@ -2,9 +2,13 @@
 // counters and the players' use prompts.
 #pragma once
 
-// [0] a controlled member stands in a lit alarm room; [1] a controlled member
-// shares a room with a creature of kind 1, 2, 3 or 5; [2] a member nobody
-// controls does; [3] a controlled member is in the generator room.
+// eventflags[], cleared every frame before the squad-wide pass.
+enum EventFlag {
+  eventalarm = 0,      // a controlled member stands in a lit alarm room
+  eventcontact = 1,    // a controlled member shares a room with a creature of kind 1, 2, 3 or 5
+  eventunguarded = 2,  // a member nobody controls does
+  eventgenerator = 3,  // a controlled member is in the generator room
+};
 extern int eventflags[11];
 extern int trackcount[3];  // per player: frames since the last tracker beep
 

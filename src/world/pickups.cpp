@@ -32,10 +32,10 @@ void roomchecks(int m) {
   const int kind = rooms[r][roomcreature][ckind];
   const int mine = controlled(m);
 
-  if (mine && r == generatorroom) eventflags[3] = 1;
-  if (mine && litalarmroom(r)) eventflags[0] = 1;
+  if (mine && r == generatorroom) eventflags[eventgenerator] = 1;
+  if (mine && litalarmroom(r)) eventflags[eventalarm] = 1;
   s[mdanger] = trackedkind(kind);
-  if (s[mdanger]) eventflags[mine ? 1 : 2] = 1;
+  if (s[mdanger]) eventflags[mine ? eventcontact : eventunguarded] = 1;
 
   if (rec[visited] == 0) {
     rec[visited] = 1;

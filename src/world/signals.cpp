@@ -35,5 +35,5 @@ void tracker(int p) {
 
 void updatesignals() {
   for (int p = 1; p <= numplayers && p <= 2; ++p) tracker(p);
-  updateloopsounds(eventflags[0], eventflags[2], eventflags[3]);
+  updateloopsounds(eventflags[eventalarm], eventflags[eventunguarded], eventflags[eventgenerator]);
 }

@@ -18,18 +18,18 @@ class FrameTest : public PlayTest {
 
 TEST_F(FrameTest, CheatKeysWorkOnlyInCheatMode) {
   tap({keyf1});
-  EXPECT_EQ(debugflags[1], 0);
+  EXPECT_EQ(debugflags[cheatammo], 0);
   EXPECT_EQ(sfxmissing, 0);
-  debugflags[0] = 1;
+  debugflags[cheatmode] = 1;
   tap({keyf1});
   tap({keyf1 + 3});
-  EXPECT_EQ(debugflags[1], 1);
-  EXPECT_EQ(debugflags[4], 1);
+  EXPECT_EQ(debugflags[cheatammo], 1);
+  EXPECT_EQ(debugflags[cheatnightvision], 1);
   EXPECT_EQ(sfxmissing, 100);  // cheat2.wav was asked for
   tap({keyf1});
-  EXPECT_EQ(debugflags[1], 0);
+  EXPECT_EQ(debugflags[cheatammo], 0);
   // Unlimited stamina refills in the squad-wide pass.
-  debugflags[2] = 1;
+  debugflags[cheatstamina] = 1;
   squad[3][mstamina] = 10;
   playframe(none());
   EXPECT_EQ(squad[3][mstamina], squad[3][mmaxstamina]);
@@ -49,25 +49,25 @@ TEST_F(FrameTest, CleaningTheNestMeetsTheObjectiveOnce) {
   for (int s = 1; s <= 63; ++s) rooms[nestroom][wallstate][s] = 0;
   rooms[nestroom][wallstate][64] = 2;
   playframe(none());
-  EXPECT_EQ(missionflags[1], 0);
+  EXPECT_EQ(missionflags[missionphase], 0);
   rooms[nestroom][wallstate][64] = 0;
   playframe(none());
-  EXPECT_EQ(missionflags[1], 1);
-  EXPECT_EQ(pausestate[1], 1);
+  EXPECT_EQ(missionflags[missionphase], 1);
+  EXPECT_EQ(pausestate[panelactive], 1);
   for (int i = 0; i < 60; ++i) playframe(none());
   EXPECT_EQ(gamestate, statemissionend);
 }
 
 TEST_F(FrameTest, TheWayHomeEndsWhenEveryLivingMemberIsAtBase) {
-  missionflags[1] = 2;
+  missionflags[missionphase] = phasehome;
   for (int m = 1; m <= 6; ++m) place(m, baseroom), squad[m][mhurtflash] = 40;
   place(6, kRoomA);
   playframe(none());
-  EXPECT_EQ(missionflags[2], 0);
+  EXPECT_EQ(missionflags[missionhome], 0);
   squad[6][mhealth] = 0;  // the straggler dies: the rest are home
   playframe(none());
-  EXPECT_EQ(missionflags[2], 1);
-  EXPECT_EQ(pausestate[1], 1);
+  EXPECT_EQ(missionflags[missionhome], 1);
+  EXPECT_EQ(pausestate[panelactive], 1);
   EXPECT_EQ(squad[2][mhurtflash], 0);
 }
 
@@ -75,7 +75,7 @@ TEST_F(FrameTest, WholeSquadDeadOpensThePanelForTheLostScreen) {
   for (int m = 1; m <= 6; ++m) squad[m][mhealth] = 0;
   playframe(none());
   EXPECT_EQ(alldead, 1);
-  EXPECT_EQ(pausestate[1], 1);
+  EXPECT_EQ(pausestate[panelactive], 1);
   for (int m = 1; m <= 6; ++m) EXPECT_EQ(squad[m][mroom], 275);
   EXPECT_EQ(squad[1][mdeathroom], kRoomA);
 }

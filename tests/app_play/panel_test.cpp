@@ -28,7 +28,7 @@ TEST_F(PanelTest, KeysOfPlayAreInertWhileThePanelIsActive) {
   EXPECT_EQ(ingamekey(), ingamequickload);
 
   tap({keyp});
-  ASSERT_EQ(pausestate[1], 1);
+  ASSERT_EQ(pausestate[panelactive], 1);
   for (int k : {keyescape, keyf5, keyf9}) {
     playframe(with({k}));
     EXPECT_EQ(ingamekey(), ingamenone) << k;
@@ -64,28 +64,28 @@ TEST_F(PanelTest, SlidesOpenEasingAndFreezesTheGame) {
 }
 
 TEST_F(PanelTest, ClosesOnlyAfterItsCountersStop) {
-  teamstat[1][1] = 6;
-  teamstat[2][3] = 2;
+  teamstat[1][statwarriors] = 6;
+  teamstat[2][statqueens] = 2;
   tap({keyp});
-  EXPECT_EQ(statshown[1][1], 0);
+  EXPECT_EQ(statshown[1][statwarriors], 0);
   openfully();
   // Counting: a close key is refused while anything moved this frame.
   int frames = 0;
-  while (statshown[1][1] < 6 && frames < 20) {
+  while (statshown[1][statwarriors] < 6 && frames < 20) {
     playframe(with({keyspace}));
     playframe(none());
-    EXPECT_EQ(pausestate[2], 0) << "closed while counting";
+    EXPECT_EQ(pausestate[panelclosing], 0) << "closed while counting";
     frames += 2;
   }
-  EXPECT_EQ(statshown[1][1], 6);
-  EXPECT_EQ(statshown[2][3], 2);
+  EXPECT_EQ(statshown[1][statwarriors], 6);
+  EXPECT_EQ(statshown[2][statqueens], 2);
   playframe(none());  // a frame in which nothing moves
   playframe(with({keyspace}));
-  EXPECT_EQ(pausestate[2], 1);
+  EXPECT_EQ(pausestate[panelclosing], 1);
   // Closing takes several frames, with the game frozen until pausepos is 0.
   int closing = 0;
   const int walk = walktick;
-  while (pausestate[1] == 1 && closing < 50) {
+  while (pausestate[panelactive] == 1 && closing < 50) {
     EXPECT_EQ(walktick, walk);
     playframe(none());
     ++closing;
@@ -105,14 +105,14 @@ TEST_F(PanelTest, ClosingLeadsToTheMissionEndScreens) {
   EXPECT_EQ(gamestate, statesquadlost);
 
   newgame();
-  missionflags[2] = 1;
+  missionflags[missionhome] = homereached;
   openpanel();
   openfully();
   playframe(with({keyescape}));
   EXPECT_EQ(gamestate, statemissionend);
 
   newgame();
-  missionflags[1] = 1;
+  missionflags[missionphase] = phaseannounced;
   openpanel();
   openfully();
   EXPECT_EQ(gamestate, statemissionend);
@@ -121,27 +121,27 @@ TEST_F(PanelTest, ClosingLeadsToTheMissionEndScreens) {
 TEST_F(PanelTest, TheMissionScreenRunsInTheFrameThePanelHandsOverToIt) {
   // The objective met: in the frame the open panel hands over to state 5,
   // the message screen already starts the panel closing.
-  missionflags[1] = 1;
+  missionflags[missionphase] = phaseannounced;
   openpanel();
   while (gamestate == stateplay && pausepos < panelopenpos) playframe(none());
   if (gamestate == stateplay) playframe(none());
   ASSERT_EQ(gamestate, statemissionend);
-  EXPECT_EQ(pausestate[2], 1);
+  EXPECT_EQ(pausestate[panelclosing], 1);
   EXPECT_LT(pausepos, panelopenpos) << "the closing slide starts in this frame";
 
   // The squad home: the key that closes the panel hands over to the
   // results, whose first frame already moves the panel and the flash timer.
   newgame();
-  missionflags[2] = 1;
+  missionflags[missionhome] = homereached;
   openpanel();
   openfully();
   playframe(none());
-  teamstat[0][1] = 10;
+  teamstat[teamrow][statwarriors] = 10;
   playframe(with({keyspace}));
   ASSERT_EQ(gamestate, statemissionend);
-  EXPECT_EQ(pausestate[2], 1);
+  EXPECT_EQ(pausestate[panelclosing], 1);
   EXPECT_LT(pausepos, panelopenpos);
-  EXPECT_EQ(teamstat[0][1], 8) << "counted down by the panel and by the results screen";
+  EXPECT_EQ(teamstat[teamrow][statwarriors], 8) << "counted down by the panel and by the results screen";
 }
 
 }  // namespace

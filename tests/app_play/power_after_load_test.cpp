@@ -28,7 +28,7 @@ class PowerAfterLoad : public PlayTest {
     newgame();
     // Room B is a lab: wave 4 cuts its power. The squad cannot die.
     rooms[kRoomB][roomrecord][roomtype] = 3;
-    debugflags[0] = debugflags[3] = 1;
+    debugflags[cheatmode] = debugflags[cheatinvulnerable] = 1;
   }
   void TearDown() override {
     savesdir = "saves";
@@ -41,7 +41,7 @@ class PowerAfterLoad : public PlayTest {
   template <class Pred>
   int playuntil(Pred pred, int limit) {
     for (int f = 1; f <= limit; ++f) {
-      const bool closeit = pausestate[1] == 1 && pausepos == 422 && f % 2 == 0;
+      const bool closeit = pausestate[panelactive] == 1 && pausepos == 422 && f % 2 == 0;
       playframe(closeit ? with({keyspace}) : none());
       if (pred()) return f;
     }
@@ -53,8 +53,8 @@ class PowerAfterLoad : public PlayTest {
 
 TEST_F(PowerAfterLoad, AQuickloadBeforeTheGeneratorWasCleanedFailsThePowerInWaveFour) {
   // Shortly before wave 4, with the generator room still slimed.
-  teamstat[1][4] = teamstat[2][4] = 3;
-  teamstat[0][0] = wavestart[3] - 20;
+  teamstat[1][statwave] = teamstat[2][statwave] = 3;
+  teamstat[teamrow][statclock] = wavestart[3] - 20;
   ASSERT_GT(countslime(generatorroom), 0);
   tap({keyf5});
   ASSERT_EQ(messagetext, "Quicksaved");
@@ -70,13 +70,13 @@ TEST_F(PowerAfterLoad, AQuickloadBeforeTheGeneratorWasCleanedFailsThePowerInWave
   const int* lab = rooms[kRoomB][roomrecord];
   EXPECT_GT(playuntil([&] { return lab[roomdark] == 1; }, 2500), 0)
       << "wave 4 never cut the power";
-  EXPECT_EQ(teamstat[1][4], 4);
+  EXPECT_EQ(teamstat[1][statwave], 4);
   EXPECT_EQ(lab[powercut], 1) << "the lab's power is cut, not just its lamp";
   EXPECT_GT(powerslime, 0);
 }
 
 TEST_F(PowerAfterLoad, AGameLoadedAfterTheSquadWasLostRunsInsteadOfStayingFrozen) {
-  debugflags[3] = 0;
+  debugflags[cheatinvulnerable] = 0;
   tap({keyf5});
   ASSERT_EQ(messagetext, "Quicksaved");
   // The whole squad dies; the panel opens and is closed into the notice.
@@ -91,7 +91,7 @@ TEST_F(PowerAfterLoad, AGameLoadedAfterTheSquadWasLostRunsInsteadOfStayingFrozen
   ASSERT_TRUE(loadslot(7));
   playframe(none());
   ASSERT_EQ(gamestate, stateplay);
-  EXPECT_EQ(pausestate[1], 0) << "the lost game's panel came along with the load";
+  EXPECT_EQ(pausestate[panelactive], 0) << "the lost game's panel came along with the load";
   const int walk = walktick;
   playframe(none());
   EXPECT_NE(walktick, walk) << "the loaded game is frozen";

@@ -75,8 +75,8 @@ TEST_F(SwitchTest, MouseAimingMovesThePointerToTheNewCrosshair) {
   in.mousey = squad[1][mcrossy];
   playframe(in);
   EXPECT_EQ(curmember[1], 2);
-  EXPECT_EQ(mousepos[1], 300);
-  EXPECT_EQ(mousepos[2], 200);
+  EXPECT_EQ(mousepos[mousenowx], 300);
+  EXPECT_EQ(mousepos[mousenowy], 200);
   EXPECT_EQ(squad[2][mcrossx], 300);  // the member aims where it aimed before
 }
 

@@ -47,8 +47,8 @@ class Demo : public ::testing::Test {
     musicmode = musicmenu;
     for (int s = 1; s <= 6; ++s) squadpick[s][1] = 15 - s;
     for (int m = 1; m <= 6; ++m) squadchar[m] = m;
-    debugflags[0] = 1;
-    debugflags[4] = 1;
+    debugflags[cheatmode] = 1;
+    debugflags[cheatnightvision] = 1;
     still.mousex = 300;
     still.mousey = 200;
   }
@@ -92,10 +92,10 @@ TEST_F(Demo, StartsAfterThirtySecondsIdleOnTheMainMenuAndPlays) {
   // The squad screen's squad, aimed with the keyboard, no cheats.
   for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], squadpick[m][1]);
   EXPECT_EQ(settings[setmouseaiming], 0);
-  EXPECT_EQ(debugflags[0] + debugflags[4], 0);
+  EXPECT_EQ(debugflags[cheatmode] + debugflags[cheatnightvision], 0);
   for (int i = 0; i < 900; ++i) frame(still);
   EXPECT_EQ(demoplaying, 1);
-  EXPECT_GT(teamstat[0][0], 800) << "the game runs";
+  EXPECT_GT(teamstat[teamrow][statclock], 800) << "the game runs";
   bool away = false;
   for (int m = 1; m <= 6; ++m) away = away || squad[m][mroom] != baseroom;
   EXPECT_TRUE(away) << "the machine walks a member out of the base";
@@ -117,8 +117,8 @@ TEST_F(Demo, AnyKeyEndsItWithNoGameLeftAndEverythingAsItWas) {
   EXPECT_EQ(settings[setmouseaiming], 1);
   for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadpick[s][1], 15 - s);
   for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], m);
-  EXPECT_EQ(debugflags[0], 1);
-  EXPECT_EQ(debugflags[4], 1);
+  EXPECT_EQ(debugflags[cheatmode], 1);
+  EXPECT_EQ(debugflags[cheatnightvision], 1);
   EXPECT_EQ(musicmode, musicmenu);
   EXPECT_FALSE(written()) << "no options, no saves";
 }

@@ -8,7 +8,6 @@
 #include "app/autoplayer/autoplayer.h"
 #include "app/harness/mission_run.h"
 #include "app/harness/play_driver.h"
-#include "app/state/flag_names.h"
 #include "app/state/game_state.h"
 #include "app/state/play_state.h"
 #include "autoplay/mission_ledger.h"
@@ -73,13 +72,13 @@ void expectwon(const Played& p, uint32_t seed) {
   }
   EXPECT_EQ(rooms[nestroom][wallstate][1] + rooms[nestroom][wallstate][wallslots], 0);
   // The game's account matches the one kept from outside.
-  EXPECT_EQ(teamstat[1][5], p.ledger.credit());
-  EXPECT_GE(teamstat[1][5], wallslots * 5) << "at least the nest's slime";
+  EXPECT_EQ(teamstat[1][statcredit], p.ledger.credit());
+  EXPECT_GE(teamstat[1][statcredit], wallslots * 5) << "at least the nest's slime";
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(teamstat[1][k], p.ledger.kills(k)) << "kill counter " << k;
   std::printf("[ mission  ] seed %u: objective at frame %d, results at %d, back at MAIN MENU at %d; "
               "%d credit points, kills %d/%d/%d, %d rescued\n",
-              seed, out.objectiveframe, out.resultsframe, out.frames, teamstat[1][5], teamstat[1][1],
-              teamstat[1][2], teamstat[1][3], p.ledger.rescues());
+              seed, out.objectiveframe, out.resultsframe, out.frames, teamstat[1][statcredit], teamstat[1][statwarriors],
+              teamstat[1][statbrood], teamstat[1][statqueens], p.ledger.rescues());
 }
 
 TEST(MissionWin, KeyboardAimingWinsOnThreeSeeds) {

@@ -34,9 +34,9 @@ TEST_F(Hunters, QueenTakesFiveHitsWhileAttackingAndShrugsOffHitsWhileRoaming) {
   updatecreatures();
   EXPECT_EQ(creature(R)[ckind], 0);
   EXPECT_EQ(creature(R)[ccooldown], 100);
-  EXPECT_EQ(teamstat[1][3], 1);
-  EXPECT_EQ(teamstat[1][5], 1000);
-  EXPECT_EQ(teamstat[0][1], 15);
+  EXPECT_EQ(teamstat[1][statqueens], 1);
+  EXPECT_EQ(teamstat[1][statcredit], 1000);
+  EXPECT_EQ(teamstat[teamrow][statwarriors], 15);
   ASSERT_EQ(deathlist.size(), 1u);
   EXPECT_EQ(deathlist.front().id, kindqueen);
   EXPECT_TRUE(corlist.empty());
@@ -120,8 +120,8 @@ TEST_F(Hunters, ShotRoamingHuggerDiesInItsBoxAndMissesProvokeIt) {
   EXPECT_EQ(shootcreature(1, 1, 1060, 268), 1);  // box x 1029..1074, y 265..275
   updatecreatures();
   EXPECT_EQ(creature(R)[ckind], 0);
-  EXPECT_EQ(teamstat[1][2], 1);
-  EXPECT_EQ(teamstat[1][5], 200);
+  EXPECT_EQ(teamstat[1][statbrood], 1);
+  EXPECT_EQ(teamstat[1][statcredit], 200);
   ASSERT_EQ(corlist.size(), 1u);
   EXPECT_EQ(corlist.front().id, kindhugger);
 
@@ -197,8 +197,8 @@ TEST_F(Hatching, ShotCocoonLeavesAShortCorpseAndCredit) {
   EXPECT_EQ(shootcreature(1, 1, 1080, 170), 1);  // box 1057..1098, 146..190
   updatecreatures();
   EXPECT_EQ(creature(R)[ckind], 0);
-  EXPECT_EQ(teamstat[1][2], 1);
-  EXPECT_EQ(teamstat[1][5], 200);
+  EXPECT_EQ(teamstat[1][statbrood], 1);
+  EXPECT_EQ(teamstat[1][statcredit], 200);
   ASSERT_EQ(corlist.size(), 1u);
   EXPECT_EQ(corlist.front().corpsetype, 0);
   EXPECT_EQ(corlist.front().timer, 200);
@@ -213,7 +213,7 @@ TEST_F(Colonists, AnyShotInTheRoomLosesTheColonistAndTheShotFliesOn) {
   updatecreatures();
   EXPECT_EQ(creature(R)[ckind], 0);
   EXPECT_EQ(colonistlost, 1);
-  EXPECT_EQ(teamstat[1][5], 0);
+  EXPECT_EQ(teamstat[1][statcredit], 0);
 }
 
 TEST_F(Colonists, ColonistWaits480FramesAndIsReplacedAThousandFramesLater) {

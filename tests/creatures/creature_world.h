@@ -35,8 +35,8 @@ class CreatureWorld : public ::testing::Test {
     }
     std::memset(teamstat, 0, sizeof teamstat);
     std::memset(statshown, 0, sizeof statshown);
-    teamstat[1][4] = teamstat[2][4] = 1;
-    pausestate[1] = pausestate[2] = 0;
+    teamstat[1][statwave] = teamstat[2][statwave] = 1;
+    pausestate[panelactive] = pausestate[panelclosing] = 0;
     newwave = 0;
     numplayers = 1;
     curmember[1] = 1;

@@ -61,8 +61,8 @@ class NewGame : public ::testing::Test {
     for (int m = 1; m <= 6; ++m) {
       for (int f = 0; f <= 50; ++f) squad[m][f] = 9;
     }
-    missionflags[1] = missionflags[2] = missionflags[3] = 1;
-    pausestate[1] = 1;
+    missionflags[missionphase] = missionflags[missionhome] = missionflags[resultspage] = resultssecond;
+    pausestate[panelactive] = 1;
     pausepos = 300;
     queentimer = 12;
     powerslime = -1;
@@ -101,8 +101,8 @@ TEST_F(NewGame, EveryTableStartsFresh) {
   EXPECT_EQ(powerslime, 0);
   EXPECT_EQ(colonistlost, 0);
   EXPECT_EQ(colonisttimer, 0);
-  EXPECT_EQ(missionflags[1] + missionflags[2] + missionflags[3], 0);
-  EXPECT_EQ(pausestate[1], 0);
+  EXPECT_EQ(missionflags[missionphase] + missionflags[missionhome] + missionflags[resultspage], 0);
+  EXPECT_EQ(pausestate[panelactive], 0);
   EXPECT_EQ(pausepos, 0);
   EXPECT_FLOAT_EQ(pausespeed, 75.0f);
   for (int p = 0; p <= 2; ++p)
@@ -139,8 +139,8 @@ TEST_F(NewGame, TheResetLeavesTheSameStateWhateverCameBeforeAndDrawsNoRandomNumb
   for (int r = 276; r <= 300; ++r) std::memcpy(rooms[r], pristine[r], sizeof rooms[r]);
   powertimer = 40, powerdelay = 900, frametoggle = 1;
   walktick = 5, walkframe = 2, cyclecount = 4, cyclephase = 2, pulselevel = 60, pulsedir = 1;
-  blinkphase = 1, eventflags[3] = 1, curmember[1] = 5, trackcount[2] = 3;
-  pausestate[2] = 1;
+  blinkphase = 1, eventflags[eventgenerator] = 1, curmember[1] = 5, trackcount[2] = 3;
+  pausestate[panelclosing] = 1;
   SeedRnd(5);
   resetgame();
   EXPECT_EQ(statehash(), clean);

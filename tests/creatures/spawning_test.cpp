@@ -24,7 +24,7 @@ class Spawning : public CreatureWorld {
 };
 
 TEST_F(Spawning, EggShareGrowsWithSlimeFromWaveTwoAndStopsAtNinety) {
-  teamstat[1][4] = 2;
+  teamstat[1][statwave] = 2;
   struct Case { int slots, eggs; } cases[] = {{5, 0}, {6, 37}, {20, 65}, {32, 89}, {40, 90}, {64, 90}};
   for (auto c : cases) {
     slime(R, c.slots);
@@ -32,7 +32,7 @@ TEST_F(Spawning, EggShareGrowsWithSlimeFromWaveTwoAndStopsAtNinety) {
     EXPECT_EQ(eggs(), c.eggs) << c.slots << " slots";
     for (int i = 1; i <= 100; ++i) ASSERT_EQ(kindtable[i], i <= c.eggs ? kindegg : kindwarrior);
   }
-  teamstat[1][4] = 1;
+  teamstat[1][statwave] = 1;
   slime(R, 40);
   fillkindtable(R);
   EXPECT_EQ(eggs(), 0) << "wave 1 breeds warriors only";
@@ -43,16 +43,16 @@ TEST_F(Spawning, RangeAndThresholdFollowTheWaveAndTheSlime) {
   slime(R, 20);
   EXPECT_EQ(spawnrange(R), 100000);
   EXPECT_EQ(spawnthreshold(R), 25);  // 170 x 0.15
-  teamstat[1][4] = 2;
+  teamstat[1][statwave] = 2;
   EXPECT_EQ(spawnrange(R), 33000);
   EXPECT_EQ(spawnthreshold(R), 38);
   slime(R, 8);
   EXPECT_EQ(spawnrange(R), 66000);
   slime(R, 3);
   EXPECT_EQ(spawnrange(R), 100000);
-  teamstat[1][4] = 5;
+  teamstat[1][statwave] = 5;
   EXPECT_EQ(spawnthreshold(R), 127);
-  teamstat[1][4] = 17;
+  teamstat[1][statwave] = 17;
   EXPECT_EQ(spawnthreshold(R), 170);
   slime(248, 20);
   rooms[248][roomrecord][spawnchance] = 170;
@@ -78,7 +78,7 @@ TEST_F(Spawning, WaveOneSpawnRateIs25In100000) {
 
 TEST_F(Spawning, CleanedNestNeverBreedsAQueenButASlimedOneDoes) {
   rooms[248][roomrecord][spawnchance] = 1000000;  // every draw succeeds
-  teamstat[1][4] = 6;
+  teamstat[1][statwave] = 6;
   slime(248, 0);
   for (int i = 0; i < 1000; ++i) spawnroom(248);
   EXPECT_EQ(creature(248)[ckind], 0);
@@ -102,7 +102,7 @@ TEST_F(Spawning, CooldownAndLowRoomsKeepRoomsEmpty) {
 
 TEST_F(Spawning, EggsAreLaidOnSlimedSlots) {
   rooms[R][roomrecord][spawnchance] = 1000000;
-  teamstat[1][4] = 6;
+  teamstat[1][statwave] = 6;
   for (int s = 1; s <= 64; ++s) rooms[R][wallstate][s] = 0;
   for (int s : {10, 11, 30, 31, 32, 33, 34, 35, 50, 51})
     rooms[R][wallstate][s] = 1;
@@ -149,40 +149,40 @@ TEST_F(Spawning, QueenTimerOnlyUsesEmptyRoomsOtherThanTheNest) {
 class Waves : public CreatureWorld {};
 
 TEST_F(Waves, NewWaveEvery10800FramesOpensThePanel) {
-  statshown[1][2] = 7;
-  statshown[2][4] = 3;
+  statshown[1][statbrood] = 7;
+  statshown[2][statwave] = 3;
   powerslime = -1;
-  teamstat[0][0] = 10798;
+  teamstat[teamrow][statclock] = 10798;
   updatepowerandwaves();
-  EXPECT_EQ(teamstat[1][4], 1);
-  EXPECT_EQ(pausestate[1], 0);
+  EXPECT_EQ(teamstat[1][statwave], 1);
+  EXPECT_EQ(pausestate[panelactive], 0);
   updatepowerandwaves();
-  EXPECT_EQ(teamstat[0][0], 10800);
-  EXPECT_EQ(teamstat[1][4], 2);
-  EXPECT_EQ(teamstat[2][4], 2);
-  EXPECT_EQ(pausestate[1], 1);
-  EXPECT_EQ(pausestate[2], 0);
-  EXPECT_EQ(statshown[1][2], 0);
-  EXPECT_EQ(statshown[2][4], 0);
+  EXPECT_EQ(teamstat[teamrow][statclock], 10800);
+  EXPECT_EQ(teamstat[1][statwave], 2);
+  EXPECT_EQ(teamstat[2][statwave], 2);
+  EXPECT_EQ(pausestate[panelactive], 1);
+  EXPECT_EQ(pausestate[panelclosing], 0);
+  EXPECT_EQ(statshown[1][statbrood], 0);
+  EXPECT_EQ(statshown[2][statwave], 0);
   EXPECT_EQ(newwave, 1);
   EXPECT_GE(powerdelay, 500);
   EXPECT_LE(powerdelay, 1500);
   EXPECT_EQ(powertimer, 0);
 
-  teamstat[1][4] = 50;
-  teamstat[0][0] = 10800 * 60;
+  teamstat[1][statwave] = 50;
+  teamstat[teamrow][statclock] = 10800 * 60;
   updatepowerandwaves();
-  EXPECT_EQ(teamstat[1][4], 50) << "the last wave";
+  EXPECT_EQ(teamstat[1][statwave], 50) << "the last wave";
 }
 
 TEST_F(Waves, WaveFourCutsThePowerOfGreenAndBrownRoomsAfterItsDelay) {
   rooms[174][wallstate][5] = 1;
   rooms[174][wallstate][slimevalidslot] = 0;
   for (int r = 1; r <= 255; ++r) rooms[r][roomrecord][roomtype] = 1 + r % 5;
-  teamstat[1][4] = 4;
+  teamstat[1][statwave] = 4;
   powertimer = 0;
   powerdelay = 50;
-  teamstat[0][0] = 100;
+  teamstat[teamrow][statclock] = 100;
   for (int i = 0; i < 49; ++i) updatepowerandwaves();
   EXPECT_EQ(rooms[3][roomrecord][roomdark], 0);
   updatepowerandwaves();
@@ -213,7 +213,7 @@ TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
   }
   // Once restored, new slime there no longer matters and wave 5 cuts nothing.
   rooms[174][wallstate][3] = 2;
-  teamstat[1][4] = 5;
+  teamstat[1][statwave] = 5;
   powertimer = 0;
   powerdelay = 1;
   updatepowerandwaves();

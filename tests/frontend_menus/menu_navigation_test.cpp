@@ -117,19 +117,19 @@ TEST_F(MainMenuTest, EscapeResumesAHeldGameAndQuitsOtherwise) {
 }
 
 TEST_F(MainMenuTest, CheatSwitchNeedsCtrlAndTheSpot) {
-  debugflags[0] = 0;
-  debugflags[2] = 1;
+  debugflags[cheatmode] = 0;
+  debugflags[cheatstamina] = 1;
   enter(statemainmenu);
   moveto(kCheatX + 5, kCheatY + 5);
   click();
-  EXPECT_EQ(debugflags[0], 0) << "no modifier held";
+  EXPECT_EQ(debugflags[cheatmode], 0) << "no modifier held";
   plat::RawInput in = still();
   in.key[keylctrl] = true;
   in.mouse[1] = true;
   frame(in);
-  EXPECT_EQ(debugflags[0], 1);
-  EXPECT_EQ(debugflags[2], 0) << "the cheat keys start cleared";
-  debugflags[0] = 0;
+  EXPECT_EQ(debugflags[cheatmode], 1);
+  EXPECT_EQ(debugflags[cheatstamina], 0) << "the cheat keys start cleared";
+  debugflags[cheatmode] = 0;
 }
 
 TEST_F(MainMenuTest, SelectionPulseRestartsOnEveryChange) {

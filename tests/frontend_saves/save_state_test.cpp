@@ -169,7 +169,7 @@ TEST_F(SavesTest, PayloadLayout) {
   size_t at = afternames();
   EXPECT_EQ(getint(p, at + 4 * ((5 * 6 + 4) * 101 + 1)), rooms[5][roomcreature][ckind]);
   at += 182406 * 4;
-  EXPECT_EQ(getint(p, at + 4 * 7), teamstat[1][1]);
+  EXPECT_EQ(getint(p, at + 4 * 7), teamstat[1][statwarriors]);
   at += 18 * 4 + 4 * 4;
   // Tickers interleave: tickertext[i], playerticker[0..2][i].
   EXPECT_EQ(getint(p, at + 4 * (4 * 9 + 0)), tickertext[9]);

@@ -120,7 +120,80 @@ std::vector<std::string> numericrecordindices(const std::string& text) {
   return found;
 }
 
+const char* const flagmessage =
+    "Index the play state's flag tables by name: missionflags, pausestate, debugflags, "
+    "mousepos, teamstat and statshown with the names of src/app/state/play_state.h, "
+    "eventflags with those of src/world/machinery.h, actionflags with the Action names of "
+    "src/input/bindings.h. Player numbers (teamstat[1][statwave], the flash timer "
+    "teamstat[teamrow][2]) may be numbers.";
+
+// Every place in one source text that indexes a flag table by number, as
+// "line: text". Declarations give the tables' sizes and are left alone.
+std::vector<std::string> numericflagindices(const std::string& text) {
+  const std::string code = codeonly(text);
+  const std::string index = R"(\[(?:[^\[\]]|\[[^\[\]]*\])*\])";
+  const std::regex flat(R"(\b(missionflags|pausestate|debugflags|mousepos|eventflags)\s*\[\s*\d)");
+  // The second index names a column, except in the team row, where it is a player.
+  const std::regex column(R"(\b(teamstat|statshown|actionflags)\s*\[(?!\s*teamrow\s*\]))" +
+                          index.substr(2) + R"(\s*\[\s*\d)");
+  const std::regex teamrow(R"(\bteamstat\s*\[\s*0\s*\])");
+  const std::regex declaration(
+      R"(\bint\s+(missionflags|pausestate|debugflags|mousepos|eventflags|teamstat|statshown|actionflags)\s*\[)");
+  std::vector<std::string> found;
+  std::istringstream lines(code), original(text);
+  std::string line, orig;
+  for (int n = 1; std::getline(lines, line) && std::getline(original, orig); ++n) {
+    if (std::regex_search(line, declaration)) continue;
+    if (std::regex_search(line, flat) || std::regex_search(line, column) ||
+        std::regex_search(line, teamrow))
+      found.push_back(std::to_string(n) + ": " + orig);
+  }
+  return found;
+}
+
 }  // namespace
+
+TEST(FlagTables, TheDetectorCatchesNumbersAndPassesNames) {
+  const auto bad = [](const std::string& s) { return !numericflagindices(s).empty(); };
+  EXPECT_TRUE(bad("if (missionflags[1] == phaseannounced) return;"));
+  EXPECT_TRUE(bad("pausestate[2] = 1;"));
+  EXPECT_TRUE(bad("if (debugflags[0] && debugflags[4]) night();"));
+  EXPECT_TRUE(bad("mousepos[3] = mousepos[1];"));
+  EXPECT_TRUE(bad("eventflags[3] = 1;"));
+  EXPECT_TRUE(bad("teamstat[p][5] += points;"));
+  EXPECT_TRUE(bad("teamstat[0][p] = 15;"));
+  EXPECT_TRUE(bad("statshown[curmember[p]][4] = 0;"));
+  EXPECT_TRUE(bad("if (actionflags[p][5]) fire();"));
+
+  EXPECT_FALSE(bad("if (missionflags[missionphase] == phaseannounced) return;"));
+  EXPECT_FALSE(bad("teamstat[1][statwave] = teamstat[2][statwave] = 1;"));
+  EXPECT_FALSE(bad("teamstat[teamrow][2] = 15;  // player 2's flash"));
+  EXPECT_FALSE(bad("extern int teamstat[3][6];"));
+  EXPECT_FALSE(bad("int actionflags[3][9];"));
+  EXPECT_FALSE(bad("// pausestate[2] in a comment is prose"));
+  EXPECT_FALSE(bad("for (int a = 0; a <= 8; ++a) actionflags[p][a] = 0;"));
+}
+
+TEST(FlagTables, NoNumericIndexIntoTheFlagTables) {
+  const fs::path root = RX_SOURCE_DIR;
+  std::vector<std::string> offenders;
+  for (const char* dir : {"src", "tests", "bench", "fuzz", "tools"}) {
+    if (!fs::exists(root / dir)) continue;
+    for (const auto& e : fs::recursive_directory_iterator(root / dir)) {
+      if (!e.is_regular_file()) continue;
+      const auto rel = fs::relative(e.path(), root).generic_string();
+      const auto ext = e.path().extension().string();
+      if (ext != ".cpp" && ext != ".h") continue;
+      if (rel.rfind("tools/contentgen/", 0) == 0 || rel.rfind("tests/meta/", 0) == 0) continue;
+      std::ifstream f(e.path());
+      std::stringstream text;
+      text << f.rdbuf();
+      for (const auto& hit : numericflagindices(text.str())) offenders.push_back(rel + ":" + hit);
+    }
+  }
+  EXPECT_TRUE(offenders.empty()) << flagmessage << "\nNumbered flags found:\n"
+                                 << ::testing::PrintToString(offenders);
+}
 
 TEST(RecordFields, TheDetectorCatchesNumbersAndPassesNames) {
   const auto bad = [](const std::string& s) { return !numericrecordindices(s).empty(); };

@@ -50,11 +50,11 @@ TEST_F(Console, AlarmIconShowsOnlyWithVisualAlarmsAndDanger) {
 }
 
 TEST_F(Console, CreditPointsFlashWhiteAfterAScore) {
-  teamstat[1][5] = 88888888;
+  teamstat[1][statcredit] = 88888888;
   drawhud(1);
   const long blue_rest = channelsum(324, 670, 700, 730, 0);
   const long green_rest = channelsum(324, 670, 700, 730, 8);
-  teamstat[0][1] = 15;
+  teamstat[teamrow][statwarriors] = 15;
   clear();
   drawhud(1);
   const long blue_flash = channelsum(324, 670, 700, 730, 0);

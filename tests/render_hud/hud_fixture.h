@@ -56,7 +56,7 @@ class Screen : public ::testing::Test {
     messagetimer = 0;
     for (auto& row : teamstat)
       for (int& v : row) v = 0;
-    pausestate[1] = pausestate[2] = 0;
+    pausestate[panelactive] = pausestate[panelclosing] = 0;
     pausepos = 0;
     pausespeed = 75.0f;
     for (int& f : missionflags) f = 0;

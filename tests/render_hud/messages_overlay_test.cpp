@@ -69,13 +69,13 @@ TEST_F(Overlay, DrawsNothingUnlessDebugOrCheatModeIsOn) {
   EXPECT_EQ(channelsum(0, 0, 200, 120, 8), 0);
   EXPECT_EQ(overlayheight, 4);
 
-  debugflags[0] = 1;
+  debugflags[cheatmode] = 1;
   drawoverlay();
   // Five red cheat lines and no debug lines.
   EXPECT_EQ(overlayheight, 4 + 5 * 12);
   EXPECT_GT(channelsum(4, 4, 120, 14, 16), 0);
 
-  debugflags[0] = 0;
+  debugflags[cheatmode] = 0;
   debugdisplay = 1;
   drawoverlay();
   EXPECT_EQ(overlayheight, 4 + 4 * 12);

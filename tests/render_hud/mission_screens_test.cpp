@@ -17,7 +17,7 @@ class MissionEnd : public Screen {
     Screen::SetUp();
     settings[setmusic] = 1;
     musicmode = musicgame;
-    pausestate[1] = 1;
+    pausestate[panelactive] = 1;
   }
   // Runs frames with no key until the panel has shut; returns how many.
   int runtillshut(void (*screen)()) {
@@ -33,9 +33,9 @@ class MissionEnd : public Screen {
 
 TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   gamestate = statemissionend;
-  missionflags[1] = 2;
-  missionflags[2] = 1;
-  pausestate[2] = 1;
+  missionflags[missionphase] = phasehome;
+  missionflags[missionhome] = homereached;
+  pausestate[panelclosing] = 1;
   pausepos = 422;
   int frames = 0;
   while (pausepos > 0 && frames < 200) {
@@ -44,7 +44,7 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
     input((frames % 2) && pausepos > 75 ? 32 : 0);
     missionscreen();
     ++frames;
-    EXPECT_EQ(missionflags[3], 0) << "key taken while the panel was at " << pausepos;
+    EXPECT_EQ(missionflags[resultspage], 0) << "key taken while the panel was at " << pausepos;
   }
   ASSERT_EQ(pausepos, 0);
   EXPECT_GT(frames, 3) << "the panel slides over several frames";
@@ -54,7 +54,7 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   missionscreen();
   input(13);
   missionscreen();
-  EXPECT_EQ(missionflags[3], 1);
+  EXPECT_EQ(missionflags[resultspage], 1);
   EXPECT_EQ(gamestate, statemissionend);
   EXPECT_EQ(musicmode, musicgame);
 
@@ -62,16 +62,16 @@ TEST_F(MissionEnd, ResultsIgnoreKeysWhileThePanelSlidesThenTakeTwoPresses) {
   missionscreen();
   input(27);
   missionscreen();
-  EXPECT_EQ(missionflags[3], 2);
+  EXPECT_EQ(missionflags[resultspage], 2);
   EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(musicmode, musicmenu);
 }
 
 TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
   gamestate = statemissionend;
-  missionflags[2] = 1;
-  missionflags[3] = 1;
-  pausestate[2] = 1;
+  missionflags[missionhome] = homereached;
+  missionflags[resultspage] = resultssecond;
+  pausestate[panelclosing] = 1;
   pausepos = 0;
   input();
   missionscreen();
@@ -88,20 +88,20 @@ TEST_F(MissionEnd, PlayersFireBindingLeavesToo) {
 
 TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
   gamestate = statemissionend;
-  missionflags[1] = 1;
-  pausestate[2] = 0;
+  missionflags[missionphase] = phaseannounced;
+  pausestate[panelclosing] = 0;
   pausepos = 422;  // handed over by the fully open panel
   input();
   missionscreen();
-  EXPECT_EQ(pausestate[2], 1) << "the panel starts closing at once";
+  EXPECT_EQ(pausestate[panelclosing], 1) << "the panel starts closing at once";
   runtillshut(missionscreen);
   ASSERT_EQ(pausepos, 0);
   EXPECT_EQ(gamestate, statemissionend);
-  EXPECT_EQ(missionflags[1], 1);
+  EXPECT_EQ(missionflags[missionphase], 1);
 
   input(80);
   missionscreen();
-  EXPECT_EQ(pausestate[2], 0) << "a key opens the panel again";
+  EXPECT_EQ(pausestate[panelclosing], 0) << "a key opens the panel again";
   int frames = 0;
   while (gamestate == statemissionend && frames < 200) {
     input();
@@ -110,14 +110,14 @@ TEST_F(MissionEnd, ObjectiveMessageClosesWaitsForAKeyAndReopensIntoPlay) {
   }
   EXPECT_EQ(gamestate, stateplay);
   EXPECT_EQ(pausepos, 422);
-  EXPECT_EQ(missionflags[1], 2);
-  EXPECT_EQ(pausestate[2], 1) << "the panel closes again in play";
+  EXPECT_EQ(missionflags[missionphase], 2);
+  EXPECT_EQ(pausestate[panelclosing], 1) << "the panel closes again in play";
   EXPECT_EQ(musicmode, musicgame) << "the game track keeps playing";
 }
 
 TEST_F(MissionEnd, FailureNoticeWaitsForThePanelThenGoesToTheMenu) {
   gamestate = statesquadlost;
-  pausestate[2] = 1;
+  pausestate[panelclosing] = 1;
   pausepos = 300;
   input(32);
   failscreen();
@@ -133,7 +133,7 @@ TEST_F(MissionEnd, WithMusicOffTheMenuStartsSilent) {
   settings[setmusic] = 0;
   musicmode = musicnone;
   gamestate = statesquadlost;
-  pausestate[2] = 1;
+  pausestate[panelclosing] = 1;
   input();
   failscreen();
   input(32);
@@ -170,10 +170,10 @@ TEST_F(MissionEnd, ResultsListTheSurvivorsInOrderAndCloseUp) {
 TEST_F(MissionEnd, ResultsPageShowsEachPlayersOwnCredits) {
   numplayers = 2;
   gamestate = statemissionend;
-  missionflags[2] = 1;
-  pausestate[2] = 1;
-  teamstat[1][5] = 11111111;
-  teamstat[2][5] = 0;
+  missionflags[missionhome] = homereached;
+  pausestate[panelclosing] = 1;
+  teamstat[1][statcredit] = 11111111;
+  teamstat[2][statcredit] = 0;
   input();
   missionscreen();
   // The digit rows (blue-white) of each half: player 1's "1"s and player
@@ -184,8 +184,8 @@ TEST_F(MissionEnd, ResultsPageShowsEachPlayersOwnCredits) {
   EXPECT_GT(lower, 0);
   EXPECT_NE(upper, lower);
   // The same with the scores swapped swaps the halves.
-  teamstat[1][5] = 0;
-  teamstat[2][5] = 11111111;
+  teamstat[1][statcredit] = 0;
+  teamstat[2][statcredit] = 11111111;
   clear();
   missionscreen();
   EXPECT_EQ(channelsum(140, 206, 440, 246, 0), lower);

@@ -47,7 +47,7 @@ class ViewTest : public ::testing::Test {
       setupmember(m);
     }
     for (int i = 1; i <= 10; ++i) settings[i] = 0;
-    debugflags[0] = debugflags[4] = 0;
+    debugflags[cheatmode] = debugflags[cheatnightvision] = 0;
     numplayers = 1;
     curmember[1] = 1;
     curmember[2] = 0;

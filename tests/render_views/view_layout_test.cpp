@@ -42,7 +42,7 @@ class Tint : public ::testing::Test {
     initworldtables();
     std::memset(rooms, 0, sizeof rooms);
     clearlists();
-    debugflags[0] = debugflags[4] = 0;
+    debugflags[cheatmode] = debugflags[cheatnightvision] = 0;
   }
 };
 
@@ -65,9 +65,9 @@ TEST_F(Tint, TypeDarknessAndNightVision) {
   EXPECT_EQ(t.b, 150);
 
   // Night vision only with the cheat mode on as well.
-  debugflags[4] = 1;
+  debugflags[cheatnightvision] = 1;
   EXPECT_TRUE(roomtint(5, false).wantsflashlight);
-  debugflags[0] = 1;
+  debugflags[cheatmode] = 1;
   t = roomtint(5, false);
   EXPECT_FALSE(t.wantsflashlight);
   EXPECT_EQ(t.r, static_cast<int>(255 * 0.33f));

@@ -91,8 +91,8 @@ void roomsof(Checker& c, const char* what, const std::list<T>& l) {
 
 void counters(Checker& c) {
   c.within("gamestate", 0, gamestate, stateplay, statesquadlost);
-  c.within("missionflags", 1, missionflags[1], 0, 2);
-  c.within("missionflags", 2, missionflags[2], 0, 1);
+  c.within("missionflags", 1, missionflags[missionphase], 0, 2);
+  c.within("missionflags", 2, missionflags[missionhome], 0, 1);
   for (int p = 0; p <= 2; ++p)
     for (int k = 0; k <= 5; ++k) c.within("teamstat", p * 10 + k, teamstat[p][k], 0, counterlimit);
   for (int i = 0; i <= 10; ++i) c.within("eventflags", i, eventflags[i], 0, 1);
@@ -108,7 +108,7 @@ void counters(Checker& c) {
   c.within("colonisttimer", 0, colonisttimer, 0, counterlimit);
   c.within("frametoggle", 0, frametoggle, 0, 1);
   c.within("pausepos", 0, pausepos, 0, 422);
-  c.within("pausestate", 1, pausestate[1], 0, 1);
+  c.within("pausestate", 1, pausestate[panelactive], 0, 1);
   c.within("blinkphase", 0, blinkphase, 0, 2);
 }
 

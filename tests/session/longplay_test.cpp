@@ -64,8 +64,8 @@ Played playchecked(uint32_t seed, int split, long n) {
   int rooms = 0;
   for (bool v : visited) rooms += v;
   std::printf("seed %u: %ld frames, %d games, %d rooms visited, last game's kills %d/%d/%d\n", seed, p.frames,
-              p.games, rooms, teamstat[1][1] + teamstat[2][1], teamstat[1][2] + teamstat[2][2],
-              teamstat[1][3] + teamstat[2][3]);
+              p.games, rooms, teamstat[1][statwarriors] + teamstat[2][statwarriors], teamstat[1][statbrood] + teamstat[2][statbrood],
+              teamstat[1][statqueens] + teamstat[2][statqueens]);
   return p;
 }
 

@@ -31,8 +31,8 @@ TEST_F(MemberTest, AimingSpeedFollowsStamina) {
 }
 
 TEST_F(MemberTest, TurningAllTheWayRoundShowsTheSameWall) {
-  debugflags[0] = 1;
-  debugflags[2] = 1;  // stamina kept full so the speed stays 14
+  debugflags[cheatmode] = 1;
+  debugflags[cheatstamina] = 1;  // stamina kept full so the speed stays 14
   squad[1][mcrossx] = 876;
   const int start = loopposition(squad[1][mscroll], squad[1][mcrossx]);
   // 1,664 frames at 14 pixels are seven whole turns of 3,328.
@@ -91,7 +91,7 @@ TEST_F(MemberTest, TooTiredToFireDoesNothingAtAll) {
 }
 
 TEST_F(MemberTest, RecoilFollowsAccuracy) {
-  debugflags[0] = debugflags[1] = debugflags[2] = 1;
+  debugflags[cheatmode] = debugflags[cheatammo] = debugflags[cheatstamina] = 1;
   squad[1][maccuracy] = 5;
   for (int i = 0; i < 20; ++i) {
     aimat(1, 1600, 200);
@@ -127,7 +127,7 @@ TEST_F(MemberTest, ShootingSlimeCleansTheSlotUnderTheCrosshair) {
   // The shot marked the count stale; the same frame's recount finds no slime.
   EXPECT_EQ(rooms[kRoomA][wallstate][slimecountslot], 0);
   EXPECT_EQ(rooms[kRoomA][wallstate][slimevalidslot], 1);
-  EXPECT_EQ(teamstat[1][5], 5);
+  EXPECT_EQ(teamstat[1][statcredit], 5);
 }
 
 TEST_F(MemberTest, ABusyMemberIgnoresInputUntilThroughTheDoor) {
@@ -204,8 +204,8 @@ TEST_F(MouseAimTest, ThePointerIsHeldInItsBoxAndTravelCostsStamina) {
   playframe(at(962, 40));  // 450 + 132 pixels of travel
   EXPECT_EQ(squad[1][mcrossx], 876);
   EXPECT_EQ(squad[1][mcrossy], 93);
-  EXPECT_EQ(mousepos[1], 880);  // pulled back to the box edge
-  EXPECT_EQ(mousepos[2], 89);
+  EXPECT_EQ(mousepos[mousenowx], 880);  // pulled back to the box edge
+  EXPECT_EQ(mousepos[mousenowy], 89);
   EXPECT_EQ(squad[1][mstamina], stamina - 4 * (582 / 15));
   // Left and right still turn the view while the mouse aims.
   const int scroll = squad[1][mscroll];
@@ -231,7 +231,7 @@ TEST_F(MouseAimTest, PointerMovesMadeByTheGameCostNoTravel) {
   squad[2][maccuracy] = 1;  // poor accuracy: a kick of up to 36 pixels
   playframe(at(300, 250, {bindfire}));
   ASSERT_FALSE(explist.empty()) << "the shot was fired";
-  playframe(at(mousepos[1], mousepos[2]));
+  playframe(at(mousepos[mousenowx], mousepos[mousenowy]));
   EXPECT_EQ(moveflags[1], 0) << "the kick is not travel";
 }
 

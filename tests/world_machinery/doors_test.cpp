@@ -93,7 +93,7 @@ TEST_F(DoorTest, ARescuePromptHidesTheDoorPrompt) {
   EXPECT_EQ(squad[1][mbusydoor], 0);  // the door was not used
   EXPECT_EQ(c[ckind], 0);
   EXPECT_EQ(c[ccooldown], 99);  // emptied for 100 frames; the creature pass already counted one
-  EXPECT_EQ(teamstat[1][5], 5000);
+  EXPECT_EQ(teamstat[1][statcredit], 5000);
   ASSERT_EQ(scorelist.size(), 1u);
   EXPECT_EQ(scorelist.front().x, kPos * 52 + 70);
 }

@@ -48,29 +48,29 @@ TEST_F(RoomTest, FirstVisitsAreRecordedAndRoom69PaysOnce) {
   place(4, 69);
   playframe(none());
   EXPECT_EQ(rooms[kRoomB][roomrecord][visited], 1);
-  EXPECT_EQ(teamstat[1][5], 2000);
+  EXPECT_EQ(teamstat[1][statcredit], 2000);
   playframe(none());
-  EXPECT_EQ(teamstat[1][5], 2000);
+  EXPECT_EQ(teamstat[1][statcredit], 2000);
 }
 
 TEST_F(RoomTest, EventFlagsTellControlledFromUnwatchedMembers) {
   rooms[kRoomB][roomcreature][ckind] = 1;
   place(3, kRoomB);
   playframe(none());
-  EXPECT_EQ(eventflags[2], 1);
-  EXPECT_EQ(eventflags[1], 0);
+  EXPECT_EQ(eventflags[eventunguarded], 1);
+  EXPECT_EQ(eventflags[eventcontact], 0);
   place(1, generatorroom);
   rooms[kRoomA][roomrecord][alarmroom] = 1;
   place(2, kRoomA);
   playframe(none());
-  EXPECT_EQ(eventflags[3], 1);
-  EXPECT_EQ(eventflags[0], 0);  // the alarm room holds nobody a player controls
+  EXPECT_EQ(eventflags[eventgenerator], 1);
+  EXPECT_EQ(eventflags[eventalarm], 0);  // the alarm room holds nobody a player controls
   place(1, kRoomA);
   playframe(none());
-  EXPECT_EQ(eventflags[0], 1);
+  EXPECT_EQ(eventflags[eventalarm], 1);
   rooms[kRoomA][roomrecord][roomdark] = 1;
   playframe(none());
-  EXPECT_EQ(eventflags[0], 0);
+  EXPECT_EQ(eventflags[eventalarm], 0);
 }
 
 TEST_F(RoomTest, TrackerBeepsFasterWhenTheCreatureAttacks) {

@@ -57,7 +57,7 @@ void traceline(int frame, const AutoPlayer& player) {
   for (int s = 1; s <= wallslots; ++s) slime += rooms[nestroom][wallstate][s] > 0;
   std::printf("  frame %6d  state %2d  member %d room %3d %-9s stamina %5d ammo %2d health %d  nest %2d  wave %d\n",
               frame, gamestate, m, squad[m][mroom], m >= 1 && m <= 6 ? taskname(player.task(m)) : "", squad[m][mstamina],
-              squad[m][mammo], squad[m][mhealth], slime, teamstat[1][4]);
+              squad[m][mammo], squad[m][mhealth], slime, teamstat[1][statwave]);
 }
 
 }  // namespace

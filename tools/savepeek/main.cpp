@@ -18,6 +18,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "savepeek: cannot read slot %s in %s\n", argv[2], argv[1]);
     return 1;
   }
-  std::printf("%d\n", teamstat[0][0]);
+  std::printf("%d\n", teamstat[teamrow][statclock]);
   return 0;
 }

@@ -11,7 +11,6 @@
 #include "app/frame_loop.h"
 #include "app/ingame.h"
 #include "app/state/assets.h"
-#include "app/state/flag_names.h"
 #include "app/state/game_state.h"
 #include "app/state/play_state.h"
 #include "app/state/settings.h"
@@ -61,7 +60,7 @@ int roomnow() { return squad[controlled()][mroom]; }
 }  // namespace
 
 SHOT_SCENE("demo_corridor", "demo: a member on its way through the complex") {
-  demountil([] { return gamestate == stateplay && teamstat[0][0] > 1500 && roomnow() > 3 &&
+  demountil([] { return gamestate == stateplay && teamstat[teamrow][statclock] > 1500 && roomnow() > 3 &&
                         rooms[roomnow()][roomcreature][ckind] == 0 && squad[controlled()][mbusydoor] == 0; });
 }
 

@@ -60,24 +60,24 @@ void setupgame(int players) {
   curmember[1] = 1;
   curmember[2] = players == 2 ? 4 : 0;
   pulselevel = 90;
-  teamstat[0][0] = 216000 + 2 * 3600 + 3 * 60 + 30;
-  teamstat[1][5] = 12345;
-  teamstat[2][5] = 980;
-  teamstat[0][1] = 0;
-  teamstat[0][2] = 10;
+  teamstat[teamrow][statclock] = 216000 + 2 * 3600 + 3 * 60 + 30;
+  teamstat[1][statcredit] = 12345;
+  teamstat[2][statcredit] = 980;
+  teamstat[teamrow][statwarriors] = 0;
+  teamstat[teamrow][statbrood] = 10;
   for (int k = 1; k <= 185; ++k) {
     const int phase = (k * 3) % 56;
     tickertext[k] = 4 + (phase < 28 ? phase * 2 : (56 - phase) * 2);
     playerticker[1][k] = 18 + (k * 2) % 28;
     playerticker[2][k] = 46 - (k * 3) % 28;
   }
-  pausestate[1] = 0;
+  pausestate[panelactive] = 0;
   pausepos = 0;
 }
 
 void openpanel() {
-  pausestate[1] = 1;
-  pausestate[2] = 0;
+  pausestate[panelactive] = 1;
+  pausestate[panelclosing] = 0;
   pausepos = 422;
   pausetabx = pausepos - 300;
   pausetabx2 = 1324 - pausepos;
@@ -114,10 +114,10 @@ SHOT_SCENE("hud_panel", "side panel fully open, new wave blinking") {
   setupgame(1);
   viewbands();
   openpanel();
-  statshown[1][1] = 14;
-  statshown[1][2] = 37;
-  statshown[1][3] = 1;
-  statshown[1][4] = 3;
+  statshown[1][statwarriors] = 14;
+  statshown[1][statbrood] = 37;
+  statshown[1][statqueens] = 1;
+  statshown[1][statwave] = 3;
   newwave = 1;
   drawhud(1);
 }
@@ -126,9 +126,9 @@ SHOT_SCENE("hud_panel_two", "side panels for two players") {
   setupgame(2);
   viewbands();
   openpanel();
-  statshown[1][1] = 14;
-  statshown[2][1] = 9;
-  statshown[1][4] = statshown[2][4] = 5;
+  statshown[1][statwarriors] = 14;
+  statshown[2][statwarriors] = 9;
+  statshown[1][statwave] = statshown[2][statwave] = 5;
   newwave = 1;
   drawhud(1);
 }
@@ -138,11 +138,11 @@ SHOT_SCENE("hud_panel_two", "side panels for two players") {
 static void missionendscene(int players, int phase, int page) {
   setupgame(players);
   gamestate = statemissionend;
-  missionflags[1] = phase;
-  missionflags[2] = phase == 2 ? 1 : 0;
-  missionflags[3] = page;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
+  missionflags[missionphase] = phase;
+  missionflags[missionhome] = phase == 2 ? 1 : 0;
+  missionflags[resultspage] = page;
+  pausestate[panelactive] = 1;
+  pausestate[panelclosing] = 1;
   missionscreen();
 }
 
@@ -164,8 +164,8 @@ SHOT_SCENE("failed", "the squad-lost notice") {
     squad[m][mhealth] = 0;
   }
   gamestate = statesquadlost;
-  pausestate[1] = 1;
-  pausestate[2] = 1;
+  pausestate[panelactive] = 1;
+  pausestate[panelclosing] = 1;
   failscreen();
 }
 
@@ -174,9 +174,9 @@ SHOT_SCENE("overlay", "debug overlay with cheat lines and a missing-file warning
   viewbands();
   drawhud(1);
   debugdisplay = 1;
-  debugflags[0] = 1;
-  debugflags[1] = 1;
-  debugflags[3] = 1;
+  debugflags[cheatmode] = 1;
+  debugflags[cheatammo] = 1;
+  debugflags[cheatinvulnerable] = 1;
   fps = 60;
   timerlimited = 1;
   cheatglow = 20;

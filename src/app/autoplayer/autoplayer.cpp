@@ -5,7 +5,6 @@
 
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
-#include "app/state/flag_names.h"
 #include "app/state/game_state.h"
 #include "app/state/panel.h"
 #include "app/state/play_state.h"

@@ -3,7 +3,6 @@
 #include "app/autoplayer/autoplayer.h"
 #include "app/harness/play_driver.h"
 #include "app/harness/session.h"
-#include "app/state/flag_names.h"
 #include "app/state/game_state.h"
 #include "app/state/play_state.h"
 #include "frontend/menu_screens.h"
@@ -30,7 +29,7 @@ class Runner {
     out_.backatmenu = gamestate == statemainmenu;
     out_.won = out_.backatmenu && missionflags[missionhome] != 0;
     for (int m = 1; m <= 6; ++m) out_.membersdead += squad[m][mdead] != 0;
-    out_.credit = teamstat[1][5];
+    out_.credit = teamstat[1][statcredit];
     return out_;
   }
 
@@ -62,7 +61,7 @@ class Runner {
     for (int k = 0; k < cheatkeys; ++k) tap(idle, keyf1 + k);
   }
   void note() {
-    if (out_.objectiveframe < 0 && missionflags[missionphase] != 0) out_.objectiveframe = out_.frames;
+    if (out_.objectiveframe < 0 && missionflags[missionphase] != phaseopen) out_.objectiveframe = out_.frames;
     if (out_.resultsframe < 0 && gamestate == statemissionend && missionflags[missionhome] != 0)
       out_.resultsframe = out_.frames;
     if (gamestate == statesquadlost) out_.squadlost = true;

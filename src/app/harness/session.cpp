@@ -74,7 +74,7 @@ void startsession(const SessionSetup& setup) {
   SeedRnd(setup.seed);
   games = 0;
   nextgame();
-  teamstat[0][0] = setup.startframes;
+  teamstat[teamrow][statclock] = setup.startframes;
   resetinput();
   updateinputfrom(plat::RawInput{});
 }

@@ -60,7 +60,7 @@ uint64_t statehash() {
   h.num(splitview);
   for (int v : {queentimer, powertimer, powerdelay, powerslime, colonistlost, colonisttimer,
                 frametoggle, blinkphase, walktick, walkframe, cyclecount, cyclephase, pulselevel,
-                pulsedir, gamestate, alldead, newwave, pausestate[1], pausestate[2], pausepos})
+                pulsedir, gamestate, alldead, newwave, pausestate[panelactive], pausestate[panelclosing], pausepos})
     h.num(v);
   h.ints(trackcount);
   h.num(static_cast<int64_t>(explist.size()));

@@ -3,8 +3,6 @@
 // mission-end screens move the same panel with the same motion.
 #pragma once
 
-inline constexpr int panelopenpos = 422;
-
 // Opens the panel (P, a new attack wave, a mission phase, the squad lost):
 // the counters on it start again from 0.
 void openpanel();
@@ -13,7 +11,7 @@ void updatepanel();
 
 // What one frame of slide motion reached.
 enum PanelSlide { slidemoving = 0, slideopened, slideshut };
-// One frame of the panel's slide: easing open while pausestate[2] is 0,
+// One frame of the panel's slide: easing open while pausestate[panelclosing] is 0,
 // speeding shut while it is 1; pausetabx and pausetabx2 follow pausepos.
 // Returns slideopened or slideshut on the frame the panel arrives.
 PanelSlide slidepanel();

@@ -2,19 +2,58 @@
 // counters, cheats and the display animation counters.
 #pragma once
 
+// pausestate[]: the side panel.
+enum PanelFlag {
+  panelactive = 1,   // 1 while the panel is shown (play is frozen)
+  panelclosing = 2,  // 1 while it slides shut, 0 while opening or open
+};
+// Where the panel's slide stops when fully open.
+inline constexpr int panelopenpos = 422;
+
+// missionflags[]: the mission's phases and the results pages.
+enum MissionFlag {
+  missionphase = 1,  // a MissionPhase
+  missionhome = 2,   // 0, homereached once everyone is back at base, then homeacknowledged
+  resultspage = 3,   // a ResultsPage
+};
+enum MissionPhase { phaseopen = 0, phaseannounced = 1, phasehome = 2 };
+enum MissionHome { homereached = 1, homeacknowledged = 2 };
+enum ResultsPage { resultsfirst = 0, resultssecond = 1, resultsdone = 2 };
+
+// teamstat[][] and statshown[][]: row teamrow holds the mission clock
+// (column statclock) and each player's score-flash timer (column p); row p
+// holds player p's counters.
+inline constexpr int teamrow = 0;
+enum TeamColumn {
+  statclock = 0,     // teamrow only: frames played in this game
+  statwarriors = 1,  // warriors killed
+  statbrood = 2,     // eggs, huggers and cocooned colonists killed
+  statqueens = 3,    // queens killed
+  statwave = 4,      // the attack wave (kept for each player's panel)
+  statcredit = 5,    // credit points
+};
+
+// mousepos[]: the pointer this frame and the frame before.
+enum MouseSlot { mousenowx = 1, mousenowy = 2, mouselastx = 3, mouselasty = 4 };
+
+// debugflags[]: cheat mode and the switches F1..F4 flip while it is on.
+enum CheatFlag {
+  cheatmode = 0, cheatammo = 1, cheatstamina = 2, cheatinvulnerable = 3, cheatnightvision = 4
+};
+
 extern int numplayers;          // 1 or 2
 extern int splitview;           // 1: both players choose among all six members
-extern int pausestate[3];       // [1] panel active, [2] panel closing
-extern int pausepos;            // 0 hidden .. 422 fully open
+extern int pausestate[3];       // by PanelFlag
+extern int pausepos;            // 0 hidden .. panelopenpos fully open
 extern float pausespeed;        // 75.0 at rest
 extern int pausetabx, pausetabx2;
 extern int pausepulse, pausepulsedir;  // the panel prompt's blink, 35..100
-extern int missionflags[4];     // [1] phase 0/1/2, [2] back at base
-extern int teamstat[3][6];      // [0][0] mission clock, [0][p] score flash, [p][1..5]
-extern int statshown[3][6];     // panel counters counting up towards teamstat
-extern int actionflags[3][9];   // per player, by Action (input/bindings.h)
-extern int mousepos[5];         // [1],[2] this frame; [3],[4] last frame
-extern int debugflags[6];       // [0] cheat mode, [1] ammo, [2] stamina, [3] invulnerable, [4] night vision
+extern int missionflags[4];     // by MissionFlag
+extern int teamstat[3][6];      // [teamrow][statclock], [teamrow][p] score flash, [p][by TeamColumn]
+extern int statshown[3][6];     // [p][by TeamColumn]: panel counters counting up towards teamstat
+extern int actionflags[3][9];   // [p][by Action (input/bindings.h)]
+extern int mousepos[5];         // by MouseSlot
+extern int debugflags[6];       // by CheatFlag
 extern int fps;                 // frames counted over the last second
 extern int debugdisplay;        // 1 while Ctrl + F12 shows the debug lines
 extern int timerlimited;        // 1 when frames wait for the 60 Hz timer
