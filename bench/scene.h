@@ -79,7 +79,7 @@ inline void slime(int room, int from, int to, int n) {
 // rooms of types 3 and 5 dark, creatures roaming a hundred rooms and effect
 // records lying in several of them.
 inline void busygame(int players) {
-  SeedRnd(907);
+  plat::seed_random(907);
   resetoptions();
   for (int i = 1; i <= 10; ++i) settings[i] = 1;
   settings[setmusic] = 0;

@@ -85,7 +85,7 @@ void startdemo(uint32_t seed) {
   d.player = AutoPlayer{};
   d.idle = 0;
   demoplaying = 1;
-  SeedRnd(seed);
+  plat::seed_random(seed);
   newgame();
   nextstate = 0;
 }

@@ -268,7 +268,7 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status,
   }
   frametimer = plat::create_timer(60);
   idletimer = plat::create_timer(5);
-  SeedRnd(plat::millisecs());
+  plat::seed_random(plat::millisecs());
   plat::show_pointer(false);
   makefileswritable();
   probeframerate();

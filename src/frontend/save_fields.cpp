@@ -7,106 +7,16 @@
 #include <string>
 
 #include "app/state/play_state.h"
-#include "creatures/effects.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
-#include "squad/roster.h"
-#include "squad/squad.h"
-#include "world/machinery.h"
-#include "world/map.h"
+#include "frontend/save_field_list.h"
 
 int rndseed = 0;
 
 namespace {
 
-// ------------------------------------------------------------ value checks
-// A check sees a value and its index in the block it was stored with.
-using Check = bool (*)(size_t index, int value);
-
-bool anyvalue(size_t, int) { return true; }
-bool roomnumber(int v) { return v >= 0 && v <= outsideroom; }
-bool creaturekind(int v) { return v >= 0 && v <= 6; }
-bool anyint(int) { return true; }
-bool roomfield(int v) { return roomnumber(v); }
-bool kindfield(int v) { return creaturekind(v); }
-
-// Member fields 4 (room) and 14 (room at death) index the room table.
-bool squadvalue(size_t i, int v) {
-  const size_t field = i % 51;
-  return (field == 4 || field == 14) ? roomnumber(v) : true;
-}
-bool rosternumber(size_t, int v) { return v >= 0 && v <= rostercount; }
-bool membernumber(size_t, int v) { return v >= 0 && v <= 6; }
-bool playercount(size_t, int v) { return v == 1 || v == 2; }
-// The neighbour slots of the room record hold room numbers; slot 1 of the
-// creature record is the creature's kind.
-bool roomvalue(size_t i, int v) {
-  const size_t slot = i % 101, record = (i / 101) % 6;
-  if (record == roomrecord && slot >= northroom && slot <= eastroom) return roomnumber(v);
-  if (record == roomcreature && slot == 1) return creaturekind(v);
-  return true;
-}
-
-// ------------------------------------------------------------ the field list
-template <class V>
-void savefields(V& v) {
-  v.ints(&squad[0][mslotzero], 7 * memberrecordsize, squadvalue);
-  v.ints(squadchar, 7, rosternumber);
-  for (std::string& name : squadname) v.str(name);
-  v.ints(&rooms[0][0][0], 301 * 6 * 101, roomvalue);
-  v.ints(&teamstat[teamrow][statclock], 3 * 6, anyvalue);
-  v.ints(missionflags, 4, anyvalue);
-  for (int i = 0; i <= 190; ++i) {
-    v.ints(&tickertext[i], 1, anyvalue);
-    for (int p = 0; p <= 2; ++p) v.ints(&playerticker[p][i], 1, anyvalue);
-  }
-  v.ints(curmember, 3, membernumber);
-  v.ints(eventflags, 11, anyvalue);
-  v.seed(rndseed);
-  v.ints(&numplayers, 1, playercount);
-  v.ints(&splitview, 1, anyvalue);
-  for (int* timer : {&queentimer, &powertimer, &powerdelay, &colonistlost, &colonisttimer,
-                     &blinkphase, &cyclecount, &cyclephase, &pulsedir, &pulselevel})
-    v.ints(timer, 1, anyvalue);
-  // movetimer and des of t_death and corpsetype of t_cor are not stored;
-  // a restored record has them at 0.
-  v.list(explist, [](auto& f, t_exp& r) {
-    f.num(r.rnum, roomfield);
-    f.num(r.x, anyint);
-    f.num(r.y, anyint);
-    f.num(r.timer, anyint);
-    f.num(r.rota, anyint);
-  });
-  v.list(deathlist, [](auto& f, t_death& r) {
-    f.num(r.rnum, roomfield);
-    f.num(r.x, anyint);
-    f.real(r.y);
-    f.real(r.size);
-    f.num(r.timer, anyint);
-    f.num(r.id, kindfield);
-  });
-  v.list(corlist, [](auto& f, t_cor& r) {
-    f.num(r.rnum, roomfield);
-    f.num(r.x, anyint);
-    f.num(r.y, anyint);
-    f.num(r.timer, anyint);
-    f.num(r.id, kindfield);
-    f.num(r.dir, anyint);
-  });
-  v.list(acidlist, [](auto& f, t_acid& r) {
-    f.num(r.rnum, roomfield);
-    f.num(r.x, anyint);
-    f.num(r.timer, anyint);
-    f.num(r.doorid, anyint);
-    f.num(r.anim, anyint);
-    f.num(r.dorp, anyint);
-  });
-  v.list(scorelist, [](auto& f, t_score& r) {
-    f.num(r.rnum, roomfield);
-    f.num(r.x, anyint);
-    f.num(r.timer, anyint);
-  });
-}
+using savelist::Check;
+using savelist::savefields;
 
 // ------------------------------------------------------------ writing
 void putreal(std::vector<uint8_t>& out, double d) {
@@ -129,6 +39,8 @@ struct Writer {
   void seed(int) { putint(out, seedvalue); }
   void num(int v, bool (*)(int)) { putint(out, v); }
   void real(float v) { putreal(out, static_cast<double>(v)); }
+  void unsavednum(int) {}
+  void unsavedreal(float) {}
   template <class T, class Fn>
   void list(std::list<T>& l, Fn fn) {
     putint(out, static_cast<int32_t>(l.size()));
@@ -174,6 +86,8 @@ struct Sizer {
   size_t bytes = 0;
   void num(int&, bool (*)(int)) { bytes += 4; }
   void real(float&) { bytes += 8; }
+  void unsavednum(int&) {}
+  void unsavedreal(float&) {}
 };
 
 // A real that narrows to a finite float.
@@ -204,6 +118,8 @@ struct Checker {
   void real(float&) {
     if (!floatvalue(c.nextreal())) c.ok = false;
   }
+  void unsavednum(int&) {}
+  void unsavedreal(float&) {}
   template <class T, class Fn>
   void list(std::list<T>&, Fn fn) {
     if (!c.ok) return;
@@ -234,6 +150,8 @@ struct Loader {
   void seed(int& s) { s = c.next(); }
   void num(int& v, bool (*)(int)) { v = c.next(); }
   void real(float& v) { v = static_cast<float>(c.nextreal()); }
+  void unsavednum(int&) {}
+  void unsavedreal(float&) {}
   template <class T, class Fn>
   void list(std::list<T>& l, Fn fn) {
     l.clear();
@@ -286,4 +204,9 @@ void resetsavedstate() {
   savefields(cl);
   numplayers = 1;
   cyclephase = 1;
+}
+
+void resetunsavedstate() {
+  Clearer cl;
+  savelist::unsavedfields(cl);
 }

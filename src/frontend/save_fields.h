@@ -1,6 +1,5 @@
-// The state a saved game holds, as one list of fields in file order. The
-// writer, the checker, the loader and the reset all walk that one list, so
-// a field added to it is saved, checked, restored and reset alike.
+// Saved games' payloads, written, checked, read and reset by walking the
+// field list of frontend/save_field_list.h.
 //
 // Payload layout: magic 907, squad[0..6][0..50], squadchar[0..6],
 // squadname[0..6] (length + bytes), rooms[0..300][0..5][0..100],
@@ -14,10 +13,9 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int32_t savemagic = 907;
+#include "frontend/save_field_list.h"
 
-// The seed stored with the game; every load reseeds the generator with it.
-extern int rndseed;
+constexpr int32_t savemagic = 907;
 
 // The payload of the live state, with seed stored in place of rndseed.
 std::vector<uint8_t> writepayload(int32_t seed);
@@ -31,3 +29,5 @@ bool readpayload(const std::vector<uint8_t>& bytes);
 // Every saved field back to its start value: zeros, empty names and lists,
 // one player, animation cycle phase 1.
 void resetsavedstate();
+// The fields that the state hash covers beyond the save back to 0.
+void resetunsavedstate();

@@ -104,7 +104,7 @@ bool loadslot(int n) {
   trackcount[1] = trackcount[2] = 800;
   gameinprogress = 1;
   alldead = 0;
-  SeedRnd(static_cast<uint32_t>(rndseed));
+  plat::seed_random(static_cast<uint32_t>(rndseed));
   nextstate = stateplay;
   if (settings[setmusic] == 1 && musicmode == musicmenu) startgamemusic();
   return true;
@@ -130,7 +130,7 @@ int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTable
       const int n = typingslot;
       typingslot = 0;
       blankname();
-      if (savegame(slotbase(n), static_cast<int>(RndSeed()), editline[0]) == 1) {
+      if (savegame(slotbase(n), static_cast<int>(plat::random_seed()), editline[0]) == 1) {
         postmessage("Game saved", statusy(), 0);
         menutext[n] = editline[0];
         menuskip[n] = 0;

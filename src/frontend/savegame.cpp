@@ -101,7 +101,7 @@ StatusMessage post(const std::string& text, int y, int iserror) {
 }  // namespace
 
 StatusMessage quicksavegame() {
-  rndseed = static_cast<int>(RndSeed());
+  rndseed = static_cast<int>(plat::random_seed());
   if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", statusy(), 0);
   return post("ERROR: Unable to quicksave", statusy(), 1);
 }
@@ -109,7 +109,7 @@ StatusMessage quicksavegame() {
 StatusMessage quickloadgame() {
   const int result = loadgame("quick");
   // A failed load leaves rndseed as it was, so the sequence carries on.
-  SeedRnd(static_cast<uint32_t>(rndseed));
+  plat::seed_random(static_cast<uint32_t>(rndseed));
   if (result == 1) {
     trackcount[1] = trackcount[2] = 800;
     return post("Quickloaded", statusy(), 0);

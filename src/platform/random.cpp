@@ -17,8 +17,10 @@ uint32_t next_value() {
 }
 }  // namespace
 
-void SeedRnd(uint32_t seed) { rngstate = seed; }
-uint32_t RndSeed() { return rngstate; }
+namespace plat {
+void seed_random(uint32_t seed) { rngstate = seed; }
+uint32_t random_seed() { return rngstate; }
+}  // namespace plat
 
 int Rand(int a, int b) {
   if (a > b) { int t = a; a = b; b = t; }

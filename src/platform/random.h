@@ -4,7 +4,11 @@
 
 #include <cstdint>
 
-void SeedRnd(uint32_t seed);
-uint32_t RndSeed();
+namespace plat {
+// Sets the generator's state / reads it back.
+void seed_random(uint32_t seed);
+uint32_t random_seed();
+}  // namespace plat
+
 // Integer uniformly drawn from a to b inclusive (either order).
 int Rand(int a, int b);

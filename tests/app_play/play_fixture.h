@@ -91,7 +91,7 @@ class PlayTest : public ::testing::Test {
   // and the slime of the nest and generator rooms as a real game places
   // them, but no creatures, colonist or slimed rooms. Nothing is drawn.
   void newgame(int players = 1, int split = 1) {
-    SeedRnd(907);
+    plat::seed_random(907);
     initroster();
     initworldtables();
     modeplayers = players;

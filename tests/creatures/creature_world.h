@@ -44,7 +44,7 @@ class CreatureWorld : public ::testing::Test {
     clearlists();
     resetneststate();
     initworldtables();
-    SeedRnd(12345);
+    plat::seed_random(12345);
     closeups = 0;
     closeuprunner = countcloseup;
   }

@@ -89,7 +89,7 @@ class NewGame : public ::testing::Test {
 
 TEST_F(NewGame, EveryTableStartsFresh) {
   dirty();
-  SeedRnd(99);
+  plat::seed_random(99);
   newgame();
   EXPECT_TRUE(explist.empty() && deathlist.empty() && corlist.empty() && acidlist.empty() &&
               scorelist.empty());
@@ -129,9 +129,9 @@ TEST_F(NewGame, EveryTableStartsFresh) {
 }
 
 TEST_F(NewGame, TheResetLeavesTheSameStateWhateverCameBeforeAndDrawsNoRandomNumbers) {
-  SeedRnd(5);
+  plat::seed_random(5);
   resetgame();
-  EXPECT_EQ(RndSeed(), 5u) << "the random placement is placegame's alone";
+  EXPECT_EQ(plat::random_seed(), 5u) << "the random placement is placegame's alone";
   const uint64_t clean = statehash();
 
   dirty();
@@ -141,7 +141,7 @@ TEST_F(NewGame, TheResetLeavesTheSameStateWhateverCameBeforeAndDrawsNoRandomNumb
   walktick = 5, walkframe = 2, cyclecount = 4, cyclephase = 2, pulselevel = 60, pulsedir = 1;
   blinkphase = 1, eventflags[eventgenerator] = 1, curmember[1] = 5, trackcount[2] = 3;
   pausestate[panelclosing] = 1;
-  SeedRnd(5);
+  plat::seed_random(5);
   resetgame();
   EXPECT_EQ(statehash(), clean);
 }
@@ -201,7 +201,7 @@ TEST_F(NewGame, ExitsOpenAndLampsAndAlarmsArePlaced) {
 TEST_F(NewGame, CreaturesAndSlimeArePlaced) {
   for (uint32_t seed = 1; seed <= 30; ++seed) {
     dirty();
-    SeedRnd(seed);
+    plat::seed_random(seed);
     newgame();
     ASSERT_EQ(count(kindcocoon), 9) << "seed " << seed;
     ASSERT_EQ(count(kindcolonist), 1) << "seed " << seed;

@@ -123,7 +123,7 @@ TEST_F(Spawning, EggsAreLaidOnSlimedSlots) {
 TEST_F(Spawning, QueenTimerOnlyUsesEmptyRoomsOtherThanTheNest) {
   for (int seed = 1; seed <= 20; ++seed) {
     SetUp();
-    SeedRnd(seed);
+    plat::seed_random(seed);
     for (int r = 1; r <= 255; ++r)
       if (r != 90 && r != 248) placecreature(r, kindwarrior, 100, 1);
     queentimer = 1;

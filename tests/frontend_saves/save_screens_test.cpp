@@ -101,7 +101,7 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   EXPECT_EQ(alldead, 0);
   EXPECT_EQ(trackcount[1], 800);
   EXPECT_EQ(trackcount[2], 800);
-  EXPECT_EQ(RndSeed(), 4711u);
+  EXPECT_EQ(plat::random_seed(), 4711u);
   // A slot whose data went missing stays on the screen with an error.
   std::filesystem::remove(saves / "save_1.907");
   nextstate = 0;
@@ -218,7 +218,7 @@ TEST_F(ScreensTest, MultiLineEntryFlowsBetweenLines) {
 TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   numplayers = 1;
   squad[2][mreserved] = 31;
-  SeedRnd(99);
+  plat::seed_random(99);
   StatusMessage m = quicksavegame();
   EXPECT_EQ(m.text, "Quicksaved");
   EXPECT_EQ(m.y, 192);

@@ -1,12 +1,14 @@
 // The saved state: every field survives a save and a load, the payload has
 // the documented layout, and damaged payloads change nothing.
 #include <cstring>
+#include <list>
 
 #include "app/state/play_state.h"
 #include "creatures/effects.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
 #include "frontend/packfile.h"
+#include "frontend/save_field_list.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "platform/random.h"
@@ -68,49 +70,27 @@ void fillstate() {
   scorelist.push_back({56, 57, 58});
 }
 
-// A copy of the saved state taken through the globals themselves.
+// A copy of the saved state, taken by walking the state list, record
+// fields that a save leaves out included.
 struct Snapshot {
-  int squad_[7][51], squadchar_[7], teamstat_[3][6], missionflags_[4], tickertext_[191],
-      playerticker_[3][191], curmember_[3], eventflags_[11];
-  std::vector<int> rooms_;
-  std::string names[7];
-  int scalars[18];
-  std::vector<int> lists;
+  std::vector<double> values;
+  std::vector<std::string> names;
 
-  Snapshot() {
-    std::memcpy(squad_, squad, sizeof squad);
-    std::memcpy(squadchar_, squadchar, sizeof squadchar);
-    std::memcpy(teamstat_, teamstat, sizeof teamstat);
-    std::memcpy(missionflags_, missionflags, sizeof missionflags);
-    std::memcpy(tickertext_, tickertext, sizeof tickertext);
-    std::memcpy(playerticker_, playerticker, sizeof playerticker);
-    std::memcpy(curmember_, curmember, sizeof curmember);
-    std::memcpy(eventflags_, eventflags, sizeof eventflags);
-    rooms_.assign(&rooms[0][0][0], &rooms[0][0][0] + 301 * 6 * 101);
-    for (int m = 0; m <= 6; ++m) names[m] = squadname[m];
-    const int s[] = {rndseed, numplayers, splitview, queentimer, powertimer, powerdelay,
-                     colonistlost, colonisttimer, blinkphase, cyclecount, cyclephase, pulsedir,
-                     pulselevel, static_cast<int>(explist.size()), static_cast<int>(deathlist.size()),
-                     static_cast<int>(corlist.size()), static_cast<int>(acidlist.size()),
-                     static_cast<int>(scorelist.size())};
-    std::memcpy(scalars, s, sizeof s);
-    for (auto& r : explist) lists.insert(lists.end(), {r.rnum, r.x, r.y, r.timer, r.rota});
-    for (auto& r : deathlist)
-      lists.insert(lists.end(), {r.rnum, r.x, int(r.y * 4), int(r.size * 4), r.timer, r.id, r.movetimer, int(r.des)});
-    for (auto& r : corlist) lists.insert(lists.end(), {r.rnum, r.x, r.y, r.timer, r.id, r.dir, r.corpsetype});
-    for (auto& r : acidlist) lists.insert(lists.end(), {r.rnum, r.x, r.timer, r.doorid, r.anim, r.dorp});
-    for (auto& r : scorelist) lists.insert(lists.end(), {r.rnum, r.x, r.timer});
+  void ints(const int* p, size_t n, savelist::Check) { values.insert(values.end(), p, p + n); }
+  void str(const std::string& s) { names.push_back(s); }
+  void seed(int s) { values.push_back(s); }
+  void num(int v, bool (*)(int)) { values.push_back(v); }
+  void real(float v) { values.push_back(v); }
+  void unsavednum(int v) { values.push_back(v); }
+  void unsavedreal(float v) { values.push_back(v); }
+  template <class T, class Fn>
+  void list(std::list<T>& l, Fn fn) {
+    values.push_back(static_cast<double>(l.size()));
+    for (T& r : l) fn(*this, r);
   }
-  bool operator==(const Snapshot& o) const {
-    auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
-    for (int m = 0; m <= 6; ++m)
-      if (names[m] != o.names[m]) return false;
-    return same(squad_, o.squad_) && same(squadchar_, o.squadchar_) && same(teamstat_, o.teamstat_) &&
-           same(missionflags_, o.missionflags_) && same(tickertext_, o.tickertext_) &&
-           same(playerticker_, o.playerticker_) && same(curmember_, o.curmember_) &&
-           same(eventflags_, o.eventflags_) && same(scalars, o.scalars) && rooms_ == o.rooms_ &&
-           lists == o.lists;
-  }
+
+  Snapshot() { savelist::savefields(*this); }
+  bool operator==(const Snapshot& o) const { return values == o.values && names == o.names; }
 };
 
 // Byte offset of the payload's fields after the member names.

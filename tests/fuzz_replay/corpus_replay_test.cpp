@@ -63,7 +63,7 @@ void writeseeds() {
     RandomPlayer player(players, players);
     for (int f = 0; f < 400 * players; ++f) sessionframe(player.next());
     const std::string slot = "seed" + std::to_string(++n);
-    savegame(slot, static_cast<int>(RndSeed()), players == 1 ? "Solo" : "Two \xC4rzte");
+    savegame(slot, static_cast<int>(plat::random_seed()), players == 1 ? "Solo" : "Two \xC4rzte");
     fs::copy_file(namefilepath(slot), corpus / "savename" / (slot + ".nam"), fs::copy_options::overwrite_existing);
     fs::copy_file(datafilepath(slot), corpus / "container" / (slot + ".907"), fs::copy_options::overwrite_existing);
   }

@@ -23,7 +23,7 @@ void PlayedSaveTest::SetUp() {
   setup.split = 2;
   startsession(setup);
   play(2500);
-  rndseed = static_cast<int>(RndSeed());
+  rndseed = static_cast<int>(plat::random_seed());
   ASSERT_EQ(savegame("victim", rndseed, "Victim"), 1);
   datafile = datafilepath("victim");
   namefile = namefilepath("victim");
@@ -31,6 +31,6 @@ void PlayedSaveTest::SetUp() {
   namebytes = filebytes(namefile);
   ASSERT_TRUE(unpackbytes(packed, payload));
   play(700);
-  rndseed = static_cast<int>(RndSeed());
+  rndseed = static_cast<int>(plat::random_seed());
   ASSERT_NE(livepayload(), payload);
 }

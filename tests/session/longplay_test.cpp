@@ -27,12 +27,12 @@ namespace fs = std::filesystem;
 // Saves the running game and loads it straight back: the saved fields come
 // back exactly and play goes on from the loaded game.
 void saveroundtrip(long frame) {
-  const std::vector<uint8_t> before = writepayload(static_cast<int32_t>(RndSeed()));
-  rndseed = static_cast<int>(RndSeed());
+  const std::vector<uint8_t> before = writepayload(static_cast<int32_t>(plat::random_seed()));
+  rndseed = static_cast<int>(plat::random_seed());
   ASSERT_EQ(savegame("longplay", rndseed, "Long play"), 1) << "frame " << frame;
   rndseed = 0;
   ASSERT_EQ(loadgame("longplay"), 1) << "frame " << frame;
-  SeedRnd(static_cast<uint32_t>(rndseed));
+  plat::seed_random(static_cast<uint32_t>(rndseed));
   EXPECT_EQ(writepayload(rndseed), before) << "frame " << frame;
 }
 

@@ -111,12 +111,12 @@ TEST(Replay, SavingAndLoadingMidwayLeavesTheReplayUnchanged) {
   std::vector<uint64_t> hashes;
   startsession(rec.setup);
   playrecorded(rec, 0, 2000, hashes);
-  rndseed = static_cast<int>(RndSeed());
+  rndseed = static_cast<int>(plat::random_seed());
   ASSERT_EQ(savegame("replay", rndseed, "Replay"), 1);
   resetsavedstate();
-  SeedRnd(12345);
+  plat::seed_random(12345);
   ASSERT_EQ(loadgame("replay"), 1);
-  SeedRnd(static_cast<uint32_t>(rndseed));
+  plat::seed_random(static_cast<uint32_t>(rndseed));
   playrecorded(rec, 2000, 4000, hashes);
   EXPECT_EQ(hashes, live);
 

@@ -28,7 +28,7 @@ void loadgame(int players) {
   clearroomstate();
   clearlists();
   openexits();
-  SeedRnd(907);
+  plat::seed_random(907);
   for (int m = 1; m <= 6; ++m) {
     squadchar[m] = m;
     setupmember(m);

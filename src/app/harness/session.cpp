@@ -14,6 +14,7 @@
 #include "creatures/nest_state.h"
 #include "frontend/newgame.h"
 #include "frontend/options_file.h"
+#include "frontend/save_fields.h"
 #include "input/input.h"
 #include "platform/random.h"
 #include "render/display_anim.h"
@@ -51,6 +52,10 @@ void nextgame() {
 }  // namespace
 
 void startsession(const SessionSetup& setup) {
+  // Everything the state lists hold starts from zero, then the complex is
+  // loaded again and a new game set up on it.
+  resetsavedstate();
+  resetunsavedstate();
   loadcomplex();
   initworldtables();
   initroster();
@@ -65,13 +70,11 @@ void startsession(const SessionSetup& setup) {
   modeplayers = setup.players == 2 ? 2 : 1;
   splitoption = setup.split;
   for (int m = 1; m <= 6; ++m) squadchar[m] = setup.chars[m];
-  std::memset(squad, 0, sizeof squad);
   std::memset(statshown, 0, sizeof statshown);
   std::memset(actionflags, 0, sizeof actionflags);
   std::memset(mousepos, 0, sizeof mousepos);
-  clearlists();
   resetneststate();
-  SeedRnd(setup.seed);
+  plat::seed_random(setup.seed);
   games = 0;
   nextgame();
   teamstat[teamrow][statclock] = setup.startframes;

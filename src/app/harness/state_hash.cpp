@@ -3,18 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "creatures/effects.h"
-#include "creatures/nest_state.h"
+#include "frontend/save_field_list.h"
 #include "platform/random.h"
-#include "squad/squad.h"
-#include "world/machinery.h"
-#include "world/map.h"
 
 namespace {
 
-// FNV-1a over the bytes of each value, in a fixed order.
+// FNV-1a over the bytes of each value, in the order the state lists give.
 struct Hasher {
   uint64_t h = 1469598103934665603ull;
 
@@ -25,19 +19,29 @@ struct Hasher {
       h *= 1099511628211ull;
     }
   }
-  void num(int64_t v) { bytes(&v, sizeof v); }
-  void real(double v) {
+  void number(int64_t v) { bytes(&v, sizeof v); }
+  void decimal(double v) {
     // Hash the value, not the representation of a negative zero.
     if (v == 0) v = 0;
     bytes(&v, sizeof v);
   }
+
+  // The state lists' visitor.
+  void ints(const int* p, size_t n, savelist::Check) { bytes(p, n * sizeof(int)); }
   void str(const std::string& s) {
-    num(static_cast<int64_t>(s.size()));
+    number(static_cast<int64_t>(s.size()));
     bytes(s.data(), s.size());
   }
-  template <class T, size_t N>
-  void ints(const T (&a)[N]) {
-    bytes(a, sizeof a);
+  // The generator's live state, not the seed a save would store.
+  void seed(int) { number(plat::random_seed()); }
+  void num(int v, bool (*)(int)) { number(v); }
+  void real(float v) { decimal(v); }
+  void unsavednum(int v) { number(v); }
+  void unsavedreal(float v) { decimal(v); }
+  template <class T, class Fn>
+  void list(std::list<T>& l, Fn fn) {
+    number(static_cast<int64_t>(l.size()));
+    for (T& r : l) fn(*this, r);
   }
 };
 
@@ -45,40 +49,7 @@ struct Hasher {
 
 uint64_t statehash() {
   Hasher h;
-  h.ints(squad);
-  h.ints(squadchar);
-  for (const std::string& name : squadname) h.str(name);
-  h.ints(rooms);
-  h.ints(teamstat);
-  h.ints(missionflags);
-  h.ints(tickertext);
-  h.ints(playerticker);
-  h.ints(curmember);
-  h.ints(eventflags);
-  h.num(RndSeed());
-  h.num(numplayers);
-  h.num(splitview);
-  for (int v : {queentimer, powertimer, powerdelay, powerslime, colonistlost, colonisttimer,
-                frametoggle, blinkphase, walktick, walkframe, cyclecount, cyclephase, pulselevel,
-                pulsedir, gamestate, alldead, newwave, pausestate[panelactive], pausestate[panelclosing], pausepos})
-    h.num(v);
-  h.ints(trackcount);
-  h.num(static_cast<int64_t>(explist.size()));
-  for (const t_exp& r : explist)
-    for (int v : {r.rnum, r.x, r.y, r.timer, r.rota}) h.num(v);
-  h.num(static_cast<int64_t>(deathlist.size()));
-  for (const t_death& r : deathlist) {
-    for (int v : {r.rnum, r.x, r.timer, r.id, r.movetimer}) h.num(v);
-    h.real(r.y), h.real(r.size), h.real(r.des);
-  }
-  h.num(static_cast<int64_t>(corlist.size()));
-  for (const t_cor& r : corlist)
-    for (int v : {r.rnum, r.x, r.y, r.timer, r.id, r.dir, r.corpsetype}) h.num(v);
-  h.num(static_cast<int64_t>(acidlist.size()));
-  for (const t_acid& r : acidlist)
-    for (int v : {r.rnum, r.x, r.timer, r.doorid, r.anim, r.dorp}) h.num(v);
-  h.num(static_cast<int64_t>(scorelist.size()));
-  for (const t_score& r : scorelist)
-    for (int v : {r.rnum, r.x, r.timer}) h.num(v);
+  savelist::savefields(h);
+  savelist::unsavedfields(h);
   return h.h;
 }

@@ -1,9 +1,7 @@
-// A 64-bit fingerprint of the running game: every field a saved game holds
-// (squad, names, rooms, team counters, mission flags, traces, controlled
-// members, event flags, the generator state, players and split, the nest and
-// wave timers, the animation counters and the five effect lists) plus the
-// screen and the panel. Two runs that hash alike after the same frames have
-// played the same game.
+// A 64-bit fingerprint of the running game: every field of the state lists
+// (frontend/save_field_list.h), the saved ones with the generator's live
+// state in place of the stored seed, then the ones a save leaves out. Two
+// runs that hash alike after the same frames have played the same game.
 #pragma once
 
 #include <cstdint>
