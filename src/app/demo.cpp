@@ -43,7 +43,7 @@ bool menuidle() { return gamestate == statemainmenu && gameinprogress == 0 && ne
 
 }  // namespace
 
-bool handsoncontrols(const plat::RawInput& now, const plat::RawInput& before) {
+bool humaninput(const plat::RawInput& now, const plat::RawInput& before) {
   for (int k = 1; k < kKeyCodes; ++k)
     if (now.key[k]) return true;
   for (int b = 1; b <= 3; ++b)
@@ -109,7 +109,7 @@ void enddemo() {
 
 void applyframeinput(const plat::RawInput& devices) {
   Demo& d = demo();
-  const bool hands = d.havebefore && handsoncontrols(devices, d.before);
+  const bool hands = d.havebefore && humaninput(devices, d.before);
   d.before = devices;
   d.havebefore = true;
 

@@ -29,4 +29,4 @@ void enddemo();
 // True when `now` shows a person at the controls compared with `before`:
 // a key or button down, the mouse moved or its wheel turned, a stick
 // pushed past the joystick threshold.
-bool handsoncontrols(const plat::RawInput& now, const plat::RawInput& before);
+bool humaninput(const plat::RawInput& now, const plat::RawInput& before);

@@ -63,7 +63,7 @@ void ingameframe() {
   } else {
     simulationupdate();
   }
-  endwaveannouncement();
+  endwavenews();
   if (framedraws) {
     drawviews();
     drawconsole();
@@ -80,11 +80,11 @@ void simulationupdate() {
   updatelamps();
   updatealarms();
   checkobjective();
-  updatepowerandwaves();
+  updatewaves();
   updatesignals();
 
   updatecreatures();
-  updatequeencolonistslime();
+  updatenest();
   updateeffects();
 
   updatedisplayanim();

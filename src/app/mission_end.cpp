@@ -56,7 +56,7 @@ void missionscreen() {
     }
   }
   missionkeys();
-  endwaveannouncement();
+  endwavenews();
   if (framedraws) drawmissionscreen();
 }
 
@@ -68,6 +68,6 @@ void failscreen() {
   pausestate[panelclosing] = 1;
   slidepanel();
   if (pausepos == 0 && panelkeyhit()) backtomenu();
-  endwaveannouncement();
+  endwavenews();
   if (framedraws) drawfailscreen();
 }

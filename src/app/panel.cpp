@@ -77,7 +77,7 @@ void startpanelclosing() {
   playsound(panelsounds[2]);
 }
 
-void endwaveannouncement() {
+void endwavenews() {
   if (pausestate[panelactive] != 1) newwave = 0;
 }
 

@@ -25,7 +25,6 @@
 
 int smhover[6];
 int frametimer = 0;
-int idletimer = 0;
 int probefps = 0;
 
 namespace {
@@ -267,7 +266,6 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status,
     return false;
   }
   frametimer = plat::create_timer(60);
-  idletimer = plat::create_timer(5);
   plat::seed_random(plat::millisecs());
   plat::show_pointer(false);
   makefileswritable();

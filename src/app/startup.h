@@ -11,7 +11,6 @@
 // Hover flags of RUN GAME, CHANGE MODE, QUIT and the close box (1..4).
 extern int smhover[6];
 extern int frametimer;  // 60 Hz
-extern int idletimer;   // 5 Hz, while the program is in the background
 extern int probefps;
 
 // The start-up window: 480 x 360, its controls in window pixels.

@@ -2,8 +2,8 @@
 // its fixed order. The squad and world code call in here at these points:
 //   member update:  creaturenotice (first thing for each controlled member),
 //                   shootcreature (first target of every shot);
-//   after the lamps and alarms: updatepowerandwaves;
-//   after that:     updatecreatures, then updatequeencolonistslime;
+//   after the lamps and alarms: updatewaves;
+//   after that:     updatecreatures, then updatenest;
 //   then:           updateeffects.
 #pragma once
 
@@ -14,11 +14,11 @@ void creaturenotice(int p, int m);
 // when the creature took the shot (nothing else may then be hit).
 int shootcreature(int p, int m, int shotx, int shoty);
 // Power restoration check, slime counts, attack waves and power failures.
-void updatepowerandwaves();
+void updatewaves();
 // Every room's creature, room 1 to 255 in order, and spawning in empty rooms.
 void updatecreatures();
 // Queen timer, colonist replacement and slime regrowth.
-void updatequeencolonistslime();
+void updatenest();
 // Advances the five effect lists.
 void updateeffects();
 

@@ -57,7 +57,7 @@ void regrowslime() {
 
 }  // namespace
 
-void updatequeencolonistslime() {
+void updatenest() {
   if (queentimer > 0) {
     queentimer -= 1;
     if (queentimer == 0) placequeen();

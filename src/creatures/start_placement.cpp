@@ -24,7 +24,7 @@ int placestartcolonist() {
   return r;
 }
 
-void slimenestandgenerator() {
+void slimekeyrooms() {
   for (int s = 1; s <= 64; ++s) rooms[nestroom][wallstate][s] = Rand(1, slimemax);
   for (int s = 1; s <= 32; ++s) rooms[generatorroom][wallstate][s] = Rand(1, slimemax);
   rooms[nestroom][wallstate][slimevalidslot] = 0;

@@ -6,7 +6,7 @@
 int placestartcolonist();
 // Every wall slot of the nest room and the north and west walls of the
 // generator room get slime.
-void slimenestandgenerator();
+void slimekeyrooms();
 // Fifty rooms get one slimed wall each; the first nine of them also hold a
 // cocooned colonist on that wall. The colonist's room is left out so that a
 // cocoon never takes its place.

@@ -70,7 +70,7 @@ void powerfailure() {
 
 }  // namespace
 
-void updatepowerandwaves() {
+void updatewaves() {
   checkpower();
   countallslime();
   advancewave();

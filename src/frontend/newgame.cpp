@@ -93,7 +93,7 @@ void placegame() {
   placeworldfeatures();
   openexits();
   const int colonistroom = placestartcolonist();
-  slimenestandgenerator();
+  slimekeyrooms();
   slimestartrooms(colonistroom);
 }
 

@@ -35,16 +35,3 @@ bool unpackbytes(const std::vector<uint8_t>& packed, std::vector<uint8_t>& out) 
   out = std::move(raw);
   return true;
 }
-
-int packfile(const std::string& source, const std::string& destination) {
-  std::vector<uint8_t> raw, packed;
-  if (!plat::read_whole(source, raw, static_cast<size_t>(packmaxraw)) || !packbytes(raw, packed)) return 0;
-  return replacefile(destination, packed) ? 1 : 0;
-}
-
-int unpackfile(const std::string& source, const std::string& destination) {
-  std::vector<uint8_t> packed, raw;
-  if (!plat::read_whole(source, packed, static_cast<size_t>(packmaxraw)) || !unpackbytes(packed, raw))
-    return 0;
-  return replacefile(destination, raw) ? 1 : 0;
-}

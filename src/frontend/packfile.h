@@ -18,7 +18,3 @@ bool packbytes(const std::vector<uint8_t>& raw, std::vector<uint8_t>& out);
 // end of the stream.
 bool unpackbytes(const std::vector<uint8_t>& packed, std::vector<uint8_t>& out);
 
-// File forms: 1 on success, 0 on failure. The destination is replaced as a
-// whole or left as it was.
-int packfile(const std::string& source, const std::string& destination);
-int unpackfile(const std::string& source, const std::string& destination);

@@ -11,7 +11,7 @@
 #include "input/input.h"
 
 namespace {
-SlotInput framesslotinput() {
+SlotInput slotinputnow() {
   SlotInput in = liveslotinput(inputmousex, inputmousey);
   in.mousemoved = menupointermoved();
   return in;
@@ -28,11 +28,11 @@ void finishslotframe(int state, int activated) {
 }  // namespace
 
 void runloadgame() {
-  const SlotInput in = framesslotinput();
+  const SlotInput in = slotinputnow();
   finishslotframe(stateloadgame, loadscreenframe(in));
 }
 
 void runsavegame() {
-  const SlotInput in = framesslotinput();
+  const SlotInput in = slotinputnow();
   finishslotframe(statesavegame, savescreenframe(in, livekeyframe(), livetypingtables()));
 }

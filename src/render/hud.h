@@ -11,9 +11,6 @@ extern int tabpos[3][7][3];
 // Tab size used to place the alarm icons: [players][1 w, 2 h].
 extern int tabsize[3][3];
 
-// Fills the layout tables (start-up; they are also filled statically).
-void inithudlayout();
-
 // Draws the console for this frame. full = 1 in play (adds the mission
 // clock and the compass); 0 on the mission-end screens.
 void drawhud(int full);

@@ -13,23 +13,6 @@ int tabpos[3][7][3] = {
 };
 int tabsize[3][3] = {{}, {0, 273, 132}, {0, 170, 82}};
 
-void inithudlayout() {
-  hudscale[1] = 1.0f;
-  hudscale[2] = 0.6f;
-  const int ys[2][3] = {{367, 497, 627}, {519, 600, 681}};
-  const int xs[2][2] = {{30, 721}, {30, 824}};
-  for (int np = 1; np <= 2; ++np) {
-    for (int m = 1; m <= 6; ++m) {
-      tabpos[np][m][1] = xs[np - 1][m > 3 ? 1 : 0];
-      tabpos[np][m][2] = ys[np - 1][(m - 1) % 3];
-    }
-  }
-  tabsize[1][1] = 273;
-  tabsize[1][2] = 132;
-  tabsize[2][1] = 170;
-  tabsize[2][2] = 82;
-}
-
 std::string missionclocktext(int frames) {
   // Whole frames per hour, minute and second at 60 frames a second. Integer
   // parts avoid the rounding slips of splitting a real hour count.

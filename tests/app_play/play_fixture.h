@@ -101,7 +101,7 @@ class PlayTest : public ::testing::Test {
     resetgame();
     placeworldfeatures();
     openexits();
-    slimenestandgenerator();
+    slimekeyrooms();
     std::memset(mousepos, 0, sizeof mousepos);
     gameinprogress = 1;
     gamestate = stateplay;

@@ -166,15 +166,15 @@ TEST_F(Demo, TheCommandLineSwitchStartsOneAtOnce) {
 
 TEST(DemoInput, HandsOnTheControls) {
   plat::RawInput before, now;
-  EXPECT_FALSE(handsoncontrols(now, before));
+  EXPECT_FALSE(humaninput(now, before));
   now.joycount = 1;
   now.joyx[0] = 0.1f;  // resting stick noise, under the threshold
-  EXPECT_FALSE(handsoncontrols(now, before));
+  EXPECT_FALSE(humaninput(now, before));
   now.joybutton[0][3] = true;
-  EXPECT_TRUE(handsoncontrols(now, before));
+  EXPECT_TRUE(humaninput(now, before));
   now = plat::RawInput{};
   now.mousez = 1;
-  EXPECT_TRUE(handsoncontrols(now, before));
+  EXPECT_TRUE(humaninput(now, before));
 }
 
 }  // namespace

@@ -224,9 +224,9 @@ TEST_F(Colonists, ColonistWaits480FramesAndIsReplacedAThousandFramesLater) {
   EXPECT_EQ(creature(R)[capproach], 200);
   frames(1);
   EXPECT_EQ(creature(R)[ckind], 0);
-  for (int i = 0; i < 999; ++i) updatequeencolonistslime();
+  for (int i = 0; i < 999; ++i) updatenest();
   EXPECT_EQ(colonistlost, 1);
-  updatequeencolonistslime();
+  updatenest();
   EXPECT_EQ(colonistlost, 0);
   int found = 0;
   for (int r = 1; r <= 255; ++r)

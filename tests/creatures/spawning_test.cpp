@@ -127,7 +127,7 @@ TEST_F(Spawning, QueenTimerOnlyUsesEmptyRoomsOtherThanTheNest) {
     for (int r = 1; r <= 255; ++r)
       if (r != 90 && r != 248) placecreature(r, kindwarrior, 100, 1);
     queentimer = 1;
-    updatequeencolonistslime();
+    updatenest();
     EXPECT_EQ(queentimer, 0);
     EXPECT_EQ(creature(90)[ckind], kindqueen);
     EXPECT_EQ(creature(90)[chp], 5);
@@ -141,7 +141,7 @@ TEST_F(Spawning, QueenTimerOnlyUsesEmptyRoomsOtherThanTheNest) {
   // No empty room: nothing is placed or overwritten.
   placecreature(90, kindegg, 100, 1);
   queentimer = 1;
-  updatequeencolonistslime();
+  updatenest();
   EXPECT_EQ(creature(90)[ckind], kindegg);
   EXPECT_EQ(creature(248)[ckind], 0);
 }
@@ -153,10 +153,10 @@ TEST_F(Waves, NewWaveEvery10800FramesOpensThePanel) {
   statshown[2][statwave] = 3;
   powerslime = -1;
   teamstat[teamrow][statclock] = 10798;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(teamstat[1][statwave], 1);
   EXPECT_EQ(pausestate[panelactive], 0);
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(teamstat[teamrow][statclock], 10800);
   EXPECT_EQ(teamstat[1][statwave], 2);
   EXPECT_EQ(teamstat[2][statwave], 2);
@@ -171,7 +171,7 @@ TEST_F(Waves, NewWaveEvery10800FramesOpensThePanel) {
 
   teamstat[1][statwave] = 50;
   teamstat[teamrow][statclock] = 10800 * 60;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(teamstat[1][statwave], 50) << "the last wave";
 }
 
@@ -183,9 +183,9 @@ TEST_F(Waves, WaveFourCutsThePowerOfGreenAndBrownRoomsAfterItsDelay) {
   powertimer = 0;
   powerdelay = 50;
   teamstat[teamrow][statclock] = 100;
-  for (int i = 0; i < 49; ++i) updatepowerandwaves();
+  for (int i = 0; i < 49; ++i) updatewaves();
   EXPECT_EQ(rooms[3][roomrecord][roomdark], 0);
-  updatepowerandwaves();
+  updatewaves();
   for (int r = 1; r <= 255; ++r) {
     int t = rooms[r][roomrecord][roomtype];
     int expect = (t == 3 || t == 5) ? 1 : 0;
@@ -201,11 +201,11 @@ TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
   }
   rooms[77][roomrecord][lampbroken] = 1;  // a broken lamp stays dark
   rooms[174][wallstate][3] = 2;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(powerslime, 1);
   EXPECT_EQ(rooms[5][roomrecord][roomdark], 1);
   rooms[174][wallstate][3] = 0;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(powerslime, -1);
   for (int r = 1; r <= 255; ++r) {
     ASSERT_EQ(rooms[r][roomrecord][powercut], 0);
@@ -216,7 +216,7 @@ TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
   teamstat[1][statwave] = 5;
   powertimer = 0;
   powerdelay = 1;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(powerslime, -1);
   EXPECT_EQ(rooms[5][roomrecord][roomdark], 0);
 }
@@ -224,21 +224,21 @@ TEST_F(Waves, CleaningTheGeneratorRoomRelightsEveryUnbrokenRoom) {
 TEST_F(Waves, SlimeCountsAreRecountedOnlyWhenMarkedInvalid) {
   rooms[R][wallstate][1] = 3;
   rooms[R][wallstate][2] = 1;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(rooms[R][wallstate][slimecountslot], 2);
   EXPECT_EQ(rooms[R][wallstate][slimevalidslot], 1);
   rooms[R][wallstate][3] = 1;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(rooms[R][wallstate][slimecountslot], 2);
   rooms[R][wallstate][slimevalidslot] = 0;
-  updatepowerandwaves();
+  updatewaves();
   EXPECT_EQ(rooms[R][wallstate][slimecountslot], 3);
 }
 
 TEST_F(Waves, SlimeGrowsBackOnlyWhereNobodyWatches) {
   putmember(1, R);
   const int frames = 60 * 3000;  // 3,000 tries per room
-  for (int i = 0; i < frames; ++i) updatequeencolonistslime();
+  for (int i = 0; i < frames; ++i) updatenest();
   int grown = 0;
   for (int r = 4; r <= 255; ++r) {
     int n = 0;

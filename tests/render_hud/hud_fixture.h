@@ -40,7 +40,6 @@ class Screen : public ::testing::Test {
     resetsettings();
     settings[setsound] = 0;
     initroster();
-    inithudlayout();
     resetinput();
     numplayers = 1;
     for (int m = 1; m <= 6; ++m) {

@@ -73,15 +73,24 @@ TEST(HeartStrip, GrowsAboutItsMiddleAndClampsTheFrame) {
   EXPECT_EQ(heartframe(9), 4);
 }
 
-TEST(HudLayout, TabsSitInTwoColumnsOfThree) {
-  inithudlayout();
-  EXPECT_EQ(tabpos[1][1][1], 30);
-  EXPECT_EQ(tabpos[1][3][2], 627);
-  EXPECT_EQ(tabpos[1][4][1], 721);
-  EXPECT_EQ(tabpos[1][5][2], 497);
-  EXPECT_EQ(tabpos[2][6][1], 824);
-  EXPECT_EQ(tabpos[2][6][2], 681);
-  EXPECT_EQ(tabpos[2][2][2], 600);
+TEST(HudLayout, TheGamesTabTableHoldsTwoColumnsOfThree) {
+  // The table the console draws from: members 1..3 down the left column,
+  // 4..6 down the right, each row one step below the last, every tab on
+  // screen and clear of the other column.
+  const int leftx[3] = {0, 30, 30}, rightx[3] = {0, 721, 824};
+  const int firsty[3] = {0, 367, 519}, step[3] = {0, 130, 81};
+  for (int np = 1; np <= 2; ++np) {
+    for (int m = 1; m <= 6; ++m) {
+      const int row = (m - 1) % 3;
+      EXPECT_EQ(tabpos[np][m][1], m <= 3 ? leftx[np] : rightx[np]) << np << " players, member " << m;
+      EXPECT_EQ(tabpos[np][m][2], firsty[np] + row * step[np]) << np << " players, member " << m;
+      EXPECT_LE(tabpos[np][m][1] + tabsize[np][1], 1024);
+      EXPECT_LE(tabpos[np][m][2] + tabsize[np][2], 768);
+    }
+    EXPECT_LT(leftx[np] + tabsize[np][1], rightx[np]);
+  }
+  EXPECT_FLOAT_EQ(hudscale[1], 1.0f);
+  EXPECT_FLOAT_EQ(hudscale[2], 0.6f);
   EXPECT_EQ(portraitcolour(5).r, 100);
   EXPECT_EQ(portraitcolour(9).r, 175);
 }

@@ -33,7 +33,6 @@ void setupgame(int players) {
   settings[setvisualalarms] = 1;
   settings[setminicams] = 1;
   initroster();
-  inithudlayout();
   numplayers = players;
   const int picks[7] = {0, 1, 4, 7, 9, 12, 15};
   for (int m = 1; m <= 6; ++m) {

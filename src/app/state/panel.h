@@ -22,6 +22,6 @@ void countdownflashes();
 // Starts the panel closing, with its sound.
 void startpanelclosing();
 // The announcement of a new wave lasts as long as the panel it opened.
-void endwaveannouncement();
+void endwavenews();
 // P, Space, Enter, Escape or either player's fire binding hit this frame.
 bool panelkeyhit();
