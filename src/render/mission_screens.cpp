@@ -102,10 +102,27 @@ std::string finalistline(int first) {
   return finalists[first] + "  " + finalists[first + 1] + "  " + finalists[first + 2];
 }
 
+namespace {
+
+// Once the panel has slid shut, the key that goes on, under the text.
+void drawgoonhint() {
+  if (pausepos != 0) return;
+  if (numplayers == 2) {
+    drawhintline(226, 100);
+    drawhintline(484, 100);
+  } else {
+    drawhintline(312, 100);
+  }
+  startdrawing();
+}
+
+}  // namespace
+
 void drawmissionscreen() {
   startdrawing();
   if (missionflags[1] == 1) drawobjective();
   if (missionflags[2] == 1) drawresults();
+  drawgoonhint();
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);
@@ -123,6 +140,7 @@ void drawfailscreen() {
   } else {
     greenlines(lines, 3, one);
   }
+  drawgoonhint();
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);

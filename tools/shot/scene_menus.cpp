@@ -17,6 +17,7 @@
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
+#include "render/messages.h"
 #include "scene.h"
 #include "squad/roster.h"
 
@@ -158,4 +159,13 @@ SHOT_SCENE("savegame", "save game, typing a name into slot 2") {
   drive(statesavegame, runsavegame, 900, 700, keyarrowdown, 2);
   drive(statesavegame, runsavegame, 900, 700, keyenter, 2);
   drive(statesavegame, runsavegame, 900, 700, 'A', 14);
+}
+
+SHOT_SCENE("keys_duplicate", "player 1 binding list: W just bound to USE, the warning on the message line") {
+  loadmenuassets();
+  keysplayer = 1;
+  capturing = 1;
+  captureaction = 6;
+  drive(statekeysbindings, runkeysscreen, 600, 700, 'W', 3);
+  drawmessageline();
 }
