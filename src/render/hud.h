@@ -56,5 +56,5 @@ HudColour portraitcolour(int type);
 // The line that tells the player which key goes on from the panel and the
 // mission-end pages.
 inline constexpr const char* gooninghint = "PRESS SPACE TO GO ON";
-// That line on a dark strip, centred at y, at a brightness in percent.
-void drawhintline(float y, int bright);
+// That line on a dark strip, centred on x at y, at a brightness in percent.
+void drawhintline(float x, float y, int bright);

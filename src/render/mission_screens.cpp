@@ -104,14 +104,17 @@ std::string finalistline(int first) {
 
 namespace {
 
-// Once the panel has slid shut, the key that goes on, under the text.
-void drawgoonhint() {
+// Once the panel has slid shut, the key that goes on, at the right end of
+// a row the page leaves short: y for one view, then the upper and lower
+// view.
+constexpr float hintx = 726;
+void drawgoonhint(float one, float upper, float lower) {
   if (pausepos != 0) return;
   if (numplayers == 2) {
-    drawhintline(226, 100);
-    drawhintline(484, 100);
+    drawhintline(hintx, upper, 100);
+    drawhintline(hintx, lower, 100);
   } else {
-    drawhintline(312, 100);
+    drawhintline(hintx, one, 100);
   }
   startdrawing();
 }
@@ -122,7 +125,10 @@ void drawmissionscreen() {
   startdrawing();
   if (missionflags[1] == 1) drawobjective();
   if (missionflags[2] == 1) drawresults();
-  drawgoonhint();
+  // Beside ATTN:, beside the credit points, or under the second page.
+  if (missionflags[1] == 1) drawgoonhint(86, 16, 274);
+  else if (missionflags[2] == 1 && missionflags[3] == 0) drawgoonhint(292, 212, 470);
+  else if (missionflags[2] == 1) drawgoonhint(300, 216, 474);
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);
@@ -140,7 +146,7 @@ void drawfailscreen() {
   } else {
     greenlines(lines, 3, one);
   }
-  drawgoonhint();
+  drawgoonhint(300, 200, 460);
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);

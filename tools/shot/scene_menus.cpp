@@ -14,6 +14,7 @@
 #include "frontend/options_file.h"
 #include "frontend/save_screens.h"
 #include "frontend/savegame.h"
+#include "input/bindings.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
@@ -168,4 +169,12 @@ SHOT_SCENE("keys_duplicate", "player 1 binding list: W just bound to USE, the wa
   captureaction = 6;
   drive(statekeysbindings, runkeysscreen, 600, 700, 'W', 3);
   drawmessageline();
+}
+
+SHOT_SCENE("keys_layout", "player 2 bound to punctuation keys, named by the keyboard's caps") {
+  loadmenuassets();
+  keysplayer = 2;
+  const int punct[9] = {0, 187, 219, 186, 220, 191, 192, 222, 226};
+  for (int a = 1; a <= 8; ++a) keys[2][a] = punct[a];
+  drive(statekeysbindings, runkeysscreen, 900, 740);
 }
