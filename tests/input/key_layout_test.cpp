@@ -44,7 +44,7 @@ TEST_F(KeyLayout, AUsKeyboardShowsAndTypesItsOwnCaps) {
   // The Nordic table's numbers and misnamed keys give way to the caps.
   EXPECT_EQ(bindingname(187), "MINUS");
   EXPECT_EQ(bindingname(219), "EQUALS");
-  EXPECT_EQ(bindingname(186), "RIGHT BRACKET");
+  EXPECT_EQ(bindingname(186), "R BRACKET");
   EXPECT_EQ(bindingname(220), "GRAVE");
   EXPECT_EQ(bindingname(191), "BACKSLASH");
   EXPECT_EQ(bindingname(192), "SEMICOLON");
