@@ -1,5 +1,7 @@
 #include "render/controls_card.h"
 
+#include <algorithm>
+
 #include "app/state/play_state.h"
 #include "app/state/settings.h"
 #include "input/bindings.h"
@@ -15,6 +17,27 @@ constexpr float pitch = 24;  // line pitch of the large font at 0.66
 std::string bound(int p, int a) {
   const std::string name = bindingname(keys[p][a]);
   return name.empty() ? "NOT BOUND" : name;
+}
+
+// The four aiming keys, with a first word they share said once:
+// "ARROW LEFT UP RIGHT DOWN", "JOY 1 LEFT UP RIGHT DOWN".
+std::string aimkeys(int p) {
+  std::string names[4];
+  for (int i = 0; i < 4; ++i) names[i] = bound(p, actleft + i);
+  size_t common = names[0].size();
+  for (int i = 1; i < 4; ++i) {
+    size_t n = 0;
+    while (n < common && n < names[i].size() && names[i][n] == names[0][n]) ++n;
+    common = n;
+  }
+  const size_t cut = names[0].rfind(' ', common == 0 ? 0 : common - 1);
+  const size_t shared = (common == 0 || cut == std::string::npos) ? 0 : cut + 1;
+  std::string line = names[0].substr(0, shared);
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) line += ' ';
+    line.append(names[i], std::min(shared, names[i].size()), std::string::npos);
+  }
+  return line;
 }
 
 // One card: a dark framed box, a yellow title, the lines in white and the
@@ -51,8 +74,7 @@ std::vector<std::string> controlscardlines(int p) {
     l.push_back("AIM: MOVE THE MOUSE");
     l.push_back("TURN: " + bound(p, actleft) + " AND " + bound(p, actright));
   } else {
-    l.push_back("AIM: " + bound(p, actleft) + " " + bound(p, actup) + " " + bound(p, actright) + " " +
-                bound(p, actdown));
+    l.push_back("AIM: " + aimkeys(p));
     l.push_back("TURN: AIM PAST THE SIDE OF THE VIEW");
   }
   l.push_back("SHOOT: " + bound(p, actshoot));
