@@ -178,3 +178,10 @@ SHOT_SCENE("keys_layout", "player 2 bound to punctuation keys, named by the keyb
   for (int a = 1; a <= 8; ++a) keys[2][a] = punct[a];
   drive(statekeysbindings, runkeysscreen, 900, 740);
 }
+
+SHOT_SCENE("loadgame_error", "load game: a slot whose data file went missing, the error under the rows") {
+  slotscene(stateloadgame);
+  plat::delete_file(datafilepath("save_2"));
+  drive(stateloadgame, runloadgame, 900, 740, keyenter, 3);
+  drawmessageline();
+}
