@@ -9,10 +9,12 @@
 #include "app/state/play_state.h"
 #include "audio/sound.h"
 #include "creatures/creatures.h"
+#include "frontend/controls_card_file.h"
 #include "frontend/savegame.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "input/keycodes.h"
+#include "render/controls_card.h"
 #include "render/display_anim.h"
 #include "squad/member_update.h"
 #include "squad/mission.h"
@@ -22,6 +24,7 @@
 #include "world/signals.h"
 
 int framedraws = 1;
+int controlscard = 0;
 
 namespace {
 
@@ -33,20 +36,64 @@ void hideprompts() {
   }
 }
 
+// Any key, mouse button or joystick button pressed this frame.
+bool anythinghit() {
+  for (int k = 1; k < kKeyCodes; ++k)
+    if (gamekeyhit(k)) return true;
+  for (int b = 1; b <= 3; ++b)
+    if (gamemousehit(b)) return true;
+  for (int j = 0; j < joycount && j < kMaxJoysticks; ++j)
+    for (int b = 0; b < kJoyEntries; ++b)
+      if (joyhitstate[j][b][1]) return true;
+  return false;
+}
+
+// The card's frame: nothing moves, not even the mission clock; the key
+// that closes the card does nothing else.
+void controlscardframe() {
+  if (anythinghit()) {
+    controlscard = 0;
+    flushhits();
+  }
+  if (!framedraws) return;
+  drawviews();
+  drawconsole();
+  if (controlscard) drawcontrolscard();
+}
+
 }  // namespace
+
+void offercontrolscard() {
+  if (demoplaying || controlscardshown(controlscardfile)) return;
+  controlscard = 1;
+  notecontrolscardshown(controlscardfile);
+}
 
 IngameKey ingamekey() {
   if (pausestate[panelactive] != 0) return ingamenone;
   if (gamekeyhit(keyescape)) return ingamemenu;
+  // The machine player presses player 1's own bindings, whatever keys they
+  // are; a demo never saves over the quick slot nor loads it.
+  if (demoplaying) return ingamenone;
   if (gamekeyhit(keyf5)) return ingamequicksave;
   if (gamekeyhit(keyf9)) return ingamequickload;
   return ingamenone;
 }
 
 void ingameframe() {
+  if (controlscard) {
+    controlscardframe();
+    return;
+  }
   const IngameKey key = ingamekey();
   if (key == ingamemenu) {
     gamestate = statemainmenu;  // the game stays in memory for CONTINUE GAME
+    // Nothing moves in this frame, but it is still drawn as it stands, so
+    // the screen does not blink black on the way to the menu.
+    if (framedraws) {
+      drawviews();
+      drawconsole();
+    }
     return;
   }
   trackmouse();

@@ -12,3 +12,10 @@ IngameKey ingamekey();
 void ingameframe();
 // One frame of the simulation proper (the panel is not active).
 void simulationupdate();
+
+// 1 while the controls card covers the views (the first game on this
+// machine): the game stands still until any key, click or button closes it.
+extern int controlscard;
+// At a new game: puts up the card if it has never been shown here and
+// notes that it has. A demo neither shows nor notes it.
+void offercontrolscard();

@@ -1,6 +1,7 @@
 // The screens and drawing steps the frame loop runs, tied to the modules
 // that draw them.
 #include "app/screens.h"
+#include "app/ingame.h"
 #include "app/mission_end.h"
 #include "frontend/menu_screens.h"
 #include "frontend/newgame.h"
@@ -10,7 +11,10 @@ void screenafterload() { runafterload(); }
 void screenmainmenu() { runmainmenu(); }
 void screengamemode() { rungamemode(); }
 void screensquad() { runsquadscreen(); }
-void screennewgame() { newgame(); }
+void screennewgame() {
+  newgame();
+  offercontrolscard();
+}
 void screenkeys() { runkeysscreen(); }
 void screenoptions() { runoptions(); }
 void screensettings() { runsettings(); }

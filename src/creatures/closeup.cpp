@@ -1,5 +1,7 @@
 #include "creatures/closeup.h"
 
+#include <cmath>
+
 #include "app/state/assets.h"
 #include "app/state/play_state.h"
 #include "platform/platform.h"
@@ -15,8 +17,17 @@ int closeupbrightness(int f) {
   return 100 - 5 * (f - 79);
 }
 
+}  // namespace
+
+int closeuplevel(int brightness) { return static_cast<int>(std::lround(brightness * 2.55)); }
+
 void drawcloseup(int brightness) {
-  int c = static_cast<int>(brightness * 2.55);
+  // An absent picture raises the missing-graphic warning like any other.
+  if (img_colonist_big == 0 || !plat::image_exists(img_colonist_big)) {
+    gfxmissing = 100;
+    return;
+  }
+  const int c = closeuplevel(brightness);
   int blend = plat::get_blend();
   plat::set_blend(plat::BlendMasked);
   plat::set_colour(c, c, c);
@@ -26,8 +37,6 @@ void drawcloseup(int brightness) {
   plat::set_colour(255, 255, 255);
   plat::set_blend(blend);
 }
-
-}  // namespace
 
 void runcloseup() {
   static int pacer = 0;

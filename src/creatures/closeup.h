@@ -8,3 +8,8 @@ void runcloseup();
 // What creaturenotice runs for the close-up. Starts as runcloseup; tests
 // put a non-blocking function here.
 extern void (*closeuprunner)();
+// The grey level of a close-up frame at a brightness in percent, rounded,
+// so that full brightness is 255.
+int closeuplevel(int brightness);
+// One close-up frame at that brightness.
+void drawcloseup(int brightness);

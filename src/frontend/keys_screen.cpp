@@ -16,9 +16,25 @@ int captureaction = 0;
 
 namespace {
 
+// The action's label without its leader dots ("SHOOT").
+std::string actionword(int a) {
+  std::string w = actionlabel[a];
+  while (!w.empty() && w.back() == '.') w.pop_back();
+  return w;
+}
+
 void bind(int code) {
   keys[keysplayer][captureaction] = code;
   capturing = 0;
+  // Two actions of one player on one key is allowed, but seldom meant.
+  for (int a = 1; a <= kActions; ++a) {
+    if (a == captureaction || keys[keysplayer][a] != code) continue;
+    const std::string name = bindingname(code);
+    if (name.empty()) break;
+    const MenuLayout l = menulayout(kActions + 1);
+    postmessage(name + " IS ALSO " + actionword(a), l.top + l.height + 10, 1);
+    break;
+  }
 }
 
 bool capturekeys() {

@@ -36,8 +36,10 @@ MenuScreen settingsscreen() {
   m.sideways = true;
   for (const SettingRow& row : kRows) {
     MenuItem it = menuitem(row.label, 257, 510);
-    if (row.index == setjoysensitivity) it.text += std::to_string(110 - settings[setjoysensitivity]);
     const bool on = settingon(row.index);
+    // Each toggle says ON or OFF in words as well as in its colour.
+    if (row.index == setjoysensitivity) it.text += std::to_string(110 - settings[setjoysensitivity]);
+    else it.text += on ? ": ON" : ": OFF";
     it.r = on ? 0 : 255;
     it.g = on ? 255 : 0;
     it.b = 0;

@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "render/draw_helpers.h"
+#include "render/font_tables.h"
 #include "render/panel.h"
 #include "render/text.h"
 #include "world/machinery.h"
@@ -88,6 +89,11 @@ int slotitems(int state) { return state == stateloadgame ? 8 : 7; }
 
 int slotitemy(int state, int item) { return menuitemy(menulayout(slotitems(state)), item); }
 
+int slotmessagey(int state) {
+  const MenuLayout l = menulayout(slotitems(state));
+  return l.top + l.height + 10;
+}
+
 bool onslotitem(int state, int item, int x, int y) {
   const bool cancel = item == slotitems(state);
   const int left = cancel ? 327 : 174, width = cancel ? 370 : 675;
@@ -97,7 +103,7 @@ bool onslotitem(int state, int item, int x, int y) {
 
 bool loadslot(int n) {
   if (loadgame(slotbase(n)) != 1) {
-    postmessage("ERROR: Unable to load game", 384, 0);
+    postmessage("ERROR: Unable to load game", slotmessagey(stateloadgame), 0);
     return false;
   }
   postmessage("Game loaded", statusy(), 0);
@@ -136,7 +142,7 @@ int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTable
         menuskip[n] = 0;
         nextstate = stateplay;
       } else {
-        postmessage("ERROR: Unable to save game", 384, 1);
+        postmessage("ERROR: Unable to save game", slotmessagey(statesavegame), 1);
       }
     }
     return 0;
@@ -204,4 +210,25 @@ SlotInput liveslotinput(int lastmousex, int lastmousey) {
   return in;
 }
 
-TypingTables livetypingtables() { return {&typable, &keyname}; }
+TypingTables livetypingtables() {
+  // Rebuilt from the keyboard layout in use: each key types the character
+  // its cap shows, where the menu font can draw it.
+  static std::array<int, 251> livetypable;
+  static std::array<std::string, 301> livenames;
+  static const fonttab::CharMap drawn = fonttab::make_map_large();
+  livetypable.fill(0);
+  livetypable[keybackspace] = livetypable[keyspace] = 1;
+  for (int k = 1; k <= 250; ++k) {
+    if (k == keybackspace || k == keyspace) continue;
+    int ch = keycapchar(k);
+    // A digit key whose plain face is a sign the font lacks (a French
+    // layout's top row) still types its digit.
+    if ((ch == 0 || drawn[ch] == 0) && k >= '0' && k <= '9') ch = k;
+    // With no layout to ask, the key types what its fixed name says.
+    if (ch == 0 && typable[k]) ch = static_cast<unsigned char>(keyname[k][0]);
+    if (ch <= 0 || ch > 255 || drawn[ch] == 0) continue;
+    livetypable[k] = 1;
+    livenames[k] = std::string(1, static_cast<char>(ch));
+  }
+  return {&livetypable, &livenames};
+}

@@ -35,6 +35,9 @@ std::string slotbase(int n);
 // pointer is on item i.
 int slotitems(int state);
 int slotitemy(int state, int item);
+// Where the slot screens post their load and save errors: under the
+// panel, clear of the slot rows.
+int slotmessagey(int state);
 bool onslotitem(int state, int item, int x, int y);
 
 // One frame of the LOAD GAME screen. Returns the item activated, 0 none.

@@ -35,8 +35,11 @@ MenuScreen squadscreen() {
   if (modeplayers == 1) {
     split.disabled = true;
   } else if (splitoption == 0) {
+    // The word says the mode as well as the colour: split command is on.
+    split.text = "Split: On";
     split.r = 0, split.g = 255, split.b = 0;
   } else {
+    split.text = "Split: Off";
     split.r = 255, split.g = 0, split.b = 0;
   }
   for (int s = 1; s <= 6; ++s) {

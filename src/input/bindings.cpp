@@ -83,7 +83,7 @@ void joybinding(int code, int& j, int& b) {
 int mousebinding(int code) { return code >= 301 && code <= 310 ? code - 300 : 0; }
 
 std::string bindingname(int code) {
-  if (code >= 0 && code <= 300) return keyname[code];
+  if (code >= 0 && code <= 300) return keycapname(code);
   if (code >= 301 && code <= 303) return "Mouse " + std::to_string(code - 300);
   if (code == 304) return "Wheel Down";
   if (code == 305) return "Wheel Up";

@@ -109,6 +109,7 @@ void poll_input(RawInput& in) {
   }
   apply_latch(in);
   if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
+  altgr_as_ctrl_alt(in);
 }
 
 int joystick_count() {

@@ -2,7 +2,15 @@
 
 #include <array>
 
+#include <SDL_syswm.h>
+
 #include "platform/internal.h"
+#include "platform/platform.h"
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
+#endif
 
 namespace plat {
 namespace {
@@ -88,6 +96,26 @@ Table build_table() {
   return t;
 }
 
+const Table& code_table() {
+  static const Table table = build_table();
+  return table;
+}
+
+// The first scancode that gives each key code (the main Enter before the
+// keypad's, the backslash key before the ISO hash key).
+const std::array<int, 256>& scancode_of_code() {
+  static const std::array<int, 256> back = [] {
+    std::array<int, 256> b{};
+    const Table& t = code_table();
+    for (int sc = SDL_NUM_SCANCODES - 1; sc > 0; --sc)
+      if (t[sc]) b[t[sc]] = sc;
+    return b;
+  }();
+  return back;
+}
+
+const KeyboardLayout* layout_override = nullptr;
+
 // Keypad keys without num lock, as the navigation keys they then are.
 int keypad_navigation(int scancode) {
   switch (scancode) {
@@ -109,7 +137,7 @@ int keypad_navigation(int scancode) {
 }  // namespace
 
 int key_code_for_scancode(int scancode, bool numlock_on) {
-  static const Table table = build_table();
+  const Table& table = code_table();
   if (scancode <= 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   if (!numlock_on) {
     if (const int nav = keypad_navigation(scancode)) return nav;
@@ -121,5 +149,52 @@ int key_code_for_key_name(const std::string& name, bool numlock_on) {
   const SDL_Scancode sc = SDL_GetScancodeFromName(name.c_str());
   return sc == SDL_SCANCODE_UNKNOWN ? 0 : key_code_for_scancode(sc, numlock_on);
 }
+
+}  // namespace plat
+
+namespace plat {
+
+int key_cap(int code) {
+  if (code <= 0 || code > 255) return 0;
+  const int sc = scancode_of_code()[code];
+  if (sc == 0) return 0;
+  int ch = 0;
+  if (layout_override) {
+    const char* name = SDL_GetScancodeName(static_cast<SDL_Scancode>(sc));
+    for (const auto& [key, c] : layout_override->keys)
+      if (SDL_strcasecmp(key.c_str(), name) == 0) ch = c;
+    if (ch == 0) ch = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(sc));
+  } else {
+    ch = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(sc));
+  }
+  // Printable Latin-1 only: no controls, no keys named by SDL's own codes.
+  if (ch < 33 || ch > 255 || (ch >= 127 && ch <= 160)) return 0;
+  return ch;
+}
+
+bool right_alt_is_altgr() {
+  if (layout_override) return layout_override->altgr;
+#if defined(SDL_VIDEO_DRIVER_X11)
+  // SDL reports AltGr as right Alt; the X server knows what the key is.
+  SDL_Window* window = detail::display().window;
+  if (!window || detail::headless_active()) return false;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  ::Display* dpy = info.info.x11.display;
+  // The right Alt key: X keycode 108 under the evdev driver.
+  return XkbKeycodeToKeysym(dpy, 108, 0, 0) == XK_ISO_Level3_Shift ||
+         XkbKeycodeToKeysym(dpy, 108, 0, 0) == XK_Mode_switch;
+#else
+  return false;
+#endif
+}
+
+void altgr_as_ctrl_alt(RawInput& in) {
+  constexpr int lctrl = 162, ralt = 165;
+  if (in.key[ralt] && right_alt_is_altgr()) in.key[lctrl] = true;
+}
+
+void use_keyboard_layout(const KeyboardLayout* layout) { layout_override = layout; }
 
 }  // namespace plat

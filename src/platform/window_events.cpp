@@ -23,7 +23,9 @@ int game_mouse_button(int sdl_button) {
 }
 
 void key_down(const SDL_KeyboardEvent& k) {
-  if (k.keysym.scancode == SDL_SCANCODE_RETURN && (k.keysym.mod & KMOD_ALT)) {
+  // AltGr is a shift key for characters, not Alt: AltGr+Enter is Enter.
+  const bool alt = (k.keysym.mod & KMOD_LALT) || ((k.keysym.mod & KMOD_RALT) && !right_alt_is_altgr());
+  if (k.keysym.scancode == SDL_SCANCODE_RETURN && alt) {
     // The window switch owns this press: the game must not see Enter, or
     // QUIT or a text field would take it.
     if (!k.repeat) toggle_fullscreen();

@@ -97,6 +97,25 @@ void panelcounter(float x, float titley, const char* title, float boxy, float nu
   setcolourbright(255, 255, 255, 100);
 }
 
+}  // namespace
+
+void drawhintline(float x, float y, int bright) {
+  hudreset();
+  const float w = static_cast<float>(text::text_total(text::style_bigtextsmall(), gooninghint)) + 16;
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(0.8f);
+  setcolourbright(0, 0, 0, 100);
+  plat::set_scale(w / 32, 27.0f / 32);
+  drawimageculled(img_black, x - w / 2, y - 2, 0);
+  plat::set_scale(1, 1);
+  plat::set_alpha(1);
+  setcolourbright(255, 255, 0, static_cast<float>(bright));
+  drawbigtextsmall(x, y, gooninghint, 1);
+  hudreset();
+}
+
+namespace {
+
 void drawsidepanels() {
   if (pausestate[panelactive] != 1) return;
   const bool blink = newwave == 1 && pausepos == panelopenpos;
@@ -123,6 +142,19 @@ void drawsidepanels() {
     panelcounter(right, 89, "QUEENS", 132, 144, statshown[1][statqueens], false, 1, 1);
     panelcounter(left, 213, "EGGS & HUG.", 256, 268, statshown[1][statbrood], false, 1, 1);
     panelcounter(right, 213, "ATTACK WAVE", 256, 268, statshown[1][statwave], blink, 1, 1);
+  }
+  // Once the panel is open and its counters have stopped, it says which
+  // key goes on.
+  bool settled = pausepos == 422;
+  for (int p = 1; p <= numplayers && p <= 2; ++p)
+    for (int k = 1; k <= 4; ++k) settled = settled && statshown[p][k] == teamstat[p][k];
+  if (settled) {
+    if (numplayers == 2) {
+      drawhintline(512, 229, pausepulse);
+      drawhintline(512, 489, pausepulse);
+    } else {
+      drawhintline(512, 312, pausepulse);
+    }
   }
   hudreset();
 }

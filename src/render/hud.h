@@ -49,3 +49,9 @@ int heartframe(int count);
 
 // Portrait tint for a room type (0..5); anything else reads as type 0.
 HudColour portraitcolour(int type);
+
+// The line that tells the player which key goes on from the panel and the
+// mission-end pages.
+inline constexpr const char* gooninghint = "PRESS SPACE TO GO ON";
+// That line on a dark strip, centred on x at y, at a brightness in percent.
+void drawhintline(float x, float y, int bright);

@@ -33,6 +33,21 @@ void greenlines(const char* const* lines, int count, const int* ys) {
   for (int i = 0; i < count; ++i) drawbigtext(140, static_cast<float>(ys[i]), lines[i], 0);
 }
 
+// Once the panel has slid shut, the key that goes on, at the right end of
+// a row the page leaves short: y for one view, then the upper and lower
+// view.
+constexpr float hintx = 726;
+void drawgoonhint(float one, float upper, float lower) {
+  if (pausepos != 0) return;
+  if (numplayers == 2) {
+    drawhintline(hintx, upper, 100);
+    drawhintline(hintx, lower, 100);
+  } else {
+    drawhintline(hintx, one, 100);
+  }
+  startdrawing();
+}
+
 void drawobjective() {
   const char* lines[5] = {"ATTN:", "MESSAGE FROM THE", "COMPANY..", "RETURN TO MTOB TO",
                           "COMPLETE MISSION"};
@@ -48,6 +63,7 @@ void drawobjective() {
       drawbigtext(static_cast<float>(xs[i]), static_cast<float>(one[i]), lines[i], 0);
     }
   }
+  drawgoonhint(86, 16, 274);  // beside ATTN:
 }
 
 // First results page for player p with its lines starting at row y0 of
@@ -74,6 +90,7 @@ void drawresults() {
     } else {
       drawresultsone(1, 80, 120, 164, 200, 240, 286);
     }
+    drawgoonhint(292, 212, 470);  // beside the credit points
     return;
   }
   const char* lines[4] = {"COMPANY SUGGESTS YOU", "RETURN AT A LATER DATE",
@@ -87,6 +104,7 @@ void drawresults() {
   } else {
     greenlines(lines, 4, one);
   }
+  drawgoonhint(300, 216, 474);  // under the second page
 }
 
 }  // namespace
@@ -123,6 +141,7 @@ void drawfailscreen() {
   } else {
     greenlines(lines, 3, one);
   }
+  drawgoonhint(300, 200, 460);
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);
   drawhud(0);

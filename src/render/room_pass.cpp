@@ -99,6 +99,10 @@ void setobjectcolour(const RoomPass& rp) {
   }
 }
 
+void redrawuseprompt(const RoomPass& rp) {
+  if (rp.player) drawuseprompt(rp);
+}
+
 void drawroompass(const RoomPass& rp) {
   settintcolour(rp);
   plat::set_alpha(1);

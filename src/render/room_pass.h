@@ -43,6 +43,8 @@ struct RoomPass {
 };
 // Draws the room under the current origin and viewport.
 void drawroompass(const RoomPass& rp);
+// The use prompt's box once more (over what was drawn on top of the room).
+void redrawuseprompt(const RoomPass& rp);
 
 bool roomisdark(int room);
 bool roomhasalarm(int room);

@@ -85,7 +85,8 @@ void drawcorpses(const RoomPass& rp) {
     plat::set_blend(plat::BlendAlpha);
     const float side = c.dir == 1 ? 1.0f : -1.0f;
     if (c.id == 1 && (frame == 1 || frame == 2)) {
-      putwrapped(rp, acidblastimg[frame], c.x + 38 * side, look.basey + (frame == 1 ? 62 : 56));
+      // A warrior's splash faces the way its corpse does.
+      putwrapped(rp, acidblastimg[frame], c.x + 38 * side, look.basey + (frame == 1 ? 62 : 56), mirror, 1);
     } else if (c.id == 2 && (frame == 1 || frame == 2)) {
       putwrapped(rp, acidblastimg[frame], c.x + 62 * side, look.basey + (frame == 1 ? 18 : 12), 0.8f,
                  0.8f);

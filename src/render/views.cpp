@@ -1,8 +1,10 @@
 // The per-player views: the room passes (with the flashlight in a dark
-// room), then the overlays drawn over the band: other members, crosshairs,
-// the hurt flash, the visual alarm and the minimap. A dead member's view
-// shows only static.
+// room) and the minimap, then the overlays drawn over the band: other
+// members, crosshairs, the hurt flash and the visual alarm. A dead
+// member's view shows only static.
 #include "render/views.h"
+
+#include <algorithm>
 
 #include "app/state/assets.h"
 #include "app/state/play_state.h"
@@ -122,6 +124,20 @@ void drawflashlight(const RoomPass& rp, int m, const ViewLayout& v, float roomox
   plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
 }
 
+// The use prompt once more, inside the minimap's frame only.
+void promptovermap(const RoomPass& rp, const ViewLayout& v, float roomox) {
+  const int frame = minimapimg[1];
+  const int top = 69 + v.roomoy;
+  const int x0 = std::max(802, v.vx), y0 = std::max(top, v.vy);
+  const int x1 = std::min(802 + plat::image_width(frame), v.vx + v.vw);
+  const int y1 = std::min(top + plat::image_height(frame), v.vy + v.vh);
+  if (x1 <= x0 || y1 <= y0) return;
+  plat::set_viewport(x0, y0, x1 - x0, y1 - y0);
+  plat::set_origin(roomox, v.roomoy);
+  redrawuseprompt(rp);
+  plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
+}
+
 }  // namespace
 
 void drawview(int view) {
@@ -150,6 +166,13 @@ void drawview(int view) {
       plat::set_origin(roomox, v.roomoy);
       drawroompass(rp);
       if (rp.tint.wantsflashlight) drawflashlight(rp, m, v, roomox);
+      // The minimap sits in the view's top right corner: drawn before the
+      // members' marks and crosshairs, and with the use prompt's box
+      // drawn over it again, so that it hides neither.
+      if (settings[setminimap] == 1) {
+        drawminimap(view);
+        promptovermap(rp, v, roomox);
+      }
 
       plat::set_origin(roomox, v.roomoy);
       drawothermembers(room);
@@ -172,7 +195,7 @@ void drawview(int view) {
       drawimageculled(img_alert, 130, v.alerty, 0);
       plat::set_alpha(1);
     }
-    if (settings[setminimap] == 1) drawminimap(view);
+    if (settings[setminimap] == 1 && (room < 1 || room > 300)) drawminimap(view);
   }
   plat::set_colour(255, 255, 255);
   plat::set_scale(1, 1);

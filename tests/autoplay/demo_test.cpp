@@ -12,11 +12,14 @@
 #include "app/frame_loop.h"
 #include "app/harness/session.h"
 #include "app/ingame.h"
+#include "app/screenshot_key.h"
 #include "app/state/game_state.h"
 #include "app/state/play_state.h"
 #include "app/state/settings.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
+#include "input/bindings.h"
+#include "input/input.h"
 #include "input/keycodes.h"
 #include "squad/member_fields.h"
 #include "squad/squad.h"
@@ -162,6 +165,26 @@ TEST_F(Demo, TheCommandLineSwitchStartsOneAtOnce) {
   frame(still);
   EXPECT_EQ(demoplaying, 1);
   EXPECT_EQ(gamestate, stateplay);
+}
+
+TEST_F(Demo, WritesAndLoadsNothingWhateverKeysPlayerOneUses) {
+  // USE on F5, SHOOT on Print Screen, NEXT on F9: the machine player
+  // presses them, and they must act only as the actions they are bound to.
+  keys[1][actuse] = keyf5;
+  keys[1][actshoot] = keyprintscreen;
+  keys[1][actnext] = keyf9;
+  startbyidling();
+  int f5 = 0, shots = 0;
+  for (int i = 0; i < 4000 && demoplaying; ++i) {
+    frame(still);
+    f5 += gamekeyhit(keyf5);
+    shots += gamekeyhit(keyprintscreen);
+    screenshotkey();
+  }
+  ASSERT_GT(f5, 0) << "the machine used a door through F5";
+  ASSERT_GT(shots, 0) << "the machine fired through Print Screen";
+  EXPECT_FALSE(written()) << "no quicksave, no screenshot";
+  EXPECT_FALSE(fs::exists(dir / "saves"));
 }
 
 TEST(DemoInput, HandsOnTheControls) {

@@ -2,6 +2,8 @@
 #include "creature_world.h"
 
 #include "creatures/creature_tables.h"
+#include "creatures/closeup.h"
+#include "app/state/assets.h"
 
 namespace creaturetest {
 namespace {
@@ -178,6 +180,10 @@ TEST_F(Hatching, NoticedCocoonBurstsTwoHundredFramesLaterOnlyWhileSomeoneStays) 
   frames(1);
   EXPECT_EQ(creature(R)[ckind], kindwarrior);
   EXPECT_EQ(creature(R)[cposx], 1078);
+  // The warrior starts with a clean record: no hit point or noticed flag
+  // left over from the cocoon.
+  EXPECT_EQ(creature(R)[chp], 0);
+  EXPECT_EQ(creature(R)[cseen], 0);
   ASSERT_EQ(corlist.size(), 1u);
   EXPECT_EQ(corlist.front().timer, 200);
   EXPECT_EQ(corlist.front().corpsetype, 2);
@@ -241,3 +247,15 @@ TEST_F(Colonists, ColonistWaits480FramesAndIsReplacedAThousandFramesLater) {
 
 }  // namespace
 }  // namespace creaturetest
+
+TEST(CocoonCloseUp, ReachesFullWhiteAndWarnsWhenItsPictureIsMissing) {
+  EXPECT_EQ(closeuplevel(100), 255) << "not 254";
+  EXPECT_EQ(closeuplevel(5), 13);
+  EXPECT_EQ(closeuplevel(0), 0);
+  const int kept = img_colonist_big;
+  img_colonist_big = 0;
+  gfxmissing = 0;
+  drawcloseup(100);
+  EXPECT_EQ(gfxmissing, 100);
+  img_colonist_big = kept;
+}

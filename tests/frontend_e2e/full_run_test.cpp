@@ -143,6 +143,12 @@ TEST_F(FullRun, StartupMenusNewGameQuicksaveLoadSaveAndQuit) {
     for (int t = 1; t < s; ++t) EXPECT_NE(squadchar[s], squadchar[t]);
   }
 
+  // The first game on this machine: the controls card waits for a key.
+  EXPECT_EQ(controlscard, 1);
+  EXPECT_TRUE(fs::is_regular_file("intro.dat"));
+  tap(keyspace);
+  EXPECT_EQ(controlscard, 0);
+
   idle(30);
   shot("e2e_play");
   EXPECT_EQ(gamestate, stateplay);

@@ -4,6 +4,7 @@
 
 #include "app/state/game_state.h"
 #include "input/keycodes.h"
+#include "render/messages.h"
 
 namespace menutest {
 namespace {
@@ -47,6 +48,23 @@ TEST_F(KeysCaptureTest, AltGrBindsNothingAndKeepsWaiting) {
   frame(still());
   tap('E');
   EXPECT_EQ(keys[1][1], 'E') << "once AltGr is released keys bind again";
+}
+
+TEST_F(KeysCaptureTest, AKeyAlsoBoundToAnotherOfThePlayersActionsIsPointedOut) {
+  messagetimer = 0;
+  startcapture(1, 6);
+  tap('Q');
+  EXPECT_EQ(messagetimer, 0) << "Q is free";
+  startcapture(1, 6);
+  tap('W');  // player 1's UP
+  EXPECT_EQ(keys[1][6], 'W') << "the binding is made all the same";
+  EXPECT_GT(messagetimer, 0);
+  EXPECT_EQ(messagetext, "W IS ALSO UP");
+  EXPECT_EQ(messageerror, 1);
+  messagetimer = 0;
+  startcapture(2, 6);
+  tap('W');
+  EXPECT_EQ(messagetimer, 0) << "the other player's keys are theirs";
 }
 
 TEST_F(KeysCaptureTest, EscapeCancelsAndStaysOnTheList) {

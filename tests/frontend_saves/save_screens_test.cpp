@@ -108,7 +108,8 @@ TEST_F(ScreensTest, LoadingASlotStartsPlay) {
   press(stateloadgame, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to load game");
-  EXPECT_EQ(posted().y, 384);
+  EXPECT_EQ(posted().y, slotmessagey(stateloadgame));
+  EXPECT_GT(posted().y, slotitemy(stateloadgame, 8) + 35) << "under the rows, not over one";
   EXPECT_EQ(posted().iserror, 0);
 }
 
@@ -189,7 +190,8 @@ TEST_F(ScreensTest, FailedSaveReportsAnError) {
   press(statesavegame, key(&SlotInput::enter));
   EXPECT_EQ(nextstate, 0);
   EXPECT_EQ(posted().text, "ERROR: Unable to save game");
-  EXPECT_EQ(posted().y, 384);
+  EXPECT_EQ(posted().y, slotmessagey(statesavegame));
+  EXPECT_GT(posted().y, slotitemy(statesavegame, 7) + 35) << "under the rows, not over one";
   EXPECT_EQ(posted().iserror, 1);
   EXPECT_EQ(menutext[1], "--EMPTY--");
 }

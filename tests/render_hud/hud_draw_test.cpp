@@ -1,6 +1,8 @@
 // The console drawn through the real headless display and read back.
 #include "hud_fixture.h"
 #include "squad/squad_pass.h"
+#include "input/keycodes.h"
+#include "squad/member_fields.h"
 
 namespace {
 
@@ -124,6 +126,24 @@ TEST_F(Console, AMemberKilledWhileAttackedNoLongerShowsDanger) {
   squad[2][mdanger] = 0;
   drawhud(1);
   EXPECT_EQ(channelsum(0, ty + 66 - 28, 29, ty + 66 + 28, 16), icon) << "no alarm icon either";
+}
+
+}  // namespace
+
+namespace {
+
+using LeavingFrame = hudtest::Screen;
+
+TEST_F(LeavingFrame, TheFrameEscapeIsPressedInIsStillDrawn) {
+  gamestate = stateplay;
+  const int stamina = squad[1][mstamina];
+  input();
+  input(keyescape);
+  ingameframe();
+  EXPECT_EQ(gamestate, statemainmenu);
+  EXPECT_EQ(squad[1][mstamina], stamina) << "nothing moves in that frame";
+  // The console around the view is there, not a black screen.
+  EXPECT_GT(channelsum(0, 400, 1024, 768, 8) + channelsum(0, 400, 1024, 768, 16), 0);
 }
 
 }  // namespace

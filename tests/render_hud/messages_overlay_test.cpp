@@ -50,6 +50,29 @@ TEST_F(MessageLine, BackdropIsCentredAndFitsTheText) {
   EXPECT_NEAR(box.x + box.w / 2, 512, 1.5);
 }
 
+TEST_F(MessageLine, AnErrorReadsOverARedRoomAndALongOneFitsTheView) {
+  // A red room behind the line: the backing and outline keep dark pixels
+  // around the red letters.
+  plat::set_cls_colour(150, 0, 0);
+  plat::cls();
+  postmessage("ERROR: Unable to quicksave", 192, 1);
+  drawmessageline();
+  const std::vector<uint32_t> px = pixels();
+  int dark = 0, bright = 0;
+  for (int y = 188; y < 232; ++y)
+    for (int x = 300; x < 724; ++x) {
+      const int red = (px[static_cast<size_t>(y) * 1024 + x] >> 16) & 0xFF;
+      dark += red < 50;
+      bright += red > 200;
+    }
+  EXPECT_GT(dark, 2000) << "the letters stand on a dark ground";
+  EXPECT_GT(bright, 200);
+
+  const MessageBox wide = messagebox("ERROR: Unable to save screenshot");
+  EXPECT_LE(wide.w, 760.0f);
+  EXPECT_GE(wide.x, 122) << "inside the 780-pixel view";
+}
+
 using Overlay = Screen;
 
 TEST(OverlayLines, ReportTheReadings) {

@@ -162,6 +162,49 @@ TEST_F(ViewBand, ACorpseWithoutItsPictureRaisesTheMissingGraphicWarning) {
   EXPECT_EQ(gfxmissing, 100);
 }
 
+TEST_F(ViewBand, AWarriorCorpsesSplashFacesTheWayTheCorpseDoes) {
+  // Only the splash: the corpse picture itself is taken away.
+  const int kept = creatureimg[1][3][1];
+  creatureimg[1][3][1] = 0;
+  const int X = 122 + 300;
+  corlist.push_back(t_cor{kRoom, 300, 0, 0, 1, 1, 0});
+  auto right = render();
+  corlist.front().dir = 2;
+  auto left = render();
+  creatureimg[1][3][1] = kept;
+  int same = 0, inked = 0;
+  for (int y = 67; y < 342; y += 2)
+    for (int d = 0; d < 200; ++d) {
+      if (level(at(right, X + d, y)) < 20) continue;
+      ++inked;
+      same += std::abs(level(at(right, X + d, y)) - level(at(left, X - 1 - d, y))) <= 24;
+    }
+  ASSERT_GT(inked, 50);
+  EXPECT_GT(same, inked * 9 / 10) << "the left-facing splash is the right-facing one mirrored";
+}
+
+TEST_F(ViewBand, TheMinimapHidesNeitherADoorsBoxNorAMembersName) {
+  settings[setminimap] = 1;
+  // The minimap's corner of the view: x 802.., y 69..
+  // Pixels of the minimap's corner (x 802.., y 69..) that are bright in b
+  // and not in a: seen at full strength, not through the map's dark box.
+  auto brighter = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int over) {
+    int n = 0;
+    for (int y = 75; y < 165; ++y)
+      for (int x = 810; x < 895; ++x) n += level(at(b, x, y)) > over && level(at(a, x, y)) <= over;
+    return n;
+  };
+  const auto bare = render();
+  UsePrompt& u = useprompt[1];
+  u.shown = 1, u.x = 708, u.y = 90, u.w = 60, u.h = 60, u.blink = 100;
+  const auto boxed = render();
+  EXPECT_GT(brighter(bare, boxed, 150), 40) << "the door's box shows over the minimap";
+  u = UsePrompt{};
+  place(2, kRoom, 0, 850, 150);  // its name at y 118
+  const auto named = render();
+  EXPECT_GT(brighter(bare, named, 70), 40) << "the member's mark and name show over the minimap";
+}
+
 TEST_F(ViewBand, TheViewsAlarmIconBlinksWithThePulse) {
   settings[setvisualalarms] = 1;
   squad[1][mcrossy] = 316;

@@ -121,6 +121,25 @@ SHOT_SCENE("hud_panel", "side panel fully open, new wave blinking") {
   drawhud(1);
 }
 
+SHOT_SCENE("hud_panel_settled", "side panel open with its counters stopped: the key that goes on") {
+  setupgame(1);
+  viewbands();
+  openpanel();
+  for (int k = 1; k <= 4; ++k) statshown[1][k] = teamstat[1][k];
+  pausepulse = 100;
+  drawhud(1);
+}
+
+SHOT_SCENE("hud_panel_settled_two", "both side panels open with their counters stopped") {
+  setupgame(2);
+  viewbands();
+  openpanel();
+  for (int p = 1; p <= 2; ++p)
+    for (int k = 1; k <= 4; ++k) statshown[p][k] = teamstat[p][k];
+  pausepulse = 100;
+  drawhud(1);
+}
+
 SHOT_SCENE("hud_panel_two", "side panels for two players") {
   setupgame(2);
   viewbands();

@@ -14,9 +14,11 @@
 #include "frontend/options_file.h"
 #include "frontend/save_screens.h"
 #include "frontend/savegame.h"
+#include "input/bindings.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
+#include "render/messages.h"
 #include "scene.h"
 #include "squad/roster.h"
 
@@ -158,4 +160,28 @@ SHOT_SCENE("savegame", "save game, typing a name into slot 2") {
   drive(statesavegame, runsavegame, 900, 700, keyarrowdown, 2);
   drive(statesavegame, runsavegame, 900, 700, keyenter, 2);
   drive(statesavegame, runsavegame, 900, 700, 'A', 14);
+}
+
+SHOT_SCENE("keys_duplicate", "player 1 binding list: W just bound to USE, the warning on the message line") {
+  loadmenuassets();
+  keysplayer = 1;
+  capturing = 1;
+  captureaction = 6;
+  drive(statekeysbindings, runkeysscreen, 600, 700, 'W', 3);
+  drawmessageline();
+}
+
+SHOT_SCENE("keys_layout", "player 2 bound to punctuation keys, named by the keyboard's caps") {
+  loadmenuassets();
+  keysplayer = 2;
+  const int punct[9] = {0, 187, 219, 186, 220, 191, 192, 222, 226};
+  for (int a = 1; a <= 8; ++a) keys[2][a] = punct[a];
+  drive(statekeysbindings, runkeysscreen, 900, 740);
+}
+
+SHOT_SCENE("loadgame_error", "load game: a slot whose data file went missing, the error under the rows") {
+  slotscene(stateloadgame);
+  plat::delete_file(datafilepath("save_2"));
+  drive(stateloadgame, runloadgame, 900, 740, keyenter, 3);
+  drawmessageline();
 }

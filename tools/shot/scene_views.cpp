@@ -153,3 +153,12 @@ SHOT_SCENE("view_kinds", "mini-cameras of each creature kind, roaming and attack
     minicam(m, x, y, 312, 110, 0, 0);
   }
 }
+
+SHOT_SCENE("view_splash", "warrior corpses just shot: facing right (left) and left (right), splashes mirrored") {
+  loadgame(1);
+  const int r = 5;
+  putmember(1, r, 400, 520, 190);
+  corlist.push_back({r, 700, 0, 0, 1, 1, 0});
+  corlist.push_back({r, 1000, 0, 0, 1, 2, 0});
+  drawall();
+}
