@@ -43,14 +43,14 @@ TEST_F(ControlsCard, ShownOnceFreezesPlayAndTheClosingKeyDoesNothingElse) {
   const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, std::string("\xFF\x0B\0\0\x01\0\0\0", 8));
 
-  const int clock = teamstat[0][0];
+  const int clock = teamstat[teamrow][statclock];
   for (int i = 0; i < 50; ++i) playframe(none());
-  EXPECT_EQ(teamstat[0][0], clock) << "the mission clock waits for the card";
+  EXPECT_EQ(teamstat[teamrow][statclock], clock) << "the mission clock waits for the card";
   playframe(with({keyescape}));
   EXPECT_EQ(controlscard, 0);
   EXPECT_EQ(gamestate, stateplay) << "the Escape that closed the card did not leave the game";
   playframe(none());
-  EXPECT_EQ(teamstat[0][0], clock + 1);
+  EXPECT_EQ(teamstat[teamrow][statclock], clock + 1);
 
   offercontrolscard();
   EXPECT_EQ(controlscard, 0) << "a second game starts without it";

@@ -216,7 +216,9 @@ TEST_F(NewGame, CreaturesAndSlimeArePlaced) {
         EXPECT_NE(r, 1);
         EXPECT_NE(r, 248);
         // Its room is never slimed: a cocoon placed there would replace it.
-        if (r != 174) EXPECT_EQ(slots(r, 1, 64), 0) << "seed " << seed;
+        if (r != 174) {
+          EXPECT_EQ(slots(r, 1, 64), 0) << "seed " << seed;
+        }
       }
       if (r == 174 || r == 248) continue;
       int n = slots(r, 1, 64);

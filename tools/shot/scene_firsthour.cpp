@@ -32,10 +32,9 @@ void startgame(int players) {
   clearroomstate();
   clearlists();
   openexits();
-  SeedRnd(907);
+  plat::seed_random(907);
   resetsettings();
   resetbindings();
-  inithudlayout();
   for (int m = 1; m <= 6; ++m) {
     squadchar[m] = m;
     setupmember(m);
