@@ -226,6 +226,73 @@ Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) 
   return m;
 }
 
+// Smooth stretches kept for reuse: the source rectangle of named texels
+// stretched to one size.
+struct Stretch {
+  uint64_t texels_id = 0;
+  SDL_Rect src{0, 0, 0, 0};
+  int w = 0, h = 0;
+  uint64_t used = 0;  // when last drawn, in stretches asked for
+  std::vector<uint32_t> pixels;
+};
+
+constexpr size_t keptbytes = 48u << 20;  // bound on the memory the kept stretches hold
+
+struct KeptStretches {
+  std::vector<Stretch> list;
+  size_t bytes = 0;
+  uint64_t clock = 0;
+};
+
+KeptStretches& kept() {
+  static KeptStretches k;
+  return k;
+}
+
+// SDL's linear stretch of c.src to w x h, into out.
+bool stretch(const SoftCopy& c, int w, int h, std::vector<uint32_t>& out) {
+  out.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+  SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(c.pixels), c.tex_w, c.tex_h, 32,
+                                                          c.tex_w * 4, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(out.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Rect src = c.src;
+  const bool ok = from && to && SDL_SoftStretchLinear(from, &src, to, nullptr) == 0;
+  if (from) SDL_FreeSurface(from);
+  if (to) SDL_FreeSurface(to);
+  return ok;
+}
+
+// The stretch of c.src to w x h: a kept one, or a new one (kept when its
+// texels are named). Null when SDL cannot make it.
+const uint32_t* stretched(const SoftCopy& c, int w, int h) {
+  KeptStretches& k = kept();
+  ++k.clock;
+  if (c.texels_id) {
+    for (Stretch& s : k.list)
+      if (s.texels_id == c.texels_id && s.w == w && s.h == h && SDL_RectEquals(&s.src, &c.src)) {
+        s.used = k.clock;
+        return s.pixels.data();
+      }
+  }
+  thread_local std::vector<uint32_t> scratch;
+  const size_t bytes = static_cast<size_t>(w) * static_cast<size_t>(h) * 4;
+  if (!c.texels_id || bytes > keptbytes / 4) return stretch(c, w, h, scratch) ? scratch.data() : nullptr;
+  // Make room: the stretches drawn longest ago go first.
+  while (k.bytes + bytes > keptbytes && !k.list.empty()) {
+    auto oldest = std::min_element(k.list.begin(), k.list.end(),
+                                   [](const Stretch& a, const Stretch& b) { return a.used < b.used; });
+    k.bytes -= oldest->pixels.size() * 4;
+    *oldest = std::move(k.list.back());
+    k.list.pop_back();
+  }
+  Stretch s;
+  s.texels_id = c.texels_id, s.src = c.src, s.w = w, s.h = h, s.used = k.clock;
+  if (!stretch(c, w, h, s.pixels)) return nullptr;
+  k.bytes += bytes;
+  k.list.push_back(std::move(s));
+  return k.list.back().pixels.data();
+}
+
 constexpr int kLargest = 32767;
 
 // Whether every edge of a float rectangle converts to an int.
@@ -255,14 +322,33 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
                    static_cast<int>(c.dst.h)};
   if (d.w > kLargest || d.h > kLargest) return false;
   const bool scaled = d.w != c.src.w || d.h != c.src.h;
-  if (scaled && c.smooth) return false;
-
   const bool mirrored = c.mirror_x || c.mirror_y;
+  if (scaled && c.smooth && mirrored) return false;
   if (mirrored && c.blend == SDL_BLENDMODE_NONE && !c.opaque) return false;
 
   const SDL_Rect whole{0, 0, target->w, target->h};
   SDL_Rect clip;
   if (!SDL_IntersectRect(&clip_rect, &whole, &clip)) return true;  // nothing shows
+
+  if (scaled && c.smooth) {
+    // SDL stretches the source to the destination's size and copies that
+    // unscaled, when the copy reaches outside the target or is not cut by
+    // the clip; a copy the clip cuts inside the target is stretched from a
+    // clipped source, which is left to SDL.
+    if (d.w <= 0 || d.h <= 0) return true;
+    const bool outside = d.x < 0 || d.y < 0 || d.x + d.w > target->w || d.y + d.h > target->h;
+    const bool cut = d.x < clip.x || d.y < clip.y || d.x + d.w > clip.x + clip.w || d.y + d.h > clip.y + clip.h;
+    if (!outside && cut) return false;
+    SoftCopy whole_copy = c;
+    whole_copy.pixels = stretched(c, d.w, d.h);
+    if (!whole_copy.pixels) return false;
+    whole_copy.tex_w = d.w, whole_copy.tex_h = d.h;
+    whole_copy.src = SDL_Rect{0, 0, d.w, d.h};
+    std::vector<int> rows(static_cast<size_t>(d.h));
+    for (int j = 0; j < d.h; ++j) rows[static_cast<size_t>(j)] = j;
+    run(target, whole_copy, clip_unscaled(d.x, d.y, d.w, d.h, clip, 0, nullptr, rows), unscaled_blitter(c));
+    return true;
+  }
 
   if (mirrored) {
     if (d.w <= 0 || d.h <= 0) return true;
@@ -295,6 +381,12 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
   const bool modulated = (c.r & c.g & c.b) != 255 || c.a != 255;
   run(target, c, m, !modulated && c.blend == SDL_BLENDMODE_NONE ? Blitter::Copy : Blitter::General);
   return true;
+}
+
+void drop_kept_stretches() {
+  KeptStretches& k = kept();
+  k.list.clear();
+  k.bytes = 0;
 }
 
 bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& rect, uint8_t r, uint8_t g, uint8_t b,

@@ -61,9 +61,10 @@ std::string describe(const SoftCopy& c, const SDL_Rect& clip) {
 }
 
 // Runs random copies of the kinds chosen by pick, mirrored ones among them
-// when asked; returns how many were drawn.
+// when asked, smoothly sampled scaled ones when asked; returns how many were
+// drawn.
 template <typename Pick>
-int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = false) {
+int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = false, bool smooth = false) {
   Surfaces s;
   EXPECT_TRUE(s.renderer);
   if (!s.renderer) return 0;
@@ -91,7 +92,20 @@ int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = f
     c.blend = blends[rng() % 5];
     if (rng() % 2) c.r = static_cast<uint8_t>(rng()), c.g = static_cast<uint8_t>(rng()), c.b = static_cast<uint8_t>(rng());
     if (rng() % 2) c.a = static_cast<uint8_t>(rng());
-    c.smooth = (sx == 1 && sy == 1) && rng() % 2;
+    c.smooth = smooth || ((sx == 1 && sy == 1) && rng() % 2);
+    // Named texels are kept stretched: a few names, so some copies reuse a
+    // stretch made by an earlier one of the same texels.
+    if (smooth && rng() % 2) {
+      const unsigned name = rng() % 3;
+      std::mt19937 named(name);
+      c.tex_w = 24, c.tex_h = 20;
+      texels.resize(24 * 20);
+      for (auto& p : texels) p = c.opaque ? 0xFF000000u | random_texel(named) : random_texel(named);
+      c.pixels = texels.data();
+      c.texels_id = 100 + name * 2 + c.opaque;  // the same name only for the same texels
+      c.src = SDL_Rect{static_cast<int>(rng() % 2), 0, 20 + static_cast<int>(rng() % 2), 20};
+      c.dst.w = c.src.w * sx, c.dst.h = c.src.h * sy;
+    }
     if (mirrors) {
       c.mirror_x = rng() % 2;
       c.mirror_y = !c.mirror_x || rng() % 2;
@@ -268,12 +282,28 @@ TEST(PixelOps, DivisionBy255HoldsForEveryProductOfTwoChannels) {
 }
 #endif
 
-TEST(SoftCopy, SmoothlyScaledCopiesAreLeftToSdl) {
+TEST(SoftCopy, SmoothlyScaledCopiesMatchSdlWhereTheyAreNotCutInsideTheTarget) {
+  const float scales[] = {2.0f, 0.5f, 1.5f, 0.66f, 3.0f};
+  const int drawn = compare_random_copies(
+      5, 3000,
+      [&](std::mt19937& rng, float& sx, float& sy) {
+        sx = scales[rng() % 5];
+        sy = rng() % 3 ? sx : scales[rng() % 5];
+      },
+      false, true);
+  // Copies the clip cuts inside the target are left to SDL.
+  EXPECT_GT(drawn, 600);
+  plat::detail::drop_kept_stretches();
+}
+
+TEST(SoftCopy, SmoothlyScaledCopiesCutByTheClipOrMirroredAreLeftToSdl) {
   Surfaces s;
   uint32_t texel = 0xFF102030u;
   SoftCopy c;
   c.pixels = &texel, c.tex_w = c.tex_h = 1, c.src = {0, 0, 1, 1}, c.dst = {10, 10, 4, 4}, c.smooth = true;
   s.px(s.ours)[10 * kW + 10] = 0;
+  EXPECT_FALSE(plat::detail::soft_copy(s.ours, SDL_Rect{0, 0, 12, kH}, c));
+  c.mirror_x = true;
   EXPECT_FALSE(plat::detail::soft_copy(s.ours, SDL_Rect{0, 0, kW, kH}, c));
   EXPECT_EQ(s.px(s.ours)[10 * kW + 10], 0u);
 }
