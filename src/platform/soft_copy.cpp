@@ -200,7 +200,7 @@ Mapping clip_unscaled(int dx, int dy, int w, int h, const SDL_Rect& clip, int co
 
 // A scaled copy that lies inside the target: the float clipping of SDL's
 // scaled blit, then the scale on the clipped rectangles.
-Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) {
+Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip, SDL_Rect* kept_src = nullptr) {
   Mapping m;
   const double scale_w = static_cast<double>(d.w) / c.src.w;
   const double scale_h = static_cast<double>(d.h) / c.src.h;
@@ -221,6 +221,10 @@ Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) 
   if (!SDL_IntersectRect(&clip, &fd, &fd)) return m;
   if (fd.w == 0 || fd.h == 0 || fs.w <= 0 || fs.h <= 0) return m;
   m.x = fd.x, m.y = fd.y, m.w = fd.w, m.h = fd.h;
+  if (kept_src) {
+    *kept_src = fs;  // a smooth copy stretches this part to the mapping's size
+    return m;
+  }
   sample(m.cols, fs.x, fs.w, fd.w);
   sample(m.rows, fs.y, fs.h, fd.h);
   return m;
@@ -332,21 +336,27 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
 
   if (scaled && c.smooth) {
     // SDL stretches the source to the destination's size and copies that
-    // unscaled, when the copy reaches outside the target or is not cut by
-    // the clip; a copy the clip cuts inside the target is stretched from a
-    // clipped source, which is left to SDL.
+    // unscaled, clipped, when the copy reaches outside the target. Inside
+    // it, the rectangles are clipped in floating point first, and the part
+    // of the source left is stretched to the part of the destination left
+    // and copied there.
     if (d.w <= 0 || d.h <= 0) return true;
     const bool outside = d.x < 0 || d.y < 0 || d.x + d.w > target->w || d.y + d.h > target->h;
-    const bool cut = d.x < clip.x || d.y < clip.y || d.x + d.w > clip.x + clip.w || d.y + d.h > clip.y + clip.h;
-    if (!outside && cut) return false;
-    SoftCopy whole_copy = c;
-    whole_copy.pixels = stretched(c, d.w, d.h);
-    if (!whole_copy.pixels) return false;
-    whole_copy.tex_w = d.w, whole_copy.tex_h = d.h;
-    whole_copy.src = SDL_Rect{0, 0, d.w, d.h};
-    std::vector<int> rows(static_cast<size_t>(d.h));
-    for (int j = 0; j < d.h; ++j) rows[static_cast<size_t>(j)] = j;
-    run(target, whole_copy, clip_unscaled(d.x, d.y, d.w, d.h, clip, 0, nullptr, rows), unscaled_blitter(c));
+    SDL_Rect part = c.src, at = d;
+    if (!outside) {
+      const Mapping m = clip_scaled(c, d, clip, &part);
+      if (m.w <= 0 || m.h <= 0) return true;
+      at = SDL_Rect{m.x, m.y, m.w, m.h};
+    }
+    SoftCopy piece = c;
+    piece.src = part;
+    piece.pixels = stretched(piece, at.w, at.h);
+    if (!piece.pixels) return false;
+    piece.tex_w = at.w, piece.tex_h = at.h;
+    piece.src = SDL_Rect{0, 0, at.w, at.h};
+    std::vector<int> rows(static_cast<size_t>(at.h));
+    for (int j = 0; j < at.h; ++j) rows[static_cast<size_t>(j)] = j;
+    run(target, piece, clip_unscaled(at.x, at.y, at.w, at.h, clip, 0, nullptr, rows), unscaled_blitter(c));
     return true;
   }
 
