@@ -70,17 +70,63 @@ void for_each_pixel(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Op op) 
   }
 }
 
+#if RX_PIXEL_OPS_AVX2
+// Runs of eight pixels of one row: the general blitter or the per-pixel
+// alpha blend; cols null for consecutive texels. Returns how many were done.
+template <SDL_BlendMode Blend>
+RX_AVX2 int general_row_eight(uint32_t* row, const uint32_t* src, const int* cols, int w, const int16_t* mod16) {
+  const __m256i mod = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mod16)));
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    const __m256i s = cols ? _mm256_i32gather_epi32(reinterpret_cast<const int*>(src),
+                                                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cols + i)), 4)
+                           : _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), general_eight<Blend>(s, d, mod));
+  }
+  return i;
+}
+
+RX_AVX2 int pixel_alpha_row_eight(uint32_t* row, const uint32_t* src, const int* cols, int w) {
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    const __m256i s = cols ? _mm256_i32gather_epi32(reinterpret_cast<const int*>(src),
+                                                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cols + i)), 4)
+                           : _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), pixel_alpha_eight(s, d));
+  }
+  return i;
+}
+#endif
+
+#if RX_PIXEL_OPS_AVX2
+// Runs of eight pixels of a blended fill with one colour.
+RX_AVX2 int fill_row_eight(uint32_t* row, uint32_t colour, int w, const int16_t* mod16) {
+  const __m256i texel = _mm256_set1_epi32(static_cast<int>(colour));
+  const __m256i mod = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mod16)));
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), general_eight<SDL_BLENDMODE_BLEND>(texel, d, mod));
+  }
+  return i;
+}
+#endif
+
 #if RX_PIXEL_OPS_SSE2
-// Calls four(texels, target pixels) on runs of four pixels and op(texel,
-// target pixel) on what is left of each row.
-template <typename Four, typename Op>
-void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Four four, Op op) {
+// Calls wide(target row, texels, columns or null, width) first on each row,
+// which returns how many pixels it did; then four(texels, target pixels) on
+// runs of four pixels and op(texel, target pixel) on what is left.
+template <typename Wide, typename Four, typename Op>
+void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Wide wide, Four four, Op op) {
   for (int j = 0; j < m.h; ++j) {
     uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(t->pixels) + (m.y + j) * t->pitch) + m.x;
     const uint32_t* src = c.pixels + static_cast<size_t>(m.rows[static_cast<size_t>(j)]) * static_cast<size_t>(c.tex_w);
     int i = 0;
     if (m.consecutive) {
       src += m.col0;
+      i = wide(row, src, nullptr, m.w);
       for (; i + 4 <= m.w; i += 4) {
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
@@ -89,6 +135,7 @@ void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Four fou
       for (; i < m.w; ++i) op(src[i], row[i]);
     } else {
       const int* cols = m.cols.data();
+      i = wide(row, src, cols, m.w);
       for (; i + 4 <= m.w; i += 4) {
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
         const __m128i s = _mm_set_epi32(static_cast<int>(src[cols[i + 3]]), static_cast<int>(src[cols[i + 2]]),
@@ -124,7 +171,16 @@ void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
     const short a = static_cast<short>(Alpha ? ma : 255);
     const __m128i mod = _mm_set_epi16(a, static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb), a,
                                       static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb));
-    return for_each_four(t, c, m, [mod](__m128i s, __m128i d) { return general_four<Blend>(s, d, mod); }, op);
+    alignas(16) int16_t mod16[8];
+    _mm_store_si128(reinterpret_cast<__m128i*>(mod16), mod);
+    const auto wide = [&mod16](uint32_t* row, const uint32_t* src, const int* cols, int w) {
+#if RX_PIXEL_OPS_AVX2
+      if (has_avx2()) return general_row_eight<Blend>(row, src, cols, w, mod16);
+#endif
+      (void)row, (void)src, (void)cols, (void)w, (void)mod16;
+      return 0;
+    };
+    return for_each_four(t, c, m, wide, [mod](__m128i s, __m128i d) { return general_four<Blend>(s, d, mod); }, op);
   }
 #endif
   for_each_pixel(t, c, m, op);
@@ -152,7 +208,14 @@ void run(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Blitter blitter) {
   if (blitter == Blitter::PixelAlpha) {
     const auto op = [](uint32_t s, uint32_t& d) { d = pixel_alpha(s, d); };
 #if RX_PIXEL_OPS_SSE2
-    return for_each_four(t, c, m, [](__m128i s, __m128i d) { return pixel_alpha_four(s, d); }, op);
+    const auto wide = [](uint32_t* row, const uint32_t* src, const int* cols, int w) {
+#if RX_PIXEL_OPS_AVX2
+      if (has_avx2()) return pixel_alpha_row_eight(row, src, cols, w);
+#endif
+      (void)row, (void)src, (void)cols, (void)w;
+      return 0;
+    };
+    return for_each_four(t, c, m, wide, [](__m128i s, __m128i d) { return pixel_alpha_four(s, d); }, op);
 #else
     return for_each_pixel(t, c, m, op);
 #endif
@@ -418,6 +481,12 @@ bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& 
     // A blended fill is the general blend of a flat texel.
     const Products& p = products();
     int i = 0;
+#if RX_PIXEL_OPS_AVX2
+    if (has_avx2()) {
+      alignas(16) static const int16_t none16[8] = {255, 255, 255, 255, 255, 255, 255, 255};
+      i = fill_row_eight(row, colour, area.w, none16);
+    }
+#endif
 #if RX_PIXEL_OPS_SSE2
     const __m128i texel = _mm_set1_epi32(static_cast<int>(colour)), none = _mm_set1_epi16(255);
     for (; i + 4 <= area.w; i += 4) {
