@@ -64,12 +64,18 @@ __attribute__((target("avx2"))) int across_avx2(const uint32_t* in, const int* f
 }
 
 // Rows a and b mixed, b weighing w 256ths, eight pixels at a time; returns
-// how many were done.
+// how many were done. The target row is written around the cache once it
+// is aligned: nothing reads it back before the window system does, and the
+// window's pixels are far more than the cache holds.
 __attribute__((target("avx2"))) int down_avx2(const uint32_t* a, const uint32_t* b, uint32_t w, uint32_t* out,
                                                int n) {
   const __m256i zero = _mm256_setzero_si256(), half = _mm256_set1_epi16(128);
   const __m256i wa = _mm256_set1_epi16(static_cast<short>(256 - w)), wb = _mm256_set1_epi16(static_cast<short>(w));
   int i = 0;
+  while (i < n && (reinterpret_cast<uintptr_t>(out + i) & 31) != 0) {
+    out[i] = mix(a[i], b[i], w);
+    ++i;
+  }
   for (; i + 8 <= n; i += 8) {
     const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
     const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
@@ -79,7 +85,7 @@ __attribute__((target("avx2"))) int down_avx2(const uint32_t* a, const uint32_t*
                                   _mm256_mullo_epi16(_mm256_unpackhi_epi8(pb, zero), wb));
     lo = _mm256_srli_epi16(_mm256_add_epi16(lo, half), 8);
     hi = _mm256_srli_epi16(_mm256_add_epi16(hi, half), 8);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
+    _mm256_stream_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
   }
   return i;
 }
@@ -203,6 +209,9 @@ void SmoothScaler::scale(const PixelRect& src, const PixelRect& dst) {
 #endif
     for (; i < dst.w; ++i) out[i] = mix(a[i], b[i], w);
   }
+#if RX_SCALER_AVX2
+  _mm_sfence();  // the streamed rows are in memory before the window system reads them
+#endif
 }
 
 void scale_sharp(const PixelRect& src, const PixelRect& dst) {
