@@ -89,7 +89,7 @@ def instruction_figures(bench_dir, budgets):
     build = os.path.dirname(os.path.abspath(bench_dir))
     print("== instructions per frame (callgrind)", flush=True)
     try:
-        out = subprocess.run([script, build, "10"], capture_output=True, text=True, check=True).stdout
+        out = subprocess.run([script, build], capture_output=True, text=True, check=True).stdout
     except (OSError, subprocess.CalledProcessError) as e:
         print(f"   not counted: {e}")
         return {}
