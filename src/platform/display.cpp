@@ -135,10 +135,20 @@ bool open_presenter(SDL_Window* window, int choice) {
   return false;
 }
 
-// Any change to the window's pixels from outside (exposed, resized) has the
-// next present send the whole window surface, letterbox bars included.
+// Any change to the window's pixels from outside (shown, exposed, resized)
+// has the next present send the whole window surface, letterbox bars
+// included.
 int repaint_watch(void*, SDL_Event* e) {
-  if (e->type == SDL_WINDOWEVENT) display().repaint_all = true;
+  if (e->type != SDL_WINDOWEVENT) return 0;
+  switch (e->window.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED: display().repaint_all = true; break;
+    default: break;
+  }
   return 0;
 }
 

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace plat::detail {
@@ -304,12 +305,20 @@ struct Stretch {
 };
 
 constexpr size_t keptbytes = 48u << 20;  // bound on the memory the kept stretches hold
+constexpr size_t keptcount = 1024;       // and on how many there are
 
 struct KeptStretches {
   std::vector<Stretch> list;
+  std::unordered_multimap<uint64_t, size_t> where;  // key -> index in list
   size_t bytes = 0;
   uint64_t clock = 0;
 };
+
+uint64_t stretch_key(uint64_t texels_id, const SDL_Rect& src, int w, int h) {
+  uint64_t k = texels_id * 0x9E3779B97F4A7C15ull;
+  for (const int v : {src.x, src.y, src.w, src.h, w, h}) k = (k ^ static_cast<uint32_t>(v)) * 0x100000001B3ull;
+  return k;
+}
 
 KeptStretches& kept() {
   static KeptStretches k;
@@ -334,28 +343,41 @@ bool stretch(const SoftCopy& c, int w, int h, std::vector<uint32_t>& out) {
 const uint32_t* stretched(const SoftCopy& c, int w, int h) {
   KeptStretches& k = kept();
   ++k.clock;
+  const uint64_t key = stretch_key(c.texels_id, c.src, w, h);
   if (c.texels_id) {
-    for (Stretch& s : k.list)
+    const auto [from, to] = k.where.equal_range(key);
+    for (auto it = from; it != to; ++it) {
+      Stretch& s = k.list[it->second];
       if (s.texels_id == c.texels_id && s.w == w && s.h == h && SDL_RectEquals(&s.src, &c.src)) {
         s.used = k.clock;
         return s.pixels.data();
       }
+    }
   }
   thread_local std::vector<uint32_t> scratch;
   const size_t bytes = static_cast<size_t>(w) * static_cast<size_t>(h) * 4;
   if (!c.texels_id || bytes > keptbytes / 4) return stretch(c, w, h, scratch) ? scratch.data() : nullptr;
-  // Make room: the stretches drawn longest ago go first.
-  while (k.bytes + bytes > keptbytes && !k.list.empty()) {
-    auto oldest = std::min_element(k.list.begin(), k.list.end(),
-                                   [](const Stretch& a, const Stretch& b) { return a.used < b.used; });
-    k.bytes -= oldest->pixels.size() * 4;
-    *oldest = std::move(k.list.back());
-    k.list.pop_back();
+  // Make room: when full, the half drawn longest ago goes (in one pass, so
+  // copies that never recur, such as a scrolling view's clipped pieces,
+  // cost little to let go).
+  if (k.bytes + bytes > keptbytes || k.list.size() >= keptcount) {
+    std::sort(k.list.begin(), k.list.end(), [](const Stretch& a, const Stretch& b) { return a.used > b.used; });
+    k.list.resize(k.list.size() / 2);
+    k.bytes = 0;
+    for (const Stretch& s : k.list) k.bytes += s.pixels.size() * 4;
+    while (k.bytes + bytes > keptbytes && !k.list.empty()) {
+      k.bytes -= k.list.back().pixels.size() * 4;
+      k.list.pop_back();
+    }
+    k.where.clear();
+    for (size_t i = 0; i < k.list.size(); ++i)
+      k.where.emplace(stretch_key(k.list[i].texels_id, k.list[i].src, k.list[i].w, k.list[i].h), i);
   }
   Stretch s;
   s.texels_id = c.texels_id, s.src = c.src, s.w = w, s.h = h, s.used = k.clock;
   if (!stretch(c, w, h, s.pixels)) return nullptr;
   k.bytes += bytes;
+  k.where.emplace(key, k.list.size());
   k.list.push_back(std::move(s));
   return k.list.back().pixels.data();
 }
@@ -459,6 +481,7 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
 void drop_kept_stretches() {
   KeptStretches& k = kept();
   k.list.clear();
+  k.where.clear();
   k.bytes = 0;
 }
 

@@ -295,6 +295,42 @@ TEST(SoftCopy, SmoothlyScaledCopiesMatchSdlInsideAndAcrossTheTargetEdge) {
   plat::detail::drop_kept_stretches();
 }
 
+// More distinct stretches than are kept, then the first ones again: every
+// copy still shows its own texels once older stretches have been let go.
+TEST(SoftCopy, KeptStretchesStayTrueWhenTheirBoundIsPassed) {
+  Surfaces s;
+  ASSERT_TRUE(s.renderer);
+  std::mt19937 rng(6);
+  std::vector<uint32_t> texels[2];
+  SDL_Texture* tex[2];
+  for (int k = 0; k < 2; ++k) {
+    texels[k].resize(24 * 20);
+    for (auto& p : texels[k]) p = 0xFF000000u | random_texel(rng);
+    tex[k] = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 24, 20);
+    ASSERT_TRUE(tex[k]);
+    SDL_UpdateTexture(tex[k], nullptr, texels[k].data(), 24 * 4);
+    SDL_SetTextureScaleMode(tex[k], SDL_ScaleModeLinear);
+    SDL_SetTextureBlendMode(tex[k], SDL_BLENDMODE_NONE);
+  }
+  const SDL_Rect clip{0, 0, kW, kH};
+  SDL_RenderSetClipRect(s.renderer, &clip);
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 1500; i += round + 1) {
+      const int k = i % 2;
+      SoftCopy c;
+      c.pixels = texels[k].data(), c.tex_w = 24, c.tex_h = 20, c.src = {0, 0, 24, 20}, c.smooth = true, c.opaque = true;
+      c.texels_id = 1000 + static_cast<uint64_t>(k);
+      c.dst = SDL_FRect{static_cast<float>(i % 50), static_cast<float>(i % 30), 30.0f + i % 70, 25.0f + (i / 70) % 60};
+      SDL_RenderCopyF(s.renderer, tex[k], &c.src, &c.dst);
+      SDL_RenderFlush(s.renderer);
+      ASSERT_TRUE(plat::detail::soft_copy(s.ours, clip, c));
+      const int at = s.first_difference();
+      ASSERT_LT(at, 0) << "round " << round << " copy " << i;
+    }
+  for (SDL_Texture* t : tex) SDL_DestroyTexture(t);
+  plat::detail::drop_kept_stretches();
+}
+
 TEST(SoftCopy, SmoothlyScaledMirroredCopiesAreLeftToSdl) {
   Surfaces s;
   uint32_t texel = 0xFF102030u;
