@@ -5,6 +5,15 @@ Usage: report.py BENCH_DIR [REPETITIONS]
 Each program runs with repetitions; the medians of the CPU time (and of the
 counters) are compared with bench/budgets.txt. Figures without a budget
 (the scaling series) are printed below the table.
+
+Two more kinds of figure come from outside Google Benchmark:
+- instructions/SCENE: instructions per frame under callgrind
+  (bench/instructions/count.sh), when valgrind is installed;
+- window/RENDERER/WxH/SCALE: the lit scene full screen in a real window under
+  a private Xvfb (bench/window/scene_fps), BENCH_WINDOW_SECONDS long (20 by
+  default; 0 leaves them out): game frames per wall second ("fps", a floor),
+  CPU as a share of one core ("cpu"), present-to-present intervals ("p99",
+  "worst").
 """
 import json
 import os
@@ -72,6 +81,55 @@ def figure(record, what, unit):
     return value / SCALE[unit] if unit in SCALE else value
 
 
+def instruction_figures(bench_dir, budgets):
+    """instructions/SCENE -> {"instructions": millions per frame}."""
+    if not any(name.startswith("instructions/") for name, *_ in budgets):
+        return {}
+    script = os.path.join(HERE, "instructions", "count.sh")
+    build = os.path.dirname(os.path.abspath(bench_dir))
+    print("== instructions per frame (callgrind)", flush=True)
+    try:
+        out = subprocess.run([script, build], capture_output=True, text=True, check=True).stdout
+    except (OSError, subprocess.CalledProcessError) as e:
+        print(f"   not counted: {e}")
+        return {}
+    print(out, end="")
+    found = {}
+    for line in out.splitlines():
+        m = re.match(r"(\w+)\s+([\d.]+) M instructions per frame", line)
+        if m:
+            found["instructions/" + m.group(1)] = {"instructions": float(m.group(2))}
+    return found
+
+
+def window_figures(bench_dir, budgets):
+    """window/RENDERER/WxH/SCALE -> {"fps", "cpu", "p50", "p99", "p999", "worst"}."""
+    seconds = float(os.environ.get("BENCH_WINDOW_SECONDS", "20"))
+    names = sorted({name for name, *_ in budgets if name.startswith("window/")})
+    if seconds <= 0 or not names:
+        return {}
+    program = os.path.join(bench_dir, "scene_fps")
+    found = {}
+    for name in names:
+        _, renderer, size, scale = name.split("/")
+        args = ["xvfb-run", "-a", "-s", f"-screen 0 {size}x24", program, "lit", str(seconds),
+                f"--renderer={renderer}"] + (["--sharp"] if scale == "sharp" else [])
+        print(f"== {name}", flush=True)
+        try:
+            out = subprocess.run(args, capture_output=True, text=True, timeout=seconds + 120,
+                                 env=dict(os.environ, SDL_AUDIODRIVER="dummy")).stdout
+        except (OSError, subprocess.TimeoutExpired) as e:
+            print(f"   not measured: {e}")
+            continue
+        print("   " + out.strip())
+        m = re.search(r"([\d.]+) game frames per wall second.*CPU ([\d.]+) %.*p50 ([\d.]+) ms p99 ([\d.]+) ms "
+                      r"p99.9 ([\d.]+) ms worst ([\d.]+) ms", out)
+        if m:
+            keys = ["fps", "cpu", "p50", "p99", "p999", "worst"]
+            found[name] = {k: float(v) for k, v in zip(keys, m.groups())}
+    return found
+
+
 def main():
     bench_dir = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
     reps = int(sys.argv[2]) if len(sys.argv) > 2 else 5
@@ -80,25 +138,32 @@ def main():
     found = {}
     for p in programs:
         found.update(medians(run(p, reps)))
+    budgets = read_budgets()
+    found.update(instruction_figures(bench_dir, budgets))
+    found.update(window_figures(bench_dir, budgets))
 
     print()
-    print(f"{'figure (median of ' + str(reps) + ', CPU)':<34}{'measured':>14}{'budget':>12}  verdict")
+    print(f"{'figure (median of ' + str(reps) + ', CPU)':<44}{'measured':>14}{'budget':>12}  verdict")
     missed = 0
     budgeted = set()
-    for name, what, budget, unit in read_budgets():
+    for name, what, budget, unit in budgets:
         budgeted.add(name)
         record = found.get(name)
         if record is None:
-            print(f"{name:<34}{'-':>14}{budget:>9g} {unit:<3}  pending")
+            print(f"{name:<44}{'-':>14}{budget:>9g} {unit:<3}  pending")
             continue
-        value = figure(record, what, unit)
+        value = record.get(what) if name.startswith(("instructions/", "window/")) else figure(record, what, unit)
         if value is None:
-            print(f"{name:<34}{'error':>14}{budget:>9g} {unit:<3}  {record.get('error', 'no figure')}")
+            print(f"{name:<44}{'error':>14}{budget:>9g} {unit:<3}  {record.get('error', 'no figure')}")
             missed += 1
             continue
-        ok = value < budget
+        # A rate (frames per second) is a floor; everything else a ceiling.
+        floor = unit == "fps"
+        ok = value >= budget if floor else value < budget
         missed += not ok
-        print(f"{name:<34}{value:>10.3f} {unit:<3}{budget:>9g} {unit:<3}  {'ok' if ok else 'OVER'}")
+        label = f"{name} {what}" if name.startswith("window/") else name
+        verdict = "ok" if ok else ("UNDER" if floor else "OVER")
+        print(f"{label:<44}{value:>10.3f} {unit:<3}{budget:>9g} {unit:<3}  {verdict}")
     others = [n for n in found if n not in budgeted]
     if others:
         print("\nwithout a budget (median CPU per iteration):")

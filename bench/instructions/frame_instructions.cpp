@@ -1,21 +1,26 @@
 // Runs frames of one benchmark scene with callgrind's collection switched on
 // around the frames only, so the instruction count per frame does not depend
-// on the machine or its load. bench/instructions/count.sh runs it.
+// on the machine or its load. bench/instructions/count.sh runs it. "present"
+// counts the software renderer's present of the lit frame to a 1920 x 1080
+// window, smoothly scaled (the scaling into the window's pixels; what the
+// window system does with them is not counted).
 //
-//   frame_instructions lit|heaviest|squad FRAMES
+//   frame_instructions lit|heaviest|squad|present FRAMES
 #include <valgrind/callgrind.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "../scene.h"
+#include "platform/presented.h"
 
 using namespace benchscene;
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: frame_instructions lit|heaviest|squad FRAMES\n");
+    std::fprintf(stderr, "usage: frame_instructions lit|heaviest|squad|present FRAMES\n");
     return 2;
   }
   const int frames = std::atoi(argv[2]);
@@ -28,6 +33,13 @@ int main(int argc, char** argv) {
   } else if (!std::strcmp(argv[1], "squad")) {
     squadscene();
     frame = squadframe;
+  } else if (!std::strcmp(argv[1], "present")) {
+    litscene();
+    playframe();
+    frame = [] {
+      static std::vector<uint32_t> window;
+      plat::presented_picture(window, 1920, 1080);
+    };
   } else {
     std::fprintf(stderr, "frame_instructions: no scene %s\n", argv[1]);
     return 2;

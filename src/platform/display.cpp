@@ -3,12 +3,15 @@
 // refresh pacing; window placement and the pointer.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/internal.h"
 #include "platform/pace_schedule.h"
 #include "platform/platform.h"
+#include "platform/presented.h"
+#include "platform/scaler.h"
 
 namespace plat {
 namespace detail {
@@ -23,11 +26,15 @@ Display& display() {
 namespace {
 
 using detail::display;
+using detail::PixelRect;
+using detail::scale_sharp;
+using detail::SmoothScaler;
 
 std::string title_text = "RX-907";
 int scale_quality = ScaleSmooth;
 PaceSchedule schedule;
 PresentCounts counts;
+SmoothScaler smooth_scaler;
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
 
@@ -51,17 +58,22 @@ SDL_Renderer* try_renderer(SDL_Window* window, int kind) {
       const int index = find_render_driver("opengl");
       return index < 0 ? nullptr : SDL_CreateRenderer(window, index, accelerated);
     }
-    case RendererSoftware:
-      // The software renderer presents through the window's surface. SDL
-      // would show that surface through an OpenGL texture where it can,
-      // which with no graphics card is Mesa's software GL: at 1920 x 1080 it
-      // cost more than drawing the whole frame. The plain X framebuffer
-      // (shared memory) presents the same pixels in a fraction of the time.
-      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-      return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     default:
       return SDL_CreateRenderer(window, -1, accelerated);
   }
+}
+
+// The software renderer presents into the window's own surface, which must
+// hold 32-bit pixels laid out as the frame's. SDL would show that surface
+// through an OpenGL texture where it can, which with no graphics card is
+// Mesa's software GL: at 1920 x 1080 it cost more than drawing the whole
+// frame. The plain X framebuffer (shared memory) takes the same pixels in a
+// fraction of the time.
+bool window_surface_usable(SDL_Window* window) {
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  const SDL_Surface* s = SDL_GetWindowSurface(window);
+  return s && s->pixels && s->format->BytesPerPixel == 4 && s->format->Rmask == 0x00FF0000u &&
+         s->format->Gmask == 0x0000FF00u && s->format->Bmask == 0x000000FFu;
 }
 
 // Whether an OpenGL renderer draws with the processor: Mesa's llvmpipe,
@@ -80,32 +92,64 @@ bool draws_gl_in_software(SDL_Renderer* r) {
   return false;
 }
 
-// The chosen renderer first, then the other accelerated one, then software;
-// a software choice falls back to the accelerated ones. With no choice made,
-// OpenGL drawn by the processor gives way to the software renderer, which
-// draws the same frames faster.
-bool open_renderer(SDL_Window* window, int choice) {
+// How the finished frame reaches the window: the chosen renderer first, then
+// the other accelerated one, then software; a software choice falls back to
+// the accelerated ones. Every renderer draws the frame the same way, in
+// memory, and differs only in this. OpenGL drawn by the processor (no
+// graphics card) gives way to the software renderer whatever the choice: its
+// filtered quad and buffer swap cost the processor several times what our
+// own scaling into the X framebuffer does, and at large desktops more than a
+// frame's time.
+bool open_presenter(SDL_Window* window, int choice) {
   static const int orders[3][3] = {{RendererDefault, RendererOpenGL, RendererSoftware},
                                    {RendererOpenGL, RendererDefault, RendererSoftware},
                                    {RendererSoftware, RendererDefault, RendererOpenGL}};
+  auto& d = display();
   if (choice < 0 || choice > 2) choice = RendererDefault;
   for (int kind : orders[choice]) {
+    if (kind == RendererSoftware) {
+      if (!window_surface_usable(window)) continue;
+      d.window_surface = true;
+      d.kind = kind;
+      return true;
+    }
     SDL_Renderer* r = try_renderer(window, kind);
     if (!r) continue;
-    if (choice == RendererDefault && kind != RendererSoftware && draws_gl_in_software(r)) {
+    if (draws_gl_in_software(r)) {
       SDL_DestroyRenderer(r);
-      r = try_renderer(window, RendererSoftware);
-      if (r) {
-        kind = RendererSoftware;
-      } else if (!(r = try_renderer(window, kind))) {
-        continue;
+      if (window_surface_usable(window)) {
+        if (choice == RendererOpenGL)
+          std::fprintf(stderr,
+                       "rx907: OpenGL is drawn by the processor here (no graphics card); the software renderer "
+                       "shows the same frames at full speed instead\n");
+        d.window_surface = true;
+        d.kind = RendererSoftware;
+        return true;
       }
+      if (!(r = try_renderer(window, kind))) continue;
     }
-    display().renderer = r;
-    display().kind = kind;
+    d.presenter = r;
+    d.kind = kind;
     return true;
   }
   return false;
+}
+
+// Any change to the window's pixels from outside (shown, exposed, resized)
+// has the next present send the whole window surface, letterbox bars
+// included.
+int repaint_watch(void*, SDL_Event* e) {
+  if (e->type != SDL_WINDOWEVENT) return 0;
+  switch (e->window.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED: display().repaint_all = true; break;
+    default: break;
+  }
+  return 0;
 }
 
 bool open_headless(int width, int height) {
@@ -137,23 +181,26 @@ void open_target(int width, int height) {
   }
 }
 
-// A software window draws into a surface in memory (see Display); false,
-// with nothing changed, when that cannot be set up.
+// A window draws into a surface in memory (see Display), with a streaming
+// texture of the presenter's to show it through, where there is a
+// presenter; false, with nothing changed, when that cannot be set up.
 bool open_frame_surface(int width, int height) {
   auto& d = display();
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   SDL_Renderer* drawer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
   SDL_Texture* frame =
-      drawer ? SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height)
-             : nullptr;
-  if (!frame) {
+      drawer && d.presenter
+          ? SDL_CreateTexture(d.presenter, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height)
+          : nullptr;
+  if (!drawer || (d.presenter && !frame)) {
     if (drawer) SDL_DestroyRenderer(drawer);
     if (surface) SDL_FreeSurface(surface);
     return false;
   }
-  SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
-  SDL_SetTextureScaleMode(frame, present_scale_mode());
-  d.presenter = d.renderer;
+  if (frame) {
+    SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(frame, present_scale_mode());
+  }
   d.renderer = drawer;
   d.surface = surface;
   d.frame = frame;
@@ -165,12 +212,23 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_SHOWN);
   if (!d.window) return false;
-  if (!open_renderer(d.window, renderer_choice)) {
+  if (!open_presenter(d.window, renderer_choice) || (!open_frame_surface(width, height) && !d.presenter)) {
+    if (d.presenter) SDL_DestroyRenderer(d.presenter);
+    d.presenter = nullptr;
+    d.window_surface = false;
     SDL_DestroyWindow(d.window);
     d.window = nullptr;
     return false;
   }
-  if (d.kind != RendererSoftware || !open_frame_surface(width, height)) open_target(width, height);
+  if (!d.renderer) {
+    // No frame in memory: the presenter draws the frame itself, into a
+    // texture of its own.
+    d.renderer = d.presenter;
+    d.presenter = nullptr;
+    open_target(width, height);
+  }
+  d.repaint_all = true;
+  SDL_AddEventWatch(repaint_watch, nullptr);
   d.fullscreen = false;
   d.borderless_fullscreen = false;
   if (depth != 0) set_fullscreen(true);
@@ -209,7 +267,11 @@ void close_display() {
   }
   if (d.presenter) SDL_DestroyRenderer(d.presenter);  // its frame texture goes with it
   if (d.surface) SDL_FreeSurface(d.surface);
-  if (d.window) SDL_DestroyWindow(d.window);
+  if (d.window) {
+    SDL_DelEventWatch(repaint_watch, nullptr);
+    SDL_DestroyWindow(d.window);  // its surface goes with it
+  }
+  d.window_surface = false;
   d.target = nullptr;  // went with its renderer
   d.frame = nullptr;
   d.presenter = nullptr;
@@ -288,21 +350,37 @@ SDL_Renderer* window_renderer() {
 
 bool frame_offscreen() {
   const auto& d = display();
-  return d.target || d.presenter;
+  return d.target || d.presenter || d.window_surface;
+}
+
+// The window's size in output pixels; false without a window.
+bool output_size(int& w, int& h) {
+  const auto& d = display();
+  if (!d.window) return false;
+  if (d.window_surface) {
+    SDL_GetWindowSizeInPixels(d.window, &w, &h);
+    return true;
+  }
+  return window_renderer() && SDL_GetRendererOutputSize(window_renderer(), &w, &h) == 0;
 }
 }  // namespace
+
+// Where a fw x fh frame lands in ow x oh output pixels.
+SDL_Rect letterbox(int fw, int fh, int ow, int oh) {
+  if (fw <= 0 || fh <= 0 || ow <= 0 || oh <= 0) return SDL_Rect{0, 0, fw, fh};
+  const double fit = std::min(static_cast<double>(ow) / fw, static_cast<double>(oh) / fh);
+  // Sharp scaling uses a whole factor when one of 2 or more fits.
+  const double factor = scale_quality == ScaleSharp && fit >= 2.0 ? std::floor(fit) : fit;
+  const int w = std::min(ow, static_cast<int>(std::lround(fw * factor)));
+  const int h = std::min(oh, static_cast<int>(std::lround(fh * factor)));
+  return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+}
 
 SDL_Rect present_rect() {
   const auto& d = display();
   int ow = d.width, oh = d.height;
-  if (window_renderer() && d.window) SDL_GetRendererOutputSize(window_renderer(), &ow, &oh);
-  if (d.width <= 0 || d.height <= 0 || ow <= 0 || oh <= 0) return SDL_Rect{0, 0, d.width, d.height};
-  const double fit = std::min(static_cast<double>(ow) / d.width, static_cast<double>(oh) / d.height);
-  // Sharp scaling uses a whole factor when one of 2 or more fits.
-  const double factor = scale_quality == ScaleSharp && fit >= 2.0 ? std::floor(fit) : fit;
-  const int w = static_cast<int>(std::lround(d.width * factor));
-  const int h = static_cast<int>(std::lround(d.height * factor));
-  return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+  output_size(ow, oh);
+  return letterbox(d.width, d.height, ow, oh);
 }
 
 namespace {
@@ -311,9 +389,8 @@ void output_per_window(double& kx, double& ky) {
   const auto& d = display();
   int ww = 0, wh = 0, ow = 0, oh = 0;
   kx = ky = 1.0;
-  if (!d.window || !window_renderer()) return;
+  if (!output_size(ow, oh)) return;
   SDL_GetWindowSize(d.window, &ww, &wh);
-  SDL_GetRendererOutputSize(window_renderer(), &ow, &oh);
   if (ww > 0 && wh > 0 && ow > 0 && oh > 0) kx = static_cast<double>(ow) / ww, ky = static_cast<double>(oh) / wh;
 }
 }  // namespace
@@ -383,6 +460,64 @@ void move_window(int x, int y) {
   }
 }
 
+namespace {
+
+// The frame in memory scaled into out, letterboxed; the black bars are
+// filled only when asked. Returns where the picture landed.
+SDL_Rect compose(PixelRect out, bool bars) {
+  const auto& d = display();
+  const PixelRect frame{static_cast<uint32_t*>(d.surface->pixels), d.surface->w, d.surface->h, d.surface->pitch};
+  const SDL_Rect r = detail::letterbox(frame.w, frame.h, out.w, out.h);
+  if (bars)
+    for (int y = 0; y < out.h; ++y) {
+      uint32_t* row = reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(out.pixels) + y * out.pitch);
+      if (y < r.y || y >= r.y + r.h) {
+        std::fill(row, row + out.w, 0u);
+      } else {
+        std::fill(row, row + r.x, 0u);
+        std::fill(row + r.x + r.w, row + out.w, 0u);
+      }
+    }
+  const PixelRect dst{reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(out.pixels) + r.y * out.pitch) + r.x,
+                      r.w, r.h, out.pitch};
+  if (scale_quality == ScaleSharp || (r.w == frame.w && r.h == frame.h)) {
+    scale_sharp(frame, dst);
+  } else {
+    smooth_scaler.scale(frame, dst);
+  }
+  return r;
+}
+
+// The frame scaled by our own code into the window's surface and handed to
+// the window system. Only the picture's rectangle is sent, unless the
+// window changed (or was uncovered) since the last present: then the bars
+// are filled and the whole surface is sent once.
+void present_window_surface() {
+  auto& d = display();
+  SDL_RenderFlush(d.renderer);
+  SDL_Surface* ws = SDL_GetWindowSurface(d.window);
+  if (!ws || !ws->pixels || ws->format->BytesPerPixel != 4) return;
+  const bool all = d.repaint_all;
+  d.repaint_all = false;
+  const SDL_Rect r = compose(PixelRect{static_cast<uint32_t*>(ws->pixels), ws->w, ws->h, ws->pitch}, all);
+  if (all) {
+    SDL_UpdateWindowSurface(d.window);
+  } else {
+    SDL_UpdateWindowSurfaceRects(d.window, &r, 1);
+  }
+}
+
+}  // namespace
+
+bool presented_picture(std::vector<uint32_t>& pixels, int w, int h) {
+  auto& d = display();
+  if (!d.surface || !d.surface->pixels || w <= 0 || h <= 0) return false;
+  SDL_RenderFlush(d.renderer);
+  pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+  compose(PixelRect{pixels.data(), w, h, w * 4}, true);
+  return true;
+}
+
 void flip(bool pacing) {
   auto& d = display();
   if (!d.renderer) return;
@@ -395,8 +530,13 @@ void flip(bool pacing) {
       SDL_Delay(static_cast<Uint32>(wait));
     }
   }
+  if (d.window_surface) {
+    present_window_surface();
+    return;
+  }
   if (d.presenter) {
-    // The frame in memory, uploaded and scaled once, letterboxed in black.
+    // The frame in memory, uploaded to one streaming texture and drawn as
+    // one scaled quad, letterboxed in black.
     SDL_RenderFlush(d.renderer);
     SDL_UpdateTexture(d.frame, nullptr, d.surface->pixels, d.surface->pitch);
     SDL_SetRenderDrawColor(d.presenter, 0, 0, 0, 255);

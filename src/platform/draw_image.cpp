@@ -65,40 +65,32 @@ void set_sampling(SDL_Texture* tex, TextureSlot& slot, const detail::Image& im, 
   }
 }
 
-// A scaled copy of a one-colour opaque frame on the software renderer is a
+// A scaled copy of a one-colour opaque frame into the frame in memory is a
 // filled rectangle. SDL's generic scaled blit with colour and alpha
 // modulation works pixel by pixel and is the menus' main cost; a fill gives
 // the same pixels: the same integer rectangle and clip, the colour
 // modulated the same way (c * m / 255), and the same blend arithmetic.
 bool fill_instead(const detail::Image& im, int frame, const DrawState& s, const SDL_FRect& dst, bool rotated) {
   const detail::Frame& fr = im.frames[frame];
-  if (detail::display().kind != RendererSoftware || rotated || !fr.flat || !fr.opaque || fr.pixels.empty()) return false;
+  if (!detail::display().surface || rotated || !fr.flat || !fr.opaque || fr.pixels.empty()) return false;
   if (s.sx <= 0 || s.sy <= 0 || (s.sx == 1.0f && s.sy == 1.0f)) return false;
   if (s.blend != BlendAlpha && s.blend != BlendMasked && s.blend != BlendSolid) return false;
   if (dst.w < 1.0f || dst.h < 1.0f) return false;
-  SDL_Renderer* r = detail::display().renderer;
   const uint32_t p = fr.pixels[0];
   const int a = s.blend == BlendAlpha ? static_cast<int>(std::lround(s.alpha * 255.0f)) : 255;
   const auto mod = [](uint32_t texel, int m) { return static_cast<Uint8>(static_cast<int>(texel & 0xFF) * m / 255); };
-  if (detail::display().surface) {
-    SDL_RenderFlush(r);  // what SDL still holds lands first
-    return detail::soft_fill(detail::display().surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, dst, mod(p >> 16, s.r),
-                             mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));
-  }
-  detail::apply_viewport();
-  SDL_SetRenderDrawBlendMode(r, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-  SDL_SetRenderDrawColor(r, mod(p >> 16, s.r), mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));
-  SDL_RenderFillRectF(r, &dst);
-  return true;
+  SDL_RenderFlush(detail::display().renderer);  // what SDL still holds lands first
+  return detail::soft_fill(detail::display().surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, dst, mod(p >> 16, s.r),
+                           mod(p >> 8, s.g), mod(p, s.b), static_cast<Uint8>(a));
 }
 
-// The software renderer's target is a surface in memory: an unrotated copy
+// The frame is drawn into a surface in memory: an unrotated copy
 // goes straight into it (soft_copy.h), with the blend, modulation and
 // sampling the texture path would give SDL.
 bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rect& src, const SDL_FRect& dst,
                  bool transformed) {
   auto& d = detail::display();
-  if (!d.surface || d.kind != RendererSoftware || s.rotation != 0.0f) return false;
+  if (!d.surface || s.rotation != 0.0f) return false;
   const detail::Frame& fr = im.frames[frame];
   const bool keyed = s.blend == BlendMasked && im.partial_alpha;
   const int a = draw_alpha(s);
@@ -113,6 +105,7 @@ bool draw_direct(detail::Image& im, int frame, const DrawState& s, const SDL_Rec
   c.smooth = im.filtered && !hard_cut;
   c.mirror_x = s.sx < 0, c.mirror_y = s.sy < 0;
   c.opaque = fr.opaque;
+  c.texels_id = static_cast<uint64_t>(im.serial) << 32 | static_cast<uint64_t>(frame) << 1 | (keyed ? 1 : 0);
   SDL_RenderFlush(d.renderer);  // what SDL still holds lands first
   return detail::soft_copy(d.surface, SDL_Rect{s.vx, s.vy, s.vw, s.vh}, c);
 }

@@ -32,6 +32,7 @@ struct Frame {
 };
 
 struct Image {
+  uint32_t serial = 0;        // never reused by another image
   int width = 0, height = 0;  // one cell
   bool filtered = false;
   bool partial_alpha = false;  // some alpha strictly between 0 and 255

@@ -6,6 +6,7 @@
 #include "platform/image_store.h"
 #include "platform/platform.h"
 #include "platform/png_codec.h"
+#include "platform/soft_copy.h"
 
 namespace plat {
 namespace detail {
@@ -51,6 +52,8 @@ void bleed_edges(std::vector<uint32_t>& px, int w, int h) {
 }
 
 int store(std::unique_ptr<Image> image) {
+  static uint32_t serials = 0;
+  image->serial = ++serials;
   images().push_back(std::move(image));
   return static_cast<int>(images().size());
 }
@@ -151,6 +154,7 @@ const uint32_t* texture_pixels(Image& image, int frame, bool keyed) {
 }
 
 void drop_image_textures() {
+  drop_kept_stretches();
   for (auto& image : images()) {
     if (!image) continue;
     for (Frame& fr : image->frames) {
@@ -188,6 +192,7 @@ void free_image(int image) {
   for (detail::Frame& fr : im->frames) {
     detail::destroy_frame_slots(fr);
   }
+  detail::drop_kept_stretches();
   detail::images()[image - 1].reset();
 }
 

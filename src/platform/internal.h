@@ -24,6 +24,10 @@ struct Display {
   // scaled to the window by the window's renderer, `presenter`.
   SDL_Renderer* presenter = nullptr;
   SDL_Texture* frame = nullptr;
+  // The software renderer has no presenter: the frame is scaled by our own
+  // code straight into the window's surface (the X framebuffer).
+  bool window_surface = false;
+  bool repaint_all = true;         // the whole window surface is sent at the next present
   bool fullscreen = false;
   bool borderless_fullscreen = false;  // a desktop-sized window (no window manager)
   int width = 0, height = 0;       // logical size
@@ -38,6 +42,8 @@ bool headless_active();
 // Where the logical picture lands in the window's output, in output pixels
 // (letterboxed; integer-scaled when sharp scaling allows it).
 SDL_Rect present_rect();
+// Where a fw x fh frame lands in ow x oh output pixels.
+SDL_Rect letterbox(int fw, int fh, int ow, int oh);
 // Window pixels to logical display pixels and back (pointer reading and
 // warping); they follow present_rect().
 void window_to_logical(int wx, int wy, float& lx, float& ly);

@@ -13,6 +13,9 @@
 #include <emmintrin.h>
 #define RX_PIXEL_OPS_SSE2 1
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace plat::detail::pixel_ops {
 
@@ -161,6 +164,84 @@ inline __m128i pixel_alpha_four(__m128i s, __m128i d) {
   return _mm_or_si128(_mm_and_si128(clear, d), _mm_andnot_si128(clear, kept));
 }
 
+#endif
+
+#if RX_PIXEL_OPS_SSE2 && defined(__x86_64__) && defined(__GNUC__)
+// The same arithmetic eight pixels at a time, where the processor has AVX2:
+// every step works within 128-bit halves, so the halves are the four-pixel
+// code side by side and give the same bits.
+#define RX_PIXEL_OPS_AVX2 1
+#define RX_AVX2 __attribute__((target("avx2")))
+
+inline bool has_avx2() {
+  static const bool yes = __builtin_cpu_supports("avx2");
+  return yes;
+}
+
+RX_AVX2 inline __m256i div255_wide(__m256i x) {
+  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(x, _mm256_set1_epi16(1)), _mm256_srli_epi16(x, 8)), 8);
+}
+RX_AVX2 inline __m256i alpha_lanes_wide() { return _mm256_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0); }
+RX_AVX2 inline __m256i spread_alpha_wide(__m256i x) {
+  return _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(x, 0xFF), 0xFF);
+}
+RX_AVX2 inline __m256i opaque_lanes_wide(__m256i x) {
+  return _mm256_or_si256(_mm256_andnot_si256(alpha_lanes_wide(), x),
+                         _mm256_and_si256(alpha_lanes_wide(), _mm256_set1_epi16(255)));
+}
+
+template <SDL_BlendMode Blend>
+RX_AVX2 inline __m256i general_four_wide(__m256i s, __m256i d, __m256i mod) {
+  s = div255_wide(_mm256_mullo_epi16(s, mod));
+  if constexpr (Blend == SDL_BLENDMODE_NONE) {
+    return s;
+  } else if constexpr (Blend == SDL_BLENDMODE_MOD) {
+    return div255_wide(_mm256_mullo_epi16(opaque_lanes_wide(s), d));
+  } else {
+    const __m256i a = spread_alpha_wide(s);
+    const __m256i premultiplied = div255_wide(_mm256_mullo_epi16(s, opaque_lanes_wide(a)));
+    if constexpr (Blend == SDL_BLENDMODE_BLEND) {
+      return _mm256_add_epi16(premultiplied,
+                              div255_wide(_mm256_mullo_epi16(d, _mm256_sub_epi16(_mm256_set1_epi16(255), a))));
+    } else {
+      return _mm256_add_epi16(_mm256_andnot_si256(alpha_lanes_wide(), premultiplied), d);
+    }
+  }
+}
+
+// Eight pixels of the general blitter (not multiply).
+template <SDL_BlendMode Blend>
+RX_AVX2 inline __m256i general_eight(__m256i s, __m256i d, __m256i mod) {
+  const __m256i zero = _mm256_setzero_si256();
+  if constexpr (Blend == SDL_BLENDMODE_BLEND || Blend == SDL_BLENDMODE_ADD) {
+    const __m256i clear = _mm256_cmpeq_epi32(_mm256_srli_epi32(s, 24), zero);
+    if (_mm256_movemask_epi8(clear) == -1) return d;
+  }
+  const __m256i lo = general_four_wide<Blend>(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero), mod);
+  const __m256i hi = general_four_wide<Blend>(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero), mod);
+  return _mm256_packus_epi16(lo, hi);
+}
+
+// Eight pixels of the per-pixel alpha blend.
+RX_AVX2 inline __m256i pixel_alpha_eight(__m256i s, __m256i d) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i a8 = _mm256_srli_epi32(s, 24);
+  const __m256i clear = _mm256_cmpeq_epi32(a8, zero);
+  const __m256i opaque = _mm256_cmpeq_epi32(a8, _mm256_set1_epi32(255));
+  if (_mm256_movemask_epi8(clear) == -1) return d;
+  if (_mm256_movemask_epi8(opaque) == -1) return s;
+  const __m256i s_lo = _mm256_unpacklo_epi8(s, zero), d_lo = _mm256_unpacklo_epi8(d, zero);
+  const __m256i s_hi = _mm256_unpackhi_epi8(s, zero), d_hi = _mm256_unpackhi_epi8(d, zero);
+  const __m256i a_lo = spread_alpha_wide(s_lo), a_hi = spread_alpha_wide(s_hi);
+  const __m256i full = _mm256_set1_epi16(255);
+  const __m256i lo = _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(opaque_lanes_wide(s_lo), a_lo), 8),
+                                      _mm256_srli_epi16(_mm256_mullo_epi16(d_lo, _mm256_sub_epi16(full, a_lo)), 8));
+  const __m256i hi = _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(opaque_lanes_wide(s_hi), a_hi), 8),
+                                      _mm256_srli_epi16(_mm256_mullo_epi16(d_hi, _mm256_sub_epi16(full, a_hi)), 8));
+  const __m256i mixed = _mm256_packus_epi16(lo, hi);
+  const __m256i kept = _mm256_or_si256(_mm256_and_si256(opaque, s), _mm256_andnot_si256(opaque, mixed));
+  return _mm256_or_si256(_mm256_and_si256(clear, d), _mm256_andnot_si256(clear, kept));
+}
 #endif
 
 }  // namespace plat::detail::pixel_ops

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace plat::detail {
@@ -70,17 +71,63 @@ void for_each_pixel(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Op op) 
   }
 }
 
+#if RX_PIXEL_OPS_AVX2
+// Runs of eight pixels of one row: the general blitter or the per-pixel
+// alpha blend; cols null for consecutive texels. Returns how many were done.
+template <SDL_BlendMode Blend>
+RX_AVX2 int general_row_eight(uint32_t* row, const uint32_t* src, const int* cols, int w, const int16_t* mod16) {
+  const __m256i mod = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mod16)));
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    const __m256i s = cols ? _mm256_i32gather_epi32(reinterpret_cast<const int*>(src),
+                                                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cols + i)), 4)
+                           : _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), general_eight<Blend>(s, d, mod));
+  }
+  return i;
+}
+
+RX_AVX2 int pixel_alpha_row_eight(uint32_t* row, const uint32_t* src, const int* cols, int w) {
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    const __m256i s = cols ? _mm256_i32gather_epi32(reinterpret_cast<const int*>(src),
+                                                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cols + i)), 4)
+                           : _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), pixel_alpha_eight(s, d));
+  }
+  return i;
+}
+#endif
+
+#if RX_PIXEL_OPS_AVX2
+// Runs of eight pixels of a blended fill with one colour.
+RX_AVX2 int fill_row_eight(uint32_t* row, uint32_t colour, int w, const int16_t* mod16) {
+  const __m256i texel = _mm256_set1_epi32(static_cast<int>(colour));
+  const __m256i mod = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mod16)));
+  int i = 0;
+  for (; i + 8 <= w; i += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), general_eight<SDL_BLENDMODE_BLEND>(texel, d, mod));
+  }
+  return i;
+}
+#endif
+
 #if RX_PIXEL_OPS_SSE2
-// Calls four(texels, target pixels) on runs of four pixels and op(texel,
-// target pixel) on what is left of each row.
-template <typename Four, typename Op>
-void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Four four, Op op) {
+// Calls wide(target row, texels, columns or null, width) first on each row,
+// which returns how many pixels it did; then four(texels, target pixels) on
+// runs of four pixels and op(texel, target pixel) on what is left.
+template <typename Wide, typename Four, typename Op>
+void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Wide wide, Four four, Op op) {
   for (int j = 0; j < m.h; ++j) {
     uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(t->pixels) + (m.y + j) * t->pitch) + m.x;
     const uint32_t* src = c.pixels + static_cast<size_t>(m.rows[static_cast<size_t>(j)]) * static_cast<size_t>(c.tex_w);
     int i = 0;
     if (m.consecutive) {
       src += m.col0;
+      i = wide(row, src, nullptr, m.w);
       for (; i + 4 <= m.w; i += 4) {
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
@@ -89,6 +136,7 @@ void for_each_four(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Four fou
       for (; i < m.w; ++i) op(src[i], row[i]);
     } else {
       const int* cols = m.cols.data();
+      i = wide(row, src, cols, m.w);
       for (; i + 4 <= m.w; i += 4) {
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
         const __m128i s = _mm_set_epi32(static_cast<int>(src[cols[i + 3]]), static_cast<int>(src[cols[i + 2]]),
@@ -124,7 +172,16 @@ void run_general(SDL_Surface* t, const SoftCopy& c, const Mapping& m) {
     const short a = static_cast<short>(Alpha ? ma : 255);
     const __m128i mod = _mm_set_epi16(a, static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb), a,
                                       static_cast<short>(mr), static_cast<short>(mg), static_cast<short>(mb));
-    return for_each_four(t, c, m, [mod](__m128i s, __m128i d) { return general_four<Blend>(s, d, mod); }, op);
+    alignas(16) int16_t mod16[8];
+    _mm_store_si128(reinterpret_cast<__m128i*>(mod16), mod);
+    const auto wide = [&mod16](uint32_t* row, const uint32_t* src, const int* cols, int w) {
+#if RX_PIXEL_OPS_AVX2
+      if (has_avx2()) return general_row_eight<Blend>(row, src, cols, w, mod16);
+#endif
+      (void)row, (void)src, (void)cols, (void)w, (void)mod16;
+      return 0;
+    };
+    return for_each_four(t, c, m, wide, [mod](__m128i s, __m128i d) { return general_four<Blend>(s, d, mod); }, op);
   }
 #endif
   for_each_pixel(t, c, m, op);
@@ -152,7 +209,14 @@ void run(SDL_Surface* t, const SoftCopy& c, const Mapping& m, Blitter blitter) {
   if (blitter == Blitter::PixelAlpha) {
     const auto op = [](uint32_t s, uint32_t& d) { d = pixel_alpha(s, d); };
 #if RX_PIXEL_OPS_SSE2
-    return for_each_four(t, c, m, [](__m128i s, __m128i d) { return pixel_alpha_four(s, d); }, op);
+    const auto wide = [](uint32_t* row, const uint32_t* src, const int* cols, int w) {
+#if RX_PIXEL_OPS_AVX2
+      if (has_avx2()) return pixel_alpha_row_eight(row, src, cols, w);
+#endif
+      (void)row, (void)src, (void)cols, (void)w;
+      return 0;
+    };
+    return for_each_four(t, c, m, wide, [](__m128i s, __m128i d) { return pixel_alpha_four(s, d); }, op);
 #else
     return for_each_pixel(t, c, m, op);
 #endif
@@ -200,7 +264,7 @@ Mapping clip_unscaled(int dx, int dy, int w, int h, const SDL_Rect& clip, int co
 
 // A scaled copy that lies inside the target: the float clipping of SDL's
 // scaled blit, then the scale on the clipped rectangles.
-Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) {
+Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip, SDL_Rect* kept_src = nullptr) {
   Mapping m;
   const double scale_w = static_cast<double>(d.w) / c.src.w;
   const double scale_h = static_cast<double>(d.h) / c.src.h;
@@ -221,9 +285,101 @@ Mapping clip_scaled(const SoftCopy& c, const SDL_Rect& d, const SDL_Rect& clip) 
   if (!SDL_IntersectRect(&clip, &fd, &fd)) return m;
   if (fd.w == 0 || fd.h == 0 || fs.w <= 0 || fs.h <= 0) return m;
   m.x = fd.x, m.y = fd.y, m.w = fd.w, m.h = fd.h;
+  if (kept_src) {
+    *kept_src = fs;  // a smooth copy stretches this part to the mapping's size
+    return m;
+  }
   sample(m.cols, fs.x, fs.w, fd.w);
   sample(m.rows, fs.y, fs.h, fd.h);
   return m;
+}
+
+// Smooth stretches kept for reuse: the source rectangle of named texels
+// stretched to one size.
+struct Stretch {
+  uint64_t texels_id = 0;
+  SDL_Rect src{0, 0, 0, 0};
+  int w = 0, h = 0;
+  uint64_t used = 0;  // when last drawn, in stretches asked for
+  std::vector<uint32_t> pixels;
+};
+
+constexpr size_t keptbytes = 48u << 20;  // bound on the memory the kept stretches hold
+constexpr size_t keptcount = 1024;       // and on how many there are
+
+struct KeptStretches {
+  std::vector<Stretch> list;
+  std::unordered_multimap<uint64_t, size_t> where;  // key -> index in list
+  size_t bytes = 0;
+  uint64_t clock = 0;
+};
+
+uint64_t stretch_key(uint64_t texels_id, const SDL_Rect& src, int w, int h) {
+  uint64_t k = texels_id * 0x9E3779B97F4A7C15ull;
+  for (const int v : {src.x, src.y, src.w, src.h, w, h}) k = (k ^ static_cast<uint32_t>(v)) * 0x100000001B3ull;
+  return k;
+}
+
+KeptStretches& kept() {
+  static KeptStretches k;
+  return k;
+}
+
+// SDL's linear stretch of c.src to w x h, into out.
+bool stretch(const SoftCopy& c, int w, int h, std::vector<uint32_t>& out) {
+  out.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+  SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(c.pixels), c.tex_w, c.tex_h, 32,
+                                                          c.tex_w * 4, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(out.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Rect src = c.src;
+  const bool ok = from && to && SDL_SoftStretchLinear(from, &src, to, nullptr) == 0;
+  if (from) SDL_FreeSurface(from);
+  if (to) SDL_FreeSurface(to);
+  return ok;
+}
+
+// The stretch of c.src to w x h: a kept one, or a new one (kept when its
+// texels are named). Null when SDL cannot make it.
+const uint32_t* stretched(const SoftCopy& c, int w, int h) {
+  KeptStretches& k = kept();
+  ++k.clock;
+  const uint64_t key = stretch_key(c.texels_id, c.src, w, h);
+  if (c.texels_id) {
+    const auto [from, to] = k.where.equal_range(key);
+    for (auto it = from; it != to; ++it) {
+      Stretch& s = k.list[it->second];
+      if (s.texels_id == c.texels_id && s.w == w && s.h == h && SDL_RectEquals(&s.src, &c.src)) {
+        s.used = k.clock;
+        return s.pixels.data();
+      }
+    }
+  }
+  thread_local std::vector<uint32_t> scratch;
+  const size_t bytes = static_cast<size_t>(w) * static_cast<size_t>(h) * 4;
+  if (!c.texels_id || bytes > keptbytes / 4) return stretch(c, w, h, scratch) ? scratch.data() : nullptr;
+  // Make room: when full, the half drawn longest ago goes (in one pass, so
+  // copies that never recur, such as a scrolling view's clipped pieces,
+  // cost little to let go).
+  if (k.bytes + bytes > keptbytes || k.list.size() >= keptcount) {
+    std::sort(k.list.begin(), k.list.end(), [](const Stretch& a, const Stretch& b) { return a.used > b.used; });
+    k.list.resize(k.list.size() / 2);
+    k.bytes = 0;
+    for (const Stretch& s : k.list) k.bytes += s.pixels.size() * 4;
+    while (k.bytes + bytes > keptbytes && !k.list.empty()) {
+      k.bytes -= k.list.back().pixels.size() * 4;
+      k.list.pop_back();
+    }
+    k.where.clear();
+    for (size_t i = 0; i < k.list.size(); ++i)
+      k.where.emplace(stretch_key(k.list[i].texels_id, k.list[i].src, k.list[i].w, k.list[i].h), i);
+  }
+  Stretch s;
+  s.texels_id = c.texels_id, s.src = c.src, s.w = w, s.h = h, s.used = k.clock;
+  if (!stretch(c, w, h, s.pixels)) return nullptr;
+  k.bytes += bytes;
+  k.where.emplace(key, k.list.size());
+  k.list.push_back(std::move(s));
+  return k.list.back().pixels.data();
 }
 
 constexpr int kLargest = 32767;
@@ -255,14 +411,39 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
                    static_cast<int>(c.dst.h)};
   if (d.w > kLargest || d.h > kLargest) return false;
   const bool scaled = d.w != c.src.w || d.h != c.src.h;
-  if (scaled && c.smooth) return false;
-
   const bool mirrored = c.mirror_x || c.mirror_y;
+  if (scaled && c.smooth && mirrored) return false;
   if (mirrored && c.blend == SDL_BLENDMODE_NONE && !c.opaque) return false;
 
   const SDL_Rect whole{0, 0, target->w, target->h};
   SDL_Rect clip;
   if (!SDL_IntersectRect(&clip_rect, &whole, &clip)) return true;  // nothing shows
+
+  if (scaled && c.smooth) {
+    // SDL stretches the source to the destination's size and copies that
+    // unscaled, clipped, when the copy reaches outside the target. Inside
+    // it, the rectangles are clipped in floating point first, and the part
+    // of the source left is stretched to the part of the destination left
+    // and copied there.
+    if (d.w <= 0 || d.h <= 0) return true;
+    const bool outside = d.x < 0 || d.y < 0 || d.x + d.w > target->w || d.y + d.h > target->h;
+    SDL_Rect part = c.src, at = d;
+    if (!outside) {
+      const Mapping m = clip_scaled(c, d, clip, &part);
+      if (m.w <= 0 || m.h <= 0) return true;
+      at = SDL_Rect{m.x, m.y, m.w, m.h};
+    }
+    SoftCopy piece = c;
+    piece.src = part;
+    piece.pixels = stretched(piece, at.w, at.h);
+    if (!piece.pixels) return false;
+    piece.tex_w = at.w, piece.tex_h = at.h;
+    piece.src = SDL_Rect{0, 0, at.w, at.h};
+    std::vector<int> rows(static_cast<size_t>(at.h));
+    for (int j = 0; j < at.h; ++j) rows[static_cast<size_t>(j)] = j;
+    run(target, piece, clip_unscaled(at.x, at.y, at.w, at.h, clip, 0, nullptr, rows), unscaled_blitter(c));
+    return true;
+  }
 
   if (mirrored) {
     if (d.w <= 0 || d.h <= 0) return true;
@@ -297,6 +478,13 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
   return true;
 }
 
+void drop_kept_stretches() {
+  KeptStretches& k = kept();
+  k.list.clear();
+  k.where.clear();
+  k.bytes = 0;
+}
+
 bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& rect, uint8_t r, uint8_t g, uint8_t b,
                uint8_t a) {
   if (!target || !target->pixels || target->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
@@ -316,6 +504,12 @@ bool soft_fill(SDL_Surface* target, const SDL_Rect& clip_rect, const SDL_FRect& 
     // A blended fill is the general blend of a flat texel.
     const Products& p = products();
     int i = 0;
+#if RX_PIXEL_OPS_AVX2
+    if (has_avx2()) {
+      alignas(16) static const int16_t none16[8] = {255, 255, 255, 255, 255, 255, 255, 255};
+      i = fill_row_eight(row, colour, area.w, none16);
+    }
+#endif
 #if RX_PIXEL_OPS_SSE2
     const __m128i texel = _mm_set1_epi32(static_cast<int>(colour)), none = _mm_set1_epi16(255);
     for (; i + 4 <= area.w; i += 4) {

@@ -61,9 +61,10 @@ std::string describe(const SoftCopy& c, const SDL_Rect& clip) {
 }
 
 // Runs random copies of the kinds chosen by pick, mirrored ones among them
-// when asked; returns how many were drawn.
+// when asked, smoothly sampled scaled ones when asked; returns how many were
+// drawn.
 template <typename Pick>
-int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = false) {
+int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = false, bool smooth = false) {
   Surfaces s;
   EXPECT_TRUE(s.renderer);
   if (!s.renderer) return 0;
@@ -91,7 +92,20 @@ int compare_random_copies(unsigned seed, int trials, Pick pick, bool mirrors = f
     c.blend = blends[rng() % 5];
     if (rng() % 2) c.r = static_cast<uint8_t>(rng()), c.g = static_cast<uint8_t>(rng()), c.b = static_cast<uint8_t>(rng());
     if (rng() % 2) c.a = static_cast<uint8_t>(rng());
-    c.smooth = (sx == 1 && sy == 1) && rng() % 2;
+    c.smooth = smooth || ((sx == 1 && sy == 1) && rng() % 2);
+    // Named texels are kept stretched: a few names, so some copies reuse a
+    // stretch made by an earlier one of the same texels.
+    if (smooth && rng() % 2) {
+      const unsigned name = rng() % 3;
+      std::mt19937 named(name);
+      c.tex_w = 24, c.tex_h = 20;
+      texels.resize(24 * 20);
+      for (auto& p : texels) p = c.opaque ? 0xFF000000u | random_texel(named) : random_texel(named);
+      c.pixels = texels.data();
+      c.texels_id = 100 + name * 2 + c.opaque;  // the same name only for the same texels
+      c.src = SDL_Rect{static_cast<int>(rng() % 2), 0, 20 + static_cast<int>(rng() % 2), 20};
+      c.dst.w = c.src.w * sx, c.dst.h = c.src.h * sy;
+    }
     if (mirrors) {
       c.mirror_x = rng() % 2;
       c.mirror_y = !c.mirror_x || rng() % 2;
@@ -268,12 +282,62 @@ TEST(PixelOps, DivisionBy255HoldsForEveryProductOfTwoChannels) {
 }
 #endif
 
-TEST(SoftCopy, SmoothlyScaledCopiesAreLeftToSdl) {
+TEST(SoftCopy, SmoothlyScaledCopiesMatchSdlInsideAndAcrossTheTargetEdge) {
+  const float scales[] = {2.0f, 0.5f, 1.5f, 0.66f, 3.0f};
+  const int drawn = compare_random_copies(
+      5, 3000,
+      [&](std::mt19937& rng, float& sx, float& sy) {
+        sx = scales[rng() % 5];
+        sy = rng() % 3 ? sx : scales[rng() % 5];
+      },
+      false, true);
+  EXPECT_EQ(drawn, 3000);
+  plat::detail::drop_kept_stretches();
+}
+
+// More distinct stretches than are kept, then the first ones again: every
+// copy still shows its own texels once older stretches have been let go.
+TEST(SoftCopy, KeptStretchesStayTrueWhenTheirBoundIsPassed) {
+  Surfaces s;
+  ASSERT_TRUE(s.renderer);
+  std::mt19937 rng(6);
+  std::vector<uint32_t> texels[2];
+  SDL_Texture* tex[2];
+  for (int k = 0; k < 2; ++k) {
+    texels[k].resize(24 * 20);
+    for (auto& p : texels[k]) p = 0xFF000000u | random_texel(rng);
+    tex[k] = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 24, 20);
+    ASSERT_TRUE(tex[k]);
+    SDL_UpdateTexture(tex[k], nullptr, texels[k].data(), 24 * 4);
+    SDL_SetTextureScaleMode(tex[k], SDL_ScaleModeLinear);
+    SDL_SetTextureBlendMode(tex[k], SDL_BLENDMODE_NONE);
+  }
+  const SDL_Rect clip{0, 0, kW, kH};
+  SDL_RenderSetClipRect(s.renderer, &clip);
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 1500; i += round + 1) {
+      const int k = i % 2;
+      SoftCopy c;
+      c.pixels = texels[k].data(), c.tex_w = 24, c.tex_h = 20, c.src = {0, 0, 24, 20}, c.smooth = true, c.opaque = true;
+      c.texels_id = 1000 + static_cast<uint64_t>(k);
+      c.dst = SDL_FRect{static_cast<float>(i % 50), static_cast<float>(i % 30), 30.0f + i % 70, 25.0f + (i / 70) % 60};
+      SDL_RenderCopyF(s.renderer, tex[k], &c.src, &c.dst);
+      SDL_RenderFlush(s.renderer);
+      ASSERT_TRUE(plat::detail::soft_copy(s.ours, clip, c));
+      const int at = s.first_difference();
+      ASSERT_LT(at, 0) << "round " << round << " copy " << i;
+    }
+  for (SDL_Texture* t : tex) SDL_DestroyTexture(t);
+  plat::detail::drop_kept_stretches();
+}
+
+TEST(SoftCopy, SmoothlyScaledMirroredCopiesAreLeftToSdl) {
   Surfaces s;
   uint32_t texel = 0xFF102030u;
   SoftCopy c;
   c.pixels = &texel, c.tex_w = c.tex_h = 1, c.src = {0, 0, 1, 1}, c.dst = {10, 10, 4, 4}, c.smooth = true;
   s.px(s.ours)[10 * kW + 10] = 0;
+  c.mirror_x = true;
   EXPECT_FALSE(plat::detail::soft_copy(s.ours, SDL_Rect{0, 0, kW, kH}, c));
   EXPECT_EQ(s.px(s.ours)[10 * kW + 10], 0u);
 }
