@@ -165,6 +165,7 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_SHOWN);
   if (!d.window) return false;
+  detail::apply_window_icon(d.window);
   if (!open_renderer(d.window, renderer_choice)) {
     SDL_DestroyWindow(d.window);
     d.window = nullptr;
