@@ -15,11 +15,12 @@ namespace {
 
 bool absolutepath(const char* path) { return path && path[0] == '/'; }
 
-// PREFIX for a program file PREFIX/bin/NAME, else "".
+// PREFIX for a program file PREFIX/bin/NAME or PREFIX/games/NAME (where
+// Debian keeps games), else "".
 fs::path prefixof(const std::string& executable) {
   if (executable.empty()) return {};
   const fs::path bin = fs::path(executable).parent_path();
-  if (bin.filename() != "bin") return {};
+  if (bin.filename() != "bin" && bin.filename() != "games") return {};
   return bin.parent_path();
 }
 

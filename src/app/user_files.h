@@ -16,8 +16,9 @@
 // when neither gives an absolute folder.
 std::string userdatafolder(const char* xdgdatahome, const char* home);
 
-// True when the program file lies in PREFIX/bin and PREFIX/share/rx907 is a
-// folder: an installed game, whatever folder it was started from.
+// True when the program file lies in PREFIX/bin (or PREFIX/games) and
+// PREFIX/share/rx907 is a folder: an installed game, whatever folder it was
+// started from.
 bool installedprogram(const std::string& executable);
 
 // The folder the files go in, "" for the current folder: --data-dir first,

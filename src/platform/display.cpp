@@ -165,12 +165,13 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_SHOWN);
   if (!d.window) return false;
-  detail::apply_window_icon(d.window);
   if (!open_renderer(d.window, renderer_choice)) {
     SDL_DestroyWindow(d.window);
     d.window = nullptr;
     return false;
   }
+  // After the renderer, which may have made the X window anew for OpenGL.
+  detail::apply_window_icon(d.window);
   if (d.kind != RendererSoftware || !open_frame_surface(width, height)) open_target(width, height);
   d.fullscreen = false;
   d.borderless_fullscreen = false;

@@ -79,6 +79,8 @@ TEST(UserFiles, InstalledProgramAndItsMusic) {
   s.touch(prefix / "share" / "rx907" / "music" / "track0_0.ogg");
   EXPECT_TRUE(installedprogram((prefix / "bin" / "rx907").string()));
   EXPECT_FALSE(installedprogram(""));
+  s.touch(prefix / "games" / "rx907");
+  EXPECT_TRUE(installedprogram((prefix / "games" / "rx907").string())) << "Debian's place for games";
   // A build folder: BUILD/rx907 with BUILD/content/data/music.
   const fs::path build = s.root / "build";
   s.touch(build / "rx907");

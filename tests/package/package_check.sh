@@ -37,7 +37,7 @@ trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 # ---------------------------------------------------------------- contents
 note "$(basename "$deb"): files"
 dpkg-deb -c "$deb" | awk '{print $1, $6}' | tee "$work/list.txt"
-expected="./usr/bin/rx907 ./usr/share/applications/rx907.desktop ./usr/share/metainfo/rx907.metainfo.xml
+expected="./usr/games/rx907 ./usr/share/applications/rx907.desktop ./usr/share/metainfo/rx907.metainfo.xml
 ./usr/share/man/man6/rx907.6.gz ./usr/share/doc/rx907/copyright ./usr/share/doc/rx907/changelog.gz"
 for size in 16 32 48 64 128 256; do
   expected="$expected ./usr/share/icons/hicolor/${size}x${size}/apps/rx907.png"
@@ -48,7 +48,7 @@ done
 for path in $expected; do
   grep -q " $path\$" "$work/list.txt" || fail "the package lacks $path"
 done
-grep -q '^-rwxr-xr-x ./usr/bin/rx907$' "$work/list.txt" || fail "usr/bin/rx907 is not mode 0755"
+grep -q '^-rwxr-xr-x ./usr/games/rx907$' "$work/list.txt" || fail "usr/games/rx907 is not mode 0755"
 
 # ---------------------------------------------------------------- fields
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -73,7 +73,7 @@ grep -q '^E:' "$work/lintian.txt" && fail "lintian reports errors"
 # ---------------------------------------------------------------- unpacked
 root="$work/root"
 dpkg-deb -x "$deb" "$root" || { fail "dpkg-deb -x failed"; exit 1; }
-game="$root/usr/bin/rx907"
+game="$root/usr/games/rx907"
 got=$("$game" --version)
 [ "$got" = "RX-907 v$version" ] || fail "the unpacked game's --version says '$got'"
 
@@ -114,7 +114,7 @@ press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"
 alive() { kill -0 "$pid" 2>/dev/null; }
 has_icon() {  # the window's _NET_WM_ICON holds every size, 16 to 256
   local sizes
-  sizes=$(xprop -id "$1" -notype 32c _NET_WM_ICON | python3 -c "
+  sizes=$(xprop -len 2000000 -id "$1" -notype 32c _NET_WM_ICON | python3 -c "
 import sys
 text = sys.stdin.read()
 if '=' not in text: sys.exit(1)
