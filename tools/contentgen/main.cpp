@@ -109,7 +109,7 @@ std::string embed_asm(const fs::path& outdir, const std::vector<std::string>& na
   s += "rx_archive_count:\n\t.long " + std::to_string(names.size()) + "\n";
   // The icon's sizes: not archive entries, the window gets them at start-up.
   s += "\t.section .rodata.rx_icons,\"a\"\n";
-  for (int size : ui::kIconSizes) {
+  for (int size : ui::icon_sizes) {
     const std::string n = std::to_string(size);
     fs::path file = fs::absolute(outdir / ui::icon_file(size));
     s += "\t.balign 16\nrx_icon_" + n + ":\n";
@@ -120,13 +120,13 @@ std::string embed_asm(const fs::path& outdir, const std::vector<std::string>& na
   s += "\t.balign 8\n";
   s += "\t.globl rx_icon_table\n";
   s += "rx_icon_table:\n";
-  for (int size : ui::kIconSizes) {
+  for (int size : ui::icon_sizes) {
     const std::string n = std::to_string(size);
     s += "\t.quad " + n + ", rx_icon_" + n + ", rx_icon_end_" + n + " - rx_icon_" + n + "\n";
   }
   s += "\t.globl rx_icon_count\n";
   s += "\t.balign 4\n";
-  s += "rx_icon_count:\n\t.long " + std::to_string(std::size(ui::kIconSizes)) + "\n";
+  s += "rx_icon_count:\n\t.long " + std::to_string(std::size(ui::icon_sizes)) + "\n";
   s += "\t.section .note.GNU-stack,\"\",@progbits\n";
   return s;
 }
@@ -216,7 +216,7 @@ int main(int argc, char** argv) {
   for (auto& t : pool) t.join();
   if (!ok) return 1;
 
-  for (int size : ui::kIconSizes) {
+  for (int size : ui::icon_sizes) {
     if (!write_file(outdir / ui::icon_file(size), ui::icon_png(size))) {
       std::fprintf(stderr, "contentgen: failed to write %s\n", ui::icon_file(size).c_str());
       return 1;

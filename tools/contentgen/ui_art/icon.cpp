@@ -19,12 +19,12 @@ namespace {
 struct Span {
   double from, to;
 };
-constexpr Span kLetters{-0.016, 0.349};
-constexpr Span kDigits{0.478, 1.013};
+constexpr Span letters_span{-0.016, 0.349};
+constexpr Span digits_span{0.478, 1.013};
 // Rows of the logo kept, in logo units from its top: the lettering inside
 // the logo's own dark well, without the edges of its backing plate.
-constexpr double kRowTop = 1;
-constexpr double kRowBottom = kLogoHeight - 1;
+constexpr double row_top = 1;
+constexpr double row_bottom = kLogoHeight - 1;
 
 // Replays the recorded logo so that the span [span.from, span.to] of its
 // width and the rows above land in the box (x, y, w, h), scaled by scale
@@ -32,12 +32,12 @@ constexpr double kRowBottom = kLogoHeight - 1;
 void paint_span(cairo_t* cr, cairo_surface_t* logo, Span span, double scale, double x, double y, double w,
                 double h) {
   const double left = span.from * kLogoWidth, right = span.to * kLogoWidth;
-  const double sw = (right - left) * scale, sh = (kRowBottom - kRowTop) * scale;
+  const double sw = (right - left) * scale, sh = (row_bottom - row_top) * scale;
   cairo_save(cr);
   cairo_translate(cr, x + (w - sw) / 2, y + (h - sh) / 2);
   cairo_scale(cr, scale, scale);
-  cairo_translate(cr, -left, -kRowTop);
-  cairo_rectangle(cr, left, kRowTop, right - left, kRowBottom - kRowTop);
+  cairo_translate(cr, -left, -row_top);
+  cairo_rectangle(cr, left, row_top, right - left, row_bottom - row_top);
   cairo_clip(cr);
   cairo_set_source_surface(cr, logo, 0, 0);
   cairo_paint(cr);
@@ -66,16 +66,16 @@ Bytes icon_png(int size) {
   recess(cr, inset, inset, s - 2 * inset, s - 2 * inset, radius * 0.6, {0.03, 0.045, 0.04});
 
   const double inner = s - 2 * inset;
-  const double rowh = kRowBottom - kRowTop;
+  const double rowh = row_bottom - row_top;
   if (small) {
-    const double width = (kLetters.to - kLetters.from) * kLogoWidth;
+    const double width = (letters_span.to - letters_span.from) * kLogoWidth;
     const double scale = std::min(inner / width, inner / rowh);
-    paint_span(cr, logo, kLetters, scale, inset, inset, inner, inner);
+    paint_span(cr, logo, letters_span, scale, inset, inset, inner, inner);
   } else {
-    const double width = (kDigits.to - kDigits.from) * kLogoWidth;
+    const double width = (digits_span.to - digits_span.from) * kLogoWidth;
     const double scale = std::min(inner / width, inner / (2 * rowh));
-    paint_span(cr, logo, kLetters, scale, inset, inset, inner, inner / 2);
-    paint_span(cr, logo, kDigits, scale, inset, inset + inner / 2, inner, inner / 2);
+    paint_span(cr, logo, letters_span, scale, inset, inset, inner, inner / 2);
+    paint_span(cr, logo, digits_span, scale, inset, inset + inner / 2, inner, inner / 2);
   }
   cairo_surface_destroy(logo);
   // Desktops blend icons with their alpha: the soft corners stay soft.

@@ -9,7 +9,7 @@
 namespace contentgen::ui {
 
 // The sizes of the hicolor icon theme that the game installs and embeds.
-inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+inline constexpr int icon_sizes[] = {16, 32, 48, 64, 128, 256};
 
 // A square RGBA PNG of size x size pixels with a transparent surround.
 Bytes icon_png(int size);
