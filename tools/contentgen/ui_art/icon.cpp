@@ -23,8 +23,8 @@ constexpr Span letters_span{-0.016, 0.349};
 constexpr Span digits_span{0.478, 1.013};
 // Rows of the logo kept, in logo units from its top: the lettering inside
 // the logo's own dark well, without the edges of its backing plate.
-constexpr double row_top = 1;
-constexpr double row_bottom = kLogoHeight - 1;
+constexpr double row_top = 4;
+constexpr double row_bottom = kLogoHeight - 3;
 
 // Replays the recorded logo so that the span [span.from, span.to] of its
 // width and the rows above land in the box (x, y, w, h), scaled by scale
@@ -39,8 +39,18 @@ void paint_span(cairo_t* cr, cairo_surface_t* logo, Span span, double scale, dou
   cairo_translate(cr, -left, -row_top);
   cairo_rectangle(cr, left, row_top, right - left, row_bottom - row_top);
   cairo_clip(cr);
+  // The cut ends fade out over a few units, so a glow cut through (the
+  // hyphen's, beside the digits) leaves no hard edge.
+  const double fade = 6;
+  cairo_pattern_t* mask = cairo_pattern_create_linear(left, 0, right, 0);
+  const double f = fade / (right - left);
+  cairo_pattern_add_color_stop_rgba(mask, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(mask, f, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(mask, 1 - f, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(mask, 1, 0, 0, 0, 0);
   cairo_set_source_surface(cr, logo, 0, 0);
-  cairo_paint(cr);
+  cairo_mask(cr, mask);
+  cairo_pattern_destroy(mask);
   cairo_restore(cr);
 }
 
