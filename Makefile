@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 
-.PHONY: all deps build test test-asan test-window run bench shots clean
+.PHONY: all deps build test test-asan test-window test-package package run bench shots clean
 
 all: build
 
@@ -17,6 +17,7 @@ build: deps
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-window
+	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-asan
 
 # The real program in a real X window (a private Xvfb), driven with
@@ -32,6 +33,18 @@ test-asan: build
 	  -DRX_REUSE_BUILD=$(abspath $(BUILD)) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS) --target rx907_tests
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, rx907_<version>_<arch>.deb, from the normal build.
+package: build
+	@rm -f $(BUILD)/package/rx907_*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@cp $(BUILD)/package/rx907_*.deb .
+	@ls rx907_*.deb
+
+# The package built, listed, unpacked and its game started from there;
+# lintian and the desktop-entry and AppStream validators.
+test-package: package
+	@tests/package/package_check.sh $(BUILD)
 
 run: build
 	@mkdir -p run/data/music

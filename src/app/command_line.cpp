@@ -44,6 +44,11 @@ LaunchOptions parsecommandline(int argc, const char* const* argv) {
       o.demo = true;
     } else if (!std::strcmp(arg, "--fullscreen")) {
       o.windowmode = 1;
+    } else if (!std::strcmp(arg, "--user-files")) {
+      o.userfiles = true;
+    } else if (valueof(arg, "--data-dir", value)) {
+      o.datadir = value;
+      if (value.empty()) o.error = "--data-dir needs a folder";
     } else if (valueof(arg, "--renderer", value)) {
       o.renderer = renderernamed(value);
       if (o.renderer < 0) o.error = "unknown renderer '" + value + "' (default, opengl or software)";
@@ -70,8 +75,15 @@ std::string usagetext() {
          "  --scale=smooth|sharp   how the picture is scaled to the screen:\n"
          "                         filtered, or nearest-neighbour (whole\n"
          "                         factors where they fit)\n"
+         "  --user-files           keep the files below in the per-user folder\n"
+         "  --data-dir=DIR         keep the files below in DIR\n"
          "Alt+Enter switches between full screen and a window; Print Screen\n"
-         "saves a picture in screenshots/.\n";
+         "saves a picture in screenshots/.\n"
+         "Files: api.dat (the renderer), opt.dat (settings and keys), saves/ and\n"
+         "screenshots/ are kept in the current folder when the game runs from its\n"
+         "source tree (run/ for make run); an installed game, or one started with\n"
+         "--user-files, keeps them in $XDG_DATA_HOME/rx907/ (by default\n"
+         "~/.local/share/rx907/), created on the first start.\n";
 }
 
-std::string versiontext() { return "RX-907 v1.5\n"; }
+std::string versiontext() { return "RX-907 v" RX_VERSION "\n"; }

@@ -11,6 +11,8 @@ struct LaunchOptions {
   int windowmode = -1;  // -1 as usual (full screen), 0 a window, 1 full screen
   int renderer = -1;    // -1 the start-up window's choice, else a plat::Renderer
   int scale = -1;       // -1 smooth, else a plat::ScaleQuality
+  bool userfiles = false;  // --user-files: files in the per-user data folder
+  std::string datadir;     // --data-dir=DIR: files in DIR ("" not given)
   std::string error;    // set when a flag was not understood
 };
 
@@ -18,5 +20,5 @@ struct LaunchOptions {
 LaunchOptions parsecommandline(int argc, const char* const* argv);
 // The text of --help.
 std::string usagetext();
-// The text of --version.
+// The text of --version: the name and the version the build was given.
 std::string versiontext();

@@ -10,6 +10,8 @@
 #include "app/state/assets.h"
 #include "app/state/game_state.h"
 #include "app/state/play_state.h"
+#include "app/user_files.h"
+#include "app/window_icon.h"
 #include "audio/sound.h"
 #include "frontend/menu_links.h"
 #include "frontend/savegame.h"
@@ -248,6 +250,7 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status,
     return false;
   }
   countjoysticks();
+  setgameicon();
   if (options.scale >= 0) plat::set_scale_quality(options.scale);
   if (runstartupmenu(poll) != 1) {
     plat::shutdown();
@@ -295,6 +298,7 @@ int runprogram(int argc, const char* const* argv) {
     return 0;
   }
   if (options.demo) requestdemo();
+  setupfiles(options);
   int status = 0;
   if (!startprogram(false, updateinput, status, options)) return status;
   runframeloop();

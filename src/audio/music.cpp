@@ -7,10 +7,11 @@ int musicstream = 0;
 int musicmode = musicnone;
 int musicpaused = 0;
 double musicpos = 0.0;
+std::string musicfolder = "data\\music\\";
 
 std::string musictrack(int mode) {
   const char* track = mode == musicgame ? "track1_" : "track0_";
-  return std::string("data\\music\\") + track + std::to_string(settings[setmusicvariant]) + ".ogg";
+  return musicfolder + track + std::to_string(settings[setmusicvariant]) + ".ogg";
 }
 
 namespace {

@@ -11,7 +11,11 @@ extern double musicpos;   // the remembered position, seconds
 
 enum MusicMode { musicnone = 0, musicmenu = 1, musicgame = 2 };
 
-// "data\music\track0_<variant>.ogg" (menu) or "track1_" (game), with the
+// The folder the tracks are read from, ending in a separator;
+// "data\music\" (in the files folder) unless start-up finds them elsewhere.
+extern std::string musicfolder;
+
+// musicfolder + "track0_<variant>.ogg" (menu) or "track1_" (game), with the
 // variant from settings[setmusicvariant].
 std::string musictrack(int mode);
 

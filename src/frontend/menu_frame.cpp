@@ -202,7 +202,7 @@ void drawmenuback(const MenuScreen& s) {
 void drawmenufront() {
   plat::set_colour(255, 255, 255);
   plat::set_blend(plat::BlendMasked);
-  drawsmalltext(0, 758, "v1.5", 0);
+  drawsmalltext(0, 758, "v" RX_VERSION, 0);
   drawimageguarded(img_mouse, inputmousex, inputmousey, 0);
 }
 

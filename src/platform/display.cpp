@@ -220,6 +220,8 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
     d.window = nullptr;
     return false;
   }
+  // After the presenter, which may have made the X window anew for OpenGL.
+  detail::apply_window_icon(d.window);
   if (!d.renderer) {
     // No frame in memory: the presenter draws the frame itself, into a
     // texture of its own.

@@ -14,11 +14,31 @@ namespace fs = std::filesystem;
 
 namespace plat {
 
+namespace {
+std::string files_folder_path;
+}  // namespace
+
+void set_files_folder(const std::string& folder) {
+  files_folder_path = folder;
+  for (char& c : files_folder_path)
+    if (c == '\\') c = '/';
+  while (files_folder_path.size() > 1 && files_folder_path.back() == '/') files_folder_path.pop_back();
+}
+
+const std::string& files_folder() { return files_folder_path; }
+
 std::string disk_path(const std::string& path) {
   std::string out = path;
   for (char& c : out)
     if (c == '\\') c = '/';
+  if (!files_folder_path.empty() && !out.empty() && out[0] != '/') out = files_folder_path + "/" + out;
   return out;
+}
+
+std::string executable_path() {
+  std::error_code ec;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : self.string();
 }
 
 int file_type(const std::string& path) {

@@ -50,6 +50,8 @@ void window_to_logical(int wx, int wy, float& lx, float& ly);
 void logical_to_window(int lx, int ly, int& wx, int& wy);
 // Whether an X window manager runs (one that can honour full screen).
 bool window_manager_present(SDL_Window* window);
+// Gives a new window the icon set with set_window_icon() (none yet: nothing).
+void apply_window_icon(SDL_Window* window);
 // The pointer now, on the screen and relative to the window, asked of the X
 // server; false where the display is not X11 or the server says nothing.
 bool query_pointer(SDL_Window* window, int& screen_x, int& screen_y, int& window_x, int& window_y);

@@ -52,6 +52,14 @@ void set_scale_quality(int quality);
 int scale_quality_in_use();
 
 void set_title(const std::string& title);
+// The window's icon, given as PNG files of several sizes (square pictures);
+// kept for every window opened afterwards and set on the open one. false
+// when none of them decodes.
+struct IconPng {
+  const uint8_t* data;
+  size_t size;
+};
+bool set_window_icon(const std::vector<IconPng>& pngs);
 bool close_requested();
 bool app_suspended();
 void show_pointer(bool shown);
@@ -168,7 +176,14 @@ bool create_dir(const std::string& path);
 bool rename_file(const std::string& from, const std::string& to);
 // Adds the owner's write permission (never opens a file to everyone).
 bool make_owner_writable(const std::string& path);
-std::string disk_path(const std::string& path);  // '\' -> '/'
+// '\' -> '/'; a relative path is taken in the files folder (below).
+std::string disk_path(const std::string& path);
+// The folder that relative disk paths are taken in ("" the current folder):
+// where the game keeps api.dat, opt.dat, saves/ and screenshots/.
+void set_files_folder(const std::string& folder);
+const std::string& files_folder();
+// The running program's own file ("" when the system does not say).
+std::string executable_path();
 
 // Little-endian streams over a disk file or an "incbin::" archive entry
 // (archive entries are read-only). A stream that cannot be opened is null.

@@ -81,8 +81,12 @@ TEST(ProgramStart, BadFlagExitsWithStatusTwoAndHelpListsTheFlags) {
   EXPECT_NE(bad.output.find("unknown option '--turbo'"), std::string::npos) << bad.output;
   const GameRun help = rungame("", "--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* flag : {"--windowed", "--fullscreen", "--renderer=", "--scale=", "--version", "--demo"})
+  for (const char* flag : {"--windowed", "--fullscreen", "--renderer=", "--scale=", "--version", "--demo",
+                           "--user-files", "--data-dir="})
     EXPECT_NE(help.output.find(flag), std::string::npos) << flag;
+  EXPECT_NE(help.output.find("~/.local/share/rx907/"), std::string::npos) << "--help says where the files are";
+  const GameRun version = rungame("", "--version");
+  EXPECT_EQ(version.output, std::string("RX-907 v") + RX_VERSION + "\n") << "the version the build was given";
 }
 
 TEST(ProgramStart, NoDisplaySaysSoAndEndsInsteadOfRunningUnseen) {

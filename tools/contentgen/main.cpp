@@ -5,8 +5,9 @@
 // --voice picks who speaks the cocooned colonist's plea; without it,
 // espeak-ng when it runs on this machine, else our own formant voice.
 // Writes DIR/<entry path> for each archive name ('\' becomes '/'),
-// DIR/embed.S (the archive embedded with .incbin, in registration order)
-// and DIR/data/music/*.ogg. The output is byte-identical from run to run.
+// DIR/embed.S (the archive embedded with .incbin, in registration order,
+// and the window icon beside it), DIR/icons/rx907-<size>.png and
+// DIR/data/music/*.ogg. The output is byte-identical from run to run.
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include "manifest.h"
 #include "registry.h"
 #include "sounds/effects.h"
+#include "ui_art/icon.h"
 
 namespace fs = std::filesystem;
 using namespace contentgen;
@@ -105,6 +107,26 @@ std::string embed_asm(const fs::path& outdir, const std::vector<std::string>& na
   s += "\t.globl rx_archive_count\n";
   s += "\t.balign 4\n";
   s += "rx_archive_count:\n\t.long " + std::to_string(names.size()) + "\n";
+  // The icon's sizes: not archive entries, the window gets them at start-up.
+  s += "\t.section .rodata.rx_icons,\"a\"\n";
+  for (int size : ui::icon_sizes) {
+    const std::string n = std::to_string(size);
+    fs::path file = fs::absolute(outdir / ui::icon_file(size));
+    s += "\t.balign 16\nrx_icon_" + n + ":\n";
+    s += "\t.incbin \"" + asm_string(file.string()) + "\"  /* " + content_hash(file) + " */\n";
+    s += "rx_icon_end_" + n + ":\n";
+  }
+  s += "\t.section .data.rel.ro.rx_icon_table,\"aw\"\n";
+  s += "\t.balign 8\n";
+  s += "\t.globl rx_icon_table\n";
+  s += "rx_icon_table:\n";
+  for (int size : ui::icon_sizes) {
+    const std::string n = std::to_string(size);
+    s += "\t.quad " + n + ", rx_icon_" + n + ", rx_icon_end_" + n + " - rx_icon_" + n + "\n";
+  }
+  s += "\t.globl rx_icon_count\n";
+  s += "\t.balign 4\n";
+  s += "rx_icon_count:\n\t.long " + std::to_string(std::size(ui::icon_sizes)) + "\n";
   s += "\t.section .note.GNU-stack,\"\",@progbits\n";
   return s;
 }
@@ -193,6 +215,13 @@ int main(int argc, char** argv) {
     });
   for (auto& t : pool) t.join();
   if (!ok) return 1;
+
+  for (int size : ui::icon_sizes) {
+    if (!write_file(outdir / ui::icon_file(size), ui::icon_png(size))) {
+      std::fprintf(stderr, "contentgen: failed to write %s\n", ui::icon_file(size).c_str());
+      return 1;
+    }
+  }
 
   std::string asm_text = embed_asm(outdir, names);
   if (!write_file(outdir / "embed.S", Bytes(asm_text.begin(), asm_text.end()))) return 1;
