@@ -150,9 +150,12 @@ else
         python3 -c "import sys; sys.exit(0 if float(sys.stdin.read()) > 0.33 else 1)" && break
       sleep 0.5
     done
-    # NEW GAME, ONE PLAYER, Accept on SQUAD (writes opt.dat), a screenshot,
-    # a quicksave.
+    # NEW GAME, ONE PLAYER, Accept on SQUAD (writes opt.dat), Space to close
+    # the first game's controls card (writes intro.dat), a screenshot, a
+    # quicksave.
     press Return 1; press Return 1; press Return 2
+    for _ in $(seq 50); do [ -e "$folder/intro.dat" ] && break; sleep 0.1; done
+    press space 1
     press Print 1
     press F5 1
     for _ in $(seq 50); do [ -e "$folder/saves/quick.907" ] && break; sleep 0.1; done
@@ -163,7 +166,7 @@ kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""
 
 note "files of the first run, in $folder:"
 (cd "$home" && find . -mindepth 1 | sort)
-for file in api.dat opt.dat saves/quick.nam saves/quick.907; do
+for file in api.dat opt.dat intro.dat saves/quick.nam saves/quick.907; do
   [ -f "$folder/$file" ] || fail "no $file in $folder"
 done
 ls "$folder"/screenshots/rx907-*.png >/dev/null 2>&1 || fail "no screenshot in $folder/screenshots"
