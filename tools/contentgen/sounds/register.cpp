@@ -16,24 +16,28 @@ namespace {
 
 using sfx::Buf;
 
-// Heard loudness (dB, A-weighted, loudest 100 ms and 400 ms averaged) by
-// role. The gun is the loudest sound of ordinary play; only the jump scares
+// Heard loudness (dB, loudest 100 ms and 400 ms averaged, on the A or the
+// K curve, whichever reads louder) by role. The gun is the loudest sound of ordinary play; only the jump scares
 // stand above it and the shrieks. The players' own tracker beeps sit over
 // the squad's low beep, and the interface stays well under the action.
 namespace heard {
-constexpr float kJumpScare = -10.5f;
-constexpr float kGun = -12.0f;
-constexpr float kShriek = -13.5f;
-constexpr float kImpact = -16.0f;     // deaths of eggs and colonists, doors, lamps, pain, power
-constexpr float kMachine = -17.0f;    // the alarm, power returning, the cocoon stretching
-constexpr float kTracker = -18.0f;    // the players' own beeps
-constexpr float kInterface = -19.0f;  // pickups, chimes, the panel, the empty click
-constexpr float kGenerator = -20.0f;  // a bed under the room, audible but never tiring
-constexpr float kDistant = -20.0f;    // cries through the walls
-constexpr float kTick = -21.0f;
-constexpr float kSquadBeep = -22.0f;  // another member's tracker
+constexpr float kJumpScare = -12.5f;
+constexpr float kGun = -14.0f;
+constexpr float kShriek = -15.5f;
+constexpr float kImpact = -18.0f;     // deaths of eggs and colonists, doors, lamps, pain, power
+constexpr float kMachine = -19.0f;    // the alarm, power returning, the cocoon stretching
+constexpr float kTracker = -20.0f;    // the players' own beeps
+constexpr float kInterface = -21.0f;  // pickups, chimes, the panel, the empty click
+constexpr float kGenerator = -22.0f;  // a bed under the room, audible but never tiring
+constexpr float kDoor = -21.0f;       // heard at every passage, so under the alarm and the beeps
+constexpr float kDistant = -22.0f;    // cries through the walls
+constexpr float kTick = -23.0f;
+constexpr float kSquadBeep = -24.0f;  // another member's tracker
 }  // namespace heard
+// Peaks, between the samples too, stay at or under -1 dBFS; the limiter
+// aims a little lower so the last check rarely has to take anything off.
 constexpr float kPeakDb = -1.0f;
+constexpr float kLimitDb = -1.3f;
 
 struct Effect {
   const char* file;
@@ -69,7 +73,7 @@ const Effect kEffects[] = {
     {"tick", heard::kTick, false, sfx::menu_tick},
     {"dry", heard::kInterface, false, sfx::dry_click},
     {"rescue", heard::kInterface, false, sfx::rescue_chime},
-    {"door", heard::kImpact, false, sfx::door},
+    {"door", heard::kDoor, false, sfx::door},
     {"acid", heard::kMachine, false, sfx::acid},
     {"lamp", heard::kImpact, false, sfx::lamp_break},
     {"surprise", heard::kJumpScare, false, sfx::surprise_sting},
@@ -95,9 +99,10 @@ Buf finish(Buf b, const Effect& e) {
     return b;
   }
   dsp::remove_dc(b, sfx::kRate);
-  sfx::level_effect(b, sfx::kRate, e.heard_db, kPeakDb);
+  sfx::level_effect(b, sfx::kRate, e.heard_db, kLimitDb);
   // Fades last, so the limiter's gain cannot lift the edges again.
   dsp::fade(b, sfx::kRate, 0.3f, 15.0f);
+  sfx::hold_true_peak(b, kPeakDb);
   return b;
 }
 
