@@ -24,15 +24,15 @@
 namespace plat {
 namespace {
 
-constexpr int kMixChannels = 128;
-constexpr int kMixRate = 44100;
-constexpr int kBufferFrames = 2048;
+constexpr int mix_channels = 128;
+constexpr int mix_rate = 44100;
+constexpr int buffer_frames = 2048;
 // Effects and music both sit 8 dB down: their order in the mix stays as
 // the sounds were levelled, and the sum of a few has room above it.
-constexpr float kHeadroomDb = -8.0f;
-constexpr float kCeilingDb = -1.5f;
+constexpr float headroom_db = -8.0f;
+constexpr float ceiling_db = -1.5f;
 // A lost device is tried again at most this often.
-constexpr Uint32 kReopenEveryMs = 1000;
+constexpr Uint32 reopen_every_ms = 1000;
 
 struct Sound {
   std::string name;            // to decode again once a mixer opens
@@ -48,7 +48,7 @@ std::unique_ptr<MixLimiter> limiter;
 std::atomic<uint64_t> frames_mixed{0};
 std::vector<std::unique_ptr<Sound>> sounds;
 // Handle of the playback that currently owns each mixer channel.
-int channel_owner[kMixChannels] = {};
+int channel_owner[mix_channels] = {};
 int next_serial = 1;
 
 // Channel handles: serial << 8 | (mixer channel + 1); low byte 0 is a
@@ -61,7 +61,7 @@ int make_handle(int mix_channel) {
 
 int mix_channel_of(int handle) {
   const int c = (handle & 0xFF) - 1;
-  return (handle > 0 && c >= 0 && c < kMixChannels && channel_owner[c] == handle) ? c : -1;
+  return (handle > 0 && c >= 0 && c < mix_channels && channel_owner[c] == handle) ? c : -1;
 }
 
 SDL_RWops* open_rw(const std::string& name, std::vector<uint8_t>& holder) {
@@ -106,12 +106,12 @@ void limit_mix(void* /*unused*/, Uint8* stream, int len) {
 // Opens the device in one fixed format (float, so the limiter sees the sum
 // before anything is clipped), with the headroom and the limiter.
 bool open_device() {
-  if (Mix_OpenAudioDevice(kMixRate, AUDIO_F32SYS, 2, kBufferFrames, nullptr, 0) != 0) return false;
-  Mix_AllocateChannels(kMixChannels);
-  const int volume = static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, kHeadroomDb / 20.0f)));
+  if (Mix_OpenAudioDevice(mix_rate, AUDIO_F32SYS, 2, buffer_frames, nullptr, 0) != 0) return false;
+  Mix_AllocateChannels(mix_channels);
+  const int volume = static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, headroom_db / 20.0f)));
   Mix_Volume(-1, volume);
   Mix_VolumeMusic(volume);
-  if (!limiter) limiter = std::make_unique<MixLimiter>(kMixRate, std::pow(10.0f, kCeilingDb / 20.0f));
+  if (!limiter) limiter = std::make_unique<MixLimiter>(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
   for (int& owner : channel_owner) owner = 0;
@@ -162,7 +162,7 @@ void audio_device_removed() {
 }
 
 void audio_poll() {
-  if (device_lost && SDL_GetTicks() - last_reopen_try >= kReopenEveryMs) try_reopen();
+  if (device_lost && SDL_GetTicks() - last_reopen_try >= reopen_every_ms) try_reopen();
 }
 }  // namespace detail
 
@@ -209,7 +209,7 @@ void free_sound(int sound) {
   if (!s) return;
   if (s->chunk) {
     // The mixer must not keep playing freed memory.
-    for (int c = 0; c < kMixChannels; ++c)
+    for (int c = 0; c < mix_channels; ++c)
       if (Mix_GetChunk(c) == s->chunk) Mix_HaltChannel(c);
     Mix_FreeChunk(s->chunk);
   }
@@ -229,7 +229,7 @@ int start_playback(int sound, int loops) {
     if (!s->chunk) return 0;
   }
   const int c = Mix_PlayChannel(-1, s->chunk, loops);
-  if (c < 0 || c >= kMixChannels) return 0;
+  if (c < 0 || c >= mix_channels) return 0;
   channel_owner[c] = make_handle(c);
   return channel_owner[c];
 }

@@ -29,12 +29,12 @@ class MixLimiter {
  private:
   float peak_between(int channel, float x);
 
-  static constexpr int kPhases = 4, kTaps = 8;
+  static constexpr int phases = 4, taps = 8;
   float ceiling_;
   float release_;
   size_t ahead_;
-  std::array<std::array<float, kTaps>, kPhases> interp_{};
-  std::array<std::array<float, kTaps>, 2> history_{};
+  std::array<std::array<float, taps>, phases> interp_{};
+  std::array<std::array<float, taps>, 2> history_{};
   size_t hist_at_ = 0;
   // Delay line of frames and the gains each frame needs, in rings.
   std::vector<float> delay_;

@@ -36,17 +36,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRate = 44100;
-constexpr double kSeconds = 60.0;
-constexpr uint64_t kFramesPerTick = kRate / 60;  // mixed frames per game frame
-constexpr uint64_t kDeviceBuffer = 2048;
+constexpr int rate = 44100;
+constexpr double capture_seconds = 60.0;
+constexpr uint64_t frames_per_tick = rate / 60;  // mixed frames per game frame
+constexpr uint64_t device_buffer = 2048;
 
 struct Capture {
   std::vector<float> left, right;
   float deepest_limit = 1.0f;
+  uint64_t game_frames = 0;
 };
 
-// Plays a demo from MAIN MENU with the menu music on, for kSeconds of mixed
+// Plays a demo from MAIN MENU with the menu music on, for capture_seconds of mixed
 // output, and reads back what the disk driver wrote (32-bit float stereo).
 bool capture_demo(const fs::path& file, Capture& out) {
   plat::shutdown();  // whatever driver an earlier test opened
@@ -74,20 +75,24 @@ bool capture_demo(const fs::path& file, Capture& out) {
 
   const plat::RawInput still{};
   const uint64_t start = plat::audio_frames_mixed();
-  const uint64_t wanted = static_cast<uint64_t>(kSeconds * kRate);
+  const uint64_t wanted = static_cast<uint64_t>(capture_seconds * rate);
   uint64_t ticks = 0;
   while (plat::audio_frames_mixed() - start < wanted) {
-    // Keep play one device buffer ahead of the mixer, never further.
-    while ((ticks + 1) * kFramesPerTick < plat::audio_frames_mixed() - start + kDeviceBuffer) {
+    // Keep play one device buffer ahead of the mixer, never further (a
+    // slow build, under the sanitizers, simply falls behind the sound).
+    uint64_t mixed = plat::audio_frames_mixed() - start;
+    while (mixed < wanted && (ticks + 1) * frames_per_tick < mixed + device_buffer) {
       applyframeinput(still);
       stepframe();
       endloopframe();
       ++ticks;
+      mixed = plat::audio_frames_mixed() - start;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   EXPECT_EQ(demoplaying, 1) << "the demo went on for the whole capture";
   out.deepest_limit = plat::audio_deepest_limit();
+  out.game_frames = ticks;
   stopmusic();
   plat::shutdown();
   unsetenv("SDL_DISKAUDIOFILE");
@@ -125,9 +130,9 @@ TEST(MixCapture, AMinuteOfDemoNeverReachesFullScale) {
     for (float v : *ch) full_scale += std::fabs(v) >= 32767.0f / 32768.0f;
   const double peak = std::max(contentgen::measure::true_peak_db(cap.left), contentgen::measure::true_peak_db(cap.right));
   // The loudest 400 ms, K-weighted over both channels, in LUFS.
-  const auto wl = contentgen::measure::weighted(cap.left, kRate, contentgen::measure::Curve::K);
-  const auto wr = contentgen::measure::weighted(cap.right, kRate, contentgen::measure::Curve::K);
-  const size_t win = static_cast<size_t>(0.4 * kRate);
+  const auto wl = contentgen::measure::weighted(cap.left, rate, contentgen::measure::Curve::K);
+  const auto wr = contentgen::measure::weighted(cap.right, rate, contentgen::measure::Curve::K);
+  const size_t win = static_cast<size_t>(0.4 * rate);
   double acc = 0, best = 0;
   for (size_t i = 0; i < wl.size(); ++i) {
     acc += wl[i] * wl[i] + wr[i] * wr[i];
@@ -135,10 +140,10 @@ TEST(MixCapture, AMinuteOfDemoNeverReachesFullScale) {
     best = std::max(best, acc);
   }
   const double loudest = -0.691 + 10.0 * std::log10(std::max(best / win, 1e-12));
-  const double all = contentgen::measure::programme_loudness(cap.left, cap.right, kRate).integrated;
-  std::printf("mix capture: %.1f s, %zu full-scale samples, true peak %.2f dBTP, loudest 400 ms %.1f LUFS, "
+  const double all = contentgen::measure::programme_loudness(cap.left, cap.right, rate).integrated;
+  std::printf("mix capture: %.1f s over %llu game frames, %zu full-scale samples, true peak %.2f dBTP, loudest 400 ms %.1f LUFS, "
               "whole %.1f LUFS, deepest limiting %.1f dB\n",
-              static_cast<double>(cap.left.size()) / kRate, full_scale, peak, loudest, all,
+              static_cast<double>(cap.left.size()) / rate, static_cast<unsigned long long>(cap.game_frames), full_scale, peak, loudest, all,
               20.0 * std::log10(cap.deepest_limit));
   EXPECT_EQ(full_scale, 0u);
   EXPECT_LE(peak, -1.0);

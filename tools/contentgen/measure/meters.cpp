@@ -11,24 +11,24 @@ namespace contentgen::measure {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double pi = 3.14159265358979323846;
 
 double to_db(double power) { return power > 1e-20 ? 10.0 * std::log10(power) : -200.0; }
 
 // Interpolation filter for four times the rate: a Hann-windowed sinc of 16
 // input samples per phase.
-constexpr int kOver = 4, kTapsPerPhase = 16;
+constexpr int over = 4, taps_per_phase = 16;
 
-std::array<std::array<double, kTapsPerPhase>, kOver> interpolation_phases() {
-  std::array<std::array<double, kTapsPerPhase>, kOver> h{};
-  const int len = kOver * kTapsPerPhase;
-  const double centre = (len - 1) / 2.0 - (kOver - 1) / 2.0;
-  for (int p = 0; p < kOver; ++p)
-    for (int k = 0; k < kTapsPerPhase; ++k) {
-      int n = k * kOver + p;
-      double x = (n - centre) / kOver;
-      double sinc = std::fabs(x) < 1e-12 ? 1.0 : std::sin(kPi * x) / (kPi * x);
-      double w = 0.5 - 0.5 * std::cos(2 * kPi * (n + 0.5) / len);
+std::array<std::array<double, taps_per_phase>, over> interpolation_phases() {
+  std::array<std::array<double, taps_per_phase>, over> h{};
+  const int len = over * taps_per_phase;
+  const double centre = (len - 1) / 2.0 - (over - 1) / 2.0;
+  for (int p = 0; p < over; ++p)
+    for (int k = 0; k < taps_per_phase; ++k) {
+      int n = k * over + p;
+      double x = (n - centre) / over;
+      double sinc = std::fabs(x) < 1e-12 ? 1.0 : std::sin(pi * x) / (pi * x);
+      double w = 0.5 - 0.5 * std::cos(2 * pi * (n + 0.5) / len);
       h[p][k] = sinc * w;
     }
   // Each phase passes a steady level unchanged.
@@ -55,13 +55,13 @@ std::vector<float> true_peak_envelope(const Signal& s) {
   // Output i of phase p rebuilds the waveform at i - 7.5 + p / 4: in the
   // interval that starts at input i - 8 or i - 7 (one sample either way is
   // close enough for an envelope).
-  const long lag = kTapsPerPhase / 2 - 1;
-  for (long i = 0; i < n + kTapsPerPhase; ++i) {
+  const long lag = taps_per_phase / 2 - 1;
+  for (long i = 0; i < n + taps_per_phase; ++i) {
     long at = i - lag;
     if (at < 0 || at >= n) continue;
-    for (int p = 0; p < kOver; ++p) {
+    for (int p = 0; p < over; ++p) {
       double y = 0.0;
-      for (int k = 0; k < kTapsPerPhase; ++k) {
+      for (int k = 0; k < taps_per_phase; ++k) {
         long j = i - k;
         if (j >= 0 && j < n) y += s[static_cast<size_t>(j)] * h[p][k];
       }
@@ -85,7 +85,7 @@ std::vector<double> power_spectrum(const Signal& s, int fft_size) {
   // A short sound is measured as one frame padded with silence.
   for (size_t at = 0; at == 0 || at + n <= s.size() + hop; at += hop) {
     for (size_t i = 0; i < n; ++i) {
-      double w = 0.5 - 0.5 * std::cos(2 * kPi * (i + 0.5) / n);
+      double w = 0.5 - 0.5 * std::cos(2 * pi * (i + 0.5) / n);
       buf[i] = at + i < s.size() ? s[at + i] * w : 0.0;
     }
     fft(buf);
@@ -235,7 +235,7 @@ double band_duration_s(const Signal& s, int rate, double lo, double hi) {
   std::vector<double> lv;
   for (size_t at = 0; at < s.size(); at += hop) {
     for (int i = 0; i < n; ++i) {
-      double w = 0.5 - 0.5 * std::cos(2 * kPi * (i + 0.5) / n);
+      double w = 0.5 - 0.5 * std::cos(2 * pi * (i + 0.5) / n);
       size_t j = at + static_cast<size_t>(i);
       buf[static_cast<size_t>(i)] = j < s.size() ? s[j] * w : 0.0;
     }

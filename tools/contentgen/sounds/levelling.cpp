@@ -102,13 +102,13 @@ void limit_loop(dsp::Buf& left, dsp::Buf& right, int rate, float ceiling, float 
 
 // The gain falls over 4 ms before a peak, smoothly enough that a decay
 // never drops a step, and recovers over 50 ms.
-constexpr float kLookAheadMs = 4.0f, kReleaseMs = 50.0f;
+constexpr float look_ahead_ms = 4.0f, release_ms = 50.0f;
 
 void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
   const float ceiling = dsp::db_to_gain(ceiling_db);
   const dsp::Buf source = b;
   // Even a sound already at its loudness goes through the limiter once.
-  limit(b, rate, ceiling, kLookAheadMs, kReleaseMs);
+  limit(b, rate, ceiling, look_ahead_ms, release_ms);
   double gain_db = 0.0, last_gain = 0.0, last_heard = heard(b, rate);
   double slope = 1.0;  // heard dB per gain dB; falls as the limiter takes over
   for (int pass = 0; pass < 12; ++pass) {
@@ -118,7 +118,7 @@ void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
     // Each pass starts from the untouched sound so the limiter works once.
     b = source;
     dsp::scale(b, dsp::db_to_gain(static_cast<float>(gain_db)));
-    limit(b, rate, ceiling, kLookAheadMs, kReleaseMs);
+    limit(b, rate, ceiling, look_ahead_ms, release_ms);
     double now = heard(b, rate);
     if (std::fabs(gain_db - last_gain) > 1e-3) slope = std::clamp((now - last_heard) / (gain_db - last_gain), 0.1, 1.0);
     last_gain = gain_db;

@@ -88,8 +88,8 @@ Buf shriek(const ShriekParams& p) {
   // The FM tone's upper sidebands and the saturation reach far past the top
   // of the band; made at four times the rate and filtered down, nothing
   // folds back from the top as a false metallic fizz.
-  constexpr int kOver = 4;
-  const int rate = kRate * kOver;
+  constexpr int over = 4;
+  const int rate = kRate * over;
   Buf hi(dsp::frames(p.seconds, rate), 0.0f);
   Rng rng(p.seed);
   Phase car, mod;
@@ -109,7 +109,7 @@ Buf shriek(const ShriekParams& p) {
     float m = sine(mod.step(hz * p.ratio, rate)) * p.index;
     float tone = static_cast<float>(std::sin(kTwoPi * car.step(hz, rate) + m));
     // Noise made at the audible rate and held, so the breath keeps its grain.
-    if (i % kOver == 0) {
+    if (i % over == 0) {
       noise_hold = rng.bi();
       rough_hold = rng.bi();
     }
@@ -123,11 +123,11 @@ Buf shriek(const ShriekParams& p) {
   Biquad aa[4];
   const float q[4] = {0.5098f, 0.6013f, 0.9000f, 2.5629f};
   for (int k = 0; k < 4; ++k) aa[k].lowpass(kRate * 0.42f, q[k], rate);
-  Buf out(hi.size() / kOver, 0.0f);
+  Buf out(hi.size() / over, 0.0f);
   for (size_t i = 0; i < hi.size(); ++i) {
     float y = hi[i];
     for (Biquad& f : aa) y = f(y);
-    if (i % kOver == 0 && i / kOver < out.size()) out[i / kOver] = y;
+    if (i % over == 0 && i / over < out.size()) out[i / over] = y;
   }
   return out;
 }

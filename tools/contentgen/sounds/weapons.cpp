@@ -24,7 +24,7 @@ struct Take {
   uint32_t seed;
 };
 
-const Take kTakes[] = {
+const Take takes[] = {
     // A small room: two quick slaps off near walls, the action late.
     {1800.0f, 370.0f, 2.2f, 0.0f, 0.06f, 0.08f, 0.6f, 0.30f, 1.1f, 0.0f, 0x5407u},
     // A long corridor: the report rolls away and comes back.
@@ -66,7 +66,7 @@ Buf gunshot(int variant) {
   // A sharp report: the crack, a bright body in the upper midrange, the
   // weight of the blast in the low midrange and a short thump under it,
   // then the room and the rifle's action.
-  const Take& k = kTakes[std::clamp(variant, 1, 3) - 1];
+  const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   Rng rng(k.seed);
   // Long enough for the longest room to die away inside the file.
   Buf b = blank(0.75);
