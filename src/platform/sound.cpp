@@ -93,10 +93,7 @@ Sound* find_sound(int handle) {
   return sounds[handle - 1].get();
 }
 
-}  // namespace
-
-namespace {
-
+// The mixer's last word on every buffer: the limiter, and the count.
 void limit_mix(void* /*unused*/, Uint8* stream, int len) {
   const size_t count = static_cast<size_t>(len) / (2 * sizeof(float));
   if (limiter) limiter->process(reinterpret_cast<float*>(stream), count);

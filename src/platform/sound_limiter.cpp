@@ -75,7 +75,7 @@ void MixLimiter::process(float* frames, size_t count) {
     held_sum_ += gain_ - slot;
     slot = gain_;
     const float g = static_cast<float>(held_sum_ / static_cast<double>(held_.size()));
-    deepest_ = std::min(deepest_, g);
+    if (g < deepest_.load(std::memory_order_relaxed)) deepest_.store(g, std::memory_order_relaxed);
     // Swap the incoming frame into the delay line, take out the oldest.
     const size_t d = at_ % delay_frames;
     const float l = delay_[2 * d], r = delay_[2 * d + 1];

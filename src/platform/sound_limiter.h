@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <vector>
 
@@ -24,7 +25,8 @@ class MixLimiter {
   void reset();
 
   // The largest gain reduction applied so far, as a gain (1 = none).
-  float deepest_gain() const { return deepest_; }
+  // (Read from any thread.)
+  float deepest_gain() const { return deepest_.load(std::memory_order_relaxed); }
 
  private:
   float peak_between(int channel, float x);
@@ -43,7 +45,7 @@ class MixLimiter {
   size_t at_ = 0;
   float gain_ = 1.0f;
   double held_sum_;
-  float deepest_ = 1.0f;
+  std::atomic<float> deepest_{1.0f};
 };
 
 }  // namespace plat
