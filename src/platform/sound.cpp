@@ -3,8 +3,8 @@
 // channel has finished or been taken by a later sound.
 //
 // The mix is summed in floating point with headroom: every effect channel
-// and the music play 8 dB under full scale, where a single effect or the
-// music alone peaks at -9 dBFS, and the sum goes through a look-ahead
+// plays 8 dB under full scale and the music 10 dB, where a single effect
+// peaks at -9 dBFS and the music at -11, and the sum goes through a look-ahead
 // limiter that holds the output under -1.5 dBFS between samples too, so
 // sounds that meet never clip. The device takes 2048 frames (46 ms) at a
 // time, which a loaded machine keeps fed. When the device is lost (the
@@ -27,9 +27,11 @@ namespace {
 constexpr int mix_channels = 128;
 constexpr int mix_rate = 44100;
 constexpr int buffer_frames = 2048;
-// Effects and music both sit 8 dB down: their order in the mix stays as
-// the sounds were levelled, and the sum of a few has room above it.
+// Effects sit 8 dB down, the music 10 dB: the effects keep the order they
+// were levelled in, the gun stands clear of the music, and the sum of a few
+// sounds has room above it.
 constexpr float headroom_db = -8.0f;
+constexpr float music_headroom_db = -10.0f;
 constexpr float ceiling_db = -1.5f;
 // A lost device is tried again at most this often.
 constexpr Uint32 reopen_every_ms = 1000;
@@ -105,9 +107,9 @@ void limit_mix(void* /*unused*/, Uint8* stream, int len) {
 bool open_device() {
   if (Mix_OpenAudioDevice(mix_rate, AUDIO_F32SYS, 2, buffer_frames, nullptr, 0) != 0) return false;
   Mix_AllocateChannels(mix_channels);
-  const int volume = static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, headroom_db / 20.0f)));
-  Mix_Volume(-1, volume);
-  Mix_VolumeMusic(volume);
+  auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
+  Mix_Volume(-1, volume(headroom_db));
+  Mix_VolumeMusic(volume(music_headroom_db));
   if (!limiter) limiter = std::make_unique<MixLimiter>(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
