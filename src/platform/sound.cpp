@@ -2,11 +2,11 @@
 // handle names one playback: it stops reading as playing once its mixer
 // channel has finished or been taken by a later sound.
 //
-// The mix is summed in floating point with headroom: every effect channel
-// plays 8 dB under full scale and the music 10 dB, where a single effect
-// peaks at -9 dBFS and the music at -11, and the sum goes through a look-ahead
-// limiter that holds the output under -1.5 dBFS between samples too, so
-// sounds that meet never clip. The device takes 2048 frames (46 ms) at a
+// The mix is summed in floating point, which does not clip, with headroom:
+// every effect channel plays 4 dB under full scale and the music 6 dB, so a
+// single effect peaks at -5 dBFS and the music at -7; the sum goes through
+// a look-ahead limiter that holds the output under -1.5 dBFS between samples
+// too, so sounds that meet never clip. The device takes 2048 frames (46 ms) at a
 // time, which a loaded machine keeps fed. When the device is lost (the
 // sound server restarted, the card unplugged) it is opened again, and the
 // music goes on where it was.
@@ -27,11 +27,11 @@ namespace {
 constexpr int mix_channels = 128;
 constexpr int mix_rate = 44100;
 constexpr int buffer_frames = 2048;
-// Effects sit 8 dB down, the music 10 dB: the effects keep the order they
+// Effects sit 4 dB down, the music 6 dB: the effects keep the order they
 // were levelled in, the gun stands clear of the music, and the sum of a few
-// sounds has room above it.
-constexpr float headroom_db = -8.0f;
-constexpr float music_headroom_db = -10.0f;
+// sounds has room above it before the limiter has to act.
+constexpr float headroom_db = -4.0f;
+constexpr float music_headroom_db = -6.0f;
 constexpr float ceiling_db = -1.5f;
 // A lost device is tried again at most this often.
 constexpr Uint32 reopen_every_ms = 1000;
