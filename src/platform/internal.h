@@ -71,6 +71,11 @@ void reset_draw_state_for(int width, int height);
 
 // Closes the mixer and releases sounds and music (shutdown).
 void audio_shutdown();
+// The event pump saw the output device go away: close it and open it again
+// (now, or on a later poll while the sound server is still away).
+void audio_device_removed();
+// Called by the event pump every pass: retries a lost device now and then.
+void audio_poll();
 
 }  // namespace plat::detail
 
@@ -98,4 +103,9 @@ void joysticks_changed();
 namespace plat::detail {
 // Stops and releases every music track (before the mixer closes).
 void music_shutdown();
+// The device is going away: remember the playing track and where it is,
+// release every track's decoder. Back: decode them again and play the
+// remembered track on from there.
+void music_device_gone();
+void music_device_back();
 }  // namespace plat::detail

@@ -234,6 +234,11 @@ bool channel_playing(int channel);
 void stop_channel(int channel);
 // Sound length in milliseconds (0 when absent), for tests and tools.
 int sound_length_ms(int sound);
+// Frames the mixer has handed to the device so far (44,100 a second), for
+// tests and tools that pace play by the sound.
+uint64_t audio_frames_mixed();
+// The deepest gain the mix limiter has applied so far (1 = never touched).
+float audio_deepest_limit();
 
 // ---------------------------------------------------------------- music
 // One streamed track at a time (Ogg Vorbis from a disk path).

@@ -1,18 +1,40 @@
 // Sound effects on SDL_mixer: 44,100 Hz, 128 mixing channels. A channel
 // handle names one playback: it stops reading as playing once its mixer
 // channel has finished or been taken by a later sound.
+//
+// The mix is summed in floating point, which does not clip, with headroom:
+// every effect channel plays 4 dB under full scale and the music 6 dB, so a
+// single effect peaks at -5 dBFS and the music at -7; the sum goes through
+// a look-ahead limiter that holds the output under -1.5 dBFS between samples
+// too, so sounds that meet never clip. The device takes 2048 frames (46 ms) at a
+// time, which a loaded machine keeps fed. When the device is lost (the
+// sound server restarted, the card unplugged) it is opened again, and the
+// music goes on where it was.
 #include <SDL_mixer.h>
 
+#include <atomic>
+#include <cmath>
 #include <memory>
 
 #include "platform/archive_lookup.h"
 #include "platform/internal.h"
 #include "platform/platform.h"
+#include "platform/sound_limiter.h"
 
 namespace plat {
 namespace {
 
-constexpr int kMixChannels = 128;
+constexpr int mix_channels = 128;
+constexpr int mix_rate = 44100;
+constexpr int buffer_frames = 2048;
+// Effects sit 4 dB down, the music 6 dB: the effects keep the order they
+// were levelled in, the gun stands clear of the music, and the sum of a few
+// sounds has room above it before the limiter has to act.
+constexpr float headroom_db = -4.0f;
+constexpr float music_headroom_db = -6.0f;
+constexpr float ceiling_db = -1.5f;
+// A lost device is tried again at most this often.
+constexpr Uint32 reopen_every_ms = 1000;
 
 struct Sound {
   std::string name;            // to decode again once a mixer opens
@@ -20,10 +42,15 @@ struct Sound {
   int length_ms = 0;
 };
 
-bool mixer_open = false;
+bool mixer_open = false;   // the game asked for sound and a device opened once
+bool device_up = false;    // a device is open now
+bool device_lost = false;  // it went away and is to be opened again
+Uint32 last_reopen_try = 0;
+std::unique_ptr<MixLimiter> limiter;
+std::atomic<uint64_t> frames_mixed{0};
 std::vector<std::unique_ptr<Sound>> sounds;
 // Handle of the playback that currently owns each mixer channel.
-int channel_owner[kMixChannels] = {};
+int channel_owner[mix_channels] = {};
 int next_serial = 1;
 
 // Channel handles: serial << 8 | (mixer channel + 1); low byte 0 is a
@@ -36,7 +63,7 @@ int make_handle(int mix_channel) {
 
 int mix_channel_of(int handle) {
   const int c = (handle & 0xFF) - 1;
-  return (handle > 0 && c >= 0 && c < kMixChannels && channel_owner[c] == handle) ? c : -1;
+  return (handle > 0 && c >= 0 && c < mix_channels && channel_owner[c] == handle) ? c : -1;
 }
 
 SDL_RWops* open_rw(const std::string& name, std::vector<uint8_t>& holder) {
@@ -68,36 +95,90 @@ Sound* find_sound(int handle) {
   return sounds[handle - 1].get();
 }
 
-}  // namespace
+// The mixer's last word on every buffer: the limiter, and the count.
+void limit_mix(void* /*unused*/, Uint8* stream, int len) {
+  const size_t count = static_cast<size_t>(len) / (2 * sizeof(float));
+  if (limiter) limiter->process(reinterpret_cast<float*>(stream), count);
+  frames_mixed.fetch_add(count, std::memory_order_release);
+}
 
-namespace detail {
-void audio_shutdown() {
-  if (!mixer_open) return;
-  music_shutdown();
+// Opens the device in one fixed format (float, so the limiter sees the sum
+// before anything is clipped), with the headroom and the limiter.
+bool open_device() {
+  if (Mix_OpenAudioDevice(mix_rate, AUDIO_F32SYS, 2, buffer_frames, nullptr, 0) != 0) return false;
+  Mix_AllocateChannels(mix_channels);
+  auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
+  Mix_Volume(-1, volume(headroom_db));
+  Mix_VolumeMusic(volume(music_headroom_db));
+  if (!limiter) limiter = std::make_unique<MixLimiter>(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
+  limiter->reset();
+  Mix_SetPostMix(limit_mix, nullptr);
+  for (int& owner : channel_owner) owner = 0;
+  device_up = true;
+  return true;
+}
+
+// Lets go of the device and of everything decoded for it; the sounds are
+// decoded again when next played.
+void close_device() {
+  if (!device_up) return;
   Mix_HaltChannel(-1);
+  Mix_SetPostMix(nullptr, nullptr);
   for (auto& s : sounds)
     if (s && s->chunk) {
       Mix_FreeChunk(s->chunk);
       s->chunk = nullptr;
     }
   Mix_CloseAudio();
+  device_up = false;
+}
+
+void try_reopen() {
+  last_reopen_try = SDL_GetTicks();
+  if (!open_device()) return;
+  device_lost = false;
+  detail::music_device_back();
+}
+
+}  // namespace
+
+namespace detail {
+void audio_shutdown() {
+  if (!mixer_open) return;
+  music_shutdown();
+  close_device();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   mixer_open = false;
+  device_lost = false;
+}
+
+void audio_device_removed() {
+  if (!mixer_open || device_lost) return;
+  detail::music_device_gone();
+  close_device();
+  device_lost = true;
+  try_reopen();
+}
+
+void audio_poll() {
+  if (device_lost && SDL_GetTicks() - last_reopen_try >= reopen_every_ms) try_reopen();
 }
 }  // namespace detail
 
 bool audio_open() {
   if (mixer_open) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  if (!open_device()) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_AllocateChannels(kMixChannels);
-  for (int& owner : channel_owner) owner = 0;
   mixer_open = true;
   return true;
 }
+
+uint64_t audio_frames_mixed() { return frames_mixed.load(std::memory_order_acquire); }
+
+float audio_deepest_limit() { return limiter ? limiter->deepest_gain() : 1.0f; }
 
 int load_sound(const std::string& name, int /*flags: every sound plays once*/) {
   std::vector<uint8_t> holder;
@@ -109,7 +190,7 @@ int load_sound(const std::string& name, int /*flags: every sound plays once*/) {
     SDL_RWclose(rw);
     return 0;
   }
-  if (mixer_open) {
+  if (device_up) {
     SDL_RWseek(rw, 0, RW_SEEK_SET);
     sound->chunk = Mix_LoadWAV_RW(rw, 0);
     if (!sound->chunk) {
@@ -127,7 +208,7 @@ void free_sound(int sound) {
   if (!s) return;
   if (s->chunk) {
     // The mixer must not keep playing freed memory.
-    for (int c = 0; c < kMixChannels; ++c)
+    for (int c = 0; c < mix_channels; ++c)
       if (Mix_GetChunk(c) == s->chunk) Mix_HaltChannel(c);
     Mix_FreeChunk(s->chunk);
   }
@@ -140,14 +221,14 @@ namespace {
 // Plays on any free mixer channel; `loops` -1 plays round until halted.
 int start_playback(int sound, int loops) {
   Sound* s = find_sound(sound);
-  if (!s || !mixer_open) return 0;
+  if (!s || !device_up) return 0;
   if (!s->chunk) {
     std::vector<uint8_t> holder;
     if (SDL_RWops* rw = open_rw(s->name, holder)) s->chunk = Mix_LoadWAV_RW(rw, 1);
     if (!s->chunk) return 0;
   }
   const int c = Mix_PlayChannel(-1, s->chunk, loops);
-  if (c < 0 || c >= kMixChannels) return 0;
+  if (c < 0 || c >= mix_channels) return 0;
   channel_owner[c] = make_handle(c);
   return channel_owner[c];
 }
@@ -159,12 +240,12 @@ int play_sound_looping(int sound) { return start_playback(sound, -1); }
 
 bool channel_playing(int channel) {
   const int c = mix_channel_of(channel);
-  return c >= 0 && mixer_open && Mix_Playing(c) != 0;
+  return c >= 0 && device_up && Mix_Playing(c) != 0;
 }
 
 void stop_channel(int channel) {
   const int c = mix_channel_of(channel);
-  if (c >= 0 && mixer_open) Mix_HaltChannel(c);
+  if (c >= 0 && device_up) Mix_HaltChannel(c);
 }
 
 int sound_length_ms(int sound) {

@@ -40,6 +40,14 @@ bool mouse_button(int button, bool down) {
   return SDL_PushEvent(&e) == 1;
 }
 
+bool audio_device_removed() {
+  SDL_Event e{};
+  e.type = SDL_AUDIODEVICEREMOVED;
+  e.adevice.which = 2;  // the first device opened after the legacy one
+  e.adevice.iscapture = 0;
+  return SDL_PushEvent(&e) == 1;
+}
+
 bool attach_joystick(int buttons) {
   if (!SDL_WasInit(SDL_INIT_JOYSTICK) && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return false;
   virtual_index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, buttons, 0);

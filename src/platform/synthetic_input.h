@@ -9,6 +9,9 @@ namespace plat::synthetic {
 bool key(int code, bool down, bool alt = false);
 // Pushes a press or release of mouse button 1 (left), 2 (right), 3 (middle).
 bool mouse_button(int button, bool down);
+// Pushes the event of the open sound output device going away, as when the
+// sound server restarts.
+bool audio_device_removed();
 // Attaches a virtual joystick with the given number of buttons; false when
 // the joystick subsystem is missing.
 bool attach_joystick(int buttons);

@@ -52,6 +52,7 @@ bool return_swallowed() { return swallow_return; }
 
 void pump_events() {
   if (!subsystems_up()) return;
+  audio_poll();
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
@@ -86,6 +87,10 @@ void pump_events() {
       case SDL_JOYDEVICEADDED:
       case SDL_JOYDEVICEREMOVED:
         joysticks_changed();
+        break;
+      case SDL_AUDIODEVICEREMOVED:
+        // Only an opened device reports its removal: the game's output.
+        if (!e.adevice.iscapture) audio_device_removed();
         break;
       default:
         break;

@@ -13,6 +13,7 @@
 #include "measure/chroma.h"
 #include "measure/fft.h"
 #include "measure/loudness.h"
+#include "measure/meters.h"
 
 namespace {
 
@@ -193,4 +194,21 @@ TEST(MusicTracks, EachPieceSitsInTheKeyItWasWrittenIn) {
     EXPECT_EQ(contentgen::measure::pitch_class_name(k.tonic), contentgen::measure::pitch_class_name(tonic)) << file;
     EXPECT_EQ(std::max_element(c.begin(), c.end()) - c.begin(), tonic) << file << ": strongest pitch class";
   }
+}
+
+TEST(MusicTracks, TheGameTracksComeRoundWithoutADrop) {
+  // The piece builds, but played round its last bars lead into the first
+  // phrase without the level falling away.
+  for (const char* file : {"track1_0.ogg", "track1_1.ogg"}) {
+    const Decoded& d = heard(file).pcm;
+    contentgen::measure::Seam s = contentgen::measure::seam_loudness(d.left, d.right, d.rate);
+    EXPECT_NEAR(s.after, s.before, 3.0) << file;
+  }
+}
+
+TEST_P(MusicTrack, HasATopAsWellAsABottom) {
+  // The 4 kHz octave, where small speakers and the ear are keenest, within
+  // 18 dB of the loudest octave.
+  const Decoded& d = heard(GetParam()).pcm;
+  EXPECT_LE(contentgen::measure::octave_4k_below_loudest_db(mono(d), d.rate), 18.0);
 }

@@ -1,6 +1,10 @@
 // Sound effects and the music stream on the dummy audio driver.
 #include <fstream>
 
+#include <chrono>
+#include <thread>
+
+#include "platform/synthetic_input.h"
 #include "platform_fixture.h"
 
 namespace {
@@ -107,6 +111,42 @@ TEST_F(Audio, MusicRemembersWhereItStopsAndStartsWhereItWasSet) {
   plat::music_close(m);
   EXPECT_FALSE(plat::music_playing());
   EXPECT_DOUBLE_EQ(plat::music_get_position(m), 0.0);
+}
+
+TEST_F(Audio, ALostDeviceIsOpenedAgainAndTheMusicGoesOnWhereItWas) {
+  // The sound server restarting takes the output device away: the next
+  // event pump opens it again, a track that was playing plays on from where
+  // it was, and sounds play as before.
+  const int snd = plat::load_sound(write_wav(dir, "long.wav", 44100, 88200), 0);
+  const int m = plat::music_open(write_wav(dir, "track.wav", 44100, 44100 * 4));
+  ASSERT_NE(snd, 0);
+  ASSERT_NE(m, 0);
+  plat::music_set_position(m, 2.0);
+  plat::music_play(m);
+  const int ch = plat::play_sound(snd);
+  ASSERT_TRUE(plat::channel_playing(ch));
+  const double before = plat::music_get_position(m);
+  ASSERT_GE(before, 1.9);
+
+  ASSERT_TRUE(plat::synthetic::audio_device_removed());
+  plat::close_requested();  // the event pump sees the loss
+  EXPECT_TRUE(plat::music_playing());
+  EXPECT_GE(plat::music_get_position(m), before - 0.05) << "not from the start";
+  EXPECT_LT(plat::music_get_position(m), 3.5);
+  EXPECT_FALSE(plat::channel_playing(ch)) << "what was playing went with the old device";
+  const int again = plat::play_sound(snd);
+  EXPECT_TRUE(plat::channel_playing(again));
+  // The new device is being fed.
+  const uint64_t mixed = plat::audio_frames_mixed();
+  for (int i = 0; i < 100 && plat::audio_frames_mixed() == mixed; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_GT(plat::audio_frames_mixed(), mixed);
+
+  // Stopped while the device is away, a track stays stopped once it is back.
+  plat::music_stop(m);
+  EXPECT_FALSE(plat::music_playing());
+  plat::music_close(m);
+  plat::free_sound(snd);
 }
 
 }  // namespace

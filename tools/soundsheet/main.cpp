@@ -7,10 +7,17 @@
 // logarithmic frequency axis over the loudness curve), DIR/effects.png and
 // DIR/music.png (all of them on one sheet each) and DIR/figures.txt: the
 // loudest 100 ms and 400 ms A-weighted levels of every effect, and the
-// integrated loudness, loudness range and key of every track.
+// integrated loudness, loudness range and key of every track; then the finer
+// meters: each effect's true peak, its K-weighted level beside the
+// A-weighted one, its share of energy at 150-800 Hz and of A-weighted energy
+// at 2-5 kHz, the largest 3 ms fall in its decay and its strongest tone;
+// the three gunshots' likeness of colour; and each track's loudness either
+// side of its loop point, the level of its 4 kHz octave under its loudest
+// octave, and the loudness of each quarter.
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -24,6 +31,7 @@
 #include "measure/chroma.h"
 #include "measure/fft.h"
 #include "measure/loudness.h"
+#include "measure/meters.h"
 #include "measure/ogg_read.h"
 #include "sounds/wav_read.h"
 
@@ -192,6 +200,7 @@ int main(int argc, char** argv) {
 
   std::string table = "effect            100ms dB(A)  400ms dB(A)  heard  peak dBFS  seconds\n";
   std::vector<Clip> effects, tracks;
+  std::string music_meters;
   for (const fs::path& p : wavs) {
     std::ifstream f(p, std::ios::binary);
     Bytes bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -211,6 +220,36 @@ int main(int argc, char** argv) {
     effects.push_back({p.stem().string(), w.rate, std::move(w.samples), false,
                        fixed(lv.loudest_100ms) + " / " + fixed(lv.loudest_400ms) + " dB(A)"});
   }
+  table += "\neffect            dBTP  K-A dB  150-800  2-5k(A)  step dB  tone>1k Hz  tone/noise  tone(A)\n";
+  for (const Clip& c : effects) {
+    double a = measure::effect_level(c.mono, c.rate).heard();
+    double k = measure::effect_level(c.mono, c.rate, measure::Curve::K).heard();
+    measure::Tone t = measure::strongest_tone(c.mono, c.rate, 1000.0, 8000.0);
+    char line[200];
+    std::snprintf(line, sizeof line, "%-16s  %5.1f  %6.1f  %6.0f%%  %6.0f%%  %7.1f  %7.0f  %10.1f  %6.0f%%\n", c.name.c_str(),
+                  measure::true_peak_db(c.mono), k - a, 100 * measure::band_share(c.mono, c.rate, 150, 800, false),
+                  100 * measure::band_share(c.mono, c.rate, 2000, 5000, true),
+                  measure::largest_tail_step_db(c.mono, c.rate), t.hz, t.above_noise_db, 100 * t.a_share);
+    table += line;
+  }
+  {
+    std::vector<std::array<double, 20>> guns;
+    for (const Clip& c : effects)
+      if (c.name.rfind("shoot_", 0) == 0) guns.push_back(measure::third_octave_shape(c.mono, c.rate));
+    for (size_t a = 0; a < guns.size(); ++a)
+      for (size_t b = a + 1; b < guns.size(); ++b) {
+        char line[80];
+        std::snprintf(line, sizeof line, "gunshot colour, takes %zu and %zu: r = %.2f\n", a + 1, b + 1,
+                      measure::shape_correlation(guns[a], guns[b]));
+        table += line;
+      }
+    for (const Clip& c : effects)
+      if (c.name == "door") {
+        char line[80];
+        std::snprintf(line, sizeof line, "door hiss (2-5 kHz) lasts %.2f s\n", measure::band_duration_s(c.mono, c.rate, 2000, 5000));
+        table += line;
+      }
+  }
   table += "\ntrack          integrated LUFS  range LU  key      seconds\n";
   for (const fs::path& p : oggs) {
     measure::StereoPcm pcm;
@@ -227,10 +266,24 @@ int main(int argc, char** argv) {
     std::snprintf(line, sizeof line, "%-13s  %15.1f  %8.1f  %-8s %7.1f\n", p.stem().c_str(), pl.integrated, pl.range,
                   key_name.c_str(), static_cast<double>(mono.size()) / pcm.rate);
     table += line;
+    measure::Seam seam = measure::seam_loudness(pcm.left, pcm.right, pcm.rate);
+    std::string quarters;
+    const size_t quarter = pcm.left.size() / 4;
+    for (size_t q = 0; q < 4; ++q) {
+      auto from = static_cast<std::ptrdiff_t>(q * quarter), to = static_cast<std::ptrdiff_t>((q + 1) * quarter);
+      double lq = measure::programme_loudness(std::vector<float>(pcm.left.begin() + from, pcm.left.begin() + to),
+                                              std::vector<float>(pcm.right.begin() + from, pcm.right.begin() + to),
+                                              pcm.rate).integrated;
+      quarters += " " + fixed(lq);
+    }
+    music_meters += p.stem().string() + ": seam " + fixed(seam.before) + " -> " + fixed(seam.after) +
+                    " LUFS (3 s short-term), 4 kHz octave " + fixed(measure::octave_4k_below_loudest_db(mono, pcm.rate)) +
+                    " dB under the loudest, quarters" + quarters + " LUFS\n";
     tracks.push_back({p.stem().string(), pcm.rate, std::move(mono), true,
                       fixed(pl.integrated) + " LUFS, LRA " + fixed(pl.range) + " LU, " + key_name});
   }
 
+  table += "\n" + music_meters;
   bool ok = true;
   std::vector<const Clip*> fx, mu;
   for (const Clip& c : effects) {

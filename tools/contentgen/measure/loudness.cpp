@@ -148,8 +148,8 @@ double loudest_window_db(const Signal& s, int rate, Curve curve, double window_s
   return to_db(best);
 }
 
-EffectLevel effect_level(const Signal& mono, int rate) {
-  return {loudest_window_db(mono, rate, Curve::A, 0.1), loudest_window_db(mono, rate, Curve::A, 0.4)};
+EffectLevel effect_level(const Signal& mono, int rate, Curve curve) {
+  return {loudest_window_db(mono, rate, curve, 0.1), loudest_window_db(mono, rate, curve, 0.4)};
 }
 
 ProgrammeLoudness programme_loudness(const Signal& left, const Signal& right, int rate) {

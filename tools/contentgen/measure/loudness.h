@@ -31,7 +31,7 @@ struct EffectLevel {
   // the two stands for the ear's integration over a fifth of a second.
   double heard() const { return 0.5 * (loudest_100ms + loudest_400ms); }
 };
-EffectLevel effect_level(const Signal& mono, int rate);
+EffectLevel effect_level(const Signal& mono, int rate, Curve curve = Curve::A);
 
 // Stereo programme loudness with K-weighting: integrated loudness (gated,
 // LUFS), loudness range (LU, the spread of the 3 s short-term loudness from

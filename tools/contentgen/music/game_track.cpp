@@ -1,7 +1,10 @@
 // The in-game music: a tense E Phrygian piece over drones on E, in four
-// eight-bar phrases that each add something new and grow louder: the bare
-// pulse, a low horn motif, a high string line over running hats, and the
-// full band with the motif doubled. Every phrase's harmony comes home to E.
+// eight-bar phrases that each add something new and grow louder: the pulse
+// with the motif whispered high above it, the motif on a low horn, a high
+// string line over running hats, and the full band with the motif doubled.
+// Every phrase's harmony comes home to E. The build is gentle and the last
+// two bars ease back, so that coming round to the first phrase again is a
+// turn of the piece, not a collapse.
 #include "music/score.h"
 
 namespace contentgen::music {
@@ -23,7 +26,7 @@ const int kRoots[kPhrases][4] = {
     {40, 36, 38, 41},  // E  C  D  F, and F falls to E at the top of the loop
 };
 // How hard each phrase plays: the loudness builds from one to the next.
-const float kDrive[kPhrases] = {0.32f, 0.5f, 0.75f, 1.0f};
+const float kDrive[kPhrases] = {0.55f, 0.74f, 0.85f, 1.0f};
 
 // The pulse in eighths, semitones over the root (3+3+2 accents).
 const int kPulse[] = {0, 0, 0, 0, 0, 0, 12, 0};
@@ -53,14 +56,15 @@ LoopCanvas game_track(bool enhanced) {
 
   for (int bar = 0; bar < tm.bars; ++bar) {
     const int phrase = bar / kBarsPerPhrase, in_phrase = bar % kBarsPerPhrase, pair = in_phrase / 2;
-    const float drive = kDrive[phrase];
+    // The closing two bars of the loop ease back towards the opening.
+    const float drive = kDrive[phrase] * (phrase == kPhrases - 1 && in_phrase >= 6 ? 0.7f : 1.0f);
     const int root = kRoots[phrase][pair];
     const float rise = static_cast<float>(in_phrase) / 7.0f;
     const uint32_t seed = 500u + static_cast<uint32_t>(bar);
 
     // Pulse ostinato, its filter opening through the phrase; sixteenths in
-    // the last phrase.
-    const int per_bar = phrase == 3 ? 16 : 8;
+    // the last phrase until it eases back.
+    const int per_bar = phrase == 3 && in_phrase < 7 ? 16 : 8;
     for (int e = 0; e < per_bar; ++e) {
       double beat = e * 4.0 / per_bar;
       bool accent = kAccent[(e * 8 / per_bar) % 8] && (per_bar == 8 || e % 2 == 0);
@@ -74,7 +78,7 @@ LoopCanvas game_track(bool enhanced) {
     // Heartbeat kick, doubling up as the piece builds.
     c.add(tm.at(bar, 0.0), kick(), 0.6f * drive, 0.0f);
     c.add(tm.at(bar, 0.75), kick(), 0.35f * drive, 0.0f);
-    if (phrase >= 2) c.add(tm.at(bar, 2.0), kick(), 0.5f * drive, 0.0f);
+    c.add(tm.at(bar, 2.0), kick(), (phrase >= 2 ? 0.5f : 0.3f) * drive, 0.0f);
     if (phrase == 3) c.add(tm.at(bar, 2.75), kick(), 0.3f * drive, 0.0f);
 
     // Drones on E and its fifth, held through each two bars whatever the bass does.
@@ -94,18 +98,28 @@ LoopCanvas game_track(bool enhanced) {
             0.06f, enhanced ? 0.3f : 0.0f);
     }
 
-    // Metallic hits at the turn of each half-phrase.
-    if (in_phrase == 3 || in_phrase == 7)
+    // Metallic hits at the turn of each half-phrase, and one to mark the
+    // top of the loop.
+    if (in_phrase == 3 || in_phrase == 7 || bar == 0)
       c.add(tm.at(bar, 0.0), metal_hit(midi_hz(kHome + 24), 2.6, seed), 0.22f * drive, enhanced ? -0.4f : 0.0f);
 
-    // Phrase two on: the horn motif, low, once per two bars.
-    if (phrase >= 1 && in_phrase % 2 == 0) {
+    // Phrase one: the motif whispered two octaves up on a soft lead, every
+    // other bar-pair, so the tune is there from the first bar.
+    if (phrase == 0 && in_phrase % 4 == 0) {
+      for (const Note& n : kMotif)
+        c.add(tm.at(bar, n.beat), lead(midi_hz(n.midi + 24), tm.beats_s(n.beats) * 0.9, 0.8f), 0.1f,
+              enhanced ? 0.25f : 0.0f);
+    }
+
+    // The horn motif, low, once per two bars: answering the whisper in the
+    // first phrase, carrying the piece from the second.
+    if (in_phrase % 2 == 0) {
       for (const Note& n : kMotif) {
         Buf horn = pad({.hz = midi_hz(n.midi), .seconds = tm.beats_s(n.beats) * 0.9, .attack = 0.04, .release = 0.3,
                         .cutoff = 700.0f + 900.0f * drive, .voices = 2, .detune_cents = 6.0f, .seed = seed + 7});
         c.add(tm.at(bar, n.beat), horn, 0.3f * drive, enhanced ? 0.2f : 0.0f);
         // The last phrase doubles it an octave up.
-        if (phrase == 3) c.add(tm.at(bar, n.beat), lead(midi_hz(n.midi + 12), tm.beats_s(n.beats) * 0.9, 0.9f), 0.2f, -0.2f);
+        if (phrase == 3) c.add(tm.at(bar, n.beat), lead(midi_hz(n.midi + 12), tm.beats_s(n.beats) * 0.9, 0.9f), 0.14f, -0.2f);
       }
     }
 
@@ -120,11 +134,11 @@ LoopCanvas game_track(bool enhanced) {
       }
     }
 
-    // Ticking hats: from phrase three in the plain mix, from phrase two in the richer one.
-    if (phrase >= (enhanced ? 1 : 2)) {
+    // Ticking hats: a quiet tick from the start, running from phrase three.
+    {
       for (int s = 0; s < 16; ++s) {
         bool on = s % 4 == 2 || (phrase >= 2 && s % 2 == 1);
-        if (on) c.add(tm.at(bar, s * 0.25), hat(seed * 31 + s, s % 4 == 2 ? 0.03f : 0.012f), 0.06f * drive, 0.3f);
+        if (on) c.add(tm.at(bar, s * 0.25), hat(seed * 31 + s, s % 4 == 2 ? 0.03f : 0.012f), 0.08f * drive, 0.3f);
       }
     }
 
@@ -135,6 +149,8 @@ LoopCanvas game_track(bool enhanced) {
 
   if (enhanced) add_wind(c, 0.03f, 500.0f, 4, 0x6A1Du);
   loop_reverb(c, enhanced ? 0.7f : 0.45f, 0.45f, enhanced ? 0.4f : 0.2f);
+  // Lighter in the bass, brighter on top, so small speakers keep the piece.
+  tone(c, -7.5f, 10.5f);
   master(c);
   return c;
 }

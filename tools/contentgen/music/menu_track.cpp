@@ -136,7 +136,11 @@ LoopCanvas menu_track(bool enhanced) {
 
   add_wind(c, enhanced ? 0.06f : 0.045f, 700.0f, 3, 0x3117u);
   if (enhanced) add_wind(c, 0.03f, 2200.0f, 5, 0x3119u);
+  // Air high in the ducts: a thin hiss that gives the song its top.
+  add_wind(c, enhanced ? 0.045f : 0.06f, 4600.0f, 2, 0x311Bu);
   loop_reverb(c, enhanced ? 0.85f : 0.6f, 0.5f, enhanced ? 0.5f : 0.3f);
+  // Lighter in the bass, brighter on top, so small speakers keep the song.
+  tone(c, -7.5f, 12.0f);
   master(c);
   return c;
 }

@@ -224,6 +224,45 @@ Buf lead(float hz, double seconds, float brightness) {
   return out;
 }
 
+namespace {
+
+// RBJ shelving filter in double precision (the low corner sits close to
+// z = 1), for the tone of the whole mix.
+struct Shelf {
+  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  Shelf(bool high, double hz, double gain_db) {
+    double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate, c = std::cos(w);
+    double al = std::sin(w) / 2.0 * std::sqrt(2.0), sa = 2.0 * std::sqrt(a) * al;
+    double sign = high ? 1.0 : -1.0;
+    double a0 = (a + 1) - sign * (a - 1) * c + sa;
+    b0 = a * ((a + 1) + sign * (a - 1) * c + sa) / a0;
+    b1 = -2.0 * sign * a * ((a - 1) + sign * (a + 1) * c) / a0;
+    b2 = a * ((a + 1) + sign * (a - 1) * c - sa) / a0;
+    a1 = 2.0 * sign * ((a - 1) - sign * (a + 1) * c) / a0;
+    a2 = ((a + 1) - sign * (a - 1) * c - sa) / a0;
+  }
+  float operator()(float x) {
+    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = x;
+    y2 = y1;
+    y1 = y;
+    return static_cast<float>(y);
+  }
+};
+
+}  // namespace
+
+void tone(LoopCanvas& c, float low_db, float high_db) {
+  for (Buf* ch : {&c.left(), &c.right()}) {
+    Shelf lo(false, 160.0, low_db), hi(true, 3200.0, high_db);
+    Buf out(ch->size());
+    for (int pass = 0; pass < 2; ++pass)
+      for (size_t i = 0; i < ch->size(); ++i) out[i] = hi(lo((*ch)[i]));
+    *ch = std::move(out);
+  }
+}
+
 void master(LoopCanvas& c) {
   const Buf l0 = c.left(), r0 = c.right();
   const float ceiling = db_to_gain(kCeilingDb);

@@ -61,6 +61,11 @@ void add_wind(LoopCanvas& c, float gain, float centre_hz, int sweeps_per_loop, u
 // ending carries over into the opening.
 void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
+// The tone of the whole mix: a low shelf below 160 Hz and a high shelf
+// above 3.2 kHz (dB each), run round the loop twice so that the filters'
+// state at the end carries into the opening.
+void tone(LoopCanvas& c, float low_db, float high_db);
+
 // Every track is mastered to this integrated loudness, so that switching
 // between the menu and the game, or between the two variants, changes
 // nothing in level.

@@ -113,11 +113,11 @@ Buf egg_death() {
   Buf b = blank(0.75);
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.012f, 1.5f);
   add_noise_burst(b, rng, 0.018, 1700.0f, 2.0f, 0.01f, 1.0f);
-  add_thump(b, 0.01, 240.0f, 70.0f, 0.12f, 0.8f);
+  add_thump(b, 0.01, 300.0f, 160.0f, 0.06f, 0.25f);
   for (int k = 0; k < 9; ++k) {
     double at = 0.05 + 0.06 * k + rng.range(0.0f, 0.03f);
     add_noise_burst(b, rng, at, rng.range(300.0f, 900.0f), 4.0f, rng.range(0.02f, 0.05f), 1.4f * (1.0f - k / 11.0f));
-    add_thump(b, at, rng.range(300.0f, 500.0f), 120.0f, 0.03f, 0.25f);
+    add_thump(b, at, rng.range(300.0f, 500.0f), 180.0f, 0.03f, 0.2f);
   }
   return b;
 }
@@ -130,10 +130,10 @@ Buf cocoon_bursting() {
   for (double at : beats) {
     // Each beat is a low thud with a dull knock on top, which is what small
     // speakers can play of it.
-    add_thump(b, at, 110.0f, 55.0f, 0.07f, 0.8f);
-    add_noise_burst(b, rng, at, 420.0f, 2.0f, 0.025f, 0.9f);
-    add_thump(b, at + 0.16, 95.0f, 50.0f, 0.06f, 0.5f);
-    add_noise_burst(b, rng, at + 0.16, 380.0f, 2.0f, 0.02f, 0.55f);
+    add_thump(b, at, 120.0f, 65.0f, 0.06f, 0.3f);
+    add_noise_burst(b, rng, at, 420.0f, 2.0f, 0.025f, 1.1f);
+    add_thump(b, at + 0.16, 105.0f, 60.0f, 0.05f, 0.18f);
+    add_noise_burst(b, rng, at + 0.16, 380.0f, 2.0f, 0.02f, 0.7f);
   }
   size_t n = b.size();
   for (int k = 0; k < 70; ++k) {
@@ -148,7 +148,7 @@ Buf cocoon_bursting() {
   Phase ph;
   for (size_t i = 0; i < n; ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float hz = 45.0f + 20.0f * t + 6.0f * rng.bi();
+    float hz = 70.0f + 20.0f * t + 6.0f * rng.bi();
     float x = blep_saw(ph.step(hz, kRate), hz / kRate);
     b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
   }

@@ -5,11 +5,19 @@
 #include <deque>
 
 #include "measure/loudness.h"
+#include "measure/meters.h"
 
 namespace contentgen::sfx {
 
 namespace {
-double heard(const dsp::Buf& b, int rate) { return measure::effect_level(b, rate).heard(); }
+// The A curve all but ignores bass; in headphones the bass of a thud or a
+// heartbeat is heard in full, as the K curve weighs it. A sound is levelled
+// on whichever of the two calls it louder, so nothing bass-heavy comes out
+// too loud.
+double heard(const dsp::Buf& b, int rate) {
+  return std::max(measure::effect_level(b, rate, measure::Curve::A).heard(),
+                  measure::effect_level(b, rate, measure::Curve::K).heard());
+}
 }  // namespace
 
 namespace {
@@ -64,8 +72,13 @@ float release_step(int rate, float release_ms) { return 1.0f - std::exp(-1.0f / 
 
 void limit(dsp::Buf& b, int rate, float ceiling, float lookahead_ms, float release_ms) {
   if (b.empty()) return;
+  // The peaks between samples count: a converter rebuilds them.
+  std::vector<float> env = measure::true_peak_envelope(b);
   std::vector<float> need(b.size());
-  for (size_t i = 0; i < b.size(); ++i) need[i] = std::fabs(b[i]) > ceiling ? ceiling / std::fabs(b[i]) : 1.0f;
+  for (size_t i = 0; i < b.size(); ++i) {
+    float p = std::max({env[i], env[i > 0 ? i - 1 : 0], env[std::min(i + 1, b.size() - 1)]});
+    need[i] = p > ceiling ? ceiling / p : 1.0f;
+  }
   const size_t ahead = std::max<size_t>(1, dsp::frames(lookahead_ms / 1000.0, rate));
   std::vector<float> g = gain_curve(need, ahead, release_step(rate, release_ms), false);
   for (size_t i = 0; i < b.size(); ++i) b[i] = std::clamp(b[i] * g[i], -ceiling, ceiling);
@@ -87,11 +100,15 @@ void limit_loop(dsp::Buf& left, dsp::Buf& right, int rate, float ceiling, float 
   }
 }
 
+// The gain falls over 4 ms before a peak, smoothly enough that a decay
+// never drops a step, and recovers over 50 ms.
+constexpr float look_ahead_ms = 4.0f, release_ms = 50.0f;
+
 void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
   const float ceiling = dsp::db_to_gain(ceiling_db);
   const dsp::Buf source = b;
   // Even a sound already at its loudness goes through the limiter once.
-  limit(b, rate, ceiling, 1.5f, 60.0f);
+  limit(b, rate, ceiling, look_ahead_ms, release_ms);
   double gain_db = 0.0, last_gain = 0.0, last_heard = heard(b, rate);
   double slope = 1.0;  // heard dB per gain dB; falls as the limiter takes over
   for (int pass = 0; pass < 12; ++pass) {
@@ -101,7 +118,7 @@ void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
     // Each pass starts from the untouched sound so the limiter works once.
     b = source;
     dsp::scale(b, dsp::db_to_gain(static_cast<float>(gain_db)));
-    limit(b, rate, ceiling, 1.5f, 60.0f);
+    limit(b, rate, ceiling, look_ahead_ms, release_ms);
     double now = heard(b, rate);
     if (std::fabs(gain_db - last_gain) > 1e-3) slope = std::clamp((now - last_heard) / (gain_db - last_gain), 0.1, 1.0);
     last_gain = gain_db;
@@ -109,9 +126,14 @@ void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
   }
 }
 
+void hold_true_peak(dsp::Buf& b, float ceiling_db) {
+  double over = measure::true_peak_db(b) - ceiling_db;
+  if (over > 0.0) dsp::scale(b, dsp::db_to_gain(static_cast<float>(-over - 0.05)));
+}
+
 void level_loop(dsp::Buf& b, int rate, float heard_db, float ceiling_db) {
   double now = heard(b, rate);
-  float p = dsp::peak(b);
+  float p = std::pow(10.0f, static_cast<float>(measure::true_peak_db(b)) / 20.0f);
   if (p <= 0.0f) return;
   float g = std::min(dsp::db_to_gain(static_cast<float>(heard_db - now)), dsp::db_to_gain(ceiling_db) / p);
   dsp::scale(b, g);

@@ -9,7 +9,7 @@
 namespace contentgen::sfx {
 
 // Brings the sound to `heard_db` (the mean of its loudest 100 ms and 400 ms
-// A-weighted levels). Peaks are held at or below `ceiling_db` dBFS by a
+// levels, on the A or the K curve, whichever reads louder). Peaks are held at or below `ceiling_db` dBFS by a
 // look-ahead limiter, so a sharp sound reaches its loudness by growing
 // denser rather than by clipping. Converges to within 0.1 dB unless the
 // limiter runs out of room.
@@ -19,6 +19,10 @@ void level_effect(dsp::Buf& b, int rate, float heard_db, float ceiling_db);
 // the two ends and break the seam. If the loudness would push a peak past
 // the ceiling, the gain stops there.
 void level_loop(dsp::Buf& b, int rate, float heard_db, float ceiling_db);
+
+// Scales the whole sound down, if need be, so that its true peak (4x
+// oversampled) is at or under `ceiling_db`: the last word after fades.
+void hold_true_peak(dsp::Buf& b, float ceiling_db);
 
 // The look-ahead limiter on its own: every peak ends at or below `ceiling`
 // (linear), gain falls over `lookahead_ms` before a peak and recovers with

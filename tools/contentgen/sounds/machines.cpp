@@ -74,7 +74,7 @@ Buf generator_loop() {
   struct Partial {
     double hz, gain, swell_hz, swell_depth;
   };
-  const Partial machine[] = {{50, 0.25, 0.125, 0.1},  {100, 1.0, 0.25, 0.15}, {200, 0.8, 0.375, 0.2},
+  const Partial machine[] = {{50, 0.05, 0.125, 0.1},  {100, 0.3, 0.25, 0.15}, {200, 0.6, 0.375, 0.2},
                              {300, 0.65, 0.5, 0.25},  {400, 0.45, 0.625, 0.2}, {500, 0.35, 0.25, 0.3},
                              {600, 0.3, 0.875, 0.25}, {700, 0.18, 0.375, 0.3}, {800, 0.15, 0.125, 0.35}};
   Buf raw(n);
@@ -83,48 +83,63 @@ Buf generator_loop() {
     double s = 0.0;
     for (const Partial& p : machine)
       s += p.gain * (1.0 + p.swell_depth * std::sin(kTwoPi * p.swell_hz * t)) * std::sin(kTwoPi * p.hz * t);
-    // Turbine whine: a high tone and its octave, wavering by a few hertz.
+    // Turbine whine: a soft high tone and its octave wavering by a few
+    // hertz, well under the machine and half buried in the air it moves.
     double waver = 0.9 * std::sin(kTwoPi * 0.5 * t) + 0.4 * std::sin(kTwoPi * 1.375 * t);
-    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 2.0) + 0.35 * std::sin(kTwoPi * 3300.0 * t + waver * 4.0);
-    double whine_level = 0.22 * (1.0 + 0.2 * std::sin(kTwoPi * 0.25 * t));
+    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0) + 0.35 * std::sin(kTwoPi * 3300.0 * t + waver * 12.0);
+    double whine_level = 0.035 * (1.0 + 0.2 * std::sin(kTwoPi * 0.25 * t));
     raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
   }
-  // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz).
+  // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz),
+  // and the turbine's own air, a broader hiss around the whine.
   Rng rng(0x6E4u);
-  Buf noise(n);
+  Buf noise(n), noise2(n);
   for (float& s : noise) s = rng.bi();
-  Biquad rush;
+  for (float& s : noise2) s = rng.bi();
+  Biquad rush, turbine;
   rush.bandpass(1100.0f, 1.2f, kRate);
+  turbine.bandpass(1650.0f, 1.5f, kRate);
   Buf air = loop_through(noise, 3, [rush](float x) mutable { return rush(x); });
+  Buf hiss = loop_through(noise2, 3, [turbine](float x) mutable { return turbine(x); });
   for (size_t i = 0; i < n; ++i) {
     double pulse = 0.7 + 0.3 * std::sin(kTwoPi * 12.5 * seconds_at(i));
-    raw[i] += air[i] * static_cast<float>(0.35 * pulse);
+    raw[i] += air[i] * static_cast<float>(0.35 * pulse) + hiss[i] * 0.14f;
   }
   return raw;
 }
 
 Buf door() {
-  // A latch clunks, hydraulics hiss the door aside, and it thuds home.
+  // A latch clunks, the door runs aside on its motor with a short breath of
+  // air from the seals, and it thuds home. The motor and the thud carry it;
+  // the air is brief and low, so the fifteen doors of a walk through the
+  // complex never turn into a hiss.
   Rng rng(0xD00Au);
-  Buf b = blank(1.25);
-  add_noise_burst(b, rng, 0.0, 900.0f, 1.5f, 0.02f, 1.0f);
-  add_thump(b, 0.0, 160.0f, 70.0f, 0.06f, 0.6f);
-  Biquad hiss, motor_lp;
-  motor_lp.lowpass(700.0f, 1.0f, kRate);
+  Buf b = blank(1.15);
+  add_noise_burst(b, rng, 0.0, 700.0f, 1.5f, 0.02f, 0.9f);
+  add_thump(b, 0.0, 180.0f, 95.0f, 0.05f, 0.35f);
+  Biquad air, motor_lp, rumble;
+  motor_lp.lowpass(900.0f, 0.9f, kRate);
+  rumble.bandpass(480.0f, 1.2f, kRate);
   Phase motor;
-  size_t s = frames(0.05, kRate), e = frames(0.95, kRate);
+  const size_t s = frames(0.05, kRate), e = frames(0.88, kRate), air_end = frames(0.42, kRate);
   for (size_t i = s; i < e; ++i) {
     float u = static_cast<float>(i - s) / (e - s);
-    if (i % 32 == 0) hiss.bandpass(2600.0f + 1200.0f * u, 0.9f, kRate);
-    float env = std::min(1.0f, u * 10.0f) * (u > 0.8f ? (1.0f - u) / 0.2f : 1.0f);
-    float hz = 85.0f + 30.0f * u;
+    float env = std::min(1.0f, u * 8.0f) * (u > 0.85f ? (1.0f - u) / 0.15f : 1.0f);
+    float hz = 190.0f + 50.0f * u;
     float m = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
-    b[i] += (hiss(rng.bi()) * 1.1f + m * 0.25f) * env;
+    float run = m * 0.45f + rumble(rng.bi()) * 0.6f;
+    float breath = 0.0f;
+    if (i < air_end) {
+      float v = static_cast<float>(i - s) / (air_end - s);
+      if (i % 32 == 0) air.bandpass(1300.0f + 500.0f * v, 1.0f, kRate);
+      breath = air(rng.bi()) * 0.45f * std::sin(static_cast<float>(kPi) * v);
+    }
+    b[i] += run * env + breath;
   }
-  add_thump(b, 0.93, 110.0f, 45.0f, 0.1f, 1.3f);
-  add_noise_burst(b, rng, 0.93, 700.0f, 1.0f, 0.035f, 1.4f);
-  add_ping(b, 0.935, 340.0f, 0.16f, 0.18f);
-  add_ping(b, 0.935, 770.0f, 0.12f, 0.12f);
+  add_thump(b, 0.86, 220.0f, 120.0f, 0.06f, 0.4f);
+  add_noise_burst(b, rng, 0.86, 600.0f, 1.0f, 0.035f, 1.5f);
+  add_ping(b, 0.865, 340.0f, 0.16f, 0.18f);
+  add_ping(b, 0.865, 770.0f, 0.12f, 0.1f);
   return b;
 }
 

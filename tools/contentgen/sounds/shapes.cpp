@@ -85,28 +85,50 @@ float envelope(float t, float len, float attack, float release) {
 }  // namespace
 
 Buf shriek(const ShriekParams& p) {
-  Buf out = blank(p.seconds);
+  // The FM tone's upper sidebands and the saturation reach far past the top
+  // of the band; made at four times the rate and filtered down, nothing
+  // folds back from the top as a false metallic fizz.
+  constexpr int over = 4;
+  const int rate = kRate * over;
+  Buf hi(dsp::frames(p.seconds, rate), 0.0f);
   Rng rng(p.seed);
   Phase car, mod;
   Biquad breath, body;
   OnePoleLP wobble;
-  wobble.set(45.0f, kRate);
+  wobble.set(45.0f, rate);
   float vib_phase = rng.uni();
-  for (size_t i = 0; i < out.size(); ++i) {
-    float t = static_cast<float>(seconds_at(i));
+  const float norm = 1.0f / std::tanh(1.8f);
+  float noise_hold = 0.0f, rough_hold = 0.0f;
+  for (size_t i = 0; i < hi.size(); ++i) {
+    float t = static_cast<float>(static_cast<double>(i) / rate);
     float hz = p.pitch.at(t) * (1.0f + 0.02f * sine(vib_phase + t * 7.3f));
-    if (i % 32 == 0) {
-      breath.bandpass(hz * 2.0f, 2.5f, kRate);
-      body.bandpass(hz * 1.2f, 0.9f, kRate);
+    if (i % 128 == 0) {
+      breath.bandpass(hz * 2.0f, 2.5f, rate);
+      body.bandpass(hz * 1.2f, 0.9f, rate);
     }
-    float m = sine(mod.step(hz * p.ratio, kRate)) * p.index;
-    float tone = static_cast<float>(std::sin(kTwoPi * car.step(hz, kRate) + m));
-    float noise = breath(rng.bi()) * 3.0f;
-    float rough = 1.0f + p.roughness * wobble(rng.bi()) * 6.0f;
+    float m = sine(mod.step(hz * p.ratio, rate)) * p.index;
+    float tone = static_cast<float>(std::sin(kTwoPi * car.step(hz, rate) + m));
+    // Noise made at the audible rate and held, so the breath keeps its grain.
+    if (i % over == 0) {
+      noise_hold = rng.bi();
+      rough_hold = rng.bi();
+    }
+    float noise = breath(noise_hold) * 3.0f;
+    float rough = 1.0f + p.roughness * wobble(rough_hold) * 6.0f;
     float x = (tone * (1.0f - p.breath) + noise * p.breath) * rough;
-    out[i] = (body(x) * 1.5f + x * 0.4f) * envelope(t, p.seconds, p.attack_s, p.release_s);
+    float y = (body(x) * 1.5f + x * 0.4f) * envelope(t, p.seconds, p.attack_s, p.release_s);
+    hi[i] = std::tanh(y * 1.8f) * norm;
   }
-  soft_clip(out, 1.8f);
+  // Down to the audible rate through a steep low-pass well under its top.
+  Biquad aa[4];
+  const float q[4] = {0.5098f, 0.6013f, 0.9000f, 2.5629f};
+  for (int k = 0; k < 4; ++k) aa[k].lowpass(kRate * 0.42f, q[k], rate);
+  Buf out(hi.size() / over, 0.0f);
+  for (size_t i = 0; i < hi.size(); ++i) {
+    float y = hi[i];
+    for (Biquad& f : aa) y = f(y);
+    if (i % over == 0 && i / over < out.size()) out[i / over] = y;
+  }
   return out;
 }
 

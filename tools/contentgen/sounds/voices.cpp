@@ -74,8 +74,10 @@ Buf spoken_plea() {
   int fd = mkstemp(path);
   if (fd < 0) return {};
   close(fd);
-  // A fixed voice, speed and pitch so the words come out the same every build.
-  std::string cmd = std::string("espeak-ng -v en+m3 -s 135 -p 18 -a 160 -g 3 -w '") + path + "' '" + kPlea +
+  // A fixed voice, speed and pitch so the words come out the same every
+  // build: a low, slow, worn-out man's voice, lowered and slowed by the
+  // synthesiser itself so the words stay as clear as it speaks them.
+  std::string cmd = std::string("espeak-ng -v en+m3 -s 112 -p 4 -a 160 -g 6 -w '") + path + "' '" + kPlea +
                     "' >/dev/null 2>&1";
   int rc = std::system(cmd.c_str());
   Buf out;
@@ -127,8 +129,9 @@ Buf cocoon_plea() {
   } else {
     words = moaned_plea();
   }
-  // Slower and lower, a rasping throat: ring modulation, grit and breath.
-  Buf b = stretched(words, 1.2);
+  // A rasping throat: a touch of ring modulation, grit and breath. The
+  // words keep their own speed and pitch, and their consonants up to 5.5 kHz.
+  Buf b = words;
   float env_peak = peak(b);
   if (env_peak > 0.0f) scale(b, 1.0f / env_peak);
   Rng rng(0x4B3u);
@@ -141,10 +144,10 @@ Buf cocoon_plea() {
     float x = b[i];
     float env = follow(std::fabs(x));
     float rm = x * sine(ring.step(41.0, kRate));
-    b[i] = 0.65f * x + 0.55f * rm + breath(rng.bi()) * env * 1.2f;
+    b[i] = 0.8f * x + 0.3f * rm + breath(rng.bi()) * env * 0.8f;
   }
-  soft_clip(b, 2.5f);
-  b = lowpassed(b, kRate, 3800.0f);
+  soft_clip(b, 2.0f);
+  b = lowpassed(b, kRate, 5500.0f);
   return add_reverb(b, kRate, 0.35f, 0.5f, 0.22f, 0.25);
 }
 

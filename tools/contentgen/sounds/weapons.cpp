@@ -7,100 +7,121 @@ using namespace dsp;
 
 namespace {
 
-// What makes one take of the rifle differ from the next.
+// One rifle, three takes: the report itself is the same gun every time (the
+// same crack, body and chest-deep thump, with a little natural variation),
+// and what differs is the space that answers it and the action cycling.
 struct Take {
-  float body_hz;      // centre of the blast's body, 1.5..3 kHz
-  float body_decay;   // seconds
-  float thump_hz;     // the short low kick under it
-  float grit;         // drive into the saturator: texture
-  float second_crack; // seconds after the first; 0 for none
-  float tail_s;       // how long the room answers
-  float slap_at;      // a wall's echo, seconds after the shot
+  float body_hz;       // centre of the blast's bright body, around 1.8 kHz
+  float low_hz;        // centre of its low-mid weight, 300..450 Hz
+  float grit;          // drive into the saturator: texture
+  float second_crack;  // seconds after the first; 0 for none
+  float tail_s;        // how long the room answers
+  float slap_at;       // a near wall's echo, seconds after the shot; 0 for none
   float slap_gain;
-  float rattle_at;    // the action cycling
-  float return_at;    // a far wall's echo rolling back; 0 for none
-  bool casing;        // the spent case heard bouncing on the floor
+  float rattle_at;     // the action cycling
+  float rattle_gain;
+  float return_at;     // a far wall's echo rolling back; 0 for none
   uint32_t seed;
 };
 
-const Take kTakes[] = {
-    // Bright and tight, answered by two hard slaps off near walls.
-    {2300.0f, 0.028f, 120.0f, 2.4f, 0.0f, 0.05f, 0.075f, 0.8f, 0.30f, 0.0f, false, 0x5407u},
-    // Lower and rougher, rolling down a long corridor and back.
-    {1650.0f, 0.045f, 95.0f, 3.4f, 0.0f, 0.16f, 0.0f, 0.0f, 0.44f, 0.21f, false, 0x5411u},
-    // High and clipped, a double report, the action loud and dry, the case
-    // ringing on the deck.
-    {2600.0f, 0.018f, 140.0f, 1.8f, 0.016f, 0.02f, 0.0f, 0.0f, 0.13f, 0.0f, true, 0x541Bu},
+const Take takes[] = {
+    // A small room: two quick slaps off near walls, the action late.
+    {1800.0f, 370.0f, 2.2f, 0.0f, 0.06f, 0.08f, 0.6f, 0.30f, 1.1f, 0.0f, 0x5407u},
+    // A long corridor: the report rolls away and comes back.
+    {1750.0f, 360.0f, 2.5f, 0.0f, 0.3f, 0.0f, 0.0f, 0.44f, 1.0f, 0.2f, 0x5411u},
+    // Close and dry: a double report, the action loud and early.
+    {1800.0f, 370.0f, 2.0f, 0.014f, 0.03f, 0.0f, 0.0f, 0.15f, 1.3f, 0.0f, 0x541Bu},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
 void add_crack(Buf& b, Rng& rng, double at, float gain) {
-  Biquad hp;
-  hp.highpass(2500.0f, 0.7f, kRate);
+  Biquad hp, lp;
+  hp.highpass(2000.0f, 0.7f, kRate);
+  lp.lowpass(6000.0f, 0.7f, kRate);
   size_t s = frames(at, kRate);
   for (size_t i = s; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i - s));
-    float env = std::exp(-t / 0.0025f);
+    float env = std::exp(-t / 0.0045f);
     if (env < 1e-4f) break;
-    b[i] += hp(rng.bi()) * env * gain;
+    b[i] += lp(hp(rng.bi())) * env * gain;
   }
+}
+
+// A copy of the opening of the shot, darkened, swelling in over 5 ms and
+// dying away as a wall's answer does, by `decay_s`, long before the copy
+// ends: no edge of it is ever heard.
+Buf echo_of(const Buf& b, double seconds, float lowpass_hz, float decay_s) {
+  Buf e(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(std::min(b.size(), frames(seconds, kRate))));
+  e = lowpassed(e, kRate, lowpass_hz);
+  for (size_t i = 0; i < e.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    e[i] *= std::min(1.0f, t / 0.005f) * std::exp(-t / decay_s);
+  }
+  return e;
 }
 
 }  // namespace
 
 Buf gunshot(int variant) {
-  // A sharp report: the crack, the blast's body in the upper midrange, a
-  // short low kick (felt, not a boom), then the room and the rifle's action.
-  const Take& k = kTakes[std::clamp(variant, 1, 3) - 1];
+  // A sharp report: the crack, a bright body in the upper midrange, the
+  // weight of the blast in the low midrange and a short thump under it,
+  // then the room and the rifle's action.
+  const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   Rng rng(k.seed);
-  Buf b = blank(0.55);
-  add_crack(b, rng, 0.0, 2.0f);
-  if (k.second_crack > 0.0f) add_crack(b, rng, k.second_crack, 1.4f);
-  add_noise_burst(b, rng, 0.0005, k.body_hz, 1.1f, k.body_decay, 3.0f);
-  add_noise_burst(b, rng, 0.001, k.body_hz * 1.6f, 1.8f, k.body_decay * 0.6f, 1.4f);
-  add_noise_burst(b, rng, 0.0, k.body_hz * 0.55f, 1.4f, k.body_decay * 0.8f, 1.0f);
-  add_thump(b, 0.0, k.thump_hz * 2.2f, k.thump_hz, 0.022f, 0.5f);
+  // Long enough for the longest room to die away inside the file.
+  Buf b = blank(0.75);
+  add_crack(b, rng, 0.0, 1.2f);
+  if (k.second_crack > 0.0f) add_crack(b, rng, k.second_crack, 0.6f);
+  add_noise_burst(b, rng, 0.0005, k.body_hz, 1.2f, 0.026f, 3.2f);
+  add_noise_burst(b, rng, 0.0, k.low_hz, 1.1f, 0.045f, 3.2f);
+  add_noise_burst(b, rng, 0.0, k.low_hz * 1.7f, 1.3f, 0.03f, 1.6f);
+  add_thump(b, 0.0, 240.0f, 140.0f, 0.03f, 0.35f);
+  if (k.second_crack > 0.0f) {
+    add_noise_burst(b, rng, k.second_crack, k.body_hz, 1.2f, 0.02f, 1.0f);
+    add_noise_burst(b, rng, k.second_crack, k.low_hz, 1.1f, 0.03f, 1.1f);
+  }
   for (float& s : b) s = std::tanh(s * k.grit) / std::tanh(k.grit);
 
-  // The room: band-limited noise decaying with the take's own length.
-  Biquad room_bp;
-  room_bp.bandpass(k.body_hz * 0.7f, 0.7f, kRate);
+  // The room: noise in the blast's own colour, decaying with the take's own
+  // length. A long space swells a little before it dies away.
+  Biquad room_lo, room_hi;
+  room_lo.bandpass(k.low_hz * 1.2f, 0.8f, kRate);
+  room_hi.bandpass(k.body_hz * 0.9f, 0.9f, kRate);
+  const bool long_space = k.tail_s > 0.1f;
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    // A long space swells a little before it dies away; a small one is gone at once.
-    float swell = std::min(1.0f, t / (k.tail_s > 0.2f ? 0.03f : 0.004f));
-    b[i] += room_bp(rng.bi()) * (k.tail_s > 0.2f ? 1.0f : 0.45f) * swell * std::exp(-t / k.tail_s);
+    float swell = std::min(1.0f, t / (long_space ? 0.03f : 0.005f));
+    float n = room_lo(rng.bi()) * 1.2f + room_hi(rng.bi()) * 0.5f;
+    b[i] += n * (long_space ? 0.8f : 0.5f) * swell * std::exp(-t / k.tail_s);
   }
   if (k.slap_gain > 0.0f) {
-    Buf echo = lowpassed(Buf(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(frames(0.06, kRate))), kRate, 3000.0f);
+    Buf echo = echo_of(b, 0.12, 2000.0f, 0.02f);
     add(b, echo, frames(k.slap_at, kRate), k.slap_gain);
     add(b, echo, frames(k.slap_at * 2.0, kRate), k.slap_gain * 0.45f);
   }
   if (k.return_at > 0.0f) {
     // The corridor's answer: the blast smeared and darkened, swelling in.
-    Buf far = lowpassed(Buf(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(frames(0.12, kRate))), kRate, 1800.0f);
+    Buf far = echo_of(b, 0.12, 1800.0f, 0.04f);
     far = add_reverb(far, kRate, 0.7f, 0.5f, 0.8f, 0.15);
     for (size_t i = 0; i < far.size(); ++i) {
-      float u = static_cast<float>(i) / far.size();
-      far[i] *= std::min(1.0f, u * 4.0f) * (1.0f - u);
+      float t = static_cast<float>(seconds_at(i));
+      far[i] *= std::min(1.0f, t / 0.06f) * std::exp(-t / 0.06f);
     }
-    add(b, far, frames(k.return_at, kRate), 0.9f);
+    add(b, far, frames(k.return_at, kRate), 1.4f);
   }
-  if (k.casing) {
-    const float bounces[][2] = {{0.30f, 1.0f}, {0.37f, 0.6f}, {0.42f, 0.35f}};
-    for (const auto& bounce : bounces) {
-      add_ping(b, bounce[0], 3300.0f, 0.03f, 0.35f * bounce[1]);
-      add_ping(b, bounce[0], 3900.0f, 0.02f, 0.2f * bounce[1]);
-    }
+  // The bolt: two dull metallic clacks, more knock than ring: a short
+  // broad tick on the resonances of the steel.
+  for (int clack = 0; clack < 2; ++clack) {
+    const double at = k.rattle_at + 0.035 * clack;
+    const float g = k.rattle_gain * (clack == 0 ? 1.0f : 0.75f);
+    add_noise_burst(b, rng, at, 1800.0f, 0.7f, 0.008f, 0.18f * g);
+    add_ping(b, at, clack == 0 ? 1480.0f : 1320.0f, 0.014f, 0.12f * g);
+    add_thump(b, at, 520.0f, 300.0f, 0.014f, 0.2f * g);
   }
-  // The bolt: two metallic clicks.
-  add_noise_burst(b, rng, k.rattle_at, 3400.0f, 5.0f, 0.005f, 0.5f);
-  add_ping(b, k.rattle_at, 2750.0f, 0.02f, 0.12f);
-  add_noise_burst(b, rng, k.rattle_at + 0.035, 2900.0f, 5.0f, 0.004f, 0.35f);
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
   Biquad hp;
-  hp.highpass(50.0f, 0.7f, kRate);
+  hp.highpass(60.0f, 0.7f, kRate);
   for (float& s : b) s = hp(s);
   return b;
 }
