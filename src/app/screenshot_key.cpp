@@ -34,7 +34,10 @@ std::string screenshotname(std::time_t when, int repeat) {
 }
 
 void screenshotkey() {
-  if (!gamekeyhit(keyprintscreen)) return;
+  if (gamekeyhit(keyprintscreen)) takescreenshot();
+}
+
+void takescreenshot() {
   if (plat::file_type(screenshotdir) != 2) plat::create_dir(screenshotdir);
   const std::time_t now = std::time(nullptr);
   std::string path = screenshotname(now);
