@@ -45,7 +45,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=x11-backend.so --width=1024 --height=768 --socket=rx907-wayland --idle-time=0 \
   >"$work/weston.log" 2>&1 &
 weston=$!
-output=$(timeout 20 xdotool search --sync --name '^Weston Compositor' | head -1)
+output=$(timeout 20 xdotool search --sync --class '^Weston Compositor$' | head -1)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/rx907-wayland" ] && break; sleep 0.1; done
 [ -n "$output" ] && [ -S "$XDG_RUNTIME_DIR/rx907-wayland" ] ||
   { echo "$tag: FAIL: weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
@@ -69,7 +69,8 @@ SDL_VIDEODRIVER=wayland WAYLAND_DISPLAY=rx907-wayland "$game" --renderer="$rende
 pid=$!
 
 # weston places windows where it likes: the start-up window is found by the
-# renderer's name, the one yellow thing on it (centred at 240, 239).
+# renderer's name, the one yellow thing on it (centred on x 240, its top at
+# y 239).
 pos=""
 for _ in $(seq 60); do
   pos=$(dump | python3 "$here/xwd_pixel.py" --yellow 2>/dev/null) && break
@@ -77,15 +78,25 @@ for _ in $(seq 60); do
   sleep 0.5
 done
 [ -n "$pos" ] || { fail "no start-up window"; cat "$work/stdout.txt" >&2; exit 1; }
-read -r cx cy <<<"$pos"
-wx=$((cx - 240)) wy=$((cy - 239))
+read -r cx ty <<<"$pos"
+wx=$((cx - 240)) wy=$((ty - 239))
 note "start-up window at ($wx, $wy) on weston's screen"
 
-# The lower half of RUN GAME lights RUN GAME, not CHANGE MODE.
-xdotool mousemove --window "$output" $((wx + 240)) $((wy + 160))
-sleep 0.6
-run=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 109)),310,56)
-mode=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 168)),310,56)
+# The lower half of RUN GAME lights RUN GAME, not CHANGE MODE. weston may
+# miss the very first pointer motion into its window: the pointer comes
+# from a few steps away.
+run=0 mode=0
+for attempt in 1 2 3 4 5; do
+  # weston's window stands at the screen's origin: screen pixels are its own.
+  xdotool mousemove $((wx + 220)) $((wy + 140 - attempt))
+  sleep 0.3
+  for _ in 1 2 3 4; do xdotool mousemove_relative -- 5 $(((20 + attempt) / 4)); sleep 0.05; done
+  xdotool mousemove $((wx + 240)) $((wy + 160))
+  sleep 0.6
+  run=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 109)),310,56)
+  mode=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 168)),310,56)
+  [ "$run" -gt 0 ] || [ "$mode" -gt 0 ] && break
+done
 keep_shot startup
 if [ "$run" -gt 40 ] && [ "$mode" -eq 0 ]; then
   note "pointer on the lower half of RUN GAME lights RUN GAME"
@@ -112,12 +123,15 @@ keep_shot window
 alt_enter
 alive || fail "rx907 ended on Alt+Enter (back to full screen)"
 
-# MAIN MENU, the pointer over LOAD GAME (logical 512, 420), down to QUIT.
+# MAIN MENU, then a click on QUIT (logical 512, 566; one to one here).
 press Escape 1
-xdotool mousemove --window "$output" 512 420
+xdotool mousemove 500 560
 sleep 0.3
-for _ in 1 2 3; do press Down 0.3; done
-press Return 0.5
+for _ in 1 2 3; do xdotool mousemove_relative -- 4 2; sleep 0.05; done
+xdotool mousemove 512 566
+sleep 0.5
+keep_shot quit
+xdotool click 1
 for _ in $(seq 100); do alive || break; sleep 0.1; done
 if alive; then
   fail "rx907 still runs after QUIT"

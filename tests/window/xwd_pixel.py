@@ -5,7 +5,7 @@
     xwd -root -silent | xwd_pixel.py --size            -> "width height"
     xwd -root -silent | xwd_pixel.py --lit-fraction    -> share of pixels not near black
     xwd -root -silent | xwd_pixel.py --green X,Y,W,H   -> count of bright green pixels in the box
-    xwd -root -silent | xwd_pixel.py --yellow          -> "x y": centre of the pure yellow pixels
+    xwd -root -silent | xwd_pixel.py --yellow          -> "x y": middle and top of the pure yellow pixels
 """
 import struct
 import sys
@@ -70,7 +70,7 @@ def main():
                     ys.append(y)
         if not xs:
             sys.exit("xwd_pixel: no yellow pixels")
-        print((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2)
+        print((min(xs) + max(xs)) // 2, min(ys))
         return
 
     for point in sys.argv[1:]:
