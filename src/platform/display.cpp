@@ -195,6 +195,16 @@ void set_window_box(SDL_Window* window, const WindowBox& box) {
 void fit_to_desktop(SDL_Window* window, int width, int height) {
   FrameSize frame;
   SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
+  if (frame.top == 0 && frame.left == 0 && detail::window_manager_present(window)) {
+    // A new window's frame is known once the window manager has put it
+    // round the window: wait for that briefly (events stay queued).
+    const Uint64 until = SDL_GetTicks64() + 400;
+    while (frame.top == 0 && frame.left == 0 && SDL_GetTicks64() < until) {
+      SDL_Delay(10);
+      SDL_PumpEvents();
+      SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
+    }
+  }
   set_window_box(window, fit_window(work_area(window), frame, width, height));
 }
 
