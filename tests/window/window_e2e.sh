@@ -57,9 +57,13 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "$tag: FAIL: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
 
-# The window manager, with a private home so that no user's settings (and
-# no wallpaper helper of fluxbox's, which pops up a message) take part.
-mkdir -p "$work/home/.fluxbox"
+# The window manager, with a private home so that no user's settings take
+# part.
+# fluxbox's wallpaper helper finds no program to set one with and says so
+# in a window that takes the focus: a helper that does nothing stands in.
+mkdir -p "$work/home/.fluxbox" "$work/bin"
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/fbsetbg"
+chmod +x "$work/bin/fbsetbg"
 printf 'background: none\n' >"$work/home/.fluxbox/overlay"
 printf 'session.styleOverlay: %s\n' "$work/home/.fluxbox/overlay" >"$work/home/.fluxbox/init"
 # openbox as installed, less its Print Screen bindings (they start a
@@ -78,7 +82,7 @@ case $wm in
   openbox) command -v openbox >/dev/null || { fail "openbox is not installed"; exit 1; }
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" openbox >"$work/wm.log" 2>&1 & wmpid=$! ;;
   fluxbox) command -v fluxbox >/dev/null || { fail "fluxbox is not installed"; exit 1; }
-    HOME="$work/home" fluxbox -rc "$work/home/.fluxbox/init" >"$work/wm.log" 2>&1 & wmpid=$! ;;
+    HOME="$work/home" PATH="$work/bin:$PATH" fluxbox -rc "$work/home/.fluxbox/init" >"$work/wm.log" 2>&1 & wmpid=$! ;;
   xfwm4) command -v xfwm4 >/dev/null || { fail "xfwm4 is not installed"; exit 1; }
     # xfwm4 reads its settings over a session bus.
     HOME="$work/home" dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 & wmpid=$! ;;
