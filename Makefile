@@ -21,10 +21,15 @@ test: build
 	@$(MAKE) --no-print-directory test-asan
 
 # The real program in a real X window (a private Xvfb), driven with
-# synthetic X input, once per renderer; prints the frames per second.
+# synthetic X input, once per renderer on a bare X server and again under
+# two window managers; prints the frames per second. Then on Wayland (weston
+# inside the private Xvfb).
 test-window: build
 	@tests/window/window_e2e.sh $(BUILD) default 1280x1024
 	@tests/window/window_e2e.sh $(BUILD) software 1920x1080
+	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) software 1920x1080 openbox
+	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) default 1280x1024 fluxbox
+	@tests/window/wayland_e2e.sh $(BUILD) software
 
 # The suite again under AddressSanitizer and UBSan, in its own build
 # directory, with the content taken from the normal build.

@@ -15,9 +15,38 @@
 #include "input/keycodes.h"
 #include "platform/platform.h"
 #include "render/demo_mark.h"
-
+#include "render/text.h"
 
 namespace {
+
+// True while the frame loop idles in the background with the last frame
+// held on screen.
+bool framehelddimmed = false;
+int pauseshade = 0;  // a plain black picture, scaled over the whole screen
+
+// The last frame, still in the back buffer, dimmed with a PAUSED line.
+void dimheldframe() {
+  if (!pauseshade) {
+    plat::set_mask_colour(255, 0, 255);
+    pauseshade = plat::load_image("incbin::data\\gfx\\startblack.png", 0);
+  }
+  plat::reset_draw_state();
+  const int w = plat::image_width(pauseshade), h = plat::image_height(pauseshade);
+  if (w > 0 && h > 0) {
+    plat::set_blend(plat::BlendAlpha);
+    plat::set_alpha(0.55f);
+    plat::set_scale(1024.0f / w, 768.0f / h);
+    plat::draw_image(pauseshade, 0, 0, 0);
+    // A darker band under the line, so it reads over any screen.
+    plat::set_alpha(0.7f);
+    plat::set_scale(1024.0f / w, 64.0f / h);
+    plat::draw_image(pauseshade, 0, 352, 0);
+  }
+  plat::reset_draw_state();
+  plat::set_colour(0, 255, 0);
+  drawbigtext(512, 366, "PAUSED", 1);
+  plat::reset_draw_state();
+}
 
 
 struct FrameCounter {
@@ -40,8 +69,9 @@ void countframe(FrameCounter& c) {
 void endframe() {
   // Every frame waits for the display's refresh schedule, so play, menus and
   // the idle loop never run above 60 frames a second however fast they draw.
+  // The back buffer keeps the frame until the next one begins: it is what
+  // stays on screen while the program is in the background.
   plat::flip(true);
-  plat::cls();
 }
 
 void framekeys() {
@@ -86,26 +116,39 @@ void stepframe() {
 }
 
 void runframe() {
+  // Read before the screen runs: a menu clears its hits as it takes them.
+  // A demo's keys are the machine player's: it takes no pictures.
+  const bool shot = !demoplaying && gamekeyhit(keyprintscreen);
   stepframe();
   drawmessageline();
   drawoverlay();
   if (demoplaying) drawdemomark();
-  screenshotkey();
+  if (shot) takescreenshot();
 }
 
 void loopstep(int pacer, int idler) {
   static FrameCounter counter{0, plat::millisecs()};
   countframe(counter);
   if (musicfocusstep(plat::app_suspended())) {
-    // In the background: no game, just a slow idle until focus returns.
+    // In the background: no game, just a slow idle until focus returns. The
+    // last frame stays on screen, dimmed; it is presented once, then only
+    // when the window system shows the window anew, and never while the
+    // window is minimised.
     plat::wait_timer(idler);
-  } else {
-    if (timerlimited == 1) plat::wait_timer(pacer);
-    plat::RawInput devices;
-    pollinput(devices);
-    applyframeinput(devices);  // the devices', or a demo's machine player's
-    runframe();
+    endloopframe();
+    const bool first = !framehelddimmed;
+    if (first) dimheldframe();
+    framehelddimmed = true;
+    if ((plat::window_exposed() || first) && !plat::app_minimised()) plat::flip(false);
+    return;
   }
+  framehelddimmed = false;
+  plat::cls();
+  if (timerlimited == 1) plat::wait_timer(pacer);
+  plat::RawInput devices;
+  pollinput(devices);
+  applyframeinput(devices);  // the devices', or a demo's machine player's
+  runframe();
   endloopframe();
   endframe();
 }

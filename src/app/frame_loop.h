@@ -13,9 +13,11 @@ void stepframe();
 // One whole frame after the input snapshot: stepframe, then the status
 // line and the overlay on top (the caller flips the display).
 void runframe();
-// Presents the frame on the display's refresh schedule and clears it.
+// Presents the frame on the display's refresh schedule; the back buffer
+// keeps it until the next frame clears it.
 void endframe();
-// One pass of the loop: the idle wait in the background, otherwise the
+// One pass of the loop. In the background: the idle wait, and the last frame
+// held on screen, dimmed with a PAUSED line. Otherwise the clear, the
 // optional timer wait, the input snapshot and the frame; then endframe.
 void loopstep(int pacer, int idler);
 // Runs frames until the program is asked to close or the player quits.

@@ -35,7 +35,10 @@ std::string screenshotname(std::time_t when, int repeat) {
 
 void screenshotkey() {
   // A demo's keys are the machine player's: it takes no pictures.
-  if (demoplaying || !gamekeyhit(keyprintscreen)) return;
+  if (!demoplaying && gamekeyhit(keyprintscreen)) takescreenshot();
+}
+
+void takescreenshot() {
   if (plat::file_type(screenshotdir) != 2) plat::create_dir(screenshotdir);
   const std::time_t now = std::time(nullptr);
   std::string path = screenshotname(now);

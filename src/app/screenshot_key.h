@@ -12,5 +12,9 @@ inline constexpr const char* screenshotdir = "screenshots";
 // "screenshots/rx907-YYYYMMDD-HHMMSS.png" for a local time; a second shot
 // in the same second gets "-2", "-3", ... before ".png".
 std::string screenshotname(std::time_t when, int repeat = 1);
-// Called once a frame after drawing: takes the shot when the key was hit.
+// Takes the shot when the key was hit in this frame's snapshot.
 void screenshotkey();
+// Saves the frame drawn so far and says so on the message line. The frame
+// loop reads the key before a screen runs (menus clear their hits) and
+// calls this once the frame is drawn.
+void takescreenshot();

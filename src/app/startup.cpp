@@ -47,12 +47,12 @@ void textcolour(bool hovered) {
 }
 }  // namespace
 
-void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<bool()>& modeok) {
-  // Pointer in window pixels.
-  const int mx = cursorx - m.winx, my = cursory - m.winy;
+void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bool()>& modeok) {
+  // The hit test runs in the window's own pixels: a window manager's frame
+  // or a desktop that hides its coordinates cannot shift it.
   bool overcontrol = false;
   for (int c = 1; c <= 4; ++c) {
-    smhover[c] = inside(kControls[c], mx, my) ? 1 : 0;
+    smhover[c] = inside(kControls[c], p.x, p.y) ? 1 : 0;
     overcontrol = overcontrol || smhover[c];
   }
   if (gamemousehit(1)) {
@@ -69,25 +69,28 @@ void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<b
     }
   }
   if (gamekeydown(keyescape)) m.action = 3;
-  if (mx < 0 || mx > kStartupW - 1 || my < 0 || my > kStartupH - 1)
+  if (!p.inside || p.x < 0 || p.x > kStartupW - 1 || p.y < 0 || p.y > kStartupH - 1)
     for (int c = 1; c <= 4; ++c) smhover[c] = 0;
 
-  // Dragging the window by its background.
+  // Dragging the window by its background: the window follows the pointer's
+  // travel on the desktop from where both stood when the button went down.
   if (!overcontrol && gamemousehit(1)) {
     m.dragging = 1;
-    m.dragcx = cursorx, m.dragcy = cursory;
+    m.dragcx = p.screenx, m.dragcy = p.screeny;
     m.dragwx = m.winx, m.dragwy = m.winy;
   }
   if (m.dragging) {
     if (gamemousedown(1)) {
       for (int c = 1; c <= 4; ++c) smhover[c] = 0;
-      m.winx = m.dragwx + cursorx - m.dragcx;
-      m.winy = m.dragwy + cursory - m.dragcy;
+      m.winx = m.dragwx + p.screenx - m.dragcx;
+      m.winy = m.dragwy + p.screeny - m.dragcy;
     } else {
       m.dragging = 0;
     }
   }
 }
+
+const char* startuprenderername(int mode) { return mode == 1 ? "OPENGL" : "DEFAULT"; }
 
 void drawstartupmenu(const StartupMenu& m) {
   plat::set_colour(255, 255, 255);
@@ -106,7 +109,7 @@ void drawstartupmenu(const StartupMenu& m) {
   textcolour(smhover[2]);
   drawbigtext(240, 180, "CHANGE MODE", 1);
   plat::set_colour(255, 255, 0);
-  drawbigtext(240, 239, apimode == 1 ? "OPENGL" : "DIRECT3D", 1);
+  drawbigtext(240, 239, startuprenderername(apimode), 1);
   textcolour(smhover[3]);
   drawbigtext(240, 298, "QUIT", 1);
   plat::set_colour(255, 255, 255);
@@ -148,7 +151,13 @@ void freestartupimages() {
 
 int runstartupmenu(const std::function<void()>& poll) {
   plat::set_title("RX-907 - Startup Menu");
-  if (!plat::open_display(kStartupW, kStartupH, 0, 60, plat::RendererDefault)) return 3;
+  // The start-up window stays a window: Alt+Enter does nothing here.
+  plat::allow_window_switch(false);
+  const bool opened = plat::open_display(kStartupW, kStartupH, 0, 60, plat::RendererDefault);
+  if (!opened) {
+    plat::allow_window_switch(true);
+    return 3;
+  }
   StartupMenu m;
   int dw = 0, dh = 0;
   plat::desktop_size(dw, dh);
@@ -158,15 +167,24 @@ int runstartupmenu(const std::function<void()>& poll) {
   // Without a desktop the snapshot's pointer is taken relative to where
   // the window first stood, so scripted drags move it as a hand would.
   const int originx = m.winx, originy = m.winy;
+  const bool headless = plat::is_headless();
   readapi("api.dat");
   loadstartupimages();
 
   while (m.action == 0) {
     poll();
-    int cx = originx + inputmousex, cy = originy + inputmousey;
-    if (!plat::is_headless()) plat::global_mouse(cx, cy);
+    StartupPointer p{inputmousex, inputmousey, true, originx + inputmousex, originy + inputmousey};
+    if (!headless) {
+      // Asked of the window system every frame, so the highlight follows
+      // every move, also a jump of the pointer that sent no motion.
+      p.inside = plat::window_pointer(p.x, p.y);
+      plat::global_mouse(p.screenx, p.screeny);
+      // Where the window really is (a window manager may have placed it
+      // otherwise than asked): a drag starts from there.
+      if (!m.dragging) plat::window_position(m.winx, m.winy);
+    }
     const int oldx = m.winx, oldy = m.winy;
-    startupstep(m, cx, cy, [] { return plat::mode_exists(1024, 768, 32, 0); });
+    startupstep(m, p, [] { return plat::mode_exists(1024, 768, 32, 0); });
     if (m.winx != oldx || m.winy != oldy) plat::move_window(m.winx, m.winy);
     drawstartupmenu(m);
     plat::flip(true);
@@ -175,6 +193,7 @@ int runstartupmenu(const std::function<void()>& poll) {
   }
   freestartupimages();
   plat::close_display();
+  plat::allow_window_switch(true);
   return m.action;
 }
 

@@ -24,10 +24,20 @@ struct StartupMenu {
   int dragwx = 0, dragwy = 0;  // window position when the drag began
 };
 
-// One frame of the start-up window from the input tables. The cursor is
-// in desktop pixels; modeok tells whether the game's display mode exists.
-void startupstep(StartupMenu& m, int cursorx, int cursory, const std::function<bool()>& modeok);
+// The pointer as one frame of the start-up window sees it.
+struct StartupPointer {
+  int x = 0, y = 0;              // relative to the window's drawing area
+  bool inside = true;            // over the window
+  int screenx = 0, screeny = 0;  // on the desktop (dragging)
+};
+
+// One frame of the start-up window from the input tables; modeok tells
+// whether the game's display mode exists.
+void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bool()>& modeok);
 void drawstartupmenu(const StartupMenu& m);
+// The renderer choice as the start-up window names it: apimode 0 is the
+// platform's default renderer, 1 OpenGL.
+const char* startuprenderername(int mode);
 
 // Runs the start-up window until the player runs the game (1) or quits
 // (3). poll takes one input snapshot per frame.

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/presented.h"
 #include "platform/scaler.h"
+#include "platform/window_fit.h"
 
 namespace plat {
 namespace detail {
@@ -207,6 +208,53 @@ bool open_frame_surface(int width, int height) {
   return true;
 }
 
+// The desktop's work area (less its panels), else the whole desktop.
+WindowBox work_area(SDL_Window* window) {
+  const int index = std::max(SDL_GetWindowDisplayIndex(window), 0);
+  SDL_Rect r{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(index, &r) != 0 || r.w <= 0 || r.h <= 0) SDL_GetDisplayBounds(index, &r);
+  return WindowBox{r.x, r.y, r.w, r.h};
+}
+
+// Waits briefly for the window manager to carry out a change that SDL only
+// asked for, watching the window's size; events stay queued for the pump.
+void settle_window(SDL_Window* window, int from_w, int from_h) {
+  const Uint64 until = SDL_GetTicks64() + 500;
+  while (SDL_GetTicks64() < until) {
+    SDL_PumpEvents();
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    if (w != from_w || h != from_h) break;
+    SDL_Delay(10);
+  }
+  SDL_PumpEvents();
+}
+
+// Sets the window's drawing area to box (size, then place); SDL places the
+// window manager's frame around it.
+void set_window_box(SDL_Window* window, const WindowBox& box) {
+  SDL_SetWindowSize(window, box.w, box.h);
+  SDL_SetWindowPosition(window, box.x, box.y);
+}
+
+// A window at the picture's size where the desktop holds it with the frame,
+// otherwise smaller; centred in the work area.
+void fit_to_desktop(SDL_Window* window, int width, int height) {
+  FrameSize frame;
+  SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
+  if (frame.top == 0 && frame.left == 0 && detail::window_manager_present(window)) {
+    // A new window's frame is known once the window manager has put it
+    // round the window: wait for that briefly (events stay queued).
+    const Uint64 until = SDL_GetTicks64() + 400;
+    while (frame.top == 0 && frame.left == 0 && SDL_GetTicks64() < until) {
+      SDL_Delay(10);
+      SDL_PumpEvents();
+      SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
+    }
+  }
+  set_window_box(window, fit_window(work_area(window), frame, width, height));
+}
+
 bool open_window(int width, int height, int depth, int renderer_choice) {
   auto& d = display();
   d.window = SDL_CreateWindow(title_text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
@@ -233,6 +281,9 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   SDL_AddEventWatch(repaint_watch, nullptr);
   d.fullscreen = false;
   d.borderless_fullscreen = false;
+  // Placed for a window first, so that leaving full screen finds a place
+  // that fits the desktop.
+  fit_to_desktop(d.window, width, height);
   if (depth != 0) set_fullscreen(true);
   return true;
 }
@@ -286,6 +337,19 @@ void close_display() {
 bool display_open() { return display().renderer != nullptr; }
 int renderer_in_use() { return display().kind; }
 
+std::string renderer_name() {
+  SDL_RendererInfo info;
+  const auto& d = display();
+  if (!d.renderer || SDL_GetRendererInfo(d.renderer, &info) != 0 || !info.name) return "";
+  static const char* const names[][2] = {{"opengl", "OpenGL"},       {"opengles2", "OpenGL ES 2"},
+                                         {"opengles", "OpenGL ES"},   {"software", "Software"},
+                                         {"direct3d", "Direct3D"},    {"direct3d11", "Direct3D 11"},
+                                         {"direct3d12", "Direct3D 12"}, {"metal", "Metal"}};
+  for (const auto& n : names)
+    if (std::strcmp(info.name, n[0]) == 0) return n[1];
+  return info.name;
+}
+
 bool mode_exists(int width, int height, int depth, int hz) {
   if (width <= 0 || height <= 0) return false;
   if (depth != 0 && depth != 16 && depth != 24 && depth != 32) return false;
@@ -302,10 +366,34 @@ bool mode_exists(int width, int height, int depth, int hz) {
   return false;
 }
 
+namespace {
+bool set_fullscreen_now(bool on);
+}  // namespace
+
 bool set_fullscreen(bool on) {
   auto& d = display();
   if (!d.window) return false;
   if (on == d.fullscreen) return true;
+  // SDL puts the pointer back at its place in the window after a switch,
+  // which moves it on the screen although the player did not: it goes back
+  // where it stood, and the menus see no move.
+  int sx = 0, sy = 0, wx = 0, wy = 0;
+  const bool pointer_known = detail::query_pointer(d.window, sx, sy, wx, wy);
+  const bool ok = set_fullscreen_now(on);
+  int nx = 0, ny = 0;
+  if (pointer_known && detail::query_pointer(d.window, nx, ny, wx, wy) && (nx != sx || ny != sy))
+    SDL_WarpMouseGlobal(sx, sy);
+  return ok;
+}
+
+namespace {
+bool set_fullscreen_now(bool on) {
+  auto& d = display();
+  if (on) {
+    // Where the window stood, to put it back there on leaving full screen.
+    SDL_GetWindowPosition(d.window, &d.windowed_x, &d.windowed_y);
+    SDL_GetWindowSize(d.window, &d.windowed_w, &d.windowed_h);
+  }
   if (on && !detail::window_manager_present(d.window)) {
     // Nobody would carry out a full-screen request: become a borderless
     // window over the whole desktop instead.
@@ -317,17 +405,31 @@ bool set_fullscreen(bool on) {
     d.borderless_fullscreen = true;
   } else if (on) {
     if (SDL_SetWindowFullscreen(d.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
-  } else if (d.borderless_fullscreen) {
-    SDL_SetWindowSize(d.window, d.width, d.height);
-    SDL_SetWindowBordered(d.window, SDL_TRUE);
-    SDL_SetWindowPosition(d.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    d.borderless_fullscreen = false;
-  } else if (SDL_SetWindowFullscreen(d.window, 0) != 0) {
-    return false;
+  } else {
+    int fw = 0, fh = 0;
+    SDL_GetWindowSize(d.window, &fw, &fh);
+    if (d.borderless_fullscreen) {
+      SDL_SetWindowBordered(d.window, SDL_TRUE);
+      d.borderless_fullscreen = false;
+    } else if (SDL_SetWindowFullscreen(d.window, 0) != 0) {
+      return false;
+    } else {
+      // The window manager restores a size of its own reckoning, which some
+      // let grow by a few pixels on every round trip, and may place the
+      // frame where the drawing area stood: once it has left full screen,
+      // the window gets exactly its old size and place back.
+      settle_window(d.window, fw, fh);
+    }
+    if (d.windowed_w > 0) {
+      set_window_box(d.window, WindowBox{d.windowed_x, d.windowed_y, d.windowed_w, d.windowed_h});
+    } else {
+      fit_to_desktop(d.window, d.width, d.height);
+    }
   }
   d.fullscreen = on;
   return true;
 }
+}  // namespace
 
 bool is_fullscreen() { return display().fullscreen; }
 

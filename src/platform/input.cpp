@@ -128,6 +128,28 @@ void move_pointer(int x, int y) {
   SDL_WarpMouseInWindow(d.window, wx, wy);
 }
 
+bool window_pointer(int& x, int& y) {
+  const auto& d = detail::display();
+  if (detail::headless_active() || !d.window) {
+    x = virtual_mouse_x, y = virtual_mouse_y;
+    return x >= 0 && y >= 0 && x < d.width && y < d.height;
+  }
+  // The window's own coordinates: wherever a window manager put the frame
+  // and the drawing area within it, and also where the desktop's
+  // coordinates are not given to programs at all (Wayland).
+  int sx = 0, sy = 0, wx = 0, wy = 0;
+  bool inside = true;
+  if (!detail::query_pointer(d.window, sx, sy, wx, wy)) {
+    detail::pump_events();
+    SDL_GetMouseState(&wx, &wy);
+    inside = SDL_GetMouseFocus() == d.window;
+  }
+  float lx = 0.0f, ly = 0.0f;
+  detail::window_to_logical(wx, wy, lx, ly);
+  x = static_cast<int>(std::floor(lx)), y = static_cast<int>(std::floor(ly));
+  return inside && x >= 0 && y >= 0 && x < d.width && y < d.height;
+}
+
 void global_mouse(int& x, int& y) {
   if (detail::headless_active() || !detail::display().window) {
     int wx = 0, wy = 0;
@@ -135,7 +157,10 @@ void global_mouse(int& x, int& y) {
     x = wx + virtual_mouse_x, y = wy + virtual_mouse_y;
     return;
   }
-  SDL_GetGlobalMouseState(&x, &y);
+  // Asked of the X server: SDL's own answer can lag behind a pointer that
+  // jumped without device motion.
+  int wx = 0, wy = 0;
+  if (!detail::query_pointer(detail::display().window, x, y, wx, wy)) SDL_GetGlobalMouseState(&x, &y);
 }
 
 }  // namespace plat

@@ -30,6 +30,9 @@ struct Display {
   bool repaint_all = true;         // the whole window surface is sent at the next present
   bool fullscreen = false;
   bool borderless_fullscreen = false;  // a desktop-sized window (no window manager)
+  // The window's drawing area before it went full screen (restored on
+  // leaving full screen); w 0 while not known.
+  int windowed_x = 0, windowed_y = 0, windowed_w = 0, windowed_h = 0;
   int width = 0, height = 0;       // logical size
   int hz = 60;
   int kind = 0;                    // Renderer value that opened

@@ -31,6 +31,13 @@ bool init(bool want_headless) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     setenv("SDL_AUDIODRIVER", "dummy", 0);
   }
+  // On Wayland, SDL 2.26 crashes in libdecor's event handling when a window
+  // opens after another one was closed (the game's display after the
+  // start-up window). Without libdecor the compositor's own decorations are
+  // used where it offers them; the start-up window draws its own close box
+  // and the game runs full screen. SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR in the
+  // environment still decides where it is set.
+  SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     why_not = SDL_GetError();
     if (why_not.empty()) why_not = "the video system did not start";

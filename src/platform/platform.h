@@ -39,7 +39,14 @@ bool display_open();
 bool mode_exists(int width, int height, int depth, int hz);
 // Which renderer actually opened (Renderer value).
 int renderer_in_use();
+// What draws the frames, as the debug lines name it: "OpenGL",
+// "OpenGL ES 2", "Software", ...; empty with no display open.
+std::string renderer_name();
 bool toggle_fullscreen();  // Alt+Enter
+// Whether Alt+Enter switches between window and full screen (on by
+// default). A window that must stay a window (the start-up window) turns it
+// off; the press is swallowed either way.
+void allow_window_switch(bool allowed);
 // Full screen fills the desktop; where no window manager would honour the
 // request, a borderless desktop-sized window does it.
 bool set_fullscreen(bool on);
@@ -62,6 +69,12 @@ struct IconPng {
 bool set_window_icon(const std::vector<IconPng>& pngs);
 bool close_requested();
 bool app_suspended();
+// True while the window is minimised (nothing of it can be seen).
+bool app_minimised();
+// True once after the window system showed the window anew (uncovered,
+// resized, switched): a picture held while in the background must be
+// presented again.
+bool window_exposed();
 void show_pointer(bool shown);
 void move_pointer(int x, int y);  // logical pixels
 
@@ -70,6 +83,10 @@ void desktop_size(int& w, int& h);
 void window_position(int& x, int& y);
 void move_window(int x, int y);
 void global_mouse(int& x, int& y);  // pointer in desktop pixels
+// The pointer now, relative to the window's drawing area in logical pixels,
+// asked of the window system (not the last motion event), and not kept
+// within the window. False when it lies outside the window.
+bool window_pointer(int& x, int& y);
 
 void cls();
 // Presents the back buffer. With pacing the layer sleeps until the next

@@ -9,8 +9,11 @@ namespace plat {
 namespace {
 bool quit_seen = false;
 bool suspended = false;
+bool minimised = false;
+bool exposed = false;
 int wheel = 0;
 bool swallow_return = false;
+bool switch_allowed = true;
 
 // SDL's button numbers to the game's: 1 left, 2 right, 3 middle.
 int game_mouse_button(int sdl_button) {
@@ -28,7 +31,7 @@ void key_down(const SDL_KeyboardEvent& k) {
   if (k.keysym.scancode == SDL_SCANCODE_RETURN && alt) {
     // The window switch owns this press: the game must not see Enter, or
     // QUIT or a text field would take it.
-    if (!k.repeat) toggle_fullscreen();
+    if (!k.repeat && switch_allowed) toggle_fullscreen();
     swallow_return = true;
     return;
   }
@@ -61,10 +64,16 @@ void pump_events() {
         break;
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
-          case SDL_WINDOWEVENT_FOCUS_LOST:
-          case SDL_WINDOWEVENT_MINIMIZED: suspended = true; break;
-          case SDL_WINDOWEVENT_FOCUS_GAINED:
-          case SDL_WINDOWEVENT_RESTORED: suspended = false; break;
+          case SDL_WINDOWEVENT_FOCUS_LOST: suspended = true; break;
+          case SDL_WINDOWEVENT_MINIMIZED: suspended = minimised = true; break;
+          case SDL_WINDOWEVENT_FOCUS_GAINED: suspended = false; break;
+          case SDL_WINDOWEVENT_RESTORED:
+            suspended = minimised = false;
+            exposed = true;
+            break;
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+          case SDL_WINDOWEVENT_SHOWN: exposed = true; break;
           case SDL_WINDOWEVENT_CLOSE: quit_seen = true; break;
           default: break;
         }
@@ -112,5 +121,20 @@ bool app_suspended() {
   detail::pump_events();
   return suspended;
 }
+
+bool app_minimised() {
+  if (detail::headless_active() || !detail::display().window) return false;
+  detail::pump_events();
+  return minimised;
+}
+
+bool window_exposed() {
+  detail::pump_events();
+  const bool was = exposed;
+  exposed = false;
+  return was;
+}
+
+void allow_window_switch(bool allowed) { switch_allowed = allowed; }
 
 }  // namespace plat

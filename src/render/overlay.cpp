@@ -28,8 +28,8 @@ void steppulse() {
 
 }  // namespace
 
-std::vector<std::string> debuglines(int fps, bool opengl, bool timerpaced, int joysticks) {
-  return {"FPS: " + std::to_string(fps), opengl ? "MODE: OpenGL" : "MODE: Direct3D",
+std::vector<std::string> debuglines(int fps, const std::string& renderer, bool timerpaced, int joysticks) {
+  return {"FPS: " + std::to_string(fps), "MODE: " + (renderer.empty() ? std::string("None") : renderer),
           timerpaced ? "Timer-Limited: Yes" : "Timer-Limited: No",
           "Joysticks Detected: " + std::to_string(joysticks)};
 }
@@ -53,8 +53,7 @@ void drawoverlay() {
   setcolourbright(255, 255, 255, 100);
   int y = 4;
   if (debugdisplay == 1) {
-    const bool opengl = plat::renderer_in_use() == plat::RendererOpenGL;
-    for (const std::string& line : debuglines(fps, opengl, timerlimited == 1, joycount)) {
+    for (const std::string& line : debuglines(fps, plat::renderer_name(), timerlimited == 1, joycount)) {
       drawsmalltext(kLineX, static_cast<float>(y), line, 0, 1);
       y += kLineStep;
     }

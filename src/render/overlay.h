@@ -11,5 +11,6 @@ extern int overlayheight; // y the overlay's lines reached last frame
 
 void drawoverlay();
 
-// The four debug lines for the given readings.
-std::vector<std::string> debuglines(int fps, bool opengl, bool timerpaced, int joysticks);
+// The four debug lines for the given readings; renderer names what draws
+// the frames (plat::renderer_name()).
+std::vector<std::string> debuglines(int fps, const std::string& renderer, bool timerpaced, int joysticks);

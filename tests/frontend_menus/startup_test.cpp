@@ -25,7 +25,7 @@ class StartupTest : public MenuTest {
     in.mouse[1] = left;
     in.key[keyescape] = esc;
     updateinputfrom(in);
-    startupstep(m, kOriginX + x, kOriginY + y, [this] { return modeok; });
+    startupstep(m, StartupPointer{x, y, true, kOriginX + x, kOriginY + y}, [this] { return modeok; });
   }
   static constexpr int kOriginX = 400, kOriginY = 300;
   StartupMenu m{.winx = kOriginX, .winy = kOriginY};
@@ -96,13 +96,37 @@ TEST_F(StartupTest, PressingOnAControlStartsNoDrag) {
 TEST_F(StartupTest, NoHighlightWithTheCursorOutside) {
   step(200, 130);
   EXPECT_EQ(smhover[1], 1);
-  step(200, 130);
-  // The same window-relative spot, but the cursor itself is elsewhere.
+  // The window system reports the pointer outside the window although the
+  // last position kept in the window lies on RUN GAME.
   plat::RawInput in;
   in.mousex = 200, in.mousey = 130;
   updateinputfrom(in);
-  startupstep(m, kOriginX - 50, kOriginY + 130, [] { return true; });
+  startupstep(m, StartupPointer{200, 130, false, kOriginX - 50, kOriginY + 130}, [] { return true; });
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(smhover[c], 0);
+  // Window pixels beyond the window's edges highlight nothing either.
+  startupstep(m, StartupPointer{200, -3, true, 0, 0}, [] { return true; });
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(smhover[c], 0);
+}
+
+// The hit test reads the pointer in the window's own pixels: a window
+// manager that put the drawing area 29 px below where the window was asked
+// to go shifts nothing, and the lower half of RUN GAME runs the game.
+TEST_F(StartupTest, ControlsReactWhereTheyAreDrawnWhereverTheWindowStands) {
+  apimode = 0;
+  const int framex = 3, framey = 29;  // the drawing area below a title bar
+  auto at = [&](int x, int y, bool left) {
+    plat::RawInput in;
+    in.mousex = x, in.mousey = y;
+    in.mouse[1] = left;
+    updateinputfrom(in);
+    startupstep(m, StartupPointer{x, y, true, kOriginX + framex + x, kOriginY + framey + y}, [] { return true; });
+  };
+  at(240, 160, false);  // the lower half of RUN GAME (109..164)
+  EXPECT_EQ(smhover[1], 1);
+  EXPECT_EQ(smhover[2], 0);
+  at(240, 160, true);
+  EXPECT_EQ(m.action, 1);
+  EXPECT_EQ(apimode, 0) << "the click must not reach CHANGE MODE";
 }
 
 TEST_F(StartupTest, QuittingLeavesApiDatAlone) {

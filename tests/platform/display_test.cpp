@@ -10,6 +10,7 @@ TEST_F(Display, HeadlessRunsOnTheSoftwareRendererAtLogicalSize) {
   EXPECT_TRUE(plat::is_headless());
   EXPECT_TRUE(plat::display_open());
   EXPECT_EQ(plat::renderer_in_use(), plat::RendererSoftware);
+  EXPECT_EQ(plat::renderer_name(), "Software") << "the debug lines name what really draws";
   EXPECT_TRUE(plat::mode_exists(1024, 768, 32, 0));
   EXPECT_FALSE(plat::mode_exists(1024, 768, 7, 0));
   EXPECT_FALSE(plat::mode_exists(0, 768, 32, 0));

@@ -76,14 +76,14 @@ TEST_F(MessageLine, AnErrorReadsOverARedRoomAndALongOneFitsTheView) {
 using Overlay = Screen;
 
 TEST(OverlayLines, ReportTheReadings) {
-  const auto lines = debuglines(59, true, false, 2);
+  const auto lines = debuglines(59, "OpenGL", false, 2);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "FPS: 59");
   EXPECT_EQ(lines[1], "MODE: OpenGL");
   EXPECT_EQ(lines[2], "Timer-Limited: No");
   EXPECT_EQ(lines[3], "Joysticks Detected: 2");
-  EXPECT_EQ(debuglines(60, false, true, 0)[1], "MODE: Direct3D");
-  EXPECT_EQ(debuglines(60, false, true, 0)[2], "Timer-Limited: Yes");
+  EXPECT_EQ(debuglines(60, "Software", true, 0)[1], "MODE: Software");
+  EXPECT_EQ(debuglines(60, "Software", true, 0)[2], "Timer-Limited: Yes");
 }
 
 TEST_F(Overlay, DrawsNothingUnlessDebugOrCheatModeIsOn) {

@@ -487,7 +487,7 @@ std::string write_startup_mock(const ImageSet& set, const std::string& path) {
   draw(cr, set, "sm_tab.png", 240, 314, tab);
   text(cr, "RUN GAME", 240, 121, 24, 0, 1, 0);
   text(cr, "CHANGE MODE", 240, 180, 24, 0, 0.6, 0);
-  text(cr, "DIRECT3D", 240, 239, 24, 1, 1, 0);
+  text(cr, "DEFAULT", 240, 239, 24, 1, 1, 0);
   text(cr, "QUIT", 240, 298, 24, 0, 0.6, 0);
   return finish(s, cr, path);
 }

@@ -65,7 +65,7 @@ void startupscene(bool modeerror, int mx, int my) {
   updateinputfrom(in);
   StartupMenu m;
   m.modeerror = modeerror ? 1 : 0;
-  startupstep(m, mx, my, [] { return true; });
+  startupstep(m, StartupPointer{mx, my, true, mx, my}, [] { return true; });
   plat::set_viewport(0, 0, 480, 360);
   drawstartupmenu(m);
 }
