@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 
-.PHONY: all deps build test test-asan test-window test-package package run bench shots clean
+.PHONY: all deps build test test-asan test-window test-wayland test-package package run bench shots clean
 
 all: build
 
@@ -22,13 +22,17 @@ test: build
 
 # The real program in a real X window (a private Xvfb), driven with
 # synthetic X input, once per renderer on a bare X server and again under
-# two window managers; prints the frames per second. Then on Wayland (weston
-# inside the private Xvfb).
+# two window managers; prints the frames per second.
 test-window: build
 	@tests/window/window_e2e.sh $(BUILD) default 1280x1024
 	@tests/window/window_e2e.sh $(BUILD) software 1920x1080
 	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) software 1920x1080 openbox
 	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) default 1280x1024 fluxbox
+
+# The same route on Wayland: weston on its X11 backend inside a private
+# Xvfb. Not part of make test: weston's X11 backend at times takes no
+# pointer motion from synthetic X input, so the start-up click can miss.
+test-wayland: build
 	@tests/window/wayland_e2e.sh $(BUILD) software
 
 # The suite again under AddressSanitizer and UBSan, in its own build

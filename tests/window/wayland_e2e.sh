@@ -92,7 +92,9 @@ for attempt in 1 2 3 4 5; do
   sleep 0.3
   for _ in 1 2 3 4; do xdotool mousemove_relative -- 5 $(((20 + attempt) / 4)); sleep 0.05; done
   xdotool mousemove $((wx + 240)) $((wy + 160))
-  sleep 0.6
+  # A loaded machine may take a while to draw the highlight.
+  sleep "0.$((4 + attempt))"
+  [ "$attempt" -gt 2 ] && sleep 1
   run=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 109)),310,56)
   mode=$(dump | python3 "$here/xwd_pixel.py" --green $((wx + 85)),$((wy + 168)),310,56)
   [ "$run" -gt 0 ] || [ "$mode" -gt 0 ] && break
@@ -112,7 +114,11 @@ press Return 1
 press Return 1
 press Return 1
 wait_for_file opt.dat || fail "no opt.dat after starting a game"
-sleep 3
+# The first game's controls card: any key closes it (and writes intro.dat).
+wait_for_file intro.dat || fail "the first game showed no controls card"
+sleep 1
+press space 1
+sleep 2
 press F5 1
 wait_for_file saves/quick.907 || fail "F5 in play wrote no quicksave"
 keep_shot play
