@@ -73,12 +73,20 @@ Bytes outline_sheet(const Face& face) {
     // Tall marks (the ring of Å) are squeezed down to stay inside the cell.
     double top = face.baseline + e.y_bearing;
     double sy = top < 1.5 ? (face.baseline - 1.5) / -e.y_bearing : 1.0;
+    // Capitals stand on the baseline: one whose ink drops below it (the J
+    // of the bold face) is squeezed up to end there; the Q keeps its tail.
+    double dy = 0;
+    const double below = e.y_bearing + e.height;
+    if (f >= 1 && f <= 26 && s != "Q" && below > 0.5) {
+      sy = std::min(sy, -e.y_bearing / e.height);
+      dy = -below * sy;
+    }
 
     cairo_save(cr);
     cairo_rectangle(cr, f * face.cellw, 0, advance, face.cellh);
     cairo_clip(cr);
     cairo_save(cr);
-    cairo_translate(cr, x0 - e.x_bearing * sx, face.baseline);
+    cairo_translate(cr, x0 - e.x_bearing * sx, face.baseline + dy);
     cairo_scale(cr, sx, sy);
     cairo_move_to(cr, 0, 0);
     cairo_text_path(cr, s.c_str());

@@ -934,6 +934,8 @@ Bytes make_tile(int number) {
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
   brighten_metal(c);
+  // The lamp tile is lifted less, so that its glow still stands out.
+  lift_for_tint(c, number == kLampTile ? 1.5 : 1.8);
   if (number == kLampTile) lamp_glow(cr, w / 2.0, 60);
   return c.png_opaque();
 }
