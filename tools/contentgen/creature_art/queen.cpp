@@ -5,7 +5,7 @@
 // it, where it stays in view as she rises at the viewer.
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
+#include <vector>
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -197,6 +197,44 @@ constexpr V3 kHandle{static_cast<float>(kFrontHandle.x), static_cast<float>(kFro
 constexpr float kYaw = -0.7f;
 constexpr float kFrontScale = 2.05f;
 
+// The crown's top in the lunge frames: the band hides the rows above it at
+// every approach distance but the last few frames of the strike, so the
+// whole head stays in view as she rises.
+constexpr int kCrownTop = 134;
+
+Xf front_view(const QPose& p, float dx, float dy, float roll);
+
+// The lunge view with the crown's top lowered toward kCrownTop (plus dy),
+// but no further than keeps the frames' shared handle on solid crown.
+Xf crowned_view(const QPose& p, float dy, float roll) {
+  Xf v = front_view(p, 0, 0, roll);
+  Model probe;
+  const int pad = 300, w = kQueenAttack.w, h = kQueenAttack.h + pad;
+  build(probe, p, place({0, static_cast<float>(pad), 0}) * v);
+  std::vector<uint8_t> cov = model::coverage(probe, w, h, 1);
+  int top = h;
+  for (int y = 0; y < h && top == h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (cov[static_cast<size_t>(y) * w + x]) {
+        top = y;
+        break;
+      }
+  const int hx = static_cast<int>(kFrontHandle.x), hy = static_cast<int>(kFrontHandle.y);
+  int target = kCrownTop;
+  for (; target > 90; --target) {
+    // Rows of the probe that land on the handle's box after the shift.
+    const int shift = target - top;
+    int solid = 0;
+    for (int y = hy - 6; y <= hy + 6; ++y)
+      for (int x = hx - 6; x <= hx + 6; ++x) {
+        const int py = y - shift;
+        if (py >= 0 && py < h) solid += cov[static_cast<size_t>(py) * w + x];
+      }
+    if (solid >= 165) break;
+  }
+  return place({0, static_cast<float>(target - (top - pad)) + dy, 0}) * v;
+}
+
 Xf front_view(const QPose& p, float dx, float dy, float roll) {
   // The point of the crown that lands on the handle, body-local.
   Xf head = place(p.neck_end, rot_z(p.head_rot));
@@ -259,7 +297,7 @@ Bytes queen_attack(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, front_view(p, 0, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
+  const Xf view = fit(make, crowned_view(p, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
   model::render(m, c);
   return finish(c, "queen attack");
@@ -284,7 +322,7 @@ Bytes queen_death(int frame) {
   m.set_skin(0.18f, 3.5f);
   // She sinks more than she topples, so the fall stays inside the frame.
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, front_view(p, 0, 130 * t * t, -0.25f * t * t), kQueenAttack.w, kQueenAttack.h, kHandle);
+  const Xf view = fit(make, crowned_view(p, 130 * t * t, -0.25f * t * t), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
   model::render(m, c);
   cairo_t* cr = c.cr();

@@ -29,6 +29,14 @@ int lowest_solid_row(const Model& m, int width, int height) {
   return -1;
 }
 
+int top_solid_row(const Model& m, int width, int height) {
+  std::vector<uint8_t> cov = model::coverage(m, width, height, 1);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (cov[static_cast<size_t>(y) * width + x]) return y;
+  return height;
+}
+
 Xf fit(const Builder& build, const Xf& view, int width, int height, V3 pivot, int top, int margin) {
   const int pad = 400;
   Model probe;

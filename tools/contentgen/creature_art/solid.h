@@ -40,6 +40,10 @@ V3 reach(V3 root, V3 target, float l1, float l2);
 // it covers none), for standing poses on a floor line.
 int lowest_solid_row(const Model& m, int width, int height);
 
+// The highest row the model covers in a picture of the given size, counted
+// from its top (negative above it); a large value when it covers none.
+int top_solid_row(const Model& m, int width, int height);
+
 // Shrinks a view about the pivot just enough that the model keeps clear of
 // the picture's left and right edges by `margin` and of the rows above
 // `top`; a model that already fits keeps its view.
