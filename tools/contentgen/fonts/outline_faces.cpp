@@ -61,12 +61,17 @@ Bytes outline_sheet(const Face& face) {
 
   for (int f = 1; f < face.frames; ++f) {
     std::string s = large_glyph_utf8(f);
+    // The monospaced I is a full-width bar with serifs that runs into
+    // whatever frame stands left of a name; it is drawn as a plain stem
+    // from the proportional face, centred in its advance.
+    const bool plain_i = s == "I" && std::string(face.family).find("Mono") != std::string::npos;
+    if (plain_i) set_font(cr, {"DejaVu Sans", face.cellw, face.cellh, face.frames, face.cap_height, face.baseline, 1.0}, size);
     cairo_text_extents_t e;
     cairo_text_extents(cr, s.c_str(), &e);
     int advance = fonttab::widths_large[f];
     double room = advance - 2.0;  // the rim takes a pixel each side
     // The dash is drawn long, to fill its wide advance like the digits.
-    double stretch = f == 40 ? 2.0 : face.max_stretch;
+    double stretch = f == 40 ? 2.0 : plain_i ? 1.0 : face.max_stretch;
     double sx = std::min(room / e.width, stretch);
     double inkw = e.width * sx;
     double x0 = f * face.cellw + 1 + (room - inkw) / 2;
@@ -105,6 +110,7 @@ Bytes outline_sheet(const Face& face) {
     cairo_fill(cr);
     cairo_pattern_destroy(grad);
     cairo_restore(cr);
+    if (plain_i) set_font(cr, face, size);
   }
   return c.png();
 }
