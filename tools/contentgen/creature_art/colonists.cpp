@@ -2,6 +2,7 @@
 // wall (whole and burst), and the close-up shown when one is found.
 #include <cmath>
 
+#include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "paint.h"
 #include "pictures.h"
@@ -84,93 +85,6 @@ void face(cairo_t* cr, double cx, double cy, double r, double fear, double pale,
   cairo_stroke(cr);
 }
 
-// Dark glossy resin: ribbed strands that run down the wall and sag round
-// what they hold, each bowed a little.
-void resin_strands(cairo_t* cr, uint32_t seed, double x0, double y0, double x1, double y1, int n, double thick) {
-  Noise rng(seed);
-  for (int i = 0; i < n; ++i) {
-    double x = x0 + (x1 - x0) * (i + rng.range(0.2, 0.8)) / n;
-    double bow = rng.range(-0.25, 0.25) * (x1 - x0) / 4;
-    double ya = y0 + rng.range(0, (y1 - y0) * 0.3), yb = y1 - rng.range(0, (y1 - y0) * 0.3);
-    Pt pts[] = {{x, ya}, {x + bow, (ya * 2 + yb) / 3}, {x + bow * 1.2, (ya + yb * 2) / 3}, {x + bow * 0.4, yb}};
-    double t = thick * rng.range(0.6, 1.0);
-    double radii[] = {t * 0.5, t, t * 0.9, t * 0.4};
-    limb(cr, pts, radii, 4, rng.range(0.55, 0.9), 4);
-  }
-}
-
-void cocoon_picture(cairo_t* cr, bool burst) {
-  const double W = kCocoon.w, H = kCocoon.h;
-  // The resin mass on the wall.
-  cairo_new_path(cr);
-  cairo_move_to(cr, W / 2, 0);
-  cairo_curve_to(cr, W - 8, 4, W, 60, W - 6, 110);
-  cairo_curve_to(cr, W - 12, 160, W * 0.72, H - 10, W / 2, H - 1);
-  cairo_curve_to(cr, W * 0.28, H - 10, 12, 160, 6, 110);
-  cairo_curve_to(cr, 0, 60, 8, 4, W / 2, 0);
-  cairo_close_path(cr);
-  gloss_fill(cr, 0.7);
-  resin_strands(cr, 500, 10, 6, W - 10, H - 12, 12, 8);
-  // The body under the resin: shoulders and trapped arms.
-  ellipse_path(cr, 77, 136, 40, 56);
-  fill_radial(cr, 77, 130, 60, 0.55, 0.34, 0.16, 0.10, 0.06, 0.03);  // stained overalls
-  for (int s = -1; s <= 1; s += 2) {
-    ellipse_path(cr, 77 + s * 38, 112, 12, 22);
-    fill_radial(cr, 77 + s * 38, 112, 24, 0.50, 0.30, 0.14, 0.08, 0.05, 0.03);
-  }
-  if (burst) {
-    // The chest torn open from inside, blood down the front.
-    ellipse_path(cr, 77, 128, 20, 18);
-    cairo_set_source_rgb(cr, 0.12, 0.0, 0.01);
-    cairo_fill(cr);
-    Noise rng(510);
-    for (int i = 0; i < 9; ++i) {
-      double a = -M_PI + i * (2 * M_PI / 9);
-      Pt p0 = polar({77, 128}, a, 16);
-      Pt p1 = polar({77, 128}, a + rng.range(-0.2, 0.2), 26);
-      cairo_move_to(cr, p0.x, p0.y);
-      cairo_line_to(cr, p1.x, p1.y);
-      cairo_set_source_rgb(cr, 0.85, 0.80, 0.70);
-      cairo_set_line_width(cr, 2.2);
-      cairo_stroke(cr);
-    }
-    for (int i = 0; i < 6; ++i) {
-      double x = 62 + i * 6 + rng.range(-2, 2);
-      cairo_move_to(cr, x, 140);
-      cairo_line_to(cr, x + rng.range(-2, 2), 150 + rng.range(10, 40));
-      cairo_set_source_rgb(cr, 0.55, 0.02, 0.02);
-      cairo_set_line_width(cr, rng.range(2, 4));
-      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-      cairo_stroke(cr);
-    }
-  }
-  // Resin strands binding the body, over the top.
-  resin_strands(cr, burst ? 521 : 520, 26, 150, W - 26, H - 8, 6, 7);
-  for (int s = -1; s <= 1; s += 2) tube(cr, {W / 2 + s * 66, 104}, {W / 2 - s * 8, 176}, 6, 8, 0.8, 7);
-  // Hair, neck and face at the free colonist's scale, inside the head box
-  // (57..98, 46..90) that a shot must find.
-  cairo_new_path(cr);
-  cairo_rectangle(cr, 73.5, 80, 8, 14);
-  cairo_set_source_rgb(cr, 0.50, 0.35, 0.26);
-  cairo_fill(cr);
-  ellipse_path(cr, 77.5, 64, 11.5, 12.5);
-  fill_radial(cr, 77.5, 64, 13.5, 0.35, 0.22, 0.12, 0.06, 0.04, 0.03);
-  face(cr, 77.5, 68, 8.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
-  if (burst) {
-    cairo_move_to(cr, 76, 76);
-    cairo_line_to(cr, 75.5, 90);
-    cairo_set_source_rgb(cr, 0.55, 0.02, 0.02);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
-  }
-  // Resin framing the head closely, and slime.
-  tube(cr, {58, 44}, {64, 92}, 6, 4.5, 0.8, 5);
-  tube(cr, {97, 46}, {91, 94}, 6, 4.5, 0.8, 5);
-  tube(cr, {60, 48}, {95, 46}, 5, 5, 0.75, 6);
-  drool(cr, {60, 96}, 14, 1, 1.2);
-  drool(cr, {104, 100}, 22, -1, 1.4);
-}
-
 }  // namespace
 
 Bytes colonist() {
@@ -244,9 +158,107 @@ Bytes colonist() {
 }
 
 Bytes cocoon(bool burst) {
+  // A colonist fused into the wall's resin: the same wet growth as the
+  // slime runs from the top of the picture down to a heap on the floor,
+  // swallows the raised, pinned arms and the legs, and binds the body with
+  // ropes; only the head and chest stand out of it. Modelled in relief and
+  // rendered like the creatures, the face painted over.
+  using namespace solid;
+  using model::V3;
+  const model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
+  const model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
+  const model::Material overalls{0.46f, 0.28f, 0.12f, 0.3f, 20, 0.5f, 0};
+  const model::Material skin{0.60f, 0.45f, 0.37f, 0.35f, 25, 0.5f, 0};
+  const model::Material hair{0.20f, 0.12f, 0.06f, 0.4f, 20, 0.4f, 0};
+  const float cx = kCocoon.w / 2.0f, H = kCocoon.h;
   Canvas c(kCocoon.w, kCocoon.h);
-  cocoon_picture(c.cr(), burst);
-  grain(c, burst ? 611 : 610, 0.12);
+  Noise n(burst ? 0xC0C2u : 0xC0C1u);
+  Noise shape(0xC0C0u);  // the mass is the same before and after the burst
+  model::Model m;
+  m.set_skin(0.45f, 4.0f);
+  // The mass: lumps from the top edge to a heap on the floor, widest there.
+  for (int i = 0; i < 46; ++i) {
+    const float y = static_cast<float>(shape.range(0, H));
+    const float half = 40 + 26 * (y / H) * (y / H);
+    const float x = cx + static_cast<float>(shape.range(-half, half));
+    const float r = static_cast<float>(shape.range(8, 16));
+    m.ellipsoid({x, y, -8}, {r, r * 1.3f, r * 0.7f}, model::rot_z(static_cast<float>(shape.range(-0.4, 0.4))), body, 8);
+  }
+  for (float x = cx - 62; x <= cx + 62; x += 10) m.sphere({x, H - 2, -4}, static_cast<float>(shape.range(7, 11)), body, 6);
+  // The body: overalls, shoulders, the arms pinned up and out, the legs.
+  m.ellipsoid({cx, 128, 2}, {27, 40, 14}, {}, overalls, 0);
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 sh{cx + s * 27.0f, 104, 2};
+    const V3 el{cx + s * 46.0f, 70, 0};
+    const V3 hand{cx + s * 50.0f, 34, -2};
+    m.sphere(sh, 11, overalls, 5);
+    m.capsule(sh, el, 8, 6.5f, overalls, 4);
+    m.capsule(el, hand, 6.5f, 5, overalls, 3);
+    m.sphere(hand, 5.5f, skin, 2);
+    m.capsule({cx + s * 12.0f, 160, 0}, {cx + s * 18.0f, H - 4, -2}, 10, 8, overalls, 5);
+  }
+  m.capsule({cx, 78, 0}, {cx, 94, 2}, 5, 6, skin, 3);
+  m.ellipsoid({cx, 66, 4}, {11.5f, 13, 10}, {}, skin, 0);
+  m.ellipsoid({cx, 60, 1}, {12.5f, 10.5f, 10.5f}, {}, hair, 3);
+  if (burst) {
+    // The chest torn open from inside: a cavity, broken ribs, blood.
+    m.ellipsoid({cx, 128, 16}, {17, 17, 17}, {}, overalls, 3, true);
+    m.ellipsoid({cx, 130, 0}, {15, 15, 8}, {}, kMouth, 2);
+    for (int i = 0; i < 8; ++i) {
+      const float a = static_cast<float>(-M_PI + i * (2 * M_PI / 8) + n.range(-0.2, 0.2));
+      const V3 p0{cx + std::cos(a) * 13, 128 + std::sin(a) * 13, 12};
+      const V3 p1{cx + std::cos(a) * 22, 128 + std::sin(a) * 22, 18};
+      m.capsule(p0, p1, 1.8f, 1.0f, kTooth, 0.5f);
+    }
+  }
+  // Resin swallowing the arms and legs and rising over the shoulders.
+  for (int s = -1; s <= 1; s += 2) {
+    for (float t = 0; t <= 1.0f; t += 0.25f)
+      m.sphere({cx + s * (40 + 12 * t), 96 - 64 * t, 4}, 9 - 2 * t, resin, 6);
+    m.sphere({cx + s * 16.0f, 182, 6}, 13, resin, 7);
+    m.ellipsoid({cx + s * 22.0f, 92, 8}, {8, 14, 6}, model::rot_z(s * 0.6f), resin, 5);
+  }
+  // Ropes binding the body, and webbing out to the wall.
+  const V3 ropes[][2] = {{{cx - 40, 112, 6}, {cx + 34, 158, 12}},
+                         {{cx + 40, 118, 6}, {cx - 30, 166, 12}},
+                         {{cx - 36, 150, 6}, {cx + 38, 150, 10}}};
+  for (const auto& r : ropes) {
+    const V3 mid = model::lerp3(r[0], r[1], 0.5f) + V3{0, 4, 6};
+    m.capsule(r[0], mid, 3.2f, 4.0f, resin, 3, 6, 0.5f);
+    m.capsule(mid, r[1], 4.0f, 3.2f, resin, 3, 6, 0.5f);
+  }
+  for (int s = -1; s <= 1; s += 2)
+    for (int i = 0; i < 3; ++i) {
+      const float y = 40.0f + i * 55 + static_cast<float>(shape.range(-10, 10));
+      strand(m, {cx + s * 56.0f, y, 2}, {s < 0 ? 3.0f : kCocoon.w - 3.0f, y + 8, -4}, 5, 1.4f);
+    }
+  drool(m, {cx - 18, 98, 10}, 16, 1, 1.3f);
+  drool(m, {cx + 26, 102, 10}, 22, -1, 1.5f);
+  model::RenderOptions o;
+  o.ambient = 0.26f;
+  o.exposure = 1.1f;
+  model::render(m, c, o);
+  // The face, painted at the free colonist's scale inside the head box
+  // (57..98, 46..90) that a shot must find.
+  cairo_t* cr = c.cr();
+  face(cr, 77.5, 68, 8.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
+  if (burst) {
+    cairo_move_to(cr, 76, 76);
+    cairo_line_to(cr, 75.5, 90);
+    cairo_set_source_rgb(cr, 0.55, 0.02, 0.02);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    Noise rng(510);
+    for (int i = 0; i < 6; ++i) {
+      double x = 66 + i * 4.5 + rng.range(-2, 2);
+      cairo_move_to(cr, x, 142);
+      cairo_line_to(cr, x + rng.range(-2, 2), 150 + rng.range(10, 36));
+      cairo_set_source_rgb(cr, 0.50, 0.02, 0.02);
+      cairo_set_line_width(cr, rng.range(2, 3.5));
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_stroke(cr);
+    }
+  }
   return c.png();
 }
 

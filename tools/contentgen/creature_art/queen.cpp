@@ -1,8 +1,13 @@
-// The queen: huge, crested, with two pairs of arms.
-//  - side view (facing +x) for her slow walk;
-//  - front view for her lunge and her collapse.
+// The queen: huge and crested, with two pairs of arms, modelled as one
+// solid body and posed per frame. The room band starts 55 rows below the
+// top of her roaming frames, so she stands inside the rows that show; in
+// her lunge the crown sits on the frames' shared handle and the face below
+// it, where it stays in view as she rises at the viewer.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "paint.h"
 #include "pictures.h"
@@ -11,281 +16,256 @@ namespace contentgen::creatures {
 
 namespace {
 
-// The crest, a ribbed shell fanning from a hinge point whose rim rises
-// into horn points between deep notches: the queen's crown.
-void crest(cairo_t* cr, Pt hinge, double a0, double a1, double r, int ribs, double shade) {
-  cairo_new_path(cr);
-  cairo_move_to(cr, hinge.x, hinge.y);
-  const int n = 2 * ribs;
-  for (int i = 0; i <= n; ++i) {
-    double a = a0 + (a1 - a0) * i / n;
-    // Points on the ribs, notches between them, curving into the next horn.
-    double rr = r * (i % 2 == 0 ? 1.0 : 0.74);
-    Pt p = polar(hinge, a, rr);
-    if (i % 2 == 0) {
-      cairo_line_to(cr, p.x, p.y);
-    } else {
-      Pt c = polar(hinge, a - (a1 - a0) / n * 0.5, r * 0.8);
-      cairo_curve_to(cr, c.x, c.y, c.x, c.y, p.x, p.y);
-    }
-  }
-  cairo_close_path(cr);
-  gloss_fill(cr, shade);
-  for (int i = 1; i < ribs; ++i) {
-    double a = a0 + (a1 - a0) * i / ribs;
-    Pt p = polar(hinge, a, r * 0.88);
-    cairo_move_to(cr, hinge.x, hinge.y);
-    cairo_line_to(cr, p.x, p.y);
-    set_shell(cr, 0.0, 1.0, 0.9);
-    cairo_set_line_width(cr, std::max(1.0, r * 0.025));
-    cairo_stroke(cr);
-    Pt q = polar(hinge, a + 0.02, r * 0.86);
-    cairo_move_to(cr, polar(hinge, a + 0.02, r * 0.2).x, polar(hinge, a + 0.02, r * 0.2).y);
-    cairo_line_to(cr, q.x, q.y);
-    set_shell(cr, 0.75, shade, 0.45);
-    cairo_set_line_width(cr, std::max(0.6, r * 0.01));
-    cairo_stroke(cr);
-  }
-}
+using namespace solid;
+using model::lerp3;
+using model::normalised;
+using model::place;
+using model::rot_y;
+using model::rot_z;
 
-void side_queen(cairo_t* cr, double phase) {
-  const Pt hip{150, 168};
-  // Far legs and arms.
-  auto leg = [&](double toe_x, double lift, double shade) {
-    Pt toe{toe_x, 286 - lift};
-    Pt ankle{toe.x - 30, toe.y - 30};
-    Pt k = knee(hip, ankle, 60, 54, -1);
-    Pt pts[] = {hip, k, ankle, toe};
-    double radii[] = {16, 10, 7, 4};
-    limb(cr, pts, radii, 4, shade, 3);
-    tube(cr, toe, toe + Pt{14, 1}, 4, 1.4, shade, 0);
-  };
-  auto arm = [&](Pt sh, double swing, double len, double thick, double shade) {
-    Pt hand{sh.x + 36 - 16 * swing, sh.y + len};
-    Pt el = knee(sh, hand, len * 0.62, len * 0.62, 1);
-    Pt pts[] = {sh, el, hand};
-    double radii[] = {thick, thick * 0.7, thick * 0.5};
-    limb(cr, pts, radii, 3, shade, 2);
-    for (int f = 0; f < 3; ++f) {
-      double a = 1.0 - f * 0.4;
-      Pt k1 = polar(hand, a, thick * 1.6);
-      tube(cr, hand, k1, thick * 0.35, thick * 0.25, shade, 0);
-      tube(cr, k1, polar(k1, a - 0.7, thick * 1.3), thick * 0.25, thick * 0.08, shade, 0);
-    }
-  };
-  arm({236, 110}, -phase, 92, 11, 0.5);
-  leg(170 - 64 * phase, phase == 0 ? 18 : 0, 0.5);
-  // Long tail sweeping back to the left edge.
-  {
-    double s = phase;
-    Pt pts[] = {{140, 172}, {98, 196 + 6 * s}, {60, 226 - 8 * s}, {30 - 4 * s, 252 + 5 * s},
-                {14 - 3 * s, 236 - 9 * s}, {12 + 3 * s, 208 - 12 * s}};
-    double radii[] = {15, 12, 9.5, 7, 5, 2.5};
-    limb(cr, pts, radii, 6, 0.85, 4);
-    Pt tip = pts[5];
-    cairo_move_to(cr, tip.x - 3.5, tip.y + 2);
-    cairo_line_to(cr, tip.x + 1, tip.y - 18);
-    cairo_line_to(cr, tip.x + 4.5, tip.y + 2);
-    cairo_close_path(cr);
-    gloss_fill(cr, 1.0);
-  }
-  // Back spines, torso, abdomen.
-  for (int i = 0; i < 5; ++i) {
-    Pt b{230.0 - i * 18, 98.0 + i * 12};
-    tube(cr, b, b + Pt{-30.0, -40.0 + i * 4}, 6, 0.6, 0.75, 3);
-  }
-  {
-    Pt pts[] = {{250, 100}, {214, 104}, {180, 128}, {150, 166}};
-    double radii[] = {18, 22, 20, 17};
-    limb(cr, pts, radii, 4, 1.0, 4);
-  }
-  gloss_ellipse(cr, 216, 140, 40, 28, -0.4, 1.0);
-  ridges(cr, {196, 118}, {206, 160}, {9, -2}, 4, 5, 2.0, 1.0);
-  gloss_ellipse(cr, 150, 170, 24, 17, 0.3, 0.95);
-  // Near leg and both near arms (big outer arm, small chest arm).
-  leg(170 + 64 * phase, 0, 1.0);
-  arm({232, 120}, phase, 98, 12, 1.0);
-  arm({244, 146}, -phase * 0.5, 52, 6, 0.9);
-  // Neck and head with the great crest behind it.
-  tube(cr, {252, 100}, {282, 76}, 14, 12, 0.9, 4);
-  // A swept-back crest, held low over the neck.
-  crest(cr, {274, 72}, M_PI * 1.02, M_PI * 1.55, 70, 6, 0.95);
-  // Skull: long, low, jaws forward.
-  cairo_new_path(cr);
-  cairo_move_to(cr, 262, 56);
-  cairo_curve_to(cr, 290, 40, 330, 52, 350, 78);
-  cairo_curve_to(cr, 353, 84, 352, 90, 346, 92);
-  cairo_line_to(cr, 300, 92);
-  cairo_curve_to(cr, 284, 88, 268, 80, 262, 56);
-  cairo_close_path(cr);
-  gloss_fill(cr, 1.0);
-  cairo_new_path(cr);
-  cairo_move_to(cr, 346, 94);
-  cairo_curve_to(cr, 336, 106, 310, 108, 292, 100);
-  cairo_line_to(cr, 300, 92);
-  cairo_close_path(cr);
-  gloss_fill(cr, 0.8);
-  teeth(cr, {306, 92}, {348, 92}, 10, 5, 1);
-  teeth(cr, {304, 99}, {340, 98}, 8, 4, -1);
-  specular(cr, {274, 52}, {310, 44}, {344, 74}, 2.2, 0.75);
-  drool(cr, {326, 104}, 30 + 8 * phase, 2, 1.6);
-  drool(cr, {338, 100}, 16, -1, 1.2);
-}
+// Rows of the roaming frames hidden above the room band.
+constexpr int kHiddenRows = 67 - 12;
+// Her size in the roaming frames, chosen so her crown clears those rows.
+constexpr float kWalkScale = 0.86f;
 
-struct QueenPose {
-  double head_rot = 0, head_dy = 0, head_dx = 0;
-  double jaw = 0.6, inner = 0;
-  double reach = 0, droop = 0;
-  double body_rot = 0, drop = 0;
-  double strike = 0;  // outer claws swept forward and down, 0..1
+// Body-local: origin at the hip, facing +x, y down, +z toward the side view.
+struct QPose {
+  float pitch = -0.78f;
+  V3 neck_end{78, -92, 0};
+  float head_rot = 0.25f;
+  float jaw = 0.2f, inner = 0;
+  V3 hand[2] = {{40, 40, 20}, {34, 40, -20}};  // the great arms
+  V3 small[2] = {{26, 30, 12}, {22, 30, -12}}; // the small chest arms
+  float curl = 0.6f;
+  V3 toe[2] = {{40, 100, 16}, {10, 100, -16}};
+  float tail_sway = 0;
+  bool drool = true;
+  bool side = true;
 };
 
-constexpr double kQx = 275;
+constexpr float kSpine = 92;
 
-void queen_arm(cairo_t* cr, Pt sh, int side, double len, double thick, double reach, double droop,
-               double strike = 0) {
-  auto mx = [&](double dx) { return sh.x + side * dx; };
-  Pt el{mx(len * (0.65 - 0.2 * reach)), sh.y + len * 0.35};
-  Pt hand{mx(len * (0.9 - 0.5 * reach)), sh.y - len * (0.4 - 0.2 * reach)};
-  el.y += len * 0.3 * droop;
-  hand.y += len * 1.1 * droop;
-  // A strike drives the hand in and down in front of the body.
-  el = lerp(el, Pt{mx(len * 0.55), sh.y + len * 0.5}, strike);
-  hand = lerp(hand, Pt{mx(-len * 0.05), sh.y + len * 0.55}, strike);
-  thick *= 1 + 0.25 * strike;
-  Pt pts[] = {sh, el, hand};
-  double radii[] = {thick, thick * 0.72, thick * 0.55};
-  limb(cr, pts, radii, 3, 1.0, 3);
-  for (int f = 0; f < 4; ++f) {
-    double a = -M_PI / 2 - (0.9 - f * 0.42) - droop * 2.2 - strike * 2.0;
-    double curl = 0.35;
-    if (side > 0) a = M_PI - a, curl = -curl;
-    Pt k1 = polar(hand, a, thick * 1.9);
-    Pt k2 = polar(k1, a + curl, thick * 1.5);
-    Pt tip = polar(k2, a + curl * 2.3, thick * 1.1);
-    tube(cr, hand, k1, thick * 0.32, thick * 0.25, 0.95, 1);
-    tube(cr, k1, k2, thick * 0.25, thick * 0.18, 0.95, 1);
-    tube(cr, k2, tip, thick * 0.18, thick * 0.04, 1.1, 0);
+V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
+
+// The head and its crown: origin at the neck joint, snout toward +x.
+void head(Model& m, const QPose& p) {
+  const Material& c = kCarapace;
+  // The crown: a broad shell swept up and back over the skull, its rim
+  // rising into horns.
+  m.ellipsoid({-24, -24, 0}, {48, 16, 46}, rot_z(0.62f), kCrest);
+  m.ellipsoid({-18, -10, 0}, {44, 13, 42}, rot_z(0.62f), kCrest, 6, true);
+  // Horns fanning from the brow: up and back in profile, out to the sides
+  // seen from the front.
+  for (int i = 0; i < 7; ++i) {
+    const float u = (i - 3) / 3.0f;  // -1..1 across the crown
+    const float a = -2.15f - 0.55f * (1 - std::fabs(u));  // back and up
+    V3 base{2, -20, u * 14};
+    V3 tip = base + V3{std::cos(a) * 62, std::sin(a) * 62, u * 58};
+    m.capsule(base, tip, 5.0f, 1.0f, kCrest, 3);
   }
-  gloss_ellipse(cr, hand.x, hand.y, thick * 0.8, thick * 0.7, 0, 1.0);
+  // Long skull under the crown, and the face.
+  m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
+  m.ellipsoid({34, 4, 0}, {20, 9, 10}, rot_z(0.28f), c, 7);
+  for (int s = -1; s <= 1; s += 2) m.capsule({16, 2, s * 9.5f}, {42, 8, s * 6.5f}, 2.0f, 1.4f, c, 2);
+  // Mouth, teeth and the hinged jaw.
+  const float open = 0.1f + 0.6f * p.jaw;
+  m.ellipsoid({34, 12 + 5 * p.jaw, 0}, {17, 3 + 7 * p.jaw, 7}, rot_z(0.25f + open * 0.5f), kMouth, 1.5f);
+  for (int i = 0; i < 8; ++i) {
+    float x = 24 + i * 3.6f, y = 10 + i * 1.0f;
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.8f}, {x + 0.6f, y + 5, s * 5.6f}, 1.4f, 0.3f, kTooth);
+  }
+  Xf keep = m.xf();
+  m.set_xf(keep * place({12, 9, 0}, rot_z(0.25f + open)));
+  m.capsule({0, 0, 0}, {34, 2, 0}, 6.5f, 3.5f, c, 1.5f);
+  for (int i = 0; i < 7; ++i) {
+    float x = 12 + i * 3.4f;
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 5.0f}, {x + 0.5f, -5, s * 4.8f}, 1.2f, 0.2f, kTooth);
+  }
+  m.set_xf(keep);
+  if (p.inner > 0) {
+    V3 base{16, 12, 0}, tip{26 + 30 * p.inner, 14 + 8 * p.jaw, 0};
+    m.capsule(base, tip, 3.6f, 4.0f, c, 1, 2.4f, 0.5f);
+    m.ellipsoid(tip + V3{2, 0, 0}, {5, 4, 4.2f}, {}, c, 1.5f);
+  }
+  if (p.drool) {
+    drool(m, {40, 16 + 9 * p.jaw, 4}, 12 + 12 * p.jaw, 1.2f, 0.9f);
+    drool(m, {28, 16 + 7 * p.jaw, -4}, 8 + 8 * p.jaw, -1.0f, 0.7f);
+    if (p.jaw > 0.4f) strand(m, {34, 13, 3}, {34, 16 + 16 * p.jaw, 3}, 2, 0.55f);
+  }
 }
 
-void front_queen(cairo_t* cr, const QueenPose& p) {
-  cairo_save(cr);
-  const Pt pelvis{kQx, 470};
-  cairo_translate(cr, pelvis.x, pelvis.y + p.drop);
-  cairo_rotate(cr, p.body_rot);
-  cairo_translate(cr, -pelvis.x, -pelvis.y);
-  // Tail swinging out to the left behind her.
+void build(Model& m, const QPose& p, const Xf& view) {
+  const Material& far_mat = p.side ? kCarapaceFar : kCarapace;
+  const V3 sh = shoulders(p);
+  const V3 dir = normalised(sh);
+  const V3 up{dir.y, -dir.x, 0};
+  m.set_xf(view);
+
+  auto arm = [&](int i, bool great) {
+    const float s = i == 0 ? 1.0f : -1.0f;
+    const Material& mat = i == 0 ? kCarapace : far_mat;
+    const float l1 = great ? 46 : 26, l2 = great ? 50 : 28, r = great ? 9.0f : 5.0f;
+    V3 root = great ? sh + V3{-6, 10, s * 20} : lerp3(V3{}, sh, 0.55f) + V3{6, 8, s * 12};
+    V3 target = root + (great ? p.hand[i] : p.small[i]);
+    V3 hand = reach(root, target, l1, l2);
+    V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
+    m.capsule(root, el, r, r * 0.7f, mat, 3);
+    m.ellipsoid(lerp3(el, hand, 0.35f), {l2 * 0.3f, r * 0.6f, r * 0.6f},
+                rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 3);
+    m.capsule(el, hand, r * 0.7f, r * 0.5f, mat, 2);
+    m.sphere(el, r * 0.75f, mat, 2);
+    V3 fwd = normalised(hand - el);
+    for (int f = 0; f < 3; ++f) {
+      float spread = (f - 1) * 0.45f;
+      V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
+      V3 k1 = hand + d1 * (great ? 16.0f : 9.0f);
+      V3 d2 = normalised(d1 + V3{0, p.curl, 0});
+      V3 tip = k1 + d2 * (great ? 15.0f : 8.0f);
+      m.capsule(hand, k1, r * 0.38f, r * 0.28f, mat, 1.5f);
+      m.capsule(k1, tip, r * 0.28f, 0.5f, mat, 0.8f);
+    }
+  };
+  auto leg = [&](int i) {
+    const float s = i == 0 ? 1.0f : -1.0f;
+    const Material& mat = i == 0 ? kCarapace : far_mat;
+    V3 root{0, 4, s * 16};
+    V3 toe = p.toe[i];
+    V3 ankle = reach(root, toe + V3{-26, -26, 0}, 58, 54);
+    V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
+    m.capsule(root, knee, 17, 10, mat, 5);
+    m.ellipsoid(lerp3(root, knee, 0.4f), {24, 13, 13}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
+    m.capsule(knee, ankle, 10, 6.5f, mat, 3, 8, 0.4f);
+    m.sphere(knee, 10.5f, mat, 2);
+    m.capsule(ankle, toe, 6.5f, 4.2f, mat, 2);
+    m.capsule(toe, toe + V3{14, 1, s * 2}, 4.0f, 1.0f, mat, 1.5f);
+    m.capsule(toe, toe + V3{9, 2, -s * 5}, 3.4f, 0.8f, mat, 1.5f);
+  };
+
+  arm(1, true);
+  arm(1, false);
+  leg(1);
+  // The tail: thick, long, trailing along the floor behind her.
   {
-    Pt pts[] = {{255, 470}, {170, 500}, {96, 470}, {56, 400}, {42, 330}, {58, 270}};
-    double radii[] = {22, 18, 15, 11, 8, 4};
-    limb(cr, pts, radii, 6, 0.65, 5);
+    const float sw = p.tail_sway;
+    V3 pts[] = {{-12, 4, 0}, {-50, 30 + 8 * sw, -6}, {-88, 62 - 4 * sw, -10}, {-118, 86 + 4 * sw, -8},
+                {-138, 94, -4 + 30 * sw}, {-150, 86 - 6 * sw, 40 * sw}};
+    float radii[] = {14, 10, 7.5f, 5.5f, 3.8f, 2.2f};
+    m.chain(pts, radii, 6, kCarapace, 4, 6.5f, 0.9f);
+    m.ellipsoid(pts[5] + V3{-6, -8, 0}, {12, 3.5f, 1.5f}, rot_z(1.0f), kCarapace, 2);
   }
-  for (int s = -1; s <= 1; s += 2) {
-    Pt pts[] = {{kQx + s * 44, 470}, {kQx + s * 110, 530}, {kQx + s * 82, 580}, {kQx + s * 116, 610}};
-    double radii[] = {28, 19, 13, 9};
-    limb(cr, pts, radii, 4, 0.7, 3);
+  // Pelvis, spine, the long ribbed torso and the egg-heavy abdomen.
+  m.ellipsoid({-6, 4, 0}, {26, 18, 22}, rot_z(0.2f), kCarapace, 0);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 15, kCarapace, 8, 6.5f, 1.2f);
+  m.capsule(lerp3({}, sh, 0.3f) - up * 3, sh - up * 2, 20, 24, kCarapace, 10, 7.0f, 1.6f);
+  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 4, {30, 20, 24}, rot_z(p.pitch), kCarapace, 8);
+  // Dorsal spines along the back.
+  for (int i = 0; i < 5; ++i) {
+    float t = 1.0f - i * 0.17f;
+    V3 base = lerp3({}, sh, t) + up * 16;
+    for (int s = -1; s <= 1; s += 2) {
+      V3 tip = base + up * (34 - i * 4.0f) - dir * (18 + i * 2.0f) + V3{0, 0, s * 12.0f};
+      m.capsule(base + V3{0, 0, s * 6.0f}, tip, 6.0f, 1.0f, kCarapace, 3);
+    }
   }
-  gloss_ellipse(cr, kQx, 470, 64, 30, 0, 0.85);
-  tube(cr, {kQx, 380}, {kQx, 466}, 36, 28, 0.9, 5);
-  // Torso.
-  cairo_new_path(cr);
-  cairo_move_to(cr, kQx - 110, 300);
-  cairo_curve_to(cr, kQx - 116, 350, kQx - 70, 420, kQx - 44, 430);
-  cairo_line_to(cr, kQx + 44, 430);
-  cairo_curve_to(cr, kQx + 70, 420, kQx + 116, 350, kQx + 110, 300);
-  cairo_curve_to(cr, kQx + 40, 280, kQx - 40, 280, kQx - 110, 300);
-  cairo_close_path(cr);
-  gloss_fill(cr, 1.0);
-  ridges(cr, {kQx - 96, 318}, {kQx + 96, 318}, {0, 16}, 14, 6, 3.6, 1.0);
-  tube(cr, {kQx, 300}, {kQx, 425}, 11, 7, 1.0, 7);
-  // Big outer arms and the small chest arms.
-  for (int s = -1; s <= 1; s += 2) {
-    gloss_ellipse(cr, kQx + s * 108, 306, 34, 26, s * 0.3, 1.0);
-    queen_arm(cr, {kQx + s * 110.0, 310}, s, 165, 22, p.reach, p.droop, p.strike);
-    queen_arm(cr, {kQx + s * 44.0, 372}, s, 84, 11, 0.6 + 0.4 * p.reach, p.droop);
-  }
-  // Neck, crest, head.
-  tube(cr, {kQx, 330}, {kQx + p.head_dx * 0.5, 260 + p.head_dy * 0.5}, 36, 30, 0.85, 5);
-  cairo_save(cr);
-  cairo_translate(cr, kQx + p.head_dx, 180 + p.head_dy);
-  cairo_rotate(cr, p.head_rot);
-  // The crest: a wide scalloped shield behind the head.
-  crest(cr, {0, 40}, -M_PI + 0.32, -0.32, 190, 7, 0.9);
-  ridges(cr, {-110, -30}, {110, -30}, {0, -24}, -18, 4, 3.0, 0.8);
-  // Face plate, long, jaws at the bottom.
-  const double j = p.jaw;
-  const double mt = 84, mb = 84 + 16 + 40 * j;
-  cairo_new_path(cr);
-  cairo_move_to(cr, -46, mt);
-  cairo_curve_to(cr, -46, mb, -26, mb + 22, 0, mb + 24);
-  cairo_curve_to(cr, 26, mb + 22, 46, mb, 46, mt);
-  cairo_close_path(cr);
-  gloss_fill(cr, 0.85);
-  cairo_new_path(cr);
-  cairo_move_to(cr, -40, mt);
-  cairo_curve_to(cr, -40, mb - 8, -20, mb + 2, 0, mb + 2);
-  cairo_curve_to(cr, 20, mb + 2, 40, mb - 8, 40, mt);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.18, 0.03, 0.05);
-  cairo_fill(cr);
-  teeth(cr, {-34, mb - 4}, {34, mb - 4}, 10, 13, -1);
-  {
-    double k = 0.6 + 0.7 * p.inner, cy = mt + 24 + 22 * p.inner;
-    tube(cr, {0, mt + 6}, {0, cy}, 10 * k, 12 * k, 0.9, 2);
-    gloss_ellipse(cr, 0, cy, 15 * k, 13 * k, 0, 1.0);
-    cairo_new_path(cr);
-    cairo_arc(cr, 0, cy + 2 * k, 8 * k, 0, 2 * M_PI);
-    cairo_set_source_rgb(cr, 0.15, 0.02, 0.03);
-    cairo_fill(cr);
-    teeth(cr, {-7 * k, cy - 2 * k}, {7 * k, cy - 2 * k}, 4, 5 * k, 1);
-  }
-  teeth(cr, {-40, mt}, {40, mt}, 12, 17, 1);
-  // Her skull: a narrow wedge, pointed at the crown, with swept brow horns
-  // on both sides; nothing like the warrior's round dome.
-  for (int s = -1; s <= 1; s += 2) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, s * 30, -6);
-    cairo_curve_to(cr, s * 62, -18, s * 92, -34, s * 112, -70);
-    cairo_curve_to(cr, s * 90, -46, s * 66, -30, s * 40, 18);
-    cairo_close_path(cr);
-    gloss_fill(cr, 0.9);
-  }
-  cairo_new_path(cr);
-  cairo_move_to(cr, 0, -96);
-  cairo_curve_to(cr, 24, -70, 48, -30, 50, 12);
-  cairo_curve_to(cr, 50, 48, 46, 72, 40, mt);
-  cairo_curve_to(cr, 20, mt - 6, -20, mt - 6, -40, mt);
-  cairo_curve_to(cr, -46, 72, -50, 48, -50, 12);
-  cairo_curve_to(cr, -48, -30, -24, -70, 0, -96);
-  cairo_close_path(cr);
-  gloss_fill(cr, 1.0);
-  // A keel down the middle of the face.
-  tube(cr, {0, -84}, {0, 40}, 5, 3, 1.1, 6);
-  for (int s = -1; s <= 1; s += 2) {
-    cairo_save(cr);
-    cairo_translate(cr, s * 26, 34);
-    cairo_rotate(cr, s * 0.4);
-    cairo_scale(cr, 17, 7);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    cairo_set_source_rgba(cr, 0, 0, 0.02, 0.85);
-    cairo_fill(cr);
-  }
-  ridges(cr, {-34, -10}, {34, -10}, {0, 10}, -6, 3, 2.2, 0.9);
-  specular(cr, {-20, -70}, {-44, -20}, {-40, 40}, 4, 0.65);
-  drool(cr, {-16, mb + 20}, 50 + 20 * j, -3, 2.4);
-  drool(cr, {14, mb + 22}, 80, 4, 2.8);
-  cairo_restore(cr);
-  cairo_restore(cr);
+  m.capsule(sh, p.neck_end, 13, 10, kCarapace, 6, 5.0f, 1.0f);
+  leg(0);
+  arm(0, false);
+  arm(0, true);
+  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+  head(m, p);
+  m.set_xf(view);
 }
 
-// The attack and death frames share one handle on the head.
-constexpr Pt kFrontHandle{kQueenAttack.w / 2, 149};
+QPose walk_pose(int frame) {
+  QPose p;
+  const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
+  p.pitch = -0.80f - 0.04f * ph;
+  p.neck_end = shoulders(p) + V3{30 + 3 * ph, -22, 0};
+  p.head_rot = 0.28f + 0.05f * ph;
+  p.toe[0] = {30 + 44 * ph, 100, 16};
+  p.toe[1] = {30 - 44 * ph, ph == 0 ? 86.0f : 100.0f, -16};
+  p.hand[0] = {44 + 14 * ph, 34, 14};
+  p.hand[1] = {44 - 14 * ph, 34, -14};
+  p.tail_sway = -ph;
+  p.jaw = 0.2f + 0.1f * (ph + 1);
+  return p;
+}
 
-Bytes finish(Canvas& c, uint32_t seed, const char* what) {
-  grain(c, seed, 0.10);
+// The lunge: three-quarters toward the viewer, crown on the handle.
+constexpr Pt kFrontHandle{kQueenAttack.w / 2.0, 149};
+constexpr V3 kHandle{static_cast<float>(kFrontHandle.x), static_cast<float>(kFrontHandle.y), 0};
+constexpr float kYaw = -0.7f;
+constexpr float kFrontScale = 2.05f;
+
+// The crown's top in the lunge frames: the band hides the rows above it at
+// every approach distance but the last few frames of the strike, so the
+// whole head stays in view as she rises.
+constexpr int kCrownTop = 134;
+
+Xf front_view(const QPose& p, float dx, float dy, float roll);
+
+// The lunge view with the crown's top lowered toward kCrownTop (plus dy),
+// but no further than keeps the frames' shared handle on solid crown.
+Xf crowned_view(const QPose& p, float dy, float roll) {
+  Xf v = front_view(p, 0, 0, roll);
+  Model probe;
+  const int pad = 300, w = kQueenAttack.w, h = kQueenAttack.h + pad;
+  build(probe, p, place({0, static_cast<float>(pad), 0}) * v);
+  std::vector<uint8_t> cov = model::coverage(probe, w, h, 1);
+  int top = h;
+  for (int y = 0; y < h && top == h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (cov[static_cast<size_t>(y) * w + x]) {
+        top = y;
+        break;
+      }
+  const int hx = static_cast<int>(kFrontHandle.x), hy = static_cast<int>(kFrontHandle.y);
+  int target = kCrownTop;
+  for (; target > 90; --target) {
+    // Rows of the probe that land on the handle's box after the shift.
+    const int shift = target - top;
+    int solid = 0;
+    for (int y = hy - 6; y <= hy + 6; ++y)
+      for (int x = hx - 6; x <= hx + 6; ++x) {
+        const int py = y - shift;
+        if (py >= 0 && py < h) solid += cov[static_cast<size_t>(py) * w + x];
+      }
+    if (solid >= 165) break;
+  }
+  return place({0, static_cast<float>(target - (top - pad)) + dy, 0}) * v;
+}
+
+Xf front_view(const QPose& p, float dx, float dy, float roll) {
+  // The point of the crown that lands on the handle, body-local.
+  Xf head = place(p.neck_end, rot_z(p.head_rot));
+  V3 crown = head.point({-20, -34, 0});
+  Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), kFrontScale);
+  V3 at = turn.point(crown);
+  return place({static_cast<float>(kFrontHandle.x) - at.x + dx, static_cast<float>(kFrontHandle.y) - at.y + dy, 0},
+               turn.r, kFrontScale);
+}
+
+QPose lunge_pose(float strike) {
+  QPose p;
+  p.side = false;
+  p.pitch = -1.2f + 0.3f * strike;
+  p.neck_end = shoulders(p) + V3{34 + 14 * strike, -16 + 8 * strike, 0};
+  p.head_rot = 0.55f + 0.25f * strike;
+  p.jaw = 0.6f + 0.4f * strike;
+  p.inner = strike;
+  p.hand[0] = lerp3(V3{10, -30, 56}, V3{84, 0, 10}, strike);
+  p.hand[1] = lerp3(V3{10, -30, -56}, V3{84, 0, -34}, strike);
+  p.small[0] = lerp3(V3{30, 0, 24}, V3{44, 10, 12}, strike);
+  p.small[1] = lerp3(V3{30, 0, -24}, V3{44, 10, -12}, strike);
+  p.curl = 0.4f + 0.4f * strike;
+  p.toe[0] = {40, 100, 30};
+  p.toe[1] = {20, 100, -30};
+  // The tail swings round toward the viewer.
+  p.tail_sway = -1.0f;
+  return p;
+}
+
+Bytes finish(Canvas& c, const char* what) {
   require_clear_edges(c, what);
   return c.png();
 }
@@ -294,54 +274,65 @@ Bytes finish(Canvas& c, uint32_t seed, const char* what) {
 
 Bytes queen_walk(int frame) {
   Canvas c(kQueenWalk.w, kQueenWalk.h);
-  const double phase = frame == 1 ? -1 : frame == 3 ? 1 : 0;
-  draw_fitted(c, {kQueenWalk.w / 2.0, static_cast<double>(kQueenWalk.h)},
-              [&](cairo_t* cr) { side_queen(cr, phase); });
-  return finish(c, 300 + frame, "queen walk");
+  QPose p = walk_pose(frame);
+  // Feet on the floor row; the whole figure below the rows the band hides.
+  Model probe;
+  build(probe, p, place({160, 150, 0}, {}, kWalkScale));
+  const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
+  const Xf stand = place({160, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
+  const V3 feet{160, static_cast<float>(kQueenWalk.h - 1), 0};
+  auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
+  const Xf view = fit(make, stand, kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
+  Model m;
+  m.set_skin(0.18f, 3.5f);
+  build(m, p, view);
+  model::render(m, c);
+  return finish(c, "queen walk");
 }
 
 Bytes queen_attack(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
-  QueenPose p;
-  if (frame == 2) {
-    p.jaw = 1.0;
-    p.inner = 1.0;
-    p.reach = 0.6;
-    p.strike = 1.0;
-    p.head_dy = 8;
-  }
-  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) { front_queen(cr, p); });
-  return finish(c, 310 + frame, "queen attack");
+  const float strike = frame == 2 ? 1.0f : 0.0f;
+  QPose p = lunge_pose(strike);
+  Model m;
+  m.set_skin(0.18f, 3.5f);
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  const Xf view = fit(make, crowned_view(p, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
+  build(m, p, view);
+  model::render(m, c);
+  return finish(c, "queen attack");
 }
 
 Bytes queen_death(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
-  const double t = (frame - 1) / 4.0;
-  QueenPose p;
-  p.jaw = 1.0 - 0.3 * t;
-  p.inner = frame == 1 ? 0.5 : 0.1;
-  p.head_rot = -0.15 - 0.6 * t;
-  p.head_dx = -20 * t;
-  p.head_dy = 30 * t;
-  p.reach = frame <= 2 ? -0.3 : 0;
-  p.droop = std::max(0.0, 1.2 * t - 0.2);
+  const float t = (frame - 1) / 4.0f;
+  QPose p = lunge_pose(0);
+  p.jaw = 1.0f - 0.3f * t;
+  p.inner = frame == 1 ? 0.5f : 0.0f;
+  p.head_rot = 0.55f - 0.6f * std::min(1.0f, t * 2.5f) + 1.0f * t * t;
+  p.pitch = -1.2f - 0.15f * std::min(1.0f, t * 3) + 0.8f * t * t;
+  p.neck_end = shoulders(p) + V3{34 - 20 * t, -16 + 20 * t, 0};
+  p.hand[0] = lerp3(V3{10, -40, 44}, V3{40, 60, 20}, t);
+  p.hand[1] = lerp3(V3{0, -40, -60}, V3{50, 60, -30}, t);
+  p.curl = 0.9f;
+  p.toe[0] = {40 + 10 * t, 100 - 30 * t * t, 30};
+  p.toe[1] = {20 + 14 * t, 100 - 36 * t * t, -30};
+  p.drool = frame <= 2;
+  Model m;
+  m.set_skin(0.18f, 3.5f);
   // She sinks more than she topples, so the fall stays inside the frame.
-  p.body_rot = -0.28 * t * t;
-  p.drop = 110 * t * t;
-  draw_fitted(c, kFrontHandle, [&](cairo_t* cr) {
-    front_queen(cr, p);
-    cairo_save(cr);
-    cairo_translate(cr, kQx, 470 + p.drop);
-    cairo_rotate(cr, p.body_rot);
-    cairo_translate(cr, -kQx, -470);
-    double k = 1.0 - 0.15 * t;
-    Pt wound{kQx + p.head_dx, 180 + p.head_dy};
-    acid_runs(cr, wound + Pt{0, 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
-    if (frame >= 2) acid_runs(cr, {kQx + p.head_dx * 0.4, 330}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
-    acid_splash(cr, wound, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
-    cairo_restore(cr);
-  });
-  return finish(c, 350 + frame, "queen death");
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  const Xf view = fit(make, crowned_view(p, 130 * t * t, -0.25f * t * t), kQueenAttack.w, kQueenAttack.h, kHandle);
+  build(m, p, view);
+  model::render(m, c);
+  cairo_t* cr = c.cr();
+  V3 wound = view.point(p.neck_end + V3{20, -4, 0});
+  V3 chest = view.point(shoulders(p) + V3{0, 20, 0});
+  const double k = 1.0 - 0.15 * t;
+  acid_runs(cr, {wound.x, wound.y + 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
+  if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
+  acid_splash(cr, {wound.x, wound.y}, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
+  return finish(c, "queen death");
 }
 
 }  // namespace contentgen::creatures

@@ -61,24 +61,37 @@ Bytes outline_sheet(const Face& face) {
 
   for (int f = 1; f < face.frames; ++f) {
     std::string s = large_glyph_utf8(f);
+    // The monospaced I is a full-width bar with serifs that runs into
+    // whatever frame stands left of a name; it is drawn as a plain stem
+    // from the proportional face, centred in its advance.
+    const bool plain_i = s == "I" && std::string(face.family).find("Mono") != std::string::npos;
+    if (plain_i) set_font(cr, {"DejaVu Sans", face.cellw, face.cellh, face.frames, face.cap_height, face.baseline, 1.0}, size);
     cairo_text_extents_t e;
     cairo_text_extents(cr, s.c_str(), &e);
     int advance = fonttab::widths_large[f];
     double room = advance - 2.0;  // the rim takes a pixel each side
     // The dash is drawn long, to fill its wide advance like the digits.
-    double stretch = f == 40 ? 2.0 : face.max_stretch;
+    double stretch = f == 40 ? 2.0 : plain_i ? 1.0 : face.max_stretch;
     double sx = std::min(room / e.width, stretch);
     double inkw = e.width * sx;
     double x0 = f * face.cellw + 1 + (room - inkw) / 2;
     // Tall marks (the ring of Å) are squeezed down to stay inside the cell.
     double top = face.baseline + e.y_bearing;
     double sy = top < 1.5 ? (face.baseline - 1.5) / -e.y_bearing : 1.0;
+    // Capitals stand on the baseline: one whose ink drops below it (the J
+    // of the bold face) is squeezed up to end there; the Q keeps its tail.
+    double dy = 0;
+    const double below = e.y_bearing + e.height;
+    if (f >= 1 && f <= 26 && s != "Q" && below > 0.5) {
+      sy = std::min(sy, -e.y_bearing / e.height);
+      dy = -below * sy;
+    }
 
     cairo_save(cr);
     cairo_rectangle(cr, f * face.cellw, 0, advance, face.cellh);
     cairo_clip(cr);
     cairo_save(cr);
-    cairo_translate(cr, x0 - e.x_bearing * sx, face.baseline);
+    cairo_translate(cr, x0 - e.x_bearing * sx, face.baseline + dy);
     cairo_scale(cr, sx, sy);
     cairo_move_to(cr, 0, 0);
     cairo_text_path(cr, s.c_str());
@@ -97,6 +110,7 @@ Bytes outline_sheet(const Face& face) {
     cairo_fill(cr);
     cairo_pattern_destroy(grad);
     cairo_restore(cr);
+    if (plain_i) set_font(cr, face, size);
   }
   return c.png();
 }

@@ -224,6 +224,7 @@ Bytes make_door(bool open) {
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
+  lift_for_tint(c);
   return c.png();
 }
 
@@ -233,6 +234,7 @@ Bytes make_panel(bool open) {
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
   brighten_metal(c);
+  lift_for_tint(c);
   return c.png();
 }
 
@@ -252,6 +254,7 @@ Bytes make_door_assembly() {
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
+  lift_for_tint(c);
   return c.png_opaque();
 }
 

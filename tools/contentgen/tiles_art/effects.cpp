@@ -2,6 +2,7 @@
 // alarm overlays, crosshairs, the use-prompt frame and the static dots.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "paint.h"
 #include "room_art.h"
@@ -108,22 +109,31 @@ Bytes make_blood() {
 }
 
 Bytes make_flashlight() {
-  // Laid over the 180 x 180 lit window in a dark room: clear in the middle,
-  // darkening towards the window's edge so the beam reads as round. It ends
-  // short of solid black, at the dim room's own level (the dark room's tint
-  // is 12 where the beam's is 150, so 8 percent of the light stays):
-  // solid corners would show as a dark square around the beam.
+  // Laid over the 180 x 180 lit window in a dark room with alpha blending:
+  // a faint white hot spot in the middle of the beam, clear around it, then
+  // a smooth fall into the dark towards the window's edge so the beam reads
+  // as round. It ends short of solid black, at the dim room's own level (the
+  // dark room's tint is 12 where the beam's is 150, so 8 percent of the
+  // light stays): solid corners would show as a dark square around the beam.
+  // The alpha is kept whole, not cut into a mask: the game's loader keeps a
+  // picture's alpha and only clears pixels of the mask colour.
   const int s = 180;
-  Canvas c(s, s);
-  cairo_pattern_t* p = cairo_pattern_create_radial(s / 2.0, s / 2.0, 0, s / 2.0, s / 2.0, s / 2.0);
-  cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(p, 0.4, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(p, 0.8, 0, 0, 0, 0.55);
-  cairo_pattern_add_color_stop_rgba(p, 1, 0.0, 0.0, 0.0, 0.92);
-  cairo_set_source(c.cr(), p);
-  cairo_paint(c.cr());
-  cairo_pattern_destroy(p);
-  return c.png_dithered();
+  std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
+  auto smooth = [](double e0, double e1, double x) {
+    double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+  };
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x) {
+      const double r = std::hypot(x + 0.5 - s / 2.0, y + 0.5 - s / 2.0) / (s / 2.0);
+      const double hot = 0.30 * std::pow(1.0 - smooth(0.0, 0.42, r), 2.0);
+      const double dark = 0.92 * smooth(0.38, 1.02, r);
+      uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
+      const uint8_t v = hot > dark ? 255 : 0;
+      px[0] = px[1] = px[2] = v;
+      px[3] = static_cast<uint8_t>(std::lround(255.0 * std::max(hot, dark)));
+    }
+  return encode_png(s, s, rgba, true);
 }
 
 Bytes make_alert() {

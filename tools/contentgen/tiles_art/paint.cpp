@@ -368,6 +368,24 @@ void brighten_metal(Canvas& c) {
   });
 }
 
+void lift_for_tint(Canvas& c, double bend) {
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    const double x = v / 255.0;
+    curve[v] = static_cast<uint8_t>(std::lround(255.0 * (1.0 - std::pow(1.0 - x, bend))));
+  }
+  paint::each_pixel(c, [&](int, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0}) {
+      const uint32_t straight = std::min(255u, (paint::channel(p, shift) * 255 + a / 2) / a);
+      out |= (static_cast<uint32_t>(curve[straight]) * a + 127) / 255 << shift;
+    }
+    p = out;
+  });
+}
+
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
   for (int i = 0; i < count; ++i) {
     double sx = x + n.unit() * w;

@@ -50,6 +50,13 @@ void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
 // and stretches them a little, so the walls still read once the room's
 // coloured tint multiplies them; highlights roll off instead of clipping.
 void brighten_metal(Canvas& c);
+// Lifts a finished wall picture for the room tints: the view multiplies the
+// walls by a tint that keeps only some channels, so a red or blue room shows
+// a third of the picture's light. An ease-out curve raises the mids and
+// shadows a lot and the highlights a little, keeping their order, so plates,
+// seams and rivets still read.
+// `bend` is how far the curve bends (1 leaves the picture as it is).
+void lift_for_tint(Canvas& c, double bend = 1.8);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).

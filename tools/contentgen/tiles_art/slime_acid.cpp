@@ -7,6 +7,7 @@
 #include "paint.h"
 #include "paint_kit/acid.h"
 #include "paint_kit/geometry.h"
+#include "model_kit/model.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
@@ -131,84 +132,85 @@ void slime_streaks(Canvas& c, Noise& n) {
   }
 }
 
-// Stages two and three: a sheet that covers the whole slot (the wall panel
-// is not drawn under slime) with ragged bulging edges, ropes and drips;
-// the third grows into a heavy resin mass with pods.
-void slime_body(cairo_t* cr, Noise& n, int level) {
-  const double left = kOverhang, right = kOverhang + kSlot;
-  // Silhouette: lumpy edges that sag past the slot, smoothed through midpoints.
-  std::vector<std::pair<double, double>> pts;
-  const double bulge = 5.0 + level * 4.0;
-  pts.push_back({left - 6, 0});
-  // Lumps bulge out past the slot between shallow dips (never into the
-  // slot: the wall under it is not drawn).
-  auto edge = [&] { return n.unit() < 0.3 ? n.range(0, 1.5) : n.range(3, bulge); };
-  for (double y = 16; y < kWallHeight - 10; y += n.range(10, 24)) pts.push_back({left - 1 - edge(), y});
-  pts.push_back({left - 6 - level * 2, kWallHeight + 10.0});  // a heap where it meets the floor
-  pts.push_back({right + 6 + level * 2, kWallHeight + 10.0});
-  std::vector<std::pair<double, double>> right_side;
-  for (double y = kWallHeight - 16; y > 10; y -= n.range(10, 24)) right_side.push_back({right + 1 + edge(), y});
-  pts.insert(pts.end(), right_side.begin(), right_side.end());
-  pts.push_back({right + 6, 0});
-  cairo_move_to(cr, pts[0].first, pts[0].second);
-  for (size_t i = 1; i + 1 < pts.size(); ++i) {
-    double mx = (pts[i].first + pts[i + 1].first) / 2, my = (pts[i].second + pts[i + 1].second) / 2;
-    cairo_curve_to(cr, pts[i].first, pts[i].second, pts[i].first, pts[i].second, mx, my);
+// Stages two and three: an organic mass modelled in relief and rendered
+// like the creatures, in the language of the hive-resin tiles. A backing
+// sheet hides the whole slot (the wall panel is not drawn under slime);
+// over it lumps of different sizes flow together, ropes run down, and
+// webbing stretches out across the slot's seams onto the neighbours, at
+// different heights on each side so that a row of slimed slots does not
+// read as columns. The third stage thickens into a heavy mass with ribs and
+// pods set at uneven heights, half buried.
+void slime_body(Canvas& c, Noise& n, int level) {
+  using model::V3;
+  const model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
+  const model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
+  const model::Material web{0.30f, 0.40f, 0.24f, 1.3f, 60, 0.9f, 0.15f};
+  const model::Material pod{0.36f, 0.30f, 0.20f, 0.9f, 40, 0.7f, 0};
+  const float left = kOverhang, right = kOverhang + kSlot, mid = (left + right) / 2;
+  model::Model m;
+  m.set_skin(0.45f, 4.0f);
+  // Backing sheet over the slot, in two overlapping flat lenses.
+  for (float cy : {52.0f, 156.0f}) m.ellipsoid({mid, cy, -10}, {41, 78, 6}, {}, body, 0);
+  // Lumps flowing together, more and bigger as it grows; some spill past
+  // the slot's edges.
+  const int lumps = 16 + level * 6;
+  for (int i = 0; i < lumps; ++i) {
+    const float x = static_cast<float>(n.range(left - 14, right + 14));
+    const float y = static_cast<float>(n.range(6, kWallHeight - 4));
+    const float edge = std::min(1.0f, std::fabs(x - mid) < kSlot / 2.0f ? 1.0f : 0.45f);
+    const float r = static_cast<float>(n.range(5, 8 + level * 3)) * edge;
+    m.ellipsoid({x, y, -4 + r * 0.3f}, {r * 1.1f, r * static_cast<float>(n.range(1.0, 1.8)), r * 0.7f},
+                model::rot_z(static_cast<float>(n.range(-0.5, 0.5))), body, 7);
   }
-  cairo_line_to(cr, pts.back().first, pts.back().second);
-  cairo_close_path(cr);
-  fill_ooze(cr, left - 8, right + 8, 1.0, 1.0);
-  cairo_new_path(cr);
-  // Inner texture: vertical ropes of ooze flowing down.
-  const int ropes = 5 + level * 3;
-  for (int i = 0; i < ropes; ++i) {
-    double x = n.range(left - 2, right + 2), w = n.range(5, 10 + level * 2);
-    double y0 = n.range(-10, 60), len = n.range(60, 190);
-    drip_path(cr, x, y0, len, w);
-    fill_ooze(cr, x - w / 2, x + w / 2, 1.0, n.range(0.9, 1.6));
-    rgb(cr, 0, 0, 0, 0.5);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-    wet_highlight(cr, x - w * 0.18, y0 + 6, y0 + len * 0.8, std::max(0.8, w * 0.12), 0.6);
+  // Ropes of ooze flowing down over the lumps, swelling where they pool.
+  for (int i = 0; i < 3 + level * 2; ++i) {
+    float x = static_cast<float>(n.range(left - 2, right + 2)), y = static_cast<float>(n.range(-4, 60));
+    const float len = static_cast<float>(n.range(70, 200)), w = static_cast<float>(n.range(2.5, 4.0 + level));
+    V3 a{x, y, 2}, b{x + static_cast<float>(n.range(-6, 6)), y + len * 0.5f, 3};
+    V3 e{b.x + static_cast<float>(n.range(-5, 5)), y + len, 2};
+    m.capsule(a, b, w * 0.8f, w * 1.1f, resin, 4, 9, 0.25f);
+    m.capsule(b, e, w * 1.1f, w * 0.7f, resin, 4, 9, 0.25f);
+    m.sphere(e, w * 1.4f, resin, 3);
   }
-  // Ribs across the sheet, pods in the heavy mass.
-  if (level >= 2) resin_rib(cr, left + 2, n.range(40, 70), right - 2, n.range(80, 110), 8, 4);
+  // Webbing across the seams: strands sag from the mass out to the
+  // picture's edges, where the neighbouring slot's own webbing meets them.
+  for (int side = -1; side <= 1; side += 2) {
+    const int strands = 3 + level;
+    for (int i = 0; i < strands; ++i) {
+      const float y = static_cast<float>(n.range(20, kWallHeight - 30)) + side * 9;
+      const V3 from{side < 0 ? left + 4 : right - 4, y, 1};
+      const V3 to{side < 0 ? 0.5f : kSlimeWidth - 0.5f, y + static_cast<float>(n.range(-22, 22)), -2};
+      const V3 sag = model::lerp3(from, to, 0.5f) + V3{0, static_cast<float>(n.range(3, 9)), 0};
+      m.capsule(from, sag, 2.6f, 1.5f, web, 2);
+      m.capsule(sag, to, 1.5f, 2.0f, web, 1.5f);
+      // A web film between two strands, where they start together.
+      m.ellipsoid({from.x - side * 4.0f, y + 4, 0}, {6, 9, 2}, {}, web, 3);
+    }
+  }
   if (level == 3) {
-    // The heavy mass: resin ropes, ribs and a cluster of pods.
-    resin_mass(cr, n, left - 4, 20, kSlot + 8, 150, 0.9);
-    resin_rib(cr, left + 2, 120, right - 2, 112, -8, 5);
-    resin_pod(cr, kSlimeWidth / 2.0 + n.range(-8, 8), 152, 11, 13);
-    resin_pod(cr, left + 12, 176, 8, 10);
-    resin_pod(cr, right - 11, 90, 7, 9);
+    // Ribs of resin arching across, and pods half buried at uneven heights.
+    for (int i = 0; i < 3; ++i) {
+      const float y0 = static_cast<float>(n.range(25 + i * 60, 50 + i * 60));
+      const float y1 = y0 + static_cast<float>(n.range(-25, 25));
+      m.capsule({left - 14, y0, 0}, {mid, (y0 + y1) / 2 - 10, 6}, 4.0f, 5.5f, resin, 5, 5, 0.5f);
+      m.capsule({mid, (y0 + y1) / 2 - 10, 6}, {right + 14, y1, 0}, 5.5f, 4.0f, resin, 5, 5, 0.5f);
+    }
+    for (int i = 0; i < 2; ++i) {
+      const float x = static_cast<float>(mid + n.range(-16, 16)), y = static_cast<float>(n.range(80 + i * 70, 110 + i * 70));
+      const float r = static_cast<float>(n.range(8, 11));
+      const float tilt = static_cast<float>(n.range(-0.5, 0.5));
+      m.ellipsoid({x, y, 2}, {r * 0.85f, r * 1.15f, r * 0.8f}, model::rot_z(tilt), pod, 4);
+      // The pod's folded lips at its top.
+      m.capsule({x - r * 0.4f, y - r * 0.95f, r * 0.5f}, {x + r * 0.4f, y - r * 1.0f, r * 0.5f}, 1.6f, 1.6f, pod, 1);
+    }
   }
-  for (int i = 0; i < 6 + level * 3; ++i) bubble(cr, n.range(left, right), n.range(10, 200), n.range(1.2, 3.2));
-  // Depth: the mass darkens towards the floor, keeping its alpha.
-  cairo_pattern_t* depth = cairo_pattern_create_linear(0, 60, 0, kWallHeight);
-  cairo_pattern_add_color_stop_rgba(depth, 0, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(depth, 1, 0, 0.02, 0, 0.45);
-  cairo_set_source(cr, depth);
-  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-  cairo_paint(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_pattern_destroy(depth);
-  // Webbing reaching across onto the neighbouring panels.
-  for (int i = 0; i < level; ++i) {
-    const double y = n.range(30, 170);
-    web_strand(cr, n, {left + 4, y}, {1, y + n.range(-20, 20)}, n.range(4, 10), 1.6);
-    web_strand(cr, n, {right - 4, y + 14}, {kSlimeWidth - 1.0, y + n.range(-10, 30)}, n.range(4, 10), 1.6);
-  }
-  // Thick lip of ooze along the ceiling trim.
-  cairo_move_to(cr, left - 8, 0);
-  for (double x = left - 8; x <= right + 8; x += 6) cairo_line_to(cr, x, n.range(8, 16 + level * 3));
-  cairo_line_to(cr, right + 8, 0);
-  cairo_close_path(cr);
-  fill_ooze(cr, left - 8, right + 8, 1.0, 1.3);
-  cairo_new_path(cr);
-  rgb(cr, kOoze.hi[0], kOoze.hi[1], kOoze.hi[2], 0.7);
-  cairo_set_line_width(cr, 1.2);
-  cairo_move_to(cr, left, 5);
-  cairo_curve_to(cr, left + 15, 9, right - 15, 3, right, 7);
-  cairo_stroke(cr);
+  // A heavy lip along the ceiling trim.
+  for (float x = left - 8; x <= right + 8; x += 7)
+    m.sphere({x, static_cast<float>(n.range(2, 6 + level)), 0}, static_cast<float>(n.range(6, 9 + level)), body, 5);
+  model::RenderOptions o;
+  o.ambient = 0.28f;
+  o.exposure = 1.15f;
+  model::render(m, c, o);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash
@@ -269,7 +271,7 @@ Bytes make_slime_solid(int level) {
   if (level == 1)
     slime_streaks(c, n);
   else
-    slime_body(c.cr(), n, level);
+    slime_body(c, n, level);
   return c.png();
 }
 
@@ -354,51 +356,134 @@ Bytes make_acid_pool() {
 
 Bytes make_acid_blast(int frame) {
   // Frames 1 and 2 are the splash of a fresh corpse, 3 and 4 the spray of a
-  // dying creature; each second frame is wider and more broken up.
+  // dying creature; each second frame is wider and more broken up. A splat
+  // with a torn, lobed rim; droplets thrown out along arcs that fall under
+  // their weight, shrinking and stretching as they go; and a fizz of tiny
+  // bubbles where the acid eats the air.
   static const int kW[5] = {0, 180, 220, 250, 290}, kH[5] = {0, 160, 200, 230, 268};
   const int w = kW[frame], h = kH[frame];
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   Noise n(0xB1A5u + static_cast<uint32_t>(frame) * 97u);
-  const Pt centre{w / 2.0, h * 0.45};
+  const Pt centre{w / 2.0, h * 0.42};
   const bool late = frame == 2 || frame == 4;
-  const double reach = std::min(w, h) * (late ? 0.46 : 0.36);
-  // A few thick strands flung outward, arcing down under their weight and
-  // thinning to a point.
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  const int streaks = late ? 6 : 7;
-  for (int i = 0; i < streaks; ++i) {
-    const double a = -M_PI / 2 + (i - (streaks - 1) / 2.0) * (2.6 / streaks) + n.range(-0.2, 0.2);
-    const double d = reach * n.range(0.6, 0.95), fall = d * n.range(0.25, 0.45);
-    constexpr int kSteps = 8;
-    for (int seg = 0; seg < kSteps; ++seg) {
-      auto at = [&](double t) { return polar(centre, a, d * t) + Pt{0, fall * t * t}; };
-      const Pt p0 = at(static_cast<double>(seg) / kSteps), p1 = at(static_cast<double>(seg + 1) / kSteps);
-      acid_colour(cr, centre.x, centre.y, d, 0.95);
-      cairo_set_line_width(cr, (late ? 5.0 : 7.0) * (1 - seg / (kSteps + 1.0)));
-      cairo_move_to(cr, p0.x, p0.y);
-      cairo_line_to(cr, p1.x, p1.y);
-      cairo_stroke(cr);
+  const double reach = std::min(w, h) * (late ? 0.48 : 0.38);
+
+  // The splat: radius wandering with a few harmonics plus sharp lobes.
+  const double base = reach * (late ? 0.30 : 0.36);
+  double amp[5], phase[5];
+  for (int k = 0; k < 5; ++k) amp[k] = n.range(0.04, 0.13) / (1 + k * 0.3), phase[k] = n.range(0, 2 * M_PI);
+  constexpr int kLobes = 9;
+  double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
+  for (int i = 0; i < kLobes; ++i) {
+    lobe_a[i] = n.range(0, 2 * M_PI);
+    lobe_len[i] = n.range(0.25, late ? 0.95 : 0.7);
+    lobe_w[i] = n.range(0.12, 0.3);
+  }
+  auto radius = [&](double a, double grow) {
+    double r = 1;
+    for (int k = 0; k < 5; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
+    for (int i = 0; i < kLobes; ++i) {
+      double d = std::remainder(a - lobe_a[i], 2 * M_PI) / lobe_w[i];
+      r += lobe_len[i] * std::exp(-d * d);
+    }
+    return base * (r + grow);
+  };
+  auto splat_path = [&](double grow, double squash_down) {
+    cairo_new_path(cr);
+    constexpr int kSteps = 160;
+    for (int i = 0; i <= kSteps; ++i) {
+      const double a = 2 * M_PI * i / kSteps;
+      const double r = radius(a, grow);
+      // Acid sags: the lower half of the splat hangs further.
+      const double sag = std::sin(a) > 0 ? 1 + squash_down * std::sin(a) : 1;
+      const double x = centre.x + std::cos(a) * r, y = centre.y + std::sin(a) * r * sag;
+      if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+  };
+  // Dark wet rim, then the body, then the lit upper-left sheen.
+  splat_path(0.06, 0.25);
+  rgb(cr, 0.20, 0.30, 0.02, 0.95);
+  cairo_fill(cr);
+  splat_path(0.0, 0.25);
+  acid_colour(cr, centre.x - base * 0.3, centre.y - base * 0.35, base * 1.8, 0.97);
+  cairo_fill(cr);
+  cairo_save(cr);
+  splat_path(-0.35, 0.2);
+  cairo_clip(cr);
+  rgb(cr, 0.85, 1.0, 0.45, 0.35);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  // A glint on the swell, and a second smaller one.
+  rgb(cr, 1, 1, 0.9, 0.95);
+  cairo_save(cr);
+  cairo_translate(cr, centre.x - base * 0.35, centre.y - base * 0.4);
+  cairo_scale(cr, base * 0.28, base * 0.13);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_fill(cr);
+  cairo_arc(cr, centre.x + base * 0.25, centre.y - base * 0.15, std::max(1.0, base * 0.07), 0, 2 * M_PI);
+  cairo_fill(cr);
+
+  // Runs dripping from the splat's underside.
+  for (int i = 0; i < (late ? 4 : 3); ++i) {
+    const double x = centre.x + n.range(-0.7, 0.7) * base;
+    const double y0 = centre.y + base * 0.6, len = n.range(0.4, 1.0) * reach * 0.6;
+    const double wid = n.range(2.0, 3.6);
+    acid_colour(cr, x, y0, len, 0.95);
+    cairo_move_to(cr, x - wid, y0);
+    cairo_curve_to(cr, x - wid * 0.5, y0 + len * 0.6, x - wid * 0.3, y0 + len * 0.8, x, y0 + len);
+    cairo_curve_to(cr, x + wid * 0.3, y0 + len * 0.8, x + wid * 0.5, y0 + len * 0.6, x + wid, y0);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_arc(cr, x, y0 + len + wid * 0.6, wid * 0.9, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+
+  // Droplets thrown along falling arcs: each arc a string of teardrops
+  // shrinking outward, stretched along their flight.
+  const int arcs = late ? 9 : 7;
+  for (int i = 0; i < arcs; ++i) {
+    const double a = -M_PI / 2 + n.range(-1.45, 1.45);  // mostly thrown up and out
+    const double d = reach * n.range(0.65, 1.0);
+    const double fall = reach * n.range(0.35, 0.7);
+    const Pt dir{std::cos(a), std::sin(a)};
+    auto at = [&](double t) { return centre + dir * (base * 0.8 + (d - base * 0.8) * t) + Pt{0, fall * t * t}; };
+    const int drops = 4 + static_cast<int>(n.range(0, 3));
+    for (int k = 0; k < drops; ++k) {
+      const double t = (k + 1.0) / (drops + 0.4) + n.range(-0.04, 0.04);
+      const Pt p = at(t), q = at(t + 0.02);
+      const double ang = std::atan2(q.y - p.y, q.x - p.x);
+      const double r = (late ? 4.8 : 6.0) * (1.1 - 0.7 * t) + n.range(0, 1.0);
+      cairo_save(cr);
+      cairo_translate(cr, p.x, p.y);
+      cairo_rotate(cr, ang);
+      // Teardrop: round head leading, a tail behind.
+      cairo_move_to(cr, -r * 2.6, 0);
+      cairo_curve_to(cr, -r * 1.2, -r * 0.9, r, -r * 1.1, r, 0);
+      cairo_curve_to(cr, r, r * 1.1, -r * 1.2, r * 0.9, -r * 2.6, 0);
+      cairo_close_path(cr);
+      acid_colour(cr, -r * 0.3, -r * 0.4, r * 2.5, 0.95);
+      cairo_fill(cr);
+      rgb(cr, 1, 1, 0.88, 0.9);
+      cairo_arc(cr, r * 0.2, -r * 0.35, std::max(0.6, r * 0.28), 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_restore(cr);
     }
   }
-  // The lumpy blob of the wound splash, smaller and torn once it spreads.
-  paint::acid_splash(cr, centre, reach * (late ? 0.45 : 0.62), 0xB1A5u + frame, late ? 0.3 : 0.75);
-  // Round droplets in flight, each with a glint.
-  const int drops = late ? 34 : 22;
-  for (int i = 0; i < drops; ++i) {
-    const double a = n.range(0, 2 * M_PI), d = reach * n.range(late ? 0.45 : 0.35, 1.0);
-    const Pt p = polar(centre, a, d);
-    const double r = n.range(1.4, late ? 3.6 : 4.6) * (1.15 - d / reach * 0.5);
-    acid_colour(cr, p.x - r * 0.3, p.y - r * 0.3, r * 1.6, 0.95);
+
+  // The fizz: tiny pale bubbles over and around the splat.
+  const int fizz = late ? 70 : 46;
+  for (int i = 0; i < fizz; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double d = base * n.range(0.2, late ? 1.9 : 1.5);
+    const Pt p = centre + Pt{std::cos(a) * d, std::sin(a) * d * 0.8 - n.range(0, base * 0.5)};
+    const double r = n.range(0.7, 1.9);
+    rgb(cr, 0.88, 1.0, 0.55, 0.9);
     cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
-    cairo_fill(cr);
-    rgb(cr, 0.22, 0.33, 0.03, 0.9);
-    cairo_set_line_width(cr, 0.7);
-    cairo_arc(cr, p.x, p.y, r, 0.2, M_PI - 0.2);
-    cairo_stroke(cr);
-    rgb(cr, 1, 1, 0.9, 0.95);
-    cairo_arc(cr, p.x - r * 0.35, p.y - r * 0.35, std::max(0.6, r * 0.3), 0, 2 * M_PI);
-    cairo_fill(cr);
+    cairo_set_line_width(cr, 0.8);
+    if (r > 1.3) cairo_stroke(cr); else cairo_fill(cr);
   }
   return c.png_dithered();
 }

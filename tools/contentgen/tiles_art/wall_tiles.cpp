@@ -934,6 +934,14 @@ Bytes make_tile(int number) {
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
   brighten_metal(c);
+  lift_for_tint(c);
+  if (number == kLampTile) {
+    // The lamp's own panel is a shade darker than the walls around it, so
+    // that its glow still stands out; the trim and baseboard match.
+    cairo_rectangle(cr, 0, kTrimBottom, w, kBaseTop - kTrimBottom);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.08);
+    cairo_fill(cr);
+  }
   if (number == kLampTile) lamp_glow(cr, w / 2.0, 60);
   return c.png_opaque();
 }

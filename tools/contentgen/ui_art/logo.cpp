@@ -6,6 +6,8 @@ namespace contentgen::ui {
 namespace {
 
 constexpr double kStroke = 20;
+// The lettering's size inside its backing plate.
+constexpr double kInset = 0.86;
 
 // Centre lines of the letters in a 56 x 90 box, origin at the top left.
 void letter_path(cairo_t* cr, char ch, double ox) {
@@ -14,7 +16,7 @@ void letter_path(cairo_t* cr, char ch, double ox) {
   switch (ch) {
     case 'R':
       m(0, 90); l(0, 0); l(42, 0); l(56, 13); l(56, 33); l(42, 46); l(0, 46);
-      m(28, 46); l(58, 90);
+      m(26, 46); l(52, 90);
       break;
     case 'X':
       m(0, 0); l(58, 90);
@@ -39,7 +41,9 @@ void letter_path(cairo_t* cr, char ch, double ox) {
 
 void logo_path(cairo_t* cr) {
   const char* text = "RX-907";
-  const double advance[] = {80, 80, 62, 80, 80, 0};
+  // R's leg and X's lower left arm both reach for the baseline, so R gets
+  // more room; the X and the dash fit closer.
+  const double advance[] = {88, 76, 62, 78, 78, 0};
   double x = kStroke / 2;
   for (int i = 0; text[i]; ++i) {
     letter_path(cr, text[i], x);
@@ -57,6 +61,14 @@ void draw_logo(cairo_t* cr, double x, double y, double scale) {
   // rather than over whatever is behind it.
   metal_plate(cr, -12, -15, kLogoWidth + 24, 90 + kStroke + 10, 8, 77, kGunmetalDark);
   recess(cr, -5, -9, kLogoWidth + 10, 90 + kStroke - 2, 5, {0.03, 0.045, 0.04});
+  // The lettering sits inset in the plate with room for its outline and
+  // glow, and its strokes end flat on the cap line and the baseline rather
+  // than poking out diagonally.
+  cairo_translate(cr, kLogoWidth / 2, 45);
+  cairo_scale(cr, kInset, kInset);
+  cairo_translate(cr, -kLogoWidth / 2, -45);
+  cairo_rectangle(cr, -40, -kStroke / 2 - 3, kLogoWidth + 80, 90 + kStroke + 6);
+  cairo_clip(cr);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   // Glow, then a dark outline, then solid lit metal letters.

@@ -30,6 +30,9 @@ struct Look {
   double smile;                // mouth corners: > 0 up, < 0 down
   bool scar, lined;
   Rgb armour;
+  // The head's shape: width of the crown over the cheeks, of the chin
+  // over the jaw (1 is the plain oval) and the breadth of the shoulders.
+  double crown = 1, chin = 1, shoulders = 1;
 };
 
 const Rgb kOlive{0.28, 0.31, 0.22}, kSlate{0.22, 0.25, 0.30}, kSand{0.36, 0.32, 0.24};
@@ -157,15 +160,15 @@ void head_path(cairo_t* cr, const Look& k, double cy) {
   cairo_new_path(cr);
   cairo_save(cr);
   cairo_translate(cr, kCx, cy - 4);
-  cairo_scale(cr, w, h * 0.95);
+  cairo_scale(cr, w * k.crown, h * 0.95);
   cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
   cairo_restore(cr);
   cairo_curve_to(cr, kCx + w * 1.02, cy + h * 0.2, kCx + w * (jx + 0.12), cy + h * 0.48, kCx + w * jx,
                  cy + h * 0.70);
-  cairo_curve_to(cr, kCx + w * (jx - 0.12), cy + h * 0.9, kCx + w * 0.34, cy + h, kCx, cy + h);
-  cairo_curve_to(cr, kCx - w * 0.34, cy + h, kCx - w * (jx - 0.12), cy + h * 0.9, kCx - w * jx,
+  cairo_curve_to(cr, kCx + w * (jx - 0.12), cy + h * 0.9, kCx + w * 0.34 * k.chin, cy + h, kCx, cy + h);
+  cairo_curve_to(cr, kCx - w * 0.34 * k.chin, cy + h, kCx - w * (jx - 0.12), cy + h * 0.9, kCx - w * jx,
                  cy + h * 0.70);
-  cairo_curve_to(cr, kCx - w * (jx + 0.12), cy + h * 0.48, kCx - w * 1.02, cy + h * 0.2, kCx - w,
+  cairo_curve_to(cr, kCx - w * (jx + 0.12), cy + h * 0.48, kCx - w * 1.02, cy + h * 0.2, kCx - w * k.crown,
                  cy - 4);
   cairo_close_path(cr);
 }
@@ -698,8 +701,38 @@ void monitor_finish(Canvas& c, uint32_t seed) {
   speckle(c, seed, 0.04);
 }
 
+// How each member's head and build differ from the plain oval: head width
+// and height, crown and chin width, shoulder breadth, and the tilt of the
+// head (radians, + to the picture's right), so that no two share an outline.
+struct Build {
+  double w, h, crown, chin, shoulders, tilt;
+};
+const Build kBuilds[15] = {
+    {1.06, 1.00, 0.96, 1.30, 1.10, 0.00},   // Marsh: square-jawed, broad
+    {1.10, 0.96, 1.04, 1.10, 1.15, -0.05},  // Teller: round shaven dome, heavy-set
+    {0.90, 1.04, 1.00, 0.70, 0.90, 0.06},   // Quill: narrow, pointed chin, slight
+    {1.00, 1.08, 0.92, 1.00, 1.00, -0.03},  // Nolan: long face
+    {0.94, 0.98, 1.02, 0.85, 0.92, 0.08},   // Okafor: heart-shaped, head cocked
+    {1.04, 1.06, 0.94, 1.20, 1.05, 0.00},   // Pryce: long, bearded, square
+    {0.92, 0.92, 1.06, 0.80, 0.88, -0.07},  // Sato: small round face
+    {1.08, 1.02, 0.94, 1.35, 1.12, 0.00},   // Lund: broad square jaw
+    {0.88, 1.10, 0.90, 0.90, 0.95, 0.10},   // Ebert: narrow long head, tilted grin
+    {1.14, 1.00, 0.98, 1.25, 1.20, 0.00},   // Brody: wide, the broadest build
+    {0.92, 1.12, 0.88, 0.75, 0.95, -0.04},  // Vance: gaunt and long
+    {0.94, 1.00, 1.02, 0.80, 0.90, 0.05},   // Ingram: oval, small chin
+    {1.02, 0.94, 1.08, 1.00, 1.00, 0.04},   // Yardley: round, full cheeks
+    {0.92, 1.04, 1.00, 0.78, 0.90, -0.06},  // Moreau: fine features
+    {1.08, 1.04, 0.92, 1.30, 1.10, 0.00},   // Castellan: hard, square
+};
+
 Bytes portrait(int index) {
-  const Look& k = kLooks[index];
+  Look k = kLooks[index];
+  const Build& b = kBuilds[index];
+  k.half_w *= b.w;
+  k.half_h *= b.h;
+  k.crown = b.crown;
+  k.chin = b.chin;
+  k.shoulders = b.shoulders;
   uint32_t seed = 500 + index * 17;
   Canvas c(kSize, kSize);
   cairo_t* cr = c.cr();
@@ -711,8 +744,23 @@ Bytes portrait(int index) {
   cairo_translate(cr, kCx, 100);
   cairo_scale(cr, 1.2, 1.2);
   cairo_translate(cr, -kCx, -100);
+  // The head turns about the neck.
+  auto turn_head = [&] {
+    cairo_translate(cr, kCx, cy + k.half_h);
+    cairo_rotate(cr, b.tilt);
+    cairo_translate(cr, -kCx, -(cy + k.half_h));
+  };
+  cairo_save(cr);
+  turn_head();
   hair(cr, k, cy, true, seed + 1);
+  cairo_restore(cr);
+  cairo_save(cr);
+  cairo_translate(cr, kCx, kSize);
+  cairo_scale(cr, k.shoulders, 1);
+  cairo_translate(cr, -kCx, -kSize);
   torso(cr, k, cy + k.half_h);
+  cairo_restore(cr);
+  turn_head();
   ears(cr, k, cy);
   shade_head(cr, k, cy);
   facial_hair(cr, k, cy, my, seed + 2);

@@ -1,0 +1,58 @@
+// Shared pieces of the solid creature models: materials, two-bone limbs and
+// the finish every rendered frame gets.
+#pragma once
+
+#include <cmath>
+#include <functional>
+
+#include "model_kit/model.h"
+
+namespace contentgen::creatures::solid {
+
+using model::M3;
+using model::Material;
+using model::Model;
+using model::V3;
+using model::Xf;
+
+// Wet black-blue carapace, its darker far-side variant, the hugger's pale
+// bone-flesh, teeth, the red mouth, drool and the queen's darker crest.
+inline constexpr Material kCarapace{0.085f, 0.10f, 0.14f, 1.1f, 60, 1.0f, 0};
+inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 0.8f, 60, 0.8f, 0};
+inline constexpr Material kCrest{0.07f, 0.08f, 0.11f, 1.2f, 70, 1.1f, 0};
+inline constexpr Material kTooth{0.80f, 0.78f, 0.66f, 0.7f, 30, 0.4f, 0};
+inline constexpr Material kMouth{0.32f, 0.05f, 0.06f, 0.5f, 20, 0.2f, 0};
+inline constexpr Material kDrool{0.55f, 0.62f, 0.52f, 1.4f, 80, 0.9f, 0.25f};
+inline constexpr Material kBone{0.62f, 0.52f, 0.38f, 0.7f, 30, 0.6f, 0};
+inline constexpr Material kBoneDark{0.45f, 0.36f, 0.25f, 0.6f, 30, 0.5f, 0};
+inline constexpr Material kVein{0.50f, 0.28f, 0.25f, 0.6f, 30, 0.4f, 0};
+
+inline float len(V3 a) { return std::sqrt(model::dot(a, a)); }
+
+// The middle joint of a two-bone limb from root toward target, bent toward
+// the hint direction. A target out of reach straightens the limb.
+V3 joint(V3 root, V3 target, float l1, float l2, V3 hint);
+// The end a two-bone limb reaches toward target (the target itself, or the
+// nearest point it can reach).
+V3 reach(V3 root, V3 target, float l1, float l2);
+
+// The lowest row the model covers in a picture of the given size (-1 when
+// it covers none), for standing poses on a floor line.
+int lowest_solid_row(const Model& m, int width, int height);
+
+// The highest row the model covers in a picture of the given size, counted
+// from its top (negative above it); a large value when it covers none.
+int top_solid_row(const Model& m, int width, int height);
+
+// Shrinks a view about the pivot just enough that the model keeps clear of
+// the picture's left and right edges by `margin` and of the rows above
+// `top`; a model that already fits keeps its view.
+using Builder = std::function<void(Model&, const Xf&)>;
+Xf fit(const Builder& build, const Xf& view, int width, int height, V3 pivot, int top = 3, int margin = 3);
+
+// A hanging strand of slime: thin where it leaves, thickening into a drop.
+void drool(Model& m, V3 from, float length, float sway, float width);
+// A strand stretched between two points, sagging under its weight.
+void strand(Model& m, V3 a, V3 b, float sag, float width);
+
+}  // namespace contentgen::creatures::solid

@@ -1,0 +1,508 @@
+#include "model_kit/model.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <thread>
+
+namespace contentgen::model {
+
+V3 normalised(V3 a) {
+  float l = std::sqrt(dot(a, a));
+  return l > 0 ? a * (1.0f / l) : a;
+}
+V3 lerp3(V3 a, V3 b, float t) { return a + (b - a) * t; }
+
+M3 operator*(const M3& a, const M3& b) {
+  M3 r;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j)
+      r.m[i * 3 + j] = a.m[i * 3] * b.m[j] + a.m[i * 3 + 1] * b.m[3 + j] + a.m[i * 3 + 2] * b.m[6 + j];
+  return r;
+}
+M3 rot_x(float a) {
+  float c = std::cos(a), s = std::sin(a);
+  return {{1, 0, 0, 0, c, -s, 0, s, c}};
+}
+M3 rot_y(float a) {
+  float c = std::cos(a), s = std::sin(a);
+  return {{c, 0, s, 0, 1, 0, -s, 0, c}};
+}
+M3 rot_z(float a) {
+  float c = std::cos(a), s = std::sin(a);
+  return {{c, -s, 0, s, c, 0, 0, 0, 1}};
+}
+
+Xf operator*(const Xf& outer, const Xf& inner) {
+  Xf r;
+  r.r = outer.r * inner.r;
+  r.s = outer.s * inner.s;
+  r.t = outer.point(inner.t);
+  return r;
+}
+Xf place(V3 at, const M3& r, float s) {
+  Xf x;
+  x.r = r;
+  x.t = at;
+  x.s = s;
+  return x;
+}
+
+// ------------------------------------------------------------ building
+
+void Model::push(Part p) {
+  p.skin_amp = skin_amp_;
+  p.skin_scale = skin_scale_;
+  p.bound_r += p.k + p.rib_depth + skin_amp_ + 1.0f;
+  parts_.push_back(p);
+}
+
+void Model::sphere(V3 c, float r, const Material& m, float k) {
+  Part p{};
+  p.kind = Kind::Sphere;
+  p.a = xf_.point(c);
+  p.ra = r * xf_.s;
+  p.k = k * xf_.s;
+  p.mat = m;
+  p.bound_c = p.a;
+  p.bound_r = p.ra;
+  push(p);
+}
+
+void Model::ellipsoid(V3 c, V3 radii, const M3& orient, const Material& m, float k, bool sub) {
+  Part p{};
+  p.kind = Kind::Ellipsoid;
+  p.sub = sub;
+  p.a = xf_.point(c);
+  M3 world = xf_.r * orient;
+  // Stored transposed: world to local.
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) p.inv.m[i * 3 + j] = world.m[j * 3 + i];
+  p.radii = radii * xf_.s;
+  p.k = k * xf_.s;
+  p.mat = m;
+  p.bound_c = p.a;
+  p.bound_r = std::max(p.radii.x, std::max(p.radii.y, p.radii.z));
+  push(p);
+}
+
+void Model::capsule(V3 a, V3 b, float ra, float rb, const Material& m, float k, float rib_step, float rib_depth,
+                    bool sub) {
+  Part p{};
+  p.kind = Kind::Capsule;
+  p.sub = sub;
+  p.a = xf_.point(a);
+  p.b = xf_.point(b);
+  p.ra = ra * xf_.s;
+  p.rb = rb * xf_.s;
+  p.k = k * xf_.s;
+  p.rib_step = rib_step * xf_.s;
+  p.rib_depth = rib_depth * xf_.s;
+  p.mat = m;
+  p.bound_c = lerp3(p.a, p.b, 0.5f);
+  V3 d = p.b - p.a;
+  p.bound_r = 0.5f * std::sqrt(dot(d, d)) + std::max(p.ra, p.rb);
+  push(p);
+}
+
+void Model::torus(V3 c, float major, float minor, const M3& orient, const Material& m, float k) {
+  Part p{};
+  p.kind = Kind::Torus;
+  p.a = xf_.point(c);
+  M3 world = xf_.r * orient;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) p.inv.m[i * 3 + j] = world.m[j * 3 + i];
+  p.radii = {major * xf_.s, minor * xf_.s, 0};
+  p.k = k * xf_.s;
+  p.mat = m;
+  p.bound_c = p.a;
+  p.bound_r = p.radii.x + p.radii.y;
+  push(p);
+}
+
+void Model::chain(const V3* pts, const float* radii, int n, const Material& m, float k, float rib_step,
+                  float rib_depth) {
+  for (int i = 0; i + 1 < n; ++i) capsule(pts[i], pts[i + 1], radii[i], radii[i + 1], m, k, rib_step, rib_depth);
+}
+
+// ------------------------------------------------------------ distance
+
+namespace {
+
+using Part = Model::Part;
+
+inline float clampf(float v, float a, float b) { return v < a ? a : v > b ? b : v; }
+
+uint32_t hash3(int x, int y, int z) {
+  uint32_t h = static_cast<uint32_t>(x) * 0x8da6b343u ^ static_cast<uint32_t>(y) * 0xd8163841u ^
+               static_cast<uint32_t>(z) * 0xcb1ab31fu;
+  h ^= h >> 13;
+  h *= 0x5bd1e995u;
+  h ^= h >> 15;
+  return h;
+}
+inline float hval(int x, int y, int z) { return (hash3(x, y, z) & 0xffff) / 32767.5f - 1.0f; }
+
+// Smooth value noise in -1..1.
+float noise3(V3 p) {
+  float fx = std::floor(p.x), fy = std::floor(p.y), fz = std::floor(p.z);
+  int ix = static_cast<int>(fx), iy = static_cast<int>(fy), iz = static_cast<int>(fz);
+  float ux = p.x - fx, uy = p.y - fy, uz = p.z - fz;
+  ux = ux * ux * (3 - 2 * ux);
+  uy = uy * uy * (3 - 2 * uy);
+  uz = uz * uz * (3 - 2 * uz);
+  float v[8];
+  for (int i = 0; i < 8; ++i) v[i] = hval(ix + (i & 1), iy + ((i >> 1) & 1), iz + (i >> 2));
+  float x00 = v[0] + (v[1] - v[0]) * ux, x10 = v[2] + (v[3] - v[2]) * ux;
+  float x01 = v[4] + (v[5] - v[4]) * ux, x11 = v[6] + (v[7] - v[6]) * ux;
+  float y0 = x00 + (x10 - x00) * uy, y1 = x01 + (x11 - x01) * uy;
+  return y0 + (y1 - y0) * uz;
+}
+
+float part_distance(const Part& p, V3 q) {
+  float d = 0;
+  switch (p.kind) {
+    case Model::Kind::Sphere: {
+      V3 v = q - p.a;
+      d = std::sqrt(dot(v, v)) - p.ra;
+      break;
+    }
+    case Model::Kind::Ellipsoid: {
+      V3 l = p.inv.apply(q - p.a);
+      V3 a{l.x / p.radii.x, l.y / p.radii.y, l.z / p.radii.z};
+      V3 b{a.x / p.radii.x, a.y / p.radii.y, a.z / p.radii.z};
+      float k0 = std::sqrt(dot(a, a)), k1 = std::sqrt(dot(b, b));
+      d = k1 > 1e-6f ? k0 * (k0 - 1.0f) / k1 : -std::min(p.radii.x, std::min(p.radii.y, p.radii.z));
+      break;
+    }
+    case Model::Kind::Capsule: {
+      V3 pa = q - p.a, ba = p.b - p.a;
+      float bb = dot(ba, ba);
+      float h = bb > 0 ? clampf(dot(pa, ba) / bb, 0, 1) : 0;
+      V3 v = pa - ba * h;
+      d = std::sqrt(dot(v, v)) - (p.ra + (p.rb - p.ra) * h);
+      if (p.rib_step > 0 && d < p.rib_depth * 3) {
+        float s = h * std::sqrt(bb) / p.rib_step;
+        float c = 0.5f + 0.5f * std::cos(6.2831853f * s);
+        d -= p.rib_depth * c * c;
+      }
+      break;
+    }
+    case Model::Kind::Torus: {
+      V3 l = p.inv.apply(q - p.a);
+      float qx = std::sqrt(l.x * l.x + l.z * l.z) - p.radii.x;
+      d = std::sqrt(qx * qx + l.y * l.y) - p.radii.y;
+      break;
+    }
+  }
+  if (p.skin_amp > 0 && d < p.skin_amp * 4) {
+    V3 s = q * (1.0f / p.skin_scale);
+    d -= p.skin_amp * (noise3(s) * 0.7f + noise3(s * 2.3f) * 0.3f);
+  }
+  return d;
+}
+
+constexpr float kFar = 1e6f;
+
+// Smooth minimum; h is the weight of b.
+inline float smin(float a, float b, float k, float& h) {
+  if (k <= 0) {
+    h = b < a ? 1.0f : 0.0f;
+    return std::min(a, b);
+  }
+  h = clampf(0.5f + 0.5f * (a - b) / k, 0, 1);
+  return b + (a - b) * (1 - h) - k * h * (1 - h);
+}
+inline float smax_sub(float a, float b, float k) {
+  // a minus b
+  if (k <= 0) return std::max(a, -b);
+  float h = clampf(0.5f - 0.5f * (a + b) / k, 0, 1);
+  return a + (-b - a) * h + k * h * (1 - h);
+}
+
+float scene(const Part* const* list, int n, V3 q) {
+  float d = kFar, h;
+  for (int i = 0; i < n; ++i) {
+    const Part& p = *list[i];
+    float e = part_distance(p, q);
+    d = p.sub ? smax_sub(d, e, p.k) : smin(d, e, p.k, h);
+  }
+  return d;
+}
+
+struct Surface {
+  float r, g, b, spec, shine, rim, glow;
+};
+
+float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
+  float d = kFar, h;
+  s = {0, 0, 0, 0, 1, 0, 0};
+  for (int i = 0; i < n; ++i) {
+    const Part& p = *list[i];
+    float e = part_distance(p, q);
+    if (p.sub) {
+      d = smax_sub(d, e, p.k);
+      continue;
+    }
+    d = smin(d, e, p.k, h);
+    const Material& m = p.mat;
+    s.r += (m.r - s.r) * h;
+    s.g += (m.g - s.g) * h;
+    s.b += (m.b - s.b) * h;
+    s.spec += (m.spec - s.spec) * h;
+    s.shine += (m.shine - s.shine) * h;
+    s.rim += (m.rim - s.rim) * h;
+    s.glow += (m.glow - s.glow) * h;
+  }
+  return d;
+}
+
+constexpr int kTile = 4;  // output pixels per tile side
+
+struct Tile {
+  std::vector<const Part*> parts;
+  float zmax = -kFar, zmin = kFar;
+};
+
+// A long capsule's bounding sphere covers far more tiles than the capsule:
+// test the tile's middle against the segment as the picture sees it.
+bool capsule_reaches_tile(const Part& p, int tx, int ty) {
+  const float half = kTile * 0.7072f;  // half the tile's diagonal
+  float mx = (tx + 0.5f) * kTile, my = (ty + 0.5f) * kTile;
+  float bx = p.b.x - p.a.x, by = p.b.y - p.a.y;
+  float bb = bx * bx + by * by;
+  float h = bb > 0 ? clampf(((mx - p.a.x) * bx + (my - p.a.y) * by) / bb, 0, 1) : 0;
+  float dx = mx - (p.a.x + bx * h), dy = my - (p.a.y + by * h);
+  float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + 1.0f + half;
+  return dx * dx + dy * dy <= reach * reach;
+}
+
+std::vector<Tile> bin_parts(const Model& m, int width, int height, int tx, int ty) {
+  std::vector<Tile> tiles(static_cast<size_t>(tx) * ty);
+  for (const Part& p : m.parts()) {
+    int x0 = std::max(0, static_cast<int>(std::floor((p.bound_c.x - p.bound_r) / kTile)));
+    int x1 = std::min(tx - 1, static_cast<int>(std::floor((p.bound_c.x + p.bound_r) / kTile)));
+    int y0 = std::max(0, static_cast<int>(std::floor((p.bound_c.y - p.bound_r) / kTile)));
+    int y1 = std::min(ty - 1, static_cast<int>(std::floor((p.bound_c.y + p.bound_r) / kTile)));
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) {
+        // Does the bounding circle reach this tile's rectangle?
+        float cx = clampf(p.bound_c.x, x * kTile, (x + 1) * kTile);
+        float cy = clampf(p.bound_c.y, y * kTile, (y + 1) * kTile);
+        float dx = cx - p.bound_c.x, dy = cy - p.bound_c.y;
+        if (dx * dx + dy * dy > p.bound_r * p.bound_r) continue;
+        if (p.kind == Model::Kind::Capsule && !capsule_reaches_tile(p, x, y)) continue;
+        Tile& t = tiles[static_cast<size_t>(y) * tx + x];
+        t.parts.push_back(&p);
+        if (!p.sub) {
+          t.zmax = std::max(t.zmax, p.bound_c.z + p.bound_r);
+          t.zmin = std::min(t.zmin, p.bound_c.z - p.bound_r);
+        }
+      }
+  }
+  (void)width;
+  (void)height;
+  return tiles;
+}
+
+// Marches the ray at (x, y) down the z axis; returns whether it hit and where.
+bool march(const Tile& t, float x, float y, V3& hit) {
+  const Part* const* list = t.parts.data();
+  const int n = static_cast<int>(t.parts.size());
+  // The stretch of the ray that passes through some part's bounds: a ray
+  // that meets none misses, and the march starts at the first bound.
+  float zs = -kFar, ze = kFar;
+  for (int i = 0; i < n; ++i) {
+    const Part& p = *list[i];
+    if (p.sub) continue;
+    const float dx = x - p.bound_c.x, dy = y - p.bound_c.y;
+    const float rr = p.bound_r * p.bound_r - dx * dx - dy * dy;
+    if (rr <= 0) continue;
+    if (p.kind == Model::Kind::Capsule) {
+      const float bx = p.b.x - p.a.x, by = p.b.y - p.a.y, bb = bx * bx + by * by;
+      const float h = bb > 0 ? clampf(((x - p.a.x) * bx + (y - p.a.y) * by) / bb, 0, 1) : 0;
+      const float ex = x - (p.a.x + bx * h), ey = y - (p.a.y + by * h);
+      const float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + 1.0f;
+      if (ex * ex + ey * ey > reach * reach) continue;
+    }
+    const float half = std::sqrt(rr);
+    zs = std::max(zs, p.bound_c.z + half);
+    ze = std::min(ze, p.bound_c.z - half);
+  }
+  if (zs <= -kFar) return false;
+  float z = zs;
+  for (int i = 0; i < 160 && z > ze; ++i) {
+    V3 q{x, y, z};
+    float d = scene(list, n, q);
+    if (d < 0.01f) {
+      hit = q;
+      return true;
+    }
+    z -= std::max(d * 0.8f, 0.01f);
+  }
+  return false;
+}
+
+V3 normal_at(const Tile& t, V3 p) {
+  const Part* const* list = t.parts.data();
+  const int n = static_cast<int>(t.parts.size());
+  const float e = 0.04f;
+  V3 k1{1, -1, -1}, k2{-1, -1, 1}, k3{-1, 1, -1}, k4{1, 1, 1};
+  V3 s = k1 * scene(list, n, p + k1 * e) + k2 * scene(list, n, p + k2 * e) + k3 * scene(list, n, p + k3 * e) +
+         k4 * scene(list, n, p + k4 * e);
+  return normalised(s);
+}
+
+// Occlusion from the distance field, sampled along the normal.
+float occlusion(const Tile& t, V3 p, V3 nrm) {
+  const Part* const* list = t.parts.data();
+  const int n = static_cast<int>(t.parts.size());
+  float occ = 0, w = 1;
+  for (int i = 1; i <= 5; ++i) {
+    float h = 1.5f * i * i;
+    float d = scene(list, n, p + nrm * h);
+    occ += w * std::max(0.0f, h - d) / h;
+    w *= 0.7f;
+  }
+  return clampf(1.0f - 0.45f * occ, 0, 1);
+}
+
+struct Lights {
+  V3 key = normalised({-0.45f, -0.72f, 0.55f});
+  V3 half = normalised(normalised({-0.45f, -0.72f, 0.55f}) + V3{0, 0, 1});
+  V3 rimdir = normalised({0.8f, -0.45f, -0.25f});
+};
+
+void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 nrm, float ao, float out[3]) {
+  float ndl = dot(nrm, L.key);
+  float diff = clampf((ndl + 0.15f) / 1.15f, 0, 1);
+  float nh = std::max(0.0f, dot(nrm, L.half));
+  float spec = s.spec * std::pow(nh, s.shine) * (0.4f + 0.6f * ao);
+  // A broad sheen under the tight highlight reads as wetness at sprite size.
+  spec += s.spec * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
+  float nv = clampf(nrm.z, 0, 1);
+  float fres = (1 - nv) * (1 - nv) * (1 - nv);
+  float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao);
+  float bounce = 0.10f * clampf(nrm.y, 0, 1);
+  float light = o.ambient * ao + diff * 0.95f * (0.55f + 0.45f * ao) + bounce * ao;
+  float base[3] = {s.r, s.g, s.b};
+  float rimc[3] = {o.rim_r, o.rim_g, o.rim_b};
+  float keyc[3] = {1.0f, 0.96f, 0.90f};
+  for (int i = 0; i < 3; ++i) {
+    float c = base[i] * (light * keyc[i] + s.glow) + spec * keyc[i] + rim * rimc[i];
+    c *= o.exposure;
+    // Gentle tone curve: lifts the deep carapace shades without washing out.
+    c = c / (1 + 0.25f * c);
+    c = std::pow(clampf(c, 0, 1), 1 / 1.15f);
+    out[i] = c;
+  }
+}
+
+template <class Fn>
+void rows_in_parallel(int rows, Fn fn) {
+  unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  std::atomic<int> next{0};
+  auto work = [&] {
+    for (int r = next++; r < rows; r = next++) fn(r);
+  };
+  std::vector<std::thread> pool;
+  for (unsigned i = 1; i < cores; ++i) pool.emplace_back(work);
+  work();
+  for (auto& t : pool) t.join();
+}
+
+}  // namespace
+
+void render(const Model& m, Canvas& c, const RenderOptions& o) {
+  const int w = c.width(), h = c.height();
+  const int tx = (w + kTile - 1) / kTile, ty = (h + kTile - 1) / kTile;
+  std::vector<Tile> tiles = bin_parts(m, w, h, tx, ty);
+  const int ss = std::max(1, o.supersample);
+  const float inv = 1.0f / (ss * ss);
+  Lights lights;
+  // Premultiplied RGBA per pixel, filled row band by row band.
+  std::vector<float> img(static_cast<size_t>(w) * h * 4, 0.0f);
+  rows_in_parallel(ty, [&](int trow) {
+    for (int tcol = 0; tcol < tx; ++tcol) {
+      const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
+      if (t.parts.empty()) continue;
+      for (int y = trow * kTile; y < std::min(h, (trow + 1) * kTile); ++y)
+        for (int x = tcol * kTile; x < std::min(w, (tcol + 1) * kTile); ++x) {
+          float acc[4] = {0, 0, 0, 0};
+          // Every sample is marched for the outline; the light is worked
+          // out once per 2 x 2 group of samples, at its first hit, and shared
+          // by the group's other hits (the light varies far less within a
+          // quarter pixel than the outline does).
+          for (int qy = 0; qy < ss; qy += 2)
+            for (int qx = 0; qx < ss; qx += 2) {
+              float col[3] = {0, 0, 0};
+              bool lit = false;
+              for (int sy = qy; sy < std::min(ss, qy + 2); ++sy)
+                for (int sx = qx; sx < std::min(ss, qx + 2); ++sx) {
+                  V3 hit;
+                  if (!march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit)) continue;
+                  if (!lit) {
+                    V3 nrm = normal_at(t, hit);
+                    Surface s;
+                    scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
+                    shade(o, lights, s, nrm, occlusion(t, hit, nrm), col);
+                    lit = true;
+                  }
+                  acc[0] += col[0];
+                  acc[1] += col[1];
+                  acc[2] += col[2];
+                  acc[3] += 1;
+                }
+            }
+          float* px = &img[(static_cast<size_t>(y) * w + x) * 4];
+          for (int i = 0; i < 4; ++i) px[i] = acc[i] * inv;
+        }
+    }
+  });
+  // Composite over the canvas.
+  cairo_surface_t* surf = c.surface();
+  cairo_surface_flush(surf);
+  uint8_t* data = cairo_image_surface_get_data(surf);
+  const int stride = cairo_image_surface_get_stride(surf);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const float* px = &img[(static_cast<size_t>(y) * w + x) * 4];
+      if (px[3] <= 0) continue;
+      uint32_t d;
+      std::memcpy(&d, data + y * stride + x * 4, 4);
+      float da = (d >> 24) / 255.0f, dr = ((d >> 16) & 255) / 255.0f, dg = ((d >> 8) & 255) / 255.0f,
+            db = (d & 255) / 255.0f;
+      float k = 1 - px[3];
+      auto to8 = [](float v) { return static_cast<uint32_t>(std::lround(clampf(v, 0, 1) * 255.0f)); };
+      uint32_t a = to8(px[3] + da * k), r = to8(px[0] + dr * k), g = to8(px[1] + dg * k), b = to8(px[2] + db * k);
+      r = std::min(r, a), g = std::min(g, a), b = std::min(b, a);
+      uint32_t out = (a << 24) | (r << 16) | (g << 8) | b;
+      std::memcpy(data + y * stride + x * 4, &out, 4);
+    }
+  cairo_surface_mark_dirty(surf);
+}
+
+std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersample) {
+  const int tx = (width + kTile - 1) / kTile, ty = (height + kTile - 1) / kTile;
+  std::vector<Tile> tiles = bin_parts(m, width, height, tx, ty);
+  std::vector<uint8_t> out(static_cast<size_t>(width) * height, 0);
+  const int ss = std::max(1, supersample);
+  rows_in_parallel(ty, [&](int trow) {
+    for (int tcol = 0; tcol < tx; ++tcol) {
+      const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
+      if (t.parts.empty()) continue;
+      for (int y = trow * kTile; y < std::min(height, (trow + 1) * kTile); ++y)
+        for (int x = tcol * kTile; x < std::min(width, (tcol + 1) * kTile); ++x) {
+          int hits = 0;
+          V3 hit;
+          for (int sy = 0; sy < ss; ++sy)
+            for (int sx = 0; sx < ss; ++sx) hits += march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit);
+          out[static_cast<size_t>(y) * width + x] = hits * 2 >= ss * ss;
+        }
+    }
+  });
+  return out;
+}
+
+}  // namespace contentgen::model

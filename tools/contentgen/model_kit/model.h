@@ -1,0 +1,128 @@
+// Solid creature models for pre-rendered sprite frames.
+//
+// A model is a list of implicit surfaces (spheres, ellipsoids, tapered
+// capsules, tori) combined in order by smooth union or smooth subtraction,
+// with ribbing and skin displacement. It is rendered by sphere tracing
+// straight into the picture (an orthographic view along -z, the model's
+// x and y being the picture's pixels, z toward the viewer), supersampled
+// and filtered down to the frame. Light comes from the upper left like the
+// painted tiles, with a cool rim light from behind, ambient occlusion and a
+// wet specular.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "paint_kit/canvas.h"
+
+namespace contentgen::model {
+
+struct V3 {
+  float x = 0, y = 0, z = 0;
+};
+inline V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline V3 operator-(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline V3 operator*(V3 a, float k) { return {a.x * k, a.y * k, a.z * k}; }
+inline float dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+V3 normalised(V3 a);
+V3 lerp3(V3 a, V3 b, float t);
+
+// Row-major rotation.
+struct M3 {
+  float m[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  V3 apply(V3 v) const {
+    return {m[0] * v.x + m[1] * v.y + m[2] * v.z, m[3] * v.x + m[4] * v.y + m[5] * v.z,
+            m[6] * v.x + m[7] * v.y + m[8] * v.z};
+  }
+  V3 apply_t(V3 v) const {  // by the transpose: the inverse of a rotation
+    return {m[0] * v.x + m[3] * v.y + m[6] * v.z, m[1] * v.x + m[4] * v.y + m[7] * v.z,
+            m[2] * v.x + m[5] * v.y + m[8] * v.z};
+  }
+};
+M3 operator*(const M3& a, const M3& b);
+M3 rot_x(float a);  // pitch: +a turns +y toward +z
+M3 rot_y(float a);  // yaw: +a turns +z toward +x
+M3 rot_z(float a);  // roll in the picture plane, clockwise on screen
+
+// A placement: local points map to R * (s * p) + t.
+struct Xf {
+  M3 r;
+  V3 t;
+  float s = 1;
+  V3 point(V3 p) const { return r.apply(p * s) + t; }
+};
+Xf operator*(const Xf& outer, const Xf& inner);
+Xf place(V3 at, const M3& r = {}, float s = 1);
+
+// Surface material: colour, wet specular, and how much the cool rim shows.
+struct Material {
+  float r = 0.1f, g = 0.1f, b = 0.1f;
+  float spec = 0.6f;    // specular strength
+  float shine = 40;     // specular exponent
+  float rim = 1.0f;     // rim light strength
+  float glow = 0.0f;    // unlit self-colour (slime, acid)
+};
+
+class Model {
+ public:
+  // The placement applied to parts added from now on.
+  void set_xf(const Xf& xf) { xf_ = xf; }
+  const Xf& xf() const { return xf_; }
+
+  // Each part joins what came before by a smooth union of width k (0 is a
+  // hard union); `sub` parts carve instead.
+  void sphere(V3 c, float r, const Material& m, float k = 0);
+  void ellipsoid(V3 c, V3 radii, const M3& orient, const Material& m, float k = 0, bool sub = false);
+  // Tapered capsule from a (radius ra) to b (radius rb). ribs: rings along
+  // it every `rib_step` units, `rib_depth` deep.
+  void capsule(V3 a, V3 b, float ra, float rb, const Material& m, float k = 0, float rib_step = 0,
+               float rib_depth = 0, bool sub = false);
+  // Torus around the local y axis of `orient`.
+  void torus(V3 c, float major, float minor, const M3& orient, const Material& m, float k = 0);
+  // Capsules through a chain of points.
+  void chain(const V3* pts, const float* radii, int n, const Material& m, float k, float rib_step = 0,
+             float rib_depth = 0);
+  // Fine bumps over every part added from now on (0 turns them off).
+  void set_skin(float amplitude, float scale) { skin_amp_ = amplitude, skin_scale_ = scale; }
+
+  enum class Kind : uint8_t { Sphere, Ellipsoid, Capsule, Torus };
+  struct Part {
+    Kind kind;
+    bool sub;
+    V3 a, b;          // centre / capsule ends
+    M3 inv;           // world to local rotation (ellipsoid, torus)
+    V3 radii;         // ellipsoid radii; torus (major, minor, -)
+    float ra, rb;     // capsule radii (sphere: ra)
+    float k;          // smooth width
+    float rib_step, rib_depth;
+    float skin_amp, skin_scale;
+    Material mat;
+    V3 bound_c;       // bounding sphere
+    float bound_r;
+  };
+  const std::vector<Part>& parts() const { return parts_; }
+
+ private:
+  void push(Part p);
+  std::vector<Part> parts_;
+  Xf xf_;
+  float skin_amp_ = 0, skin_scale_ = 1;
+};
+
+struct RenderOptions {
+  int supersample = 4;      // samples per pixel along each axis
+  float exposure = 1.0f;
+  float ambient = 0.16f;
+  float rim_r = 0.35f, rim_g = 0.55f, rim_b = 0.80f;  // the cool rim light
+};
+
+// Renders the model over the canvas (drawn on top of what it holds).
+// Deterministic: the picture depends only on the model and the options,
+// whatever the number of threads that share the rows.
+void render(const Model& m, Canvas& c, const RenderOptions& o = {});
+
+// Opaque coverage of the model alone, one flag per pixel (a pixel is set
+// when at least half its samples hit), for crops and hit masks.
+std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersample = 4);
+
+}  // namespace contentgen::model
