@@ -44,16 +44,16 @@ bool menuidle() { return gamestate == statemainmenu && gameinprogress == 0 && ne
 }  // namespace
 
 bool humaninput(const plat::RawInput& now, const plat::RawInput& before) {
-  for (int k = 1; k < kKeyCodes; ++k)
+  for (int k = 1; k < keycodecount; ++k)
     if (now.key[k]) return true;
   for (int b = 1; b <= 3; ++b)
     if (now.mouse[b]) return true;
   if (now.mousex != before.mousex || now.mousey != before.mousey || now.mousez != before.mousez) return true;
   const float threshold = settings[setjoysensitivity] / 100.0f;
-  const int count = now.joycount < kMaxJoysticks ? now.joycount : kMaxJoysticks;
+  const int count = now.joycount < maxjoysticks ? now.joycount : maxjoysticks;
   for (int j = 0; j < count; ++j) {
     if (std::fabs(now.joyx[j]) > threshold || std::fabs(now.joyy[j]) > threshold) return true;
-    for (int b = 0; b < kJoyButtons; ++b)
+    for (int b = 0; b < joybuttons; ++b)
       if (now.joybutton[j][b]) return true;
   }
   return false;

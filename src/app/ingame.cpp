@@ -38,12 +38,12 @@ void hideprompts() {
 
 // Any key, mouse button or joystick button pressed this frame.
 bool anythinghit() {
-  for (int k = 1; k < kKeyCodes; ++k)
+  for (int k = 1; k < keycodecount; ++k)
     if (gamekeyhit(k)) return true;
   for (int b = 1; b <= 3; ++b)
     if (gamemousehit(b)) return true;
-  for (int j = 0; j < joycount && j < kMaxJoysticks; ++j)
-    for (int b = 0; b < kJoyEntries; ++b)
+  for (int j = 0; j < joycount && j < maxjoysticks; ++j)
+    for (int b = 0; b < joyentries; ++b)
       if (joyhitstate[j][b][1]) return true;
   return false;
 }

@@ -34,7 +34,7 @@ struct Rect {
   int x, y, w, h;
 };
 // RUN GAME, CHANGE MODE, QUIT and the close box.
-constexpr Rect kControls[5] = {{0, 0, 0, 0}, {85, 109, 310, 56}, {85, 168, 310, 56}, {85, 286, 310, 56}, {457, 6, 17, 17}};
+constexpr Rect controlrows[5] = {{0, 0, 0, 0}, {85, 109, 310, 56}, {85, 168, 310, 56}, {85, 286, 310, 56}, {457, 6, 17, 17}};
 
 bool inside(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
 
@@ -52,7 +52,7 @@ void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bo
   // or a desktop that hides its coordinates cannot shift it.
   bool overcontrol = false;
   for (int c = 1; c <= 4; ++c) {
-    smhover[c] = inside(kControls[c], p.x, p.y) ? 1 : 0;
+    smhover[c] = inside(controlrows[c], p.x, p.y) ? 1 : 0;
     overcontrol = overcontrol || smhover[c];
   }
   if (gamemousehit(1)) {
@@ -69,7 +69,7 @@ void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bo
     }
   }
   if (gamekeydown(keyescape)) m.action = 3;
-  if (!p.inside || p.x < 0 || p.x > kStartupW - 1 || p.y < 0 || p.y > kStartupH - 1)
+  if (!p.inside || p.x < 0 || p.x > startupw - 1 || p.y < 0 || p.y > startuph - 1)
     for (int c = 1; c <= 4; ++c) smhover[c] = 0;
 
   // Dragging the window by its background: the window follows the pointer's
@@ -153,7 +153,7 @@ int runstartupmenu(const std::function<void()>& poll) {
   plat::set_title("RX-907 - Startup Menu");
   // The start-up window stays a window: Alt+Enter does nothing here.
   plat::allow_window_switch(false);
-  const bool opened = plat::open_display(kStartupW, kStartupH, 0, 60, plat::RendererDefault);
+  const bool opened = plat::open_display(startupw, startuph, 0, 60, plat::RendererDefault);
   if (!opened) {
     plat::allow_window_switch(true);
     return 3;
@@ -161,8 +161,8 @@ int runstartupmenu(const std::function<void()>& poll) {
   StartupMenu m;
   int dw = 0, dh = 0;
   plat::desktop_size(dw, dh);
-  m.winx = dw / 2 - kStartupW / 2;
-  m.winy = dh / 2 - kStartupH / 2;
+  m.winx = dw / 2 - startupw / 2;
+  m.winy = dh / 2 - startuph / 2;
   plat::move_window(m.winx, m.winy);
   // Without a desktop the snapshot's pointer is taken relative to where
   // the window first stood, so scripted drags move it as a hand would.

@@ -14,7 +14,7 @@ extern int frametimer;  // 60 Hz
 extern int probefps;
 
 // The start-up window: 480 x 360, its controls in window pixels.
-constexpr int kStartupW = 480, kStartupH = 360;
+constexpr int startupw = 480, startuph = 360;
 struct StartupMenu {
   int action = 0;     // 0 none yet, 1 run the game, 3 quit
   int modeerror = 0;  // 1 after RUN GAME found no 1024 x 768 x 32 mode

@@ -27,11 +27,11 @@ void bind(int code) {
   keys[keysplayer][captureaction] = code;
   capturing = 0;
   // Two actions of one player on one key is allowed, but seldom meant.
-  for (int a = 1; a <= kActions; ++a) {
+  for (int a = 1; a <= actioncount; ++a) {
     if (a == captureaction || keys[keysplayer][a] != code) continue;
     const std::string name = bindingname(code);
     if (name.empty()) break;
-    const MenuLayout l = menulayout(kActions + 1);
+    const MenuLayout l = menulayout(actioncount + 1);
     postmessage(name + " IS ALSO " + actionword(a), l.top + l.height + 10, 1);
     break;
   }
@@ -39,7 +39,7 @@ void bind(int code) {
 
 bool capturekeys() {
   const bool altgr = gamekeydown(keylctrl) && gamekeydown(keyralt);
-  for (int k = 1; k < kKeyCodes; ++k) {
+  for (int k = 1; k < keycodecount; ++k) {
     if (!gamekeyhit(k)) continue;
     if (k == keyescape) {
       capturing = 0;
@@ -54,13 +54,13 @@ bool capturekeys() {
 }
 
 bool capturejoysticks() {
-  for (int j = 0; j < joycount && j < kMaxJoysticks; ++j) {
+  for (int j = 0; j < joycount && j < maxjoysticks; ++j) {
     for (int b = 0; b <= 30; ++b)
       if (joydownstate[j][b]) {
         bind(400 + 100 * j + b);
         return true;
       }
-    for (int dir = kJoyLeft; dir <= kJoyDown; ++dir)
+    for (int dir = joyleft; dir <= joydown; ++dir)
       if (joydownstate[j][dir]) {
         bind(400 + 100 * j + dir);
         return true;
@@ -89,7 +89,7 @@ MenuScreen bindinglist() {
   MenuScreen m;
   m.title = "PLAYER " + std::to_string(keysplayer) + " KEYS";
   m.panelw = 700;
-  for (int a = 1; a <= kActions; ++a) {
+  for (int a = 1; a <= actioncount; ++a) {
     MenuItem it = menuitem(actionlabel[a], 174, 675);
     it.centred = false;
     it.textx = 190;
@@ -130,10 +130,10 @@ void runbindinglist() {
     return;
   }
   const MenuInput in = menuinput(bindinglist());
-  if (in.activated >= 1 && in.activated <= kActions) {
+  if (in.activated >= 1 && in.activated <= actioncount) {
     capturing = 1;
     captureaction = in.activated;
-  } else if (in.activated == kActions + 1 || in.escape) {
+  } else if (in.activated == actioncount + 1 || in.escape) {
     if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
     nextstate = statekeysplayer;
   }
@@ -145,7 +145,7 @@ void runbindinglist() {
 
 void capturestep() {
   if (!capturing) return;
-  if (captureaction < 1 || captureaction > kActions) {
+  if (captureaction < 1 || captureaction > actioncount) {
     capturing = 0;
     return;
   }

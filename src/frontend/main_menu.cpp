@@ -23,8 +23,8 @@ void resumegame() {
 // cheat keys and the overlay lines.
 void cheatswitch() {
   if (!gamemousehit(1) || !(gamekeydown(keylctrl) || gamekeydown(keyrctrl))) return;
-  if (inputmousex < kCheatX || inputmousex >= kCheatX + kCheatW || inputmousey < kCheatY ||
-      inputmousey >= kCheatY + kCheatH)
+  if (inputmousex < cheatx || inputmousex >= cheatx + cheatw || inputmousey < cheaty ||
+      inputmousey >= cheaty + cheath)
     return;
   playsound(snd_cheat);
   debugflags[cheatmode] = debugflags[cheatmode] ? 0 : 1;

@@ -71,7 +71,7 @@ int applynextstate() {
 
 MenuLayout menulayout(int n) {
   MenuLayout l;
-  l.height = 2 * 5 + 2 * 13 + kItemPitch * (n - 1) + kItemHeight;
+  l.height = 2 * 5 + 2 * 13 + itempitch * (n - 1) + itemheight;
   l.top = 449 - l.height / 2;
   if (l.top - 35 - 23 < 145) l.top = 35 + 145 + 23;
   l.titley = l.top - 58;
@@ -79,7 +79,7 @@ MenuLayout menulayout(int n) {
   return l;
 }
 
-int menuitemy(const MenuLayout& l, int i) { return l.firstitemy + kItemPitch * (i - 1); }
+int menuitemy(const MenuLayout& l, int i) { return l.firstitemy + itempitch * (i - 1); }
 
 void menuitemrect(const MenuScreen& s, int i, int& x, int& y, int& w, int& h) {
   const MenuItem& it = s.items[i - 1];
@@ -90,7 +90,7 @@ void menuitemrect(const MenuScreen& s, int i, int& x, int& y, int& w, int& h) {
   x = it.hitx;
   w = it.hitw;
   y = menuitemy(menulayout(static_cast<int>(s.items.size())), i);
-  h = kItemHeight;
+  h = itemheight;
 }
 
 MenuInput menuinput(const MenuScreen& s) {

@@ -69,8 +69,8 @@ struct MenuInput {
   bool escape = false;
 };
 
-constexpr int kItemHeight = 35;
-constexpr int kItemPitch = 48;
+constexpr int itemheight = 35;
+constexpr int itempitch = 48;
 
 // The item rectangle of item i (1-based) on screen s.
 void menuitemrect(const MenuScreen& s, int i, int& x, int& y, int& w, int& h);

@@ -14,7 +14,7 @@ void runsavegame();  // 12
 
 // The hidden cheat-mode switch of the main menu: a left click on the
 // version tag in the bottom-left corner with either Ctrl key held.
-constexpr int kCheatX = 0, kCheatY = 752, kCheatW = 40, kCheatH = 16;
+constexpr int cheatx = 0, cheaty = 752, cheatw = 40, cheath = 16;
 
 // Changes a SETTINGS entry as its row does: dir +1 for ENTER, RIGHT and a
 // left click, -1 for LEFT and a right click. Music follows at once.

@@ -16,12 +16,12 @@ struct SettingRow {
   int index;
 };
 // The SETTINGS rows in screen order and the setting each one changes.
-constexpr SettingRow kRows[10] = {
+constexpr SettingRow keyrows[10] = {
     {"MUSIC PLAYBACK", setmusic},    {"SOUND PLAYBACK", setsound}, {"ENHANCED MUSIC", setmusicvariant},
     {"JOY SENSITIVITY: ", setjoysensitivity}, {"MOUSE AIMING", setmouseaiming}, {"MINIMAP", setminimap},
     {"COMPASS", setcompass},         {"SHOW TIME", setshowtime},   {"VISUAL ALARMS", setvisualalarms},
     {"MINI-CAMS", setminicams}};
-constexpr int kDone = 11;
+constexpr int slotsdone = 11;
 
 bool settingon(int index) {
   if (index == setmusicvariant) return settings[index] == 0;
@@ -34,7 +34,7 @@ MenuScreen settingsscreen() {
   m.title = "SETTINGS";
   m.panelw = 520;
   m.sideways = true;
-  for (const SettingRow& row : kRows) {
+  for (const SettingRow& row : keyrows) {
     MenuItem it = menuitem(row.label, 257, 510);
     const bool on = settingon(row.index);
     // Each toggle says ON or OFF in words as well as in its colour.
@@ -90,9 +90,9 @@ void runoptions() {
 void runsettings() {
   const MenuScreen m = settingsscreen();
   const MenuInput in = menuinput(m);
-  if (in.activated >= 1 && in.activated < kDone) {
-    changesetting(kRows[in.activated - 1].index, in.direction);
-  } else if (in.activated == kDone || in.escape) {
+  if (in.activated >= 1 && in.activated < slotsdone) {
+    changesetting(keyrows[in.activated - 1].index, in.direction);
+  } else if (in.activated == slotsdone || in.escape) {
     if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
     nextstate = stateoptions;
   }

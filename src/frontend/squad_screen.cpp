@@ -20,11 +20,11 @@ namespace {
 // Top-left corners of the slot panels as placed; they are drawn 23 pixels
 // higher.
 constexpr int slotpos[7][2] = {{0, 0}, {8, 194}, {8, 385}, {8, 576}, {636, 194}, {636, 385}, {636, 576}};
-constexpr int kSlotLift = 23;
-constexpr int kFirstSlotItem = 4;
+constexpr int slotlift = 23;
+constexpr int firstslotitem = 4;
 
 int slotx(int s) { return slotpos[s][0]; }
-int sloty(int s) { return slotpos[s][1] - kSlotLift; }
+int sloty(int s) { return slotpos[s][1] - slotlift; }
 
 MenuScreen squadscreen() {
   MenuScreen m;
@@ -68,7 +68,7 @@ void drawslot(const MenuScreen& m, int s) {
   plat::set_colour(255, 255, 255);
   panel(x, y, 380, 183, 0);
   int r, g, b;
-  menuitemcolour(m, kFirstSlotItem + s - 1, r, g, b);
+  menuitemcolour(m, firstslotitem + s - 1, r, g, b);
   plat::set_colour(r, g, b);
   drawbigtext(x + 190, y + 14, rostername[n], 1);
   plat::set_colour(255, 255, 255);
@@ -117,8 +117,8 @@ void runsquadscreen() {
   } else if (in.activated == 3) {
     saveoptions(384);
     nextstate = statemainmenu;
-  } else if (in.activated >= kFirstSlotItem) {
-    stepsquadpick(in.activated - kFirstSlotItem + 1, in.direction);
+  } else if (in.activated >= firstslotitem) {
+    stepsquadpick(in.activated - firstslotitem + 1, in.direction);
   } else if (in.escape) {
     saveoptions(384);
     nextstate = stategamemode;

@@ -21,7 +21,7 @@ const std::array<std::string, 9> actionlabel = {
 
 namespace {
 
-constexpr int kDefaultKeys[3][9] = {
+constexpr int defaultkeys[3][9] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0},
     // A W D S, mouse 1 shoots, mouse 2 uses, wheel up / down change member
     {0, letterkey('A'), letterkey('W'), letterkey('D'), letterkey('S'), 301, 302, 305, 304},
@@ -39,7 +39,7 @@ struct Entry {
 };
 
 Entry lookup(int code) {
-  if (code >= 0 && code < kKeyCodes) return {&keydownstate[code], &keyhitstate[code][1]};
+  if (code >= 0 && code < keycodecount) return {&keydownstate[code], &keyhitstate[code][1]};
   if (code >= 301 && code <= 310) {
     const int b = mousebinding(code);
     return {&mousedownstate[b], &mousehitstate[b][1]};
@@ -47,7 +47,7 @@ Entry lookup(int code) {
   if (code >= 400) {
     int j, b;
     joybinding(code, j, b);
-    if (j >= 0 && j < kMaxJoysticks && b >= 0 && b < kJoyEntries)
+    if (j >= 0 && j < maxjoysticks && b >= 0 && b < joyentries)
       return {&joydownstate[j][b], &joyhitstate[j][b][1]};
   }
   return {nullptr, nullptr};
@@ -57,7 +57,7 @@ Entry lookup(int code) {
 
 void resetbindings() {
   for (int p = 0; p < 3; ++p)
-    for (int a = 0; a < 9; ++a) keys[p][a] = kDefaultKeys[p][a];
+    for (int a = 0; a < 9; ++a) keys[p][a] = defaultkeys[p][a];
 }
 
 // The defaults are in force from the start, before anything is read.
@@ -91,21 +91,21 @@ std::string bindingname(int code) {
   int j, b;
   joybinding(code, j, b);
   // A joystick beyond the tables can never be read, so it names nothing.
-  if (j >= kMaxJoysticks) return "";
+  if (j >= maxjoysticks) return "";
   const std::string joy = "Joy " + std::to_string(j + 1);
   if (b <= 30) return joy + " btn " + std::to_string(b + 1);
   switch (b) {
-    case kJoyLeft: return joy + " Left";
-    case kJoyUp: return joy + " Up";
-    case kJoyRight: return joy + " Right";
-    case kJoyDown: return joy + " Down";
+    case joyleft: return joy + " Left";
+    case joyup: return joy + " Up";
+    case joyright: return joy + " Right";
+    case joydown: return joy + " Down";
     default: return "";
   }
 }
 
 void readcontrols(int p, bool blocked) {
   if (p < 0 || p > 2) return;
-  for (int a = 0; a <= kActions; ++a) actionflags[p][a] = 0;
+  for (int a = 0; a <= actioncount; ++a) actionflags[p][a] = 0;
   if (blocked) return;
   for (int a = actleft; a <= actdown; ++a) actionflags[p][a] = bindingdown(keys[p][a]);
   for (int a = actshoot; a <= actnext; ++a) actionflags[p][a] = bindinghit(keys[p][a]);

@@ -12,7 +12,7 @@ enum Action {
   actleft = 1, actup, actright, actdown,  // read held
   actshoot, actuse, actprev, actnext      // read once per press
 };
-constexpr int kActions = 8;
+constexpr int actioncount = 8;
 
 // keys[p][a]: binding code of action a (1..8) for player p (1..2).
 extern int keys[3][9];

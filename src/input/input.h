@@ -9,22 +9,22 @@
 // Table sizes. Keys 1..250, mouse entries 1..10 (4 wheel down, 5 wheel up),
 // joysticks 0..20 with entries 0..35 (0..20 buttons, 31..34 stick
 // left/up/right/down).
-constexpr int kKeyCodes = 251;
-constexpr int kMouseEntries = 11;
-constexpr int kMaxJoysticks = 21;
-constexpr int kJoyEntries = 36;
-constexpr int kJoyButtons = 21;  // buttons read from each device
+constexpr int keycodecount = 251;
+constexpr int mouseentries = 11;
+constexpr int maxjoysticks = 21;
+constexpr int joyentries = 36;
+constexpr int joybuttons = 21;  // buttons read from each device
 
 // Stick directions as joystick entries.
-constexpr int kJoyLeft = 31, kJoyUp = 32, kJoyRight = 33, kJoyDown = 34;
+constexpr int joyleft = 31, joyup = 32, joyright = 33, joydown = 34;
 
 // [..][1] hit this frame, [..][2] armed (released since the last hit).
-extern int keydownstate[kKeyCodes];
-extern int keyhitstate[kKeyCodes][3];
-extern int mousedownstate[kMouseEntries];
-extern int mousehitstate[kMouseEntries][3];
-extern int joydownstate[kMaxJoysticks][kJoyEntries];
-extern int joyhitstate[kMaxJoysticks][kJoyEntries][3];
+extern int keydownstate[keycodecount];
+extern int keyhitstate[keycodecount][3];
+extern int mousedownstate[mouseentries];
+extern int mousehitstate[mouseentries][3];
+extern int joydownstate[maxjoysticks][joyentries];
+extern int joyhitstate[maxjoysticks][joyentries][3];
 extern int lastmousez;  // wheel position of the previous frame
 extern int joycount;    // joysticks found at start-up, 0..21
 

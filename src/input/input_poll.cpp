@@ -3,7 +3,7 @@
 
 #include "input/input.h"
 
-void countjoysticks() { joycount = std::clamp(plat::joystick_count(), 0, kMaxJoysticks); }
+void countjoysticks() { joycount = std::clamp(plat::joystick_count(), 0, maxjoysticks); }
 
 void pollinput(plat::RawInput& in) {
   plat::poll_input(in);

@@ -5,12 +5,12 @@
 
 #include "app/state/settings.h"
 
-int keydownstate[kKeyCodes];
-int keyhitstate[kKeyCodes][3];
-int mousedownstate[kMouseEntries];
-int mousehitstate[kMouseEntries][3];
-int joydownstate[kMaxJoysticks][kJoyEntries];
-int joyhitstate[kMaxJoysticks][kJoyEntries][3];
+int keydownstate[keycodecount];
+int keyhitstate[keycodecount][3];
+int mousedownstate[mouseentries];
+int mousehitstate[mouseentries][3];
+int joydownstate[maxjoysticks][joyentries];
+int joyhitstate[maxjoysticks][joyentries][3];
 int lastmousez = 0;
 int joycount = 0;
 int inputmousex = 0, inputmousey = 0;
@@ -38,7 +38,7 @@ void edge(bool held, int& down, int (&hit)[3]) {
 void updateinputfrom(const plat::RawInput& in) {
   applied = in;
 
-  for (int k = 1; k < kKeyCodes; ++k) edge(in.key[k], keydownstate[k], keyhitstate[k]);
+  for (int k = 1; k < keycodecount; ++k) edge(in.key[k], keydownstate[k], keyhitstate[k]);
   for (int b = 1; b <= 3; ++b) edge(in.mouse[b], mousedownstate[b], mousehitstate[b]);
 
   // However far the wheel turned, a frame counts as one step down or up.
@@ -57,14 +57,14 @@ void updateinputfrom(const plat::RawInput& in) {
   // comparison stays in float, the axes' own precision: widening 0.2f to
   // double would put a stick held exactly at 0.2 past a threshold of 0.2.
   const float t = settings[setjoysensitivity] / 100.0f;
-  const int count = std::clamp(in.joycount, 0, kMaxJoysticks);
+  const int count = std::clamp(in.joycount, 0, maxjoysticks);
   for (int j = 0; j < count; ++j) {
-    for (int b = 0; b < kJoyButtons; ++b) edge(in.joybutton[j][b], joydownstate[j][b], joyhitstate[j][b]);
+    for (int b = 0; b < joybuttons; ++b) edge(in.joybutton[j][b], joydownstate[j][b], joyhitstate[j][b]);
     const float x = in.joyx[j], y = in.joyy[j];
-    edge(x < -t, joydownstate[j][kJoyLeft], joyhitstate[j][kJoyLeft]);
-    edge(y < -t, joydownstate[j][kJoyUp], joyhitstate[j][kJoyUp]);
-    edge(x > t, joydownstate[j][kJoyRight], joyhitstate[j][kJoyRight]);
-    edge(y > t, joydownstate[j][kJoyDown], joyhitstate[j][kJoyDown]);
+    edge(x < -t, joydownstate[j][joyleft], joyhitstate[j][joyleft]);
+    edge(y < -t, joydownstate[j][joyup], joyhitstate[j][joyup]);
+    edge(x > t, joydownstate[j][joyright], joyhitstate[j][joyright]);
+    edge(y > t, joydownstate[j][joydown], joyhitstate[j][joydown]);
   }
 }
 
@@ -83,14 +83,14 @@ void resetinput() {
 }
 
 void flushhits() {
-  for (int k = 1; k < kKeyCodes; ++k) keyhitstate[k][1] = 0;
+  for (int k = 1; k < keycodecount; ++k) keyhitstate[k][1] = 0;
   mousehitstate[1][1] = 0;
   mousehitstate[2][1] = 0;
-  for (int j = 0; j < kMaxJoysticks; ++j)
-    for (int b = 0; b < kJoyEntries; ++b) joyhitstate[j][b][1] = 0;
+  for (int j = 0; j < maxjoysticks; ++j)
+    for (int b = 0; b < joyentries; ++b) joyhitstate[j][b][1] = 0;
 }
 
-int gamekeyhit(int k) { return k >= 0 && k < kKeyCodes ? keyhitstate[k][1] : 0; }
-int gamekeydown(int k) { return k >= 0 && k < kKeyCodes ? keydownstate[k] : 0; }
-int gamemousehit(int b) { return b >= 0 && b < kMouseEntries ? mousehitstate[b][1] : 0; }
-int gamemousedown(int b) { return b >= 0 && b < kMouseEntries ? mousedownstate[b] : 0; }
+int gamekeyhit(int k) { return k >= 0 && k < keycodecount ? keyhitstate[k][1] : 0; }
+int gamekeydown(int k) { return k >= 0 && k < keycodecount ? keydownstate[k] : 0; }
+int gamemousehit(int b) { return b >= 0 && b < mouseentries ? mousehitstate[b][1] : 0; }
+int gamemousedown(int b) { return b >= 0 && b < mouseentries ? mousedownstate[b] : 0; }

@@ -83,9 +83,9 @@ bool draws_gl_in_software(SDL_Renderer* r) {
   SDL_RendererInfo info;
   if (SDL_GetRendererInfo(r, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0) return false;
   using GetString = const unsigned char* (*)(unsigned);
-  constexpr unsigned kGlRenderer = 0x1F01;
+  constexpr unsigned gl_renderer = 0x1F01;
   const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-  const unsigned char* name = get_string ? get_string(kGlRenderer) : nullptr;
+  const unsigned char* name = get_string ? get_string(gl_renderer) : nullptr;
   if (!name) return false;
   const std::string text(reinterpret_cast<const char*>(name));
   for (const char* rasteriser : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})

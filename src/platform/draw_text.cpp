@@ -18,13 +18,13 @@ SDL_Texture* font_atlas() {
   const Display& d = display();
   if (!d.renderer) return nullptr;
   if (atlas && atlas_generation == d.generation) return atlas;
-  const int glyphs = kGlyphLast - kGlyphFirst + 1;
-  const int w = glyphs * kGlyphCellW, h = kGlyphCellH;
+  const int glyphs = glyph_last - glyph_first + 1;
+  const int w = glyphs * glyph_cell_w, h = glyph_cell_h;
   std::vector<uint32_t> px(static_cast<size_t>(w) * h, 0x00FFFFFFu);
-  for (int c = kGlyphFirst; c <= kGlyphLast; ++c)
-    for (int y = 0; y < kGlyphCellH; ++y)
+  for (int c = glyph_first; c <= glyph_last; ++c)
+    for (int y = 0; y < glyph_cell_h; ++y)
       for (int x = 0; x < 5; ++x)
-        if (glyph_pixel(c, x, y)) px[static_cast<size_t>(y) * w + (c - kGlyphFirst) * kGlyphCellW + x] = 0xFFFFFFFFu;
+        if (glyph_pixel(c, x, y)) px[static_cast<size_t>(y) * w + (c - glyph_first) * glyph_cell_w + x] = 0xFFFFFFFFu;
   atlas = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
   if (!atlas) return nullptr;
   SDL_UpdateTexture(atlas, nullptr, px.data(), w * 4);
@@ -54,12 +54,12 @@ void draw_text(const std::string& text, int x, int y) {
   float pen = x + s.ox;
   const float top = y + s.oy;
   for (unsigned char c : text) {
-    if (c > detail::kGlyphFirst && c <= detail::kGlyphLast) {
-      const SDL_Rect src{(c - detail::kGlyphFirst) * detail::kGlyphCellW, 0, detail::kGlyphCellW, detail::kGlyphCellH};
-      const SDL_FRect dst{pen, top, float(detail::kGlyphCellW), float(detail::kGlyphCellH)};
+    if (c > detail::glyph_first && c <= detail::glyph_last) {
+      const SDL_Rect src{(c - detail::glyph_first) * detail::glyph_cell_w, 0, detail::glyph_cell_w, detail::glyph_cell_h};
+      const SDL_FRect dst{pen, top, float(detail::glyph_cell_w), float(detail::glyph_cell_h)};
       SDL_RenderCopyF(r, tex, &src, &dst);
     }
-    pen += detail::kGlyphCellW;
+    pen += detail::glyph_cell_w;
   }
 }
 

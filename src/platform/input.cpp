@@ -11,9 +11,9 @@
 namespace plat {
 namespace {
 
-constexpr int kMaxJoysticks = 21;
-constexpr int kMaxButtons = 21;  // buttons read per joystick
-constexpr int kMaxKeyCode = 250;
+constexpr int maxjoysticks = 21;
+constexpr int max_buttons = 21;  // buttons read per joystick
+constexpr int max_key_code = 250;
 std::vector<SDL_Joystick*> sticks;
 bool sticks_stale = true;
 // Headless runs have no pointer; move_pointer places this one instead.
@@ -25,7 +25,7 @@ void open_joysticks() {
   sticks.clear();
   sticks_stale = false;
   if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
-  const int n = std::min(SDL_NumJoysticks(), kMaxJoysticks);
+  const int n = std::min(SDL_NumJoysticks(), maxjoysticks);
   for (int i = 0; i < n; ++i)
     if (SDL_Joystick* j = SDL_JoystickOpen(i)) sticks.push_back(j);
 }
@@ -39,11 +39,11 @@ float axis(SDL_Joystick* j, int a) {
 // then starts a new latch.
 void apply_latch(RawInput& in) {
   detail::PressLatch& latch = detail::press_latch();
-  for (int code = 1; code <= kMaxKeyCode; ++code) in.key[code] = in.key[code] || latch.key[code];
+  for (int code = 1; code <= max_key_code; ++code) in.key[code] = in.key[code] || latch.key[code];
   for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
   for (const auto& [instance, button] : latch.joybutton) {
     for (int j = 0; j < in.joycount; ++j)
-      if (SDL_JoystickInstanceID(sticks[j]) == instance && button >= 0 && button < kMaxButtons) in.joybutton[j][button] = true;
+      if (SDL_JoystickInstanceID(sticks[j]) == instance && button >= 0 && button < max_buttons) in.joybutton[j][button] = true;
   }
   latch = detail::PressLatch{};
 }
@@ -104,7 +104,7 @@ void poll_input(RawInput& in) {
   for (int j = 0; j < in.joycount; ++j) {
     in.joyx[j] = axis(sticks[j], 0);
     in.joyy[j] = axis(sticks[j], 1);
-    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), kMaxButtons);
+    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), max_buttons);
     for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(sticks[j], b) != 0;
   }
   apply_latch(in);

@@ -39,14 +39,14 @@ struct DecodeJob {
 bool run_decode(png_structp png, png_infop info, DecodeJob& job) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, &job.reader, read_from_memory);
-  png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+  png_set_user_limits(png, max_png_side, max_png_side);
   png_set_chunk_malloc_max(png, 64 * 1024 * 1024);
   png_read_info(png, info);
 
   job.width = png_get_image_width(png, info);
   job.height = png_get_image_height(png, info);
   if (job.width == 0 || job.height == 0) return false;
-  if (static_cast<long long>(job.width) * job.height > kMaxPngPixels) return false;
+  if (static_cast<long long>(job.width) * job.height > max_png_pixels) return false;
 
   const int colour = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_strip_16(png);

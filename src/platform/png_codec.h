@@ -10,8 +10,8 @@
 namespace plat::detail {
 
 // Largest picture accepted, per side and in total pixels.
-constexpr int kMaxPngSide = 16384;
-constexpr long long kMaxPngPixels = 16LL * 1024 * 1024;
+constexpr int max_png_side = 16384;
+constexpr long long max_png_pixels = 16LL * 1024 * 1024;
 
 struct RgbaImage {
   int width = 0, height = 0;

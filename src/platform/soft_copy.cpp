@@ -382,7 +382,7 @@ const uint32_t* stretched(const SoftCopy& c, int w, int h) {
   return k.list.back().pixels.data();
 }
 
-constexpr int kLargest = 32767;
+constexpr int largest_step = 32767;
 
 // Whether every edge of a float rectangle converts to an int.
 bool placeable(const SDL_FRect& r) {
@@ -406,10 +406,10 @@ bool soft_copy(SDL_Surface* target, const SDL_Rect& clip_rect, const SoftCopy& c
       c.src.y + c.src.h > c.tex_h)
     return false;
   // Sizes the 16.16 steps cannot hold, and places no integer can, stay SDL's.
-  if (c.src.w > kLargest || c.src.h > kLargest || !placeable(c.dst)) return false;
+  if (c.src.w > largest_step || c.src.h > largest_step || !placeable(c.dst)) return false;
   const SDL_Rect d{static_cast<int>(c.dst.x), static_cast<int>(c.dst.y), static_cast<int>(c.dst.w),
                    static_cast<int>(c.dst.h)};
-  if (d.w > kLargest || d.h > kLargest) return false;
+  if (d.w > largest_step || d.h > largest_step) return false;
   const bool scaled = d.w != c.src.w || d.h != c.src.h;
   const bool mirrored = c.mirror_x || c.mirror_y;
   if (scaled && c.smooth && mirrored) return false;

@@ -5,7 +5,7 @@ namespace {
 
 // Seven rows of five pixels per glyph, '#' lit; spaces separate the rows.
 // Letters with descenders use an eighth row.
-const char* const kGlyphs[kGlyphLast - kGlyphFirst + 1] = {
+const char* const glyph_count[glyph_last - glyph_first + 1] = {
     "..... ..... ..... ..... ..... ..... .....",  // space
     "..#.. ..#.. ..#.. ..#.. ..#.. ..... ..#..",  // !
     ".#.#. .#.#. ..... ..... ..... ..... .....",  // "
@@ -106,8 +106,8 @@ const char* const kGlyphs[kGlyphLast - kGlyphFirst + 1] = {
 }  // namespace
 
 bool glyph_pixel(int c, int x, int y) {
-  if (c < kGlyphFirst || c > kGlyphLast || x < 0 || x > 4 || y < 0 || y > 7) return false;
-  const char* rows = kGlyphs[c - kGlyphFirst];
+  if (c < glyph_first || c > glyph_last || x < 0 || x > 4 || y < 0 || y > 7) return false;
+  const char* rows = glyph_count[c - glyph_first];
   for (int i = 0; i < y * 6 + x; ++i)
     if (rows[i] == '\0') return false;
   return rows[y * 6 + x] == '#';

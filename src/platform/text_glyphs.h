@@ -3,8 +3,8 @@
 
 namespace plat::detail {
 
-constexpr int kGlyphCellW = 6, kGlyphCellH = 8;
-constexpr int kGlyphFirst = 32, kGlyphLast = 126;
+constexpr int glyph_cell_w = 6, glyph_cell_h = 8;
+constexpr int glyph_first = 32, glyph_last = 126;
 
 // Whether pixel (x, y) of the glyph for code c is lit (x 0..4, y 0..7;
 // only descenders reach row 7).

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr float kRoomLoop = 3328;
+constexpr float roomlooplength = 3328;
 
 int scaledchannel(int c, float bright) {
   return std::clamp(static_cast<int>(c * bright / 100.0f), 0, 255);
@@ -81,7 +81,7 @@ void drawbracketbox(float x, float y, float w, float h, float alphapercent) {
   if (!present(img_bracket)) return;
   plat::set_blend(plat::BlendAlpha);
   plat::set_alpha(alphapercent / 100.0f);
-  for (float shift : {-kRoomLoop, 0.0f, kRoomLoop}) {
+  for (float shift : {-roomlooplength, 0.0f, roomlooplength}) {
     float bx = x + shift;
     plat::set_rotation(0);
     plat::set_scale(w / 32, 1);

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kLineX = 4;
-constexpr int kLineStep = 12;
+constexpr int linex = 4;
+constexpr int linestep = 12;
 
 // Counts the warning down and draws it at the strength left; returns the
 // y of the next line.
@@ -17,11 +17,11 @@ int fadeline(int& counter, const char* message, int y) {
   plat::set_blend(plat::BlendAlpha);
   plat::set_alpha(counter / 100.0f);
   plat::set_colour(255, 0, 0);
-  drawsmalltext(kLineX, static_cast<float>(y), message, 0, 1);
+  drawsmalltext(linex, static_cast<float>(y), message, 0, 1);
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);
   plat::set_colour(255, 255, 255);
-  return y + kLineStep;
+  return y + linestep;
 }
 
 }  // namespace

@@ -12,20 +12,20 @@ namespace fonttab {
 
 using CharMap = std::array<uint8_t, 256>;
 
-inline constexpr int kLargeFrames = 44;   // font.png; font2.png has the first 30
-inline constexpr int kLargeFrames2 = 30;
-inline constexpr int kDigitFrames = 11;   // numbers.png, numbers2.png
-inline constexpr int kSmallFrames = 89;   // glyphs in use; font3.png has 100 cells
-inline constexpr int kSmallCells = 100;
-inline constexpr int kDigitWidth = 31;    // every glyph of numbers.png
+inline constexpr int largeframes = 44;   // font.png; font2.png has the first 30
+inline constexpr int largeframes2 = 30;
+inline constexpr int digitframes = 11;   // numbers.png, numbers2.png
+inline constexpr int smallframes = 89;   // glyphs in use; font3.png has 100 cells
+inline constexpr int smallcells = 100;
+inline constexpr int digitwidth = 31;    // every glyph of numbers.png
 
-inline constexpr int widths_large[kLargeFrames] = {
+inline constexpr int widths_large[largeframes] = {
     10, 20, 20, 17, 19, 17, 16, 20, 20, 9,  20, 20, 16, 23, 20, 19, 19, 19, 21, 17, 19, 18,
     17, 23, 18, 17, 19, 23, 6,  11, 17, 18, 21, 24, 21, 25, 22, 28, 25, 28, 25, 24, 24, 24};
 
-inline constexpr int widths_smalldigits[kDigitFrames] = {10, 9, 11, 10, 10, 11, 10, 9, 11, 10, 9};
+inline constexpr int widths_smalldigits[digitframes] = {10, 9, 11, 10, 10, 11, 10, 9, 11, 10, 9};
 
-inline constexpr int widths_small[kSmallFrames] = {
+inline constexpr int widths_small[smallframes] = {
     3, 7, 6, 6, 6, 6, 6, 6, 6, 5, 6, 6, 6, 7, 6, 6, 6, 6, 6, 6, 5, 6, 7, 7, 7, 7, 6, 5, 5, 5,
     5, 5, 5, 5, 5, 1, 2, 5, 1, 7, 5, 5, 5, 5, 4, 5, 4, 5, 5, 7, 5, 5, 5, 3, 5, 5, 5, 5, 5, 5,
     5, 5, 5, 1, 1, 2, 2, 4, 5, 1, 5, 1, 4, 5, 5, 5, 7, 7, 6, 7, 5, 5, 5, 4, 4, 6, 7, 6, 7};

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kCols = 50, kRows = 25;
+constexpr int keycols = 50, keyrows = 25;
 
 bool controlled(int m) { return curmember[1] == m || (numplayers == 2 && curmember[2] == m); }
 
@@ -89,13 +89,13 @@ void drawminimap(int view) {
 
   const int here = squad[m][mroom];
   int c0 = 0, r0 = 0;
-  for (int c = 1; c <= kCols; ++c)
-    for (int r = 1; r <= kRows; ++r)
+  for (int c = 1; c <= keycols; ++c)
+    for (int r = 1; r <= keyrows; ++r)
       if (mapgridrot[c][r][cellid] == here) c0 = c, r0 = r;
   if (c0 != 0 && here != 0) {
     for (int c = c0 - 1; c <= c0 + 1; ++c) {
       for (int r = r0 - 1; r <= r0 + 1; ++r) {
-        if (c < 1 || c > kCols || r < 1 || r > kRows) continue;
+        if (c < 1 || c > keycols || r < 1 || r > keyrows) continue;
         const int* cell = mapgridrot[c][r];
         const int room = cell[cellid];
         if (room == 0) continue;
@@ -108,7 +108,7 @@ void drawminimap(int view) {
         if (cell[cellopendown] == 1) drawimageculled(minimapimg[5], x, y + 20, 0);
         if (cell[cellopenright] == 1) drawimageculled(minimapimg[4], x - 6, y, 0);
         if (mapgridrot[c][r - 1][cellopendown] == 1) drawimageculled(minimapimg[5], x, y - 6, 0);
-        if (c + 1 <= kCols && mapgridrot[c + 1][r][cellopenright] == 1)
+        if (c + 1 <= keycols && mapgridrot[c + 1][r][cellopenright] == 1)
           drawimageculled(minimapimg[4], x + 20, y, 0);
         drawexitmark(room, x, y);
 

@@ -15,8 +15,8 @@ int overlayheight = 4;
 
 namespace {
 
-constexpr int kLineX = 4;
-constexpr int kLineStep = 12;
+constexpr int linex = 4;
+constexpr int linestep = 12;
 
 void steppulse() {
   if (cheatglowdir == 0) {
@@ -54,21 +54,21 @@ void drawoverlay() {
   int y = 4;
   if (debugdisplay == 1) {
     for (const std::string& line : debuglines(fps, plat::renderer_name(), timerlimited == 1, joycount)) {
-      drawsmalltext(kLineX, static_cast<float>(y), line, 0, 1);
-      y += kLineStep;
+      drawsmalltext(linex, static_cast<float>(y), line, 0, 1);
+      y += linestep;
     }
   }
   if (cheats) {
     setcolourbright(165 + 3 * cheatglow, 0, 0, 100);
     steppulse();
-    drawsmalltext(kLineX, static_cast<float>(y), "Cheat Mode Active", 0, 1);
-    y += kLineStep;
+    drawsmalltext(linex, static_cast<float>(y), "Cheat Mode Active", 0, 1);
+    y += linestep;
     const char* labels[5] = {"", "Unlimited Ammo.......", "Unlimited Stamina...",
                              "Invulnerability.........", "Night Vision.............."};
     for (int i = cheatammo; i <= cheatnightvision; ++i) {
-      drawsmalltext(kLineX, static_cast<float>(y), labels[i], 0, 1);
+      drawsmalltext(linex, static_cast<float>(y), labels[i], 0, 1);
       drawsmalltext(122, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
-      y += kLineStep;
+      y += linestep;
     }
   }
   y = drawfilewarnings(y);

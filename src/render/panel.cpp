@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kScreenWidth = 1024;
+constexpr int screenwidth = 1024;
 
 // Dark fill plus a border: the line image stretched along each edge (its
 // length divided by linelen) and a corner piece at each corner, each
@@ -53,7 +53,7 @@ void panel(float x, float y, float w, float h, int anchor) {
 TooltipBox tooltipbox(float x, const std::string& text, int centred) {
   TooltipBox b{x, smalltextwidth(text) + 16, 42};
   if (centred == 1) b.x -= b.w / 2;
-  if (b.x > kScreenWidth - b.w) b.x = static_cast<float>(kScreenWidth - b.w);
+  if (b.x > screenwidth - b.w) b.x = static_cast<float>(screenwidth - b.w);
   if (b.x < 0) b.x = 0;
   return b;
 }

@@ -12,24 +12,24 @@ int Font::width_of(int frame) const {
 }
 
 const Font& font_large() {
-  static const Font f{&img_font, &fonttab::map_large, fonttab::widths_large, fonttab::kLargeFrames, 0};
+  static const Font f{&img_font, &fonttab::map_large, fonttab::widths_large, fonttab::largeframes, 0};
   return f;
 }
 const Font& font_large2() {
-  static const Font f{&img_font2, &fonttab::map_large, fonttab::widths_large, fonttab::kLargeFrames, 0};
+  static const Font f{&img_font2, &fonttab::map_large, fonttab::widths_large, fonttab::largeframes, 0};
   return f;
 }
 const Font& font_digits() {
-  static const Font f{&img_numbers, &fonttab::map_digits, nullptr, 0, fonttab::kDigitWidth};
+  static const Font f{&img_numbers, &fonttab::map_digits, nullptr, 0, fonttab::digitwidth};
   return f;
 }
 const Font& font_smalldigits() {
   static const Font f{&img_numbers2, &fonttab::map_digits, fonttab::widths_smalldigits,
-                      fonttab::kDigitFrames, 0};
+                      fonttab::digitframes, 0};
   return f;
 }
 const Font& font_small() {
-  static const Font f{&img_font3, &fonttab::map_small, fonttab::widths_small, fonttab::kSmallFrames, 0};
+  static const Font f{&img_font3, &fonttab::map_small, fonttab::widths_small, fonttab::smallframes, 0};
   return f;
 }
 

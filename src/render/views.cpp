@@ -20,7 +20,7 @@ int flashw = 180, flashh = 180;
 
 namespace {
 
-constexpr float kLoop = looplength;
+constexpr float viewloop = looplength;
 
 float roomx(int m) { return squad[m][mscroll] + squad[m][mcrossx] - 122; }
 
@@ -96,12 +96,12 @@ void drawothermembers(int room) {
     if (shownin(o) || squad[o][mroom] != room || squad[o][mdead] == 1) continue;
     const float x = roomx(o), y = squad[o][mcrossy];
     plat::set_scale(0.75f, 0.75f);
-    for (float shift : {-kLoop, 0.0f, kLoop}) {
+    for (float shift : {-viewloop, 0.0f, viewloop}) {
       drawimageculled(targimg[1], x + shift, y, 0);
       if (squad[o][mammo] == 0) drawimageculled(targimg[3], x + shift, y, 0);
     }
     plat::set_scale(1, 1);
-    for (float shift : {-kLoop, 0.0f, kLoop}) drawsmalltext(x + shift, y - 32, squadname[o], 1, 1);
+    for (float shift : {-viewloop, 0.0f, viewloop}) drawsmalltext(x + shift, y - 32, squadname[o], 1, 1);
   }
   plat::set_alpha(1);
   plat::set_scale(1, 1);
@@ -120,7 +120,7 @@ void drawflashlight(const RoomPass& rp, int m, const ViewLayout& v, float roomox
   plat::set_colour(255, 255, 255);
   const float fx = squad[m][mscroll] + squad[m][mcrossx] - 90 - 122;
   const float fy = squad[m][mcrossy] - 90;
-  for (float shift : {-kLoop, 0.0f, kLoop}) drawimageculled(img_flashlight, fx + shift, fy, 0);
+  for (float shift : {-viewloop, 0.0f, viewloop}) drawimageculled(img_flashlight, fx + shift, fy, 0);
   plat::set_viewport(v.vx, v.vy, v.vw, v.vh);
 }
 
@@ -180,7 +180,7 @@ void drawview(int view) {
         const int otherview = view == 1 ? 2 : 1;
         const int o = curmember[otherview];
         if (o >= 1 && o <= 6 && o != m && squad[o][mroom] == room && squad[o][mdead] != 1)
-          for (float shift : {-kLoop, 0.0f, kLoop})
+          for (float shift : {-viewloop, 0.0f, viewloop})
             drawcrosshair(o, roomx(o) + shift, squad[o][mcrossy], otherview, bright);
       }
     }

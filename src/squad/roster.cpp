@@ -12,7 +12,7 @@ struct Character {
   const char* name;
   int ammo, accuracy, stamina, endurance, sex;
 };
-constexpr Character kRoster[rostercount] = {
+constexpr Character rostersize[rostercount] = {
     {"Marsh", 4, 4, 2, 3, 1},   {"Teller", 1, 5, 5, 5, 1},  {"Quill", 1, 1, 3, 1, 1},
     {"Nolan", 3, 3, 4, 1, 1},   {"Okafor", 3, 1, 3, 2, 2},  {"Pryce", 4, 5, 5, 3, 1},
     {"Sato", 2, 4, 1, 3, 2},    {"Lund", 4, 4, 5, 2, 1},    {"Ebert", 2, 4, 3, 2, 1},
@@ -23,7 +23,7 @@ constexpr Character kRoster[rostercount] = {
 
 void initroster() {
   for (int n = 1; n <= rostercount; ++n) {
-    const Character& c = kRoster[n - 1];
+    const Character& c = rostersize[n - 1];
     rostername[n] = c.name;
     for (int a = attrammo; a <= attrendurance; ++a) rosterattr[n][a] = 3;
     rosterattr[n][attrammo] = c.ammo;

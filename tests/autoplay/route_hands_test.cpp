@@ -109,15 +109,15 @@ TEST(Hands, WheelAndStickBindingsReadLikeTheRealDevices) {
   }
   EXPECT_EQ(hits, 3);
   h.begin();
-  h.hold(joyone + kJoyRight);
+  h.hold(joyone + joyright);
   h.hold(joyone + 2);  // button 3
   apply(h);
-  EXPECT_EQ(bindingdown(joyone + kJoyRight), 1);
+  EXPECT_EQ(bindingdown(joyone + joyright), 1);
   EXPECT_EQ(bindingdown(joyone + 2), 1);
-  EXPECT_EQ(bindingdown(joyone + kJoyLeft), 0);
+  EXPECT_EQ(bindingdown(joyone + joyleft), 0);
   h.begin();
   apply(h);
-  EXPECT_EQ(bindingdown(joyone + kJoyRight), 0) << "released when not asked for";
+  EXPECT_EQ(bindingdown(joyone + joyright), 0) << "released when not asked for";
 }
 
 }  // namespace

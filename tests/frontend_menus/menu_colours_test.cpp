@@ -50,7 +50,7 @@ class MenuColours : public MenuTest {
     int w = 0, h = 0;
     EXPECT_TRUE(plat::read_back_buffer(px, w, h));
     Peak p;
-    for (int yy = y; yy < y + kItemHeight; ++yy)
+    for (int yy = y; yy < y + itemheight; ++yy)
       for (int x = x0; x < x1; ++x) {
         const uint32_t c = px[static_cast<size_t>(yy) * 1024 + x];
         p.r = std::max(p.r, int(c >> 16 & 255));

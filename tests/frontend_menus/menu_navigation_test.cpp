@@ -120,7 +120,7 @@ TEST_F(MainMenuTest, CheatSwitchNeedsCtrlAndTheSpot) {
   debugflags[cheatmode] = 0;
   debugflags[cheatstamina] = 1;
   enter(statemainmenu);
-  moveto(kCheatX + 5, kCheatY + 5);
+  moveto(cheatx + 5, cheaty + 5);
   click();
   EXPECT_EQ(debugflags[cheatmode], 0) << "no modifier held";
   plat::RawInput in = still();

@@ -85,12 +85,12 @@ TEST_F(Bindings, EachCodeReadsItsDevice) {
 // Every table entry held and hit: a code that reads past the end of a table
 // would pick up a neighbour's 1.
 TEST_F(Bindings, CodesNamingNothingReadZeroEvenWithEverythingHeld) {
-  std::fill(&keydownstate[0], &keydownstate[0] + kKeyCodes, 1);
-  std::fill(&keyhitstate[0][0], &keyhitstate[0][0] + kKeyCodes * 3, 1);
-  std::fill(&mousedownstate[0], &mousedownstate[0] + kMouseEntries, 1);
-  std::fill(&mousehitstate[0][0], &mousehitstate[0][0] + kMouseEntries * 3, 1);
-  std::fill(&joydownstate[0][0], &joydownstate[0][0] + kMaxJoysticks * kJoyEntries, 1);
-  std::fill(&joyhitstate[0][0][0], &joyhitstate[0][0][0] + kMaxJoysticks * kJoyEntries * 3, 1);
+  std::fill(&keydownstate[0], &keydownstate[0] + keycodecount, 1);
+  std::fill(&keyhitstate[0][0], &keyhitstate[0][0] + keycodecount * 3, 1);
+  std::fill(&mousedownstate[0], &mousedownstate[0] + mouseentries, 1);
+  std::fill(&mousehitstate[0][0], &mousehitstate[0][0] + mouseentries * 3, 1);
+  std::fill(&joydownstate[0][0], &joydownstate[0][0] + maxjoysticks * joyentries, 1);
+  std::fill(&joyhitstate[0][0][0], &joyhitstate[0][0][0] + maxjoysticks * joyentries * 3, 1);
   for (int code : {251, 299, 300, 311, 350, 399, 436, 499, 2436, 2500, 5400, 100000, INT_MAX, -1,
                    -399, INT_MIN}) {
     EXPECT_EQ(bindingdown(code), 0) << code;
@@ -130,7 +130,7 @@ TEST_F(Bindings, ReadcontrolsHoldsMovesAndHitsTheRest) {
 
   // Blocked: everything reads 0, including the held move.
   readcontrols(1, true);
-  for (int a = 0; a <= kActions; ++a) EXPECT_EQ(actionflags[1][a], 0) << a;
+  for (int a = 0; a <= actioncount; ++a) EXPECT_EQ(actionflags[1][a], 0) << a;
   EXPECT_EQ(actionflags[2][actright], 1);  // the other player is untouched
 }
 
@@ -158,7 +158,7 @@ TEST_F(Bindings, StartValuesAndTheirReset) {
   squadpick[2][1] = 5;
   squadpick[0][0] = 9;
   resetoptions();
-  for (int a = 1; a <= kActions; ++a) {
+  for (int a = 1; a <= actioncount; ++a) {
     EXPECT_EQ(bindingname(keys[1][a]), p1[a - 1]) << a;
     EXPECT_EQ(bindingname(keys[2][a]), p2[a - 1]) << a;
   }

@@ -104,10 +104,10 @@ TEST_F(Snapshot, StickMustPassTheThresholdStrictly) {
     in.joyx[0] = c.x;
     in.joyy[0] = c.y;
     frame();
-    EXPECT_EQ(joydownstate[0][kJoyLeft], c.left) << c.x << "," << c.y;
-    EXPECT_EQ(joydownstate[0][kJoyUp], c.up) << c.x << "," << c.y;
-    EXPECT_EQ(joydownstate[0][kJoyRight], c.right) << c.x << "," << c.y;
-    EXPECT_EQ(joydownstate[0][kJoyDown], c.down) << c.x << "," << c.y;
+    EXPECT_EQ(joydownstate[0][joyleft], c.left) << c.x << "," << c.y;
+    EXPECT_EQ(joydownstate[0][joyup], c.up) << c.x << "," << c.y;
+    EXPECT_EQ(joydownstate[0][joyright], c.right) << c.x << "," << c.y;
+    EXPECT_EQ(joydownstate[0][joydown], c.down) << c.x << "," << c.y;
   }
 
   // Every sensitivity step holds exactly at its own threshold too.
@@ -116,16 +116,16 @@ TEST_F(Snapshot, StickMustPassTheThresholdStrictly) {
     in.joyx[0] = s / 100.0f;
     in.joyy[0] = 0;
     frame();
-    EXPECT_EQ(joydownstate[0][kJoyRight], 0) << s;
+    EXPECT_EQ(joydownstate[0][joyright], 0) << s;
   }
   settings[setjoysensitivity] = 50;
   in.joyx[0] = 0.3f;
   frame();
-  EXPECT_EQ(joydownstate[0][kJoyRight], 0);
+  EXPECT_EQ(joydownstate[0][joyright], 0);
 }
 
 TEST_F(Snapshot, JoystickCountIsClampedToTheTables) {
-  for (int j = 0; j < kMaxJoysticks; ++j) in.joybutton[j][0] = true;
+  for (int j = 0; j < maxjoysticks; ++j) in.joybutton[j][0] = true;
   in.joycount = 50;
   frame();
   EXPECT_EQ(joydownstate[20][0], 1);
@@ -133,7 +133,7 @@ TEST_F(Snapshot, JoystickCountIsClampedToTheTables) {
   frame();
   // Joysticks beyond the snapshot's count are not read.
   in.joycount = 1;
-  for (int j = 0; j < kMaxJoysticks; ++j) in.joybutton[j][0] = true;
+  for (int j = 0; j < maxjoysticks; ++j) in.joybutton[j][0] = true;
   resetinput();
   frame();
   EXPECT_EQ(joydownstate[0][0], 1);
@@ -154,7 +154,7 @@ TEST_F(Snapshot, FlushhitsClearsHitsButKeepsHeldAndDisarmed) {
   EXPECT_EQ(gamemousehit(2), 0);
   EXPECT_EQ(gamemousehit(3), 1);  // only the two menu buttons are flushed
   EXPECT_EQ(joyhitstate[0][3][1], 0);
-  EXPECT_EQ(joyhitstate[0][kJoyDown][1], 0);
+  EXPECT_EQ(joyhitstate[0][joydown][1], 0);
   EXPECT_EQ(gamekeydown(keyenter), 1);
   EXPECT_EQ(gamemousedown(1), 1);
   // Still held next frame: the flushed press is not reported again.

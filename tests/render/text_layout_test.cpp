@@ -51,9 +51,9 @@ TEST(TextLayout, SpacesAndUnknownCharactersUseFrameZero) {
 
 TEST(TextLayout, EveryByteMapsInsideItsSheet) {
   for (int c = 0; c < 256; ++c) {
-    EXPECT_LT(fonttab::map_large[c], fonttab::kLargeFrames);
-    EXPECT_LT(fonttab::map_small[c], fonttab::kSmallFrames);
-    EXPECT_LT(fonttab::map_digits[c], fonttab::kDigitFrames);
+    EXPECT_LT(fonttab::map_large[c], fonttab::largeframes);
+    EXPECT_LT(fonttab::map_small[c], fonttab::smallframes);
+    EXPECT_LT(fonttab::map_digits[c], fonttab::digitframes);
   }
   std::string all;
   for (int c = 0; c < 256; ++c) all += static_cast<char>(c);

@@ -32,7 +32,7 @@ const plat::RawInput& Hands::finish() {
 }
 
 void Hands::hold(int code) {
-  if (code > 0 && code < kKeyCodes) {
+  if (code > 0 && code < keycodecount) {
     in_.key[code] = true;
   } else if (code >= mousefirst && code <= mouselast) {
     in_.mouse[code - 300] = true;
@@ -45,19 +45,19 @@ void Hands::hold(int code) {
   } else if (code >= joyfirst) {
     int j, b;
     joybinding(code, j, b);
-    if (j < 0 || j >= kMaxJoysticks) return;
+    if (j < 0 || j >= maxjoysticks) return;
     joysused_ = std::max(joysused_, j + 1);
     in_.joycount = std::max(in_.joycount, j + 1);
-    if (b < kJoyButtons) in_.joybutton[j][b] = true;
-    if (b == kJoyLeft) in_.joyx[j] = -fullstick;
-    if (b == kJoyRight) in_.joyx[j] = fullstick;
-    if (b == kJoyUp) in_.joyy[j] = -fullstick;
-    if (b == kJoyDown) in_.joyy[j] = fullstick;
+    if (b < joybuttons) in_.joybutton[j][b] = true;
+    if (b == joyleft) in_.joyx[j] = -fullstick;
+    if (b == joyright) in_.joyx[j] = fullstick;
+    if (b == joyup) in_.joyy[j] = -fullstick;
+    if (b == joydown) in_.joyy[j] = fullstick;
   }
 }
 
 bool Hands::washeld(int code) const {
-  if (code > 0 && code < kKeyCodes) return last_.key[code];
+  if (code > 0 && code < keycodecount) return last_.key[code];
   if (code >= mousefirst && code <= mouselast) return last_.mouse[code - 300];
   // A wheel turned on two frames in a row reads as held, like a key.
   if (code == wheeldown) return laststep_ < 0;
@@ -65,12 +65,12 @@ bool Hands::washeld(int code) const {
   if (code >= joyfirst) {
     int j, b;
     joybinding(code, j, b);
-    if (j < 0 || j >= kMaxJoysticks) return false;
-    if (b < kJoyButtons) return last_.joybutton[j][b];
-    if (b == kJoyLeft) return last_.joyx[j] < 0;
-    if (b == kJoyRight) return last_.joyx[j] > 0;
-    if (b == kJoyUp) return last_.joyy[j] < 0;
-    if (b == kJoyDown) return last_.joyy[j] > 0;
+    if (j < 0 || j >= maxjoysticks) return false;
+    if (b < joybuttons) return last_.joybutton[j][b];
+    if (b == joyleft) return last_.joyx[j] < 0;
+    if (b == joyright) return last_.joyx[j] > 0;
+    if (b == joyup) return last_.joyy[j] < 0;
+    if (b == joydown) return last_.joyy[j] > 0;
   }
   return false;
 }
@@ -82,11 +82,11 @@ bool Hands::tap(int code) {
 }
 
 void Hands::holdkey(int key) {
-  if (key > 0 && key < kKeyCodes) in_.key[key] = true;
+  if (key > 0 && key < keycodecount) in_.key[key] = true;
 }
 
 bool Hands::tapkey(int key) {
-  if (key <= 0 || key >= kKeyCodes || last_.key[key]) return false;
+  if (key <= 0 || key >= keycodecount || last_.key[key]) return false;
   in_.key[key] = true;
   return true;
 }

@@ -51,8 +51,8 @@ class Runner {
     plat::RawInput idle;
     tap(idle, keyescape);
     plat::RawInput click;
-    click.mousex = kCheatX + kCheatW / 2;
-    click.mousey = kCheatY + kCheatH / 2;
+    click.mousex = cheatx + cheatw / 2;
+    click.mousey = cheaty + cheath / 2;
     click.key[keylctrl] = true;
     frame(click);
     click.mouse[1] = true;

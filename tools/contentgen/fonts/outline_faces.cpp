@@ -121,11 +121,11 @@ Bytes large_font_sheet() {
   // Capitals stand 2 px below the cell's top (baseline 26): text is placed
   // by its cell's top, so empty rows above the capitals push every line
   // down into whatever sits under it.
-  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::kLargeFrames, 24, 26, 1.12});
+  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::largeframes, 24, 26, 1.12});
 }
 
 Bytes second_face_sheet() {
-  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::kLargeFrames2, 18, 24, 1.35});
+  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::largeframes2, 18, 24, 1.35});
 }
 
 }  // namespace contentgen::fonts

@@ -29,13 +29,13 @@ void register_fonts(Registry& reg) {
   reg.add("data\\gfx\\numbers.png", [] { return fonts::digit_sheet(); });
   reg.add("data\\gfx\\numbers2.png", [] {
     const auto& g = fonts::small_digit_glyphs();
-    check_widths(g, fonttab::widths_smalldigits, fonttab::kDigitFrames, "numbers2.png");
-    return fonts::pixel_sheet(g, 11, 13, fonttab::kDigitFrames);
+    check_widths(g, fonttab::widths_smalldigits, fonttab::digitframes, "numbers2.png");
+    return fonts::pixel_sheet(g, 11, 13, fonttab::digitframes);
   });
   reg.add("data\\gfx\\font3.png", [] {
     const auto& g = fonts::small_font_glyphs();
-    check_widths(g, fonttab::widths_small, fonttab::kSmallFrames, "font3.png");
-    return fonts::pixel_sheet(g, 9, 10, fonttab::kSmallCells);
+    check_widths(g, fonttab::widths_small, fonttab::smallframes, "font3.png");
+    return fonts::pixel_sheet(g, 9, 10, fonttab::smallcells);
   });
 }
 

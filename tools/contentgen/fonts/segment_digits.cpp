@@ -52,15 +52,15 @@ void digit_path(cairo_t* cr, double ox, unsigned segs) {
 }  // namespace
 
 Bytes digit_sheet() {
-  static const unsigned kDigits[fonttab::kDigitFrames] = {
+  static const unsigned kDigits[fonttab::digitframes] = {
       A | B | C | D | E | F, B | C,         A | B | G | E | D, A | B | G | C | D,
       F | G | B | C,         A | F | G | C | D, A | F | G | E | C | D, A | B | C,
       A | B | C | D | E | F | G, A | B | C | D | F | G, G};
-  Canvas c(kCellW * fonttab::kDigitFrames, kCellH);
+  Canvas c(kCellW * fonttab::digitframes, kCellH);
   cairo_t* cr = c.cr();
   constexpr unsigned kAllSegments = A | B | C | D | E | F | G;
   constexpr int kDash = 10;
-  for (int f = 0; f < fonttab::kDigitFrames; ++f) {
+  for (int f = 0; f < fonttab::digitframes; ++f) {
     // The unlit segments of a digit show faintly, as on a real display,
     // so "012" cannot be read as "0 :2". The dash stands alone.
     if (f != kDash) {

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kTop = 1;     // first ink row
 constexpr int kHeight = 11;
-constexpr int kRows = 13;   // cell height
+constexpr int keyrows = 13;   // cell height
 
 // Segments: a top, b upper right, c lower right, d bottom, e lower left,
 // f upper left, g middle.
@@ -18,7 +18,7 @@ enum : unsigned { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
 
 PixelGlyph segments(int advance, unsigned segs, bool one = false) {
   int w = advance - 1;
-  std::vector<std::string> rows(kRows, std::string(advance, '.'));
+  std::vector<std::string> rows(keyrows, std::string(advance, '.'));
   auto fill = [&](int x0, int y0, int x1, int y1) {
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x) rows[kTop + y][x] = '#';

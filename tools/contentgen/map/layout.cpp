@@ -79,8 +79,8 @@ void set_passage(Plan& plan, const Edge& e, bool on) {
 
 int count_rooms(const Plan& plan) {
   int n = 0;
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) n += plan.at(r, c).room;
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c) n += plan.at(r, c).room;
   return n;
 }
 
@@ -176,8 +176,8 @@ bool add_cluster(Plan& plan, Rng& rng, int group, std::map<int, int>& attach, in
                                             RC{3, 3}, RC{2, 4}, RC{4, 2}, RC{1, 4}, RC{3, 4},
                                             RC{4, 3}, RC{4, 4}, RC{2, 5}, RC{3, 3}};
   std::vector<RC> anchors;
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c)
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c)
       if (plan.at(r, c).room && !lonely(r, c) && !(r == 14 && c == 5)) anchors.push_back({r, c});
   for (int attempt = 0; attempt < 400; ++attempt) {
     RC from = anchors[rng.range(0, static_cast<int>(anchors.size()) - 1)];
@@ -215,8 +215,8 @@ std::vector<std::pair<int, int>> linked(const Plan& plan, int r, int c) {
   std::vector<std::pair<int, int>> out;
   if (r > 1 && plan.at(r - 1, c).down && plan.at(r - 1, c).room) out.push_back({r - 1, c});
   if (c > 1 && plan.at(r, c - 1).right && plan.at(r, c - 1).room) out.push_back({r, c - 1});
-  if (r < kRows && plan.at(r, c).down && plan.at(r + 1, c).room) out.push_back({r + 1, c});
-  if (c < kCols && plan.at(r, c).right && plan.at(r, c + 1).room) out.push_back({r, c + 1});
+  if (r < keyrows && plan.at(r, c).down && plan.at(r + 1, c).room) out.push_back({r + 1, c});
+  if (c < keycols && plan.at(r, c).right && plan.at(r, c + 1).room) out.push_back({r, c + 1});
   return out;
 }
 
@@ -235,8 +235,8 @@ bool lay_out(Plan& plan, Rng& rng) {
   // bias tilts the rooms of a cluster towards north-south or east-west runs.
   int bias = rng.range(-40, 40);
   std::vector<Edge> edges;
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) {
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c) {
       const Cell& a = plan.at(r, c);
       if (!a.room) continue;
       for (int dir = 0; dir < 2; ++dir) {

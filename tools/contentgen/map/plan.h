@@ -9,8 +9,8 @@
 
 namespace contentgen::mapgen {
 
-constexpr int kRows = 25;  // grid rows 1..25 (north to south)
-constexpr int kCols = 50;  // grid columns 1..50 (west to east)
+constexpr int keyrows = 25;  // grid rows 1..25 (north to south)
+constexpr int keycols = 50;  // grid columns 1..50 (west to east)
 constexpr int kRooms = 255;
 
 // Small deterministic generator so that the map never depends on the
@@ -61,7 +61,7 @@ struct Cell {
 };
 
 struct Plan {
-  Cell cell[kRows + 2][kCols + 2];  // border rows and columns stay empty
+  Cell cell[keyrows + 2][keycols + 2];  // border rows and columns stay empty
   Cell& at(int r, int c) { return cell[r][c]; }
   const Cell& at(int r, int c) const { return cell[r][c]; }
 };

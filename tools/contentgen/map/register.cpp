@@ -29,8 +29,8 @@ Bytes write_map(const Plan& plan) {
     for (int b = 0; b < 4; ++b) out.push_back(static_cast<uint8_t>(u >> (8 * b)));
   };
   put(414);
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) {
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c) {
       const Cell& cell = plan.at(r, c);
       int32_t f[101] = {};
       if (cell.room) {

@@ -16,7 +16,7 @@ using RC = std::pair<int, int>;
 
 // Passage distances from one cell to every room (-1 where unreachable).
 struct Distances {
-  int d[kRows + 2][kCols + 2];
+  int d[keyrows + 2][keycols + 2];
   int operator()(RC x) const { return d[x.first][x.second]; }
 };
 
@@ -41,8 +41,8 @@ Distances distances_from(const Plan& plan, RC from) {
 
 std::vector<RC> all_rooms(const Plan& plan) {
   std::vector<RC> out;
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c)
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c)
       if (plan.at(r, c).room) out.push_back({r, c});
   return out;
 }

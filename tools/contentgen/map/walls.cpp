@@ -148,8 +148,8 @@ void fit_walls(Plan& plan, Rng& rng) {
   // two there are become exits when a game starts.
   plan.at(24, 27).down = true;
   plan.at(14, 4).right = true;
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) {
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c) {
       Cell& cell = plan.at(r, c);
       if (!cell.room && !cell.down && !cell.right) continue;
       cell.southdoor = cell.down ? door(rng, 36, 40) : rng.range(1, 5);
@@ -169,8 +169,8 @@ void fit_walls(Plan& plan, Rng& rng) {
   };
   static const Exit exits[] = {{1, 27, 4}, {14, 5, 28}, {24, 27, 36}, {14, 50, 56}, {10, 22, 8}, {18, 22, 40}};
 
-  for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) {
+  for (int r = 1; r <= keyrows; ++r)
+    for (int c = 1; c <= keycols; ++c) {
       Cell& cell = plan.at(r, c);
       if (!cell.room) continue;
       bool reserved[66] = {};
