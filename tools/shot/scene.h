@@ -25,6 +25,13 @@ struct SceneRegistrar {
 // Loads the image fonts and the panel/frame images from the archive.
 void load_text_assets();
 
+// Every image and sound, the complex as the map gives it with no creatures,
+// slime or effects, open exits, and the generator at 907.
+void load_scene_complex();
+// Six members in the base room, member 1 controlled (and member 4 by
+// player 2), every setting on, the drawing counters at rest.
+void place_scene_squad(int players);
+
 }  // namespace shot
 
 #define SHOT_CAT2(a, b) a##b

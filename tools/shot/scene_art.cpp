@@ -21,26 +21,8 @@ namespace {
 
 // A lit room with member 1 looking into it, one player.
 void setup(int players) {
-  load_fonts();
-  load_all_assets();
-  initworldtables();
-  initroster();
-  loadmap();
-  clearroomstate();
-  clearlists();
-  openexits();
-  plat::seed_random(907);
-  for (int m = 1; m <= 6; ++m) {
-    squadchar[m] = m;
-    setupmember(m);
-  }
-  numplayers = players;
-  curmember[1] = 1;
-  curmember[2] = players == 2 ? 4 : 0;
-  for (int i = 1; i <= 10; ++i) settings[i] = 1;
-  walkframe = 1;
-  cyclephase = 1;
-  pulselevel = 80;
+  shot::load_scene_complex();
+  shot::place_scene_squad(players);
 }
 
 void look(int m, int room, int scroll, int cx, int cy) {

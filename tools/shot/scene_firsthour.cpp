@@ -24,15 +24,7 @@ namespace {
 
 // The squad at the start of a game, every member in the base room.
 void startgame(int players) {
-  load_fonts();
-  load_all_assets();
-  initworldtables();
-  initroster();
-  loadmap();
-  clearroomstate();
-  clearlists();
-  openexits();
-  plat::seed_random(907);
+  shot::load_scene_complex();
   resetsettings();
   resetbindings();
   for (int m = 1; m <= 6; ++m) {

@@ -20,26 +20,8 @@
 namespace {
 
 void loadgame(int players) {
-  load_fonts();
-  load_all_assets();
-  initworldtables();
-  initroster();
-  loadmap();
-  clearroomstate();
-  clearlists();
-  openexits();
-  plat::seed_random(907);
-  for (int m = 1; m <= 6; ++m) {
-    squadchar[m] = m;
-    setupmember(m);
-  }
-  numplayers = players;
-  curmember[1] = 1;
-  curmember[2] = players == 2 ? 4 : 0;
-  for (int i = 1; i <= 10; ++i) settings[i] = 1;
-  walkframe = 1;
-  cyclephase = 1;
-  pulselevel = 80;
+  shot::load_scene_complex();
+  shot::place_scene_squad(players);
   for (int d = 1; d <= 500; ++d) {
     const int alpha = Rand(25, 100), x = Rand(126, 897), y = Rand(71, 337);
     setstaticdot(d, {alpha, x, y});
