@@ -46,7 +46,9 @@ bool mixer_open = false;   // the game asked for sound and a device opened once
 bool device_up = false;    // a device is open now
 bool device_lost = false;  // it went away and is to be opened again
 Uint32 last_reopen_try = 0;
-std::unique_ptr<MixLimiter> limiter;
+// Made once and never destroyed: the mixer's thread may still run while a
+// program that never closed its sound is exiting, after statics are gone.
+MixLimiter* limiter = nullptr;
 std::atomic<uint64_t> frames_mixed{0};
 std::vector<std::unique_ptr<Sound>> sounds;
 // Handle of the playback that currently owns each mixer channel.
@@ -110,7 +112,7 @@ bool open_device() {
   auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
   Mix_Volume(-1, volume(headroom_db));
   Mix_VolumeMusic(volume(music_headroom_db));
-  if (!limiter) limiter = std::make_unique<MixLimiter>(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
+  if (!limiter) limiter = new MixLimiter(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
   for (int& owner : channel_owner) owner = 0;
