@@ -209,7 +209,7 @@ TEST(FlagTables, NoNumericIndexIntoTheFlagTables) {
 
 TEST(RecordFields, TheDetectorCatchesNumbersAndPassesNames) {
   const auto bad = [](const std::string& s) { return !numericrecordindices(s).empty(); };
-  EXPECT_TRUE(bad("squad[m][23] -= cdamage[kind];"));
+  EXPECT_TRUE(bad(std::string("squad[m]") + "[23] -= cdamage[kind];"));
   EXPECT_TRUE(bad("if (squad[curmember[p]][10] != 0) return;"));
   EXPECT_TRUE(bad("int* s = squad[m];\nconst int j = (5 - s[17]) * 9;"));
   EXPECT_TRUE(bad("void f(int* s) { s[8] = squad[1][mstamina]; }"));
@@ -225,7 +225,7 @@ TEST(RecordFields, TheDetectorCatchesNumbersAndPassesNames) {
   EXPECT_FALSE(bad("int* c = rooms[r][roomcreature];\nif (c[ckind] != kindcolonist) return;"));
   EXPECT_FALSE(bad("rooms[r][wallstate][64] = 2;  // wall slots are loop positions"));
   EXPECT_FALSE(bad("v.ints(&rooms[0][0][0], 301 * 6 * 101, roomvalue);"));
-  EXPECT_FALSE(bad("// squad[m][23] in a comment is prose\nconst char* t = \"s[1]\";"));
+  EXPECT_FALSE(bad(std::string("// squad[m]") + "[23] in a comment is prose\nconst char* t = \"s[1]\";"));
   EXPECT_FALSE(bad("std::string s = name;\nreturn s[0];"));  // no member record here
 }
 

@@ -232,7 +232,7 @@ float scene(const Part* const* list, int n, V3 q) {
 }
 
 struct Surface {
-  float r, g, b, spec, shine, rim, glow;
+  float r, g, b, specular, shine, rim, glow;
 };
 
 float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
@@ -250,7 +250,7 @@ float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
     s.r += (m.r - s.r) * h;
     s.g += (m.g - s.g) * h;
     s.b += (m.b - s.b) * h;
-    s.spec += (m.spec - s.spec) * h;
+    s.specular += (m.specular - s.specular) * h;
     s.shine += (m.shine - s.shine) * h;
     s.rim += (m.rim - s.rim) * h;
     s.glow += (m.glow - s.glow) * h;
@@ -378,9 +378,9 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 nrm, fl
   float ndl = dot(nrm, L.key);
   float diff = clampf((ndl + 0.15f) / 1.15f, 0, 1);
   float nh = std::max(0.0f, dot(nrm, L.half));
-  float spec = s.spec * std::pow(nh, s.shine) * (0.4f + 0.6f * ao);
+  float specular = s.specular * std::pow(nh, s.shine) * (0.4f + 0.6f * ao);
   // A broad sheen under the tight highlight reads as wetness at sprite size.
-  spec += s.spec * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
+  specular += s.specular * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
   float nv = clampf(nrm.z, 0, 1);
   float fres = (1 - nv) * (1 - nv) * (1 - nv);
   float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao);
@@ -390,7 +390,7 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 nrm, fl
   float rimc[3] = {o.rim_r, o.rim_g, o.rim_b};
   float keyc[3] = {1.0f, 0.96f, 0.90f};
   for (int i = 0; i < 3; ++i) {
-    float c = base[i] * (light * keyc[i] + s.glow) + spec * keyc[i] + rim * rimc[i];
+    float c = base[i] * (light * keyc[i] + s.glow) + specular * keyc[i] + rim * rimc[i];
     c *= o.exposure;
     // Gentle tone curve: lifts the deep carapace shades without washing out.
     c = c / (1 + 0.25f * c);

@@ -57,7 +57,7 @@ Xf place(V3 at, const M3& r = {}, float s = 1);
 // Surface material: colour, wet specular, and how much the cool rim shows.
 struct Material {
   float r = 0.1f, g = 0.1f, b = 0.1f;
-  float spec = 0.6f;    // specular strength
+  float specular = 0.6f;    // specular strength
   float shine = 40;     // specular exponent
   float rim = 1.0f;     // rim light strength
   float glow = 0.0f;    // unlit self-colour (slime, acid)
