@@ -16,7 +16,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 tag="package"
 failures=0
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); }
+failed=""
+# Each failure is told where it happens and again in the closing summary, so
+# that a log cut to its last lines still names it.
+fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
 note() { echo "$tag: $*"; }
 
 for tool in dpkg-deb lintian desktop-file-validate appstreamcli Xvfb xdotool xprop xwd python3; do
@@ -173,8 +176,9 @@ ls "$folder"/screenshots/rx907-*.png >/dev/null 2>&1 || fail "no screenshot in $
 [ -z "$(ls -A "$elsewhere")" ] || fail "files landed in the folder the game was started from: $(ls -A "$elsewhere")"
 
 if [ "$failures" -ne 0 ]; then
-  echo "$tag: $failures failure(s); game output:" >&2
+  echo "$tag: game output:" >&2
   cat "$work/stdout.txt" >&2
+  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
   exit 1
 fi
 echo "$tag: passed"

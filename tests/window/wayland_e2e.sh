@@ -23,7 +23,10 @@ shots=${RX_E2E_SHOTS:-}
 tag="wayland-e2e [$renderer]"
 
 failures=0
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); }
+failed=""
+# Each failure is told where it happens and again in the closing summary, so
+# that a log cut to its last lines still names it.
+fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
 note() { echo "$tag: $*"; }
 
 work=$(mktemp -d)
@@ -147,8 +150,9 @@ else
 fi
 
 if [ "$failures" -ne 0 ]; then
-  echo "$tag: $failures failure(s); game output:" >&2
+  echo "$tag: game output:" >&2
   cat "$work/stdout.txt" >&2
+  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
   exit 1
 fi
 echo "$tag: passed"

@@ -38,7 +38,10 @@ game=${RX_E2E_GAME:-$build/rx907}
 tag="window-e2e [$renderer ${size} $wm]"
 
 failures=0
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); }
+failed=""
+# Each failure is told where it happens and again in the closing summary, so
+# that a log cut to its last lines still names it.
+fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
 note() { echo "$tag: $*"; }
 
 work=$(mktemp -d)
@@ -259,7 +262,10 @@ read -r gw gh < <(geometry "$gamewin")
 [ "$gw $gh" = "$deskw $deskh" ] || fail "full screen window is ${gw}x${gh}, expected ${deskw}x${deskh}"
 if [ "$wm" = fluxbox ]; then
   # fluxbox gives a window without an icon none of its own.
-  if xprop -id "$gamewin" _NET_WM_ICON 2>/dev/null | grep -q '^_NET_WM_ICON(CARDINAL)'; then
+  # Read whole before matching: grep -q stopping early would end xprop with
+  # SIGPIPE, which pipefail reports as no icon.
+  iconprop=$(xprop -id "$gamewin" _NET_WM_ICON 2>/dev/null)
+  if [[ "$iconprop" == "_NET_WM_ICON(CARDINAL)"* ]]; then
     note "the game window carries an icon"
   elif [ "${RX_E2E_ICON:-required}" = optional ]; then
     note "the game window has no icon (_NET_WM_ICON); not required in this run"
@@ -402,8 +408,9 @@ sys.exit(0 if len(data) == 8 and struct.unpack("<i", data[:4])[0] == 4421 else 1
 PY
 
 if [ "$failures" -ne 0 ]; then
-  echo "$tag: $failures failure(s); game output:" >&2
+  echo "$tag: game output:" >&2
   cat "$work/stdout.txt" >&2
+  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
   exit 1
 fi
 echo "$tag: passed"
