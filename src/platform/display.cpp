@@ -3,6 +3,7 @@
 // refresh pacing; window placement and the pointer.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +14,7 @@
 #include "platform/presented.h"
 #include "platform/scaler.h"
 #include "platform/window_fit.h"
+#include "platform/x11_present.h"
 
 namespace plat {
 namespace detail {
@@ -36,6 +38,20 @@ int scale_quality = ScaleSmooth;
 PaceSchedule schedule;
 PresentCounts counts;
 SmoothScaler smooth_scaler;
+
+// The X server's scaling (x11_present.h), for software windows on X. It
+// lives as long as the program: destroyed at exit it would talk to an X
+// connection SDL has already closed. RX907_SCALE_IN_GAME=1 keeps the game's
+// own scaler instead, to compare the two or to step round a server whose
+// RENDER misbehaves.
+detail::ServerPresent& server_present() {
+  static auto* present = new detail::ServerPresent;
+  return *present;
+}
+bool server_scaling_wanted() {
+  const char* in_game = std::getenv("RX907_SCALE_IN_GAME");
+  return !(in_game && std::strcmp(in_game, "1") == 0);
+}
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
 
@@ -270,6 +286,7 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   }
   // After the presenter, which may have made the X window anew for OpenGL.
   detail::apply_window_icon(d.window);
+  if (d.window_surface && server_scaling_wanted()) server_present().open(d.window, width, height);
   if (!d.renderer) {
     // No frame in memory: the presenter draws the frame itself, into a
     // texture of its own.
@@ -320,6 +337,7 @@ void close_display() {
   }
   if (d.presenter) SDL_DestroyRenderer(d.presenter);  // its frame texture goes with it
   if (d.surface) SDL_FreeSurface(d.surface);
+  server_present().close();
   if (d.window) {
     SDL_DelEventWatch(repaint_watch, nullptr);
     SDL_DestroyWindow(d.window);  // its surface goes with it
@@ -599,6 +617,16 @@ SDL_Rect compose(PixelRect out, bool bars) {
 void present_window_surface() {
   auto& d = display();
   SDL_RenderFlush(d.renderer);
+  if (server_present().is_open()) {
+    int ow = 0, oh = 0;
+    SDL_GetWindowSizeInPixels(d.window, &ow, &oh);
+    const bool all = d.repaint_all;
+    d.repaint_all = false;
+    server_present().present(static_cast<const uint32_t*>(d.surface->pixels), d.surface->pitch,
+                             detail::letterbox(d.surface->w, d.surface->h, ow, oh), ow, oh, all,
+                             scale_quality != ScaleSharp);
+    return;
+  }
   SDL_Surface* ws = SDL_GetWindowSurface(d.window);
   if (!ws || !ws->pixels || ws->format->BytesPerPixel != 4) return;
   const bool all = d.repaint_all;

@@ -298,6 +298,19 @@ else
   mapfile -t hudrgb < <(python3 "$here/png_pixel.py" "$shot" $hudpoints)
 fi
 check_hud_pixel "full screen" "$gamewin" "$gw" "$gh"
+# Whole stretches of the scaled picture against the game's own picture
+# scaled by a reference bilinear: the top left corner (two edges) and the
+# score, which stand still in play.
+if [ -n "$shot" ]; then
+  for box in 0,0,300,60 340,670,340,55; do
+    read -r mean worst < <(xwd -id "$gamewin" -silent | python3 "$here/picture_match.py" "$shot" "$box")
+    if python3 -c "import sys; sys.exit(0 if $mean < 3 and $worst < 16 else 1)"; then
+      note "full screen: the picture over logical $box differs from a reference bilinear by $mean on average (at most $worst)"
+    else
+      fail "full screen: the picture over logical $box differs from a reference bilinear by $mean on average (at most $worst)"
+    fi
+  done
+fi
 
 # Play with shots, between two quicksaves.
 xdotool mousemove --window "$gamewin" $((gw / 2)) $((gh / 2))
