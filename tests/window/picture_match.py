@@ -12,34 +12,16 @@ half a pixel off, or with its edges faded into the black bars, stands out
 from the rounding of a right one.
 """
 import os
-import struct
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from png_pixel import decode  # noqa: E402
-
-
-def read_xwd(data):
-    head = struct.unpack(">25I", data[:100])
-    header_size, width, height = head[0], head[4], head[5]
-    byte_order, bits_per_pixel, bytes_per_line = head[7], head[11], head[12]
-    masks, ncolors = head[14:17], head[19]
-    if bits_per_pixel != 32:
-        sys.exit("picture_match: only 32-bit dumps are read")
-    start = header_size + 12 * ncolors
-    order = "little" if byte_order == 0 else "big"
-    shifts = [(m & -m).bit_length() - 1 for m in masks]
-
-    def pixel(x, y):
-        at = start + y * bytes_per_line + 4 * x
-        v = int.from_bytes(data[at:at + 4], order)
-        return [(v & m) >> s for m, s in zip(masks, shifts)]
-
-    return width, height, pixel
+from xwd_read import XwdDump  # noqa: E402
 
 
 def main():
-    width, height, window_pixel = read_xwd(sys.stdin.buffer.read())
+    dump = XwdDump(sys.stdin.buffer.read(), "picture_match")
+    width, height = dump.width, dump.height
     rows, bpp = decode(sys.argv[1])
     fw, fh = len(rows[0]) // bpp, len(rows)
     s = min(width / fw, height / fh)
@@ -62,7 +44,7 @@ def main():
                 fx = (wx - ox + 0.5) * sx - 0.5
                 x0 = int(fx // 1)
                 tx = fx - x0
-                got = window_pixel(wx, wy)
+                got = dump.rgb(wx, wy)
                 for c in range(3):
                     top = frame(x0, y0, c) * (1 - tx) + frame(x0 + 1, y0, c) * tx
                     bottom = frame(x0, y0 + 1, c) * (1 - tx) + frame(x0 + 1, y0 + 1, c) * tx

@@ -6,9 +6,13 @@
 --mark draws a small red cross where the pointer stood (a dump never holds
 the pointer itself), so a picture of a click shows where it landed.
 """
+import os
 import struct
 import sys
 import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xwd_read import XwdDump  # noqa: E402
 
 
 def main():
@@ -16,28 +20,13 @@ def main():
     mark = None
     if len(sys.argv) > 3 and sys.argv[2] == "--mark":
         mark = tuple(int(v) for v in sys.argv[3].split(","))
-    data = sys.stdin.buffer.read()
-    head = struct.unpack(">25I", data[:100])
-    header_size, width, height = head[0], head[4], head[5]
-    byte_order, bits_per_pixel, bytes_per_line = head[7], head[11], head[12]
-    red_mask, green_mask, blue_mask, ncolors = head[14], head[15], head[16], head[19]
-    if bits_per_pixel not in (24, 32):
-        sys.exit("xwd_png: only 24- and 32-bit dumps are read (got %d bits)" % bits_per_pixel)
-    step = bits_per_pixel // 8
-    start = header_size + 12 * ncolors
-    endian = "<" if byte_order == 0 else ">"
-
-    def shift(mask):
-        return (mask & -mask).bit_length() - 1
-
-    rs, gs, bs = shift(red_mask), shift(green_mask), shift(blue_mask)
+    dump = XwdDump(sys.stdin.buffer.read(), "xwd_png")
+    width, height = dump.width, dump.height
     rows = []
     for y in range(height):
-        line = start + y * bytes_per_line
         row = bytearray(1 + 3 * width)
         for x in range(width):
-            v = int.from_bytes(data[line + step * x:line + step * x + step], "little" if endian == "<" else "big")
-            row[1 + 3 * x:4 + 3 * x] = bytes(((v & red_mask) >> rs, (v & green_mask) >> gs, (v & blue_mask) >> bs))
+            row[1 + 3 * x:4 + 3 * x] = bytes(dump.rgb(x, y))
         rows.append(row)
     if mark:
         mx, my = mark
