@@ -15,12 +15,8 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 tag="package"
-failures=0
-failed=""
-# Each failure is told where it happens and again in the closing summary, so
-# that a log cut to its last lines still names it.
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
-note() { echo "$tag: $*"; }
+# shellcheck source=../window/route_lib.sh
+source "$source_dir/tests/window/route_lib.sh"
 
 for tool in dpkg-deb lintian desktop-file-validate appstreamcli Xvfb xdotool xprop xwd python3; do
   command -v "$tool" >/dev/null || { echo "$tag: FAIL: $tool is not installed (scripts/install-deps)" >&2; exit 1; }
@@ -108,11 +104,7 @@ done
 home="$work/home"
 elsewhere="$work/elsewhere"
 mkdir -p "$home" "$elsewhere"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "$tag: FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
+start_xvfb 1280x1024
 press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"; }
 alive() { kill -0 "$pid" 2>/dev/null; }
 has_icon() {  # the window's _NET_WM_ICON holds every size, 16 to 256
@@ -175,10 +167,4 @@ done
 ls "$folder"/screenshots/rx907-*.png >/dev/null 2>&1 || fail "no screenshot in $folder/screenshots"
 [ -z "$(ls -A "$elsewhere")" ] || fail "files landed in the folder the game was started from: $(ls -A "$elsewhere")"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$tag: game output:" >&2
-  cat "$work/stdout.txt" >&2
-  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
-  exit 1
-fi
-echo "$tag: passed"
+finish_route

@@ -22,12 +22,6 @@ game=${RX_E2E_GAME:-$build/rx907}
 shots=${RX_E2E_SHOTS:-}
 tag="wayland-e2e [$renderer]"
 
-failures=0
-failed=""
-# Each failure is told where it happens and again in the closing summary, so
-# that a log cut to its last lines still names it.
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
-note() { echo "$tag: $*"; }
 
 work=$(mktemp -d)
 pid=""
@@ -35,12 +29,9 @@ xvfb=""
 weston=""
 trap 'kill $pid $weston $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
-
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "$tag: FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=route_lib.sh
+source "$here/route_lib.sh"
+start_xvfb 1280x1024
 
 # weston's screen is a 1024 x 768 X window; full screen there is one to one.
 export XDG_RUNTIME_DIR="$work/xdg"
@@ -149,10 +140,4 @@ else
   [ "$status" = 0 ] || fail "rx907 ended with status $status"
 fi
 
-if [ "$failures" -ne 0 ]; then
-  echo "$tag: game output:" >&2
-  cat "$work/stdout.txt" >&2
-  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
-  exit 1
-fi
-echo "$tag: passed"
+finish_route

@@ -37,12 +37,6 @@ deskh=${size#*x}
 game=${RX_E2E_GAME:-$build/rx907}
 tag="window-e2e [$renderer ${size} $wm]"
 
-failures=0
-failed=""
-# Each failure is told where it happens and again in the closing summary, so
-# that a log cut to its last lines still names it.
-fail() { echo "$tag: FAIL: $*" >&2; failures=$((failures + 1)); failed+="  $*"$'\n'; }
-note() { echo "$tag: $*"; }
 
 work=$(mktemp -d)
 pid=""
@@ -51,14 +45,9 @@ wmpid=""
 other=""
 trap 'kill $pid $other $wmpid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
-
-# A private X server: it picks a free display number itself and tells us,
-# so runs beside each other (and beside other test stages) never collide.
-Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "$tag: FAIL: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=route_lib.sh
+source "$here/route_lib.sh"
+start_xvfb "$size"
 
 # The window manager, with a private home so that no user's settings take
 # part.
@@ -420,10 +409,4 @@ data = open("api.dat", "rb").read()
 sys.exit(0 if len(data) == 8 and struct.unpack("<i", data[:4])[0] == 4421 else 1)
 PY
 
-if [ "$failures" -ne 0 ]; then
-  echo "$tag: game output:" >&2
-  cat "$work/stdout.txt" >&2
-  printf '%s: %d failure(s):\n%s' "$tag" "$failures" "$failed" >&2
-  exit 1
-fi
-echo "$tag: passed"
+finish_route
