@@ -2,11 +2,13 @@
 // at a fixed logical size, letterboxed when full screen; presentation with
 // refresh pacing; window placement and the pointer.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "platform/internal.h"
 #include "platform/pace_schedule.h"
@@ -54,6 +56,12 @@ bool server_scaling_wanted() {
 }
 bool pointer_shown = true;
 int headless_window_x = 0, headless_window_y = 0;
+
+// Milliseconds with their fraction, from the high-resolution counter.
+double precise_ms() {
+  return 1000.0 * static_cast<double>(SDL_GetPerformanceCounter()) /
+         static_cast<double>(SDL_GetPerformanceFrequency());
+}
 
 SDL_ScaleMode present_scale_mode() { return scale_quality == ScaleSharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear; }
 
@@ -656,12 +664,15 @@ void flip(bool pacing) {
   ++counts.presents;
   if (pacing) {
     ++counts.paced;
-    const double wait = schedule.wait_before_present(static_cast<double>(SDL_GetTicks64()));
-    if (wait >= 1.0) {
+    // On the fine clock and slept to the fraction: whole milliseconds made
+    // the intervals swing by up to two.
+    const double wait = schedule.wait_before_present(precise_ms());
+    if (wait >= 0.1) {
       ++counts.sleeps;
-      SDL_Delay(static_cast<Uint32>(wait));
+      std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
     }
   }
+  counts.handed_ms = precise_ms();
   if (d.window_surface) {
     present_window_surface();
     return;

@@ -48,6 +48,10 @@ void apply_latch(RawInput& in) {
   latch = detail::PressLatch{};
 }
 
+// How long after a change of the window the pointer is asked of the X
+// server: a window manager may carry out a switch in several steps.
+constexpr int settle_ms = 500;
+
 void read_mouse(RawInput& in) {
   const auto& d = detail::display();
   if (detail::headless_active() || !d.window) {
@@ -55,17 +59,36 @@ void read_mouse(RawInput& in) {
     return;
   }
   // Where the pointer is on the screen tells the player's moves from the
-  // display's: a window switch moves the picture, not the pointer. The
-  // server's answer is also fresh where SDL's window position of the
-  // pointer would be stale after a switch.
+  // display's: a window switch moves the picture, not the pointer. Right
+  // after the window changed, SDL's idea of the pointer in it may be stale,
+  // so the X server is asked. Otherwise SDL's pointer is fresh whenever a
+  // motion event moved it, and where it did not move, the pointer stands
+  // where it last stood: no round trip to the server, whose answer would
+  // wait behind the frame being shown.
   static int screen_x = INT_MIN, screen_y = INT_MIN;
-  int sx = 0, sy = 0, wx = 0, wy = 0;
-  if (detail::query_pointer(d.window, sx, sy, wx, wy)) {
+  static int known_x = 0, known_y = 0;          // in the window, as last known
+  static int sdl_x = INT_MIN, sdl_y = INT_MIN;  // SDL's pointer when last read
+  static bool server_answers = false;           // the display is X and answered
+  int sx = 0, sy = 0, wx = 0, wy = 0, mx = 0, my = 0;
+  SDL_GetMouseState(&mx, &my);
+  const bool settled = !detail::window_changed_within(settle_ms) && SDL_GetMouseFocus() == d.window;
+  if (!settled) server_answers = detail::query_pointer(d.window, sx, sy, wx, wy);
+  if (!server_answers) {
+    wx = mx, wy = my;
+  } else if (!settled) {
     in.pointerstill = sx == screen_x && sy == screen_y;
     screen_x = sx, screen_y = sy;
+  } else if (mx == sdl_x && my == sdl_y) {
+    in.pointerstill = true;
+    wx = known_x, wy = known_y;
   } else {
-    SDL_GetMouseState(&wx, &wy);
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(d.window, &x, &y);
+    wx = mx, wy = my;
+    screen_x = x + wx, screen_y = y + wy;
   }
+  known_x = wx, known_y = wy;
+  sdl_x = mx, sdl_y = my;
   const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
   float lx = 0.0f, ly = 0.0f;
   detail::window_to_logical(wx, wy, lx, ly);
@@ -126,6 +149,7 @@ void move_pointer(int x, int y) {
   int wx = x, wy = y;
   detail::logical_to_window(x, y, wx, wy);
   SDL_WarpMouseInWindow(d.window, wx, wy);
+  detail::note_window_change();  // SDL learns the new place only from the server's event
 }
 
 bool window_pointer(int& x, int& y) {

@@ -62,6 +62,12 @@ bool subsystems_up();
 
 // Event pump shared by input, focus and close handling.
 void pump_events();
+// Whether the window changed (an SDL window event, a pointer warp, a switch
+// of full screen) in the last ms milliseconds, or never was seen to; only
+// then is the pointer's place asked of the X server, whose answer costs a
+// round trip that waits behind the frame being shown.
+bool window_changed_within(int ms);
+void note_window_change();
 
 // Called when the renderer goes away: every cached texture is stale.
 void drop_image_textures();

@@ -96,6 +96,9 @@ void flip(bool pacing);
 // (tests of the frame pacing count them instead of timing).
 struct PresentCounts {
   long long presents = 0, paced = 0, sleeps = 0;
+  // When the last frame was handed to the window system, after its paced
+  // wait: milliseconds on a fine clock of no fixed origin.
+  double handed_ms = 0;
 };
 PresentCounts present_counts();
 // Writes the current back buffer as an RGB PNG. Returns false on failure.

@@ -1,6 +1,8 @@
 // The event pump: quit requests, focus (suspension), the wheel, Alt+Enter,
 // joystick hot-plugging, and the latch of presses between snapshots.
 // Polled state is read elsewhere.
+#include <algorithm>
+
 #include "platform/internal.h"
 #include "platform/keymap.h"
 #include "platform/platform.h"
@@ -11,6 +13,9 @@ bool quit_seen = false;
 bool suspended = false;
 bool minimised = false;
 bool exposed = false;
+// When the window last changed (moved, resized, shown, entered, left...),
+// on the millisecond clock; 0 before any change.
+Uint64 window_changed_ms = 0;
 int wheel = 0;
 bool swallow_return = false;
 bool switch_allowed = true;
@@ -49,6 +54,11 @@ PressLatch& press_latch() {
   return latch;
 }
 
+void note_window_change() { window_changed_ms = std::max<Uint64>(SDL_GetTicks64(), 1); }
+bool window_changed_within(int ms) {
+  return window_changed_ms == 0 || SDL_GetTicks64() - window_changed_ms < static_cast<Uint64>(ms);
+}
+
 int key_code_of_event(int scancode, bool numlock_on) { return key_code_for_scancode(scancode, numlock_on); }
 
 bool return_swallowed() { return swallow_return; }
@@ -63,6 +73,7 @@ void pump_events() {
         quit_seen = true;
         break;
       case SDL_WINDOWEVENT:
+        window_changed_ms = std::max<Uint64>(SDL_GetTicks64(), 1);
         switch (e.window.event) {
           case SDL_WINDOWEVENT_FOCUS_LOST: suspended = true; break;
           case SDL_WINDOWEVENT_MINIMIZED: suspended = minimised = true; break;
