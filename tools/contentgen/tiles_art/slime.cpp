@@ -16,14 +16,14 @@ using paint::Pt;
 
 namespace {
 
-constexpr int kSlimeWidth = 84;  // the slot plus 16 px of overhang on each side
-constexpr int kOverhang = 16;
+constexpr int slime_width = 84;  // the slot plus 16 px of overhang on each side
+constexpr int overhang = 16;
 
 // Ooze colours: green-black body, olive mid-tones, pale wet highlights.
 struct Ooze {
   double dark[3], mid[3], hi[3];
 };
-constexpr Ooze kOoze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
+constexpr Ooze ooze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
 
 // A tongue of ooze hanging from y0: wide at the top, thinning, ending in a drop.
 void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
@@ -38,11 +38,11 @@ void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
 
 void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
-  cairo_pattern_add_color_stop_rgba(p, 0, kOoze.dark[0], kOoze.dark[1], kOoze.dark[2], alpha);
-  cairo_pattern_add_color_stop_rgba(p, 0.35, kOoze.mid[0] * shade, kOoze.mid[1] * shade, kOoze.mid[2] * shade, alpha);
-  cairo_pattern_add_color_stop_rgba(p, 0.6, kOoze.mid[0] * shade * 0.6, kOoze.mid[1] * shade * 0.6,
-                                    kOoze.mid[2] * shade * 0.6, alpha);
-  cairo_pattern_add_color_stop_rgba(p, 1, kOoze.dark[0], kOoze.dark[1], kOoze.dark[2], alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.35, ooze.mid[0] * shade, ooze.mid[1] * shade, ooze.mid[2] * shade, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.6, ooze.mid[0] * shade * 0.6, ooze.mid[1] * shade * 0.6,
+                                    ooze.mid[2] * shade * 0.6, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 1, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -50,7 +50,7 @@ void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade) {
 
 void wet_highlight(cairo_t* cr, double x, double y0, double y1, double width, double alpha) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  rgb(cr, kOoze.hi[0], kOoze.hi[1], kOoze.hi[2], alpha);
+  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], alpha);
   cairo_set_line_width(cr, width);
   cairo_move_to(cr, x, y0);
   cairo_curve_to(cr, x + 1.5, y0 + (y1 - y0) * 0.3, x - 1.5, y0 + (y1 - y0) * 0.7, x, y1);
@@ -58,10 +58,10 @@ void wet_highlight(cairo_t* cr, double x, double y0, double y1, double width, do
 }
 
 void bubble(cairo_t* cr, double x, double y, double r) {
-  rgb(cr, kOoze.dark[0], kOoze.dark[1], kOoze.dark[2], 0.9);
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
   cairo_fill(cr);
-  rgb(cr, kOoze.mid[0] * 1.6, kOoze.mid[1] * 1.6, kOoze.mid[2] * 1.6);
+  rgb(cr, ooze.mid[0] * 1.6, ooze.mid[1] * 1.6, ooze.mid[2] * 1.6);
   cairo_set_line_width(cr, 0.9);
   cairo_arc(cr, x, y, r, M_PI * 0.1, M_PI * 0.9);
   cairo_stroke(cr);
@@ -79,15 +79,15 @@ void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
     cairo_curve_to(cr, lerp(a, mid, 0.7).x, lerp(a, mid, 0.7).y, lerp(b, mid, 0.7).x, lerp(b, mid, 0.7).y, b.x, b.y);
   };
   path();
-  rgb(cr, kOoze.dark[0], kOoze.dark[1], kOoze.dark[2], 0.9);
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
   cairo_set_line_width(cr, width + 1.2);
   cairo_stroke(cr);
   path();
-  rgb(cr, kOoze.mid[0] * 1.5, kOoze.mid[1] * 1.5, kOoze.mid[2] * 1.5, 0.95);
+  rgb(cr, ooze.mid[0] * 1.5, ooze.mid[1] * 1.5, ooze.mid[2] * 1.5, 0.95);
   cairo_set_line_width(cr, width);
   cairo_stroke(cr);
   path();
-  rgb(cr, kOoze.hi[0], kOoze.hi[1], kOoze.hi[2], 0.6);
+  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], 0.6);
   cairo_set_line_width(cr, std::max(0.5, width * 0.3));
   cairo_stroke(cr);
   for (int i = 0; i < 2; ++i) {
@@ -102,7 +102,7 @@ void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
 // running from a ragged lip, some spilling onto the neighbours.
 void slime_streaks(Canvas& c, Noise& n) {
   cairo_t* cr = c.cr();
-  const double left = kOverhang, right = kOverhang + kSlot;
+  const double left = overhang, right = overhang + kSlot;
   cairo_save(cr);
   cairo_rectangle(cr, left, 0, kSlot, kWallHeight);
   cairo_clip(cr);
@@ -110,7 +110,7 @@ void slime_streaks(Canvas& c, Noise& n) {
   wall_plates(cr, n, kSlot);
   wall_trim(cr, n, kSlot, true);
   cairo_restore(cr);
-  grime(c, n, 0.35, kOverhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  grime(c, n, 0.35, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
   brighten_metal(c);
   // Ragged lip along the ceiling.
   cairo_move_to(cr, left - 6, 0);
@@ -149,11 +149,11 @@ struct SlimeMaterials {
   model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
   model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
   model::Material web{0.30f, 0.40f, 0.24f, 1.3f, 60, 0.9f, 0.15f};
-  model::Material pod{0.24f, 0.24f, 0.14f, 0.7f, 40, 0.6f, 0};
+  model::Material pod{0.15f, 0.19f, 0.10f, 0.5f, 30, 0.5f, 0};
 };
 
 // The slot's picture-space bounds.
-constexpr float kLeft = kOverhang, kRight = kOverhang + kSlot, kMid = (kLeft + kRight) / 2;
+constexpr float slot_left = overhang, slot_right = overhang + kSlot, slot_mid = (slot_left + slot_right) / 2;
 
 float frange(Noise& n, double a, double b) { return static_cast<float>(n.range(a, b)); }
 
@@ -166,7 +166,7 @@ template <class Place>
 void tiled(float x, float r, Place place) {
   place(0.0f, 1.0f);
   for (float dx : {-static_cast<float>(kSlot), static_cast<float>(kSlot)}) {
-    const float room = std::min(x + dx - 1, kSlimeWidth - 1 - (x + dx));
+    const float room = std::min(x + dx - 1, slime_width - 1 - (x + dx));
     if (room <= 0) continue;
     const float shrink = std::min(1.0f, room / r);
     if (r * shrink >= 3) place(dx, shrink);
@@ -177,9 +177,9 @@ void tiled(float x, float r, Place place) {
 void slime_lumps(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
   const int lumps = 20 + level * 8;
   for (int i = 0; i < lumps; ++i) {
-    const float x = frange(n, kLeft, kRight), y = frange(n, 2, kWallHeight - 2);
+    const float x = frange(n, slot_left, slot_right), y = frange(n, 2, kWallHeight - 2);
     const float big = static_cast<float>(n.unit());
-    const float r = 3.5f + big * big * (7.0f + level * 3.0f);
+    const float r = 3.5f + big * big * (6.0f + level * 2.0f);
     const model::V3 radii{r * frange(n, 0.9, 1.4), r * frange(n, 0.8, 1.3), r * 0.7f};
     const model::M3 turn = model::rot_z(frange(n, -1.2, 1.2));
     tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
@@ -195,8 +195,8 @@ void slime_spill(model::Model& m, Noise& n, const SlimeMaterials& k, int level) 
   for (int side = -1; side <= 1; side += 2) {
     for (float y = frange(n, 0, 20); y < kWallHeight; y += frange(n, 18, 40)) {
       const float r = frange(n, 5, 9 + level);
-      const float x = (side < 0 ? kLeft : kRight) + side * frange(n, 0, r * 0.9);
-      const float room = std::min(x - 1, kSlimeWidth - 1 - x);
+      const float x = (side < 0 ? slot_left : slot_right) + side * frange(n, 0, r * 0.9);
+      const float room = std::min(x - 1, slime_width - 1 - x);
       const float fit = std::min(1.0f, room / r);
       m.ellipsoid({x, y, 0}, model::V3{r, r * frange(n, 0.9, 1.6), r * 0.7f} * fit,
                   model::rot_z(frange(n, -0.7, 0.7)), k.body, 5);
@@ -210,21 +210,21 @@ void slime_spill(model::Model& m, Noise& n, const SlimeMaterials& k, int level) 
 void slime_ribs(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
   const int ribs = 2 + level;
   const float band = (kWallHeight - 36.0f) / ribs;
-  constexpr int kPoints = 15;
+  constexpr int rib_points = 15;
   for (int i = 0; i < ribs; ++i) {
     const float y0 = 20 + band * i + frange(n, 0, band * 0.5);
     const float amp = frange(n, 5, 12), phase = frange(n, 0, 2 * M_PI);
     const float thick = frange(n, 2.6, 3.4 + level * 0.6);
-    model::V3 pts[kPoints];
-    float radii[kPoints];
-    for (int j = 0; j < kPoints; ++j) {
-      const float x = kSlimeWidth * j / (kPoints - 1.0f);
-      const float a = 2 * static_cast<float>(M_PI) * (x - kLeft) / kSlot + phase;
-      const float edge = std::min({1.0f, (x + 1) / 12.0f, (kSlimeWidth + 1 - x) / 12.0f});
+    model::V3 pts[rib_points];
+    float radii[rib_points];
+    for (int j = 0; j < rib_points; ++j) {
+      const float x = slime_width * j / (rib_points - 1.0f);
+      const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot + phase;
+      const float edge = std::min({1.0f, (x + 1) / 12.0f, (slime_width + 1 - x) / 12.0f});
       pts[j] = {x, y0 + amp * std::sin(a), 6 + 2.0f * std::cos(a)};
       radii[j] = std::max(0.6f, thick * (0.8f + 0.25f * std::cos(a * 2)) * edge);
     }
-    m.chain(pts, radii, kPoints, k.resin, 4, 4.5f, 0.4f);
+    m.chain(pts, radii, rib_points, k.resin, 4, 4.5f, 0.4f);
   }
 }
 
@@ -232,11 +232,11 @@ void slime_ribs(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
 // neighbours.
 void slime_webbing(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
   for (int i = 0; i < 4 + level * 2; ++i) {
-    const float ax = frange(n, kLeft - 10, kRight + 10);
+    const float ax = frange(n, slot_left - 10, slot_right + 10);
     const model::V3 a{ax, frange(n, 16, kWallHeight - 24), 4};
     const model::V3 b{ax + frange(n, 12, 26) * (n.unit() < 0.5 ? -1 : 1), a.y + frange(n, -24, 24), 4};
     const model::V3 sag = model::lerp3(a, b, 0.5f) + model::V3{0, frange(n, 3, 8), 1};
-    if (std::min(a.x, b.x) < 1 || std::max(a.x, b.x) > kSlimeWidth - 1) continue;
+    if (std::min(a.x, b.x) < 1 || std::max(a.x, b.x) > slime_width - 1) continue;
     m.capsule(a, sag, 1.3f, 0.8f, k.web, 1.5f);
     m.capsule(sag, b, 0.8f, 1.3f, k.web, 1.5f);
   }
@@ -246,7 +246,7 @@ void slime_webbing(model::Model& m, Noise& n, const SlimeMaterials& k, int level
 // they pool.
 void slime_ropes(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
   for (int i = 0; i < 2 + level; ++i) {
-    const float x = frange(n, kLeft, kRight), y = frange(n, -4, 80);
+    const float x = frange(n, slot_left, slot_right), y = frange(n, -4, 80);
     const float len = frange(n, 50, 130), w = frange(n, 2.2, 3.0 + level * 0.5);
     model::V3 pts[4];
     float radii[4];
@@ -267,7 +267,7 @@ void slime_ropes(model::Model& m, Noise& n, const SlimeMaterials& k, int level) 
 void slime_hollows(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
   for (int i = 0; i < 4 + level * 2; ++i) {
     const float r = frange(n, 3, 6);
-    const float x = frange(n, kLeft, kRight), y = frange(n, 20, kWallHeight - 20);
+    const float x = frange(n, slot_left, slot_right), y = frange(n, 20, kWallHeight - 20);
     const model::V3 radii{r * 1.3f, r * frange(n, 0.8, 1.6), r * 1.2f};
     const model::M3 turn = model::rot_z(frange(n, -0.8, 0.8));
     const float z = frange(n, 3, 7);
@@ -280,7 +280,7 @@ void slime_hollows(model::Model& m, Noise& n, const SlimeMaterials& k, int level
 void slime_pods(model::Model& m, Noise& n, const SlimeMaterials& k) {
   const float sizes[5] = {11.0f, 8.5f, 6.5f, 5.0f, 4.0f};
   // Heights spread down the wall, across columns that avoid the middle.
-  const float xs[5] = {kMid + 12, kMid - 14, kMid + 3, kLeft + 2, kRight - 5};
+  const float xs[5] = {slot_mid + 12, slot_mid - 14, slot_mid + 3, slot_left + 2, slot_right - 5};
   const float ys[5] = {112, 46, 168, 82, 142};
   for (int i = 0; i < 5; ++i) {
     const float r = sizes[i] * frange(n, 0.85, 1.15);
@@ -306,7 +306,7 @@ void slime_body(Canvas& c, Noise& n, int level) {
   model::Model m;
   m.set_skin(0.45f, 4.0f);
   // The backing sheet, set back and flat over the slot.
-  m.ellipsoid({kMid, kWallHeight / 2.0f, -12}, {kSlot / 2.0f + 1, 420, 5}, {}, k.body, 0);
+  m.ellipsoid({slot_mid, kWallHeight / 2.0f, -12}, {kSlot / 2.0f + 1, 420, 5}, {}, k.body, 0);
   slime_lumps(m, n, k, level);
   slime_spill(m, n, k, level);
   slime_ribs(m, n, k, level);
@@ -316,11 +316,11 @@ void slime_body(Canvas& c, Noise& n, int level) {
   slime_hollows(m, n, k, level);
   // A heavy lip along the ceiling trim and a spreading foot over the
   // baseboard, repeating like the rest.
-  for (float x = kLeft; x < kRight; x += frange(n, 5, 9)) {
+  for (float x = slot_left; x < slot_right; x += frange(n, 5, 9)) {
     const float y = frange(n, 1, 5 + level), r = frange(n, 5, 8 + level);
     tiled(x, r, [&](float dx, float s) { m.sphere({x + dx, y, 0}, r * s, k.body, 5); });
   }
-  for (float x = kLeft; x < kRight; x += frange(n, 6, 11)) {
+  for (float x = slot_left; x < slot_right; x += frange(n, 6, 11)) {
     const model::V3 radii{frange(n, 6, 10), frange(n, 4, 7), 4};
     const float y = kWallHeight - frange(n, 2, 6);
     tiled(x, radii.x, [&](float dx, float s) { m.ellipsoid({x + dx, y, 0}, radii * s, {}, k.body, 5); });
@@ -336,15 +336,15 @@ void slime_body(Canvas& c, Noise& n, int level) {
 void slime_film(cairo_t* cr, Noise& n, int level) {
   const double reach = 40 + level * 25;
   cairo_move_to(cr, 0, 0);
-  cairo_line_to(cr, kSlimeWidth, 0);
-  for (double x = kSlimeWidth; x >= 0; x -= 6) cairo_line_to(cr, x, reach * n.range(0.3, 1.0));
+  cairo_line_to(cr, slime_width, 0);
+  for (double x = slime_width; x >= 0; x -= 6) cairo_line_to(cr, x, reach * n.range(0.3, 1.0));
   cairo_close_path(cr);
-  fill_ooze(cr, 0, kSlimeWidth, 0.72, 1.3);
+  fill_ooze(cr, 0, slime_width, 0.72, 1.3);
   cairo_new_path(cr);
   const int drips = 4 + level * 2;
   for (int i = 0; i < drips; ++i) {
     // Alternate sides so both neighbours get runs.
-    double x = (i % 2 == 0) ? n.range(2, kOverhang + 4) : n.range(kOverhang + kSlot - 4, kSlimeWidth - 2);
+    double x = (i % 2 == 0) ? n.range(2, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 2);
     double w = n.range(3, 7), len = n.range(30, 90 + level * 35);
     drip_path(cr, x, 0, len, w);
     fill_ooze(cr, x - w / 2, x + w / 2, 0.8, 1.5);
@@ -354,16 +354,16 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
   // Fine web across the gap into the next slot.
   for (int i = 0; i < level + 1; ++i) {
     const double y = n.range(20, 120 + level * 20);
-    web_strand(cr, n, {kOverhang + 6.0, y}, {0, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
-    web_strand(cr, n, {kOverhang + kSlot - 6.0, y + 10}, {kSlimeWidth, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+    web_strand(cr, n, {overhang + 6.0, y}, {0, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+    web_strand(cr, n, {overhang + kSlot - 6.0, y + 10}, {slime_width, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
   }
   // A wet puddle spreading at the foot of the wall.
   cairo_save(cr);
-  cairo_translate(cr, kSlimeWidth / 2.0, kWallHeight - 2);
+  cairo_translate(cr, slime_width / 2.0, kWallHeight - 2);
   cairo_scale(cr, 40, 6 + level);
   cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
   cairo_restore(cr);
-  fill_ooze(cr, 0, kSlimeWidth, 0.7, 1.4);
+  fill_ooze(cr, 0, slime_width, 0.7, 1.4);
   cairo_new_path(cr);
 }
 
@@ -372,7 +372,7 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
 }  // namespace
 
 Bytes make_slime_solid(int level) {
-  Canvas c(kSlimeWidth, kWallHeight);
+  Canvas c(slime_width, kWallHeight);
   Noise n(0x511Eu + static_cast<uint32_t>(level) * 131u);
   if (level == 1)
     slime_streaks(c, n);
@@ -382,7 +382,7 @@ Bytes make_slime_solid(int level) {
 }
 
 Bytes make_slime_film(int level) {
-  Canvas c(kSlimeWidth, kWallHeight);
+  Canvas c(slime_width, kWallHeight);
   Noise n(0x5F11u + static_cast<uint32_t>(level) * 173u);
   slime_film(c.cr(), n, level);
   return c.png_dithered();
