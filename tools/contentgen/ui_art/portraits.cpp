@@ -352,7 +352,8 @@ void eyes(cairo_t* cr, const Look& k, const Features& f, double ey) {
                    outer, by + 0.5 + lift * 0.2);
     cairo_set_line_width(cr, k.brow);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    set_rgb(cr, scaled(k.hair, 0.75));
+    // Darker than the hair, so fair brows still show on fair skin under a tint.
+    set_rgb(cr, mix(scaled(k.hair, 0.75), {0.10, 0.07, 0.05}, 0.35));
     cairo_stroke(cr);
   }
   // Forehead lines for the older faces.
@@ -552,9 +553,10 @@ void scar(cairo_t* cr, const Look& k, double ey) {
 // whole face, light and shade, eyes, brows and mouth. A dark-skinned face
 // is brought part of the way towards the others' brightness (its lit side
 // measured over the face), so that it still shows its features under a
-// red or blue tint while staying darker than the fair faces.
+// red or blue tint while staying darker than the fair faces; a fair face is
+// brought down a little, so a red tint does not flatten it to one tone.
 void ready_for_tints(Canvas& c) {
-  constexpr double keep_colour = 0.4, lift = 0.82, lit_target = 0.9, most_gain = 2.0;
+  constexpr double keep_colour = 0.4, lift = 0.82, lit_target = 0.85, least_gain = 0.85, most_gain = 2.0;
   auto lum_of = [](const uint8_t px[4]) { return (0.3 * px[0] + 0.55 * px[1] + 0.15 * px[2]) / 255.0; };
   std::vector<double> face;
   for (int y = 50; y < 130; ++y)
@@ -565,7 +567,7 @@ void ready_for_tints(Canvas& c) {
     }
   const auto lit = face.begin() + static_cast<std::ptrdiff_t>(face.size() * 0.95);
   std::nth_element(face.begin(), lit, face.end());
-  const double gain = std::clamp(std::sqrt(lit_target / std::max(*lit, 0.05)), 1.0, most_gain);
+  const double gain = std::clamp(std::sqrt(lit_target / std::max(*lit, 0.05)), least_gain, most_gain);
   for (int y = 0; y < portrait_size; ++y)
     for (int x = 0; x < portrait_size; ++x) {
       uint8_t px[4];
