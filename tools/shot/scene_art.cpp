@@ -103,13 +103,19 @@ SHOT_SCENE("art_deaths", "deaths in progress: a warrior above, a queen below") {
   drawviews();
 }
 
-SHOT_SCENE("art_slime", "slime stages 1, 2 and 3 side by side on one wall, and a row of stage 3") {
-  setup(1);
+SHOT_SCENE("art_slime",
+           "slime stages 1, 2 and 3 side by side and a row of stage 3 in a grey room above; rows of stage 2 and of mixed stages in a red room below") {
+  setup(2);
   look(1, 5, 0, 300, 120);
-  rooms[5][roomrecord][roomdark] = 0;
+  look(4, 8, 0, 300, 120);
+  for (int r : {5, 8}) rooms[r][roomrecord][roomdark] = 0;
+  rooms[5][roomrecord][roomtype] = 0;  // grey above, the room's own red below
   rooms[5][wallstate][3] = 1;
   rooms[5][wallstate][5] = 2;
   rooms[5][wallstate][7] = 3;
   for (int s = 10; s <= 13; ++s) rooms[5][wallstate][s] = 3;
+  for (int s = 2; s <= 5; ++s) rooms[8][wallstate][s] = 2;
+  const int mixed[6] = {1, 2, 3, 3, 2, 3};
+  for (int i = 0; i < 6; ++i) rooms[8][wallstate][8 + i] = mixed[i];
   drawviews();
 }

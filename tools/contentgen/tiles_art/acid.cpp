@@ -1,0 +1,240 @@
+// Acid on the floor and in the air: the pool a dying creature leaves and
+// the splash and spray of its blood.
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "paint.h"
+#include "paint_kit/acid.h"
+#include "paint_kit/geometry.h"
+#include "room_art.h"
+
+namespace contentgen::roomart {
+
+using paint::Pt;
+
+namespace {
+
+// Sets a radial acid gradient around (cx, cy), squashed vertically by squash.
+void acid_colour(cairo_t* cr, double cx, double cy, double r, double alpha, double squash = 1.0) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy / squash, 0, cx, cy / squash, r);
+  cairo_matrix_t m;
+  cairo_matrix_init_scale(&m, 1, 1 / squash);
+  cairo_pattern_set_matrix(p, &m);
+  cairo_pattern_add_color_stop_rgba(p, 0, 1.0, 1.0, 0.75, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.35, 0.88, 0.98, 0.3, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 1, 0.55, 0.78, 0.1, alpha);
+  cairo_set_source(cr, p);
+  cairo_pattern_destroy(p);
+}
+
+}  // namespace
+
+Bytes make_acid_pool() {
+  const int w = 144, h = 44;
+  const double cx = 72, cy = 22;
+  Canvas c(w, h);
+  cairo_t* cr = c.cr();
+  Noise n(0xAC1Du);
+  // A ragged outline: the radius wanders around the ellipse, with a few
+  // tongues of acid running out across the deck.
+  constexpr int kRim = 48;
+  double wobble[kRim];
+  for (double& r : wobble) r = n.range(0.82, 1.0);
+  for (int t = 0; t < 3; ++t) wobble[static_cast<int>(n.range(0, kRim))] = n.range(1.08, 1.16);
+  auto outline = [&](double rx, double ry, double grow) {
+    cairo_new_path(cr);
+    for (int i = 0; i <= kRim; ++i) {
+      const int k = i % kRim;
+      const double smooth = (wobble[(k + kRim - 1) % kRim] + 2 * wobble[k] + wobble[(k + 1) % kRim]) / 4;
+      const double a = 2 * M_PI * k / kRim, r = smooth + grow;
+      const double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
+      if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+  };
+  // Burn ring: the deck scorched dark where the acid has eaten into it.
+  outline(68, 20, 0.06);
+  rgb(cr, 0.10, 0.08, 0.04, 0.85);
+  cairo_fill(cr);
+  outline(68, 20, 0.0);
+  rgb(cr, 0.22, 0.17, 0.05, 0.95);
+  cairo_fill(cr);
+  // The acid itself, a little inside the burn.
+  outline(63, 17.5, 0.0);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  acid_colour(cr, cx - 10, cy - 4, 72, 0.95, 0.3);
+  cairo_fill(cr);
+  // Bubbles with bright rims.
+  for (int i = 0; i < 18; ++i) {
+    double bx = n.range(24, 120), by = n.range(12, 32), r = n.range(1.2, 3.6);
+    rgb(cr, 0.45, 0.68, 0.08, 0.9);
+    cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    rgb(cr, 1, 1, 0.8, 0.95);
+    cairo_set_line_width(cr, 0.8);
+    cairo_arc(cr, bx, by, r, M_PI, 1.8 * M_PI);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  // Glossy rim: the meniscus catches the light along the far edge, and a
+  // darker lip along the near one.
+  outline(62, 17, 0.0);
+  cairo_set_line_width(cr, 1.6);
+  rgb(cr, 0.30, 0.45, 0.05, 0.9);
+  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, w, cy - 2);
+  cairo_clip(cr);
+  outline(60, 15.5, 0.0);
+  cairo_set_line_width(cr, 1.4);
+  rgb(cr, 1, 1, 0.85, 0.9);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  // Wet sheen across the surface.
+  rgb(cr, 1, 1, 0.88, 0.8);
+  cairo_set_line_width(cr, 1.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, 44, 16);
+  cairo_curve_to(cr, 58, 12, 78, 12, 92, 15);
+  cairo_stroke(cr);
+  return c.png_dithered();
+}
+
+Bytes make_acid_blast(int frame) {
+  // Frames 1 and 2 are the splash of a fresh corpse, 3 and 4 the spray of a
+  // dying creature; each second frame is wider and more broken up. A splat
+  // with a torn, lobed rim; droplets thrown out along arcs that fall under
+  // their weight, shrinking and stretching as they go; and a fizz of tiny
+  // bubbles where the acid eats the air.
+  static const int kW[5] = {0, 180, 220, 250, 290}, kH[5] = {0, 160, 200, 230, 268};
+  const int w = kW[frame], h = kH[frame];
+  Canvas c(w, h);
+  cairo_t* cr = c.cr();
+  Noise n(0xB1A5u + static_cast<uint32_t>(frame) * 97u);
+  const Pt centre{w / 2.0, h * 0.42};
+  const bool late = frame == 2 || frame == 4;
+  const double reach = std::min(w, h) * (late ? 0.48 : 0.38);
+
+  // The splat: radius wandering with a few harmonics plus sharp lobes.
+  const double base = reach * (late ? 0.30 : 0.36);
+  double amp[5], phase[5];
+  for (int k = 0; k < 5; ++k) amp[k] = n.range(0.04, 0.13) / (1 + k * 0.3), phase[k] = n.range(0, 2 * M_PI);
+  constexpr int kLobes = 9;
+  double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
+  for (int i = 0; i < kLobes; ++i) {
+    lobe_a[i] = n.range(0, 2 * M_PI);
+    lobe_len[i] = n.range(0.25, late ? 0.95 : 0.7);
+    lobe_w[i] = n.range(0.12, 0.3);
+  }
+  auto radius = [&](double a, double grow) {
+    double r = 1;
+    for (int k = 0; k < 5; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
+    for (int i = 0; i < kLobes; ++i) {
+      double d = std::remainder(a - lobe_a[i], 2 * M_PI) / lobe_w[i];
+      r += lobe_len[i] * std::exp(-d * d);
+    }
+    return base * (r + grow);
+  };
+  auto splat_path = [&](double grow, double squash_down) {
+    cairo_new_path(cr);
+    constexpr int kSteps = 160;
+    for (int i = 0; i <= kSteps; ++i) {
+      const double a = 2 * M_PI * i / kSteps;
+      const double r = radius(a, grow);
+      // Acid sags: the lower half of the splat hangs further.
+      const double sag = std::sin(a) > 0 ? 1 + squash_down * std::sin(a) : 1;
+      const double x = centre.x + std::cos(a) * r, y = centre.y + std::sin(a) * r * sag;
+      if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+  };
+  // Dark wet rim, then the body, then the lit upper-left sheen.
+  splat_path(0.06, 0.25);
+  rgb(cr, 0.20, 0.30, 0.02, 0.95);
+  cairo_fill(cr);
+  splat_path(0.0, 0.25);
+  acid_colour(cr, centre.x - base * 0.3, centre.y - base * 0.35, base * 1.8, 0.97);
+  cairo_fill(cr);
+  cairo_save(cr);
+  splat_path(-0.35, 0.2);
+  cairo_clip(cr);
+  rgb(cr, 0.85, 1.0, 0.45, 0.35);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  // A glint on the swell, and a second smaller one.
+  rgb(cr, 1, 1, 0.9, 0.95);
+  cairo_save(cr);
+  cairo_translate(cr, centre.x - base * 0.35, centre.y - base * 0.4);
+  cairo_scale(cr, base * 0.28, base * 0.13);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_fill(cr);
+  cairo_arc(cr, centre.x + base * 0.25, centre.y - base * 0.15, std::max(1.0, base * 0.07), 0, 2 * M_PI);
+  cairo_fill(cr);
+
+  // Runs dripping from the splat's underside.
+  for (int i = 0; i < (late ? 4 : 3); ++i) {
+    const double x = centre.x + n.range(-0.7, 0.7) * base;
+    const double y0 = centre.y + base * 0.6, len = n.range(0.4, 1.0) * reach * 0.6;
+    const double wid = n.range(2.0, 3.6);
+    acid_colour(cr, x, y0, len, 0.95);
+    cairo_move_to(cr, x - wid, y0);
+    cairo_curve_to(cr, x - wid * 0.5, y0 + len * 0.6, x - wid * 0.3, y0 + len * 0.8, x, y0 + len);
+    cairo_curve_to(cr, x + wid * 0.3, y0 + len * 0.8, x + wid * 0.5, y0 + len * 0.6, x + wid, y0);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_arc(cr, x, y0 + len + wid * 0.6, wid * 0.9, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+
+  // Droplets thrown along falling arcs: each arc a string of teardrops
+  // shrinking outward, stretched along their flight.
+  const int arcs = late ? 9 : 7;
+  for (int i = 0; i < arcs; ++i) {
+    const double a = -M_PI / 2 + n.range(-1.45, 1.45);  // mostly thrown up and out
+    const double d = reach * n.range(0.65, 1.0);
+    const double fall = reach * n.range(0.35, 0.7);
+    const Pt dir{std::cos(a), std::sin(a)};
+    auto at = [&](double t) { return centre + dir * (base * 0.8 + (d - base * 0.8) * t) + Pt{0, fall * t * t}; };
+    const int drops = 4 + static_cast<int>(n.range(0, 3));
+    for (int k = 0; k < drops; ++k) {
+      const double t = (k + 1.0) / (drops + 0.4) + n.range(-0.04, 0.04);
+      const Pt p = at(t), q = at(t + 0.02);
+      const double ang = std::atan2(q.y - p.y, q.x - p.x);
+      const double r = (late ? 4.8 : 6.0) * (1.1 - 0.7 * t) + n.range(0, 1.0);
+      cairo_save(cr);
+      cairo_translate(cr, p.x, p.y);
+      cairo_rotate(cr, ang);
+      // Teardrop: round head leading, a tail behind.
+      cairo_move_to(cr, -r * 2.6, 0);
+      cairo_curve_to(cr, -r * 1.2, -r * 0.9, r, -r * 1.1, r, 0);
+      cairo_curve_to(cr, r, r * 1.1, -r * 1.2, r * 0.9, -r * 2.6, 0);
+      cairo_close_path(cr);
+      acid_colour(cr, -r * 0.3, -r * 0.4, r * 2.5, 0.95);
+      cairo_fill(cr);
+      rgb(cr, 1, 1, 0.88, 0.9);
+      cairo_arc(cr, r * 0.2, -r * 0.35, std::max(0.6, r * 0.28), 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_restore(cr);
+    }
+  }
+
+  // The fizz: tiny pale bubbles over and around the splat.
+  const int fizz = late ? 70 : 46;
+  for (int i = 0; i < fizz; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double d = base * n.range(0.2, late ? 1.9 : 1.5);
+    const Pt p = centre + Pt{std::cos(a) * d, std::sin(a) * d * 0.8 - n.range(0, base * 0.5)};
+    const double r = n.range(0.7, 1.9);
+    rgb(cr, 0.88, 1.0, 0.55, 0.9);
+    cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
+    cairo_set_line_width(cr, 0.8);
+    if (r > 1.3) cairo_stroke(cr); else cairo_fill(cr);
+  }
+  return c.png_dithered();
+}
+
+}  // namespace contentgen::roomart

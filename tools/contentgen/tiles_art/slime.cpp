@@ -1,0 +1,391 @@
+// Slime on the walls: the wet film that spreads over the neighbouring
+// panels and the growth itself, streaks at the first stage and an organic
+// mass at the second and third.
+#include <algorithm>
+#include <cmath>
+
+#include "model_kit/model.h"
+#include "paint.h"
+#include "paint_kit/geometry.h"
+#include "room_art.h"
+
+namespace contentgen::roomart {
+
+using paint::lerp;
+using paint::Pt;
+
+namespace {
+
+constexpr int slime_width = 84;  // the slot plus 16 px of overhang on each side
+constexpr int overhang = 16;
+
+// Ooze colours: green-black body, olive mid-tones, pale wet highlights.
+struct Ooze {
+  double dark[3], mid[3], hi[3];
+};
+constexpr Ooze ooze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
+
+// A tongue of ooze hanging from y0: wide at the top, thinning, ending in a drop.
+void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
+  const double drop = width * 0.55, neck = width * 0.3, end = y0 + len;
+  cairo_move_to(cr, x - width / 2, y0);
+  cairo_curve_to(cr, x - width / 2, y0 + len * 0.35, x - neck, end - drop * 3, x - neck, end - drop * 1.4);
+  cairo_curve_to(cr, x - drop * 1.1, end - drop * 0.6, x - drop, end + drop * 0.9, x, end + drop * 0.9);
+  cairo_curve_to(cr, x + drop, end + drop * 0.9, x + drop * 1.1, end - drop * 0.6, x + neck, end - drop * 1.4);
+  cairo_curve_to(cr, x + neck, end - drop * 3, x + width / 2, y0 + len * 0.35, x + width / 2, y0);
+  cairo_close_path(cr);
+}
+
+void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
+  cairo_pattern_add_color_stop_rgba(p, 0, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.35, ooze.mid[0] * shade, ooze.mid[1] * shade, ooze.mid[2] * shade, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.6, ooze.mid[0] * shade * 0.6, ooze.mid[1] * shade * 0.6,
+                                    ooze.mid[2] * shade * 0.6, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 1, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+}
+
+void wet_highlight(cairo_t* cr, double x, double y0, double y1, double width, double alpha) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], alpha);
+  cairo_set_line_width(cr, width);
+  cairo_move_to(cr, x, y0);
+  cairo_curve_to(cr, x + 1.5, y0 + (y1 - y0) * 0.3, x - 1.5, y0 + (y1 - y0) * 0.7, x, y1);
+  cairo_stroke(cr);
+}
+
+void bubble(cairo_t* cr, double x, double y, double r) {
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  rgb(cr, ooze.mid[0] * 1.6, ooze.mid[1] * 1.6, ooze.mid[2] * 1.6);
+  cairo_set_line_width(cr, 0.9);
+  cairo_arc(cr, x, y, r, M_PI * 0.1, M_PI * 0.9);
+  cairo_stroke(cr);
+  rgb(cr, 1, 1, 1, 0.9);
+  cairo_arc(cr, x - r * 0.35, y - r * 0.35, std::max(0.7, r * 0.28), 0, 2 * M_PI);
+  cairo_fill(cr);
+}
+
+// Sagging strands of web from one point to another, with beads of ooze.
+void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
+  const Pt mid = lerp(a, b, 0.5) + Pt{0, sag};
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  auto path = [&] {
+    cairo_move_to(cr, a.x, a.y);
+    cairo_curve_to(cr, lerp(a, mid, 0.7).x, lerp(a, mid, 0.7).y, lerp(b, mid, 0.7).x, lerp(b, mid, 0.7).y, b.x, b.y);
+  };
+  path();
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
+  cairo_set_line_width(cr, width + 1.2);
+  cairo_stroke(cr);
+  path();
+  rgb(cr, ooze.mid[0] * 1.5, ooze.mid[1] * 1.5, ooze.mid[2] * 1.5, 0.95);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+  path();
+  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], 0.6);
+  cairo_set_line_width(cr, std::max(0.5, width * 0.3));
+  cairo_stroke(cr);
+  for (int i = 0; i < 2; ++i) {
+    const double t = n.range(0.25, 0.75);
+    // A point on the curve, near enough for a bead.
+    const Pt p = lerp(lerp(a, mid, t), lerp(mid, b, t), t);
+    bubble(cr, p.x, p.y + width * 0.4, width * 0.9);
+  }
+}
+
+// Stage one: the bare wall plate of the slot with thin streaks of ooze
+// running from a ragged lip, some spilling onto the neighbours.
+void slime_streaks(Canvas& c, Noise& n) {
+  cairo_t* cr = c.cr();
+  const double left = overhang, right = overhang + kSlot;
+  cairo_save(cr);
+  cairo_rectangle(cr, left, 0, kSlot, kWallHeight);
+  cairo_clip(cr);
+  cairo_translate(cr, left, 0);
+  wall_plates(cr, n, kSlot);
+  wall_trim(cr, n, kSlot, true);
+  cairo_restore(cr);
+  grime(c, n, 0.35, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  brighten_metal(c);
+  // Ragged lip along the ceiling.
+  cairo_move_to(cr, left - 6, 0);
+  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 12));
+  cairo_line_to(cr, right + 6, 0);
+  cairo_close_path(cr);
+  fill_ooze(cr, left - 6, right + 6, 1.0, 1.3);
+  cairo_new_path(cr);
+  // Thin runs of different lengths, a few off the slot's edges.
+  for (int i = 0; i < 7; ++i) {
+    const double x = i < 5 ? n.range(left + 3, right - 3) : (i == 5 ? left - n.range(2, 9) : right + n.range(2, 9));
+    const double w = n.range(2.5, 5), len = n.range(40, 170);
+    drip_path(cr, x, 4, len, w);
+    fill_ooze(cr, x - w / 2, x + w / 2, 1.0, n.range(1.1, 1.6));
+    cairo_new_path(cr);
+    wet_highlight(cr, x - w * 0.15, 8, len * 0.85, 0.8, 0.55);
+  }
+}
+
+// Stages two and three: an organic mass modelled in relief and rendered
+// like the creatures, in the language of the hive-resin tiles. The wall
+// panel is not drawn under slime, so a flat backing sheet covers the whole
+// slot; over it lumps of every size flow together, ribs of resin wave
+// across, ropes run down and hollows are carved between them.
+//
+// The growth repeats every slot: whatever lies near one edge of the slot is
+// placed again one slot over, in the overhang past the other edge, wherever
+// it fits whole inside the picture. In a row of slimed slots each picture's
+// overhang then lies exactly over its neighbour's own growth and the row
+// reads as one mass without seams; a lone slot shows a ragged outline of
+// whole lumps reaching out to different depths. The ribs follow a wave one
+// slot long, so they run on unbroken from slot to slot. The third stage
+// thickens, and pods of different sizes sit at uneven heights with none in
+// the middle, so the eye finds no one pod standing in every slot.
+struct SlimeMaterials {
+  model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
+  model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
+  model::Material web{0.30f, 0.40f, 0.24f, 1.3f, 60, 0.9f, 0.15f};
+  model::Material pod{0.15f, 0.19f, 0.10f, 0.5f, 30, 0.5f, 0};
+};
+
+// The slot's picture-space bounds.
+constexpr float slot_left = overhang, slot_right = overhang + kSlot, slot_mid = (slot_left + slot_right) / 2;
+
+float frange(Noise& n, double a, double b) { return static_cast<float>(n.range(a, b)); }
+
+// Calls place(dx, 1) for the feature at x of half-width r where it stands,
+// and place(dx, shrink) with dx = -slot or +slot for its copies one slot
+// over, shrunk about their centres to fit inside the picture. A shrunk copy
+// lies within the neighbour's own whole feature, so rows still join; a copy
+// that would shrink to a crumb is left out.
+template <class Place>
+void tiled(float x, float r, Place place) {
+  place(0.0f, 1.0f);
+  for (float dx : {-static_cast<float>(kSlot), static_cast<float>(kSlot)}) {
+    const float room = std::min(x + dx - 1, slime_width - 1 - (x + dx));
+    if (room <= 0) continue;
+    const float shrink = std::min(1.0f, room / r);
+    if (r * shrink >= 3) place(dx, shrink);
+  }
+}
+
+// Lumps flowing together across the slot, few large and many small.
+void slime_lumps(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  const int lumps = 20 + level * 8;
+  for (int i = 0; i < lumps; ++i) {
+    const float x = frange(n, slot_left, slot_right), y = frange(n, 2, kWallHeight - 2);
+    const float big = static_cast<float>(n.unit());
+    const float r = 3.5f + big * big * (6.0f + level * 2.0f);
+    const model::V3 radii{r * frange(n, 0.9, 1.4), r * frange(n, 0.8, 1.3), r * 0.7f};
+    const model::M3 turn = model::rot_z(frange(n, -1.2, 1.2));
+    tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
+      m.ellipsoid({x + dx, y, -2 + r * 0.3f}, radii * s, turn, k.body, 6);
+    });
+  }
+}
+
+// Growth spilling over the slot's edges onto the neighbours, at different
+// heights and depths on each side, so that a lone slot has a ragged outline
+// and the seams in a row are crossed by lumps lying over both slots.
+void slime_spill(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  for (int side = -1; side <= 1; side += 2) {
+    for (float y = frange(n, 0, 20); y < kWallHeight; y += frange(n, 18, 40)) {
+      const float r = frange(n, 5, 9 + level);
+      const float x = (side < 0 ? slot_left : slot_right) + side * frange(n, 0, r * 0.9);
+      const float room = std::min(x - 1, slime_width - 1 - x);
+      const float fit = std::min(1.0f, room / r);
+      m.ellipsoid({x, y, 0}, model::V3{r, r * frange(n, 0.9, 1.6), r * 0.7f} * fit,
+                  model::rot_z(frange(n, -0.7, 0.7)), k.body, 5);
+    }
+  }
+}
+
+// Ribs of resin waving across at a slant, on a wave one slot long so that
+// they carry on through the neighbours; they thin to threads at the
+// picture's edges.
+void slime_ribs(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  const int ribs = 2 + level;
+  const float band = (kWallHeight - 36.0f) / ribs;
+  constexpr int rib_points = 15;
+  for (int i = 0; i < ribs; ++i) {
+    const float y0 = 20 + band * i + frange(n, 0, band * 0.5);
+    const float amp = frange(n, 5, 12), phase = frange(n, 0, 2 * M_PI);
+    const float thick = frange(n, 2.6, 3.4 + level * 0.6);
+    model::V3 pts[rib_points];
+    float radii[rib_points];
+    for (int j = 0; j < rib_points; ++j) {
+      const float x = slime_width * j / (rib_points - 1.0f);
+      const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot + phase;
+      const float edge = std::min({1.0f, (x + 1) / 12.0f, (slime_width + 1 - x) / 12.0f});
+      pts[j] = {x, y0 + amp * std::sin(a), 6 + 2.0f * std::cos(a)};
+      radii[j] = std::max(0.6f, thick * (0.8f + 0.25f * std::cos(a * 2)) * edge);
+    }
+    m.chain(pts, radii, rib_points, k.resin, 4, 4.5f, 0.4f);
+  }
+}
+
+// Webbing: threads netted between lumps, sagging, some out over the
+// neighbours.
+void slime_webbing(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  for (int i = 0; i < 4 + level * 2; ++i) {
+    const float ax = frange(n, slot_left - 10, slot_right + 10);
+    const model::V3 a{ax, frange(n, 16, kWallHeight - 24), 4};
+    const model::V3 b{ax + frange(n, 12, 26) * (n.unit() < 0.5 ? -1 : 1), a.y + frange(n, -24, 24), 4};
+    const model::V3 sag = model::lerp3(a, b, 0.5f) + model::V3{0, frange(n, 3, 8), 1};
+    if (std::min(a.x, b.x) < 1 || std::max(a.x, b.x) > slime_width - 1) continue;
+    m.capsule(a, sag, 1.3f, 0.8f, k.web, 1.5f);
+    m.capsule(sag, b, 0.8f, 1.3f, k.web, 1.5f);
+  }
+}
+
+// Ropes of ooze running down over the lumps, wandering and swelling where
+// they pool.
+void slime_ropes(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  for (int i = 0; i < 2 + level; ++i) {
+    const float x = frange(n, slot_left, slot_right), y = frange(n, -4, 80);
+    const float len = frange(n, 50, 130), w = frange(n, 2.2, 3.0 + level * 0.5);
+    model::V3 pts[4];
+    float radii[4];
+    for (int j = 0; j < 4; ++j) {
+      pts[j] = {x + frange(n, -7, 7), y + len * j / 3.0f, 3};
+      radii[j] = w * (j == 3 ? 1.4f : 0.8f + 0.15f * j);
+    }
+    tiled(x, 12, [&](float dx, float s) {
+      if (s < 1) return;
+      model::V3 moved[4];
+      for (int j = 0; j < 4; ++j) moved[j] = pts[j] + model::V3{dx, 0, 0};
+      m.chain(moved, radii, 4, k.resin, 4, 8, 0.25f);
+    });
+  }
+}
+
+// Hollows carved between the lumps, deep and shadowed like the cells of a hive.
+void slime_hollows(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
+  for (int i = 0; i < 4 + level * 2; ++i) {
+    const float r = frange(n, 3, 6);
+    const float x = frange(n, slot_left, slot_right), y = frange(n, 20, kWallHeight - 20);
+    const model::V3 radii{r * 1.3f, r * frange(n, 0.8, 1.6), r * 1.2f};
+    const model::M3 turn = model::rot_z(frange(n, -0.8, 0.8));
+    const float z = frange(n, 3, 7);
+    tiled(x, r * 2, [&](float dx, float s) { m.ellipsoid({x + dx, y, z}, radii * s, turn, k.body, 3, true); });
+  }
+}
+
+// Pods half buried in the third stage: five of different sizes, at uneven
+// heights and off the middle; the two largest have split open at the lips.
+void slime_pods(model::Model& m, Noise& n, const SlimeMaterials& k) {
+  const float sizes[5] = {11.0f, 8.5f, 6.5f, 5.0f, 4.0f};
+  // Heights spread down the wall, across columns that avoid the middle.
+  const float xs[5] = {slot_mid + 12, slot_mid - 14, slot_mid + 3, slot_left + 2, slot_right - 5};
+  const float ys[5] = {112, 46, 168, 82, 142};
+  for (int i = 0; i < 5; ++i) {
+    const float r = sizes[i] * frange(n, 0.85, 1.15);
+    const model::V3 c{xs[i] + frange(n, -3, 3), ys[i] + frange(n, -10, 10), -1};
+    const model::M3 tilt = model::rot_z(frange(n, -0.6, 0.6));
+    const model::V3 radii{r * 0.85f, r * 1.15f, r * 0.8f};
+    tiled(c.x, r * 1.2f, [&](float dx, float s) {
+      if (s < 1) return;
+      const model::V3 p = c + model::V3{dx, 0, 0};
+      m.ellipsoid(p, radii, tilt, k.pod, 4);
+      if (i < 2) {
+        m.capsule({p.x - r * 0.45f, p.y - r * 0.95f, p.z + r * 0.5f}, {p.x + r * 0.45f, p.y - r * 1.0f, p.z + r * 0.5f},
+                  1.7f, 1.7f, k.pod, 1);
+        m.capsule({p.x - r * 0.3f, p.y - r * 0.85f, p.z + r * 0.9f}, {p.x + r * 0.3f, p.y - r * 0.9f, p.z + r * 0.9f},
+                  1.2f, 1.2f, k.pod, 0.5f, 0, 0, true);
+      }
+    });
+  }
+}
+
+void slime_body(Canvas& c, Noise& n, int level) {
+  const SlimeMaterials k;
+  model::Model m;
+  m.set_skin(0.45f, 4.0f);
+  // The backing sheet, set back and flat over the slot.
+  m.ellipsoid({slot_mid, kWallHeight / 2.0f, -12}, {kSlot / 2.0f + 1, 420, 5}, {}, k.body, 0);
+  slime_lumps(m, n, k, level);
+  slime_spill(m, n, k, level);
+  slime_ribs(m, n, k, level);
+  slime_ropes(m, n, k, level);
+  slime_webbing(m, n, k, level);
+  if (level == 3) slime_pods(m, n, k);
+  slime_hollows(m, n, k, level);
+  // A heavy lip along the ceiling trim and a spreading foot over the
+  // baseboard, repeating like the rest.
+  for (float x = slot_left; x < slot_right; x += frange(n, 5, 9)) {
+    const float y = frange(n, 1, 5 + level), r = frange(n, 5, 8 + level);
+    tiled(x, r, [&](float dx, float s) { m.sphere({x + dx, y, 0}, r * s, k.body, 5); });
+  }
+  for (float x = slot_left; x < slot_right; x += frange(n, 6, 11)) {
+    const model::V3 radii{frange(n, 6, 10), frange(n, 4, 7), 4};
+    const float y = kWallHeight - frange(n, 2, 6);
+    tiled(x, radii.x, [&](float dx, float s) { m.ellipsoid({x + dx, y, 0}, radii * s, {}, k.body, 5); });
+  }
+  model::RenderOptions o;
+  o.ambient = 0.28f;
+  o.exposure = 1.15f;
+  model::render(m, c, o);
+}
+
+// The translucent film that spreads over the neighbouring panels: a wash
+// from the top with drips running down both overhangs.
+void slime_film(cairo_t* cr, Noise& n, int level) {
+  const double reach = 40 + level * 25;
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, slime_width, 0);
+  for (double x = slime_width; x >= 0; x -= 6) cairo_line_to(cr, x, reach * n.range(0.3, 1.0));
+  cairo_close_path(cr);
+  fill_ooze(cr, 0, slime_width, 0.72, 1.3);
+  cairo_new_path(cr);
+  const int drips = 4 + level * 2;
+  for (int i = 0; i < drips; ++i) {
+    // Alternate sides so both neighbours get runs.
+    double x = (i % 2 == 0) ? n.range(2, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 2);
+    double w = n.range(3, 7), len = n.range(30, 90 + level * 35);
+    drip_path(cr, x, 0, len, w);
+    fill_ooze(cr, x - w / 2, x + w / 2, 0.8, 1.5);
+    cairo_new_path(cr);
+    wet_highlight(cr, x - w * 0.15, 6, len * 0.85, 0.9, 0.55);
+  }
+  // Fine web across the gap into the next slot.
+  for (int i = 0; i < level + 1; ++i) {
+    const double y = n.range(20, 120 + level * 20);
+    web_strand(cr, n, {overhang + 6.0, y}, {0, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+    web_strand(cr, n, {overhang + kSlot - 6.0, y + 10}, {slime_width, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
+  }
+  // A wet puddle spreading at the foot of the wall.
+  cairo_save(cr);
+  cairo_translate(cr, slime_width / 2.0, kWallHeight - 2);
+  cairo_scale(cr, 40, 6 + level);
+  cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+  cairo_restore(cr);
+  fill_ooze(cr, 0, slime_width, 0.7, 1.4);
+  cairo_new_path(cr);
+}
+
+
+
+}  // namespace
+
+Bytes make_slime_solid(int level) {
+  Canvas c(slime_width, kWallHeight);
+  Noise n(0x511Eu + static_cast<uint32_t>(level) * 131u);
+  if (level == 1)
+    slime_streaks(c, n);
+  else
+    slime_body(c, n, level);
+  return c.png();
+}
+
+Bytes make_slime_film(int level) {
+  Canvas c(slime_width, kWallHeight);
+  Noise n(0x5F11u + static_cast<uint32_t>(level) * 173u);
+  slime_film(c.cr(), n, level);
+  return c.png_dithered();
+}
+
+}  // namespace contentgen::roomart
