@@ -170,17 +170,18 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   cairo_fill(cr);
   splat_path(0.0);
   cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, origin.y + kLy * base * 0.3, 0,
-                                                   origin.x, origin.y, base * 1.8);
+                                                   origin.x, origin.y, base * 2.0);
   cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 0.75);
-  cairo_pattern_add_color_stop_rgb(g, 0.3, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
-  cairo_pattern_add_color_stop_rgb(g, 1.0, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
+  cairo_pattern_add_color_stop_rgb(g, 0.18, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
+  cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.30, 0.45, 0.04);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   cairo_save(cr);
   splat_path(-0.4);
   cairo_clip(cr);
-  cairo_set_source_rgba(cr, 0.85, 1.0, 0.45, 0.35);
+  cairo_set_source_rgba(cr, 0.85, 1.0, 0.45, 0.22);
   cairo_paint(cr);
   cairo_restore(cr);
   // Wet glints on the swell.
@@ -193,6 +194,31 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   cairo_fill(cr);
   cairo_arc(cr, origin.x + base * 0.3, origin.y - base * 0.1, std::max(0.8, base * 0.07), 0, 2 * M_PI);
   cairo_fill(cr);
+  // Smaller splats torn off round the rim.
+  for (int i = 0; i < 4; ++i) {
+    const double a = rng.range(0, 2 * M_PI);
+    const Pt p = origin + Pt{std::cos(a), std::sin(a) * 0.9} * (radius(a, 0) + base * rng.range(0.15, 0.45));
+    const double r = base * rng.range(0.1, 0.2);
+    cairo_new_path(cr);
+    for (int k = 0; k <= 10; ++k) {
+      const double b = 2 * M_PI * k / 10;
+      const double rr = r * (k % 10 == 0 ? 1.0 : rng.range(0.7, 1.25));
+      if (k == 0)
+        cairo_move_to(cr, p.x + std::cos(b) * rr, p.y + std::sin(b) * rr);
+      else
+        cairo_line_to(cr, p.x + std::cos(b) * rr, p.y + std::sin(b) * rr);
+    }
+    cairo_close_path(cr);
+    set_rgb(cr, kAcidBody, 0.95);
+    cairo_fill_preserve(cr);
+    set_rgb(cr, kAcidRim, 0.9);
+    cairo_set_line_width(cr, std::max(0.6, r * 0.25));
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, p.x + kLx * r * 0.35, p.y + kLy * r * 0.35, std::max(0.5, r * 0.3), 0, 2 * M_PI);
+    set_rgb(cr, kAcidSpec, 0.9);
+    cairo_fill(cr);
+  }
   // The fizz: tiny pale bubbles where the acid eats the air.
   const int fizz = 18 + static_cast<int>(size * 0.3);
   const double bubble = std::max(0.6, size / 60);
@@ -223,14 +249,15 @@ void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double
     double len = length * (0.2 + 0.8 * rng.unit() * rng.unit() + (i == n / 2 ? 0.3 : 0.0));
     double y0 = from.y + rng.range(-0.3, 0.3) * spread;
     double w0 = width * rng.range(0.7, 1.2);
-    double wob = rng.range(-1, 1) * width * 0.8, ph = rng.range(0, 6);
+    double wob = rng.range(-1, 1) * width * 2.2, ph = rng.range(0, 6), lean = rng.range(-0.12, 0.12);
     std::vector<Pt> pts;
     std::vector<double> w;
     for (int k = 0; k <= 10; ++k) {
       double f = k / 10.0;
-      pts.push_back({x + wob * std::sin(ph + f * 5.0) * f, y0 + len * f});
-      // Thins as it runs, then swells into the hanging bead.
-      w.push_back(w0 * (1.0 - 0.55 * f) + (k == 10 ? w0 * 0.6 : 0.0));
+      pts.push_back({x + wob * std::sin(ph + f * 5.0) * f + 0.4 * wob * std::sin(ph * 2 + f * 11.0) * f + lean * len * f,
+                     y0 + len * f});
+      // Thins unevenly as it runs, then swells into the hanging bead.
+      w.push_back(w0 * (1.0 - 0.6 * f) * (1.0 + 0.22 * std::sin(ph + f * 13.0)) + (k == 10 ? w0 * 0.5 : 0.0));
     }
     goo_strip(cr, pts, w);
   }

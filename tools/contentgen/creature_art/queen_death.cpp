@@ -1,0 +1,86 @@
+// The queen's death: shot in her lunge she recoils, her legs buckle and
+// she topples over sideways under her own weight, pivoting on her feet,
+// until she lies along the floor with her limbs folding in. The crown
+// stays below the rows the room band hides at every frame.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "creature_art/queen_model.h"
+#include "paint.h"
+#include "pictures.h"
+
+namespace contentgen::creatures {
+
+namespace {
+
+using namespace queen_model;
+using model::lerp3;
+using model::place;
+using model::rot_z;
+
+// How far she has toppled at each frame (radians, clockwise on screen):
+// slow to start, then falling faster, the last frame down on the floor.
+constexpr float kTopple[5] = {0.03f, 0.16f, 0.45f, 0.95f, 1.32f};
+
+QPose death_pose(int frame) {
+  const float t = (frame - 1) / 4.0f;
+  QPose p = lunge_pose(0);
+  p.jaw = 1.0f - 0.3f * t;
+  p.inner = frame == 1 ? 0.5f : 0.0f;
+  // The head snaps back at the hit, then lolls as she goes down.
+  p.head_rot = frame == 1 ? 0.05f : 0.2f + 0.5f * t;
+  p.pitch = -1.25f + 0.35f * t * t;
+  p.neck_end = shoulders(p) + V3{34 - 16 * t, -16 + 18 * t, 0};
+  // Arms thrown up at the hit, flung out as she falls, then limp.
+  static const V3 near_hand[5] = {{10, -50, 50}, {30, -40, 60}, {50, -10, 64}, {60, 30, 40}, {50, 60, 24}};
+  static const V3 far_hand[5] = {{0, -50, -64}, {20, -30, -70}, {50, 0, -60}, {60, 40, -40}, {50, 60, -30}};
+  p.hand[0] = near_hand[frame - 1];
+  p.hand[1] = far_hand[frame - 1];
+  p.curl = 0.9f;
+  // The legs buckle: the feet slide forward and the knees fold.
+  p.toe[0] = {40 + 22 * t, 100 - 34 * t, 30};
+  p.toe[1] = {20 + 30 * t, 100 - 44 * t, -30};
+  p.tail_sway = -1.0f + 1.4f * t;
+  // The tail swings against the fall so that it stays down on the floor.
+  p.tail_turn = -0.9f * kTopple[frame - 1];
+  p.drool = frame <= 2;
+  return p;
+}
+
+}  // namespace
+
+Bytes queen_death(int frame) {
+  Canvas c(kQueenAttack.w, kQueenAttack.h);
+  const float t = (frame - 1) / 4.0f;
+  const QPose p = death_pose(frame);
+  const Xf stand = crowned_view(p, 0, 0);
+  // Topple about the point between her feet, which stays where it stood.
+  const V3 feet = stand.point(lerp3(p.toe[0], p.toe[1], 0.5f));
+  const Xf pivot = place(feet) * place({}, rot_z(kTopple[frame - 1])) * place(feet * -1.0f);
+  Xf view = pivot * stand;
+  // Never higher than the standing crown: the rows above it do not show.
+  {
+    Model probe;
+    build(probe, p, view);
+    const int top = solid::top_solid_row(probe, kQueenAttack.w, kQueenAttack.h);
+    if (top < kCrownTop) view = place({0, static_cast<float>(kCrownTop - top), 0}) * view;
+  }
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  view = solid::fit(make, view, kQueenAttack.w, kQueenAttack.h, feet);
+  Model m;
+  m.set_skin(0.18f, 3.5f);
+  build(m, p, view);
+  model::render(m, c);
+  cairo_t* cr = c.cr();
+  const V3 wound = view.point(p.neck_end + V3{20, -4, 0});
+  const V3 chest = view.point(shoulders(p) + V3{0, 20, 0});
+  const double k = 1.0 - 0.15 * t;
+  acid_runs(cr, {wound.x, wound.y + 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
+  if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
+  acid_splash(cr, {wound.x, wound.y}, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
+  require_clear_edges(c, "queen death");
+  return c.png();
+}
+
+}  // namespace contentgen::creatures
