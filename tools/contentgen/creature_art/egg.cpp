@@ -24,7 +24,8 @@ constexpr Material kLeather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0};
 constexpr Material kLip{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0};
 constexpr Material kEggVein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
 constexpr Material kSeam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
-constexpr Material kThroat{0.26f, 0.08f, 0.07f, 1.6f, 70, 0.4f, 0.05f};
+constexpr Material kThroat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
+constexpr Material kPale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
 constexpr Material kResin{0.10f, 0.15f, 0.07f, 1.2f, 45, 0.8f, 0};
 
 // Egg-local: origin in the middle of the pod, y down, the crown on top.
@@ -96,17 +97,16 @@ void build(Model& m, float open, bool alive, const Xf& view) {
     // A pale ribbed back rising in the throat, long fingers hooked over
     // the rim.
     m.set_skin(0.2f, 2.0f);
-    m.ellipsoid({0, -28, -2}, {11, 6, 10}, {}, kBone, 2);
-    for (int i = 0; i < 3; ++i) m.capsule({-9, -32.5f, -6.0f + i * 4}, {9, -32.5f, -6.0f + i * 4}, 1.6f, 1.6f, kBone, 1.5f);
+    m.capsule({3, -24, -8}, {5, -26, 3}, 7.0f, 5.5f, kPale, 2, 3.2f, 0.5f);
     for (int f = 0; f < 2; ++f) {
-      const float a = -0.45f + f * 0.9f;
+      const float a = f == 0 ? -0.9f : 0.35f;
       const V3 out{std::sin(a), 0, std::cos(a)};
       const V3 base = V3{0, -31, 0} + out * 8;
-      const V3 knuckle = V3{0, -38, 0} + out * 17;
+      const V3 knuckle = V3{0, f == 0 ? -37.0f : -39.0f, 0} + out * (f == 0 ? 16.0f : 18.0f);
       const V3 tip = V3{0, -30, 0} + out * 23;
-      m.capsule(base, knuckle, 3.0f, 2.5f, kBone, 1.2f);
-      m.sphere(knuckle, 2.8f, kBone, 0.8f);
-      m.capsule(knuckle, tip, 2.5f, 1.0f, kBone, 0.8f);
+      m.capsule(base, knuckle, 3.0f, 2.5f, kPale, 1.2f);
+      m.sphere(knuckle, 2.8f, kPale, 0.8f);
+      m.capsule(knuckle, tip, 2.5f, 1.0f, kPale, 0.8f);
     }
     m.set_skin(0.28f, 3.0f);
   }
@@ -121,7 +121,7 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   // The four lips, hinged round the rim, leaning in to a dome when sealed
   // and peeled outward and down as they open.
   // 0 would stand them straight up.
-  const float bend = o <= 0 ? -1.05f : o < 0.5f ? -0.45f : o < 0.9f ? 1.3f : 1.75f;
+  const float bend = o <= 0 ? -1.05f : o < 0.5f ? -0.45f : o < 0.9f ? 1.3f : 2.25f;
   for (int i = 0; i < 4; ++i) {
     const float phi = 0.7854f + i * 1.5708f;
     const V3 out{std::sin(phi), 0, std::cos(phi)};
@@ -130,7 +130,7 @@ void build(Model& m, float open, bool alive, const Xf& view) {
     const V3 dir = normalised(out * std::sin(bend) + V3{0, -1, 0} * std::cos(bend));
     const float len = kLipLen * (1 - 0.1f * o);
     // Open lips curl back at their points.
-    const float curl = 0.9f * o;
+    const float curl = o > 0.9f ? -0.45f : 0.9f * o;
     const V3 tip_dir = normalised(out * std::sin(bend + curl) + V3{0, -1, 0} * std::cos(bend + curl));
     const float base_len = len * (o > 0 ? 0.6f : 1.0f);
     const V3 mid = hinge + dir * (base_len * 0.5f);
