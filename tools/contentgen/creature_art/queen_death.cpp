@@ -1,5 +1,5 @@
 // The queen's death: shot in her lunge she recoils, her legs buckle and
-// she topples over sideways under her own weight, pivoting on her feet,
+// she topples over under her own weight, pivoting on her hips as she drops,
 // until she lies along the floor with her limbs folding in. The crown
 // stays below the rows the room band hides at every frame.
 #include <algorithm>
@@ -21,7 +21,20 @@ using model::rot_z;
 
 // How far she has toppled at each frame (radians, clockwise on screen):
 // slow to start, then falling faster, the last frame down on the floor.
-constexpr float kTopple[5] = {0.03f, 0.16f, 0.45f, 0.95f, 1.32f};
+constexpr float kTopple[5] = {0.03f, 0.14f, 0.36f, 0.7f, 1.0f};
+
+// The leftmost and rightmost columns the posed model covers, measured on a
+// canvas wide enough to hold it wherever it has been moved.
+void columns(const QPose& p, const Xf& view, int& left, int& right) {
+  const int pad = 400, w = kQueenAttack.w + 2 * pad, h = kQueenAttack.h;
+  Model probe;
+  build(probe, p, place({static_cast<float>(pad), 0, 0}) * view);
+  const std::vector<uint8_t> cov = model::coverage(probe, w, h, 1);
+  left = w, right = -1;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (cov[static_cast<size_t>(y) * w + x]) left = std::min(left, x - pad), right = std::max(right, x - pad);
+}
 
 QPose death_pose(int frame) {
   const float t = (frame - 1) / 4.0f;
@@ -55,10 +68,29 @@ Bytes queen_death(int frame) {
   const float t = (frame - 1) / 4.0f;
   const QPose p = death_pose(frame);
   const Xf stand = crowned_view(p, 0, 0);
-  // Topple about the point between her feet, which stays where it stood.
-  const V3 feet = stand.point(lerp3(p.toe[0], p.toe[1], 0.5f));
-  const Xf pivot = place(feet) * place({}, rot_z(kTopple[frame - 1])) * place(feet * -1.0f);
-  Xf view = pivot * stand;
+  // Topple about the hips as the legs give way; her head keeps near the
+  // place it was hit (where the splash of the wound is drawn) by sliding
+  // the body back under the fall, and whatever is lowest lands on the floor.
+  const V3 hips = stand.point({0, 0, 0});
+  Xf view = place(hips) * place({}, rot_z(kTopple[frame - 1])) * place(hips * -1.0f) * stand;
+  const float drift = view.point(p.neck_end).x - stand.point(p.neck_end).x;
+  view = place({-0.5f * drift, 0, 0}) * view;
+  {
+    // ...but no further than keeps her whole body inside the frame.
+    int left = 0, right = 0;
+    columns(p, view, left, right);
+    const int margin = 4, w = kQueenAttack.w;
+    if (left < margin && right < w - 1 - margin)
+      view = place({static_cast<float>(std::min(margin - left, w - 1 - margin - right)), 0, 0}) * view;
+    else if (right > w - 1 - margin && left > margin)
+      view = place({-static_cast<float>(std::min(right - (w - 1 - margin), left - margin)), 0, 0}) * view;
+  }
+  {
+    Model probe;
+    build(probe, p, view);
+    const int low = solid::lowest_solid_row(probe, kQueenAttack.w, kQueenAttack.h + 300);
+    view = place({0, static_cast<float>(kQueenAttack.h - 1 - low), 0}) * view;
+  }
   // Never higher than the standing crown: the rows above it do not show.
   {
     Model probe;
@@ -66,8 +98,10 @@ Bytes queen_death(int frame) {
     const int top = solid::top_solid_row(probe, kQueenAttack.w, kQueenAttack.h);
     if (top < kCrownTop) view = place({0, static_cast<float>(kCrownTop - top), 0}) * view;
   }
+  // Any shrinking left to do keeps her on the floor, about the frame's middle.
+  const V3 floor{kQueenAttack.w / 2.0f, kQueenAttack.h - 1.0f, 0};
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  view = solid::fit(make, view, kQueenAttack.w, kQueenAttack.h, feet);
+  view = solid::fit(make, view, kQueenAttack.w, kQueenAttack.h, floor);
   Model m;
   m.set_skin(0.18f, 3.5f);
   build(m, p, view);
