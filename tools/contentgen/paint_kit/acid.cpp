@@ -116,7 +116,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   constexpr int kLobes = 8;
   double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
   for (int i = 0; i < kLobes; ++i) {
-    lobe_a[i] = -M_PI / 2 + rng.range(-M_PI, M_PI) * (1 - 0.35 * lift);
+    lobe_a[i] = rng.range(0, 2 * M_PI);
     lobe_len[i] = rng.range(0.25, 0.8);
     lobe_w[i] = rng.range(0.1, 0.26);
   }
@@ -129,6 +129,8 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
     }
     return base * (r + grow);
   };
+  // The splat hangs a little below the wound it pours from.
+  const double centre_y = origin.y + base * 0.3;
   auto splat_path = [&](double grow) {
     cairo_new_path(cr);
     constexpr int kSteps = 120;
@@ -136,8 +138,8 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
       const double a = 2 * M_PI * i / kSteps;
       const double r = radius(a, grow);
       // It sags: the lower half hangs further.
-      const double sag = std::sin(a) > 0 ? 1 + 0.3 * std::sin(a) : 1;
-      const double x = origin.x + std::cos(a) * r, y = origin.y + std::sin(a) * r * sag;
+      const double sag = std::sin(a) > 0 ? 1 + 0.5 * std::sin(a) : 0.7;
+      const double x = origin.x + std::cos(a) * r, y = centre_y + std::sin(a) * r * sag;
       if (i == 0)
         cairo_move_to(cr, x, y);
       else
@@ -151,9 +153,11 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   // outward, stretched along their flight.
   const int arcs = 6 + static_cast<int>(3 * lift);
   for (int i = 0; i < arcs; ++i) {
-    const double a = -M_PI / 2 + rng.range(-1.5, 1.5) * (1.3 - 0.4 * lift);
-    const double d = size * rng.range(0.65, 1.1);
-    const double fall = size * rng.range(0.3, 0.65);
+    // Flung out sideways, higher the harder the hit, then falling.
+    const double side = i % 2 ? 1.0 : -1.0;
+    const double a = -M_PI / 2 + side * rng.range(1.0 - 0.5 * lift, 2.0);
+    const double d = size * rng.range(0.6, 1.0);
+    const double fall = size * rng.range(0.6, 1.0);
     const Pt dir{std::cos(a), std::sin(a)};
     auto at = [&](double t) { return origin + dir * (base * 0.9 + (d - base * 0.9) * t) + Pt{0, fall * t * t}; };
     const int drops = 3 + static_cast<int>(rng.range(0, 3));
@@ -169,8 +173,8 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   set_rgb(cr, kAcidRim, 0.95);
   cairo_fill(cr);
   splat_path(0.0);
-  cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, origin.y + kLy * base * 0.3, 0,
-                                                   origin.x, origin.y, base * 2.0);
+  cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, centre_y + kLy * base * 0.3, 0,
+                                                   origin.x, centre_y, base * 2.0);
   cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 0.75);
   cairo_pattern_add_color_stop_rgb(g, 0.18, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
   cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
@@ -187,17 +191,17 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   // Wet glints on the swell.
   set_rgb(cr, kAcidSpec, 0.95);
   cairo_save(cr);
-  cairo_translate(cr, origin.x + kLx * base * 0.45, origin.y + kLy * base * 0.45);
+  cairo_translate(cr, origin.x + kLx * base * 0.45, centre_y + kLy * base * 0.45);
   cairo_scale(cr, base * 0.26, base * 0.12);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
   cairo_fill(cr);
-  cairo_arc(cr, origin.x + base * 0.3, origin.y - base * 0.1, std::max(0.8, base * 0.07), 0, 2 * M_PI);
+  cairo_arc(cr, origin.x + base * 0.3, centre_y - base * 0.1, std::max(0.8, base * 0.07), 0, 2 * M_PI);
   cairo_fill(cr);
   // Smaller splats torn off round the rim.
   for (int i = 0; i < 4; ++i) {
     const double a = rng.range(0, 2 * M_PI);
-    const Pt p = origin + Pt{std::cos(a), std::sin(a) * 0.9} * (radius(a, 0) + base * rng.range(0.15, 0.45));
+    const Pt p = Pt{origin.x, centre_y} + Pt{std::cos(a), std::sin(a) * 0.9} * (radius(a, 0) + base * rng.range(0.15, 0.45));
     const double r = base * rng.range(0.1, 0.2);
     cairo_new_path(cr);
     for (int k = 0; k <= 10; ++k) {
