@@ -51,7 +51,7 @@ void veins(Model& m, uint32_t seed) {
   for (int i = 0; i < 7; ++i) {
     float a = static_cast<float>(-1.4 + i * 0.45 + rng.range(-0.12, 0.12));
     float v = static_cast<float>(rng.range(-0.55, -0.1));
-    V3 prev = on_shell(v, a, 0.45f);
+    V3 prev = on_shell(v, a, 0.35f);
     const float end = static_cast<float>(rng.range(0.5, 0.95));
     const float drift = static_cast<float>(rng.range(-0.12, 0.12));
     const float wave = static_cast<float>(rng.range(0, 6.3));
@@ -59,8 +59,8 @@ void veins(Model& m, uint32_t seed) {
     while (v < end) {
       v += 0.07f;
       a += 0.4f * drift + 0.04f * std::sin(wave + v * 7);
-      V3 next = on_shell(v, a, 0.45f);
-      m.capsule(prev, next, r, r * 0.95f, kEggVein, 1.0f);
+      V3 next = on_shell(v, a, 0.35f);
+      m.capsule(prev, next, r, r * 0.985f, kEggVein, 0.25f);
       if (rng.unit() < 0.12) {
         // A side branch, thinner.
         float ba = a + static_cast<float>(rng.range(-0.35, 0.35));
@@ -153,7 +153,7 @@ void build(Model& m, float open, bool alive, const Xf& view) {
 Bytes picture(float open, bool alive) {
   Canvas c(kEgg.w, kEgg.h);
   // Tipped toward the viewer so the crown shows; the roots on the last row.
-  const Xf tilt = place({36, 47, 0}, rot_x(-0.68f));
+  const Xf tilt = place({36, 47, 0}, rot_x(-0.68f), 1.08f);
   Model probe;
   build(probe, open, alive, tilt);
   const float drop = kEgg.h - 1 - lowest_solid_row(probe, kEgg.w, kEgg.h + 40);
