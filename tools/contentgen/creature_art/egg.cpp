@@ -20,18 +20,18 @@ using model::normalised;
 using model::place;
 using model::rot_x;
 
-constexpr Material kLeather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0};
-constexpr Material kLip{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0};
-constexpr Material kEggVein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
-constexpr Material kSeam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
-constexpr Material kThroat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
-constexpr Material kPale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
-constexpr Material kResin{0.10f, 0.15f, 0.07f, 1.2f, 45, 0.8f, 0};
+constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0};
+constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0};
+constexpr Material egg_vein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
+constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
+constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
+constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
+constexpr Material resin{0.10f, 0.15f, 0.07f, 1.2f, 45, 0.8f, 0};
 
 // Egg-local: origin in the middle of the pod, y down, the crown on top.
-constexpr float kRimY = -24;   // where the lips hinge
-constexpr float kRimR = 15;    // their distance from the pod's axis
-constexpr float kLipLen = 17;
+constexpr float rim_y = -24;   // where the lips hinge
+constexpr float rim_r = 15;    // their distance from the pod's axis
+constexpr float lip_length = 17;
 
 // A rotation whose local x, y and z axes land on the given directions.
 M3 basis(V3 x, V3 y, V3 z) { return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}}; }
@@ -60,11 +60,11 @@ void veins(Model& m, uint32_t seed) {
       v += 0.07f;
       a += 0.4f * drift + 0.04f * std::sin(wave + v * 7);
       V3 next = on_shell(v, a, 0.35f);
-      m.capsule(prev, next, r, r * 0.985f, kEggVein, 0.25f);
+      m.capsule(prev, next, r, r * 0.985f, egg_vein, 0.25f);
       if (rng.unit() < 0.12) {
         // A side branch, thinner.
         float ba = a + static_cast<float>(rng.range(-0.35, 0.35));
-        m.capsule(next, on_shell(v + 0.2f, ba, 0.1f), r * 0.7f, 0.4f, kEggVein, 1.0f);
+        m.capsule(next, on_shell(v + 0.2f, ba, 0.1f), r * 0.7f, 0.4f, egg_vein, 1.0f);
       }
       prev = next;
       r = std::max(0.7f, r * 0.985f);
@@ -78,35 +78,35 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   m.set_skin(0.28f, 3.0f);
   // Resin roots gripping the floor.
   for (int s = -1; s <= 1; s += 2) {
-    m.capsule({s * 9.0f, 28, 2}, {s * 25.0f, 38, 8}, 5.0f, 2.0f, kResin, 3);
-    m.capsule({s * 4.0f, 30, 8}, {s * 12.0f, 39, 18}, 4.0f, 1.6f, kResin, 3);
-    m.capsule({s * 8.0f, 28, -8}, {s * 20.0f, 37, -14}, 4.0f, 1.6f, kResin, 3);
+    m.capsule({s * 9.0f, 28, 2}, {s * 25.0f, 38, 8}, 5.0f, 2.0f, resin, 3);
+    m.capsule({s * 4.0f, 30, 8}, {s * 12.0f, 39, 18}, 4.0f, 1.6f, resin, 3);
+    m.capsule({s * 8.0f, 28, -8}, {s * 20.0f, 37, -14}, 4.0f, 1.6f, resin, 3);
   }
   // The pod: a broad leathery shell narrowing to its foot.
-  m.ellipsoid({0, -2, 0}, {27, 30, 26}, {}, kLeather, 0);
-  m.ellipsoid({0, 18, 0}, {17, 18, 16}, {}, kLeather, 10);
+  m.ellipsoid({0, -2, 0}, {27, 30, 26}, {}, leather, 0);
+  m.ellipsoid({0, 18, 0}, {17, 18, 16}, {}, leather, 10);
   m.set_skin(0, 1);
   veins(m, 0xE66u);
   m.set_skin(0.28f, 3.0f);
   // The throat: carved out of the top, lined with wet dark flesh.
   // The lips make the top of the pod: the shell under them is carved away.
   const float o = open;
-  m.ellipsoid({0, -32, 0}, {14 + 4 * o, 10 + 3 * o, 14 + 4 * o}, {}, kLeather, 3, true);
-  m.ellipsoid({0, -17, 0}, {14, 9, 14}, {}, kThroat, 1);
+  m.ellipsoid({0, -32, 0}, {14 + 4 * o, 10 + 3 * o, 14 + 4 * o}, {}, leather, 3, true);
+  m.ellipsoid({0, -17, 0}, {14, 9, 14}, {}, throat, 1);
   if (alive) {
     // A pale ribbed back rising in the throat, long fingers hooked over
     // the rim.
     m.set_skin(0.2f, 2.0f);
-    m.capsule({3, -24, -8}, {5, -26, 3}, 7.0f, 5.5f, kPale, 2, 3.2f, 0.5f);
+    m.capsule({3, -24, -8}, {5, -26, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
     for (int f = 0; f < 2; ++f) {
       const float a = f == 0 ? -0.9f : 0.35f;
       const V3 out{std::sin(a), 0, std::cos(a)};
       const V3 base = V3{0, -31, 0} + out * 8;
       const V3 knuckle = V3{0, f == 0 ? -37.0f : -39.0f, 0} + out * (f == 0 ? 16.0f : 18.0f);
       const V3 tip = V3{0, -30, 0} + out * 23;
-      m.capsule(base, knuckle, 3.0f, 2.5f, kPale, 1.2f);
-      m.sphere(knuckle, 2.8f, kPale, 0.8f);
-      m.capsule(knuckle, tip, 2.5f, 1.0f, kPale, 0.8f);
+      m.capsule(base, knuckle, 3.0f, 2.5f, pale, 1.2f);
+      m.sphere(knuckle, 2.8f, pale, 0.8f);
+      m.capsule(knuckle, tip, 2.5f, 1.0f, pale, 0.8f);
     }
     m.set_skin(0.28f, 3.0f);
   }
@@ -115,7 +115,7 @@ void build(Model& m, float open, bool alive, const Xf& view) {
     for (int i = 0; i < 4; ++i) {
       const float phi = i * 1.5708f;
       const V3 out{std::sin(phi), 0, std::cos(phi)};
-      m.capsule({0, -34.8f, 0}, V3{0, -30.5f, 0} + out * 12, 1.1f, 0.5f, kSeam, 0.3f);
+      m.capsule({0, -34.8f, 0}, V3{0, -30.5f, 0} + out * 12, 1.1f, 0.5f, seam, 0.3f);
     }
   }
   // The four lips, hinged round the rim, leaning in to a dome when sealed
@@ -126,21 +126,21 @@ void build(Model& m, float open, bool alive, const Xf& view) {
     const float phi = 0.7854f + i * 1.5708f;
     const V3 out{std::sin(phi), 0, std::cos(phi)};
     const V3 across{std::cos(phi), 0, -std::sin(phi)};
-    const V3 hinge = V3{0, kRimY, 0} + out * kRimR;
+    const V3 hinge = V3{0, rim_y, 0} + out * rim_r;
     const V3 dir = normalised(out * std::sin(bend) + V3{0, -1, 0} * std::cos(bend));
-    const float len = kLipLen * (1 - 0.1f * o);
+    const float len = lip_length * (1 - 0.1f * o);
     // Open lips curl back at their points.
     const float curl = o > 0.9f ? -0.45f : 0.9f * o;
     const V3 tip_dir = normalised(out * std::sin(bend + curl) + V3{0, -1, 0} * std::cos(bend + curl));
     const float base_len = len * (o > 0 ? 0.6f : 1.0f);
     const V3 mid = hinge + dir * (base_len * 0.5f);
     const V3 normal = cross(across, dir);
-    m.ellipsoid(mid, {o > 0 ? 7.5f : 8.5f, base_len * 0.62f, 2.8f}, basis(across, dir, normal), kLip,
+    m.ellipsoid(mid, {o > 0 ? 7.5f : 8.5f, base_len * 0.62f, 2.8f}, basis(across, dir, normal), lip_skin,
                 o > 0 ? 2.5f : 0.6f);
     // A fleshy ridge down the lip's middle, narrowing to its point.
     const V3 bend_at = hinge + dir * base_len;
-    m.capsule(hinge + dir * 2, bend_at, 3.6f, 2.6f, kLip, 2);
-    if (o > 0) m.capsule(bend_at, bend_at + tip_dir * (len * 0.55f), 2.6f, 0.6f, kLip, 1.5f);
+    m.capsule(hinge + dir * 2, bend_at, 3.6f, 2.6f, lip_skin, 2);
+    if (o > 0) m.capsule(bend_at, bend_at + tip_dir * (len * 0.55f), 2.6f, 0.6f, lip_skin, 1.5f);
   }
   if (o > 0.2f) {
     // Slime strung across the opening and running from the lips.

@@ -21,7 +21,7 @@ using model::rot_z;
 
 // How far she has toppled at each frame (radians, clockwise on screen):
 // slow to start, then falling faster, the last frame down on the floor.
-constexpr float kTopple[5] = {0.03f, 0.14f, 0.36f, 0.7f, 1.0f};
+constexpr float topple[5] = {0.03f, 0.14f, 0.36f, 0.7f, 1.0f};
 
 // The leftmost and rightmost columns the posed model covers, measured on a
 // canvas wide enough to hold it wherever it has been moved.
@@ -56,7 +56,7 @@ QPose death_pose(int frame) {
   p.toe[1] = {20 + 30 * t, 100 - 44 * t, -30};
   p.tail_sway = -1.0f + 1.4f * t;
   // The tail swings against the fall so that it stays down on the floor.
-  p.tail_turn = -0.9f * kTopple[frame - 1];
+  p.tail_turn = -0.9f * topple[frame - 1];
   p.drool = frame <= 2;
   return p;
 }
@@ -72,7 +72,7 @@ Bytes queen_death(int frame) {
   // place it was hit (where the splash of the wound is drawn) by sliding
   // the body back under the fall, and whatever is lowest lands on the floor.
   const V3 hips = stand.point({0, 0, 0});
-  Xf view = place(hips) * place({}, rot_z(kTopple[frame - 1])) * place(hips * -1.0f) * stand;
+  Xf view = place(hips) * place({}, rot_z(topple[frame - 1])) * place(hips * -1.0f) * stand;
   const float drift = view.point(p.neck_end).x - stand.point(p.neck_end).x;
   view = place({-0.5f * drift, 0, 0}) * view;
   {
