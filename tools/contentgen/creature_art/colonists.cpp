@@ -1,5 +1,5 @@
-// The colonists: the survivor in overalls, the colonist set in resin on the
-// wall (whole and burst), and the close-up shown when one is found.
+// The colonist set in resin on the wall (whole and burst), and the close-up
+// shown when one is found.
 #include <cmath>
 
 #include "creature_art/solid.h"
@@ -86,76 +86,6 @@ void face(cairo_t* cr, double cx, double cy, double r, double fear, double pale,
 }
 
 }  // namespace
-
-Bytes colonist() {
-  Canvas c(kWren.w, kWren.h);
-  cairo_t* cr = c.cr();
-  const double cx = 24.5;
-  // Boots, legs, overalls, arms, head: front view, standing.
-  for (int s = -1; s <= 1; s += 2) {
-    cairo_new_path(cr);
-    cairo_rectangle(cr, cx + s * 7 - 5.5, 88, 11, 46);
-    fill_radial(cr, cx + s * 7, 100, 40, 0.95, 0.55, 0.18, 0.35, 0.16, 0.04);
-    ellipse_path(cr, cx + s * 8, 139, 8, 5.5);
-    fill_radial(cr, cx + s * 8, 137, 9, 0.35, 0.3, 0.27, 0.05, 0.05, 0.05);
-  }
-  cairo_new_path(cr);
-  cairo_move_to(cr, cx - 15, 36);
-  cairo_curve_to(cr, cx - 16, 60, cx - 14, 80, cx - 13, 94);
-  cairo_line_to(cr, cx + 13, 94);
-  cairo_curve_to(cr, cx + 14, 80, cx + 16, 60, cx + 15, 36);
-  cairo_curve_to(cr, cx + 6, 31, cx - 6, 31, cx - 15, 36);
-  cairo_close_path(cr);
-  fill_radial(cr, cx, 60, 45, 1.0, 0.62, 0.22, 0.40, 0.18, 0.05);
-  // Chest bib, belt, name patch.
-  cairo_new_path(cr);
-  cairo_rectangle(cr, cx - 8, 44, 16, 16);
-  cairo_set_source_rgba(cr, 0.55, 0.28, 0.07, 0.9);
-  cairo_fill(cr);
-  cairo_new_path(cr);
-  cairo_rectangle(cr, cx - 14, 74, 28, 4);
-  cairo_set_source_rgb(cr, 0.18, 0.14, 0.10);
-  cairo_fill(cr);
-  cairo_new_path(cr);
-  cairo_rectangle(cr, cx + 2, 47, 5, 3);
-  cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
-  cairo_fill(cr);
-  for (int s = -1; s <= 1; s += 2) {
-    // Arms held in close, hands open.
-    cairo_new_path(cr);
-    cairo_move_to(cr, cx + s * 16, 38);
-    cairo_line_to(cr, cx + s * 20, 66);
-    cairo_set_source_rgb(cr, 0.9, 0.52, 0.17);
-    cairo_set_line_width(cr, 7);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-    cairo_move_to(cr, cx + s * 20, 66);
-    cairo_line_to(cr, cx + s * 20.5, 84);
-    cairo_set_source_rgb(cr, 0.82, 0.46, 0.14);
-    cairo_set_line_width(cr, 6);
-    cairo_stroke(cr);
-    cairo_arc(cr, cx + s * 20.5, 88, 3.4, 0, 2 * M_PI);
-    cairo_set_source_rgb(cr, 0.80, 0.58, 0.44);
-    cairo_fill(cr);
-  }
-  // Neck, head, hair.
-  cairo_new_path(cr);
-  cairo_rectangle(cr, cx - 3.5, 26, 7, 8);
-  cairo_set_source_rgb(cr, 0.62, 0.44, 0.33);
-  cairo_fill(cr);
-  ellipse_path(cr, cx, 12, 11, 12);
-  fill_radial(cr, cx, 12, 13, 0.30, 0.18, 0.08, 0.08, 0.04, 0.02);
-  face(cr, cx, 16, 8.5, 0.6, 0.0, true);
-  // Fringe over the forehead.
-  cairo_new_path(cr);
-  cairo_move_to(cr, cx - 10, 12);
-  cairo_curve_to(cr, cx - 8, 1, cx + 8, 1, cx + 10, 12);
-  cairo_curve_to(cr, cx + 4, 7, cx - 4, 7, cx - 10, 12);
-  cairo_set_source_rgb(cr, 0.30, 0.17, 0.07);
-  cairo_fill(cr);
-  grain(c, 600, 0.08);
-  return c.png();
-}
 
 Bytes cocoon(bool burst) {
   // A colonist fused into the wall's resin: the same wet growth as the

@@ -1,7 +1,12 @@
-// The egg: a leathery pod rooted in resin, whose four lips peel open as
-// it hatches (or splits when shot).
+// The egg: a leathery, veined pod rooted in resin, modelled in the round
+// and tipped a little toward the viewer so that the crown of four lips on
+// top shows. Sealed, the lips meet in a dome; through the stages (hatched
+// or split by a shot) they part, peel back and lay open a wet throat, and
+// at the last stage something pale still stirs inside it.
+#include <algorithm>
 #include <cmath>
 
+#include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "paint.h"
 #include "pictures.h"
@@ -10,132 +15,164 @@ namespace contentgen::creatures {
 
 namespace {
 
-void leather(cairo_t* cr, double cx, double cy, double r, double dark) {
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r * 1.1);
-  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.62 * dark, 0.56 * dark, 0.40 * dark);
-  cairo_pattern_add_color_stop_rgb(g, 0.35, 0.38 * dark, 0.32 * dark, 0.22 * dark);
-  cairo_pattern_add_color_stop_rgb(g, 0.8, 0.16 * dark, 0.13 * dark, 0.09 * dark);
-  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.07, 0.06, 0.05);
-  cairo_set_source(cr, g);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
-  cairo_set_source_rgba(cr, 0.04, 0.03, 0.02, 0.9);
-  cairo_set_line_width(cr, 1.0);
-  cairo_stroke(cr);
+using namespace solid;
+using model::normalised;
+using model::place;
+using model::rot_x;
+
+constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0};
+constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0};
+constexpr Material egg_vein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
+constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
+constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
+constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
+constexpr Material resin{0.10f, 0.15f, 0.07f, 1.2f, 45, 0.8f, 0};
+
+// Egg-local: origin in the middle of the pod, y down, the crown on top.
+constexpr float rim_y = -24;   // where the lips hinge
+constexpr float rim_r = 15;    // their distance from the pod's axis
+constexpr float lip_length = 17;
+
+// A rotation whose local x, y and z axes land on the given directions.
+M3 basis(V3 x, V3 y, V3 z) { return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}}; }
+
+V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+
+// A point on the pod's main shell: v runs -1 (top) to 1 (bottom), a is the
+// angle round the axis from the viewer's side; lift raises it off the skin.
+V3 on_shell(float v, float a, float lift) {
+  const float r = std::sqrt(std::max(0.0f, 1 - v * v));
+  return {(27 + lift) * r * std::sin(a), -2 + (30 + lift) * v, (26 + lift) * r * std::cos(a)};
 }
 
-void veins(cairo_t* cr, uint32_t seed, double top, double bottom) {
+// Veins branching down the pod from under the lips.
+void veins(Model& m, uint32_t seed) {
   Noise rng(seed);
-  cairo_save(cr);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (int i = 0; i < 9; ++i) {
-    double x = 36 + rng.range(-24, 24);
-    double y = rng.range(top + 8, bottom - 10);
-    cairo_move_to(cr, x, y);
-    cairo_curve_to(cr, x + rng.range(-8, 8), y + rng.range(4, 10), x + rng.range(-8, 8), y + rng.range(10, 18),
-                   x + rng.range(-6, 6), y + rng.range(16, 26));
-    cairo_set_source_rgba(cr, 0.12, 0.09, 0.05, 0.8);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke_preserve(cr);
-    cairo_set_source_rgba(cr, 0.62, 0.55, 0.38, 0.5);
-    cairo_set_line_width(cr, 0.5);
-    cairo_stroke(cr);
-  }
-  cairo_restore(cr);
-}
-
-// Resin roots gripping the floor.
-void roots(cairo_t* cr) {
-  for (int s = -1; s <= 1; s += 2) {
-    tube(cr, {36.0 + s * 12, 76}, {36.0 + s * 28, 84}, 4, 1.5, 0.8, 1);
-    tube(cr, {36.0 + s * 4, 78}, {36.0 + s * 14, 84.5}, 3, 1.2, 0.7, 0);
-  }
-}
-
-// One of the four lips; open goes 0 (sealed) to 1 (peeled right back).
-void lip(cairo_t* cr, double angle_deg, double open, double shade, double size) {
-  cairo_save(cr);
-  cairo_translate(cr, 36, 26);
-  // The lip hinges at its base and folds outward as it opens.
-  double side = angle_deg < 0 ? -1 : 1;
-  cairo_rotate(cr, (angle_deg * M_PI / 180) + side * open * 0.8);
-  cairo_scale(cr, size, size * (1.0 - 0.35 * open));
-  cairo_new_path(cr);
-  cairo_move_to(cr, -15, 4);
-  cairo_curve_to(cr, -16, -8, -6, -20, 0, -22 - 6 * open);
-  cairo_curve_to(cr, 6, -20, 16, -8, 15, 4);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-  leather(cr, 36, 10, 22, shade);
-}
-
-void egg_picture(cairo_t* cr, double open, uint32_t seed) {
-  roots(cr);
-  // The pod.
-  cairo_new_path(cr);
-  cairo_move_to(cr, 36, 10);
-  cairo_curve_to(cr, 62, 10, 70, 36, 66, 54);
-  cairo_curve_to(cr, 62, 72, 50, 82, 36, 82);
-  cairo_curve_to(cr, 22, 82, 10, 72, 6, 54);
-  cairo_curve_to(cr, 2, 36, 10, 10, 36, 10);
-  cairo_close_path(cr);
-  leather(cr, 36, 42, 40, 1.0);
-  veins(cr, seed, 24, 78);
-  // Glossy wet sheen.
-  specular(cr, {16, 30}, {12, 44}, {16, 60}, 2.2, 0.45);
-  if (open <= 0) {
-    // Sealed: the four-way slit of the lips on top.
-    for (int i = 0; i < 4; ++i) {
-      double a = (i * 90 + 45) * M_PI / 180;
-      Pt o{36, 22};
-      Pt e = polar(o, a, 14);
-      e.y = o.y + (e.y - o.y) * 0.5;
-      cairo_move_to(cr, o.x, o.y);
-      cairo_line_to(cr, e.x, e.y);
+  for (int i = 0; i < 7; ++i) {
+    float a = static_cast<float>(-1.4 + i * 0.45 + rng.range(-0.12, 0.12));
+    float v = static_cast<float>(rng.range(-0.55, -0.1));
+    V3 prev = on_shell(v, a, 0.35f);
+    const float end = static_cast<float>(rng.range(0.5, 0.95));
+    const float drift = static_cast<float>(rng.range(-0.12, 0.12));
+    const float wave = static_cast<float>(rng.range(0, 6.3));
+    float r = 0.95f;
+    while (v < end) {
+      v += 0.07f;
+      a += 0.4f * drift + 0.04f * std::sin(wave + v * 7);
+      V3 next = on_shell(v, a, 0.35f);
+      m.capsule(prev, next, r, r * 0.985f, egg_vein, 0.25f);
+      if (rng.unit() < 0.12) {
+        // A side branch, thinner.
+        float ba = a + static_cast<float>(rng.range(-0.35, 0.35));
+        m.capsule(next, on_shell(v + 0.2f, ba, 0.1f), r * 0.7f, 0.4f, egg_vein, 1.0f);
+      }
+      prev = next;
+      r = std::max(0.7f, r * 0.985f);
     }
-    cairo_set_source_rgba(cr, 0.05, 0.03, 0.02, 0.9);
-    cairo_set_line_width(cr, 2.0);
-    cairo_stroke(cr);
-    cairo_arc(cr, 36, 22, 5, 0, 2 * M_PI);
-    leather(cr, 36, 20, 6, 1.2);
-    return;
   }
-  // Open: a dark wet throat with slime, lips peeling out.
-  cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 36, 22 + 4 * open);
-  cairo_scale(cr, 16 + 6 * open, 6 + 4 * open);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  cairo_set_source_rgb(cr, 0.10, 0.05, 0.04);
-  cairo_fill(cr);
-  for (int i = 0; i < 3; ++i) drool(cr, {28.0 + i * 8, 20 + 3 * open}, 6 + 4 * i * open, 0.5, 0.9);
-  // Back lips first, then front.
-  lip(cr, -14, open * 0.6, 0.7, 0.8);
-  lip(cr, 14, open * 0.6, 0.7, 0.8);
-  lip(cr, -48, open, 1.0, 1.0);
-  lip(cr, 48, open, 1.0, 1.0);
+}
+
+// open: 0 sealed .. 1 peeled right back. alive: something stirs inside.
+void build(Model& m, float open, bool alive, const Xf& view) {
+  m.set_xf(view);
+  m.set_skin(0.28f, 3.0f);
+  // Resin roots gripping the floor.
+  for (int s = -1; s <= 1; s += 2) {
+    m.capsule({s * 9.0f, 28, 2}, {s * 25.0f, 38, 8}, 5.0f, 2.0f, resin, 3);
+    m.capsule({s * 4.0f, 30, 8}, {s * 12.0f, 39, 18}, 4.0f, 1.6f, resin, 3);
+    m.capsule({s * 8.0f, 28, -8}, {s * 20.0f, 37, -14}, 4.0f, 1.6f, resin, 3);
+  }
+  // The pod: a broad leathery shell narrowing to its foot.
+  m.ellipsoid({0, -2, 0}, {27, 30, 26}, {}, leather, 0);
+  m.ellipsoid({0, 18, 0}, {17, 18, 16}, {}, leather, 10);
+  m.set_skin(0, 1);
+  veins(m, 0xE66u);
+  m.set_skin(0.28f, 3.0f);
+  // The throat: carved out of the top, lined with wet dark flesh.
+  // The lips make the top of the pod: the shell under them is carved away.
+  const float o = open;
+  m.ellipsoid({0, -32, 0}, {14 + 4 * o, 10 + 3 * o, 14 + 4 * o}, {}, leather, 3, true);
+  m.ellipsoid({0, -17, 0}, {14, 9, 14}, {}, throat, 1);
+  if (alive) {
+    // A pale ribbed back rising in the throat, long fingers hooked over
+    // the rim.
+    m.set_skin(0.2f, 2.0f);
+    m.capsule({3, -24, -8}, {5, -26, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
+    for (int f = 0; f < 2; ++f) {
+      const float a = f == 0 ? -0.9f : 0.35f;
+      const V3 out{std::sin(a), 0, std::cos(a)};
+      const V3 base = V3{0, -31, 0} + out * 8;
+      const V3 knuckle = V3{0, f == 0 ? -37.0f : -39.0f, 0} + out * (f == 0 ? 16.0f : 18.0f);
+      const V3 tip = V3{0, -30, 0} + out * 23;
+      m.capsule(base, knuckle, 3.0f, 2.5f, pale, 1.2f);
+      m.sphere(knuckle, 2.8f, pale, 0.8f);
+      m.capsule(knuckle, tip, 2.5f, 1.0f, pale, 0.8f);
+    }
+    m.set_skin(0.28f, 3.0f);
+  }
+  if (o <= 0) {
+    // Sealed: the four seams where the lips meet, pressed into the dome.
+    for (int i = 0; i < 4; ++i) {
+      const float phi = i * 1.5708f;
+      const V3 out{std::sin(phi), 0, std::cos(phi)};
+      m.capsule({0, -34.8f, 0}, V3{0, -30.5f, 0} + out * 12, 1.1f, 0.5f, seam, 0.3f);
+    }
+  }
+  // The four lips, hinged round the rim, leaning in to a dome when sealed
+  // and peeled outward and down as they open.
+  // 0 would stand them straight up.
+  const float bend = o <= 0 ? -1.05f : o < 0.5f ? -0.45f : o < 0.9f ? 1.3f : 2.25f;
+  for (int i = 0; i < 4; ++i) {
+    const float phi = 0.7854f + i * 1.5708f;
+    const V3 out{std::sin(phi), 0, std::cos(phi)};
+    const V3 across{std::cos(phi), 0, -std::sin(phi)};
+    const V3 hinge = V3{0, rim_y, 0} + out * rim_r;
+    const V3 dir = normalised(out * std::sin(bend) + V3{0, -1, 0} * std::cos(bend));
+    const float len = lip_length * (1 - 0.1f * o);
+    // Open lips curl back at their points.
+    const float curl = o > 0.9f ? -0.45f : 0.9f * o;
+    const V3 tip_dir = normalised(out * std::sin(bend + curl) + V3{0, -1, 0} * std::cos(bend + curl));
+    const float base_len = len * (o > 0 ? 0.6f : 1.0f);
+    const V3 mid = hinge + dir * (base_len * 0.5f);
+    const V3 normal = cross(across, dir);
+    m.ellipsoid(mid, {o > 0 ? 7.5f : 8.5f, base_len * 0.62f, 2.8f}, basis(across, dir, normal), lip_skin,
+                o > 0 ? 2.5f : 0.6f);
+    // A fleshy ridge down the lip's middle, narrowing to its point.
+    const V3 bend_at = hinge + dir * base_len;
+    m.capsule(hinge + dir * 2, bend_at, 3.6f, 2.6f, lip_skin, 2);
+    if (o > 0) m.capsule(bend_at, bend_at + tip_dir * (len * 0.55f), 2.6f, 0.6f, lip_skin, 1.5f);
+  }
+  if (o > 0.2f) {
+    // Slime strung across the opening and running from the lips.
+    strand(m, {-9, -34, 6}, {9, -33, 5}, 4 + 4 * o, 0.6f);
+    drool(m, {-12, -30, 9}, 6 + 8 * o, -0.8f, 0.8f);
+    drool(m, {11, -29, 10}, 4 + 10 * o, 0.6f, 0.7f);
+  }
+}
+
+Bytes picture(float open, bool alive) {
+  Canvas c(kEgg.w, kEgg.h);
+  // Tipped toward the viewer so the crown shows; the roots on the last row.
+  const Xf tilt = place({36, 47, 0}, rot_x(-0.68f), 1.08f);
+  Model probe;
+  build(probe, open, alive, tilt);
+  const float drop = kEgg.h - 1 - lowest_solid_row(probe, kEgg.w, kEgg.h + 40);
+  auto make = [&](Model& m, const Xf& v) { build(m, open, alive, v); };
+  const Xf view = fit(make, place({0, drop, 0}) * tilt, kEgg.w, kEgg.h, {36, kEgg.h - 1.0f, 0}, 2, 2);
+  Model m;
+  build(m, open, alive, view);
+  model::RenderOptions o;
+  o.ambient = 0.22f;
+  o.exposure = 1.1f;
+  model::render(m, c, o);
+  require_clear_edges(c, "egg");
+  return c.png();
 }
 
 }  // namespace
 
-Bytes egg() {
-  Canvas c(kEgg.w, kEgg.h);
-  egg_picture(c.cr(), 0, 400);
-  grain(c, 401, 0.16);
-  return c.png();
-}
+Bytes egg() { return picture(0, false); }
 
-Bytes egg_hatch(int frame) {
-  Canvas c(kEgg.w, kEgg.h);
-  egg_picture(c.cr(), frame / 3.0, 400);
-  if (frame == 3) {
-    // Spent: the throat empty, slime dripping down the shell.
-    drool(c.cr(), {20, 30}, 22, -1, 1.0);
-    drool(c.cr(), {50, 32}, 18, 1, 1.0);
-  }
-  grain(c, 410 + frame, 0.16);
-  return c.png();
-}
+Bytes egg_hatch(int frame) { return picture(frame / 3.0f, frame == 3); }
 
 }  // namespace contentgen::creatures

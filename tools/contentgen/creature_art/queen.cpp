@@ -7,14 +7,14 @@
 #include <cmath>
 #include <vector>
 
-#include "creature_art/solid.h"
+#include "creature_art/queen_model.h"
 #include "creature_sizes.h"
 #include "paint.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
 
-namespace {
+namespace queen_model {
 
 using namespace solid;
 using model::lerp3;
@@ -28,27 +28,12 @@ constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
 constexpr float kWalkScale = 0.86f;
 
-// Body-local: origin at the hip, facing +x, y down, +z toward the side view.
-struct QPose {
-  float pitch = -0.78f;
-  V3 neck_end{78, -92, 0};
-  float head_rot = 0.25f;
-  float jaw = 0.2f, inner = 0;
-  V3 hand[2] = {{40, 40, 20}, {34, 40, -20}};  // the great arms
-  V3 small[2] = {{26, 30, 12}, {22, 30, -12}}; // the small chest arms
-  float curl = 0.6f;
-  V3 toe[2] = {{40, 100, 16}, {10, 100, -16}};
-  float tail_sway = 0;
-  bool drool = true;
-  bool side = true;
-};
-
 constexpr float kSpine = 92;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
 // The head and its crown: origin at the neck joint, snout toward +x.
-void head(Model& m, const QPose& p) {
+static void head(Model& m, const QPose& p) {
   const Material& c = kCarapace;
   // The crown: a broad shell swept up and back over the skull, its rim
   // rising into horns.
@@ -132,13 +117,16 @@ void build(Model& m, const QPose& p, const Xf& view) {
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + V3{-26, -26, 0}, 58, 54);
     V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
-    m.capsule(root, knee, 17, 10, mat, 5);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {24, 13, 13}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
-    m.capsule(knee, ankle, 10, 6.5f, mat, 3, 8, 0.4f);
-    m.sphere(knee, 10.5f, mat, 2);
-    m.capsule(ankle, toe, 6.5f, 4.2f, mat, 2);
-    m.capsule(toe, toe + V3{14, 1, s * 2}, 4.0f, 1.0f, mat, 1.5f);
-    m.capsule(toe, toe + V3{9, 2, -s * 5}, 3.4f, 0.8f, mat, 1.5f);
+    m.capsule(root, knee, 21, 13, mat, 5);
+    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 17, 17}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
+    m.capsule(knee, ankle, 13, 9, mat, 3, 8, 0.5f);
+    // The calf swells behind the shin.
+    m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-4, 0, 0}, {17, 10, 10},
+                rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 3);
+    m.sphere(knee, 13.5f, mat, 2);
+    m.capsule(ankle, toe, 8.5f, 5.5f, mat, 2);
+    m.capsule(toe, toe + V3{16, 1, s * 2}, 5.0f, 1.2f, mat, 1.5f);
+    m.capsule(toe, toe + V3{10, 2, -s * 6}, 4.4f, 1.0f, mat, 1.5f);
   };
 
   arm(1, true);
@@ -150,6 +138,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
     V3 pts[] = {{-12, 4, 0}, {-50, 30 + 8 * sw, -6}, {-88, 62 - 4 * sw, -10}, {-118, 86 + 4 * sw, -8},
                 {-138, 94, -4 + 30 * sw}, {-150, 86 - 6 * sw, 40 * sw}};
     float radii[] = {14, 10, 7.5f, 5.5f, 3.8f, 2.2f};
+    const M3 swing = rot_z(p.tail_turn);
+    for (V3& q : pts) q = pts[0] + swing.apply(q - pts[0]);
     m.chain(pts, radii, 6, kCarapace, 4, 6.5f, 0.9f);
     m.ellipsoid(pts[5] + V3{-6, -8, 0}, {12, 3.5f, 1.5f}, rot_z(1.0f), kCarapace, 2);
   }
@@ -176,7 +166,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
   m.set_xf(view);
 }
 
-QPose walk_pose(int frame) {
+static QPose walk_pose(int frame) {
   QPose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   p.pitch = -0.80f - 0.04f * ph;
@@ -192,20 +182,12 @@ QPose walk_pose(int frame) {
 }
 
 // The lunge: three-quarters toward the viewer, crown on the handle.
-constexpr Pt kFrontHandle{kQueenAttack.w / 2.0, 149};
-constexpr V3 kHandle{static_cast<float>(kFrontHandle.x), static_cast<float>(kFrontHandle.y), 0};
+constexpr Pt kFrontHandle{kHandle.x, kHandle.y};
 constexpr float kYaw = -0.7f;
 constexpr float kFrontScale = 2.05f;
 
-// The crown's top in the lunge frames: the band hides the rows above it at
-// every approach distance but the last few frames of the strike, so the
-// whole head stays in view as she rises.
-constexpr int kCrownTop = 134;
+static Xf front_view(const QPose& p, float dx, float dy, float roll);
 
-Xf front_view(const QPose& p, float dx, float dy, float roll);
-
-// The lunge view with the crown's top lowered toward kCrownTop (plus dy),
-// but no further than keeps the frames' shared handle on solid crown.
 Xf crowned_view(const QPose& p, float dy, float roll) {
   Xf v = front_view(p, 0, 0, roll);
   Model probe;
@@ -235,7 +217,7 @@ Xf crowned_view(const QPose& p, float dy, float roll) {
   return place({0, static_cast<float>(target - (top - pad)) + dy, 0}) * v;
 }
 
-Xf front_view(const QPose& p, float dx, float dy, float roll) {
+static Xf front_view(const QPose& p, float dx, float dy, float roll) {
   // The point of the crown that lands on the handle, body-local.
   Xf head = place(p.neck_end, rot_z(p.head_rot));
   V3 crown = head.point({-20, -34, 0});
@@ -265,12 +247,14 @@ QPose lunge_pose(float strike) {
   return p;
 }
 
-Bytes finish(Canvas& c, const char* what) {
+static Bytes finish(Canvas& c, const char* what) {
   require_clear_edges(c, what);
   return c.png();
 }
 
-}  // namespace
+}  // namespace queen_model
+
+using namespace queen_model;
 
 Bytes queen_walk(int frame) {
   Canvas c(kQueenWalk.w, kQueenWalk.h);
@@ -301,38 +285,6 @@ Bytes queen_attack(int frame) {
   build(m, p, view);
   model::render(m, c);
   return finish(c, "queen attack");
-}
-
-Bytes queen_death(int frame) {
-  Canvas c(kQueenAttack.w, kQueenAttack.h);
-  const float t = (frame - 1) / 4.0f;
-  QPose p = lunge_pose(0);
-  p.jaw = 1.0f - 0.3f * t;
-  p.inner = frame == 1 ? 0.5f : 0.0f;
-  p.head_rot = 0.55f - 0.6f * std::min(1.0f, t * 2.5f) + 1.0f * t * t;
-  p.pitch = -1.2f - 0.15f * std::min(1.0f, t * 3) + 0.8f * t * t;
-  p.neck_end = shoulders(p) + V3{34 - 20 * t, -16 + 20 * t, 0};
-  p.hand[0] = lerp3(V3{10, -40, 44}, V3{40, 60, 20}, t);
-  p.hand[1] = lerp3(V3{0, -40, -60}, V3{50, 60, -30}, t);
-  p.curl = 0.9f;
-  p.toe[0] = {40 + 10 * t, 100 - 30 * t * t, 30};
-  p.toe[1] = {20 + 14 * t, 100 - 36 * t * t, -30};
-  p.drool = frame <= 2;
-  Model m;
-  m.set_skin(0.18f, 3.5f);
-  // She sinks more than she topples, so the fall stays inside the frame.
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, crowned_view(p, 130 * t * t, -0.25f * t * t), kQueenAttack.w, kQueenAttack.h, kHandle);
-  build(m, p, view);
-  model::render(m, c);
-  cairo_t* cr = c.cr();
-  V3 wound = view.point(p.neck_end + V3{20, -4, 0});
-  V3 chest = view.point(shoulders(p) + V3{0, 20, 0});
-  const double k = 1.0 - 0.15 * t;
-  acid_runs(cr, {wound.x, wound.y + 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
-  if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
-  acid_splash(cr, {wound.x, wound.y}, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
-  return finish(c, "queen death");
 }
 
 }  // namespace contentgen::creatures

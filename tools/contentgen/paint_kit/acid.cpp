@@ -77,53 +77,6 @@ void goo_strip(cairo_t* cr, const std::vector<Pt>& pts, const std::vector<double
   cairo_fill(cr);
 }
 
-// A blob with a lumpy rim, shaded like a drop of thick liquid.
-void goo_blob(cairo_t* cr, Pt c, double r, Noise& rng, double squash = 1.0) {
-  const int n = 15;
-  std::vector<Pt> rim(n);
-  for (int i = 0; i < n; ++i) {
-    double a = 2 * M_PI * i / n + rng.range(-0.15, 0.15);
-    double k = rng.range(0.62, 1.2);
-    // Sagging: the lower half hangs a little further.
-    double sag = std::sin(a) > 0 ? 1.0 + 0.25 * std::sin(a) : 1.0;
-    rim[i] = {c.x + std::cos(a) * r * k, c.y + std::sin(a) * r * k * squash * sag};
-  }
-  cairo_new_path(cr);
-  Pt m0 = lerp(rim[n - 1], rim[0], 0.5);
-  cairo_move_to(cr, m0.x, m0.y);
-  // Smooth curve through the midpoints, the rim points as controls.
-  Pt prev = m0;
-  for (int i = 0; i < n; ++i) {
-    Pt p = rim[i], m = lerp(rim[i], rim[(i + 1) % n], 0.5);
-    Pt c1 = lerp(prev, p, 2.0 / 3.0), c2 = lerp(m, p, 2.0 / 3.0);
-    cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, m.x, m.y);
-    prev = m;
-  }
-  cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_radial(c.x + kLx * r * 0.35, c.y + kLy * r * 0.35, r * 0.05, c.x, c.y,
-                                                   r * 1.25);
-  cairo_pattern_add_color_stop_rgb(g, 0.0, kAcidSpec[0], kAcidSpec[1], kAcidSpec[2]);
-  cairo_pattern_add_color_stop_rgb(g, 0.15, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
-  cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
-  cairo_pattern_add_color_stop_rgb(g, 1.0, kAcidRim[0], kAcidRim[1], kAcidRim[2]);
-  cairo_set_source(cr, g);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
-  set_rgb(cr, kAcidRim);
-  cairo_set_line_width(cr, std::max(0.8, r * 0.08));
-  cairo_stroke(cr);
-  // Bubbles trapped in it.
-  for (int i = 0; i < 3; ++i) {
-    double a = rng.range(0, 2 * M_PI), d = rng.range(0.1, 0.6) * r;
-    cairo_new_path(cr);
-    cairo_arc(cr, c.x + std::cos(a) * d, c.y + std::sin(a) * d, std::max(0.6, r * rng.range(0.06, 0.14)), 0,
-              2 * M_PI);
-    set_rgb(cr, kAcidSpec, 0.7);
-    cairo_set_line_width(cr, std::max(0.4, r * 0.03));
-    cairo_stroke(cr);
-  }
-}
-
 // A teardrop: round head at p, tail pointing back along -dir.
 void goo_drop(cairo_t* cr, Pt p, Pt dir, double r, double stretch) {
   double l = std::max(1e-6, std::hypot(dir.x, dir.y));
@@ -152,49 +105,141 @@ void goo_drop(cairo_t* cr, Pt p, Pt dir, double r, double stretch) {
 void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift) {
   Noise rng(seed);
   cairo_save(cr);
-  // Goo falls straight down the picture whatever the body is doing.
+  // Acid falls straight down the picture whatever the body is doing.
   cairo_user_to_device(cr, &origin.x, &origin.y);
   cairo_identity_matrix(cr);
-  const double g = 1.1;  // how hard the goo falls, in sizes per unit time squared
-  // Thick lobes flung out on arcs that bend down.
-  const int lobes = 9;
-  for (int i = 0; i < lobes; ++i) {
-    double side = i % 2 ? 1.0 : -1.0;
-    double a = -M_PI / 2 + side * rng.range(0.35, 1.7) - side * 0.5 * lift * rng.unit();
-    double v = size * rng.range(0.55, 1.3) * (i < 2 ? 1.2 : 1.0);
-    double t1 = rng.range(0.45, 0.9);
-    double w0 = size * rng.range(0.09, 0.15);
-    std::vector<Pt> pts;
-    std::vector<double> w;
-    for (int k = 0; k <= 8; ++k) {
-      double t = t1 * k / 8;
-      pts.push_back({origin.x + std::cos(a) * v * t, origin.y + std::sin(a) * v * t + g * size * t * t});
-      // Necks thin in the middle and gather into a heavy bead at the end.
-      double f = static_cast<double>(k) / 8;
-      w.push_back(w0 * (1.0 - 0.6 * f) + (k == 8 ? w0 * 0.45 : 0.0));
+  const double base = size * 0.3;
+  // The splat's rim: a radius wandering with a few harmonics, torn out into
+  // sharp lobes, thrown more upward the harder the hit.
+  double amp[5], phase[5];
+  for (int k = 0; k < 5; ++k) amp[k] = rng.range(0.04, 0.12) / (1 + k * 0.3), phase[k] = rng.range(0, 2 * M_PI);
+  constexpr int kLobes = 8;
+  double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
+  for (int i = 0; i < kLobes; ++i) {
+    lobe_a[i] = rng.range(0, 2 * M_PI);
+    lobe_len[i] = rng.range(0.25, 0.8);
+    lobe_w[i] = rng.range(0.1, 0.26);
+  }
+  auto radius = [&](double a, double grow) {
+    double r = 1;
+    for (int k = 0; k < 5; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
+    for (int i = 0; i < kLobes; ++i) {
+      double d = std::remainder(a - lobe_a[i], 2 * M_PI) / lobe_w[i];
+      r += lobe_len[i] * std::exp(-d * d);
     }
-    goo_strip(cr, pts, w);
-    // Droplets breaking off beyond the lobe's end.
-    int nd = 1 + static_cast<int>(rng.unit() * 3);
-    for (int k = 0; k < nd; ++k) {
-      double t = t1 + rng.range(0.12, 0.5);
-      Pt p{origin.x + std::cos(a) * v * t + rng.range(-3, 3), origin.y + std::sin(a) * v * t + g * size * t * t};
-      Pt vel{std::cos(a) * v, std::sin(a) * v + 2 * g * size * t};
-      goo_drop(cr, p, vel, w0 * rng.range(0.35, 0.7), rng.range(0.5, 1.5));
+    return base * (r + grow);
+  };
+  // The splat hangs a little below the wound it pours from.
+  const double centre_y = origin.y + base * 0.3;
+  auto splat_path = [&](double grow) {
+    cairo_new_path(cr);
+    constexpr int kSteps = 120;
+    for (int i = 0; i <= kSteps; ++i) {
+      const double a = 2 * M_PI * i / kSteps;
+      const double r = radius(a, grow);
+      // It sags: the lower half hangs further.
+      const double sag = std::sin(a) > 0 ? 1 + 0.5 * std::sin(a) : 0.7;
+      const double x = origin.x + std::cos(a) * r, y = centre_y + std::sin(a) * r * sag;
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+  };
+  // Runs dripping from the splat's underside, their tops under it.
+  acid_runs(cr, origin + Pt{0, base * 0.7}, base * 0.8, size * 0.75, 3, std::max(1.2, size * 0.04), seed * 7 + 3);
+  // Droplets thrown along arcs that fall: strings of teardrops shrinking
+  // outward, stretched along their flight.
+  const int arcs = 6 + static_cast<int>(3 * lift);
+  for (int i = 0; i < arcs; ++i) {
+    // Flung out sideways, higher the harder the hit, then falling.
+    const double side = i % 2 ? 1.0 : -1.0;
+    const double a = -M_PI / 2 + side * rng.range(1.0 - 0.5 * lift, 2.0);
+    const double d = size * rng.range(0.6, 1.0);
+    const double fall = size * rng.range(0.6, 1.0);
+    const Pt dir{std::cos(a), std::sin(a)};
+    auto at = [&](double t) { return origin + dir * (base * 0.9 + (d - base * 0.9) * t) + Pt{0, fall * t * t}; };
+    const int drops = 3 + static_cast<int>(rng.range(0, 3));
+    for (int k = 0; k < drops; ++k) {
+      const double t = (k + 1.0) / (drops + 0.4) + rng.range(-0.04, 0.04);
+      const Pt p = at(t), q = at(t + 0.03);
+      const double r = size * 0.055 * (1.1 - 0.7 * t) * rng.range(0.8, 1.2);
+      goo_drop(cr, p, q - p, std::max(0.7, r), 0.6 + 1.4 * t);
     }
   }
-  // Loose droplets, most of them falling.
-  for (int i = 0; i < 16; ++i) {
-    double a = M_PI / 2 + rng.range(-1.6, 1.6) * (1.0 + 0.4 * lift);
-    double r = size * (0.3 + std::sqrt(rng.unit()) * 1.1);
-    Pt p = polar(origin, a, r);
-    p.y += size * 0.25;
-    goo_drop(cr, p, {std::cos(a) * 0.3, 1.0}, size * rng.range(0.03, 0.07), rng.range(0.8, 2.5));
+  // Dark wet rim, the body, the lighter swell in its middle.
+  splat_path(0.07);
+  set_rgb(cr, kAcidRim, 0.95);
+  cairo_fill(cr);
+  splat_path(0.0);
+  cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, centre_y + kLy * base * 0.3, 0,
+                                                   origin.x, centre_y, base * 2.0);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 0.75);
+  cairo_pattern_add_color_stop_rgb(g, 0.18, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
+  cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.30, 0.45, 0.04);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_save(cr);
+  splat_path(-0.4);
+  cairo_clip(cr);
+  cairo_set_source_rgba(cr, 0.85, 1.0, 0.45, 0.22);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  // Wet glints on the swell.
+  set_rgb(cr, kAcidSpec, 0.95);
+  cairo_save(cr);
+  cairo_translate(cr, origin.x + kLx * base * 0.45, centre_y + kLy * base * 0.45);
+  cairo_scale(cr, base * 0.26, base * 0.12);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_fill(cr);
+  cairo_arc(cr, origin.x + base * 0.3, centre_y - base * 0.1, std::max(0.8, base * 0.07), 0, 2 * M_PI);
+  cairo_fill(cr);
+  // Smaller splats torn off round the rim.
+  for (int i = 0; i < 4; ++i) {
+    const double a = rng.range(0, 2 * M_PI);
+    const Pt p = Pt{origin.x, centre_y} + Pt{std::cos(a), std::sin(a) * 0.9} * (radius(a, 0) + base * rng.range(0.15, 0.45));
+    const double r = base * rng.range(0.1, 0.2);
+    cairo_new_path(cr);
+    for (int k = 0; k <= 10; ++k) {
+      const double b = 2 * M_PI * k / 10;
+      const double rr = r * (k % 10 == 0 ? 1.0 : rng.range(0.7, 1.25));
+      if (k == 0)
+        cairo_move_to(cr, p.x + std::cos(b) * rr, p.y + std::sin(b) * rr);
+      else
+        cairo_line_to(cr, p.x + std::cos(b) * rr, p.y + std::sin(b) * rr);
+    }
+    cairo_close_path(cr);
+    set_rgb(cr, kAcidBody, 0.95);
+    cairo_fill_preserve(cr);
+    set_rgb(cr, kAcidRim, 0.9);
+    cairo_set_line_width(cr, std::max(0.6, r * 0.25));
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, p.x + kLx * r * 0.35, p.y + kLy * r * 0.35, std::max(0.5, r * 0.3), 0, 2 * M_PI);
+    set_rgb(cr, kAcidSpec, 0.9);
+    cairo_fill(cr);
   }
-  // Runs sliding down from the burst, then the blob over their tops.
-  acid_runs(cr, origin + Pt{0, size * 0.12}, size * 0.2, size * 0.9, 3, size * 0.05, seed * 7 + 3);
-  goo_blob(cr, origin, size * 0.36, rng, 0.8);
-  goo_blob(cr, origin + Pt{rng.range(-0.2, 0.2), 0.22} * size, size * 0.14, rng, 1.0);
+  // The fizz: tiny pale bubbles where the acid eats the air.
+  const int fizz = 18 + static_cast<int>(size * 0.3);
+  const double bubble = std::max(0.6, size / 60);
+  for (int i = 0; i < fizz; ++i) {
+    const double a = rng.range(0, 2 * M_PI);
+    const double dd = base * rng.range(0.3, 1.8);
+    const Pt p = origin + Pt{std::cos(a) * dd, std::sin(a) * dd * 0.8 - rng.range(0, base * 0.5)};
+    const double r = rng.range(0.5, 1.4) * bubble;
+    cairo_new_path(cr);
+    cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 0.88, 1.0, 0.55, 0.9);
+    cairo_set_line_width(cr, std::max(0.6, bubble * 0.6));
+    if (r > bubble)
+      cairo_stroke(cr);
+    else
+      cairo_fill(cr);
+  }
   cairo_restore(cr);
 }
 
@@ -208,14 +253,15 @@ void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double
     double len = length * (0.2 + 0.8 * rng.unit() * rng.unit() + (i == n / 2 ? 0.3 : 0.0));
     double y0 = from.y + rng.range(-0.3, 0.3) * spread;
     double w0 = width * rng.range(0.7, 1.2);
-    double wob = rng.range(-1, 1) * width * 0.8, ph = rng.range(0, 6);
+    double wob = rng.range(-1, 1) * width * 2.2, ph = rng.range(0, 6), lean = rng.range(-0.12, 0.12);
     std::vector<Pt> pts;
     std::vector<double> w;
     for (int k = 0; k <= 10; ++k) {
       double f = k / 10.0;
-      pts.push_back({x + wob * std::sin(ph + f * 5.0) * f, y0 + len * f});
-      // Thins as it runs, then swells into the hanging bead.
-      w.push_back(w0 * (1.0 - 0.55 * f) + (k == 10 ? w0 * 0.6 : 0.0));
+      pts.push_back({x + wob * std::sin(ph + f * 5.0) * f + 0.4 * wob * std::sin(ph * 2 + f * 11.0) * f + lean * len * f,
+                     y0 + len * f});
+      // Thins unevenly as it runs, then swells into the hanging bead.
+      w.push_back(w0 * (1.0 - 0.6 * f) * (1.0 + 0.22 * std::sin(ph + f * 13.0)) + (k == 10 ? w0 * 0.5 : 0.0));
     }
     goo_strip(cr, pts, w);
   }

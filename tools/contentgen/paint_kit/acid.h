@@ -11,10 +11,10 @@
 
 namespace contentgen::paint {
 
-// A heavy splash of yellow-green acid blood bursting from a wound: a lumpy
-// glistening blob, thick lobes flung out and bending down under their own
-// weight, teardrop droplets, and runs dripping from the blob. size is the
-// blob's reach; lift (0..1) how much of it is thrown upward, as on impact.
+// A splat of yellow-green acid blood bursting from a wound: a wet splat
+// with a torn, lobed rim that sags, droplets thrown along arcs that fall,
+// runs dripping from its underside and a fizz of tiny bubbles. size is the
+// splash's reach; lift (0..1) how much of it is thrown upward, as on impact.
 void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift);
 // Acid ichor running down a surface from around `from`: n wobbly trails,
 // spread over +-spread horizontally, each ending in a hanging bead.

@@ -1,0 +1,48 @@
+// The queen's solid model and the views shared by her lunge and her death:
+// the body posed by a small pose table, the three-quarter view with the
+// crown on the frames' shared handle.
+#pragma once
+
+#include "creature_art/solid.h"
+#include "creature_sizes.h"
+
+namespace contentgen::creatures::queen_model {
+
+using solid::M3;
+using solid::Model;
+using solid::V3;
+using solid::Xf;
+
+// Body-local: origin at the hip, facing +x, y down, +z toward the side view.
+struct QPose {
+  float pitch = -0.78f;
+  V3 neck_end{78, -92, 0};
+  float head_rot = 0.25f;
+  float jaw = 0.2f, inner = 0;
+  V3 hand[2] = {{40, 40, 20}, {34, 40, -20}};  // the great arms
+  V3 small[2] = {{26, 30, 12}, {22, 30, -12}}; // the small chest arms
+  float curl = 0.6f;
+  V3 toe[2] = {{40, 100, 16}, {10, 100, -16}};
+  float tail_sway = 0;
+  float tail_turn = 0;  // the whole tail swung about its root, in the picture plane
+  bool drool = true;
+  bool side = true;
+};
+
+// Where the torso ends and the neck begins.
+V3 shoulders(const QPose& p);
+void build(Model& m, const QPose& p, const Xf& view);
+
+// The lunge frames' shared handle, in frame pixels.
+inline constexpr V3 kHandle{kQueenAttack.w / 2.0f, 149, 0};
+// The crown's top in the lunge frames: the band hides the rows above it at
+// every approach distance but the last few frames of the strike.
+inline constexpr int kCrownTop = 134;
+
+// The lunge pose; strike 0 rearing, 1 the blow.
+QPose lunge_pose(float strike);
+// The lunge view with the crown's top lowered toward kCrownTop (plus dy),
+// but no further than keeps the frames' shared handle on solid crown.
+Xf crowned_view(const QPose& p, float dy, float roll);
+
+}  // namespace contentgen::creatures::queen_model

@@ -1,0 +1,109 @@
+// The free colonist waiting to be found: a person in orange work overalls
+// and heavy boots, modelled in the round and rendered like the creatures,
+// standing turned a little toward the light, arms held out from the body
+// and hands open, as someone who has just seen help arrive.
+#include <cmath>
+
+#include "creature_art/solid.h"
+#include "creature_sizes.h"
+#include "paint.h"
+#include "pictures.h"
+
+namespace contentgen::creatures {
+
+namespace {
+
+using namespace solid;
+using model::place;
+using model::rot_y;
+
+constexpr Material overalls{0.78f, 0.40f, 0.11f, 0.35f, 18, 0.6f, 0};
+constexpr Material overalls_dark{0.55f, 0.27f, 0.07f, 0.3f, 18, 0.5f, 0};
+constexpr Material shirt{0.30f, 0.32f, 0.34f, 0.3f, 18, 0.6f, 0};
+constexpr Material boot{0.12f, 0.10f, 0.09f, 0.9f, 40, 0.7f, 0};
+constexpr Material belt{0.16f, 0.12f, 0.08f, 0.6f, 30, 0.5f, 0};
+constexpr Material badge{0.85f, 0.86f, 0.82f, 0.5f, 30, 0.4f, 0};
+constexpr Material flesh{0.78f, 0.56f, 0.43f, 0.35f, 22, 0.5f, 0};
+constexpr Material hair{0.22f, 0.13f, 0.06f, 0.5f, 25, 0.5f, 0};
+constexpr Material eye{0.06f, 0.04f, 0.03f, 1.2f, 60, 0.2f, 0};
+
+// Body-local: origin between the feet on the floor, y down, facing +z
+// (the viewer), units are pixels of the 145-row frame.
+void build(Model& m, const Xf& view) {
+  m.set_xf(view);
+  // Boots and legs, a little apart, weight on the left leg.
+  for (int s = -1; s <= 1; s += 2) {
+    const float x = s * 7.0f;
+    const float lean = s < 0 ? 0.0f : 1.5f;
+    m.ellipsoid({x + s * 0.5f, -4, 3}, {5.5f, 4.5f, 8.5f}, {}, boot, 0);
+    m.capsule({x, -6, 0}, {x, -14, 0}, 5.2f, 5.0f, boot, 1.5f);
+    const V3 knee{x + lean * 0.5f, -34, 1.5f};
+    m.capsule({x, -14, 0}, knee, 5.2f, 5.6f, overalls, 2);
+    m.capsule(knee, {s * 5.5f, -57, 0}, 5.6f, 7.0f, overalls, 2);
+    // Knee pads.
+    m.ellipsoid(knee + V3{0, 0, 4}, {4.2f, 3.5f, 2}, {}, overalls_dark, 1.5f);
+  }
+  // Hips, belt, the torso in the bib of the overalls, the shirt's shoulders.
+  m.ellipsoid({0, -60, 0}, {13.5f, 8, 8.5f}, {}, overalls, 3);
+  m.ellipsoid({0, -80, 0}, {12.8f, 17, 8.6f}, {}, overalls, 5);
+  m.ellipsoid({0, -67.5f, 0.3f}, {13.6f, 2.3f, 9.6f}, {}, belt, 0.6f);
+  m.ellipsoid({-3.5f, -67.5f, 9.8f}, {2.2f, 1.8f, 1.0f}, {}, badge, 0.4f);  // buckle
+  m.ellipsoid({0, -96, 0}, {15.5f, 7, 8.5f}, {}, overalls, 4);
+  m.ellipsoid({0, -101, 2}, {5.5f, 2.5f, 5}, {}, shirt, 1.5f);  // the shirt's collar
+  // Bib, its pocket and straps, a name badge.
+  m.ellipsoid({0, -84, 6.8f}, {8.5f, 9, 2.8f}, {}, overalls_dark, 1);
+  m.ellipsoid({-3, -83, 9.0f}, {3.6f, 3.0f, 0.7f}, {}, overalls, 0.4f);
+  m.ellipsoid({4.5f, -89, 9.0f}, {2.4f, 1.3f, 0.8f}, {}, badge, 0.3f);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 6.5f, -92, 7.5f}, {s * 8.5f, -101, 4}, 1.6f, 1.6f, overalls_dark, 0.6f);
+  // Arms held out from the body, elbows bent, hands open.
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 shoulder{s * 14.0f, -96, 0};
+    const V3 elbow{s * 16.8f, -77, 2.5f};
+    const V3 wrist{s * 17.8f, -60, 7};
+    m.sphere(shoulder, 6.4f, overalls, 2);
+    m.capsule(shoulder, elbow, 5.4f, 4.4f, overalls, 2);
+    m.capsule(elbow, wrist, 4.4f, 3.6f, overalls, 1.5f);
+    m.ellipsoid(wrist, {3.9f, 1.6f, 3.9f}, {}, overalls_dark, 1);  // cuff
+    m.ellipsoid(wrist + V3{s * 0.5f, 4.5f, 0.5f}, {2.9f, 4.8f, 2.0f}, {}, flesh, 1.5f);
+    m.capsule(wrist + V3{-s * 1.5f, 2, 1}, wrist + V3{-s * 3.5f, 5, 2.5f}, 1.1f, 0.9f, flesh, 0.6f);  // thumb
+  }
+  // Neck and head, the face toward the viewer, short dark hair.
+  m.capsule({0, -101, 0}, {0, -108, 0.5f}, 4.6f, 4.4f, flesh, 2);
+  m.ellipsoid({0, -119, 1}, {9.2f, 11.2f, 9.4f}, {}, flesh, 2);
+  m.ellipsoid({0, -111, 2.5f}, {6.5f, 3.5f, 6.5f}, {}, flesh, 3);  // jaw
+  m.ellipsoid({0, -123, -2.5f}, {10.2f, 9.8f, 9.6f}, {}, hair, 1.2f);
+  m.ellipsoid({1, -127.5f, 4.5f}, {8.5f, 3.6f, 4.5f}, {}, hair, 1.5f);  // fringe
+  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.8f, -118, 0}, 2.2f, flesh, 1.2f);  // ears
+  // The face: brow, sockets, eyes, nose, mouth.
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 1.5f, -122.6f, 9.2f}, {s * 5.5f, -122.2f, 8.2f}, 0.9f, 0.8f, hair, 0.5f);
+  for (int s = -1; s <= 1; s += 2) {
+    m.sphere({s * 3.5f, -119.8f, 8.4f}, 1.25f, eye, 0.2f);
+  }
+  m.capsule({0, -120, 9.8f}, {0, -115.5f, 11.2f}, 1.0f, 1.6f, flesh, 1);
+  m.capsule({-1.8f, -112.6f, 9.0f}, {1.8f, -112.6f, 9.0f}, 0.6f, 0.6f, kMouth, 0.3f);
+}
+
+}  // namespace
+
+Bytes colonist() {
+  Canvas c(kWren.w, kWren.h);
+  const float cx = kWren.w / 2.0f;
+  // Turned a little toward the light from the upper left.
+  const Xf stand = place({cx, 0, 0}, rot_y(0.2f), 1.07f);
+  Model probe;
+  build(probe, stand);
+  const float drop = kWren.h - 1 - lowest_solid_row(probe, kWren.w, kWren.h + 20);
+  auto make = [&](Model& m, const Xf& v) { build(m, v); };
+  const Xf view = fit(make, place({0, drop, 0}) * stand, kWren.w, kWren.h, {cx, kWren.h - 1.0f, 0}, 1, 1);
+  Model m;
+  m.set_skin(0.12f, 2.0f);
+  build(m, view);
+  model::RenderOptions o;
+  o.ambient = 0.24f;
+  o.exposure = 1.15f;
+  model::render(m, c, o);
+  require_clear_edges(c, "colonist");
+  return c.png();
+}
+
+}  // namespace contentgen::creatures
