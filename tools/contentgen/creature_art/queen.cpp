@@ -202,7 +202,7 @@ Xf crowned_view(const QPose& p, float dy, float roll) {
         break;
       }
   const int hx = static_cast<int>(kFrontHandle.x), hy = static_cast<int>(kFrontHandle.y);
-  int target = kCrownTop;
+  int target = crown_top;
   for (; target > 90; --target) {
     // Rows of the probe that land on the handle's box after the shift.
     const int shift = target - top;

@@ -96,7 +96,7 @@ Bytes queen_death(int frame) {
     Model probe;
     build(probe, p, view);
     const int top = solid::top_solid_row(probe, kQueenAttack.w, kQueenAttack.h);
-    if (top < kCrownTop) view = place({0, static_cast<float>(kCrownTop - top), 0}) * view;
+    if (top < crown_top) view = place({0, static_cast<float>(crown_top - top), 0}) * view;
   }
   // Any shrinking left to do keeps her on the floor, about the frame's middle.
   const V3 floor{kQueenAttack.w / 2.0f, kQueenAttack.h - 1.0f, 0};

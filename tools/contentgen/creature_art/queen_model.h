@@ -37,11 +37,11 @@ void build(Model& m, const QPose& p, const Xf& view);
 inline constexpr V3 kHandle{kQueenAttack.w / 2.0f, 149, 0};
 // The crown's top in the lunge frames: the band hides the rows above it at
 // every approach distance but the last few frames of the strike.
-inline constexpr int kCrownTop = 134;
+inline constexpr int crown_top = 134;
 
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);
-// The lunge view with the crown's top lowered toward kCrownTop (plus dy),
+// The lunge view with the crown's top lowered toward crown_top (plus dy),
 // but no further than keeps the frames' shared handle on solid crown.
 Xf crowned_view(const QPose& p, float dy, float roll);
 

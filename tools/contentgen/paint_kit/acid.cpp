@@ -8,6 +8,25 @@
 
 namespace contentgen::paint {
 
+SplatRim::SplatRim(Noise& noise, int lobes, double amp_max, double lobe_max, double lobe_w_min, double lobe_w_max) {
+  for (int k = 0; k < 5; ++k) amp_[k] = noise.range(0.04, amp_max) / (1 + k * 0.3), phase_[k] = noise.range(0, 2 * M_PI);
+  for (int i = 0; i < lobes; ++i) {
+    lobe_angle_.push_back(noise.range(0, 2 * M_PI));
+    lobe_length_.push_back(noise.range(0.25, lobe_max));
+    lobe_width_.push_back(noise.range(lobe_w_min, lobe_w_max));
+  }
+}
+
+double SplatRim::operator()(double angle) const {
+  double r = 1;
+  for (int k = 0; k < 5; ++k) r += amp_[k] * std::sin((k + 2) * angle + phase_[k]);
+  for (size_t i = 0; i < lobe_angle_.size(); ++i) {
+    const double d = std::remainder(angle - lobe_angle_[i], 2 * M_PI) / lobe_width_[i];
+    r += lobe_length_[i] * std::exp(-d * d);
+  }
+  return r;
+}
+
 namespace {
 
 constexpr double kLx = kLightX, kLy = kLightY;
@@ -111,31 +130,15 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   const double base = size * 0.3;
   // The splat's rim: a radius wandering with a few harmonics, torn out into
   // sharp lobes, thrown more upward the harder the hit.
-  double amp[5], phase[5];
-  for (int k = 0; k < 5; ++k) amp[k] = rng.range(0.04, 0.12) / (1 + k * 0.3), phase[k] = rng.range(0, 2 * M_PI);
-  constexpr int kLobes = 8;
-  double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
-  for (int i = 0; i < kLobes; ++i) {
-    lobe_a[i] = rng.range(0, 2 * M_PI);
-    lobe_len[i] = rng.range(0.25, 0.8);
-    lobe_w[i] = rng.range(0.1, 0.26);
-  }
-  auto radius = [&](double a, double grow) {
-    double r = 1;
-    for (int k = 0; k < 5; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
-    for (int i = 0; i < kLobes; ++i) {
-      double d = std::remainder(a - lobe_a[i], 2 * M_PI) / lobe_w[i];
-      r += lobe_len[i] * std::exp(-d * d);
-    }
-    return base * (r + grow);
-  };
+  const SplatRim rim(rng, 8, 0.12, 0.8, 0.1, 0.26);
+  auto radius = [&](double a, double grow) { return base * (rim(a) + grow); };
   // The splat hangs a little below the wound it pours from.
   const double centre_y = origin.y + base * 0.3;
   auto splat_path = [&](double grow) {
     cairo_new_path(cr);
-    constexpr int kSteps = 120;
-    for (int i = 0; i <= kSteps; ++i) {
-      const double a = 2 * M_PI * i / kSteps;
+    constexpr int steps = 120;
+    for (int i = 0; i <= steps; ++i) {
+      const double a = 2 * M_PI * i / steps;
       const double r = radius(a, grow);
       // It sags: the lower half hangs further.
       const double sag = std::sin(a) > 0 ? 1 + 0.5 * std::sin(a) : 0.7;

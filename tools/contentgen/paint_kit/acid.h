@@ -6,10 +6,27 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <vector>
 
+#include "paint_kit/canvas.h"
 #include "paint_kit/geometry.h"
 
 namespace contentgen::paint {
+
+// The outline of a splat, as a radius for each direction: 1 wandering by a
+// few harmonics (each up to amp_max, the higher ones less), plus lobes
+// torn out in random directions, each up to lobe_max long and
+// lobe_w_min..lobe_w_max radians wide. Drawn from `noise` in a fixed order,
+// so a seed always gives the same splat.
+class SplatRim {
+ public:
+  SplatRim(Noise& noise, int lobes, double amp_max, double lobe_max, double lobe_w_min, double lobe_w_max);
+  double operator()(double angle) const;
+
+ private:
+  double amp_[5], phase_[5];
+  std::vector<double> lobe_angle_, lobe_length_, lobe_width_;
+};
 
 // A splat of yellow-green acid blood bursting from a wound: a wet splat
 // with a torn, lobed rim that sags, droplets thrown along arcs that fall,

@@ -39,16 +39,16 @@ Bytes make_acid_pool() {
   Noise n(0xAC1Du);
   // A ragged outline: the radius wanders around the ellipse, with a few
   // tongues of acid running out across the deck.
-  constexpr int kRim = 48;
-  double wobble[kRim];
+  constexpr int rim_points = 48;
+  double wobble[rim_points];
   for (double& r : wobble) r = n.range(0.82, 1.0);
-  for (int t = 0; t < 3; ++t) wobble[static_cast<int>(n.range(0, kRim))] = n.range(1.08, 1.16);
+  for (int t = 0; t < 3; ++t) wobble[static_cast<int>(n.range(0, rim_points))] = n.range(1.08, 1.16);
   auto outline = [&](double rx, double ry, double grow) {
     cairo_new_path(cr);
-    for (int i = 0; i <= kRim; ++i) {
-      const int k = i % kRim;
-      const double smooth = (wobble[(k + kRim - 1) % kRim] + 2 * wobble[k] + wobble[(k + 1) % kRim]) / 4;
-      const double a = 2 * M_PI * k / kRim, r = smooth + grow;
+    for (int i = 0; i <= rim_points; ++i) {
+      const int k = i % rim_points;
+      const double smooth = (wobble[(k + rim_points - 1) % rim_points] + 2 * wobble[k] + wobble[(k + 1) % rim_points]) / 4;
+      const double a = 2 * M_PI * k / rim_points, r = smooth + grow;
       const double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
       if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
     }
@@ -120,29 +120,13 @@ Bytes make_acid_blast(int frame) {
 
   // The splat: radius wandering with a few harmonics plus sharp lobes.
   const double base = reach * (late ? 0.30 : 0.36);
-  double amp[5], phase[5];
-  for (int k = 0; k < 5; ++k) amp[k] = n.range(0.04, 0.13) / (1 + k * 0.3), phase[k] = n.range(0, 2 * M_PI);
-  constexpr int kLobes = 9;
-  double lobe_a[kLobes], lobe_len[kLobes], lobe_w[kLobes];
-  for (int i = 0; i < kLobes; ++i) {
-    lobe_a[i] = n.range(0, 2 * M_PI);
-    lobe_len[i] = n.range(0.25, late ? 0.95 : 0.7);
-    lobe_w[i] = n.range(0.12, 0.3);
-  }
-  auto radius = [&](double a, double grow) {
-    double r = 1;
-    for (int k = 0; k < 5; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
-    for (int i = 0; i < kLobes; ++i) {
-      double d = std::remainder(a - lobe_a[i], 2 * M_PI) / lobe_w[i];
-      r += lobe_len[i] * std::exp(-d * d);
-    }
-    return base * (r + grow);
-  };
+  const paint::SplatRim rim(n, 9, 0.13, late ? 0.95 : 0.7, 0.12, 0.3);
+  auto radius = [&](double a, double grow) { return base * (rim(a) + grow); };
   auto splat_path = [&](double grow, double squash_down) {
     cairo_new_path(cr);
-    constexpr int kSteps = 160;
-    for (int i = 0; i <= kSteps; ++i) {
-      const double a = 2 * M_PI * i / kSteps;
+    constexpr int steps = 160;
+    for (int i = 0; i <= steps; ++i) {
+      const double a = 2 * M_PI * i / steps;
       const double r = radius(a, grow);
       // Acid sags: the lower half of the splat hangs further.
       const double sag = std::sin(a) > 0 ? 1 + squash_down * std::sin(a) : 1;
