@@ -170,6 +170,12 @@ Bytes colonist_closeup() {
   o.exposure = 1.25f;
   o.supersample = 4;
   model::render(m, c, o);
+  // The chamber's air is cold: a faint green-blue cast over everything the
+  // flashlight finds.
+  cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY);
+  cairo_set_source_rgb(cr, 0.86, 0.96, 1.0);
+  cairo_paint(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   // Sink the edges into the dark so only the face holds the light.
   g = cairo_pattern_create_radial(W * 0.5, H * 0.44, 60, W * 0.5, H * 0.5, W * 0.62);
   cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.0);
