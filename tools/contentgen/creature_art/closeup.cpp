@@ -102,8 +102,8 @@ void head(Model& m) {
   m.capsule({0, 60, -20}, {0, 150, -30}, 26, 32, skin, 16);
 }
 
-// The resin that has taken the head: a wall of ribbed ropes behind, a mass
-// over the crown and the right side of the face, strands across the face.
+// The chamber wall behind the head: a lumpy mass of resin with ribbed
+// ropes radiating from behind the head out past the picture's edges.
 void resin_wall(Model& m) {
   Noise rng(907);
   m.set_skin(2.2f, 14);
@@ -122,6 +122,8 @@ void resin_wall(Model& m) {
   }
 }
 
+// The resin that has taken the head: ribbed ropes over the crown, down the
+// right side of the face and round the jaw, and strands across the face.
 void resin_over_face(Model& m) {
   // The crown and the right side sunk in a ribbed mass that has crept over
   // the right eye's corner and down the cheek to the jaw.
