@@ -105,8 +105,6 @@ home="$work/home"
 elsewhere="$work/elsewhere"
 mkdir -p "$home" "$elsewhere"
 start_xvfb 1280x1024
-press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"; }
-alive() { kill -0 "$pid" 2>/dev/null; }
 has_icon() {  # the window's _NET_WM_ICON holds every size, 16 to 256
   local sizes
   sizes=$(xprop -len 2000000 -id "$1" -notype 32c _NET_WM_ICON | python3 -c "

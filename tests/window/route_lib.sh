@@ -21,6 +21,28 @@ start_xvfb() {
   export DISPLAY=":$(head -1 "$work/display")"
 }
 
+# A key held about 100 ms, as a hand presses it, then a pause (0.4 s).
+press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"; }
+# Whether the game ($pid) still runs.
+alive() { kill -0 "$pid" 2>/dev/null; }
+# Waits up to 30 s for a file to appear.
+wait_for_file() {
+  for _ in $(seq 300); do [ -e "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
+
+# From MAIN MENU: NEW GAME, ONE PLAYER, Accept on SQUAD; the options file
+# appears, the first game shows its controls card, and a key closes it.
+start_first_game() {
+  press Return 1
+  press Return 1
+  press Return 1
+  wait_for_file opt.dat || fail "no opt.dat after starting a game"
+  wait_for_file intro.dat || fail "no intro.dat: the first game showed no controls card"
+  sleep 1
+  press space 1
+}
+
 # Ends the route: passed, or the game's output and every failure again.
 finish_route() {
   if [ "$failures" -ne 0 ]; then

@@ -51,13 +51,7 @@ keep_shot() {
   mkdir -p "$shots"
   dump | python3 "$here/xwd_png.py" "$shots/wayland-$renderer-$1.png"
 }
-press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"; }
 alt_enter() { xdotool keydown alt keydown Return; sleep 0.1; xdotool keyup Return keyup alt; sleep 1.5; }
-alive() { kill -0 "$pid" 2>/dev/null; }
-wait_for_file() {
-  for _ in $(seq 300); do [ -e "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
 
 SDL_VIDEODRIVER=wayland WAYLAND_DISPLAY=rx907-wayland "$game" --renderer="$renderer" >"$work/stdout.txt" 2>&1 &
 pid=$!
@@ -101,17 +95,10 @@ else
 fi
 xdotool click 1
 
-# Probe, loading, MAIN MENU; then NEW GAME, ONE PLAYER, Accept on SQUAD.
+# Probe, loading, MAIN MENU; then the first game.
 sleep 8
 alive || { fail "rx907 ended after RUN GAME"; cat "$work/stdout.txt" >&2; exit 1; }
-press Return 1
-press Return 1
-press Return 1
-wait_for_file opt.dat || fail "no opt.dat after starting a game"
-# The first game's controls card: any key closes it (and writes intro.dat).
-wait_for_file intro.dat || fail "the first game showed no controls card"
-sleep 1
-press space 1
+start_first_game
 sleep 2
 press F5 1
 wait_for_file saves/quick.907 || fail "F5 in play wrote no quicksave"

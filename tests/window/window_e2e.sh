@@ -87,12 +87,9 @@ if [ "$wm" != none ]; then
   sleep 0.5
 fi
 
-# A key held about 100 ms, as a hand presses it.
-press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep "${2:-0.4}"; }
 # Left button held about 100 ms.
 hold_click() { xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
 alt_enter() { xdotool keydown alt keydown Return; sleep 0.1; xdotool keyup Return keyup alt; sleep 1.2; }
-alive() { kill -0 "$pid" 2>/dev/null; }
 geometry() {  # prints "W H" of a window
   xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
 }
@@ -158,11 +155,6 @@ wait_for_picture() {
     fi
     sleep 0.5
   done
-  return 1
-}
-# Waits up to 30 s for a file to appear.
-wait_for_file() {
-  for _ in $(seq 300); do [ -e "$1" ] && return 0; sleep 0.1; done
   return 1
 }
 clock() { "$build/savepeek" saves quick; }
@@ -263,15 +255,7 @@ if [ "$wm" = fluxbox ]; then
   fi
 fi
 
-# NEW GAME, ONE PLAYER, Accept on SQUAD.
-press Return 1
-press Return 1
-press Return 1
-wait_for_file opt.dat || fail "no opt.dat after starting a game"
-# The first game here shows the controls card; any key closes it.
-wait_for_file intro.dat || fail "no intro.dat: the first game showed no controls card"
-sleep 1
-press space 1
+start_first_game
 
 # The game's own picture of this frame gives the HUD pixel's logical colour.
 press Print 0.2

@@ -347,15 +347,10 @@ void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h) {
   });
 }
 
-void brighten_metal(Canvas& c) {
-  // One tone curve, tabulated: a raised black level and a gain, with a
-  // soft shoulder above 200.
-  uint8_t curve[256];
-  for (int v = 0; v < 256; ++v) {
-    double x = 40 + 1.4 * v;
-    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
-    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
-  }
+namespace {
+// Maps every channel of the canvas through curve, on the straight (not
+// premultiplied) values, keeping each pixel's alpha.
+void apply_tone_curve(Canvas& c, const uint8_t (&curve)[256]) {
   paint::each_pixel(c, [&](int, int, uint32_t& p) {
     const uint32_t a = p >> 24;
     if (a == 0) return;
@@ -367,6 +362,19 @@ void brighten_metal(Canvas& c) {
     p = out;
   });
 }
+}  // namespace
+
+void brighten_metal(Canvas& c) {
+  // One tone curve, tabulated: a raised black level and a gain, with a
+  // soft shoulder above 200.
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    double x = 40 + 1.4 * v;
+    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
+    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
+  }
+  apply_tone_curve(c, curve);
+}
 
 void lift_for_tint(Canvas& c, double bend) {
   uint8_t curve[256];
@@ -374,16 +382,7 @@ void lift_for_tint(Canvas& c, double bend) {
     const double x = v / 255.0;
     curve[v] = static_cast<uint8_t>(std::lround(255.0 * (1.0 - std::pow(1.0 - x, bend))));
   }
-  paint::each_pixel(c, [&](int, int, uint32_t& p) {
-    const uint32_t a = p >> 24;
-    if (a == 0) return;
-    uint32_t out = a << 24;
-    for (int shift : {16, 8, 0}) {
-      const uint32_t straight = std::min(255u, (paint::channel(p, shift) * 255 + a / 2) / a);
-      out |= (static_cast<uint32_t>(curve[straight]) * a + 127) / 255 << shift;
-    }
-    p = out;
-  });
+  apply_tone_curve(c, curve);
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
