@@ -12,7 +12,7 @@
 #include "app/frame_loop.h"
 #include "app/harness/mission_run.h"
 #include "app/ingame.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "input/input.h"
 #include "scene.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 
 #include "app/ingame.h"
-#include "app/state/archive.h"
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/archive.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"

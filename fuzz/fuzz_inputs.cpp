@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/harness/session.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/packfile.h"

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "app/autoplayer/autoplayer.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
 #include "frontend/newgame.h"

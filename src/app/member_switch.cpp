@@ -1,7 +1,7 @@
 #include "app/member_switch.h"
 
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "input/keycodes.h"

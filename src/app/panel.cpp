@@ -1,8 +1,8 @@
-#include "app/state/panel.h"
+#include "state/panel.h"
 
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "input/bindings.h"
 #include "input/input.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/messages.h"

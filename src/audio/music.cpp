@@ -1,6 +1,6 @@
 #include "audio/music.h"
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 
 int musicstream = 0;

@@ -1,7 +1,7 @@
 #include "audio/sound.h"
 
-#include "app/state/assets.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 
 int sparechannel = 0;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "platform/platform.h"
 
 void (*closeuprunner)() = runcloseup;

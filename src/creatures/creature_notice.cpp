@@ -1,6 +1,6 @@
 // A cocooned colonist coming into a member's view for the first time: the
 // music stops, the surprise sting plays and the close-up holds the game.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "creatures/closeup.h"

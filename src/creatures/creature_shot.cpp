@@ -1,7 +1,7 @@
 // A member's shot against the room's creature: the roaming boxes, the
 // warrior's head by pixel overlap, the attack box that grows as the creature
 // closes in, and the colonist that any shot in its room loses.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
 #include "creatures/nest_state.h"

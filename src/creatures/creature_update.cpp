@@ -1,7 +1,7 @@
 // One frame of every room's creature, rooms 1 to 255 in order; empty rooms
 // are handed to the spawner.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"

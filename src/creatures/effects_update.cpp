@@ -1,6 +1,6 @@
 // Advancing the five effect lists once per frame of play, removing records
 // whose time is up while the list is walked.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "audio/sound.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"

@@ -1,6 +1,6 @@
 // After the creature pass: a pending queen, the colonist that replaces a
 // lost one, and slime growing back in rooms nobody is watching.
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
 #include "creatures/nest_state.h"

@@ -1,6 +1,6 @@
 #include "creatures/spawning.h"
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
 #include "platform/random.h"

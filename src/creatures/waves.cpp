@@ -1,8 +1,8 @@
 // Per frame before the creature pass: the generator room's slime and the
 // power, the rooms' slime counts, attack waves and the wave power failures.
-#include "app/state/assets.h"
-#include "app/state/panel.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/panel.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"

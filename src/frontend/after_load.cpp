@@ -1,5 +1,5 @@
-#include "app/state/game_state.h"
-#include "app/state/settings.h"
+#include "state/game_state.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"

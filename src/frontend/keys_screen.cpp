@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"

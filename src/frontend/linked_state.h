@@ -2,7 +2,7 @@
 // input, audio and message code.
 #pragma once
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "creatures/nest_state.h"
 #include "input/bindings.h"

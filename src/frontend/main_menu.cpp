@@ -1,8 +1,8 @@
 // MAIN MENU (statemainmenu) and GAME MODE (stategamemode).
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
+#include "state/assets.h"
+#include "state/game_state.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "input/keycodes.h"

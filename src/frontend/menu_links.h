@@ -2,7 +2,7 @@
 // renderer files and the status line.
 #pragma once
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "render/messages.h"

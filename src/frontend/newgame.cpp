@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"

@@ -1,9 +1,9 @@
 // OPTIONS (stateoptions) and SETTINGS (statesettings).
 #include <string>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"

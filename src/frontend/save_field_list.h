@@ -19,8 +19,8 @@
 #include <list>
 #include <string>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
 #include "squad/roster.h"

@@ -6,7 +6,7 @@
 #include <list>
 #include <string>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_field_list.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/textentry.h"
 

@@ -3,7 +3,7 @@
 #include <new>
 #include <vector>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
 #include "frontend/packfile.h"

@@ -2,8 +2,8 @@
 // pointer-move rule, the selection pulse, the click, the backdrop and logo,
 // the version tag, the pointer and the hit flush are the same as on every
 // other menu; the slot list itself is the save screens' own.
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
+#include "state/assets.h"
+#include "state/game_state.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_screens.h"

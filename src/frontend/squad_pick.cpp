@@ -1,6 +1,6 @@
 #include "frontend/squad_pick.h"
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "squad/roster.h"
 
 namespace {

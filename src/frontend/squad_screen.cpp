@@ -1,9 +1,9 @@
 // SQUAD (statesquad): Accept, Split and Cancel in the middle, the six squad
 // slots in two columns of three on either side.
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "frontend/menu_screens.h"

@@ -1,6 +1,6 @@
 #include "input/bindings.h"
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "input/keynames.h"

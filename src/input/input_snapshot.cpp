@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 
 int keydownstate[keycodecount];
 int keyhitstate[keycodecount][3];

@@ -1,5 +1,5 @@
 // The compass: a faint dial with a needle turned to the member's facing wall.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/views.h"

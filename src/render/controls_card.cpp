@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "input/bindings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"

@@ -1,6 +1,6 @@
 #include "render/demo_mark.h"
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud_parts.h"

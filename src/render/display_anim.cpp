@@ -1,6 +1,6 @@
 #include "render/display_anim.h"
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "platform/random.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

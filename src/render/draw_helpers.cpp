@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 
 namespace {

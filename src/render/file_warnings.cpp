@@ -1,6 +1,6 @@
 #include "render/file_warnings.h"
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/text.h"
 

@@ -2,8 +2,8 @@
 // ammunition gauge, heartbeat trace and credit points.
 #include <string>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"

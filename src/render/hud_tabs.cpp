@@ -3,9 +3,9 @@
 // mini-camera packs its contents into a strip along the top.
 #include <string>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"

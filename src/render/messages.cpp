@@ -1,7 +1,7 @@
 // The status message line.
 #include "render/messages.h"
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/text.h"

@@ -1,8 +1,8 @@
 // Mini-cameras: a member's room drawn small inside its tab, or static when
 // the member is dead, with the hurt flash over either.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/room_pass.h"

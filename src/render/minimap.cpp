@@ -1,9 +1,9 @@
 // The 3 x 3 map of the rooms around a view's member: room cells in their
 // type colour, passage marks between them, the ways out of the complex,
 // other members' rooms and the players' facing arrows.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/room_pass.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/hud.h"

@@ -1,8 +1,8 @@
 // Debug, cheat and missing-file lines, drawn last over everything.
 #include "render/overlay.h"
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"

@@ -2,7 +2,7 @@
 // then the effect records and the creature of the room.
 #include "render/room_pass.h"
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "world/machinery.h"

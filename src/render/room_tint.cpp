@@ -3,7 +3,7 @@
 // pulse of a lit alarm room.
 #include <algorithm>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/effects.h"
 #include "render/room_pass.h"
 #include "world/map.h"

@@ -2,7 +2,7 @@
 // refills every frame.
 #include <cstddef>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "render/room_pass.h"
 
 namespace {

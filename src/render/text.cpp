@@ -1,6 +1,6 @@
 #include "render/text.h"
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 

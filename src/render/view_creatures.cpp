@@ -1,7 +1,7 @@
 // The room's creature: a roaming creature walks along the band facing its
 // way; an attacking one fills the view as it comes closer.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "platform/platform.h"
 #include "render/room_pass.h"

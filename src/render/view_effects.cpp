@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"
 #include "platform/platform.h"

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/room_pass.h"

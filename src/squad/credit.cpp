@@ -1,6 +1,6 @@
 #include "squad/credit.h"
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "squad/squad.h"
 
 void givecredit(int p, int points) {

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/sound.h"
 #include "creatures/creatures.h"
 #include "creatures/effects.h"

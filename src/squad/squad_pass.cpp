@@ -1,7 +1,7 @@
 #include "squad/squad_pass.h"
 
-#include "app/state/panel.h"
-#include "app/state/play_state.h"
+#include "state/panel.h"
+#include "state/play_state.h"
 #include "squad/mission.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -1,7 +1,7 @@
 #include "world/doors.h"
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "creatures/effects.h"
 #include "input/bindings.h"

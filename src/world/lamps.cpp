@@ -1,7 +1,7 @@
 #include "world/lamps.h"
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "platform/random.h"
 #include "squad/squad.h"

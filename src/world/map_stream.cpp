@@ -1,7 +1,7 @@
 // Loading the complex from the embedded archive.
 #include <vector>
 
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "platform/platform.h"
 #include "world/map.h"
 

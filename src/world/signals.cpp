@@ -1,7 +1,7 @@
 #include "world/signals.h"
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
+#include "state/assets.h"
+#include "state/play_state.h"
 #include "audio/sound.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/state/archive.h"
-#include "app/state/asset_plan.h"
+#include "state/archive.h"
+#include "state/asset_plan.h"
 #include "image_sizes.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 
 TEST(Archive, EmbeddedEntriesRegisterOnceAndLookUpExactly) {
   register_embedded_archive();

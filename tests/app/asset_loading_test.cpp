@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/state/archive.h"
-#include "app/state/asset_handles.h"
-#include "app/state/asset_plan.h"
-#include "app/state/assets.h"
+#include "state/archive.h"
+#include "state/asset_handles.h"
+#include "state/asset_plan.h"
+#include "state/assets.h"
 #include "image_sizes.h"
 #include "platform/platform.h"
 

@@ -12,7 +12,7 @@
 #include "app/command_line.h"
 #include "app/frame_loop.h"
 #include "app/screenshot_key.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "frontend/menu_frame.h"
 #include "input/input.h"
 #include "platform/platform.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frame_loop.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "platform/pace_schedule.h"
 #include "platform/platform.h"
 

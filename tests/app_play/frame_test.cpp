@@ -1,5 +1,5 @@
 #include "app/frame_loop.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "app_play/play_fixture.h"
 #include "frontend/menu_frame.h"
 #include "render/display_anim.h"

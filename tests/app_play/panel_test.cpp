@@ -1,6 +1,6 @@
 #include "app/ingame.h"
-#include "app/state/game_state.h"
-#include "app/state/panel.h"
+#include "state/game_state.h"
+#include "state/panel.h"
 #include "app_play/play_fixture.h"
 
 namespace playtest {

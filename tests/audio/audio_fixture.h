@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "platform/platform.h"
 
 inline bool audio_ready() {

@@ -16,18 +16,18 @@
 #include <thread>
 #include <vector>
 
-#include "app/state/archive.h"
-#include "app/state/asset_plan.h"
+#include "state/archive.h"
+#include "state/asset_plan.h"
 #include "app/demo.h"
 #include "app/frame_loop.h"
 #include "app/ingame.h"
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "app/harness/session.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "frontend/menu_frame.h"
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "measure/loudness.h"
 #include "measure/meters.h"
 #include "platform/platform.h"

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "audio_fixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/state/assets.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/settings.h"
 #include "audio/sound.h"
 #include "audio_fixture.h"
 

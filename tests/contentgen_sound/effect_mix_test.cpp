@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 #include "measure/fft.h"
 #include "measure/loudness.h"

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 #include "sounds/effects.h"
 

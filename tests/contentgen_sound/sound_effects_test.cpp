@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "creatures/creature_tables.h"
 #include "creatures/closeup.h"
-#include "app/state/assets.h"
+#include "state/assets.h"
 
 namespace creaturetest {
 namespace {

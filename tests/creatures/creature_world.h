@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/closeup.h"
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"

@@ -6,10 +6,10 @@
 #include <set>
 
 #include "app/harness/state_hash.h"
-#include "app/state/archive.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/archive.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "audio/music.h"
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"

@@ -2,8 +2,8 @@
 // its head, with the real pictures loaded through the headless platform.
 #include "creature_world.h"
 
-#include "app/state/archive.h"
-#include "app/state/assets.h"
+#include "state/archive.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 
 namespace creaturetest {

@@ -2,7 +2,7 @@
 // the wheel, joystick buttons and stick directions.
 #include "menu_fixture.h"
 
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "input/keycodes.h"
 #include "render/messages.h"
 

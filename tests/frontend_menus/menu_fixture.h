@@ -6,11 +6,11 @@
 
 #include <initializer_list>
 
-#include "app/state/archive.h"
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/archive.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "frontend/keys_screen.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_screens.h"

@@ -1,6 +1,6 @@
 // Moving through menus: disabled items are skipped by the keys and the
 // mouse, the selection follows the pointer, and activation changes state.
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"
 #include "input/keycodes.h"

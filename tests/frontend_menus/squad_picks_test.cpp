@@ -2,7 +2,7 @@
 // the attribute bars sliding toward their values.
 #include <set>
 
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "frontend/squad_pick.h"
 #include "input/keycodes.h"
 #include "menu_fixture.h"

@@ -1,6 +1,6 @@
 // opt.dat and api.dat: layout, defaults kept for anything missing or out
 // of range, and writes that never lose the previous file.
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/atomic_file.h"
 #include "frontend/options_file.h"

@@ -1,6 +1,6 @@
 // The LOAD GAME and SAVE GAME screens, name entry, and the quick keys.
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "frontend/linked_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/save_screens.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <list>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/effects.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "app/harness/session.h"
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/packfile.h"

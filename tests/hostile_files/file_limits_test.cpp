@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/harness/state_hash.h"
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
 #include "frontend/save_screens.h"

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/atomic_file.h"
 #include "frontend/options_file.h"

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstring>
 
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "frontend/options_file.h"
 #include "input/bindings.h"
 #include "input/input.h"

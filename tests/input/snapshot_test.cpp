@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "frontend/options_file.h"
 #include "input/input.h"
 #include "input/keycodes.h"

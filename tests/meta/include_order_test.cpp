@@ -28,9 +28,9 @@ struct Rung {
   int level;
 };
 
-// Longer prefixes first, so app/state/ and app/harness/ win over app/.
+// Longer prefixes first, so state/ and app/harness/ win over app/.
 const Rung rungs[] = {
-    {"src/app/harness/", 6}, {"src/app/state/", 1}, {"src/app/", 5},
+    {"src/app/harness/", 6}, {"src/state/", 1}, {"src/app/", 5},
     {"src/platform/", 0},    {"src/input/", 2},     {"src/audio/", 2},
     {"src/world/", 3},       {"src/squad/", 3},     {"src/creatures/", 3},
     {"src/render/", 4},      {"src/frontend/", 4},  {"src/main.cpp", 6},

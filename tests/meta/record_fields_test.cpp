@@ -124,7 +124,7 @@ std::vector<std::string> numericrecordindices(const std::string& text) {
 
 const char* const flagmessage =
     "Index the play state's flag tables by name: missionflags, pausestate, debugflags, "
-    "mousepos, teamstat and statshown with the names of src/app/state/play_state.h, "
+    "mousepos, teamstat and statshown with the names of src/state/play_state.h, "
     "eventflags with those of src/world/machinery.h, actionflags with the Action names of "
     "src/input/bindings.h. Player numbers (teamstat[1][statwave], the flash timer "
     "teamstat[teamrow][2]) may be numbers.";

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "platform/platform.h"
 #include "platform/png_codec.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/state/archive.h"
-#include "app/state/assets.h"
+#include "state/archive.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/file_warnings.h"

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app/ingame.h"
-#include "app/state/archive.h"
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/archive.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/hud.h"

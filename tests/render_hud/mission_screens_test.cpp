@@ -1,7 +1,7 @@
 // The mission-end screens: panel motion, keys only once it has shut, the
 // way back to the main menu and the names on the results.
 #include "app/mission_end.h"
-#include "app/state/game_state.h"
+#include "state/game_state.h"
 #include "audio/music.h"
 #include "hud_fixture.h"
 #include "input/bindings.h"

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/state/archive.h"
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/archive.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/effects.h"
 #include "platform/platform.h"
 #include "squad/roster.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/effects.h"
 #include "render/room_pass.h"
 #include "world/map.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/harness/session.h"
-#include "app/state/archive.h"
-#include "app/state/assets.h"
+#include "state/archive.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "session/random_player.h"
 

@@ -2,8 +2,8 @@
 
 #include <list>
 
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
 #include "render/display_anim.h"

@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 #include "app/harness/session.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "platform/random.h"

@@ -6,7 +6,7 @@
 #include <queue>
 #include <set>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 

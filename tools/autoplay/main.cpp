@@ -13,8 +13,8 @@
 
 #include "app/autoplayer/autoplayer.h"
 #include "app/harness/mission_run.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
 #include "squad/member_fields.h"
 #include "squad/squad.h"
 #include "world/map.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/archive.h"
+#include "state/archive.h"
 #include "world/map.h"
 #include "world/worldtables.h"
 

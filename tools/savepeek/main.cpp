@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "frontend/savegame.h"
 
 int main(int argc, char** argv) {

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/state/archive.h"
-#include "app/state/assets.h"
+#include "state/archive.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "scene.h"
 

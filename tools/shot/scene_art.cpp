@@ -1,9 +1,9 @@
 // Scenes for judging the art in play: a roaming queen, each creature
 // attacking far off and close up, a room of each tint, deaths in progress
 // and the three slime stages side by side.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/creature_tables.h"
 #include "creatures/effects.h"
 #include "platform/platform.h"

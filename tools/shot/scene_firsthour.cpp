@@ -1,9 +1,9 @@
 // What a new player meets first: the controls card over the first view, an
 // error on the message line over the red start room, and the minimap over
 // a door's use box and a member's name.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/effects.h"
 #include "input/bindings.h"
 #include "platform/platform.h"

@@ -1,6 +1,6 @@
 // "fonts": every glyph of every image font through every text operation,
 // left-aligned and centred on a guide line, each labelled.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/text.h"

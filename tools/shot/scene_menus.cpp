@@ -3,10 +3,10 @@
 #include <functional>
 
 #include "app/startup.h"
-#include "app/state/assets.h"
-#include "app/state/game_state.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/game_state.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "frontend/keys_screen.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_links.h"

@@ -1,6 +1,6 @@
 // "panels": the menu panel with each anchor, a tooltip pushed against the
 // screen edges, and the use-prompt bracket box.
-#include "app/state/assets.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/panel.h"

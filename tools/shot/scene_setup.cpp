@@ -1,7 +1,7 @@
 // The start that the room, art and first-hour scenes share.
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/effects.h"
 #include "platform/random.h"
 #include "scene.h"

@@ -2,9 +2,9 @@
 // slime and effect records placed where the view looks.
 #include <cstring>
 
-#include "app/state/assets.h"
-#include "app/state/play_state.h"
-#include "app/state/settings.h"
+#include "state/assets.h"
+#include "state/play_state.h"
+#include "state/settings.h"
 #include "creatures/effects.h"
 #include "platform/platform.h"
 #include "platform/random.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/state/settings.h"
+#include "state/settings.h"
 #include "input/bindings.h"
 #include "squad/member_fields.h"
 #include "squad/member_update.h"

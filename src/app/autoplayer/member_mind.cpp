@@ -5,7 +5,7 @@
 #include "app/autoplayer/aim.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
 #include "input/bindings.h"

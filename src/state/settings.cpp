@@ -1,4 +1,4 @@
-#include "app/state/settings.h"
+#include "state/settings.h"
 
 namespace {
 

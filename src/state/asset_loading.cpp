@@ -2,9 +2,9 @@
 // into the asset tables. An entry missing from the archive leaves its
 // handle at 0 without any warning; the warning comes only when something
 // uses it.
-#include "app/state/asset_handles.h"
-#include "app/state/asset_plan.h"
-#include "app/state/assets.h"
+#include "state/asset_handles.h"
+#include "state/asset_plan.h"
+#include "state/assets.h"
 #include "platform/platform.h"
 
 void asset_set_handle(int image, int hx, int hy) {

@@ -1,4 +1,4 @@
-#include "app/state/play_state.h"
+#include "state/play_state.h"
 
 int numplayers = 1;
 int splitview = 0;

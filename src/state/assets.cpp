@@ -1,4 +1,4 @@
-#include "app/state/assets.h"
+#include "state/assets.h"
 
 int gfxmissing = 0;
 int sfxmissing = 0;

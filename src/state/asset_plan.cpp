@@ -1,7 +1,7 @@
 // The load lists behind load_fonts() and load_all_assets().
-#include "app/state/asset_plan.h"
+#include "state/asset_plan.h"
 
-#include "app/state/assets.h"
+#include "state/assets.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/state/archive.h"
+#include "state/archive.h"
 
 #include <unordered_map>
 

@@ -1,3 +1,0 @@
-#include "app/state/game_state.h"
-
-int gamestate = 0;

@@ -1,0 +1,3 @@
+#include "state/game_state.h"
+
+int gamestate = 0;
