@@ -3,22 +3,39 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 
-.PHONY: all deps build test test-asan test-window test-wayland test-package package run bench shots clean
+.PHONY: all deps test-deps configure game build test test-meta test-asan test-window test-wayland test-package package run bench shots clean
 
 all: build
 
+# What building and running the game need; testing adds its own set.
 deps:
 	@scripts/install-deps
 
-build: deps
+test-deps:
+	@scripts/install-deps --test
+
+configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+# The game alone (with its content), for make run.
+game: deps configure
+	@cmake --build $(BUILD) -j$(JOBS) --target rx907
+
+# Everything: the game, its tools, the tests and the benchmarks.
+build: test-deps configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+# The meta tests first: they read the source tree only, so they build in
+# seconds and run before any content is generated. Then everything else.
+test: test-meta build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE meta
 	@$(MAKE) --no-print-directory test-window
 	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-asan
+
+test-meta: test-deps configure
+	@cmake --build $(BUILD) -j$(JOBS) --target rx907_meta_tests
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -L meta
 
 # The real program in a real X window (a private Xvfb), driven with
 # synthetic X input, once per renderer on a bare X server and again under
@@ -36,9 +53,11 @@ test-wayland: build
 	@tests/window/wayland_e2e.sh $(BUILD) software
 
 # The suite again under AddressSanitizer and UBSan, in its own build
-# directory, with the content taken from the normal build.
+# directory, with the content taken from the normal build. Line tables
+# (-g1) are all a sanitizer's report needs, and they build and link faster
+# than full debug information.
 test-asan: build
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRX_SANITIZE=ON \
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DRX_SANITIZE=ON \
 	  -DRX_REUSE_BUILD=$(abspath $(BUILD)) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS) --target rx907_tests
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -55,7 +74,7 @@ package: build
 test-package: package
 	@tests/package/package_check.sh $(BUILD)
 
-run: build
+run: game
 	@mkdir -p run/data/music
 	@cp -u $(BUILD)/content/data/music/*.ogg run/data/music/ 2>/dev/null || true
 	@cd run && ../$(BUILD)/rx907

@@ -211,7 +211,7 @@ inline void squadscene() {
   modeplayers = 2;
   splitoption = 0;
   for (int s = 1; s <= 6; ++s)
-    for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
+    for (int a = 1; a <= 4; ++a) squadpick[s][pickbar(a)] = rosterattr[squadpick[s][pickroster]][a] * 33;
   gamestate = statesquad;
 }
 

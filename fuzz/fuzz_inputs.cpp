@@ -45,8 +45,8 @@ void fuzz_options(const uint8_t* data, size_t size) {
     for (int a = 1; a <= 8; ++a) require(bindingcode(keys[p][a]), "binding code usable");
   require(splitoption == 0 || splitoption == 1, "split option 0 or 1");
   for (int s = 1; s <= 6; ++s) {
-    require(squadpick[s][1] >= 1 && squadpick[s][1] <= rostercount, "squad pick a roster number");
-    for (int t = 1; t < s; ++t) require(squadpick[s][1] != squadpick[t][1], "squad picks distinct");
+    require(squadpick[s][pickroster] >= 1 && squadpick[s][pickroster] <= rostercount, "squad pick a roster number");
+    for (int t = 1; t < s; ++t) require(squadpick[s][pickroster] != squadpick[t][pickroster], "squad picks distinct");
   }
   // What was taken writes back and reads again to the same file.
   const std::vector<uint8_t> once = optionbytes();

@@ -80,7 +80,7 @@ void startdemo(uint32_t seed) {
   // keyboard: a mouse-aiming demo would move the real pointer.
   settings[setmouseaiming] = 0;
   modeplayers = 1;
-  for (int m = 1; m <= 6; ++m) squadchar[m] = squadpick[m][1];
+  for (int m = 1; m <= 6; ++m) squadchar[m] = squadpick[m][pickroster];
   std::memset(debugflags, 0, sizeof debugflags);
   d.player = AutoPlayer{};
   d.idle = 0;

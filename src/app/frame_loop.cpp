@@ -121,6 +121,7 @@ void runframe() {
   const bool shot = !demoplaying && gamekeyhit(keyprintscreen);
   stepframe();
   drawmessageline();
+  countdownmessage();
   drawoverlay();
   if (demoplaying) drawdemomark();
   if (shot) takescreenshot();

@@ -15,7 +15,7 @@
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "render/controls_card.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/member_update.h"
 #include "squad/mission.h"
 #include "squad/squad_pass.h"
@@ -137,5 +137,5 @@ void simulationupdate() {
   updatedisplayanim();
   updatepromptblink();
   for (int p = 1; p <= 2; ++p)
-    if (teamstat[teamrow][p] > 0) teamstat[teamrow][p] -= 1;
+    if (scoreflash(p) > 0) scoreflash(p) -= 1;
 }

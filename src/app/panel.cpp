@@ -69,7 +69,7 @@ PanelSlide slidepanel() {
 
 void countdownflashes() {
   for (int p = 1; p <= 2; ++p)
-    if (teamstat[teamrow][p] > 0) teamstat[teamrow][p] -= 1;
+    if (scoreflash(p) > 0) scoreflash(p) -= 1;
 }
 
 void startpanelclosing() {

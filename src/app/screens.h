@@ -19,4 +19,5 @@ void screensquadlost();   // 15
 void drawviews();        // one room view per player
 void drawconsole();      // the console around the views
 void drawmessageline();  // the status message line, every screen
+void countdownmessage();  // one frame of the message line's life
 void drawoverlay();      // debug, cheat and missing-file lines, last

@@ -128,7 +128,6 @@ void drawstartupmenu(const StartupMenu& m) {
   }
 }
 
-namespace {
 void loadstartupimages() {
   plat::set_mask_colour(0, 0, 0);
   img_sm_back = plat::load_image("incbin::data\\gfx\\sm_back.png", 1);
@@ -141,6 +140,7 @@ void loadstartupimages() {
   img_font = plat::load_anim_image("incbin::data\\gfx\\font.png", 29, 35, 0, 44, 3);
 }
 
+namespace {
 void freestartupimages() {
   for (int* img : {&img_sm_back, &img_sm_tab, &img_sm_ticker, &img_startblack, &img_font}) {
     plat::free_image(*img);

@@ -35,6 +35,8 @@ struct StartupPointer {
 // whether the game's display mode exists.
 void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bool()>& modeok);
 void drawstartupmenu(const StartupMenu& m);
+// Loads the start-up window's pictures and the menu font, each with its mask colour.
+void loadstartupimages();
 // The renderer choice as the start-up window names it: apimode 0 is the
 // platform's default renderer, 1 OpenGL.
 const char* startuprenderername(int mode);

@@ -65,7 +65,7 @@ void roam(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kind);
     c[ckiller] = 0;
-    playsound(kind <= kindhugger ? deathsounds[kind][2] : deathsounds[kind][1]);
+    playsound(kind <= kindhugger ? deathsounds[kind][deathfar] : deathsounds[kind][deathnear]);
     addcorpse(r, c, kind, 0, 0);
     emptyroom(r);
   }
@@ -102,7 +102,7 @@ void attack(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kind);
     c[ckiller] = 0;
-    playsound(deathsounds[kind][1]);
+    playsound(deathsounds[kind][deathnear]);
     t_death d;
     d.rnum = r;
     d.x = c[cposx];
@@ -124,7 +124,7 @@ void egg(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kindegg);
     c[ckiller] = 0;
-    playsound(deathsounds[4][1]);
+    playsound(deathsounds[kindegg][deathnear]);
     addcorpse(r, c, kindegg, 0, 0);
     emptyroom(r);
   }
@@ -145,7 +145,7 @@ void cocoon(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kindcocoon);
     c[ckiller] = 0;
-    playsound(deathsounds[6][1]);
+    playsound(deathsounds[kindcocoon][deathnear]);
     addcorpse(r, c, kindcocoon, 200, 0);
     emptyroom(r);
   }

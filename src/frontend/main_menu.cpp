@@ -69,7 +69,7 @@ void rungamemode() {
     // The bars open at their characters' values; they only move when a
     // slot changes character.
     for (int slot = 1; slot <= 6; ++slot)
-      for (int a = 1; a <= 4; ++a) squadpick[slot][a + 1] = rosterattr[squadpick[slot][1]][a] * 33;
+      for (int a = 1; a <= 4; ++a) squadpick[slot][pickbar(a)] = rosterattr[squadpick[slot][pickroster]][a] * 33;
     nextstate = statesquad;
   } else if (in.activated == 3 || in.escape) {
     nextstate = statemainmenu;

@@ -11,7 +11,7 @@
 #include "creatures/start_placement.h"
 #include "platform/platform.h"
 #include "platform/random.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

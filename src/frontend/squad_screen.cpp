@@ -64,7 +64,7 @@ bool pointerinrow(int x, int y, int d) {
 
 void drawslot(const MenuScreen& m, int s) {
   const int x = slotx(s), y = sloty(s);
-  const int n = squadpick[s][1] >= 1 && squadpick[s][1] <= rostercount ? squadpick[s][1] : 0;
+  const int n = squadpick[s][pickroster] >= 1 && squadpick[s][pickroster] <= rostercount ? squadpick[s][pickroster] : 0;
   plat::set_colour(255, 255, 255);
   panel(x, y, 380, 183, 0);
   int r, g, b;
@@ -84,7 +84,7 @@ void drawslot(const MenuScreen& m, int s) {
     drawimageguarded(iconimg[a], x + 148, y + 65 + d, 0);
     drawimageguarded(img_statbar, x + 174, y + 69 + d, 0);
     // The blocker covers the bar from its right end back to the value.
-    const int hidden = 166 - squadpick[s][a + 1];
+    const int hidden = 166 - squadpick[s][pickbar(a)];
     if (hidden > 0) {
       plat::set_scale(static_cast<float>(hidden) / blockw, 1);
       drawimageguarded(img_blocker, x + 340 - hidden, y + 69 + d, 0);
@@ -109,7 +109,7 @@ void runsquadscreen() {
   const MenuScreen m = squadscreen();
   const MenuInput in = menuinput(m);
   if (in.activated == 1) {
-    for (int s = 1; s <= 6; ++s) squadchar[s] = squadpick[s][1];
+    for (int s = 1; s <= 6; ++s) squadchar[s] = squadpick[s][pickroster];
     saveoptions(modeplayers == 1 ? 192 : 240);
     nextstate = statenewgame;
   } else if (in.activated == 2) {

@@ -83,7 +83,7 @@ void drawhudstatusone() {
   for (int k = 1; k <= 184; ++k) drawimageculled(img_piste, tickertext[k] + 335.0f, k + 465.0f, 0);
   setcolourbright(255, 255, 255, 100);
   drawimageculled(img_scoretab, 324, 661, 0);
-  const CreditFlash f = creditflash(teamstat[teamrow][statwarriors]);
+  const CreditFlash f = creditflash(scoreflash(1));
   setcolour(f.colour);
   drawnumber(f.x, 698, std::to_string(teamstat[1][statcredit]), 1, 8, 1, f.scale);
 }
@@ -112,7 +112,7 @@ void drawhudstatustwo() {
     setcolourbright(255, 255, 255, 100);
     drawimageculled(img_scoretab, d + 324, 696, 0);
     plat::set_scale(1, 1);
-    const CreditFlash f = creditflash(teamstat[teamrow][p]);
+    const CreditFlash f = creditflash(scoreflash(p));
     setcolour(f.colour);
     drawnumberscaled(d + 433, 718, std::to_string(teamstat[p][statcredit]), 1, 8, 1, f.scale);
   }

@@ -18,6 +18,10 @@ void postmessage(const std::string& text, int y, int iserror) {
   messagetimer = 100;
 }
 
+void countdownmessage() {
+  if (messagetimer > 0) --messagetimer;
+}
+
 namespace {
 
 // A message wider than this (the view is 780) is written in the smaller
@@ -69,7 +73,6 @@ void drawmessageline() {
     for (int dy : {-2, 2}) drawmessagetext(512.0f + dx, y + dy, messagetext, fits);
   plat::set_colour(r, g, b);
   drawmessagetext(512, y, messagetext, fits);
-  --messagetimer;
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);
   setcolourbright(255, 255, 255, 100);

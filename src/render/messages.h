@@ -12,8 +12,11 @@ extern int messagetimer;  // frames left, 100 when posted
 // Shows text at y for 100 frames, replacing any message still showing.
 void postmessage(const std::string& text, int y, int iserror);
 
-// Draws the line (if one is showing) and counts its timer down.
+// Draws the line, if one is showing; reads the state only.
 void drawmessageline();
+// One frame of the line's life: the frame step calls it once a frame, after
+// drawing, so a message posted in a frame shows at full strength first.
+void countdownmessage();
 
 // Left edge and width of the backdrop behind a message.
 struct MessageBox {

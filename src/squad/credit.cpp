@@ -6,7 +6,7 @@
 void givecredit(int p, int points) {
   if (p < 1 || p > 2) return;
   teamstat[p][statcredit] += points;
-  teamstat[teamrow][p] = 15;
+  scoreflash(p) = 15;
 }
 
 int iscontrolledroom(int r) {

@@ -208,9 +208,9 @@ const std::vector<SoundLoad>& sound_load_plan() {
     for (int n = 1; n <= 3; ++n) p.push_back({&shotsounds[n], "shoot_" + num(n) + ".wav"});
     // Attack sound 4 and death sound 5 are not in the archive and stay 0.
     for (int n = 1; n <= 4; ++n) p.push_back({&attacksounds[n], "attack_" + num(n) + ".wav"});
-    for (int n = 1; n <= 6; ++n) p.push_back({&deathsounds[n][1], "death_" + num(n) + ".wav"});
-    p.push_back({&deathsounds[1][2], "death_1x.wav"});
-    p.push_back({&deathsounds[2][2], "death_2x.wav"});
+    for (int n = 1; n <= 6; ++n) p.push_back({&deathsounds[n][deathnear], "death_" + num(n) + ".wav"});
+    p.push_back({&deathsounds[1][deathfar], "death_1x.wav"});
+    p.push_back({&deathsounds[2][deathfar], "death_2x.wav"});
     p.push_back({&painsounds[1], "pain_m.wav"});
     p.push_back({&painsounds[2], "pain_f.wav"});
     p.push_back({&alertsounds[0], "alert_low.wav"});

@@ -48,7 +48,10 @@ extern int img_alert, img_colonist_big, img_flashlight, img_heart, img_heart2, i
 // ------------------------------------------------------------ sound tables
 extern int shotsounds[4];        // shoot_1..3
 extern int attacksounds[5];      // attack_1..4 (4 absent)
-extern int deathsounds[7][3];    // [n][1] death_n (5 absent), [1][2] death_1x, [2][2] death_2x
+extern int deathsounds[7][3];    // [kind][deathnear] death_n (5 absent), [1..2][deathfar] death_1x, death_2x
+// Columns of deathsounds: the death cry heard near, and the far version that
+// warriors and huggers have.
+inline constexpr int deathnear = 1, deathfar = 2;
 extern int painsounds[3];        // 1 male, 2 female
 extern int alertsounds[3];       // 0 alert_low, 1 alert_high_1, 2 alert_high_2
 extern int panelsounds[3];       // pausein, pauseout

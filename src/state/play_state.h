@@ -50,6 +50,8 @@ extern int pausetabx, pausetabx2;
 extern int pausepulse, pausepulsedir;  // the panel prompt's blink, 35..100
 extern int missionflags[4];     // by MissionFlag
 extern int teamstat[3][6];      // [teamrow][statclock], [teamrow][p] score flash, [p][by TeamColumn]
+// Player p's score-flash timer: frames left of the credit counter's flash.
+inline int& scoreflash(int p) { return teamstat[teamrow][p]; }
 extern int statshown[3][6];     // [p][by TeamColumn]: panel counters counting up towards teamstat
 extern int actionflags[3][9];   // [p][by Action (input/bindings.h)]
 extern int mousepos[5];         // by MouseSlot
@@ -71,4 +73,5 @@ extern int blinkphase;
 extern int walktick, walkframe;
 extern int cyclecount, cyclephase;
 extern int pulselevel, pulsedir;
-extern int staticdots[501][4];      // dead view static: [d][1] alpha percent, [d][2] x, [d][3] y
+extern int staticdots[501][4];      // dead view static, dots 1..500, by StaticDotField
+enum StaticDotField { dotalpha = 1, dotx = 2, doty = 3 };  // alpha percent, screen x and y

@@ -19,5 +19,5 @@ void resetsettings() {
 void resetsquadchoice() {
   splitoption = 0;
   for (int s = 0; s < 7; ++s)
-    for (int c = 0; c < 6; ++c) squadpick[s][c] = c == 1 ? defaultsquad[s] : 0;
+    for (int c = 0; c < 6; ++c) squadpick[s][c] = c == pickroster ? defaultsquad[s] : 0;
 }

@@ -15,8 +15,11 @@ enum SettingIndex {
 
 // Squad screen: 0 split command, 1 shared.
 extern int splitoption;
-// Squad screen choice: slots 1..6, column 1 holds the roster number.
+// Squad screen choice: slots 1..6; column pickroster holds the roster
+// number, columns pickbar(1..4) the four attribute bars as shown.
 extern int squadpick[7][6];
+inline constexpr int pickroster = 1;
+constexpr int pickbar(int attribute) { return pickroster + attribute; }
 
 // The settings table's defaults.
 void resetsettings();

@@ -68,8 +68,8 @@ TEST_F(AssetLoading, ShippedEntriesLoadAndMissingOnesStayZeroWithoutWarning) {
     }
   }
   EXPECT_EQ(attacksounds[4], 0);
-  EXPECT_EQ(deathsounds[5][1], 0);
-  EXPECT_NE(deathsounds[6][1], 0);
+  EXPECT_EQ(deathsounds[5][deathnear], 0);
+  EXPECT_NE(deathsounds[6][deathnear], 0);
 }
 
 TEST_F(AssetLoading, ImagesHaveTheirCellSizesAndFrameCounts) {

@@ -2,7 +2,7 @@
 #include "state/game_state.h"
 #include "app_play/play_fixture.h"
 #include "frontend/menu_frame.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/mission.h"
 
 namespace playtest {
@@ -124,8 +124,8 @@ TEST_F(FrameTest, BlinkCountersStayInTheirRanges) {
     ASSERT_GE(walkframe, 0);
     ASSERT_LE(walkframe, 3);
     ASSERT_TRUE(cyclephase == 1 || cyclephase == 2);
-    ASSERT_GE(staticdots[500][2], 126);
-    ASSERT_LE(staticdots[500][3], 337);
+    ASSERT_GE(staticdots[500][dotx], 126);
+    ASSERT_LE(staticdots[500][doty], 337);
   }
 }
 

@@ -8,7 +8,7 @@
 #include "creatures/nest_state.h"
 #include "frontend/save_screens.h"
 #include "frontend/savegame.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "render/messages.h"
 #include "world/lamps.h"
 

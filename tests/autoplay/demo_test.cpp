@@ -48,7 +48,7 @@ class Demo : public ::testing::Test {
     settings[setmouseaiming] = 1;
     settings[setmusic] = 1;
     musicmode = musicmenu;
-    for (int s = 1; s <= 6; ++s) squadpick[s][1] = 15 - s;
+    for (int s = 1; s <= 6; ++s) squadpick[s][pickroster] = 15 - s;
     for (int m = 1; m <= 6; ++m) squadchar[m] = m;
     debugflags[cheatmode] = 1;
     debugflags[cheatnightvision] = 1;
@@ -93,7 +93,7 @@ TEST_F(Demo, StartsAfterThirtySecondsIdleOnTheMainMenuAndPlays) {
   EXPECT_EQ(gamestate, stateplay);
   EXPECT_EQ(numplayers, 1);
   // The squad screen's squad, aimed with the keyboard, no cheats.
-  for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], squadpick[m][1]);
+  for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], squadpick[m][pickroster]);
   EXPECT_EQ(settings[setmouseaiming], 0);
   EXPECT_EQ(debugflags[cheatmode] + debugflags[cheatnightvision], 0);
   for (int i = 0; i < 900; ++i) frame(still);
@@ -118,7 +118,7 @@ TEST_F(Demo, AnyKeyEndsItWithNoGameLeftAndEverythingAsItWas) {
   frame(still);
   EXPECT_EQ(gamestate, statemainmenu);
   EXPECT_EQ(settings[setmouseaiming], 1);
-  for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadpick[s][1], 15 - s);
+  for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadpick[s][pickroster], 15 - s);
   for (int m = 1; m <= 6; ++m) EXPECT_EQ(squadchar[m], m);
   EXPECT_EQ(debugflags[cheatmode], 1);
   EXPECT_EQ(debugflags[cheatnightvision], 1);

@@ -16,7 +16,7 @@
 #include "creatures/nest_state.h"
 #include "frontend/newgame.h"
 #include "platform/random.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -161,17 +161,17 @@ TEST_F(SquadNavigationTest, OnePlayerSkipsSplit) {
 
 TEST_F(SquadNavigationTest, SideKeysOnlyStepSlots) {
   enter(statesquad);
-  const int first = squadpick[1][1];
+  const int first = squadpick[1][pickroster];
   tap(keyarrowright);  // on Accept: nothing
   EXPECT_EQ(gamestate, statesquad);
-  EXPECT_EQ(squadpick[1][1], first);
+  EXPECT_EQ(squadpick[1][pickroster], first);
   tap(keyarrowdown);  // Accept -> Cancel (Split skipped)
   tap(keyarrowdown);  // -> slot 1
   EXPECT_EQ(menusel, 4);
   tap(keyarrowright);
-  EXPECT_NE(squadpick[1][1], first);
+  EXPECT_NE(squadpick[1][pickroster], first);
   tap(keyarrowleft);
-  EXPECT_EQ(squadpick[1][1], first);
+  EXPECT_EQ(squadpick[1][pickroster], first);
 }
 
 class SettingsTest : public MenuTest {};

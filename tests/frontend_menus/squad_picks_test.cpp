@@ -23,7 +23,7 @@ TEST_F(SquadPicksTest, SteppingNeverShowsAnotherSlotsCharacter) {
         seen.insert(n);
         for (int o = 1; o <= 6; ++o) {
           if (o == s) continue;
-          ASSERT_NE(squadpick[o][1], n) << "slot " << s << " showed slot " << o << "'s pick";
+          ASSERT_NE(squadpick[o][pickroster], n) << "slot " << s << " showed slot " << o << "'s pick";
         }
       }
       EXPECT_EQ(seen.size(), 10u) << "its own character and the nine nobody holds";
@@ -32,44 +32,44 @@ TEST_F(SquadPicksTest, SteppingNeverShowsAnotherSlotsCharacter) {
 }
 
 TEST_F(SquadPicksTest, StepWrapsAtTheRosterEnds) {
-  for (int s = 1; s <= 6; ++s) squadpick[s][1] = s;  // 1..6 taken
-  squadpick[6][1] = 15;
+  for (int s = 1; s <= 6; ++s) squadpick[s][pickroster] = s;  // 1..6 taken
+  squadpick[6][pickroster] = 15;
   stepsquadpick(6, 1);
-  ASSERT_EQ(squadpick[6][1], 6) << "15 wraps to 1, then skips 1..5";
+  ASSERT_EQ(squadpick[6][pickroster], 6) << "15 wraps to 1, then skips 1..5";
   stepsquadpick(6, -1);
-  EXPECT_EQ(squadpick[6][1], 15) << "down from 6 past the taken 1..5 wraps to 15";
+  EXPECT_EQ(squadpick[6][pickroster], 15) << "down from 6 past the taken 1..5 wraps to 15";
 }
 
 TEST_F(SquadPicksTest, ForeignPicksAreMadeUnique) {
-  squadpick[1][1] = 99;
-  squadpick[2][1] = 0;
-  squadpick[3][1] = 4;
-  squadpick[4][1] = 4;
+  squadpick[1][pickroster] = 99;
+  squadpick[2][pickroster] = 0;
+  squadpick[3][pickroster] = 4;
+  squadpick[4][pickroster] = 4;
   sanitisesquadpicks();
   std::set<int> picks;
   for (int s = 1; s <= 6; ++s) {
-    EXPECT_GE(squadpick[s][1], 1);
-    EXPECT_LE(squadpick[s][1], rostercount);
-    picks.insert(squadpick[s][1]);
+    EXPECT_GE(squadpick[s][pickroster], 1);
+    EXPECT_LE(squadpick[s][pickroster], rostercount);
+    picks.insert(squadpick[s][pickroster]);
   }
   EXPECT_EQ(picks.size(), 6u);
-  EXPECT_EQ(squadpick[3][1], 4) << "the first holder keeps its character";
+  EXPECT_EQ(squadpick[3][pickroster], 4) << "the first holder keeps its character";
 }
 
 TEST_F(SquadPicksTest, BarsMoveTenPixelsAFrameAndStop) {
-  const int n = squadpick[1][1];
+  const int n = squadpick[1][pickroster];
   const int target = rosterattr[n][1] * 33;
-  squadpick[1][2] = 0;
+  squadpick[1][pickbar(1)] = 0;
   movesquadbars();
-  EXPECT_EQ(squadpick[1][2], 10);
+  EXPECT_EQ(squadpick[1][pickbar(1)], 10);
   for (int i = 0; i < 30; ++i) movesquadbars();
-  EXPECT_EQ(squadpick[1][2], target) << "stops on the value";
-  squadpick[1][2] = target + 25;
+  EXPECT_EQ(squadpick[1][pickbar(1)], target) << "stops on the value";
+  squadpick[1][pickbar(1)] = target + 25;
   movesquadbars();
-  EXPECT_EQ(squadpick[1][2], target + 15);
+  EXPECT_EQ(squadpick[1][pickbar(1)], target + 15);
   movesquadbars();
   movesquadbars();
-  EXPECT_EQ(squadpick[1][2], target);
+  EXPECT_EQ(squadpick[1][pickbar(1)], target);
 }
 
 TEST_F(SquadPicksTest, AcceptHandsTheSquadToTheNewGame) {
@@ -78,10 +78,10 @@ TEST_F(SquadPicksTest, AcceptHandsTheSquadToTheNewGame) {
   tap(keyenter);  // ONE PLAYER
   ASSERT_EQ(gamestate, statesquad);
   for (int s = 1; s <= 6; ++s)
-    EXPECT_EQ(squadpick[s][2], rosterattr[squadpick[s][1]][1] * 33) << "GAME MODE sets every bar";
+    EXPECT_EQ(squadpick[s][pickbar(1)], rosterattr[squadpick[s][pickroster]][1] * 33) << "GAME MODE sets every bar";
   tap(keyenter);  // Accept
   EXPECT_EQ(gamestate, statenewgame) << "the set-up runs next";
-  for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadchar[s], squadpick[s][1]);
+  for (int s = 1; s <= 6; ++s) EXPECT_EQ(squadchar[s], squadpick[s][pickroster]);
 }
 
 TEST_F(SquadPicksTest, EscapeGoesBackToGameModeCancelToTheMainMenu) {

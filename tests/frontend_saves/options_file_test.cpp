@@ -33,7 +33,7 @@ TEST_F(OptionsTest, WritesSeventyIntegersInOrder) {
   settings[setminimap] = 0;
   keys[2][8] = 402;
   splitoption = 1;
-  squadpick[6][3] = 99;
+  squadpick[6][pickbar(2)] = 99;
   ASSERT_EQ(writeoptions(path), 1);
   const auto v = asints(filebytes(path));
   ASSERT_EQ(v.size(), 70u);
@@ -50,7 +50,7 @@ TEST_F(OptionsTest, WritesSeventyIntegersInOrder) {
   EXPECT_EQ(settings[setjoysensitivity], 40);
   EXPECT_EQ(keys[2][8], 402);
   EXPECT_EQ(splitoption, 1);
-  EXPECT_EQ(squadpick[6][3], 99);
+  EXPECT_EQ(squadpick[6][pickbar(2)], 99);
 }
 
 TEST_F(OptionsTest, WrongMagicOrMissingFileKeepsDefaults) {
@@ -61,7 +61,7 @@ TEST_F(OptionsTest, WrongMagicOrMissingFileKeepsDefaults) {
   readoptions(path);
   EXPECT_EQ(settings[setmusic], 1);
   EXPECT_EQ(settings[setjoysensitivity], 20);
-  EXPECT_EQ(squadpick[1][1], 12);
+  EXPECT_EQ(squadpick[1][pickroster], 12);
   readoptions((dir / "none.dat").string());
   readoptions(dir.string());
   EXPECT_EQ(settings[setjoysensitivity], 20);
@@ -73,7 +73,7 @@ TEST_F(OptionsTest, ShortOrOutOfRangeFieldsKeepDefaults) {
   EXPECT_EQ(settings[setmusic], 0);
   EXPECT_EQ(settings[setsound], 0);
   EXPECT_EQ(settings[setshowtime], 1);
-  EXPECT_EQ(squadpick[1][1], 12);
+  EXPECT_EQ(squadpick[1][pickroster], 12);
 
   resetoptions();
   auto v = asints(optionbytes());
@@ -93,22 +93,22 @@ TEST_F(OptionsTest, ShortOrOutOfRangeFieldsKeepDefaults) {
   EXPECT_EQ(settings[setcompass], 0);
   EXPECT_NE(keys[1][1], -7);
   EXPECT_EQ(splitoption, 0);
-  EXPECT_EQ(squadpick[3][1], 10);
-  EXPECT_EQ(squadpick[4][2], 0);
+  EXPECT_EQ(squadpick[3][pickroster], 10);
+  EXPECT_EQ(squadpick[4][pickbar(1)], 0);
 
   v[28 + 3 * 6 + 1] = 9;  // the same character twice
   bytes.clear();
   for (int32_t x : v) putint(bytes, x);
   putfile(path, bytes);
   readoptions(path);
-  EXPECT_EQ(squadpick[3][1], 10);
+  EXPECT_EQ(squadpick[3][pickroster], 10);
   v[28 + 3 * 6 + 1] = 1;  // now a valid pick
   bytes.clear();
   for (int32_t x : v) putint(bytes, x);
   putfile(path, bytes);
   readoptions(path);
-  EXPECT_EQ(squadpick[3][1], 1);
-  EXPECT_EQ(squadpick[4][2], 66);
+  EXPECT_EQ(squadpick[3][pickroster], 1);
+  EXPECT_EQ(squadpick[4][pickbar(1)], 66);
 }
 
 TEST_F(OptionsTest, FailedWriteKeepsPreviousFile) {

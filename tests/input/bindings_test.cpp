@@ -155,8 +155,8 @@ TEST_F(Bindings, StartValuesAndTheirReset) {
   settings[setmusic] = 0;
   settings[setjoysensitivity] = 70;
   splitoption = 1;
-  squadpick[2][1] = 5;
-  squadpick[0][0] = 9;
+  squadpick[2][pickroster] = 5;
+  squadpick[0][pickroster] = 9;  // slot 0 is no slot
   resetoptions();
   for (int a = 1; a <= actioncount; ++a) {
     EXPECT_EQ(bindingname(keys[1][a]), p1[a - 1]) << a;
@@ -167,7 +167,7 @@ TEST_F(Bindings, StartValuesAndTheirReset) {
   EXPECT_EQ(splitoption, 0);
   const int squad[7] = {0, 12, 9, 10, 2, 14, 3};
   for (int s = 0; s < 7; ++s)
-    for (int c = 0; c < 6; ++c) EXPECT_EQ(squadpick[s][c], c == 1 ? squad[s] : 0) << s << "," << c;
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(squadpick[s][c], c == pickroster ? squad[s] : 0) << s << "," << c;
   EXPECT_EQ(actionlabel[actleft], "LEFT.................");
   EXPECT_EQ(actionlabel[actnext], "NEXT CHAR.......");
 }

@@ -1,86 +1,92 @@
-// Includes point down the layers, never up: the platform knows nothing of
-// the game, the shared tables know nothing of the rules, the rules nothing
-// of the screens, and only the test harness sees everything. The order is
-// written once, here and in docs/ARCHITECTURE.md:
-//
-//   platform -> app/state -> input, audio -> world, squad, creatures
-//            -> render, frontend -> app -> app/harness, main
-//
-// The shared tables sit just above the platform because the input and
-// sound layers read them (settings, asset handles, action flags).
-//
-// Folders on one rung may include each other; tools, tests, benchmarks and
-// the fuzzers sit above everything.
+// Includes point down the layers, never up. The layers and their folders are
+// listed once, in cmake/layers.cmake; cmake/check_includes.cmake resolves every
+// include ("x/y.h", <x/y.h> and "../x/y.h" alike) and the build runs it before
+// compiling any layer. These tests run the same check on the real tree and
+// on small planted trees, so a check that stopped seeing a fault fails here.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Rung {
-  const char* prefix;  // a path under src/, longest prefixes first
-  int level;
+struct CheckResult {
+  int status;
+  std::string output;
 };
 
-// Longer prefixes first, so state/ and app/harness/ win over app/.
-const Rung rungs[] = {
-    {"src/app/harness/", 6}, {"src/state/", 1}, {"src/app/", 5},
-    {"src/platform/", 0},    {"src/input/", 2},     {"src/audio/", 2},
-    {"src/world/", 3},       {"src/squad/", 3},     {"src/creatures/", 3},
-    {"src/render/", 4},      {"src/frontend/", 4},  {"src/main.cpp", 6},
-};
-
-// The rung of a path relative to the source root; -1 for files outside src/.
-int rungof(const std::string& rel) {
-  for (const Rung& r : rungs)
-    if (rel.rfind(r.prefix, 0) == 0) return r.level;
-  return -1;
+// Runs the include check over a source tree; its output is what the build prints.
+CheckResult checkincludes(const fs::path& root) {
+  const fs::path script = fs::path(RX_SOURCE_DIR) / "cmake" / "check_includes.cmake";
+  const std::string command = std::string("\"") + RX_CMAKE + "\" -DROOT=\"" + root.string() +
+                              "\" -P \"" + script.string() + "\" 2>&1";
+  CheckResult r{-1, ""};
+  FILE* p = popen(command.c_str(), "r");
+  if (!p) return r;
+  char buf[512];
+  while (fgets(buf, sizeof buf, p)) r.output += buf;
+  r.status = pclose(p);
+  return r;
 }
 
-// Every include in src/ that climbs a rung, as "file:line: include".
-std::vector<std::string> upwardincludes(const fs::path& root) {
-  const std::regex include_line(R"re(^\s*#\s*include\s*"([^"]+)")re");
-  std::vector<std::string> offenders;
-  for (const auto& e : fs::recursive_directory_iterator(root / "src")) {
-    if (!e.is_regular_file()) continue;
-    const auto ext = e.path().extension().string();
-    if (ext != ".cpp" && ext != ".h") continue;
-    const std::string rel = fs::relative(e.path(), root).generic_string();
-    const int from = rungof(rel);
-    std::ifstream f(e.path());
-    std::string line;
-    int lineno = 0;
-    while (std::getline(f, line)) {
-      ++lineno;
-      std::smatch m;
-      if (!std::regex_search(line, m, include_line)) continue;
-      const int to = rungof("src/" + m[1].str());
-      if (to > from) offenders.push_back(rel + ":" + std::to_string(lineno) + ": " + line);
-    }
+// A scratch source tree with a lower layer's file and a higher layer's header.
+class PlantedTree : public ::testing::Test {
+ protected:
+  fs::path root = fs::temp_directory_path() / ("rx907_includes_" + std::to_string(::getpid()));
+  void SetUp() override {
+    fs::remove_all(root);
+    write("src/render/hud_parts.h", "#pragma once\n");
+    write("src/world/map.h", "#pragma once\n#include \"state/settings.h\"\n");
+    write("src/state/settings.h", "#pragma once\n#include <vector>\n");
   }
-  return offenders;
-}
+  void TearDown() override { fs::remove_all(root); }
+  void write(const std::string& rel, const std::string& text) {
+    fs::create_directories((root / rel).parent_path());
+    std::ofstream(root / rel) << text;
+  }
+};
 
 }  // namespace
 
-TEST(IncludeOrder, EveryIncludeInSrcPointsDownTheLayers) {
-  const auto offenders = upwardincludes(RX_SOURCE_DIR);
-  std::string list;
-  for (const auto& o : offenders) list += "\n  " + o;
-  EXPECT_TRUE(offenders.empty()) << "includes that point up a layer:" << list;
+TEST(IncludeOrder, TheGameTreePassesTheCheck) {
+  const CheckResult r = checkincludes(RX_SOURCE_DIR);
+  EXPECT_EQ(r.status, 0) << r.output;
 }
 
-TEST(IncludeOrder, EveryFolderUnderSrcHasARung) {
-  // A new folder must be placed in the order before it can be checked.
-  for (const auto& e : fs::recursive_directory_iterator(fs::path(RX_SOURCE_DIR) / "src")) {
-    if (!e.is_regular_file()) continue;
-    const std::string rel = fs::relative(e.path(), RX_SOURCE_DIR).generic_string();
-    EXPECT_GE(rungof(rel), 0) << rel << " lies in no layer";
-  }
+TEST_F(PlantedTree, DownwardIncludesPass) {
+  write("src/render/hud.cpp", "#include \"render/hud_parts.h\"\n#include \"../world/map.h\"\n");
+  const CheckResult r = checkincludes(root);
+  EXPECT_EQ(r.status, 0) << r.output;
+}
+
+TEST_F(PlantedTree, EveryFormOfAnUpwardIncludeIsCaught) {
+  write("src/world/doors.cpp", "#include \"../render/hud_parts.h\"\n");
+  write("src/world/lamps.cpp", "#include <render/hud_parts.h>\n");
+  write("src/state/assets.cpp", "  #  include \"world/map.h\"\n");
+  const CheckResult r = checkincludes(root);
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.output.find("src/world/doors.cpp: ../render/hud_parts.h"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("src/world/lamps.cpp: render/hud_parts.h"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("src/state/assets.cpp: world/map.h"), std::string::npos) << r.output;
+}
+
+TEST_F(PlantedTree, SdlAndX11StayInThePlatformAndGameCodeStaysInSrc) {
+  write("src/platform/display.cpp", "#include <SDL.h>\n#include <X11/Xlib.h>\n");
+  write("fuzz/fuzz_inputs.cpp", "#include <X11/Xlib.h>\n");
+  write("src/input/keys.cpp", "#include \"SDL_keycode.h\"\n#include \"../../tests/helper.h\"\n");
+  write("tests/helper.h", "#pragma once\n");
+  write("src/newfolder/thing.cpp", "int thing;\n");
+  const CheckResult r = checkincludes(root);
+  EXPECT_NE(r.status, 0);
+  EXPECT_EQ(r.output.find("src/platform/display.cpp"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("fuzz/fuzz_inputs.cpp: X11/Xlib.h"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("src/input/keys.cpp: SDL_keycode.h"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("reaches out of src/"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("src/newfolder/thing.cpp: lies in no layer"), std::string::npos) << r.output;
 }

@@ -126,7 +126,7 @@ const char* const flagmessage =
     "Index the play state's flag tables by name: missionflags, pausestate, debugflags, "
     "mousepos, teamstat and statshown with the names of src/state/play_state.h, "
     "eventflags with those of src/world/machinery.h, actionflags with the Action names of "
-    "src/input/bindings.h. Player numbers (teamstat[1][statwave], the flash timer "
+    "src/input/bindings.h, squadpick, staticdots and deathsounds with the column names beside their tables. Player numbers (teamstat[1][statwave], the flash timer "
     "teamstat[teamrow][2]) may be numbers.";
 
 // Every place in one source text that indexes a flag table by number, as
@@ -136,11 +136,11 @@ std::vector<std::string> numericflagindices(const std::string& text) {
   const std::string index = R"(\[(?:[^\[\]]|\[[^\[\]]*\])*\])";
   const std::regex flat(R"(\b(missionflags|pausestate|debugflags|mousepos|eventflags)\s*\[\s*\d)");
   // The second index names a column, except in the team row, where it is a player.
-  const std::regex column(R"(\b(teamstat|statshown|actionflags)\s*\[(?!\s*teamrow\s*\]))" +
+  const std::regex column(R"(\b(teamstat|statshown|actionflags|squadpick|staticdots|deathsounds)\s*\[(?!\s*teamrow\s*\]))" +
                           index.substr(2) + R"(\s*\[\s*\d)");
   const std::regex teamrow(R"(\bteamstat\s*\[\s*0\s*\])");
   const std::regex declaration(
-      R"(\bint\s+(missionflags|pausestate|debugflags|mousepos|eventflags|teamstat|statshown|actionflags)\s*\[)");
+      R"(\bint\s+(missionflags|pausestate|debugflags|mousepos|eventflags|teamstat|statshown|actionflags|squadpick|staticdots|deathsounds)\s*\[)");
   std::vector<std::string> found;
   std::istringstream lines(code), original(text);
   std::string line, orig;
@@ -191,12 +191,17 @@ TEST(FlagTables, TheDetectorCatchesNumbersAndPassesNames) {
   EXPECT_TRUE(bad("teamstat[0][p] = 15;"));
   EXPECT_TRUE(bad("statshown[curmember[p]][4] = 0;"));
   EXPECT_TRUE(bad("if (actionflags[p][5]) fire();"));
+  EXPECT_TRUE(bad("squadchar[m] = squadpick[m][1];"));
+  EXPECT_TRUE(bad("staticdots[d][3] = Rand(71, 337);"));
+  EXPECT_TRUE(bad("playsound(deathsounds[kindegg][1]);"));
 
   EXPECT_FALSE(bad("if (missionflags[missionphase] == phaseannounced) return;"));
   EXPECT_FALSE(bad("teamstat[1][statwave] = teamstat[2][statwave] = 1;"));
   EXPECT_FALSE(bad("teamstat[teamrow][2] = 15;  // player 2's flash"));
   EXPECT_FALSE(bad("extern int teamstat[3][6];"));
   EXPECT_FALSE(bad("int actionflags[3][9];"));
+  EXPECT_FALSE(bad("squadpick[s][pickbar(a)] = squadpick[s][pickroster];"));
+  EXPECT_FALSE(bad("playsound(deathsounds[kind][deathfar]);"));
   EXPECT_FALSE(bad("// pausestate[2] in a comment is prose"));
   EXPECT_FALSE(bad("for (int a = 0; a <= 8; ++a) actionflags[p][a] = 0;"));
 }

@@ -14,12 +14,13 @@ TEST_F(MessageLine, ShowsForAHundredFramesFadingAndANewPostReplacesIt) {
   postmessage("Game saved", 300, 0);
   EXPECT_EQ(messagetimer, 100);
   drawmessageline();
+  countdownmessage();
   // Yellow text on the middle of the screen at full strength.
   const long red1 = channelsum(400, 300, 624, 335, 16);
   const long blue1 = channelsum(400, 300, 624, 335, 0);
   EXPECT_GT(red1, 0);
   EXPECT_GT(red1, blue1 * 3);
-  for (int i = 0; i < 70; ++i) drawmessageline();
+  for (int i = 0; i < 70; ++i) drawmessageline(), countdownmessage();
   clear();
   drawmessageline();
   // Dimmer after 71 frames.
@@ -32,11 +33,12 @@ TEST_F(MessageLine, ShowsForAHundredFramesFadingAndANewPostReplacesIt) {
   EXPECT_EQ(messagetext, "ERROR: Unable to save options");
   clear();
   drawmessageline();
+  countdownmessage();
   EXPECT_EQ(channelsum(0, 290, 1024, 340, 16), 0) << "old message still drawn";
   EXPECT_GT(channelsum(200, 500, 824, 535, 16), 0);
   EXPECT_EQ(channelsum(200, 500, 824, 535, 8), 0) << "an error is pure red";
 
-  for (int i = 0; i < 99; ++i) drawmessageline();
+  for (int i = 0; i < 99; ++i) drawmessageline(), countdownmessage();
   EXPECT_EQ(messagetimer, 0);
   clear();
   drawmessageline();

@@ -6,7 +6,7 @@
 #include "state/play_state.h"
 #include "creatures/effects.h"
 #include "creatures/nest_state.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/member_update.h"
 #include "squad/roster.h"
 #include "squad/squad.h"

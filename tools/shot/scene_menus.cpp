@@ -52,15 +52,7 @@ void drive(int state, const std::function<void()>& screen, int mx, int my, int k
 }
 
 void startupscene(bool modeerror, int mx, int my) {
-  plat::set_mask_colour(0, 0, 0);
-  img_sm_back = plat::load_image("incbin::data\\gfx\\sm_back.png", 1);
-  plat::set_mask_colour(255, 255, 255);
-  img_sm_tab = plat::load_image("incbin::data\\gfx\\sm_tab.png", 1);
-  plat::centre_image_handle(img_sm_tab);
-  img_sm_ticker = plat::load_anim_image("incbin::data\\gfx\\sm_ticker.png", 17, 17, 0, 2, 1);
-  img_startblack = plat::load_image("incbin::data\\gfx\\startblack.png", 1);
-  plat::set_mask_colour(255, 0, 255);
-  img_font = plat::load_anim_image("incbin::data\\gfx\\font.png", 29, 35, 0, 44, 3);
+  loadstartupimages();
   plat::RawInput in;
   updateinputfrom(in);
   StartupMenu m;
@@ -100,7 +92,7 @@ SHOT_SCENE("squad1", "squad, one player, tooltip on a bar") {
   loadmenuassets();
   modeplayers = 1;
   for (int s = 1; s <= 6; ++s)
-    for (int a = 1; a <= 4; ++a) squadpick[s][a + 1] = rosterattr[squadpick[s][1]][a] * 33;
+    for (int a = 1; a <= 4; ++a) squadpick[s][pickbar(a)] = rosterattr[squadpick[s][pickroster]][a] * 33;
   drive(statesquad, runsquadscreen, 8 + 200, 385 - 23 + 64 + 26 + 5);
 }
 SHOT_SCENE("squad2", "squad, two players, split command") {

@@ -17,7 +17,7 @@
 #include "frontend/save_fields.h"
 #include "input/input.h"
 #include "platform/random.h"
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 #include "squad/roster.h"
 #include "squad/squad.h"
 #include "world/machinery.h"

@@ -1,4 +1,4 @@
-#include "render/display_anim.h"
+#include "squad/display_anim.h"
 
 #include "state/play_state.h"
 #include "platform/random.h"
@@ -77,9 +77,9 @@ void updatedisplayanim() {
     if (pulselevel <= 0) pulselevel = 0, pulsedir = 0;
   }
   for (int d = 1; d <= 500; ++d) {
-    staticdots[d][1] = Rand(25, 100);
-    staticdots[d][2] = Rand(126, 897);
-    staticdots[d][3] = Rand(71, 337);
+    staticdots[d][dotalpha] = Rand(25, 100);
+    staticdots[d][dotx] = Rand(126, 897);
+    staticdots[d][doty] = Rand(71, 337);
   }
 }
 
