@@ -5,6 +5,8 @@
 #include "state/play_state.h"
 #include "state/settings.h"
 #include "input/bindings.h"
+#include "input/input.h"
+#include "input/pad_controls.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/panel.h"
@@ -14,7 +16,12 @@ namespace {
 
 constexpr float pitch = 24;  // line pitch of the large font at 0.66
 
+// What a player who plays with a pad by default presses for each action.
+constexpr int padlayout[9] = {0, joyleft, joyup, joyright, joydown, plat::padbuttona, plat::padbuttonb,
+                              plat::padleftshoulder, plat::padrightshoulder};
+
 std::string bound(int p, int a) {
+  if (const int pad = defaultpad(p); pad >= 0) return "JOY " + std::to_string(pad + 1) + " " + padbuttonname(padlayout[a]);
   const std::string name = bindingname(keys[p][a]);
   return name.empty() ? "NOT BOUND" : name;
 }
