@@ -29,6 +29,7 @@ std::string bound(int p, int a) {
 // The four aiming keys, with a first word they share said once:
 // "ARROW LEFT UP RIGHT DOWN", "JOY 1 LEFT UP RIGHT DOWN".
 std::string aimkeys(int p) {
+  if (const int pad = defaultpad(p); pad >= 0) return "JOY " + std::to_string(pad + 1) + " LEFT STICK OR D-PAD";
   std::string names[4];
   for (int i = 0; i < 4; ++i) names[i] = bound(p, actleft + i);
   size_t common = names[0].size();

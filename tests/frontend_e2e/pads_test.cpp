@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_loop.h"
 #include "app/harness/play_driver.h"
 #include "app/harness/session.h"
 #include "app/ingame.h"
@@ -89,9 +90,13 @@ class Pads : public ::testing::Test {
     if (!d) return;
     plat::cls();
     framedraws = 1;
-    frame();
+    plat::RawInput in;
+    pollinput(in);
+    updateinputfrom(in);
+    runframe();
     framedraws = 0;
     plat::save_screenshot(std::string(d) + "/" + name + ".png");
+    plat::cls();
   }
 
   SessionSetup twoplayers() const {
@@ -120,7 +125,7 @@ class Pads : public ::testing::Test {
 TEST_F(Pads, TwoPadsDriveBothPlayersAtOnceBesideTheKeyboard) {
   const int one = plug(), two = plug();
   startsession(twoplayers());
-  if (std::getenv("RX_PAD_SHOTS")) load_all_assets();
+  if (std::getenv("RX_PAD_SHOTS")) load_fonts(), load_all_assets();
   frame();
   ASSERT_EQ(joykindnow[0], plat::joykindpad);
   ASSERT_EQ(joykindnow[1], plat::joykindpad);
