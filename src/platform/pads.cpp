@@ -58,16 +58,21 @@ float pad_axis(SDL_GameController* c, SDL_GameControllerAxis a) {
   return std::clamp(SDL_GameControllerGetAxis(c, a) / 32767.0f, -1.0f, 1.0f);
 }
 
+// A database the player put beside the game's files (missing is fine),
+// read before the first device is opened so that it decides what is a pad.
+void readdatabase() {
+  static bool read = false;
+  if (read || !SDL_WasInit(SDL_INIT_GAMECONTROLLER)) return;
+  read = true;
+  const std::string db = disk_path("gamecontrollerdb.txt");
+  if (file_type(db) == 1) SDL_GameControllerAddMappingsFromFile(db.c_str());
+}
+
 // Every device already attached, once: the events of their arrival may
 // have gone before the game looked.
 void scan() {
   if (scanned || !SDL_WasInit(SDL_INIT_JOYSTICK)) return;
   scanned = true;
-  if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) {
-    // A database the player put beside the game's files; missing is fine.
-    const std::string db = disk_path("gamecontrollerdb.txt");
-    if (file_type(db) == 1) SDL_GameControllerAddMappingsFromFile(db.c_str());
-  }
   for (int i = 0; i < SDL_NumJoysticks(); ++i) detail::joystick_added(i);
 }
 
@@ -77,6 +82,7 @@ namespace detail {
 
 void joystick_added(int device_index) {
   if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
+  readdatabase();
   if (slot_of(SDL_JoystickGetDeviceInstanceID(device_index)) >= 0) return;
   int free = -1;
   for (int s = 0; s < slotcount && free < 0; ++s)
