@@ -42,6 +42,8 @@ LaunchOptions parsecommandline(int argc, const char* const* argv) {
       o.windowmode = 0;
     } else if (!std::strcmp(arg, "--demo")) {
       o.demo = true;
+    } else if (!std::strcmp(arg, "--no-rumble")) {
+      o.rumble = false;
     } else if (!std::strcmp(arg, "--fullscreen")) {
       o.windowmode = 1;
     } else if (!std::strcmp(arg, "--user-files")) {
@@ -69,6 +71,7 @@ std::string usagetext() {
          "  --windowed             play in a 1024 x 768 window\n"
          "  --fullscreen           play full screen (the default)\n"
          "  --demo                 start a demo (the machine plays) at MAIN MENU\n"
+         "  --no-rumble            pads never shake\n"
          "  --renderer=default|opengl|software\n"
          "                         the renderer for this run, instead of the\n"
          "                         start-up window's choice (api.dat is kept)\n"

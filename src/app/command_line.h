@@ -8,6 +8,7 @@ struct LaunchOptions {
   bool help = false;
   bool version = false;
   bool demo = false;     // --demo: a demo starts as soon as MAIN MENU shows
+  bool rumble = true;    // --no-rumble: pads never shake
   int windowmode = -1;  // -1 as usual (full screen), 0 a window, 1 full screen
   int renderer = -1;    // -1 the start-up window's choice, else a plat::Renderer
   int scale = -1;       // -1 smooth, else a plat::ScaleQuality

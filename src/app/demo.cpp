@@ -61,6 +61,16 @@ bool humaninput(const plat::RawInput& now, const plat::RawInput& before) {
 
 void requestdemo() { demo().requested = true; }
 
+namespace {
+// The machine's snapshot with the pads and joysticks that are really
+// connected: a demo neither loses nor gains a pad.
+plat::RawInput withdevicekinds(plat::RawInput machine, const plat::RawInput& devices) {
+  for (int j = 0; j < maxjoysticks; ++j) machine.joykind[j] = devices.joykind[j];
+  if (devices.joycount > machine.joycount) machine.joycount = devices.joycount;
+  return machine;
+}
+}  // namespace
+
 void resetdemo() {
   enddemo();
   Demo& d = demo();
@@ -124,7 +134,7 @@ void applyframeinput(const plat::RawInput& devices) {
       return;
     }
     if (demoplaying) {
-      updateinputfrom(d.player.next());
+      updateinputfrom(withdevicekinds(d.player.next(), devices));
       return;
     }
   }
@@ -133,7 +143,7 @@ void applyframeinput(const plat::RawInput& devices) {
   if (menuidle() && (d.requested || d.idle >= demoidleframes)) {
     d.requested = false;
     startdemo(plat::millisecs() * 2654435761u + static_cast<uint32_t>(d.idle));
-    updateinputfrom(d.player.next());
+    updateinputfrom(withdevicekinds(d.player.next(), devices));
     return;
   }
   updateinputfrom(devices);

@@ -2,6 +2,7 @@
 
 #include "app/demo.h"
 #include "app/ingame.h"
+#include "app/pad_frame.h"
 #include "app/screens.h"
 #include "app/screenshot_key.h"
 #include "state/assets.h"
@@ -110,6 +111,7 @@ void stepframe() {
   // list the slots afresh each time they open.
   const int entered = applynextstate();
   if (entered == stateloadgame || entered == statesavegame) enterslotscreen(entered);
+  padframe();
   framekeys();
   runscreen();
   notemenupointer();

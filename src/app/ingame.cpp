@@ -2,6 +2,7 @@
 
 #include "app/member_switch.h"
 #include "app/mission_end.h"
+#include "app/pad_frame.h"
 #include "app/screens.h"
 #include "state/assets.h"
 #include "state/game_state.h"
@@ -109,6 +110,7 @@ void ingameframe() {
     }
   } else {
     simulationupdate();
+    padrumble();
   }
   endwavenews();
   if (framedraws) {

@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "input/bindings.h"
 #include "input/input.h"
+#include "input/pad_controls.h"
 #include "input/keycodes.h"
 
 namespace {
@@ -83,7 +84,7 @@ void endwavenews() {
 
 bool panelkeyhit() {
   return gamekeyhit(keyp) || gamekeyhit(keyspace) || gamekeyhit(keyenter) || gamekeyhit(keyescape) ||
-         bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]);
+         bindinghit(keys[1][actshoot]) || bindinghit(keys[2][actshoot]) || padconfirmhit();
 }
 
 void openpanel() {

@@ -16,6 +16,7 @@
 #include "frontend/menu_links.h"
 #include "frontend/savegame.h"
 #include "input/input.h"
+#include "input/pad_controls.h"
 #include "input/keycodes.h"
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -47,30 +48,66 @@ void textcolour(bool hovered) {
 }
 }  // namespace
 
+namespace {
+// RUN GAME (1), CHANGE MODE (2) or QUIT and the close box (3, 4) chosen.
+void choosecontrol(StartupMenu& m, int c, const std::function<bool()>& modeok) {
+  if (c == 1) {
+    m.action = 1;
+    if (!modeok()) {
+      m.action = 0;
+      m.modeerror = 1;
+    }
+  } else if (c == 2) {
+    apimode = apimode == 0 ? 1 : 0;
+  } else if (c == 3 || c == 4) {
+    m.action = 3;
+  }
+}
+}  // namespace
+
 void startupstep(StartupMenu& m, const StartupPointer& p, const std::function<bool()>& modeok) {
+  // A pad moves and chooses as the arrow keys and Enter do.
+  padmenukeys();
   // The hit test runs in the window's own pixels: a window manager's frame
   // or a desktop that hides its coordinates cannot shift it.
   bool overcontrol = false;
+  int under[5] = {};  // the controls under the pointer: what a click takes
   for (int c = 1; c <= 4; ++c) {
-    smhover[c] = inside(controlrows[c], p.x, p.y) ? 1 : 0;
+    smhover[c] = under[c] = inside(controlrows[c], p.x, p.y) ? 1 : 0;
     overcontrol = overcontrol || smhover[c];
   }
-  if (gamemousehit(1)) {
-    if (smhover[1]) {
-      m.action = 1;
-      if (!modeok()) {
-        m.action = 0;
-        m.modeerror = 1;
-      }
-    } else if (smhover[2]) {
-      apimode = apimode == 0 ? 1 : 0;
-    } else if (smhover[3] || smhover[4]) {
-      m.action = 3;
-    }
+  // The pointer's move takes the highlight; the arrow keys move it on from
+  // there over RUN GAME, CHANGE MODE and QUIT, and a pointer left resting
+  // does not take it back.
+  const bool moved = p.x != m.lastpx || p.y != m.lastpy;
+  m.lastpx = p.x, m.lastpy = p.y;
+  if (moved) {
+    m.keysel = 0;
+    for (int c = 1; c <= 3; ++c)
+      if (smhover[c] && p.inside) m.keysel = c;
   }
-  if (gamekeydown(keyescape)) m.action = 3;
-  if (!p.inside || p.x < 0 || p.x > startupw - 1 || p.y < 0 || p.y > startuph - 1)
+  if (moved) m.keysmoved = 0;
+  if (gamekeyhit(keyarrowdown)) m.keysel = m.keysel % 3 + 1, m.keysmoved = 1;
+  if (gamekeyhit(keyarrowup)) m.keysel = m.keysel <= 1 ? 3 : m.keysel - 1, m.keysmoved = 1;
+  const bool keyed = !moved && !m.dragging;
+  if (keyed)
+    for (int c = 1; c <= 3; ++c) smhover[c] = c == m.keysel ? 1 : 0;
+  if (gamemousehit(1)) {
+    for (int c = 1; c <= 4; ++c)
+      if (under[c]) {
+        choosecontrol(m, c, modeok);
+        break;
+      }
+  } else if (gamekeyhit(keyenter)) {
+    // Enter with nothing highlighted runs the game.
+    choosecontrol(m, m.keysel == 0 ? 1 : m.keysel, modeok);
+  }
+  if (gamekeydown(keyescape) || gamekeyhit(keyescape)) m.action = 3;
+  if (!p.inside || p.x < 0 || p.x > startupw - 1 || p.y < 0 || p.y > startuph - 1) {
     for (int c = 1; c <= 4; ++c) smhover[c] = 0;
+    // A pointer outside lights nothing; the keys' highlight stays.
+    if (keyed && m.keysel && m.keysmoved) smhover[m.keysel] = 1;
+  }
 
   // Dragging the window by its background: the window follows the pointer's
   // travel on the desktop from where both stood when the button went down.
@@ -269,6 +306,7 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status,
     return false;
   }
   countjoysticks();
+  plat::allow_rumble(options.rumble);
   setgameicon();
   if (options.scale >= 0) plat::set_scale_quality(options.scale);
   if (runstartupmenu(poll) != 1) {

@@ -22,6 +22,9 @@ struct StartupMenu {
   int dragging = 0;
   int dragcx = 0, dragcy = 0;  // cursor when the drag began (desktop)
   int dragwx = 0, dragwy = 0;  // window position when the drag began
+  int keysel = 0;              // highlight of the arrow keys and pad: 1..3, 0 none
+  int keysmoved = 0;           // 1 when the keys moved it since the pointer last did
+  int lastpx = -1, lastpy = -1;  // pointer of the last frame
 };
 
 // The pointer as one frame of the start-up window sees it.

@@ -53,15 +53,29 @@ bool capturekeys() {
   return false;
 }
 
+// Joystick entries held when the capture began (the pad's A that chose the
+// row): each counts only once it has been let go.
+bool heldatstart[maxjoysticks][joyentries];
+
+void notecapturestart() {
+  for (int j = 0; j < maxjoysticks; ++j)
+    for (int b = 0; b < joyentries; ++b) heldatstart[j][b] = joydownstate[j][b] != 0;
+}
+
+bool joyentrypressed(int j, int b) {
+  if (!joydownstate[j][b]) heldatstart[j][b] = false;
+  return joydownstate[j][b] && !heldatstart[j][b];
+}
+
 bool capturejoysticks() {
   for (int j = 0; j < joycount && j < maxjoysticks; ++j) {
     for (int b = 0; b <= 30; ++b)
-      if (joydownstate[j][b]) {
+      if (joyentrypressed(j, b)) {
         bind(400 + 100 * j + b);
         return true;
       }
     for (int dir = joyleft; dir <= joydown; ++dir)
-      if (joydownstate[j][dir]) {
+      if (joyentrypressed(j, dir)) {
         bind(400 + 100 * j + dir);
         return true;
       }
@@ -133,6 +147,7 @@ void runbindinglist() {
   if (in.activated >= 1 && in.activated <= actioncount) {
     capturing = 1;
     captureaction = in.activated;
+    notecapturestart();
   } else if (in.activated == actioncount + 1 || in.escape) {
     if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
     nextstate = statekeysplayer;

@@ -194,7 +194,13 @@ void drawmenuback(const MenuScreen& s) {
     plat::set_colour(r, g, b);
     const int y = menuitemy(l, i);
     drawbigtext(it.centred ? 512 : it.textx, y, it.text, it.centred ? 1 : 0);
-    if (!it.value.empty()) drawbigtext(it.valuex, y, it.value, 0);
+    if (!it.value.empty()) {
+      // A value too wide for the panel (a pad's "JOY 1 D-RIGHT") is written
+      // in the smaller face, centred on the row's height.
+      const int room = 512 + s.panelw / 2 - 13 - it.valuex;
+      if (bigtextwidth(it.value) <= room) drawbigtext(it.valuex, y, it.value, 0);
+      else drawbigtextsmall(it.valuex, y + 6, it.value, 0);
+    }
   }
   plat::set_colour(255, 255, 255);
 }

@@ -4,6 +4,7 @@
 #include "input/input.h"
 #include "input/keycodes.h"
 #include "input/keynames.h"
+#include "input/pad_controls.h"
 
 int keys[3][9];
 
@@ -92,6 +93,11 @@ std::string bindingname(int code) {
   joybinding(code, j, b);
   // A joystick beyond the tables can never be read, so it names nothing.
   if (j >= maxjoysticks) return "";
+  // A standard pad's entries go by what is printed on the pad.
+  if (joykindseen[j] == plat::joykindpad) {
+    const std::string name = padbuttonname(b);
+    if (!name.empty()) return "JOY " + std::to_string(j + 1) + " " + name;
+  }
   const std::string joy = "Joy " + std::to_string(j + 1);
   if (b <= 30) return joy + " btn " + std::to_string(b + 1);
   switch (b) {
@@ -109,6 +115,8 @@ void readcontrols(int p, bool blocked) {
   if (blocked) return;
   for (int a = actleft; a <= actdown; ++a) actionflags[p][a] = bindingdown(keys[p][a]);
   for (int a = actshoot; a <= actnext; ++a) actionflags[p][a] = bindinghit(keys[p][a]);
+  // A player with no joystick bindings also plays with a pad held.
+  readdefaultpad(p, actionflags[p]);
 }
 
 void trackmouse() {

@@ -27,7 +27,8 @@ void resetbindings();
 // nothing or lies outside the tables.
 int bindingdown(int code);
 int bindinghit(int code);
-// The code's display name ("" for codes that name nothing).
+// The code's display name ("" for codes that name nothing); a standard
+// pad's entries are named as printed ("JOY 1 A", "JOY 2 LEFT").
 std::string bindingname(int code);
 // Joystick and entry of a code from 400 on; (0, 0) below.
 void joybinding(int code, int& j, int& b);
@@ -35,7 +36,9 @@ void joybinding(int code, int& j, int& b);
 int mousebinding(int code);
 
 // Fills actionflags[p][0..8] (the play state's table): the four moves while their binding is held,
-// the other four on the frame their binding is hit; all 0 when blocked.
+// the other four on the frame their binding is hit; all 0 when blocked. A
+// player with no joystick binding also reads the default layout of the
+// pad held (pad_controls.h).
 void readcontrols(int p, bool blocked);
 // Shifts this frame's mouse position into the play state's mousepos (the
 // previous frame's moves to [3], [4]).

@@ -26,16 +26,15 @@ extern int mousehitstate[mouseentries][3];
 extern int joydownstate[maxjoysticks][joyentries];
 extern int joyhitstate[maxjoysticks][joyentries][3];
 extern int lastmousez;  // wheel position of the previous frame
-extern int joycount;    // joysticks found at start-up, 0..21
+extern int joycount;    // joystick slots in the last snapshot, 0..21
 
 // Mouse position of the last snapshot, in logical display pixels.
 extern int inputmousex, inputmousey;
 // The last snapshot's pointer stayed put on the screen (see plat::RawInput).
 extern bool inputpointerstill;
 
-// Polls every device into a snapshot and applies it. The joystick count of
-// the snapshot is the one found at start-up. Called once at the top of
-// every frame.
+// Polls every device into a snapshot and applies it. Called once at the
+// top of every frame.
 void updateinput();
 // Polls every device into a snapshot without applying it.
 void pollinput(plat::RawInput& in);
@@ -44,7 +43,7 @@ void updateinputfrom(const plat::RawInput& in);
 // The snapshot applied last (what a recorder stores for this frame).
 const plat::RawInput& lastinput();
 
-// Counts the attached joysticks into joycount (start-up), at most 21.
+// Counts the attached joysticks and pads into joyconnected (start-up).
 void countjoysticks();
 // Clears every flag and the wheel memory (start of a replay or a test).
 void resetinput();

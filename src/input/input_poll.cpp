@@ -2,15 +2,13 @@
 #include <algorithm>
 
 #include "input/input.h"
+#include "input/pad_controls.h"
 
-void countjoysticks() { joycount = std::clamp(plat::joystick_count(), 0, maxjoysticks); }
+void countjoysticks() { joyconnected = std::clamp(plat::joystick_count(), 0, maxjoysticks); }
 
-void pollinput(plat::RawInput& in) {
-  plat::poll_input(in);
-  // The joysticks found at start-up are read every frame; one unplugged
-  // since then reads as released rather than keeping its last state.
-  in.joycount = joycount;
-}
+// Pads and joysticks keep their slots while connected; one unplugged reads
+// as absent, so its buttons read as released.
+void pollinput(plat::RawInput& in) { plat::poll_input(in); }
 
 void updateinput() {
   plat::RawInput in;

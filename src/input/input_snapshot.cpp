@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "input/pad_controls.h"
 #include "state/settings.h"
 
 int keydownstate[keycodecount];
@@ -58,6 +59,8 @@ void updateinputfrom(const plat::RawInput& in) {
   // double would put a stick held exactly at 0.2 past a threshold of 0.2.
   const float t = settings[setjoysensitivity] / 100.0f;
   const int count = std::clamp(in.joycount, 0, maxjoysticks);
+  joycount = count;
+  notejoykinds(in.joykind, count);
   for (int j = 0; j < count; ++j) {
     for (int b = 0; b < joybuttons; ++b) edge(in.joybutton[j][b], joydownstate[j][b], joyhitstate[j][b]);
     const float x = in.joyx[j], y = in.joyy[j];
@@ -79,6 +82,10 @@ void resetinput() {
   std::memset(joyhitstate, 0, sizeof joyhitstate);
   lastmousez = 0;
   inputmousex = inputmousey = 0;
+  std::memset(joykindnow, 0, sizeof joykindnow);
+  std::memset(joykindseen, 0, sizeof joykindseen);
+  std::memset(joychange, 0, sizeof joychange);
+  joyconnected = 0;
   applied = plat::RawInput{};
 }
 

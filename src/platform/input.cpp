@@ -1,5 +1,5 @@
 // Polled input: keyboard by virtual key code, the mouse in logical display
-// pixels, the wheel and up to 21 joysticks.
+// pixels, the wheel and up to 21 joysticks (read in pads.cpp).
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -11,29 +11,10 @@
 namespace plat {
 namespace {
 
-constexpr int maxjoysticks = 21;
 constexpr int max_buttons = 21;  // buttons read per joystick
 constexpr int max_key_code = 250;
-std::vector<SDL_Joystick*> sticks;
-bool sticks_stale = true;
 // Headless runs have no pointer; move_pointer places this one instead.
 int virtual_mouse_x = 0, virtual_mouse_y = 0;
-
-void open_joysticks() {
-  for (SDL_Joystick* j : sticks)
-    if (j) SDL_JoystickClose(j);
-  sticks.clear();
-  sticks_stale = false;
-  if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
-  const int n = std::min(SDL_NumJoysticks(), maxjoysticks);
-  for (int i = 0; i < n; ++i)
-    if (SDL_Joystick* j = SDL_JoystickOpen(i)) sticks.push_back(j);
-}
-
-float axis(SDL_Joystick* j, int a) {
-  if (SDL_JoystickNumAxes(j) <= a) return 0.0f;
-  return std::clamp(SDL_JoystickGetAxis(j, a) / 32767.0f, -1.0f, 1.0f);
-}
 
 // Adds the presses latched since the last snapshot to what is held now,
 // then starts a new latch.
@@ -41,10 +22,8 @@ void apply_latch(RawInput& in) {
   detail::PressLatch& latch = detail::press_latch();
   for (int code = 1; code <= max_key_code; ++code) in.key[code] = in.key[code] || latch.key[code];
   for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
-  for (const auto& [instance, button] : latch.joybutton) {
-    for (int j = 0; j < in.joycount; ++j)
-      if (SDL_JoystickInstanceID(sticks[j]) == instance && button >= 0 && button < max_buttons) in.joybutton[j][button] = true;
-  }
+  for (const auto& [slot, button] : latch.joybutton)
+    if (slot >= 0 && slot < in.joycount && button >= 0 && button < max_buttons) in.joybutton[slot][button] = true;
   latch = detail::PressLatch{};
 }
 
@@ -101,10 +80,6 @@ void read_mouse(RawInput& in) {
 
 }  // namespace
 
-namespace detail {
-void joysticks_changed() { sticks_stale = true; }
-}  // namespace detail
-
 void poll_input(RawInput& in) {
   in = RawInput{};
   if (!detail::subsystems_up()) return;
@@ -122,24 +97,10 @@ void poll_input(RawInput& in) {
   read_mouse(in);
   in.mousez = detail::wheel_position();
 
-  if (sticks_stale) open_joysticks();
-  in.joycount = static_cast<int>(sticks.size());
-  for (int j = 0; j < in.joycount; ++j) {
-    in.joyx[j] = axis(sticks[j], 0);
-    in.joyy[j] = axis(sticks[j], 1);
-    const int buttons = std::min(SDL_JoystickNumButtons(sticks[j]), max_buttons);
-    for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(sticks[j], b) != 0;
-  }
+  read_joysticks(in);
   apply_latch(in);
   if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
   altgr_as_ctrl_alt(in);
-}
-
-int joystick_count() {
-  if (!detail::subsystems_up()) return 0;
-  detail::pump_events();
-  if (sticks_stale) open_joysticks();
-  return static_cast<int>(sticks.size());
 }
 
 void move_pointer(int x, int y) {

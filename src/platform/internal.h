@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace plat::detail {
 
 struct Display {
@@ -95,7 +97,7 @@ namespace plat::detail {
 struct PressLatch {
   bool key[251] = {};
   bool mouse[4] = {};                         // 1 left, 2 right, 3 middle
-  std::vector<std::pair<int, int>> joybutton;  // (joystick instance id, button)
+  std::vector<std::pair<int, int>> joybutton;  // (joystick slot, button in the snapshot's order)
 };
 PressLatch& press_latch();
 // The game's key code for a key event's scancode, 0 when unknown.
@@ -105,9 +107,20 @@ int key_code_of_event(int scancode, bool numlock_on);
 bool return_swallowed();
 // Accumulated wheel position from the event pump (up is positive).
 int wheel_position();
-// Set by the event pump when a joystick was attached or removed.
-void joysticks_changed();
+// The event pump's joystick arrivals (by device index) and removals (by
+// instance id): a device takes the lowest free slot and keeps it.
+void joystick_added(int device_index);
+void joystick_removed(int instance);
+// The slot of a joystick instance (-1 when not open) and whether it is
+// read as a standard pad.
+int joystick_slot(int instance, bool& is_pad);
+void close_joysticks();
 }  // namespace plat::detail
+
+namespace plat {
+// Fills the joystick part of a snapshot from the slots.
+void read_joysticks(RawInput& in);
+}  // namespace plat
 
 namespace plat::detail {
 // Stops and releases every music track (before the mixer closes).

@@ -54,8 +54,9 @@ bool init(bool want_headless) {
     SDL_Quit();
     return false;
   }
-  // Joysticks are optional; a machine without the subsystem still runs.
-  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+  // Joysticks and pads are optional; a machine without them still runs.
+  // The game-controller layer reads SDL_GAMECONTROLLERCONFIG itself.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) SDL_InitSubSystem(SDL_INIT_JOYSTICK);
   headless = want_headless || offscreen_driver(driver);
   up = true;
   return true;
@@ -67,6 +68,7 @@ void shutdown() {
   if (!up) return;
   close_display();
   detail::audio_shutdown();
+  detail::close_joysticks();
   SDL_Quit();
   up = false;
   headless = false;

@@ -171,13 +171,30 @@ struct RawInput {
   // and full screen), not from the player.
   bool pointerstill = false;
   int mousez = 0;      // accumulated wheel position (up is positive)
-  int joycount = 0;    // attached joysticks, at most 21 are read
-  float joyx[21] = {}, joyy[21] = {};
-  bool joybutton[21][21] = {};
+  // Joystick slots 0..joycount-1 (at most 21). A device keeps its slot while
+  // connected; a slot left by an unplugged one reads as absent.
+  int joycount = 0;
+  float joyx[21] = {}, joyy[21] = {};  // the stick (a standard pad's left stick)
+  bool joybutton[21][21] = {};         // a standard pad's in PadButton order
+  unsigned char joykind[21] = {};      // JoyKind of each slot
+};
+enum JoyKind { joykindnone = 0, joykindstick = 1, joykindpad = 2 };
+// A standard pad's buttons: the same physical button on every make of pad.
+// The triggers count as held past half travel.
+enum PadButton {
+  padbuttona = 0, padbuttonb, padbuttonx, padbuttony, padback, padguide, padstart,
+  padleftstick, padrightstick, padleftshoulder, padrightshoulder,
+  paddpadup, paddpaddown, paddpadleft, paddpadright,
+  padlefttrigger, padrighttrigger, padbuttoncount
 };
 // Pumps events and fills the snapshot.
 void poll_input(RawInput& in);
+// Joysticks and pads connected now.
 int joystick_count();
+// Shakes the pad or joystick in slot joystick, where it has motors:
+// strength 0..1 for ms milliseconds. Nothing while rumble is not allowed.
+void rumble(int joystick, float strength, int ms);
+void allow_rumble(bool allowed);
 
 // ---------------------------------------------------------------- time
 uint32_t millisecs();

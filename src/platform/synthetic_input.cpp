@@ -1,5 +1,8 @@
 #include "platform/synthetic_input.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/internal.h"
 #include "platform/keymap.h"
 
@@ -8,6 +11,19 @@ namespace {
 
 int virtual_index = -1;
 SDL_Joystick* virtual_stick = nullptr;
+
+struct VirtualPad {
+  SDL_JoystickID id = -1;
+  SDL_Joystick* joy = nullptr;
+  unsigned mask = 0;  // the PadButtons it has
+};
+std::vector<VirtualPad> pads;
+
+Sint16 axis_value(float v) { return static_cast<Sint16>(std::clamp(v, -1.0f, 1.0f) * 32767.0f); }
+
+SDL_Joystick* pad_joystick(int pad) {
+  return pad >= 0 && pad < static_cast<int>(pads.size()) ? pads[pad].joy : nullptr;
+}
 
 int scancode_of(int code) {
   for (int sc = 1; sc < SDL_NUM_SCANCODES; ++sc)
@@ -67,6 +83,63 @@ void detach_joystick() {
   if (virtual_index >= 0) SDL_JoystickDetachVirtual(virtual_index);
   virtual_stick = nullptr;
   virtual_index = -1;
+}
+
+int attach_pad(unsigned buttons) {
+  if (!SDL_WasInit(SDL_INIT_JOYSTICK) && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return -1;
+  // Six axes (both sticks, both triggers) and the buttons asked for, raw
+  // numbers in SDL's button order: SDL maps a virtual game controller by
+  // that list, as the database maps a real pad.
+  const unsigned mask = buttons ? buttons : (1u << padlefttrigger) - 1;
+  SDL_VirtualJoystickDesc desc{};
+  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+  desc.naxes = 6;
+  desc.nbuttons = static_cast<Uint16>(__builtin_popcount(mask));
+  desc.button_mask = mask;
+  desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+  desc.name = "RX-907 test pad";
+  const int index = SDL_JoystickAttachVirtualEx(&desc);
+  if (index < 0) return -1;
+  SDL_Joystick* joy = SDL_JoystickOpen(index);
+  if (!joy) return -1;
+  // Triggers at rest: a virtual axis starts at the middle of its travel.
+  SDL_JoystickSetVirtualAxis(joy, 4, -32768);
+  SDL_JoystickSetVirtualAxis(joy, 5, -32768);
+  SDL_JoystickUpdate();
+  pads.push_back({SDL_JoystickInstanceID(joy), joy, mask});
+  return static_cast<int>(pads.size()) - 1;
+}
+
+void pad_button(int pad, int button, bool down) {
+  SDL_Joystick* joy = pad_joystick(pad);
+  if (!joy) return;
+  if (button == padlefttrigger || button == padrighttrigger)
+    SDL_JoystickSetVirtualAxis(joy, button == padlefttrigger ? 4 : 5, down ? 32767 : -32768);
+  else if (pads[pad].mask & (1u << button))
+    // Its raw number counts only the buttons this pad has below it.
+    SDL_JoystickSetVirtualButton(joy, __builtin_popcount(pads[pad].mask & ((1u << button) - 1)),
+                                 down ? SDL_PRESSED : SDL_RELEASED);
+  SDL_JoystickUpdate();
+}
+
+void pad_stick(int pad, float x, float y) {
+  SDL_Joystick* joy = pad_joystick(pad);
+  if (!joy) return;
+  SDL_JoystickSetVirtualAxis(joy, 0, axis_value(x));
+  SDL_JoystickSetVirtualAxis(joy, 1, axis_value(y));
+  SDL_JoystickUpdate();
+}
+
+void detach_pad(int pad) {
+  SDL_Joystick* joy = pad_joystick(pad);
+  if (!joy) return;
+  const SDL_JoystickID id = pads[pad].id;
+  SDL_JoystickClose(joy);
+  pads[pad].joy = nullptr;
+  // Detaching goes by device index, which shifts as others come and go.
+  for (int i = 0; i < SDL_NumJoysticks(); ++i)
+    if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
 }
 
 }  // namespace plat::synthetic

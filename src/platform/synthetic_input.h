@@ -19,4 +19,17 @@ bool attach_joystick(int buttons);
 void joystick_button(int button, bool down);
 void detach_joystick();
 
+// Virtual standard pads (any number, each with both sticks and triggers):
+// attach_pad returns a handle, -1 when the joystick subsystem is missing.
+// The game sees each one arrive, like a pad plugged in, at its next poll.
+// Without a button list the pad has every button; with one (a bit per
+// PadButton) it has only those, and its raw button numbers shift as a
+// real pad's of another make do.
+int attach_pad(unsigned buttons = 0);
+// Presses or releases a pad button (PadButton order, triggers included).
+void pad_button(int pad, int button, bool down);
+// Puts the left stick at x, y (-1..1).
+void pad_stick(int pad, float x, float y);
+void detach_pad(int pad);
+
 }  // namespace plat::synthetic

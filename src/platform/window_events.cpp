@@ -101,12 +101,33 @@ void pump_events() {
       case SDL_MOUSEBUTTONDOWN:
         if (const int b = game_mouse_button(e.button.button)) press_latch().mouse[b] = true;
         break;
-      case SDL_JOYBUTTONDOWN:
-        press_latch().joybutton.emplace_back(e.jbutton.which, e.jbutton.button);
+      case SDL_JOYBUTTONDOWN: {
+        // A standard pad's presses come as pad events, in the pad's order.
+        bool pad = false;
+        const int slot = joystick_slot(e.jbutton.which, pad);
+        if (slot >= 0 && !pad) press_latch().joybutton.emplace_back(slot, e.jbutton.button);
         break;
+      }
+      case SDL_CONTROLLERBUTTONDOWN: {
+        bool pad = false;
+        const int slot = joystick_slot(e.cbutton.which, pad);
+        if (slot >= 0 && pad && e.cbutton.button < padlefttrigger) press_latch().joybutton.emplace_back(slot, e.cbutton.button);
+        break;
+      }
+      case SDL_CONTROLLERAXISMOTION: {
+        // A trigger pulled past half and let go between two snapshots.
+        const bool left = e.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT;
+        if ((!left && e.caxis.axis != SDL_CONTROLLER_AXIS_TRIGGERRIGHT) || e.caxis.value < 16384) break;
+        bool pad = false;
+        const int slot = joystick_slot(e.caxis.which, pad);
+        if (slot >= 0 && pad) press_latch().joybutton.emplace_back(slot, left ? padlefttrigger : padrighttrigger);
+        break;
+      }
       case SDL_JOYDEVICEADDED:
+        joystick_added(e.jdevice.which);
+        break;
       case SDL_JOYDEVICEREMOVED:
-        joysticks_changed();
+        joystick_removed(e.jdevice.which);
         break;
       case SDL_AUDIODEVICEREMOVED:
         // Only an opened device reports its removal: the game's output.

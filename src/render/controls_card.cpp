@@ -5,6 +5,8 @@
 #include "state/play_state.h"
 #include "state/settings.h"
 #include "input/bindings.h"
+#include "input/input.h"
+#include "input/pad_controls.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/panel.h"
@@ -14,7 +16,12 @@ namespace {
 
 constexpr float pitch = 24;  // line pitch of the large font at 0.66
 
+// What a player who plays with a pad by default presses for each action.
+constexpr int padlayout[9] = {0, joyleft, joyup, joyright, joydown, plat::padbuttona, plat::padbuttonb,
+                              plat::padleftshoulder, plat::padrightshoulder};
+
 std::string bound(int p, int a) {
+  if (const int pad = defaultpad(p); pad >= 0) return "JOY " + std::to_string(pad + 1) + " " + padbuttonname(padlayout[a]);
   const std::string name = bindingname(keys[p][a]);
   return name.empty() ? "NOT BOUND" : name;
 }
@@ -22,6 +29,7 @@ std::string bound(int p, int a) {
 // The four aiming keys, with a first word they share said once:
 // "ARROW LEFT UP RIGHT DOWN", "JOY 1 LEFT UP RIGHT DOWN".
 std::string aimkeys(int p) {
+  if (const int pad = defaultpad(p); pad >= 0) return "JOY " + std::to_string(pad + 1) + " LEFT STICK OR D-PAD";
   std::string names[4];
   for (int i = 0; i < 4; ++i) names[i] = bound(p, actleft + i);
   size_t common = names[0].size();

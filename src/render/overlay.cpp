@@ -4,6 +4,7 @@
 #include "state/assets.h"
 #include "state/play_state.h"
 #include "input/input.h"
+#include "input/pad_controls.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
 #include "render/file_warnings.h"
@@ -53,7 +54,7 @@ void drawoverlay() {
   setcolourbright(255, 255, 255, 100);
   int y = 4;
   if (debugdisplay == 1) {
-    for (const std::string& line : debuglines(fps, plat::renderer_name(), timerlimited == 1, joycount)) {
+    for (const std::string& line : debuglines(fps, plat::renderer_name(), timerlimited == 1, joyconnected)) {
       drawsmalltext(linex, static_cast<float>(y), line, 0, 1);
       y += linestep;
     }

@@ -23,5 +23,6 @@ void countdownflashes();
 void startpanelclosing();
 // The announcement of a new wave lasts as long as the panel it opened.
 void endwavenews();
-// P, Space, Enter, Escape or either player's fire binding hit this frame.
+// P, Space, Enter, Escape, either player's fire binding, or a pad's A or
+// Start hit this frame.
 bool panelkeyhit();

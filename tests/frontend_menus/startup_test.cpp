@@ -32,6 +32,36 @@ class StartupTest : public MenuTest {
   bool modeok = true;
 };
 
+TEST_F(StartupTest, ArrowKeysEnterAndAPadChooseAsTheMouseDoes) {
+  apimode = 0;
+  const auto press = [this](int key, int padbutton = -1) {
+    plat::RawInput in;
+    in.mousex = 20, in.mousey = 20;  // resting over no control
+    if (key) in.key[key] = true;
+    in.joycount = 1;
+    in.joykind[0] = plat::joykindpad;
+    if (padbutton >= 0) in.joybutton[0][padbutton] = true;
+    updateinputfrom(in);
+    startupstep(m, StartupPointer{20, 20, true, kOriginX + 20, kOriginY + 20}, [] { return true; });
+    in.key[key] = false;
+    if (padbutton >= 0) in.joybutton[0][padbutton] = false;
+    updateinputfrom(in);
+    startupstep(m, StartupPointer{20, 20, true, kOriginX + 20, kOriginY + 20}, [] { return true; });
+  };
+  press(0);
+  press(keyarrowdown);
+  press(keyarrowdown);
+  EXPECT_EQ(smhover[2], 1) << "DOWN twice: CHANGE MODE is lit";
+  EXPECT_EQ(smhover[1], 0);
+  press(keyenter);
+  EXPECT_EQ(apimode, 1);
+  EXPECT_EQ(m.action, 0);
+  press(0, plat::paddpadup);
+  EXPECT_EQ(smhover[1], 1) << "the D-pad moves the highlight too";
+  press(0, plat::padbuttona);
+  EXPECT_EQ(m.action, 1) << "A runs the game";
+}
+
 TEST_F(StartupTest, ChangeModeTwiceLeavesTheDefault) {
   apimode = 0;
   step(200, 190);
