@@ -35,10 +35,14 @@ float axis(SDL_Joystick* j, int a) {
   return std::clamp(SDL_JoystickGetAxis(j, a) / 32767.0f, -1.0f, 1.0f);
 }
 
+// Key-downs counted before the last snapshot (see key_presses).
+int presses_before_poll[max_key_code + 1] = {};
+
 // Adds the presses latched since the last snapshot to what is held now,
 // then starts a new latch.
 void apply_latch(RawInput& in) {
   detail::PressLatch& latch = detail::press_latch();
+  std::copy(latch.presses, latch.presses + max_key_code + 1, presses_before_poll);
   for (int code = 1; code <= max_key_code; ++code) in.key[code] = in.key[code] || latch.key[code];
   for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
   for (const auto& [instance, button] : latch.joybutton) {
@@ -134,6 +138,8 @@ void poll_input(RawInput& in) {
   if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
   altgr_as_ctrl_alt(in);
 }
+
+int key_presses(int code) { return code >= 1 && code <= max_key_code ? presses_before_poll[code] : 0; }
 
 int joystick_count() {
   if (!detail::subsystems_up()) return 0;

@@ -177,6 +177,9 @@ struct RawInput {
 };
 // Pumps events and fills the snapshot.
 void poll_input(RawInput& in);
+// How often the key went down between the last two polls: two quick taps
+// inside one frame read as one held key in the snapshot but count 2 here.
+int key_presses(int code);
 int joystick_count();
 
 // ---------------------------------------------------------------- time
