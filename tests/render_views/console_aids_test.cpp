@@ -1,5 +1,7 @@
 // The minimap's cells, passages and exits, the compass needle and the
 // mini-cameras, drawn headless and read back.
+#include <algorithm>
+
 #include "render/room_pass.h"
 #include "render/views.h"
 #include "view_fixture.h"
@@ -101,6 +103,45 @@ TEST_F(ConsoleAids, CompassNeedlePointsByTheFacingWall) {
   EXPECT_GT(std::abs(north.second - south.second) + std::abs(north.first - south.first), 8);
   // A quarter turn apart: the needle moves off the first axis.
   EXPECT_GT(std::abs(east.first - south.first) + std::abs(east.second - south.second), 4);
+}
+
+// The map draws north up and, since a member turning right from the north
+// wall comes to the west wall, west on the right and east on the left. The
+// arrow and the needle must point the way the faced door leads on it.
+TEST_F(ConsoleAids, ArrowAndNeedlePointWhereTheFacedDoorLeadsOnTheMap) {
+  enum Side { up, right, down, left };
+  const Side expected[5] = {up, up, right, down, left};  // by facing wall 1..4
+  for (int facing = 1; facing <= 4; ++facing) {
+    squad[1][mfacing] = facing;
+    // The arrow's tip is narrow: of the four halves of its box, the one it
+    // points into holds the fewest of its white pixels.
+    const auto px = map();
+    const int cx = sx(36), cy = sy(36);
+    int half[4] = {};
+    for (int y = cy - 8; y <= cy + 8; ++y)
+      for (int x = cx - 8; x <= cx + 8; ++x) {
+        const uint32_t p = at(px, x, y);
+        if ((p >> 16 & 255) < 220 || (p >> 8 & 255) < 220 || (p & 255) < 220) continue;
+        half[up] += y < cy, half[down] += y > cy, half[left] += x < cx, half[right] += x > cx;
+      }
+    EXPECT_EQ(std::min_element(half, half + 4) - half, expected[facing]) << "minimap arrow, facing " << facing;
+
+    // The needle's red tip lies on the side it points to.
+    clear();
+    drawcompass(1, 300);
+    const auto dial = screen();
+    double tx = 0, ty = 0, n = 0;
+    for (int y = 260; y < 340; ++y)
+      for (int x = 472; x < 552; ++x) {
+        const uint32_t p = at(dial, x, y);
+        const int red = int(p >> 16 & 255);
+        if (red > 150 && red > int(p >> 8 & 255) + 60) tx += x - 512, ty += y - 300, ++n;
+      }
+    ASSERT_GT(n, 3);
+    tx /= n, ty /= n;
+    const Side needle = std::abs(tx) > std::abs(ty) ? (tx > 0 ? right : left) : (ty > 0 ? down : up);
+    EXPECT_EQ(needle, expected[facing]) << "compass needle, facing " << facing;
+  }
 }
 
 TEST_F(ConsoleAids, MiniCameraDrawsInsideItsTabOrNotAtAll) {
