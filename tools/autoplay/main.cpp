@@ -89,6 +89,12 @@ void traceline(int frame, const AutoPlayer& player) {
   std::printf("  frame %6d  state %2d  member %d room %3d %-9s stamina %5d ammo %2d health %d  nest %2d  wave %d\n",
               frame, gamestate, m, squad[m][mroom], m >= 1 && m <= 6 ? taskname(player.task(m)) : "", squad[m][mstamina],
               squad[m][mammo], squad[m][mhealth], slime, teamstat[1][statwave]);
+  // Where the others are: room, rounds (x when dead), and whom the player would take.
+  std::printf("      chosen %d:", player.chosenmember());
+  for (int o = 1; o <= 6; ++o)
+    if (squad[o][mdead]) std::printf("  %d x", o);
+    else std::printf("  %d r%d a%d", o, squad[o][mroom], squad[o][mammo]);
+  std::printf("\n");
 }
 
 }  // namespace

@@ -91,6 +91,13 @@ int AutoPlayer::choosemember(Orders& orders) const {
       if (squad[m][mammo] > squad[leader][mammo]) leader = m;
   for (int m : party_) {
     if (roomof(m) == roomof(leader)) continue;
+    // One with no rounds and every way on needing a shot cannot come: the
+    // leader goes to it instead, clearing the way.
+    const bool stuck = squad[m][mammo] <= 0 && !unlimitedammo() && nextroom(roomof(m), roomof(leader), true) == 0;
+    if (stuck && (squad[leader][mammo] > 0 || unlimitedammo())) {
+      orders.goal = roomof(m);
+      return leader;
+    }
     orders.goal = roomof(leader);
     return m;
   }
