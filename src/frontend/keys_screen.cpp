@@ -110,12 +110,9 @@ MenuScreen bindinglist() {
       it.steady = true;
     } else {
       it.value = bindingname(keys[keysplayer][a]);
-      // Rows that share a key stay marked while they share it, long after
+      // Rows that share a key stay orange while they share it, long after
       // the message line's warning has faded.
-      if (sharedbinding(a)) {
-        it.value += " *";
-        it.r = 255, it.g = 150, it.b = 40;
-      }
+      if (sharedbinding(a)) it.r = 255, it.g = 150, it.b = 40;
     }
     m.items.push_back(it);
   }

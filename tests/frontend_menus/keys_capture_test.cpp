@@ -2,8 +2,6 @@
 // the wheel, joystick buttons and stick directions.
 #include "menu_fixture.h"
 
-#include <vector>
-
 #include "state/game_state.h"
 #include "input/keycodes.h"
 #include "render/messages.h"
@@ -67,38 +65,6 @@ TEST_F(KeysCaptureTest, AKeyAlsoBoundToAnotherOfThePlayersActionsIsPointedOut) {
   startcapture(2, 6);
   tap('W');
   EXPECT_EQ(messagetimer, 0) << "the other player's keys are theirs";
-}
-
-// After the warning has faded, both rows still show that they share a key,
-// until one of them is bound elsewhere.
-TEST_F(KeysCaptureTest, RowsSharingAKeyStayMarkedWhileTheyShare) {
-  // Orange value text in the list's binding column.
-  auto marked = [] {
-    std::vector<uint32_t> px;
-    int w = 0, h = 0;
-    EXPECT_TRUE(plat::read_back_buffer(px, w, h));
-    int n = 0;
-    for (int y = 0; y < h; ++y)
-      for (int x = 540; x < 760 && x < w; ++x) {
-        const uint32_t p = px[static_cast<size_t>(y) * w + x];
-        const int r = p >> 16 & 255, g = p >> 8 & 255, b = p & 255;
-        n += r > 120 && g * 10 > r * 4 && g * 10 < r * 8 && b * 10 < r * 3;
-      }
-    return n;
-  };
-  startcapture(1, 6);
-  tap('Q');
-  frame(still());
-  EXPECT_EQ(marked(), 0) << "no two actions share a key";
-  startcapture(1, 6);
-  tap('W');  // player 1's UP
-  messagetimer = 0;  // the warning has faded
-  frame(still());
-  EXPECT_GT(marked(), 20) << "UP and USE both on W";
-  startcapture(1, 6);
-  tap('Q');
-  frame(still());
-  EXPECT_EQ(marked(), 0);
 }
 
 TEST_F(KeysCaptureTest, EscapeCancelsAndStaysOnTheList) {

@@ -113,32 +113,38 @@ TEST_F(ConsoleAids, ArrowAndNeedlePointWhereTheFacedDoorLeadsOnTheMap) {
   const Side expected[5] = {up, up, right, down, left};  // by facing wall 1..4
   for (int facing = 1; facing <= 4; ++facing) {
     squad[1][mfacing] = facing;
-    // The arrow's tip is narrow: of the four halves of its box, the one it
-    // points into holds the fewest of its white pixels.
+    // The arrow's white face reaches furthest from its own middle at the
+    // tip: the side where its extent beyond the centroid is largest.
     const auto px = map();
-    const int cx = sx(36), cy = sy(36);
-    int half[4] = {};
-    for (int y = cy - 8; y <= cy + 8; ++y)
-      for (int x = cx - 8; x <= cx + 8; ++x) {
+    double sumx = 0, sumy = 0, n = 0;
+    int x0 = 1024, x1 = 0, y0 = 768, y1 = 0;
+    for (int y = sy(26); y < sy(46); ++y)
+      for (int x = sx(26); x < sx(46); ++x) {
         const uint32_t p = at(px, x, y);
         if ((p >> 16 & 255) < 220 || (p >> 8 & 255) < 220 || (p & 255) < 220) continue;
-        half[up] += y < cy, half[down] += y > cy, half[left] += x < cx, half[right] += x > cx;
+        sumx += x, sumy += y, ++n;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
       }
-    EXPECT_EQ(std::min_element(half, half + 4) - half, expected[facing]) << "minimap arrow, facing " << facing;
+    ASSERT_GT(n, 8) << "facing " << facing;
+    const double mx = sumx / n, my = sumy / n;
+    const double reach[4] = {my - y0, x1 - mx, y1 - my, mx - x0};  // up, right, down, left
+    EXPECT_EQ(std::max_element(reach, reach + 4) - reach, expected[facing])
+        << "minimap arrow, facing " << facing << ": reach up " << reach[up] << " right " << reach[right]
+        << " down " << reach[down] << " left " << reach[left];
 
     // The needle's red tip lies on the side it points to.
     clear();
     drawcompass(1, 300);
     const auto dial = screen();
-    double tx = 0, ty = 0, n = 0;
+    double tx = 0, ty = 0, reds = 0;
     for (int y = 260; y < 340; ++y)
       for (int x = 472; x < 552; ++x) {
         const uint32_t p = at(dial, x, y);
         const int red = int(p >> 16 & 255);
-        if (red > 150 && red > int(p >> 8 & 255) + 60) tx += x - 512, ty += y - 300, ++n;
+        if (red > 150 && red > int(p >> 8 & 255) + 60) tx += x - 512, ty += y - 300, ++reds;
       }
-    ASSERT_GT(n, 3);
-    tx /= n, ty /= n;
+    ASSERT_GT(reds, 3);
+    tx /= reds, ty /= reds;
     const Side needle = std::abs(tx) > std::abs(ty) ? (tx > 0 ? right : left) : (ty > 0 ? down : up);
     EXPECT_EQ(needle, expected[facing]) << "compass needle, facing " << facing;
   }
