@@ -87,7 +87,7 @@ TEST_F(KeyLayout, ShiftTypesTheShiftedCharacter) {
   plat::use_keyboard_layout(&german2);
   resettextentry();
   editline[0].clear();
-  for (int k : {190, '6'}) {
+  for (int k : {190, static_cast<int>('6')}) {
     KeyFrame up, f;
     f.hit[k] = f.down[k] = f.down[keyrshift] = up.down[keyrshift] = true;
     textentry(f, 0, 0, 20, livetypingtables());
