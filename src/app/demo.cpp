@@ -27,6 +27,7 @@ struct Kept {
 
 struct Demo {
   bool requested = false;
+  bool endedbydevices = false;  // in this frame
   int idle = 0;
   bool havebefore = false;
   plat::RawInput before;  // the devices' last snapshot
@@ -59,6 +60,8 @@ bool humaninput(const plat::RawInput& now, const plat::RawInput& before) {
   return false;
 }
 
+bool devicesendeddemo() { return demo().endedbydevices; }
+
 void requestdemo() { demo().requested = true; }
 
 namespace {
@@ -77,6 +80,7 @@ void resetdemo() {
   d.requested = false;
   d.idle = 0;
   d.havebefore = false;
+  d.endedbydevices = false;
 }
 
 void startdemo(uint32_t seed) {
@@ -122,12 +126,14 @@ void applyframeinput(const plat::RawInput& devices) {
   const bool hands = d.havebefore && humaninput(devices, d.before);
   d.before = devices;
   d.havebefore = true;
+  d.endedbydevices = false;
 
   if (demoplaying) {
     // The demo game ended on its own (results or failure paged through).
     if (gamestate == statemainmenu) enddemo();
     if (hands && demoplaying) {
       enddemo();
+      d.endedbydevices = true;
       // The key that ended the demo does nothing else.
       updateinputfrom(devices);
       flushhits();

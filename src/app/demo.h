@@ -21,6 +21,9 @@ void requestdemo();
 // demo the machine player's, ending the demo on any real input. Counts the
 // idle frames on MAIN MENU and starts a demo after demoidleframes.
 void applyframeinput(const plat::RawInput& devices);
+// True when this frame's device input ended a demo: that input does
+// nothing else.
+bool devicesendeddemo();
 // Forgets the idle count and the devices' last snapshot (a fresh start).
 void resetdemo();
 // Starts a demo game on this seed / ends the demo (back to MAIN MENU).

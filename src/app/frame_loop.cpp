@@ -119,14 +119,13 @@ void stepframe() {
 
 void runframe() {
   // Read before the screen runs: a menu clears its hits as it takes them.
-  // A demo's keys are the machine player's: it takes no pictures.
-  const bool shot = !demoplaying && gamekeyhit(keyprintscreen);
+  const int shots = screenshotsowed();
   stepframe();
   drawmessageline();
   countdownmessage();
   drawoverlay();
   if (demoplaying) drawdemomark();
-  if (shot) takescreenshot();
+  for (int n = 0; n < shots; ++n) takescreenshot();
 }
 
 void loopstep(int pacer, int idler) {

@@ -17,6 +17,10 @@
 #include "input/keycodes.h"
 #include "render/controls_card.h"
 #include "squad/display_anim.h"
+#include "platform/platform.h"
+#include "state/settings.h"
+#include "squad/member_fields.h"
+#include "squad/squad.h"
 #include "squad/member_update.h"
 #include "squad/mission.h"
 #include "squad/squad_pass.h"
@@ -49,9 +53,22 @@ bool anythinghit() {
   return false;
 }
 
+// With mouse aiming the pointer is held on player 1's crosshair while the
+// card shows, so the first frame of play measures no travel (and charges no
+// stamina) for wherever the hand wandered while reading.
+void holdpointer() {
+  const int m = curmember[1];
+  if (settings[setmouseaiming] != 1 || m < 1 || m > 6) return;
+  const int x = squad[m][mcrossx], y = squad[m][mcrossy];
+  plat::move_pointer(x, y);
+  mousepos[mouselastx] = mousepos[mousenowx] = x;
+  mousepos[mouselasty] = mousepos[mousenowy] = y;
+}
+
 // The card's frame: nothing moves, not even the mission clock; the key
 // that closes the card does nothing else.
 void controlscardframe() {
+  holdpointer();
   if (anythinghit()) {
     controlscard = 0;
     flushhits();

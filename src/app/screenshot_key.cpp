@@ -1,9 +1,13 @@
 #include "app/screenshot_key.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "app/demo.h"
 #include "state/game_state.h"
 #include "state/play_state.h"
+#include "frontend/keys_screen.h"
+#include "input/bindings.h"
 #include "input/input.h"
 #include "platform/platform.h"
 #include "render/messages.h"
@@ -11,11 +15,27 @@
 namespace {
 
 constexpr int maxrepeats = 100;
+// Menus keep their items in the middle of the screen: there the line goes
+// below the lowest item's panel.
+constexpr int menumessagerow = 700;
 
-// The message line's height: the status line of play, else mid-screen.
-int messagerow() {
-  if (gamestate != stateplay) return 384;
-  return numplayers == 1 ? 192 : 240;
+bool boundto(int player, int key) {
+  for (int a = 1; a <= actioncount; ++a)
+    if (keys[player][a] == key) return true;
+  return false;
+}
+
+// Whether a press of `key` asks for a picture now.
+bool screenshotkeynow(int key) {
+  if (key == keyf12) {
+    // Ctrl+F12 switches the debug lines; F12 bound to an action is that.
+    if (gamekeydown(keylctrl) || gamekeydown(keyrctrl)) return false;
+    if (boundto(1, key) || boundto(2, key)) return false;
+  }
+  if (gamestate == stateplay)
+    for (int p = 1; p <= numplayers && p <= 2; ++p)
+      if (boundto(p, key)) return false;
+  return true;
 }
 
 }  // namespace
@@ -33,9 +53,23 @@ std::string screenshotname(std::time_t when, int repeat) {
   return name;
 }
 
+int screenshotmessagerow() {
+  if (gamestate != stateplay) return menumessagerow;
+  return numplayers == 1 ? 192 : 240;
+}
+
+int screenshotsowed() {
+  // A demo's keys are the machine player's, and the key that ends a demo
+  // does nothing else; the key being bound on the KEYS screen is that.
+  if (demoplaying || devicesendeddemo() || capturing) return 0;
+  int owed = 0;
+  for (int key : {static_cast<int>(keyprintscreen), static_cast<int>(keyf12)})
+    if (screenshotkeynow(key)) owed += std::max(gamekeyhit(key), plat::key_presses(key));
+  return owed;
+}
+
 void screenshotkey() {
-  // A demo's keys are the machine player's: it takes no pictures.
-  if (!demoplaying && gamekeyhit(keyprintscreen)) takescreenshot();
+  for (int n = screenshotsowed(); n > 0; --n) takescreenshot();
 }
 
 void takescreenshot() {
@@ -45,7 +79,7 @@ void takescreenshot() {
   for (int repeat = 2; plat::file_type(path) != 0 && repeat <= maxrepeats; ++repeat)
     path = screenshotname(now, repeat);
   if (plat::file_type(path) == 0 && plat::save_screenshot(path))
-    postmessage("Screenshot saved", messagerow(), 0);
+    postmessage("Screenshot saved", screenshotmessagerow(), 0);
   else
-    postmessage("ERROR: Unable to save screenshot", messagerow(), 1);
+    postmessage("ERROR: Unable to save screenshot", screenshotmessagerow(), 1);
 }

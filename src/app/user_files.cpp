@@ -93,6 +93,12 @@ void setupfiles(const LaunchOptions& options) {
       std::fprintf(stderr, "rx907: the folder %s cannot be written: options, saves and screenshots "
                            "will not be kept\n", folder.c_str());
     }
+  } else if (!writablefolder(".")) {
+    // Run from the source tree, the files go in the folder it started in.
+    std::error_code ec;
+    const std::string here = fs::current_path(ec).string();
+    std::fprintf(stderr, "rx907: the folder %s cannot be written: options, saves and screenshots "
+                         "will not be kept\n", here.c_str());
   }
   plat::set_files_folder(folder);
   musicfolder = choosemusicfolder(executable);

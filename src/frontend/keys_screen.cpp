@@ -40,7 +40,8 @@ void bind(int code) {
 bool capturekeys() {
   const bool altgr = gamekeydown(keylctrl) && gamekeydown(keyralt);
   for (int k = 1; k < keycodecount; ++k) {
-    if (!gamekeyhit(k)) continue;
+    // The key's own hit: asked for Enter, gamekeyhit answers for both.
+    if (!keyhitstate[k][1]) continue;
     if (k == keyescape) {
       capturing = 0;
       return true;
@@ -92,6 +93,15 @@ bool capturemouse() {
   return false;
 }
 
+// Whether another action of the list's player is bound to action a's key.
+bool sharedbinding(int a) {
+  const int code = keys[keysplayer][a];
+  if (code == 0) return false;
+  for (int b = 1; b <= actioncount; ++b)
+    if (b != a && keys[keysplayer][b] == code) return true;
+  return false;
+}
+
 MenuScreen playerchoice() {
   MenuScreen m;
   m.title = "KEYS";
@@ -114,6 +124,9 @@ MenuScreen bindinglist() {
       it.steady = true;
     } else {
       it.value = bindingname(keys[keysplayer][a]);
+      // Rows that share a key stay orange while they share it, long after
+      // the message line's warning has faded.
+      if (sharedbinding(a)) it.r = 255, it.g = 150, it.b = 40;
     }
     m.items.push_back(it);
   }
@@ -149,7 +162,9 @@ void runbindinglist() {
     captureaction = in.activated;
     notecapturestart();
   } else if (in.activated == actioncount + 1 || in.escape) {
-    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
+    // Said under the player choice's panel that opens next.
+    const MenuLayout next = menulayout(3);
+    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", next.top + next.height + 10, 1);
     nextstate = statekeysplayer;
   }
   drawmenuback(bindinglist());

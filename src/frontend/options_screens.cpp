@@ -93,7 +93,9 @@ void runsettings() {
   if (in.activated >= 1 && in.activated < slotsdone) {
     changesetting(keyrows[in.activated - 1].index, in.direction);
   } else if (in.activated == slotsdone || in.escape) {
-    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", 384, 1);
+    // Said under the OPTIONS panel that opens next, clear of its items.
+    const MenuLayout next = menulayout(3);
+    if (!writeoptions("opt.dat")) postmessage("ERROR: Unable to save options", next.top + next.height + 10, 1);
     nextstate = stateoptions;
   }
   const MenuScreen shown = settingsscreen();

@@ -65,6 +65,17 @@ int navigate(int state, const SlotInput& in) {
 
 int statusy() { return numplayers == 1 ? 192 : 240; }
 
+// A slot row is 675 pixels wide: a longer name (a save written by hand) is
+// cut to what fits inside it.
+constexpr int slotnamewidth = 640;
+constexpr size_t longestname = 120;  // far more than the row holds
+
+std::string fitslotrow(std::string name) {
+  if (name.size() > longestname) name.resize(longestname);
+  while (!name.empty() && bigtextwidth(name) > slotnamewidth) name.pop_back();
+  return name;
+}
+
 }  // namespace
 
 std::string slotbase(int n) { return n == 7 ? "quick" : "save_" + std::to_string(n); }
@@ -73,7 +84,7 @@ void listsaveslots() {
   for (int n = 1; n <= 7; ++n) {
     const std::string name = readsavename(slotbase(n));
     menuskip[n] = name.empty() ? 1 : 0;
-    menutext[n] = !name.empty() ? name : (n == 7 ? "QUICKSAVE" : emptyslot);
+    menutext[n] = !name.empty() ? fitslotrow(name) : (n == 7 ? "QUICKSAVE" : emptyslot);
   }
 }
 
@@ -215,8 +226,10 @@ TypingTables livetypingtables() {
   // its cap shows, where the menu font can draw it.
   static std::array<int, 251> livetypable;
   static std::array<std::string, 301> livenames;
+  static std::array<std::string, 301> liveshifted;
   static const fonttab::CharMap drawn = fonttab::make_map_large();
   livetypable.fill(0);
+  liveshifted.fill("");
   livetypable[keybackspace] = livetypable[keyspace] = 1;
   for (int k = 1; k <= 250; ++k) {
     if (k == keybackspace || k == keyspace) continue;
@@ -226,9 +239,14 @@ TypingTables livetypingtables() {
     if ((ch == 0 || drawn[ch] == 0) && k >= '0' && k <= '9') ch = k;
     // With no layout to ask, the key types what its fixed name says.
     if (ch == 0 && typable[k]) ch = static_cast<unsigned char>(keyname[k][0]);
-    if (ch <= 0 || ch > 255 || drawn[ch] == 0) continue;
-    livetypable[k] = 1;
-    livenames[k] = std::string(1, static_cast<char>(ch));
+    // A key types with Shift what the keyboard gives it then (':' on a
+    // US keyboard's semicolon key, whose plain face the font lacks).
+    const int shifted = keycapshiftedchar(k);
+    const bool plain = ch > 0 && ch <= 255 && drawn[ch] != 0;
+    const bool withshift = shifted > 0 && shifted <= 255 && drawn[shifted] != 0;
+    livenames[k] = plain ? std::string(1, static_cast<char>(ch)) : std::string();
+    if (withshift) liveshifted[k] = std::string(1, static_cast<char>(shifted));
+    livetypable[k] = plain || withshift;
   }
-  return {&livetypable, &livenames};
+  return {&livetypable, &livenames, &liveshifted};
 }

@@ -36,10 +36,11 @@ MenuScreen squadscreen() {
     split.disabled = true;
   } else if (splitoption == 0) {
     // The word says the mode as well as the colour: split command is on.
-    split.text = "Split: On";
+    // No colon: "SPLIT OFF" must fit the middle panel's 222 pixels.
+    split.text = "Split On";
     split.r = 0, split.g = 255, split.b = 0;
   } else {
-    split.text = "Split: Off";
+    split.text = "Split Off";
     split.r = 255, split.g = 0, split.b = 0;
   }
   for (int s = 1; s <= 6; ++s) {
@@ -94,12 +95,18 @@ void drawslot(const MenuScreen& m, int s) {
   }
 }
 
+// The tooltip of a bar goes just under its row, where it hides only bars
+// below; the last bar's goes just over it. Neither covers the member's name
+// nor the bar pointed at, nor reaches the next slot.
 void drawtooltips() {
+  constexpr int rowtop = 64, rowheight = 19, gap = 2, tipheight = 42;
   for (int s = 1; s <= 6; ++s)
     for (int a = 1; a <= 4; ++a) {
       const int d = 26 * (a - 1);
-      if (pointerinrow(slotx(s), sloty(s), d))
-        tooltip(slotx(s) + 245, sloty(s) + 1 + d, attrtext[a][1], attrtext[a][2], 1);
+      if (!pointerinrow(slotx(s), sloty(s), d)) continue;
+      const int row = sloty(s) + rowtop + d;
+      const int y = a < 4 ? row + rowheight + gap : row - tipheight - gap;
+      tooltip(slotx(s) + 245, y, attrtext[a][1], attrtext[a][2], 1);
     }
 }
 }  // namespace

@@ -17,14 +17,16 @@ int currentline(int first, int last) {
   return first;
 }
 
-void typekey(int k, int first, int last, int maxlen, const TypingTables& tables) {
+void typekey(int k, bool shift, int first, int last, int maxlen, const TypingTables& tables) {
   int line = currentline(first, last);
   std::string& s = editline[line];
   if (k == keybackspace) {
     if (!s.empty()) s.pop_back();
     return;
   }
-  s += (k == keyspace) ? std::string(" ") : (*tables.names)[k];
+  if (k == keyspace) s += ' ';
+  else if (shift && tables.shiftednames) s += (*tables.shiftednames)[k];
+  else s += (*tables.names)[k];
   // A full line hands its last character on to the next line.
   if (line < last && static_cast<int>(s.size()) > maxlen) {
     editline[line + 1] = s.substr(s.size() - 1);
@@ -37,6 +39,7 @@ void typekey(int k, int first, int last, int maxlen, const TypingTables& tables)
 void textentry(const KeyFrame& keys, int first, int last, int maxlen, const TypingTables& tables) {
   first = std::clamp(first, 0, editlines - 1);
   last = std::clamp(last, first, editlines - 1);
+  const bool shift = keys.down[keylshift] || keys.down[keyrshift];
   for (int k = 1; k <= 250; ++k) {
     if (!(*tables.typable)[k]) continue;
     bool act = false;
@@ -52,7 +55,7 @@ void textentry(const KeyFrame& keys, int first, int last, int maxlen, const Typi
         repeatframes = 0;
       }
     }
-    if (act) typekey(k, first, last, maxlen, tables);
+    if (act) typekey(k, shift, first, last, maxlen, tables);
   }
   if (static_cast<int>(editline[last].size()) > maxlen) editline[last].resize(std::max(maxlen, 0));
 }

@@ -15,10 +15,13 @@ struct KeyFrame {
   bool down[251] = {};
 };
 
-// Key tables the entry needs: which codes type, and their names.
+// Key tables the entry needs: which codes type, and their names; with
+// Shift held a typable key types its shifted name (nothing where that is
+// empty: the keyboard gives a character the font lacks).
 struct TypingTables {
   const std::array<int, 251>* typable;
   const std::array<std::string, 301>* names;
+  const std::array<std::string, 301>* shiftednames = nullptr;
 };
 
 constexpr int keyrepeatdelay = 16;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "input/keycodes.h"
 #include "input/pad_controls.h"
 #include "state/settings.h"
 
@@ -97,7 +98,15 @@ void flushhits() {
     for (int b = 0; b < joyentries; ++b) joyhitstate[j][b][1] = 0;
 }
 
-int gamekeyhit(int k) { return k >= 0 && k < keycodecount ? keyhitstate[k][1] : 0; }
-int gamekeydown(int k) { return k >= 0 && k < keycodecount ? keydownstate[k] : 0; }
+// Asked for Enter, either Enter key answers: the keypad's has a code of its
+// own only so that a binding can tell the two apart.
+int gamekeyhit(int k) {
+  if (k == keyenter) return keyhitstate[keyenter][1] | keyhitstate[keynumenter][1];
+  return k >= 0 && k < keycodecount ? keyhitstate[k][1] : 0;
+}
+int gamekeydown(int k) {
+  if (k == keyenter) return keydownstate[keyenter] | keydownstate[keynumenter];
+  return k >= 0 && k < keycodecount ? keydownstate[k] : 0;
+}
 int gamemousehit(int b) { return b >= 0 && b < mouseentries ? mousehitstate[b][1] : 0; }
 int gamemousedown(int b) { return b >= 0 && b < mouseentries ? mousedownstate[b] : 0; }

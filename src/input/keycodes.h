@@ -6,7 +6,8 @@
 enum KeyCode : int {
   keybackspace = 8,
   keytab = 9,
-  keyenter = 13,       // both Enter keys
+  keyenter = 13,       // Return; menus read either Enter key through it
+  keynumenter = 14,    // the keypad's Enter (NUM ENTER)
   keyescape = 27,
   keyspace = 32,
   keyarrowleft = 37,

@@ -18,6 +18,7 @@ const std::array<std::string, 301> keyname = [] {
   n[9] = "TAB";
   n[12] = "NUM 5 OFF";
   n[13] = "ENTER";
+  n[14] = "NUM ENTER";
   n[19] = "PAUSE";
   n[20] = "CAPS LOCK";
   n[27] = "ESCAPE";
@@ -169,6 +170,8 @@ int uppercaselatin1(int ch) {
 }
 
 int keycapchar(int code) { return uppercaselatin1(plat::key_cap(code)); }
+
+int keycapshiftedchar(int code) { return uppercaselatin1(plat::key_cap_shifted(code)); }
 
 std::string keycapname(int code) {
   if (code < 0 || code > 300) return "";

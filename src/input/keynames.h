@@ -17,5 +17,7 @@ extern const std::array<int, 251> typable;
 std::string keycapname(int code);
 // The character the layout gives the key, upper case (Latin-1), or 0.
 int keycapchar(int code);
+// The same with Shift held (upper case where the font has no lower case).
+int keycapshiftedchar(int code);
 // Latin-1 upper case of one character (letters only; the rest as they are).
 int uppercaselatin1(int ch);

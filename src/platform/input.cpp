@@ -16,10 +16,14 @@ constexpr int max_key_code = 250;
 // Headless runs have no pointer; move_pointer places this one instead.
 int virtual_mouse_x = 0, virtual_mouse_y = 0;
 
+// Key-downs counted before the last snapshot (see key_presses).
+int presses_before_poll[max_key_code + 1] = {};
+
 // Adds the presses latched since the last snapshot to what is held now,
 // then starts a new latch.
 void apply_latch(RawInput& in) {
   detail::PressLatch& latch = detail::press_latch();
+  std::copy(latch.presses, latch.presses + max_key_code + 1, presses_before_poll);
   for (int code = 1; code <= max_key_code; ++code) in.key[code] = in.key[code] || latch.key[code];
   for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
   for (const auto& [slot, button] : latch.joybutton)
@@ -102,6 +106,8 @@ void poll_input(RawInput& in) {
   if (detail::return_swallowed()) in.key[detail::key_code_of_event(SDL_SCANCODE_RETURN, numlock)] = false;
   altgr_as_ctrl_alt(in);
 }
+
+int key_presses(int code) { return code >= 1 && code <= max_key_code ? presses_before_poll[code] : 0; }
 
 void move_pointer(int x, int y) {
   const auto& d = detail::display();

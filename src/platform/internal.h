@@ -96,6 +96,7 @@ namespace plat::detail {
 // held in that one snapshot, so a quick tap or click is never lost.
 struct PressLatch {
   bool key[251] = {};
+  int presses[251] = {};  // key-downs counted, however many came before the snapshot
   bool mouse[4] = {};                         // 1 left, 2 right, 3 middle
   std::vector<std::pair<int, int>> joybutton;  // (joystick slot, button in the snapshot's order)
 };

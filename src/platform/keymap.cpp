@@ -1,5 +1,6 @@
 #include "platform/keymap.h"
 
+#include <algorithm>
 #include <array>
 
 #include <SDL_syswm.h>
@@ -50,7 +51,7 @@ Table build_table() {
   t[SDL_SCANCODE_KP_MULTIPLY] = 106;
   t[SDL_SCANCODE_KP_MINUS] = 109;
   t[SDL_SCANCODE_KP_PLUS] = 107;
-  t[SDL_SCANCODE_KP_ENTER] = 13;
+  t[SDL_SCANCODE_KP_ENTER] = 14;  // a code of its own: bound apart from Return
   for (int i = 0; i < 9; ++i) t[SDL_SCANCODE_KP_1 + i] = static_cast<unsigned char>(97 + i);
   t[SDL_SCANCODE_KP_0] = 96;
   t[SDL_SCANCODE_KP_PERIOD] = 110;
@@ -172,6 +173,116 @@ int key_cap(int code) {
   return ch;
 }
 
+namespace {
+
+// A US keyboard's shifted characters, by the unshifted one: the answer
+// where the system cannot be asked (no X server, a layout given by a test).
+int us_shifted(int ch) {
+  static const char* const plain = "1234567890-=[];'`\\,./";
+  static const char* const shifted = "!@#$%^&*()_+{}:\"~|<>?";
+  if (ch >= 'a' && ch <= 'z') return ch - 32;
+  for (int i = 0; plain[i]; ++i)
+    if (plain[i] == ch) return static_cast<unsigned char>(shifted[i]);
+  return ch;
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+// The evdev key number of the keys that type characters (the X keycode is
+// 8 more); 0 for any other key.
+int evdev_key(int sc) {
+  static const char* const rows[3] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+  static const int rowstart[3] = {16, 30, 44};
+  if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) {
+    const char letter = static_cast<char>('A' + (sc - SDL_SCANCODE_A));
+    for (int r = 0; r < 3; ++r)
+      for (int i = 0; rows[r][i]; ++i)
+        if (rows[r][i] == letter) return rowstart[r] + i;
+  }
+  if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_0) return 2 + (sc - SDL_SCANCODE_1);
+  switch (sc) {
+    case SDL_SCANCODE_MINUS: return 12;
+    case SDL_SCANCODE_EQUALS: return 13;
+    case SDL_SCANCODE_LEFTBRACKET: return 26;
+    case SDL_SCANCODE_RIGHTBRACKET: return 27;
+    case SDL_SCANCODE_SEMICOLON: return 39;
+    case SDL_SCANCODE_APOSTROPHE: return 40;
+    case SDL_SCANCODE_GRAVE: return 41;
+    case SDL_SCANCODE_BACKSLASH: case SDL_SCANCODE_NONUSHASH: return 43;
+    case SDL_SCANCODE_COMMA: return 51;
+    case SDL_SCANCODE_PERIOD: return 52;
+    case SDL_SCANCODE_SLASH: return 53;
+    case SDL_SCANCODE_NONUSBACKSLASH: return 86;
+    default: return 0;
+  }
+}
+
+// The X server's second shift level of the key: what Shift types. 0 when
+// the display is not X or does not say.
+int x11_shifted(int sc) {
+  SDL_Window* window = detail::display().window;
+  const int key = evdev_key(sc);
+  if (!window || key == 0 || detail::headless_active()) return 0;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+  const KeySym sym = XkbKeycodeToKeysym(info.info.x11.display, static_cast<KeyCode>(key + 8), 0, 1);
+  // Latin-1 keysyms are the characters' own codes.
+  return sym >= 0x20 && sym <= 0xFF ? static_cast<int>(sym) : 0;
+}
+#endif
+
+}  // namespace
+
+int key_cap_shifted(int code) {
+  if (code <= 0 || code > 255) return 0;
+  const int sc = scancode_of_code()[code];
+  if (sc == 0) return 0;
+  int ch = 0;
+  if (layout_override) {
+    const char* name = SDL_GetScancodeName(static_cast<SDL_Scancode>(sc));
+    for (const auto& [key, c] : layout_override->shifted)
+      if (SDL_strcasecmp(key.c_str(), name) == 0) ch = c;
+  } else {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    ch = x11_shifted(sc);
+#endif
+  }
+  if (ch == 0) ch = us_shifted(key_cap(code));
+  if (ch < 33 || ch > 255 || (ch >= 127 && ch <= 160)) return 0;
+  return ch;
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace {
+
+// The right Alt key: X keycode 108 under the evdev driver.
+bool altgr_on(::Display* dpy) {
+  const KeySym sym = XkbKeycodeToKeysym(dpy, 108, 0, 0);
+  return sym == XK_ISO_Level3_Shift || sym == XK_Mode_switch;
+}
+
+// Under Wayland SDL reports AltGr as right Alt and does not say what the
+// key is. The desktop's X server for older programs (Xwayland) is given
+// the same keyboard layout: it is asked, at most every few seconds, since
+// the player may switch layouts while the game runs.
+bool wayland_altgr() {
+  constexpr Uint64 askevery_ms = 3000;
+  static Uint64 asked = 0;
+  static bool answer = false;
+  const Uint64 now = SDL_GetTicks64();
+  if (asked != 0 && now - asked < askevery_ms) return answer;
+  asked = std::max<Uint64>(now, 1);
+  answer = false;
+  if (::Display* dpy = XOpenDisplay(nullptr)) {
+    answer = altgr_on(dpy);
+    XCloseDisplay(dpy);
+  }
+  return answer;
+}
+
+}  // namespace
+#endif
+
 bool right_alt_is_altgr() {
   if (layout_override) return layout_override->altgr;
 #if defined(SDL_VIDEO_DRIVER_X11)
@@ -180,11 +291,10 @@ bool right_alt_is_altgr() {
   if (!window || detail::headless_active()) return false;
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
-  ::Display* dpy = info.info.x11.display;
-  // The right Alt key: X keycode 108 under the evdev driver.
-  return XkbKeycodeToKeysym(dpy, 108, 0, 0) == XK_ISO_Level3_Shift ||
-         XkbKeycodeToKeysym(dpy, 108, 0, 0) == XK_Mode_switch;
+  if (!SDL_GetWindowWMInfo(window, &info)) return false;
+  if (info.subsystem == SDL_SYSWM_X11) return altgr_on(info.info.x11.display);
+  if (info.subsystem == SDL_SYSWM_WAYLAND) return wayland_altgr();
+  return false;
 #else
   return false;
 #endif

@@ -20,6 +20,9 @@ int key_code_for_key_name(const std::string& name, bool numlock_on = true);
 // layout gives them); 0 where the key types no Latin-1 character or the
 // game knows no key by that code.
 int key_cap(int code);
+// The same with Shift held ('&' on a US keyboard's 7, ':' on a German
+// keyboard's period); 0 where Shift gives no Latin-1 character.
+int key_cap_shifted(int code);
 // Whether the right Alt key is AltGr (ISO Level 3 shift) in the layout.
 bool right_alt_is_altgr();
 // AltGr is reported as the left Ctrl + right Alt pair that the rest of the
@@ -32,6 +35,8 @@ void altgr_as_ctrl_alt(struct RawInput& in);
 struct KeyboardLayout {
   std::vector<std::pair<std::string, int>> keys;
   bool altgr = false;
+  // What the keys type with Shift, where that is not the US keyboard's.
+  std::vector<std::pair<std::string, int>> shifted = {};
 };
 void use_keyboard_layout(const KeyboardLayout* layout);
 

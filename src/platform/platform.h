@@ -189,6 +189,9 @@ enum PadButton {
 };
 // Pumps events and fills the snapshot.
 void poll_input(RawInput& in);
+// How often the key went down between the last two polls: two quick taps
+// inside one frame read as one held key in the snapshot but count 2 here.
+int key_presses(int code);
 // Joysticks and pads connected now.
 int joystick_count();
 // Shakes the pad or joystick in slot joystick, where it has motors:

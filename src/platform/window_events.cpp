@@ -42,7 +42,10 @@ void key_down(const SDL_KeyboardEvent& k) {
   }
   if (k.repeat) return;
   const int code = detail::key_code_of_event(k.keysym.scancode, (k.keysym.mod & KMOD_NUM) != 0);
-  if (code > 0 && code <= 250) detail::press_latch().key[code] = true;
+  if (code > 0 && code <= 250) {
+    detail::press_latch().key[code] = true;
+    detail::press_latch().presses[code] += 1;
+  }
 }
 
 }  // namespace

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr float pitch = 24;  // line pitch of the large font at 0.66
+constexpr float cardmargin = 16;  // above the first line and below the last
+// Lines of the mission's goal, after the title: drawn in green.
+constexpr size_t goallines = 4;
 
 // What a player who plays with a pad by default presses for each action.
 constexpr int padlayout[9] = {0, joyleft, joyup, joyright, joydown, plat::padbuttona, plat::padbuttonb,
@@ -62,8 +65,8 @@ void drawcard(int p, float top, float height) {
   float y = top + 8;
   for (size_t i = 0; i < lines.size(); ++i) {
     const bool title = i == 0, last = i + 1 == lines.size();
-    if (title) setcolourbright(255, 255, 0, 100);
-    else if (last) setcolourbright(255, 255, 0, 100);
+    if (title || last) setcolourbright(255, 255, 0, 100);
+    else if (i <= goallines) setcolourbright(120, 255, 120, 100);
     else setcolourbright(255, 255, 255, 100);
     if (title || last) drawbigtextsmall(512, y, lines[i], 1);
     else drawbigtextsmall(162, y, lines[i], 0);
@@ -78,6 +81,7 @@ std::vector<std::string> controlscardlines(int p) {
   const bool mouse = p == 1 && settings[setmouseaiming] == 1;
   std::vector<std::string> l;
   l.push_back(numplayers == 2 ? "PLAYER " + std::to_string(p) + " CONTROLS" : "CONTROLS");
+  for (const std::string& g : missiongoallines()) l.push_back(g);
   if (mouse) {
     l.push_back("AIM: MOVE THE MOUSE");
     l.push_back("TURN: " + bound(p, actleft) + " AND " + bound(p, actright));
@@ -86,21 +90,28 @@ std::vector<std::string> controlscardlines(int p) {
     l.push_back("TURN: AIM PAST THE SIDE OF THE VIEW");
   }
   l.push_back("SHOOT: " + bound(p, actshoot));
-  l.push_back("USE DOOR - RESCUE: " + bound(p, actuse));
+  l.push_back("USE - DOORS AND THE COLONIST: " + bound(p, actuse));
   std::string members = "MEMBER: " + bound(p, actprev) + " AND " + bound(p, actnext);
   if (numplayers == 1) members += " OR 1 TO 6";
   l.push_back(members);
   l.push_back("PAUSE AND MISSION BOARD: P");
   l.push_back("QUICKSAVE: F5   QUICKLOAD: F9");
+  l.push_back("ESCAPE: LEAVE TO THE MENU");
   l.push_back("PRESS ANY KEY TO START");
   return l;
 }
 
+std::vector<std::string> missiongoallines() {
+  return {"GOAL: SHOOT THE SLIME OFF THE NEST WALLS", "IN ROOM 248 - THEN BRING EVERY LIVING",
+          "MEMBER BACK TO BASE IN ROOM 1.", "CREDIT: KILLS - RESCUE - NEW ROOMS"};
+}
+
 void drawcontrolscard() {
+  const float height = controlscardlines(1).size() * pitch + cardmargin;
   if (numplayers == 2) {
-    drawcard(1, 4, 246);
-    drawcard(2, 262, 246);
+    drawcard(1, 4, height);
+    drawcard(2, 4 + height + 8, height);
   } else {
-    drawcard(1, 72, 246);
+    drawcard(1, 72, height);
   }
 }

@@ -6,18 +6,17 @@
 
 namespace {
 
-constexpr int linex = 4;
 constexpr int linestep = 12;
 
 // Counts the warning down and draws it at the strength left; returns the
 // y of the next line.
-int fadeline(int& counter, const char* message, int y) {
+int fadeline(int& counter, const char* message, int x, int y) {
   if (counter <= 0) return y;
   --counter;
   plat::set_blend(plat::BlendAlpha);
   plat::set_alpha(counter / 100.0f);
   plat::set_colour(255, 0, 0);
-  drawsmalltext(linex, static_cast<float>(y), message, 0, 1);
+  drawsmalltext(static_cast<float>(x), static_cast<float>(y), message, 0, 1);
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);
   plat::set_colour(255, 255, 255);
@@ -26,8 +25,8 @@ int fadeline(int& counter, const char* message, int y) {
 
 }  // namespace
 
-int drawfilewarnings(int y) {
-  y = fadeline(gfxmissing, "Graphic file missing!", y);
-  y = fadeline(sfxmissing, "Sound file missing!", y);
+int drawfilewarnings(int y, int x) {
+  y = fadeline(gfxmissing, "Graphic file missing!", x, y);
+  y = fadeline(sfxmissing, "Sound file missing!", x, y);
   return y;
 }

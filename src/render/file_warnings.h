@@ -3,7 +3,7 @@
 // counters run down by one per frame.
 #pragma once
 
-// Lines go at x 4, 12 px apart, from y (the line below any debug lines
-// drawn above them; 4 when there are none). Returns the y of the next free
-// line.
-int drawfilewarnings(int y = 4);
+// Lines go at x (4 unless the debug lines stand elsewhere), 12 px apart,
+// from y (the line below any debug lines drawn above them; 4 when there
+// are none). Returns the y of the next free line.
+int drawfilewarnings(int y = 4, int x = 4);

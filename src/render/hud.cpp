@@ -2,6 +2,7 @@
 // panels, frame, compass (one view), splitter, status panels and tabs.
 #include "render/hud.h"
 
+#include <algorithm>
 #include <string>
 
 #include "state/assets.h"
@@ -116,6 +117,38 @@ void drawhintline(float x, float y, int bright) {
 
 namespace {
 
+// The mission's goal in two lines of the small font on a dark band, once
+// the board's counters stand: under the hint of one view, or between the
+// two boards of two.
+void drawgoal(float y) {
+  const std::string lines[2] = {
+      "GOAL: shoot the slime off the walls of the nest, room 248, then bring every living",
+      "member back to base, room 1. Kills, the colonist's rescue and new rooms earn credit."};
+  float w = 0;
+  for (const std::string& l : lines) w = std::max(w, static_cast<float>(smalltextwidth(l)));
+  w += 16;
+  hudreset();
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(0.85f);
+  setcolourbright(0, 0, 0, 100);
+  plat::set_scale(w / 32, 26.0f / 32);
+  drawimageculled(img_black, 512 - w / 2, y - 1, 0);
+  plat::set_scale(1, 1);
+  plat::set_alpha(1);
+  setcolourbright(120, 255, 120, 100);
+  drawsmalltext(512, y, lines[0], 1);
+  drawsmalltext(512, y + 12, lines[1], 1);
+  hudreset();
+}
+
+bool boardsettled() {
+  if (pausestate[panelactive] != 1 || pausepos != panelopenpos) return false;
+  for (int p = 1; p <= numplayers && p <= 2; ++p)
+    for (int k = 1; k <= 4; ++k)
+      if (statshown[p][k] != teamstat[p][k]) return false;
+  return true;
+}
+
 void drawsidepanels() {
   if (pausestate[panelactive] != 1) return;
   const bool blink = newwave == 1 && pausepos == panelopenpos;
@@ -145,10 +178,7 @@ void drawsidepanels() {
   }
   // Once the panel is open and its counters have stopped, it says which
   // key goes on.
-  bool settled = pausepos == 422;
-  for (int p = 1; p <= numplayers && p <= 2; ++p)
-    for (int k = 1; k <= 4; ++k) settled = settled && statshown[p][k] == teamstat[p][k];
-  if (settled) {
+  if (boardsettled()) {
     if (numplayers == 2) {
       drawhintline(512, 229, pausepulse);
       drawhintline(512, 489, pausepulse);
@@ -206,5 +236,7 @@ void drawhud(int full) {
   }
   hudreset();
   drawhudtabs();
+  // Over the console's edge, which hides nothing there.
+  if (boardsettled()) drawgoal(two ? 250 : 342);
   hudreset();
 }

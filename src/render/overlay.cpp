@@ -2,7 +2,9 @@
 #include "render/overlay.h"
 
 #include "state/assets.h"
+#include "state/game_state.h"
 #include "state/play_state.h"
+#include "state/settings.h"
 #include "input/input.h"
 #include "input/pad_controls.h"
 #include "platform/platform.h"
@@ -16,8 +18,14 @@ int overlayheight = 4;
 
 namespace {
 
-constexpr int linex = 4;
 constexpr int linestep = 12;
+// In play the mission clock's band starts at x 120 of the top left
+// corner; the lines then stand to the right of its backing.
+constexpr int besideclock = 262;
+
+int lineleft() {
+  return gamestate == stateplay && settings[setshowtime] == 1 ? besideclock : 0;
+}
 
 void steppulse() {
   if (cheatglowdir == 0) {
@@ -41,12 +49,13 @@ void drawoverlay() {
   plat::set_scale(1, 1);
   plat::set_rotation(0);
   const bool cheats = debugflags[cheatmode] == 1;
+  const int left = lineleft(), linex = left + 4;
   if (debugdisplay == 1 || cheats) {
     plat::set_blend(plat::BlendAlpha);
     setcolourbright(255, 255, 255, 100);
     plat::set_alpha(0.66f);
     plat::set_scale(147.0f / 84.0f, overlayheight / 84.0f);
-    drawimageculled(minimapimg[6], 0, 0, 0);
+    drawimageculled(minimapimg[6], static_cast<float>(left), 0, 0);
     plat::set_scale(1, 1);
   }
   plat::set_alpha(1);
@@ -68,11 +77,11 @@ void drawoverlay() {
                              "Invulnerability.........", "Night Vision.............."};
     for (int i = cheatammo; i <= cheatnightvision; ++i) {
       drawsmalltext(linex, static_cast<float>(y), labels[i], 0, 1);
-      drawsmalltext(122, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
+      drawsmalltext(left + 122.0f, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
       y += linestep;
     }
   }
-  y = drawfilewarnings(y);
+  y = drawfilewarnings(y, linex);
   overlayheight = y;
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);

@@ -14,7 +14,10 @@
 #include "app/screenshot_key.h"
 #include "state/game_state.h"
 #include "frontend/menu_frame.h"
+#include "input/bindings.h"
 #include "input/input.h"
+#include "platform/synthetic_input.h"
+#include "state/play_state.h"
 #include "platform/platform.h"
 #include "render/messages.h"
 
@@ -88,6 +91,8 @@ TEST(ProgramStart, BadFlagExitsWithStatusTwoAndHelpListsTheFlags) {
                            "--user-files", "--data-dir="})
     EXPECT_NE(help.output.find(flag), std::string::npos) << flag;
   EXPECT_NE(help.output.find("~/.local/share/rx907/"), std::string::npos) << "--help says where the files are";
+  for (const char* file : {"api.dat", "opt.dat", "intro.dat", "saves/", "screenshots/"})
+    EXPECT_NE(help.output.find(file), std::string::npos) << "--help names " << file;
   const GameRun version = rungame("", "--version");
   EXPECT_EQ(version.output, std::string("RX-907 v") + RX_VERSION + "\n") << "the version the build was given";
 }
@@ -136,6 +141,74 @@ TEST(ScreenshotKey, PrintScreenWritesThePictureAndSaysSo) {
   EXPECT_EQ(files, 2) << "a second shot in the same second keeps the first";
   EXPECT_EQ(messagetext, "Screenshot saved");
 
+  fs::current_path(home);
+  fs::remove_all(dir);
+}
+
+// Each tap is a picture, even three that come before one frame reads the
+// keyboard; F12 takes them too while no action uses it; in play a key
+// bound to an action is that action only.
+TEST(ScreenshotKey, EveryTapIsAPictureAndABoundKeyIsItsActionInPlay) {
+  ASSERT_TRUE(plat::init(true));
+  if (!plat::display_open()) {
+    ASSERT_TRUE(plat::open_display(1024, 768, 0, 60, plat::RendererSoftware));
+  }
+  const fs::path home = fs::current_path();
+  const fs::path dir = fs::temp_directory_path() / ("rx907_shottaps_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  fs::current_path(dir);
+  auto files = [] {
+    int n = 0;
+    if (fs::exists(screenshotdir))
+      for ([[maybe_unused]] const auto& entry : fs::directory_iterator(screenshotdir)) ++n;
+    return n;
+  };
+  auto press = [](std::initializer_list<int> held) {
+    updateinputfrom(plat::RawInput{});
+    plat::RawInput in;
+    for (int k : held) in.key[k] = true;
+    updateinputfrom(in);
+    screenshotkey();
+  };
+  const int savedstate = gamestate, savedplayers = numplayers;
+  gamestate = statemainmenu;
+  resetinput();
+  plat::RawInput in;
+  plat::poll_input(in);
+  for (int tap = 0; tap < 3; ++tap) {
+    ASSERT_TRUE(plat::synthetic::key(keyprintscreen, true));
+    ASSERT_TRUE(plat::synthetic::key(keyprintscreen, false));
+  }
+  plat::poll_input(in);
+  updateinputfrom(in);
+  screenshotkey();
+  EXPECT_EQ(files(), 3) << "three quick taps";
+  EXPECT_EQ(messagetext, "Screenshot saved");
+  EXPECT_GT(messagey, 600) << "on a menu the line stays clear of the items";
+  plat::poll_input(in);  // the taps are counted once
+
+  press({keyf12});
+  EXPECT_EQ(files(), 4) << "F12 with no action on it";
+  press({keylctrl, keyf12});
+  EXPECT_EQ(files(), 4) << "Ctrl+F12 switches the debug lines only";
+
+  keys[1][actshoot] = keyprintscreen;
+  keys[2][actuse] = keyf12;
+  numplayers = 1;
+  gamestate = stateplay;
+  press({keyprintscreen});
+  EXPECT_EQ(files(), 4) << "Print Screen bound to SHOOT shoots in play";
+  gamestate = statemainmenu;
+  press({keyprintscreen});
+  EXPECT_EQ(files(), 5) << "on a menu it is the screenshot key again";
+  press({keyf12});
+  EXPECT_EQ(files(), 5) << "F12 is player 2's USE";
+
+  resetbindings();
+  gamestate = savedstate;
+  numplayers = savedplayers;
+  resetinput();
   fs::current_path(home);
   fs::remove_all(dir);
 }

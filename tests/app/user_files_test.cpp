@@ -122,3 +122,23 @@ TEST(UserFiles, RelativePathsGoToTheFilesFolderAndAMissingOneFailsLikeReadOnly) 
 }
 
 }  // namespace
+
+namespace {
+
+// Run from the tree in a folder that cannot be written, the game says so
+// on the error output, as it does for a --data-dir it cannot write.
+TEST(UserFiles, AReadOnlyRunFolderIsNamedOnTheErrorOutput) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  Scratch s;
+  const fs::path home = fs::current_path();
+  fs::permissions(s.root, fs::perms::owner_read | fs::perms::owner_exec);
+  fs::current_path(s.root);
+  ::testing::internal::CaptureStderr();
+  setupfiles(parse({}));
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  fs::current_path(home);
+  fs::permissions(s.root, fs::perms::owner_all);
+  EXPECT_NE(said.find("cannot be written"), std::string::npos) << said;
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "app_play/play_fixture.h"
 #include "frontend/controls_card_file.h"
 #include "render/controls_card.h"
+#include "render/text.h"
 
 namespace playtest {
 namespace {
@@ -56,6 +57,33 @@ TEST_F(ControlsCard, ShownOnceFreezesPlayAndTheClosingKeyDoesNothingElse) {
   EXPECT_EQ(controlscard, 0) << "a second game starts without it";
 }
 
+TEST_F(ControlsCard, HoldsThePointerSoPlayStartsWithNoTravelCharged) {
+  settings[setmouseaiming] = 1;
+  newgame();
+  offercontrolscard();
+  ASSERT_EQ(controlscard, 1);
+  const int m = curmember[1];
+  const int stamina = squad[m][mstamina];
+  // The devices as the frame loop polls them (headless: the pointer is
+  // where the game or the hand last put it).
+  auto polled = [] {
+    plat::RawInput in;
+    plat::poll_input(in);
+    return in;
+  };
+  for (int i = 0; i < 12; ++i) {
+    plat::move_pointer(150 + 60 * i, 300);  // the hand wanders while reading
+    playframe(polled());
+  }
+  plat::RawInput close = polled();
+  close.key[keyspace] = true;
+  playframe(close);
+  ASSERT_EQ(controlscard, 0);
+  playframe(polled());
+  EXPECT_GE(squad[m][mstamina], stamina) << "the pointer's travel under the card was charged as stamina";
+  EXPECT_EQ(squad[m][mcrossx], mousepos[mousenowx]);
+}
+
 TEST_F(ControlsCard, ADamagedFileShowsItAgainAndADemoNeverDoes) {
   std::ofstream(dir / controlscardfile, std::ios::binary) << "RX";
   EXPECT_FALSE(controlscardshown(controlscardfile));
@@ -72,15 +100,25 @@ TEST_F(ControlsCard, NamesTheKeysBoundNow) {
   keys[1][actleft] = letterkey('J');
   keys[1][actright] = letterkey('L');
   const auto lines = controlscardlines(1);
-  ASSERT_GE(lines.size(), 8u);
-  EXPECT_EQ(lines[2], "TURN: J AND L");
-  EXPECT_EQ(lines[3], "SHOOT: F");
+  ASSERT_GE(lines.size(), 12u);
+  // The goal first, in the game's words; doors go by USE, Escape leaves.
+  EXPECT_NE(lines[2].find("ROOM 248"), std::string::npos);
+  EXPECT_NE(lines[3].find("BASE IN ROOM 1"), std::string::npos);
+  EXPECT_EQ(lines[8], "USE - DOORS AND THE COLONIST: G");
+  EXPECT_EQ(lines[lines.size() - 2], "ESCAPE: LEAVE TO THE MENU");
+  // Every line fits inside the card (740 wide, 20 of margin each side),
+  // with the longest bindings of both players.
+  for (int p = 1; p <= 2; ++p)
+    for (const std::string& line : controlscardlines(p))
+      EXPECT_LE(text::text_total(text::style_bigtextsmall(), line), 700) << line;
+  EXPECT_EQ(lines[6], "TURN: J AND L");
+  EXPECT_EQ(lines[7], "SHOOT: F");
   settings[setmouseaiming] = 0;
-  EXPECT_EQ(controlscardlines(1)[1], "AIM: J W L S");
+  EXPECT_EQ(controlscardlines(1)[5], "AIM: J W L S");
   // A shared first word is said once, so the line fits the card.
   resetbindings();
   numplayers = 2;
-  EXPECT_EQ(controlscardlines(2)[1], "AIM: ARROW LEFT UP RIGHT DOWN");
+  EXPECT_EQ(controlscardlines(2)[5], "AIM: ARROW LEFT UP RIGHT DOWN");
   numplayers = 1;
 }
 

@@ -175,7 +175,7 @@ TEST_F(Demo, WritesAndLoadsNothingWhateverKeysPlayerOneUses) {
   keys[1][actnext] = keyf9;
   startbyidling();
   int f5 = 0, shots = 0;
-  for (int i = 0; i < 4000 && demoplaying; ++i) {
+  for (int i = 0; i < 12000 && demoplaying; ++i) {
     frame(still);
     f5 += gamekeyhit(keyf5);
     shots += gamekeyhit(keyprintscreen);

@@ -3,10 +3,16 @@
 // buttons, wheel and stick would put it there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/autoplayer/hands.h"
+#include "app/autoplayer/member_mind.h"
 #include "app/autoplayer/route.h"
 #include "app/autoplayer/targets.h"
+#include "app/harness/play_driver.h"
 #include "app/harness/session.h"
+#include "squad/member_fields.h"
+#include "squad/squad.h"
 #include "input/bindings.h"
 #include "input/input.h"
 #include "world/map.h"
@@ -56,6 +62,54 @@ TEST_F(Route, WithoutRoundsTheRouteKeepsToDoorsThatNeedNoShot) {
   rooms[baseroom][wallstate][p + 2] = 0;
   rooms[baseroom][roomrecord][doorlockedslot(d)] = 1;
   EXPECT_FALSE(doorclear(baseroom, d));
+}
+
+// The rounds a way needs are what decide when the party turns back for
+// more: every slimed doorway slot and every locked door on it.
+TEST_F(Route, TheShotsAWayNeedsCountItsSlimeAndLockedDoors) {
+  const std::vector<int> path = findroute(baseroom, ammoroom);
+  ASSERT_GE(path.size(), 3u);
+  for (int r : path)
+    for (int s = 1; s <= wallslots; ++s) rooms[r][wallstate][s] = 0;
+  for (int r : path)
+    for (int d = 1; d <= 4; ++d) rooms[r][roomrecord][doorlockedslot(d)] = 0;
+  EXPECT_EQ(routeshots(baseroom, ammoroom), 0);
+  const int d0 = doortoward(path[0], path[1]), d1 = doortoward(path[1], path[2]);
+  const int p0 = rooms[path[0]][roomrecord][doorslot(d0)], p1 = rooms[path[1]][roomrecord][doorslot(d1)];
+  rooms[path[0]][wallstate][p0 + 1] = 2;
+  rooms[path[0]][wallstate][p0 + 3] = 1;
+  rooms[path[1]][roomrecord][doorlockedslot(d1)] = 1;
+  rooms[path[1]][roomrecord][dooropenslot(d1)] = 0;
+  EXPECT_EQ(routeshots(baseroom, ammoroom), 3);
+  rooms[path[1]][wallstate][p1 + 4] = 1;  // the slot after a shut door counts too
+  EXPECT_EQ(routeshots(baseroom, ammoroom), 4);
+  EXPECT_EQ(routeshots(baseroom, outsideroom), -1);
+}
+
+// A member getting its breath back stands still, but never so long that a
+// demo seems to hang: it glances now and then.
+TEST_F(Route, ARestingMemberStillMovesWithinTenSeconds) {
+  const int m = curmember[1];
+  ASSERT_GE(m, 1);
+  squad[m][mstamina] = 1000;
+  MemberMind mind;
+  Hands hands;
+  Orders orders;
+  orders.goal = nestroom;
+  int still = 0, longest = 0, rested = 0;
+  int cross[2] = {squad[m][mcrossx], squad[m][mcrossy]};
+  for (int f = 0; f < 30 * 60 && squad[m][mroom] == baseroom; ++f) {
+    hands.begin();
+    mind.step(hands, 1, m, orders);
+    playframe(hands.finish());
+    rested += mind.task() == Task::rest;
+    const bool moved = squad[m][mcrossx] != cross[0] || squad[m][mcrossy] != cross[1];
+    cross[0] = squad[m][mcrossx], cross[1] = squad[m][mcrossy];
+    still = moved ? 0 : still + 1;
+    longest = std::max(longest, still);
+  }
+  EXPECT_GT(rested, 10 * 60) << "it did rest";
+  EXPECT_LE(longest, 10 * 60);
 }
 
 TEST(Targets, LoopDistancesTakeTheShortWayRound) {

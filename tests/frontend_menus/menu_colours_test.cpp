@@ -120,5 +120,28 @@ TEST_F(MenuColours, TheKeysRowWaitingForAKeyIsPureYellow) {
   EXPECT_LT(row.b, 40) << "only the panel's dark inside";
 }
 
+// Two actions on one key: both rows stay orange for as long as they share
+// it (the message line's warning fades within two seconds), and only they.
+TEST_F(MenuColours, KeysRowsThatShareAKeyStayOrangeWhileTheyShare) {
+  keysplayer = 1;
+  enter(8);  // player 1's binding list
+  ASSERT_EQ(gamestate, statekeysbindings);
+  auto orange = [&](int action) {
+    const Peak row = peak(180, 840, menuitemy(menulayout(9), action));
+    return row.r > 60 && row.g * 10 > row.r * 4 && row.g * 10 < row.r * 8 && row.b * 10 < row.r * 3;
+  };
+  resetbindings();
+  keys[1][actuse] = keys[1][actup];
+  frame(still());
+  EXPECT_TRUE(orange(actup));
+  EXPECT_TRUE(orange(actuse));
+  EXPECT_FALSE(orange(actleft));
+  keys[1][actuse] = letterkey('Q');
+  frame(still());
+  EXPECT_FALSE(orange(actup));
+  EXPECT_FALSE(orange(actuse));
+  resetbindings();
+}
+
 }  // namespace
 }  // namespace menutest

@@ -7,6 +7,7 @@
 #include "frontend/savegame.h"
 #include "input/keynames.h"
 #include "platform/random.h"
+#include "render/text.h"
 #include "saves_fixture.h"
 #include "squad/squad.h"
 #include "world/machinery.h"
@@ -247,4 +248,15 @@ TEST_F(ScreensTest, QuickSaveAndQuickLoad) {
   m = quicksavegame();
   EXPECT_EQ(m.text, "ERROR: Unable to quicksave");
   EXPECT_EQ(m.iserror, 1);
+}
+
+// A name made by hand, far longer than a row, is cut to the slot panel's
+// row instead of running across the screen.
+TEST_F(ScreensTest, AHandMadeLongNameIsCutToItsRow) {
+  ASSERT_EQ(savegame("save_2", 1, std::string(5000, 'W')), 1);
+  listsaveslots();
+  ASSERT_FALSE(menutext[2].empty());
+  EXPECT_EQ(menutext[2].find_first_not_of('W'), std::string::npos);
+  EXPECT_LE(bigtextwidth(menutext[2]), 640);
+  EXPECT_GT(bigtextwidth(menutext[2]), 500) << "the row is used, not emptied";
 }

@@ -64,6 +64,38 @@ TEST_F(KeyLayout, AUsKeyboardShowsAndTypesItsOwnCaps) {
   EXPECT_EQ(typed('7'), "7");
 }
 
+// Shift gives the character the keyboard gives with it, where the font has
+// it: "Run 1: A&B" on a US keyboard, ':' from a German one's period key.
+TEST_F(KeyLayout, ShiftTypesTheShiftedCharacter) {
+  plat::use_keyboard_layout(&us);
+  resettextentry();
+  editline[0].clear();
+  const struct { int key; bool shift; } taps[] = {
+      {'R', true}, {'U', false}, {'N', false}, {keyspace, false}, {'1', false}, {192, true},
+      {keyspace, false}, {'A', true}, {'7', true}, {'B', true}, {'1', true}};
+  for (const auto& t : taps) {
+    KeyFrame up, f;
+    f.hit[t.key] = f.down[t.key] = true;
+    f.down[keylshift] = up.down[keylshift] = t.shift;
+    textentry(f, 0, 0, 20, livetypingtables());
+    textentry(up, 0, 0, 20, livetypingtables());
+  }
+  EXPECT_EQ(editline[0], "RUN 1: A&B") << "Shift+1 gives '!', which the font lacks";
+
+  plat::KeyboardLayout german2 = german;
+  german2.shifted = {{".", ':'}, {"6", '&'}, {"7", '/'}};
+  plat::use_keyboard_layout(&german2);
+  resettextentry();
+  editline[0].clear();
+  for (int k : {190, static_cast<int>('6')}) {
+    KeyFrame up, f;
+    f.hit[k] = f.down[k] = f.down[keyrshift] = up.down[keyrshift] = true;
+    textentry(f, 0, 0, 20, livetypingtables());
+    textentry(up, 0, 0, 20, livetypingtables());
+  }
+  EXPECT_EQ(editline[0], ":&");
+}
+
 TEST_F(KeyLayout, AGermanKeyboardShowsAndTypesItsOwnCaps) {
   plat::use_keyboard_layout(&german);
   EXPECT_EQ(bindingname('Z'), "Y") << "Y and Z change places";
@@ -93,6 +125,27 @@ TEST_F(KeyLayout, AltGrIsLeftCtrlWithRightAltAndBindsNothing) {
   plain.key[keyralt] = true;
   plat::altgr_as_ctrl_alt(plain);
   EXPECT_FALSE(plain.key[keylctrl]) << "a US right Alt is just right Alt";
+}
+
+}  // namespace
+
+namespace {
+
+// The keypad's Enter binds and is named apart from Return; a menu still
+// takes either as Enter.
+TEST(KeypadEnter, IsAKeyOfItsOwnThatMenusStillTakeAsEnter) {
+  EXPECT_EQ(plat::key_code_for_key_name("Keypad Enter"), keynumenter);
+  EXPECT_EQ(plat::key_code_for_key_name("Return"), keyenter);
+  EXPECT_EQ(bindingname(keynumenter), "NUM ENTER");
+  EXPECT_EQ(bindingname(keyenter), "ENTER");
+  resetinput();
+  plat::RawInput in;
+  updateinputfrom(in);
+  in.key[keynumenter] = true;
+  updateinputfrom(in);
+  EXPECT_TRUE(gamekeyhit(keyenter));
+  EXPECT_TRUE(gamekeydown(keyenter));
+  resetinput();
 }
 
 }  // namespace

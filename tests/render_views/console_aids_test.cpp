@@ -1,5 +1,7 @@
 // The minimap's cells, passages and exits, the compass needle and the
 // mini-cameras, drawn headless and read back.
+#include <algorithm>
+
 #include "render/room_pass.h"
 #include "render/views.h"
 #include "view_fixture.h"
@@ -101,6 +103,51 @@ TEST_F(ConsoleAids, CompassNeedlePointsByTheFacingWall) {
   EXPECT_GT(std::abs(north.second - south.second) + std::abs(north.first - south.first), 8);
   // A quarter turn apart: the needle moves off the first axis.
   EXPECT_GT(std::abs(east.first - south.first) + std::abs(east.second - south.second), 4);
+}
+
+// The map draws north up and, since a member turning right from the north
+// wall comes to the west wall, west on the right and east on the left. The
+// arrow and the needle must point the way the faced door leads on it.
+TEST_F(ConsoleAids, ArrowAndNeedlePointWhereTheFacedDoorLeadsOnTheMap) {
+  enum Side { up, right, down, left };
+  const Side expected[5] = {up, up, right, down, left};  // by facing wall 1..4
+  for (int facing = 1; facing <= 4; ++facing) {
+    squad[1][mfacing] = facing;
+    // The arrow's white face reaches furthest from its own middle at the
+    // tip: the side where its extent beyond the centroid is largest.
+    const auto px = map();
+    double sumx = 0, sumy = 0, n = 0;
+    int x0 = 1024, x1 = 0, y0 = 768, y1 = 0;
+    for (int y = sy(26); y < sy(46); ++y)
+      for (int x = sx(26); x < sx(46); ++x) {
+        const uint32_t p = at(px, x, y);
+        if ((p >> 16 & 255) < 220 || (p >> 8 & 255) < 220 || (p & 255) < 220) continue;
+        sumx += x, sumy += y, ++n;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+    ASSERT_GT(n, 8) << "facing " << facing;
+    const double mx = sumx / n, my = sumy / n;
+    const double reach[4] = {my - y0, x1 - mx, y1 - my, mx - x0};  // up, right, down, left
+    EXPECT_EQ(std::max_element(reach, reach + 4) - reach, expected[facing])
+        << "minimap arrow, facing " << facing << ": reach up " << reach[up] << " right " << reach[right]
+        << " down " << reach[down] << " left " << reach[left];
+
+    // The needle's red tip lies on the side it points to.
+    clear();
+    drawcompass(1, 300);
+    const auto dial = screen();
+    double tx = 0, ty = 0, reds = 0;
+    for (int y = 260; y < 340; ++y)
+      for (int x = 472; x < 552; ++x) {
+        const uint32_t p = at(dial, x, y);
+        const int red = int(p >> 16 & 255);
+        if (red > 150 && red > int(p >> 8 & 255) + 60) tx += x - 512, ty += y - 300, ++reds;
+      }
+    ASSERT_GT(reds, 3);
+    tx /= reds, ty /= reds;
+    const Side needle = std::abs(tx) > std::abs(ty) ? (tx > 0 ? right : left) : (ty > 0 ? down : up);
+    EXPECT_EQ(needle, expected[facing]) << "compass needle, facing " << facing;
+  }
 }
 
 TEST_F(ConsoleAids, MiniCameraDrawsInsideItsTabOrNotAtAll) {

@@ -187,8 +187,9 @@ SHOT_SCENE("failed", "the squad-lost notice") {
   failscreen();
 }
 
-SHOT_SCENE("overlay", "debug overlay with cheat lines and a missing-file warning") {
+SHOT_SCENE("overlay", "debug overlay with cheat lines and a missing-file warning, in play") {
   setupgame(1);
+  gamestate = stateplay;
   viewbands();
   drawhud(1);
   debugdisplay = 1;

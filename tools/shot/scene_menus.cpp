@@ -2,6 +2,7 @@
 // driven a few frames by scripted input as a player would.
 #include <functional>
 
+#include "app/screenshot_key.h"
 #include "app/startup.h"
 #include "state/assets.h"
 #include "state/game_state.h"
@@ -78,6 +79,13 @@ SHOT_SCENE("mainmenu", "main menu, no game in progress") {
   loadmenuassets();
   gameinprogress = 0;
   drive(statemainmenu, runmainmenu, 520, 470);
+}
+SHOT_SCENE("mainmenu_screenshot", "main menu just after Print Screen: the message under the items") {
+  loadmenuassets();
+  gameinprogress = 0;
+  drive(statemainmenu, runmainmenu, 900, 700);
+  postmessage("Screenshot saved", screenshotmessagerow(), 0);
+  drawmessageline();
 }
 SHOT_SCENE("mainmenu_game", "main menu with a game in progress") {
   loadmenuassets();

@@ -22,6 +22,8 @@ constexpr int reserveammo = 6;
 // The medical rooms heal whoever enters while no hunter is in them; a party
 // member down to half its health makes for one within this many doors.
 constexpr int medicalreach = 6;
+// Rounds kept for the shots that miss on the way to the ammunition room.
+constexpr int misses = 4;
 // Members sent out together to the nest.
 constexpr int partysize = 2;
 
@@ -89,13 +91,26 @@ int AutoPlayer::choosemember(Orders& orders) const {
       if (squad[m][mammo] > squad[leader][mammo]) leader = m;
   for (int m : party_) {
     if (roomof(m) == roomof(leader)) continue;
+    // One with no rounds and every way on needing a shot cannot come: the
+    // leader goes to it instead, clearing the way.
+    const bool stuck = squad[m][mammo] <= 0 && !unlimitedammo() && nextroom(roomof(m), roomof(leader), true) == 0;
+    if (stuck && (squad[leader][mammo] > 0 || unlimitedammo())) {
+      orders.goal = roomof(m);
+      return leader;
+    }
     orders.goal = roomof(leader);
     return m;
   }
   const bool homeward = missionflags[missionphase] == phasehome;
   orders.goal = homeward ? baseroom : nestroom;
   orders.cleannest = missionflags[missionphase] == phaseopen;
-  const int medical = medicalroomfor(leader);
+  // The member with the most rounds does the shooting.
+  int armed = leader;
+  for (int m : party_)
+    if (squad[m][mammo] > squad[armed][mammo]) armed = m;
+  // A medical room heals only once its hunter is dead: without rounds to
+  // spare the party fetches ammunition first.
+  const int medical = unlimitedammo() || squad[armed][mammo] > reserveammo ? medicalroomfor(leader) : 0;
   if (medical != 0) {
     orders.goal = medical;
     orders.cleannest = false;
@@ -103,13 +118,17 @@ int AutoPlayer::choosemember(Orders& orders) const {
     return leader;
   }
   if (unlimitedammo()) return leader;
-  // The member with the most rounds does the shooting. When everyone is
-  // down to the reserve the party fetches a full load, on the way home too
-  // (the ammunition room lies close to the base).
-  int armed = leader;
-  for (int m : party_)
-    if (squad[m][mammo] > squad[armed][mammo]) armed = m;
-  if (squad[armed][mammo] > reserveammo) {
+  // When everyone is down to the reserve, or the party carries no more than
+  // the way to the ammunition room needs as it stands (slimed doorways,
+  // locked doors) and a few for misses, it fetches a full load, on the way
+  // home too (the ammunition room lies close to the base), so that nobody
+  // is left somewhere with no rounds and no clean door out. In the nest the
+  // party shoots on down to the reserve: the nest comes first.
+  int carried = 0;
+  for (int m : party_) carried += squad[m][mammo];
+  const bool innest = orders.cleannest && roomof(leader) == nestroom;
+  const int way = routeshots(roomof(leader), ammoroom);
+  if (squad[armed][mammo] > reserveammo && (innest || carried > way + misses)) {
     if (homeward || roomof(leader) != nestroom) return leader;
     const int current = curmember[1];
     const bool currentarmed = std::find(party_.begin(), party_.end(), current) != party_.end() &&
@@ -119,6 +138,19 @@ int AutoPlayer::choosemember(Orders& orders) const {
   if (routelength(roomof(leader), ammoroom) >= 0) {
     orders.goal = ammoroom;
     orders.cleannest = false;
+  }
+  // Out of rounds with every way to the ammunition room needing a shot: a
+  // member waiting at the base with rounds comes out and clears the way.
+  if (carried == 0 && nextroom(roomof(leader), ammoroom, true) == 0 && roomof(leader) != ammoroom) {
+    int helper = 0;
+    for (int m = 1; m <= 6; ++m)
+      if (alive(m) && std::find(party_.begin(), party_.end(), m) == party_.end() &&
+          squad[m][mammo] > reserveammo && (helper == 0 || squad[m][mammo] > squad[helper][mammo]))
+        helper = m;
+    if (helper != 0 && roomof(helper) != roomof(leader)) {
+      orders.goal = roomof(leader);
+      return helper;
+    }
   }
   return leader;
 }

@@ -22,6 +22,13 @@ namespace {
 // a fifth of its maximum it still aims at full speed.
 constexpr int restpercent = 25, resumepercent = 66;
 constexpr int restfloor = doorstamina + 300;
+// Below this share of its maximum (and a door's cost) a member rests
+// before going through a door.
+constexpr int entrypercent = 30;
+// A member standing still (resting, or with nothing to do) looks up or
+// down now and then, a few frames of aiming that cost next to nothing, so
+// that a demo never seems to hang.
+constexpr int glanceafter = 8 * 60, glanceframes = 12, glancereach = 60;
 
 bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
 bool unlimitedstamina() { return debugflags[cheatmode] == 1 && debugflags[cheatstamina] == 1; }
@@ -31,8 +38,24 @@ bool canshoot(int m) {
   return s[mstamina] >= shotstamina && (s[mammo] > 0 || unlimitedammo());
 }
 
+// A hunter shares the room and the member has no shot at it, but breath
+// enough for a door.
+bool mustflee(int m) {
+  const int kind = rooms[squad[m][mroom]][roomcreature][ckind];
+  return hunterkind(kind) && !canshoot(m) && squad[m][mstamina] >= doorstamina + 100;
+}
+
 int restbelow(int m) { return std::max(restfloor, squad[m][mmaxstamina] * restpercent / 100); }
 int resumeat(int m) { return squad[m][mmaxstamina] * resumepercent / 100; }
+
+// The breath a member keeps for the room behind a door: what the door
+// costs and what fighting there needs, more for the nest and for a hunter
+// known to be there.
+int enterwith(int m, int next, int kind) {
+  const int max = squad[m][mmaxstamina];
+  if (next == nestroom || hunterkind(kind)) return doorstamina + max / 2;
+  return doorstamina + max * entrypercent / 100;
+}
 
 }  // namespace
 
@@ -66,12 +89,23 @@ bool MemberMind::mustshoothere(int m, const Orders& orders, int door) const {
   return doorwayslime(r, door) != 0;
 }
 
+void MemberMind::standstill(Hands& hands, int p, int m, Task task) {
+  task_ = task;
+  ++stillframes_;
+  if (stillframes_ < glanceafter) return;
+  const AimPoint at = crosshair(m);
+  if (stillframes_ == glanceafter) glancey_ = at.y < (aimtop + aimbottom) / 2 ? at.y + glancereach : at.y - glancereach;
+  steer(hands, p, m, {at.x, glancey_});
+  if (stillframes_ >= glanceafter + glanceframes) stillframes_ = 0;
+}
+
 void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
   const int* s = squad[m];
   if (s[mbusydoor] != 0) {
     task_ = Task::door;
     return;
   }
+  if (task_ != Task::rest && task_ != Task::idle) stillframes_ = 0;
   const int r = s[mroom];
   const int* c = rooms[r][roomcreature];
   const int kind = c[ckind];
@@ -100,8 +134,8 @@ void MemberMind::step(Hands& hands, int p, int m, const Orders& orders) {
     if (resting_ && s[mstamina] >= resumeat(m)) resting_ = false;
     // A hunter would catch a resting member: deal with it before standing
     // still.
-    if (resting_ && !(hunterkind(kind) && canshoot(m))) {
-      task_ = Task::rest;
+    if (resting_ && !(hunterkind(kind) && canshoot(m)) && !mustflee(m)) {
+      standstill(hands, p, m, Task::rest);
       return;
     }
   }
@@ -131,9 +165,11 @@ void MemberMind::travel(Hands& hands, int p, int m, const Orders& orders) {
   const int r = squad[m][mroom];
   // Out of rounds, only doors that need no shot lead anywhere.
   const int next = nextroom(r, orders.goal, !canshoot(m));
-  const int door = doortoward(r, next);
+  int door = doortoward(r, next);
+  // A hunter the member cannot shoot: out by any door that needs no shot.
+  if (mustflee(m) && (door == 0 || !doorclear(r, door))) door = cleardoor(r);
   if (door == 0) {
-    task_ = Task::idle;
+    standstill(hands, p, m, Task::idle);
     return;
   }
   const int slot = doorwayslime(r, door);
@@ -152,5 +188,16 @@ void MemberMind::travel(Hands& hands, int p, int m, const Orders& orders) {
     return;
   }
   task_ = Task::travel;
-  if (steer(hands, p, m, at) && doorusable(m, door)) hands.tap(keys[p][actuse]);
+  if (!steer(hands, p, m, at) || !doorusable(m, door)) return;
+  // Whatever waits behind the door is met with breath to fight it: short
+  // of that the member gets its breath back here first, where nothing
+  // hunts it (a hunter here is left behind at once).
+  const int behind = rooms[next > 0 ? next : r][roomcreature][ckind];
+  const bool hunterhere = hunterkind(rooms[r][roomcreature][ckind]);
+  if (!hunterhere && !unlimitedstamina() && squad[m][mstamina] < enterwith(m, next, behind)) {
+    resting_ = true;
+    standstill(hands, p, m, Task::rest);
+    return;
+  }
+  hands.tap(keys[p][actuse]);
 }

@@ -34,9 +34,12 @@ class MemberMind {
 
  private:
   void fire(Hands& hands, int p, int m);
+  void standstill(Hands& hands, int p, int m, Task task);
   bool mustshoothere(int m, const Orders& orders, int door) const;
   void travel(Hands& hands, int p, int m, const Orders& orders);
 
   Task task_ = Task::travel;
   bool resting_ = false;
+  int stillframes_ = 0;  // frames stood still in a row
+  int glancey_ = 0;      // where a glance takes the crosshair
 };

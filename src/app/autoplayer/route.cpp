@@ -13,6 +13,8 @@ constexpr int firstroom = 1, lastroom = 255;
 
 bool maproom(int r) { return r >= firstroom && r <= lastroom; }
 
+int wrapslot(int s) { return (s - 1 + wallslots) % wallslots + 1; }
+
 }  // namespace
 
 int doortoward(int r, int next) {
@@ -65,6 +67,27 @@ std::vector<int> findroute(int from, int to, bool clearonly) {
 int nextroom(int from, int to, bool clearonly) {
   const std::vector<int> path = findroute(from, to, clearonly);
   return path.size() >= 2 ? path[1] : 0;
+}
+
+int routeshots(int from, int to) {
+  const std::vector<int> path = findroute(from, to);
+  if (path.empty()) return -1;
+  int shots = 0;
+  for (size_t i = 0; i + 1 < path.size(); ++i) {
+    const int r = path[i], d = doortoward(r, path[i + 1]);
+    const int* rec = rooms[r][roomrecord];
+    const int p = rec[doorslot(d)];
+    const bool shut = rec[dooropenslot(d)] != 1;
+    for (int s = p + 1; s <= p + (shut ? 4 : 3); ++s) shots += rooms[r][wallstate][wrapslot(s)] > 0;
+    shots += rec[doorlockedslot(d)] == 1 && shut;
+  }
+  return shots;
+}
+
+int cleardoor(int r) {
+  for (int d = 1; d <= 4; ++d)
+    if (doorwalkable(r, d) && doorclear(r, d)) return d;
+  return 0;
 }
 
 int routelength(int from, int to) {

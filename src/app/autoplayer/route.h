@@ -22,3 +22,10 @@ std::vector<int> findroute(int from, int to, bool clearonly = false);
 int nextroom(int from, int to, bool clearonly = false);
 // Doors to walk from `from` to `to`; -1 when unreachable.
 int routelength(int from, int to);
+// Shots the shortest walk from `from` to `to` asks for as the rooms stand:
+// one for each slimed slot of a doorway on it and each locked door still
+// shut; -1 when unreachable.
+int routeshots(int from, int to);
+// A door of room r that leads on without a shot (0 when there is none):
+// the way out for a member who cannot fight what is in the room.
+int cleardoor(int r);

@@ -349,11 +349,16 @@ Bytes mm_someone() {
   return c.png();
 }
 
-// The player's own marker (centred, rotated by facing): an arrow pointing
-// up, white so that it takes the player's colour.
+// The player's own marker (centred, rotated by facing): white so that it
+// takes the player's colour. Unturned it points left, to the east as the
+// map draws the complex; the game turns it a quarter clockwise per wall
+// (north up, west right, south down), so it points at the room behind the
+// wall the member faces.
 Bytes mm_you() {
   Canvas c(14, 14);
   cairo_t* cr = c.cr();
+  cairo_translate(cr, 0, 14);
+  cairo_rotate(cr, -M_PI / 2);  // the arrow below is drawn pointing up
   cairo_move_to(cr, 7, 0.5);
   cairo_line_to(cr, 13.5, 13);
   cairo_line_to(cr, 7, 10);
@@ -403,10 +408,14 @@ Bytes bald() {
   return c.png();
 }
 
-// Compass needle, centred; rotation 0 points up.
+// Compass needle, centred. Unturned it points left (east, as the minimap
+// draws it), so that the game's quarter turn per wall puts north at the
+// dial's notch and the needle agrees with the minimap's arrow.
 Bytes indicator() {
   Canvas c(32, 32);
   cairo_t* cr = c.cr();
+  cairo_translate(cr, 0, 32);
+  cairo_rotate(cr, -M_PI / 2);  // the needle below is drawn pointing up
   cairo_move_to(cr, 16, 3);
   cairo_line_to(cr, 20, 16);
   cairo_line_to(cr, 16, 29);
