@@ -3,6 +3,7 @@
 // in it (letterboxed), and window pixels to logical pixels and back.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/internal.h"
 #include "platform/platform.h"
@@ -54,7 +55,10 @@ namespace detail {
 void fit_to_desktop(SDL_Window* window, int width, int height) {
   FrameSize frame;
   SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
-  if (frame.top == 0 && frame.left == 0 && detail::window_manager_present(window)) {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool wayland = driver && std::strcmp(driver, "wayland") == 0;
+  const bool framed = wayland || detail::window_manager_present(window);
+  if (frame.top == 0 && frame.left == 0 && framed) {
     // A new window's frame is known once the window manager has put it
     // round the window: wait for that briefly (events stay queued).
     const Uint64 until = SDL_GetTicks64() + 400;
@@ -64,6 +68,9 @@ void fit_to_desktop(SDL_Window* window, int width, int height) {
       SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right);
     }
   }
+  // Still nothing known where there is a frame (or a compositor's panel):
+  // room enough is kept round the window that it stays on the output.
+  if (frame.top == 0 && frame.left == 0 && frame.bottom == 0 && frame.right == 0 && framed) frame = unknown_frame;
   set_window_box(window, fit_window(work_area(window), frame, width, height));
 }
 
