@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/presented.h"
 #include "platform/scaler.h"
+#include "platform/scaling_choice.h"
 #include "platform/x11_present.h"
 
 namespace plat {
@@ -39,12 +40,14 @@ int scale_quality = ScaleSmooth;
 PaceSchedule schedule;
 PresentCounts counts;
 SmoothScaler smooth_scaler;
+ScalingChoice scaling_choice;
 
 // The X server's scaling (x11_present.h), for software windows on X. It
 // lives as long as the program: destroyed at exit it would talk to an X
-// connection SDL has already closed. RX907_SCALE_IN_GAME=1 keeps the game's
-// own scaler instead, to compare the two or to step round a server whose
-// RENDER misbehaves.
+// connection SDL has already closed. While its presents keep coming late
+// the game's own scaler takes over (scaling_choice.h). RX907_SCALE_IN_GAME=1
+// keeps the game's own scaler always, to compare the two or to step round
+// a server whose RENDER misbehaves.
 detail::ServerPresent& server_present() {
   static auto* present = new detail::ServerPresent;
   return *present;
@@ -129,15 +132,31 @@ bool open_presenter(SDL_Window* window, int choice) {
                                    {RendererSoftware, RendererDefault, RendererOpenGL}};
   auto& d = display();
   if (choice < 0 || choice > 2) choice = RendererDefault;
+  // Why an asked-for OpenGL did not open, said once another renderer has.
+  std::string no_opengl;
+  const auto say_fallback = [&no_opengl](const char* instead) {
+    if (!no_opengl.empty())
+      std::fprintf(stderr, "rx907: OpenGL cannot be used here (%s); the %s renderer shows the game instead\n",
+                   no_opengl.c_str(), instead);
+  };
   for (int kind : orders[choice]) {
     if (kind == RendererSoftware) {
       if (!window_surface_usable(window)) continue;
+      say_fallback("software");
       d.window_surface = true;
       d.kind = kind;
       return true;
     }
     SDL_Renderer* r = try_renderer(window, kind);
-    if (!r) continue;
+    if (!r) {
+      if (kind == RendererOpenGL && choice == RendererOpenGL) {
+        const char* error = SDL_GetError();
+        no_opengl = find_render_driver("opengl") < 0 ? "SDL offers no OpenGL renderer"
+                    : error && *error                ? error
+                                                     : "no OpenGL driver answered";
+      }
+      continue;
+    }
     if (draws_gl_in_software(r)) {
       SDL_DestroyRenderer(r);
       if (window_surface_usable(window)) {
@@ -151,6 +170,7 @@ bool open_presenter(SDL_Window* window, int choice) {
       }
       if (!(r = try_renderer(window, kind))) continue;
     }
+    say_fallback(kind == RendererOpenGL ? "OpenGL" : "default");
     d.presenter = r;
     d.kind = kind;
     return true;
@@ -246,6 +266,7 @@ bool open_window(int width, int height, int depth, int renderer_choice) {
   // After the presenter, which may have made the X window anew for OpenGL.
   detail::apply_window_icon(d.window);
   if (d.window_surface && server_scaling_wanted()) server_present().open(d.window, width, height);
+  scaling_choice = ScalingChoice{};
   if (!d.renderer) {
     // No frame in memory: the presenter draws the frame itself, into a
     // texture of its own.
@@ -381,7 +402,7 @@ SDL_Rect compose(PixelRect out, bool bars) {
 void present_window_surface() {
   auto& d = display();
   SDL_RenderFlush(d.renderer);
-  if (server_present().is_open()) {
+  if (server_present().is_open() && scaling_choice.server()) {
     int ow = 0, oh = 0;
     SDL_GetWindowSizeInPixels(d.window, &ow, &oh);
     const bool all = d.repaint_all;
@@ -429,6 +450,11 @@ void flip(bool pacing) {
     }
   }
   counts.handed_ms = precise_ms();
+  // A change of side repaints the whole window, bars included, by the side
+  // that takes over.
+  if (pacing && server_present().is_open() &&
+      scaling_choice.note_present(schedule.last_late(), schedule.period(), counts.handed_ms))
+    d.repaint_all = true;
   if (d.window_surface) {
     present_window_surface();
     return;
