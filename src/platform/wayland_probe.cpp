@@ -3,6 +3,7 @@
 
 #include <wayland-client.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace plat::detail {
@@ -24,6 +25,10 @@ const wl_registry_listener listener = {on_global, on_global_remove};
 
 WaylandOffer probe_wayland() {
   WaylandOffer offer;
+  // No place for a compositor's socket: nothing to ask (and libwayland
+  // would complain on the error output).
+  const char* name = std::getenv("WAYLAND_DISPLAY");
+  if (!(name && name[0] == '/') && !std::getenv("XDG_RUNTIME_DIR")) return offer;
   wl_display* display = wl_display_connect(nullptr);
   if (!display) return offer;
   offer.reached = true;
