@@ -9,9 +9,10 @@ counters) are compared with bench/budgets.txt. Figures without a budget
 Two more kinds of figure come from outside Google Benchmark:
 - instructions/SCENE: instructions per frame under callgrind
   (bench/instructions/count.sh), when valgrind is installed;
-- window/RENDERER/WxH/SCALE: the lit scene full screen in a real window under
-  a private Xvfb (bench/window/scene_fps), BENCH_WINDOW_SECONDS long (20 by
-  default; 0 leaves them out): game frames per wall second ("fps", a floor),
+- window/RENDERER/WxH/SCALE[/busy]: the lit scene full screen in a real
+  window under a private Xvfb (bench/window/scene_fps), BENCH_WINDOW_SECONDS
+  long (20 by default; 0 leaves them out), with /busy while a loop of the
+  bench's own keeps one core busy: game frames per wall second ("fps", a floor),
   CPU as a share of one core ("cpu"), present-to-present intervals ("p99",
   "worst"); the X server's own CPU share is printed beside them.
 """
@@ -21,6 +22,7 @@ import re
 import subprocess
 import sys
 import tempfile
+from contextlib import nullcontext
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCALE = {"s": 1.0, "ms": 1e-3, "us": 1e-6, "ns": 1e-9}
@@ -102,6 +104,20 @@ def instruction_figures(bench_dir, budgets):
     return found
 
 
+class busy_core:
+    """A process that keeps one core busy (as another program on the
+    player's machine would) for as long as it is entered."""
+
+    def __enter__(self):
+        self.loop = subprocess.Popen([sys.executable, "-c", "while True: pass"])
+        return self
+
+    def __exit__(self, *exc):
+        self.loop.kill()
+        self.loop.wait()
+        return False
+
+
 class private_x_server:
     """An Xvfb of its own with a SIZE screen; yields its DISPLAY and a function
     giving the processor seconds it has used since it was up."""
@@ -142,11 +158,12 @@ def window_figures(bench_dir, budgets):
     program = os.path.join(bench_dir, "scene_fps")
     found = {}
     for name in names:
-        _, renderer, size, scale = name.split("/")
+        _, renderer, size, scale, *load = name.split("/")
+        busy = load == ["busy"]
         args = [program, "lit", str(seconds), f"--renderer={renderer}"] + (["--sharp"] if scale == "sharp" else [])
         print(f"== {name}", flush=True)
         try:
-            with private_x_server(size) as (display, server_cpu):
+            with private_x_server(size) as (display, server_cpu), (busy_core() if busy else nullcontext()):
                 out = subprocess.run(args, capture_output=True, text=True, timeout=seconds + 120,
                                      env=dict(os.environ, SDL_AUDIODRIVER="dummy", DISPLAY=display)).stdout
                 served = server_cpu()

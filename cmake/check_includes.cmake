@@ -1,6 +1,6 @@
 # Fails when an include points up the layers (in any form: "world/x.h",
 # <world/x.h> or "../render/x.h"), when game code reaches out of src/, or when
-# SDL or X11 headers are included outside src/platform/. Run by the build
+# SDL, X11 or Wayland headers are included outside src/platform/. Run by the build
 # before any game library is compiled, and by the meta tests on planted trees.
 #
 #   cmake -DROOT=<source tree> [-DSTAMP=<file>] -P check_includes.cmake
@@ -59,7 +59,7 @@ foreach(file IN LISTS files)
     endif()
     set(form "${CMAKE_MATCH_1}")
     set(name "${CMAKE_MATCH_2}")
-    if(name MATCHES "^(SDL|X11/)" AND NOT relfile MATCHES "^src/platform/")
+    if(name MATCHES "^(SDL|X11/|wayland-)" AND NOT relfile MATCHES "^src/platform/")
       list(APPEND problems "${relfile}: ${name} outside src/platform/")
       continue()
     endif()

@@ -49,7 +49,7 @@ foreach(size ${RX_ICON_SIZES})
   install(FILES ${RX_CONTENT_DIR}/icons/rx907-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME rx907.png)
 endforeach()
-install(FILES ${RX_METAINFO_OUT} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${RX_METAINFO_OUT} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME ${RX_APPSTREAM_ID}.metainfo.xml)
 install(FILES ${RX_PACKAGING_OUT}/rx907.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${RX_PACKAGING_DIR}/copyright ${RX_PACKAGING_OUT}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

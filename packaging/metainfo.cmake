@@ -6,7 +6,10 @@
 #                    published below it (the build writes the picture to
 #                    BUILD/packaging/screenshots/main-menu.png)
 # Included by install.cmake, or run on its own with cmake -P.
-set(RX_APPSTREAM_ID "example.c-seed-29004deb.noreply.users.rx907")
+# The reverse of the maintainers' mail domain, its hyphens made underscores
+# (AppStream IDs keep to letters, digits, dots and underscores). The
+# installed file is named for it: RX_APPSTREAM_ID.metainfo.xml.
+set(RX_APPSTREAM_ID "example.c_seed_29004deb.noreply.users.rx907")
 set(RX_METAINFO_WEB "")
 if(RX_HOMEPAGE)
   string(APPEND RX_METAINFO_WEB

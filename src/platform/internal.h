@@ -53,6 +53,10 @@ SDL_Rect letterbox(int fw, int fh, int ow, int oh);
 // warping); they follow present_rect().
 void window_to_logical(int wx, int wy, float& lx, float& ly);
 void logical_to_window(int lx, int ly, int& wx, int& wy);
+// Places and sizes a new window (or one back from full screen) for a
+// width x height picture: at that size where the desktop holds it with the
+// frame, otherwise smaller; centred in the work area.
+void fit_to_desktop(SDL_Window* window, int width, int height);
 // Whether an X window manager runs (one that can honour full screen).
 bool window_manager_present(SDL_Window* window);
 // Gives a new window the icon set with set_window_icon() (none yet: nothing).

@@ -1,10 +1,12 @@
 // Start-up and shut-down of SDL's subsystems, and headless detection.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "platform/internal.h"
 #include "platform/platform.h"
+#include "platform/wayland_probe.h"
 
 namespace plat {
 namespace {
@@ -15,6 +17,30 @@ std::string why_not;
 // The off-screen drivers draw nowhere a player could see.
 bool offscreen_driver(const char* name) {
   return name && (std::strcmp(name, "dummy") == 0 || std::strcmp(name, "offscreen") == 0);
+}
+
+// SDL starts its Wayland driver when asked by name, or when there is no X
+// display to prefer. A compositor that lacks what the game needs (a seat
+// above all: SDL crashes without one) is stepped round through X11 where
+// DISPLAY names one; false, with why_not set, when there is none.
+bool route_round_wayland() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  const char* x_display = std::getenv("DISPLAY");
+  const bool x11_there = x_display && *x_display;
+  const bool wayland_wanted = asked && *asked ? std::strncmp(asked, "wayland", 7) == 0 : !x11_there;
+  if (!wayland_wanted) return true;
+  const detail::WaylandOffer offer = detail::probe_wayland();
+  const detail::VideoRoute route = detail::choose_video_route(wayland_wanted, offer, x11_there);
+  if (route.refuse) {
+    why_not = detail::wayland_shortfall(offer) + ", and DISPLAY names no X display to play on instead";
+    return false;
+  }
+  if (*route.driver) {
+    std::fprintf(stderr, "rx907: %s; playing through X11 on %s instead\n", detail::wayland_shortfall(offer).c_str(),
+                 x_display);
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, route.driver, SDL_HINT_OVERRIDE);
+  }
+  return true;
 }
 }  // namespace
 
@@ -38,6 +64,7 @@ bool init(bool want_headless) {
   // and the game runs full screen. SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR in the
   // environment still decides where it is set.
   SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
+  if (!want_headless && !route_round_wayland()) return false;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     why_not = SDL_GetError();
     if (why_not.empty()) why_not = "the video system did not start";

@@ -17,6 +17,13 @@ struct FrameSize {
   int top = 0, left = 0, bottom = 0, right = 0;
 };
 
+// The room left round the drawing area when nothing says how large the
+// frame is (Wayland, and X window managers that do not tell, such as
+// Xwayland's): a title bar's height and a panel's above, a panel's below,
+// a little at the sides. The work area is then often the whole output, so
+// this room also keeps the window clear of panels no one reported.
+inline constexpr FrameSize unknown_frame{64, 16, 32, 16};
+
 // The drawing area's place and size for a picture of width x height.
 inline WindowBox fit_window(const WindowBox& work, const FrameSize& frame, int width, int height) {
   const int aw = work.w - frame.left - frame.right, ah = work.h - frame.top - frame.bottom;

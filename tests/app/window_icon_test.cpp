@@ -3,6 +3,7 @@
 // legible (light lettering on a dark plate, a transparent surround).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -42,6 +43,21 @@ TEST(WindowIcon, EverySizeDecodesSquareWithLightLettersOnADarkPlate) {
     }
     EXPECT_GT(light, opaque / 10) << "too little lettering";
     EXPECT_GT(dark, opaque / 5) << "too little dark plate around it";
+    // Centred with a margin: the light lettering keeps clear of the edges on
+    // every side (nothing cut off) and balances left and right.
+    int x0 = icon.size, x1 = -1, y0 = icon.size, y1 = -1;
+    for (int y = 0; y < icon.size; ++y)
+      for (int x = 0; x < icon.size; ++x) {
+        const uint32_t p = image.pixels[static_cast<size_t>(y) * icon.size + x];
+        if ((p >> 24) < 255 || lightness(p) <= 150) continue;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+    const int margin = icon.size / 10;
+    EXPECT_GE(x0, margin);
+    EXPECT_GE(y0, margin);
+    EXPECT_LT(x1, icon.size - margin);
+    EXPECT_LT(y1, icon.size - margin);
+    EXPECT_NEAR(x0 + x1, icon.size - 1, std::max(2, icon.size / 32)) << "off centre";
   }
 }
 

@@ -23,6 +23,7 @@ for tool in dpkg-deb lintian desktop-file-validate appstreamcli Xvfb xdotool xpr
 done
 
 version=$("$build/rx907" --version | sed -n 's/^RX-907 v//p')
+appstream_id=$(sed -n 's/^set(RX_APPSTREAM_ID "\(.*\)")$/\1/p' "$source_dir/packaging/metainfo.cmake")
 arch=$(dpkg --print-architecture)
 deb="$build/package/rx907_${version}_${arch}.deb"
 [ -n "$version" ] || { echo "$tag: FAIL: rx907 --version prints no version" >&2; exit 1; }
@@ -36,7 +37,7 @@ trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 # ---------------------------------------------------------------- contents
 note "$(basename "$deb"): files"
 dpkg-deb -c "$deb" | awk '{print $1, $6}' | tee "$work/list.txt"
-expected="./usr/games/rx907 ./usr/share/applications/rx907.desktop ./usr/share/metainfo/rx907.metainfo.xml
+expected="./usr/games/rx907 ./usr/share/applications/rx907.desktop ./usr/share/metainfo/$appstream_id.metainfo.xml
 ./usr/share/man/man6/rx907.6.gz ./usr/share/doc/rx907/copyright ./usr/share/doc/rx907/changelog.gz"
 for size in 16 32 48 64 128 256; do
   expected="$expected ./usr/share/icons/hicolor/${size}x${size}/apps/rx907.png"
@@ -78,8 +79,10 @@ got=$("$game" --version)
 
 note "desktop-file-validate:"
 desktop-file-validate "$root/usr/share/applications/rx907.desktop" || fail "desktop-file-validate"
-note "appstreamcli validate:"
-appstreamcli validate --no-net "$root/usr/share/metainfo/rx907.metainfo.xml" || fail "appstreamcli validate"
+note "appstreamcli validate-tree --pedantic:"
+# The whole unpacked tree: the metainfo named for its ID, the desktop entry
+# it launches, the icons.
+appstreamcli validate-tree --pedantic --no-net "$root" || fail "appstreamcli validate-tree"
 # With a homepage given, the metainfo also names it and lists a screenshot.
 cmake -DRX_METAINFO_OUT="$work/web.metainfo.xml" -DRX_VERSION="$version" -DRX_HOMEPAGE=https://rx907.example \
   -P "$source_dir/packaging/metainfo.cmake"

@@ -48,6 +48,17 @@ TEST(WindowFit, ASmallDesktopGetsAScaledWindowWithItsTitleBarOnScreen) {
   expect_inside(t, tall, FrameSize{});
 }
 
+// Wayland and Xwayland tell neither the frame nor the panels: a 1024 x 768
+// picture on a 1024 x 768 output still gets a window with room round it.
+TEST(WindowFit, AnUnknownFrameLeavesRoomOnTheOutput) {
+  const WindowBox output{0, 0, 1024, 768};
+  const WindowBox b = fit_window(output, plat::unknown_frame, 1024, 768);
+  expect_inside(b, output, plat::unknown_frame);
+  EXPECT_GE(b.y, 32 + 24) << "room for a panel and a title bar above";
+  EXPECT_LT(b.h, 768 - 64);
+  EXPECT_EQ(b.w * 3, b.h * 4);
+}
+
 TEST(WindowFit, AnOffsetWorkAreaPlacesTheWindowWithinIt) {
   // A panel on the left and one at the top of a second monitor.
   const WindowBox work{1920 + 48, 30, 1280 - 48, 1024 - 30};

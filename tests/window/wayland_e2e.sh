@@ -51,6 +51,14 @@ keep_shot() {
   mkdir -p "$shots"
   dump | python3 "$here/xwd_png.py" "$shots/wayland-$renderer-$1.png"
 }
+# weston's X11 backend at times takes no pointer motion from synthetic X
+# input until the pointer has left its window and come back: every move
+# into it starts from the far corner of the X screen, outside weston.
+pointer_to() {
+  xdotool mousemove 1279 1023
+  sleep 0.2
+  xdotool mousemove "$1" "$2"
+}
 alt_enter() { xdotool keydown alt keydown Return; sleep 0.1; xdotool keyup Return keyup alt; sleep 1.5; }
 
 SDL_VIDEODRIVER=wayland WAYLAND_DISPLAY=rx907-wayland "$game" --renderer="$renderer" >"$work/stdout.txt" 2>&1 &
@@ -76,7 +84,7 @@ note "start-up window at ($wx, $wy) on weston's screen"
 run=0 mode=0
 for attempt in 1 2 3 4 5; do
   # weston's window stands at the screen's origin: screen pixels are its own.
-  xdotool mousemove $((wx + 220)) $((wy + 140 - attempt))
+  pointer_to $((wx + 220)) $((wy + 140 - attempt))
   sleep 0.3
   for _ in 1 2 3 4; do xdotool mousemove_relative -- 5 $(((20 + attempt) / 4)); sleep 0.05; done
   xdotool mousemove $((wx + 240)) $((wy + 160))
@@ -112,7 +120,7 @@ alive || fail "rx907 ended on Alt+Enter (back to full screen)"
 
 # MAIN MENU, then a click on QUIT (logical 512, 566; one to one here).
 press Escape 1
-xdotool mousemove 500 560
+pointer_to 500 560
 sleep 0.3
 for _ in 1 2 3; do xdotool mousemove_relative -- 4 2; sleep 0.05; done
 xdotool mousemove 512 566
