@@ -46,6 +46,11 @@ LaunchOptions parsecommandline(int argc, const char* const* argv) {
       o.windowmode = 1;
     } else if (!std::strcmp(arg, "--user-files")) {
       o.userfiles = true;
+    } else if (!std::strcmp(arg, "--play") || !std::strcmp(arg, "--verify")) {
+      // A recording's file follows as the next argument.
+      std::string& file = arg[2] == 'p' ? o.playfile : o.verifyfile;
+      if (i + 1 < argc) file = argv[++i];
+      if (file.empty()) o.error = std::string(arg) + " needs a recording's file";
     } else if (valueof(arg, "--data-dir", value)) {
       o.datadir = value;
       if (value.empty()) o.error = "--data-dir needs a folder";
@@ -77,6 +82,9 @@ std::string usagetext() {
          "                         factors where they fit)\n"
          "  --user-files           keep the files below in the per-user folder\n"
          "  --data-dir=DIR         keep the files below in DIR\n"
+         "  --play FILE            play a recording (replays/) in the window\n"
+         "  --verify FILE          play a recording headless; exit 0 when it\n"
+         "                         plays as recorded, 1 otherwise\n"
          "Alt+Enter switches between full screen and a window; Print Screen\n"
          "saves a picture in screenshots/.\n"
          "Files: api.dat (the renderer), opt.dat (settings and keys), saves/ and\n"

@@ -2,6 +2,8 @@
 
 #include "app/demo.h"
 #include "app/ingame.h"
+#include "app/replay/playback_screen.h"
+#include "app/replay/recorder.h"
 #include "app/screens.h"
 #include "app/screenshot_key.h"
 #include "state/assets.h"
@@ -110,9 +112,11 @@ void stepframe() {
   // list the slots afresh each time they open.
   const int entered = applynextstate();
   if (entered == stateloadgame || entered == statesavegame) enterslotscreen(entered);
+  recordframebegin();
   framekeys();
   runscreen();
   notemenupointer();
+  recordframeend();
 }
 
 void runframe() {
@@ -147,8 +151,11 @@ void loopstep(int pacer, int idler) {
   if (timerlimited == 1) plat::wait_timer(pacer);
   plat::RawInput devices;
   pollinput(devices);
-  applyframeinput(devices);  // the devices', or a demo's machine player's
-  runframe();
+  // While a recording plays, the devices only steer the playback.
+  if (!playbackframe(devices)) {
+    applyframeinput(devices);  // the devices', or a demo's machine player's
+    runframe();
+  }
   endloopframe();
   endframe();
 }
@@ -160,6 +167,7 @@ void runframeloop() {
     loopstep(pacer, idler);
     if (plat::close_requested() || quitgame) break;
   }
+  finishrecording();
   plat::free_timer(pacer);
   plat::free_timer(idler);
   stopmusic();
