@@ -10,6 +10,7 @@ struct ReplayMark {
   bool paused = false;
   bool fast = false;
   bool stopped = false;  // out of step: the way back to the menu is named
+  int stoppedy = 192;    // where the out-of-step line stands; the hint goes under it
 };
 
 void drawreplaymark(const ReplayMark& m);

@@ -184,7 +184,8 @@ bool playbackframe(const plat::RawInput& devices) {
   framedraws = 1;
   if (!drawn) drawheld();
   // Out of step: the line stays on the message line until playback ends.
-  if (!p.stopped.empty()) postmessage(p.stopped, 384, 1);
+  const int stoppedy = numplayers == 2 ? 240 : 192;  // the status row of play
+  if (!p.stopped.empty()) postmessage(p.stopped, stoppedy, 1);
   drawmessageline();
   drawoverlay();
   ReplayMark mark;
@@ -192,6 +193,7 @@ bool playbackframe(const plat::RawInput& devices) {
   mark.paused = p.paused;
   mark.fast = p.fast;
   mark.stopped = !p.stopped.empty();
+  mark.stoppedy = stoppedy;
   drawreplaymark(mark);
   if (pressed(devices, before, keyprintscreen)) takescreenshot();
   return true;
