@@ -81,6 +81,9 @@ TEST_F(ReplayTest, TwoPlayersWithAQuickloadAndAnOptionsChangePlayBackHashForHash
 
   const std::vector<ReplayFile> recs = recordings();
   ASSERT_EQ(recs.size(), 2u) << "the quickload begins a second recording";
+  // Playback writes nothing: the F5 it repeats saves no game.
+  fs::remove_all(dir / "saves");
+  fs::remove(dir / "opt.dat");
   EXPECT_EQ(recs[0].header.start, startnewgame);
   EXPECT_EQ(recs[1].header.start, startsaved);
   EXPECT_EQ(recs[0].header.players, 2);
@@ -94,6 +97,9 @@ TEST_F(ReplayTest, TwoPlayersWithAQuickloadAndAnOptionsChangePlayBackHashForHash
     EXPECT_GE(rec.checks, 1);
   }
   EXPECT_EQ(statehash(), live) << "the final state is the live game's";
+  EXPECT_FALSE(fs::exists(dir / "saves"));
+  EXPECT_FALSE(fs::exists(dir / "opt.dat"));
+  EXPECT_EQ(listreplays().size(), 2u);
 }
 
 TEST_F(ReplayTest, OneChangedInputByteIsCaughtAtTheNextStoredHash) {

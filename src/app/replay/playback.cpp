@@ -20,6 +20,9 @@ bool playing = false;
 bool replayplaying() { return playing; }
 void setreplayplaying(bool on) { playing = on; }
 
+void replayquicksave() { rndseed = static_cast<int>(plat::random_seed()); }
+void replayquickload() { plat::seed_random(static_cast<uint32_t>(rndseed)); }
+
 ReplayPlayer::Step ReplayPlayer::diverged() {
   outofstep_ = true;
   outclock_ = teamstat[teamrow][statclock];

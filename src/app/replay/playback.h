@@ -15,6 +15,12 @@
 // True while a recording is being played (nothing is then recorded).
 bool replayplaying();
 void setreplayplaying(bool on);
+// F5 and F9 met in a recorded frame: what they did to the game, with no
+// file touched. F5 took the generator's seed for the save; a recording
+// holds only quickloads that failed (one that worked began the next
+// recording), and a failed one reseeds the generator from that seed.
+void replayquicksave();
+void replayquickload();
 
 class ReplayPlayer {
  public:
