@@ -5,6 +5,11 @@
 #include <vector>
 
 #include "app/harness/session.h"
+#include "app/replay/content_hash.h"
+#include "app/replay/event_reader.h"
+#include "app/replay/playback.h"
+#include "app/replay/reader.h"
+#include "app/replay/writer.h"
 #include "state/game_state.h"
 #include "state/play_state.h"
 #include "state/settings.h"
@@ -93,4 +98,59 @@ void fuzz_payload(const uint8_t* data, size_t size) {
       if (keys[p][a] > 0 && keys[p][a] < 251) in.key[keys[p][a]] = true;
   in.mouse[1] = in.mouse[2] = true;
   for (int f = 0; f < 6; ++f) sessionframe(f % 2 ? plat::RawInput{} : in);
+}
+
+namespace {
+
+// Plays an accepted recording for a while: whatever it holds, play runs.
+void playsome(const ReplayFile& f) {
+  setreplayplaying(true);
+  ReplayPlayer player;
+  if (player.start(f))
+    for (int i = 0; i < 300 && player.step() == ReplayPlayer::stepped; ++i) {
+    }
+  setreplayplaying(false);
+}
+
+void readandplay(const std::vector<uint8_t>& bytes) {
+  ReplayFile f;
+  ReplayRefusal why;
+  if (!readreplay(bytes, f, why)) {
+    require(!why.text.empty() && !why.line.empty(), "a refusal says why");
+    return;
+  }
+  require(f.header.frames >= 0 && f.start.kind != 0, "an accepted recording is whole");
+  playsome(f);
+}
+
+}  // namespace
+
+void fuzz_replay(const uint8_t* data, size_t size) {
+  SessionSetup setup;
+  startsession(setup);
+  readandplay(bytesof(data, size));
+}
+
+void fuzz_replaybody(const uint8_t* data, size_t size) {
+  SessionSetup setup;
+  startsession(setup);
+  // The frame count the header must give is the body's own, as far as its
+  // events can be read.
+  ReplayWriter w;
+  w.header.version = replayversion();
+  w.header.content = contenthash();
+  w.header.start = size > 0 && data[0] == startsaved ? startsaved : startnewgame;
+  w.body().assign(data, data + size);
+  replayio::Cursor c(w.body());
+  StartPoint start;
+  if (readstart(c, start)) {
+    EventReader r(w.body(), c.pos(), start.leadin[1]);
+    ReplayEvent e;
+    int64_t frames = 0;
+    while (r.next(e) && frames < replayframemax) frames += e.tag == tagidle ? e.frames : e.tag == tagframe;
+    w.header.frames = static_cast<int32_t>(frames < replayframemax ? frames : replayframemax);
+  }
+  std::vector<uint8_t> file;
+  require(w.filebytes(file), "a body packs");
+  readandplay(file);
 }

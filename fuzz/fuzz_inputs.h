@@ -13,3 +13,9 @@ void fuzz_savename(const uint8_t* data, size_t size);   // a slot's .nam file
 void fuzz_container(const uint8_t* data, size_t size);  // a slot's .907 file
 // A decompressed payload; an accepted one is then played for a few frames.
 void fuzz_payload(const uint8_t* data, size_t size);
+// A recording (replays/*.rxreplay); an accepted one is played for a few
+// hundred frames. Its body alone can be fuzzed too: fuzz_replaybody wraps
+// the bytes in a header and checksum this build accepts, so the fuzzer
+// reaches the body's reader without forging a CRC.
+void fuzz_replay(const uint8_t* data, size_t size);
+void fuzz_replaybody(const uint8_t* data, size_t size);

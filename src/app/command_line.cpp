@@ -48,6 +48,11 @@ LaunchOptions parsecommandline(int argc, const char* const* argv) {
       o.windowmode = 1;
     } else if (!std::strcmp(arg, "--user-files")) {
       o.userfiles = true;
+    } else if (!std::strcmp(arg, "--play") || !std::strcmp(arg, "--verify")) {
+      // A recording's file follows as the next argument.
+      std::string& file = arg[2] == 'p' ? o.playfile : o.verifyfile;
+      if (i + 1 < argc) file = argv[++i];
+      if (file.empty()) o.error = std::string(arg) + " needs a recording's file";
     } else if (valueof(arg, "--data-dir", value)) {
       o.datadir = value;
       if (value.empty()) o.error = "--data-dir needs a folder";
@@ -66,7 +71,7 @@ LaunchOptions parsecommandline(int argc, const char* const* argv) {
 
 std::string usagetext() {
   return "usage: rx907 [options]\n"
-         "  --help                 show this text and exit\n"
+         "  -h, --help             show this text and exit\n"
          "  --version              show the version and exit\n"
          "  --windowed             play in a 1024 x 768 window\n"
          "  --fullscreen           play full screen (the default)\n"
@@ -80,11 +85,15 @@ std::string usagetext() {
          "                         factors where they fit)\n"
          "  --user-files           keep the files below in the per-user folder\n"
          "  --data-dir=DIR         keep the files below in DIR\n"
+         "  --play FILE            play a recording (replays/) in the window\n"
+         "  --verify FILE          play a recording headless; exit 0 when it\n"
+         "                         plays as recorded, 1 otherwise\n"
          "Alt+Enter switches between full screen and a window; Print Screen (or\n"
          "F12 while no action is bound to it) saves a picture in screenshots/.\n"
          "Files: api.dat (the renderer), opt.dat (settings and keys), intro.dat\n"
-         "(the controls card was shown), saves/ and screenshots/ are kept in the current folder when the game runs from its\n"
-         "source tree (run/ for make run); an installed game, or one started with\n"
+         "(the controls card was shown), saves/, replays/ and screenshots/ are\n"
+         "kept in the current folder when the game runs from its source tree\n"
+         "(run/ for make run); an installed game, or one started with\n"
          "--user-files, keeps them in $XDG_DATA_HOME/rx907/ (by default\n"
          "~/.local/share/rx907/), created on the first start.\n";
 }

@@ -14,6 +14,8 @@ struct LaunchOptions {
   int scale = -1;       // -1 smooth, else a plat::ScaleQuality
   bool userfiles = false;  // --user-files: files in the per-user data folder
   std::string datadir;     // --data-dir=DIR: files in DIR ("" not given)
+  std::string playfile;    // --play FILE: play a recording in the window
+  std::string verifyfile;  // --verify FILE: play a recording headless and report
   std::string error;    // set when a flag was not understood
 };
 

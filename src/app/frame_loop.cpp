@@ -3,6 +3,8 @@
 #include "app/demo.h"
 #include "app/ingame.h"
 #include "app/pad_frame.h"
+#include "app/replay/playback_screen.h"
+#include "app/replay/recorder.h"
 #include "app/screens.h"
 #include "app/screenshot_key.h"
 #include "state/assets.h"
@@ -111,10 +113,12 @@ void stepframe() {
   // list the slots afresh each time they open.
   const int entered = applynextstate();
   if (entered == stateloadgame || entered == statesavegame) enterslotscreen(entered);
+  recordframebegin();
   padframe();
   framekeys();
   runscreen();
   notemenupointer();
+  recordframeend();
 }
 
 void runframe() {
@@ -149,8 +153,11 @@ void loopstep(int pacer, int idler) {
   if (timerlimited == 1) plat::wait_timer(pacer);
   plat::RawInput devices;
   pollinput(devices);
-  applyframeinput(devices);  // the devices', or a demo's machine player's
-  runframe();
+  // While a recording plays, the devices only steer the playback.
+  if (!playbackframe(devices)) {
+    applyframeinput(devices);  // the devices', or a demo's machine player's
+    runframe();
+  }
   endloopframe();
   endframe();
 }
@@ -162,6 +169,7 @@ void runframeloop() {
     loopstep(pacer, idler);
     if (plat::close_requested() || quitgame) break;
   }
+  finishrecording();
   plat::free_timer(pacer);
   plat::free_timer(idler);
   stopmusic();

@@ -3,6 +3,7 @@
 #include "app/member_switch.h"
 #include "app/mission_end.h"
 #include "app/pad_frame.h"
+#include "app/replay/playback.h"
 #include "app/screens.h"
 #include "state/assets.h"
 #include "state/game_state.h"
@@ -115,8 +116,9 @@ void ingameframe() {
     return;
   }
   trackmouse();
-  if (key == ingamequicksave) quicksave();
-  if (key == ingamequickload) quickload();
+  // Playback writes and reads no save: it repeats what F5 and F9 did to play.
+  if (key == ingamequicksave) replayplaying() ? replayquicksave() : quicksave();
+  if (key == ingamequickload) replayplaying() ? replayquickload() : quickload();
   if (pausestate[panelactive] == 1) {
     updatepanel();
     // The panel hands over to the mission-end screen, which runs (and draws

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/demo.h"
 #include "app/frame_loop.h"
+#include "app/replay/playback_screen.h"
+#include "app/replay/reader.h"
+#include "app/replay/recorder.h"
+#include "app/replay/verify.h"
 #include "state/archive.h"
 #include "state/assets.h"
 #include "state/game_state.h"
@@ -330,7 +335,8 @@ bool startprogram(bool headless, const std::function<void()>& poll, int& status,
   plat::show_pointer(false);
   makefileswritable();
   probeframerate();
-  writeapi("api.dat");
+  // Playing a recording writes nothing, the renderer choice included.
+  if (options.playfile.empty()) writeapi("api.dat");
   plat::set_mask_colour(255, 0, 255);
   if (plat::audio_open()) initsounds();
   load_fonts();
@@ -354,10 +360,21 @@ int runprogram(int argc, const char* const* argv) {
     std::fputs(options.help ? usagetext().c_str() : versiontext().c_str(), stdout);
     return 0;
   }
+  if (!options.verifyfile.empty()) return runverify(options.verifyfile, stdout, stderr);
   if (options.demo) requestdemo();
+  // A recording named on the command line is taken from the current
+  // folder, not from the files folder set up next.
+  std::string playfile;
+  if (!options.playfile.empty()) {
+    std::error_code ec;
+    playfile = std::filesystem::absolute(options.playfile, ec).string();
+    if (ec) playfile = options.playfile;
+  }
   setupfiles(options);
   int status = 0;
   if (!startprogram(false, updateinput, status, options)) return status;
+  if (!playfile.empty()) startplayback(playfile);
+  setrecording(true);
   runframeloop();
   return 0;
 }

@@ -18,6 +18,10 @@
 #include "world/map.h"
 #include "world/worldtables.h"
 
+int gamesbegun = 0;
+int lastbeginnew = 0;
+uint32_t newgameseed = 0;
+
 namespace {
 
 // Every room's creature record empty, its run-time slots cleared.
@@ -98,6 +102,9 @@ void placegame() {
 }
 
 void newgame() {
+  newgameseed = plat::random_seed();
+  gamesbegun += 1;
+  lastbeginnew = 1;
   resetgame();
   placegame();
   gamestate = stateplay;

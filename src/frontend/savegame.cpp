@@ -6,6 +6,7 @@
 #include "state/play_state.h"
 #include "frontend/atomic_file.h"
 #include "frontend/linked_state.h"
+#include "frontend/newgame.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"
 #include "platform/platform.h"
@@ -60,6 +61,8 @@ bool readslot(const std::string& datapath) {
 
 int loadgame(const std::string& base) {
   if (!readslot(datafilepath(base))) return 3;
+  gamesbegun += 1;
+  lastbeginnew = 0;
   // The generator room's slime count is not stored: the next frame counts
   // room 174 afresh, so a save made before it was cleaned fails the power.
   powerslime = 0;

@@ -40,8 +40,12 @@ void updateinput();
 void pollinput(plat::RawInput& in);
 // Applies one snapshot (live, scripted or replayed).
 void updateinputfrom(const plat::RawInput& in);
-// The snapshot applied last (what a recorder stores for this frame).
+// The snapshot applied last (what a recorder stores for this frame), and
+// the two applied before it (back 1 and 2): the tables' edges and the
+// wheel depend on those, so a recording that begins mid-run applies them
+// first.
 const plat::RawInput& lastinput();
+const plat::RawInput& earlierinput(int back);
 
 // Counts the attached joysticks and pads into joyconnected (start-up).
 void countjoysticks();

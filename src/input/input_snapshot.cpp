@@ -21,6 +21,7 @@ bool inputpointerstill = false;
 namespace {
 
 plat::RawInput applied;
+plat::RawInput earlier[2];  // applied before it: [0] one back, [1] two back
 
 // One entry's edge rule: a hit is reported on the frame the entry goes down
 // after having been up; holding it reports nothing more.
@@ -38,6 +39,8 @@ void edge(bool held, int& down, int (&hit)[3]) {
 }  // namespace
 
 void updateinputfrom(const plat::RawInput& in) {
+  earlier[1] = earlier[0];
+  earlier[0] = applied;
   applied = in;
 
   for (int k = 1; k < keycodecount; ++k) edge(in.key[k], keydownstate[k], keyhitstate[k]);
@@ -73,6 +76,7 @@ void updateinputfrom(const plat::RawInput& in) {
 }
 
 const plat::RawInput& lastinput() { return applied; }
+const plat::RawInput& earlierinput(int back) { return earlier[back == 2 ? 1 : 0]; }
 
 void resetinput() {
   std::memset(keydownstate, 0, sizeof keydownstate);
@@ -87,7 +91,7 @@ void resetinput() {
   std::memset(joykindseen, 0, sizeof joykindseen);
   std::memset(joychange, 0, sizeof joychange);
   joyconnected = 0;
-  applied = plat::RawInput{};
+  applied = earlier[0] = earlier[1] = plat::RawInput{};
 }
 
 void flushhits() {

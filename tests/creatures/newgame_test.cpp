@@ -5,7 +5,7 @@
 #include <cstring>
 #include <set>
 
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "state/archive.h"
 #include "state/game_state.h"
 #include "state/play_state.h"

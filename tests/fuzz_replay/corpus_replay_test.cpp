@@ -8,7 +8,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/harness/play_driver.h"
 #include "app/harness/session.h"
+#include "app/replay/reader.h"
+#include "app/replay/recorder.h"
+#include "app/replay/replay_files.h"
 #include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"
@@ -16,6 +20,7 @@
 #include "frontend/savegame.h"
 #include "fuzz_inputs.h"
 #include "input/bindings.h"
+#include "input/keycodes.h"
 #include "platform/random.h"
 #include "session/random_player.h"
 
@@ -43,7 +48,8 @@ std::vector<fs::path> inputs(const std::string& loader) {
 void writeseeds() {
   const fs::path work = fs::temp_directory_path() / "rx907_corpus_seeds";
   fs::create_directories(work);
-  for (const char* d : {"options", "api", "savename", "container", "payload"}) fs::create_directories(corpus / d);
+  for (const char* d : {"options", "api", "savename", "container", "payload", "replay", "replaybody"})
+    fs::create_directories(corpus / d);
   resetoptions();
   writeoptions((corpus / "options" / "default.dat").string());
   settings[setmouseaiming] = 1, settings[setjoysensitivity] = 40, keys[2][actshoot] = 412, splitoption = 1;
@@ -68,6 +74,32 @@ void writeseeds() {
     fs::copy_file(datafilepath(slot), corpus / "container" / (slot + ".907"), fs::copy_options::overwrite_existing);
   }
   savesdir = "saves";
+  // Recordings: one player, and two players who leave for the menu and
+  // come back (a gap with the carried values); each file and its body.
+  plat::set_files_folder(work.string());
+  for (int players : {1, 2}) {
+    SessionSetup setup;
+    setup.seed = 700 + players;
+    setup.players = players;
+    startsession(setup);
+    setrecording(true);
+    RandomPlayer player(players, players);
+    for (int f = 0; f < 650; ++f) {
+      plat::RawInput in = player.next();
+      in.key[keyescape] = players == 2 && (f == 300 || f == 302);
+      playframe(in);
+    }
+    const std::string path = plat::disk_path(recordingpath());
+    setrecording(false);
+    const std::string name = "seed" + std::to_string(players);
+    fs::copy_file(path, corpus / "replay" / (name + ".rxreplay"), fs::copy_options::overwrite_existing);
+    ReplayFile file;
+    ReplayRefusal why;
+    if (loadreplay(path, file, why))
+      std::ofstream(corpus / "replaybody" / (name + ".body"), std::ios::binary)
+          .write(reinterpret_cast<const char*>(file.body.data()), static_cast<std::streamsize>(file.body.size()));
+  }
+  plat::set_files_folder("");
   fs::remove_all(work);
 }
 
@@ -101,6 +133,29 @@ TEST(FuzzCorpus, Payload) {
   }
   EXPECT_GE(seeds, 2);
   replay("payload", fuzz_payload, 0);
+}
+
+// The stored recordings and bodies (made by another build's content they
+// are refused, which is a path of their own), and the same read again cut
+// and damaged.
+TEST(FuzzCorpus, Replay) {
+  replay("replay", fuzz_replay, 2);
+  replay("replaybody", fuzz_replaybody, 2);
+  for (const fs::path& f : inputs("replay")) {
+    const std::vector<uint8_t> bytes = readbytes(f);
+    for (size_t keep : {size_t{0}, size_t{7}, bytes.size() / 2, bytes.size() - 1}) {
+      if (keep > bytes.size()) continue;
+      fuzz_replay(bytes.data(), keep);
+    }
+  }
+  for (const fs::path& f : inputs("replaybody")) {
+    std::vector<uint8_t> bytes = readbytes(f);
+    for (size_t at = 0; at < bytes.size(); at += 1 + bytes.size() / 23) {
+      bytes[at] ^= 0x41;
+      fuzz_replaybody(bytes.data(), bytes.size());
+      bytes[at] ^= 0x41;
+    }
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "frontend/atomic_file.h"
 #include "frontend/packfile.h"
 #include "frontend/save_fields.h"

@@ -3,7 +3,7 @@
 // so the sizes cost no disk).
 #include <gtest/gtest.h>
 
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "state/settings.h"
 #include "frontend/api_file.h"
 #include "frontend/options_file.h"

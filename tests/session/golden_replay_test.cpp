@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/harness/session.h"
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "session/random_player.h"
 
 namespace {

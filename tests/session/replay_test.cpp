@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "app/harness/session.h"
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "frontend/save_fields.h"
 #include "frontend/savegame.h"
 #include "input/keycodes.h"

@@ -8,7 +8,7 @@
 #include <list>
 #include <string>
 
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "creatures/effects.h"
 #include "frontend/save_field_list.h"
 #include "platform/random.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/harness/play_driver.h"
-#include "app/harness/state_hash.h"
+#include "app/replay/state_hash.h"
 #include "app/ingame.h"
 #include "state/archive.h"
 #include "state/game_state.h"
