@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "model_kit/model.h"
-#include "paint.h"
+#include "wall_parts.h"
 #include "paint_kit/geometry.h"
 #include "room_art.h"
 

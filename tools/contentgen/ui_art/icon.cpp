@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "logo.h"
-#include "paint.h"
+#include "console_metal.h"
 #include "paint_kit/canvas.h"
 
 namespace contentgen::ui {

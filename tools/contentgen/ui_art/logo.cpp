@@ -1,6 +1,6 @@
 #include "logo.h"
 
-#include "paint.h"
+#include "console_metal.h"
 
 namespace contentgen::ui {
 namespace {

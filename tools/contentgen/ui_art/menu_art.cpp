@@ -4,7 +4,7 @@
 
 #include "paint_kit/canvas.h"
 #include "logo.h"
-#include "paint.h"
+#include "console_metal.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -43,8 +43,8 @@ Bytes backer() {
     for (double y = 50; y < 350; y += 70) metal_plate(cr, px - 4, y, 22, 7, 2, seed++, {0.26, 0.28, 0.29});
   }
   // Hazard bands top and bottom.
-  hazard_stripes(cr, 0, 4, 512, 20, 24);
-  hazard_stripes(cr, 0, 360, 512, 20, 24);
+  hazard_stripes(cr, 0, 4, 512, 20, 24, kConsoleHazard);
+  hazard_stripes(cr, 0, 360, 512, 20, 24, kConsoleHazard);
   for (double y : {2.0, 24.0, 358.0, 380.0}) {
     cairo_rectangle(cr, 0, y, 512, 2);
     cairo_set_source_rgb(cr, 0.03, 0.03, 0.03);

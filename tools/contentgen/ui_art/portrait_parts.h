@@ -1,13 +1,14 @@
 // The parts of a squad portrait shared between the face and the hair and
 // headgear drawn over it: the canvas geometry, the look of each member and
-// the head's outline.
+// the head's outline, the monitor finish and the creature head.
 #pragma once
 
 #include <cairo.h>
 
 #include <cstdint>
 
-#include "paint.h"
+#include "console_metal.h"
+#include "registry.h"
 
 namespace contentgen::ui::portrait_parts {
 
@@ -46,4 +47,14 @@ void hair(cairo_t* cr, const Look& k, double cy, bool behind, uint32_t seed);
 // worn over the hair; a helmet hides it.
 void headgear(cairo_t* cr, const Look& k, double cy, uint32_t seed);
 
+// The monitor finish every portrait shares: scanlines and a vignette.
+void monitor_finish(Canvas& c, uint32_t seed);
+
 }  // namespace contentgen::ui::portrait_parts
+
+namespace contentgen::ui {
+
+// The creature head shown for a member it took.
+Bytes alien_portrait();
+
+}  // namespace contentgen::ui
