@@ -26,9 +26,9 @@ constexpr Material throat{0.06f, 0.02f, 0.03f, 0.3f, 20, 0.0f, 0};
 constexpr Material tooth{0.86f, 0.87f, 0.84f, 1.6f, 80, 0.5f, 0};
 constexpr Material drool{0.60f, 0.70f, 0.58f, 1.8f, 90, 1.0f, 0.25f};
 
-// Picture space: the dome's long axis runs from the jaws at the lower left
-// to the crown beyond the upper right corner.
-void head(Model& m) {
+}  // namespace
+
+void creature_head(Model& m) {
   const float a = -0.62f;
   const model::M3 along = model::rot_z(a);
   const V3 axis{std::cos(a), std::sin(a), 0}, across{-std::sin(a), std::cos(a), 0};
@@ -64,8 +64,6 @@ void head(Model& m) {
   m.capsule({66, 142, 28}, {67, 160, 28}, 1.2f, 2.2f, drool, 1);
 }
 
-}  // namespace
-
 Bytes alien_portrait() {
   const int s = portrait_finish::kPortraitSize;
   Canvas c(s, s);
@@ -80,7 +78,7 @@ Bytes alien_portrait() {
   cairo_pattern_destroy(bg);
   Model m;
   m.set_skin(0.12f, 4);
-  head(m);
+  creature_head(m);
   model::RenderOptions o;
   o.ambient = 0.22f;
   o.exposure = 1.4f;

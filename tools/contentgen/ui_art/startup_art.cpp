@@ -24,7 +24,7 @@ Bytes sm_back() {
   bevel(cr, 12, 9, 80, 12, 1, 1, false);
   recess(cr, 454, 4, 22, 22, 3);
   // Logo.
-  draw_logo(cr, 240 - kLogoWidth * 0.42 / 2, 40, 0.42);
+  draw_logo(cr, 240 - kLogoWidth * 0.42 / 2, 40, 0.42, true);
   phosphor_line(cr, 70, 94.5, 410, 94.5, 1.0, kPhosphorDim);
   // Bay behind the buttons.
   recess(cr, 74, 102, 332, 248, 8, {0.07, 0.08, 0.085});
