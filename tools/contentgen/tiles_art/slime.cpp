@@ -373,13 +373,13 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const R
   // Lumps on a jittered grid: one per cell, of every size, so that the
   // detail is even and no lump stands at the same height in two rows of
   // the grid.
-  constexpr float cell_w = 11, cell_h = 12;
+  constexpr float cell_w = 52.0f / 6, cell_h = 10;
   for (float cy = 0; cy < kWallHeight; cy += cell_h)
     for (float cx = slot_left; cx < slot_right; cx += cell_w) {
       const float x = cx + frange(n, 0, cell_w), y = cy + frange(n, 0, cell_h);
       if (y < top.at(x) + 2 || y > bottom.at(x) - 2) continue;
       const float big = static_cast<float>(n.unit());
-      const float r = 4.5f + big * big * 6.5f;
+      const float r = 3.0f + big * big * 4.5f;
       const model::V3 radii{r * frange(n, 0.8, 1.4), r * frange(n, 0.8, 1.4), r * 0.7f};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
       const bool hollow = n.unit() < 0.22;
@@ -411,9 +411,11 @@ void overgrowth_value(Canvas& c, const model::Model& m, Noise& n) {
     for (int x = 0; x < c.width(); ++x) {
       if (!covered[static_cast<size_t>(y) * c.width() + x]) continue;
       const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
-      const float field = 0.5f * std::sin(y * 0.045f + 1.3f * std::sin(a + p1) + p2) +
-                          0.3f * std::sin(y * 0.11f - std::cos(a + p3) * 1.7f) + 0.2f * std::sin(a * 2 + y * 0.02f);
-      const float gain = 1.0f + 0.45f * field;
+      // Bands slanting across the slots, bent by a slower wave, so light
+      // and dark run on from one picture into the next at a new height.
+      const float field = 0.55f * std::sin(y * 0.05f + a + 0.8f * std::sin(y * 0.013f + p1) + p2) +
+                          0.3f * std::sin(y * 0.021f - a + p3) + 0.15f * std::sin(y * 0.09f + 2 * a);
+      const float gain = 1.0f + 0.5f * field;
       uint8_t px[4];
       c.get_pixel(x, y, px);
       for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0f, 255.0f));
@@ -429,8 +431,6 @@ void slime_overgrowth(Canvas& c, Noise& n) {
   model::Model m;
   m.set_skin(0.5f, 3.5f);
   overgrowth_body(m, n, k, top, bottom);
-  slime_ropes(m, n, k, 3);
-  slime_webbing(m, n, k, 3);
   model::RenderOptions o;
   o.ambient = 0.28f;
   o.exposure = 1.15f;
