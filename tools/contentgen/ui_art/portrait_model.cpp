@@ -30,7 +30,7 @@ struct Materials {
         hair(matte(f.hair, 0.55f, 16, 1.5f)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
-        sclera{0.66f, 0.62f, 0.58f, 1.0f, 70, 0.2f, 0},
+        sclera{0.56f, 0.52f, 0.48f, 1.0f, 70, 0.2f, 0},
         iris(matte(f.iris, 1.2f, 80, 0.1f)),
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
         armour(matte(f.armour, 0.9f, 40, 1.0f)),
@@ -76,7 +76,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   }
   // Neck.
   const float neck = f.female ? 24 : 31;
-  m.capsule({0, 44, -18}, {0, 120, -26}, neck, neck + 6, k.skin, 16);
+  m.capsule({0, 44, -18}, {0, 106, -26}, neck, neck + 6, k.skin, 16);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -100,8 +100,8 @@ void nose(Model& m, const Face& f, const Materials& k) {
 void eyes(Model& m, const Face& f, const Materials& k) {
   const V3 gaze = model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.85f));
   for (int s = -1; s <= 1; s += 2) {
-    const V3 c{s * 20 * f.width, -9, 34};
-    m.sphere(c, 12, k.sclera, 0);
+    const V3 c{s * 20 * f.width, -9, 33};
+    m.sphere(c, 11, k.sclera, 0);
     m.sphere(c + gaze * 8.4f, 4.8f, k.iris, 0);
     m.sphere(c + gaze * 10.3f, 2.2f, k.pupil, 0);
     const float ex = c.x;
@@ -253,7 +253,6 @@ void headgear(Model& m, const Face& f, const Materials& k) {
         m.ellipsoid({s * 62 * W, -22, -6}, {10, 22, 22}, {}, k.armour, 4);  // ear guard
         m.capsule({s * 58 * W, -8, 0}, {s * 30 * W, 56 * f.length, 20}, 2, 2, k.suit, 1);  // chin strap
       }
-      m.sphere({-30 * W, -62, 46}, 4, k.metal, 1);  // lamp
       break;
     case Gear::beret:
       m.ellipsoid({-10 * W, -82, -6}, {64 * W, 18, 60}, rot_z(-0.22f), {0.30f, 0.10f, 0.10f, 0.2f, 12, 0.9f, 0}, 4);
@@ -279,14 +278,14 @@ void headgear(Model& m, const Face& f, const Materials& k) {
 // Body armour over the undersuit: a collar, a chest plate, shoulder plates
 // and a green name strip.
 void shoulders(Model& m, const Materials& k) {
-  m.ellipsoid({0, 150, -40}, {150, 46, 62}, {}, k.suit, 0);
-  m.torus({0, 104, -22}, 34, 10, rot_x(0.25f), k.suit, 4);
-  m.ellipsoid({0, 168, -6}, {112, 60, 42}, {}, k.armour, 10);
+  m.ellipsoid({0, 136, -40}, {150, 46, 62}, {}, k.suit, 0);
+  m.torus({0, 90, -22}, 34, 10, rot_x(0.25f), k.suit, 4);
+  m.ellipsoid({0, 154, -6}, {112, 60, 42}, {}, k.armour, 10);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 104.0f, 124, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
-    m.capsule({s * 70.0f, 112, 14}, {s * 140.0f, 138, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);  // plate seam
+    m.ellipsoid({s * 104.0f, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
+    m.capsule({s * 70.0f, 98, 14}, {s * 140.0f, 124, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);  // plate seam
   }
-  m.capsule({-40, 150, 33}, {-10, 150, 34.5f}, 3.2f, 3.2f, k.strip, 1);
+  m.capsule({-40, 136, 33}, {-10, 136, 34.5f}, 3.2f, 3.2f, k.strip, 1);
 }
 
 }  // namespace
