@@ -5,7 +5,7 @@
 
 #include "paint_kit/canvas.h"
 #include "rgba_image.h"
-#include "ui_art/paint.h"
+#include "ui_art/console_metal.h"
 
 using contentgen::Canvas;
 

@@ -3,6 +3,7 @@
 // things must show through.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -113,6 +114,39 @@ TEST(UiPictures, PortraitsAreFifteenDistinctOpaqueFacesPlusTheCreature) {
       }
       EXPECT_GT(differing, 184 * 184 / 20) << kFaces[a < 15 ? a : 0] << " vs " << b;
     }
+}
+
+// The console multiplies a portrait by the room's tint; a red or a blue room
+// keeps one channel at 175/255. Every face, the creature's too, must stay
+// bright overall and, in either room, keep enough light and enough light
+// and shade in that channel to read.
+TEST(UiPictures, PortraitsStayBrightAndModelledUnderRedAndBlueRooms) {
+  std::vector<std::string> names;
+  for (const char* n : kFaces) names.push_back(std::string("face_") + n + ".png");
+  names.push_back("face_alien.png");
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const RgbaImage im = load(name);
+    ASSERT_TRUE(im.ok());
+    const double n = static_cast<double>(im.width) * im.height;
+    double luminance = 0, sum[2] = {0, 0}, squares[2] = {0, 0};
+    for (size_t i = 0; i < im.pixels.size(); i += 4) {
+      const uint8_t* p = &im.pixels[i];
+      luminance += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+      for (int k = 0; k < 2; ++k) {
+        const double lit = p[k == 0 ? 0 : 2] * 175.0 / 255.0;  // red room: red; blue room: blue
+        sum[k] += lit;
+        squares[k] += lit * lit;
+      }
+    }
+    EXPECT_GE(luminance / n, 80.0);
+    for (int k = 0; k < 2; ++k) {
+      SCOPED_TRACE(k == 0 ? "red room" : "blue room");
+      const double mean = sum[k] / n, spread = std::sqrt(squares[k] / n - mean * mean);
+      EXPECT_GE(mean, 55.0);
+      EXPECT_GE(spread, 30.0);
+    }
+  }
 }
 
 TEST(UiPictures, FrameCoversItsAreaWhileOverlaysLetTheViewThrough) {

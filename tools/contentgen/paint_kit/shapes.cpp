@@ -29,4 +29,32 @@ void stripe_bands(cairo_t* cr, double x, double y, double w, double h, double pe
   }
 }
 
+void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period, const HazardPaint& paint) {
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  set_rgb(cr, paint.ground);
+  cairo_paint(cr);
+  set_rgb(cr, paint.bands);
+  stripe_bands(cr, x, y, w, h, period);
+  cairo_fill(cr);
+  if (paint.wear == HazardPaint::Wear::shaded_edges) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x, y + h);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.35);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 0, 0, 0, 0.0);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.45);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+  } else {
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
+    cairo_rectangle(cr, x, y, w, 1);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
+    cairo_rectangle(cr, x, y + h - 1, w, 1);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
 }  // namespace contentgen::paint

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "paint.h"
+#include "wall_parts.h"
 #include "paint_kit/acid.h"
 #include "paint_kit/geometry.h"
 #include "room_art.h"

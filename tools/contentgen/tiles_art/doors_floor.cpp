@@ -1,7 +1,7 @@
 // Doorways, their control panels and the deck plating under the walls.
 #include <cmath>
 
-#include "paint.h"
+#include "wall_parts.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
@@ -20,7 +20,7 @@ void door_frame(cairo_t* cr, Noise& n) {
   raised_plate(cr, 0, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
   raised_plate(cr, kDoorWidth - kPost, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
   raised_plate(cr, 0, kTrimBottom, kDoorWidth, kOpeningTop - kTrimBottom, 0.62, 2);
-  hazard_stripes(cr, kPost + 4, kTrimBottom + 3, kDoorWidth - 2 * kPost - 8, 9, 12);
+  hazard_stripes(cr, kPost + 4, kTrimBottom + 3, kDoorWidth - 2 * kPost - 8, 9, 12, kWallHazard);
   for (double x : {5.0, kDoorWidth - 5.0})
     for (double y = 40; y < 200; y += 26) rivet(cr, x + (x < 50 ? 2 : -2), y, 1.5, 0.55);
   // The lintel's status strip.
@@ -79,7 +79,7 @@ void closed_leaves(cairo_t* cr, Noise& n) {
   cairo_save(cr);
   cairo_rectangle(cr, mid - 14, kOpeningTop, 28, h);
   cairo_clip(cr);
-  hazard_stripes(cr, mid - 14, 150, 28, 40, 12);
+  hazard_stripes(cr, mid - 14, 150, 28, 40, 12, kWallHazard);
   cairo_restore(cr);
   grey(cr, 0.02);
   cairo_set_line_width(cr, 2);
@@ -154,7 +154,7 @@ void open_passage(cairo_t* cr, Noise& n) {
   // Retracted leaf edges showing inside the frame.
   for (double x : {static_cast<double>(kPost), kDoorWidth - kPost - 7.0}) {
     raised_plate(cr, x, top, 7, bottom - top, 0.55, 1.5);
-    hazard_stripes(cr, x + 1, 150, 5, 40, 8);
+    hazard_stripes(cr, x + 1, 150, 5, 40, 8, kWallHazard);
   }
   (void)n;
 }
@@ -170,8 +170,8 @@ void control_panel(cairo_t* cr, Noise& n, bool open) {
   lamp(cr, 33, 70, 3, 0.45, 1.0, 0.5, open);
   // The big release button in its guard, 82..128 from the top.
   sunken_plate(cr, 9, 82, 34, 46, 0.22, 3);
-  hazard_stripes(cr, 12, 85, 28, 4, 8);
-  hazard_stripes(cr, 12, 121, 28, 4, 8);
+  hazard_stripes(cr, 12, 85, 28, 4, 8, kWallHazard);
+  hazard_stripes(cr, 12, 121, 28, 4, 8, kWallHazard);
   const double bx = 26, by = 105, r = 12;
   grey(cr, 0.05);
   cairo_arc(cr, bx + 1, by + 1.5, r + 1.5, 0, 2 * M_PI);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "paint.h"
+#include "wall_parts.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {

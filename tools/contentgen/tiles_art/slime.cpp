@@ -3,9 +3,10 @@
 // mass at the second and third.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model_kit/model.h"
-#include "paint.h"
+#include "wall_parts.h"
 #include "paint_kit/geometry.h"
 #include "room_art.h"
 
@@ -331,6 +332,112 @@ void slime_body(Canvas& c, Noise& n, int level) {
   model::render(m, c, o);
 }
 
+// Stage three: the slot's own wall shows only at the ceiling trim and the
+// baseboard, where the growth's top and bottom edges hang and spread to
+// different depths across the slot. Every slotted picture in a row is the
+// same, so the detail is spread evenly over a jittered grid, with no pod or
+// cavity at a height of its own, and the whole mass darkens and lightens in
+// broad patches that do not line up with the slot.
+void overgrowth_wall(Canvas& c, Noise& n) {
+  cairo_t* cr = c.cr();
+  cairo_save(cr);
+  cairo_rectangle(cr, slot_left, 0, kSlot, kWallHeight);
+  cairo_clip(cr);
+  cairo_translate(cr, slot_left, 0);
+  wall_plates(cr, n, kSlot);
+  wall_trim(cr, n, kSlot, true);
+  cairo_restore(cr);
+  grime(c, n, 0.5, overhang, 0, kSlot, kWallHeight);
+  brighten_metal(c);
+}
+
+// The edge of the mass at the top (or bottom) at x: a wandering line made
+// of two waves one slot long and a little noise, so that the edges of
+// neighbouring pictures meet.
+struct RaggedEdge {
+  float base, depth, phase1, phase2;
+  float at(float x) const {
+    const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
+    return base + depth * (0.5f + 0.3f * std::sin(a + phase1) + 0.2f * std::sin(3 * a + phase2));
+  }
+};
+
+void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
+                     const RaggedEdge& bottom) {
+  // The mass between the ragged edges: columns of rope side by side, each
+  // reaching from its own top to its own foot.
+  for (float x = slot_left - 2; x <= slot_right + 2; x += 3.5f) {
+    const float y0 = top.at(x), y1 = bottom.at(x);
+    m.capsule({x, y0 + 5, -12}, {x, y1 - 5, -12}, 5, 5, k.body, 4);
+  }
+  // Lumps on a jittered grid: one per cell, of every size, so that the
+  // detail is even and no lump stands at the same height in two rows of
+  // the grid.
+  constexpr float cell_w = 52.0f / 6, cell_h = 10;
+  for (float cy = 0; cy < kWallHeight; cy += cell_h)
+    for (float cx = slot_left; cx < slot_right; cx += cell_w) {
+      const float x = cx + frange(n, 0, cell_w), y = cy + frange(n, 0, cell_h);
+      if (y < top.at(x) + 2 || y > bottom.at(x) - 2) continue;
+      const float big = static_cast<float>(n.unit());
+      const float r = 3.0f + big * big * 4.5f;
+      const model::V3 radii{r * frange(n, 0.8, 1.4), r * frange(n, 0.8, 1.4), r * 0.7f};
+      const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
+      const bool hollow = n.unit() < 0.22;
+      tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
+        if (hollow)
+          m.ellipsoid({x + dx, y, frange(n, 2, 5)}, radii * (0.6f * s), turn, k.body, 3, true);
+        else
+          m.ellipsoid({x + dx, y, -2 + r * 0.3f}, radii * s, turn, k.body, 6);
+      });
+    }
+  // Lumps hanging over the ceiling trim and spreading over the baseboard at
+  // the edges' own depths.
+  for (float x = slot_left; x < slot_right; x += frange(n, 4, 8)) {
+    const float r = frange(n, 3, 7);
+    const float yt = top.at(x) + frange(n, -1, 3), yb = bottom.at(x) - frange(n, -1, 3);
+    tiled(x, r, [&](float dx, float s) {
+      m.sphere({x + dx, yt, 0}, r * s, k.body, 4);
+      m.ellipsoid({x + dx, yb, 0}, model::V3{r * 1.3f, r * 0.8f, r * 0.7f} * s, {}, k.body, 4);
+    });
+  }
+}
+
+// Broad patches of lighter and darker growth: a smooth field one slot wide
+// that wanders in height, applied where the growth covers the picture.
+void overgrowth_value(Canvas& c, const model::Model& m, Noise& n) {
+  const std::vector<uint8_t> covered = model::coverage(m, c.width(), c.height(), 2);
+  const float p1 = frange(n, 0, 6.3), p2 = frange(n, 0, 6.3), p3 = frange(n, 0, 6.3);
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) {
+      if (!covered[static_cast<size_t>(y) * c.width() + x]) continue;
+      const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
+      // Bands slanting across the slots, bent by a slower wave, so light
+      // and dark run on from one picture into the next at a new height.
+      const float field = 0.55f * std::sin(y * 0.05f + a + 0.8f * std::sin(y * 0.013f + p1) + p2) +
+                          0.3f * std::sin(y * 0.021f - a + p3) + 0.15f * std::sin(y * 0.09f + 2 * a);
+      const float gain = 1.0f + 0.5f * field;
+      uint8_t px[4];
+      c.get_pixel(x, y, px);
+      for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0f, 255.0f));
+      c.set_pixel(x, y, px);
+    }
+}
+
+void slime_overgrowth(Canvas& c, Noise& n) {
+  const SlimeMaterials k;
+  overgrowth_wall(c, n);
+  const RaggedEdge top{0, 30, frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -34, frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  model::Model m;
+  m.set_skin(0.5f, 3.5f);
+  overgrowth_body(m, n, k, top, bottom);
+  model::RenderOptions o;
+  o.ambient = 0.28f;
+  o.exposure = 1.15f;
+  model::render(m, c, o);
+  overgrowth_value(c, m, n);
+}
+
 // The translucent film that spreads over the neighbouring panels: a wash
 // from the top with drips running down both overhangs.
 void slime_film(cairo_t* cr, Noise& n, int level) {
@@ -376,8 +483,10 @@ Bytes make_slime_solid(int level) {
   Noise n(0x511Eu + static_cast<uint32_t>(level) * 131u);
   if (level == 1)
     slime_streaks(c, n);
-  else
+  else if (level == 2)
     slime_body(c, n, level);
+  else
+    slime_overgrowth(c, n);
   return c.png();
 }
 

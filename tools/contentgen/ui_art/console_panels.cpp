@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "paint_kit/canvas.h"
-#include "paint.h"
+#include "console_metal.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -266,7 +266,7 @@ void draw_slider(Canvas& c) {
   }
   for (double y : {62.0, 186.0}) recess(cr, 92, y, 176, 70, 8, {0.08, 0.09, 0.09});
   // Leading edge: hazard stripes and a heavy lip.
-  hazard_stripes(cr, 358, 0, 26, 275, 22);
+  hazard_stripes(cr, 358, 0, 26, 275, 22, kConsoleHazard);
   cairo_pattern_t* g = cairo_pattern_create_linear(384, 0, 390, 0);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.42, 0.45, 0.47);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.06, 0.06, 0.07);

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "logo.h"
-#include "paint.h"
+#include "console_metal.h"
 #include "paint_kit/canvas.h"
 
 namespace contentgen::ui {

@@ -1,6 +1,9 @@
 #include "logo.h"
 
-#include "paint.h"
+#include <cmath>
+
+#include "console_metal.h"
+#include "paint_kit/canvas.h"
 
 namespace contentgen::ui {
 namespace {
@@ -51,9 +54,54 @@ void logo_path(cairo_t* cr) {
   }
 }
 
+// The letters' face: brushed metal lit from above.
+void lit_metal(cairo_t* cr) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, -10, 0, 100);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.95, 0.97, 0.95);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.74, 0.78, 0.77);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.52, 0.56, 0.56);
+  cairo_set_source(cr, g);
+  cairo_pattern_destroy(g);
+}
+
+// Scratches, chipped paint and grime settled toward the baseline, drawn
+// only where the letters already are.
+void wear(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+  Noise n(907);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int i = 0; i < 70; ++i) {
+    const double x = n.range(0, kLogoWidth), y = n.range(-10, 100), a = n.range(-0.6, 0.6), len = n.range(4, 16);
+    const bool bright = n.unit() < 0.4;
+    cairo_set_source_rgba(cr, bright ? 1 : 0.1, bright ? 1 : 0.11, bright ? 1 : 0.1, bright ? 0.45 : 0.5);
+    cairo_set_line_width(cr, n.range(0.5, 1.1));
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + std::cos(a) * len, y + std::sin(a) * len);
+    cairo_stroke(cr);
+  }
+  for (int i = 0; i < 45; ++i) {
+    const double x = n.range(0, kLogoWidth), y = n.range(-10, 100), r = n.range(0.8, 2.6);
+    cairo_set_source_rgba(cr, 0.12, 0.11, 0.09, 0.75);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);  // the chip's lit lower lip
+    cairo_arc(cr, x + 0.5, y + 0.6, r, 0.2, M_PI - 0.2);
+    cairo_set_line_width(cr, 0.6);
+    cairo_stroke(cr);
+  }
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 40, 0, 100);
+  cairo_pattern_add_color_stop_rgba(g, 0, 0.16, 0.14, 0.08, 0);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0.16, 0.14, 0.08, 0.45);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
-void draw_logo(cairo_t* cr, double x, double y, double scale) {
+void draw_logo(cairo_t* cr, double x, double y, double scale, bool weathered) {
   cairo_save(cr);
   cairo_translate(cr, x, y + kStroke / 2 * scale);
   cairo_scale(cr, scale, scale);
@@ -82,15 +130,34 @@ void draw_logo(cairo_t* cr, double x, double y, double scale) {
   cairo_set_line_width(cr, kStroke + 4);
   cairo_set_source_rgb(cr, 0.01, 0.02, 0.015);
   cairo_stroke(cr);
-  logo_path(cr);
-  cairo_set_line_width(cr, kStroke);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -10, 0, 100);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.95, 0.97, 0.95);
-  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.74, 0.78, 0.77);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.52, 0.56, 0.56);
-  cairo_set_source(cr, g);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(g);
+  if (!weathered) {
+    logo_path(cr);
+    cairo_set_line_width(cr, kStroke);
+    lit_metal(cr);
+    cairo_stroke(cr);
+  } else {
+    // Chamfered letters: a dark lower right edge, a bright upper left one,
+    // and the face between them; then wear laid only on the letters.
+    cairo_push_group(cr);
+    logo_path(cr);
+    cairo_set_line_width(cr, kStroke);
+    cairo_set_source_rgb(cr, 0.22, 0.24, 0.24);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, -1.6, -1.6);
+    logo_path(cr);
+    cairo_set_line_width(cr, kStroke - 3);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 0.98);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    logo_path(cr);
+    cairo_set_line_width(cr, kStroke - 6.5);
+    lit_metal(cr);
+    cairo_stroke(cr);
+    wear(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+  }
   cairo_restore(cr);
 }
 

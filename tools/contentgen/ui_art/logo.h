@@ -10,7 +10,9 @@ namespace contentgen::ui {
 inline constexpr double kLogoWidth = 458;
 inline constexpr double kLogoHeight = 110;
 
-// Draws the logo with its top-left corner at (x, y).
-void draw_logo(cairo_t* cr, double x, double y, double scale);
+// Draws the logo with its top-left corner at (x, y). Weathered letters are
+// chamfered and worn (the title and the start-up window); plain ones keep
+// to flat shapes that stay crisp at icon sizes.
+void draw_logo(cairo_t* cr, double x, double y, double scale, bool weathered = false);
 
 }  // namespace contentgen::ui

@@ -1,85 +1,22 @@
-// Front-end pictures: the menu background and logo, the pointer and text
+// Front-end pictures: the menu logo (the background is menu_backer.cpp), the pointer and text
 // cursor, the framed-panel borders and the squad screen's parts.
 #include <cmath>
 
 #include "paint_kit/canvas.h"
 #include "logo.h"
-#include "paint.h"
+#include "menu_backer.h"
+#include "console_metal.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
 namespace {
-
-// Menu background, drawn at scale 2 behind every menu: a bulkhead of
-// riveted wall plates, lit green from below, darker where the menu panel
-// sits in the middle.
-Bytes backer() {
-  Canvas c(512, 384);
-  cairo_t* cr = c.cr();
-  cairo_set_source_rgb(cr, 0.05, 0.055, 0.06);
-  cairo_paint(cr);
-  // Wall plates: four columns, three rows, the middle column wider.
-  const double cols[] = {0, 96, 256, 416, 512};
-  const double rows[] = {28, 140, 252, 356};
-  uint32_t seed = 101;
-  for (int r = 0; r < 3; ++r)
-    for (int col = 0; col < 4; ++col) {
-      double x = cols[col] + 2, y = rows[r] + 2;
-      double w = cols[col + 1] - cols[col] - 4, h = rows[r + 1] - rows[r] - 4;
-      metal_plate(cr, x, y, w, h, 4, seed++, {0.15, 0.165, 0.175});
-      for (double rx : {x + 6, x + w - 6})
-        for (double ry : {y + 6, y + h - 6}) rivet(cr, rx, ry, 1.8);
-    }
-  // Side conduits.
-  for (double px : {60.0, 446.0}) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(px, 0, px + 14, 0);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.06, 0.07, 0.07);
-    cairo_pattern_add_color_stop_rgb(p, 0.35, 0.36, 0.39, 0.40);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.05, 0.05, 0.06);
-    cairo_rectangle(cr, px, 28, 14, 328);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    for (double y = 50; y < 350; y += 70) metal_plate(cr, px - 4, y, 22, 7, 2, seed++, {0.26, 0.28, 0.29});
-  }
-  // Hazard bands top and bottom.
-  hazard_stripes(cr, 0, 4, 512, 20, 24);
-  hazard_stripes(cr, 0, 360, 512, 20, 24);
-  for (double y : {2.0, 24.0, 358.0, 380.0}) {
-    cairo_rectangle(cr, 0, y, 512, 2);
-    cairo_set_source_rgb(cr, 0.03, 0.03, 0.03);
-    cairo_fill(cr);
-  }
-  // Green console glow rising from the floor, and a dark centre.
-  cairo_pattern_t* glow = cairo_pattern_create_radial(256, 420, 20, 256, 420, 330);
-  cairo_pattern_add_color_stop_rgba(glow, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.16);
-  cairo_pattern_add_color_stop_rgba(glow, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0);
-  cairo_set_source(cr, glow);
-  cairo_paint(cr);
-  cairo_pattern_destroy(glow);
-  cairo_pattern_t* v = cairo_pattern_create_radial(256, 200, 60, 256, 200, 330);
-  cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0.45);
-  cairo_pattern_add_color_stop_rgba(v, 0.5, 0, 0, 0, 0.15);
-  cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0, 0.6);
-  cairo_set_source(cr, v);
-  cairo_paint(cr);
-  cairo_pattern_destroy(v);
-  // A few lamps on the outer plates.
-  led(cr, 30, 190, 2.5, kPhosphor);
-  led(cr, 482, 190, 2.5, kPhosphor);
-  led(cr, 30, 204, 2.5, {1.0, 0.7, 0.15});
-  led(cr, 482, 204, 2.5, {1.0, 0.2, 0.1});
-  grime(c, 102, 0, 0, 512, 384, 1.4);
-  speckle(c, 103, 0.05);
-  return c.png_opaque();
-}
 
 // The title logo, drawn centred at (512, 70) with alpha blending.
 Bytes title() {
   Canvas c(560, 136);
   cairo_t* cr = c.cr();
   double scale = 1.05;
-  draw_logo(cr, (560 - kLogoWidth * scale) / 2, 8, scale);
+  draw_logo(cr, (560 - kLogoWidth * scale) / 2, 8, scale, true);
   // A rule under the lettering with end brackets.
   double y = 128.5;
   phosphor_line(cr, 60, y, 500, y, 1.2);
@@ -345,7 +282,7 @@ Bytes icon(int which) {
 }  // namespace
 
 void add_menu_art(Registry& reg) {
-  reg.add(gfx("backer.png"), backer);
+  reg.add(gfx("backer.png"), menu_backer);
   reg.add(gfx("title.png"), title);
   reg.add(gfx("mouse.png"), mouse);
   reg.add(gfx("caret.png"), caret);

@@ -5,7 +5,7 @@
 
 #include "paint_kit/canvas.h"
 #include "logo.h"
-#include "paint.h"
+#include "console_metal.h"
 #include "ui_art.h"
 
 namespace contentgen::ui {
@@ -20,11 +20,11 @@ Bytes sm_back() {
   metal_plate(cr, 0, 0, 480, 360, 10, 121, {0.16, 0.175, 0.19});
   // Title bar.
   metal_plate(cr, 4, 3, 472, 24, 6, 122, {0.24, 0.26, 0.27});
-  hazard_stripes(cr, 12, 9, 80, 12, 14);
+  hazard_stripes(cr, 12, 9, 80, 12, 14, kConsoleHazard);
   bevel(cr, 12, 9, 80, 12, 1, 1, false);
   recess(cr, 454, 4, 22, 22, 3);
   // Logo.
-  draw_logo(cr, 240 - kLogoWidth * 0.42 / 2, 40, 0.42);
+  draw_logo(cr, 240 - kLogoWidth * 0.42 / 2, 40, 0.42, true);
   phosphor_line(cr, 70, 94.5, 410, 94.5, 1.0, kPhosphorDim);
   // Bay behind the buttons.
   recess(cr, 74, 102, 332, 248, 8, {0.07, 0.08, 0.085});

@@ -1,6 +1,6 @@
 #include "status_bed.h"
 
-#include "paint.h"
+#include "console_metal.h"
 
 namespace contentgen::ui {
 

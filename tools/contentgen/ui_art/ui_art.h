@@ -9,7 +9,8 @@ namespace contentgen::ui {
 // Archive name of a picture: "data\gfx\" + file.
 std::string gfx(const std::string& file);
 
-void add_console_frames(Registry& reg);  // board_*, board2_*, splitter, minimap, compass
+void add_console_frames(Registry& reg);       // board_*, board2_*, splitter, musti
+void add_minimap_and_compass(Registry& reg);  // mm_*, bald (compass dial), indicator (needle)
 void add_console_panels(Registry& reg);  // tabs, status panel parts, bars, hearts, sliders
 void add_menu_art(Registry& reg);        // menu background, logo, pointer, panel borders, squad screen
 void add_startup_art(Registry& reg);     // the start-up window

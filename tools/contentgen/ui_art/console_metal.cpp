@@ -1,4 +1,4 @@
-#include "paint.h"
+#include "console_metal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,26 +133,6 @@ void vent(cairo_t* cr, double x, double y, double w, double h, int slots, bool v
       recess(cr, x, y + i * pitch + pitch * 0.25, w, pitch * 0.5, pitch * 0.25, {0.03, 0.035, 0.04});
     }
   }
-}
-
-void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double pitch) {
-  cairo_save(cr);
-  cairo_rectangle(cr, x, y, w, h);
-  cairo_clip(cr);
-  cairo_set_source_rgb(cr, 0.62, 0.50, 0.10);
-  cairo_paint(cr);
-  cairo_set_source_rgb(cr, 0.07, 0.07, 0.07);
-  paint::stripe_bands(cr, x, y, w, h, pitch);
-  cairo_fill(cr);
-  // Worn paint: darken towards the edges.
-  cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x, y + h);
-  cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.35);
-  cairo_pattern_add_color_stop_rgba(g, 0.5, 0, 0, 0, 0.0);
-  cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.45);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
-  cairo_restore(cr);
 }
 
 void phosphor_line(cairo_t* cr, double x1, double y1, double x2, double y2, double width,

@@ -1,4 +1,4 @@
-#include "paint.h"
+#include "wall_parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -118,25 +118,6 @@ void pipe_clamp_v(cairo_t* cr, double x, double y, double radius, double base) {
   grey(cr, 0.1, 0.6);
   cairo_rectangle(cr, x - radius - 2, y + 3, radius * 2 + 4, 1);
   cairo_fill(cr);
-}
-
-void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period) {
-  cairo_save(cr);
-  cairo_rectangle(cr, x, y, w, h);
-  cairo_clip(cr);
-  rgb(cr, 0.12, 0.11, 0.09);
-  cairo_paint(cr);
-  rgb(cr, 0.93, 0.82, 0.42);
-  paint::stripe_bands(cr, x, y, w, h, period);
-  cairo_fill(cr);
-  // Wear: a light top edge and a dark bottom edge.
-  grey(cr, 1, 0.25);
-  cairo_rectangle(cr, x, y, w, 1);
-  cairo_fill(cr);
-  grey(cr, 0, 0.4);
-  cairo_rectangle(cr, x, y + h - 1, w, 1);
-  cairo_fill(cr);
-  cairo_restore(cr);
 }
 
 void phosphor_screen(cairo_t* cr, Noise& n, double x, double y, double w, double h, int style) {

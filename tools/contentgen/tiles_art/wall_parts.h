@@ -1,4 +1,4 @@
-// Shared brushes for the room pictures: metal plates, rivets, pipes, trim,
+// The parts every room wall is built from: metal plates, rivets, pipes, trim,
 // screens, grime and organic resin. Walls are painted in neutral greys
 // because the game multiplies them by the room's tint.
 #pragma once
@@ -12,6 +12,8 @@
 namespace contentgen::roomart {
 
 using paint::grey;
+using paint::hazard_stripes;
+using paint::kWallHazard;
 using paint::rgb;
 using paint::rounded_rect;
 
@@ -32,8 +34,6 @@ void screw(cairo_t* cr, double x, double y, double r, double base, double angle)
 void vertical_pipe(cairo_t* cr, double x, double y0, double y1, double radius, double base);
 void horizontal_pipe(cairo_t* cr, double x0, double x1, double y, double radius, double base);
 void pipe_clamp_v(cairo_t* cr, double x, double y, double radius, double base);
-// Yellow and black diagonal warning stripes clipped to a rectangle.
-void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period);
 // A green phosphor screen with glow, scanlines and content drawn by style:
 // 0 text lines, 1 graph, 2 radar sweep, 3 heartbeat trace.
 void phosphor_screen(cairo_t* cr, Noise& n, double x, double y, double w, double h, int style);

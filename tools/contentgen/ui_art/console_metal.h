@@ -1,5 +1,5 @@
-// Shared drawing vocabulary of the console and menu pictures: gunmetal
-// plates, bevels, recessed screens, rivets, grime and phosphor lines.
+// The metalwork of the console and menu pictures: gunmetal plates, bevels,
+// recessed screens, rivets, vents, grime and phosphor lines.
 #pragma once
 
 #include <cairo.h>
@@ -14,6 +14,8 @@
 namespace contentgen::ui {
 
 using paint::harden_alpha;
+using paint::hazard_stripes;
+using paint::kConsoleHazard;
 using paint::mirror_horizontally;
 using paint::mix;
 using paint::Rgb;
@@ -45,7 +47,6 @@ void screen(cairo_t* cr, double x, double y, double w, double h, double r,
 void rivet(cairo_t* cr, double x, double y, double radius);
 // A row of slots cut into the plate.
 void vent(cairo_t* cr, double x, double y, double w, double h, int slots, bool vertical);
-void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double pitch);
 // A glowing green line (halo, then core).
 void phosphor_line(cairo_t* cr, double x1, double y1, double x2, double y2, double width,
                    Rgb colour = kPhosphor);

@@ -1,0 +1,620 @@
+// The ship's machinery walls: panels, pipes, lockers, consoles, cabinets,
+// windows, the torn panel and the specimen tank. Each sits between the
+// shared ceiling trim and baseboard.
+#include <algorithm>
+#include <cmath>
+
+#include "tile_fittings.h"
+#include "wall_tile_painters.h"
+
+namespace contentgen::roomart::wall_tiles {
+
+void plain_panel(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 5, 100, w - 10, 3, 0.45, 1);
+  for (double y = 32; y < 180; y += 24) {
+    rivet(cr, 6, y, 1.5, 0.55);
+    rivet(cr, w - 6, y, 1.5, 0.55);
+  }
+}
+
+void seam_decal(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 1, 112, w - 2, 4, 0.4, 1);
+  for (int x = 6; x < w; x += 10) rivet(cr, x, 108, 1.2, 0.55);
+  // Warning triangle decal.
+  const double cx = w / 2.0, ty = 44;
+  rgb(cr, 0.1, 0.1, 0.08);
+  cairo_move_to(cr, cx, ty - 2);
+  cairo_line_to(cr, cx + 17, ty + 28);
+  cairo_line_to(cr, cx - 17, ty + 28);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  rgb(cr, 0.95, 0.85, 0.45);
+  cairo_move_to(cr, cx, ty + 2);
+  cairo_line_to(cr, cx + 13.5, ty + 26);
+  cairo_line_to(cr, cx - 13.5, ty + 26);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  rgb(cr, 0.1, 0.1, 0.08);
+  cairo_rectangle(cr, cx - 1.5, ty + 9, 3, 10);
+  cairo_rectangle(cr, cx - 1.5, ty + 21, 3, 3);
+  cairo_fill(cr);
+  decal_text(cr, n, 10, 80, w - 20, 3, 0.3);
+  decal_text(cr, n, 10, 130, w - 20, 2, 0.35);
+}
+
+void pipes(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 4, kTop + 2, w - 8, kBottom - kTop - 4, 0.3, 2);
+  vertical_pipe(cr, 14, kTop, kBottom, 7, 0.6);
+  vertical_pipe(cr, 31, kTop, kBottom, 5, 0.5);
+  vertical_pipe(cr, 43, kTop, kBottom, 3, 0.7);
+  for (double y : {48.0, 150.0}) {
+    pipe_clamp_v(cr, 14, y, 7, 0.55);
+    pipe_clamp_v(cr, 31, y + 6, 5, 0.55);
+    pipe_clamp_v(cr, 43, y + 3, 3, 0.55);
+  }
+  // A flange joint.
+  raised_plate(cr, 5, 98, 18, 6, 0.62, 1.5);
+  rivet(cr, 8, 101, 1.2, 0.6);
+  rivet(cr, 20, 101, 1.2, 0.6);
+  rgb(cr, 0.9, 0.8, 0.4);  // flow label
+  cairo_rectangle(cr, 26, 118, 10, 8);
+  cairo_fill(cr);
+  rgb(cr, 0.1, 0.1, 0.1);
+  cairo_move_to(cr, 27, 122);
+  cairo_line_to(cr, 33, 118.5);
+  cairo_line_to(cr, 33, 125.5);
+  cairo_fill(cr);
+}
+
+void grille(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  raised_plate(cr, 5, 40, w - 10, 116, 0.6, 3);
+  sunken_plate(cr, 10, 45, w - 20, 106, 0.12, 2);
+  // Fan blades glimpsed behind the louvres.
+  grey(cr, 0.22);
+  for (int i = 0; i < 5; ++i) {
+    double a = i * 2 * M_PI / 5 + 0.4;
+    cairo_move_to(cr, w / 2.0, 98);
+    cairo_arc(cr, w / 2.0, 98, 15, a, a + 0.6);
+    cairo_close_path(cr);
+  }
+  cairo_fill(cr);
+  for (double y = 48; y < 148; y += 8) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 5);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.85, 0.85, 0.85);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.35, 0.35, 0.35);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, 10, y, w - 20, 5);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+  for (double x : {8.0, w - 8.0})
+    for (double y : {43.0, 153.0}) screw(cr, x, y, 1.8, 0.6, n.range(0, 3));
+  streaks(cr, n, 12, w - 24, 156, 186, 5, 0.5);
+}
+
+void hazard_panel(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  raised_plate(cr, 3, 58, w - 6, 84, 0.5, 2);
+  hazard_stripes(cr, 6, 61, w - 12, 78, 16, kWallHazard);
+  for (double x : {9.0, w - 9.0})
+    for (double y : {66.0, 134.0}) rivet(cr, x, y, 1.6, 0.55);
+  // Wear on the stripes.
+  for (int i = 0; i < 14; ++i) {
+    grey(cr, n.range(0.1, 0.6), 0.6);
+    cairo_arc(cr, n.range(8, w - 8), n.range(64, 136), n.range(0.8, 2.2), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  decal_text(cr, n, 9, 30, w - 18, 2, 0.3);
+}
+
+void trunking(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  // Open cable channel down the left side.
+  sunken_plate(cr, 5, kTop, 18, kBottom - kTop, 0.18, 2);
+  const double cols[4][3] = {{0.8, 0.2, 0.15}, {0.2, 0.35, 0.8}, {0.85, 0.75, 0.2}, {0.2, 0.2, 0.2}};
+  for (int i = 0; i < 4; ++i) {
+    double x = 9 + i * 3.5;
+    rgb(cr, cols[i][0], cols[i][1], cols[i][2]);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, x, kTop);
+    cairo_curve_to(cr, x + n.range(-1, 1), 60, x + n.range(-1, 1), 80, x, 95);
+    cairo_curve_to(cr, x + 4, 105, 22 + i * 1.5, 100, 27, 92 + i * 3);
+    cairo_stroke(cr);
+    grey(cr, 1, 0.3);
+    cairo_set_line_width(cr, 0.8);
+    cairo_move_to(cr, x - 0.8, kTop);
+    cairo_line_to(cr, x - 0.8, 95);
+    cairo_stroke(cr);
+  }
+  for (double y = 30; y < 185; y += 30) raised_plate(cr, 4, y, 20, 4, 0.55, 1);
+  // Junction box.
+  raised_plate(cr, 22, 78, 26, 40, 0.62, 2);
+  sunken_plate(cr, 26, 82, 18, 8, 0.85, 1);
+  lamp(cr, 30, 106, 2.3, 0.6, 1.0, 0.6, true);
+  lamp(cr, 40, 106, 2.3, 1.0, 0.5, 0.4, false);
+  for (double x : {24.5, 45.5})
+    for (double y : {80.5, 115.5}) screw(cr, x, y, 1.3, 0.6, n.range(0, 3));
+  vertical_pipe(cr, 36, 118, kBottom, 3, 0.55);  // conduit down to the floor
+  vertical_pipe(cr, 36, kTop, 78, 3, 0.55);
+}
+
+void wall_lamp(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  // Light pooled on the wall below the fitting.
+  cairo_pattern_t* pool = cairo_pattern_create_radial(w / 2.0, 62, 4, w / 2.0, 90, 80);
+  cairo_pattern_add_color_stop_rgba(pool, 0, 1, 1, 1, 0.15);
+  cairo_pattern_add_color_stop_rgba(pool, 1, 1, 1, 1, 0);
+  cairo_set_source(cr, pool);
+  cairo_rectangle(cr, 0, kTop, w, kBottom - kTop);
+  cairo_fill(cr);
+  cairo_pattern_destroy(pool);
+  raised_plate(cr, w / 2.0 - 13, 36, 26, 10, 0.6, 2);
+  // Bulb and glow.
+  cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, 60, 2, w / 2.0, 60, 22);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 0.95, 1);
+  cairo_pattern_add_color_stop_rgba(g, 0.4, 1, 0.97, 0.85, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.8, 0);
+  cairo_set_source(cr, g);
+  cairo_arc(cr, w / 2.0, 60, 22, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  rgb(cr, 1, 1, 0.96);
+  cairo_save(cr);
+  cairo_translate(cr, w / 2.0, 60);
+  cairo_scale(cr, 9, 12);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_fill(cr);
+  // Wire cage.
+  grey(cr, 0.2);
+  cairo_set_line_width(cr, 1.6);
+  for (double dx : {-8.0, 0.0, 8.0}) {
+    cairo_move_to(cr, w / 2.0 + dx * 0.6, 46);
+    cairo_curve_to(cr, w / 2.0 + dx * 1.6, 52, w / 2.0 + dx * 1.6, 70, w / 2.0 + dx * 0.5, 76);
+  }
+  cairo_stroke(cr);
+  for (double y : {54.0, 66.0}) {
+    cairo_move_to(cr, w / 2.0 - 12, y);
+    cairo_line_to(cr, w / 2.0 + 12, y);
+  }
+  cairo_stroke(cr);
+  raised_plate(cr, w / 2.0 - 6, 74, 12, 5, 0.5, 1);
+  // Power conduit up to the ceiling.
+  vertical_pipe(cr, w / 2.0, kTop, 36, 2.5, 0.55);
+}
+
+void tall_locker(cairo_t* cr, Noise& n, int w) {
+  grey(cr, 0.2);
+  cairo_paint(cr);
+  for (int x = 0; x < w; x += kSlot) locker(cr, n, x, kSlot);
+}
+
+void terminal(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  raised_plate(cr, 4, 46, w - 8, 94, 0.5, 3);
+  phosphor_screen(cr, n, 10, 54, w - 20, 36, 0);
+  // Keypad.
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c) raised_plate(cr, 11 + c * 8, 100 + r * 8, 6, 6, 0.75, 1);
+  lamp(cr, 12, 132, 2, 0.5, 1.0, 0.5, true);
+  lamp(cr, 20, 132, 2, 1.0, 0.7, 0.3, n.unit() > 0.5);
+  streaks(cr, n, 8, w - 16, 140, 185, 4, 0.35);
+  vertical_pipe(cr, w / 2.0, kTop, 46, 2.5, 0.5);
+}
+
+void fuse_cabinet(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  raised_plate(cr, 4, 34, w - 8, 124, 0.6, 3);
+  sunken_plate(cr, 9, 50, w - 18, 84, 0.2, 2);
+  // Rows of breakers behind the glass.
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 3; ++c) {
+      double x = 12 + c * 10, y = 54 + r * 13;
+      raised_plate(cr, x, y, 8, 10, 0.7, 1);
+      bool down = n.unit() < 0.25;
+      grey(cr, 0.15);
+      cairo_rectangle(cr, x + 2.5, down ? y + 5 : y + 2, 3, 3);
+      cairo_fill(cr);
+    }
+  grey(cr, 1, 0.12);
+  cairo_move_to(cr, 9, 50);
+  cairo_line_to(cr, 25, 50);
+  cairo_line_to(cr, 9, 100);
+  cairo_fill(cr);
+  // Lightning label.
+  rgb(cr, 0.95, 0.85, 0.4);
+  cairo_rectangle(cr, w / 2.0 - 8, 38, 16, 10);
+  cairo_fill(cr);
+  rgb(cr, 0.1, 0.1, 0.1);
+  cairo_move_to(cr, w / 2.0 + 2, 39);
+  cairo_line_to(cr, w / 2.0 - 3, 44);
+  cairo_line_to(cr, w / 2.0 + 1, 43);
+  cairo_line_to(cr, w / 2.0 - 2, 47.5);
+  cairo_line_to(cr, w / 2.0 + 4, 42);
+  cairo_line_to(cr, w / 2.0, 43);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  raised_plate(cr, w - 12, 138, 4, 14, 0.8, 1);  // latch
+  rivet(cr, 10, 145, 2, 0.6);
+  vertical_pipe(cr, 16, 158, kBottom, 3, 0.55);
+  vertical_pipe(cr, 36, 158, kBottom, 3, 0.55);
+}
+
+void viewport(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  window(cr, n, 14, 34, w - 28, 130, 0);
+}
+
+void control_console(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  // Upper housing with three screens.
+  raised_plate(cr, 4, 24, w - 8, 96, 0.5, 3);
+  phosphor_screen(cr, n, 12, 32, 40, 34, 1);
+  phosphor_screen(cr, n, 60, 32, 36, 34, 2);
+  phosphor_screen(cr, n, 104, 32, 40, 34, 0);
+  for (int i = 0; i < 12; ++i) lamp(cr, 14 + i * 11.5, 78, 2.2, i % 3 == 0 ? 1.0 : 0.5, 1.0, 0.5, n.unit() > 0.35);
+  for (int i = 0; i < 6; ++i) {  // rotary dials
+    rivet(cr, 18 + i * 24, 100, 5, 0.55);
+    grey(cr, 0.15);
+    cairo_set_line_width(cr, 1.2);
+    double a = n.range(0, 2 * M_PI);
+    cairo_move_to(cr, 18 + i * 24, 100);
+    cairo_line_to(cr, 18 + i * 24 + std::cos(a) * 4, 100 + std::sin(a) * 4);
+    cairo_stroke(cr);
+  }
+  // Slanted desk with switches.
+  cairo_pattern_t* desk = cairo_pattern_create_linear(0, 120, 0, 146);
+  cairo_pattern_add_color_stop_rgb(desk, 0, 0.78, 0.78, 0.78);
+  cairo_pattern_add_color_stop_rgb(desk, 1, 0.42, 0.42, 0.42);
+  cairo_set_source(cr, desk);
+  cairo_move_to(cr, 8, 120);
+  cairo_line_to(cr, w - 8, 120);
+  cairo_line_to(cr, w - 1, 146);
+  cairo_line_to(cr, 1, 146);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_pattern_destroy(desk);
+  for (int i = 0; i < 16; ++i) {
+    double x = 14 + i * 8.2;
+    raised_plate(cr, x, 127, 5, 6, 0.3, 1);
+    grey(cr, 0.9);
+    cairo_rectangle(cr, x + 1.5, n.unit() > 0.5 ? 127.5 : 130.5, 2, 2.5);
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < 5; ++i) raised_plate(cr, 20 + i * 26, 137, 16, 5, i == 2 ? 0.85 : 0.6, 1);
+  // Pedestal.
+  raised_plate(cr, 4, 146, w - 8, 44, 0.42, 2);
+  for (int i = 0; i < 6; ++i) sunken_plate(cr, 20 + i * 20, 156, 12, 24, 0.25, 1);
+  grey(cr, 0, 0.5);
+  cairo_rectangle(cr, 1, 146, w - 2, 2);
+  cairo_fill(cr);
+}
+
+void generator(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 3, kTop + 2, w - 6, kBottom - kTop - 4, 0.22, 2);
+  horizontal_pipe(cr, 0, w, 40, 7, 0.5);
+  horizontal_pipe(cr, 0, w, 166, 5, 0.5);
+  // Turbine housing: a big drum with cooling fins.
+  const double cx = w / 2.0, cy = 104, r = 56;
+  grey(cr, 0, 0.5);
+  cairo_arc(cr, cx + 4, cy + 5, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_t* drum = cairo_pattern_create_radial(cx - 20, cy - 22, 5, cx, cy, r);
+  cairo_pattern_add_color_stop_rgb(drum, 0, 0.9, 0.9, 0.9);
+  cairo_pattern_add_color_stop_rgb(drum, 0.6, 0.5, 0.5, 0.5);
+  cairo_pattern_add_color_stop_rgb(drum, 1, 0.22, 0.22, 0.22);
+  cairo_set_source(cr, drum);
+  cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(drum);
+  for (int i = 0; i < 24; ++i) {
+    double a = i * 2 * M_PI / 24;
+    cairo_move_to(cr, cx + std::cos(a) * 30, cy + std::sin(a) * 30);
+    cairo_line_to(cr, cx + std::cos(a) * (r - 3), cy + std::sin(a) * (r - 3));
+  }
+  grey(cr, 0.15, 0.75);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  grey(cr, 0.2);
+  cairo_arc(cr, cx, cy, 28, 0, 2 * M_PI);
+  cairo_fill(cr);
+  // Hub with rotor blades.
+  for (int i = 0; i < 7; ++i) {
+    double a = i * 2 * M_PI / 7;
+    cairo_move_to(cr, cx, cy);
+    cairo_curve_to(cr, cx + std::cos(a) * 20, cy + std::sin(a) * 20, cx + std::cos(a + 0.5) * 26,
+                   cy + std::sin(a + 0.5) * 26, cx + std::cos(a + 0.7) * 26, cy + std::sin(a + 0.7) * 26);
+    cairo_line_to(cr, cx + std::cos(a + 0.3) * 10, cy + std::sin(a + 0.3) * 10);
+    cairo_close_path(cr);
+  }
+  grey(cr, 0.62);
+  cairo_fill(cr);
+  rivet(cr, cx, cy, 8, 0.6);
+  for (int i = 0; i < 12; ++i) {
+    double a = i * 2 * M_PI / 12;
+    rivet(cr, cx + std::cos(a) * (r - 2), cy + std::sin(a) * (r - 2), 1.6, 0.5);
+  }
+  // Side gauges and control boxes.
+  raised_plate(cr, 8, 60, 26, 60, 0.55, 2);
+  gauge(cr, n, 21, 76, 8);
+  lamp(cr, 15, 100, 2.4, 0.6, 1, 0.6, true);
+  lamp(cr, 27, 100, 2.4, 1, 0.4, 0.3, false);
+  raised_plate(cr, w - 34, 60, 26, 60, 0.55, 2);
+  gauge(cr, n, w - 21, 76, 8);
+  decal_text(cr, n, w - 30, 96, 18, 4, 0.25);
+  hazard_stripes(cr, 4, 174, w - 8, 12, 12, kWallHazard);
+}
+
+void ammo_rack(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 4, 30, w - 8, 150, 0.2, 2);
+  for (int shelf = 0; shelf < 4; ++shelf) {
+    double y = 40 + shelf * 36;
+    for (int i = 0; i < 5; ++i) {
+      if (n.unit() < 0.12) continue;  // a gap where a magazine was taken
+      double x = 8 + i * 8;
+      double h = 22;
+      raised_plate(cr, x, y + 2, 6.5, h, 0.42, 1);
+      grey(cr, 0.85);
+      cairo_rectangle(cr, x + 1, y, 4.5, 3);  // rounds showing at the top
+      cairo_fill(cr);
+      rgb(cr, 0.9, 0.8, 0.35);
+      cairo_rectangle(cr, x + 1.2, y + 10, 4, 2);
+      cairo_fill(cr);
+    }
+    raised_plate(cr, 5, y + 25, w - 10, 5, 0.65, 1);
+  }
+  rgb(cr, 0.92, 0.84, 0.45);
+  cairo_rectangle(cr, 10, 18, w - 20, 10);
+  cairo_fill(cr);
+  rgb(cr, 0.1, 0.1, 0.1);
+  stencil(cr, 12, 20, 1.2, "AMMO");
+}
+
+void medical_cabinet(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  raised_plate(cr, 5, 34, w - 10, 110, 0.86, 3);
+  grey(cr, 0.4, 0.6);
+  cairo_rectangle(cr, w / 2.0 - 0.5, 37, 1, 104);
+  cairo_fill(cr);
+  // Red cross on a white disc.
+  grey(cr, 0.97);
+  cairo_arc(cr, w / 2.0, 70, 14, 0, 2 * M_PI);
+  cairo_fill(cr);
+  rgb(cr, 0.85, 0.12, 0.1);
+  cairo_rectangle(cr, w / 2.0 - 4, 60, 8, 20);
+  cairo_rectangle(cr, w / 2.0 - 10, 66, 20, 8);
+  cairo_fill(cr);
+  for (double x : {w / 2.0 - 6, w / 2.0 + 4}) raised_plate(cr, x, 104, 2, 14, 0.6, 0.8);
+  decal_text(cr, n, 12, 124, w - 24, 2, 0.4);
+  lamp(cr, w / 2.0, 138, 2, 0.5, 1, 0.5, true);
+  streaks(cr, n, 8, w - 16, 144, 186, 4, 0.3);
+}
+
+void shelves(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 3, 22, w - 6, 166, 0.22, 2);
+  for (double y : {70.0, 122.0, 174.0}) {
+    double x = 6;
+    while (x < w - 14) {
+      double cw = n.range(12, 22), ch = n.range(16, 34);
+      cw = std::min(cw, w - 6 - x);
+      crate(cr, n, x, y - ch, cw, ch);
+      x += cw + n.range(1, 4);
+    }
+    raised_plate(cr, 3, y, w - 6, 4, 0.7, 1);
+  }
+  for (double x : {4.0, w - 8.0}) raised_plate(cr, x, 22, 4, 166, 0.6, 1);
+}
+
+void two_lockers(cairo_t* cr, Noise& n, int w) { tall_locker(cr, n, w); }
+
+void observation(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  window(cr, n, 14, 34, w - 28, 118, 1);
+  raised_plate(cr, 8, 160, w - 16, 8, 0.7, 2);  // sill
+}
+
+void manifold(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 3, kTop + 2, w - 6, kBottom - kTop - 4, 0.24, 2);
+  for (double x : {18.0, 78.0, 138.0}) vertical_pipe(cr, x, kTop, kBottom, 6, 0.55);
+  horizontal_pipe(cr, 0, w, 62, 9, 0.62);
+  horizontal_pipe(cr, 0, w, 128, 7, 0.5);
+  // Flanges where pipes meet the headers.
+  for (double x : {18.0, 78.0, 138.0}) {
+    raised_plate(cr, x - 10, 50, 20, 24, 0.65, 2);
+    raised_plate(cr, x - 9, 119, 18, 18, 0.55, 2);
+    for (double dy : {52.5, 71.5}) {
+      rivet(cr, x - 7, dy, 1.2, 0.6);
+      rivet(cr, x + 7, dy, 1.2, 0.6);
+    }
+  }
+  valve_wheel(cr, 48, 95, 11);
+  valve_wheel(cr, 108, 95, 11);
+  vertical_pipe(cr, 48, 70, 120, 3, 0.6);
+  vertical_pipe(cr, 108, 70, 120, 3, 0.6);
+  gauge(cr, n, 48, 160, 9);
+  gauge(cr, n, 108, 160, 9);
+  rgb(cr, 0.92, 0.84, 0.45);
+  cairo_rectangle(cr, 60, 28, 36, 10);
+  cairo_fill(cr);
+  decal_text(cr, n, 63, 31, 30, 1, 0.1);
+}
+
+void medical_station(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  // Scanner arch over the bed.
+  raised_plate(cr, 10, 30, w - 20, 14, 0.7, 2);
+  for (int i = 0; i < 9; ++i) lamp(cr, 22 + i * 14, 37, 2, 0.7, 1, 0.8, true);
+  cairo_pattern_t* beam = cairo_pattern_create_linear(0, 44, 0, 130);
+  cairo_pattern_add_color_stop_rgba(beam, 0, 0.8, 1, 0.9, 0.35);
+  cairo_pattern_add_color_stop_rgba(beam, 1, 0.8, 1, 0.9, 0);
+  cairo_set_source(cr, beam);
+  cairo_move_to(cr, 20, 44);
+  cairo_line_to(cr, w - 20, 44);
+  cairo_line_to(cr, w - 8, 130);
+  cairo_line_to(cr, 8, 130);
+  cairo_fill(cr);
+  cairo_pattern_destroy(beam);
+  // Vital-signs monitor.
+  raised_plate(cr, w - 52, 52, 44, 34, 0.45, 2);
+  phosphor_screen(cr, n, w - 48, 56, 36, 26, 3);
+  // Bed: frame, mattress and pillow.
+  raised_plate(cr, 8, 140, w - 16, 8, 0.6, 2);
+  for (double x : {14.0, w - 20.0}) raised_plate(cr, x, 148, 6, 40, 0.5, 1);
+  cairo_pattern_t* m = cairo_pattern_create_linear(0, 120, 0, 140);
+  cairo_pattern_add_color_stop_rgb(m, 0, 0.95, 0.95, 0.95);
+  cairo_pattern_add_color_stop_rgb(m, 1, 0.62, 0.62, 0.62);
+  cairo_set_source(cr, m);
+  rounded_rect(cr, 10, 124, w - 20, 17, 6);
+  cairo_fill(cr);
+  cairo_pattern_destroy(m);
+  grey(cr, 0.98);
+  rounded_rect(cr, 16, 117, 30, 11, 5);
+  cairo_fill(cr);
+  grey(cr, 0.5, 0.6);
+  cairo_set_line_width(cr, 1);
+  rounded_rect(cr, 16, 117, 30, 11, 5);
+  cairo_stroke(cr);
+  // Drip stand.
+  grey(cr, 0.7);
+  cairo_rectangle(cr, 60, 52, 2, 70);
+  cairo_fill(cr);
+  rgb(cr, 0.8, 0.9, 0.95, 0.8);
+  rounded_rect(cr, 55, 56, 12, 18, 3);
+  cairo_fill(cr);
+}
+
+void torn_panel(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  // Scorch around the breach.
+  cairo_pattern_t* s = cairo_pattern_create_radial(26, 96, 4, 26, 96, 46);
+  cairo_pattern_add_color_stop_rgba(s, 0, 0, 0, 0, 0.85);
+  cairo_pattern_add_color_stop_rgba(s, 1, 0, 0, 0, 0);
+  cairo_set_source(cr, s);
+  cairo_paint(cr);
+  cairo_pattern_destroy(s);
+  // Jagged hole with bent-back edges.
+  const int pts = 18;
+  double xs[pts], ys[pts];
+  for (int i = 0; i < pts; ++i) {
+    double a = i * 2 * M_PI / pts;
+    double r = (i % 2 ? 22 : 13) * n.range(0.8, 1.2);
+    xs[i] = 26 + std::cos(a) * r * 0.8;
+    ys[i] = 96 + std::sin(a) * r * 1.4;
+  }
+  grey(cr, 0.8);  // lit bent edges
+  cairo_move_to(cr, xs[0] + 1.5, ys[0] + 1.5);
+  for (int i = 1; i < pts; ++i) cairo_line_to(cr, xs[i] + 1.5, ys[i] + 1.5);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  grey(cr, 0.03);
+  cairo_move_to(cr, xs[0], ys[0]);
+  for (int i = 1; i < pts; ++i) cairo_line_to(cr, xs[i], ys[i]);
+  cairo_close_path(cr);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip(cr);
+  // Inner structure: a strut and conduits.
+  grey(cr, 0.25);
+  cairo_rectangle(cr, 14, 60, 4, 80);
+  cairo_fill(cr);
+  horizontal_pipe(cr, 0, w, 110, 3, 0.35);
+  cairo_restore(cr);
+  // Wires spilling out.
+  const double cols[5][3] = {{0.9, 0.25, 0.2}, {0.95, 0.85, 0.3}, {0.3, 0.5, 0.95}, {0.85, 0.85, 0.85}, {0.3, 0.8, 0.3}};
+  for (int i = 0; i < 5; ++i) {
+    double sx = 20 + i * 3, sy = 84 + i * 4;
+    double ex = n.range(8, 44), ey = n.range(140, 176);
+    rgb(cr, 0.05, 0.05, 0.05);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, sx, sy);
+    cairo_curve_to(cr, sx + n.range(-10, 10), sy + 30, ex + n.range(-10, 10), ey - 20, ex, ey);
+    cairo_stroke_preserve(cr);
+    rgb(cr, cols[i][0], cols[i][1], cols[i][2]);
+    cairo_set_line_width(cr, 1.8);
+    cairo_stroke(cr);
+    // Bare copper end.
+    rgb(cr, 1, 0.75, 0.45);
+    cairo_arc(cr, ex, ey, 1.3, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  // Spark.
+  grey(cr, 1);
+  cairo_set_line_width(cr, 1);
+  for (int i = 0; i < 6; ++i) {
+    double a = i * M_PI / 3 + 0.2;
+    cairo_move_to(cr, 38, 152);
+    cairo_line_to(cr, 38 + std::cos(a) * 5, 152 + std::sin(a) * 5);
+  }
+  cairo_stroke(cr);
+  // Claw marks across the plate.
+  grey(cr, 0.1, 0.8);
+  cairo_set_line_width(cr, 1.5);
+  for (int i = 0; i < 3; ++i) {
+    cairo_move_to(cr, 30 + i * 5, 30);
+    cairo_curve_to(cr, 34 + i * 5, 40, 40 + i * 5, 52, 44 + i * 4, 62);
+  }
+  cairo_stroke(cr);
+}
+
+void specimen_tank(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  const double x = 8, y = 36, tw = w - 16, th = 130;
+  // Liquid, lit from below.
+  cairo_pattern_t* liquid = cairo_pattern_create_linear(0, y, 0, y + th);
+  cairo_pattern_add_color_stop_rgb(liquid, 0, 0.16, 0.3, 0.24);
+  cairo_pattern_add_color_stop_rgb(liquid, 1, 0.55, 0.8, 0.62);
+  cairo_set_source(cr, liquid);
+  cairo_rectangle(cr, x, y, tw, th);
+  cairo_fill(cr);
+  cairo_pattern_destroy(liquid);
+  // The specimen: a curled creature silhouette with an elongated head.
+  rgb(cr, 0.04, 0.06, 0.06, 0.9);
+  cairo_save(cr);
+  cairo_translate(cr, w / 2.0, 100);
+  cairo_move_to(cr, -4, -40);
+  cairo_curve_to(cr, 10, -52, 18, -44, 12, -30);
+  cairo_curve_to(cr, 14, -10, 10, 12, 4, 28);
+  cairo_curve_to(cr, 10, 36, 6, 44, -2, 40);
+  cairo_curve_to(cr, -10, 30, -12, 6, -8, -16);
+  cairo_curve_to(cr, -12, -26, -10, -36, -4, -40);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 2);
+  cairo_move_to(cr, -2, 40);
+  cairo_curve_to(cr, -8, 52, 6, 56, 10, 48);  // tail
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  for (int i = 0; i < 14; ++i) {  // bubbles
+    double bx = x + 4 + n.unit() * (tw - 8), by = y + 6 + n.unit() * (th - 10), r = n.range(0.8, 2.2);
+    grey(cr, 0.95, 0.7);
+    cairo_set_line_width(cr, 0.7);
+    cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
+    cairo_stroke(cr);
+  }
+  // Glass curvature.
+  cairo_pattern_t* glass = cairo_pattern_create_linear(x, 0, x + tw, 0);
+  cairo_pattern_add_color_stop_rgba(glass, 0, 0, 0, 0, 0.45);
+  cairo_pattern_add_color_stop_rgba(glass, 0.2, 1, 1, 1, 0.28);
+  cairo_pattern_add_color_stop_rgba(glass, 0.3, 1, 1, 1, 0.0);
+  cairo_pattern_add_color_stop_rgba(glass, 0.85, 0, 0, 0, 0.1);
+  cairo_pattern_add_color_stop_rgba(glass, 1, 0, 0, 0, 0.5);
+  cairo_set_source(cr, glass);
+  cairo_rectangle(cr, x, y, tw, th);
+  cairo_fill(cr);
+  cairo_pattern_destroy(glass);
+  // Caps.
+  raised_plate(cr, x - 4, y - 14, tw + 8, 14, 0.62, 2);
+  raised_plate(cr, x - 4, y + th, tw + 8, 18, 0.55, 2);
+  lamp(cr, w / 2.0 - 8, y + th + 9, 2.2, 0.6, 1, 0.6, true);
+  lamp(cr, w / 2.0 + 8, y + th + 9, 2.2, 1, 0.5, 0.4, false);
+  vertical_pipe(cr, w / 2.0, kTop, y - 14, 4, 0.55);
+}
+
+}  // namespace contentgen::roomart::wall_tiles

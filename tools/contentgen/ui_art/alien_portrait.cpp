@@ -1,0 +1,92 @@
+// The creature head shown on the console for a member it took: a long
+// glossy grey dome swept back out of the frame, ridged along its length so
+// the key light breaks into bright streaks, jaws open over steel teeth,
+// ribbed neck tubes below. Modelled and rendered like the squad's heads.
+#include "alien_portrait.h"
+
+#include <cmath>
+
+#include "model_kit/model.h"
+#include "paint_kit/canvas.h"
+#include "portrait_finish.h"
+
+namespace contentgen::ui {
+
+namespace {
+
+using model::Material;
+using model::Model;
+using model::V3;
+
+constexpr Material dome{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0};
+constexpr Material ridge{0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0};
+constexpr Material shadowed{0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0};
+constexpr Material gum{0.30f, 0.08f, 0.10f, 0.8f, 40, 0.3f, 0};
+constexpr Material throat{0.06f, 0.02f, 0.03f, 0.3f, 20, 0.0f, 0};
+constexpr Material tooth{0.86f, 0.87f, 0.84f, 1.6f, 80, 0.5f, 0};
+constexpr Material drool{0.60f, 0.70f, 0.58f, 1.8f, 90, 1.0f, 0.25f};
+
+}  // namespace
+
+void creature_head(Model& m) {
+  const float a = -0.62f;
+  const model::M3 along = model::rot_z(a);
+  const V3 axis{std::cos(a), std::sin(a), 0}, across{-std::sin(a), std::cos(a), 0};
+  // The skull swells toward the crown, out past the corner of the frame,
+  // and narrows into the snout.
+  m.ellipsoid({138, 44, -24}, {92, 50, 52}, along, dome, 0);
+  m.ellipsoid({74, 96, -4}, {52, 30, 34}, along, dome, 26);
+  // Ridges running the skull's length, each catching its own streak.
+  for (int i = -1; i <= 1; ++i) {
+    const V3 mid = V3{138, 44, -24} + across * (i * 14.0f) + V3{0, 0, 48 - 8.0f * i * i};
+    m.capsule(mid - axis * 50, mid + axis * 80, 2.5f, 4.5f, ridge, 6);
+  }
+  // The face below the dome: brow, a lipless snout, the jaws.
+  m.ellipsoid({62, 112, 8}, {40, 22, 30}, model::rot_z(0.25f), dome, 12);
+  m.ellipsoid({58, 118, 30}, {30, 10, 10}, model::rot_z(0.2f), throat, 3, true);  // the gape
+  m.ellipsoid({52, 140, 4}, {36, 12, 22}, model::rot_z(0.3f), shadowed, 8);       // lower jaw
+  m.ellipsoid({60, 126, 16}, {26, 7, 14}, model::rot_z(0.25f), throat, 2);
+  m.capsule({30, 112, 28}, {92, 126, 26}, 3.5f, 3, gum, 3);  // upper gum
+  m.capsule({28, 132, 22}, {84, 146, 18}, 3, 3, gum, 3);     // lower gum
+  for (int i = 0; i < 9; ++i) {
+    const float x = 32 + i * 6.6f, y = 114 + i * 1.6f;
+    m.capsule({x, y, 30}, {x + 1.2f, y + 8, 30}, 2.2f, 0.6f, tooth, 0);
+    m.capsule({x + 1, y + 19 - i * 0.2f, 26}, {x + 2, y + 11 - i * 0.2f, 27}, 2.0f, 0.6f, tooth, 0);
+  }
+  // Ribbed tubes under the jaw, running down out of the frame.
+  for (int i = 0; i < 4; ++i) {
+    const V3 pts[3] = {{70.0f + i * 10, 130, -10}, {58.0f + i * 16, 160, -6}, {46.0f + i * 20, 196, -4}};
+    const float r[3] = {6, 7, 8};
+    m.chain(pts, r, 3, i % 2 ? shadowed : dome, 2, 4, 1.1f);
+  }
+  // Slime drawn out of the jaws.
+  m.capsule({44, 136, 30}, {45, 168, 30}, 1.4f, 2.6f, drool, 1);
+  m.capsule({66, 142, 28}, {67, 160, 28}, 1.2f, 2.2f, drool, 1);
+}
+
+Bytes alien_portrait() {
+  const int s = portrait_finish::kPortraitSize;
+  Canvas c(s, s);
+  cairo_t* cr = c.cr();
+  // A cold haze behind it, brighter where the key light falls.
+  cairo_pattern_t* bg = cairo_pattern_create_radial(50, 40, 10, 80, 80, 170);
+  cairo_pattern_add_color_stop_rgb(bg, 0, 0.46, 0.52, 0.50);
+  cairo_pattern_add_color_stop_rgb(bg, 0.6, 0.20, 0.25, 0.24);
+  cairo_pattern_add_color_stop_rgb(bg, 1, 0.06, 0.08, 0.08);
+  cairo_set_source(cr, bg);
+  cairo_paint(cr);
+  cairo_pattern_destroy(bg);
+  Model m;
+  m.set_skin(0.12f, 4);
+  creature_head(m);
+  model::RenderOptions o;
+  o.ambient = 0.22f;
+  o.exposure = 1.4f;
+  o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
+  model::render(m, c, o);
+  portrait_finish::settle_for_tints(c);
+  portrait_finish::monitor_finish(c, 777);
+  return c.png();
+}
+
+}  // namespace contentgen::ui

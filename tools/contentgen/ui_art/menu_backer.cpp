@@ -1,0 +1,109 @@
+// The menu background (512 x 384, drawn at scale 2 behind every menu): a
+// dim view down a corridor the hive has taken, ribbed resin arches going
+// back into a cold haze, and a creature's head reaching in from the right.
+// Rendered with the model kit like the creatures, then sunk into the dark
+// where the menu panel sits.
+#include "menu_backer.h"
+
+#include <cmath>
+
+#include "alien_portrait.h"
+#include "console_metal.h"
+#include "model_kit/model.h"
+#include "paint_kit/canvas.h"
+
+namespace contentgen::ui {
+
+namespace {
+
+using model::Material;
+using model::Model;
+using model::V3;
+
+constexpr int kWidth = 512, kHeight = 384;
+// Where the corridor goes back to: left of the middle, a little high.
+constexpr float kFarX = 200, kFarY = 170;
+
+constexpr Material resin{0.05f, 0.075f, 0.07f, 1.5f, 60, 1.1f, 0};
+constexpr Material resin_deep{0.025f, 0.04f, 0.04f, 1.2f, 50, 0.9f, 0};
+
+// Ribbed arches of resin, each smaller and further back than the last, with
+// ropes running along the walls between them toward the far end.
+void corridor(Model& m, Noise& n) {
+  m.set_skin(1.2f, 6);
+  const model::M3 facing = model::rot_x(static_cast<float>(M_PI) / 2);
+  float scale = 1;
+  for (int i = 0; i < 14; ++i) {
+    // Further arches are darker: the haze swallows them.
+    const float fade = 1 - i / 16.0f;
+    const Material mat{resin.r * fade, resin.g * fade, resin.b * fade, resin.specular * fade, resin.shine, resin.rim * fade,
+                       0};
+    const float cx = kFarX + (kWidth * 0.5f - kFarX) * scale + static_cast<float>(n.range(-12, 12)) * scale;
+    const float cy = kFarY + (kHeight * 0.62f - kFarY) * scale;
+    // Each arch is a ring squashed into the corridor's section, its floor
+    // part sunk out of sight.
+    const model::M3 squash = facing * model::rot_y(static_cast<float>(n.range(0, 6.3)));
+    m.torus({cx, cy, -40.0f * i}, 270 * scale, static_cast<float>(n.range(9, 16)) * scale, squash, mat, 8 * scale);
+    scale *= 0.84f;
+  }
+  for (int i = 0; i < 22; ++i) {
+    const float a = static_cast<float>(i * 2 * M_PI / 22 + n.range(-0.12, 0.12));
+    const V3 near{kWidth * 0.5f + std::cos(a) * 300, kHeight * 0.62f + std::sin(a) * 260, 0};
+    const V3 far{kFarX + std::cos(a) * 24, kFarY + std::sin(a) * 20, -560};
+    const V3 mid = model::lerp3(near, far, 0.4f) + V3{static_cast<float>(n.range(-16, 16)), 0, 0};
+    const float r0 = static_cast<float>(n.range(10, 18));
+    m.capsule(near, mid, r0, r0 * 0.55f, resin_deep, 10, r0 * 0.9f, r0 * 0.08f);
+    m.capsule(mid, far, r0 * 0.55f, r0 * 0.15f, resin_deep, 8, r0 * 0.6f, r0 * 0.05f);
+  }
+  m.set_skin(0, 1);
+}
+
+}  // namespace
+
+Bytes menu_backer() {
+  Canvas c(kWidth, kHeight);
+  cairo_t* cr = c.cr();
+  // The far end of the corridor: a cold glow in the haze.
+  cairo_pattern_t* g = cairo_pattern_create_radial(kFarX, kFarY, 4, kFarX, kFarY, 300);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.16, 0.24, 0.22);
+  cairo_pattern_add_color_stop_rgb(g, 0.3, 0.05, 0.08, 0.08);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.01, 0.015, 0.015);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  Noise n(911);
+  Model m;
+  corridor(m, n);
+  // The creature's head, large, reaching in from the right toward the
+  // light, jaws open.
+  m.set_xf(model::place({312, 8, 60}, model::rot_z(0.1f), 1.2f));
+  m.set_skin(0.2f, 4);
+  creature_head(m);
+  // Its neck tubes run on down out of the picture.
+  for (int i = 0; i < 4; ++i)
+    m.capsule({46.0f + i * 20, 196, -4}, {36.0f + i * 26, 330, -10}, 8, 9, resin, 2, 4, 1.1f);
+  model::RenderOptions o;
+  o.ambient = 0.04f;
+  o.exposure = 0.62f;
+  o.rim_r = 0.30f, o.rim_g = 0.55f, o.rim_b = 0.55f;
+  model::render(m, c, o);
+  // The menu panel's place sinks into the dark, and so do the edges.
+  g = cairo_pattern_create_radial(256, 200, 40, 256, 210, 330);
+  cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 0.45, 0, 0, 0, 0.3);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.7);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  // A faint green cast from the console screens below.
+  g = cairo_pattern_create_radial(256, 430, 20, 256, 430, 330);
+  cairo_pattern_add_color_stop_rgba(g, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.10);
+  cairo_pattern_add_color_stop_rgba(g, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  speckle(c, 103, 0.05);
+  return c.png_opaque();
+}
+
+}  // namespace contentgen::ui

@@ -1,0 +1,135 @@
+#include "portrait_finish.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "console_metal.h"
+
+namespace contentgen::ui::portrait_finish {
+
+namespace {
+
+// How much of a pixel's colour survives the pull toward its brightness, and
+// the least average of the red and of the blue channel a portrait keeps
+// (a red or blue room shows only that channel, at about two thirds).
+constexpr double kKeepColour = 0.45;
+constexpr double kLeastChannelMean = 0.37;
+// The least spread of tones in each of those channels, so that a tinted
+// face still has light and shade and not one flat colour.
+constexpr double kLeastChannelSpread = 0.205;
+// Highlights roll off above the knee toward knee + headroom (about 235).
+constexpr double kKnee = 0.78, kHeadroom = 0.14;
+
+}  // namespace
+
+void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
+  cairo_t* cr = c.cr();
+  const double s = kPortraitSize;
+  const double lx = lit_left ? 0.2 * s : 0.8 * s;
+  cairo_pattern_t* g = cairo_pattern_create_radial(lx, s * 0.2, 8, lx, s * 0.3, s * 1.1);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.66, 0.68, 0.64);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.30, 0.33, 0.33);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.04, 0.05, 0.06);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  // Panel seams and a row of rivets, placed per member.
+  Noise n(seed);
+  const double seam = 24 + n.unit() * 30;
+  for (double x : {seam, s - seam * 0.8}) {
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
+    cairo_rectangle(cr, x, 0, 2, s);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
+    cairo_rectangle(cr, x + 2, 0, 1, s);
+    cairo_fill(cr);
+    for (double y = 10 + n.unit() * 8; y < s; y += 22) rivet(cr, x + 7, y, 1.6);
+  }
+  const double band = 26 + n.unit() * 20;
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+  cairo_rectangle(cr, 0, band, s, 2);
+  cairo_fill(cr);
+  // The lamp's warm spill on the lit side.
+  g = cairo_pattern_create_radial(lx, 6, 0, lx, 6, 70);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1.0, 0.92, 0.75, 0.35);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 0.92, 0.75, 0);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+}
+
+void settle_for_tints(Canvas& c) {
+  const int w = c.width(), h = c.height();
+  std::vector<double> px(static_cast<size_t>(w) * h * 3);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t p[4];
+      c.get_pixel(x, y, p);
+      const double r = p[0] / 255.0, g = p[1] / 255.0, b = p[2] / 255.0;
+      const double lum = 0.3 * r + 0.55 * g + 0.15 * b;
+      double* o = &px[(static_cast<size_t>(y) * w + x) * 3];
+      o[0] = lum + (r - lum) * kKeepColour;
+      o[1] = lum + (g - lum) * kKeepColour;
+      o[2] = lum + (b - lum) * kKeepColour;
+    }
+  // Lift the whole picture through a gamma curve until the darker of the
+  // red and blue channels averages the least level; the order of tones
+  // and the highlights stay.
+  auto weakest_mean = [&](double gamma) {
+    double sum[2] = {0, 0};
+    for (size_t i = 0; i < px.size(); i += 3) {
+      sum[0] += std::pow(std::clamp(px[i], 0.0, 1.0), gamma);
+      sum[1] += std::pow(std::clamp(px[i + 2], 0.0, 1.0), gamma);
+    }
+    return std::min(sum[0], sum[1]) / (px.size() / 3.0);
+  };
+  double gamma = 1;
+  if (weakest_mean(1) < kLeastChannelMean) {
+    double lo = 0.3, hi = 1;
+    for (int i = 0; i < 24; ++i) {
+      const double mid = (lo + hi) / 2;
+      (weakest_mean(mid) < kLeastChannelMean ? hi : lo) = mid;
+    }
+    gamma = lo;
+  }
+  for (double& v : px) v = std::pow(std::clamp(v, 0.0, 1.0), gamma);
+  // Too flat a picture is stretched about its mean; the top of the range
+  // rolls off instead of clipping.
+  const size_t n = px.size() / 3;
+  double mean[3] = {0, 0, 0}, var[3] = {0, 0, 0};
+  for (size_t i = 0; i < px.size(); ++i) mean[i % 3] += px[i];
+  for (double& m : mean) m /= n;
+  for (size_t i = 0; i < px.size(); ++i) var[i % 3] += (px[i] - mean[i % 3]) * (px[i] - mean[i % 3]);
+  const double spread = std::sqrt(std::min(var[0], var[2]) / n);
+  const double stretch = std::clamp(kLeastChannelSpread / std::max(spread, 1e-3), 1.0, 1.6);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      double* v = &px[(static_cast<size_t>(y) * w + x) * 3];
+      for (int i = 0; i < 3; ++i) {
+        double t = mean[i] + (v[i] - mean[i]) * stretch;
+        if (t > kKnee) t = kKnee + kHeadroom * std::tanh((t - kKnee) / kHeadroom);
+        v[i] = std::clamp(t, 0.0, 1.0);
+      }
+      uint8_t p[4] = {0, 0, 0, 255};
+      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * v[i]));
+      c.set_pixel(x, y, p);
+    }
+}
+
+void monitor_finish(Canvas& c, uint32_t seed) {
+  cairo_t* cr = c.cr();
+  const double s = kPortraitSize;
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.08);
+  for (int y = 1; y < kPortraitSize; y += 3) cairo_rectangle(cr, 0, y, s, 1);
+  cairo_fill(cr);
+  cairo_pattern_t* v = cairo_pattern_create_radial(s / 2, s / 2, 70, s / 2, s / 2, 135);
+  cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0, 0.35);
+  cairo_set_source(cr, v);
+  cairo_paint(cr);
+  cairo_pattern_destroy(v);
+  speckle(c, seed, 0.03);
+}
+
+}  // namespace contentgen::ui::portrait_finish

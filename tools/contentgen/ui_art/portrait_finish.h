@@ -1,0 +1,26 @@
+// What every console portrait shares around its figure: the lit bulkhead
+// behind it, the tone pass that keeps it readable under the room tints,
+// and the monitor's scanlines and vignette.
+#pragma once
+
+#include <cstdint>
+
+#include "paint_kit/canvas.h"
+
+namespace contentgen::ui::portrait_finish {
+
+inline constexpr int kPortraitSize = 184;
+
+// A bulkhead wall lit from the key light's side: panels, a seam and a
+// warm lamp glow, brighter on the left when `lit_left`.
+void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
+// The console multiplies a portrait by the room's tint, which keeps only
+// one or two channels; a face in warm skin tones has little in blue. Every
+// channel is drawn toward the pixel's brightness, keeping part of its
+// colour, so each channel carries the whole face, and the picture is lifted
+// until its red and blue channels each average at least a set level.
+void settle_for_tints(Canvas& c);
+// Scanlines, a light vignette and fine speckle.
+void monitor_finish(Canvas& c, uint32_t seed);
+
+}  // namespace contentgen::ui::portrait_finish

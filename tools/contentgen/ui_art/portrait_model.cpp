@@ -1,0 +1,321 @@
+#include "portrait_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "paint_kit/canvas.h"
+
+namespace contentgen::ui::portrait_model {
+
+namespace {
+
+using model::M3;
+using model::Material;
+using model::rot_x;
+using model::rot_y;
+using model::rot_z;
+using model::V3;
+
+Material matte(Rgb c, float specular, float shine, float rim) {
+  return {static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b), specular, shine, rim, 0};
+}
+
+// The materials of one member: skin with a soft sheen, redder lips, hair
+// that catches the rim light, the eyes, the armour and the undersuit.
+struct Materials {
+  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, armour, suit, scar, strip, metal;
+  explicit Materials(const Face& f)
+      : skin(matte(f.skin, 0.42f, 24, 1.0f)),
+        lip(matte({f.skin.r * 0.86, f.skin.g * 0.58, f.skin.b * 0.58}, 0.7f, 40, 0.6f)),
+        hair(matte(f.hair, 0.55f, 16, 1.5f)),
+        brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
+        stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
+        sclera{0.56f, 0.52f, 0.48f, 1.0f, 70, 0.2f, 0},
+        iris(matte(f.iris, 1.2f, 80, 0.1f)),
+        pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
+        armour(matte(f.armour, 0.9f, 40, 1.0f)),
+        suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
+        scar(matte(paint::mix(f.skin, {1.0, 0.86, 0.82}, 0.4), 0.5f, 30, 0.6f)),
+        strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
+        metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0} {}
+};
+
+// The front of the muzzle at x across, where the lips lie.
+float muzzle_front(const Face& f, float x) {
+  const float half = 26 * f.width;
+  return 26 + 24 * std::sqrt(std::max(0.0f, 1 - (x / half) * (x / half)));
+}
+
+// The forehead's surface depth at height y on the middle line.
+float forehead_front(float y) {
+  const float t = (y + 26) / 68;
+  return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
+}
+
+float mouth_y(const Face& f) { return 36 * f.length; }
+
+void skull_and_face(Model& m, const Face& f, const Materials& k) {
+  const float W = f.width, L = f.length;
+  m.ellipsoid({0, -26, -8}, {56 * W, 68, 60}, {}, k.skin, 0);
+  m.ellipsoid({0, 0, 18}, {44 * W, 48 * L, 32}, {}, k.skin, 14);
+  for (int s = -1; s <= 1; s += 2) {
+    m.ellipsoid({s * 32 * W, 8, 32}, {15, 11, 13}, {}, k.skin, 10);  // cheekbone
+    m.capsule({s * 46 * W, 4, 0}, {s * (10 + 16 * f.jaw) * W, 58 * L, 20 + f.chin * 5}, 11, 7 + 6 * f.jaw, k.skin,
+              14);  // jaw line
+  }
+  m.ellipsoid({0, 30 * L, 26}, {26 * W, 24, 24}, {}, k.skin, 12);  // muzzle
+  m.ellipsoid({0, 62 * L, 26 + f.chin * 7}, {(10 + 10 * f.jaw) * W, 11, 12}, {}, k.skin, 12);  // chin
+  // Brow ridge and the sockets under it.
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 42 * W, -26, 28}, {s * 8.0f, -30, 44}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 8);
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 20 * W, -10, 46}, {14, 9, 9}, {}, k.skin, 5, true);
+  // Ears, one of them turned toward the viewer.
+  for (int s = -1; s <= 1; s += 2) {
+    m.ellipsoid({s * 54 * W, -6, -6}, {6, 16, 11}, {}, k.skin, 4);
+    m.ellipsoid({s * 58 * W, -6, -4}, {3, 9, 6}, {}, k.skin, 2, true);
+  }
+  // Neck.
+  const float neck = f.female ? 24 : 31;
+  m.capsule({0, 44, -18}, {0, 106, -26}, neck, neck + 6, k.skin, 16);
+  if (f.lined)
+    for (int i = 0; i < 3; ++i) {
+      const float y = -44 - i * 7.0f;
+      m.capsule({-22, y + 1, forehead_front(y) + 0.4f}, {22, y - 1, forehead_front(y) + 0.4f}, 0.9f, 0.9f, k.skin,
+                1.2f, 0, 0, true);
+    }
+}
+
+void nose(Model& m, const Face& f, const Materials& k) {
+  const float nl = f.nose_len, nw = f.nose_wide;
+  const float tip_y = 14 * nl, tip_z = 58 + 5 * nl;
+  m.capsule({0, -22, 48}, {0, tip_y - 3, tip_z - 2}, 4.5f, 5.5f * nw, k.skin, 6);
+  if (f.nose_hump > 0) m.sphere({0, -4 + 6 * nl, 53 + 3 * nl}, 3 + 3 * f.nose_hump, k.skin, 4);
+  m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 5);
+  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.5f * nw, tip_y + 4, 50}, 5.5f * nw, k.skin, 4);
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
+}
+
+// Eyes looking at the viewer whichever way the head is turned.
+void eyes(Model& m, const Face& f, const Materials& k) {
+  const V3 gaze = model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.85f));
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 c{s * 20 * f.width, -9, 33};
+    m.sphere(c, 11, k.sclera, 0);
+    m.sphere(c + gaze * 8.4f, 4.8f, k.iris, 0);
+    m.sphere(c + gaze * 10.3f, 2.2f, k.pupil, 0);
+    const float ex = c.x;
+    m.capsule({ex - 12, -16.5f, 40}, {ex + 12, -16, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
+    m.capsule({ex - 10, -1.5f, 41}, {ex + 10, -1.5f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    // Eyebrow along the ridge, drawn down at the middle by a frown.
+    const float inner = s * 7.0f, outer = s * 30 * f.width;
+    m.capsule({inner, -25 + f.frown * 5, 50}, {outer, -28 - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
+              1.6f + 1.2f * f.brow, k.brow, 1.5f);
+  }
+}
+
+void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
+  const float y = mouth_y(f), lift = f.smile * 4;
+  if (through_beard) m.ellipsoid({0, y + 2, 50}, {20, 9, 12}, {}, k.skin, 3, true);
+  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {15, 1.6f, 4}, {}, k.skin, 2, true);
+  const float xs[5] = {-16, -8, 0, 8, 16};
+  V3 upper[5], lower[5];
+  const float up_w[5] = {1.5f, 2.4f, 2.7f, 2.4f, 1.5f}, low_w[5] = {1.5f, 2.9f, 3.3f, 2.9f, 1.5f};
+  float uw[5], lw[5];
+  for (int i = 0; i < 5; ++i) {
+    const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
+    const float corner = (i == 0 || i == 4) ? -lift : 0;
+    upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z};
+    lower[i] = {x * 0.94f, y + 3.5f + corner + (i == 2 ? 1.5f : 0), z - 0.6f};
+    uw[i] = up_w[i] * f.lips;
+    lw[i] = low_w[i] * f.lips;
+  }
+  m.chain(upper, uw, 5, k.lip, 2.5f);
+  m.chain(lower, lw, 5, k.lip, 2.5f);
+}
+
+void scar(Model& m, const Face& f, const Materials& k) {
+  const float s = f.turn < 0 ? 1 : -1;  // on the cheek toward the viewer
+  m.capsule({s * 24 * f.width, -4, 46}, {s * 36 * f.width, 22, 42}, 1.5f, 1.2f, k.scar, 1);
+}
+
+void beard(Model& out, const Face& f, const Materials& k) {
+  const float W = f.width, L = f.length, y = mouth_y(f);
+  switch (f.beard) {
+    case Beard::none: break;
+    case Beard::stubble:
+      out.ellipsoid({0, 34 * L, 14}, {46 * W, 38 * L, 35}, {}, k.stubble, 2);
+      break;
+    case Beard::full:
+      out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.hair, 6);
+      out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.hair, 8);
+      break;
+    case Beard::goatee:
+      out.ellipsoid({0, 60 * L, 29 + f.chin * 7}, {13 * W, 15, 14}, {}, k.hair, 4);
+      break;
+    case Beard::moustache: break;
+  }
+  if (f.beard == Beard::moustache || f.beard == Beard::goatee || f.beard == Beard::full) {
+    const V3 pts[3] = {{-17 * W, y - 2, muzzle_front(f, 17 * W) + 1},
+                       {0, y - 7, muzzle_front(f, 0) + 2.5f},
+                       {17 * W, y - 2, muzzle_front(f, 17 * W) + 1}};
+    const float r[3] = {2.4f, 4.0f, 2.4f};
+    out.chain(pts, r, 3, k.hair, 2);
+  }
+}
+
+// The hair as a cap over the crown (thickness th), shifted back by `back`
+// so that the forehead shows below the hairline.
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
+  m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
+}
+
+void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
+  const float W = f.width;
+  Noise n(seed);
+  m.set_skin(0.55f, 1.6f);
+  switch (f.hair_style) {
+    case Hair::bald: break;
+    case Hair::buzz: cap(m, f, k, 2.5f); break;
+    case Hair::crew:
+      cap(m, f, k, 5);
+      m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
+      break;
+    case Hair::side_part:
+      cap(m, f, k, 6);
+      m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
+      m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
+      break;
+    case Hair::ponytail: {
+      cap(m, f, k, 5);
+      const V3 tail[4] = {{0, -62, -58}, {0, -24, -80}, {4, 30, -78}, {8, 76, -66}};
+      const float r[4] = {12, 10, 8, 4};
+      m.chain(tail, r, 4, k.hair, 6);
+      break;
+    }
+    case Hair::bob:
+      cap(m, f, k, 7);
+      m.ellipsoid({0, -6, -16}, {66 * W, 66, 58}, {}, k.hair, 8);
+      m.ellipsoid({-12 * W, -58, 26}, {44 * W, 16, 30}, rot_z(0.15f), k.hair, 8);  // fringe
+      break;
+    case Hair::bun:
+      cap(m, f, k, 4);
+      m.sphere({0, -80, -50}, 20, k.hair, 6);
+      break;
+    case Hair::mohawk: {
+      cap(m, f, k, 1);
+      const V3 crest[4] = {{0, -62, 40}, {0, -100, 8}, {0, -98, -36}, {0, -62, -66}};
+      const float r[4] = {7, 11, 10, 7};
+      m.chain(crest, r, 4, k.hair, 4);
+      break;
+    }
+    case Hair::curly:
+      cap(m, f, k, 6);
+      m.set_skin(0.5f, 2.4f);
+      for (int i = 0; i < 46; ++i) {
+        const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
+        const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
+        const V3 c{dir.x * 62 * W, -34 + dir.y * 66, -14 + dir.z * 64};
+        if (c.z > 20 && c.y > -60) continue;  // keep the forehead clear
+        m.sphere(c, static_cast<float>(n.range(8, 12)), k.hair, 4);
+      }
+      break;
+    case Hair::long_hair:
+      cap(m, f, k, 6);
+      m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 50 * W, 86, -6}, {18, 54, 22}, rot_z(s * 0.2f), k.hair, 10);
+      m.ellipsoid({14 * W, -60, 24}, {42 * W, 16, 32}, rot_z(-0.2f), k.hair, 8);
+      break;
+    case Hair::braids:
+      cap(m, f, k, 3);
+      for (int i = 0; i < 4; ++i) {
+        const float x = (-30 + i * 20) * W;
+        const V3 b[4] = {{x, -40, -54}, {x * 1.2f, 10, -62}, {x * 1.3f, 60, -54}, {x * 1.3f, 104, -40}};
+        const float r[4] = {7, 6, 5.5f, 4};
+        m.chain(b, r, 4, k.hair, 3, 5, 1.2f);
+      }
+      break;
+    case Hair::receding:
+      cap(m, f, k, 3, 18);
+      break;
+  }
+  m.set_skin(0, 1);
+}
+
+void headgear(Model& m, const Face& f, const Materials& k) {
+  const float W = f.width;
+  switch (f.gear) {
+    case Gear::none: break;
+    case Gear::helmet:
+      m.ellipsoid({0, -42, -14}, {68 * W, 62, 70}, {}, k.armour, 2);
+      m.capsule({0, -104, -20}, {0, -80, 52}, 5, 5, k.armour, 3);  // crest ridge
+      for (int s = -1; s <= 1; s += 2) {
+        m.ellipsoid({s * 62 * W, -22, -6}, {10, 22, 22}, {}, k.armour, 4);  // ear guard
+        m.capsule({s * 58 * W, -8, 0}, {s * 30 * W, 56 * f.length, 20}, 2, 2, k.suit, 1);  // chin strap
+      }
+      break;
+    case Gear::beret:
+      m.ellipsoid({-10 * W, -82, -6}, {64 * W, 18, 60}, rot_z(-0.22f), {0.30f, 0.10f, 0.10f, 0.2f, 12, 0.9f, 0}, 4);
+      m.sphere({-36 * W, -70, 44}, 4, k.metal, 1);  // badge
+      break;
+    case Gear::cap:
+      m.ellipsoid({0, -64, -8}, {61 * W, 36, 63}, {}, k.armour, 3);
+      m.ellipsoid({0, -46, 58}, {38 * W, 4, 26}, rot_x(0.2f), k.armour, 2);  // visor
+      break;
+    case Gear::headset: {
+      const V3 band[5] = {{-60 * W, -8, -4}, {-52 * W, -76, -4}, {0, -104, -4}, {52 * W, -76, -4}, {60 * W, -8, -4}};
+      const float r[5] = {3, 3, 3, 3, 3};
+      m.chain(band, r, 5, k.suit, 1);
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 60 * W, -6, -4}, {9, 17, 15}, {}, k.suit, 2);
+      const float s = f.turn < 0 ? 1 : -1;
+      m.capsule({s * 64 * W, 2, 6}, {s * 20 * W, mouth_y(f) + 2, 52}, 1.6f, 1.6f, k.suit, 1);
+      m.sphere({s * 18 * W, mouth_y(f) + 2, 53}, 3.2f, k.metal, 1);
+      break;
+    }
+  }
+}
+
+// Body armour over the undersuit: a collar, a chest plate, shoulder plates
+// and a green name strip.
+void shoulders(Model& m, const Materials& k) {
+  m.ellipsoid({0, 136, -40}, {150, 46, 62}, {}, k.suit, 0);
+  m.torus({0, 90, -22}, 34, 10, rot_x(0.25f), k.suit, 4);
+  m.ellipsoid({0, 154, -6}, {112, 60, 42}, {}, k.armour, 10);
+  for (int s = -1; s <= 1; s += 2) {
+    m.ellipsoid({s * 104.0f, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
+    m.capsule({s * 70.0f, 98, 14}, {s * 140.0f, 124, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);  // plate seam
+  }
+  m.capsule({-40, 136, 33}, {-10, 136, 34.5f}, 3.2f, 3.2f, k.strip, 1);
+}
+
+}  // namespace
+
+void build(Model& m, const Face& f, const Xf& view) {
+  const Materials k(f);
+  // The body turns less than the head.
+  Xf body = view;
+  body.r = view.r * rot_y(-f.turn * 0.6f);
+  m.set_xf(body);
+  shoulders(m, k);
+  m.set_xf(view);
+  m.set_skin(0.35f, 3);
+  skull_and_face(m, f, k);
+  nose(m, f, k);
+  eyes(m, f, k);
+  m.set_skin(0.5f, 1.4f);
+  beard(m, f, k);
+  m.set_skin(0.35f, 3);
+  const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
+  mouth(m, f, k, through);
+  if (f.scar) scar(m, f, k);
+  if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
+  if (f.gear == Gear::cap) {
+    // Hair shows under the cap at the sides and back.
+    Face cropped = f;
+    if (cropped.hair_style != Hair::bald) cap(m, cropped, k, 4, 6);
+  }
+  m.set_skin(0.3f, 3);
+  headgear(m, f, k);
+}
+
+}  // namespace contentgen::ui::portrait_model

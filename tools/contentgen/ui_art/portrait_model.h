@@ -1,0 +1,46 @@
+// A squad member's head and shoulders modelled in the round for the
+// console portraits: skull, jaw, nose, eyes, mouth, ears and neck shaped by
+// the member's face; hair, beard and headgear as masses over them; armour
+// on the shoulders. Built in head units (the head about 120 wide and 170
+// tall, the origin mid-face at the eyes' depth, y down, z toward the
+// viewer) and placed by the view given.
+#pragma once
+
+#include "model_kit/model.h"
+#include "paint_kit/colour.h"
+
+namespace contentgen::ui::portrait_model {
+
+using model::Model;
+using model::Xf;
+using paint::Rgb;
+
+enum class Hair { bald, buzz, crew, side_part, ponytail, bob, bun, mohawk, curly, long_hair, braids, receding };
+enum class Gear { none, helmet, beret, headset, cap };
+enum class Beard { none, stubble, moustache, full, goatee };
+
+struct Face {
+  Rgb skin, hair, iris;
+  Hair hair_style;
+  Gear gear;
+  Beard beard;
+  float width;      // skull breadth, 1 is average
+  float length;     // face length, 1 is average
+  float jaw;        // 0 narrow and pointed .. 1 broad and square
+  float chin;       // how far the chin stands forward, -1 .. 1
+  float nose_len;   // 1 is average
+  float nose_wide;  // 1 is average
+  float nose_hump;  // a bump on the bridge, 0 .. 1
+  float brow;       // brow ridge and eyebrow weight, 0 .. 1
+  float frown;      // > 0 brows drawn down at the middle
+  float smile;      // mouth corners: > 0 up, < 0 down
+  float lips;       // lip fullness, 1 is average
+  bool scar, lined, female;
+  Rgb armour;
+  float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
+};
+
+// Adds the member's head and shoulders to the model under the view.
+void build(Model& m, const Face& f, const Xf& view);
+
+}  // namespace contentgen::ui::portrait_model
