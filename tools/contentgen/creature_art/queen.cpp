@@ -9,7 +9,7 @@
 
 #include "creature_art/queen_model.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
