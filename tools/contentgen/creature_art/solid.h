@@ -20,6 +20,8 @@ using model::Xf;
 inline constexpr Material kCarapace{0.085f, 0.10f, 0.14f, 1.1f, 60, 1.0f, 0};
 inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 0.8f, 60, 0.8f, 0};
 inline constexpr Material kCrest{0.07f, 0.08f, 0.11f, 1.2f, 70, 1.1f, 0};
+// The queen's crest: the same plate, ridged deeper and dulled in patches.
+inline constexpr Material kCrown{0.08f, 0.09f, 0.12f, 1.3f, 70, 1.2f, 0, 0.9f, 11.0f, 0.5f, 0.25f};
 inline constexpr Material kTooth{0.80f, 0.78f, 0.66f, 0.7f, 30, 0.4f, 0};
 inline constexpr Material kMouth{0.32f, 0.05f, 0.06f, 0.5f, 20, 0.2f, 0};
 inline constexpr Material kDrool{0.55f, 0.62f, 0.52f, 1.4f, 80, 0.9f, 0.25f};
