@@ -233,7 +233,7 @@ Bytes hugger_corpse(int frame) {
   const float drop = floor_y - 1 - lowest_solid_row(probe, kHuggerCorpse.w, kHuggerCorpse.h + 60);
   Xf view = place({116, 40 + (frame == 1 ? drop - 12 : drop), 0}, turn.r, turn.s);
   cairo_t* cr = c.cr();
-  if (frame >= 2) acid_pool(cr, 112, floor_y - 2, 38 + 14 * frame, 5 + frame, 250 + frame);
+  if (frame >= 2) acid_pool(cr, 112, floor_y - 2, 38 + 14 * frame, 5 + frame, 252, frame);
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
