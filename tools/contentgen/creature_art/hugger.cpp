@@ -35,7 +35,7 @@ struct HPose {
 
 // Pale, faintly translucent flesh; the knuckles and the creases between the
 // belly's ribs darker; the soft underside pinker and wetter.
-constexpr Material kFlesh{0.70f, 0.58f, 0.47f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.22f, 0.55f};
+constexpr Material kFlesh{0.74f, 0.59f, 0.46f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
 constexpr Material kFleshFar{0.50f, 0.40f, 0.32f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
 constexpr Material kKnuckle{0.40f, 0.29f, 0.23f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.3f, 60, 0.9f, 0, 0, 6, 0.2f, 0.3f, 0.7f};
@@ -117,15 +117,16 @@ void build(Model& m, const HPose& p, const Xf& view) {
   // The underside: ribs across the belly with dark creases between them,
   // and the mouth in its middle, a ringed lip round a dark throat, from
   // which a ridged tube reaches out for the face.
-  for (int i = 0; i < 6; ++i) {
-    // Each rib bows round the belly, shorter toward the ends.
-    const float x = 15 - i * 6.0f, half = 14 * std::sqrt(std::max(0.1f, 1 - (x / 25) * (x / 25)));
+  for (int i = 0; i < 5; ++i) {
+    // Each rib bows round the belly and sweeps back at its ends like a
+    // chevron, shorter and thinner toward the ends of the body.
+    const float x = 14 - i * 7.0f, half = 14 * std::sqrt(std::max(0.1f, 1 - (x / 25) * (x / 25)));
     V3 pts[5];
     float radii[5];
     for (int k = 0; k < 5; ++k) {
       const float u = (k - 2) / 2.0f;
-      pts[k] = {x - 1 + std::fabs(u), 9.2f - 3.5f * u * u, u * half};
-      radii[k] = 2.1f - 0.5f * std::fabs(u);
+      pts[k] = {x - 5 * u * u, 9.2f - 3.5f * u * u, u * half};
+      radii[k] = (1.6f + 0.4f * (1 - std::fabs(x) / 20)) * (1 - 0.35f * std::fabs(u));
     }
     m.chain(pts, radii, 5, kBelly, 1.2f);
   }

@@ -26,7 +26,7 @@ using model::rot_z;
 // Rows of the roaming frames hidden above the room band.
 constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
-constexpr float kWalkScale = 1.0f;
+constexpr float kWalkScale = 1.2f;
 
 constexpr float kSpine = 92;
 
@@ -38,17 +38,19 @@ static void head(Model& m, const QPose& p) {
   // The crest: a broad, thin hood of ridged plate swept up and back from
   // the brow, more than twice as wide as the skull, hollowed underneath,
   // with raised ribs fanning across it and a serrated rim of spines.
-  const M3 hood = rot_z(0.55f);
-  m.ellipsoid({-30, -24, 0}, {60, 22, 64}, hood, kCrown, 3);
-  m.ellipsoid({-24, -14, 0}, {56, 20, 59}, hood, kCrown, 5, true);
+  const M3 hood = rot_z(0.75f);
+  m.ellipsoid({-26, -30, 0}, {60, 13, 60}, hood, kCrown, 3);
+  m.ellipsoid({-21, -22, 0}, {56, 11, 55}, hood, kCrown, 5, true);
   for (int i = 0; i < 9; ++i) {
     const float u = (i - 4) / 4.0f;  // -1..1 across the crest
-    const float a = -2.45f - 0.35f * (1 - std::fabs(u));  // up and back
-    const float reach = 60 - 10 * std::fabs(u);
+    // The middle ribs stand up, the outer ones sweep back and out: a fan
+    // seen from the side as well as from the front.
+    const float a = -1.95f - 0.9f * std::fabs(u);
+    const float reach = 66 - 8 * std::fabs(u);
     V3 base{0, -20, u * 10};
-    V3 tip = base + V3{std::cos(a) * reach, std::sin(a) * reach, u * 60};
-    m.capsule(base, tip, 3.6f, 2.0f, kCrown, 2.5f);
-    m.capsule(tip, tip + V3{std::cos(a) * 16, std::sin(a) * 16, u * 14}, 2.2f, 0.6f, kCrown, 1);
+    V3 tip = base + V3{std::cos(a) * reach, std::sin(a) * reach, u * 56};
+    m.capsule(base, tip, 4.2f, 2.4f, kCrown, 2.5f);
+    m.capsule(tip, tip + V3{std::cos(a) * 20, std::sin(a) * 20, u * 14}, 2.6f, 0.6f, kCrown, 1);
   }
   // Long skull under the crown, and the face.
   m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
@@ -142,7 +144,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-252, 92 - 6 * sw, 44 * sw}};
     float radii[] = {18, 13, 9.5f, 7.0f, 5.0f, 3.4f, 2.0f};
     const M3 swing = rot_z(p.tail_turn);
-    for (V3& q : pts) q = pts[0] + swing.apply(q - pts[0]);
+    for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 7, kCarapace, 4, 6.0f, 1.1f);
     m.ellipsoid(pts[6] + V3{-8, -9, 0}, {15, 4, 1.8f}, rot_z(1.0f), kCarapace, 2);
   }
@@ -184,6 +186,7 @@ static QPose walk_pose(int frame) {
   p.small[1] = {40 - 8 * ph, 18, -16};
   p.tail_sway = -ph;
   p.tail_turn = 0.30f;  // the long tail lifts off the floor behind her
+  p.tail_len = 0.8f;
   p.jaw = 0.2f + 0.1f * (ph + 1);
   return p;
 }
@@ -249,8 +252,9 @@ QPose lunge_pose(float strike) {
   p.curl = 0.4f + 0.4f * strike;
   p.toe[0] = {40, 100, 30};
   p.toe[1] = {20, 100, -30};
-  // The tail swings round toward the viewer.
+  // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
+  p.tail_len = 0.6f;
   return p;
 }
 
