@@ -32,9 +32,9 @@ namespace {
 constexpr double kLx = kLightX, kLy = kLightY;
 
 // Acid colours: dark rim, body, lit body, specular.
-constexpr double kAcidRim[] = {0.16, 0.27, 0.02};
-constexpr double kAcidBody[] = {0.55, 0.74, 0.07};
-constexpr double kAcidLit[] = {0.84, 0.95, 0.30};
+constexpr double kAcidRim[] = {0.14, 0.22, 0.03};
+constexpr double kAcidBody[] = {0.52, 0.67, 0.13};
+constexpr double kAcidLit[] = {0.80, 0.89, 0.38};
 constexpr double kAcidSpec[] = {0.97, 1.0, 0.82};
 
 void set_rgb(cairo_t* cr, const double* c, double a = 1.0) { cairo_set_source_rgba(cr, c[0], c[1], c[2], a); }
@@ -178,7 +178,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   splat_path(0.0);
   cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, centre_y + kLy * base * 0.3, 0,
                                                    origin.x, centre_y, base * 2.0);
-  cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 0.75);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.95, 0.97, 0.70);
   cairo_pattern_add_color_stop_rgb(g, 0.18, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
   cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
   cairo_pattern_add_color_stop_rgb(g, 1.0, 0.30, 0.45, 0.04);
@@ -188,7 +188,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   cairo_save(cr);
   splat_path(-0.4);
   cairo_clip(cr);
-  cairo_set_source_rgba(cr, 0.85, 1.0, 0.45, 0.22);
+  cairo_set_source_rgba(cr, 0.80, 0.92, 0.45, 0.18);
   cairo_paint(cr);
   cairo_restore(cr);
   // Wet glints on the swell.
@@ -234,14 +234,14 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
     const double dd = base * rng.range(0.3, 1.8);
     const Pt p = origin + Pt{std::cos(a) * dd, std::sin(a) * dd * 0.8 - rng.range(0, base * 0.5)};
     const double r = rng.range(0.5, 1.4) * bubble;
+    // Filled and lit, so a cluster of them never reads as drawn rings.
     cairo_new_path(cr);
     cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.88, 1.0, 0.55, 0.9);
-    cairo_set_line_width(cr, std::max(0.6, bubble * 0.6));
-    if (r > bubble)
-      cairo_stroke(cr);
-    else
-      cairo_fill(cr);
+    set_rgb(cr, kAcidBody, 0.9);
+    cairo_fill(cr);
+    cairo_arc(cr, p.x + kLx * r * 0.35, p.y + kLy * r * 0.35, std::max(0.4, r * 0.4), 0, 2 * M_PI);
+    set_rgb(cr, kAcidSpec, 0.9);
+    cairo_fill(cr);
   }
   cairo_restore(cr);
 }
