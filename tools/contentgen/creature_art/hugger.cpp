@@ -56,7 +56,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       if (p.coil) {
         // Back along the floor, then round in a shrinking spiral.
         const float u = std::max(0.0f, (t - 0.25f) / 0.75f);
-        const float th = 1.5708f + 5.6f * u + 0.25f * p.tail_sway;
+        const float th = 1.5708f + 5.6f * u + 0.5f * p.tail_sway;
         const float r = 8.5f - 5.5f * u;
         const V3 c{-40, 0, 0};
         pts[i] = t < 0.25f ? lerp3(V3{-20, 4, 0}, c + V3{0, 8.5f, 0}, t / 0.25f)
@@ -83,7 +83,9 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // the same height over the back; a lifted finger swings forward.
       const float along = i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24;
       const float aside = std::sqrt(std::max(0.0f, 30 * 30 - along * along - 30));
-      V3 stand{x + along + 9 * step, 8 - (step > 0.5f ? 5.0f : 0.0f), s * (12 + aside)};
+      // The near fingers lift higher than the far ones, so the two halves
+      // of the stride differ in outline as well as in depth.
+      V3 stand{x + along + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
