@@ -9,7 +9,7 @@
 #include <string>
 
 #include "paint_kit/canvas.h"
-#include "creature_art/paint.h"
+#include "creature_art/creature_brushes.h"
 #include "creature_art/pictures.h"
 #include "decoded_picture.h"
 

@@ -216,3 +216,34 @@ TEST(CreaturePictures, GenerationIsRepeatableAndMatchesTheBuiltContent) {
     EXPECT_EQ(p.make(), built);
   }
 }
+
+TEST(CreaturePictures, EffectsKeepTheirSizesLieFlatOrCentreAndMatchTheBuiltContent) {
+  // The puddle is drawn from its top-middle onto the floor line, the flash
+  // centred on the shot point and rotated: the puddle must stay a thin
+  // strip on the deck, the flash balanced on its middle.
+  for (const auto& e : cc::effect_pictures()) {
+    SCOPED_TRACE(e.name);
+    const contentgen::Bytes built = built_file(e.name);
+    ASSERT_FALSE(built.empty());
+    EXPECT_EQ(e.make(), built);
+    const Picture p = decode(built);
+    long n = 0;
+    double sx = 0, sy = 0;
+    int top = p.h, bottom = -1;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x)
+        if (p.solid(x, y)) ++n, sx += x, sy += y, top = std::min(top, y), bottom = std::max(bottom, y);
+    ASSERT_GT(n, 0);
+    if (e.name.find("acid_1") != std::string::npos) {
+      EXPECT_EQ(p.w, 144);
+      EXPECT_EQ(p.h, 44);
+      EXPECT_LT(bottom - top, 30) << "a puddle seen across the floor is a thin ellipse";
+      EXPECT_NEAR(sx / n, 72, 8);
+    } else {
+      EXPECT_EQ(p.w, 64);
+      EXPECT_EQ(p.h, 64);
+      EXPECT_NEAR(sx / n, 32, 4);
+      EXPECT_NEAR(sy / n, 32, 4);
+    }
+  }
+}

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "creature_art/pictures.h"
 #include "picture.h"
 #include "tiles_art/room_art.h"
 
@@ -177,8 +178,16 @@ TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
 
 TEST(RoomArt, GenerationIsByteIdenticalAndMatchesTheBuiltContent) {
   const fs::path dir = fs::path(RX_CONTENT_DIR) / "data" / "gfx";
+  // The creature art draws the acid puddle and the shot's flash over these
+  // names; the archive holds its pictures, checked with the creatures.
+  auto replaced = [](const std::string& name) {
+    for (const auto& p : contentgen::creatures::effect_pictures())
+      if (p.name == "data\\gfx\\" + name) return true;
+    return false;
+  };
   for (const auto& e : room_art_entries()) {
     SCOPED_TRACE(e.name);
+    if (replaced(e.name)) continue;
     const auto first = e.make();
     EXPECT_EQ(first, e.make());
     std::ifstream f(dir / e.name, std::ios::binary);

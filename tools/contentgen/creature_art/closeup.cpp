@@ -7,7 +7,7 @@
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -168,6 +168,7 @@ Bytes colonist_closeup() {
   head(m);
   resin_over_face(m);
   model::RenderOptions o;
+  o.outline_dark = 0;  // the close-up fills the screen: no outline to sink
   o.ambient = 0.05f;
   o.exposure = 1.25f;
   o.supersample = 4;

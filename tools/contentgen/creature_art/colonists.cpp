@@ -3,7 +3,7 @@
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -94,26 +94,32 @@ Bytes cocoon(bool burst) {
   // rendered like the creatures, the face painted over.
   using namespace solid;
   using model::V3;
-  const model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
-  const model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
-  const model::Material overalls{0.46f, 0.28f, 0.12f, 0.3f, 20, 0.5f, 0};
-  const model::Material skin{0.60f, 0.45f, 0.37f, 0.35f, 25, 0.5f, 0};
-  const model::Material hair{0.20f, 0.12f, 0.06f, 0.4f, 20, 0.4f, 0};
+  // The wall's resin: dark olive, ridged and dulled in patches, wet where
+  // it is fresh; the blood of the burst dark and glossy.
+  const model::Material body{0.10f, 0.11f, 0.055f, 1.2f, 50, 0.8f, 0, 0.8f, 7.0f, 0.45f, 0.35f};
+  const model::Material resin{0.13f, 0.14f, 0.07f, 1.4f, 60, 0.9f, 0, 0.4f, 5.0f, 0.3f, 0.3f};
+  const model::Material overalls{0.40f, 0.25f, 0.11f, 0.3f, 20, 0.5f, 0, 0, 6, 0, 0.25f};
+  const model::Material skin{0.72f, 0.55f, 0.46f, 0.45f, 25, 0.5f, 0, 0, 6, 0, 0.1f, 0.35f};
+  const model::Material hair{0.16f, 0.10f, 0.05f, 0.4f, 20, 0.4f, 0};
+  const model::Material blood{0.30f, 0.02f, 0.02f, 1.6f, 70, 0.5f, 0.05f};
+  const model::Material rib{0.78f, 0.70f, 0.58f, 0.6f, 30, 0.4f, 0, 0, 6, 0, 0.2f, 0.3f};
   const float cx = kCocoon.w / 2.0f, H = kCocoon.h;
   Canvas c(kCocoon.w, kCocoon.h);
   Noise n(burst ? 0xC0C2u : 0xC0C1u);
   Noise shape(0xC0C0u);  // the mass is the same before and after the burst
   model::Model m;
   m.set_skin(0.45f, 4.0f);
-  // The mass: lumps from the top edge to a heap on the floor, widest there.
-  for (int i = 0; i < 46; ++i) {
-    const float y = static_cast<float>(shape.range(0, H));
-    const float half = 40 + 26 * (y / H) * (y / H);
+  // The mass: lumps from above the top edge (it runs on up the wall) to a
+  // heap on the floor, widest there, filling the slot's height.
+  for (int i = 0; i < 56; ++i) {
+    const float y = static_cast<float>(shape.range(-8, H));
+    const float half = 44 + 24 * std::max(0.0f, y / H) * std::max(0.0f, y / H);
     const float x = cx + static_cast<float>(shape.range(-half, half));
-    const float r = static_cast<float>(shape.range(8, 16));
+    const float r = static_cast<float>(shape.range(9, 17));
     m.ellipsoid({x, y, -8}, {r, r * 1.3f, r * 0.7f}, model::rot_z(static_cast<float>(shape.range(-0.4, 0.4))), body, 8);
   }
-  for (float x = cx - 62; x <= cx + 62; x += 10) m.sphere({x, H - 2, -4}, static_cast<float>(shape.range(7, 11)), body, 6);
+  for (float x = cx - 36; x <= cx + 36; x += 12) m.sphere({x, -6, -6}, static_cast<float>(shape.range(10, 14)), body, 8);
+  for (float x = cx - 64; x <= cx + 64; x += 10) m.sphere({x, H - 2, -4}, static_cast<float>(shape.range(7, 11)), body, 6);
   // The body: overalls, shoulders, the arms pinned up and out, the legs.
   m.ellipsoid({cx, 128, 2}, {27, 40, 14}, {}, overalls, 0);
   for (int s = -1; s <= 1; s += 2) {
@@ -126,28 +132,47 @@ Bytes cocoon(bool burst) {
     m.sphere(hand, 5.5f, skin, 2);
     m.capsule({cx + s * 12.0f, 160, 0}, {cx + s * 18.0f, H - 4, -2}, 10, 8, overalls, 5);
   }
-  m.capsule({cx, 78, 0}, {cx, 94, 2}, 5, 6, skin, 3);
-  m.ellipsoid({cx, 66, 4}, {11.5f, 13, 10}, {}, skin, 0);
-  m.ellipsoid({cx, 60, 1}, {12.5f, 10.5f, 10.5f}, {}, hair, 3);
+  m.capsule({cx, 80, 0}, {cx, 96, 2}, 6, 7, skin, 3);
+  m.ellipsoid({cx, 66, 5}, {14, 16, 11}, {}, skin, 0);
+  m.ellipsoid({cx, 57, 1}, {15, 11, 11}, {}, hair, 3);
   if (burst) {
-    // The chest torn open from inside: a cavity, broken ribs, blood.
-    m.ellipsoid({cx, 128, 16}, {17, 17, 17}, {}, overalls, 3, true);
-    m.ellipsoid({cx, 130, 0}, {15, 15, 8}, {}, kMouth, 2);
-    for (int i = 0; i < 8; ++i) {
-      const float a = static_cast<float>(-M_PI + i * (2 * M_PI / 8) + n.range(-0.2, 0.2));
-      const V3 p0{cx + std::cos(a) * 13, 128 + std::sin(a) * 13, 12};
-      const V3 p1{cx + std::cos(a) * 22, 128 + std::sin(a) * 22, 18};
-      m.capsule(p0, p1, 1.8f, 1.0f, kTooth, 0.5f);
+    // The chest torn open from inside: a ragged cavity, ribs snapped and
+    // bent outward, and the blood gushing down over the overalls.
+    m.ellipsoid({cx, 126, 16}, {16, 18, 17}, {}, overalls, 3, true);
+    m.ellipsoid({cx + 3, 116, 14}, {8, 7, 10}, {}, overalls, 2, true);
+    m.ellipsoid({cx, 128, 0}, {15, 16, 8}, {}, blood, 2);
+    for (int i = 0; i < 9; ++i) {
+      const float a = static_cast<float>(-M_PI + i * (2 * M_PI / 9) + n.range(-0.25, 0.25));
+      const float r0 = 12 + static_cast<float>(n.range(0, 3)), r1 = r0 + static_cast<float>(n.range(5, 11));
+      const V3 p0{cx + std::cos(a) * r0, 127 + std::sin(a) * r0, 10};
+      const V3 p1{cx + std::cos(a) * r1, 127 + std::sin(a) * r1, static_cast<float>(16 + n.range(0, 8))};
+      const V3 kink = p1 + V3{static_cast<float>(n.range(-3, 3)), static_cast<float>(n.range(-3, 3)), 4};
+      m.capsule(p0, p1, 2.0f, 1.4f, rib, 0.6f);
+      m.capsule(p1, kink, 1.4f, 0.5f, rib, 0.4f);
     }
+    // The gush: uneven streams that run, fork and thin down the body.
+    for (int k = 0; k < 5; ++k) {
+      V3 at{cx + static_cast<float>(n.range(-11, 11)), 136, 12};
+      float w = static_cast<float>(n.range(2.2, 4.2));
+      const int steps = 3 + static_cast<int>(n.range(0, 4));
+      for (int j = 0; j < steps; ++j) {
+        const V3 next = at + V3{static_cast<float>(n.range(-4, 4)), static_cast<float>(n.range(7, 13)), 0.5f};
+        const float w2 = w * static_cast<float>(n.range(0.65, 0.95));
+        m.capsule(at, next, w, w2, blood, 1.5f);
+        at = next, w = w2;
+      }
+      m.sphere(at + V3{0, w, 0}, w * 1.4f, blood, 1.2f);
+    }
+    m.ellipsoid({cx + 2, 140, 12}, {13, 6, 4}, model::rot_z(0.2f), blood, 3);
   }
-  // Resin swallowing the arms and legs and rising over the shoulders.
+  // Resin swallowing the arms and legs in smooth sheaths and rising over
+  // the shoulders.
   for (int s = -1; s <= 1; s += 2) {
-    for (float t = 0; t <= 1.0f; t += 0.25f)
-      m.sphere({cx + s * (40 + 12 * t), 96 - 64 * t, 4}, 9 - 2 * t, resin, 6);
+    m.capsule({cx + s * 38.0f, 98, 4}, {cx + s * 50.0f, 34, 2}, 10, 8, resin, 6, 9, 0.25f);
     m.sphere({cx + s * 16.0f, 182, 6}, 13, resin, 7);
     m.ellipsoid({cx + s * 22.0f, 92, 8}, {8, 14, 6}, model::rot_z(s * 0.6f), resin, 5);
   }
-  // Ropes binding the body, and webbing out to the wall.
+  // Ropes binding the body; the resin spreads out to the wall in sheets.
   const V3 ropes[][2] = {{{cx - 40, 112, 6}, {cx + 34, 158, 12}},
                          {{cx + 40, 118, 6}, {cx - 30, 166, 12}},
                          {{cx - 36, 150, 6}, {cx + 38, 150, 10}}};
@@ -159,7 +184,7 @@ Bytes cocoon(bool burst) {
   for (int s = -1; s <= 1; s += 2)
     for (int i = 0; i < 3; ++i) {
       const float y = 40.0f + i * 55 + static_cast<float>(shape.range(-10, 10));
-      strand(m, {cx + s * 56.0f, y, 2}, {s < 0 ? 3.0f : kCocoon.w - 3.0f, y + 8, -4}, 5, 1.4f);
+      m.capsule({cx + s * 56.0f, y, -2}, {s < 0 ? 6.0f : kCocoon.w - 6.0f, y + 10, -8}, 5, 8, body, 7);
     }
   drool(m, {cx - 18, 98, 10}, 16, 1, 1.3f);
   drool(m, {cx + 26, 102, 10}, 22, -1, 1.5f);
@@ -167,26 +192,18 @@ Bytes cocoon(bool burst) {
   o.ambient = 0.26f;
   o.exposure = 1.1f;
   model::render(m, c, o);
-  // The face, painted at the free colonist's scale inside the head box
-  // (57..98, 46..90) that a shot must find.
+  // The face, painted larger than the free colonist's inside the head box
+  // (57..98, 46..90) that a shot must find; a tear of blood from the mouth
+  // once the chest has burst.
   cairo_t* cr = c.cr();
-  face(cr, 77.5, 68, 8.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
+  face(cr, 77.5, 67, 10.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
   if (burst) {
-    cairo_move_to(cr, 76, 76);
-    cairo_line_to(cr, 75.5, 90);
-    cairo_set_source_rgb(cr, 0.55, 0.02, 0.02);
-    cairo_set_line_width(cr, 1.4);
+    cairo_move_to(cr, 77, 78);
+    cairo_curve_to(cr, 76.5, 82, 78, 85, 76.5, 90);
+    cairo_set_source_rgb(cr, 0.42, 0.02, 0.02);
+    cairo_set_line_width(cr, 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
-    Noise rng(510);
-    for (int i = 0; i < 6; ++i) {
-      double x = 66 + i * 4.5 + rng.range(-2, 2);
-      cairo_move_to(cr, x, 142);
-      cairo_line_to(cr, x + rng.range(-2, 2), 150 + rng.range(10, 36));
-      cairo_set_source_rgb(cr, 0.50, 0.02, 0.02);
-      cairo_set_line_width(cr, rng.range(2, 3.5));
-      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-      cairo_stroke(cr);
-    }
   }
   return c.png();
 }

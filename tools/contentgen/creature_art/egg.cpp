@@ -8,7 +8,7 @@
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -20,8 +20,8 @@ using model::normalised;
 using model::place;
 using model::rot_x;
 
-constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0};
-constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0};
+constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0, 0.2f, 5.0f, 0.4f, 0.3f};
+constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0, 0, 6, 0.2f, 0.2f, 0.45f};
 constexpr Material egg_vein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
 constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
 constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};

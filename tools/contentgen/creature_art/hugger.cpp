@@ -7,7 +7,7 @@
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -29,63 +29,113 @@ struct HPose {
   float curl = 0;      // fingertips curling in (grab or death)
   float tail_curl = 0; // tail coiling
   float tail_sway = 0;
+  bool coil = false;   // tail wound up behind (scuttling)
   bool side = true;
 };
 
+// Pale, faintly translucent flesh; the knuckles and the creases between the
+// belly's ribs darker; the soft underside pinker and wetter.
+constexpr Material kFlesh{0.74f, 0.59f, 0.46f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
+constexpr Material kFleshFar{0.50f, 0.40f, 0.32f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
+constexpr Material kKnuckle{0.40f, 0.29f, 0.23f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.3f, 60, 0.9f, 0, 0, 6, 0.2f, 0.3f, 0.7f};
+constexpr Material kPlate{0.66f, 0.56f, 0.44f, 0.9f, 50, 1.1f, 0, 0.55f, 6.0f, 0.5f, 0.15f, 0.15f};
+constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
+
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
-  const Material& far_mat = p.side ? kBoneDark : kBone;
-  // Tail first: a ribbed whip behind the body, sinuous.
+  // Tail first: a ribbed whip from under the rump. Scuttling, it is
+  // wound into a coil behind the body; flung at a face it trails and
+  // sways, curling as it dies.
   {
-    V3 pts[9];
-    float radii[9];
-    for (int i = 0; i < 9; ++i) {
-      float t = i / 8.0f;
-      float x = -22 - 108 * t * (1 - 0.55f * p.tail_curl);
-      float y = 4 + 8 * std::sin(t * 5.5f + p.tail_sway) * t - 36 * p.tail_curl * t * t;
-      float z = 4 * std::sin(t * 4.0f + p.tail_sway * 1.3f);
-      pts[i] = {x, y, z};
-      radii[i] = 6.5f - 5.2f * t;
+    constexpr int kN = 12;
+    V3 pts[kN];
+    float radii[kN];
+    for (int i = 0; i < kN; ++i) {
+      const float t = i / (kN - 1.0f);
+      if (p.coil) {
+        // Back along the floor, then round in a shrinking spiral.
+        const float u = std::max(0.0f, (t - 0.25f) / 0.75f);
+        const float th = 1.5708f + 5.6f * u + 0.5f * p.tail_sway;
+        const float r = 8.5f - 5.5f * u;
+        const V3 c{-40, 0, 0};
+        pts[i] = t < 0.25f ? lerp3(V3{-20, 4, 0}, c + V3{0, 8.5f, 0}, t / 0.25f)
+                           : c + V3{r * std::cos(th) * 1.15f, r * std::sin(th), 3 * u};
+      } else {
+        const float x = -22 - 108 * t * (1 - 0.55f * p.tail_curl);
+        const float y = 4 + 8 * std::sin(t * 5.5f + p.tail_sway) * t - 36 * p.tail_curl * t * t;
+        pts[i] = {x, y, 4 * std::sin(t * 4.0f + p.tail_sway * 1.3f)};
+      }
+      radii[i] = p.coil ? 4.6f - 3.4f * t : 6.0f - 4.9f * t;
     }
-    m.chain(pts, radii, 9, kBone, 2.5f, 4.2f, 0.55f);
+    m.chain(pts, radii, kN, kFlesh, 2.5f, 3.6f, 0.6f);
   }
-  // Eight fingers, four each side.
+  // Eight fingers, four each side, each of three knuckled bones.
   for (int s = -1; s <= 1; s += 2) {
-    const Material& mat = (p.side && s < 0) ? far_mat : kBone;
+    const Material& mat = (p.side && s < 0) ? kFleshFar : kFlesh;
     for (int i = 0; i < 4; ++i) {
-      const float x = 15 - i * 10.0f;
-      V3 root{x, 1, s * 11.0f};
+      const float x = 14 - i * 9.5f;
+      V3 root{x, 2, s * 12.0f};
       const float step = ((i + (s > 0)) % 2 ? 1.0f : -1.0f) * p.phase;
-      // Standing: feet planted out to the side and along the body.
-      V3 stand{x * 2.2f + 8 + 11 * step, 2 - (step > 0.5f ? 4.0f : 0.0f), s * 32.0f};
+      // Standing: the fingertips planted round the body like a spider's,
+      // fore fingers reaching forward, hind ones back, the middle ones out
+      // to the side, each as far from its root so the knees all arch to
+      // the same height over the back; a lifted finger swings forward.
+      const float along = i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24;
+      const float aside = std::sqrt(std::max(0.0f, 30 * 30 - along * along - 30));
+      // The near fingers lift higher than the far ones, so the two halves
+      // of the stride differ in outline as well as in depth.
+      V3 stand{x + along + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
       V3 ankle = lerp3(stand, fling, p.spread);
-      ankle = reach(root, ankle, 28, 26);
-      V3 knee = joint(root, ankle, 28, 26, V3{0, -0.5f, 0} * (1 - p.spread) + V3{0, -0.4f, 0} + out * 0.6f);
+      ankle = reach(root, ankle, 26, 24);
+      // Knees arch high over the back while standing.
+      V3 knee = joint(root, ankle, 26, 24, V3{0, -1.0f, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
       V3 down = lerp3(V3{0, 1, 0}, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
-      V3 tip = ankle + normalised(down + (root - ankle) * (0.04f * p.curl)) * 14;
-      m.capsule(root, knee, 3.6f, 2.8f, mat, 2);
-      m.sphere(knee, 3.2f, mat, 1);
-      m.capsule(knee, ankle, 2.8f, 2.2f, mat, 1.2f);
-      m.sphere(ankle, 2.5f, mat, 1);
-      m.capsule(ankle, tip, 2.2f, 0.7f, mat, 1);
+      V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
+      V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
+      m.capsule(root, knee, 3.8f, 2.7f, mat, 2);
+      m.sphere(knee, 3.9f, kKnuckle, 0.8f);
+      m.capsule(knee, ankle, 2.8f, 2.1f, mat, 0.8f);
+      m.sphere(ankle, 3.0f, kKnuckle, 0.6f);
+      m.capsule(ankle, mid, 2.2f, 1.7f, mat, 0.6f);
+      m.sphere(mid, 2.3f, kKnuckle, 0.5f);
+      m.capsule(mid, tip, 1.7f, 0.7f, mat, 0.8f);
     }
   }
-  // The body: a ribbed, bony shell over a softer sac.
-  m.ellipsoid({0, 0, 0}, {26, 9, 16}, {}, kBone, 3);
-  m.ellipsoid({-4, 3, 0}, {22, 7, 13}, {}, kVein, 4);
+  // The body: a soft sac under a ridged dorsal shell.
+  m.ellipsoid({-2, 1, 0}, {24, 9, 17}, {}, kFlesh, 3);
+  m.ellipsoid({0, -2.5f, 0}, {20, 7, 14}, {}, kPlate, 3);
   for (int i = 0; i < 5; ++i) {
-    float x = 14 - i * 7.0f;
-    m.capsule({x, -7.5f, -12}, {x - 1, -9.5f, 0}, 2.2f, 2.6f, kBone, 2.5f);
-    m.capsule({x - 1, -9.5f, 0}, {x, -7.5f, 12}, 2.6f, 2.2f, kBone, 2.5f);
+    float x = 13 - i * 6.5f;
+    m.capsule({x, -6.5f, -12}, {x - 1, -8.5f, 0}, 2.2f, 2.6f, kPlate, 2.0f);
+    m.capsule({x - 1, -8.5f, 0}, {x, -6.5f, 12}, 2.6f, 2.2f, kPlate, 2.0f);
   }
-  // Gill flaps along the sides and the blunt front.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({2, -1, s * 14.0f}, {16, 5, 4}, {}, kBoneDark, 3);
-  m.ellipsoid({24, 1, 0}, {8, 6, 9}, {}, kBone, 4);
-  // The underside: a pale ridged tube that reaches out for the face.
-  m.capsule({14, 7, 0}, {24, 9, 0}, 3.0f, 2.0f, kVein, 2, 2.5f, 0.4f);
+  // Gill flaps along the sides: thin, so the light comes through them.
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({0, 1, s * 16.0f}, {17, 6, 2.5f}, {}, kBelly, 2);
+  m.ellipsoid({22, 2, 0}, {8, 7, 10}, {}, kFlesh, 4);
+  // The underside: ribs across the belly with dark creases between them,
+  // and the mouth in its middle, a ringed lip round a dark throat, from
+  // which a ridged tube reaches out for the face.
+  for (int i = 0; i < 5; ++i) {
+    // Each rib bows round the belly and sweeps back at its ends like a
+    // chevron, shorter and thinner toward the ends of the body.
+    const float x = 14 - i * 7.0f, half = 14 * std::sqrt(std::max(0.1f, 1 - (x / 25) * (x / 25)));
+    V3 pts[5];
+    float radii[5];
+    for (int k = 0; k < 5; ++k) {
+      const float u = (k - 2) / 2.0f;
+      pts[k] = {x - 5 * u * u, 9.2f - 3.5f * u * u, u * half};
+      radii[k] = (1.6f + 0.4f * (1 - std::fabs(x) / 20)) * (1 - 0.35f * std::fabs(u));
+    }
+    m.chain(pts, radii, 5, kBelly, 1.2f);
+  }
+  m.ellipsoid({2, 11.5f, 0}, {5, 2.5f, 4}, {}, kCrease, 1.5f, true);
+  m.torus({2, 10.5f, 0}, 4.2f, 1.6f, {}, kBelly, 1.0f);
+  m.sphere({2, 10.5f, 0}, 2.6f, kMouth, 0.6f);
+  m.capsule({4, 11, 0}, {14, 12, 0}, 2.4f, 1.6f, kBelly, 1.5f, 2.0f, 0.35f);
 }
 
 // Side view: body centre in the roaming frame, feet on its floor row.
@@ -113,14 +163,21 @@ Bytes hugger_walk(int frame) {
   HPose p;
   p.phase = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   p.tail_sway = 0.9f * p.phase;
+  p.coil = true;
   // Sit the fingertips on the last row.
   Model probe;
   build(probe, p, place(kWalkBody, {}, kWalkScale));
   const float drop = kHuggerWalk.h - 1 - lowest_solid_row(probe, kHuggerWalk.w, kHuggerWalk.h + 40);
+  // Arched knees and the coiled tail stay clear of the frame's top.
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  const V3 feet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
+  const Xf view = fit(make, place(kWalkBody + V3{0, drop, 0}, {}, kWalkScale), kHuggerWalk.w, kHuggerWalk.h, feet, 1, 3);
   Model m;
   m.set_skin(0.2f, 2.5f);
-  build(m, p, place(kWalkBody + V3{0, drop, 0}, {}, kWalkScale));
-  model::render(m, c);
+  build(m, p, view);
+  model::RenderOptions o;
+  o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
+  model::render(m, c, o);
   return finish(c, "hugger walk");
 }
 
@@ -179,7 +236,7 @@ Bytes hugger_corpse(int frame) {
   const float drop = floor_y - 1 - lowest_solid_row(probe, kHuggerCorpse.w, kHuggerCorpse.h + 60);
   Xf view = place({116, 40 + (frame == 1 ? drop - 12 : drop), 0}, turn.r, turn.s);
   cairo_t* cr = c.cr();
-  if (frame >= 2) acid_pool(cr, 112, floor_y - 2, 38 + 14 * frame, 5 + frame, 250 + frame);
+  if (frame >= 2) acid_pool(cr, 112, floor_y - 2, 38 + 14 * frame, 5 + frame, 252, frame);
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);

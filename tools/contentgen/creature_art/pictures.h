@@ -30,11 +30,18 @@ Bytes colonist();                 // wren.png
 Bytes cocoon(bool burst);         // colonist_1.png / colonist_2.png
 Bytes colonist_closeup();         // colonist_big.png
 
+Bytes acid_puddle();              // acid_1.png
+Bytes shot_flash();               // blast.png
+
 struct Picture {
   std::string name;  // archive name
   Generator make;
 };
 // Every creature picture in archive order.
 const std::vector<Picture>& pictures();
+// The effects drawn with the creature brushes (the acid puddle, the shot's
+// flash); registered after the room art, whose pictures of these names they
+// replace.
+const std::vector<Picture>& effect_pictures();
 
 }  // namespace contentgen::creatures

@@ -9,7 +9,7 @@
 
 #include "creature_art/queen_model.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -26,7 +26,7 @@ using model::rot_z;
 // Rows of the roaming frames hidden above the room band.
 constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
-constexpr float kWalkScale = 0.86f;
+constexpr float kWalkScale = 1.2f;
 
 constexpr float kSpine = 92;
 
@@ -35,18 +35,22 @@ V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std:
 // The head and its crown: origin at the neck joint, snout toward +x.
 static void head(Model& m, const QPose& p) {
   const Material& c = kCarapace;
-  // The crown: a broad shell swept up and back over the skull, its rim
-  // rising into horns.
-  m.ellipsoid({-24, -24, 0}, {48, 16, 46}, rot_z(0.62f), kCrest);
-  m.ellipsoid({-18, -10, 0}, {44, 13, 42}, rot_z(0.62f), kCrest, 6, true);
-  // Horns fanning from the brow: up and back in profile, out to the sides
-  // seen from the front.
-  for (int i = 0; i < 7; ++i) {
-    const float u = (i - 3) / 3.0f;  // -1..1 across the crown
-    const float a = -2.15f - 0.55f * (1 - std::fabs(u));  // back and up
-    V3 base{2, -20, u * 14};
-    V3 tip = base + V3{std::cos(a) * 62, std::sin(a) * 62, u * 58};
-    m.capsule(base, tip, 5.0f, 1.0f, kCrest, 3);
+  // The crest: a broad, thin hood of ridged plate swept up and back from
+  // the brow, more than twice as wide as the skull, hollowed underneath,
+  // with raised ribs fanning across it and a serrated rim of spines.
+  const M3 hood = rot_z(0.75f);
+  m.ellipsoid({-26, -30, 0}, {60, 13, 60}, hood, kCrown, 3);
+  m.ellipsoid({-21, -22, 0}, {56, 11, 55}, hood, kCrown, 5, true);
+  for (int i = 0; i < 9; ++i) {
+    const float u = (i - 4) / 4.0f;  // -1..1 across the crest
+    // The middle ribs stand up, the outer ones sweep back and out: a fan
+    // seen from the side as well as from the front.
+    const float a = -1.95f - 0.9f * std::fabs(u);
+    const float reach = 66 - 8 * std::fabs(u);
+    V3 base{0, -20, u * 10};
+    V3 tip = base + V3{std::cos(a) * reach, std::sin(a) * reach, u * 56};
+    m.capsule(base, tip, 4.2f, 2.4f, kCrown, 2.5f);
+    m.capsule(tip, tip + V3{std::cos(a) * 20, std::sin(a) * 20, u * 14}, 2.6f, 0.6f, kCrown, 1);
   }
   // Long skull under the crown, and the face.
   m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
@@ -89,8 +93,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
   auto arm = [&](int i, bool great) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kCarapace : far_mat;
-    const float l1 = great ? 46 : 26, l2 = great ? 50 : 28, r = great ? 9.0f : 5.0f;
-    V3 root = great ? sh + V3{-6, 10, s * 20} : lerp3(V3{}, sh, 0.55f) + V3{6, 8, s * 12};
+    const float l1 = great ? 46 : 34, l2 = great ? 50 : 36, r = great ? 9.0f : 6.5f;
+    V3 root = great ? sh + V3{-6, 10, s * 22} : lerp3(V3{}, sh, 0.6f) + V3{14, 14, s * 16};
     V3 target = root + (great ? p.hand[i] : p.small[i]);
     V3 hand = reach(root, target, l1, l2);
     V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
@@ -115,10 +119,10 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const Material& mat = i == 0 ? kCarapace : far_mat;
     V3 root{0, 4, s * 16};
     V3 toe = p.toe[i];
-    V3 ankle = reach(root, toe + V3{-26, -26, 0}, 58, 54);
+    V3 ankle = reach(root, toe + V3{-22, -38, 0}, 58, 54);
     V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
     m.capsule(root, knee, 21, 13, mat, 5);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 17, 17}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
+    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 13, 14}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
     m.capsule(knee, ankle, 13, 9, mat, 3, 8, 0.5f);
     // The calf swells behind the shin.
     m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-4, 0, 0}, {17, 10, 10},
@@ -132,22 +136,24 @@ void build(Model& m, const QPose& p, const Xf& view) {
   arm(1, true);
   arm(1, false);
   leg(1);
-  // The tail: thick, long, trailing along the floor behind her.
+  // The tail: thick, long, plated, trailing along the floor behind her.
   {
     const float sw = p.tail_sway;
-    V3 pts[] = {{-12, 4, 0}, {-50, 30 + 8 * sw, -6}, {-88, 62 - 4 * sw, -10}, {-118, 86 + 4 * sw, -8},
-                {-138, 94, -4 + 30 * sw}, {-150, 86 - 6 * sw, 40 * sw}};
-    float radii[] = {14, 10, 7.5f, 5.5f, 3.8f, 2.2f};
+    V3 pts[] = {{-20, 2, 0},           {-62, 26 + 8 * sw, -6},  {-104, 56 - 4 * sw, -10},
+                {-146, 80 + 4 * sw, -8}, {-186, 94, -4 + 20 * sw}, {-222, 98 - 4 * sw, 30 * sw},
+                {-252, 92 - 6 * sw, 44 * sw}};
+    float radii[] = {18, 13, 9.5f, 7.0f, 5.0f, 3.4f, 2.0f};
     const M3 swing = rot_z(p.tail_turn);
-    for (V3& q : pts) q = pts[0] + swing.apply(q - pts[0]);
-    m.chain(pts, radii, 6, kCarapace, 4, 6.5f, 0.9f);
-    m.ellipsoid(pts[5] + V3{-6, -8, 0}, {12, 3.5f, 1.5f}, rot_z(1.0f), kCarapace, 2);
+    for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
+    m.chain(pts, radii, 7, kCarapace, 4, 6.0f, 1.1f);
+    m.ellipsoid(pts[6] + V3{-8, -9, 0}, {15, 4, 1.8f}, rot_z(1.0f), kCarapace, 2);
   }
-  // Pelvis, spine, the long ribbed torso and the egg-heavy abdomen.
-  m.ellipsoid({-6, 4, 0}, {26, 18, 22}, rot_z(0.2f), kCarapace, 0);
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 15, kCarapace, 8, 6.5f, 1.2f);
-  m.capsule(lerp3({}, sh, 0.3f) - up * 3, sh - up * 2, 20, 24, kCarapace, 10, 7.0f, 1.6f);
-  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 4, {30, 20, 24}, rot_z(p.pitch), kCarapace, 8);
+  // The pelvis plated like the tail it becomes, the heavy ribbed thorax
+  // and the egg-heavy abdomen.
+  m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
+  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 25, 30, kCarapace, 10, 7.0f, 1.8f);
+  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 6, {38, 26, 30}, rot_z(p.pitch), kCarapace, 8);
   // Dorsal spines along the back.
   for (int i = 0; i < 5; ++i) {
     float t = 1.0f - i * 0.17f;
@@ -176,7 +182,11 @@ static QPose walk_pose(int frame) {
   p.toe[1] = {30 - 44 * ph, ph == 0 ? 86.0f : 100.0f, -16};
   p.hand[0] = {44 + 14 * ph, 34, 14};
   p.hand[1] = {44 - 14 * ph, 34, -14};
+  p.small[0] = {40 + 8 * ph, 16, 16};
+  p.small[1] = {40 - 8 * ph, 18, -16};
   p.tail_sway = -ph;
+  p.tail_turn = 0.30f;  // the long tail lifts off the floor behind her
+  p.tail_len = 0.8f;
   p.jaw = 0.2f + 0.1f * (ph + 1);
   return p;
 }
@@ -242,8 +252,9 @@ QPose lunge_pose(float strike) {
   p.curl = 0.4f + 0.4f * strike;
   p.toe[0] = {40, 100, 30};
   p.toe[1] = {20, 100, -30};
-  // The tail swings round toward the viewer.
+  // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
+  p.tail_len = 0.6f;
   return p;
 }
 
@@ -261,10 +272,12 @@ Bytes queen_walk(int frame) {
   QPose p = walk_pose(frame);
   // Feet on the floor row; the whole figure below the rows the band hides.
   Model probe;
-  build(probe, p, place({160, 150, 0}, {}, kWalkScale));
+  // Her hips right of the middle: the long tail needs the room behind.
+  constexpr float kHipX = 196;
+  build(probe, p, place({kHipX, 150, 0}, {}, kWalkScale));
   const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
-  const Xf stand = place({160, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
-  const V3 feet{160, static_cast<float>(kQueenWalk.h - 1), 0};
+  const Xf stand = place({kHipX, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
+  const V3 feet{kHipX, static_cast<float>(kQueenWalk.h - 1), 0};
   auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
   const Xf view = fit(make, stand, kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
   Model m;

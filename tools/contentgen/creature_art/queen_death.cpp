@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "creature_art/queen_model.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {

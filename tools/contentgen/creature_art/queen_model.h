@@ -25,6 +25,7 @@ struct QPose {
   V3 toe[2] = {{40, 100, 16}, {10, 100, -16}};
   float tail_sway = 0;
   float tail_turn = 0;  // the whole tail swung about its root, in the picture plane
+  float tail_len = 1;   // the tail's length as a share of its full reach
   bool drool = true;
   bool side = true;
 };

@@ -36,6 +36,7 @@ const std::vector<Picture>& pictures() {
 
 void register_creature_art(Registry& reg) {
   for (const auto& p : creatures::pictures()) reg.add(p.name, p.make);
+  for (const auto& p : creatures::effect_pictures()) reg.add(p.name, p.make);
 }
 
 }  // namespace contentgen

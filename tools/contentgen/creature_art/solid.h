@@ -17,9 +17,13 @@ using model::Xf;
 
 // Wet black-blue carapace, its darker far-side variant, the hugger's pale
 // bone-flesh, teeth, the red mouth, drool and the queen's darker crest.
-inline constexpr Material kCarapace{0.085f, 0.10f, 0.14f, 1.1f, 60, 1.0f, 0};
-inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 0.8f, 60, 0.8f, 0};
-inline constexpr Material kCrest{0.07f, 0.08f, 0.11f, 1.2f, 70, 1.1f, 0};
+// The carapace is hard plate: fine ridges over it and a shine that dulls
+// in patches, so no two stretches of it catch the light alike.
+inline constexpr Material kCarapace{0.085f, 0.10f, 0.14f, 1.1f, 60, 1.0f, 0, 0.3f, 6.0f, 0.45f, 0.2f};
+inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 0.8f, 60, 0.8f, 0, 0.3f, 6.0f, 0.45f, 0.2f};
+inline constexpr Material kCrest{0.07f, 0.08f, 0.11f, 1.2f, 70, 1.1f, 0, 0.5f, 8.0f, 0.4f, 0.2f};
+// The queen's crest: the same plate, ridged deeper and dulled in patches.
+inline constexpr Material kCrown{0.09f, 0.10f, 0.13f, 1.6f, 60, 1.5f, 0, 0.6f, 11.0f, 0.4f, 0.25f};
 inline constexpr Material kTooth{0.80f, 0.78f, 0.66f, 0.7f, 30, 0.4f, 0};
 inline constexpr Material kMouth{0.32f, 0.05f, 0.06f, 0.5f, 20, 0.2f, 0};
 inline constexpr Material kDrool{0.55f, 0.62f, 0.52f, 1.4f, 80, 0.9f, 0.25f};

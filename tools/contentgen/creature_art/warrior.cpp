@@ -7,7 +7,7 @@
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -393,7 +393,7 @@ Bytes warrior_corpse(int frame) {
   m.set_skin(0.14f, 3.0f);
   build(m, p, view);
   cairo_t* cr = c.cr();
-  if (frame >= 3) acid_pool(cr, x + 70, floor_y - 2, 30 + 20 * frame, 6 + 2 * frame, 70 + frame);
+  if (frame >= 3) acid_pool(cr, x + 70, floor_y - 2, 30 + 20 * frame, 6 + 2 * frame, 73, frame);
   model::render(m, c);
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame <= 2) acid_splash(cr, {h.x, h.y}, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);

@@ -54,7 +54,9 @@ Xf place(V3 at, const M3& r, float s) {
 void Model::push(Part p) {
   p.skin_amp = skin_amp_;
   p.skin_scale = skin_scale_;
-  p.bound_r += p.k + p.rib_depth + skin_amp_ + 1.0f;
+  p.ridge = p.mat.ridge * xf_.s;
+  p.ridge_size = p.mat.ridge_size * xf_.s;
+  p.bound_r += p.k + p.rib_depth + skin_amp_ + p.ridge + 1.0f;
   parts_.push_back(p);
 }
 
@@ -200,6 +202,12 @@ float part_distance(const Part& p, V3 q) {
     V3 s = q * (1.0f / p.skin_scale);
     d -= p.skin_amp * (noise3(s) * 0.7f + noise3(s * 2.3f) * 0.3f);
   }
+  if (p.ridge > 0 && d < p.ridge * 3) {
+    // Sharp crests where the noise crosses zero, coarse and fine.
+    V3 s = q * (1.0f / p.ridge_size);
+    float a = 1 - std::fabs(noise3(s)), b = 1 - std::fabs(noise3(s * 3.1f + V3{7.3f, 1.9f, 4.1f}));
+    d -= p.ridge * (a * a * a * 0.75f + b * b * 0.35f);
+  }
   return d;
 }
 
@@ -232,12 +240,12 @@ float scene(const Part* const* list, int n, V3 q) {
 }
 
 struct Surface {
-  float r, g, b, specular, shine, rim, glow;
+  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb;
 };
 
 float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
   float d = kFar, h;
-  s = {0, 0, 0, 0, 1, 0, 0};
+  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < n; ++i) {
     const Part& p = *list[i];
     float e = part_distance(p, q);
@@ -254,6 +262,12 @@ float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
     s.shine += (m.shine - s.shine) * h;
     s.rim += (m.rim - s.rim) * h;
     s.glow += (m.glow - s.glow) * h;
+    s.rough += (m.rough - s.rough) * h;
+    s.mottle += (m.mottle - s.mottle) * h;
+    s.translucent += (m.translucent - s.translucent) * h;
+    s.tr += (m.tr - s.tr) * h;
+    s.tg += (m.tg - s.tg) * h;
+    s.tb += (m.tb - s.tb) * h;
   }
   return d;
 }
@@ -274,7 +288,7 @@ bool capsule_reaches_tile(const Part& p, int tx, int ty) {
   float bb = bx * bx + by * by;
   float h = bb > 0 ? clampf(((mx - p.a.x) * bx + (my - p.a.y) * by) / bb, 0, 1) : 0;
   float dx = mx - (p.a.x + bx * h), dy = my - (p.a.y + by * h);
-  float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + 1.0f + half;
+  float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + p.ridge + 1.0f + half;
   return dx * dx + dy * dy <= reach * reach;
 }
 
@@ -323,7 +337,7 @@ bool march(const Tile& t, float x, float y, V3& hit) {
       const float bx = p.b.x - p.a.x, by = p.b.y - p.a.y, bb = bx * bx + by * by;
       const float h = bb > 0 ? clampf(((x - p.a.x) * bx + (y - p.a.y) * by) / bb, 0, 1) : 0;
       const float ex = x - (p.a.x + bx * h), ey = y - (p.a.y + by * h);
-      const float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + 1.0f;
+      const float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + p.ridge + 1.0f;
       if (ex * ex + ey * ey > reach * reach) continue;
     }
     const float half = std::sqrt(rr);
@@ -368,29 +382,55 @@ float occlusion(const Tile& t, V3 p, V3 nrm) {
   return clampf(1.0f - 0.45f * occ, 0, 1);
 }
 
+// How thin the body is behind p: 1 where the field stays shallow a few
+// pixels in along -normal (a membrane, a finger), 0 deep in a bulk.
+float thinness(const Tile& t, V3 p, V3 nrm) {
+  const Part* const* list = t.parts.data();
+  const int n = static_cast<int>(t.parts.size());
+  float thick = 0;
+  for (float h : {2.0f, 4.5f, 8.0f}) thick += clampf(-scene(list, n, p - nrm * h) / (h * 0.5f), 0, 1);
+  return 1 - thick / 3;
+}
+
 struct Lights {
   V3 key = normalised({-0.45f, -0.72f, 0.55f});
   V3 half = normalised(normalised({-0.45f, -0.72f, 0.55f}) + V3{0, 0, 1});
   V3 rimdir = normalised({0.8f, -0.45f, -0.25f});
 };
 
-void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 nrm, float ao, float out[3]) {
+void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3 nrm, float ao, float thin,
+           float out[3]) {
   float ndl = dot(nrm, L.key);
   float diff = clampf((ndl + 0.15f) / 1.15f, 0, 1);
   float nh = std::max(0.0f, dot(nrm, L.half));
-  float specular = s.specular * std::pow(nh, s.shine) * (0.4f + 0.6f * ao);
+  // Patchy shine: dull, dry patches between wet ones.
+  float wet = 1;
+  if (s.rough > 0) wet = 1 - s.rough * clampf(0.5f + 0.8f * noise3(hit * 0.11f + V3{3.1f, 7.7f, 1.3f}), 0, 1);
+  float specular = s.specular * wet * std::pow(nh, s.shine * (0.5f + 0.5f * wet)) * (0.4f + 0.6f * ao);
   // A broad sheen under the tight highlight reads as wetness at sprite size.
-  specular += s.specular * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
+  specular += s.specular * wet * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
   float nv = clampf(nrm.z, 0, 1);
   float fres = (1 - nv) * (1 - nv) * (1 - nv);
-  float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao);
+  // The outline falls dark: the rim light lives a little inside it.
+  float edge = clampf(nv / 0.32f, 0, 1);
+  edge = edge * edge * (3 - 2 * edge);
+  float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao) *
+              (1 - o.outline_dark * (1 - edge) * 0.85f);
   float bounce = 0.10f * clampf(nrm.y, 0, 1);
   float light = o.ambient * ao + diff * 0.95f * (0.55f + 0.45f * ao) + bounce * ao;
   float base[3] = {s.r, s.g, s.b};
+  if (s.mottle > 0) {
+    float m = 1 + s.mottle * (0.65f * noise3(hit * 0.19f) + 0.35f * noise3(hit * 0.57f + V3{5, 2, 9}));
+    for (float& b : base) b *= m;
+  }
+  // Light through thin tissue, warm, strongest where the key light is behind.
+  float through = s.translucent * thin * (0.55f + 0.45f * clampf(1 - ndl, 0, 1)) * (0.6f + 0.4f * ao);
+  float trc[3] = {s.tr, s.tg, s.tb};
   float rimc[3] = {o.rim_r, o.rim_g, o.rim_b};
   float keyc[3] = {1.0f, 0.96f, 0.90f};
+  float fall = 1 - o.outline_dark * (1 - edge);
   for (int i = 0; i < 3; ++i) {
-    float c = base[i] * (light * keyc[i] + s.glow) + specular * keyc[i] + rim * rimc[i];
+    float c = (base[i] * (light * keyc[i] + s.glow) + specular * keyc[i] + through * trc[i]) * fall + rim * rimc[i];
     c *= o.exposure;
     // Gentle tone curve: lifts the deep carapace shades without washing out.
     c = c / (1 + 0.25f * c);
@@ -446,7 +486,8 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
                     V3 nrm = normal_at(t, hit);
                     Surface s;
                     scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
-                    shade(o, lights, s, nrm, occlusion(t, hit, nrm), col);
+                    const float thin = s.translucent > 0 ? thinness(t, hit, nrm) : 0;
+                    shade(o, lights, s, hit, nrm, occlusion(t, hit, nrm), thin, col);
                     lit = true;
                   }
                   acc[0] += col[0];

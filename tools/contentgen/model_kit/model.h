@@ -54,13 +54,23 @@ struct Xf {
 Xf operator*(const Xf& outer, const Xf& inner);
 Xf place(V3 at, const M3& r = {}, float s = 1);
 
-// Surface material: colour, wet specular, and how much the cool rim shows.
+// Surface material: colour, wet specular, and how much the cool rim shows;
+// then the surface detail that tells one tissue from another. Hard plates
+// take ridges (sharp-crested noise at two scales carved into the surface)
+// and a patchy shine; soft tissue takes mottling and light through its
+// thin parts.
 struct Material {
   float r = 0.1f, g = 0.1f, b = 0.1f;
   float specular = 0.6f;    // specular strength
   float shine = 40;     // specular exponent
   float rim = 1.0f;     // rim light strength
   float glow = 0.0f;    // unlit self-colour (slime, acid)
+  float ridge = 0.0f;   // depth of the ridges raised over the surface
+  float ridge_size = 6.0f;  // spacing of the coarse ridges (the fine ones are a third of it)
+  float rough = 0.0f;   // 0..1: how far the shine dulls in patches over the surface
+  float mottle = 0.0f;  // 0..1: how much the colour blotches
+  float translucent = 0.0f;  // light through thin parts, in this tissue's warm colour
+  float tr = 0.95f, tg = 0.55f, tb = 0.38f;
 };
 
 class Model {
@@ -96,6 +106,7 @@ class Model {
     float k;          // smooth width
     float rib_step, rib_depth;
     float skin_amp, skin_scale;
+    float ridge, ridge_size;  // scaled with the placement
     Material mat;
     V3 bound_c;       // bounding sphere
     float bound_r;
@@ -114,6 +125,9 @@ struct RenderOptions {
   float exposure = 1.0f;
   float ambient = 0.16f;
   float rim_r = 0.35f, rim_g = 0.55f, rim_b = 0.80f;  // the cool rim light
+  // How far values fall toward the outline (0 none): a masked sprite's edge
+  // pixels then sit dark against the room instead of glowing.
+  float outline_dark = 0.6f;
 };
 
 // Renders the model over the canvas (drawn on top of what it holds).

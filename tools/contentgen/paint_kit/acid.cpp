@@ -32,9 +32,9 @@ namespace {
 constexpr double kLx = kLightX, kLy = kLightY;
 
 // Acid colours: dark rim, body, lit body, specular.
-constexpr double kAcidRim[] = {0.16, 0.27, 0.02};
-constexpr double kAcidBody[] = {0.55, 0.74, 0.07};
-constexpr double kAcidLit[] = {0.84, 0.95, 0.30};
+constexpr double kAcidRim[] = {0.14, 0.22, 0.03};
+constexpr double kAcidBody[] = {0.52, 0.67, 0.13};
+constexpr double kAcidLit[] = {0.80, 0.89, 0.38};
 constexpr double kAcidSpec[] = {0.97, 1.0, 0.82};
 
 void set_rgb(cairo_t* cr, const double* c, double a = 1.0) { cairo_set_source_rgba(cr, c[0], c[1], c[2], a); }
@@ -178,7 +178,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   splat_path(0.0);
   cairo_pattern_t* g = cairo_pattern_create_radial(origin.x + kLx * base * 0.3, centre_y + kLy * base * 0.3, 0,
                                                    origin.x, centre_y, base * 2.0);
-  cairo_pattern_add_color_stop_rgb(g, 0.0, 1.0, 1.0, 0.75);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.95, 0.97, 0.70);
   cairo_pattern_add_color_stop_rgb(g, 0.18, kAcidLit[0], kAcidLit[1], kAcidLit[2]);
   cairo_pattern_add_color_stop_rgb(g, 0.6, kAcidBody[0], kAcidBody[1], kAcidBody[2]);
   cairo_pattern_add_color_stop_rgb(g, 1.0, 0.30, 0.45, 0.04);
@@ -188,7 +188,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   cairo_save(cr);
   splat_path(-0.4);
   cairo_clip(cr);
-  cairo_set_source_rgba(cr, 0.85, 1.0, 0.45, 0.22);
+  cairo_set_source_rgba(cr, 0.80, 0.92, 0.45, 0.18);
   cairo_paint(cr);
   cairo_restore(cr);
   // Wet glints on the swell.
@@ -234,14 +234,14 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
     const double dd = base * rng.range(0.3, 1.8);
     const Pt p = origin + Pt{std::cos(a) * dd, std::sin(a) * dd * 0.8 - rng.range(0, base * 0.5)};
     const double r = rng.range(0.5, 1.4) * bubble;
+    // Filled and lit, so a cluster of them never reads as drawn rings.
     cairo_new_path(cr);
     cairo_arc(cr, p.x, p.y, r, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.88, 1.0, 0.55, 0.9);
-    cairo_set_line_width(cr, std::max(0.6, bubble * 0.6));
-    if (r > bubble)
-      cairo_stroke(cr);
-    else
-      cairo_fill(cr);
+    set_rgb(cr, kAcidBody, 0.9);
+    cairo_fill(cr);
+    cairo_arc(cr, p.x + kLx * r * 0.35, p.y + kLy * r * 0.35, std::max(0.4, r * 0.4), 0, 2 * M_PI);
+    set_rgb(cr, kAcidSpec, 0.9);
+    cairo_fill(cr);
   }
   cairo_restore(cr);
 }
@@ -271,38 +271,94 @@ void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double
   cairo_restore(cr);
 }
 
-void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed) {
+void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed, int phase) {
   Noise rng(seed);
   cairo_save(cr);
-  // Irregular puddle outline.
-  const int n = 18;
-  cairo_new_path(cr);
-  for (int i = 0; i <= n; ++i) {
-    double a = 2 * M_PI * i / n;
-    double k = rng.range(0.78, 1.08);
-    double x = cx + std::cos(a) * rx * k, y = cy + std::sin(a) * ry * k;
-    if (i == 0)
-      cairo_move_to(cr, x, y);
-    else
-      cairo_line_to(cr, x, y);
-  }
+  // The outline wanders and pushes out a few tongues across the deck.
+  const SplatRim rim(rng, 4, 0.10, 0.28, 0.15, 0.35);
+  auto outline = [&](double grow, double a0 = 0, double a1 = 2 * M_PI) {
+    cairo_new_path(cr);
+    constexpr int steps = 96;
+    for (int i = 0; i <= steps; ++i) {
+      const double a = a0 + (a1 - a0) * i / steps;
+      const double r = std::min(rim(a) / 1.2, 1.02) + grow;
+      const double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+  };
+  // The deck scorched round it, then the dark wet rim.
+  outline(0.06);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx - rx * 0.2, cy - ry * 0.3, 0, cx, cy, std::max(rx, ry));
-  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.86, 1.0, 0.40);
-  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.50, 0.80, 0.08);
-  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.22, 0.40, 0.02);
+  cairo_set_source_rgba(cr, 0.07, 0.06, 0.03, 0.55);
+  cairo_fill(cr);
+  outline(0.0);
+  cairo_close_path(cr);
+  cairo_set_source_rgba(cr, 0.13, 0.17, 0.04, 0.97);
+  cairo_fill(cr);
+  // The body: muted yellow-green, lighter toward the far side where it
+  // mirrors the room's light, darker and deeper at the near lip.
+  outline(-0.07);
+  cairo_close_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - ry, 0, cy + ry);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 0.58, 0.68, 0.26);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.42, 0.54, 0.13);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.22, 0.30, 0.06);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  // Bubbles and glints.
-  for (int i = 0; i < 7; ++i) {
-    double a = rng.range(0, 2 * M_PI), r = rng.range(0, 0.7);
-    double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
-    double s = rng.range(0.8, 2.2) * std::max(1.0, ry / 6);
-    cairo_arc(cr, x, y, s, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.95, 1.0, 0.75, 0.9);
-    cairo_set_line_width(cr, std::max(0.6, s * 0.35));
-    cairo_stroke(cr);
+  // A soft reflection across the far half.
+  cairo_save(cr);
+  outline(-0.1);
+  cairo_close_path(cr);
+  cairo_clip(cr);
+  cairo_translate(cr, cx - rx * 0.15, cy - ry * 0.35);
+  cairo_scale(cr, rx * 0.55, ry * 0.28);
+  cairo_pattern_t* sheen = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(sheen, 0, 0.86, 0.92, 0.62, 0.55);
+  cairo_pattern_add_color_stop_rgba(sheen, 1, 0.86, 0.92, 0.62, 0.0);
+  cairo_set_source(cr, sheen);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(sheen);
+  cairo_restore(cr);
+  // The meniscus catches the light along the far edge.
+  outline(-0.06, M_PI * 1.08, M_PI * 1.92);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, std::max(0.8, ry * 0.12));
+  cairo_set_source_rgba(cr, 0.93, 0.97, 0.72, 0.9);
+  cairo_stroke(cr);
+  // Bubbles: each rises, swells and bursts over the frames; a frame shows
+  // those whose life covers its phase, at their size then.
+  Noise bub(seed * 2654435761u + 17u);
+  const int count = 7 + static_cast<int>(rx / 10);
+  for (int i = 0; i < count; ++i) {
+    const double a = bub.range(0, 2 * M_PI), d = std::sqrt(bub.unit()) * 0.72;
+    const double bx = cx + std::cos(a) * rx * d, by = cy + std::sin(a) * ry * d;
+    const double size = bub.range(0.7, 1.6) * std::max(1.2, ry * 0.22);
+    const int born = static_cast<int>(bub.range(0, 3));
+    const int age = ((phase - born) % 3 + 3) % 3;  // 0 rising, 1 swollen, 2 gone
+    if (age == 2) continue;
+    const double r = size * (age == 0 ? 0.65 : 1.0);
+    cairo_save(cr);
+    cairo_translate(cr, bx, by);
+    cairo_scale(cr, 1, 0.75);
+    cairo_arc(cr, 0, 0, r * 1.15, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 0.14, 0.19, 0.04, 0.8);  // its shadow ring on the surface
+    cairo_fill(cr);
+    cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+    cairo_pattern_t* bg = cairo_pattern_create_radial(-r * 0.3, -r * 0.4, 0, 0, 0, r);
+    cairo_pattern_add_color_stop_rgb(bg, 0, 0.70, 0.80, 0.36);
+    cairo_pattern_add_color_stop_rgb(bg, 1, 0.34, 0.45, 0.10);
+    cairo_set_source(cr, bg);
+    cairo_fill(cr);
+    cairo_pattern_destroy(bg);
+    cairo_arc(cr, -r * 0.35, -r * 0.4, std::max(0.45, r * 0.28), 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 1.0, 1.0, 0.9, 0.95);
+    cairo_fill(cr);
+    cairo_restore(cr);
   }
   cairo_restore(cr);
 }

@@ -36,7 +36,11 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
 // Acid ichor running down a surface from around `from`: n wobbly trails,
 // spread over +-spread horizontally, each ending in a hanging bead.
 void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed);
-// A glistening acid puddle.
-void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed);
+// An acid puddle on the deck, seen low across the floor: a thin ragged
+// ellipse with a scorched ring, a dark rim and a bright highlight along its
+// far edge, and bubbles filled and lit. `phase` picks which bubbles are up:
+// consecutive phases of one seed keep the puddle and move the bubbles, so
+// two frames of it bubble.
+void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed, int phase = 0);
 
 }  // namespace contentgen::paint

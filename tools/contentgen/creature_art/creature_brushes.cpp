@@ -1,4 +1,4 @@
-#include "paint.h"
+#include "creature_art/creature_brushes.h"
 
 #include <algorithm>
 #include <cmath>
