@@ -1,6 +1,5 @@
 // The acid puddle a dead creature leaves on the deck, and the flash of a
-// shot. Registered after the room art, they replace its pictures of the
-// same names.
+// shot, modelled with the creatures' acid and light.
 #include <cmath>
 
 #include "creature_art/creature_brushes.h"

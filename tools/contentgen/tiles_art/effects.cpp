@@ -72,22 +72,6 @@ void crosshair(cairo_t* cr, double c, double r) {
 
 }  // namespace
 
-Bytes make_blast() {
-  // Drawn centred at the shot point, growing to 1.8x as the flash ages.
-  Canvas c(64, 64);
-  Noise n(0xB1A57u);
-  star_burst(c.cr(), n, 32, 32, 31, 12, 1.0);
-  // Sparks thrown clear of the burst.
-  cairo_t* cr = c.cr();
-  for (int i = 0; i < 10; ++i) {
-    double a = n.range(0, 2 * M_PI), d = n.range(16, 28);
-    rgb(cr, 1, 0.9, 0.5);
-    cairo_arc(cr, 32 + std::cos(a) * d, 32 + std::sin(a) * d, n.range(0.8, 1.5), 0, 2 * M_PI);
-    cairo_fill(cr);
-  }
-  return c.png_dithered();
-}
-
 Bytes make_flash() {
   Canvas c(64, 64);
   Noise n(0xF1A5u);

@@ -18,10 +18,8 @@ std::vector<ArtEntry> room_art_entries() {
     e.push_back({"slime_" + std::to_string(s) + ".png", [s] { return make_slime_film(s); }});
     e.push_back({"slime_" + std::to_string(s) + "x.png", [s] { return make_slime_solid(s); }});
   }
-  e.push_back({"acid_1.png", make_acid_pool});
   for (int f = 1; f <= 4; ++f)
     e.push_back({"acid_blast_" + std::to_string(f) + ".png", [f] { return make_acid_blast(f); }});
-  e.push_back({"blast.png", make_blast});
   e.push_back({"flash.png", make_flash});
   e.push_back({"blood.png", make_blood});
   e.push_back({"flashlight.png", make_flashlight});

@@ -21,10 +21,8 @@ Bytes make_floor();           // 52 x 67 deck plating
 
 Bytes make_slime_film(int level);   // translucent wet film, 84 x 208
 Bytes make_slime_solid(int level);  // solid growth, 84 x 208
-Bytes make_acid_pool();             // 144 x 44
 
 Bytes make_acid_blast(int frame);  // 1..4
-Bytes make_blast();
 Bytes make_flash();
 Bytes make_blood();
 Bytes make_flashlight();
