@@ -103,7 +103,9 @@ Buf generator_loop() {
   Buf hiss = loop_through(noise2, 3, [turbine](float x) mutable { return turbine(x); });
   for (size_t i = 0; i < n; ++i) {
     double pulse = 0.7 + 0.3 * std::sin(kTwoPi * 12.5 * seconds_at(i));
-    raw[i] += air[i] * static_cast<float>(0.35 * pulse) + hiss[i] * 0.14f;
+    // (Noise at 44.1 kHz spreads over twice the band; these gains keep the
+    // air and the hiss where they stood against the machine at 22 kHz.)
+    raw[i] += air[i] * static_cast<float>(0.5 * pulse) + hiss[i] * 0.2f;
   }
   return raw;
 }

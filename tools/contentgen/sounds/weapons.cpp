@@ -48,8 +48,8 @@ Buf gunshot(int variant) {
   // The crack's grain is the take's own; the blast's is the gun's.
   Rng crack(k.seed), rng(0x5400u);
   Buf b = blank(0.42);
-  add_crack(b, crack, k.crack_hz, 0.9f);
-  add_noise_burst(b, rng, 0.0005, 1750.0f * p, 1.1f, 0.022f, 2.4f);
+  add_crack(b, crack, k.crack_hz, 0.7f);
+  add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 3.0f);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, 0.045f, 4.3f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f, 2.4f);
   add_thump(b, 0.0, 120.0f * p, 82.0f * p, 0.025f, 0.32f);
