@@ -35,7 +35,7 @@ constexpr float headroom_db = -4.0f;
 constexpr float music_headroom_db = -6.0f;
 constexpr float ceiling_db = -1.5f;
 // What the sound server is asked to keep queued ahead of the speaker.
-constexpr const char* pulse_latency_ms = "80";
+constexpr const char* pulse_latency_ms = "100";
 // A lost device is tried again at most this often.
 constexpr Uint32 reopen_every_ms = 1000;
 
@@ -174,7 +174,7 @@ bool audio_open() {
   if (mixer_open) return true;
   // The sound server keeps only a few tens of ms queued by default; with
   // both cores busy the mixer thread can miss that and the server plays a
-  // gap of silence. Ask it for 80 ms of room (libpulse reads this when the
+  // gap of silence. Ask it for 100 ms of room (libpulse reads this when the
   // stream connects), unless the user has chosen a latency.
   setenv("PULSE_LATENCY_MSEC", pulse_latency_ms, 0);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;

@@ -74,7 +74,8 @@ const char* const kPlea = "Please, kill me.";
 const char* const kFestivalVoice = "cmu_us_slt_arctic_hts";
 
 // The spoken words from Festival's HTS voice, at our rate (sox converts
-// from the voice's own 32 kHz), or nothing when either fails.
+// from the voice's own 32 kHz, repeatably and without dither, so the file
+// is the same every build), or nothing when either fails.
 Buf spoken_plea() {
   char text[] = "/tmp/rx907-plea-XXXXXX";
   int fd = mkstemp(text);
@@ -85,7 +86,7 @@ Buf spoken_plea() {
   // The voice reads the line plainly, with its own natural pitch contour
   // and timing; nothing is stretched or shifted afterwards.
   std::string cmd = std::string("text2wave -eval '(voice_") + kFestivalVoice + ")' -o '" + raw + "' '" + text +
-                    "' >/dev/null 2>&1 && sox '" + raw + "' -r " + std::to_string(kRate) + " -b 16 -c 1 '" + wav +
+                    "' >/dev/null 2>&1 && sox -R -D '" + raw + "' -r " + std::to_string(kRate) + " -b 16 -c 1 '" + wav +
                     "' >/dev/null 2>&1";
   int rc = std::system(cmd.c_str());
   Buf out;
