@@ -30,9 +30,9 @@ constexpr int mix_rate = 44100;
 constexpr int buffer_frames = 2048;
 // Effects sit 4 dB down, the music 6 dB: the effects keep the order they
 // were levelled in, the gun stands clear of the music, and the sum of a few
-// sounds has room above it before the limiter has to act.
+// sounds has room above it before the limiter has to act. (The music's
+// 6 dB is applied by its player in music.cpp.)
 constexpr float headroom_db = -4.0f;
-constexpr float music_headroom_db = -6.0f;
 constexpr float ceiling_db = -1.5f;
 // What the sound server is asked to keep queued ahead of the speaker.
 constexpr const char* pulse_latency_ms = "100";
@@ -114,7 +114,6 @@ bool open_device() {
   Mix_AllocateChannels(mix_channels);
   auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
   Mix_Volume(-1, volume(headroom_db));
-  Mix_VolumeMusic(volume(music_headroom_db));
   if (!limiter) limiter = new MixLimiter(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
