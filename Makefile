@@ -81,9 +81,13 @@ run: game
 
 # Every benchmark, five repetitions each; medians of the CPU time beside the
 # budgets in bench/budgets.txt. BENCH_REPS=1 for a quick look.
+# Then the demo through a private PulseAudio with both cores busy, for
+# PULSE_SECONDS: no gap of digital silence may cut into the sound.
 BENCH_REPS ?= 5
+PULSE_SECONDS ?= 120
 bench: build
 	@python3 bench/report.py $(BUILD)/bench $(BENCH_REPS)
+	@bench/pulse/pulse_gaps.sh $(BUILD) $(PULSE_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,11 +1,19 @@
-// One streamed music track at a time on SDL_mixer's music channel. Tracks
-// loop; a position set while stopped is where the next play starts. While
-// the sound device is lost, a track keeps its place: it reads as playing,
-// and plays on from where it was once the device is back.
+// One streamed music track at a time, played by our own decoder on SDL_mixer's
+// music hook so that every start and stop is a short fade (30 ms) rather
+// than a cut: SDL_mixer changes the music's volume only once per device
+// buffer (46 ms), too coarse for a fade that short. Ogg Vorbis tracks are
+// decoded as they play; WAV files are converted once and played from
+// memory. Tracks loop; a position set while stopped is where the next play
+// starts. While the sound device is lost a track keeps its place: it reads
+// as playing, and plays on from where it was once the device is back.
 #include <SDL_mixer.h>
+#include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "platform/internal.h"
 #include "platform/platform.h"
@@ -13,93 +21,223 @@
 namespace plat {
 namespace {
 
+constexpr int out_rate = 44100;
+// The music plays 6 dB under full scale, as the effects' channels play 4 dB
+// under: the sum has room before the limiter acts.
+const float music_gain = std::pow(10.0f, -6.0f / 20.0f);
+// Every start and stop fades over this long: no click, and short enough
+// that a stop still reads as one.
+constexpr double fade_seconds = 0.03;
+const float fade_step = static_cast<float>(1.0 / (fade_seconds * out_rate));
+
+// Decoded audio of one track, stereo float at 44,100 Hz, read from a cursor.
+class Source {
+ public:
+  virtual ~Source() = default;
+  virtual long read(float* lr, long frames) = 0;  // 0 at the end
+  virtual void seek(double seconds) = 0;
+  virtual double tell() = 0;
+};
+
+class OggSource : public Source {
+ public:
+  explicit OggSource(const std::string& file) { ok_ = ov_fopen(file.c_str(), &vf_) == 0; }
+  ~OggSource() override {
+    if (ok_) ov_clear(&vf_);
+  }
+  bool ok() {
+    if (!ok_) return false;
+    const vorbis_info* vi = ov_info(&vf_, -1);
+    return vi && vi->rate == out_rate && vi->channels >= 1;
+  }
+  double length() { return ov_time_total(&vf_, -1) > 0 ? ov_time_total(&vf_, -1) : 0.0; }
+  long read(float* lr, long frames) override {
+    float** pcm = nullptr;
+    int section = 0;
+    long got = ov_read_float(&vf_, &pcm, static_cast<int>(std::min(frames, 4096L)), &section);
+    if (got <= 0) return 0;
+    const int ch = ov_info(&vf_, -1)->channels;
+    for (long i = 0; i < got; ++i) {
+      lr[2 * i] = pcm[0][i];
+      lr[2 * i + 1] = pcm[ch > 1 ? 1 : 0][i];
+    }
+    return got;
+  }
+  void seek(double seconds) override { ov_pcm_seek(&vf_, static_cast<ogg_int64_t>(seconds * out_rate)); }
+  double tell() override { return static_cast<double>(ov_pcm_tell(&vf_)) / out_rate; }
+
+ private:
+  OggVorbis_File vf_{};
+  bool ok_ = false;
+};
+
+// Any WAV SDL reads, converted to stereo float at our rate once.
+class PcmSource : public Source {
+ public:
+  explicit PcmSource(std::shared_ptr<const std::vector<float>> pcm) : pcm_(std::move(pcm)) {}
+  long read(float* lr, long frames) override {
+    const size_t total = pcm_->size() / 2;
+    const long got = static_cast<long>(std::min<size_t>(static_cast<size_t>(frames), total - std::min(at_, total)));
+    std::copy_n(pcm_->data() + at_ * 2, got * 2, lr);
+    at_ += static_cast<size_t>(got);
+    return got;
+  }
+  void seek(double seconds) override {
+    at_ = std::min(pcm_->size() / 2, static_cast<size_t>(std::max(0.0, seconds) * out_rate));
+  }
+  double tell() override { return static_cast<double>(at_) / out_rate; }
+
+ private:
+  std::shared_ptr<const std::vector<float>> pcm_;
+  size_t at_ = 0;
+};
+
+std::shared_ptr<const std::vector<float>> load_wav_pcm(const std::string& file) {
+  SDL_AudioSpec spec;
+  Uint8* buf = nullptr;
+  Uint32 len = 0;
+  if (!SDL_LoadWAV(file.c_str(), &spec, &buf, &len)) return nullptr;
+  auto out = std::make_shared<std::vector<float>>();
+  if (SDL_AudioStream* s = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, out_rate)) {
+    if (SDL_AudioStreamPut(s, buf, static_cast<int>(len)) == 0 && SDL_AudioStreamFlush(s) == 0) {
+      out->resize(static_cast<size_t>(SDL_AudioStreamAvailable(s)) / sizeof(float));
+      const int got = SDL_AudioStreamGet(s, out->data(), static_cast<int>(out->size() * sizeof(float)));
+      out->resize(got > 0 ? static_cast<size_t>(got) / sizeof(float) / 2 * 2 : 0);
+    }
+    SDL_FreeAudioStream(s);
+  }
+  SDL_FreeWAV(buf);
+  if (out->empty()) return nullptr;
+  return out;
+}
+
 struct Track {
-  std::string file;               // to decode again after a lost device
-  Mix_Music* music = nullptr;     // null while the device is lost
-  double pending = -1.0;   // start position for the next play, seconds
-  double stopped_at = 0.0; // position when last stopped
-  double length = 0.0;     // seconds, 0 when unknown
-  Uint64 started_ms = 0;   // clock fallback for decoders without positions
-  double started_pos = 0.0;
+  std::string file;
+  std::shared_ptr<const std::vector<float>> pcm;  // WAV tracks; null for Ogg
+  double length = 0.0;                            // seconds
+  double pending = -1.0;                          // start position for the next play
+  double stopped_at = 0.0;                        // position when last stopped
+};
+
+std::unique_ptr<Source> open_source(const Track& t) {
+  if (t.pcm) return std::make_unique<PcmSource>(t.pcm);
+  auto ogg = std::make_unique<OggSource>(t.file);
+  if (!ogg->ok()) return nullptr;
+  return ogg;
+}
+
+// A playing track on the hook: its own decoder and its fade. The track
+// that was stopped fades out on a voice of its own while the next starts.
+struct Voice {
+  std::unique_ptr<Source> src;
+  int track = 0;
+  float gain = 0.0f;
+  bool leaving = false;  // fading out, then dropped
 };
 
 std::vector<std::unique_ptr<Track>> tracks;
-int playing_track = 0;
-// Set between music_device_gone and music_device_back.
+// Shared with the mixer's thread: the voices and their decoders.
+std::mutex voices_mutex;
+Voice current, outgoing;
+bool hooked = false;
 bool device_gone = false;
-// The track that was playing when the device went (or was played since),
-// and where it had got to.
-int resume_track = 0;
-double resume_at = 0.0;
 
 Track* find_track(int handle) {
   if (handle <= 0 || handle > static_cast<int>(tracks.size())) return nullptr;
   return tracks[handle - 1].get();
 }
 
-double live_position(Track& t) {
-  double pos = Mix_GetMusicPosition(t.music);
-  if (pos < 0.0) {
-    pos = t.started_pos + (SDL_GetTicks64() - t.started_ms) / 1000.0;
-    if (t.length > 0.0) pos = std::fmod(pos, t.length);
+// Adds one voice into the stream, moving its gain a step a frame toward
+// full (or toward silence when leaving); the track plays round at its end.
+void mix_voice(Voice& v, float* out, long frames) {
+  float buf[2 * 1024];
+  long done = 0;
+  bool rewound = false;
+  while (done < frames && v.src) {
+    long got = v.src->read(buf, std::min(frames - done, 1024L));
+    if (got <= 0) {
+      if (rewound) break;  // an empty track: nothing to play round
+      v.src->seek(0.0);
+      rewound = true;
+      continue;
+    }
+    rewound = false;
+    for (long i = 0; i < got; ++i) {
+      v.gain = v.leaving ? std::max(0.0f, v.gain - fade_step) : std::min(1.0f, v.gain + fade_step);
+      const float g = v.gain * music_gain;
+      out[2 * (done + i)] += buf[2 * i] * g;
+      out[2 * (done + i) + 1] += buf[2 * i + 1] * g;
+    }
+    done += got;
+    if (v.leaving && v.gain <= 0.0f) {
+      v = Voice{};
+      return;
+    }
   }
-  return pos;
+}
+
+void music_hook(void*, Uint8* stream, int len) {
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  float* out = reinterpret_cast<float*>(stream);
+  const long frames = len / static_cast<long>(2 * sizeof(float));
+  if (outgoing.src) mix_voice(outgoing, out, frames);
+  if (current.src) mix_voice(current, out, frames);
+}
+
+void install_hook() {
+  if (device_gone) return;
+  Mix_HookMusic(music_hook, nullptr);
+  hooked = true;
 }
 
 }  // namespace
 
 namespace detail {
 void music_shutdown() {
-  Mix_HaltMusic();
-  for (auto& t : tracks)
-    if (t && t->music) Mix_FreeMusic(t->music);
+  if (hooked) Mix_HookMusic(nullptr, nullptr);
+  hooked = false;
+  {
+    std::lock_guard<std::mutex> lock(voices_mutex);
+    current = Voice{};
+    outgoing = Voice{};
+  }
   tracks.clear();
-  playing_track = 0;
-  resume_track = 0;
   device_gone = false;
 }
 
 void music_device_gone() {
-  if (device_gone) return;
-  resume_track = 0;
-  if (Track* t = find_track(playing_track); t && Mix_PlayingMusic()) {
-    resume_track = playing_track;
-    resume_at = live_position(*t);
-  }
-  Mix_HaltMusic();
-  playing_track = 0;
-  for (auto& t : tracks)
-    if (t && t->music) {
-      Mix_FreeMusic(t->music);
-      t->music = nullptr;
-    }
+  // The voices keep their decoders and places; with no device the hook is
+  // not called, so the track waits where it was.
   device_gone = true;
+  hooked = false;
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  outgoing = Voice{};
 }
 
 void music_device_back() {
   if (!device_gone) return;
   device_gone = false;
-  for (auto& t : tracks)
-    if (t) t->music = Mix_LoadMUS(t->file.c_str());
-  const int again = resume_track;
-  resume_track = 0;
-  if (Track* t = find_track(again); t && t->music) {
-    t->pending = resume_at;
-    music_play(again);
+  {
+    std::lock_guard<std::mutex> lock(voices_mutex);
+    current.gain = 0.0f;  // it comes back with a fade, not a jump
   }
+  install_hook();
 }
 }  // namespace detail
 
 int music_open(const std::string& path) {
   const std::string file = disk_path(path);
   if (file_type(file) != 1) return 0;
-  Mix_Music* m = device_gone ? nullptr : Mix_LoadMUS(file.c_str());
-  if (!m && !device_gone) return 0;
   auto t = std::make_unique<Track>();
   t->file = file;
-  t->music = m;
-  const double len = Mix_MusicDuration(m);
-  t->length = len > 0.0 ? len : 0.0;
+  OggSource probe(file);
+  if (probe.ok()) {
+    t->length = probe.length();
+  } else {
+    t->pcm = load_wav_pcm(file);
+    if (!t->pcm) return 0;
+    t->length = static_cast<double>(t->pcm->size() / 2) / out_rate;
+  }
   tracks.push_back(std::move(t));
   return static_cast<int>(tracks.size());
 }
@@ -107,53 +245,49 @@ int music_open(const std::string& path) {
 void music_play(int stream) {
   Track* t = find_track(stream);
   if (!t) return;
-  if (device_gone) {
-    // Played on as soon as the device is back.
-    resume_track = stream;
-    resume_at = t->pending >= 0.0 ? t->pending : 0.0;
-    t->pending = -1.0;
-    return;
+  std::unique_ptr<Source> src = open_source(*t);
+  if (!src) return;
+  if (t->pending >= 0.0) src->seek(t->pending);
+  t->pending = -1.0;
+  if (!hooked) install_hook();
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  if (current.src) {
+    // The track that was playing makes way with a fade of its own.
+    outgoing = std::move(current);
+    outgoing.leaving = true;
   }
-  if (!t->music || Mix_PlayMusic(t->music, -1) != 0) return;
-  playing_track = stream;
-  t->started_pos = 0.0;
-  if (t->pending >= 0.0) {
-    if (Mix_SetMusicPosition(t->pending) == 0) t->started_pos = t->pending;
-    t->pending = -1.0;
-  }
-  t->started_ms = SDL_GetTicks64();
+  current = Voice{std::move(src), stream, 0.0f, false};
 }
 
 void music_stop(int stream) {
   Track* t = find_track(stream);
-  if (t && device_gone && resume_track == stream) {
-    t->stopped_at = resume_at;
-    resume_track = 0;
+  if (!t) return;
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  if (current.track != stream || !current.src) return;
+  t->stopped_at = current.src->tell();
+  if (device_gone) {
+    current = Voice{};
     return;
   }
-  if (!t || playing_track != stream) return;
-  if (Mix_PlayingMusic()) t->stopped_at = live_position(*t);
-  Mix_HaltMusic();
-  playing_track = 0;
+  outgoing = std::move(current);
+  outgoing.leaving = true;
+  current = Voice{};
 }
 
 void music_close(int stream) {
   Track* t = find_track(stream);
   if (!t) return;
-  if (playing_track == stream) {
-    Mix_HaltMusic();
-    playing_track = 0;
-  }
-  if (resume_track == stream) resume_track = 0;
-  if (t->music) Mix_FreeMusic(t->music);
+  music_stop(stream);
   tracks[stream - 1].reset();
 }
 
 double music_get_position(int stream) {
   Track* t = find_track(stream);
   if (!t) return 0.0;
-  if (device_gone && resume_track == stream) return resume_at;
-  if (playing_track == stream && Mix_PlayingMusic()) return live_position(*t);
+  {
+    std::lock_guard<std::mutex> lock(voices_mutex);
+    if (current.track == stream && current.src) return current.src->tell();
+  }
   return t->pending >= 0.0 ? t->pending : t->stopped_at;
 }
 
@@ -164,6 +298,9 @@ void music_set_position(int stream, double pos) {
   t->pending = pos;
 }
 
-bool music_playing() { return device_gone ? resume_track != 0 : playing_track != 0 && Mix_PlayingMusic(); }
+bool music_playing() {
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  return current.src != nullptr;
+}
 
 }  // namespace plat

@@ -13,6 +13,7 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <cmath>
 #include <memory>
 
@@ -29,10 +30,12 @@ constexpr int mix_rate = 44100;
 constexpr int buffer_frames = 2048;
 // Effects sit 4 dB down, the music 6 dB: the effects keep the order they
 // were levelled in, the gun stands clear of the music, and the sum of a few
-// sounds has room above it before the limiter has to act.
+// sounds has room above it before the limiter has to act. (The music's
+// 6 dB is applied by its player in music.cpp.)
 constexpr float headroom_db = -4.0f;
-constexpr float music_headroom_db = -6.0f;
 constexpr float ceiling_db = -1.5f;
+// What the sound server is asked to keep queued ahead of the speaker.
+constexpr const char* pulse_latency_ms = "100";
 // A lost device is tried again at most this often.
 constexpr Uint32 reopen_every_ms = 1000;
 
@@ -111,7 +114,6 @@ bool open_device() {
   Mix_AllocateChannels(mix_channels);
   auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
   Mix_Volume(-1, volume(headroom_db));
-  Mix_VolumeMusic(volume(music_headroom_db));
   if (!limiter) limiter = new MixLimiter(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
@@ -169,6 +171,11 @@ void audio_poll() {
 
 bool audio_open() {
   if (mixer_open) return true;
+  // The sound server keeps only a few tens of ms queued by default; with
+  // both cores busy the mixer thread can miss that and the server plays a
+  // gap of silence. Ask it for 100 ms of room (libpulse reads this when the
+  // stream connects), unless the user has chosen a latency.
+  setenv("PULSE_LATENCY_MSEC", pulse_latency_ms, 0);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   if (!open_device()) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

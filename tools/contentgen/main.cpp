@@ -1,9 +1,9 @@
 // contentgen: makes every archive entry and the music tracks from code.
 //
-//   contentgen --out DIR [--no-music] [--voice espeak|formant]
+//   contentgen --out DIR [--no-music] [--voice festival|formant]
 //
 // --voice picks who speaks the cocooned colonist's plea; without it,
-// espeak-ng when it runs on this machine, else our own formant voice.
+// Festival's HTS voice when it is installed, else our own formant voice.
 // Writes DIR/<entry path> for each archive name ('\' becomes '/'),
 // DIR/embed.S (the archive embedded with .incbin, in registration order,
 // and the window icon beside it), DIR/icons/rx907-<size>.png and
@@ -143,8 +143,8 @@ int main(int argc, char** argv) {
       outdir = argv[++i];
     } else if (!std::strcmp(argv[i], "--no-music")) {
       music = false;
-    } else if (!std::strcmp(argv[i], "--voice") && i + 1 < argc && !std::strcmp(argv[i + 1], "espeak")) {
-      voice = sfx::PleaVoice::Espeak;
+    } else if (!std::strcmp(argv[i], "--voice") && i + 1 < argc && !std::strcmp(argv[i + 1], "festival")) {
+      voice = sfx::PleaVoice::Festival;
       voice_given = true;
       ++i;
     } else if (!std::strcmp(argv[i], "--voice") && i + 1 < argc && !std::strcmp(argv[i + 1], "formant")) {
@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
       voice_given = true;
       ++i;
     } else {
-      std::fprintf(stderr, "usage: contentgen --out DIR [--no-music] [--voice espeak|formant]\n");
+      std::fprintf(stderr, "usage: contentgen --out DIR [--no-music] [--voice festival|formant]\n");
       return 2;
     }
   }

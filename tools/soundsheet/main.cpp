@@ -11,7 +11,9 @@
 // meters: each effect's true peak, its K-weighted level beside the
 // A-weighted one, its share of energy at 150-800 Hz and of A-weighted energy
 // at 2-5 kHz, the largest 3 ms fall in its decay and its strongest tone;
-// the three gunshots' likeness of colour; and each track's loudness either
+// the three gunshots' likeness of colour; the creatures' onsets, whistle
+// and growl shares and their most alike pair; the gun's thump; the
+// generator against the median effect and the door's length; and each track's loudness either
 // side of its loop point, the level of its 4 kHz octave under its loudest
 // octave, and the loudness of each quarter.
 #include <cairo.h>
@@ -172,6 +174,106 @@ std::string fixed(double v) {
   return t;
 }
 
+const Clip* find_clip(const std::vector<Clip>& clips, const std::string& name) {
+  for (const Clip& c : clips)
+    if (c.name == name) return &c;
+  return nullptr;
+}
+
+bool is_creature(const std::string& n) { return n.rfind("attack_", 0) == 0 || (n.rfind("death_", 0) == 0 && n != "death_6"); }
+
+// The creatures' cries: how fast each reaches full strength, how much of it
+// is whistle (2-5 kHz, A-weighted) and how much growl (300-1000 Hz), and
+// the most alike pair by colour (third-octave shape).
+std::string creature_figures(const std::vector<Clip>& effects) {
+  std::string out = "\ncreature          onset ms  2-5k(A)  300-1k(A)\n";
+  std::vector<const Clip*> cries;
+  for (const Clip& c : effects)
+    if (is_creature(c.name)) cries.push_back(&c);
+  for (const Clip* c : cries) {
+    char line[120];
+    std::snprintf(line, sizeof line, "%-16s  %8.0f  %6.0f%%  %8.0f%%\n", c->name.c_str(), 1000 * measure::onset_s(c->mono, c->rate),
+                  100 * measure::band_share(c->mono, c->rate, 2000, 5000, true),
+                  100 * measure::band_share(c->mono, c->rate, 300, 1000, true));
+    out += line;
+  }
+  double worst = -2;
+  std::string pair;
+  for (size_t a = 0; a < cries.size(); ++a)
+    for (size_t b = a + 1; b < cries.size(); ++b) {
+      double r = measure::shape_correlation(measure::third_octave_shape(cries[a]->mono, cries[a]->rate),
+                                            measure::third_octave_shape(cries[b]->mono, cries[b]->rate));
+      if (r > 0.9) out += "  alike above 0.9: " + cries[a]->name + " and " + cries[b]->name + "\n";
+      if (r > worst) {
+        worst = r;
+        pair = cries[a]->name + " and " + cries[b]->name;
+      }
+    }
+  char line[160];
+  std::snprintf(line, sizeof line, "most alike creature sounds by colour: %s, r = %.2f\n", pair.c_str(), worst);
+  out += line;
+  const Clip *far1 = find_clip(effects, "death_1x"), *far2 = find_clip(effects, "death_2x");
+  if (far1 && far2) {
+    std::snprintf(line, sizeof line, "the two far deaths by colour: r = %.2f\n",
+                  measure::shape_correlation(measure::third_octave_shape(far1->mono, far1->rate),
+                                             measure::third_octave_shape(far2->mono, far2->rate)));
+    out += line;
+  }
+  return out;
+}
+
+// The gun's weight: its thump band and what lies under 150 Hz.
+std::string gun_figures(const std::vector<Clip>& effects) {
+  std::string out = "\ngun               <150 Hz  80-120 Hz  seconds  rate\n";
+  for (const char* n : {"shoot_1", "shoot_2", "shoot_3"})
+    if (const Clip* c = find_clip(effects, n)) {
+      char line[120];
+      std::snprintf(line, sizeof line, "%-16s  %6.1f%%  %8.1f%%  %7.2f  %d\n", n, 100 * measure::band_share(c->mono, c->rate, 20, 150, false),
+                    100 * measure::band_share(c->mono, c->rate, 80, 120, false), static_cast<double>(c->mono.size()) / c->rate,
+                    c->rate);
+      out += line;
+    }
+  return out;
+}
+
+// The generator against the median effect (loudest 400 ms, A-weighted),
+// and the door's length and how long it stays within 20 dB of its peak.
+std::string level_figures(const std::vector<Clip>& effects) {
+  std::vector<double> loudest;
+  for (const Clip& c : effects) loudest.push_back(measure::effect_level(c.mono, c.rate).loudest_400ms);
+  if (loudest.empty()) return "";
+  std::sort(loudest.begin(), loudest.end());
+  const double median = loudest.size() % 2 ? loudest[loudest.size() / 2]
+                                           : 0.5 * (loudest[loudest.size() / 2 - 1] + loudest[loudest.size() / 2]);
+  std::string out;
+  char line[160];
+  if (const Clip* g = find_clip(effects, "generator")) {
+    std::snprintf(line, sizeof line, "\ngenerator loudest 400 ms %.1f dB(A), median effect %.1f dB(A): %+.1f dB\n",
+                  measure::effect_level(g->mono, g->rate).loudest_400ms, median,
+                  measure::effect_level(g->mono, g->rate).loudest_400ms - median);
+    out += line;
+  }
+  if (const Clip* d = find_clip(effects, "door")) {
+    // The last 10 ms window within 20 dB of the loudest.
+    std::vector<double> w = measure::weighted(d->mono, d->rate, measure::Curve::A);
+    const size_t win = static_cast<size_t>(0.01 * d->rate);
+    std::vector<double> lv;
+    for (size_t at = 0; at + win <= w.size(); at += win) {
+      double acc = 0;
+      for (size_t i = at; i < at + win; ++i) acc += w[i] * w[i];
+      lv.push_back(10 * std::log10(acc / win + 1e-20));
+    }
+    double top = lv.empty() ? 0 : *std::max_element(lv.begin(), lv.end());
+    size_t last = 0;
+    for (size_t k = 0; k < lv.size(); ++k)
+      if (lv[k] >= top - 20) last = k;
+    std::snprintf(line, sizeof line, "door lasts %.2f s, within 20 dB of its peak until %.2f s\n",
+                  static_cast<double>(d->mono.size()) / d->rate, (last + 1) * 0.01);
+    out += line;
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -250,6 +352,9 @@ int main(int argc, char** argv) {
         table += line;
       }
   }
+  table += creature_figures(effects);
+  table += gun_figures(effects);
+  table += level_figures(effects);
   table += "\ntrack          integrated LUFS  range LU  key      seconds\n";
   for (const fs::path& p : oggs) {
     measure::StereoPcm pcm;

@@ -79,18 +79,21 @@ double true_peak_db(const Signal& s) {
 }
 
 std::vector<double> power_spectrum(const Signal& s, int fft_size) {
-  const size_t n = static_cast<size_t>(fft_size), hop = n / 2;
-  std::vector<double> out(n / 2 + 1, 0.0);
-  std::vector<std::complex<double>> buf(n);
-  // A short sound is measured as one frame padded with silence.
-  for (size_t at = 0; at == 0 || at + n <= s.size() + hop; at += hop) {
-    for (size_t i = 0; i < n; ++i) {
+  const long n = fft_size, hop = n / 2, len = static_cast<long>(s.size());
+  std::vector<double> out(static_cast<size_t>(n / 2 + 1), 0.0);
+  std::vector<std::complex<double>> buf(static_cast<size_t>(n));
+  // The first frame starts half a frame before the sound and the last ends
+  // after it: half-overlapped Hann windows then add up to one at every
+  // sample, so the opening of a short sound (a gunshot's crack, a shriek's
+  // attack) counts in full instead of being faded out by the window.
+  for (long at = -hop; at < len; at += hop) {
+    for (long i = 0; i < n; ++i) {
       double w = 0.5 - 0.5 * std::cos(2 * pi * (i + 0.5) / n);
-      buf[i] = at + i < s.size() ? s[at + i] * w : 0.0;
+      long j = at + i;
+      buf[static_cast<size_t>(i)] = j >= 0 && j < len ? s[static_cast<size_t>(j)] * w : 0.0;
     }
     fft(buf);
-    for (size_t b = 0; b <= n / 2; ++b) out[b] += std::norm(buf[b]);
-    if (at + n >= s.size()) break;
+    for (size_t b = 0; b <= static_cast<size_t>(n / 2); ++b) out[b] += std::norm(buf[b]);
   }
   return out;
 }
@@ -226,6 +229,21 @@ double largest_tail_step_db(const Signal& s, int rate, double floor_db) {
     worst = std::max(worst, before - after);
   }
   return worst;
+}
+
+double onset_s(const Signal& s, int rate) {
+  std::vector<double> w = weighted(s, rate, Curve::A);
+  const size_t win = static_cast<size_t>(0.01 * rate), hop = static_cast<size_t>(0.001 * rate);
+  if (w.size() < win || hop == 0) return 0.0;
+  std::vector<double> prefix(w.size() + 1, 0.0);
+  for (size_t i = 0; i < w.size(); ++i) prefix[i + 1] = prefix[i] + w[i] * w[i];
+  std::vector<double> lv;
+  for (size_t at = 0; at + win <= w.size(); at += hop) lv.push_back(to_db((prefix[at + win] - prefix[at]) / win));
+  const double top = *std::max_element(lv.begin(), lv.end());
+  size_t start = 0, full = 0;
+  while (lv[start] < top - 30.0) ++start;
+  while (lv[full] < top - 3.0) ++full;
+  return static_cast<double>(full - start) * hop / rate;
 }
 
 double band_duration_s(const Signal& s, int rate, double lo, double hi) {

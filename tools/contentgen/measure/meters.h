@@ -20,6 +20,8 @@ std::vector<float> true_peak_envelope(const Signal& s);
 
 // The long-term power spectrum: Hann-windowed frames of `fft_size`
 // samples, half overlapped, power per bin summed over the whole signal.
+// The frames reach half a frame past both ends, so every sample, the
+// onset too, carries the same weight.
 // Bin b lies at b * rate / fft_size Hz.
 std::vector<double> power_spectrum(const Signal& s, int fft_size);
 
@@ -53,6 +55,11 @@ Tone strongest_tone(const Signal& s, int rate, double lo, double hi);
 // `floor_db` below the loudest are left out (the fade into silence of a
 // finished sound).
 double largest_tail_step_db(const Signal& s, int rate, double floor_db = 40.0);
+
+// How long a sound takes to reach its full strength: the time from the
+// first 10 ms window within 30 dB of its loudest (A-weighted) to the first
+// within 3 dB of it, in seconds.
+double onset_s(const Signal& s, int rate);
 
 // Seconds during which the given band (lo..hi Hz) stays within 20 dB of its
 // own loudest 10 ms: how long a hiss or a tone lasts.

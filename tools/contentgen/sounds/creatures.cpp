@@ -33,6 +33,41 @@ void add_gurgle(Buf& b, Rng& rng, double at, float len, float gain) {
   }
 }
 
+// The throat under every shriek: a rough, low voiced growl whose energy
+// sits at 300-1000 Hz, rattling at an irregular 30-40 Hz. It gives the
+// cry a body and a chest, so the shriek is not all whistle, and it starts
+// at once, so the cry is at full strength within a few tens of ms.
+struct Growl {
+  float seconds;
+  float hz0, hz1;   // the throat's pitch from start to end
+  float gain;
+  float attack_s = 0.008f;
+  float release_s = 0.15f;
+  float formant = 520.0f;  // the centre of the chest's resonance
+};
+
+void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
+  Buf out = blank(g.seconds);
+  Phase glottis, rattle;
+  Biquad low, high;
+  low.bandpass(g.formant, 0.9f, kRate);
+  high.bandpass(g.formant * 1.75f, 1.4f, kRate);
+  OnePoleLP wobble;
+  wobble.set(18.0f, kRate);
+  for (size_t i = 0; i < out.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float u = t / g.seconds;
+    float hz = g.hz0 * std::pow(g.hz1 / g.hz0, u) * (1.0f + 0.6f * wobble(rng.bi()));
+    float saw = blep_saw(glottis.step(hz, kRate), hz / kRate);
+    // The rattle: the voice choked off 30-40 times a second, unevenly.
+    float r = 0.5f + 0.5f * sine(rattle.step(34.0f + 6.0f * rng.bi(), kRate));
+    float x = saw * (0.35f + 0.65f * r * r) + 0.25f * rng.bi();
+    float env = std::min(1.0f, t / g.attack_s) * std::clamp((g.seconds - t) / g.release_s, 0.0f, 1.0f);
+    out[i] = (low(x) * 1.6f + high(x) * 0.7f) * env * g.gain;
+  }
+  add(b, out, frames(at, kRate));
+}
+
 }  // namespace
 
 Buf creature_attack(int kind) {
@@ -40,30 +75,36 @@ Buf creature_attack(int kind) {
   switch (kind) {
     case 2: {  // hugger: a quick chittering squeal
       Buf b = shriek({.seconds = 0.55f,
-                      .pitch = {{{0.0f, 1700.0f}, {0.12f, 2500.0f}, {0.55f, 1900.0f}}},
-                      .ratio = 2.41f, .index = 1.8f, .breath = 0.35f, .roughness = 1.0f,
-                      .attack_s = 0.01f, .release_s = 0.2f, .seed = 21});
-      for (size_t i = 0; i < b.size(); ++i) b[i] *= 0.55f + 0.45f * sine(seconds_at(i) * 28.0);
-      add_hiss(b, rng, 0.0, 0.15f, 4200.0f, 0.8f);
+                      .pitch = {{{0.0f, 1250.0f}, {0.1f, 1900.0f}, {0.55f, 1450.0f}}},
+                      .ratio = 2.41f, .index = 1.6f, .breath = 0.35f, .roughness = 1.0f,
+                      .attack_s = 0.006f, .release_s = 0.2f, .seed = 21});
+      for (size_t i = 0; i < b.size(); ++i) b[i] *= 0.6f + 0.4f * sine(seconds_at(i) * 28.0);
+      scale(b, 0.55f);
+      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 190.0f, .hz1 = 150.0f, .gain = 1.3f, .formant = 620.0f});
+      add_hiss(b, rng, 0.0, 0.12f, 3800.0f, 0.35f);
       return b;
     }
     case 3: {  // queen: a deep roar rising into a shriek
       Buf b = shriek({.seconds = 1.35f,
-                      .pitch = {{{0.0f, 260.0f}, {0.5f, 520.0f}, {0.9f, 640.0f}, {1.35f, 420.0f}}},
+                      .pitch = {{{0.0f, 650.0f}, {0.3f, 680.0f}, {0.9f, 600.0f}, {1.35f, 400.0f}}},
                       .ratio = 1.41f, .index = 3.5f, .breath = 0.45f, .roughness = 0.9f,
-                      .attack_s = 0.08f, .release_s = 0.4f, .seed = 31});
-      add_hiss(b, rng, 0.0, 0.35f, 2600.0f, 0.9f);
+                      .attack_s = 0.015f, .release_s = 0.4f, .seed = 31});
+      add_growl(b, rng, 0.0, {.seconds = 1.3f, .hz0 = 95.0f, .hz1 = 120.0f, .gain = 1.1f, .release_s = 0.4f,
+                              .formant = 430.0f});
+      add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.6f);
+      // The roar lands with an accent: it opens at its loudest.
+      for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
     }
-    default: {  // warrior: a hiss, then a screeching snarl
-      Buf b = blank(0.2);
-      add_hiss(b, rng, 0.0, 0.25f, 3300.0f, 1.0f);
-      Buf s = shriek({.seconds = 0.75f,
-                      .pitch = {{{0.0f, 850.0f}, {0.2f, 1350.0f}, {0.75f, 1050.0f}}},
-                      .ratio = 1.5f, .index = 2.6f, .breath = 0.5f, .roughness = 0.7f,
-                      .attack_s = 0.04f, .release_s = 0.3f, .seed = 11});
-      add(b, s, frames(0.1, kRate));
+    default: {  // warrior: a snarl through its teeth, rising into a screech
+      Buf b = shriek({.seconds = 0.8f,
+                      .pitch = {{{0.0f, 760.0f}, {0.12f, 1150.0f}, {0.8f, 900.0f}}},
+                      .ratio = 1.5f, .index = 2.4f, .breath = 0.5f, .roughness = 0.7f,
+                      .attack_s = 0.012f, .release_s = 0.3f, .seed = 11});
+      scale(b, 0.6f);
+      add_growl(b, rng, 0.0, {.seconds = 0.75f, .hz0 = 150.0f, .hz1 = 125.0f, .gain = 1.3f, .release_s = 0.25f});
+      add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       return b;
     }
   }
@@ -77,14 +118,20 @@ Buf creature_death(int kind) {
                       .pitch = {{{0.0f, 2600.0f}, {0.15f, 2300.0f}, {0.7f, 700.0f}}},
                       .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
+      scale(b, 0.5f);
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 210.0f, .hz1 = 120.0f, .gain = 1.2f, .release_s = 0.3f,
+                              .formant = 680.0f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
       return b;
     }
     case 3: {  // queen: a long falling roar
       Buf b = shriek({.seconds = 2.0f,
-                      .pitch = {{{0.0f, 700.0f}, {0.3f, 780.0f}, {1.2f, 320.0f}, {2.0f, 140.0f}}},
-                      .ratio = 1.41f, .index = 3.8f, .breath = 0.5f, .roughness = 1.0f,
-                      .attack_s = 0.02f, .release_s = 0.9f, .seed = 32});
+                      .pitch = {{{0.0f, 900.0f}, {0.25f, 820.0f}, {1.2f, 320.0f}, {2.0f, 140.0f}}},
+                      .ratio = 2.1f, .index = 2.4f, .breath = 0.6f, .roughness = 1.0f,
+                      .attack_s = 0.01f, .release_s = 0.9f, .seed = 32});
+      scale(b, 0.7f);
+      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 1.0f, .release_s = 0.8f,
+                              .formant = 330.0f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
       add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
       return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
@@ -94,6 +141,8 @@ Buf creature_death(int kind) {
                       .pitch = {{{0.0f, 1250.0f}, {0.12f, 1500.0f}, {1.1f, 420.0f}}},
                       .ratio = 1.5f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
                       .attack_s = 0.01f, .release_s = 0.5f, .seed = 12});
+      scale(b, 0.65f);
+      add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 160.0f, .hz1 = 90.0f, .gain = 1.1f, .release_s = 0.45f});
       add_gurgle(b, rng, 0.45, 0.6f, 0.6f);
       return b;
     }
@@ -101,10 +150,23 @@ Buf creature_death(int kind) {
 }
 
 Buf creature_death_far(int kind) {
-  // The same cry further off: muffled by walls and drowned in the halls' echo.
+  // The same cry further off, each by its own way: the warrior's through
+  // thick walls, muffled to its growl and drowned in a long hall; the
+  // hugger's down a metal duct, thin and ringing, in a tighter space.
   Buf near = creature_death(kind);
-  Buf dull = lowpassed(lowpassed(near, kRate, 1100.0f), kRate, 1400.0f);
-  return add_reverb(dull, kRate, 0.85f, 0.6f, 0.7f, 0.6);
+  if (kind == 2) {
+    Biquad hp, duct;
+    hp.highpass(450.0f, 0.7f, kRate);
+    duct.bandpass(1500.0f, 2.0f, kRate);
+    Buf thin(near.size());
+    for (size_t i = 0; i < near.size(); ++i) {
+      float x = hp(near[i]);
+      thin[i] = duct(x) * 1.4f + x * 0.25f;
+    }
+    return add_reverb(lowpassed(thin, kRate, 2600.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+  }
+  Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
+  return add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
 }
 
 Buf egg_death() {

@@ -27,14 +27,14 @@ Buf pain(bool female);
 Buf colonist_death();
 Buf cocoon_plea();  // the cocooned colonist begging to be killed
 
-// Who speaks the plea: the espeak-ng synthesiser (a normal build, where
+// Who speaks the plea: Festival with its HTS voice (a normal build, where
 // scripts/install-deps installs it) or our own formant voice. The choice is
 // made once per run, before any sound is made; a chosen synthesiser that
 // then fails is an error, never a silent switch to the other voice, so one
 // source and one choice always give the same file.
-enum class PleaVoice { Espeak, Formant };
+enum class PleaVoice { Festival, Formant };
 void use_plea_voice(PleaVoice v);
-// Espeak when `espeak-ng --version` runs, else Formant.
+// Festival when text2wave, sox and the voice are installed, else Formant.
 PleaVoice detect_plea_voice();
 
 // Machinery and the rooms.

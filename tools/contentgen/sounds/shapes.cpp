@@ -86,9 +86,9 @@ float envelope(float t, float len, float attack, float release) {
 
 Buf shriek(const ShriekParams& p) {
   // The FM tone's upper sidebands and the saturation reach far past the top
-  // of the band; made at four times the rate and filtered down, nothing
-  // folds back from the top as a false metallic fizz.
-  constexpr int over = 4;
+  // of the band; made at twice the rate and filtered down, nothing folds
+  // back from the top as a false metallic fizz.
+  constexpr int over = 2;
   const int rate = kRate * over;
   Buf hi(dsp::frames(p.seconds, rate), 0.0f);
   Rng rng(p.seed);

@@ -12,7 +12,9 @@ namespace contentgen::sfx {
 
 using dsp::Buf;
 
-constexpr int kRate = 22050;  // every effect is mono 16-bit at this rate
+// Every effect is mono 16-bit at the mixer's own rate: made at half of it,
+// the mixer's conversion left mirror images of the top octave above 11 kHz.
+constexpr int kRate = 44100;
 
 inline Buf blank(double seconds) { return Buf(dsp::frames(seconds, kRate), 0.0f); }
 inline double seconds_at(size_t i) { return static_cast<double>(i) / kRate; }

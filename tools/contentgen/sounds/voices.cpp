@@ -1,8 +1,9 @@
 // Human voices: pain grunts, a dying colonist, and the cocooned colonist's
-// plea, spoken by espeak-ng or by our formant voice (see use_plea_voice)
-// and then roughened.
+// plea, spoken by Festival's HTS voice or moaned by our formant voice (see
+// use_plea_voice).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -66,35 +67,61 @@ Buf colonist_death() {
 
 namespace {
 
-const char* const kPlea = "Please... kill me.";
+// The comma gives the short, natural break Festival makes between the
+// two phrases; an ellipsis makes a longer one that a listener (and a
+// recogniser) hears as "please tell me".
+const char* const kPlea = "Please, kill me.";
+const char* const kFestivalVoice = "cmu_us_slt_arctic_hts";
 
-// The spoken words from espeak-ng, or nothing when it is absent or fails.
+// The spoken words from Festival's HTS voice, at our rate (sox converts
+// from the voice's own 32 kHz, repeatably and without dither, so the file
+// is the same every build), or nothing when either fails.
 Buf spoken_plea() {
-  char path[] = "/tmp/rx907-plea-XXXXXX";
-  int fd = mkstemp(path);
+  char text[] = "/tmp/rx907-plea-XXXXXX";
+  int fd = mkstemp(text);
   if (fd < 0) return {};
   close(fd);
-  // A fixed voice, speed and pitch so the words come out the same every
-  // build: a low, slow, worn-out man's voice, lowered and slowed by the
-  // synthesiser itself so the words stay as clear as it speaks them.
-  std::string cmd = std::string("espeak-ng -v en+m3 -s 112 -p 4 -a 160 -g 6 -w '") + path + "' '" + kPlea +
+  const std::string raw = std::string(text) + "-raw.wav", wav = std::string(text) + ".wav";
+  std::ofstream(text) << kPlea << "\n";
+  // The voice reads the line plainly, with its own natural pitch contour
+  // and timing; nothing is stretched or shifted afterwards.
+  std::string cmd = std::string("text2wave -eval '(voice_") + kFestivalVoice + ")' -o '" + raw + "' '" + text +
+                    "' >/dev/null 2>&1 && sox -R -D '" + raw + "' -r " + std::to_string(kRate) + " -b 16 -c 1 '" + wav +
                     "' >/dev/null 2>&1";
   int rc = std::system(cmd.c_str());
   Buf out;
   if (rc == 0) {
-    std::ifstream f(path, std::ios::binary);
+    std::ifstream f(wav, std::ios::binary);
     Bytes bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     WavData w;
-    if (read_wav(bytes, w) && !w.samples.empty()) {
-      out = w.rate == kRate ? std::move(w.samples) : stretched(w.samples, static_cast<double>(kRate) / w.rate);
-    }
+    if (read_wav(bytes, w) && w.rate == kRate) out = std::move(w.samples);
   }
-  std::remove(path);
+  std::remove(text);
+  std::remove(raw.c_str());
+  std::remove(wav.c_str());
   // Trim the synthesiser's leading and trailing silence.
   size_t first = 0, last = out.size();
-  while (first < last && std::fabs(out[first]) < 0.01f) ++first;
-  while (last > first && std::fabs(out[last - 1]) < 0.01f) --last;
+  while (first < last && std::fabs(out[first]) < 0.003f) ++first;
+  while (last > first && std::fabs(out[last - 1]) < 0.003f) --last;
   return Buf(out.begin() + static_cast<std::ptrdiff_t>(first), out.begin() + static_cast<std::ptrdiff_t>(last));
+}
+
+// A shaky breath drawn in through the mouth, `seconds` long, its noise
+// coloured like an open throat.
+Buf drawn_breath(Rng& rng, double seconds, float gain) {
+  Buf b = blank(seconds);
+  Biquad throat, mouth;
+  throat.bandpass(900.0f, 0.9f, kRate);
+  mouth.bandpass(2100.0f, 1.3f, kRate);
+  OnePoleLP shake;
+  shake.set(9.0f, kRate);
+  for (size_t i = 0; i < b.size(); ++i) {
+    float u = static_cast<float>(i) / static_cast<float>(b.size());
+    float env = std::sin(static_cast<float>(kPi) * std::pow(u, 0.7f)) * (1.0f + 2.5f * shake(rng.bi()));
+    float n = rng.bi();
+    b[i] = (throat(n) + mouth(n) * 0.6f) * env * gain;
+  }
+  return b;
 }
 
 // Without a speech synthesiser: a formant moan shaped like the two words.
@@ -118,23 +145,34 @@ PleaVoice plea_voice = PleaVoice::Formant;
 void use_plea_voice(PleaVoice v) { plea_voice = v; }
 
 PleaVoice detect_plea_voice() {
-  return std::system("espeak-ng --version >/dev/null 2>&1") == 0 ? PleaVoice::Espeak : PleaVoice::Formant;
+  const std::string probe = std::string("command -v text2wave >/dev/null 2>&1 && command -v sox >/dev/null 2>&1 && "
+                                        "test -d /usr/share/festival/voices/us/") +
+                            kFestivalVoice;
+  return std::system(probe.c_str()) == 0 ? PleaVoice::Festival : PleaVoice::Formant;
 }
 
 Buf cocoon_plea() {
-  Buf words;
-  if (plea_voice == PleaVoice::Espeak) {
-    words = spoken_plea();
-    if (words.empty()) throw std::runtime_error("espeak-ng did not speak the plea");
-  } else {
-    words = moaned_plea();
+  Rng rng(0x4B3u);
+  if (plea_voice == PleaVoice::Festival) {
+    Buf words = spoken_plea();
+    if (words.empty()) throw std::runtime_error("Festival did not speak the plea");
+    // A weak, shaky breath in, then the words, then the breath let go; in
+    // the small, damp chamber of the cocoon.
+    float top = peak(words);
+    if (top > 0.0f) scale(words, 1.0f / top);
+    Buf b = drawn_breath(rng, 0.42, 0.045f);
+    const size_t speak_at = b.size() - frames(0.06, kRate);
+    add(b, words, speak_at);
+    Buf out = drawn_breath(rng, 0.5, 0.02f);
+    std::reverse(out.begin(), out.end());
+    add(b, out, speak_at + words.size() - frames(0.05, kRate));
+    return add_reverb(b, kRate, 0.2f, 0.6f, 0.06f, 0.2);
   }
-  // A rasping throat: a touch of ring modulation, grit and breath. The
-  // words keep their own speed and pitch, and their consonants up to 5.5 kHz.
-  Buf b = words;
+  // The formant moan: a rasping throat, a touch of ring modulation, grit
+  // and breath.
+  Buf b = moaned_plea();
   float env_peak = peak(b);
   if (env_peak > 0.0f) scale(b, 1.0f / env_peak);
-  Rng rng(0x4B3u);
   OnePoleLP follow;
   follow.set(30.0f, kRate);
   Biquad breath;

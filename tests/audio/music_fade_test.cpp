@@ -1,0 +1,121 @@
+// The music stopping and starting again, as around the cocooned colonist's
+// close-up, heard through the game's own mixer on SDL's disk audio driver:
+// each stop is a short fade, each start a short fade in, never a cut.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int rate = 44100;
+
+// A steady 16-bit stereo sine: any cut in it is a jump far larger than the
+// step from one sample to the next.
+void write_sine_wav(const fs::path& path, double seconds) {
+  const uint32_t frames = static_cast<uint32_t>(seconds * rate);
+  std::vector<uint8_t> b;
+  auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
+  auto u16 = [&](uint16_t v) { b.push_back(uint8_t(v)), b.push_back(uint8_t(v >> 8)); };
+  auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+  tag("RIFF"), u32(36 + frames * 4), tag("WAVE");
+  tag("fmt "), u32(16), u16(1), u16(2), u32(rate), u32(rate * 4), u16(4), u16(16);
+  tag("data"), u32(frames * 4);
+  for (uint32_t i = 0; i < frames; ++i) {
+    const auto v = static_cast<uint16_t>(static_cast<int16_t>(std::lround(16000.0 * std::sin(2 * M_PI * 220.0 * i / rate))));
+    u16(v), u16(v);
+  }
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+void wait_mixed(uint64_t frames) {
+  const uint64_t start = plat::audio_frames_mixed();
+  for (int i = 0; i < 4000 && plat::audio_frames_mixed() - start < frames; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+}  // namespace
+
+TEST(MusicFade, StoppingAndResumingTheMusicFadesInsteadOfCutting) {
+  const fs::path dir = fs::temp_directory_path() / ("rx907-fade-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const fs::path track = dir / "sine.wav", capture = dir / "out.raw";
+  write_sine_wav(track, 4.0);
+
+  plat::shutdown();
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
+  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  ASSERT_TRUE(plat::init(true));
+  ASSERT_TRUE(plat::audio_open());
+  const int m = plat::music_open(track.string());
+  ASSERT_NE(m, 0);
+  plat::music_play(m);
+  wait_mixed(rate / 4);
+  plat::music_stop(m);  // the close-up
+  const double at = plat::music_get_position(m);
+  wait_mixed(rate / 4);
+  plat::music_set_position(m, at);  // and back
+  plat::music_play(m);
+  wait_mixed(rate / 4);
+  plat::music_close(m);
+  wait_mixed(rate / 4);
+  plat::shutdown();
+  unsetenv("SDL_DISKAUDIOFILE");
+  unsetenv("SDL_DISKAUDIODELAY");
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  plat::init(true);
+  plat::audio_open();
+
+  std::vector<float> left;
+  std::ifstream f(capture, std::ios::binary);
+  float pair[2];
+  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  fs::remove_all(dir);
+  ASSERT_GT(left.size(), static_cast<size_t>(rate / 2));
+
+  // The sine's own largest step at full level, and the largest in the
+  // capture: a cut would jump by up to the whole amplitude.
+  float top = 0.0f, step = 0.0f;
+  for (size_t i = 1; i < left.size(); ++i) {
+    top = std::max(top, std::fabs(left[i]));
+    step = std::max(step, std::fabs(left[i] - left[i - 1]));
+  }
+  ASSERT_GT(top, 0.1f) << "the music was heard";
+  const float sine_step = top * static_cast<float>(2 * M_PI * 220.0 / rate);
+  EXPECT_LE(step, sine_step * 1.2f);
+
+  // Every fade out and in lasts 20-50 ms: from the last cycle at full level
+  // to the first silent one, or back.
+  std::vector<float> cycle_peak;
+  const size_t period = rate / 220;
+  for (size_t at = 0; at + period <= left.size(); at += period) {
+    float p = 0.0f;
+    for (size_t i = at; i < at + period; ++i) p = std::max(p, std::fabs(left[i]));
+    cycle_peak.push_back(p);
+  }
+  int fades = 0;
+  for (size_t k = 1; k < cycle_peak.size(); ++k) {
+    const bool full_before = cycle_peak[k - 1] > top * 0.95f, falling = cycle_peak[k] <= top * 0.95f;
+    if (!(full_before && falling)) continue;
+    size_t end = k;
+    while (end < cycle_peak.size() && cycle_peak[end] > top * 0.01f) ++end;
+    if (end == cycle_peak.size()) break;
+    const double ms = 1000.0 * static_cast<double>((end - k + 1) * period) / rate;
+    EXPECT_GE(ms, 15.0);
+    EXPECT_LE(ms, 55.0);
+    ++fades;
+  }
+  EXPECT_GE(fades, 2) << "the stop and the close";
+}
