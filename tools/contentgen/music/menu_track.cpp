@@ -1,146 +1,215 @@
-// The menu music: a slow, brooding D minor song. A pedal D and the chords'
-// own basses carry the harmony, a soft pulse on the eighths keeps it
-// moving, and a singing lead plays the tune over a sparse low piano,
-// distant bells and wind in the ducts.
+// The menu music: a song in D minor that breathes. It opens on a lone
+// piano, the flute takes the tune over strings, the chorus lifts into F
+// major with the tune high on the strings and a horn answering, a bridge
+// thins to choir and celesta, and the tune comes back on the clarinet and
+// sinks to the piano again, so the loop closes where it began.
+#include <array>
+#include <vector>
+
+#include "music/fluid_render.h"
+#include "music/notes.h"
 #include "music/score.h"
 
 namespace contentgen::music {
 
-using dsp::midi_hz;
-
 namespace {
 
+enum Channel {
+  kPiano = 0,
+  kStrings = 1,
+  kFlute = 2,
+  kViolins = 3,
+  kCello = 4,
+  kHarp = 5,
+  kCeleste = 6,
+  kHorn = 7,
+  kChoir = 8,
+  kCymbal = kDrumChannel,
+  kTimpani = 10,
+  kClarinet = 11,
+  kContrabass = 12,
+};
+
+enum Program {
+  kPrPiano = 0, kPrCelesta = 8, kPrCello = 42, kPrContrabass = 43, kPrHarp = 46, kPrTimpani = 47,
+  kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
+};
+constexpr int kSuspendedCymbal = 52;
+
+const Timing kTiming{72, 4, 32};
+constexpr int kVerse = 4, kChorus = 12, kBridge = 20, kReprise = 24;
+
+// One chord a bar: its bass (MIDI) and the triad's intervals.
 struct Chord {
-  int root;      // bass note
-  int tones[3];  // pad voicing
+  int root;  // pitch of the bass, D2..C3
+  int third, fifth;
+};
+constexpr Chord Dm{38, 3, 7}, Bb{34, 4, 7}, F{41, 4, 7}, C{36, 4, 7}, Gm{43, 3, 7}, A{33, 4, 7};
+const Chord kChords[32] = {
+    Dm, Bb, Gm, A,                   // opening, piano alone
+    Dm, Bb, F, C, Gm, Dm, Bb, A,     // verse
+    F, C, Dm, Bb, F, C, Gm, A,       // chorus, in the relative major
+    Bb, Gm, Dm, A,                   // bridge
+    Dm, Bb, F, C, Gm, Dm, Bb, A,     // reprise, falling back to the opening
 };
 
-// Two bars each; the last chord (the dominant) leads back into the first.
-const Chord kChords[] = {
-    {38, {50, 53, 57}},  // Dm
-    {34, {46, 50, 53}},  // Bb
-    {31, {43, 46, 50}},  // Gm
-    {33, {45, 49, 52}},  // A
-    {38, {50, 53, 57}},  // Dm
-    {29, {53, 57, 60}},  // F
-    {36, {48, 52, 55}},  // C
-    {31, {43, 46, 50}},  // Gm
-    {33, {45, 49, 52}},  // A
-};
-constexpr int kPedal = 38;  // D2, under every chord
-
-// The tune: notes of each chord's eight beats (beat, MIDI note, length in
-// beats), between B flat 4 and A 5, so it sings in the 400 Hz to 1 kHz band.
-struct Note {
+struct Tone {
   double beat;
-  int midi;
+  int key;
   double beats;
 };
-const std::vector<Note> kTune[] = {
-    {{0, 74, 2}, {2, 72, 1}, {3, 74, 1}, {4, 77, 3}, {7, 76, 1}},  // Dm
-    {{0, 74, 3}, {3, 70, 1}, {4, 72, 2}, {6, 74, 2}},              // Bb
-    {{0, 70, 2}, {2, 74, 2}, {4, 79, 3}, {7, 77, 1}},              // Gm
-    {{0, 76, 4}, {4, 73, 2}, {6, 76, 2}},                          // A
-    {{0, 77, 2}, {2, 76, 1}, {3, 74, 1}, {4, 81, 3}, {7, 79, 1}},  // Dm, higher
-    {{0, 77, 3}, {3, 76, 1}, {4, 72, 4}},                          // F
-    {{0, 76, 2}, {2, 79, 2}, {4, 76, 2}, {6, 72, 2}},              // C
-    {{0, 74, 3}, {3, 70, 1}, {4, 79, 2}, {6, 77, 2}},              // Gm
-    {{0, 76, 6}, {6, 73, 2}},                                      // A, home to D
+using Bar = std::vector<Tone>;
+const Bar kVerseTune[8] = {
+    {{0, 74, 1.5}, {1.5, 76, 0.5}, {2, 77, 1}, {3, 76, 1}},  // Dm
+    {{0, 74, 2}, {2, 72, 1}, {3, 70, 1}},                    // Bb
+    {{0, 69, 1.5}, {1.5, 72, 0.5}, {2, 77, 2}},              // F
+    {{0, 76, 3}, {3, 72, 1}},                                // C
+    {{0, 74, 1}, {1, 70, 1}, {2, 74, 1}, {3, 79, 1}},        // Gm
+    {{0, 77, 3}, {3, 76, 1}},                                // Dm
+    {{0, 74, 1.5}, {1.5, 72, 0.5}, {2, 70, 2}},              // Bb
+    {{0, 69, 3}, {3, 73, 1}},                                // A
+};
+const Bar kChorusTune[8] = {
+    {{0, 77, 1}, {1, 81, 1}, {2, 79, 1}, {3, 77, 1}},        // F
+    {{0, 76, 2}, {2, 79, 2}},                                // C
+    {{0, 74, 1.5}, {1.5, 76, 0.5}, {2, 77, 2}},              // Dm
+    {{0, 74, 1}, {1, 77, 1}, {2, 82, 2}},                    // Bb
+    {{0, 81, 1}, {1, 77, 2}, {3, 74, 1}},                    // F
+    {{0, 79, 2}, {2, 76, 2}},                                // C
+    {{0, 74, 1}, {1, 77, 1}, {2, 79, 1}, {3, 82, 1}},        // Gm
+    {{0, 81, 1}, {1, 76, 2}, {3, 73, 1}},                    // A
+};
+// The horn's answer in the chorus: long notes under the tune.
+const Bar kHornLine[8] = {
+    {{1, 65, 3}}, {{0, 64, 2}, {2, 67, 2}}, {{0, 65, 4}}, {{0, 65, 2}, {2, 62, 2}},
+    {{1, 69, 3}}, {{0, 67, 4}}, {{0, 67, 2}, {2, 70, 2}}, {{0, 69, 2}, {2, 64, 2}},
 };
 
-// Piano figures over a chord, in beats from the chord's first bar, as
-// offsets into the pad voicing (0..2) plus octave shifts.
-struct Figure {
-  double beat;
-  int tone;
-  int octave;
-};
-const Figure kFigureA[] = {{0.0, 0, 0}, {3.0, 2, 0}, {5.5, 1, 0}};
-const Figure kFigureB[] = {{1.0, 2, 0}, {2.5, 1, 0}, {4.0, 0, 0}, {7.0, 2, -1}};
+void tune(NoteScore& s, int channel, int first_bar, const Bar (&bars)[8], int transpose, int vel) {
+  for (int b = 0; b < 8; ++b)
+    for (const Tone& t : bars[b]) s.note(channel, first_bar + b, t.beat, t.key + transpose, vel, t.beats * 0.96);
+}
+
+// The piano's broken chord on the eighths: root, fifth, octave, tenth,
+// double octave and back, in the octave above the bass.
+void piano_bar(NoteScore& s, int bar, const Chord& ch, int vel) {
+  const int base = ch.root + 12;
+  const int steps[8] = {0, ch.fifth, 12, 12 + ch.third, 24, 12 + ch.third, 12, ch.fifth};
+  s.sustain(kPiano, bar, 0.0, false);
+  s.sustain(kPiano, bar, 0.05, true);
+  for (int e = 0; e < 8; ++e) s.note(kPiano, bar, e * 0.5, base + steps[e], vel - (e % 2 ? 10 : 0), 0.5);
+}
+
+void pad_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
+  const int base = ch.root + 24;
+  for (int k : {base, base + ch.third, base + ch.fifth}) s.note(channel, bar, 0, k, vel, 4);
+}
+
+// D held in three octaves through every chord that has it or takes it as
+// a colour (D minor, B flat, G minor, F): the home note is never far away.
+void home_pedal(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
+  if (ch.root == C.root || ch.root == A.root) return;
+  s.note(channel, bar, 0, 62, vel, 4);
+  s.note(kCello, bar, 0, 50, vel, 4);
+  if (ch.root != Dm.root) s.note(kContrabass, bar, 0, 38, vel - 14, 4);
+}
 
 }  // namespace
 
 LoopCanvas menu_track(bool enhanced) {
-  const Timing tm{60, 4, 18};
-  LoopCanvas c(tm.loop_frames());
-  const double chord_s = tm.beats_s(8);
-  const int count = static_cast<int>(std::size(kChords));
+  NoteScore s(kTiming);
+  s.instrument(kPiano, kPrPiano, 124, -0.2f);
+  s.instrument(kStrings, kPrSlowStrings, 92, 0.15f);
+  s.instrument(kFlute, kPrFlute, 104, 0.1f);
+  s.instrument(kViolins, kPrStrings, 100, -0.1f);
+  s.instrument(kCello, kPrCello, 96, -0.35f);
+  s.instrument(kHarp, kPrHarp, 96, 0.45f);
+  s.instrument(kCeleste, kPrCelesta, 90, 0.55f);
+  s.instrument(kHorn, kPrHorn, 96, 0.3f);
+  s.instrument(kChoir, kPrChoir, 92, -0.3f);
+  s.instrument(kCymbal, 48, 90, 0.0f);
+  s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
+  s.instrument(kClarinet, kPrClarinet, 104, 0.1f);
+  s.instrument(kContrabass, kPrContrabass, 90, 0.0f);
+  s.humanise(enhanced ? 0x3E11u : 0x3E12u, 5, 0.015);
 
-  for (int k = 0; k < count; ++k) {
-    const Chord& ch = kChords[k];
-    int bar = 2 * k;
-    uint32_t seed = 100u + static_cast<uint32_t>(k);
+  for (int bar = 0; bar < kTiming.bars; ++bar) {
+    const Chord& ch = kChords[bar];
+    const bool chorus = bar >= kChorus && bar < kBridge;
+    const bool bridge = bar >= kBridge && bar < kReprise;
+    // The piano: alone and soft at the start, stepping back as the band
+    // comes in, alone again as the reprise sinks.
+    int piano = bar < kVerse ? 86 + bar * 2 : chorus ? 88 : bridge ? 64 : 84;
+    if (bar >= kReprise + 4) piano = 80 - (bar - kReprise - 4) * 2;
+    if (!bridge) piano_bar(s, bar, ch, piano);
 
-    // The pedal D under everything, and the chord's own bass in the richer mix.
-    c.add(tm.at(bar, 0), pad({.hz = midi_hz(kPedal), .seconds = chord_s, .attack = 4.0, .release = 4.0,
-                              .cutoff = 420.0f, .voices = 3, .detune_cents = 6.0f, .seed = seed}),
-          0.32f, 0.0f);
-    if (enhanced)
-      c.add(tm.at(bar, 0), pad({.hz = midi_hz(ch.root + 12), .seconds = chord_s, .attack = 2.5, .release = 3.0,
-                                .cutoff = 520.0f, .voices = 2, .detune_cents = 5.0f, .seed = seed + 50}),
-            0.2f, 0.0f);
-
-    // The chord pad, opening slowly.
-    for (int t = 0; t < 3; ++t) {
-      float pan = enhanced ? (t - 1) * 0.5f : 0.0f;
-      c.add(tm.at(bar, 0),
-            pad({.hz = midi_hz(ch.tones[t]), .seconds = chord_s, .attack = 2.2, .release = 3.0,
-                 .cutoff = 500.0f, .cutoff_rise = enhanced ? 700.0f : 300.0f, .voices = enhanced ? 4 : 2,
-                 .detune_cents = 8.0f, .seed = seed * 7 + t}),
-            enhanced ? 0.13f : 0.15f, pan);
+    // The strings' chord from the verse on, swelling into the chorus.
+    pad_bar(s, kStrings, bar, ch, bar < kVerse ? 60 + bar * 4 : chorus ? 88 : bridge ? 64 : 70);
+    home_pedal(s, kStrings, bar, ch, bar < kVerse ? 80 + bar * 4 : chorus ? 100 : 94);
+    // Cello and bass: the chord's root, on the beat from the verse.
+    if (bar >= kVerse) {
+      s.note(kCello, bar, 0, ch.root + 12, chorus ? 92 : 74, 2);
+      s.note(kCello, bar, 2, ch.root + 12 + (chorus ? ch.fifth : 0), chorus ? 84 : 66, 2);
+      if (!bridge && bar < kReprise + 4 && (enhanced || chorus)) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
     }
-    if (enhanced && k % 2 == 0) {
-      // A thin high string an octave above, on every other chord.
-      c.add(tm.at(bar, 2), pad({.hz = midi_hz(ch.tones[2] + 12), .seconds = chord_s - 2.0, .attack = 3.0,
-                                .release = 3.0, .cutoff = 1400.0f, .voices = 3, .detune_cents = 12.0f, .seed = seed + 9}),
-            0.05f, 0.35f);
+    // Harp: a rising arpeggio through each chorus bar, and a single broken
+    // chord on the bridge.
+    if (chorus || ((enhanced || bar >= kReprise) && bar >= kVerse && bar % 2 == 1 && !bridge)) {
+      const int base = ch.root + 24;
+      const int steps[6] = {0, ch.third, ch.fifth, 12, 12 + ch.third, 12 + ch.fifth};
+      for (int e = 0; e < 6; ++e) s.note(kHarp, bar, 2.0 + e / 3.0, base + steps[e], 70 + e * 3, 1.5);
     }
-
-    // The pulse: a muted pluck on every eighth, the chord's root an octave
-    // above the pedal, leaning on each beat. It rests under the opening chord.
-    if (k > 0) {
-      for (int e = 0; e < 16; ++e) {
-        bool beat = e % 2 == 0;
-        c.add(tm.at(bar, e * 0.5), pluck_bass(midi_hz(ch.root + 12), 0.22, 380.0f, beat ? 0.6f : 0.2f),
-              beat ? 0.16f : 0.09f, enhanced ? 0.15f : 0.0f);
-      }
-      if (enhanced)
-        for (int b = 0; b < 8; b += 2) c.add(tm.at(bar, b), kick(58.0f), 0.22f, 0.0f);
+    // Bridge: choir and celesta over the strings.
+    if (bridge) {
+      if (enhanced) pad_bar(s, kChoir, bar, {ch.root + 12, ch.third, ch.fifth}, 70);
+      const int base = ch.root + 48;
+      const int steps[4] = {ch.fifth, 12, 12 + ch.third, ch.fifth + 12};
+      for (int e = 0; e < 4; ++e) s.note(kCeleste, bar, e * 1.0 + (e % 2 ? 0.5 : 0), base + steps[e], 66, 1.5);
+      s.note(kHarp, bar, 0, ch.root + 24, 72, 3);
+      s.note(kHarp, bar, 1.0, ch.root + 24 + ch.fifth, 62, 3);
+      s.note(kHarp, bar, 2.0, ch.root + 36 + ch.third, 62, 3);
     }
-
-    // The tune.
-    for (const Note& n : kTune[k]) {
-      c.add(tm.at(bar, n.beat), lead(midi_hz(n.midi), tm.beats_s(n.beats) * 0.95, enhanced ? 0.8f : 0.6f),
-            0.28f, enhanced ? -0.1f : 0.0f);
-      // In the richer mix a softer voice answers a sixth below, a beat late.
-      if (enhanced && n.beats >= 2)
-        c.add(tm.at(bar, n.beat + 1.0), lead(midi_hz(n.midi - 9), tm.beats_s(n.beats - 1) * 0.9, 0.4f), 0.07f, 0.45f);
-    }
-
-    // The low piano figure, alternating two shapes.
-    const Figure* fig = k % 2 == 0 ? kFigureA : kFigureB;
-    int nfig = k % 2 == 0 ? 3 : 4;
-    for (int f = 0; f < nfig; ++f) {
-      int note = ch.tones[fig[f].tone] + 12 * fig[f].octave - 12;
-      c.add(tm.at(bar, fig[f].beat), piano(midi_hz(note), 4.0, 0.8f), enhanced ? 0.18f : 0.22f,
-            enhanced ? -0.2f : 0.0f);
-    }
-
-    // Distant bells: one on every chord in the richer mix, every third otherwise.
-    if (enhanced || k % 3 == 1) {
-      int note = ch.tones[(k * 2) % 3] + 24;
-      c.add(tm.at(bar + 1, 1.0), bell(midi_hz(note), 5.0, 3.5f, 1.6f), 0.06f, enhanced ? 0.5f : 0.0f);
-      if (enhanced) c.add(tm.at(bar + 1, 2.5), bell(midi_hz(note + 7), 4.0, 3.5f, 1.2f), 0.04f, -0.5f);
-    }
+    // Sparkle on the chorus's strong bars.
+    if (chorus && bar % 2 == 0)
+      s.note(kCeleste, bar, 0, ch.root + 48 + ch.fifth, enhanced ? 70 : 60, 2);
   }
 
-  add_wind(c, enhanced ? 0.06f : 0.045f, 700.0f, 3, 0x3117u);
-  if (enhanced) add_wind(c, 0.03f, 2200.0f, 5, 0x3119u);
-  // Air high in the ducts: a thin hiss that gives the song its top.
-  add_wind(c, enhanced ? 0.045f : 0.06f, 4600.0f, 2, 0x311Bu);
-  loop_reverb(c, enhanced ? 0.85f : 0.6f, 0.5f, enhanced ? 0.5f : 0.3f);
-  // Lighter in the bass, brighter on top, so small speakers keep the song.
-  tone(c, -7.5f, 12.0f);
+  // The tunes.
+  tune(s, kFlute, kVerse, kVerseTune, 0, 92);
+  tune(s, kViolins, kChorus, kChorusTune, 0, 100);
+  if (enhanced) tune(s, kFlute, kChorus, kChorusTune, 0, 84);
+  if (enhanced) tune(s, kHorn, kChorus, kHornLine, -12, 86);
+  else tune(s, kHorn, kChorus, kHornLine, -12, 80);
+  // The reprise: the clarinet sings the first half, the piano's right hand
+  // the second, softer, as the band falls away.
+  for (int b = 0; b < 4; ++b)
+    for (const Tone& t : kVerseTune[b]) s.note(kClarinet, kReprise + b, t.beat, t.key - 12, 82, t.beats * 0.96);
+  for (int b = 4; b < 8; ++b)
+    for (const Tone& t : kVerseTune[b]) s.note(kPiano, kReprise + b, t.beat, t.key, 74 - (b - 4) * 3, t.beats);
+  // The bridge: the chorus's opening, slow, in the choir's own line or the
+  // strings' in the plainer mix.
+  s.note(enhanced ? kViolins : kFlute, kBridge, 0, 77, 80, 2.0);
+  s.note(enhanced ? kViolins : kFlute, kBridge, 2, 74, 76, 2.0);
+  s.note(enhanced ? kViolins : kFlute, kBridge + 1, 0, 79, 80, 3.0);
+  s.note(enhanced ? kViolins : kFlute, kBridge + 2, 0, 77, 80, 2.0);
+  s.note(enhanced ? kViolins : kFlute, kBridge + 2, 2, 81, 84, 2.0);
+  s.note(enhanced ? kViolins : kFlute, kBridge + 3, 0, 76, 80, 4.0);
+
+  // Swells: the strings crescendo into the chorus and die away in the reprise.
+  s.expression(kStrings, 0, 0, 80);
+  s.swell(kStrings, 0, 0, 16, 80, 90);
+  s.swell(kStrings, kChorus - 2, 0, 8, 90, 127);
+  s.swell(kStrings, kReprise + 2, 0, 20, 127, 50);
+  s.swell(kCello, kReprise + 4, 0, 16, 127, 60);
+  // A suspended cymbal and timpani roll into the chorus.
+  for (int x = 0; x < 16; ++x) s.note(kTimpani, kChorus - 1, x * 0.25, 33 + 12, 40 + x * 4, 0.25);
+  s.note(kCymbal, kChorus - 1, 0, kSuspendedCymbal, 60, 4);
+  s.note(kTimpani, kChorus, 0, 41, 100, 2);
+  s.note(kTimpani, kChorus + 4, 0, 41, 92, 2);
+
+  LoopCanvas c = render(s);
+  loop_reverb(c, enhanced ? 0.8f : 0.65f, 0.4f, enhanced ? 0.3f : 0.22f);
+  tone(c, -2.0f, 4.0f);
   master(c);
   return c;
 }

@@ -1,6 +1,9 @@
 // Bars and beats: where in the loop a note falls.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 #include "music/synth.h"
 
 namespace contentgen::music {
@@ -15,8 +18,10 @@ struct Timing {
   size_t beat_frames() const { return static_cast<size_t>(kRate) * 60 / bpm; }
   size_t bar_frames() const { return beat_frames() * beats_per_bar; }
   size_t loop_frames() const { return bar_frames() * bars; }
+  // A beat may be negative (a pickup into the bar) but never before the loop.
   size_t at(int bar, double beat) const {
-    return bar_frames() * bar + static_cast<size_t>(beat * beat_frames() + 0.5);
+    double f = static_cast<double>(bar_frames()) * bar + beat * static_cast<double>(beat_frames());
+    return static_cast<size_t>(std::llround(std::max(0.0, f)));
   }
   double beats_s(double beats) const { return beats * 60.0 / bpm; }
 };

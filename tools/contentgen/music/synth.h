@@ -1,4 +1,5 @@
-// Synth voices and the looping score canvas the music is written on.
+// The looping canvas the music is rendered onto, and the loop-aware
+// reverb, tone and mastering applied to the whole mix.
 #pragma once
 
 #include <cstdint>
@@ -29,33 +30,6 @@ class LoopCanvas {
  private:
   Buf l_, r_;
 };
-
-// Voices: each returns a mono note at kRate, already enveloped.
-struct PadParams {
-  float hz;
-  double seconds;         // key held
-  double attack = 1.5, release = 2.0;
-  float cutoff = 900.0f;  // low-pass corner
-  float cutoff_rise = 0.0f;  // added to the corner over the note
-  int voices = 3;         // detuned sawtooths
-  float detune_cents = 9.0f;
-  uint32_t seed = 1;
-};
-Buf pad(const PadParams& p);
-Buf piano(float hz, double ring_s, float brightness);    // struck low piano-like tone
-Buf bell(float hz, double ring_s, float ratio, float index);
-// A singing lead for melodies: a few soft harmonics, a gentle swell and a
-// vibrato that sets in as the note is held.
-Buf lead(float hz, double seconds, float brightness);
-Buf pluck_bass(float hz, double seconds, float cutoff, float accent);
-Buf metal_hit(float hz, double ring_s, uint32_t seed);
-Buf kick(float gain_hz = 55.0f);
-Buf hat(uint32_t seed, float decay_s);
-Buf riser(double seconds, float lo_hz, float hi_hz, uint32_t seed);
-
-// Wind: band-passed noise, as a full-length stereo bed that is periodic
-// over the loop (the noise repeats and the sweeps complete whole cycles).
-void add_wind(LoopCanvas& c, float gain, float centre_hz, int sweeps_per_loop, uint32_t seed);
 
 // Stereo reverb over the loop; runs round twice so that the tail of the
 // ending carries over into the opening.

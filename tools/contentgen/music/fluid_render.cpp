@@ -1,0 +1,99 @@
+#include "music/fluid_render.h"
+
+#include <fluidsynth.h>
+
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+
+namespace contentgen::music {
+
+namespace {
+
+// FluidSynth's chatter (its warnings are about the sound font's own default
+// modulators) would clutter the build log; errors still reach stderr.
+void quiet_log() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+    fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+    fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+  });
+}
+
+struct SynthDeleter {
+  void operator()(fluid_synth_t* s) const { delete_fluid_synth(s); }
+};
+struct SettingsDeleter {
+  void operator()(fluid_settings_t* s) const { delete_fluid_settings(s); }
+};
+
+void send(fluid_synth_t* synth, const MidiEvent& e) {
+  const int ch = e.status & 0x0F;
+  switch (e.status & 0xF0) {
+    case 0x90: fluid_synth_noteon(synth, ch, e.a, e.b); break;
+    case 0x80: fluid_synth_noteoff(synth, ch, e.a); break;
+    case 0xB0: fluid_synth_cc(synth, ch, e.a, e.b); break;
+    case 0xC0: fluid_synth_program_change(synth, ch, e.a); break;
+    default: break;
+  }
+}
+
+// FluidSynth fills its shared lookup tables when the first synth is made,
+// and a second synth made meanwhile on another thread may read them half
+// filled. One synth at a time keeps every render the same from run to run.
+std::mutex& synth_lock() {
+  static std::mutex m;
+  return m;
+}
+
+}  // namespace
+
+LoopCanvas render(const NoteScore& score, double tail_s) {
+  std::lock_guard<std::mutex> one_at_a_time(synth_lock());
+  quiet_log();
+  std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
+  if (!settings) throw std::runtime_error("fluidsynth: no settings");
+  fluid_settings_t* st = settings.get();
+  fluid_settings_setnum(st, "synth.sample-rate", kRate);
+  fluid_settings_setint(st, "synth.cpu-cores", 1);
+  fluid_settings_setint(st, "synth.reverb.active", 0);
+  fluid_settings_setint(st, "synth.chorus.active", 0);
+  fluid_settings_setint(st, "synth.polyphony", 256);
+  fluid_settings_setint(st, "synth.dynamic-sample-loading", 0);
+  fluid_settings_setnum(st, "synth.gain", 0.5);
+  std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(st));
+  if (!synth) throw std::runtime_error("fluidsynth: no synth");
+  fluid_synth_set_interp_method(synth.get(), -1, FLUID_INTERP_4THORDER);
+  if (fluid_synth_sfload(synth.get(), kSoundFont, 1) == FLUID_FAILED)
+    throw std::runtime_error(std::string("fluidsynth: cannot load ") + kSoundFont);
+
+  const size_t loop = score.loop_frames();
+  const size_t total = loop + dsp::frames(tail_s, kRate);
+  Buf l(total, 0.0f), r(total, 0.0f);
+  size_t pos = 0;
+  auto play_to = [&](size_t until) {
+    while (pos < until) {
+      int n = static_cast<int>(std::min<size_t>(until - pos, 4096));
+      fluid_synth_write_float(synth.get(), n, l.data() + pos, 0, 1, r.data() + pos, 0, 1);
+      pos += static_cast<size_t>(n);
+    }
+  };
+  for (const MidiEvent& e : score.events()) {
+    if (e.at >= loop && (e.status & 0xF0) != 0x80) continue;  // the next round starts nothing
+    play_to(std::min(e.at, total));
+    send(synth.get(), e);
+  }
+  play_to(total);
+
+  LoopCanvas c(loop);
+  c.add_stereo(l, r, 1.0f);
+  // The tail, laid over the opening.
+  for (size_t i = loop; i < total; ++i) {
+    c.left()[(i - loop) % loop] += l[i];
+    c.right()[(i - loop) % loop] += r[i];
+  }
+  return c;
+}
+
+}  // namespace contentgen::music

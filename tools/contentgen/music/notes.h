@@ -1,0 +1,62 @@
+// The music as note data: which instrument plays on each channel and every
+// note, pedal and swell of the score, placed on the bar-and-beat grid.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "music/score.h"
+
+namespace contentgen::music {
+
+// General MIDI channel 10 (index 9) plays the percussion kit.
+constexpr int kDrumChannel = 9;
+
+struct MidiEvent {
+  size_t at;  // sample frame from the start of the loop
+  uint8_t status, a, b;
+};
+
+// A score on a fixed tempo grid. Notes that run past the end of the loop
+// ring on over its opening, as they would if the piece simply went on.
+class NoteScore {
+ public:
+  explicit NoteScore(const Timing& tm) : tm_(tm) {}
+  const Timing& timing() const { return tm_; }
+  size_t loop_frames() const { return tm_.loop_frames(); }
+
+  // Instrument (General MIDI program, 0-based), channel volume and pan
+  // (-1 .. 1), set at the start of the loop.
+  void instrument(int channel, int program, int volume, float pan);
+  // A note of `beats` beats at `velocity` (1..127).
+  void note(int channel, int bar, double beat, int key, int velocity, double beats);
+  // Expression (0..127), moved in steps of an eighth of a beat from `from`
+  // to `to` over `beats` beats: swells and fades within a channel.
+  void swell(int channel, int bar, double beat, double beats, int from, int to);
+  void expression(int channel, int bar, double beat, int value);
+  void sustain(int channel, int bar, double beat, bool down);
+
+  // A player's touch: from here on every note's velocity varies by up to
+  // +-`velocity` and its start by up to +-`beats`, from a fixed seed.
+  void humanise(uint32_t seed, int velocity, double beats);
+
+  // Every event in time order (note-offs before note-ons at the same frame).
+  // A note struck again on its channel before it was let go is let go just
+  // as it is struck again, so a late release never silences the new note.
+  std::vector<MidiEvent> events() const;
+
+ private:
+  void push(size_t at, uint8_t status, int a, int b);
+  struct Held {
+    size_t on, off;
+    uint8_t channel, key, velocity;
+  };
+  Timing tm_;
+  std::vector<MidiEvent> ev_;  // everything but the notes
+  std::vector<Held> notes_;
+  uint32_t feel_ = 0;
+  int feel_velocity_ = 0;
+  double feel_beats_ = 0.0;
+};
+
+}  // namespace contentgen::music
