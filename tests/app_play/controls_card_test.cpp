@@ -58,6 +58,8 @@ TEST_F(ControlsCard, ShownOnceFreezesPlayAndTheClosingKeyDoesNothingElse) {
 }
 
 TEST_F(ControlsCard, HoldsThePointerSoPlayStartsWithNoTravelCharged) {
+  // The devices are polled as the frame loop polls them, so they must be up.
+  ASSERT_TRUE(plat::init(true));
   settings[setmouseaiming] = 1;
   newgame();
   offercontrolscard();

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "creature_art/pictures.h"
 #include "picture.h"
 #include "tiles_art/room_art.h"
 
@@ -37,11 +38,10 @@ cairo_status_t read_bytes(void* closure, unsigned char* data, unsigned int lengt
 class Images {
  public:
   Images() {
-    for (auto& e : room_art_entries()) {
-      bytes_[e.name] = e.make();
-      Reader r{&bytes_[e.name]};
-      surfaces_[e.name] = cairo_image_surface_create_from_png_stream(read_bytes, &r);
-    }
+    for (auto& e : room_art_entries()) add(e.name, e.make());
+    // The acid puddle and the shot's flash are the creature art's.
+    for (const auto& p : contentgen::creatures::effect_pictures())
+      add(p.name.substr(p.name.rfind('\\') + 1), p.make());
   }
   ~Images() {
     for (auto& [n, s] : surfaces_) cairo_surface_destroy(s);
@@ -50,6 +50,11 @@ class Images {
   const std::map<std::string, cairo_surface_t*>& all() const { return surfaces_; }
 
  private:
+  void add(const std::string& name, std::vector<uint8_t> png) {
+    bytes_[name] = std::move(png);
+    Reader r{&bytes_[name]};
+    surfaces_[name] = cairo_image_surface_create_from_png_stream(read_bytes, &r);
+  }
   std::map<std::string, std::vector<uint8_t>> bytes_;
   std::map<std::string, cairo_surface_t*> surfaces_;
 };

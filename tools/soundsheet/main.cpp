@@ -379,7 +379,8 @@ int main(int argc, char** argv) {
       double lq = measure::programme_loudness(std::vector<float>(pcm.left.begin() + from, pcm.left.begin() + to),
                                               std::vector<float>(pcm.right.begin() + from, pcm.right.begin() + to),
                                               pcm.rate).integrated;
-      quarters += " " + fixed(lq);
+      quarters += ' ';
+      quarters += fixed(lq);
     }
     music_meters += p.stem().string() + ": seam " + fixed(seam.before) + " -> " + fixed(seam.after) +
                     " LUFS (3 s short-term), 4 kHz octave " + fixed(measure::octave_4k_below_loudest_db(mono, pcm.rate)) +
