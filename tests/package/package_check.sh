@@ -143,7 +143,7 @@ else
     # The main menu after the frame-rate probe and the loading screen.
     for _ in $(seq 60); do
       xwd -id "$gamewin" -silent 2>/dev/null | python3 "$source_dir/tests/window/xwd_pixel.py" --lit-fraction |
-        python3 -c "import sys; sys.exit(0 if float(sys.stdin.read()) > 0.33 else 1)" && break
+        python3 -c "import sys; sys.exit(0 if float(sys.stdin.read()) > 0.15 else 1)" && break
       sleep 0.5
     done
     # NEW GAME, ONE PLAYER, Accept on SQUAD (writes opt.dat), Space to close
