@@ -41,8 +41,8 @@ test-meta: test-deps configure
 # synthetic X input, once per renderer on a bare X server and again under
 # two window managers; prints the frames per second.
 test-window: build
-	@tests/window/window_e2e.sh $(BUILD) default 1280x1024
-	@tests/window/window_e2e.sh $(BUILD) software 1920x1080
+	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) default 1280x1024
+	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) software 1920x1080
 	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) software 1920x1080 openbox
 	@RX_E2E_PLAY_SECONDS=10 tests/window/window_e2e.sh $(BUILD) default 1280x1024 fluxbox
 

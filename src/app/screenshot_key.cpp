@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/demo.h"
+#include "app/stamped_name.h"
 #include "state/game_state.h"
 #include "state/play_state.h"
 #include "frontend/keys_screen.h"
@@ -41,16 +42,7 @@ bool screenshotkeynow(int key) {
 }  // namespace
 
 std::string screenshotname(std::time_t when, int repeat) {
-  std::tm local{};
-  localtime_r(&when, &local);
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  char name[96];
-  if (repeat > 1)
-    std::snprintf(name, sizeof name, "%s/rx907-%s-%d.png", screenshotdir, stamp, repeat);
-  else
-    std::snprintf(name, sizeof name, "%s/rx907-%s.png", screenshotdir, stamp);
-  return name;
+  return stampedname(screenshotdir, "rx907-", when, repeat, ".png");
 }
 
 int screenshotmessagerow() {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/stamped_name.h"
 #include "platform/platform.h"
 
 namespace fs = std::filesystem;
@@ -34,16 +35,7 @@ struct Stamp {
 }  // namespace
 
 std::string replayname(std::time_t when, int repeat) {
-  std::tm local{};
-  localtime_r(&when, &local);
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  char name[96];
-  if (repeat > 1)
-    std::snprintf(name, sizeof name, "%s/%s%s-%d%s", replaysdir, prefix, stamp, repeat, replayextension);
-  else
-    std::snprintf(name, sizeof name, "%s/%s%s%s", replaysdir, prefix, stamp, replayextension);
-  return name;
+  return stampedname(replaysdir, prefix, when, repeat, replayextension);
 }
 
 std::string newreplaypath() {
