@@ -2,6 +2,9 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
+# ccache keys paths relative to the checkout, so every clone and work tree
+# of the project reuses the objects another one compiled.
+export CCACHE_BASEDIR ?= $(CURDIR)
 
 .PHONY: all deps test-deps configure game build test test-meta test-asan test-window test-wayland test-package package run bench shots clean
 
