@@ -93,12 +93,12 @@ class PcmSource : public Source {
 };
 
 std::shared_ptr<const std::vector<float>> load_wav_pcm(const std::string& file) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wav;
   Uint8* buf = nullptr;
   Uint32 len = 0;
-  if (!SDL_LoadWAV(file.c_str(), &spec, &buf, &len)) return nullptr;
+  if (!SDL_LoadWAV(file.c_str(), &wav, &buf, &len)) return nullptr;
   auto out = std::make_shared<std::vector<float>>();
-  if (SDL_AudioStream* s = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, out_rate)) {
+  if (SDL_AudioStream* s = SDL_NewAudioStream(wav.format, wav.channels, wav.freq, AUDIO_F32SYS, 2, out_rate)) {
     if (SDL_AudioStreamPut(s, buf, static_cast<int>(len)) == 0 && SDL_AudioStreamFlush(s) == 0) {
       out->resize(static_cast<size_t>(SDL_AudioStreamAvailable(s)) / sizeof(float));
       const int got = SDL_AudioStreamGet(s, out->data(), static_cast<int>(out->size() * sizeof(float)));
