@@ -63,8 +63,6 @@ int navigate(int state, const SlotInput& in) {
   return 0;
 }
 
-int statusy() { return numplayers == 1 ? 192 : 240; }
-
 // A slot row is 675 pixels wide: a longer name (a save written by hand) is
 // cut to what fits inside it.
 constexpr int slotnamewidth = 640;
@@ -117,7 +115,7 @@ bool loadslot(int n) {
     postmessage("ERROR: Unable to load game", slotmessagey(stateloadgame), 0);
     return false;
   }
-  postmessage("Game loaded", statusy(), 0);
+  postmessage("Game loaded", savestatusy(), 0);
   trackcount[1] = trackcount[2] = 800;
   gameinprogress = 1;
   alldead = 0;
@@ -148,7 +146,7 @@ int savescreenframe(const SlotInput& in, const KeyFrame& keys, const TypingTable
       typingslot = 0;
       blankname();
       if (savegame(slotbase(n), static_cast<int>(plat::random_seed()), editline[0]) == 1) {
-        postmessage("Game saved", statusy(), 0);
+        postmessage("Game saved", savestatusy(), 0);
         menutext[n] = editline[0];
         menuskip[n] = 0;
         nextstate = stateplay;

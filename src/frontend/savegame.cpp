@@ -92,9 +92,9 @@ std::string readsavename(const std::string& base) {
   return parsesavename(bytes);
 }
 
-namespace {
+int savestatusy() { return numplayers == 1 ? 192 : 240; }
 
-int statusy() { return numplayers == 1 ? 192 : 240; }
+namespace {
 
 StatusMessage post(const std::string& text, int y, int iserror) {
   postmessage(text, y, iserror);
@@ -105,8 +105,8 @@ StatusMessage post(const std::string& text, int y, int iserror) {
 
 StatusMessage quicksavegame() {
   rndseed = static_cast<int>(plat::random_seed());
-  if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", statusy(), 0);
-  return post("ERROR: Unable to quicksave", statusy(), 1);
+  if (savegame("quick", rndseed, "Quicksave") == 1) return post("Quicksaved", savestatusy(), 0);
+  return post("ERROR: Unable to quicksave", savestatusy(), 1);
 }
 
 StatusMessage quickloadgame() {
@@ -115,9 +115,9 @@ StatusMessage quickloadgame() {
   plat::seed_random(static_cast<uint32_t>(rndseed));
   if (result == 1) {
     trackcount[1] = trackcount[2] = 800;
-    return post("Quickloaded", statusy(), 0);
+    return post("Quickloaded", savestatusy(), 0);
   }
-  return post("ERROR: Unable to quickload", statusy(), 1);
+  return post("ERROR: Unable to quickload", savestatusy(), 1);
 }
 
 void quicksave() { quicksavegame(); }

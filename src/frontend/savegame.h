@@ -47,6 +47,9 @@ struct StatusMessage {
 StatusMessage quicksavegame();
 StatusMessage quickloadgame();
 // The same, for the in-game keys, which need no outcome.
+// Where the save and load messages stand: lower on a two-player screen.
+int savestatusy();
+
 void quicksave();
 void quickload();
 

@@ -7,6 +7,10 @@
 #include "input/pad_controls.h"
 #include "state/settings.h"
 
+// The snapshot's tables are read straight from the platform's raw input.
+static_assert(maxjoysticks == plat::RawInput::rawjoysticks, "one joystick slot per raw slot");
+static_assert(joybuttons == plat::RawInput::rawjoybuttons, "one button per raw button");
+
 int keydownstate[keycodecount];
 int keyhitstate[keycodecount][3];
 int mousedownstate[mouseentries];

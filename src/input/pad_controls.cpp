@@ -37,10 +37,10 @@ bool entrydown(int j, int b) { return joydownstate[j][b] != 0; }
 
 }  // namespace
 
-void notejoykinds(const unsigned char (&kinds)[21], int count) {
+void notejoykinds(const unsigned char (&kinds)[maxjoysticks], int count) {
   joyconnected = 0;
   for (int j = 0; j < maxjoysticks; ++j) {
-    const int kind = j < count ? kinds[j] : plat::joykindnone;
+    const int kind = j < count ? static_cast<int>(kinds[j]) : static_cast<int>(plat::joykindnone);
     joychange[j] = 0;
     if (kind != plat::joykindnone && joykindnow[j] == plat::joykindnone) joychange[j] = 1;
     if (kind == plat::joykindnone && joykindnow[j] != plat::joykindnone) joychange[j] = -1;

@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "input/input.h"
+
 // JoyKind (plat) of every slot in the last snapshot, and the last kind a
 // slot held this run (a binding keeps its pad's names while unplugged).
 extern int joykindnow[21];
@@ -21,7 +23,7 @@ extern int joychange[21];
 extern int joyconnected;
 
 // Notes the kinds of a snapshot's slots (the snapshot calls it).
-void notejoykinds(const unsigned char (&kinds)[21], int count);
+void notejoykinds(const unsigned char (&kinds)[maxjoysticks], int count);
 
 // Whether any of player p's actions is bound to a joystick.
 bool haspadbinding(int p);

@@ -11,7 +11,6 @@
 namespace plat {
 namespace {
 
-constexpr int max_buttons = 21;  // buttons read per joystick
 constexpr int max_key_code = 250;
 // Headless runs have no pointer; move_pointer places this one instead.
 int virtual_mouse_x = 0, virtual_mouse_y = 0;
@@ -27,7 +26,7 @@ void apply_latch(RawInput& in) {
   for (int code = 1; code <= max_key_code; ++code) in.key[code] = in.key[code] || latch.key[code];
   for (int b = 1; b <= 3; ++b) in.mouse[b] = in.mouse[b] || latch.mouse[b];
   for (const auto& [slot, button] : latch.joybutton)
-    if (slot >= 0 && slot < in.joycount && button >= 0 && button < max_buttons) in.joybutton[slot][button] = true;
+    if (slot >= 0 && slot < in.joycount && button >= 0 && button < RawInput::rawjoybuttons) in.joybutton[slot][button] = true;
   latch = detail::PressLatch{};
 }
 

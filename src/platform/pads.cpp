@@ -13,8 +13,6 @@
 namespace plat {
 namespace {
 
-constexpr int slotcount = 21;
-constexpr int max_buttons = 21;      // buttons read per joystick
 constexpr int trigger_half = 16384;  // a trigger past half travel is a button
 
 struct Slot {
@@ -22,7 +20,7 @@ struct Slot {
   SDL_GameController* pad = nullptr;  // set for a standard pad
   SDL_JoystickID id = -1;
 };
-Slot slots[slotcount];
+Slot slots[RawInput::rawjoysticks];
 bool scanned = false;
 bool rumble_allowed = true;
 
@@ -38,7 +36,7 @@ constexpr SDL_GameControllerButton padbuttons[] = {
 static_assert(sizeof padbuttons / sizeof padbuttons[0] == padlefttrigger, "triggers follow the buttons");
 
 int slot_of(SDL_JoystickID id) {
-  for (int s = 0; s < slotcount; ++s)
+  for (int s = 0; s < RawInput::rawjoysticks; ++s)
     if (slots[s].joy && slots[s].id == id) return s;
   return -1;
 }
@@ -85,7 +83,7 @@ void joystick_added(int device_index) {
   readdatabase();
   if (slot_of(SDL_JoystickGetDeviceInstanceID(device_index)) >= 0) return;
   int free = -1;
-  for (int s = 0; s < slotcount && free < 0; ++s)
+  for (int s = 0; s < RawInput::rawjoysticks && free < 0; ++s)
     if (!slots[s].joy) free = s;
   if (free < 0) return;  // beyond the tables: never read
   Slot& s = slots[free];
@@ -119,7 +117,7 @@ void close_joysticks() {
 void read_joysticks(RawInput& in) {
   scan();
   in.joycount = 0;
-  for (int j = 0; j < slotcount; ++j) {
+  for (int j = 0; j < RawInput::rawjoysticks; ++j) {
     const Slot& s = slots[j];
     if (!s.joy) continue;
     in.joycount = j + 1;
@@ -134,7 +132,7 @@ void read_joysticks(RawInput& in) {
       in.joykind[j] = joykindstick;
       in.joyx[j] = axis_of(s.joy, 0);
       in.joyy[j] = axis_of(s.joy, 1);
-      const int buttons = std::min(SDL_JoystickNumButtons(s.joy), max_buttons);
+      const int buttons = std::min(SDL_JoystickNumButtons(s.joy), RawInput::rawjoybuttons);
       for (int b = 0; b < buttons; ++b) in.joybutton[j][b] = SDL_JoystickGetButton(s.joy, b) != 0;
     }
   }
@@ -153,7 +151,7 @@ int joystick_count() {
 void allow_rumble(bool allowed) { rumble_allowed = allowed; }
 
 void rumble(int joystick, float strength, int ms) {
-  if (!rumble_allowed || joystick < 0 || joystick >= slotcount || !slots[joystick].joy) return;
+  if (!rumble_allowed || joystick < 0 || joystick >= RawInput::rawjoysticks || !slots[joystick].joy) return;
   const Uint16 level = static_cast<Uint16>(std::clamp(strength, 0.0f, 1.0f) * 65535.0f);
   // A pad without motors says so and nothing happens.
   if (slots[joystick].pad) SDL_GameControllerRumble(slots[joystick].pad, level, level, static_cast<Uint32>(ms));

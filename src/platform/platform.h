@@ -171,12 +171,14 @@ struct RawInput {
   // and full screen), not from the player.
   bool pointerstill = false;
   int mousez = 0;      // accumulated wheel position (up is positive)
-  // Joystick slots 0..joycount-1 (at most 21). A device keeps its slot while
-  // connected; a slot left by an unplugged one reads as absent.
+  // Joystick slots 0..joycount-1 (at most rawjoysticks). A device keeps its
+  // slot while connected; a slot left by an unplugged one reads as absent.
+  static constexpr int rawjoysticks = 21;
+  static constexpr int rawjoybuttons = 21;  // buttons read per joystick
   int joycount = 0;
-  float joyx[21] = {}, joyy[21] = {};  // the stick (a standard pad's left stick)
-  bool joybutton[21][21] = {};         // a standard pad's in PadButton order
-  unsigned char joykind[21] = {};      // JoyKind of each slot
+  float joyx[rawjoysticks] = {}, joyy[rawjoysticks] = {};  // the stick (a standard pad's left stick)
+  bool joybutton[rawjoysticks][rawjoybuttons] = {};        // a standard pad's in PadButton order
+  unsigned char joykind[rawjoysticks] = {};                // JoyKind of each slot
 };
 enum JoyKind { joykindnone = 0, joykindstick = 1, joykindpad = 2 };
 // A standard pad's buttons: the same physical button on every make of pad.

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int linestep = 12;
-
 // Counts the warning down and draws it at the strength left; returns the
 // y of the next line.
 int fadeline(int& counter, const char* message, int x, int y) {
@@ -20,7 +18,7 @@ int fadeline(int& counter, const char* message, int x, int y) {
   plat::set_alpha(1);
   plat::set_blend(plat::BlendMasked);
   plat::set_colour(255, 255, 255);
-  return y + linestep;
+  return y + overlaylinestep;
 }
 
 }  // namespace

@@ -7,3 +7,6 @@
 // from y (the line below any debug lines drawn above them; 4 when there
 // are none). Returns the y of the next free line.
 int drawfilewarnings(int y = 4, int x = 4);
+
+// The pitch of the small font's overlay lines (warnings, debug lines).
+constexpr int overlaylinestep = 12;

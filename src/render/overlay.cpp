@@ -18,7 +18,6 @@ int overlayheight = 4;
 
 namespace {
 
-constexpr int linestep = 12;
 // In play the mission clock's band starts at x 120 of the top left
 // corner; the lines then stand to the right of its backing.
 constexpr int besideclock = 262;
@@ -65,20 +64,20 @@ void drawoverlay() {
   if (debugdisplay == 1) {
     for (const std::string& line : debuglines(fps, plat::renderer_name(), timerlimited == 1, joyconnected)) {
       drawsmalltext(linex, static_cast<float>(y), line, 0, 1);
-      y += linestep;
+      y += overlaylinestep;
     }
   }
   if (cheats) {
     setcolourbright(165 + 3 * cheatglow, 0, 0, 100);
     steppulse();
     drawsmalltext(linex, static_cast<float>(y), "Cheat Mode Active", 0, 1);
-    y += linestep;
+    y += overlaylinestep;
     const char* labels[5] = {"", "Unlimited Ammo.......", "Unlimited Stamina...",
                              "Invulnerability.........", "Night Vision.............."};
     for (int i = cheatammo; i <= cheatnightvision; ++i) {
       drawsmalltext(linex, static_cast<float>(y), labels[i], 0, 1);
       drawsmalltext(left + 122.0f, static_cast<float>(y), debugflags[i] ? "ON" : "OFF", 0, 1);
-      y += linestep;
+      y += overlaylinestep;
     }
   }
   y = drawfilewarnings(y, linex);

@@ -41,7 +41,9 @@ class Pads : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(plat::init(true));
-    if (!plat::display_open()) ASSERT_TRUE(plat::open_display(1024, 768, 0, 60, plat::RendererSoftware));
+    if (!plat::display_open()) {
+      ASSERT_TRUE(plat::open_display(1024, 768, 0, 60, plat::RendererSoftware));
+    }
     home = fs::current_path();
     dir = fs::temp_directory_path() / ("rx907_pads_" + std::to_string(::getpid()));
     fs::remove_all(dir);

@@ -29,7 +29,6 @@ constexpr int partysize = 2;
 
 bool alive(int m) { return squad[m][mdead] == 0; }
 int roomof(int m) { return squad[m][mroom]; }
-bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
 
 }  // namespace
 

@@ -30,7 +30,6 @@ constexpr int entrypercent = 30;
 // that a demo never seems to hang.
 constexpr int glanceafter = 8 * 60, glanceframes = 12, glancereach = 60;
 
-bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
 bool unlimitedstamina() { return debugflags[cheatmode] == 1 && debugflags[cheatstamina] == 1; }
 
 bool canshoot(int m) {

@@ -13,8 +13,6 @@ constexpr int firstroom = 1, lastroom = 255;
 
 bool maproom(int r) { return r >= firstroom && r <= lastroom; }
 
-int wrapslot(int s) { return (s - 1 + wallslots) % wallslots + 1; }
-
 }  // namespace
 
 int doortoward(int r, int next) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "state/play_state.h"
 #include "creatures/creature_tables.h"
 #include "creatures/nest_state.h"
 #include "squad/member_update.h"
@@ -22,13 +23,15 @@ constexpr int headmiddle = 20;
 // rescues within that box grown by 10 on every side.
 constexpr int colonistleft = -24, colonisttop = 154, colonistw = 49, colonisth = 145, rescuemargin = 10;
 
-int wrapslot(int s) { return (s - 1 + wallslots) % wallslots + 1; }
-
 int clampy(int y) { return std::clamp(y, aimtop, aimbottom); }
 
 AimPoint boxmiddle(int x, int y, int w, int h) { return {x + w / 2, clampy(y + h / 2)}; }
 
 }  // namespace
+
+int wrapslot(int s) { return (s - 1 + wallslots) % wallslots + 1; }
+
+bool unlimitedammo() { return debugflags[cheatmode] == 1 && debugflags[cheatammo] == 1; }
 
 bool hunterkind(int kind) { return kind == kindwarrior || kind == kindhugger || kind == kindqueen; }
 

@@ -31,3 +31,7 @@ int doorwayslime(int r, int d);
 int nearestslime(int r, int x);
 // Signed distance from a to b around the loop, -1664..1664.
 int loopdelta(int a, int b);
+// Wall slot s brought back into 1..64 round the loop (0 is slot 64).
+int wrapslot(int s);
+// The ammunition cheat is on: shots cost nothing, so nobody runs dry.
+bool unlimitedammo();
