@@ -1,8 +1,12 @@
 #include "audio/sound.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include "state/assets.h"
 #include "state/settings.h"
 #include "platform/platform.h"
+#include "platform/sound_placing.h"
 
 int sparechannel = 0;
 int loopchannel[4];
@@ -24,13 +28,67 @@ bool mayplay(int sound) {
   return true;
 }
 
+// Sounds the player must make out over the music: the cocooned colonist's
+// words and the tracker beeps. While one plays the music steps back by
+// this much (dB); 0 leaves it alone.
+float musicstepback(int sound) {
+  if (sound == snd_killme) return -12.0f;
+  for (int a : alertsounds)
+    if (sound == a) return -5.0f;
+  return 0.0f;
+}
+
+// The step back lasts the sound and a little after its ring.
+constexpr int stepbackafter_ms = 120;
+
+int play(int sound, plat::Placing placing) {
+  if (!mayplay(sound)) return sparechannel;
+  const int channel = plat::play_sound_placed(sound, placing);
+  const float db = musicstepback(sound);
+  if (channel != 0 && db < 0.0f) plat::duck_music(plat::sound_length_ms(sound) + stepbackafter_ms, db);
+  return channel;
+}
+
+// How far aside a sound at the view's edge is placed: the far side
+// loses two thirds of its level, so it never sounds in one ear only.
+constexpr float edgepan = 0.65f;
+// The player's own gun is held in the middle; it leans only a little.
+constexpr float gunpan = 0.2f;
+// Each shot's level varies within +-1.5 dB.
+constexpr float shotspread_db = 1.5f;
+
+float clampacross(float across) { return across < -1.0f ? -1.0f : across > 1.0f ? 1.0f : across; }
+
+// xorshift32 for the shots' level: the game's generator is left alone.
+uint32_t shotseed = 0x2545F491u;
+float shotvariation() {
+  shotseed ^= shotseed << 13;
+  shotseed ^= shotseed >> 17;
+  shotseed ^= shotseed << 5;
+  const float u = static_cast<float>(shotseed >> 8) / 16777216.0f;  // 0..1
+  return std::pow(10.0f, (u * 2.0f - 1.0f) * shotspread_db / 20.0f);
+}
+
 }  // namespace
 
-int playsound(int sound) { return mayplay(sound) ? plat::play_sound(sound) : sparechannel; }
+int playsound(int sound) { return play(sound, {}); }
+
+int playsoundat(int sound, float across) { return play(sound, {clampacross(across) * edgepan, 1.0f}); }
+
+int playshot(int sound, float across) {
+  // The level is drawn even when nothing plays, so it does not depend on
+  // whether the previous shot was heard.
+  const float gain = shotvariation();
+  return play(sound, {clampacross(across) * gunpan, gain});
+}
 
 int playloopsound(int sound) { return mayplay(sound) ? plat::play_sound_looping(sound) : sparechannel; }
 
 namespace {
+
+// How long one frame's call keeps the music stepped back under a loop: a
+// few frames, so a missed frame does not let it up between beeps.
+constexpr int loopstepback_ms = 100;
 
 // Set when the simulation updated the loops during the current frame.
 bool loopsupdated = false;
@@ -52,6 +110,9 @@ void updateloopsounds(int alarm, int alertlow, int generator) {
   loop(loopchannel[1], alarm, snd_alarm);
   loop(loopchannel[2], alertlow, alertsounds[0]);
   loop(loopchannel[3], generator, snd_generator);
+  // The squad's beep repeats for as long as its condition holds; the music
+  // stays stepped back under it until a moment after it stops.
+  if (plat::channel_playing(loopchannel[2])) plat::duck_music(loopstepback_ms, musicstepback(alertsounds[0]) + 1.0f);
 }
 
 void endloopframe() {

@@ -18,6 +18,18 @@ void initsounds();
 // returned.
 int playsound(int sound);
 
+// As playsound, placed across the listener's view: `across` is where the
+// sound comes from, -1 at the view's left edge, 0 in its middle, 1 at its
+// right edge (further out counts as the edge). It is never put wholly on
+// one side.
+int playsoundat(int sound, float across);
+
+// A shot of the player's own gun: placed a little toward where it is
+// aimed, and each round a touch louder or softer than the last, as no two
+// rounds sound alike. The variation has a generator of its own, never the
+// game's, so play runs the same with sound on or off.
+int playshot(int sound, float across);
+
 // As playsound, but the mixer plays the sound round and round without a gap
 // until the channel is stopped.
 int playloopsound(int sound);

@@ -65,7 +65,7 @@ void roam(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kind);
     c[ckiller] = 0;
-    playsound(kind <= kindhugger ? deathsounds[kind][deathfar] : deathsounds[kind][deathnear]);
+    playsoundat(kind <= kindhugger ? deathsounds[kind][deathfar] : deathsounds[kind][deathnear], acrossview(r, c[cposx]));
     addcorpse(r, c, kind, 0, 0);
     emptyroom(r);
   }
@@ -73,7 +73,7 @@ void roam(int r, int* c) {
 
 void attack(int r, int* c) {
   int kind = c[ckind];
-  if (c[capproach] == 0 && iscontrolledroom(r)) playsound(attacksounds[kind]);
+  if (c[capproach] == 0 && iscontrolledroom(r)) playsoundat(attacksounds[kind], acrossview(r, c[cposx]));
 
   int tg = c[ctarget];
   if (tg < 1 || tg > 6 || squad[tg][mroom] != r || squad[tg][mdead] != 0) {
@@ -102,7 +102,7 @@ void attack(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kind);
     c[ckiller] = 0;
-    playsound(deathsounds[kind][deathnear]);
+    playsoundat(deathsounds[kind][deathnear], acrossview(r, c[cposx]));
     t_death d;
     d.rnum = r;
     d.x = c[cposx];
@@ -124,7 +124,7 @@ void egg(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kindegg);
     c[ckiller] = 0;
-    playsound(deathsounds[kindegg][deathnear]);
+    playsoundat(deathsounds[kindegg][deathnear], acrossview(r, c[cposx]));
     addcorpse(r, c, kindegg, 0, 0);
     emptyroom(r);
   }
@@ -133,10 +133,10 @@ void egg(int r, int* c) {
 void cocoon(int r, int* c) {
   if (membersinroom(r) > 0) c[cage] += 1;
   bool watched = c[cseen] == 1 && iscontrolledroom(r);
-  if (watched && c[cage] == 3405) playsound(snd_killme);
-  if (watched && c[cage] == 3500) playsound(snd_bursting);
+  if (watched && c[cage] == 3405) playsoundat(snd_killme, acrossview(r, c[cposx]));
+  if (watched && c[cage] == 3500) playsoundat(snd_bursting, acrossview(r, c[cposx]));
   if (c[cage] >= 3600) {
-    if (watched) playsound(snd_burst);
+    if (watched) playsoundat(snd_burst, acrossview(r, c[cposx]));
     addcorpse(r, c, kindcocoon, 200, 2);
     int x = c[cposx] + 78;
     placecreature(r, kindwarrior, x, Rand(1, 2));
@@ -145,7 +145,7 @@ void cocoon(int r, int* c) {
   if (c[ckiller] != 0) {
     creditkill(c[ckiller], kindcocoon);
     c[ckiller] = 0;
-    playsound(deathsounds[kindcocoon][deathnear]);
+    playsoundat(deathsounds[kindcocoon][deathnear], acrossview(r, c[cposx]));
     addcorpse(r, c, kindcocoon, 200, 0);
     emptyroom(r);
   }

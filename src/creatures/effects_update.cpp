@@ -5,6 +5,7 @@
 #include "creatures/creature_tables.h"
 #include "creatures/creatures.h"
 #include "creatures/effects.h"
+#include "squad/credit.h"
 #include "world/map.h"
 
 namespace {
@@ -28,7 +29,7 @@ void bleedacid(const t_cor& k) {
         a.x = point;
         a.doorid = d;
         acidlist.push_back(a);
-        playsound(snd_acid);
+        playsoundat(snd_acid, acrossview(k.rnum, point));
         break;
       }
     }

@@ -17,6 +17,7 @@
 
 #include "platform/internal.h"
 #include "platform/platform.h"
+#include "platform/sound_placing.h"
 
 namespace plat {
 namespace {
@@ -135,10 +136,22 @@ struct Voice {
   bool leaving = false;  // fading out, then dropped
 };
 
+// The music steps back under a sound that must be understood: the gain
+// falls to `depth` within about 30 ms, holds while `hold` frames remain and
+// returns over about 400 ms, smoothly, so the step is not heard as a pump.
+struct Duck {
+  long hold = 0;
+  float depth = 1.0f;
+  float gain = 1.0f;
+};
+const float duck_fall = 1.0f - std::exp(-1.0f / (0.010f * out_rate));
+const float duck_rise = 1.0f - std::exp(-1.0f / (0.130f * out_rate));
+
 std::vector<std::unique_ptr<Track>> tracks;
-// Shared with the mixer's thread: the voices and their decoders.
+// Shared with the mixer's thread: the voices and their decoders, the duck.
 std::mutex voices_mutex;
 Voice current, outgoing;
+Duck duck;
 bool hooked = false;
 bool device_gone = false;
 
@@ -182,6 +195,14 @@ void music_hook(void*, Uint8* stream, int len) {
   const long frames = len / static_cast<long>(2 * sizeof(float));
   if (outgoing.src) mix_voice(outgoing, out, frames);
   if (current.src) mix_voice(current, out, frames);
+  // The hook runs before any effect is mixed, so the buffer holds only music.
+  for (long i = 0; i < frames; ++i) {
+    const float target = duck.hold > 0 ? duck.depth : 1.0f;
+    duck.gain += (target - duck.gain) * (target < duck.gain ? duck_fall : duck_rise);
+    if (duck.hold > 0) --duck.hold;
+    out[2 * i] *= duck.gain;
+    out[2 * i + 1] *= duck.gain;
+  }
 }
 
 void install_hook() {
@@ -200,6 +221,7 @@ void music_shutdown() {
     std::lock_guard<std::mutex> lock(voices_mutex);
     current = Voice{};
     outgoing = Voice{};
+    duck = Duck{};
   }
   tracks.clear();
   device_gone = false;
@@ -296,6 +318,15 @@ void music_set_position(int stream, double pos) {
   if (!t || !(pos >= 0.0)) return;
   if (t->length > 0.0) pos = std::fmod(pos, t->length);
   t->pending = pos;
+}
+
+void duck_music(int ms, float db) {
+  if (ms <= 0 || !(db < 0.0f)) return;
+  const float depth = std::pow(10.0f, db / 20.0f);
+  const long hold = static_cast<long>(ms) * out_rate / 1000;
+  std::lock_guard<std::mutex> lock(voices_mutex);
+  duck.depth = duck.hold > 0 ? std::min(duck.depth, depth) : depth;
+  duck.hold = std::max(duck.hold, hold);
 }
 
 bool music_playing() {

@@ -12,6 +12,7 @@
 // music goes on where it was.
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "platform/internal.h"
 #include "platform/platform.h"
 #include "platform/sound_limiter.h"
+#include "platform/sound_placing.h"
 
 namespace plat {
 namespace {
@@ -33,6 +35,7 @@ constexpr int buffer_frames = 2048;
 // sounds has room above it before the limiter has to act. (The music's
 // 6 dB is applied by its player in music.cpp.)
 constexpr float headroom_db = -4.0f;
+const float channel_gain = std::pow(10.0f, headroom_db / 20.0f);
 constexpr float ceiling_db = -1.5f;
 // What the sound server is asked to keep queued ahead of the speaker.
 constexpr const char* pulse_latency_ms = "100";
@@ -112,8 +115,7 @@ void limit_mix(void* /*unused*/, Uint8* stream, int len) {
 bool open_device() {
   if (Mix_OpenAudioDevice(mix_rate, AUDIO_F32SYS, 2, buffer_frames, nullptr, 0) != 0) return false;
   Mix_AllocateChannels(mix_channels);
-  auto volume = [](float db) { return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0f, db / 20.0f))); };
-  Mix_Volume(-1, volume(headroom_db));
+  Mix_Volume(-1, static_cast<int>(std::lround(MIX_MAX_VOLUME * channel_gain)));
   if (!limiter) limiter = new MixLimiter(mix_rate, std::pow(10.0f, ceiling_db / 20.0f));
   limiter->reset();
   Mix_SetPostMix(limit_mix, nullptr);
@@ -227,8 +229,10 @@ void free_sound(int sound) {
 int alloc_channel() { return make_handle(-1); }
 
 namespace {
-// Plays on any free mixer channel; `loops` -1 plays round until halted.
-int start_playback(int sound, int loops) {
+// Plays on any free mixer channel; `loops` -1 plays round until halted. The
+// channel's level and placing are set before it starts, so even its first
+// buffer is placed.
+int start_playback(int sound, int loops, Placing placing = {}) {
   Sound* s = find_sound(sound);
   if (!s || !device_up) return 0;
   if (!s->chunk) {
@@ -236,14 +240,25 @@ int start_playback(int sound, int loops) {
     if (SDL_RWops* rw = open_rw(s->name, holder)) s->chunk = Mix_LoadWAV_RW(rw, 1);
     if (!s->chunk) return 0;
   }
-  const int c = Mix_PlayChannel(-1, s->chunk, loops);
+  const int c = Mix_GroupAvailable(-1);
   if (c < 0 || c >= mix_channels) return 0;
+  const float gain = std::clamp(placing.gain, 0.0f, 1.0f / channel_gain);
+  Mix_Volume(c, static_cast<int>(std::lround(MIX_MAX_VOLUME * channel_gain * gain)));
+  // Balance, not a power law: the near side stays as made, so a sound
+  // placed aside is never louder than one in the middle. Both sides at
+  // full take the placing off the channel.
+  const float pan = std::clamp(placing.pan, -1.0f, 1.0f);
+  const auto side = [](float v) { return static_cast<Uint8>(std::lround(255.0f * std::clamp(v, 0.0f, 1.0f))); };
+  Mix_SetPanning(c, side(1.0f - pan), side(1.0f + pan));
+  if (Mix_PlayChannel(c, s->chunk, loops) != c) return 0;
   channel_owner[c] = make_handle(c);
   return channel_owner[c];
 }
 }  // namespace
 
 int play_sound(int sound) { return start_playback(sound, 0); }
+
+int play_sound_placed(int sound, Placing placing) { return start_playback(sound, 0, placing); }
 
 int play_sound_looping(int sound) { return start_playback(sound, -1); }
 

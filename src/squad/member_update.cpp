@@ -97,7 +97,7 @@ void fire(int p, int* s) {
   }
   if (s[mstamina] < shotstamina) return;
   s[mmuzzleflash] = 10;
-  playsound(shotsounds[Rand(1, 3)]);
+  playshot(shotsounds[Rand(1, 3)], acrosscrosshair(s[mcrossx]));
   recoil(p, s);
   explist.push_back(t_exp{s[mroom], shotx, shoty, 10, Rand(1, 359)});
   moveflags[2] = 1;

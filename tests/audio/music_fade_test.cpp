@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sound_placing.h"
 
 namespace {
 
@@ -118,4 +120,62 @@ TEST(MusicFade, StoppingAndResumingTheMusicFadesInsteadOfCutting) {
     ++fades;
   }
   EXPECT_GE(fades, 2) << "the stop and the close";
+}
+
+TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
+  // Stepped back by 12 dB for 400 ms: the music falls to a quarter of its
+  // level without a jump, holds there, and is back at full level once the
+  // step has passed; it does not stay down.
+  const fs::path dir = fs::temp_directory_path() / ("rx907-duck-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const fs::path track = dir / "sine.wav", capture = dir / "out.raw";
+  write_sine_wav(track, 4.0);
+
+  plat::shutdown();
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
+  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  ASSERT_TRUE(plat::init(true));
+  ASSERT_TRUE(plat::audio_open());
+  const int m = plat::music_open(track.string());
+  ASSERT_NE(m, 0);
+  plat::music_play(m);
+  wait_mixed(rate / 2);
+  plat::duck_music(400, -12.0f);
+  wait_mixed(rate * 2);
+  plat::music_close(m);
+  plat::shutdown();
+  unsetenv("SDL_DISKAUDIOFILE");
+  unsetenv("SDL_DISKAUDIODELAY");
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  plat::init(true);
+  plat::audio_open();
+
+  std::vector<float> left;
+  std::ifstream f(capture, std::ios::binary);
+  float pair[2];
+  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  fs::remove_all(dir);
+  ASSERT_GT(left.size(), static_cast<size_t>(rate * 2));
+
+  std::vector<float> cycle_peak;
+  const size_t period = rate / 220;
+  float top = 0.0f, step = 0.0f;
+  for (size_t at = 0; at + period <= left.size(); at += period) {
+    float p = 0.0f;
+    for (size_t i = at; i < at + period; ++i) p = std::max(p, std::fabs(left[i]));
+    cycle_peak.push_back(p);
+    top = std::max(top, p);
+  }
+  for (size_t i = 1; i < left.size(); ++i) step = std::max(step, std::fabs(left[i] - left[i - 1]));
+  ASSERT_GT(top, 0.1f) << "the music was heard";
+  EXPECT_LE(step, top * static_cast<float>(2 * M_PI * 220.0 / rate) * 1.2f) << "no jump into or out of the step";
+  // Find the step: its lowest cycle is about -12 dB (0.25 of full level).
+  const auto low = std::min_element(cycle_peak.begin() + static_cast<long>(cycle_peak.size() / 8), cycle_peak.end() - 4);
+  EXPECT_GT(*low, top * 0.2f);
+  EXPECT_LT(*low, top * 0.3f);
+  // Within a second after its lowest point the music is back at full level.
+  const size_t back = static_cast<size_t>(low - cycle_peak.begin()) + 220;
+  ASSERT_LT(back, cycle_peak.size());
+  EXPECT_GT(cycle_peak[back], top * 0.95f);
 }

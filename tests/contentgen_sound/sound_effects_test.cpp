@@ -1,6 +1,7 @@
 // The generated sound effects, read back from the embedded archive.
 #include <gtest/gtest.h>
-
+#include <algorithm>
+#include <vector>
 
 #include "state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
@@ -83,16 +84,31 @@ TEST(SoundEffects, OneShotsStartAndEndQuietly) {
 }
 
 TEST(SoundEffects, TrackerBeepsDifferInPitchBetweenPlayers) {
-  // Count zero crossings as a pitch estimate: player 1's beep sits above
-  // player 2's, and both sit well above the low squad beep.
-  auto crossings_per_s = [](const pcm_probe::Wav& w, double seconds) {
-    size_t n = std::min(w.samples.size(), static_cast<size_t>(seconds * w.rate)), c = 0;
-    for (size_t i = 1; i < n; ++i) c += (w.samples[i - 1] < 0) != (w.samples[i] < 0);
-    return c / seconds;
+  // The pitch heard is the period at which the waveform repeats (its
+  // autocorrelation), not its zero crossings, which a beep strong in its
+  // overtones has many of: player 1's beep sits above player 2's, and both
+  // sit well above the low squad beep.
+  auto pitch_hz = [](const pcm_probe::Wav& w, double seconds) {
+    const size_t n = std::min(w.samples.size(), static_cast<size_t>(seconds * w.rate));
+    const size_t shortest = static_cast<size_t>(w.rate / 4000), longest = static_cast<size_t>(w.rate / 100);
+    std::vector<double> r(longest + 1, 0.0);
+    double best = 0.0;
+    for (size_t lag = shortest; lag <= longest && lag < n; ++lag) {
+      double s = 0.0;
+      for (size_t i = 0; i + lag < n; ++i) s += w.samples[i] * w.samples[i + lag];
+      r[lag] = s / static_cast<double>(n - lag);
+      best = std::max(best, r[lag]);
+    }
+    // The first lag that repeats nearly as well as the best: the period,
+    // not one of its multiples.
+    for (size_t lag = shortest + 1; lag < longest; ++lag)
+      if (r[lag] >= 0.9 * best && r[lag] >= r[lag - 1] && r[lag] >= r[lag + 1]) return w.rate / static_cast<double>(lag);
+    return 0.0;
   };
-  double p1 = crossings_per_s(load("alert_high_1"), 0.04);
-  double p2 = crossings_per_s(load("alert_high_2"), 0.04);
-  double low = crossings_per_s(load("alert_low"), 0.04);
+  double p1 = pitch_hz(load("alert_high_1"), 0.04);
+  double p2 = pitch_hz(load("alert_high_2"), 0.04);
+  double low = pitch_hz(load("alert_low"), 0.04);
   EXPECT_GT(p1, p2 * 1.15);
   EXPECT_GT(p2, low * 2.0);
+  EXPECT_GT(low, 0.0);
 }

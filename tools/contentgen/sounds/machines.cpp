@@ -148,11 +148,16 @@ Buf door() {
 }
 
 Buf acid() {
-  // Corrosive sizzle: bright crackling hiss over slow bubbling.
+  // Corrosive sizzle: a frying crackle in the upper midrange over slow
+  // bubbling. The hiss is held under 5 kHz, so it reads as something
+  // eating into metal, not as a radio between stations.
   Rng rng(0xAC1Du);
   Buf b = blank(1.3);
-  Biquad hp;
-  hp.highpass(2800.0f, 0.7f, kRate);
+  Biquad hp, lp1, lp2, fry;
+  hp.highpass(1100.0f, 0.7f, kRate);
+  lp1.lowpass(3800.0f, 0.6f, kRate);
+  lp2.lowpass(3800.0f, 0.9f, kRate);
+  fry.bandpass(1700.0f, 1.2f, kRate);
   OnePoleLP crackle;
   crackle.set(400.0f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
@@ -160,7 +165,8 @@ Buf acid() {
     float env = std::min(1.0f, t / 0.03f) * std::exp(-t / 0.7f);
     float pops = rng.uni() < 0.004f ? rng.range(2.0f, 5.0f) : 0.0f;
     float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
-    b[i] += hp(rng.bi() * dens + pops) * env * 0.8f;
+    float x = rng.bi() * dens + pops;
+    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f) * env;
   }
   for (int k = 0; k < 14; ++k) {
     double at = rng.range(0.05f, 1.0f);
@@ -191,31 +197,83 @@ Buf lamp_break() {
   return b;
 }
 
-Buf power(bool up) {
-  // Generators spinning up (rising hum and whine) or winding down to silence.
-  Rng rng(up ? 0x9A0Bu : 0x9D0Au);
-  Buf b = blank(up ? 1.6 : 1.8);
-  Phase hum, whine, whine2;
-  Biquad lp;
-  float len = static_cast<float>(b.size()) / kRate;
-  for (size_t i = 0; i < b.size(); ++i) {
-    float t = static_cast<float>(seconds_at(i));
-    float u = t / len;
-    float p = up ? u : 1.0f - u;               // spin: 0 stopped .. 1 full speed
-    float speed = up ? 1.0f - std::pow(1.0f - p, 2.0f) : p * p;
-    float hz = 28.0f + 80.0f * speed;
-    if (i % 32 == 0) lp.lowpass(150.0f + 1800.0f * speed, 1.2f, kRate);
-    float body = lp(blep_saw(hum.step(hz, kRate), hz / kRate));
-    // The whine carries the event on small speakers: it is what falls or rises.
-    float w = (sine(whine.step(hz * 12.0f, kRate)) + 0.4f * sine(whine2.step(hz * 24.0f, kRate))) * 0.55f * speed;
-    float env = up ? std::min(1.0f, u * 4.0f) * std::min(1.0f, (1.0f - u) * 8.0f) : std::min(1.0f, t / 0.01f) * p;
-    b[i] = (body * 0.8f + w) * env;
-  }
-  // A relay clack marks the switch.
-  add_noise_burst(b, rng, up ? 0.0 : 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
+namespace {
+
+// The power coming back: a starter relay, the motor dragged up to speed
+// with its gears whining and its housing rattling, a second relay as the
+// load is switched in and the mains hum steadies under the lights.
+Buf power_returning() {
+  Rng rng(0x9A0Bu);
+  Buf b = blank(1.6);
+  add_noise_burst(b, rng, 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
   add_thump(b, 0.0, 200.0f, 80.0f, 0.04f, 0.5f);
+  Phase motor, gear, gear2, mains;
+  Biquad lp, rattle;
+  rattle.bandpass(900.0f, 2.0f, kRate);
+  const float spin_s = 1.05f, latch_s = 1.1f;
+  for (size_t i = frames(0.04, kRate); i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    // The motor labours at first, then catches: speed 0..1 over spin_s.
+    float u = std::min(1.0f, (t - 0.04f) / spin_s);
+    float speed = u < 0.3f ? 0.8f * u * u / 0.09f * 0.3f : 0.24f + 0.76f * std::sqrt((u - 0.3f) / 0.7f);
+    float hz = 25.0f + 95.0f * speed;
+    if (i % 32 == 0) lp.lowpass(200.0f + 1600.0f * speed, 1.0f, kRate);
+    float body = lp(blep_saw(motor.step(hz, kRate), hz / kRate));
+    // Gear whine on the 14th and 23rd orders: rises, and is not a pure tone.
+    float whine = (sine(gear.step(hz * 14.0f, kRate)) + 0.5f * sine(gear2.step(hz * 23.0f, kRate))) * 0.4f * speed;
+    // The housing rattles as the motor passes through its resonance.
+    float shake = std::exp(-std::pow((speed - 0.45f) / 0.15f, 2.0f));
+    float clatter = rattle(rng.bi()) * shake * (0.5f + 0.5f * sine(motor.p)) * 1.6f;
+    // Once the load is in, the hum of the mains holds steady.
+    float hum = t > latch_s ? 0.35f * std::min(1.0f, (t - latch_s) / 0.05f) *
+                                  (sine(mains.step(100.0, kRate)) + 0.5f * sine(mains.p * 3.0)) : 0.0f;
+    float env = std::min(1.0f, (1.6f - t) / 0.25f);
+    b[i] += (body * 0.4f + whine + clatter + hum) * env;
+  }
+  add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
+  add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
+  add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
   return b;
 }
+
+// The power failing: the breaker trips with a hard bang, the mains hum is
+// gone at once and the machine runs down freely, slowing fastest at first,
+// its bearings knocking more and more slowly, until it stops with a clunk.
+Buf power_failing() {
+  Rng rng(0x9D0Au);
+  Buf b = blank(1.8);
+  add_noise_burst(b, rng, 0.0, 1200.0f, 1.5f, 0.015f, 1.8f);
+  add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.8f);
+  add_ping(b, 0.0, 760.0f, 0.05f, 0.15f);
+  Phase motor, gear;
+  Biquad lp;
+  const float stop_s = 1.45f;
+  double turns = 0.0;
+  int knocked = 0;
+  for (size_t i = 0; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    // Free run-down: friction slows it in proportion to its speed at first.
+    float speed = t < stop_s ? std::exp(-t / 0.45f) * (1.0f - t / stop_s) : 0.0f;
+    float hz = 110.0f * speed;
+    turns += hz / kRate;
+    if (i % 32 == 0) lp.lowpass(120.0f + 1400.0f * speed, 0.9f, kRate);
+    float body = hz > 1.0f ? lp(blep_saw(motor.step(hz, kRate), hz / kRate)) : lp(0.0f);
+    float whine = sine(gear.step(hz * 17.0f, kRate)) * 0.5f * speed;
+    b[i] += (body * 0.4f + whine) * std::min(1.0f, t / 0.01f);
+    // A loose bearing knocks once a turn, slower and slower.
+    if (static_cast<int>(turns / 6.0) > knocked && speed > 0.02f) {
+      knocked = static_cast<int>(turns / 6.0);
+      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.9f * (0.3f + speed));
+    }
+  }
+  add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.45f);
+  add_noise_burst(b, rng, stop_s, 500.0f, 2.0f, 0.02f, 0.7f);
+  return b;
+}
+
+}  // namespace
+
+Buf power(bool up) { return up ? power_returning() : power_failing(); }
 
 Buf panel(bool opening) {
   // The console panel slides on its rails and locks with a clack.

@@ -20,9 +20,22 @@ void add_beep(Buf& b, double at, float hz, float hold_s, float gain) {
 }  // namespace
 
 Buf tracker_low() {
-  // Another squad member's tracker: a low blip, then quiet until it repeats.
+  // Another squad member's tracker: a low, reedy blip, then quiet until it
+  // repeats. Its pitch stays low (440 Hz), under the players' own beeps,
+  // but its strength is in its 3rd to 6th harmonics (1.3-2.6 kHz), where
+  // the ear is keenest and the music thinnest.
   Buf b = blank(0.8);
-  add_beep(b, 0.0, 440.0f, 0.07f, 0.8f);
+  const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.5f, 0.3f};
+  Phase ph;
+  for (size_t i = 0; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    float ring = t < 0.07f ? 1.0f : std::exp(-(t - 0.07f) / 0.025f);
+    if (ring < 1e-4f) break;
+    double cycle = ph.step(440.0, kRate);
+    float tone = 0.0f;
+    for (int k = 0; k < 6; ++k) tone += partials[k] * sine(cycle * (k + 1));
+    b[i] = 0.4f * std::min(1.0f, t / 0.003f) * ring * tone;
+  }
   return b;
 }
 

@@ -19,31 +19,40 @@ namespace contentgen::sfx {
 using namespace dsp;
 
 Buf pain(bool female) {
-  // A short forced "uhh!" with the breath knocked out: pitch drops, rasp rises.
-  VoiceParams p{.seconds = female ? 0.38f : 0.36f,
-                .pitch = {{{0.0f, 125.0f}, {0.05f, 140.0f}, {0.36f, 92.0f}}},
-                .vowels = {kVowelA, kVowelU, kVowelU},
-                .rasp = 0.35f,
-                .jitter = 0.05f,
-                .attack_s = 0.015f,
-                .release_s = 0.15f,
+  // A short forced grunt, "uh!", from the chest: a hard glottal onset, the
+  // vowel held open and falling in pitch, the voice cracking into creak at
+  // its end, then a short exhale. Voiced all the way, with little noise.
+  VoiceParams p{.seconds = female ? 0.34f : 0.32f,
+                .pitch = {{{0.0f, 150.0f}, {0.04f, 158.0f}, {0.22f, 118.0f}, {0.32f, 72.0f}}},
+                .vowels = {kVowelA, kVowelU, kVowelU, kVowelU},
+                .rasp = 0.08f,
+                .jitter = 0.03f,
+                .attack_s = 0.008f,
+                .release_s = 0.1f,
                 .seed = 0x9A1Du};
   if (female) {
-    p.pitch = {{{0.0f, 270.0f}, {0.05f, 310.0f}, {0.38f, 215.0f}}};
-    p.vowels = {kVowelA, kVowelE, kVowelU};
+    p.pitch = {{{0.0f, 300.0f}, {0.04f, 320.0f}, {0.22f, 250.0f}, {0.34f, 170.0f}}};
+    p.vowels = {kVowelA, kVowelA, kVowelU, kVowelU};
     p.formant_scale = 1.17f;
     p.seed = 0x9A1Fu;
   }
   Buf b = voice(p);
-  // The exhale that follows.
+  // The vowel's second and third formants lifted, so the grunt is heard as
+  // an "uh" of a voice and not as a hum.
+  const float fs = p.formant_scale;
+  Biquad f2, f3;
+  f2.bandpass(kVowelU.f2 * fs, 2.5f, kRate);
+  f3.bandpass(kVowelU.f3 * fs, 3.0f, kRate);
+  for (float& s : b) s += f2(s) * 2.5f + f3(s) * 1.5f;
+  // The exhale that follows, short and soft.
   Rng rng(p.seed);
   Biquad breath;
-  breath.bandpass(female ? 2000.0f : 1500.0f, 1.0f, kRate);
-  size_t s = frames(p.seconds * 0.55, kRate);
-  Buf tail = blank(p.seconds * 0.45 + 0.12);
+  breath.bandpass(female ? 1700.0f : 1300.0f, 1.5f, kRate);
+  size_t s = frames(p.seconds * 0.7, kRate);
+  Buf tail = blank(0.16);
   for (size_t i = 0; i < tail.size(); ++i) {
     float u = static_cast<float>(i) / tail.size();
-    tail[i] = breath(rng.bi()) * 0.35f * std::sin(static_cast<float>(kPi) * u);
+    tail[i] = breath(rng.bi()) * 0.12f * std::sin(static_cast<float>(kPi) * u);
   }
   add(b, tail, s);
   return b;
@@ -158,6 +167,16 @@ Buf cocoon_plea() {
     if (words.empty()) throw std::runtime_error("Festival did not speak the plea");
     // A weak, shaky breath in, then the words, then the breath let go; in
     // the small, damp chamber of the cocoon.
+    // Presence: the upper formants (1.5-4 kHz) lifted by about 12 dB and
+    // the chest under 180 Hz thinned, so the consonants and the vowels' colour
+    // carry over the music rather than the voice's low hum.
+    Biquad presence, chest;
+    presence.bandpass(2600.0f, 0.7f, kRate);
+    chest.highpass(180.0f, 0.7f, kRate);
+    for (float& s : words) {
+      float x = chest(s);
+      s = x + presence(x) * 0.6f;
+    }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);
     Buf b = drawn_breath(rng, 0.42, 0.045f);

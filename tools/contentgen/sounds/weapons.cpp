@@ -7,21 +7,25 @@ using namespace dsp;
 
 namespace {
 
-// One rifle in one short, neutral space, three takes. Every take has the
-// same crack, body, thump and room; what differs is the grain of the crack
-// and a few per cent of pitch, as one shot differs from the next. There is
-// no action noise: in a burst the shots come 90-140 ms apart, and any click
-// later than that would land among the next shots.
+// One rifle in one short, neutral space, three takes. Each take is its own
+// shot: its own grain in the crack and the blast, a few per cent of pitch,
+// a slightly different body and tail, as one round differs from the next.
+// What stays the same is the rifle itself: its action, which cycles within
+// the first 50 ms (a burst fires every 90-140 ms, so nothing lands among
+// the next shot), and its room.
 struct Take {
-  float pitch;     // scales every frequency of the report
-  float crack_hz;  // centre of the crack's band
-  uint32_t seed;
+  float pitch;      // scales every frequency of the report
+  float crack_hz;   // centre of the crack's band
+  float body;       // level of the bright body against the blast
+  float blast_s;    // how long the low blast rings
+  float room;       // how much of the room answers
+  uint32_t crack_seed, blast_seed;
 };
 
 const Take takes[] = {
-    {1.00f, 3600.0f, 0x5407u},
-    {1.05f, 3600.0f, 0x5411u},
-    {0.95f, 3600.0f, 0x541Bu},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0.55f, 0x5407u, 0x5400u},
+    {1.05f, 3350.0f, 0.80f, 0.043f, 0.50f, 0x9C23u, 0x61F5u},
+    {0.95f, 3850.0f, 1.20f, 0.050f, 0.60f, 0x2B6Du, 0x3E91u},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -37,22 +41,34 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
+// The action: the bolt carrier slams back and rams the next round home, two
+// short metallic knocks, the same on every shot because it is one rifle.
+void add_action(Buf& b) {
+  Rng rng(0xB017u);
+  add_noise_burst(b, rng, 0.019, 1250.0f, 2.5f, 0.004f, 0.55f);
+  add_ping(b, 0.019, 940.0f, 0.010f, 0.10f);
+  add_noise_burst(b, rng, 0.041, 1500.0f, 2.5f, 0.005f, 0.75f);
+  add_ping(b, 0.041, 1210.0f, 0.012f, 0.14f);
+  add_thump(b, 0.041, 260.0f, 170.0f, 0.012f, 0.18f);
+}
+
 }  // namespace
 
 Buf gunshot(int variant) {
   // A sharp report: the crack, a bright body in the upper midrange, the
   // weight of the blast in the low midrange and a short chest thump at
-  // 80-120 Hz under it, then a small, evenly coloured room.
+  // 80-120 Hz under it, the action cycling, then a small, evenly coloured
+  // room.
   const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   const float p = k.pitch;
-  // The crack's grain is the take's own; the blast's is the gun's.
-  Rng crack(k.seed), rng(0x5400u);
+  Rng crack(k.crack_seed), rng(k.blast_seed);
   Buf b = blank(0.42);
   add_crack(b, crack, k.crack_hz, 0.7f);
-  add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 3.0f);
-  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, 0.045f, 4.3f);
-  add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f, 2.4f);
+  add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 3.0f * k.body);
+  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 4.3f);
+  add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   add_thump(b, 0.0, 120.0f * p, 82.0f * p, 0.025f, 0.32f);
+  add_action(b);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
 
   // The room: a short, dense answer in the blast's own colour, rising over
@@ -61,7 +77,7 @@ Buf gunshot(int variant) {
   Buf room = add_reverb(dry, kRate, 0.28f, 0.45f, 1.0f, 0.0);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += (room[i] - dry[i] * 0.5f) * 0.55f * std::min(1.0f, t / 0.004f) * std::exp(-t / 0.07f);
+    b[i] += (room[i] - dry[i] * 0.5f) * k.room * std::min(1.0f, t / 0.004f) * std::exp(-t / 0.07f);
   }
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
