@@ -59,18 +59,79 @@ const Face member_faces[15] = {
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
 };
 
+// What each member wears, and how broad the shoulders under it are.
+struct Dress {
+  Kit kit;
+  float bulk;
+};
+const Dress member_dress[15] = {
+    {Kit::plates, 1.08f},  {Kit::harness, 1.1f}, {Kit::jacket, 0.92f},  {Kit::vest, 1.0f},
+    {Kit::gorget, 0.88f},  {Kit::jacket, 1.06f}, {Kit::harness, 0.86f}, {Kit::vest, 1.08f},
+    {Kit::harness, 0.94f}, {Kit::plates, 1.14f}, {Kit::gorget, 0.96f},  {Kit::jacket, 0.86f},
+    {Kit::vest, 1.02f},    {Kit::gorget, 0.9f},  {Kit::plates, 1.06f},
+};
+
+// A small bright catchlight on each pupil, toward the key light: at the
+// portrait's size it is what makes the eyes look back.
+void catchlights(Canvas& c, const Face& f, const model::Xf& view) {
+  cairo_t* cr = c.cr();
+  for (int side = -1; side <= 1; side += 2) {
+    const model::V3 p = view.point(pupil(f, side));
+    const double r = 1.1 * view.s / 0.7;
+    cairo_set_source_rgba(cr, 1, 1, 0.97, 0.9);
+    cairo_arc(cr, p.x - 1.2, p.y - 1.3, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+}
+
+// The eyebrows painted over the render as tapered strokes of hair colour,
+// heavier at the inner end: the modelled brow sinks into the brow ridge's
+// shadow at this size, and the brows carry most of a face's expression.
+void brows(Canvas& c, const Face& f, const model::Xf& view) {
+  cairo_t* cr = c.cr();
+  const Rgb col = paint::mix(paint::scaled(f.hair, 0.55), paint::scaled(f.skin, 0.45), 0.3);
+  const double weight = (1.3 + 1.6 * f.brow) * view.s / 0.7;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int side = -1; side <= 1; side += 2) {
+    model::V3 b[3];
+    brow_line(f, side, b);
+    model::V3 p[3];
+    for (int i = 0; i < 3; ++i) p[i] = view.point(b[i]);
+    // Strokes from thick to thin, each ending nearer the outer end.
+    for (int k = 0; k < 3; ++k) {
+      const double reach = 1.0 - 0.18 * k;
+      const double ox = p[1].x + (p[2].x - p[1].x) * reach, oy = p[1].y + (p[2].y - p[1].y) * reach;
+      cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.55);
+      cairo_set_line_width(cr, weight * (0.55 + 0.25 * k));
+      cairo_move_to(cr, p[0].x, p[0].y);
+      cairo_curve_to(cr, p[0].x + (p[1].x - p[0].x) * 0.6, p[1].y - 0.3, p[1].x, p[1].y, ox, oy);
+      cairo_stroke(cr);
+    }
+  }
+}
+
 Bytes portrait(int index) {
-  const Face& f = member_faces[index];
+  Face f = member_faces[index];
+  f.kit = member_dress[index].kit;
+  f.bulk = member_dress[index].bulk;
+  // A gentle three-quarter turn: enough to model the nose and jaw, not so
+  // much that the far side of the face foreshortens into a lopsided mask.
+  f.turn *= 0.5f;
   const uint32_t seed = 500 + index * 17;
   Canvas c(kPortraitSize, kPortraitSize);
   portrait_finish::bulkhead(c, seed, f.turn < 0);
   Model m;
-  build(m, f, model::place({94, 80, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.66f));
+  const model::Xf view = model::place({93, 78, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.7f);
+  build(m, f, view);
   model::RenderOptions o;
-  o.ambient = 0.2f;
-  o.exposure = 1.35f;
+  o.supersample = 3;
+  o.ambient = 0.24f;
+  o.exposure = 1.3f;
+  o.outline_dark = 0.25f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
   model::render(m, c, o);
+  brows(c, f, view);
+  catchlights(c, f, view);
   portrait_finish::settle_for_tints(c);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
