@@ -74,6 +74,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   m.ellipsoid({0, 0, 18}, {44 * W, 48 * L, 32}, {}, k.skin, 14);
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * 31 * W, 6, 32}, {12, 8, 11}, {}, k.skin, 12);  // cheekbone
+    m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
     // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
     const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (31 + 7 * f.jaw) * W, 40 * L, 8 + f.chin * 2},
                        {s * (10 + 6 * f.jaw) * W, 57 * L, 21 + f.chin * 5}};
@@ -81,7 +82,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.chain(jaw, jr, 3, k.skin, 14);
   }
   m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 12);  // muzzle
-  m.ellipsoid({0, 60 * L, 25 + f.chin * 7}, {(9 + 8 * f.jaw) * W, 10, 11}, {}, k.skin, 12);  // chin
+  m.ellipsoid({0, 58 * L, 25 + f.chin * 7}, {(12 + 8 * f.jaw) * W, 11, 12}, {}, k.skin, 12);  // chin
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 42 * W, -26, 28}, {s * 8.0f, -30, 44}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 8);
@@ -274,7 +275,12 @@ void headgear(Model& m, const Face& f, const Materials& k) {
     case Gear::none: break;
     case Gear::helmet:
       m.ellipsoid({0, -42, -14}, {68 * W, 62, 70}, {}, k.armour, 2);
-      m.capsule({0, -104, -20}, {0, -80, 52}, 5, 5, k.armour, 3);  // crest ridge
+      {
+        // A low ridge along the top of the shell, lying on its surface.
+        const V3 ridge[3] = {{0, -104, -22}, {0, -99, 14}, {0, -86, 40}};
+        const float r[3] = {4.5f, 4.5f, 3.5f};
+        m.chain(ridge, r, 3, k.armour, 3);
+      }
       for (int s = -1; s <= 1; s += 2) {
         m.ellipsoid({s * 62 * W, -22, -6}, {10, 22, 22}, {}, k.armour, 4);  // ear guard
         m.capsule({s * 58 * W, -8, 0}, {s * 30 * W, 56 * f.length, 20}, 2, 2, k.suit, 1);  // chin strap
