@@ -41,7 +41,7 @@ struct Materials {
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
         sclera{0.84f, 0.80f, 0.76f, 0.9f, 80, 0.1f, 0},
-        iris(matte(paint::scaled(f.iris, 1.25), 1.2f, 80, 0.1f)),
+        iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
         lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
         armour(matte(f.armour, 0.9f, 40, 1.0f)),
@@ -76,7 +76,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 31 * W, 6, 32}, {12, 8, 11}, {}, k.skin, 12);  // cheekbone
     m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
     // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
-    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (31 + 7 * f.jaw) * W, 40 * L, 8 + f.chin * 2},
+    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (27 + 8 * f.jaw) * W, 40 * L, 10 + f.chin * 2},
                        {s * (10 + 6 * f.jaw) * W, 57 * L, 21 + f.chin * 5}};
     const float jr[3] = {10, 8 + 3 * f.jaw, 6 + 3 * f.jaw};
     m.chain(jaw, jr, 3, k.skin, 14);
@@ -93,7 +93,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 58 * W, -6, -4}, {3, 9, 6}, {}, k.skin, 2, true);
   }
   // Neck.
-  const float neck = f.female ? 22 : 27;
+  const float neck = neck_radius(f);
   m.capsule({0, 40, -16}, {0, 106, -24}, neck, neck + 7, k.skin, 16);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
@@ -123,15 +123,15 @@ void eyes(Model& m, const Face& f, const Materials& k) {
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
     m.sphere(c, 11, k.sclera, 0);
-    m.sphere(c + gaze * 8.4f, 4.8f, k.iris, 0);
-    m.sphere(c + gaze * 10.3f, 2.2f, k.pupil, 0);
+    m.sphere(c + gaze * 8.6f, 4.4f, k.iris, 0);
+    m.sphere(c + gaze * 10.6f, 1.9f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -16.5f, 40}, {ex + 12, -16, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
-    m.capsule({ex - 10, -1.5f, 41}, {ex + 10, -1.5f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    m.capsule({ex - 12, -17.5f, 40}, {ex + 12, -17, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
+    m.capsule({ex - 10, -0.8f, 41}, {ex + 10, -0.8f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
-    const V3 lash[4] = {{ex - 11.5f, -9.5f, 39}, {ex - 5, -12.6f, 43.2f}, {ex + 5, -12.6f, 43.2f},
-                        {ex + 11.5f, -9.5f, 39}};
+    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -13.6f, 42.6f}, {ex + 5, -13.6f, 42.6f},
+                        {ex + 11.5f, -10, 39}};
     const float lr[4] = {0.9f, 1.4f, 1.4f, 0.9f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
@@ -221,8 +221,8 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::bob:
-      cap(m, f, k, 7);
-      m.ellipsoid({0, -6, -16}, {66 * W, 66, 58}, {}, k.hair, 8);
+      cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
+      m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
       m.ellipsoid({-12 * W, -58, 26}, {44 * W, 16, 30}, rot_z(0.15f), k.hair, 8);  // fringe
       break;
     case Hair::bun:
@@ -389,6 +389,26 @@ void dress(Model& m, const Face& f, const Materials& k) {
 }  // namespace
 
 V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f; }
+
+float neck_radius(const Face& f) { return f.female ? 22 : 27; }
+
+V3 chin_bottom(const Face& f) { return {0, 58 * f.length + 11, 25 + f.chin * 7}; }
+
+void lid_crease(const Face& f, int side, V3 out[3]) {
+  const V3 c = eye_centre(f, side);
+  const float s = static_cast<float>(side);
+  out[0] = {c.x + s * 11, -15, 40};
+  out[1] = {c.x, -19, 45};
+  out[2] = {c.x - s * 9, -16, 43};
+}
+
+void mouth_line(const Face& f, V3 out[3]) {
+  const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
+  const float x = 16 * f.width;
+  out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
+  out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
+  out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
+}
 
 void brow_line(const Face& f, int side, V3 out[3]) {
   const float s = static_cast<float>(side);

@@ -52,5 +52,12 @@ V3 pupil(const Face& f, int side);
 // The eyebrow of one side as inner end, arch and outer end, in head units,
 // for the brow painted over the render.
 void brow_line(const Face& f, int side, V3 out[3]);
+// The crease over the upper lid of one eye: outer end, top, inner end.
+void lid_crease(const Face& f, int side, V3 out[3]);
+// The line where the lips meet: left corner, middle, right corner.
+void mouth_line(const Face& f, V3 out[3]);
+// The underside of the chin, and the neck's radius below it.
+V3 chin_bottom(const Face& f);
+float neck_radius(const Face& f);
 
 }  // namespace contentgen::ui::portrait_model

@@ -9,6 +9,7 @@
 #include "paint_kit/canvas.h"
 #include "portrait_finish.h"
 #include "portrait_model.h"
+#include "portrait_paint.h"
 #include "alien_portrait.h"
 #include "ui_art.h"
 
@@ -71,45 +72,6 @@ const Dress member_dress[15] = {
     {Kit::vest, 1.02f},    {Kit::gorget, 0.9f},  {Kit::plates, 1.06f},
 };
 
-// A small bright catchlight on each pupil, toward the key light: at the
-// portrait's size it is what makes the eyes look back.
-void catchlights(Canvas& c, const Face& f, const model::Xf& view) {
-  cairo_t* cr = c.cr();
-  for (int side = -1; side <= 1; side += 2) {
-    const model::V3 p = view.point(pupil(f, side));
-    const double r = 1.1 * view.s / 0.7;
-    cairo_set_source_rgba(cr, 1, 1, 0.97, 0.9);
-    cairo_arc(cr, p.x - 1.2, p.y - 1.3, r, 0, 2 * M_PI);
-    cairo_fill(cr);
-  }
-}
-
-// The eyebrows painted over the render as tapered strokes of hair colour,
-// heavier at the inner end: the modelled brow sinks into the brow ridge's
-// shadow at this size, and the brows carry most of a face's expression.
-void brows(Canvas& c, const Face& f, const model::Xf& view) {
-  cairo_t* cr = c.cr();
-  const Rgb col = paint::mix(paint::scaled(f.hair, 0.55), paint::scaled(f.skin, 0.45), 0.3);
-  const double weight = (1.3 + 1.6 * f.brow) * view.s / 0.7;
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (int side = -1; side <= 1; side += 2) {
-    model::V3 b[3];
-    brow_line(f, side, b);
-    model::V3 p[3];
-    for (int i = 0; i < 3; ++i) p[i] = view.point(b[i]);
-    // Strokes from thick to thin, each ending nearer the outer end.
-    for (int k = 0; k < 3; ++k) {
-      const double reach = 1.0 - 0.18 * k;
-      const double ox = p[1].x + (p[2].x - p[1].x) * reach, oy = p[1].y + (p[2].y - p[1].y) * reach;
-      cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.55);
-      cairo_set_line_width(cr, weight * (0.55 + 0.25 * k));
-      cairo_move_to(cr, p[0].x, p[0].y);
-      cairo_curve_to(cr, p[0].x + (p[1].x - p[0].x) * 0.6, p[1].y - 0.3, p[1].x, p[1].y, ox, oy);
-      cairo_stroke(cr);
-    }
-  }
-}
-
 Bytes portrait(int index) {
   Face f = member_faces[index];
   f.kit = member_dress[index].kit;
@@ -130,8 +92,7 @@ Bytes portrait(int index) {
   o.outline_dark = 0.25f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
   model::render(m, c, o);
-  brows(c, f, view);
-  catchlights(c, f, view);
+  portrait_paint::features(c, f, view);
   portrait_finish::settle_for_tints(c);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
