@@ -50,7 +50,7 @@ struct Materials {
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
         cloth(matte(paint::scaled(f.armour, 0.8), 0.12f, 8, 0.9f)),
-        leather{0.30f, 0.19f, 0.11f, 0.6f, 24, 1.0f, 0},
+        leather{0.20f, 0.13f, 0.08f, 0.5f, 20, 1.1f, 0},
         webbing{0.20f, 0.20f, 0.15f, 0.15f, 8, 0.7f, 0} {}
 };
 
@@ -192,7 +192,8 @@ void beard(Model& out, const Face& f, const Materials& k) {
 }
 
 // The hair as a cap over the crown (thickness th), shifted back by `back`
-// so that the forehead shows below the hairline.
+// so that the forehead shows below the hairline. Past a thickness of about
+// 4 the cap's front reaches the eyes' depth and its colour runs into them.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
@@ -209,7 +210,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
       break;
     case Hair::side_part:
-      cap(m, f, k, 6);
+      cap(m, f, k, 4);
       m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
@@ -237,7 +238,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::curly:
-      cap(m, f, k, 6);
+      cap(m, f, k, 4);
       m.set_skin(0.4f, 2.0f);
       for (int i = 0; i < 46; ++i) {
         const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
@@ -248,7 +249,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       }
       break;
     case Hair::long_hair:
-      cap(m, f, k, 6);
+      cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 50 * W, 86, -6}, {18, 54, 22}, rot_z(s * 0.2f), k.hair, 10);
       m.ellipsoid({14 * W, -60, 24}, {42 * W, 16, 32}, rot_z(-0.2f), k.hair, 8);
@@ -335,15 +336,15 @@ void gorget(Model& m, const Materials& k, float bulk) {
   for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 96.0f * bulk, 120, -26}, {44, 24, 46}, rot_z(s * 0.4f), k.armour, 8);
 }
 
-// A leather flight jacket over a dark shirt, its collar turned up.
+// A leather flight jacket with a thick rolled collar round the neck.
 void jacket(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 150, -30}, {130 * bulk, 62, 58}, {}, k.leather, 0);
-  m.ellipsoid({0, 112, -10}, {30, 26, 20}, {}, k.suit, 6);  // shirt at the throat
-  m.torus({0, 102, -14}, 38, 11, rot_x(0.3f), k.leather, 4);  // the collar, turned up round the neck
+  m.ellipsoid({0, 150, -30}, {128 * bulk, 60, 58}, {}, k.leather, 0);
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 30.0f, 124, 26}, {s * 8.0f, 190, 28}, 1.2f, 1.2f, k.suit, 1, 0, 0, true);  // lapel seam
-  m.capsule({0, 128, 24}, {0, 200, 26}, 1.6f, 1.6f, k.metal, 0.5f);  // zip
-  m.sphere({-64, 152, 16}, 5, k.metal, 1);  // a shoulder snap
+    m.ellipsoid({s * 96.0f * bulk, 118, -24}, {46, 26, 48}, rot_z(s * 0.35f), k.leather, 10);  // shoulder
+  m.torus({0, 102, -14}, 38, 10, rot_x(0.3f), k.leather, 4);
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 30.0f, 124, 26}, {s * 8.0f, 190, 28}, 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
+  m.sphere({-62 * bulk, 140, 18}, 4, k.metal, 1);  // a shoulder snap
 }
 
 // A field shirt with a crew neck, a harness over it and dog tags.
