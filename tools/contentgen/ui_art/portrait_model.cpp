@@ -206,7 +206,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bald: break;
     case Hair::buzz: cap(m, f, k, 2.5f); break;
     case Hair::crew:
-      cap(m, f, k, 5);
+      cap(m, f, k, 4);
       m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
       break;
     case Hair::side_part:
@@ -215,7 +215,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
     case Hair::ponytail: {
-      cap(m, f, k, 5);
+      cap(m, f, k, 4);
       const V3 tail[4] = {{0, -62, -58}, {0, -24, -80}, {4, 30, -78}, {8, 76, -66}};
       const float r[4] = {12, 10, 8, 4};
       m.chain(tail, r, 4, k.hair, 6);
@@ -275,7 +275,7 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   switch (f.gear) {
     case Gear::none: break;
     case Gear::helmet:
-      m.ellipsoid({0, -42, -14}, {68 * W, 62, 70}, {}, k.armour, 2);
+      m.ellipsoid({0, -48, -14}, {68 * W, 60, 70}, {}, k.armour, 2);  // its rim clear of the eyes
       {
         // A low ridge along the top of the shell, lying on its surface.
         const V3 ridge[3] = {{0, -104, -22}, {0, -99, 14}, {0, -86, 40}};
