@@ -1,6 +1,6 @@
 // The large faces: DejaVu outlines squeezed into each glyph's advance
-// width, filled white-to-light-grey from top to bottom (the draw colour
-// tints them) with a one-pixel dark rim, on a transparent background.
+// width, filled in bevelled polished metal (the draw colour tints it) with
+// a dark rim, on a transparent background.
 #include <cairo.h>
 
 #include <algorithm>
@@ -98,17 +98,31 @@ Bytes outline_sheet(const Face& face) {
     cairo_restore(cr);  // path kept in device space; rim width uniform
 
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_width(cr, 2.2);
-    cairo_set_source_rgb(cr, 0.16, 0.16, 0.18);
+    cairo_set_line_width(cr, 2.4);
+    cairo_set_source_rgb(cr, 0.07, 0.07, 0.08);
     cairo_stroke_preserve(cr);
+    // Polished metal: bright above a darker horizon line and bright again
+    // below it, so even dimmed text keeps its letters' weight and edges.
     double y_top = face.baseline - face.cap_height;
     cairo_pattern_t* grad = cairo_pattern_create_linear(0, y_top, 0, face.baseline);
     cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(grad, 0.55, 0.93, 0.93, 0.93);
-    cairo_pattern_add_color_stop_rgb(grad, 1, 0.74, 0.74, 0.76);
+    cairo_pattern_add_color_stop_rgb(grad, 0.47, 0.94, 0.95, 0.96);
+    cairo_pattern_add_color_stop_rgb(grad, 0.53, 0.80, 0.81, 0.83);
+    cairo_pattern_add_color_stop_rgb(grad, 1, 0.93, 0.93, 0.94);
     cairo_set_source(cr, grad);
-    cairo_fill(cr);
+    cairo_fill_preserve(cr);
     cairo_pattern_destroy(grad);
+    // A bevel: light on the upper edges, shade on the lower, inside the rim.
+    cairo_path_t* outline = cairo_copy_path(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, 1.6);
+    cairo_translate(cr, -0.8, -1.0);  // the outline moved up-left shades the lower edges
+    cairo_append_path(cr, outline);
+    cairo_set_source_rgba(cr, 0.42, 0.43, 0.47, 0.6);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(outline);
     cairo_restore(cr);
     if (plain_i) set_font(cr, face, size);
   }

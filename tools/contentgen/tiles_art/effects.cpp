@@ -122,31 +122,56 @@ Bytes make_flashlight() {
 
 Bytes make_alert() {
   // 24 x 55: fits the 26 px gap beside a member tab and is centred on it;
-  // in the view it blinks at the band's top-left corner.
+  // in the view it blinks at the band's top-left corner. Drawn light (the
+  // draw colour makes it yellow) as an enamelled badge: a tapered bar and
+  // a dot with a bevel, a hot highlight and a dark rim that holds it apart
+  // from the metal and the rooms behind.
   const int w = 24, h = 55;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  auto mark = [&] {
-    cairo_move_to(cr, 5, 3);
-    cairo_line_to(cr, 19, 3);
-    cairo_line_to(cr, 15.5, 37);
-    cairo_line_to(cr, 8.5, 37);
+  auto bar = [&] {
+    cairo_move_to(cr, 4.5, 4);
+    cairo_curve_to(cr, 4.5, 1.5, 19.5, 1.5, 19.5, 4);
+    cairo_line_to(cr, 15.2, 36);
+    cairo_curve_to(cr, 14.8, 38.5, 9.2, 38.5, 8.8, 36);
     cairo_close_path(cr);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 12, 46, 5.5, 0, 2 * M_PI);
   };
-  grey(cr, 0);
-  cairo_set_line_width(cr, 3);
-  mark();
-  cairo_stroke_preserve(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
-  cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.78, 0.78, 0.78);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  grey(cr, 1, 0.9);
-  cairo_rectangle(cr, 7.5, 6, 2, 22);
+  auto dot = [&] { cairo_arc(cr, 12, 46.5, 5.6, 0, 2 * M_PI); };
+  for (int part = 0; part < 2; ++part) {
+    cairo_new_path(cr);
+    part == 0 ? bar() : dot();
+    grey(cr, 0.05);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    // Body: lit from the upper left, falling off to the lower right.
+    cairo_pattern_t* p = cairo_pattern_create_linear(4, 2, 20, part == 0 ? 38 : 52);
+    cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
+    cairo_pattern_add_color_stop_rgb(p, 0.55, 0.86, 0.86, 0.86);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.58, 0.58, 0.6);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    // Bevel: the shape's own outline, moved up-left, darkens the lower
+    // right edge inside it.
+    cairo_path_t* outline = cairo_copy_path(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    cairo_translate(cr, -1.2, -1.4);
+    cairo_append_path(cr, outline);
+    cairo_set_line_width(cr, 2.4);
+    grey(cr, 0.35, 0.7);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(outline);
+  }
+  // Highlights: a streak down the bar's lit side and a glint on the dot.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, 1.8);
+  grey(cr, 1, 0.95);
+  cairo_move_to(cr, 8, 5.5);
+  cairo_line_to(cr, 10.6, 30);
+  cairo_stroke(cr);
+  cairo_arc(cr, 10.2, 44.6, 1.6, 0, 2 * M_PI);
   cairo_fill(cr);
   return c.png();
 }

@@ -20,30 +20,44 @@ Material matte(Rgb c, float specular, float shine, float rim) {
   return {static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b), specular, shine, rim, 0};
 }
 
+// Hair in fine ridges that catch the rim light like strands.
+Material hair_material(Rgb c) {
+  Material m = matte(c, 0.45f, 12, 1.4f);
+  m.ridge = 0.5f;
+  m.ridge_size = 7;
+  m.rough = 0.5f;
+  return m;
+}
+
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, armour, suit, scar, strip, metal;
+  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, scar, strip, metal, cloth, leather,
+      webbing;
   explicit Materials(const Face& f)
-      : skin(matte(f.skin, 0.42f, 24, 1.0f)),
-        lip(matte({f.skin.r * 0.86, f.skin.g * 0.58, f.skin.b * 0.58}, 0.7f, 40, 0.6f)),
-        hair(matte(f.hair, 0.55f, 16, 1.5f)),
+      : skin(matte(f.skin, 0.2f, 16, 0.8f)),
+        lip(matte({f.skin.r * 0.9, f.skin.g * 0.66, f.skin.b * 0.64}, 0.5f, 36, 0.5f)),
+        hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
-        sclera{0.56f, 0.52f, 0.48f, 1.0f, 70, 0.2f, 0},
-        iris(matte(f.iris, 1.2f, 80, 0.1f)),
+        sclera{0.84f, 0.80f, 0.76f, 0.9f, 80, 0.1f, 0},
+        iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
+        lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
         armour(matte(f.armour, 0.9f, 40, 1.0f)),
         suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
-        scar(matte(paint::mix(f.skin, {1.0, 0.86, 0.82}, 0.4), 0.5f, 30, 0.6f)),
+        scar(matte(paint::mix(f.skin, {0.85, 0.62, 0.58}, 0.3), 0.4f, 30, 0.5f)),
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
-        metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0} {}
+        metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
+        cloth(matte(paint::scaled(f.armour, 0.8), 0.12f, 8, 0.9f)),
+        leather{0.20f, 0.13f, 0.08f, 0.5f, 20, 1.1f, 0},
+        webbing{0.20f, 0.20f, 0.15f, 0.15f, 8, 0.7f, 0} {}
 };
 
 // The front of the muzzle at x across, where the lips lie.
 float muzzle_front(const Face& f, float x) {
-  const float half = 26 * f.width;
-  return 26 + 24 * std::sqrt(std::max(0.0f, 1 - (x / half) * (x / half)));
+  const float half = 24 * f.width;
+  return 24 + 21 * std::sqrt(std::max(0.0f, 1 - (x / half) * (x / half)));
 }
 
 // The forehead's surface depth at height y on the middle line.
@@ -56,15 +70,19 @@ float mouth_y(const Face& f) { return 36 * f.length; }
 
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length;
-  m.ellipsoid({0, -26, -8}, {56 * W, 68, 60}, {}, k.skin, 0);
+  m.ellipsoid({0, -26, -8}, {54 * W, 67, 60}, {}, k.skin, 0);
   m.ellipsoid({0, 0, 18}, {44 * W, 48 * L, 32}, {}, k.skin, 14);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 32 * W, 8, 32}, {15, 11, 13}, {}, k.skin, 10);  // cheekbone
-    m.capsule({s * 46 * W, 4, 0}, {s * (10 + 16 * f.jaw) * W, 58 * L, 20 + f.chin * 5}, 11, 7 + 6 * f.jaw, k.skin,
-              14);  // jaw line
+    m.ellipsoid({s * 31 * W, 6, 32}, {12, 8, 11}, {}, k.skin, 12);  // cheekbone
+    m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
+    // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
+    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (27 + 8 * f.jaw) * W, 40 * L, 10 + f.chin * 2},
+                       {s * (10 + 6 * f.jaw) * W, 57 * L, 21 + f.chin * 5}};
+    const float jr[3] = {10, 8 + 3 * f.jaw, 6 + 3 * f.jaw};
+    m.chain(jaw, jr, 3, k.skin, 14);
   }
-  m.ellipsoid({0, 30 * L, 26}, {26 * W, 24, 24}, {}, k.skin, 12);  // muzzle
-  m.ellipsoid({0, 62 * L, 26 + f.chin * 7}, {(10 + 10 * f.jaw) * W, 11, 12}, {}, k.skin, 12);  // chin
+  m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 12);  // muzzle
+  m.ellipsoid({0, 58 * L, 25 + f.chin * 7}, {(12 + 8 * f.jaw) * W, 11, 12}, {}, k.skin, 12);  // chin
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 42 * W, -26, 28}, {s * 8.0f, -30, 44}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 8);
@@ -75,8 +93,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 58 * W, -6, -4}, {3, 9, 6}, {}, k.skin, 2, true);
   }
   // Neck.
-  const float neck = f.female ? 24 : 31;
-  m.capsule({0, 44, -18}, {0, 106, -26}, neck, neck + 6, k.skin, 16);
+  const float neck = neck_radius(f);
+  m.capsule({0, 40, -16}, {0, 106, -24}, neck, neck + 7, k.skin, 16);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -96,17 +114,26 @@ void nose(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
 
+V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.85f)); }
+V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width, -9, 33}; }
+
 // Eyes looking at the viewer whichever way the head is turned.
 void eyes(Model& m, const Face& f, const Materials& k) {
-  const V3 gaze = model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.85f));
+  const V3 gaze = portrait_model::gaze(f);
   for (int s = -1; s <= 1; s += 2) {
-    const V3 c{s * 20 * f.width, -9, 33};
+    const V3 c = eye_centre(f, s);
     m.sphere(c, 11, k.sclera, 0);
-    m.sphere(c + gaze * 8.4f, 4.8f, k.iris, 0);
-    m.sphere(c + gaze * 10.3f, 2.2f, k.pupil, 0);
+    m.sphere(c + gaze * 8.6f, 4.4f, k.iris, 0);
+    m.sphere(c + gaze * 10.6f, 1.9f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -16.5f, 40}, {ex + 12, -16, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
-    m.capsule({ex - 10, -1.5f, 41}, {ex + 10, -1.5f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    m.capsule({ex - 12, -17.5f, 40}, {ex + 12, -17, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
+    m.capsule({ex - 10, -0.8f, 41}, {ex + 10, -0.8f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    // The lash line where the upper lid meets the eye, which draws the eye's
+    // shape at a small size.
+    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -13.6f, 42.6f}, {ex + 5, -13.6f, 42.6f},
+                        {ex + 11.5f, -10, 39}};
+    const float lr[4] = {0.9f, 1.4f, 1.4f, 0.9f};
+    m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
     m.capsule({inner, -25 + f.frown * 5, 50}, {outer, -28 - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
@@ -120,7 +147,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {15, 1.6f, 4}, {}, k.skin, 2, true);
   const float xs[5] = {-16, -8, 0, 8, 16};
   V3 upper[5], lower[5];
-  const float up_w[5] = {1.5f, 2.4f, 2.7f, 2.4f, 1.5f}, low_w[5] = {1.5f, 2.9f, 3.3f, 2.9f, 1.5f};
+  const float up_w[5] = {1.1f, 2.0f, 2.2f, 2.0f, 1.1f}, low_w[5] = {1.1f, 2.5f, 2.9f, 2.5f, 1.1f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
     const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
@@ -136,7 +163,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 
 void scar(Model& m, const Face& f, const Materials& k) {
   const float s = f.turn < 0 ? 1 : -1;  // on the cheek toward the viewer
-  m.capsule({s * 24 * f.width, -4, 46}, {s * 36 * f.width, 22, 42}, 1.5f, 1.2f, k.scar, 1);
+  m.capsule({s * 26 * f.width, 2, 44}, {s * 34 * f.width, 22, 41}, 1.1f, 0.8f, k.scar, 1);
 }
 
 void beard(Model& out, const Face& f, const Materials& k) {
@@ -165,7 +192,8 @@ void beard(Model& out, const Face& f, const Materials& k) {
 }
 
 // The hair as a cap over the crown (thickness th), shifted back by `back`
-// so that the forehead shows below the hairline.
+// so that the forehead shows below the hairline. Past a thickness of about
+// 4 the cap's front reaches the eyes' depth and its colour runs into them.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
@@ -173,29 +201,29 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
   const float W = f.width;
   Noise n(seed);
-  m.set_skin(0.55f, 1.6f);
+  m.set_skin(0.15f, 1.5f);
   switch (f.hair_style) {
     case Hair::bald: break;
     case Hair::buzz: cap(m, f, k, 2.5f); break;
     case Hair::crew:
-      cap(m, f, k, 5);
+      cap(m, f, k, 4);
       m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
       break;
     case Hair::side_part:
-      cap(m, f, k, 6);
+      cap(m, f, k, 4);
       m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
     case Hair::ponytail: {
-      cap(m, f, k, 5);
+      cap(m, f, k, 4);
       const V3 tail[4] = {{0, -62, -58}, {0, -24, -80}, {4, 30, -78}, {8, 76, -66}};
       const float r[4] = {12, 10, 8, 4};
       m.chain(tail, r, 4, k.hair, 6);
       break;
     }
     case Hair::bob:
-      cap(m, f, k, 7);
-      m.ellipsoid({0, -6, -16}, {66 * W, 66, 58}, {}, k.hair, 8);
+      cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
+      m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
       m.ellipsoid({-12 * W, -58, 26}, {44 * W, 16, 30}, rot_z(0.15f), k.hair, 8);  // fringe
       break;
     case Hair::bun:
@@ -210,8 +238,8 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::curly:
-      cap(m, f, k, 6);
-      m.set_skin(0.5f, 2.4f);
+      cap(m, f, k, 4);
+      m.set_skin(0.4f, 2.0f);
       for (int i = 0; i < 46; ++i) {
         const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
         const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
@@ -221,7 +249,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       }
       break;
     case Hair::long_hair:
-      cap(m, f, k, 6);
+      cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 50 * W, 86, -6}, {18, 54, 22}, rot_z(s * 0.2f), k.hair, 10);
       m.ellipsoid({14 * W, -60, 24}, {42 * W, 16, 32}, rot_z(-0.2f), k.hair, 8);
@@ -247,8 +275,13 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   switch (f.gear) {
     case Gear::none: break;
     case Gear::helmet:
-      m.ellipsoid({0, -42, -14}, {68 * W, 62, 70}, {}, k.armour, 2);
-      m.capsule({0, -104, -20}, {0, -80, 52}, 5, 5, k.armour, 3);  // crest ridge
+      m.ellipsoid({0, -48, -14}, {68 * W, 60, 70}, {}, k.armour, 2);  // its rim clear of the eyes
+      {
+        // A low ridge along the top of the shell, lying on its surface.
+        const V3 ridge[3] = {{0, -104, -22}, {0, -99, 14}, {0, -86, 40}};
+        const float r[3] = {4.5f, 4.5f, 3.5f};
+        m.chain(ridge, r, 3, k.armour, 3);
+      }
       for (int s = -1; s <= 1; s += 2) {
         m.ellipsoid({s * 62 * W, -22, -6}, {10, 22, 22}, {}, k.armour, 4);  // ear guard
         m.capsule({s * 58 * W, -8, 0}, {s * 30 * W, 56 * f.length, 20}, 2, 2, k.suit, 1);  // chin strap
@@ -275,20 +308,115 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   }
 }
 
-// Body armour over the undersuit: a collar, a chest plate, shoulder plates
-// and a green name strip.
-void shoulders(Model& m, const Materials& k) {
-  m.ellipsoid({0, 136, -40}, {150, 46, 62}, {}, k.suit, 0);
+// What the member wears on the body, so that the crew differ below the
+// chin as well: each kit has its own collar, shoulders and gear, and
+// `bulk` widens or narrows the frame.
+void plates(Model& m, const Materials& k, float bulk) {
+  m.ellipsoid({0, 136, -40}, {150 * bulk, 46, 62}, {}, k.suit, 0);
   m.torus({0, 90, -22}, 34, 10, rot_x(0.25f), k.suit, 4);
-  m.ellipsoid({0, 154, -6}, {112, 60, 42}, {}, k.armour, 10);
+  m.ellipsoid({0, 154, -6}, {112 * bulk, 60, 42}, {}, k.armour, 10);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 104.0f, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
-    m.capsule({s * 70.0f, 98, 14}, {s * 140.0f, 124, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);  // plate seam
+    m.ellipsoid({s * 104.0f * bulk, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
+    m.capsule({s * 70.0f * bulk, 98, 14}, {s * 140.0f * bulk, 124, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);
   }
   m.capsule({-40, 136, 33}, {-10, 136, 34.5f}, 3.2f, 3.2f, k.strip, 1);
 }
 
+// A fitted armour with a raised gorget ring round the throat and a ribbed
+// chest plate.
+void gorget(Model& m, const Materials& k, float bulk) {
+  m.ellipsoid({0, 140, -36}, {136 * bulk, 50, 60}, {}, k.suit, 0);
+  m.ellipsoid({0, 160, -4}, {100 * bulk, 62, 40}, {}, k.armour, 8);
+  m.torus({0, 96, -18}, 36, 9, rot_x(0.35f), k.armour, 3);
+  m.torus({0, 108, -14}, 44, 7, rot_x(0.35f), k.armour, 3);
+  for (int i = 0; i < 3; ++i) {
+    const float y = 140 + i * 14.0f;
+    m.capsule({-60, y, 32}, {60, y, 32}, 2, 2, k.suit, 1, 0, 0, true);
+  }
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 96.0f * bulk, 120, -26}, {44, 24, 46}, rot_z(s * 0.4f), k.armour, 8);
+}
+
+// A leather flight jacket with a thick rolled collar round the neck.
+void jacket(Model& m, const Materials& k, float bulk) {
+  m.ellipsoid({0, 150, -30}, {128 * bulk, 60, 58}, {}, k.leather, 0);
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 96.0f * bulk, 118, -24}, {46, 26, 48}, rot_z(s * 0.35f), k.leather, 10);  // shoulder
+  m.torus({0, 102, -14}, 38, 10, rot_x(0.3f), k.leather, 4);
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 30.0f, 124, 26}, {s * 8.0f, 190, 28}, 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
+  m.sphere({-62 * bulk, 140, 18}, 4, k.metal, 1);  // a shoulder snap
+}
+
+// A field shirt with a crew neck, a harness over it and dog tags.
+void harness(Model& m, const Materials& k, float bulk) {
+  m.ellipsoid({0, 146, -34}, {132 * bulk, 58, 58}, {}, k.cloth, 0);
+  m.torus({0, 100, -16}, 30, 6, rot_x(0.3f), k.cloth, 3);  // the neckband
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 strap[3] = {{s * 62.0f, 92, -30}, {s * 56.0f, 118, 14}, {s * 44.0f, 200, 22}};
+    const float r[3] = {6, 6, 6};
+    m.chain(strap, r, 3, k.webbing, 1.5f);
+    m.ellipsoid({s * 50.0f, 158, 26}, {9, 7, 5}, {}, k.metal, 1);  // buckle
+  }
+  const V3 chain[3] = {{-16, 104, 10}, {0, 132, 22}, {16, 104, 10}};
+  const float cr[3] = {0.9f, 0.9f, 0.9f};
+  m.chain(chain, cr, 3, k.metal, 0.3f);
+  m.ellipsoid({2, 140, 24}, {5, 8, 1.6f}, rot_z(0.2f), k.metal, 0.5f);  // tag
+}
+
+// A load-bearing vest with pouches and a radio clipped to the shoulder.
+void vest(Model& m, const Materials& k, float bulk) {
+  m.ellipsoid({0, 140, -36}, {140 * bulk, 52, 60}, {}, k.suit, 0);
+  m.torus({0, 94, -20}, 32, 9, rot_x(0.25f), k.suit, 4);
+  m.ellipsoid({0, 158, -6}, {106 * bulk, 58, 40}, {}, k.cloth, 8);
+  for (int s = -1; s <= 1; s += 2) {
+    m.ellipsoid({s * 36.0f, 168, 30}, {18, 14, 8}, {}, k.cloth, 2);  // pouch
+    m.capsule({s * 50.0f, 156, 37}, {s * 22.0f, 156, 37}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // its flap
+  }
+  const float side = bulk > 1 ? 1 : -1;
+  m.ellipsoid({side * 74, 118, 10}, {9, 16, 7}, {}, k.webbing, 1);  // radio
+  m.capsule({side * 78, 104, 10}, {side * 82, 78, 8}, 1.5f, 1, k.suit, 0.5f);  // its aerial
+}
+
+void dress(Model& m, const Face& f, const Materials& k) {
+  switch (f.kit) {
+    case Kit::plates: plates(m, k, f.bulk); break;
+    case Kit::gorget: gorget(m, k, f.bulk); break;
+    case Kit::jacket: jacket(m, k, f.bulk); break;
+    case Kit::harness: harness(m, k, f.bulk); break;
+    case Kit::vest: vest(m, k, f.bulk); break;
+  }
+}
+
 }  // namespace
+
+V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f; }
+
+float neck_radius(const Face& f) { return f.female ? 22 : 27; }
+
+V3 chin_bottom(const Face& f) { return {0, 58 * f.length + 11, 25 + f.chin * 7}; }
+
+void lid_crease(const Face& f, int side, V3 out[3]) {
+  const V3 c = eye_centre(f, side);
+  const float s = static_cast<float>(side);
+  out[0] = {c.x + s * 11, -15, 40};
+  out[1] = {c.x, -19, 45};
+  out[2] = {c.x - s * 9, -16, 43};
+}
+
+void mouth_line(const Face& f, V3 out[3]) {
+  const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
+  const float x = 16 * f.width;
+  out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
+  out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
+  out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
+}
+
+void brow_line(const Face& f, int side, V3 out[3]) {
+  const float s = static_cast<float>(side);
+  out[0] = {s * 6.0f, -22 + f.frown * 4, 51};
+  out[1] = {s * 19 * f.width, -29 - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
+  out[2] = {s * 32 * f.width, -25 - f.frown * 1.5f, 40};
+}
 
 void build(Model& m, const Face& f, const Xf& view) {
   const Materials k(f);
@@ -296,15 +424,15 @@ void build(Model& m, const Face& f, const Xf& view) {
   Xf body = view;
   body.r = view.r * rot_y(-f.turn * 0.6f);
   m.set_xf(body);
-  shoulders(m, k);
+  dress(m, f, k);
   m.set_xf(view);
-  m.set_skin(0.35f, 3);
+  m.set_skin(0.1f, 3);
   skull_and_face(m, f, k);
   nose(m, f, k);
   eyes(m, f, k);
   m.set_skin(0.5f, 1.4f);
   beard(m, f, k);
-  m.set_skin(0.35f, 3);
+  m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
   mouth(m, f, k, through);
   if (f.scar) scar(m, f, k);

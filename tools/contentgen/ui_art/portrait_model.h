@@ -1,7 +1,7 @@
 // A squad member's head and shoulders modelled in the round for the
 // console portraits: skull, jaw, nose, eyes, mouth, ears and neck shaped by
 // the member's face; hair, beard and headgear as masses over them; armour
-// on the shoulders. Built in head units (the head about 120 wide and 170
+// and the member's kit on the shoulders. Built in head units (the head about 120 wide and 170
 // tall, the origin mid-face at the eyes' depth, y down, z toward the
 // viewer) and placed by the view given.
 #pragma once
@@ -12,12 +12,14 @@
 namespace contentgen::ui::portrait_model {
 
 using model::Model;
+using model::V3;
 using model::Xf;
 using paint::Rgb;
 
 enum class Hair { bald, buzz, crew, side_part, ponytail, bob, bun, mohawk, curly, long_hair, braids, receding };
 enum class Gear { none, helmet, beret, headset, cap };
 enum class Beard { none, stubble, moustache, full, goatee };
+enum class Kit { plates, gorget, jacket, harness, vest };
 
 struct Face {
   Rgb skin, hair, iris;
@@ -38,9 +40,24 @@ struct Face {
   bool scar, lined, female;
   Rgb armour;
   float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
+  Kit kit = Kit::plates;
+  float bulk = 1;   // breadth of the shoulders, 1 is average
 };
 
 // Adds the member's head and shoulders to the model under the view.
 void build(Model& m, const Face& f, const Xf& view);
+// Where the pupil of the left (side -1) or right (side 1) eye faces the
+// viewer, in head units, for the catchlight painted over the render.
+V3 pupil(const Face& f, int side);
+// The eyebrow of one side as inner end, arch and outer end, in head units,
+// for the brow painted over the render.
+void brow_line(const Face& f, int side, V3 out[3]);
+// The crease over the upper lid of one eye: outer end, top, inner end.
+void lid_crease(const Face& f, int side, V3 out[3]);
+// The line where the lips meet: left corner, middle, right corner.
+void mouth_line(const Face& f, V3 out[3]);
+// The underside of the chin, and the neck's radius below it.
+V3 chin_bottom(const Face& f);
+float neck_radius(const Face& f);
 
 }  // namespace contentgen::ui::portrait_model

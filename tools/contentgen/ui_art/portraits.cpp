@@ -9,6 +9,7 @@
 #include "paint_kit/canvas.h"
 #include "portrait_finish.h"
 #include "portrait_model.h"
+#include "portrait_paint.h"
 #include "alien_portrait.h"
 #include "ui_art.h"
 
@@ -59,18 +60,39 @@ const Face member_faces[15] = {
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
 };
 
+// What each member wears, and how broad the shoulders under it are.
+struct Dress {
+  Kit kit;
+  float bulk;
+};
+const Dress member_dress[15] = {
+    {Kit::plates, 1.08f},  {Kit::harness, 1.1f}, {Kit::jacket, 0.92f},  {Kit::vest, 1.0f},
+    {Kit::gorget, 0.88f},  {Kit::jacket, 1.06f}, {Kit::harness, 0.86f}, {Kit::vest, 1.08f},
+    {Kit::harness, 0.94f}, {Kit::plates, 1.14f}, {Kit::gorget, 0.96f},  {Kit::jacket, 0.86f},
+    {Kit::vest, 1.02f},    {Kit::gorget, 0.9f},  {Kit::plates, 1.06f},
+};
+
 Bytes portrait(int index) {
-  const Face& f = member_faces[index];
+  Face f = member_faces[index];
+  f.kit = member_dress[index].kit;
+  f.bulk = member_dress[index].bulk;
+  // A gentle three-quarter turn: enough to model the nose and jaw, not so
+  // much that the far side of the face foreshortens into a lopsided mask.
+  f.turn *= 0.5f;
   const uint32_t seed = 500 + index * 17;
   Canvas c(kPortraitSize, kPortraitSize);
   portrait_finish::bulkhead(c, seed, f.turn < 0);
   Model m;
-  build(m, f, model::place({94, 80, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.66f));
+  const model::Xf view = model::place({93, 78, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.7f);
+  build(m, f, view);
   model::RenderOptions o;
-  o.ambient = 0.2f;
-  o.exposure = 1.35f;
+  o.supersample = 3;
+  o.ambient = 0.24f;
+  o.exposure = 1.3f;
+  o.outline_dark = 0.25f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
   model::render(m, c, o);
+  portrait_paint::features(c, f, view);
   portrait_finish::settle_for_tints(c);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
