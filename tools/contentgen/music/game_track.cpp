@@ -45,7 +45,8 @@ enum Program {
   kPrBrass = 61, kPrOboe = 68, kPrCelesta = 8, kPrTaiko = 116, kPrSweepPad = 95,
 };
 enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44, kTomLow = 43,
-            kTomMid = 47, kTomHigh = 50, kCrash = 49, kRide = 51 };
+            kTomMid = 47, kTomHigh = 50, kCrash = 49, kRide = 51, kTambourine = 54, kSplash = 55,
+            kShaker = 70, kTriangleMuted = 80, kTriangle = 81 };
 
 constexpr int kE = 40;  // E2, the home of the piece
 
@@ -124,7 +125,8 @@ void patrol(NoteScore& s) {
     // Ticking: a pedal hat on the off-beats, closed hats from bar 8.
     for (int b = 0; b < 4; ++b) s.note(kKit, bar, b + 0.5, kHatPedal, 40 + lift / 2, 0.2);
     for (int x = 0; x < 16; x += 2)
-      s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 30 : 26) + (x % 4 ? 0 : 12), 0.1);
+      s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
+    if (bar >= 8) s.note(kKit, bar, 3.5, kShaker, 50, 0.1);
     if (bar % 2 == 0) {
       s.note(kDrone, bar, 0, kE, 76, 8);
       s.note(kDrone, bar, 0, kE + 7, 66, 8);
@@ -156,8 +158,11 @@ void pursuit(NoteScore& s) {
       const int toms[] = {kTomHigh, kTomHigh, kTomMid, kTomMid, kTomLow, kTomLow};
       for (int t = 0; t < 6; ++t) s.note(kKit, bar, 2.5 + t * 0.25, toms[t], 80 + t * 6, 0.2);
     }
-    for (int x = 0; x < 16; ++x)
-      if (x % 2 || x % 4 == 2) s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 2 ? 60 : 36, 0.1);
+    for (int x = 0; x < 16; ++x) {
+      if (x % 2 || x % 4 == 2) s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 2 ? 72 : 48, 0.1);
+      s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 46 : 28, 0.1);
+    }
+    for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kTambourine, 56, 0.2);
     if (in % 2 == 0) {
       // Brass chords on the pair's root, stabbed then held.
       auto t = triad(root + 12);
@@ -209,6 +214,7 @@ void hive(NoteScore& s) {
     // A soft kick on the half-time downbeat, a rim on beat three.
     s.note(kKit, bar, 0.0, kKick, 54, 0.5);
     s.note(kKit, bar, 2.0, kRim, 44, 0.2);
+    s.note(kKit, bar, 0.0, in % 2 ? kTriangleMuted : kTriangle, 58, 1);
   }
   // The oboe sings the call slowly, down a major third: C Db Eb Db C.
   phrase(s, kOboe, kHive + 2, kCall, -4 + 12, 88, 2.0);
@@ -232,7 +238,9 @@ void assault(NoteScore& s) {
       // The kit: kick on the 3+3+2, snare on two and four, hats on eighths.
       for (double b : {0.0, 1.5, 3.0}) s.note(kKit, bar, b, kKick, 104, 0.3);
       for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, in % 4 == 3 && b == 3.0 ? 70 : 92, 0.2);
-      for (int x = 0; x < 8; ++x) s.note(kKit, bar, x * 0.5, kRide, x % 2 ? 50 : 72, 0.2);
+      for (int x = 0; x < 8; ++x) s.note(kKit, bar, x * 0.5, kRide, x % 2 ? 62 : 84, 0.2);
+      for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kTambourine, 64, 0.2);
+      if (in % 4 == 2) s.note(kKit, bar, 0.0, kSplash, 80, 1);
       if (in % 4 == 3)
         for (int t = 0; t < 4; ++t) s.note(kKit, bar, 3.0 + t * 0.25, t < 2 ? kTomHigh : kTomLow, 96, 0.2);
       if (in % 8 == 0) s.note(kKit, bar, 0.0, kCrash, 100, 2);
@@ -244,7 +252,7 @@ void assault(NoteScore& s) {
     }
     if (ebb)
       for (int x = 0; x < 16; x += 2)
-        s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 30 : 26) + (x % 4 ? 0 : 12), 0.1);
+        s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (in % 2 == 0) {
       s.note(kDrone, bar, 0, ebb ? kE : root, 80, 8);
       s.note(kDrone, bar, 0, (ebb ? kE : root) + 7, 70, 8);
@@ -304,7 +312,7 @@ LoopCanvas game_track() {
   LoopCanvas c = render(s);
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // A little lighter in the bass and brighter on top, for small speakers.
-  tone(c, -3.0f, 3.0f, 3.0f);
+  tone(c, -3.0f, 5.0f, 2.0f);
   excite(c, 3.0f);
   level_seam(c, 6.0);
   master(c);

@@ -28,13 +28,15 @@ enum Channel {
   kTimpani = 10,
   kClarinet = 11,
   kContrabass = 12,
+  kGlock = 13,
 };
 
 enum Program {
   kPrPiano = 0, kPrCelesta = 8, kPrCello = 42, kPrContrabass = 43, kPrHarp = 46, kPrTimpani = 47,
   kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
+  kPrGlockenspiel = 9,
 };
-constexpr int kSuspendedCymbal = 52;
+enum Percussion { kSuspendedCymbal = 52, kShaker = 70, kTriangleMuted = 80, kTriangle = 81, kChimes = 84 };
 
 const Timing kTiming{72, 4, 32};
 constexpr int kVerse = 4, kChorus = 12, kBridge = 20, kReprise = 24;
@@ -131,6 +133,7 @@ LoopCanvas menu_track() {
   s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
   s.instrument(kClarinet, kPrClarinet, 104, 0.1f);
   s.instrument(kContrabass, kPrContrabass, 90, 0.0f);
+  s.instrument(kGlock, kPrGlockenspiel, 80, 0.4f);
   s.humanise(0x3E11u, 5, 0.015);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {
@@ -200,6 +203,17 @@ LoopCanvas menu_track() {
   s.swell(kStrings, kChorus - 2, 0, 8, 90, 127);
   s.swell(kStrings, kReprise + 2, 0, 20, 127, 50);
   s.swell(kCello, kReprise + 4, 0, 16, 127, 60);
+  // Light percussion for the top of the mix: a triangle on the chorus's
+  // strong bars, chimes into the bridge, a shaker on the reprise's off-beats.
+  for (int bar = kChorus; bar < kBridge; ++bar) {
+    s.note(kCymbal, bar, 0, bar % 2 ? kTriangleMuted : kTriangle, 74, 2);
+    s.note(kCymbal, bar, 2, kTriangleMuted, 52, 1);
+  }
+  s.note(kCymbal, kBridge, 0, kChimes, 64, 4);
+  for (int bar = kVerse; bar < kChorus; ++bar)
+    for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 0.5, kShaker, 40 + (bar - kVerse) * 2, 0.2);
+  // The chorus's tune doubled two octaves up on the glockenspiel, softly.
+  tune(s, kGlock, kChorus, kChorusTune, 12, 56);
   // A suspended cymbal and timpani roll into the chorus.
   for (int x = 0; x < 16; ++x) s.note(kTimpani, kChorus - 1, x * 0.25, 33 + 12, 40 + x * 4, 0.25);
   s.note(kCymbal, kChorus - 1, 0, kSuspendedCymbal, 60, 4);
@@ -208,9 +222,9 @@ LoopCanvas menu_track() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 4.0f, 3.0f);
+  tone(c, -2.0f, 4.0f, 4.0f);
   excite(c, 3.0f);
-  level_seam(c, 5.0);
+  level_seam(c, 6.0);
   master(c);
   return c;
 }

@@ -96,11 +96,15 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
 }
 
 // The guitar picks six eighths a bar: bass, then the chord rising and
-// turning back.
-void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel) {
+// turning back. A leading bar keeps its upper notes as strong as the bass,
+// leaning into the next downbeat.
+void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
   const int keys[6] = {r, r + 7, r + 12 + third(ch), r + 19, r + 24, r + 12 + third(ch)};
-  for (int e = 0; e < 6; ++e) s.note(kGuitar, bar, e * 0.5, keys[e], e == 0 ? vel : vel - 14 + (e == 4 ? 8 : 0), e == 0 ? 3.0 : 1.2);
+  for (int e = 0; e < 6; ++e) {
+    int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
+    s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : 1.2);
+  }
 }
 
 void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
@@ -133,8 +137,9 @@ LoopCanvas menu_waltz() {
     // The guitar: alone at the ends, under the song, gone in the lift's
     // loudest half and in the music box.
     if (!box) {
-      int vel = bar < kSong ? 78 + bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
-      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel);
+      // The loop's last bar leans into its first, which starts softly.
+      int vel = bar < kSong ? 72 + 2 * bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
+      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1);
     }
     if (song || close) {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
@@ -194,7 +199,7 @@ LoopCanvas menu_waltz() {
   loop_reverb(c, 0.75f, 0.45f, 0.26f);
   tone(c, -2.0f, 3.0f, 3.0f);
   excite(c, 3.0f);
-  level_seam(c, 5.0);
+  level_seam(c, 6.0);
   master(c);
   return c;
 }

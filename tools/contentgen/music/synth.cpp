@@ -170,19 +170,24 @@ double k_power(const LoopCanvas& c, size_t from, size_t n) {
 }  // namespace
 
 void level_seam(LoopCanvas& c, double span_s) {
-  const size_t n = c.size(), window = std::min<size_t>(kRate, n / 4);
-  const size_t span = std::min(dsp::frames(span_s, kRate), n / 2);
-  const double before = k_power(c, n - window, window), after = k_power(c, 0, window);
-  if (before <= 0.0 || after <= 0.0) return;
-  const double step_db = std::clamp(10.0 * std::log10(after / before), -6.0, 6.0);
-  if (std::fabs(step_db) < 0.25) return;
-  // A raised-cosine ramp: no corner where it starts, level at the wrap.
-  for (size_t i = 0; i < span; ++i) {
-    double u = static_cast<double>(i + 1) / static_cast<double>(span);
-    double g = std::pow(10.0, step_db * 0.5 * (1.0 - std::cos(kPi * u)) / 20.0);
-    size_t at = n - span + i;
-    c.left()[at] = static_cast<float>(c.left()[at] * g);
-    c.right()[at] = static_cast<float>(c.right()[at] * g);
+  // Compared over 3 s, as a loudness meter's short-term reading hears it.
+  const size_t n = c.size(), window = std::min<size_t>(3 * kRate, n / 4);
+  const size_t span = std::min(std::max(dsp::frames(span_s, kRate), window), n / 2);
+  // The ramp reaches only part of the compared window at full gain, so
+  // the match is made in a few rounds.
+  for (int round = 0; round < 3; ++round) {
+    const double before = k_power(c, n - window, window), after = k_power(c, 0, window);
+    if (before <= 0.0 || after <= 0.0) return;
+    const double step_db = std::clamp(10.0 * std::log10(after / before), -6.0, 6.0);
+    if (std::fabs(step_db) < 0.25) return;
+    // A raised-cosine ramp: no corner where it starts, level at the wrap.
+    for (size_t i = 0; i < span; ++i) {
+      double u = static_cast<double>(i + 1) / static_cast<double>(span);
+      double g = std::pow(10.0, step_db * 0.5 * (1.0 - std::cos(kPi * u)) / 20.0);
+      size_t at = n - span + i;
+      c.left()[at] = static_cast<float>(c.left()[at] * g);
+      c.right()[at] = static_cast<float>(c.right()[at] * g);
+    }
   }
 }
 
