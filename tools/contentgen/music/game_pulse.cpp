@@ -243,7 +243,7 @@ void back(NoteScore& s) {
 LoopCanvas game_pulse() {
   NoteScore s(kTiming);
   s.instrument(kMuted, kPrMutedGuitar, 100, -0.35f);
-  s.instrument(kBass, kPrSynthBass, 96, 0.0f);
+  s.instrument(kBass, kPrSynthBass, 86, 0.0f);
   s.instrument(kPower, kPrOverdrive, 82, 0.4f);
   s.instrument(kLead, kPrSawLead, 84, 0.1f);
   s.instrument(kStabs, kPrSynthBrass, 88, -0.2f);
@@ -264,7 +264,7 @@ LoopCanvas game_pulse() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.5f, 0.5f, 0.14f);
-  tone(c, -2.0f, 0.0f, 0.0f);
+  tone(c, -3.5f, 0.0f, 0.0f);
   level_seam(c, 6.0);
   master(c);
   return c;
