@@ -96,14 +96,14 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
 }
 
 // The guitar picks six eighths a bar: bass, then the chord rising and
-// turning back. A leading bar keeps its upper notes as strong as the bass,
-// leaning into the next downbeat.
+// turning back. A leading bar lets its upper notes ring to the barline,
+// each a little stronger, leaning into the next downbeat.
 void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
   const int keys[6] = {r, r + 7, r + 12 + third(ch), r + 19, r + 24, r + 12 + third(ch)};
   for (int e = 0; e < 6; ++e) {
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
-    s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : 1.2);
+    s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
   }
 }
 
