@@ -18,6 +18,6 @@ inline const char* const kSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 // past the loop and that tail is laid over the opening, so notes and
 // releases that cross the loop point carry on over the start. Throws
 // std::runtime_error when the synth or the sound font cannot be loaded.
-LoopCanvas render(const NoteScore& score, double tail_s = 8.0);
+LoopCanvas render(const NoteScore& score, double tail_s = 5.0);
 
 }  // namespace contentgen::music

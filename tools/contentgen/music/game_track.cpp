@@ -45,7 +45,8 @@ enum Program {
   kPrBrass = 61, kPrOboe = 68, kPrCelesta = 8, kPrTaiko = 116, kPrSweepPad = 95,
 };
 enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44, kTomLow = 43,
-            kTomMid = 47, kTomHigh = 50, kCrash = 49, kRide = 51 };
+            kTomMid = 47, kTomHigh = 50, kCrash = 49, kRide = 51, kTambourine = 54, kSplash = 55,
+            kShaker = 70, kTriangleMuted = 80, kTriangle = 81 };
 
 constexpr int kE = 40;  // E2, the home of the piece
 
@@ -110,7 +111,7 @@ void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int tran
   }
 }
 
-void patrol(NoteScore& s, bool enhanced) {
+void patrol(NoteScore& s) {
   static const int kRoots[8] = {kE, kE, kE, kE, kE, 41, kE, 38};  // per two bars
   for (int bar = 0; bar < kPursuit; ++bar) {
     const int pair = bar / 2, root = kRoots[pair];
@@ -124,13 +125,14 @@ void patrol(NoteScore& s, bool enhanced) {
     // Ticking: a pedal hat on the off-beats, closed hats from bar 8.
     for (int b = 0; b < 4; ++b) s.note(kKit, bar, b + 0.5, kHatPedal, 40 + lift / 2, 0.2);
     for (int x = 0; x < 16; x += 2)
-      s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 30 : 26) + (x % 4 ? 0 : 12), 0.1);
+      s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
+    if (bar >= 8) s.note(kKit, bar, 3.5, kShaker, 50, 0.1);
     if (bar % 2 == 0) {
       s.note(kDrone, bar, 0, kE, 76, 8);
       s.note(kDrone, bar, 0, kE + 7, 66, 8);
       // A thin high shimmer keeps the opening from sitting only in the bass.
       s.note(kHigh, bar, 0, kE + 36 + (pair % 4 == 3 ? 1 : 0), 50, 8);
-      if (enhanced) s.note(kAir, bar, 0, kE + 24 + (pair % 2 ? 7 : 0), 62, 8);
+      s.note(kAir, bar, 0, kE + 24 + (pair % 2 ? 7 : 0), 62, 8);
     }
     if (bar >= 4 && bar < 8 && bar % 2 == 0) phrase(s, kHorn, bar, kCallDown, 12, 62);
     if (bar >= 8 && bar % 2 == 0) {
@@ -143,7 +145,7 @@ void patrol(NoteScore& s, bool enhanced) {
   }
 }
 
-void pursuit(NoteScore& s, bool enhanced) {
+void pursuit(NoteScore& s) {
   static const int kRoots[8] = {kE, 41, kE, 38, 36, 38, 41, kE};
   for (int bar = kPursuit; bar < kHive; ++bar) {
     const int in = bar - kPursuit, pair = in / 2, root = kRoots[pair];
@@ -156,8 +158,11 @@ void pursuit(NoteScore& s, bool enhanced) {
       const int toms[] = {kTomHigh, kTomHigh, kTomMid, kTomMid, kTomLow, kTomLow};
       for (int t = 0; t < 6; ++t) s.note(kKit, bar, 2.5 + t * 0.25, toms[t], 80 + t * 6, 0.2);
     }
-    for (int x = 0; x < 16; ++x)
-      if (x % 2 || x % 4 == 2) s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 2 ? 60 : 36, 0.1);
+    for (int x = 0; x < 16; ++x) {
+      if (x % 2 || x % 4 == 2) s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 2 ? 72 : 48, 0.1);
+      s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 46 : 28, 0.1);
+    }
+    for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kTambourine, 56, 0.2);
     if (in % 2 == 0) {
       // Brass chords on the pair's root, stabbed then held.
       auto t = triad(root + 12);
@@ -172,15 +177,14 @@ void pursuit(NoteScore& s, bool enhanced) {
       if (in < 8) phrase(s, kHorn, bar, kCall, 0, 96);
       else phrase(s, kHorn, bar, kCallUp, 0, 96);
     }
-    if (in % 4 == 2 && enhanced) phrase(s, kHigh, bar, kCallHigh, 12, 84);
-    if (in % 4 == 2 && !enhanced) phrase(s, kHigh, bar, kCallHigh, 0, 88);
+    if (in % 4 == 2) phrase(s, kHigh, bar, kCallHigh, 12, 84);
     s.note(kTimpani, bar, 0.0, root, 90, 1);
   }
   // A cymbal swell into the hive.
   s.note(kKit, kHive - 1, 3.5, kCrash, 70, 1);
 }
 
-void hive(NoteScore& s, bool enhanced) {
+void hive(NoteScore& s) {
   // C minor's world, two bars a chord: the call is heard a major third down
   // and twice as slow, so it belongs to the piece but not to its home key.
   struct Chord {
@@ -197,8 +201,7 @@ void hive(NoteScore& s, bool enhanced) {
     if (in % 2 == 0) {
       s.note(kBass, bar, 0, ch.bass, 72, 7.5);
       for (int k : ch.voicing) s.note(kDrone, bar, 0, k - 12, 62, 8);
-      if (enhanced)
-        for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 7.5);
+      for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 7.5);
     }
     // Harp: a rising broken chord on the eighths, half-time pulse.
     for (int e = 0; e < 8; ++e) {
@@ -211,6 +214,7 @@ void hive(NoteScore& s, bool enhanced) {
     // A soft kick on the half-time downbeat, a rim on beat three.
     s.note(kKit, bar, 0.0, kKick, 54, 0.5);
     s.note(kKit, bar, 2.0, kRim, 44, 0.2);
+    s.note(kKit, bar, 0.0, in % 2 ? kTriangleMuted : kTriangle, 58, 1);
   }
   // The oboe sings the call slowly, down a major third: C Db Eb Db C.
   phrase(s, kOboe, kHive + 2, kCall, -4 + 12, 88, 2.0);
@@ -220,7 +224,7 @@ void hive(NoteScore& s, bool enhanced) {
   s.note(kKit, kAssault - 1, 0.0, kCrash, 40, 1);
 }
 
-void assault(NoteScore& s, bool enhanced) {
+void assault(NoteScore& s) {
   static const int kRoots[9] = {kE, 36, 38, 41, 43, 41, kE, kE, kE};
   for (int bar = kAssault; bar < kTiming.bars; ++bar) {
     const int in = bar - kAssault, pair = in / 2, root = kRoots[pair];
@@ -234,7 +238,9 @@ void assault(NoteScore& s, bool enhanced) {
       // The kit: kick on the 3+3+2, snare on two and four, hats on eighths.
       for (double b : {0.0, 1.5, 3.0}) s.note(kKit, bar, b, kKick, 104, 0.3);
       for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, in % 4 == 3 && b == 3.0 ? 70 : 92, 0.2);
-      for (int x = 0; x < 8; ++x) s.note(kKit, bar, x * 0.5, enhanced ? kRide : kHatClosed, x % 2 ? 50 : 72, 0.2);
+      for (int x = 0; x < 8; ++x) s.note(kKit, bar, x * 0.5, kRide, x % 2 ? 62 : 84, 0.2);
+      for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kTambourine, 64, 0.2);
+      if (in % 4 == 2) s.note(kKit, bar, 0.0, kSplash, 80, 1);
       if (in % 4 == 3)
         for (int t = 0; t < 4; ++t) s.note(kKit, bar, 3.0 + t * 0.25, t < 2 ? kTomHigh : kTomLow, 96, 0.2);
       if (in % 8 == 0) s.note(kKit, bar, 0.0, kCrash, 100, 2);
@@ -246,7 +252,7 @@ void assault(NoteScore& s, bool enhanced) {
     }
     if (ebb)
       for (int x = 0; x < 16; x += 2)
-        s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 30 : 26) + (x % 4 ? 0 : 12), 0.1);
+        s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (in % 2 == 0) {
       s.note(kDrone, bar, 0, ebb ? kE : root, 80, 8);
       s.note(kDrone, bar, 0, (ebb ? kE : root) + 7, 70, 8);
@@ -259,17 +265,16 @@ void assault(NoteScore& s, bool enhanced) {
           s.note(kBrass, bar, 1.5, k, 96, 2.4);
         }
       }
-      if (enhanced && ebb) s.note(kAir, bar, 0, kE + 24, 50, 8);
+      if (ebb) s.note(kAir, bar, 0, kE + 24, 50, 8);
     }
     // The call in horns and trumpets an octave apart; strings high above.
     if (!ebb && in % 2 == 0) {
       if (pair % 2 == 0) {
         phrase(s, kHorn, bar, kCall, 0, 104);
-        phrase(s, kTrumpet, bar, kCall, 12, enhanced ? 92 : 84);
+        phrase(s, kTrumpet, bar, kCall, 12, 92);
       } else {
         phrase(s, kHorn, bar, kCallUp, 0, 100);
-        if (enhanced) phrase(s, kHigh, bar, kCallHigh, 12, 92);
-        else phrase(s, kTrumpet, bar, kCallUp, 12, 80);
+        phrase(s, kHigh, bar, kCallHigh, 12, 92);
       }
     }
     // The call sinks back into the patrol: down, then once more, softly.
@@ -280,11 +285,11 @@ void assault(NoteScore& s, bool enhanced) {
 
 }  // namespace
 
-LoopCanvas game_track(bool enhanced) {
+LoopCanvas game_track() {
   NoteScore s(kTiming);
   s.instrument(kCello, kPrCello, 116, -0.25f);
   s.instrument(kBass, kPrContrabass, 100, 0.0f);
-  s.instrument(kDrone, enhanced ? kPrSlowStrings : kPrStrings, 100, 0.1f);
+  s.instrument(kDrone, kPrSlowStrings, 100, 0.1f);
   s.instrument(kHorn, kPrHorn, 110, 0.3f);
   s.instrument(kBrass, kPrBrass, 96, -0.1f);
   s.instrument(kHigh, kPrTremolo, 92, 0.45f);
@@ -297,17 +302,19 @@ LoopCanvas game_track(bool enhanced) {
   s.instrument(kCeleste, kPrCelesta, 90, 0.5f);
   s.instrument(kTrumpet, kPrTrumpet, 88, -0.3f);
   s.instrument(kAir, kPrSweepPad, 70, -0.5f);
-  s.humanise(enhanced ? 0x907E1u : 0x907E2u, 6, 0.012);
+  s.humanise(0x907E1u, 6, 0.012);
 
-  patrol(s, enhanced);
-  pursuit(s, enhanced);
-  hive(s, enhanced);
-  assault(s, enhanced);
+  patrol(s);
+  pursuit(s);
+  hive(s);
+  assault(s);
 
   LoopCanvas c = render(s);
-  loop_reverb(c, enhanced ? 0.7f : 0.55f, 0.45f, enhanced ? 0.22f : 0.16f);
+  loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // A little lighter in the bass and brighter on top, for small speakers.
-  tone(c, -3.0f, 3.0f);
+  tone(c, -3.0f, 5.0f, 2.0f);
+  excite(c, 3.0f);
+  level_seam(c, 6.0);
   master(c);
   return c;
 }

@@ -28,13 +28,15 @@ enum Channel {
   kTimpani = 10,
   kClarinet = 11,
   kContrabass = 12,
+  kGlock = 13,
 };
 
 enum Program {
   kPrPiano = 0, kPrCelesta = 8, kPrCello = 42, kPrContrabass = 43, kPrHarp = 46, kPrTimpani = 47,
   kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
+  kPrGlockenspiel = 9,
 };
-constexpr int kSuspendedCymbal = 52;
+enum Percussion { kSuspendedCymbal = 52, kShaker = 70, kTriangleMuted = 80, kTriangle = 81, kChimes = 84 };
 
 const Timing kTiming{72, 4, 32};
 constexpr int kVerse = 4, kChorus = 12, kBridge = 20, kReprise = 24;
@@ -116,7 +118,7 @@ void home_pedal(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
 
 }  // namespace
 
-LoopCanvas menu_track(bool enhanced) {
+LoopCanvas menu_track() {
   NoteScore s(kTiming);
   s.instrument(kPiano, kPrPiano, 124, -0.2f);
   s.instrument(kStrings, kPrSlowStrings, 92, 0.15f);
@@ -131,7 +133,8 @@ LoopCanvas menu_track(bool enhanced) {
   s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
   s.instrument(kClarinet, kPrClarinet, 104, 0.1f);
   s.instrument(kContrabass, kPrContrabass, 90, 0.0f);
-  s.humanise(enhanced ? 0x3E11u : 0x3E12u, 5, 0.015);
+  s.instrument(kGlock, kPrGlockenspiel, 80, 0.4f);
+  s.humanise(0x3E11u, 5, 0.015);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {
     const Chord& ch = kChords[bar];
@@ -150,18 +153,18 @@ LoopCanvas menu_track(bool enhanced) {
     if (bar >= kVerse) {
       s.note(kCello, bar, 0, ch.root + 12, chorus ? 92 : 74, 2);
       s.note(kCello, bar, 2, ch.root + 12 + (chorus ? ch.fifth : 0), chorus ? 84 : 66, 2);
-      if (!bridge && bar < kReprise + 4 && (enhanced || chorus)) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
+      if (!bridge && bar < kReprise + 4) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
     }
     // Harp: a rising arpeggio through each chorus bar, and a single broken
     // chord on the bridge.
-    if (chorus || ((enhanced || bar >= kReprise) && bar >= kVerse && bar % 2 == 1 && !bridge)) {
+    if (chorus || (bar >= kVerse && bar % 2 == 1 && !bridge)) {
       const int base = ch.root + 24;
       const int steps[6] = {0, ch.third, ch.fifth, 12, 12 + ch.third, 12 + ch.fifth};
       for (int e = 0; e < 6; ++e) s.note(kHarp, bar, 2.0 + e / 3.0, base + steps[e], 70 + e * 3, 1.5);
     }
     // Bridge: choir and celesta over the strings.
     if (bridge) {
-      if (enhanced) pad_bar(s, kChoir, bar, {ch.root + 12, ch.third, ch.fifth}, 70);
+      pad_bar(s, kChoir, bar, {ch.root + 12, ch.third, ch.fifth}, 70);
       const int base = ch.root + 48;
       const int steps[4] = {ch.fifth, 12, 12 + ch.third, ch.fifth + 12};
       for (int e = 0; e < 4; ++e) s.note(kCeleste, bar, e * 1.0 + (e % 2 ? 0.5 : 0), base + steps[e], 66, 1.5);
@@ -171,15 +174,14 @@ LoopCanvas menu_track(bool enhanced) {
     }
     // Sparkle on the chorus's strong bars.
     if (chorus && bar % 2 == 0)
-      s.note(kCeleste, bar, 0, ch.root + 48 + ch.fifth, enhanced ? 70 : 60, 2);
+      s.note(kCeleste, bar, 0, ch.root + 48 + ch.fifth, 70, 2);
   }
 
   // The tunes.
   tune(s, kFlute, kVerse, kVerseTune, 0, 92);
   tune(s, kViolins, kChorus, kChorusTune, 0, 100);
-  if (enhanced) tune(s, kFlute, kChorus, kChorusTune, 0, 84);
-  if (enhanced) tune(s, kHorn, kChorus, kHornLine, -12, 86);
-  else tune(s, kHorn, kChorus, kHornLine, -12, 80);
+  tune(s, kFlute, kChorus, kChorusTune, 0, 84);
+  tune(s, kHorn, kChorus, kHornLine, -12, 86);
   // The reprise: the clarinet sings the first half, the piano's right hand
   // the second, softer, as the band falls away.
   for (int b = 0; b < 4; ++b)
@@ -188,12 +190,12 @@ LoopCanvas menu_track(bool enhanced) {
     for (const Tone& t : kVerseTune[b]) s.note(kPiano, kReprise + b, t.beat, t.key, 74 - (b - 4) * 3, t.beats);
   // The bridge: the chorus's opening, slow, in the choir's own line or the
   // strings' in the plainer mix.
-  s.note(enhanced ? kViolins : kFlute, kBridge, 0, 77, 80, 2.0);
-  s.note(enhanced ? kViolins : kFlute, kBridge, 2, 74, 76, 2.0);
-  s.note(enhanced ? kViolins : kFlute, kBridge + 1, 0, 79, 80, 3.0);
-  s.note(enhanced ? kViolins : kFlute, kBridge + 2, 0, 77, 80, 2.0);
-  s.note(enhanced ? kViolins : kFlute, kBridge + 2, 2, 81, 84, 2.0);
-  s.note(enhanced ? kViolins : kFlute, kBridge + 3, 0, 76, 80, 4.0);
+  s.note(kViolins, kBridge, 0, 77, 80, 2.0);
+  s.note(kViolins, kBridge, 2, 74, 76, 2.0);
+  s.note(kViolins, kBridge + 1, 0, 79, 80, 3.0);
+  s.note(kViolins, kBridge + 2, 0, 77, 80, 2.0);
+  s.note(kViolins, kBridge + 2, 2, 81, 84, 2.0);
+  s.note(kViolins, kBridge + 3, 0, 76, 80, 4.0);
 
   // Swells: the strings crescendo into the chorus and die away in the reprise.
   s.expression(kStrings, 0, 0, 80);
@@ -201,6 +203,17 @@ LoopCanvas menu_track(bool enhanced) {
   s.swell(kStrings, kChorus - 2, 0, 8, 90, 127);
   s.swell(kStrings, kReprise + 2, 0, 20, 127, 50);
   s.swell(kCello, kReprise + 4, 0, 16, 127, 60);
+  // Light percussion for the top of the mix: a triangle on the chorus's
+  // strong bars, chimes into the bridge, a shaker on the reprise's off-beats.
+  for (int bar = kChorus; bar < kBridge; ++bar) {
+    s.note(kCymbal, bar, 0, bar % 2 ? kTriangleMuted : kTriangle, 74, 2);
+    s.note(kCymbal, bar, 2, kTriangleMuted, 52, 1);
+  }
+  s.note(kCymbal, kBridge, 0, kChimes, 64, 4);
+  for (int bar = kVerse; bar < kChorus; ++bar)
+    for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 0.5, kShaker, 40 + (bar - kVerse) * 2, 0.2);
+  // The chorus's tune doubled two octaves up on the glockenspiel, softly.
+  tune(s, kGlock, kChorus, kChorusTune, 12, 56);
   // A suspended cymbal and timpani roll into the chorus.
   for (int x = 0; x < 16; ++x) s.note(kTimpani, kChorus - 1, x * 0.25, 33 + 12, 40 + x * 4, 0.25);
   s.note(kCymbal, kChorus - 1, 0, kSuspendedCymbal, 60, 4);
@@ -208,8 +221,10 @@ LoopCanvas menu_track(bool enhanced) {
   s.note(kTimpani, kChorus + 4, 0, 41, 92, 2);
 
   LoopCanvas c = render(s);
-  loop_reverb(c, enhanced ? 0.8f : 0.65f, 0.4f, enhanced ? 0.3f : 0.22f);
-  tone(c, -2.0f, 4.0f);
+  loop_reverb(c, 0.8f, 0.4f, 0.3f);
+  tone(c, -2.0f, 4.0f, 4.0f);
+  excite(c, 3.0f);
+  level_seam(c, 6.0);
   master(c);
   return c;
 }

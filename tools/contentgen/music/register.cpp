@@ -1,5 +1,5 @@
-// Registers the four music tracks: menu and game, each in an enhanced
-// (fuller) and a plain variant.
+// Registers the four music tracks: menu and game, each in two variants
+// that are pieces of their own.
 #include "music/ogg_writer.h"
 #include "music/score.h"
 #include "registry.h"
@@ -15,10 +15,10 @@ Bytes encoded(const music::LoopCanvas& c) {
 }  // namespace
 
 void register_music(std::vector<MusicTrack>& tracks) {
-  tracks.push_back({"track0_0.ogg", [] { return encoded(music::menu_track(true)); }});
-  tracks.push_back({"track0_1.ogg", [] { return encoded(music::menu_track(false)); }});
-  tracks.push_back({"track1_0.ogg", [] { return encoded(music::game_track(true)); }});
-  tracks.push_back({"track1_1.ogg", [] { return encoded(music::game_track(false)); }});
+  tracks.push_back({"track0_0.ogg", [] { return encoded(music::menu_track()); }});
+  tracks.push_back({"track0_1.ogg", [] { return encoded(music::menu_waltz()); }});
+  tracks.push_back({"track1_0.ogg", [] { return encoded(music::game_track()); }});
+  tracks.push_back({"track1_1.ogg", [] { return encoded(music::game_pulse()); }});
 }
 
 }  // namespace contentgen

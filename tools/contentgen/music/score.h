@@ -26,8 +26,11 @@ struct Timing {
   double beats_s(double beats) const { return beats * 60.0 / bpm; }
 };
 
-// A track: the two variants share the score; the enhanced one gets more voices.
-LoopCanvas menu_track(bool enhanced);
-LoopCanvas game_track(bool enhanced);
+// The tracks. Each music variant is a piece of its own, so a player who
+// switches variants hears new music, not a new arrangement.
+LoopCanvas menu_track();  // a song in D minor
+LoopCanvas menu_waltz();  // a waltz in D for guitar and winds
+LoopCanvas game_track();  // an orchestral piece in E Phrygian
+LoopCanvas game_pulse();  // a band-and-synth hunt in E minor
 
 }  // namespace contentgen::music

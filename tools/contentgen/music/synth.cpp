@@ -10,6 +10,11 @@ namespace contentgen::music {
 
 using namespace dsp;
 
+namespace {
+// Long enough for the largest room's tail to fall by more than 100 dB.
+constexpr double kReverbWarmS = 8.0;
+}  // namespace
+
 void LoopCanvas::add(size_t at, const Buf& mono, float gain, float pan) {
   float angle = static_cast<float>((std::clamp(pan, -1.0f, 1.0f) + 1.0f) * kPi / 4.0);
   float gl = gain * std::cos(angle), gr = gain * std::sin(angle);
@@ -33,8 +38,11 @@ void loop_reverb(LoopCanvas& c, float size, float damping, float wet) {
   Reverb rl(kRate, size, damping, 0), rr(kRate, size, damping, 23);
   size_t n = c.size();
   Buf wl(n), wr(n);
+  // The first round only fills the tail: the loop's last seconds are all
+  // that still ring at the wrap, the rest has died away long before.
+  const size_t warm = std::min(n, dsp::frames(kReverbWarmS, kRate));
   for (int pass = 0; pass < 2; ++pass) {
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {
       float mid = (c.left()[i] + c.right()[i]) * 0.5f;
       wl[i] = rl(c.left()[i] * 0.7f + mid * 0.3f);
       wr[i] = rr(c.right()[i] * 0.7f + mid * 0.3f);
@@ -76,13 +84,110 @@ struct Shelf {
 
 }  // namespace
 
-void tone(LoopCanvas& c, float low_db, float high_db) {
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db) {
   for (Buf* ch : {&c.left(), &c.right()}) {
-    Shelf lo(false, 160.0, low_db), hi(true, 3200.0, high_db);
+    Shelf lo(false, 160.0, low_db), hi(true, 3200.0, high_db), air(true, 7000.0, air_db);
     Buf out(ch->size());
+    // The shelves settle within milliseconds: a second of the ending sets
+    // their state for the opening.
+    const size_t n = ch->size(), warm = std::min<size_t>(n, kRate);
     for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = 0; i < ch->size(); ++i) out[i] = hi(lo((*ch)[i]));
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = air(hi(lo((*ch)[i])));
     *ch = std::move(out);
+  }
+}
+
+namespace {
+
+// RBJ high-pass, Butterworth Q, in double precision.
+struct HighPass {
+  double b0, b1, b2, a1, a2, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  explicit HighPass(double hz) {
+    double w = kTwoPi * hz / kRate, c = std::cos(w), al = std::sin(w) / std::sqrt(2.0), a0 = 1 + al;
+    b0 = (1 + c) / 2 / a0;
+    b1 = -(1 + c) / a0;
+    b2 = b0;
+    a1 = -2 * c / a0;
+    a2 = (1 - al) / a0;
+  }
+  double operator()(double x) {
+    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = x;
+    y2 = y1;
+    y1 = y;
+    return y;
+  }
+};
+
+}  // namespace
+
+void excite(LoopCanvas& c, float amount) {
+  const size_t n = c.size(), warm = std::min<size_t>(n, kRate);
+  for (Buf* ch : {&c.left(), &c.right()}) {
+    // The drive follows the programme's own presence band, so a soft piece
+    // and a loud one are brightened alike.
+    HighPass probe(3000.0);
+    double sum = 0.0;
+    for (size_t i = 0; i < n; ++i) {
+      double v = probe((*ch)[i]);
+      sum += v * v;
+    }
+    const double ref = std::max(1e-6, std::sqrt(sum / static_cast<double>(n)));
+    HighPass band(3000.0), top1(5000.0), top2(5000.0);
+    Buf out(n);
+    for (int pass = 0; pass < 2; ++pass)
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {
+        const double x = (*ch)[i], p = band(x);
+        // The odd overtones of the presence band alone: a soft clip with
+        // its straight part taken away.
+        const double overtones = ref * std::tanh(p / ref) - p;
+        out[i] = static_cast<float>(x - amount * top2(top1(overtones)));
+      }
+    *ch = std::move(out);
+  }
+}
+
+namespace {
+
+// K-weighted mean square of frames [from, from + n) of the loop, read round
+// the wrap; the filters settle on the second before.
+double k_power(const LoopCanvas& c, size_t from, size_t n) {
+  const size_t size = c.size(), settle = std::min<size_t>(kRate, size), lead = settle + n;
+  Buf l(lead), r(lead);
+  for (size_t i = 0; i < lead; ++i) {
+    size_t at = (from + size * 2 - settle + i) % size;
+    l[i] = c.left()[at];
+    r[i] = c.right()[at];
+  }
+  std::vector<double> kl = measure::weighted(l, kRate, measure::Curve::K);
+  std::vector<double> kr = measure::weighted(r, kRate, measure::Curve::K);
+  double sum = 0.0;
+  for (size_t i = settle; i < lead; ++i) sum += kl[i] * kl[i] + kr[i] * kr[i];
+  return sum / static_cast<double>(n);
+}
+
+}  // namespace
+
+void level_seam(LoopCanvas& c, double span_s) {
+  // Compared over 3 s, as a loudness meter's short-term reading hears it.
+  const size_t n = c.size(), window = std::min<size_t>(3 * kRate, n / 4);
+  const size_t span = std::min(std::max(dsp::frames(span_s, kRate), window), n / 2);
+  // The ramp reaches only part of the compared window at full gain, so
+  // the match is made in a few rounds.
+  for (int round = 0; round < 3; ++round) {
+    const double before = k_power(c, n - window, window), after = k_power(c, 0, window);
+    if (before <= 0.0 || after <= 0.0) return;
+    const double step_db = std::clamp(10.0 * std::log10(after / before), -6.0, 6.0);
+    if (std::fabs(step_db) < 0.25) return;
+    // A raised-cosine ramp: no corner where it starts, level at the wrap.
+    for (size_t i = 0; i < span; ++i) {
+      double u = static_cast<double>(i + 1) / static_cast<double>(span);
+      double g = std::pow(10.0, step_db * 0.5 * (1.0 - std::cos(kPi * u)) / 20.0);
+      size_t at = n - span + i;
+      c.left()[at] = static_cast<float>(c.left()[at] * g);
+      c.right()[at] = static_cast<float>(c.right()[at] * g);
+    }
   }
 }
 

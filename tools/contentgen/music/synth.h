@@ -31,14 +31,26 @@ class LoopCanvas {
   Buf l_, r_;
 };
 
-// Stereo reverb over the loop; runs round twice so that the tail of the
-// ending carries over into the opening.
+// Stereo reverb over the loop; the ending's tail carries over into the
+// opening.
 void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
-// The tone of the whole mix: a low shelf below 160 Hz and a high shelf
-// above 3.2 kHz (dB each), run round the loop twice so that the filters'
-// state at the end carries into the opening.
-void tone(LoopCanvas& c, float low_db, float high_db);
+// The tone of the whole mix: a low shelf below 160 Hz, a high shelf above
+// 3.2 kHz and an air shelf above 7 kHz (dB each), with the filters' state
+// at the end carried into the opening.
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f);
+
+// An exciter: odd overtones of the 3 kHz band, kept above 5 kHz and mixed
+// in at `amount` (0..1 or so). The sound font's samples hold little above
+// 5 kHz, which no shelf can raise; overtones made from the band below give
+// strings, reeds and brass their edge back.
+void excite(LoopCanvas& c, float amount);
+
+// Brings the last `span_s` seconds of the loop, on a smooth ramp, to the
+// loudness of its first seconds, so that the wrap back to the opening
+// neither drops nor jumps. Leaves the loop alone when the two sides
+// already match within a quarter of a decibel.
+void level_seam(LoopCanvas& c, double span_s);
 
 // Every track is mastered to this integrated loudness, so that switching
 // between the menu and the game, or between the two variants, changes

@@ -1,0 +1,273 @@
+// The second in-game piece: a driving hunt in E minor at 140 beats a
+// minute for a rock band and synths, in five sections, played through the
+// General MIDI sound font. It shares nothing with the orchestral piece but
+// its home note, so switching the music variant gives a new score, not a
+// new arrangement.
+//   Stalk   (bars 0-11)   muted guitar sixteenths, a shaker and a kick;
+//                         the tune's first phrase creeps in on the lead.
+//   Run     (12-35)       the full kit, power chords on E C G D, the tune
+//                         on the saw lead, brass stabs answering.
+//   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
+//                         A minor's world on piano, vibraphone and a warm
+//                         pad, the tune slowed on the glockenspiel.
+//   Surge   (56-81)       the band again, the tune an octave up over
+//                         toms and the ride, the chords climbing.
+//   Return  (82-89)       thins back to the stalk's texture, so the loop
+//                         comes round at the level it began.
+#include <array>
+
+#include "music/fluid_render.h"
+#include "music/notes.h"
+#include "music/score.h"
+
+namespace contentgen::music {
+
+namespace {
+
+enum Channel {
+  kMuted = 0,
+  kBass = 1,
+  kPower = 2,
+  kLead = 3,
+  kStabs = 4,
+  kPad = 5,
+  kPiano = 6,
+  kVibes = 7,
+  kGlock = 8,
+  kKit = kDrumChannel,
+  kFretless = 10,
+  kSaw2 = 11,
+};
+
+// General MIDI programs (0-based).
+enum Program {
+  kPrPiano = 0, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
+  kPrFretless = 35, kPrSynthBass = 38, kPrSynthStrings = 50, kPrSynthBrass = 62, kPrSawLead = 81,
+  kPrWarmPad = 89, kPrPowerKit = 16,
+};
+enum Drum { kKick = 36, kSnare = 40, kClap = 39, kHatClosed = 42, kHatOpen = 46, kCrash = 57,
+            kRide = 51, kRideBell = 53, kTambourine = 54, kShaker = 70, kTomLow = 41, kTomMid = 45,
+            kTomHigh = 48, kSplash = 55 };
+
+const Timing kTiming{140, 4, 90};
+constexpr int kRun = 12, kDrift = 36, kSurge = 56, kReturn = 82;
+
+// Roots a bar each (bass octave, E2 = 40).
+constexpr int kE = 40, kC = 36, kG = 43, kD = 38, kA = 45, kF = 41, kB = 47;
+// Two bars a chord: E minor, C, G, D in the run; climbing in the surge.
+const int kRunRoots[4] = {kE, kC, kG, kD};
+const int kSurgeRoots[4] = {kE, kC, kD, kB};
+// The drift's A minor: Am F C G, then Dm Am B.
+const int kDriftRoots[10] = {kA, kF, kC, kG, kA, kF, kD, kB, kA, kB};
+
+bool minor_root(int root) { return root == kE || root == kA || root == kD || root == kB; }
+
+struct Tone {
+  double beat;
+  int key;
+  double beats;
+};
+// The tune: a falling question and a rising answer, two bars each.
+const Tone kAsk[] = {{0, 71, 0.5}, {0.5, 76, 1}, {1.5, 78, 0.5}, {2, 79, 1.5}, {3.5, 78, 0.5},
+                     {4, 76, 1}, {5, 74, 1}, {6, 71, 2}};
+const Tone kAnswer[] = {{0, 79, 0.5}, {0.5, 81, 1}, {1.5, 83, 0.5}, {2, 86, 1.5}, {3.5, 83, 0.5},
+                        {4, 81, 1}, {5, 79, 0.5}, {5.5, 78, 0.5}, {6, 76, 2}};
+
+template <size_t N>
+void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int transpose, int vel, double scale = 1.0) {
+  for (const Tone& t : tones) {
+    double at = t.beat * scale;
+    int whole = static_cast<int>(at / 4);
+    s.note(channel, bar + whole, at - 4 * whole, t.key + transpose, vel + (t.beats >= 1.5 ? 6 : 0),
+           t.beats * scale * 0.9);
+  }
+}
+
+// Palm-muted sixteenths on the root and fifth, accented 3+3+2 in eighths.
+void chug(NoteScore& s, int bar, int root, int loud) {
+  for (int x = 0; x < 16; ++x) {
+    bool accent = x == 0 || x == 6 || x == 12;
+    int key = root + 12 + (x % 8 == 7 ? 7 : 0);
+    s.note(kMuted, bar, x * 0.25, key, accent ? loud : loud - 22 + (x % 2 ? 0 : 6), 0.2);
+  }
+}
+
+void bass_line(NoteScore& s, int bar, int root, int vel, bool driving) {
+  if (driving) {
+    for (int e = 0; e < 8; ++e) s.note(kBass, bar, e * 0.5, root - (e == 7 ? 5 : 0), e % 2 ? vel - 16 : vel, 0.4);
+  } else {
+    s.note(kBass, bar, 0, root, vel, 1.4);
+    s.note(kBass, bar, 1.5, root, vel - 12, 0.4);
+    s.note(kBass, bar, 3.0, root + 12, vel - 18, 0.4);
+  }
+}
+
+void power_chord(NoteScore& s, int bar, int root, int vel) {
+  for (int k : {root + 12, root + 19, root + 24}) {
+    s.note(kPower, bar, 0, k, vel, 1.4);
+    s.note(kPower, bar, 1.5, k, vel - 10, 1.0);
+    s.note(kPower, bar, 3.0, k, vel - 6, 0.9);
+  }
+}
+
+void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
+  for (double b : {0.0, 1.5, 2.5}) s.note(kKit, bar, b, kKick, loud, 0.2);
+  for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, loud - 6, 0.2);
+  if (in % 4 == 3) s.note(kKit, bar, 3.0, kClap, loud - 20, 0.2);
+  for (int x = 0; x < 16; ++x) {
+    if (ride) {
+      if (x % 2 == 0) s.note(kKit, bar, x * 0.25, x % 4 ? kRide : kRideBell, x % 4 ? 60 : 82, 0.2);
+    } else if (x == 14) {
+      s.note(kKit, bar, x * 0.25, kHatOpen, 64, 0.4);
+    } else {
+      s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 0 ? 70 : x % 2 ? 38 : 52, 0.1);
+    }
+  }
+  s.note(kKit, bar, 1.0, kTambourine, 64, 0.2);
+  s.note(kKit, bar, 3.0, kTambourine, 70, 0.2);
+  if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, loud, 2);
+  if (in % 8 == 7) {
+    const int toms[] = {kTomHigh, kTomHigh, kTomMid, kTomMid, kTomLow, kTomLow};
+    for (int t = 0; t < 6; ++t) s.note(kKit, bar, 2.5 + t * 0.25, toms[t], loud - 10 + t * 3, 0.2);
+  }
+}
+
+// The opening's and the ending's texture: muted guitar, shaker, a kick.
+void stalk_bar(NoteScore& s, int bar, int vel) {
+  chug(s, bar, kE, vel);
+  bass_line(s, bar, kE, vel - 6, false);
+  for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 58 : x % 2 ? 30 : 42, 0.1);
+  s.note(kKit, bar, 0, kKick, vel, 0.2);
+  s.note(kKit, bar, 2.5, kKick, vel - 16, 0.2);
+  s.note(kKit, bar, 3.0, kTambourine, vel - 18, 0.2);
+  if (bar % 4 == 0) {
+    s.note(kPad, bar, 0, kE + 24, 70, 15.5);
+    s.note(kPad, bar, 0, kB + 12, 62, 15.5);
+    s.note(kPad, bar, 0, kE + 31, 56, 15.5);
+  }
+}
+
+void stalk(NoteScore& s) {
+  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar);
+  phrase(s, kLead, 8, kAsk, 0, 66);
+  s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
+}
+
+void run(NoteScore& s) {
+  for (int bar = kRun; bar < kDrift; ++bar) {
+    const int in = bar - kRun, root = kRunRoots[(in / 2) % 4];
+    chug(s, bar, root, 92);
+    bass_line(s, bar, root, 98, true);
+    kit_groove(s, bar, in, 104, false);
+    if (in % 2 == 0) power_chord(s, bar, root, 86);
+    if (in % 2 == 0) {
+      // Synth brass stabs off the beat, the chord's third on top.
+      int third = root + 24 + (minor_root(root) ? 3 : 4);
+      for (int k : {root + 24, third, root + 31}) {
+        s.note(kStabs, bar + 1, 1.5, k, 90, 0.4);
+        s.note(kStabs, bar + 1, 2.0, k, 96, 0.9);
+      }
+    }
+    if (in % 8 == 0) phrase(s, kLead, bar, kAsk, 0, 96);
+    if (in % 8 == 4) phrase(s, kLead, bar, kAnswer, 0, 98);
+  }
+}
+
+void drift(NoteScore& s) {
+  for (int bar = kDrift; bar < kSurge; ++bar) {
+    const int in = bar - kDrift, root = kDriftRoots[in / 2];
+    const bool minor = minor_root(root);
+    const std::array<int, 4> chord{root + 12, root + 19, root + 24 + (minor ? 3 : 4), root + 26};
+    if (in % 2 == 0) {
+      s.note(kFretless, bar, 0, root, 88, 3.5);
+      s.note(kFretless, bar + 1, 0, root + 7, 74, 3.5);
+      for (int k : chord) s.note(kPad, bar, 0, k + 12, 70, 8);
+    }
+    // Piano: broken chord on the eighths, half-time in the right hand.
+    for (int e = 0; e < 8; ++e)
+      s.note(kPiano, bar, e * 0.5, chord[static_cast<size_t>(e % 4)] + 12 + (e >= 4 ? 12 : 0), e == 0 ? 76 : 58, 1.0);
+    // Vibraphone points a third and a fifth above, on beat one and three-and.
+    s.note(kVibes, bar, 0, chord[2] + 24, 70, 2);
+    s.note(kVibes, bar, 2.5, chord[1] + 24, 62, 1.5);
+    // A ride bell keeps time, a shaker on the off-beat.
+    s.note(kKit, bar, 0, kRideBell, 60, 0.2);
+    s.note(kKit, bar, 2, kRideBell, 50, 0.2);
+    for (int b = 0; b < 4; ++b) s.note(kKit, bar, b + 0.5, kShaker, 46, 0.1);
+    if (in % 4 == 0) s.note(kKit, bar, 0, kKick, 62, 0.2);
+  }
+  // The tune in A minor on the glockenspiel, twice as slow.
+  phrase(s, kGlock, kDrift + 4, kAsk, 5 + 12, 84, 2.0);
+  phrase(s, kGlock, kDrift + 12, kAnswer, 5, 86, 2.0);
+  // A snare roll and a swell of the stabs back into the surge.
+  for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
+  for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
+  s.swell(kStabs, kSurge - 1, 0, 4, 40, 127);
+}
+
+void surge(NoteScore& s) {
+  for (int bar = kSurge; bar < kReturn; ++bar) {
+    const int in = bar - kSurge, root = kSurgeRoots[(in / 2) % 4];
+    chug(s, bar, root, 96);
+    bass_line(s, bar, root, 100, true);
+    kit_groove(s, bar, in, 108, in >= 8 && in < 16);
+    if (in % 2 == 0) power_chord(s, bar, root, 94);
+    if (in % 8 == 0) {
+      phrase(s, kLead, bar, kAsk, 12, 96);
+      phrase(s, kSaw2, bar, kAsk, 0, 80);
+    }
+    if (in % 8 == 4) {
+      phrase(s, kLead, bar, kAnswer, 12, 98);
+      phrase(s, kSaw2, bar, kAnswer, 0, 82);
+    }
+  }
+  s.expression(kStabs, kSurge, 0, 127);
+}
+
+void back(NoteScore& s) {
+  // The band drops out bar by bar until only the stalk's texture is left,
+  // at the level the loop opens on.
+  for (int bar = kReturn; bar < kTiming.bars; ++bar) {
+    const int in = bar - kReturn;
+    stalk_bar(s, bar, 82 + (in < 2 ? 8 - in * 4 : 0));
+    if (in < 2) {
+      for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, 80 - in * 20, 0.2);
+      power_chord(s, bar, kE, 80 - in * 16);
+    }
+  }
+  phrase(s, kLead, kReturn + 2, kAsk, 0, 70);
+  phrase(s, kLead, kReturn + 4, kAnswer, -12, 62);
+}
+
+}  // namespace
+
+LoopCanvas game_pulse() {
+  NoteScore s(kTiming);
+  s.instrument(kMuted, kPrMutedGuitar, 100, -0.35f);
+  s.instrument(kBass, kPrSynthBass, 86, 0.0f);
+  s.instrument(kPower, kPrOverdrive, 82, 0.4f);
+  s.instrument(kLead, kPrSawLead, 84, 0.1f);
+  s.instrument(kStabs, kPrSynthBrass, 88, -0.2f);
+  s.instrument(kPad, kPrSynthStrings, 84, 0.25f);
+  s.instrument(kPiano, kPrPiano, 110, -0.2f);
+  s.instrument(kVibes, kPrVibraphone, 100, 0.4f);
+  s.instrument(kGlock, kPrGlockenspiel, 92, 0.15f);
+  s.instrument(kKit, kPrPowerKit, 100, 0.0f);
+  s.instrument(kFretless, kPrFretless, 104, 0.0f);
+  s.instrument(kSaw2, kPrSawLead, 70, -0.4f);
+  s.humanise(0x1407u, 6, 0.01);
+
+  stalk(s);
+  run(s);
+  drift(s);
+  surge(s);
+  back(s);
+
+  LoopCanvas c = render(s);
+  loop_reverb(c, 0.5f, 0.5f, 0.14f);
+  tone(c, -3.5f, 0.0f, 0.0f);
+  level_seam(c, 6.0);
+  master(c);
+  return c;
+}
+
+}  // namespace contentgen::music

@@ -1,0 +1,207 @@
+// The second menu piece: a slow waltz in D minor, its own tune and its own
+// players, so that the other music variant is new music, not a remix.
+//   Opening  (bars 0-5)   a nylon guitar picking the chords alone.
+//   Song     (6-21)       the English horn sings the tune over the guitar
+//                         and soft strings, a cello on the downbeats.
+//   Lift     (22-37)      the strings and a solo violin take a new tune in
+//                         F major over pizzicato oom-pah-pah, vibraphone,
+//                         timpani and a triangle: the loudest part.
+//   Music box(38-49)      the contrast: no pulse, a music box and a choir
+//                         of oohs over B flat, G minor and E flat.
+//   Close    (50-59)      the horn's tune once more, falling away until the
+//                         guitar is alone again as at the opening.
+#include <vector>
+
+#include "music/fluid_render.h"
+#include "music/notes.h"
+#include "music/score.h"
+
+namespace contentgen::music {
+
+namespace {
+
+enum Channel {
+  kGuitar = 0,
+  kHornEn = 1,
+  kStrings = 2,
+  kViolin = 3,
+  kCello = 4,
+  kPizz = 5,
+  kVibes = 6,
+  kMusicBox = 7,
+  kOohs = 8,
+  kPerc = kDrumChannel,
+  kTimpani = 10,
+  kHarp = 11,
+};
+
+enum Program {
+  kPrMusicBox = 10, kPrVibraphone = 11, kPrNylon = 24, kPrViolin = 40, kPrCello = 42,
+  kPrPizzicato = 45, kPrHarp = 46, kPrTimpani = 47, kPrStrings = 48, kPrOohs = 53,
+  kPrEnglishHorn = 69, kPrOrchestraKit = 48,
+};
+enum Drum { kTriangle = 81, kTriangleMuted = 80, kCymbalRoll = 52, kChimes = 84 };
+
+const Timing kTiming{105, 3, 60};
+constexpr int kSong = 6, kLift = 22, kBox = 38, kClose = 50;
+
+// One chord a bar: its root (bass octave) and whether its third is minor.
+struct Chord {
+  int root;
+  bool minor;
+};
+constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, false}, Bb{46, false},
+    Eb{39, false};
+const Chord kChords[60] = {
+    Dm, Gm, Dm, A, Dm, Dm,                                   // opening
+    Dm, Dm, Gm, Gm, C, C, F, A, Dm, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
+    F, F, C, C, Dm, Dm, Bb, Bb, F, F, C, C, Gm, A, Dm, A,       // lift
+    Bb, Bb, Gm, Gm, Eb, Eb, Bb, Bb, Gm, Gm, A, A,               // music box
+    Dm, Dm, Gm, Gm, C, A, Dm, Dm, Dm, Dm,                       // close
+};
+
+int third(const Chord& c) { return c.minor ? 3 : 4; }
+
+struct Tone {
+  double beat;
+  int key;
+  double beats;
+};
+using Bar = std::vector<Tone>;
+const Bar kSongTune[16] = {
+    {{0, 69, 2}, {2, 74, 1}},       {{0, 77, 1.5}, {1.5, 76, 0.5}, {2, 74, 1}},
+    {{0, 74, 1}, {1, 70, 1}, {2, 67, 1}}, {{0, 69, 2}, {2, 70, 1}},
+    {{0, 72, 1.5}, {1.5, 74, 0.5}, {2, 76, 1}}, {{0, 79, 2}, {2, 76, 1}},
+    {{0, 77, 1}, {1, 76, 1}, {2, 72, 1}}, {{0, 76, 2}, {2, 73, 1}},
+    {{0, 74, 2}, {2, 77, 1}},       {{0, 81, 1.5}, {1.5, 79, 0.5}, {2, 77, 1}},
+    {{0, 79, 1}, {1, 77, 1}, {2, 74, 1}}, {{0, 70, 2}, {2, 74, 1}},
+    {{0, 77, 1}, {1, 74, 1}, {2, 70, 1}}, {{0, 73, 1.5}, {1.5, 76, 0.5}, {2, 69, 1}},
+    {{0, 74, 3}},                   {{1, 65, 1}, {2, 69, 1}},
+};
+const Bar kLiftTune[16] = {
+    {{0, 81, 1}, {1, 84, 2}},       {{0, 82, 1}, {1, 81, 1}, {2, 79, 1}},
+    {{0, 79, 1}, {1, 76, 1}, {2, 84, 1}}, {{0, 79, 3}},
+    {{0, 77, 1}, {1, 81, 1}, {2, 86, 1}}, {{0, 84, 1.5}, {1.5, 81, 0.5}, {2, 77, 1}},
+    {{0, 86, 1}, {1, 84, 1}, {2, 82, 1}}, {{0, 81, 2}, {2, 79, 1}},
+    {{0, 81, 1}, {1, 84, 2}},       {{0, 81, 1}, {1, 79, 1}, {2, 77, 1}},
+    {{0, 76, 1}, {1, 79, 1}, {2, 84, 1}}, {{0, 82, 2}, {2, 81, 1}},
+    {{0, 79, 1}, {1, 82, 1}, {2, 86, 1}}, {{0, 85, 2}, {2, 76, 1}},
+    {{0, 86, 2}, {2, 81, 1}},       {{0, 76, 1.5}, {1.5, 73, 1.5}},
+};
+
+void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, int transpose, int vel, int fall = 0) {
+  for (int b = 0; b < count; ++b)
+    for (const Tone& t : bars[b])
+      s.note(channel, first_bar + b, t.beat, t.key + transpose, vel - fall * b + (t.beats >= 2 ? 6 : 0), t.beats * 0.95);
+}
+
+// The guitar picks six eighths a bar: bass, then the chord rising and
+// turning back. A leading bar lets its upper notes ring to the barline,
+// each a little stronger, leaning into the next downbeat.
+void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false) {
+  const int r = ch.root < 40 ? ch.root + 12 : ch.root;
+  const int keys[6] = {r, r + 7, r + 12 + third(ch), r + 19, r + 24, r + 12 + third(ch)};
+  for (int e = 0; e < 6; ++e) {
+    int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
+    s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
+  }
+}
+
+void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
+  const int base = ch.root + 12;
+  for (int k : {base, base + 7, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
+}
+
+}  // namespace
+
+LoopCanvas menu_waltz() {
+  NoteScore s(kTiming);
+  s.instrument(kGuitar, kPrNylon, 120, -0.25f);
+  s.instrument(kHornEn, kPrEnglishHorn, 110, 0.1f);
+  s.instrument(kStrings, kPrStrings, 92, 0.2f);
+  s.instrument(kViolin, kPrViolin, 104, -0.1f);
+  s.instrument(kCello, kPrCello, 96, -0.35f);
+  s.instrument(kPizz, kPrPizzicato, 100, 0.3f);
+  s.instrument(kVibes, kPrVibraphone, 96, 0.5f);
+  s.instrument(kMusicBox, kPrMusicBox, 96, 0.35f);
+  s.instrument(kOohs, kPrOohs, 92, -0.3f);
+  s.instrument(kPerc, kPrOrchestraKit, 84, 0.2f);
+  s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
+  s.instrument(kHarp, kPrHarp, 96, -0.45f);
+  s.humanise(0x3A17u, 5, 0.012);
+
+  for (int bar = 0; bar < kTiming.bars; ++bar) {
+    const Chord& ch = kChords[bar];
+    const bool song = bar >= kSong && bar < kLift, lift = bar >= kLift && bar < kBox;
+    const bool box = bar >= kBox && bar < kClose, close = bar >= kClose;
+    // The guitar: alone at the ends, under the song, gone in the lift's
+    // loudest half and in the music box.
+    if (!box) {
+      // The loop's last bar leans into its first, which starts softly.
+      int vel = bar < kSong ? 72 + 2 * bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
+      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1);
+    }
+    if (song || close) {
+      if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
+      if (bar < kClose + 4) s.note(kCello, bar, 0, ch.root + 12, song ? 76 : 70, 2.8);
+    }
+    if (lift) {
+      const int in = bar - kLift;
+      strings_bar(s, kStrings, bar, ch, 90);
+      // Oom-pah-pah: the root on one, the chord on two and three.
+      const int r = ch.root;
+      s.note(kPizz, bar, 0, r, 96, 0.8);
+      for (double b : {1.0, 2.0})
+        for (int k : {r + 12 + third(ch), r + 19}) s.note(kPizz, bar, b, k, 74, 0.6);
+      s.note(kCello, bar, 0, r, 92, 2.8);
+      if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
+      s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
+      // Vibraphone answers on beat three, a chord tone two octaves up.
+      s.note(kVibes, bar, 2, r + 24 + (in % 2 ? 7 : third(ch)) + 12, 82, 1);
+      // Harp runs up through every second bar.
+      if (in % 2 == 1)
+        for (int e = 0; e < 6; ++e) {
+          const int steps[6] = {0, third(ch), 7, 12, 12 + third(ch), 19};
+          s.note(kHarp, bar, e * 0.5, r + 24 + steps[e], 70 + e * 3, 1.5);
+        }
+    }
+    if (box) {
+      const int r = ch.root;
+      // The music box picks the chord high, unhurried; the choir holds it.
+      const int steps[3] = {12 + third(ch), 19, 24};
+      for (int e = 0; e < 3; ++e) s.note(kMusicBox, bar, e * 1.0, r + 36 + steps[e] - 12, e == 0 ? 76 : 64, 2);
+      if ((bar - kBox) % 2 == 0) {
+        for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kOohs, bar, 0, k, 70, 6);
+        s.note(kCello, bar, 0, r, 64, 6);
+      }
+    }
+  }
+
+  tune(s, kHornEn, kSong, kSongTune, 16, 0, 94);
+  tune(s, kViolin, kLift, kLiftTune, 16, 0, 100);
+  tune(s, kStrings, kLift + 8, kLiftTune + 8, 8, -12, 84);
+  // The music box's bars: the song's opening, slow, on the vibraphone.
+  tune(s, kVibes, kBox + 2, kSongTune, 4, 12 - 8, 70);
+  tune(s, kVibes, kBox + 8, kSongTune + 4, 2, 12 - 8, 66);
+  // The close: the horn sings the song's first half, then its end, falling.
+  tune(s, kHornEn, kClose, kSongTune, 4, 0, 88, 2);
+  tune(s, kHornEn, kClose + 4, kSongTune + 12, 4, 0, 80, 4);
+
+  // The strings swell into the lift; a cymbal roll and timpani mark it.
+  s.swell(kStrings, kLift - 2, 0, 6, 70, 127);
+  s.swell(kStrings, kBox - 2, 0, 6, 127, 80);
+  s.expression(kStrings, kClose, 0, 90);
+  s.note(kPerc, kLift - 1, 0, kCymbalRoll, 56, 3);
+  for (int x = 0; x < 12; ++x) s.note(kTimpani, kLift - 1, x * 0.25, 45, 40 + x * 4, 0.25);
+  s.note(kPerc, kBox, 0, kChimes, 60, 2);
+
+  LoopCanvas c = render(s);
+  loop_reverb(c, 0.75f, 0.45f, 0.26f);
+  tone(c, -2.0f, 3.0f, 3.0f);
+  excite(c, 3.0f);
+  level_seam(c, 6.0);
+  master(c);
+  return c;
+}
+
+}  // namespace contentgen::music
