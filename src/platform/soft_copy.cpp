@@ -320,9 +320,11 @@ uint64_t stretch_key(uint64_t texels_id, const SDL_Rect& src, int w, int h) {
   return k;
 }
 
+// Never destroyed: shutdown may run from an exit handler after the
+// function-local statics are gone, and must still find the cache to empty.
 KeptStretches& kept() {
-  static KeptStretches k;
-  return k;
+  static KeptStretches* k = new KeptStretches;
+  return *k;
 }
 
 // SDL's linear stretch of c.src to w x h, into out.
