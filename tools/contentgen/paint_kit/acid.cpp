@@ -192,14 +192,16 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   Noise rng(seed);
   cairo_save(cr);
   // The outline wanders and pushes out a few tongues across the deck.
-  const SplatRim rim(rng, 5, 0.14, 0.45, 0.15, 0.35);
+  const SplatRim rim(rng, 4, 0.10, 0.28, 0.15, 0.35);
+  cairo_matrix_t to_device;
+  cairo_get_matrix(cr, &to_device);
   auto outline = [&](cairo_t* to, double grow, double a0 = 0, double a1 = 2 * M_PI) {
     constexpr int steps = 96;
     for (int i = 0; i <= steps; ++i) {
       const double a = a0 + (a1 - a0) * i / steps;
-      const double r = std::min(rim(a) / 1.2, 1.08) + grow;
+      const double r = std::min(rim(a) / 1.2, 1.02) + grow;
       double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
-      cairo_user_to_device(cr, &x, &y);
+      cairo_matrix_transform_point(&to_device, &x, &y);
       if (i == 0)
         cairo_move_to(to, x, y);
       else
@@ -210,7 +212,7 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   cairo_new_path(cr);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  outline(cr, 0.08);
+  outline(cr, 0.06);
   cairo_close_path(cr);
   cairo_set_source_rgba(cr, 0.07, 0.06, 0.03, 0.55);
   cairo_fill(cr);
@@ -250,7 +252,7 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
     const int born = static_cast<int>(bub.range(0, 3));
     const int age = ((phase - born) % 3 + 3) % 3;  // 0 rising, 1 swollen, 2 gone
     if (age == 2) continue;
-    cairo_user_to_device(cr, &b.x, &b.y);
+    cairo_matrix_transform_point(&to_device, &b.x, &b.y);
     beads.push_back({b, size * (age == 0 ? 0.65 : 1.0)});
   }
   GooLook bead;

@@ -130,7 +130,6 @@ void lit_goo(cairo_t* cr, const std::function<void(cairo_t*)>& shapes, const Goo
   cairo_surface_mark_dirty(lit);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  cairo_reset_clip(cr);
   cairo_set_source_surface(cr, lit, 0, 0);
   cairo_paint(cr);
   cairo_restore(cr);
