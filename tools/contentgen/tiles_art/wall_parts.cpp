@@ -376,14 +376,14 @@ void light_wall(Canvas& c) {
     const double t = (y + 0.5) / c.height();
     const double pool = std::exp(-std::pow((t - 0.2) / 0.33, 2.0));
     const double under_beam = t < 0.05 ? 0.85 + 3.0 * t : 1.0;
-    fall[static_cast<size_t>(y)] = (0.60 + 0.48 * pool) * under_beam;
+    fall[static_cast<size_t>(y)] = (0.87 + 0.38 * pool) * under_beam;
   }
   // Contrast: a gentle S round the mids, so seams and shadows deepen while
   // the lit faces of the plates stay bright.
   double curve[256];
   for (int v = 0; v < 256; ++v) {
     const double x = v / 255.0;
-    curve[v] = x < 0.5 ? 0.5 * std::pow(2 * x, 1.35) : 1 - 0.5 * std::pow(2 * (1 - x), 1.35);
+    curve[v] = x < 0.5 ? 0.5 * std::pow(2 * x, 1.25) : 1 - 0.5 * std::pow(2 * (1 - x), 1.25);
   }
   paint::each_pixel(c, [&](int, int y, uint32_t& p) {
     const uint32_t a = p >> 24;
