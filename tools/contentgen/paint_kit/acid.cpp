@@ -112,7 +112,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   Noise rng(seed);
   // Acid falls straight down the picture whatever the body is doing.
   cairo_user_to_device(cr, &origin.x, &origin.y);
-  const double base = size * 0.26;
+  const double base = size * 0.285;
   // The splat's rim: a radius wandering with a few harmonics, torn out into
   // sharp lobes, thrown more upward the harder the hit.
   const SplatRim rim(rng, 8, 0.12, 0.8, 0.1, 0.26);
