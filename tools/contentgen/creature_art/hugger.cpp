@@ -151,7 +151,7 @@ constexpr float kWalkScale = 0.8f;
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.25f) * rot_x(-0.42f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.32f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;

@@ -76,6 +76,9 @@ GooLook body_goo(double size) {
   GooLook g;
   g.alpha_thin = 0.72;
   g.alpha_deep = 0.97;
+  // Over a black carapace the goo keeps its colour lighter, so it still
+  // reads as acid in its shaded half.
+  g.deep[0] = 0.44, g.deep[1] = 0.58, g.deep[2] = 0.12;
   g.blur = std::clamp(size * 0.035, 1.0, 3.5);
   return g;
 }
@@ -112,7 +115,7 @@ void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift
   Noise rng(seed);
   // Acid falls straight down the picture whatever the body is doing.
   cairo_user_to_device(cr, &origin.x, &origin.y);
-  const double base = size * 0.285;
+  const double base = size * 0.3;
   // The splat's rim: a radius wandering with a few harmonics, torn out into
   // sharp lobes, thrown more upward the harder the hit.
   const SplatRim rim(rng, 8, 0.12, 0.8, 0.1, 0.26);
