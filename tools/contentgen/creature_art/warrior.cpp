@@ -138,16 +138,13 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
     m.capsule(root, knee, 11.5f, 6.0f, mat, 4, 6.5f, 0.4f);
     m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 4);
-    // A tendon cable down the back of the thigh stands off the muscle.
-    m.capsule(root + V3{-7, 5, s * 2}, knee + V3{-4, -3, 0}, 2.6f, 2.0f, mat, 2.5f);
     // The shin in bony rings, the knee capped by a ridged plate.
     m.capsule(knee, ankle, 6.0f, 3.6f, mat, 2.5f, 4.5f, 0.55f);
     m.sphere(knee, 6.6f, mat, 2);
     m.ellipsoid(knee + V3{4, -1, 0}, {5, 6.5f, 5}, rot_z(0.3f), kCrest, 1.5f);
-    // The heel spur and a bony knob at the ankle joint.
+    // The heel spur at the ankle joint.
     m.capsule(ankle, ankle + V3{-9, -3, 0}, 3.0f, 0.5f, mat, 1.5f);
-    m.sphere(ankle, 4.2f, mat, 1.5f);
-    m.capsule(ankle, toe, 3.8f, 2.6f, mat, 2, 3.5f, 0.3f);
+    m.capsule(ankle, toe, 3.8f, 2.6f, mat, 2);
     m.capsule(toe, toe + V3{9, 1, s * 1.0f}, 2.4f, 0.6f, mat, 1);
     m.capsule(toe, toe + V3{6, 1.5f, s * -3.0f}, 2.0f, 0.5f, mat, 1);
   };
