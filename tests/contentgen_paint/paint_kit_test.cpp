@@ -4,6 +4,7 @@
 
 #include "paint_kit/canvas.h"
 #include "paint_kit/geometry.h"
+#include "paint_kit/goo.h"
 #include "paint_kit/pixels.h"
 #include "contentgen_ui/rgba_image.h"
 
@@ -72,6 +73,42 @@ TEST(PaintKit, DitheredPngKeepsFaintCoverageAsHalfAlpha) {
   ASSERT_TRUE(hard.ok());
   EXPECT_EQ(count_half(dithered), 32);  // alpha 64 of 128: every other threshold
   EXPECT_EQ(count_half(hard), 0);       // the hard cut drops the glow
+}
+
+TEST(PaintKit, SoftPngKeepsPartialAlphaAndMarksOnlyClearPixels) {
+  Canvas c(3, 1);
+  put(c, 0, 0, 200, 120, 40, 64);   // a faint glow
+  put(c, 1, 0, 0, 0, 0, 0);         // clear
+  put(c, 2, 0, 255, 0, 255, 255);   // an opaque pixel that happens to be the mask colour
+  RgbaImage im = decode_rgba_png(c.png_soft());
+  ASSERT_TRUE(im.ok());
+  EXPECT_NEAR(im.at(0, 0)[3], 64, 1);
+  const uint8_t* clear = im.at(1, 0);
+  EXPECT_TRUE(clear[0] == 255 && clear[1] == 0 && clear[2] == 255 && clear[3] == 0);
+  const uint8_t* solid = im.at(2, 0);
+  EXPECT_FALSE(solid[0] == 255 && solid[1] == 0 && solid[2] == 255) << "would be keyed out by the loader";
+}
+
+TEST(PaintKit, LitGooStaysInsideItsShapesAndTheCallersClip) {
+  Canvas c(40, 20);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 0, 20, 20);  // only the left half may be painted
+  cairo_clip(cr);
+  cairo_translate(cr, 100, 100);      // the shapes are given in device pixels whatever the transform
+  paint::lit_goo(cr, [](cairo_t* m) {
+    cairo_rectangle(m, 5, 5, 30, 10);
+    cairo_fill(m);
+  });
+  uint8_t px[4];
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) {
+      c.get_pixel(x, y, px);
+      const bool inside = x >= 5 && x < 20 && y >= 5 && y < 15;
+      if (inside)
+        EXPECT_GE(px[3], 128) << x << "," << y;
+      else
+        EXPECT_EQ(px[3], 0) << x << "," << y;
+    }
 }
 
 TEST(PaintKit, KneeBendsToTheAskedSideAndKeepsBoneLengths) {

@@ -19,6 +19,7 @@ using model::lerp3;
 using model::normalised;
 using model::place;
 using model::rot_x;
+using model::rot_y;
 using model::rot_z;
 
 // Body-local: origin at the middle of the body, front toward +x, back up
@@ -93,16 +94,21 @@ void build(Model& m, const HPose& p, const Xf& view) {
       ankle = reach(root, ankle, 26, 24);
       // Knees arch high over the back while standing.
       V3 knee = joint(root, ankle, 26, 24, V3{0, -1.0f, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
-      V3 down = lerp3(V3{0, 1, 0}, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
+      // Standing, the last two bones splay out along the deck like the
+      // fingertips of a hand pressed flat, not straight down like pegs.
+      const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), 0.9f, s * 0.8f});
+      V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
       V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
-      m.capsule(root, knee, 3.8f, 2.7f, mat, 2);
-      m.sphere(knee, 3.9f, kKnuckle, 0.8f);
-      m.capsule(knee, ankle, 2.8f, 2.1f, mat, 0.8f);
-      m.sphere(ankle, 3.0f, kKnuckle, 0.6f);
-      m.capsule(ankle, mid, 2.2f, 1.7f, mat, 0.6f);
-      m.sphere(mid, 2.3f, kKnuckle, 0.5f);
-      m.capsule(mid, tip, 1.7f, 0.7f, mat, 0.8f);
+      // Bony finger segments swelling into each knuckle, a crease ring at
+      // every joint.
+      m.capsule(root, knee, 3.6f, 2.4f, mat, 2, 3.0f, 0.25f);
+      m.sphere(knee, 3.1f, kKnuckle, 1.2f);
+      m.capsule(knee, ankle, 2.6f, 1.8f, mat, 1.0f, 3.0f, 0.2f);
+      m.sphere(ankle, 2.4f, kKnuckle, 0.9f);
+      m.capsule(ankle, mid, 2.0f, 1.5f, mat, 0.8f);
+      m.sphere(mid, 1.9f, kKnuckle, 0.7f);
+      m.capsule(mid, tip, 1.5f, 0.6f, mat, 0.8f);
     }
   }
   // The body: a soft sac under a ridged dorsal shell.
@@ -142,6 +148,10 @@ void build(Model& m, const HPose& p, const Xf& view) {
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
 constexpr float kWalkScale = 0.8f;
+// Seen a little from above and turned a touch toward the viewer, so the far
+// row of fingers shows behind the near one and the back's plates catch the
+// light, instead of a flat row of legs.
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.32f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;
@@ -166,12 +176,12 @@ Bytes hugger_walk(int frame) {
   p.coil = true;
   // Sit the fingertips on the last row.
   Model probe;
-  build(probe, p, place(kWalkBody, {}, kWalkScale));
+  build(probe, p, place(kWalkBody, kWalkTilt, kWalkScale));
   const float drop = kHuggerWalk.h - 1 - lowest_solid_row(probe, kHuggerWalk.w, kHuggerWalk.h + 40);
   // Arched knees and the coiled tail stay clear of the frame's top.
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   const V3 feet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
-  const Xf view = fit(make, place(kWalkBody + V3{0, drop, 0}, {}, kWalkScale), kHuggerWalk.w, kHuggerWalk.h, feet, 1, 3);
+  const Xf view = fit(make, place(kWalkBody + V3{0, drop, 0}, kWalkTilt, kWalkScale), kHuggerWalk.w, kHuggerWalk.h, feet, 1, 3);
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);

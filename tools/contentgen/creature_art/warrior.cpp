@@ -111,8 +111,10 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 hand = reach(root, root + p.hand[i], 30, 32);
     V3 el = joint(root, hand, 30, 32, {-0.6f, 0.5f, s * 0.6f});
     m.capsule(root, el, 7.0f, 4.8f, mat, 3, 6, 0.25f);
-    m.capsule(el, hand, 5.0f, 3.4f, mat, 2);
+    // The forearm in short bony rings, a spur jutting back from the elbow.
+    m.capsule(el, hand, 5.0f, 3.4f, mat, 2, 4.2f, 0.45f);
     m.sphere(el, 5.4f, mat, 2);
+    m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 3.2f, 0.5f, mat, 1.5f);
     m.ellipsoid(lerp3(el, hand, 0.3f), {7, 3.6f, 3.6f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 2);
     // Three long fingers, curling.
     V3 fwd = normalised(hand - el);
@@ -134,10 +136,14 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 ankle = toe + V3{-19, -18, 0};
     ankle = reach(root, ankle, 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
-    m.capsule(root, knee, 11.5f, 6.0f, mat, 4);
+    m.capsule(root, knee, 11.5f, 6.0f, mat, 4, 6.5f, 0.4f);
     m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 4);
-    m.capsule(knee, ankle, 6.0f, 3.6f, mat, 2.5f, 7, 0.3f);
+    // The shin in bony rings, the knee capped by a ridged plate.
+    m.capsule(knee, ankle, 6.0f, 3.6f, mat, 2.5f, 4.5f, 0.55f);
     m.sphere(knee, 6.6f, mat, 2);
+    m.ellipsoid(knee + V3{4, -1, 0}, {5, 6.5f, 5}, rot_z(0.3f), kCrest, 1.5f);
+    // The heel spur at the ankle joint.
+    m.capsule(ankle, ankle + V3{-9, -3, 0}, 3.0f, 0.5f, mat, 1.5f);
     m.capsule(ankle, toe, 3.8f, 2.6f, mat, 2);
     m.capsule(toe, toe + V3{9, 1, s * 1.0f}, 2.4f, 0.6f, mat, 1);
     m.capsule(toe, toe + V3{6, 1.5f, s * -3.0f}, 2.0f, 0.5f, mat, 1);

@@ -45,6 +45,10 @@ class Canvas {
   // cut off, so glows and fades survive a loader that keys on alpha or on
   // magenta.
   Bytes png_dithered() const;
+  // Encodes keeping the alpha whole, for pictures the game draws with alpha
+  // blending (the loader keeps alpha and clears only the mask colour):
+  // fully clear pixels take the mask colour, no opaque one does.
+  Bytes png_soft() const;
 
  private:
   int width_, height_;

@@ -76,6 +76,19 @@ Bytes Canvas::png_dithered() const {
   return encode_png(width_, height_, rgba, true);
 }
 
+Bytes Canvas::png_soft() const {
+  std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    uint8_t* px = &rgba[i];
+    if (px[3] == 0) {
+      px[0] = 255, px[1] = 0, px[2] = 255;
+    } else if (px[0] == 255 && px[1] == 0 && px[2] == 255) {
+      px[0] = 254;
+    }
+  }
+  return encode_png(width_, height_, rgba, true);
+}
+
 Bytes Canvas::png_opaque() const {
   std::vector<uint8_t> rgba = straight_rgba(surface_, width_, height_);
   for (size_t i = 0; i < rgba.size(); i += 4) {

@@ -224,7 +224,8 @@ Bytes make_door(bool open) {
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
-  lift_for_tint(c);
+  lift_for_tint(c, 1.6);
+  light_wall(c);
   return c.png();
 }
 
@@ -234,7 +235,8 @@ Bytes make_panel(bool open) {
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
   brighten_metal(c);
-  lift_for_tint(c);
+  lift_for_tint(c, 1.6);
+  light_wall(c);
   return c.png();
 }
 
@@ -254,7 +256,8 @@ Bytes make_door_assembly() {
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
-  lift_for_tint(c);
+  lift_for_tint(c, 1.6);
+  light_wall(c);
   return c.png_opaque();
 }
 

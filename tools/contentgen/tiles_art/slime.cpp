@@ -373,16 +373,19 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const R
   // Lumps on a jittered grid: one per cell, of every size, so that the
   // detail is even and no lump stands at the same height in two rows of
   // the grid.
-  constexpr float cell_w = 52.0f / 6, cell_h = 10;
+  // The cells are small and the lumps modest, so that the growth reads as
+  // a fine even texture rather than a few big shapes that repeat slot by
+  // slot.
+  constexpr float cell_w = 52.0f / 8, cell_h = 7.5f;
   for (float cy = 0; cy < kWallHeight; cy += cell_h)
     for (float cx = slot_left; cx < slot_right; cx += cell_w) {
       const float x = cx + frange(n, 0, cell_w), y = cy + frange(n, 0, cell_h);
       if (y < top.at(x) + 2 || y > bottom.at(x) - 2) continue;
       const float big = static_cast<float>(n.unit());
-      const float r = 3.0f + big * big * 4.5f;
+      const float r = 2.4f + big * big * 3.4f;
       const model::V3 radii{r * frange(n, 0.8, 1.4), r * frange(n, 0.8, 1.4), r * 0.7f};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
-      const bool hollow = n.unit() < 0.22;
+      const bool hollow = n.unit() < 0.15;
       tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
         if (hollow)
           m.ellipsoid({x + dx, y, frange(n, 2, 5)}, radii * (0.6f * s), turn, k.body, 3, true);
@@ -392,8 +395,8 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const R
     }
   // Lumps hanging over the ceiling trim and spreading over the baseboard at
   // the edges' own depths.
-  for (float x = slot_left; x < slot_right; x += frange(n, 4, 8)) {
-    const float r = frange(n, 3, 7);
+  for (float x = slot_left; x < slot_right; x += frange(n, 3, 6)) {
+    const float r = frange(n, 2.5, 5);
     const float yt = top.at(x) + frange(n, -1, 3), yb = bottom.at(x) - frange(n, -1, 3);
     tiled(x, r, [&](float dx, float s) {
       m.sphere({x + dx, yt, 0}, r * s, k.body, 4);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "paint_kit/pixels.h"
 
@@ -364,6 +365,38 @@ void lift_for_tint(Canvas& c, double bend) {
     curve[v] = static_cast<uint8_t>(std::lround(255.0 * (1.0 - std::pow(1.0 - x, bend))));
   }
   apply_tone_curve(c, curve);
+}
+
+void light_wall(Canvas& c) {
+  // Light down the wall: full under the ceiling, a wide soft pool, then
+  // falling toward the baseboard; the ceiling beam itself sits in the
+  // lamps' shadow a little.
+  std::vector<double> fall(static_cast<size_t>(c.height()));
+  for (int y = 0; y < c.height(); ++y) {
+    const double t = (y + 0.5) / c.height();
+    const double pool = std::exp(-std::pow((t - 0.2) / 0.33, 2.0));
+    const double under_beam = t < 0.05 ? 0.85 + 3.0 * t : 1.0;
+    fall[static_cast<size_t>(y)] = (0.87 + 0.38 * pool) * under_beam;
+  }
+  // Contrast: a gentle S round the mids, so seams and shadows deepen while
+  // the lit faces of the plates stay bright.
+  double curve[256];
+  for (int v = 0; v < 256; ++v) {
+    const double x = v / 255.0;
+    curve[v] = x < 0.5 ? 0.5 * std::pow(2 * x, 1.25) : 1 - 0.5 * std::pow(2 * (1 - x), 1.25);
+  }
+  paint::each_pixel(c, [&](int, int y, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    const double k = fall[static_cast<size_t>(y)];
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0}) {
+      const uint32_t straight = std::min(255u, (paint::channel(p, shift) * 255 + a / 2) / a);
+      const double v = std::min(1.0, curve[straight] * k);
+      out |= static_cast<uint32_t>(std::lround(v * a)) << shift;
+    }
+    p = out;
+  });
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {

@@ -57,6 +57,12 @@ void brighten_metal(Canvas& c);
 // seams and rivets still read.
 // `bend` is how far the curve bends (1 leaves the picture as it is).
 void lift_for_tint(Canvas& c, double bend = 1.8);
+// Bakes the room's light into a finished wall picture (full wall height):
+// the lamps along the ceiling throw a pool of light down the upper wall
+// that falls off toward the deck, and the mids are spread for contrast, so
+// a tinted room reads as coloured light on shaped metal rather than a flat
+// wash. The same for every column, so neighbouring pictures still join.
+void light_wall(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
