@@ -21,7 +21,7 @@ Bytes make_acid_blast(int frame) {
   // with a torn, lobed rim; droplets thrown out along arcs that fall under
   // their weight, shrinking and stretching as they go; runs hanging from its
   // underside. All of it is lit, wet, translucent goo, lit like the
-  // creatures it comes out of, and kept well inside the picture so that it
+  // creatures it comes out of, and kept small inside the picture so that it
   // reads as a spurt rather than a cloud.
   static const int kW[5] = {0, 180, 220, 250, 290}, kH[5] = {0, 160, 200, 230, 268};
   const int w = kW[frame], h = kH[frame];
@@ -30,7 +30,7 @@ Bytes make_acid_blast(int frame) {
   Noise n(0xB1A5u + static_cast<uint32_t>(frame) * 97u);
   const Pt centre{w / 2.0, h * 0.42};
   const bool late = frame == 2 || frame == 4;
-  const double reach = std::min(w, h) * (late ? 0.36 : 0.29);
+  const double reach = std::min(w, h) * (late ? 0.31 : 0.25);
 
   // The splat: radius wandering with a few harmonics plus sharp lobes.
   const double base = reach * (late ? 0.30 : 0.36);
@@ -75,7 +75,7 @@ Bytes make_acid_blast(int frame) {
     for (int k = 0; k < count; ++k) {
       const double t = (k + 1.0) / (count + 0.4) + n.range(-0.04, 0.04);
       const Pt p = at(t), q = at(t + 0.02);
-      drops.push_back({p, std::atan2(q.y - p.y, q.x - p.x), (late ? 3.6 : 4.4) * (1.1 - 0.7 * t) + n.range(0, 0.8),
+      drops.push_back({p, std::atan2(q.y - p.y, q.x - p.x), (late ? 3.0 : 3.6) * (1.1 - 0.7 * t) + n.range(0, 0.6),
                        0.6 + 1.4 * t});
     }
   }
@@ -86,8 +86,14 @@ Bytes make_acid_blast(int frame) {
     mist.push_back({centre + Pt{std::cos(a) * d, std::sin(a) * d * 0.8 - n.range(0, base * 0.4)}, n.range(0.8, 1.7)});
   }
 
+  // Darker and greyer than fresh goo on a creature, so that over a head it
+  // reads as spray in the room's light rather than a bright sticker.
   paint::GooLook look;
   look.blur = late ? 3.0 : 3.5;
+  look.thin[0] = 0.64, look.thin[1] = 0.72, look.thin[2] = 0.36;
+  look.deep[0] = 0.30, look.deep[1] = 0.40, look.deep[2] = 0.11;
+  look.alpha_thin = 0.5;
+  look.shine = 0.8;
   paint::lit_goo(cr, [&](cairo_t* m) {
     splat_path(m);
     cairo_fill(m);

@@ -1,4 +1,5 @@
 // Doorways, their control panels and the deck plating under the walls.
+#include <algorithm>
 #include <cmath>
 
 #include "wall_parts.h"
@@ -261,69 +262,134 @@ Bytes make_door_assembly() {
   return c.png_opaque();
 }
 
+namespace {
+
+// One bar of the grating seen from above and in front: a lit top face, a
+// darker front face and the shadow it throws on the pit below.
+void grating_bar(cairo_t* cr, double w, double y, double top, double front) {
+  rgb(cr, 0, 0, 0, 0.55);
+  cairo_rectangle(cr, 0, y + top + front, w, front * 1.6);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + top);
+  cairo_pattern_add_color_stop_rgb(p, 0, 0.86, 0.86, 0.84);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.56, 0.56, 0.55);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, 0, y, w, top);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  grey(cr, 0.24);
+  cairo_rectangle(cr, 0, y + top, w, front);
+  cairo_fill(cr);
+}
+
+// The light of the ceiling lamps on the deck: brightest near the wall and
+// in a broad pool about the slot's middle that overlaps its neighbours',
+// darkening toward the front edge; a pixel pass that keeps the order of
+// values so the grating still reads under a room tint.
+void deck_light(Canvas& c) {
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) {
+      const double dx = (x + 0.5 - c.width() / 2.0) / (c.width() * 0.75), dy = (y - 30.0) / 40.0;
+      const double pool = std::exp(-(dx * dx + dy * dy));
+      const double front = std::clamp((y - 50.0) / 17.0, 0.0, 1.0);
+      const double gain = 0.86 + 0.42 * pool - 0.3 * front * front;
+      uint8_t px[4];
+      c.get_pixel(x, y, px);
+      for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
+      c.set_pixel(x, y, px);
+    }
+}
+
+}  // namespace
+
+// The deck in front of the wall: a worn tread plate at the wall's foot,
+// then open grating over a dark pit with pipes in it, its bars lit from
+// above and shadowing the pit; scuffed where boots pass, grimy at the
+// edges, lit in soft pools by the lamps above.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   Noise n(0xF100u);
-  // Tread plate near the wall.
-  vgradient(cr, 0, 0, w, 22, 0.4, 0.55);
-  grey(cr, 0.72, 0.8);
-  for (int y = 6; y < 20; y += 5)
+  // Tread plate near the wall, its diamond studs lit on the top edge.
+  vgradient(cr, 0, 0, w, 22, 0.36, 0.5);
+  for (int y = 5; y < 21; y += 5)
     for (int x = (y / 5) % 2 * 4; x < w; x += 8) {
-      cairo_save(cr);
-      cairo_translate(cr, x + 2, y);
-      cairo_rotate(cr, ((x / 8 + y / 5) % 2) ? 0.6 : -0.6);
-      cairo_rectangle(cr, -2, -0.6, 4, 1.2);
-      cairo_restore(cr);
+      for (int lit = 0; lit < 2; ++lit) {
+        cairo_save(cr);
+        cairo_translate(cr, x + 2, y + (lit ? 0 : 0.7));
+        cairo_rotate(cr, ((x / 8 + y / 5) % 2) ? 0.6 : -0.6);
+        cairo_rectangle(cr, -2, -0.6, 4, 1.2);
+        cairo_restore(cr);
+        grey(cr, lit ? 0.74 : 0.14, lit ? 0.85 : 0.7);
+        cairo_fill(cr);
+      }
     }
+  // Boots have worn the middle of the plate bright.
+  cairo_pattern_t* wear = cairo_pattern_create_radial(w / 2.0, 13, 2, w / 2.0, 13, 26);
+  cairo_pattern_add_color_stop_rgba(wear, 0, 0.8, 0.8, 0.78, 0.22);
+  cairo_pattern_add_color_stop_rgba(wear, 1, 0.8, 0.8, 0.78, 0);
+  cairo_set_source(cr, wear);
+  cairo_rectangle(cr, 0, 3, w, 18);
   cairo_fill(cr);
+  cairo_pattern_destroy(wear);
   // Shadow where the floor meets the wall.
-  cairo_pattern_t* sh = cairo_pattern_create_linear(0, 0, 0, 8);
-  cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0, 0, 0.8);
+  cairo_pattern_t* sh = cairo_pattern_create_linear(0, 0, 0, 9);
+  cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0, 0, 0.85);
   cairo_pattern_add_color_stop_rgba(sh, 1, 0, 0, 0, 0);
   cairo_set_source(cr, sh);
-  cairo_rectangle(cr, 0, 0, w, 8);
+  cairo_rectangle(cr, 0, 0, w, 9);
   cairo_fill(cr);
   cairo_pattern_destroy(sh);
-  // Seam, then open grating whose bars widen towards the viewer.
+  // The plate's front lip: a dark seam, a lit edge, then its face.
+  grey(cr, 0.1);
+  cairo_rectangle(cr, 0, 21, w, 2);
+  cairo_fill(cr);
+  grey(cr, 0.82);
+  cairo_rectangle(cr, 0, 23, w, 1);
+  cairo_fill(cr);
+  grey(cr, 0.3);
+  cairo_rectangle(cr, 0, 24, w, 2);
+  cairo_fill(cr);
+  // The pit under the grating: dark, with a pipe run and a cross beam
+  // catching a little light far below.
+  vgradient(cr, 0, 26, w, h - 26, 0.03, 0.1);
+  horizontal_pipe(cr, 0, w, 40, 3.2, 0.22);
+  horizontal_pipe(cr, 0, w, 55, 2.2, 0.16);
   grey(cr, 0.12);
-  cairo_rectangle(cr, 0, 22, w, 3);
+  cairo_rectangle(cr, 36, 26, 5, h - 26);
   cairo_fill(cr);
-  grey(cr, 0.8);
-  cairo_rectangle(cr, 0, 25, w, 1);
-  cairo_fill(cr);
-  grey(cr, 0.06);
-  cairo_rectangle(cr, 0, 26, w, h - 26);
-  cairo_fill(cr);
-  double y = 27, gap = 3;
+  // The bars, closer together far off and wider toward the viewer.
+  double y = 27, gap = 2.6;
   while (y < h) {
-    double bar = gap * 0.8;
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + bar);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.78, 0.78, 0.78);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.36, 0.36, 0.36);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, 0, y, w, bar);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    y += bar + gap;
-    gap *= 1.12;
+    const double top = gap * 0.55, front = std::max(1.0, gap * 0.35);
+    grating_bar(cr, w, y, top, front);
+    y += top + front + gap;
+    gap *= 1.13;
   }
-  // Cross bearers at the slot edges and the middle.
-  for (double x : {0.0, 25.0}) {
+  // Bearers under the bars at the slot's edge and middle, lit on one side.
+  for (double x : {0.0, 26.0}) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x, 0, x + 3, 0);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.7, 0.7, 0.7);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.3, 0.3, 0.3);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.62, 0.62, 0.6);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.18, 0.18, 0.18);
     cairo_set_source(cr, p);
     cairo_rectangle(cr, x, 26, 3, h - 26);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
   }
+  // Scuffs on the bar tops where boots pass, off the middle.
+  rgb(cr, 0.95, 0.95, 0.92, 0.35);
+  for (int i = 0; i < 9; ++i) {
+    const double sx = n.range(6, w - 6), sy = n.range(28, h - 4);
+    cairo_rectangle(cr, sx, sy, n.range(2, 6), 0.8);
+    cairo_fill(cr);
+  }
   grey(cr, 0.15);
-  cairo_rectangle(cr, 0, 0, 1, 22);
+  cairo_rectangle(cr, 0, 0, 1, 21);
   cairo_fill(cr);
   for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
-  grime(c, n, 0.35, 0, 0, w, h);
+  grime(c, n, 0.45, 0, 0, w, h);
+  deck_light(c);
   return c.png_opaque();
 }
 

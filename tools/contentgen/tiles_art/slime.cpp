@@ -132,25 +132,17 @@ void slime_streaks(Canvas& c, Noise& n) {
 }
 
 // Stages two and three: an organic mass modelled in relief and rendered
-// like the creatures, in the language of the hive-resin tiles. The wall
-// panel is not drawn under slime, so a flat backing sheet covers the whole
-// slot; over it lumps of every size flow together, ribs of resin wave
-// across, ropes run down and hollows are carved between them.
+// like the creatures, in the language of the hive-resin tiles.
 //
 // The growth repeats every slot: whatever lies near one edge of the slot is
 // placed again one slot over, in the overhang past the other edge, wherever
 // it fits whole inside the picture. In a row of slimed slots each picture's
 // overhang then lies exactly over its neighbour's own growth and the row
 // reads as one mass without seams; a lone slot shows a ragged outline of
-// whole lumps reaching out to different depths. The ribs follow a wave one
-// slot long, so they run on unbroken from slot to slot. The third stage
-// thickens, and pods of different sizes sit at uneven heights with none in
-// the middle, so the eye finds no one pod standing in every slot.
+// whole lumps reaching out to different depths.
 struct SlimeMaterials {
   model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
   model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
-  model::Material web{0.30f, 0.40f, 0.24f, 1.3f, 60, 0.9f, 0.15f};
-  model::Material pod{0.15f, 0.19f, 0.10f, 0.5f, 30, 0.5f, 0};
 };
 
 // The slot's picture-space bounds.
@@ -159,186 +151,39 @@ constexpr float slot_left = overhang, slot_right = overhang + kSlot, slot_mid = 
 float frange(Noise& n, double a, double b) { return static_cast<float>(n.range(a, b)); }
 
 // Calls place(dx, 1) for the feature at x of half-width r where it stands,
-// and place(dx, shrink) with dx = -slot or +slot for its copies one slot
-// over, shrunk about their centres to fit inside the picture. A shrunk copy
-// lies within the neighbour's own whole feature, so rows still join; a copy
-// that would shrink to a crumb is left out.
+// and again with dx = -slot or +slot for its copy one slot over wherever
+// that copy fits whole inside the picture. A whole copy lies exactly over
+// the neighbour's own feature and is lit the same, so the overhang of one
+// picture hides the seam instead of drawing a column of crumbs along it.
 template <class Place>
 void tiled(float x, float r, Place place) {
   place(0.0f, 1.0f);
   for (float dx : {-static_cast<float>(kSlot), static_cast<float>(kSlot)}) {
     const float room = std::min(x + dx - 1, slime_width - 1 - (x + dx));
-    if (room <= 0) continue;
-    const float shrink = std::min(1.0f, room / r);
-    if (r * shrink >= 3) place(dx, shrink);
+    if (room >= r) place(dx, 1.0f);
   }
 }
 
-// Lumps flowing together across the slot, few large and many small.
-void slime_lumps(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  const int lumps = 20 + level * 8;
-  for (int i = 0; i < lumps; ++i) {
-    const float x = frange(n, slot_left, slot_right), y = frange(n, 2, kWallHeight - 2);
-    const float big = static_cast<float>(n.unit());
-    const float r = 3.5f + big * big * (6.0f + level * 2.0f);
-    const model::V3 radii{r * frange(n, 0.9, 1.4), r * frange(n, 0.8, 1.3), r * 0.7f};
-    const model::M3 turn = model::rot_z(frange(n, -1.2, 1.2));
-    tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
-      m.ellipsoid({x + dx, y, -2 + r * 0.3f}, radii * s, turn, k.body, 6);
-    });
-  }
-}
+// Stages two and three: the slot's own wall shows only at the top and the
+// bottom, where the growth's edges hang and spread to different depths
+// across the slot; the second stage leaves more of the wall bare and grows
+// coarser lumps. Every slotted picture in a row is the same, so the detail
+// is spread evenly over a jittered grid, with no pod, rib or cavity at a
+// height of its own, and the whole mass darkens and lightens in broad
+// slanting patches that run on into the neighbours at other heights.
+struct Growth {
+  float top_depth, bottom_depth;  // how far the ragged edges reach in
+  float cell_w, cell_h;           // the grid the lumps are scattered on
+  float lump_min, lump_spread;    // lump radius: min + spread * u^2
+  float hollow_share;             // share of lumps carved in as hollows
+  float grime;                    // grime over the bare wall
+  float slant;                    // slope of the light and dark patches
+};
 
-// Growth spilling over the slot's edges onto the neighbours, at different
-// heights and depths on each side, so that a lone slot has a ragged outline
-// and the seams in a row are crossed by lumps lying over both slots.
-void slime_spill(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  for (int side = -1; side <= 1; side += 2) {
-    for (float y = frange(n, 0, 20); y < kWallHeight; y += frange(n, 18, 40)) {
-      const float r = frange(n, 5, 9 + level);
-      const float x = (side < 0 ? slot_left : slot_right) + side * frange(n, 0, r * 0.9);
-      const float room = std::min(x - 1, slime_width - 1 - x);
-      const float fit = std::min(1.0f, room / r);
-      m.ellipsoid({x, y, 0}, model::V3{r, r * frange(n, 0.9, 1.6), r * 0.7f} * fit,
-                  model::rot_z(frange(n, -0.7, 0.7)), k.body, 5);
-    }
-  }
-}
+constexpr Growth stage_two{62, 54, 52.0f / 6, 9.5f, 2.8f, 4.6f, 0.22f, 0.6f, -0.7f};
+constexpr Growth stage_three{30, 34, 52.0f / 8, 7.5f, 2.4f, 3.4f, 0.15f, 0.5f, 1.0f};
 
-// Ribs of resin waving across at a slant, on a wave one slot long so that
-// they carry on through the neighbours; they thin to threads at the
-// picture's edges.
-void slime_ribs(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  const int ribs = 2 + level;
-  const float band = (kWallHeight - 36.0f) / ribs;
-  constexpr int rib_points = 15;
-  for (int i = 0; i < ribs; ++i) {
-    const float y0 = 20 + band * i + frange(n, 0, band * 0.5);
-    const float amp = frange(n, 5, 12), phase = frange(n, 0, 2 * M_PI);
-    const float thick = frange(n, 2.6, 3.4 + level * 0.6);
-    model::V3 pts[rib_points];
-    float radii[rib_points];
-    for (int j = 0; j < rib_points; ++j) {
-      const float x = slime_width * j / (rib_points - 1.0f);
-      const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot + phase;
-      const float edge = std::min({1.0f, (x + 1) / 12.0f, (slime_width + 1 - x) / 12.0f});
-      pts[j] = {x, y0 + amp * std::sin(a), 6 + 2.0f * std::cos(a)};
-      radii[j] = std::max(0.6f, thick * (0.8f + 0.25f * std::cos(a * 2)) * edge);
-    }
-    m.chain(pts, radii, rib_points, k.resin, 4, 4.5f, 0.4f);
-  }
-}
-
-// Webbing: threads netted between lumps, sagging, some out over the
-// neighbours.
-void slime_webbing(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  for (int i = 0; i < 4 + level * 2; ++i) {
-    const float ax = frange(n, slot_left - 10, slot_right + 10);
-    const model::V3 a{ax, frange(n, 16, kWallHeight - 24), 4};
-    const model::V3 b{ax + frange(n, 12, 26) * (n.unit() < 0.5 ? -1 : 1), a.y + frange(n, -24, 24), 4};
-    const model::V3 sag = model::lerp3(a, b, 0.5f) + model::V3{0, frange(n, 3, 8), 1};
-    if (std::min(a.x, b.x) < 1 || std::max(a.x, b.x) > slime_width - 1) continue;
-    m.capsule(a, sag, 1.3f, 0.8f, k.web, 1.5f);
-    m.capsule(sag, b, 0.8f, 1.3f, k.web, 1.5f);
-  }
-}
-
-// Ropes of ooze running down over the lumps, wandering and swelling where
-// they pool.
-void slime_ropes(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  for (int i = 0; i < 2 + level; ++i) {
-    const float x = frange(n, slot_left, slot_right), y = frange(n, -4, 80);
-    const float len = frange(n, 50, 130), w = frange(n, 2.2, 3.0 + level * 0.5);
-    model::V3 pts[4];
-    float radii[4];
-    for (int j = 0; j < 4; ++j) {
-      pts[j] = {x + frange(n, -7, 7), y + len * j / 3.0f, 3};
-      radii[j] = w * (j == 3 ? 1.4f : 0.8f + 0.15f * j);
-    }
-    tiled(x, 12, [&](float dx, float s) {
-      if (s < 1) return;
-      model::V3 moved[4];
-      for (int j = 0; j < 4; ++j) moved[j] = pts[j] + model::V3{dx, 0, 0};
-      m.chain(moved, radii, 4, k.resin, 4, 8, 0.25f);
-    });
-  }
-}
-
-// Hollows carved between the lumps, deep and shadowed like the cells of a hive.
-void slime_hollows(model::Model& m, Noise& n, const SlimeMaterials& k, int level) {
-  for (int i = 0; i < 4 + level * 2; ++i) {
-    const float r = frange(n, 3, 6);
-    const float x = frange(n, slot_left, slot_right), y = frange(n, 20, kWallHeight - 20);
-    const model::V3 radii{r * 1.3f, r * frange(n, 0.8, 1.6), r * 1.2f};
-    const model::M3 turn = model::rot_z(frange(n, -0.8, 0.8));
-    const float z = frange(n, 3, 7);
-    tiled(x, r * 2, [&](float dx, float s) { m.ellipsoid({x + dx, y, z}, radii * s, turn, k.body, 3, true); });
-  }
-}
-
-// Pods half buried in the third stage: five of different sizes, at uneven
-// heights and off the middle; the two largest have split open at the lips.
-void slime_pods(model::Model& m, Noise& n, const SlimeMaterials& k) {
-  const float sizes[5] = {11.0f, 8.5f, 6.5f, 5.0f, 4.0f};
-  // Heights spread down the wall, across columns that avoid the middle.
-  const float xs[5] = {slot_mid + 12, slot_mid - 14, slot_mid + 3, slot_left + 2, slot_right - 5};
-  const float ys[5] = {112, 46, 168, 82, 142};
-  for (int i = 0; i < 5; ++i) {
-    const float r = sizes[i] * frange(n, 0.85, 1.15);
-    const model::V3 c{xs[i] + frange(n, -3, 3), ys[i] + frange(n, -10, 10), -1};
-    const model::M3 tilt = model::rot_z(frange(n, -0.6, 0.6));
-    const model::V3 radii{r * 0.85f, r * 1.15f, r * 0.8f};
-    tiled(c.x, r * 1.2f, [&](float dx, float s) {
-      if (s < 1) return;
-      const model::V3 p = c + model::V3{dx, 0, 0};
-      m.ellipsoid(p, radii, tilt, k.pod, 4);
-      if (i < 2) {
-        m.capsule({p.x - r * 0.45f, p.y - r * 0.95f, p.z + r * 0.5f}, {p.x + r * 0.45f, p.y - r * 1.0f, p.z + r * 0.5f},
-                  1.7f, 1.7f, k.pod, 1);
-        m.capsule({p.x - r * 0.3f, p.y - r * 0.85f, p.z + r * 0.9f}, {p.x + r * 0.3f, p.y - r * 0.9f, p.z + r * 0.9f},
-                  1.2f, 1.2f, k.pod, 0.5f, 0, 0, true);
-      }
-    });
-  }
-}
-
-void slime_body(Canvas& c, Noise& n, int level) {
-  const SlimeMaterials k;
-  model::Model m;
-  m.set_skin(0.45f, 4.0f);
-  // The backing sheet, set back and flat over the slot.
-  m.ellipsoid({slot_mid, kWallHeight / 2.0f, -12}, {kSlot / 2.0f + 1, 420, 5}, {}, k.body, 0);
-  slime_lumps(m, n, k, level);
-  slime_spill(m, n, k, level);
-  slime_ribs(m, n, k, level);
-  slime_ropes(m, n, k, level);
-  slime_webbing(m, n, k, level);
-  if (level == 3) slime_pods(m, n, k);
-  slime_hollows(m, n, k, level);
-  // A heavy lip along the ceiling trim and a spreading foot over the
-  // baseboard, repeating like the rest.
-  for (float x = slot_left; x < slot_right; x += frange(n, 5, 9)) {
-    const float y = frange(n, 1, 5 + level), r = frange(n, 5, 8 + level);
-    tiled(x, r, [&](float dx, float s) { m.sphere({x + dx, y, 0}, r * s, k.body, 5); });
-  }
-  for (float x = slot_left; x < slot_right; x += frange(n, 6, 11)) {
-    const model::V3 radii{frange(n, 6, 10), frange(n, 4, 7), 4};
-    const float y = kWallHeight - frange(n, 2, 6);
-    tiled(x, radii.x, [&](float dx, float s) { m.ellipsoid({x + dx, y, 0}, radii * s, {}, k.body, 5); });
-  }
-  model::RenderOptions o;
-  o.ambient = 0.28f;
-  o.exposure = 1.15f;
-  model::render(m, c, o);
-}
-
-// Stage three: the slot's own wall shows only at the ceiling trim and the
-// baseboard, where the growth's top and bottom edges hang and spread to
-// different depths across the slot. Every slotted picture in a row is the
-// same, so the detail is spread evenly over a jittered grid, with no pod or
-// cavity at a height of its own, and the whole mass darkens and lightens in
-// broad patches that do not line up with the slot.
-void overgrowth_wall(Canvas& c, Noise& n) {
+void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   cairo_t* cr = c.cr();
   cairo_save(cr);
   cairo_rectangle(cr, slot_left, 0, kSlot, kWallHeight);
@@ -347,7 +192,7 @@ void overgrowth_wall(Canvas& c, Noise& n) {
   wall_plates(cr, n, kSlot);
   wall_trim(cr, n, kSlot, true);
   cairo_restore(cr);
-  grime(c, n, 0.5, overhang, 0, kSlot, kWallHeight);
+  grime(c, n, g.grime, overhang, 0, kSlot, kWallHeight);
   brighten_metal(c);
 }
 
@@ -362,7 +207,7 @@ struct RaggedEdge {
   }
 };
 
-void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
+void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
                      const RaggedEdge& bottom) {
   // The mass between the ragged edges: columns of rope side by side, each
   // reaching from its own top to its own foot.
@@ -372,20 +217,18 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const R
   }
   // Lumps on a jittered grid: one per cell, of every size, so that the
   // detail is even and no lump stands at the same height in two rows of
-  // the grid.
-  // The cells are small and the lumps modest, so that the growth reads as
-  // a fine even texture rather than a few big shapes that repeat slot by
-  // slot.
-  constexpr float cell_w = 52.0f / 8, cell_h = 7.5f;
-  for (float cy = 0; cy < kWallHeight; cy += cell_h)
-    for (float cx = slot_left; cx < slot_right; cx += cell_w) {
-      const float x = cx + frange(n, 0, cell_w), y = cy + frange(n, 0, cell_h);
+  // the grid. The cells are small and the lumps modest, so that the growth
+  // reads as a fine even texture rather than a few big shapes that repeat
+  // slot by slot.
+  for (float cy = 0; cy < kWallHeight; cy += g.cell_h)
+    for (float cx = slot_left; cx < slot_right; cx += g.cell_w) {
+      const float x = cx + frange(n, 0, g.cell_w), y = cy + frange(n, 0, g.cell_h);
       if (y < top.at(x) + 2 || y > bottom.at(x) - 2) continue;
       const float big = static_cast<float>(n.unit());
-      const float r = 2.4f + big * big * 3.4f;
+      const float r = g.lump_min + big * big * g.lump_spread;
       const model::V3 radii{r * frange(n, 0.8, 1.4), r * frange(n, 0.8, 1.4), r * 0.7f};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
-      const bool hollow = n.unit() < 0.15;
+      const bool hollow = n.unit() < g.hollow_share;
       tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
         if (hollow)
           m.ellipsoid({x + dx, y, frange(n, 2, 5)}, radii * (0.6f * s), turn, k.body, 3, true);
@@ -394,21 +237,24 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const R
       });
     }
   // Lumps hanging over the ceiling trim and spreading over the baseboard at
-  // the edges' own depths.
+  // the edges' own depths, with strings of ooze hanging from the upper edge.
   for (float x = slot_left; x < slot_right; x += frange(n, 3, 6)) {
     const float r = frange(n, 2.5, 5);
     const float yt = top.at(x) + frange(n, -1, 3), yb = bottom.at(x) - frange(n, -1, 3);
+    const bool drip = n.unit() < 0.3;
+    const float len = frange(n, 6, 22);
     tiled(x, r, [&](float dx, float s) {
       m.sphere({x + dx, yt, 0}, r * s, k.body, 4);
       m.ellipsoid({x + dx, yb, 0}, model::V3{r * 1.3f, r * 0.8f, r * 0.7f} * s, {}, k.body, 4);
+      if (drip && s >= 1) m.capsule({x + dx, yt, 1}, {x + dx, yt + len, 1}, 1.6f, 1.1f, k.resin, 2);
     });
   }
 }
 
 // Broad patches of lighter and darker growth: a smooth field one slot wide
 // that wanders in height, applied where the growth covers the picture.
-void overgrowth_value(Canvas& c, const model::Model& m, Noise& n) {
-  const std::vector<uint8_t> covered = model::coverage(m, c.width(), c.height(), 2);
+void overgrowth_value(Canvas& c, const model::Model& m, Noise& n, const Growth& g) {
+  const std::vector<uint8_t> covered = model::coverage(m, c.width(), c.height(), 1);
   const float p1 = frange(n, 0, 6.3), p2 = frange(n, 0, 6.3), p3 = frange(n, 0, 6.3);
   for (int y = 0; y < c.height(); ++y)
     for (int x = 0; x < c.width(); ++x) {
@@ -416,7 +262,7 @@ void overgrowth_value(Canvas& c, const model::Model& m, Noise& n) {
       const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
       // Bands slanting across the slots, bent by a slower wave, so light
       // and dark run on from one picture into the next at a new height.
-      const float field = 0.55f * std::sin(y * 0.05f + a + 0.8f * std::sin(y * 0.013f + p1) + p2) +
+      const float field = 0.55f * std::sin(y * 0.05f + g.slant * a + 0.8f * std::sin(y * 0.013f + p1) + p2) +
                           0.3f * std::sin(y * 0.021f - a + p3) + 0.15f * std::sin(y * 0.09f + 2 * a);
       const float gain = 1.0f + 0.5f * field;
       uint8_t px[4];
@@ -426,28 +272,37 @@ void overgrowth_value(Canvas& c, const model::Model& m, Noise& n) {
     }
 }
 
-void slime_overgrowth(Canvas& c, Noise& n) {
+void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   const SlimeMaterials k;
-  overgrowth_wall(c, n);
-  const RaggedEdge top{0, 30, frange(n, 0, 6.3), frange(n, 0, 6.3)};
-  const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -34, frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  overgrowth_wall(c, n, g);
+  const RaggedEdge top{0, g.top_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   model::Model m;
   m.set_skin(0.5f, 3.5f);
-  overgrowth_body(m, n, k, top, bottom);
+  overgrowth_body(m, n, k, g, top, bottom);
   model::RenderOptions o;
   o.ambient = 0.28f;
   o.exposure = 1.15f;
+  // The growth is fine texture inside a masked outline: nine samples a
+  // pixel hold its edges as well as sixteen.
+  o.supersample = 3;
   model::render(m, c, o);
-  overgrowth_value(c, m, n);
+  overgrowth_value(c, m, n, g);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash
 // from the top with drips running down both overhangs.
 void slime_film(cairo_t* cr, Noise& n, int level) {
   const double reach = 40 + level * 25;
+  // Its lower edge sags in soft tongues of different lengths, not teeth.
+  const double p1 = n.range(0, 6.3), p2 = n.range(0, 6.3);
   cairo_move_to(cr, 0, 0);
   cairo_line_to(cr, slime_width, 0);
-  for (double x = slime_width; x >= 0; x -= 6) cairo_line_to(cr, x, reach * n.range(0.3, 1.0));
+  for (double x = slime_width; x >= 0; x -= 2) {
+    const double a = 2 * M_PI * (x - overhang) / kSlot;
+    const double sag = 0.55 + 0.25 * std::sin(a + p1) + 0.15 * std::sin(3 * a + p2) + 0.05 * std::sin(7 * a);
+    cairo_line_to(cr, x, reach * sag);
+  }
   cairo_close_path(cr);
   fill_ooze(cr, 0, slime_width, 0.72, 1.3);
   cairo_new_path(cr);
@@ -486,10 +341,8 @@ Bytes make_slime_solid(int level) {
   Noise n(0x511Eu + static_cast<uint32_t>(level) * 131u);
   if (level == 1)
     slime_streaks(c, n);
-  else if (level == 2)
-    slime_body(c, n, level);
   else
-    slime_overgrowth(c, n);
+    slime_overgrowth(c, n, level == 2 ? stage_two : stage_three);
   return c.png();
 }
 
