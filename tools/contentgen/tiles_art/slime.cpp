@@ -203,7 +203,10 @@ struct RaggedEdge {
   float base, depth, phase1, phase2;
   float at(float x) const {
     const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
-    return base + depth * (0.5f + 0.3f * std::sin(a + phase1) + 0.2f * std::sin(3 * a + phase2));
+    // Several bumps a slot, so the slot's own period does not show as one
+    // peak per picture.
+    return base + depth * (0.5f + 0.12f * std::sin(a + phase1) + 0.2f * std::sin(2 * a + phase2) +
+                           0.16f * std::sin(3 * a + 2 * phase1));
   }
 };
 
