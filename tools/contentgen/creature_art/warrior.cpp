@@ -211,8 +211,8 @@ Pose walk_pose(int frame, float& bob) {
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 9.0f : -9.0f;
     if (where > 1.5f) {
-      p.toe[i] = {16, 68 - bob, z};
-      p.heel[i] = {-12, -16, 0};
+      p.toe[i] = {38, 62 - bob, z};
+      p.heel[i] = {-14, -12, 0};
     } else if (where > 0.5f) {
       p.toe[i] = {44, 80 - bob, z};
       p.heel[i] = {-17, -20, 0};
