@@ -45,8 +45,8 @@ static void head(Model& m, const QPose& p) {
   {
     const V3 centre{-40, 40, 0};
     constexpr float kR = 74;
-    constexpr int kSteps = 14;
-    V3 mid[kSteps + 1], rim[2][kSteps + 1], rib[4][kSteps + 1];
+    constexpr int kSteps = 8;
+    V3 mid[kSteps + 1], rim[2][kSteps + 1], rib[2][kSteps + 1];
     float rib_r[kSteps + 1], rim_r[kSteps + 1];
     for (int i = 0; i <= kSteps; ++i) {
       const float t = static_cast<float>(i) / kSteps;
@@ -56,23 +56,25 @@ static void head(Model& m, const QPose& p) {
       const float w = 16 + 54 * std::sin(std::min(1.0f, t * 1.3f) * 1.5708f);  // half its width
       const V3 at = centre + out * kR;
       mid[i] = at;
-      m.ellipsoid(at, {11, 5.0f, w}, rot_z(std::atan2(along.y, along.x)), kCrown, 4);
+      // Each plate in three overlapping pieces across its width: the same
+      // shell, but no piece's bounds reach far beyond what it covers.
+      for (int j = -1; j <= 1; ++j)
+        m.ellipsoid(at + V3{0, 0, j * w * 0.66f}, {17, 5.0f, w * 0.42f}, rot_z(std::atan2(along.y, along.x)), kCrown, 4);
       for (int s = 0; s < 2; ++s) {
         const float side = s == 0 ? 1.0f : -1.0f;
         rim[s][i] = at - out * (2 + 4 * t) + V3{0, 0, side * w * 0.97f};
       }
       rim_r[i] = 3.4f + 1.4f * t;
-      for (int k = 0; k < 4; ++k) {
-        const float u = k < 2 ? (k == 0 ? 0.32f : -0.32f) : (k == 2 ? 0.68f : -0.68f);
+      for (int k = 0; k < 2; ++k) {
+        const float u = k == 0 ? 0.45f : -0.45f;
         rib[k][i] = at + out * (3.5f - 1.4f * std::fabs(u)) + V3{0, 0, u * w} - out * (3 * u * u * t);
       }
       rib_r[i] = 2.6f - 0.8f * t;
     }
-    m.chain(mid, rib_r, kSteps + 1, kCrown, 2);
     for (auto& r : rib) m.chain(r, rib_r, kSteps + 1, kCrown, 2);
-    for (auto& r : rim) m.chain(r, rim_r, kSteps + 1, kCrown, 6);
+    for (auto& r : rim) m.chain(r, rim_r, kSteps + 1, kCrown, 4);
     // Growth ridges across the shell's back.
-    for (int i = 3; i < kSteps; i += 3) {
+    for (int i = 2; i < kSteps; i += 2) {
       const float t = static_cast<float>(i) / kSteps;
       const float a = -0.80f - 2.0f * t;
       m.ellipsoid(mid[i] + V3{std::cos(a), std::sin(a), 0} * 4.5f, {3, 2.2f, 16 + 44 * t},
@@ -361,7 +363,7 @@ Bytes queen_walk(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   build(m, walk_pose(frame), walk_views()[static_cast<size_t>(frame - 1)]);
-  model::render(m, c);
+  model::render(m, c, render_options());
   return finish(c, "queen walk");
 }
 
@@ -374,7 +376,7 @@ Bytes queen_attack(int frame) {
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   const Xf view = fit(make, crowned_view(p, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
-  model::render(m, c);
+  model::render(m, c, render_options());
   return finish(c, "queen attack");
 }
 

@@ -42,6 +42,14 @@ inline constexpr V3 kHandle{kQueenAttack.w / 2.0f, 149, 0};
 // every approach distance but the last few frames of the strike.
 inline constexpr int crown_top = 134;
 
+// How her frames are rendered: her crest and plates are many parts, so
+// three samples a side, which her size keeps smooth, hold her frames' cost.
+inline model::RenderOptions render_options() {
+  model::RenderOptions o;
+  o.supersample = 3;
+  return o;
+}
+
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);
 // The lunge view with the crown's top lowered toward crown_top (plus dy),
