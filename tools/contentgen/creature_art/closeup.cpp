@@ -5,6 +5,7 @@
 // like the creatures, over a near-black chamber.
 #include <cmath>
 
+#include "creature_art/face_model.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -20,15 +21,8 @@ using model::rot_x;
 using model::rot_y;
 using model::rot_z;
 
-// Drained skin, the lips, the whites of the eyes, iris and pupil, the
-// inside of the mouth, and the resin: near black, green in its depths,
-// glossy enough to catch the flashlight on every rib.
-constexpr Material skin{0.70f, 0.58f, 0.52f, 0.55f, 30, 0.55f, 0};
-constexpr Material lip{0.58f, 0.30f, 0.28f, 0.8f, 40, 0.4f, 0};
-constexpr Material sclera{0.86f, 0.84f, 0.80f, 1.0f, 70, 0.2f, 0};
-constexpr Material iris{0.22f, 0.30f, 0.20f, 1.2f, 80, 0.1f, 0};
-constexpr Material pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0};
-constexpr Material throat{0.10f, 0.02f, 0.02f, 0.3f, 20, 0.0f, 0};
+// The resin: near black, green in its depths, glossy enough to catch the
+// flashlight on every rib.
 constexpr Material resin{0.035f, 0.055f, 0.05f, 1.5f, 70, 1.1f, 0};
 constexpr Material resin_deep{0.02f, 0.035f, 0.035f, 1.2f, 60, 0.9f, 0};
 constexpr Material slime{0.20f, 0.26f, 0.22f, 1.6f, 90, 1.0f, 0.04f};
@@ -56,50 +50,6 @@ void strand_over(Model& m, V3 a, V3 b, float sag, float r, const Material& mat) 
     prev = p;
     prev_w = w;
   }
-}
-
-// Head-local: origin mid-face at the eyes' depth, y down, z toward the
-// viewer; the head is about 130 units wide and 190 tall.
-void head(Model& m) {
-  // Cranium, the face's front plane, cheekbones, jaw hanging open.
-  m.ellipsoid({0, -22, -12}, {60, 72, 62}, {}, skin, 0);
-  m.ellipsoid({0, -4, 22}, {46, 44, 34}, {}, skin, 14);
-  for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 33.0f, 12, 36}, {15, 11, 13}, {}, skin, 10);            // cheekbone
-    m.capsule({s * 48.0f, 4, 4}, {s * 22.0f, 68, 22}, 12, 9, skin, 14);     // jaw line
-  }
-  m.ellipsoid({0, 52, 22}, {28, 28, 28}, {}, skin, 14);
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 40.0f, 36, 40}, {9, 14, 9}, {}, skin, 8, true);  // hollow cheeks
-  m.sphere({0, 78, 32}, 12, skin, 12);  // chin, dropped with the jaw
-  // Brow ridge, heavy over the eyes, and the sockets under it.
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 46.0f, -24, 32}, {s * 8.0f, -30, 52}, 8, 11, skin, 8);
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 22.0f, -10, 50}, {15, 10, 12}, {}, skin, 5, true);
-  // Nose: bridge, tip, wings.
-  m.capsule({0, -22, 50}, {0, 16, 66}, 5, 7, skin, 6);
-  m.sphere({0, 18, 63}, 8.5f, skin, 5);
-  for (int s = -1; s <= 1; s += 2) m.sphere({s * 9.5f, 22, 55}, 6, skin, 4);
-  // The scream: the mouth carved deep, lips round it, dark throat and the
-  // upper teeth showing.
-  m.ellipsoid({0, 50, 52}, {15, 22, 26}, {}, skin, 5, true);
-  const V3 upper[] = {{-17, 48, 46}, {-10, 31, 52}, {0, 28, 55}, {10, 31, 52}, {17, 48, 46}};
-  const V3 lower[] = {{-17, 50, 46}, {-11, 68, 51}, {0, 74, 53}, {11, 68, 51}, {17, 50, 46}};
-  const float lip_w[] = {2.4f, 3.4f, 3.8f, 3.4f, 2.4f};
-  m.chain(upper, lip_w, 5, lip, 3);
-  m.chain(lower, lip_w, 5, lip, 3);
-  m.ellipsoid({0, 52, 28}, {14, 20, 8}, {}, throat, 0);
-  m.ellipsoid({0, 33, 44}, {10, 3.5f, 5}, {}, kTooth, 1);
-  // Eyes wide open: whites, iris looking up and out at the light, pupil.
-  for (int s = -1; s <= 1; s += 2) {
-    const float ex = s * 22.0f;
-    m.sphere({ex, -9, 37}, 12.5f, sclera, 0);
-    m.sphere({ex - 2.0f, -14.5f, 47}, 4.4f, iris, 0);
-    m.sphere({ex - 2.2f, -15.5f, 48.3f}, 2.0f, pupil, 0);
-    // Lids stretched wide, a soft bag under the eye.
-    m.capsule({ex - 13, -21, 42}, {ex + 13, -20, 41}, 3.4f, 3.4f, skin, 3);
-    m.capsule({ex - 11, 2, 44}, {ex + 11, 2, 42}, 2.6f, 2.6f, skin, 3);
-  }
-  // Neck into the resin.
-  m.capsule({0, 60, -20}, {0, 150, -30}, 26, 32, skin, 16);
 }
 
 // The chamber wall behind the head: a lumpy mass of resin with ribbed
@@ -165,7 +115,7 @@ Bytes colonist_closeup() {
   m.set_xf(view);
   resin_wall(m);
   m.set_skin(0.25f, 3);
-  head(m);
+  face_model::screaming_head(m);
   resin_over_face(m);
   model::RenderOptions o;
   o.outline_dark = 0;  // the close-up fills the screen: no outline to sink

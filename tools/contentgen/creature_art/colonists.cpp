@@ -1,90 +1,13 @@
 // The colonist set in resin on the wall, whole and burst.
 #include <cmath>
 
+#include "creature_art/face_model.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
-
-namespace {
-
-void fill_radial(cairo_t* cr, double cx, double cy, double r, double lr, double lg, double lb, double dr, double dg,
-                 double db) {
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.35, r * 0.05, cx, cy, r);
-  cairo_pattern_add_color_stop_rgb(g, 0, lr, lg, lb);
-  cairo_pattern_add_color_stop_rgb(g, 1, dr, dg, db);
-  cairo_set_source(cr, g);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
-  cairo_set_source_rgba(cr, 0.05, 0.04, 0.04, 0.9);
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
-}
-
-void ellipse_path(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
-// A face centred at (cx, cy) with half-width r; fear opens the eyes and
-// mouth; pale drains the colour.
-void face(cairo_t* cr, double cx, double cy, double r, double fear, double pale, bool eyes_open) {
-  double sr = 0.86 - 0.25 * pale, sg = 0.64 - 0.12 * pale, sb = 0.50 - 0.02 * pale;
-  ellipse_path(cr, cx, cy, r, r * 1.28);
-  fill_radial(cr, cx, cy, r * 1.3, sr, sg, sb, sr * 0.32, sg * 0.28, sb * 0.30);
-  const double ey = cy - r * 0.12, ex = r * 0.42;
-  for (int s = -1; s <= 1; s += 2) {
-    // Socket shadow, eye, brow.
-    ellipse_path(cr, cx + s * ex, ey, r * 0.3, r * 0.2);
-    cairo_set_source_rgba(cr, 0.2 * sr, 0.15 * sg, 0.15 * sb, 0.8);
-    cairo_fill(cr);
-    if (eyes_open) {
-      ellipse_path(cr, cx + s * ex, ey, r * 0.22, r * (0.09 + 0.06 * fear));
-      cairo_set_source_rgb(cr, 0.92, 0.90, 0.86);
-      cairo_fill(cr);
-      cairo_arc(cr, cx + s * ex - s * r * 0.02, ey, r * 0.085, 0, 2 * M_PI);
-      cairo_set_source_rgb(cr, 0.18, 0.12, 0.08);
-      cairo_fill(cr);
-      cairo_arc(cr, cx + s * ex - s * r * 0.02 - r * 0.03, ey - r * 0.03, r * 0.03, 0, 2 * M_PI);
-      cairo_set_source_rgb(cr, 1, 1, 1);
-      cairo_fill(cr);
-    } else {
-      cairo_move_to(cr, cx + s * ex - r * 0.2, ey);
-      cairo_curve_to(cr, cx + s * ex - r * 0.1, ey + r * 0.06, cx + s * ex + r * 0.1, ey + r * 0.06,
-                     cx + s * ex + r * 0.2, ey);
-      cairo_set_source_rgb(cr, 0.15, 0.08, 0.06);
-      cairo_set_line_width(cr, std::max(0.6, r * 0.05));
-      cairo_stroke(cr);
-    }
-    // Brows pulled up in the middle with fear.
-    cairo_move_to(cr, cx + s * ex * 0.25, ey - r * (0.25 + 0.12 * fear));
-    cairo_line_to(cr, cx + s * ex * 1.6, ey - r * 0.25);
-    cairo_set_source_rgb(cr, 0.18, 0.12, 0.08);
-    cairo_set_line_width(cr, std::max(0.8, r * 0.08));
-    cairo_stroke(cr);
-  }
-  // Nose.
-  cairo_move_to(cr, cx, ey + r * 0.05);
-  cairo_curve_to(cr, cx - r * 0.02, cy + r * 0.25, cx - r * 0.14, cy + r * 0.3, cx - r * 0.02, cy + r * 0.34);
-  cairo_set_source_rgba(cr, 0.3 * sr, 0.2 * sg, 0.2 * sb, 0.9);
-  cairo_set_line_width(cr, std::max(0.6, r * 0.05));
-  cairo_stroke(cr);
-  // Mouth, open in a silent scream.
-  ellipse_path(cr, cx, cy + r * 0.66, r * (0.22 + 0.1 * fear), r * (0.08 + 0.2 * fear));
-  cairo_set_source_rgb(cr, 0.16, 0.03, 0.03);
-  cairo_fill_preserve(cr);
-  cairo_set_source_rgb(cr, 0.45, 0.18, 0.16);
-  cairo_set_line_width(cr, std::max(0.6, r * 0.05));
-  cairo_stroke(cr);
-}
-
-}  // namespace
 
 Bytes cocoon(bool burst) {
   // A colonist fused into the wall's resin: the same wet growth as the
@@ -100,7 +23,6 @@ Bytes cocoon(bool burst) {
   const model::Material resin{0.13f, 0.14f, 0.07f, 1.4f, 60, 0.9f, 0, 0.4f, 5.0f, 0.3f, 0.3f};
   const model::Material overalls{0.40f, 0.25f, 0.11f, 0.3f, 20, 0.5f, 0, 0, 6, 0, 0.25f};
   const model::Material skin{0.72f, 0.55f, 0.46f, 0.45f, 25, 0.5f, 0, 0, 6, 0, 0.1f, 0.35f};
-  const model::Material hair{0.16f, 0.10f, 0.05f, 0.4f, 20, 0.4f, 0};
   const model::Material blood{0.30f, 0.02f, 0.02f, 1.6f, 70, 0.5f, 0.05f};
   const model::Material rib{0.78f, 0.70f, 0.58f, 0.6f, 30, 0.4f, 0, 0, 6, 0, 0.2f, 0.3f};
   const float cx = kCocoon.w / 2.0f, H = kCocoon.h;
@@ -133,8 +55,31 @@ Bytes cocoon(bool burst) {
     m.capsule({cx + s * 12.0f, 160, 0}, {cx + s * 18.0f, H - 4, -2}, 10, 8, overalls, 5);
   }
   m.capsule({cx, 80, 0}, {cx, 96, 2}, 6, 7, skin, 3);
-  m.ellipsoid({cx, 66, 5}, {14, 16, 11}, {}, skin, 0);
-  m.ellipsoid({cx, 57, 1}, {15, 11, 11}, {}, hair, 3);
+  // The head, sculpted like the close-up's and turned a little toward the
+  // light, fills the head box (57..98, 46..90) that a shot must find; the
+  // resin has taken the crown and one side of the face. Its skin is a
+  // shade paler than the close-up's so the small face holds its features.
+  {
+    const model::Xf keep = m.xf();
+    m.set_xf(model::place({77.5f, 66, 10}, model::rot_z(0.06f) * model::rot_y(-0.22f) * model::rot_x(-0.1f), 0.25f));
+    const model::Material pale{0.80f, 0.68f, 0.60f, 0.6f, 30, 0.6f, 0};
+    m.set_skin(0.08f, 2.0f);
+    face_model::screaming_head(m, !burst, pale);
+    m.set_skin(0.45f, 4.0f);
+    m.ellipsoid({10, -92, 0}, {76, 36, 62}, model::rot_z(-0.2f), body, 14);
+    m.ellipsoid({-50, -74, 26}, {30, 22, 26}, model::rot_z(0.5f), resin, 10);
+    m.capsule({80, -74, 10}, {68, 6, 40}, 24, 14, resin, 10, 18, 0.25f);
+    m.capsule({68, 6, 40}, {64, 90, 22}, 14, 20, resin, 10, 18, 0.25f);
+    m.capsule({-78, 40, 0}, {-50, 104, 28}, 16, 22, resin, 10, 18, 0.25f);
+    if (burst) {
+      // Blood from the mouth, running off the chin.
+      const V3 run[] = {{4, 60, 58}, {2, 82, 48}, {6, 104, 40}, {3, 128, 30}};
+      const float w[] = {4.5f, 4.0f, 3.4f, 2.6f};
+      m.chain(run, w, 4, blood, 2);
+    }
+    m.set_xf(keep);
+    m.set_skin(0.45f, 4.0f);
+  }
   if (burst) {
     // The chest torn open from inside: a ragged cavity, ribs snapped and
     // bent outward, and the blood gushing down over the overalls.
@@ -192,19 +137,6 @@ Bytes cocoon(bool burst) {
   o.ambient = 0.26f;
   o.exposure = 1.1f;
   model::render(m, c, o);
-  // The face, painted larger than the free colonist's inside the head box
-  // (57..98, 46..90) that a shot must find; a tear of blood from the mouth
-  // once the chest has burst.
-  cairo_t* cr = c.cr();
-  face(cr, 77.5, 67, 10.5, burst ? 0.2 : 1.0, burst ? 1.0 : 0.2, !burst);
-  if (burst) {
-    cairo_move_to(cr, 77, 78);
-    cairo_curve_to(cr, 76.5, 82, 78, 85, 76.5, 90);
-    cairo_set_source_rgb(cr, 0.42, 0.02, 0.02);
-    cairo_set_line_width(cr, 1.6);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-  }
   return c.png();
 }
 

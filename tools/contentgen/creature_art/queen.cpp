@@ -4,6 +4,7 @@
 // her lunge the crown sits on the frames' shared handle and the face below
 // it, where it stays in view as she rises at the viewer.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -26,7 +27,7 @@ using model::rot_z;
 // Rows of the roaming frames hidden above the room band.
 constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
-constexpr float kWalkScale = 1.2f;
+constexpr float kWalkScale = 1.45f;
 
 constexpr float kSpine = 92;
 
@@ -35,22 +36,50 @@ V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std:
 // The head and its crown: origin at the neck joint, snout toward +x.
 static void head(Model& m, const QPose& p) {
   const Material& c = kCarapace;
-  // The crest: a broad, thin hood of ridged plate swept up and back from
-  // the brow, more than twice as wide as the skull, hollowed underneath,
-  // with raised ribs fanning across it and a serrated rim of spines.
-  const M3 hood = rot_z(0.75f);
-  m.ellipsoid({-26, -30, 0}, {60, 13, 60}, hood, kCrown, 3);
-  m.ellipsoid({-21, -22, 0}, {56, 11, 55}, hood, kCrown, 5, true);
-  for (int i = 0; i < 9; ++i) {
-    const float u = (i - 4) / 4.0f;  // -1..1 across the crest
-    // The middle ribs stand up, the outer ones sweep back and out: a fan
-    // seen from the side as well as from the front.
-    const float a = -1.95f - 0.9f * std::fabs(u);
-    const float reach = 66 - 8 * std::fabs(u);
-    V3 base{0, -20, u * 10};
-    V3 tip = base + V3{std::cos(a) * reach, std::sin(a) * reach, u * 56};
-    m.capsule(base, tip, 4.2f, 2.4f, kCrown, 2.5f);
-    m.capsule(tip, tip + V3{std::cos(a) * 20, std::sin(a) * 20, u * 14}, 2.6f, 0.6f, kCrown, 1);
+  // The crest: a broad shell of ridged plate that rises from the back of
+  // the skull and curves back over it and down behind, like a hood thrown
+  // back. Built as a run of overlapping plates along that arc, widest past
+  // its middle (well over twice the skull's width), with its side rims
+  // curled down toward the neck so it is hollow underneath, and raised
+  // ribs running along it that catch the light.
+  {
+    const V3 centre{-40, 40, 0};
+    constexpr float kR = 74;
+    constexpr int kSteps = 8;
+    V3 mid[kSteps + 1], rim[2][kSteps + 1], rib[2][kSteps + 1];
+    float rib_r[kSteps + 1], rim_r[kSteps + 1];
+    for (int i = 0; i <= kSteps; ++i) {
+      const float t = static_cast<float>(i) / kSteps;
+      const float a = -0.80f - 2.0f * t;
+      const V3 out{std::cos(a), std::sin(a), 0};        // away from the centre: the shell's outside
+      const V3 along{-std::sin(a), std::cos(a), 0};     // toward the back of the crest
+      const float w = 16 + 54 * std::sin(std::min(1.0f, t * 1.3f) * 1.5708f);  // half its width
+      const V3 at = centre + out * kR;
+      mid[i] = at;
+      // Each plate in three overlapping pieces across its width: the same
+      // shell, but no piece's bounds reach far beyond what it covers.
+      for (int j = -1; j <= 1; ++j)
+        m.ellipsoid(at + V3{0, 0, j * w * 0.66f}, {17, 5.0f, w * 0.42f}, rot_z(std::atan2(along.y, along.x)), kCrown, 4);
+      for (int s = 0; s < 2; ++s) {
+        const float side = s == 0 ? 1.0f : -1.0f;
+        rim[s][i] = at - out * (2 + 4 * t) + V3{0, 0, side * w * 0.97f};
+      }
+      rim_r[i] = 3.4f + 1.4f * t;
+      for (int k = 0; k < 2; ++k) {
+        const float u = k == 0 ? 0.45f : -0.45f;
+        rib[k][i] = at + out * (3.5f - 1.4f * std::fabs(u)) + V3{0, 0, u * w} - out * (3 * u * u * t);
+      }
+      rib_r[i] = 2.6f - 0.8f * t;
+    }
+    for (auto& r : rib) m.chain(r, rib_r, kSteps + 1, kCrown, 2);
+    for (auto& r : rim) m.chain(r, rim_r, kSteps + 1, kCrown, 4);
+    // Growth ridges across the shell's back.
+    for (int i = 2; i < kSteps; i += 2) {
+      const float t = static_cast<float>(i) / kSteps;
+      const float a = -0.80f - 2.0f * t;
+      m.ellipsoid(mid[i] + V3{std::cos(a), std::sin(a), 0} * 4.5f, {3, 2.2f, 16 + 44 * t},
+                  rot_z(a + 1.5708f), kCrown, 2);
+    }
   }
   // Long skull under the crown, and the face.
   m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
@@ -93,8 +122,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
   auto arm = [&](int i, bool great) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kCarapace : far_mat;
-    const float l1 = great ? 46 : 34, l2 = great ? 50 : 36, r = great ? 9.0f : 6.5f;
-    V3 root = great ? sh + V3{-6, 10, s * 22} : lerp3(V3{}, sh, 0.6f) + V3{14, 14, s * 16};
+    const float l1 = great ? 50 : 38, l2 = great ? 54 : 40, r = great ? 10.0f : 7.5f;
+    V3 root = great ? sh + V3{-6, 10, s * 26} : lerp3(V3{}, sh, 0.55f) + V3{18, 20, s * 20};
     V3 target = root + (great ? p.hand[i] : p.small[i]);
     V3 hand = reach(root, target, l1, l2);
     V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
@@ -119,7 +148,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const Material& mat = i == 0 ? kCarapace : far_mat;
     V3 root{0, 4, s * 16};
     V3 toe = p.toe[i];
-    V3 ankle = reach(root, toe + V3{-22, -38, 0}, 58, 54);
+    V3 ankle = reach(root, toe + p.heel[i], 58, 54);
     V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
     m.capsule(root, knee, 21, 13, mat, 5);
     m.ellipsoid(lerp3(root, knee, 0.4f), {27, 13, 14}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
@@ -152,8 +181,10 @@ void build(Model& m, const QPose& p, const Xf& view) {
   // and the egg-heavy abdomen.
   m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
-  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 25, 30, kCarapace, 10, 7.0f, 1.8f);
-  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 6, {38, 26, 30}, rot_z(p.pitch), kCarapace, 8);
+  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kCarapace, 10, 7.0f, 2.0f);
+  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 8, {42, 30, 32}, rot_z(p.pitch), kCarapace, 8);
+  // The keel of the breastplate, jutting under the great arms.
+  m.ellipsoid(lerp3({}, sh, 0.62f) - up * 26, {30, 12, 16}, rot_z(p.pitch), kCrown, 6);
   // Dorsal spines along the back.
   for (int i = 0; i < 5; ++i) {
     float t = 1.0f - i * 0.17f;
@@ -167,27 +198,59 @@ void build(Model& m, const QPose& p, const Xf& view) {
   leg(0);
   arm(0, false);
   arm(0, true);
-  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw)));
   head(m, p);
   m.set_xf(view);
 }
 
+// The stride for phase -1, 0, +1 (the game plays 1, 2, 3, 2): at each
+// contact the leading foot reaches far ahead, the trailing one pushes off
+// from behind with its heel high, and her weight drops and pitches forward
+// between them; at passing she rises over the planted leg while the other
+// swings through, lifted. The tail swings against the legs, the great arms
+// against the tail. The head turns toward the viewer so the crest shows
+// its breadth.
 static QPose walk_pose(int frame) {
   QPose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
-  p.pitch = -0.80f - 0.04f * ph;
-  p.neck_end = shoulders(p) + V3{30 + 3 * ph, -22, 0};
-  p.head_rot = 0.28f + 0.05f * ph;
-  p.toe[0] = {30 + 44 * ph, 100, 16};
-  p.toe[1] = {30 - 44 * ph, ph == 0 ? 86.0f : 100.0f, -16};
-  p.hand[0] = {44 + 14 * ph, 34, 14};
-  p.hand[1] = {44 - 14 * ph, 34, -14};
-  p.small[0] = {40 + 8 * ph, 16, 16};
-  p.small[1] = {40 - 8 * ph, 18, -16};
-  p.tail_sway = -ph;
-  p.tail_turn = 0.30f;  // the long tail lifts off the floor behind her
-  p.tail_len = 0.8f;
-  p.jaw = 0.2f + 0.1f * (ph + 1);
+  const bool contact = ph != 0;
+  // The two contacts differ: on the first she rears back onto the
+  // trailing leg as the far foot reaches out, head and tail high; on the
+  // last she has thrown her weight onto the leading near foot, pitched
+  // low and forward, head down, tail swept low behind.
+  const float drop = contact ? 8.0f : 0.0f;
+  const float reach_out = ph > 0 ? 1.15f : 0.9f;
+  p.pitch = ph < 0 ? -0.92f : ph > 0 ? -0.58f : -0.80f;
+  p.neck_end = shoulders(p) + V3{30 + 6 * ph, -22 + (contact ? 4.0f : -2.0f), 0};
+  p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
+  p.head_yaw = -0.5f;
+  auto place_leg = [&](int i, float where) {
+    const float z = i == 0 ? 16.0f : -16.0f;
+    if (where > 1.5f) {  // swinging through, lifted
+      p.toe[i] = {34, 74 - drop, z};
+      p.heel[i] = {-16, -30, 0};
+    } else if (where > 0.5f) {  // leading
+      p.toe[i] = {80 * reach_out, 100 - drop, z};
+      p.heel[i] = {-26, -34, 0};
+    } else if (where < -0.5f) {  // trailing, on its toes
+      p.toe[i] = {-72 * reach_out, 100 - drop, z};
+      p.heel[i] = {-2, -40, 0};
+    } else {  // planted under her
+      p.toe[i] = {22, 100 - drop, z};
+      p.heel[i] = {-22, -38, 0};
+    }
+  };
+  place_leg(0, ph);
+  place_leg(1, contact ? -ph : 2.0f);
+  p.hand[0] = {44 - 22 * ph, 30 + 6 * ph, 16};
+  p.hand[1] = {44 + 22 * ph, 30 - 6 * ph, -16};
+  p.small[0] = {36 - 10 * ph, 24, 18};
+  p.small[1] = {36 + 10 * ph, 26, -18};
+  p.curl = 0.5f + 0.2f * ph;
+  p.tail_sway = -1.4f * ph;
+  p.tail_turn = ph < 0 ? 0.40f : ph > 0 ? 0.04f : 0.24f;
+  p.tail_len = 0.62f;
+  p.jaw = 0.2f + 0.15f * (ph + 1);
   return p;
 }
 
@@ -267,23 +330,40 @@ static Bytes finish(Canvas& c, const char* what) {
 
 using namespace queen_model;
 
+// Her hips right of the middle: the long tail needs the room behind.
+constexpr float kHipX = 196;
+
+// The three roaming frames' views: each stands her feet on the floor row,
+// and all share the one scale that keeps every frame below the rows the
+// band hides and inside the picture, so she does not change size as she
+// walks.
+static const std::array<Xf, 3>& walk_views() {
+  static const std::array<Xf, 3> views = [] {
+    std::array<Xf, 3> stand;
+    float k = 1;
+    const V3 feet{kHipX, static_cast<float>(kQueenWalk.h - 1), 0};
+    for (int f = 0; f < 3; ++f) {
+      const QPose p = walk_pose(f + 1);
+      Model probe;
+      build(probe, p, place({kHipX, 150, 0}, {}, kWalkScale));
+      const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
+      stand[f] = place({kHipX, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
+      auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
+      const Xf fitted = fit(make, stand[f], kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
+      k = std::min(k, fitted.s / stand[f].s);
+    }
+    for (Xf& v : stand) v = place(feet * (1 - k), {}, k) * v;
+    return stand;
+  }();
+  return views;
+}
+
 Bytes queen_walk(int frame) {
   Canvas c(kQueenWalk.w, kQueenWalk.h);
-  QPose p = walk_pose(frame);
-  // Feet on the floor row; the whole figure below the rows the band hides.
-  Model probe;
-  // Her hips right of the middle: the long tail needs the room behind.
-  constexpr float kHipX = 196;
-  build(probe, p, place({kHipX, 150, 0}, {}, kWalkScale));
-  const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
-  const Xf stand = place({kHipX, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
-  const V3 feet{kHipX, static_cast<float>(kQueenWalk.h - 1), 0};
-  auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
-  const Xf view = fit(make, stand, kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
   Model m;
   m.set_skin(0.18f, 3.5f);
-  build(m, p, view);
-  model::render(m, c);
+  build(m, walk_pose(frame), walk_views()[static_cast<size_t>(frame - 1)]);
+  model::render(m, c, render_options());
   return finish(c, "queen walk");
 }
 
@@ -296,7 +376,7 @@ Bytes queen_attack(int frame) {
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   const Xf view = fit(make, crowned_view(p, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
-  model::render(m, c);
+  model::render(m, c, render_options());
   return finish(c, "queen attack");
 }
 

@@ -18,11 +18,13 @@ struct QPose {
   float pitch = -0.78f;
   V3 neck_end{78, -92, 0};
   float head_rot = 0.25f;
+  float head_yaw = 0;  // the head turned about its own vertical axis, - toward the viewer
   float jaw = 0.2f, inner = 0;
   V3 hand[2] = {{40, 40, 20}, {34, 40, -20}};  // the great arms
   V3 small[2] = {{26, 30, 12}, {22, 30, -12}}; // the small chest arms
   float curl = 0.6f;
   V3 toe[2] = {{40, 100, 16}, {10, 100, -16}};
+  V3 heel[2] = {{-22, -38, 0}, {-22, -38, 0}};  // each ankle from its toe
   float tail_sway = 0;
   float tail_turn = 0;  // the whole tail swung about its root, in the picture plane
   float tail_len = 1;   // the tail's length as a share of its full reach
@@ -39,6 +41,14 @@ inline constexpr V3 kHandle{kQueenAttack.w / 2.0f, 149, 0};
 // The crown's top in the lunge frames: the band hides the rows above it at
 // every approach distance but the last few frames of the strike.
 inline constexpr int crown_top = 134;
+
+// How her frames are rendered: her crest and plates are many parts, so
+// three samples a side, which her size keeps smooth, hold her frames' cost.
+inline model::RenderOptions render_options() {
+  model::RenderOptions o;
+  o.supersample = 3;
+  return o;
+}
 
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);

@@ -32,6 +32,7 @@ struct Pose {
   V3 hand[2] = {{60, 18, 14}, {50, 18, -14}};  // near (+z) and far hand targets
   float curl = 0.6f;           // finger curl
   V3 toe[2] = {{20, 80, 9}, {20, 80, -9}};    // near and far toe targets
+  V3 heel[2] = {{-19, -18, 0}, {-19, -18, 0}};  // each ankle from its toe: the raised foot
   float tail_sway = 0;
   float tail_lift = 0;
   bool drool = true;
@@ -133,8 +134,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     const Material& mat = i == 0 ? near_mat : far_mat;
     V3 root{0, 3, s * 9};
     V3 toe = p.toe[i];
-    V3 ankle = toe + V3{-19, -18, 0};
-    ankle = reach(root, ankle, 38, 37);
+    V3 ankle = reach(root, toe + p.heel[i], 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
     m.capsule(root, knee, 11.5f, 6.0f, mat, 4, 6.5f, 0.4f);
     m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 4);
@@ -194,17 +194,40 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   m.set_xf(view);
 }
 
-// The walking pose for phase -1, 0, +1; `bob` sinks the hips at passing.
+// The walking pose for phase -1, 0, +1: a crouched stalk on the toes. At
+// each contact the leading foot lands just ahead of the hips with the knee
+// still bent, the trailing one pushes off from far behind with its heel
+// high, and the hips sink between them; at passing the swinging foot is
+// tucked up under the body while the other carries the weight. `bob`
+// sinks the hips.
 Pose walk_pose(int frame, float& bob) {
   Pose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
-  bob = ph == 0 ? 4.0f : 0.0f;
-  p.pitch = -0.62f - 0.05f * ph;
+  bob = ph == 0 ? 0.0f : 3.0f;
+  p.pitch = -0.58f - 0.04f * ph;
   p.neck_end = {74, -63 - bob, 0};  // the head stays where the shot mask expects it
-  p.toe[0] = {20 + 46 * ph, 80 - bob, 9};
-  p.toe[1] = {20 - 46 * ph, 80 - bob - (ph == 0 ? 14.0f : 0.0f), -9};
-  p.hand[0] = {34 + 14 * ph, 26, 6};
-  p.hand[1] = {34 - 14 * ph, 26, -6};
+  // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
+  // the hips, 2 swinging through.
+  auto place_leg = [&](int i, float where) {
+    const float z = i == 0 ? 9.0f : -9.0f;
+    if (where > 1.5f) {
+      p.toe[i] = {38, 62 - bob, z};
+      p.heel[i] = {-14, -12, 0};
+    } else if (where > 0.5f) {
+      p.toe[i] = {44, 80 - bob, z};
+      p.heel[i] = {-17, -20, 0};
+    } else if (where < -0.5f) {
+      p.toe[i] = {-22, 80 - bob, z};
+      p.heel[i] = {-5, -25, 0};
+    } else {
+      p.toe[i] = {20, 80 - bob, z};
+      p.heel[i] = {-15, -22, 0};
+    }
+  };
+  place_leg(0, ph);
+  place_leg(1, ph == 0 ? 2.0f : -ph);
+  p.hand[0] = {34 - 10 * ph, 28, 6};
+  p.hand[1] = {34 + 10 * ph, 28, -6};
   p.tail_sway = -ph;
   p.jaw = 0.12f + 0.08f * (ph + 1);
   return p;
