@@ -135,8 +135,8 @@ Buf creature_death(int kind) {
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
       scale(b, 0.5f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.75f, .release_s = 0.3f,
-                              .formant = 1100.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 1.0f, .release_s = 0.3f,
+                              .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
       return b;
     }
