@@ -161,7 +161,7 @@ Buf creature_death(int kind) {
       // Open-throated and sobbing: a higher chest, breath through it, and a
       // slow rattle that falls apart as the cry drowns.
       add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 210.0f, .hz1 = 85.0f, .gain = 0.9f, .release_s = 0.45f,
-                              .formant = 700.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
+                              .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       return b;
     }
@@ -176,13 +176,13 @@ Buf creature_death_far(int kind) {
   if (kind == 2) {
     Biquad hp, duct;
     hp.highpass(450.0f, 0.7f, kRate);
-    duct.bandpass(1500.0f, 2.0f, kRate);
+    duct.bandpass(2000.0f, 2.0f, kRate);
     Buf thin(near.size());
     for (size_t i = 0; i < near.size(); ++i) {
       float x = hp(near[i]);
       thin[i] = duct(x) * 1.4f + x * 0.25f;
     }
-    return add_reverb(lowpassed(thin, kRate, 2600.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    return add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
   }
   Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
   return add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
