@@ -33,10 +33,12 @@ void add_gurgle(Buf& b, Rng& rng, double at, float len, float gain) {
   }
 }
 
-// The throat under every shriek: a rough, low voiced growl whose energy
-// sits at 300-1000 Hz, rattling at an irregular 30-40 Hz. It gives the
-// cry a body and a chest, so the shriek is not all whistle, and it starts
-// at once, so the cry is at full strength within a few tens of ms.
+// The throat under every shriek: a rough voiced growl whose energy sits
+// at 300-1000 Hz, choked off by a rattle. It gives the cry a body and a
+// chest, so the shriek is not all whistle, and it starts at once, so the
+// cry is at full strength within a few tens of ms. Each creature and each
+// event has its own throat: pitch, resonance, rattle rate and how uneven
+// the rattle is, so no two cries share one pulse.
 struct Growl {
   float seconds;
   float hz0, hz1;   // the throat's pitch from start to end
@@ -44,6 +46,9 @@ struct Growl {
   float attack_s = 0.008f;
   float release_s = 0.15f;
   float formant = 520.0f;  // the centre of the chest's resonance
+  float rattle_hz = 34.0f;    // how often the voice is choked off
+  float rattle_spread = 0.5f; // each cycle's length varies by up to this share
+  float rasp = 0.25f;         // noise through the throat
 };
 
 void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
@@ -54,14 +59,20 @@ void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
   high.bandpass(g.formant * 1.75f, 1.4f, kRate);
   OnePoleLP wobble;
   wobble.set(18.0f, kRate);
+  float rattle_hz = g.rattle_hz;
+  double last_rp = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float u = t / g.seconds;
     float hz = g.hz0 * std::pow(g.hz1 / g.hz0, u) * (1.0f + 0.6f * wobble(rng.bi()));
     float saw = blep_saw(glottis.step(hz, kRate), hz / kRate);
-    // The rattle: the voice choked off 30-40 times a second, unevenly.
-    float r = 0.5f + 0.5f * sine(rattle.step(34.0f + 6.0f * rng.bi(), kRate));
-    float x = saw * (0.35f + 0.65f * r * r) + 0.25f * rng.bi();
+    // The rattle: each cycle draws its own length, so the choking has no
+    // steady rate for the ear (or a meter) to lock onto.
+    double rp = rattle.step(rattle_hz, kRate);
+    if (rp < last_rp) rattle_hz = g.rattle_hz * (1.0f + g.rattle_spread * rng.bi());
+    last_rp = rp;
+    float r = 0.5f - 0.5f * static_cast<float>(std::cos(kTwoPi * rp));
+    float x = saw * (0.35f + 0.65f * r * r) + g.rasp * rng.bi();
     float env = std::min(1.0f, t / g.attack_s) * std::clamp((g.seconds - t) / g.release_s, 0.0f, 1.0f);
     out[i] = (low(x) * 1.6f + high(x) * 0.7f) * env * g.gain;
   }
@@ -80,7 +91,9 @@ Buf creature_attack(int kind) {
                       .attack_s = 0.006f, .release_s = 0.2f, .seed = 21});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 0.6f + 0.4f * sine(seconds_at(i) * 28.0);
       scale(b, 0.55f);
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 190.0f, .hz1 = 150.0f, .gain = 1.3f, .formant = 620.0f});
+      // A small, fast throat: high and tight, chattering rather than growling.
+      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 290.0f, .hz1 = 240.0f, .gain = 1.0f, .formant = 1050.0f,
+                              .rattle_hz = 52.0f, .rattle_spread = 0.35f, .rasp = 0.1f});
       add_hiss(b, rng, 0.0, 0.12f, 3800.0f, 0.35f);
       return b;
     }
@@ -103,7 +116,9 @@ Buf creature_attack(int kind) {
                       .ratio = 1.5f, .index = 2.4f, .breath = 0.5f, .roughness = 0.7f,
                       .attack_s = 0.012f, .release_s = 0.3f, .seed = 11});
       scale(b, 0.6f);
-      add_growl(b, rng, 0.0, {.seconds = 0.75f, .hz0 = 150.0f, .hz1 = 125.0f, .gain = 1.3f, .release_s = 0.25f});
+      // A deep chest and a slow, heavy rattle: the snarl's weight.
+      add_growl(b, rng, 0.0, {.seconds = 0.75f, .hz0 = 130.0f, .hz1 = 110.0f, .gain = 1.5f, .release_s = 0.25f,
+                              .formant = 420.0f, .rattle_hz = 24.0f, .rattle_spread = 0.6f, .rasp = 0.35f});
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       return b;
     }
@@ -119,8 +134,9 @@ Buf creature_death(int kind) {
                       .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
       scale(b, 0.5f);
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 210.0f, .hz1 = 120.0f, .gain = 1.2f, .release_s = 0.3f,
-                              .formant = 680.0f});
+      // The throat gives out in a few slow, wet spasms.
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 1.0f, .release_s = 0.3f,
+                              .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
       return b;
     }
@@ -138,12 +154,15 @@ Buf creature_death(int kind) {
     }
     default: {  // warrior: a scream that breaks and drowns
       Buf b = shriek({.seconds = 1.1f,
-                      .pitch = {{{0.0f, 1250.0f}, {0.12f, 1500.0f}, {1.1f, 420.0f}}},
-                      .ratio = 1.5f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
+                      .pitch = {{{0.0f, 950.0f}, {0.12f, 1150.0f}, {1.1f, 360.0f}}},
+                      .ratio = 2.2f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
                       .attack_s = 0.01f, .release_s = 0.5f, .seed = 12});
       scale(b, 0.65f);
-      add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 160.0f, .hz1 = 90.0f, .gain = 1.1f, .release_s = 0.45f});
-      add_gurgle(b, rng, 0.45, 0.6f, 0.6f);
+      // Open-throated and sobbing: a higher chest, breath through it, and a
+      // slow rattle that falls apart as the cry drowns.
+      add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 210.0f, .hz1 = 85.0f, .gain = 0.9f, .release_s = 0.45f,
+                              .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
+      add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       return b;
     }
   }
@@ -157,13 +176,13 @@ Buf creature_death_far(int kind) {
   if (kind == 2) {
     Biquad hp, duct;
     hp.highpass(450.0f, 0.7f, kRate);
-    duct.bandpass(1500.0f, 2.0f, kRate);
+    duct.bandpass(2000.0f, 2.0f, kRate);
     Buf thin(near.size());
     for (size_t i = 0; i < near.size(); ++i) {
       float x = hp(near[i]);
       thin[i] = duct(x) * 1.4f + x * 0.25f;
     }
-    return add_reverb(lowpassed(thin, kRate, 2600.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    return add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
   }
   Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
   return add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);

@@ -17,6 +17,14 @@ void add_beep(Buf& b, double at, float hz, float hold_s, float gain) {
     b[i] += gain * std::min(1.0f, t / 0.003f) * ring * (sine(a.step(hz, kRate)) + 0.25f * sine(c.step(hz * 2.0f, kRate)));
   }
 }
+// A chime struck rather than switched on: the FM bell, its octave ringing
+// shorter, and a brief breath of noise where the mallet meets the metal,
+// so the note has a grain and a start of its own.
+void add_struck(Buf& b, Rng& rng, double at, float hz, float ratio, float index, float decay_s, float gain) {
+  add_bell(b, at, hz, ratio, index, decay_s, gain);
+  add_ping(b, at, hz * 2.0f, decay_s * 0.4f, gain * 0.3f);
+  add_noise_burst(b, rng, at, std::min(hz * 3.0f, 9000.0f), 1.0f, 0.02f, gain * 1.2f);
+}
 }  // namespace
 
 Buf tracker_low() {
@@ -56,25 +64,28 @@ Buf menu_tick() {
 
 Buf rescue_chime() {
   // A bright rising major arpeggio: someone saved.
+  Rng rng(0x5E5Cu);
   Buf b = blank(1.4);
   const float notes[] = {72, 76, 79, 84, 88};
-  for (int k = 0; k < 5; ++k) add_bell(b, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.35f);
+  for (int k = 0; k < 5; ++k) add_struck(b, rng, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.35f);
   return add_reverb(b, kRate, 0.5f, 0.4f, 0.3f, 0.2);
 }
 
 Buf cheat_chime() {
   // An eerie whole-tone run up and back down.
+  Rng rng(0xC4EAu);
   Buf b = blank(1.2);
   const float notes[] = {74, 76, 78, 80, 82, 80, 78};
-  for (int k = 0; k < 7; ++k) add_bell(b, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
+  for (int k = 0; k < 7; ++k) add_struck(b, rng, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
   return add_reverb(b, kRate, 0.6f, 0.3f, 0.35f, 0.2);
 }
 
 Buf cheat_toggle() {
   // Two quick chimes a fifth apart.
+  Rng rng(0x7066u);
   Buf b = blank(0.5);
-  add_bell(b, 0.0, midi_hz(81), 3.5f, 1.5f, 0.15f, 0.4f);
-  add_bell(b, 0.07, midi_hz(88), 3.5f, 1.5f, 0.18f, 0.4f);
+  add_struck(b, rng, 0.0, midi_hz(81), 3.5f, 1.5f, 0.15f, 0.4f);
+  add_struck(b, rng, 0.07, midi_hz(88), 3.5f, 1.5f, 0.18f, 0.4f);
   return b;
 }
 
