@@ -55,14 +55,8 @@ constexpr int kRun = 12, kDrift = 36, kSurge = 56, kReturn = 82;
 // Roots a bar each (bass octave, E2 = 40).
 constexpr int kE = 40, kC = 36, kG = 43, kD = 38, kA = 45, kF = 41, kB = 47;
 // Two bars a chord: E minor, C, G, D in the run; climbing in the surge.
-// Each round of the progression turns a different way, so no two lines of
-// the run or the surge sit on the same chords.
-const int kRunRoots[12] = {kE, kC, kG, kD, kA, kC, kE, kB, kC, kD, kG, kB};
-const int kSurgeRoots[13] = {kE, kC, kD, kB, kG, kD, kA, kC, kE, kG, kD, kB, kC};
-// The stalk's and the return's chords, two bars each, leaving home and
-// coming back to it before the loop comes round.
-const int kStalkRoots[6] = {kE, kE, kC, kE, kD, kE};
-const int kReturnRoots[4] = {kC, kD, kE, kE};
+const int kRunRoots[4] = {kE, kC, kG, kD};
+const int kSurgeRoots[4] = {kE, kC, kD, kB};
 // The drift's A minor: Am F C G, then Dm Am B.
 const int kDriftRoots[10] = {kA, kF, kC, kG, kA, kF, kD, kB, kA, kB};
 
@@ -139,29 +133,29 @@ void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
 }
 
 // The opening's and the ending's texture: muted guitar, shaker, a kick.
-void stalk_bar(NoteScore& s, int bar, int root, int vel) {
-  chug(s, bar, root, vel);
-  bass_line(s, bar, root, vel - 6, false);
+void stalk_bar(NoteScore& s, int bar, int vel) {
+  chug(s, bar, kE, vel);
+  bass_line(s, bar, kE, vel - 6, false);
   for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 58 : x % 2 ? 30 : 42, 0.1);
   s.note(kKit, bar, 0, kKick, vel, 0.2);
   s.note(kKit, bar, 2.5, kKick, vel - 16, 0.2);
   s.note(kKit, bar, 3.0, kTambourine, vel - 18, 0.2);
-  if (bar % 2 == 0) {
-    s.note(kPad, bar, 0, root + 24, 70, 7.5);
-    s.note(kPad, bar, 0, root + 19, 62, 7.5);
-    s.note(kPad, bar, 0, root + 27 + (minor_root(root) ? 0 : 1), 56, 7.5);
+  if (bar % 4 == 0) {
+    s.note(kPad, bar, 0, kE + 24, 70, 15.5);
+    s.note(kPad, bar, 0, kB + 12, 62, 15.5);
+    s.note(kPad, bar, 0, kE + 31, 56, 15.5);
   }
 }
 
 void stalk(NoteScore& s) {
-  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, kStalkRoots[bar / 2], 80 + bar);
+  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar);
   phrase(s, kLead, 8, kAsk, 0, 66);
   s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
 }
 
 void run(NoteScore& s) {
   for (int bar = kRun; bar < kDrift; ++bar) {
-    const int in = bar - kRun, root = kRunRoots[(in / 2) % 12];
+    const int in = bar - kRun, root = kRunRoots[(in / 2) % 4];
     chug(s, bar, root, 92);
     bass_line(s, bar, root, 98, true);
     kit_groove(s, bar, in, 104, false);
@@ -212,7 +206,7 @@ void drift(NoteScore& s) {
 
 void surge(NoteScore& s) {
   for (int bar = kSurge; bar < kReturn; ++bar) {
-    const int in = bar - kSurge, root = kSurgeRoots[(in / 2) % 13];
+    const int in = bar - kSurge, root = kSurgeRoots[(in / 2) % 4];
     chug(s, bar, root, 96);
     bass_line(s, bar, root, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
@@ -234,11 +228,10 @@ void back(NoteScore& s) {
   // at the level the loop opens on.
   for (int bar = kReturn; bar < kTiming.bars; ++bar) {
     const int in = bar - kReturn;
-    const int root = kReturnRoots[in / 2];
-    stalk_bar(s, bar, root, 82 + (in < 2 ? 8 - in * 4 : 0));
+    stalk_bar(s, bar, 82 + (in < 2 ? 8 - in * 4 : 0));
     if (in < 2) {
       for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, 80 - in * 20, 0.2);
-      power_chord(s, bar, root, 80 - in * 16);
+      power_chord(s, bar, kE, 80 - in * 16);
     }
   }
   phrase(s, kLead, kReturn + 2, kAsk, 0, 70);

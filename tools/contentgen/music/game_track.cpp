@@ -112,17 +112,15 @@ void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int tran
 }
 
 void patrol(NoteScore& s) {
-  // Per two bars: the ticking walks off home to the flat second, the sixth
-  // and the seventh, so the opening is not one long pedal.
-  static const int kRoots[8] = {kE, 41, kE, 36, 38, 41, 36, kE};
+  static const int kRoots[8] = {kE, kE, kE, kE, kE, 41, kE, 38};  // per two bars
   for (int bar = 0; bar < kPursuit; ++bar) {
     const int pair = bar / 2, root = kRoots[pair];
     const int lift = bar * 2;  // a slow rise through the section
     ostinato(s, bar, root, 84 + lift / 2, false);
     bass_accents(s, bar, root, 74 + lift / 2);
     // Heartbeat.
-    s.note(kTimpani, bar, 0.0, root, 84, 1);
-    s.note(kTimpani, bar, 0.75, root, 58, 1);
+    s.note(kTimpani, bar, 0.0, kE, 84, 1);
+    s.note(kTimpani, bar, 0.75, kE, 58, 1);
     if (bar % 4 == 3) s.note(kTimpani, bar, 3.0, 47, 66, 1);
     // Ticking: a pedal hat on the off-beats, closed hats from bar 8.
     for (int b = 0; b < 4; ++b) s.note(kKit, bar, b + 0.5, kHatPedal, 40 + lift / 2, 0.2);
