@@ -144,6 +144,11 @@ double band_share(const std::vector<float>& s, int rate, double lo, double hi) {
 
 TEST_P(MusicTrack, IsMasteredToTheCommonLoudness) {
   EXPECT_NEAR(heard(GetParam()).loudness.integrated, kTargetLufs, 1.0);
+  // Loud and still clean once decoded: no true peak over -1 dB, which a
+  // sample-peak limiter alone lets through between samples and in the coder.
+  const Decoded& d = heard(GetParam()).pcm;
+  for (const std::vector<float>* ch : {&d.left, &d.right})
+    EXPECT_LE(contentgen::measure::true_peak_db(*ch), -1.0);
 }
 
 TEST(MusicTracks, EnhancedAndPlainVariantsMatchInLoudness) {

@@ -128,8 +128,8 @@ void patrol(NoteScore& s) {
       s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (bar >= 8) s.note(kKit, bar, 3.5, kShaker, 50, 0.1);
     if (bar % 2 == 0) {
-      s.note(kDrone, bar, 0, kE, 76, 8);
-      s.note(kDrone, bar, 0, kE + 7, 66, 8);
+      s.note(kDrone, bar, 0, root, 76, 8);
+      s.note(kDrone, bar, 0, triad(root)[2], 66, 8);
       // A thin high shimmer keeps the opening from sitting only in the bass.
       s.note(kHigh, bar, 0, kE + 36 + (pair % 4 == 3 ? 1 : 0), 50, 8);
       s.note(kAir, bar, 0, kE + 24 + (pair % 2 ? 7 : 0), 62, 8);
@@ -225,15 +225,15 @@ void hive(NoteScore& s) {
 }
 
 void assault(NoteScore& s) {
-  static const int kRoots[9] = {kE, 36, 38, 41, 43, 41, kE, kE, kE};
+  static const int kRoots[9] = {kE, 36, 38, 41, 43, 41, 36, 41, kE};
   for (int bar = kAssault; bar < kTiming.bars; ++bar) {
     const int in = bar - kAssault, pair = in / 2, root = kRoots[pair];
     const bool ebb = bar >= kEbb;
     const int fade = ebb ? (bar - kEbb) : 0;  // bars into the ebb
     ostinato(s, bar, root, ebb ? 92 - fade * 2 : 100, !ebb);
     bass_accents(s, bar, root, ebb ? 86 - fade * 2 : 100);
-    s.note(kTimpani, bar, 0.0, kE, ebb ? 84 : 100, 1);
-    s.note(kTimpani, bar, 0.75, kE, ebb ? 58 : 76, 1);
+    s.note(kTimpani, bar, 0.0, root, ebb ? 84 : 100, 1);
+    s.note(kTimpani, bar, 0.75, root, ebb ? 58 : 76, 1);
     if (!ebb) {
       // The kit: kick on the 3+3+2, snare on two and four, hats on eighths.
       for (double b : {0.0, 1.5, 3.0}) s.note(kKit, bar, b, kKick, 104, 0.3);
@@ -254,8 +254,8 @@ void assault(NoteScore& s) {
       for (int x = 0; x < 16; x += 2)
         s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (in % 2 == 0) {
-      s.note(kDrone, bar, 0, ebb ? kE : root, 80, 8);
-      s.note(kDrone, bar, 0, (ebb ? kE : root) + 7, 70, 8);
+      s.note(kDrone, bar, 0, root, 80, 8);
+      s.note(kDrone, bar, 0, triad(root)[2], 70, 8);
       if (ebb) s.note(kHigh, bar, 0, kE + 36, 56, 8);
       if (!ebb) {
         auto t = triad(root + 12);
@@ -311,8 +311,9 @@ LoopCanvas game_track() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
-  // A little lighter in the bass and brighter on top, for small speakers.
-  tone(c, -3.0f, 5.0f, 2.0f);
+  // Lighter in the bass and much brighter on top: the sound font's strings
+  // and brass are dull, and small speakers lose the piece without its edge.
+  tone(c, -3.5f, 9.0f, 3.0f);
   excite(c, 3.0f);
   level_seam(c, 6.0);
   master(c);

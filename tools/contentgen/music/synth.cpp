@@ -201,7 +201,7 @@ void master(LoopCanvas& c) {
     for (float& v : *ch) v -= mean;
   }
   const Buf l0 = c.left(), r0 = c.right();
-  const float ceiling = db_to_gain(kCeilingDb);
+  const float ceiling = db_to_gain(kCeilingDb - kLimiterMarginDb);
   double gain_db = 0.0, slope = 1.0, last_gain = 0.0;
   double last = measure::programme_loudness(l0, r0, kRate).integrated;
   if (last < -100.0) return;

@@ -57,9 +57,14 @@ void level_seam(LoopCanvas& c, double span_s);
 // nothing in level.
 constexpr float kTargetLufs = -16.0f;
 constexpr float kCeilingDb = -1.0f;
+// The limiter holds sample peaks this far under the ceiling: the waveform
+// rebuilt between samples, and the Vorbis coder's ringing, overshoot them
+// by up to two and a half decibels on bright, dense passages.
+constexpr float kLimiterMarginDb = 3.0f;
 
 // Brings the loop to kTargetLufs (K-weighted, gated) with a look-ahead
-// limiter that keeps every peak at or below kCeilingDb. The limiter runs
+// limiter that keeps every true peak of the decoded file at or below
+// kCeilingDb. The limiter runs
 // round the loop, so its state at the end carries into the opening.
 void master(LoopCanvas& c);
 
