@@ -4,40 +4,14 @@
 #include <cmath>
 #include <complex>
 
+#include "measure/biquad.h"
+
 namespace contentgen::measure {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kSilenceDb = -120.0;
-
-// Direct-form biquad in double precision: the ear curves have poles close
-// to z = 1 at low frequencies, where float rounding would drift.
-struct Biquad2 {
-  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
-  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  double operator()(double x) {
-    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1;
-    x1 = x;
-    y2 = y1;
-    y1 = y;
-    return y;
-  }
-};
-
-// Second-order Butterworth high-pass.
-Biquad2 highpass(double hz, int rate) {
-  double w = 2 * kPi * hz / rate, c = std::cos(w), al = std::sin(w) / (2 * std::sqrt(0.5));
-  double a0 = 1 + al;
-  Biquad2 f;
-  f.b0 = (1 + c) / 2 / a0;
-  f.b1 = -(1 + c) / a0;
-  f.b2 = f.b0;
-  f.a1 = -2 * c / a0;
-  f.a2 = (1 - al) / a0;
-  return f;
-}
 
 // The two stages of the K curve (a high shelf of +4 dB above ~1.7 kHz and
 // the revised low-frequency high-pass near 38 Hz), derived for any rate

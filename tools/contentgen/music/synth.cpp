@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "measure/biquad.h"
 #include "measure/loudness.h"
 #include "sounds/levelling.h"
 
@@ -97,44 +98,20 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db) {
   }
 }
 
-namespace {
-
-// RBJ high-pass, Butterworth Q, in double precision.
-struct HighPass {
-  double b0, b1, b2, a1, a2, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  explicit HighPass(double hz) {
-    double w = kTwoPi * hz / kRate, c = std::cos(w), al = std::sin(w) / std::sqrt(2.0), a0 = 1 + al;
-    b0 = (1 + c) / 2 / a0;
-    b1 = -(1 + c) / a0;
-    b2 = b0;
-    a1 = -2 * c / a0;
-    a2 = (1 - al) / a0;
-  }
-  double operator()(double x) {
-    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1;
-    x1 = x;
-    y2 = y1;
-    y1 = y;
-    return y;
-  }
-};
-
-}  // namespace
-
 void excite(LoopCanvas& c, float amount) {
   const size_t n = c.size(), warm = std::min<size_t>(n, kRate);
   for (Buf* ch : {&c.left(), &c.right()}) {
     // The drive follows the programme's own presence band, so a soft piece
     // and a loud one are brightened alike.
-    HighPass probe(3000.0);
+    measure::Biquad2 probe = measure::highpass(3000.0, kRate);
     double sum = 0.0;
     for (size_t i = 0; i < n; ++i) {
       double v = probe((*ch)[i]);
       sum += v * v;
     }
     const double ref = std::max(1e-6, std::sqrt(sum / static_cast<double>(n)));
-    HighPass band(3000.0), top1(5000.0), top2(5000.0);
+    measure::Biquad2 band = measure::highpass(3000.0, kRate), top1 = measure::highpass(5000.0, kRate),
+                    top2 = measure::highpass(5000.0, kRate);
     Buf out(n);
     for (int pass = 0; pass < 2; ++pass)
       for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {

@@ -106,7 +106,7 @@ void lit_goo(cairo_t* cr, const std::function<void(cairo_t*)>& shapes, const Goo
       const double ndl = nx * lx + ny * ly + nz * lz;
       const double diff = std::clamp((ndl + 0.2) / 1.2, 0.0, 1.0);
       const double ndh = std::max(0.0, nx * hx + ny * hy + nz * hz);
-      const double spec = look.shine * (0.95 * std::pow(ndh, 70.0) + 0.18 * std::pow(ndh, 9.0));
+      const double glint = look.shine * (0.95 * std::pow(ndh, 70.0) + 0.18 * std::pow(ndh, 9.0));
       const double fres = std::pow(1 - nz, 3.0);
       const double rim = 0.45 * fres * std::clamp(0.6 * nx - 0.3 * ny + 0.4, 0.0, 1.0);
       // Thick goo is deep and dark; thin goo glows with the light through it.
@@ -114,13 +114,13 @@ void lit_goo(cairo_t* cr, const std::function<void(cairo_t*)>& shapes, const Goo
       // The lip darkens where the surface turns away (the meniscus).
       const double lip = 0.55 + 0.45 * smooth(0.05, 0.45, t);
       const double alpha =
-          std::clamp(c * (look.alpha_thin + (look.alpha_deep - look.alpha_thin) * thick) + spec * 0.6 * c, 0.0, 1.0);
+          std::clamp(c * (look.alpha_thin + (look.alpha_deep - look.alpha_thin) * thick) + glint * 0.6 * c, 0.0, 1.0);
       const double rimc[3] = {0.35, 0.55, 0.80};
       const double spc[3] = {1.0, 1.0, 0.88};
       uint32_t out = static_cast<uint32_t>(std::lround(alpha * 255)) << 24;
       for (int i = 0; i < 3; ++i) {
         const double base = look.thin[i] + (look.deep[i] - look.thin[i]) * thick;
-        double v = base * (0.30 + 0.85 * diff) * lip + spec * spc[i] + rim * rimc[i];
+        double v = base * (0.30 + 0.85 * diff) * lip + glint * spc[i] + rim * rimc[i];
         v = std::clamp(v, 0.0, 1.0) * alpha;  // premultiplied
         out |= static_cast<uint32_t>(std::lround(v * 255)) << (16 - 8 * i);
       }
