@@ -220,26 +220,57 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   cairo_set_source_rgba(cr, 0.07, 0.06, 0.03, 0.55);
   cairo_fill(cr);
   cairo_restore(cr);
-  // The pool itself: a low lens of translucent goo, thicker in the middle.
+  // The pool itself: a low lens of translucent goo, thicker in the middle,
+  // greyer than fresh blood: it has spread thin and taken the deck's dirt.
   GooLook pool;
   pool.depth = 1.4;
   pool.blur = std::max(1.5, ry * 0.3);
   pool.alpha_thin = 0.7;
   pool.alpha_deep = 0.9;
-  pool.deep[0] = 0.26, pool.deep[1] = 0.36, pool.deep[2] = 0.07;
+  pool.thin[0] = 0.68, pool.thin[1] = 0.74, pool.thin[2] = 0.48;
+  pool.deep[0] = 0.25, pool.deep[1] = 0.31, pool.deep[2] = 0.13;
   lit_goo(cr, [&](cairo_t* m) {
     outline(m, 0.0);
     cairo_close_path(m);
     cairo_fill(m);
   }, pool);
-  // The meniscus catches the room's light along the far edge.
   cairo_save(cr);
   cairo_identity_matrix(cr);
+  // A darker rim where the goo thins and has eaten into the deck, heaviest
+  // on the near side.
+  cairo_new_path(cr);
+  outline(cr, -0.02);
+  cairo_close_path(cr);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_width(cr, std::max(1.0, ry * 0.12));
+  cairo_set_source_rgba(cr, 0.08, 0.09, 0.04, 0.55);
+  cairo_stroke(cr);
+  cairo_new_path(cr);
+  outline(cr, -0.06, M_PI * 0.15, M_PI * 0.85);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, std::max(1.0, ry * 0.14));
+  cairo_set_source_rgba(cr, 0.06, 0.07, 0.03, 0.45);
+  cairo_stroke(cr);
+  // The ceiling lamps mirrored in the far half: a pale smear across it.
+  double gx = cx, gy = cy - ry * 0.3;
+  cairo_matrix_transform_point(&to_device, &gx, &gy);
+  cairo_save(cr);
+  cairo_translate(cr, gx, gy);
+  cairo_scale(cr, rx * 0.55, ry * 0.22);
+  cairo_pattern_t* glint = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(glint, 0, 0.9, 0.94, 0.82, 0.32);
+  cairo_pattern_add_color_stop_rgba(glint, 1, 0.9, 0.94, 0.82, 0);
+  cairo_set_source(cr, glint);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(glint);
+  cairo_restore(cr);
+  // The meniscus catches the room's light along the far edge.
   cairo_new_path(cr);
   outline(cr, -0.08, M_PI * 1.1, M_PI * 1.9);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_width(cr, std::max(0.8, ry * 0.09));
-  cairo_set_source_rgba(cr, 0.92, 0.96, 0.74, 0.75);
+  cairo_set_line_width(cr, std::max(0.9, ry * 0.1));
+  cairo_set_source_rgba(cr, 0.95, 0.97, 0.86, 0.85);
   cairo_stroke(cr);
   cairo_restore(cr);
   // Bubbles: each rises, swells and bursts over the frames; a frame shows
@@ -251,7 +282,7 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   for (int i = 0; i < count; ++i) {
     const double a = bub.range(0, 2 * M_PI), d = std::sqrt(bub.unit()) * 0.7;
     Pt b{cx + std::cos(a) * rx * d, cy + std::sin(a) * ry * d};
-    const double size = bub.range(0.7, 1.5) * std::max(1.2, ry * 0.2);
+    const double size = bub.range(0.7, 1.5) * std::max(1.5, ry * 0.26);
     const int born = static_cast<int>(bub.range(0, 3));
     const int age = ((phase - born) % 3 + 3) % 3;  // 0 rising, 1 swollen, 2 gone
     if (age == 2) continue;
@@ -261,7 +292,9 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   GooLook bead;
   bead.blur = 1;
   bead.depth = 3.5;
-  bead.alpha_thin = 0.75;
+  bead.alpha_thin = 0.8;
+  bead.thin[0] = 0.72, bead.thin[1] = 0.78, bead.thin[2] = 0.5;
+  bead.deep[0] = 0.3, bead.deep[1] = 0.37, bead.deep[2] = 0.15;
   lit_goo(cr, [&](cairo_t* m) {
     for (const auto& [p, r] : beads) {
       cairo_save(m);
@@ -272,6 +305,23 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
       cairo_fill(m);
     }
   }, bead);
+  // Each bead's shadowed foot and a sharp specular dot on its crown.
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  for (const auto& [p, r] : beads) {
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y + r * 0.45);
+    cairo_scale(cr, r, r * 0.35);
+    cairo_arc(cr, 0, 0, 1, 0, M_PI);
+    cairo_restore(cr);
+    cairo_set_source_rgba(cr, 0.05, 0.06, 0.02, 0.5);
+    cairo_set_line_width(cr, std::max(0.6, r * 0.25));
+    cairo_stroke(cr);
+    cairo_set_source_rgba(cr, 1, 1, 0.96, 0.95);
+    cairo_arc(cr, p.x - r * 0.3, p.y - r * 0.35, std::max(0.55, r * 0.22), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
   cairo_restore(cr);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "wall_parts.h"
+#include "paint_kit/value_detail.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
@@ -225,8 +226,7 @@ Bytes make_door(bool open) {
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
-  lift_for_tint(c, 1.6);
-  light_wall(c);
+  light_for_tint(c);
   return c.png();
 }
 
@@ -236,8 +236,7 @@ Bytes make_panel(bool open) {
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
   brighten_metal(c);
-  lift_for_tint(c, 1.6);
-  light_wall(c);
+  light_for_tint(c);
   return c.png();
 }
 
@@ -257,8 +256,7 @@ Bytes make_door_assembly() {
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
   brighten_metal(c);
-  lift_for_tint(c, 1.6);
-  light_wall(c);
+  light_for_tint(c);
   return c.png_opaque();
 }
 
@@ -390,6 +388,9 @@ Bytes make_floor() {
   for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
   grime(c, n, 0.45, 0, 0, w, h);
   deck_light(c);
+  // The bars' edges and the pit's pipes deepened alike in every channel, so
+  // a tinted deck keeps its grating.
+  paint::value_detail(c, 3, 0.7, 0.4);
   return c.png_opaque();
 }
 

@@ -8,6 +8,7 @@
 #include "model_kit/model.h"
 #include "wall_parts.h"
 #include "paint_kit/geometry.h"
+#include "paint_kit/value_detail.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
@@ -129,6 +130,7 @@ void slime_streaks(Canvas& c, Noise& n) {
     cairo_new_path(cr);
     wet_highlight(cr, x - w * 0.15, 8, len * 0.85, 0.8, 0.55);
   }
+  paint::value_detail(c, 3, 0.6, 0.35);
 }
 
 // Stages two and three: an organic mass modelled in relief and rendered
@@ -284,13 +286,21 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   m.set_skin(0.5f, 3.5f);
   overgrowth_body(m, n, k, g, top, bottom);
   model::RenderOptions o;
-  o.ambient = 0.28f;
-  o.exposure = 1.15f;
+  // Lit brighter than the creatures: a red or blue room keeps a single
+  // channel of this dark green, and the mass must still show its lumps.
+  o.ambient = 0.34f;
+  o.exposure = 1.8f;
   // The growth is fine texture inside a masked outline: nine samples a
   // pixel hold its edges as well as sixteen.
   o.supersample = 3;
   model::render(m, c, o);
   overgrowth_value(c, m, n, g);
+  // The lumps' shading deepened in every channel and the green pulled
+  // toward grey, so the mass keeps its relief under any room tint; then
+  // the slot's columns evened out, so a row of it shows no stripe at the
+  // same place in every slot.
+  paint::value_detail(c, 4, 0.7, 0.5);
+  paint::even_columns(c, overhang, kSlot, 0.9);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "paint_kit/pixels.h"
+#include "paint_kit/value_detail.h"
 
 namespace contentgen::roomart {
 
@@ -376,7 +377,7 @@ void light_wall(Canvas& c) {
     const double t = (y + 0.5) / c.height();
     const double pool = std::exp(-std::pow((t - 0.2) / 0.33, 2.0));
     const double under_beam = t < 0.05 ? 0.85 + 3.0 * t : 1.0;
-    fall[static_cast<size_t>(y)] = (0.87 + 0.38 * pool) * under_beam;
+    fall[static_cast<size_t>(y)] = (0.9 + 0.28 * pool) * under_beam;
   }
   // Contrast: a gentle S round the mids, so seams and shadows deepen while
   // the lit faces of the plates stay bright.
@@ -397,6 +398,15 @@ void light_wall(Canvas& c) {
     }
     p = out;
   });
+}
+
+void light_for_tint(Canvas& c) {
+  lift_for_tint(c, 1.8);
+  light_wall(c);
+  // Two scales of detail: the plates' bevels and rivets, then the panels
+  // and the grime patches.
+  paint::value_detail(c, 3, 0.8, 0.45);
+  paint::value_detail(c, 12, 0.45, 0.0);
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {

@@ -63,6 +63,12 @@ void lift_for_tint(Canvas& c, double bend = 1.8);
 // a tinted room reads as coloured light on shaped metal rather than a flat
 // wash. The same for every column, so neighbouring pictures still join.
 void light_wall(Canvas& c);
+// The whole treatment of a finished wall, door or panel picture for the
+// tinted rooms: a gentler lift than before, the room's light, then the
+// value of seams, bevels and grime deepened alike in every channel and the
+// paint's colour pulled toward grey, so a red, green or blue room keeps the
+// picture's shapes rather than one flat colour.
+void light_for_tint(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).

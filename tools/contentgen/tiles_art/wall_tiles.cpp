@@ -88,8 +88,7 @@ Bytes make_tile(int number) {
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
   brighten_metal(c);
-  lift_for_tint(c, 1.6);
-  light_wall(c);
+  light_for_tint(c);
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.

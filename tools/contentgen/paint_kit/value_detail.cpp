@@ -1,0 +1,125 @@
+#include "paint_kit/value_detail.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "paint_kit/pixels.h"
+
+namespace contentgen::paint {
+
+namespace {
+
+// Straight (un-premultiplied) channel values and alpha of a canvas.
+struct Straight {
+  int w, h;
+  std::vector<float> rgb;  // 3 a pixel
+  std::vector<uint8_t> alpha;
+  float lum(size_t i) const { return 0.3f * rgb[3 * i] + 0.55f * rgb[3 * i + 1] + 0.15f * rgb[3 * i + 2]; }
+};
+
+Straight read(Canvas& c) {
+  Straight s{c.width(), c.height(), {}, {}};
+  s.rgb.resize(static_cast<size_t>(s.w) * s.h * 3);
+  s.alpha.resize(static_cast<size_t>(s.w) * s.h);
+  each_pixel(c, [&](int x, int y, uint32_t& p) {
+    const size_t i = static_cast<size_t>(y) * s.w + x;
+    const uint32_t a = p >> 24;
+    s.alpha[i] = static_cast<uint8_t>(a);
+    for (int ch = 0; ch < 3; ++ch)
+      s.rgb[3 * i + ch] = a ? std::min(255.0f, channel(p, 16 - 8 * ch) * 255.0f / a) : 0.0f;
+  });
+  return s;
+}
+
+void write(Canvas& c, const Straight& s) {
+  each_pixel(c, [&](int x, int y, uint32_t& p) {
+    const size_t i = static_cast<size_t>(y) * s.w + x;
+    const uint32_t a = s.alpha[i];
+    if (!a) return;
+    uint32_t out = a << 24;
+    for (int ch = 0; ch < 3; ++ch) {
+      const float v = std::clamp(s.rgb[3 * i + ch], 0.0f, 255.0f);
+      out |= static_cast<uint32_t>(std::lround(v * a / 255.0f)) << (16 - 8 * ch);
+    }
+    p = out;
+  });
+}
+
+// Box sums along one axis with prefix sums, edges clamped to the picture.
+void box_pass(std::vector<float>& v, int w, int h, int radius, bool along_x) {
+  const int len = along_x ? w : h, lines = along_x ? h : w;
+  std::vector<float> prefix(static_cast<size_t>(len) + 1), out(static_cast<size_t>(len));
+  for (int l = 0; l < lines; ++l) {
+    auto at = [&](int k) -> float& {
+      return along_x ? v[static_cast<size_t>(l) * w + k] : v[static_cast<size_t>(k) * w + l];
+    };
+    for (int k = 0; k < len; ++k) prefix[k + 1] = prefix[k] + at(k);
+    for (int k = 0; k < len; ++k) {
+      const int a = std::max(0, k - radius), b = std::min(len, k + radius + 1);
+      out[k] = prefix[b] - prefix[a];
+    }
+    for (int k = 0; k < len; ++k) at(k) = out[k];
+  }
+}
+
+}  // namespace
+
+void value_detail(Canvas& c, int radius, double amount, double grey_share) {
+  Straight s = read(c);
+  const size_t n = static_cast<size_t>(s.w) * s.h;
+  // Mean luminance of the covered neighbours: a box sum of luminance over a
+  // box sum of coverage, so a masked outline does not pull its edge down.
+  std::vector<float> sum(n), weight(n);
+  for (size_t i = 0; i < n; ++i) {
+    weight[i] = s.alpha[i] ? 1.0f : 0.0f;
+    sum[i] = weight[i] * s.lum(i);
+  }
+  for (bool along_x : {true, false}) {
+    box_pass(sum, s.w, s.h, radius, along_x);
+    box_pass(weight, s.w, s.h, radius, along_x);
+  }
+  const float k = static_cast<float>(amount), g = static_cast<float>(grey_share);
+  for (size_t i = 0; i < n; ++i) {
+    if (!s.alpha[i] || weight[i] <= 0) continue;
+    const float l = s.lum(i), lift = k * (l - sum[i] / weight[i]);
+    for (int ch = 0; ch < 3; ++ch) {
+      float& v = s.rgb[3 * i + ch];
+      v = v + g * (l - v) + lift;
+    }
+  }
+  write(c, s);
+}
+
+void even_columns(Canvas& c, int x0, int period, double strength) {
+  if (period <= 0) return;
+  Straight s = read(c);
+  auto group = [&](int x) { return ((x - x0) % period + period) % period; };
+  std::vector<double> sum(static_cast<size_t>(period), 0.0), count(static_cast<size_t>(period), 0.0);
+  double total = 0, all = 0;
+  for (int y = 0; y < s.h; ++y)
+    for (int x = 0; x < s.w; ++x) {
+      const size_t i = static_cast<size_t>(y) * s.w + x;
+      if (s.alpha[i] < 128) continue;
+      const float l = s.lum(i);
+      sum[group(x)] += l;
+      count[group(x)] += 1;
+      total += l;
+      all += 1;
+    }
+  if (all <= 0) return;
+  const double target = total / all;
+  std::vector<float> gain(static_cast<size_t>(period), 1.0f);
+  for (int g = 0; g < period; ++g)
+    if (count[g] > 0 && sum[g] > count[g])
+      gain[g] = static_cast<float>(1 + strength * (target * count[g] / sum[g] - 1));
+  for (int y = 0; y < s.h; ++y)
+    for (int x = 0; x < s.w; ++x) {
+      const size_t i = static_cast<size_t>(y) * s.w + x;
+      if (!s.alpha[i]) continue;
+      for (int ch = 0; ch < 3; ++ch) s.rgb[3 * i + ch] *= gain[group(x)];
+    }
+  write(c, s);
+}
+
+}  // namespace contentgen::paint
