@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -247,4 +248,44 @@ TEST(RoomArt, LampTileGlowsAroundItsBulb) {
   };
   const double around_bulb = mean(4, 40, 44, 40), lower_wall = mean(4, 140, 44, 40);
   EXPECT_GT(around_bulb, lower_wall + 40);
+}
+
+TEST(RoomArt, WallsAndGrowthKeepTheirShapesInEveryChannel) {
+  // A red, green or blue room multiplies the walls by a tint that keeps
+  // one channel: each channel alone must still show the plates, seams and
+  // lumps, not one flat colour.
+  std::vector<std::string> names = {"tile_door1.png", "tile_door2.png", "tile_door3.png", "tile_door4.png",
+                                    "floor.png",      "slime_2x.png",   "slime_3x.png"};
+  for (int t = 1; t <= 25; ++t) names.push_back("tile_" + std::to_string(t) + ".png");
+  double spread_sum = 0;
+  int spreads = 0;
+  for (const auto& name : names) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    for (int ch = 0; ch < 3; ++ch) {
+      double s = 0, s2 = 0, n = 0;
+      for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+          if (p.opaque(x, y)) {
+            const double v = p.at(x, y)[ch];
+            s += v, s2 += v * v, n += 1;
+          }
+      const double mean = s / n, spread = std::sqrt(s2 / n - mean * mean);
+      EXPECT_GT(spread, 50) << "channel " << ch;
+      spread_sum += spread, ++spreads;
+    }
+  }
+  EXPECT_GT(spread_sum / spreads, 66) << "the set as a whole";
+  // Growth repeats slot by slot: no column of the slot may stand out
+  // lighter or darker, or a row of it shows stripes.
+  for (const char* name : {"slime_2x.png", "slime_3x.png"}) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    double col[52] = {}, cnt[52] = {}, all = 0, all_n = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x)
+        if (p.opaque(x, y)) col[(x + 52 - 16) % 52] += p.luma(x, y), cnt[(x + 52 - 16) % 52] += 1;
+    for (int g = 0; g < 52; ++g) all += col[g], all_n += cnt[g];
+    for (int g = 0; g < 52; ++g) EXPECT_NEAR(col[g] / cnt[g], all / all_n, all / all_n * 0.06) << "column " << g;
+  }
 }

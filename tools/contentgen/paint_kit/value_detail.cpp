@@ -83,9 +83,14 @@ void value_detail(Canvas& c, int radius, double amount, double grey_share) {
   for (size_t i = 0; i < n; ++i) {
     if (!s.alpha[i] || weight[i] <= 0) continue;
     const float l = s.lum(i), lift = k * (l - sum[i] / weight[i]);
+    // Strongly coloured parts (lit lamps, buttons, screens) keep their
+    // colour: they are signals, and are drawn bright in every channel.
+    const float* v3 = &s.rgb[3 * i];
+    const float chroma = std::max({v3[0], v3[1], v3[2]}) - std::min({v3[0], v3[1], v3[2]});
+    const float pull = g * std::clamp(1.0f - chroma / 120.0f, 0.0f, 1.0f);
     for (int ch = 0; ch < 3; ++ch) {
       float& v = s.rgb[3 * i + ch];
-      v = v + g * (l - v) + lift;
+      v = v + pull * (l - v) + lift;
     }
   }
   write(c, s);

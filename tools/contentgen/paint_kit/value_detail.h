@@ -14,7 +14,7 @@ namespace contentgen::paint {
 // so seams, bevels, rivets and grime deepen the same in a red, green or blue
 // room. `grey_share` (0..1) also pulls each pixel's colour toward its own
 // luminance, so a warm or green detail keeps its value in the other
-// channels.
+// channels; strongly coloured pixels (lamps, buttons) are pulled less.
 void value_detail(Canvas& c, int radius, double amount, double grey_share);
 
 // Evens out the mean luminance of the picture's columns for a picture drawn

@@ -8,6 +8,7 @@
 #include "model_kit/model.h"
 #include "wall_parts.h"
 #include "paint_kit/geometry.h"
+#include "paint_kit/pixels.h"
 #include "paint_kit/value_detail.h"
 #include "room_art.h"
 
@@ -257,24 +258,23 @@ void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const G
 }
 
 // Broad patches of lighter and darker growth: a smooth field one slot wide
-// that wanders in height, applied where the growth covers the picture.
-void overgrowth_value(Canvas& c, const model::Model& m, Noise& n, const Growth& g) {
-  const std::vector<uint8_t> covered = model::coverage(m, c.width(), c.height(), 1);
+// that wanders in height, applied to the growth drawn alone on `growth`.
+void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
   const float p1 = frange(n, 0, 6.3), p2 = frange(n, 0, 6.3), p3 = frange(n, 0, 6.3);
-  for (int y = 0; y < c.height(); ++y)
-    for (int x = 0; x < c.width(); ++x) {
-      if (!covered[static_cast<size_t>(y) * c.width() + x]) continue;
-      const float a = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
-      // Bands slanting across the slots, bent by a slower wave, so light
-      // and dark run on from one picture into the next at a new height.
-      const float field = 0.55f * std::sin(y * 0.05f + g.slant * a + 0.8f * std::sin(y * 0.013f + p1) + p2) +
-                          0.3f * std::sin(y * 0.021f - a + p3) + 0.15f * std::sin(y * 0.09f + 2 * a);
-      const float gain = 1.0f + 0.5f * field;
-      uint8_t px[4];
-      c.get_pixel(x, y, px);
-      for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0f, 255.0f));
-      c.set_pixel(x, y, px);
-    }
+  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    const float ang = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
+    // Bands slanting across the slots, bent by a slower wave, so light
+    // and dark run on from one picture into the next at a new height.
+    const float field = 0.55f * std::sin(y * 0.05f + g.slant * ang + 0.8f * std::sin(y * 0.013f + p1) + p2) +
+                        0.3f * std::sin(y * 0.021f - ang + p3) + 0.15f * std::sin(y * 0.09f + 2 * ang);
+    const float gain = 1.0f + 0.5f * field;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0})
+      out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * gain, 0.0f, static_cast<float>(a))) << shift;
+    p = out;
+  });
 }
 
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
@@ -293,8 +293,13 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // The growth is fine texture inside a masked outline: nine samples a
   // pixel hold its edges as well as sixteen.
   o.supersample = 3;
-  model::render(m, c, o);
-  overgrowth_value(c, m, n, g);
+  // The growth is rendered alone, so that its own alpha tells where it
+  // lies, then laid over the wall.
+  Canvas growth(c.width(), c.height());
+  model::render(m, growth, o);
+  overgrowth_value(growth, n, g);
+  cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
+  cairo_paint(c.cr());
   // The lumps' shading deepened in every channel and the green pulled
   // toward grey, so the mass keeps its relief under any room tint; then
   // the slot's columns evened out, so a row of it shows no stripe at the

@@ -401,7 +401,7 @@ void light_wall(Canvas& c) {
 }
 
 void light_for_tint(Canvas& c) {
-  lift_for_tint(c, 1.8);
+  lift_for_tint(c, 1.9);
   light_wall(c);
   // Two scales of detail: the plates' bevels and rivets, then the panels
   // and the grime patches.
