@@ -180,10 +180,12 @@ struct Growth {
   float lump_min, lump_spread;    // lump radius: min + spread * u^2
   float hollow_share;             // share of lumps carved in as hollows
   float grime;                    // grime over the bare wall
-  float slant;                    // slope of the light and dark patches
+  float slant;                    // slope of the light and dark patches: a whole
+                                  // number, so the patches run on across the
+                                  // seam into the next slot
 };
 
-constexpr Growth stage_two{62, 54, 52.0f / 6, 9.5f, 2.8f, 4.6f, 0.22f, 0.6f, -0.7f};
+constexpr Growth stage_two{62, 54, 52.0f / 6, 9.5f, 2.8f, 4.6f, 0.22f, 0.6f, -1.0f};
 constexpr Growth stage_three{30, 34, 52.0f / 8, 7.5f, 2.4f, 3.4f, 0.15f, 0.5f, 1.0f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
