@@ -89,12 +89,12 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
     // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
     const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (22 + 17 * f.jaw) * W, (38 + 4 * f.jaw) * L, 8 + f.chin * 3},
-                       {s * (7 + 12 * f.jaw) * W, 58 * L, 20 + f.chin * 9}};
+                       {s * (10 + 10 * f.jaw) * W, 58 * L, 20 + f.chin * 9}};
     const float jr[3] = {10, 7 + 5 * f.jaw, 5 + 5 * f.jaw};
     m.chain(jaw, jr, 3, k.skin, 14);
   }
   m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 12);  // muzzle
-  m.ellipsoid({0, 58 * L, 25 + f.chin * 10}, {(10 + 12 * f.jaw) * W, 11 + 2 * f.jaw, 12}, {}, k.skin, 12);  // chin
+  m.ellipsoid({0, 58 * L, 25 + f.chin * 10}, {(12 + 10 * f.jaw) * W, 11 + 2 * f.jaw, 12}, {}, k.skin, 12);  // chin
   if (f.jaw > 0.7f) m.capsule({-9 * W, 64 * L, 31 + f.chin * 9}, {9 * W, 64 * L, 31 + f.chin * 9}, 5, 5, k.skin, 6);
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
@@ -216,6 +216,26 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
 
+// Breaks the cap's even shell: tufts of uneven size along the hairline and
+// the temples, so the edge against the forehead is ragged, and a few
+// swellings over the crown where the hair lies thicker.
+void tufts(Model& m, const Face& f, const Materials& k, Noise& n, float th) {
+  const float W = f.width;
+  for (int i = 0; i < 11; ++i) {
+    const float a = -1.25f + 2.5f * i / 10 + static_cast<float>(n.range(-0.08, 0.08));
+    const float e = static_cast<float>(n.range(0.36, 0.5)) + 0.12f * std::fabs(a);
+    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
+    const V3 c{dir.x * (56 + th) * W, -34 + dir.y * (62 + th * 0.5f), -14 + dir.z * (58 + th)};
+    m.sphere(c, static_cast<float>(n.range(3.5, 6.5)) + th * 0.4f, k.hair, 3);
+  }
+  for (int i = 0; i < 6; ++i) {
+    const float a = static_cast<float>(n.range(-2.4, 2.4)), e = static_cast<float>(n.range(0.75, 1.35));
+    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
+    const V3 c{dir.x * 52 * W, -34 + dir.y * 58, -14 + dir.z * 56};
+    m.sphere(c, static_cast<float>(n.range(10, 16)), k.hair, 6);
+  }
+}
+
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
   const float W = f.width;
   Noise n(seed);
@@ -284,6 +304,13 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::receding:
       cap(m, f, k, 3, 18);
       break;
+  }
+  switch (f.hair_style) {
+    case Hair::buzz: case Hair::crew: case Hair::side_part: case Hair::ponytail: case Hair::bob: case Hair::bun:
+    case Hair::long_hair:
+      tufts(m, f, k, n, 3);
+      break;
+    default: break;
   }
   m.set_skin(0, 1);
 }
@@ -459,8 +486,6 @@ void build(Model& m, const Face& f, const Xf& view) {
   // the jaw, as in a head-and-shoulders shot.
   Xf body = view * model::place({0, -10, 0});
   body.r = view.r * rot_y(-f.turn * 0.6f);
-  m.set_xf(body);
-  dress(m, f, k);
   m.set_xf(view);
   m.set_skin(0.1f, 3);
   skull_and_face(m, f, k);
@@ -480,6 +505,11 @@ void build(Model& m, const Face& f, const Xf& view) {
   }
   m.set_skin(0.3f, 3);
   headgear(m, f, k);
+  // The clothes last, so that where they meet the neck there is a crease
+  // and a collar edge rather than skin melting into cloth.
+  m.set_skin(0, 1);
+  m.set_xf(body);
+  dress(m, f, k);
 }
 
 }  // namespace contentgen::ui::portrait_model
