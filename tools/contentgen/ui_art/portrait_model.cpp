@@ -48,7 +48,7 @@ struct Materials {
       webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(f.skin)),
-        lip(matte({f.skin.r * 0.9, f.skin.g * 0.66, f.skin.b * 0.64}, 0.5f, 36, 0.5f)),
+        lip(matte({f.skin.r * 0.88, f.skin.g * 0.72, f.skin.b * 0.70}, 0.45f, 30, 0.5f)),  // close to the skin: no painted mouth
         hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
@@ -145,12 +145,12 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
     m.capsule({ex - 12, -16.2f, 40.5f}, {ex + 12, -15.8f, 40.5f}, 3.9f, 3.9f, k.skin, 3);  // upper lid, over the iris' top
-    m.capsule({ex - 10, -0.8f, 41}, {ex + 10, -0.8f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    m.capsule({ex - 10, -2.2f, 41}, {ex + 10, -2.2f, 40}, 2.8f, 2.8f, k.skin, 3);  // lower lid, narrowing the eye
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
     const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -12.6f, 42.9f}, {ex + 5, -12.6f, 42.9f},
                         {ex + 11.5f, -10, 39}};
-    const float lr[4] = {0.9f, 1.4f, 1.4f, 0.9f};
+    const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
@@ -177,6 +177,20 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   }
   m.chain(upper, uw, 5, k.lip, 2.5f);
   m.chain(lower, lw, 5, k.lip, 2.5f);
+}
+
+// The folds that give a face its age and its expression: from the nose's
+// wings down past the mouth's corners, and the hollow under each cheekbone
+// on a lean face. Carved shallow, deeper on a lined face.
+void folds(Model& m, const Face& f, const Materials& k) {
+  const float W = f.width, y = mouth_y(f), depth = f.lined ? 1.6f : 1.0f;
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
+    const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
+    m.capsule(top, bottom, depth, depth * 0.7f, k.skin, 2.5f, 0, 0, true);
+    if (f.jaw > 0.4f && !f.female)
+      m.ellipsoid({s * 33 * W, 24 * f.length, 27}, {6, 9, 4}, {}, k.skin, 8, true);
+  }
 }
 
 void scar(Model& m, const Face& f, const Materials& k) {
@@ -496,6 +510,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
   mouth(m, f, k, through);
+  folds(m, f, k);
   if (f.scar) scar(m, f, k);
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {

@@ -56,7 +56,7 @@ const Face member_faces[15] = {
      1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, false, sand, -0.54f},
     {{0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
      0.92f, 1.04f, 0.15f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, false, true, slate, 0.61f},
-    {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::side_part, Gear::none, Beard::goatee,  // Castellan
+    {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
 };
 
@@ -92,7 +92,7 @@ Bytes portrait(int index) {
   o.ambient = 0.12f;
   o.exposure = 1.55f;
   o.outline_dark = 0.2f;
-  o.rim_r = 1.0f, o.rim_g = 1.1f, o.rim_b = 1.3f;
+  o.rim_r = 1.0f, o.rim_g = 1.2f, o.rim_b = 1.6f;  // cold: it outlines the head in a blue room too
   model::render(m, c, o);
   portrait_paint::features(c, f, view);
   portrait_finish::settle_for_tints(c);
