@@ -89,6 +89,7 @@ Bytes alien_portrait() {
   m.set_skin(0.12f, 4);
   creature_head(m);
   model::RenderOptions o;
+  o.supersample = 3;  // as the squad's portraits
   o.ambient = 0.22f;
   o.exposure = 1.4f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;

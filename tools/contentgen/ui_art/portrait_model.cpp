@@ -24,7 +24,7 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // broken into patches so that it reads as hair and not a moulded shell.
 Material hair_material(Rgb c) {
   Material m = matte(c, 0.55f, 10, 1.5f);
-  m.ridge = 1.1f;
+  m.ridge = 0.8f;
   m.ridge_size = 5;
   m.rough = 0.6f;
   m.mottle = 0.25f;
@@ -235,14 +235,14 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 // swellings over the crown where the hair lies thicker.
 void tufts(Model& m, const Face& f, const Materials& k, Noise& n, float th) {
   const float W = f.width;
-  for (int i = 0; i < 11; ++i) {
-    const float a = -1.25f + 2.5f * i / 10 + static_cast<float>(n.range(-0.08, 0.08));
+  for (int i = 0; i < 9; ++i) {
+    const float a = -1.25f + 2.5f * i / 8 + static_cast<float>(n.range(-0.08, 0.08));
     const float e = static_cast<float>(n.range(0.36, 0.5)) + 0.12f * std::fabs(a);
     const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
     const V3 c{dir.x * (56 + th) * W, -34 + dir.y * (62 + th * 0.5f), -14 + dir.z * (58 + th)};
     m.sphere(c, static_cast<float>(n.range(3.5, 6.5)) + th * 0.4f, k.hair, 3);
   }
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 4; ++i) {
     const float a = static_cast<float>(n.range(-2.4, 2.4)), e = static_cast<float>(n.range(0.75, 1.35));
     const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
     const V3 c{dir.x * 52 * W, -34 + dir.y * 58, -14 + dir.z * 56};
