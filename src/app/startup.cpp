@@ -146,14 +146,15 @@ void drawstartupmenu(const StartupMenu& m) {
   plat::set_colour(255, 255, 255);
   drawimageguarded(img_sm_tab, 240, 314, 0);
 
+  // The labels sit well inside the buttons' dark insets.
   textcolour(smhover[1]);
-  drawbigtext(240, 121, "RUN GAME", 1);
+  drawbigtextnarrow(240, 121, "RUN GAME", 1);
   textcolour(smhover[2]);
-  drawbigtext(240, 180, "CHANGE MODE", 1);
+  drawbigtextnarrow(240, 180, "CHANGE MODE", 1);
   plat::set_colour(255, 255, 0);
-  drawbigtext(240, 239, startuprenderername(apimode), 1);
+  drawbigtextnarrow(240, 239, startuprenderername(apimode), 1);
   textcolour(smhover[3]);
-  drawbigtext(240, 298, "QUIT", 1);
+  drawbigtextnarrow(240, 298, "QUIT", 1);
   plat::set_colour(255, 255, 255);
 
   if (m.modeerror) {

@@ -35,6 +35,7 @@ const Font& font_small() {
 
 Style style_bigtext() { return {&font_large(), 8, 1, 2, 0}; }
 Style style_bigtextsmall() { return {&font_large(), 8, 0.66f, 0, 0}; }
+Style style_bigtextnarrow() { return {&font_large(), 4, 1, 2, 0}; }
 Style style_text2() { return {&font_large2(), 4, 1, 1, 0}; }
 Style style_text2small() { return {&font_large2(), 4, 0.45f, 1, 0}; }
 Style style_smalltext(float scale) { return {&font_small(), 2, scale == 0 ? 1 : scale, 1, 0}; }
@@ -110,6 +111,10 @@ std::string padzeros(const std::string& s, int digits) {
 
 void drawbigtext(float x, float y, const std::string& s, int centred) {
   draw_glyphs(text::style_bigtext(), x, y, s, centred);
+}
+
+void drawbigtextnarrow(float x, float y, const std::string& s, int centred) {
+  draw_glyphs(text::style_bigtextnarrow(), x, y, s, centred);
 }
 
 void drawbigtextsmall(float x, float y, const std::string& s, int centred) {

@@ -58,6 +58,8 @@ std::string padzeros(const std::string& s, int digits);
 // Large font, scale 1 / 0.66.
 void drawbigtext(float x, float y, const std::string& s, int centred);
 void drawbigtextsmall(float x, float y, const std::string& s, int centred);
+// The big font with the letters closer, for labels that must fit inside a button.
+void drawbigtextnarrow(float x, float y, const std::string& s, int centred);
 // Second face, scale 1 / 0.45.
 void drawtext2(float x, float y, const std::string& s, int centred);
 void drawtext2small(float x, float y, const std::string& s, int centred);
@@ -88,6 +90,7 @@ Style style_bigtextsmall();
 Style style_text2();
 Style style_text2small();
 Style style_smalltext(float scale);
+Style style_bigtextnarrow();
 Style style_number(float scale);
 Style style_numberhalf();
 Style style_number80();

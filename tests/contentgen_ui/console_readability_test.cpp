@@ -47,6 +47,38 @@ TEST(ConsoleReadability, CounterDigitsShowTheirUnlitSegments) {
   EXPECT_LT(dash.dim * 3, one.dim) << "no ghost segments around the dash, only its rim";
 }
 
+TEST(ConsoleReadability, ScoreDrawnAloneOverTheRoomShowsOnlyItsLitSegments) {
+  // The score that rises from a pickup is the counter font drawn blended
+  // over the room: its unlit segments must be about half clear (kept by the
+  // counters' masked draw, a faint shadow when blended) and every lit
+  // segment ringed by a dark outline that holds it against bright walls.
+  constexpr int kCellW = 31, kOne = 1;
+  RgbaImage im = decode_rgba_png(read_gfx("numbers.png"));
+  ASSERT_TRUE(im.ok());
+  auto lit = [&](int x, int y) { return im.alpha(x, y) == 255 && luma(im.at(x, y)) > 150; };
+  int ghost = 0, edges = 0, ringed = 0;
+  for (int y = 0; y < im.height; ++y)
+    for (int x = kOne * kCellW; x < (kOne + 1) * kCellW; ++x) {
+      const int a = im.alpha(x, y);
+      ghost += a >= 128 && a <= 170 && luma(im.at(x, y)) < 100;
+      // Going out sideways from a lit segment's edge, near black comes
+      // before the clear background.
+      for (int d : {-1, 1}) {
+        if (!lit(x, y) || x + d < 0 || x + d >= im.width || lit(x + d, y)) continue;
+        ++edges;
+        for (int k = 1; k <= 3 && x + k * d >= 0 && x + k * d < im.width; ++k) {
+          if (luma(im.at(x + k * d, y)) < 40 && im.alpha(x + k * d, y) >= 128) {
+            ++ringed;
+            break;
+          }
+        }
+      }
+    }
+  EXPECT_GT(ghost, 200) << "the unlit segments of a 1, about half clear";
+  EXPECT_GT(edges, 20);
+  EXPECT_GT(ringed * 10, edges * 9) << "lit segments ringed in near black";
+}
+
 TEST(ConsoleReadability, LargeCapitalsStartNearTheTopOfTheirCell) {
   // Text is placed by the top of its cell; empty rows above the capitals
   // push names down into the frames under them.

@@ -1,5 +1,9 @@
 // numbers.png: counter digits made of bevelled segments, every glyph the
-// full 31-pixel cell wide, with the unlit segments faintly visible.
+// full 31-pixel cell wide. The unlit segments are dark and half clear: the
+// console's counters draw the sheet masked, where they come out solid and
+// faintly visible as on a real display; a score drawn alone over the room
+// at fading alpha shows them only as a slight shadow, and its lit segments
+// keep a dark outline that holds them against slime and bright walls.
 #include <cairo.h>
 
 #include "fonts/sheet.h"
@@ -12,6 +16,7 @@ namespace {
 constexpr int kCellW = 31, kCellH = 40;
 constexpr double kLeft = 4, kRight = 27, kTop = 3, kBottom = 37;
 constexpr double kThick = 5.4, kGap = 1.2;
+constexpr double kUnlitAlpha = 132 / 255.0;
 
 enum : unsigned { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
 
@@ -64,18 +69,20 @@ Bytes digit_sheet() {
     // The unlit segments of a digit show faintly, as on a real display,
     // so "012" cannot be read as "0 :2". The dash stands alone.
     if (f != kDash) {
+      // Just over half opaque: the masked draw keeps a texel from 128 up.
       digit_path(cr, f * kCellW, kAllSegments & ~kDigits[f]);
-      cairo_set_source_rgb(cr, 0.17, 0.17, 0.19);
+      cairo_set_source_rgba(cr, 0.15, 0.15, 0.17, kUnlitAlpha);
       cairo_fill(cr);
     }
     digit_path(cr, f * kCellW, kDigits[f]);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    cairo_set_line_width(cr, 1.6);
-    cairo_set_source_rgb(cr, 0.16, 0.16, 0.18);
+    cairo_set_line_width(cr, 2.6);
+    cairo_set_source_rgb(cr, 0.03, 0.03, 0.04);
     cairo_stroke_preserve(cr);
     cairo_pattern_t* grad = cairo_pattern_create_linear(0, kTop, 0, kBottom);
     cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(grad, 1, 0.8, 0.8, 0.82);
+    cairo_pattern_add_color_stop_rgb(grad, 0.5, 0.96, 0.96, 0.97);
+    cairo_pattern_add_color_stop_rgb(grad, 1, 0.86, 0.86, 0.88);
     cairo_set_source(cr, grad);
     cairo_fill(cr);
     cairo_pattern_destroy(grad);

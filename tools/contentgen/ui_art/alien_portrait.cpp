@@ -18,9 +18,13 @@ using model::Material;
 using model::Model;
 using model::V3;
 
-constexpr Material dome{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0};
-constexpr Material ridge{0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0};
-constexpr Material shadowed{0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0};
+// The dome's shell is hard and glossy but not smooth: fine ridges run over
+// it and its shine breaks in patches, so the light lies on it in streaks.
+constexpr Material dome{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0, 0.5f, 9.0f, 0.35f, 0.15f};
+constexpr Material ridge{0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0, 0.4f, 5.0f, 0.2f, 0};
+constexpr Material shadowed{0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0, 0.4f, 7.0f, 0.3f, 0.15f};
+// Ribs across the back of the skull where the dome meets the neck.
+constexpr Material rib{0.18f, 0.19f, 0.22f, 1.8f, 60, 1.2f, 0, 0.3f, 4.0f, 0.3f, 0};
 constexpr Material gum{0.30f, 0.08f, 0.10f, 0.8f, 40, 0.3f, 0};
 constexpr Material throat{0.06f, 0.02f, 0.03f, 0.3f, 20, 0.0f, 0};
 constexpr Material tooth{0.86f, 0.87f, 0.84f, 1.6f, 80, 0.5f, 0};
@@ -40,6 +44,11 @@ void creature_head(Model& m) {
   for (int i = -1; i <= 1; ++i) {
     const V3 mid = V3{138, 44, -24} + across * (i * 14.0f) + V3{0, 0, 48 - 8.0f * i * i};
     m.capsule(mid - axis * 50, mid + axis * 80, 2.5f, 4.5f, ridge, 6);
+  }
+  // Ribs curving round the dome's underside, behind the jaw.
+  for (int i = 0; i < 6; ++i) {
+    const V3 c = V3{96, 86, -30} + axis * (i * 16.0f);
+    m.capsule(c - across * 40 + V3{0, 0, -10}, c + across * 6 + V3{0, 0, 30}, 4.5f, 3.0f, rib, 5);
   }
   // The face below the dome: brow, a lipless snout, the jaws.
   m.ellipsoid({62, 112, 8}, {40, 22, 30}, model::rot_z(0.25f), dome, 12);
@@ -80,6 +89,7 @@ Bytes alien_portrait() {
   m.set_skin(0.12f, 4);
   creature_head(m);
   model::RenderOptions o;
+  o.supersample = 3;  // as the squad's portraits
   o.ambient = 0.22f;
   o.exposure = 1.4f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;

@@ -13,7 +13,7 @@ namespace {
 // How much of a pixel's colour survives the pull toward its brightness, and
 // the least average of the red and of the blue channel a portrait keeps
 // (a red or blue room shows only that channel, at about two thirds).
-constexpr double kKeepColour = 0.85;
+constexpr double kKeepColour = 0.72;
 constexpr double kLeastChannelMean = 0.37;
 // The least spread of tones in each of those channels, so that a tinted
 // face still has light and shade and not one flat colour.
@@ -28,8 +28,8 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
   const double s = kPortraitSize;
   const double lx = lit_left ? 0.2 * s : 0.8 * s;
   cairo_pattern_t* g = cairo_pattern_create_radial(lx, s * 0.2, 8, lx, s * 0.3, s * 1.1);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.66, 0.68, 0.64);
-  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.30, 0.33, 0.33);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.46, 0.48, 0.47);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.20, 0.22, 0.23);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.04, 0.05, 0.06);
   cairo_set_source(cr, g);
   cairo_paint(cr);

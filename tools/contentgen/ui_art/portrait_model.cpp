@@ -20,12 +20,24 @@ Material matte(Rgb c, float specular, float shine, float rim) {
   return {static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b), specular, shine, rim, 0};
 }
 
-// Hair in fine ridges that catch the rim light like strands.
+// Hair in fine ridges that catch the rim light like strands, its shine
+// broken into patches so that it reads as hair and not a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.45f, 12, 1.4f);
-  m.ridge = 0.5f;
-  m.ridge_size = 7;
-  m.rough = 0.5f;
+  Material m = matte(c, 0.55f, 10, 1.5f);
+  m.ridge = 0.8f;
+  m.ridge_size = 5;
+  m.rough = 0.6f;
+  m.mottle = 0.25f;
+  return m;
+}
+
+// Skin: an oily sheen on the forehead, nose and cheekbones that dulls in
+// patches, and a faint blotching of the colour, so that a face is not one
+// smooth wax.
+Material skin_material(Rgb c) {
+  Material m = matte(c, 0.34f, 22, 0.9f);
+  m.rough = 0.55f;
+  m.mottle = 0.12f;
   return m;
 }
 
@@ -35,12 +47,12 @@ struct Materials {
   Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, scar, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
-      : skin(matte(f.skin, 0.2f, 16, 0.8f)),
-        lip(matte({f.skin.r * 0.9, f.skin.g * 0.66, f.skin.b * 0.64}, 0.5f, 36, 0.5f)),
+      : skin(skin_material(f.skin)),
+        lip(matte({f.skin.r * 0.88, f.skin.g * 0.72, f.skin.b * 0.70}, 0.45f, 30, 0.5f)),  // close to the skin: no painted mouth
         hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
-        sclera{0.84f, 0.80f, 0.76f, 0.9f, 80, 0.1f, 0},
+        sclera{0.66f, 0.62f, 0.58f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
         iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
         lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
@@ -76,13 +88,14 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 31 * W, 6, 32}, {12, 8, 11}, {}, k.skin, 12);  // cheekbone
     m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
     // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
-    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (27 + 8 * f.jaw) * W, 40 * L, 10 + f.chin * 2},
-                       {s * (10 + 6 * f.jaw) * W, 57 * L, 21 + f.chin * 5}};
-    const float jr[3] = {10, 8 + 3 * f.jaw, 6 + 3 * f.jaw};
+    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (22 + 17 * f.jaw) * W, (38 + 4 * f.jaw) * L, 8 + f.chin * 3},
+                       {s * (10 + 10 * f.jaw) * W, 58 * L, 20 + f.chin * 9}};
+    const float jr[3] = {10, 7 + 5 * f.jaw, 5 + 5 * f.jaw};
     m.chain(jaw, jr, 3, k.skin, 14);
   }
   m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 12);  // muzzle
-  m.ellipsoid({0, 58 * L, 25 + f.chin * 7}, {(12 + 8 * f.jaw) * W, 11, 12}, {}, k.skin, 12);  // chin
+  m.ellipsoid({0, 58 * L, 25 + f.chin * 10}, {(12 + 10 * f.jaw) * W, 11 + 2 * f.jaw, 12}, {}, k.skin, 12);  // chin
+  if (f.jaw > 0.7f) m.capsule({-9 * W, 64 * L, 31 + f.chin * 9}, {9 * W, 64 * L, 31 + f.chin * 9}, 5, 5, k.skin, 6);
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 42 * W, -26, 28}, {s * 8.0f, -30, 44}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 8);
@@ -92,9 +105,12 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 54 * W, -6, -6}, {6, 16, 11}, {}, k.skin, 4);
     m.ellipsoid({s * 58 * W, -6, -4}, {3, 9, 6}, {}, k.skin, 2, true);
   }
-  // Neck.
+  // Neck: a column that flares into the shoulders, the two muscles running
+  // from behind the ears down to the notch between the collarbones.
   const float neck = neck_radius(f);
-  m.capsule({0, 40, -16}, {0, 106, -24}, neck, neck + 7, k.skin, 16);
+  m.capsule({0, 40, -18}, {0, 100, -22}, neck * 0.92f, neck + 4, k.skin, 16);
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 34 * W, 12, -14}, {s * 7.0f, 104, 14}, 7, 6, k.skin, 12);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -105,7 +121,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
 
 void nose(Model& m, const Face& f, const Materials& k) {
   const float nl = f.nose_len, nw = f.nose_wide;
-  const float tip_y = 14 * nl, tip_z = 58 + 5 * nl;
+  const float tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
   m.capsule({0, -22, 48}, {0, tip_y - 3, tip_z - 2}, 4.5f, 5.5f * nw, k.skin, 6);
   if (f.nose_hump > 0) m.sphere({0, -4 + 6 * nl, 53 + 3 * nl}, 3 + 3 * f.nose_hump, k.skin, 4);
   m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 5);
@@ -114,7 +130,9 @@ void nose(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
 
-V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.85f)); }
+// Both eyes look the same way: mostly where the head points, a little
+// toward the viewer, so that each iris sits in the middle of its eye.
+V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
 V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width, -9, 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
@@ -123,16 +141,16 @@ void eyes(Model& m, const Face& f, const Materials& k) {
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
     m.sphere(c, 11, k.sclera, 0);
-    m.sphere(c + gaze * 8.6f, 4.4f, k.iris, 0);
-    m.sphere(c + gaze * 10.6f, 1.9f, k.pupil, 0);
+    m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
+    m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -17.5f, 40}, {ex + 12, -17, 40}, 3.8f, 3.8f, k.skin, 3);  // upper lid
-    m.capsule({ex - 10, -0.8f, 41}, {ex + 10, -0.8f, 40}, 2.6f, 2.6f, k.skin, 3);  // lower lid
+    m.capsule({ex - 12, -16.2f, 40.5f}, {ex + 12, -15.8f, 40.5f}, 3.9f, 3.9f, k.skin, 3);  // upper lid, over the iris' top
+    m.capsule({ex - 10, -2.2f, 41}, {ex + 10, -2.2f, 40}, 2.8f, 2.8f, k.skin, 3);  // lower lid, narrowing the eye
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
-    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -13.6f, 42.6f}, {ex + 5, -13.6f, 42.6f},
+    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -12.6f, 42.9f}, {ex + 5, -12.6f, 42.9f},
                         {ex + 11.5f, -10, 39}};
-    const float lr[4] = {0.9f, 1.4f, 1.4f, 0.9f};
+    const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
@@ -159,6 +177,20 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   }
   m.chain(upper, uw, 5, k.lip, 2.5f);
   m.chain(lower, lw, 5, k.lip, 2.5f);
+}
+
+// The folds that give a face its age and its expression: from the nose's
+// wings down past the mouth's corners, and the hollow under each cheekbone
+// on a lean face. Carved shallow, deeper on a lined face.
+void folds(Model& m, const Face& f, const Materials& k) {
+  const float W = f.width, y = mouth_y(f), depth = f.lined ? 1.6f : 1.0f;
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
+    const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
+    m.capsule(top, bottom, depth, depth * 0.7f, k.skin, 2.5f, 0, 0, true);
+    if (f.jaw > 0.4f && !f.female)
+      m.ellipsoid({s * 33 * W, 24 * f.length, 27}, {6, 9, 4}, {}, k.skin, 8, true);
+  }
 }
 
 void scar(Model& m, const Face& f, const Materials& k) {
@@ -196,6 +228,26 @@ void beard(Model& out, const Face& f, const Materials& k) {
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
+}
+
+// Breaks the cap's even shell: tufts of uneven size along the hairline and
+// the temples, so the edge against the forehead is ragged, and a few
+// swellings over the crown where the hair lies thicker.
+void tufts(Model& m, const Face& f, const Materials& k, Noise& n, float th) {
+  const float W = f.width;
+  for (int i = 0; i < 9; ++i) {
+    const float a = -1.25f + 2.5f * i / 8 + static_cast<float>(n.range(-0.08, 0.08));
+    const float e = static_cast<float>(n.range(0.36, 0.5)) + 0.12f * std::fabs(a);
+    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
+    const V3 c{dir.x * (56 + th) * W, -34 + dir.y * (62 + th * 0.5f), -14 + dir.z * (58 + th)};
+    m.sphere(c, static_cast<float>(n.range(3.5, 6.5)) + th * 0.4f, k.hair, 3);
+  }
+  for (int i = 0; i < 4; ++i) {
+    const float a = static_cast<float>(n.range(-2.4, 2.4)), e = static_cast<float>(n.range(0.75, 1.35));
+    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
+    const V3 c{dir.x * 52 * W, -34 + dir.y * 58, -14 + dir.z * 56};
+    m.sphere(c, static_cast<float>(n.range(10, 16)), k.hair, 6);
+  }
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
@@ -267,6 +319,13 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       cap(m, f, k, 3, 18);
       break;
   }
+  switch (f.hair_style) {
+    case Hair::buzz: case Hair::crew: case Hair::side_part: case Hair::ponytail: case Hair::bob: case Hair::bun:
+    case Hair::long_hair:
+      tufts(m, f, k, n, 3);
+      break;
+    default: break;
+  }
   m.set_skin(0, 1);
 }
 
@@ -308,12 +367,23 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   }
 }
 
+// A collar open at the throat: one roll or flap on each side running from
+// the back of the neck down to where the two meet in a V under the chin, so
+// that the neck runs down into the clothes instead of standing in a ring.
+void open_collar(Model& m, const Material& mat, float y, float r, float spread) {
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 pts[3] = {{s * 30 * spread, y - 10, -40}, {s * 36 * spread, y + 2, -8}, {s * 9.0f, y + 20, 18}};
+    const float rr[3] = {r * 0.8f, r, r * 0.7f};
+    m.chain(pts, rr, 3, mat, r * 0.8f);
+  }
+}
+
 // What the member wears on the body, so that the crew differ below the
 // chin as well: each kit has its own collar, shoulders and gear, and
 // `bulk` widens or narrows the frame.
 void plates(Model& m, const Materials& k, float bulk) {
   m.ellipsoid({0, 136, -40}, {150 * bulk, 46, 62}, {}, k.suit, 0);
-  m.torus({0, 90, -22}, 34, 10, rot_x(0.25f), k.suit, 4);
+  open_collar(m, k.suit, 92, 8, 1.0f);
   m.ellipsoid({0, 154, -6}, {112 * bulk, 60, 42}, {}, k.armour, 10);
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * 104.0f * bulk, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
@@ -327,8 +397,8 @@ void plates(Model& m, const Materials& k, float bulk) {
 void gorget(Model& m, const Materials& k, float bulk) {
   m.ellipsoid({0, 140, -36}, {136 * bulk, 50, 60}, {}, k.suit, 0);
   m.ellipsoid({0, 160, -4}, {100 * bulk, 62, 40}, {}, k.armour, 8);
-  m.torus({0, 96, -18}, 36, 9, rot_x(0.35f), k.armour, 3);
-  m.torus({0, 108, -14}, 44, 7, rot_x(0.35f), k.armour, 3);
+  open_collar(m, k.armour, 96, 8, 1.05f);
+  open_collar(m, k.armour, 108, 6, 1.3f);
   for (int i = 0; i < 3; ++i) {
     const float y = 140 + i * 14.0f;
     m.capsule({-60, y, 32}, {60, y, 32}, 2, 2, k.suit, 1, 0, 0, true);
@@ -341,7 +411,7 @@ void jacket(Model& m, const Materials& k, float bulk) {
   m.ellipsoid({0, 150, -30}, {128 * bulk, 60, 58}, {}, k.leather, 0);
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 96.0f * bulk, 118, -24}, {46, 26, 48}, rot_z(s * 0.35f), k.leather, 10);  // shoulder
-  m.torus({0, 102, -14}, 38, 10, rot_x(0.3f), k.leather, 4);
+  open_collar(m, k.leather, 98, 11, 1.15f);
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 30.0f, 124, 26}, {s * 8.0f, 190, 28}, 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
   m.sphere({-62 * bulk, 140, 18}, 4, k.metal, 1);  // a shoulder snap
@@ -350,7 +420,12 @@ void jacket(Model& m, const Materials& k, float bulk) {
 // A field shirt with a crew neck, a harness over it and dog tags.
 void harness(Model& m, const Materials& k, float bulk) {
   m.ellipsoid({0, 146, -34}, {132 * bulk, 58, 58}, {}, k.cloth, 0);
-  m.torus({0, 100, -16}, 30, 6, rot_x(0.3f), k.cloth, 3);  // the neckband
+  {
+    // The neckband, following the body round the front of the neck.
+    const V3 band[5] = {{-36, 94, -24}, {-26, 106, 4}, {0, 114, 14}, {26, 106, 4}, {36, 94, -24}};
+    const float r[5] = {4, 4, 4, 4, 4};
+    m.chain(band, r, 5, k.cloth, 3);
+  }
   for (int s = -1; s <= 1; s += 2) {
     const V3 strap[3] = {{s * 62.0f, 92, -30}, {s * 56.0f, 118, 14}, {s * 44.0f, 200, 22}};
     const float r[3] = {6, 6, 6};
@@ -366,7 +441,7 @@ void harness(Model& m, const Materials& k, float bulk) {
 // A load-bearing vest with pouches and a radio clipped to the shoulder.
 void vest(Model& m, const Materials& k, float bulk) {
   m.ellipsoid({0, 140, -36}, {140 * bulk, 52, 60}, {}, k.suit, 0);
-  m.torus({0, 94, -20}, 32, 9, rot_x(0.25f), k.suit, 4);
+  open_collar(m, k.suit, 94, 8, 1.0f);
   m.ellipsoid({0, 158, -6}, {106 * bulk, 58, 40}, {}, k.cloth, 8);
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * 36.0f, 168, 30}, {18, 14, 8}, {}, k.cloth, 2);  // pouch
@@ -421,10 +496,10 @@ void brow_line(const Face& f, int side, V3 out[3]) {
 void build(Model& m, const Face& f, const Xf& view) {
   const Materials k(f);
   // The body turns less than the head.
-  Xf body = view;
+  // The shoulders sit high enough that the neck is short and thick under
+  // the jaw, as in a head-and-shoulders shot.
+  Xf body = view * model::place({0, -10, 0});
   body.r = view.r * rot_y(-f.turn * 0.6f);
-  m.set_xf(body);
-  dress(m, f, k);
   m.set_xf(view);
   m.set_skin(0.1f, 3);
   skull_and_face(m, f, k);
@@ -435,6 +510,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
   mouth(m, f, k, through);
+  folds(m, f, k);
   if (f.scar) scar(m, f, k);
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {
@@ -444,6 +520,11 @@ void build(Model& m, const Face& f, const Xf& view) {
   }
   m.set_skin(0.3f, 3);
   headgear(m, f, k);
+  // The clothes last, so that where they meet the neck there is a crease
+  // and a collar edge rather than skin melting into cloth.
+  m.set_skin(0, 1);
+  m.set_xf(body);
+  dress(m, f, k);
 }
 
 }  // namespace contentgen::ui::portrait_model

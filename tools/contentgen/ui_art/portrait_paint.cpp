@@ -40,25 +40,32 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_restore(cr);
 }
 
-// Eyebrows as tapered strokes of hair colour, heavier at the inner end:
-// the modelled brow sinks into the brow ridge's shadow at this size, and
-// the brows carry most of a face's expression.
+// Eyebrows as short hairs laid along the brow ridge, slanting up and out,
+// denser and longer at the inner end: the modelled brow sinks into the
+// ridge's shadow at this size, and the brows carry most of a face's
+// expression; single strokes would read as drawn on.
 void brows(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb col = paint::mix(paint::scaled(f.hair, 0.55), paint::scaled(f.skin, 0.45), 0.3);
-  const double w = (1.3 + 1.6 * f.brow) * weight(view);
+  const double w = weight(view);
+  Noise n(static_cast<uint32_t>(f.skin.r * 1000 + f.brow * 97));
+  cairo_set_line_width(cr, 0.75 * w);
   for (int side = -1; side <= 1; side += 2) {
     V3 b[3];
     portrait_model::brow_line(f, side, b);
     V3 p[3];
     for (int i = 0; i < 3; ++i) p[i] = view.point(b[i]);
-    // Strokes from thick to thin, each ending nearer the outer end.
-    for (int k = 0; k < 3; ++k) {
-      const double reach = 1.0 - 0.18 * k;
-      const double ox = p[1].x + (p[2].x - p[1].x) * reach, oy = p[1].y + (p[2].y - p[1].y) * reach;
-      cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.55);
-      cairo_set_line_width(cr, w * (0.55 + 0.25 * k));
-      cairo_move_to(cr, p[0].x, p[0].y);
-      cairo_curve_to(cr, p[0].x + (p[1].x - p[0].x) * 0.6, p[1].y - 0.3, p[1].x, p[1].y, ox, oy);
+    // A quadratic through the three points.
+    const double cx = 2 * p[1].x - (p[0].x + p[2].x) / 2, cy = 2 * p[1].y - (p[0].y + p[2].y) / 2;
+    const int hairs = 16 + static_cast<int>(14 * f.brow);
+    const double out = p[2].x > p[0].x ? 1 : -1;
+    for (int i = 0; i < hairs; ++i) {
+      const double t = (i + n.unit() * 0.8) / hairs;
+      const double x = (1 - t) * (1 - t) * p[0].x + 2 * t * (1 - t) * cx + t * t * p[2].x;
+      const double y = (1 - t) * (1 - t) * p[0].y + 2 * t * (1 - t) * cy + t * t * p[2].y + n.range(-0.6, 0.6) * w;
+      const double len = (2.8 - 1.4 * t + 1.2 * f.brow) * w, a = -0.9 + 0.6 * t + n.range(-0.2, 0.2);
+      cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.5 - 0.2 * t);
+      cairo_move_to(cr, x - out * std::cos(a) * len * 0.5, y - std::sin(a) * len * 0.5 + len * 0.3);
+      cairo_line_to(cr, x + out * std::cos(a) * len * 0.5, y + std::sin(a) * len * 0.5);
       cairo_stroke(cr);
     }
   }
@@ -79,7 +86,7 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const Rgb seam = paint::scaled(f.skin, 0.22);
-  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.6);
+  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.45);
   cairo_set_line_width(cr, 1.0 * weight(view));
   curve(cr, view, m);
   cairo_stroke(cr);

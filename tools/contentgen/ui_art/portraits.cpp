@@ -46,7 +46,7 @@ const Face member_faces[15] = {
      1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, false, slate, 0.61f},
     {{0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
      0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, true, false, false, sand, -0.68f},
-    {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::buzz, Gear::helmet, Beard::full,  // Brody
+    {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::buzz, Gear::none, Beard::full,  // Brody
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, false, olive, 0.54f},
     {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, false, true, false, slate, -0.57f},
@@ -56,7 +56,7 @@ const Face member_faces[15] = {
      1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, false, sand, -0.54f},
     {{0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
      0.92f, 1.04f, 0.15f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, false, true, slate, 0.61f},
-    {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::crew, Gear::helmet, Beard::goatee,  // Castellan
+    {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
 };
 
@@ -86,11 +86,13 @@ Bytes portrait(int index) {
   const model::Xf view = model::place({93, 78, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.7f);
   build(m, f, view);
   model::RenderOptions o;
+  // A hard key and a strong cold rim with little fill between them: the
+  // face is modelled by light and shade, not by its outline.
   o.supersample = 3;
-  o.ambient = 0.24f;
-  o.exposure = 1.3f;
-  o.outline_dark = 0.25f;
-  o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
+  o.ambient = 0.12f;
+  o.exposure = 1.55f;
+  o.outline_dark = 0.2f;
+  o.rim_r = 1.0f, o.rim_g = 1.2f, o.rim_b = 1.6f;  // cold: it outlines the head in a blue room too
   model::render(m, c, o);
   portrait_paint::features(c, f, view);
   portrait_finish::settle_for_tints(c);
