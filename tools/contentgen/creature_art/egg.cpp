@@ -161,7 +161,7 @@ Bytes picture(float open, bool alive) {
   const Xf view = fit(make, place({0, drop, 0}) * tilt, kEgg.w, kEgg.h, {36, kEgg.h - 1.0f, 0}, 2, 2);
   Model m;
   build(m, open, alive, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.22f;
   o.exposure = 1.1f;
   model::render(m, c, o);

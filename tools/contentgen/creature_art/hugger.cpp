@@ -36,8 +36,8 @@ struct HPose {
 
 // Pale, faintly translucent flesh; the knuckles and the creases between the
 // belly's ribs darker; the soft underside pinker and wetter.
-constexpr Material kFlesh{0.74f, 0.59f, 0.46f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
-constexpr Material kFleshFar{0.50f, 0.40f, 0.32f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
+constexpr Material kFlesh{0.80f, 0.67f, 0.55f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
+constexpr Material kFleshFar{0.56f, 0.46f, 0.38f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
 constexpr Material kKnuckle{0.40f, 0.29f, 0.23f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.3f, 60, 0.9f, 0, 0, 6, 0.2f, 0.3f, 0.7f};
 constexpr Material kPlate{0.66f, 0.56f, 0.44f, 0.9f, 50, 1.1f, 0, 0.55f, 6.0f, 0.5f, 0.15f, 0.15f};
@@ -185,8 +185,9 @@ Bytes hugger_walk(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
+  o.edge_shade = 0.3f;  // its fingers are two pixels wide: a full dark rim would swallow them
   model::render(m, c, o);
   return finish(c, "hugger walk");
 }
@@ -203,7 +204,7 @@ Bytes hugger_attack() {
   m.set_skin(0.2f, 2.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, leap_view(1.25f, 0.08f, {0, 0, 0}), kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   return finish(c, "hugger leap");
 }
 
@@ -223,7 +224,7 @@ Bytes hugger_death(int frame) {
   build(m, p,
         fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
             kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   cairo_t* cr = c.cr();
   const double k = 1.0 - 0.2 * t;
   if (frame >= 2) acid_runs(cr, {214 - 8 * t, 200 + 36 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
@@ -250,7 +251,7 @@ Bytes hugger_corpse(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   V3 body = view.point({0, 0, 0});
   acid_splash(cr, {body.x, body.y}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, "hugger corpse");

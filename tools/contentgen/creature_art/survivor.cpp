@@ -98,7 +98,7 @@ Bytes colonist() {
   Model m;
   m.set_skin(0.12f, 2.0f);
   build(m, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.24f;
   o.exposure = 1.15f;
   model::render(m, c, o);
