@@ -38,7 +38,7 @@ struct HPose {
 // belly's ribs darker; the soft underside pinker and wetter.
 constexpr Material kFlesh{0.80f, 0.67f, 0.55f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
 constexpr Material kFleshFar{0.56f, 0.46f, 0.38f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
-constexpr Material kKnuckle{0.40f, 0.29f, 0.23f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.3f, 60, 0.9f, 0, 0, 6, 0.2f, 0.3f, 0.7f};
 constexpr Material kPlate{0.66f, 0.56f, 0.44f, 0.9f, 50, 1.1f, 0, 0.55f, 6.0f, 0.5f, 0.15f, 0.15f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
@@ -100,14 +100,25 @@ void build(Model& m, const HPose& p, const Xf& view) {
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
       V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
-      // Bony finger segments swelling into each knuckle, a crease ring at
-      // every joint.
-      m.capsule(root, knee, 3.6f, 2.4f, mat, 2, 3.0f, 0.25f);
-      m.sphere(knee, 3.1f, kKnuckle, 1.2f);
-      m.capsule(knee, ankle, 2.6f, 1.8f, mat, 1.0f, 3.0f, 0.2f);
-      m.sphere(ankle, 2.4f, kKnuckle, 0.9f);
-      m.capsule(ankle, mid, 2.0f, 1.5f, mat, 0.8f);
-      m.sphere(mid, 1.9f, kKnuckle, 0.7f);
+      // Smooth bony finger segments, narrow in the middle and swelling into
+      // each darker knuckle, which is creased across.
+      auto bone = [&](V3 a, V3 b, float ra, float rb, float k) {
+        const V3 waist = lerp3(a, b, 0.5f);
+        const float rw = 0.8f * std::min(ra, rb);
+        m.capsule(a, waist, ra, rw, mat, k);
+        m.capsule(waist, b, rw, rb, mat, k);
+      };
+      auto knuckle = [&](V3 at, V3 along, float r, float k) {
+        m.sphere(at, r, kKnuckle, k);
+        const V3 d = normalised(along) * (r * 0.45f);
+        m.capsule(at - d, at + d, r * 0.95f, r * 0.95f, kKnuckle, k * 0.5f, r * 0.45f, r * 0.12f);
+      };
+      bone(root, knee, 3.6f, 2.6f, 2);
+      knuckle(knee, ankle - root, 2.8f, 1.2f);
+      bone(knee, ankle, 2.6f, 1.9f, 1.0f);
+      knuckle(ankle, mid - knee, 2.05f, 0.9f);
+      bone(ankle, mid, 2.0f, 1.6f, 0.8f);
+      knuckle(mid, tip - ankle, 1.65f, 0.7f);
       m.capsule(mid, tip, 1.5f, 0.6f, mat, 0.8f);
     }
   }
@@ -187,7 +198,7 @@ Bytes hugger_walk(int frame) {
   build(m, p, view);
   model::RenderOptions o = solid::sprite_options();
   o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
-  o.edge_shade = 0.3f;  // its fingers are two pixels wide: a full dark rim would swallow them
+  o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   model::render(m, c, o);
   return finish(c, "hugger walk");
 }

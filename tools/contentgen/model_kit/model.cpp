@@ -468,7 +468,14 @@ void shade_edges(std::vector<float>& img, int w, int h, float amount) {
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) near = std::min(near, alpha(x + dx, y + dy));
       far = std::min({alpha(x - 2, y), alpha(x + 2, y), alpha(x, y - 2), alpha(x, y + 2)});
-      fall[static_cast<size_t>(y) * w + x] = 1 - amount * (0.75f * (1 - near) + 0.25f * (1 - far));
+      // A limb only a pixel or two across is open on both sides: darkened
+      // fully it would turn into a dark line, so it keeps most of its light.
+      auto open = [&](int dx, int dy) {
+        return 1 - std::min(alpha(x + dx, y + dy), alpha(x + 2 * dx, y + 2 * dy));
+      };
+      const float across = std::max(std::min(open(-1, 0), open(1, 0)), std::min(open(0, -1), open(0, 1)));
+      fall[static_cast<size_t>(y) * w + x] =
+          1 - amount * (1 - 0.7f * across) * (0.75f * (1 - near) + 0.25f * (1 - far));
     }
   for (size_t i = 0; i < fall.size(); ++i)
     for (int c = 0; c < 3; ++c) img[i * 4 + c] *= fall[i];
