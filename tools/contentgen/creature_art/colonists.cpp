@@ -127,7 +127,7 @@ Bytes cocoon(bool burst) {
       m.sphere(at + V3{0, w * 0.8f, 0}, w * 1.35f, blood, 1.2f);
     }
     // Spatter thrown out by the burst.
-    for (int k = 0; k < 14; ++k) {
+    for (int k = 0; k < 10; ++k) {
       const float a = static_cast<float>(n.range(-M_PI, M_PI)), r = static_cast<float>(n.range(20, 38));
       m.sphere({cx + std::cos(a) * r, 126 + std::sin(a) * r * 0.9f, 14}, static_cast<float>(n.range(0.9, 2.2)),
                blood, 0.8f);

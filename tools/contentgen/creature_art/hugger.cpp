@@ -100,24 +100,17 @@ void build(Model& m, const HPose& p, const Xf& view) {
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
       V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
-      // Smooth bony finger segments, narrow in the middle and swelling into
-      // each darker knuckle, which is creased across.
-      auto bone = [&](V3 a, V3 b, float ra, float rb, float k) {
-        const V3 waist = lerp3(a, b, 0.5f);
-        const float rw = 0.8f * std::min(ra, rb);
-        m.capsule(a, waist, ra, rw, mat, k);
-        m.capsule(waist, b, rw, rb, mat, k);
-      };
+      // Smooth bony finger segments between darker knuckles, each knuckle
+      // a short barrel creased across.
       auto knuckle = [&](V3 at, V3 along, float r, float k) {
-        m.sphere(at, r, kKnuckle, k);
-        const V3 d = normalised(along) * (r * 0.45f);
-        m.capsule(at - d, at + d, r * 0.95f, r * 0.95f, kKnuckle, k * 0.5f, r * 0.45f, r * 0.12f);
+        const V3 d = normalised(along) * (r * 0.5f);
+        m.capsule(at - d, at + d, r, r, kKnuckle, k, r * 0.45f, r * 0.12f);
       };
-      bone(root, knee, 3.6f, 2.6f, 2);
-      knuckle(knee, ankle - root, 2.8f, 1.2f);
-      bone(knee, ankle, 2.6f, 1.9f, 1.0f);
+      m.capsule(root, knee, 3.6f, 2.2f, mat, 2);
+      knuckle(knee, ankle - root, 2.75f, 1.2f);
+      m.capsule(knee, ankle, 2.2f, 1.6f, mat, 1.0f);
       knuckle(ankle, mid - knee, 2.05f, 0.9f);
-      bone(ankle, mid, 2.0f, 1.6f, 0.8f);
+      m.capsule(ankle, mid, 1.8f, 1.4f, mat, 0.8f);
       knuckle(mid, tip - ankle, 1.65f, 0.7f);
       m.capsule(mid, tip, 1.5f, 0.6f, mat, 0.8f);
     }
