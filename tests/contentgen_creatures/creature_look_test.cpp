@@ -3,6 +3,7 @@
 // the dim cold way the rest of the nest is.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include "paint_kit/canvas.h"
 #include "creature_art/creature_brushes.h"
 #include "creature_art/pictures.h"
+#include "model_kit/model.h"
 #include "decoded_picture.h"
 
 namespace cc = contentgen::creatures;
@@ -193,4 +195,37 @@ TEST(CreatureLook, ColonistCloseUpIsDimAndCold) {
   EXPECT_LT((r + g + b) / 3, 90);
   // The face in the middle is what the light finds; the edges sink away.
   EXPECT_GT(centre / nc, 2.0 * edge / ne);
+}
+
+// The dark rim follows the sprite's own mask: the pixels just inside a
+// body's outline fall, its middle keeps its light, its coverage is
+// untouched, and a limb two pixels across is not blackened.
+TEST(CreatureLook, SpritesEndInADarkRimThatSparesThinLimbs) {
+  namespace md = contentgen::model;
+  md::Model m;
+  const md::Material pale{0.7f, 0.7f, 0.7f, 0.2f, 20, 0.0f, 0};
+  m.sphere({30, 30, 0}, 20, pale);
+  m.capsule({60, 10, 0}, {60, 50, 0}, 1.0f, 1.0f, pale);
+  auto draw = [&](float edge) {
+    contentgen::Canvas c(72, 60);
+    md::RenderOptions o;
+    o.edge_shade = edge;
+    md::render(m, c, o);
+    return decode(c.png());
+  };
+  const Picture plain = draw(0), rimmed = draw(0.45f);
+  auto lum = [](const Picture& p, int x, int y) { return p.at(x, y)[0] + p.at(x, y)[1] + p.at(x, y)[2]; };
+  for (int y = 0; y < plain.h; ++y)
+    for (int x = 0; x < plain.w; ++x) ASSERT_EQ(plain.at(x, y)[3], rimmed.at(x, y)[3]) << x << "," << y;
+  // The sphere's right edge on its middle row, and its lit middle.
+  int edge = 49;
+  while (edge > 30 && !plain.solid(edge, 30)) --edge;
+  EXPECT_LT(lum(rimmed, edge, 30), 0.75 * lum(plain, edge, 30));
+  EXPECT_EQ(lum(rimmed, 25, 25), lum(plain, 25, 25));
+  // The thin limb's brightest pixel across its middle row.
+  int thin_plain = 0, thin_rimmed = 0;
+  for (int x = 56; x <= 64; ++x) thin_plain = std::max(thin_plain, lum(plain, x, 30)),
+                                  thin_rimmed = std::max(thin_rimmed, lum(rimmed, x, 30));
+  EXPECT_GT(thin_plain, 60);
+  EXPECT_GT(thin_rimmed, 0.8 * thin_plain);
 }

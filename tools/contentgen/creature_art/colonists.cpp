@@ -81,34 +81,57 @@ Bytes cocoon(bool burst) {
     m.set_skin(0.45f, 4.0f);
   }
   if (burst) {
-    // The chest torn open from inside: a ragged cavity, ribs snapped and
-    // bent outward, and the blood gushing down over the overalls.
+    // The chest torn open from inside: a ragged cavity, dark and wet in its
+    // depth; the ribs snapped at the breastbone and bent out and forward
+    // on both sides, each its own length and angle; torn flaps of the
+    // overalls curled back round the hole; blood welling over the lower
+    // lip in a lopsided sheet that breaks into streams and spatter.
     m.ellipsoid({cx, 126, 16}, {16, 18, 17}, {}, overalls, 3, true);
     m.ellipsoid({cx + 3, 116, 14}, {8, 7, 10}, {}, overalls, 2, true);
-    m.ellipsoid({cx, 128, 0}, {15, 16, 8}, {}, blood, 2);
-    for (int i = 0; i < 9; ++i) {
-      const float a = static_cast<float>(-M_PI + i * (2 * M_PI / 9) + n.range(-0.25, 0.25));
-      const float r0 = 12 + static_cast<float>(n.range(0, 3)), r1 = r0 + static_cast<float>(n.range(5, 11));
-      const V3 p0{cx + std::cos(a) * r0, 127 + std::sin(a) * r0, 10};
-      const V3 p1{cx + std::cos(a) * r1, 127 + std::sin(a) * r1, static_cast<float>(16 + n.range(0, 8))};
-      const V3 kink = p1 + V3{static_cast<float>(n.range(-3, 3)), static_cast<float>(n.range(-3, 3)), 4};
-      m.capsule(p0, p1, 2.0f, 1.4f, rib, 0.6f);
-      m.capsule(p1, kink, 1.4f, 0.5f, rib, 0.4f);
+    m.ellipsoid({cx - 5, 134, 14}, {9, 6, 10}, model::rot_z(0.5f), overalls, 2, true);
+    const model::Material depth{0.20f, 0.015f, 0.02f, 1.0f, 50, 0.3f, 0, 0, 6, 0.5f, 0.3f};
+    m.ellipsoid({cx, 127, 0}, {15, 16, 5}, {}, depth, 2);
+    m.ellipsoid({cx - 2, 122, 3}, {6, 5, 3}, model::rot_z(-0.4f), kMouth, 1.5f);
+    m.ellipsoid({cx + 4, 136, 2}, {9, 5, 4}, model::rot_z(0.3f), blood, 3);
+    for (int s = -1; s <= 1; s += 2)
+      for (int i = 0; i < 4; ++i) {
+        const float y = 114 + i * 7.5f + static_cast<float>(n.range(-1.5, 1.5));
+        const float out = static_cast<float>(n.range(5, 10)), up = static_cast<float>(n.range(-3, 2));
+        const V3 root{cx + s * (13 - 1.5f * std::fabs(i - 1.5f)), y, 8};
+        const V3 bend = root + V3{s * out, up, static_cast<float>(n.range(7, 12))};
+        const V3 snap = bend + V3{s * static_cast<float>(n.range(-1, 4)), static_cast<float>(n.range(-4, 3)),
+                                  static_cast<float>(n.range(3, 7))};
+        m.capsule(root, bend, 2.1f, 1.7f, rib, 0.8f);
+        m.capsule(bend, snap, 1.7f, 0.45f, rib, 0.5f);
+      }
+    for (int i = 0; i < 6; ++i) {
+      const float a = static_cast<float>(-2.6 + i * 1.0 + n.range(-0.3, 0.3));
+      const float r = 17 + static_cast<float>(n.range(0, 3));
+      m.ellipsoid({cx + std::cos(a) * r, 127 + std::sin(a) * r * 1.1f, 12}, {6, 3, 3.5f},
+                  model::rot_z(a + 1.5708f + static_cast<float>(n.range(-0.4, 0.4))), overalls, 2);
     }
-    // The gush: uneven streams that run, fork and thin down the body.
-    for (int k = 0; k < 5; ++k) {
-      V3 at{cx + static_cast<float>(n.range(-11, 11)), 136, 12};
-      float w = static_cast<float>(n.range(2.2, 4.2));
-      const int steps = 3 + static_cast<int>(n.range(0, 4));
+    // The gush: a sheet off the lower lip, heavier on one side, splitting
+    // into streams that run, fork and thin, each ending in a bead.
+    m.ellipsoid({cx + 3, 143, 13}, {12, 5, 3.5f}, model::rot_z(0.25f), blood, 3);
+    m.ellipsoid({cx - 6, 148, 12}, {6, 7, 3}, model::rot_z(-0.3f), blood, 3);
+    for (int k = 0; k < 6; ++k) {
+      V3 at{cx + static_cast<float>(n.range(-12, 13)), 144, 13};
+      float w = static_cast<float>(n.range(1.6, 4.0));
+      const int steps = 2 + static_cast<int>(n.range(0, 5));
       for (int j = 0; j < steps; ++j) {
-        const V3 next = at + V3{static_cast<float>(n.range(-4, 4)), static_cast<float>(n.range(7, 13)), 0.5f};
-        const float w2 = w * static_cast<float>(n.range(0.65, 0.95));
+        const V3 next = at + V3{static_cast<float>(n.range(-5, 5)), static_cast<float>(n.range(5, 12)), 0.4f};
+        const float w2 = w * static_cast<float>(n.range(0.6, 1.0));
         m.capsule(at, next, w, w2, blood, 1.5f);
         at = next, w = w2;
       }
-      m.sphere(at + V3{0, w, 0}, w * 1.4f, blood, 1.2f);
+      m.sphere(at + V3{0, w * 0.8f, 0}, w * 1.35f, blood, 1.2f);
     }
-    m.ellipsoid({cx + 2, 140, 12}, {13, 6, 4}, model::rot_z(0.2f), blood, 3);
+    // Spatter thrown out by the burst.
+    for (int k = 0; k < 10; ++k) {
+      const float a = static_cast<float>(n.range(-M_PI, M_PI)), r = static_cast<float>(n.range(20, 38));
+      m.sphere({cx + std::cos(a) * r, 126 + std::sin(a) * r * 0.9f, 14}, static_cast<float>(n.range(0.9, 2.2)),
+               blood, 0.8f);
+    }
   }
   // Resin swallowing the arms and legs in smooth sheaths and rising over
   // the shoulders.
@@ -121,10 +144,35 @@ Bytes cocoon(bool burst) {
   const V3 ropes[][2] = {{{cx - 40, 112, 6}, {cx + 34, 158, 12}},
                          {{cx + 40, 118, 6}, {cx - 30, 166, 12}},
                          {{cx - 36, 150, 6}, {cx + 38, 150, 10}}};
+  // Each rope sags and bulges over the body along a wavering line, thick
+  // and thin by turns, so none reads as a straight bar. The burst snaps
+  // the ropes across the hole: their ends thin to frayed tips and spring
+  // back and up, away from it.
+  const V3 hole{cx, 127, 10};
+  constexpr float kHoleReach = 22;
   for (const auto& r : ropes) {
-    const V3 mid = model::lerp3(r[0], r[1], 0.5f) + V3{0, 4, 6};
-    m.capsule(r[0], mid, 3.2f, 4.0f, resin, 3, 6, 0.5f);
-    m.capsule(mid, r[1], 4.0f, 3.2f, resin, 3, 6, 0.5f);
+    constexpr int kN = 8;
+    V3 pts[kN];
+    float radii[kN];
+    for (int i = 0; i < kN; ++i) {
+      const float t = i / (kN - 1.0f), arch = std::sin(t * 3.14159f);
+      pts[i] = model::lerp3(r[0], r[1], t) +
+               V3{static_cast<float>(shape.range(-2, 2)), 5 * arch + static_cast<float>(shape.range(-2.5, 2.5)), 7 * arch};
+      radii[i] = static_cast<float>(shape.range(2.4, 4.8));
+    }
+    auto inside = [&](V3 p) { return burst && std::hypot(p.x - hole.x, p.y - hole.y) < kHoleReach; };
+    for (int i = 0; i + 1 < kN; ++i) {
+      const bool a = inside(pts[i]), b = inside(pts[i + 1]);
+      if (!a && !b) {
+        m.capsule(pts[i], pts[i + 1], radii[i], radii[i + 1], resin, 3, 6, 0.5f);
+      } else if (a != b) {
+        const V3 keep = a ? pts[i + 1] : pts[i];
+        const V3 gone = a ? pts[i] : pts[i + 1];
+        const V3 end = model::lerp3(keep, gone, 0.45f) + V3{0, -3, 6};
+        m.capsule(keep, end, a ? radii[i + 1] : radii[i], 1.0f, resin, 2, 4, 0.4f);
+        m.capsule(end, end + V3{0, -2, 3}, 1.0f, 0.4f, resin, 0.6f);
+      }
+    }
   }
   for (int s = -1; s <= 1; s += 2)
     for (int i = 0; i < 3; ++i) {
@@ -133,7 +181,7 @@ Bytes cocoon(bool burst) {
     }
   drool(m, {cx - 18, 98, 10}, 16, 1, 1.3f);
   drool(m, {cx + 26, 102, 10}, 22, -1, 1.5f);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.26f;
   o.exposure = 1.1f;
   model::render(m, c, o);

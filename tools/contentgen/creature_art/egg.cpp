@@ -20,9 +20,12 @@ using model::normalised;
 using model::place;
 using model::rot_x;
 
-constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0, 0.2f, 5.0f, 0.4f, 0.3f};
+// Leather ridged finely at two scales, dulled in patches and blotched; the
+// veins are swollen vessels in it, wetter and a little translucent, blended
+// into the skin rather than drawn on it.
+constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0, 0.35f, 3.5f, 0.55f, 0.45f, 0.15f};
 constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0, 0, 6, 0.2f, 0.2f, 0.45f};
-constexpr Material egg_vein{0.30f, 0.21f, 0.16f, 1.0f, 45, 0.6f, 0};
+constexpr Material egg_vein{0.36f, 0.24f, 0.20f, 1.1f, 45, 0.8f, 0, 0, 6, 0.1f, 0.3f, 0.35f, 0.75f, 0.30f, 0.22f};
 constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
 constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
 constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
@@ -53,14 +56,14 @@ void veins(Model& m, uint32_t seed) {
     float v = static_cast<float>(rng.range(-0.55, -0.1));
     V3 prev = on_shell(v, a, 0.35f);
     const float end = static_cast<float>(rng.range(0.5, 0.95));
-    const float drift = static_cast<float>(rng.range(-0.12, 0.12));
+    const float drift = static_cast<float>(rng.range(-0.3, 0.3));
     const float wave = static_cast<float>(rng.range(0, 6.3));
-    float r = 0.95f;
+    float r = 1.1f;
     while (v < end) {
       v += 0.07f;
-      a += 0.4f * drift + 0.04f * std::sin(wave + v * 7);
+      a += 0.4f * drift + 0.07f * std::sin(wave + v * 9);
       V3 next = on_shell(v, a, 0.35f);
-      m.capsule(prev, next, r, r * 0.985f, egg_vein, 0.25f);
+      m.capsule(prev, next, r, r * 0.985f, egg_vein, 0.3f);
       if (rng.unit() < 0.12) {
         // A side branch, thinner.
         float ba = a + static_cast<float>(rng.range(-0.35, 0.35));
@@ -161,7 +164,7 @@ Bytes picture(float open, bool alive) {
   const Xf view = fit(make, place({0, drop, 0}) * tilt, kEgg.w, kEgg.h, {36, kEgg.h - 1.0f, 0}, 2, 2);
   Model m;
   build(m, open, alive, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.22f;
   o.exposure = 1.1f;
   model::render(m, c, o);

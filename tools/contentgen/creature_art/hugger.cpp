@@ -36,9 +36,9 @@ struct HPose {
 
 // Pale, faintly translucent flesh; the knuckles and the creases between the
 // belly's ribs darker; the soft underside pinker and wetter.
-constexpr Material kFlesh{0.74f, 0.59f, 0.46f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
-constexpr Material kFleshFar{0.50f, 0.40f, 0.32f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
-constexpr Material kKnuckle{0.40f, 0.29f, 0.23f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kFlesh{0.80f, 0.67f, 0.55f, 0.75f, 34, 1.1f, 0, 0.25f, 5.0f, 0.45f, 0.35f, 0.55f};
+constexpr Material kFleshFar{0.56f, 0.46f, 0.38f, 0.6f, 34, 0.9f, 0, 0.2f, 5.0f, 0.45f, 0.2f, 0.35f};
+constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.3f, 60, 0.9f, 0, 0, 6, 0.2f, 0.3f, 0.7f};
 constexpr Material kPlate{0.66f, 0.56f, 0.44f, 0.9f, 50, 1.1f, 0, 0.55f, 6.0f, 0.5f, 0.15f, 0.15f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
@@ -100,14 +100,18 @@ void build(Model& m, const HPose& p, const Xf& view) {
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
       V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
-      // Bony finger segments swelling into each knuckle, a crease ring at
-      // every joint.
-      m.capsule(root, knee, 3.6f, 2.4f, mat, 2, 3.0f, 0.25f);
-      m.sphere(knee, 3.1f, kKnuckle, 1.2f);
-      m.capsule(knee, ankle, 2.6f, 1.8f, mat, 1.0f, 3.0f, 0.2f);
-      m.sphere(ankle, 2.4f, kKnuckle, 0.9f);
-      m.capsule(ankle, mid, 2.0f, 1.5f, mat, 0.8f);
-      m.sphere(mid, 1.9f, kKnuckle, 0.7f);
+      // Smooth bony finger segments between darker knuckles, each knuckle
+      // a short barrel creased across.
+      auto knuckle = [&](V3 at, V3 along, float r, float k) {
+        const V3 d = normalised(along) * (r * 0.5f);
+        m.capsule(at - d, at + d, r, r, kKnuckle, k, r * 0.45f, r * 0.12f);
+      };
+      m.capsule(root, knee, 3.6f, 2.2f, mat, 2);
+      knuckle(knee, ankle - root, 2.75f, 1.2f);
+      m.capsule(knee, ankle, 2.2f, 1.6f, mat, 1.0f);
+      knuckle(ankle, mid - knee, 2.05f, 0.9f);
+      m.capsule(ankle, mid, 1.8f, 1.4f, mat, 0.8f);
+      knuckle(mid, tip - ankle, 1.65f, 0.7f);
       m.capsule(mid, tip, 1.5f, 0.6f, mat, 0.8f);
     }
   }
@@ -185,8 +189,9 @@ Bytes hugger_walk(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
+  o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   model::render(m, c, o);
   return finish(c, "hugger walk");
 }
@@ -203,7 +208,7 @@ Bytes hugger_attack() {
   m.set_skin(0.2f, 2.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, leap_view(1.25f, 0.08f, {0, 0, 0}), kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   return finish(c, "hugger leap");
 }
 
@@ -223,7 +228,7 @@ Bytes hugger_death(int frame) {
   build(m, p,
         fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
             kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   cairo_t* cr = c.cr();
   const double k = 1.0 - 0.2 * t;
   if (frame >= 2) acid_runs(cr, {214 - 8 * t, 200 + 36 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
@@ -250,7 +255,7 @@ Bytes hugger_corpse(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   V3 body = view.point({0, 0, 0});
   acid_splash(cr, {body.x, body.y}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, "hugger corpse");

@@ -45,7 +45,7 @@ inline constexpr int crown_top = 134;
 // How her frames are rendered: her crest and plates are many parts, so
 // three samples a side, which her size keeps smooth, hold her frames' cost.
 inline model::RenderOptions render_options() {
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.supersample = 3;
   return o;
 }

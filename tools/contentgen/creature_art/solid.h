@@ -31,6 +31,16 @@ inline constexpr Material kBone{0.62f, 0.52f, 0.38f, 0.7f, 30, 0.6f, 0};
 inline constexpr Material kBoneDark{0.45f, 0.36f, 0.25f, 0.6f, 30, 0.5f, 0};
 inline constexpr Material kVein{0.50f, 0.28f, 0.25f, 0.6f, 30, 0.4f, 0};
 
+// How a creature sprite is rendered: a dark rim inside its outline, so it
+// sits in a lit or tinted room instead of glowing on it, and shadow in the
+// narrow creases between ribs and plates.
+inline model::RenderOptions sprite_options() {
+  model::RenderOptions o;
+  o.edge_shade = 0.45f;
+  o.creases = true;
+  return o;
+}
+
 inline float len(V3 a) { return std::sqrt(model::dot(a, a)); }
 
 // The middle joint of a two-bone limb from root toward target, bent toward

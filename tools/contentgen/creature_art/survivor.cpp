@@ -17,14 +17,16 @@ using namespace solid;
 using model::place;
 using model::rot_y;
 
-constexpr Material overalls{0.78f, 0.40f, 0.11f, 0.35f, 18, 0.6f, 0};
-constexpr Material overalls_dark{0.55f, 0.27f, 0.07f, 0.3f, 18, 0.5f, 0};
+// Worn canvas: a dull sheen broken up in patches, grimy blotches and a fine
+// rumpled weave raised over it, so the overalls read as cloth, not plastic.
+constexpr Material overalls{0.72f, 0.38f, 0.12f, 0.3f, 14, 0.6f, 0, 0.12f, 2.5f, 0.7f, 0.35f};
+constexpr Material overalls_dark{0.50f, 0.26f, 0.08f, 0.25f, 14, 0.5f, 0, 0.1f, 2.5f, 0.7f, 0.3f};
 constexpr Material shirt{0.30f, 0.32f, 0.34f, 0.3f, 18, 0.6f, 0};
 constexpr Material boot{0.12f, 0.10f, 0.09f, 0.9f, 40, 0.7f, 0};
 constexpr Material belt{0.16f, 0.12f, 0.08f, 0.6f, 30, 0.5f, 0};
 constexpr Material badge{0.85f, 0.86f, 0.82f, 0.5f, 30, 0.4f, 0};
-constexpr Material flesh{0.78f, 0.56f, 0.43f, 0.35f, 22, 0.5f, 0};
-constexpr Material hair{0.22f, 0.13f, 0.06f, 0.5f, 25, 0.5f, 0};
+constexpr Material flesh{0.78f, 0.56f, 0.43f, 0.35f, 22, 0.5f, 0, 0, 6, 0.2f, 0.15f, 0.3f};
+constexpr Material hair{0.22f, 0.13f, 0.06f, 0.5f, 25, 0.5f, 0, 0.25f, 1.5f, 0.6f, 0.2f};
 constexpr Material eye{0.06f, 0.04f, 0.03f, 1.2f, 60, 0.2f, 0};
 
 // Body-local: origin between the feet on the floor, y down, facing +z
@@ -55,18 +57,33 @@ void build(Model& m, const Xf& view) {
   m.ellipsoid({-3, -83, 9.0f}, {3.6f, 3.0f, 0.7f}, {}, overalls, 0.4f);
   m.ellipsoid({4.5f, -89, 9.0f}, {2.4f, 1.3f, 0.8f}, {}, badge, 0.3f);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 6.5f, -92, 7.5f}, {s * 8.5f, -101, 4}, 1.6f, 1.6f, overalls_dark, 0.6f);
-  // Arms held out from the body, elbows bent, hands open.
+  // One arm held out from the body, hand open; the other raised beside the
+  // head, hailing the squad.
   for (int s = -1; s <= 1; s += 2) {
+    const bool hail = s < 0;
     const V3 shoulder{s * 14.0f, -96, 0};
-    const V3 elbow{s * 16.8f, -77, 2.5f};
-    const V3 wrist{s * 17.8f, -60, 7};
+    const V3 elbow = hail ? V3{-19.5f, -101, 3} : V3{s * 16.8f, -77, 2.5f};
+    const V3 wrist = hail ? V3{-18.0f, -119, 6} : V3{s * 17.8f, -60, 7};
     m.sphere(shoulder, 6.4f, overalls, 2);
     m.capsule(shoulder, elbow, 5.4f, 4.4f, overalls, 2);
     m.capsule(elbow, wrist, 4.4f, 3.6f, overalls, 1.5f);
     m.ellipsoid(wrist, {3.9f, 1.6f, 3.9f}, {}, overalls_dark, 1);  // cuff
-    m.ellipsoid(wrist + V3{s * 0.5f, 4.5f, 0.5f}, {2.9f, 4.8f, 2.0f}, {}, flesh, 1.5f);
-    m.capsule(wrist + V3{-s * 1.5f, 2, 1}, wrist + V3{-s * 3.5f, 5, 2.5f}, 1.1f, 0.9f, flesh, 0.6f);  // thumb
+    const float up = hail ? -1.0f : 1.0f;  // the raised hand points up
+    m.ellipsoid(wrist + V3{s * 0.5f, up * 4.5f, 0.5f}, {2.9f, 4.8f, 2.0f}, {}, flesh, 1.5f);
+    m.capsule(wrist + V3{-s * 1.5f, up * 2, 1}, wrist + V3{-s * 3.5f, up * 5, 2.5f}, 1.1f, 0.9f, flesh, 0.6f);  // thumb
+    // Folds in the sleeve at the elbow.
+    for (int k = -1; k <= 1; k += 2)
+      m.capsule(elbow + V3{-3, k * 1.6f, 4.2f}, elbow + V3{3, k * 1.6f - 1, 4.2f}, 0.55f, 0.55f, overalls_dark, 0.5f,
+                0, 0, true);
   }
+  // Folds across the legs at the knees and where the bib meets the belt.
+  for (int s = -1; s <= 1; s += 2)
+    for (int k = 0; k < 2; ++k) {
+      const float y = -30.0f - k * 7, x = s * 7.0f;
+      m.capsule({x - 4, y, 5.2f}, {x + 4, y - 1.5f * s, 5.2f}, 0.6f, 0.6f, overalls_dark, 0.5f, 0, 0, true);
+    }
+  m.capsule({-9, -71, 8.4f}, {-3, -73, 8.8f}, 0.6f, 0.6f, overalls_dark, 0.5f, 0, 0, true);
+  m.capsule({3, -73, 8.8f}, {9, -71, 8.4f}, 0.6f, 0.6f, overalls_dark, 0.5f, 0, 0, true);
   // Neck and head, the face toward the viewer, short dark hair.
   m.capsule({0, -101, 0}, {0, -108, 0.5f}, 4.6f, 4.4f, flesh, 2);
   m.ellipsoid({0, -119, 1}, {9.2f, 11.2f, 9.4f}, {}, flesh, 2);
@@ -98,7 +115,7 @@ Bytes colonist() {
   Model m;
   m.set_skin(0.12f, 2.0f);
   build(m, view);
-  model::RenderOptions o;
+  model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.24f;
   o.exposure = 1.15f;
   model::render(m, c, o);

@@ -241,7 +241,7 @@ void render_walk(Canvas& c, int frame, bool head_only) {
   Model m;
   m.set_skin(0.14f, 3.0f);
   build(m, p, place(kWalkHip + V3{0, bob, 0}), head_only);
-  model::render(m, c);
+  model::render(m, c, sprite_options());
 }
 
 std::vector<uint8_t> walk_mask(int frame, bool head_only) {
@@ -343,7 +343,7 @@ Bytes warrior_attack(int frame) {
   m.set_skin(0.14f, 3.0f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, front_view(p, 0, strike * 4, 0), kWarriorAttack.w, kWarriorAttack.h, kHandle));
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   return finish(c, "alien attack");
 }
 
@@ -372,7 +372,7 @@ Bytes warrior_death(int frame) {
   const Xf view =
       fit(make, front_view(p, 30 * t, 150 * t * t, 0.5f * t * t), kWarriorAttack.w, kWarriorAttack.h, kHandle);
   build(m, p, view);
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   // Acid bursting from the wounded head and running down the body.
   cairo_t* cr = c.cr();
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
@@ -423,7 +423,7 @@ Bytes warrior_corpse(int frame) {
   build(m, p, view);
   cairo_t* cr = c.cr();
   if (frame >= 3) acid_pool(cr, x + 70, floor_y - 2, 30 + 20 * frame, 6 + 2 * frame, 73, frame);
-  model::render(m, c);
+  model::render(m, c, sprite_options());
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame <= 2) acid_splash(cr, {h.x, h.y}, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
   else acid_runs(cr, {h.x, h.y}, 12, 18, 2, 3.0, 85 + frame);

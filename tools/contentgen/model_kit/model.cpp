@@ -369,12 +369,13 @@ V3 normal_at(const Tile& t, V3 p) {
 }
 
 // Occlusion from the distance field, sampled along the normal.
-float occlusion(const Tile& t, V3 p, V3 nrm) {
+float occlusion(const Tile& t, V3 p, V3 nrm, bool creases) {
   const Part* const* list = t.parts.data();
   const int n = static_cast<int>(t.parts.size());
   float occ = 0, w = 1;
-  for (int i = 1; i <= 5; ++i) {
-    float h = 1.5f * i * i;
+  static constexpr float kHollows[5] = {1.5f, 6.0f, 13.5f, 24.0f, 37.5f};
+  static constexpr float kCreases[5] = {0.9f, 3.0f, 8.0f, 17.0f, 30.0f};
+  for (float h : creases ? kCreases : kHollows) {
     float d = scene(list, n, p + nrm * h);
     occ += w * std::max(0.0f, h - d) / h;
     w *= 0.7f;
@@ -452,6 +453,34 @@ void rows_in_parallel(int rows, Fn fn) {
   for (auto& t : pool) t.join();
 }
 
+// Darkens the colour of the pixels near the picture's own outline: by the
+// least coverage among the neighbours one and two pixels away, so the last
+// pixel inside falls by about `amount` and the one behind it by a third.
+void shade_edges(std::vector<float>& img, int w, int h, float amount) {
+  auto alpha = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= w || y >= h ? 0.0f : img[(static_cast<size_t>(y) * w + x) * 4 + 3];
+  };
+  std::vector<float> fall(static_cast<size_t>(w) * h, 1.0f);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (alpha(x, y) <= 0) continue;
+      float near = 1, far = 1;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) near = std::min(near, alpha(x + dx, y + dy));
+      far = std::min({alpha(x - 2, y), alpha(x + 2, y), alpha(x, y - 2), alpha(x, y + 2)});
+      // A limb only a pixel or two across is open on both sides: darkened
+      // fully it would turn into a dark line, so it keeps most of its light.
+      auto open = [&](int dx, int dy) {
+        return 1 - std::min(alpha(x + dx, y + dy), alpha(x + 2 * dx, y + 2 * dy));
+      };
+      const float across = std::max(std::min(open(-1, 0), open(1, 0)), std::min(open(0, -1), open(0, 1)));
+      fall[static_cast<size_t>(y) * w + x] =
+          1 - amount * (1 - 0.7f * across) * (0.75f * (1 - near) + 0.25f * (1 - far));
+    }
+  for (size_t i = 0; i < fall.size(); ++i)
+    for (int c = 0; c < 3; ++c) img[i * 4 + c] *= fall[i];
+}
+
 }  // namespace
 
 void render(const Model& m, Canvas& c, const RenderOptions& o) {
@@ -487,7 +516,7 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
                     Surface s;
                     scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
                     const float thin = s.translucent > 0 ? thinness(t, hit, nrm) : 0;
-                    shade(o, lights, s, hit, nrm, occlusion(t, hit, nrm), thin, col);
+                    shade(o, lights, s, hit, nrm, occlusion(t, hit, nrm, o.creases), thin, col);
                     lit = true;
                   }
                   acc[0] += col[0];
@@ -501,6 +530,7 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
         }
     }
   });
+  if (o.edge_shade > 0) shade_edges(img, w, h, o.edge_shade);
   // Composite over the canvas.
   cairo_surface_t* surf = c.surface();
   cairo_surface_flush(surf);

@@ -128,6 +128,15 @@ struct RenderOptions {
   // How far values fall toward the outline (0 none): a masked sprite's edge
   // pixels then sit dark against the room instead of glowing.
   float outline_dark = 0.6f;
+  // How far the last two pixels inside the picture's own outline are
+  // darkened (0 none). The shading above follows the surface, which at a
+  // sprite's edge can still face the key light; this follows the mask, so
+  // a sprite drawn over a tinted room always ends in a dark rim.
+  float edge_shade = 0.0f;
+  // Occlusion sampled in shorter steps, so that narrow creases (between
+  // ribs, under plates, round a knuckle) fall into shadow as well as the
+  // deep hollows; at the same cost.
+  bool creases = false;
 };
 
 // Renders the model over the canvas (drawn on top of what it holds).
