@@ -151,7 +151,10 @@ Buf ammo_pickup() {
 }
 
 Buf heal_pickup() {
-  // The injector's hiss and a warm rising triad with a slow shimmer.
+  // The injector's hiss and a warm rising triad. Each note is a small
+  // struck glass: its overtones ring out faster than its fundamental, a
+  // partner a few cents sharp shimmers against it, and a breath of noise
+  // marks its start.
   Rng rng(0x4EA1u);
   Buf b = blank(0.95);
   Biquad hiss;
@@ -162,15 +165,20 @@ Buf heal_pickup() {
   }
   const float notes[] = {69.0f, 73.0f, 76.0f, 81.0f};
   for (int k = 0; k < 4; ++k) {
-    Phase a, c;
+    Phase a, shimmer, h2, h3, h5;
     float hz = midi_hz(notes[k]);
-    size_t s = frames(0.10 + 0.09 * k, kRate);
+    const double at = 0.10 + 0.09 * k;
+    size_t s = frames(at, kRate);
     for (size_t i = s; i < b.size(); ++i) {
       float t = static_cast<float>(seconds_at(i - s));
-      float env = std::min(1.0f, t / 0.02f) * std::exp(-t / 0.22f);
-      float trem = 1.0f + 0.25f * sine(t * 9.0);
-      b[i] += 0.3f * env * trem * (sine(a.step(hz, kRate)) + 0.2f * sine(c.step(hz * 2.0f, kRate)));
+      float env = std::min(1.0f, t / 0.006f) * std::exp(-t / 0.22f);
+      float bright = std::exp(-t / 0.07f);
+      float tone = sine(a.step(hz, kRate)) + 0.5f * sine(shimmer.step(hz * 1.006f, kRate)) +
+                   0.45f * bright * sine(h2.step(hz * 2.0f, kRate)) + 0.3f * bright * sine(h3.step(hz * 3.0f, kRate)) +
+                   0.15f * bright * bright * sine(h5.step(hz * 5.02f, kRate));
+      b[i] += 0.22f * env * tone;
     }
+    add_noise_burst(b, rng, at, hz * 4.0f, 2.0f, 0.012f, 0.35f);
   }
   return b;
 }
