@@ -164,12 +164,17 @@ Buf creature_death(int kind) {
                               .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       // The dying warrior has no chest left: the cry is all open throat,
-      // its weight above 350 Hz, which is what tells it from the snarl of
-      // its attack (deep in the chest) and from the hugger's thin squeal.
-      Biquad a, c;
+      // its weight above 350 Hz and hollowed around 2 kHz, which is what
+      // tells it from the snarl of its attack (deep in the chest) and from
+      // the hugger's squeal, thin and bright, near or down a duct.
+      Biquad a, c, hollow;
       a.highpass(350.0f, 0.707f, kRate);
       c.highpass(350.0f, 0.707f, kRate);
-      for (float& s : b) s = c(a(s));
+      hollow.bandpass(2100.0f, 0.9f, kRate);
+      for (float& s : b) {
+        const float x = c(a(s));
+        s = x - 0.6f * hollow(x);
+      }
       return b;
     }
   }
@@ -208,10 +213,10 @@ Buf egg_death() {
     add_thump(b, at, rng.range(300.0f, 500.0f), 180.0f, 0.03f, 0.2f);
     // Each slop spatters: a few wet ticks high above it.
     add_noise_burst(b, rng, at + rng.range(0.005f, 0.02f), rng.range(2200.0f, 4200.0f), 3.0f, 0.004f,
-                    1.3f * (1.0f - k / 11.0f));
+                    1.0f * (1.0f - k / 11.0f));
   }
   // The shell's splinters settle after the crack.
-  for (int k = 0; k < 5; ++k) add_noise_burst(b, rng, 0.03 + 0.035 * k, rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.4f);
+  for (int k = 0; k < 5; ++k) add_noise_burst(b, rng, 0.03 + 0.035 * k, rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
   return b;
 }
 
