@@ -16,7 +16,6 @@ namespace {
 struct Take {
   float pitch;      // scales every frequency of the report
   float crack_hz;   // centre of the crack's band
-  float edge;       // level of the crack's top edge (5-8 kHz) against its body
   float body;       // level of the bright body against the blast
   float blast_s;    // how long the low blast rings
   float room;       // how much of the room answers
@@ -24,9 +23,9 @@ struct Take {
 };
 
 const Take takes[] = {
-    {1.00f, 3600.0f, 3.5f, 1.00f, 0.045f, 0.55f, 0x5407u, 0x5400u},
-    {1.06f, 3350.0f, 3.0f, 0.80f, 0.043f, 0.50f, 0x9C23u, 0x61F5u},
-    {0.94f, 3850.0f, 4.0f, 1.20f, 0.050f, 0.60f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0.55f, 0x5407u, 0x5400u},
+    {1.05f, 3350.0f, 0.80f, 0.043f, 0.50f, 0x9C23u, 0x61F5u},
+    {0.95f, 3850.0f, 1.20f, 0.050f, 0.60f, 0x2B6Du, 0x3E91u},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -51,7 +50,7 @@ void add_crack_edge(Buf& b, Rng& rng, float gain) {
   lp.lowpass(8500.0f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * std::exp(-t / 0.008f);
+    float env = std::min(1.0f, t / 0.0003f) * std::exp(-t / 0.012f);
     if (t > 0.06f) break;
     b[i] += lp(hp(rng.bi())) * env * gain;
   }
@@ -61,9 +60,9 @@ void add_crack_edge(Buf& b, Rng& rng, float gain) {
 // 120 to 80 Hz and gone within some 60 ms. It is added after the saturator
 // so it stays a low weight rather than turning into midrange grit, and is
 // softly held so its first swing cannot take the crack's headroom.
-void add_chest_thump(Buf& b, float pitch, float gain) {
+void add_chest_thump(Buf& b, float gain) {
   Buf t = blank(0.12);
-  add_thump(t, 0.0, 122.0f * pitch, 80.0f * pitch, 0.030f, gain);
+  add_thump(t, 0.0, 122.0f, 80.0f, 0.022f, gain);
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
 }
 
@@ -78,8 +77,10 @@ void add_action(Buf& b) {
   add_thump(b, 0.041, 260.0f, 170.0f, 0.012f, 0.18f);
 }
 
-// The thump's level against the report: about a sixth of the shot's energy.
-constexpr float thump_gain = 0.88f;
+// The levels of the crack's edge and the thump against the report: the
+// edge about a tenth of the shot's energy, the thump about a sixth.
+constexpr float edge_gain = 2.6f;
+constexpr float thump_gain = 1.2f;
 
 }  // namespace
 
@@ -94,12 +95,16 @@ Buf gunshot(int variant) {
   Buf b = blank(0.42);
   add_crack(b, crack, k.crack_hz, 0.7f);
   add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 3.0f * k.body);
-  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 4.8f);
+  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   add_action(b);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
-  add_crack_edge(b, crack, k.edge);
-  add_chest_thump(b, p, thump_gain);
+  add_crack_edge(b, crack, edge_gain);
+  add_chest_thump(b, thump_gain);
+  // Rounded off once more, sample by sample: the shot's first peaks are
+  // then no longer left for the leveller's limiter, whose slower gain
+  // would flatten the start of the report into its body.
+  for (float& s : b) s = std::tanh(s * 1.2f) / std::tanh(1.2f);
 
   // The room: a short, dense answer in the blast's own colour, rising over
   // a few milliseconds and gone within a quarter of a second.
