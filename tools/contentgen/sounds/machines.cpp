@@ -101,11 +101,15 @@ Buf generator_loop() {
     tone.emplace_back(p.hz);
     swell.emplace_back(p.swell_hz);
   }
+  // The whine's waver and swell, and the blades' pulse, turn the same way.
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
-    if (i % kRate == 0)
+    if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+    }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
       const Partial& p = machine[k];
@@ -115,9 +119,12 @@ Buf generator_loop() {
     }
     // Turbine whine: a soft high tone and its octave wavering by a few
     // hertz, well under the machine and half buried in the air it moves.
-    double waver = 0.9 * std::sin(kTwoPi * 0.5 * t) + 0.4 * std::sin(kTwoPi * 1.375 * t);
-    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0) + 0.35 * std::sin(kTwoPi * 3300.0 * t + waver * 12.0);
-    double whine_level = 0.035 * (1.0 + 0.2 * std::sin(kTwoPi * 0.25 * t));
+    double waver = 0.9 * waver_slow.s + 0.4 * waver_fast.s;
+    // The octave is the same phase doubled: sin 2x = 2 sin x cos x.
+    const double th = kTwoPi * 1650.0 * t + waver * 6.0, sn = std::sin(th), cs = std::cos(th);
+    double whine = sn + 0.35 * 2.0 * sn * cs;
+    double whine_level = 0.035 * (1.0 + 0.2 * whine_swell.s);
+    waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
   }
   // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz),
@@ -136,7 +143,9 @@ Buf generator_loop() {
   // than a tone, so the machine is heard over the music without whistling.
   Buf ring = loop_through(noise2, 3, [casing](float x) mutable { return casing(x); });
   for (size_t i = 0; i < n; ++i) {
-    double pulse = 0.7 + 0.3 * std::sin(kTwoPi * 12.5 * seconds_at(i));
+    if (i % kRate == 0) blades.anchor(seconds_at(i));
+    double pulse = 0.7 + 0.3 * blades.s;
+    blades.turn();
     // (Noise at 44.1 kHz spreads over twice the band; these gains keep the
     // air and the hiss where they stood against the machine at 22 kHz.)
     raw[i] += air[i] * static_cast<float>(0.5 * pulse) + hiss[i] * 0.35f + ring[i] * static_cast<float>(0.55 * pulse);
