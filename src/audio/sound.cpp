@@ -29,12 +29,24 @@ bool mayplay(int sound) {
 }
 
 // Sounds the player must make out over the music: the cocooned colonist's
-// words and the tracker beeps. While one plays the music steps back by
-// this much (dB); 0 leaves it alone.
+// words, the tracker beeps, the gun and the creatures' shrieks. While one
+// plays the music steps back by this much (dB); 0 leaves it alone. The gun
+// and the shrieks share the music's midrange, so without the step they
+// stand barely above it; a few dB is enough to let them through without
+// the music being heard to drop.
+constexpr float actionstepback_db = -5.0f;
+
+bool isactionsound(int sound) {
+  for (int k = 1; k <= 3; ++k)
+    if (sound == shotsounds[k] || sound == attacksounds[k] || sound == deathsounds[k][deathnear]) return true;
+  return false;
+}
+
 float musicstepback(int sound) {
   if (sound == snd_killme) return -12.0f;
   for (int a : alertsounds)
     if (sound == a) return -5.0f;
+  if (isactionsound(sound)) return actionstepback_db;
   return 0.0f;
 }
 

@@ -122,6 +122,12 @@ TEST(MixCapture, AMinuteOfDemoNeverReachesFullScale) {
   Capture cap;
   const bool ok = capture_demo(file, cap);
   fs::current_path(home);
+  // RX907_KEEP_MIX=FILE keeps the capture (32-bit float stereo at 44.1 kHz)
+  // for listening and for the meters outside the test.
+  if (const char* keep = std::getenv("RX907_KEEP_MIX")) {
+    std::error_code ec;
+    fs::copy_file(file, keep, fs::copy_options::overwrite_existing, ec);
+  }
   fs::remove(file);
   ASSERT_TRUE(ok) << "the disk audio driver gave no capture";
 

@@ -1,6 +1,7 @@
 // The music stopping and starting again, as around the cocooned colonist's
 // close-up, heard through the game's own mixer on SDL's disk audio driver:
-// each stop is a short fade, each start a short fade in, never a cut.
+// each stop is a short fade, each start a short fade in, never a cut; and
+// the music stepping back under a sound, a shot too.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -14,8 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "audio/sound.h"
 #include "platform/platform.h"
 #include "platform/sound_placing.h"
+#include "state/assets.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -25,7 +29,7 @@ constexpr int rate = 44100;
 
 // A steady 16-bit stereo sine: any cut in it is a jump far larger than the
 // step from one sample to the next.
-void write_sine_wav(const fs::path& path, double seconds) {
+void write_sine_wav(const fs::path& path, double seconds, double level = 16000.0) {
   const uint32_t frames = static_cast<uint32_t>(seconds * rate);
   std::vector<uint8_t> b;
   auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
@@ -35,7 +39,7 @@ void write_sine_wav(const fs::path& path, double seconds) {
   tag("fmt "), u32(16), u16(1), u16(2), u32(rate), u32(rate * 4), u16(4), u16(16);
   tag("data"), u32(frames * 4);
   for (uint32_t i = 0; i < frames; ++i) {
-    const auto v = static_cast<uint16_t>(static_cast<int16_t>(std::lround(16000.0 * std::sin(2 * M_PI * 220.0 * i / rate))));
+    const auto v = static_cast<uint16_t>(static_cast<int16_t>(std::lround(level * std::sin(2 * M_PI * 220.0 * i / rate))));
     u16(v), u16(v);
   }
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
@@ -178,4 +182,72 @@ TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
   const size_t back = static_cast<size_t>(low - cycle_peak.begin()) + 220;
   ASSERT_LT(back, cycle_peak.size());
   EXPECT_GT(cycle_peak[back], top * 0.95f);
+}
+
+TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
+  // A shot (silent here, so only the music is heard) steps the music back
+  // about 5 dB; with SOUND off nothing plays and the music stays where it is.
+  const fs::path dir = fs::temp_directory_path() / ("rx907-shotduck-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const fs::path track = dir / "sine.wav", shot = dir / "shot.wav", capture = dir / "out.raw";
+  write_sine_wav(track, 6.0);
+  write_sine_wav(shot, 0.3, 0.0);
+
+  plat::shutdown();
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
+  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  ASSERT_TRUE(plat::init(true));
+  ASSERT_TRUE(plat::audio_open());
+  initsounds();
+  const int kept_shot = shotsounds[1], kept_sound = settings[setsound];
+  shotsounds[1] = plat::load_sound(shot.string(), 0);
+  ASSERT_NE(shotsounds[1], 0);
+  const int m = plat::music_open(track.string());
+  ASSERT_NE(m, 0);
+  plat::music_play(m);
+  wait_mixed(rate / 2);
+  settings[setsound] = 1;
+  playshot(shotsounds[1], 0.0f);
+  wait_mixed(rate * 2);
+  settings[setsound] = 0;
+  playshot(shotsounds[1], 0.0f);
+  wait_mixed(rate * 2);
+  plat::music_close(m);
+  plat::free_sound(shotsounds[1]);
+  shotsounds[1] = kept_shot;
+  settings[setsound] = kept_sound;
+  plat::shutdown();
+  unsetenv("SDL_DISKAUDIOFILE");
+  unsetenv("SDL_DISKAUDIODELAY");
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  plat::init(true);
+  plat::audio_open();
+
+  std::vector<float> left;
+  std::ifstream f(capture, std::ios::binary);
+  float pair[2];
+  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  fs::remove_all(dir);
+  ASSERT_GT(left.size(), static_cast<size_t>(rate * 4));
+
+  // Peak of every 220 Hz cycle, over the two halves: shot with sound on,
+  // then shot with sound off.
+  std::vector<float> cycle_peak;
+  const size_t period = rate / 220;
+  float top = 0.0f;
+  for (size_t at = 0; at + period <= left.size(); at += period) {
+    float p = 0.0f;
+    for (size_t i = at; i < at + period; ++i) p = std::max(p, std::fabs(left[i]));
+    cycle_peak.push_back(p);
+    top = std::max(top, p);
+  }
+  ASSERT_GT(top, 0.1f) << "the music was heard";
+  const long half = static_cast<long>((rate / 2 + rate * 2) / period);
+  ASSERT_LT(half + 4, static_cast<long>(cycle_peak.size()));
+  const auto on_low = std::min_element(cycle_peak.begin() + 20, cycle_peak.begin() + half);
+  EXPECT_GT(*on_low, top * 0.5f) << "about 5 dB, not more";
+  EXPECT_LT(*on_low, top * 0.63f) << "stepped back under the shot";
+  const auto off_low = std::min_element(cycle_peak.begin() + half + 20, cycle_peak.end() - 4);
+  EXPECT_GT(*off_low, top * 0.95f) << "SOUND off: no shot, no step back";
 }

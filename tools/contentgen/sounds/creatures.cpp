@@ -163,6 +163,18 @@ Buf creature_death(int kind) {
       add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 210.0f, .hz1 = 85.0f, .gain = 0.9f, .release_s = 0.45f,
                               .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
+      // The dying warrior has no chest left: the cry is all open throat,
+      // its weight above 350 Hz and hollowed around 2 kHz, which is what
+      // tells it from the snarl of its attack (deep in the chest) and from
+      // the hugger's squeal, thin and bright, near or down a duct.
+      Biquad a, c, hollow;
+      a.highpass(350.0f, 0.707f, kRate);
+      c.highpass(350.0f, 0.707f, kRate);
+      hollow.bandpass(2100.0f, 0.9f, kRate);
+      for (float& s : b) {
+        const float x = c(a(s));
+        s = x - 0.6f * hollow(x);
+      }
       return b;
     }
   }
@@ -199,7 +211,12 @@ Buf egg_death() {
     double at = 0.05 + 0.06 * k + rng.range(0.0f, 0.03f);
     add_noise_burst(b, rng, at, rng.range(300.0f, 900.0f), 4.0f, rng.range(0.02f, 0.05f), 1.4f * (1.0f - k / 11.0f));
     add_thump(b, at, rng.range(300.0f, 500.0f), 180.0f, 0.03f, 0.2f);
+    // Each slop spatters: a few wet ticks high above it.
+    add_noise_burst(b, rng, at + rng.range(0.005f, 0.02f), rng.range(2200.0f, 4200.0f), 3.0f, 0.004f,
+                    1.0f * (1.0f - k / 11.0f));
   }
+  // The shell's splinters settle after the crack.
+  for (int k = 0; k < 5; ++k) add_noise_burst(b, rng, 0.03 + 0.035 * k, rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
   return b;
 }
 
@@ -223,6 +240,9 @@ Buf cocoon_bursting() {
     double at = 0.1 + 1.75 * u;
     add_noise_burst(b, rng, at, rng.range(350.0f, 1600.0f), rng.range(2.0f, 6.0f), rng.range(0.008f, 0.03f),
                     0.3f + 0.7f * static_cast<float>(u));
+    // The skin's fibres part with a wet crackle high above the tearing.
+    add_noise_burst(b, rng, at + 0.004, rng.range(1800.0f, 4500.0f), 3.0f, rng.range(0.002f, 0.006f),
+                    1.4f * static_cast<float>(u));
   }
   Biquad creak;
   creak.lowpass(500.0f, 2.0f, kRate);

@@ -53,12 +53,17 @@ Buf alarm_loop() {
     ph += inc[i];
     ph -= std::floor(ph);
   }
-  Biquad horn;
+  // The horn's diaphragm is driven hard: its bray is clipped into a row of
+  // upper harmonics, and its bell rings them out around 2.5 kHz, so the
+  // klaxon cuts through the music instead of sitting in its midrange.
+  Biquad horn, bell;
   horn.bandpass(900.0f, 0.8f, kRate);
+  bell.bandpass(2500.0f, 1.6f, kRate);
   OnePoleHP hp;
   hp.set(60.0f, kRate);
-  return loop_through(raw, 3, [horn, hp](float x) mutable {
-    float y = horn(x) * 1.5f + x * 0.5f;
+  return loop_through(raw, 3, [horn, bell, hp](float x) mutable {
+    float driven = std::tanh(x * 3.0f);
+    float y = horn(x) * 1.5f + x * 0.5f + bell(driven) * 2.2f;
     return hp(y);
   });
 }
@@ -77,17 +82,49 @@ Buf generator_loop() {
   const Partial machine[] = {{50, 0.05, 0.125, 0.1},  {100, 0.3, 0.25, 0.15}, {200, 0.6, 0.375, 0.2},
                              {300, 0.65, 0.5, 0.25},  {400, 0.45, 0.625, 0.2}, {500, 0.35, 0.25, 0.3},
                              {600, 0.3, 0.875, 0.25}, {700, 0.18, 0.375, 0.3}, {800, 0.15, 0.125, 0.35}};
+  // Each partial and its swell turn as a unit vector rotated a fixed angle
+  // a sample (in double, re-anchored to the exact angle every second, so
+  // they stay on whole cycles): nine sines and nine swells a sample without
+  // calling sin for them.
+  struct Rotor {
+    double hz, c = 1.0, s = 0.0, dc = 1.0, ds = 0.0;
+    explicit Rotor(double f) : hz(f), dc(std::cos(kTwoPi * f / kRate)), ds(std::sin(kTwoPi * f / kRate)) {}
+    void anchor(double t) { c = std::cos(kTwoPi * hz * t), s = std::sin(kTwoPi * hz * t); }
+    void turn() {
+      const double nc = c * dc - s * ds;
+      s = s * dc + c * ds;
+      c = nc;
+    }
+  };
+  std::vector<Rotor> tone, swell;
+  for (const Partial& p : machine) {
+    tone.emplace_back(p.hz);
+    swell.emplace_back(p.swell_hz);
+  }
+  // The whine's waver and swell, and the blades' pulse, turn the same way.
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
+    if (i % kRate == 0) {
+      for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+    }
     double s = 0.0;
-    for (const Partial& p : machine)
-      s += p.gain * (1.0 + p.swell_depth * std::sin(kTwoPi * p.swell_hz * t)) * std::sin(kTwoPi * p.hz * t);
+    for (size_t k = 0; k < tone.size(); ++k) {
+      const Partial& p = machine[k];
+      s += p.gain * (1.0 + p.swell_depth * swell[k].s) * tone[k].s;
+      tone[k].turn();
+      swell[k].turn();
+    }
     // Turbine whine: a soft high tone and its octave wavering by a few
     // hertz, well under the machine and half buried in the air it moves.
-    double waver = 0.9 * std::sin(kTwoPi * 0.5 * t) + 0.4 * std::sin(kTwoPi * 1.375 * t);
-    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0) + 0.35 * std::sin(kTwoPi * 3300.0 * t + waver * 12.0);
-    double whine_level = 0.035 * (1.0 + 0.2 * std::sin(kTwoPi * 0.25 * t));
+    double waver = 0.9 * waver_slow.s + 0.4 * waver_fast.s;
+    // The octave is the same phase doubled: sin 2x = 2 sin x cos x.
+    const double th = kTwoPi * 1650.0 * t + waver * 6.0, sn = std::sin(th), cs = std::cos(th);
+    double whine = sn + 0.35 * 2.0 * sn * cs;
+    double whine_level = 0.035 * (1.0 + 0.2 * whine_swell.s);
+    waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
   }
   // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz),
@@ -96,16 +133,22 @@ Buf generator_loop() {
   Buf noise(n), noise2(n);
   for (float& s : noise) s = rng.bi();
   for (float& s : noise2) s = rng.bi();
-  Biquad rush, turbine;
+  Biquad rush, turbine, casing;
   rush.bandpass(1100.0f, 1.2f, kRate);
   turbine.bandpass(1650.0f, 1.5f, kRate);
+  casing.bandpass(3400.0f, 1.3f, kRate);
   Buf air = loop_through(noise, 3, [rush](float x) mutable { return rush(x); });
   Buf hiss = loop_through(noise2, 3, [turbine](float x) mutable { return turbine(x); });
+  // The casing rings with the blades' rush high up, a band of noise rather
+  // than a tone, so the machine is heard over the music without whistling.
+  Buf ring = loop_through(noise2, 3, [casing](float x) mutable { return casing(x); });
   for (size_t i = 0; i < n; ++i) {
-    double pulse = 0.7 + 0.3 * std::sin(kTwoPi * 12.5 * seconds_at(i));
+    if (i % kRate == 0) blades.anchor(seconds_at(i));
+    double pulse = 0.7 + 0.3 * blades.s;
+    blades.turn();
     // (Noise at 44.1 kHz spreads over twice the band; these gains keep the
     // air and the hiss where they stood against the machine at 22 kHz.)
-    raw[i] += air[i] * static_cast<float>(0.5 * pulse) + hiss[i] * 0.2f;
+    raw[i] += air[i] * static_cast<float>(0.5 * pulse) + hiss[i] * 0.35f + ring[i] * static_cast<float>(0.55 * pulse);
   }
   return raw;
 }
@@ -120,10 +163,14 @@ Buf door() {
   Buf b = blank(0.62);
   add_noise_burst(b, rng, 0.0, 700.0f, 1.5f, 0.018f, 0.9f);
   add_thump(b, 0.0, 180.0f, 95.0f, 0.04f, 0.35f);
+  // The latch is steel on steel: a bright tick at 3-4 kHz above the clunk,
+  // which is what places the door over the music's midrange.
+  add_noise_burst(b, rng, 0.002, 3400.0f, 2.5f, 0.006f, 3.2f);
+  add_ping(b, 0.002, 2650.0f, 0.022f, 0.2f);
   Biquad air, motor_lp, rumble;
   motor_lp.lowpass(900.0f, 0.9f, kRate);
   rumble.bandpass(480.0f, 1.2f, kRate);
-  Phase motor;
+  Phase motor, servo_ph;
   const size_t s = frames(0.03, kRate), e = frames(0.44, kRate), air_end = frames(0.25, kRate);
   for (size_t i = s; i < e; ++i) {
     float u = static_cast<float>(i - s) / (e - s);
@@ -137,13 +184,18 @@ Buf door() {
       if (i % 32 == 0) air.bandpass(1300.0f + 500.0f * v, 1.0f, kRate);
       breath = air(rng.bi()) * 0.45f * std::sin(static_cast<float>(kPi) * v);
     }
-    b[i] += run * env + breath;
+    // The servo driving the door whines a little as it speeds up.
+    float servo = sine(servo_ph.step(2300.0f + 500.0f * u, kRate)) * 0.09f;
+    b[i] += (run + servo) * env + breath;
   }
   // The thud home, its ring damped by the frame so the tail is short.
   add_thump(b, 0.43, 220.0f, 120.0f, 0.04f, 0.4f);
   add_noise_burst(b, rng, 0.43, 600.0f, 1.0f, 0.025f, 1.5f);
   add_ping(b, 0.435, 340.0f, 0.045f, 0.18f);
   add_ping(b, 0.435, 770.0f, 0.035f, 0.1f);
+  // The bolt snapping into its keeper as the door seats.
+  add_noise_burst(b, rng, 0.445, 3900.0f, 3.0f, 0.005f, 2.6f);
+  add_ping(b, 0.445, 3100.0f, 0.016f, 0.15f);
   return b;
 }
 
@@ -245,6 +297,12 @@ Buf power_failing() {
   add_noise_burst(b, rng, 0.0, 1200.0f, 1.5f, 0.015f, 1.8f);
   add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.8f);
   add_ping(b, 0.0, 760.0f, 0.05f, 0.15f);
+  // The contacts arc as the breaker opens: a spray of bright crackles over
+  // the first third of a second, thinning out.
+  for (int k = 0; k < 14; ++k) {
+    double at = 0.004 + 0.3 * (k / 14.0) * (k / 14.0) + rng.range(0.0f, 0.012f);
+    add_noise_burst(b, rng, at, rng.range(2800.0f, 5200.0f), 2.5f, rng.range(0.002f, 0.005f), 1.6f * (1.0f - k / 18.0f));
+  }
   Phase motor, gear;
   Biquad lp;
   const float stop_s = 1.45f;
@@ -258,16 +316,21 @@ Buf power_failing() {
     turns += hz / kRate;
     if (i % 32 == 0) lp.lowpass(120.0f + 1400.0f * speed, 0.9f, kRate);
     float body = hz > 1.0f ? lp(blep_saw(motor.step(hz, kRate), hz / kRate)) : lp(0.0f);
-    float whine = sine(gear.step(hz * 17.0f, kRate)) * 0.5f * speed;
+    // The gears sing with an overtone; small speakers keep this when the
+    // run-down itself has sunk below them.
+    double gp = gear.step(hz * 17.0f, kRate);
+    float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * speed;
     b[i] += (body * 0.4f + whine) * std::min(1.0f, t / 0.01f);
     // A loose bearing knocks once a turn, slower and slower.
     if (static_cast<int>(turns / 6.0) > knocked && speed > 0.02f) {
       knocked = static_cast<int>(turns / 6.0);
       add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.9f * (0.3f + speed));
+      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.7f * (0.3f + speed));
     }
   }
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.45f);
   add_noise_burst(b, rng, stop_s, 500.0f, 2.0f, 0.02f, 0.7f);
+  add_noise_burst(b, rng, stop_s, 2200.0f, 2.5f, 0.006f, 0.8f);
   return b;
 }
 

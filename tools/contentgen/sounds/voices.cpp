@@ -69,8 +69,18 @@ Buf colonist_death() {
                  .release_s = 0.5f,
                  .seed = 0xC01u});
   Rng rng(0xC02u);
-  for (int k = 0; k < 10; ++k)
+  for (int k = 0; k < 10; ++k) {
     add_noise_burst(b, rng, 0.9 + 0.05 * k, rng.range(300.0f, 700.0f), 4.0f, 0.02f, 0.35f);
+    add_noise_burst(b, rng, 0.905 + 0.05 * k, rng.range(1800.0f, 3200.0f), 3.0f, 0.008f, 3.0f);
+  }
+  // The breath torn out of the throat over the moan: a hoarse rush at the
+  // voice's upper formants, strongest at the start.
+  Biquad gasp;
+  gasp.bandpass(2600.0f, 1.2f, kRate);
+  for (size_t i = 0; i < b.size(); ++i) {
+    float t = static_cast<float>(seconds_at(i));
+    b[i] += gasp(rng.bi()) * 2.6f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.35f);
+  }
   return b;
 }
 
