@@ -301,7 +301,7 @@ LoopCanvas game_pulse() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.5f, 0.5f, 0.14f);
-  tone(c, -3.5f, 0.0f, 0.0f);
+  tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

@@ -354,8 +354,8 @@ LoopCanvas game_track() {
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.
-  tone(c, -3.5f, 9.0f, 3.0f);
-  excite(c, 3.0f);
+  tone(c, -5.0f, 3.0f, 0.0f, 5.5f);
+  excite(c, 1.5f);
   level_seam(c, 6.0);
   master(c);
   return c;
