@@ -92,7 +92,9 @@ void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int tran
   for (const Tone& t : tones) {
     double at = t.beat * scale;
     int whole = static_cast<int>(at / 4);
-    s.note(channel, bar + whole, at - 4 * whole, t.key + transpose, vel + (t.beats >= 1.5 ? 6 : 0),
+    // Long notes and high ones lean harder: the line swells as it climbs.
+    const int contour = (t.key - tones[0].key) / 2;
+    s.note(channel, bar + whole, at - 4 * whole, t.key + transpose, vel + contour + (t.beats >= 1.5 ? 6 : 0),
            t.beats * scale * 0.9);
   }
 }

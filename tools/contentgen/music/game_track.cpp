@@ -129,8 +129,10 @@ template <size_t N>
 void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int transpose, int vel, double scale = 1.0) {
   for (const Tone& t : tones) {
     double at = t.beat * scale;
-    s.note(channel, bar + static_cast<int>(at / 4), at - 4 * static_cast<int>(at / 4), t.key + transpose, vel,
-           t.beats * scale * 0.95);
+    // The line swells as it climbs and eases as it falls.
+    const int contour = (t.key - tones[0].key) / 2;
+    s.note(channel, bar + static_cast<int>(at / 4), at - 4 * static_cast<int>(at / 4), t.key + transpose,
+           vel + contour, t.beats * scale * 0.95);
   }
 }
 
@@ -354,7 +356,7 @@ LoopCanvas game_track() {
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.
-  tone(c, -5.0f, 3.0f, 0.0f, 5.5f);
+  tone(c, -5.0f, 3.0f, 3.0f, 5.5f);
   excite(c, 1.5f);
   level_seam(c, 6.0);
   master(c);
