@@ -58,14 +58,7 @@ LoopCanvas render(const NoteScore& score, double tail_s) {
   fluid_settings_setnum(st, "synth.sample-rate", kRate);
   fluid_settings_setint(st, "synth.cpu-cores", 1);
   fluid_settings_setint(st, "synth.reverb.active", 0);
-  // The chorus reaches only the channels a score sends to it (every
-  // channel's send starts at 0); its sweep runs from a fixed phase, so
-  // every render is the same.
-  fluid_settings_setint(st, "synth.chorus.active", 1);
-  fluid_settings_setint(st, "synth.chorus.nr", 3);
-  fluid_settings_setnum(st, "synth.chorus.level", 1.2);
-  fluid_settings_setnum(st, "synth.chorus.speed", 0.4);
-  fluid_settings_setnum(st, "synth.chorus.depth", 6.0);
+  fluid_settings_setint(st, "synth.chorus.active", 0);
   fluid_settings_setint(st, "synth.polyphony", 256);
   fluid_settings_setint(st, "synth.dynamic-sample-loading", 0);
   fluid_settings_setnum(st, "synth.gain", 0.5);

@@ -12,8 +12,8 @@ namespace contentgen::music {
 // Where Debian's fluid-soundfont-gm installs the General MIDI bank.
 inline const char* const kSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 
-// Renders the score at kRate on one thread with the synth's own reverb off
-// (the tracks add their own loop-aware reverb), so the same
+// Renders the score at kRate on one thread with the synth's own reverb and
+// chorus off (the tracks add their own loop-aware reverb), so the same
 // score always gives the same samples. The render runs `tail_s` seconds
 // past the loop and that tail is laid over the opening, so notes and
 // releases that cross the loop point carry on over the start. Throws

@@ -293,10 +293,6 @@ LoopCanvas game_pulse() {
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, 0.0f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.4f);
-  // The pads and the second lead through the chorus, wide behind the band.
-  s.chorus(kPad, 45);
-  s.chorus(kSaw2, 40);
-  s.chorus(kStabs, 25);
   s.humanise(0x1407u, 6, 0.01);
 
   stalk(s);

@@ -345,11 +345,6 @@ LoopCanvas game_track() {
   s.instrument(kCeleste, kPrCelesta, 90, 0.5f);
   s.instrument(kTrumpet, kPrTrumpet, 88, -0.3f);
   s.instrument(kAir, kPrSweepPad, 70, -0.5f);
-  // Strings, choir and pads through the chorus: a section, not one player.
-  s.chorus(kDrone, 40);
-  s.chorus(kChoir, 60);
-  s.chorus(kHigh, 30);
-  s.chorus(kAir, 30);
   s.humanise(0x907E1u, 6, 0.012);
 
   patrol(s);

@@ -134,10 +134,6 @@ LoopCanvas menu_track() {
   s.instrument(kClarinet, kPrClarinet, 104, 0.1f);
   s.instrument(kContrabass, kPrContrabass, 90, 0.0f);
   s.instrument(kGlock, kPrGlockenspiel, 80, 0.4f);
-  // Strings and choir through the chorus: a section, not one player.
-  s.chorus(kStrings, 70);
-  s.chorus(kViolins, 50);
-  s.chorus(kChoir, 70);
   s.humanise(0x3E11u, 5, 0.015);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {

@@ -128,9 +128,6 @@ LoopCanvas menu_waltz() {
   s.instrument(kPerc, kPrOrchestraKit, 84, 0.2f);
   s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
   s.instrument(kHarp, kPrHarp, 96, -0.45f);
-  // Strings and voices through the chorus: a section, not one player.
-  s.chorus(kStrings, 70);
-  s.chorus(kOohs, 70);
   s.humanise(0x3A17u, 5, 0.012);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {

@@ -72,8 +72,6 @@ void NoteScore::swell(int channel, int bar, double beat, double beats, int from,
   }
 }
 
-void NoteScore::chorus(int channel, int amount) { push(0, 0xB0 | static_cast<uint8_t>(channel & 15), 93, amount); }
-
 void NoteScore::sustain(int channel, int bar, double beat, bool down) {
   push(tm_.at(bar, beat), 0xB0 | static_cast<uint8_t>(channel & 15), 64, down ? 127 : 0);
 }

@@ -35,9 +35,6 @@ class NoteScore {
   void swell(int channel, int bar, double beat, double beats, int from, int to);
   void expression(int channel, int bar, double beat, int value);
   void sustain(int channel, int bar, double beat, bool down);
-  // How much of a channel goes through the synth's chorus (0..127): a
-  // slow-moving double that widens and thickens strings, pads and choirs.
-  void chorus(int channel, int amount);
 
   // A player's touch: from here on every note's velocity varies by up to
   // +-`velocity` and its start by up to +-`beats`, from a fixed seed. The
