@@ -3,10 +3,11 @@
 // General MIDI sound font. It shares nothing with the orchestral piece but
 // its home note, so switching the music variant gives a new score, not a
 // new arrangement.
-//   Stalk   (bars 0-11)   muted guitar sixteenths, a shaker and a kick;
-//                         the tune's first phrase creeps in on the lead.
-//   Run     (12-35)       the full kit, power chords on E C G D, the tune
-//                         on the saw lead, brass stabs answering.
+//   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
+//                         a shaker and a kick; the tune creeps in on the lead.
+//   Run     (12-35)       the full kit, power chords on E C G D, then in
+//                         B minor's world, the tune on the saw lead worked
+//                         onward, brass stabs answering.
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world on piano, vibraphone and a warm
 //                         pad, the tune slowed on the glockenspiel.

@@ -1,10 +1,12 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
 // four sections that each have their own texture, played through the
 // General MIDI sound font.
-//   Patrol  (bars 0-15)  low strings ticking over a drone, a heartbeat on
-//                        the timpani, the horn call entering halfway.
-//   Pursuit (16-31)      taiko in 3+3+2, brass chords on the flat second,
-//                        the call answered by high tremolo strings.
+//   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
+//                        chords wander, a heartbeat on the timpani, the
+//                        horn call entering halfway.
+//   Pursuit (16-31)      taiko in 3+3+2, brass chords on A, B flat and the
+//                        flat second, the call answered by high tremolo
+//                        strings, each round in a new place.
 //   Hive    (32-47)      the contrast: half time, no drums, the harmony
 //                        gone to G minor; choir, harp and celesta, and the
 //                        call slowed on a solo oboe.
