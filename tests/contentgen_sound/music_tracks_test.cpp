@@ -196,6 +196,47 @@ TEST(MusicTracks, TheGameTracksRunLongAndDoNotRepeatThemselves) {
   }
 }
 
+TEST(MusicTracks, FewPassagesOfTheGameTracksComeBackNoteForNote) {
+  // A listener tires of a passage heard again: 8 s stretches (four 2 s
+  // chroma blocks) whose harmony, block by block, matches another stretch
+  // of the loop almost exactly (> 0.95) must stay a minority.
+  for (const char* file : {"track1_0.ogg", "track1_1.ogg"}) {
+    SCOPED_TRACE(file);
+    const Heard& h = heard(file);
+    const std::vector<float> m = mono(h.pcm);
+    const size_t block = static_cast<size_t>(2 * h.pcm.rate);
+    std::vector<contentgen::measure::Chroma> blocks;
+    for (size_t at = 0; at + block <= m.size(); at += block)
+      blocks.push_back(contentgen::measure::chromagram(
+          std::vector<float>(m.begin() + static_cast<std::ptrdiff_t>(at), m.begin() + static_cast<std::ptrdiff_t>(at + block)),
+          h.pcm.rate));
+    auto alike = [&](size_t a, size_t b) {
+      double dot = 0, na = 0, nb = 0;
+      for (size_t i = 0; i < 12; ++i) {
+        dot += blocks[a][i] * blocks[b][i];
+        na += blocks[a][i] * blocks[a][i];
+        nb += blocks[b][i] * blocks[b][i];
+      }
+      return dot / std::sqrt(na * nb);
+    };
+    constexpr size_t kSpan = 4;
+    ASSERT_GT(blocks.size(), 4 * kSpan);
+    const size_t windows = blocks.size() - kSpan;
+    size_t twinned = 0;
+    for (size_t k = 0; k < windows; ++k) {
+      double best = 0;
+      for (size_t j = 0; j < windows; ++j) {
+        if (j + kSpan > k && k + kSpan > j) continue;  // overlapping stretches
+        double sum = 0;
+        for (size_t q = 0; q < kSpan; ++q) sum += alike(k + q, j + q);
+        best = std::max(best, sum / kSpan);
+      }
+      if (best > 0.95) ++twinned;
+    }
+    EXPECT_LT(static_cast<double>(twinned) / static_cast<double>(windows), 0.4) << twinned << " of " << windows;
+  }
+}
+
 TEST(MusicTracks, TheMenuTracksSingAboveAPedalNotUnderIt) {
   for (const char* file : {"track0_0.ogg", "track0_1.ogg"}) {
     SCOPED_TRACE(file);

@@ -3,12 +3,13 @@
 // General MIDI sound font. It shares nothing with the orchestral piece but
 // its home note, so switching the music variant gives a new score, not a
 // new arrangement.
-//   Stalk   (bars 0-11)   muted guitar sixteenths, a shaker and a kick;
-//                         the tune's first phrase creeps in on the lead.
-//   Run     (12-35)       the full kit, power chords on E C G D, the tune
-//                         on the saw lead, brass stabs answering.
+//   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
+//                         a shaker and a kick; the tune creeps in on the lead.
+//   Run     (12-35)       the full kit, power chords on E C G D, then in
+//                         B minor's world, the tune on the saw lead worked
+//                         onward, brass stabs answering.
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
-//                         A minor's world on piano, vibraphone and a warm
+//                         C minor's world on piano, vibraphone and a warm
 //                         pad, the tune slowed on the glockenspiel.
 //   Surge   (56-81)       the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
@@ -52,15 +53,23 @@ enum Drum { kKick = 36, kSnare = 40, kClap = 39, kHatClosed = 42, kHatOpen = 46,
 const Timing kTiming{140, 4, 90};
 constexpr int kRun = 12, kDrift = 36, kSurge = 56, kReturn = 82;
 
-// Roots a bar each (bass octave, E2 = 40).
-constexpr int kE = 40, kC = 36, kG = 43, kD = 38, kA = 45, kF = 41, kB = 47;
-// Two bars a chord: E minor, C, G, D in the run; climbing in the surge.
-const int kRunRoots[4] = {kE, kC, kG, kD};
-const int kSurgeRoots[4] = {kE, kC, kD, kB};
-// The drift's A minor: Am F C G, then Dm Am B.
-const int kDriftRoots[10] = {kA, kF, kC, kG, kA, kF, kD, kB, kA, kB};
+// Chords: the bass note (E2 = 40) and the third above it. The power
+// chords play root and fifth only; the stabs, pad and piano add the third.
+struct Chord {
+  int root, third;
+};
+constexpr int kE = 40, kB = 47, kA = 45;
+constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{45, 4}, Am{45, 3},
+    Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4};
 
-bool minor_root(int root) { return root == kE || root == kA || root == kD || root == kB; }
+// A chord a bar, never the same eight bars twice. The run goes E C G D,
+// turns to B minor's world, then climbs through one-bar changes; the surge
+// moves from A minor through G to the Phrygian F and lands on B.
+const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, Fs, Fs,
+                              C, D, G, Em, Am, D, F, F};
+const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Cm, Cm, Ab, Ab, Fm, Fm, Bb, Bb, Cm, Cm, G, G};
+const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
+                                Em, Em, F, F, G, G, A, A,   B, B};
 
 struct Tone {
   double beat;
@@ -72,13 +81,21 @@ const Tone kAsk[] = {{0, 71, 0.5}, {0.5, 76, 1}, {1.5, 78, 0.5}, {2, 79, 1.5}, {
                      {4, 76, 1}, {5, 74, 1}, {6, 71, 2}};
 const Tone kAnswer[] = {{0, 79, 0.5}, {0.5, 81, 1}, {1.5, 83, 0.5}, {2, 86, 1.5}, {3.5, 83, 0.5},
                         {4, 81, 1}, {5, 79, 0.5}, {5.5, 78, 0.5}, {6, 76, 2}};
+// The tune worked further: the question's opening leap climbing in steps
+// (a sequence), and the answer turned upside down, falling to land.
+const Tone kClimb[] = {{0, 71, 0.5}, {0.5, 76, 1}, {1.5, 78, 0.5}, {2, 72, 0.5}, {2.5, 78, 1}, {3.5, 79, 0.5},
+                       {4, 74, 0.5}, {4.5, 79, 1}, {5.5, 81, 0.5}, {6, 83, 1.5}, {7.5, 81, 0.5}};
+const Tone kFall[] = {{0, 88, 0.5}, {0.5, 86, 1}, {1.5, 84, 0.5}, {2, 81, 1.5}, {3.5, 83, 0.5},
+                      {4, 84, 1}, {5, 79, 0.5}, {5.5, 78, 0.5}, {6, 79, 1}, {7, 83, 1}};
 
 template <size_t N>
 void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int transpose, int vel, double scale = 1.0) {
   for (const Tone& t : tones) {
     double at = t.beat * scale;
     int whole = static_cast<int>(at / 4);
-    s.note(channel, bar + whole, at - 4 * whole, t.key + transpose, vel + (t.beats >= 1.5 ? 6 : 0),
+    // Long notes and high ones lean harder: the line swells as it climbs.
+    const int contour = (t.key - tones[0].key) / 2;
+    s.note(channel, bar + whole, at - 4 * whole, t.key + transpose, vel + contour + (t.beats >= 1.5 ? 6 : 0),
            t.beats * scale * 0.9);
   }
 }
@@ -132,52 +149,65 @@ void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
   }
 }
 
-// The opening's and the ending's texture: muted guitar, shaker, a kick.
-void stalk_bar(NoteScore& s, int bar, int vel) {
+// The opening's and the ending's texture: muted guitar, shaker, a kick,
+// over an E the guitar never leaves; the pad's chord above it moves.
+void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
   chug(s, bar, kE, vel);
   bass_line(s, bar, kE, vel - 6, false);
   for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 58 : x % 2 ? 30 : 42, 0.1);
   s.note(kKit, bar, 0, kKick, vel, 0.2);
   s.note(kKit, bar, 2.5, kKick, vel - 16, 0.2);
   s.note(kKit, bar, 3.0, kTambourine, vel - 18, 0.2);
-  if (bar % 4 == 0) {
-    s.note(kPad, bar, 0, kE + 24, 70, 15.5);
-    s.note(kPad, bar, 0, kB + 12, 62, 15.5);
-    s.note(kPad, bar, 0, kE + 31, 56, 15.5);
+  if (bar % 2 == 0) {
+    const int base = pad.root + 24 > 66 ? pad.root + 12 : pad.root + 24;
+    s.note(kPad, bar, 0, base, 70, 7.75);
+    s.note(kPad, bar, 0, base + pad.third, 60, 7.75);
+    s.note(kPad, bar, 0, base + 7, 62, 7.75);
+    s.note(kPad, bar, 0, base + 14, 52, 7.75);  // the ninth, up top
   }
 }
 
 void stalk(NoteScore& s) {
-  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar);
+  static const Chord kPads[6] = {Em, Em, C, C, Am, B};  // two bars each
+  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar, kPads[bar / 2]);
   phrase(s, kLead, 8, kAsk, 0, 66);
   s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
 }
 
+void stabs(NoteScore& s, int bar, const Chord& ch, int vel) {
+  // Synth brass stabs off the beat, the chord's third on top.
+  for (int k : {ch.root + 24, ch.root + 24 + ch.third, ch.root + 31}) {
+    s.note(kStabs, bar, 1.5, k, vel - 6, 0.4);
+    s.note(kStabs, bar, 2.0, k, vel, 0.9);
+  }
+}
+
 void run(NoteScore& s) {
   for (int bar = kRun; bar < kDrift; ++bar) {
-    const int in = bar - kRun, root = kRunRoots[(in / 2) % 4];
-    chug(s, bar, root, 92);
-    bass_line(s, bar, root, 98, true);
-    kit_groove(s, bar, in, 104, false);
-    if (in % 2 == 0) power_chord(s, bar, root, 86);
-    if (in % 2 == 0) {
-      // Synth brass stabs off the beat, the chord's third on top.
-      int third = root + 24 + (minor_root(root) ? 3 : 4);
-      for (int k : {root + 24, third, root + 31}) {
-        s.note(kStabs, bar + 1, 1.5, k, 90, 0.4);
-        s.note(kStabs, bar + 1, 2.0, k, 96, 0.9);
-      }
-    }
-    if (in % 8 == 0) phrase(s, kLead, bar, kAsk, 0, 96);
-    if (in % 8 == 4) phrase(s, kLead, bar, kAnswer, 0, 98);
+    const int in = bar - kRun;
+    const Chord& ch = kRunChords[in];
+    const bool fresh = in == 0 || kRunChords[in - 1].root != ch.root;
+    chug(s, bar, ch.root, 92);
+    bass_line(s, bar, ch.root, 98, true);
+    kit_groove(s, bar, in, 104, in >= 16);
+    if (fresh) power_chord(s, bar, ch.root, 86);
+    if (!fresh || in >= 16) stabs(s, bar, ch, 96);
   }
+  // The tune, then the same tune in B minor's world, then worked onward.
+  phrase(s, kLead, kRun, kAsk, 0, 96);
+  phrase(s, kLead, kRun + 4, kAnswer, 0, 98);
+  phrase(s, kLead, kRun + 8, kAsk, -5, 96);
+  phrase(s, kLead, kRun + 12, kAnswer, -3, 98);
+  phrase(s, kLead, kRun + 16, kClimb, 0, 98);
+  phrase(s, kLead, kRun + 20, kFall, -3, 100);
 }
 
 void drift(NoteScore& s) {
   for (int bar = kDrift; bar < kSurge; ++bar) {
-    const int in = bar - kDrift, root = kDriftRoots[in / 2];
-    const bool minor = minor_root(root);
-    const std::array<int, 4> chord{root + 12, root + 19, root + 24 + (minor ? 3 : 4), root + 26};
+    const int in = bar - kDrift;
+    const Chord& ch = kDriftChords[in];
+    const int root = ch.root;
+    const std::array<int, 4> chord{root + 12, root + 19, root + 24 + ch.third, root + 26};
     if (in % 2 == 0) {
       s.note(kFretless, bar, 0, root, 88, 3.5);
       s.note(kFretless, bar + 1, 0, root + 7, 74, 3.5);
@@ -195,9 +225,10 @@ void drift(NoteScore& s) {
     for (int b = 0; b < 4; ++b) s.note(kKit, bar, b + 0.5, kShaker, 46, 0.1);
     if (in % 4 == 0) s.note(kKit, bar, 0, kKick, 62, 0.2);
   }
-  // The tune in A minor on the glockenspiel, twice as slow.
-  phrase(s, kGlock, kDrift + 4, kAsk, 5 + 12, 84, 2.0);
-  phrase(s, kGlock, kDrift + 12, kAnswer, 5, 86, 2.0);
+  // The tune in C minor on the glockenspiel, twice as slow, and its answer
+  // bent to the drift's darker chords.
+  phrase(s, kGlock, kDrift + 2, kAsk, 8, 84, 2.0);
+  phrase(s, kGlock, kDrift + 10, kFall, -4, 86, 2.0);
   // A snare roll and a swell of the stabs back into the surge.
   for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
   for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
@@ -206,35 +237,44 @@ void drift(NoteScore& s) {
 
 void surge(NoteScore& s) {
   for (int bar = kSurge; bar < kReturn; ++bar) {
-    const int in = bar - kSurge, root = kSurgeRoots[(in / 2) % 4];
-    chug(s, bar, root, 96);
-    bass_line(s, bar, root, 100, true);
+    const int in = bar - kSurge;
+    const Chord& ch = kSurgeChords[in];
+    const bool fresh = in == 0 || kSurgeChords[in - 1].root != ch.root;
+    chug(s, bar, ch.root, 96);
+    bass_line(s, bar, ch.root, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
-    if (in % 2 == 0) power_chord(s, bar, root, 94);
-    if (in % 8 == 0) {
-      phrase(s, kLead, bar, kAsk, 12, 96);
-      phrase(s, kSaw2, bar, kAsk, 0, 80);
-    }
-    if (in % 8 == 4) {
-      phrase(s, kLead, bar, kAnswer, 12, 98);
-      phrase(s, kSaw2, bar, kAnswer, 0, 82);
-    }
+    if (fresh) power_chord(s, bar, ch.root, 94);
+    else stabs(s, bar, ch, 98);
   }
+  // The tune an octave up with the second lead under it, then carried
+  // through G and the Phrygian F, climbing to the dominant.
+  phrase(s, kLead, kSurge, kAsk, 12, 96);
+  phrase(s, kSaw2, kSurge, kAsk, 0, 80);
+  phrase(s, kLead, kSurge + 4, kFall, 0, 98);
+  phrase(s, kLead, kSurge + 8, kAnswer, 0, 98);
+  phrase(s, kSaw2, kSurge + 8, kAnswer, -12, 82);
+  phrase(s, kLead, kSurge + 12, kClimb, 5, 98);
+  phrase(s, kLead, kSurge + 16, kAsk, 12, 100);
+  phrase(s, kSaw2, kSurge + 16, kClimb, 1, 82);
+  phrase(s, kLead, kSurge + 20, kClimb, 3, 100);
+  phrase(s, kLead, kSurge + 24, kFall, -1, 96);
   s.expression(kStabs, kSurge, 0, 127);
 }
 
 void back(NoteScore& s) {
   // The band drops out bar by bar until only the stalk's texture is left,
-  // at the level the loop opens on.
+  // at the level the loop opens on; the pad leans from F to B, home's
+  // dominant, so the opening's E minor arrives as an arrival.
+  static const Chord kPads[4] = {F, F, A, B};
   for (int bar = kReturn; bar < kTiming.bars; ++bar) {
     const int in = bar - kReturn;
-    stalk_bar(s, bar, 82 + (in < 2 ? 8 - in * 4 : 0));
+    stalk_bar(s, bar, 82 + (in < 2 ? 8 - in * 4 : 0), kPads[in / 2]);
     if (in < 2) {
       for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, 80 - in * 20, 0.2);
       power_chord(s, bar, kE, 80 - in * 16);
     }
   }
-  phrase(s, kLead, kReturn + 2, kAsk, 0, 70);
+  phrase(s, kLead, kReturn + 2, kFall, -12, 70);
   phrase(s, kLead, kReturn + 4, kAnswer, -12, 62);
 }
 
@@ -264,7 +304,7 @@ LoopCanvas game_pulse() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.5f, 0.5f, 0.14f);
-  tone(c, -3.5f, 0.0f, 0.0f);
+  tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

@@ -1,12 +1,14 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
 // four sections that each have their own texture, played through the
 // General MIDI sound font.
-//   Patrol  (bars 0-15)  low strings ticking over a drone, a heartbeat on
-//                        the timpani, the horn call entering halfway.
-//   Pursuit (16-31)      taiko in 3+3+2, brass chords on the flat second,
-//                        the call answered by high tremolo strings.
+//   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
+//                        chords wander, a heartbeat on the timpani, the
+//                        horn call entering halfway.
+//   Pursuit (16-31)      taiko in 3+3+2, brass chords on A, B flat and the
+//                        flat second, the call answered by high tremolo
+//                        strings, each round in a new place.
 //   Hive    (32-47)      the contrast: half time, no drums, the harmony
-//                        gone to C minor; choir, harp and celesta, and the
+//                        gone to G minor; choir, harp and celesta, and the
 //                        call slowed on a solo oboe.
 //   Assault (48-65)      the full band home in E, then it thins back to
 //                        the patrol's texture so the loop comes round level.
@@ -53,6 +55,26 @@ constexpr int kE = 40;  // E2, the home of the piece
 const Timing kTiming{100, 4, 66};
 constexpr int kPursuit = 16, kHive = 32, kAssault = 48, kEbb = 60;
 
+// A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
+// leans on A and on B flat, the tritone above home, and ends on B, a
+// third under the hive's G; the assault climbs from home
+// through C, D, B minor, G and A, and the ebb falls C G F into the
+// opening's E.
+constexpr int kF = 41, kG = 43, kD = 38, kC = 36, kA = 45, kBb = 46, kB = 47;
+const int kPatrolRoots[16] = {kE, kE, kE, kE, kF, kF, kE, kE, kG, kG, kB, kB, kC, kC, kB, kB};
+const int kPursuitRoots[16] = {kA, kA, kBb, kBb, kE, kE, kG, kG, kF, kF, kE, kE, kBb, kBb, kB, kB};
+const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kG, kG, kF, kF};
+
+// Bars the chord starting at `in` lasts, or 0 when `in` carries on the
+// chord of the bar before.
+template <size_t N>
+int held(const int (&roots)[N], int in) {
+  if (in > 0 && roots[in - 1] == roots[in]) return 0;
+  int n = 1;
+  while (in + n < static_cast<int>(N) && roots[in + n] == roots[in]) ++n;
+  return n;
+}
+
 // Three-chord voicings in the mode: the root's triad in E Phrygian.
 std::array<int, 3> triad(int root) {
   switch ((root % 12 + 12) % 12) {
@@ -61,6 +83,9 @@ std::array<int, 3> triad(int root) {
     case 7: return {root, root + 4, root + 7};   // G major
     case 2: return {root, root + 3, root + 7};   // D minor
     case 0: return {root, root + 4, root + 7};   // C major
+    case 9: return {root, root + 3, root + 7};   // A minor
+    case 10: return {root, root + 4, root + 7};  // B flat major
+    case 11: return {root, root + 3, root + 7};  // B minor
     default: return {root, root + 3, root + 6};
   }
 }
@@ -106,18 +131,20 @@ template <size_t N>
 void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int transpose, int vel, double scale = 1.0) {
   for (const Tone& t : tones) {
     double at = t.beat * scale;
-    s.note(channel, bar + static_cast<int>(at / 4), at - 4 * static_cast<int>(at / 4), t.key + transpose, vel,
-           t.beats * scale * 0.95);
+    // The line swells as it climbs and eases as it falls.
+    const int contour = (t.key - tones[0].key) / 2;
+    s.note(channel, bar + static_cast<int>(at / 4), at - 4 * static_cast<int>(at / 4), t.key + transpose,
+           vel + contour, t.beats * scale * 0.95);
   }
 }
 
 void patrol(NoteScore& s) {
-  static const int kRoots[8] = {kE, kE, kE, kE, kE, 41, kE, 38};  // per two bars
   for (int bar = 0; bar < kPursuit; ++bar) {
-    const int pair = bar / 2, root = kRoots[pair];
+    const int root = kPatrolRoots[bar], hold = held(kPatrolRoots, bar);
     const int lift = bar * 2;  // a slow rise through the section
     ostinato(s, bar, root, 84 + lift / 2, false);
-    bass_accents(s, bar, root, 74 + lift / 2);
+    // The basses hold home's E under the cellos' wandering.
+    bass_accents(s, bar, kE, 74 + lift / 2);
     // Heartbeat.
     s.note(kTimpani, bar, 0.0, kE, 84, 1);
     s.note(kTimpani, bar, 0.75, kE, 58, 1);
@@ -127,28 +154,31 @@ void patrol(NoteScore& s) {
     for (int x = 0; x < 16; x += 2)
       s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (bar >= 8 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (bar >= 8) s.note(kKit, bar, 3.5, kShaker, 50, 0.1);
-    if (bar % 2 == 0) {
-      s.note(kDrone, bar, 0, root, 76, 8);
-      s.note(kDrone, bar, 0, triad(root)[2], 66, 8);
-      // A thin high shimmer keeps the opening from sitting only in the bass.
-      s.note(kHigh, bar, 0, kE + 36 + (pair % 4 == 3 ? 1 : 0), 50, 8);
-      s.note(kAir, bar, 0, kE + 24 + (pair % 2 ? 7 : 0), 62, 8);
+    if (hold > 0) {
+      const auto t = triad(root);
+      s.note(kDrone, bar, 0, root, 76, hold * 4);
+      s.note(kDrone, bar, 0, t[2], 66, hold * 4);
+      // A thin high line on the chord's third keeps the opening from
+      // sitting only in the bass.
+      s.note(kHigh, bar, 0, t[1] + 36, 50, hold * 4);
+    }
+    // Home's E and its fifth held high above whatever the bass does.
+    if (bar % 4 == 0) {
+      s.note(kAir, bar, 0, kE + 24, 62, 16);
+      s.note(kAir, bar, 0, kE + 31, 56, 16);
     }
     if (bar >= 4 && bar < 8 && bar % 2 == 0) phrase(s, kHorn, bar, kCallDown, 12, 62);
-    if (bar >= 8 && bar % 2 == 0) {
-      int k = (bar - 8) / 2;
-      if (k == 0) phrase(s, kHorn, bar, kCall, 0, 84);
-      if (k == 1) phrase(s, kHorn, bar, kCallUp, 0, 86);
-      if (k == 2) phrase(s, kHorn, bar, kCall, 0, 88);
-      if (k == 3) phrase(s, kHorn, bar, kCallDown, 0, 84);
-    }
   }
+  // The call, then the call taken up a step at a time.
+  phrase(s, kHorn, 8, kCall, 0, 84);
+  phrase(s, kHorn, 10, kCallUp, 0, 86);
+  phrase(s, kHorn, 12, kCall, -2, 88);
+  phrase(s, kHorn, 14, kCallDown, 0, 84);
 }
 
 void pursuit(NoteScore& s) {
-  static const int kRoots[8] = {kE, 41, kE, 38, 36, 38, 41, kE};
   for (int bar = kPursuit; bar < kHive; ++bar) {
-    const int in = bar - kPursuit, pair = in / 2, root = kRoots[pair];
+    const int in = bar - kPursuit, root = kPursuitRoots[in], hold = held(kPursuitRoots, in);
     ostinato(s, bar, root, 92, false, kPursuitShape);
     bass_accents(s, bar, root, 90);
     // Taiko in 3+3+2 with a ghost between, toms filling every fourth bar.
@@ -163,37 +193,47 @@ void pursuit(NoteScore& s) {
       s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 46 : 28, 0.1);
     }
     for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kTambourine, 56, 0.2);
-    if (in % 2 == 0) {
-      // Brass chords on the pair's root, stabbed then held.
-      auto t = triad(root + 12);
-      for (int k : t) {
+    if (hold > 0) {
+      // Brass chords on the new root, stabbed then held.
+      for (int k : triad(root + 12)) {
         s.note(kBrass, bar, 0, k, 96, 0.8);
         s.note(kBrass, bar, 1.5, k, 84, 2.0);
       }
-      s.note(kDrone, bar, 0, root, 70, 8);
+      s.note(kDrone, bar, 0, root, 70, hold * 4);
+      s.note(kDrone, bar, 0, triad(root)[2], 62, hold * 4);
     }
-    // The call in the horns, answered two bars later by the tremolo strings.
+    // E, home and A's fifth, held high through the pursuit: the tension
+    // that pulls it back.
     if (in % 4 == 0) {
-      if (in < 8) phrase(s, kHorn, bar, kCall, 0, 96);
-      else phrase(s, kHorn, bar, kCallUp, 0, 96);
+      s.note(kAir, bar, 0, kE + 24 + 12 * (in / 8), 60, 16);
+      s.note(kAir, bar, 0, kE + 19 + 12 * (in / 8), 54, 16);
     }
-    if (in % 4 == 2) phrase(s, kHigh, bar, kCallHigh, 12, 84);
     s.note(kTimpani, bar, 0.0, root, 90, 1);
   }
+  // The call in A's world, in the horns, answered two bars later by the
+  // tremolo strings; its second round climbs.
+  phrase(s, kHorn, kPursuit, kCall, 5, 96);
+  phrase(s, kHigh, kPursuit + 2, kCallHigh, 5 + 12, 84);
+  phrase(s, kHorn, kPursuit + 4, kCallDown, 5, 92);
+  phrase(s, kHigh, kPursuit + 6, kCallHigh, 3 + 12, 84);
+  phrase(s, kHorn, kPursuit + 8, kCallUp, 1, 96);
+  phrase(s, kHigh, kPursuit + 10, kCallHigh, 12, 86);
+  phrase(s, kHorn, kPursuit + 12, kCallUp, 6, 98);
+  phrase(s, kHigh, kPursuit + 14, kCallHigh, 5 + 12, 88);
   // A cymbal swell into the hive.
   s.note(kKit, kHive - 1, 3.5, kCrash, 70, 1);
 }
 
 void hive(NoteScore& s) {
-  // C minor's world, two bars a chord: the call is heard a major third down
+  // G minor's world, two bars a chord: the call is heard a minor third up
   // and twice as slow, so it belongs to the piece but not to its home key.
   struct Chord {
     int bass;
     std::array<int, 4> voicing;
   };
   static const Chord kChords[8] = {
-      {36, {55, 60, 63, 67}}, {32, {56, 60, 63, 68}}, {29, {56, 60, 65, 68}}, {31, {55, 59, 62, 67}},
-      {36, {55, 60, 63, 67}}, {32, {56, 60, 63, 68}}, {34, {58, 62, 65, 70}}, {29, {57, 60, 65, 69}},
+      {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {36, {63, 67, 72, 75}}, {38, {62, 66, 69, 74}},
+      {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {41, {65, 69, 72, 77}}, {36, {64, 67, 72, 76}},
   };
   for (int bar = kHive; bar < kAssault; ++bar) {
     const int in = bar - kHive, pair = in / 2;
@@ -216,18 +256,17 @@ void hive(NoteScore& s) {
     s.note(kKit, bar, 2.0, kRim, 44, 0.2);
     s.note(kKit, bar, 0.0, in % 2 ? kTriangleMuted : kTriangle, 58, 1);
   }
-  // The oboe sings the call slowly, down a major third: C Db Eb Db C.
-  phrase(s, kOboe, kHive + 2, kCall, -4 + 12, 88, 2.0);
-  phrase(s, kOboe, kHive + 10, kCallUp, -4 + 12, 90, 2.0);
+  // The oboe sings the call slowly, up a minor third: G Ab Bb Ab G.
+  phrase(s, kOboe, kHive + 2, kCall, 3 + 12, 88, 2.0);
+  phrase(s, kOboe, kHive + 10, kCallUp, 3 + 12, 90, 2.0);
   // Timpani roll from F swelling back into E.
   for (int x = 0; x < 16; ++x) s.note(kTimpani, kAssault - 1, x * 0.25, 41, 50 + x * 4, 0.25);
   s.note(kKit, kAssault - 1, 0.0, kCrash, 40, 1);
 }
 
 void assault(NoteScore& s) {
-  static const int kRoots[9] = {kE, 36, 38, 41, 43, 41, 36, 41, kE};
   for (int bar = kAssault; bar < kTiming.bars; ++bar) {
-    const int in = bar - kAssault, pair = in / 2, root = kRoots[pair];
+    const int in = bar - kAssault, root = kAssaultRoots[in], hold = held(kAssaultRoots, in);
     const bool ebb = bar >= kEbb;
     const int fade = ebb ? (bar - kEbb) : 0;  // bars into the ebb
     ostinato(s, bar, root, ebb ? 92 - fade * 2 : 100, !ebb);
@@ -253,34 +292,40 @@ void assault(NoteScore& s) {
     if (ebb)
       for (int x = 0; x < 16; x += 2)
         s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
-    if (in % 2 == 0) {
-      s.note(kDrone, bar, 0, root, 80, 8);
-      s.note(kDrone, bar, 0, triad(root)[2], 70, 8);
-      if (ebb) s.note(kHigh, bar, 0, kE + 36, 56, 8);
+    if (hold > 0) {
+      const auto t = triad(root);
+      s.note(kDrone, bar, 0, root, 80, hold * 4);
+      s.note(kDrone, bar, 0, t[2], 70, hold * 4);
+      if (ebb) s.note(kHigh, bar, 0, t[1] + 36, 56, hold * 4);
       if (!ebb) {
-        auto t = triad(root + 12);
-        for (int k : t) {
+        for (int k : triad(root + 12)) {
           s.note(kBrass, bar, 0, k, 100, 0.6);
           s.note(kBrass, bar, 0.75, k, 90, 0.6);
           s.note(kBrass, bar, 1.5, k, 96, 2.4);
         }
       }
-      if (ebb) s.note(kAir, bar, 0, kE + 24, 50, 8);
+      if (ebb) s.note(kAir, bar, 0, t[2] + 24, 50, hold * 4);
     }
-    // The call in horns and trumpets an octave apart; strings high above.
-    if (!ebb && in % 2 == 0) {
-      if (pair % 2 == 0) {
-        phrase(s, kHorn, bar, kCall, 0, 104);
-        phrase(s, kTrumpet, bar, kCall, 12, 92);
-      } else {
-        phrase(s, kHorn, bar, kCallUp, 0, 100);
-        phrase(s, kHigh, bar, kCallHigh, 12, 92);
-      }
-    }
-    // The call sinks back into the patrol: down, then once more, softly.
-    if (ebb && bar == kEbb) phrase(s, kHorn, bar, kCallDown, 0, 84);
-    if (ebb && bar == kEbb + 2) phrase(s, kHorn, bar, kCall, 0, 70);
+    // Home's E high over the assault, the patrol's pedal come back.
+    if (!ebb && in % 4 == 0) s.note(kAir, bar, 0, kE + 24, 58, 16);
   }
+  // The call in horns and trumpets an octave apart, strings high above,
+  // each round a step higher; then it sinks back into the patrol.
+  phrase(s, kHorn, kAssault, kCall, 0, 104);
+  phrase(s, kTrumpet, kAssault, kCall, 12, 92);
+  phrase(s, kHorn, kAssault + 2, kCallUp, -4, 100);
+  phrase(s, kHigh, kAssault + 2, kCallHigh, 8, 92);
+  phrase(s, kHorn, kAssault + 4, kCall, 0, 104);
+  phrase(s, kTrumpet, kAssault + 4, kCallUp, 12, 94);
+  phrase(s, kHorn, kAssault + 6, kCallUp, 3, 100);
+  phrase(s, kHigh, kAssault + 6, kCallHigh, 12 + 3, 94);
+  phrase(s, kHorn, kAssault + 8, kCall, 5, 104);
+  phrase(s, kTrumpet, kAssault + 8, kCallHigh, 0, 96);
+  phrase(s, kHorn, kAssault + 10, kCallDown, 1, 100);
+  phrase(s, kHigh, kAssault + 10, kCall, 13, 92);
+  phrase(s, kHorn, kEbb, kCallDown, -4, 84);
+  phrase(s, kHorn, kEbb + 2, kCall, -2, 76);
+  phrase(s, kHorn, kEbb + 4, kCallUp, -4, 70);
 }
 
 }  // namespace
@@ -313,8 +358,8 @@ LoopCanvas game_track() {
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.
-  tone(c, -3.5f, 9.0f, 3.0f);
-  excite(c, 3.0f);
+  tone(c, -5.0f, 3.0f, 3.0f, 5.5f);
+  excite(c, 1.5f);
   level_seam(c, 6.0);
   master(c);
   return c;

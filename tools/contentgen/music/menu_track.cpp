@@ -188,6 +188,12 @@ LoopCanvas menu_track() {
     for (const Tone& t : kVerseTune[b]) s.note(kClarinet, kReprise + b, t.beat, t.key - 12, 82, t.beats * 0.96);
   for (int b = 4; b < 8; ++b)
     for (const Tone& t : kVerseTune[b]) s.note(kPiano, kReprise + b, t.beat, t.key, 74 - (b - 4) * 3, t.beats);
+  // A pickup on the last beat's tail, low A under the leading note, so the
+  // loop's last moment has an attack of its own and runs into the opening's
+  // downbeat as one bar runs into the next.
+  s.note(kPiano, kTiming.bars - 1, 3.86, 45, 72, 0.2);
+  s.note(kPiano, kTiming.bars - 1, 3.86, 61, 66, 0.2);
+  s.note(kHarp, kTiming.bars - 1, 3.86, 57, 70, 0.2);
   // The bridge: the chorus's opening, slow, in the choir's own line or the
   // strings' in the plainer mix.
   s.note(kViolins, kBridge, 0, 77, 80, 2.0);
@@ -198,8 +204,10 @@ LoopCanvas menu_track() {
   s.note(kViolins, kBridge + 3, 0, 76, 80, 4.0);
 
   // Swells: the strings crescendo into the chorus and die away in the reprise.
-  s.expression(kStrings, 0, 0, 80);
-  s.swell(kStrings, 0, 0, 16, 80, 90);
+  // The opening picks the strings and cellos up where the reprise left
+  // them, so the loop point is no change of colour.
+  s.swell(kStrings, 0, 0, 16, 50, 90);
+  s.swell(kCello, 0, 0, 16, 60, 127);
   s.swell(kStrings, kChorus - 2, 0, 8, 90, 127);
   s.swell(kStrings, kReprise + 2, 0, 20, 127, 50);
   s.swell(kCello, kReprise + 4, 0, 16, 127, 60);

@@ -23,15 +23,37 @@ void NoteScore::humanise(uint32_t seed, int velocity, double beats) {
   feel_ = seed;
   feel_velocity_ = velocity;
   feel_beats_ = beats;
+  dsp::Rng rng(seed ^ 0x5EC7u);
+  for (int ch = 0; ch < 16; ++ch) {
+    lean_[ch] = ch == kDrumChannel ? 0.0 : rng.bi() * beats * 0.8;
+    drift_[ch] = 0.0;
+  }
 }
+
+namespace {
+// Velocity added by where a note falls in the bar: the downbeat leans
+// hardest, the middle of the bar next, other beats a little, off-beat
+// eighths not at all and the sixteenths between them least.
+int metric_accent(double beat, int beats_per_bar) {
+  const double frac = beat - std::floor(beat);
+  if (frac > 1e-3 && frac < 1.0 - 1e-3) return std::fabs(frac - 0.5) < 1e-3 ? 0 : -3;
+  const int whole = static_cast<int>(std::lround(beat));
+  if (whole % beats_per_bar == 0) return 5;
+  return 2 * whole == beats_per_bar ? 3 : 1;
+}
+}  // namespace
 
 void NoteScore::note(int channel, int bar, double beat, int key, int velocity, double beats) {
   const auto ch = static_cast<uint8_t>(channel & 15);
   if (feel_ != 0) {
     dsp::Rng rng(feel_);
     feel_ = rng.next();
+    velocity += metric_accent(beat, tm_.beats_per_bar);
     velocity += static_cast<int>(std::lround(rng.bi() * feel_velocity_));
-    beat = std::max(bar == 0 ? 0.0 : -1.0, beat + rng.bi() * feel_beats_);
+    double& drift = drift_[ch];
+    drift = 0.92 * drift + 0.08 * rng.bi() * feel_beats_ * 4.0;
+    const double loose = ch == kDrumChannel ? 0.5 : 1.0;
+    beat = std::max(bar == 0 ? 0.0 : -1.0, beat + lean_[ch] + drift * loose + rng.bi() * feel_beats_ * 0.6 * loose);
   }
   size_t on = tm_.at(bar, beat);
   size_t off = on + std::max<size_t>(1, static_cast<size_t>(beats * tm_.beat_frames()));

@@ -37,7 +37,10 @@ class NoteScore {
   void sustain(int channel, int bar, double beat, bool down);
 
   // A player's touch: from here on every note's velocity varies by up to
-  // +-`velocity` and its start by up to +-`beats`, from a fixed seed.
+  // +-`velocity` and its start by up to +-`beats`, from a fixed seed. The
+  // bar's strong beats lean a little harder than its off-beats, and each
+  // section (channel) sits a touch ahead of or behind the beat and drifts
+  // slowly round it, as players in a band do; the kit keeps strict time.
   void humanise(uint32_t seed, int velocity, double beats);
 
   // Every event in time order (note-offs before note-ons at the same frame).
@@ -57,6 +60,8 @@ class NoteScore {
   uint32_t feel_ = 0;
   int feel_velocity_ = 0;
   double feel_beats_ = 0.0;
+  double lean_[16] = {};   // each channel's constant place round the beat
+  double drift_[16] = {};  // and its slow wander from it
 };
 
 }  // namespace contentgen::music

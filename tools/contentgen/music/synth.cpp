@@ -83,17 +83,42 @@ struct Shelf {
   }
 };
 
+// RBJ peaking filter: `gain_db` at `hz`, falling away over about
+// `octaves` octaves either side.
+struct Bell {
+  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  Bell(double hz, double gain_db, double octaves) {
+    double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate;
+    double al = std::sin(w) * std::sinh(std::log(2.0) / 2.0 * octaves * w / std::sin(w));
+    double a0 = 1 + al / a;
+    b0 = (1 + al * a) / a0;
+    b1 = -2 * std::cos(w) / a0;
+    b2 = (1 - al * a) / a0;
+    a1 = b1;
+    a2 = (1 - al / a) / a0;
+  }
+  float operator()(float x) {
+    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = x;
+    y2 = y1;
+    y1 = y;
+    return static_cast<float>(y);
+  }
+};
+
 }  // namespace
 
-void tone(LoopCanvas& c, float low_db, float high_db, float air_db) {
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presence_db) {
   for (Buf* ch : {&c.left(), &c.right()}) {
     Shelf lo(false, 160.0, low_db), hi(true, 3200.0, high_db), air(true, 7000.0, air_db);
+    Bell presence(3500.0, presence_db, 1.5);
     Buf out(ch->size());
     // The shelves settle within milliseconds: a second of the ending sets
     // their state for the opening.
     const size_t n = ch->size(), warm = std::min<size_t>(n, kRate);
     for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = air(hi(lo((*ch)[i])));
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = presence(air(hi(lo((*ch)[i]))));
     *ch = std::move(out);
   }
 }

@@ -36,9 +36,10 @@ class LoopCanvas {
 void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
 // The tone of the whole mix: a low shelf below 160 Hz, a high shelf above
-// 3.2 kHz and an air shelf above 7 kHz (dB each), with the filters' state
-// at the end carried into the opening.
-void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f);
+// 3.2 kHz, an air shelf above 7 kHz and a presence bell an octave and a half
+// wide round 3.5 kHz (dB each), with the filters' state at the end carried
+// into the opening.
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f);
 
 // An exciter: odd overtones of the 3 kHz band, kept above 5 kHz and mixed
 // in at `amount` (0..1 or so). The sound font's samples hold little above
