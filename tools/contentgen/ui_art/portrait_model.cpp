@@ -40,13 +40,26 @@ Material cloth_material(Rgb c) {
 }
 
 // Skin: an oily sheen on the forehead, nose and cheekbones that dulls in
-// patches, and a faint blotching of the colour, so that a face is not one
-// smooth wax.
+// patches, a faint blotching of the colour and warm light through its thin
+// parts, so that a face is not one smooth wax.
 Material skin_material(Rgb c) {
   Material m = matte(c, 0.34f, 22, 0.9f);
   m.rough = 0.55f;
   m.mottle = 0.12f;
+  // Light through the ears and the nose's wings, reddened by the blood.
+  m.translucent = 0.22f;
+  m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
   return m;
+}
+
+// The skin's albedo: pale skins held below paper white so that the hard
+// key models them instead of bleaching them, and the colour a little
+// richer, since the lights and the tone pass both pull it toward grey.
+Rgb skin_albedo(Rgb c) {
+  const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
+  const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.35, 0.0, 1.0); };
+  return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
 // The materials of one member: skin with a soft sheen, redder lips, hair
@@ -55,7 +68,7 @@ struct Materials {
   Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, scar, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
-      : skin(skin_material(f.skin)),
+      : skin(skin_material(skin_albedo(f.skin))),
         lip(matte({f.skin.r * 0.88, f.skin.g * 0.72, f.skin.b * 0.70}, 0.45f, 30, 0.5f)),  // close to the skin: no painted mouth
         hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
@@ -101,8 +114,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     // The jaw: one smooth bar from below the ear to the chin's corner, its
     // angle squarer and lower as `jaw` grows; a woman's is lighter.
     const float r = (f.female ? 6 : 7) + 2 * J;
-    const V3 angle{s * (38 + 5 * J) * W, (32 + 8 * J) * L, -10};
-    m.capsule({s * 44 * W, 0, -10}, angle, r, r, k.skin, 18);
+    const V3 angle{s * (38 + 5 * J) * W, (34 + 8 * J) * L, -18};
+    m.capsule({s * 44 * W, 0, -16}, angle, r, r, k.skin, 18);
     m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
   m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 14);  // muzzle over the teeth
@@ -177,8 +190,8 @@ void eyes(Model& m, const Face& f, const Materials& k) {
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float y = mouth_y(f), lift = f.smile * 4;
   if (through_beard) m.ellipsoid({0, y + 2, 50}, {20, 9, 12}, {}, k.skin, 3, true);
-  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {15, 1.6f, 4}, {}, k.skin, 2, true);
-  const float xs[5] = {-16, -8, 0, 8, 16};
+  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
+  const float xs[5] = {-18, -9, 0, 9, 18};
   V3 upper[5], lower[5];
   const float up_w[5] = {1.1f, 2.0f, 2.2f, 2.0f, 1.1f}, low_w[5] = {1.1f, 2.5f, 2.9f, 2.5f, 1.1f};
   float uw[5], lw[5];
@@ -215,9 +228,7 @@ void beard(Model& out, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, y = mouth_y(f);
   switch (f.beard) {
     case Beard::none: break;
-    case Beard::stubble:
-      out.ellipsoid({0, 34 * L, 14}, {46 * W, 38 * L, 35}, {}, k.stubble, 2);
-      break;
+    case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
     case Beard::full:
       out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.hair, 6);
       out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.hair, 8);
@@ -521,7 +532,7 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 
 void mouth_line(const Face& f, V3 out[3]) {
   const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
-  const float x = 16 * f.width;
+  const float x = 18 * f.width;
   out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
   out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
@@ -549,7 +560,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.5f, 1.4f);
   beard(m, f, k);
   m.set_skin(0.1f, 3);
-  const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
+  const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
   folds(m, f, k);
   if (f.scar) scar(m, f, k);

@@ -50,7 +50,7 @@ const Face member_faces[15] = {
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, false, olive, 0.54f},
     {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, false, true, false, slate, -0.57f},
-    {{0.93, 0.76, 0.66}, {0.85, 0.70, 0.40}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
+    {{0.93, 0.76, 0.66}, {0.70, 0.56, 0.34}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
      0.96f, 1.0f, 0.4f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, false, true, olive, 0.57f},
     {{0.94, 0.70, 0.60}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Hair::curly, Gear::none, Beard::moustache,  // Yardley
      1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, false, sand, -0.54f},
