@@ -23,7 +23,7 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // Hair in fine ridges that catch the rim light like strands, its shine
 // broken into patches so that it reads as hair and not a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.6f, 14, 1.5f);
+  Material m = matte(c, 0.45f, 14, 1.1f);
   m.ridge = 0.6f;
   m.ridge_size = 11;
   m.rough = 0.5f;
@@ -113,8 +113,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 32 * W, 4, 30}, {13, 8, 12}, rot_z(s * -0.3f), k.skin, 12);  // cheekbone
     // The jaw: one smooth bar from below the ear to the chin's corner, its
     // angle squarer and lower as `jaw` grows; a woman's is lighter.
-    const float r = (f.female ? 6 : 7) + 2 * J;
-    const V3 angle{s * (38 + 5 * J) * W, (34 + 8 * J) * L, -18};
+    const float r = (f.female ? 5 : 6.5f) + 2 * J;
+    const V3 angle{s * (36 + 6 * J) * W, (34 + 8 * J) * L, -18};
     m.capsule({s * 44 * W, 0, -16}, angle, r, r, k.skin, 18);
     m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
@@ -137,7 +137,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // the larynx on a man.
   const float neck = neck_radius(f);
   m.capsule({0, 40, -18}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 16);
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 34 * W, 12, -14}, {s * 7.0f, 108, 12}, 6, 5, k.skin, 12);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 34 * W, 12, -14}, {s * 8.0f, 100, 2}, 6, 5, k.skin, 12);
   if (!f.female) m.ellipsoid({0, 84, 8 + neck * 0.3f}, {6, 9, 6}, {}, k.skin, 8);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
@@ -172,8 +172,10 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
     m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -16.2f, 40.5f}, {ex + 12, -15.8f, 40.5f}, 3.9f, 3.9f, k.skin, 3);  // upper lid, over the iris' top
-    m.capsule({ex - 10, -2.2f, 41}, {ex + 10, -2.2f, 40}, 2.8f, 2.8f, k.skin, 3);  // lower lid, narrowing the eye
+    m.capsule({ex - 12, -15.6f, 40.5f}, {ex + 12, -15.2f, 40.5f}, 4.1f, 4.1f, k.skin, 3);  // upper lid, over the iris' top
+    m.capsule({ex - 11, -2.8f, 41}, {ex + 11, -2.8f, 40}, 3.0f, 3.0f, k.skin, 3);  // lower lid, narrowing the eye
+    // The outer corner closed, so the opening is an almond and not a ring.
+    m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
     const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -12.6f, 42.9f}, {ex + 5, -12.6f, 42.9f},
@@ -449,7 +451,8 @@ void fatigues(Model& m, const Materials& k, float bulk, Noise& n) {
 // A ribbed roll-neck sweater under a webbing yoke.
 void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.cloth, bulk);
-  m.torus({0, 98, -20}, 27, 9, rot_x(0.2f), k.cloth, 8);  // the rolled neck
+  m.capsule({0, 78, -20}, {0, 118, -22}, 30, 34, k.cloth, 8);  // the sweater's neck, up round the throat
+  m.torus({0, 80, -20}, 28, 8, rot_x(0.2f), k.cloth, 6);  // rolled over at the top
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 112, 0}, {s * 40.0f * bulk, 240, 0}, k.webbing);
   m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
