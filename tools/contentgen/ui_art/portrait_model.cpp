@@ -300,14 +300,14 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::curly:
-      cap(m, f, k, 4);
+      cap(m, f, k, 1);  // the curls make the mass
       m.set_skin(0.4f, 2.0f);
-      for (int i = 0; i < 60; ++i) {
+      for (int i = 0; i < 84; ++i) {
         const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
         const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
         const V3 c{dir.x * 62 * W, -34 + dir.y * 66, -14 + dir.z * 64};
         if (c.z > 20 && c.y > -60) continue;  // keep the forehead clear
-        m.sphere(c, static_cast<float>(n.range(6.5, 9.5)), k.hair, 6);
+        m.sphere(c, static_cast<float>(n.range(6, 8.5)), k.hair, 3.5f);
       }
       break;
     case Hair::long_hair:
@@ -493,7 +493,7 @@ void harness(Model& m, const Materials& k, float bulk, Noise& n) {
 // the shoulder.
 void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.armour, bulk);
-  open_collar(m, k.suit, 94, 7, 1.0f);
+  open_collar(m, k.cloth, 94, 7, 1.0f);
   cloth_folds(m, t, k.armour, n);
   for (int s = -1; s <= 1; s += 2) {
     strap(m, t, {s * 58.0f * bulk, 110, 0}, {s * 56.0f * bulk, 160, 0}, k.webbing);
