@@ -118,7 +118,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.capsule({s * 44 * W, 0, -16}, angle, r, r, k.skin, 18);
     m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
-  m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 14);  // muzzle over the teeth
+  m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 14);  // muzzle over the teeth
   m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 12);  // chin
   if (J > 0.7f) m.ellipsoid({0, 64 * L, 36 + f.chin * 9}, {2.5f, 5, 3}, {}, k.skin, 2, true);  // its cleft
   // Brow ridge and the sockets under it.
