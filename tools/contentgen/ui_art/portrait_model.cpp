@@ -286,7 +286,12 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bob:
       cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
       m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
-      m.ellipsoid({-12 * W, -58, 26}, {44 * W, 16, 30}, rot_z(0.15f), k.hair, 8);  // fringe
+      // The fringe swept to one side in three locks, not one roll.
+      for (int i = 0; i < 3; ++i)
+        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 30 - i * 2.0f}, {17 * W, 11, 22}, rot_z(0.35f + i * 0.1f),
+                    k.hair, 4);
+      // Cut level at the jaw, where it swings out a little from the cheeks.
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 56 * W, 24, -14}, {14, 30, 26}, rot_z(s * -0.15f), k.hair, 10);
       break;
     case Hair::bun:
       cap(m, f, k, 4);
