@@ -318,8 +318,12 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::long_hair:
       cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
-      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 50 * W, 86, -6}, {18, 54, 22}, rot_z(s * 0.2f), k.hair, 10);
-      m.ellipsoid({14 * W, -60, 24}, {42 * W, 16, 32}, rot_z(-0.2f), k.hair, 8);
+      // Falling past the cheeks to the shoulders on both sides, behind the
+      // face, and parted at the side with the front swept back in locks.
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, 40, -16}, {15, 66, 28}, rot_z(s * -0.08f), k.hair, 10);
+      for (int i = 0; i < 3; ++i)
+        m.ellipsoid({(30 - i * 16.0f) * W, -60 + i * 3.0f, 28 - i * 2.0f}, {17 * W, 11, 22}, rot_z(-0.35f - i * 0.1f),
+                    k.hair, 4);
       break;
     case Hair::braids:
       cap(m, f, k, 3);
