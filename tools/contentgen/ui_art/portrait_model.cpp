@@ -278,8 +278,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     case Hair::ponytail: {
       cap(m, f, k, 4);
-      const V3 tail[4] = {{0, -62, -58}, {0, -24, -80}, {4, 30, -78}, {8, 76, -66}};
-      const float r[4] = {12, 10, 8, 4};
+      // Tied high and swinging out behind the nape on the side the face is
+      // turned from, so that it shows beside the neck.
+      const float out = f.turn > 0 ? -1.0f : 1.0f;
+      const V3 tail[4] = {{0, -62, -58}, {out * 16, -22, -78}, {out * 36, 28, -70}, {out * 48, 74, -50}};
+      const float r[4] = {13, 13, 11, 7};
       m.chain(tail, r, 4, k.hair, 6);
       break;
     }
