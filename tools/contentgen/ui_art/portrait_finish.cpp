@@ -13,7 +13,7 @@ namespace {
 // How much of a pixel's colour survives the pull toward its brightness, and
 // the least average of the red and of the blue channel a portrait keeps
 // (a red or blue room shows only that channel, at about two thirds).
-constexpr double kKeepColour = 0.72;
+constexpr double kKeepColour = 0.92;
 constexpr double kLeastChannelMean = 0.37;
 // The least spread of tones in each of those channels, so that a tinted
 // face still has light and shade and not one flat colour.

@@ -23,22 +23,43 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // Hair in fine ridges that catch the rim light like strands, its shine
 // broken into patches so that it reads as hair and not a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.55f, 10, 1.5f);
-  m.ridge = 0.8f;
-  m.ridge_size = 5;
+  Material m = matte(c, 0.45f, 14, 1.1f);
+  m.ridge = 0.6f;
+  m.ridge_size = 11;
+  m.rough = 0.5f;
+  m.mottle = 0.12f;
+  return m;
+}
+
+// Woven cloth: a dull sheen that breaks up, and colour blotched by wear.
+Material cloth_material(Rgb c) {
+  Material m = matte(c, 0.16f, 8, 0.9f);
   m.rough = 0.6f;
-  m.mottle = 0.25f;
+  m.mottle = 0.22f;
   return m;
 }
 
 // Skin: an oily sheen on the forehead, nose and cheekbones that dulls in
-// patches, and a faint blotching of the colour, so that a face is not one
-// smooth wax.
+// patches, a faint blotching of the colour and warm light through its thin
+// parts, so that a face is not one smooth wax.
 Material skin_material(Rgb c) {
   Material m = matte(c, 0.34f, 22, 0.9f);
   m.rough = 0.55f;
   m.mottle = 0.12f;
+  // Light through the ears and the nose's wings, reddened by the blood.
+  m.translucent = 0.22f;
+  m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
   return m;
+}
+
+// The skin's albedo: pale skins held below paper white so that the hard
+// key models them instead of bleaching them, and the colour a little
+// richer, since the lights and the tone pass both pull it toward grey.
+Rgb skin_albedo(Rgb c) {
+  const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
+  const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.35, 0.0, 1.0); };
+  return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
 // The materials of one member: skin with a soft sheen, redder lips, hair
@@ -47,7 +68,7 @@ struct Materials {
   Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, scar, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
-      : skin(skin_material(f.skin)),
+      : skin(skin_material(skin_albedo(f.skin))),
         lip(matte({f.skin.r * 0.88, f.skin.g * 0.72, f.skin.b * 0.70}, 0.45f, 30, 0.5f)),  // close to the skin: no painted mouth
         hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
@@ -56,14 +77,14 @@ struct Materials {
         iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
         lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
-        armour(matte(f.armour, 0.9f, 40, 1.0f)),
+        armour(cloth_material(f.armour)),
         suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
         scar(matte(paint::mix(f.skin, {0.85, 0.62, 0.58}, 0.3), 0.4f, 30, 0.5f)),
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
-        cloth(matte(paint::scaled(f.armour, 0.8), 0.12f, 8, 0.9f)),
-        leather{0.20f, 0.13f, 0.08f, 0.5f, 20, 1.1f, 0},
-        webbing{0.20f, 0.20f, 0.15f, 0.15f, 8, 0.7f, 0} {}
+        cloth(cloth_material(paint::mix(paint::scaled(f.armour, 0.9), {0.30, 0.29, 0.27}, 0.5))),
+        leather{0.24f, 0.15f, 0.09f, 0.5f, 20, 1.1f, 0, 0, 6, 0.6f, 0.25f},
+        webbing{0.22f, 0.22f, 0.17f, 0.12f, 8, 0.8f, 0, 0, 6, 0.5f, 0.15f} {}
 };
 
 // The front of the muzzle at x across, where the lips lie.
@@ -81,36 +102,43 @@ float forehead_front(float y) {
 float mouth_y(const Face& f) { return 36 * f.length; }
 
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, L = f.length;
-  m.ellipsoid({0, -26, -8}, {54 * W, 67, 60}, {}, k.skin, 0);
-  m.ellipsoid({0, 0, 18}, {44 * W, 48 * L, 32}, {}, k.skin, 14);
+  const float W = f.width, L = f.length, J = f.jaw;
+  // The cranium, a little longer than wide, and the face's front plane
+  // hung below it, narrowing to the jaw.
+  m.ellipsoid({0, -28, -10}, {54 * W, 66, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, 4, 14}, {44 * W, 50 * L, 34}, {}, k.skin, 16);
+  // Temples drawn in a little above the cheekbones.
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 52 * W, -24, 18}, {8, 14, 14}, {}, k.skin, 10, true);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 31 * W, 6, 32}, {12, 8, 11}, {}, k.skin, 12);  // cheekbone
-    m.ellipsoid({s * 23 * W, 24 * L, 30}, {12, 14, 12}, {}, k.skin, 12);  // the cheek below it
-    // The jaw line turns at the angle below the ear, squarer as `jaw` grows.
-    const V3 jaw[3] = {{s * 44 * W, 4, 0}, {s * (22 + 17 * f.jaw) * W, (38 + 4 * f.jaw) * L, 8 + f.chin * 3},
-                       {s * (10 + 10 * f.jaw) * W, 58 * L, 20 + f.chin * 9}};
-    const float jr[3] = {10, 7 + 5 * f.jaw, 5 + 5 * f.jaw};
-    m.chain(jaw, jr, 3, k.skin, 14);
+    m.ellipsoid({s * 32 * W, 4, 30}, {13, 8, 12}, rot_z(s * -0.3f), k.skin, 12);  // cheekbone
+    // The jaw: one smooth bar from below the ear to the chin's corner, its
+    // angle squarer and lower as `jaw` grows; a woman's is lighter.
+    const float r = (f.female ? 5 : 6.5f) + 2 * J;
+    const V3 angle{s * (36 + 6 * J) * W, (34 + 8 * J) * L, -18};
+    m.capsule({s * 44 * W, 0, -16}, angle, r, r, k.skin, 18);
+    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
-  m.ellipsoid({0, 30 * L, 24}, {24 * W, 22, 21}, {}, k.skin, 12);  // muzzle
-  m.ellipsoid({0, 58 * L, 25 + f.chin * 10}, {(12 + 10 * f.jaw) * W, 11 + 2 * f.jaw, 12}, {}, k.skin, 12);  // chin
-  if (f.jaw > 0.7f) m.capsule({-9 * W, 64 * L, 31 + f.chin * 9}, {9 * W, 64 * L, 31 + f.chin * 9}, 5, 5, k.skin, 6);
+  m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 14);  // muzzle over the teeth
+  m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 12);  // chin
+  if (J > 0.7f) m.ellipsoid({0, 64 * L, 36 + f.chin * 9}, {2.5f, 5, 3}, {}, k.skin, 2, true);  // its cleft
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 42 * W, -26, 28}, {s * 8.0f, -30, 44}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 8);
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 20 * W, -10, 46}, {14, 9, 9}, {}, k.skin, 5, true);
-  // Ears, one of them turned toward the viewer.
+    m.capsule({s * 40 * W, -25, 28}, {s * 8.0f, -29, 45}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 9);
+  m.sphere({0, -24, 47}, 5, k.skin, 6);  // the bridge between the brows
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 20 * W, -11, 46}, {14, 9, 9}, {}, k.skin, 5, true);
+  // Ears, the far one half hidden: rim, bowl and lobe.
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 54 * W, -6, -6}, {6, 16, 11}, {}, k.skin, 4);
-    m.ellipsoid({s * 58 * W, -6, -4}, {3, 9, 6}, {}, k.skin, 2, true);
+    m.ellipsoid({s * 54 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 4);
+    m.ellipsoid({s * 58 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
+    m.sphere({s * 53 * W, 11, -6}, 4, k.skin, 3);
   }
   // Neck: a column that flares into the shoulders, the two muscles running
-  // from behind the ears down to the notch between the collarbones.
+  // from behind the ears down to the notch between the collarbones, and
+  // the larynx on a man.
   const float neck = neck_radius(f);
-  m.capsule({0, 40, -18}, {0, 100, -22}, neck * 0.92f, neck + 4, k.skin, 16);
-  for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 34 * W, 12, -14}, {s * 7.0f, 104, 14}, 7, 6, k.skin, 12);
+  m.capsule({0, 40, -18}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 16);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 34 * W, 12, -14}, {s * 8.0f, 100, 2}, 6, 5, k.skin, 12);
+  if (!f.female) m.ellipsoid({0, 84, 8 + neck * 0.3f}, {6, 9, 6}, {}, k.skin, 8);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -144,8 +172,10 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
     m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -16.2f, 40.5f}, {ex + 12, -15.8f, 40.5f}, 3.9f, 3.9f, k.skin, 3);  // upper lid, over the iris' top
-    m.capsule({ex - 10, -2.2f, 41}, {ex + 10, -2.2f, 40}, 2.8f, 2.8f, k.skin, 3);  // lower lid, narrowing the eye
+    m.capsule({ex - 12, -15.6f, 40.5f}, {ex + 12, -15.2f, 40.5f}, 4.1f, 4.1f, k.skin, 3);  // upper lid, over the iris' top
+    m.capsule({ex - 11, -2.8f, 41}, {ex + 11, -2.8f, 40}, 3.0f, 3.0f, k.skin, 3);  // lower lid, narrowing the eye
+    // The outer corner closed, so the opening is an almond and not a ring.
+    m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
     const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -12.6f, 42.9f}, {ex + 5, -12.6f, 42.9f},
@@ -162,8 +192,8 @@ void eyes(Model& m, const Face& f, const Materials& k) {
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float y = mouth_y(f), lift = f.smile * 4;
   if (through_beard) m.ellipsoid({0, y + 2, 50}, {20, 9, 12}, {}, k.skin, 3, true);
-  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {15, 1.6f, 4}, {}, k.skin, 2, true);
-  const float xs[5] = {-16, -8, 0, 8, 16};
+  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
+  const float xs[5] = {-18, -9, 0, 9, 18};
   V3 upper[5], lower[5];
   const float up_w[5] = {1.1f, 2.0f, 2.2f, 2.0f, 1.1f}, low_w[5] = {1.1f, 2.5f, 2.9f, 2.5f, 1.1f};
   float uw[5], lw[5];
@@ -180,16 +210,14 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 }
 
 // The folds that give a face its age and its expression: from the nose's
-// wings down past the mouth's corners, and the hollow under each cheekbone
-// on a lean face. Carved shallow, deeper on a lined face.
+// wings down past the mouth's corners. Carved shallow, deeper on a lined
+// face.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = f.lined ? 1.6f : 1.0f;
+  const float W = f.width, y = mouth_y(f), depth = f.lined ? 1.2f : 0.7f;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
     m.capsule(top, bottom, depth, depth * 0.7f, k.skin, 2.5f, 0, 0, true);
-    if (f.jaw > 0.4f && !f.female)
-      m.ellipsoid({s * 33 * W, 24 * f.length, 27}, {6, 9, 4}, {}, k.skin, 8, true);
   }
 }
 
@@ -202,9 +230,7 @@ void beard(Model& out, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, y = mouth_y(f);
   switch (f.beard) {
     case Beard::none: break;
-    case Beard::stubble:
-      out.ellipsoid({0, 34 * L, 14}, {46 * W, 38 * L, 35}, {}, k.stubble, 2);
-      break;
+    case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
     case Beard::full:
       out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.hair, 6);
       out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.hair, 8);
@@ -230,32 +256,16 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
 
-// Breaks the cap's even shell: tufts of uneven size along the hairline and
-// the temples, so the edge against the forehead is ragged, and a few
-// swellings over the crown where the hair lies thicker.
-void tufts(Model& m, const Face& f, const Materials& k, Noise& n, float th) {
-  const float W = f.width;
-  for (int i = 0; i < 9; ++i) {
-    const float a = -1.25f + 2.5f * i / 8 + static_cast<float>(n.range(-0.08, 0.08));
-    const float e = static_cast<float>(n.range(0.36, 0.5)) + 0.12f * std::fabs(a);
-    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
-    const V3 c{dir.x * (56 + th) * W, -34 + dir.y * (62 + th * 0.5f), -14 + dir.z * (58 + th)};
-    m.sphere(c, static_cast<float>(n.range(3.5, 6.5)) + th * 0.4f, k.hair, 3);
-  }
-  for (int i = 0; i < 4; ++i) {
-    const float a = static_cast<float>(n.range(-2.4, 2.4)), e = static_cast<float>(n.range(0.75, 1.35));
-    const V3 dir{std::sin(a) * std::cos(e), -std::sin(e), std::cos(a) * std::cos(e)};
-    const V3 c{dir.x * 52 * W, -34 + dir.y * 58, -14 + dir.z * 56};
-    m.sphere(c, static_cast<float>(n.range(10, 16)), k.hair, 6);
-  }
-}
-
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
   const float W = f.width;
   Noise n(seed);
   m.set_skin(0.15f, 1.5f);
   switch (f.hair_style) {
     case Hair::bald: break;
+    case Hair::shaved:
+      // Shaved to a shadow: the scalp's own skin darkened by the stubble.
+      m.ellipsoid({0, -34, -14}, {(58 + 1.2f) * f.width, 64.6f, 63.2f}, {}, k.stubble, 1.5f);
+      break;
     case Hair::buzz: cap(m, f, k, 2.5f); break;
     case Hair::crew:
       cap(m, f, k, 4);
@@ -268,19 +278,27 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     case Hair::ponytail: {
       cap(m, f, k, 4);
-      const V3 tail[4] = {{0, -62, -58}, {0, -24, -80}, {4, 30, -78}, {8, 76, -66}};
-      const float r[4] = {12, 10, 8, 4};
+      // Tied high and swinging out behind the nape on the side the face is
+      // turned from, so that it shows beside the neck.
+      const float out = f.turn > 0 ? -1.0f : 1.0f;
+      const V3 tail[4] = {{0, -62, -58}, {out * 16, -22, -78}, {out * 36, 28, -70}, {out * 48, 74, -50}};
+      const float r[4] = {13, 13, 11, 7};
       m.chain(tail, r, 4, k.hair, 6);
       break;
     }
     case Hair::bob:
       cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
       m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
-      m.ellipsoid({-12 * W, -58, 26}, {44 * W, 16, 30}, rot_z(0.15f), k.hair, 8);  // fringe
+      // The fringe swept to one side in three locks, not one roll.
+      for (int i = 0; i < 3; ++i)
+        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 30 - i * 2.0f}, {17 * W, 11, 22}, rot_z(0.35f + i * 0.1f),
+                    k.hair, 4);
+      // Cut level at the jaw, where it swings out a little from the cheeks.
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 56 * W, 24, -14}, {14, 30, 26}, rot_z(s * -0.15f), k.hair, 10);
       break;
     case Hair::bun:
       cap(m, f, k, 4);
-      m.sphere({0, -80, -50}, 20, k.hair, 6);
+      m.sphere({0, -94, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
       cap(m, f, k, 1);
@@ -290,21 +308,25 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::curly:
-      cap(m, f, k, 4);
+      cap(m, f, k, 1);  // the curls make the mass
       m.set_skin(0.4f, 2.0f);
-      for (int i = 0; i < 46; ++i) {
+      for (int i = 0; i < 84; ++i) {
         const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
         const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
         const V3 c{dir.x * 62 * W, -34 + dir.y * 66, -14 + dir.z * 64};
         if (c.z > 20 && c.y > -60) continue;  // keep the forehead clear
-        m.sphere(c, static_cast<float>(n.range(8, 12)), k.hair, 4);
+        m.sphere(c, static_cast<float>(n.range(6, 8.5)), k.hair, 3.5f);
       }
       break;
     case Hair::long_hair:
       cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
-      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 50 * W, 86, -6}, {18, 54, 22}, rot_z(s * 0.2f), k.hair, 10);
-      m.ellipsoid({14 * W, -60, 24}, {42 * W, 16, 32}, rot_z(-0.2f), k.hair, 8);
+      // Falling past the cheeks to the shoulders on both sides, behind the
+      // face, and parted at the side with the front swept back in locks.
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, 40, -16}, {15, 66, 28}, rot_z(s * -0.08f), k.hair, 10);
+      for (int i = 0; i < 3; ++i)
+        m.ellipsoid({(30 - i * 16.0f) * W, -60 + i * 3.0f, 28 - i * 2.0f}, {17 * W, 11, 22}, rot_z(-0.35f - i * 0.1f),
+                    k.hair, 4);
       break;
     case Hair::braids:
       cap(m, f, k, 3);
@@ -318,13 +340,6 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::receding:
       cap(m, f, k, 3, 18);
       break;
-  }
-  switch (f.hair_style) {
-    case Hair::buzz: case Hair::crew: case Hair::side_part: case Hair::ponytail: case Hair::bob: case Hair::bun:
-    case Hair::long_hair:
-      tufts(m, f, k, n, 3);
-      break;
-    default: break;
   }
   m.set_skin(0, 1);
 }
@@ -378,87 +393,139 @@ void open_collar(Model& m, const Material& mat, float y, float r, float spread) 
   }
 }
 
-// What the member wears on the body, so that the crew differ below the
-// chin as well: each kit has its own collar, shoulders and gear, and
-// `bulk` widens or narrows the frame.
-void plates(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 136, -40}, {150 * bulk, 46, 62}, {}, k.suit, 0);
-  open_collar(m, k.suit, 92, 8, 1.0f);
-  m.ellipsoid({0, 154, -6}, {112 * bulk, 60, 42}, {}, k.armour, 10);
-  for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 104.0f * bulk, 110, -22}, {50, 28, 52}, rot_z(s * 0.32f), k.armour, 6);
-    m.capsule({s * 70.0f * bulk, 98, 14}, {s * 140.0f * bulk, 124, 8}, 2.5f, 2.5f, k.suit, 1, 0, 0, true);
+// The upper body under the clothes: shoulders sloping from the neck to the
+// arms, a chest flattened at the front and the arms' tops, so that cloth
+// laid over it hangs from the shoulders instead of swelling like a balloon.
+struct Torso {
+  float bulk;
+  // The chest's front surface at (x, y), for laying folds and straps on it.
+  float front(float x, float y) const {
+    const float u = x / (104 * bulk), v = (y - 162) / 72;
+    return -24 + 48 * std::sqrt(std::max(0.0f, 1 - u * u - v * v));
   }
-  m.capsule({-40, 136, 33}, {-10, 136, 34.5f}, 3.2f, 3.2f, k.strip, 1);
+  V3 on(float x, float y, float lift = 0) const { return {x, y, front(x, y) + lift}; }
+};
+
+Torso torso(Model& m, const Material& cloth, float bulk) {
+  const Torso t{bulk};
+  m.ellipsoid({0, 162, -24}, {104 * bulk, 72, 48}, {}, cloth, 0);
+  for (int s = -1; s <= 1; s += 2) {
+    m.capsule({s * 26.0f, 98, -30}, {s * 100 * bulk, 124, -28}, 22, 30, cloth, 18);  // shoulder slope
+    m.capsule({s * 112 * bulk, 130, -30}, {s * 122 * bulk, 220, -30}, 30, 30, cloth, 14);  // upper arm
+  }
+  return t;
 }
 
-// A fitted armour with a raised gorget ring round the throat and a ribbed
-// chest plate.
-void gorget(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 140, -36}, {136 * bulk, 50, 60}, {}, k.suit, 0);
-  m.ellipsoid({0, 160, -4}, {100 * bulk, 62, 40}, {}, k.armour, 8);
-  open_collar(m, k.armour, 96, 8, 1.05f);
-  open_collar(m, k.armour, 108, 6, 1.3f);
-  for (int i = 0; i < 3; ++i) {
-    const float y = 140 + i * 14.0f;
-    m.capsule({-60, y, 32}, {60, y, 32}, 2, 2, k.suit, 1, 0, 0, true);
+// Folds of cloth: soft ridges pulled from each armpit toward the middle of
+// the chest and a few hanging from the shoulders, each with a shallow
+// crease beside it so the light catches one side and the other falls dark.
+void cloth_folds(Model& m, const Torso& t, const Material& cloth, Noise& n) {
+  const float b = t.bulk;
+  for (int s = -1; s <= 1; s += 2)
+    for (int i = 0; i < 3; ++i) {
+      const float y0 = 136 + i * 16.0f + static_cast<float>(n.range(-4, 4));
+      const float x0 = s * (86 - i * 6.0f) * b, x1 = s * (34 + static_cast<float>(n.range(-6, 6))) * b;
+      const float y1 = y0 + 26 + static_cast<float>(n.range(0, 14));
+      m.capsule(t.on(x0, y0, -1), t.on(x1, y1, -1), 2.6f, 1.4f, cloth, 5);
+      m.capsule(t.on(x0, y0 + 5, 1.2f), t.on(x1, y1 + 5, 1.2f), 1.3f, 0.8f, cloth, 2.5f, 0, 0, true);
+    }
+  for (int s = -1; s <= 1; s += 2) {
+    const float x = s * 70 * b;
+    m.capsule({x, 118, t.front(x, 118) - 2}, t.on(x * 0.9f, 160, -1), 2.2f, 1.2f, cloth, 4);
   }
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 96.0f * bulk, 120, -26}, {44, 24, 46}, rot_z(s * 0.4f), k.armour, 8);
+}
+
+// A strap of webbing lying on the chest: flat, with a stitched edge.
+void strap(Model& m, const Torso& t, V3 a, V3 b, const Material& web) {
+  const V3 pts[3] = {t.on(a.x, a.y, 2), t.on((a.x + b.x) / 2, (a.y + b.y) / 2, 3), t.on(b.x, b.y, 2)};
+  const float r[3] = {4.5f, 4.5f, 4.5f};
+  m.chain(pts, r, 3, web, 1.2f);
+}
+
+// What the member wears on the body, so that the crew differ below the
+// chin as well: each kit has its own collar, cloth and gear, and `bulk`
+// widens or narrows the frame.
+// Fatigues: a field jacket with a turned collar, shoulder straps and a
+// chest pocket with its flap.
+void fatigues(Model& m, const Materials& k, float bulk, Noise& n) {
+  const Torso t = torso(m, k.armour, bulk);
+  open_collar(m, k.armour, 94, 8, 1.05f);
+  cloth_folds(m, t, k.armour, n);
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 36.0f, 100, -14}, {s * 92 * bulk, 118, -8}, 3.5f, 4, k.armour, 2);  // shoulder strap
+  const float px = -46 * bulk;
+  m.ellipsoid(t.on(px, 168, -4), {17, 16, 6}, {}, k.armour, 2);  // pocket
+  m.capsule(t.on(px - 16, 156, 2), t.on(px + 16, 156, 2), 2.4f, 2.4f, k.armour, 1);  // its flap
+  m.capsule(t.on(0, 120, -1), t.on(0, 240, -1), 1.1f, 1.1f, k.suit, 0.5f, 0, 0, true);  // the fly
+  m.capsule(t.on(28, 150, 1.5f), t.on(56, 152, 1.5f), 2.4f, 2.4f, k.strip, 1);  // name tape
+}
+
+// A ribbed roll-neck sweater under a webbing yoke.
+void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
+  const Torso t = torso(m, k.cloth, bulk);
+  m.capsule({0, 78, -20}, {0, 118, -22}, 30, 34, k.cloth, 8);  // the sweater's neck, up round the throat
+  m.torus({0, 80, -20}, 28, 8, rot_x(0.2f), k.cloth, 6);  // rolled over at the top
+  cloth_folds(m, t, k.cloth, n);
+  for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 112, 0}, {s * 40.0f * bulk, 240, 0}, k.webbing);
+  m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
+  m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
 }
 
 // A leather flight jacket with a thick rolled collar round the neck.
-void jacket(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 150, -30}, {128 * bulk, 60, 58}, {}, k.leather, 0);
-  for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 96.0f * bulk, 118, -24}, {46, 26, 48}, rot_z(s * 0.35f), k.leather, 10);  // shoulder
+void jacket(Model& m, const Materials& k, float bulk, Noise& n) {
+  const Torso t = torso(m, k.leather, bulk);
   open_collar(m, k.leather, 98, 11, 1.15f);
+  cloth_folds(m, t, k.leather, n);
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 30.0f, 124, 26}, {s * 8.0f, 190, 28}, 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
-  m.sphere({-62 * bulk, 140, 18}, 4, k.metal, 1);  // a shoulder snap
+    m.capsule(t.on(s * 30.0f, 124, 1), t.on(s * 10.0f, 240, 1), 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
+  m.sphere(t.on(-62 * bulk, 140, 2), 3.5f, k.metal, 1);  // a collar snap
 }
 
 // A field shirt with a crew neck, a harness over it and dog tags.
-void harness(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 146, -34}, {132 * bulk, 58, 58}, {}, k.cloth, 0);
+void harness(Model& m, const Materials& k, float bulk, Noise& n) {
+  const Torso t = torso(m, k.cloth, bulk);
   {
     // The neckband, following the body round the front of the neck.
     const V3 band[5] = {{-36, 94, -24}, {-26, 106, 4}, {0, 114, 14}, {26, 106, 4}, {36, 94, -24}};
     const float r[5] = {4, 4, 4, 4, 4};
     m.chain(band, r, 5, k.cloth, 3);
   }
+  cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) {
-    const V3 strap[3] = {{s * 62.0f, 92, -30}, {s * 56.0f, 118, 14}, {s * 44.0f, 200, 22}};
-    const float r[3] = {6, 6, 6};
-    m.chain(strap, r, 3, k.webbing, 1.5f);
-    m.ellipsoid({s * 50.0f, 158, 26}, {9, 7, 5}, {}, k.metal, 1);  // buckle
+    strap(m, t, {s * 62.0f * bulk, 108, 0}, {s * 46.0f * bulk, 240, 0}, k.webbing);
+    m.ellipsoid(t.on(s * 52.0f * bulk, 172, 6), {7, 6, 3}, {}, k.metal, 1);  // buckle
   }
-  const V3 chain[3] = {{-16, 104, 10}, {0, 132, 22}, {16, 104, 10}};
+  const V3 chain[3] = {{-16, 104, 10}, t.on(0, 134, 1.5f), {16, 104, 10}};
   const float cr[3] = {0.9f, 0.9f, 0.9f};
   m.chain(chain, cr, 3, k.metal, 0.3f);
-  m.ellipsoid({2, 140, 24}, {5, 8, 1.6f}, rot_z(0.2f), k.metal, 0.5f);  // tag
+  m.ellipsoid(t.on(2, 142, 2.5f), {5, 8, 1.6f}, rot_z(0.2f), k.metal, 0.5f);  // tag
 }
 
-// A load-bearing vest with pouches and a radio clipped to the shoulder.
-void vest(Model& m, const Materials& k, float bulk) {
-  m.ellipsoid({0, 140, -36}, {140 * bulk, 52, 60}, {}, k.suit, 0);
-  open_collar(m, k.suit, 94, 8, 1.0f);
-  m.ellipsoid({0, 158, -6}, {106 * bulk, 58, 40}, {}, k.cloth, 8);
+// A load-bearing vest over the shirt, with pouches and a radio clipped to
+// the shoulder.
+void vest(Model& m, const Materials& k, float bulk, Noise& n) {
+  const Torso t = torso(m, k.armour, bulk);
+  open_collar(m, k.cloth, 94, 7, 1.0f);
+  cloth_folds(m, t, k.armour, n);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 36.0f, 168, 30}, {18, 14, 8}, {}, k.cloth, 2);  // pouch
-    m.capsule({s * 50.0f, 156, 37}, {s * 22.0f, 156, 37}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // its flap
+    strap(m, t, {s * 58.0f * bulk, 110, 0}, {s * 56.0f * bulk, 160, 0}, k.webbing);
+    const float x = s * 40.0f * bulk;
+    m.ellipsoid(t.on(x, 190, 2), {17, 15, 8}, {}, k.webbing, 2);  // pouch
+    m.capsule(t.on(x - 16, 178, 8), t.on(x + 16, 178, 8), 2.2f, 2.2f, k.webbing, 1);  // its flap
   }
   const float side = bulk > 1 ? 1 : -1;
-  m.ellipsoid({side * 74, 118, 10}, {9, 16, 7}, {}, k.webbing, 1);  // radio
-  m.capsule({side * 78, 104, 10}, {side * 82, 78, 8}, 1.5f, 1, k.suit, 0.5f);  // its aerial
+  m.ellipsoid(t.on(side * 72 * bulk, 132, 6), {9, 16, 7}, {}, k.suit, 1);  // radio
+  m.capsule(t.on(side * 76 * bulk, 118, 8), {side * 80 * bulk, 84, 0}, 1.5f, 1, k.suit, 0.5f);  // its aerial
 }
 
 void dress(Model& m, const Face& f, const Materials& k) {
+  Noise n(77u + static_cast<uint32_t>(f.bulk * 1000) + static_cast<uint32_t>(f.kit) * 13);
   switch (f.kit) {
-    case Kit::plates: plates(m, k, f.bulk); break;
-    case Kit::gorget: gorget(m, k, f.bulk); break;
-    case Kit::jacket: jacket(m, k, f.bulk); break;
-    case Kit::harness: harness(m, k, f.bulk); break;
-    case Kit::vest: vest(m, k, f.bulk); break;
+    case Kit::fatigues: fatigues(m, k, f.bulk, n); break;
+    case Kit::rollneck: rollneck(m, k, f.bulk, n); break;
+    case Kit::jacket: jacket(m, k, f.bulk, n); break;
+    case Kit::harness: harness(m, k, f.bulk, n); break;
+    case Kit::vest: vest(m, k, f.bulk, n); break;
   }
 }
 
@@ -480,7 +547,7 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 
 void mouth_line(const Face& f, V3 out[3]) {
   const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
-  const float x = 16 * f.width;
+  const float x = 18 * f.width;
   out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
   out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
@@ -508,7 +575,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.5f, 1.4f);
   beard(m, f, k);
   m.set_skin(0.1f, 3);
-  const bool through = f.beard == Beard::full || f.beard == Beard::stubble;
+  const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
   folds(m, f, k);
   if (f.scar) scar(m, f, k);

@@ -16,10 +16,10 @@ using model::V3;
 using model::Xf;
 using paint::Rgb;
 
-enum class Hair { bald, buzz, crew, side_part, ponytail, bob, bun, mohawk, curly, long_hair, braids, receding };
+enum class Hair { bald, shaved, buzz, crew, side_part, ponytail, bob, bun, mohawk, curly, long_hair, braids, receding };
 enum class Gear { none, helmet, beret, headset, cap };
 enum class Beard { none, stubble, moustache, full, goatee };
-enum class Kit { plates, gorget, jacket, harness, vest };
+enum class Kit { fatigues, rollneck, jacket, harness, vest };
 
 struct Face {
   Rgb skin, hair, iris;
@@ -38,9 +38,9 @@ struct Face {
   float smile;      // mouth corners: > 0 up, < 0 down
   float lips;       // lip fullness, 1 is average
   bool scar, lined, female;
-  Rgb armour;
+  Rgb armour;       // the colour of the outer clothes
   float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
-  Kit kit = Kit::plates;
+  Kit kit = Kit::fatigues;
   float bulk = 1;   // breadth of the shoulders, 1 is average
 };
 

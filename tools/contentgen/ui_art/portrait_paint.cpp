@@ -92,6 +92,29 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_stroke(cr);
 }
 
+// A day's stubble: fine dark specks over the jaw, the chin and the upper
+// lip, thinning toward the cheeks and clear of the lips themselves.
+void stubble(cairo_t* cr, const Face& f, const Xf& view) {
+  if (f.beard != portrait_model::Beard::stubble) return;
+  const Rgb col = paint::mix(paint::scaled(f.hair, 0.5), paint::scaled(f.skin, 0.3), 0.4);
+  V3 lips[3];
+  portrait_model::mouth_line(f, lips);
+  const V3 mouth = view.point(lips[1]);
+  const V3 centre = view.point({0, 34 * f.length, 44});
+  const double rx = 34 * f.width * view.s, ry = 30 * f.length * view.s, w = weight(view);
+  Noise n(static_cast<uint32_t>(f.skin.g * 1000 + 31));
+  for (int i = 0; i < 900; ++i) {
+    const double a = n.range(0, 2 * M_PI), r = std::sqrt(n.unit());
+    const double x = centre.x + std::cos(a) * r * rx, y = centre.y + std::sin(a) * r * ry;
+    if (y < centre.y - ry * 0.35 && std::fabs(x - mouth.x) > rx * 0.45) continue;  // the cheeks stay clear
+    const double dx = (x - mouth.x) / (rx * 0.55), dy = (y - mouth.y) / (2.4 * w);
+    if (dx * dx + dy * dy < 1) continue;  // the lips
+    cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.10 + 0.22 * (1 - r));
+    cairo_rectangle(cr, x, y, 0.7 * w, 0.7 * w);
+    cairo_fill(cr);
+  }
+}
+
 // A small bright catchlight on each pupil, toward the key light: at the
 // portrait's size it is what makes the eyes look back.
 void catchlights(cairo_t* cr, const Face& f, const Xf& view) {
@@ -110,6 +133,7 @@ void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   chin_shadow(cr, f, view);
+  stubble(cr, f, view);
   creases(cr, f, view);
   brows(cr, f, view);
   catchlights(cr, f, view);

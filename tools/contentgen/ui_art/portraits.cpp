@@ -28,20 +28,20 @@ const Face member_faces[15] = {
     // skin, hair, iris, hair, gear, beard,
     // width, length, jaw, chin, nose length, width, hump, brow, frown, smile, lips,
     // scar, lined, female, armour, turn
-    {{0.86, 0.66, 0.52}, {0.30, 0.20, 0.12}, {0.30, 0.45, 0.55}, Hair::crew, Gear::helmet, Beard::stubble,  // Marsh
+    {{0.86, 0.66, 0.52}, {0.44, 0.40, 0.36}, {0.30, 0.45, 0.55}, Hair::crew, Gear::none, Beard::stubble,  // Marsh
      1.04f, 1.0f, 0.9f, 0.4f, 1.0f, 1.05f, 0.2f, 0.7f, 0.5f, -0.1f, 0.9f, false, false, false, olive, -0.61f},
-    {{0.42, 0.27, 0.18}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::bald, Gear::none, Beard::goatee,  // Teller
+    {{0.42, 0.27, 0.18}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
      1.10f, 0.96f, 0.8f, 0.2f, 0.95f, 1.3f, 0.0f, 0.8f, 0.2f, 0.15f, 1.3f, true, true, false, slate, 0.61f},
     {{0.95, 0.78, 0.68}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, Hair::side_part, Gear::none, Beard::none,  // Quill
      0.90f, 1.04f, 0.15f, 0.3f, 1.1f, 0.85f, 0.0f, 0.3f, -0.3f, 0.3f, 0.9f, false, false, false, sand, -0.54f},
     {{0.78, 0.57, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Hair::buzz, Gear::cap, Beard::moustache,  // Nolan
      1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, false, olive, 0.54f},
-    {{0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::braids, Gear::headset, Beard::none,  // Okafor
-     0.94f, 0.98f, 0.2f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, false, true, slate, -0.61f},
+    {{0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
+     0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, false, true, slate, -0.61f},
     {{0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::buzz, Gear::none, Beard::full,  // Pryce
      1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, false, true, false, olive, 0.57f},
     {{0.93, 0.79, 0.64}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Hair::bob, Gear::none, Beard::none,  // Sato
-     0.92f, 0.92f, 0.2f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, false, true, slate, -0.54f},
+     0.96f, 0.92f, 0.36f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, false, true, slate, -0.54f},
     {{0.96, 0.82, 0.74}, {0.88, 0.78, 0.50}, {0.35, 0.55, 0.75}, Hair::crew, Gear::none, Beard::none,  // Lund
      1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, false, slate, 0.61f},
     {{0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
@@ -50,12 +50,12 @@ const Face member_faces[15] = {
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, false, olive, 0.54f},
     {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, false, true, false, slate, -0.57f},
-    {{0.93, 0.76, 0.66}, {0.85, 0.70, 0.40}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
-     0.94f, 1.0f, 0.2f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, false, true, olive, 0.57f},
+    {{0.93, 0.76, 0.66}, {0.70, 0.56, 0.34}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
+     0.96f, 1.0f, 0.4f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, false, true, olive, 0.57f},
     {{0.94, 0.70, 0.60}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Hair::curly, Gear::none, Beard::moustache,  // Yardley
      1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, false, sand, -0.54f},
     {{0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
-     0.92f, 1.04f, 0.15f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, false, true, slate, 0.61f},
+     0.95f, 1.04f, 0.34f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, false, true, slate, 0.61f},
     {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
 };
@@ -66,10 +66,10 @@ struct Dress {
   float bulk;
 };
 const Dress member_dress[15] = {
-    {Kit::plates, 1.08f},  {Kit::harness, 1.1f}, {Kit::jacket, 0.92f},  {Kit::vest, 1.0f},
-    {Kit::gorget, 0.88f},  {Kit::jacket, 1.06f}, {Kit::harness, 0.86f}, {Kit::vest, 1.08f},
-    {Kit::harness, 0.94f}, {Kit::plates, 1.14f}, {Kit::gorget, 0.96f},  {Kit::jacket, 0.86f},
-    {Kit::vest, 1.02f},    {Kit::gorget, 0.9f},  {Kit::plates, 1.06f},
+    {Kit::fatigues, 1.08f},  {Kit::harness, 1.1f}, {Kit::jacket, 0.92f},  {Kit::vest, 1.0f},
+    {Kit::rollneck, 0.88f},  {Kit::jacket, 1.06f}, {Kit::harness, 0.86f}, {Kit::vest, 1.08f},
+    {Kit::harness, 0.94f}, {Kit::fatigues, 1.14f}, {Kit::rollneck, 0.96f},  {Kit::jacket, 0.86f},
+    {Kit::vest, 1.02f},    {Kit::rollneck, 0.9f},  {Kit::fatigues, 1.06f},
 };
 
 Bytes portrait(int index) {
@@ -78,7 +78,7 @@ Bytes portrait(int index) {
   f.bulk = member_dress[index].bulk;
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask.
-  f.turn *= 0.5f;
+  f.turn *= 0.62f;
   const uint32_t seed = 500 + index * 17;
   Canvas c(kPortraitSize, kPortraitSize);
   portrait_finish::bulkhead(c, seed, f.turn < 0);
@@ -89,8 +89,8 @@ Bytes portrait(int index) {
   // A hard key and a strong cold rim with little fill between them: the
   // face is modelled by light and shade, not by its outline.
   o.supersample = 3;
-  o.ambient = 0.12f;
-  o.exposure = 1.55f;
+  o.ambient = 0.07f;
+  o.exposure = 1.8f;
   o.outline_dark = 0.2f;
   o.rim_r = 1.0f, o.rim_g = 1.2f, o.rim_b = 1.6f;  // cold: it outlines the head in a blue room too
   model::render(m, c, o);
