@@ -124,7 +124,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kCarapace : far_mat;
     const Material& soft = i == 0 ? kTissue : far_soft;
-    const float l1 = great ? 50 : 38, l2 = great ? 54 : 40, r = great ? 10.0f : 7.5f;
+    const float l1 = great ? 50 : 40, l2 = great ? 54 : 42, r = great ? 10.0f : 8.5f;
     V3 root = great ? sh + V3{-6, 10, s * 26} : lerp3(V3{}, sh, 0.55f) + V3{18, 20, s * 20};
     V3 target = root + (great ? p.hand[i] : p.small[i]);
     V3 hand = reach(root, target, l1, l2);
@@ -324,7 +324,7 @@ QPose lunge_pose(float strike) {
   p.toe[1] = {20, 100, -30};
   // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
-  p.tail_len = 0.6f;
+  p.tail_len = 0.78f;
   return p;
 }
 

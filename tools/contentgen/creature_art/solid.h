@@ -25,10 +25,10 @@ inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 1.1f, 130, 0.8f, 0,
 // The soft ribbed tissue between the plates: a warmer, duller dark, no
 // ridges, its shine spread into a broad sheen, mottled, and the light
 // glowing dull red through its thin parts.
-inline constexpr Material kTissue{0.072f, 0.054f, 0.062f, 0.32f, 30,    0.75f, 0,    0,     6,
+inline constexpr Material kTissue{0.07f,  0.045f, 0.052f, 0.24f, 30,    0.75f, 0,    0,     6,
                                   0.25f,  0.45f,  0.35f,  0.55f, 0.20f, 0.18f, 0.0f, 0.8f};
-inline constexpr Material kTissueFar{0.05f, 0.038f, 0.042f, 0.22f, 30,    0.6f,  0,     0,    6,
-                                     0.25f, 0.45f,  0.25f,  0.40f, 0.15f, 0.13f, 0.0f, 0.8f};
+inline constexpr Material kTissueFar{0.045f, 0.03f, 0.035f, 0.17f, 30,    0.6f,  0,     0,    6,
+                                     0.25f,  0.45f, 0.25f,  0.40f, 0.15f, 0.13f, 0.0f, 0.8f};
 // Wet membrane stretched over the joints and under the crest: glossy, a
 // shade greener, its highlight broken into runs of slime.
 inline constexpr Material kMembrane{0.075f, 0.10f, 0.095f, 1.5f, 45, 1.2f, 0, 0, 6,
