@@ -152,6 +152,9 @@ Bytes cocoon(bool burst) {
   // the shoulders.
   for (int s = -1; s <= 1; s += 2) {
     m.capsule({cx + s * 38.0f, 98, 4}, {cx + s * 50.0f, 34, 2}, 10, 8, resin, 6, 9, 0.25f);
+    // A web of resin on the sheath's outer side, spread thin onto the wall,
+    // so the arm sinks into the mass instead of standing off it as a tube.
+    m.ellipsoid({cx + s * 56.0f, 64, -1}, {9, 30, 3.5f}, model::rot_z(s * -0.18f), body, 6);
     m.sphere({cx + s * 16.0f, 182, 6}, 13, resin, 7);
     m.ellipsoid({cx + s * 22.0f, 92, 8}, {8, 14, 6}, model::rot_z(s * 0.6f), resin, 5);
   }
@@ -173,7 +176,7 @@ Bytes cocoon(bool burst) {
       const float t = i / (kN - 1.0f), arch = std::sin(t * 3.14159f);
       pts[i] = model::lerp3(r[0], r[1], t) +
                V3{static_cast<float>(shape.range(-2, 2)), 5 * arch + static_cast<float>(shape.range(-2.5, 2.5)), 7 * arch};
-      radii[i] = static_cast<float>(shape.range(2.4, 4.8));
+      radii[i] = static_cast<float>(shape.range(2.8, 4.2));
     }
     auto inside = [&](V3 p) { return burst && std::hypot(p.x - hole.x, p.y - hole.y) < kHoleReach; };
     for (int i = 0; i + 1 < kN; ++i) {
