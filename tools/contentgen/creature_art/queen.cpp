@@ -181,12 +181,12 @@ void build(Model& m, const QPose& p, const Xf& view) {
     m.chain(pts, radii, 7, kCarapace, 4, 6.0f, 1.1f);
     m.ellipsoid(pts[6] + V3{-8, -9, 0}, {15, 4, 1.8f}, rot_z(1.0f), kCarapace, 2);
   }
-  // The pelvis plated like the tail it becomes, the heavy ribbed thorax
-  // and the egg-heavy abdomen.
+  // The pelvis plated like the tail it becomes, the heavy thorax in ribbed
+  // chitin bands under a plated chest, and the egg-heavy abdomen.
   m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
-  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kTissue, 10, 7.0f, 2.0f);
-  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 8, {42, 30, 32}, rot_z(p.pitch), kCrown, 8);
+  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kCarapace, 10, 7.0f, 2.0f);
+  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 8, {42, 30, 32}, rot_z(p.pitch), kCarapace, 8);
   // Chitin plates over the back of the thorax, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
     m.ellipsoid(lerp3({}, sh, 0.45f + 0.2f * i) + up * (22 + 3.0f * i), {20, 9, 26}, rot_z(p.pitch + 0.25f), kCrown, 4);
