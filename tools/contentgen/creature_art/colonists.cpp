@@ -33,15 +33,30 @@ Bytes cocoon(bool burst) {
   m.set_skin(0.45f, 4.0f);
   // The mass: lumps from above the top edge (it runs on up the wall) to a
   // heap on the floor, widest there, filling the slot's height.
+  // Toward the sides the lumps flatten into sheets laid on the wall and
+  // stretched down it, so the mass thins out into the wall instead of
+  // ending in a row of round lobes.
   for (int i = 0; i < 56; ++i) {
     const float y = static_cast<float>(shape.range(-8, H));
     const float half = 44 + 24 * std::max(0.0f, y / H) * std::max(0.0f, y / H);
     const float x = cx + static_cast<float>(shape.range(-half, half));
     const float r = static_cast<float>(shape.range(9, 17));
-    m.ellipsoid({x, y, -8}, {r, r * 1.3f, r * 0.7f}, model::rot_z(static_cast<float>(shape.range(-0.4, 0.4))), body, 8);
+    const float out = std::min(1.0f, std::fabs(x - cx) / half);  // 0 in the middle, 1 at the sides
+    const float flat = 1 - 0.6f * out * out;
+    m.ellipsoid({x, y, -8 - 4 * out}, {r * (1 + 0.5f * out), r * (1.3f + 1.2f * out), r * 0.7f * flat},
+                model::rot_z(static_cast<float>(shape.range(-0.4, 0.4))), body, 8);
   }
-  for (float x = cx - 36; x <= cx + 36; x += 12) m.sphere({x, -6, -6}, static_cast<float>(shape.range(10, 14)), body, 8);
-  for (float x = cx - 64; x <= cx + 64; x += 10) m.sphere({x, H - 2, -4}, static_cast<float>(shape.range(7, 11)), body, 6);
+  // It runs on up the wall above the picture and spreads over the floor
+  // below it in uneven sheets.
+  for (int i = 0; i < 6; ++i) {
+    const float x = cx + static_cast<float>(shape.range(-40, 40));
+    m.ellipsoid({x, -4, -6}, {static_cast<float>(shape.range(12, 22)), 12, 6}, model::rot_z(static_cast<float>(shape.range(-0.5, 0.5))), body, 8);
+  }
+  for (int i = 0; i < 8; ++i) {
+    const float x = cx + static_cast<float>(shape.range(-70, 70));
+    m.ellipsoid({x, H - 3, -4}, {static_cast<float>(shape.range(10, 20)), static_cast<float>(shape.range(4, 8)), 5},
+                model::rot_z(static_cast<float>(shape.range(-0.25, 0.25))), body, 6);
+  }
   // The body: overalls, shoulders, the arms pinned up and out, the legs.
   m.ellipsoid({cx, 128, 2}, {27, 40, 14}, {}, overalls, 0);
   for (int s = -1; s <= 1; s += 2) {
@@ -137,6 +152,9 @@ Bytes cocoon(bool burst) {
   // the shoulders.
   for (int s = -1; s <= 1; s += 2) {
     m.capsule({cx + s * 38.0f, 98, 4}, {cx + s * 50.0f, 34, 2}, 10, 8, resin, 6, 9, 0.25f);
+    // A web of resin on the sheath's outer side, spread thin onto the wall,
+    // so the arm sinks into the mass instead of standing off it as a tube.
+    m.ellipsoid({cx + s * 56.0f, 64, -1}, {9, 30, 3.5f}, model::rot_z(s * -0.18f), body, 6);
     m.sphere({cx + s * 16.0f, 182, 6}, 13, resin, 7);
     m.ellipsoid({cx + s * 22.0f, 92, 8}, {8, 14, 6}, model::rot_z(s * 0.6f), resin, 5);
   }
@@ -158,7 +176,7 @@ Bytes cocoon(bool burst) {
       const float t = i / (kN - 1.0f), arch = std::sin(t * 3.14159f);
       pts[i] = model::lerp3(r[0], r[1], t) +
                V3{static_cast<float>(shape.range(-2, 2)), 5 * arch + static_cast<float>(shape.range(-2.5, 2.5)), 7 * arch};
-      radii[i] = static_cast<float>(shape.range(2.4, 4.8));
+      radii[i] = static_cast<float>(shape.range(2.8, 4.2));
     }
     auto inside = [&](V3 p) { return burst && std::hypot(p.x - hole.x, p.y - hole.y) < kHoleReach; };
     for (int i = 0; i + 1 < kN; ++i) {
@@ -174,11 +192,23 @@ Bytes cocoon(bool burst) {
       }
     }
   }
-  for (int s = -1; s <= 1; s += 2)
-    for (int i = 0; i < 3; ++i) {
-      const float y = 40.0f + i * 55 + static_cast<float>(shape.range(-10, 10));
-      m.capsule({cx + s * 56.0f, y, -2}, {s < 0 ? 6.0f : kCocoon.w - 6.0f, y + 10, -8}, 5, 8, body, 7);
+  // Out to the wall on each side: thin webbed sheets at uneven heights and
+  // slants, and strands stretched between them that sag under their weight.
+  for (int s = -1; s <= 1; s += 2) {
+    for (int i = 0; i < 4; ++i) {
+      const float y = 26.0f + i * 44 + static_cast<float>(shape.range(-12, 12));
+      const float reach = static_cast<float>(shape.range(14, 24));
+      const float x = s < 0 ? 6 + reach : kCocoon.w - 6 - reach;
+      m.ellipsoid({x, y, -9}, {reach + 4, static_cast<float>(shape.range(7, 14)), 2.2f},
+                  model::rot_z(s * static_cast<float>(shape.range(0.15, 0.6))), body, 6);
+      const V3 inner{cx + s * 52.0f, y + static_cast<float>(shape.range(-6, 6)), -4};
+      const V3 outer{s < 0 ? 3.0f : kCocoon.w - 3.0f, y + static_cast<float>(shape.range(4, 16)), -8};
+      const float w = static_cast<float>(shape.range(1.0, 1.8));
+      const V3 sag = model::lerp3(inner, outer, 0.5f) + V3{0, static_cast<float>(shape.range(3, 8)), 0};
+      m.capsule(inner, sag, w * 1.4f, w * 0.7f, resin, 2);
+      m.capsule(sag, outer, w * 0.7f, w * 1.3f, resin, 2);
     }
+  }
   drool(m, {cx - 18, 98, 10}, 16, 1, 1.3f);
   drool(m, {cx + 26, 102, 10}, 22, -1, 1.5f);
   model::RenderOptions o = solid::sprite_options();

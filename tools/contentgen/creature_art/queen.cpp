@@ -114,6 +114,7 @@ static void head(Model& m, const QPose& p) {
 
 void build(Model& m, const QPose& p, const Xf& view) {
   const Material& far_mat = p.side ? kCarapaceFar : kCarapace;
+  const Material& far_soft = p.side ? kTissueFar : kTissue;
   const V3 sh = shoulders(p);
   const V3 dir = normalised(sh);
   const V3 up{dir.y, -dir.x, 0};
@@ -122,16 +123,17 @@ void build(Model& m, const QPose& p, const Xf& view) {
   auto arm = [&](int i, bool great) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kCarapace : far_mat;
-    const float l1 = great ? 50 : 38, l2 = great ? 54 : 40, r = great ? 10.0f : 7.5f;
+    const Material& soft = i == 0 ? kTissue : far_soft;
+    const float l1 = great ? 50 : 40, l2 = great ? 54 : 42, r = great ? 10.0f : 8.5f;
     V3 root = great ? sh + V3{-6, 10, s * 26} : lerp3(V3{}, sh, 0.55f) + V3{18, 20, s * 20};
     V3 target = root + (great ? p.hand[i] : p.small[i]);
     V3 hand = reach(root, target, l1, l2);
     V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
-    m.capsule(root, el, r, r * 0.7f, mat, 3);
+    m.capsule(root, el, r, r * 0.7f, soft, 3, r * 0.5f, r * 0.08f);
     m.ellipsoid(lerp3(el, hand, 0.35f), {l2 * 0.3f, r * 0.6f, r * 0.6f},
                 rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 3);
     m.capsule(el, hand, r * 0.7f, r * 0.5f, mat, 2);
-    m.sphere(el, r * 0.75f, mat, 2);
+    m.sphere(el, r * 0.75f, i == 0 ? kMembrane : mat, 2);
     V3 fwd = normalised(hand - el);
     for (int f = 0; f < 3; ++f) {
       float spread = (f - 1) * 0.45f;
@@ -146,17 +148,19 @@ void build(Model& m, const QPose& p, const Xf& view) {
   auto leg = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kCarapace : far_mat;
+    const Material& soft = i == 0 ? kTissue : far_soft;
     V3 root{0, 4, s * 16};
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + p.heel[i], 58, 54);
     V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
-    m.capsule(root, knee, 21, 13, mat, 5);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 13, 14}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 5);
+    // The thigh soft, ribbed muscle; the shin and calf plated.
+    m.capsule(root, knee, 21, 13, soft, 5, 6.0f, 0.9f);
+    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 13, 14}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), soft, 5);
     m.capsule(knee, ankle, 13, 9, mat, 3, 8, 0.5f);
     // The calf swells behind the shin.
     m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-4, 0, 0}, {17, 10, 10},
                 rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 3);
-    m.sphere(knee, 13.5f, mat, 2);
+    m.sphere(knee, 13.5f, i == 0 ? kMembrane : mat, 2);
     m.capsule(ankle, toe, 8.5f, 5.5f, mat, 2);
     m.capsule(toe, toe + V3{16, 1, s * 2}, 5.0f, 1.2f, mat, 1.5f);
     m.capsule(toe, toe + V3{10, 2, -s * 6}, 4.4f, 1.0f, mat, 1.5f);
@@ -177,12 +181,15 @@ void build(Model& m, const QPose& p, const Xf& view) {
     m.chain(pts, radii, 7, kCarapace, 4, 6.0f, 1.1f);
     m.ellipsoid(pts[6] + V3{-8, -9, 0}, {15, 4, 1.8f}, rot_z(1.0f), kCarapace, 2);
   }
-  // The pelvis plated like the tail it becomes, the heavy ribbed thorax
-  // and the egg-heavy abdomen.
+  // The pelvis plated like the tail it becomes, the heavy thorax in ribbed
+  // chitin bands under a plated chest, and the egg-heavy abdomen.
   m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
   m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kCarapace, 10, 7.0f, 2.0f);
   m.ellipsoid(lerp3({}, sh, 0.72f) - up * 8, {42, 30, 32}, rot_z(p.pitch), kCarapace, 8);
+  // Chitin plates over the back of the thorax, overlapping like shingles.
+  for (int i = 0; i < 3; ++i)
+    m.ellipsoid(lerp3({}, sh, 0.45f + 0.2f * i) + up * (22 + 3.0f * i), {20, 9, 26}, rot_z(p.pitch + 0.25f), kCrown, 4);
   // The keel of the breastplate, jutting under the great arms.
   m.ellipsoid(lerp3({}, sh, 0.62f) - up * 26, {30, 12, 16}, rot_z(p.pitch), kCrown, 6);
   // Dorsal spines along the back.
@@ -194,7 +201,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
       m.capsule(base + V3{0, 0, s * 6.0f}, tip, 6.0f, 1.0f, kCarapace, 3);
     }
   }
-  m.capsule(sh, p.neck_end, 13, 10, kCarapace, 6, 5.0f, 1.0f);
+  m.capsule(sh, p.neck_end, 13, 10, kTissue, 6, 5.0f, 1.0f);
   leg(0);
   arm(0, false);
   arm(0, true);
@@ -317,7 +324,7 @@ QPose lunge_pose(float strike) {
   p.toe[1] = {20, 100, -30};
   // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
-  p.tail_len = 0.6f;
+  p.tail_len = 0.78f;
   return p;
 }
 

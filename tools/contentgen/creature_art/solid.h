@@ -17,10 +17,22 @@ using model::Xf;
 
 // Wet black-blue carapace, its darker far-side variant, the hugger's pale
 // bone-flesh, teeth, the red mouth, drool and the queen's darker crest.
-// The carapace is hard plate: fine ridges over it and a shine that dulls
-// in patches, so no two stretches of it catch the light alike.
-inline constexpr Material kCarapace{0.085f, 0.10f, 0.14f, 1.1f, 60, 1.0f, 0, 0.3f, 6.0f, 0.45f, 0.2f};
-inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 0.8f, 60, 0.8f, 0, 0.3f, 6.0f, 0.45f, 0.2f};
+// The carapace is hard chitin plate: close, sharp ridges over it, a small
+// hard highlight and a shine that dulls in patches, so no two stretches
+// of it catch the light alike.
+inline constexpr Material kCarapace{0.08f, 0.095f, 0.135f, 1.55f, 130, 1.0f, 0, 0.34f, 4.2f, 0.45f, 0.15f};
+inline constexpr Material kCarapaceFar{0.05f, 0.06f, 0.085f, 1.1f, 130, 0.8f, 0, 0.34f, 4.2f, 0.45f, 0.15f};
+// The soft ribbed tissue between the plates: a warmer, duller dark, no
+// ridges, its shine spread into a broad sheen, mottled, and the light
+// glowing dull red through its thin parts.
+inline constexpr Material kTissue{0.07f,  0.045f, 0.052f, 0.24f, 30,    0.75f, 0,    0,     6,
+                                  0.25f,  0.45f,  0.35f,  0.55f, 0.20f, 0.18f, 0.0f, 0.8f};
+inline constexpr Material kTissueFar{0.045f, 0.03f, 0.035f, 0.17f, 30,    0.6f,  0,     0,    6,
+                                     0.25f,  0.45f, 0.25f,  0.40f, 0.15f, 0.13f, 0.0f, 0.8f};
+// Wet membrane stretched over the joints and under the crest: glossy, a
+// shade greener, its highlight broken into runs of slime.
+inline constexpr Material kMembrane{0.075f, 0.10f, 0.095f, 1.5f, 45, 1.2f, 0, 0, 6,
+                                    0,      0.25f, 0.3f,   0.40f, 0.46f, 0.32f, 1.0f, 0.1f};
 inline constexpr Material kCrest{0.07f, 0.08f, 0.11f, 1.2f, 70, 1.1f, 0, 0.5f, 8.0f, 0.4f, 0.2f};
 // The queen's crest: the same plate, ridged deeper and dulled in patches.
 inline constexpr Material kCrown{0.09f, 0.10f, 0.13f, 1.6f, 60, 1.5f, 0, 0.6f, 11.0f, 0.4f, 0.25f};

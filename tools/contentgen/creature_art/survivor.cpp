@@ -28,6 +28,8 @@ constexpr Material badge{0.85f, 0.86f, 0.82f, 0.5f, 30, 0.4f, 0};
 constexpr Material flesh{0.78f, 0.56f, 0.43f, 0.35f, 22, 0.5f, 0, 0, 6, 0.2f, 0.15f, 0.3f};
 constexpr Material hair{0.22f, 0.13f, 0.06f, 0.5f, 25, 0.5f, 0, 0.25f, 1.5f, 0.6f, 0.2f};
 constexpr Material eye{0.06f, 0.04f, 0.03f, 1.2f, 60, 0.2f, 0};
+constexpr Material white{0.78f, 0.74f, 0.68f, 0.9f, 60, 0.3f, 0};
+constexpr Material lip{0.68f, 0.44f, 0.37f, 0.5f, 30, 0.4f, 0};
 
 // Body-local: origin between the feet on the floor, y down, facing +z
 // (the viewer), units are pixels of the 145-row frame.
@@ -91,13 +93,25 @@ void build(Model& m, const Xf& view) {
   m.ellipsoid({0, -123, -2.5f}, {10.2f, 9.8f, 9.6f}, {}, hair, 1.2f);
   m.ellipsoid({1, -127.5f, 4.5f}, {8.5f, 3.6f, 4.5f}, {}, hair, 1.5f);  // fringe
   for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.8f, -118, 0}, 2.2f, flesh, 1.2f);  // ears
-  // The face: brow, sockets, eyes, nose, mouth.
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 1.5f, -122.6f, 9.2f}, {s * 5.5f, -122.2f, 8.2f}, 0.9f, 0.8f, hair, 0.5f);
+  // The face, modelled so that the light finds it: a brow ridge over
+  // carved sockets that hold the eyes in shadow, whites round dark irises,
+  // cheekbones, a nose with a bridge, a tip and nostril wings, lips round a
+  // mouth open in a call, and a chin.
+  m.ellipsoid({0, -122.3f, 8.0f}, {6.8f, 1.7f, 2.4f}, {}, flesh, 1.4f);
   for (int s = -1; s <= 1; s += 2) {
-    m.sphere({s * 3.5f, -119.8f, 8.4f}, 1.25f, eye, 0.2f);
+    m.ellipsoid({s * 3.5f, -120.0f, 9.6f}, {2.5f, 1.7f, 2.1f}, {}, flesh, 0.8f, true);
+    m.sphere({s * 3.5f, -119.9f, 7.5f}, 1.3f, white, 0.2f);
+    m.sphere({s * 3.35f, -119.9f, 8.75f}, 0.62f, eye, 0.1f);
+    m.capsule({s * 1.6f, -123.1f, 9.6f}, {s * 5.6f, -122.6f, 8.4f}, 0.75f, 0.6f, hair, 0.4f);  // brow hair
+    m.ellipsoid({s * 4.6f, -116.8f, 7.2f}, {2.6f, 1.6f, 2.0f}, model::rot_z(s * 0.3f), flesh, 1.8f);  // cheekbone
+    m.sphere({s * 1.35f, -115.7f, 9.9f}, 0.95f, flesh, 0.7f);  // nostril wing
   }
-  m.capsule({0, -120, 9.8f}, {0, -115.5f, 11.2f}, 1.0f, 1.6f, flesh, 1);
-  m.capsule({-1.8f, -112.6f, 9.0f}, {1.8f, -112.6f, 9.0f}, 0.6f, 0.6f, kMouth, 0.3f);
+  m.capsule({0, -121.0f, 9.5f}, {0, -116.6f, 11.0f}, 0.85f, 1.15f, flesh, 1.0f);  // bridge
+  m.sphere({0, -116.3f, 11.1f}, 1.35f, flesh, 0.8f);                              // tip
+  m.ellipsoid({0, -112.9f, 9.2f}, {1.8f, 0.85f, 1.2f}, {}, kMouth, 0.3f);         // the open mouth
+  m.capsule({-2.3f, -113.9f, 9.3f}, {2.3f, -113.9f, 9.3f}, 0.45f, 0.45f, lip, 0.5f);
+  m.capsule({-2.0f, -111.8f, 9.1f}, {2.0f, -111.8f, 9.1f}, 0.55f, 0.55f, lip, 0.5f);
+  m.sphere({0, -109.6f, 7.4f}, 2.4f, flesh, 1.8f);  // chin
 }
 
 }  // namespace

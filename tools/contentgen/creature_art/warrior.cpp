@@ -55,8 +55,11 @@ void head(Model& m, const Pose& p) {
     m.capsule({-22, -22, s * 8.0f}, {30, -4, s * 7.0f}, 1.6f, 1.2f, c, 2.5f);
     m.capsule({12, -1, s * 8.5f}, {36, 3, s * 6.0f}, 1.8f, 1.3f, c, 2.0f);  // cheekbone
   }
-  // Ribbed nape under the crown.
-  m.capsule({-24, -14, 0}, {-4, 2, 0}, 5.5f, 5.0f, c, 3, 3.2f, 0.9f);
+  // Ribbed soft nape under the crown, and wet membrane stretched over the
+  // temples between the dome and the jaw hinge.
+  m.capsule({-24, -14, 0}, {-4, 2, 0}, 5.5f, 5.0f, kTissue, 3, 3.2f, 0.9f);
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({2, -3, s * 8.5f}, {13, 5.5f, 3.5f}, rot_z(0.3f), kMembrane, 2.5f);
   // Mouth: dark gums behind the lips, teeth, hinged lower jaw.
   const float open = 0.08f + 0.55f * p.jaw;
   m.ellipsoid({24, 6 + 5 * p.jaw, 0}, {17, 3 + 6 * p.jaw, 6.5f}, rot_z(0.12f + open * 0.5f), kMouth, 1.5f);
@@ -93,6 +96,7 @@ void head(Model& m, const Pose& p) {
 void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   const Material& near_mat = kCarapace;
   const Material& far_mat = p.side ? kCarapaceFar : kCarapace;
+  const Material& far_soft = p.side ? kTissueFar : kTissue;
   const V3 hip{0, 0, 0};
   const V3 sh = shoulders(p);
   const V3 dir = normalised(sh - hip);
@@ -108,13 +112,15 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   auto arm = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? near_mat : far_mat;
+    const Material& soft = i == 0 ? kTissue : far_soft;
     V3 root = sh + V3{-5, 8, s * 12};
     V3 hand = reach(root, root + p.hand[i], 30, 32);
     V3 el = joint(root, hand, 30, 32, {-0.6f, 0.5f, s * 0.6f});
-    m.capsule(root, el, 7.0f, 4.8f, mat, 3, 6, 0.25f);
-    // The forearm in short bony rings, a spur jutting back from the elbow.
+    // The upper arm soft and ribbed, the elbow wrapped in membrane, the
+    // forearm in short bony rings with a spur jutting back from the elbow.
+    m.capsule(root, el, 7.0f, 4.8f, soft, 3, 3.5f, 0.55f);
     m.capsule(el, hand, 5.0f, 3.4f, mat, 2, 4.2f, 0.45f);
-    m.sphere(el, 5.4f, mat, 2);
+    m.sphere(el, 5.4f, i == 0 ? kMembrane : mat, 2);
     m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 3.2f, 0.5f, mat, 1.5f);
     m.ellipsoid(lerp3(el, hand, 0.3f), {7, 3.6f, 3.6f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 2);
     // Three long fingers, curling.
@@ -132,15 +138,17 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   auto leg = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? near_mat : far_mat;
+    const Material& soft = i == 0 ? kTissue : far_soft;
     V3 root{0, 3, s * 9};
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + p.heel[i], 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
-    m.capsule(root, knee, 11.5f, 6.0f, mat, 4, 6.5f, 0.4f);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 4);
-    // The shin in bony rings, the knee capped by a ridged plate.
+    // The thigh soft, ribbed muscle; the shin in bony rings; the knee
+    // wrapped in membrane and capped by a ridged plate.
+    m.capsule(root, knee, 11.5f, 6.0f, soft, 4, 4.0f, 0.6f);
+    m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), soft, 4);
     m.capsule(knee, ankle, 6.0f, 3.6f, mat, 2.5f, 4.5f, 0.55f);
-    m.sphere(knee, 6.6f, mat, 2);
+    m.sphere(knee, 6.6f, i == 0 ? kMembrane : mat, 2);
     m.ellipsoid(knee + V3{4, -1, 0}, {5, 6.5f, 5}, rot_z(0.3f), kCrest, 1.5f);
     // The heel spur at the ankle joint.
     m.capsule(ankle, ankle + V3{-9, -3, 0}, 3.0f, 0.5f, mat, 1.5f);
@@ -172,19 +180,23 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   // Pelvis, spine, ribcage.
   m.ellipsoid({0, 0, 0}, {13, 10, 12}, rot_z(p.pitch * 0.5f), near_mat, 0);
   m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 9, 10, near_mat, 5, 5.0f, 0.8f);
-  m.capsule(lerp3(hip, sh, 0.35f) - up * 2, sh - up * 1, 13, 16.5f, near_mat, 8, 5.2f, 1.2f);
-  m.ellipsoid(lerp3(hip, sh, 0.72f) - up * 3, {20, 13, 14}, rot_z(p.pitch), near_mat, 6);
-  // Dorsal pipes standing off the back.
+  // The ribcage soft and ribbed under a chitin breastplate.
+  m.capsule(lerp3(hip, sh, 0.35f) - up * 2, sh - up * 1, 13, 16.5f, kTissue, 8, 5.2f, 1.2f);
+  m.ellipsoid(lerp3(hip, sh, 0.74f) - up * 3, {21, 14.5f, 18.5f}, rot_z(p.pitch), near_mat, 4);
+  // Dorsal pipes standing off the back: soft ribbed roots, hard tips.
   for (int i = 0; i < 4; ++i) {
     float t = 0.95f - i * 0.16f;
     V3 base = lerp3(hip, sh, t) + up * 9;
     for (int s = -1; s <= 1; s += 2) {
+      V3 root = base + V3{0, 0, s * 4.0f};
       V3 tip = base + up * (30 - i * 3.0f) - dir * (14 + i * 2.0f) + V3{0, 0, s * 7.0f};
-      m.capsule(base + V3{0, 0, s * 4.0f}, tip, 4.2f, 0.7f, near_mat, 2.5f);
+      V3 mid = lerp3(root, tip, 0.45f);
+      m.capsule(root, mid, 4.2f, 2.9f, kTissue, 2.5f, 2.6f, 0.45f);
+      m.capsule(mid, tip, 2.9f, 0.7f, near_mat, 1.0f);
     }
   }
-  // Neck.
-  m.capsule(sh, p.neck_end, 8.5f, 6.5f, near_mat, 4, 3.2f, 0.8f);
+  // Neck: soft and ribbed.
+  m.capsule(sh, p.neck_end, 8.5f, 6.5f, kTissue, 4, 3.2f, 0.8f);
 
   leg(0);
   arm(0);

@@ -240,12 +240,12 @@ float scene(const Part* const* list, int n, V3 q) {
 }
 
 struct Surface {
-  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb;
+  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb, streak, sheen;
 };
 
 float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
   float d = kFar, h;
-  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < n; ++i) {
     const Part& p = *list[i];
     float e = part_distance(p, q);
@@ -268,6 +268,8 @@ float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
     s.tr += (m.tr - s.tr) * h;
     s.tg += (m.tg - s.tg) * h;
     s.tb += (m.tb - s.tb) * h;
+    s.streak += (m.streak - s.streak) * h;
+    s.sheen += (m.sheen - s.sheen) * h;
   }
   return d;
 }
@@ -407,9 +409,18 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   // Patchy shine: dull, dry patches between wet ones.
   float wet = 1;
   if (s.rough > 0) wet = 1 - s.rough * clampf(0.5f + 0.8f * noise3(hit * 0.11f + V3{3.1f, 7.7f, 1.3f}), 0, 1);
-  float specular = s.specular * wet * std::pow(nh, s.shine * (0.5f + 0.5f * wet)) * (0.4f + 0.6f * ao);
-  // A broad sheen under the tight highlight reads as wetness at sprite size.
-  specular += s.specular * wet * 0.22f * std::pow(nh, s.shine * 0.15f) * ao;
+  // A wet film runs down the surface: its highlight breaks into bright
+  // vertical runs with dull gaps between them.
+  if (s.streak > 0) {
+    const float run = 1 - std::fabs(noise3({hit.x * 0.55f, hit.y * 0.07f + 3.3f, hit.z * 0.55f}));
+    const float r2 = run * run, r4 = r2 * r2;
+    wet *= 1 + s.streak * (2.6f * r4 * r2 - 0.55f);
+  }
+  const float tight = std::pow(nh, s.shine * (0.5f + 0.5f * std::min(wet, 1.0f)));
+  float specular = s.specular * wet * tight * (0.4f + 0.6f * ao) * (1 - 0.8f * s.sheen);
+  // A broad sheen under the tight highlight reads as wetness at sprite size;
+  // soft tissue takes most of its shine there, dull and wide.
+  specular += s.specular * wet * (0.22f + 0.5f * s.sheen) * std::pow(nh, s.shine * (0.15f - 0.08f * s.sheen)) * ao;
   float nv = clampf(nrm.z, 0, 1);
   float fres = (1 - nv) * (1 - nv) * (1 - nv);
   // The outline falls dark: the rim light lives a little inside it.

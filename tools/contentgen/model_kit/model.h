@@ -57,8 +57,9 @@ Xf place(V3 at, const M3& r = {}, float s = 1);
 // Surface material: colour, wet specular, and how much the cool rim shows;
 // then the surface detail that tells one tissue from another. Hard plates
 // take ridges (sharp-crested noise at two scales carved into the surface)
-// and a patchy shine; soft tissue takes mottling and light through its
-// thin parts.
+// and a patchy shine; soft tissue takes mottling, a broad dull sheen and
+// light through its thin parts; wet membranes take highlights broken into
+// runs, as a film of slime catches the light.
 struct Material {
   float r = 0.1f, g = 0.1f, b = 0.1f;
   float specular = 0.6f;    // specular strength
@@ -71,6 +72,8 @@ struct Material {
   float mottle = 0.0f;  // 0..1: how much the colour blotches
   float translucent = 0.0f;  // light through thin parts, in this tissue's warm colour
   float tr = 0.95f, tg = 0.55f, tb = 0.38f;
+  float streak = 0.0f;  // 0..1: the highlight broken into bright runs down the surface (wet film)
+  float sheen = 0.0f;   // 0..1: how much of the shine spreads into a broad dull lobe (soft tissue)
 };
 
 class Model {
