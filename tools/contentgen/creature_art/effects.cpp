@@ -13,19 +13,20 @@ Bytes acid_puddle() {
   // Drawn with its top at the floor line's 12 rows above, so the puddle
   // lies flat on the deck just in front of where the creature fell.
   Canvas c(144, 44);
-  acid_pool(c.cr(), 72, 19, 56, 12.5, 0xAC1Du, 1);
+  acid_pool(c.cr(), 72, 19, 56, 9.5, 0xAC1Du, 1);
   return c.png_soft();
 }
 
 Bytes shot_flash() {
-  // Drawn centred on the shot point, rotated at random and growing as it
-  // ages (to twice its size): the light of a round striking metal or
-  // carapace. A white-hot pinpoint in a hot bloom that fills most of the
-  // picture, a pair of long streaks across it and shorter uneven ones, and
-  // sparks and hot fragments thrown out to the edge, fading with a cooling
-  // tail. Everything fades to nothing before the picture's border, so the
-  // square never shows; the soft edges are kept whole, so it glows into the
-  // room instead of sitting on it.
+  // Drawn centred on the shot point, rotated at random, at twice its size
+  // on the shot's first frame and shrinking to nothing over ten: the hit of
+  // a round on carapace or metal. A broad white-hot core that swallows the
+  // point of impact, a hot bloom, a pair of long streaks across it and
+  // shorter uneven ones, sparks and hot fragments thrown out to the edge
+  // with cooling tails, all over a ragged puff of dark smoke and grit that
+  // gives the light an edge to burn against in a bright room. Everything
+  // fades to nothing before the picture's border, so the square never
+  // shows.
   constexpr int kSize = 64;
   Canvas c(kSize, kSize);
   Noise n(0xB1A57u);
@@ -51,17 +52,25 @@ Bytes shot_flash() {
     const double a = n.range(0, 2 * M_PI), d = n.range(15, 27);
     fragments.push_back({cx + std::cos(a) * d, cy + std::sin(a) * d, n.range(0.6, 1.1)});
   }
+  struct Puff {
+    double x, y, r;
+  };
+  std::vector<Puff> smoke;
+  for (int i = 0; i < 16; ++i) {
+    const double a = n.range(0, 2 * M_PI), d = n.range(11, 22);
+    smoke.push_back({cx + std::cos(a) * d, cy + std::sin(a) * d, n.range(4.5, 8.5)});
+  }
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
       const double dx = x - cx, dy = y - cy, d = std::hypot(dx, dy);
       // Core, bloom and a wide faint halo.
-      double e = 1.3 * std::exp(-d * d / 18.0) + 0.6 * std::exp(-d * d / 260.0) + 0.2 * std::exp(-d / 11.0);
+      double e = 1.6 * std::exp(-d * d / 40.0) + 0.7 * std::exp(-d * d / 220.0) + 0.2 * std::exp(-d / 11.0);
       for (const Spike& s : spikes) {
         const double ux = std::cos(s.angle), uy = std::sin(s.angle);
         const double along = dx * ux + dy * uy, across = -dx * uy + dy * ux;
         if (along <= 0) continue;
         const double fade = std::max(0.0, 1 - along / s.length);
-        e += 0.85 * fade * fade * std::exp(-across * across / (s.width * s.width * (0.4 + along * 0.06)));
+        e += 1.1 * fade * fade * std::exp(-across * across / (s.width * s.width * (0.4 + along * 0.06)));
       }
       // Sparks: bright heads at the far end, curving a little as they fly.
       for (const Spark& s : sparks) {
@@ -70,20 +79,35 @@ Bytes shot_flash() {
         const double across = -dx * uy + dy * ux - s.bend * along * along;
         if (along < s.from || along > s.to) continue;
         const double t = (along - s.from) / (s.to - s.from);
-        e += 0.95 * (0.35 + 0.65 * t) * std::exp(-across * across / 0.3);
+        e += 1.5 * (0.4 + 0.6 * t) * std::exp(-across * across / 0.3);
       }
       for (const Fragment& f : fragments) {
         const double q = std::hypot(x - f.x, y - f.y) / f.r;
-        e += 0.9 * std::exp(-q * q);
+        e += 1.2 * std::exp(-q * q);
+      }
+      // The smoke: lumpy, densest in a ring round the core.
+      double s = 0;
+      for (const Puff& p : smoke) {
+        const double q = std::hypot(x - p.x, y - p.y) / p.r;
+        s += 0.34 * std::exp(-q * q);
       }
       // Nothing reaches the border.
-      e *= std::clamp((edge - d) / 5.0, 0.0, 1.0);
-      // Hot white in the middle, through pale gold to a deep amber edge.
+      const double border = std::clamp((edge - d) / 5.0, 0.0, 1.0);
+      e *= border;
+      const double sa = std::clamp(s, 0.0, 0.55) * border;
+      // Hot white in the middle, through pale gold to a deep amber edge,
+      // laid over the smoke's grey-brown.
       const double a = std::clamp(e, 0.0, 1.0);
-      const double heat = std::clamp(e - 0.35, 0.0, 1.0);
-      const double r = 1.0, g = 0.6 + 0.4 * heat, b = 0.26 + 0.74 * heat * heat;
-      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(r * 255)), static_cast<uint8_t>(std::lround(g * 255)),
-                             static_cast<uint8_t>(std::lround(b * 255)), static_cast<uint8_t>(std::lround(a * 255))};
+      const double heat = std::clamp(e - 0.3, 0.0, 1.0);
+      const double lr = 1.0, lg = 0.6 + 0.4 * heat, lb = 0.26 + 0.74 * heat * heat;
+      const double out_a = a + sa * (1 - a);
+      auto mix = [&](double light, double smoke_c) {
+        return out_a > 0 ? (light * a + smoke_c * sa * (1 - a)) / out_a : 0.0;
+      };
+      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(mix(lr, 0.27) * 255)),
+                             static_cast<uint8_t>(std::lround(mix(lg, 0.25) * 255)),
+                             static_cast<uint8_t>(std::lround(mix(lb, 0.23) * 255)),
+                             static_cast<uint8_t>(std::lround(out_a * 255))};
       c.set_pixel(x, y, px);
     }
   return c.png_soft();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "paint_kit/canvas.h"
@@ -78,7 +79,9 @@ GooLook body_goo(double size) {
   g.alpha_deep = 0.97;
   // Over a black carapace the goo keeps its colour lighter, so it still
   // reads as acid in its shaded half.
-  g.deep[0] = 0.44, g.deep[1] = 0.58, g.deep[2] = 0.12;
+  // Duller than fresh lime, so it reads as blood lit by the room.
+  g.deep[0] = 0.38, g.deep[1] = 0.47, g.deep[2] = 0.14;
+  g.thin[0] = 0.64, g.thin[1] = 0.72, g.thin[2] = 0.38;
   g.blur = std::clamp(size * 0.035, 1.0, 3.5);
   return g;
 }
@@ -111,79 +114,92 @@ void runs_shapes(cairo_t* m, Pt from, double spread, double length, int n, doubl
 
 }  // namespace
 
-void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift) {
+namespace {
+
+// The shapes of a spurt of acid torn apart in the air, in device pixels,
+// for a goo mask: a small ragged knot of goo at the wound rather than one
+// round splat, with tongues torn out of it along the throw; droplets flung
+// along arcs that fall, each stretched back along its flight into a
+// streak; beads dropping straight down below the wound, drawn out by their
+// fall; and a fine mist. size is the spurt's reach, lift (0..1) how much of
+// it goes up, scatter (0..1) how far it has broken up: a later moment of
+// the same spurt has a smaller knot and more, smaller drops further out.
+// knot_scale sizes the knot against the reach.
+void spray_shapes(cairo_t* m, Pt origin, double size, uint32_t seed, double lift, double scatter, double knot_scale) {
   Noise rng(seed);
-  // Acid falls straight down the picture whatever the body is doing.
-  cairo_user_to_device(cr, &origin.x, &origin.y);
-  const double base = size * 0.3;
-  // The splat's rim: a radius wandering with a few harmonics, torn out into
-  // sharp lobes, thrown more upward the harder the hit.
-  const SplatRim rim(rng, 8, 0.12, 0.8, 0.1, 0.26);
-  auto radius = [&](double a) { return base * rim(a); };
-  // The splat hangs a little below the wound it pours from.
-  const double centre_y = origin.y + base * 0.3;
-  struct Drop {
-    Pt p, dir;
-    double r, stretch;
-  };
-  std::vector<Drop> drops;
-  // Droplets thrown along arcs that fall: strings of teardrops shrinking
-  // outward, stretched along their flight.
-  const int arcs = 6 + static_cast<int>(3 * lift);
-  for (int i = 0; i < arcs; ++i) {
-    // Flung out sideways, higher the harder the hit, then falling.
-    const double side = i % 2 ? 1.0 : -1.0;
-    const double a = -M_PI / 2 + side * rng.range(1.0 - 0.5 * lift, 2.0);
-    const double d = size * rng.range(0.5, 0.85);
-    const double fall = size * rng.range(0.5, 0.85);
-    const Pt dir{std::cos(a), std::sin(a)};
-    auto at = [&](double t) { return origin + dir * (base * 0.9 + (d - base * 0.9) * t) + Pt{0, fall * t * t}; };
-    const int count = 3 + static_cast<int>(rng.range(0, 3));
-    for (int k = 0; k < count; ++k) {
-      const double t = (k + 1.0) / (count + 0.4) + rng.range(-0.04, 0.04);
-      const Pt p = at(t), q = at(t + 0.03);
-      const double r = size * 0.05 * (1.1 - 0.7 * t) * rng.range(0.8, 1.2);
-      drops.push_back({p, q - p, std::max(0.8, r), 0.6 + 1.4 * t});
-    }
-  }
-  // Smaller splats torn off round the rim.
-  std::vector<std::pair<Pt, double>> blobs;
+  const double knot = size * (0.16 - 0.06 * scatter) * knot_scale;
+  // The knot: a few small lobed splats overlapping round the wound, each
+  // pulled out along its own direction, so its outline is torn, not round.
   for (int i = 0; i < 4; ++i) {
-    const double a = rng.range(0, 2 * M_PI);
-    blobs.push_back({Pt{origin.x, centre_y} + Pt{std::cos(a), std::sin(a) * 0.9} * (radius(a) + base * rng.range(0.15, 0.45)),
-                     base * rng.range(0.1, 0.2)});
-  }
-  // A mist of fine droplets where the acid tears apart.
-  const int fizz = 8 + static_cast<int>(size * 0.12);
-  const double bubble = std::max(0.7, size / 70);
-  for (int i = 0; i < fizz; ++i) {
-    const double a = rng.range(0, 2 * M_PI);
-    const double dd = base * rng.range(0.9, 1.9);
-    blobs.push_back({origin + Pt{std::cos(a) * dd, std::sin(a) * dd * 0.8 - rng.range(0, base * 0.5)},
-                     rng.range(0.6, 1.2) * bubble});
-  }
-  lit_goo(cr, [&](cairo_t* m) {
-    // Runs dripping from the splat's underside, their tops under it.
-    runs_shapes(m, origin + Pt{0, base * 0.7}, base * 0.8, size * 0.6, 3, std::max(1.2, size * 0.035), seed * 7 + 3);
-    for (const Drop& d : drops) drop_path(m, d.p, d.dir, d.r, d.stretch);
-    constexpr int steps = 120;
-    for (int i = 0; i <= steps; ++i) {
-      const double a = 2 * M_PI * i / steps;
-      // It sags: the lower half hangs further.
-      const double sag = std::sin(a) > 0 ? 1 + 0.5 * std::sin(a) : 0.7;
-      const double x = origin.x + std::cos(a) * radius(a), y = centre_y + std::sin(a) * radius(a) * sag;
-      if (i == 0)
+    const SplatRim rim(rng, 5, 0.14, 0.55, 0.12, 0.3);
+    const double a = rng.range(0, 2 * M_PI), d = knot * rng.range(0.1, 0.7);
+    const Pt c = origin + Pt{std::cos(a) * d, std::sin(a) * d * 0.7 + knot * 0.45};
+    const double r = knot * rng.range(0.45, 0.8) * (i == 0 ? 1.3 : 1.0);
+    constexpr int steps = 48;
+    for (int k = 0; k <= steps; ++k) {
+      const double t = 2 * M_PI * k / steps;
+      const double q = r * rim(t);
+      const double x = c.x + std::cos(t) * q, y = c.y + std::sin(t) * q * 0.85;
+      if (k == 0)
         cairo_move_to(m, x, y);
       else
         cairo_line_to(m, x, y);
     }
     cairo_close_path(m);
     cairo_fill(m);
-    for (const auto& [p, r] : blobs) {
-      cairo_arc(m, p.x, p.y, r, 0, 2 * M_PI);
-      cairo_fill(m);
+  }
+  // Droplets along falling arcs: sized by a power law, so a few big drops
+  // lead and many small ones follow; each drawn as a teardrop whose tail
+  // runs back along its flight, longer the faster it goes.
+  const int arcs = 9 + static_cast<int>(5 * scatter);
+  for (int i = 0; i < arcs; ++i) {
+    const double side = i % 2 ? 1.0 : -1.0;
+    const double a = -M_PI / 2 + side * rng.range(1.0 - 0.55 * lift, 2.1 - 0.3 * lift);
+    const double d = size * rng.range(0.45, 0.95) * (0.85 + 0.3 * scatter);
+    const double fall = size * rng.range(0.25, 0.6) * (0.7 + 0.6 * scatter);
+    const Pt dir{std::cos(a), std::sin(a)};
+    auto at = [&](double t) { return origin + dir * (knot * 0.8 + (d - knot * 0.8) * t) + Pt{0, fall * t * t}; };
+    const int count = 2 + static_cast<int>(rng.range(0, 3 + 2 * scatter));
+    const double lead = rng.unit();
+    for (int k = 0; k < count; ++k) {
+      const double t = std::min(1.0, (k + 0.6 + 0.6 * scatter) / count + rng.range(-0.05, 0.05));
+      const Pt p = at(t), q = at(t + 0.03);
+      const double r = size * 0.05 * (0.45 + 0.9 * lead * lead) * (1.15 - 0.6 * t) * (1 - 0.3 * scatter);
+      drop_path(m, p, q - p, std::max(0.7, r), 1.2 + 3.5 * (1 - t) + 2 * scatter);
     }
+  }
+  // Beads falling from under the wound, drawn out by their fall.
+  const int beads = 3 + static_cast<int>(3 * scatter);
+  for (int i = 0; i < beads; ++i) {
+    const Pt p = origin + Pt{rng.range(-0.6, 0.6) * knot, knot + size * rng.range(0.15, 0.55 + 0.3 * scatter)};
+    drop_path(m, p, {rng.range(-0.05, 0.05), 1}, std::max(0.9, size * rng.range(0.022, 0.04)), rng.range(2.5, 5));
+  }
+  // Mist where the goo tears apart.
+  const int mist = 10 + static_cast<int>(size * (0.12 + 0.12 * scatter));
+  for (int i = 0; i < mist; ++i) {
+    const double a = -M_PI / 2 + (i % 2 ? 1 : -1) * rng.range(0.9 - 0.5 * lift, M_PI);
+    const double dd = size * rng.range(0.2, 0.75 + 0.3 * scatter);
+    cairo_arc(m, origin.x + std::cos(a) * dd, origin.y + std::sin(a) * dd * 0.8 + dd * dd / size * 0.3,
+              rng.range(0.45, 0.9) * std::max(0.7, size / 90), 0, 2 * M_PI);
+    cairo_fill(m);
+  }
+}
+
+}  // namespace
+
+void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift) {
+  // Acid falls straight down the picture whatever the body is doing.
+  cairo_user_to_device(cr, &origin.x, &origin.y);
+  lit_goo(cr, [&](cairo_t* m) {
+    // Runs down the body from the wound, so the spurt clings to it.
+    runs_shapes(m, origin + Pt{0, size * 0.1}, size * 0.2, size * 0.8, 4, std::max(1.2, size * 0.04), seed * 7 + 3);
+    spray_shapes(m, origin, size, seed, lift, 0.2, 1.8);
   }, body_goo(size));
+}
+
+void acid_spray(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift, double scatter, const GooLook& look) {
+  cairo_user_to_device(cr, &origin.x, &origin.y);
+  lit_goo(cr, [&](cairo_t* m) { spray_shapes(m, origin, size, seed, lift, scatter, 1.0); }, look);
 }
 
 void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed) {
@@ -194,15 +210,19 @@ void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double
 void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed, int phase) {
   Noise rng(seed);
   cairo_save(cr);
-  // The outline wanders and pushes out a few tongues across the deck.
-  const SplatRim rim(rng, 4, 0.10, 0.28, 0.15, 0.35);
+  // The outline wanders, pushes out tongues across the deck and bites in
+  // between them, and is crinkled finely where the goo met grit; the near
+  // and far edges are as ragged as the ends.
+  const SplatRim rim(rng, 6, 0.12, 0.45, 0.12, 0.3);
+  const double c1 = rng.range(0, 2 * M_PI), c2 = rng.range(0, 2 * M_PI);
   cairo_matrix_t to_device;
   cairo_get_matrix(cr, &to_device);
   auto outline = [&](cairo_t* to, double grow, double a0 = 0, double a1 = 2 * M_PI) {
     constexpr int steps = 96;
     for (int i = 0; i <= steps; ++i) {
       const double a = a0 + (a1 - a0) * i / steps;
-      const double r = std::min(rim(a) / 1.2, 1.02) + grow;
+      const double crinkle = 0.06 * std::sin(11 * a + c1) + 0.04 * std::sin(19 * a + c2);
+      const double r = std::min(rim(a) / 1.25, 0.92) * (1 + crinkle) + grow;
       double x = cx + std::cos(a) * rx * r, y = cy + std::sin(a) * ry * r;
       cairo_matrix_transform_point(&to_device, &x, &y);
       if (i == 0)
@@ -229,10 +249,31 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   pool.alpha_deep = 0.9;
   pool.thin[0] = 0.68, pool.thin[1] = 0.74, pool.thin[2] = 0.48;
   pool.deep[0] = 0.25, pool.deep[1] = 0.31, pool.deep[2] = 0.13;
+  // Splashes that landed apart from it: small flat drops just past its near
+  // and far edges, never beyond the ellipse's ends, so a pool drawn into a
+  // frame stays as wide as it was asked to be.
+  std::vector<std::pair<Pt, Pt>> specks;
+  for (int i = 0; i < 5; ++i) {
+    const double a = (i % 2 ? M_PI / 2 : -M_PI / 2) + rng.range(-1.0, 1.0);
+    const double d = std::min(rim(a) / 1.25, 0.92) + rng.range(0.15, 0.35);
+    Pt p{cx + std::clamp(std::cos(a) * d, -0.9, 0.9) * rx, cy + std::sin(a) * ry * d};
+    cairo_matrix_transform_point(&to_device, &p.x, &p.y);
+    Pt size{rx * rng.range(0.03, 0.07), ry * rng.range(0.12, 0.22)};
+    cairo_matrix_transform_distance(&to_device, &size.x, &size.y);
+    specks.push_back({p, size});
+  }
   lit_goo(cr, [&](cairo_t* m) {
     outline(m, 0.0);
     cairo_close_path(m);
     cairo_fill(m);
+    for (const auto& [p, size] : specks) {
+      cairo_save(m);
+      cairo_translate(m, p.x, p.y);
+      cairo_scale(m, std::max(0.8, std::abs(size.x)), std::max(0.6, std::abs(size.y)));
+      cairo_arc(m, 0, 0, 1, 0, 2 * M_PI);
+      cairo_restore(m);
+      cairo_fill(m);
+    }
   }, pool);
   cairo_save(cr);
   cairo_identity_matrix(cr);

@@ -10,6 +10,7 @@
 
 #include "paint_kit/canvas.h"
 #include "paint_kit/geometry.h"
+#include "paint_kit/goo.h"
 
 namespace contentgen::paint {
 
@@ -28,11 +29,15 @@ class SplatRim {
   std::vector<double> lobe_angle_, lobe_length_, lobe_width_;
 };
 
-// A splat of yellow-green acid blood bursting from a wound: a wet splat
-// with a torn, lobed rim that sags, droplets thrown along arcs that fall,
-// runs dripping from its underside and a fizz of tiny bubbles. size is the
-// splash's reach; lift (0..1) how much of it is thrown upward, as on impact.
+// Acid blood spurting from a wound on a body: a small torn knot of goo with
+// runs down the body, droplets streaking along arcs that fall, beads
+// dropping below and a mist. size is the spurt's reach; lift (0..1) how
+// much of it is thrown upward, as on impact.
 void acid_splash(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift);
+// The same spurt alone in the air, in a given goo look; scatter (0..1) is
+// how far it has broken up (a later moment: a smaller knot, more drops
+// further out and falling).
+void acid_spray(cairo_t* cr, Pt origin, double size, uint32_t seed, double lift, double scatter, const GooLook& look);
 // Acid ichor running down a surface from around `from`: n wobbly trails,
 // spread over +-spread horizontally, each ending in a hanging bead.
 void acid_runs(cairo_t* cr, Pt from, double spread, double length, int n, double width, uint32_t seed);

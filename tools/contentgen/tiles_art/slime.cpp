@@ -27,6 +27,10 @@ struct Ooze {
   double dark[3], mid[3], hi[3];
 };
 constexpr Ooze ooze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
+// The film spread over the neighbours is thin and lets the light through:
+// paler and greyer than the growth, so that a red or blue room, which
+// keeps only one of its channels, still shows it as a lit sheen.
+constexpr Ooze film_ooze{{0.17, 0.21, 0.16}, {0.46, 0.55, 0.40}, {0.86, 0.97, 0.80}};
 
 // A tongue of ooze hanging from y0: wide at the top, thinning, ending in a drop.
 void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
@@ -39,7 +43,7 @@ void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
   cairo_close_path(cr);
 }
 
-void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade) {
+void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, const Ooze& ooze = ooze) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
   cairo_pattern_add_color_stop_rgba(p, 0, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
   cairo_pattern_add_color_stop_rgba(p, 0.35, ooze.mid[0] * shade, ooze.mid[1] * shade, ooze.mid[2] * shade, alpha);
@@ -324,7 +328,7 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
     cairo_line_to(cr, x, reach * sag);
   }
   cairo_close_path(cr);
-  fill_ooze(cr, 0, slime_width, 0.72, 1.3);
+  fill_ooze(cr, 0, slime_width, 0.72, 1.3, film_ooze);
   cairo_new_path(cr);
   const int drips = 4 + level * 2;
   for (int i = 0; i < drips; ++i) {
@@ -332,7 +336,7 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
     double x = (i % 2 == 0) ? n.range(2, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 2);
     double w = n.range(3, 7), len = n.range(30, 90 + level * 35);
     drip_path(cr, x, 0, len, w);
-    fill_ooze(cr, x - w / 2, x + w / 2, 0.8, 1.5);
+    fill_ooze(cr, x - w / 2, x + w / 2, 0.8, 1.5, film_ooze);
     cairo_new_path(cr);
     wet_highlight(cr, x - w * 0.15, 6, len * 0.85, 0.9, 0.55);
   }
@@ -348,7 +352,7 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
   cairo_scale(cr, 40, 6 + level);
   cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
   cairo_restore(cr);
-  fill_ooze(cr, 0, slime_width, 0.7, 1.4);
+  fill_ooze(cr, 0, slime_width, 0.7, 1.4, film_ooze);
   cairo_new_path(cr);
 }
 
