@@ -114,17 +114,21 @@ void pad_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
   for (int k : {base, base + ch.third, base + ch.fifth}) s.note(channel, bar, 0, k, vel, 4);
 }
 
-bool holds_d(const Chord& ch) {
+// Chords that hold D, or take it as a colour: F's sixth, E flat's major
+// seventh.
+bool takes_d(const Chord& ch) {
+  if (ch.root == F.root && ch.third == F.third) return true;
+  if (ch.root == Eb.root) return true;
   for (int k : {0, ch.third, ch.fifth})
     if ((ch.root + k) % 12 == 2) return true;
   return false;
 }
 
-// D held in three octaves through every chord that has it (D minor, B flat,
-// G minor): the home note is never far away at home, and leaves with the
-// chorus and bridge as they move to other keys.
+// D held in three octaves through every chord that takes it: the home note
+// is never far away at home, and leaves with the chorus and bridge as they
+// move to other keys.
 void home_pedal(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
-  if (!holds_d(ch)) return;
+  if (!takes_d(ch)) return;
   s.note(channel, bar, 0, 62, vel, 4);
   s.note(kCello, bar, 0, 50, vel, 4);
   if (ch.root != Dm.root) s.note(kContrabass, bar, 0, 38, vel - 14, 4);
@@ -162,7 +166,7 @@ LoopCanvas menu_track() {
 
     // The strings' chord from the verse on, swelling into the chorus.
     pad_bar(s, kStrings, bar, ch, bar < kVerse ? 60 + bar * 4 : chorus ? 88 : bridge ? 64 : 70);
-    home_pedal(s, kStrings, bar, ch, bar < kVerse ? 80 + bar * 4 : chorus ? 100 : 94);
+    if (!chorus) home_pedal(s, kStrings, bar, ch, bar < kVerse ? 88 + bar * 4 : 102);
     // Cello and bass: the chord's root, on the beat from the verse.
     if (bar >= kVerse) {
       s.note(kCello, bar, 0, ch.root + 12, chorus ? 92 : 74, 2);
