@@ -282,18 +282,20 @@ void back(NoteScore& s) {
 
 LoopCanvas game_pulse() {
   NoteScore s(kTiming);
-  s.instrument(kMuted, kPrMutedGuitar, 100, -0.35f);
+  // The guitars, keys and synths spread wide, left against right; bass, kit
+  // and fretless stay in the middle so the low end holds up in mono.
+  s.instrument(kMuted, kPrMutedGuitar, 100, -0.85f);
   s.instrument(kBass, kPrSynthBass, 86, 0.0f);
-  s.instrument(kPower, kPrOverdrive, 82, 0.4f);
-  s.instrument(kLead, kPrSawLead, 84, 0.1f);
-  s.instrument(kStabs, kPrSynthBrass, 88, -0.2f);
-  s.instrument(kPad, kPrSynthStrings, 84, 0.25f);
-  s.instrument(kPiano, kPrPiano, 110, -0.2f);
-  s.instrument(kVibes, kPrVibraphone, 100, 0.4f);
-  s.instrument(kGlock, kPrGlockenspiel, 92, 0.15f);
+  s.instrument(kPower, kPrOverdrive, 82, 0.85f);
+  s.instrument(kLead, kPrSawLead, 84, 0.15f);
+  s.instrument(kStabs, kPrSynthBrass, 88, -0.6f);
+  s.instrument(kPad, kPrSynthStrings, 84, 0.6f);
+  s.instrument(kPiano, kPrPiano, 110, -0.65f);
+  s.instrument(kVibes, kPrVibraphone, 100, 0.75f);
+  s.instrument(kGlock, kPrGlockenspiel, 92, -0.4f);
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, 0.0f);
-  s.instrument(kSaw2, kPrSawLead, 70, -0.4f);
+  s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
   s.humanise(0x1407u, 6, 0.01);
 
   stalk(s);
@@ -303,7 +305,7 @@ LoopCanvas game_pulse() {
   back(s);
 
   LoopCanvas c = render(s);
-  loop_reverb(c, 0.5f, 0.5f, 0.14f);
+  loop_reverb(c, 0.55f, 0.5f, 0.24f);
   tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);

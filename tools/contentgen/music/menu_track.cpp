@@ -1,8 +1,12 @@
 // The menu music: a song in D minor that breathes. It opens on a lone
-// piano, the flute takes the tune over strings, the chorus lifts into F
-// major with the tune high on the strings and a horn answering, a bridge
-// thins to choir and celesta, and the tune comes back on the clarinet and
-// sinks to the piano again, so the loop closes where it began.
+// piano falling through D minor to its dominant, the flute takes the tune
+// over strings, the chorus lifts a half step up from that dominant into
+// A flat major with the tune high on the strings and a horn answering, a
+// bridge thins to choir and celesta in F minor and turns back to A, and
+// the tune comes back on the clarinet over new chords (the Neapolitan E
+// flat, A minor) and sinks to the piano again, so the loop closes where it
+// began. Each section has its own chords, so no stretch of the loop is
+// heard twice.
 #include <array>
 #include <vector>
 
@@ -47,12 +51,15 @@ struct Chord {
   int third, fifth;
 };
 constexpr Chord Dm{38, 3, 7}, Bb{34, 4, 7}, F{41, 4, 7}, C{36, 4, 7}, Gm{43, 3, 7}, A{33, 4, 7};
+constexpr Chord Ab{44, 4, 7}, Eb{39, 4, 7}, Fm{41, 3, 7}, Db{37, 4, 7}, Bbm{34, 3, 7}, Am{33, 3, 7};
+// The chorus is the verse's relative-major chorus moved up a minor third.
+constexpr int kChorusLift = 3;
 const Chord kChords[32] = {
-    Dm, Bb, Gm, A,                   // opening, piano alone
+    Dm, C, Bb, A,                    // opening, piano alone, stepping down
     Dm, Bb, F, C, Gm, Dm, Bb, A,     // verse
-    F, C, Dm, Bb, F, C, Gm, A,       // chorus, in the relative major
-    Bb, Gm, Dm, A,                   // bridge
-    Dm, Bb, F, C, Gm, Dm, Bb, A,     // reprise, falling back to the opening
+    Ab, Eb, Fm, Db, Ab, Eb, Bbm, C,  // chorus, in A flat
+    Fm, Db, Bb, A,                   // bridge, from F minor back to A
+    Dm, Eb, Dm, Am, Eb, Bb, Gm, A,   // reprise, the verse's tune over new chords
 };
 
 struct Tone {
@@ -107,10 +114,21 @@ void pad_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
   for (int k : {base, base + ch.third, base + ch.fifth}) s.note(channel, bar, 0, k, vel, 4);
 }
 
-// D held in three octaves through every chord that has it or takes it as
-// a colour (D minor, B flat, G minor, F): the home note is never far away.
+// Chords that hold D, or take it as a colour: F's sixth, E flat's major
+// seventh.
+bool takes_d(const Chord& ch) {
+  if (ch.root == F.root && ch.third == F.third) return true;
+  if (ch.root == Eb.root) return true;
+  for (int k : {0, ch.third, ch.fifth})
+    if ((ch.root + k) % 12 == 2) return true;
+  return false;
+}
+
+// D held in three octaves through every chord that takes it: the home note
+// is never far away at home, and leaves with the chorus and bridge as they
+// move to other keys.
 void home_pedal(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
-  if (ch.root == C.root || ch.root == A.root) return;
+  if (!takes_d(ch)) return;
   s.note(channel, bar, 0, 62, vel, 4);
   s.note(kCello, bar, 0, 50, vel, 4);
   if (ch.root != Dm.root) s.note(kContrabass, bar, 0, 38, vel - 14, 4);
@@ -148,7 +166,7 @@ LoopCanvas menu_track() {
 
     // The strings' chord from the verse on, swelling into the chorus.
     pad_bar(s, kStrings, bar, ch, bar < kVerse ? 60 + bar * 4 : chorus ? 88 : bridge ? 64 : 70);
-    home_pedal(s, kStrings, bar, ch, bar < kVerse ? 80 + bar * 4 : chorus ? 100 : 94);
+    if (!chorus) home_pedal(s, kStrings, bar, ch, bar < kVerse ? 88 + bar * 4 : 102);
     // Cello and bass: the chord's root, on the beat from the verse.
     if (bar >= kVerse) {
       s.note(kCello, bar, 0, ch.root + 12, chorus ? 92 : 74, 2);
@@ -179,9 +197,9 @@ LoopCanvas menu_track() {
 
   // The tunes.
   tune(s, kFlute, kVerse, kVerseTune, 0, 92);
-  tune(s, kViolins, kChorus, kChorusTune, 0, 100);
-  tune(s, kFlute, kChorus, kChorusTune, 0, 84);
-  tune(s, kHorn, kChorus, kHornLine, -12, 86);
+  tune(s, kViolins, kChorus, kChorusTune, kChorusLift, 100);
+  tune(s, kFlute, kChorus, kChorusTune, kChorusLift, 84);
+  tune(s, kHorn, kChorus, kHornLine, kChorusLift - 12, 86);
   // The reprise: the clarinet sings the first half, the piano's right hand
   // the second, softer, as the band falls away.
   for (int b = 0; b < 4; ++b)
@@ -196,11 +214,11 @@ LoopCanvas menu_track() {
   s.note(kHarp, kTiming.bars - 1, 3.86, 57, 70, 0.2);
   // The bridge: the chorus's opening, slow, in the choir's own line or the
   // strings' in the plainer mix.
-  s.note(kViolins, kBridge, 0, 77, 80, 2.0);
-  s.note(kViolins, kBridge, 2, 74, 76, 2.0);
-  s.note(kViolins, kBridge + 1, 0, 79, 80, 3.0);
-  s.note(kViolins, kBridge + 2, 0, 77, 80, 2.0);
-  s.note(kViolins, kBridge + 2, 2, 81, 84, 2.0);
+  s.note(kViolins, kBridge, 0, 72, 80, 2.0);
+  s.note(kViolins, kBridge, 2, 68, 76, 2.0);
+  s.note(kViolins, kBridge + 1, 0, 77, 80, 3.0);
+  s.note(kViolins, kBridge + 2, 0, 74, 80, 2.0);
+  s.note(kViolins, kBridge + 2, 2, 77, 84, 2.0);
   s.note(kViolins, kBridge + 3, 0, 76, 80, 4.0);
 
   // Swells: the strings crescendo into the chorus and die away in the reprise.
@@ -221,12 +239,12 @@ LoopCanvas menu_track() {
   for (int bar = kVerse; bar < kChorus; ++bar)
     for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 0.5, kShaker, 40 + (bar - kVerse) * 2, 0.2);
   // The chorus's tune doubled two octaves up on the glockenspiel, softly.
-  tune(s, kGlock, kChorus, kChorusTune, 12, 56);
+  tune(s, kGlock, kChorus, kChorusTune, kChorusLift + 12, 56);
   // A suspended cymbal and timpani roll into the chorus.
-  for (int x = 0; x < 16; ++x) s.note(kTimpani, kChorus - 1, x * 0.25, 33 + 12, 40 + x * 4, 0.25);
+  for (int x = 0; x < 16; ++x) s.note(kTimpani, kChorus - 1, x * 0.25, 39 + 12, 40 + x * 4, 0.25);
   s.note(kCymbal, kChorus - 1, 0, kSuspendedCymbal, 60, 4);
-  s.note(kTimpani, kChorus, 0, 41, 100, 2);
-  s.note(kTimpani, kChorus + 4, 0, 41, 92, 2);
+  s.note(kTimpani, kChorus, 0, 44, 100, 2);
+  s.note(kTimpani, kChorus + 4, 0, 44, 92, 2);
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
