@@ -197,7 +197,10 @@ Buf creature_death_far(int kind) {
     return add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
   }
   Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
-  return add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  Buf hall = add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  // The hall's tail dies away within the sound's length.
+  decay_out(hall, kRate, 0.6f);
+  return hall;
 }
 
 Buf egg_death() {
@@ -253,6 +256,8 @@ Buf cocoon_bursting() {
     float x = blep_saw(ph.step(hz, kRate), hz / kRate);
     b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
   }
+  // The last beat and tearing die away rather than stopping mid-grain.
+  decay_out(b, kRate, 0.3f);
   return b;
 }
 

@@ -224,6 +224,8 @@ Buf acid() {
     double at = rng.range(0.05f, 1.0f);
     add_thump(b, at, rng.range(350.0f, 650.0f), 180.0f, 0.02f, 0.25f);
   }
+  // The sizzle dies down as the acid spends itself.
+  decay_out(b, kRate, 0.4f);
   return b;
 }
 

@@ -81,6 +81,8 @@ Buf colonist_death() {
     float t = static_cast<float>(seconds_at(i));
     b[i] += gasp(rng.bi()) * 2.6f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.35f);
   }
+  // The rattle dies away with the last breath.
+  decay_out(b, kRate, 0.45f);
   return b;
 }
 
