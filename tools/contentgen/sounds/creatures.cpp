@@ -108,6 +108,12 @@ Buf creature_attack(int kind) {
       // The roar lands with an accent: it opens at its loudest.
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
+      // The attack is thrown high: its chest is thinned under 220 Hz, so
+      // the shriek over the growl carries it.
+      Biquad thin1, thin2;
+      thin1.highpass(220.0f, 0.707f, kRate);
+      thin2.highpass(220.0f, 0.707f, kRate);
+      for (float& s : b) s = thin2(thin1(s));
       return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
     }
     default: {  // warrior: a snarl through its teeth, rising into a screech
@@ -150,6 +156,11 @@ Buf creature_death(int kind) {
                               .formant = 330.0f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
       add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
+      // Dying, the queen has only her chest left: the roar is dark, its
+      // weight under 1 kHz, which tells it from her attack, a shriek
+      // thrown high over the growl. It lands at full strength at once.
+      b = lowpassed(lowpassed(b, kRate, 1100.0f), kRate, 1300.0f);
+      for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
     }
     default: {  // warrior: a scream that breaks and drowns
