@@ -267,6 +267,11 @@ Buf cocoon_bursting() {
     float x = blep_saw(ph.step(hz, kRate), hz / kRate);
     b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
   }
+  // A presence lift at 2-3 kHz brings the wet crackle and the knocks up
+  // where the music leaves room, so the stretching is heard over the score.
+  Biquad presence;
+  presence.bandpass(2400.0f, 0.8f, kRate);
+  for (float& x : b) x += 1.2f * presence(x);
   // The last beat and tearing die away rather than stopping mid-grain.
   decay_out(b, kRate, 0.3f);
   return b;
