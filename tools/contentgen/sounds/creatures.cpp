@@ -108,11 +108,11 @@ Buf creature_attack(int kind) {
       // The roar lands with an accent: it opens at its loudest.
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
-      // The attack is thrown high: its chest is thinned under 220 Hz, so
+      // The attack is thrown high: its chest is thinned under 170 Hz, so
       // the shriek over the growl carries it.
       Biquad thin1, thin2;
-      thin1.highpass(220.0f, 0.707f, kRate);
-      thin2.highpass(220.0f, 0.707f, kRate);
+      thin1.highpass(170.0f, 0.707f, kRate);
+      thin2.highpass(170.0f, 0.707f, kRate);
       for (float& s : b) s = thin2(thin1(s));
       return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
     }
