@@ -108,6 +108,12 @@ Buf creature_attack(int kind) {
       // The roar lands with an accent: it opens at its loudest.
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
+      // The attack is thrown high: its chest is thinned under 170 Hz, so
+      // the shriek over the growl carries it.
+      Biquad thin1, thin2;
+      thin1.highpass(170.0f, 0.707f, kRate);
+      thin2.highpass(170.0f, 0.707f, kRate);
+      for (float& s : b) s = thin2(thin1(s));
       return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
     }
     default: {  // warrior: a snarl through its teeth, rising into a screech
@@ -150,6 +156,11 @@ Buf creature_death(int kind) {
                               .formant = 330.0f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
       add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
+      // Dying, the queen has only her chest left: the roar is dark, its
+      // weight under 1 kHz, which tells it from her attack, a shriek
+      // thrown high over the growl. It lands at full strength at once.
+      b = lowpassed(lowpassed(b, kRate, 1100.0f), kRate, 1300.0f);
+      for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
     }
     default: {  // warrior: a scream that breaks and drowns
@@ -197,7 +208,10 @@ Buf creature_death_far(int kind) {
     return add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
   }
   Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
-  return add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  Buf hall = add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  // The hall's tail dies away within the sound's length.
+  decay_out(hall, kRate, 0.6f);
+  return hall;
 }
 
 Buf egg_death() {
@@ -253,6 +267,13 @@ Buf cocoon_bursting() {
     float x = blep_saw(ph.step(hz, kRate), hz / kRate);
     b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
   }
+  // A presence lift at 2-3 kHz brings the wet crackle and the knocks up
+  // where the music leaves room, so the stretching is heard over the score.
+  Biquad presence;
+  presence.bandpass(2400.0f, 0.8f, kRate);
+  for (float& x : b) x += 1.2f * presence(x);
+  // The last beat and tearing die away rather than stopping mid-grain.
+  decay_out(b, kRate, 0.3f);
   return b;
 }
 

@@ -135,6 +135,17 @@ void fade(Buf& b, int rate, float in_ms, float out_ms) {
   for (size_t i = 0; i < n_out; ++i) b[b.size() - 1 - i] *= static_cast<float>(i) / n_out;
 }
 
+void decay_out(Buf& b, int rate, float seconds) {
+  size_t n = std::min(b.size(), frames(seconds, rate));
+  size_t s = b.size() - n;
+  for (size_t i = 0; i < n; ++i) {
+    // Exponential, as a ringing body dies, closed by a squared taper so the
+    // very last samples reach zero.
+    float u = static_cast<float>(i) / n;
+    b[s + i] *= std::exp(-5.0f * u) * (1.0f - u) * (1.0f - u);
+  }
+}
+
 void soft_clip(Buf& b, float drive) {
   float norm = 1.0f / std::tanh(drive);
   for (float& s : b) s = std::tanh(s * drive) * norm;

@@ -148,7 +148,7 @@ Buf generator_loop() {
     blades.turn();
     // (Noise at 44.1 kHz spreads over twice the band; these gains keep the
     // air and the hiss where they stood against the machine at 22 kHz.)
-    raw[i] += air[i] * static_cast<float>(0.5 * pulse) + hiss[i] * 0.35f + ring[i] * static_cast<float>(0.55 * pulse);
+    raw[i] += air[i] * static_cast<float>(0.6 * pulse) + hiss[i] * 0.35f + ring[i] * static_cast<float>(0.85 * pulse);
   }
   return raw;
 }
@@ -196,6 +196,11 @@ Buf door() {
   // The bolt snapping into its keeper as the door seats.
   add_noise_burst(b, rng, 0.445, 3900.0f, 3.0f, 0.005f, 2.6f);
   add_ping(b, 0.445, 3100.0f, 0.016f, 0.15f);
+  // A presence lift at 2-3 kHz, where the music is thinnest, so the door
+  // stands clear of the score without being made louder.
+  Biquad presence;
+  presence.bandpass(2600.0f, 0.8f, kRate);
+  for (float& x : b) x += 0.8f * presence(x);
   return b;
 }
 
@@ -224,6 +229,8 @@ Buf acid() {
     double at = rng.range(0.05f, 1.0f);
     add_thump(b, at, rng.range(350.0f, 650.0f), 180.0f, 0.02f, 0.25f);
   }
+  // The sizzle dies down as the acid spends itself.
+  decay_out(b, kRate, 0.4f);
   return b;
 }
 

@@ -6,16 +6,25 @@ namespace contentgen::sfx {
 using namespace dsp;
 
 namespace {
-// A tracker beep: a clean tone with its octave, quick attack and ring.
-void add_beep(Buf& b, double at, float hz, float hold_s, float gain) {
-  Phase a, c;
+// A tracker ping: a tone struck into a resonance. The pitch lands a
+// little sharp and settles within a few ms, an edge of filtered noise and
+// a fast odd harmonic give the start its bite, and a resonance just above
+// the octave rings on briefly after the tone stops, so the ping is an
+// instrument and not a test tone.
+void add_beep(Buf& b, Rng& rng, double at, float hz, float hold_s, float gain) {
+  Phase a, c, d, r;
   size_t s = frames(at, kRate);
   for (size_t i = s; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i - s));
     float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.025f);
     if (ring < 1e-4f) break;
-    b[i] += gain * std::min(1.0f, t / 0.003f) * ring * (sine(a.step(hz, kRate)) + 0.25f * sine(c.step(hz * 2.0f, kRate)));
+    float f = hz * (1.0f + 0.05f * std::exp(-t / 0.006f));
+    float body = sine(a.step(f, kRate)) + 0.35f * sine(c.step(f * 2.0f, kRate)) +
+                 0.35f * std::exp(-t / 0.03f) * sine(d.step(f * 3.0f, kRate));
+    float res = 0.45f * std::exp(-t / 0.05f) * sine(r.step(hz * 2.13f, kRate));
+    b[i] += gain * std::min(1.0f, t / 0.002f) * (ring * body + res);
   }
+  add_noise_burst(b, rng, at, hz * 3.0f, 1.2f, 0.004f, gain * 2.0f);
 }
 // A chime struck rather than switched on: the FM bell, its octave ringing
 // shorter, and a brief breath of noise where the mallet meets the metal,
@@ -49,16 +58,20 @@ Buf tracker_low() {
 
 Buf tracker_high(int player) {
   // The players' own trackers, one pitch each so the two can tell them apart.
+  Rng rng(0xB1Bu + player);
   Buf b = blank(0.14);
-  add_beep(b, 0.0, player == 2 ? 1318.5f : 1760.0f, 0.04f, 0.8f);
+  add_beep(b, rng, 0.0, player == 2 ? 1318.5f : 1760.0f, 0.04f, 0.8f);
   return b;
 }
 
 Buf menu_tick() {
+  // A small hard click on a hollow body: a crisp edge of noise, then a
+  // damped, slightly inharmonic knock, over as quickly as a key press.
   Rng rng(0x71Cu);
   Buf b = blank(0.07);
-  add_noise_burst(b, rng, 0.0, 4000.0f, 1.5f, 0.0015f, 1.0f);
-  add_ping(b, 0.0, 2100.0f, 0.01f, 0.5f);
+  add_noise_burst(b, rng, 0.0, 4200.0f, 0.8f, 0.0025f, 2.6f);
+  add_ping(b, 0.0, 2100.0f, 0.006f, 0.3f);
+  add_ping(b, 0.0, 1270.0f, 0.005f, 0.25f);
   return b;
 }
 

@@ -81,6 +81,11 @@ Buf colonist_death() {
     float t = static_cast<float>(seconds_at(i));
     b[i] += gasp(rng.bi()) * 2.6f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.35f);
   }
+  // A man's moan from the chest: held under 2 kHz, so it never takes
+  // on the hugger's thin squeal.
+  b = lowpassed(lowpassed(b, kRate, 2000.0f), kRate, 2400.0f);
+  // The rattle dies away with the last breath.
+  decay_out(b, kRate, 0.45f);
   return b;
 }
 

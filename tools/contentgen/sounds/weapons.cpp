@@ -123,13 +123,21 @@ Buf gunshot(int variant) {
 }
 
 Buf dry_click() {
-  // The trigger falls on an empty chamber: a sharp click and a lighter rebound.
+  // The trigger falls on an empty chamber: the sear lets go with a faint
+  // tick, then the hammer strikes the firing pin with nothing behind it, a
+  // hard, dead knock of steel with a few damped body modes and no ring,
+  // and the hammer's small rebound.
   Rng rng(0xD2Bu);
   Buf b = blank(0.16);
-  add_noise_burst(b, rng, 0.002, 3600.0f, 3.0f, 0.004f, 1.0f);
-  add_ping(b, 0.002, 2300.0f, 0.012f, 0.35f);
-  add_noise_burst(b, rng, 0.052, 2800.0f, 3.0f, 0.003f, 0.55f);
-  add_ping(b, 0.052, 1750.0f, 0.01f, 0.2f);
+  add_noise_burst(b, rng, 0.0, 5200.0f, 1.2f, 0.0012f, 0.35f);
+  const double strike = 0.012;
+  add_noise_burst(b, rng, strike, 2600.0f, 0.6f, 0.0018f, 1.4f);
+  add_noise_burst(b, rng, strike, 6500.0f, 1.0f, 0.0008f, 0.6f);
+  add_thump(b, strike, 260.0f, 170.0f, 0.008f, 0.15f);
+  // The frame's modes, inharmonic and damped by the grip within a few ms.
+  const float modes[][3] = {{910.0f, 0.006f, 0.22f}, {1480.0f, 0.004f, 0.16f}, {3150.0f, 0.0025f, 0.12f}};
+  for (const auto& m : modes) add_ping(b, strike, m[0], m[1], m[2]);
+  add_noise_burst(b, rng, strike + 0.011, 3800.0f, 1.0f, 0.0012f, 0.45f);
   return b;
 }
 
