@@ -51,6 +51,32 @@ void wait_mixed(uint64_t frames) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+// Reopens the audio on SDL's disk driver, writing what the mixer plays to
+// `capture` at about real time.
+bool start_disk_capture(const fs::path& capture) {
+  plat::shutdown();
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
+  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  return plat::init(true) && plat::audio_open();
+}
+
+// Puts the silent dummy driver back for the tests that follow and returns
+// the left channel of what was captured.
+std::vector<float> finish_disk_capture(const fs::path& capture) {
+  plat::shutdown();
+  unsetenv("SDL_DISKAUDIOFILE");
+  unsetenv("SDL_DISKAUDIODELAY");
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  plat::init(true);
+  plat::audio_open();
+  std::vector<float> left;
+  std::ifstream f(capture, std::ios::binary);
+  float pair[2];
+  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  return left;
+}
+
 }  // namespace
 
 TEST(MusicFade, StoppingAndResumingTheMusicFadesInsteadOfCutting) {
@@ -59,12 +85,7 @@ TEST(MusicFade, StoppingAndResumingTheMusicFadesInsteadOfCutting) {
   const fs::path track = dir / "sine.wav", capture = dir / "out.raw";
   write_sine_wav(track, 4.0);
 
-  plat::shutdown();
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-  setenv("SDL_DISKAUDIODELAY", "12", 1);
-  ASSERT_TRUE(plat::init(true));
-  ASSERT_TRUE(plat::audio_open());
+  ASSERT_TRUE(start_disk_capture(capture));
   const int m = plat::music_open(track.string());
   ASSERT_NE(m, 0);
   plat::music_play(m);
@@ -77,17 +98,7 @@ TEST(MusicFade, StoppingAndResumingTheMusicFadesInsteadOfCutting) {
   wait_mixed(rate / 4);
   plat::music_close(m);
   wait_mixed(rate / 4);
-  plat::shutdown();
-  unsetenv("SDL_DISKAUDIOFILE");
-  unsetenv("SDL_DISKAUDIODELAY");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  plat::init(true);
-  plat::audio_open();
-
-  std::vector<float> left;
-  std::ifstream f(capture, std::ios::binary);
-  float pair[2];
-  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  const std::vector<float> left = finish_disk_capture(capture);
   fs::remove_all(dir);
   ASSERT_GT(left.size(), static_cast<size_t>(rate / 2));
 
@@ -135,12 +146,7 @@ TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
   const fs::path track = dir / "sine.wav", capture = dir / "out.raw";
   write_sine_wav(track, 4.0);
 
-  plat::shutdown();
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-  setenv("SDL_DISKAUDIODELAY", "12", 1);
-  ASSERT_TRUE(plat::init(true));
-  ASSERT_TRUE(plat::audio_open());
+  ASSERT_TRUE(start_disk_capture(capture));
   const int m = plat::music_open(track.string());
   ASSERT_NE(m, 0);
   plat::music_play(m);
@@ -148,17 +154,7 @@ TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
   plat::duck_music(400, -12.0f);
   wait_mixed(rate * 2);
   plat::music_close(m);
-  plat::shutdown();
-  unsetenv("SDL_DISKAUDIOFILE");
-  unsetenv("SDL_DISKAUDIODELAY");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  plat::init(true);
-  plat::audio_open();
-
-  std::vector<float> left;
-  std::ifstream f(capture, std::ios::binary);
-  float pair[2];
-  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  const std::vector<float> left = finish_disk_capture(capture);
   fs::remove_all(dir);
   ASSERT_GT(left.size(), static_cast<size_t>(rate * 2));
 
@@ -193,12 +189,7 @@ TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   write_sine_wav(track, 6.0);
   write_sine_wav(shot, 0.3, 0.0);
 
-  plat::shutdown();
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-  setenv("SDL_DISKAUDIODELAY", "12", 1);
-  ASSERT_TRUE(plat::init(true));
-  ASSERT_TRUE(plat::audio_open());
+  ASSERT_TRUE(start_disk_capture(capture));
   initsounds();
   const int kept_shot = shotsounds[1], kept_sound = settings[setsound];
   shotsounds[1] = plat::load_sound(shot.string(), 0);
@@ -217,17 +208,7 @@ TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   plat::free_sound(shotsounds[1]);
   shotsounds[1] = kept_shot;
   settings[setsound] = kept_sound;
-  plat::shutdown();
-  unsetenv("SDL_DISKAUDIOFILE");
-  unsetenv("SDL_DISKAUDIODELAY");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  plat::init(true);
-  plat::audio_open();
-
-  std::vector<float> left;
-  std::ifstream f(capture, std::ios::binary);
-  float pair[2];
-  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  const std::vector<float> left = finish_disk_capture(capture);
   fs::remove_all(dir);
   ASSERT_GT(left.size(), static_cast<size_t>(rate * 4));
 
