@@ -60,65 +60,50 @@ namespace {
 
 // RBJ shelving filter in double precision (the low corner sits close to
 // z = 1), for the tone of the whole mix.
-struct Shelf {
-  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  Shelf(bool high, double hz, double gain_db) {
-    double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate, c = std::cos(w);
-    double al = std::sin(w) / 2.0 * std::sqrt(2.0), sa = 2.0 * std::sqrt(a) * al;
-    double sign = high ? 1.0 : -1.0;
-    double a0 = (a + 1) - sign * (a - 1) * c + sa;
-    b0 = a * ((a + 1) + sign * (a - 1) * c + sa) / a0;
-    b1 = -2.0 * sign * a * ((a - 1) + sign * (a + 1) * c) / a0;
-    b2 = a * ((a + 1) + sign * (a - 1) * c - sa) / a0;
-    a1 = 2.0 * sign * ((a - 1) - sign * (a + 1) * c) / a0;
-    a2 = ((a + 1) - sign * (a - 1) * c - sa) / a0;
-  }
-  float operator()(float x) {
-    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1;
-    x1 = x;
-    y2 = y1;
-    y1 = y;
-    return static_cast<float>(y);
-  }
-};
+measure::Biquad2 shelf(bool high, double hz, double gain_db) {
+  double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate, c = std::cos(w);
+  double al = std::sin(w) / 2.0 * std::sqrt(2.0), sa = 2.0 * std::sqrt(a) * al;
+  double sign = high ? 1.0 : -1.0;
+  double a0 = (a + 1) - sign * (a - 1) * c + sa;
+  measure::Biquad2 f;
+  f.b0 = a * ((a + 1) + sign * (a - 1) * c + sa) / a0;
+  f.b1 = -2.0 * sign * a * ((a - 1) + sign * (a + 1) * c) / a0;
+  f.b2 = a * ((a + 1) + sign * (a - 1) * c - sa) / a0;
+  f.a1 = 2.0 * sign * ((a - 1) - sign * (a + 1) * c) / a0;
+  f.a2 = ((a + 1) - sign * (a - 1) * c - sa) / a0;
+  return f;
+}
 
 // RBJ peaking filter: `gain_db` at `hz`, falling away over about
 // `octaves` octaves either side.
-struct Bell {
-  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  Bell(double hz, double gain_db, double octaves) {
-    double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate;
-    double al = std::sin(w) * std::sinh(std::log(2.0) / 2.0 * octaves * w / std::sin(w));
-    double a0 = 1 + al / a;
-    b0 = (1 + al * a) / a0;
-    b1 = -2 * std::cos(w) / a0;
-    b2 = (1 - al * a) / a0;
-    a1 = b1;
-    a2 = (1 - al / a) / a0;
-  }
-  float operator()(float x) {
-    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1;
-    x1 = x;
-    y2 = y1;
-    y1 = y;
-    return static_cast<float>(y);
-  }
-};
+measure::Biquad2 bell(double hz, double gain_db, double octaves) {
+  double a = std::pow(10.0, gain_db / 40.0), w = kTwoPi * hz / kRate;
+  double al = std::sin(w) * std::sinh(std::log(2.0) / 2.0 * octaves * w / std::sin(w));
+  double a0 = 1 + al / a;
+  measure::Biquad2 f;
+  f.b0 = (1 + al * a) / a0;
+  f.b1 = -2 * std::cos(w) / a0;
+  f.b2 = (1 - al * a) / a0;
+  f.a1 = f.b1;
+  f.a2 = (1 - al / a) / a0;
+  return f;
+}
+
+// One stage of the tone chain: each stage hands the next a float sample.
+float stage(measure::Biquad2& f, float x) { return static_cast<float>(f(x)); }
 
 }  // namespace
 
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presence_db) {
   for (Buf* ch : {&c.left(), &c.right()}) {
-    Shelf lo(false, 160.0, low_db), hi(true, 3200.0, high_db), air(true, 7000.0, air_db);
-    Bell presence(3500.0, presence_db, 1.5);
+    measure::Biquad2 lo = shelf(false, 160.0, low_db), hi = shelf(true, 3200.0, high_db),
+                     air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5);
     Buf out(ch->size());
     // The shelves settle within milliseconds: a second of the ending sets
     // their state for the opening.
     const size_t n = ch->size(), warm = std::min<size_t>(n, kRate);
     for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = presence(air(hi(lo((*ch)[i]))));
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = stage(presence, stage(air, stage(hi, stage(lo, (*ch)[i]))));
     *ch = std::move(out);
   }
 }
