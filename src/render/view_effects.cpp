@@ -107,9 +107,8 @@ void drawcorpses(const RoomPass& rp) {
 void drawscorepopups(const RoomPass& rp) {
   for (const t_score& s : scorelist) {
     if (s.rnum != rp.room) continue;
-    // Solid for its first third while it rises, then fading out.
     plat::set_blend(plat::BlendAlpha);
-    plat::set_alpha(std::min(1.0f, (60 - s.timer) / 40.0f));
+    plat::set_alpha(1 - s.timer / 60.0f);
     const float y = 170 - s.timer / 1.5f;
     for (int shift : {-looplength, 0, looplength}) drawnumber(s.x + shift, y, "5000", 1, 4, 0, 1);
   }
