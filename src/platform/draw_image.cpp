@@ -6,6 +6,7 @@
 
 #include "platform/draw_state.h"
 #include "platform/image_store.h"
+#include "platform/magnified_frames.h"
 #include "platform/platform.h"
 #include "platform/soft_copy.h"
 
@@ -54,7 +55,9 @@ void bind(SDL_Texture* tex, TextureSlot& slot, const DrawState& s, bool opaque_f
 // Masked drawing cuts hard: a texel is drawn opaque or not at all. Filtering
 // a scaled or rotated copy would mix texels at the edge into a half-clear
 // fringe, so those copies sample the nearest texel, which keeps every alpha
-// 0 or 255 on every renderer. Other draws keep the image's own filtering.
+// 0 or 255 on every renderer. Magnified ones come from a smooth copy made
+// with the cut in it (magnified_frames.h). Other draws keep the image's own
+// filtering.
 void set_sampling(SDL_Texture* tex, TextureSlot& slot, const detail::Image& im, const DrawState& s,
                   bool opaque_frame, bool transformed) {
   const bool hard_cut = s.blend == BlendMasked && transformed && !opaque_frame;
@@ -141,22 +144,36 @@ void draw_part(detail::Image& im, int frame, const SDL_Rect& src, float x, float
   if (x1 <= s.vx || y1 <= s.vy || x0 >= s.vx + s.vw || y0 >= s.vy + s.vh) return;
 
   if (fill_instead(im, frame, s, dst, rotated)) return;
-  if (draw_direct(im, frame, s, src, dst, rotated || ax != 1.0f || ay != 1.0f)) return;
+  const bool transformed = rotated || ax != 1.0f || ay != 1.0f;
+
+  // A magnified masked frame is drawn from its smooth magnified copy, the
+  // same part of it, onto the same rectangle.
+  detail::Image* from = &im;
+  int f = frame;
+  SDL_Rect part = src;
+  if (const int k = detail::magnify_factor(im, frame, s.blend, ax, ay)) {
+    if (detail::Image* big = detail::magnified_frame(im, frame, k)) {
+      const int m = big->width / im.width;
+      from = big, f = 0, part = SDL_Rect{src.x * m, src.y * m, src.w * m, src.h * m};
+    }
+  }
+  if (draw_direct(*from, f, s, part, dst, transformed)) return;
 
   TextureSlot* slot = nullptr;
-  const bool keyed = s.blend == BlendMasked && im.partial_alpha;
-  SDL_Texture* tex = detail::frame_texture(im, frame, keyed, slot);
+  const bool keyed = s.blend == BlendMasked && from->partial_alpha;
+  SDL_Texture* tex = detail::frame_texture(*from, f, keyed, slot);
   if (!tex) return;
-  bind(tex, *slot, s, im.frames[frame].opaque);
-  set_sampling(tex, *slot, im, s, im.frames[frame].opaque, rotated || ax != 1.0f || ay != 1.0f);
+  const bool opaque = from->frames[f].opaque;
+  bind(tex, *slot, s, opaque);
+  set_sampling(tex, *slot, *from, s, opaque, transformed);
   detail::apply_viewport();
 
   if (!rotated && s.sx > 0 && s.sy > 0) {
-    SDL_RenderCopyF(r, tex, &src, &dst);
+    SDL_RenderCopyF(r, tex, &part, &dst);
   } else {
     const SDL_FPoint centre{X - dst.x, Y - dst.y};
     const int flip = (s.sx < 0 ? SDL_FLIP_HORIZONTAL : 0) | (s.sy < 0 ? SDL_FLIP_VERTICAL : 0);
-    SDL_RenderCopyExF(r, tex, &src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
+    SDL_RenderCopyExF(r, tex, &part, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
   }
 }
 

@@ -41,6 +41,8 @@ struct Image {
 };
 
 Image* find_image(int handle);
+// Destroys the frame's textures that belong to the current renderer.
+void destroy_frame_textures(Frame& fr);
 // The frame's texture for the current renderer (nullptr without one).
 SDL_Texture* frame_texture(Image& image, int frame, bool keyed, TextureSlot*& slot);
 // The pixels of the frame's texture (keyed or as loaded), tex_w a row; they

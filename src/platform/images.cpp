@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/image_store.h"
+#include "platform/magnified_frames.h"
 #include "platform/platform.h"
 #include "platform/png_codec.h"
 #include "platform/soft_copy.h"
@@ -23,11 +24,6 @@ void destroy_slot(TextureSlot& slot) {
   if (slot.tex && slot.generation == display().generation && display().renderer)
     SDL_DestroyTexture(slot.tex);
   slot = TextureSlot{};
-}
-
-void destroy_frame_slots(Frame& fr) {
-  destroy_slot(fr.normal);
-  destroy_slot(fr.keyed);
 }
 
 // Transparent pixels take the average colour of their opaque neighbours so
@@ -132,6 +128,11 @@ SDL_Texture* upload_texture(const Image& image, TextureSlot& slot, const std::ve
 
 }  // namespace
 
+void destroy_frame_textures(Frame& fr) {
+  destroy_slot(fr.normal);
+  destroy_slot(fr.keyed);
+}
+
 Image* find_image(int handle) {
   if (handle <= 0 || handle > static_cast<int>(images().size())) return nullptr;
   return images()[handle - 1].get();
@@ -155,10 +156,11 @@ const uint32_t* texture_pixels(Image& image, int frame, bool keyed) {
 
 void drop_image_textures() {
   drop_kept_stretches();
+  drop_all_magnified();
   for (auto& image : images()) {
     if (!image) continue;
     for (Frame& fr : image->frames) {
-      destroy_frame_slots(fr);
+      destroy_frame_textures(fr);
     }
   }
 }
@@ -190,9 +192,10 @@ void free_image(int image) {
   detail::Image* im = find_image(image);
   if (!im) return;
   for (detail::Frame& fr : im->frames) {
-    detail::destroy_frame_slots(fr);
+    detail::destroy_frame_textures(fr);
   }
   detail::drop_kept_stretches();
+  detail::drop_magnified(im->serial);
   detail::images()[image - 1].reset();
 }
 
