@@ -67,11 +67,12 @@ std::vector<Tap> taps(int n, int k) {
   return out;
 }
 
-}  // namespace
-
-void magnify_masked(const uint32_t* pixels, int w, int h, int k, uint32_t* out) {
+// The factor is a constant here, so the plain bilinear mix divides by a
+// constant (a shift for 2 and 4).
+template <int k>
+void magnify_by(const uint32_t* pixels, int w, int h, uint32_t* out) {
   const std::vector<Tap> cols = taps(w, k), rows = taps(h, k);
-  const int unit = 2 * k, whole = unit * unit;
+  constexpr int unit = 2 * k, whole = unit * unit;
   const int W = w * k;
   for (int Y = 0; Y < h * k; ++Y) {
     const Tap& ty = rows[static_cast<size_t>(Y)];
@@ -83,6 +84,10 @@ void magnify_masked(const uint32_t* pixels, int w, int h, int k, uint32_t* out) 
       const Tap& tx = cols[static_cast<size_t>(X)];
       const int wx1 = tx.weight, wx0 = unit - wx1;
       const uint32_t p[4] = {r0[tx.first], r0[tx.second], r1[tx.first], r1[tx.second]};
+      if (((p[0] | p[1] | p[2] | p[3]) >> 24) == 0) {
+        o[X] = 0;  // all four clear: most of a creature's frame
+        continue;
+      }
       const int wt[4] = {wx0 * wy0, wx1 * wy0, wx0 * wy1, wx1 * wy1};
       if ((p[0] & p[1] & p[2] & p[3]) >> 24 == 0xFF) {
         // All four opaque: plain bilinear colour.
@@ -109,6 +114,16 @@ void magnify_masked(const uint32_t* pixels, int w, int h, int k, uint32_t* out) 
       o[X] = 0xFF000000u | static_cast<uint32_t>(rgb[0] / cover) << 16 | static_cast<uint32_t>(rgb[1] / cover) << 8 |
              static_cast<uint32_t>(rgb[2] / cover);
     }
+  }
+}
+
+}  // namespace
+
+void magnify_masked(const uint32_t* pixels, int w, int h, int k, uint32_t* out) {
+  switch (k) {
+    case 2: return magnify_by<2>(pixels, w, h, out);
+    case 3: return magnify_by<3>(pixels, w, h, out);
+    default: return magnify_by<4>(pixels, w, h, out);
   }
 }
 
