@@ -74,13 +74,28 @@ void magnify_by(const uint32_t* pixels, int w, int h, uint32_t* out) {
   const std::vector<Tap> cols = taps(w, k), rows = taps(h, k);
   constexpr int unit = 2 * k, whole = unit * unit;
   const int W = w * k;
+  // Each source row's span of texels that are not clear (first > last when
+  // none is): outside the spans of both rows it mixes, an output row is clear.
+  std::vector<int> first(static_cast<size_t>(h), w), last(static_cast<size_t>(h), -1);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (pixels[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)] >> 24) {
+        first[static_cast<size_t>(y)] = std::min(first[static_cast<size_t>(y)], x);
+        last[static_cast<size_t>(y)] = x;
+      }
   for (int Y = 0; Y < h * k; ++Y) {
     const Tap& ty = rows[static_cast<size_t>(Y)];
     const uint32_t* r0 = pixels + static_cast<size_t>(ty.first) * static_cast<size_t>(w);
     const uint32_t* r1 = pixels + static_cast<size_t>(ty.second) * static_cast<size_t>(w);
     const int wy1 = ty.weight, wy0 = unit - wy1;
     uint32_t* o = out + static_cast<size_t>(Y) * static_cast<size_t>(W);
-    for (int X = 0; X < W; ++X) {
+    // Output texels whose taps both lie before the span or both after it.
+    const int lo = std::min(first[static_cast<size_t>(ty.first)], first[static_cast<size_t>(ty.second)]);
+    const int hi = std::max(last[static_cast<size_t>(ty.first)], last[static_cast<size_t>(ty.second)]);
+    const int from = std::clamp((lo - 1) * k, 0, W), to = std::clamp((hi + 2) * k, from, W);
+    std::fill(o, o + from, 0u);
+    std::fill(o + to, o + W, 0u);
+    for (int X = from; X < to; ++X) {
       const Tap& tx = cols[static_cast<size_t>(X)];
       const int wx1 = tx.weight, wx0 = unit - wx1;
       const uint32_t p[4] = {r0[tx.first], r0[tx.second], r1[tx.first], r1[tx.second]};
