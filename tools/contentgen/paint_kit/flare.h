@@ -1,0 +1,16 @@
+// The flash of a round striking carapace or metal, painted per pixel: a
+// white-hot core, a yellow bloom, streaks and sparks flying out and a thin
+// ring of sooty smoke for the light to burn against.
+#pragma once
+
+#include <cstdint>
+
+#include "paint_kit/canvas.h"
+
+namespace contentgen::paint {
+
+// Paints the flash centred on a square canvas, fading to nothing before
+// the border. seed picks the streaks and sparks; the look is the same.
+void impact_flare(Canvas& c, uint32_t seed);
+
+}  // namespace contentgen::paint
