@@ -22,9 +22,7 @@ Bytes shot_flash() {
   // ten frames and then gone: the hit of a round on carapace or metal. Its
   // white-hot core is large enough to read as a strike at every one of
   // those sizes, and its sparks and ring spread out as it grows.
-  Canvas c(64, 64);
-  paint::impact_flare(c, 0xB1A57u);
-  return c.png_soft();
+  return paint::shot_flare_png();
 }
 
 const std::vector<Picture>& effect_pictures() {

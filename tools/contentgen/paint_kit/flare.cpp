@@ -137,4 +137,13 @@ void impact_flare(Canvas& c, uint32_t seed) {
     }
 }
 
+const Bytes& shot_flare_png() {
+  static const Bytes bytes = [] {
+    Canvas c(64, 64);
+    impact_flare(c, 0xB1A57u);
+    return c.png_soft();
+  }();
+  return bytes;
+}
+
 }  // namespace contentgen::paint

@@ -12,5 +12,8 @@ namespace contentgen::paint {
 // Paints the flash centred on a square canvas, fading to nothing before
 // the border. seed picks the streaks and sparks; the look is the same.
 void impact_flare(Canvas& c, uint32_t seed);
+// The 64 x 64 flash of a shot as PNG bytes (alpha kept whole), painted
+// once and shared by every picture that shows it.
+const Bytes& shot_flare_png();
 
 }  // namespace contentgen::paint

@@ -47,11 +47,8 @@ void crosshair(cairo_t* cr, double c, double r) {
 }  // namespace
 
 Bytes make_flash() {
-  // The archive's spare flash picture: a strike like the shot's own, with
-  // its sparks thrown another way.
-  Canvas c(64, 64);
-  paint::impact_flare(c, 0xF1A5u);
-  return c.png_soft();
+  // The archive's spare flash picture: the shot's own strike.
+  return paint::shot_flare_png();
 }
 
 Bytes make_blood() {
