@@ -66,7 +66,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
   // Light and smoke of one point, in radius units from the centre.
   auto light_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius, u = std::hypot(dx, dy);
-    double e = 1.4 * smooth(0.3, 0.1, u) + 0.85 * std::exp(-(u / 0.36) * (u / 0.36)) + 0.28 * std::exp(-u / 0.3);
+    double e = 1.4 * smooth(0.3, 0.1, u) + 1.0 * std::exp(-(u / 0.4) * (u / 0.4)) + 0.4 * std::exp(-u / 0.3);
     for (const Streak& s : streaks) {
       double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.05 || along > s.to + 0.05) continue;
