@@ -210,6 +210,26 @@ TEST(RoomArt, CentredPicturesBalanceOnTheirHandle) {
   EXPECT_EQ(last.height / 2, 134);
 }
 
+TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
+  // The flash grows from a fifth of its size, so a hit only reads as one
+  // when a broad part of it is solid near-white; and rotated at random, any
+  // light at its border would draw the square's edge.
+  Picture flash;
+  for (const auto& e : contentgen::creatures::effect_pictures())
+    if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
+  ASSERT_EQ(flash.width, 64);
+  int hot = 0, lit_border = 0;
+  for (int y = 0; y < flash.height; ++y)
+    for (int x = 0; x < flash.width; ++x) {
+      const uint8_t* px = flash.at(x, y);
+      if (px[3] >= 240 && std::min({px[0], px[1], px[2]}) >= 200) ++hot;
+      const bool border = x == 0 || y == 0 || x == flash.width - 1 || y == flash.height - 1;
+      if (border && px[3] > 0) ++lit_border;
+    }
+  EXPECT_GE(hot, 280) << "white-hot pixels";
+  EXPECT_EQ(lit_border, 0);
+}
+
 TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
   // The view multiplies walls by the room tint; strongly coloured walls
   // would go black in rooms whose tint lacks their colour.

@@ -4,39 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "paint_kit/flare.h"
 #include "wall_parts.h"
 #include "room_art.h"
 
 namespace contentgen::roomart {
 
 namespace {
-
-void star_burst(cairo_t* cr, Noise& n, double cx, double cy, double r, int rays, double hot) {
-  cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r * 0.55);
-  cairo_pattern_add_color_stop_rgba(glow, 0, 1, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgba(glow, 0.3, 1, 0.95, 0.7, 0.95 * hot);
-  cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.6, 0.2, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, cx, cy, r * 0.55, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
-  for (int i = 0; i < rays; ++i) {
-    double a = i * 2 * M_PI / rays + n.range(-0.2, 0.2);
-    double len = r * (i % 2 ? n.range(0.55, 0.75) : n.range(0.85, 1.0));
-    double wid = r * 0.07;
-    cairo_pattern_t* p = cairo_pattern_create_linear(cx, cy, cx + std::cos(a) * len, cy + std::sin(a) * len);
-    cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 0.9, 1);
-    cairo_pattern_add_color_stop_rgba(p, 0.6, 1, 0.8, 0.35, 0.9);
-    cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.5, 0.1, 0);
-    cairo_set_source(cr, p);
-    cairo_move_to(cr, cx - std::sin(a) * wid, cy + std::cos(a) * wid);
-    cairo_line_to(cr, cx + std::cos(a) * len, cy + std::sin(a) * len);
-    cairo_line_to(cr, cx + std::sin(a) * wid, cy - std::cos(a) * wid);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-  }
-}
 
 // A crosshair ring with four gapped ticks and a centre pip, in white so the
 // view's colour picks the player.
@@ -73,10 +47,8 @@ void crosshair(cairo_t* cr, double c, double r) {
 }  // namespace
 
 Bytes make_flash() {
-  Canvas c(64, 64);
-  Noise n(0xF1A5u);
-  star_burst(c.cr(), n, 32, 32, 31, 8, 0.6);
-  return c.png_dithered();
+  // The archive's spare flash picture: the shot's own strike.
+  return paint::shot_flare_png();
 }
 
 Bytes make_blood() {
@@ -198,20 +170,42 @@ Bytes make_crosshair(bool firing) {
     crosshair(c.cr(), 24, 15);
     return c.png();
   }
-  // Firing: the same sight opened up, with a muzzle flare behind it.
+  // Firing: the same sight opened up over a muzzle flare: long and short
+  // spikes, white-hot at the root and greying to their tips, each edged in
+  // dark so the flare holds against a room lit white by the shot.
   Canvas c(64, 64);
   Noise n(0x7A26u);
   cairo_t* cr = c.cr();
-  for (int i = 0; i < 8; ++i) {
-    double a = i * M_PI / 4 + M_PI / 8;
-    grey(cr, 0.85);
-    cairo_move_to(cr, 32 + std::cos(a) * 6, 32 + std::sin(a) * 6);
-    cairo_line_to(cr, 32 + std::cos(a + 0.12) * n.range(20, 28), 32 + std::sin(a + 0.12) * n.range(20, 28));
-    cairo_line_to(cr, 32 + std::cos(a + 0.25) * 6, 32 + std::sin(a + 0.25) * 6);
+  auto spike = [&](double a, double len, double half) {
+    cairo_move_to(cr, 32 + std::cos(a - half) * 8, 32 + std::sin(a - half) * 8);
+    cairo_line_to(cr, 32 + std::cos(a) * len, 32 + std::sin(a) * len);
+    cairo_line_to(cr, 32 + std::cos(a + half) * 8, 32 + std::sin(a + half) * 8);
     cairo_close_path(cr);
-    cairo_fill(cr);
-  }
+  };
+  std::vector<double> lengths;
+  for (int i = 0; i < 8; ++i) lengths.push_back(i % 2 ? n.range(18, 23) : n.range(26, 30.5));
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 0; i < 8; ++i) {
+      const double a = i * M_PI / 4 + M_PI / 8;
+      spike(a, lengths[i], i % 2 ? 0.26 : 0.36);
+      if (pass == 0) {
+        grey(cr, 0.05);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+      } else {
+        cairo_pattern_t* g = cairo_pattern_create_radial(32, 32, 4, 32, 32, lengths[i]);
+        cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
+        cairo_pattern_add_color_stop_rgb(g, 0.5, 0.9, 0.9, 0.9);
+        cairo_pattern_add_color_stop_rgb(g, 1, 0.75, 0.75, 0.75);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+      }
+    }
   crosshair(cr, 32, 19);
+  grey(cr, 0.05);
+  cairo_arc(cr, 32, 32, 6.2, 0, 2 * M_PI);
+  cairo_fill(cr);
   grey(cr, 1);
   cairo_arc(cr, 32, 32, 5, 0, 2 * M_PI);
   cairo_fill(cr);

@@ -123,6 +123,25 @@ void rivet(cairo_t* cr, double x, double y, double radius) {
   cairo_restore(cr);
 }
 
+void screw(cairo_t* cr, double x, double y, double radius, double angle) {
+  rivet(cr, x, y, radius);
+  // The slot: a dark cut across the head with a lit lower lip.
+  cairo_save(cr);
+  const double dx = std::cos(angle) * radius * 0.8, dy = std::sin(angle) * radius * 0.8;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_width(cr, std::max(0.7, radius * 0.38));
+  cairo_set_source_rgba(cr, 0.03, 0.03, 0.035, 0.95);
+  cairo_move_to(cr, x - dx, y - dy);
+  cairo_line_to(cr, x + dx, y + dy);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, std::max(0.4, radius * 0.14));
+  cairo_set_source_rgba(cr, 0.85, 0.87, 0.87, 0.5);
+  cairo_move_to(cr, x - dx + 0.35, y - dy + 0.45);
+  cairo_line_to(cr, x + dx + 0.35, y + dy + 0.45);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
 void vent(cairo_t* cr, double x, double y, double w, double h, int slots, bool vertical) {
   for (int i = 0; i < slots; ++i) {
     if (vertical) {

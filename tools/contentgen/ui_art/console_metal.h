@@ -45,6 +45,8 @@ void recess(cairo_t* cr, double x, double y, double w, double h, double r,
 void screen(cairo_t* cr, double x, double y, double w, double h, double r,
             double glow = 0.12);
 void rivet(cairo_t* cr, double x, double y, double radius);
+// A countersunk screw head with its slot turned to `angle` (radians).
+void screw(cairo_t* cr, double x, double y, double radius, double angle);
 // A row of slots cut into the plate.
 void vent(cairo_t* cr, double x, double y, double w, double h, int slots, bool vertical);
 // A glowing green line (halo, then core).

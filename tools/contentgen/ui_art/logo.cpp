@@ -99,6 +99,50 @@ void wear(cairo_t* cr) {
   cairo_restore(cr);
 }
 
+// The backing plate's service life: a second, wider bevel so its rim reads
+// as a thick machined edge, paint rubbed bright along the top edge and off
+// the corners, fine scratches on the rim and a screw in each corner.
+void plate_wear(cairo_t* cr, double x, double y, double w, double h) {
+  bevel(cr, x + 1.5, y + 1.5, w - 3, h - 3, 7, 2.5, true);
+  Noise n(0x1090u);
+  cairo_save(cr);
+  rounded_rect(cr, x, y, w, h, 8);
+  cairo_clip(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // Rubbed edges: short bright runs along the top and round the corners.
+  for (int i = 0; i < 14; ++i) {
+    const double sx = x + n.range(10, w - 40), len = n.range(6, 30);
+    cairo_set_source_rgba(cr, 0.85, 0.88, 0.88, n.range(0.18, 0.4));
+    cairo_set_line_width(cr, n.range(0.6, 1.2));
+    cairo_move_to(cr, sx, y + 1.2);
+    cairo_line_to(cr, sx + len, y + 1.2);
+    cairo_stroke(cr);
+  }
+  for (double cx : {x + 3.0, x + w - 3.0})
+    for (double cy : {y + 3.0, y + h - 3.0}) {
+      cairo_arc(cr, cx, cy, 4.5, 0, 2 * M_PI);
+      cairo_set_source_rgba(cr, 0.7, 0.73, 0.74, 0.3);
+      cairo_fill(cr);
+    }
+  // Scratches on the rim: thin, mostly along the edge.
+  for (int i = 0; i < 40; ++i) {
+    const bool top = n.unit() < 0.6;
+    const double sx = x + n.range(4, w - 4);
+    const double sy = top ? y + n.range(2, 6) : y + h - n.range(2, 6);
+    const double len = n.range(2, 8), tilt = n.range(-0.5, 0.5);
+    const bool light = n.unit() < 0.6;
+    cairo_set_source_rgba(cr, light ? 0.9 : 0.0, light ? 0.92 : 0.0, light ? 0.92 : 0.0, n.range(0.2, 0.45));
+    cairo_set_line_width(cr, 0.5);
+    cairo_move_to(cr, sx, sy);
+    cairo_line_to(cr, sx + len, sy + tilt * len * 0.3);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  int k = 0;
+  for (double cy : {y + 4.1, y + h - 4.1})
+    for (double cx : {x + 4.8, x + w - 4.8}) screw(cr, cx, cy, 2.0, 0.5 + 0.9 * k++);
+}
+
 }  // namespace
 
 void draw_logo(cairo_t* cr, double x, double y, double scale, bool weathered) {
@@ -107,7 +151,9 @@ void draw_logo(cairo_t* cr, double x, double y, double scale, bool weathered) {
   cairo_scale(cr, scale, scale);
   // A dark bevelled backing plate, so the lettering stands on its own
   // rather than over whatever is behind it.
-  metal_plate(cr, -12, -15, kLogoWidth + 24, 90 + kStroke + 10, 8, 77, kGunmetalDark);
+  const double plate_w = kLogoWidth + 24, plate_h = 90 + kStroke + 10;
+  metal_plate(cr, -12, -15, plate_w, plate_h, 8, 77, kGunmetalDark);
+  if (weathered) plate_wear(cr, -12, -15, plate_w, plate_h);
   recess(cr, -5, -9, kLogoWidth + 10, 90 + kStroke - 2, 5, {0.03, 0.045, 0.04});
   // The lettering sits inset in the plate with room for its outline and
   // glow, and its strokes end flat on the cap line and the baseline rather

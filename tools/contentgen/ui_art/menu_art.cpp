@@ -1,5 +1,6 @@
 // Front-end pictures: the menu logo (the background is menu_backer.cpp), the pointer and text
 // cursor, the framed-panel borders and the squad screen's parts.
+#include <algorithm>
 #include <cmath>
 
 #include "paint_kit/canvas.h"
@@ -16,6 +17,17 @@ Bytes title() {
   Canvas c(560, 136);
   cairo_t* cr = c.cr();
   double scale = 1.05;
+  // Mounting brackets either side, bolted to the wall behind and reaching
+  // under the plate: the logo is a fitted part, not a sticker.
+  for (double x : {4.0, 526.0}) {
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    rounded_rect(cr, x + 1.5, 40, 30, 54, 6);
+    cairo_fill(cr);
+    metal_plate(cr, x, 38, 30, 54, 6, 31, kGunmetal);
+    recess(cr, x + 8, 44, 14, 42, 4, {0.05, 0.06, 0.06});
+    screw(cr, x + 15, 54, 4.2, x < 100 ? 0.6 : 2.1);
+    screw(cr, x + 15, 76, 4.2, x < 100 ? 1.9 : 0.3);
+  }
   draw_logo(cr, (560 - kLogoWidth * scale) / 2, 8, scale, true);
   // A rule under the lettering with end brackets.
   double y = 128.5;
@@ -83,20 +95,30 @@ Bytes solid_black() {
   return c.png();
 }
 
+// The row of a border rail that carries its green trim.
+int trim_row(int thickness) { return thickness >= 5 ? thickness - 2 : thickness - 1; }
+
 // Panel border line: 'length' pixels along (stretched), 'thickness' across,
-// outer edge at row 0: dark rim, steel, then a green inner trim.
+// outer edge at row 0: a raised steel rail (dark outer lip, a lit bevel
+// falling into shade), then, with the trim, a green phosphor strip whose
+// light bleeds one row into the panel. Turned for each side, so every side
+// reads as the same bevelled rail.
 Bytes border_line(int length, int thickness, bool trim) {
   Canvas c(length, thickness);
   cairo_t* cr = c.cr();
+  const int metal = trim ? trim_row(thickness) : thickness;
   for (int row = 0; row < thickness; ++row) {
-    double t = thickness > 1 ? row / double(thickness - 1) : 0;
     Rgb col;
-    if (row == 0)
-      col = {0.08, 0.09, 0.09};
-    else if (trim && row == thickness - 1)
-      col = {0.20, 0.80, 0.38};
-    else
-      col = mix({0.55, 0.59, 0.60}, {0.22, 0.24, 0.25}, t);
+    if (row == 0) {
+      col = {0.05, 0.055, 0.06};
+    } else if (row < metal) {
+      const double t = metal > 2 ? (row - 1) / double(metal - 2) : 0;
+      col = mix({0.72, 0.75, 0.76}, {0.27, 0.29, 0.31}, t);
+    } else if (row == metal) {
+      col = {0.32, 0.96, 0.52};
+    } else {
+      col = {0.07, 0.28, 0.14};
+    }
     set_rgb(cr, col);
     cairo_rectangle(cr, 0, row, length, 1);
     cairo_fill(cr);
@@ -105,32 +127,65 @@ Bytes border_line(int length, int thickness, bool trim) {
 }
 
 // Panel corner (size x size, placed at the corner and rotated for the
-// others): an L-shaped steel bracket with a rivet, transparent inside.
-Bytes border_corner(int size, int arm, int thickness) {
+// others): a steel gusset plate over the rails' ends, its inner corner cut
+// off on the diagonal and trimmed in green like the rails, bevelled, worn
+// bright at its outer corner and held by a screw. Transparent inside the
+// diagonal.
+Bytes border_corner(int size, int thickness, uint32_t seed) {
   Canvas c(size, size);
   cairo_t* cr = c.cr();
-  cairo_move_to(cr, 0, 0);
-  cairo_line_to(cr, size, 0);
-  cairo_line_to(cr, size, arm);
-  cairo_line_to(cr, arm, arm);
-  cairo_line_to(cr, arm, size);
-  cairo_line_to(cr, 0, size);
-  cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.70, 0.74, 0.75);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.26, 0.28, 0.29);
-  cairo_set_source(cr, g);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
-  cairo_set_line_width(cr, 1);
-  cairo_set_source_rgb(cr, 0.06, 0.07, 0.07);
-  cairo_stroke(cr);
-  // Green trim along the inner edge, matching the border line.
-  set_rgb(cr, {0.20, 0.80, 0.38});
-  cairo_rectangle(cr, arm - 1, thickness - 1, size - arm + 1, 1);
-  cairo_rectangle(cr, thickness - 1, arm - 1, 1, size - arm + 1);
+  const double k = size / 16.0;  // the drawing is laid out for 16 px
+  const double arm = thickness, cut = 10 * k;
+  auto outline = [&](double inset) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, inset, inset);
+    cairo_line_to(cr, size, inset);
+    cairo_line_to(cr, size, arm - inset);
+    cairo_line_to(cr, cut - inset * 0.4, arm - inset);
+    cairo_line_to(cr, arm - inset, cut - inset * 0.4);
+    cairo_line_to(cr, arm - inset, size);
+    cairo_line_to(cr, inset, size);
+    cairo_close_path(cr);
+  };
+  // The plate: dark lip, then steel lit from the upper left.
+  outline(0);
+  cairo_set_source_rgb(cr, 0.05, 0.055, 0.06);
   cairo_fill(cr);
-  if (size >= 12) rivet(cr, arm / 2.0, arm / 2.0, arm / 4.0);
+  outline(1);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, cut, cut);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.74, 0.77, 0.78);
+  cairo_pattern_add_color_stop_rgb(g, 0.55, 0.46, 0.49, 0.51);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.26, 0.28, 0.30);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Green trim along the inner edge, meeting the rails' trim row.
+  set_rgb(cr, {0.32, 0.96, 0.52});
+  cairo_set_line_width(cr, 1);
+  const double trim = trim_row(thickness) + 0.5;
+  cairo_move_to(cr, size, trim);
+  cairo_line_to(cr, cut - (arm - trim) * 0.4, trim);
+  cairo_line_to(cr, trim, cut - (arm - trim) * 0.4);
+  cairo_line_to(cr, trim, size);
+  cairo_stroke(cr);
+  // Wear: the paint rubbed bright off the outer corner, a few scratches.
+  Noise n(seed);
+  cairo_set_source_rgba(cr, 0.92, 0.94, 0.92, 0.7);
+  cairo_rectangle(cr, 1, 1, 2 * k, 1);
+  cairo_rectangle(cr, 1, 1, 1, 2 * k);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 0.6);
+  for (int i = 0; i < static_cast<int>(3 * k); ++i) {
+    const double x = n.range(2, size - 2), y = n.range(1.5, arm - 2);
+    const bool across = n.unit() < 0.5;
+    cairo_set_source_rgba(cr, 0.9, 0.92, 0.92, 0.45);
+    if (across)
+      cairo_move_to(cr, y, x), cairo_line_to(cr, y + n.range(-1, 1), x + n.range(1.5, 3));
+    else
+      cairo_move_to(cr, x, y), cairo_line_to(cr, x + n.range(1.5, 3), y + n.range(-1, 1));
+    cairo_stroke(cr);
+  }
+  if (size >= 12) screw(cr, 4.3 * k, 4.3 * k, 2.3 * k, n.range(0, M_PI));
   harden_alpha(c);
   return c.png();
 }
@@ -288,9 +343,9 @@ void add_menu_art(Registry& reg) {
   reg.add(gfx("caret.png"), caret);
   reg.add(gfx("black.png"), solid_black);
   reg.add(gfx("bord_line.png"), [] { return border_line(5, 6, true); });
-  reg.add(gfx("bord_corner.png"), [] { return border_corner(16, 7, 6); });
+  reg.add(gfx("bord_corner.png"), [] { return border_corner(16, 6, 0xC0A1u); });
   reg.add(gfx("minibord.png"), [] { return border_line(3, 3, true); });
-  reg.add(gfx("minicorn.png"), [] { return border_corner(8, 4, 3); });
+  reg.add(gfx("minicorn.png"), [] { return border_corner(8, 3, 0xC0A2u); });
   reg.add(gfx("minibord_1.png"), [] { return border_line(3, 3, false); });
   reg.add(gfx("facebord.png"), facebord);
   reg.add(gfx("statbar.png"), statbar);
