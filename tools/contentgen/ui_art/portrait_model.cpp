@@ -139,7 +139,6 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 25 * W, 22 * L, 20}, {17 * W, 22 * L, 16}, {}, k.skin, 14);
   m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 14);  // muzzle over the teeth
   m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 12);  // chin
-  if (J > 0.7f) m.ellipsoid({0, 64 * L, 36 + f.chin * 9}, {2.5f, 5, 3}, {}, k.skin, 2, true);  // its cleft
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 40 * W, -25, 28}, {s * 8.0f, -29, 45}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 9);
@@ -151,13 +150,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 58 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
     m.sphere({s * 53 * W, 11, -6}, 4, k.skin, 3);
   }
-  // Neck: a column that flares into the shoulders, the two muscles running
-  // from behind the ears down to the notch between the collarbones, and
-  // the larynx on a man.
+  // Neck: a column that flares into the shoulders, and the two muscles
+  // running from behind the ears down to the notch between the collarbones.
   const float neck = neck_radius(f);
   m.capsule({0, 40, -18}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 16);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 20, -20}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 10);
-  if (!f.female) m.ellipsoid({0, 86, 4 + neck * 0.3f}, {5, 7, 4}, {}, k.skin, 8);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -275,6 +272,15 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
 
+// Hair cut short at the sides: a cap raised up the skull, so that it is
+// `top` thick over the crown, `side` thick over the temples, and runs out
+// into the scalp above the ears instead of hanging down them like a helmet.
+void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
+  Material short_hair = k.hair;  // too short to lie in long streaks
+  short_hair.strands *= 0.45f;
+  m.ellipsoid({0, -44, -14}, {(56 + side) * f.width, 50 + top, 63 + top * 0.3f}, {}, short_hair, 3);
+}
+
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
   const float W = f.width;
   Noise n(seed);
@@ -285,10 +291,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
       m.ellipsoid({0, -34, -14}, {(58 + 1.2f) * f.width, 64.6f, 63.2f}, {}, k.stubble, 1.5f);
       break;
-    case Hair::buzz: cap(m, f, k, 2.5f); break;
+    case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
-      cap(m, f, k, 4);
-      m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
+      // Longer on top and brushed up at the front, clipped at the sides.
+      crop(m, f, k, 6, 2);
+      m.ellipsoid({0, -86, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
@@ -326,20 +333,21 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       m.chain(crest, r, 4, k.hair, 4);
       break;
     }
-    case Hair::curly:
-      // A close mass of curls: a cap swelling over the crown with many
-      // shallow curls blended into it, so the outline is knobbly but no
-      // curl stands free as a bead.
-      cap(m, f, k, 6);
-      m.set_skin(0.2f, 3.0f);
-      for (int i = 0; i < 64; ++i) {
-        const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
-        const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
-        const V3 c{dir.x * 62 * W, -34 + dir.y * 68, -14 + dir.z * 66};
-        if (c.z > 20 && c.y > -60) continue;  // keep the forehead clear
-        m.sphere(c, static_cast<float>(n.range(7.5, 10)), k.hair, 6);
-      }
+    case Hair::curly: {
+      // A close mass of curls: a thick cap whose surface is knotted by
+      // tight sharp-crested ridges and whose outline is broken by coarse
+      // bumps, so that it is knobbly all over with no curl standing free.
+      Material curls = k.hair;
+      curls.strands = 0.15f;
+      curls.ridge = 1.1f;
+      curls.ridge_size = 10;
+      curls.rough = 0.4f;
+      m.set_skin(1.4f, 7.0f);
+      m.ellipsoid({0, -40, -16}, {64 * W, 66, 66}, {}, curls, 3);
+      m.ellipsoid({0, -76, 8}, {40 * W, 24, 40}, {}, curls, 10);
+      m.set_skin(0.06f, 4.0f);
       break;
+    }
     case Hair::long_hair:
       cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
