@@ -257,11 +257,15 @@ void beard(Model& out, const Face& f, const Materials& k) {
     case Beard::moustache: break;
   }
   if (f.beard == Beard::moustache || f.beard == Beard::goatee || f.beard == Beard::full) {
-    const V3 pts[3] = {{-17 * W, y - 2, muzzle_front(f, 17 * W) + 1},
-                       {0, y - 7, muzzle_front(f, 0) + 2.5f},
-                       {17 * W, y - 2, muzzle_front(f, 17 * W) + 1}};
-    const float r[3] = {2.4f, 4.0f, 2.4f};
-    out.chain(pts, r, 3, k.hair, 2);
+    // Spread along the upper lip and drooping at its ends, so that it
+    // reads as a moustache and not a knob under the nose.
+    const V3 pts[5] = {{-21 * W, y + 1, muzzle_front(f, 21 * W) - 1},
+                       {-12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+                       {0, y - 5.5f, muzzle_front(f, 0) + 2},
+                       {12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+                       {21 * W, y + 1, muzzle_front(f, 21 * W) - 1}};
+    const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
+    out.chain(pts, r, 5, k.hair, 1.5f);
   }
 }
 
@@ -615,7 +619,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   skull_and_face(m, f, k);
   nose(m, f, k);
   eyes(m, f, k);
-  m.set_skin(0.5f, 1.4f);
+  m.set_skin(0.22f, 3.5f);  // a coarse mass, not a sponge
   beard(m, f, k);
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;
