@@ -240,12 +240,12 @@ float scene(const Part* const* list, int n, V3 q) {
 }
 
 struct Surface {
-  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb, streak, sheen;
+  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb, streak, sheen, strands;
 };
 
 float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
   float d = kFar, h;
-  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < n; ++i) {
     const Part& p = *list[i];
     float e = part_distance(p, q);
@@ -270,6 +270,7 @@ float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
     s.tb += (m.tb - s.tb) * h;
     s.streak += (m.streak - s.streak) * h;
     s.sheen += (m.sheen - s.sheen) * h;
+    s.strands += (m.strands - s.strands) * h;
   }
   return d;
 }
@@ -421,6 +422,18 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   // A broad sheen under the tight highlight reads as wetness at sprite size;
   // soft tissue takes most of its shine there, dull and wide.
   specular += s.specular * wet * (0.22f + 0.5f * s.sheen) * std::pow(nh, s.shine * (0.15f - 0.08f * s.sheen)) * ao;
+  // Strands: the angle round the crown picks a streak, which wanders a
+  // little as it runs down; lit strands shine, the gaps between them fall
+  // into shadow.
+  float strand = 1;
+  if (s.strands > 0) {
+    const float az = std::atan2(hit.x - o.crown.x, hit.z - o.crown.z);
+    const float down = hit.y - o.crown.y;
+    const float u = 1 - std::fabs(noise3({az * 34 + down * 0.05f, down * 0.05f, 1.7f}));
+    const float fine = 1 - std::fabs(noise3({az * 90 + down * 0.09f, down * 0.12f, 8.3f}));
+    strand = 1 + s.strands * (0.9f * u * u * u + 0.45f * fine * fine - 0.55f);
+    specular *= std::max(0.0f, 1 + s.strands * (2.2f * u * u * u * u - 0.7f));
+  }
   float nv = clampf(nrm.z, 0, 1);
   float fres = (1 - nv) * (1 - nv) * (1 - nv);
   // The outline falls dark: the rim light lives a little inside it.
@@ -435,6 +448,8 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
     float m = 1 + s.mottle * (0.65f * noise3(hit * 0.19f) + 0.35f * noise3(hit * 0.57f + V3{5, 2, 9}));
     for (float& b : base) b *= m;
   }
+  if (s.strands > 0)
+    for (float& b : base) b *= strand;
   // Light through thin tissue, warm, strongest where the key light is behind.
   float through = s.translucent * thin * (0.55f + 0.45f * clampf(1 - ndl, 0, 1)) * (0.6f + 0.4f * ao);
   float trc[3] = {s.tr, s.tg, s.tb};

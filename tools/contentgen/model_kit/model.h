@@ -74,6 +74,9 @@ struct Material {
   float tr = 0.95f, tg = 0.55f, tb = 0.38f;
   float streak = 0.0f;  // 0..1: the highlight broken into bright runs down the surface (wet film)
   float sheen = 0.0f;   // 0..1: how much of the shine spreads into a broad dull lobe (soft tissue)
+  // 0..1: fine strands running down from the crown (RenderOptions::crown):
+  // the colour and the shine break into thin streaks along them, as hair.
+  float strands = 0.0f;
 };
 
 class Model {
@@ -140,6 +143,9 @@ struct RenderOptions {
   // ribs, under plates, round a knuckle) fall into shadow as well as the
   // deep hollows; at the same cost.
   bool creases = false;
+  // Where strands of hair radiate from (picture x, y, depth), for materials
+  // that have them.
+  V3 crown{0, 0, 0};
 };
 
 // Renders the model over the canvas (drawn on top of what it holds).

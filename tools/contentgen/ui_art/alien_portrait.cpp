@@ -18,11 +18,20 @@ using model::Material;
 using model::Model;
 using model::V3;
 
-// The dome's shell is hard and glossy but not smooth: fine ridges run over
-// it and its shine breaks in patches, so the light lies on it in streaks.
-constexpr Material dome{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0, 0.5f, 9.0f, 0.35f, 0.15f};
-constexpr Material ridge{0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0, 0.4f, 5.0f, 0.2f, 0};
-constexpr Material shadowed{0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0, 0.4f, 7.0f, 0.3f, 0.15f};
+// The grey shell seen in the dim menu corridor: hard and glossy but not
+// smooth; fine ridges run over it and its shine breaks in patches.
+constexpr Shell grey_shell{{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0, 0.5f, 9.0f, 0.35f, 0.15f},
+                           {0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0, 0.4f, 5.0f, 0.2f, 0},
+                           {0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0, 0.4f, 7.0f, 0.3f, 0.15f}};
+// Close up on the console: darker, and wet, a film breaking its shine into
+// bright runs along the dome, so the light lies on the dark shell in streaks.
+constexpr Material wet(Material m) {
+  m.streak = 0.8f;
+  return m;
+}
+constexpr Shell wet_shell{wet({0.12f, 0.13f, 0.15f, 2.8f, 55, 1.5f, 0, 0.25f, 12.0f, 0.2f, 0.12f}),
+                          wet({0.15f, 0.16f, 0.18f, 3.2f, 80, 1.6f, 0, 0.4f, 5.0f, 0.1f, 0}),
+                          {0.10f, 0.11f, 0.13f, 1.8f, 60, 1.1f, 0, 0.4f, 7.0f, 0.3f, 0.15f}};
 // Ribs across the back of the skull where the dome meets the neck.
 constexpr Material rib{0.18f, 0.19f, 0.22f, 1.8f, 60, 1.2f, 0, 0.3f, 4.0f, 0.3f, 0};
 constexpr Material gum{0.30f, 0.08f, 0.10f, 0.8f, 40, 0.3f, 0};
@@ -32,7 +41,10 @@ constexpr Material drool{0.60f, 0.70f, 0.58f, 1.8f, 90, 1.0f, 0.25f};
 
 }  // namespace
 
-void creature_head(Model& m) {
+void creature_head(Model& m) { creature_head(m, grey_shell); }
+
+void creature_head(Model& m, const Shell& shell) {
+  const Material &dome = shell.dome, &ridge = shell.ridge, &shadowed = shell.shadowed;
   const float a = -0.62f;
   const model::M3 along = model::rot_z(a);
   const V3 axis{std::cos(a), std::sin(a), 0}, across{-std::sin(a), std::cos(a), 0};
@@ -79,19 +91,20 @@ Bytes alien_portrait() {
   cairo_t* cr = c.cr();
   // A cold haze behind it, brighter where the key light falls.
   cairo_pattern_t* bg = cairo_pattern_create_radial(50, 40, 10, 80, 80, 170);
-  cairo_pattern_add_color_stop_rgb(bg, 0, 0.46, 0.52, 0.50);
-  cairo_pattern_add_color_stop_rgb(bg, 0.6, 0.20, 0.25, 0.24);
-  cairo_pattern_add_color_stop_rgb(bg, 1, 0.06, 0.08, 0.08);
+  // Bright enough that the dark head stands against it in silhouette.
+  cairo_pattern_add_color_stop_rgb(bg, 0, 0.74, 0.78, 0.76);
+  cairo_pattern_add_color_stop_rgb(bg, 0.6, 0.46, 0.50, 0.50);
+  cairo_pattern_add_color_stop_rgb(bg, 1, 0.20, 0.23, 0.24);
   cairo_set_source(cr, bg);
   cairo_paint(cr);
   cairo_pattern_destroy(bg);
   Model m;
-  m.set_skin(0.12f, 4);
-  creature_head(m);
+  m.set_skin(0.06f, 5);
+  creature_head(m, wet_shell);
   model::RenderOptions o;
   o.supersample = 3;  // as the squad's portraits
-  o.ambient = 0.22f;
-  o.exposure = 1.4f;
+  o.ambient = 0.12f;
+  o.exposure = 1.3f;
   o.rim_r = 0.75f, o.rim_g = 0.85f, o.rim_b = 1.0f;
   model::render(m, c, o);
   portrait_finish::settle_for_tints(c);

@@ -13,5 +13,11 @@ Bytes alien_portrait();
 // portrait space (184 x 184): the long grey dome runs from the jaws at the
 // lower left to the crown beyond the upper right corner.
 void creature_head(model::Model& m);
+// The same head in another shell: the dome, the ridges along it, and the
+// parts in its shadow (the lower jaw, every other neck tube).
+struct Shell {
+  model::Material dome, ridge, shadowed;
+};
+void creature_head(model::Model& m, const Shell& shell);
 
 }  // namespace contentgen::ui

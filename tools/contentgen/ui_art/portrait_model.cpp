@@ -20,14 +20,16 @@ Material matte(Rgb c, float specular, float shine, float rim) {
   return {static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b), specular, shine, rim, 0};
 }
 
-// Hair in fine ridges that catch the rim light like strands, its shine
-// broken into patches so that it reads as hair and not a moulded shell.
+// Hair as strands running down from the crown: the colour and the shine
+// break into fine streaks along them, over a mass only gently ridged, so
+// that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.45f, 14, 1.1f);
-  m.ridge = 0.6f;
-  m.ridge_size = 11;
-  m.rough = 0.5f;
-  m.mottle = 0.12f;
+  Material m = matte(c, 0.55f, 26, 1.0f);
+  m.ridge = 0.22f;
+  m.ridge_size = 14;
+  m.rough = 0.25f;
+  m.mottle = 0.08f;
+  m.strands = 0.7f;
   return m;
 }
 
@@ -39,27 +41,39 @@ Material cloth_material(Rgb c) {
   return m;
 }
 
-// Skin: an oily sheen on the forehead, nose and cheekbones that dulls in
-// patches, a faint blotching of the colour and warm light through its thin
-// parts, so that a face is not one smooth wax.
+// Skin: matte, its shine a soft broad sheen with no tight highlight (a tight
+// one reads as polished metal), a faint blotching of the colour and warm
+// light through its thin parts, so that a face is neither wax nor bronze.
 Material skin_material(Rgb c) {
-  Material m = matte(c, 0.34f, 22, 0.9f);
-  m.rough = 0.55f;
-  m.mottle = 0.12f;
-  // Light through the ears and the nose's wings, reddened by the blood.
-  m.translucent = 0.22f;
+  Material m = matte(c, 0.16f, 10, 0.8f);
+  m.sheen = 0.9f;
+  m.rough = 0.35f;
+  m.mottle = 0.08f;
+  // Light through the ears, the nose's wings and the lips, reddened by the blood.
+  m.translucent = 0.16f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
   return m;
 }
 
 // The skin's albedo: pale skins held below paper white so that the hard
-// key models them instead of bleaching them, and the colour a little
-// richer, since the lights and the tone pass both pull it toward grey.
+// key models them instead of bleaching them, and the colour a little less
+// saturated than the roster's, since the warm key light adds its own.
 Rgb skin_albedo(Rgb c) {
   const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
   const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
-  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.35, 0.0, 1.0); };
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 0.95, 0.0, 1.0); };
   return {rich(held.r), rich(held.g), rich(held.b)};
+}
+
+// Lips a little rosier and darker than the skin round them, with a soft
+// moist sheen: a mouth, not a painted doll's.
+Material lip_material(Rgb skin) {
+  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.3);
+  Material m = matte(paint::scaled(c, 0.9), 0.3f, 18, 0.5f);
+  m.sheen = 0.6f;
+  m.translucent = 0.2f;
+  m.tr = 0.9f, m.tg = 0.35f, m.tb = 0.3f;
+  return m;
 }
 
 // The materials of one member: skin with a soft sheen, redder lips, hair
@@ -69,11 +83,11 @@ struct Materials {
       webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
-        lip(matte({f.skin.r * 0.88, f.skin.g * 0.72, f.skin.b * 0.70}, 0.45f, 30, 0.5f)),  // close to the skin: no painted mouth
+        lip(lip_material(f.skin)),
         hair(hair_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
-        sclera{0.66f, 0.62f, 0.58f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
+        sclera{0.80f, 0.77f, 0.72f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
         iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
         lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
@@ -113,14 +127,18 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 32 * W, 4, 30}, {13, 8, 12}, rot_z(s * -0.3f), k.skin, 12);  // cheekbone
     // The jaw: one smooth bar from below the ear to the chin's corner, its
     // angle squarer and lower as `jaw` grows; a woman's is lighter.
-    const float r = (f.female ? 5 : 6.5f) + 2 * J;
-    const V3 angle{s * (36 + 6 * J) * W, (34 + 8 * J) * L, -18};
-    m.capsule({s * 44 * W, 0, -16}, angle, r, r, k.skin, 18);
-    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
+    // Kept inside the cheek's line, so that it shapes the face without
+    // standing out below the ears as jowls.
+    const float r = (f.female ? 4 : 5) + 1.5f * J;
+    const V3 angle{s * (33 + 5 * J) * W, (32 + 8 * J) * L, -12};
+    m.capsule({s * 40 * W, -2, -14}, angle, r, r, k.skin, 14);
+    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 14);
   }
+  // The flesh of the cheeks between the cheekbone and the jaw, so that
+  // the face is full from the eyes down instead of hollow round a snout.
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 25 * W, 22 * L, 20}, {17 * W, 22 * L, 16}, {}, k.skin, 14);
   m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 14);  // muzzle over the teeth
   m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 12);  // chin
-  if (J > 0.7f) m.ellipsoid({0, 64 * L, 36 + f.chin * 9}, {2.5f, 5, 3}, {}, k.skin, 2, true);  // its cleft
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 40 * W, -25, 28}, {s * 8.0f, -29, 45}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 9);
@@ -132,13 +150,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 58 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
     m.sphere({s * 53 * W, 11, -6}, 4, k.skin, 3);
   }
-  // Neck: a column that flares into the shoulders, the two muscles running
-  // from behind the ears down to the notch between the collarbones, and
-  // the larynx on a man.
+  // Neck: a column that flares into the shoulders, and the two muscles
+  // running from behind the ears down to the notch between the collarbones.
   const float neck = neck_radius(f);
   m.capsule({0, 40, -18}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 16);
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 34 * W, 12, -14}, {s * 8.0f, 100, 2}, 6, 5, k.skin, 12);
-  if (!f.female) m.ellipsoid({0, 84, 8 + neck * 0.3f}, {6, 9, 6}, {}, k.skin, 8);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 20, -20}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 10);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
       const float y = -44 - i * 7.0f;
@@ -172,13 +188,13 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
     m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -15.6f, 40.5f}, {ex + 12, -15.2f, 40.5f}, 4.1f, 4.1f, k.skin, 3);  // upper lid, over the iris' top
-    m.capsule({ex - 11, -2.8f, 41}, {ex + 11, -2.8f, 40}, 3.0f, 3.0f, k.skin, 3);  // lower lid, narrowing the eye
+    m.capsule({ex - 12, -17.4f, 40.5f}, {ex + 12, -17.0f, 40.5f}, 4.0f, 4.0f, k.skin, 3);  // upper lid, over the iris' top
+    m.capsule({ex - 11, -0.8f, 40.5f}, {ex + 11, -0.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);  // lower lid
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
-    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -12.6f, 42.9f}, {ex + 5, -12.6f, 42.9f},
+    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -13.6f, 42.9f}, {ex + 5, -13.6f, 42.9f},
                         {ex + 11.5f, -10, 39}};
     const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
@@ -213,7 +229,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 // wings down past the mouth's corners. Carved shallow, deeper on a lined
 // face.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = f.lined ? 1.2f : 0.7f;
+  const float W = f.width, y = mouth_y(f), depth = f.lined ? 0.8f : 0.45f;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
@@ -241,11 +257,15 @@ void beard(Model& out, const Face& f, const Materials& k) {
     case Beard::moustache: break;
   }
   if (f.beard == Beard::moustache || f.beard == Beard::goatee || f.beard == Beard::full) {
-    const V3 pts[3] = {{-17 * W, y - 2, muzzle_front(f, 17 * W) + 1},
-                       {0, y - 7, muzzle_front(f, 0) + 2.5f},
-                       {17 * W, y - 2, muzzle_front(f, 17 * W) + 1}};
-    const float r[3] = {2.4f, 4.0f, 2.4f};
-    out.chain(pts, r, 3, k.hair, 2);
+    // Spread along the upper lip and drooping at its ends, so that it
+    // reads as a moustache and not a knob under the nose.
+    const V3 pts[5] = {{-21 * W, y + 1, muzzle_front(f, 21 * W) - 1},
+                       {-12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+                       {0, y - 5.5f, muzzle_front(f, 0) + 2},
+                       {12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+                       {21 * W, y + 1, muzzle_front(f, 21 * W) - 1}};
+    const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
+    out.chain(pts, r, 5, k.hair, 1.5f);
   }
 }
 
@@ -256,20 +276,30 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
   m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
 }
 
+// Hair cut short at the sides: a cap raised up the skull, so that it is
+// `top` thick over the crown, `side` thick over the temples, and runs out
+// into the scalp above the ears instead of hanging down them like a helmet.
+void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
+  Material short_hair = k.hair;  // too short to lie in long streaks
+  short_hair.strands *= 0.45f;
+  m.ellipsoid({0, -44, -14}, {(56 + side) * f.width, 50 + top, 63 + top * 0.3f}, {}, short_hair, 3);
+}
+
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
   const float W = f.width;
   Noise n(seed);
-  m.set_skin(0.15f, 1.5f);
+  m.set_skin(0.06f, 4.0f);
   switch (f.hair_style) {
     case Hair::bald: break;
     case Hair::shaved:
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
       m.ellipsoid({0, -34, -14}, {(58 + 1.2f) * f.width, 64.6f, 63.2f}, {}, k.stubble, 1.5f);
       break;
-    case Hair::buzz: cap(m, f, k, 2.5f); break;
+    case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
-      cap(m, f, k, 4);
-      m.ellipsoid({0, -78, 10}, {36 * W, 16, 34}, {}, k.hair, 8);
+      // Longer on top and brushed up at the front, clipped at the sides.
+      crop(m, f, k, 6, 2);
+      m.ellipsoid({0, -86, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
@@ -307,17 +337,21 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       m.chain(crest, r, 4, k.hair, 4);
       break;
     }
-    case Hair::curly:
-      cap(m, f, k, 1);  // the curls make the mass
-      m.set_skin(0.4f, 2.0f);
-      for (int i = 0; i < 84; ++i) {
-        const float a = static_cast<float>(n.range(-2.9, 2.9)), b = static_cast<float>(n.range(0.05, 1.45));
-        const V3 dir{std::sin(a) * std::sin(b), -std::cos(b), std::cos(a) * std::sin(b)};
-        const V3 c{dir.x * 62 * W, -34 + dir.y * 66, -14 + dir.z * 64};
-        if (c.z > 20 && c.y > -60) continue;  // keep the forehead clear
-        m.sphere(c, static_cast<float>(n.range(6, 8.5)), k.hair, 3.5f);
-      }
+    case Hair::curly: {
+      // A close mass of curls: a thick cap whose surface is knotted by
+      // tight sharp-crested ridges and whose outline is broken by coarse
+      // bumps, so that it is knobbly all over with no curl standing free.
+      Material curls = k.hair;
+      curls.strands = 0.15f;
+      curls.ridge = 1.1f;
+      curls.ridge_size = 10;
+      curls.rough = 0.4f;
+      m.set_skin(1.4f, 7.0f);
+      m.ellipsoid({0, -40, -16}, {64 * W, 66, 66}, {}, curls, 3);
+      m.ellipsoid({0, -76, 8}, {40 * W, 24, 40}, {}, curls, 10);
+      m.set_skin(0.06f, 4.0f);
       break;
+    }
     case Hair::long_hair:
       cap(m, f, k, 5);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
@@ -533,6 +567,19 @@ void dress(Model& m, const Face& f, const Materials& k) {
 
 V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f; }
 
+V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
+
+V3 nostril(const Face& f, int side) {
+  const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
+  return {side * 4.5f * nw, tip_y + 7, tip_z - 6};
+}
+
+void nose_bridge(const Face& f, V3 out[2]) {
+  const float nl = f.nose_len, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
+  out[0] = {-1.5f, -16, 52.5f};
+  out[1] = {-1.5f, tip_y - 2, tip_z + 3.5f};
+}
+
 float neck_radius(const Face& f) { return f.female ? 22 : 27; }
 
 V3 chin_bottom(const Face& f) { return {0, 58 * f.length + 11, 25 + f.chin * 7}; }
@@ -572,7 +619,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   skull_and_face(m, f, k);
   nose(m, f, k);
   eyes(m, f, k);
-  m.set_skin(0.5f, 1.4f);
+  m.set_skin(0.22f, 3.5f);  // a coarse mass, not a sponge
   beard(m, f, k);
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;

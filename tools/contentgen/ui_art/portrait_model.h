@@ -49,6 +49,14 @@ void build(Model& m, const Face& f, const Xf& view);
 // Where the pupil of the left (side -1) or right (side 1) eye faces the
 // viewer, in head units, for the catchlight painted over the render.
 V3 pupil(const Face& f, int side);
+// The middle of an eyeball, its radius, and how far the lids open above and
+// below its middle, in head units, for the eye painted over the render.
+V3 eye_middle(const Face& f, int side);
+constexpr float kEyeRadius = 11, kLidTop = -13.4f, kLidBottom = -3.6f;
+// Where a nostril opens under the nose's tip, and the top and the tip of
+// the nose's bridge.
+V3 nostril(const Face& f, int side);
+void nose_bridge(const Face& f, V3 out[2]);
 // The eyebrow of one side as inner end, arch and outer end, in head units,
 // for the brow painted over the render.
 void brow_line(const Face& f, int side, V3 out[3]);

@@ -85,10 +85,18 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   }
   V3 m[3];
   portrait_model::mouth_line(f, m);
-  const Rgb seam = paint::scaled(f.skin, 0.22);
-  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.45);
-  cairo_set_line_width(cr, 1.0 * weight(view));
+  const Rgb seam = paint::mix(paint::scaled(f.skin, 0.18), {0.15, 0.03, 0.03}, 0.3);
+  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.75);
+  cairo_set_line_width(cr, 1.1 * weight(view));
   curve(cr, view, m);
+  cairo_stroke(cr);
+  // The lower lip's soft light, just under the parting.
+  V3 low[3] = {m[0], m[1], m[2]};
+  for (V3& p : low) p.y += 3.2f;
+  low[0].x *= 0.5f, low[2].x *= 0.5f;
+  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.2);
+  cairo_set_line_width(cr, 1.2 * weight(view));
+  curve(cr, view, low);
   cairo_stroke(cr);
 }
 
@@ -115,15 +123,123 @@ void stubble(cairo_t* cr, const Face& f, const Xf& view) {
   }
 }
 
-// A small bright catchlight on each pupil, toward the key light: at the
-// portrait's size it is what makes the eyes look back.
-void catchlights(cairo_t* cr, const Face& f, const Xf& view) {
+// Each eye painted into the modelled socket, where the render alone gives
+// a dark slit at this size: an almond of white shaded under the upper lid,
+// the iris with a darker ring and a lighter crescent opposite the key, the
+// pupil, a catchlight toward the key light, and the lash line along the
+// upper lid. Both irises sit where the shared gaze puts them.
+void eyes(cairo_t* cr, const Face& f, const Xf& view) {
+  const double w = weight(view);
+  const Rgb iris = paint::mix(paint::scaled(f.iris, 1.2), {0.42, 0.36, 0.28}, 0.3);
+  const Rgb lash = paint::mix(paint::scaled(f.hair, 0.3), {0.05, 0.04, 0.04}, 0.6);
+  const Rgb white = paint::mix({0.88, 0.85, 0.80}, f.skin, 0.12);
   for (int side = -1; side <= 1; side += 2) {
-    const V3 p = view.point(portrait_model::pupil(f, side));
-    cairo_set_source_rgba(cr, 1, 1, 0.97, 0.9);
-    cairo_arc(cr, p.x - 1.2, p.y - 1.3, 1.1 * weight(view), 0, 2 * M_PI);
+    const V3 c = portrait_model::eye_middle(f, side);
+    const float mid = (portrait_model::kLidTop + portrait_model::kLidBottom) / 2;
+    const float half = (portrait_model::kLidBottom - portrait_model::kLidTop) / 2;
+    // The opening's rim on the eyeball: upper arc inner to outer, then the
+    // lower arc back. The upper lid peaks a little toward the nose.
+    auto rim_point = [&](float t, float dir) {
+      const float x = t * 11.0f, bulge = 1 - t * t;
+      const float y = mid + dir * half * bulge * (dir < 0 ? 1 + 0.15f * side * -t : 1.0f);
+      const float dz2 = portrait_model::kEyeRadius * portrait_model::kEyeRadius - x * x - (y - c.y) * (y - c.y);
+      return view.point({c.x + x, y, c.z + std::sqrt(std::max(0.0f, dz2)) + 0.3f});
+    };
+    constexpr int kSteps = 10;
+    cairo_new_path(cr);
+    for (int i = 0; i <= kSteps; ++i) {
+      const V3 p = rim_point(-1 + 2.0f * i / kSteps, -1);
+      i == 0 ? cairo_move_to(cr, p.x, p.y) : cairo_line_to(cr, p.x, p.y);
+    }
+    for (int i = kSteps - 1; i > 0; --i) {
+      const V3 p = rim_point(-1 + 2.0f * i / kSteps, 1);
+      cairo_line_to(cr, p.x, p.y);
+    }
+    cairo_close_path(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    const V3 top = view.point({c.x, portrait_model::kLidTop, c.z + 9}),
+             bottom = view.point({c.x, portrait_model::kLidBottom, c.z + 9});
+    cairo_pattern_t* g = cairo_pattern_create_linear(top.x, top.y, bottom.x, bottom.y);
+    cairo_pattern_add_color_stop_rgb(g, 0, white.r * 0.45, white.g * 0.43, white.b * 0.42);
+    cairo_pattern_add_color_stop_rgb(g, 0.45, white.r * 0.9, white.g * 0.9, white.b * 0.9);
+    cairo_pattern_add_color_stop_rgb(g, 1, white.r * 0.75, white.g * 0.74, white.b * 0.74);
+    cairo_set_source(cr, g);
     cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    const V3 p = view.point(portrait_model::pupil(f, side));
+    const double ir = 4.7 * view.s;
+    g = cairo_pattern_create_radial(p.x + 0.3 * ir, p.y + 0.4 * ir, 0, p.x, p.y, ir);
+    cairo_pattern_add_color_stop_rgb(g, 0, iris.r * 1.25, iris.g * 1.25, iris.b * 1.25);
+    cairo_pattern_add_color_stop_rgb(g, 0.7, iris.r, iris.g, iris.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, iris.r * 0.45, iris.g * 0.45, iris.b * 0.45);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, p.x, p.y, ir, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_set_source_rgb(cr, 0.02, 0.02, 0.02);
+    cairo_arc(cr, p.x, p.y, 1.9 * view.s, 0, 2 * M_PI);
+    cairo_fill(cr);
+    // The upper lid's shadow across the top of the eye.
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+    cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 2.6 * w);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 1, 1, 0.97, 0.95);
+    cairo_arc(cr, p.x - 0.45 * ir, p.y - 0.4 * ir, 0.85 * w, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // The lash line along the upper lid, heavier toward the outer corner.
+    cairo_set_source_rgba(cr, lash.r, lash.g, lash.b, 0.9);
+    for (int i = 0; i < kSteps; ++i) {
+      const float t0 = -1 + 2.0f * i / kSteps, t1 = -1 + 2.0f * (i + 1) / kSteps;
+      const V3 a = rim_point(t0, -1), b = rim_point(t1, -1);
+      const float outer = 0.5f + 0.5f * side * (t0 + t1) / 2;
+      cairo_set_line_width(cr, (0.8 + 0.7 * outer) * w);
+      cairo_move_to(cr, a.x, a.y);
+      cairo_line_to(cr, b.x, b.y);
+      cairo_stroke(cr);
+    }
+    // The lower lid's rim, faint.
+    const Rgb shade = paint::scaled(f.skin, 0.35);
+    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.35);
+    cairo_set_line_width(cr, 0.7 * w);
+    for (int i = 0; i <= kSteps; ++i) {
+      const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+      i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+    }
+    cairo_stroke(cr);
   }
+}
+
+// The nostrils' dark openings and a soft light down the nose's bridge on
+// the key light's side.
+void nose(cairo_t* cr, const Face& f, const Xf& view) {
+  const double w = weight(view);
+  const Rgb dark = paint::scaled(f.skin, 0.18);
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 p = view.point(portrait_model::nostril(f, side));
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y);
+    cairo_rotate(cr, side * -0.35);
+    cairo_scale(cr, 1.6 * w, 0.95 * w);
+    cairo_set_source_rgba(cr, dark.r, dark.g, dark.b, 0.6);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
+  V3 b[2];
+  portrait_model::nose_bridge(f, b);
+  const V3 a = view.point(b[0]), e = view.point(b[1]);
+  cairo_pattern_t* g = cairo_pattern_create_linear(a.x, a.y, e.x, e.y);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.0);
+  cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 0.95, 0.88, 0.22);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0.32);
+  cairo_set_source(cr, g);
+  cairo_set_line_width(cr, 1.5 * w);
+  cairo_move_to(cr, a.x, a.y);
+  cairo_line_to(cr, e.x, e.y);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(g);
 }
 
 }  // namespace
@@ -136,7 +252,8 @@ void features(Canvas& c, const Face& f, const Xf& view) {
   stubble(cr, f, view);
   creases(cr, f, view);
   brows(cr, f, view);
-  catchlights(cr, f, view);
+  eyes(cr, f, view);
+  nose(cr, f, view);
   cairo_restore(cr);
 }
 

@@ -93,6 +93,7 @@ Bytes portrait(int index) {
   o.exposure = 1.8f;
   o.outline_dark = 0.2f;
   o.rim_r = 1.0f, o.rim_g = 1.2f, o.rim_b = 1.6f;  // cold: it outlines the head in a blue room too
+  o.crown = view.point({0, -86, -34});  // where the hair's strands part from
   model::render(m, c, o);
   portrait_paint::features(c, f, view);
   portrait_finish::settle_for_tints(c);
