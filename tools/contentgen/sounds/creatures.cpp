@@ -95,6 +95,8 @@ Buf creature_attack(int kind) {
       add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 290.0f, .hz1 = 240.0f, .gain = 1.0f, .formant = 1050.0f,
                               .rattle_hz = 52.0f, .rattle_spread = 0.35f, .rasp = 0.1f});
       add_hiss(b, rng, 0.0, 0.12f, 3800.0f, 0.35f);
+      // Small and thin: no chest at all under 600 Hz, a nasal ring at 1 kHz.
+      colour(b, {{Colour::HighPass, 600.0f}, {Colour::HighPass, 600.0f}, {Colour::Peak, 1000.0f, 5.0f, 0.9f}});
       return b;
     }
     case 3: {  // queen: a deep roar rising into a shriek
@@ -114,6 +116,9 @@ Buf creature_attack(int kind) {
       thin1.highpass(170.0f, 0.707f, kRate);
       thin2.highpass(170.0f, 0.707f, kRate);
       for (float& s : b) s = thin2(thin1(s));
+      // The queen is the biggest throat: her roar's middle at 700 Hz full
+      // and its top rolled off, never a thin whistle.
+      colour(b, {{Colour::LowPass, 4500.0f}, {Colour::Peak, 700.0f, 1.0f, 0.9f}});
       return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
     }
     default: {  // warrior: a snarl through its teeth, rising into a screech
@@ -126,6 +131,8 @@ Buf creature_attack(int kind) {
       add_growl(b, rng, 0.0, {.seconds = 0.75f, .hz0 = 130.0f, .hz1 = 110.0f, .gain = 1.5f, .release_s = 0.25f,
                               .formant = 420.0f, .rattle_hz = 24.0f, .rattle_spread = 0.6f, .rasp = 0.35f});
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
+      // The warrior's weight: a deep chest boom under the snarl.
+      colour(b, {{Colour::Peak, 70.0f, 1.5f, 0.9f}});
       return b;
     }
   }
@@ -144,6 +151,8 @@ Buf creature_death(int kind) {
       add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 1.0f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
+      // The small body's squeal still has a throat in it at 400 Hz.
+      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}});
       return b;
     }
     case 3: {  // queen: a long falling roar
@@ -161,6 +170,8 @@ Buf creature_death(int kind) {
       // thrown high over the growl. It lands at full strength at once.
       b = lowpassed(lowpassed(b, kRate, 1100.0f), kRate, 1300.0f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
+      // Hollowed at 400 Hz: a cavernous roar rather than a man's moan.
+      colour(b, {{Colour::Peak, 400.0f, -0.7f, 0.9f}});
       return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
     }
     default: {  // warrior: a scream that breaks and drowns
@@ -186,6 +197,9 @@ Buf creature_death(int kind) {
         const float x = c(a(s));
         s = x - 0.6f * hollow(x);
       }
+      // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
+      // of air high above it.
+      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 3.0f, 0.9f}});
       return b;
     }
   }
@@ -231,6 +245,10 @@ Buf egg_death() {
   }
   // The shell's splinters settle after the crack.
   for (int k = 0; k < 5; ++k) add_noise_burst(b, rng, 0.03 + 0.035 * k, rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
+  // Wet and low: the slops' body kept, the crack's top rolled off steeply
+  // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.
+  colour(b, {{Colour::HighPass, 150.0f}, {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f},
+             {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 900.0f, -0.85f, 0.9f}});
   return b;
 }
 

@@ -63,6 +63,16 @@ void add_bell(Buf& b, double at, float hz, float ratio, float index, float decay
   }
 }
 
+void colour(Buf& b, std::initializer_list<Colour> chain) {
+  for (const Colour& c : chain) {
+    Biquad f;
+    if (c.kind == Colour::LowPass) f.lowpass(c.hz, c.q, kRate);
+    if (c.kind == Colour::HighPass) f.highpass(c.hz, c.q, kRate);
+    if (c.kind == Colour::Peak) f.bandpass(c.hz, c.q, kRate);
+    for (float& x : b) x = c.kind == Colour::Peak ? x + c.gain * f(x) : f(x);
+  }
+}
+
 float Contour::at(float t) const {
   auto it = points.begin();
   if (t <= it->first) return it->second;

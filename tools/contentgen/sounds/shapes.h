@@ -3,6 +3,7 @@
 // sources, the creature shriek and the human formant voice.
 #pragma once
 
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,16 @@ void add_noise_burst(Buf& b, dsp::Rng& rng, double at, float centre_hz, float q,
 void add_ping(Buf& b, double at, float hz, float decay_s, float gain);
 // An FM bell (two-operator, modulator ratio `ratio`).
 void add_bell(Buf& b, double at, float hz, float ratio, float index, float decay_s, float gain);
+
+// A sound's colour: filters run in order over the finished sound. A peak
+// adds the band around `hz` scaled by `gain` (negative gains carve a dip).
+struct Colour {
+  enum Kind { LowPass, HighPass, Peak } kind;
+  float hz;
+  float gain = 0.0f;
+  float q = 0.707f;
+};
+void colour(Buf& b, std::initializer_list<Colour> chain);
 
 // Pitch contour through (time, Hz) points, interpolated in log frequency.
 struct Contour {

@@ -18,43 +18,107 @@ namespace contentgen::sfx {
 
 using namespace dsp;
 
-Buf pain(bool female) {
-  // A short forced grunt, "uh!", from the chest: a hard glottal onset, the
-  // vowel held open and falling in pitch, the voice cracking into creak at
-  // its end, then a short exhale. Voiced all the way, with little noise.
-  VoiceParams p{.seconds = female ? 0.34f : 0.32f,
-                .pitch = {{{0.0f, 150.0f}, {0.04f, 158.0f}, {0.22f, 118.0f}, {0.32f, 72.0f}}},
-                .vowels = {kVowelA, kVowelU, kVowelU, kVowelU},
-                .rasp = 0.08f,
-                .jitter = 0.03f,
-                .attack_s = 0.008f,
-                .release_s = 0.1f,
-                .seed = 0x9A1Du};
-  if (female) {
-    p.pitch = {{{0.0f, 300.0f}, {0.04f, 320.0f}, {0.22f, 250.0f}, {0.34f, 170.0f}}};
-    p.vowels = {kVowelA, kVowelA, kVowelU, kVowelU};
-    p.formant_scale = 1.17f;
-    p.seed = 0x9A1Fu;
+namespace {
+
+// How one person grunts when hit: the whole shape of the cry.
+struct Grunt {
+  float seconds;
+  Contour pitch;             // a catch low, a leap up on the blow, then a fall into creak
+  std::vector<Vowel> vowels;  // the mouth opening from "uh" to "ah" and closing
+  float formant_scale;
+  float breath;              // air through the cry and the gasp after it
+  float creak_hz;            // how often the tired voice stutters at its end
+  uint32_t seed;
+};
+
+Buf grunt(const Grunt& g) {
+  Buf b = voice({.seconds = g.seconds,
+                 .pitch = g.pitch,
+                 .vowels = g.vowels,
+                 .formant_scale = g.formant_scale,
+                 .rasp = 0.18f,
+                 .jitter = 0.05f,
+                 .attack_s = 0.003f,
+                 .release_s = g.seconds * 0.45f,
+                 .seed = g.seed});
+  Rng rng(g.seed ^ 0x5A5Au);
+  // Struck hardest at the blow and spent soon after, the voice stuttering
+  // into creak as it runs out: each creak cycle draws its own length.
+  Phase creak;
+  double last = 0.0;
+  float creak_hz = g.creak_hz;
+  OnePoleLP shimmer;
+  shimmer.set(60.0f, kRate);
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float u = static_cast<float>(i) / static_cast<float>(b.size());
+    const double cp = creak.step(creak_hz, kRate);
+    if (cp < last) creak_hz = g.creak_hz * (1.0f + 0.4f * rng.bi());
+    last = cp;
+    const float fry = std::clamp((u - 0.45f) / 0.3f, 0.0f, 1.0f);
+    const float pulse = static_cast<float>(std::sin(kPi * cp)), pulse2 = pulse * pulse;
+    const float stutter = 1.0f - fry * 0.85f * (1.0f - pulse2 * pulse2 * pulse2);
+    const float spent = 0.45f + 0.55f * std::exp(-u * 3.0f);
+    b[i] *= spent * stutter * (1.0f + 3.0f * shimmer(rng.bi()));
   }
-  Buf b = voice(p);
-  // The vowel's second and third formants lifted, so the grunt is heard as
-  // an "uh" of a voice and not as a hum.
-  const float fs = p.formant_scale;
+  // The upper formants lifted, so the cry is a voice's "uh" and not a hum.
+  const float fs = g.formant_scale;
   Biquad f2, f3;
-  f2.bandpass(kVowelU.f2 * fs, 2.5f, kRate);
-  f3.bandpass(kVowelU.f3 * fs, 3.0f, kRate);
-  for (float& s : b) s += f2(s) * 2.5f + f3(s) * 1.5f;
-  // The exhale that follows, short and soft.
-  Rng rng(p.seed);
-  Biquad breath;
-  breath.bandpass(female ? 1700.0f : 1300.0f, 1.5f, kRate);
-  size_t s = frames(p.seconds * 0.7, kRate);
-  Buf tail = blank(0.16);
-  for (size_t i = 0; i < tail.size(); ++i) {
-    float u = static_cast<float>(i) / tail.size();
-    tail[i] = breath(rng.bi()) * 0.12f * std::sin(static_cast<float>(kPi) * u);
+  f2.bandpass(kVowelA.f2 * fs, 2.0f, kRate);
+  f3.bandpass(kVowelA.f3 * fs, 2.5f, kRate);
+  for (float& s : b) s += f2(s) * 2.0f + f3(s) * 1.5f;
+  // The glottis slamming open: a sharp click of air right at the start,
+  // then air pushed through the whole cry, strongest in its first breath.
+  Biquad click, air_lo, air_hi;
+  click.bandpass(1800.0f * fs, 1.0f, kRate);
+  air_lo.highpass(1100.0f * fs, 0.7f, kRate);
+  air_hi.lowpass(5500.0f, 0.7f, kRate);
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    const float n = rng.bi();
+    b[i] += click(n) * 3.0f * std::exp(-t / 0.004f);
+    b[i] += air_hi(air_lo(n)) * g.breath * (0.35f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
   }
-  add(b, tail, s);
+  // The gasp after the blow: a short ragged breath.
+  Biquad gasp;
+  gasp.bandpass(1500.0f * fs, 1.2f, kRate);
+  Buf tail = blank(0.14);
+  for (size_t i = 0; i < tail.size(); ++i) {
+    const float u = static_cast<float>(i) / tail.size();
+    tail[i] = gasp(rng.bi()) * g.breath * 1.6f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) * (1.0f - u);
+  }
+  add(b, tail, frames(g.seconds * 0.8, kRate));
+  return b;
+}
+
+}  // namespace
+
+Buf pain(bool female) {
+  // A grunt forced out by a blow: the glottis slams open, the pitch leaps
+  // and falls, the mouth opens from "uh" to "ah", and it ends in a gasp.
+  // He is low, broad and a little longer, his grunt choked in the throat
+  // (nothing under 300 Hz or over 2.5 kHz, strongest at 0.8-1 kHz); she is
+  // higher, brighter and quicker, with more air in her voice.
+  if (female) {
+    Buf b = grunt({.seconds = 0.27f,
+                  .pitch = {{{0.0f, 290.0f}, {0.02f, 420.0f}, {0.09f, 360.0f}, {0.27f, 210.0f}}},
+                  .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
+                  .formant_scale = 1.2f,
+                  .breath = 0.22f,
+                  .creak_hz = 55.0f,
+                  .seed = 0x9A1Fu});
+    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
+    return b;
+  }
+  Buf b = grunt({.seconds = 0.36f,
+                .pitch = {{{0.0f, 120.0f}, {0.025f, 190.0f}, {0.12f, 165.0f}, {0.36f, 85.0f}}},
+                .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
+                .formant_scale = 1.0f,
+                .breath = 0.14f,
+                .creak_hz = 38.0f,
+                .seed = 0x9A1Du});
+  colour(b, {{Colour::HighPass, 300.0f}, {Colour::HighPass, 300.0f}, {Colour::LowPass, 2500.0f},
+             {Colour::LowPass, 2500.0f}, {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
+             {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
   return b;
 }
 
@@ -82,8 +146,11 @@ Buf colonist_death() {
     b[i] += gasp(rng.bi()) * 2.6f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.35f);
   }
   // A man's moan from the chest: held under 2 kHz, so it never takes
-  // on the hugger's thin squeal.
+  // on the hugger's thin squeal, and hollowed at 1 kHz, where the
+  // creatures' cries are fullest.
   b = lowpassed(lowpassed(b, kRate, 2000.0f), kRate, 2400.0f);
+  colour(b, {{Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f}, {Colour::Peak, 1000.0f, -0.9f, 0.9f},
+             {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.45f);
   return b;
