@@ -225,8 +225,7 @@ Bytes make_door(bool open) {
   threshold(cr);
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png();
 }
 
@@ -235,8 +234,7 @@ Bytes make_panel(bool open) {
   Noise n(open ? 0xD004u : 0xD002u);
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png();
 }
 
@@ -255,8 +253,7 @@ Bytes make_door_assembly() {
   wall_trim(cr, n, kSlot);
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png_opaque();
 }
 

@@ -409,6 +409,22 @@ void light_for_tint(Canvas& c) {
   paint::value_detail(c, 12, 0.45, 0.0);
 }
 
+void finish_for_tint(Canvas& c) {
+  // A straight stretch about the plate faces' value with a soft toe and
+  // shoulder: the seams keep their depth instead of being lifted to grey.
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    double x = 0.8 + 1.3 * (v / 255.0 - 0.5);
+    if (x > 0.84) x = 0.84 + 0.15 * (1 - std::exp(-(x - 0.84) / 0.15));
+    if (x < 0.08) x = 0.08 * std::exp((x - 0.08) / 0.08);
+    curve[v] = static_cast<uint8_t>(std::lround(255.0 * x));
+  }
+  apply_tone_curve(c, curve);
+  light_wall(c);
+  paint::value_detail(c, 1, 0.9, 0.6);
+  paint::value_detail(c, 9, 0.55, 0.2);
+}
+
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
   for (int i = 0; i < count; ++i) {
     double sx = x + n.unit() * w;

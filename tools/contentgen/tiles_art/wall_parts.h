@@ -69,6 +69,15 @@ void light_wall(Canvas& c);
 // paint's colour pulled toward grey, so a red, green or blue room keeps the
 // picture's shapes rather than one flat colour.
 void light_for_tint(Canvas& c);
+// The finish of a wall, door or panel picture for the tinted rooms, in
+// place of brighten_metal and light_for_tint: a red, green or blue room
+// keeps one channel of the picture, so every shape must be told by value,
+// alike in all three channels. The tones are spread wide (seams near black,
+// plate faces in the upper mids, bevels and scuffs near white), the room's
+// light falls down the wall, the fine relief (seams, grooves, rivets) and
+// the coarse (panels, grime patches) are deepened, and the paint's colour
+// is pulled toward grey except where it is a signal (lamps, screens).
+void finish_for_tint(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
