@@ -76,15 +76,17 @@ void light_for_tint(Canvas& c);
 // plate faces in the upper mids, bevels and scuffs near white), the room's
 // light falls down the wall, the fine relief (seams, grooves, rivets) and
 // the coarse (panels, grime patches) are deepened, and the paint's colour
-// is pulled toward grey except where it is a signal (lamps, screens).
-void finish_for_tint(Canvas& c);
+// is pulled toward grey by `grey_share` except where it is a signal
+// (lamps, screens); the hive's resin keeps more of its olive-brown.
+void finish_for_tint(Canvas& c, double grey_share = 0.6);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
 void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h);
 // Vertical dirt runs below fittings.
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha);
-// Glossy black organic resin: ropes, ribs and lumps filling a region.
+// Glossy near-black olive-brown resin: ribbed ropes with wet specular
+// streaks, ribs and lumps filling a region.
 void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, double density);
 // An egg-like pod set into resin.
 void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry);
