@@ -276,7 +276,18 @@ void wall_plates(cairo_t* cr, Noise& n, int width) {
   grey(cr, 0.2);
   cairo_paint(cr);
   for (int x = 0; x < width; x += kSlot) {
-    raised_plate(cr, x + 1, kTrimBottom + 1, kSlot - 2, kBaseTop - kTrimBottom - 2, 0.52, 2);
+    // Each plate its own value, so neighbouring slots differ by more than
+    // hue, and a tinted wall shows one panel beside the next.
+    const double base = n.range(0.42, 0.62);
+    raised_plate(cr, x + 1, kTrimBottom + 1, kSlot - 2, kBaseTop - kTrimBottom - 2, base, 2);
+    // A horizontal joint splits the plate at its own height.
+    const double joint = n.range(60, 150);
+    grey(cr, 0.08);
+    cairo_rectangle(cr, x + 3, joint, kSlot - 6, 1.2);
+    cairo_fill(cr);
+    grey(cr, std::min(1.0, base * 1.5));
+    cairo_rectangle(cr, x + 3, joint + 1.2, kSlot - 6, 1);
+    cairo_fill(cr);
     for (int y : {kTrimBottom + 6, kBaseTop - 6}) {
       rivet(cr, x + 6, y, 1.5, 0.55);
       rivet(cr, x + kSlot - 6, y, 1.5, 0.55);
