@@ -320,7 +320,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // the slot's columns evened out, so a row of it shows no stripe at the
   // same place in every slot.
   paint::value_detail(c, 4, 0.7, 0.2);
-  paint::even_columns(c, overhang, kSlot, 0.9);
+  paint::even_columns(c, overhang, kSlot, 1.0);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash
