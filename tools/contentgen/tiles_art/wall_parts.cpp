@@ -542,8 +542,8 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // A wet specular streak down the lit side, bright in every channel.
     cairo_save(cr);
     cairo_translate(cr, -wid * 0.25, 0);
-    rgb(cr, 0.95, 0.93, 0.82, 0.8);
-    cairo_set_line_width(cr, std::max(0.8, wid * 0.16));
+    rgb(cr, 0.97, 0.95, 0.85, 0.9);
+    cairo_set_line_width(cr, std::max(1.0, wid * 0.24));
     path();
     cairo_stroke(cr);
     cairo_restore(cr);
