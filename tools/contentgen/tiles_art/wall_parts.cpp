@@ -358,27 +358,6 @@ void apply_tone_curve(Canvas& c, const uint8_t (&curve)[256]) {
 }
 }  // namespace
 
-void brighten_metal(Canvas& c) {
-  // One tone curve, tabulated: a raised black level and a gain, with a
-  // soft shoulder above 200.
-  uint8_t curve[256];
-  for (int v = 0; v < 256; ++v) {
-    double x = 40 + 1.4 * v;
-    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
-    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
-  }
-  apply_tone_curve(c, curve);
-}
-
-void lift_for_tint(Canvas& c, double bend) {
-  uint8_t curve[256];
-  for (int v = 0; v < 256; ++v) {
-    const double x = v / 255.0;
-    curve[v] = static_cast<uint8_t>(std::lround(255.0 * (1.0 - std::pow(1.0 - x, bend))));
-  }
-  apply_tone_curve(c, curve);
-}
-
 void light_wall(Canvas& c) {
   // Light down the wall: full under the ceiling, a wide soft pool, then
   // falling toward the baseboard; the ceiling beam itself sits in the
@@ -409,15 +388,6 @@ void light_wall(Canvas& c) {
     }
     p = out;
   });
-}
-
-void light_for_tint(Canvas& c) {
-  lift_for_tint(c, 1.9);
-  light_wall(c);
-  // Two scales of detail: the plates' bevels and rivets, then the panels
-  // and the grime patches.
-  paint::value_detail(c, 3, 0.8, 0.45);
-  paint::value_detail(c, 12, 0.45, 0.0);
 }
 
 void finish_for_tint(Canvas& c, double grey_share) {

@@ -46,29 +46,12 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard = true);
 // picture brings its own floor edge), then a light pass over everything so
 // the trim wears alike on every tile.
 void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
-// Lifts a finished wall picture's tones (about 78 to about 150 on average)
-// and stretches them a little, so the walls still read once the room's
-// coloured tint multiplies them; highlights roll off instead of clipping.
-void brighten_metal(Canvas& c);
-// Lifts a finished wall picture for the room tints: the view multiplies the
-// walls by a tint that keeps only some channels, so a red or blue room shows
-// a third of the picture's light. An ease-out curve raises the mids and
-// shadows a lot and the highlights a little, keeping their order, so plates,
-// seams and rivets still read.
-// `bend` is how far the curve bends (1 leaves the picture as it is).
-void lift_for_tint(Canvas& c, double bend = 1.8);
 // Bakes the room's light into a finished wall picture (full wall height):
 // the lamps along the ceiling throw a pool of light down the upper wall
 // that falls off toward the deck, and the mids are spread for contrast, so
 // a tinted room reads as coloured light on shaped metal rather than a flat
 // wash. The same for every column, so neighbouring pictures still join.
 void light_wall(Canvas& c);
-// The whole treatment of a finished wall, door or panel picture for the
-// tinted rooms: a gentler lift than before, the room's light, then the
-// value of seams, bevels and grime deepened alike in every channel and the
-// paint's colour pulled toward grey, so a red, green or blue room keeps the
-// picture's shapes rather than one flat colour.
-void light_for_tint(Canvas& c);
 // The finish of a wall, door or panel picture for the tinted rooms, in
 // place of brighten_metal and light_for_tint: a red, green or blue room
 // keeps one channel of the picture, so every shape must be told by value,
