@@ -52,9 +52,8 @@ void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
 // a tinted room reads as coloured light on shaped metal rather than a flat
 // wash. The same for every column, so neighbouring pictures still join.
 void light_wall(Canvas& c);
-// The finish of a wall, door or panel picture for the tinted rooms, in
-// place of brighten_metal and light_for_tint: a red, green or blue room
-// keeps one channel of the picture, so every shape must be told by value,
+// The finish of a wall, door or panel picture for the tinted rooms: a red,
+// green or blue room keeps one channel of the picture, so every shape must be told by value,
 // alike in all three channels. The tones are spread wide (seams near black,
 // plate faces in the upper mids, bevels and scuffs near white), the room's
 // light falls down the wall, the fine relief (seams, grooves, rivets) and
