@@ -225,8 +225,7 @@ Bytes make_door(bool open) {
   threshold(cr);
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png();
 }
 
@@ -235,8 +234,7 @@ Bytes make_panel(bool open) {
   Noise n(open ? 0xD004u : 0xD002u);
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png();
 }
 
@@ -255,8 +253,7 @@ Bytes make_door_assembly() {
   wall_trim(cr, n, kSlot);
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c);
   return c.png_opaque();
 }
 
@@ -280,17 +277,25 @@ void grating_bar(cairo_t* cr, double w, double y, double top, double front) {
   cairo_fill(cr);
 }
 
-// The light of the ceiling lamps on the deck: brightest near the wall and
-// in a broad pool about the slot's middle that overlaps its neighbours',
-// darkening toward the front edge; a pixel pass that keeps the order of
-// values so the grating still reads under a room tint.
-void deck_light(Canvas& c) {
+// The light of the ceiling lamps on the deck: brightest near the wall,
+// darkening toward the front edge, the same in every column so that the
+// slot's width never shows as a pool of light repeated along the deck;
+// the grime's broad patches wander across the slot instead, in waves a
+// whole number of which fit across it, so they run on into the next copy
+// without a seam. A pixel pass that keeps the order of values so the
+// grating still reads under a room tint.
+void deck_light(Canvas& c, Noise& n) {
+  const double two_pi = 2 * M_PI / c.width();
+  const double p1 = n.range(0, 6.3), p2 = n.range(0, 6.3), p3 = n.range(0, 6.3);
   for (int y = 0; y < c.height(); ++y)
     for (int x = 0; x < c.width(); ++x) {
-      const double dx = (x + 0.5 - c.width() / 2.0) / (c.width() * 0.75), dy = (y - 30.0) / 40.0;
-      const double pool = std::exp(-(dx * dx + dy * dy));
+      const double near = std::exp(-std::pow((y - 26.0) / 40.0, 2.0));
       const double front = std::clamp((y - 50.0) / 17.0, 0.0, 1.0);
-      const double gain = 0.86 + 0.42 * pool - 0.3 * front * front;
+      const double a = two_pi * x;
+      const double patches = 0.5 * std::sin(a + 0.09 * y + p1) + 0.3 * std::sin(2 * a - 0.05 * y + p2) +
+                             0.2 * std::sin(3 * a + 0.17 * y + p3);
+      const double speck = n.unit();
+      const double gain = (0.9 + 0.3 * near - 0.3 * front * front + 0.22 * patches) * (1 - 0.2 * speck * speck);
       uint8_t px[4];
       c.get_pixel(x, y, px);
       for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
@@ -302,8 +307,8 @@ void deck_light(Canvas& c) {
 
 // The deck in front of the wall: a worn tread plate at the wall's foot,
 // then open grating over a dark pit with pipes in it, its bars lit from
-// above and shadowing the pit; scuffed where boots pass, grimy at the
-// edges, lit in soft pools by the lamps above.
+// above and shadowing the pit; scuffed where boots pass, speckled with
+// dirt, in broad patches of grime that wrap from one slot into the next.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
@@ -323,14 +328,13 @@ Bytes make_floor() {
         cairo_fill(cr);
       }
     }
-  // Boots have worn the middle of the plate bright.
-  cairo_pattern_t* wear = cairo_pattern_create_radial(w / 2.0, 13, 2, w / 2.0, 13, 26);
-  cairo_pattern_add_color_stop_rgba(wear, 0, 0.8, 0.8, 0.78, 0.22);
-  cairo_pattern_add_color_stop_rgba(wear, 1, 0.8, 0.8, 0.78, 0);
-  cairo_set_source(cr, wear);
-  cairo_rectangle(cr, 0, 3, w, 18);
-  cairo_fill(cr);
-  cairo_pattern_destroy(wear);
+  // Boots have worn the plate's studs bright in small scuffs spread evenly
+  // over it, so no one worn spot marks the slot.
+  rgb(cr, 0.85, 0.85, 0.82, 0.3);
+  for (int i = 0; i < 10; ++i) {
+    cairo_rectangle(cr, (i * 5.2 + n.range(0, 4)), n.range(4, 19), n.range(2, 5), n.range(0.8, 1.6));
+    cairo_fill(cr);
+  }
   // Shadow where the floor meets the wall.
   cairo_pattern_t* sh = cairo_pattern_create_linear(0, 0, 0, 9);
   cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0, 0, 0.85);
@@ -354,9 +358,6 @@ Bytes make_floor() {
   vgradient(cr, 0, 26, w, h - 26, 0.03, 0.1);
   horizontal_pipe(cr, 0, w, 40, 3.2, 0.22);
   horizontal_pipe(cr, 0, w, 55, 2.2, 0.16);
-  grey(cr, 0.12);
-  cairo_rectangle(cr, 36, 26, 5, h - 26);
-  cairo_fill(cr);
   // The bars, closer together far off and wider toward the viewer.
   double y = 27, gap = 2.6;
   while (y < h) {
@@ -382,12 +383,8 @@ Bytes make_floor() {
     cairo_rectangle(cr, sx, sy, n.range(2, 6), 0.8);
     cairo_fill(cr);
   }
-  grey(cr, 0.15);
-  cairo_rectangle(cr, 0, 0, 1, 21);
-  cairo_fill(cr);
   for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
-  grime(c, n, 0.45, 0, 0, w, h);
-  deck_light(c);
+  deck_light(c, n);
   // The bars' edges and the pit's pipes deepened alike in every channel, so
   // a tinted deck keeps its grating.
   paint::value_detail(c, 3, 0.7, 0.4);

@@ -15,7 +15,7 @@ void resin_over_panel(cairo_t* cr, Noise& n, int w) {
 }
 
 void resin_ribs(cairo_t* cr, Noise& n, int w) {
-  grey(cr, 0.08);
+  rgb(cr, 0.08, 0.07, 0.035);
   cairo_paint(cr);
   resin_mass(cr, n, 0, 0, w, kWallHeight, 1.3);
   for (int i = 0; i < 4; ++i) {
@@ -27,7 +27,7 @@ void resin_ribs(cairo_t* cr, Noise& n, int w) {
 }
 
 void hive_wall(cairo_t* cr, Noise& n, int w) {
-  grey(cr, 0.06);
+  rgb(cr, 0.06, 0.05, 0.025);
   cairo_paint(cr);
   // Deep cavities first, then the mass over them.
   for (int i = 0; i < 6; ++i) {

@@ -118,7 +118,7 @@ void slime_streaks(Canvas& c, Noise& n) {
   wall_trim(cr, n, kSlot, true);
   cairo_restore(cr);
   grime(c, n, 0.35, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
-  brighten_metal(c);
+  finish_for_tint(c);
   // Ragged lip along the ceiling.
   cairo_move_to(cr, left - 6, 0);
   for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 12));
@@ -147,9 +147,17 @@ void slime_streaks(Canvas& c, Noise& n) {
 // overhang then lies exactly over its neighbour's own growth and the row
 // reads as one mass without seams; a lone slot shows a ragged outline of
 // whole lumps reaching out to different depths.
+// The growth is darker than any wall plate and wet: a tint that keeps one
+// channel still shows it as a dark mass picked out by bright highlights and
+// rims, whatever its hue.
 struct SlimeMaterials {
-  model::Material body{0.08f, 0.18f, 0.06f, 1.4f, 55, 0.9f, 0};
-  model::Material resin{0.14f, 0.22f, 0.09f, 1.2f, 45, 0.8f, 0};
+  model::Material body = wet(0.04f, 0.11f, 0.03f);
+  model::Material resin = wet(0.08f, 0.12f, 0.05f);
+  static model::Material wet(float r, float g, float b) {
+    model::Material m{r, g, b, 2.4f, 60, 1.3f, 0};
+    m.streak = 0.5f;
+    return m;
+  }
 };
 
 // The slot's picture-space bounds.
@@ -202,7 +210,7 @@ void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   wall_trim(cr, n, kSlot, true);
   cairo_restore(cr);
   grime(c, n, g.grime, overhang, 0, kSlot, kWallHeight);
-  brighten_metal(c);
+  finish_for_tint(c);
 }
 
 // The edge of the mass at the top (or bottom) at x: a wandering line made
@@ -292,10 +300,11 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   m.set_skin(0.5f, 3.5f);
   overgrowth_body(m, n, k, g, top, bottom);
   model::RenderOptions o;
-  // Lit brighter than the creatures: a red or blue room keeps a single
-  // channel of this dark green, and the mass must still show its lumps.
-  o.ambient = 0.34f;
-  o.exposure = 1.8f;
+  // Dark but glossy: the lumps show by their highlights and rims.
+  o.ambient = 0.22f;
+  o.exposure = 1.5f;
+  // A rim light white enough to show in every channel.
+  o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The growth is fine texture inside a masked outline: nine samples a
   // pixel hold its edges as well as sixteen.
   o.supersample = 3;
@@ -306,12 +315,12 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   overgrowth_value(growth, n, g);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());
-  // The lumps' shading deepened in every channel and the green pulled
-  // toward grey, so the mass keeps its relief under any room tint; then
+  // The lumps' shading deepened in every channel (the green pulled only a
+  // little toward grey), so the mass keeps its relief under any tint; then
   // the slot's columns evened out, so a row of it shows no stripe at the
   // same place in every slot.
-  paint::value_detail(c, 4, 0.7, 0.5);
-  paint::even_columns(c, overhang, kSlot, 0.9);
+  paint::value_detail(c, 4, 0.7, 0.2);
+  paint::even_columns(c, overhang, kSlot, 1.0);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash

@@ -276,7 +276,18 @@ void wall_plates(cairo_t* cr, Noise& n, int width) {
   grey(cr, 0.2);
   cairo_paint(cr);
   for (int x = 0; x < width; x += kSlot) {
-    raised_plate(cr, x + 1, kTrimBottom + 1, kSlot - 2, kBaseTop - kTrimBottom - 2, 0.52, 2);
+    // Each plate its own value, so neighbouring slots differ by more than
+    // hue, and a tinted wall shows one panel beside the next.
+    const double base = n.range(0.42, 0.62);
+    raised_plate(cr, x + 1, kTrimBottom + 1, kSlot - 2, kBaseTop - kTrimBottom - 2, base, 2);
+    // A horizontal joint splits the plate at its own height.
+    const double joint = n.range(60, 150);
+    grey(cr, 0.08);
+    cairo_rectangle(cr, x + 3, joint, kSlot - 6, 1.2);
+    cairo_fill(cr);
+    grey(cr, std::min(1.0, base * 1.5));
+    cairo_rectangle(cr, x + 3, joint + 1.2, kSlot - 6, 1);
+    cairo_fill(cr);
     for (int y : {kTrimBottom + 6, kBaseTop - 6}) {
       rivet(cr, x + 6, y, 1.5, 0.55);
       rivet(cr, x + kSlot - 6, y, 1.5, 0.55);
@@ -347,27 +358,6 @@ void apply_tone_curve(Canvas& c, const uint8_t (&curve)[256]) {
 }
 }  // namespace
 
-void brighten_metal(Canvas& c) {
-  // One tone curve, tabulated: a raised black level and a gain, with a
-  // soft shoulder above 200.
-  uint8_t curve[256];
-  for (int v = 0; v < 256; ++v) {
-    double x = 40 + 1.4 * v;
-    if (x > 200) x = 200 + 55 * (1 - std::exp(-(x - 200) / 55));
-    curve[v] = static_cast<uint8_t>(std::lround(std::min(255.0, x)));
-  }
-  apply_tone_curve(c, curve);
-}
-
-void lift_for_tint(Canvas& c, double bend) {
-  uint8_t curve[256];
-  for (int v = 0; v < 256; ++v) {
-    const double x = v / 255.0;
-    curve[v] = static_cast<uint8_t>(std::lround(255.0 * (1.0 - std::pow(1.0 - x, bend))));
-  }
-  apply_tone_curve(c, curve);
-}
-
 void light_wall(Canvas& c) {
   // Light down the wall: full under the ceiling, a wide soft pool, then
   // falling toward the baseboard; the ceiling beam itself sits in the
@@ -400,13 +390,20 @@ void light_wall(Canvas& c) {
   });
 }
 
-void light_for_tint(Canvas& c) {
-  lift_for_tint(c, 1.9);
+void finish_for_tint(Canvas& c, double grey_share) {
+  // A straight stretch about the plate faces' value with a soft toe and
+  // shoulder: the seams keep their depth instead of being lifted to grey.
+  uint8_t curve[256];
+  for (int v = 0; v < 256; ++v) {
+    double x = 0.8 + 1.3 * (v / 255.0 - 0.5);
+    if (x > 0.84) x = 0.84 + 0.15 * (1 - std::exp(-(x - 0.84) / 0.15));
+    if (x < 0.08) x = 0.08 * std::exp((x - 0.08) / 0.08);
+    curve[v] = static_cast<uint8_t>(std::lround(255.0 * x));
+  }
+  apply_tone_curve(c, curve);
   light_wall(c);
-  // Two scales of detail: the plates' bevels and rivets, then the panels
-  // and the grime patches.
-  paint::value_detail(c, 3, 0.8, 0.45);
-  paint::value_detail(c, 12, 0.45, 0.0);
+  paint::value_detail(c, 1, 0.9, grey_share);
+  paint::value_detail(c, 9, 0.55, 0.2);
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
@@ -432,17 +429,17 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
     cairo_move_to(cr, x0, y0);
     cairo_curve_to(cr, mx + nx - dx * 0.2, my + ny - dy * 0.2, mx + nx + dx * 0.2, my + ny + dy * 0.2, x1, y1);
   };
-  rgb(cr, 0.02, 0.025, 0.03);
+  rgb(cr, 0.015, 0.012, 0.005);
   cairo_set_line_width(cr, width + 2);
   path();
   cairo_stroke(cr);
-  rgb(cr, 0.2, 0.22, 0.25);
+  rgb(cr, 0.2, 0.18, 0.1);
   cairo_set_line_width(cr, width);
   path();
   cairo_stroke(cr);
   cairo_save(cr);
   cairo_translate(cr, -width * 0.22, -width * 0.22);
-  rgb(cr, 0.62, 0.66, 0.72, 0.7);
+  rgb(cr, 0.92, 0.9, 0.78, 0.8);
   cairo_set_line_width(cr, std::max(1.0, width * 0.22));
   path();
   cairo_stroke(cr);
@@ -457,9 +454,9 @@ void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_arc(cr, 0, 0, 1.12, 0, 2 * M_PI);
   cairo_fill(cr);
   cairo_pattern_t* p = cairo_pattern_create_radial(-0.35, -0.4, 0.05, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.7, 0.72, 0.66);
-  cairo_pattern_add_color_stop_rgb(p, 0.35, 0.36, 0.37, 0.33);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.1, 0.1, 0.09);
+  cairo_pattern_add_color_stop_rgb(p, 0, 0.85, 0.82, 0.66);
+  cairo_pattern_add_color_stop_rgb(p, 0.3, 0.3, 0.27, 0.15);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.06, 0.055, 0.03);
   cairo_set_source(cr, p);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
@@ -492,19 +489,31 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
       cairo_move_to(cr, sx, sy);
       cairo_curve_to(cr, c1, sy + (ey - sy) * 0.33, c2, sy + (ey - sy) * 0.66, ex, ey);
     };
-    rgb(cr, 0.015, 0.02, 0.025);
+    rgb(cr, 0.012, 0.01, 0.004);
     cairo_set_line_width(cr, wid + 2.5);
     path();
     cairo_stroke(cr);
-    double tone = n.range(0.12, 0.24);
-    rgb(cr, tone, tone * 1.05, tone * 1.15);
+    // Near-black olive-brown resin: a tint keeps it dark flesh, never pale.
+    double tone = n.range(0.1, 0.2);
+    rgb(cr, tone, tone * 0.92, tone * 0.5);
     cairo_set_line_width(cr, wid);
     path();
     cairo_stroke(cr);
+    // Ribbing across the rope: short dark grooves along its length.
+    const double ribs[2] = {1.0, n.range(1.6, 2.6)};
+    cairo_set_dash(cr, ribs, 2, n.range(0, 3));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    rgb(cr, 0.0, 0.0, 0.0, 0.7);
+    cairo_set_line_width(cr, wid * 0.85);
+    path();
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    // A wet specular streak down the lit side, bright in every channel.
     cairo_save(cr);
     cairo_translate(cr, -wid * 0.25, 0);
-    rgb(cr, 0.7, 0.74, 0.8, 0.55);
-    cairo_set_line_width(cr, std::max(0.8, wid * 0.18));
+    rgb(cr, 0.97, 0.95, 0.85, 0.9);
+    cairo_set_line_width(cr, std::max(1.0, wid * 0.24));
     path();
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -513,13 +522,13 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
   const int lumps = static_cast<int>(w * h * density / 500) + 1;
   for (int i = 0; i < lumps; ++i) {
     double lx = x + n.unit() * w, ly = y + n.unit() * h, r = n.range(2, 6);
-    rgb(cr, 0.02, 0.02, 0.03);
+    rgb(cr, 0.015, 0.012, 0.005);
     cairo_arc(cr, lx, ly, r + 1, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.4, 0, lx, ly, r);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.75, 0.78, 0.82);
-    cairo_pattern_add_color_stop_rgb(p, 0.3, 0.25, 0.27, 0.3);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.08, 0.08, 0.1);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.95, 0.93, 0.8);
+    cairo_pattern_add_color_stop_rgb(p, 0.22, 0.2, 0.18, 0.09);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.05, 0.045, 0.02);
     cairo_set_source(cr, p);
     cairo_arc(cr, lx, ly, r, 0, 2 * M_PI);
     cairo_fill(cr);

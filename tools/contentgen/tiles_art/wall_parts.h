@@ -46,36 +46,29 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard = true);
 // picture brings its own floor edge), then a light pass over everything so
 // the trim wears alike on every tile.
 void finish_wall(Canvas& c, Noise& n, double content_grime, bool baseboard);
-// Lifts a finished wall picture's tones (about 78 to about 150 on average)
-// and stretches them a little, so the walls still read once the room's
-// coloured tint multiplies them; highlights roll off instead of clipping.
-void brighten_metal(Canvas& c);
-// Lifts a finished wall picture for the room tints: the view multiplies the
-// walls by a tint that keeps only some channels, so a red or blue room shows
-// a third of the picture's light. An ease-out curve raises the mids and
-// shadows a lot and the highlights a little, keeping their order, so plates,
-// seams and rivets still read.
-// `bend` is how far the curve bends (1 leaves the picture as it is).
-void lift_for_tint(Canvas& c, double bend = 1.8);
 // Bakes the room's light into a finished wall picture (full wall height):
 // the lamps along the ceiling throw a pool of light down the upper wall
 // that falls off toward the deck, and the mids are spread for contrast, so
 // a tinted room reads as coloured light on shaped metal rather than a flat
 // wash. The same for every column, so neighbouring pictures still join.
 void light_wall(Canvas& c);
-// The whole treatment of a finished wall, door or panel picture for the
-// tinted rooms: a gentler lift than before, the room's light, then the
-// value of seams, bevels and grime deepened alike in every channel and the
-// paint's colour pulled toward grey, so a red, green or blue room keeps the
-// picture's shapes rather than one flat colour.
-void light_for_tint(Canvas& c);
+// The finish of a wall, door or panel picture for the tinted rooms: a red,
+// green or blue room keeps one channel of the picture, so every shape must be told by value,
+// alike in all three channels. The tones are spread wide (seams near black,
+// plate faces in the upper mids, bevels and scuffs near white), the room's
+// light falls down the wall, the fine relief (seams, grooves, rivets) and
+// the coarse (panels, grime patches) are deepened, and the paint's colour
+// is pulled toward grey by `grey_share` except where it is a signal
+// (lamps, screens); the hive's resin keeps more of its olive-brown.
+void finish_for_tint(Canvas& c, double grey_share = 0.6);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).
 void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h);
 // Vertical dirt runs below fittings.
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha);
-// Glossy black organic resin: ropes, ribs and lumps filling a region.
+// Glossy near-black olive-brown resin: ribbed ropes with wet specular
+// streaks, ribs and lumps filling a region.
 void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, double density);
 // An egg-like pod set into resin.
 void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry);

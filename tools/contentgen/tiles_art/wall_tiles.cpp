@@ -87,8 +87,7 @@ Bytes make_tile(int number) {
     resin_mass(cr, n, 0, 0, is_hive(number) ? w : w * 0.5, kTrimBottom + 6, is_hive(number) ? 1.4 : 0.8);
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
-  brighten_metal(c);
-  light_for_tint(c);
+  finish_for_tint(c, is_hive(number) || number == 21 ? 0.15 : 0.6);
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.
