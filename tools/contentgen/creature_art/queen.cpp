@@ -11,6 +11,7 @@
 #include "creature_art/queen_model.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -372,6 +373,7 @@ Bytes queen_attack(int frame) {
   const Xf view = fit(make, crowned_view(p, 0, 0, kLungeScale), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
   model::render(m, c, render_options());
+  finish_for_magnifying(c);
   return finish(c, "queen attack");
 }
 
