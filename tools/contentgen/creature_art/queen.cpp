@@ -289,7 +289,7 @@ Xf crowned_view(const QPose& p, float dy, float roll, float scale) {
 static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale) {
   // The point of the crown that lands on the handle, body-local.
   Xf head = place(p.neck_end, rot_z(p.head_rot));
-  V3 crown = head.point({-20, -34, 0});
+  V3 crown = head.point({-60, -24, 0});
   Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), scale);
   V3 at = turn.point(crown);
   return place({static_cast<float>(kFrontHandle.x) - at.x + dx, static_cast<float>(kFrontHandle.y) - at.y + dy, 0},
