@@ -37,7 +37,7 @@ V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std:
 // The head and its crown: origin at the neck joint, snout toward +x.
 // The crest's plates: ridged like the crown's chitin, their shine duller so
 // the fan reads by its ridges rather than as a spray of highlights.
-constexpr Material kFan{0.085f, 0.095f, 0.125f, 0.9f, 50, 0.8f, 0, 0.7f, 7.0f, 0.55f, 0.3f};
+constexpr Material kFan{0.085f, 0.095f, 0.125f, 0.9f, 50, 0.8f, 0, 0.45f, 10.0f, 0.45f, 0.3f};
 
 static void head(Model& m, const QPose& p) {
   const Material& c = kCarapace;
