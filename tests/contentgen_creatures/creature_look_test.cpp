@@ -14,6 +14,7 @@
 
 #include "paint_kit/canvas.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/magnified_finish.h"
 #include "creature_art/pictures.h"
 #include "model_kit/model.h"
 #include "decoded_picture.h"
@@ -233,4 +234,32 @@ TEST(CreatureLook, SpritesEndInADarkRimThatSparesThinLimbs) {
                                   thin_rimmed = std::max(thin_rimmed, lum(rimmed, x, 30));
   EXPECT_GT(thin_plain, 60);
   EXPECT_GT(thin_rimmed, 0.8 * thin_plain);
+}
+
+// A magnified frame: a lone bright pixel in a flat body is pulled to its
+// surroundings, a stray pixel off the outline is cleared, the outline ends
+// darker than the middle, and a clear picture stays clear.
+TEST(CreatureLook, MagnifiedFramesLoseSpeckleAndGetADarkRim) {
+  contentgen::Canvas c(40, 40);
+  const uint8_t grey[4] = {100, 100, 100, 255}, white[4] = {255, 255, 255, 255};
+  for (int y = 5; y < 35; ++y)
+    for (int x = 5; x < 35; ++x) c.set_pixel(x, y, grey);
+  c.set_pixel(20, 20, white);
+  c.set_pixel(1, 1, white);
+  cc::finish_for_magnifying(c);
+  uint8_t px[4];
+  c.get_pixel(20, 20, px);
+  EXPECT_LT(px[0], 160) << "speckle kept";
+  c.get_pixel(1, 1, px);
+  EXPECT_LT(px[3], 128) << "stray pixel kept";
+  uint8_t edge[4], mid[4];
+  c.get_pixel(5, 20, edge);
+  c.get_pixel(12, 20, mid);
+  EXPECT_EQ(edge[3], 255);
+  EXPECT_LT(edge[0] + 20, mid[0]);
+  EXPECT_EQ(mid[0], 100);
+  contentgen::Canvas empty(8, 8);
+  cc::finish_for_magnifying(empty);
+  empty.get_pixel(4, 4, px);
+  EXPECT_EQ(px[3], 0);
 }

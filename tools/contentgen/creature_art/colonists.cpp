@@ -21,7 +21,8 @@ Bytes cocoon(bool burst) {
   // it is fresh; the blood of the burst dark and glossy.
   const model::Material body{0.10f, 0.11f, 0.055f, 1.2f, 50, 0.8f, 0, 0.8f, 7.0f, 0.45f, 0.35f};
   const model::Material resin{0.13f, 0.14f, 0.07f, 1.4f, 60, 0.9f, 0, 0.4f, 5.0f, 0.3f, 0.3f};
-  const model::Material overalls{0.40f, 0.25f, 0.11f, 0.3f, 20, 0.5f, 0, 0, 6, 0, 0.25f};
+  // The overalls under a film of resin: their orange dulled toward the olive.
+  const model::Material overalls{0.30f, 0.21f, 0.10f, 0.7f, 40, 0.5f, 0, 0.15f, 4, 0.5f, 0.4f};
   const model::Material skin{0.72f, 0.55f, 0.46f, 0.45f, 25, 0.5f, 0, 0, 6, 0, 0.1f, 0.35f};
   const model::Material blood{0.30f, 0.02f, 0.02f, 1.6f, 70, 0.5f, 0.05f};
   const model::Material rib{0.78f, 0.70f, 0.58f, 0.6f, 30, 0.4f, 0, 0, 6, 0, 0.2f, 0.3f};
@@ -60,7 +61,8 @@ Bytes cocoon(bool burst) {
   // The body: overalls, shoulders, the arms pinned up and out, the legs.
   m.ellipsoid({cx, 128, 2}, {27, 40, 14}, {}, overalls, 0);
   for (int s = -1; s <= 1; s += 2) {
-    const V3 sh{cx + s * 27.0f, 104, 2};
+    // The shoulders hunched up against the neck, dragged back into the mass.
+    const V3 sh{cx + s * 24.0f, 98, -1};
     const V3 el{cx + s * 46.0f, 70, 0};
     const V3 hand{cx + s * 50.0f, 34, -2};
     m.sphere(sh, 11, overalls, 5);
@@ -76,7 +78,7 @@ Bytes cocoon(bool burst) {
   // shade paler than the close-up's so the small face holds its features.
   {
     const model::Xf keep = m.xf();
-    m.set_xf(model::place({77.5f, 66, 10}, model::rot_z(0.06f) * model::rot_y(-0.22f) * model::rot_x(-0.1f), 0.25f));
+    m.set_xf(model::place({77.5f, 68, 10}, model::rot_z(0.30f) * model::rot_y(-0.30f) * model::rot_x(0.12f), 0.25f));
     const model::Material pale{0.80f, 0.68f, 0.60f, 0.6f, 30, 0.6f, 0};
     m.set_skin(0.08f, 2.0f);
     face_model::screaming_head(m, !burst, pale);
@@ -151,12 +153,13 @@ Bytes cocoon(bool burst) {
   // Resin swallowing the arms and legs in smooth sheaths and rising over
   // the shoulders.
   for (int s = -1; s <= 1; s += 2) {
-    m.capsule({cx + s * 38.0f, 98, 4}, {cx + s * 50.0f, 34, 2}, 10, 8, resin, 6, 9, 0.25f);
+    m.capsule({cx + s * 36.0f, 96, 1}, {cx + s * 50.0f, 34, -1}, 11, 9, body, 12);
     // A web of resin on the sheath's outer side, spread thin onto the wall,
     // so the arm sinks into the mass instead of standing off it as a tube.
     m.ellipsoid({cx + s * 56.0f, 64, -1}, {9, 30, 3.5f}, model::rot_z(s * -0.18f), body, 6);
-    m.sphere({cx + s * 16.0f, 182, 6}, 13, resin, 7);
-    m.ellipsoid({cx + s * 22.0f, 92, 8}, {8, 14, 6}, model::rot_z(s * 0.6f), resin, 5);
+    m.ellipsoid({cx + s * 17.0f, 182, 2}, {17, 12, 8}, model::rot_z(s * 0.3f), body, 10);
+    // Resin poured over the shoulder and down the upper arm.
+    m.ellipsoid({cx + s * 26.0f, 92, 5}, {12, 17, 7}, model::rot_z(s * 0.7f), resin, 7);
   }
   // Ropes binding the body; the resin spreads out to the wall in sheets.
   const V3 ropes[][2] = {{{cx - 40, 112, 6}, {cx + 34, 158, 12}},

@@ -29,12 +29,13 @@ constexpr Material egg_vein{0.36f, 0.24f, 0.20f, 1.1f, 45, 0.8f, 0, 0, 6, 0.1f, 
 constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
 constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
 constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
-constexpr Material resin{0.10f, 0.15f, 0.07f, 1.2f, 45, 0.8f, 0};
+// The stalk the pod grows from: dark wet resin like the wall's.
+constexpr Material root_resin{0.05f, 0.065f, 0.035f, 1.3f, 60, 0.6f, 0, 0.2f, 4, 0.5f, 0.4f};
 
 // Egg-local: origin in the middle of the pod, y down, the crown on top.
-constexpr float rim_y = -24;   // where the lips hinge
-constexpr float rim_r = 15;    // their distance from the pod's axis
-constexpr float lip_length = 17;
+constexpr float rim_y = -34;   // where the lips hinge
+constexpr float rim_r = 13;    // their distance from the pod's axis
+constexpr float lip_length = 16;
 
 // A rotation whose local x, y and z axes land on the given directions.
 M3 basis(V3 x, V3 y, V3 z) { return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}}; }
@@ -45,7 +46,7 @@ V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x
 // angle round the axis from the viewer's side; lift raises it off the skin.
 V3 on_shell(float v, float a, float lift) {
   const float r = std::sqrt(std::max(0.0f, 1 - v * v));
-  return {(27 + lift) * r * std::sin(a), -2 + (30 + lift) * v, (26 + lift) * r * std::cos(a)};
+  return {(24 + lift) * r * std::sin(a), -2 + (34 + lift) * v, (23 + lift) * r * std::cos(a)};
 }
 
 // Veins branching down the pod from under the lips.
@@ -81,32 +82,35 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   m.set_skin(0.28f, 3.0f);
   // Resin roots gripping the floor.
   for (int s = -1; s <= 1; s += 2) {
-    m.capsule({s * 9.0f, 28, 2}, {s * 25.0f, 38, 8}, 5.0f, 2.0f, resin, 3);
-    m.capsule({s * 4.0f, 30, 8}, {s * 12.0f, 39, 18}, 4.0f, 1.6f, resin, 3);
-    m.capsule({s * 8.0f, 28, -8}, {s * 20.0f, 37, -14}, 4.0f, 1.6f, resin, 3);
+    m.capsule({s * 9.0f, 28, 2}, {s * 25.0f, 38, 8}, 5.0f, 2.0f, root_resin, 3);
+    m.capsule({s * 4.0f, 30, 8}, {s * 12.0f, 39, 18}, 4.0f, 1.6f, root_resin, 3);
+    m.capsule({s * 8.0f, 28, -8}, {s * 20.0f, 37, -14}, 4.0f, 1.6f, root_resin, 3);
   }
   // The pod: a broad leathery shell narrowing to its foot.
-  m.ellipsoid({0, -2, 0}, {27, 30, 26}, {}, leather, 0);
-  m.ellipsoid({0, 18, 0}, {17, 18, 16}, {}, leather, 10);
+  m.ellipsoid({0, -2, 0}, {24, 34, 23}, {}, leather, 0);
+  m.ellipsoid({0, 20, 0}, {16, 16, 15}, {}, leather, 10);
+  // The foot darkens into a resin stalk that spreads into the floor.
+  m.ellipsoid({0, 33, 0}, {13, 8, 12}, {}, root_resin, 8);
+  m.ellipsoid({0, 40, 2}, {24, 4, 16}, {}, root_resin, 6);
   m.set_skin(0, 1);
   veins(m, 0xE66u);
   m.set_skin(0.28f, 3.0f);
   // The throat: carved out of the top, lined with wet dark flesh.
   // The lips make the top of the pod: the shell under them is carved away.
   const float o = open;
-  m.ellipsoid({0, -32, 0}, {14 + 4 * o, 10 + 3 * o, 14 + 4 * o}, {}, leather, 3, true);
-  m.ellipsoid({0, -17, 0}, {14, 9, 14}, {}, throat, 1);
+  m.ellipsoid({0, -42, 0}, {11 + 4 * o, 10 + 3 * o, 11 + 4 * o}, {}, leather, 3, true);
+  m.ellipsoid({0, -29, 0}, {11, 7, 11}, {}, throat, 1);
   if (alive) {
     // A pale ribbed back rising in the throat, long fingers hooked over
     // the rim.
     m.set_skin(0.2f, 2.0f);
-    m.capsule({3, -24, -8}, {5, -26, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
+    m.capsule({3, -34, -8}, {5, -36, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
     for (int f = 0; f < 2; ++f) {
       const float a = f == 0 ? -0.9f : 0.35f;
       const V3 out{std::sin(a), 0, std::cos(a)};
-      const V3 base = V3{0, -31, 0} + out * 8;
-      const V3 knuckle = V3{0, f == 0 ? -37.0f : -39.0f, 0} + out * (f == 0 ? 16.0f : 18.0f);
-      const V3 tip = V3{0, -30, 0} + out * 23;
+      const V3 base = V3{0, -41, 0} + out * 8;
+      const V3 knuckle = V3{0, f == 0 ? -47.0f : -49.0f, 0} + out * (f == 0 ? 16.0f : 18.0f);
+      const V3 tip = V3{0, -40, 0} + out * 23;
       m.capsule(base, knuckle, 3.0f, 2.5f, pale, 1.2f);
       m.sphere(knuckle, 2.8f, pale, 0.8f);
       m.capsule(knuckle, tip, 2.5f, 1.0f, pale, 0.8f);
@@ -118,7 +122,7 @@ void build(Model& m, float open, bool alive, const Xf& view) {
     for (int i = 0; i < 4; ++i) {
       const float phi = i * 1.5708f;
       const V3 out{std::sin(phi), 0, std::cos(phi)};
-      m.capsule({0, -34.8f, 0}, V3{0, -30.5f, 0} + out * 12, 1.1f, 0.5f, seam, 0.3f);
+      m.capsule({0, -44.8f, 0}, V3{0, -40.5f, 0} + out * 12, 1.1f, 0.5f, seam, 0.3f);
     }
   }
   // The four lips, hinged round the rim, leaning in to a dome when sealed
@@ -147,16 +151,16 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   }
   if (o > 0.2f) {
     // Slime strung across the opening and running from the lips.
-    strand(m, {-9, -34, 6}, {9, -33, 5}, 4 + 4 * o, 0.6f);
-    drool(m, {-12, -30, 9}, 6 + 8 * o, -0.8f, 0.8f);
-    drool(m, {11, -29, 10}, 4 + 10 * o, 0.6f, 0.7f);
+    strand(m, {-9, -44, 6}, {9, -43, 5}, 4 + 4 * o, 0.6f);
+    drool(m, {-12, -40, 9}, 6 + 8 * o, -0.8f, 0.8f);
+    drool(m, {11, -39, 10}, 4 + 10 * o, 0.6f, 0.7f);
   }
 }
 
 Bytes picture(float open, bool alive) {
   Canvas c(kEgg.w, kEgg.h);
   // Tipped toward the viewer so the crown shows; the roots on the last row.
-  const Xf tilt = place({36, 47, 0}, rot_x(-0.68f), 1.08f);
+  const Xf tilt = place({36, 47, 0}, rot_x(-0.40f), 1.0f);
   Model probe;
   build(probe, open, alive, tilt);
   const float drop = kEgg.h - 1 - lowest_solid_row(probe, kEgg.w, kEgg.h + 40);

@@ -8,6 +8,7 @@
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -215,6 +216,7 @@ Bytes hugger_attack() {
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, leap_view(1.25f, 0.08f, {0, 0, 0}), kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
   model::render(m, c, sprite_options());
+  finish_for_magnifying(c);
   return finish(c, "hugger leap");
 }
 

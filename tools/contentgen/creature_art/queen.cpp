@@ -11,6 +11,7 @@
 #include "creature_art/queen_model.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -27,59 +28,49 @@ using model::rot_z;
 // Rows of the roaming frames hidden above the room band.
 constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
-constexpr float kWalkScale = 1.45f;
+constexpr float kWalkScale = 1.9f;
 
 constexpr float kSpine = 92;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
 // The head and its crown: origin at the neck joint, snout toward +x.
+// The crest's plates: ridged like the crown's chitin, their shine duller so
+// the fan reads by its ridges rather than as a spray of highlights.
+constexpr Material kFan{0.085f, 0.095f, 0.125f, 0.9f, 50, 0.8f, 0, 0.45f, 10.0f, 0.45f, 0.3f};
+
 static void head(Model& m, const QPose& p) {
   const Material& c = kCarapace;
-  // The crest: a broad shell of ridged plate that rises from the back of
-  // the skull and curves back over it and down behind, like a hood thrown
-  // back. Built as a run of overlapping plates along that arc, widest past
-  // its middle (well over twice the skull's width), with its side rims
-  // curled down toward the neck so it is hollow underneath, and raised
-  // ribs running along it that catch the light.
+  // The crest: a fan of long ridged plates spread from the back of the
+  // skull, from straight up round to straight back, with wet membrane
+  // webbed between them so the fan reads as one sweeping shield more than
+  // twice the skull's length across. Each plate has a raised keel down its
+  // middle and a knobbed, scalloped end; the plates overlap like shingles,
+  // the upper ones over the lower.
   {
-    const V3 centre{-40, 40, 0};
-    constexpr float kR = 74;
-    constexpr int kSteps = 8;
-    V3 mid[kSteps + 1], rim[2][kSteps + 1], rib[2][kSteps + 1];
-    float rib_r[kSteps + 1], rim_r[kSteps + 1];
-    for (int i = 0; i <= kSteps; ++i) {
-      const float t = static_cast<float>(i) / kSteps;
-      const float a = -0.80f - 2.0f * t;
-      const V3 out{std::cos(a), std::sin(a), 0};        // away from the centre: the shell's outside
-      const V3 along{-std::sin(a), std::cos(a), 0};     // toward the back of the crest
-      const float w = 16 + 54 * std::sin(std::min(1.0f, t * 1.3f) * 1.5708f);  // half its width
-      const V3 at = centre + out * kR;
-      mid[i] = at;
-      // Each plate in three overlapping pieces across its width: the same
-      // shell, but no piece's bounds reach far beyond what it covers.
-      for (int j = -1; j <= 1; ++j)
-        m.ellipsoid(at + V3{0, 0, j * w * 0.66f}, {17, 5.0f, w * 0.42f}, rot_z(std::atan2(along.y, along.x)), kCrown, 4);
-      for (int s = 0; s < 2; ++s) {
-        const float side = s == 0 ? 1.0f : -1.0f;
-        rim[s][i] = at - out * (2 + 4 * t) + V3{0, 0, side * w * 0.97f};
+    const V3 root{-12, -14, 0};
+    constexpr int kPlates = 7;
+    for (int i = 0; i < kPlates; ++i) {
+      const float t = static_cast<float>(i) / (kPlates - 1);
+      const float a = -2.55f - 0.95f * t;  // back and up, round to back and a little down
+      const V3 d{std::cos(a), std::sin(a), 0};
+      const float length = 80 + 50 * std::sin(t * 2.6f) - 20 * t;
+      const float z = 1.5f * (kPlates - i);
+      const V3 mid = root + d * (length * 0.52f) + V3{0, 0, z};
+      m.ellipsoid(mid, {length * 0.52f, 11.0f + 2 * t, 4.5f}, rot_z(a), kFan, 3);
+      // The keel, catching the light along the plate.
+      m.capsule(root + d * 10 + V3{0, 0, z + 3.5f}, root + d * (length * 0.95f) + V3{0, 0, z + 2}, 3.0f, 1.4f,
+                kFan, 2);
+      if (i + 1 < kPlates) {
+        // Membrane webbed to the next plate, set back under both.
+        const float a2 = a - 0.95f / (kPlates - 1) * 0.5f;
+        const V3 d2{std::cos(a2), std::sin(a2), 0};
+        m.ellipsoid(root + d2 * (length * 0.45f) + V3{0, 0, z - 2.5f}, {length * 0.45f, 10, 2.5f}, rot_z(a2),
+                    kMembrane, 2);
       }
-      rim_r[i] = 3.4f + 1.4f * t;
-      for (int k = 0; k < 2; ++k) {
-        const float u = k == 0 ? 0.45f : -0.45f;
-        rib[k][i] = at + out * (3.5f - 1.4f * std::fabs(u)) + V3{0, 0, u * w} - out * (3 * u * u * t);
-      }
-      rib_r[i] = 2.6f - 0.8f * t;
     }
-    for (auto& r : rib) m.chain(r, rib_r, kSteps + 1, kCrown, 2);
-    for (auto& r : rim) m.chain(r, rim_r, kSteps + 1, kCrown, 4);
-    // Growth ridges across the shell's back.
-    for (int i = 2; i < kSteps; i += 2) {
-      const float t = static_cast<float>(i) / kSteps;
-      const float a = -0.80f - 2.0f * t;
-      m.ellipsoid(mid[i] + V3{std::cos(a), std::sin(a), 0} * 4.5f, {3, 2.2f, 16 + 44 * t},
-                  rot_z(a + 1.5708f), kCrown, 2);
-    }
+    // The fan's root swells into the skull as a heavy ridged collar.
+    m.ellipsoid(root + V3{-4, -4, 0}, {22, 16, 15}, rot_z(-0.6f), kCrown, 6);
   }
   // Long skull under the crown, and the face.
   m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
@@ -186,7 +177,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
   m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
   m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kCarapace, 10, 7.0f, 2.0f);
-  m.ellipsoid(lerp3({}, sh, 0.72f) - up * 8, {42, 30, 32}, rot_z(p.pitch), kCarapace, 8);
+  m.ellipsoid(lerp3({}, sh, 0.70f) - up * 4, {48, 30, 38}, rot_z(p.pitch), kCarapace, 8);
   // Chitin plates over the back of the thorax, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
     m.ellipsoid(lerp3({}, sh, 0.45f + 0.2f * i) + up * (22 + 3.0f * i), {20, 9, 26}, rot_z(p.pitch + 0.25f), kCrown, 4);
@@ -226,11 +217,11 @@ static QPose walk_pose(int frame) {
   // last she has thrown her weight onto the leading near foot, pitched
   // low and forward, head down, tail swept low behind.
   const float drop = contact ? 8.0f : 0.0f;
-  const float reach_out = ph > 0 ? 1.15f : 0.9f;
-  p.pitch = ph < 0 ? -0.92f : ph > 0 ? -0.58f : -0.80f;
-  p.neck_end = shoulders(p) + V3{30 + 6 * ph, -22 + (contact ? 4.0f : -2.0f), 0};
+  const float reach_out = ph > 0 ? 0.85f : 0.7f;
+  p.pitch = ph < 0 ? -1.22f : ph > 0 ? -1.02f : -1.12f;
+  p.neck_end = shoulders(p) + V3{40 + 5 * ph, -16 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
-  p.head_yaw = -0.5f;
+  p.head_yaw = -0.3f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted
@@ -264,12 +255,10 @@ static QPose walk_pose(int frame) {
 // The lunge: three-quarters toward the viewer, crown on the handle.
 constexpr Pt kFrontHandle{kHandle.x, kHandle.y};
 constexpr float kYaw = -0.7f;
-constexpr float kFrontScale = 2.05f;
+static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale);
 
-static Xf front_view(const QPose& p, float dx, float dy, float roll);
-
-Xf crowned_view(const QPose& p, float dy, float roll) {
-  Xf v = front_view(p, 0, 0, roll);
+Xf crowned_view(const QPose& p, float dy, float roll, float scale) {
+  Xf v = front_view(p, 0, 0, roll, scale);
   Model probe;
   const int pad = 300, w = kQueenAttack.w, h = kQueenAttack.h + pad;
   build(probe, p, place({0, static_cast<float>(pad), 0}) * v);
@@ -297,14 +286,14 @@ Xf crowned_view(const QPose& p, float dy, float roll) {
   return place({0, static_cast<float>(target - (top - pad)) + dy, 0}) * v;
 }
 
-static Xf front_view(const QPose& p, float dx, float dy, float roll) {
+static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale) {
   // The point of the crown that lands on the handle, body-local.
   Xf head = place(p.neck_end, rot_z(p.head_rot));
-  V3 crown = head.point({-20, -34, 0});
-  Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), kFrontScale);
+  V3 crown = head.point({-60, -24, 0});
+  Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), scale);
   V3 at = turn.point(crown);
   return place({static_cast<float>(kFrontHandle.x) - at.x + dx, static_cast<float>(kFrontHandle.y) - at.y + dy, 0},
-               turn.r, kFrontScale);
+               turn.r, scale);
 }
 
 QPose lunge_pose(float strike) {
@@ -315,8 +304,8 @@ QPose lunge_pose(float strike) {
   p.head_rot = 0.55f + 0.25f * strike;
   p.jaw = 0.6f + 0.4f * strike;
   p.inner = strike;
-  p.hand[0] = lerp3(V3{10, -30, 56}, V3{84, 0, 10}, strike);
-  p.hand[1] = lerp3(V3{10, -30, -56}, V3{84, 0, -34}, strike);
+  p.hand[0] = lerp3(V3{20, -30, 40}, V3{58, 10, 22}, strike);
+  p.hand[1] = lerp3(V3{20, -30, -40}, V3{58, 10, -30}, strike);
   p.small[0] = lerp3(V3{30, 0, 24}, V3{44, 10, 12}, strike);
   p.small[1] = lerp3(V3{30, 0, -24}, V3{44, 10, -12}, strike);
   p.curl = 0.4f + 0.4f * strike;
@@ -324,7 +313,7 @@ QPose lunge_pose(float strike) {
   p.toe[1] = {20, 100, -30};
   // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
-  p.tail_len = 0.78f;
+  p.tail_len = 0.3f;
   return p;
 }
 
@@ -381,9 +370,10 @@ Bytes queen_attack(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, crowned_view(p, 0, 0), kQueenAttack.w, kQueenAttack.h, kHandle);
+  const Xf view = fit(make, crowned_view(p, 0, 0, kLungeScale), kQueenAttack.w, kQueenAttack.h, kHandle);
   build(m, p, view);
   model::render(m, c, render_options());
+  finish_for_magnifying(c);
   return finish(c, "queen attack");
 }
 

@@ -68,7 +68,7 @@ Bytes queen_death(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
   const float t = (frame - 1) / 4.0f;
   const QPose p = death_pose(frame);
-  const Xf stand = crowned_view(p, 0, 0);
+  const Xf stand = crowned_view(p, 0, 0, kFallScale);
   // Topple about the hips as the legs give way; her head keeps near the
   // place it was hit (where the splash of the wound is drawn) by sliding
   // the body back under the fall, and whatever is lowest lands on the floor.

@@ -52,8 +52,13 @@ inline model::RenderOptions render_options() {
 
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);
-// The lunge view with the crown's top lowered toward crown_top (plus dy),
-// but no further than keeps the frames' shared handle on solid crown.
-Xf crowned_view(const QPose& p, float dy, float roll);
+// Her size in the lunge: close enough that crest and jaws fill the frame.
+inline constexpr float kLungeScale = 3.3f;
+// Her size as she falls: the whole body has to fit the frame.
+inline constexpr float kFallScale = 2.05f;
+// The front view at the given size with the crown's top lowered toward
+// crown_top (plus dy), but no further than keeps the frames' shared handle
+// on solid crown.
+Xf crowned_view(const QPose& p, float dy, float roll, float scale);
 
 }  // namespace contentgen::creatures::queen_model

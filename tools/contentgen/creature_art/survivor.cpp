@@ -35,18 +35,23 @@ constexpr Material lip{0.68f, 0.44f, 0.37f, 0.5f, 30, 0.4f, 0};
 // (the viewer), units are pixels of the 145-row frame.
 void build(Model& m, const Xf& view) {
   m.set_xf(view);
-  // Boots and legs, a little apart, weight on the left leg.
+  // Boots and legs: the weight on the left leg, straight under the hip
+  // that juts out over it; the right knee bent forward and in, its heel
+  // lifted, as someone caught mid-step.
   for (int s = -1; s <= 1; s += 2) {
-    const float x = s * 7.0f;
-    const float lean = s < 0 ? 0.0f : 1.5f;
-    m.ellipsoid({x + s * 0.5f, -4, 3}, {5.5f, 4.5f, 8.5f}, {}, boot, 0);
-    m.capsule({x, -6, 0}, {x, -14, 0}, 5.2f, 5.0f, boot, 1.5f);
-    const V3 knee{x + lean * 0.5f, -34, 1.5f};
-    m.capsule({x, -14, 0}, knee, 5.2f, 5.6f, overalls, 2);
-    m.capsule(knee, {s * 5.5f, -57, 0}, 5.6f, 7.0f, overalls, 2);
+    const bool planted = s < 0;
+    const float x = planted ? -5.0f : 9.0f;
+    const float heel = planted ? 0.0f : 3.0f;
+    m.ellipsoid({x + s * 0.5f, -4 - heel * 0.5f, 3}, {5.5f, 4.5f, 8.5f}, model::rot_x(planted ? 0 : 0.3f), boot, 0);
+    m.capsule({x, -6 - heel, 0}, {x, -14 - heel, 0}, 5.2f, 5.0f, boot, 1.5f);
+    const V3 knee = planted ? V3{-4.5f, -34, 1} : V3{4.5f, -33, 6.5f};
+    m.capsule({x, -14 - heel, 0}, knee, 5.2f, 5.6f, overalls, 2);
+    m.capsule(knee, {s * 5.5f + 1.5f, -57, 0}, 5.6f, 7.0f, overalls, 2);
     // Knee pads.
     m.ellipsoid(knee + V3{0, 0, 4}, {4.2f, 3.5f, 2}, {}, overalls_dark, 1.5f);
   }
+  // Everything above the hips leans a little over the standing leg.
+  m.set_xf(view * place({1.5f, -58, 0}) * place({}, model::rot_z(0.07f)) * place({-1.5f, 58, 0}));
   // Hips, belt, the torso in the bib of the overalls, the shirt's shoulders.
   m.ellipsoid({0, -60, 0}, {13.5f, 8, 8.5f}, {}, overalls, 3);
   m.ellipsoid({0, -80, 0}, {12.8f, 17, 8.6f}, {}, overalls, 5);
@@ -64,8 +69,9 @@ void build(Model& m, const Xf& view) {
   for (int s = -1; s <= 1; s += 2) {
     const bool hail = s < 0;
     const V3 shoulder{s * 14.0f, -96, 0};
-    const V3 elbow = hail ? V3{-19.5f, -101, 3} : V3{s * 16.8f, -77, 2.5f};
-    const V3 wrist = hail ? V3{-18.0f, -119, 6} : V3{s * 17.8f, -60, 7};
+    // The other arm reaches forward toward the squad, the elbow bent.
+    const V3 elbow = hail ? V3{-21.0f, -103, 2} : V3{s * 17.0f, -80, 4.5f};
+    const V3 wrist = hail ? V3{-22.0f, -121, 6} : V3{s * 14.5f, -69, 15};
     m.sphere(shoulder, 6.4f, overalls, 2);
     m.capsule(shoulder, elbow, 5.4f, 4.4f, overalls, 2);
     m.capsule(elbow, wrist, 4.4f, 3.6f, overalls, 1.5f);
@@ -86,7 +92,9 @@ void build(Model& m, const Xf& view) {
     }
   m.capsule({-9, -71, 8.4f}, {-3, -73, 8.8f}, 0.6f, 0.6f, overalls_dark, 0.5f, 0, 0, true);
   m.capsule({3, -73, 8.8f}, {9, -71, 8.4f}, 0.6f, 0.6f, overalls_dark, 0.5f, 0, 0, true);
-  // Neck and head, the face toward the viewer, short dark hair.
+  // Neck and head, the face toward the viewer, short dark hair; the head
+  // tilted toward the raised hand.
+  m.set_xf(m.xf() * place({0, -103, 0}) * place({}, model::rot_z(-0.16f) * rot_y(0.15f)) * place({0, 103, 0}));
   m.capsule({0, -101, 0}, {0, -108, 0.5f}, 4.6f, 4.4f, flesh, 2);
   m.ellipsoid({0, -119, 1}, {9.2f, 11.2f, 9.4f}, {}, flesh, 2);
   m.ellipsoid({0, -111, 2.5f}, {6.5f, 3.5f, 6.5f}, {}, flesh, 3);  // jaw

@@ -8,6 +8,7 @@
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -356,6 +357,7 @@ Bytes warrior_attack(int frame) {
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, front_view(p, 0, strike * 4, 0), kWarriorAttack.w, kWarriorAttack.h, kHandle));
   model::render(m, c, sprite_options());
+  finish_for_magnifying(c);
   return finish(c, "alien attack");
 }
 

@@ -1,0 +1,17 @@
+// The finish of the frames the game draws magnified (a lunge at the
+// viewer), whose pixels become blocks two to four screen pixels wide.
+#pragma once
+
+#include "paint_kit/canvas.h"
+
+namespace contentgen::creatures {
+
+// Takes the single-pixel speckle out of the picture before it is blown up:
+// a stray opaque pixel beside the outline is cleared, and a pixel far
+// brighter or darker than all its neighbours inside the body is pulled
+// toward them, so broad surfaces do not turn into a mosaic of blocks. Then
+// a dark rim a few pixels deep along the outline, fading inward, so the
+// stair steps of the hard mask edge show less against the room.
+void finish_for_magnifying(Canvas& c);
+
+}  // namespace contentgen::creatures
