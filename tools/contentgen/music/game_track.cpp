@@ -311,7 +311,10 @@ void assault(NoteScore& s) {
       if (ebb) s.note(kAir, bar, 0, t[2] + 24, 50, hold * 4);
     }
     // Home's E high over the assault, the patrol's pedal come back.
-    if (!ebb && in % 4 == 0) s.note(kAir, bar, 0, kE + 24, 58, 16);
+    if (!ebb && in % 4 == 0) {
+      s.note(kAir, bar, 0, kE + 24, 70, 16);
+      s.note(kAir, bar, 0, kE + 12, 62, 16);
+    }
   }
   // The call in horns and trumpets an octave apart, strings high above,
   // each round a step higher; then it sinks back into the patrol.
@@ -369,7 +372,7 @@ LoopCanvas game_track() {
   // the ebb sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), -3.0f}, {at(10), -1.5f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -5.0f},
-              {at(40), -6.0f}, {at(46), -3.5f}, {at(48), 2.0f}, {at(58), 3.0f}, {at(62), -1.0f}});
+              {at(40), -6.0f}, {at(46), -3.5f}, {at(48), 2.5f}, {at(53), 3.0f}, {at(58), 1.5f}, {at(62), -1.0f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.

@@ -55,14 +55,14 @@ constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, fa
     Eb{39, false}, Cm{36, true};
 // No stretch of chords comes back: the song's second half turns through
 // B flat, the lift's through D minor and B flat, the music box goes on to
-// C minor and F, and the close sings in G minor before the guitar leads
-// home through B flat and A.
+// C minor and back to D minor, and the close sings in G minor over a held
+// D before the guitar leads home through B flat and A.
 const Chord kChords[60] = {
     Dm, Gm, Dm, A, Dm, Dm,                                      // opening
     Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
     F, F, C, C, Dm, Dm, Bb, Bb, Dm, Bb, C, C, Gm, A, Dm, A,     // lift
-    Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, F, F, A, A,                 // music box
-    Gm, Gm, Cm, Cm, Gm, A, Dm, Bb, Gm, A,                       // close
+    Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, Dm, Dm, A, A,               // music box
+    Gm, Gm, Cm, Cm, Gm, A, Dm, Dm, Bb, A,                       // close
 };
 
 int third(const Chord& c) { return c.minor ? 3 : 4; }
@@ -105,9 +105,11 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
 // each a little stronger, leaning into the next downbeat.
 void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false, bool falling = false) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
-  const int rising[6] = {r, r + 7, r + 12 + third(ch), r + 19, r + 24, r + 12 + third(ch)};
+  // The fifth is picked once a bar and the root twice above the bass, so
+  // the chord's own note, not its fifth, rings through.
+  const int rising[6] = {r, r + 7, r + 12 + third(ch), r + 12, r + 24, r + 12 + third(ch)};
   // The close's figure falls from the top of the chord instead.
-  const int fall[6] = {r, r + 24 + third(ch), r + 19, r + 12 + third(ch), r + 12, r + 7};
+  const int fall[6] = {r, r + 24 + third(ch), r + 24, r + 12 + third(ch), r + 12, r + 7};
   const int* keys = falling ? fall : rising;
   for (int e = 0; e < 6; ++e) {
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
@@ -117,7 +119,9 @@ void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = 
 
 void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
   const int base = ch.root + 12;
-  for (int k : {base, base + 7, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
+  // Root, octave and third: with two desks a fifth in the chord would ring
+  // louder than the key's own note.
+  for (int k : {base, base + 12, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
 }
 
 }  // namespace
@@ -156,16 +160,17 @@ LoopCanvas menu_waltz() {
     }
     if (song || close) {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
-      if (bar < kClose + 4) s.note(kCello, bar, 0, ch.root + 12, song ? 76 : 70, 2.8);
+      // In the close the cello holds D under the tune's turn to G minor.
+      if (bar < kClose + 4) s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
     }
     if (lift) {
       const int in = bar - kLift;
       strings_bar(s, kStrings, bar, ch, 90);
-      // Oom-pah-pah: the root on one, the chord on two and three.
+      // Oom-pah-pah: the root on one, its third and octave on two and three.
       const int r = ch.root;
       s.note(kPizz, bar, 0, r, 96, 0.8);
       for (double b : {1.0, 2.0})
-        for (int k : {r + 12 + third(ch), r + 19}) s.note(kPizz, bar, b, k, 74, 0.6);
+        for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
       s.note(kCello, bar, 0, r, 92, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
@@ -185,7 +190,13 @@ LoopCanvas menu_waltz() {
       for (int e = 0; e < 3; ++e) s.note(kMusicBox, bar, e * 1.0, r + 36 + steps[e] - 12, e == 0 ? 76 : 64, 2);
       if ((bar - kBox) % 2 == 0) {
         for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kOohs, bar, 0, k, 70, 6);
-        s.note(kCello, bar, 0, r, 64, 6);
+        // The cello holds D under every chord that has it, so the home
+        // note carries on through the music box's wandering.
+        const bool holds_d = (r - 2 + 120) % 12 == 0 || (r + third(ch) - 2 + 120) % 12 == 0 || (r + 7 - 2 + 120) % 12 == 0;
+        s.note(kCello, bar, 0, holds_d ? 50 : r, 64, 6);
+        // Over E flat and C minor the choir's top voice keeps D as their
+        // seventh and ninth.
+        if (!holds_d && ch.root != A.root) s.note(kOohs, bar, 0, 74, 74, 6);
       }
     }
   }
