@@ -8,8 +8,9 @@
 //                         timpani and a triangle: the loudest part.
 //   Music box(38-49)      the contrast: no pulse, a music box and a choir
 //                         of oohs over B flat, G minor and E flat.
-//   Close    (50-59)      the horn's tune once more, falling away until the
-//                         guitar is alone again as at the opening.
+//   Close    (50-59)      the horn's tune once more, in G minor over a held
+//                         D, falling away until the guitar picks its way
+//                         home alone.
 #include <vector>
 
 #include "music/fluid_render.h"
@@ -53,16 +54,17 @@ struct Chord {
 };
 constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, false}, Bb{46, false},
     Eb{39, false}, Cm{36, true};
-// No stretch of chords comes back: the song's second half turns through
-// B flat, the lift's through D minor and B flat, the music box goes on to
-// C minor and back to D minor, and the close sings in G minor over a held
-// D before the guitar leads home through B flat and A.
+// No stretch of chords comes back: the opening turns through B flat,
+// G minor and A and leans on B flat into the song, the song's second half
+// turns through B flat, the lift's through D minor and B flat, the music
+// box goes on to C minor and back to D minor, and the close sings in
+// G minor over a held D before the guitar leads home through B flat and A.
 const Chord kChords[60] = {
-    Dm, Gm, Dm, A, Dm, Dm,                                      // opening
+    Dm, Bb, Gm, A, Dm, Bb,                                      // opening
     Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
     F, F, C, C, Dm, Dm, Bb, Bb, Dm, Bb, C, C, Gm, A, Dm, A,     // lift
     Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, Dm, Dm, A, A,               // music box
-    Gm, Gm, Cm, Cm, Gm, A, Dm, Dm, Bb, A,                       // close
+    Gm, Gm, Cm, Cm, Gm, A, Dm, Gm, Bb, A,                       // close
 };
 
 int third(const Chord& c) { return c.minor ? 3 : 4; }
