@@ -35,6 +35,7 @@ void send(fluid_synth_t* synth, const MidiEvent& e) {
     case 0x80: fluid_synth_noteoff(synth, ch, e.a); break;
     case 0xB0: fluid_synth_cc(synth, ch, e.a, e.b); break;
     case 0xC0: fluid_synth_program_change(synth, ch, e.a); break;
+    case 0xE0: fluid_synth_pitch_bend(synth, ch, e.a | (e.b << 7)); break;
     default: break;
   }
 }

@@ -38,6 +38,7 @@ enum Channel {
   kKit = kDrumChannel,
   kFretless = 10,
   kSaw2 = 11,
+  kPad2 = 12,
 };
 
 // General MIDI programs (0-based).
@@ -213,6 +214,9 @@ void drift(NoteScore& s) {
       s.note(kFretless, bar + 1, 0, root + 7, 74, 3.5);
       for (int k : chord) s.note(kPad, bar, 0, k + 12, 70, 8);
     }
+    // The first half is the glockenspiel alone over the fretless and the
+    // pad; the piano, vibraphone and ride bell come in for the second.
+    if (in < 8) continue;
     // Piano: broken chord on the eighths, half-time in the right hand.
     for (int e = 0; e < 8; ++e)
       s.note(kPiano, bar, e * 0.5, chord[static_cast<size_t>(e % 4)] + 12 + (e >= 4 ? 12 : 0), e == 0 ? 76 : 58, 1.0);
@@ -296,6 +300,11 @@ LoopCanvas game_pulse() {
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, 0.0f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
+  // The pad and the leads swell through their long notes; the pad is two
+  // layers a few cents apart, left and right.
+  s.breathe(kPad, 0.3);
+  for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
+  s.double_on(kPad, kPad2, -6, -0.6f);
   s.humanise(0x1407u, 6, 0.01);
 
   stalk(s);
@@ -305,6 +314,12 @@ LoopCanvas game_pulse() {
   back(s);
 
   LoopCanvas c = render(s);
+  // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
+  // glockenspiel over the pad, the surge is the climax and the return
+  // sinks back to where the loop began.
+  auto at = [](int bar) { return kTiming.at(bar, 0.0); };
+  contour(c, {{at(0), -3.0f}, {at(10), -1.5f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -5.0f},
+              {at(44), -6.0f}, {at(54), -3.5f}, {at(56), 2.0f}, {at(80), 3.0f}, {at(84), -1.0f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
   level_seam(c, 6.0);

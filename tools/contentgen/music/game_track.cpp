@@ -38,6 +38,7 @@ enum Channel {
   kCeleste = 12,
   kTrumpet = 13,
   kAir = 14,
+  kDrone2 = 15,
 };
 
 // General MIDI programs (0-based) and drum keys.
@@ -243,6 +244,9 @@ void hive(NoteScore& s) {
       for (int k : ch.voicing) s.note(kDrone, bar, 0, k - 12, 62, 8);
       for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 7.5);
     }
+    // The first half is the oboe alone over the held chord; the harp,
+    // celesta and the soft pulse come in for the second.
+    if (in < 8) continue;
     // Harp: a rising broken chord on the eighths, half-time pulse.
     for (int e = 0; e < 8; ++e) {
       int k = ch.voicing[static_cast<size_t>(e % 4)] + (e >= 4 ? 12 : 0);
@@ -307,7 +311,10 @@ void assault(NoteScore& s) {
       if (ebb) s.note(kAir, bar, 0, t[2] + 24, 50, hold * 4);
     }
     // Home's E high over the assault, the patrol's pedal come back.
-    if (!ebb && in % 4 == 0) s.note(kAir, bar, 0, kE + 24, 58, 16);
+    if (!ebb && in % 4 == 0) {
+      s.note(kAir, bar, 0, kE + 24, 70, 16);
+      s.note(kAir, bar, 0, kE + 12, 62, 16);
+    }
   }
   // The call in horns and trumpets an octave apart, strings high above,
   // each round a step higher; then it sinks back into the patrol.
@@ -334,7 +341,7 @@ LoopCanvas game_track() {
   NoteScore s(kTiming);
   s.instrument(kCello, kPrCello, 116, -0.25f);
   s.instrument(kBass, kPrContrabass, 100, 0.0f);
-  s.instrument(kDrone, kPrSlowStrings, 100, 0.1f);
+  s.instrument(kDrone, kPrSlowStrings, 100, 0.45f);
   s.instrument(kHorn, kPrHorn, 110, 0.3f);
   s.instrument(kBrass, kPrBrass, 96, -0.1f);
   s.instrument(kHigh, kPrTremolo, 92, 0.45f);
@@ -347,6 +354,11 @@ LoopCanvas game_track() {
   s.instrument(kCeleste, kPrCelesta, 90, 0.5f);
   s.instrument(kTrumpet, kPrTrumpet, 88, -0.3f);
   s.instrument(kAir, kPrSweepPad, 70, -0.5f);
+  // Strings, brass and winds swell through their long notes; the held
+  // strings are two desks, a few cents apart, left and right.
+  for (int ch : {kCello, kDrone, kHigh, kChoir, kAir}) s.breathe(ch, 0.3);
+  for (int ch : {kHorn, kBrass, kOboe, kTrumpet}) s.breathe(ch, 0.2);
+  s.double_on(kDrone, kDrone2, 7, -0.45f);
   s.humanise(0x907E1u, 6, 0.012);
 
   patrol(s);
@@ -355,6 +367,12 @@ LoopCanvas game_track() {
   assault(s);
 
   LoopCanvas c = render(s);
+  // The piece's arc: the patrol creeps in, the pursuit drives, the hive
+  // drops to a solo oboe over held strings, the assault is the climax and
+  // the ebb sinks back to where the loop began.
+  auto at = [](int bar) { return kTiming.at(bar, 0.0); };
+  contour(c, {{at(0), -3.0f}, {at(10), -1.5f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -5.0f},
+              {at(40), -6.0f}, {at(46), -3.5f}, {at(48), 2.5f}, {at(53), 3.0f}, {at(58), 1.5f}, {at(62), -1.0f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.

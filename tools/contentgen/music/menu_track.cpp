@@ -33,6 +33,8 @@ enum Channel {
   kClarinet = 11,
   kContrabass = 12,
   kGlock = 13,
+  kStrings2 = 14,
+  kViolins2 = 15,
 };
 
 enum Program {
@@ -139,9 +141,9 @@ void home_pedal(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
 LoopCanvas menu_track() {
   NoteScore s(kTiming);
   s.instrument(kPiano, kPrPiano, 124, -0.2f);
-  s.instrument(kStrings, kPrSlowStrings, 92, 0.15f);
+  s.instrument(kStrings, kPrSlowStrings, 92, 0.45f);
   s.instrument(kFlute, kPrFlute, 104, 0.1f);
-  s.instrument(kViolins, kPrStrings, 100, -0.1f);
+  s.instrument(kViolins, kPrStrings, 100, -0.4f);
   s.instrument(kCello, kPrCello, 96, -0.35f);
   s.instrument(kHarp, kPrHarp, 96, 0.45f);
   s.instrument(kCeleste, kPrCelesta, 90, 0.55f);
@@ -152,6 +154,12 @@ LoopCanvas menu_track() {
   s.instrument(kClarinet, kPrClarinet, 104, 0.1f);
   s.instrument(kContrabass, kPrContrabass, 90, 0.0f);
   s.instrument(kGlock, kPrGlockenspiel, 80, 0.4f);
+  // The bowed and blown parts swell through their long notes; the string
+  // sections are two desks each, a few cents apart, across the stage.
+  for (int ch : {kStrings, kViolins, kCello, kChoir}) s.breathe(ch, 0.3);
+  for (int ch : {kFlute, kHorn, kClarinet}) s.breathe(ch, 0.2);
+  s.double_on(kStrings, kStrings2, -6, -0.35f);
+  s.double_on(kViolins, kViolins2, 7, 0.3f);
   s.humanise(0x3E11u, 5, 0.015);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {

@@ -8,8 +8,9 @@
 //                         timpani and a triangle: the loudest part.
 //   Music box(38-49)      the contrast: no pulse, a music box and a choir
 //                         of oohs over B flat, G minor and E flat.
-//   Close    (50-59)      the horn's tune once more, falling away until the
-//                         guitar is alone again as at the opening.
+//   Close    (50-59)      the horn's tune once more, in G minor over a held
+//                         D, falling away until the guitar picks its way
+//                         home alone.
 #include <vector>
 
 #include "music/fluid_render.h"
@@ -33,6 +34,7 @@ enum Channel {
   kPerc = kDrumChannel,
   kTimpani = 10,
   kHarp = 11,
+  kStrings2 = 12,
 };
 
 enum Program {
@@ -51,13 +53,18 @@ struct Chord {
   bool minor;
 };
 constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, false}, Bb{46, false},
-    Eb{39, false};
+    Eb{39, false}, Cm{36, true};
+// No stretch of chords comes back: the opening turns through B flat,
+// G minor and A and leans on B flat into the song, the song's second half
+// turns through B flat, the lift's through D minor and B flat, the music
+// box goes on to C minor and back to D minor, and the close sings in
+// G minor over a held D before the guitar leads home through B flat and A.
 const Chord kChords[60] = {
-    Dm, Gm, Dm, A, Dm, Dm,                                   // opening
-    Dm, Dm, Gm, Gm, C, C, F, A, Dm, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
-    F, F, C, C, Dm, Dm, Bb, Bb, F, F, C, C, Gm, A, Dm, A,       // lift
-    Bb, Bb, Gm, Gm, Eb, Eb, Bb, Bb, Gm, Gm, A, A,               // music box
-    Dm, Dm, Gm, Gm, C, A, Dm, Dm, Dm, Dm,                       // close
+    Dm, Bb, Gm, A, Dm, Bb,                                      // opening
+    Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
+    F, F, C, C, Dm, Dm, Bb, Bb, Dm, Bb, C, C, Gm, A, Dm, A,     // lift
+    Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, Dm, Dm, A, A,               // music box
+    Gm, Gm, Cm, Cm, Gm, A, Dm, Gm, Bb, A,                       // close
 };
 
 int third(const Chord& c) { return c.minor ? 3 : 4; }
@@ -98,9 +105,14 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
 // The guitar picks six eighths a bar: bass, then the chord rising and
 // turning back. A leading bar lets its upper notes ring to the barline,
 // each a little stronger, leaning into the next downbeat.
-void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false) {
+void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false, bool falling = false) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
-  const int keys[6] = {r, r + 7, r + 12 + third(ch), r + 19, r + 24, r + 12 + third(ch)};
+  // The fifth is picked once a bar and the root twice above the bass, so
+  // the chord's own note, not its fifth, rings through.
+  const int rising[6] = {r, r + 7, r + 12 + third(ch), r + 12, r + 24, r + 12 + third(ch)};
+  // The close's figure falls from the top of the chord instead.
+  const int fall[6] = {r, r + 24 + third(ch), r + 24, r + 12 + third(ch), r + 12, r + 7};
+  const int* keys = falling ? fall : rising;
   for (int e = 0; e < 6; ++e) {
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
     s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
@@ -109,7 +121,9 @@ void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = 
 
 void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
   const int base = ch.root + 12;
-  for (int k : {base, base + 7, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
+  // Root, octave and third: with two desks a fifth in the chord would ring
+  // louder than the key's own note.
+  for (int k : {base, base + 12, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
 }
 
 }  // namespace
@@ -118,7 +132,7 @@ LoopCanvas menu_waltz() {
   NoteScore s(kTiming);
   s.instrument(kGuitar, kPrNylon, 120, -0.25f);
   s.instrument(kHornEn, kPrEnglishHorn, 110, 0.1f);
-  s.instrument(kStrings, kPrStrings, 92, 0.2f);
+  s.instrument(kStrings, kPrStrings, 92, 0.45f);
   s.instrument(kViolin, kPrViolin, 104, -0.1f);
   s.instrument(kCello, kPrCello, 96, -0.35f);
   s.instrument(kPizz, kPrPizzicato, 100, 0.3f);
@@ -128,6 +142,11 @@ LoopCanvas menu_waltz() {
   s.instrument(kPerc, kPrOrchestraKit, 84, 0.2f);
   s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
   s.instrument(kHarp, kPrHarp, 96, -0.45f);
+  // The bowed and blown parts swell through their long notes; the string
+  // section is two desks a few cents apart, left and right.
+  for (int ch : {kStrings, kCello, kOohs}) s.breathe(ch, 0.3);
+  for (int ch : {kHornEn, kViolin}) s.breathe(ch, 0.2);
+  s.double_on(kStrings, kStrings2, 6, -0.4f);
   s.humanise(0x3A17u, 5, 0.012);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {
@@ -139,20 +158,21 @@ LoopCanvas menu_waltz() {
     if (!box) {
       // The loop's last bar leans into its first, which starts softly.
       int vel = bar < kSong ? 72 + 2 * bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
-      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1);
+      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1, close && bar < kTiming.bars - 1);
     }
     if (song || close) {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
-      if (bar < kClose + 4) s.note(kCello, bar, 0, ch.root + 12, song ? 76 : 70, 2.8);
+      // In the close the cello holds D under the tune's turn to G minor.
+      if (bar < kClose + 4) s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
     }
     if (lift) {
       const int in = bar - kLift;
       strings_bar(s, kStrings, bar, ch, 90);
-      // Oom-pah-pah: the root on one, the chord on two and three.
+      // Oom-pah-pah: the root on one, its third and octave on two and three.
       const int r = ch.root;
       s.note(kPizz, bar, 0, r, 96, 0.8);
       for (double b : {1.0, 2.0})
-        for (int k : {r + 12 + third(ch), r + 19}) s.note(kPizz, bar, b, k, 74, 0.6);
+        for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
       s.note(kCello, bar, 0, r, 92, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
@@ -172,7 +192,13 @@ LoopCanvas menu_waltz() {
       for (int e = 0; e < 3; ++e) s.note(kMusicBox, bar, e * 1.0, r + 36 + steps[e] - 12, e == 0 ? 76 : 64, 2);
       if ((bar - kBox) % 2 == 0) {
         for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kOohs, bar, 0, k, 70, 6);
-        s.note(kCello, bar, 0, r, 64, 6);
+        // The cello holds D under every chord that has it, so the home
+        // note carries on through the music box's wandering.
+        const bool holds_d = (r - 2 + 120) % 12 == 0 || (r + third(ch) - 2 + 120) % 12 == 0 || (r + 7 - 2 + 120) % 12 == 0;
+        s.note(kCello, bar, 0, holds_d ? 50 : r, 64, 6);
+        // Over E flat and C minor the choir's top voice keeps D as their
+        // seventh and ninth.
+        if (!holds_d && ch.root != A.root) s.note(kOohs, bar, 0, 74, 74, 6);
       }
     }
   }
@@ -182,10 +208,11 @@ LoopCanvas menu_waltz() {
   tune(s, kStrings, kLift + 8, kLiftTune + 8, 8, -12, 84);
   // The music box's bars: the song's opening, slow, on the vibraphone.
   tune(s, kVibes, kBox + 2, kSongTune, 4, 12 - 8, 70);
-  tune(s, kVibes, kBox + 8, kSongTune + 4, 2, 12 - 8, 66);
-  // The close: the horn sings the song's first half, then its end, falling.
-  tune(s, kHornEn, kClose, kSongTune, 4, 0, 88, 2);
-  tune(s, kHornEn, kClose + 4, kSongTune + 12, 4, 0, 80, 4);
+  tune(s, kVibes, kBox + 8, kSongTune + 4, 2, 12 - 9, 66);
+  // The close: the horn sings the song's opening a fourth up, in G minor,
+  // then its cadence, falling away.
+  tune(s, kHornEn, kClose, kSongTune, 4, 5, 88, 2);
+  tune(s, kHornEn, kClose + 4, kSongTune + 12, 2, 0, 80, 4);
 
   // The strings swell into the lift; a cymbal roll and timpani mark it.
   s.swell(kStrings, kLift - 2, 0, 6, 70, 127);

@@ -15,6 +15,7 @@ void NoteScore::instrument(int channel, int program, int volume, float pan) {
   const auto ch = static_cast<uint8_t>(channel & 15);
   push(0, 0xC0 | ch, program, 0);
   push(0, 0xB0 | ch, 7, volume);
+  volume_[ch] = std::clamp(volume, 0, 127);
   push(0, 0xB0 | ch, 10, static_cast<int>(std::lround(64 + 63 * std::clamp(pan, -1.0f, 1.0f))));
   push(0, 0xB0 | ch, 11, 127);
 }
@@ -76,14 +77,109 @@ void NoteScore::sustain(int channel, int bar, double beat, bool down) {
   push(tm_.at(bar, beat), 0xB0 | static_cast<uint8_t>(channel & 15), 64, down ? 127 : 0);
 }
 
+void NoteScore::breathe(int channel, double depth) { breath_[channel & 15] = std::clamp(depth, 0.0, 0.9); }
+
+void NoteScore::double_on(int from, int to, int cents, float pan) {
+  from &= 15;
+  to &= 15;
+  int program = 0;
+  for (const MidiEvent& e : ev_)
+    if (e.status == (0xC0 | from)) program = e.a;
+  instrument(to, program, volume_[from], pan);
+  // The default bend range is two semitones either way.
+  const int bend = std::clamp(8192 + cents * 8192 / 200, 0, 16383);
+  push(0, 0xE0 | static_cast<uint8_t>(to), bend & 127, bend >> 7);
+  double_of_[to] = from;
+  double_cents_[to] = cents;
+  doubled_ = true;
+}
+
+void NoteScore::breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const {
+  const double beat = static_cast<double>(tm_.beat_frames());
+  const size_t step = tm_.beat_frames() / 8, together = tm_.beat_frames() / 16;
+  for (int ch = 0; ch < 16; ++ch) {
+    const double depth = double_of_[ch] >= 0 ? breath_[double_of_[ch]] : breath_[ch];
+    if (depth <= 0.0) continue;
+    // Notes struck together (a chord) breathe as one.
+    struct Group {
+      size_t on, off;
+    };
+    std::vector<Group> groups;
+    for (const Held& n : notes) {
+      if (n.channel != ch) continue;
+      if (!groups.empty() && n.on <= groups.back().on + together)
+        groups.back().off = std::max(groups.back().off, n.off);
+      else
+        groups.push_back({n.on, n.off});
+    }
+    const double full = volume_[ch];
+    for (size_t g = 0; g < groups.size(); ++g) {
+      const size_t on = groups[g].on, off = groups[g].off;
+      const size_t until = g + 1 < groups.size() ? std::min(off, groups[g + 1].on) : off;
+      const double length = static_cast<double>(off - on);
+      if (length < 0.9 * beat) {
+        // Short notes are played out at full volume.
+        out.push_back({on, static_cast<uint8_t>(0xB0 | ch), 7, clamp7(static_cast<int>(full))});
+        continue;
+      }
+      // In from below, full by a third of the note (two beats at most),
+      // then easing off towards its end.
+      const double rise = std::min(length / 3.0, 2.0 * beat);
+      for (size_t at = on; at < until; at += step) {
+        const double t = static_cast<double>(at - on);
+        double level;
+        if (t < rise) {
+          level = 1.0 - depth * 0.5 * (1.0 + std::cos(dsp::kPi * t / rise));
+        } else {
+          const double u = (t - rise) / std::max(1.0, length - rise);
+          level = 1.0 - depth * 0.45 * 0.5 * (1.0 - std::cos(dsp::kPi * std::min(1.0, u)));
+        }
+        out.push_back({at, static_cast<uint8_t>(0xB0 | ch), 7, clamp7(static_cast<int>(std::lround(full * level)))});
+      }
+    }
+  }
+}
+
 std::vector<MidiEvent> NoteScore::events() const {
   std::vector<Held> notes = notes_;
+  if (doubled_) {
+    // The second desk comes in 4 to 12 ms late and a little softer, note
+    // by note, as another player would.
+    uint32_t h = 0x2D35u;
+    for (const Held& n : notes_) {
+      for (int to = 0; to < 16; ++to) {
+        if (double_of_[to] != n.channel) continue;
+        h = h * 1664525u + 1013904223u;
+        const size_t late = dsp::frames(0.004 + 0.008 * static_cast<double>(h >> 24) / 255.0, kRate);
+        notes.push_back({n.on + late, n.off + late, static_cast<uint8_t>(to), n.key,
+                         clamp7(std::max(1, n.velocity - 5 - static_cast<int>((h >> 20) & 7)))});
+      }
+    }
+  }
+  // Bowed and blown lines slur: each note is held a touch into the next.
+  const size_t slur = tm_.beat_frames() / 8;
+  for (Held& n : notes) {
+    const int src = double_of_[n.channel] >= 0 ? double_of_[n.channel] : n.channel;
+    if (breath_[src] > 0.0) n.off += slur;
+  }
   std::stable_sort(notes.begin(), notes.end(), [](const Held& a, const Held& b) {
     if (a.channel != b.channel) return a.channel < b.channel;
     if (a.key != b.key) return a.key < b.key;
     return a.on < b.on;
   });
   std::vector<MidiEvent> out = ev_;
+  // A second desk follows its section's swells and pedal.
+  for (const MidiEvent& e : ev_) {
+    const int ch = e.status & 0x0F;
+    if ((e.status & 0xF0) != 0xB0 || (e.a != 11 && e.a != 64)) continue;
+    for (int to = 0; to < 16; ++to)
+      if (double_of_[to] == ch) out.push_back({e.at, static_cast<uint8_t>(0xB0 | to), e.a, e.b});
+  }
+  {
+    std::vector<Held> by_time = notes;
+    std::stable_sort(by_time.begin(), by_time.end(), [](const Held& a, const Held& b) { return a.on < b.on; });
+    breath_events(out, by_time);
+  }
   for (size_t i = 0; i < notes.size(); ++i) {
     const Held& n = notes[i];
     size_t off = n.off;

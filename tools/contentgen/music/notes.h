@@ -2,7 +2,9 @@
 // note, pedal and swell of the score, placed on the bar-and-beat grid.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "music/score.h"
@@ -21,7 +23,7 @@ struct MidiEvent {
 // ring on over its opening, as they would if the piece simply went on.
 class NoteScore {
  public:
-  explicit NoteScore(const Timing& tm) : tm_(tm) {}
+  explicit NoteScore(const Timing& tm) : tm_(tm) { std::fill(std::begin(double_of_), std::end(double_of_), -1); }
   const Timing& timing() const { return tm_; }
   size_t loop_frames() const { return tm_.loop_frames(); }
 
@@ -35,6 +37,17 @@ class NoteScore {
   void swell(int channel, int bar, double beat, double beats, int from, int to);
   void expression(int channel, int bar, double beat, int value);
   void sustain(int channel, int bar, double beat, bool down);
+
+  // A bowed or blown section: each note swells in and eases off on the
+  // channel's volume, by up to `depth` of it, instead of sounding at one
+  // flat level, and slurs a little into the note after it. Call after
+  // instrument(), before the notes are written.
+  void breathe(int channel, double depth);
+  // A second desk: every note and swell of `from` is played again on `to`,
+  // `cents` out of tune, a few milliseconds late, a little softer and at
+  // `pan`, so a section is heard as several players rather than one sample.
+  // Call after instrument(from).
+  void double_on(int from, int to, int cents, float pan);
 
   // A player's touch: from here on every note's velocity varies by up to
   // +-`velocity` and its start by up to +-`beats`, from a fixed seed. The
@@ -57,7 +70,13 @@ class NoteScore {
   Timing tm_;
   std::vector<MidiEvent> ev_;  // everything but the notes
   std::vector<Held> notes_;
+  void breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   uint32_t feel_ = 0;
+  int volume_[16] = {};      // each channel's volume as instrument() set it
+  double breath_[16] = {};   // how deep each note's swell goes, 0 for none
+  int double_of_[16];        // the channel a second desk copies, or -1
+  int double_cents_[16] = {};
+  bool doubled_ = false;
   int feel_velocity_ = 0;
   double feel_beats_ = 0.0;
   double lean_[16] = {};   // each channel's constant place round the beat

@@ -156,6 +156,26 @@ double k_power(const LoopCanvas& c, size_t from, size_t n) {
 
 }  // namespace
 
+void contour(LoopCanvas& c, const std::vector<LevelPoint>& points) {
+  const size_t n = c.size();
+  if (points.empty() || n == 0) return;
+  for (size_t p = 0; p < points.size(); ++p) {
+    const LevelPoint& a = points[p];
+    const LevelPoint& b = points[(p + 1) % points.size()];
+    const size_t from = a.at % n;
+    size_t span = (b.at % n + n - from) % n;
+    if (span == 0) span = n;  // one point: a flat gain round the whole loop
+    for (size_t i = 0; i < span; ++i) {
+      const double u = static_cast<double>(i) / static_cast<double>(span);
+      const double db = a.db + (b.db - a.db) * 0.5 * (1.0 - std::cos(kPi * u));
+      const auto g = static_cast<float>(std::pow(10.0, db / 20.0));
+      const size_t at = (from + i) % n;
+      c.left()[at] *= g;
+      c.right()[at] *= g;
+    }
+  }
+}
+
 void level_seam(LoopCanvas& c, double span_s) {
   // Compared over 3 s, as a loudness meter's short-term reading hears it.
   const size_t n = c.size(), window = std::min<size_t>(3 * kRate, n / 4);

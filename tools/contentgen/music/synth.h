@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "sounds/dsp.h"
 
@@ -46,6 +47,16 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float
 // 5 kHz, which no shelf can raise; overtones made from the band below give
 // strings, reeds and brass their edge back.
 void excite(LoopCanvas& c, float amount);
+
+// Shapes the loop's level over time: a gain in dB at each point (frame,
+// dB, in order), joined by raised-cosine ramps, the last ramp running round
+// the wrap to the first point. Quiet passages and climaxes keep this shape
+// after mastering brings the whole loop to its loudness.
+struct LevelPoint {
+  size_t at;
+  float db;
+};
+void contour(LoopCanvas& c, const std::vector<LevelPoint>& points);
 
 // Brings the last `span_s` seconds of the loop, on a smooth ramp, to the
 // loudness of its first seconds, so that the wrap back to the opening

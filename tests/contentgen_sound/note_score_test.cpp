@@ -1,0 +1,84 @@
+// The score's players: a second desk doubling a section, and a section that
+// swells through its long notes, as the synth is told to play them.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "music/notes.h"
+
+namespace {
+
+using contentgen::music::MidiEvent;
+using contentgen::music::NoteScore;
+using contentgen::music::Timing;
+
+constexpr int kSection = 0, kDesk = 1, kVolume = 100;
+
+std::vector<MidiEvent> on_channel(const std::vector<MidiEvent>& all, int kind, int channel) {
+  std::vector<MidiEvent> out;
+  for (const MidiEvent& e : all)
+    if ((e.status & 0xF0) == kind && (e.status & 0x0F) == channel) out.push_back(e);
+  return out;
+}
+
+std::vector<MidiEvent> score_events() {
+  NoteScore s(Timing{120, 4, 4});
+  s.instrument(kSection, 48, kVolume, 0.5f);
+  s.breathe(kSection, 0.3);
+  s.double_on(kSection, kDesk, 7, -0.5f);
+  s.note(kSection, 0, 0.0, 60, 90, 4.0);  // a whole bar, then a short note
+  s.note(kSection, 1, 0.0, 62, 80, 0.5);
+  s.swell(kSection, 2, 0.0, 1.0, 40, 120);
+  return s.events();
+}
+
+}  // namespace
+
+TEST(NoteScore, ASecondDeskPlaysEveryNoteOfItsSectionOutOfTuneLateAndSofter) {
+  const std::vector<MidiEvent> ev = score_events();
+  const auto lead = on_channel(ev, 0x90, kSection), desk = on_channel(ev, 0x90, kDesk);
+  ASSERT_EQ(lead.size(), 2u);
+  ASSERT_EQ(desk.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(desk[i].a, lead[i].a) << "same key";
+    EXPECT_GT(desk[i].at, lead[i].at) << "a touch late";
+    EXPECT_LT(desk[i].at, lead[i].at + 44100 / 50) << "but within 20 ms";
+    EXPECT_LT(desk[i].b, lead[i].b) << "softer";
+  }
+  const auto program = on_channel(ev, 0xC0, kDesk), bend = on_channel(ev, 0xE0, kDesk);
+  ASSERT_EQ(program.size(), 1u);
+  EXPECT_EQ(program[0].a, 48) << "the section's own instrument";
+  ASSERT_EQ(bend.size(), 1u);
+  EXPECT_GT(bend[0].a | (bend[0].b << 7), 8192) << "sharp by its cents";
+  // The section's swells reach the second desk too.
+  size_t swells = 0;
+  for (const MidiEvent& e : on_channel(ev, 0xB0, kDesk)) swells += e.a == 11 && e.b == 120;
+  EXPECT_EQ(swells, 1u);
+}
+
+TEST(NoteScore, ALongNoteSwellsInAndEasesOffWhileAShortOneIsPlayedOut) {
+  const std::vector<MidiEvent> ev = score_events();
+  const size_t bar = 44100 * 60 / 120 * 4;
+  int first = -1, peak = 0, last = -1, short_note = -1;
+  for (const MidiEvent& e : on_channel(ev, 0xB0, kSection)) {
+    if (e.a != 7 || e.at == 0) continue;
+    if (e.at < bar) {
+      if (first < 0) first = e.b;
+      peak = std::max(peak, static_cast<int>(e.b));
+      last = e.b;
+    } else if (e.at == bar) {
+      short_note = e.b;
+    }
+  }
+  EXPECT_LT(first, kVolume * 8 / 10) << "comes in from below";
+  EXPECT_EQ(peak, kVolume) << "reaches the section's level";
+  EXPECT_LT(last, kVolume) << "eases off before the next note";
+  EXPECT_GT(last, first);
+  EXPECT_EQ(short_note, kVolume);
+  // Bowed lines slur: the long note is let go after the next one starts.
+  for (const MidiEvent& e : on_channel(ev, 0x80, kSection)) {
+    if (e.a == 60) {
+      EXPECT_GT(e.at, bar);
+    }
+  }
+}
