@@ -26,11 +26,26 @@ std::vector<int> periods(const Buf& x, int rate, size_t hop) {
     double energy = 0.0;
     for (size_t i = 0; i < w; ++i) energy += static_cast<double>(s[i]) * s[i];
     if (std::sqrt(energy / static_cast<double>(w)) < floor) continue;
+    // Every other lag over every other sample first, then the best one's
+    // neighbours in full: a quarter of the work for the same period.
+    const auto likeness = [&](int lag, size_t stride) {
+      double ac = 0.0;
+      for (size_t i = 0; i < w; i += stride) ac += static_cast<double>(s[i]) * s[i + static_cast<size_t>(lag)];
+      return ac * static_cast<double>(stride);
+    };
+    int rough = shortest;
+    double rough_ac = 0.0;
+    for (int lag = shortest; lag <= longest; lag += 2) {
+      const double ac = likeness(lag, 2);
+      if (ac > rough_ac) {
+        rough_ac = ac;
+        rough = lag;
+      }
+    }
     int best = 0;
     double best_ac = 0.0;
-    for (int lag = shortest; lag <= longest; ++lag) {
-      double ac = 0.0;
-      for (size_t i = 0; i < w; ++i) ac += static_cast<double>(s[i]) * s[i + static_cast<size_t>(lag)];
+    for (int lag = std::max(shortest, rough - 2); lag <= std::min(longest, rough + 2); ++lag) {
+      const double ac = likeness(lag, 1);
       if (ac > best_ac) {
         best_ac = ac;
         best = lag;
