@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "state/archive.h"
 #include "contentgen_sound/pcm_probe.h"
 #include "sounds/effects.h"
+#include "sounds/repitch.h"
 
 TEST(PleaVoice, TheFormantVoiceGivesTheSameWordsEveryTime) {
   contentgen::sfx::use_plea_voice(contentgen::sfx::PleaVoice::Formant);
@@ -74,4 +77,56 @@ TEST(PleaVoice, ARecogniserHearsTheShippedWordsAsSpoken) {
   EXPECT_EQ(words, "please kill me");
   EXPECT_NE(heard.find("please"), std::string::npos) << heard;
   EXPECT_NE(heard.find("kill"), std::string::npos) << heard;
+}
+
+namespace {
+
+// A voiced sound: a resonance near 800 Hz struck at every glottal pulse.
+contentgen::dsp::Buf pulsed_voice(double hz, double seconds) {
+  const int rate = contentgen::sfx::kRate;
+  contentgen::dsp::Buf b(static_cast<size_t>(seconds * rate), 0.0f);
+  const double period = rate / hz;
+  for (double at = 0.0; at < static_cast<double>(b.size()); at += period)
+    for (size_t i = static_cast<size_t>(at); i < std::min(b.size(), static_cast<size_t>(at) + 200); ++i) {
+      const double t = static_cast<double>(i) - at;
+      b[i] += static_cast<float>(0.5 * std::exp(-t / 40.0) * std::sin(2.0 * 3.14159265358979 * 800.0 * t / rate));
+    }
+  return b;
+}
+
+// The lag of the strongest self-likeness over the middle of the buffer.
+double period_of(const contentgen::dsp::Buf& b) {
+  const size_t from = b.size() / 3, n = b.size() / 3;
+  size_t best = 0;
+  double best_ac = -1.0;
+  for (size_t lag = 100; lag < 400; ++lag) {
+    double ac = 0.0;
+    for (size_t i = from; i < from + n; ++i) ac += static_cast<double>(b[i]) * b[i + lag];
+    if (ac > best_ac) {
+      best_ac = ac;
+      best = lag;
+    }
+  }
+  return static_cast<double>(best);
+}
+
+}  // namespace
+
+TEST(PleaVoice, TheRepitcherMovesOnlyThePitch) {
+  const int rate = contentgen::sfx::kRate;
+  const contentgen::dsp::Buf voice = pulsed_voice(180.0, 0.6);
+  // Left alone, every pulse falls back in its place.
+  const contentgen::dsp::Buf same = contentgen::dsp::repitched(voice, rate, [](double) { return 1.0; });
+  ASSERT_EQ(same.size(), voice.size());
+  double err = 0.0, sig = 0.0;
+  for (size_t i = voice.size() / 10; i < voice.size() * 9 / 10; ++i) {
+    err += (same[i] - voice[i]) * (same[i] - voice[i]);
+    sig += voice[i] * voice[i];
+  }
+  EXPECT_LT(err, sig * 1e-3);
+  // Raised by a third: the pulses come a third faster, the length is kept.
+  const contentgen::dsp::Buf raised = contentgen::dsp::repitched(voice, rate, [](double) { return 4.0 / 3.0; });
+  ASSERT_EQ(raised.size(), voice.size());
+  EXPECT_NEAR(period_of(raised), rate / 240.0, 2.0);
+  EXPECT_NEAR(period_of(voice), rate / 180.0, 2.0);
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "sounds/effects.h"
+#include "sounds/repitch.h"
 #include "sounds/wav_read.h"
 
 namespace contentgen::sfx {
@@ -174,8 +175,8 @@ Buf spoken_plea() {
   close(fd);
   const std::string raw = std::string(text) + "-raw.wav", wav = std::string(text) + ".wav";
   std::ofstream(text) << kPlea << "\n";
-  // The voice reads the line plainly, with its own natural pitch contour
-  // and timing; nothing is stretched or shifted afterwards.
+  // The voice reads the line plainly, with its own timing; only the pitch
+  // is moved afterwards (see pleading).
   std::string cmd = std::string("text2wave -eval '(voice_") + kFestivalVoice + ")' -o '" + raw + "' '" + text +
                     "' >/dev/null 2>&1 && sox -R -D '" + raw + "' -r " + std::to_string(kRate) + " -b 16 -c 1 '" + wav +
                     "' >/dev/null 2>&1";
@@ -242,11 +243,67 @@ PleaVoice detect_plea_voice() {
   return std::system(probe.c_str()) == 0 ? PleaVoice::Festival : PleaVoice::Formant;
 }
 
+namespace {
+
+// Where "please" ends and "kill" begins: the middle of the quietest 20 ms
+// (the held breath before the "k"), looked for in the line's middle three
+// fifths.
+size_t line_break(const Buf& words) {
+  const size_t win = frames(0.02, kRate);
+  size_t best = words.size() / 3;
+  double quietest = 1e30;
+  for (size_t at = words.size() / 5; at + win < words.size() * 3 / 5; at += win / 4) {
+    double e = 0.0;
+    for (size_t i = at; i < at + win; ++i) e += static_cast<double>(words[i]) * words[i];
+    if (e < quietest) {
+      quietest = e;
+      best = at + win / 2;
+    }
+  }
+  return best;
+}
+
+// How far the pleading voice moves from the synthesiser's plain reading,
+// as a factor on its pitch: the plain "please" falls, the begging one is
+// lifted more and more so it rises to the end; "kill" breaks in high
+// (near 280 Hz) and falls through "me", which sinks, spent, below where
+// the line began. A slow tremor shakes it throughout. Points are (share
+// of the word or words, factor).
+struct ContourPoint {
+  double at, factor;
+};
+constexpr ContourPoint kBegging[] = {{0.0, 0.9}, {1.0, 1.5}};
+constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.015;
+
+template <size_t N>
+double along(const ContourPoint (&c)[N], double u) {
+  if (u <= c[0].at) return c[0].factor;
+  for (size_t i = 1; i < N; ++i)
+    if (u <= c[i].at) return c[i - 1].factor + (c[i].factor - c[i - 1].factor) * (u - c[i - 1].at) / (c[i].at - c[i - 1].at);
+  return c[N - 1].factor;
+}
+
+// The plain reading re-sung to the pleading contour; the mouth, the
+// consonants and the timing stay the synthesiser's, which keeps the words
+// clear.
+Buf pleading(const Buf& words) {
+  const double split = static_cast<double>(line_break(words)) / kRate;
+  const double end = static_cast<double>(words.size()) / kRate;
+  return repitched(words, kRate, [&](double t) {
+    const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t);
+    return tremor * (t < split ? along(kBegging, t / split) : along(kBreaking, (t - split) / (end - split)));
+  });
+}
+
+}  // namespace
+
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
   if (plea_voice == PleaVoice::Festival) {
     Buf words = spoken_plea();
     if (words.empty()) throw std::runtime_error("Festival did not speak the plea");
+    words = pleading(words);
     // A weak, shaky breath in, then the words, then the breath let go; in
     // the small, damp chamber of the cocoon.
     // Presence: the upper formants (1.5-4 kHz) lifted by about 12 dB and
