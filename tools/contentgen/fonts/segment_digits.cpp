@@ -1,9 +1,16 @@
-// numbers.png: counter digits made of bevelled segments, every glyph the
-// full 31-pixel cell wide. The unlit segments are dark and half clear: the
-// console's counters draw the sheet masked, where they come out solid and
-// faintly visible as on a real display; a score drawn alone over the room
-// at fading alpha shows them only as a slight shadow, and its lit segments
-// keep a dark outline that holds them against slime and bright walls.
+// numbers.png: counter digits made of thick bevelled segments, every glyph
+// the full 31-pixel cell wide. Three layers, chosen by how the sheet is
+// drawn:
+// - a soft dark halo around the lit segments, under half opaque: the masked
+//   console counters drop it, while a score drawn alone over the room with
+//   alpha blending keeps it as a shadow that lifts the digits off slime and
+//   bright walls;
+// - the unlit segments, dark and just over half opaque: solid and faint on
+//   the console, as on a real display, so "012" cannot read as "0 :2";
+// - the lit segments: near-white with a lit upper/left edge and a shaded
+//   lower/right one, inside a thin opaque dark outline.
+// Thick strokes keep the counters drawn at half size solid rather than
+// hollow.
 #include <cairo.h>
 
 #include "fonts/sheet.h"
@@ -14,44 +21,77 @@ namespace contentgen::fonts {
 namespace {
 
 constexpr int kCellW = 31, kCellH = 40;
-constexpr double kLeft = 4, kRight = 27, kTop = 3, kBottom = 37;
-constexpr double kThick = 5.4, kGap = 1.2;
-constexpr double kUnlitAlpha = 132 / 255.0;
+constexpr double kLeft = 4.5, kRight = 26.5, kTop = 4, kBottom = 36;
+constexpr double kThick = 6.0, kGap = 0.8;
+constexpr double kOutline = 1.5;
+// The halo stays under the masked draw's cut (128) everywhere: one stroke
+// of all lit segments at once, wide enough to cover them, so overlaps
+// between segments do not add up.
+constexpr double kHaloWidth = 8.0, kHaloAlpha = 110 / 255.0;
+constexpr double kUnlitAlpha = 140 / 255.0;
 
 enum : unsigned { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
+constexpr unsigned kAllSegments = A | B | C | D | E | F | G;
+
+struct Segment {
+  double x0, y0, x1, y1;
+  bool horizontal() const { return y0 == y1; }
+};
 
 // A segment from (x0, y0) to (x1, y1) along one axis, pointed at both ends.
-void segment(cairo_t* cr, double x0, double y0, double x1, double y1) {
+void segment_path(cairo_t* cr, const Segment& s) {
   double t = kThick / 2;
-  if (y0 == y1) {
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x0 + t, y0 - t);
-    cairo_line_to(cr, x1 - t, y0 - t);
-    cairo_line_to(cr, x1, y0);
-    cairo_line_to(cr, x1 - t, y0 + t);
-    cairo_line_to(cr, x0 + t, y0 + t);
+  if (s.horizontal()) {
+    cairo_move_to(cr, s.x0, s.y0);
+    cairo_line_to(cr, s.x0 + t, s.y0 - t);
+    cairo_line_to(cr, s.x1 - t, s.y0 - t);
+    cairo_line_to(cr, s.x1, s.y0);
+    cairo_line_to(cr, s.x1 - t, s.y0 + t);
+    cairo_line_to(cr, s.x0 + t, s.y0 + t);
   } else {
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x0 + t, y0 + t);
-    cairo_line_to(cr, x0 + t, y1 - t);
-    cairo_line_to(cr, x1, y1);
-    cairo_line_to(cr, x0 - t, y1 - t);
-    cairo_line_to(cr, x0 - t, y0 + t);
+    cairo_move_to(cr, s.x0, s.y0);
+    cairo_line_to(cr, s.x0 + t, s.y0 + t);
+    cairo_line_to(cr, s.x0 + t, s.y1 - t);
+    cairo_line_to(cr, s.x1, s.y1);
+    cairo_line_to(cr, s.x0 - t, s.y1 - t);
+    cairo_line_to(cr, s.x0 - t, s.y0 + t);
   }
   cairo_close_path(cr);
 }
 
-void digit_path(cairo_t* cr, double ox, unsigned segs) {
+// The seven segments of a digit in the cell at ox, in the bit order A..G.
+void segments(double ox, Segment out[7]) {
   double t = kThick / 2;
   double xl = ox + kLeft + t, xr = ox + kRight - t;
   double yt = kTop + t, yb = kBottom - t, ym = (yt + yb) / 2;
-  if (segs & A) segment(cr, xl + kGap, yt, xr - kGap, yt);
-  if (segs & G) segment(cr, xl + kGap, ym, xr - kGap, ym);
-  if (segs & D) segment(cr, xl + kGap, yb, xr - kGap, yb);
-  if (segs & F) segment(cr, xl, yt + kGap, xl, ym - kGap);
-  if (segs & B) segment(cr, xr, yt + kGap, xr, ym - kGap);
-  if (segs & E) segment(cr, xl, ym + kGap, xl, yb - kGap);
-  if (segs & C) segment(cr, xr, ym + kGap, xr, yb - kGap);
+  out[0] = {xl + kGap, yt, xr - kGap, yt};  // A
+  out[1] = {xr, yt + kGap, xr, ym - kGap};  // B
+  out[2] = {xr, ym + kGap, xr, yb - kGap};  // C
+  out[3] = {xl + kGap, yb, xr - kGap, yb};  // D
+  out[4] = {xl, ym + kGap, xl, yb - kGap};  // E
+  out[5] = {xl, yt + kGap, xl, ym - kGap};  // F
+  out[6] = {xl + kGap, ym, xr - kGap, ym};  // G
+}
+
+void digit_path(cairo_t* cr, const Segment segs[7], unsigned mask) {
+  for (int i = 0; i < 7; ++i)
+    if (mask & (1u << i)) segment_path(cr, segs[i]);
+}
+
+// One lit segment: a bevel across its width, light on the upper or left
+// side, shaded on the lower or right one.
+void lit_segment(cairo_t* cr, const Segment& s) {
+  double t = kThick / 2;
+  cairo_pattern_t* g = s.horizontal()
+                           ? cairo_pattern_create_linear(0, s.y0 - t, 0, s.y0 + t)
+                           : cairo_pattern_create_linear(s.x0 - t, 0, s.x0 + t, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0.0, 1.00, 1.00, 1.00);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, 0.98, 0.98, 0.99);
+  cairo_pattern_add_color_stop_rgb(g, 1.0, 0.76, 0.76, 0.79);
+  segment_path(cr, s);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
 }
 
 }  // namespace
@@ -63,31 +103,36 @@ Bytes digit_sheet() {
       A | B | C | D | E | F | G, A | B | C | D | F | G, G};
   Canvas c(kCellW * fonttab::digitframes, kCellH);
   cairo_t* cr = c.cr();
-  constexpr unsigned kAllSegments = A | B | C | D | E | F | G;
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   constexpr int kDash = 10;
   for (int f = 0; f < fonttab::digitframes; ++f) {
-    // The unlit segments of a digit show faintly, as on a real display,
-    // so "012" cannot be read as "0 :2". The dash stands alone.
+    Segment segs[7];
+    segments(f * kCellW, segs);
+    const unsigned lit = kDigits[f];
+    // The halo, kept inside the cell so neighbouring digits never share it.
+    cairo_save(cr);
+    cairo_rectangle(cr, f * kCellW, 0, kCellW, kCellH);
+    cairo_clip(cr);
+    digit_path(cr, segs, lit);
+    cairo_set_line_width(cr, kHaloWidth);
+    cairo_set_source_rgba(cr, 0.02, 0.02, 0.03, kHaloAlpha);
+    cairo_stroke(cr);
+    cairo_restore(cr);
     if (f != kDash) {
-      // Just over half opaque: the masked draw keeps a texel from 128 up.
-      digit_path(cr, f * kCellW, kAllSegments & ~kDigits[f]);
-      cairo_set_source_rgba(cr, 0.15, 0.15, 0.17, kUnlitAlpha);
+      digit_path(cr, segs, kAllSegments & ~lit);
+      cairo_set_source_rgba(cr, 0.13, 0.13, 0.15, kUnlitAlpha);
       cairo_fill(cr);
     }
-    digit_path(cr, f * kCellW, kDigits[f]);
+    digit_path(cr, segs, lit);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    cairo_set_line_width(cr, 2.6);
+    cairo_set_line_width(cr, kOutline * 2);
     cairo_set_source_rgb(cr, 0.03, 0.03, 0.04);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* grad = cairo_pattern_create_linear(0, kTop, 0, kBottom);
-    cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(grad, 0.5, 0.96, 0.96, 0.97);
-    cairo_pattern_add_color_stop_rgb(grad, 1, 0.86, 0.86, 0.88);
-    cairo_set_source(cr, grad);
-    cairo_fill(cr);
-    cairo_pattern_destroy(grad);
+    cairo_stroke(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (int i = 0; i < 7; ++i)
+      if (lit & (1u << i)) lit_segment(cr, segs[i]);
   }
-  return c.png();
+  return c.png_soft();
 }
 
 }  // namespace contentgen::fonts

@@ -40,24 +40,59 @@ Bytes mm_back() {
   return c.png();
 }
 
-// A room cell (tinted by the room type): a light bevelled tile.
+// A room cell, multiplied by the room type's colour: a lit panel with a
+// bright upper-left bevel, a shaded lower-right one and a darker inset face
+// with a faint deck-plate seam and speckle, so a tinted cell reads as
+// lit hardware rather than a flat square of full colour.
 Bytes mm_room() {
   Canvas c(20, 20);
   cairo_t* cr = c.cr();
+  // Dark rim, then the bevel: light from the upper left.
   rounded_rect(cr, 0, 0, 20, 20, 2);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 20, 20);
-  cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 1.0, 1.0);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.62, 0.62, 0.62);
+  cairo_set_source_rgb(cr, 0.14, 0.14, 0.14);
+  cairo_fill(cr);
+  cairo_move_to(cr, 1, 19);
+  cairo_line_to(cr, 1, 1);
+  cairo_line_to(cr, 19, 1);
+  cairo_line_to(cr, 16, 4);
+  cairo_line_to(cr, 4, 4);
+  cairo_line_to(cr, 4, 16);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 0.98, 0.98, 0.98);
+  cairo_fill(cr);
+  cairo_move_to(cr, 19, 1);
+  cairo_line_to(cr, 19, 19);
+  cairo_line_to(cr, 1, 19);
+  cairo_line_to(cr, 4, 16);
+  cairo_line_to(cr, 16, 16);
+  cairo_line_to(cr, 16, 4);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 0.42, 0.42, 0.42);
+  cairo_fill(cr);
+  // The inset face: darker than the bevel's lit edge, brighter at the top.
+  cairo_rectangle(cr, 4, 4, 12, 12);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 4, 0, 16);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.74, 0.74, 0.74);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.56, 0.56, 0.56);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  cairo_rectangle(cr, 3.5, 3.5, 13, 13);
+  // A deck-plate seam across the face and a thin shadow under the bevel.
   cairo_set_line_width(cr, 1);
-  cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+  cairo_move_to(cr, 4, 10.5);
+  cairo_line_to(cr, 16, 10.5);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.22);
   cairo_stroke(cr);
-  cairo_rectangle(cr, 0.5, 0.5, 19, 19);
-  cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+  cairo_move_to(cr, 4, 11.5);
+  cairo_line_to(cr, 16, 11.5);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
   cairo_stroke(cr);
+  cairo_move_to(cr, 4.5, 16);
+  cairo_line_to(cr, 4.5, 4.5);
+  cairo_line_to(cr, 16, 4.5);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.28);
+  cairo_stroke(cr);
+  speckle(c, 29, 0.06);
   harden_alpha(c);
   return c.png();
 }
