@@ -77,6 +77,13 @@ TEST(ConsoleReadability, ScoreDrawnAloneOverTheRoomShowsOnlyItsLitSegments) {
   EXPECT_GT(ghost, 200) << "the unlit segments of a 1, about half clear";
   EXPECT_GT(edges, 20);
   EXPECT_GT(ringed * 10, edges * 9) << "lit segments ringed in near black";
+  // Beyond the outline a dark shadow under half opaque: the blended score
+  // keeps it against slime, the masked counters cut it away.
+  int shadow = 0;
+  for (int y = 0; y < im.height; ++y)
+    for (int x = kOne * kCellW; x < (kOne + 1) * kCellW; ++x)
+      shadow += im.alpha(x, y) >= 64 && im.alpha(x, y) < 128 && luma(im.at(x, y)) < 40;
+  EXPECT_GT(shadow, 40) << "a soft shadow around the lit segments";
 }
 
 TEST(ConsoleReadability, LargeCapitalsStartNearTheTopOfTheirCell) {

@@ -27,7 +27,7 @@ constexpr double kOutline = 1.5;
 // The halo stays under the masked draw's cut (128) everywhere: one stroke
 // of all lit segments at once, wide enough to cover them, so overlaps
 // between segments do not add up.
-constexpr double kHaloWidth = 8.0, kHaloAlpha = 110 / 255.0;
+constexpr double kHaloWidth = 9.0, kHaloAlpha = 124 / 255.0;
 constexpr double kUnlitAlpha = 140 / 255.0;
 
 enum : unsigned { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
