@@ -109,15 +109,11 @@ Bytes digit_sheet() {
     Segment segs[7];
     segments(f * kCellW, segs);
     const unsigned lit = kDigits[f];
-    // The halo, kept inside the cell so neighbouring digits never share it.
-    cairo_save(cr);
-    cairo_rectangle(cr, f * kCellW, 0, kCellW, kCellH);
-    cairo_clip(cr);
+    // The halo reaches the cell's edges and no further.
     digit_path(cr, segs, lit);
     cairo_set_line_width(cr, kHaloWidth);
     cairo_set_source_rgba(cr, 0.02, 0.02, 0.03, kHaloAlpha);
     cairo_stroke(cr);
-    cairo_restore(cr);
     if (f != kDash) {
       digit_path(cr, segs, kAllSegments & ~lit);
       cairo_set_source_rgba(cr, 0.13, 0.13, 0.15, kUnlitAlpha);
