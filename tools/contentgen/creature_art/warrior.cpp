@@ -260,7 +260,8 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(lerp3(root, tip, 0.55f), tip, tb.radius * 0.8f, tb.radius * 0.45f, kDome, 0.6f);
   }
   // A thin, sinewy neck with a ridge of vertebrae along its top.
-  m.capsule(sh, p.neck_end, 5.5f, 4.6f, kTissue, 3);
+  m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
+  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f, 2.6f, kTissue, 2);
   const V3 nd = normalised(p.neck_end - sh);
   for (int i = 0; i < 3; ++i) {
     const V3 at = lerp3(sh, p.neck_end, 0.25f + 0.28f * i) + V3{nd.y, -nd.x, 0} * 4.2f;
