@@ -42,13 +42,27 @@ struct Pose {
 
 constexpr float kSpine = 62;
 
+// The skull's long dome: smoother and glossier than the body's plates, its
+// highlight drawn into wet streaks running back along it.
+constexpr Material kDome{0.065f, 0.08f, 0.115f, 2.2f, 120, 1.35f, 0, 0.10f, 7.0f, 0.18f, 0.08f,
+                         0,      0.95f, 0.55f,  0.38f, 0.8f};
+// Ribs, vertebrae and joint knobs: bone-hard chitin a shade paler than the
+// plates, so the cage and the spine stand out against the dark tissue.
+constexpr Material kBoneChitin{0.17f, 0.17f, 0.19f, 1.7f, 90, 1.2f, 0, 0.18f, 3.0f, 0.35f, 0.2f};
+
+// Repeatable irregularity for a part's size: 1 +- amount, fixed by its index.
+float vary(int i, float amount) {
+  const unsigned h = (static_cast<unsigned>(i) * 2654435761u) >> 16;
+  return 1.0f + amount * ((h % 1000) / 500.0f - 1.0f);
+}
+
 V3 shoulders(const Pose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
 // The head in its own frame: origin at the neck joint, snout toward +x.
 void head(Model& m, const Pose& p) {
   const Material& c = kCarapace;
-  // Long dome swept up and back from the face.
-  m.ellipsoid({1, -12, 0}, {31, 12.5f, 13}, rot_z(0.35f), c);
+  // Long glossy dome swept up and back from the face.
+  m.ellipsoid({-1, -13, 0}, {34, 12.0f, 12}, rot_z(0.37f), kDome);
   // The face: a shorter snout under the dome's front.
   m.ellipsoid({24, -3, 0}, {19, 8.5f, 9.5f}, rot_z(0.22f), c, 7);
   // A ridge along each side of the dome, and the brow over the face.
@@ -117,13 +131,16 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 root = sh + V3{-5, 8, s * 12};
     V3 hand = reach(root, root + p.hand[i], 30, 32);
     V3 el = joint(root, hand, 30, 32, {-0.6f, 0.5f, s * 0.6f});
-    // The upper arm soft and ribbed, the elbow wrapped in membrane, the
-    // forearm in short bony rings with a spur jutting back from the elbow.
-    m.capsule(root, el, 7.0f, 4.8f, soft, 3, 3.5f, 0.55f);
-    m.capsule(el, hand, 5.0f, 3.4f, mat, 2, 4.2f, 0.45f);
-    m.sphere(el, 5.4f, i == 0 ? kMembrane : mat, 2);
-    m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 3.2f, 0.5f, mat, 1.5f);
-    m.ellipsoid(lerp3(el, hand, 0.3f), {7, 3.6f, 3.6f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 2);
+    // Lean, sinewy arms: a thin upper arm with a tendon along it, a bony
+    // forearm swelling near the elbow, knobbly joints and a spur jutting
+    // back from the elbow.
+    m.capsule(root, el, 4.6f, 3.2f, soft, 2.5f);
+    m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
+    m.capsule(el, hand, 3.4f, 2.2f, mat, 1.5f);
+    m.sphere(el, 4.4f, kBoneChitin, 1.5f);
+    m.sphere(hand, 3.2f, kBoneChitin, 1.0f);
+    m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 2.6f, 0.4f, mat, 1.2f);
+    m.ellipsoid(lerp3(el, hand, 0.25f), {6, 2.9f, 2.9f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 1.5f);
     // Three long fingers, curling.
     V3 fwd = normalised(hand - el);
     for (int f = 0; f < 3; ++f) {
@@ -144,18 +161,21 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + p.heel[i], 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
-    // The thigh soft, ribbed muscle; the shin in bony rings; the knee
-    // wrapped in membrane and capped by a ridged plate.
-    m.capsule(root, knee, 11.5f, 6.0f, soft, 4, 4.0f, 0.6f);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {14, 8, 8}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), soft, 4);
-    m.capsule(knee, ankle, 6.0f, 3.6f, mat, 2.5f, 4.5f, 0.55f);
-    m.sphere(knee, 6.6f, i == 0 ? kMembrane : mat, 2);
-    m.ellipsoid(knee + V3{4, -1, 0}, {5, 6.5f, 5}, rot_z(0.3f), kCrest, 1.5f);
-    // The heel spur at the ankle joint.
-    m.capsule(ankle, ankle + V3{-9, -3, 0}, 3.0f, 0.5f, mat, 1.5f);
-    m.capsule(ankle, toe, 3.8f, 2.6f, mat, 2);
-    m.capsule(toe, toe + V3{9, 1, s * 1.0f}, 2.4f, 0.6f, mat, 1);
-    m.capsule(toe, toe + V3{6, 1.5f, s * -3.0f}, 2.0f, 0.5f, mat, 1);
+    // A lean, sinewy thigh over a bony shin; knobbly knee and ankle, a
+    // tendon standing off the back of the shin, the heel spur behind.
+    const float th = std::atan2(knee.y - root.y, knee.x - root.x);
+    m.capsule(root, knee, 6.5f, 4.0f, mat, 3);
+    m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f, 4.6f}, rot_z(th), soft, 2.5f);
+    m.capsule(knee, ankle, 3.8f, 2.4f, mat, 1.5f);
+    m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
+    m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
+    const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
+    m.capsule(knee + back, ankle + back * 0.5f, 1.3f, 1.0f, soft, 1.2f);
+    m.sphere(ankle, 3.4f, kBoneChitin, 1.0f);
+    m.capsule(ankle, ankle + V3{-9, -3, 0}, 2.4f, 0.4f, mat, 1.2f);
+    m.capsule(ankle, toe, 2.8f, 2.0f, mat, 1.5f);
+    m.capsule(toe, toe + V3{9, 1, s * 1.0f}, 2.0f, 0.5f, mat, 0.8f);
+    m.capsule(toe, toe + V3{6, 1.5f, s * -3.0f}, 1.7f, 0.4f, mat, 0.8f);
   };
 
   // Far limbs first (their order does not matter to the solid, only to the
@@ -171,33 +191,82 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
                 {-56 - 3 * sw, 24 - 6 * sw - 24 * lf, -4},
                 {-66 - 2 * sw, 12 - 11 * sw - 34 * lf, -3},
                 {-66 + 2 * sw, -4 - 15 * sw - 42 * lf, -2}};
-    float radii[] = {7.5f, 5.2f, 3.8f, 2.6f, 1.6f};
-    m.chain(pts, radii, 5, near_mat, 3, 5.0f, 0.6f);
+    float radii[] = {5.5f, 3.8f, 2.8f, 2.0f, 1.3f};
+    m.chain(pts, radii, 5, near_mat, 2.5f);
+    // Vertebrae along its top, shrinking and crowding toward the tip.
+    for (int i = 0; i < 9; ++i) {
+      const float t = 0.25f * i * (1.0f - 0.045f * i);
+      const int seg = std::min(3, static_cast<int>(t));
+      const V3 at = lerp3(pts[seg], pts[seg + 1], t - seg);
+      const V3 d = normalised(pts[seg + 1] - pts[seg]);
+      const float r = radii[seg] + (radii[seg + 1] - radii[seg]) * (t - seg);
+      m.sphere(at + V3{d.y, -d.x, 0} * (r * 0.75f), r * 0.55f * vary(i + 40, 0.25f), kBoneChitin, 0.8f);
+    }
     V3 tip = pts[4];
     V3 tdir = normalised(pts[4] - pts[3]);
     m.ellipsoid(tip + tdir * 6, {8, 2.6f, 1.0f}, rot_z(std::atan2(tdir.y, tdir.x)), near_mat, 1.5f);
   }
 
-  // Pelvis, spine, ribcage.
-  m.ellipsoid({0, 0, 0}, {13, 10, 12}, rot_z(p.pitch * 0.5f), near_mat, 0);
-  m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 9, 10, near_mat, 5, 5.0f, 0.8f);
-  // The ribcage soft and ribbed under a chitin breastplate.
-  m.capsule(lerp3(hip, sh, 0.35f) - up * 2, sh - up * 1, 13, 16.5f, kTissue, 8, 5.2f, 1.2f);
-  m.ellipsoid(lerp3(hip, sh, 0.74f) - up * 3, {21, 14.5f, 18.5f}, rot_z(p.pitch), near_mat, 4);
-  // Dorsal pipes standing off the back: soft ribbed roots, hard tips.
-  for (int i = 0; i < 4; ++i) {
-    float t = 0.95f - i * 0.16f;
-    V3 base = lerp3(hip, sh, t) + up * 9;
+  // Pelvis, a lean waist, and the ribcage: bony hoops curving down round
+  // a dark, sunken core, so the gaps between them fall into shadow.
+  m.ellipsoid({0, 0, 0}, {12, 8.5f, 10}, rot_z(p.pitch * 0.5f), near_mat, 0);
+  // The pelvis's bony blades flaring over each hip joint.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({2, -3, s * 8.5f}, {8, 4.5f, 3.0f}, rot_z(p.pitch * 0.5f - 0.3f), kBoneChitin, 1.5f);
+  m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f, 6.5f, far_soft, 4);
+  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 7.5f, 10.5f, far_soft, 4);
+  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {13, 11, 14}, rot_z(p.pitch), near_mat, 3);
+  // Deepest mid-chest, shorter toward the neck and the waist, unevenly
+  // spaced.
+  static const float depth[] = {0.82f, 1.0f, 1.08f, 1.0f, 0.86f, 0.66f};
+  static const float place_at[] = {0.90f, 0.80f, 0.715f, 0.62f, 0.535f, 0.44f};
+  for (int i = 0; i < 6; ++i) {
+    const float t = place_at[i];
+    const float size = depth[i] * vary(i + 7, 0.06f);
+    const V3 top = lerp3(hip, sh, t) + up * 5.5f;
     for (int s = -1; s <= 1; s += 2) {
-      V3 root = base + V3{0, 0, s * 4.0f};
-      V3 tip = base + up * (30 - i * 3.0f) - dir * (14 + i * 2.0f) + V3{0, 0, s * 7.0f};
-      V3 mid = lerp3(root, tip, 0.45f);
-      m.capsule(root, mid, 4.2f, 2.9f, kTissue, 2.5f, 2.6f, 0.45f);
-      m.capsule(mid, tip, 2.9f, 0.7f, near_mat, 1.0f);
+      if (!p.side || s > 0 || i % 2 == 0) {
+        // Out from the spine, round the flank, in toward the breastbone,
+        // sweeping back as it goes down.
+        const V3 a = top + V3{0, 0, s * 3.0f};
+        const V3 b = top - up * (10 * size) - dir * (2.0f + 0.6f * i) + V3{0, 0, s * 12.5f * size};
+        const V3 c2 = top - up * (25 * size) + dir * (2.5f - 1.6f * i) + V3{0, 0, s * 5.0f * size};
+        m.capsule(a, b, 2.6f, 2.3f, kBoneChitin, 0.8f);
+        m.capsule(b, c2, 2.3f, 1.5f, kBoneChitin, 0.8f);
+      }
     }
   }
-  // Neck: soft and ribbed.
-  m.capsule(sh, p.neck_end, 8.5f, 6.5f, kTissue, 4, 3.2f, 0.8f);
+  // The spine: vertebrae of uneven size from the tail root up the back
+  // into the neck, each with a short spur.
+  for (int i = 0; i < 9; ++i) {
+    const float t = -0.1f + i * 0.14f;
+    const V3 at = lerp3(hip, sh, t) + up * (6.5f + 1.5f * vary(i, 1.0f));
+    const float r = (3.2f + 0.9f * std::sin(i * 1.7f)) * vary(i + 20, 0.15f);
+    m.ellipsoid(at, {r * 1.2f, r, r * 0.9f}, rot_z(p.pitch), kBoneChitin, 1.2f);
+    m.capsule(at + up * (r * 0.6f), at + up * (r + 3.5f * vary(i + 30, 0.5f)) - dir * 2.5f, r * 0.45f, 0.4f,
+              near_mat, 0.6f);
+  }
+  // Dorsal tubes standing off the shoulders, each its own size and angle.
+  struct Tube {
+    float t, length, radius, lean, z;
+  };
+  static const Tube tubes[] = {
+      {0.98f, 34, 3.6f, 0.55f, 5.5f}, {0.86f, 25, 2.6f, 0.75f, -6.0f}, {0.78f, 30, 3.1f, 0.9f, 7.0f},
+      {0.64f, 18, 2.2f, 1.15f, -5.0f}, {0.52f, 13, 1.8f, 1.35f, 3.5f}};
+  for (const Tube& tb : tubes) {
+    const V3 root = lerp3(hip, sh, tb.t) + up * 8 + V3{0, 0, tb.z * 0.6f};
+    const V3 tip = root + up * (tb.length * 0.8f) - dir * (tb.length * 0.45f * tb.lean) + V3{0, 0, tb.z * 0.5f};
+    m.capsule(root, lerp3(root, tip, 0.55f), tb.radius, tb.radius * 0.8f, near_mat, 1.5f);
+    m.capsule(lerp3(root, tip, 0.55f), tip, tb.radius * 0.8f, tb.radius * 0.45f, kDome, 0.6f);
+  }
+  // A thin, sinewy neck with a ridge of vertebrae along its top.
+  m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
+  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f, 2.6f, kTissue, 2);
+  const V3 nd = normalised(p.neck_end - sh);
+  for (int i = 0; i < 3; ++i) {
+    const V3 at = lerp3(sh, p.neck_end, 0.25f + 0.28f * i) + V3{nd.y, -nd.x, 0} * 4.2f;
+    m.sphere(at, 2.6f * vary(i + 50, 0.2f), kBoneChitin, 1.0f);
+  }
 
   leg(0);
   arm(0);
@@ -216,7 +285,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
 Pose walk_pose(int frame, float& bob) {
   Pose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
-  bob = ph == 0 ? 0.0f : 3.0f;
+  bob = ph == 0 ? -3.0f : 4.0f;
   p.pitch = -0.58f - 0.04f * ph;
   p.neck_end = {74, -63 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
@@ -224,14 +293,14 @@ Pose walk_pose(int frame, float& bob) {
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 9.0f : -9.0f;
     if (where > 1.5f) {
-      p.toe[i] = {38, 62 - bob, z};
-      p.heel[i] = {-14, -12, 0};
+      p.toe[i] = {40, 58 - bob, z};
+      p.heel[i] = {-14, -10, 0};
     } else if (where > 0.5f) {
-      p.toe[i] = {44, 80 - bob, z};
-      p.heel[i] = {-17, -20, 0};
+      p.toe[i] = {56, 80 - bob, z};
+      p.heel[i] = {-16, -18, 0};
     } else if (where < -0.5f) {
-      p.toe[i] = {-22, 80 - bob, z};
-      p.heel[i] = {-5, -25, 0};
+      p.toe[i] = {-34, 80 - bob, z};
+      p.heel[i] = {-4, -24, 0};
     } else {
       p.toe[i] = {20, 80 - bob, z};
       p.heel[i] = {-15, -22, 0};
@@ -239,8 +308,8 @@ Pose walk_pose(int frame, float& bob) {
   };
   place_leg(0, ph);
   place_leg(1, ph == 0 ? 2.0f : -ph);
-  p.hand[0] = {34 - 10 * ph, 28, 6};
-  p.hand[1] = {34 + 10 * ph, 28, -6};
+  p.hand[0] = {34 - 14 * ph, 28, 6};
+  p.hand[1] = {34 + 14 * ph, 28, -6};
   p.tail_sway = -ph;
   p.jaw = 0.12f + 0.08f * (ph + 1);
   return p;
