@@ -132,8 +132,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     // Blended wide, so that it rounds the face's outline without a ridge
     // running along the cheek.
     const float r = (f.female ? 4 : 5) + 1.5f * J;
-    const V3 angle{s * (28 + 6 * J) * W, (32 + 8 * J) * L, -18};
-    m.capsule({s * 38 * W, -2, -20}, angle, r, r, k.skin, 18);
+    const V3 angle{s * (28 + 6 * J) * W, (32 + 8 * J) * L, -22};
+    m.capsule({s * 36 * W, -2, -26}, angle, r, r, k.skin, 20);
     m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 16 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
   // The flesh of the cheeks between the cheekbone and the jaw, so that
@@ -157,7 +157,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // Neck: a column that flares into the shoulders, and the two muscles
   // running from behind the ears down to the notch between the collarbones.
   const float neck = neck_radius(f);
-  m.capsule({0, 44, -20}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 22);
+  m.capsule({0, 44, -20}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 20, -20}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 10);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {

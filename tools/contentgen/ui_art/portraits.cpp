@@ -90,6 +90,10 @@ Bytes portrait(int index) {
   f.cheekbones = member_bones[index].cheekbones;
   f.eye_gap = member_bones[index].eye_gap;
   f.age = member_bones[index].age;
+  // The roster's proportions pushed further apart, so that heads differ in
+  // their shape at a glance and not only in hair and skin.
+  f.width = 1 + (f.width - 1) * 1.6f;
+  f.length = 1 + (f.length - 1) * 1.8f;
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask.
   f.turn *= 0.62f;
