@@ -231,9 +231,9 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 
 // The folds that give a face its age and its expression: from the nose's
 // wings down past the mouth's corners. Carved shallow, deeper on a lined
-// face.
+// face and with the years.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = f.lined ? 0.8f : 0.45f;
+  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.5f : 0.3f) + 0.5f * f.age;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
