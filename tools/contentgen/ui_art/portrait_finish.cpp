@@ -10,14 +10,9 @@ namespace contentgen::ui::portrait_finish {
 
 namespace {
 
-// How much of a pixel's colour survives the pull toward its brightness, and
-// the least average of the red and of the blue channel a portrait keeps
+// The least average of the red and of the blue channel a portrait keeps
 // (a red or blue room shows only that channel, at about two thirds).
-constexpr double kKeepColour = 0.92;
 constexpr double kLeastChannelMean = 0.37;
-// The least spread of tones in each of those channels, so that a tinted
-// face still has light and shade and not one flat colour.
-constexpr double kLeastChannelSpread = 0.205;
 // Highlights roll off above the knee toward knee + headroom (about 235).
 constexpr double kKnee = 0.78, kHeadroom = 0.14;
 
@@ -59,7 +54,7 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
   cairo_pattern_destroy(g);
 }
 
-void settle_for_tints(Canvas& c) {
+void settle_for_tints(Canvas& c, double keep_colour, double least_spread) {
   const int w = c.width(), h = c.height();
   std::vector<double> px(static_cast<size_t>(w) * h * 3);
   for (int y = 0; y < h; ++y)
@@ -69,9 +64,9 @@ void settle_for_tints(Canvas& c) {
       const double r = p[0] / 255.0, g = p[1] / 255.0, b = p[2] / 255.0;
       const double lum = 0.3 * r + 0.55 * g + 0.15 * b;
       double* o = &px[(static_cast<size_t>(y) * w + x) * 3];
-      o[0] = lum + (r - lum) * kKeepColour;
-      o[1] = lum + (g - lum) * kKeepColour;
-      o[2] = lum + (b - lum) * kKeepColour;
+      o[0] = lum + (r - lum) * keep_colour;
+      o[1] = lum + (g - lum) * keep_colour;
+      o[2] = lum + (b - lum) * keep_colour;
     }
   // Lift the whole picture through a gamma curve until the darker of the
   // red and blue channels averages the least level; the order of tones
@@ -102,7 +97,7 @@ void settle_for_tints(Canvas& c) {
   for (double& m : mean) m /= n;
   for (size_t i = 0; i < px.size(); ++i) var[i % 3] += (px[i] - mean[i % 3]) * (px[i] - mean[i % 3]);
   const double spread = std::sqrt(std::min(var[0], var[2]) / n);
-  const double stretch = std::clamp(kLeastChannelSpread / std::max(spread, 1e-3), 1.0, 1.6);
+  const double stretch = std::clamp(least_spread / std::max(spread, 1e-3), 1.0, 1.6);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       double* v = &px[(static_cast<size_t>(y) * w + x) * 3];

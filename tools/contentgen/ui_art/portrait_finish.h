@@ -19,7 +19,9 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
 // channel is drawn toward the pixel's brightness, keeping part of its
 // colour, so each channel carries the whole face, and the picture is lifted
 // until its red and blue channels each average at least a set level.
-void settle_for_tints(Canvas& c);
+// `keep_colour` is the part of each pixel's colour kept, `least_spread` the
+// least spread of tones asked of the red and the blue channel.
+void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205);
 // Scanlines, a light vignette and fine speckle.
 void monitor_finish(Canvas& c, uint32_t seed);
 

@@ -119,41 +119,45 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw;
   // The cranium, a little longer than wide, and the face's front plane
   // hung below it, narrowing to the jaw.
-  m.ellipsoid({0, -28, -10}, {54 * W, 66, 62}, {}, k.skin, 0);
-  m.ellipsoid({0, 4, 14}, {44 * W, 50 * L, 34}, {}, k.skin, 16);
+  m.ellipsoid({0, -32, -10}, {54 * W, 61, 62}, {}, k.skin, 0);  // ends above the mouth: no jowls
+  m.ellipsoid({0, 4, 14}, {44 * W, 50 * L, 34}, {}, k.skin, 20);
   // Temples drawn in a little above the cheekbones.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 52 * W, -24, 18}, {8, 14, 14}, {}, k.skin, 10, true);
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 53 * W, -24, 16}, {6, 14, 12}, {}, k.skin, 16, true);
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 32 * W, 4, 30}, {13, 8, 12}, rot_z(s * -0.3f), k.skin, 12);  // cheekbone
+    m.ellipsoid({s * 32 * W, 4, 28 + 3 * f.cheekbones}, {12 + 3 * f.cheekbones, 7 + 2 * f.cheekbones, 11}, rot_z(s * -0.3f), k.skin, 16);  // cheekbone
     // The jaw: one smooth bar from below the ear to the chin's corner, its
     // angle squarer and lower as `jaw` grows; a woman's is lighter.
     // Kept inside the cheek's line, so that it shapes the face without
     // standing out below the ears as jowls.
+    // Blended wide, so that it rounds the face's outline without a ridge
+    // running along the cheek.
     const float r = (f.female ? 4 : 5) + 1.5f * J;
-    const V3 angle{s * (33 + 5 * J) * W, (32 + 8 * J) * L, -12};
-    m.capsule({s * 40 * W, -2, -14}, angle, r, r, k.skin, 14);
-    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 20 + f.chin * 8}, r, r * 0.8f, k.skin, 14);
+    const V3 angle{s * (28 + 6 * J) * W, (32 + 8 * J) * L, -22};
+    m.capsule({s * 36 * W, -2, -26}, angle, r, r, k.skin, 20);
+    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 16 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
   }
   // The flesh of the cheeks between the cheekbone and the jaw, so that
   // the face is full from the eyes down instead of hollow round a snout.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 25 * W, 22 * L, 20}, {17 * W, 22 * L, 16}, {}, k.skin, 14);
-  m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 14);  // muzzle over the teeth
-  m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 12);  // chin
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 21 * W, 20 * L, 18}, {13 * W, 19 * L, 14 - 3 * f.age}, {}, k.skin, 14);
+  m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 20);  // muzzle over the teeth
+  m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 16);  // chin
   // Brow ridge and the sockets under it.
   for (int s = -1; s <= 1; s += 2)
     m.capsule({s * 40 * W, -25, 28}, {s * 8.0f, -29, 45}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 9);
   m.sphere({0, -24, 47}, 5, k.skin, 6);  // the bridge between the brows
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 20 * W, -11, 46}, {14, 9, 9}, {}, k.skin, 5, true);
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 20 * W * f.eye_gap, -11, 46}, {14, 9, 9}, {}, k.skin, 5, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 54 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 4);
-    m.ellipsoid({s * 58 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
-    m.sphere({s * 53 * W, 11, -6}, 4, k.skin, 3);
+    m.ellipsoid({s * 52 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 5);
+    m.ellipsoid({s * 56 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
+    m.sphere({s * 51 * W, 11, -6}, 4, k.skin, 3);
   }
   // Neck: a column that flares into the shoulders, and the two muscles
   // running from behind the ears down to the notch between the collarbones.
   const float neck = neck_radius(f);
-  m.capsule({0, 40, -18}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 16);
+  m.capsule({0, 44, -20}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 20, -20}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 10);
   if (f.lined)
     for (int i = 0; i < 3; ++i) {
@@ -177,7 +181,7 @@ void nose(Model& m, const Face& f, const Materials& k) {
 // Both eyes look the same way: mostly where the head points, a little
 // toward the viewer, so that each iris sits in the middle of its eye.
 V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
-V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width, -9, 33}; }
+V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width * f.eye_gap, -9, 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
 void eyes(Model& m, const Face& f, const Materials& k) {
@@ -227,9 +231,9 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 
 // The folds that give a face its age and its expression: from the nose's
 // wings down past the mouth's corners. Carved shallow, deeper on a lined
-// face.
+// face and with the years.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = f.lined ? 0.8f : 0.45f;
+  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.5f : 0.3f) + 0.5f * f.age;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};

@@ -42,6 +42,9 @@ struct Face {
   float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
   Kit kit = Kit::fatigues;
   float bulk = 1;   // breadth of the shoulders, 1 is average
+  float cheekbones = 0.5f;  // how high and hard the cheekbones stand, 0 .. 1
+  float eye_gap = 1;        // spacing of the eyes, 1 is average
+  float age = 0.3f;         // 0 young .. 1 old: sunken cheeks, bags, crow's feet
 };
 
 // Adds the member's head and shoulders to the model under the view.

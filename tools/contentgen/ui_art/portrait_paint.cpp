@@ -167,7 +167,10 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    const V3 p = view.point(portrait_model::pupil(f, side));
+    // The iris rides a little high, its top tucked under the upper lid, so
+    // that no white shows above it and the eye rests instead of staring.
+    V3 p = view.point(portrait_model::pupil(f, side));
+    p.y -= 0.9 * view.s;
     const double ir = 4.7 * view.s;
     g = cairo_pattern_create_radial(p.x + 0.3 * ir, p.y + 0.4 * ir, 0, p.x, p.y, ir);
     cairo_pattern_add_color_stop_rgb(g, 0, iris.r * 1.25, iris.g * 1.25, iris.b * 1.25);
@@ -184,8 +187,13 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 2.6 * w);
     cairo_fill(cr);
-    cairo_set_source_rgba(cr, 1, 1, 0.97, 0.95);
-    cairo_arc(cr, p.x - 0.45 * ir, p.y - 0.4 * ir, 0.85 * w, 0, 2 * M_PI);
+    // The wet eye's catchlights: the key lamp, bright and crisp where iris
+    // meets pupil, and a faint second one from the rim opposite.
+    cairo_set_source_rgba(cr, 1, 1, 0.97, 1.0);
+    cairo_arc(cr, p.x - 0.4 * ir, p.y - 0.38 * ir, 1.15 * w, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 0.85, 0.92, 1, 0.55);
+    cairo_arc(cr, p.x + 0.45 * ir, p.y + 0.4 * ir, 0.55 * w, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_restore(cr);
     // The lash line along the upper lid, heavier toward the outer corner.
@@ -199,15 +207,37 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       cairo_line_to(cr, b.x, b.y);
       cairo_stroke(cr);
     }
-    // The lower lid's rim, faint.
-    const Rgb shade = paint::scaled(f.skin, 0.35);
-    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.35);
-    cairo_set_line_width(cr, 0.7 * w);
-    for (int i = 0; i <= kSteps; ++i) {
-      const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-      i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+    // The lower lid's wet rim catching the key light, a thin bright line
+    // just under the white, with the lid's soft shade below it.
+    cairo_set_line_width(cr, 0.75 * w);
+    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.45);
+    for (int i = 1; i < kSteps; ++i) {
+      V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+      q.y += 0.6 * w;
+      i == 1 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
     }
     cairo_stroke(cr);
+    const Rgb shade = paint::scaled(f.skin, 0.35);
+    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
+    cairo_set_line_width(cr, 0.8 * w);
+    for (int i = 2; i < kSteps - 1; ++i) {
+      V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+      q.y += (2.2 + 1.6 * f.age) * w;
+      i == 2 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+    }
+    cairo_stroke(cr);
+    // Crow's feet fanning from the outer corner of an older face.
+    if (f.age > 0.4f) {
+      const V3 corner = rim_point(static_cast<float>(side), 1);
+      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.5 * (f.age - 0.3));
+      cairo_set_line_width(cr, 0.6 * w);
+      const double out = view.point({static_cast<float>(side), 0, 0}).x > view.point({0, 0, 0}).x ? 1 : -1;
+      for (int i = -1; i <= 1; ++i) {
+        cairo_move_to(cr, corner.x + out * 1.5 * w, corner.y + i * 1.2 * w);
+        cairo_line_to(cr, corner.x + out * 5.5 * w, corner.y + i * 2.6 * w);
+      }
+      cairo_stroke(cr);
+    }
   }
 }
 
