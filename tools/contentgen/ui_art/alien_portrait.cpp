@@ -20,11 +20,11 @@ using model::Material;
 using model::Model;
 using model::V3;
 
-// The grey shell seen in the dim menu corridor: hard and glossy but not
-// smooth; fine ridges run over it and its shine breaks in patches.
-constexpr Shell grey_shell{{0.26f, 0.28f, 0.32f, 2.4f, 45, 1.4f, 0, 0.5f, 9.0f, 0.35f, 0.15f},
-                           {0.30f, 0.32f, 0.36f, 2.8f, 70, 1.5f, 0, 0.4f, 5.0f, 0.2f, 0},
-                           {0.22f, 0.24f, 0.28f, 1.4f, 60, 1.1f, 0, 0.4f, 7.0f, 0.3f, 0.15f}};
+// The shell seen in the dim menu corridor: near black and wet, so the
+// corridor's faint light lies on it only in bright runs along the plates.
+constexpr Shell dim_shell{{0.09f, 0.10f, 0.12f, 3.2f, 70, 2.0f, 0, 0.3f, 9.0f, 0.2f, 0.10f, 0, 0.95f, 0.55f, 0.38f, 0.8f},
+                          {0.11f, 0.12f, 0.14f, 3.6f, 90, 2.0f, 0, 0.4f, 5.0f, 0.1f, 0, 0, 0.95f, 0.55f, 0.38f, 0.8f},
+                          {0.07f, 0.075f, 0.09f, 1.8f, 60, 1.4f, 0, 0.4f, 7.0f, 0.3f, 0.15f}};
 // Close up on the console: darker, and wet, a film breaking its shine into
 // bright runs along the dome, so the light lies on the dark shell in streaks.
 constexpr Material wet(Material m) {
@@ -46,7 +46,7 @@ constexpr Material drool{0.66f, 0.78f, 0.64f, 2.6f, 140, 1.0f, 0.32f};
 
 }  // namespace
 
-void creature_head(Model& m) { creature_head(m, grey_shell); }
+void creature_head(Model& m) { creature_head(m, dim_shell); }
 
 void creature_head(Model& m, const Shell& shell) {
   const Material &dome = shell.dome, &ridge = shell.ridge, &shadowed = shell.shadowed;
