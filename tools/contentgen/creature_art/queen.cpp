@@ -54,7 +54,7 @@ static void head(Model& m, const QPose& p) {
       const float t = static_cast<float>(i) / (kPlates - 1);
       const float a = -2.55f - 0.95f * t;  // back and up, round to back and a little down
       const V3 d{std::cos(a), std::sin(a), 0};
-      const float length = 80 + 50 * std::sin(t * 2.6f) - 20 * t;
+      const float length = (80 + 50 * std::sin(t * 2.6f) - 20 * t) * p.crest_reach;
       const float z = 1.5f * (kPlates - i);
       const V3 mid = root + d * (length * 0.52f) + V3{0, 0, z};
       m.ellipsoid(mid, {length * 0.52f, 11.0f + 2 * t, 4.5f}, rot_z(a), kFan, 3);
@@ -252,7 +252,9 @@ static QPose walk_pose(int frame) {
   return p;
 }
 
-// The lunge: three-quarters toward the viewer, crown on the handle.
+// The lunge: three-quarters toward the viewer, her skull across the middle
+// of the rows a close lunge shows.
+constexpr float kFaceRow = (kCloseTop + kCloseBottom) / 2.0f - 30;
 constexpr Pt kFrontHandle{kHandle.x, kHandle.y};
 constexpr float kYaw = -0.7f;
 static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale);
@@ -286,6 +288,12 @@ Xf crowned_view(const QPose& p, float dy, float roll, float scale) {
   return place({0, static_cast<float>(target - (top - pad)) + dy, 0}) * v;
 }
 
+Xf faced_view(const QPose& p, float row, float roll, float scale) {
+  const Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), scale);
+  const V3 skull = turn.point(place(p.neck_end, rot_z(p.head_rot)).point({14, -2, 0}));
+  return place({static_cast<float>(kFrontHandle.x) - skull.x, row - skull.y, 0}, turn.r, scale);
+}
+
 static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale) {
   // The point of the crown that lands on the handle, body-local.
   Xf head = place(p.neck_end, rot_z(p.head_rot));
@@ -301,16 +309,20 @@ QPose lunge_pose(float strike) {
   p.side = false;
   p.pitch = -1.2f + 0.3f * strike;
   p.neck_end = shoulders(p) + V3{34 + 14 * strike, -16 + 8 * strike, 0};
-  p.head_rot = 0.55f + 0.25f * strike;
+  // The head raised at the viewer, jaws first, the crest trimmed back so
+  // that it rises over the head instead of filling the close frame.
+  p.head_rot = 0.12f + 0.22f * strike;
+  p.crest_reach = 0.75f;
   p.jaw = 0.6f + 0.4f * strike;
   p.inner = strike;
-  p.hand[0] = lerp3(V3{20, -30, 40}, V3{58, 10, 22}, strike);
-  p.hand[1] = lerp3(V3{20, -30, -40}, V3{58, 10, -30}, strike);
+  p.hand[0] = lerp3(V3{24, -30, 26}, V3{58, 10, 16}, strike);
+  p.hand[1] = lerp3(V3{24, -30, -26}, V3{58, 10, -22}, strike);
   p.small[0] = lerp3(V3{30, 0, 24}, V3{44, 10, 12}, strike);
   p.small[1] = lerp3(V3{30, 0, -24}, V3{44, 10, -12}, strike);
   p.curl = 0.4f + 0.4f * strike;
-  p.toe[0] = {40, 100, 30};
-  p.toe[1] = {20, 100, -30};
+  // Feet and arms kept in under her, so that the frame can hold her large.
+  p.toe[0] = {40, 100, 12};
+  p.toe[1] = {20, 100, -12};
   // The tail swings round toward the viewer, most of it behind her.
   p.tail_sway = -1.0f;
   p.tail_len = 0.3f;
@@ -370,7 +382,22 @@ Bytes queen_attack(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, crowned_view(p, 0, 0, kLungeScale), kQueenAttack.w, kQueenAttack.h, kHandle);
+  Xf view = faced_view(p, kFaceRow, 0, kLungeScale);
+  {
+    // Centre her across the frame, so that the width left and right of her
+    // goes to her size rather than to one side.
+    const int pad = 300, w = kQueenAttack.w + 2 * pad;
+    Model probe;
+    build(probe, p, place({static_cast<float>(pad), 0, 0}) * view);
+    const std::vector<uint8_t> cov = model::coverage(probe, w, kQueenAttack.h, 1);
+    int left = w, right = -1;
+    for (int y = 0; y < kQueenAttack.h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (cov[static_cast<size_t>(y) * w + x]) left = std::min(left, x), right = std::max(right, x);
+    view = place({(w - 1 - right - left) / 2.0f, 0, 0}) * view;
+  }
+  const V3 middle{kHandle.x, kFaceRow, 0};
+  view = fit(make, view, kQueenAttack.w, kQueenAttack.h, middle);
   build(m, p, view);
   model::render(m, c, render_options());
   finish_for_magnifying(c);

@@ -1,7 +1,7 @@
 // The queen's death: shot in her lunge she recoils, her legs buckle and
 // she topples over under her own weight, pivoting on her hips as she drops,
-// until she lies along the floor with her limbs folding in. The crown
-// stays below the rows the room band hides at every frame.
+// until she lies along the floor with her limbs folding in. Her head keeps
+// to the rows a close view shows, so her face goes down in view.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -21,6 +21,9 @@ using model::rot_z;
 
 // How far she has toppled at each frame (radians, clockwise on screen):
 // slow to start, then falling faster, the last frame down on the floor.
+// The row her neck is drawn at in every frame of the fall.
+constexpr float kDeathHeadRow = (kCloseTop + kCloseBottom) / 2.0f;
+
 constexpr float topple[5] = {0.03f, 0.14f, 0.36f, 0.7f, 1.0f};
 
 // The leftmost and rightmost columns the posed model covers, measured on a
@@ -71,7 +74,7 @@ Bytes queen_death(int frame) {
   const Xf stand = crowned_view(p, 0, 0, kFallScale);
   // Topple about the hips as the legs give way; her head keeps near the
   // place it was hit (where the splash of the wound is drawn) by sliding
-  // the body back under the fall, and whatever is lowest lands on the floor.
+  // the body back under the fall.
   const V3 hips = stand.point({0, 0, 0});
   Xf view = place(hips) * place({}, rot_z(topple[frame - 1])) * place(hips * -1.0f) * stand;
   const float drift = view.point(p.neck_end).x - stand.point(p.neck_end).x;
@@ -87,21 +90,21 @@ Bytes queen_death(int frame) {
       view = place({-static_cast<float>(std::min(right - (w - 1 - margin), left - margin)), 0, 0}) * view;
   }
   {
-    Model probe;
-    build(probe, p, view);
-    const int low = solid::lowest_solid_row(probe, kQueenAttack.w, kQueenAttack.h + 300);
-    view = place({0, static_cast<float>(kQueenAttack.h - 1 - low), 0}) * view;
+    // Her head stays in the rows a close view shows as she goes down: the
+    // game sinks the frames as she falls, so the fall itself is drawn
+    // about the head rather than onto the frame's floor.
+    const float head = view.point(p.neck_end).y;
+    view = place({0, kDeathHeadRow - head, 0}) * view;
   }
-  // Never higher than the standing crown: the rows above it do not show.
-  {
-    Model probe;
-    build(probe, p, view);
-    const int top = solid::top_solid_row(probe, kQueenAttack.w, kQueenAttack.h);
-    if (top < crown_top) view = place({0, static_cast<float>(crown_top - top), 0}) * view;
-  }
-  // Any shrinking left to do keeps her on the floor, about the frame's middle.
-  const V3 floor{kQueenAttack.w / 2.0f, kQueenAttack.h - 1.0f, 0};
+    // Any shrinking left to do keeps her head where it is.
+  const V3 floor{kQueenAttack.w / 2.0f, kDeathHeadRow, 0};
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  {
+    // The wound's splash is drawn round her neck: keep it inside the frame.
+    const float reach = 112, x = view.point(p.neck_end + V3{20, -4, 0}).x;
+    const float over = std::max(0.0f, x + reach - kQueenAttack.w) - std::max(0.0f, reach - x);
+    view = place({-over, 0, 0}) * view;
+  }
   view = solid::fit(make, view, kQueenAttack.w, kQueenAttack.h, floor);
   Model m;
   m.set_skin(0.18f, 3.5f);

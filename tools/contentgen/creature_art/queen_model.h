@@ -30,6 +30,7 @@ struct QPose {
   float tail_len = 1;   // the tail's length as a share of its full reach
   bool drool = true;
   bool side = true;
+  float crest_reach = 1;  // the crest plates' length as a share of their full sweep
 };
 
 // Where the torso ends and the neck begins.
@@ -52,13 +53,20 @@ inline model::RenderOptions render_options() {
 
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);
-// Her size in the lunge: close enough that crest and jaws fill the frame.
-inline constexpr float kLungeScale = 3.3f;
+// Her size in the lunge: close enough that her head fills the rows that show.
+inline constexpr float kLungeScale = 2.9f;
 // Her size as she falls: the whole body has to fit the frame.
 inline constexpr float kFallScale = 2.05f;
 // The front view at the given size with the crown's top lowered toward
 // crown_top (plus dy), but no further than keeps the frames' shared handle
 // on solid crown.
 Xf crowned_view(const QPose& p, float dy, float roll, float scale);
+// The front view at the given size with her skull centred across the frame
+// at `row`, so that face and jaws sit in the rows a close lunge shows and
+// the crest rises over the frames' shared handle.
+Xf faced_view(const QPose& p, float row, float roll, float scale);
+// The rows of her close-up frames that show when she is nearest: her face
+// and jaws belong between them.
+inline constexpr int kCloseTop = 210, kCloseBottom = 350;
 
 }  // namespace contentgen::creatures::queen_model

@@ -10,7 +10,7 @@ namespace contentgen::ui {
 Bytes alien_portrait();
 
 // Adds the creature's head to the model under its current placement, in
-// portrait space (184 x 184): the long grey dome runs from the jaws at the
+// portrait space (184 x 184), in a dark wet shell: the long dome runs from the jaws at the
 // lower left to the crown beyond the upper right corner.
 void creature_head(model::Model& m);
 // The same head in another shell: the dome, the ridges along it, and the

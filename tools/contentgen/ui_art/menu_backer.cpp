@@ -1,6 +1,7 @@
 // The menu background (512 x 384, drawn at scale 2 behind every menu): a
 // dim view down a corridor the hive has taken, ribbed resin arches going
-// back into a cold haze, and a creature's head reaching in from the right.
+// back into a cold haze, and a creature's head reaching in from the right, wet black, its
+// mouth lit from within.
 // Rendered with the model kit like the creatures, then sunk into the dark
 // where the menu panel sits.
 #include "menu_backer.h"
@@ -79,9 +80,10 @@ Bytes menu_backer() {
   m.set_xf(model::place({312, 8, 60}, model::rot_z(0.1f), 1.2f));
   m.set_skin(0.2f, 4);
   creature_head(m);
-  // Its neck tubes run on down out of the picture.
-  for (int i = 0; i < 4; ++i)
-    m.capsule({46.0f + i * 20, 196, -4}, {36.0f + i * 26, 330, -10}, 8, 9, resin, 2, 4, 1.1f);
+  // Its neck runs on down out of the picture, two tubes beside it.
+  m.capsule({100, 200, -10}, {122, 330, -20}, 27, 32, resin_deep, 6, 9, 0.6f);
+  for (int i = 0; i < 2; ++i)
+    m.capsule({56.0f + i * 24, 202, 10}, {48.0f + i * 34, 330, 4}, 7, 8, resin, 2, 4, 1.1f);
   model::RenderOptions o;
   o.supersample = 3;  // dim and shown at twice its size: three samples a side suffice
   o.ambient = 0.04f;
