@@ -28,25 +28,36 @@ bool mayplay(int sound) {
   return true;
 }
 
-// Sounds the player must make out over the music: the cocooned colonist's
-// words, the tracker beeps, the gun and the creatures' shrieks. While one
-// plays the music steps back by this much (dB); 0 leaves it alone. The gun
-// and the shrieks share the music's midrange, so without the step they
-// stand barely above it; a few dB is enough to let them through without
-// the music being heard to drop.
-constexpr float actionstepback_db = -5.0f;
+// Sounds the player must make out over the music step it back while they
+// play. The cocooned colonist's words and the creatures' shrieks are rare
+// and must be understood, so the music makes real room for them. The gun
+// and the tracker beeps come every few hundred milliseconds in a fight: a
+// deep step under them would hold the music far down and pump with every
+// shot, so they take only a slight step, enough to clear their midrange.
+constexpr float pleastepback_db = -12.0f;
+constexpr float shriekstepback_db = -6.0f;
+constexpr float shotstepback_db = -2.5f;
+constexpr float beepstepback_db = -2.5f;
 
-bool isactionsound(int sound) {
+bool isshriek(int sound) {
   for (int k = 1; k <= 3; ++k)
-    if (sound == shotsounds[k] || sound == attacksounds[k] || sound == deathsounds[k][deathnear]) return true;
+    if (sound == attacksounds[k] || sound == deathsounds[k][deathnear]) return true;
   return false;
 }
 
+bool isshot(int sound) {
+  for (int k = 1; k <= 3; ++k)
+    if (sound == shotsounds[k]) return true;
+  return false;
+}
+
+// How far the music steps back under a sound (dB); 0 leaves it alone.
 float musicstepback(int sound) {
-  if (sound == snd_killme) return -12.0f;
+  if (sound == snd_killme) return pleastepback_db;
+  if (isshriek(sound)) return shriekstepback_db;
+  if (isshot(sound)) return shotstepback_db;
   for (int a : alertsounds)
-    if (sound == a) return -5.0f;
-  if (isactionsound(sound)) return actionstepback_db;
+    if (sound == a) return beepstepback_db;
   return 0.0f;
 }
 
@@ -124,7 +135,7 @@ void updateloopsounds(int alarm, int alertlow, int generator) {
   loop(loopchannel[3], generator, snd_generator);
   // The squad's beep repeats for as long as its condition holds; the music
   // stays stepped back under it until a moment after it stops.
-  if (plat::channel_playing(loopchannel[2])) plat::duck_music(loopstepback_ms, musicstepback(alertsounds[0]) + 1.0f);
+  if (plat::channel_playing(loopchannel[2])) plat::duck_music(loopstepback_ms, beepstepback_db);
 }
 
 void endloopframe() {

@@ -137,15 +137,46 @@ struct Voice {
 };
 
 // The music steps back under a sound that must be understood: the gain
-// falls to `depth` within about 30 ms, holds while `hold` frames remain and
-// returns over about 400 ms, smoothly, so the step is not heard as a pump.
+// falls toward the deepest step still held within about 30 ms and, once
+// every step has passed, returns over about a second. The return is slow
+// and smooth so that steps coming every few hundred milliseconds (a burst
+// of fire) leave the music steady a little lower instead of pumping.
+// Each depth keeps its own hold: steps never add up deeper than the
+// deepest one, and a short shallow step arriving late does not keep a
+// deep one down past its own end.
 struct Duck {
-  long hold = 0;
-  float depth = 1.0f;
+  static constexpr int slots = 4;
+  long hold[slots] = {};
+  float depth[slots] = {1.0f, 1.0f, 1.0f, 1.0f};
   float gain = 1.0f;
+
+  void add(float d, long frames) {
+    int slot = 0;
+    for (int k = 0; k < slots; ++k) {
+      if (hold[k] > 0 && depth[k] == d) {
+        slot = k;
+        break;
+      }
+      if (hold[k] < hold[slot]) slot = k;  // otherwise the one nearest its end
+    }
+    if (hold[slot] <= 0 || depth[slot] != d) hold[slot] = 0;
+    depth[slot] = d;
+    hold[slot] = std::max(hold[slot], frames);
+  }
+  // The deepest step still held; 1 when none is.
+  float target() const {
+    float t = 1.0f;
+    for (int k = 0; k < slots; ++k)
+      if (hold[k] > 0) t = std::min(t, depth[k]);
+    return t;
+  }
+  void tick() {
+    for (long& h : hold)
+      if (h > 0) --h;
+  }
 };
 const float duck_fall = 1.0f - std::exp(-1.0f / (0.010f * out_rate));
-const float duck_rise = 1.0f - std::exp(-1.0f / (0.130f * out_rate));
+const float duck_rise = 1.0f - std::exp(-1.0f / (0.300f * out_rate));
 
 std::vector<std::unique_ptr<Track>> tracks;
 // Shared with the mixer's thread: the voices and their decoders, the duck.
@@ -197,9 +228,9 @@ void music_hook(void*, Uint8* stream, int len) {
   if (current.src) mix_voice(current, out, frames);
   // The hook runs before any effect is mixed, so the buffer holds only music.
   for (long i = 0; i < frames; ++i) {
-    const float target = duck.hold > 0 ? duck.depth : 1.0f;
+    const float target = duck.target();
     duck.gain += (target - duck.gain) * (target < duck.gain ? duck_fall : duck_rise);
-    if (duck.hold > 0) --duck.hold;
+    duck.tick();
     out[2 * i] *= duck.gain;
     out[2 * i + 1] *= duck.gain;
   }
@@ -325,8 +356,7 @@ void duck_music(int ms, float db) {
   const float depth = std::pow(10.0f, db / 20.0f);
   const long hold = static_cast<long>(ms) * out_rate / 1000;
   std::lock_guard<std::mutex> lock(voices_mutex);
-  duck.depth = duck.hold > 0 ? std::min(duck.depth, depth) : depth;
-  duck.hold = std::max(duck.hold, hold);
+  duck.add(depth, hold);
 }
 
 bool music_playing() {

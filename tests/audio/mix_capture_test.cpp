@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -82,8 +83,12 @@ bool capture_demo(const fs::path& file, Capture& out) {
     // slow build, under the sanitizers, simply falls behind the sound).
     uint64_t mixed = plat::audio_frames_mixed() - start;
     while (mixed < wanted && (ticks + 1) * frames_per_tick < mixed + device_buffer) {
-      applyframeinput(still);
-      stepframe();
+      // As the game's frame loop does: music paused for a close-up comes
+      // back on the next frame the game runs.
+      if (!musicfocusstep(false)) {
+        applyframeinput(still);
+        stepframe();
+      }
       endloopframe();
       ++ticks;
       mixed = plat::audio_frames_mixed() - start;
@@ -155,10 +160,20 @@ TEST(MixCapture, AMinuteOfDemoNeverReachesFullScale) {
     side += 0.25 * (cap.left[i] - cap.right[i]) * (cap.left[i] - cap.right[i]);
   }
   const double side_db = 10.0 * std::log10(std::max(side, 1e-12) / std::max(mid, 1e-12));
+  // The longest stretch of digital silence (under -90 dBFS in both
+  // channels): music that stopped and never came back.
+  size_t run = 0, longest_quiet = 0;
+  for (size_t i = 0; i < cap.left.size(); ++i) {
+    run = std::fabs(cap.left[i]) < 3e-5f && std::fabs(cap.right[i]) < 3e-5f ? run + 1 : 0;
+    longest_quiet = std::max(longest_quiet, run);
+  }
   std::printf("mix capture: %.1f s over %llu game frames, %zu full-scale samples, true peak %.2f dBTP, loudest 400 ms %.1f LUFS, "
-              "whole %.1f LUFS, deepest limiting %.1f dB, sides %.1f dB under the middle\n",
+              "whole %.1f LUFS, deepest limiting %.1f dB, sides %.1f dB under the middle, longest silence %.2f s\n",
               static_cast<double>(cap.left.size()) / rate, static_cast<unsigned long long>(cap.game_frames), full_scale, peak, loudest, all,
-              20.0 * std::log10(cap.deepest_limit), -side_db);
+              20.0 * std::log10(cap.deepest_limit), -side_db, static_cast<double>(longest_quiet) / rate);
+  // A pause for a close-up lasts a frame or two; seconds of silence mean
+  // the music stopped and did not come back.
+  EXPECT_LT(longest_quiet, static_cast<size_t>(3 * rate)) << "the music stopped and did not come back";
   EXPECT_EQ(full_scale, 0u);
   EXPECT_LE(peak, -1.0);
   // Something was heard: the music and the play, not a silent file.
