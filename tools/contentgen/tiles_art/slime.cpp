@@ -64,6 +64,24 @@ void wet_highlight(cairo_t* cr, double x, double y0, double y1, double width, do
   cairo_stroke(cr);
 }
 
+// A thick run of ooze: a dark rim, the body, a broad wet sheen down one
+// side and a near-white glint with a bead of light in its drop, so that it
+// keeps its form when a tint leaves only one channel.
+void thick_run(cairo_t* cr, double x, double y0, double len, double w, double shade) {
+  drip_path(cr, x, y0, len, w + 1.6);
+  rgb(cr, ooze.dark[0] * 0.5, ooze.dark[1] * 0.5, ooze.dark[2] * 0.5, 0.95);
+  cairo_fill(cr);
+  drip_path(cr, x, y0, len, w);
+  fill_ooze(cr, x - w / 2, x + w / 2, 1.0, shade);
+  cairo_new_path(cr);
+  wet_highlight(cr, x - w * 0.18, y0 + 3, y0 + len * 0.9, std::max(1.0, w * 0.3), 0.5);
+  wet_highlight(cr, x - w * 0.2, y0 + 5, y0 + len * 0.8, std::max(0.7, w * 0.12), 0.95);
+  const double drop = w * 0.55, end = y0 + len;
+  rgb(cr, 1, 1, 1, 0.95);
+  cairo_arc(cr, x - drop * 0.35, end + drop * 0.1, std::max(0.8, drop * 0.35), 0, 2 * M_PI);
+  cairo_fill(cr);
+}
+
 void bubble(cairo_t* cr, double x, double y, double r) {
   rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
@@ -126,14 +144,13 @@ void slime_streaks(Canvas& c, Noise& n) {
   cairo_close_path(cr);
   fill_ooze(cr, left - 6, right + 6, 1.0, 1.3);
   cairo_new_path(cr);
-  // Thin runs of different lengths, a few off the slot's edges.
-  for (int i = 0; i < 7; ++i) {
-    const double x = i < 5 ? n.range(left + 3, right - 3) : (i == 5 ? left - n.range(2, 9) : right + n.range(2, 9));
-    const double w = n.range(2.5, 5), len = n.range(40, 170);
-    drip_path(cr, x, 4, len, w);
-    fill_ooze(cr, x - w / 2, x + w / 2, 1.0, n.range(1.1, 1.6));
-    cairo_new_path(cr);
-    wet_highlight(cr, x - w * 0.15, 8, len * 0.85, 0.8, 0.55);
+  // A few thick runs of different lengths, one or two spilling off the
+  // slot's edges: the first growth must read from across the room.
+  for (int i = 0; i < 6; ++i) {
+    const double x = i < 4 ? left + 5 + (kSlot - 10) * (i + n.range(0.15, 0.85)) / 4
+                           : (i == 4 ? left - n.range(2, 7) : right + n.range(2, 7));
+    const double w = n.range(5.5, 9), len = n.range(45, 175);
+    thick_run(cr, x, 4, len, w, n.range(1.2, 1.7));
   }
   paint::value_detail(c, 3, 0.6, 0.35);
 }
@@ -195,19 +212,24 @@ struct Growth {
   float slant;                    // slope of the light and dark patches: a whole
                                   // number, so the patches run on across the
                                   // seam into the next slot
+  bool crust;                     // a thin web over the bare wall instead of a mass
+  float shine;                    // specular strength of the wet surface
 };
 
-constexpr Growth stage_two{62, 54, 52.0f / 6, 9.5f, 2.8f, 4.6f, 0.22f, 0.6f, -1.0f};
-constexpr Growth stage_three{30, 34, 52.0f / 8, 7.5f, 2.4f, 3.4f, 0.15f, 0.5f, 1.0f};
+constexpr Growth stage_two{20, 26, 52.0f / 5, 13.0f, 1.3f, 1.6f, 0.0f, 0.3f, -1.0f, true, 3.2f};
+constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   cairo_t* cr = c.cr();
   cairo_save(cr);
   cairo_rectangle(cr, slot_left, 0, kSlot, kWallHeight);
   cairo_clip(cr);
-  cairo_translate(cr, slot_left, 0);
-  wall_plates(cr, n, kSlot);
-  wall_trim(cr, n, kSlot, true);
+  // One pixel to the left, so the plate's lit bevel rather than the dark
+  // gap between plates takes the slot's first column: the crust shows its
+  // wall, and a row of it must not show a dark line at every slot.
+  cairo_translate(cr, slot_left - 1, 0);
+  wall_plates(cr, n, kSlot + 1);
+  wall_trim(cr, n, kSlot + 1, true);
   cairo_restore(cr);
   grime(c, n, g.grime, overhang, 0, kSlot, kWallHeight);
   finish_for_tint(c);
@@ -227,8 +249,65 @@ struct RaggedEdge {
   }
 };
 
+// The second stage: a thin crust over the wall, a net of strands between
+// knots scattered on a jittered grid, with the panel showing through its
+// holes and a few runs hanging from the upper edge. Strands reaching past
+// the slot's edges are placed again one slot over, so a row joins.
+void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
+                      const RaggedEdge& bottom) {
+  const int cols = static_cast<int>(std::lround(kSlot / g.cell_w));
+  const int rows = static_cast<int>(kWallHeight / g.cell_h) + 1;
+  std::vector<model::V3> knot(static_cast<size_t>(cols * rows));
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      knot[static_cast<size_t>(r * cols + c)] = {slot_left + (c + frange(n, 0.1, 0.9)) * g.cell_w,
+                                                 (r + frange(n, 0.1, 0.9)) * g.cell_h, 0};
+  auto at = [&](int r, int c) {
+    // The net wraps around the slot, so the last column links to the first
+    // one slot over.
+    model::V3 p = knot[static_cast<size_t>(r * cols + (c + cols) % cols)];
+    if (c >= cols) p.x += kSlot;
+    return p;
+  };
+  auto inside = [&](const model::V3& p) { return p.y > top.at(p.x) - 4 && p.y < bottom.at(p.x) + 4; };
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const model::V3 a = at(r, c);
+      // Each knot links right and down, and now and then across.
+      std::vector<model::V3> ends;
+      if (n.unit() < 0.6) ends.push_back(at(r, c + 1));
+      if (r + 1 < rows && n.unit() < 0.7) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      for (const model::V3& b : ends) {
+        if (!inside(a) && !inside(b)) continue;
+        const float w = frange(n, 0.6, 1.4);
+        tiled(std::min(a.x, b.x), 0, [&](float dx, float) {
+          m.capsule({a.x + dx, a.y, 0}, {b.x + dx, b.y, 0}, w * 1.2f, w, k.body, 1.5f);
+        });
+      }
+      if (!inside(a)) continue;
+      // A flat patch of crust at the knot, of any size, some barely there.
+      const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * static_cast<float>(n.unit() < 0.35 ? 3 : 1);
+      const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * 0.45f};
+      const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
+      tiled(a.x, std::max(radii.x, radii.y), [&](float dx, float) {
+        m.ellipsoid({a.x + dx, a.y, 0.5f}, radii, turn, k.body, 2);
+      });
+    }
+  // Runs hanging from the crust.
+  for (int i = 0; i < 5; ++i) {
+    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 5, y0 = frange(n, 10, 120);
+    const float len = frange(n, 20, 70), w = frange(n, 1.6, 2.6);
+    m.capsule({x, y0, 0.5f}, {x + frange(n, -1, 1), y0 + len, 0.5f}, w, w * 0.7f, k.resin, 1.5f);
+    m.sphere({x, y0 + len + 1, 0.8f}, w * 1.1f, k.resin, 1.5f);
+  }
+}
+
 void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
                      const RaggedEdge& bottom) {
+  if (g.crust) {
+    overgrowth_crust(m, n, k, g, top, bottom);
+    return;
+  }
   // The mass between the ragged edges: columns of rope side by side, each
   // reaching from its own top to its own foot.
   for (float x = slot_left - 2; x <= slot_right + 2; x += 3.5f) {
@@ -291,8 +370,31 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
   });
 }
 
+// Lifts the brightest shine toward white, so the specular streaks stay
+// bright in whichever channel a room tint keeps.
+void glint(Canvas& c) {
+  paint::each_pixel(c, [](int, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    const float r = paint::channel(p, 16), gch = paint::channel(p, 8), b = paint::channel(p, 0);
+    const float v = std::max({r, gch, b});
+    if (v < 130) return;
+    const float t = std::min(1.0f, (v - 130) / 90.0f) * 0.7f;
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0}) {
+      const float ch = paint::channel(p, shift);
+      out |= static_cast<uint32_t>(std::clamp(ch + (static_cast<float>(a) - ch) * t, 0.0f, static_cast<float>(a)))
+             << shift;
+    }
+    p = out;
+  });
+}
+
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
-  const SlimeMaterials k;
+  SlimeMaterials k;
+  // A crust is a thinner, paler olive than the heaped mass.
+  if (g.crust) k.body = SlimeMaterials::wet(0.09f, 0.15f, 0.05f);
+  k.body.specular = k.resin.specular = g.shine;
   overgrowth_wall(c, n, g);
   const RaggedEdge top{0, g.top_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
@@ -313,6 +415,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   Canvas growth(c.width(), c.height());
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
+  glint(growth);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());
   // The lumps' shading deepened in every channel (the green pulled only a
@@ -320,7 +423,10 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // the slot's columns evened out, so a row of it shows no stripe at the
   // same place in every slot.
   paint::value_detail(c, 4, 0.7, 0.2);
-  paint::even_columns(c, overhang, kSlot, 1.0);
+  // Three times: a pass cannot fully lift a column whose highlights
+  // already clip (the wall's seam under the crust, a run of glints); the
+  // next evens out what it left.
+  for (int pass = 0; pass < 3; ++pass) paint::even_columns(c, overhang, kSlot, 1.0);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash
@@ -341,13 +447,10 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
   cairo_new_path(cr);
   const int drips = 4 + level * 2;
   for (int i = 0; i < drips; ++i) {
-    // Alternate sides so both neighbours get runs.
-    double x = (i % 2 == 0) ? n.range(2, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 2);
-    double w = n.range(3, 7), len = n.range(30, 90 + level * 35);
-    drip_path(cr, x, 0, len, w);
-    fill_ooze(cr, x - w / 2, x + w / 2, 0.8, 1.5, film_ooze);
-    cairo_new_path(cr);
-    wet_highlight(cr, x - w * 0.15, 6, len * 0.85, 0.9, 0.55);
+    // Alternate sides so both neighbours get runs, thick enough to be seen.
+    double x = (i % 2 == 0) ? n.range(3, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 3);
+    double w = n.range(4.5, 7.5), len = n.range(30, 90 + level * 35);
+    thick_run(cr, x, 0, len, w, n.range(1.3, 1.8));
   }
   // Fine web across the gap into the next slot.
   for (int i = 0; i < level + 1; ++i) {
