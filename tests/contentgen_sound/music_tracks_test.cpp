@@ -250,16 +250,21 @@ TEST(MusicTracks, TheMenuTracksSingAboveAPedalNotUnderIt) {
 }
 
 TEST(MusicTracks, EachPieceSitsInTheKeyItWasWrittenIn) {
-  // The menu song is in D minor, the game piece in E Phrygian: its tonic
-  // E is what the chromagram must find, whatever mode the profiles name.
+  // The menu song is in D minor, the game piece in E Phrygian, the band
+  // piece in F sharp minor, a key apart from it: the tonic is what the
+  // chromagram must find, whatever mode the profiles name.
   const std::pair<const char*, int> expected[] = {
-      {"track0_0.ogg", 2}, {"track0_1.ogg", 2}, {"track1_0.ogg", 4}, {"track1_1.ogg", 4}};
+      {"track0_0.ogg", 2}, {"track0_1.ogg", 2}, {"track1_0.ogg", 4}, {"track1_1.ogg", 6}};
   for (const auto& [file, tonic] : expected) {
     const Decoded& d = heard(file).pcm;
     contentgen::measure::Chroma c = contentgen::measure::chromagram(mono(d), d.rate);
     contentgen::measure::Key k = contentgen::measure::key_of(c);
     EXPECT_EQ(contentgen::measure::pitch_class_name(k.tonic), contentgen::measure::pitch_class_name(tonic)) << file;
-    EXPECT_EQ(std::max_element(c.begin(), c.end()) - c.begin(), tonic) << file << ": strongest pitch class";
+    // The strongest pitch class belongs to the home chord: the tonic, its
+    // third or its fifth, not a note the key does not rest on.
+    const auto strongest = static_cast<int>(std::max_element(c.begin(), c.end()) - c.begin());
+    const int above = (strongest - tonic + 12) % 12;
+    EXPECT_TRUE(above == 0 || above == 3 || above == 4 || above == 7) << file << ": strongest pitch class " << strongest;
   }
 }
 

@@ -1,8 +1,9 @@
-// The second in-game piece: a driving hunt in E minor at 140 beats a
-// minute for a rock band and synths, in five sections, played through the
-// General MIDI sound font. It shares nothing with the orchestral piece but
-// its home note, so switching the music variant gives a new score, not a
-// new arrangement.
+// The second in-game piece: a driving hunt at 140 beats a minute for a
+// rock band and synths, in five sections, played through the General MIDI
+// sound font. It is written round E but sounds a whole tone up, in F sharp
+// minor, whose home chord shares no note with the orchestral piece's E
+// minor, so switching the music variant gives a new score and a new key,
+// not a new arrangement. (Section keys below are as written.)
 //   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
 //                         a shaker and a kick; the tune creeps in on the lead.
 //   Run     (12-35)       the full kit, power chords on E C G D, then in
@@ -61,14 +62,17 @@ struct Chord {
 };
 constexpr int kE = 40, kB = 47, kA = 45;
 constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{45, 4}, Am{45, 3},
-    Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4};
+    Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4}, Db{37, 4}, Bbm{46, 3};
 
 // A chord a bar, never the same eight bars twice. The run goes E C G D,
 // turns to B minor's world, then climbs through one-bar changes; the surge
 // moves from A minor through G to the Phrygian F and lands on B.
 const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, Fs, Fs,
                               C, D, G, Em, Am, D, F, F};
-const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Cm, Cm, Ab, Ab, Fm, Fm, Bb, Bb, Cm, Cm, G, G};
+// The drift never goes back over its own steps: where the glockenspiel is
+// silent it turns through D flat, B flat minor and E flat instead of
+// returning to C minor.
+const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Db, Db, Ab, Ab, Fm, Fm, Bbm, Bbm, Eb, Eb, G, G};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
 
@@ -306,6 +310,7 @@ LoopCanvas game_pulse() {
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
   s.humanise(0x1407u, 6, 0.01);
+  s.transpose(2);
 
   stalk(s);
   run(s);

@@ -59,12 +59,12 @@ constexpr int kPursuit = 16, kHive = 32, kAssault = 48, kEbb = 60;
 // A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
 // leans on A and on B flat, the tritone above home, and ends on B, a
 // third under the hive's G; the assault climbs from home
-// through C, D, B minor, G and A, and the ebb falls C G F into the
-// opening's E.
+// through C, D, B minor, G and A, and the ebb falls C, A minor, then turns
+// on B major, the dominant, which resolves into the opening's E minor.
 constexpr int kF = 41, kG = 43, kD = 38, kC = 36, kA = 45, kBb = 46, kB = 47;
 const int kPatrolRoots[16] = {kE, kE, kE, kE, kF, kF, kE, kE, kG, kG, kB, kB, kC, kC, kB, kB};
 const int kPursuitRoots[16] = {kA, kA, kBb, kBb, kE, kE, kG, kG, kF, kF, kE, kE, kBb, kBb, kB, kB};
-const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kG, kG, kF, kF};
+const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kA, kA, kB, kB};
 
 // Bars the chord starting at `in` lasts, or 0 when `in` carries on the
 // chord of the bar before.
@@ -297,10 +297,14 @@ void assault(NoteScore& s) {
       for (int x = 0; x < 16; x += 2)
         s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (hold > 0) {
-      const auto t = triad(root);
+      // The last chord is the dominant, B major with its seventh, so the
+      // loop's end leans into the opening rather than away from it.
+      const bool turn = bar + hold >= kTiming.bars && root == kB;
+      const auto t = turn ? std::array<int, 3>{root, root + 4, root + 7} : triad(root);
       s.note(kDrone, bar, 0, root, 80, hold * 4);
       s.note(kDrone, bar, 0, t[2], 70, hold * 4);
       if (ebb) s.note(kHigh, bar, 0, t[1] + 36, 56, hold * 4);
+      if (turn) s.note(kHigh, bar, 0, root + 34, 50, hold * 4);
       if (!ebb) {
         for (int k : triad(root + 12)) {
           s.note(kBrass, bar, 0, k, 100, 0.6);
@@ -331,8 +335,8 @@ void assault(NoteScore& s) {
   phrase(s, kHorn, kAssault + 10, kCallDown, 1, 100);
   phrase(s, kHigh, kAssault + 10, kCall, 13, 92);
   phrase(s, kHorn, kEbb, kCallDown, -4, 84);
-  phrase(s, kHorn, kEbb + 2, kCall, -2, 76);
-  phrase(s, kHorn, kEbb + 4, kCallUp, -4, 70);
+  phrase(s, kHorn, kEbb + 2, kCall, 0, 76);
+  phrase(s, kHorn, kEbb + 4, kCall, -1, 70);  // D sharp, the leading note, to E
 }
 
 }  // namespace

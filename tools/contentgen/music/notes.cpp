@@ -58,6 +58,7 @@ void NoteScore::note(int channel, int bar, double beat, int key, int velocity, d
   }
   size_t on = tm_.at(bar, beat);
   size_t off = on + std::max<size_t>(1, static_cast<size_t>(beats * tm_.beat_frames()));
+  if (ch != kDrumChannel) key += transpose_;  // drum keys name instruments, not pitches
   notes_.push_back({on, off, ch, clamp7(key), clamp7(std::max(1, velocity))});
 }
 

@@ -30,6 +30,9 @@ class NoteScore {
   // Instrument (General MIDI program, 0-based), channel volume and pan
   // (-1 .. 1), set at the start of the loop.
   void instrument(int channel, int program, int volume, float pan);
+  // Every pitched note written from here on sounds `semitones` higher, so
+  // a piece composed round one home note can be placed in another key.
+  void transpose(int semitones) { transpose_ = semitones; }
   // A note of `beats` beats at `velocity` (1..127).
   void note(int channel, int bar, double beat, int key, int velocity, double beats);
   // Expression (0..127), moved in steps of an eighth of a beat from `from`
@@ -72,6 +75,7 @@ class NoteScore {
   std::vector<Held> notes_;
   void breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   uint32_t feel_ = 0;
+  int transpose_ = 0;
   int volume_[16] = {};      // each channel's volume as instrument() set it
   double breath_[16] = {};   // how deep each note's swell goes, 0 for none
   int double_of_[16];        // the channel a second desk copies, or -1

@@ -180,6 +180,7 @@ void level_seam(LoopCanvas& c, double span_s) {
   // Compared over 3 s, as a loudness meter's short-term reading hears it.
   const size_t n = c.size(), window = std::min<size_t>(3 * kRate, n / 4);
   const size_t span = std::min(std::max(dsp::frames(span_s, kRate), window), n / 2);
+  const size_t back = std::min(dsp::frames(0.2, kRate), span / 4);
   // The ramp reaches only part of the compared window at full gain, so
   // the match is made in a few rounds.
   for (int round = 0; round < 3; ++round) {
@@ -187,10 +188,16 @@ void level_seam(LoopCanvas& c, double span_s) {
     if (before <= 0.0 || after <= 0.0) return;
     const double step_db = std::clamp(10.0 * std::log10(after / before), -6.0, 6.0);
     if (std::fabs(step_db) < 0.25) return;
-    // A raised-cosine ramp: no corner where it starts, level at the wrap.
+    // A raised-cosine ramp: no corner where it starts, level by the wrap.
+    // In the last fifth of a second the gain eases back to unity, so the
+    // final sample runs on into the untouched opening without a step (a
+    // gain still raised at the wrap would cut the waveform and tick).
+    const size_t rise = span - back;
     for (size_t i = 0; i < span; ++i) {
-      double u = static_cast<double>(i + 1) / static_cast<double>(span);
-      double g = std::pow(10.0, step_db * 0.5 * (1.0 - std::cos(kPi * u)) / 20.0);
+      double shape = 1.0;
+      if (i < rise) shape = 0.5 * (1.0 - std::cos(kPi * static_cast<double>(i + 1) / static_cast<double>(rise)));
+      else shape = 0.5 * (1.0 + std::cos(kPi * static_cast<double>(i - rise + 1) / static_cast<double>(back)));
+      double g = std::pow(10.0, step_db * shape / 20.0);
       size_t at = n - span + i;
       c.left()[at] = static_cast<float>(c.left()[at] * g);
       c.right()[at] = static_cast<float>(c.right()[at] * g);

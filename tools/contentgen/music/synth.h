@@ -60,8 +60,9 @@ void contour(LoopCanvas& c, const std::vector<LevelPoint>& points);
 
 // Brings the last `span_s` seconds of the loop, on a smooth ramp, to the
 // loudness of its first seconds, so that the wrap back to the opening
-// neither drops nor jumps. Leaves the loop alone when the two sides
-// already match within a quarter of a decibel.
+// neither drops nor jumps; the gain is back at unity on the last sample,
+// so the waveform runs on into the opening without a step. Leaves the loop
+// alone when the two sides already match within a quarter of a decibel.
 void level_seam(LoopCanvas& c, double span_s);
 
 // Every track is mastered to this integrated loudness, so that switching
