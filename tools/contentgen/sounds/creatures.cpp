@@ -97,6 +97,8 @@ Buf creature_attack(int kind) {
       add_hiss(b, rng, 0.0, 0.12f, 3800.0f, 0.35f);
       // Small and thin: no chest at all under 600 Hz, a nasal ring at 1 kHz.
       colour(b, {{Colour::HighPass, 600.0f}, {Colour::HighPass, 600.0f}, {Colour::Peak, 1000.0f, 5.0f, 0.9f}});
+      restless(b, 0xA2u, 800.0f, 1800.0f, 0.3f, 0.3f);
+      open_at_peak(b, 0.03f, 0.35f);
       return b;
     }
     case 3: {  // queen: a deep roar rising into a shriek
@@ -119,7 +121,10 @@ Buf creature_attack(int kind) {
       // The queen is the biggest throat: her roar's middle at 700 Hz full
       // and its top rolled off, never a thin whistle.
       colour(b, {{Colour::LowPass, 4500.0f}, {Colour::Peak, 700.0f, 1.0f, 0.9f}});
-      return add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
+      restless(b, 0xA3u, 450.0f, 1400.0f, 0.35f, 0.35f);
+      Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
+      open_at_peak(wet, 0.04f, 0.9f);
+      return wet;
     }
     default: {  // warrior: a snarl through its teeth, rising into a screech
       Buf b = shriek({.seconds = 0.8f,
@@ -133,6 +138,8 @@ Buf creature_attack(int kind) {
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       // The warrior's weight: a deep chest boom under the snarl.
       colour(b, {{Colour::Peak, 70.0f, 1.5f, 0.9f}});
+      restless(b, 0xA1u, 500.0f, 1500.0f, 0.35f, 0.3f);
+      open_at_peak(b, 0.04f, 0.5f);
       return b;
     }
   }
@@ -153,6 +160,8 @@ Buf creature_death(int kind) {
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
       // The small body's squeal still has a throat in it at 400 Hz.
       colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}});
+      restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
+      open_at_peak(b, 0.04f, 0.45f);
       return b;
     }
     case 3: {  // queen: a long falling roar
@@ -172,7 +181,10 @@ Buf creature_death(int kind) {
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Hollowed at 400 Hz: a cavernous roar rather than a man's moan.
       colour(b, {{Colour::Peak, 400.0f, -0.7f, 0.9f}});
-      return add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+      restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
+      Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+      open_at_peak(wet, 0.04f, 1.2f);
+      return wet;
     }
     default: {  // warrior: a scream that breaks and drowns
       Buf b = shriek({.seconds = 1.1f,
@@ -200,6 +212,8 @@ Buf creature_death(int kind) {
       // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
       // of air high above it.
       colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 3.0f, 0.9f}});
+      restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
+      open_at_peak(b, 0.04f, 0.6f);
       return b;
     }
   }
@@ -219,12 +233,15 @@ Buf creature_death_far(int kind) {
       float x = hp(near[i]);
       thin[i] = duct(x) * 1.4f + x * 0.25f;
     }
-    return add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    Buf far = add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    open_at_peak(far, 0.05f, 0.6f);
+    return far;
   }
   Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
   Buf hall = add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
   // The hall's tail dies away within the sound's length.
   decay_out(hall, kRate, 0.6f);
+  open_at_peak(hall, 0.06f, 0.8f);
   return hall;
 }
 
@@ -235,8 +252,10 @@ Buf egg_death() {
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.012f, 1.5f);
   add_noise_burst(b, rng, 0.018, 1700.0f, 2.0f, 0.01f, 1.0f);
   add_thump(b, 0.01, 300.0f, 160.0f, 0.06f, 0.25f);
+  // The slops come unevenly, bunched and then spread, as the contents give.
+  double at = 0.03;
   for (int k = 0; k < 9; ++k) {
-    double at = 0.05 + 0.06 * k + rng.range(0.0f, 0.03f);
+    at += rng.range(0.015f, 0.12f);
     add_noise_burst(b, rng, at, rng.range(300.0f, 900.0f), 4.0f, rng.range(0.02f, 0.05f), 1.4f * (1.0f - k / 11.0f));
     add_thump(b, at, rng.range(300.0f, 500.0f), 180.0f, 0.03f, 0.2f);
     // Each slop spatters: a few wet ticks high above it.
@@ -244,11 +263,15 @@ Buf egg_death() {
                     1.0f * (1.0f - k / 11.0f));
   }
   // The shell's splinters settle after the crack.
-  for (int k = 0; k < 5; ++k) add_noise_burst(b, rng, 0.03 + 0.035 * k, rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
+  for (int k = 0; k < 5; ++k) {
+    add_noise_burst(b, rng, 0.02 + 0.03 * k + rng.range(0.0f, 0.025f), rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
+  }
   // Wet and low: the slops' body kept, the crack's top rolled off steeply
   // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.
   colour(b, {{Colour::HighPass, 150.0f}, {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f},
              {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 900.0f, -0.85f, 0.9f}});
+  // A late slop dies away rather than being cut off at the end.
+  decay_out(b, kRate, 0.15f);
   return b;
 }
 

@@ -45,6 +45,33 @@ struct Contour {
   float at(float t) const;
 };
 
+// A slow random walk between -1 and 1: a new point every `min_s`..`max_s`
+// seconds, eased between points, so what it drives drifts without a rate
+// the ear could lock onto.
+class Wander {
+ public:
+  Wander(uint32_t seed, float min_s, float max_s, int rate);
+  float next();
+
+ private:
+  dsp::Rng rng_;
+  size_t min_, max_, left_ = 0, len_ = 1;
+  float from_ = 0.0f, to_ = 0.0f;
+};
+
+// Keeps a cry alive: a resonance that wanders between lo_hz and hi_hz, an
+// uneven swell in loudness of up to `depth`, and breath blown through the
+// same resonance at `breath` of the cry's own level, so no steady stack of
+// overtones is left standing.
+void restless(Buf& b, uint32_t seed, float lo_hz, float hi_hz, float depth, float breath);
+
+// Brings a cry to its full strength within its first `hold_s`: a quiet
+// opening is lifted toward the cry's loudest moment, and past the opening
+// the 10 ms loudness is held under a ceiling that falls away from the
+// opening's peak over `fall_s`, so however the body swells the cry opens
+// at its loudest. Under the ceiling every movement is kept.
+void open_at_peak(Buf& b, float hold_s, float fall_s);
+
 // A creature shriek: harsh FM tone plus breathy noise with rough amplitude.
 struct ShriekParams {
   float seconds;
@@ -79,6 +106,9 @@ struct VoiceParams {
   float formant_scale = 1.0f;
   float rasp = 0.2f;
   float jitter = 0.02f;
+  float vibrato = 0.0f;  // depth of a 5-6 Hz tremble in pitch
+  float drift = 0.0f;    // depth of a slow uneven wander in pitch
+  float shimmer = 0.0f;  // each glottal pulse's loudness varies by up to this share
   float attack_s = 0.02f;
   float release_s = 0.12f;
   uint32_t seed = 1;

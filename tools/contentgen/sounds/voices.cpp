@@ -39,7 +39,10 @@ Buf grunt(const Grunt& g) {
                  .formant_scale = g.formant_scale,
                  .rasp = 0.18f,
                  .jitter = 0.05f,
-                 .attack_s = 0.003f,
+                 .vibrato = 0.035f,
+                 .drift = 0.06f,
+                 .shimmer = 0.3f,
+                 .attack_s = 0.02f,
                  .release_s = g.seconds * 0.45f,
                  .seed = g.seed});
   Rng rng(g.seed ^ 0x5A5Au);
@@ -69,14 +72,17 @@ Buf grunt(const Grunt& g) {
   for (float& s : b) s += f2(s) * 2.0f + f3(s) * 1.5f;
   // The glottis slamming open: a sharp click of air right at the start,
   // then air pushed through the whole cry, strongest in its first breath.
-  Biquad click, air_lo, air_hi;
+  Biquad click, air_lo, air_hi, aspirate;
   click.bandpass(1800.0f * fs, 1.0f, kRate);
+  aspirate.bandpass(3200.0f * fs, 0.9f, kRate);
   air_lo.highpass(1100.0f * fs, 0.7f, kRate);
   air_hi.lowpass(5500.0f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     const float n = rng.bi();
     b[i] += click(n) * 3.0f * std::exp(-t / 0.004f);
+    // The breath rushes out just ahead of the voice: an "h" high in the mouth.
+    b[i] += aspirate(n) * 2.2f * std::exp(-t / 0.03f);
     b[i] += air_hi(air_lo(n)) * g.breath * (0.35f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
   }
   // The gasp after the blow: a short ragged breath.
@@ -96,12 +102,13 @@ Buf grunt(const Grunt& g) {
 Buf pain(bool female) {
   // A grunt forced out by a blow: the glottis slams open, the pitch leaps
   // and falls, the mouth opens from "uh" to "ah", and it ends in a gasp.
-  // He is low, broad and a little longer, his grunt choked in the throat
-  // (nothing under 300 Hz or over 2.5 kHz, strongest at 0.8-1 kHz); she is
+  // He is low, broad and a little longer, his grunt from the throat
+  // (nothing under 300 Hz, strongest at 0.8-1 kHz, breath above it); she is
   // higher, brighter and quicker, with more air in her voice.
   if (female) {
     Buf b = grunt({.seconds = 0.27f,
-                  .pitch = {{{0.0f, 290.0f}, {0.02f, 420.0f}, {0.09f, 360.0f}, {0.27f, 210.0f}}},
+                  .pitch = {{{0.0f, 290.0f}, {0.02f, 420.0f}, {0.05f, 435.0f}, {0.1f, 415.0f}, {0.16f, 360.0f},
+                             {0.22f, 280.0f}, {0.27f, 215.0f}}},
                   .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
                   .formant_scale = 1.2f,
                   .breath = 0.22f,
@@ -111,14 +118,15 @@ Buf pain(bool female) {
     return b;
   }
   Buf b = grunt({.seconds = 0.36f,
-                .pitch = {{{0.0f, 120.0f}, {0.025f, 190.0f}, {0.12f, 165.0f}, {0.36f, 85.0f}}},
+                .pitch = {{{0.0f, 120.0f}, {0.025f, 190.0f}, {0.06f, 198.0f}, {0.12f, 188.0f}, {0.2f, 160.0f},
+                           {0.28f, 120.0f}, {0.36f, 88.0f}}},
                 .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
                 .formant_scale = 1.0f,
                 .breath = 0.14f,
                 .creak_hz = 38.0f,
                 .seed = 0x9A1Du});
-  colour(b, {{Colour::HighPass, 300.0f}, {Colour::HighPass, 300.0f}, {Colour::LowPass, 2500.0f},
-             {Colour::LowPass, 2500.0f}, {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
+  colour(b, {{Colour::HighPass, 300.0f}, {Colour::HighPass, 300.0f}, {Colour::LowPass, 6000.0f},
+             {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
              {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
   return b;
 }
@@ -130,7 +138,10 @@ Buf colonist_death() {
                  .vowels = {kVowelA, kVowelA, kVowelO, kVowelU, kNasalM},
                  .rasp = 0.45f,
                  .jitter = 0.08f,
-                 .attack_s = 0.03f,
+                 .vibrato = 0.03f,
+                 .drift = 0.06f,
+                 .shimmer = 0.35f,
+                 .attack_s = 0.01f,
                  .release_s = 0.5f,
                  .seed = 0xC01u});
   Rng rng(0xC02u);
@@ -154,6 +165,8 @@ Buf colonist_death() {
              {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.45f);
+  restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
+  open_at_peak(b, 0.05f, 0.6f);
   return b;
 }
 
