@@ -79,6 +79,29 @@ TEST_P(MusicTrack, LoopsWithoutAClick) {
   }
 }
 
+TEST_P(MusicTrack, WrapsNoRougherThanTheMusicWithinTwentyFiveMilliseconds) {
+  // The codec's error lands on the last samples too; at the wrap neither
+  // the step nor the bend may exceed the largest of either within 25 ms
+  // on both sides, or each pass of the loop ticks.
+  Decoded d;
+  ASSERT_TRUE(decode(std::string(RX_CONTENT_DIR) + "/data/music/" + GetParam(), d));
+  const size_t span = static_cast<size_t>(d.rate) / 40;
+  for (const std::vector<float>* ch : {&d.left, &d.right}) {
+    ASSERT_GT(ch->size(), 4 * span);
+    std::vector<double> run(ch->end() - static_cast<std::ptrdiff_t>(span), ch->end());
+    run.insert(run.end(), ch->begin(), ch->begin() + static_cast<std::ptrdiff_t>(span));
+    const size_t j = span;  // run[j - 1] is the last sample, run[j] the first
+    double max_step = 0, max_bend = 0;
+    for (size_t i = 1; i + 1 < run.size(); ++i) {
+      if (i != j - 1) max_step = std::max(max_step, std::fabs(run[i + 1] - run[i]));
+      if (i != j - 1 && i != j) max_bend = std::max(max_bend, std::fabs(run[i - 1] - 2 * run[i] + run[i + 1]));
+    }
+    EXPECT_LE(std::fabs(run[j] - run[j - 1]), max_step) << (ch == &d.left ? "left" : "right");
+    for (size_t i : {j - 1, j})
+      EXPECT_LE(std::fabs(run[i - 1] - 2 * run[i] + run[i + 1]), max_bend) << (ch == &d.left ? "left" : "right");
+  }
+}
+
 TEST(MusicTracks, VariantsDiffer) {
   // The enhanced and plain variants are different arrangements, not copies.
   for (const char* pair : {"track0_", "track1_"}) {

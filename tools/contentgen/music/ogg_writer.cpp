@@ -3,6 +3,7 @@
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace contentgen::music {
 
@@ -19,7 +20,8 @@ void append_page(Bytes& out, const ogg_page& og) {
 
 }  // namespace
 
-Bytes encode_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float quality, bool loop) {
+Bytes encode_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float quality, bool loop,
+                 size_t lead_out_fade) {
   if (left.size() != right.size() || left.empty()) return {};
   vorbis_info vi;
   vorbis_info_init(&vi);
@@ -84,9 +86,17 @@ Bytes encode_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float qu
     long count = static_cast<long>(std::min<size_t>(kBlock, n - pos));
     float** buf = vorbis_analysis_buffer(&vd, count);
     for (long i = 0; i < count; ++i) {
-      size_t src = (pos + static_cast<size_t>(i)) % len;
-      buf[0][i] = std::clamp(left[src], -1.0f, 1.0f);
-      buf[1][i] = std::clamp(right[src], -1.0f, 1.0f);
+      size_t at = pos + static_cast<size_t>(i), src = at % len;
+      float g = 1.0f;
+      if (at >= len && lead_out_fade > 0) {
+        // Raised-cosine fade from full level at the wrap to silence.
+        size_t into = at - len;
+        g = into >= lead_out_fade ? 0.0f
+                                  : 0.5f + 0.5f * std::cos(3.14159265f * static_cast<float>(into) /
+                                                           static_cast<float>(lead_out_fade));
+      }
+      buf[0][i] = g * std::clamp(left[src], -1.0f, 1.0f);
+      buf[1][i] = g * std::clamp(right[src], -1.0f, 1.0f);
     }
     vorbis_analysis_wrote(&vd, count);
     drain();

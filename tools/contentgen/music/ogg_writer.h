@@ -16,6 +16,13 @@ namespace contentgen::music {
 // again, and the stream is closed on the first packet that reaches the
 // end, its granule position cutting the surplus. Both edges are thus coded
 // in context and the ending joins the opening without a click.
-Bytes encode_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float quality, bool loop);
+//
+// A loud attack early in the opening can still spread codec noise back
+// over the last samples (they share a long block with it); a nonzero
+// `lead_out_fade` fades the fed-again opening out over that many samples so
+// the closing blocks see a quieter continuation. It only shapes what the
+// decoder discards.
+Bytes encode_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float quality, bool loop,
+                 size_t lead_out_fade = 0);
 
 }  // namespace contentgen::music

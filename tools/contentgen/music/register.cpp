@@ -1,6 +1,6 @@
 // Registers the four music tracks: menu and game, each in two variants
 // that are pieces of their own.
-#include "music/ogg_writer.h"
+#include "music/loop_join.h"
 #include "music/score.h"
 #include "registry.h"
 
@@ -10,7 +10,7 @@ namespace {
 constexpr float kQuality = 0.3f;
 
 Bytes encoded(const music::LoopCanvas& c) {
-  return music::encode_ogg(c.left(), c.right(), music::kRate, kQuality, true);
+  return music::encode_loop_ogg(c.left(), c.right(), music::kRate, kQuality);
 }
 }  // namespace
 
