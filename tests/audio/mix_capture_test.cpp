@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "disk_capture.h"
+
 #include "state/archive.h"
 #include "state/asset_plan.h"
 #include "app/demo.h"
@@ -51,11 +53,7 @@ struct Capture {
 // Plays a demo from MAIN MENU with the menu music on, for capture_seconds of mixed
 // output, and reads back what the disk driver wrote (32-bit float stereo).
 bool capture_demo(const fs::path& file, Capture& out) {
-  plat::shutdown();  // whatever driver an earlier test opened
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
-  // The driver waits this long per buffer of 46 ms: about four times real time.
-  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  disk_capture::use_disk_driver(file);
   if (!plat::init(true)) return false;
   register_embedded_archive();
   if (!plat::audio_open()) return false;
@@ -99,21 +97,8 @@ bool capture_demo(const fs::path& file, Capture& out) {
   out.deepest_limit = plat::audio_deepest_limit();
   out.game_frames = ticks;
   stopmusic();
-  plat::shutdown();
-  unsetenv("SDL_DISKAUDIOFILE");
-  unsetenv("SDL_DISKAUDIODELAY");
-  // Later tests in this process find the silent driver open, as they expect.
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  plat::init(true);
-  plat::audio_open();
-
-  std::ifstream f(file, std::ios::binary);
-  std::vector<float> interleaved;
-  float pair[2];
-  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) {
-    out.left.push_back(pair[0]);
-    out.right.push_back(pair[1]);
-  }
+  disk_capture::back_to_silent_driver();
+  disk_capture::read_capture(file, out.left, out.right);
   return out.left.size() >= wanted;
 }
 

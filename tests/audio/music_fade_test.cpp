@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "disk_capture.h"
+
 #include "audio/sound.h"
 #include "platform/platform.h"
 #include "platform/sound_placing.h"
@@ -52,28 +54,18 @@ void wait_mixed(uint64_t frames) {
 }
 
 // Reopens the audio on SDL's disk driver, writing what the mixer plays to
-// `capture` at about real time.
+// `capture`.
 bool start_disk_capture(const fs::path& capture) {
-  plat::shutdown();
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-  setenv("SDL_DISKAUDIODELAY", "12", 1);
+  disk_capture::use_disk_driver(capture);
   return plat::init(true) && plat::audio_open();
 }
 
 // Puts the silent dummy driver back for the tests that follow and returns
 // the left channel of what was captured.
 std::vector<float> finish_disk_capture(const fs::path& capture) {
-  plat::shutdown();
-  unsetenv("SDL_DISKAUDIOFILE");
-  unsetenv("SDL_DISKAUDIODELAY");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  plat::init(true);
-  plat::audio_open();
-  std::vector<float> left;
-  std::ifstream f(capture, std::ios::binary);
-  float pair[2];
-  while (f.read(reinterpret_cast<char*>(pair), sizeof pair)) left.push_back(pair[0]);
+  disk_capture::back_to_silent_driver();
+  std::vector<float> left, right;
+  disk_capture::read_capture(capture, left, right);
   return left;
 }
 
