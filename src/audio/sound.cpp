@@ -33,10 +33,11 @@ bool mayplay(int sound) {
 // and must be understood, so the music makes real room for them. The gun
 // and the tracker beeps come every few hundred milliseconds in a fight: a
 // deep step under them would hold the music far down and pump with every
-// shot, so they take only a slight step, enough to clear their midrange.
+// shot. A shot takes a moderate step, enough for its crack and thump to
+// stand out of the music; a beep only a slight one, to clear its tone.
 constexpr float pleastepback_db = -12.0f;
 constexpr float shriekstepback_db = -6.0f;
-constexpr float shotstepback_db = -2.5f;
+constexpr float shotstepback_db = -4.5f;
 constexpr float beepstepback_db = -2.5f;
 
 bool isshriek(int sound) {

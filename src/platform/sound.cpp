@@ -3,8 +3,8 @@
 // channel has finished or been taken by a later sound.
 //
 // The mix is summed in floating point, which does not clip, with headroom:
-// every effect channel plays 4 dB under full scale and the music 6 dB, so a
-// single effect peaks at -5 dBFS and the music at -7; the sum goes through
+// every effect channel plays 2 dB under full scale and the music 5 dB, so a
+// single effect peaks near -3 dBFS and the music near -7; the sum goes through
 // a look-ahead limiter that holds the output under -1.5 dBFS between samples
 // too, so sounds that meet never clip. The device takes 2048 frames (46 ms) at a
 // time, which a loaded machine keeps fed. When the device is lost (the
@@ -30,11 +30,12 @@ namespace {
 constexpr int mix_channels = 128;
 constexpr int mix_rate = 44100;
 constexpr int buffer_frames = 2048;
-// Effects sit 4 dB down, the music 6 dB: the effects keep the order they
-// were levelled in, the gun stands clear of the music, and the sum of a few
-// sounds has room above it before the limiter has to act. (The music's
-// 6 dB is applied by its player in music.cpp.)
-constexpr float headroom_db = -4.0f;
+// Effects sit 2 dB down, the music 5 dB: the effects keep the order they
+// were levelled in, the gun stands clear of the music, and a minute of play
+// peaks near the limiter's ceiling with the limiter barely acting, so no
+// headroom goes unused. (The music's 5 dB is applied by its player in
+// music.cpp.)
+constexpr float headroom_db = -2.0f;
 const float channel_gain = std::pow(10.0f, headroom_db / 20.0f);
 constexpr float ceiling_db = -1.5f;
 // What the sound server is asked to keep queued ahead of the speaker.

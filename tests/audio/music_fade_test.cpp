@@ -177,7 +177,7 @@ TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
 
 TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   // A shot (silent here, so only the music is heard) steps the music back
-  // slightly, about 2.5 dB; with SOUND off nothing plays and the music stays
+  // moderately, about 4.5 dB; with SOUND off nothing plays and the music stays
   // where it is.
   const fs::path dir = fs::temp_directory_path() / ("rx907-shotduck-" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -228,8 +228,8 @@ TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   const long half = first + static_cast<long>((rate / 2 + rate * 2) / period);
   ASSERT_LT(half + 20, last);
   const auto on_low = std::min_element(cycle_peak.begin() + first, cycle_peak.begin() + half);
-  EXPECT_GT(*on_low, top * 0.68f) << "about 2.5 dB, not more";
-  EXPECT_LT(*on_low, top * 0.8f) << "stepped back under the shot";
+  EXPECT_GT(*on_low, top * 0.54f) << "about 4.5 dB, not more";
+  EXPECT_LT(*on_low, top * 0.66f) << "stepped back under the shot";
   const auto off_low = std::min_element(cycle_peak.begin() + half + 20, cycle_peak.begin() + last);
   EXPECT_GT(*off_low, top * 0.95f) << "SOUND off: no shot, no step back";
 }
