@@ -27,6 +27,25 @@ std::vector<double> whole_cycle_steps(const std::vector<double>& hz) {
   return inc;
 }
 
+// Turns a periodic loop round so that it starts, within the first
+// `within_s`, where the wave stands still (at a crest or a trough): the
+// mixer's jump from the last sample to the first is then the smallest step
+// of the sound, not a step across the steep flank of a loud cycle.
+Buf start_at_stillest(const Buf& loop, double within_s) {
+  const size_t n = loop.size();
+  if (n < 3) return loop;
+  const size_t limit = std::min(n, frames(within_s, kRate));
+  size_t best = 0;
+  float least = std::fabs(loop[0] - loop[n - 1]);
+  for (size_t k = 1; k < limit; ++k) {
+    const float step = std::fabs(loop[k] - loop[k - 1]);
+    if (step < least) least = step, best = k;
+  }
+  Buf out(n);
+  for (size_t i = 0; i < n; ++i) out[i] = loop[(i + best) % n];
+  return out;
+}
+
 }  // namespace
 
 Buf alarm_loop() {
@@ -61,11 +80,14 @@ Buf alarm_loop() {
   bell.bandpass(2500.0f, 1.6f, kRate);
   OnePoleHP hp;
   hp.set(60.0f, kRate);
-  return loop_through(raw, 3, [horn, bell, hp](float x) mutable {
+  Buf horned = loop_through(raw, 3, [horn, bell, hp](float x) mutable {
     float driven = std::tanh(x * 3.0f);
     float y = horn(x) * 1.5f + x * 0.5f + bell(driven) * 2.2f;
     return hp(y);
   });
+  // The file starts (and so wraps) at a crest of the horn's wave a few
+  // milliseconds into the whoop, where the wave barely moves.
+  return start_at_stillest(horned, 0.006);
 }
 
 Buf generator_loop() {
