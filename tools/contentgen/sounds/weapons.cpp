@@ -23,8 +23,8 @@ struct Take {
 
 const Take takes[] = {
     {1.00f, 3600.0f, 1.00f, 0.045f, 0x5407u, 0x5400u},
-    {1.05f, 3350.0f, 0.80f, 0.043f, 0x9C23u, 0x5EEDu},
-    {0.95f, 3850.0f, 1.20f, 0.050f, 0x2B6Du, 0x3E91u},
+    {1.05f, 3350.0f, 0.90f, 0.043f, 0x9C23u, 0x5EEDu},
+    {0.95f, 3850.0f, 1.10f, 0.050f, 0x2B6Du, 0x3E91u},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -104,7 +104,7 @@ void add_corridor(Buf& out, const Buf& dry) {
 // the report: the edge gives the shot about a tenth of its energy at
 // 4-8 kHz, the thump about a tenth below 150 Hz, and the blast keeps a
 // third at 150-800 Hz.
-constexpr float edge_gain = 8.0f;
+constexpr float edge_gain = 6.5f;
 constexpr float thump_gain = 1.2f;
 constexpr float blast_gain = 4.0f;
 
@@ -119,7 +119,7 @@ Buf gunshot(int variant) {
   Rng crack(k.crack_seed), rng(k.blast_seed);
   Buf b = blank(0.42);
   add_crack(b, crack, k.crack_hz, 0.7f);
-  add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 2.4f * k.body);
+  add_noise_burst(b, rng, 0.0005, 2000.0f * p, 1.8f, 0.024f, 3.6f * k.body);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   add_action(b);
