@@ -27,6 +27,25 @@ std::vector<double> whole_cycle_steps(const std::vector<double>& hz) {
   return inc;
 }
 
+// Turns a periodic loop round so that it starts, within the first
+// `within_s`, where the wave stands still (at a crest or a trough): the
+// mixer's jump from the last sample to the first is then the smallest step
+// of the sound, not a step across the steep flank of a loud cycle.
+Buf start_at_stillest(const Buf& loop, double within_s) {
+  const size_t n = loop.size();
+  if (n < 3) return loop;
+  const size_t limit = std::min(n, frames(within_s, kRate));
+  size_t best = 0;
+  float least = std::fabs(loop[0] - loop[n - 1]);
+  for (size_t k = 1; k < limit; ++k) {
+    const float step = std::fabs(loop[k] - loop[k - 1]);
+    if (step < least) least = step, best = k;
+  }
+  Buf out(n);
+  for (size_t i = 0; i < n; ++i) out[i] = loop[(i + best) % n];
+  return out;
+}
+
 }  // namespace
 
 Buf alarm_loop() {
@@ -61,11 +80,14 @@ Buf alarm_loop() {
   bell.bandpass(2500.0f, 1.6f, kRate);
   OnePoleHP hp;
   hp.set(60.0f, kRate);
-  return loop_through(raw, 3, [horn, bell, hp](float x) mutable {
+  Buf horned = loop_through(raw, 3, [horn, bell, hp](float x) mutable {
     float driven = std::tanh(x * 3.0f);
     float y = horn(x) * 1.5f + x * 0.5f + bell(driven) * 2.2f;
     return hp(y);
   });
+  // The file starts (and so wraps) at a crest of the horn's wave a few
+  // milliseconds into the whoop, where the wave barely moves.
+  return start_at_stillest(horned, 0.006);
 }
 
 Buf generator_loop() {
@@ -153,54 +175,59 @@ Buf generator_loop() {
   return raw;
 }
 
+namespace {
+
+// A heavy latch letting go or dropping home: steel bolt on steel keeper.
+// A dull knock with weight under it (the door's mass in the frame), a
+// short metallic ring of the bolt and a bright tick of the contact.
+void add_latch(Buf& b, Rng& rng, double at, float weight) {
+  add_thump(b, at, 170.0f, 95.0f, 0.03f, 0.2f * weight);
+  add_noise_burst(b, rng, at, 800.0f, 1.4f, 0.018f, 1.8f * weight);
+  add_ping(b, at, 1180.0f, 0.022f, 0.22f);
+  add_ping(b, at + 0.0015, 1730.0f, 0.014f, 0.12f);
+  add_noise_burst(b, rng, at, 3300.0f, 2.0f, 0.004f, 1.1f);
+}
+
+}  // namespace
+
 Buf door() {
-  // A latch clunks, the door runs aside on its motor with a short breath of
-  // air from the seals, and it thuds home, all in about 0.6 s: it is the
-  // sound heard most often, at every passage, so it is brief, and the air
-  // is low, so the fifteen doors of a walk through the complex never turn
-  // into a hiss.
+  // The latch clunks open, the door's servo drives it aside, whining up as
+  // it gathers speed and down as it brakes, its gears and rails under the
+  // whine, then the door thuds into the frame and the latch drops home, all
+  // in about 0.6 s: it is the sound heard most often, at every passage, so
+  // it is brief, and no part of it is a steady tone.
   Rng rng(0xD00Au);
   Buf b = blank(0.62);
-  add_noise_burst(b, rng, 0.0, 700.0f, 1.5f, 0.018f, 0.9f);
-  add_thump(b, 0.0, 180.0f, 95.0f, 0.04f, 0.35f);
-  // The latch is steel on steel: a bright tick at 3-4 kHz above the clunk,
-  // which is what places the door over the music's midrange.
-  add_noise_burst(b, rng, 0.002, 3400.0f, 2.5f, 0.006f, 3.2f);
-  add_ping(b, 0.002, 2650.0f, 0.022f, 0.2f);
-  Biquad air, motor_lp, rumble;
-  motor_lp.lowpass(900.0f, 0.9f, kRate);
-  rumble.bandpass(480.0f, 1.2f, kRate);
-  Phase motor, servo_ph;
-  const size_t s = frames(0.03, kRate), e = frames(0.44, kRate), air_end = frames(0.25, kRate);
+  add_latch(b, rng, 0.0, 1.3f);
+  Biquad gears, rails;
+  gears.bandpass(1100.0f, 1.5f, kRate);
+  rails.bandpass(420.0f, 1.1f, kRate);
+  OnePoleLP motor_lp;
+  motor_lp.set(700.0f, kRate);
+  Phase motor, whine;
+  const double run_from = 0.035, run_to = 0.44;
+  const size_t s = frames(run_from, kRate), e = frames(run_to, kRate);
   for (size_t i = s; i < e; ++i) {
-    float u = static_cast<float>(i - s) / (e - s);
-    float env = std::min(1.0f, u * 8.0f) * (u > 0.85f ? (1.0f - u) / 0.15f : 1.0f);
-    float hz = 190.0f + 60.0f * u;
-    float m = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
-    float run = m * 0.45f + rumble(rng.bi()) * 0.6f;
-    float breath = 0.0f;
-    if (i < air_end) {
-      float v = static_cast<float>(i - s) / (air_end - s);
-      if (i % 32 == 0) air.bandpass(1300.0f + 500.0f * v, 1.0f, kRate);
-      breath = air(rng.bi()) * 0.45f * std::sin(static_cast<float>(kPi) * v);
-    }
-    // The servo driving the door whines a little as it speeds up.
-    float servo = sine(servo_ph.step(2300.0f + 500.0f * u, kRate)) * 0.09f;
-    b[i] += (run + servo) * env + breath;
+    // Speed: up over the first third, a short cruise, braking to a stop.
+    const float u = static_cast<float>(i - s) / static_cast<float>(e - s);
+    const float speed = std::sin(static_cast<float>(kPi) * std::pow(u, 0.8f));
+    const float hz = 110.0f + 90.0f * speed;
+    const float body = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
+    // The servo's whine: the gear mesh seven times the motor, with its
+    // octave, swept with the speed, so it rises and falls, never a line.
+    const double w = whine.step(hz * 7.0f, kRate);
+    const float sing = (sine(w) + 0.3f * sine(2.0 * w)) * 0.13f * speed * speed;
+    const float grind = gears(rng.bi()) * 0.25f * speed;
+    const float rumble = rails(rng.bi()) * 0.2f * speed;
+    const float fade_in = std::min(1.0f, u * 20.0f);
+    b[i] += (body * 0.04f * speed + sing + grind + rumble) * fade_in;
   }
-  // The thud home, its ring damped by the frame so the tail is short.
-  add_thump(b, 0.43, 220.0f, 120.0f, 0.04f, 0.4f);
-  add_noise_burst(b, rng, 0.43, 600.0f, 1.0f, 0.025f, 1.5f);
-  add_ping(b, 0.435, 340.0f, 0.045f, 0.18f);
-  add_ping(b, 0.435, 770.0f, 0.035f, 0.1f);
-  // The bolt snapping into its keeper as the door seats.
-  add_noise_burst(b, rng, 0.445, 3900.0f, 3.0f, 0.005f, 2.6f);
-  add_ping(b, 0.445, 3100.0f, 0.016f, 0.15f);
-  // A presence lift at 2-3 kHz, where the music is thinnest, so the door
-  // stands clear of the score without being made louder.
-  Biquad presence;
-  presence.bandpass(2600.0f, 0.8f, kRate);
-  for (float& x : b) x += 0.8f * presence(x);
+  // The door meets the frame: a thud with the frame's damped ring, then the
+  // latch drops home.
+  add_thump(b, 0.435, 200.0f, 110.0f, 0.035f, 0.2f);
+  add_noise_burst(b, rng, 0.435, 520.0f, 1.0f, 0.022f, 1.3f);
+  add_ping(b, 0.44, 340.0f, 0.04f, 0.12f);
+  add_latch(b, rng, 0.465, 0.8f);
   return b;
 }
 

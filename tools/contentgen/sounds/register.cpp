@@ -31,7 +31,7 @@ constexpr float tracker = -20.0f;     // the players' own beeps
 constexpr float ui = -21.0f;          // pickups, chimes, the panel, the empty click
 constexpr float generator = -18.5f;   // a bed under the room: as loud as a middling effect, so the
                                       // game music does not mask it, and steady, so never tiring
-constexpr float door = -20.5f;        // heard at every passage, so under the alarm and the beeps
+constexpr float door = -20.3f;        // heard at every passage, so under the alarm and the beeps
 constexpr float distant = -22.0f;     // cries through the walls
 constexpr float tick = -23.0f;
 constexpr float squad_beep = -24.0f;  // another member's tracker

@@ -9,23 +9,22 @@ namespace {
 
 // One rifle in one short, neutral space, three takes. Each take is its own
 // shot: its own grain in the crack and the blast, a few per cent of pitch,
-// a slightly different body and tail, as one round differs from the next.
-// What stays the same is the rifle itself: its action, which cycles within
-// the first 50 ms (a burst fires every 90-140 ms, so nothing lands among
-// the next shot), and its room.
+// a slightly different body, as one round differs from the next. What
+// stays the same is the rifle itself: its action, which cycles within the
+// first 50 ms (a burst fires every 90-140 ms, so nothing lands among the
+// next shot), and the corridor it is fired in.
 struct Take {
   float pitch;      // scales every frequency of the report
   float crack_hz;   // centre of the crack's band
   float body;       // level of the bright body against the blast
   float blast_s;    // how long the low blast rings
-  float room;       // how much of the room answers
   uint32_t crack_seed, blast_seed;
 };
 
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0.55f, 0x5407u, 0x5400u},
-    {1.05f, 3350.0f, 0.80f, 0.043f, 0.50f, 0x9C23u, 0x5EEDu},
-    {0.95f, 3850.0f, 1.20f, 0.050f, 0.60f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0x5407u, 0x5400u},
+    {1.05f, 3350.0f, 0.90f, 0.043f, 0x9C23u, 0x5EEDu},
+    {0.95f, 3850.0f, 1.10f, 0.050f, 0x2B6Du, 0x3E91u},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -41,18 +40,21 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
-// The crack's top edge, 5-8 kHz, dying within a few milliseconds: the snap
-// that small speakers play and the ear places at once. It is added after
-// the saturator, which would otherwise flatten it into the blast.
+// The crack's top edge, 4-8 kHz: the snap that small speakers play and
+// the ear places at once, the shot's sharpest detail. It is added after
+// the saturator, which would otherwise flatten it into the blast. Its
+// grain differs from take to take, as one round's crack from the next.
 void add_crack_edge(Buf& b, Rng& rng, float gain) {
-  Biquad hp, lp;
-  hp.highpass(5000.0f, 0.7f, kRate);
-  lp.lowpass(8500.0f, 0.7f, kRate);
+  Biquad hp1, hp2, lp1, lp2;
+  hp1.highpass(3800.0f, 0.7f, kRate);
+  hp2.highpass(3800.0f, 0.7f, kRate);
+  lp1.lowpass(7800.0f, 0.7f, kRate);
+  lp2.lowpass(7800.0f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * std::exp(-t / 0.012f);
-    if (t > 0.06f) break;
-    b[i] += lp(hp(rng.bi())) * env * gain;
+    float env = std::min(1.0f, t / 0.0003f) * (0.5f * std::exp(-t / 0.005f) + 0.5f * std::exp(-t / 0.025f));
+    if (t > 0.08f) break;
+    b[i] += lp2(lp1(hp2(hp1(rng.bi())))) * env * gain;
   }
 }
 
@@ -77,43 +79,67 @@ void add_action(Buf& b) {
   add_thump(b, 0.041, 260.0f, 170.0f, 0.012f, 0.18f);
 }
 
-// The levels of the crack's edge and the thump against the report: the
-// edge about a tenth of the shot's energy, the thump about a sixth.
-constexpr float edge_gain = 2.6f;
+// The corridor the rifle is fired in, the same for every shot: the walls
+// answer after some 20 ms and the answer dies away over about half a
+// second, darker than the shot (the walls swallow the crack) and without
+// the thump (which would boom). It sits far enough under the report that
+// a burst keeps every shot distinct.
+constexpr float corridor_gain = 0.18f;
+
+void add_corridor(Buf& out, const Buf& dry) {
+  // Two sets of walls a little apart make the answer dense enough to die
+  // away smoothly rather than flutter.
+  Reverb walls(kRate, 0.3f, 0.4f), far_walls(kRate, 0.3f, 0.4f, 37);
+  Biquad no_boom, dark;
+  no_boom.highpass(170.0f, 0.7f, kRate);
+  dark.lowpass(4500.0f, 0.7f, kRate);
+  for (size_t i = 0; i < out.size(); ++i) {
+    float x = i < dry.size() ? dry[i] : 0.0f;
+    const float y = no_boom(x);
+    out[i] += dark(walls(y) + far_walls(y)) * corridor_gain;
+  }
+}
+
+// The levels of the crack's edge, the thump and the clean blast against
+// the report: the edge gives the shot about a tenth of its energy at
+// 4-8 kHz, the thump about a tenth below 150 Hz, and the blast keeps a
+// third at 150-800 Hz.
+constexpr float edge_gain = 6.5f;
 constexpr float thump_gain = 1.2f;
+constexpr float blast_gain = 4.0f;
 
 }  // namespace
 
 Buf gunshot(int variant) {
   // A sharp report: the crack, a bright body in the upper midrange, the
   // weight of the blast in the low midrange and a short chest thump at
-  // 80-120 Hz under it, the action cycling, then a small, evenly coloured
-  // room.
+  // 80-120 Hz under it, the action cycling, then the corridor's answer.
   const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   const float p = k.pitch;
   Rng crack(k.crack_seed), rng(k.blast_seed);
   Buf b = blank(0.42);
   add_crack(b, crack, k.crack_hz, 0.7f);
-  add_noise_burst(b, rng, 0.0005, 1800.0f * p, 1.8f, 0.024f, 3.0f * k.body);
+  add_noise_burst(b, rng, 0.0005, 2000.0f * p, 1.8f, 0.024f, 3.6f * k.body);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   add_action(b);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   add_crack_edge(b, crack, edge_gain);
   add_chest_thump(b, thump_gain);
+  // The blast's weight in the low midrange, kept clean of the saturator so
+  // the brighter crack does not thin the shot out.
+  add_noise_burst(b, rng, 0.0, 330.0f * p, 1.2f, 0.03f, blast_gain);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
   for (float& s : b) s = std::tanh(s * 1.2f) / std::tanh(1.2f);
 
-  // The room: a short, dense answer in the blast's own colour, rising over
-  // a few milliseconds and gone within a quarter of a second.
-  Buf dry = b;
-  Buf room = add_reverb(dry, kRate, 0.28f, 0.45f, 1.0f, 0.0);
-  for (size_t i = 0; i < b.size(); ++i) {
-    float t = static_cast<float>(seconds_at(i));
-    b[i] += (room[i] - dry[i] * 0.5f) * k.room * std::min(1.0f, t / 0.004f) * std::exp(-t / 0.07f);
-  }
+  // The corridor answers; the report itself is over by 0.42 s, its tail
+  // by about 0.75 s.
+  Buf shot = blank(0.75);
+  std::copy(b.begin(), b.end(), shot.begin());
+  add_corridor(shot, b);
+  b = std::move(shot);
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
   Biquad hp;
