@@ -118,7 +118,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -30 - 5 * C, -10}, {55 * W, 61 + 7 * C, 63}, {}, k.skin, 0);
+  m.ellipsoid({0, -32 - 5 * C, -10}, {54 * W, 61 + 7 * C, 62}, {}, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
   m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
@@ -138,7 +138,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float chin_y = 58 * L, chin_z = 20 + f.chin * 6;
   m.ellipsoid({0, 38 * L, 0}, {(27 + 4 * J) * W, 24 * L, 30}, {}, k.skin, 16);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (jw - 8), jy, -12}, 8 + 2 * J, k.skin, 16 - 4 * A);  // the jaw's angle
+    m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 14 - 3 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 17}, {14 * W, 18 * L, 15 - 4 * f.age}, {}, k.skin, 16);
@@ -297,7 +297,7 @@ void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
   m.ellipsoid({0, -44 - 5 * f.crown, -14}, {(56 + side) * f.width, 51 + 7 * f.crown + top, 63 + top * 0.3f}, {},
-              short_hair, 3);
+              short_hair, 4.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {

@@ -93,7 +93,7 @@ const Bones member_bones[15] = {
     {0.8f, 0.94f, 0.85f, 1.0f, 0.88f, 0.2f, -0.4f},   // Vance: tall narrow skull, long face
     {0.5f, 1.0f, 0.1f, 0.2f, 1.12f, 0.5f, -0.7f},     // Ingram: soft oval
     {0.2f, 1.04f, 0.3f, -0.8f, 1.0f, -0.4f, 0.1f},    // Yardley: short round head
-    {1.0f, 0.98f, 0.45f, 0.4f, 1.05f, 1.0f, -0.9f},   // Moreau: wide cheekbones to a narrow chin
+    {1.0f, 0.98f, 0.45f, 0.4f, 1.05f, 0.7f, -0.5f},   // Moreau: wide cheekbones to a narrow chin
     {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f},    // Castellan: angular, hard jaw
 };
 
