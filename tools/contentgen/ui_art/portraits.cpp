@@ -10,6 +10,7 @@
 #include "portrait_finish.h"
 #include "portrait_model.h"
 #include "portrait_paint.h"
+#include "portrait_roster.h"
 #include "alien_portrait.h"
 #include "ui_art.h"
 
@@ -97,8 +98,10 @@ const Bones member_bones[15] = {
     {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f},    // Castellan: angular, hard jaw
 };
 
-Bytes portrait(int index) {
-  Face f = member_faces[index];
+}  // namespace
+
+portrait_model::Face roster_face(int index) {
+  portrait_model::Face f = member_faces[index];
   f.kit = member_dress[index].kit;
   f.bulk = member_dress[index].bulk;
   f.cheekbones = member_bones[index].cheekbones;
@@ -115,6 +118,13 @@ Bytes portrait(int index) {
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask.
   f.turn *= 0.62f;
+  return f;
+}
+
+namespace {
+
+Bytes portrait(int index) {
+  const Face f = roster_face(index);
   const uint32_t seed = 500 + index * 17;
   Canvas c(kPortraitSize, kPortraitSize);
   portrait_finish::bulkhead(c, seed, f.turn < 0);
@@ -122,8 +132,8 @@ Bytes portrait(int index) {
   const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
   build(m, f, view);
   model::RenderOptions o;
-  // A hard key and a strong cold rim with little fill between them: the
-  // face is modelled by light and shade, not by its outline.
+  // A hard key, a fill that keeps the shadow side's forms and a strong
+  // cold rim: the face is modelled by light and shade, not by its outline.
   // Four samples a pixel: the head now fills most of the picture, and at
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
