@@ -68,7 +68,7 @@ Rgb skin_albedo(Rgb c) {
 // Lips a little rosier and darker than the skin round them, with a soft
 // moist sheen: a mouth, not a painted doll's.
 Material lip_material(Rgb skin) {
-  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.3);
+  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.38);
   Material m = matte(paint::scaled(c, 0.9), 0.3f, 18, 0.5f);
   m.sheen = 0.6f;
   m.translucent = 0.2f;
@@ -142,7 +142,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 17}, {14 * W, 18 * L, 15 - 4 * f.age}, {}, k.skin, 16);
-  m.ellipsoid({0, 30 * L, 24}, {20 * W, 22, 20}, {}, k.skin, 16);  // muzzle over the teeth
+  m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 20);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
   m.ellipsoid({0, chin_y + 1, chin_z + 5}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 13);
   for (int s = -1; s <= 1; s += 2)
@@ -226,7 +226,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
   const float xs[5] = {-18, -9, 0, 9, 18};
   V3 upper[5], lower[5];
-  const float up_w[5] = {1.1f, 2.0f, 2.2f, 2.0f, 1.1f}, low_w[5] = {1.1f, 2.5f, 2.9f, 2.5f, 1.1f};
+  const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 2.9f, 3.4f, 2.9f, 1.2f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
     const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
@@ -244,7 +244,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
 // wings down past the mouth's corners. Carved shallow, deeper on a lined
 // face and with the years.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.5f : 0.3f) + 0.5f * f.age;
+  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.35f : 0.1f) + 0.6f * f.age;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};

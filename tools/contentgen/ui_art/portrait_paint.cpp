@@ -99,9 +99,17 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   V3 low[3] = {m[0], m[1], m[2]};
   for (V3& p : low) p.y += 3.2f;
   low[0].x *= 0.5f, low[2].x *= 0.5f;
-  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.2);
-  cairo_set_line_width(cr, 1.2 * weight(view));
+  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.3);
+  cairo_set_line_width(cr, 1.6 * weight(view));
   curve(cr, view, low);
+  cairo_stroke(cr);
+  // The soft shade under the lower lip, where the chin turns in below it:
+  // it sets the lip forward as a volume.
+  V3 under[3] = {m[0], m[1], m[2]};
+  for (V3& p : under) p.y += 8.0f, p.x *= 0.6f;
+  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.16);
+  cairo_set_line_width(cr, 2.6 * weight(view));
+  curve(cr, view, under);
   cairo_stroke(cr);
 }
 
