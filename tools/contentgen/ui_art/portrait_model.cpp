@@ -112,13 +112,13 @@ float forehead_front(float y) {
   return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
 }
 
-float mouth_y(const Face& f) { return 36 * f.length; }
+float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -32 - 5 * C, -10}, {54 * W, 61 + 7 * C, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, -30 - 5 * C, -10}, {54 * W, 56 + 7 * C, 62}, {}, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
   m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
@@ -134,9 +134,12 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // corner below each ear (wider, lower and sharper on a square jaw) and
   // carrying a broad chin. Kept inside the cheekbones' breadth: the face
   // narrows from the cheeks to the jaw and never swells below them.
-  const float jw = (30 + 4 * J + 3 * A) * W, jy = (32 + 5 * J + 5 * A) * L;
-  const float chin_y = 58 * L, chin_z = 20 + f.chin * 6;
-  m.ellipsoid({0, 38 * L, 0}, {(27 + 4 * J) * W, 24 * L, 30}, {}, k.skin, 16);
+  // A long face is long mostly above the mouth: the chin follows the
+  // length only in part, so it never hangs below the mouth like a pouch.
+  const float Lj = 1 + (L - 1) * 0.6f;
+  const float jw = (30 + 4 * J + 3 * A) * W, jy = (32 + 5 * J + 5 * A) * Lj;
+  const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 6;
+  m.ellipsoid({0, 38 * Lj, 0}, {(27 + 4 * J) * W, 24 * Lj, 30}, {}, k.skin, 16);
   for (int s = -1; s <= 1; s += 2)
     m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 14 - 3 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
@@ -154,7 +157,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W * f.eye_gap, -12, 45}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 6, true);
+    m.ellipsoid({s * 20 * W * f.eye_gap, -12, 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * 52 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 5);
@@ -222,7 +225,7 @@ void eyes(Model& m, const Face& f, const Materials& k) {
 
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float y = mouth_y(f), lift = f.smile * 4;
-  if (through_beard) m.ellipsoid({0, y + 2, 50}, {20, 9, 12}, {}, k.skin, 3, true);
+  if (through_beard) m.ellipsoid({0, y + 2, 52}, {17, 8, 10}, {}, k.skin, 5, true);
   m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
   const float xs[5] = {-18, -9, 0, 9, 18};
   V3 upper[5], lower[5];
@@ -256,7 +259,7 @@ void folds(Model& m, const Face& f, const Materials& k) {
 }
 
 void beard(Model& out, const Face& f, const Materials& k) {
-  const float W = f.width, L = f.length, y = mouth_y(f);
+  const float W = f.width, L = 1 + (f.length - 1) * 0.6f, y = mouth_y(f);  // the jaw's length
   switch (f.beard) {
     case Beard::none: break;
     case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
@@ -286,7 +289,7 @@ void beard(Model& out, const Face& f, const Materials& k) {
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
-  m.ellipsoid({0, -34 - 5 * f.crown, -14 - back}, {(55 + 3 + th) * f.width, 61 + 7 * f.crown + 3 + th * 0.5f, 62 + th},
+  m.ellipsoid({0, -32 - 5 * f.crown, -14 - back}, {(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th},
               {}, k.hair, 3);
 }
 
@@ -296,7 +299,7 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
-  m.ellipsoid({0, -44 - 5 * f.crown, -14}, {(56 + side) * f.width, 51 + 7 * f.crown + top, 63 + top * 0.3f}, {},
+  m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
               short_hair, 4.5f);
 }
 
@@ -308,14 +311,14 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bald: break;
     case Hair::shaved:
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
-      m.ellipsoid({0, -38 - 5 * f.crown, -16}, {(55 + 2.5f) * f.width, 61 + 7 * f.crown + 2.5f, 63 + 2.5f}, {},
+      m.ellipsoid({0, -36 - 5 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 7 * f.crown + 2.5f, 63 + 2.5f}, {},
                   k.stubble, 3);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
       // Longer on top and brushed up at the front, clipped at the sides.
       crop(m, f, k, 6, 2);
-      m.ellipsoid({0, -86, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
+      m.ellipsoid({0, -81, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
@@ -344,11 +347,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     case Hair::bun:
       cap(m, f, k, 4);
-      m.sphere({0, -94, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
+      m.sphere({0, -88, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
       cap(m, f, k, 1);
-      const V3 crest[4] = {{0, -62, 40}, {0, -100, 8}, {0, -98, -36}, {0, -62, -66}};
+      const V3 crest[4] = {{0, -60, 40}, {0, -96, 8}, {0, -94, -36}, {0, -60, -66}};
       const float r[4] = {7, 11, 10, 7};
       m.chain(crest, r, 4, k.hair, 4);
       break;
@@ -420,7 +423,7 @@ void headgear(Model& m, const Face& f, const Materials& k) {
       m.ellipsoid({0, -46, 58}, {38 * W, 4, 26}, rot_x(0.2f), k.armour, 2);  // visor
       break;
     case Gear::headset: {
-      const V3 band[5] = {{-60 * W, -8, -4}, {-52 * W, -76, -4}, {0, -104, -4}, {52 * W, -76, -4}, {60 * W, -8, -4}};
+      const V3 band[5] = {{-60 * W, -8, -4}, {-52 * W, -72, -4}, {0, -98, -4}, {52 * W, -72, -4}, {60 * W, -8, -4}};
       const float r[5] = {3, 3, 3, 3, 3};
       m.chain(band, r, 5, k.suit, 1);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 60 * W, -6, -4}, {9, 17, 15}, {}, k.suit, 2);
@@ -601,14 +604,14 @@ void nose_bridge(const Face& f, V3 out[2]) {
 
 float neck_radius(const Face& f) { return f.female ? 22 : 27; }
 
-V3 chin_bottom(const Face& f) { return {0, 58 * f.length + 11, 25 + f.chin * 7}; }
+V3 chin_bottom(const Face& f) { return {0, 58 * (1 + (f.length - 1) * 0.6f) + 11, 25 + f.chin * 7}; }
 
 void lid_crease(const Face& f, int side, V3 out[3]) {
   const V3 c = eye_centre(f, side);
   const float s = static_cast<float>(side), top = lid_top(f);
-  out[0] = {c.x + s * 11, top - 1.2f, 40};
-  out[1] = {c.x, top - 4.2f, 45};
-  out[2] = {c.x - s * 9, top - 2.6f, 43};
+  out[0] = {c.x + s * 11, top - 0.8f, 40};
+  out[1] = {c.x + s * 3, top - 3.6f, 45};
+  out[2] = {c.x - s * 5, top - 2.6f, 44};
 }
 
 void mouth_line(const Face& f, V3 out[3]) {
@@ -643,7 +646,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
-  folds(m, f, k);
+  if (f.beard != Beard::full) folds(m, f, k);  // a beard hides them; carved through it they read as pits
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.
