@@ -12,7 +12,7 @@ namespace {
 
 // The least average of the red and of the blue channel a portrait keeps
 // (a red or blue room shows only that channel, at about two thirds).
-constexpr double kLeastChannelMean = 0.37;
+constexpr double kLeastChannelMean = 0.40;
 // Highlights roll off above the knee toward knee + headroom (about 235).
 constexpr double kKnee = 0.78, kHeadroom = 0.14;
 

@@ -45,7 +45,9 @@ Material cloth_material(Rgb c) {
 // one reads as polished metal), a faint blotching of the colour and warm
 // light through its thin parts, so that a face is neither wax nor bronze.
 Material skin_material(Rgb c) {
-  Material m = matte(c, 0.16f, 10, 0.8f);
+  // The rim lights the skin only faintly: strong, it traces every inner
+  // edge (the nose's far side, the lids) as a bright seam.
+  Material m = matte(c, 0.16f, 10, 0.45f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
   m.mottle = 0.08f;
@@ -68,7 +70,7 @@ Rgb skin_albedo(Rgb c) {
 // Lips a little rosier and darker than the skin round them, with a soft
 // moist sheen: a mouth, not a painted doll's.
 Material lip_material(Rgb skin) {
-  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.3);
+  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.38);
   Material m = matte(paint::scaled(c, 0.9), 0.3f, 18, 0.5f);
   m.sheen = 0.6f;
   m.translucent = 0.2f;
@@ -79,7 +81,7 @@ Material lip_material(Rgb skin) {
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, scar, strip, metal, cloth, leather,
+  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
@@ -93,7 +95,6 @@ struct Materials {
         lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
         armour(cloth_material(f.armour)),
         suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
-        scar(matte(paint::mix(f.skin, {0.85, 0.62, 0.58}, 0.3), 0.4f, 30, 0.5f)),
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
         cloth(cloth_material(paint::mix(paint::scaled(f.armour, 0.9), {0.30, 0.29, 0.27}, 0.5))),
@@ -113,57 +114,69 @@ float forehead_front(float y) {
   return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
 }
 
-float mouth_y(const Face& f) { return 36 * f.length; }
+float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, L = f.length, J = f.jaw;
-  // The cranium, a little longer than wide, and the face's front plane
-  // hung below it, narrowing to the jaw.
-  m.ellipsoid({0, -32, -10}, {54 * W, 61, 62}, {}, k.skin, 0);  // ends above the mouth: no jowls
-  m.ellipsoid({0, 4, 14}, {44 * W, 50 * L, 34}, {}, k.skin, 20);
+  const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
+  // The cranium: a rounded vault, taller or lower per member, carrying the
+  // forehead down to the brow.
+  m.ellipsoid({0, -30 - 5 * C, -10}, {54 * W, 56 + 7 * C, 62}, {}, k.skin, 0);
+  // The face's front: a broad rounded mass from the brow to the upper lip,
+  // flattened at the front so the cheeks turn as planes and not as a ball.
+  m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
   // Temples drawn in a little above the cheekbones.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 53 * W, -24, 16}, {6, 14, 12}, {}, k.skin, 16, true);
-  for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 32 * W, 4, 28 + 3 * f.cheekbones}, {12 + 3 * f.cheekbones, 7 + 2 * f.cheekbones, 11}, rot_z(s * -0.3f), k.skin, 16);  // cheekbone
-    // The jaw: one smooth bar from below the ear to the chin's corner, its
-    // angle squarer and lower as `jaw` grows; a woman's is lighter.
-    // Kept inside the cheek's line, so that it shapes the face without
-    // standing out below the ears as jowls.
-    // Blended wide, so that it rounds the face's outline without a ridge
-    // running along the cheek.
-    const float r = (f.female ? 4 : 5) + 1.5f * J;
-    const V3 angle{s * (28 + 6 * J) * W, (32 + 8 * J) * L, -22};
-    m.capsule({s * 36 * W, -2, -26}, angle, r, r, k.skin, 20);
-    m.capsule(angle, {s * (9 + 9 * J) * W, 60 * L, 16 + f.chin * 8}, r, r * 0.8f, k.skin, 18);
-  }
-  // The flesh of the cheeks between the cheekbone and the jaw, so that
-  // the face is full from the eyes down instead of hollow round a snout.
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, -26, 14}, {6, 13, 12}, {}, k.skin, 14, true);
+  // The cheekbones: wide under the outer corners of the eyes, higher or
+  // lower per member and harder on a bony face.
+  const float cy = 6 - 7 * f.cheek_height;
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 21 * W, 20 * L, 18}, {13 * W, 19 * L, 14 - 3 * f.age}, {}, k.skin, 14);
-  m.ellipsoid({0, 30 * L, 26}, {19 * W, 21, 19}, {}, k.skin, 20);  // muzzle over the teeth
-  m.ellipsoid({0, 58 * L, 26 + f.chin * 9}, {(11 + 7 * J) * W, 11 + 2 * J, 11}, {}, k.skin, 16);  // chin
-  // Brow ridge and the sockets under it.
+    m.ellipsoid({s * 35 * W, cy, 22 + 3 * f.cheekbones}, {13 + 3 * f.cheekbones, 9, 14}, rot_z(s * -0.25f), k.skin,
+                9 + 4 * (1 - f.cheekbones));
+  // The lower jaw as one solid mass under the cheeks, widening to a
+  // corner below each ear (wider, lower and sharper on a square jaw) and
+  // carrying a broad chin. Kept inside the cheekbones' breadth: the face
+  // narrows from the cheeks to the jaw and never swells below them.
+  // A long face is long mostly above the mouth: the chin follows the
+  // length only in part, so it never hangs below the mouth like a pouch.
+  const float Lj = 1 + (L - 1) * 0.6f;
+  const float jw = (30 + 4 * J + 3 * A) * W, jy = (32 + 5 * J + 5 * A) * Lj;
+  const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 6;
+  m.ellipsoid({0, 38 * Lj, 0}, {(27 + 4 * J) * W, 24 * Lj, 30}, {}, k.skin, 16);
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 40 * W, -25, 28}, {s * 8.0f, -29, 45}, 5 + 3 * f.brow, 6 + 4 * f.brow, k.skin, 9);
-  m.sphere({0, -24, 47}, 5, k.skin, 6);  // the bridge between the brows
+    m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 14 - 3 * A);  // the jaw's angle
+  // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W * f.eye_gap, -11, 46}, {14, 9, 9}, {}, k.skin, 5, true);
+    m.ellipsoid({s * 22 * W, 20 * L, 17}, {14 * W, 18 * L, 15 - 4 * f.age}, {}, k.skin, 16);
+  m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 20);  // muzzle over the teeth
+  // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
+  m.ellipsoid({0, chin_y + 1, chin_z + 5}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 13);
+  for (int s = -1; s <= 1; s += 2)
+    m.sphere({s * (5 + 5 * J) * W, chin_y + 2, chin_z + 4}, 6 + 2 * J, k.skin, 10);
+  // Brow ridge over the sockets, heavier per member.
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({s * 38 * W, -24, 30}, {s * 8.0f, -27, 45}, 5 + 3 * f.brow, 6 + 3.5f * f.brow, k.skin, 9);
+  m.sphere({0, -23, 46}, 5, k.skin, 6);  // the bridge between the brows
+  // The sockets: carved under the brow round each eyeball, deeper on an
+  // older face, so the lids sit in a hollow with shade above the crease.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 20 * W * f.eye_gap, -12, 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * 52 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 5);
     m.ellipsoid({s * 56 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
     m.sphere({s * 51 * W, 11, -6}, 4, k.skin, 3);
   }
-  // Neck: a column that flares into the shoulders, and the two muscles
-  // running from behind the ears down to the notch between the collarbones.
+  // Neck: a column set behind the jaw, meeting it under the ears, and the
+  // two muscles from behind the ears to the notch between the collarbones.
   const float neck = neck_radius(f);
-  m.capsule({0, 44, -20}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 20, -20}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 10);
+  m.capsule({0, 40, -24}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 10);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 24, -22}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 8);
   if (f.lined)
-    for (int i = 0; i < 3; ++i) {
-      const float y = -44 - i * 7.0f;
-      m.capsule({-22, y + 1, forehead_front(y) + 0.4f}, {22, y - 1, forehead_front(y) + 0.4f}, 0.9f, 0.9f, k.skin,
-                1.2f, 0, 0, true);
+    // Forehead lines: broad shallow furrows, not cuts.
+    for (int i = 0; i < 2; ++i) {
+      const float y = -46 - i * 9.0f;
+      m.capsule({-20, y + 1, forehead_front(y) + 1.2f}, {20, y - 1, forehead_front(y) + 1.2f}, 1.6f, 1.6f, k.skin,
+                3.5f, 0, 0, true);
     }
 }
 
@@ -172,8 +185,8 @@ void nose(Model& m, const Face& f, const Materials& k) {
   const float tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
   m.capsule({0, -22, 48}, {0, tip_y - 3, tip_z - 2}, 4.5f, 5.5f * nw, k.skin, 6);
   if (f.nose_hump > 0) m.sphere({0, -4 + 6 * nl, 53 + 3 * nl}, 3 + 3 * f.nose_hump, k.skin, 4);
-  m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 5);
-  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.5f * nw, tip_y + 4, 50}, 5.5f * nw, k.skin, 4);
+  m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 7);
+  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.0f * nw, tip_y + 3, 49}, 5.5f * nw, k.skin, 7);  // the wings, blended into the cheeks
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
@@ -192,13 +205,16 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
     m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
     const float ex = c.x;
-    m.capsule({ex - 12, -17.4f, 40.5f}, {ex + 12, -17.0f, 40.5f}, 4.0f, 4.0f, k.skin, 3);  // upper lid, over the iris' top
-    m.capsule({ex - 11, -0.8f, 40.5f}, {ex + 11, -0.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);  // lower lid
+    const float top = lid_top(f), bottom = lid_bottom(f);
+    // The upper lid, a fold of skin over the iris' top, fuller toward the
+    // nose; the lower lid a thinner roll.
+    m.capsule({ex - 12, top - 4.2f, 40.5f}, {ex + 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
+    m.capsule({ex - 11, bottom + 2.8f, 40.5f}, {ex + 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
-    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, -13.6f, 42.9f}, {ex + 5, -13.6f, 42.9f},
+    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
                         {ex + 11.5f, -10, 39}};
     const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
@@ -211,43 +227,41 @@ void eyes(Model& m, const Face& f, const Materials& k) {
 
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float y = mouth_y(f), lift = f.smile * 4;
-  if (through_beard) m.ellipsoid({0, y + 2, 50}, {20, 9, 12}, {}, k.skin, 3, true);
+  if (through_beard) m.ellipsoid({0, y + 2, 52}, {17, 8, 10}, {}, k.skin, 5, true);
   m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
   const float xs[5] = {-18, -9, 0, 9, 18};
   V3 upper[5], lower[5];
-  const float up_w[5] = {1.1f, 2.0f, 2.2f, 2.0f, 1.1f}, low_w[5] = {1.1f, 2.5f, 2.9f, 2.5f, 1.1f};
+  const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 2.9f, 3.4f, 2.9f, 1.2f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
     const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
     const float corner = (i == 0 || i == 4) ? -lift : 0;
-    upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z};
-    lower[i] = {x * 0.94f, y + 3.5f + corner + (i == 2 ? 1.5f : 0), z - 0.6f};
+    upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z - 0.8f};
+    lower[i] = {x * 0.94f, y + 3.8f + corner + (i == 2 ? 1.5f : 0), z - 1.2f};
     uw[i] = up_w[i] * f.lips;
     lw[i] = low_w[i] * f.lips;
   }
-  m.chain(upper, uw, 5, k.lip, 2.5f);
-  m.chain(lower, lw, 5, k.lip, 2.5f);
+  m.chain(upper, uw, 5, k.lip, 4.0f);
+  m.chain(lower, lw, 5, k.lip, 4.5f);
 }
 
 // The folds that give a face its age and its expression: from the nose's
 // wings down past the mouth's corners. Carved shallow, deeper on a lined
 // face and with the years.
 void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.5f : 0.3f) + 0.5f * f.age;
+  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.35f : 0.1f) + 0.6f * f.age;
   for (int s = -1; s <= 1; s += 2) {
     const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
-    m.capsule(top, bottom, depth, depth * 0.7f, k.skin, 2.5f, 0, 0, true);
+    // A wide capsule sunk all but `depth` below the skin: a soft trough
+    // the light rolls into, not a cut that reads as a drawn stroke.
+    const V3 out{s * 1.2f, 0, 4.0f - depth};
+    m.capsule(top + out, bottom + out, 4.0f, 3.2f, k.skin, 4.0f, 0, 0, true);
   }
 }
 
-void scar(Model& m, const Face& f, const Materials& k) {
-  const float s = f.turn < 0 ? 1 : -1;  // on the cheek toward the viewer
-  m.capsule({s * 26 * f.width, 2, 44}, {s * 34 * f.width, 22, 41}, 1.1f, 0.8f, k.scar, 1);
-}
-
 void beard(Model& out, const Face& f, const Materials& k) {
-  const float W = f.width, L = f.length, y = mouth_y(f);
+  const float W = f.width, L = 1 + (f.length - 1) * 0.6f, y = mouth_y(f);  // the jaw's length
   switch (f.beard) {
     case Beard::none: break;
     case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
@@ -277,7 +291,8 @@ void beard(Model& out, const Face& f, const Materials& k) {
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
-  m.ellipsoid({0, -34, -14 - back}, {(58 + th) * f.width, 64 + th * 0.5f, 62 + th}, {}, k.hair, 3);
+  m.ellipsoid({0, -32 - 5 * f.crown, -14 - back}, {(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th},
+              {}, k.hair, 3);
 }
 
 // Hair cut short at the sides: a cap raised up the skull, so that it is
@@ -286,7 +301,8 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
-  m.ellipsoid({0, -44, -14}, {(56 + side) * f.width, 50 + top, 63 + top * 0.3f}, {}, short_hair, 3);
+  m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
+              short_hair, 4.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
@@ -297,13 +313,14 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bald: break;
     case Hair::shaved:
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
-      m.ellipsoid({0, -34, -14}, {(58 + 1.2f) * f.width, 64.6f, 63.2f}, {}, k.stubble, 1.5f);
+      m.ellipsoid({0, -36 - 5 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 7 * f.crown + 2.5f, 63 + 2.5f}, {},
+                  k.stubble, 3);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
       // Longer on top and brushed up at the front, clipped at the sides.
       crop(m, f, k, 6, 2);
-      m.ellipsoid({0, -86, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
+      m.ellipsoid({0, -81, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
@@ -332,11 +349,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     case Hair::bun:
       cap(m, f, k, 4);
-      m.sphere({0, -94, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
+      m.sphere({0, -88, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
       cap(m, f, k, 1);
-      const V3 crest[4] = {{0, -62, 40}, {0, -100, 8}, {0, -98, -36}, {0, -62, -66}};
+      const V3 crest[4] = {{0, -60, 40}, {0, -96, 8}, {0, -94, -36}, {0, -60, -66}};
       const float r[4] = {7, 11, 10, 7};
       m.chain(crest, r, 4, k.hair, 4);
       break;
@@ -408,7 +425,7 @@ void headgear(Model& m, const Face& f, const Materials& k) {
       m.ellipsoid({0, -46, 58}, {38 * W, 4, 26}, rot_x(0.2f), k.armour, 2);  // visor
       break;
     case Gear::headset: {
-      const V3 band[5] = {{-60 * W, -8, -4}, {-52 * W, -76, -4}, {0, -104, -4}, {52 * W, -76, -4}, {60 * W, -8, -4}};
+      const V3 band[5] = {{-60 * W, -8, -4}, {-52 * W, -72, -4}, {0, -98, -4}, {52 * W, -72, -4}, {60 * W, -8, -4}};
       const float r[5] = {3, 3, 3, 3, 3};
       m.chain(band, r, 5, k.suit, 1);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 60 * W, -6, -4}, {9, 17, 15}, {}, k.suit, 2);
@@ -573,6 +590,9 @@ V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
+float lid_top(const Face& f) { return -8.6f - 5.0f * f.eye_size; }
+float lid_bottom(const Face& f) { return -8.6f + 4.6f * f.eye_size; }
+
 V3 nostril(const Face& f, int side) {
   const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
   return {side * 4.5f * nw, tip_y + 7, tip_z - 6};
@@ -586,14 +606,14 @@ void nose_bridge(const Face& f, V3 out[2]) {
 
 float neck_radius(const Face& f) { return f.female ? 22 : 27; }
 
-V3 chin_bottom(const Face& f) { return {0, 58 * f.length + 11, 25 + f.chin * 7}; }
+V3 chin_bottom(const Face& f) { return {0, 58 * (1 + (f.length - 1) * 0.6f) + 11, 25 + f.chin * 7}; }
 
 void lid_crease(const Face& f, int side, V3 out[3]) {
   const V3 c = eye_centre(f, side);
-  const float s = static_cast<float>(side);
-  out[0] = {c.x + s * 11, -15, 40};
-  out[1] = {c.x, -19, 45};
-  out[2] = {c.x - s * 9, -16, 43};
+  const float s = static_cast<float>(side), top = lid_top(f);
+  out[0] = {c.x + s * 11, top - 0.8f, 40};
+  out[1] = {c.x + s * 3, top - 3.6f, 45};
+  out[2] = {c.x - s * 5, top - 2.6f, 44};
 }
 
 void mouth_line(const Face& f, V3 out[3]) {
@@ -628,8 +648,7 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
-  folds(m, f, k);
-  if (f.scar) scar(m, f, k);
+  if (f.beard != Beard::full) folds(m, f, k);  // a beard hides them; carved through it they read as pits
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.

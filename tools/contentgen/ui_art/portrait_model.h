@@ -37,7 +37,7 @@ struct Face {
   float frown;      // > 0 brows drawn down at the middle
   float smile;      // mouth corners: > 0 up, < 0 down
   float lips;       // lip fullness, 1 is average
-  bool scar, lined, female;
+  bool lined, female;
   Rgb armour;       // the colour of the outer clothes
   float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
   Kit kit = Kit::fatigues;
@@ -45,6 +45,10 @@ struct Face {
   float cheekbones = 0.5f;  // how high and hard the cheekbones stand, 0 .. 1
   float eye_gap = 1;        // spacing of the eyes, 1 is average
   float age = 0.3f;         // 0 young .. 1 old: sunken cheeks, bags, crow's feet
+  float crown = 0;          // height of the skull over the brow, -1 low .. 1 tall
+  float eye_size = 1;       // size of the eyes' openings, 1 is average
+  float cheek_height = 0;   // -1 low .. 1 high cheekbones
+  float jaw_angle = 0;      // -1 the jaw's angle high and soft .. 1 low, sharp and wide
 };
 
 // Adds the member's head and shoulders to the model under the view.
@@ -55,7 +59,10 @@ V3 pupil(const Face& f, int side);
 // The middle of an eyeball, its radius, and how far the lids open above and
 // below its middle, in head units, for the eye painted over the render.
 V3 eye_middle(const Face& f, int side);
-constexpr float kEyeRadius = 11, kLidTop = -13.4f, kLidBottom = -3.6f;
+constexpr float kEyeRadius = 11;
+// The lids' edges over the eye, in head units.
+float lid_top(const Face& f);
+float lid_bottom(const Face& f);
 // Where a nostril opens under the nose's tip, and the top and the tip of
 // the nose's bridge.
 V3 nostril(const Face& f, int side);

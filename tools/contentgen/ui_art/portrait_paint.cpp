@@ -1,6 +1,7 @@
 #include "portrait_paint.h"
 
 #include <cmath>
+#include <utility>
 
 namespace contentgen::ui::portrait_paint {
 
@@ -75,13 +76,17 @@ void brows(cairo_t* cr, const Face& f, const Xf& view) {
 // own shadow colour.
 void creases(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb shade = paint::scaled(f.skin, 0.35);
-  cairo_set_line_width(cr, 0.9 * weight(view));
   for (int side = -1; side <= 1; side += 2) {
     V3 l[3];
     portrait_model::lid_crease(f, side, l);
-    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.35);
-    curve(cr, view, l);
-    cairo_stroke(cr);
+    // The fold as a soft band of shade, wide and faint, with a darker core:
+    // a hollow under the brow rather than a drawn line.
+    for (const auto& [width, alpha] : {std::pair{3.0, 0.10}, std::pair{1.4, 0.14}}) {
+      cairo_set_line_width(cr, width * weight(view));
+      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, alpha);
+      curve(cr, view, l);
+      cairo_stroke(cr);
+    }
   }
   V3 m[3];
   portrait_model::mouth_line(f, m);
@@ -94,9 +99,17 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   V3 low[3] = {m[0], m[1], m[2]};
   for (V3& p : low) p.y += 3.2f;
   low[0].x *= 0.5f, low[2].x *= 0.5f;
-  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.2);
-  cairo_set_line_width(cr, 1.2 * weight(view));
+  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.3);
+  cairo_set_line_width(cr, 1.6 * weight(view));
   curve(cr, view, low);
+  cairo_stroke(cr);
+  // The soft shade under the lower lip, where the chin turns in below it:
+  // it sets the lip forward as a volume.
+  V3 under[3] = {m[0], m[1], m[2]};
+  for (V3& p : under) p.y += 8.0f, p.x *= 0.6f;
+  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.16);
+  cairo_set_line_width(cr, 2.6 * weight(view));
+  curve(cr, view, under);
   cairo_stroke(cr);
 }
 
@@ -135,8 +148,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb white = paint::mix({0.88, 0.85, 0.80}, f.skin, 0.12);
   for (int side = -1; side <= 1; side += 2) {
     const V3 c = portrait_model::eye_middle(f, side);
-    const float mid = (portrait_model::kLidTop + portrait_model::kLidBottom) / 2;
-    const float half = (portrait_model::kLidBottom - portrait_model::kLidTop) / 2;
+    const float lid_top = portrait_model::lid_top(f), lid_bottom = portrait_model::lid_bottom(f);
+    const float mid = (lid_top + lid_bottom) / 2, half = (lid_bottom - lid_top) / 2;
     // The opening's rim on the eyeball: upper arc inner to outer, then the
     // lower arc back. The upper lid peaks a little toward the nose.
     auto rim_point = [&](float t, float dir) {
@@ -158,8 +171,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_close_path(cr);
     cairo_save(cr);
     cairo_clip_preserve(cr);
-    const V3 top = view.point({c.x, portrait_model::kLidTop, c.z + 9}),
-             bottom = view.point({c.x, portrait_model::kLidBottom, c.z + 9});
+    const V3 top = view.point({c.x, lid_top, c.z + 9}), bottom = view.point({c.x, lid_bottom, c.z + 9});
     cairo_pattern_t* g = cairo_pattern_create_linear(top.x, top.y, bottom.x, bottom.y);
     cairo_pattern_add_color_stop_rgb(g, 0, white.r * 0.45, white.g * 0.43, white.b * 0.42);
     cairo_pattern_add_color_stop_rgb(g, 0.45, white.r * 0.9, white.g * 0.9, white.b * 0.9);
@@ -210,7 +222,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // The lower lid's wet rim catching the key light, a thin bright line
     // just under the white, with the lid's soft shade below it.
     cairo_set_line_width(cr, 0.75 * w);
-    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.45);
+    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.22);
     for (int i = 1; i < kSteps; ++i) {
       V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
       q.y += 0.6 * w;

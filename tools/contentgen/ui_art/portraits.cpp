@@ -10,6 +10,7 @@
 #include "portrait_finish.h"
 #include "portrait_model.h"
 #include "portrait_paint.h"
+#include "portrait_roster.h"
 #include "alien_portrait.h"
 #include "ui_art.h"
 
@@ -27,37 +28,37 @@ const Rgb olive{0.30, 0.33, 0.24}, slate{0.26, 0.29, 0.34}, sand{0.40, 0.36, 0.2
 const Face member_faces[15] = {
     // skin, hair, iris, hair, gear, beard,
     // width, length, jaw, chin, nose length, width, hump, brow, frown, smile, lips,
-    // scar, lined, female, armour, turn
+    // lined, female, armour, turn
     {{0.86, 0.66, 0.52}, {0.44, 0.40, 0.36}, {0.30, 0.45, 0.55}, Hair::crew, Gear::none, Beard::stubble,  // Marsh
-     1.04f, 1.0f, 0.9f, 0.4f, 1.0f, 1.05f, 0.2f, 0.7f, 0.5f, -0.1f, 0.9f, false, false, false, olive, -0.61f},
+     1.04f, 1.0f, 0.9f, 0.4f, 1.0f, 1.05f, 0.2f, 0.7f, 0.5f, -0.1f, 0.9f, false, false, olive, -0.61f},
     {{0.42, 0.27, 0.18}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
-     1.10f, 0.96f, 0.8f, 0.2f, 0.95f, 1.3f, 0.0f, 0.8f, 0.2f, 0.15f, 1.3f, true, true, false, slate, 0.61f},
+     1.10f, 0.96f, 0.8f, 0.2f, 0.95f, 1.3f, 0.0f, 0.8f, 0.2f, 0.15f, 1.3f, true, false, slate, 0.61f},
     {{0.95, 0.78, 0.68}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, Hair::side_part, Gear::none, Beard::none,  // Quill
-     0.90f, 1.04f, 0.15f, 0.3f, 1.1f, 0.85f, 0.0f, 0.3f, -0.3f, 0.3f, 0.9f, false, false, false, sand, -0.54f},
+     0.90f, 1.04f, 0.15f, 0.3f, 1.1f, 0.85f, 0.0f, 0.3f, -0.3f, 0.3f, 0.9f, false, false, sand, -0.54f},
     {{0.78, 0.57, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Hair::buzz, Gear::cap, Beard::moustache,  // Nolan
-     1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, false, olive, 0.54f},
+     1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, olive, 0.54f},
     {{0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
-     0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, false, true, slate, -0.61f},
+     0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, true, slate, -0.61f},
     {{0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::buzz, Gear::none, Beard::full,  // Pryce
-     1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, false, true, false, olive, 0.57f},
+     1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, true, false, olive, 0.57f},
     {{0.93, 0.79, 0.64}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Hair::bob, Gear::none, Beard::none,  // Sato
-     0.96f, 0.92f, 0.36f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, false, true, slate, -0.54f},
+     0.96f, 0.92f, 0.36f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, true, slate, -0.54f},
     {{0.96, 0.82, 0.74}, {0.88, 0.78, 0.50}, {0.35, 0.55, 0.75}, Hair::crew, Gear::none, Beard::none,  // Lund
-     1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, false, slate, 0.61f},
+     1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, slate, 0.61f},
     {{0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
-     0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, true, false, false, sand, -0.68f},
+     0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, false, false, sand, -0.68f},
     {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::buzz, Gear::none, Beard::full,  // Brody
-     1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, false, olive, 0.54f},
+     1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, olive, 0.54f},
     {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
-     0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, false, true, false, slate, -0.57f},
+     0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, true, false, slate, -0.57f},
     {{0.93, 0.76, 0.66}, {0.70, 0.56, 0.34}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
-     0.96f, 1.0f, 0.4f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, false, true, olive, 0.57f},
+     0.96f, 1.0f, 0.4f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, true, olive, 0.57f},
     {{0.94, 0.70, 0.60}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Hair::curly, Gear::none, Beard::moustache,  // Yardley
-     1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, false, sand, -0.54f},
+     1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, sand, -0.54f},
     {{0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
-     0.95f, 1.04f, 0.34f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, false, true, slate, 0.61f},
+     0.95f, 1.04f, 0.34f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, true, slate, 0.61f},
     {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
-     1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, true, false, olive, -0.61f},
+     1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, false, olive, -0.61f},
 };
 
 // What each member wears, and how broad the shoulders under it are.
@@ -73,23 +74,43 @@ const Dress member_dress[15] = {
 };
 
 // The bones and years under each face: how hard the cheekbones stand,
-// how far apart the eyes sit and how old the skin is.
+// how far apart the eyes sit, how old the skin is, how tall the skull,
+// how large the eyes, how high the cheekbones and how low and sharp the
+// jaw's angle; set so that no two members share a head.
 struct Bones {
-  float cheekbones, eye_gap, age;
+  float cheekbones, eye_gap, age, crown, eye_size, cheek_height, jaw_angle;
 };
 const Bones member_bones[15] = {
-    {0.5f, 1.0f, 0.45f},  {0.9f, 1.06f, 0.7f}, {0.2f, 0.94f, 0.1f}, {0.6f, 0.92f, 0.4f},  {0.8f, 1.08f, 0.2f},
-    {0.3f, 1.0f, 0.95f},  {0.9f, 1.04f, 0.2f}, {0.1f, 1.02f, 0.2f}, {0.7f, 0.9f, 0.35f},  {0.4f, 1.06f, 0.5f},
-    {0.8f, 0.94f, 0.85f}, {0.5f, 1.0f, 0.1f},  {0.2f, 1.04f, 0.3f}, {1.0f, 0.98f, 0.45f}, {0.9f, 0.96f, 0.75f},
+    {0.5f, 1.0f, 0.45f, 0.0f, 0.95f, 0.0f, 0.6f},     // Marsh: a plain square head
+    {0.9f, 1.06f, 0.7f, -0.6f, 0.9f, 0.5f, 0.3f},     // Teller: broad, low skull, hard cheekbones
+    {0.2f, 0.94f, 0.1f, 0.5f, 1.15f, 0.8f, -0.8f},    // Quill: a long oval, large eyes
+    {0.6f, 0.92f, 0.4f, 0.3f, 0.85f, -0.3f, 0.2f},    // Nolan: long face, narrow eyes
+    {0.8f, 1.08f, 0.2f, -0.2f, 1.1f, 0.6f, -0.5f},    // Okafor: round, wide-set large eyes
+    {0.3f, 1.0f, 0.95f, 0.8f, 0.82f, -0.5f, 0.0f},    // Pryce: tall skull, small deep eyes
+    {0.9f, 1.04f, 0.2f, -0.7f, 0.9f, 0.4f, -0.6f},    // Sato: short and round, flat cheeks
+    {0.1f, 1.02f, 0.2f, -0.3f, 0.95f, -0.6f, 1.0f},   // Lund: a wide square jaw
+    {0.7f, 0.9f, 0.35f, 0.6f, 0.9f, 1.0f, -0.2f},     // Ebert: gaunt, high cheekbones
+    {0.4f, 1.06f, 0.5f, -0.4f, 0.9f, -0.2f, 0.8f},    // Brody: heavy and wide
+    {0.8f, 0.94f, 0.85f, 1.0f, 0.88f, 0.2f, -0.4f},   // Vance: tall narrow skull, long face
+    {0.5f, 1.0f, 0.1f, 0.2f, 1.12f, 0.5f, -0.7f},     // Ingram: soft oval
+    {0.2f, 1.04f, 0.3f, -0.8f, 1.0f, -0.4f, 0.1f},    // Yardley: short round head
+    {1.0f, 0.98f, 0.45f, 0.4f, 1.05f, 0.7f, -0.5f},   // Moreau: wide cheekbones to a narrow chin
+    {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f},    // Castellan: angular, hard jaw
 };
 
-Bytes portrait(int index) {
-  Face f = member_faces[index];
+}  // namespace
+
+portrait_model::Face roster_face(int index) {
+  portrait_model::Face f = member_faces[index];
   f.kit = member_dress[index].kit;
   f.bulk = member_dress[index].bulk;
   f.cheekbones = member_bones[index].cheekbones;
   f.eye_gap = member_bones[index].eye_gap;
   f.age = member_bones[index].age;
+  f.crown = member_bones[index].crown;
+  f.eye_size = member_bones[index].eye_size;
+  f.cheek_height = member_bones[index].cheek_height;
+  f.jaw_angle = member_bones[index].jaw_angle;
   // The roster's proportions pushed further apart, so that heads differ in
   // their shape at a glance and not only in hair and skin.
   f.width = 1 + (f.width - 1) * 1.6f;
@@ -97,6 +118,13 @@ Bytes portrait(int index) {
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask.
   f.turn *= 0.62f;
+  return f;
+}
+
+namespace {
+
+Bytes portrait(int index) {
+  const Face f = roster_face(index);
   const uint32_t seed = 500 + index * 17;
   Canvas c(kPortraitSize, kPortraitSize);
   portrait_finish::bulkhead(c, seed, f.turn < 0);
@@ -104,13 +132,13 @@ Bytes portrait(int index) {
   const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
   build(m, f, view);
   model::RenderOptions o;
-  // A hard key and a strong cold rim with little fill between them: the
-  // face is modelled by light and shade, not by its outline.
+  // A hard key, a fill that keeps the shadow side's forms and a strong
+  // cold rim: the face is modelled by light and shade, not by its outline.
   // Four samples a pixel: the head now fills most of the picture, and at
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
-  o.ambient = 0.05f;
-  o.exposure = 1.8f;
+  o.ambient = 0.16f;  // a fill, so the shadow side keeps its forms
+  o.exposure = 1.65f;
   o.outline_dark = 0.2f;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
   o.crown = view.point({0, -86, -34});  // where the hair's strands part from
