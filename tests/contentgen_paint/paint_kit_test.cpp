@@ -6,6 +6,7 @@
 #include "paint_kit/geometry.h"
 #include "paint_kit/goo.h"
 #include "paint_kit/pixels.h"
+#include "paint_kit/value_detail.h"
 #include "contentgen_ui/rgba_image.h"
 
 using contentgen::Canvas;
@@ -55,6 +56,29 @@ TEST(PaintKit, HardenAlphaRoundsOrTruncatesAsAsked) {
     c.get_pixel(1, 0, px);
     EXPECT_EQ(px[3], 0);
   }
+}
+
+TEST(PaintKit, EvenColumnsLiftsAColumnOfBlackSeamsAndClippedHighlights) {
+  // Period 2: the even columns are half black, half white, so a gain could
+  // not move them; the odd columns are a light grey. After one pass both
+  // groups sit at the common mean, and the white pixels stay white.
+  Canvas c(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) {
+      const uint8_t v = x % 2 ? 200 : (y < 2 ? 0 : 255);
+      put(c, x, y, v, v, v, 255);
+    }
+  paint::even_columns(c, 0, 2, 1.0);
+  double group[2] = {};
+  uint8_t px[4];
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) {
+      c.get_pixel(x, y, px);
+      group[x % 2] += px[1] / 8.0;
+      if (x % 2 == 0 && y >= 2) EXPECT_EQ(px[1], 255);
+    }
+  EXPECT_NEAR(group[0], group[1], 2.0);
+  EXPECT_NEAR(group[0], (127.5 + 200) / 2, 3.0);
 }
 
 TEST(PaintKit, DitheredPngKeepsFaintCoverageAsHalfAlpha) {

@@ -138,6 +138,40 @@ TEST(RoomArt, SlimeCoversTheWholeSlotAndSpreadsOntoNeighbours) {
   EXPECT_NE(make("slime_2x.png").rgba, make("slime_3x.png").rgba);
 }
 
+TEST(RoomArt, GrowthStagesStayApartUnderATintAndTheHeapedStageJoinsInARow) {
+  // A red, green or blue room keeps one channel: in each, the second stage
+  // must still show the lit wall between its crust, well above the dark
+  // heaped third stage, or the two read as one.
+  Picture crust = make("slime_2x.png"), heap = make("slime_3x.png");
+  for (int ch = 0; ch < 3; ++ch) {
+    double sc = 0, sh = 0;
+    for (int y = 0; y < 208; ++y)
+      for (int x = 16; x < 68; ++x) sc += crust.at(x, y)[ch], sh += heap.at(x, y)[ch];
+    EXPECT_GT((sc - sh) / (52 * 208), 25) << "channel " << ch;
+  }
+  // In a row each picture's overhang lies over its neighbour's slot: it
+  // must be that slot's own growth, or every seam shows.
+  double diff = 0;
+  int n = 0;
+  for (int y = 0; y < 208; ++y)
+    for (int x = 0; x < 84; ++x) {
+      if ((x >= 16 && x < 68) || !heap.opaque(x, y)) continue;
+      const int twin = x < 16 ? x + 52 : x - 52;
+      for (int ch = 0; ch < 3; ++ch) diff += std::abs(heap.at(x, y)[ch] - heap.at(twin, y)[ch]);
+      n += 3;
+    }
+  ASSERT_GT(n, 3 * 208 * 8) << "the heap reaches past its slot";
+  EXPECT_LT(diff / n, 4.0);
+  // Alone, its sides are ragged, not the slot's straight edge.
+  int nearest = 84, farthest = 0;
+  for (int y = 40; y < 170; ++y) {
+    int x = 0;
+    while (x < 16 && !heap.opaque(x, y)) ++x;
+    nearest = std::min(nearest, x), farthest = std::max(farthest, x);
+  }
+  EXPECT_GE(farthest - nearest, 6);
+}
+
 TEST(RoomArt, DoorPanelButtonSitsWhereShotsLockTheDoor) {
   // A shot between view y 149 and 195 hits the panel: picture rows 82..128.
   // The coloured parts of the panel (button, guard stripes, lamps) must

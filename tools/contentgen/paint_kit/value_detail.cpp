@@ -114,15 +114,28 @@ void even_columns(Canvas& c, int x0, int period, double strength) {
     }
   if (all <= 0) return;
   const double target = total / all;
-  std::vector<float> gain(static_cast<size_t>(period), 1.0f);
-  for (int g = 0; g < period; ++g)
-    if (count[g] > 0 && sum[g] > count[g])
-      gain[g] = static_cast<float>(1 + strength * (target * count[g] / sum[g] - 1));
+  // A group too light is scaled down; one too dark is lifted toward white
+  // by a share of each pixel's distance to it, which raises a black seam
+  // as well as the rest and never clips a highlight, so the mean lands on
+  // the target even where a gain could not move it.
+  std::vector<float> gain(static_cast<size_t>(period), 1.0f), lift(static_cast<size_t>(period), 0.0f);
+  for (int g = 0; g < period; ++g) {
+    if (count[g] <= 0) continue;
+    const double mean = sum[g] / count[g];
+    if (mean > target)
+      gain[g] = static_cast<float>(1 + strength * (target / mean - 1));
+    else if (mean < 254)
+      lift[g] = static_cast<float>(strength * (target - mean) / (255 - mean));
+  }
   for (int y = 0; y < s.h; ++y)
     for (int x = 0; x < s.w; ++x) {
       const size_t i = static_cast<size_t>(y) * s.w + x;
       if (!s.alpha[i]) continue;
-      for (int ch = 0; ch < 3; ++ch) s.rgb[3 * i + ch] *= gain[group(x)];
+      const int g = group(x);
+      for (int ch = 0; ch < 3; ++ch) {
+        float& v = s.rgb[3 * i + ch];
+        v = v * gain[g] + (255 - v) * lift[g];
+      }
     }
   write(c, s);
 }

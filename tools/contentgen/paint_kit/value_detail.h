@@ -20,8 +20,10 @@ void value_detail(Canvas& c, int radius, double amount, double grey_share);
 // Evens out the mean luminance of the picture's columns for a picture drawn
 // once every `period` pixels: columns lying a whole number of periods from
 // each other (counted from x0) are one group, each group's mean over its
-// covered pixels is scaled toward the mean of all of them by `strength`
-// (0..1), and every column of a group gets the same gain, so the copies a
+// covered pixels is moved toward the mean of all of them by `strength`
+// (0..1): a light group scaled down, a dark one lifted toward white, so
+// black seams and clipped highlights do not stop it. Every column of a
+// group gets the same change, so the copies a
 // picture carries of its neighbour's edge stay matched. A row of such
 // pictures then shows no stripe of light or dark at the same place in
 // every slot.

@@ -295,7 +295,7 @@ void deck_light(Canvas& c, Noise& n) {
       const double patches = 0.5 * std::sin(a + 0.09 * y + p1) + 0.3 * std::sin(2 * a - 0.05 * y + p2) +
                              0.2 * std::sin(3 * a + 0.17 * y + p3);
       const double speck = n.unit();
-      const double gain = (0.9 + 0.3 * near - 0.3 * front * front + 0.22 * patches) * (1 - 0.2 * speck * speck);
+      const double gain = (0.9 + 0.3 * near - 0.3 * front * front + 0.3 * patches) * (1 - 0.2 * speck * speck);
       uint8_t px[4];
       c.get_pixel(x, y, px);
       for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
@@ -384,6 +384,28 @@ Bytes make_floor() {
     cairo_fill(cr);
   }
   for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
+  // Oil and dirt trodden in: soft dark stains of every size, one in each
+  // seventh of the slot on the plate and on the grating, so none marks the
+  // slot; a stain reaching past an edge is drawn again a slot over, so the
+  // deck joins.
+  for (int i = 0; i < 14; ++i) {
+    const double sx = (i % 7 + n.range(0, 1)) * w / 7.0;
+    const double sy = i < 7 ? n.range(4, 20) : n.range(29, h - 3), r = n.range(2, 5.5);
+    const double stretch = n.range(1.2, 2.2), dark = n.range(0.25, 0.5);
+    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+      cairo_save(cr);
+      cairo_translate(cr, sx + dx, sy);
+      cairo_scale(cr, stretch, 1);
+      cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
+      cairo_pattern_add_color_stop_rgba(p, 0, 0.05, 0.04, 0.03, dark);
+      cairo_pattern_add_color_stop_rgba(p, 1, 0.05, 0.04, 0.03, 0);
+      cairo_set_source(cr, p);
+      cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_pattern_destroy(p);
+      cairo_restore(cr);
+    }
+  }
   deck_light(c, n);
   // The bars' edges and the pit's pipes deepened alike in every channel, so
   // a tinted deck keeps its grating.

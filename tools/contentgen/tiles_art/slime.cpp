@@ -196,6 +196,17 @@ void tiled(float x, float r, Place place) {
   }
 }
 
+// Calls place(dx) for the feature at x of half-width r where it stands
+// and for each copy a slot to either side that reaches into the picture at
+// all. The picture is then the same slot over and over, overhangs included,
+// so wherever a picture's overhang lies over its neighbour it matches it
+// pixel for pixel; the lone slot's outline is cut afterwards.
+template <class Place>
+void periodic(float x, float r, Place place) {
+  for (float dx : {-static_cast<float>(kSlot), 0.0f, static_cast<float>(kSlot)})
+    if (x + dx + r > -2 && x + dx - r < slime_width + 2) place(dx);
+}
+
 // Stages two and three: the slot's own wall shows only at the top and the
 // bottom, where the growth's edges hang and spread to different depths
 // across the slot; the second stage leaves more of the wall bare and grows
@@ -216,7 +227,7 @@ struct Growth {
   float shine;                    // specular strength of the wet surface
 };
 
-constexpr Growth stage_two{20, 26, 52.0f / 5, 13.0f, 1.3f, 1.6f, 0.0f, 0.3f, -1.0f, true, 3.2f};
+constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f};
 constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
@@ -275,8 +286,8 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.6) ends.push_back(at(r, c + 1));
-      if (r + 1 < rows && n.unit() < 0.7) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      if (n.unit() < 0.5) ends.push_back(at(r, c + 1));
+      if (r + 1 < rows && n.unit() < 0.6) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
       for (const model::V3& b : ends) {
         if (!inside(a) && !inside(b)) continue;
         const float w = frange(n, 0.6, 1.4);
@@ -285,9 +296,11 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
         });
       }
       if (!inside(a)) continue;
-      // A flat patch of crust at the knot, of any size, some barely there.
-      const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * static_cast<float>(n.unit() < 0.35 ? 3 : 1);
-      const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * 0.45f};
+      // A flat patch of crust at the knot: now and then a broad thin
+      // smear, mostly a small knot, so the crust is patchy.
+      const bool smear = n.unit() < 0.3;
+      const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * (smear ? 3.5f : 1.0f);
+      const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * (smear ? 0.3f : 0.45f)};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
       tiled(a.x, std::max(radii.x, radii.y), [&](float dx, float) {
         m.ellipsoid({a.x + dx, a.y, 0.5f}, radii, turn, k.body, 2);
@@ -302,52 +315,96 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
   }
 }
 
-void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                     const RaggedEdge& bottom) {
-  if (g.crust) {
-    overgrowth_crust(m, n, k, g, top, bottom);
-    return;
-  }
-  // The mass between the ragged edges: columns of rope side by side, each
-  // reaching from its own top to its own foot.
-  for (float x = slot_left - 2; x <= slot_right + 2; x += 3.5f) {
-    const float y0 = top.at(x), y1 = bottom.at(x);
+// The third stage: thick resin poured down the wall. Broad smooth sheets
+// hang from the upper edge in ribbed folds that wander as they run down,
+// deep slots open between them, and thin strands with a drop at their end
+// hang in front. Every form is long and runs down the slot, and the folds
+// start and end at heights of their own, so a row of the same picture shows
+// a poured surface rather than one shape at one height in every slot.
+void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
+                const RaggedEdge& bottom) {
+  // The sheet behind everything, between the ragged edges.
+  // A whole number of ropes a slot, so the sheet repeats with the slot.
+  constexpr float rope_step = kSlot / 15.0f;
+  for (int i = -5; i <= 20; ++i) {
+    const float x = slot_left + i * rope_step, y0 = top.at(x), y1 = bottom.at(x);
     m.capsule({x, y0 + 5, -12}, {x, y1 - 5, -12}, 5, 5, k.body, 4);
   }
-  // Lumps on a jittered grid: one per cell, of every size, so that the
-  // detail is even and no lump stands at the same height in two rows of
-  // the grid. The cells are small and the lumps modest, so that the growth
-  // reads as a fine even texture rather than a few big shapes that repeat
-  // slot by slot.
-  for (float cy = 0; cy < kWallHeight; cy += g.cell_h)
-    for (float cx = slot_left; cx < slot_right; cx += g.cell_w) {
-      const float x = cx + frange(n, 0, g.cell_w), y = cy + frange(n, 0, g.cell_h);
-      if (y < top.at(x) + 2 || y > bottom.at(x) - 2) continue;
-      const float big = static_cast<float>(n.unit());
-      const float r = g.lump_min + big * big * g.lump_spread;
-      const model::V3 radii{r * frange(n, 0.8, 1.4), r * frange(n, 0.8, 1.4), r * 0.7f};
-      const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
-      const bool hollow = n.unit() < g.hollow_share;
-      tiled(x, std::max(radii.x, radii.y), [&](float dx, float s) {
-        if (hollow)
-          m.ellipsoid({x + dx, y, frange(n, 2, 5)}, radii * (0.6f * s), turn, k.body, 3, true);
-        else
-          m.ellipsoid({x + dx, y, -2 + r * 0.3f}, radii * s, turn, k.body, 6);
-      });
+  // Folds: chains that drift sideways as they run down, thick where they
+  // leave the edge and thinning, ribbed across like set resin. Two rows of
+  // them, staggered, so some hang from the top and others start part way.
+  constexpr int folds = 8;
+  for (int i = 0; i < folds; ++i) {
+    const float x0 = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / folds;
+    const bool hanging = i % 2 == 0;
+    const float y0 = hanging ? top.at(x0) - 2 : frange(n, 25, 150);
+    const float len = hanging ? frange(n, 70, 190) : frange(n, 40, 110);
+    const float r0 = frange(n, 4.5, 7.5), drift = frange(n, -11, 11);
+    model::V3 pts[4];
+    float radii[4];
+    for (int j = 0; j < 4; ++j) {
+      const float t = j / 3.0f;
+      pts[j] = {x0 + drift * t * t + frange(n, -1.2, 1.2), y0 + len * t, -5 + 4 * std::sin(t * 3.0f)};
+      radii[j] = r0 * (1.0f - 0.45f * t);
     }
-  // Lumps hanging over the ceiling trim and spreading over the baseboard at
-  // the edges' own depths, with strings of ooze hanging from the upper edge.
-  for (float x = slot_left; x < slot_right; x += frange(n, 3, 6)) {
-    const float r = frange(n, 2.5, 5);
-    const float yt = top.at(x) + frange(n, -1, 3), yb = bottom.at(x) - frange(n, -1, 3);
-    const bool drip = n.unit() < 0.3;
-    const float len = frange(n, 6, 22);
-    tiled(x, r, [&](float dx, float s) {
-      m.sphere({x + dx, yt, 0}, r * s, k.body, 4);
-      m.ellipsoid({x + dx, yb, 0}, model::V3{r * 1.3f, r * 0.8f, r * 0.7f} * s, {}, k.body, 4);
-      if (drip && s >= 1) m.capsule({x + dx, yt, 1}, {x + dx, yt + len, 1}, 1.6f, 1.1f, k.resin, 2);
+    pts[3].y = std::min(pts[3].y, bottom.at(pts[3].x) - 2);
+    const float rib = frange(n, 7.0, 11.0);
+    periodic(x0 + drift * 0.5f, r0 + std::fabs(drift) * 0.5f + 3, [&](float dx) {
+      model::V3 moved[4];
+      for (int j = 0; j < 4; ++j) moved[j] = pts[j] + model::V3{dx, 0, 0};
+      m.chain(moved, radii, 4, k.body, 3.5f, rib, 0.22f);
     });
   }
+  // Deep slots between the folds: long hollows carved into the sheet on a
+  // jittered grid, each at a height of its own.
+  constexpr float cell_w = kSlot / 5.0f, cell_h = 46;
+  for (float cy = -10; cy < kWallHeight; cy += cell_h)
+    for (int c = 0; c < 5; ++c) {
+      const float x = slot_left + (c + frange(n, 0.15, 0.85)) * cell_w, y = cy + frange(n, 0, cell_h);
+      const float rx = frange(n, 1.8, 3.2), ry = frange(n, 7, 17);
+      if (n.unit() < 0.35 || y - ry < top.at(x) + 4 || y + ry > bottom.at(x) - 4) continue;
+      const model::M3 turn = model::rot_z(frange(n, -0.25, 0.25));
+      periodic(x, rx + 1, [&](float dx) {
+        m.ellipsoid({x + dx, y, 1}, {rx, ry, 9}, turn, k.body, 2.5f, true);
+      });
+    }
+  // A few swollen blisters, spread evenly, so the sheets are not all ropes.
+  for (float cy = 8; cy < kWallHeight; cy += 38)
+    for (int c = 0; c < 3; ++c) {
+      const float x = slot_left + (c + frange(n, 0.1, 0.9)) * kSlot / 3, y = cy + frange(n, 0, 38);
+      if (n.unit() < 0.4 || y < top.at(x) + 4 || y > bottom.at(x) - 4) continue;
+      const float r = frange(n, 3, 6);
+      const model::V3 radii{r * frange(n, 0.7, 1.0), r * frange(n, 1.2, 1.9), r * 0.6f};
+      periodic(x, radii.x, [&](float dx) { m.ellipsoid({x + dx, y, -1}, radii, {}, k.body, 4); });
+    }
+  // Strands hanging in front, each ending in a drop.
+  for (int i = 0; i < 7; ++i) {
+    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 7;
+    const float y0 = frange(n, top.at(x) - 2, 120), len = frange(n, 25, 85), w = frange(n, 0.7, 1.3);
+    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = frange(n, -3, 3);
+    periodic(x, std::fabs(lean) + 3, [&](float dx) {
+      m.capsule({x + dx, y0, 4}, {x + dx + lean, y1, 5}, w * 1.3f, w, k.resin, 1.0f);
+      m.sphere({x + dx + lean, y1 + w, 5}, w * 1.9f, k.resin, 1.2f);
+    });
+  }
+  // The ragged lips: resin heaped over the ceiling trim and spread over the
+  // baseboard at the edges' own depths.
+  for (float x = slot_left; x < slot_right; x += frange(n, 2.5, 4.5)) {
+    const float r = frange(n, 2, 3.6);
+    const float yt = top.at(x) + frange(n, -1, 3), yb = bottom.at(x) - frange(n, -1, 3);
+    periodic(x, r * 1.3f, [&](float dx) {
+      m.sphere({x + dx, yt, 0}, r, k.body, 4);
+      m.ellipsoid({x + dx, yb, 0}, model::V3{r * 1.3f, r * 0.8f, r * 0.7f}, {}, k.body, 4);
+    });
+  }
+}
+
+void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
+                     const RaggedEdge& bottom) {
+  if (g.crust)
+    overgrowth_crust(m, n, k, g, top, bottom);
+  else
+    resin_mass(m, n, k, top, bottom);
 }
 
 // Broad patches of lighter and darker growth: a smooth field one slot wide
@@ -390,6 +447,43 @@ void glint(Canvas& c) {
   });
 }
 
+// Cuts the overhangs of a growth that fills its whole picture along two
+// ragged lines that wander with height, 4 to 14 px out from the slot: a
+// lone slot shows an uneven outline, and in a row what is left of each
+// overhang lies over the same growth of its neighbour.
+void ragged_sides(Canvas& c, Noise& n) {
+  const float p[4] = {frange(n, 0, 6.3), frange(n, 0, 6.3), frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  auto reach = [&](float y, int side) {
+    const float a = p[side * 2], b = p[side * 2 + 1];
+    const float w = 0.5f + 0.3f * std::sin(y * 0.043f + a) + 0.2f * std::sin(y * 0.11f + b) +
+                    0.12f * std::sin(y * 0.29f + a + b);
+    return 4 + 10 * std::clamp(w, 0.0f, 1.0f);
+  };
+  paint::each_pixel(c, [&](int x, int y, uint32_t& px) {
+    const float fy = static_cast<float>(y);
+    if ((x < slot_left && slot_left - x > reach(fy, 0)) || (x >= slot_right && x - slot_right + 1 > reach(fy, 1)))
+      px = 0;
+  });
+}
+
+// Makes each overhang pixel of a growth the same as the slot's own pixel one
+// slot over, wherever the growth covers it. The model repeats with the
+// slot, but its fine skin and broken highlights do not, and the value pass
+// sees the wall behind the slot and nothing behind the overhang; copying
+// leaves no seam where a picture's overhang lies over its neighbour.
+void match_overhangs(Canvas& c, Canvas& growth) {
+  std::vector<uint32_t> slot(static_cast<size_t>(c.width()) * c.height());
+  paint::each_pixel(c, [&](int x, int y, uint32_t& p) { slot[static_cast<size_t>(y) * c.width() + x] = p; });
+  std::vector<uint32_t> cover(slot.size());
+  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) { cover[static_cast<size_t>(y) * c.width() + x] = p >> 24; });
+  paint::each_pixel(c, [&](int x, int y, uint32_t& p) {
+    if (x >= slot_left && x < slot_right) return;
+    const int twin = x < slot_left ? x + kSlot : x - kSlot;
+    const size_t at = static_cast<size_t>(y) * c.width();
+    p = cover[at + x] >= 128 ? slot[at + twin] | 0xFF000000u : 0;
+  });
+}
+
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
   // A crust is a thinner, paler olive than the heaped mass.
@@ -399,12 +493,23 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   const RaggedEdge top{0, g.top_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   model::Model m;
-  m.set_skin(0.5f, 3.5f);
+  // Poured resin is smooth: a faint, broad skin, and the highlight broken
+  // into long wet runs; the crust keeps a finer grain.
+  if (g.crust) {
+    m.set_skin(0.5f, 3.5f);
+  } else {
+    m.set_skin(0.22f, 7.0f);
+    k.body.streak = k.resin.streak = 0.85f;
+    k.body.shine = k.resin.shine = 90;
+    // Greyer and a little lighter than the crust, so the sheets' shading
+    // reads in whichever channel a room keeps, not only in green.
+    k.body.r = 0.11f, k.body.g = 0.16f, k.body.b = 0.09f;
+  }
   overgrowth_body(m, n, k, g, top, bottom);
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
-  o.ambient = 0.22f;
-  o.exposure = 1.5f;
+  o.ambient = g.crust ? 0.22f : 0.34f;
+  o.exposure = g.crust ? 1.5f : 1.9f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The growth is fine texture inside a masked outline: nine samples a
@@ -420,13 +525,18 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   cairo_paint(c.cr());
   // The lumps' shading deepened in every channel (the green pulled only a
   // little toward grey), so the mass keeps its relief under any tint; then
-  // the slot's columns evened out, so a row of it shows no stripe at the
-  // same place in every slot.
-  paint::value_detail(c, 4, 0.7, 0.2);
-  // Three times: a pass cannot fully lift a column whose highlights
-  // already clip (the wall's seam under the crust, a run of glints); the
-  // next evens out what it left.
-  for (int pass = 0; pass < 3; ++pass) paint::even_columns(c, overhang, kSlot, 1.0);
+  // the slot's columns evened out (below), so a row of it shows no stripe
+  // at the same place in every slot.
+  paint::value_detail(c, 4, 0.7, g.crust ? 0.2 : 0.55);
+  // The lone slot's outline is cut before the columns are evened, so the
+  // evening counts the pixels that are really drawn.
+  if (!g.crust) {
+    match_overhangs(c, growth);
+    ragged_sides(c, n);
+  }
+  // Twice: the first pass's rounding to whole levels leaves a little for
+  // the second.
+  for (int pass = 0; pass < 2; ++pass) paint::even_columns(c, overhang, kSlot, 1.0);
 }
 
 // The translucent film that spreads over the neighbouring panels: a wash
