@@ -224,7 +224,7 @@ Bytes hugger_walk(int frame) {
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
   model::RenderOptions o = solid::sprite_options();
-  o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
+  o.rim_r = 0.80f, o.rim_g = 0.92f, o.rim_b = 1.10f;  // a bright rim picks the small body out of the floor
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   model::render(m, c, o);
   return finish(c, "hugger walk");
