@@ -1,8 +1,9 @@
 // The egg: a leathery, veined pod rooted in resin, modelled in the round
 // and tipped a little toward the viewer so that the crown of four lips on
 // top shows. Sealed, the lips meet in a dome; through the stages (hatched
-// or split by a shot) they part, peel back and lay open a wet throat, and
-// at the last stage something pale still stirs inside it.
+// or split by a shot) they part, fold flat and peel down, their wet dark
+// inner faces turned up, and lay open a wet throat in which something pale
+// glints, its fingers hooked over the rim at the last stage.
 #include <algorithm>
 #include <cmath>
 
