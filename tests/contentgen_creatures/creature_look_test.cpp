@@ -263,3 +263,57 @@ TEST(CreatureLook, MagnifiedFramesLoseSpeckleAndGetADarkRim) {
   empty.get_pixel(4, 4, px);
   EXPECT_EQ(px[3], 0);
 }
+
+namespace {
+
+double luminance(const uint8_t* p) { return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2]; }
+
+}  // namespace
+
+// The roaming hugger is seen small on the floor: it must fill enough of its
+// strip to read as a body on fingers, and its flesh must stay dark enough
+// under its rim, with real contrast, not wash out to a pale grey twig.
+TEST(CreatureLook, RoamingHuggerReadsAsABodyNotAPaleTwig) {
+  for (int f = 1; f <= 3; ++f) {
+    SCOPED_TRACE(f);
+    const Picture p = built("hugger_" + std::to_string(f) + ".png");
+    ASSERT_TRUE(p.ok);
+    long solid = 0;
+    double sum = 0, sum2 = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y)) continue;
+        const double l = luminance(p.at(x, y));
+        ++solid, sum += l, sum2 += l * l;
+      }
+    ASSERT_GT(solid, 0);
+    const double mean = sum / solid, spread = std::sqrt(sum2 / solid - mean * mean);
+    EXPECT_GT(solid, 1000) << "too small to read on the floor";
+    EXPECT_LT(mean, 105) << "washed out pale";
+    EXPECT_GT(spread, 32) << "flat: no dark joints against a bright rim";
+  }
+}
+
+// The egg's hatching must be seen from one frame to the next: across the
+// crown (its top third) most pixels change from each stage to the next, as
+// the petals part, fold flat and peel down.
+TEST(CreatureLook, EggCrownChangesVisiblyThroughTheHatching) {
+  const char* stages[] = {"egg.png", "egg_c1.png", "egg_c2.png", "egg_c3.png"};
+  for (int i = 0; i + 1 < 4; ++i) {
+    SCOPED_TRACE(stages[i + 1]);
+    const Picture a = built(stages[i]), b = built(stages[i + 1]);
+    ASSERT_TRUE(a.ok && b.ok);
+    ASSERT_EQ(a.w, b.w);
+    ASSERT_EQ(a.h, b.h);
+    long crown = 0, changed = 0;
+    for (int y = 0; y < a.h / 3; ++y)
+      for (int x = 0; x < a.w; ++x) {
+        const bool sa = a.solid(x, y), sb = b.solid(x, y);
+        if (!sa && !sb) continue;
+        ++crown;
+        changed += sa != sb || std::fabs(luminance(a.at(x, y)) - luminance(b.at(x, y))) > 40;
+      }
+    ASSERT_GT(crown, 0);
+    EXPECT_GT(static_cast<double>(changed) / crown, 0.5);
+  }
+}

@@ -1,8 +1,9 @@
 // The egg: a leathery, veined pod rooted in resin, modelled in the round
 // and tipped a little toward the viewer so that the crown of four lips on
 // top shows. Sealed, the lips meet in a dome; through the stages (hatched
-// or split by a shot) they part, peel back and lay open a wet throat, and
-// at the last stage something pale still stirs inside it.
+// or split by a shot) they part, fold flat and peel down, their wet dark
+// inner faces turned up, and lay open a wet throat in which something pale
+// glints, its fingers hooked over the rim at the last stage.
 #include <algorithm>
 #include <cmath>
 
@@ -27,8 +28,11 @@ constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0, 0.35f, 3.5f,
 constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0, 0, 6, 0.2f, 0.2f, 0.45f};
 constexpr Material egg_vein{0.36f, 0.24f, 0.20f, 1.1f, 45, 0.8f, 0, 0, 6, 0.1f, 0.3f, 0.35f, 0.75f, 0.30f, 0.22f};
 constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
-constexpr Material throat{0.16f, 0.06f, 0.05f, 1.6f, 70, 0.4f, 0.03f};
+constexpr Material throat{0.10f, 0.035f, 0.03f, 1.9f, 80, 0.4f, 0.02f, 0, 6, 0, 0.2f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
 constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
+// The petals' inner face: wet dark flesh, glossy, its highlight broken into
+// runs of slime, so an opened petal shows dark against the pod's leather.
+constexpr Material inner_wet{0.22f, 0.07f, 0.06f, 1.8f, 80, 0.5f, 0, 0, 6, 0, 0.3f, 0.2f, 0.75f, 0.30f, 0.22f, 0.8f};
 // The stalk the pod grows from: dark wet resin like the wall's.
 constexpr Material root_resin{0.05f, 0.065f, 0.035f, 1.3f, 60, 0.6f, 0, 0.2f, 4, 0.5f, 0.4f};
 
@@ -36,6 +40,8 @@ constexpr Material root_resin{0.05f, 0.065f, 0.035f, 1.3f, 60, 0.6f, 0, 0.2f, 4,
 constexpr float rim_y = -34;   // where the lips hinge
 constexpr float rim_r = 13;    // their distance from the pod's axis
 constexpr float lip_length = 16;
+
+V3 bend_at_of(V3 hinge, V3 dir, float base_len) { return hinge + dir * base_len; }
 
 // A rotation whose local x, y and z axes land on the given directions.
 M3 basis(V3 x, V3 y, V3 z) { return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}}; }
@@ -76,8 +82,10 @@ void veins(Model& m, uint32_t seed) {
   }
 }
 
-// open: 0 sealed .. 1 peeled right back. alive: something stirs inside.
-void build(Model& m, float open, bool alive, const Xf& view) {
+// open: 0 sealed .. 1 peeled right back. alive: something stirs inside
+// (0 nothing, 1 a pale back glinting deep in the throat, 2 fingers hooked
+// over the rim as well).
+void build(Model& m, float open, int alive, const Xf& view) {
   m.set_xf(view);
   m.set_skin(0.28f, 3.0f);
   // Resin roots gripping the floor.
@@ -98,13 +106,16 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   // The throat: carved out of the top, lined with wet dark flesh.
   // The lips make the top of the pod: the shell under them is carved away.
   const float o = open;
-  m.ellipsoid({0, -42, 0}, {11 + 4 * o, 10 + 3 * o, 11 + 4 * o}, {}, leather, 3, true);
-  m.ellipsoid({0, -29, 0}, {11, 7, 11}, {}, throat, 1);
-  if (alive) {
-    // A pale ribbed back rising in the throat, long fingers hooked over
-    // the rim.
+  m.ellipsoid({0, -42, 0}, {11 + 6 * o, 10 + 4 * o, 11 + 6 * o}, {}, leather, 3, true);
+  m.ellipsoid({0, -29, 0}, {11 + 3 * o, 7, 11 + 3 * o}, {}, throat, 1);
+  if (alive > 0) {
+    // A pale ribbed back rising in the throat, catching the light.
     m.set_skin(0.2f, 2.0f);
-    m.capsule({3, -34, -8}, {5, -36, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
+    const float rise = alive > 1 ? 0 : 3.5f;
+    m.capsule({3, -34 + rise, -8}, {5, -36 + rise, 3}, 7.0f, 5.5f, pale, 2, 3.2f, 0.5f);
+  }
+  if (alive > 1) {
+    // Long fingers hooked over the rim.
     for (int f = 0; f < 2; ++f) {
       const float a = f == 0 ? -0.9f : 0.35f;
       const V3 out{std::sin(a), 0, std::cos(a)};
@@ -128,22 +139,32 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   // The four lips, hinged round the rim, leaning in to a dome when sealed
   // and peeled outward and down as they open.
   // 0 would stand them straight up.
-  const float bend = o <= 0 ? -1.05f : o < 0.5f ? -0.45f : o < 0.9f ? 1.3f : 2.25f;
+  const float bend = o <= 0 ? -1.05f : o < 0.5f ? 0.7f : o < 0.9f ? 1.45f : 2.35f;
   for (int i = 0; i < 4; ++i) {
     const float phi = 0.7854f + i * 1.5708f;
     const V3 out{std::sin(phi), 0, std::cos(phi)};
     const V3 across{std::cos(phi), 0, -std::sin(phi)};
     const V3 hinge = V3{0, rim_y, 0} + out * rim_r;
     const V3 dir = normalised(out * std::sin(bend) + V3{0, -1, 0} * std::cos(bend));
-    const float len = lip_length * (1 - 0.1f * o);
+    // Opening, the petals unfold to their full length: the sealed crown
+    // hides half of each under the next.
+    const float len = lip_length * (1 + 0.4f * o);
     // Open lips curl back at their points.
     const float curl = o > 0.9f ? -0.45f : 0.9f * o;
     const V3 tip_dir = normalised(out * std::sin(bend + curl) + V3{0, -1, 0} * std::cos(bend + curl));
     const float base_len = len * (o > 0 ? 0.6f : 1.0f);
     const V3 mid = hinge + dir * (base_len * 0.5f);
     const V3 normal = cross(across, dir);
-    m.ellipsoid(mid, {o > 0 ? 7.5f : 8.5f, base_len * 0.62f, 2.8f}, basis(across, dir, normal), lip_skin,
+    m.ellipsoid(mid, {o > 0 ? 11.5f : 8.5f, base_len * 0.62f, 2.8f}, basis(across, dir, normal), lip_skin,
                 o > 0 ? 2.5f : 0.6f);
+    if (o > 0) {
+      // The wet inner face, turned up toward the viewer as the petal
+      // peels back.
+      const V3 outer = out * std::cos(bend) + V3{0, 1, 0} * std::sin(bend);
+      m.ellipsoid(mid - outer * 1.5f, {10.0f, base_len * 0.58f, 1.6f}, basis(across, dir, normal), inner_wet, 1.0f);
+      m.capsule(bend_at_of(hinge, dir, base_len) - outer * 1.2f,
+                bend_at_of(hinge, dir, base_len) + tip_dir * (len * 0.45f) - outer * 1.0f, 1.8f, 0.5f, inner_wet, 1.0f);
+    }
     // A fleshy ridge down the lip's middle, narrowing to its point.
     const V3 bend_at = hinge + dir * base_len;
     m.capsule(hinge + dir * 2, bend_at, 3.6f, 2.6f, lip_skin, 2);
@@ -157,10 +178,10 @@ void build(Model& m, float open, bool alive, const Xf& view) {
   }
 }
 
-Bytes picture(float open, bool alive) {
+Bytes picture(float open, int alive) {
   Canvas c(kEgg.w, kEgg.h);
   // Tipped toward the viewer so the crown shows; the roots on the last row.
-  const Xf tilt = place({36, 47, 0}, rot_x(-0.40f), 1.0f);
+  const Xf tilt = place({36, 47, 0}, rot_x(open > 0 ? -0.55f : -0.40f), 1.0f);
   Model probe;
   build(probe, open, alive, tilt);
   const float drop = kEgg.h - 1 - lowest_solid_row(probe, kEgg.w, kEgg.h + 40);
@@ -178,8 +199,8 @@ Bytes picture(float open, bool alive) {
 
 }  // namespace
 
-Bytes egg() { return picture(0, false); }
+Bytes egg() { return picture(0, 0); }
 
-Bytes egg_hatch(int frame) { return picture(frame / 3.0f, frame == 3); }
+Bytes egg_hatch(int frame) { return picture(frame / 3.0f, frame - 1); }
 
 }  // namespace contentgen::creatures

@@ -33,6 +33,10 @@ struct HPose {
   float tail_sway = 0;
   bool coil = false;   // tail wound up behind (scuttling)
   bool side = true;
+  // Roaming, the animal is seen small on the floor: a fuller sac, knees
+  // arched lower over it, and the darker, higher-contrast flesh below, so
+  // it reads as a body on fingers rather than a twig on stilts.
+  bool roaming = false;
 };
 
 // Pale, faintly translucent flesh; the knuckles and the creases between the
@@ -49,9 +53,24 @@ constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f,
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.4f, 60, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
 constexpr Material kPlate{0.60f, 0.51f, 0.40f, 1.3f, 110, 1.1f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
+// The roaming animal's flesh: warmer and a shade darker than the close-up's,
+// so the bright rim stands off it, with near-black knuckles and a dark
+// ridged back; at its small size the pale close-up flesh washes to grey.
+constexpr Material kFleshSmall{0.70f, 0.52f, 0.40f, 0.9f, 34, 1.4f, 0, 0,    5.0f, 0.35f,
+                               0.35f, 0.45f, 0.95f, 0.50f, 0.34f, 0, 0.5f};
+constexpr Material kFleshSmallFar{0.40f, 0.29f, 0.23f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
+                                  0.2f,  0.3f,  0.95f, 0.50f, 0.34f, 0, 0.5f};
+constexpr Material kKnuckleSmall{0.20f, 0.13f, 0.10f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kPlateSmall{0.36f, 0.28f, 0.21f, 1.5f, 110, 1.3f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
 
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
+  const Material& flesh = p.roaming ? kFleshSmall : kFlesh;
+  const Material& flesh_far = p.roaming ? kFleshSmallFar : kFleshFar;
+  const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
+  const Material& plate = p.roaming ? kPlateSmall : kPlate;
+  const float body = p.roaming ? 1.6f : 1.0f;  // the sac's size
+  const float arch = p.roaming ? 0.0f : 1.0f;  // how high the knees rise over the back
   // Tail first: a ribbed whip from under the rump. Scuttling, it is
   // wound into a coil behind the body; flung at a face it trails and
   // sways, curling as it dies.
@@ -76,31 +95,34 @@ void build(Model& m, const HPose& p, const Xf& view) {
       }
       radii[i] = p.coil ? 4.6f - 3.4f * t : 6.0f - 4.9f * t;
     }
-    m.chain(pts, radii, kN, kFlesh, 2.5f, 3.6f, 0.6f);
+    m.chain(pts, radii, kN, flesh, 2.5f, 3.6f, 0.6f);
   }
   // Eight fingers, four each side, each of three knuckled bones.
   for (int s = -1; s <= 1; s += 2) {
-    const Material& mat = (p.side && s < 0) ? kFleshFar : kFlesh;
+    const Material& mat = (p.side && s < 0) ? flesh_far : flesh;
     for (int i = 0; i < 4; ++i) {
       const float x = 14 - i * 9.5f;
-      V3 root{x, 2, s * 12.0f};
+      V3 root{x * body, 2, s * 12.0f * body};
       const float step = ((i + (s > 0)) % 2 ? 1.0f : -1.0f) * p.phase;
       // Standing: the fingertips planted round the body like a spider's,
       // fore fingers reaching forward, hind ones back, the middle ones out
       // to the side, each as far from its root so the knees all arch to
       // the same height over the back; a lifted finger swings forward.
       const float along = i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24;
-      const float aside = std::sqrt(std::max(0.0f, 30 * 30 - along * along - 30));
+      // Roaming, the fingers plant further out, so the knees arch low over a
+      // fuller body instead of standing up like stilts.
+      const float spread_out = p.roaming ? 36.0f : 30.0f;
+      const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
-      V3 stand{x + along + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) : 0.0f), s * (12 + aside)};
+      V3 stand{x * body + along * (p.roaming ? 1.25f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
       V3 ankle = lerp3(stand, fling, p.spread);
       ankle = reach(root, ankle, 26, 24);
       // Knees arch high over the back while standing.
-      V3 knee = joint(root, ankle, 26, 24, V3{0, -1.0f, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
+      V3 knee = joint(root, ankle, 26, 24, V3{0, -arch, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
       // Standing, the last two bones splay out along the deck like the
       // fingertips of a hand pressed flat, not straight down like pegs.
       const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), 0.9f, s * 0.8f});
@@ -111,7 +133,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // a short barrel creased across.
       auto knuckle = [&](V3 at, V3 along, float r, float k) {
         const V3 d = normalised(along) * (r * 0.5f);
-        m.capsule(at - d, at + d, r, r, kKnuckle, k, r * 0.45f, r * 0.12f);
+        m.capsule(at - d, at + d, r, r, knuckle_mat, k, r * 0.45f, r * 0.12f);
       };
       m.capsule(root, knee, 3.6f, 2.2f, mat, 2);
       knuckle(knee, ankle - root, 2.75f, 1.2f);
@@ -123,16 +145,19 @@ void build(Model& m, const HPose& p, const Xf& view) {
     }
   }
   // The body: a soft sac under a ridged dorsal shell.
-  m.ellipsoid({-2, 1, 0}, {24, 9, 17}, {}, kFlesh, 3);
-  m.ellipsoid({0, -2.5f, 0}, {20, 7, 14}, {}, kPlate, 3);
+  m.set_xf(view * place({0, 0, 0}, {}, body));
+  m.ellipsoid({-2, 1, 0}, {24, 9, 17}, {}, flesh, 3);
+  m.ellipsoid({0, -2.5f, 0}, {20, 7, 14}, {}, plate, 3);
   for (int i = 0; i < 5; ++i) {
     float x = 13 - i * 6.5f;
-    m.capsule({x, -6.5f, -12}, {x - 1, -8.5f, 0}, 2.2f, 2.6f, kPlate, 2.0f);
-    m.capsule({x - 1, -8.5f, 0}, {x, -6.5f, 12}, 2.6f, 2.2f, kPlate, 2.0f);
+    m.capsule({x, -6.5f, -12}, {x - 1, -8.5f, 0}, 2.2f, 2.6f, plate, 2.0f);
+    m.capsule({x - 1, -8.5f, 0}, {x, -6.5f, 12}, 2.6f, 2.2f, plate, 2.0f);
+    // Roaming, a dark crease between the plates marks each segment.
+    if (p.roaming) m.capsule({x - 3.6f, -8.8f, -11}, {x - 3.6f, -10.0f, 11}, 0.9f, 0.9f, kCrease, 0.5f, 0, 0, true);
   }
   // Gill flaps along the sides: thin, so the light comes through them.
   for (int s = -1; s <= 1; s += 2) m.ellipsoid({0, 1, s * 16.0f}, {17, 6, 2.5f}, {}, kBelly, 2);
-  m.ellipsoid({22, 2, 0}, {8, 7, 10}, {}, kFlesh, 4);
+  m.ellipsoid({22, 2, 0}, {8, 7, 10}, {}, flesh, 4);
   // The underside: ribs across the belly with dark creases between them,
   // and the mouth in its middle, a ringed lip round a dark throat, from
   // which a ridged tube reaches out for the face.
@@ -153,12 +178,13 @@ void build(Model& m, const HPose& p, const Xf& view) {
   m.torus({2, 10.5f, 0}, 4.2f, 1.6f, {}, kBelly, 1.0f);
   m.sphere({2, 10.5f, 0}, 2.6f, kMouth, 0.6f);
   m.capsule({4, 11, 0}, {14, 12, 0}, 2.4f, 1.6f, kBelly, 1.5f, 2.0f, 0.35f);
+  m.set_xf(view);
 }
 
 // Side view: body centre in the roaming frame, feet on its floor row.
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
-constexpr float kWalkScale = 0.8f;
+constexpr float kWalkScale = 1.05f;
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
@@ -185,6 +211,7 @@ Bytes hugger_walk(int frame) {
   p.phase = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   p.tail_sway = 0.9f * p.phase;
   p.coil = true;
+  p.roaming = true;
   // Sit the fingertips on the last row.
   Model probe;
   build(probe, p, place(kWalkBody, kWalkTilt, kWalkScale));
@@ -197,7 +224,7 @@ Bytes hugger_walk(int frame) {
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
   model::RenderOptions o = solid::sprite_options();
-  o.rim_r = 0.55f, o.rim_g = 0.70f, o.rim_b = 0.90f;  // a brighter rim picks the small body out of the floor
+  o.rim_r = 0.80f, o.rim_g = 0.92f, o.rim_b = 1.10f;  // a bright rim picks the small body out of the floor
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   model::render(m, c, o);
   return finish(c, "hugger walk");

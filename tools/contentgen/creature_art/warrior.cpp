@@ -36,8 +36,12 @@ struct Pose {
   V3 heel[2] = {{-19, -18, 0}, {-19, -18, 0}};  // each ankle from its toe: the raised foot
   float tail_sway = 0;
   float tail_lift = 0;
+  float tail_back = 0;         // the tail swung away from the viewer, behind the body
   bool drool = true;
   bool side = true;            // side view: far limbs darker
+  // How heavy the thorax and shoulders are built: the close views fill the
+  // screen, where a lean cage would leave the arms hanging off a stick.
+  float bulk = 1.0f;
 };
 
 constexpr float kSpine = 62;
@@ -128,9 +132,22 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? near_mat : far_mat;
     const Material& soft = i == 0 ? kTissue : far_soft;
-    V3 root = sh + V3{-5, 8, s * 12};
+    V3 root = sh + V3{-5, 8, s * 12 * p.bulk};
     V3 hand = reach(root, root + p.hand[i], 30, 32);
     V3 el = joint(root, hand, 30, 32, {-0.6f, 0.5f, s * 0.6f});
+    if (p.bulk > 1) {
+      // The shoulder: a ridged plate over a knot of muscle that grows out
+      // of the thorax and carries the arm, so the arm is joined to the body
+      // rather than hung beside it.
+      // A collar bone of plate from the base of the neck out to the joint,
+      // a ribbed cord of muscle under it, the joint capped by a plate, and
+      // a plated upper arm swelling out of it.
+      const V3 neck = sh - up * 4 + V3{2, 0, s * 2};
+      m.capsule(neck, root + V3{0, -2, 0}, 4.2f, 4.8f, mat, 3);
+      m.capsule(sh + V3{-4, 8, s * 3}, root + V3{0, 3, 0}, 4.5f, 4.0f, soft, 3, 2.6f, 0.7f);
+      m.ellipsoid(root + V3{0, -1.5f, s * 1.5f}, {7.0f, 5.5f, 6.0f}, rot_z(p.pitch * 0.5f + 0.4f), kBoneChitin, 2.5f);
+      m.capsule(root, lerp3(root, el, 0.7f), 6.2f, 4.0f, mat, 2.5f);
+    }
     // Lean, sinewy arms: a thin upper arm with a tendon along it, a bony
     // forearm swelling near the elbow, knobbly joints and a spur jutting
     // back from the elbow.
@@ -185,12 +202,12 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
 
   // Tail: segmented, trailing behind and curling up into a blade.
   {
-    const float sw = p.tail_sway, lf = p.tail_lift;
+    const float sw = p.tail_sway, lf = p.tail_lift, bk = p.tail_back;
     V3 pts[] = {{-8, 2, 0},
-                {-34, 12 + 9 * sw - 10 * lf, -2},
-                {-56 - 3 * sw, 24 - 6 * sw - 24 * lf, -4},
-                {-66 - 2 * sw, 12 - 11 * sw - 34 * lf, -3},
-                {-66 + 2 * sw, -4 - 15 * sw - 42 * lf, -2}};
+                {-34 + 4 * bk, 12 + 9 * sw - 10 * lf, -2 - 20 * bk},
+                {-56 - 3 * sw + 12 * bk, 24 - 6 * sw - 24 * lf, -4 - 44 * bk},
+                {-66 - 2 * sw + 18 * bk, 12 - 11 * sw - 34 * lf + 10 * bk, -3 - 66 * bk},
+                {-66 + 2 * sw + 22 * bk, -4 - 15 * sw - 42 * lf + 16 * bk, -2 - 84 * bk}};
     float radii[] = {5.5f, 3.8f, 2.8f, 2.0f, 1.3f};
     m.chain(pts, radii, 5, near_mat, 2.5f);
     // Vertebrae along its top, shrinking and crowding toward the tip.
@@ -213,16 +230,17 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   // The pelvis's bony blades flaring over each hip joint.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({2, -3, s * 8.5f}, {8, 4.5f, 3.0f}, rot_z(p.pitch * 0.5f - 0.3f), kBoneChitin, 1.5f);
-  m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f, 6.5f, far_soft, 4);
-  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 7.5f, 10.5f, far_soft, 4);
-  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {13, 11, 14}, rot_z(p.pitch), near_mat, 3);
+  const float b = p.bulk;
+  m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f * b, 6.5f * b, far_soft, 4);
+  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 7.5f * b, 10.5f * b, far_soft, 4);
+  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {13 * b, 11 * b, 14 * b}, rot_z(p.pitch), near_mat, 3);
   // Deepest mid-chest, shorter toward the neck and the waist, unevenly
   // spaced.
   static const float depth[] = {0.82f, 1.0f, 1.08f, 1.0f, 0.86f, 0.66f};
   static const float place_at[] = {0.90f, 0.80f, 0.715f, 0.62f, 0.535f, 0.44f};
   for (int i = 0; i < 6; ++i) {
     const float t = place_at[i];
-    const float size = depth[i] * vary(i + 7, 0.06f);
+    const float size = depth[i] * vary(i + 7, 0.06f) * (1 + (p.bulk - 1) * (0.4f + 0.1f * (5 - i)));
     const V3 top = lerp3(hip, sh, t) + up * 5.5f;
     for (int s = -1; s <= 1; s += 2) {
       if (!p.side || s > 0 || i % 2 == 0) {
@@ -367,8 +385,12 @@ Pose rearing_pose(float strike) {
   p.curl = 0.35f + 0.4f * strike;
   p.toe[0] = {30, 66, 24};
   p.toe[1] = {22, 66, -24};
-  p.tail_lift = 0.6f;
-  p.tail_sway = 0.4f;
+  // The tail sweeps away behind the body, low, so it shows only as a curve
+  // between the legs instead of a pole standing at the frame's side.
+  p.tail_lift = -0.4f;
+  p.tail_sway = 0.2f;
+  p.tail_back = 1.0f;
+  p.bulk = 1.25f;
   return p;
 }
 
