@@ -6,9 +6,9 @@
 //   and the dark;
 // - a heavy near-black outline, opaque, so the face holds its shape on any
 //   background and at half size;
-// - a bright warm face, pale gold at the top to amber at the foot, with a lit
-//   upper edge and a lightly shaded lower one. Red and green stay high so
-//   the green and red tints the console draws it in keep it bright.
+// - a bright warm face, a near-white glint at the top through gold to amber
+//   at the foot. Red and green stay high so the green and red tints the
+//   console draws it in keep it bright.
 #include <cairo.h>
 
 #include <string>
@@ -95,27 +95,20 @@ Bytes digit_sheet() {
     cairo_set_line_width(cr, kOutline);
     cairo_set_source_rgb(cr, 0.04, 0.03, 0.02);
     cairo_stroke_preserve(cr);
+    // The face's modelling lies in its gradient alone (a clip to the glyph
+    // for a bevel would cost more than the rest of the sheet): a near-white
+    // glint along the top, gold, a slightly darker horizon under the middle
+    // and warm amber at the foot.
     cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
-    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 0.98, 0.80);
-    cairo_pattern_add_color_stop_rgb(face, 0.45, 1.00, 0.91, 0.52);
-    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.76, 0.30);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 0.92);
+    cairo_pattern_add_color_stop_rgb(face, 0.18, 1.00, 0.96, 0.72);
+    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.88, 0.48);
+    cairo_pattern_add_color_stop_rgb(face, 0.56, 0.95, 0.78, 0.38);
+    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.86, 0.44);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.74, 0.28);
     cairo_set_source(cr, face);
-    cairo_fill_preserve(cr);
+    cairo_fill(cr);
     cairo_pattern_destroy(face);
-    // Bevel inside the outline: the face moved up-left shades its lower
-    // edges, moved down-right it lights the upper ones.
-    cairo_path_t* path = cairo_copy_path(cr);
-    cairo_clip(cr);
-    cairo_set_line_width(cr, 1.6);
-    cairo_translate(cr, -1.0, -1.2);
-    cairo_append_path(cr, path);
-    cairo_set_source_rgba(cr, 0.75, 0.42, 0.1, 0.45);
-    cairo_stroke(cr);
-    cairo_translate(cr, 2.0, 2.2);
-    cairo_append_path(cr, path);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
-    cairo_stroke(cr);
-    cairo_path_destroy(path);
     cairo_restore(cr);
   }
   return c.png_soft();

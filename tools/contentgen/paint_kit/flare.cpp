@@ -87,8 +87,24 @@ void impact_flare(Canvas& c, uint32_t seed) {
     return e * smooth(1.0, 0.88, u);
   };
 
+  // Whether a pixel lies on or beside a spike, spark or fragment: only
+  // there do the thin shapes need more than one sample.
+  auto sharp_at = [&](double px, double py) {
+    const double dx = (px - centre) / radius, dy = (py - centre) / radius;
+    if (dx * dx + dy * dy < 0.15 * 0.15) return false;  // the core burns solid white
+    for (const Streak& s : streaks) {
+      const double along = dx * s.ux + dy * s.uy;
+      if (along < s.from - 0.08 || along > s.to + 0.08) continue;
+      const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
+      if (std::abs(across) < 2 * s.width + 0.75) return true;
+    }
+    for (const Blob& f : fragments)
+      if (std::hypot(px - f.x, py - f.y) < 3 * f.r + 1) return true;
+    return false;
+  };
+
   // Four samples a pixel keep the thin spikes and sparks from breaking into
-  // dots.
+  // dots; the soft bloom and the white core take one.
   constexpr double kOffsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
@@ -98,8 +114,9 @@ void impact_flare(Canvas& c, uint32_t seed) {
         continue;
       }
       double lr = 0, lg = 0, lb = 0, la = 0;
+      const bool sharp = sharp_at(x + 0.5, y + 0.5);
       for (const auto& o : kOffsets) {
-        const double e = light_at(x + o[0], y + o[1]);
+        const double e = sharp ? light_at(x + o[0], y + o[1]) : light_at(x + 0.5, y + 0.5);
         // White at the core, through yellow to a deep orange at the fringe:
         // the faint bloom is the most coloured.
         const double a = std::clamp(e * 1.25, 0.0, 1.0);
@@ -108,6 +125,10 @@ void impact_flare(Canvas& c, uint32_t seed) {
         lg += a * (0.42 + 0.58 * smooth(0.04, 0.8, heat));
         lb += a * (0.06 + 0.9 * smooth(0.3, 1.0, heat));
         la += a;
+        if (!sharp) {
+          lr *= 4, lg *= 4, lb *= 4, la *= 4;
+          break;
+        }
       }
       const double out_a = la / 4;
       auto channel = [&](double sum) { return out_a > 0 ? sum / 4 / out_a : 0.0; };
