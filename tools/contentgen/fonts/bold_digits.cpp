@@ -100,12 +100,12 @@ Bytes digit_sheet() {
     // glint along the top, gold, a slightly darker horizon under the middle
     // and warm amber at the foot.
     cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
-    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 0.92);
-    cairo_pattern_add_color_stop_rgb(face, 0.18, 1.00, 0.96, 0.72);
-    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.88, 0.48);
-    cairo_pattern_add_color_stop_rgb(face, 0.56, 0.95, 0.78, 0.38);
-    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.86, 0.44);
-    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.74, 0.28);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 0.94);
+    cairo_pattern_add_color_stop_rgb(face, 0.18, 1.00, 0.98, 0.76);
+    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.93, 0.56);
+    cairo_pattern_add_color_stop_rgb(face, 0.56, 0.96, 0.85, 0.46);
+    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.91, 0.52);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.82, 0.38);
     cairo_set_source(cr, face);
     cairo_fill(cr);
     cairo_pattern_destroy(face);
