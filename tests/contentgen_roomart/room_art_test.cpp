@@ -246,21 +246,25 @@ TEST(RoomArt, CentredPicturesBalanceOnTheirHandle) {
 
 TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
   // The flash grows from a fifth of its size, so a hit only reads as one
-  // when a broad part of it is solid near-white; and rotated at random, any
+  // when a broad part of it is solid near-white inside a wide warm bloom
+  // (a dark corridor shows little else of it); and rotated at random, any
   // light at its border would draw the square's edge.
   Picture flash;
   for (const auto& e : contentgen::creatures::effect_pictures())
     if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
   ASSERT_EQ(flash.width, 64);
-  int hot = 0, lit_border = 0;
+  int hot = 0, lit_border = 0, bloom = 0;
   for (int y = 0; y < flash.height; ++y)
     for (int x = 0; x < flash.width; ++x) {
       const uint8_t* px = flash.at(x, y);
       if (px[3] >= 240 && std::min({px[0], px[1], px[2]}) >= 200) ++hot;
+      // The glow round the core: warm light at least a quarter opaque.
+      if (px[3] >= 64 && px[0] > px[2] + 60) ++bloom;
       const bool border = x == 0 || y == 0 || x == flash.width - 1 || y == flash.height - 1;
       if (border && px[3] > 0) ++lit_border;
     }
   EXPECT_GE(hot, 280) << "white-hot pixels";
+  EXPECT_GE(bloom, 900) << "an orange bloom over much of the picture, not a small spark";
   EXPECT_EQ(lit_border, 0);
 }
 

@@ -1,9 +1,10 @@
-// How the console and menu pictures read once drawn: counters show their
-// unlit segments, large text starts at the top of its cell, the controlled
-// member's tab stands out by its rim rather than a muddy plate, and the
-// title's letters are solid on a backing of their own.
+// How the console and menu pictures read once drawn: counter digits are
+// heavy, outlined and kept in their cells, large text starts at the top of
+// its cell, the controlled member's tab stands out by its rim rather than a
+// muddy plate, and the title's letters are solid on a backing of their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "rgba_image.h"
@@ -35,55 +36,82 @@ double mean_luma(const RgbaImage& im, int x0, int y0, int w, int h) {
 
 }  // namespace
 
-TEST(ConsoleReadability, CounterDigitsShowTheirUnlitSegments) {
-  constexpr int kCellW = 31, kOne = 1, kEight = 8, kDash = 10;
+TEST(ConsoleReadability, CounterDigitsAreHeavyAndStayInsideTheirCells) {
+  // Every digit advances the full cell, so ink that strays over a cell's
+  // edge lands on its neighbour; and a counter drawn at half size keeps
+  // only strokes that are thick in the picture. Under the masked draw (the
+  // console) a glyph's solid pixels are its outline and face alone.
+  constexpr int kCellW = 31;
   RgbaImage im = decode_rgba_png(read_gfx("numbers.png"));
   ASSERT_TRUE(im.ok());
-  // A "1" lights two segments and shows the other five faintly, about as
-  // much ink as an "8" lights; the dash stands alone.
-  const CellInk one = ink(im, kOne, kCellW), eight = ink(im, kEight, kCellW), dash = ink(im, kDash, kCellW);
-  EXPECT_GT(one.dim, eight.lit / 2);
-  EXPECT_LT(one.lit, eight.lit / 2);
-  EXPECT_LT(dash.dim * 3, one.dim) << "no ghost segments around the dash, only its rim";
+  ASSERT_EQ(im.width, kCellW * 11);
+  for (int f = 0; f <= 10; ++f) {
+    SCOPED_TRACE(f);
+    const int x0 = f * kCellW;
+    int left = kCellW, right = -1, widest_face_run = 0;
+    for (int y = 0; y < im.height; ++y) {
+      int run = 0;
+      for (int x = x0; x < x0 + kCellW; ++x) {
+        if (im.alpha(x, y) >= 128) left = std::min(left, x - x0), right = std::max(right, x - x0);
+        const bool face = im.alpha(x, y) == 255 && luma(im.at(x, y)) > 150;
+        run = face ? run + 1 : 0;
+        widest_face_run = std::max(widest_face_run, run);
+      }
+    }
+    EXPECT_GE(left, 1) << "clear of the cell to the left";
+    EXPECT_LE(right, kCellW - 2) << "clear of the cell to the right";
+    EXPECT_NEAR((left + right) / 2.0, kCellW / 2.0, 2.5) << "centred in its cell";
+    EXPECT_GE(widest_face_run, 4) << "strokes thick enough to survive half size";
+  }
+  const CellInk one = ink(im, 1, kCellW), eight = ink(im, 8, kCellW);
+  EXPECT_GT(eight.lit, 150) << "a bold face, not hairlines";
+  EXPECT_LT(one.lit, eight.lit) << "digits are told apart by their shapes";
 }
 
-TEST(ConsoleReadability, ScoreDrawnAloneOverTheRoomShowsOnlyItsLitSegments) {
+TEST(ConsoleReadability, ScoreDrawnAloneOverTheRoomCarriesItsOwnContrast) {
   // The score that rises from a pickup is the counter font drawn blended
-  // over the room: its unlit segments must be about half clear (kept by the
-  // counters' masked draw, a faint shadow when blended) and every lit
-  // segment ringed by a dark outline that holds it against bright walls.
-  constexpr int kCellW = 31, kOne = 1;
+  // over slime, walls or the dark at a fading alpha, so the picture itself
+  // must hold the contrast: a bright warm face, every edge of it ringed in
+  // near black, and a soft shadow falling down and right that the masked
+  // console draw cuts away (under half opaque).
+  constexpr int kCellW = 31, kFive = 5;
   RgbaImage im = decode_rgba_png(read_gfx("numbers.png"));
   ASSERT_TRUE(im.ok());
   auto lit = [&](int x, int y) { return im.alpha(x, y) == 255 && luma(im.at(x, y)) > 150; };
-  int ghost = 0, edges = 0, ringed = 0;
+  const int x0 = kFive * kCellW, x1 = x0 + kCellW;
+  int face = 0, warm = 0, edges = 0, ringed = 0;
   for (int y = 0; y < im.height; ++y)
-    for (int x = kOne * kCellW; x < (kOne + 1) * kCellW; ++x) {
-      const int a = im.alpha(x, y);
-      ghost += a >= 128 && a <= 170 && luma(im.at(x, y)) < 100;
-      // Going out sideways from a lit segment's edge, near black comes
-      // before the clear background.
+    for (int x = x0; x < x1; ++x) {
+      if (lit(x, y)) {
+        ++face;
+        const uint8_t* p = im.at(x, y);
+        warm += p[0] >= 230 && p[0] > p[2] + 40;
+      }
       for (int d : {-1, 1}) {
-        if (!lit(x, y) || x + d < 0 || x + d >= im.width || lit(x + d, y)) continue;
+        if (!lit(x, y) || x + d < x0 || x + d >= x1 || lit(x + d, y)) continue;
         ++edges;
-        for (int k = 1; k <= 3 && x + k * d >= 0 && x + k * d < im.width; ++k) {
+        for (int k = 1; k <= 3 && x + k * d >= x0 && x + k * d < x1; ++k)
           if (luma(im.at(x + k * d, y)) < 40 && im.alpha(x + k * d, y) >= 128) {
             ++ringed;
             break;
           }
-        }
       }
     }
-  EXPECT_GT(ghost, 200) << "the unlit segments of a 1, about half clear";
+  EXPECT_GT(face, 120);
+  EXPECT_GT(warm * 2, face) << "a warm face, not grey";
   EXPECT_GT(edges, 20);
-  EXPECT_GT(ringed * 10, edges * 9) << "lit segments ringed in near black";
-  // Beyond the outline a dark shadow under half opaque: the blended score
-  // keeps it against slime, the masked counters cut it away.
-  int shadow = 0;
+  EXPECT_GT(ringed * 10, edges * 9) << "the face ringed in near black";
+  // The shadow: translucent dark pixels, lying mostly below and right of
+  // the glyph's middle.
+  long shadow = 0, below_right = 0;
   for (int y = 0; y < im.height; ++y)
-    for (int x = kOne * kCellW; x < (kOne + 1) * kCellW; ++x)
-      shadow += im.alpha(x, y) >= 64 && im.alpha(x, y) < 128 && luma(im.at(x, y)) < 40;
-  EXPECT_GT(shadow, 40) << "a soft shadow around the lit segments";
+    for (int x = x0; x < x1; ++x)
+      if (im.alpha(x, y) >= 40 && im.alpha(x, y) < 128 && luma(im.at(x, y)) < 40) {
+        ++shadow;
+        below_right += (x - x0 > kCellW / 2) + (y > im.height / 2);
+      }
+  EXPECT_GT(shadow, 40) << "a soft shadow under the digit";
+  EXPECT_GT(below_right, shadow) << "the shadow falls down and to the right";
 }
 
 TEST(ConsoleReadability, LargeCapitalsStartNearTheTopOfTheirCell) {

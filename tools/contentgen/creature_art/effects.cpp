@@ -1,5 +1,5 @@
-// The acid puddle a dead creature leaves on the deck, and the flash of a
-// shot striking.
+// The effect pictures: the acid puddle a dead creature leaves on the deck
+// (painted in acid_puddle.cpp), and the flash of a shot striking.
 #include <vector>
 
 #include "creature_art/creature_brushes.h"
@@ -7,14 +7,6 @@
 #include "pictures.h"
 
 namespace contentgen::creatures {
-
-Bytes acid_puddle() {
-  // Drawn with its top at the floor line's 12 rows above, so the puddle
-  // lies flat on the deck just in front of where the creature fell.
-  Canvas c(144, 44);
-  acid_pool(c.cr(), 72, 19, 56, 9.5, 0xAC1Du, 1);
-  return c.png_soft();
-}
 
 Bytes shot_flash() {
   // Drawn centred on the shot point with alpha blending, rotated at random,

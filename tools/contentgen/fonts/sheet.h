@@ -16,7 +16,7 @@ Bytes pixel_sheet(const std::vector<PixelGlyph>& glyphs, int cellw, int cellh, i
 // The large outline faces, drawn with Cairo from DejaVu fonts.
 Bytes large_font_sheet();   // font.png
 Bytes second_face_sheet();  // font2.png
-// Segment digits of numbers.png.
+// Heavy outlined digits of numbers.png.
 Bytes digit_sheet();
 
 }  // namespace contentgen::fonts

@@ -1,0 +1,204 @@
+// acid_1.png: the acid a dead creature leaves on the deck, seen low across
+// the floor. Painted per pixel, four samples each: a thin ragged lens of
+// greyish-green goo, deep in the middle and darker where it thins and has
+// eaten into the deck, the room's lamps mirrored in its far half, a bright
+// meniscus along the far edge, and domed bubbles with sharp specular dots.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "paint_kit/canvas.h"
+#include "pictures.h"
+
+namespace contentgen::creatures {
+
+namespace {
+
+inline double smooth(double a, double b, double v) {
+  const double t = std::clamp((v - a) / (b - a), 0.0, 1.0);
+  return t * t * (3 - 2 * t);
+}
+
+inline double mix(double a, double b, double t) { return a + (b - a) * t; }
+
+// Drawn with its top-middle on the floor line; the lens lies in the upper
+// rows so it stays on the deck just in front of where the creature fell.
+constexpr int kW = 144, kH = 44;
+constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 9.5;
+
+struct Rgba {
+  double r = 0, g = 0, b = 0, a = 0;
+};
+
+struct Bubble {
+  double x, y, r;
+};
+
+// The pool's edge as a fraction of the ellipse, by angle: a slow wander,
+// tongues pushed out across the deck, and a fine crinkle where the goo met
+// grit. Tabulated once; a sample looks it up.
+class Edge {
+ public:
+  static constexpr int kSteps = 720, kTongues = 5;
+  explicit Edge(Noise& n) {
+    double ph[6];
+    for (double& p : ph) p = n.range(0, 2 * M_PI);
+    double tongue_at[kTongues], tongue_len[kTongues], tongue_w[kTongues];
+    for (int i = 0; i < kTongues; ++i)
+      tongue_at[i] = n.range(0, 2 * M_PI), tongue_len[i] = n.range(0.1, 0.26), tongue_w[i] = n.range(0.08, 0.22);
+    for (int i = 0; i < kSteps; ++i) {
+      const double a = 2 * M_PI * i / kSteps;
+      double r = 0.86 + 0.06 * std::sin(2 * a + ph[0]) + 0.05 * std::sin(3 * a + ph[1]) + 0.035 * std::sin(5 * a + ph[2]) +
+                 0.035 * std::sin(13 * a + ph[3]) + 0.018 * std::sin(23 * a + ph[4]) + 0.012 * std::sin(37 * a + ph[5]);
+      for (int k = 0; k < kTongues; ++k) {
+        const double d = std::remainder(a - tongue_at[k], 2 * M_PI) / tongue_w[k];
+        r += tongue_len[k] * std::exp(-d * d);
+      }
+      table_[i] = std::min(r, 1.16);
+    }
+  }
+  double operator()(double angle) const {
+    const double f = (angle < 0 ? angle + 2 * M_PI : angle) / (2 * M_PI) * kSteps;
+    const int i = static_cast<int>(f) % kSteps;
+    const double t = f - std::floor(f);
+    return mix(table_[i], table_[(i + 1) % kSteps], t);
+  }
+
+ private:
+  std::array<double, kSteps> table_{};
+};
+
+// One sample of the pool (no bubbles), straight colour and coverage.
+Rgba pool_sample(const Edge& edge, double x, double y) {
+  const double nx = (x - kCx) / kRx, ny = (y - kCy) / kRy;
+  const double rho = std::hypot(nx, ny);
+  const double angle = std::atan2(ny, nx);
+  const double d = rho / edge(angle);
+  Rgba out;
+  if (d >= 1) {
+    // The deck scorched just round the goo.
+    const double scorch = 0.5 * smooth(1.12, 1.0, d);
+    if (scorch > 0) out = {0.07, 0.06, 0.035, scorch};
+    return out;
+  }
+  const double thick = std::sqrt(1 - d * d);
+  // Body: greyish green, darker where deep.
+  const double t = thick * (1.6 - 0.6 * thick);  // eases in faster than linear, like thick^0.8
+  double r = mix(0.44, 0.16, t), g = mix(0.50, 0.21, t), b = mix(0.30, 0.09, t);
+  // Seen at a glancing angle the far half mirrors the lit room above it.
+  const double far = smooth(0.4, -0.9, ny);
+  r = mix(r, 0.64, 0.42 * far), g = mix(g, 0.68, 0.42 * far), b = mix(b, 0.58, 0.42 * far);
+  // A darker rim where it thins and has eaten into the deck, heaviest on
+  // the near side.
+  const double near = smooth(-0.3, 0.8, ny);
+  const double rim = smooth(0.7, 0.97, d) * (0.55 + 0.35 * near);
+  r *= 1 - rim, g *= 1 - rim, b *= 1 - rim;
+  // The ceiling lamps in the surface: a long soft sheen across the far half
+  // and a smaller hard one to its right, with faint ripples through them.
+  auto glint = [&](double gx, double gy, double sx, double sy) {
+    const double u = (nx - gx) / sx, v = (ny - gy) / sy;
+    return std::exp(-(u * u + v * v));
+  };
+  const double ripple = 0.85 + 0.15 * std::sin(x * 0.55 + y * 1.9);
+  const double sheen = (1.25 * glint(-0.2, -0.4, 0.36, 0.22) + 1.4 * glint(0.36, -0.32, 0.11, 0.15)) * ripple *
+                       smooth(1.0, 0.8, d);
+  // The meniscus catches the light along the far edge.
+  const double lq = (d - 0.88) / 0.06;
+  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.5, std::sin(angle)) : 0.0;
+  const double light = std::min(1.0, sheen + 1.3 * lip);
+  r = mix(r, 0.96, light), g = mix(g, 0.98, light), b = mix(b, 0.86, light);
+  out = {r, g, b, mix(0.8, 0.95, smooth(0.98, 0.8, d))};
+  return out;
+}
+
+// A bubble standing on the goo, or a drop on the deck: a dome lit from the
+// upper left with a dark foot and a sharp specular dot. Returns whether the
+// sample lies on it.
+bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
+  const double u = (x - bb.x) / bb.r, v = (y - bb.y) / (bb.r * 0.8);
+  const double q2 = u * u + v * v;
+  if (q2 >= 1) return false;
+  const double nz = std::sqrt(1 - q2);
+  const double lx = -0.45, ly = -0.6, lz = 0.66;
+  const double diffuse = std::max(0.0, u * lx + v * ly + nz * lz);
+  // Half-vector toward the eye (straight out) and the light.
+  const double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
+  const double spec = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
+  double shade = 0.3 + 0.8 * diffuse;
+  // Dark where the dome meets the pool below it.
+  shade *= 1 - 0.5 * smooth(0.55, 1.0, q2) * smooth(-0.1, 0.6, v);
+  // A little light bounced up from the pool into its lower right.
+  shade += 0.25 * smooth(0.3, 1.0, q2) * smooth(0.0, 0.7, u + v);
+  const double r = 0.44 * shade, g = 0.5 * shade, b = 0.28 * shade;
+  const double s = std::min(1.0, spec * 2.2);
+  out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
+  return true;
+}
+
+}  // namespace
+
+Bytes acid_puddle() {
+  Noise n(0xAC1Du);
+  const Edge edge(n);
+  // Bubbles well inside the pool, a few drops flung just past its edge.
+  std::vector<Bubble> bubbles;
+  while (bubbles.size() < 7) {
+    const double a = n.range(0, 2 * M_PI), d = std::sqrt(n.unit()) * 0.68;
+    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(1.9, 3.6)};
+    bool apart = true;
+    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 1;
+    if (apart) bubbles.push_back(b);
+  }
+  for (int i = 0; i < 4; ++i) {
+    const double a = (i % 2 ? 0.5 : -0.5) * M_PI + n.range(-0.9, 0.9);
+    const double d = edge(a) * n.range(1.2, 1.45);
+    bubbles.push_back({kCx + std::clamp(std::cos(a) * d, -0.85, 0.85) * kRx, kCy + std::sin(a) * d * kRy, n.range(0.8, 1.3)});
+  }
+
+  Canvas c(kW, kH);
+  constexpr double kOffsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) {
+      // Four samples only where something sharp passes: the edge, the
+      // meniscus and the bubbles. Far outside nothing is drawn; the smooth
+      // middle takes one sample.
+      const double mx = x + 0.5, my = y + 0.5;
+      bool near_bubble = false;
+      for (const Bubble& b : bubbles)
+        near_bubble |= std::abs(mx - b.x) < b.r + 1 && std::abs(my - b.y) < b.r + 1;
+      const double rho = std::hypot((mx - kCx) / kRx, (my - kCy) / kRy);
+      uint8_t px[4] = {0, 0, 0, 0};
+      if (!near_bubble && rho > 1.45) {
+        c.set_pixel(x, y, px);
+        continue;
+      }
+      const bool smooth_middle = !near_bubble && rho < 0.55;
+      // Premultiplied sums over the samples.
+      double pr = 0, pg = 0, pb = 0, pa = 0;
+      int samples = 0;
+      for (const auto& o : kOffsets) {
+        const double sx = smooth_middle ? mx : x + o[0], sy = smooth_middle ? my : y + o[1];
+        Rgba s;
+        bool on_bubble = false;
+        for (const Bubble& b : bubbles)
+          if (near_bubble && bubble_sample(b, sx, sy, s)) {
+            on_bubble = true;
+            break;
+          }
+        if (!on_bubble) s = pool_sample(edge, sx, sy);
+        pr += s.r * s.a, pg += s.g * s.a, pb += s.b * s.a, pa += s.a;
+        ++samples;
+        if (smooth_middle) break;
+      }
+      if (pa > 0) {
+        auto ch = [&](double v) { return static_cast<uint8_t>(std::lround(std::clamp(v / pa, 0.0, 1.0) * 255)); };
+        px[0] = ch(pr), px[1] = ch(pg), px[2] = ch(pb);
+        px[3] = static_cast<uint8_t>(std::lround(pa / samples * 255));
+      }
+      c.set_pixel(x, y, px);
+    }
+  return c.png_soft();
+}
+
+}  // namespace contentgen::creatures

@@ -1,0 +1,117 @@
+// numbers.png: heavy digits, every glyph centred in the full 31-pixel cell.
+// The sheet is drawn two ways, and its layers are chosen for both:
+// - a soft drop shadow down and to the right, under half opaque: the masked
+//   console counters cut it away, while the score that rises over the room,
+//   drawn with alpha blending, keeps it to lift the digits off slime, walls
+//   and the dark;
+// - a heavy near-black outline, opaque, so the face holds its shape on any
+//   background and at half size;
+// - a bright warm face, a near-white glint at the top through gold to amber
+//   at the foot. Red and green stay high so the green and red tints the
+//   console draws it in keep it bright.
+#include <cairo.h>
+
+#include <string>
+
+#include "fonts/sheet.h"
+#include "render/font_tables.h"
+
+namespace contentgen::fonts {
+
+namespace {
+
+constexpr int kCellW = 31, kCellH = 40;
+constexpr double kTop = 5.5, kBaseline = 33.5;  // ink rows of a digit
+constexpr double kInkW = 21.0;                   // widest digit, outline not counted
+constexpr double kOutline = 5.0;                 // stroke width: 2.5 px outside the face
+constexpr double kShadowDx = 1.8, kShadowDy = 2.6, kShadowWidth = 7.0;
+constexpr double kShadowAlpha = 110 / 255.0;     // under the masked draw's cut (128)
+constexpr int kDash = 10;
+
+void set_font(cairo_t* cr, double size) {
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, size);
+  cairo_font_options_t* opt = cairo_font_options_create();
+  cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(opt, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, opt);
+  cairo_font_options_destroy(opt);
+}
+
+// The outline of frame f in its cell, in device space: a digit scaled to
+// the ink rows and squeezed to the ink width, or a heavy bar for the dash.
+void glyph_path(cairo_t* cr, int f, double height_scale) {
+  const double ox = f * kCellW;
+  if (f == kDash) {
+    const double mid = (kTop + kBaseline) / 2;
+    cairo_rectangle(cr, ox + 6.5, mid - 3, kCellW - 13.0, 6);
+    return;
+  }
+  const std::string s(1, static_cast<char>('0' + f));
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, s.c_str(), &e);
+  const double sy = height_scale;
+  const double sx = std::min(kInkW / e.width, sy * 1.05);
+  const double inkw = e.width * sx;
+  cairo_save(cr);
+  cairo_translate(cr, ox + (kCellW - inkw) / 2 - e.x_bearing * sx, kBaseline);
+  cairo_scale(cr, sx, sy);
+  cairo_move_to(cr, 0, 0);
+  cairo_text_path(cr, s.c_str());
+  cairo_restore(cr);
+}
+
+}  // namespace
+
+Bytes digit_sheet() {
+  Canvas c(kCellW * fonttab::digitframes, kCellH);
+  cairo_t* cr = c.cr();
+  set_font(cr, 100);
+  cairo_text_extents_t h;
+  cairo_text_extents(cr, "8", &h);
+  const double height_scale = (kBaseline - kTop) / h.height;
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  for (int f = 0; f < fonttab::digitframes; ++f) {
+    cairo_save(cr);
+    cairo_rectangle(cr, f * kCellW, 0, kCellW, kCellH);
+    cairo_clip(cr);
+    // Shadow: the glyph moved down-right and thickened, soft and clear of
+    // the cell's edge.
+    cairo_save(cr);
+    cairo_translate(cr, kShadowDx, kShadowDy);
+    glyph_path(cr, f, height_scale);
+    cairo_restore(cr);
+    // Drawn as the one layer in the still empty cell, so the stroke and the
+    // fill it overlaps set the same alpha rather than adding up.
+    cairo_set_line_width(cr, kShadowWidth);
+    cairo_set_source_rgba(cr, 0.0, 0.0, 0.0, kShadowAlpha);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_stroke_preserve(cr);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    // Outline and face.
+    glyph_path(cr, f, height_scale);
+    cairo_set_line_width(cr, kOutline);
+    cairo_set_source_rgb(cr, 0.04, 0.03, 0.02);
+    cairo_stroke_preserve(cr);
+    // The face's modelling lies in its gradient alone (a clip to the glyph
+    // for a bevel would cost more than the rest of the sheet): a near-white
+    // glint along the top, gold, a slightly darker horizon under the middle
+    // and warm amber at the foot.
+    cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 0.94);
+    cairo_pattern_add_color_stop_rgb(face, 0.18, 1.00, 0.98, 0.76);
+    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.93, 0.56);
+    cairo_pattern_add_color_stop_rgb(face, 0.56, 0.96, 0.85, 0.46);
+    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.91, 0.52);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.82, 0.38);
+    cairo_set_source(cr, face);
+    cairo_fill(cr);
+    cairo_pattern_destroy(face);
+    cairo_restore(cr);
+  }
+  return c.png_soft();
+}
+
+}  // namespace contentgen::fonts
