@@ -30,7 +30,8 @@ struct QPose {
   float tail_len = 1;   // the tail's length as a share of its full reach
   bool drool = true;
   bool side = true;
-  float crest_reach = 1;  // the crest plates' length as a share of their full sweep
+  float crest_reach = 1;  // the crest's length as a share of its full sweep
+  float crest_lift = 0;   // the crest's line turned up from its rest (radians)
 };
 
 // Where the torso ends and the neck begins.
