@@ -60,7 +60,9 @@ QPose death_pose(int frame) {
   p.tail_sway = -1.0f + 1.4f * t;
   // The tail swings against the fall so that it stays down on the floor.
   p.tail_turn = -0.9f * topple[frame - 1];
-  p.tail_len = 0.6f;  // shorter than in the lunge, so the fallen body keeps its size in the frame
+  // Shorter than in the lunge, and drawn in as she falls, so the fallen
+  // body keeps its size in the frame.
+  p.tail_len = 0.5f - 0.22f * t;
   p.drool = frame <= 2;
   return p;
 }

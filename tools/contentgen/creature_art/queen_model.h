@@ -57,7 +57,7 @@ QPose lunge_pose(float strike);
 // Her size in the lunge: close enough that her head fills the rows that show.
 inline constexpr float kLungeScale = 2.9f;
 // Her size as she falls: the whole body has to fit the frame.
-inline constexpr float kFallScale = 2.05f;
+inline constexpr float kFallScale = 2.5f;
 // The front view at the given size with the crown's top lowered toward
 // crown_top (plus dy), but no further than keeps the frames' shared handle
 // on solid crown.
