@@ -52,7 +52,7 @@ constexpr Material kFleshFar{0.026f, 0.02f, 0.024f, 0.2f, 30,    0.5f,  0,    0,
 // Her limbs reach further than the pose table's figures, which were set
 // for a squatter body: toes and hands are scaled out by these, the toes
 // further down than forward, so that she stands tall on her long legs.
-constexpr float kLegReach = 1.3f, kLegLength = 1.42f, kArmReach = 1.2f;
+constexpr float kLegReach = 1.3f, kLegLength = 1.6f, kArmReach = 1.2f;
 
 // The head: origin at the neck joint, snout toward +x. A long skull under a
 // smooth shield that sweeps back far past it, ridged along its length and
@@ -64,7 +64,7 @@ static void head(Model& m, const QPose& p) {
     const V3 root{-6, -12, 0};
     const float a = -2.86f + p.crest_lift;
     const V3 d{std::cos(a), std::sin(a), 0};
-    const V3 up{d.y, -d.x, 0};
+    const V3 up{-d.y, d.x, 0};  // across the shield, toward its top
     const float L = 128 * p.crest_reach;
     m.ellipsoid(root + d * (L * 0.28f), {L * 0.34f, 21, 20}, rot_z(a), kShield, 6);
     m.ellipsoid(root + d * (L * 0.66f) + up * 2, {L * 0.38f, 13, 13}, rot_z(a + 0.05f), kShield, 6);
@@ -72,14 +72,14 @@ static void head(Model& m, const QPose& p) {
     for (int s = -1; s <= 1; ++s) {
       const float lift = s == 0 ? 17.0f : 12.0f;
       m.capsule(root + d * 6 + up * lift + V3{0, 0, s * 10.0f},
-                root + d * (L * 0.95f) + up * 2 + V3{0, 0, s * 2.0f}, s == 0 ? 3.2f : 2.4f, 0.8f, kShield, 2.5f);
+                root + d * (L * 0.95f) + up * 2 + V3{0, 0, s * 2.0f}, s == 0 ? 4.2f : 3.2f, 1.0f, kShield, 1.5f);
     }
     // The serrated rear edge: hooked points along its underside and tip.
     for (int i = 0; i < 5; ++i) {
       const float t = 0.5f + 0.11f * i;
       const float half = 15 * (1.15f - t);
       const V3 base = root + d * (L * t) - up * half;
-      m.capsule(base, base + d * 9 - up * (7 - i * 0.6f), 3.4f, 0.4f, kShield, 1.5f);
+      m.capsule(base, base + d * 13 - up * (11 - i * 1.0f), 4.6f, 0.4f, kShield, 1.5f);
     }
     m.capsule(root + d * (L * 0.96f), root + d * (L + 12), 3.5f, 0.4f, kShield, 2);
     // The shield's root grips the skull.
@@ -161,16 +161,16 @@ void build(Model& m, const QPose& p, const Xf& view) {
   auto small_arm = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kPlate : far_mat;
-    const V3 root = lerp3(V3{}, sh, 0.8f) - up * 14 + V3{0, 0, s * 13};
+    const V3 root = lerp3(V3{}, sh, 0.8f) - up * 20 + V3{0, 0, s * 13};
     const V3 hand = root + V3{p.small[i].x * 0.35f, -10, s * 4} + up * 6;
-    const V3 el = joint(root, hand, 28, 28, V3{0.3f, 1.0f, s * 0.3f} - up);
-    m.capsule(root, el, 5.0f, 3.6f, mat, 2, 3.0f, 0.6f);
-    m.capsule(el, hand, 3.6f, 2.4f, mat, 1.5f);
-    spur(m, el, el - lerp3(root, hand, 0.5f), 7, 2.4f, mat);
+    const V3 el = joint(root, hand, 32, 32, V3{0.3f, 1.0f, s * 0.3f} - up);
+    m.capsule(root, el, 6.0f, 4.2f, mat, 2, 3.0f, 0.6f);
+    m.capsule(el, hand, 4.2f, 2.8f, mat, 1.5f);
+    spur(m, el, el - lerp3(root, hand, 0.5f), 9, 3.0f, mat);
     const V3 fwd = normalised(hand - el);
     for (int f = 0; f < 2; ++f) {
       const V3 k1 = hand + normalised(fwd + V3{0, 0, (f - 0.5f) * 0.6f * s}) * 8.0f;
-      m.capsule(hand, k1, 1.6f, 0.3f, mat, 0.6f);
+      m.capsule(hand, k1, 2.0f, 0.3f, mat, 0.6f);
     }
   };
   // The legs: long, lean and digitigrade, a spur at the knee and at the
@@ -188,7 +188,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     m.capsule(root, knee, 17, 9, soft, 4, 5.0f, 0.5f);
     m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.42f, 12.5f, 14},
                 rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 3);
-    m.capsule(knee, ankle, 8.5f, 5.5f, mat, 2.5f, 7, 0.5f);
+    m.capsule(knee, ankle, 8.5f, 5.5f, mat, 2.5f);
     m.sphere(knee, 7.5f, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
     m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
@@ -224,7 +224,10 @@ void build(Model& m, const QPose& p, const Xf& view) {
   m.ellipsoid({-6, 2, 0}, {22, 12, 14}, rot_z(0.25f), kPlate, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 12, 14, kFlesh, 5, 4.5f, 1.1f);
   m.capsule(lerp3({}, sh, 0.32f), sh - up * 2, 19, 27, kPlate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.74f) - up * 2, {38, 24, 27}, rot_z(p.pitch), kPlate, 6);
+  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 2, {32, 22, 25}, rot_z(p.pitch), kPlate, 5);
+  // The two plates of the chest, a hard crease between them.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 12 + V3{0, 0, s * 11.0f}, {22, 9, 13}, rot_z(p.pitch + 0.3f), kPlate, 2);
   // Plates over the back, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
     m.ellipsoid(lerp3({}, sh, 0.5f + 0.17f * i) + up * (15 + 2.0f * i), {17, 6, 21}, rot_z(p.pitch + 0.25f), kPlate, 3);
