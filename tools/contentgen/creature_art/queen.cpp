@@ -224,7 +224,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
   m.ellipsoid({-6, 2, 0}, {22, 12, 14}, rot_z(0.25f), kPlate, 4);
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 12, 14, kFlesh, 5, 4.5f, 1.1f);
   m.capsule(lerp3({}, sh, 0.32f), sh - up * 2, 19, 27, kPlate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 2, {32, 22, 25}, rot_z(p.pitch), kPlate, 5);
+  m.ellipsoid(lerp3({}, sh, 0.78f) - up * 4, {27, 19, 22}, rot_z(p.pitch), kPlate, 5);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid(lerp3({}, sh, 0.66f) - up * 12 + V3{0, 0, s * 11.0f}, {22, 9, 13}, rot_z(p.pitch + 0.3f), kPlate, 2);
@@ -427,6 +427,10 @@ Bytes queen_walk(int frame) {
   return finish(c, "queen walk");
 }
 
+// The rightmost column her jaws may reach in the lunge: a close view shows
+// the frame's columns only up to about here.
+constexpr float kJawRight = 470;
+
 Bytes queen_attack(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
   const float strike = frame == 2 ? 1.0f : 0.0f;
@@ -447,6 +451,13 @@ Bytes queen_attack(int frame) {
       for (int x = 0; x < w; ++x)
         if (cov[static_cast<size_t>(y) * w + x]) left = std::min(left, x), right = std::max(right, x);
     view = place({(w - 1 - right - left) / 2.0f, 0, 0}) * view;
+  }
+  {
+    // Her strike throws the head forward: hold the body back so that the
+    // jaws stay in view.
+    const Xf head = view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw));
+    const float jaw = head.point({60, 14, 0}).x;
+    if (jaw > kJawRight) view = place({kJawRight - jaw, 0, 0}) * view;
   }
   const V3 middle{kHandle.x, kFaceRow, 0};
   view = fit(make, view, kQueenAttack.w, kQueenAttack.h, middle);
