@@ -185,10 +185,13 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 17, 9, soft, 4, 5.0f, 0.5f);
-    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.42f, 12.5f, 14},
+    m.capsule(root, knee, 17, 10, soft, 4, 5.0f, 0.4f);
+    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.46f, 14.5f, 16},
                 rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 3);
-    m.capsule(knee, ankle, 8.5f, 5.5f, mat, 2.5f);
+    m.capsule(knee, ankle, 9.5f, 6.0f, mat, 2.5f);
+    // The shin's plate, swelling behind it.
+    m.ellipsoid(lerp3(knee, ankle, 0.4f) + V3{-3, 0, 0}, {l2 * 0.3f, 8.5f, 9},
+                rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 2.5f);
     m.sphere(knee, 7.5f, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
     m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
