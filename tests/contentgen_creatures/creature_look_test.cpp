@@ -16,6 +16,9 @@
 #include "creature_art/creature_brushes.h"
 #include "creature_art/magnified_finish.h"
 #include "creature_art/pictures.h"
+#include "creature_art/queen_model.h"
+#include "creatures/creature_tables.h"
+#include "world/room_fields.h"
 #include "model_kit/model.h"
 #include "decoded_picture.h"
 
@@ -42,6 +45,12 @@ Picture built(const std::string& file) {
 
 // Yellow-green: green strongest, red well above blue.
 bool acid_coloured(const uint8_t* p) { return p[1] > p[0] && p[0] > p[2] + 40 && p[1] > 90; }
+
+// Pale, warm ivory: the teeth, not the blue-white shine of the carapace
+// nor the green-grey of the slime.
+bool tooth_coloured(const uint8_t* p) {
+  return p[0] > 120 && p[1] > 105 && p[0] >= p[1] - 4 && p[0] > p[2] + 12 && p[0] < p[2] + 90;
+}
 
 struct Spread {
   long above = 0, below = 0, acid = 0, solid = 0;
@@ -106,6 +115,32 @@ TEST(CreatureLook, DeathFramesBleedAcid) {
       // shows next to none.
       EXPECT_GT(acid, static_cast<long>(p.w) * p.h / 200);
     }
+  }
+}
+
+TEST(CreatureLook, QueenLungeKeepsHerTeethInTheCloseView) {
+  // Close up, the game draws the lunge frames about their handle at the
+  // size of its nearest approach; only the rows the close view shows and
+  // the columns within half a view's width (390 px) of the handle are
+  // seen. Her bared teeth have to be among them, in both frames.
+  namespace qm = cc::queen_model;
+  const float scale = creaturesize(kindqueen, 62);
+  for (const char* file : {"queen_a1.png", "queen_a2.png"}) {
+    SCOPED_TRACE(file);
+    Picture p = built(file);
+    ASSERT_TRUE(p.ok);
+    const int half = static_cast<int>(390 / scale);
+    long seen = 0, all = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y) || !tooth_coloured(p.at(x, y))) continue;
+        ++all;
+        seen += y >= qm::kCloseTop && y <= qm::kCloseBottom && std::abs(x - p.w / 2) <= half - 20;
+      }
+    // A few pale pixels elsewhere (a strand of slime, a warm glint) pass
+    // for teeth; nearly all the rest must be in view.
+    EXPECT_GT(seen, 150) << "too few teeth in the close view";
+    EXPECT_GE(seen * 5, all * 4) << seen << " of " << all << " tooth-coloured pixels in the close view";
   }
 }
 

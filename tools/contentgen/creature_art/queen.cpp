@@ -1,4 +1,5 @@
-// The queen: huge and crested, with two pairs of arms, modelled as one
+// The queen: tall and lean under a long swept-back crest, with two pairs
+// of arms (the small pair folded at her chest), modelled as one
 // solid body and posed per frame. The room band starts 55 rows below the
 // top of her roaming frames, so she stands inside the rows that show; in
 // her lunge the crown sits on the frames' shared handle and the face below
@@ -30,172 +31,224 @@ constexpr int kHiddenRows = 67 - 12;
 // Her size in the roaming frames, chosen so her crown clears those rows.
 constexpr float kWalkScale = 1.9f;
 
-constexpr float kSpine = 92;
+constexpr float kSpine = 120;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
-// The head and its crown: origin at the neck joint, snout toward +x.
-// The crest's plates: ridged like the crown's chitin, their shine duller so
-// the fan reads by its ridges rather than as a spray of highlights.
-constexpr Material kFan{0.085f, 0.095f, 0.125f, 0.9f, 50, 0.8f, 0, 0.45f, 10.0f, 0.45f, 0.3f};
+// Her plate: hard black chitin polished to a sharp, bright highlight that
+// runs along the edges of each plate, the rim light cold and strong; the
+// ridges shallow so the plates read glossy rather than rough.
+constexpr Material kPlate{0.045f, 0.052f, 0.075f, 2.6f, 190, 1.6f, 0, 0.22f, 5.0f, 0.3f, 0.08f};
+constexpr Material kPlateFar{0.03f, 0.035f, 0.05f, 1.7f, 190, 1.1f, 0, 0.22f, 5.0f, 0.3f, 0.08f};
+// The shield of her crest: the smoothest, glossiest plate she has.
+constexpr Material kShield{0.05f, 0.058f, 0.08f, 3.0f, 230, 1.7f, 0, 0.12f, 9.0f, 0.15f, 0.04f};
+// The ribbed tissue between the plates: darker than the plate, warm, its
+// sheen dull, so plate and flesh read apart.
+constexpr Material kFlesh{0.038f, 0.028f, 0.034f, 0.3f, 30,    0.6f,  0,    0,     6,
+                          0.25f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.8f};
+constexpr Material kFleshFar{0.026f, 0.02f, 0.024f, 0.2f, 30,    0.5f,  0,    0,     6,
+                             0.25f,  0.4f,  0.2f,   0.35f, 0.12f, 0.1f, 0.0f, 0.8f};
 
+// Her limbs reach further than the pose table's figures, which were set
+// for a squatter body: toes and hands are scaled out by these, the toes
+// further down than forward, so that she stands tall on her long legs.
+constexpr float kLegReach = 1.3f, kLegLength = 1.6f, kArmReach = 1.2f;
+
+// The head: origin at the neck joint, snout toward +x. A long skull under a
+// smooth shield that sweeps back far past it, ridged along its length and
+// serrated along its rear edge; a long jaw of bared teeth under it.
 static void head(Model& m, const QPose& p) {
-  const Material& c = kCarapace;
-  // The crest: a fan of long ridged plates spread from the back of the
-  // skull, from straight up round to straight back, with wet membrane
-  // webbed between them so the fan reads as one sweeping shield more than
-  // twice the skull's length across. Each plate has a raised keel down its
-  // middle and a knobbed, scalloped end; the plates overlap like shingles,
-  // the upper ones over the lower.
+  const Material& c = kPlate;
   {
-    const V3 root{-12, -14, 0};
-    constexpr int kPlates = 7;
-    for (int i = 0; i < kPlates; ++i) {
-      const float t = static_cast<float>(i) / (kPlates - 1);
-      const float a = -2.55f - 0.95f * t;  // back and up, round to back and a little down
-      const V3 d{std::cos(a), std::sin(a), 0};
-      const float length = (80 + 50 * std::sin(t * 2.6f) - 20 * t) * p.crest_reach;
-      const float z = 1.5f * (kPlates - i);
-      const V3 mid = root + d * (length * 0.52f) + V3{0, 0, z};
-      m.ellipsoid(mid, {length * 0.52f, 11.0f + 2 * t, 4.5f}, rot_z(a), kFan, 3);
-      // The keel, catching the light along the plate.
-      m.capsule(root + d * 10 + V3{0, 0, z + 3.5f}, root + d * (length * 0.95f) + V3{0, 0, z + 2}, 3.0f, 1.4f,
-                kFan, 2);
-      if (i + 1 < kPlates) {
-        // Membrane webbed to the next plate, set back under both.
-        const float a2 = a - 0.95f / (kPlates - 1) * 0.5f;
-        const V3 d2{std::cos(a2), std::sin(a2), 0};
-        m.ellipsoid(root + d2 * (length * 0.45f) + V3{0, 0, z - 2.5f}, {length * 0.45f, 10, 2.5f}, rot_z(a2),
-                    kMembrane, 2);
-      }
+    // The shield, its line running back and a little up from the crown.
+    const V3 root{-6, -12, 0};
+    const float a = -2.86f + p.crest_lift;
+    const V3 d{std::cos(a), std::sin(a), 0};
+    const V3 up{-d.y, d.x, 0};  // across the shield, toward its top
+    const float L = 128 * p.crest_reach;
+    m.ellipsoid(root + d * (L * 0.28f), {L * 0.34f, 21, 20}, rot_z(a), kShield, 6);
+    m.ellipsoid(root + d * (L * 0.66f) + up * 2, {L * 0.38f, 13, 13}, rot_z(a + 0.05f), kShield, 6);
+    // Ridges along its length, the middle one highest.
+    for (int s = -1; s <= 1; ++s) {
+      const float lift = s == 0 ? 17.0f : 12.0f;
+      m.capsule(root + d * 6 + up * lift + V3{0, 0, s * 10.0f},
+                root + d * (L * 0.95f) + up * 2 + V3{0, 0, s * 2.0f}, s == 0 ? 4.2f : 3.2f, 1.0f, kShield, 1.5f);
     }
-    // The fan's root swells into the skull as a heavy ridged collar.
-    m.ellipsoid(root + V3{-4, -4, 0}, {22, 16, 15}, rot_z(-0.6f), kCrown, 6);
+    // The serrated rear edge: hooked points along its underside and tip.
+    for (int i = 0; i < 5; ++i) {
+      const float t = 0.5f + 0.11f * i;
+      const float half = 15 * (1.15f - t);
+      const V3 base = root + d * (L * t) - up * half;
+      m.capsule(base, base + d * 13 - up * (11 - i * 1.0f), 4.6f, 0.4f, kShield, 1.5f);
+    }
+    m.capsule(root + d * (L * 0.96f), root + d * (L + 12), 3.5f, 0.4f, kShield, 2);
+    // The shield's root grips the skull.
+    m.ellipsoid(root + V3{4, 2, 0}, {18, 12, 13}, rot_z(-0.4f), c, 5);
   }
-  // Long skull under the crown, and the face.
-  m.ellipsoid({6, -4, 0}, {34, 13, 14}, rot_z(0.30f), c, 5);
-  m.ellipsoid({34, 4, 0}, {20, 9, 10}, rot_z(0.28f), c, 7);
-  for (int s = -1; s <= 1; s += 2) m.capsule({16, 2, s * 9.5f}, {42, 8, s * 6.5f}, 2.0f, 1.4f, c, 2);
+  // Long skull, and the face.
+  m.ellipsoid({6, -3, 0}, {30, 11, 12}, rot_z(0.30f), c, 5);
+  m.ellipsoid({36, 5, 0}, {22, 7.5f, 8.5f}, rot_z(0.28f), c, 6);
+  for (int s = -1; s <= 1; s += 2) m.capsule({14, 1, s * 8.5f}, {46, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
   // Mouth, teeth and the hinged jaw.
   const float open = 0.1f + 0.6f * p.jaw;
-  m.ellipsoid({34, 12 + 5 * p.jaw, 0}, {17, 3 + 7 * p.jaw, 7}, rot_z(0.25f + open * 0.5f), kMouth, 1.5f);
-  for (int i = 0; i < 8; ++i) {
-    float x = 24 + i * 3.6f, y = 10 + i * 1.0f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.8f}, {x + 0.6f, y + 5, s * 5.6f}, 1.4f, 0.3f, kTooth);
+  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), kMouth, 1.5f);
+  for (int i = 0; i < 9; ++i) {
+    float x = 24 + i * 3.5f, y = 9 + i * 0.95f;
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, kTooth);
   }
   Xf keep = m.xf();
   m.set_xf(keep * place({12, 9, 0}, rot_z(0.25f + open)));
-  m.capsule({0, 0, 0}, {34, 2, 0}, 6.5f, 3.5f, c, 1.5f);
-  for (int i = 0; i < 7; ++i) {
+  m.capsule({0, 0, 0}, {38, 2, 0}, 6.0f, 3.0f, c, 1.5f);
+  for (int i = 0; i < 8; ++i) {
     float x = 12 + i * 3.4f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 5.0f}, {x + 0.5f, -5, s * 4.8f}, 1.2f, 0.2f, kTooth);
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 4.6f}, {x + 0.6f, -6.5f, s * 4.4f}, 1.3f, 0.2f, kTooth);
   }
   m.set_xf(keep);
   if (p.inner > 0) {
     V3 base{16, 12, 0}, tip{26 + 30 * p.inner, 14 + 8 * p.jaw, 0};
-    m.capsule(base, tip, 3.6f, 4.0f, c, 1, 2.4f, 0.5f);
+    m.capsule(base, tip, 3.4f, 3.6f, kFlesh, 1, 2.4f, 0.5f);
     m.ellipsoid(tip + V3{2, 0, 0}, {5, 4, 4.2f}, {}, c, 1.5f);
   }
   if (p.drool) {
-    drool(m, {40, 16 + 9 * p.jaw, 4}, 12 + 12 * p.jaw, 1.2f, 0.9f);
+    drool(m, {42, 16 + 9 * p.jaw, 4}, 12 + 12 * p.jaw, 1.2f, 0.9f);
     drool(m, {28, 16 + 7 * p.jaw, -4}, 8 + 8 * p.jaw, -1.0f, 0.7f);
     if (p.jaw > 0.4f) strand(m, {34, 13, 3}, {34, 16 + 16 * p.jaw, 3}, 2, 0.55f);
   }
 }
 
+// A sharp spur from a joint, pointing along `dir`.
+static void spur(Model& m, V3 at, V3 dir, float length, float r, const Material& mat) {
+  m.capsule(at, at + normalised(dir) * length, r, 0.4f, mat, 1.5f);
+}
+
 void build(Model& m, const QPose& p, const Xf& view) {
-  const Material& far_mat = p.side ? kCarapaceFar : kCarapace;
-  const Material& far_soft = p.side ? kTissueFar : kTissue;
+  const Material& far_mat = p.side ? kPlateFar : kPlate;
+  const Material& far_soft = p.side ? kFleshFar : kFlesh;
   const V3 sh = shoulders(p);
   const V3 dir = normalised(sh);
   const V3 up{dir.y, -dir.x, 0};
   m.set_xf(view);
 
-  auto arm = [&](int i, bool great) {
+  // The great arms: long and thin, plated forearms with a spur at the
+  // elbow and long clawed fingers.
+  auto arm = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
-    const Material& mat = i == 0 ? kCarapace : far_mat;
-    const Material& soft = i == 0 ? kTissue : far_soft;
-    const float l1 = great ? 50 : 40, l2 = great ? 54 : 42, r = great ? 10.0f : 8.5f;
-    V3 root = great ? sh + V3{-6, 10, s * 26} : lerp3(V3{}, sh, 0.55f) + V3{18, 20, s * 20};
-    V3 target = root + (great ? p.hand[i] : p.small[i]);
-    V3 hand = reach(root, target, l1, l2);
-    V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
-    m.capsule(root, el, r, r * 0.7f, soft, 3, r * 0.5f, r * 0.08f);
-    m.ellipsoid(lerp3(el, hand, 0.35f), {l2 * 0.3f, r * 0.6f, r * 0.6f},
-                rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 3);
-    m.capsule(el, hand, r * 0.7f, r * 0.5f, mat, 2);
-    m.sphere(el, r * 0.75f, i == 0 ? kMembrane : mat, 2);
-    V3 fwd = normalised(hand - el);
+    const Material& mat = i == 0 ? kPlate : far_mat;
+    const Material& soft = i == 0 ? kFlesh : far_soft;
+    const float l1 = 60, l2 = 64, r = 8.0f;
+    const V3 root = sh + V3{-4, 12, s * 20};
+    const V3 off = p.hand[i] * kArmReach;
+    const V3 hand = reach(root, root + off, l1, l2);
+    const V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
+    m.capsule(root, el, r, r * 0.7f, soft, 3, r * 0.55f, r * 0.1f);
+    m.ellipsoid(lerp3(el, hand, 0.38f), {l2 * 0.36f, r * 0.62f, r * 0.62f},
+                rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 2);
+    m.capsule(el, hand, r * 0.7f, r * 0.42f, mat, 2);
+    spur(m, el, (el - root) * (1 / l1) + (el - hand) * (1 / l2), 13, r * 0.55f, mat);
+    const V3 fwd = normalised(hand - el);
     for (int f = 0; f < 3; ++f) {
-      float spread = (f - 1) * 0.45f;
-      V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
-      V3 k1 = hand + d1 * (great ? 16.0f : 9.0f);
-      V3 d2 = normalised(d1 + V3{0, p.curl, 0});
-      V3 tip = k1 + d2 * (great ? 15.0f : 8.0f);
-      m.capsule(hand, k1, r * 0.38f, r * 0.28f, mat, 1.5f);
-      m.capsule(k1, tip, r * 0.28f, 0.5f, mat, 0.8f);
+      const float spread = (f - 1) * 0.45f;
+      const V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
+      const V3 k1 = hand + d1 * 18.0f;
+      const V3 d2 = normalised(d1 + V3{0, p.curl, 0});
+      const V3 tip = k1 + d2 * 17.0f;
+      m.capsule(hand, k1, r * 0.34f, r * 0.24f, mat, 1.2f);
+      m.capsule(k1, tip, r * 0.24f, 0.3f, mat, 0.6f);
     }
   };
+  // The small arms, folded tight against the chest like a mantis's, claws
+  // tucked up under the chin.
+  auto small_arm = [&](int i) {
+    const float s = i == 0 ? 1.0f : -1.0f;
+    const Material& mat = i == 0 ? kPlate : far_mat;
+    const V3 root = lerp3(V3{}, sh, 0.8f) - up * 20 + V3{0, 0, s * 13};
+    const V3 hand = root + V3{p.small[i].x * 0.35f, -10, s * 4} + up * 6;
+    const V3 el = joint(root, hand, 32, 32, V3{0.3f, 1.0f, s * 0.3f} - up);
+    m.capsule(root, el, 6.0f, 4.2f, mat, 2, 3.0f, 0.6f);
+    m.capsule(el, hand, 4.2f, 2.8f, mat, 1.5f);
+    spur(m, el, el - lerp3(root, hand, 0.5f), 9, 3.0f, mat);
+    const V3 fwd = normalised(hand - el);
+    for (int f = 0; f < 2; ++f) {
+      const V3 k1 = hand + normalised(fwd + V3{0, 0, (f - 0.5f) * 0.6f * s}) * 8.0f;
+      m.capsule(hand, k1, 2.0f, 0.3f, mat, 0.6f);
+    }
+  };
+  // The legs: long, lean and digitigrade, a spur at the knee and at the
+  // heel, the thigh ribbed flesh under a plate.
   auto leg = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
-    const Material& mat = i == 0 ? kCarapace : far_mat;
-    const Material& soft = i == 0 ? kTissue : far_soft;
-    V3 root{0, 4, s * 16};
-    V3 toe = p.toe[i];
-    V3 ankle = reach(root, toe + p.heel[i], 58, 54);
-    V3 knee = joint(root, ankle, 58, 54, {1, -0.2f, 0});
-    // The thigh soft, ribbed muscle; the shin and calf plated.
-    m.capsule(root, knee, 21, 13, soft, 5, 6.0f, 0.9f);
-    m.ellipsoid(lerp3(root, knee, 0.4f), {27, 13, 14}, rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), soft, 5);
-    m.capsule(knee, ankle, 13, 9, mat, 3, 8, 0.5f);
-    // The calf swells behind the shin.
-    m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-4, 0, 0}, {17, 10, 10},
-                rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 3);
-    m.sphere(knee, 13.5f, i == 0 ? kMembrane : mat, 2);
-    m.capsule(ankle, toe, 8.5f, 5.5f, mat, 2);
-    m.capsule(toe, toe + V3{16, 1, s * 2}, 5.0f, 1.2f, mat, 1.5f);
-    m.capsule(toe, toe + V3{10, 2, -s * 6}, 4.4f, 1.0f, mat, 1.5f);
+    const Material& mat = i == 0 ? kPlate : far_mat;
+    const Material& soft = i == 0 ? kFlesh : far_soft;
+    const float l1 = 74, l2 = 70;
+    const V3 root{0, 4, s * 14};
+    const V3 toe{p.toe[i].x * kLegReach, p.toe[i].y * kLegLength, p.toe[i].z};
+    const V3 heel = p.heel[i];
+    const V3 ankle = reach(root, toe + heel, l1, l2);
+    const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
+    m.capsule(root, knee, 17, 10, soft, 4, 5.0f, 0.4f);
+    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.46f, 14.5f, 16},
+                rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 3);
+    m.capsule(knee, ankle, 9.5f, 6.0f, mat, 2.5f);
+    // The shin's plate, swelling behind it.
+    m.ellipsoid(lerp3(knee, ankle, 0.4f) + V3{-3, 0, 0}, {l2 * 0.3f, 8.5f, 9},
+                rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 2.5f);
+    m.sphere(knee, 7.5f, mat, 1.5f);
+    spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
+    m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
+    spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 11, 3.2f, mat);
+    m.capsule(toe, toe + V3{18, 1, s * 2}, 3.4f, 0.5f, mat, 1.2f);
+    m.capsule(toe, toe + V3{12, 2, -s * 6}, 3.0f, 0.5f, mat, 1.2f);
   };
 
-  arm(1, true);
-  arm(1, false);
+  arm(1);
+  small_arm(1);
   leg(1);
-  // The tail: thick, long, plated, trailing along the floor behind her.
+  // The tail: a long whip of plated segments, trailing along the floor and
+  // ending in a blade.
   {
     const float sw = p.tail_sway;
-    V3 pts[] = {{-20, 2, 0},           {-62, 26 + 8 * sw, -6},  {-104, 56 - 4 * sw, -10},
-                {-146, 80 + 4 * sw, -8}, {-186, 94, -4 + 20 * sw}, {-222, 98 - 4 * sw, 30 * sw},
-                {-252, 92 - 6 * sw, 44 * sw}};
-    float radii[] = {18, 13, 9.5f, 7.0f, 5.0f, 3.4f, 2.0f};
+    V3 pts[] = {{-16, 4, 0},
+                {-56, 26 + 8 * sw, -6},
+                {-98, 52 - 4 * sw, -10},
+                {-140, 74 + 4 * sw, -8},
+                {-182, 88, -4 + 20 * sw},
+                {-222, 94 - 4 * sw, 30 * sw},
+                {-262, 92 - 6 * sw, 44 * sw},
+                {-300, 84 - 8 * sw, 52 * sw},
+                {-334, 72 - 10 * sw, 56 * sw}};
+    const float radii[] = {13, 10, 7.5f, 5.6f, 4.2f, 3.2f, 2.4f, 1.7f, 1.1f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
-    m.chain(pts, radii, 7, kCarapace, 4, 6.0f, 1.1f);
-    m.ellipsoid(pts[6] + V3{-8, -9, 0}, {15, 4, 1.8f}, rot_z(1.0f), kCarapace, 2);
+    m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);
+    m.ellipsoid(pts[8] + V3{-7, -6, 0}, {13, 3.5f, 1.6f}, rot_z(0.9f), kPlate, 1.5f);
   }
-  // The pelvis plated like the tail it becomes, the heavy thorax in ribbed
-  // chitin bands under a plated chest, and the egg-heavy abdomen.
-  m.ellipsoid({-8, 2, 0}, {30, 14, 18}, rot_z(0.25f), kCarapace, 4);
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.5f) + up * 3, 14, 17, kCarapace, 8, 6.5f, 1.2f);
-  m.capsule(lerp3({}, sh, 0.3f) - up * 4, sh - up * 2, 28, 35, kCarapace, 10, 7.0f, 2.0f);
-  m.ellipsoid(lerp3({}, sh, 0.70f) - up * 4, {48, 30, 38}, rot_z(p.pitch), kCarapace, 8);
-  // Chitin plates over the back of the thorax, overlapping like shingles.
+  // A narrow waist of ribbed flesh between a small plated pelvis and a
+  // long, lean thorax of ribbed chitin bands under a plated chest.
+  m.ellipsoid({-6, 2, 0}, {22, 12, 14}, rot_z(0.25f), kPlate, 4);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 12, 14, kFlesh, 5, 4.5f, 1.1f);
+  m.capsule(lerp3({}, sh, 0.32f), sh - up * 2, 19, 27, kPlate, 6, 7.0f, 0.9f);
+  m.ellipsoid(lerp3({}, sh, 0.78f) - up * 4, {27, 19, 22}, rot_z(p.pitch), kPlate, 5);
+  // The two plates of the chest, a hard crease between them.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 12 + V3{0, 0, s * 11.0f}, {22, 9, 13}, rot_z(p.pitch + 0.3f), kPlate, 2);
+  // Plates over the back, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
-    m.ellipsoid(lerp3({}, sh, 0.45f + 0.2f * i) + up * (22 + 3.0f * i), {20, 9, 26}, rot_z(p.pitch + 0.25f), kCrown, 4);
-  // The keel of the breastplate, jutting under the great arms.
-  m.ellipsoid(lerp3({}, sh, 0.62f) - up * 26, {30, 12, 16}, rot_z(p.pitch), kCrown, 6);
-  // Dorsal spines along the back.
-  for (int i = 0; i < 5; ++i) {
-    float t = 1.0f - i * 0.17f;
-    V3 base = lerp3({}, sh, t) + up * 16;
+    m.ellipsoid(lerp3({}, sh, 0.5f + 0.17f * i) + up * (15 + 2.0f * i), {17, 6, 21}, rot_z(p.pitch + 0.25f), kPlate, 3);
+  // The keel of the breastplate under the arms.
+  m.ellipsoid(lerp3({}, sh, 0.64f) - up * 18, {24, 7, 9}, rot_z(p.pitch), kPlate, 4);
+  // Long dorsal spines swept back along the spine.
+  for (int i = 0; i < 4; ++i) {
+    const float t = 0.95f - i * 0.2f;
+    const V3 base = lerp3({}, sh, t) + up * 18;
     for (int s = -1; s <= 1; s += 2) {
-      V3 tip = base + up * (34 - i * 4.0f) - dir * (18 + i * 2.0f) + V3{0, 0, s * 12.0f};
-      m.capsule(base + V3{0, 0, s * 6.0f}, tip, 6.0f, 1.0f, kCarapace, 3);
+      const V3 tip = base + up * (36 - i * 5.0f) - dir * (22 + i * 2.0f) + V3{0, 0, s * 10.0f};
+      m.capsule(base + V3{0, 0, s * 5.0f}, tip, 4.2f, 0.5f, kPlate, 2);
     }
   }
-  m.capsule(sh, p.neck_end, 13, 10, kTissue, 6, 5.0f, 1.0f);
+  m.capsule(sh, p.neck_end, 10, 8, kFlesh, 5, 4.0f, 0.9f);
   leg(0);
-  arm(0, false);
-  arm(0, true);
+  small_arm(0);
+  arm(0);
   m.set_xf(view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw)));
   head(m, p);
   m.set_xf(view);
@@ -222,6 +275,7 @@ static QPose walk_pose(int frame) {
   p.neck_end = shoulders(p) + V3{40 + 5 * ph, -16 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
   p.head_yaw = -0.3f;
+  p.crest_lift = -0.12f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted
@@ -312,7 +366,8 @@ QPose lunge_pose(float strike) {
   // The head raised at the viewer, jaws first, the crest trimmed back so
   // that it rises over the head instead of filling the close frame.
   p.head_rot = 0.12f + 0.22f * strike;
-  p.crest_reach = 0.75f;
+  p.crest_reach = 0.8f;
+  p.crest_lift = 0.22f;
   p.jaw = 0.6f + 0.4f * strike;
   p.inner = strike;
   p.hand[0] = lerp3(V3{24, -30, 26}, V3{58, 10, 16}, strike);
@@ -375,6 +430,10 @@ Bytes queen_walk(int frame) {
   return finish(c, "queen walk");
 }
 
+// The rightmost column her jaws may reach in the lunge: a close view shows
+// the frame's columns only up to about here.
+constexpr float kJawRight = 470;
+
 Bytes queen_attack(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
   const float strike = frame == 2 ? 1.0f : 0.0f;
@@ -395,6 +454,13 @@ Bytes queen_attack(int frame) {
       for (int x = 0; x < w; ++x)
         if (cov[static_cast<size_t>(y) * w + x]) left = std::min(left, x), right = std::max(right, x);
     view = place({(w - 1 - right - left) / 2.0f, 0, 0}) * view;
+  }
+  {
+    // Her strike throws the head forward: hold the body back so that the
+    // jaws stay in view.
+    const Xf head = view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw));
+    const float jaw = head.point({60, 14, 0}).x;
+    if (jaw > kJawRight) view = place({kJawRight - jaw, 0, 0}) * view;
   }
   const V3 middle{kHandle.x, kFaceRow, 0};
   view = fit(make, view, kQueenAttack.w, kQueenAttack.h, middle);

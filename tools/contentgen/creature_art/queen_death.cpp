@@ -46,6 +46,9 @@ QPose death_pose(int frame) {
   p.inner = frame == 1 ? 0.5f : 0.0f;
   // The head snaps back at the hit, then lolls as she goes down.
   p.head_rot = frame == 1 ? 0.05f : 0.2f + 0.5f * t;
+  // The crest, raised at the viewer in her lunge, sinks back along her
+  // skull as she goes down.
+  p.crest_lift = 0.22f - 1.1f * t;
   p.pitch = -1.25f + 0.35f * t * t;
   p.neck_end = shoulders(p) + V3{34 - 16 * t, -16 + 18 * t, 0};
   // Arms thrown up at the hit, flung out as she falls, then limp.
@@ -60,7 +63,9 @@ QPose death_pose(int frame) {
   p.tail_sway = -1.0f + 1.4f * t;
   // The tail swings against the fall so that it stays down on the floor.
   p.tail_turn = -0.9f * topple[frame - 1];
-  p.tail_len = 0.6f;  // shorter than in the lunge, so the fallen body keeps its size in the frame
+  // Shorter than in the lunge, and drawn in as she falls, so the fallen
+  // body keeps its size in the frame.
+  p.tail_len = 0.5f - 0.22f * t;
   p.drool = frame <= 2;
   return p;
 }

@@ -30,7 +30,8 @@ struct QPose {
   float tail_len = 1;   // the tail's length as a share of its full reach
   bool drool = true;
   bool side = true;
-  float crest_reach = 1;  // the crest plates' length as a share of their full sweep
+  float crest_reach = 1;  // the crest's length as a share of its full sweep
+  float crest_lift = 0;   // the crest's line turned up from its rest (radians)
 };
 
 // Where the torso ends and the neck begins.
@@ -56,7 +57,7 @@ QPose lunge_pose(float strike);
 // Her size in the lunge: close enough that her head fills the rows that show.
 inline constexpr float kLungeScale = 2.9f;
 // Her size as she falls: the whole body has to fit the frame.
-inline constexpr float kFallScale = 2.05f;
+inline constexpr float kFallScale = 2.5f;
 // The front view at the given size with the crown's top lowered toward
 // crown_top (plus dy), but no further than keeps the frames' shared handle
 // on solid crown.
