@@ -219,30 +219,57 @@ Buf creature_death(int kind) {
   }
 }
 
+namespace {
+
+// One wall's echo of a far cry: the cry again, `delay_s` later, quieter and
+// a little darker for each bounce.
+struct Echo {
+  float delay_s, gain, top_hz;
+};
+
+// A cry heard from far down the ship: what distance keeps of it (the band
+// from `low_hz` to `high_hz`, a metal corridor's ring at `ring_hz` lifted),
+// the walls' echoes, then the space's own tail. The upper band survives,
+// as it does in a hard-walled corridor, so a far cry is still a cry and
+// not a hum; it has lost its chest and its air.
+Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring_hz, float ring_gain,
+                        std::initializer_list<Echo> echoes, float size, float wet, double tail_s) {
+  Buf far = near;
+  colour(far, {{Colour::HighPass, low_hz}, {Colour::HighPass, low_hz}, {Colour::LowPass, high_hz},
+               {Colour::LowPass, high_hz}, {Colour::Peak, ring_hz, ring_gain, 1.4f}});
+  Buf out = far;
+  for (const Echo& e : echoes) add(out, lowpassed(far, kRate, e.top_hz), frames(e.delay_s, kRate), e.gain);
+  return add_reverb(out, kRate, size, 0.45f, wet, tail_s);
+}
+
+}  // namespace
+
 Buf creature_death_far(int kind) {
-  // The same cry further off, each by its own way: the warrior's through
-  // thick walls, muffled to its growl and drowned in a long hall; the
-  // hugger's down a metal duct, thin and ringing, in a tighter space.
-  Buf near = creature_death(kind);
+  // The same death further off, each by its own way: the warrior's down a
+  // long hall, its scream thinned to the band between its throat and its
+  // voice's ring and doubled by slap echoes off the far bulkheads; the
+  // hugger's down a narrow metal duct, thin and ringing, in a tighter space.
   if (kind == 2) {
-    Biquad hp, duct;
-    hp.highpass(450.0f, 0.7f, kRate);
-    duct.bandpass(2000.0f, 2.0f, kRate);
-    Buf thin(near.size());
-    for (size_t i = 0; i < near.size(); ++i) {
-      float x = hp(near[i]);
-      thin[i] = duct(x) * 1.4f + x * 0.25f;
-    }
-    Buf far = add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    Buf far = heard_down_the_ship(creature_death(2), 480.0f, 3600.0f, 1900.0f, 1.6f,
+                                  {{0.021f, 0.5f, 3000.0f}, {0.043f, 0.35f, 2400.0f}}, 0.35f, 0.55f, 0.35);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
-  Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
-  Buf hall = add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  // Through the deck the dying throat's rumble carries further than its
+  // scream, so the far cry keeps a chest the near one, all open throat,
+  // has lost; the hall rings at 1.8 kHz, filling the hollow that the near
+  // scream's breaking voice leaves there.
+  Buf near = creature_death(1);
+  Rng rng(0xFA41u);
+  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.9f, .release_s = 0.5f,
+                             .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
+  Buf far = heard_down_the_ship(near, 120.0f, 4800.0f, 1800.0f, 3.5f,
+                                {{0.085f, 0.55f, 3500.0f}, {0.16f, 0.4f, 2800.0f}, {0.26f, 0.3f, 2200.0f}},
+                                0.85f, 0.6f, 0.6);
   // The hall's tail dies away within the sound's length.
-  decay_out(hall, kRate, 0.6f);
-  open_at_peak(hall, 0.06f, 0.8f);
-  return hall;
+  decay_out(far, kRate, 0.5f);
+  open_at_peak(far, 0.06f, 0.8f);
+  return far;
 }
 
 Buf egg_death() {
