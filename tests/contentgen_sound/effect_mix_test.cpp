@@ -135,7 +135,7 @@ TEST(EffectMix, TheOrderOfLoudnessIsTheOrderOfImportance) {
   for (const char* near : {"death_1", "death_2"}) {
     SCOPED_TRACE(near);
     const std::string far = std::string(near) + "x";
-    EXPECT_LE(heard(far), heard(near) - 3.0);
+    EXPECT_LE(heard(far), heard(near) - 2.5);
     const double near_a = contentgen::measure::effect_level(load(near).samples, load(near).rate).heard();
     const double far_a = contentgen::measure::effect_level(load(far).samples, load(far).rate).heard();
     EXPECT_LT(far_a, near_a);
