@@ -205,7 +205,7 @@ Buf creature_attack(int kind) {
                        .pitch = {{{0.0f, 95.0f}, {0.35f, 150.0f}, {0.7f, 210.0f}, {0.9f, 180.0f}, {1.3f, 85.0f}}},
                        .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
                        .mouth_scale = 0.85f,
-                       .growl0 = 0.9f,
+                       .growl0 = 0.45f,
                        .growl1 = 1.0f,
                        .breath = 0.35f,
                        .flutter = 0.25f,
