@@ -79,66 +79,167 @@ void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
   add(b, out, frames(at, kRate));
 }
 
+// Air hissed through bared teeth: noise from `lo_hz` to `hi_hz` that
+// follows the cry's own loudness, so it snarls with the voice.
+void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
+  Biquad lo1, lo2, hi1, hi2;
+  lo1.highpass(lo_hz, 0.707f, kRate);
+  lo2.highpass(lo_hz, 0.707f, kRate);
+  hi1.lowpass(hi_hz, 0.707f, kRate);
+  hi2.lowpass(hi_hz, 0.707f, kRate);
+  OnePoleLP follow;
+  follow.set(20.0f, kRate);
+  for (float& x : b) {
+    const float env = follow(std::fabs(x));
+    x += hi2(hi1(lo2(lo1(rng.bi())))) * env * gain;
+  }
+}
+
+// An attacking creature's cry, one gesture: a throat whose pitch follows
+// `pitch` (each take rises and falls in its own way), through a mouth whose
+// resonances glide along `mouth` (the vowel changing as the jaw opens and
+// closes), broken by a growl: every other glottal pulse weakened and moved
+// by a random amount, so the voice splits into rough undertones instead of
+// holding a steady stack of overtones. Breath runs through the same mouth.
+struct Cry {
+  float seconds;
+  Contour pitch;
+  std::vector<Vowel> mouth;  // evenly spaced over the cry
+  float mouth_scale = 1.0f;  // a creature's mouth is not a man's
+  float growl0, growl1;      // how rough the throat is at the start and the end
+  float breath;              // air through the mouth, as a share of the voice
+  float flutter;             // depth of an uneven 15-40 Hz shudder in loudness
+  float gain = 1.0f;
+  float attack_s = 0.004f;
+  float release_s = 0.1f;
+  uint32_t seed;
+};
+
+void add_cry(Buf& b, double at, const Cry& c) {
+  Buf out = blank(c.seconds);
+  Rng rng(c.seed);
+  Phase glottis;
+  Biquad f1, f2, f3;
+  OnePoleLP jitter, shudder;
+  jitter.set(40.0f, kRate);
+  shudder.set(28.0f, kRate);
+  const std::vector<Vowel>& path = c.mouth;
+  double last = 0.0;
+  float pulse_gain = 1.0f, stretch = 1.0f;
+  bool odd = false;
+  for (size_t i = 0; i < out.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i)), u = t / c.seconds;
+    if (i % 32 == 0) {
+      const float pos = u * static_cast<float>(path.size() - 1);
+      const size_t k = std::min(static_cast<size_t>(pos), path.size() - 1), k2 = std::min(k + 1, path.size() - 1);
+      const float v = pos - static_cast<float>(k);
+      auto mix = [&](float a, float z) { return (a + (z - a) * v) * c.mouth_scale; };
+      f1.bandpass(mix(path[k].f1, path[k2].f1), 3.0f, kRate);
+      f2.bandpass(mix(path[k].f2, path[k2].f2), 4.5f, kRate);
+      f3.bandpass(mix(path[k].f3, path[k2].f3), 6.0f, kRate);
+    }
+    const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
+    const float hz = c.pitch.at(t) * stretch * (1.0f + 0.25f * jitter(rng.bi()));
+    const double ph = glottis.step(hz, kRate);
+    if (ph < last) {
+      // A new glottal pulse: the odd ones sag and every one strays in length.
+      odd = !odd;
+      pulse_gain = (odd ? 1.0f - rough * (0.4f + 0.6f * rng.uni()) : 1.0f) * (1.0f + 0.3f * rng.bi());
+      stretch = 1.0f + rough * 0.18f * rng.bi();
+    }
+    last = ph;
+    const float n = rng.bi();
+    const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n;
+    const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f;
+    const float env = std::min(1.0f, t / c.attack_s) * std::clamp((c.seconds - t) / c.release_s, 0.0f, 1.0f);
+    const float shake = std::max(0.0f, 1.0f + c.flutter * shudder(rng.bi()) * 8.0f);
+    out[i] = std::tanh(y * 2.5f) * env * shake * c.gain;
+  }
+  add(b, out, frames(at, kRate));
+}
+
 }  // namespace
 
 Buf creature_attack(int kind) {
   Rng rng(0xA77Au + kind);
   switch (kind) {
-    case 2: {  // hugger: a quick chittering squeal
-      Buf b = shriek({.seconds = 0.55f,
-                      .pitch = {{{0.0f, 1250.0f}, {0.1f, 1900.0f}, {0.55f, 1450.0f}}},
-                      .ratio = 2.41f, .index = 1.6f, .breath = 0.35f, .roughness = 1.0f,
-                      .attack_s = 0.006f, .release_s = 0.2f, .seed = 21});
-      for (size_t i = 0; i < b.size(); ++i) b[i] *= 0.6f + 0.4f * sine(seconds_at(i) * 28.0);
-      scale(b, 0.55f);
-      // A small, fast throat: high and tight, chattering rather than growling.
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 290.0f, .hz1 = 240.0f, .gain = 1.0f, .formant = 1050.0f,
-                              .rattle_hz = 52.0f, .rattle_spread = 0.35f, .rasp = 0.1f});
-      add_hiss(b, rng, 0.0, 0.12f, 3800.0f, 0.35f);
-      // Small and thin: no chest at all under 600 Hz, a nasal ring at 1 kHz.
-      colour(b, {{Colour::HighPass, 600.0f}, {Colour::HighPass, 600.0f}, {Colour::Peak, 1000.0f, 5.0f, 0.9f}});
-      restless(b, 0xA2u, 800.0f, 1800.0f, 0.3f, 0.3f);
+    case 2: {  // hugger: three quick chittering yelps, each its own leap
+      Buf b = blank(0.55);
+      const float yelp_at[] = {0.0f, 0.15f, 0.31f}, yelp_len[] = {0.13f, 0.14f, 0.22f};
+      const float rise[] = {700.0f, 800.0f, 740.0f}, crest[] = {1200.0f, 1400.0f, 1300.0f}, sink[] = {850.0f, 930.0f, 500.0f};
+      for (int k = 0; k < 3; ++k) {
+        const float len = yelp_len[k];
+        add_cry(b, yelp_at[k], {.seconds = len,
+                                .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
+                                .mouth = {kVowelU, kVowelI, kVowelE},
+                                .mouth_scale = 1.6f,
+                                .growl0 = 0.5f,
+                                .growl1 = 0.9f,
+                                .breath = 0.25f,
+                                .flutter = 0.4f,
+                                .gain = k == 0 ? 1.0f : 0.8f,
+                                .attack_s = 0.003f,
+                                .release_s = len * 0.4f,
+                                .seed = 0x2A0u + static_cast<uint32_t>(k)});
+        // A snap of the mandibles between the yelps.
+        add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.6f);
+        // The mandibles chitter through each yelp: fine, uneven ticks high
+        // above the voice.
+        for (double tick = yelp_at[k]; tick < yelp_at[k] + len; tick += rng.range(0.012f, 0.03f))
+          add_noise_burst(b, rng, tick, rng.range(5000.0f, 8000.0f), 2.0f, 0.004f, 3.5f);
+      }
+      // Under the yelps a small throat rattles, quick and uneven.
+      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.35f, .formant = 380.0f,
+                              .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
+      // Small and thin: little chest under 250 Hz
+      // and nothing over the ticks.
+      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 9500.0f},
+                 {Colour::LowPass, 9500.0f}, {Colour::LowPass, 9500.0f}});
       open_at_peak(b, 0.03f, 0.35f);
       return b;
     }
-    case 3: {  // queen: a deep roar rising into a shriek
-      Buf b = shriek({.seconds = 1.35f,
-                      .pitch = {{{0.0f, 650.0f}, {0.3f, 680.0f}, {0.9f, 600.0f}, {1.35f, 400.0f}}},
-                      .ratio = 1.41f, .index = 3.5f, .breath = 0.45f, .roughness = 0.9f,
-                      .attack_s = 0.015f, .release_s = 0.4f, .seed = 31});
-      add_growl(b, rng, 0.0, {.seconds = 1.3f, .hz0 = 95.0f, .hz1 = 120.0f, .gain = 1.1f, .release_s = 0.4f,
-                              .formant = 430.0f});
-      add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.6f);
-      // The roar lands with an accent: it opens at its loudest.
+    case 3: {  // queen: a slow, deep roar that swells up and sinks back
+      Buf b = blank(1.3);
+      add_cry(b, 0.0, {.seconds = 1.3f,
+                       .pitch = {{{0.0f, 95.0f}, {0.35f, 150.0f}, {0.7f, 210.0f}, {0.9f, 180.0f}, {1.3f, 85.0f}}},
+                       .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
+                       .mouth_scale = 0.85f,
+                       .growl0 = 0.45f,
+                       .growl1 = 1.0f,
+                       .breath = 0.35f,
+                       .flutter = 0.25f,
+                       .attack_s = 0.01f,
+                       .release_s = 0.45f,
+                       .seed = 0x3A0u});
+      add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
-      // The attack is thrown high: its chest is thinned under 170 Hz, so
-      // the shriek over the growl carries it.
-      Biquad thin1, thin2;
-      thin1.highpass(170.0f, 0.707f, kRate);
-      thin2.highpass(170.0f, 0.707f, kRate);
-      for (float& s : b) s = thin2(thin1(s));
-      // The queen is the biggest throat: her roar's middle at 700 Hz full
-      // and its top rolled off, never a thin whistle.
-      colour(b, {{Colour::LowPass, 4500.0f}, {Colour::Peak, 700.0f, 1.0f, 0.9f}});
-      restless(b, 0xA3u, 450.0f, 1400.0f, 0.35f, 0.35f);
+      // Her chest thinned under 260 Hz (the attack is thrown forward, the
+      // growl's middle carries it) and her top rolled off: a roar, never a
+      // whistle.
+      colour(b, {{Colour::HighPass, 260.0f}, {Colour::HighPass, 260.0f}, {Colour::LowPass, 2800.0f},
+                 {Colour::LowPass, 2800.0f}});
       Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
     }
-    default: {  // warrior: a snarl through its teeth, rising into a screech
-      Buf b = shriek({.seconds = 0.8f,
-                      .pitch = {{{0.0f, 760.0f}, {0.12f, 1150.0f}, {0.8f, 900.0f}}},
-                      .ratio = 1.5f, .index = 2.4f, .breath = 0.5f, .roughness = 0.7f,
-                      .attack_s = 0.012f, .release_s = 0.3f, .seed = 11});
-      scale(b, 0.6f);
-      // A deep chest and a slow, heavy rattle: the snarl's weight.
-      add_growl(b, rng, 0.0, {.seconds = 0.75f, .hz0 = 130.0f, .hz1 = 110.0f, .gain = 1.5f, .release_s = 0.25f,
-                              .formant = 420.0f, .rattle_hz = 24.0f, .rattle_spread = 0.6f, .rasp = 0.35f});
+    default: {  // warrior: a snarl through its teeth that climbs into a screech and breaks
+      Buf b = blank(0.8);
+      add_cry(b, 0.0, {.seconds = 0.8f,
+                       .pitch = {{{0.0f, 150.0f}, {0.12f, 260.0f}, {0.32f, 470.0f}, {0.45f, 520.0f}, {0.8f, 210.0f}}},
+                       .mouth = {kVowelU, kVowelA, kVowelE, kVowelI, kVowelA, kVowelO},
+                       .mouth_scale = 1.15f,
+                       .growl0 = 1.0f,
+                       .growl1 = 0.6f,
+                       .breath = 0.3f,
+                       .flutter = 0.3f,
+                       .attack_s = 0.005f,
+                       .release_s = 0.3f,
+                       .seed = 0x1A0u});
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
-      // The warrior's weight: a deep chest boom under the snarl.
-      colour(b, {{Colour::Peak, 70.0f, 1.5f, 0.9f}});
-      restless(b, 0xA1u, 500.0f, 1500.0f, 0.35f, 0.3f);
+      add_teeth(b, rng, 6500.0f, 12000.0f, 2.5f);
+      colour(b, {{Colour::HighPass, 120.0f}});
       open_at_peak(b, 0.04f, 0.5f);
       return b;
     }
@@ -219,30 +320,62 @@ Buf creature_death(int kind) {
   }
 }
 
+namespace {
+
+// One wall's echo of a far cry: the cry again, `delay_s` later, quieter and
+// a little darker for each bounce.
+struct Echo {
+  float delay_s, gain, top_hz;
+};
+
+// A cry heard from far down the ship: what distance keeps of it (the band
+// from `low_hz` to `high_hz`, a metal corridor's ring at `ring_hz` lifted),
+// the walls' echoes, then the space's own tail. The upper band survives,
+// as it does in a hard-walled corridor, so a far cry is still a cry and
+// not a hum; it has lost its chest and its air.
+Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring_hz, float ring_gain,
+                        std::initializer_list<Echo> echoes, float size, float wet, double tail_s) {
+  Buf far = near;
+  colour(far, {{Colour::HighPass, low_hz}, {Colour::HighPass, low_hz}, {Colour::LowPass, high_hz},
+               {Colour::LowPass, high_hz}, {Colour::Peak, ring_hz, ring_gain, 1.4f}});
+  Buf out = far;
+  for (const Echo& e : echoes) add(out, lowpassed(far, kRate, e.top_hz), frames(e.delay_s, kRate), e.gain);
+  return add_reverb(out, kRate, size, 0.45f, wet, tail_s);
+}
+
+}  // namespace
+
 Buf creature_death_far(int kind) {
-  // The same cry further off, each by its own way: the warrior's through
-  // thick walls, muffled to its growl and drowned in a long hall; the
-  // hugger's down a metal duct, thin and ringing, in a tighter space.
-  Buf near = creature_death(kind);
+  // The same death further off, each by its own way: the warrior's down a
+  // long hall, its scream thinned to the band between its throat and its
+  // voice's ring and doubled by slap echoes off the far bulkheads; the
+  // hugger's down a narrow metal duct, thin and ringing, in a tighter space.
   if (kind == 2) {
-    Biquad hp, duct;
-    hp.highpass(450.0f, 0.7f, kRate);
-    duct.bandpass(2000.0f, 2.0f, kRate);
-    Buf thin(near.size());
-    for (size_t i = 0; i < near.size(); ++i) {
-      float x = hp(near[i]);
-      thin[i] = duct(x) * 1.4f + x * 0.25f;
-    }
-    Buf far = add_reverb(lowpassed(thin, kRate, 3200.0f), kRate, 0.35f, 0.3f, 0.6f, 0.35);
+    // The duct's length cancels its own echo around 750 Hz: a hollow
+    // under the ring.
+    Buf near = creature_death(2);
+    colour(near, {{Colour::Peak, 750.0f, -0.85f, 1.2f}});
+    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 1900.0f, 1.1f,
+                                  {{0.021f, 0.5f, 3000.0f}, {0.043f, 0.35f, 2400.0f}}, 0.35f, 0.55f, 0.35);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
-  Buf dull = lowpassed(lowpassed(near, kRate, 800.0f), kRate, 1000.0f);
-  Buf hall = add_reverb(dull, kRate, 0.9f, 0.65f, 0.75f, 0.7);
+  // Through the deck the dying throat's rumble carries further than its
+  // scream, so the far cry keeps a chest the near one, all open throat,
+  // has lost; the hall rings at 1.8 kHz, filling the hollow that the near
+  // scream's breaking voice leaves there, and at 3 kHz off the bare metal.
+  Buf near = creature_death(1);
+  Rng rng(0xFA41u);
+  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.9f, .release_s = 0.5f,
+                             .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
+  colour(near, {{Colour::Peak, 3000.0f, 0.7f, 1.4f}});
+  Buf far = heard_down_the_ship(near, 120.0f, 6000.0f, 1800.0f, 3.5f,
+                                {{0.085f, 0.55f, 3500.0f}, {0.16f, 0.4f, 2800.0f}, {0.26f, 0.3f, 2200.0f}},
+                                0.85f, 0.6f, 0.6);
   // The hall's tail dies away within the sound's length.
-  decay_out(hall, kRate, 0.6f);
-  open_at_peak(hall, 0.06f, 0.8f);
-  return hall;
+  decay_out(far, kRate, 0.5f);
+  open_at_peak(far, 0.06f, 0.8f);
+  return far;
 }
 
 Buf egg_death() {

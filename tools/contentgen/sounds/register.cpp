@@ -32,7 +32,8 @@ constexpr float ui = -21.0f;          // pickups, chimes, the panel, the empty c
 constexpr float generator = -18.5f;   // a bed under the room: as loud as a middling effect, so the
                                       // game music does not mask it, and steady, so never tiring
 constexpr float door = -20.3f;        // heard at every passage, so under the alarm and the beeps
-constexpr float distant = -22.0f;     // cries through the walls
+constexpr float distant = -18.3f;     // cries from far down the ship: under the same cries close by,
+                                      // yet near enough to them to be heard as a kill
 constexpr float tick = -23.0f;
 constexpr float squad_beep = -24.0f;  // another member's tracker
 }  // namespace heard

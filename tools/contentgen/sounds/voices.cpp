@@ -102,9 +102,10 @@ Buf grunt(const Grunt& g) {
 Buf pain(bool female) {
   // A grunt forced out by a blow: the glottis slams open, the pitch leaps
   // and falls, the mouth opens from "uh" to "ah", and it ends in a gasp.
-  // He is low, broad and a little longer, his grunt from the throat
-  // (nothing under 300 Hz, strongest at 0.8-1 kHz, breath above it); she is
-  // higher, brighter and quicker, with more air in her voice.
+  // He is low, broad and a little longer, his grunt from the chest and
+  // throat (a body at 200 Hz, strongest at 0.8-1 kHz, a rush of breath at
+  // 3-4 kHz as it starts); she is higher, brighter and quicker, with more
+  // air in her voice.
   if (female) {
     Buf b = grunt({.seconds = 0.27f,
                   .pitch = {{{0.0f, 290.0f}, {0.02f, 420.0f}, {0.05f, 435.0f}, {0.1f, 415.0f}, {0.16f, 360.0f},
@@ -125,9 +126,24 @@ Buf pain(bool female) {
                 .breath = 0.14f,
                 .creak_hz = 38.0f,
                 .seed = 0x9A1Du});
-  colour(b, {{Colour::HighPass, 300.0f}, {Colour::HighPass, 300.0f}, {Colour::LowPass, 6000.0f},
+  colour(b, {{Colour::HighPass, 130.0f}, {Colour::Peak, 200.0f, 8.0f, 1.0f}, {Colour::LowPass, 6000.0f},
              {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
              {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
+  // The blow knocks the air out of him ahead of his voice: a breathy "h"
+  // high in the mouth, the first thing heard of the grunt, and the air
+  // still hissing at his teeth through it.
+  Rng rng(0x9A1Eu);
+  Biquad mouth, teeth, top1, top2;
+  mouth.bandpass(3000.0f, 1.2f, kRate);
+  teeth.bandpass(3900.0f, 1.5f, kRate);
+  top1.lowpass(4600.0f, 0.707f, kRate);
+  top2.lowpass(4600.0f, 0.707f, kRate);
+  const float air = 0.5f * peak(b);
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i)), n = rng.bi();
+    const float env = std::min(1.0f, t / 0.004f) * (std::exp(-t / 0.04f) + 0.3f * std::exp(-t / 0.15f));
+    b[i] += top2(top1(mouth(n) + 0.7f * teeth(n))) * air * env;
+  }
   return b;
 }
 
