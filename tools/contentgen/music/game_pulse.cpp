@@ -327,6 +327,8 @@ LoopCanvas game_pulse() {
               {at(44), -6.0f}, {at(54), -3.5f}, {at(56), 2.0f}, {at(80), 3.0f}, {at(84), -1.0f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
+  // A bed under play: the quiet sections lifted toward the rest.
+  lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

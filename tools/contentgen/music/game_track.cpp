@@ -380,8 +380,10 @@ LoopCanvas game_track() {
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.
-  tone(c, -5.0f, 3.0f, 3.0f, 5.5f);
+  tone(c, -5.0f, 3.0f, 3.0f, 6.5f, -2.0f);
   excite(c, 1.5f);
+  // A bed under play: the quiet sections lifted toward the rest.
+  lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
   master(c);
   return c;
