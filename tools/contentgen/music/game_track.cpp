@@ -10,11 +10,13 @@
 //   Hive    (32-47)      the contrast: half time, no drums, the harmony
 //                        gone to G minor; choir, harp and celesta, and the
 //                        call slowed on a solo oboe.
-//   Tunnels (48-71)      a march in F minor, the flat second made a key:
-//                        pizzicato strings, low brass chords and a soft
-//                        snare, the call on the bassoon, then horns and
-//                        trumpet over tremolo strings, building until F
-//                        falls a half step into the assault's E.
+//   Tunnels (48-71)      a march: pizzicato strings, low brass chords and
+//                        a soft snare under the call on the bassoon, at
+//                        home in E; then B minor, the dominant's key, with
+//                        horns and trumpet over tremolo strings and home's
+//                        E held high above, building to F, the flat
+//                        second, which falls a half step into the
+//                        assault's E.
 //   Assault (72-89)      the full band home in E, then it thins back to
 //                        the patrol's texture so the loop comes round level.
 #include <array>
@@ -279,16 +281,17 @@ void tunnels(NoteScore& s) {
   s.program(kChoir, kTunnels, -0.25, kPrTrombone);
   s.program(kCeleste, kTunnels, -0.25, kPrXylophone);
   s.program(kOboe, kTunnels, -0.25, kPrBassoon);
-  // F minor's world, two bars a chord; the last is F major, the flat
-  // second of home, which falls a half step into the assault.
+  // Home's E Phrygian for the first half, B minor's world for the second,
+  // two bars a chord; the last is F major, the flat second of home, which
+  // falls a half step into the assault.
   struct Chord {
     int bass;
     std::array<int, 4> voicing;
   };
   static const Chord kChords[12] = {
-      {41, {60, 65, 68, 72}}, {37, {61, 65, 68, 73}}, {46, {61, 65, 70, 73}}, {36, {60, 64, 67, 72}},
-      {41, {60, 65, 68, 72}}, {44, {60, 63, 68, 72}}, {37, {61, 65, 68, 73}}, {39, {63, 67, 70, 75}},
-      {42, {61, 66, 70, 73}}, {37, {61, 65, 68, 73}}, {36, {60, 64, 67, 72}}, {41, {60, 65, 69, 72}},
+      {40, {59, 64, 67, 71}}, {36, {60, 64, 67, 72}}, {40, {59, 64, 67, 71}}, {41, {60, 65, 69, 72}},
+      {40, {59, 64, 67, 71}}, {43, {59, 62, 67, 71}}, {47, {59, 62, 66, 71}}, {43, {59, 62, 67, 71}},
+      {38, {62, 66, 69, 74}}, {42, {61, 66, 70, 73}}, {47, {59, 62, 66, 71}}, {41, {60, 65, 69, 72}},
   };
   static const int kPluck[8] = {0, 2, 1, 3, 0, 2, 1, 2};
   for (int bar = kTunnels; bar < kAssault; ++bar) {
@@ -310,6 +313,11 @@ void tunnels(NoteScore& s) {
       for (int k : ch.voicing) s.note(kChoir, bar, 0, k - 12, 66 + in, 7.5);
       if (second) s.note(kHigh, bar, 0, ch.voicing[3] + 12, 60 + grow * 2, 8);
     }
+    // Home's E held high over the foreign key: the pull back to it.
+    if (second && in % 4 == 0) {
+      s.note(kAir, bar, 0, kE + 24, 60, 16);
+      s.note(kAir, bar, 0, kE + 36, 52, 16);
+    }
     // A soft march on the snare and bass drum.
     for (double b : {0.0, 0.75, 1.0, 2.0, 2.75, 3.0, 3.5})
       s.note(kKit, bar, b, kSnare, (b == 0.0 || b == 2.0 ? 56 : 40) + grow * 2, 0.2);
@@ -323,16 +331,16 @@ void tunnels(NoteScore& s) {
       ostinato(s, bar, ch.bass, 76 + grow * 2, false);
     }
   }
-  // The call in F minor on the bassoon, low and dry, then taken up by the
-  // horns with the trumpet answering, climbing a step each time.
-  phrase(s, kOboe, kTunnels + 2, kCall, 1, 84);
-  phrase(s, kOboe, kTunnels + 6, kCallDown, 1, 80);
+  // The call on the bassoon, low and dry, then in B minor taken up by the
+  // horns with the trumpet answering, climbing each time.
+  phrase(s, kOboe, kTunnels + 2, kCall, 0, 84);
+  phrase(s, kOboe, kTunnels + 6, kCallDown, 0, 80);
   phrase(s, kOboe, kTunnels + 8, kCallUp, -2, 84);
-  phrase(s, kHorn, kTunnels + 12, kCall, 1, 88);
-  phrase(s, kTrumpet, kTunnels + 14, kCallDown, 13, 80);
-  phrase(s, kHorn, kTunnels + 16, kCallUp, -1, 92);
-  phrase(s, kTrumpet, kTunnels + 18, kCallHigh, 1, 84);
-  phrase(s, kHorn, kTunnels + 20, kCall, 3, 96);
+  phrase(s, kHorn, kTunnels + 12, kCall, 7, 88);
+  phrase(s, kTrumpet, kTunnels + 14, kCallDown, 19, 80);
+  phrase(s, kHorn, kTunnels + 16, kCallUp, 2, 92);
+  phrase(s, kTrumpet, kTunnels + 18, kCallHigh, 7, 84);
+  phrase(s, kHorn, kTunnels + 20, kCall, 5, 96);
   // Timpani roll from F swelling back into E.
   for (int x = 0; x < 16; ++x) s.note(kTimpani, kAssault - 1, x * 0.25, 41, 50 + x * 4, 0.25);
   s.note(kKit, kAssault - 1, 0.0, kCrash, 40, 1);
