@@ -48,13 +48,15 @@ class MusicTrack : public ::testing::TestWithParam<const char*> {};
 
 }  // namespace
 
-TEST_P(MusicTrack, DecodesToAMinuteToThreeOfAudibleMusic) {
+TEST_P(MusicTrack, DecodesToAMinuteToFourOfAudibleMusic) {
   Decoded d;
   ASSERT_TRUE(decode(std::string(RX_CONTENT_DIR) + "/data/music/" + GetParam(), d));
   EXPECT_EQ(d.rate, 44100);
   double seconds = static_cast<double>(d.left.size()) / d.rate;
   EXPECT_GE(seconds, 60.0);
-  EXPECT_LE(seconds, 180.0);
+  // The menu is heard for minutes at most; the game pieces play for hours
+  // and run longer, but not so long that their render outgrows the build.
+  EXPECT_LE(seconds, std::string(GetParam()).rfind("track1_", 0) == 0 ? 250.0 : 180.0);
   EXPECT_GT(pcm_probe::db(pcm_probe::rms(d.left)), -30.0);
   EXPECT_LT(std::fabs(pcm_probe::mean(d.left)), 0.005);
   // No stretch of silence anywhere: every second carries sound.
@@ -191,6 +193,9 @@ TEST(MusicTracks, TheGameTracksRunLongAndDoNotRepeatThemselves) {
     const Heard& h = heard(file);
     EXPECT_GE(static_cast<double>(h.pcm.left.size()) / h.pcm.rate, 150.0);
     EXPECT_GE(h.loudness.range, 4.0);
+    // A bed under play: its quiet passages must not sink under the effects
+    // and surge back, so the loudness range stays narrow.
+    EXPECT_LE(h.loudness.range, 8.5);
     const std::vector<float> m = mono(h.pcm);
     const size_t cell = static_cast<size_t>(7.2 * h.pcm.rate), quarter = m.size() / 4;
     std::vector<contentgen::measure::Chroma> chroma;
@@ -303,9 +308,10 @@ TEST(MusicTracks, TheTracksComeRoundWithoutADrop) {
 
 TEST_P(MusicTrack, HasATopAsWellAsABottom) {
   // The 4 kHz octave, where small speakers and the ear are keenest, within
-  // 18 dB of the loudest octave.
+  // 7 dB of the loudest octave: the sound font's instruments alone sit 8
+  // to 11 dB under and sound dull.
   const Decoded& d = heard(GetParam()).pcm;
-  EXPECT_LE(contentgen::measure::octave_4k_below_loudest_db(mono(d), d.rate), 18.0);
+  EXPECT_LE(contentgen::measure::octave_4k_below_loudest_db(mono(d), d.rate), 7.0);
   // And air above it: cymbals, bows and reeds keep some of their sizzle.
   EXPECT_GE(contentgen::measure::band_share(mono(d), d.rate, 5000.0, 20000.0, true), 0.01)
       << "A-weighted share above 5 kHz";

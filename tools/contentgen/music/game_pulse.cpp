@@ -1,5 +1,5 @@
 // The second in-game piece: a driving hunt at 140 beats a minute for a
-// rock band and synths, in five sections, played through the General MIDI
+// rock band and synths, in six sections, played through the General MIDI
 // sound font. It is written round E but sounds a whole tone up, in F sharp
 // minor, whose home chord shares no note with the orchestral piece's E
 // minor, so switching the music variant gives a new score and a new key,
@@ -12,9 +12,16 @@
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world on piano, vibraphone and a warm
 //                         pad, the tune slowed on the glockenspiel.
-//   Surge   (56-81)       the band again, the tune an octave up over
+//   Pulse   (56-87)       no guitars: a four-on-the-floor kick, a square
+//                         arpeggio in sixteenths and clavinet off-beats in
+//                         E flat minor's world, a half step above home and
+//                         far from every other section's chords, the tune
+//                         on the second lead, then through A flat minor
+//                         and C to B, home's dominant, with the band's toms
+//                         building in.
+//   Surge   (88-113)      the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
-//   Return  (82-89)       thins back to the stalk's texture, so the loop
+//   Return  (114-121)     thins back to the stalk's texture, so the loop
 //                         comes round at the level it began.
 #include <array>
 
@@ -40,11 +47,13 @@ enum Channel {
   kFretless = 10,
   kSaw2 = 11,
   kPad2 = 12,
+  kArp = 13,
+  kClav = 14,
 };
 
 // General MIDI programs (0-based).
 enum Program {
-  kPrPiano = 0, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
+  kPrPiano = 0, kPrClavinet = 7, kPrSquareLead = 80, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
   kPrFretless = 35, kPrSynthBass = 38, kPrSynthStrings = 50, kPrSynthBrass = 62, kPrSawLead = 81,
   kPrWarmPad = 89, kPrPowerKit = 16,
 };
@@ -52,8 +61,8 @@ enum Drum { kKick = 36, kSnare = 40, kClap = 39, kHatClosed = 42, kHatOpen = 46,
             kRide = 51, kRideBell = 53, kTambourine = 54, kShaker = 70, kTomLow = 41, kTomMid = 45,
             kTomHigh = 48, kSplash = 55 };
 
-const Timing kTiming{140, 4, 90};
-constexpr int kRun = 12, kDrift = 36, kSurge = 56, kReturn = 82;
+const Timing kTiming{140, 4, 122};
+constexpr int kRun = 12, kDrift = 36, kPulse = 56, kSurge = 88, kReturn = 114;
 
 // Chords: the bass note (E2 = 40) and the third above it. The power
 // chords play root and fifth only; the stabs, pad and piano add the third.
@@ -62,7 +71,8 @@ struct Chord {
 };
 constexpr int kE = 40, kB = 47, kA = 45;
 constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{45, 4}, Am{45, 3},
-    Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4}, Db{37, 4}, Bbm{46, 3};
+    Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4}, Db{37, 4}, Bbm{46, 3},
+    Dm{38, 3}, Gm{43, 3};
 
 // A chord a bar, never the same eight bars twice. The run goes E C G D,
 // turns to B minor's world, then climbs through one-bar changes; the surge
@@ -73,6 +83,11 @@ const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, Fs
 // silent it turns through D flat, B flat minor and E flat instead of
 // returning to C minor.
 const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Db, Db, Ab, Ab, Fm, Fm, Bbm, Bbm, Eb, Eb, G, G};
+// The pulse, as written in D minor's world and then G minor's, each half
+// ending on a dominant; all but its last four bars sound a half step
+// higher (see pulse()), and its C falls a half step to B, into the surge.
+const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, A, A,
+                                Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
 
@@ -208,7 +223,7 @@ void run(NoteScore& s) {
 }
 
 void drift(NoteScore& s) {
-  for (int bar = kDrift; bar < kSurge; ++bar) {
+  for (int bar = kDrift; bar < kPulse; ++bar) {
     const int in = bar - kDrift;
     const Chord& ch = kDriftChords[in];
     const int root = ch.root;
@@ -237,7 +252,54 @@ void drift(NoteScore& s) {
   // bent to the drift's darker chords.
   phrase(s, kGlock, kDrift + 2, kAsk, 8, 84, 2.0);
   phrase(s, kGlock, kDrift + 10, kFall, -4, 86, 2.0);
-  // A snare roll and a swell of the stabs back into the surge.
+}
+
+void pulse(NoteScore& s) {
+  // A rising-and-falling sixteenth figure over the chord, and clavinet
+  // chords pushed onto the off-beat sixteenths.
+  // The figure climbs in the first half and falls in the second, leaning
+  // on the ninth so its chords sound coloured, not bare as the band's.
+  static const int kArpShape[2][8] = {{0, 7, 14, 3, 12, 7, 15, 14}, {15, 14, 7, 3, 12, 14, 3, 7}};
+  for (int bar = kPulse; bar < kSurge; ++bar) {
+    const int in = bar - kPulse;
+    const Chord& ch = kPulseChords[in];
+    // A half step up until the last four bars, which come home to B.
+    const int root = ch.root + (in < 28 ? 1 : 0), build = in >= 24 ? in - 24 : 0;
+    for (int x = 0; x < 16; ++x) {
+      int shape = kArpShape[in >= 16 ? 1 : 0][x % 8];
+      if (shape == 3 || shape == 15) shape += ch.third - 3;
+      s.note(kArp, bar, x * 0.25, root + 24 + shape, x % 4 == 0 ? 78 : 60, 0.22);
+    }
+    for (double b : {0.75, 1.5, 2.75, 3.5})
+      for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kClav, bar, b, k, b == 1.5 ? 80 : 66, 0.2);
+    // The bass bounces in octaves on the eighths.
+    for (int e = 0; e < 8; ++e) s.note(kBass, bar, e * 0.5, root + (e % 2 ? 12 : 0), e % 2 ? 78 : 92, 0.35);
+    // Four on the floor, a clap on two and four, open hats off the beat.
+    for (int b = 0; b < 4; ++b) {
+      s.note(kKit, bar, b, kKick, 96, 0.2);
+      s.note(kKit, bar, b + 0.5, kHatOpen, 56, 0.3);
+    }
+    for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kClap, 78, 0.2);
+    for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 2 ? 54 : 34, 0.1);
+    if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, 86, 2);
+    if (in % 2 == 0 && in >= 16) {
+      // From the second half the pad holds each chord above the figure.
+      s.note(kPad, bar, 0, root + 24, 62, 7.75);
+      s.note(kPad, bar, 0, root + 24 + ch.third, 56, 7.75);
+      s.note(kPad, bar, 0, root + 31, 56, 7.75);
+    }
+    if (build > 0) {
+      s.note(kKit, bar, 2.5, kTomLow, 70 + build * 3, 0.2);
+      s.note(kKit, bar, 3.5, kTomMid, 72 + build * 3, 0.2);
+    }
+  }
+  // The tune on the second lead in E flat minor, its answer, then worked
+  // in A flat minor on the lead; the stabs swell back into the surge.
+  phrase(s, kSaw2, kPulse + 8, kAsk, -1, 84);
+  phrase(s, kSaw2, kPulse + 12, kAnswer, -1, 86);
+  phrase(s, kLead, kPulse + 16, kClimb, -3, 90);
+  phrase(s, kLead, kPulse + 20, kFall, -6, 92);
+  phrase(s, kLead, kPulse + 24, kAsk, -1, 92);
   for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
   for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
   s.swell(kStabs, kSurge - 1, 0, 4, 40, 127);
@@ -304,6 +366,8 @@ LoopCanvas game_pulse() {
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, 0.0f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
+  s.instrument(kArp, kPrSquareLead, 72, 0.7f);
+  s.instrument(kClav, kPrClavinet, 80, -0.7f);
   // The pad and the leads swell through their long notes; the pad is two
   // layers a few cents apart, left and right.
   s.breathe(kPad, 0.3);
@@ -315,18 +379,22 @@ LoopCanvas game_pulse() {
   stalk(s);
   run(s);
   drift(s);
+  pulse(s);
   surge(s);
   back(s);
 
   LoopCanvas c = render(s);
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
-  // glockenspiel over the pad, the surge is the climax and the return
+  // glockenspiel over the pad, the pulse rebuilds, the surge is the climax and the return
   // sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), -3.0f}, {at(10), -1.5f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -5.0f},
-              {at(44), -6.0f}, {at(54), -3.5f}, {at(56), 2.0f}, {at(80), 3.0f}, {at(84), -1.0f}});
+  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
+              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -1.5f}, {at(72), -0.5f}, {at(87), 0.5f},
+              {at(88), 2.0f}, {at(112), 3.0f}, {at(116), -1.0f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
-  tone(c, -3.0f, 0.0f, 0.0f, -2.0f);
+  tone(c, -3.0f, 0.0f, 0.5f, 0.0f, -1.5f);
+  // A bed under play: the quiet sections lifted toward the rest.
+  lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

@@ -1,5 +1,5 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
-// four sections that each have their own texture, played through the
+// five sections that each have their own texture, played through the
 // General MIDI sound font.
 //   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
 //                        chords wander, a heartbeat on the timpani, the
@@ -10,7 +10,14 @@
 //   Hive    (32-47)      the contrast: half time, no drums, the harmony
 //                        gone to G minor; choir, harp and celesta, and the
 //                        call slowed on a solo oboe.
-//   Assault (48-65)      the full band home in E, then it thins back to
+//   Tunnels (48-71)      a march: pizzicato strings, low brass chords and
+//                        a soft snare under the call on the bassoon, at
+//                        home in E; then B minor, the dominant's key, with
+//                        horns and trumpet over tremolo strings and home's
+//                        E held high above, building to F, the flat
+//                        second, which falls a half step into the
+//                        assault's E.
+//   Assault (72-89)      the full band home in E, then it thins back to
 //                        the patrol's texture so the loop comes round level.
 #include <array>
 
@@ -46,15 +53,16 @@ enum Program {
   kPrCello = 42, kPrContrabass = 43, kPrTremolo = 44, kPrHarp = 46, kPrTimpani = 47,
   kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrTrumpet = 56, kPrHorn = 60,
   kPrBrass = 61, kPrOboe = 68, kPrCelesta = 8, kPrTaiko = 116, kPrSweepPad = 95,
+  kPrPizzicato = 45, kPrTrombone = 57, kPrBassoon = 70, kPrXylophone = 13,
 };
 enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44, kTomLow = 43,
             kTomMid = 47, kTomHigh = 50, kCrash = 49, kRide = 51, kTambourine = 54, kSplash = 55,
-            kShaker = 70, kTriangleMuted = 80, kTriangle = 81 };
+            kShaker = 70, kTriangleMuted = 80, kTriangle = 81, kBassDrum = 35 };
 
 constexpr int kE = 40;  // E2, the home of the piece
 
-const Timing kTiming{100, 4, 66};
-constexpr int kPursuit = 16, kHive = 32, kAssault = 48, kEbb = 60;
+const Timing kTiming{100, 4, 90};
+constexpr int kPursuit = 16, kHive = 32, kTunnels = 48, kAssault = 72, kEbb = 84;
 
 // A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
 // leans on A and on B flat, the tritone above home, and ends on B, a
@@ -236,7 +244,7 @@ void hive(NoteScore& s) {
       {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {36, {63, 67, 72, 75}}, {38, {62, 66, 69, 74}},
       {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {41, {65, 69, 72, 77}}, {36, {64, 67, 72, 76}},
   };
-  for (int bar = kHive; bar < kAssault; ++bar) {
+  for (int bar = kHive; bar < kTunnels; ++bar) {
     const int in = bar - kHive, pair = in / 2;
     const Chord& ch = kChords[pair];
     if (in % 2 == 0) {
@@ -263,6 +271,76 @@ void hive(NoteScore& s) {
   // The oboe sings the call slowly, up a minor third: G Ab Bb Ab G.
   phrase(s, kOboe, kHive + 2, kCall, 3 + 12, 88, 2.0);
   phrase(s, kOboe, kHive + 10, kCallUp, 3 + 12, 90, 2.0);
+}
+
+void tunnels(NoteScore& s) {
+  // The hive's harp, choir, celesta and oboe are free here: they become
+  // pizzicato strings, trombones, xylophone and bassoon, changed a quarter
+  // beat early so no note of either section is cut off or struck wrong.
+  s.program(kHarp, kTunnels, -0.25, kPrPizzicato);
+  s.program(kChoir, kTunnels, -0.25, kPrTrombone);
+  s.program(kCeleste, kTunnels, -0.25, kPrXylophone);
+  s.program(kOboe, kTunnels, -0.25, kPrBassoon);
+  // Home's E Phrygian for the first half, B minor's world for the second,
+  // two bars a chord; the last is F major, the flat second of home, which
+  // falls a half step into the assault.
+  struct Chord {
+    int bass;
+    std::array<int, 4> voicing;
+  };
+  static const Chord kChords[12] = {
+      {40, {59, 64, 67, 71}}, {36, {60, 64, 67, 72}}, {40, {59, 64, 67, 71}}, {41, {60, 65, 69, 72}},
+      {40, {59, 64, 67, 71}}, {43, {59, 62, 67, 71}}, {47, {59, 62, 66, 71}}, {43, {59, 62, 67, 71}},
+      {38, {62, 66, 69, 74}}, {42, {61, 66, 70, 73}}, {47, {59, 62, 66, 71}}, {41, {60, 65, 69, 72}},
+  };
+  static const int kPluck[8] = {0, 2, 1, 3, 0, 2, 1, 2};
+  for (int bar = kTunnels; bar < kAssault; ++bar) {
+    const int in = bar - kTunnels, pair = in / 2;
+    const Chord& ch = kChords[pair];
+    const bool second = in >= 12;
+    const int grow = second ? in - 12 : 0;  // bars into the build
+    // Pizzicato eighths over the chord, 3+3+2 accents, an octave higher
+    // in the second half.
+    for (int e = 0; e < 8; ++e) {
+      const int key = ch.voicing[static_cast<size_t>(kPluck[e])] - 12 + (second && e % 2 ? 12 : 0);
+      s.note(kHarp, bar, e * 0.5, key, (e == 0 || e == 3 || e == 6 ? 82 : 62) + grow, 0.4);
+    }
+    s.note(kBass, bar, 0.0, ch.bass - 12, 80 + grow, 0.8);
+    s.note(kBass, bar, 2.0, ch.bass - 12, 68 + grow, 0.8);
+    if (in % 2 == 0) {
+      // Trombones hold the chord low; the strings hold it high from the
+      // second half.
+      for (int k : ch.voicing) s.note(kChoir, bar, 0, k - 12, 66 + in, 7.5);
+      if (second) s.note(kHigh, bar, 0, ch.voicing[3] + 12, 60 + grow * 2, 8);
+    }
+    // Home's E held high over the foreign key: the pull back to it.
+    if (second && in % 4 == 0) {
+      s.note(kAir, bar, 0, kE + 24, 60, 16);
+      s.note(kAir, bar, 0, kE + 36, 52, 16);
+    }
+    // A soft march on the snare and bass drum.
+    for (double b : {0.0, 0.75, 1.0, 2.0, 2.75, 3.0, 3.5})
+      s.note(kKit, bar, b, kSnare, (b == 0.0 || b == 2.0 ? 56 : 40) + grow * 2, 0.2);
+    s.note(kKit, bar, 0.0, kBassDrum, 70 + grow, 0.5);
+    if (in % 2 == 1) s.note(kCeleste, bar, 2.5, ch.voicing[3] + 12, 62, 0.5);
+    if (second && in % 4 == 0) s.note(kKit, bar, 0.0, kSplash, 60 + grow * 2, 1);
+    if (in >= 18) {
+      // The taiko and the cellos' ostinato come back to drive the build.
+      s.note(kTaiko, bar, 0.0, 48, 76 + grow * 3, 0.5);
+      s.note(kTaiko, bar, 3.0, 48, 66 + grow * 3, 0.5);
+      ostinato(s, bar, ch.bass, 76 + grow * 2, false);
+    }
+  }
+  // The call on the bassoon, low and dry, then in B minor taken up by the
+  // horns with the trumpet answering, climbing each time.
+  phrase(s, kOboe, kTunnels + 2, kCall, 0, 84);
+  phrase(s, kOboe, kTunnels + 6, kCallDown, 0, 80);
+  phrase(s, kOboe, kTunnels + 8, kCallUp, -2, 84);
+  phrase(s, kHorn, kTunnels + 12, kCall, 7, 88);
+  phrase(s, kTrumpet, kTunnels + 14, kCallDown, 19, 80);
+  phrase(s, kHorn, kTunnels + 16, kCallUp, 2, 92);
+  phrase(s, kTrumpet, kTunnels + 18, kCallHigh, 7, 84);
+  phrase(s, kHorn, kTunnels + 20, kCall, 5, 96);
   // Timpani roll from F swelling back into E.
   for (int x = 0; x < 16; ++x) s.note(kTimpani, kAssault - 1, x * 0.25, 41, 50 + x * 4, 0.25);
   s.note(kKit, kAssault - 1, 0.0, kCrash, 40, 1);
@@ -368,20 +446,24 @@ LoopCanvas game_track() {
   patrol(s);
   pursuit(s);
   hive(s);
+  tunnels(s);
   assault(s);
 
   LoopCanvas c = render(s);
   // The piece's arc: the patrol creeps in, the pursuit drives, the hive
-  // drops to a solo oboe over held strings, the assault is the climax and
-  // the ebb sinks back to where the loop began.
+  // drops to a solo oboe over held strings, the tunnels march back up, the
+  // assault is the climax and the ebb sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), -3.0f}, {at(10), -1.5f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -5.0f},
-              {at(40), -6.0f}, {at(46), -3.5f}, {at(48), 2.5f}, {at(53), 3.0f}, {at(58), 1.5f}, {at(62), -1.0f}});
+  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -4.0f},
+              {at(40), -4.5f}, {at(46), -3.0f}, {at(49), -1.5f}, {at(60), -0.5f}, {at(71), 1.0f},
+              {at(72), 2.0f}, {at(77), 2.5f}, {at(82), 1.5f}, {at(86), -1.0f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and much brighter on top: the sound font's strings
   // and brass are dull, and small speakers lose the piece without its edge.
-  tone(c, -5.0f, 3.0f, 3.0f, 5.5f);
+  tone(c, -5.0f, 3.0f, 3.0f, 7.5f, -3.0f);
   excite(c, 1.5f);
+  // A bed under play: the quiet sections lifted toward the rest.
+  lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

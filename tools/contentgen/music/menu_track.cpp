@@ -256,7 +256,7 @@ LoopCanvas menu_track() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 4.0f, 4.0f);
+  tone(c, -2.0f, 4.0f, 4.0f, 4.0f, -2.0f);
   excite(c, 3.0f);
   level_seam(c, 6.0);
   master(c);

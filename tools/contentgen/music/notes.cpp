@@ -74,6 +74,10 @@ void NoteScore::swell(int channel, int bar, double beat, double beats, int from,
   }
 }
 
+void NoteScore::program(int channel, int bar, double beat, int program) {
+  push(tm_.at(bar, beat), 0xC0 | static_cast<uint8_t>(channel & 15), program, 0);
+}
+
 void NoteScore::sustain(int channel, int bar, double beat, bool down) {
   push(tm_.at(bar, beat), 0xB0 | static_cast<uint8_t>(channel & 15), 64, down ? 127 : 0);
 }

@@ -30,6 +30,10 @@ class NoteScore {
   // Instrument (General MIDI program, 0-based), channel volume and pan
   // (-1 .. 1), set at the start of the loop.
   void instrument(int channel, int program, int volume, float pan);
+  // A new General MIDI program on `channel` from (bar, beat): notes struck
+  // before it keep their old sound, so a channel free in one section can
+  // play another instrument in the next.
+  void program(int channel, int bar, double beat, int program);
   // Every pitched note written from here on sounds `semitones` higher, so
   // a piece composed round one home note can be placed in another key.
   void transpose(int semitones) { transpose_ = semitones; }

@@ -94,16 +94,17 @@ float stage(measure::Biquad2& f, float x) { return static_cast<float>(f(x)); }
 
 }  // namespace
 
-void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presence_db) {
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presence_db, float body_db) {
   for (Buf* ch : {&c.left(), &c.right()}) {
     measure::Biquad2 lo = shelf(false, 160.0, low_db), hi = shelf(true, 3200.0, high_db),
-                     air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5);
+                     air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5),
+                     body = bell(400.0, body_db, 2.0);
     Buf out(ch->size());
     // The shelves settle within milliseconds: a second of the ending sets
     // their state for the opening.
     const size_t n = ch->size(), warm = std::min<size_t>(n, kRate);
     for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = stage(presence, stage(air, stage(hi, stage(lo, (*ch)[i]))));
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = stage(body, stage(presence, stage(air, stage(hi, stage(lo, (*ch)[i])))));
     *ch = std::move(out);
   }
 }
@@ -173,6 +174,70 @@ void contour(LoopCanvas& c, const std::vector<LevelPoint>& points) {
       c.left()[at] *= g;
       c.right()[at] *= g;
     }
+  }
+}
+
+void lift_quiet(LoopCanvas& c, float below_lu, float ratio, float max_lift_db) {
+  const size_t n = c.size(), block = kRate / 10;
+  const size_t blocks = n / block;
+  if (blocks < 40 || ratio <= 1.0f) return;
+  // K-weighted power of each tenth of a second, the filters settled on the
+  // loop's last second so the opening reads as it sounds after the wrap.
+  std::vector<double> power(blocks, 0.0);
+  {
+    const size_t settle = std::min<size_t>(kRate, n);
+    Buf l(settle + n), r(settle + n);
+    for (size_t i = 0; i < settle + n; ++i) {
+      const size_t at = (n - settle + i) % n;
+      l[i] = c.left()[at];
+      r[i] = c.right()[at];
+    }
+    const std::vector<double> kl = measure::weighted(l, kRate, measure::Curve::K);
+    const std::vector<double> kr = measure::weighted(r, kRate, measure::Curve::K);
+    for (size_t i = 0; i < n; ++i) {
+      const size_t b = std::min(i / block, blocks - 1);
+      power[b] += kl[settle + i] * kl[settle + i] + kr[settle + i] * kr[settle + i];
+    }
+  }
+  // Short-term level: 3 s centred on each block, read round the wrap.
+  const size_t half = 15;
+  std::vector<double> level(blocks);
+  double mean = 0.0;
+  for (size_t b = 0; b < blocks; ++b) {
+    double sum = 0.0;
+    for (size_t k = 0; k <= 2 * half; ++k) sum += power[(b + blocks - half + k) % blocks];
+    level[b] = 10.0 * std::log10(sum / static_cast<double>(2 * half + 1) + 1e-20);
+    mean += sum;
+  }
+  const double floor_db = 10.0 * std::log10(mean / static_cast<double>(blocks * (2 * half + 1)) + 1e-20) - below_lu;
+  std::vector<double> lift(blocks);
+  for (size_t b = 0; b < blocks; ++b)
+    lift[b] = std::min<double>(max_lift_db, std::max(0.0, floor_db - level[b]) * (1.0 - 1.0 / ratio));
+  // Two rounds of a 4 s moving mean: the lift rises and falls over seconds,
+  // and a lone quiet bar barely moves it.
+  for (int round = 0; round < 2; ++round) {
+    std::vector<double> smooth(blocks);
+    const size_t w = 20;
+    for (size_t b = 0; b < blocks; ++b) {
+      double sum = 0.0;
+      for (size_t k = 0; k <= 2 * w; ++k) sum += lift[(b + blocks - w + k) % blocks];
+      smooth[b] = sum / static_cast<double>(2 * w + 1);
+    }
+    lift = std::move(smooth);
+  }
+  // Each block's gain sits at its centre; samples between two centres
+  // blend them, round the wrap as well.
+  std::vector<double> gain(blocks);
+  for (size_t b = 0; b < blocks; ++b) gain[b] = std::pow(10.0, lift[b] / 20.0);
+  for (size_t i = 0; i < n; ++i) {
+    const double pos = (static_cast<double>(i) + 0.5) / static_cast<double>(block) - 0.5;
+    const double base = std::floor(pos);
+    const double u = pos - base;
+    const auto b0 = static_cast<size_t>((static_cast<long long>(base) + static_cast<long long>(blocks)) % static_cast<long long>(blocks));
+    const size_t b1 = (b0 + 1) % blocks;
+    const auto g = static_cast<float>(gain[b0] * (1.0 - u) + gain[b1] * u);
+    c.left()[i] *= g;
+    c.right()[i] *= g;
   }
 }
 

@@ -37,10 +37,12 @@ class LoopCanvas {
 void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
 // The tone of the whole mix: a low shelf below 160 Hz, a high shelf above
-// 3.2 kHz, an air shelf above 7 kHz and a presence bell an octave and a half
-// wide round 3.5 kHz (dB each), with the filters' state at the end carried
-// into the opening.
-void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f);
+// 3.2 kHz, an air shelf above 7 kHz, a presence bell an octave and a half
+// wide round 3.5 kHz and a body bell two octaves wide round 400 Hz (dB
+// each; a small cut there clears the sound font's boxy low mids), with the
+// filters' state at the end carried into the opening.
+void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
+          float body_db = 0.0f);
 
 // An exciter: odd overtones of the 3 kHz band, kept above 5 kHz and mixed
 // in at `amount` (0..1 or so). The sound font's samples hold little above
@@ -57,6 +59,14 @@ struct LevelPoint {
   float db;
 };
 void contour(LoopCanvas& c, const std::vector<LevelPoint>& points);
+
+// Slow upward compression for a bed under play: where the loop's 3 s
+// loudness falls more than `below_lu` under its mean, the gain lifts by
+// (1 - 1/ratio) of the shortfall, at most `max_lift_db`, smoothed over
+// several seconds so the lift swells in and out with the phrase instead of
+// pumping. Loud passages and the climax keep their level and shape; the
+// quiet ones no longer sink under the effects. Runs round the loop.
+void lift_quiet(LoopCanvas& c, float below_lu, float ratio, float max_lift_db);
 
 // Brings the last `span_s` seconds of the loop, on a smooth ramp, to the
 // loudness of its first seconds, so that the wrap back to the opening
