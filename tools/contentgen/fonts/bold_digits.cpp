@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "fonts/bold_font.h"
 #include "fonts/sheet.h"
 #include "render/font_tables.h"
 
@@ -28,16 +29,7 @@ constexpr double kShadowDx = 1.8, kShadowDy = 2.6, kShadowWidth = 7.0;
 constexpr double kShadowAlpha = 110 / 255.0;     // under the masked draw's cut (128)
 constexpr int kDash = 10;
 
-void set_font(cairo_t* cr, double size) {
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, size);
-  cairo_font_options_t* opt = cairo_font_options_create();
-  cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_style(opt, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, opt);
-  cairo_font_options_destroy(opt);
-}
+void set_font(cairo_t* cr, double size) { set_bold_font(cr, "DejaVu Sans", size); }
 
 // The outline of frame f in its cell, in device space: a digit scaled to
 // the ink rows and squeezed to the ink width, or a heavy bar for the dash.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fonts/bold_font.h"
 #include "fonts/sheet.h"
 #include "render/font_tables.h"
 
@@ -38,16 +39,7 @@ struct Face {
   double max_stretch;  // narrow glyphs are widened at most this much
 };
 
-void set_font(cairo_t* cr, const Face& face, double size) {
-  cairo_select_font_face(cr, face.family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, size);
-  cairo_font_options_t* opt = cairo_font_options_create();
-  cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_style(opt, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, opt);
-  cairo_font_options_destroy(opt);
-}
+void set_font(cairo_t* cr, const Face& face, double size) { set_bold_font(cr, face.family, size); }
 
 Bytes outline_sheet(const Face& face) {
   Canvas c(face.cellw * face.frames, face.cellh);
