@@ -291,12 +291,42 @@ void beard(Model& out, const Face& f, const Materials& k) {
   }
 }
 
+// Locks combed down over a mass of hair (an ellipsoid at c with radii r):
+// each a tapering strand bundle lying on the mass from high on the crown to
+// a little past its lower edge, at its own length, so that the hairline and
+// the outline break into clumps instead of ending in a moulded rim. `from`
+// and `to` are the azimuths covered (0 faces the viewer); `reach` how far
+// below the mass's equator, as a sine, the longest lock ends.
+void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, float to, float reach, Noise& n) {
+  auto on = [&](float az, float el, float lift) {
+    const float h = std::cos(el);
+    return V3{c.x + (r.x + lift) * h * std::sin(az), c.y - (r.y + lift) * std::sin(el), c.z + (r.z + lift) * h * std::cos(az)};
+  };
+  for (int i = 0; i < count; ++i) {
+    const float az = from + (to - from) * (i + static_cast<float>(n.range(0.2, 0.8))) / count;
+    // Longer at the sides than over the brow, each lock its own length.
+    const float side = std::fabs(std::sin(az));
+    const float end = std::asin(std::clamp(0.3f - reach * side - static_cast<float>(n.range(0, 0.12)), -0.9f, 0.9f));
+    const float start = 1.0f + static_cast<float>(n.range(-0.15, 0.15));
+    const float sway = static_cast<float>(n.range(-0.12, 0.12));
+    // Broad and sunk into the mass, so they swell from it as clumps with
+    // grooves between them rather than hanging on it as cords.
+    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -1.0f)};
+    const float rr[3] = {7.0f, 6.0f, 2.8f};
+    m.chain(pts, rr, 3, hair, 3.0f);
+  }
+}
+
 // The hair as a cap over the crown (thickness th), shifted back by `back`
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
-  m.ellipsoid({0, -32 - 5 * f.crown, -14 - back}, {(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th},
-              {}, k.hair, 3);
+// Locks laid over it break its edge and outline.
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 13) {
+  const V3 c{0, -32 - 5 * f.crown, -14 - back};
+  const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
+  m.ellipsoid(c, r, {}, k.hair, 3);
+  Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
+  if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
 
 // Hair cut short at the sides: a cap raised up the skull, so that it is
@@ -305,8 +335,10 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
+  // Blended a little wider into the scalp: where the crop's shell runs
+  // nearly along the skull, a narrow blend flickers as a dotted crease.
   m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
-              short_hair, 4.5f);
+              short_hair, 5.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
