@@ -335,6 +335,9 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, 
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
+  // No ridges on a shell this thin: they push it in and out through the
+  // scalp and its edge shows as a row of dots.
+  short_hair.ridge = 0;
   // Blended a little wider into the scalp: where the crop's shell runs
   // nearly along the skull, a narrow blend flickers as a dotted crease.
   m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
@@ -356,7 +359,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::crew:
       // Longer on top and brushed up at the front, clipped at the sides.
       crop(m, f, k, 6, 2);
-      m.ellipsoid({0, -81, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
+      // Tufts of uneven height across the front instead of one rolled quiff.
+      for (int i = 0; i < 5; ++i)
+        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -76 - static_cast<float>(n.range(0, 5)),
+                     10 + static_cast<float>(n.range(0, 8))},
+                    {12 * W, 7, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 7);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
