@@ -311,9 +311,7 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
     const float sway = static_cast<float>(n.range(-0.12, 0.12));
     // Broad and sunk into the mass, so they swell from it as clumps with
     // grooves between them rather than hanging on it as cords.
-    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -1.0f)};
-    const float rr[3] = {7.0f, 6.0f, 2.8f};
-    m.chain(pts, rr, 3, hair, 3.0f);
+    m.capsule(on(az, start, -4.5f), on(az + sway, end, -1.0f), 7.0f, 2.8f, hair, 3.0f);
   }
 }
 
