@@ -311,7 +311,9 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
     const float sway = static_cast<float>(n.range(-0.12, 0.12));
     // Broad and sunk into the mass, so they swell from it as clumps with
     // grooves between them rather than hanging on it as cords.
-    m.capsule(on(az, start, -4.5f), on(az + sway, end, -1.0f), 7.0f, 2.8f, hair, 3.0f);
+    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -1.0f)};
+    const float rr[3] = {7.0f, 6.0f, 2.8f};
+    m.chain(pts, rr, 3, hair, 3.0f);
   }
 }
 
@@ -319,7 +321,7 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 13) {
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 11) {
   const V3 c{0, -32 - 5 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 3);
