@@ -130,8 +130,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // lower per member and harder on a bony face.
   const float cy = 6 - 7 * f.cheek_height;
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 35 * W, cy, 22 + 3 * f.cheekbones}, {13 + 3 * f.cheekbones, 9, 14}, rot_z(s * -0.25f), k.skin,
-                9 + 4 * (1 - f.cheekbones));
+    m.ellipsoid({s * 34 * W, cy, 19 + 3 * f.cheekbones}, {14 + 3 * f.cheekbones, 10, 14}, rot_z(s * -0.25f), k.skin,
+                16 + 4 * (1 - f.cheekbones));
   // The lower jaw as one solid mass under the cheeks, widening to a
   // corner below each ear (wider, lower and sharper on a square jaw) and
   // carrying a broad chin. Kept inside the cheekbones' breadth: the face
@@ -141,21 +141,22 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float Lj = 1 + (L - 1) * 0.6f;
   const float jw = (30 + 4 * J + 3 * A) * W, jy = (32 + 5 * J + 5 * A) * Lj;
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 6;
-  m.ellipsoid({0, 38 * Lj, 0}, {(27 + 4 * J) * W, 24 * Lj, 30}, {}, k.skin, 16);
+  m.ellipsoid({0, 36 * Lj, 4}, {(28 + 4 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 14 - 3 * A);  // the jaw's angle
+    m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 20 - 3 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 22 * W, 20 * L, 17}, {14 * W, 18 * L, 15 - 4 * f.age}, {}, k.skin, 16);
-  m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 20);  // muzzle over the teeth
+    m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
+  m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
-  m.ellipsoid({0, chin_y + 1, chin_z + 5}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 13);
+  m.ellipsoid({0, chin_y + 1, chin_z + 4}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 18);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (5 + 5 * J) * W, chin_y + 2, chin_z + 4}, 6 + 2 * J, k.skin, 10);
+    m.sphere({s * (5 + 5 * J) * W, chin_y + 2, chin_z + 3}, 6 + 2 * J, k.skin, 14);
   // Brow ridge over the sockets, heavier per member.
+  // A gentle mass over each socket, blended far into the forehead and
+  // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 38 * W, -24, 30}, {s * 8.0f, -27, 45}, 5 + 3 * f.brow, 6 + 3.5f * f.brow, k.skin, 9);
-  m.sphere({0, -23, 46}, 5, k.skin, 6);  // the bridge between the brows
+    m.ellipsoid({s * 20 * W, -26, 36 + 2 * f.brow}, {20 * W, 7 + 2 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
@@ -169,8 +170,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // Neck: a column set behind the jaw, meeting it under the ears, and the
   // two muscles from behind the ears to the notch between the collarbones.
   const float neck = neck_radius(f);
-  m.capsule({0, 40, -24}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 10);
-  for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 24, -22}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 8);
+  m.capsule({0, 40, -24}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
+  for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 24, -22}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 14);
   if (f.lined)
     // Forehead lines: broad shallow furrows, not cuts.
     for (int i = 0; i < 2; ++i) {
@@ -183,10 +184,13 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
 void nose(Model& m, const Face& f, const Materials& k) {
   const float nl = f.nose_len, nw = f.nose_wide;
   const float tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
-  m.capsule({0, -22, 48}, {0, tip_y - 3, tip_z - 2}, 4.5f, 5.5f * nw, k.skin, 6);
-  if (f.nose_hump > 0) m.sphere({0, -4 + 6 * nl, 53 + 3 * nl}, 3 + 3 * f.nose_hump, k.skin, 4);
-  m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 7);
-  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.0f * nw, tip_y + 3, 49}, 5.5f * nw, k.skin, 7);  // the wings, blended into the cheeks
+  // The bridge starts low between the eyes and deep in the face, narrow at
+  // the top and widening to the tip, its sides blended wide into the cheeks.
+  m.capsule({0, -16, 42}, {0, tip_y - 3, tip_z - 3}, 3.5f, 5.5f * nw, k.skin, 10);
+  m.ellipsoid({0, (tip_y - 14) / 2, 44}, {9 * nw, (tip_y + 14) / 2, 7}, {}, k.skin, 12);  // the wedge's sides
+  if (f.nose_hump > 0) m.sphere({0, -4 + 6 * nl, 52 + 3 * nl}, 3 + 3 * f.nose_hump, k.skin, 6);
+  m.sphere({0, tip_y, tip_z - 3}, 6.5f * nw, k.skin, 8);
+  for (int s = -1; s <= 1; s += 2) m.sphere({s * 8.0f * nw, tip_y + 3, 49}, 5.5f * nw, k.skin, 9);  // the wings, blended into the cheeks
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
@@ -255,7 +259,7 @@ void folds(Model& m, const Face& f, const Materials& k) {
     const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
     // A wide capsule sunk all but `depth` below the skin: a soft trough
     // the light rolls into, not a cut that reads as a drawn stroke.
-    const V3 out{s * 1.2f, 0, 4.0f - depth};
+    const V3 out{s * 1.2f, 0, 8.5f - depth};
     m.capsule(top + out, bottom + out, 4.0f, 3.2f, k.skin, 4.0f, 0, 0, true);
   }
 }
@@ -287,12 +291,42 @@ void beard(Model& out, const Face& f, const Materials& k) {
   }
 }
 
+// Locks combed down over a mass of hair (an ellipsoid at c with radii r):
+// each a tapering strand bundle lying on the mass from high on the crown to
+// a little past its lower edge, at its own length, so that the hairline and
+// the outline break into clumps instead of ending in a moulded rim. `from`
+// and `to` are the azimuths covered (0 faces the viewer); `reach` how far
+// below the mass's equator, as a sine, the longest lock ends.
+void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, float to, float reach, Noise& n) {
+  auto on = [&](float az, float el, float lift) {
+    const float h = std::cos(el);
+    return V3{c.x + (r.x + lift) * h * std::sin(az), c.y - (r.y + lift) * std::sin(el), c.z + (r.z + lift) * h * std::cos(az)};
+  };
+  for (int i = 0; i < count; ++i) {
+    const float az = from + (to - from) * (i + static_cast<float>(n.range(0.2, 0.8))) / count;
+    // Longer at the sides than over the brow, each lock its own length.
+    const float side = std::fabs(std::sin(az));
+    const float end = std::asin(std::clamp(0.3f - reach * side - static_cast<float>(n.range(0, 0.12)), -0.9f, 0.9f));
+    const float start = 1.0f + static_cast<float>(n.range(-0.15, 0.15));
+    const float sway = static_cast<float>(n.range(-0.12, 0.12));
+    // Broad and sunk into the mass, so they swell from it as clumps with
+    // grooves between them rather than hanging on it as cords.
+    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -1.0f)};
+    const float rr[3] = {7.0f, 6.0f, 2.8f};
+    m.chain(pts, rr, 3, hair, 3.0f);
+  }
+}
+
 // The hair as a cap over the crown (thickness th), shifted back by `back`
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) {
-  m.ellipsoid({0, -32 - 5 * f.crown, -14 - back}, {(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th},
-              {}, k.hair, 3);
+// Locks laid over it break its edge and outline.
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 11) {
+  const V3 c{0, -32 - 5 * f.crown, -14 - back};
+  const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
+  m.ellipsoid(c, r, {}, k.hair, 3);
+  Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
+  if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
 
 // Hair cut short at the sides: a cap raised up the skull, so that it is
@@ -301,8 +335,13 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0) 
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   Material short_hair = k.hair;  // too short to lie in long streaks
   short_hair.strands *= 0.45f;
+  // No ridges on a shell this thin: they push it in and out through the
+  // scalp and its edge shows as a row of dots.
+  short_hair.ridge = 0;
+  // Blended a little wider into the scalp: where the crop's shell runs
+  // nearly along the skull, a narrow blend flickers as a dotted crease.
   m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
-              short_hair, 4.5f);
+              short_hair, 5.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
@@ -320,7 +359,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::crew:
       // Longer on top and brushed up at the front, clipped at the sides.
       crop(m, f, k, 6, 2);
-      m.ellipsoid({0, -81, 18}, {30 * W, 12, 28}, rot_x(-0.2f), k.hair, 8);
+      // Tufts of uneven height across the front instead of one rolled quiff.
+      for (int i = 0; i < 5; ++i)
+        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -76 - static_cast<float>(n.range(0, 5)),
+                     10 + static_cast<float>(n.range(0, 8))},
+                    {12 * W, 7, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 7);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);

@@ -269,18 +269,18 @@ void nose(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_fill(cr);
     cairo_restore(cr);
   }
+  // Only the tip catches a soft spot of light: a line down the bridge
+  // reads as a ridge drawn on the face.
   V3 b[2];
   portrait_model::nose_bridge(f, b);
-  const V3 a = view.point(b[0]), e = view.point(b[1]);
-  cairo_pattern_t* g = cairo_pattern_create_linear(a.x, a.y, e.x, e.y);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.0);
-  cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 0.95, 0.88, 0.22);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0.32);
+  const V3 e = view.point(b[1]);
+  const double r = 3.2 * w;
+  cairo_pattern_t* g = cairo_pattern_create_radial(e.x, e.y, 0, e.x, e.y, r);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.22);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0.0);
   cairo_set_source(cr, g);
-  cairo_set_line_width(cr, 1.5 * w);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, e.x, e.y);
-  cairo_stroke(cr);
+  cairo_arc(cr, e.x, e.y, r, 0, 2 * M_PI);
+  cairo_fill(cr);
   cairo_pattern_destroy(g);
 }
 
