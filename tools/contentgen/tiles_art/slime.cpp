@@ -313,8 +313,13 @@ struct RaggedEdge {
 // knots scattered on a jittered grid, with the panel showing through its
 // holes and a few runs hanging from the upper edge. Strands reaching past
 // the slot's edges are placed again one slot over, so a row joins.
+// A sheet of membrane stretched between three knots.
+struct Sheet {
+  model::V3 a, b, c;
+};
+
 void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                      const RaggedEdge& bottom) {
+                      const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   const int cols = static_cast<int>(std::lround(kSlot / g.cell_w));
   const int rows = static_cast<int>(kWallHeight / g.cell_h) + 1;
   std::vector<model::V3> knot(static_cast<size_t>(cols * rows));
@@ -337,9 +342,17 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       std::vector<model::V3> ends;
       if (n.unit() < 0.5) ends.push_back(at(r, c + 1));
       if (r + 1 < rows && n.unit() < 0.6) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      // Now and then a membrane spans the knot and its neighbours right
+      // and below, with strands along its edges.
+      if (r + 1 < rows && inside(a) && n.unit() < 0.42) {
+        const model::V3 b = at(r, c + 1), d = at(r + 1, c);
+        sheets.push_back({a, b, d});
+        ends.push_back(b);
+        ends.push_back(d);
+      }
       for (const model::V3& b : ends) {
         if (!inside(a) && !inside(b)) continue;
-        const float w = frange(n, 0.6, 1.4);
+        const float w = frange(n, 0.4, 0.9);
         tiled(std::min(a.x, b.x), 0, [&](float dx, float) {
           m.capsule({a.x + dx, a.y, 0}, {b.x + dx, b.y, 0}, w * 1.2f, w, k.body, 1.5f);
         });
@@ -347,7 +360,7 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       if (!inside(a)) continue;
       // A flat patch of crust at the knot: now and then a broad thin
       // smear, mostly a small knot, so the crust is patchy.
-      const bool smear = n.unit() < 0.3;
+      const bool smear = n.unit() < 0.12;
       const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * (smear ? 3.5f : 1.0f);
       const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * (smear ? 0.3f : 0.45f)};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
@@ -449,9 +462,9 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
 }
 
 void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                     const RaggedEdge& bottom) {
+                     const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   if (g.crust)
-    overgrowth_crust(m, n, k, g, top, bottom);
+    overgrowth_crust(m, n, k, g, top, bottom, sheets);
   else
     resin_mass(m, n, k, top, bottom);
 }
@@ -533,6 +546,50 @@ void match_overhangs(Canvas& c, Canvas& growth) {
   });
 }
 
+// The membranes: thin see-through sheets sagging in between their knots,
+// wet along their upper edges with a bright line of shine and a glint at a
+// knot. Each is drawn again a slot to either side, so a row joins.
+void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
+  cairo_t* cr = growth.cr();
+  for (const Sheet& s : sheets) {
+    const Pt p[3] = {{s.a.x, s.a.y}, {s.b.x, s.b.y}, {s.c.x, s.c.y}};
+    const Pt mid = lerp(lerp(p[0], p[1], 0.5), p[2], 1.0 / 3);
+    const double sag = n.range(0.2, 0.35), glint = n.range(0, 3);
+    for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
+      const Pt shift{dx, 0};
+      // Each edge curves in toward the middle, as a stretched sheet does.
+      auto edge = [&](int i) {
+        const Pt a = p[i] + shift, b = p[(i + 1) % 3] + shift, ctl = lerp(lerp(a, b, 0.5), mid + shift, sag);
+        cairo_curve_to(cr, lerp(a, ctl, 0.66).x, lerp(a, ctl, 0.66).y, lerp(b, ctl, 0.66).x, lerp(b, ctl, 0.66).y, b.x,
+                       b.y);
+      };
+      cairo_move_to(cr, p[0].x + dx, p[0].y);
+      for (int i = 0; i < 3; ++i) edge(i);
+      cairo_close_path(cr);
+      cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.12, 0.17, 0.08, 0.3);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.04, 0.07, 0.03, 0.6);
+      cairo_set_source(cr, film);
+      cairo_fill(cr);
+      cairo_pattern_destroy(film);
+      // Shine along the two upper edges and a softer sheen inside them.
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      for (double width : {2.0, 0.8}) {
+        cairo_move_to(cr, p[2].x + dx, p[2].y);
+        edge(2);
+        edge(0);
+        rgb(cr, 0.93, 1.0, 0.9, width > 1 ? 0.28 : 0.9);
+        cairo_set_line_width(cr, width);
+        cairo_stroke(cr);
+      }
+      const Pt g = p[static_cast<int>(glint)] + shift;
+      rgb(cr, 1, 1, 1, 0.95);
+      cairo_arc(cr, g.x - 0.5, g.y - 0.5, 0.9, 0, 2 * M_PI);
+      cairo_fill(cr);
+    }
+  }
+}
+
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
   // A crust is a thinner, paler olive than the heaped mass.
@@ -554,7 +611,8 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
     // reads in whichever channel a room keeps, not only in green.
     k.body.r = 0.11f, k.body.g = 0.16f, k.body.b = 0.09f;
   }
-  overgrowth_body(m, n, k, g, top, bottom);
+  std::vector<Sheet> sheets;
+  overgrowth_body(m, n, k, g, top, bottom, sheets);
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
   o.ambient = g.crust ? 0.22f : 0.34f;
@@ -568,6 +626,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // lies, then laid over the wall.
   Canvas growth(c.width(), c.height());
   model::render(m, growth, o);
+  membranes(growth, n, sheets);
   overgrowth_value(growth, n, g);
   glint(growth);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
