@@ -609,14 +609,16 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
     k.body.shine = k.resin.shine = 90;
     // Greyer and a little lighter than the crust, so the sheets' shading
     // reads in whichever channel a room keeps, not only in green.
-    k.body.r = 0.11f, k.body.g = 0.16f, k.body.b = 0.09f;
+    // Darker than before: a red or pink room's multiply cannot darken a
+    // light mass enough to read as tissue.
+    k.body.r = 0.085f, k.body.g = 0.125f, k.body.b = 0.07f;
   }
   std::vector<Sheet> sheets;
   overgrowth_body(m, n, k, g, top, bottom, sheets);
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
-  o.ambient = g.crust ? 0.22f : 0.34f;
-  o.exposure = g.crust ? 1.5f : 1.9f;
+  o.ambient = g.crust ? 0.22f : 0.28f;
+  o.exposure = g.crust ? 1.5f : 1.75f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The growth is fine texture inside a masked outline: nine samples a
