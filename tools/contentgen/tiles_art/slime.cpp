@@ -340,15 +340,17 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.5) ends.push_back(at(r, c + 1));
-      if (r + 1 < rows && n.unit() < 0.6) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      if (n.unit() < 0.4) ends.push_back(at(r, c + 1));
+      if (r + 1 < rows && n.unit() < 0.5) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
       // Now and then a membrane spans the knot and its neighbours right
       // and below, with strands along its edges.
-      if (r + 1 < rows && inside(a) && n.unit() < 0.42) {
+      if (r + 1 < rows && inside(a) && n.unit() < 0.5) {
         const model::V3 b = at(r, c + 1), d = at(r + 1, c);
         sheets.push_back({a, b, d});
-        ends.push_back(b);
-        ends.push_back(d);
+        // Strands along its edges, unless the knot links there already.
+        for (const model::V3& e : {b, d})
+          if (std::none_of(ends.begin(), ends.end(), [&](const model::V3& o) { return o.x == e.x && o.y == e.y; }))
+            ends.push_back(e);
       }
       for (const model::V3& b : ends) {
         if (!inside(a) && !inside(b)) continue;
@@ -547,8 +549,7 @@ void match_overhangs(Canvas& c, Canvas& growth) {
 }
 
 // The membranes: thin see-through sheets sagging in between their knots,
-// wet along their upper edges with a bright line of shine and a glint at a
-// knot. Each is drawn again a slot to either side, so a row joins.
+// wet along their upper edge with a line of shine and a glint at a knot. Each is drawn again a slot to either side, so a row joins.
 void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
   cairo_t* cr = growth.cr();
   for (const Sheet& s : sheets) {
@@ -567,18 +568,18 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
       for (int i = 0; i < 3; ++i) edge(i);
       cairo_close_path(cr);
       cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
-      cairo_pattern_add_color_stop_rgba(film, 0, 0.12, 0.17, 0.08, 0.3);
-      cairo_pattern_add_color_stop_rgba(film, 1, 0.04, 0.07, 0.03, 0.6);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.12, 0.45);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.05, 0.08, 0.03, 0.75);
       cairo_set_source(cr, film);
       cairo_fill(cr);
       cairo_pattern_destroy(film);
-      // Shine along the two upper edges and a softer sheen inside them.
+      // Shine along the upper edge, where the sheet meets its strand,
+      // and a softer sheen beside it.
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-      for (double width : {2.0, 0.8}) {
-        cairo_move_to(cr, p[2].x + dx, p[2].y);
-        edge(2);
+      for (double width : {1.8, 0.7}) {
+        cairo_move_to(cr, p[0].x + dx, p[0].y);
         edge(0);
-        rgb(cr, 0.93, 1.0, 0.9, width > 1 ? 0.28 : 0.9);
+        rgb(cr, 0.93, 1.0, 0.9, width > 1 ? 0.16 : 0.6);
         cairo_set_line_width(cr, width);
         cairo_stroke(cr);
       }
@@ -628,9 +629,9 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // lies, then laid over the wall.
   Canvas growth(c.width(), c.height());
   model::render(m, growth, o);
-  membranes(growth, n, sheets);
   overgrowth_value(growth, n, g);
   glint(growth);
+  membranes(growth, n, sheets);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());
   // The lumps' shading deepened in every channel (the green pulled only a
