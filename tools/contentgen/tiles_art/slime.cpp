@@ -92,8 +92,8 @@ void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w) {
   cairo_stroke(cr);
   // The streak of shine, broken where the surface turns away.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_width(cr, std::max(0.7, w * 0.13));
-  rgb(cr, 0.95, 1.0, 0.92, 0.85);
+  cairo_set_line_width(cr, std::max(1.0, w * 0.17));
+  rgb(cr, 0.97, 1.0, 0.95, 0.95);
   bool on = false;
   for (int i = 1; i < steps; ++i) {
     const double hx = cx[i] - half[i] * 0.45, hy = cy[i];
