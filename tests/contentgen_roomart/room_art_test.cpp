@@ -172,6 +172,29 @@ TEST(RoomArt, GrowthStagesStayApartUnderATintAndTheHeapedStageJoinsInARow) {
   EXPECT_GE(farthest - nearest, 6);
 }
 
+TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
+  // A room's tint multiplies the walls: it can darken them but never
+  // lighten them, so the hive resin must be dark by itself, with few pale
+  // mid-tones (those turn into a flat candy colour under a red or pink
+  // tint) and a share of near-white shine in every channel to read wet.
+  for (const char* name : {"tile_22.png", "tile_23.png"}) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    for (int ch = 0; ch < 3; ++ch) {
+      double dark = 0, pale = 0, shine = 0;
+      for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) {
+          const int v = p.at(x, y)[ch];
+          dark += v < 60, pale += v >= 90 && v < 200, shine += v >= 220;
+        }
+      const double n = static_cast<double>(p.width) * p.height;
+      EXPECT_GT(dark / n, 0.68) << "channel " << ch;
+      EXPECT_LT(pale / n, 0.08) << "channel " << ch;
+      EXPECT_GT(shine / n, 0.05) << "channel " << ch;
+    }
+  }
+}
+
 TEST(RoomArt, DoorPanelButtonSitsWhereShotsLockTheDoor) {
   // A shot between view y 149 and 195 hits the panel: picture rows 82..128.
   // The coloured parts of the panel (button, guard stripes, lamps) must

@@ -32,17 +32,6 @@ constexpr Ooze ooze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
 // keeps only one of its channels, still shows it as a lit sheen.
 constexpr Ooze film_ooze{{0.17, 0.21, 0.16}, {0.46, 0.55, 0.40}, {0.86, 0.97, 0.80}};
 
-// A tongue of ooze hanging from y0: wide at the top, thinning, ending in a drop.
-void drip_path(cairo_t* cr, double x, double y0, double len, double width) {
-  const double drop = width * 0.55, neck = width * 0.3, end = y0 + len;
-  cairo_move_to(cr, x - width / 2, y0);
-  cairo_curve_to(cr, x - width / 2, y0 + len * 0.35, x - neck, end - drop * 3, x - neck, end - drop * 1.4);
-  cairo_curve_to(cr, x - drop * 1.1, end - drop * 0.6, x - drop, end + drop * 0.9, x, end + drop * 0.9);
-  cairo_curve_to(cr, x + drop, end + drop * 0.9, x + drop * 1.1, end - drop * 0.6, x + neck, end - drop * 1.4);
-  cairo_curve_to(cr, x + neck, end - drop * 3, x + width / 2, y0 + len * 0.35, x + width / 2, y0);
-  cairo_close_path(cr);
-}
-
 void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, const Ooze& ooze = ooze) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
   cairo_pattern_add_color_stop_rgba(p, 0, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
@@ -55,30 +44,88 @@ void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, co
   cairo_pattern_destroy(p);
 }
 
-void wet_highlight(cairo_t* cr, double x, double y0, double y1, double width, double alpha) {
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], alpha);
-  cairo_set_line_width(cr, width);
-  cairo_move_to(cr, x, y0);
-  cairo_curve_to(cr, x + 1.5, y0 + (y1 - y0) * 0.3, x - 1.5, y0 + (y1 - y0) * 0.7, x, y1);
+// A run of wet resin creeping down from y0: its line wanders, it swells
+// into beads and pinches between them, and it ends in a hanging drop. The
+// body is see-through (a dark film with a denser core, so the wall shows
+// through at its edges); a broken streak of shine runs down one side and
+// each bead and the drop carry a white glint, bright in whichever channel
+// a room tint keeps.
+void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w) {
+  constexpr int steps = 24;
+  const double ph = n.range(0, 6.3), sway = n.range(0.6, 2.2), waves = n.range(1.2, 2.8);
+  double beads[3];
+  for (double& b : beads) b = n.range(0.15, 0.95);
+  double cx[steps + 1], cy[steps + 1], half[steps + 1];
+  for (int i = 0; i <= steps; ++i) {
+    const double t = static_cast<double>(i) / steps;
+    cx[i] = x + sway * std::sin(t * waves * 2 * M_PI + ph) + n.range(-0.3, 0.3);
+    cy[i] = y0 + len * t;
+    double swell = 0;
+    for (double b : beads) swell += 0.55 * std::exp(-(t - b) * (t - b) * 900);
+    // Broad where it leaves the lip, thinning, the drop at the end.
+    const double drop = 0.9 * std::exp(-(t - 0.97) * (t - 0.97) * 1500);
+    half[i] = w * 0.5 * ((1.0 - 0.45 * t) * (0.88 + 0.12 * std::sin(t * 11 + ph)) + swell + drop);
+  }
+  auto outline = [&](double scale, double shift) {
+    cairo_move_to(cr, cx[0] - half[0] * scale + shift, cy[0]);
+    for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] - half[i] * scale + shift, cy[i]);
+    cairo_curve_to(cr, cx[steps] - half[steps] * scale + shift, cy[steps] + half[steps] * scale, cx[steps] + half[steps] * scale + shift,
+                   cy[steps] + half[steps] * scale, cx[steps] + half[steps] * scale + shift, cy[steps]);
+    for (int i = steps; i >= 0; --i) cairo_line_to(cr, cx[i] + half[i] * scale + shift, cy[i]);
+    cairo_close_path(cr);
+  };
+  // A soft fringe, the thin film, then the denser core.
+  outline(1.25, 0);
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.25);
+  cairo_fill(cr);
+  outline(1.0, 0);
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.5);
+  cairo_fill(cr);
+  outline(0.55, half[steps / 3] * 0.1);
+  rgb(cr, ooze.mid[0] * 0.8, ooze.mid[1] * 0.8, ooze.mid[2] * 0.8, 0.55);
+  cairo_fill(cr);
+  // The lit rim on the shadow side: light passing through the resin.
+  cairo_set_line_width(cr, 0.8);
+  cairo_move_to(cr, cx[0] + half[0] * 0.8, cy[0]);
+  for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] + half[i] * 0.8, cy[i]);
+  rgb(cr, ooze.mid[0] * 2.2, ooze.mid[1] * 2.0, ooze.mid[2] * 2.4, 0.45);
   cairo_stroke(cr);
+  // The streak of shine, broken where the surface turns away.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, std::max(1.0, w * 0.17));
+  rgb(cr, 0.97, 1.0, 0.95, 0.95);
+  bool on = false;
+  for (int i = 1; i < steps; ++i) {
+    const double hx = cx[i] - half[i] * 0.45, hy = cy[i];
+    const bool lit = std::sin(i * 1.7 + ph * 3) > -0.35;
+    if (lit && !on) cairo_move_to(cr, hx, hy);
+    if (lit) cairo_line_to(cr, hx, hy);
+    on = lit;
+  }
+  cairo_stroke(cr);
+  // Glints on the beads and the drop.
+  rgb(cr, 1, 1, 1, 0.95);
+  for (double b : beads) {
+    const int i = std::clamp(static_cast<int>(b * steps), 0, steps);
+    cairo_arc(cr, cx[i] - half[i] * 0.35, cy[i] - half[i] * 0.2, std::max(0.7, half[i] * 0.28), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, cx[steps] - half[steps] * 0.35, cy[steps] + half[steps] * 0.1, std::max(0.8, half[steps] * 0.3), 0,
+            2 * M_PI);
+  cairo_fill(cr);
 }
 
-// A thick run of ooze: a dark rim, the body, a broad wet sheen down one
-// side and a near-white glint with a bead of light in its drop, so that it
-// keeps its form when a tint leaves only one channel.
-void thick_run(cairo_t* cr, double x, double y0, double len, double w, double shade) {
-  drip_path(cr, x, y0, len, w + 1.6);
-  rgb(cr, ooze.dark[0] * 0.5, ooze.dark[1] * 0.5, ooze.dark[2] * 0.5, 0.95);
+// A loose bead of resin on the wall: a see-through drop with a glint.
+void wet_bead(cairo_t* cr, double x, double y, double r) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, r, r * 1.25);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.55);
   cairo_fill(cr);
-  drip_path(cr, x, y0, len, w);
-  fill_ooze(cr, x - w / 2, x + w / 2, 1.0, shade);
-  cairo_new_path(cr);
-  wet_highlight(cr, x - w * 0.18, y0 + 3, y0 + len * 0.9, std::max(1.0, w * 0.3), 0.5);
-  wet_highlight(cr, x - w * 0.2, y0 + 5, y0 + len * 0.8, std::max(0.7, w * 0.12), 0.95);
-  const double drop = w * 0.55, end = y0 + len;
-  rgb(cr, 1, 1, 1, 0.95);
-  cairo_arc(cr, x - drop * 0.35, end + drop * 0.1, std::max(0.8, drop * 0.35), 0, 2 * M_PI);
+  rgb(cr, 1, 1, 1, 0.9);
+  cairo_arc(cr, x - r * 0.35, y - r * 0.4, std::max(0.6, r * 0.3), 0, 2 * M_PI);
   cairo_fill(cr);
 }
 
@@ -142,16 +189,18 @@ void slime_streaks(Canvas& c, Noise& n) {
   for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 12));
   cairo_line_to(cr, right + 6, 0);
   cairo_close_path(cr);
-  fill_ooze(cr, left - 6, right + 6, 1.0, 1.3);
+  fill_ooze(cr, left - 6, right + 6, 0.85, 1.1);
   cairo_new_path(cr);
-  // A few thick runs of different lengths, one or two spilling off the
-  // slot's edges: the first growth must read from across the room.
-  for (int i = 0; i < 6; ++i) {
-    const double x = i < 4 ? left + 5 + (kSlot - 10) * (i + n.range(0.15, 0.85)) / 4
-                           : (i == 4 ? left - n.range(2, 7) : right + n.range(2, 7));
-    const double w = n.range(5.5, 9), len = n.range(45, 175);
-    thick_run(cr, x, 4, len, w, n.range(1.2, 1.7));
+  // A few uneven runs of different widths and lengths, one or two
+  // spilling off the slot's edges, and loose beads between them: the
+  // first growth must read from across the room as wet, not as rods.
+  for (int i = 0; i < 5; ++i) {
+    const double x = i < 3 ? left + 6 + (kSlot - 12) * (i + n.range(0.15, 0.85)) / 3
+                           : (i == 3 ? left - n.range(1, 6) : right + n.range(1, 6));
+    const double w = n.range(4.5, 10), len = n.range(35, 170);
+    wet_run(cr, n, x, 4, len, w);
   }
+  for (int i = 0; i < 4; ++i) wet_bead(cr, n.range(left + 3, right - 3), n.range(20, 185), n.range(1.2, 2.6));
   paint::value_detail(c, 3, 0.6, 0.35);
 }
 
@@ -264,8 +313,13 @@ struct RaggedEdge {
 // knots scattered on a jittered grid, with the panel showing through its
 // holes and a few runs hanging from the upper edge. Strands reaching past
 // the slot's edges are placed again one slot over, so a row joins.
+// A sheet of membrane stretched between three knots.
+struct Sheet {
+  model::V3 a, b, c;
+};
+
 void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                      const RaggedEdge& bottom) {
+                      const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   const int cols = static_cast<int>(std::lround(kSlot / g.cell_w));
   const int rows = static_cast<int>(kWallHeight / g.cell_h) + 1;
   std::vector<model::V3> knot(static_cast<size_t>(cols * rows));
@@ -286,11 +340,21 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.5) ends.push_back(at(r, c + 1));
-      if (r + 1 < rows && n.unit() < 0.6) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      if (n.unit() < 0.4) ends.push_back(at(r, c + 1));
+      if (r + 1 < rows && n.unit() < 0.5) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      // Now and then a membrane spans the knot and its neighbours right
+      // and below, with strands along its edges.
+      if (r + 1 < rows && inside(a) && n.unit() < 0.5) {
+        const model::V3 b = at(r, c + 1), d = at(r + 1, c);
+        sheets.push_back({a, b, d});
+        // Strands along its edges, unless the knot links there already.
+        for (const model::V3& e : {b, d})
+          if (std::none_of(ends.begin(), ends.end(), [&](const model::V3& o) { return o.x == e.x && o.y == e.y; }))
+            ends.push_back(e);
+      }
       for (const model::V3& b : ends) {
         if (!inside(a) && !inside(b)) continue;
-        const float w = frange(n, 0.6, 1.4);
+        const float w = frange(n, 0.4, 0.9);
         tiled(std::min(a.x, b.x), 0, [&](float dx, float) {
           m.capsule({a.x + dx, a.y, 0}, {b.x + dx, b.y, 0}, w * 1.2f, w, k.body, 1.5f);
         });
@@ -298,7 +362,7 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       if (!inside(a)) continue;
       // A flat patch of crust at the knot: now and then a broad thin
       // smear, mostly a small knot, so the crust is patchy.
-      const bool smear = n.unit() < 0.3;
+      const bool smear = n.unit() < 0.12;
       const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * (smear ? 3.5f : 1.0f);
       const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * (smear ? 0.3f : 0.45f)};
       const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
@@ -400,9 +464,9 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
 }
 
 void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                     const RaggedEdge& bottom) {
+                     const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   if (g.crust)
-    overgrowth_crust(m, n, k, g, top, bottom);
+    overgrowth_crust(m, n, k, g, top, bottom, sheets);
   else
     resin_mass(m, n, k, top, bottom);
 }
@@ -484,6 +548,49 @@ void match_overhangs(Canvas& c, Canvas& growth) {
   });
 }
 
+// The membranes: thin see-through sheets sagging in between their knots,
+// wet along their upper edge with a line of shine and a glint at a knot. Each is drawn again a slot to either side, so a row joins.
+void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
+  cairo_t* cr = growth.cr();
+  for (const Sheet& s : sheets) {
+    const Pt p[3] = {{s.a.x, s.a.y}, {s.b.x, s.b.y}, {s.c.x, s.c.y}};
+    const Pt mid = lerp(lerp(p[0], p[1], 0.5), p[2], 1.0 / 3);
+    const double sag = n.range(0.2, 0.35), glint = n.range(0, 3);
+    for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
+      const Pt shift{dx, 0};
+      // Each edge curves in toward the middle, as a stretched sheet does.
+      auto edge = [&](int i) {
+        const Pt a = p[i] + shift, b = p[(i + 1) % 3] + shift, ctl = lerp(lerp(a, b, 0.5), mid + shift, sag);
+        cairo_curve_to(cr, lerp(a, ctl, 0.66).x, lerp(a, ctl, 0.66).y, lerp(b, ctl, 0.66).x, lerp(b, ctl, 0.66).y, b.x,
+                       b.y);
+      };
+      cairo_move_to(cr, p[0].x + dx, p[0].y);
+      for (int i = 0; i < 3; ++i) edge(i);
+      cairo_close_path(cr);
+      cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.12, 0.45);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.05, 0.08, 0.03, 0.75);
+      cairo_set_source(cr, film);
+      cairo_fill(cr);
+      cairo_pattern_destroy(film);
+      // Shine along the upper edge, where the sheet meets its strand,
+      // and a softer sheen beside it.
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      for (double width : {1.8, 0.7}) {
+        cairo_move_to(cr, p[0].x + dx, p[0].y);
+        edge(0);
+        rgb(cr, 0.93, 1.0, 0.9, width > 1 ? 0.16 : 0.6);
+        cairo_set_line_width(cr, width);
+        cairo_stroke(cr);
+      }
+      const Pt g = p[static_cast<int>(glint)] + shift;
+      rgb(cr, 1, 1, 1, 0.95);
+      cairo_arc(cr, g.x - 0.5, g.y - 0.5, 0.9, 0, 2 * M_PI);
+      cairo_fill(cr);
+    }
+  }
+}
+
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
   // A crust is a thinner, paler olive than the heaped mass.
@@ -503,13 +610,16 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
     k.body.shine = k.resin.shine = 90;
     // Greyer and a little lighter than the crust, so the sheets' shading
     // reads in whichever channel a room keeps, not only in green.
-    k.body.r = 0.11f, k.body.g = 0.16f, k.body.b = 0.09f;
+    // Darker than before: a red or pink room's multiply cannot darken a
+    // light mass enough to read as tissue.
+    k.body.r = 0.085f, k.body.g = 0.125f, k.body.b = 0.07f;
   }
-  overgrowth_body(m, n, k, g, top, bottom);
+  std::vector<Sheet> sheets;
+  overgrowth_body(m, n, k, g, top, bottom, sheets);
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
-  o.ambient = g.crust ? 0.22f : 0.34f;
-  o.exposure = g.crust ? 1.5f : 1.9f;
+  o.ambient = g.crust ? 0.22f : 0.28f;
+  o.exposure = g.crust ? 1.5f : 1.75f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The growth is fine texture inside a masked outline: nine samples a
@@ -521,6 +631,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
   glint(growth);
+  membranes(growth, n, sheets);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());
   // The lumps' shading deepened in every channel (the green pulled only a
@@ -560,7 +671,7 @@ void slime_film(cairo_t* cr, Noise& n, int level) {
     // Alternate sides so both neighbours get runs, thick enough to be seen.
     double x = (i % 2 == 0) ? n.range(3, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 3);
     double w = n.range(4.5, 7.5), len = n.range(30, 90 + level * 35);
-    thick_run(cr, x, 0, len, w, n.range(1.3, 1.8));
+    wet_run(cr, n, x, 0, len, w);
   }
   // Fine web across the gap into the next slot.
   for (int i = 0; i < level + 1; ++i) {

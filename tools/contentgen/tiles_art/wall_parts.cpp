@@ -433,16 +433,23 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   cairo_set_line_width(cr, width + 2);
   path();
   cairo_stroke(cr);
-  rgb(cr, 0.2, 0.18, 0.1);
+  // Near-black living tissue: a room's tint multiplies it and can only
+  // darken it further, so it never turns into a pale candy colour.
+  rgb(cr, 0.09, 0.075, 0.045);
   cairo_set_line_width(cr, width);
   path();
   cairo_stroke(cr);
+  // Wet shine along the lit side, narrow, white and broken into runs, so it
+  // stays the brightest thing in whichever channel a tint keeps.
   cairo_save(cr);
   cairo_translate(cr, -width * 0.22, -width * 0.22);
-  rgb(cr, 0.92, 0.9, 0.78, 0.8);
-  cairo_set_line_width(cr, std::max(1.0, width * 0.22));
+  const double runs[2] = {width * 2.5 + 3, width * 0.8 + 1.5};
+  cairo_set_dash(cr, runs, 2, x0 * 0.7 + y0 * 0.3);
+  rgb(cr, 1.0, 1.0, 0.97, 0.9);
+  cairo_set_line_width(cr, std::max(0.8, width * 0.16));
   path();
   cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
   cairo_restore(cr);
 }
 
@@ -453,10 +460,13 @@ void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry) {
   rgb(cr, 0.02, 0.02, 0.025);
   cairo_arc(cr, 0, 0, 1.12, 0, 2 * M_PI);
   cairo_fill(cr);
+  // A dark wet sac: a small white glint and a thin lit rim on deep tissue.
   cairo_pattern_t* p = cairo_pattern_create_radial(-0.35, -0.4, 0.05, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.85, 0.82, 0.66);
-  cairo_pattern_add_color_stop_rgb(p, 0.3, 0.3, 0.27, 0.15);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.06, 0.055, 0.03);
+  cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 1.0, 0.96);
+  cairo_pattern_add_color_stop_rgb(p, 0.12, 0.42, 0.38, 0.26);
+  cairo_pattern_add_color_stop_rgb(p, 0.35, 0.13, 0.11, 0.06);
+  cairo_pattern_add_color_stop_rgb(p, 0.85, 0.04, 0.035, 0.02);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.2, 0.18, 0.12);
   cairo_set_source(cr, p);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
@@ -494,7 +504,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     path();
     cairo_stroke(cr);
     // Near-black olive-brown resin: a tint keeps it dark flesh, never pale.
-    double tone = n.range(0.1, 0.2);
+    double tone = n.range(0.075, 0.15);
     rgb(cr, tone, tone * 0.92, tone * 0.5);
     cairo_set_line_width(cr, wid);
     path();
@@ -512,10 +522,13 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // A wet specular streak down the lit side, bright in every channel.
     cairo_save(cr);
     cairo_translate(cr, -wid * 0.25, 0);
-    rgb(cr, 0.97, 0.95, 0.85, 0.9);
-    cairo_set_line_width(cr, std::max(1.0, wid * 0.24));
+    const double runs[2] = {n.range(8, 20), n.range(2, 5)};
+    cairo_set_dash(cr, runs, 2, n.range(0, 20));
+    rgb(cr, 1.0, 1.0, 0.97, 0.92);
+    cairo_set_line_width(cr, std::max(0.9, wid * 0.17));
     path();
     cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
     cairo_restore(cr);
   }
   // Lumps and glossy nodules along the mass.
@@ -526,9 +539,9 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     cairo_arc(cr, lx, ly, r + 1, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.4, 0, lx, ly, r);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.95, 0.93, 0.8);
-    cairo_pattern_add_color_stop_rgb(p, 0.22, 0.2, 0.18, 0.09);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.05, 0.045, 0.02);
+    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 1.0, 0.96);
+    cairo_pattern_add_color_stop_rgb(p, 0.14, 0.16, 0.14, 0.07);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.03, 0.027, 0.012);
     cairo_set_source(cr, p);
     cairo_arc(cr, lx, ly, r, 0, 2 * M_PI);
     cairo_fill(cr);
