@@ -161,7 +161,7 @@ void soften_falls(Buf& b, int rate, float db_per_3ms, float floor_db) {
   // From the first moment near full strength: an opening crack that falls
   // into a louder body keeps its bite.
   size_t top = 0;
-  while (level[top] < loudest - 3.0f) ++top;
+  while (level[top] < loudest - 6.0f) ++top;
   // From the end backwards: each window may stand at most one step over
   // the (already eased) window after it; the end itself is silence.
   std::vector<float> cut(n, 0.0f);
