@@ -252,6 +252,18 @@ TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
   }
 }
 
+TEST(EffectMix, EveryEffectDiesAwayWithoutASuddenFall) {
+  // A level that drops more than 6 dB within 3 ms after the peak is heard
+  // as a cut: a gate slamming or a sound stopped mid-breath. Loops are
+  // played round and never end.
+  const std::vector<std::string> loops = {"alert_low", "alarm", "generator"};
+  for (const auto& n : kAll) {
+    if (std::find(loops.begin(), loops.end(), n) != loops.end()) continue;
+    pcm_probe::Wav w = load(n);
+    EXPECT_LE(contentgen::measure::largest_tail_step_db(w.samples, w.rate), 6.0) << n;
+  }
+}
+
 TEST(EffectMix, TheGunHasBodyAndItsTakesAreOneGun) {
   std::vector<std::array<double, 20>> shapes;
   for (const auto& n : kGuns) {

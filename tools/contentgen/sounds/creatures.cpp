@@ -259,31 +259,43 @@ Buf creature_death(int kind) {
       add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 1.0f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
-      // The small body's squeal still has a throat in it at 400 Hz.
-      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}});
+      // The small body's squeal still has a throat in it at 400 Hz, and
+      // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
+      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1100.0f, -0.7f, 1.0f},
+                 {Colour::Peak, 3000.0f, 0.6f, 1.2f}});
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       open_at_peak(b, 0.04f, 0.45f);
       return b;
     }
-    case 3: {  // queen: a long falling roar
-      Buf b = shriek({.seconds = 2.0f,
-                      .pitch = {{{0.0f, 900.0f}, {0.25f, 820.0f}, {1.2f, 320.0f}, {2.0f, 140.0f}}},
-                      .ratio = 2.1f, .index = 2.4f, .breath = 0.6f, .roughness = 1.0f,
-                      .attack_s = 0.01f, .release_s = 0.9f, .seed = 32});
-      scale(b, 0.7f);
-      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 1.0f, .release_s = 0.8f,
-                              .formant = 330.0f});
+    case 3: {  // queen: a long falling roar that breaks into a dying wail
+      Buf b = blank(2.0);
+      // Her voice still climbs once in anger before it sinks and breaks;
+      // the jaw falls open and slowly shuts.
+      add_cry(b, 0.0, {.seconds = 2.0f,
+                       .pitch = {{{0.0f, 240.0f}, {0.18f, 330.0f}, {0.45f, 290.0f}, {0.8f, 190.0f},
+                                  {1.3f, 120.0f}, {2.0f, 62.0f}}},
+                       .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
+                       .mouth_scale = 0.78f,
+                       .growl0 = 0.55f,
+                       .growl1 = 1.0f,
+                       .breath = 0.45f,
+                       .flutter = 0.35f,
+                       .attack_s = 0.008f,
+                       .release_s = 0.9f,
+                       .seed = 0x3D0u});
+      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.7f, .release_s = 0.8f,
+                              .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
       add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
-      // Dying, the queen has only her chest left: the roar is dark, its
-      // weight under 1 kHz, which tells it from her attack, a shriek
-      // thrown high over the growl. It lands at full strength at once.
-      b = lowpassed(lowpassed(b, kRate, 1100.0f), kRate, 1300.0f);
+      // Her last breath rasps through the upper teeth.
+      add_teeth(b, rng, 2200.0f, 5000.0f, 1.4f);
+      // Dark, but not muffled: the weight stays under 1 kHz, the rasp
+      // above it is kept, and the hollow at 400 Hz makes the roar cavernous.
+      colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
-      // Hollowed at 400 Hz: a cavernous roar rather than a man's moan.
-      colour(b, {{Colour::Peak, 400.0f, -0.7f, 0.9f}});
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+      decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
       return wet;
     }
@@ -396,8 +408,12 @@ Buf egg_death() {
                     1.0f * (1.0f - k / 11.0f));
   }
   // The shell's splinters settle after the crack.
+  // They fall unevenly: some together, some after a pause.
+  double splinter = 0.02;
   for (int k = 0; k < 5; ++k) {
-    add_noise_burst(b, rng, 0.02 + 0.03 * k + rng.range(0.0f, 0.025f), rng.range(3000.0f, 5000.0f), 4.0f, 0.004f, 1.0f);
+    splinter += rng.uni() < 0.5f ? rng.range(0.004f, 0.015f) : rng.range(0.03f, 0.07f);
+    add_noise_burst(b, rng, splinter, rng.range(2800.0f, 5500.0f), 4.0f, rng.range(0.003f, 0.006f),
+                    rng.range(0.7f, 1.2f));
   }
   // Wet and low: the slops' body kept, the crack's top rolled off steeply
   // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.

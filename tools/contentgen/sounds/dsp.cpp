@@ -146,6 +146,42 @@ void decay_out(Buf& b, int rate, float seconds) {
   }
 }
 
+void soften_falls(Buf& b, int rate, float db_per_3ms, float floor_db) {
+  const size_t win = frames(0.003, rate);
+  const size_t n = b.size() / std::max<size_t>(win, 1);
+  if (win == 0 || n < 3) return;
+  std::vector<float> level(n);
+  for (size_t k = 0; k < n; ++k) {
+    double acc = 0.0;
+    for (size_t i = k * win; i < (k + 1) * win; ++i) acc += static_cast<double>(b[i]) * b[i];
+    level[k] = 10.0f * std::log10(static_cast<float>(acc / win) + 1e-20f);
+  }
+  const float loudest = *std::max_element(level.begin(), level.end());
+  const float floor = loudest - floor_db;
+  // From the first moment near full strength: an opening crack that falls
+  // into a louder body keeps its bite.
+  size_t top = 0;
+  while (level[top] < loudest - 6.0f) ++top;
+  // From the end backwards: each window may stand at most one step over
+  // the (already eased) window after it; the end itself is silence.
+  std::vector<float> cut(n, 0.0f);
+  float next = floor;
+  for (size_t k = n; k-- > top;) {
+    const float allowed = std::max(next, floor) + db_per_3ms;
+    const float eased = std::min(level[k], allowed);
+    cut[k] = eased - level[k];
+    next = eased;
+  }
+  // The cut glides from window centre to window centre, so no step is made.
+  auto gain_at = [&](size_t k) { return std::pow(10.0f, cut[k] / 20.0f); };
+  for (size_t i = top * win; i < b.size(); ++i) {
+    const float pos = (static_cast<float>(i) + 0.5f) / win - 0.5f;
+    const size_t k = std::min(static_cast<size_t>(std::max(pos, 0.0f)), n - 1), k2 = std::min(k + 1, n - 1);
+    const float v = std::clamp(pos - static_cast<float>(k), 0.0f, 1.0f);
+    b[i] *= gain_at(k) + (gain_at(k2) - gain_at(k)) * v;
+  }
+}
+
 void soft_clip(Buf& b, float drive) {
   float norm = 1.0f / std::tanh(drive);
   for (float& s : b) s = std::tanh(s * drive) * norm;

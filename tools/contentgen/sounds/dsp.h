@@ -112,6 +112,11 @@ void fade(Buf& b, int rate, float in_ms, float out_ms);
 // Lets the last `seconds` die away as a natural decay (about 60 dB, then
 // silence), so a sound ends by fading out rather than being cut off.
 void decay_out(Buf& b, int rate, float seconds);
+// Eases every sudden fall after the loudest moment: no 3 ms stretch ends
+// more than `db_per_3ms` under the one before it, down to `floor_db` under
+// the peak, and the very end counts as silence. Gain is only taken away,
+// ahead of each fall, so a sound cut short or gated now closes smoothly.
+void soften_falls(Buf& b, int rate, float db_per_3ms = 4.5f, float floor_db = 46.0f);
 void soft_clip(Buf& b, float drive);
 Buf add_reverb(const Buf& dry, int rate, float size, float damping, float wet, float tail_s);
 Buf lowpassed(const Buf& b, int rate, float hz);

@@ -242,19 +242,28 @@ Buf acid() {
   lp1.lowpass(3800.0f, 0.6f, kRate);
   lp2.lowpass(3800.0f, 0.9f, kRate);
   fry.bandpass(1700.0f, 1.2f, kRate);
-  OnePoleLP crackle;
+  OnePoleLP crackle, boil;
   crackle.set(400.0f, kRate);
+  boil.set(4.0f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float env = std::min(1.0f, t / 0.03f) * std::exp(-t / 0.7f);
-    float pops = rng.uni() < 0.004f ? rng.range(2.0f, 5.0f) : 0.0f;
+    // The pops bunch and thin out as the boiling surges, never a steady patter.
+    float surge = std::clamp(0.5f + boil(rng.bi()) * 40.0f, 0.05f, 2.5f);
+    float pops = rng.uni() < 0.004f * surge ? rng.range(1.5f, 5.5f) : 0.0f;
     float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
     float x = rng.bi() * dens + pops;
     b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f) * env;
   }
-  for (int k = 0; k < 14; ++k) {
-    double at = rng.range(0.05f, 1.0f);
-    add_thump(b, at, rng.range(350.0f, 650.0f), 180.0f, 0.02f, 0.25f);
+  // Bubbles burst in uneven clusters, each its own size and pitch, and a
+  // few bright chirps of escaping gas among them.
+  double at = 0.04;
+  for (int k = 0; k < 14 && at < 1.0; ++k) {
+    at += rng.uni() < 0.4f ? rng.range(0.01f, 0.035f) : rng.range(0.05f, 0.16f);
+    add_thump(b, at, rng.range(300.0f, 700.0f), rng.range(120.0f, 240.0f), rng.range(0.012f, 0.03f),
+              rng.range(0.15f, 0.32f));
+    if (rng.uni() < 0.35f) add_noise_burst(b, rng, at + rng.range(0.003f, 0.02f), rng.range(2200.0f, 4200.0f), 5.0f,
+                                           rng.range(0.004f, 0.012f), rng.range(0.5f, 1.2f));
   }
   // The sizzle dies down as the acid spends itself.
   decay_out(b, kRate, 0.4f);

@@ -1,6 +1,7 @@
 // Registers the 38 sound effects. Every sound is levelled by how loud it
 // is heard (see levelling.h) to a target set by its role in the mix,
-// cleared of any DC offset, and given click-free edges; loops keep their
+// cleared of any DC offset, eased wherever it falls suddenly, and given
+// click-free edges; loops keep their
 // edges untouched.
 #include <functional>
 #include <string>
@@ -103,9 +104,13 @@ Buf finish(Buf b, const Effect& e) {
     return b;
   }
   dsp::remove_dc(b, sfx::kRate);
+  // Sudden falls eased before levelling, so the loudness is set on what is
+  // heard, and again after the closing fade, which can itself end steeply.
+  dsp::soften_falls(b, sfx::kRate);
   sfx::level_effect(b, sfx::kRate, e.heard_db, limit_db);
   // Fades last, so the limiter's gain cannot lift the edges again.
   dsp::fade(b, sfx::kRate, 0.3f, 15.0f);
+  dsp::soften_falls(b, sfx::kRate);
   sfx::hold_true_peak(b, peak_db);
   return b;
 }

@@ -148,39 +148,41 @@ Buf pain(bool female) {
 }
 
 Buf colonist_death() {
-  // A choked, falling moan with a wet rattle at the end.
+  // A man's cry of pain that chokes into a falling moan and a wet rattle.
   Buf b = voice({.seconds = 1.4f,
-                 .pitch = {{{0.0f, 150.0f}, {0.2f, 165.0f}, {1.4f, 78.0f}}},
-                 .vowels = {kVowelA, kVowelA, kVowelO, kVowelU, kNasalM},
-                 .rasp = 0.45f,
-                 .jitter = 0.08f,
-                 .vibrato = 0.03f,
-                 .drift = 0.06f,
-                 .shimmer = 0.35f,
+                 .pitch = {{{0.0f, 170.0f}, {0.12f, 245.0f}, {0.3f, 205.0f}, {0.55f, 150.0f}, {0.9f, 118.0f},
+                            {1.4f, 72.0f}}},
+                 .vowels = {kVowelA, kVowelE, kVowelA, kVowelO, kVowelU, kNasalM},
+                 .rasp = 0.5f,
+                 .jitter = 0.09f,
+                 .vibrato = 0.04f,
+                 .drift = 0.08f,
+                 .shimmer = 0.4f,
                  .attack_s = 0.01f,
-                 .release_s = 0.5f,
+                 .release_s = 0.6f,
                  .seed = 0xC01u});
   Rng rng(0xC02u);
+  // The rattle comes in uneven catches of the throat, not a steady tick.
+  double at = 0.85;
   for (int k = 0; k < 10; ++k) {
-    add_noise_burst(b, rng, 0.9 + 0.05 * k, rng.range(300.0f, 700.0f), 4.0f, 0.02f, 0.35f);
-    add_noise_burst(b, rng, 0.905 + 0.05 * k, rng.range(1800.0f, 3200.0f), 3.0f, 0.008f, 3.0f);
+    at += rng.uni() < 0.4f ? rng.range(0.015f, 0.035f) : rng.range(0.045f, 0.09f);
+    add_noise_burst(b, rng, at, rng.range(300.0f, 700.0f), 4.0f, rng.range(0.012f, 0.03f), rng.range(0.25f, 0.45f));
+    add_noise_burst(b, rng, at + rng.range(0.002f, 0.01f), rng.range(1800.0f, 3600.0f), 3.0f, 0.008f,
+                    rng.range(2.0f, 3.5f));
   }
-  // The breath torn out of the throat over the moan: a hoarse rush at the
-  // voice's upper formants, strongest at the start.
+  // The breath torn out of the throat over the cry: a hoarse rush at the
+  // voice's upper formants, strongest at the start and gliding down.
   Biquad gasp;
-  gasp.bandpass(2600.0f, 1.2f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += gasp(rng.bi()) * 2.6f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.35f);
+    if (i % 64 == 0) gasp.bandpass(3200.0f - 900.0f * std::min(1.0f, t / 0.8f), 1.2f, kRate);
+    b[i] += gasp(rng.bi()) * 2.2f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
   }
-  // A man's moan from the chest: held under 2 kHz, so it never takes
-  // on the hugger's thin squeal, and hollowed at 1 kHz, where the
-  // creatures' cries are fullest.
-  b = lowpassed(lowpassed(b, kRate, 2000.0f), kRate, 2400.0f);
-  colour(b, {{Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f}, {Colour::Peak, 1000.0f, -0.9f, 0.9f},
-             {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
+  // A man's voice from the chest, its top rolled off gently and hollowed
+  // at 1 kHz, where the creatures' cries are fullest.
+  colour(b, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
-  decay_out(b, kRate, 0.45f);
+  decay_out(b, kRate, 0.5f);
   restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
   open_at_peak(b, 0.05f, 0.6f);
   return b;
