@@ -457,7 +457,10 @@ Bytes warrior_attack(int frame) {
   m.set_skin(0.14f, 3.0f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, front_view(p, 0, strike * 4, 0, kLungeYaw, kLungeScale), kWarriorAttack.w, kWarriorAttack.h, kHandle));
-  model::render(m, c, sprite_options());
+  // Drawn this large, three samples a side keep its edges smooth.
+  model::RenderOptions o = sprite_options();
+  o.supersample = 3;
+  model::render(m, c, o);
   finish_for_magnifying(c);
   return finish(c, "alien attack");
 }
