@@ -281,3 +281,18 @@ TEST(CreaturePictures, AcidPuddleIsWetGreyishGooWithARimLightsAndBubbles) {
   EXPECT_GT(glints, 12) << "sheen, meniscus and specular dots";
   EXPECT_LT(glints, solid / 4) << "highlights, not a white puddle";
 }
+
+TEST(CreaturePictures, TheRoamingQueenOutweighsAWarrior) {
+  // She is the nest's mother: every roaming frame covers far more of the
+  // screen than the warrior's, so a lean redraw cannot shrink her back.
+  auto area = [](const Picture& p) {
+    int n = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) n += p.solid(x, y);
+    return n;
+  };
+  for (int f = 1; f <= 3; ++f) {
+    SCOPED_TRACE(f);
+    EXPECT_GT(area(pic("queen_" + std::to_string(f) + ".png")), 1.6 * area(pic("alien_" + std::to_string(f) + ".png")));
+  }
+}

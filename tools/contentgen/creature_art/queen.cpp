@@ -32,6 +32,9 @@ constexpr int kHiddenRows = 67 - 12;
 constexpr float kWalkScale = 1.9f;
 
 constexpr float kSpine = 120;
+// Her head is drawn larger than the body's proportions would give it, so
+// that skull, jaws and crest outweigh a warrior's at any distance.
+constexpr float kHeadScale = 1.25f;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
@@ -65,19 +68,19 @@ static void head(Model& m, const QPose& p) {
     const float a = -2.86f + p.crest_lift;
     const V3 d{std::cos(a), std::sin(a), 0};
     const V3 up{-d.y, d.x, 0};  // across the shield, toward its top
-    const float L = 128 * p.crest_reach;
-    m.ellipsoid(root + d * (L * 0.28f), {L * 0.34f, 21, 20}, rot_z(a), kShield, 6);
-    m.ellipsoid(root + d * (L * 0.66f) + up * 2, {L * 0.38f, 13, 13}, rot_z(a + 0.05f), kShield, 6);
+    const float L = 150 * p.crest_reach;
+    m.ellipsoid(root + d * (L * 0.28f) + up * 3, {L * 0.36f, 27, 24}, rot_z(a), kShield, 6);
+    m.ellipsoid(root + d * (L * 0.66f) + up * 5, {L * 0.4f, 18, 16}, rot_z(a + 0.05f), kShield, 6);
     // Ridges along its length, the middle one highest.
     for (int s = -1; s <= 1; ++s) {
-      const float lift = s == 0 ? 17.0f : 12.0f;
+      const float lift = s == 0 ? 23.0f : 16.0f;
       m.capsule(root + d * 6 + up * lift + V3{0, 0, s * 10.0f},
                 root + d * (L * 0.95f) + up * 2 + V3{0, 0, s * 2.0f}, s == 0 ? 4.2f : 3.2f, 1.0f, kShield, 1.5f);
     }
     // The serrated rear edge: hooked points along its underside and tip.
     for (int i = 0; i < 5; ++i) {
       const float t = 0.5f + 0.11f * i;
-      const float half = 15 * (1.15f - t);
+      const float half = 19 * (1.15f - t);
       const V3 base = root + d * (L * t) - up * half;
       m.capsule(base, base + d * 13 - up * (11 - i * 1.0f), 4.6f, 0.4f, kShield, 1.5f);
     }
@@ -135,12 +138,16 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kPlate : far_mat;
     const Material& soft = i == 0 ? kFlesh : far_soft;
-    const float l1 = 60, l2 = 64, r = 8.0f;
-    const V3 root = sh + V3{-4, 12, s * 20};
+    const float l1 = 60, l2 = 64, r = 12.0f;
+    const V3 root = sh + V3{-4, 12, s * 30};
     const V3 off = p.hand[i] * kArmReach;
     const V3 hand = reach(root, root + off, l1, l2);
     const V3 el = joint(root, hand, l1, l2, {-0.6f, 0.5f, s * 0.6f});
     m.capsule(root, el, r, r * 0.7f, soft, 3, r * 0.55f, r * 0.1f);
+    // A heavy plate over the shoulder and down the upper arm.
+    m.ellipsoid(lerp3(root, el, 0.3f), {l1 * 0.4f, r * 1.25f, r * 1.3f},
+                rot_z(std::atan2(el.y - root.y, el.x - root.x)), mat, 3);
+    m.ellipsoid(root + V3{0, -4, s * 4}, {22, 15, 16}, rot_z(p.pitch + 0.6f), mat, 4);
     m.ellipsoid(lerp3(el, hand, 0.38f), {l2 * 0.36f, r * 0.62f, r * 0.62f},
                 rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 2);
     m.capsule(el, hand, r * 0.7f, r * 0.42f, mat, 2);
@@ -180,19 +187,19 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const Material& mat = i == 0 ? kPlate : far_mat;
     const Material& soft = i == 0 ? kFlesh : far_soft;
     const float l1 = 74, l2 = 70;
-    const V3 root{0, 4, s * 14};
+    const V3 root{0, 4, s * 20};
     const V3 toe{p.toe[i].x * kLegReach, p.toe[i].y * kLegLength, p.toe[i].z};
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 17, 10, soft, 4, 5.0f, 0.4f);
-    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.46f, 14.5f, 16},
+    m.capsule(root, knee, 23, 13, soft, 4, 5.0f, 0.4f);
+    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.5f, 21, 22},
                 rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 3);
-    m.capsule(knee, ankle, 9.5f, 6.0f, mat, 2.5f);
+    m.capsule(knee, ankle, 12, 7.5f, mat, 2.5f);
     // The shin's plate, swelling behind it.
-    m.ellipsoid(lerp3(knee, ankle, 0.4f) + V3{-3, 0, 0}, {l2 * 0.3f, 8.5f, 9},
+    m.ellipsoid(lerp3(knee, ankle, 0.4f) + V3{-3, 0, 0}, {l2 * 0.32f, 11.5f, 12},
                 rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 2.5f);
-    m.sphere(knee, 7.5f, mat, 1.5f);
+    m.sphere(knee, 10, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
     m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
     spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 11, 3.2f, mat);
@@ -216,7 +223,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-262, 92 - 6 * sw, 44 * sw},
                 {-300, 84 - 8 * sw, 52 * sw},
                 {-334, 72 - 10 * sw, 56 * sw}};
-    const float radii[] = {13, 10, 7.5f, 5.6f, 4.2f, 3.2f, 2.4f, 1.7f, 1.1f};
+    const float radii[] = {18, 13, 9.5f, 7, 5.2f, 3.9f, 2.8f, 1.9f, 1.2f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);
@@ -224,32 +231,32 @@ void build(Model& m, const QPose& p, const Xf& view) {
   }
   // A narrow waist of ribbed flesh between a small plated pelvis and a
   // long, lean thorax of ribbed chitin bands under a plated chest.
-  m.ellipsoid({-6, 2, 0}, {22, 12, 14}, rot_z(0.25f), kPlate, 4);
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 12, 14, kFlesh, 5, 4.5f, 1.1f);
-  m.capsule(lerp3({}, sh, 0.32f), sh - up * 2, 19, 27, kPlate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.78f) - up * 4, {27, 19, 22}, rot_z(p.pitch), kPlate, 5);
+  m.ellipsoid({-6, 2, 0}, {30, 18, 22}, rot_z(0.25f), kPlate, 4);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, kFlesh, 5, 4.5f, 1.1f);
+  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 27, 38, kPlate, 6, 7.0f, 0.9f);
+  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 6, {38, 30, 34}, rot_z(p.pitch), kPlate, 5);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 12 + V3{0, 0, s * 11.0f}, {22, 9, 13}, rot_z(p.pitch + 0.3f), kPlate, 2);
+    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 22 + V3{0, 0, s * 15.0f}, {30, 12, 18}, rot_z(p.pitch + 0.3f), kPlate, 2);
   // Plates over the back, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
-    m.ellipsoid(lerp3({}, sh, 0.5f + 0.17f * i) + up * (15 + 2.0f * i), {17, 6, 21}, rot_z(p.pitch + 0.25f), kPlate, 3);
+    m.ellipsoid(lerp3({}, sh, 0.45f + 0.18f * i) + up * (24 + 3.0f * i), {24, 9, 30}, rot_z(p.pitch + 0.25f), kPlate, 3);
   // The keel of the breastplate under the arms.
-  m.ellipsoid(lerp3({}, sh, 0.64f) - up * 18, {24, 7, 9}, rot_z(p.pitch), kPlate, 4);
+  m.ellipsoid(lerp3({}, sh, 0.64f) - up * 30, {30, 9, 12}, rot_z(p.pitch), kPlate, 4);
   // Long dorsal spines swept back along the spine.
   for (int i = 0; i < 4; ++i) {
     const float t = 0.95f - i * 0.2f;
-    const V3 base = lerp3({}, sh, t) + up * 18;
+    const V3 base = lerp3({}, sh, t) + up * 28;
     for (int s = -1; s <= 1; s += 2) {
       const V3 tip = base + up * (36 - i * 5.0f) - dir * (22 + i * 2.0f) + V3{0, 0, s * 10.0f};
-      m.capsule(base + V3{0, 0, s * 5.0f}, tip, 4.2f, 0.5f, kPlate, 2);
+      m.capsule(base + V3{0, 0, s * 7.0f}, tip, 6.0f, 0.5f, kPlate, 2);
     }
   }
-  m.capsule(sh, p.neck_end, 10, 8, kFlesh, 5, 4.0f, 0.9f);
+  m.capsule(sh, p.neck_end, 16, 12, kFlesh, 5, 4.0f, 0.9f);
   leg(0);
   small_arm(0);
   arm(0);
-  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw)));
+  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw), kHeadScale));
   head(m, p);
   m.set_xf(view);
 }
@@ -344,13 +351,13 @@ Xf crowned_view(const QPose& p, float dy, float roll, float scale) {
 
 Xf faced_view(const QPose& p, float row, float roll, float scale) {
   const Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), scale);
-  const V3 skull = turn.point(place(p.neck_end, rot_z(p.head_rot)).point({14, -2, 0}));
+  const V3 skull = turn.point(place(p.neck_end, rot_z(p.head_rot), kHeadScale).point({14, -2, 0}));
   return place({static_cast<float>(kFrontHandle.x) - skull.x, row - skull.y, 0}, turn.r, scale);
 }
 
 static Xf front_view(const QPose& p, float dx, float dy, float roll, float scale) {
   // The point of the crown that lands on the handle, body-local.
-  Xf head = place(p.neck_end, rot_z(p.head_rot));
+  Xf head = place(p.neck_end, rot_z(p.head_rot), kHeadScale);
   V3 crown = head.point({-60, -24, 0});
   Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), scale);
   V3 at = turn.point(crown);
@@ -458,7 +465,7 @@ Bytes queen_attack(int frame) {
   {
     // Her strike throws the head forward: hold the body back so that the
     // jaws stay in view.
-    const Xf head = view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw));
+    const Xf head = view * place(p.neck_end, rot_z(p.head_rot) * rot_y(p.head_yaw), kHeadScale);
     const float jaw = head.point({60, 14, 0}).x;
     if (jaw > kJawRight) view = place({kJawRight - jaw, 0, 0}) * view;
   }

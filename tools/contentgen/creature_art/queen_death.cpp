@@ -114,7 +114,7 @@ Bytes queen_death(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   build(m, p, view);
-  model::render(m, c, render_options());
+  model::render(m, c, fall_render_options());
   cairo_t* cr = c.cr();
   const V3 wound = view.point(p.neck_end + V3{20, -4, 0});
   const V3 chest = view.point(shoulders(p) + V3{0, 20, 0});

@@ -51,6 +51,13 @@ inline model::RenderOptions render_options() {
   o.supersample = 3;
   return o;
 }
+// Her fall: each frame is on screen a moment, under the wound's acid, so
+// two samples a side are enough there.
+inline model::RenderOptions fall_render_options() {
+  model::RenderOptions o = render_options();
+  o.supersample = 2;
+  return o;
+}
 
 // The lunge pose; strike 0 rearing, 1 the blow.
 QPose lunge_pose(float strike);

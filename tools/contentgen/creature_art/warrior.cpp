@@ -358,31 +358,38 @@ std::vector<uint8_t> walk_mask(int frame, bool head_only) {
 constexpr Pt kFrontHandle{kWarriorAttack.w / 2.0, 63};
 constexpr V3 kHandle{static_cast<float>(kFrontHandle.x), static_cast<float>(kFrontHandle.y), 0};
 constexpr float kYaw = -0.85f;
+// The lunge turns further round, so that the jaws come at the viewer and
+// the arms reach out to both sides.
+constexpr float kLungeYaw = -1.2f;
+// Pitched forward it stands lower than it rears, so it is drawn larger.
+constexpr float kLungeScale = 3.3f;
 constexpr float kFrontScale = 2.75f;
 
-Xf front_view(const Pose& p, float dx, float dy, float roll) {
+Xf front_view(const Pose& p, float dx, float dy, float roll, float yaw = kYaw, float scale = kFrontScale) {
   // Where the middle of the skull is, body-local.
   V3 head_mid = p.neck_end + V3{8, -10, 0};
-  Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(kYaw), kFrontScale);
+  Xf turn = place({0, 0, 0}, rot_z(roll) * rot_y(yaw), scale);
   V3 at = turn.point(head_mid);
   return place({static_cast<float>(kFrontHandle.x) - at.x + dx, static_cast<float>(kFrontHandle.y) + 12 - at.y + dy, 0},
-               turn.r, kFrontScale);
+               turn.r, scale);
 }
 
 Pose rearing_pose(float strike) {
   Pose p;
   p.side = false;
-  // Crouched to spring, torso raised; the strike throws it forward.
-  p.pitch = -1.15f + 0.35f * strike;
+  // Pitched forward at the viewer, low on bent legs; the strike throws the
+  // body further forward and the head out ahead of it, jaws first.
+  p.pitch = -0.72f + 0.22f * strike;
   V3 sh = shoulders(p);
-  p.neck_end = sh + V3{16 + 16 * strike, -22 + 8 * strike, 0};
-  p.head_rot = 0.30f + 0.30f * strike;
-  p.jaw = 0.55f + 0.45f * strike;
+  p.neck_end = sh + V3{28 + 18 * strike, -4 + 6 * strike, 0};
+  p.head_rot = 0.1f + 0.15f * strike;
+  p.jaw = 0.65f + 0.35f * strike;
   p.inner = strike;
-  // Arms spread wide, then swept forward at the viewer, claws open.
-  p.hand[0] = lerp3(V3{0, -22, 40}, V3{56, 4, 20}, strike);
-  p.hand[1] = lerp3(V3{0, -22, -40}, V3{56, 4, -20}, strike);
-  p.curl = 0.35f + 0.4f * strike;
+  // Arms reaching forward and out to either side, claws spread open, then
+  // swept in toward the viewer as it strikes.
+  p.hand[0] = lerp3(V3{30, 12, 40}, V3{54, 8, 28}, strike);
+  p.hand[1] = lerp3(V3{30, 12, -40}, V3{54, 8, -28}, strike);
+  p.curl = 0.1f + 0.25f * strike;
   p.toe[0] = {30, 66, 24};
   p.toe[1] = {22, 66, -24};
   // The tail sweeps away behind the body, low, so it shows only as a curve
@@ -443,11 +450,17 @@ Bytes warrior_attack(int frame) {
   Canvas c(kWarriorAttack.w, kWarriorAttack.h);
   const float strike = frame == 1 ? 0.0f : 1.0f;
   Pose p = rearing_pose(strike);
+  // Turned further round than the fall, the tail needs less of a swing to
+  // stay behind the body.
+  p.tail_back = 0.45f;
   Model m;
   m.set_skin(0.14f, 3.0f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  build(m, p, fit(make, front_view(p, 0, strike * 4, 0), kWarriorAttack.w, kWarriorAttack.h, kHandle));
-  model::render(m, c, sprite_options());
+  build(m, p, fit(make, front_view(p, 0, strike * 4, 0, kLungeYaw, kLungeScale), kWarriorAttack.w, kWarriorAttack.h, kHandle));
+  // Drawn this large, three samples a side keep its edges smooth.
+  model::RenderOptions o = sprite_options();
+  o.supersample = 3;
+  model::render(m, c, o);
   finish_for_magnifying(c);
   return finish(c, "alien attack");
 }
