@@ -254,31 +254,33 @@ TEST(CreaturePictures, EffectsKeepTheirSizesLieFlatOrCentreAndMatchTheBuiltConte
   }
 }
 
-TEST(CreaturePictures, AcidPuddleIsWetGreyishGooWithARimLightsAndBubbles) {
+TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
   // Drawn blended and dimmed by the game, the puddle carries its own values:
   // it must not touch the picture's edges (a cut outline shows as a straight
-  // border on the deck), must stay greyish rather than lime, and must hold
-  // a dark rim, glints near white and several specular dots on bubbles.
+  // border on the deck), must glow acid green in the middle, must fade out
+  // softly with no dark underside (that reads as a hovering saucer's
+  // shadow), and must hold glints near white and specular dots on bubbles.
   const Picture p = decode(built_file("data\\gfx\\acid_1.png"));
   ASSERT_TRUE(p.ok);
-  int edge_ink = 0, solid = 0, dark = 0, glints = 0;
-  double chroma = 0;
+  int edge_ink = 0, solid = 0, soft = 0, dark = 0, glints = 0, acid = 0;
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x) {
       const uint8_t* px = p.at(x, y);
       if ((x == 0 || y == 0 || x == p.w - 1 || y == p.h - 1) && px[3] > 0) ++edge_ink;
+      if (px[3] > 0 && px[3] < 128) ++soft;
       if (px[3] < 128) continue;
       ++solid;
       const int hi = std::max({px[0], px[1], px[2]}), lo = std::min({px[0], px[1], px[2]});
-      chroma += hi - lo;
-      dark += hi < 45;
+      dark += hi < 60;
       glints += lo > 200;
+      acid += px[1] > 200 && px[1] > px[2] + 100 && px[1] >= px[0];
     }
   EXPECT_EQ(edge_ink, 0);
-  ASSERT_GT(solid, 800);
-  EXPECT_LT(chroma / solid, 60) << "greyish goo, not lime";
-  EXPECT_GT(dark, solid / 20) << "a dark rim and deep middle";
-  EXPECT_GT(glints, 12) << "sheen, meniscus and specular dots";
+  ASSERT_GT(solid, 600);
+  EXPECT_GT(acid, solid / 5) << "a bright acid-green core";
+  EXPECT_LT(dark, solid / 50) << "no dark rim or underside";
+  EXPECT_GT(soft, solid / 4) << "a soft edge fading into the deck";
+  EXPECT_GT(glints, 12) << "sheen, wet lip and specular dots";
   EXPECT_LT(glints, solid / 4) << "highlights, not a white puddle";
 }
 

@@ -81,6 +81,32 @@ TEST(PaintKit, EvenColumnsLiftsAColumnOfBlackSeamsAndClippedHighlights) {
   EXPECT_NEAR(group[0], (127.5 + 200) / 2, 3.0);
 }
 
+TEST(PaintKit, ShineAndShadeMovesDrawnEdgesButNotTheGrainOfAFlatFace) {
+  // A mid-grey plate with faint grain, one bright bevel line and one dark
+  // seam: the bevel goes toward white and the seam toward black in every
+  // channel alike, while the grain (a few levels) is left as it was.
+  Canvas c(20, 12);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 20; ++x) {
+      uint8_t v = (x + y) % 3 ? 130 : 138;
+      if (x == 5) v = 200;
+      if (x == 14) v = 60;
+      put(c, x, y, v, v, static_cast<uint8_t>(v * 0.9), 255);
+    }
+  paint::shine_and_shade(c, 2, 0.6, 0.7);
+  uint8_t bevel[4], seam[4], face[4], grain[4];
+  c.get_pixel(5, 6, bevel);
+  c.get_pixel(14, 6, seam);
+  c.get_pixel(10, 7, face);
+  c.get_pixel(10, 8, grain);
+  EXPECT_GT(bevel[0], 212);
+  EXPECT_GT(bevel[2], 195) << "the blue channel shines too";
+  EXPECT_LT(seam[0], 35);
+  EXPECT_LT(seam[2], 35);
+  EXPECT_EQ(face[0], 130);
+  EXPECT_EQ(grain[0], 138);
+}
+
 TEST(PaintKit, DitheredPngKeepsFaintCoverageAsHalfAlpha) {
   Canvas c(8, 8);
   for (int y = 0; y < 8; ++y)

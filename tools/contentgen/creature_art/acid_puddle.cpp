@@ -1,8 +1,9 @@
 // acid_1.png: the acid a dead creature leaves on the deck, seen low across
-// the floor. Painted per pixel, four samples each: a thin ragged lens of
-// greyish-green goo, deep in the middle and darker where it thins and has
-// eaten into the deck, the room's lamps mirrored in its far half, a bright
-// meniscus along the far edge, and domed bubbles with sharp specular dots.
+// the floor. Painted per pixel, four samples each: a thin, wide, ragged
+// film lying flat on the deck, bright acid green where it pools deepest in
+// the middle, thinning to a soft translucent edge with no dark rim (a dark
+// underside would read as a saucer's shadow), a wet sheen of the lamps
+// stretched flat across it, and low bubbles with sharp specular dots.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -25,7 +26,7 @@ inline double mix(double a, double b, double t) { return a + (b - a) * t; }
 // Drawn with its top-middle on the floor line; the lens lies in the upper
 // rows so it stays on the deck just in front of where the creature fell.
 constexpr int kW = 144, kH = 44;
-constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 9.5;
+constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 7.5;
 
 struct Rgba {
   double r = 0, g = 0, b = 0, a = 0;
@@ -46,16 +47,17 @@ class Edge {
     for (double& p : ph) p = n.range(0, 2 * M_PI);
     double tongue_at[kTongues], tongue_len[kTongues], tongue_w[kTongues];
     for (int i = 0; i < kTongues; ++i)
-      tongue_at[i] = n.range(0, 2 * M_PI), tongue_len[i] = n.range(0.1, 0.26), tongue_w[i] = n.range(0.08, 0.22);
+      tongue_at[i] = n.range(0, 2 * M_PI), tongue_len[i] = n.range(0.12, 0.3), tongue_w[i] = n.range(0.08, 0.22);
     for (int i = 0; i < kSteps; ++i) {
       const double a = 2 * M_PI * i / kSteps;
-      double r = 0.86 + 0.06 * std::sin(2 * a + ph[0]) + 0.05 * std::sin(3 * a + ph[1]) + 0.035 * std::sin(5 * a + ph[2]) +
-                 0.035 * std::sin(13 * a + ph[3]) + 0.018 * std::sin(23 * a + ph[4]) + 0.012 * std::sin(37 * a + ph[5]);
+      double r = 0.84 + 0.08 * std::sin(2 * a + ph[0]) + 0.07 * std::sin(3 * a + ph[1]) + 0.035 * std::sin(5 * a + ph[2]) +
+                 0.035 * std::sin(13 * a + ph[3]) + 0.025 * std::sin(23 * a + ph[4]) + 0.02 * std::sin(37 * a + ph[5]) +
+                 0.015 * std::sin(61 * a + ph[0] * 3);
       for (int k = 0; k < kTongues; ++k) {
         const double d = std::remainder(a - tongue_at[k], 2 * M_PI) / tongue_w[k];
         r += tongue_len[k] * std::exp(-d * d);
       }
-      table_[i] = std::min(r, 1.16);
+      table_[i] = std::min(r, 1.1);
     }
   }
   double operator()(double angle) const {
@@ -77,46 +79,43 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   const double d = rho / edge(angle);
   Rgba out;
   if (d >= 1) {
-    // The deck scorched just round the goo.
-    const double scorch = 0.5 * smooth(1.12, 1.0, d);
-    if (scorch > 0) out = {0.07, 0.06, 0.035, scorch};
+    // A faint wet stain on the deck just round the goo.
+    const double stain = 0.22 * smooth(1.1, 1.0, d);
+    if (stain > 0) out = {0.12, 0.16, 0.05, stain};
     return out;
   }
   const double thick = std::sqrt(1 - d * d);
-  // Body: greyish green, darker where deep.
-  const double t = thick * (1.6 - 0.6 * thick);  // eases in faster than linear, like thick^0.8
-  double r = mix(0.44, 0.16, t), g = mix(0.50, 0.21, t), b = mix(0.30, 0.09, t);
-  // Seen at a glancing angle the far half mirrors the lit room above it.
-  const double far = smooth(0.4, -0.9, ny);
-  r = mix(r, 0.64, 0.42 * far), g = mix(g, 0.68, 0.42 * far), b = mix(b, 0.58, 0.42 * far);
-  // A darker rim where it thins and has eaten into the deck, heaviest on
-  // the near side.
-  const double near = smooth(-0.3, 0.8, ny);
-  const double rim = smooth(0.7, 0.97, d) * (0.55 + 0.35 * near);
-  r *= 1 - rim, g *= 1 - rim, b *= 1 - rim;
-  // The ceiling lamps in the surface: a long soft sheen across the far half
-  // and a smaller hard one to its right, with faint ripples through them.
+  // Body: bright acid green where it pools deepest, a duller olive film
+  // where it thins; lit from within rather than shaded like a solid.
+  const double t = thick * thick;
+  double r = mix(0.30, 0.62, t), g = mix(0.40, 0.96, t), b = mix(0.12, 0.22, t);
+  // Seen at a glancing angle the far edge mirrors a little of the room.
+  const double far = smooth(0.2, -1.0, ny) * smooth(0.5, 0.9, d);
+  r = mix(r, 0.7, 0.3 * far), g = mix(g, 0.78, 0.3 * far), b = mix(b, 0.6, 0.3 * far);
+  // The ceiling lamps in the surface: long flat streaks, as on any liquid
+  // seen low across the floor, with faint ripples through them.
   auto glint = [&](double gx, double gy, double sx, double sy) {
     const double u = (nx - gx) / sx, v = (ny - gy) / sy;
     return std::exp(-(u * u + v * v));
   };
-  const double ripple = 0.85 + 0.15 * std::sin(x * 0.55 + y * 1.9);
-  const double sheen = (1.25 * glint(-0.2, -0.4, 0.36, 0.22) + 1.4 * glint(0.36, -0.32, 0.11, 0.15)) * ripple *
-                       smooth(1.0, 0.8, d);
-  // The meniscus catches the light along the far edge.
-  const double lq = (d - 0.88) / 0.06;
-  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.5, std::sin(angle)) : 0.0;
-  const double light = std::min(1.0, sheen + 1.3 * lip);
-  r = mix(r, 0.96, light), g = mix(g, 0.98, light), b = mix(b, 0.86, light);
-  out = {r, g, b, mix(0.8, 0.95, smooth(0.98, 0.8, d))};
+  const double ripple = 0.8 + 0.2 * std::sin(x * 0.7 + y * 2.3);
+  const double sheen = (1.1 * glint(-0.25, -0.3, 0.42, 0.14) + 1.5 * glint(0.38, -0.2, 0.16, 0.1)) * ripple *
+                       smooth(1.0, 0.75, d);
+  // A thin wet lip catches the light along the far edge.
+  const double lq = (d - 0.9) / 0.05;
+  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.6, std::sin(angle)) : 0.0;
+  const double light = std::min(1.0, sheen + 0.9 * lip);
+  r = mix(r, 0.97, light), g = mix(g, 1.0, light), b = mix(b, 0.85, light);
+  // The edge fades into the deck instead of ending in a hard outline.
+  out = {r, g, b, mix(0.3, 0.95, smooth(1.0, 0.6, d))};
   return out;
 }
 
-// A bubble standing on the goo, or a drop on the deck: a dome lit from the
-// upper left with a dark foot and a sharp specular dot. Returns whether the
+// A bubble on the goo, or a drop on the deck: a low dome lit from the upper
+// left, a bright ring at its foot and a sharp specular dot. Returns whether the
 // sample lies on it.
 bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
-  const double u = (x - bb.x) / bb.r, v = (y - bb.y) / (bb.r * 0.8);
+  const double u = (x - bb.x) / bb.r, v = (y - bb.y) / (bb.r * 0.6);
   const double q2 = u * u + v * v;
   if (q2 >= 1) return false;
   const double nz = std::sqrt(1 - q2);
@@ -125,12 +124,11 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
   // Half-vector toward the eye (straight out) and the light.
   const double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
   const double spec = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
-  double shade = 0.3 + 0.8 * diffuse;
-  // Dark where the dome meets the pool below it.
-  shade *= 1 - 0.5 * smooth(0.55, 1.0, q2) * smooth(-0.1, 0.6, v);
-  // A little light bounced up from the pool into its lower right.
-  shade += 0.25 * smooth(0.3, 1.0, q2) * smooth(0.0, 0.7, u + v);
-  const double r = 0.44 * shade, g = 0.5 * shade, b = 0.28 * shade;
+  // The same acid as the pool, a shade brighter on its lit side, with a
+  // thin bright ring where its skin meets the surface.
+  double shade = 0.75 + 0.35 * diffuse;
+  shade += 0.35 * smooth(0.7, 1.0, q2);
+  const double r = 0.58 * shade, g = 0.92 * shade, b = 0.22 * shade;
   const double s = std::min(1.0, spec * 2.2);
   out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
   return true;
@@ -145,7 +143,7 @@ Bytes acid_puddle() {
   std::vector<Bubble> bubbles;
   while (bubbles.size() < 7) {
     const double a = n.range(0, 2 * M_PI), d = std::sqrt(n.unit()) * 0.68;
-    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(1.9, 3.6)};
+    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(1.6, 3.0)};
     bool apart = true;
     for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 1;
     if (apart) bubbles.push_back(b);

@@ -140,4 +140,36 @@ void even_columns(Canvas& c, int x0, int period, double strength) {
   write(c, s);
 }
 
+void shine_and_shade(Canvas& c, int radius, double shine, double shade) {
+  Straight s = read(c);
+  const size_t n = static_cast<size_t>(s.w) * s.h;
+  std::vector<float> sum(n), weight(n);
+  for (size_t i = 0; i < n; ++i) {
+    weight[i] = s.alpha[i] ? 1.0f : 0.0f;
+    sum[i] = weight[i] * s.lum(i);
+  }
+  for (bool along_x : {true, false}) {
+    box_pass(sum, s.w, s.h, radius, along_x);
+    box_pass(weight, s.w, s.h, radius, along_x);
+  }
+  const float k_shine = static_cast<float>(shine), k_shade = static_cast<float>(shade);
+  for (size_t i = 0; i < n; ++i) {
+    if (!s.alpha[i] || weight[i] <= 0) continue;
+    const float l = s.lum(i), d = (l - sum[i] / weight[i]) / 255.0f;
+    // How far the pixel stands above or below its surroundings, past a dead
+    // zone so the grain of grime on the flat faces stays as it is and only
+    // drawn edges (bevels, seams, rivets) move.
+    const float up = std::clamp((d - 0.12f) * 6.0f, 0.0f, 1.0f), down = std::clamp((-d - 0.12f) * 6.0f, 0.0f, 1.0f);
+    // A lit edge on a bright face catches the light most: speculars go
+    // toward white, while a shadowed recess goes toward black.
+    const float glint = k_shine * up * up * (3 - 2 * up) * std::clamp(l / 160.0f, 0.3f, 1.0f);
+    const float sink = k_shade * down * down * (3 - 2 * down);
+    for (int ch = 0; ch < 3; ++ch) {
+      float& v = s.rgb[3 * i + ch];
+      v = (v + (255 - v) * glint) * (1 - sink);
+    }
+  }
+  write(c, s);
+}
+
 }  // namespace contentgen::paint

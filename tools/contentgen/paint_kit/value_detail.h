@@ -29,4 +29,12 @@ void value_detail(Canvas& c, int radius, double amount, double grey_share);
 // every slot.
 void even_columns(Canvas& c, int x0, int period, double strength);
 
+// Gives metal its shine and depth, alike in every channel: a pixel well
+// above the mean luminance within `radius` (a bevel, a rivet head, a lit
+// edge) is pushed toward white by up to `shine`, one well below it (a seam,
+// a recess, a groove) toward black by up to `shade`. Flat faces are left as
+// they are, so a single-channel tint keeps near-white glints and
+// near-black seams on the same plate.
+void shine_and_shade(Canvas& c, int radius, double shine, double shade);
+
 }  // namespace contentgen::paint

@@ -226,6 +226,7 @@ Bytes make_door(bool open) {
   // The ceiling trim runs over the door so it meets the walls either side.
   finish_wall(c, n, 0.3, false);
   finish_for_tint(c);
+  finish_metal(c);
   return c.png();
 }
 
@@ -235,6 +236,7 @@ Bytes make_panel(bool open) {
   control_panel(c.cr(), n, open);
   finish_wall(c, n, 0.35, true);
   finish_for_tint(c);
+  finish_metal(c);
   return c.png();
 }
 
@@ -254,6 +256,7 @@ Bytes make_door_assembly() {
   cairo_restore(cr);
   finish_wall(c, n, 0.3, false);
   finish_for_tint(c);
+  finish_metal(c);
   return c.png_opaque();
 }
 

@@ -406,6 +406,12 @@ void finish_for_tint(Canvas& c, double grey_share) {
   paint::value_detail(c, 9, 0.55, 0.2);
 }
 
+void finish_metal(Canvas& c) {
+  // Fine edges first (a rivet, a bevel line), then the wider recesses.
+  paint::shine_and_shade(c, 2, 0.55, 0.6);
+  paint::shine_and_shade(c, 6, 0.3, 0.45);
+}
+
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
   for (int i = 0; i < count; ++i) {
     double sx = x + n.unit() * w;

@@ -61,6 +61,11 @@ void light_wall(Canvas& c);
 // is pulled toward grey by `grey_share` except where it is a signal
 // (lamps, screens); the hive's resin keeps more of its olive-brown.
 void finish_for_tint(Canvas& c, double grey_share = 0.6);
+// The last pass on a metal wall, door or panel, after finish_for_tint: bevels,
+// rivet heads and lit edges shine toward white, seams and recesses sink
+// toward black, so a one-channel tint still shows bright metal and deep
+// joints rather than one flat colour.
+void finish_metal(Canvas& c);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).

@@ -88,6 +88,7 @@ Bytes make_tile(int number) {
     if (is_hive(number)) resin_mass(cr, n, 0, kBaseTop - 6, w, kWallHeight - kBaseTop + 6, 1.2);
   }
   finish_for_tint(c, is_hive(number) || number == 21 ? 0.15 : 0.6);
+  if (!is_hive(number) && number != 21) finish_metal(c);
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.
