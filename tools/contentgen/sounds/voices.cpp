@@ -327,6 +327,9 @@ Buf pleading(const Buf& words) {
 
 }  // namespace
 
+// How strongly the upper formants are lifted against the plain voice.
+constexpr float kPresence = 1.5f, kAir = 1.0f;
+
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
   if (plea_voice == PleaVoice::Festival) {
@@ -335,15 +338,17 @@ Buf cocoon_plea() {
     words = pleading(words);
     // A weak, shaky breath in, then the words, then the breath let go; in
     // the small, damp chamber of the cocoon.
-    // Presence: the upper formants (1.5-4 kHz) lifted by about 12 dB and
-    // the chest under 180 Hz thinned, so the consonants and the vowels' colour
-    // carry over the music rather than the voice's low hum.
-    Biquad presence, chest;
-    presence.bandpass(2600.0f, 0.7f, kRate);
+    // Presence: the upper formants (2-5 kHz) lifted strongly and the chest
+    // under 180 Hz thinned, so the consonants, the breathy edge of a
+    // frightened voice and the vowels' colour carry over the music rather
+    // than the voice's low hum.
+    Biquad presence, air, chest;
+    presence.bandpass(2800.0f, 0.9f, kRate);
+    air.bandpass(4000.0f, 1.2f, kRate);
     chest.highpass(180.0f, 0.7f, kRate);
     for (float& s : words) {
       float x = chest(s);
-      s = x + presence(x) * 0.6f;
+      s = x + presence(x) * kPresence + air(x) * kAir;
     }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);
