@@ -303,7 +303,10 @@ struct ContourPoint {
 };
 constexpr ContourPoint kBegging[] = {{0.0, 0.9}, {1.0, 1.5}};
 constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
-constexpr double kTremorHz = 5.5, kTremorDepth = 0.015;
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
+// A second, slower and uneven waver on top: the voice of someone too weak
+// to hold a note, never a regular vibrato.
+constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
 
 template <size_t N>
 double along(const ContourPoint (&c)[N], double u) {
@@ -320,7 +323,8 @@ Buf pleading(const Buf& words) {
   const double split = static_cast<double>(line_break(words)) / kRate;
   const double end = static_cast<double>(words.size()) / kRate;
   return repitched(words, kRate, [&](double t) {
-    const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t);
+    const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t) +
+                          kWaverDepth * std::sin(kTwoPi * kWaverHz * t + 1.7 * std::sin(kTwoPi * 0.9 * t));
     return tremor * (t < split ? along(kBegging, t / split) : along(kBreaking, (t - split) / (end - split)));
   });
 }
