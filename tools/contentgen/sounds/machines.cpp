@@ -204,7 +204,7 @@ Buf door() {
   rails.bandpass(420.0f, 1.1f, kRate);
   OnePoleLP motor_lp;
   motor_lp.set(700.0f, kRate);
-  Phase motor, whine;
+  Phase motor, whine, whine_b;
   const double run_from = 0.035, run_to = 0.44;
   const size_t s = frames(run_from, kRate), e = frames(run_to, kRate);
   for (size_t i = s; i < e; ++i) {
@@ -215,8 +215,10 @@ Buf door() {
     const float body = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
     // The servo's whine: the gear mesh seven times the motor, with its
     // octave, swept with the speed, so it rises and falls, never a line.
-    const double w = whine.step(hz * 7.0f, kRate);
-    const float sing = (sine(w) + 0.3f * sine(2.0 * w)) * 0.13f * speed * speed;
+    // The second gear of the pair meshes a few cents off the first, so the
+    // two beat slowly against each other like worn teeth, not a test tone.
+    const double w = whine.step(hz * 7.0f, kRate), w2 = whine_b.step(hz * 7.0f * 1.0035f, kRate);
+    const float sing = (0.6f * sine(w) + 0.5f * sine(w2) + 0.3f * sine(2.0 * w)) * 0.13f * speed * speed;
     const float grind = gears(rng.bi()) * 0.25f * speed;
     const float rumble = rails(rng.bi()) * 0.2f * speed;
     const float fade_in = std::min(1.0f, u * 20.0f);
@@ -228,7 +230,8 @@ Buf door() {
   add_noise_burst(b, rng, 0.435, 520.0f, 1.0f, 0.022f, 1.3f);
   add_ping(b, 0.44, 340.0f, 0.04f, 0.12f);
   add_latch(b, rng, 0.465, 0.8f);
-  return b;
+  // The door stands in the corridor: a short, soft answer from the walls.
+  return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
 }
 
 Buf acid() {
@@ -302,8 +305,8 @@ Buf power_returning() {
   Buf b = blank(1.6);
   add_noise_burst(b, rng, 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
   add_thump(b, 0.0, 200.0f, 80.0f, 0.04f, 0.5f);
-  Phase motor, gear, gear2, mains;
-  Biquad lp, rattle;
+  Phase motor, gear, gear_b, gear2, mains;
+  Biquad lp, rattle, air;
   rattle.bandpass(900.0f, 2.0f, kRate);
   const float spin_s = 1.05f, latch_s = 1.1f;
   for (size_t i = frames(0.04, kRate); i < b.size(); ++i) {
@@ -312,10 +315,16 @@ Buf power_returning() {
     float u = std::min(1.0f, (t - 0.04f) / spin_s);
     float speed = u < 0.3f ? 0.8f * u * u / 0.09f * 0.3f : 0.24f + 0.76f * std::sqrt((u - 0.3f) / 0.7f);
     float hz = 25.0f + 95.0f * speed;
-    if (i % 32 == 0) lp.lowpass(200.0f + 1600.0f * speed, 1.0f, kRate);
+    if (i % 32 == 0) {
+      lp.lowpass(200.0f + 1600.0f * speed, 1.0f, kRate);
+      air.bandpass(hz * 14.0f, 4.0f, kRate);
+    }
     float body = lp(blep_saw(motor.step(hz, kRate), hz / kRate));
     // Gear whine on the 14th and 23rd orders: rises, and is not a pure tone.
-    float whine = (sine(gear.step(hz * 14.0f, kRate)) + 0.5f * sine(gear2.step(hz * 23.0f, kRate))) * 0.4f * speed;
+    // The 14th comes from two meshes a few cents apart, and the gear's own
+    // windage hisses around it.
+    float whine = (0.6f * sine(gear.step(hz * 14.0f, kRate)) + 0.5f * sine(gear_b.step(hz * 14.0f * 1.004f, kRate)) +
+                   0.5f * sine(gear2.step(hz * 23.0f, kRate)) + 1.2f * air(rng.bi())) * 0.4f * speed;
     // The housing rattles as the motor passes through its resonance.
     float shake = std::exp(-std::pow((speed - 0.45f) / 0.15f, 2.0f));
     float clatter = rattle(rng.bi()) * shake * (0.5f + 0.5f * sine(motor.p)) * 1.6f;
@@ -328,7 +337,8 @@ Buf power_returning() {
   add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
   add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
   add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
-  return b;
+  // The machine room answers softly.
+  return add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.0f);
 }
 
 // The power failing: the breaker trips with a hard bang, the mains hum is

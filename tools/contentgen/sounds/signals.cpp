@@ -80,7 +80,18 @@ Buf rescue_chime() {
   Rng rng(0x5E5Cu);
   Buf b = blank(1.4);
   const float notes[] = {72, 76, 79, 84, 88};
-  for (int k = 0; k < 5; ++k) add_struck(b, rng, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.35f);
+  // Each note is two chimes a few cents apart, so it shimmers, and a soft
+  // breath of noise swells under the run.
+  for (int k = 0; k < 5; ++k) {
+    add_struck(b, rng, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.3f);
+    add_bell(b, 0.08 * k, midi_hz(notes[k]) * 1.0045f, 3.0f, 1.1f, 0.3f, 0.12f);
+  }
+  Biquad breath;
+  breath.bandpass(2600.0f, 0.8f, kRate);
+  for (size_t i = 0; i < frames(0.7, kRate); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    b[i] += breath(rng.bi()) * 0.05f * std::min(1.0f, t / 0.05f) * std::exp(-t / 0.2f);
+  }
   return add_reverb(b, kRate, 0.5f, 0.4f, 0.3f, 0.2);
 }
 

@@ -305,7 +305,10 @@ struct ContourPoint {
 };
 constexpr ContourPoint kBegging[] = {{0.0, 0.9}, {1.0, 1.5}};
 constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
-constexpr double kTremorHz = 5.5, kTremorDepth = 0.015;
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
+// A second, slower and uneven waver on top: the voice of someone too weak
+// to hold a note, never a regular vibrato.
+constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
 
 template <size_t N>
 double along(const ContourPoint (&c)[N], double u) {
@@ -322,12 +325,16 @@ Buf pleading(const Buf& words) {
   const double split = static_cast<double>(line_break(words)) / kRate;
   const double end = static_cast<double>(words.size()) / kRate;
   return repitched(words, kRate, [&](double t) {
-    const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t);
+    const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t) +
+                          kWaverDepth * std::sin(kTwoPi * kWaverHz * t + 1.7 * std::sin(kTwoPi * 0.9 * t));
     return tremor * (t < split ? along(kBegging, t / split) : along(kBreaking, (t - split) / (end - split)));
   });
 }
 
 }  // namespace
+
+// How strongly the upper formants are lifted against the plain voice.
+constexpr float kPresence = 1.5f, kAir = 1.0f;
 
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
@@ -337,15 +344,17 @@ Buf cocoon_plea() {
     words = pleading(words);
     // A weak, shaky breath in, then the words, then the breath let go; in
     // the small, damp chamber of the cocoon.
-    // Presence: the upper formants (1.5-4 kHz) lifted by about 12 dB and
-    // the chest under 180 Hz thinned, so the consonants and the vowels' colour
-    // carry over the music rather than the voice's low hum.
-    Biquad presence, chest;
-    presence.bandpass(2600.0f, 0.7f, kRate);
+    // Presence: the upper formants (2-5 kHz) lifted strongly and the chest
+    // under 180 Hz thinned, so the consonants, the breathy edge of a
+    // frightened voice and the vowels' colour carry over the music rather
+    // than the voice's low hum.
+    Biquad presence, air, chest;
+    presence.bandpass(2800.0f, 0.9f, kRate);
+    air.bandpass(4000.0f, 1.2f, kRate);
     chest.highpass(180.0f, 0.7f, kRate);
     for (float& s : words) {
       float x = chest(s);
-      s = x + presence(x) * 0.6f;
+      s = x + presence(x) * kPresence + air(x) * kAir;
     }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);

@@ -23,7 +23,7 @@ struct Take {
 
 const Take takes[] = {
     {1.00f, 3600.0f, 1.00f, 0.045f, 0x5407u, 0x5400u},
-    {1.05f, 3350.0f, 0.90f, 0.043f, 0x9C23u, 0x5EEDu},
+    {1.05f, 3350.0f, 0.80f, 0.043f, 0x9C23u, 0x5EEDu},
     {0.95f, 3850.0f, 1.10f, 0.050f, 0x2B6Du, 0x3E91u},
 };
 
@@ -52,31 +52,51 @@ void add_crack_edge(Buf& b, Rng& rng, float gain) {
   lp2.lowpass(7800.0f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * (0.5f * std::exp(-t / 0.005f) + 0.5f * std::exp(-t / 0.025f));
+    float env = std::min(1.0f, t / 0.0003f) * (0.75f * std::exp(-t / 0.003f) + 0.25f * std::exp(-t / 0.02f));
     if (t > 0.08f) break;
     b[i] += lp2(lp1(hp2(hp1(rng.bi())))) * env * gain;
   }
 }
 
 // The weight of the shot in the chest: a clean low sine falling from about
-// 120 to 80 Hz and gone within some 60 ms. It is added after the saturator
+// 115 to 62 Hz and gone within some 90 ms. It is added after the saturator
 // so it stays a low weight rather than turning into midrange grit, and is
 // softly held so its first swing cannot take the crack's headroom.
 void add_chest_thump(Buf& b, float gain) {
   Buf t = blank(0.12);
-  add_thump(t, 0.0, 122.0f, 80.0f, 0.022f, gain);
+  add_thump(t, 0.0, 115.0f, 62.0f, 0.03f, gain);
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
 }
 
-// The action: the bolt carrier slams back and rams the next round home, two
-// short metallic knocks, the same on every shot because it is one rifle.
+// The action: some 55 ms after the report the bolt carrier slams back and
+// rams the next round home, two short, bright knocks of steel on steel,
+// the same on every shot because it is one rifle. They come after the
+// report has fallen away, so they are heard as the rifle's own mechanism
+// and not as part of the blast, and are over well before the next shot of
+// the fastest burst. Added after the saturator, so they keep their ring.
 void add_action(Buf& b) {
   Rng rng(0xB017u);
-  add_noise_burst(b, rng, 0.019, 1250.0f, 2.5f, 0.004f, 0.55f);
-  add_ping(b, 0.019, 940.0f, 0.010f, 0.10f);
-  add_noise_burst(b, rng, 0.041, 1500.0f, 2.5f, 0.005f, 0.75f);
-  add_ping(b, 0.041, 1210.0f, 0.012f, 0.14f);
-  add_thump(b, 0.041, 260.0f, 170.0f, 0.012f, 0.18f);
+  const double back = 0.052, home = 0.066;
+  add_noise_burst(b, rng, back, 3200.0f, 1.6f, 0.0022f, 0.9f);
+  add_ping(b, back, 2310.0f, 0.006f, 0.12f);
+  add_ping(b, back, 3730.0f, 0.004f, 0.05f);
+  add_noise_burst(b, rng, home, 2700.0f, 1.6f, 0.0028f, 1.1f);
+  add_ping(b, home, 1870.0f, 0.007f, 0.14f);
+  add_ping(b, home, 4410.0f, 0.004f, 0.05f);
+  add_thump(b, home, 300.0f, 220.0f, 0.006f, 0.08f);
+}
+
+// The muzzle's pressure wave: one sharp swing up and back through zero in
+// about a millisecond, the broadband snap at the very front of the shot
+// that reads as a crack before anything else is heard.
+void add_muzzle_snap(Buf& b, float gain) {
+  const double width = 0.0011;
+  for (size_t i = 0; i < b.size(); ++i) {
+    const double t = seconds_at(i);
+    if (t > 2.0 * width) break;
+    const double u = t / width;  // 0..2: positive lobe, then negative lobe
+    b[i] += gain * static_cast<float>(std::sin(kPi * u) * std::exp(-0.6 * u));
+  }
 }
 
 // The corridor the rifle is fired in, the same for every shot: the walls
@@ -105,8 +125,9 @@ void add_corridor(Buf& out, const Buf& dry) {
 // 4-8 kHz, the thump about a tenth below 150 Hz, and the blast keeps a
 // third at 150-800 Hz.
 constexpr float edge_gain = 6.5f;
-constexpr float thump_gain = 1.2f;
-constexpr float blast_gain = 4.0f;
+constexpr float thump_gain = 1.25f;
+constexpr float snap_gain = 0.8f;
+constexpr float blast_gain = 4.8f;
 
 }  // namespace
 
@@ -122,10 +143,11 @@ Buf gunshot(int variant) {
   add_noise_burst(b, rng, 0.0005, 2000.0f * p, 1.8f, 0.024f, 3.6f * k.body);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
-  add_action(b);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
+  add_muzzle_snap(b, snap_gain);
   add_crack_edge(b, crack, edge_gain);
   add_chest_thump(b, thump_gain);
+  add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
   add_noise_burst(b, rng, 0.0, 330.0f * p, 1.2f, 0.03f, blast_gain);
@@ -219,7 +241,8 @@ Buf heal_pickup() {
     }
     add_noise_burst(b, rng, at, hz * 4.0f, 2.0f, 0.012f, 0.35f);
   }
-  return b;
+  // A small room around the glass, so the chord fades into space.
+  return add_reverb(b, kRate, 0.3f, 0.5f, 0.2f, 0.0f);
 }
 
 }  // namespace contentgen::sfx
