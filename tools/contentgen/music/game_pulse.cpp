@@ -389,10 +389,10 @@ LoopCanvas game_pulse() {
   // sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
-              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -1.5f}, {at(72), -0.5f}, {at(87), 0.5f},
-              {at(88), 2.0f}, {at(112), 3.0f}, {at(116), -1.0f}});
+              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -1.5f}, {at(72), -0.5f}, {at(87), -1.0f},
+              {at(88), -0.5f}, {at(112), 0.5f}, {at(116), -1.5f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
-  tone(c, -3.0f, 0.0f, 0.5f, 0.0f, -1.5f);
+  tone(c, -3.0f, -2.0f, 0.5f, -2.0f, -1.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

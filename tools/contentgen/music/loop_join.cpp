@@ -95,7 +95,7 @@ bool decoded_join_is_smooth(const Bytes& ogg) { return join_excess(ogg) <= 0.0; 
 Bytes encode_loop_ogg(const dsp::Buf& left, const dsp::Buf& right, int rate, float quality) {
   // Ways to end the fed-again opening, in samples of fade (0: the opening
   // in full); the first that decodes smoothly is kept.
-  constexpr size_t kFades[] = {64, 0, 256, 2048, 1024};
+  constexpr size_t kFades[] = {64, 512, 0, 256, 2048, 1024, 192, 768};
   Bytes best;
   double best_excess = 0;
   bool first = true;

@@ -256,8 +256,7 @@ LoopCanvas menu_track() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 4.0f, 4.0f, 4.0f, -2.0f);
-  excite(c, 3.0f);
+  tone(c, -2.0f, 2.5f, 6.0f, 3.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

@@ -224,8 +224,7 @@ LoopCanvas menu_waltz() {
 
   LoopCanvas c = render(s);
   loop_reverb(c, 0.75f, 0.45f, 0.26f);
-  tone(c, -2.0f, 3.0f, 3.0f, 4.5f, -2.5f);
-  excite(c, 3.0f);
+  tone(c, -2.0f, 2.0f, 4.0f, 3.0f, -2.5f);
   level_seam(c, 6.0);
   master(c);
   return c;

@@ -109,33 +109,6 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presen
   }
 }
 
-void excite(LoopCanvas& c, float amount) {
-  const size_t n = c.size(), warm = std::min<size_t>(n, kRate);
-  for (Buf* ch : {&c.left(), &c.right()}) {
-    // The drive follows the programme's own presence band, so a soft piece
-    // and a loud one are brightened alike.
-    measure::Biquad2 probe = measure::highpass(3000.0, kRate);
-    double sum = 0.0;
-    for (size_t i = 0; i < n; ++i) {
-      double v = probe((*ch)[i]);
-      sum += v * v;
-    }
-    const double ref = std::max(1e-6, std::sqrt(sum / static_cast<double>(n)));
-    measure::Biquad2 band = measure::highpass(3000.0, kRate), top1 = measure::highpass(5000.0, kRate),
-                    top2 = measure::highpass(5000.0, kRate);
-    Buf out(n);
-    for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {
-        const double x = (*ch)[i], p = band(x);
-        // The odd overtones of the presence band alone: a soft clip with
-        // its straight part taken away.
-        const double overtones = ref * std::tanh(p / ref) - p;
-        out[i] = static_cast<float>(x - amount * top2(top1(overtones)));
-      }
-    *ch = std::move(out);
-  }
-}
-
 namespace {
 
 // K-weighted mean square of frames [from, from + n) of the loop, read round

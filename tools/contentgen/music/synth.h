@@ -44,12 +44,6 @@ void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
           float body_db = 0.0f);
 
-// An exciter: odd overtones of the 3 kHz band, kept above 5 kHz and mixed
-// in at `amount` (0..1 or so). The sound font's samples hold little above
-// 5 kHz, which no shelf can raise; overtones made from the band below give
-// strings, reeds and brass their edge back.
-void excite(LoopCanvas& c, float amount);
-
 // Shapes the loop's level over time: a gain in dB at each point (frame,
 // dB, in order), joined by raised-cosine ramps, the last ramp running round
 // the wrap to the first point. Quiet passages and climaxes keep this shape
