@@ -1,6 +1,7 @@
 #include "wall_parts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -407,9 +408,22 @@ void finish_for_tint(Canvas& c, double grey_share) {
 }
 
 void finish_metal(Canvas& c) {
+  // The ceiling trim and the baseboard run unbroken along every wall, so
+  // they keep the finish they share: the pass reads their edges, but only
+  // the panel between them changes. (It weighs each pixel against its
+  // surroundings, which differ from tile to tile.)
+  std::vector<std::array<uint8_t, 4>> kept;
+  auto shared_row = [&](int y) { return y < kTrimBottom || y >= kBaseTop; };
+  for (int y = 0; y < c.height(); ++y)
+    if (shared_row(y))
+      for (int x = 0; x < c.width(); ++x) c.get_pixel(x, y, kept.emplace_back().data());
   // Fine edges first (a rivet, a bevel line), then the wider recesses.
   paint::shine_and_shade(c, 2, 0.55, 0.6);
   paint::shine_and_shade(c, 6, 0.3, 0.45);
+  size_t k = 0;
+  for (int y = 0; y < c.height(); ++y)
+    if (shared_row(y))
+      for (int x = 0; x < c.width(); ++x) c.set_pixel(x, y, kept[k++].data());
 }
 
 void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, int count, double alpha) {
