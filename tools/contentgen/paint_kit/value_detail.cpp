@@ -63,13 +63,11 @@ void box_pass(std::vector<float>& v, int w, int h, int radius, bool along_x) {
   }
 }
 
-}  // namespace
-
-void value_detail(Canvas& c, int radius, double amount, double grey_share) {
-  Straight s = read(c);
+// Mean luminance of each pixel's covered neighbours within `radius`: a box
+// sum of luminance over a box sum of coverage, so a masked outline does not
+// pull its edge down. A pixel with no covered neighbour gets -1.
+std::vector<float> covered_mean(const Straight& s, int radius) {
   const size_t n = static_cast<size_t>(s.w) * s.h;
-  // Mean luminance of the covered neighbours: a box sum of luminance over a
-  // box sum of coverage, so a masked outline does not pull its edge down.
   std::vector<float> sum(n), weight(n);
   for (size_t i = 0; i < n; ++i) {
     weight[i] = s.alpha[i] ? 1.0f : 0.0f;
@@ -79,10 +77,20 @@ void value_detail(Canvas& c, int radius, double amount, double grey_share) {
     box_pass(sum, s.w, s.h, radius, along_x);
     box_pass(weight, s.w, s.h, radius, along_x);
   }
+  for (size_t i = 0; i < n; ++i) sum[i] = weight[i] > 0 ? sum[i] / weight[i] : -1.0f;
+  return sum;
+}
+
+}  // namespace
+
+void value_detail(Canvas& c, int radius, double amount, double grey_share) {
+  Straight s = read(c);
+  const size_t n = static_cast<size_t>(s.w) * s.h;
+  const std::vector<float> mean = covered_mean(s, radius);
   const float k = static_cast<float>(amount), g = static_cast<float>(grey_share);
   for (size_t i = 0; i < n; ++i) {
-    if (!s.alpha[i] || weight[i] <= 0) continue;
-    const float l = s.lum(i), lift = k * (l - sum[i] / weight[i]);
+    if (!s.alpha[i] || mean[i] < 0) continue;
+    const float l = s.lum(i), lift = k * (l - mean[i]);
     // Strongly coloured parts (lit lamps, buttons, screens) keep their
     // colour: they are signals, and are drawn bright in every channel.
     const float* v3 = &s.rgb[3 * i];
@@ -143,19 +151,11 @@ void even_columns(Canvas& c, int x0, int period, double strength) {
 void shine_and_shade(Canvas& c, int radius, double shine, double shade) {
   Straight s = read(c);
   const size_t n = static_cast<size_t>(s.w) * s.h;
-  std::vector<float> sum(n), weight(n);
-  for (size_t i = 0; i < n; ++i) {
-    weight[i] = s.alpha[i] ? 1.0f : 0.0f;
-    sum[i] = weight[i] * s.lum(i);
-  }
-  for (bool along_x : {true, false}) {
-    box_pass(sum, s.w, s.h, radius, along_x);
-    box_pass(weight, s.w, s.h, radius, along_x);
-  }
+  const std::vector<float> mean = covered_mean(s, radius);
   const float k_shine = static_cast<float>(shine), k_shade = static_cast<float>(shade);
   for (size_t i = 0; i < n; ++i) {
-    if (!s.alpha[i] || weight[i] <= 0) continue;
-    const float l = s.lum(i), d = (l - sum[i] / weight[i]) / 255.0f;
+    if (!s.alpha[i] || mean[i] < 0) continue;
+    const float l = s.lum(i), d = (l - mean[i]) / 255.0f;
     // How far the pixel stands above or below its surroundings, past a dead
     // zone so the grain of grime on the flat faces stays as it is and only
     // drawn edges (bevels, seams, rivets) move.
