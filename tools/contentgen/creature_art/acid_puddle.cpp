@@ -123,13 +123,13 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
   const double diffuse = std::max(0.0, u * lx + v * ly + nz * lz);
   // Half-vector toward the eye (straight out) and the light.
   const double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-  const double spec = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
+  const double highlight = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
   // The same acid as the pool, a shade brighter on its lit side, with a
   // thin bright ring where its skin meets the surface.
   double shade = 0.75 + 0.35 * diffuse;
   shade += 0.35 * smooth(0.7, 1.0, q2);
   const double r = 0.58 * shade, g = 0.92 * shade, b = 0.22 * shade;
-  const double s = std::min(1.0, spec * 2.2);
+  const double s = std::min(1.0, highlight * 2.2);
   out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
   return true;
 }
