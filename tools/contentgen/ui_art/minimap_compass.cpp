@@ -1,6 +1,8 @@
 // The minimap's parts (bezel, room cell, passages, markers) and the
 // compass dial and needle.
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "paint_kit/canvas.h"
 #include "console_metal.h"
@@ -8,6 +10,19 @@
 
 namespace contentgen::ui {
 namespace {
+
+// Fills the closed outline through `points` in one flat colour.
+void fill_polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> points, double r, double g, double b) {
+  bool first = true;
+  for (const auto& [x, y] : points) {
+    if (first) cairo_move_to(cr, x, y);
+    else cairo_line_to(cr, x, y);
+    first = false;
+  }
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, r, g, b);
+  cairo_fill(cr);
+}
 
 // Minimap bezel: a frame whose 84-pixel opening shows the view through the
 // blended backdrop.
@@ -51,24 +66,8 @@ Bytes mm_room() {
   rounded_rect(cr, 0, 0, 20, 20, 2);
   cairo_set_source_rgb(cr, 0.14, 0.14, 0.14);
   cairo_fill(cr);
-  cairo_move_to(cr, 1, 19);
-  cairo_line_to(cr, 1, 1);
-  cairo_line_to(cr, 19, 1);
-  cairo_line_to(cr, 16, 4);
-  cairo_line_to(cr, 4, 4);
-  cairo_line_to(cr, 4, 16);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.98, 0.98, 0.98);
-  cairo_fill(cr);
-  cairo_move_to(cr, 19, 1);
-  cairo_line_to(cr, 19, 19);
-  cairo_line_to(cr, 1, 19);
-  cairo_line_to(cr, 4, 16);
-  cairo_line_to(cr, 16, 16);
-  cairo_line_to(cr, 16, 4);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.42, 0.42, 0.42);
-  cairo_fill(cr);
+  fill_polygon(cr, {{1, 19}, {1, 1}, {19, 1}, {16, 4}, {4, 4}, {4, 16}}, 0.98, 0.98, 0.98);
+  fill_polygon(cr, {{19, 1}, {19, 19}, {1, 19}, {4, 16}, {16, 16}, {16, 4}}, 0.42, 0.42, 0.42);
   // The inset face: darker than the bevel's lit edge, brighter at the top.
   cairo_rectangle(cr, 4, 4, 12, 12);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 4, 0, 16);
@@ -151,20 +150,8 @@ Bytes mm_you() {
   cairo_t* cr = c.cr();
   cairo_translate(cr, 0, 14);
   cairo_rotate(cr, -M_PI / 2);  // the arrow below is drawn pointing up
-  cairo_move_to(cr, 7, 0.5);
-  cairo_line_to(cr, 13.5, 13);
-  cairo_line_to(cr, 7, 10);
-  cairo_line_to(cr, 0.5, 13);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
-  cairo_fill(cr);
-  cairo_move_to(cr, 7, 2.5);
-  cairo_line_to(cr, 12, 11.6);
-  cairo_line_to(cr, 7, 8.8);
-  cairo_line_to(cr, 2, 11.6);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_fill(cr);
+  fill_polygon(cr, {{7, 0.5}, {13.5, 13}, {7, 10}, {0.5, 13}}, 0.05, 0.05, 0.05);
+  fill_polygon(cr, {{7, 2.5}, {12, 11.6}, {7, 8.8}, {2, 11.6}}, 1, 1, 1);
   harden_alpha(c);
   return c.png();
 }
@@ -190,12 +177,7 @@ Bytes bald() {
   set_rgb(cr, kPhosphor, 0.85);
   cairo_stroke(cr);
   // A notch marking north.
-  cairo_move_to(cr, 16, 1);
-  cairo_line_to(cr, 19, 6);
-  cairo_line_to(cr, 13, 6);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.9, 1.0, 0.9);
-  cairo_fill(cr);
+  fill_polygon(cr, {{16, 1}, {19, 6}, {13, 6}}, 0.9, 1.0, 0.9);
   harden_alpha(c);
   return c.png();
 }
@@ -217,18 +199,8 @@ Bytes indicator() {
   cairo_set_line_width(cr, 2);
   cairo_stroke_preserve(cr);
   cairo_fill(cr);
-  cairo_move_to(cr, 16, 4.5);
-  cairo_line_to(cr, 19, 16);
-  cairo_line_to(cr, 13, 16);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 1.0, 0.35, 0.2);
-  cairo_fill(cr);
-  cairo_move_to(cr, 16, 27.5);
-  cairo_line_to(cr, 19, 16);
-  cairo_line_to(cr, 13, 16);
-  cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.75, 0.8, 0.8);
-  cairo_fill(cr);
+  fill_polygon(cr, {{16, 4.5}, {19, 16}, {13, 16}}, 1.0, 0.35, 0.2);
+  fill_polygon(cr, {{16, 27.5}, {19, 16}, {13, 16}}, 0.75, 0.8, 0.8);
   cairo_arc(cr, 16, 16, 2.2, 0, 2 * M_PI);
   cairo_set_source_rgb(cr, 0.95, 0.95, 0.95);
   cairo_fill(cr);
