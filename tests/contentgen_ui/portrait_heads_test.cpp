@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "model_kit/model.h"
@@ -49,4 +50,18 @@ TEST(PortraitHeads, EveryBareHeadHasItsOwnOutline) {
       for (int i = 0; i < rows * kSize; ++i) differing += heads[a].mask[i] != heads[b].mask[i];
       EXPECT_GT(differing, 150) << ui::kRosterFaces[a] << " and " << ui::kRosterFaces[b] << " share a head";
     }
+}
+
+// A mouth whose corners sit at different heights reads as a sneer or a
+// lopsided mask; whatever the head's turn, each member's lips meet level.
+TEST(PortraitHeads, MouthCornersSitLevelInEveryTurnedHead) {
+  for (int i = 0; i < 15; ++i) {
+    const Face f = ui::roster_face(i);
+    const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
+    model::V3 lips[3];
+    ui::portrait_model::mouth_line(f, lips);
+    const model::V3 left = view.point(lips[0]), right = view.point(lips[2]);
+    EXPECT_NEAR(left.y, right.y, 0.5) << ui::kRosterFaces[i];
+    EXPECT_GT(std::abs(right.x - left.x), 27) << ui::kRosterFaces[i] << "'s mouth is pinched";
+  }
 }

@@ -25,11 +25,11 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
   Material m = matte(c, 0.55f, 26, 1.0f);
-  m.ridge = 0.22f;
+  m.ridge = 0.14f;
   m.ridge_size = 14;
   m.rough = 0.25f;
   m.mottle = 0.08f;
-  m.strands = 0.7f;
+  m.strands = 0.35f;  // strong, the strands read as painted streaks
   return m;
 }
 
@@ -113,6 +113,9 @@ float forehead_front(float y) {
   const float t = (y + 26) / 68;
   return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
 }
+
+// Half the mouth's width at an average face's breadth.
+constexpr float kMouthHalf = 21;
 
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
@@ -232,10 +235,10 @@ void eyes(Model& m, const Face& f, const Materials& k) {
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float y = mouth_y(f), lift = f.smile * 4;
   if (through_beard) m.ellipsoid({0, y + 2, 52}, {17, 8, 10}, {}, k.skin, 5, true);
-  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {17, 1.4f, 4}, {}, k.skin, 2, true);
-  const float xs[5] = {-18, -9, 0, 9, 18};
+  m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {kMouthHalf - 1, 1.4f, 4}, {}, k.skin, 2, true);
+  const float xs[5] = {-kMouthHalf, -kMouthHalf / 2, 0, kMouthHalf / 2, kMouthHalf};
   V3 upper[5], lower[5];
-  const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 2.9f, 3.4f, 2.9f, 1.2f};
+  const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 3.2f, 3.9f, 3.2f, 1.2f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
     const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
@@ -333,8 +336,11 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, 
 // `top` thick over the crown, `side` thick over the temples, and runs out
 // into the scalp above the ears instead of hanging down them like a helmet.
 void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
-  Material short_hair = k.hair;  // too short to lie in long streaks
-  short_hair.strands *= 0.45f;
+  Material short_hair = k.hair;  // too short to lie in long streaks: a dark cap, finely textured
+  short_hair.strands *= 0.3f;
+  short_hair.r *= 0.8f, short_hair.g *= 0.8f, short_hair.b *= 0.8f;
+  short_hair.mottle = 0.2f;
+  short_hair.rough = 0.5f;
   // No ridges on a shell this thin: they push it in and out through the
   // scalp and its edge shows as a row of dots.
   short_hair.ridge = 0;
@@ -616,6 +622,50 @@ void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   m.capsule(t.on(side * 76 * bulk, 118, 8), {side * 80 * bulk, 84, 0}, 1.5f, 1, k.suit, 0.5f);  // its aerial
 }
 
+// What closes round the neck over the kit, so that no two members share a
+// neck and collar: a hard gorget with shoulder plates, a tight rubber seal
+// up the throat, a wound scarf, or a hood lying back on the shoulders.
+// Built in the body's frame, where the neck column runs from about y 50.
+void neckline(Model& m, const Face& f, const Materials& k) {
+  const float b = f.bulk, neck = neck_radius(f);
+  switch (f.neck) {
+    case Neck::open: break;
+    case Neck::armour_collar: {
+      Material plate = k.armour;  // moulded, with a harder sheen than cloth
+      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
+      m.torus({0, 104, -18}, neck + 12, 7, rot_x(0.3f), plate, 3);
+      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 15, 36}, rot_z(s * 0.28f), plate, 4);
+      m.capsule({-(neck + 10), 106, 2}, {neck + 10, 106, 2}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // the plate's seam
+      break;
+    }
+    case Neck::seal: {
+      // A tight collar of dark rubber up to the jaw, ribbed, on a metal ring.
+      m.capsule({0, 66, -22}, {0, 112, -22}, neck + 3, neck + 6, k.suit, 4);
+      for (int i = 0; i < 3; ++i) m.torus({0, 74 + i * 12.0f, -22}, neck + 3.5f, 1.6f, rot_x(0.1f), k.suit, 1.5f);
+      m.torus({0, 112, -20}, neck + 9, 4, rot_x(0.25f), k.metal, 2);
+      break;
+    }
+    case Neck::scarf: {
+      // Wound loosely twice and knotted, an end hanging on the chest.
+      Material wool = k.cloth;
+      wool.r = 0.42f, wool.g = 0.30f, wool.b = 0.24f, wool.rough = 0.8f, wool.mottle = 0.3f;
+      m.torus({0, 100, -16}, neck + 8, 10, rot_x(0.35f), wool, 6);
+      m.torus({0, 90, -20}, neck + 6, 8, rot_x(0.2f) * rot_z(0.12f), wool, 6);
+      const V3 end[3] = {{12, 108, 22}, {18, 132, 26}, {14, 160, 22}};
+      const float r[3] = {9, 8, 7};
+      m.chain(end, r, 3, wool, 4);
+      break;
+    }
+    case Neck::hood: {
+      // The hood down: a thick fold of cloth lying round the back of the
+      // neck and over the shoulders, open at the front.
+      m.torus({0, 90, -40}, neck + 24, 13, rot_x(0.9f), k.cloth, 8);
+      for (int s = -1; s <= 1; s += 2) m.capsule({s * (neck + 20), 86, -30}, {s * 16.0f, 118, 14}, 11, 7, k.cloth, 6);
+      break;
+    }
+  }
+}
+
 void dress(Model& m, const Face& f, const Materials& k) {
   Noise n(77u + static_cast<uint32_t>(f.bulk * 1000) + static_cast<uint32_t>(f.kit) * 13);
   switch (f.kit) {
@@ -625,6 +675,7 @@ void dress(Model& m, const Face& f, const Materials& k) {
     case Kit::harness: harness(m, k, f.bulk, n); break;
     case Kit::vest: vest(m, k, f.bulk, n); break;
   }
+  neckline(m, f, k);
 }
 
 }  // namespace
@@ -633,8 +684,10 @@ V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
-float lid_top(const Face& f) { return -8.6f - 5.0f * f.eye_size; }
-float lid_bottom(const Face& f) { return -8.6f + 4.6f * f.eye_size; }
+// The upper lid rests over the top of the iris, the lower just under it:
+// an eye at ease, not a staring ring of white.
+float lid_top(const Face& f) { return -8.6f - 3.6f * f.eye_size; }
+float lid_bottom(const Face& f) { return -8.6f + 4.2f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {
   const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
@@ -661,7 +714,7 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 
 void mouth_line(const Face& f, V3 out[3]) {
   const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
-  const float x = 18 * f.width;
+  const float x = kMouthHalf * f.width;
   out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
   out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};

@@ -20,6 +20,8 @@ enum class Hair { bald, shaved, buzz, crew, side_part, ponytail, bob, bun, mohaw
 enum class Gear { none, helmet, beret, headset, cap };
 enum class Beard { none, stubble, moustache, full, goatee };
 enum class Kit { fatigues, rollneck, jacket, harness, vest };
+// What closes the clothes round the neck, over the kit's own collar.
+enum class Neck { open, armour_collar, seal, scarf, hood };
 
 struct Face {
   Rgb skin, hair, iris;
@@ -42,6 +44,7 @@ struct Face {
   float turn;       // yaw of the head, radians: < 0 turns the face to the picture's left
   Kit kit = Kit::fatigues;
   float bulk = 1;   // breadth of the shoulders, 1 is average
+  Neck neck = Neck::open;
   float cheekbones = 0.5f;  // how high and hard the cheekbones stand, 0 .. 1
   float eye_gap = 1;        // spacing of the eyes, 1 is average
   float age = 0.3f;         // 0 young .. 1 old: sunken cheeks, bags, crow's feet

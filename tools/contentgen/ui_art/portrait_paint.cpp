@@ -91,8 +91,8 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const Rgb seam = paint::mix(paint::scaled(f.skin, 0.18), {0.15, 0.03, 0.03}, 0.3);
-  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.75);
-  cairo_set_line_width(cr, 1.1 * weight(view));
+  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.92);
+  cairo_set_line_width(cr, 1.3 * weight(view));
   curve(cr, view, m);
   cairo_stroke(cr);
   // The lower lip's soft light, just under the parting.
@@ -106,9 +106,9 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   // The soft shade under the lower lip, where the chin turns in below it:
   // it sets the lip forward as a volume.
   V3 under[3] = {m[0], m[1], m[2]};
-  for (V3& p : under) p.y += 8.0f, p.x *= 0.6f;
-  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.16);
-  cairo_set_line_width(cr, 2.6 * weight(view));
+  for (V3& p : under) p.y += 8.5f, p.x *= 0.55f;
+  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.3);
+  cairo_set_line_width(cr, 3.0 * weight(view));
   curve(cr, view, under);
   cairo_stroke(cr);
 }
@@ -158,6 +158,23 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       const float dz2 = portrait_model::kEyeRadius * portrait_model::kEyeRadius - x * x - (y - c.y) * (y - c.y);
       return view.point({c.x + x, y, c.z + std::sqrt(std::max(0.0f, dz2)) + 0.3f});
     };
+    // The socket's shade under the brow, over the upper lid: it sets the
+    // eye back into the head instead of on its surface.
+    {
+      const V3 s = view.point({c.x, lid_top - 3.5f, c.z + 6});
+      const Rgb dark = paint::scaled(f.skin, 0.25);
+      cairo_save(cr);
+      cairo_translate(cr, s.x, s.y);
+      cairo_scale(cr, 13 * w, 6.5 * w);
+      cairo_pattern_t* sg = cairo_pattern_create_radial(0, 0.2, 0, 0, 0, 1);
+      cairo_pattern_add_color_stop_rgba(sg, 0, dark.r, dark.g, dark.b, 0.34);
+      cairo_pattern_add_color_stop_rgba(sg, 1, dark.r, dark.g, dark.b, 0);
+      cairo_set_source(cr, sg);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_pattern_destroy(sg);
+      cairo_restore(cr);
+    }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
     for (int i = 0; i <= kSteps; ++i) {
@@ -195,10 +212,15 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_set_source_rgb(cr, 0.02, 0.02, 0.02);
     cairo_arc(cr, p.x, p.y, 1.9 * view.s, 0, 2 * M_PI);
     cairo_fill(cr);
-    // The upper lid's shadow across the top of the eye.
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
-    cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 2.6 * w);
+    // The upper lid's shadow across the top of the eye, deepest under the
+    // lid's edge and fading down over the iris.
+    g = cairo_pattern_create_linear(top.x, top.y - 1 * w, top.x, top.y + 4.5 * w);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.62);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 7 * w);
     cairo_fill(cr);
+    cairo_pattern_destroy(g);
     // The wet eye's catchlights: the key lamp, bright and crisp where iris
     // meets pupil, and a faint second one from the rim opposite.
     cairo_set_source_rgba(cr, 1, 1, 0.97, 1.0);
@@ -217,6 +239,19 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       cairo_set_line_width(cr, (0.8 + 0.7 * outer) * w);
       cairo_move_to(cr, a.x, a.y);
       cairo_line_to(cr, b.x, b.y);
+      cairo_stroke(cr);
+    }
+    // The upper lid's rounded edge catching the key light just over the
+    // lashes, so the lid reads as a fold of skin lying over the eye.
+    {
+      const Rgb lit = paint::mix(f.skin, {1, 0.95, 0.9}, 0.4);
+      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.28);
+      cairo_set_line_width(cr, 1.0 * w);
+      for (int i = 2; i <= kSteps - 2; ++i) {
+        V3 q = rim_point(-1 + 2.0f * i / kSteps, -1);
+        q.y -= 1.7 * w;
+        i == 2 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+      }
       cairo_stroke(cr);
     }
     // The lower lid's wet rim catching the key light, a thin bright line

@@ -62,15 +62,18 @@ const Face member_faces[15] = {
 };
 
 // What each member wears, and how broad the shoulders under it are.
+// No two share both kit and neckline, so every neck and collar differs.
 struct Dress {
   Kit kit;
   float bulk;
+  Neck neck;
 };
 const Dress member_dress[15] = {
-    {Kit::fatigues, 1.08f},  {Kit::harness, 1.1f}, {Kit::jacket, 0.92f},  {Kit::vest, 1.0f},
-    {Kit::rollneck, 0.88f},  {Kit::jacket, 1.06f}, {Kit::harness, 0.86f}, {Kit::vest, 1.08f},
-    {Kit::harness, 0.94f}, {Kit::fatigues, 1.14f}, {Kit::rollneck, 0.96f},  {Kit::jacket, 0.86f},
-    {Kit::vest, 1.02f},    {Kit::rollneck, 0.9f},  {Kit::fatigues, 1.06f},
+    {Kit::fatigues, 1.08f, Neck::armour_collar}, {Kit::harness, 1.18f, Neck::open},   {Kit::jacket, 0.9f, Neck::open},
+    {Kit::vest, 1.0f, Neck::scarf},              {Kit::rollneck, 0.86f, Neck::open},  {Kit::jacket, 1.06f, Neck::seal},
+    {Kit::harness, 0.84f, Neck::hood},           {Kit::vest, 1.12f, Neck::armour_collar}, {Kit::harness, 0.94f, Neck::scarf},
+    {Kit::fatigues, 1.2f, Neck::seal},           {Kit::rollneck, 0.96f, Neck::armour_collar}, {Kit::jacket, 0.86f, Neck::hood},
+    {Kit::vest, 1.02f, Neck::open},              {Kit::rollneck, 0.9f, Neck::scarf},  {Kit::fatigues, 1.06f, Neck::open},
 };
 
 // The bones and years under each face: how hard the cheekbones stand,
@@ -104,6 +107,7 @@ portrait_model::Face roster_face(int index) {
   portrait_model::Face f = member_faces[index];
   f.kit = member_dress[index].kit;
   f.bulk = member_dress[index].bulk;
+  f.neck = member_dress[index].neck;
   f.cheekbones = member_bones[index].cheekbones;
   f.eye_gap = member_bones[index].eye_gap;
   f.age = member_bones[index].age;
@@ -147,7 +151,7 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.86, 0.235);
+  portrait_finish::settle_for_tints(c, 0.72, 0.29);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
