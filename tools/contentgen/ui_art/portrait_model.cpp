@@ -28,8 +28,8 @@ Material hair_material(Rgb c) {
   m.ridge = 0.14f;
   m.ridge_size = 14;
   m.rough = 0.25f;
-  m.mottle = 0.08f;
-  m.strands = 0.35f;  // strong, the strands read as painted streaks
+  m.mottle = 0.14f;
+  m.strands = 0.2f;  // strong, the strands read as painted streaks
   return m;
 }
 
@@ -309,13 +309,20 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
     const float az = from + (to - from) * (i + static_cast<float>(n.range(0.2, 0.8))) / count;
     // Longer at the sides than over the brow, each lock its own length.
     const float side = std::fabs(std::sin(az));
-    const float end = std::asin(std::clamp(0.3f - reach * side - static_cast<float>(n.range(0, 0.12)), -0.9f, 0.9f));
+    // None over the brow: seen from the front a lock reads as a drip on the
+    // forehead; the locks break the outline at the sides instead.
+    if (side < 0.5f) continue;
+    // Over the brow they stop short of the hairline, so no lock drips onto
+    // the forehead; the hair's edge there is the mass's own.
+    const float end =
+        std::asin(std::clamp(0.3f + 0.22f * (1 - side) - reach * side - static_cast<float>(n.range(0, 0.12)), -0.9f, 0.9f));
     const float start = 1.0f + static_cast<float>(n.range(-0.15, 0.15));
     const float sway = static_cast<float>(n.range(-0.12, 0.12));
-    // Broad and sunk into the mass, so they swell from it as clumps with
-    // grooves between them rather than hanging on it as cords.
-    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -1.0f)};
-    const float rr[3] = {7.0f, 6.0f, 2.8f};
+    // Broad and sunk into the mass, the tip too, so they swell from it as
+    // clumps with grooves between them rather than hanging on it as cords
+    // or ending in drops.
+    const V3 pts[3] = {on(az, start, -4.5f), on(az + sway * 0.5f, (start + end) / 2, -3.5f), on(az + sway, end, -3.0f)};
+    const float rr[3] = {8.0f, 7.0f, 4.5f};
     m.chain(pts, rr, 3, hair, 3.0f);
   }
 }
@@ -324,7 +331,7 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 11) {
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
   const V3 c{0, -32 - 5 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 3);
@@ -646,14 +653,12 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       break;
     }
     case Neck::scarf: {
-      // Wound loosely twice and knotted, an end hanging on the chest.
+      // Wound loosely twice and knotted at the front.
       Material wool = k.cloth;
       wool.r = 0.42f, wool.g = 0.30f, wool.b = 0.24f, wool.rough = 0.8f, wool.mottle = 0.3f;
       m.torus({0, 100, -16}, neck + 8, 10, rot_x(0.35f), wool, 6);
       m.torus({0, 90, -20}, neck + 6, 8, rot_x(0.2f) * rot_z(0.12f), wool, 6);
-      const V3 end[3] = {{12, 108, 22}, {18, 132, 26}, {14, 160, 22}};
-      const float r[3] = {9, 8, 7};
-      m.chain(end, r, 3, wool, 4);
+      m.ellipsoid({14, 112, 16}, {13, 10, 9}, rot_z(0.4f), wool, 5);  // the knot
       break;
     }
     case Neck::hood: {

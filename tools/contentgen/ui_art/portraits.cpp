@@ -144,6 +144,9 @@ Bytes portrait(int index) {
   o.ambient = 0.16f;  // a fill, so the shadow side keeps its forms
   o.exposure = 1.65f;
   o.outline_dark = 0.2f;
+  // Occlusion in short steps: the hair shades the forehead and temples
+  // under it, and the lids, lips and collars sink into their creases.
+  o.creases = true;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
   o.crown = view.point({0, -86, -34});  // where the hair's strands part from
   model::render(m, c, o);
