@@ -640,7 +640,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
       plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
-      m.torus({0, 104, -18}, neck + 12, 7, rot_x(0.3f), plate, 3);
+      m.ellipsoid({0, 106, -14}, {neck + 20, 11, neck + 18}, rot_x(0.3f), plate, 6);  // a broad plate, not a ring
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 15, 36}, rot_z(s * 0.28f), plate, 4);
       m.capsule({-(neck + 10), 106, 2}, {neck + 10, 106, 2}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // the plate's seam
       break;
