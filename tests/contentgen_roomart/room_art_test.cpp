@@ -139,15 +139,22 @@ TEST(RoomArt, SlimeCoversTheWholeSlotAndSpreadsOntoNeighbours) {
 }
 
 TEST(RoomArt, GrowthStagesStayApartUnderATintAndTheHeapedStageJoinsInARow) {
-  // A red, green or blue room keeps one channel: in each, the second stage
-  // must still show the lit wall between its crust, well above the dark
-  // heaped third stage, or the two read as one.
-  Picture crust = make("slime_2x.png"), heap = make("slime_3x.png");
+  // A red, green or blue room keeps one channel: in each, the first stage's
+  // thin runs must leave the slot light and mostly bare, the second stage's
+  // membrane must cover much more of it and sit well below in value, and
+  // still above the dark heaped third stage, or two stages read as one.
+  Picture runs = make("slime_1x.png"), crust = make("slime_2x.png"), heap = make("slime_3x.png");
   for (int ch = 0; ch < 3; ++ch) {
-    double sc = 0, sh = 0;
+    double sr = 0, sc = 0, sh = 0, dark_r = 0, dark_c = 0;
     for (int y = 0; y < 208; ++y)
-      for (int x = 16; x < 68; ++x) sc += crust.at(x, y)[ch], sh += heap.at(x, y)[ch];
-    EXPECT_GT((sc - sh) / (52 * 208), 25) << "channel " << ch;
+      for (int x = 16; x < 68; ++x) {
+        sr += runs.at(x, y)[ch], sc += crust.at(x, y)[ch], sh += heap.at(x, y)[ch];
+        dark_r += runs.at(x, y)[ch] < 64, dark_c += crust.at(x, y)[ch] < 64;
+      }
+    const double n = 52 * 208;
+    EXPECT_GT((sr - sc) / n, 40) << "channel " << ch;
+    EXPECT_GT((dark_c - dark_r) / n, 0.1) << "channel " << ch;
+    EXPECT_GT((sc - sh) / n, 25) << "channel " << ch;
   }
   // In a row each picture's overhang lies over its neighbour's slot: it
   // must be that slot's own growth, or every seam shows.

@@ -616,7 +616,7 @@ void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge
     cairo_close_path(cr);
   };
   outline();
-  rgb(cr, 0.3, 0.36, 0.28, 0.5);
+  rgb(cr, 0.3, 0.36, 0.28, 0.46);
   cairo_fill(cr);
   // Thicker and thinner patches, repeated a slot over so the row joins.
   cairo_save(cr);
