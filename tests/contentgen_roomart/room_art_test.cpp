@@ -183,7 +183,8 @@ TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
   // A room's tint multiplies the walls: it can darken them but never
   // lighten them, so the hive resin must be dark by itself, with few pale
   // mid-tones (those turn into a flat candy colour under a red or pink
-  // tint) and a share of near-white shine in every channel to read wet.
+  // tint) and a few near-white glints in every channel to read wet, but
+  // no more than a few: rows of white streaks read as tubing.
   for (const char* name : {"tile_22.png", "tile_23.png"}) {
     SCOPED_TRACE(name);
     Picture p = make(name);
@@ -197,7 +198,8 @@ TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
       const double n = static_cast<double>(p.width) * p.height;
       EXPECT_GT(dark / n, 0.68) << "channel " << ch;
       EXPECT_LT(pale / n, 0.08) << "channel " << ch;
-      EXPECT_GT(shine / n, 0.05) << "channel " << ch;
+      EXPECT_GT(shine / n, 0.008) << "channel " << ch;
+      EXPECT_LT(shine / n, 0.03) << "channel " << ch;
     }
   }
 }
@@ -319,7 +321,7 @@ TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
     // deep seams and bright bevels; the lamp tile glows, the resin tiles
     // are darker growth.
     const bool lamp = t == 7;
-    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 55 : 110);
+    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 40 : 110);
     EXPECT_LT(light / n, lamp ? 240 : 200);
     all_light += light, all_n += n;
   }
@@ -372,7 +374,8 @@ TEST(RoomArt, WallsAndGrowthKeepTheirShapesInEveryChannel) {
             s += v, s2 += v * v, n += 1;
           }
       const double mean = s / n, spread = std::sqrt(s2 / n - mean * mean);
-      EXPECT_GT(spread, 50) << "channel " << ch;
+      // The hive tissue is dark with only a few glints: less spread.
+      EXPECT_GT(spread, name == "tile_22.png" || name == "tile_23.png" ? 30 : 50) << "channel " << ch;
       spread_sum += spread, ++spreads;
     }
   }

@@ -258,8 +258,8 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard) {
     grey(cr, 0.1);
     cairo_rectangle(cr, x, kBaseTop + 2, 1, kWallHeight - kBaseTop - 2);
     cairo_fill(cr);
-    for (int v = 0; v < 3; ++v) {  // scuffs
-      grey(cr, n.range(0.45, 0.6), 0.5);
+    for (int v = 0; v < 3; ++v) {  // faint scuffs, so no row of a tile's baseboard stands out
+      grey(cr, n.range(0.45, 0.6), 0.25);
       cairo_rectangle(cr, x + n.range(4, 44), kBaseTop + n.range(5, 14), n.range(3, 9), 1);
       cairo_fill(cr);
     }
@@ -564,7 +564,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     path();
     cairo_stroke(cr);
     // Near-black olive-brown resin: a tint keeps it dark flesh, never pale.
-    double tone = n.range(0.075, 0.15);
+    double tone = n.range(0.035, 0.09);
     rgb(cr, tone, tone * 0.92, tone * 0.5);
     cairo_set_line_width(cr, wid);
     path();
