@@ -139,15 +139,22 @@ TEST(RoomArt, SlimeCoversTheWholeSlotAndSpreadsOntoNeighbours) {
 }
 
 TEST(RoomArt, GrowthStagesStayApartUnderATintAndTheHeapedStageJoinsInARow) {
-  // A red, green or blue room keeps one channel: in each, the second stage
-  // must still show the lit wall between its crust, well above the dark
-  // heaped third stage, or the two read as one.
-  Picture crust = make("slime_2x.png"), heap = make("slime_3x.png");
+  // A red, green or blue room keeps one channel: in each, the first stage's
+  // thin runs must leave the slot light and mostly bare, the second stage's
+  // membrane must cover much more of it and sit well below in value, and
+  // still above the dark heaped third stage, or two stages read as one.
+  Picture runs = make("slime_1x.png"), crust = make("slime_2x.png"), heap = make("slime_3x.png");
   for (int ch = 0; ch < 3; ++ch) {
-    double sc = 0, sh = 0;
+    double sr = 0, sc = 0, sh = 0, dark_r = 0, dark_c = 0;
     for (int y = 0; y < 208; ++y)
-      for (int x = 16; x < 68; ++x) sc += crust.at(x, y)[ch], sh += heap.at(x, y)[ch];
-    EXPECT_GT((sc - sh) / (52 * 208), 25) << "channel " << ch;
+      for (int x = 16; x < 68; ++x) {
+        sr += runs.at(x, y)[ch], sc += crust.at(x, y)[ch], sh += heap.at(x, y)[ch];
+        dark_r += runs.at(x, y)[ch] < 64, dark_c += crust.at(x, y)[ch] < 64;
+      }
+    const double n = 52 * 208;
+    EXPECT_GT((sr - sc) / n, 40) << "channel " << ch;
+    EXPECT_GT((dark_c - dark_r) / n, 0.1) << "channel " << ch;
+    EXPECT_GT((sc - sh) / n, 25) << "channel " << ch;
   }
   // In a row each picture's overhang lies over its neighbour's slot: it
   // must be that slot's own growth, or every seam shows.
@@ -176,7 +183,8 @@ TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
   // A room's tint multiplies the walls: it can darken them but never
   // lighten them, so the hive resin must be dark by itself, with few pale
   // mid-tones (those turn into a flat candy colour under a red or pink
-  // tint) and a share of near-white shine in every channel to read wet.
+  // tint) and a few near-white glints in every channel to read wet, but
+  // no more than a few: rows of white streaks read as tubing.
   for (const char* name : {"tile_22.png", "tile_23.png"}) {
     SCOPED_TRACE(name);
     Picture p = make(name);
@@ -190,7 +198,8 @@ TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
       const double n = static_cast<double>(p.width) * p.height;
       EXPECT_GT(dark / n, 0.68) << "channel " << ch;
       EXPECT_LT(pale / n, 0.08) << "channel " << ch;
-      EXPECT_GT(shine / n, 0.05) << "channel " << ch;
+      EXPECT_GT(shine / n, 0.008) << "channel " << ch;
+      EXPECT_LT(shine / n, 0.03) << "channel " << ch;
     }
   }
 }
@@ -312,7 +321,7 @@ TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {
     // deep seams and bright bevels; the lamp tile glows, the resin tiles
     // are darker growth.
     const bool lamp = t == 7;
-    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 55 : 110);
+    EXPECT_GT(light / n, t >= 21 && t <= 23 ? 40 : 110);
     EXPECT_LT(light / n, lamp ? 240 : 200);
     all_light += light, all_n += n;
   }
@@ -365,7 +374,8 @@ TEST(RoomArt, WallsAndGrowthKeepTheirShapesInEveryChannel) {
             s += v, s2 += v * v, n += 1;
           }
       const double mean = s / n, spread = std::sqrt(s2 / n - mean * mean);
-      EXPECT_GT(spread, 50) << "channel " << ch;
+      // The hive tissue is dark with only a few glints: less spread.
+      EXPECT_GT(spread, name == "tile_22.png" || name == "tile_23.png" ? 30 : 50) << "channel " << ch;
       spread_sum += spread, ++spreads;
     }
   }

@@ -42,7 +42,7 @@ void hive_wall(cairo_t* cr, Noise& n, int w) {
   resin_mass(cr, n, 0, 0, w, kWallHeight, 1.1);
   // Columns of vertebra-like ridges.
   for (double x : {26.0, 78.0, 130.0}) {
-    for (double y = 20; y < 190; y += 11) resin_rib(cr, x - 9, y, x + 9, y + 1, 4, 4);
+    for (double y = 20; y < 190; y += 17) resin_rib(cr, x - 10, y, x + 10, y + 1, 5, 6);
     resin_rib(cr, x, 10, x + n.range(-6, 6), 196, 6, 3);
   }
   // Ribcage arches between the columns.

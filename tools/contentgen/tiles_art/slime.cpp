@@ -49,8 +49,10 @@ void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, co
 // body is see-through (a dark film with a denser core, so the wall shows
 // through at its edges); a broken streak of shine runs down one side and
 // each bead and the drop carry a white glint, bright in whichever channel
-// a room tint keeps.
-void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w) {
+// a room tint keeps. `body` scales the film's opacity: the first growth's
+// runs are thin pale resin, the film's heavier.
+void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w, const Ooze& o = ooze,
+             double body = 1.0) {
   constexpr int steps = 24;
   const double ph = n.range(0, 6.3), sway = n.range(0.6, 2.2), waves = n.range(1.2, 2.8);
   double beads[3];
@@ -76,19 +78,19 @@ void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w) {
   };
   // A soft fringe, the thin film, then the denser core.
   outline(1.25, 0);
-  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.25);
+  rgb(cr, o.dark[0], o.dark[1], o.dark[2], 0.25 * body);
   cairo_fill(cr);
   outline(1.0, 0);
-  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.5);
+  rgb(cr, o.dark[0], o.dark[1], o.dark[2], 0.5 * body);
   cairo_fill(cr);
   outline(0.55, half[steps / 3] * 0.1);
-  rgb(cr, ooze.mid[0] * 0.8, ooze.mid[1] * 0.8, ooze.mid[2] * 0.8, 0.55);
+  rgb(cr, o.mid[0] * 0.8, o.mid[1] * 0.8, o.mid[2] * 0.8, 0.55 * body);
   cairo_fill(cr);
   // The lit rim on the shadow side: light passing through the resin.
   cairo_set_line_width(cr, 0.8);
   cairo_move_to(cr, cx[0] + half[0] * 0.8, cy[0]);
   for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] + half[i] * 0.8, cy[i]);
-  rgb(cr, ooze.mid[0] * 2.2, ooze.mid[1] * 2.0, ooze.mid[2] * 2.4, 0.45);
+  rgb(cr, std::min(1.0, o.mid[0] * 2.2), std::min(1.0, o.mid[1] * 2.0), std::min(1.0, o.mid[2] * 2.4), 0.45);
   cairo_stroke(cr);
   // The streak of shine, broken where the surface turns away.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -115,14 +117,14 @@ void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w) {
   cairo_fill(cr);
 }
 
-// A loose bead of resin on the wall: a see-through drop with a glint.
+// A loose bead of pale resin on the wall: a see-through drop with a glint.
 void wet_bead(cairo_t* cr, double x, double y, double r) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, r, r * 1.25);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
-  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.55);
+  rgb(cr, 0.4, 0.45, 0.38, 0.5);
   cairo_fill(cr);
   rgb(cr, 1, 1, 1, 0.9);
   cairo_arc(cr, x - r * 0.35, y - r * 0.4, std::max(0.6, r * 0.3), 0, 2 * M_PI);
@@ -170,8 +172,14 @@ void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
   }
 }
 
-// Stage one: the bare wall plate of the slot with thin streaks of ooze
-// running from a ragged lip, some spilling onto the neighbours.
+// The first growth is thin wet resin: pale and grey enough that a red or
+// blue room, keeping one channel, shows it lighter than the wall's shadow
+// and far lighter than the dark membrane of the second stage.
+constexpr Ooze thin_ooze{{0.3, 0.34, 0.28}, {0.62, 0.7, 0.56}, {0.95, 1.0, 0.92}};
+
+// Stage one: the bare wall plate of the slot with a few thin wet runs
+// from a narrow ragged lip, some spilling onto the neighbours; most of the
+// wall shows, and the runs read by their bright glints.
 void slime_streaks(Canvas& c, Noise& n) {
   cairo_t* cr = c.cr();
   const double left = overhang, right = overhang + kSlot;
@@ -182,14 +190,14 @@ void slime_streaks(Canvas& c, Noise& n) {
   wall_plates(cr, n, kSlot);
   wall_trim(cr, n, kSlot, true);
   cairo_restore(cr);
-  grime(c, n, 0.35, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  grime(c, n, 0.2, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
   finish_for_tint(c);
   // Ragged lip along the ceiling.
   cairo_move_to(cr, left - 6, 0);
-  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 12));
+  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 9));
   cairo_line_to(cr, right + 6, 0);
   cairo_close_path(cr);
-  fill_ooze(cr, left - 6, right + 6, 0.85, 1.1);
+  fill_ooze(cr, left - 6, right + 6, 0.7, 1.0, thin_ooze);
   cairo_new_path(cr);
   // A few uneven runs of different widths and lengths, one or two
   // spilling off the slot's edges, and loose beads between them: the
@@ -197,8 +205,8 @@ void slime_streaks(Canvas& c, Noise& n) {
   for (int i = 0; i < 5; ++i) {
     const double x = i < 3 ? left + 6 + (kSlot - 12) * (i + n.range(0.15, 0.85)) / 3
                            : (i == 3 ? left - n.range(1, 6) : right + n.range(1, 6));
-    const double w = n.range(4.5, 10), len = n.range(35, 170);
-    wet_run(cr, n, x, 4, len, w);
+    const double w = n.range(3.5, 7), len = n.range(35, 170);
+    wet_run(cr, n, x, 4, len, w, thin_ooze, 1.0);
   }
   for (int i = 0; i < 4; ++i) wet_bead(cr, n.range(left + 3, right - 3), n.range(20, 185), n.range(1.2, 2.6));
   paint::value_detail(c, 3, 0.6, 0.35);
@@ -340,8 +348,8 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.4) ends.push_back(at(r, c + 1));
-      if (r + 1 < rows && n.unit() < 0.5) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
+      if (n.unit() < 0.1) ends.push_back(at(r, c + 1));
+      if (r + 1 < rows && n.unit() < 0.12) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
       // Now and then a membrane spans the knot and its neighbours right
       // and below, with strands along its edges.
       if (r + 1 < rows && inside(a) && n.unit() < 0.5) {
@@ -556,6 +564,8 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
     const Pt p[3] = {{s.a.x, s.a.y}, {s.b.x, s.b.y}, {s.c.x, s.c.y}};
     const Pt mid = lerp(lerp(p[0], p[1], 0.5), p[2], 1.0 / 3);
     const double sag = n.range(0.2, 0.35), glint = n.range(0, 3);
+    // Only a few sheets catch the light along an edge.
+    const bool lit = n.unit() < 0.3;
     for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
       const Pt shift{dx, 0};
       // Each edge curves in toward the middle, as a stretched sheet does.
@@ -568,14 +578,15 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
       for (int i = 0; i < 3; ++i) edge(i);
       cairo_close_path(cr);
       cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
-      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.12, 0.45);
-      cairo_pattern_add_color_stop_rgba(film, 1, 0.05, 0.08, 0.03, 0.75);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.12, 0.3);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.05, 0.08, 0.03, 0.5);
       cairo_set_source(cr, film);
       cairo_fill(cr);
       cairo_pattern_destroy(film);
       // Shine along the upper edge, where the sheet meets its strand,
       // and a softer sheen beside it.
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      if (!lit) continue;
       for (double width : {1.8, 0.7}) {
         cairo_move_to(cr, p[0].x + dx, p[0].y);
         edge(0);
@@ -591,14 +602,54 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
   }
 }
 
+// The second stage's membrane: one sheet of dark wet tissue over the
+// slot's whole width between the ragged edges, thin enough that the panel
+// seams show faintly through it, mottled in broad patches so it reads as
+// a skin rather than paint. It runs edge to edge, so a row of it is one
+// sheet.
+void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge& bottom) {
+  cairo_t* cr = c.cr();
+  auto outline = [&] {
+    cairo_move_to(cr, slot_left, top.at(slot_left));
+    for (float x = slot_left; x <= slot_right; x += 2) cairo_line_to(cr, x, top.at(x));
+    for (float x = slot_right; x >= slot_left; x -= 2) cairo_line_to(cr, x, bottom.at(x));
+    cairo_close_path(cr);
+  };
+  outline();
+  rgb(cr, 0.3, 0.36, 0.28, 0.46);
+  cairo_fill(cr);
+  // Thicker and thinner patches, repeated a slot over so the row joins.
+  cairo_save(cr);
+  outline();
+  cairo_clip(cr);
+  for (int i = 0; i < 7; ++i) {
+    const double x = n.range(slot_left, slot_right), y = n.range(20, kWallHeight - 20), r = n.range(10, 22);
+    const bool thick = i % 2 == 0;
+    for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
+      cairo_pattern_t* p = cairo_pattern_create_radial(x + dx, y, 0, x + dx, y, r);
+      const double v = thick ? 0.05 : 0.42, a = thick ? 0.4 : 0.22;
+      cairo_pattern_add_color_stop_rgba(p, 0, v, v * 1.15, v * 0.9, a);
+      cairo_pattern_add_color_stop_rgba(p, 1, v, v * 1.15, v * 0.9, 0);
+      cairo_set_source(cr, p);
+      cairo_paint(cr);
+      cairo_pattern_destroy(p);
+    }
+  }
+  cairo_restore(cr);
+}
+
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
   // A crust is a thinner, paler olive than the heaped mass.
   if (g.crust) k.body = SlimeMaterials::wet(0.09f, 0.15f, 0.05f);
   k.body.specular = k.resin.specular = g.shine;
+  // The crust's knots and strands lie in the membrane: dull, so the sheet
+  // and its few lit edges read rather than a bright net.
+  if (g.crust) k.body.specular = 1.4f;
   overgrowth_wall(c, n, g);
   const RaggedEdge top{0, g.top_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
+  if (g.crust) membrane_sheet(c, n, top, bottom);
   model::Model m;
   // Poured resin is smooth: a faint, broad skin, and the highlight broken
   // into long wet runs; the crust keeps a finer grain.
@@ -622,6 +673,8 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   o.exposure = g.crust ? 1.5f : 1.75f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
+  // The crust's strands lie flat in its membrane: only a faint rim.
+  if (g.crust) o.rim_r *= 0.35f, o.rim_g *= 0.35f, o.rim_b *= 0.35f;
   // The growth is fine texture inside a masked outline: nine samples a
   // pixel hold its edges as well as sixteen.
   o.supersample = 3;

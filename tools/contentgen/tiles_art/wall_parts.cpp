@@ -258,8 +258,8 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard) {
     grey(cr, 0.1);
     cairo_rectangle(cr, x, kBaseTop + 2, 1, kWallHeight - kBaseTop - 2);
     cairo_fill(cr);
-    for (int v = 0; v < 3; ++v) {  // scuffs
-      grey(cr, n.range(0.45, 0.6), 0.5);
+    for (int v = 0; v < 3; ++v) {  // faint scuffs, so no row of a tile's baseboard stands out
+      grey(cr, n.range(0.45, 0.6), 0.25);
       cairo_rectangle(cr, x + n.range(4, 44), kBaseTop + n.range(5, 14), n.range(3, 9), 1);
       cairo_fill(cr);
     }
@@ -294,6 +294,25 @@ void wall_plates(cairo_t* cr, Noise& n, int width) {
       rivet(cr, x + kSlot - 6, y, 1.5, 0.55);
     }
   }
+  // Soft smudges of wear a few pixels across, where hands and tools
+  // rubbed the plate.
+  for (int i = 0; i < width / 6; ++i) {
+    const double sx = n.range(4, width - 4), sy = n.range(kTrimBottom + 6, kBaseTop - 6), r = n.range(2, 4);
+    const bool light = n.unit() < 0.4;
+    cairo_save(cr);
+    cairo_translate(cr, sx, sy);
+    cairo_rotate(cr, n.range(-0.6, 0.6));
+    cairo_scale(cr, 1.0, n.range(1.4, 2.6));
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
+    const double v = light ? 0.85 : 0.12, a = light ? 0.16 : 0.22;
+    cairo_pattern_add_color_stop_rgba(g, 0, v, v, v, a);
+    cairo_pattern_add_color_stop_rgba(g, 1, v, v, v, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+  }
   // A few scratches so neighbouring plates differ.
   grey(cr, 0.75, 0.35);
   cairo_set_line_width(cr, 0.7);
@@ -325,8 +344,12 @@ double ValueNoise::at(double x, double y) const {
 void grime(Canvas& c, Noise& n, double amount, int x0, int y0, int w, int h) {
   ValueNoise blotch(n, c.width(), c.height(), 11);
   ValueNoise rust(n, c.width(), c.height(), 23);
+  // Wear in soft smudges a few pixels across rather than single-pixel
+  // speckle, which the later sharpening turns into coarse noise.
+  ValueNoise smudge(n, c.width(), c.height(), 3);
   paint::each_pixel(c, x0, y0, w, h, [&](int x, int y, uint32_t& p) {
-    double dark = 1.0 - amount * (0.55 * blotch.at(x, y) + 0.45 * n.unit() * n.unit());
+    const double s = smudge.at(x, y);
+    double dark = 1.0 - amount * (0.55 * blotch.at(x, y) + 0.3 * s);
     // Grime gathers toward the floor.
     dark -= amount * 0.25 * (static_cast<double>(y) / c.height());
     double r = rust.at(x, y);
@@ -407,6 +430,10 @@ void finish_for_tint(Canvas& c, double grey_share) {
   paint::value_detail(c, 9, 0.55, 0.2);
 }
 
+// How far finish_metal lifts the shadows: black to about 25, a quarter
+// to nearly 0.38, the light faces hardly at all.
+constexpr double kShadowLift = 0.8;
+
 void finish_metal(Canvas& c) {
   // The ceiling trim and the baseboard run unbroken along every wall, so
   // they keep the finish they share: the pass reads their edges, but only
@@ -420,6 +447,15 @@ void finish_metal(Canvas& c) {
   // Fine edges first (a rivet, a bevel line), then the wider recesses.
   paint::shine_and_shade(c, 2, 0.55, 0.6);
   paint::shine_and_shade(c, 6, 0.3, 0.45);
+  // Lift the shadows a little, most in the lower mids: a blue or red room
+  // keeps one channel at two thirds of its light, and without this the
+  // plates' shaded halves sink into the seams' black.
+  uint8_t lift[256];
+  for (int v = 0; v < 256; ++v) {
+    const double x = v / 255.0;
+    lift[v] = static_cast<uint8_t>(std::lround(255.0 * std::min(1.0, x + kShadowLift * (x + 0.12) * std::pow(1 - x, 3))));
+  }
+  apply_tone_curve(c, lift);
   size_t k = 0;
   for (int y = 0; y < c.height(); ++y)
     if (shared_row(y))
@@ -463,7 +499,9 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   // stays the brightest thing in whichever channel a tint keeps.
   cairo_save(cr);
   cairo_translate(cr, -width * 0.22, -width * 0.22);
-  const double runs[2] = {width * 2.5 + 3, width * 0.8 + 1.5};
+  // Short glints far apart, not a streak along the whole rib: a row of
+  // ribs with a white line each reads as tubing, not tissue.
+  const double runs[2] = {width * 0.5 + 1, width * 6 + 16};
   cairo_set_dash(cr, runs, 2, x0 * 0.7 + y0 * 0.3);
   rgb(cr, 1.0, 1.0, 0.97, 0.9);
   cairo_set_line_width(cr, std::max(0.8, width * 0.16));
@@ -508,12 +546,14 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
   cairo_rectangle(cr, x, y, w, h);
   cairo_clip(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  const int ropes = static_cast<int>(w * density / 5) + 2;
+  // Fewer, broader ropes: many thin ones side by side read as a row of
+  // tubes rather than one mass of tissue.
+  const int ropes = static_cast<int>(w * density / 11) + 2;
   for (int i = 0; i < ropes; ++i) {
     double sx = x + n.unit() * w;
     double sy = y - 10 + n.unit() * h * 0.3;
     double ey = y + h * n.range(0.55, 1.1);
-    double wid = n.range(3, 9);
+    double wid = n.range(7, 15);
     double c1 = sx + n.range(-14, 14), c2 = sx + n.range(-14, 14), ex = sx + n.range(-8, 8);
     auto path = [&] {
       cairo_move_to(cr, sx, sy);
@@ -524,7 +564,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     path();
     cairo_stroke(cr);
     // Near-black olive-brown resin: a tint keeps it dark flesh, never pale.
-    double tone = n.range(0.075, 0.15);
+    double tone = n.range(0.035, 0.09);
     rgb(cr, tone, tone * 0.92, tone * 0.5);
     cairo_set_line_width(cr, wid);
     path();
@@ -533,16 +573,17 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     const double ribs[2] = {1.0, n.range(1.6, 2.6)};
     cairo_set_dash(cr, ribs, 2, n.range(0, 3));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    rgb(cr, 0.0, 0.0, 0.0, 0.7);
+    rgb(cr, 0.0, 0.0, 0.0, 0.35);
     cairo_set_line_width(cr, wid * 0.85);
     path();
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    // A wet specular streak down the lit side, bright in every channel.
+    // A few wet glints down the lit side, bright in every channel, with
+    // long dark stretches between them.
     cairo_save(cr);
     cairo_translate(cr, -wid * 0.25, 0);
-    const double runs[2] = {n.range(8, 20), n.range(2, 5)};
+    const double runs[2] = {n.range(2, 4), n.range(40, 70)};
     cairo_set_dash(cr, runs, 2, n.range(0, 20));
     rgb(cr, 1.0, 1.0, 0.97, 0.92);
     cairo_set_line_width(cr, std::max(0.9, wid * 0.17));
@@ -552,9 +593,9 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     cairo_restore(cr);
   }
   // Lumps and glossy nodules along the mass.
-  const int lumps = static_cast<int>(w * h * density / 500) + 1;
+  const int lumps = static_cast<int>(w * h * density / 1400) + 1;
   for (int i = 0; i < lumps; ++i) {
-    double lx = x + n.unit() * w, ly = y + n.unit() * h, r = n.range(2, 6);
+    double lx = x + n.unit() * w, ly = y + n.unit() * h, r = n.range(3, 8);
     rgb(cr, 0.015, 0.012, 0.005);
     cairo_arc(cr, lx, ly, r + 1, 0, 2 * M_PI);
     cairo_fill(cr);
