@@ -113,6 +113,8 @@ struct Cry {
   float attack_s = 0.004f;
   float release_s = 0.1f;
   uint32_t seed;
+  float wander = 0.25f;  // how far the pitch strays, slowly, from the contour
+  float stray = 0.18f;   // how far one rough pulse's length strays from the next
 };
 
 void add_cry(Buf& b, double at, const Cry& c) {
@@ -139,13 +141,13 @@ void add_cry(Buf& b, double at, const Cry& c) {
       f3.bandpass(mix(path[k].f3, path[k2].f3), 6.0f, kRate);
     }
     const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
-    const float hz = c.pitch.at(t) * stretch * (1.0f + 0.25f * jitter(rng.bi()));
+    const float hz = c.pitch.at(t) * stretch * (1.0f + c.wander * jitter(rng.bi()));
     const double ph = glottis.step(hz, kRate);
     if (ph < last) {
       // A new glottal pulse: the odd ones sag and every one strays in length.
       odd = !odd;
       pulse_gain = (odd ? 1.0f - rough * (0.4f + 0.6f * rng.uni()) : 1.0f) * (1.0f + 0.3f * rng.bi());
-      stretch = 1.0f + rough * 0.18f * rng.bi();
+      stretch = 1.0f + rough * c.stray * rng.bi();
     }
     last = ph;
     const float n = rng.bi();
@@ -202,16 +204,21 @@ Buf creature_attack(int kind) {
     case 3: {  // queen: a slow, deep roar that swells up and sinks back
       Buf b = blank(1.3);
       add_cry(b, 0.0, {.seconds = 1.3f,
-                       .pitch = {{{0.0f, 95.0f}, {0.35f, 150.0f}, {0.7f, 210.0f}, {0.9f, 180.0f}, {1.3f, 85.0f}}},
+                       // It swells, its voice cracks down a step at the top,
+                       // climbs once more and sinks back.
+                       .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.58f, 166.0f},
+                                  {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
                        .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
                        .mouth_scale = 0.85f,
-                       .growl0 = 0.45f,
-                       .growl1 = 1.0f,
-                       .breath = 0.35f,
-                       .flutter = 0.25f,
+                       .growl0 = 0.3f,
+                       .growl1 = 0.55f,
+                       .breath = 0.12f,
+                       .flutter = 0.1f,
                        .attack_s = 0.01f,
                        .release_s = 0.45f,
-                       .seed = 0x3A0u});
+                       .seed = 0x3A0u,
+                       .wander = 0.06f,
+                       .stray = 0.03f});
       add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
@@ -272,29 +279,31 @@ Buf creature_death(int kind) {
       // Her voice still climbs once in anger before it sinks and breaks;
       // the jaw falls open and slowly shuts.
       add_cry(b, 0.0, {.seconds = 2.0f,
-                       .pitch = {{{0.0f, 240.0f}, {0.18f, 330.0f}, {0.45f, 290.0f}, {0.8f, 190.0f},
-                                  {1.3f, 120.0f}, {2.0f, 62.0f}}},
+                       .pitch = {{{0.0f, 250.0f}, {0.1f, 320.0f}, {0.42f, 300.0f}, {0.45f, 212.0f},
+                                  {0.95f, 192.0f}, {1.4f, 140.0f}, {2.0f, 96.0f}}},
                        .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
                        .mouth_scale = 0.78f,
-                       .growl0 = 0.55f,
-                       .growl1 = 1.0f,
-                       .breath = 0.45f,
-                       .flutter = 0.35f,
+                       .growl0 = 0.3f,
+                       .growl1 = 0.6f,
+                       .breath = 0.15f,
+                       .flutter = 0.12f,
                        .attack_s = 0.008f,
                        .release_s = 0.9f,
-                       .seed = 0x3D0u});
-      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.7f, .release_s = 0.8f,
+                       .seed = 0x3D0u,
+                       .wander = 0.06f,
+                       .stray = 0.03f});
+      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.3f, .release_s = 0.8f,
                               .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
-      add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
+      add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
       // Her last breath rasps through the upper teeth.
-      add_teeth(b, rng, 2200.0f, 5000.0f, 1.4f);
+      add_teeth(b, rng, 2200.0f, 5000.0f, 0.6f);
       // Dark, but not muffled: the weight stays under 1 kHz, the rasp
       // above it is kept, and the hollow at 400 Hz makes the roar cavernous.
       colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
-      Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+      Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
       return wet;
