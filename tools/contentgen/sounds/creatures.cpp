@@ -300,7 +300,7 @@ Buf creature_death(int kind) {
       add_teeth(b, rng, 2200.0f, 5000.0f, 0.6f);
       // Dark, but not muffled: the weight stays under 1 kHz, the rasp
       // above it is kept, and the hollow at 400 Hz makes the roar cavernous.
-      colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
+      colour(b, {{Colour::LowPass, 4200.0f}, {Colour::LowPass, 4200.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
@@ -364,35 +364,79 @@ Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring
   return add_reverb(out, kRate, size, 0.45f, wet, tail_s);
 }
 
+
+// The cry a dying creature gives when it is heard from far off: the same
+// kind of voiced throat as the near cries, each creature with its own
+// contour (a rise, a crack down, a long fall), so a far death is still a
+// voice and not a band of noise.
+Buf far_cry(int kind) {
+  Buf b = blank(kind == 2 ? 0.75 : 1.1);
+  if (kind == 2) {
+    // The hugger: a thin squeal that jumps, snaps down and sinks.
+    add_cry(b, 0.0, {.seconds = 0.7f,
+                     .pitch = {{{0.0f, 560.0f}, {0.06f, 760.0f}, {0.3f, 800.0f}, {0.32f, 590.0f}, {0.7f, 420.0f}}},
+                     .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
+                     .mouth_scale = 1.5f,
+                     .growl0 = 0.2f,
+                     .growl1 = 0.5f,
+                     .breath = 0.1f,
+                     .flutter = 0.1f,
+                     .attack_s = 0.004f,
+                     .release_s = 0.3f,
+                     .seed = 0x2F0u,
+                     .wander = 0.05f,
+                     .stray = 0.03f});
+    return b;
+  }
+  // The warrior: an open-throated howl that climbs, breaks and drowns.
+  add_cry(b, 0.0, {.seconds = 1.05f,
+                   .pitch = {{{0.0f, 260.0f}, {0.1f, 390.0f}, {0.42f, 420.0f}, {0.45f, 300.0f}, {0.8f, 285.0f},
+                              {1.05f, 235.0f}}},
+                   .mouth = {kVowelA, kVowelE, kVowelA, kVowelO, kVowelU},
+                   .mouth_scale = 1.1f,
+                   .growl0 = 0.3f,
+                   .growl1 = 0.6f,
+                   .breath = 0.12f,
+                   .flutter = 0.1f,
+                   .attack_s = 0.006f,
+                   .release_s = 0.4f,
+                   .seed = 0x1F0u,
+                   .wander = 0.05f,
+                   .stray = 0.03f});
+  return b;
+}
+
 }  // namespace
 
 Buf creature_death_far(int kind) {
-  // The same death further off, each by its own way: the warrior's down a
-  // long hall, its scream thinned to the band between its throat and its
-  // voice's ring and doubled by slap echoes off the far bulkheads; the
-  // hugger's down a narrow metal duct, thin and ringing, in a tighter space.
+  // Each far death by its own way: the warrior's down a long hall, thinned
+  // to the band between its throat and its voice's ring and followed by a
+  // few slap echoes off the far bulkheads; the hugger's down a narrow metal
+  // duct, thin and ringing, in a tighter space.
   if (kind == 2) {
     // The duct's length cancels its own echo around 750 Hz: a hollow
     // under the ring.
-    Buf near = creature_death(2);
+    Buf near = far_cry(2);
     colour(near, {{Colour::Peak, 750.0f, -0.85f, 1.2f}});
     Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 1900.0f, 1.1f,
-                                  {{0.021f, 0.5f, 3000.0f}, {0.043f, 0.35f, 2400.0f}}, 0.35f, 0.55f, 0.35);
+                                  {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
+    // The duct's own higher modes whistle thinly over the squeal.
+    Rng rng(0xFA42u);
+    add_teeth(far, rng, 6000.0f, 8000.0f, 4.0f);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
   // Through the deck the dying throat's rumble carries further than its
-  // scream, so the far cry keeps a chest the near one, all open throat,
-  // has lost; the hall rings at 1.8 kHz, filling the hollow that the near
-  // scream's breaking voice leaves there, and at 3 kHz off the bare metal.
-  Buf near = creature_death(1);
+  // howl, so the far cry keeps a chest; the hall rings at 1.8 kHz and at
+  // 3 kHz off the bare metal.
+  Buf near = far_cry(1);
   Rng rng(0xFA41u);
-  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.9f, .release_s = 0.5f,
+  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 0.7f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 120.0f, 6000.0f, 1800.0f, 3.5f,
-                                {{0.085f, 0.55f, 3500.0f}, {0.16f, 0.4f, 2800.0f}, {0.26f, 0.3f, 2200.0f}},
-                                0.85f, 0.6f, 0.6);
+  Buf far = heard_down_the_ship(near, 250.0f, 1600.0f, 1800.0f, 2.0f,
+                                {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
+                                0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
   open_at_peak(far, 0.06f, 0.8f);
@@ -428,6 +472,9 @@ Buf egg_death() {
   // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.
   colour(b, {{Colour::HighPass, 150.0f}, {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f},
              {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 900.0f, -0.85f, 0.9f}});
+  // The fluid fizzes as it spills: a fine wet sizzle high above the slops,
+  // which no throat's cry has.
+  add_teeth(b, rng, 11000.0f, 13000.0f, 8.0f);
   // A late slop dies away rather than being cut off at the end.
   decay_out(b, kRate, 0.15f);
   return b;
