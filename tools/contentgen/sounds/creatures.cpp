@@ -206,7 +206,7 @@ Buf creature_attack(int kind) {
       add_cry(b, 0.0, {.seconds = 1.3f,
                        // It swells, its voice cracks down a step at the top,
                        // climbs once more and sinks back.
-                       .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.58f, 166.0f},
+                       .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
                                   {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
                        .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
                        .mouth_scale = 0.85f,
@@ -298,9 +298,9 @@ Buf creature_death(int kind) {
       add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
       // Her last breath rasps through the upper teeth.
       add_teeth(b, rng, 2200.0f, 5000.0f, 0.6f);
-      // Dark, but not muffled: the weight stays under 1 kHz, the rasp
-      // above it is kept, and the hollow at 400 Hz makes the roar cavernous.
-      colour(b, {{Colour::LowPass, 4200.0f}, {Colour::LowPass, 4200.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
+      // Dark, but not muffled: the weight stays under 1 kHz, the rasp up to
+      // about 5 kHz is kept, and the hollow at 400 Hz makes the roar cavernous.
+      colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
@@ -414,27 +414,28 @@ Buf creature_death_far(int kind) {
   // few slap echoes off the far bulkheads; the hugger's down a narrow metal
   // duct, thin and ringing, in a tighter space.
   if (kind == 2) {
-    // The duct's length cancels its own echo around 750 Hz: a hollow
-    // under the ring.
+    // The duct's length cancels its own echo around 1.25 kHz: a hollow
+    // under its ring at 2.6 kHz, where a man's grunt would be fullest.
     Buf near = far_cry(2);
-    colour(near, {{Colour::Peak, 750.0f, -0.85f, 1.2f}});
-    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 1900.0f, 1.1f,
+    colour(near, {{Colour::Peak, 1250.0f, -0.9f, 1.0f}});
+    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 1.1f,
                                   {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
     // The duct's own higher modes whistle thinly over the squeal.
     Rng rng(0xFA42u);
-    add_teeth(far, rng, 6000.0f, 8000.0f, 4.0f);
+    add_teeth(far, rng, 8000.0f, 10000.0f, 1.6f);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
-  // Through the deck the dying throat's rumble carries further than its
-  // howl, so the far cry keeps a chest; the hall rings at 1.8 kHz and at
-  // 3 kHz off the bare metal.
+  // Down the long hall the howl loses its chest and its air: what is left
+  // is the band from 400 Hz to about 2 kHz, a throat's rattle in it, and
+  // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
+  // a cry, and darker than any near death.
   Buf near = far_cry(1);
   Rng rng(0xFA41u);
   add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
-  colour(near, {{Colour::Peak, 3000.0f, 0.7f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 250.0f, 1600.0f, 1800.0f, 2.0f,
+  colour(near, {{Colour::Peak, 3000.0f, 4.0f, 1.4f}});
+  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.

@@ -186,9 +186,10 @@ Buf colonist_death() {
     if (i % 64 == 0) gasp.bandpass(3200.0f - 900.0f * std::min(1.0f, t / 0.8f), 1.2f, kRate);
     b[i] += gasp(rng.bi()) * 2.2f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
   }
-  // A man's voice from the chest, its top rolled off gently and hollowed
+  // A man's voice from the chest, its top rolled off gently above 8 kHz
+  // (his breath's hiss kept, where the queen's roar has none) and hollowed
   // at 1 kHz, where the creatures' cries are fullest.
-  colour(b, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
+  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.5f);
   restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
