@@ -113,6 +113,8 @@ struct Cry {
   float attack_s = 0.004f;
   float release_s = 0.1f;
   uint32_t seed;
+  float wander = 0.25f;  // how far the pitch strays, slowly, from the contour
+  float stray = 0.18f;   // how far one rough pulse's length strays from the next
 };
 
 void add_cry(Buf& b, double at, const Cry& c) {
@@ -139,13 +141,13 @@ void add_cry(Buf& b, double at, const Cry& c) {
       f3.bandpass(mix(path[k].f3, path[k2].f3), 6.0f, kRate);
     }
     const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
-    const float hz = c.pitch.at(t) * stretch * (1.0f + 0.25f * jitter(rng.bi()));
+    const float hz = c.pitch.at(t) * stretch * (1.0f + c.wander * jitter(rng.bi()));
     const double ph = glottis.step(hz, kRate);
     if (ph < last) {
       // A new glottal pulse: the odd ones sag and every one strays in length.
       odd = !odd;
       pulse_gain = (odd ? 1.0f - rough * (0.4f + 0.6f * rng.uni()) : 1.0f) * (1.0f + 0.3f * rng.bi());
-      stretch = 1.0f + rough * 0.18f * rng.bi();
+      stretch = 1.0f + rough * c.stray * rng.bi();
     }
     last = ph;
     const float n = rng.bi();
@@ -202,16 +204,21 @@ Buf creature_attack(int kind) {
     case 3: {  // queen: a slow, deep roar that swells up and sinks back
       Buf b = blank(1.3);
       add_cry(b, 0.0, {.seconds = 1.3f,
-                       .pitch = {{{0.0f, 95.0f}, {0.35f, 150.0f}, {0.7f, 210.0f}, {0.9f, 180.0f}, {1.3f, 85.0f}}},
+                       // It swells, its voice cracks down a step at the top,
+                       // climbs once more and sinks back.
+                       .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
+                                  {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
                        .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
                        .mouth_scale = 0.85f,
-                       .growl0 = 0.45f,
-                       .growl1 = 1.0f,
-                       .breath = 0.35f,
-                       .flutter = 0.25f,
+                       .growl0 = 0.3f,
+                       .growl1 = 0.55f,
+                       .breath = 0.12f,
+                       .flutter = 0.1f,
                        .attack_s = 0.01f,
                        .release_s = 0.45f,
-                       .seed = 0x3A0u});
+                       .seed = 0x3A0u,
+                       .wander = 0.06f,
+                       .stray = 0.03f});
       add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
@@ -272,29 +279,31 @@ Buf creature_death(int kind) {
       // Her voice still climbs once in anger before it sinks and breaks;
       // the jaw falls open and slowly shuts.
       add_cry(b, 0.0, {.seconds = 2.0f,
-                       .pitch = {{{0.0f, 240.0f}, {0.18f, 330.0f}, {0.45f, 290.0f}, {0.8f, 190.0f},
-                                  {1.3f, 120.0f}, {2.0f, 62.0f}}},
+                       .pitch = {{{0.0f, 250.0f}, {0.1f, 320.0f}, {0.42f, 300.0f}, {0.45f, 212.0f},
+                                  {0.95f, 192.0f}, {1.4f, 140.0f}, {2.0f, 96.0f}}},
                        .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
                        .mouth_scale = 0.78f,
-                       .growl0 = 0.55f,
-                       .growl1 = 1.0f,
-                       .breath = 0.45f,
-                       .flutter = 0.35f,
+                       .growl0 = 0.3f,
+                       .growl1 = 0.6f,
+                       .breath = 0.15f,
+                       .flutter = 0.12f,
                        .attack_s = 0.008f,
                        .release_s = 0.9f,
-                       .seed = 0x3D0u});
-      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.7f, .release_s = 0.8f,
+                       .seed = 0x3D0u,
+                       .wander = 0.06f,
+                       .stray = 0.03f});
+      add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.3f, .release_s = 0.8f,
                               .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
-      add_gurgle(b, rng, 0.9, 1.0f, 0.6f);
+      add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
       // Her last breath rasps through the upper teeth.
-      add_teeth(b, rng, 2200.0f, 5000.0f, 1.4f);
-      // Dark, but not muffled: the weight stays under 1 kHz, the rasp
-      // above it is kept, and the hollow at 400 Hz makes the roar cavernous.
-      colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
+      add_teeth(b, rng, 2200.0f, 5000.0f, 0.6f);
+      // Dark, but not muffled: the weight stays under 1 kHz, the rasp up to
+      // about 5 kHz is kept, and the hollow at 400 Hz makes the roar cavernous.
+      colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
-      Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.35f, 0.35);
+      Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
       return wet;
@@ -355,35 +364,80 @@ Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring
   return add_reverb(out, kRate, size, 0.45f, wet, tail_s);
 }
 
+
+// The cry a dying creature gives when it is heard from far off: the same
+// kind of voiced throat as the near cries, each creature with its own
+// contour (a rise, a crack down, a long fall), so a far death is still a
+// voice and not a band of noise.
+Buf far_cry(int kind) {
+  Buf b = blank(kind == 2 ? 0.75 : 1.1);
+  if (kind == 2) {
+    // The hugger: a thin squeal that jumps, snaps down and sinks.
+    add_cry(b, 0.0, {.seconds = 0.7f,
+                     .pitch = {{{0.0f, 560.0f}, {0.06f, 760.0f}, {0.3f, 800.0f}, {0.32f, 590.0f}, {0.7f, 420.0f}}},
+                     .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
+                     .mouth_scale = 1.5f,
+                     .growl0 = 0.2f,
+                     .growl1 = 0.5f,
+                     .breath = 0.1f,
+                     .flutter = 0.1f,
+                     .attack_s = 0.004f,
+                     .release_s = 0.3f,
+                     .seed = 0x2F0u,
+                     .wander = 0.05f,
+                     .stray = 0.03f});
+    return b;
+  }
+  // The warrior: an open-throated howl that climbs, breaks and drowns.
+  add_cry(b, 0.0, {.seconds = 1.05f,
+                   .pitch = {{{0.0f, 260.0f}, {0.1f, 390.0f}, {0.42f, 420.0f}, {0.45f, 300.0f}, {0.8f, 285.0f},
+                              {1.05f, 235.0f}}},
+                   .mouth = {kVowelA, kVowelE, kVowelA, kVowelO, kVowelU},
+                   .mouth_scale = 1.1f,
+                   .growl0 = 0.3f,
+                   .growl1 = 0.6f,
+                   .breath = 0.12f,
+                   .flutter = 0.1f,
+                   .attack_s = 0.006f,
+                   .release_s = 0.4f,
+                   .seed = 0x1F0u,
+                   .wander = 0.05f,
+                   .stray = 0.03f});
+  return b;
+}
+
 }  // namespace
 
 Buf creature_death_far(int kind) {
-  // The same death further off, each by its own way: the warrior's down a
-  // long hall, its scream thinned to the band between its throat and its
-  // voice's ring and doubled by slap echoes off the far bulkheads; the
-  // hugger's down a narrow metal duct, thin and ringing, in a tighter space.
+  // Each far death by its own way: the warrior's down a long hall, thinned
+  // to the band between its throat and its voice's ring and followed by a
+  // few slap echoes off the far bulkheads; the hugger's down a narrow metal
+  // duct, thin and ringing, in a tighter space.
   if (kind == 2) {
-    // The duct's length cancels its own echo around 750 Hz: a hollow
-    // under the ring.
-    Buf near = creature_death(2);
-    colour(near, {{Colour::Peak, 750.0f, -0.85f, 1.2f}});
-    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 1900.0f, 1.1f,
-                                  {{0.021f, 0.5f, 3000.0f}, {0.043f, 0.35f, 2400.0f}}, 0.35f, 0.55f, 0.35);
+    // The duct's length cancels its own echo around 1.25 kHz: a hollow
+    // under its ring at 2.6 kHz, where a man's grunt would be fullest.
+    Buf near = far_cry(2);
+    colour(near, {{Colour::Peak, 1250.0f, -0.9f, 1.0f}});
+    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 1.1f,
+                                  {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
+    // The duct's own higher modes whistle thinly over the squeal.
+    Rng rng(0xFA42u);
+    add_teeth(far, rng, 8000.0f, 10000.0f, 1.6f);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
-  // Through the deck the dying throat's rumble carries further than its
-  // scream, so the far cry keeps a chest the near one, all open throat,
-  // has lost; the hall rings at 1.8 kHz, filling the hollow that the near
-  // scream's breaking voice leaves there, and at 3 kHz off the bare metal.
-  Buf near = creature_death(1);
+  // Down the long hall the howl loses its chest and its air: what is left
+  // is the band from 400 Hz to about 2 kHz, a throat's rattle in it, and
+  // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
+  // a cry, and darker than any near death.
+  Buf near = far_cry(1);
   Rng rng(0xFA41u);
-  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.9f, .release_s = 0.5f,
+  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
-  colour(near, {{Colour::Peak, 3000.0f, 0.7f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 120.0f, 6000.0f, 1800.0f, 3.5f,
-                                {{0.085f, 0.55f, 3500.0f}, {0.16f, 0.4f, 2800.0f}, {0.26f, 0.3f, 2200.0f}},
-                                0.85f, 0.6f, 0.6);
+  colour(near, {{Colour::Peak, 3000.0f, 4.0f, 1.4f}});
+  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
+                                {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
+                                0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
   open_at_peak(far, 0.06f, 0.8f);
@@ -419,6 +473,9 @@ Buf egg_death() {
   // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.
   colour(b, {{Colour::HighPass, 150.0f}, {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f},
              {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 900.0f, -0.85f, 0.9f}});
+  // The fluid fizzes as it spills: a fine wet sizzle high above the slops,
+  // which no throat's cry has.
+  add_teeth(b, rng, 11000.0f, 13000.0f, 8.0f);
   // A late slop dies away rather than being cut off at the end.
   decay_out(b, kRate, 0.15f);
   return b;

@@ -30,6 +30,7 @@ struct Grunt {
   float breath;              // air through the cry and the gasp after it
   float creak_hz;            // how often the tired voice stutters at its end
   uint32_t seed;
+  float catch_s;             // where the throat catches: the voice chokes off for a moment
 };
 
 Buf grunt(const Grunt& g) {
@@ -62,7 +63,10 @@ Buf grunt(const Grunt& g) {
     const float pulse = static_cast<float>(std::sin(kPi * cp)), pulse2 = pulse * pulse;
     const float stutter = 1.0f - fry * 0.85f * (1.0f - pulse2 * pulse2 * pulse2);
     const float spent = 0.45f + 0.55f * std::exp(-u * 3.0f);
-    b[i] *= spent * stutter * (1.0f + 3.0f * shimmer(rng.bi()));
+    // The catch: the glottis clamps shut for a few ms mid-cry ("uh-agh").
+    const float from_catch = (static_cast<float>(seconds_at(i)) - g.catch_s) / 0.012f;
+    const float caught = 1.0f - 0.85f * std::exp(-from_catch * from_catch);
+    b[i] *= spent * stutter * caught * (1.0f + 3.0f * shimmer(rng.bi()));
   }
   // The upper formants lifted, so the cry is a voice's "uh" and not a hum.
   const float fs = g.formant_scale;
@@ -108,24 +112,28 @@ Buf pain(bool female) {
   // air in her voice.
   if (female) {
     Buf b = grunt({.seconds = 0.27f,
-                  .pitch = {{{0.0f, 290.0f}, {0.02f, 420.0f}, {0.05f, 435.0f}, {0.1f, 415.0f}, {0.16f, 360.0f},
-                             {0.22f, 280.0f}, {0.27f, 215.0f}}},
+                  // A leap on the blow, a catch that drops the voice a
+                  // step, a second push and the fall.
+                  .pitch = {{{0.0f, 300.0f}, {0.015f, 430.0f}, {0.05f, 445.0f}, {0.085f, 430.0f}, {0.095f, 335.0f},
+                             {0.12f, 345.0f}, {0.135f, 395.0f}, {0.19f, 350.0f}, {0.27f, 220.0f}}},
                   .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
                   .formant_scale = 1.2f,
                   .breath = 0.22f,
                   .creak_hz = 55.0f,
-                  .seed = 0x9A1Fu});
+                  .seed = 0x9A1Fu,
+                  .catch_s = 0.09f});
     colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
     return b;
   }
   Buf b = grunt({.seconds = 0.36f,
-                .pitch = {{{0.0f, 120.0f}, {0.025f, 190.0f}, {0.06f, 198.0f}, {0.12f, 188.0f}, {0.2f, 160.0f},
-                           {0.28f, 120.0f}, {0.36f, 88.0f}}},
+                .pitch = {{{0.0f, 115.0f}, {0.02f, 185.0f}, {0.06f, 197.0f}, {0.1f, 192.0f}, {0.115f, 146.0f},
+                           {0.145f, 150.0f}, {0.16f, 172.0f}, {0.22f, 160.0f}, {0.28f, 118.0f}, {0.36f, 86.0f}}},
                 .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
                 .formant_scale = 1.0f,
                 .breath = 0.14f,
                 .creak_hz = 38.0f,
-                .seed = 0x9A1Du});
+                .seed = 0x9A1Du,
+                .catch_s = 0.11f});
   colour(b, {{Colour::HighPass, 130.0f}, {Colour::Peak, 200.0f, 8.0f, 1.0f}, {Colour::LowPass, 6000.0f},
              {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
              {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
@@ -178,9 +186,10 @@ Buf colonist_death() {
     if (i % 64 == 0) gasp.bandpass(3200.0f - 900.0f * std::min(1.0f, t / 0.8f), 1.2f, kRate);
     b[i] += gasp(rng.bi()) * 2.2f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
   }
-  // A man's voice from the chest, its top rolled off gently and hollowed
+  // A man's voice from the chest, its top rolled off gently above 8 kHz
+  // (his breath's hiss kept, where the queen's roar has none) and hollowed
   // at 1 kHz, where the creatures' cries are fullest.
-  colour(b, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
+  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.5f);
   restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
