@@ -241,6 +241,19 @@ TEST(EffectMix, TheGeneratorIsAMachineSmallSpeakersCanPlay) {
   EXPECT_GT(band_share(w.samples, w.rate, 100, 850, 2.0), 0.4);
   EXPECT_LT(band_share(w.samples, w.rate, 20, 90, 2.0), 0.1);
   EXPECT_GT(band_share(w.samples, w.rate, 1200, 4000, 2.0), 0.05);
+  // Heard for minutes on end: as the ear weighs it, a hum and a motor,
+  // not a hiss.
+  EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.2);
+}
+
+TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
+  // It may sound for minutes: well under the gun, and carried by its pitch
+  // (1-4 kHz, where the ear is keenest) rather than its loudness, clear of
+  // the music's midrange below.
+  EXPECT_LE(heard("alarm"), quietest_of(kGuns) - 7.0);
+  pcm_probe::Wav w = load("alarm");
+  EXPECT_GT(contentgen::measure::band_share(w.samples, w.rate, 1000, 4000, true), 0.6);
+  EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 20, 600, true), 0.05);
 }
 
 TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {

@@ -49,64 +49,75 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 }  // namespace
 
 Buf alarm_loop() {
-  // Industrial klaxon: two whoops per file, each sweeping up then dropping.
-  const double cycle = 0.8;
-  const int cycles = 2;
-  size_t n = frames(cycle * cycles, kRate);
+  // Two-tone siren: high and low notes a fourth apart, four notes a file,
+  // each gliding into the next over a few milliseconds. It sits up in the
+  // 1-3 kHz band the ear is keenest in, above the music's midrange and the
+  // generator's hum, so it is heard at once without being played loud.
+  const double note = 0.4;
+  const int notes = 4;
+  const double hi_hz = 1050.0, lo_hz = 787.5, glide = 0.018;
+  size_t n = frames(note * notes, kRate);
   std::vector<double> hz(n);
   Buf amp(n);
   for (size_t i = 0; i < n; ++i) {
-    double u = std::fmod(seconds_at(i), cycle) / cycle;  // 0..1 within a whoop
-    double sweep = u < 0.8 ? u / 0.8 : 1.0 - (u - 0.8) / 0.2;
-    hz[i] = 330.0 + 420.0 * sweep * sweep * (3.0 - 2.0 * sweep);
-    amp[i] = static_cast<float>(0.55 + 0.45 * std::sin(kPi * std::min(1.0, u / 0.85)));
+    const double t = seconds_at(i), u = std::fmod(t, 2.0 * note);
+    // Smoothstep glides at both note changes of the high-low pair.
+    auto step = [&](double x) { x = std::clamp(x / glide, 0.0, 1.0); return x * x * (3.0 - 2.0 * x); };
+    const double to_low = step(u - note), to_high = step(u);
+    const double high_share = u < note ? to_high : 1.0 - to_low;
+    hz[i] = lo_hz + (hi_hz - lo_hz) * high_share;
+    // A slight swell within each note, so the siren breathes rather than drones.
+    const double v = std::fmod(t, note) / note;
+    amp[i] = static_cast<float>(0.85 + 0.15 * std::sin(kPi * v));
   }
   std::vector<double> inc = whole_cycle_steps(hz);
   Buf raw(n);
   double ph = 0.0;
   for (size_t i = 0; i < n; ++i) {
-    // Odd harmonics of a slightly softened square give the horn's bray.
-    double s = std::sin(kTwoPi * ph) + std::sin(kTwoPi * 3 * ph) / 3.0 + std::sin(kTwoPi * 5 * ph) / 6.0 +
-               std::sin(kTwoPi * 7 * ph) / 12.0;
+    // A softened square: odd harmonics falling off fast, a horn's bray
+    // without a buzz.
+    double s = std::sin(kTwoPi * ph) + std::sin(kTwoPi * 3 * ph) / 4.0 + std::sin(kTwoPi * 5 * ph) / 12.0;
     raw[i] = static_cast<float>(s) * amp[i];
     ph += inc[i];
     ph -= std::floor(ph);
   }
-  // The horn's diaphragm is driven hard: its bray is clipped into a row of
-  // upper harmonics, and its bell rings them out around 2.5 kHz, so the
-  // klaxon cuts through the music instead of sitting in its midrange.
-  Biquad horn, bell;
-  horn.bandpass(900.0f, 0.8f, kRate);
-  bell.bandpass(2500.0f, 1.6f, kRate);
+  // The horn's bell rings its notes around 2.2 kHz and the body under
+  // 500 Hz is taken away, so the siren does not crowd the music's midrange.
+  Biquad bell, top;
+  bell.bandpass(2200.0f, 1.2f, kRate);
+  top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
-  hp.set(60.0f, kRate);
-  Buf horned = loop_through(raw, 3, [horn, bell, hp](float x) mutable {
-    float driven = std::tanh(x * 3.0f);
-    float y = horn(x) * 1.5f + x * 0.5f + bell(driven) * 2.2f;
-    return hp(y);
+  hp.set(500.0f, kRate);
+  Buf horned = loop_through(raw, 3, [bell, top, hp](float x) mutable {
+    float driven = std::tanh(x * 2.0f);
+    return top(hp(x + bell(driven) * 1.2f));
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few
-  // milliseconds into the whoop, where the wave barely moves.
+  // milliseconds into the note, where the wave barely moves.
   return start_at_stillest(horned, 0.006);
 }
 
 Buf generator_loop() {
-  // A running power plant: the machine's harmonics from 100 to 800 Hz, each
-  // swelling on its own slow cycle, a turbine whine with a slight waver, the
-  // blades' rush and a little mains hum at the bottom. Every frequency is a
-  // multiple of 1/8 Hz and the noise repeats, so the 8 s file is one whole
-  // period and plays round without a seam.
+  // A running power plant heard from its room: a motor's hum and body, the
+  // harmonics of its 50 Hz turn from 100 to 400 Hz strongest, a pair of
+  // them half a hertz apart beating slowly like two machines not quite in
+  // step, each partial swelling on its own slow cycle; a turbine tone far
+  // under them, and the fan's air low-passed into a soft rush pulsing with
+  // its blades. Every frequency is a multiple of 1/8 Hz and the noise
+  // repeats, so the 8 s file is one whole period and plays round without a
+  // seam.
   const double len = 8.0;
   size_t n = frames(len, kRate);
   struct Partial {
     double hz, gain, swell_hz, swell_depth;
   };
-  const Partial machine[] = {{50, 0.05, 0.125, 0.1},  {100, 0.3, 0.25, 0.15}, {200, 0.6, 0.375, 0.2},
-                             {300, 0.65, 0.5, 0.25},  {400, 0.45, 0.625, 0.2}, {500, 0.35, 0.25, 0.3},
-                             {600, 0.3, 0.875, 0.25}, {700, 0.18, 0.375, 0.3}, {800, 0.15, 0.125, 0.35}};
+  const Partial machine[] = {{50, 0.05, 0.125, 0.1},    {100, 0.45, 0.25, 0.15}, {150, 0.3, 0.625, 0.2},
+                             {200, 0.6, 0.375, 0.2},    {200.5, 0.45, 0.125, 0.1}, {300, 0.65, 0.5, 0.25},
+                             {350, 0.25, 0.875, 0.3},   {400, 0.5, 0.625, 0.2},  {500, 0.3, 0.25, 0.3},
+                             {600, 0.22, 0.875, 0.25},  {800, 0.1, 0.125, 0.35}};
   // Each partial and its swell turn as a unit vector rotated a fixed angle
   // a sample (in double, re-anchored to the exact angle every second, so
-  // they stay on whole cycles): nine sines and nine swells a sample without
+  // they stay on whole cycles): the sines and swells a sample without
   // calling sin for them.
   struct Rotor {
     double hz, c = 1.0, s = 0.0, dc = 1.0, ds = 0.0;
@@ -139,40 +150,36 @@ Buf generator_loop() {
       tone[k].turn();
       swell[k].turn();
     }
-    // Turbine whine: a soft high tone and its octave wavering by a few
-    // hertz, well under the machine and half buried in the air it moves.
+    // Turbine whine: a soft tone wavering by a few hertz, well under the
+    // machine and half buried in the air it moves.
     double waver = 0.9 * waver_slow.s + 0.4 * waver_fast.s;
-    // The octave is the same phase doubled: sin 2x = 2 sin x cos x.
-    const double th = kTwoPi * 1650.0 * t + waver * 6.0, sn = std::sin(th), cs = std::cos(th);
-    double whine = sn + 0.35 * 2.0 * sn * cs;
-    double whine_level = 0.035 * (1.0 + 0.2 * whine_swell.s);
+    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
+    double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
   }
-  // The blades' rush: band-passed noise pulsing at the blade rate (12.5 Hz),
-  // and the turbine's own air, a broader hiss around the whine.
+  // The fan's air: noise through the blades' band, low-passed so it is a
+  // soft rush rather than a hiss, pulsing at the blade rate (12.5 Hz), and
+  // the turbine's own air around its whine, darker still.
   Rng rng(0x6E4u);
   Buf noise(n), noise2(n);
   for (float& s : noise) s = rng.bi();
   for (float& s : noise2) s = rng.bi();
-  Biquad rush, turbine, casing;
-  rush.bandpass(1100.0f, 1.2f, kRate);
+  Biquad rush, rush_lp, turbine, turbine_lp;
+  rush.bandpass(900.0f, 0.9f, kRate);
+  rush_lp.lowpass(1600.0f, 0.7f, kRate);
   turbine.bandpass(1650.0f, 1.5f, kRate);
-  casing.bandpass(3400.0f, 1.3f, kRate);
-  Buf air = loop_through(noise, 3, [rush](float x) mutable { return rush(x); });
-  Buf hiss = loop_through(noise2, 3, [turbine](float x) mutable { return turbine(x); });
-  // The casing rings with the blades' rush high up, a band of noise rather
-  // than a tone, so the machine is heard over the music without whistling.
-  Buf ring = loop_through(noise2, 3, [casing](float x) mutable { return casing(x); });
+  turbine_lp.lowpass(1900.0f, 0.7f, kRate);
+  Buf air = loop_through(noise, 3, [rush, rush_lp](float x) mutable { return rush_lp(rush(x)); });
+  Buf hiss = loop_through(noise2, 3, [turbine, turbine_lp](float x) mutable { return turbine_lp(turbine(x)); });
   for (size_t i = 0; i < n; ++i) {
     if (i % kRate == 0) blades.anchor(seconds_at(i));
     double pulse = 0.7 + 0.3 * blades.s;
     blades.turn();
-    // (Noise at 44.1 kHz spreads over twice the band; these gains keep the
-    // air and the hiss where they stood against the machine at 22 kHz.)
-    raw[i] += air[i] * static_cast<float>(0.6 * pulse) + hiss[i] * 0.35f + ring[i] * static_cast<float>(0.85 * pulse);
+    raw[i] += air[i] * static_cast<float>(0.7 * pulse) + hiss[i] * 0.7f;
   }
-  return raw;
+  // The file starts (and so wraps) where the hum's wave stands still.
+  return start_at_stillest(raw, 0.02);
 }
 
 namespace {

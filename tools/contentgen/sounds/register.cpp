@@ -27,12 +27,13 @@ constexpr float jump_scare = -12.5f;
 constexpr float gun = -14.0f;
 constexpr float shriek = -15.5f;
 constexpr float impact = -18.0f;      // deaths of eggs and colonists, lamps, pain, power
-constexpr float machine = -19.0f;     // the alarm, power returning, the cocoon stretching
+constexpr float machine = -19.0f;     // power returning, the cocoon stretching
+constexpr float alarm = -22.5f;       // a warning that may sound for minutes: under the beeps, high enough to be heard
 constexpr float tracker = -20.0f;     // the players' own beeps
 constexpr float ui = -21.0f;          // pickups, chimes, the panel, the empty click
 constexpr float generator = -18.5f;   // a bed under the room: as loud as a middling effect, so the
                                       // game music does not mask it, and steady, so never tiring
-constexpr float door = -20.3f;        // heard at every passage, so under the alarm and the beeps
+constexpr float door = -22.8f;        // heard at every passage, so under the alarm and the beeps
 constexpr float distant = -18.3f;     // cries from far down the ship: under the same cries close by,
                                       // yet near enough to them to be heard as a kill
 constexpr float tick = -23.0f;
@@ -74,7 +75,7 @@ const Effect effect_table[] = {
     {"pauseout", heard::ui, false, [] { return sfx::panel(false); }},
     {"power_up", heard::machine, false, [] { return sfx::power(true); }},
     {"power_down", heard::impact, false, [] { return sfx::power(false); }},
-    {"alarm", heard::machine, true, sfx::alarm_loop},
+    {"alarm", heard::alarm, true, sfx::alarm_loop},
     {"tick", heard::tick, false, sfx::menu_tick},
     {"dry", heard::ui, false, sfx::dry_click},
     {"rescue", heard::ui, false, sfx::rescue_chime},

@@ -303,6 +303,53 @@ size_t line_break(const Buf& words) {
   return best;
 }
 
+// "kill" is the word the plea turns on, and the plain reading rushes it
+// and a recogniser (a listener too) takes it for "tell": a moment more of
+// held breath before it, its "k" released with a stronger burst low in
+// the band, where a "k" before this vowel has it (a "t" has its burst
+// high), and the word stressed over "please", as someone begging would.
+constexpr double kGapBeforeKill = 0.04;  // seconds added to the held breath
+constexpr float kBurstHz = 1000.0f;      // centre of the lifted band of the burst
+constexpr float kBurstLift = 4.0f;       // that band added again, this many times
+constexpr float kKillStress = 2.0f;      // "kill" this many times as loud
+constexpr double kKillS = 0.3;           // how long "kill" lasts from its burst
+
+Buf kill_made_clear(const Buf& words) {
+  const size_t split = line_break(words);
+  // The k's release: the first sound after the held breath to rise clearly
+  // out of it.
+  const float floor = 0.04f * peak(words);
+  size_t k = split;
+  while (k < words.size() && std::fabs(words[k]) < floor) ++k;
+  const size_t kill_len = frames(kKillS, kRate);
+  if (k + kill_len >= words.size()) return words;
+  Buf out = words;
+  Biquad burst;
+  burst.bandpass(kBurstHz, 0.8f, kRate);
+  const size_t burst_from = k - std::min(k, frames(0.003, kRate)), burst_to = k + frames(0.03, kRate);
+  for (size_t i = burst_from; i < burst_to; ++i) {
+    const float u = static_cast<float>(i - burst_from) / static_cast<float>(burst_to - burst_from);
+    out[i] += burst(words[i]) * kBurstLift * std::sin(static_cast<float>(kPi) * u);
+  }
+  // The stress rises over 10 ms at the burst and eases off over the last
+  // 50 ms of the word, into "me".
+  const float rise = static_cast<float>(frames(0.01, kRate)), ease = static_cast<float>(frames(0.05, kRate));
+  for (size_t i = k; i < k + kill_len; ++i) {
+    const float u = std::min({1.0f, static_cast<float>(i - k) / rise, static_cast<float>(k + kill_len - i) / ease});
+    out[i] *= 1.0f + (kKillStress - 1.0f) * u;
+  }
+  // The longer held breath, silence let in at the quietest point with a
+  // few milliseconds' fade either side.
+  const size_t fade = frames(0.003, kRate);
+  for (size_t i = 0; i < fade && i < split; ++i) {
+    const float g = static_cast<float>(i) / static_cast<float>(fade);
+    out[split - 1 - i] *= g;
+    out[split + i] *= g;
+  }
+  out.insert(out.begin() + static_cast<std::ptrdiff_t>(split), frames(kGapBeforeKill, kRate), 0.0f);
+  return out;
+}
+
 // How far the pleading voice moves from the synthesiser's plain reading,
 // as a factor on its pitch: the plain "please" falls, the begging one is
 // lifted more and more so it rises to the end; "kill" breaks in high
@@ -350,7 +397,7 @@ Buf cocoon_plea() {
   if (plea_voice == PleaVoice::Festival) {
     Buf words = spoken_plea();
     if (words.empty()) throw std::runtime_error("Festival did not speak the plea");
-    words = pleading(words);
+    words = pleading(kill_made_clear(words));
     // A weak, shaky breath in, then the words, then the breath let go; in
     // the small, damp chamber of the cocoon.
     // Presence: the upper formants (2-5 kHz) lifted strongly and the chest

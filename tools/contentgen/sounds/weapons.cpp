@@ -99,24 +99,55 @@ void add_muzzle_snap(Buf& b, float gain) {
   }
 }
 
-// The corridor the rifle is fired in, the same for every shot: the walls
-// answer after some 20 ms and the answer dies away over about half a
-// second, darker than the shot (the walls swallow the crack) and without
-// the thump (which would boom). It sits far enough under the report that
-// a burst keeps every shot distinct.
+// The corridor the rifle is fired in, the same for every shot. First the
+// nearest surfaces answer one by one, floor, near wall, far wall and
+// ceiling between 10 and 40 ms, each later one fainter and darker; then
+// the two walls throw the shot back and forth, a short flutter that dies
+// in a tenth of a second; then the corridor's tail dies away over about
+// half a second, darker than the shot (the walls swallow the crack) and
+// without the thump (which would boom). It all sits far enough under the
+// report that a burst keeps every shot distinct.
 constexpr float corridor_gain = 0.18f;
 
+struct Reflection {
+  double at_s;
+  float gain;
+};
+constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {0.038, 0.5f}};
+// The walls stand some 2.4 m apart: one round trip every 14 ms, each
+// bounce losing a little and its top.
+constexpr double kFlutterS = 0.014;
+constexpr float kFlutterFeedback = 0.5f, kFlutterGain = 1.0f;
+
 void add_corridor(Buf& out, const Buf& dry) {
-  // Two sets of walls a little apart make the answer dense enough to die
-  // away smoothly rather than flutter.
+  // Two sets of walls a little apart make the tail dense enough to die
+  // away smoothly.
   Reverb walls(kRate, 0.3f, 0.4f), far_walls(kRate, 0.3f, 0.4f, 37);
-  Biquad no_boom, dark;
+  Biquad no_boom, dark, darker;
   no_boom.highpass(170.0f, 0.7f, kRate);
-  dark.lowpass(4500.0f, 0.7f, kRate);
+  dark.lowpass(4000.0f, 0.7f, kRate);
+  darker.lowpass(3000.0f, 0.7f, kRate);
+  Buf wet(out.size(), 0.0f);
+  for (size_t i = 0; i < out.size(); ++i) wet[i] = no_boom(i < dry.size() ? dry[i] : 0.0f);
+  // The early reflections, each taken through its own low pass (the
+  // farther surfaces darker).
+  Buf early(out.size(), 0.0f);
+  for (size_t k = 0; k < std::size(kEarly); ++k) {
+    OnePoleLP surface;
+    surface.set(5000.0f - 800.0f * static_cast<float>(k), kRate);
+    const size_t d = frames(kEarly[k].at_s, kRate);
+    for (size_t i = d; i < out.size(); ++i) early[i] += surface(wet[i - d]) * kEarly[k].gain;
+  }
+  // The flutter: a comb whose loop loses its top on every bounce.
+  const size_t fd = frames(kFlutterS, kRate);
+  Buf flutter(out.size(), 0.0f);
+  OnePoleLP bounce;
+  bounce.set(3000.0f, kRate);
+  for (size_t i = fd; i < out.size(); ++i)
+    flutter[i] = bounce(wet[i - fd] + flutter[i - fd] * kFlutterFeedback);
   for (size_t i = 0; i < out.size(); ++i) {
-    float x = i < dry.size() ? dry[i] : 0.0f;
-    const float y = no_boom(x);
-    out[i] += dark(walls(y) + far_walls(y)) * corridor_gain;
+    const float tail = darker(walls(wet[i]) + far_walls(wet[i]));
+    out[i] += (dark(early[i] + flutter[i] * kFlutterGain) + tail) * corridor_gain;
   }
 }
 
