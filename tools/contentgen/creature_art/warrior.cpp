@@ -183,7 +183,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
       m.ellipsoid(root + V3{0, -1.5f, s * 1.5f}, {7.0f, 5.5f, 6.0f}, rot_z(p.pitch * 0.5f + 0.4f), kBoneChitin, 2.5f);
       m.capsule(root, lerp3(root, el, 0.7f), 6.2f, 4.0f, mat, 2.5f);
     }
-    // Lean, sinewy arms: a thin upper arm with a tendon along it, a bony
+    // Sinewy arms, as thick as the build: an upper arm with a tendon along it, a bony
     // forearm swelling near the elbow, knobbly joints and a spur jutting
     // back from the elbow.
     m.capsule(root, el, 4.6f * p.bulk, 3.2f * p.bulk, soft, 2.5f);
@@ -213,12 +213,12 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + p.heel[i], 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
-    // A lean, sinewy thigh over a bony shin; knobbly knee and ankle, a
+    // A sinewy thigh, as thick as the build, over a bony shin; knobbly knee and ankle, a
     // tendon standing off the back of the shin, the heel spur behind.
     const float th = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.capsule(root, knee, 6.5f, 4.0f, mat, 3);
-    m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f, 4.6f}, rot_z(th), soft, 2.5f);
-    m.capsule(knee, ankle, 3.8f, 2.4f, mat, 1.5f);
+    m.capsule(root, knee, 6.5f * p.bulk, 4.0f * p.bulk, mat, 3);
+    m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f * p.bulk, 4.6f * p.bulk}, rot_z(th), soft, 2.5f);
+    m.capsule(knee, ankle, 3.8f * p.bulk, 2.4f, mat, 1.5f);
     m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
     m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
     const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
@@ -309,8 +309,9 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   for (const Tube& tb : tubes) {
     const V3 root = lerp3(hip, sh, tb.t) + up * 8 + V3{0, 0, tb.z * 0.6f};
     const V3 tip = root + up * (tb.length * 0.8f) - dir * (tb.length * 0.45f * tb.lean) + V3{0, 0, tb.z * 0.5f};
-    m.capsule(root, lerp3(root, tip, 0.55f), tb.radius, tb.radius * 0.8f, near_mat, 1.5f);
-    m.capsule(lerp3(root, tip, 0.55f), tip, tb.radius * 0.8f, tb.radius * 0.45f, kDome, 0.6f);
+    const float r = tb.radius * p.bulk;
+    m.capsule(root, lerp3(root, tip, 0.55f), r, r * 0.8f, near_mat, 1.5f);
+    m.capsule(lerp3(root, tip, 0.55f), tip, r * 0.8f, r * 0.45f, kDome, 0.6f);
   }
   // A thin, sinewy neck with a ridge of vertebrae along its top.
   m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
