@@ -57,12 +57,12 @@ constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
 // less mottled so it holds together at its small size, with dark knuckles
 // that mark each joint and a back of the same pale plate, so it reads as
 // the pale hand-like thing that leaps rather than a brown bug.
-constexpr Material kFleshSmall{0.84f, 0.72f, 0.60f, 0.9f, 34, 1.4f, 0, 0,    5.0f, 0.35f,
+constexpr Material kFleshSmall{0.74f, 0.62f, 0.52f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
                                0.2f,  0.45f, 0.95f, 0.55f, 0.38f, 0, 0.5f};
-constexpr Material kFleshSmallFar{0.54f, 0.44f, 0.36f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
+constexpr Material kFleshSmallFar{0.46f, 0.37f, 0.30f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
                                   0.15f, 0.3f,  0.95f, 0.55f, 0.38f, 0, 0.5f};
-constexpr Material kKnuckleSmall{0.30f, 0.19f, 0.15f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kPlateSmall{0.70f, 0.60f, 0.49f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
+constexpr Material kKnuckleSmall{0.24f, 0.15f, 0.12f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kPlateSmall{0.56f, 0.48f, 0.40f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
 
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
