@@ -267,8 +267,8 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.ellipsoid({2, -3, s * 8.5f}, {8, 4.5f, 3.0f}, rot_z(p.pitch * 0.5f - 0.3f), kBoneChitin, 1.5f);
   const float b = p.bulk;
   m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f * b, 6.5f * b, far_soft, 4);
-  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 7.5f * b, 10.5f * b, far_soft, 4);
-  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {13 * b, 11 * b, 14 * b}, rot_z(p.pitch), near_mat, 3);
+  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 8.5f * b, 12.0f * b, far_soft, 4);
+  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {14 * b, 12.5f * b, 15 * b}, rot_z(p.pitch), near_mat, 3);
   // Deepest mid-chest, shorter toward the neck and the waist, unevenly
   // spaced.
   static const float depth[] = {0.82f, 1.0f, 1.08f, 1.0f, 0.86f, 0.66f};
