@@ -352,3 +352,24 @@ TEST(CreatureLook, EggCrownChangesVisiblyThroughTheHatching) {
     EXPECT_GT(static_cast<double>(changed) / crown, 0.5);
   }
 }
+
+// The warrior's lunge comes at the viewer jaws first: what shows between
+// the jaws is a near-black throat, so no fleshy red tongue fills its mouth,
+// and the glassy teeth stay the brightest thing about the head.
+TEST(CreatureLook, WarriorLungeShowsADarkThroatNotARedTongue) {
+  for (int f = 1; f <= 2; ++f) {
+    SCOPED_TRACE(f);
+    const Picture p = built("alien_a" + std::to_string(f) + ".png");
+    ASSERT_TRUE(p.ok);
+    long red = 0, solid = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y)) continue;
+        const uint8_t* c = p.at(x, y);
+        ++solid;
+        red += c[0] > 70 && c[0] > 2 * c[1] && c[0] > 1.6 * c[2];
+      }
+    ASSERT_GT(solid, 10000);
+    EXPECT_LT(red, 60) << "a red tongue in the mouth";
+  }
+}

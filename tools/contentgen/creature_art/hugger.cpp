@@ -53,15 +53,16 @@ constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f,
 constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.4f, 60, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
 constexpr Material kPlate{0.60f, 0.51f, 0.40f, 1.3f, 110, 1.1f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
-// The roaming animal's flesh: warmer and a shade darker than the close-up's,
-// so the bright rim stands off it, with near-black knuckles and a dark
-// ridged back; at its small size the pale close-up flesh washes to grey.
-constexpr Material kFleshSmall{0.70f, 0.52f, 0.40f, 0.9f, 34, 1.4f, 0, 0,    5.0f, 0.35f,
-                               0.35f, 0.45f, 0.95f, 0.50f, 0.34f, 0, 0.5f};
-constexpr Material kFleshSmallFar{0.40f, 0.29f, 0.23f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
-                                  0.2f,  0.3f,  0.95f, 0.50f, 0.34f, 0, 0.5f};
-constexpr Material kKnuckleSmall{0.20f, 0.13f, 0.10f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kPlateSmall{0.36f, 0.28f, 0.21f, 1.5f, 110, 1.3f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
+// The roaming animal's flesh: the close-up's pale flesh, a touch warmer and
+// less mottled so it holds together at its small size, with dark knuckles
+// that mark each joint and a back of the same pale plate, so it reads as
+// the pale hand-like thing that leaps rather than a brown bug.
+constexpr Material kFleshSmall{0.74f, 0.62f, 0.52f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
+                               0.2f,  0.45f, 0.95f, 0.55f, 0.38f, 0, 0.5f};
+constexpr Material kFleshSmallFar{0.46f, 0.37f, 0.30f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
+                                  0.15f, 0.3f,  0.95f, 0.55f, 0.38f, 0, 0.5f};
+constexpr Material kKnuckleSmall{0.24f, 0.15f, 0.12f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
+constexpr Material kPlateSmall{0.56f, 0.48f, 0.40f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
 
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
@@ -70,7 +71,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
   const float body = p.roaming ? 1.6f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.0f : 1.0f;  // how high the knees rise over the back
+  const float arch = p.roaming ? 0.6f : 1.0f;  // how high the knees rise over the back
   // Tail first: a ribbed whip from under the rump. Scuttling, it is
   // wound into a coil behind the body; flung at a face it trails and
   // sways, curling as it dies.
@@ -125,7 +126,10 @@ void build(Model& m, const HPose& p, const Xf& view) {
       V3 knee = joint(root, ankle, 26, 24, V3{0, -arch, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
       // Standing, the last two bones splay out along the deck like the
       // fingertips of a hand pressed flat, not straight down like pegs.
-      const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), 0.9f, s * 0.8f});
+      // Roaming they lie flatter still, so the frame's few rows go to the
+      // body and the arched knees rather than to the fingertips.
+      const float press = p.roaming ? 0.55f : 0.9f;
+      const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), press, s * 0.8f});
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
       V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
@@ -156,7 +160,9 @@ void build(Model& m, const HPose& p, const Xf& view) {
     if (p.roaming) m.capsule({x - 3.6f, -8.8f, -11}, {x - 3.6f, -10.0f, 11}, 0.9f, 0.9f, kCrease, 0.5f, 0, 0, true);
   }
   // Gill flaps along the sides: thin, so the light comes through them.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({0, 1, s * 16.0f}, {17, 6, 2.5f}, {}, kBelly, 2);
+  // Roaming they are folded small, so the pale sac shows along the side.
+  const float gill = p.roaming ? 0.7f : 1.0f;
+  for (int s = -1; s <= 1; s += 2) m.ellipsoid({0, 1.5f, s * 16.0f}, V3{17, 6, 2.5f} * gill, {}, kBelly, 2);
   m.ellipsoid({22, 2, 0}, {8, 7, 10}, {}, flesh, 4);
   // The underside: ribs across the belly with dark creases between them,
   // and the mouth in its middle, a ringed lip round a dark throat, from
@@ -184,11 +190,11 @@ void build(Model& m, const HPose& p, const Xf& view) {
 // Side view: body centre in the roaming frame, feet on its floor row.
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
-constexpr float kWalkScale = 1.05f;
+constexpr float kWalkScale = 1.3f;
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.32f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.2f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;

@@ -39,9 +39,10 @@ struct Pose {
   float tail_back = 0;         // the tail swung away from the viewer, behind the body
   bool drool = true;
   bool side = true;            // side view: far limbs darker
-  // How heavy the thorax and shoulders are built: the close views fill the
-  // screen, where a lean cage would leave the arms hanging off a stick.
-  float bulk = 1.0f;
+  // How heavy the thorax, shoulders and upper arms are built. One build for
+  // every frame, roaming, lunging, dying or lying dead, so the close-up
+  // reads as the same animal seen nearer.
+  float bulk = 1.25f;
 };
 
 constexpr float kSpine = 62;
@@ -53,6 +54,17 @@ constexpr Material kDome{0.065f, 0.08f, 0.115f, 2.2f, 120, 1.35f, 0, 0.10f, 7.0f
 // Ribs, vertebrae and joint knobs: bone-hard chitin a shade paler than the
 // plates, so the cage and the spine stand out against the dark tissue.
 constexpr Material kBoneChitin{0.17f, 0.17f, 0.19f, 1.7f, 90, 1.2f, 0, 0.18f, 3.0f, 0.35f, 0.2f};
+
+// Inside the mouth: a near-black throat with wet highlights, dark wine gums,
+// the lips' soft ribbed tissue, and teeth of glassy enamel that let the
+// light through at their tips; the inner jaw is dark and wet, its teeth
+// stained.
+constexpr Material kThroat{0.022f, 0.010f, 0.014f, 1.5f, 110, 0.3f, 0, 0, 6, 0.3f, 0.25f, 0, 0.95f, 0.55f, 0.38f, 0.85f};
+constexpr Material kGum{0.13f, 0.03f, 0.045f, 1.2f, 80, 0.3f, 0, 0, 6, 0.25f, 0.35f, 0.1f, 0.8f, 0.25f, 0.22f, 0.6f, 0.2f};
+constexpr Material kLip{0.055f, 0.045f, 0.06f, 1.0f, 60, 0.5f, 0, 0, 6, 0.3f, 0.3f, 0, 0.8f, 0.3f, 0.25f, 0.5f, 0.4f};
+constexpr Material kFang{0.64f, 0.67f, 0.66f, 2.4f, 170, 0.9f, 0, 0, 6, 0, 0.08f, 0.7f, 0.85f, 0.85f, 0.78f};
+constexpr Material kDarkFang{0.30f, 0.29f, 0.27f, 2.0f, 150, 0.7f, 0};
+constexpr Material kInnerJaw{0.05f, 0.045f, 0.06f, 1.8f, 120, 0.8f, 0, 0, 6, 0.2f, 0.2f, 0.25f, 0.8f, 0.3f, 0.3f, 0.8f};
 
 // Repeatable irregularity for a part's size: 1 +- amount, fixed by its index.
 float vary(int i, float amount) {
@@ -79,36 +91,59 @@ void head(Model& m, const Pose& p) {
   m.capsule({-24, -14, 0}, {-4, 2, 0}, 5.5f, 5.0f, kTissue, 3, 3.2f, 0.9f);
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({2, -3, s * 8.5f}, {13, 5.5f, 3.5f}, rot_z(0.3f), kMembrane, 2.5f);
-  // Mouth: dark gums behind the lips, teeth, hinged lower jaw.
+  // Mouth: a deep near-black throat behind lips drawn back off the gums,
+  // rows of glassy pointed teeth of uneven length set in them, and the
+  // hinged lower jaw.
   const float open = 0.08f + 0.55f * p.jaw;
-  m.ellipsoid({24, 6 + 5 * p.jaw, 0}, {17, 3 + 6 * p.jaw, 6.5f}, rot_z(0.12f + open * 0.5f), kMouth, 1.5f);
+  m.ellipsoid({21, 6 + 5 * p.jaw, 0}, {15, 3 + 5.5f * p.jaw, 5.6f}, rot_z(0.12f + open * 0.5f), kThroat, 1.5f);
+  // The upper lip pulled up and back, the gum below it.
+  for (int s = -1; s <= 1; s += 2) {
+    m.capsule({14, 0.6f, s * 6.0f}, {40, 3.4f, s * 5.4f}, 1.3f, 0.8f, kLip, 1.2f);
+    m.capsule({15, 3.6f, s * 5.2f}, {41, 6.6f, s * 4.7f}, 1.3f, 0.9f, kGum, 0.8f);
+  }
   for (int i = 0; i < 8; ++i) {
-    float x = 16 + i * 3.4f;
-    float y = 4.2f + i * 0.45f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.2f}, {x + 0.6f, y + 4.2f, s * 5.0f}, 1.25f, 0.25f, kTooth);
+    const float x = 16 + i * 3.4f;
+    const float y = 4.6f + i * 0.42f;
+    const float l = (i % 2 ? 4.4f : 6.4f) * vary(i + 60, 0.15f);
+    for (int s = -1; s <= 1; s += 2)
+      m.capsule({x, y, s * 5.1f}, {x + 1.3f, y + l, s * 4.7f}, 1.3f, 0.1f, kFang);
   }
   const Xf jaw = m.xf() * place({6, 4, 0}, rot_z(open));
   Xf keep = m.xf();
   m.set_xf(jaw);
   m.capsule({0, 0, 0}, {32, 3, 0}, 6.0f, 3.2f, c, 1.5f);
+  for (int s = -1; s <= 1; s += 2) {
+    m.capsule({9, -1.2f, s * 4.9f}, {33, 1.0f, s * 4.3f}, 1.3f, 0.9f, kGum, 0.8f);
+  }
   for (int i = 0; i < 7; ++i) {
-    float x = 11 + i * 3.3f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1.0f, s * 4.6f}, {x + 0.5f, -4.5f, s * 4.4f}, 1.1f, 0.2f, kTooth);
+    const float x = 11 + i * 3.3f;
+    const float l = (i % 2 ? 3.8f : 5.4f) * vary(i + 70, 0.15f);
+    for (int s = -1; s <= 1; s += 2)
+      m.capsule({x, -1.4f, s * 4.6f}, {x + 1.0f, -1.4f - l, s * 4.3f}, 1.15f, 0.1f, kFang);
   }
   m.set_xf(keep);
-  // The inner jaw thrusting out of the throat.
+  // The inner jaw: a slim, dark, wet tube out of the throat ending in a
+  // small mouth of its own with dark teeth.
   if (p.inner > 0) {
     V3 base{8, 7, 0};
     V3 tip{18 + 30 * p.inner, 7 + 8 * p.jaw, 0};
-    m.capsule(base, tip, 3.2f, 3.6f, c, 1, 2.2f, 0.5f);
-    m.ellipsoid(tip + V3{2, 0, 0}, {4.5f, 3.6f, 3.8f}, {}, c, 1.5f);
-    for (int s = -1; s <= 1; s += 2)
-      m.capsule(tip + V3{5, -1, s * 1.8f}, tip + V3{6.5f, 2.5f, s * 1.6f}, 0.8f, 0.2f, kTooth);
+    m.capsule(base, tip, 2.4f, 2.2f, kInnerJaw, 1, 1.6f, 0.35f);
+    m.ellipsoid(tip + V3{1.5f, 0, 0}, {3.4f, 2.8f, 2.8f}, {}, kInnerJaw, 1.0f);
+    m.ellipsoid(tip + V3{4.2f, 0.4f, 0}, {1.2f, 1.5f, 1.6f}, {}, kThroat, 0.5f);
+    for (int k = -1; k <= 1; ++k) {
+      m.capsule(tip + V3{3.8f, -1.6f, k * 1.3f}, tip + V3{5.6f, 0.2f, k * 1.2f}, 0.6f, 0.1f, kDarkFang);
+      m.capsule(tip + V3{3.8f, 2.2f, k * 1.3f}, tip + V3{5.6f, 0.6f, k * 1.2f}, 0.55f, 0.1f, kDarkFang);
+    }
   }
   if (p.drool) {
     drool(m, {30, 9 + 8 * p.jaw, 4}, 9 + 10 * p.jaw, 1.0f, 0.75f);
     drool(m, {19, 10 + 6 * p.jaw, -3}, 6 + 6 * p.jaw, -0.8f, 0.6f);
-    if (p.jaw > 0.4f) strand(m, {26, 6.5f, 3}, {26, 9 + 14 * p.jaw, 3}, 2, 0.45f);
+    // Strings of saliva drawn out between the jaws as they part.
+    if (p.jaw > 0.4f) {
+      strand(m, {26, 6.5f, 3}, {26, 9 + 14 * p.jaw, 3}, 2, 0.45f);
+      strand(m, {33, 8.0f, -3.5f}, {32, 10 + 12 * p.jaw, -3.5f}, 1.5f, 0.35f);
+      strand(m, {20, 5.5f, 4.2f}, {19, 8 + 10 * p.jaw, 4.0f}, 2.5f, 0.3f);
+    }
   }
 }
 
@@ -148,12 +183,12 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
       m.ellipsoid(root + V3{0, -1.5f, s * 1.5f}, {7.0f, 5.5f, 6.0f}, rot_z(p.pitch * 0.5f + 0.4f), kBoneChitin, 2.5f);
       m.capsule(root, lerp3(root, el, 0.7f), 6.2f, 4.0f, mat, 2.5f);
     }
-    // Lean, sinewy arms: a thin upper arm with a tendon along it, a bony
+    // Sinewy arms, as thick as the build: an upper arm with a tendon along it, a bony
     // forearm swelling near the elbow, knobbly joints and a spur jutting
     // back from the elbow.
-    m.capsule(root, el, 4.6f, 3.2f, soft, 2.5f);
+    m.capsule(root, el, 4.6f * p.bulk, 3.2f * p.bulk, soft, 2.5f);
     m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
-    m.capsule(el, hand, 3.4f, 2.2f, mat, 1.5f);
+    m.capsule(el, hand, 3.4f * p.bulk, 2.2f, mat, 1.5f);
     m.sphere(el, 4.4f, kBoneChitin, 1.5f);
     m.sphere(hand, 3.2f, kBoneChitin, 1.0f);
     m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 2.6f, 0.4f, mat, 1.2f);
@@ -178,12 +213,12 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     V3 toe = p.toe[i];
     V3 ankle = reach(root, toe + p.heel[i], 38, 37);
     V3 knee = joint(root, ankle, 38, 37, {1, -0.2f, 0});
-    // A lean, sinewy thigh over a bony shin; knobbly knee and ankle, a
+    // A sinewy thigh, as thick as the build, over a bony shin; knobbly knee and ankle, a
     // tendon standing off the back of the shin, the heel spur behind.
     const float th = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.capsule(root, knee, 6.5f, 4.0f, mat, 3);
-    m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f, 4.6f}, rot_z(th), soft, 2.5f);
-    m.capsule(knee, ankle, 3.8f, 2.4f, mat, 1.5f);
+    m.capsule(root, knee, 6.5f * p.bulk, 4.0f * p.bulk, mat, 3);
+    m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f * p.bulk, 4.6f * p.bulk}, rot_z(th), soft, 2.5f);
+    m.capsule(knee, ankle, 3.8f * p.bulk, 2.4f, mat, 1.5f);
     m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
     m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
     const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
@@ -232,8 +267,8 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.ellipsoid({2, -3, s * 8.5f}, {8, 4.5f, 3.0f}, rot_z(p.pitch * 0.5f - 0.3f), kBoneChitin, 1.5f);
   const float b = p.bulk;
   m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f * b, 6.5f * b, far_soft, 4);
-  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 7.5f * b, 10.5f * b, far_soft, 4);
-  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {13 * b, 11 * b, 14 * b}, rot_z(p.pitch), near_mat, 3);
+  m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 8.5f * b, 12.0f * b, far_soft, 4);
+  m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {14 * b, 12.5f * b, 15 * b}, rot_z(p.pitch), near_mat, 3);
   // Deepest mid-chest, shorter toward the neck and the waist, unevenly
   // spaced.
   static const float depth[] = {0.82f, 1.0f, 1.08f, 1.0f, 0.86f, 0.66f};
@@ -274,8 +309,9 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   for (const Tube& tb : tubes) {
     const V3 root = lerp3(hip, sh, tb.t) + up * 8 + V3{0, 0, tb.z * 0.6f};
     const V3 tip = root + up * (tb.length * 0.8f) - dir * (tb.length * 0.45f * tb.lean) + V3{0, 0, tb.z * 0.5f};
-    m.capsule(root, lerp3(root, tip, 0.55f), tb.radius, tb.radius * 0.8f, near_mat, 1.5f);
-    m.capsule(lerp3(root, tip, 0.55f), tip, tb.radius * 0.8f, tb.radius * 0.45f, kDome, 0.6f);
+    const float r = tb.radius * p.bulk;
+    m.capsule(root, lerp3(root, tip, 0.55f), r, r * 0.8f, near_mat, 1.5f);
+    m.capsule(lerp3(root, tip, 0.55f), tip, r * 0.8f, r * 0.45f, kDome, 0.6f);
   }
   // A thin, sinewy neck with a ridge of vertebrae along its top.
   m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
@@ -397,7 +433,6 @@ Pose rearing_pose(float strike) {
   p.tail_lift = -0.4f;
   p.tail_sway = 0.2f;
   p.tail_back = 1.0f;
-  p.bulk = 1.25f;
   return p;
 }
 
@@ -490,7 +525,11 @@ Bytes warrior_death(int frame) {
   const Xf view =
       fit(make, front_view(p, 30 * t, 150 * t * t, 0.5f * t * t), kWarriorAttack.w, kWarriorAttack.h, kHandle);
   build(m, p, view);
-  model::render(m, c, sprite_options());
+  // Three samples a side, as the lunge it falls from: as smooth at this
+  // size, at about half the cost of four.
+  model::RenderOptions o = sprite_options();
+  o.supersample = 3;
+  model::render(m, c, o);
   // Acid bursting from the wounded head and running down the body.
   cairo_t* cr = c.cr();
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
