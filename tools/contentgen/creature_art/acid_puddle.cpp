@@ -82,7 +82,7 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   if (d >= 1) {
     // The deck just round the goo is wet and darker; the dark meniscus
     // runs on a pixel past the edge so the pool ends in a line, not a blur.
-    const double line = smooth(1.07, 1.0, d);
+    const double line = smooth(1.05, 1.0, d);
     const double stain = 0.3 * smooth(1.16, 1.0, d);
     const double a = std::max(0.85 * line, stain);
     if (a > 0) out = {mix(0.07, 0.03, line), mix(0.1, 0.09, line), mix(0.04, 0.02, line), a};
@@ -98,7 +98,7 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   // The meniscus: where the goo climbs the grit it turns dark and dense,
   // a wet line hugging the whole edge (on the near side too, so the pool
   // sits in the deck rather than floating over it).
-  const double rim = smooth(0.82, 0.96, d);
+  const double rim = smooth(0.86, 0.97, d);
   r = mix(r, 0.04, 0.85 * rim), g = mix(g, 0.12, 0.85 * rim), b = mix(b, 0.03, 0.85 * rim);
   a = mix(a, 0.95, rim);
   // The ceiling lamps in the surface: long flat streaks on the far half,
@@ -108,13 +108,13 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
     return std::exp(-(u * u + v * v));
   };
   const double ripple = 0.75 + 0.25 * std::sin(x * 0.7 + y * 2.3);
-  const double sheen = (0.9 * glint(-0.25, -0.35, 0.4, 0.13) + 1.3 * glint(0.36, -0.25, 0.15, 0.1)) * ripple *
+  const double sheen = (1.2 * glint(-0.25, -0.35, 0.4, 0.13) + 1.6 * glint(0.36, -0.25, 0.15, 0.1)) * ripple *
                        smooth(0.9, 0.6, d);
   // A thin wet lip catches the light just inside the dark line on the far
   // edge: the bright crest of the meniscus.
   const double lq = (d - 0.8) / 0.045;
   const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.7, std::sin(angle)) : 0.0;
-  const double light = std::min(1.0, sheen + 0.7 * lip);
+  const double light = std::min(1.0, sheen + 0.9 * lip);
   r = mix(r, 0.96, light), g = mix(g, 1.0, light), b = mix(b, 0.82, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
@@ -138,7 +138,7 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
   double shade = 0.75 + 0.35 * diffuse;
   shade += 0.35 * smooth(0.7, 1.0, q2);
   const double r = 0.58 * shade, g = 0.92 * shade, b = 0.22 * shade;
-  const double s = std::min(1.0, highlight * 2.2);
+  const double s = std::min(1.0, highlight * 3.0);
   out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
   return true;
 }
@@ -152,7 +152,7 @@ Bytes acid_puddle() {
   std::vector<Bubble> bubbles;
   while (bubbles.size() < 7) {
     const double a = n.range(0, 2 * M_PI), d = std::sqrt(n.unit()) * 0.68;
-    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(1.6, 3.0)};
+    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(2.0, 3.4)};
     bool apart = true;
     for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 1;
     if (apart) bubbles.push_back(b);
