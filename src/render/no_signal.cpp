@@ -53,7 +53,7 @@ void drawnosignal(int x, int y, int w, int h) {
   const int roll = ((clock * roll_speed) % (h + roll_height) + (h + roll_height)) % (h + roll_height) - roll_height;
   // Two torn bands a frame: a run of lines shifted sideways and brighter.
   int tear_at[2], tear_h[2], tear_shift[2];
-  for (int t = 0; t < 2; ++t) tear_at[t] = gr.range(0, h - 1), tear_h[t] = gr.range(2, 9), tear_shift[t] = gr.range(-40, 40);
+  for (int t = 0; t < 2; ++t) tear_at[t] = gr.range(0, h - 1), tear_h[t] = gr.range(4, 14), tear_shift[t] = gr.range(-40, 40);
 
   plat::set_blend(plat::BlendAlpha);
   // Odd rows stay dark: the scan lines of the dead picture.
@@ -69,8 +69,8 @@ void drawnosignal(int x, int y, int w, int h) {
     if (torn) {
       // A torn line is one long smear dragged sideways, brightest at its head.
       const int len = gr.range(w / 4, w * 3 / 4), at = gr.range(0, w - len);
-      strip(x + at + shift, y + row, len, 170, 0.35f);
-      strip(x + at + shift + len - 12, y + row, 12, 255, 0.6f);
+      strip(x + at + shift, y + row, len, 190, 0.5f);
+      strip(x + at + shift + len - 12, y + row, 12, 255, 0.8f);
     }
     for (int k = 0; k < strips_per_line + strips_between; ++k) {
       const bool between = k >= strips_per_line;
