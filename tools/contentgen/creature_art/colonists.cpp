@@ -102,11 +102,10 @@ Bytes cocoon(bool burst) {
     m.capsule({80, -74, 10}, {68, 6, 40}, 24, 14, resin, 10, 18, 0.25f);
     m.capsule({68, 6, 40}, {64, 90, 22}, 14, 20, resin, 10, 18, 0.25f);
     m.capsule({-78, 40, 0}, {-50, 104, 28}, 16, 22, resin, 10, 18, 0.25f);
-    // The resin takes the neck and laps over the jaw and brow edge, so the
+    // The resin takes the neck and laps over the jaw's edge, so the
     // face is set into the mass rather than laid on it.
     m.capsule({-70, 96, 8}, {62, 110, 12}, 24, 26, resin, 12, 18, 0.25f);
     m.capsule({-66, -10, 22}, {-52, 70, 44}, 9, 12, resin, 8, 18, 0.25f);
-    m.capsule({20, -66, 50}, {-46, -50, 46}, 7, 9, resin, 8, 18, 0.25f);
     if (burst) {
       // Blood from the mouth, running off the chin.
       const V3 run[] = {{4, 60, 58}, {2, 82, 48}, {6, 104, 40}, {3, 128, 30}};
