@@ -11,6 +11,7 @@
 #include "state/settings.h"
 #include "platform/platform.h"
 #include "render/draw_helpers.h"
+#include "render/no_signal.h"
 #include "render/room_pass.h"
 #include "render/text.h"
 #include "squad/squad.h"
@@ -74,6 +75,7 @@ void drawhurtflash(int m, const ViewLayout& v) {
 }
 
 void drawstatic(int count) {
+  drawnosignal(122, 67, 780, 275);
   plat::set_blend(plat::BlendAlpha);
   plat::set_colour(255, 255, 255);
   for (int d = 1; d <= count; ++d) {

@@ -258,11 +258,13 @@ TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
   // Drawn blended and dimmed by the game, the puddle carries its own values:
   // it must not touch the picture's edges (a cut outline shows as a straight
   // border on the deck), must glow acid green in the middle, must fade out
-  // softly with no dark underside (that reads as a hovering saucer's
-  // shadow), and must hold glints near white and specular dots on bubbles.
+  // into the deck through a dark wet meniscus that runs round the whole
+  // edge (dark only below would read as a hovering saucer's shadow), and
+  // must hold glints near white and specular dots on bubbles.
   const Picture p = decode(built_file("data\\gfx\\acid_1.png"));
   ASSERT_TRUE(p.ok);
-  int edge_ink = 0, solid = 0, soft = 0, dark = 0, glints = 0, acid = 0;
+  constexpr int middle_row = 19;  // the pool's centre line, far edge above it
+  int edge_ink = 0, solid = 0, soft = 0, dark = 0, glints = 0, acid = 0, dark_far = 0, dark_near = 0;
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x) {
       const uint8_t* px = p.at(x, y);
@@ -272,13 +274,16 @@ TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
       ++solid;
       const int hi = std::max({px[0], px[1], px[2]}), lo = std::min({px[0], px[1], px[2]});
       dark += hi < 60;
+      if (hi < 60) (y < middle_row ? dark_far : dark_near) += 1;
       glints += lo > 200;
       acid += px[1] > 200 && px[1] > px[2] + 100 && px[1] >= px[0];
     }
   EXPECT_EQ(edge_ink, 0);
   ASSERT_GT(solid, 600);
   EXPECT_GT(acid, solid / 5) << "a bright acid-green core";
-  EXPECT_LT(dark, solid / 50) << "no dark rim or underside";
+  EXPECT_GT(dark, solid / 50) << "a dark wet rim";
+  EXPECT_LT(dark, solid / 3) << "a rim line, not a dark pool";
+  EXPECT_GT(dark_far * 2, dark_near) << "the rim runs round the far edge too, not only below";
   EXPECT_GT(soft, solid / 4) << "a soft edge fading into the deck";
   EXPECT_GT(glints, 12) << "sheen, wet lip and specular dots";
   EXPECT_LT(glints, solid / 4) << "highlights, not a white puddle";

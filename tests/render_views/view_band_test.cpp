@@ -133,7 +133,19 @@ TEST_F(ViewBand, DeadMemberSeesOnlyStaticUnderTheHurtFlash) {
   for (int d = 1; d <= 500; ++d) setstaticdot(d, {100, 130 + d % 250, 80 + d % 200});
   auto px = render();
   EXPECT_GT(lit(px, 126, 70, 400, 290, 100), 300);
-  EXPECT_EQ(brightest(px, 450, 67, 902, 342), 0) << "the room must not show";
+  walls(0);
+  EXPECT_EQ(render(), px) << "the room must not show through the static";
+  EXPECT_EQ(render(), px) << "the same frame's state draws the same snow";
+  // The snow fills the whole box (not only round the dots) but never spills
+  // onto the console round the view.
+  EXPECT_GT(lit(px, 450, 67, 902, 342, 40), 5000);
+  EXPECT_EQ(brightest(px, 0, 0, 1024, 67), 0);
+  EXPECT_EQ(brightest(px, 0, 342, 1024, 768), 0);
+  EXPECT_EQ(brightest(px, 0, 67, 122, 342) + brightest(px, 902, 67, 1024, 342), 0);
+  // Next frame's dots bring new snow.
+  setstaticdot(1, {99, 131, 81});
+  EXPECT_NE(render(), px);
+  walls(1);
 
   squad[1][mhurtflash] = 50;
   px = render();

@@ -1,9 +1,10 @@
 // acid_1.png: the acid a dead creature leaves on the deck, seen low across
-// the floor. Painted per pixel, four samples each: a thin, wide, ragged
-// film lying flat on the deck, bright acid green where it pools deepest in
-// the middle, thinning to a soft translucent edge with no dark rim (a dark
-// underside would read as a saucer's shadow), a wet sheen of the lamps
-// stretched flat across it, and low bubbles with sharp specular dots.
+// the floor. Painted per pixel, four samples where it is sharp: a wide,
+// ragged pool lying in the deck, bright lime where it is deepest, deeper
+// green where it thins and lets the wet grating show through, and a dark
+// wet meniscus hugging the whole edge (a line round it, never a shadow
+// below it), a sheen of the lamps stretched flat across the far half, and
+// low bubbles with sharp specular dots.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,7 +27,7 @@ inline double mix(double a, double b, double t) { return a + (b - a) * t; }
 // Drawn with its top-middle on the floor line; the lens lies in the upper
 // rows so it stays on the deck just in front of where the creature fell.
 constexpr int kW = 144, kH = 44;
-constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 7.5;
+constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 9.5;
 
 struct Rgba {
   double r = 0, g = 0, b = 0, a = 0;
@@ -79,35 +80,43 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   const double d = rho / edge(angle);
   Rgba out;
   if (d >= 1) {
-    // A faint wet stain on the deck just round the goo.
-    const double stain = 0.22 * smooth(1.1, 1.0, d);
-    if (stain > 0) out = {0.12, 0.16, 0.05, stain};
+    // The deck just round the goo is wet and darker; the dark meniscus
+    // runs on a pixel past the edge so the pool ends in a line, not a blur.
+    const double line = smooth(1.05, 1.0, d);
+    const double stain = 0.3 * smooth(1.16, 1.0, d);
+    const double a = std::max(0.85 * line, stain);
+    if (a > 0) out = {mix(0.07, 0.03, line), mix(0.1, 0.09, line), mix(0.04, 0.02, line), a};
     return out;
   }
-  const double thick = std::sqrt(1 - d * d);
-  // Body: bright acid green where it pools deepest, a duller olive film
-  // where it thins; lit from within rather than shaded like a solid.
-  const double t = thick * thick;
-  double r = mix(0.30, 0.62, t), g = mix(0.40, 0.96, t), b = mix(0.12, 0.22, t);
-  // Seen at a glancing angle the far edge mirrors a little of the room.
-  const double far = smooth(0.2, -1.0, ny) * smooth(0.5, 0.9, d);
-  r = mix(r, 0.7, 0.3 * far), g = mix(g, 0.78, 0.3 * far), b = mix(b, 0.6, 0.3 * far);
-  // The ceiling lamps in the surface: long flat streaks, as on any liquid
-  // seen low across the floor, with faint ripples through them.
+  // Depth of the pool: deepest in the middle, a thin film towards the edge.
+  const double depth = smooth(0.97, 0.25, d);
+  // Body: bright lime in the deep middle, deeper green where it thins.
+  // The thin film is only part cover, so the grating shows through it,
+  // darkened and wet.
+  double r = mix(0.1, 0.7, depth * depth), g = mix(0.3, 1.0, depth), b = mix(0.05, 0.24, depth * depth);
+  double a = mix(0.62, 0.97, depth);
+  // The meniscus: where the goo climbs the grit it turns dark and dense,
+  // a wet line hugging the whole edge (on the near side too, so the pool
+  // sits in the deck rather than floating over it).
+  const double rim = smooth(0.86, 0.97, d);
+  r = mix(r, 0.04, 0.85 * rim), g = mix(g, 0.12, 0.85 * rim), b = mix(b, 0.03, 0.85 * rim);
+  a = mix(a, 0.95, rim);
+  // The ceiling lamps in the surface: long flat streaks on the far half,
+  // as on any liquid seen low across the floor, broken by faint ripples.
   auto glint = [&](double gx, double gy, double sx, double sy) {
     const double u = (nx - gx) / sx, v = (ny - gy) / sy;
     return std::exp(-(u * u + v * v));
   };
-  const double ripple = 0.8 + 0.2 * std::sin(x * 0.7 + y * 2.3);
-  const double sheen = (1.1 * glint(-0.25, -0.3, 0.42, 0.14) + 1.5 * glint(0.38, -0.2, 0.16, 0.1)) * ripple *
-                       smooth(1.0, 0.75, d);
-  // A thin wet lip catches the light along the far edge.
-  const double lq = (d - 0.9) / 0.05;
-  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.6, std::sin(angle)) : 0.0;
+  const double ripple = 0.75 + 0.25 * std::sin(x * 0.7 + y * 2.3);
+  const double sheen = (1.2 * glint(-0.25, -0.35, 0.4, 0.13) + 1.6 * glint(0.36, -0.25, 0.15, 0.1)) * ripple *
+                       smooth(0.9, 0.6, d);
+  // A thin wet lip catches the light just inside the dark line on the far
+  // edge: the bright crest of the meniscus.
+  const double lq = (d - 0.8) / 0.045;
+  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.7, std::sin(angle)) : 0.0;
   const double light = std::min(1.0, sheen + 0.9 * lip);
-  r = mix(r, 0.97, light), g = mix(g, 1.0, light), b = mix(b, 0.85, light);
-  // The edge fades into the deck instead of ending in a hard outline.
-  out = {r, g, b, mix(0.3, 0.95, smooth(1.0, 0.6, d))};
+  r = mix(r, 0.96, light), g = mix(g, 1.0, light), b = mix(b, 0.82, light);
+  out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
 }
 
@@ -129,7 +138,7 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
   double shade = 0.75 + 0.35 * diffuse;
   shade += 0.35 * smooth(0.7, 1.0, q2);
   const double r = 0.58 * shade, g = 0.92 * shade, b = 0.22 * shade;
-  const double s = std::min(1.0, highlight * 2.2);
+  const double s = std::min(1.0, highlight * 3.0);
   out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
   return true;
 }
@@ -143,7 +152,7 @@ Bytes acid_puddle() {
   std::vector<Bubble> bubbles;
   while (bubbles.size() < 7) {
     const double a = n.range(0, 2 * M_PI), d = std::sqrt(n.unit()) * 0.68;
-    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(1.6, 3.0)};
+    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(2.0, 3.4)};
     bool apart = true;
     for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 1;
     if (apart) bubbles.push_back(b);

@@ -79,15 +79,33 @@ Bytes cocoon(bool burst) {
   {
     const model::Xf keep = m.xf();
     m.set_xf(model::place({77.5f, 68, 10}, model::rot_z(0.30f) * model::rot_y(-0.30f) * model::rot_x(0.12f), 0.25f));
-    const model::Material pale{0.80f, 0.68f, 0.60f, 0.6f, 30, 0.6f, 0};
+    // Living skin, not plaster: warm, blotched, light glowing through the
+    // thin parts, and only a faint rim so the form is lit from the front.
+    const model::Material pale{0.76f, 0.60f, 0.51f, 0.5f, 30, 0.3f, 0, 0, 6, 0.15f, 0.3f, 0.45f};
+    const model::Material crease{0.30f, 0.17f, 0.15f, 0.2f, 20, 0.1f, 0};
+    const model::Material iris{0.16f, 0.20f, 0.14f, 1.2f, 80, 0.1f, 0};
     m.set_skin(0.08f, 2.0f);
     face_model::screaming_head(m, !burst, pale);
+    // At this size wide whites read as a mask: the lids sag half shut in
+    // pain over eyes that look out, with a dark crease under the brow.
+    for (int s = -1; s <= 1; s += 2) {
+      const float ex = s * 22.0f;
+      m.capsule({ex - 13, -22, 46}, {ex + 12, -21, 45}, 2.2f, 2.2f, crease, 1);
+      if (burst) continue;
+      m.sphere({ex - 0.5f, -5.5f, 48.6f}, 4.6f, iris, 0);
+      m.ellipsoid({ex, -16, 41}, {15, 9, 11.5f}, {}, pale, 2);
+      m.capsule({ex - 12, -8, 51}, {ex + 12, -8, 50}, 1.3f, 1.3f, crease, 0.5f);
+    }
     m.set_skin(0.45f, 4.0f);
     m.ellipsoid({10, -92, 0}, {76, 36, 62}, model::rot_z(-0.2f), body, 14);
     m.ellipsoid({-50, -74, 26}, {30, 22, 26}, model::rot_z(0.5f), resin, 10);
     m.capsule({80, -74, 10}, {68, 6, 40}, 24, 14, resin, 10, 18, 0.25f);
     m.capsule({68, 6, 40}, {64, 90, 22}, 14, 20, resin, 10, 18, 0.25f);
     m.capsule({-78, 40, 0}, {-50, 104, 28}, 16, 22, resin, 10, 18, 0.25f);
+    // The resin takes the neck and laps over the jaw's edge, so the
+    // face is set into the mass rather than laid on it.
+    m.capsule({-70, 96, 8}, {62, 110, 12}, 24, 26, resin, 12, 18, 0.25f);
+    m.capsule({-66, -10, 22}, {-52, 70, 44}, 9, 12, resin, 8, 18, 0.25f);
     if (burst) {
       // Blood from the mouth, running off the chin.
       const V3 run[] = {{4, 60, 58}, {2, 82, 48}, {6, 104, 40}, {3, 128, 30}};

@@ -248,15 +248,23 @@ Bytes make_reaver() {
 }
 
 Bytes make_dot() {
-  // One grain of the no-signal static: a soft 5 x 5 speck.
+  // One fleck of the no-signal snow: a short bright dash along the scan
+  // line fading at both ends, with dim rows of bleed above and below, so it
+  // reads as a spark of a dead feed rather than a round dot. The middle row
+  // runs the full width: the dead view also stretches it into its streaks.
   Canvas c(5, 5);
   cairo_t* cr = c.cr();
-  grey(cr, 0.75);
-  cairo_rectangle(cr, 1, 0, 3, 5);
-  cairo_rectangle(cr, 0, 1, 5, 3);
+  constexpr double kDash[5] = {0.5, 0.85, 1.0, 0.85, 0.5};
+  for (int x = 0; x < 5; ++x) {
+    grey(cr, kDash[x]);
+    cairo_rectangle(cr, x, 2, 1, 1);
+    cairo_fill(cr);
+  }
+  grey(cr, 0.42);
+  cairo_rectangle(cr, 1, 1, 3, 1);
   cairo_fill(cr);
-  grey(cr, 1);
-  cairo_rectangle(cr, 1, 1, 3, 3);
+  grey(cr, 0.3);
+  cairo_rectangle(cr, 1, 3, 3, 1);
   cairo_fill(cr);
   return c.png();
 }
