@@ -265,7 +265,7 @@ void hive(NoteScore& s) {
       static const double kTick[6] = {0.0, 1.0, 1.5, 2.0, 3.0, 3.5};
       for (int t = 0; t < 6; ++t) {
         const int key = ch.bass + 12 + (t == 2 || t == 5 ? 7 : 0);
-        s.note(kHarp, bar, kTick[t], key, (t == 0 || t == 3 ? 60 : 48) + in, 0.8);
+        s.note(kHarp, bar, kTick[t], key, (t == 0 || t == 3 ? 70 : 56) + in, 0.8);
       }
       s.note(kTimpani, bar, 0.0, ch.bass, 46, 1);
       continue;
