@@ -2,6 +2,8 @@
 // swells through its long notes, as the synth is told to play them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "music/notes.h"
@@ -81,4 +83,50 @@ TEST(NoteScore, ALongNoteSwellsInAndEasesOffWhileAShortOneIsPlayedOut) {
       EXPECT_GT(e.at, bar);
     }
   }
+}
+
+TEST(NoteScore, AHeldNoteWaversOnlyOnceSettledAndIsBackInTuneForTheNext) {
+  NoteScore s(Timing{120, 4, 4});
+  s.instrument(kSection, 48, kVolume, 0.5f);
+  s.breathe(kSection, 0.3);
+  s.vibrato(kSection, 6.0);
+  s.double_on(kSection, kDesk, 7, -0.5f);
+  s.note(kSection, 0, 0.0, 60, 90, 4.0);  // two seconds, then a quarter second
+  s.note(kSection, 1, 0.0, 62, 80, 0.5);
+  const std::vector<MidiEvent> ev = s.events();
+  const size_t bar = 44100 * 2;
+  auto cents = [](const MidiEvent& e) { return ((e.a | (e.b << 7)) - 8192) * 200.0 / 8192.0; };
+
+  const auto lead = on_channel(ev, 0xE0, kSection);
+  ASSERT_GT(lead.size(), 20u);
+  double lo = 0, hi = 0;
+  int crossings = 0;
+  for (size_t i = 0; i < lead.size(); ++i) {
+    EXPECT_GE(lead[i].at, 44100 * 3 / 10) << "plain tone first";
+    EXPECT_LT(lead[i].at, bar) << "the short note is not bent";
+    lo = std::min(lo, cents(lead[i]));
+    hi = std::max(hi, cents(lead[i]));
+    if (i > 0 && (cents(lead[i]) > 0) != (cents(lead[i - 1]) > 0)) ++crossings;
+  }
+  EXPECT_LT(hi, 6.5);
+  EXPECT_GT(hi, 4.0);
+  EXPECT_GT(lo, -6.5);
+  EXPECT_LT(lo, -4.0);
+  // About five and a half cycles a second over the 1.7 s it runs.
+  EXPECT_GE(crossings, 14);
+  EXPECT_LE(crossings, 24);
+  EXPECT_EQ(lead.back().a | (lead.back().b << 7), 8192) << "in tune when the next note starts";
+
+  // The second desk wavers round its own tuning, not the section's, and
+  // does not move with it.
+  const auto desk = on_channel(ev, 0xE0, kDesk);
+  ASSERT_GT(desk.size(), 20u);
+  double sum = 0;
+  for (const MidiEvent& e : desk) sum += cents(e);
+  EXPECT_NEAR(sum / static_cast<double>(desk.size()), 7.0, 1.0);
+  EXPECT_NEAR(cents(desk.back()), 7.0, 0.1);
+  size_t together = 0;
+  for (const MidiEvent& a : lead)
+    for (const MidiEvent& b : desk) together += a.at == b.at && std::fabs(cents(a) - (cents(b) - 7.0)) < 0.3;
+  EXPECT_LT(together, lead.size() / 2);
 }

@@ -373,6 +373,10 @@ LoopCanvas game_pulse() {
   s.breathe(kPad, 0.3);
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
+  // The leads' held notes waver once they have settled; the pad a little.
+  for (int ch : {kLead, kSaw2}) s.vibrato(ch, 8.0);
+  s.vibrato(kFretless, 5.0);
+  s.vibrato(kPad, 4.0);
   s.humanise(0x1407u, 6, 0.01);
   s.transpose(2);
 
@@ -392,7 +396,7 @@ LoopCanvas game_pulse() {
               {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -1.5f}, {at(72), -0.5f}, {at(87), -1.0f},
               {at(88), -0.5f}, {at(112), 0.5f}, {at(116), -1.5f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
-  tone(c, -3.0f, -2.0f, 0.5f, -2.0f, -1.5f);
+  tone(c, -3.0f, -2.0f, 1.5f, -2.0f, -1.5f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

@@ -1,5 +1,5 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
-// five sections that each have their own texture, played through the
+// six sections that each have their own texture, played through the
 // General MIDI sound font.
 //   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
 //                        chords wander, a heartbeat on the timpani, the
@@ -10,14 +10,19 @@
 //   Hive    (32-47)      the contrast: half time, no drums, the harmony
 //                        gone to G minor; choir, harp and celesta, and the
 //                        call slowed on a solo oboe.
-//   Tunnels (48-71)      a march: pizzicato strings, low brass chords and
+//   Vigil   (48-67)      a lament in a lilting triple feel over a low E
+//                        held through it all: harp in triplets, the chords
+//                        above the pedal turning through C, A minor, F, D
+//                        and B flat, a new tune on the horn, then trumpet,
+//                        then the oboe bringing it home to E.
+//   Tunnels (68-91)      a march: pizzicato strings, low brass chords and
 //                        a soft snare under the call on the bassoon, at
 //                        home in E; then B minor, the dominant's key, with
 //                        horns and trumpet over tremolo strings and home's
 //                        E held high above, building to F, the flat
 //                        second, which falls a half step into the
 //                        assault's E.
-//   Assault (72-89)      the full band home in E, then it thins back to
+//   Assault (92-109)      the full band home in E, then it thins back to
 //                        the patrol's texture so the loop comes round level.
 #include <array>
 
@@ -61,8 +66,8 @@ enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44,
 
 constexpr int kE = 40;  // E2, the home of the piece
 
-const Timing kTiming{100, 4, 90};
-constexpr int kPursuit = 16, kHive = 32, kTunnels = 48, kAssault = 72, kEbb = 84;
+const Timing kTiming{100, 4, 110};
+constexpr int kPursuit = 16, kHive = 32, kVigil = 48, kTunnels = 68, kAssault = 92, kEbb = 104;
 
 // A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
 // leans on A and on B flat, the tritone above home, and ends on B, a
@@ -244,7 +249,7 @@ void hive(NoteScore& s) {
       {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {36, {63, 67, 72, 75}}, {38, {62, 66, 69, 74}},
       {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {41, {65, 69, 72, 77}}, {36, {64, 67, 72, 76}},
   };
-  for (int bar = kHive; bar < kTunnels; ++bar) {
+  for (int bar = kHive; bar < kVigil; ++bar) {
     const int in = bar - kHive, pair = in / 2;
     const Chord& ch = kChords[pair];
     if (in % 2 == 0) {
@@ -252,9 +257,19 @@ void hive(NoteScore& s) {
       for (int k : ch.voicing) s.note(kDrone, bar, 0, k - 12, 62, 8);
       for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 7.5);
     }
-    // The first half is the oboe alone over the held chord; the harp,
-    // celesta and the soft pulse come in for the second.
-    if (in < 8) continue;
+    // The first half is the oboe over the held chord and a soft pulse: the
+    // harp plucks low on the chord's root and fifth, a muted timpani
+    // under the downbeat, so the hush still moves. The harp's broken
+    // chords, the celesta and the kit come in for the second.
+    if (in < 8) {
+      static const double kTick[6] = {0.0, 1.0, 1.5, 2.0, 3.0, 3.5};
+      for (int t = 0; t < 6; ++t) {
+        const int key = ch.bass + 12 + (t == 2 || t == 5 ? 7 : 0);
+        s.note(kHarp, bar, kTick[t], key, (t == 0 || t == 3 ? 70 : 56) + in, 0.8);
+      }
+      s.note(kTimpani, bar, 0.0, ch.bass, 46, 1);
+      continue;
+    }
     // Harp: a rising broken chord on the eighths, half-time pulse.
     for (int e = 0; e < 8; ++e) {
       int k = ch.voicing[static_cast<size_t>(e % 4)] + (e >= 4 ? 12 : 0);
@@ -271,6 +286,49 @@ void hive(NoteScore& s) {
   // The oboe sings the call slowly, up a minor third: G Ab Bb Ab G.
   phrase(s, kOboe, kHive + 2, kCall, 3 + 12, 88, 2.0);
   phrase(s, kOboe, kHive + 10, kCallUp, 3 + 12, 90, 2.0);
+}
+
+// The vigil's tune: a falling lament, its answer climbing higher, and the
+// oboe's close on home's E.
+const Tone kLament[] = {{0, 64, 3},  {3, 62, 1},  {4, 60, 2},  {6, 59, 2},  {8, 60, 3},  {11, 64, 1}, {12, 67, 4},
+                        {16, 65, 3}, {19, 64, 1}, {20, 62, 2}, {22, 60, 2}, {24, 57, 4}, {28, 60, 4}};
+const Tone kLamentAnswer[] = {{0, 67, 3},  {3, 69, 1},  {4, 71, 4},  {8, 72, 3},  {11, 71, 1}, {12, 69, 2},
+                              {14, 67, 2}, {16, 70, 4}, {20, 74, 2}, {22, 65, 2}, {24, 64, 6}, {30, 62, 2}};
+const Tone kLamentClose[] = {{0, 64, 2}, {2, 65, 2}, {4, 64, 4}, {8, 59, 4}, {12, 64, 4}};
+
+void vigil(NoteScore& s) {
+  // Chords over the held E, two bars each, none of them twice.
+  static const std::array<int, 4> kVoicings[10] = {
+      {52, 55, 59, 64}, {52, 55, 60, 64}, {52, 57, 60, 64}, {53, 57, 60, 65}, {54, 57, 62, 66},
+      {52, 55, 60, 67}, {53, 58, 62, 65}, {52, 57, 60, 69}, {53, 57, 60, 65}, {54, 55, 59, 64},
+  };
+  static const int kUpDown[6] = {0, 1, 2, 3, 2, 1};
+  for (int bar = kVigil; bar < kTunnels; ++bar) {
+    const int in = bar - kVigil, pair = in / 2;
+    const auto& v = kVoicings[pair];
+    const int grow = in / 2;  // a slow swell through the section
+    if (in % 2 == 0) {
+      s.note(kBass, bar, 0, kE - 12, 70 + grow, 7.8);
+      for (int k : v) s.note(kDrone, bar, 0, k - 12, 60 + grow, 8);
+      if (in >= 4)
+        for (int k : v) s.note(kChoir, bar, 0.5, k, 50 + grow * 2, 7.5);
+    }
+    // Harp in triplets up and down the chord, the second bar an octave up.
+    for (int t = 0; t < 12; ++t) {
+      const int k = v[static_cast<size_t>(kUpDown[t % 6])] + (in % 2 ? 12 : 0);
+      s.note(kHarp, bar, t / 3.0, k, (t % 3 == 0 ? 62 : 46) + grow, 1.0);
+    }
+    // A lilt underneath: the timpani on the pedal, a shaker on the triplets.
+    s.note(kTimpani, bar, 0.0, kE, 56 + grow, 1);
+    s.note(kTimpani, bar, 2.0, kE, 44 + grow, 1);
+    for (int t = 0; t < 12; ++t)
+      if (t % 3 != 1) s.note(kKit, bar, t / 3.0, kShaker, t % 6 == 0 ? 40 : 26, 0.1);
+    if (in % 4 == 3) s.note(kCeleste, bar, 10.0 / 3.0, v[3] + 12, 54, 1.5);
+  }
+  phrase(s, kHorn, kVigil, kLament, 0, 78);
+  phrase(s, kTrumpet, kVigil + 8, kLamentAnswer, 0, 76);
+  phrase(s, kHorn, kVigil + 8, kLamentAnswer, -12, 62);
+  phrase(s, kOboe, kVigil + 16, kLamentClose, 12, 80);
 }
 
 void tunnels(NoteScore& s) {
@@ -441,11 +499,16 @@ LoopCanvas game_track() {
   for (int ch : {kCello, kDrone, kHigh, kChoir, kAir}) s.breathe(ch, 0.3);
   for (int ch : {kHorn, kBrass, kOboe, kTrumpet}) s.breathe(ch, 0.2);
   s.double_on(kDrone, kDrone2, 7, -0.45f);
+  // Held notes waver as players' do, a few cents, once the note has settled.
+  for (int ch : {kDrone, kHigh, kOboe}) s.vibrato(ch, 7.0);
+  for (int ch : {kHorn, kTrumpet, kChoir}) s.vibrato(ch, 5.0);
+  s.vibrato(kBrass, 3.0);
   s.humanise(0x907E1u, 6, 0.012);
 
   patrol(s);
   pursuit(s);
   hive(s);
+  vigil(s);
   tunnels(s);
   assault(s);
 
@@ -455,13 +518,14 @@ LoopCanvas game_track() {
   // assault is the climax and the ebb sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -4.0f},
-              {at(40), -4.5f}, {at(46), -3.0f}, {at(49), -1.5f}, {at(60), -0.5f}, {at(71), -1.5f},
-              {at(72), -1.5f}, {at(77), -1.0f}, {at(82), -1.0f}, {at(86), -2.0f}});
+              {at(40), -4.5f}, {at(46), -3.0f}, {at(50), -2.5f}, {at(58), -2.0f}, {at(66), -2.0f},
+              {at(69), -1.5f}, {at(80), -0.5f}, {at(91), -1.5f}, {at(92), -1.5f}, {at(97), -1.0f},
+              {at(102), -1.0f}, {at(106), -2.0f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
   // distortion-made top would add a fizz no acoustic instrument has).
-  tone(c, -5.0f, 2.0f, 3.0f, 6.0f, -3.0f);
+  tone(c, -5.0f, 2.0f, 4.0f, 5.0f, -3.0f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

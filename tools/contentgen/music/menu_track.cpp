@@ -160,6 +160,9 @@ LoopCanvas menu_track() {
   for (int ch : {kFlute, kHorn, kClarinet}) s.breathe(ch, 0.2);
   s.double_on(kStrings, kStrings2, -6, -0.35f);
   s.double_on(kViolins, kViolins2, 7, 0.3f);
+  // Held notes waver as players' do, a few cents, once the note has settled.
+  for (int ch : {kViolins, kStrings, kCello, kFlute}) s.vibrato(ch, 7.0);
+  for (int ch : {kHorn, kChoir}) s.vibrato(ch, 4.0);
   s.humanise(0x3E11u, 5, 0.015);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {

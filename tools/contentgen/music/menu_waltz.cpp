@@ -147,6 +147,9 @@ LoopCanvas menu_waltz() {
   for (int ch : {kStrings, kCello, kOohs}) s.breathe(ch, 0.3);
   for (int ch : {kHornEn, kViolin}) s.breathe(ch, 0.2);
   s.double_on(kStrings, kStrings2, 6, -0.4f);
+  // Held notes waver as players' do, a few cents, once the note has settled.
+  for (int ch : {kViolin, kStrings, kCello, kHornEn}) s.vibrato(ch, 7.0);
+  s.vibrato(kOohs, 4.0);
   s.humanise(0x3A17u, 5, 0.012);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {

@@ -145,6 +145,57 @@ void NoteScore::breath_events(std::vector<MidiEvent>& out, const std::vector<Hel
   }
 }
 
+void NoteScore::vibrato_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const {
+  const size_t delay = dsp::frames(0.3, kRate), ease = dsp::frames(0.4, kRate);
+  const size_t min_length = dsp::frames(0.55, kRate), step = kRate / 60;
+  const size_t together = tm_.beat_frames() / 16;
+  auto bend_at = [](double cents) { return std::clamp(static_cast<int>(std::lround(8192 + cents * 8192 / 200)), 0, 16383); };
+  for (int ch = 0; ch < 16; ++ch) {
+    const bool desk = double_of_[ch] >= 0;
+    const double depth = vibrato_[desk ? double_of_[ch] : ch];
+    if (depth <= 0.0) continue;
+    const double base = desk ? double_cents_[ch] : 0.0;
+    // A second desk wavers a little slower and shallower than the first.
+    const double rate = desk ? 5.1 : 5.6, cents = desk ? depth * 0.85 : depth;
+    struct Group {
+      size_t on, off;
+    };
+    std::vector<Group> groups;
+    for (const Held& n : notes) {
+      if (n.channel != ch) continue;
+      if (!groups.empty() && n.on <= groups.back().on + together)
+        groups.back().off = std::max(groups.back().off, n.off);
+      else
+        groups.push_back({n.on, n.off});
+    }
+    uint32_t h = 0x71B5u + static_cast<uint32_t>(ch);
+    for (size_t g = 0; g < groups.size(); ++g) {
+      const size_t on = groups[g].on;
+      const size_t until = g + 1 < groups.size() ? std::min(groups[g].off, groups[g + 1].on) : groups[g].off;
+      if (until < on + min_length) continue;
+      // Each note's vibrato runs a touch faster or slower than the last.
+      h = h * 1664525u + 1013904223u;
+      const double hz = rate * (0.94 + 0.12 * static_cast<double>(h >> 24) / 255.0);
+      bool moved = false;
+      for (size_t at = on + delay; at + step < until; at += step) {
+        const double t = static_cast<double>(at - on - delay);
+        const double in = std::min(1.0, t / static_cast<double>(ease));
+        const double wave = std::sin(2.0 * dsp::kPi * hz * t / kRate);
+        const int bend = bend_at(base + cents * in * wave);
+        out.push_back({at, static_cast<uint8_t>(0xE0 | ch), static_cast<uint8_t>(bend & 127),
+                       static_cast<uint8_t>(bend >> 7)});
+        moved = true;
+      }
+      if (moved) {
+        // Back in tune before the next note is struck.
+        const int bend = bend_at(base);
+        out.push_back({until > on + 1 ? until - 1 : until, static_cast<uint8_t>(0xE0 | ch),
+                       static_cast<uint8_t>(bend & 127), static_cast<uint8_t>(bend >> 7)});
+      }
+    }
+  }
+}
+
 std::vector<MidiEvent> NoteScore::events() const {
   std::vector<Held> notes = notes_;
   if (doubled_) {
@@ -184,6 +235,7 @@ std::vector<MidiEvent> NoteScore::events() const {
     std::vector<Held> by_time = notes;
     std::stable_sort(by_time.begin(), by_time.end(), [](const Held& a, const Held& b) { return a.on < b.on; });
     breath_events(out, by_time);
+    vibrato_events(out, by_time);
   }
   for (size_t i = 0; i < notes.size(); ++i) {
     const Held& n = notes[i];

@@ -55,6 +55,12 @@ class NoteScore {
   // `pan`, so a section is heard as several players rather than one sample.
   // Call after instrument(from).
   void double_on(int from, int to, int cents, float pan);
+  // A singer's or string player's vibrato: every note (or chord) held past
+  // about half a second starts, after a third of a second of plain tone, to
+  // waver `cents` either way at about five and a half times a second, the
+  // depth easing in. A second desk of the channel wavers at its own slightly
+  // slower rate, so the two never move together. Played with pitch bends.
+  void vibrato(int channel, double cents) { vibrato_[channel & 15] = std::clamp(cents, 0.0, 50.0); }
 
   // A player's touch: from here on every note's velocity varies by up to
   // +-`velocity` and its start by up to +-`beats`, from a fixed seed. The
@@ -78,10 +84,12 @@ class NoteScore {
   std::vector<MidiEvent> ev_;  // everything but the notes
   std::vector<Held> notes_;
   void breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
+  void vibrato_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   uint32_t feel_ = 0;
   int transpose_ = 0;
   int volume_[16] = {};      // each channel's volume as instrument() set it
   double breath_[16] = {};   // how deep each note's swell goes, 0 for none
+  double vibrato_[16] = {};  // each channel's vibrato depth in cents, 0 for none
   int double_of_[16];        // the channel a second desk copies, or -1
   int double_cents_[16] = {};
   bool doubled_ = false;

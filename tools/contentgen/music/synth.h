@@ -39,10 +39,12 @@ void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 // The tone of the whole mix: a low shelf below 160 Hz, a high shelf above
 // 3.2 kHz, an air shelf above 7 kHz, a presence bell an octave and a half
 // wide round 3.5 kHz and a body bell two octaves wide round 400 Hz (dB
-// each; a small cut there clears the sound font's boxy low mids), with the
-// filters' state at the end carried into the opening.
+// each; a small cut there clears the sound font's boxy low mids), and a
+// broad bell round 550 Hz, across 300 Hz to 1 kHz where shots, voices and
+// footsteps carry, so that a small cut there leaves the effects room over
+// the game music; the filters' state at the end is carried into the opening.
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
-          float body_db = 0.0f);
+          float body_db = 0.0f, float effects_room_db = 0.0f);
 
 // Shapes the loop's level over time: a gain in dB at each point (frame,
 // dB, in order), joined by raised-cosine ramps, the last ramp running round
