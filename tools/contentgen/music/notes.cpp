@@ -99,24 +99,27 @@ void NoteScore::double_on(int from, int to, int cents, float pan) {
   doubled_ = true;
 }
 
+std::vector<NoteScore::Span> NoteScore::chord_spans(const std::vector<Held>& notes, int channel) const {
+  const size_t together = tm_.beat_frames() / 16;
+  std::vector<Span> spans;
+  for (const Held& n : notes) {
+    if (n.channel != channel) continue;
+    if (!spans.empty() && n.on <= spans.back().on + together)
+      spans.back().off = std::max(spans.back().off, n.off);
+    else
+      spans.push_back({n.on, n.off});
+  }
+  return spans;
+}
+
 void NoteScore::breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const {
   const double beat = static_cast<double>(tm_.beat_frames());
-  const size_t step = tm_.beat_frames() / 8, together = tm_.beat_frames() / 16;
+  const size_t step = tm_.beat_frames() / 8;
   for (int ch = 0; ch < 16; ++ch) {
     const double depth = double_of_[ch] >= 0 ? breath_[double_of_[ch]] : breath_[ch];
     if (depth <= 0.0) continue;
     // Notes struck together (a chord) breathe as one.
-    struct Group {
-      size_t on, off;
-    };
-    std::vector<Group> groups;
-    for (const Held& n : notes) {
-      if (n.channel != ch) continue;
-      if (!groups.empty() && n.on <= groups.back().on + together)
-        groups.back().off = std::max(groups.back().off, n.off);
-      else
-        groups.push_back({n.on, n.off});
-    }
+    const std::vector<Span> groups = chord_spans(notes, ch);
     const double full = volume_[ch];
     for (size_t g = 0; g < groups.size(); ++g) {
       const size_t on = groups[g].on, off = groups[g].off;
@@ -148,7 +151,6 @@ void NoteScore::breath_events(std::vector<MidiEvent>& out, const std::vector<Hel
 void NoteScore::vibrato_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const {
   const size_t delay = dsp::frames(0.3, kRate), ease = dsp::frames(0.4, kRate);
   const size_t min_length = dsp::frames(0.55, kRate), step = kRate / 60;
-  const size_t together = tm_.beat_frames() / 16;
   auto bend_at = [](double cents) { return std::clamp(static_cast<int>(std::lround(8192 + cents * 8192 / 200)), 0, 16383); };
   for (int ch = 0; ch < 16; ++ch) {
     const bool desk = double_of_[ch] >= 0;
@@ -157,17 +159,7 @@ void NoteScore::vibrato_events(std::vector<MidiEvent>& out, const std::vector<He
     const double base = desk ? double_cents_[ch] : 0.0;
     // A second desk wavers a little slower and shallower than the first.
     const double rate = desk ? 5.1 : 5.6, cents = desk ? depth * 0.85 : depth;
-    struct Group {
-      size_t on, off;
-    };
-    std::vector<Group> groups;
-    for (const Held& n : notes) {
-      if (n.channel != ch) continue;
-      if (!groups.empty() && n.on <= groups.back().on + together)
-        groups.back().off = std::max(groups.back().off, n.off);
-      else
-        groups.push_back({n.on, n.off});
-    }
+    const std::vector<Span> groups = chord_spans(notes, ch);
     uint32_t h = 0x71B5u + static_cast<uint32_t>(ch);
     for (size_t g = 0; g < groups.size(); ++g) {
       const size_t on = groups[g].on;

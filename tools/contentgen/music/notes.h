@@ -83,6 +83,12 @@ class NoteScore {
   Timing tm_;
   std::vector<MidiEvent> ev_;  // everything but the notes
   std::vector<Held> notes_;
+  // The time a channel's notes span, with notes struck together (a chord)
+  // taken as one.
+  struct Span {
+    size_t on, off;
+  };
+  std::vector<Span> chord_spans(const std::vector<Held>& notes, int channel) const;
   void breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   void vibrato_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   uint32_t feel_ = 0;
