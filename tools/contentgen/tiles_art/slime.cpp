@@ -282,10 +282,13 @@ struct Growth {
                                   // seam into the next slot
   bool crust;                     // a thin web over the bare wall instead of a mass
   float shine;                    // specular strength of the wet surface
+  float tone;                     // overall value of the mass: the heap sits well
+                                  // below the membrane, so a tint that keeps one
+                                  // channel still tells the stages apart
 };
 
-constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f};
-constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f};
+constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f, 1.0f};
+constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f, 0.72f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   cairo_t* cr = c.cr();
@@ -405,13 +408,13 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   // Folds: chains that drift sideways as they run down, thick where they
   // leave the edge and thinning, ribbed across like set resin. Two rows of
   // them, staggered, so some hang from the top and others start part way.
-  constexpr int folds = 8;
+  constexpr int folds = 5;
   for (int i = 0; i < folds; ++i) {
     const float x0 = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / folds;
     const bool hanging = i % 2 == 0;
     const float y0 = hanging ? top.at(x0) - 2 : frange(n, 25, 150);
     const float len = hanging ? frange(n, 70, 190) : frange(n, 40, 110);
-    const float r0 = frange(n, 4.5, 7.5), drift = frange(n, -11, 11);
+    const float r0 = frange(n, 7.5, 11), drift = frange(n, -9, 9);
     model::V3 pts[4];
     float radii[4];
     for (int j = 0; j < 4; ++j) {
@@ -420,11 +423,11 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
       radii[j] = r0 * (1.0f - 0.45f * t);
     }
     pts[3].y = std::min(pts[3].y, bottom.at(pts[3].x) - 2);
-    const float rib = frange(n, 7.0, 11.0);
+    const float rib = frange(n, 11.0, 15.0);
     periodic(x0 + drift * 0.5f, r0 + std::fabs(drift) * 0.5f + 3, [&](float dx) {
       model::V3 moved[4];
       for (int j = 0; j < 4; ++j) moved[j] = pts[j] + model::V3{dx, 0, 0};
-      m.chain(moved, radii, 4, k.body, 3.5f, rib, 0.22f);
+      m.chain(moved, radii, 4, k.body, 3.5f, rib, 0.3f);
     });
   }
   // Deep slots between the folds: long hollows carved into the sheet on a
@@ -441,17 +444,17 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
       });
     }
   // A few swollen blisters, spread evenly, so the sheets are not all ropes.
-  for (float cy = 8; cy < kWallHeight; cy += 38)
-    for (int c = 0; c < 3; ++c) {
-      const float x = slot_left + (c + frange(n, 0.1, 0.9)) * kSlot / 3, y = cy + frange(n, 0, 38);
-      if (n.unit() < 0.4 || y < top.at(x) + 4 || y > bottom.at(x) - 4) continue;
-      const float r = frange(n, 3, 6);
+  for (float cy = 20; cy < kWallHeight; cy += 70)
+    for (int c = 0; c < 2; ++c) {
+      const float x = slot_left + (c + frange(n, 0.2, 0.8)) * kSlot / 2, y = cy + frange(n, 0, 50);
+      if (n.unit() < 0.3 || y < top.at(x) + 8 || y > bottom.at(x) - 8) continue;
+      const float r = frange(n, 6, 9);
       const model::V3 radii{r * frange(n, 0.7, 1.0), r * frange(n, 1.2, 1.9), r * 0.6f};
       periodic(x, radii.x, [&](float dx) { m.ellipsoid({x + dx, y, -1}, radii, {}, k.body, 4); });
     }
   // Strands hanging in front, each ending in a drop.
-  for (int i = 0; i < 7; ++i) {
-    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 7;
+  for (int i = 0; i < 3; ++i) {
+    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 3;
     const float y0 = frange(n, top.at(x) - 2, 120), len = frange(n, 25, 85), w = frange(n, 0.7, 1.3);
     const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = frange(n, -3, 3);
     periodic(x, std::fabs(lean) + 3, [&](float dx) {
@@ -491,7 +494,7 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
     // and dark run on from one picture into the next at a new height.
     const float field = 0.55f * std::sin(y * 0.05f + g.slant * ang + 0.8f * std::sin(y * 0.013f + p1) + p2) +
                         0.3f * std::sin(y * 0.021f - ang + p3) + 0.15f * std::sin(y * 0.09f + 2 * ang);
-    const float gain = 1.0f + 0.5f * field;
+    const float gain = g.tone * (1.0f + 0.5f * field);
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0})
       out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * gain, 0.0f, static_cast<float>(a))) << shift;
@@ -565,7 +568,7 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
     const Pt mid = lerp(lerp(p[0], p[1], 0.5), p[2], 1.0 / 3);
     const double sag = n.range(0.2, 0.35), glint = n.range(0, 3);
     // Only a few sheets catch the light along an edge.
-    const bool lit = n.unit() < 0.3;
+    const bool lit = n.unit() < 0.75;
     for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
       const Pt shift{dx, 0};
       // Each edge curves in toward the middle, as a stretched sheet does.
@@ -578,11 +581,16 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
       for (int i = 0; i < 3; ++i) edge(i);
       cairo_close_path(cr);
       cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
-      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.12, 0.3);
-      cairo_pattern_add_color_stop_rgba(film, 1, 0.05, 0.08, 0.03, 0.5);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.5, 0.58, 0.42, 0.3);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.3, 0.36, 0.24, 0.45);
       cairo_set_source(cr, film);
-      cairo_fill(cr);
+      cairo_fill_preserve(cr);
       cairo_pattern_destroy(film);
+      // A dark thickened seam where the sheet meets its strands, so its
+      // outline reads under any tint.
+      rgb(cr, 0.03, 0.05, 0.02, 0.7);
+      cairo_set_line_width(cr, 1.1);
+      cairo_stroke(cr);
       // Shine along the upper edge, where the sheet meets its strand,
       // and a softer sheen beside it.
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -616,18 +624,18 @@ void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge
     cairo_close_path(cr);
   };
   outline();
-  rgb(cr, 0.3, 0.36, 0.28, 0.46);
+  rgb(cr, 0.56, 0.62, 0.52, 0.3);
   cairo_fill(cr);
   // Thicker and thinner patches, repeated a slot over so the row joins.
   cairo_save(cr);
   outline();
   cairo_clip(cr);
   for (int i = 0; i < 7; ++i) {
-    const double x = n.range(slot_left, slot_right), y = n.range(20, kWallHeight - 20), r = n.range(10, 22);
+    const double x = n.range(slot_left, slot_right), y = n.range(20, kWallHeight - 20), r = n.range(13, 26);
     const bool thick = i % 2 == 0;
     for (double dx : {-static_cast<double>(kSlot), 0.0, static_cast<double>(kSlot)}) {
       cairo_pattern_t* p = cairo_pattern_create_radial(x + dx, y, 0, x + dx, y, r);
-      const double v = thick ? 0.05 : 0.42, a = thick ? 0.4 : 0.22;
+      const double v = thick ? 0.1 : 0.7, a = thick ? 0.42 : 0.25;
       cairo_pattern_add_color_stop_rgba(p, 0, v, v * 1.15, v * 0.9, a);
       cairo_pattern_add_color_stop_rgba(p, 1, v, v * 1.15, v * 0.9, 0);
       cairo_set_source(cr, p);
@@ -670,7 +678,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
   o.ambient = g.crust ? 0.22f : 0.28f;
-  o.exposure = g.crust ? 1.5f : 1.75f;
+  o.exposure = g.crust ? 1.5f : 1.45f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The crust's strands lie flat in its membrane: only a faint rim.
