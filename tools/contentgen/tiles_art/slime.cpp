@@ -285,10 +285,12 @@ struct Growth {
   float tone;                     // overall value of the mass: the heap sits well
                                   // below the membrane, so a tint that keeps one
                                   // channel still tells the stages apart
+  float swing;                    // depth of the broad light and dark patches: the
+                                  // heap's bulges and hollows read from afar
 };
 
-constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f, 1.0f};
-constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f, 0.72f};
+constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f, 1.0f, 0.5f};
+constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f, 0.72f, 1.0f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   cairo_t* cr = c.cr();
@@ -494,7 +496,7 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
     // and dark run on from one picture into the next at a new height.
     const float field = 0.55f * std::sin(y * 0.05f + g.slant * ang + 0.8f * std::sin(y * 0.013f + p1) + p2) +
                         0.3f * std::sin(y * 0.021f - ang + p3) + 0.15f * std::sin(y * 0.09f + 2 * ang);
-    const float gain = g.tone * (1.0f + 0.5f * field);
+    const float gain = g.tone * (1.0f + g.swing * field);
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0})
       out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * gain, 0.0f, static_cast<float>(a))) << shift;
