@@ -97,6 +97,32 @@ Buf alarm_loop() {
   return start_at_stillest(horned, 0.006);
 }
 
+namespace {
+
+// What moves in the machine besides its hum: a worn bearing ticking and
+// rumbling at an uneven pace, and once or twice a loop a soft clank of a
+// loose guard plate. All of it ends well before the file does, so the
+// loop still wraps on the hum alone.
+void add_moving_parts(Buf& raw, double len) {
+  Rng rng(0xBEA2u);
+  double at = 0.03;
+  while (at < len - 0.1) {
+    const float lift = rng.range(0.5f, 1.0f);
+    add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
+    add_noise_burst(raw, rng, at, rng.range(220.0f, 320.0f), 1.5f, 0.012f, 0.9f * lift);
+    at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
+  }
+  for (double clank : {2.63, 6.07}) {
+    add_thump(raw, clank, 170.0f, 110.0f, 0.04f, 0.35f);
+    add_noise_burst(raw, rng, clank, 650.0f, 1.4f, 0.03f, 1.6f);
+    add_ping(raw, clank, 1130.0f, 0.09f, 0.1f);
+    add_ping(raw, clank + 0.002, 1710.0f, 0.05f, 0.05f);
+    add_noise_burst(raw, rng, clank + 0.11, 800.0f, 1.4f, 0.02f, 0.7f);
+  }
+}
+
+}  // namespace
+
 Buf generator_loop() {
   // A running power plant heard from its room: a motor's hum and body, the
   // harmonics of its 50 Hz turn from 100 to 400 Hz strongest, a pair of
@@ -134,14 +160,15 @@ Buf generator_loop() {
     tone.emplace_back(p.hz);
     swell.emplace_back(p.swell_hz);
   }
-  // The whine's waver and swell, and the blades' pulse, turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
+  // The whine's waver and swell, the blades' pulse and the load's slow
+  // wobble turn the same way.
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t);
     }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
@@ -156,8 +183,13 @@ Buf generator_loop() {
     double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
     double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
+    // The load swings slowly: the whole hum rises and falls every four
+    // seconds, a second, faster sway across it, so it never sits still.
+    const double load = 1.0 + 0.22 * wobble.s + 0.1 * sway.c;
+    wobble.turn(), sway.turn();
+    raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
+  add_moving_parts(raw, len);
   // The fan's air: noise through the blades' band, low-passed so it is a
   // soft rush rather than a hiss, pulsing at the blade rate (12.5 Hz), and
   // the turbine's own air around its whine, darker still.
