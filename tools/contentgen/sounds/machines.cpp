@@ -48,6 +48,11 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 
 }  // namespace
 
+namespace {
+constexpr double kHornSeries[] = {1.0, 0.42, 0.38, 0.2, 0.16, 0.08, 0.06};
+constexpr double kHornAir = 2.2;
+}  // namespace
+
 Buf alarm_loop() {
   // Two-tone siren: high and low notes a fourth apart, four notes a file,
   // each gliding into the next over a few milliseconds. It sits up in the
@@ -73,11 +78,20 @@ Buf alarm_loop() {
   std::vector<double> inc = whole_cycle_steps(hz);
   Buf raw(n);
   double ph = 0.0;
+  // The horn's air: a little noise in the siren's own band riding on the
+  // tone, the same noise every period so the loop still joins.
+  Rng rng(0xA1A2u);
+  Buf air(n);
+  for (float& s : air) s = rng.bi();
+  Biquad air_band;
+  air_band.bandpass(1300.0f, 0.9f, kRate);
+  air = loop_through(air, 3, [air_band](float x) mutable { return air_band(x); });
   for (size_t i = 0; i < n; ++i) {
-    // A softened square: odd harmonics falling off fast, a horn's bray
-    // without a buzz.
-    double s = std::sin(kTwoPi * ph) + std::sin(kTwoPi * 3 * ph) / 4.0 + std::sin(kTwoPi * 5 * ph) / 12.0;
-    raw[i] = static_cast<float>(s) * amp[i];
+    // A horn's series: every harmonic, the odd ones a little stronger, all
+    // falling off fast enough to bray without a buzz.
+    double s = 0.0;
+    for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
+    raw[i] = static_cast<float>(s + kHornAir * air[i]) * amp[i];
     ph += inc[i];
     ph -= std::floor(ph);
   }
@@ -88,9 +102,13 @@ Buf alarm_loop() {
   top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(500.0f, kRate);
-  Buf horned = loop_through(raw, 3, [bell, top, hp](float x) mutable {
+  // It sounds in a small steel room: a short, bright answer from the walls,
+  // run round the loop with the rest so the wrap carries its tail.
+  Reverb steel(kRate, 0.15f, 0.2f);
+  Buf horned = loop_through(raw, 3, [bell, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    return top(hp(x + bell(driven) * 1.2f));
+    const float dry = top(hp(x + bell(driven) * 1.2f));
+    return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few
   // milliseconds into the note, where the wave barely moves.

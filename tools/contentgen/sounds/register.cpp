@@ -37,7 +37,7 @@ constexpr float door = -22.8f;        // heard at every passage, so under the al
 constexpr float distant = -18.3f;     // cries from far down the ship: under the same cries close by,
                                       // yet near enough to them to be heard as a kill
 constexpr float tick = -23.0f;
-constexpr float squad_beep = -24.0f;  // another member's tracker
+constexpr float squad_beep = -22.3f;  // another member's tracker
 }  // namespace heard
 
 // Peaks, between the samples too, stay at or under -1 dBFS; the limiter
