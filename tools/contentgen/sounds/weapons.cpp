@@ -29,7 +29,7 @@ struct Take {
 // crack has its own fine colour while the shot's broad balance stays.
 const Take takes[] = {
     {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 0x5407u, 0x5400u},
-    {1.06f, 3150.0f, 0.75f, 0.041f, 0.61f, 0.85f, 1.0f, 0x9C23u, 0x5EEDu},
+    {1.06f, 3000.0f, 0.72f, 0.041f, 0.24f, 0.9f, 1.0f, 0x9C23u, 0x5EEDu},
     {0.94f, 4100.0f, 1.15f, 0.052f, 0.93f, 0.9f, 1.25f, 0x2B6Du, 0x3E91u},
 };
 
