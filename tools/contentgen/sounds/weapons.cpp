@@ -186,7 +186,7 @@ void add_corridor(Buf& out, const Buf& dry) {
 
 // The levels of the crack's edge, the thump and the clean blast against
 // the report: the edge gives the shot about a tenth of its energy at
-// 4-8 kHz, the thump about a tenth below 150 Hz, and the blast keeps a
+// 4-8 kHz, the thump about a sixth at 60-120 Hz, and the blast keeps a
 // third at 150-800 Hz.
 constexpr float edge_gain = 6.5f;
 constexpr float thump_gain = 0.9f;
