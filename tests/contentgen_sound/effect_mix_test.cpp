@@ -244,6 +244,10 @@ TEST(EffectMix, TheGeneratorIsAMachineSmallSpeakersCanPlay) {
   // Heard for minutes on end: as the ear weighs it, a hum and a motor,
   // not a hiss.
   EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.2);
+  // A machine with moving parts, not a held chord: its level over 100 ms
+  // rises and falls by a few decibels within the loop.
+  std::vector<double> f = frame_db(w.samples, w.rate, 100.0);
+  EXPECT_GE(*std::max_element(f.begin(), f.end()) - *std::min_element(f.begin(), f.end()), 4.0);
 }
 
 TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
@@ -254,6 +258,9 @@ TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
   pcm_probe::Wav w = load("alarm");
   EXPECT_GT(contentgen::measure::band_share(w.samples, w.rate, 1000, 4000, true), 0.6);
   EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 20, 600, true), 0.05);
+  // A horn with air in it, not a bare test tone: no single tone stands far
+  // over the noise around it.
+  EXPECT_LE(contentgen::measure::strongest_tone(w.samples, w.rate, 500, 4000).above_noise_db, 15.0);
 }
 
 TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
@@ -284,6 +291,7 @@ TEST(EffectMix, TheGunHasBodyAndItsTakesAreOneGun) {
     pcm_probe::Wav w = load(n);
     EXPECT_GE(contentgen::measure::band_share(w.samples, w.rate, 150, 800, false), 0.2) << "the blast's weight";
     EXPECT_LE(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.5) << "harsh";
+    EXPECT_GE(contentgen::measure::band_share(w.samples, w.rate, 80, 120, false), 0.1) << "no weight in the chest";
     // Echoes and the action die away; nothing in the tail is cut off.
     EXPECT_LE(contentgen::measure::largest_tail_step_db(w.samples, w.rate), 6.0);
     shapes.push_back(contentgen::measure::third_octave_shape(w.samples, w.rate));

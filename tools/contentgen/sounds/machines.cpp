@@ -48,6 +48,11 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 
 }  // namespace
 
+namespace {
+constexpr double kHornSeries[] = {1.0, 0.42, 0.38, 0.2, 0.16, 0.08, 0.06};
+constexpr double kHornAir = 2.2;
+}  // namespace
+
 Buf alarm_loop() {
   // Two-tone siren: high and low notes a fourth apart, four notes a file,
   // each gliding into the next over a few milliseconds. It sits up in the
@@ -73,11 +78,20 @@ Buf alarm_loop() {
   std::vector<double> inc = whole_cycle_steps(hz);
   Buf raw(n);
   double ph = 0.0;
+  // The horn's air: a little noise in the siren's own band riding on the
+  // tone, the same noise every period so the loop still joins.
+  Rng rng(0xA1A2u);
+  Buf air(n);
+  for (float& s : air) s = rng.bi();
+  Biquad air_band;
+  air_band.bandpass(1300.0f, 0.9f, kRate);
+  air = loop_through(air, 3, [air_band](float x) mutable { return air_band(x); });
   for (size_t i = 0; i < n; ++i) {
-    // A softened square: odd harmonics falling off fast, a horn's bray
-    // without a buzz.
-    double s = std::sin(kTwoPi * ph) + std::sin(kTwoPi * 3 * ph) / 4.0 + std::sin(kTwoPi * 5 * ph) / 12.0;
-    raw[i] = static_cast<float>(s) * amp[i];
+    // A horn's series: every harmonic, the odd ones a little stronger, all
+    // falling off fast enough to bray without a buzz.
+    double s = 0.0;
+    for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
+    raw[i] = static_cast<float>(s + kHornAir * air[i]) * amp[i];
     ph += inc[i];
     ph -= std::floor(ph);
   }
@@ -88,14 +102,44 @@ Buf alarm_loop() {
   top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(500.0f, kRate);
-  Buf horned = loop_through(raw, 3, [bell, top, hp](float x) mutable {
+  // It sounds in a small steel room: a short, bright answer from the walls,
+  // run round the loop with the rest so the wrap carries its tail.
+  Reverb steel(kRate, 0.15f, 0.2f);
+  Buf horned = loop_through(raw, 3, [bell, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    return top(hp(x + bell(driven) * 1.2f));
+    const float dry = top(hp(x + bell(driven) * 1.2f));
+    return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few
   // milliseconds into the note, where the wave barely moves.
   return start_at_stillest(horned, 0.006);
 }
+
+namespace {
+
+// What moves in the machine besides its hum: a worn bearing ticking and
+// rumbling at an uneven pace, and once or twice a loop a soft clank of a
+// loose guard plate. All of it ends well before the file does, so the
+// loop still wraps on the hum alone.
+void add_moving_parts(Buf& raw, double len) {
+  Rng rng(0xBEA2u);
+  double at = 0.03;
+  while (at < len - 0.1) {
+    const float lift = rng.range(0.5f, 1.0f);
+    add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
+    add_noise_burst(raw, rng, at, rng.range(220.0f, 320.0f), 1.5f, 0.012f, 0.9f * lift);
+    at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
+  }
+  for (double clank : {2.63, 6.07}) {
+    add_thump(raw, clank, 170.0f, 110.0f, 0.04f, 0.35f);
+    add_noise_burst(raw, rng, clank, 650.0f, 1.4f, 0.03f, 1.6f);
+    add_ping(raw, clank, 1130.0f, 0.09f, 0.1f);
+    add_ping(raw, clank + 0.002, 1710.0f, 0.05f, 0.05f);
+    add_noise_burst(raw, rng, clank + 0.11, 800.0f, 1.4f, 0.02f, 0.7f);
+  }
+}
+
+}  // namespace
 
 Buf generator_loop() {
   // A running power plant heard from its room: a motor's hum and body, the
@@ -134,14 +178,15 @@ Buf generator_loop() {
     tone.emplace_back(p.hz);
     swell.emplace_back(p.swell_hz);
   }
-  // The whine's waver and swell, and the blades' pulse, turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
+  // The whine's waver and swell, the blades' pulse and the load's slow
+  // wobble turn the same way.
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t);
     }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
@@ -156,8 +201,13 @@ Buf generator_loop() {
     double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
     double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    raw[i] = static_cast<float>(s * 0.25 + whine * whine_level);
+    // The load swings slowly: the whole hum rises and falls every four
+    // seconds, a second, faster sway across it, so it never sits still.
+    const double load = 1.0 + 0.22 * wobble.s + 0.1 * sway.c;
+    wobble.turn(), sway.turn();
+    raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
+  add_moving_parts(raw, len);
   // The fan's air: noise through the blades' band, low-passed so it is a
   // soft rush rather than a hiss, pulsing at the blade rate (12.5 Hz), and
   // the turbine's own air around its whine, darker still.

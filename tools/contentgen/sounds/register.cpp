@@ -31,13 +31,13 @@ constexpr float machine = -19.0f;     // power returning, the cocoon stretching
 constexpr float alarm = -22.5f;       // a warning that may sound for minutes: under the beeps, high enough to be heard
 constexpr float tracker = -20.0f;     // the players' own beeps
 constexpr float ui = -21.0f;          // pickups, chimes, the panel, the empty click
-constexpr float generator = -18.5f;   // a bed under the room: as loud as a middling effect, so the
+constexpr float generator = -17.8f;   // a bed under the room: as loud as a middling effect, so the
                                       // game music does not mask it, and steady, so never tiring
 constexpr float door = -22.8f;        // heard at every passage, so under the alarm and the beeps
 constexpr float distant = -18.3f;     // cries from far down the ship: under the same cries close by,
                                       // yet near enough to them to be heard as a kill
 constexpr float tick = -23.0f;
-constexpr float squad_beep = -24.0f;  // another member's tracker
+constexpr float squad_beep = -22.3f;  // another member's tracker
 }  // namespace heard
 
 // Peaks, between the samples too, stay at or under -1 dBFS; the limiter

@@ -37,22 +37,29 @@ void add_struck(Buf& b, Rng& rng, double at, float hz, float ratio, float index,
 }  // namespace
 
 Buf tracker_low() {
-  // Another squad member's tracker: a low, reedy blip, then quiet until it
-  // repeats. Its pitch stays low (440 Hz), under the players' own beeps,
-  // but its strength is in its 3rd to 6th harmonics (1.3-2.6 kHz), where
-  // the ear is keenest and the music thinnest.
+  // Another squad member's tracker: a low, reedy blip with a body, then
+  // quiet until it repeats. Its pitch stays low (440 Hz), under the
+  // players' own beeps, but its strength is in its 3rd to 6th harmonics
+  // (1.3-2.6 kHz), where the ear is keenest and the music thinnest. A
+  // second, rounder partial an octave up rings on a little after the reed
+  // stops, and a soft click marks the start, so it is heard as a struck
+  // signal rather than a test tone.
+  Rng rng(0xA10Bu);
   Buf b = blank(0.8);
   const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.5f, 0.3f};
+  const float hold_s = 0.17f;
   Phase ph;
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float ring = t < 0.07f ? 1.0f : std::exp(-(t - 0.07f) / 0.025f);
-    if (ring < 1e-4f) break;
+    float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.03f);
+    float round = std::exp(-t / 0.09f);
+    if (ring < 1e-4f && round < 1e-4f) break;
     double cycle = ph.step(440.0, kRate);
     float tone = 0.0f;
     for (int k = 0; k < 6; ++k) tone += partials[k] * sine(cycle * (k + 1));
-    b[i] = 0.4f * std::min(1.0f, t / 0.003f) * ring * tone;
+    b[i] = 0.4f * std::min(1.0f, t / 0.003f) * (ring * tone + 0.5f * round * sine(cycle * 2.0));
   }
+  add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.003f, 0.5f);
   return b;
 }
 

@@ -18,14 +18,32 @@ struct Take {
   float crack_hz;   // centre of the crack's band
   float body;       // level of the bright body against the blast
   float blast_s;    // how long the low blast rings
+  float bounce_ms;  // the crack's bounce off the floor, a fraction of a ms behind it
+  float bounce;     // and its strength
+  float thump;      // the chest thump's level: a heavier report for a brighter crack
   uint32_t crack_seed, blast_seed;
 };
 
+// The bounce depends on where the muzzle points: its delay sets where the
+// crack's colour is notched (one notch every 1/delay), so each round's
+// crack has its own fine colour while the shot's broad balance stays.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0x5407u, 0x5400u},
-    {1.05f, 3350.0f, 0.80f, 0.043f, 0x9C23u, 0x5EEDu},
-    {0.95f, 3850.0f, 1.10f, 0.050f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 0x5407u, 0x5400u},
+    {1.06f, 3000.0f, 0.72f, 0.041f, 0.24f, 0.9f, 1.0f, 0x9C23u, 0x5EEDu},
+    {0.94f, 4100.0f, 1.15f, 0.052f, 0.93f, 0.9f, 1.25f, 0x2B6Du, 0x3E91u},
 };
+
+// Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
+// direct crack keeps its full strength, so the shot's front stays sharp;
+// the bounce is scaled so the pair is only a little stronger than the part.
+void add_with_bounce(Buf& b, const Buf& part, float delay_ms, float gain) {
+  const size_t d = frames(delay_ms / 1000.0, kRate);
+  const float keep = 1.0f / std::sqrt(1.0f + gain * gain);
+  for (size_t i = 0; i < b.size() && i < part.size(); ++i) {
+    b[i] += part[i];
+    if (i >= d) b[i] += keep * gain * part[i - d];
+  }
+}
 
 // The supersonic crack: a few milliseconds of bright noise.
 void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
@@ -59,12 +77,20 @@ void add_crack_edge(Buf& b, Rng& rng, float gain) {
 }
 
 // The weight of the shot in the chest: a clean low sine falling from about
-// 115 to 62 Hz and gone within some 90 ms. It is added after the saturator
-// so it stays a low weight rather than turning into midrange grit, and is
-// softly held so its first swing cannot take the crack's headroom.
-void add_chest_thump(Buf& b, float gain) {
-  Buf t = blank(0.12);
-  add_thump(t, 0.0, 115.0f, 62.0f, 0.03f, gain);
+// 125 to 85 Hz, strongest for its first 40 ms and gone within about 100 ms, so most
+// of it lands in the 60-120 Hz band the body feels. It is added after the
+// saturator so it stays a low weight rather than turning into midrange
+// grit, and is softly held so its first swing cannot take the crack's
+// headroom.
+void add_chest_thump(Buf& b, float pitch, float gain) {
+  Buf t = blank(0.16);
+  Phase ph;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const float s = static_cast<float>(seconds_at(i));
+    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.032f);
+    const float hz = pitch * (85.0f + 40.0f * std::exp(-s / 0.012f));
+    t[i] = gain * env * sine(ph.step(hz, kRate));
+  }
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
 }
 
@@ -118,15 +144,17 @@ constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {
 // bounce losing a little and its top.
 constexpr double kFlutterS = 0.014;
 constexpr float kFlutterFeedback = 0.5f, kFlutterGain = 1.0f;
+// The tail's level as the report leaves it, and once the corridor is full.
+constexpr float kTailStart = 0.35f, kTailBloom = 1.5f;
 
 void add_corridor(Buf& out, const Buf& dry) {
   // Two sets of walls a little apart make the tail dense enough to die
   // away smoothly.
-  Reverb walls(kRate, 0.3f, 0.4f), far_walls(kRate, 0.3f, 0.4f, 37);
+  Reverb walls(kRate, 0.4f, 0.5f), far_walls(kRate, 0.4f, 0.5f, 37);
   Biquad no_boom, dark, darker;
   no_boom.highpass(170.0f, 0.7f, kRate);
   dark.lowpass(4000.0f, 0.7f, kRate);
-  darker.lowpass(3000.0f, 0.7f, kRate);
+  darker.lowpass(2200.0f, 0.7f, kRate);
   Buf wet(out.size(), 0.0f);
   for (size_t i = 0; i < out.size(); ++i) wet[i] = no_boom(i < dry.size() ? dry[i] : 0.0f);
   // The early reflections, each taken through its own low pass (the
@@ -145,18 +173,23 @@ void add_corridor(Buf& out, const Buf& dry) {
   bounce.set(3000.0f, kRate);
   for (size_t i = fd; i < out.size(); ++i)
     flutter[i] = bounce(wet[i - fd] + flutter[i - fd] * kFlutterFeedback);
+  // The tail blooms a little as the corridor fills, some 90-220 ms after
+  // the shot, after the report's fast fall: the shot drops away at once,
+  // then the corridor's darker answer swells and dies slowly.
   for (size_t i = 0; i < out.size(); ++i) {
-    const float tail = darker(walls(wet[i]) + far_walls(wet[i]));
+    const float u = std::clamp((static_cast<float>(seconds_at(i)) - 0.085f) / 0.14f, 0.0f, 1.0f);
+    const float bloom = kTailStart + (kTailBloom - kTailStart) * u * u * (3.0f - 2.0f * u);
+    const float tail = darker(walls(wet[i]) + far_walls(wet[i])) * bloom;
     out[i] += (dark(early[i] + flutter[i] * kFlutterGain) + tail) * corridor_gain;
   }
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
 // the report: the edge gives the shot about a tenth of its energy at
-// 4-8 kHz, the thump about a tenth below 150 Hz, and the blast keeps a
+// 4-8 kHz, the thump about a sixth at 60-120 Hz, and the blast keeps a
 // third at 150-800 Hz.
 constexpr float edge_gain = 6.5f;
-constexpr float thump_gain = 1.25f;
+constexpr float thump_gain = 0.9f;
 constexpr float snap_gain = 0.8f;
 constexpr float blast_gain = 4.8f;
 
@@ -169,15 +202,17 @@ Buf gunshot(int variant) {
   const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   const float p = k.pitch;
   Rng crack(k.crack_seed), rng(k.blast_seed);
-  Buf b = blank(0.42);
-  add_crack(b, crack, k.crack_hz, 0.7f);
+  Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
+  add_crack(front, crack, k.crack_hz, 0.7f);
+  add_with_bounce(b, front, k.bounce_ms, k.bounce);
   add_noise_burst(b, rng, 0.0005, 2000.0f * p, 1.8f, 0.024f, 3.6f * k.body);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
-  add_muzzle_snap(b, snap_gain);
-  add_crack_edge(b, crack, edge_gain);
-  add_chest_thump(b, thump_gain);
+  add_muzzle_snap(edge, snap_gain);
+  add_crack_edge(edge, crack, edge_gain);
+  add_with_bounce(b, edge, k.bounce_ms, k.bounce);
+  add_chest_thump(b, 1.0f + (p - 1.0f) * 0.5f, thump_gain * k.thump);
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
