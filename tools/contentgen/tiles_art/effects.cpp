@@ -160,11 +160,11 @@ Bytes make_alert() {
     cairo_new_path(cr);
     cairo_move_to(cr, 7.0 + dx, 14 + dy);
     cairo_curve_to(cr, 7.0 + dx, 11.6 + dy, 17.0 + dx, 11.6 + dy, 17.0 + dx, 14 + dy);
-    cairo_line_to(cr, 14.3 + dx, 34 + dy);
-    cairo_curve_to(cr, 14.0 + dx, 35.8 + dy, 10.0 + dx, 35.8 + dy, 9.7 + dx, 34 + dy);
+    cairo_line_to(cr, 14.3 + dx, 32 + dy);
+    cairo_curve_to(cr, 14.0 + dx, 33.8 + dy, 10.0 + dx, 33.8 + dy, 9.7 + dx, 32 + dy);
     cairo_close_path(cr);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, 12 + dx, 40.5 + dy, 3.4, 0, 2 * M_PI);
+    cairo_arc(cr, 12 + dx, 40 + dy, 3.4, 0, 2 * M_PI);
   };
   mark(0.7, 0.9);
   cairo_set_source_rgba(cr, 1, 0.95, 0.6, 0.9);
