@@ -47,10 +47,10 @@ void impact_flare(Canvas& c, uint32_t seed) {
     streaks.push_back({std::cos(a), std::sin(a), 0.05, len, i == 0 ? 1.4 : n.range(0.8, 1.1), i == 0 ? 1.8 : 1.4, 0, false});
   }
   // Sparks thrown out with motion: short bright heads with tails smeared
-  // back toward the strike, curving a little as they fly, most of them
-  // sprayed into the half the spikes favour.
+  // back toward the strike, curving a little as they fly, half of them
+  // sprayed into the side the spikes favour.
   for (int i = 0; i < 20; ++i) {
-    const double a = main_angle + (i < 14 ? n.range(-1.2, 1.2) : n.range(0, 2 * M_PI));
+    const double a = main_angle + (i < 10 ? n.range(-1.2, 1.2) : n.range(0, 2 * M_PI));
     const double from = n.range(0.3, 0.72);
     const double to = std::min(0.92, from + n.range(0.07, 0.18));
     streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.45, 0.65), n.range(1.4, 1.9), n.range(-0.6, 0.6), true});
@@ -58,11 +58,12 @@ void impact_flare(Canvas& c, uint32_t seed) {
   // Hot fragments further out.
   std::vector<Blob> fragments;
   for (int i = 0; i < 7; ++i) {
-    const double a = main_angle + n.range(-1.6, 1.6), d = n.range(0.45, 0.85) * radius;
+    const double a = n.range(0, 2 * M_PI), d = n.range(0.45, 0.85) * radius;
     fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.5, 0.85), n.range(1.0, 1.5)});
   }
-  // The bloom is lumpy, not a perfect disc, and pushed out toward the
-  // spray: a few harmonics of the angle and a lean along the main spike.
+  // The bloom is lumpy, not a perfect disc: a few harmonics of the angle
+  // and a slight lean along the main spike (slight, so the flash stays
+  // centred on the shot point as it turns).
   double lump_ph[3];
   for (double& p : lump_ph) p = n.range(0, 2 * M_PI);
 
@@ -71,12 +72,12 @@ void impact_flare(Canvas& c, uint32_t seed) {
   auto light_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius, u = std::hypot(dx, dy);
     const double ang = std::atan2(dy, dx);
-    const double lump = 1 + 0.2 * std::cos(ang - main_angle) + 0.16 * std::sin(3 * ang + lump_ph[0]) +
+    const double lump = 1 + 0.07 * std::cos(ang - main_angle) + 0.16 * std::sin(3 * ang + lump_ph[0]) +
                         0.1 * std::sin(5 * ang + lump_ph[1]) + 0.06 * std::sin(8 * ang + lump_ph[2]);
     const double ub = u / lump;
     // A small white-hot core, a hot yellow ring round it and a wide soft
     // orange glow falling away.
-    double e = 2.0 * smooth(0.3, 0.12, ub) + 1.0 * std::exp(-(ub / 0.45) * (ub / 0.45)) + 0.55 * std::exp(-ub / 0.3);
+    double e = 2.0 * smooth(0.32, 0.12, ub) + 1.0 * std::exp(-(ub / 0.45) * (ub / 0.45)) + 0.55 * std::exp(-ub / 0.3);
     for (const Streak& s : streaks) {
       double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.05 || along > s.to + 0.05) continue;

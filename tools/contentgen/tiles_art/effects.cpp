@@ -103,7 +103,7 @@ Bytes make_alert() {
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   auto plate = [&](double inset) {
-    const double x0 = 1.5 + inset, y0 = 1.5 + inset, x1 = w - 1.5 - inset, y1 = h - 1.5 - inset, r = 4 - inset / 2;
+    const double x0 = 2.5 + inset, y0 = 1.5 + inset, x1 = w - 2.5 - inset, y1 = h - 1.5 - inset, r = 5 - inset / 2;
     cairo_new_sub_path(cr);
     cairo_arc(cr, x1 - r, y0 + r, r, -M_PI / 2, 0);
     cairo_arc(cr, x1 - r, y1 - r, r, 0, M_PI / 2);
@@ -158,8 +158,8 @@ Bytes make_alert() {
   // so they read as cut into the plate.
   auto mark = [&](double dx, double dy) {
     cairo_new_path(cr);
-    cairo_move_to(cr, 7.0 + dx, 14 + dy);
-    cairo_curve_to(cr, 7.0 + dx, 11.6 + dy, 17.0 + dx, 11.6 + dy, 17.0 + dx, 14 + dy);
+    cairo_move_to(cr, 7.6 + dx, 14 + dy);
+    cairo_curve_to(cr, 7.6 + dx, 11.6 + dy, 16.4 + dx, 11.6 + dy, 16.4 + dx, 14 + dy);
     cairo_line_to(cr, 14.3 + dx, 32 + dy);
     cairo_curve_to(cr, 14.0 + dx, 33.8 + dy, 10.0 + dx, 33.8 + dy, 9.7 + dx, 32 + dy);
     cairo_close_path(cr);
