@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "creature_art/pictures.h"
 #include "picture.h"
@@ -305,6 +306,29 @@ TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
   EXPECT_GE(hot, 280) << "white-hot pixels";
   EXPECT_GE(bloom, 900) << "an orange bloom over much of the picture, not a small spark";
   EXPECT_EQ(lit_border, 0);
+}
+
+TEST(RoomArt, AlarmIconIsADarkMarkOnAYellowPlateThatSurvivesTheConsoleTint) {
+  // The console draws the icon masked and multiplied by yellow, the view
+  // untinted: a plate without holes, and a mark read in red and green
+  // alone (blue is lost to the tint), a long bar over a separate dot.
+  Picture p = make("alert.png");
+  ASSERT_EQ(p.width, 24);
+  for (int y = 4; y < p.height - 4; ++y)
+    for (int x = 4; x < p.width - 4; ++x) ASSERT_TRUE(p.opaque(x, y)) << x << "," << y;
+  std::vector<int> dark_runs;
+  int run = 0, yellow = 0;
+  for (int y = 11; y < p.height - 11; ++y) {  // the middle column, stripes at the ends left out
+    const uint8_t* px = p.at(p.width / 2, y);
+    const bool dark = std::max(px[0], px[1]) < 70, lit = std::min(px[0], px[1]) > 170;
+    yellow += lit && px[2] < px[1] - 60;
+    if (dark) ++run;
+    if (!dark && run > 0) dark_runs.push_back(run), run = 0;
+  }
+  ASSERT_EQ(dark_runs.size(), 2u) << "a bar and a dot";
+  EXPECT_GE(dark_runs[0], 16);
+  EXPECT_GE(dark_runs[1], 4);
+  EXPECT_GE(yellow, 3) << "yellow plate between and round them";
 }
 
 TEST(RoomArt, WallsAreMostlyNeutralSoTheRoomTintColoursThem) {

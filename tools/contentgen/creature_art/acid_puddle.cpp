@@ -90,10 +90,11 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   }
   // Depth of the pool: deepest in the middle, a thin film towards the edge.
   const double depth = smooth(0.97, 0.25, d);
-  // Body: bright lime in the deep middle, deeper green where it thins.
+  // Body: a milky acid green in the deep middle (bright, but pale rather
+  // than neon: a murky liquid, not a lamp), deeper green where it thins.
   // The thin film is only part cover, so the grating shows through it,
   // darkened and wet.
-  double r = mix(0.1, 0.7, depth * depth), g = mix(0.3, 1.0, depth), b = mix(0.05, 0.24, depth * depth);
+  double r = mix(0.1, 0.62, depth * depth), g = mix(0.3, 0.97, depth), b = mix(0.05, 0.46, depth * depth);
   double a = mix(0.62, 0.97, depth);
   // The meniscus: where the goo climbs the grit it turns dark and dense,
   // a wet line hugging the whole edge (on the near side too, so the pool
@@ -114,7 +115,12 @@ Rgba pool_sample(const Edge& edge, double x, double y) {
   // edge: the bright crest of the meniscus.
   const double lq = (d - 0.8) / 0.045;
   const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.7, std::sin(angle)) : 0.0;
-  const double light = std::min(1.0, sheen + 0.9 * lip);
+  // On the near edge the rim faces the viewer: a thin bright line just
+  // inside the dark meniscus, where the goo's rounded edge catches the
+  // lamps, so the pool reads as liquid with a thickness sitting on the deck.
+  const double nq = (d - 0.84) / 0.04;
+  const double near_lip = nq * nq < 9 ? std::exp(-nq * nq) * smooth(0.15, 0.6, std::sin(angle)) : 0.0;
+  const double light = std::min(1.0, sheen + 0.9 * lip + 1.0 * near_lip);
   r = mix(r, 0.96, light), g = mix(g, 1.0, light), b = mix(b, 0.82, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;

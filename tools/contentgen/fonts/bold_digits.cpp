@@ -1,14 +1,16 @@
 // numbers.png: heavy digits, every glyph centred in the full 31-pixel cell.
 // The sheet is drawn two ways, and its layers are chosen for both:
-// - a soft drop shadow down and to the right, under half opaque: the masked
-//   console counters cut it away, while the score that rises over the room,
-//   drawn with alpha blending, keeps it to lift the digits off slime, walls
-//   and the dark;
-// - a heavy near-black outline, opaque, so the face holds its shape on any
+// - a wide dark drop edge down and to the right, just under half opaque:
+//   the masked console counters cut it away, while the score that rises
+//   over the room, drawn with alpha blending as it fades, keeps it as a
+//   dark bed that parts the digits from brown walls, nest and slime;
+// - a thick near-black outline, opaque, so the face holds its shape on any
 //   background and at half size;
-// - a bright warm face, a near-white glint at the top through gold to amber
-//   at the foot. Red and green stay high so the green and red tints the
-//   console draws it in keep it bright.
+// - a bright face, white at the top through pale yellow to a saturated
+//   amber at the foot: as far from the outline as the sheet allows, so the
+//   fading score keeps its contrast against the wall it crosses. Red and
+//   green stay high so the green and red tints the console draws it in
+//   keep it bright.
 #include <cairo.h>
 
 #include <string>
@@ -24,9 +26,9 @@ namespace {
 constexpr int kCellW = 31, kCellH = 40;
 constexpr double kTop = 5.5, kBaseline = 33.5;  // ink rows of a digit
 constexpr double kInkW = 21.0;                   // widest digit, outline not counted
-constexpr double kOutline = 5.0;                 // stroke width: 2.5 px outside the face
-constexpr double kShadowDx = 1.8, kShadowDy = 2.6, kShadowWidth = 7.0;
-constexpr double kShadowAlpha = 110 / 255.0;     // under the masked draw's cut (128)
+constexpr double kOutline = 7.2;                 // stroke width: 3.6 px outside the face
+constexpr double kShadowDx = 1.6, kShadowDy = 2.4, kShadowWidth = 10.0;
+constexpr double kShadowAlpha = 124 / 255.0;     // just under the masked draw's cut (128)
 constexpr int kDash = 10;
 
 void set_font(cairo_t* cr, double size) { set_bold_font(cr, "DejaVu Sans", size); }
@@ -92,12 +94,12 @@ Bytes digit_sheet() {
     // glint along the top, gold, a slightly darker horizon under the middle
     // and warm amber at the foot.
     cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
-    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 0.94);
-    cairo_pattern_add_color_stop_rgb(face, 0.18, 1.00, 0.98, 0.76);
-    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.93, 0.56);
-    cairo_pattern_add_color_stop_rgb(face, 0.56, 0.96, 0.85, 0.46);
-    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.91, 0.52);
-    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.82, 0.38);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 1.00);
+    cairo_pattern_add_color_stop_rgb(face, 0.3, 1.00, 1.00, 0.92);
+    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.98, 0.74);
+    cairo_pattern_add_color_stop_rgb(face, 0.56, 1.00, 0.93, 0.60);
+    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.95, 0.62);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.84, 0.36);
     cairo_set_source(cr, face);
     cairo_fill(cr);
     cairo_pattern_destroy(face);

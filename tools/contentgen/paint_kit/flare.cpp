@@ -33,32 +33,38 @@ void impact_flare(Canvas& c, uint32_t seed) {
   const double centre = size / 2.0, radius = size / 2.0 - 1.5;
   Noise n(seed);
 
-  // Spikes of the blast itself: two long ones not quite in line, the rest
-  // of uneven length round the star, all sharp: thin at full heat with a
-  // narrow glow.
+  // Spikes of the blast itself, thrown mostly one way (the side the round
+  // came from; the game turns the picture at random): a few of uneven
+  // length at uneven angles, never a regular star, all sharp: thin at full
+  // heat with a narrow glow.
   std::vector<Streak> streaks;
   const double main_angle = n.range(0, 2 * M_PI);
-  for (int i = 0; i < 9; ++i) {
-    const double a = i < 2 ? main_angle + i * (M_PI + n.range(-0.2, 0.2))
-                           : main_angle + i * (2 * M_PI / 9) + n.range(-0.25, 0.25);
-    const double len = i < 2 ? n.range(0.9, 0.97) : n.range(0.5, 0.8);
-    streaks.push_back({std::cos(a), std::sin(a), 0.05, len, i < 2 ? 1.5 : n.range(0.9, 1.2), i < 2 ? 1.9 : 1.5, 0, false});
+  constexpr double kSpikeAngles[6] = {0.0, 0.55, -0.7, 1.5, -1.8, 3.0};
+  constexpr double kSpikeLengths[6] = {0.92, 0.62, 0.7, 0.42, 0.5, 0.34};
+  for (int i = 0; i < 6; ++i) {
+    const double a = main_angle + kSpikeAngles[i] + n.range(-0.15, 0.15);
+    const double len = kSpikeLengths[i] * n.range(0.9, 1.05);
+    streaks.push_back({std::cos(a), std::sin(a), 0.05, len, i == 0 ? 1.4 : n.range(0.8, 1.1), i == 0 ? 1.8 : 1.4, 0, false});
   }
-  // Sparks thrown out with motion: a bright head and a tail smeared back
-  // toward the strike, curving a little as they fly.
-  for (int i = 0; i < 16; ++i) {
-    const double a = n.range(0, 2 * M_PI), from = n.range(0.35, 0.66);
-    const double to = std::min(0.9, from + n.range(0.14, 0.3));
-    streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.5, 0.7), n.range(1.3, 1.8), n.range(-0.5, 0.5), true});
+  // Sparks thrown out with motion: short bright heads with tails smeared
+  // back toward the strike, curving a little as they fly, half of them
+  // sprayed into the side the spikes favour.
+  for (int i = 0; i < 20; ++i) {
+    const double a = main_angle + (i < 10 ? n.range(-1.2, 1.2) : n.range(0, 2 * M_PI));
+    const double from = n.range(0.3, 0.72);
+    const double to = std::min(0.92, from + n.range(0.07, 0.18));
+    streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.45, 0.65), n.range(1.4, 1.9), n.range(-0.6, 0.6), true});
   }
   // Hot fragments further out.
   std::vector<Blob> fragments;
-  for (int i = 0; i < 8; ++i) {
-    const double a = n.range(0, 2 * M_PI), d = n.range(0.5, 0.85) * radius;
-    fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.55, 0.9), n.range(1.0, 1.5)});
+  for (int i = 0; i < 7; ++i) {
+    const double a = n.range(0, 2 * M_PI), d = n.range(0.45, 0.85) * radius;
+    fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.5, 0.85), n.range(1.0, 1.5)});
   }
-  // The bloom is lumpy, not a perfect disc: a few harmonics of the angle.
-  double lump_ph[2];
+  // The bloom is lumpy, not a perfect disc: a few harmonics of the angle
+  // and a slight lean along the main spike (slight, so the flash stays
+  // centred on the shot point as it turns).
+  double lump_ph[3];
   for (double& p : lump_ph) p = n.range(0, 2 * M_PI);
 
   // Light of one point, in radius units from the centre: a broad white-hot
@@ -66,9 +72,12 @@ void impact_flare(Canvas& c, uint32_t seed) {
   auto light_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius, u = std::hypot(dx, dy);
     const double ang = std::atan2(dy, dx);
-    const double lump = 1 + 0.18 * std::sin(3 * ang + lump_ph[0]) + 0.12 * std::sin(5 * ang + lump_ph[1]);
+    const double lump = 1 + 0.07 * std::cos(ang - main_angle) + 0.16 * std::sin(3 * ang + lump_ph[0]) +
+                        0.1 * std::sin(5 * ang + lump_ph[1]) + 0.06 * std::sin(8 * ang + lump_ph[2]);
     const double ub = u / lump;
-    double e = 2.0 * smooth(0.36, 0.15, ub) + 1.1 * std::exp(-(ub / 0.54) * (ub / 0.54)) + 0.6 * std::exp(-ub / 0.34);
+    // A small white-hot core, a hot yellow ring round it and a wide soft
+    // orange glow falling away.
+    double e = 2.0 * smooth(0.32, 0.12, ub) + 1.0 * std::exp(-(ub / 0.45) * (ub / 0.45)) + 0.55 * std::exp(-ub / 0.3);
     for (const Streak& s : streaks) {
       double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.05 || along > s.to + 0.05) continue;
@@ -91,7 +100,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
   // there do the thin shapes need more than one sample.
   auto sharp_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius;
-    if (dx * dx + dy * dy < 0.15 * 0.15) return false;  // the core burns solid white
+    if (dx * dx + dy * dy < 0.1 * 0.1) return false;  // the core burns solid white
     for (const Streak& s : streaks) {
       const double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.08 || along > s.to + 0.08) continue;
@@ -122,7 +131,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
         const double a = std::clamp(e * 1.25, 0.0, 1.0);
         const double heat = std::clamp(e / 1.4, 0.0, 1.0);
         lr += a;
-        lg += a * (0.42 + 0.58 * smooth(0.04, 0.8, heat));
+        lg += a * (0.34 + 0.66 * smooth(0.06, 0.85, heat));
         lb += a * (0.06 + 0.9 * smooth(0.3, 1.0, heat));
         la += a;
         if (!sharp) {

@@ -1,6 +1,6 @@
 // The flash of a round striking carapace or metal, painted per pixel: a
-// white-hot core, a yellow bloom, streaks and sparks flying out and a thin
-// ring of sooty smoke for the light to burn against.
+// small white-hot core, a yellow ring and a soft orange glow falling off,
+// with a few uneven spikes and short sparks sprayed mostly to one side.
 #pragma once
 
 #include <cstdint>

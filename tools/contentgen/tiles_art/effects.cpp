@@ -94,56 +94,83 @@ Bytes make_flashlight() {
 
 Bytes make_alert() {
   // 24 x 55: fits the 26 px gap beside a member tab and is centred on it;
-  // in the view it blinks at the band's top-left corner. Drawn light (the
-  // draw colour makes it yellow) as an enamelled badge: a tapered bar and
-  // a dot with a bevel, a hot highlight and a dark rim that holds it apart
-  // from the metal and the rooms behind.
+  // in the view it blinks at the band's top-left corner. A warning plate:
+  // hazard-yellow enamel with a bevel, black and yellow stripes across both
+  // ends and a bold black "!" in the middle, all held by a near-black rim.
+  // It is yellow already, so the yellow the console draws it in keeps it
+  // as it is, and it reads the same untinted over the rooms.
   const int w = 24, h = 55;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  auto bar = [&] {
-    cairo_move_to(cr, 4.5, 4);
-    cairo_curve_to(cr, 4.5, 1.5, 19.5, 1.5, 19.5, 4);
-    cairo_line_to(cr, 15.2, 36);
-    cairo_curve_to(cr, 14.8, 38.5, 9.2, 38.5, 8.8, 36);
+  auto plate = [&](double inset) {
+    const double x0 = 2.5 + inset, y0 = 1.5 + inset, x1 = w - 2.5 - inset, y1 = h - 1.5 - inset, r = 5 - inset / 2;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x1 - r, y0 + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, x1 - r, y1 - r, r, 0, M_PI / 2);
+    cairo_arc(cr, x0 + r, y1 - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, x0 + r, y0 + r, r, M_PI, 1.5 * M_PI);
     cairo_close_path(cr);
   };
-  auto dot = [&] { cairo_arc(cr, 12, 46.5, 5.6, 0, 2 * M_PI); };
-  for (int part = 0; part < 2; ++part) {
-    cairo_new_path(cr);
-    part == 0 ? bar() : dot();
-    grey(cr, 0.05);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke_preserve(cr);
-    // Body: lit from the upper left, falling off to the lower right.
-    cairo_pattern_t* p = cairo_pattern_create_linear(4, 2, 20, part == 0 ? 38 : 52);
-    cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(p, 0.55, 0.86, 0.86, 0.86);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.58, 0.58, 0.6);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    // Bevel: the shape's own outline, moved up-left, darkens the lower
-    // right edge inside it.
-    cairo_path_t* outline = cairo_copy_path(cr);
-    cairo_save(cr);
-    cairo_clip(cr);
-    cairo_translate(cr, -1.2, -1.4);
-    cairo_append_path(cr, outline);
-    cairo_set_line_width(cr, 2.4);
-    grey(cr, 0.35, 0.7);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    cairo_path_destroy(outline);
-  }
-  // Highlights: a streak down the bar's lit side and a glint on the dot.
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_width(cr, 1.8);
-  grey(cr, 1, 0.95);
-  cairo_move_to(cr, 8, 5.5);
-  cairo_line_to(cr, 10.6, 30);
+  // Enamel, lit from the upper left.
+  plate(0);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, w, h);
+  cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.93, 0.35);
+  cairo_pattern_add_color_stop_rgb(p, 0.45, 1.0, 0.82, 0.05);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.82, 0.6, 0.0);
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+  cairo_save(cr);
+  cairo_clip(cr);
+  // Hazard stripes across both ends, slanted.
+  cairo_set_source_rgb(cr, 0.06, 0.05, 0.03);
+  for (double band_top : {0.0, h - 9.0})
+    for (double x = -12; x < w + 6; x += 7) {
+      cairo_move_to(cr, x, band_top + 9);
+      cairo_line_to(cr, x + 3.5, band_top + 9);
+      cairo_line_to(cr, x + 3.5 + 9, band_top);
+      cairo_line_to(cr, x + 9, band_top);
+      cairo_close_path(cr);
+    }
+  cairo_fill(cr);
+  // A dark line under the top band and over the bottom one sets them off.
+  cairo_rectangle(cr, 0, 9, w, 1.2);
+  cairo_rectangle(cr, 0, h - 10.2, w, 1.2);
+  cairo_fill(cr);
+  // Bevel: a light edge up and left, a shadowed one down and right.
+  plate(1.6);
+  cairo_set_line_width(cr, 1.6);
+  cairo_pattern_t* bevel = cairo_pattern_create_linear(0, 0, w, h * 0.5);
+  cairo_pattern_add_color_stop_rgba(bevel, 0, 1, 1, 0.85, 0.85);
+  cairo_pattern_add_color_stop_rgba(bevel, 0.5, 1, 1, 0.85, 0.0);
+  cairo_pattern_add_color_stop_rgba(bevel, 0.55, 0.3, 0.18, 0.0, 0.0);
+  cairo_pattern_add_color_stop_rgba(bevel, 1, 0.3, 0.18, 0.0, 0.7);
+  cairo_set_source(cr, bevel);
   cairo_stroke(cr);
-  cairo_arc(cr, 10.2, 44.6, 1.6, 0, 2 * M_PI);
+  cairo_pattern_destroy(bevel);
+  cairo_restore(cr);
+  // The rim.
+  plate(0);
+  cairo_set_line_width(cr, 2.2);
+  cairo_set_source_rgb(cr, 0.05, 0.04, 0.02);
+  cairo_stroke(cr);
+  // The "!": a tapered bar and a dot, black, with a pale lip under each
+  // so they read as cut into the plate.
+  auto mark = [&](double dx, double dy) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 7.6 + dx, 14 + dy);
+    cairo_curve_to(cr, 7.6 + dx, 11.6 + dy, 16.4 + dx, 11.6 + dy, 16.4 + dx, 14 + dy);
+    cairo_line_to(cr, 14.3 + dx, 32 + dy);
+    cairo_curve_to(cr, 14.0 + dx, 33.8 + dy, 10.0 + dx, 33.8 + dy, 9.7 + dx, 32 + dy);
+    cairo_close_path(cr);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 12 + dx, 40 + dy, 3.4, 0, 2 * M_PI);
+  };
+  mark(0.7, 0.9);
+  cairo_set_source_rgba(cr, 1, 0.95, 0.6, 0.9);
+  cairo_fill(cr);
+  mark(0, 0);
+  cairo_set_source_rgb(cr, 0.05, 0.04, 0.02);
   cairo_fill(cr);
   return c.png();
 }

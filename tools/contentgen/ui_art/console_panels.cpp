@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "paint_kit/canvas.h"
+#include "paint_kit/pixels.h"
 #include "console_metal.h"
 #include "ui_art.h"
 
@@ -70,6 +71,33 @@ void draw_tab(cairo_t* cr, TabKind kind) {
   }
 }
 
+// The camera window as it shows with no picture fed to it: a dead screen
+// rather than a flat green box. Faint green snow, a soft brighter roll bar
+// a third of the way down and a vignette that darkens the corners, over
+// the scan lines already drawn. One pass over the window's pixels.
+void idle_feed(Canvas& c, int x0, int y0, int w, int h, uint32_t seed) {
+  Noise n(seed);
+  paint::each_pixel(c, x0, y0, w, h, [&](int x, int y, uint32_t& p) {
+    const double u = (x - x0 + 0.5) / w * 2 - 1, v = (y - y0 + 0.5) / h * 2 - 1;
+    const double u2 = u * u, v2 = v * v;
+    const double vignette = 1 - 0.6 * std::min(1.0, 0.55 * u2 * u2 + 0.8 * v2 * v2 + 0.35 * u2 * v2);
+    const double bar = (v + 0.35) / 0.18;
+    const double roll = 0.05 * std::exp(-bar * bar);
+    const double grain = n.unit();
+    // Most pixels stay dark; a few catch a fleck of snow.
+    const double snow = roll + (grain > 0.9 ? (grain - 0.9) * 1.6 : grain * 0.035);
+    const int a = static_cast<int>(p >> 24);
+    uint32_t out = p & 0xFF000000u;
+    const double tint[3] = {kPhosphor.b, kPhosphor.g, kPhosphor.r};  // byte order B, G, R
+    for (int i = 0; i < 3; ++i) {
+      const double base = paint::channel(p, 8 * i) * vignette;
+      const int value = static_cast<int>(base + 255 * snow * (0.35 + 0.65 * tint[i]) * vignette + 0.5);
+      out |= static_cast<uint32_t>(std::clamp(value, 0, a)) << (8 * i);
+    }
+    p = out;
+  });
+}
+
 Bytes tab(TabKind kind, bool two_players) {
   int w = two_players ? 170 : 273, h = two_players ? 82 : 132;
   Canvas c(w, h);
@@ -79,6 +107,11 @@ Bytes tab(TabKind kind, bool two_players) {
   cairo_identity_matrix(cr);
   grime(c, 73 + static_cast<uint32_t>(kind) + (two_players ? 10 : 0), 0, 0, w, h, 0.6);
   speckle(c, 74, 0.04);
+  if (kind == TabKind::Camera) {
+    const double sx = w / 273.0, sy = h / 132.0;
+    idle_feed(c, static_cast<int>(std::ceil(6 * sx)), static_cast<int>(std::ceil(51 * sy)),
+              static_cast<int>(261 * sx), static_cast<int>(75 * sy), two_players ? 77 : 76);
+  }
   harden_alpha(c);
   return c.png();
 }
