@@ -24,12 +24,13 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // break into fine streaks along them, over a mass only gently ridged, so
 // that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.55f, 26, 1.0f);
-  m.ridge = 0.14f;
-  m.ridge_size = 14;
-  m.rough = 0.25f;
-  m.mottle = 0.14f;
-  m.strands = 0.2f;  // strong, the strands read as painted streaks
+  Material m = matte(c, 0.3f, 14, 1.0f);
+  m.ridge = 0.3f;
+  m.ridge_size = 7;
+  m.rough = 0.5f;
+  m.mottle = 0.1f;
+  m.sheen = 0.3f;    // a dull spread shine: hair, not wax
+  m.strands = 0.75f;  // fine lit strands with dark gaps between the clumps
   return m;
 }
 
@@ -98,7 +99,7 @@ struct Materials {
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
         cloth(cloth_material(paint::mix(paint::scaled(f.armour, 0.9), {0.30, 0.29, 0.27}, 0.5))),
-        leather{0.24f, 0.15f, 0.09f, 0.5f, 20, 1.1f, 0, 0, 6, 0.6f, 0.25f},
+        leather{0.15f, 0.17f, 0.19f, 0.35f, 16, 1.0f, 0, 0, 6, 0.6f, 0.2f},
         webbing{0.22f, 0.22f, 0.17f, 0.12f, 8, 0.8f, 0, 0, 6, 0.5f, 0.15f} {}
 };
 
@@ -127,8 +128,6 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
   m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
-  // Temples drawn in a little above the cheekbones.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, -26, 14}, {6, 13, 12}, {}, k.skin, 14, true);
   // The cheekbones: wide under the outer corners of the eyes, higher or
   // lower per member and harder on a bony face.
   const float cy = 6 - 7 * f.cheek_height;
@@ -493,14 +492,38 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   }
 }
 
-// A collar open at the throat: one roll or flap on each side running from
-// the back of the neck down to where the two meet in a V under the chin, so
-// that the neck runs down into the clothes instead of standing in a ring.
+V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+float length(V3 a) { return std::sqrt(model::dot(a, a)); }
+
+// A flat piece of cloth or plate lying from a to b, `half` wide and `thick`
+// through, its face turned to `facing`: a thin slab with a crisp edge, not
+// a rolled tube.
+void panel(Model& m, V3 a, V3 b, V3 facing, float half, float thick, const Material& mat, float k) {
+  const V3 along = model::normalised(b - a);
+  const V3 across = model::normalised(cross(facing, along));
+  const V3 out = cross(along, across);
+  M3 o;
+  o.m[0] = across.x, o.m[1] = along.x, o.m[2] = out.x;
+  o.m[3] = across.y, o.m[4] = along.y, o.m[5] = out.y;
+  o.m[6] = across.z, o.m[7] = along.z, o.m[8] = out.z;
+  m.ellipsoid((a + b) * 0.5f, {half, length(b - a) * 0.5f + half * 0.3f, thick}, o, mat, k);
+}
+
+// A line of stitches along a seam: a fine groove pressed into the cloth.
+void stitches(Model& m, V3 a, V3 b, const Material& mat) { m.capsule(a, b, 0.8f, 0.8f, mat, 0.4f, 0, 0, true); }
+
+// A collar open at the throat: a flat turned-down flap on each side running
+// from the back of the neck down to where the two meet in a V under the
+// chin, stitched along its edge, so that the neck runs down into the clothes
+// in a clean neckline instead of standing in a ring of tubes.
 void open_collar(Model& m, const Material& mat, float y, float r, float spread) {
   for (int s = -1; s <= 1; s += 2) {
-    const V3 pts[3] = {{s * 30 * spread, y - 10, -40}, {s * 36 * spread, y + 2, -8}, {s * 9.0f, y + 20, 18}};
-    const float rr[3] = {r * 0.8f, r, r * 0.7f};
-    m.chain(pts, rr, 3, mat, r * 0.8f);
+    const V3 back{s * 30 * spread, y - 8, -30}, front{s * 7.0f, y + 22, 16};
+    const V3 facing = model::normalised(V3{s * 0.55f, -0.6f, 0.6f});
+    panel(m, back, front, facing, r + 3, 2.6f, mat, 1.5f);
+    // The stitched edge a little inside the flap's outer rim.
+    const V3 in = model::normalised(cross(facing, front - back)) * (s * (r + 0.5f));
+    stitches(m, back + in + facing * 2.4f, front + in + facing * 2.4f, mat);
   }
 }
 
@@ -582,7 +605,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
 }
 
-// A leather flight jacket with a thick rolled collar round the neck.
+// A dark flight jacket with a broad turned-down collar round the neck.
 void jacket(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.leather, bulk);
   open_collar(m, k.leather, 98, 11, 1.15f);
@@ -646,26 +669,35 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       break;
     }
     case Neck::seal: {
-      // A tight collar of dark rubber up to the jaw, ribbed, on a metal ring.
-      m.capsule({0, 66, -22}, {0, 112, -22}, neck + 3, neck + 6, k.suit, 4);
-      for (int i = 0; i < 3; ++i) m.torus({0, 74 + i * 12.0f, -22}, neck + 3.5f, 1.6f, rot_x(0.1f), k.suit, 1.5f);
-      m.torus({0, 112, -20}, neck + 9, 4, rot_x(0.25f), k.metal, 2);
+      // A stiff stand-up collar band round the throat, cut level with a
+      // sharp top edge, stitched under it, on a flat metal locking ring.
+      Material band = k.cloth;
+      band.specular = 0.25f, band.shine = 14, band.rough = 0.4f, band.mottle = 0.1f;
+      m.capsule({0, 70, -22}, {0, 112, -22}, neck + 3, neck + 5, band, 1.5f);
+      m.torus({0, 74, -22}, neck + 3.2f, 0.7f, rot_x(0.1f), k.webbing, 0.3f);  // the stitching
+      m.ellipsoid({0, 112, -20}, {neck + 11, 3.5f, neck + 11}, rot_x(0.25f), k.metal, 1);
       break;
     }
     case Neck::scarf: {
-      // Wound loosely twice and knotted at the front.
+      // A flat field scarf folded round the neck in two layers, its end
+      // laid flat on the chest: bands of cloth with crisp edges, not rolls.
       Material wool = k.cloth;
-      wool.r = 0.42f, wool.g = 0.30f, wool.b = 0.24f, wool.rough = 0.8f, wool.mottle = 0.3f;
-      m.torus({0, 100, -16}, neck + 8, 10, rot_x(0.35f), wool, 6);
-      m.torus({0, 90, -20}, neck + 6, 8, rot_x(0.2f) * rot_z(0.12f), wool, 6);
-      m.ellipsoid({14, 112, 16}, {13, 10, 9}, rot_z(0.4f), wool, 5);  // the knot
+      const Rgb fab = paint::mix(paint::scaled(f.armour, 1.15), {0.34, 0.35, 0.33}, 0.5);
+      wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
+      wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
+      m.ellipsoid({0, 104, -12}, {neck + 16, 10, neck + 16}, rot_x(0.35f), wool, 1.5f);
+      m.ellipsoid({0, 92, -18}, {neck + 12, 8, neck + 11}, rot_x(0.2f) * rot_z(0.08f), wool, 1.5f);
+      panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }
     case Neck::hood: {
-      // The hood down: a thick fold of cloth lying round the back of the
-      // neck and over the shoulders, open at the front.
-      m.torus({0, 90, -40}, neck + 24, 13, rot_x(0.9f), k.cloth, 8);
-      for (int s = -1; s <= 1; s += 2) m.capsule({s * (neck + 20), 86, -30}, {s * 16.0f, 118, 14}, 11, 7, k.cloth, 6);
+      // The hood down: a flat rim of cloth lying round the back of the
+      // neck and over the shoulders, open at the front, with soft folds.
+      panel(m, {-(neck + 16), 84, -34}, {neck + 16, 84, -34}, {0, -0.6f, 0.8f}, 16, 5, k.cloth, 2);
+      for (int s = -1; s <= 1; s += 2) {
+        panel(m, {s * (neck + 18), 84, -30}, {s * 14.0f, 120, 12}, {s * 0.5f, -0.6f, 0.6f}, 9, 3.5f, k.cloth, 2);
+        stitches(m, {s * (neck + 10), 80, -18}, {s * 18.0f, 112, 10}, k.cloth);  // a fold
+      }
       break;
     }
   }
