@@ -151,9 +151,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
   m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
-  m.ellipsoid({0, chin_y + 1, chin_z + 4}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 18);
-  for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (5 + 5 * J) * W, chin_y + 2, chin_z + 3}, 6 + 2 * J, k.skin, 14);
+  // Blended wide into the jaw, so the chin line runs clean with no pouch.
+  m.ellipsoid({0, chin_y, chin_z + 2}, {(13 + 7 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
   // Brow ridge over the sockets, heavier per member.
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
@@ -663,9 +662,11 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
       plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
-      m.ellipsoid({0, 106, -14}, {neck + 20, 11, neck + 18}, rot_x(0.3f), plate, 6);  // a broad plate, not a ring
-      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 15, 36}, rot_z(s * 0.28f), plate, 4);
-      m.capsule({-(neck + 10), 106, 2}, {neck + 10, 106, 2}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // the plate's seam
+      // A broad plate tipped toward the viewer, so its top catches the key
+      // light as a clean lit band with a crisp edge instead of a dark disc.
+      m.ellipsoid({0, 106, -14}, {neck + 20, 8, neck + 18}, rot_x(-0.35f), plate, 2);
+      for (int s = -1; s <= 1; s += 2)
+        m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 10, 36}, rot_z(s * 0.28f) * rot_x(-0.3f), plate, 2);
       break;
     }
     case Neck::seal: {
