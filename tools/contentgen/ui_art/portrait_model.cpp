@@ -120,11 +120,26 @@ constexpr float kMouthHalf = 21;
 
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
+// A square head carries its breadth up to the crown: broad parietal masses
+// blended wide into the vault, so its outline squares off smoothly with no
+// lump; a narrow or round head has none. `grow` thickens them for hair
+// lying over them.
+void parietals(Model& m, const Face& f, const Material& mat, float grow) {
+  const float square = std::clamp((f.jaw + f.jaw_angle) * 0.5f - 0.4f, 0.0f, 1.0f);
+  if (square <= 0) return;
+  // Set at the temples' height, not on the crown: they widen the vault's
+  // sides and leave its top round.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 28 * f.width, -46 - 6 * f.crown, -14}, {(18 + 4 * square) * f.width + grow, 20 + grow, 38 + grow},
+                {}, mat, 14 + 10 * square);
+}
+
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -30 - 5 * C, -10}, {54 * W, 56 + 7 * C, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, -30 - 8 * C, -10}, {54 * W, 56 + 11 * C, 62}, {}, k.skin, 0);
+  parietals(m, f, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
   m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
@@ -213,8 +228,11 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     const float top = lid_top(f), bottom = lid_bottom(f);
     // The upper lid, a fold of skin over the iris' top, fuller toward the
     // nose; the lower lid a thinner roll.
-    m.capsule({ex - 12, top - 4.2f, 40.5f}, {ex + 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
-    m.capsule({ex - 11, bottom + 2.8f, 40.5f}, {ex + 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
+    // Built from the nose outward on each side, so the two eyes mirror
+    // each other instead of both leaning the same way.
+    const float in = -s;
+    m.capsule({ex + in * 12, top - 4.2f, 40.5f}, {ex - in * 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
+    m.capsule({ex + in * 11, bottom + 2.8f, 40.5f}, {ex - in * 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
@@ -330,8 +348,8 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
-  const V3 c{0, -32 - 5 * f.crown, -14 - back};
-  const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
+  const V3 c{0, -32 - 8 * f.crown, -14 - back};
+  const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 3);
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
@@ -351,8 +369,9 @@ void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   short_hair.ridge = 0;
   // Blended a little wider into the scalp: where the crop's shell runs
   // nearly along the skull, a narrow blend flickers as a dotted crease.
-  m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
+  m.ellipsoid({0, -42 - 8 * f.crown, -14}, {(56 + side) * f.width, 46 + 11 * f.crown + top, 63 + top * 0.3f}, {},
               short_hair, 5.5f);
+  parietals(m, f, short_hair, side + 0.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
@@ -363,8 +382,9 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bald: break;
     case Hair::shaved:
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
-      m.ellipsoid({0, -36 - 5 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 7 * f.crown + 2.5f, 63 + 2.5f}, {},
+      m.ellipsoid({0, -36 - 8 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 11 * f.crown + 2.5f, 63 + 2.5f}, {},
                   k.stubble, 3);
+      parietals(m, f, k.stubble, 2.5f);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
