@@ -268,21 +268,6 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   m.chain(lower, lw, 5, k.lip, 4.5f);
 }
 
-// The folds that give a face its age and its expression: from the nose's
-// wings down past the mouth's corners. Carved shallow, deeper on a lined
-// face and with the years.
-void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.35f : 0.1f) + 0.6f * f.age;
-  for (int s = -1; s <= 1; s += 2) {
-    const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
-    const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
-    // A wide capsule sunk all but `depth` below the skin: a soft trough
-    // the light rolls into, not a cut that reads as a drawn stroke.
-    const V3 out{s * 1.2f, 0, 8.5f - depth};
-    m.capsule(top + out, bottom + out, 4.0f, 3.2f, k.skin, 4.0f, 0, 0, true);
-  }
-}
-
 void beard(Model& out, const Face& f, const Materials& k) {
   const float W = f.width, L = 1 + (f.length - 1) * 0.6f, y = mouth_y(f);  // the jaw's length
   switch (f.beard) {
@@ -802,7 +787,8 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
-  if (f.beard != Beard::full) folds(m, f, k);  // a beard hides them; carved through it they read as pits
+  // No folds carved from the nose to the mouth: at this size the trough
+  // raises a lit lump at one corner of the lips and the mouth looks lopsided.
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.
