@@ -685,14 +685,16 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       break;
     }
     case Neck::scarf: {
-      // A flat field scarf folded round the neck in two layers, its end
-      // laid flat on the chest: bands of cloth with crisp edges, not rolls.
+      // A field scarf of flat cloth round the neck, its end laid flat on
+      // the chest: a band with crisp edges, not rolls.
       Material wool = k.cloth;
       const Rgb fab = paint::mix(paint::scaled(f.armour, 1.15), {0.34, 0.35, 0.33}, 0.5);
       wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
       wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
-      m.ellipsoid({0, 104, -12}, {neck + 16, 10, neck + 16}, rot_x(0.35f), wool, 1.5f);
-      m.ellipsoid({0, 92, -18}, {neck + 12, 8, neck + 11}, rot_x(0.2f) * rot_z(0.08f), wool, 1.5f);
+      // Wound close up the throat as a cowl widening down to the
+      // shoulders, one fold's crisp edge across it.
+      m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
+      m.ellipsoid({0, 92, -20}, {neck + 10, 2.5f, neck + 9}, rot_x(0.15f) * rot_z(0.1f), wool, 1);
       panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }
