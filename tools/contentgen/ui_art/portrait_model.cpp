@@ -335,7 +335,7 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
   const V3 c{0, -32 - 8 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
-  m.ellipsoid(c, r, {}, k.hair, 3);
+  m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
