@@ -377,9 +377,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       crop(m, f, k, 6, 2);
       // Tufts of uneven height across the front instead of one rolled quiff.
       for (int i = 0; i < 5; ++i)
-        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -76 - static_cast<float>(n.range(0, 5)),
-                     10 + static_cast<float>(n.range(0, 8))},
-                    {12 * W, 7, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 7);
+        // Blended wide and kept low, so they roughen the crop's front
+        // without lumping the skull's outline.
+        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -74 - static_cast<float>(n.range(0, 2)),
+                     10 + static_cast<float>(n.range(0, 6))},
+                    {12 * W, 6, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 11);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
