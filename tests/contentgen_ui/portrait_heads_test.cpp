@@ -65,3 +65,16 @@ TEST(PortraitHeads, MouthCornersSitLevelInEveryTurnedHead) {
     EXPECT_GT(std::abs(right.x - left.x), 27) << ui::kRosterFaces[i] << "'s mouth is pinched";
   }
 }
+
+// Facing the viewer, a bare head is the same on both sides of its middle:
+// a part built on one side only shows as a dent or a lump in the skull, a
+// lopsided jaw or an ear out of line.
+TEST(PortraitHeads, EveryBareHeadIsMirrorSymmetric) {
+  for (int i = 0; i < 15; ++i) {
+    const BareHead h = bare_head(i);
+    int differing = 0;
+    for (int y = 0; y < h.chin_row; ++y)
+      for (int x = 0; x < kSize / 2; ++x) differing += h.mask[y * kSize + x] != h.mask[y * kSize + kSize - 1 - x];
+    EXPECT_LT(differing, 12) << ui::kRosterFaces[i] << "'s head is lopsided";
+  }
+}

@@ -24,12 +24,13 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // break into fine streaks along them, over a mass only gently ridged, so
 // that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.55f, 26, 1.0f);
-  m.ridge = 0.14f;
-  m.ridge_size = 14;
-  m.rough = 0.25f;
-  m.mottle = 0.14f;
-  m.strands = 0.2f;  // strong, the strands read as painted streaks
+  Material m = matte(c, 0.3f, 14, 1.0f);
+  m.ridge = 0.3f;
+  m.ridge_size = 7;
+  m.rough = 0.5f;
+  m.mottle = 0.1f;
+  m.sheen = 0.3f;    // a dull spread shine: hair, not wax
+  m.strands = 0.75f;  // fine lit strands with dark gaps between the clumps
   return m;
 }
 
@@ -98,7 +99,7 @@ struct Materials {
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
         cloth(cloth_material(paint::mix(paint::scaled(f.armour, 0.9), {0.30, 0.29, 0.27}, 0.5))),
-        leather{0.24f, 0.15f, 0.09f, 0.5f, 20, 1.1f, 0, 0, 6, 0.6f, 0.25f},
+        leather{0.15f, 0.17f, 0.19f, 0.35f, 16, 1.0f, 0, 0, 6, 0.6f, 0.2f},
         webbing{0.22f, 0.22f, 0.17f, 0.12f, 8, 0.8f, 0, 0, 6, 0.5f, 0.15f} {}
 };
 
@@ -119,16 +120,29 @@ constexpr float kMouthHalf = 21;
 
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
+// A square head carries its breadth up to the crown: broad parietal masses
+// blended wide into the vault, so its outline squares off smoothly with no
+// lump; a narrow or round head has none. `grow` thickens them for hair
+// lying over them.
+void parietals(Model& m, const Face& f, const Material& mat, float grow) {
+  const float square = std::clamp((f.jaw + f.jaw_angle) * 0.5f - 0.4f, 0.0f, 1.0f);
+  if (square <= 0) return;
+  // Set at the temples' height, not on the crown: they widen the vault's
+  // sides and leave its top round.
+  for (int s = -1; s <= 1; s += 2)
+    m.ellipsoid({s * 28 * f.width, -46 - 6 * f.crown, -14}, {(18 + 4 * square) * f.width + grow, 20 + grow, 38 + grow},
+                {}, mat, 14 + 10 * square);
+}
+
 void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -30 - 5 * C, -10}, {54 * W, 56 + 7 * C, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, -30 - 8 * C, -10}, {54 * W, 56 + 11 * C, 62}, {}, k.skin, 0);
+  parietals(m, f, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
   m.ellipsoid({0, 2, 12}, {47 * W, 40 * L, 36}, {}, k.skin, 16);
-  // Temples drawn in a little above the cheekbones.
-  for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, -26, 14}, {6, 13, 12}, {}, k.skin, 14, true);
   // The cheekbones: wide under the outer corners of the eyes, higher or
   // lower per member and harder on a bony face.
   const float cy = 6 - 7 * f.cheek_height;
@@ -152,9 +166,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
   m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
-  m.ellipsoid({0, chin_y + 1, chin_z + 4}, {(12 + 7 * J) * W, 11 + 2 * J, 12}, {}, k.skin, 18);
-  for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (5 + 5 * J) * W, chin_y + 2, chin_z + 3}, 6 + 2 * J, k.skin, 14);
+  // Blended wide into the jaw, so the chin line runs clean with no pouch.
+  m.ellipsoid({0, chin_y, chin_z + 2}, {(13 + 7 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
   // Brow ridge over the sockets, heavier per member.
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
@@ -215,8 +228,11 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     const float top = lid_top(f), bottom = lid_bottom(f);
     // The upper lid, a fold of skin over the iris' top, fuller toward the
     // nose; the lower lid a thinner roll.
-    m.capsule({ex - 12, top - 4.2f, 40.5f}, {ex + 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
-    m.capsule({ex - 11, bottom + 2.8f, 40.5f}, {ex + 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
+    // Built from the nose outward on each side, so the two eyes mirror
+    // each other instead of both leaning the same way.
+    const float in = -s;
+    m.capsule({ex + in * 12, top - 4.2f, 40.5f}, {ex - in * 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
+    m.capsule({ex + in * 11, bottom + 2.8f, 40.5f}, {ex - in * 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
@@ -250,21 +266,6 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   }
   m.chain(upper, uw, 5, k.lip, 4.0f);
   m.chain(lower, lw, 5, k.lip, 4.5f);
-}
-
-// The folds that give a face its age and its expression: from the nose's
-// wings down past the mouth's corners. Carved shallow, deeper on a lined
-// face and with the years.
-void folds(Model& m, const Face& f, const Materials& k) {
-  const float W = f.width, y = mouth_y(f), depth = (f.lined ? 0.35f : 0.1f) + 0.6f * f.age;
-  for (int s = -1; s <= 1; s += 2) {
-    const V3 top{s * 12.0f * f.nose_wide * W, 16 * f.nose_len + 2, 50};
-    const V3 bottom{s * 21.0f * W, y + 7, muzzle_front(f, 21 * W) - 3};
-    // A wide capsule sunk all but `depth` below the skin: a soft trough
-    // the light rolls into, not a cut that reads as a drawn stroke.
-    const V3 out{s * 1.2f, 0, 8.5f - depth};
-    m.capsule(top + out, bottom + out, 4.0f, 3.2f, k.skin, 4.0f, 0, 0, true);
-  }
 }
 
 void beard(Model& out, const Face& f, const Materials& k) {
@@ -332,9 +333,9 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
-  const V3 c{0, -32 - 5 * f.crown, -14 - back};
-  const V3 r{(55 + 3 + th) * f.width, 56 + 7 * f.crown + 3 + th * 0.5f, 62 + th};
-  m.ellipsoid(c, r, {}, k.hair, 3);
+  const V3 c{0, -32 - 8 * f.crown, -14 - back};
+  const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
+  m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
@@ -353,8 +354,9 @@ void crop(Model& m, const Face& f, const Materials& k, float top, float side) {
   short_hair.ridge = 0;
   // Blended a little wider into the scalp: where the crop's shell runs
   // nearly along the skull, a narrow blend flickers as a dotted crease.
-  m.ellipsoid({0, -42 - 5 * f.crown, -14}, {(56 + side) * f.width, 46 + 7 * f.crown + top, 63 + top * 0.3f}, {},
+  m.ellipsoid({0, -42 - 8 * f.crown, -14}, {(56 + side) * f.width, 46 + 11 * f.crown + top, 63 + top * 0.3f}, {},
               short_hair, 5.5f);
+  parietals(m, f, short_hair, side + 0.5f);
 }
 
 void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
@@ -365,8 +367,9 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
     case Hair::bald: break;
     case Hair::shaved:
       // Shaved to a shadow: the scalp's own skin darkened by the stubble.
-      m.ellipsoid({0, -36 - 5 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 7 * f.crown + 2.5f, 63 + 2.5f}, {},
+      m.ellipsoid({0, -36 - 8 * f.crown, -16}, {(55 + 2.5f) * f.width, 56 + 11 * f.crown + 2.5f, 63 + 2.5f}, {},
                   k.stubble, 3);
+      parietals(m, f, k.stubble, 2.5f);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
     case Hair::crew:
@@ -374,9 +377,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       crop(m, f, k, 6, 2);
       // Tufts of uneven height across the front instead of one rolled quiff.
       for (int i = 0; i < 5; ++i)
-        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -76 - static_cast<float>(n.range(0, 5)),
-                     10 + static_cast<float>(n.range(0, 8))},
-                    {12 * W, 7, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 7);
+        // Blended wide and kept low, so they roughen the crop's front
+        // without lumping the skull's outline.
+        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -74 - static_cast<float>(n.range(0, 2)),
+                     10 + static_cast<float>(n.range(0, 6))},
+                    {12 * W, 6, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 11);
       break;
     case Hair::side_part:
       cap(m, f, k, 4);
@@ -493,14 +498,38 @@ void headgear(Model& m, const Face& f, const Materials& k) {
   }
 }
 
-// A collar open at the throat: one roll or flap on each side running from
-// the back of the neck down to where the two meet in a V under the chin, so
-// that the neck runs down into the clothes instead of standing in a ring.
+V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+float length(V3 a) { return std::sqrt(model::dot(a, a)); }
+
+// A flat piece of cloth or plate lying from a to b, `half` wide and `thick`
+// through, its face turned to `facing`: a thin slab with a crisp edge, not
+// a rolled tube.
+void panel(Model& m, V3 a, V3 b, V3 facing, float half, float thick, const Material& mat, float k) {
+  const V3 along = model::normalised(b - a);
+  const V3 across = model::normalised(cross(facing, along));
+  const V3 out = cross(along, across);
+  M3 o;
+  o.m[0] = across.x, o.m[1] = along.x, o.m[2] = out.x;
+  o.m[3] = across.y, o.m[4] = along.y, o.m[5] = out.y;
+  o.m[6] = across.z, o.m[7] = along.z, o.m[8] = out.z;
+  m.ellipsoid((a + b) * 0.5f, {half, length(b - a) * 0.5f + half * 0.3f, thick}, o, mat, k);
+}
+
+// A line of stitches along a seam: a fine groove pressed into the cloth.
+void stitches(Model& m, V3 a, V3 b, const Material& mat) { m.capsule(a, b, 0.8f, 0.8f, mat, 0.4f, 0, 0, true); }
+
+// A collar open at the throat: a flat turned-down flap on each side running
+// from the back of the neck down to where the two meet in a V under the
+// chin, stitched along its edge, so that the neck runs down into the clothes
+// in a clean neckline instead of standing in a ring of tubes.
 void open_collar(Model& m, const Material& mat, float y, float r, float spread) {
   for (int s = -1; s <= 1; s += 2) {
-    const V3 pts[3] = {{s * 30 * spread, y - 10, -40}, {s * 36 * spread, y + 2, -8}, {s * 9.0f, y + 20, 18}};
-    const float rr[3] = {r * 0.8f, r, r * 0.7f};
-    m.chain(pts, rr, 3, mat, r * 0.8f);
+    const V3 back{s * 30 * spread, y - 8, -30}, front{s * 7.0f, y + 22, 16};
+    const V3 facing = model::normalised(V3{s * 0.55f, -0.6f, 0.6f});
+    panel(m, back, front, facing, r + 3, 2.6f, mat, 1.5f);
+    // The stitched edge a little inside the flap's outer rim.
+    const V3 in = model::normalised(cross(facing, front - back)) * (s * (r + 0.5f));
+    stitches(m, back + in + facing * 2.4f, front + in + facing * 2.4f, mat);
   }
 }
 
@@ -582,7 +611,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
 }
 
-// A leather flight jacket with a thick rolled collar round the neck.
+// A dark flight jacket with a broad turned-down collar round the neck.
 void jacket(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.leather, bulk);
   open_collar(m, k.leather, 98, 11, 1.15f);
@@ -640,32 +669,45 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
       plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
-      m.ellipsoid({0, 106, -14}, {neck + 20, 11, neck + 18}, rot_x(0.3f), plate, 6);  // a broad plate, not a ring
-      for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 15, 36}, rot_z(s * 0.28f), plate, 4);
-      m.capsule({-(neck + 10), 106, 2}, {neck + 10, 106, 2}, 1.2f, 1.2f, k.suit, 0.5f, 0, 0, true);  // the plate's seam
+      // A broad plate tipped toward the viewer, so its top catches the key
+      // light as a clean lit band with a crisp edge instead of a dark disc.
+      m.ellipsoid({0, 106, -14}, {neck + 20, 8, neck + 18}, rot_x(-0.35f), plate, 2);
+      for (int s = -1; s <= 1; s += 2)
+        m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 10, 36}, rot_z(s * 0.28f) * rot_x(-0.3f), plate, 2);
       break;
     }
     case Neck::seal: {
-      // A tight collar of dark rubber up to the jaw, ribbed, on a metal ring.
-      m.capsule({0, 66, -22}, {0, 112, -22}, neck + 3, neck + 6, k.suit, 4);
-      for (int i = 0; i < 3; ++i) m.torus({0, 74 + i * 12.0f, -22}, neck + 3.5f, 1.6f, rot_x(0.1f), k.suit, 1.5f);
-      m.torus({0, 112, -20}, neck + 9, 4, rot_x(0.25f), k.metal, 2);
+      // A stiff stand-up collar band round the throat, cut level with a
+      // sharp top edge, stitched under it, on a flat metal locking ring.
+      Material band = k.cloth;
+      band.specular = 0.25f, band.shine = 14, band.rough = 0.4f, band.mottle = 0.1f;
+      m.capsule({0, 70, -22}, {0, 112, -22}, neck + 3, neck + 5, band, 1.5f);
+      m.torus({0, 74, -22}, neck + 3.2f, 0.7f, rot_x(0.1f), k.webbing, 0.3f);  // the stitching
+      m.ellipsoid({0, 112, -20}, {neck + 11, 3.5f, neck + 11}, rot_x(0.25f), k.metal, 1);
       break;
     }
     case Neck::scarf: {
-      // Wound loosely twice and knotted at the front.
+      // A field scarf of flat cloth round the neck, its end laid flat on
+      // the chest: a band with crisp edges, not rolls.
       Material wool = k.cloth;
-      wool.r = 0.42f, wool.g = 0.30f, wool.b = 0.24f, wool.rough = 0.8f, wool.mottle = 0.3f;
-      m.torus({0, 100, -16}, neck + 8, 10, rot_x(0.35f), wool, 6);
-      m.torus({0, 90, -20}, neck + 6, 8, rot_x(0.2f) * rot_z(0.12f), wool, 6);
-      m.ellipsoid({14, 112, 16}, {13, 10, 9}, rot_z(0.4f), wool, 5);  // the knot
+      const Rgb fab = paint::mix(paint::scaled(f.armour, 1.15), {0.34, 0.35, 0.33}, 0.5);
+      wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
+      wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
+      // Wound close up the throat as a cowl widening down to the
+      // shoulders, one fold's crisp edge across it.
+      m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
+      m.ellipsoid({0, 92, -20}, {neck + 10, 2.5f, neck + 9}, rot_x(0.15f) * rot_z(0.1f), wool, 1);
+      panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }
     case Neck::hood: {
-      // The hood down: a thick fold of cloth lying round the back of the
-      // neck and over the shoulders, open at the front.
-      m.torus({0, 90, -40}, neck + 24, 13, rot_x(0.9f), k.cloth, 8);
-      for (int s = -1; s <= 1; s += 2) m.capsule({s * (neck + 20), 86, -30}, {s * 16.0f, 118, 14}, 11, 7, k.cloth, 6);
+      // The hood down: a flat rim of cloth lying round the back of the
+      // neck and over the shoulders, open at the front, with soft folds.
+      panel(m, {-(neck + 16), 84, -34}, {neck + 16, 84, -34}, {0, -0.6f, 0.8f}, 16, 5, k.cloth, 2);
+      for (int s = -1; s <= 1; s += 2) {
+        panel(m, {s * (neck + 18), 84, -30}, {s * 14.0f, 120, 12}, {s * 0.5f, -0.6f, 0.6f}, 9, 3.5f, k.cloth, 2);
+        stitches(m, {s * (neck + 10), 80, -18}, {s * 18.0f, 112, 10}, k.cloth);  // a fold
+      }
       break;
     }
   }
@@ -749,7 +791,8 @@ void build(Model& m, const Face& f, const Xf& view) {
   m.set_skin(0.1f, 3);
   const bool through = f.beard == Beard::full;
   mouth(m, f, k, through);
-  if (f.beard != Beard::full) folds(m, f, k);  // a beard hides them; carved through it they read as pits
+  // No folds carved from the nose to the mouth: at this size the trough
+  // raises a lit lump at one corner of the lips and the mouth looks lopsided.
   if (f.gear != Gear::helmet && f.gear != Gear::cap) hair(m, f, k, 1000u + static_cast<uint32_t>(f.skin.r * 977));
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.

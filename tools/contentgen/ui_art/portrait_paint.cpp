@@ -90,6 +90,19 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   }
   V3 m[3];
   portrait_model::mouth_line(f, m);
+  // The folds from the nose's wings to beside the mouth's corners: a soft,
+  // faint band of shade, alike on both sides, deeper with the years.
+  if (f.beard != portrait_model::Beard::full)
+    for (int side = -1; side <= 1; side += 2) {
+      const V3 wing = portrait_model::nostril(f, side), corner = m[side < 0 ? 0 : 2];
+      const V3 fold[3] = {{wing.x + side * 6.5f, wing.y - 3, wing.z - 6},
+                          {(wing.x + corner.x) / 2 + side * 6.5f, (wing.y + corner.y) / 2, corner.z - 1},
+                          {corner.x + side * 4, corner.y + 2, corner.z - 3}};
+      cairo_set_line_width(cr, 3.2 * weight(view));
+      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.06 + 0.14 * f.age + (f.lined ? 0.05 : 0));
+      curve(cr, view, fold);
+      cairo_stroke(cr);
+    }
   const Rgb seam = paint::mix(paint::scaled(f.skin, 0.18), {0.15, 0.03, 0.03}, 0.3);
   cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.92);
   cairo_set_line_width(cr, 1.3 * weight(view));
