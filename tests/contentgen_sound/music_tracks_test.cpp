@@ -275,6 +275,42 @@ TEST(MusicTracks, TheMenuTracksSingAboveAPedalNotUnderIt) {
     EXPECT_LT(band_share(m, rate, 20, 60), 0.1) << "sub-bass";
     // It breathes: quiet openings and a fuller chorus, not one level throughout.
     EXPECT_GE(heard(file).loudness.range, 4.0);
+    // But it breathes within its phrases: behind the menus no quarter of
+    // the loop sinks far under another.
+    const Decoded& d = heard(file).pcm;
+    const size_t quarter = d.left.size() / 4;
+    double lowest = 0.0, highest = -100.0;
+    for (size_t q = 0; q < 4; ++q) {
+      const std::vector<float> l(d.left.begin() + q * quarter, d.left.begin() + (q + 1) * quarter);
+      const std::vector<float> r(d.right.begin() + q * quarter, d.right.begin() + (q + 1) * quarter);
+      const double lufs = contentgen::measure::programme_loudness(l, r, d.rate).integrated;
+      lowest = std::min(lowest, lufs);
+      highest = std::max(highest, lufs);
+    }
+    EXPECT_LE(highest - lowest, 3.0) << "spread of the quarters' loudness";
+  }
+}
+
+TEST(MusicTracks, EachTrackEndsOnTheHarmonyItOpensOn) {
+  // A loop whose last seconds hold other chords than its first is heard as
+  // a cut at every return, however smooth the waveform.
+  for (const char* file : kTracks) {
+    const Decoded& d = heard(file).pcm;
+    const std::vector<float> m = mono(d);
+    const auto span = static_cast<std::ptrdiff_t>(4 * d.rate);
+    const auto first = contentgen::measure::chromagram(std::vector<float>(m.begin(), m.begin() + span), d.rate);
+    const auto last = contentgen::measure::chromagram(std::vector<float>(m.end() - span, m.end()), d.rate);
+    // The two pitch-class profiles, each about its mean, correlate: the
+    // same notes stand out at both ends (a dominant ending over a minor
+    // opening correlates under 0.5).
+    double dot = 0.0, a = 0.0, b = 0.0;
+    for (size_t pc = 0; pc < 12; ++pc) {
+      const double x = first[pc] - 1.0 / 12.0, y = last[pc] - 1.0 / 12.0;
+      dot += x * y;
+      a += x * x;
+      b += y * y;
+    }
+    EXPECT_GT(dot / std::sqrt(a * b), 0.5) << file;
   }
 }
 

@@ -130,3 +130,21 @@ TEST(NoteScore, AHeldNoteWaversOnlyOnceSettledAndIsBackInTuneForTheNext) {
     for (const MidiEvent& b : desk) together += a.at == b.at && std::fabs(cents(a) - (cents(b) - 7.0)) < 0.3;
   EXPECT_LT(together, lead.size() / 2);
 }
+
+TEST(NoteScore, ANoteStruckAgainLeansAlternatelyHarderAndSofter) {
+  // Even with no random spread, a key repeated on every downbeat is not
+  // one sample struck alike: the stroke alternates, and a new key starts
+  // the pattern afresh.
+  NoteScore s(Timing{120, 4, 8});
+  s.instrument(kSection, 28, kVolume, 0.0f);
+  s.humanise(0x51u, 0, 0.0);
+  for (int bar = 0; bar < 6; ++bar) s.note(kSection, bar, 0.0, 40, 80, 0.5);
+  s.note(kSection, 6, 0.0, 45, 80, 0.5);
+  s.note(kSection, 7, 0.0, 45, 80, 0.5);
+  const auto on = on_channel(s.events(), 0x90, kSection);
+  ASSERT_EQ(on.size(), 8u);
+  for (size_t i = 1; i < 6; ++i) EXPECT_NE(on[i].b, on[i - 1].b) << "stroke " << i;
+  EXPECT_EQ(on[2].b, on[4].b) << "down and up in turn";
+  EXPECT_EQ(on[6].b, on[0].b) << "a new key is a fresh stroke";
+  EXPECT_EQ(on[7].b, on[1].b);
+}

@@ -1,5 +1,5 @@
 // The second in-game piece: a driving hunt at 140 beats a minute for a
-// rock band and synths, in six sections, played through the General MIDI
+// rock band and synths, in seven sections, played through the General MIDI
 // sound font. It is written round E but sounds a whole tone up, in F sharp
 // minor, whose home chord shares no note with the orchestral piece's E
 // minor, so switching the music variant gives a new score and a new key,
@@ -12,16 +12,21 @@
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world on piano, vibraphone and a warm
 //                         pad, the tune slowed on the glockenspiel.
-//   Pulse   (56-87)       no guitars: a four-on-the-floor kick, a square
+//   Prowl   (56-83)       a shuffle in triplets: a tom-led kit, the bass
+//                         bouncing on the triplet, marimba rolling up
+//                         and down the chord, a choir holding it, and a
+//                         tune of its own on a distorted guitar, in
+//                         A minor's world, closing on B major.
+//   Pulse   (84-115)      no guitars: a four-on-the-floor kick, a square
 //                         arpeggio in sixteenths and clavinet off-beats in
 //                         E flat minor's world, a half step above home and
 //                         far from every other section's chords, the tune
 //                         on the second lead, then through A flat minor
 //                         and C to B, home's dominant, with the band's toms
 //                         building in.
-//   Surge   (88-113)      the band again, the tune an octave up over
+//   Surge   (116-141)      the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
-//   Return  (114-121)     thins back to the stalk's texture, so the loop
+//   Return  (142-149)     thins back to the stalk's texture, so the loop
 //                         comes round at the level it began.
 #include <array>
 
@@ -49,20 +54,21 @@ enum Channel {
   kPad2 = 12,
   kArp = 13,
   kClav = 14,
+  kPower2 = 15,
 };
 
 // General MIDI programs (0-based).
 enum Program {
-  kPrPiano = 0, kPrClavinet = 7, kPrSquareLead = 80, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
+  kPrPiano = 0, kPrClavinet = 7, kPrMarimba = 12, kPrChoir = 52, kPrDistortion = 30, kPrSquareLead = 80, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
   kPrFretless = 35, kPrSynthBass = 38, kPrSynthStrings = 50, kPrSynthBrass = 62, kPrSawLead = 81,
   kPrWarmPad = 89, kPrPowerKit = 16,
 };
 enum Drum { kKick = 36, kSnare = 40, kClap = 39, kHatClosed = 42, kHatOpen = 46, kCrash = 57,
             kRide = 51, kRideBell = 53, kTambourine = 54, kShaker = 70, kTomLow = 41, kTomMid = 45,
-            kTomHigh = 48, kSplash = 55 };
+            kTomHigh = 48, kSplash = 55, kSideStick = 37, kTomFloor = 43 };
 
-const Timing kTiming{140, 4, 122};
-constexpr int kRun = 12, kDrift = 36, kPulse = 56, kSurge = 88, kReturn = 114;
+const Timing kTiming{140, 4, 150};
+constexpr int kRun = 12, kDrift = 36, kProwl = 56, kPulse = 84, kSurge = 116, kReturn = 142;
 
 // Chords: the bass note (E2 = 40) and the third above it. The power
 // chords play root and fifth only; the stabs, pad and piano add the third.
@@ -72,7 +78,7 @@ struct Chord {
 constexpr int kE = 40, kB = 47, kA = 45;
 constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{45, 4}, Am{45, 3},
     Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4}, Db{37, 4}, Bbm{46, 3},
-    Dm{38, 3}, Gm{43, 3};
+    Dm{38, 3}, Gm{43, 3}, E{40, 4};
 
 // A chord a bar, never the same eight bars twice. The run goes E C G D,
 // turns to B minor's world, then climbs through one-bar changes; the surge
@@ -83,6 +89,11 @@ const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, Fs
 // silent it turns through D flat, B flat minor and E flat instead of
 // returning to C minor.
 const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Db, Db, Ab, Ab, Fm, Fm, Bbm, Bbm, Eb, Eb, G, G};
+// The prowl: A minor's world, a chord for two bars, its last turn going
+// through B flat (the Neapolitan) to E and ending on B, which leads on
+// into the pulse's D sharp minor as sounded.
+const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G, E, E,
+                                F, F, Dm, Dm, Bb, Bb, E, E,   Am, F, B, B};
 // The pulse, as written in D minor's world and then G minor's, each half
 // ending on a dominant; all but its last four bars sound a half step
 // higher (see pulse()), and its C falls a half step to B, into the surge.
@@ -107,6 +118,28 @@ const Tone kClimb[] = {{0, 71, 0.5}, {0.5, 76, 1}, {1.5, 78, 0.5}, {2, 72, 0.5},
                        {4, 74, 0.5}, {4.5, 79, 1}, {5.5, 81, 0.5}, {6, 83, 1.5}, {7.5, 81, 0.5}};
 const Tone kFall[] = {{0, 88, 0.5}, {0.5, 86, 1}, {1.5, 84, 0.5}, {2, 81, 1.5}, {3.5, 83, 0.5},
                       {4, 84, 1}, {5, 79, 0.5}, {5.5, 78, 0.5}, {6, 79, 1}, {7, 83, 1}};
+
+// The prowl's own tune, four bars a phrase, its runs in triplets: a
+// falling cry and its answer over the first eight bars, a higher line
+// and a darker one after it, then a low turn and a climb to the top.
+constexpr double kT = 1.0 / 3.0;
+const Tone kProwlCry[] = {{0, 76, 1.5}, {1.5, 74, 0.5}, {2, 72, 2 * kT}, {2 + 2 * kT, 71, 2 * kT}, {2 + 4 * kT, 69, 2 * kT},
+                          {4, 72, 3}, {7, 71, 1}, {8, 69, 2}, {10, 72, 2 * kT}, {10 + 2 * kT, 74, 2 * kT},
+                          {10 + 4 * kT, 76, 2 * kT}, {12, 77, 3}, {15, 76, 1}};
+const Tone kProwlReply[] = {{0, 74, 1.5}, {1.5, 77, 0.5}, {2, 76, 2 * kT}, {2 + 2 * kT, 74, 2 * kT}, {2 + 4 * kT, 72, 2 * kT},
+                            {4, 74, 3}, {7, 72, 1}, {8, 71, 2}, {10, 68, 2 * kT}, {10 + 2 * kT, 71, 2 * kT},
+                            {10 + 4 * kT, 74, 2 * kT}, {12, 76, 4}};
+const Tone kProwlHigh[] = {{0, 81, 2}, {2, 79, 2 * kT}, {2 + 2 * kT, 76, 2 * kT}, {2 + 4 * kT, 72, 2 * kT}, {4, 76, 2},
+                           {6, 74, 2}, {8, 79, 1.5}, {9.5, 76, 0.5}, {10, 72, 1}, {11, 76, 1}, {12, 79, 4}};
+const Tone kProwlDark[] = {{0, 74, 1}, {1, 79, 2 * kT}, {1 + 2 * kT, 78, 2 * kT}, {1 + 4 * kT, 74, 2 * kT}, {3, 71, 1},
+                           {4, 74, 3}, {7, 71, 1}, {8, 68, 2}, {10, 71, 2 * kT}, {10 + 2 * kT, 74, 2 * kT},
+                           {10 + 4 * kT, 77, 2 * kT}, {12, 76, 4}};
+const Tone kProwlLow[] = {{0, 72, 1.5}, {1.5, 69, 0.5}, {2, 65, 2 * kT}, {2 + 2 * kT, 69, 2 * kT}, {2 + 4 * kT, 72, 2 * kT},
+                          {4, 77, 3}, {7, 76, 1}, {8, 74, 2}, {10, 72, 2 * kT}, {10 + 2 * kT, 69, 2 * kT},
+                          {10 + 4 * kT, 65, 2 * kT}, {12, 69, 4}};
+const Tone kProwlClimb[] = {{0, 74, 1.5}, {1.5, 77, 0.5}, {2, 74, 2 * kT}, {2 + 2 * kT, 70, 2 * kT}, {2 + 4 * kT, 65, 2 * kT},
+                            {4, 70, 3}, {7, 74, 1}, {8, 71, 2}, {10, 74, 2 * kT}, {10 + 2 * kT, 76, 2 * kT},
+                            {10 + 4 * kT, 80, 2 * kT}, {12, 83, 4}};
 
 template <size_t N>
 void phrase(NoteScore& s, int channel, int bar, const Tone (&tones)[N], int transpose, int vel, double scale = 1.0) {
@@ -223,7 +256,7 @@ void run(NoteScore& s) {
 }
 
 void drift(NoteScore& s) {
-  for (int bar = kDrift; bar < kPulse; ++bar) {
+  for (int bar = kDrift; bar < kProwl; ++bar) {
     const int in = bar - kDrift;
     const Chord& ch = kDriftChords[in];
     const int root = ch.root;
@@ -252,6 +285,57 @@ void drift(NoteScore& s) {
   // bent to the drift's darker chords.
   phrase(s, kGlock, kDrift + 2, kAsk, 8, 84, 2.0);
   phrase(s, kGlock, kDrift + 10, kFall, -4, 86, 2.0);
+}
+
+void prowl(NoteScore& s) {
+  // The drift's piano, vibraphone and glockenspiel are free here: they
+  // become marimba, choir and a distorted guitar, changed a quarter beat
+  // early so no note of either section is cut off or struck wrong.
+  s.program(kPiano, kProwl, -0.25, kPrMarimba);
+  s.program(kVibes, kProwl, -0.25, kPrChoir);
+  s.program(kGlock, kProwl, -0.25, kPrDistortion);
+  static const int kRoll[6] = {0, 1, 2, 3, 2, 1};  // up and down the chord
+  for (int bar = kProwl; bar < kPulse; ++bar) {
+    const int in = bar - kProwl;
+    const Chord& ch = kProwlChords[in];
+    const int root = ch.root, late = in >= 16 ? 1 : 0;
+    const std::array<int, 4> tones{root + 24, root + 24 + ch.third, root + 31, root + 36};
+    // The shuffle: every beat split in three, the middle one silent.
+    for (int b = 0; b < 4; ++b) {
+      s.note(kBass, bar, b, root, b % 2 ? 82 : 94, 0.55);
+      s.note(kBass, bar, b + 2 * kT, root + 12, 66, 0.25);
+      s.note(kKit, bar, b, kHatClosed, b % 2 ? 50 : 62, 0.1);
+      s.note(kKit, bar, b + 2 * kT, kHatClosed, 40, 0.1);
+    }
+    for (double b : {0.0, 2.0 + 2 * kT}) s.note(kKit, bar, b, kKick, b == 0.0 ? 96 : 80, 0.2);
+    for (double b : {1.0, 3.0}) s.note(kKit, bar, b, late ? kSnare : kSideStick, late ? 84 : 76, 0.2);
+    s.note(kKit, bar, 1 + 2 * kT, kTomFloor, 62 + in, 0.2);
+    if (in % 4 == 3)
+      for (int t = 0; t < 6; ++t) s.note(kKit, bar, 2.0 + t * kT, t < 3 ? kTomMid : kTomLow, 70 + t * 5, 0.2);
+    if (in % 8 == 0) s.note(kKit, bar, 0, late ? kCrash : kSplash, 80, 1);
+    // Marimba in triplets up and down the chord, an octave up late on.
+    for (int t = 0; t < 12; ++t)
+      s.note(kPiano, bar, t * kT, tones[static_cast<size_t>(kRoll[t % 6])] + 12 * late, t % 3 == 0 ? 74 : 54, 0.5);
+    // The choir holds each chord from the fifth bar, the pad under it late on.
+    if (in % 2 == 0 && in >= 4)
+      for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.25, k, 56 + in / 2, 7.5);
+    if (in % 2 == 0 && late)
+      for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 60, 7.75);
+    // Brass stabs answer at the end of every phrase of the second half.
+    if (late && in % 4 == 3)
+      for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kStabs, bar, 3 + 2 * kT, k, 90, 0.3);
+  }
+  // The tune on the guitar; in the second half the saw lead doubles it an
+  // octave down, and the last four bars are left to the band.
+  phrase(s, kGlock, kProwl, kProwlCry, 0, 84);
+  phrase(s, kGlock, kProwl + 4, kProwlReply, 0, 86);
+  phrase(s, kGlock, kProwl + 8, kProwlHigh, 0, 88);
+  phrase(s, kGlock, kProwl + 12, kProwlDark, 0, 88);
+  phrase(s, kGlock, kProwl + 16, kProwlLow, 12, 88);
+  phrase(s, kSaw2, kProwl + 16, kProwlLow, 0, 74);
+  phrase(s, kGlock, kProwl + 20, kProwlClimb, 0, 92);
+  phrase(s, kSaw2, kProwl + 20, kProwlClimb, -12, 76);
+  for (int t = 0; t < 12; ++t) s.note(kKit, kPulse - 1, t * kT, kSnare, 44 + t * 4, 0.2);
 }
 
 void pulse(NoteScore& s) {
@@ -373,6 +457,8 @@ LoopCanvas game_pulse() {
   s.breathe(kPad, 0.3);
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
+  // The power chords are double-tracked, a second take across the stereo.
+  s.double_on(kPower, kPower2, 5, -0.5f);
   // The leads' held notes waver once they have settled; the pad a little.
   for (int ch : {kLead, kSaw2}) s.vibrato(ch, 8.0);
   s.vibrato(kFretless, 5.0);
@@ -383,20 +469,22 @@ LoopCanvas game_pulse() {
   stalk(s);
   run(s);
   drift(s);
+  prowl(s);
   pulse(s);
   surge(s);
   back(s);
 
   LoopCanvas c = render(s);
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
-  // glockenspiel over the pad, the pulse rebuilds, the surge is the climax and the return
+  // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
   // sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
-              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -1.5f}, {at(72), -0.5f}, {at(87), -1.0f},
-              {at(88), -0.5f}, {at(112), 0.5f}, {at(116), -1.5f}});
+              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -2.0f}, {at(70), -1.5f}, {at(83), -1.0f},
+              {at(85), -1.5f}, {at(100), -0.5f}, {at(115), -1.0f}, {at(116), -0.5f}, {at(140), 0.5f},
+              {at(144), -1.5f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
-  tone(c, -3.0f, -2.0f, 1.5f, -2.0f, -1.5f, -2.5f);
+  tone(c, -3.0f, -3.0f, 1.5f, -2.5f, -1.5f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

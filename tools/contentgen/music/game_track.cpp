@@ -72,12 +72,13 @@ constexpr int kPursuit = 16, kHive = 32, kVigil = 48, kTunnels = 68, kAssault = 
 // A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
 // leans on A and on B flat, the tritone above home, and ends on B, a
 // third under the hive's G; the assault climbs from home
-// through C, D, B minor, G and A, and the ebb falls C, A minor, then turns
-// on B major, the dominant, which resolves into the opening's E minor.
+// through C, D, B minor, G and A, and the ebb falls through C to B major,
+// the dominant, which resolves two bars before the end onto the opening's
+// own E minor, so the loop comes round inside the patrol, not into it.
 constexpr int kF = 41, kG = 43, kD = 38, kC = 36, kA = 45, kBb = 46, kB = 47;
 const int kPatrolRoots[16] = {kE, kE, kE, kE, kF, kF, kE, kE, kG, kG, kB, kB, kC, kC, kB, kB};
 const int kPursuitRoots[16] = {kA, kA, kBb, kBb, kE, kE, kG, kG, kF, kF, kE, kE, kBb, kBb, kB, kB};
-const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kA, kA, kB, kB};
+const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kB, kB, kE, kE};
 
 // Bars the chord starting at `in` lasts, or 0 when `in` carries on the
 // chord of the bar before.
@@ -433,9 +434,9 @@ void assault(NoteScore& s) {
       for (int x = 0; x < 16; x += 2)
         s.note(kKit, bar, x * 0.25 + 0.25, kHatClosed, (fade < 2 ? 42 : 36) + (x % 4 ? 0 : 12), 0.1);
     if (hold > 0) {
-      // The last chord is the dominant, B major with its seventh, so the
-      // loop's end leans into the opening rather than away from it.
-      const bool turn = bar + hold >= kTiming.bars && root == kB;
+      // The chord before home is the dominant, B major with its seventh,
+      // resolving onto E for the last two bars.
+      const bool turn = ebb && root == kB;
       const auto t = turn ? std::array<int, 3>{root, root + 4, root + 7} : triad(root);
       s.note(kDrone, bar, 0, root, 80, hold * 4);
       s.note(kDrone, bar, 0, t[2], 70, hold * 4);
@@ -471,8 +472,11 @@ void assault(NoteScore& s) {
   phrase(s, kHorn, kAssault + 10, kCallDown, 1, 100);
   phrase(s, kHigh, kAssault + 10, kCall, 13, 92);
   phrase(s, kHorn, kEbb, kCallDown, -4, 84);
-  phrase(s, kHorn, kEbb + 2, kCall, 0, 76);
-  phrase(s, kHorn, kEbb + 4, kCall, -1, 70);  // D sharp, the leading note, to E
+  // Over the dominant the call is bent to B major's D sharp and F sharp;
+  // its leading note lands on E for the last two bars, which are the
+  // patrol's own texture and harmony, so the wrap sounds like going on.
+  phrase(s, kHorn, kEbb + 2, kCall, -1, 74);
+  s.note(kHorn, kEbb + 4, 0, kE + 12, 66, 4);
 }
 
 }  // namespace
@@ -525,7 +529,7 @@ LoopCanvas game_track() {
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
   // distortion-made top would add a fizz no acoustic instrument has).
-  tone(c, -5.0f, 2.0f, 4.0f, 5.0f, -3.0f, -2.5f);
+  tone(c, -5.0f, 2.0f, 5.0f, 5.0f, -3.0f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

@@ -258,8 +258,13 @@ LoopCanvas menu_track() {
   s.note(kTimpani, kChorus + 4, 0, 44, 92, 2);
 
   LoopCanvas c = render(s);
+  // The lone piano at each end is lifted and the chorus and bridge eased,
+  // so the song breathes within its phrases but no quarter of the loop
+  // sinks far under another when it plays on behind the menus.
+  auto at = [](int bar) { return kTiming.at(bar, 0.0); };
+  contour(c, {{at(0), 2.5f}, {at(6), 1.5f}, {at(9), -1.0f}, {at(22), -0.5f}, {at(26), 1.0f}, {at(30), 2.0f}});
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 2.5f, 6.0f, 3.0f, -2.0f);
+  tone(c, -2.0f, 2.5f, 7.0f, 3.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

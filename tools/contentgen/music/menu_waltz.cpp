@@ -35,6 +35,8 @@ enum Channel {
   kTimpani = 10,
   kHarp = 11,
   kStrings2 = 12,
+  kCello2 = 13,
+  kOohs2 = 14,
 };
 
 enum Program {
@@ -147,6 +149,9 @@ LoopCanvas menu_waltz() {
   for (int ch : {kStrings, kCello, kOohs}) s.breathe(ch, 0.3);
   for (int ch : {kHornEn, kViolin}) s.breathe(ch, 0.2);
   s.double_on(kStrings, kStrings2, 6, -0.4f);
+  // The cellos and the choir are sections too: a second desk each.
+  s.double_on(kCello, kCello2, -5, -0.05f);
+  s.double_on(kOohs, kOohs2, 7, 0.1f);
   // Held notes waver as players' do, a few cents, once the note has settled.
   for (int ch : {kViolin, kStrings, kCello, kHornEn}) s.vibrato(ch, 7.0);
   s.vibrato(kOohs, 4.0);
@@ -226,8 +231,14 @@ LoopCanvas menu_waltz() {
   s.note(kPerc, kBox, 0, kChimes, 60, 2);
 
   LoopCanvas c = render(s);
+  // The guitar alone at each end is lifted and the lift eased, so the
+  // waltz still swells within its phrases but no quarter of the loop
+  // sinks far under another when it plays on behind the menus.
+  auto at = [](int bar) { return kTiming.at(bar, 0.0); };
+  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -1.5f}, {at(30), -1.0f}, {at(40), 0.0f}, {at(48), 2.0f},
+              {at(54), 3.0f}});
   loop_reverb(c, 0.75f, 0.45f, 0.26f);
-  tone(c, -2.0f, 2.0f, 4.0f, 3.0f, -2.5f);
+  tone(c, -2.0f, 3.0f, 5.5f, 3.5f, -2.5f);
   level_seam(c, 6.0);
   master(c);
   return c;

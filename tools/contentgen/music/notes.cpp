@@ -51,6 +51,13 @@ void NoteScore::note(int channel, int bar, double beat, int key, int velocity, d
     feel_ = rng.next();
     velocity += metric_accent(beat, tm_.beats_per_bar);
     velocity += static_cast<int>(std::lround(rng.bi() * feel_velocity_));
+    if (key == last_key_[ch]) {
+      velocity += (upstroke_[ch] ? -3 : 2) + static_cast<int>(std::lround(rng.bi() * feel_velocity_ * 0.6));
+      upstroke_[ch] = !upstroke_[ch];
+    } else {
+      upstroke_[ch] = false;
+    }
+    last_key_[ch] = key;
     double& drift = drift_[ch];
     drift = 0.92 * drift + 0.08 * rng.bi() * feel_beats_ * 4.0;
     const double loose = ch == kDrumChannel ? 0.5 : 1.0;

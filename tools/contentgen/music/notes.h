@@ -67,6 +67,9 @@ class NoteScore {
   // bar's strong beats lean a little harder than its off-beats, and each
   // section (channel) sits a touch ahead of or behind the beat and drifts
   // slowly round it, as players in a band do; the kit keeps strict time.
+  // A note struck again on its channel varies more still, leaning
+  // alternately harder and softer, as a bow or a picking hand goes down
+  // and up, so ostinatos and repeated chords never sound like one sample.
   void humanise(uint32_t seed, int velocity, double beats);
 
   // Every event in time order (note-offs before note-ons at the same frame).
@@ -103,6 +106,8 @@ class NoteScore {
   double feel_beats_ = 0.0;
   double lean_[16] = {};   // each channel's constant place round the beat
   double drift_[16] = {};  // and its slow wander from it
+  int last_key_[16] = {};  // each channel's last key, to spot a repeated note
+  bool upstroke_[16] = {};  // a repeated note's alternating lean
 };
 
 }  // namespace contentgen::music
