@@ -467,4 +467,6 @@ TEST(EffectMix, EveryDeathHasItsOwnVoice) {
     for (size_t b = a + 1; b < deaths.size(); ++b)
       EXPECT_LT(pearson(spectra[a], spectra[b]), 0.9) << deaths[a] << " and " << deaths[b];
   for (const char* n : {"attack_3", "death_3", "death_1x", "death_2x"}) EXPECT_GT(voiced_share(load(n)), 0.5) << n;
+  // The warrior's snarl and its death gasp are told apart by colour alone.
+  EXPECT_LT(pearson(log_spectrum(load("attack_1")), log_spectrum(load("death_1"))), 0.75);
 }

@@ -115,47 +115,102 @@ struct Cry {
   uint32_t seed;
   float wander = 0.25f;  // how far the pitch strays, slowly, from the contour
   float stray = 0.18f;   // how far one rough pulse's length strays from the next
+  float aspiration = 0.35f;  // air hissed through the mouth with each pulse, as a share of the voice
+  float breaks = 3.0f;       // how many times a second the voice swells and catches
+  float undertone = 0.75f;   // how far every other pulse sags in a growl burst (0: no bursts)
+};
+
+// Where a cry's loudness swells and catches: a slow surge, and every so
+// often a catch of the breath that drops the voice 8-12 dB for a few tens
+// of ms before it comes back, so the cry never holds one level.
+struct Swell {
+  explicit Swell(Rng& rng, float per_second) : rng_(rng), rate_(per_second) {}
+  float at(float t) {
+    if (t >= next_) {
+      start_ = t;
+      len_ = rng_.range(0.07f, 0.12f);
+      depth_ = rng_.range(0.7f, 0.82f);
+      next_ = t + rng_.range(0.5f, 1.5f) / rate_;
+    }
+    const float u = (t - start_) / len_;
+    const float dip = u < 1.0f ? depth_ * std::sin(static_cast<float>(kPi) * u) : 0.0f;
+    surge_ += (rng_.bi() - surge_) * 0.0004f;
+    return (1.0f - dip) * (1.0f + 0.35f * std::sin(static_cast<float>(kTwoPi) * 2.3f * t + 6.0f * surge_));
+  }
+
+ private:
+  Rng& rng_;
+  float rate_, start_ = -1.0f, len_ = 0.05f, depth_ = 0.0f, surge_ = 0.0f;
+  float next_ = 0.08f;
 };
 
 void add_cry(Buf& b, double at, const Cry& c) {
   Buf out = blank(c.seconds);
   Rng rng(c.seed);
   Phase glottis;
-  Biquad f1, f2, f3;
-  OnePoleLP jitter, shudder;
+  Biquad f1, f2, f3, a1, a2, a3, air_lo, air_hi;
+  OnePoleLP jitter, shudder, drift;
   jitter.set(40.0f, kRate);
   shudder.set(28.0f, kRate);
+  drift.set(4.0f, kRate);
+  // The aspiration's own band above the formants: the air at the teeth.
+  air_lo.highpass(2500.0f, 0.707f, kRate);
+  air_hi.lowpass(14000.0f, 0.707f, kRate);
+  Swell swell(rng, c.breaks);
   const std::vector<Vowel>& path = c.mouth;
   double last = 0.0;
-  float pulse_gain = 1.0f, stretch = 1.0f;
+  float pulse_gain = 1.0f, stretch = 1.0f, puff = 0.0f;
   bool odd = false;
+  // Growl bursts: stretches where every other pulse collapses and lags,
+  // dropping the voice into an undertone an octave down.
+  float growl_until = 0.0f, next_growl = rng.range(0.05f, 0.25f);
   for (size_t i = 0; i < out.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i)), u = t / c.seconds;
     if (i % 32 == 0) {
       const float pos = u * static_cast<float>(path.size() - 1);
       const size_t k = std::min(static_cast<size_t>(pos), path.size() - 1), k2 = std::min(k + 1, path.size() - 1);
       const float v = pos - static_cast<float>(k);
+      // The jaw and tongue never hold still: each formant drifts on its own.
+      const float sway = 1.0f + 0.8f * drift(rng.bi());
       auto mix = [&](float a, float z) { return (a + (z - a) * v) * c.mouth_scale; };
-      f1.bandpass(mix(path[k].f1, path[k2].f1), 3.0f, kRate);
-      f2.bandpass(mix(path[k].f2, path[k2].f2), 4.5f, kRate);
-      f3.bandpass(mix(path[k].f3, path[k2].f3), 6.0f, kRate);
+      const float m1 = mix(path[k].f1, path[k2].f1) * sway, m2 = mix(path[k].f2, path[k2].f2) / sway,
+                  m3 = mix(path[k].f3, path[k2].f3) * sway;
+      f1.bandpass(m1, 3.0f, kRate);
+      f2.bandpass(m2, 4.5f, kRate);
+      f3.bandpass(m3, 6.0f, kRate);
+      // The breath takes the same mouth, more loosely.
+      a1.bandpass(m1, 1.2f, kRate);
+      a2.bandpass(m2, 1.5f, kRate);
+      a3.bandpass(m3, 2.0f, kRate);
     }
+    if (t >= next_growl) {
+      growl_until = t + rng.range(0.06f, 0.16f);
+      next_growl = growl_until + rng.range(0.12f, 0.4f);
+    }
+    const bool growling = t < growl_until;
     const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
     const float hz = c.pitch.at(t) * stretch * (1.0f + c.wander * jitter(rng.bi()));
     const double ph = glottis.step(hz, kRate);
     if (ph < last) {
       // A new glottal pulse: the odd ones sag and every one strays in length.
       odd = !odd;
-      pulse_gain = (odd ? 1.0f - rough * (0.4f + 0.6f * rng.uni()) : 1.0f) * (1.0f + 0.3f * rng.bi());
-      stretch = 1.0f + rough * c.stray * rng.bi();
+      const float usual = rough * (0.4f + 0.6f * rng.uni());
+      const float sag = growling ? std::max(usual, c.undertone) : usual;
+      pulse_gain = (odd ? 1.0f - sag : 1.0f) * (1.0f + 0.3f * rng.bi());
+      stretch = (1.0f + rough * c.stray * rng.bi()) * (growling && odd ? 1.0f + 0.16f * c.undertone : 1.0f);
+      puff = 1.0f;
     }
     last = ph;
+    puff *= 0.9985f;
     const float n = rng.bi();
     const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n;
-    const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f;
+    // Air puffs out with each pulse as the folds part, then thins.
+    const float asp = n * c.aspiration * (0.35f + 0.65f * puff);
+    const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f + a1(asp) * 0.8f + a2(asp) * 0.9f +
+                    a3(asp) * 0.7f + air_hi(air_lo(asp)) * 0.25f;
     const float env = std::min(1.0f, t / c.attack_s) * std::clamp((c.seconds - t) / c.release_s, 0.0f, 1.0f);
     const float shake = std::max(0.0f, 1.0f + c.flutter * shudder(rng.bi()) * 8.0f);
-    out[i] = std::tanh(y * 2.5f) * env * shake * c.gain;
+    out[i] = std::tanh(y * 2.5f) * env * shake * swell.at(t) * c.gain;
   }
   add(b, out, frames(at, kRate));
 }
@@ -218,7 +273,9 @@ Buf creature_attack(int kind) {
                        .release_s = 0.45f,
                        .seed = 0x3A0u,
                        .wander = 0.06f,
-                       .stray = 0.03f});
+                       .stray = 0.03f,
+                       .aspiration = 0.1f,
+                       .undertone = 0.3f});
       add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
@@ -227,6 +284,8 @@ Buf creature_attack(int kind) {
       // whistle.
       colour(b, {{Colour::HighPass, 260.0f}, {Colour::HighPass, 260.0f}, {Colour::LowPass, 2800.0f},
                  {Colour::LowPass, 2800.0f}});
+      // Her breath rasps on above the roar, heard as air rather than tone.
+      add_teeth(b, rng, 9000.0f, 16000.0f, 2.2f);
       Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
@@ -243,10 +302,12 @@ Buf creature_attack(int kind) {
                        .flutter = 0.3f,
                        .attack_s = 0.005f,
                        .release_s = 0.3f,
-                       .seed = 0x1A0u});
+                       .seed = 0x1A0u,
+                       .aspiration = 0.2f});
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       add_teeth(b, rng, 6500.0f, 12000.0f, 2.5f);
-      colour(b, {{Colour::HighPass, 120.0f}});
+      // The snarl starts deep in the chest.
+      colour(b, {{Colour::HighPass, 120.0f}, {Colour::Peak, 170.0f, 1.05f, 1.0f}});
       open_at_peak(b, 0.04f, 0.5f);
       return b;
     }
@@ -291,7 +352,9 @@ Buf creature_death(int kind) {
                        .release_s = 0.9f,
                        .seed = 0x3D0u,
                        .wander = 0.06f,
-                       .stray = 0.03f});
+                       .stray = 0.03f,
+                       .aspiration = 0.1f,
+                       .undertone = 0.0f});
       add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.3f, .release_s = 0.8f,
                               .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
@@ -334,6 +397,10 @@ Buf creature_death(int kind) {
       // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
       // of air high above it.
       colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 3.0f, 0.9f}});
+      // The gasp has no bite of teeth in it: the band at 6-10 kHz, where
+      // the attack's snarl hisses, is hollowed out.
+      colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
+                 {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
@@ -385,7 +452,9 @@ Buf far_cry(int kind) {
                      .release_s = 0.3f,
                      .seed = 0x2F0u,
                      .wander = 0.05f,
-                     .stray = 0.03f});
+                     .stray = 0.03f,
+                     .aspiration = 0.2f,
+                     .undertone = 0.0f});
     return b;
   }
   // The warrior: an open-throated howl that climbs, breaks and drowns.
@@ -402,7 +471,9 @@ Buf far_cry(int kind) {
                    .release_s = 0.4f,
                    .seed = 0x1F0u,
                    .wander = 0.05f,
-                   .stray = 0.03f});
+                   .stray = 0.03f,
+                   .aspiration = 0.1f,
+                   .undertone = 0.0f});
   return b;
 }
 

@@ -152,6 +152,16 @@ Buf pain(bool female) {
     const float env = std::min(1.0f, t / 0.004f) * (std::exp(-t / 0.04f) + 0.3f * std::exp(-t / 0.15f));
     b[i] += top2(top1(mouth(n) + 0.7f * teeth(n))) * air * env;
   }
+  // Breath rides on the whole grunt, following its loudness, so the voice
+  // is air forced through a throat and not a clean buzz.
+  Biquad lo1, lo2, hi1, hi2;
+  lo1.highpass(12500.0f, 0.707f, kRate);
+  lo2.highpass(12500.0f, 0.707f, kRate);
+  hi1.lowpass(17500.0f, 0.707f, kRate);
+  hi2.lowpass(17500.0f, 0.707f, kRate);
+  OnePoleLP follow;
+  follow.set(20.0f, kRate);
+  for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 4.0f;
   return b;
 }
 
