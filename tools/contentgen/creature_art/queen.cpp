@@ -410,19 +410,26 @@ constexpr float kHipX = 196;
 static const std::array<Xf, 3>& walk_views() {
   static const std::array<Xf, 3> views = [] {
     std::array<Xf, 3> stand;
-    float k = 1;
     const V3 feet{kHipX, static_cast<float>(kQueenWalk.h - 1), 0};
     for (int f = 0; f < 3; ++f) {
-      const QPose p = walk_pose(f + 1);
       Model probe;
-      build(probe, p, place({kHipX, 150, 0}, {}, kWalkScale));
+      build(probe, walk_pose(f + 1), place({kHipX, 150, 0}, {}, kWalkScale));
       const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
       stand[f] = place({kHipX, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
-      auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
-      const Xf fitted = fit(make, stand[f], kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
-      k = std::min(k, fitted.s / stand[f].s);
     }
-    for (Xf& v : stand) v = place(feet * (1 - k), {}, k) * v;
+    // At full size her raised crest can rise past the fitting probe's
+    // margin, so the first shrink is only an estimate: a second pass on
+    // the shrunken views, now well inside the probe, finds the true fit.
+    for (int pass = 0; pass < 2; ++pass) {
+      float k = 1;
+      for (int f = 0; f < 3; ++f) {
+        const QPose p = walk_pose(f + 1);
+        auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
+        const Xf fitted = fit(make, stand[f], kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
+        k = std::min(k, fitted.s / stand[f].s);
+      }
+      for (Xf& v : stand) v = place(feet * (1 - k), {}, k) * v;
+    }
     return stand;
   }();
   return views;

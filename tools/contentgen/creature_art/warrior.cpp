@@ -537,7 +537,10 @@ Bytes warrior_death(int frame) {
   const double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.2;
   acid_runs(cr, {wound.x, wound.y + 16}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
   if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 40, 60 + 70 * t, 3, 4.5, 990 + frame);
-  acid_splash(cr, {wound.x, wound.y}, 74 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
+  // The hit's spurt on the first frame only; after it the hole the acid
+  // ate, its lip wet and smoking, drips running off it.
+  if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 52, 900 + frame, 0.8);
+  acid_wound(cr, {wound.x, wound.y}, 18 * k, 900, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
   return finish(c, "alien death");
 }
 
@@ -582,8 +585,8 @@ Bytes warrior_corpse(int frame) {
   if (frame >= 3) acid_pool(cr, x + 70, floor_y - 2, 30 + 20 * frame, 6 + 2 * frame, 73, frame);
   model::render(m, c, sprite_options());
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
-  if (frame <= 2) acid_splash(cr, {h.x, h.y}, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
-  else acid_runs(cr, {h.x, h.y}, 12, 18, 2, 3.0, 85 + frame);
+  if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
+  acid_wound(cr, {h.x, h.y}, 5.5, 80, frame <= 2 ? 1.0 : 0.3);
   return finish(c, "alien corpse");
 }
 
