@@ -200,7 +200,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 17, 12, soft, 4, 5.0f, 0.4f);
+    m.capsule(root, knee, 19, 12, soft, 4, 5.0f, 0.4f);
     // Two overlapping plates down the thigh, the lower tucked under the
     // upper, so the leg reads jointed and armoured, not a smooth tube.
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
@@ -308,7 +308,9 @@ static QPose walk_pose(int frame) {
   p.neck_end = shoulders(p) + V3{40 + 5 * ph, -16 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
   p.head_yaw = -0.3f;
-  p.crest_lift = -0.12f;
+  // The crest swept low behind her, so its tip stays under the hidden rows
+  // without shrinking her.
+  p.crest_lift = -0.38f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted

@@ -45,7 +45,7 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
   }
   // The bright wet lip: acid pooled in a ring round the hole.
   outline(0.16, 0.8);
-  cairo_set_source_rgba(cr, 0.26, 0.38, 0.07, 0.95);
+  cairo_set_source_rgba(cr, 0.34, 0.48, 0.09, 0.95);
   cairo_fill(cr);
   // The hole: black at its depth, dark olive up its walls; the far wall
   // (the upper side) lit faintly as light falls into it.
@@ -92,10 +92,10 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
   cairo_restore(cr);
   // Drips from the lower lip, running straight down and ending in beads.
   const double lip = at.y + r * 0.75;
-  const int n = 2 + static_cast<int>(2 * fresh);
+  const int n = 3 + static_cast<int>(2 * fresh);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  acid_runs(cr, {at.x, lip}, r * 0.7, r * (1.6 + 2.4 * fresh), n, std::max(1.2, r * 0.16), seed * 3 + 1);
+  acid_runs(cr, {at.x, lip}, r * 0.7, r * (2.2 + 3.0 * fresh), n, std::max(1.2, r * 0.2), seed * 3 + 1);
   cairo_restore(cr);
 }
 
