@@ -200,12 +200,12 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 19, 12, soft, 4, 5.0f, 0.4f);
+    m.capsule(root, knee, 15, 12, soft, 4, 5.0f, 0.4f);
     // Two overlapping plates down the thigh, the lower tucked under the
     // upper, so the leg reads jointed and armoured, not a smooth tube.
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.ellipsoid(lerp3(root, knee, 0.3f) + V3{3, 0, 0}, {l1 * 0.3f, 16, 17}, rot_z(ta), mat, 1.2f);
-    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{2, 0, 0}, {l1 * 0.27f, 13, 14}, rot_z(ta), mat, 1.2f);
+    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 18, 17}, rot_z(ta), mat, 1.2f);
+    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 15, 14}, rot_z(ta), mat, 1.2f);
     m.capsule(knee, ankle, 12, 7.5f, mat, 2.5f);
     // The shin's plate, swelling behind it.
     const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
