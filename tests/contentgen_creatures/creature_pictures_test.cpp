@@ -289,9 +289,12 @@ TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
   EXPECT_LT(glints, solid / 4) << "highlights, not a white puddle";
 }
 
-TEST(CreaturePictures, TheRoamingQueenOutweighsAWarrior) {
+TEST(CreaturePictures, TheRoamingQueenOutweighsAWarriorWithHerCrownInView) {
   // She is the nest's mother: every roaming frame covers far more of the
-  // screen than the warrior's, so a lean redraw cannot shrink her back.
+  // screen than the warrior's, so a lean redraw cannot shrink her back;
+  // yet drawn at y 12 the rows above the band's top (y 67) are never
+  // shown, so nothing of her, her crest least of all, may lie in them.
+  constexpr int kHiddenRows = 67 - 12;
   auto area = [](const Picture& p) {
     int n = 0;
     for (int y = 0; y < p.h; ++y)
@@ -300,6 +303,11 @@ TEST(CreaturePictures, TheRoamingQueenOutweighsAWarrior) {
   };
   for (int f = 1; f <= 3; ++f) {
     SCOPED_TRACE(f);
-    EXPECT_GT(area(pic("queen_" + std::to_string(f) + ".png")), 1.6 * area(pic("alien_" + std::to_string(f) + ".png")));
+    const Picture& q = pic("queen_" + std::to_string(f) + ".png");
+    EXPECT_GT(area(q), 1.6 * area(pic("alien_" + std::to_string(f) + ".png")));
+    int hidden = 0;
+    for (int y = 0; y < kHiddenRows; ++y)
+      for (int x = 0; x < q.w; ++x) hidden += q.solid(x, y);
+    EXPECT_EQ(hidden, 0);
   }
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "paint_kit/acid.h"
+#include "paint_kit/acid_wound.h"
 #include "paint_kit/canvas.h"
 #include "paint_kit/geometry.h"
 #include "paint_kit/pixels.h"
@@ -18,6 +19,7 @@ namespace contentgen::creatures {
 using paint::acid_pool;
 using paint::acid_runs;
 using paint::acid_splash;
+using paint::acid_wound;
 using paint::dist;
 using paint::knee;
 using paint::lerp;

@@ -38,13 +38,13 @@ constexpr float kHeadScale = 1.25f;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
-// Her plate: hard black chitin polished to a sharp, bright highlight that
-// runs along the edges of each plate, the rim light cold and strong; the
-// ridges shallow so the plates read glossy rather than rough.
-constexpr Material kPlate{0.045f, 0.052f, 0.075f, 2.6f, 190, 1.6f, 0, 0.22f, 5.0f, 0.3f, 0.08f};
-constexpr Material kPlateFar{0.03f, 0.035f, 0.05f, 1.7f, 190, 1.1f, 0, 0.22f, 5.0f, 0.3f, 0.08f};
-// The shield of her crest: the smoothest, glossiest plate she has.
-constexpr Material kShield{0.05f, 0.058f, 0.08f, 3.0f, 230, 1.7f, 0, 0.12f, 9.0f, 0.15f, 0.04f};
+// Her plate: old, hard black chitin, pitted and scored: a broad dim sheen
+// broken into patches, with small sharp glints where the ridges catch the
+// light, so she reads rough and heavy rather than polished.
+constexpr Material kPlate{0.05f, 0.055f, 0.07f, 1.2f, 120, 1.0f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
+constexpr Material kPlateFar{0.034f, 0.037f, 0.048f, 0.8f, 120, 0.7f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
+// The shield of her crest: the same chitin, ridged along its length.
+constexpr Material kShield{0.055f, 0.06f, 0.078f, 1.4f, 140, 1.1f, 0, 0.4f, 5.0f, 0.5f, 0.12f};
 // The ribbed tissue between the plates: darker than the plate, warm, its
 // sheen dull, so plate and flesh read apart.
 constexpr Material kFlesh{0.038f, 0.028f, 0.034f, 0.3f, 30,    0.6f,  0,    0,     6,
@@ -84,7 +84,15 @@ static void head(Model& m, const QPose& p) {
       const V3 base = root + d * (L * t) - up * half;
       m.capsule(base, base + d * 13 - up * (11 - i * 1.0f), 4.6f, 0.4f, kShield, 1.5f);
     }
-    m.capsule(root + d * (L * 0.96f), root + d * (L + 12), 3.5f, 0.4f, kShield, 2);
+    // Saw teeth along its upper edge, raked back, so the outline is
+    // jagged against the wall behind her.
+    for (int i = 0; i < 6; ++i) {
+      const float t = 0.2f + 0.13f * i;
+      const float half = (i < 2 ? 26.0f : 19 * (1.15f - t)) + 2;
+      const V3 base = root + d * (L * t) + up * half;
+      m.capsule(base, base + d * 12 + up * (9 - i * 0.8f), 3.6f, 0.3f, kShield, 1.0f);
+    }
+    m.capsule(root + d * (L * 0.96f), root + d * (L + 20), 3.5f, 0.2f, kShield, 1.5f);
     // The shield's root grips the skull.
     m.ellipsoid(root + V3{4, 2, 0}, {18, 12, 13}, rot_z(-0.4f), c, 5);
   }
@@ -192,13 +200,17 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 23, 13, soft, 4, 5.0f, 0.4f);
-    m.ellipsoid(lerp3(root, knee, 0.45f) + V3{3, 0, 0}, {l1 * 0.5f, 21, 22},
-                rot_z(std::atan2(knee.y - root.y, knee.x - root.x)), mat, 3);
+    m.capsule(root, knee, 15, 12, soft, 4, 5.0f, 0.4f);
+    // Two overlapping plates down the thigh, the lower tucked under the
+    // upper, so the leg reads jointed and armoured, not a smooth tube.
+    const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
+    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 18, 17}, rot_z(ta), mat, 1.2f);
+    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 15, 14}, rot_z(ta), mat, 1.2f);
     m.capsule(knee, ankle, 12, 7.5f, mat, 2.5f);
     // The shin's plate, swelling behind it.
-    m.ellipsoid(lerp3(knee, ankle, 0.4f) + V3{-3, 0, 0}, {l2 * 0.32f, 11.5f, 12},
-                rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), mat, 2.5f);
+    const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
+    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 11.5f, 12}, rot_z(sa), mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 9.5f, 10}, rot_z(sa), mat, 1.2f);
     m.sphere(knee, 10, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
     m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
@@ -210,6 +222,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
   arm(1);
   small_arm(1);
   leg(1);
+  V3 swing_tail_root{};
   // The tail: a long whip of plated segments, trailing along the floor and
   // ending in a blade.
   {
@@ -227,11 +240,24 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);
+    swing_tail_root = lerp3(pts[0], pts[2], 0.55f) - pts[0];
     m.ellipsoid(pts[8] + V3{-7, -6, 0}, {13, 3.5f, 1.6f}, rot_z(0.9f), kPlate, 1.5f);
   }
-  // A narrow waist of ribbed flesh between a small plated pelvis and a
-  // long, lean thorax of ribbed chitin bands under a plated chest.
-  m.ellipsoid({-6, 2, 0}, {30, 18, 22}, rot_z(0.25f), kPlate, 4);
+  // The abdomen: a long sac of overlapping plates from the hips back
+  // along the tail's root, each ring narrower, tapering into the tail.
+  {
+    const V3 a = {-4, 2, 0};
+    const V3 b = a + swing_tail_root * 1.0f;
+    for (int i = 0; i < 5; ++i) {
+      const float t = i / 4.0f;
+      const float r = 19 - 8 * t;
+      const V3 at = lerp3(a, b, t);
+      const V3 ax = normalised(b - a);
+      m.ellipsoid(at, {12, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), kPlate, 0.8f);
+    }
+  }
+  // A narrow waist of ribbed flesh between the abdomen and a long, lean
+  // thorax of ribbed chitin bands under a plated chest.
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, kFlesh, 5, 4.5f, 1.1f);
   m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 27, 38, kPlate, 6, 7.0f, 0.9f);
   m.ellipsoid(lerp3({}, sh, 0.76f) - up * 6, {38, 30, 34}, rot_z(p.pitch), kPlate, 5);
@@ -282,7 +308,9 @@ static QPose walk_pose(int frame) {
   p.neck_end = shoulders(p) + V3{40 + 5 * ph, -16 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
   p.head_yaw = -0.3f;
-  p.crest_lift = -0.12f;
+  // The crest swept low behind her, so its tip stays under the hidden rows
+  // without shrinking her.
+  p.crest_lift = -0.38f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted
@@ -410,19 +438,26 @@ constexpr float kHipX = 196;
 static const std::array<Xf, 3>& walk_views() {
   static const std::array<Xf, 3> views = [] {
     std::array<Xf, 3> stand;
-    float k = 1;
     const V3 feet{kHipX, static_cast<float>(kQueenWalk.h - 1), 0};
     for (int f = 0; f < 3; ++f) {
-      const QPose p = walk_pose(f + 1);
       Model probe;
-      build(probe, p, place({kHipX, 150, 0}, {}, kWalkScale));
+      build(probe, walk_pose(f + 1), place({kHipX, 150, 0}, {}, kWalkScale));
       const int low = lowest_solid_row(probe, kQueenWalk.w, kQueenWalk.h + 200);
       stand[f] = place({kHipX, 150 + static_cast<float>(kQueenWalk.h - 1 - low), 0}, {}, kWalkScale);
-      auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
-      const Xf fitted = fit(make, stand[f], kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
-      k = std::min(k, fitted.s / stand[f].s);
     }
-    for (Xf& v : stand) v = place(feet * (1 - k), {}, k) * v;
+    // At full size her raised crest can rise past the fitting probe's
+    // margin, so the first shrink is only an estimate: a second pass on
+    // the shrunken views, now well inside the probe, finds the true fit.
+    for (int pass = 0; pass < 2; ++pass) {
+      float k = 1;
+      for (int f = 0; f < 3; ++f) {
+        const QPose p = walk_pose(f + 1);
+        auto make = [&](Model& m, const Xf& v) { build(m, p, v); };
+        const Xf fitted = fit(make, stand[f], kQueenWalk.w, kQueenWalk.h, feet, kHiddenRows + 2);
+        k = std::min(k, fitted.s / stand[f].s);
+      }
+      for (Xf& v : stand) v = place(feet * (1 - k), {}, k) * v;
+    }
     return stand;
   }();
   return views;

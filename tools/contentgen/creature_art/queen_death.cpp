@@ -121,7 +121,11 @@ Bytes queen_death(int frame) {
   const double k = 1.0 - 0.15 * t;
   acid_runs(cr, {wound.x, wound.y + 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
   if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
-  acid_splash(cr, {wound.x, wound.y}, 104 * k, 320 + frame, frame == 1 ? 0.8 : 0.25);
+  // The hit's full spurt on the first frame; after it a smaller spill
+  // round the hole the acid ate, its lip wet and smoking, drips running.
+  acid_splash(cr, {wound.x, wound.y}, (frame == 1 ? 104 : 64) * k, 320 + frame, frame == 1 ? 0.8 : 0.2);
+  acid_wound(cr, {wound.x, wound.y - 6}, 24 * k, 320, frame == 1 ? 1.0 : 1.1 - 0.2 * frame);
+  if (frame >= 2) acid_wound(cr, {chest.x + 10, chest.y - 16}, 16, 360, 1.0);
   require_clear_edges(c, "queen death");
   return c.png();
 }

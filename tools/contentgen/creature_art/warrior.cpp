@@ -537,22 +537,28 @@ Bytes warrior_death(int frame) {
   const double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.2;
   acid_runs(cr, {wound.x, wound.y + 16}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
   if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 40, 60 + 70 * t, 3, 4.5, 990 + frame);
-  acid_splash(cr, {wound.x, wound.y}, 74 * k, 900 + frame, frame == 1 ? 0.8 : 0.25);
+  // The hit's spurt on the first frame only; after it the hole the acid
+  // ate, its lip wet and smoking, drips running off it.
+  if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 76, 900 + frame, 0.8);
+  acid_wound(cr, {wound.x, wound.y}, 20 * k, 900, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
+  // A second hole through the chest, still running as it falls.
+  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13, 940, 1.0);
   return finish(c, "alien death");
 }
 
 Bytes warrior_corpse(int frame) {
   Canvas c(kWarriorCorpse.w, kWarriorCorpse.h);
   // Shot while roaming, seen from the side: it rears back, its knees give,
-  // it pitches forward and lies in a heap with its limbs folded.
+  // it pitches forward and lies in a heap, knees folded under it, arms
+  // curled in and the head lolling down off the neck.
   struct Fall {
     float pitch, head_rot, neck_dx, neck_dy, jaw, toe_x, toe_y, hand_x, hand_y, tail, roll;
   };
   static const Fall falls[] = {
       {-0.95f, -0.55f, 12, -26, 1.0f, 20, 80, 20, -10, 0.8f, -0.05f},
       {-0.45f, 0.10f, 22, -16, 0.9f, 4, 58, 40, 30, 0.2f, 0.05f},
-      {-0.12f, 0.35f, 24, -4, 0.6f, -14, 38, 44, 36, -0.4f, 0.12f},
-      {0.04f, 0.45f, 24, 4, 0.4f, -24, 26, 40, 26, -0.9f, 0.10f},
+      {-0.06f, 0.65f, 22, 4, 0.6f, 6, 36, 32, 40, -0.4f, 0.12f},
+      {0.08f, 0.95f, 20, 12, 0.4f, 2, 24, 22, 32, -0.9f, 0.10f},
   };
   const Fall& f = falls[frame - 1];
   Pose p;
@@ -582,8 +588,8 @@ Bytes warrior_corpse(int frame) {
   if (frame >= 3) acid_pool(cr, x + 70, floor_y - 2, 30 + 20 * frame, 6 + 2 * frame, 73, frame);
   model::render(m, c, sprite_options());
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
-  if (frame <= 2) acid_splash(cr, {h.x, h.y}, 26, 80 + frame, frame == 1 ? 0.7 : 0.3);
-  else acid_runs(cr, {h.x, h.y}, 12, 18, 2, 3.0, 85 + frame);
+  if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
+  acid_wound(cr, {h.x, h.y}, 5.5, 80, frame <= 2 ? 1.0 : 0.3);
   return finish(c, "alien corpse");
 }
 
