@@ -104,12 +104,7 @@ Bytes make_alert() {
   cairo_t* cr = c.cr();
   auto plate = [&](double inset) {
     const double x0 = 2.5 + inset, y0 = 1.5 + inset, x1 = w - 2.5 - inset, y1 = h - 1.5 - inset, r = 5 - inset / 2;
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x1 - r, y0 + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x1 - r, y1 - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x0 + r, y1 - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x0 + r, y0 + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
+    rounded_rect(cr, x0, y0, x1 - x0, y1 - y0, r);
   };
   // Enamel, lit from the upper left.
   plate(0);
