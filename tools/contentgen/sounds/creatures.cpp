@@ -269,7 +269,7 @@ Buf creature_attack(int kind) {
         // The mandibles chitter through each yelp: fine, uneven ticks high
         // above the voice.
         for (double tick = yelp_at[k]; tick < yelp_at[k] + len; tick += rng.range(0.012f, 0.03f))
-          add_noise_burst(b, rng, tick, rng.range(5000.0f, 8000.0f), 2.0f, 0.004f, 3.5f);
+          add_noise_burst(b, rng, tick, rng.range(6000.0f, 12000.0f), 2.0f, 0.004f, 3.5f);
       }
       // Under the yelps a small throat rattles, quick and uneven.
       add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.12f, .formant = 380.0f,
@@ -277,8 +277,8 @@ Buf creature_attack(int kind) {
       add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
       // Small and thin: little chest under 250 Hz
       // and nothing over the ticks.
-      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 9500.0f},
-                 {Colour::LowPass, 9500.0f}, {Colour::LowPass, 9500.0f}});
+      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 15000.0f},
+                 {Colour::LowPass, 15000.0f}, {Colour::LowPass, 15000.0f}});
       heave(b, 0x2B0u, 18.0f, 5.0f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
@@ -313,7 +313,7 @@ Buf creature_attack(int kind) {
                  {Colour::LowPass, 2200.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
       // Her breath rasps on above the roar, heard as air rather than tone.
       add_teeth(b, rng, 9000.0f, 16000.0f, 2.2f);
-      heave(b, 0x3B0u, 18.0f, 3.0f);
+      heave(b, 0x3B0u, 24.0f, 4.0f);
       Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
@@ -336,7 +336,7 @@ Buf creature_attack(int kind) {
       add_teeth(b, rng, 6500.0f, 12000.0f, 2.5f);
       // The snarl starts deep in the chest.
       colour(b, {{Colour::HighPass, 120.0f}, {Colour::Peak, 170.0f, 1.05f, 1.0f}, {Colour::Peak, 1000.0f, 2.0f, 1.0f}});
-      heave(b, 0x1B0u, 18.0f, 4.0f);
+      heave(b, 0x1B0u, 22.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.5f);
       return b;
     }
@@ -433,7 +433,7 @@ Buf creature_death(int kind) {
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
-      heave(b, 0xD10u, 18.0f, 4.0f);
+      heave(b, 0xD10u, 22.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
     }
@@ -566,7 +566,7 @@ Buf egg_death() {
     at += rng.uni() < 0.5f ? rng.range(0.012f, 0.035f) : rng.range(0.06f, 0.15f);
     const float low = rng.uni();
     add_noise_burst(b, rng, at, 250.0f + 1100.0f * (1.0f - low), rng.range(3.0f, 6.0f), 0.015f + 0.06f * low,
-                    1.4f * (1.0f - k / 11.0f) * rng.range(0.55f, 1.3f));
+                    1.4f * std::pow(0.75f, static_cast<float>(k)) * rng.range(0.55f, 1.3f));
     add_thump(b, at, rng.range(220.0f, 600.0f), 180.0f, 0.03f, 0.2f);
     // Each slop spatters: a few wet ticks high above it.
     add_noise_burst(b, rng, at + rng.range(0.005f, 0.02f), rng.range(2200.0f, 4200.0f), 3.0f, 0.004f,

@@ -167,14 +167,14 @@ Buf surprise_sting() {
       b[i] += blep_saw(ph.step(hz, kRate), hz / kRate) * 0.09f * trem * env;
     }
   }
-  // A cymbal's wash swells behind the hit: air from 8 kHz up, where no
+  // A cymbal's wash swells behind the hit: air from 12 kHz up, where no
   // creature's throat reaches.
   Biquad wash_lo1, wash_lo2;
-  wash_lo1.highpass(8000.0f, 0.707f, kRate);
-  wash_lo2.highpass(8000.0f, 0.707f, kRate);
+  wash_lo1.highpass(12000.0f, 0.707f, kRate);
+  wash_lo2.highpass(12000.0f, 0.707f, kRate);
   for (size_t i = 0; i < n; ++i) {
     const float t = static_cast<float>(seconds_at(i));
-    b[i] += wash_lo2(wash_lo1(rng.bi())) * 0.5f * std::min(1.0f, t / 0.3f) * std::exp(-t / 0.9f);
+    b[i] += wash_lo2(wash_lo1(rng.bi())) * 1.2f * std::min(1.0f, t / 0.3f) * std::exp(-t / 0.9f);
   }
   soft_clip(b, 1.5f);
   return add_reverb(b, kRate, 0.8f, 0.4f, 0.4f, 0.3);
