@@ -558,16 +558,23 @@ Buf egg_death() {
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.012f, 1.5f);
   add_noise_burst(b, rng, 0.018, 1700.0f, 2.0f, 0.01f, 1.0f);
   add_thump(b, 0.01, 300.0f, 160.0f, 0.06f, 0.25f);
-  // The slops come unevenly, bunched and then spread, as the contents give.
   double at = 0.03;
-  // Each slop its own: a short high splat or a long low glug, close
-  // behind the last or after a pause.
+  // Each slop its own: a short high splat or a long low glug, bunched
+  // close behind the last or after a pause, and each weaker as the
+  // contents run out. How high (0 low, 1 high), how long it lasts and the
+  // pause before it are set out slop by slop, so no two sound alike.
+  struct Slop {
+    float gap_s, high, len_s;
+  };
+  const Slop slops[] = {{0.02f, 0.2f, 0.07f},  {0.015f, 0.9f, 0.015f}, {0.11f, 0.5f, 0.035f},
+                        {0.03f, 0.05f, 0.09f}, {0.14f, 0.75f, 0.02f},  {0.02f, 0.95f, 0.012f},
+                        {0.06f, 0.3f, 0.05f},  {0.17f, 0.1f, 0.08f},   {0.04f, 0.6f, 0.025f}};
   for (int k = 0; k < 9; ++k) {
-    at += rng.uni() < 0.5f ? rng.range(0.012f, 0.035f) : rng.range(0.06f, 0.15f);
-    const float low = rng.uni();
-    add_noise_burst(b, rng, at, 250.0f + 1100.0f * (1.0f - low), rng.range(3.0f, 6.0f), 0.015f + 0.06f * low,
-                    1.4f * std::pow(0.75f, static_cast<float>(k)) * rng.range(0.55f, 1.3f));
-    add_thump(b, at, rng.range(220.0f, 600.0f), 180.0f, 0.03f, 0.2f);
+    const Slop& s = slops[k];
+    at += s.gap_s;
+    const float fade = std::pow(0.8f, static_cast<float>(k));
+    add_noise_burst(b, rng, at, 260.0f + 1300.0f * s.high, rng.range(3.0f, 6.0f), s.len_s, 1.4f * fade);
+    add_thump(b, at, 180.0f + 450.0f * s.high, 110.0f + 150.0f * s.high, s.len_s * 0.6f, 0.22f * fade);
     // Each slop spatters: a few wet ticks high above it.
     add_noise_burst(b, rng, at + rng.range(0.005f, 0.02f), rng.range(2200.0f, 4200.0f), 3.0f, 0.004f,
                     1.0f * (1.0f - k / 11.0f));
