@@ -249,7 +249,7 @@ Buf creature_attack(int kind) {
     case 2: {  // hugger: three quick chittering yelps, each its own leap
       Buf b = blank(0.55);
       const float yelp_at[] = {0.0f, 0.15f, 0.31f}, yelp_len[] = {0.13f, 0.14f, 0.22f};
-      const float rise[] = {1500.0f, 1750.0f, 1600.0f}, crest[] = {2600.0f, 2900.0f, 2750.0f}, sink[] = {1900.0f, 2100.0f, 1100.0f};
+      const float rise[] = {1100.0f, 1300.0f, 1200.0f}, crest[] = {2000.0f, 2300.0f, 2150.0f}, sink[] = {1400.0f, 1600.0f, 800.0f};
       for (int k = 0; k < 3; ++k) {
         const float len = yelp_len[k];
         add_cry(b, yelp_at[k], {.seconds = len,
@@ -272,13 +272,13 @@ Buf creature_attack(int kind) {
           add_noise_burst(b, rng, tick, rng.range(6000.0f, 12000.0f), 2.0f, 0.004f, 3.5f);
       }
       // Under the yelps a small throat rattles, quick and uneven.
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.12f, .formant = 380.0f,
+      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
                               .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
       add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
-      // Small and thin: little chest under 250 Hz
-      // and nothing over the ticks.
+      // Small and thin: little chest under 250 Hz, the small throat's
+      // rattle kept at 650 Hz, and nothing over the ticks.
       colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 15000.0f},
-                 {Colour::LowPass, 15000.0f}, {Colour::LowPass, 15000.0f}});
+                 {Colour::LowPass, 15000.0f}, {Colour::LowPass, 15000.0f}, {Colour::Peak, 650.0f, 2.0f, 0.8f}});
       heave(b, 0x2B0u, 18.0f, 5.0f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
@@ -348,18 +348,18 @@ Buf creature_death(int kind) {
   switch (kind) {
     case 2: {  // hugger: a squeal collapsing into clicks
       Buf b = shriek({.seconds = 0.7f,
-                      .pitch = {{{0.0f, 2600.0f}, {0.15f, 2300.0f}, {0.7f, 700.0f}}},
+                      .pitch = {{{0.0f, 2000.0f}, {0.15f, 1800.0f}, {0.7f, 650.0f}}},
                       .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
       scale(b, 0.5f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.3f, .release_s = 0.3f,
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.45f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
       // The small body's squeal still has a throat in it at 400 Hz, and
       // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
-      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1100.0f, -0.7f, 1.0f},
-                 {Colour::Peak, 3000.0f, 0.6f, 1.2f}});
+      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1300.0f, 1.5f, 1.2f},
+                 {Colour::Peak, 3000.0f, -0.2f, 1.2f}});
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
