@@ -217,27 +217,28 @@ void add_cry(Buf& b, double at, const Cry& c) {
 
 // How a cry spends its breath: it is loudest as it bursts out and sinks
 // by `fall_db` over its length, and `per_second` times a second it gasps:
-// the voice drops 14-26 dB for 25-90 ms (now and then to nothing) and
-// comes back. The cry heaves rather than holding one level, so its
-// loudest moments stand well above its middle.
+// the voice drops 14-26 dB (now and then 40 dB, nearly nothing) for
+// 25-90 ms and comes back. The cry heaves rather than holding one level,
+// so its loudest moments stand well above its middle.
 void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
   Rng rng(seed);
   const float len = static_cast<float>(b.size()) / kRate;
-  float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth = 0.0f;
+  float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth_db = 0.0f;
   for (size_t i = 0; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     if (t >= next) {
       start = t;
       gap = rng.range(0.025f, 0.09f);
-      depth = rng.uni() < 0.25f ? 1.0f : 1.0f - std::pow(10.0f, -rng.range(14.0f, 26.0f) / 20.0f);
-      next = t + gap + rng.range(0.4f, 1.6f) / per_second;
+      depth_db = rng.uni() < 0.25f ? 40.0f : rng.range(14.0f, 26.0f);
+      next = t + gap + 0.04f + rng.range(0.4f, 1.6f) / per_second;
     }
-    // The gasp closes and opens over a few ms each way, so no click.
-    const float u = (t - start) / gap;
-    const float edge = std::clamp(std::min(u, 1.0f - u) * gap / 0.006f, 0.0f, 1.0f);
-    const float dip = u >= 0.0f && u < 1.0f ? depth * edge : 0.0f;
-    const float fall = std::pow(10.0f, -fall_db * std::pow(t / len, 0.8f) / 20.0f);
-    b[i] *= fall * (1.0f - dip);
+    // The breath catches over 40 ms (in dB, so the fall is never sudden)
+    // and the voice comes back within 8 ms.
+    const float in = t - start;
+    const float closing = std::clamp(in / 0.04f, 0.0f, 1.0f), opening = std::clamp((gap + 0.04f - in) / 0.008f, 0.0f, 1.0f);
+    const float dip_db = start >= 0.0f && in < gap + 0.04f ? depth_db * std::min(closing, opening) : 0.0f;
+    const float fall_at = fall_db * std::pow(t / len, 0.8f);
+    b[i] *= std::pow(10.0f, -(fall_at + dip_db) / 20.0f);
   }
 }
 
@@ -396,7 +397,7 @@ Buf creature_death(int kind) {
       colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
-      heave(b, 0xD30u, 18.0f, 2.5f);
+      heave(b, 0xD30u, 20.0f, 1.2f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
@@ -433,7 +434,7 @@ Buf creature_death(int kind) {
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
-      heave(b, 0xD10u, 22.0f, 5.0f);
+      heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
     }
@@ -541,7 +542,7 @@ Buf creature_death_far(int kind) {
   add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 4.0f, 1.4f}});
-  heave(near, 0xF10u, 18.0f, 3.0f);
+  heave(near, 0xF10u, 20.0f, 1.5f);
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.3f, 0.6);
