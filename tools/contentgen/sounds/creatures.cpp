@@ -354,9 +354,11 @@ Buf creature_death(int kind) {
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
       scale(b, 0.5f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.45f, .release_s = 0.3f,
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.7f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
+      // The shot knocks the small body down: a dull thud under the squeal.
+      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 1.3f);
       // The small body's squeal still has a throat in it at 400 Hz, and
       // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
       colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1300.0f, 1.5f, 1.2f},
@@ -474,7 +476,7 @@ Buf far_cry(int kind) {
   if (kind == 2) {
     // The hugger: a thin squeal that jumps, snaps down and sinks.
     add_cry(b, 0.0, {.seconds = 0.7f,
-                     .pitch = {{{0.0f, 1300.0f}, {0.06f, 1900.0f}, {0.3f, 2100.0f}, {0.32f, 1500.0f}, {0.7f, 950.0f}}},
+                     .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f}}},
                      .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
                      .mouth_scale = 1.5f,
                      .growl0 = 0.2f,
@@ -523,12 +525,12 @@ Buf creature_death_far(int kind) {
     Buf near = far_cry(2);
     colour(near, {{Colour::Peak, 1250.0f, -0.9f, 1.0f}});
     heave(near, 0xF20u, 20.0f, 6.0f);
-    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 1.1f,
+    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 0.3f,
                                   {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
     // The duct's own higher modes whistle thinly over the squeal, and
     // nothing above them gets through the metal.
     Rng rng(0xFA42u);
-    add_teeth(far, rng, 5000.0f, 6500.0f, 1.6f);
+    add_teeth(far, rng, 5000.0f, 6500.0f, 0.5f);
     colour(far, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}});
     open_at_peak(far, 0.05f, 0.6f);
     return far;

@@ -143,7 +143,7 @@ Buf pain(bool female) {
                   .seed = 0x9A1Fu,
                   .catch_s = 0.09f});
     colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
-    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 4.0f);
+    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 3.0f);
     return b;
   }
   Buf b = grunt({.seconds = 0.36f,
