@@ -524,7 +524,6 @@ Buf creature_death_far(int kind) {
     // under its ring at 2.6 kHz, where a man's grunt would be fullest.
     Buf near = far_cry(2);
     colour(near, {{Colour::Peak, 1250.0f, -0.9f, 1.0f}});
-    heave(near, 0xF20u, 20.0f, 6.0f);
     Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 0.3f,
                                   {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
     // The duct's own higher modes whistle thinly over the squeal, and
@@ -532,6 +531,8 @@ Buf creature_death_far(int kind) {
     Rng rng(0xFA42u);
     add_teeth(far, rng, 5000.0f, 6500.0f, 0.5f);
     colour(far, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}});
+    // Heard far off, the cry still heaves, echoes and all.
+    heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
@@ -544,12 +545,12 @@ Buf creature_death_far(int kind) {
   add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 4.0f, 1.4f}});
-  heave(near, 0xF10u, 20.0f, 1.5f);
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
+  heave(far, 0xF10u, 20.0f, 1.0f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }
