@@ -531,6 +531,8 @@ Buf creature_death_far(int kind) {
     Rng rng(0xFA42u);
     add_teeth(far, rng, 5000.0f, 6500.0f, 0.5f);
     colour(far, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}});
+    // Only a faint singing of the duct's metal rides high over the cut.
+    add_teeth(far, rng, 11000.0f, 14000.0f, 0.12f);
     // Heard far off, the cry still heaves, echoes and all.
     heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
