@@ -469,4 +469,48 @@ TEST(EffectMix, EveryDeathHasItsOwnVoice) {
   for (const char* n : {"attack_3", "death_3", "death_1x", "death_2x"}) EXPECT_GT(voiced_share(load(n)), 0.5) << n;
   // The warrior's snarl and its death gasp are told apart by colour alone.
   EXPECT_LT(pearson(log_spectrum(load("attack_1")), log_spectrum(load("death_1"))), 0.75);
+  // The jump scare is no creature's death, and the hugger's far death is
+  // not its attack played again.
+  EXPECT_LT(pearson(log_spectrum(load("surprise")), log_spectrum(load("death_3"))), 0.8);
+  EXPECT_LT(pearson(log_spectrum(load("attack_2")), log_spectrum(load("death_2x"))), 0.8);
+}
+
+// The strongest frequency between 200 Hz and 3 kHz over a whole sound.
+double strongest_hz(const pcm_probe::Wav& w) {
+  const int n = 4096;
+  const std::vector<double> p = contentgen::measure::power_spectrum(w.samples, n);
+  size_t best = 0;
+  for (size_t b = 1; b < p.size(); ++b) {
+    const double hz = static_cast<double>(b) * w.rate / n;
+    if (hz >= 200.0 && hz <= 3000.0 && (best == 0 || p[b] > p[best])) best = b;
+  }
+  return static_cast<double>(best) * w.rate / n;
+}
+
+TEST(EffectMix, CriesHeaveAndEachCreatureHasItsOwnRegister) {
+  // Every creature cry gasps and sinks: its loudest 50 ms stands at least
+  // 10 dB over its median 50 ms (among those within 40 dB of the loudest),
+  // so it is no drone held at one level.
+  for (const char* n : {"attack_1", "attack_2", "attack_3", "death_1", "death_2", "death_3", "death_1x", "death_2x"}) {
+    const pcm_probe::Wav w = load(n);
+    const size_t win = static_cast<size_t>(w.rate / 20);
+    std::vector<double> db;
+    for (size_t s = 0; s + win <= w.samples.size(); s += win / 2) {
+      double e = 0;
+      for (size_t i = s; i < s + win; ++i) e += static_cast<double>(w.samples[i]) * w.samples[i];
+      db.push_back(10.0 * std::log10(e / static_cast<double>(win) + 1e-18));
+    }
+    const double top = *std::max_element(db.begin(), db.end());
+    std::vector<double> heard;
+    for (double d : db)
+      if (d > top - 40.0) heard.push_back(d);
+    std::nth_element(heard.begin(), heard.begin() + heard.size() / 2, heard.end());
+    EXPECT_GE(top - heard[heard.size() / 2], 10.0) << n;
+  }
+  // The hugger shrills high, the warrior sits in the middle, the queen
+  // roars low.
+  EXPECT_GT(strongest_hz(load("attack_2")), 1.25 * strongest_hz(load("attack_1")));
+  EXPECT_GT(strongest_hz(load("attack_1")), 1.25 * strongest_hz(load("attack_3")));
+  EXPECT_GT(strongest_hz(load("death_2")), 1.25 * strongest_hz(load("death_1")));
+  EXPECT_GT(strongest_hz(load("death_1")), 1.25 * strongest_hz(load("death_3")));
 }

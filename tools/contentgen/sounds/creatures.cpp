@@ -215,6 +215,33 @@ void add_cry(Buf& b, double at, const Cry& c) {
   add(b, out, frames(at, kRate));
 }
 
+// How a cry spends its breath: it is loudest as it bursts out and sinks
+// by `fall_db` over its length, and `per_second` times a second it gasps:
+// the voice drops 14-26 dB (now and then 40 dB, nearly nothing) for
+// 25-90 ms and comes back. The cry heaves rather than holding one level,
+// so its loudest moments stand well above its middle.
+void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
+  Rng rng(seed);
+  const float len = static_cast<float>(b.size()) / kRate;
+  float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth_db = 0.0f;
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    if (t >= next) {
+      start = t;
+      gap = rng.range(0.025f, 0.09f);
+      depth_db = rng.uni() < 0.25f ? 40.0f : rng.range(14.0f, 26.0f);
+      next = t + gap + 0.04f + rng.range(0.4f, 1.6f) / per_second;
+    }
+    // The breath catches over 40 ms (in dB, so the fall is never sudden)
+    // and the voice comes back within 8 ms.
+    const float in = t - start;
+    const float closing = std::clamp(in / 0.04f, 0.0f, 1.0f), opening = std::clamp((gap + 0.04f - in) / 0.008f, 0.0f, 1.0f);
+    const float dip_db = start >= 0.0f && in < gap + 0.04f ? depth_db * std::min(closing, opening) : 0.0f;
+    const float fall_at = fall_db * std::pow(t / len, 0.8f);
+    b[i] *= std::pow(10.0f, -(fall_at + dip_db) / 20.0f);
+  }
+}
+
 }  // namespace
 
 Buf creature_attack(int kind) {
@@ -223,13 +250,13 @@ Buf creature_attack(int kind) {
     case 2: {  // hugger: three quick chittering yelps, each its own leap
       Buf b = blank(0.55);
       const float yelp_at[] = {0.0f, 0.15f, 0.31f}, yelp_len[] = {0.13f, 0.14f, 0.22f};
-      const float rise[] = {700.0f, 800.0f, 740.0f}, crest[] = {1200.0f, 1400.0f, 1300.0f}, sink[] = {850.0f, 930.0f, 500.0f};
+      const float rise[] = {1100.0f, 1300.0f, 1200.0f}, crest[] = {2000.0f, 2300.0f, 2150.0f}, sink[] = {1400.0f, 1600.0f, 800.0f};
       for (int k = 0; k < 3; ++k) {
         const float len = yelp_len[k];
         add_cry(b, yelp_at[k], {.seconds = len,
                                 .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
                                 .mouth = {kVowelU, kVowelI, kVowelE},
-                                .mouth_scale = 1.6f,
+                                .mouth_scale = 2.1f,
                                 .growl0 = 0.5f,
                                 .growl1 = 0.9f,
                                 .breath = 0.25f,
@@ -243,16 +270,17 @@ Buf creature_attack(int kind) {
         // The mandibles chitter through each yelp: fine, uneven ticks high
         // above the voice.
         for (double tick = yelp_at[k]; tick < yelp_at[k] + len; tick += rng.range(0.012f, 0.03f))
-          add_noise_burst(b, rng, tick, rng.range(5000.0f, 8000.0f), 2.0f, 0.004f, 3.5f);
+          add_noise_burst(b, rng, tick, rng.range(6000.0f, 12000.0f), 2.0f, 0.004f, 3.5f);
       }
       // Under the yelps a small throat rattles, quick and uneven.
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.35f, .formant = 380.0f,
+      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
                               .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
       add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
-      // Small and thin: little chest under 250 Hz
-      // and nothing over the ticks.
-      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 9500.0f},
-                 {Colour::LowPass, 9500.0f}, {Colour::LowPass, 9500.0f}});
+      // Small and thin: little chest under 250 Hz, the small throat's
+      // rattle kept at 650 Hz, and nothing over the ticks.
+      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 15000.0f},
+                 {Colour::LowPass, 15000.0f}, {Colour::LowPass, 15000.0f}, {Colour::Peak, 650.0f, 2.0f, 0.8f}});
+      heave(b, 0x2B0u, 18.0f, 5.0f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
     }
@@ -264,7 +292,7 @@ Buf creature_attack(int kind) {
                        .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
                                   {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
                        .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
-                       .mouth_scale = 0.85f,
+                       .mouth_scale = 0.55f,
                        .growl0 = 0.3f,
                        .growl1 = 0.55f,
                        .breath = 0.12f,
@@ -282,10 +310,11 @@ Buf creature_attack(int kind) {
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
       // growl's middle carries it) and her top rolled off: a roar, never a
       // whistle.
-      colour(b, {{Colour::HighPass, 260.0f}, {Colour::HighPass, 260.0f}, {Colour::LowPass, 2800.0f},
-                 {Colour::LowPass, 2800.0f}});
+      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}, {Colour::LowPass, 2200.0f},
+                 {Colour::LowPass, 2200.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
       // Her breath rasps on above the roar, heard as air rather than tone.
       add_teeth(b, rng, 9000.0f, 16000.0f, 2.2f);
+      heave(b, 0x3B0u, 24.0f, 4.0f);
       Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
@@ -293,7 +322,7 @@ Buf creature_attack(int kind) {
     default: {  // warrior: a snarl through its teeth that climbs into a screech and breaks
       Buf b = blank(0.8);
       add_cry(b, 0.0, {.seconds = 0.8f,
-                       .pitch = {{{0.0f, 150.0f}, {0.12f, 260.0f}, {0.32f, 470.0f}, {0.45f, 520.0f}, {0.8f, 210.0f}}},
+                       .pitch = {{{0.0f, 240.0f}, {0.12f, 480.0f}, {0.32f, 900.0f}, {0.45f, 1050.0f}, {0.8f, 420.0f}}},
                        .mouth = {kVowelU, kVowelA, kVowelE, kVowelI, kVowelA, kVowelO},
                        .mouth_scale = 1.15f,
                        .growl0 = 1.0f,
@@ -307,7 +336,8 @@ Buf creature_attack(int kind) {
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       add_teeth(b, rng, 6500.0f, 12000.0f, 2.5f);
       // The snarl starts deep in the chest.
-      colour(b, {{Colour::HighPass, 120.0f}, {Colour::Peak, 170.0f, 1.05f, 1.0f}});
+      colour(b, {{Colour::HighPass, 120.0f}, {Colour::Peak, 170.0f, 1.05f, 1.0f}, {Colour::Peak, 1000.0f, 2.0f, 1.0f}});
+      heave(b, 0x1B0u, 22.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.5f);
       return b;
     }
@@ -319,19 +349,22 @@ Buf creature_death(int kind) {
   switch (kind) {
     case 2: {  // hugger: a squeal collapsing into clicks
       Buf b = shriek({.seconds = 0.7f,
-                      .pitch = {{{0.0f, 2600.0f}, {0.15f, 2300.0f}, {0.7f, 700.0f}}},
+                      .pitch = {{{0.0f, 2000.0f}, {0.15f, 1800.0f}, {0.7f, 650.0f}}},
                       .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
                       .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
       scale(b, 0.5f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 1.0f, .release_s = 0.3f,
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.7f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
+      // The shot knocks the small body down: a dull thud under the squeal.
+      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 1.3f);
       // The small body's squeal still has a throat in it at 400 Hz, and
       // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
-      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1100.0f, -0.7f, 1.0f},
-                 {Colour::Peak, 3000.0f, 0.6f, 1.2f}});
+      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1300.0f, 1.5f, 1.2f},
+                 {Colour::Peak, 3000.0f, -0.2f, 1.2f}});
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
+      heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
       return b;
     }
@@ -366,6 +399,7 @@ Buf creature_death(int kind) {
       colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
+      heave(b, 0xD30u, 20.0f, 1.2f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
@@ -402,6 +436,7 @@ Buf creature_death(int kind) {
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
+      heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
     }
@@ -441,7 +476,7 @@ Buf far_cry(int kind) {
   if (kind == 2) {
     // The hugger: a thin squeal that jumps, snaps down and sinks.
     add_cry(b, 0.0, {.seconds = 0.7f,
-                     .pitch = {{{0.0f, 560.0f}, {0.06f, 760.0f}, {0.3f, 800.0f}, {0.32f, 590.0f}, {0.7f, 420.0f}}},
+                     .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f}}},
                      .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
                      .mouth_scale = 1.5f,
                      .growl0 = 0.2f,
@@ -489,11 +524,17 @@ Buf creature_death_far(int kind) {
     // under its ring at 2.6 kHz, where a man's grunt would be fullest.
     Buf near = far_cry(2);
     colour(near, {{Colour::Peak, 1250.0f, -0.9f, 1.0f}});
-    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 1.1f,
+    Buf far = heard_down_the_ship(near, 480.0f, 3600.0f, 2600.0f, 0.3f,
                                   {{0.021f, 0.3f, 3000.0f}, {0.043f, 0.2f, 2400.0f}}, 0.35f, 0.3f, 0.35);
-    // The duct's own higher modes whistle thinly over the squeal.
+    // The duct's own higher modes whistle thinly over the squeal, and
+    // nothing above them gets through the metal.
     Rng rng(0xFA42u);
-    add_teeth(far, rng, 8000.0f, 10000.0f, 1.6f);
+    add_teeth(far, rng, 5000.0f, 6500.0f, 0.5f);
+    colour(far, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}});
+    // Only a faint singing of the duct's metal rides high over the cut.
+    add_teeth(far, rng, 11000.0f, 14000.0f, 0.12f);
+    // Heard far off, the cry still heaves, echoes and all.
+    heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
     return far;
   }
@@ -511,6 +552,7 @@ Buf creature_death_far(int kind) {
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
+  heave(far, 0xF10u, 20.0f, 1.0f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }
@@ -522,12 +564,23 @@ Buf egg_death() {
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.012f, 1.5f);
   add_noise_burst(b, rng, 0.018, 1700.0f, 2.0f, 0.01f, 1.0f);
   add_thump(b, 0.01, 300.0f, 160.0f, 0.06f, 0.25f);
-  // The slops come unevenly, bunched and then spread, as the contents give.
   double at = 0.03;
+  // Each slop its own: a short high splat or a long low glug, bunched
+  // close behind the last or after a pause, and each weaker as the
+  // contents run out. How high (0 low, 1 high), how long it lasts and the
+  // pause before it are set out slop by slop, so no two sound alike.
+  struct Slop {
+    float gap_s, high, len_s;
+  };
+  const Slop slops[] = {{0.02f, 0.2f, 0.07f},  {0.015f, 0.9f, 0.015f}, {0.11f, 0.5f, 0.035f},
+                        {0.03f, 0.05f, 0.09f}, {0.14f, 0.75f, 0.02f},  {0.02f, 0.95f, 0.012f},
+                        {0.06f, 0.3f, 0.05f},  {0.17f, 0.1f, 0.08f},   {0.04f, 0.6f, 0.025f}};
   for (int k = 0; k < 9; ++k) {
-    at += rng.range(0.015f, 0.12f);
-    add_noise_burst(b, rng, at, rng.range(300.0f, 900.0f), 4.0f, rng.range(0.02f, 0.05f), 1.4f * (1.0f - k / 11.0f));
-    add_thump(b, at, rng.range(300.0f, 500.0f), 180.0f, 0.03f, 0.2f);
+    const Slop& s = slops[k];
+    at += s.gap_s;
+    const float fade = std::pow(0.8f, static_cast<float>(k));
+    add_noise_burst(b, rng, at, 260.0f + 1300.0f * s.high, rng.range(3.0f, 6.0f), s.len_s, 1.4f * fade);
+    add_thump(b, at, 180.0f + 450.0f * s.high, 110.0f + 150.0f * s.high, s.len_s * 0.6f, 0.22f * fade);
     // Each slop spatters: a few wet ticks high above it.
     add_noise_burst(b, rng, at + rng.range(0.005f, 0.02f), rng.range(2200.0f, 4200.0f), 3.0f, 0.004f,
                     1.0f * (1.0f - k / 11.0f));

@@ -150,7 +150,32 @@ Buf surprise_sting() {
                        .pitch = {{{0.0f, 1400.0f}, {1.2f, 2600.0f}}},
                        .ratio = 1.41f, .index = 2.0f, .breath = 0.5f, .roughness = 0.5f,
                        .attack_s = 0.25f, .release_s = 0.6f, .seed = 51});
-  add(b, scream, frames(0.05, kRate), 0.35f);
+  add(b, scream, frames(0.05, kRate), 0.6f);
+  // Strings stabbing high over the brass: a tight cluster at 2-3 kHz bowed
+  // in ragged tremolo, the shrill edge that tells the scare from any roar.
+  const float stab[] = {96, 97, 99, 102};
+  OnePoleLP bow;
+  bow.set(30.0f, kRate);
+  for (float note : stab) {
+    Phase ph;
+    ph.p = rng.uni();
+    const float hz = midi_hz(note);
+    for (size_t i = 0; i < frames(1.4, kRate) && i < n; ++i) {
+      const float t = static_cast<float>(seconds_at(i));
+      const float trem = std::max(0.0f, 0.6f + 6.0f * bow(rng.bi()));
+      const float env = std::min(1.0f, t / 0.004f) * std::exp(-t / 0.45f);
+      b[i] += blep_saw(ph.step(hz, kRate), hz / kRate) * 0.09f * trem * env;
+    }
+  }
+  // A cymbal's wash swells behind the hit: air from 12 kHz up, where no
+  // creature's throat reaches.
+  Biquad wash_lo1, wash_lo2;
+  wash_lo1.highpass(12000.0f, 0.707f, kRate);
+  wash_lo2.highpass(12000.0f, 0.707f, kRate);
+  for (size_t i = 0; i < n; ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    b[i] += wash_lo2(wash_lo1(rng.bi())) * 1.2f * std::min(1.0f, t / 0.3f) * std::exp(-t / 0.9f);
+  }
   soft_clip(b, 1.5f);
   return add_reverb(b, kRate, 0.8f, 0.4f, 0.4f, 0.3);
 }

@@ -38,11 +38,11 @@ Buf grunt(const Grunt& g) {
                  .pitch = g.pitch,
                  .vowels = g.vowels,
                  .formant_scale = g.formant_scale,
-                 .rasp = 0.18f,
-                 .jitter = 0.05f,
+                 .rasp = 0.32f,
+                 .jitter = 0.09f,
                  .vibrato = 0.035f,
-                 .drift = 0.06f,
-                 .shimmer = 0.3f,
+                 .drift = 0.08f,
+                 .shimmer = 0.5f,
                  .attack_s = 0.02f,
                  .release_s = g.seconds * 0.45f,
                  .seed = g.seed});
@@ -101,6 +101,26 @@ Buf grunt(const Grunt& g) {
   return b;
 }
 
+// Breath forced through a hurt throat: noise between `lo_hz` and `hi_hz`
+// that follows the voice's own loudness, each moment's strength drawn
+// anew (the shimmer of a ragged breath), so the cry is air as much as tone.
+void rasp_breath(Buf& b, uint32_t seed, float lo_hz, float hi_hz, float gain) {
+  Rng rng(seed);
+  Biquad lo1, lo2, hi1, hi2;
+  lo1.highpass(lo_hz, 0.707f, kRate);
+  lo2.highpass(lo_hz, 0.707f, kRate);
+  hi1.lowpass(hi_hz, 0.707f, kRate);
+  hi2.lowpass(hi_hz, 0.707f, kRate);
+  OnePoleLP follow, ragged;
+  follow.set(25.0f, kRate);
+  ragged.set(70.0f, kRate);
+  for (float& x : b) {
+    const float env = follow(std::fabs(x));
+    const float shake = std::max(0.0f, 1.0f + 4.0f * ragged(rng.bi()));
+    x += hi2(hi1(lo2(lo1(rng.bi())))) * env * shake * gain;
+  }
+}
+
 }  // namespace
 
 Buf pain(bool female) {
@@ -123,6 +143,7 @@ Buf pain(bool female) {
                   .seed = 0x9A1Fu,
                   .catch_s = 0.09f});
     colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
+    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 3.0f);
     return b;
   }
   Buf b = grunt({.seconds = 0.36f,
@@ -162,6 +183,7 @@ Buf pain(bool female) {
   OnePoleLP follow;
   follow.set(20.0f, kRate);
   for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 4.0f;
+  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 5.0f);
   return b;
 }
 
