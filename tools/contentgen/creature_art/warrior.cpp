@@ -43,6 +43,10 @@ struct Pose {
   // every frame, roaming, lunging, dying or lying dead, so the close-up
   // reads as the same animal seen nearer.
   float bulk = 1.25f;
+  // The head drawn larger than the model's own, for the small roaming
+  // frames: at one pixel per unit the close-up's heavy skull would shrink
+  // to a knob on a stick.
+  float head_scale = 1.0f;
 };
 
 constexpr float kSpine = 62;
@@ -158,7 +162,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
 
   m.set_xf(view);
   if (head_only) {
-    m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+    m.set_xf(view * place(p.neck_end, rot_z(p.head_rot), p.head_scale));
     head(m, p);
     return;
   }
@@ -313,9 +317,10 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(root, lerp3(root, tip, 0.55f), r, r * 0.8f, near_mat, 1.5f);
     m.capsule(lerp3(root, tip, 0.55f), tip, r * 0.8f, r * 0.45f, kDome, 0.6f);
   }
-  // A thin, sinewy neck with a ridge of vertebrae along its top.
-  m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
-  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f, 2.6f, kTissue, 2);
+  // A sinewy neck, as thick as the build, with a ridge of vertebrae along
+  // its top.
+  m.capsule(sh, p.neck_end, 6.0f * b, 5.0f * p.head_scale, near_mat, 3);
+  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f * b, 2.6f * p.head_scale, kTissue, 2);
   const V3 nd = normalised(p.neck_end - sh);
   for (int i = 0; i < 3; ++i) {
     const V3 at = lerp3(sh, p.neck_end, 0.25f + 0.28f * i) + V3{nd.y, -nd.x, 0} * 4.2f;
@@ -325,7 +330,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   leg(0);
   arm(0);
 
-  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot), p.head_scale));
   head(m, p);
   m.set_xf(view);
 }
@@ -340,8 +345,13 @@ Pose walk_pose(int frame, float& bob) {
   Pose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   bob = ph == 0 ? -3.0f : 4.0f;
-  p.pitch = -0.58f - 0.04f * ph;
-  p.neck_end = {74, -63 - bob, 0};  // the head stays where the shot mask expects it
+  // Built heavier than the close-up's model and its head drawn larger, so
+  // that at this size it reads as the same thick-chested animal: the chest
+  // carried high and the head close on a short neck.
+  p.bulk = 1.6f;
+  p.head_scale = 1.3f;
+  p.pitch = -0.72f - 0.04f * ph;
+  p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
   // the hips, 2 swinging through.
   auto place_leg = [&](int i, float where) {
