@@ -148,7 +148,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kPlate : far_mat;
     const Material& soft = i == 0 ? kFlesh : far_soft;
-    const float l1 = 60, l2 = 64, r = 12.0f;
+    const float l1 = 60, l2 = 64, r = 14.0f;
     const V3 root = sh + V3{-4, 12, s * 30};
     const V3 off = p.hand[i] * kArmReach;
     const V3 hand = reach(root, root + off, l1, l2);
@@ -207,20 +207,20 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 15, 12, soft, 4, 5.0f, 0.4f);
+    m.capsule(root, knee, 19, 16, soft, 4, 5.0f, 0.4f);
     // Two overlapping plates down the thigh, the lower tucked under the
     // upper, so the leg reads jointed and armoured, not a smooth tube.
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 18, 17}, rot_z(ta), mat, 1.2f);
-    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 15, 14}, rot_z(ta), mat, 1.2f);
-    m.capsule(knee, ankle, 14, 9.5f, mat, 2.5f);
+    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 20, 19}, rot_z(ta), mat, 1.2f);
+    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 17, 16}, rot_z(ta), mat, 1.2f);
+    m.capsule(knee, ankle, 17, 13, mat, 2.5f);
     // The shin's plate, swelling behind it.
     const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
-    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 14, 14}, rot_z(sa), mat, 1.2f);
-    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 12, 12}, rot_z(sa), mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 17, 16}, rot_z(sa), mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 15, 14}, rot_z(sa), mat, 1.2f);
     m.sphere(knee, 10, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
-    m.capsule(ankle, toe, 6.5f, 4.5f, mat, 1.5f);
+    m.capsule(ankle, toe, 8, 5.5f, mat, 1.5f);
     spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 11, 3.2f, mat);
     m.capsule(toe, toe + V3{18, 1, s * 2}, 3.4f, 0.5f, mat, 1.2f);
     m.capsule(toe, toe + V3{12, 2, -s * 6}, 3.0f, 0.5f, mat, 1.2f);
@@ -243,7 +243,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-262, 92 - 6 * sw, 44 * sw},
                 {-300, 84 - 8 * sw, 52 * sw},
                 {-334, 72 - 10 * sw, 56 * sw}};
-    const float radii[] = {18, 13, 9.5f, 7, 5.2f, 3.9f, 2.8f, 1.9f, 1.2f};
+    const float radii[] = {23, 18, 13.5f, 10, 7.5f, 5.5f, 3.8f, 2.5f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);

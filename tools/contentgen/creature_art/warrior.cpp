@@ -356,8 +356,8 @@ Pose walk_pose(int frame, float& bob) {
   // Built heavier than the close-up's model and its head drawn larger, so
   // that at this size it reads as the same thick-chested animal: the chest
   // carried high and the head close on a short neck.
-  p.bulk = 1.6f;
-  p.head_scale = 1.3f;
+  p.bulk = 1.35f;
+  p.head_scale = 1.25f;
   p.pitch = -0.72f - 0.04f * ph;
   p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
