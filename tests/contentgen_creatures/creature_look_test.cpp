@@ -322,8 +322,13 @@ TEST(CreatureLook, RoamingHuggerReadsAsABodyNotAPaleTwig) {
         ++solid, sum += l, sum2 += l * l;
       }
     ASSERT_GT(solid, 0);
+    int minx = p.w, maxx = -1;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x)
+        if (p.solid(x, y)) minx = std::min(minx, x), maxx = std::max(maxx, x);
     const double mean = sum / solid, spread = std::sqrt(sum2 / solid - mean * mean);
-    EXPECT_GT(solid, 1000) << "too small to read on the floor";
+    EXPECT_GT(solid, 1800) << "too small to read on the floor";
+    EXPECT_GT(maxx - minx, 110) << "huddled into a speck instead of sprawled across the floor";
     EXPECT_LT(mean, 105) << "washed out pale";
     EXPECT_GT(spread, 32) << "flat: no dark joints against a bright rim";
   }

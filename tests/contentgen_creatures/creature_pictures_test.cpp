@@ -127,6 +127,8 @@ TEST(CreaturePictures, WarriorHeadImageIsTheHeadOfEveryWalkFrame) {
       }
   // Large enough to aim at: the old 50 x 50 shot box had about this much.
   ASSERT_GT(head_px, 1200);
+  // The heavy skull of the close-up, not a small knob on a long neck.
+  EXPECT_GT(head_px, 2100);
   // It must overlap the area right of and below its placement point.
   EXPECT_LT(minx, 10);
   EXPECT_LT(miny, 10);

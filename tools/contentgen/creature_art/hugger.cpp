@@ -71,7 +71,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
   const float body = p.roaming ? 1.6f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.6f : 1.0f;  // how high the knees rise over the back
+  const float arch = p.roaming ? 0.25f : 1.0f;  // how high the knees rise over the back
   // Tail first: a ribbed whip from under the rump. Scuttling, it is
   // wound into a coil behind the body; flung at a face it trails and
   // sways, curling as it dies.
@@ -81,7 +81,12 @@ void build(Model& m, const HPose& p, const Xf& view) {
     float radii[kN];
     for (int i = 0; i < kN; ++i) {
       const float t = i / (kN - 1.0f);
-      if (p.coil) {
+      if (p.roaming) {
+        // Roaming, the whip trails straight back along the floor, swaying:
+        // it spends the frame's width, which it has, not its few rows.
+        const float x = -20 - 70 * t;
+        pts[i] = {x, 5 + 2.5f * t, 6 * std::sin(t * 5.0f + p.tail_sway) * t};
+      } else if (p.coil) {
         // Back along the floor, then round in a shrinking spiral.
         const float u = std::max(0.0f, (t - 0.25f) / 0.75f);
         const float th = 1.5708f + 5.6f * u + 0.5f * p.tail_sway;
@@ -112,7 +117,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       const float along = i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24;
       // Roaming, the fingers plant further out, so the knees arch low over a
       // fuller body instead of standing up like stilts.
-      const float spread_out = p.roaming ? 36.0f : 30.0f;
+      const float spread_out = p.roaming ? 40.0f : 30.0f;
       const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
@@ -190,11 +195,11 @@ void build(Model& m, const HPose& p, const Xf& view) {
 // Side view: body centre in the roaming frame, feet on its floor row.
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
-constexpr float kWalkScale = 1.3f;
+constexpr float kWalkScale = 1.75f;
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.2f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.12f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;
@@ -232,6 +237,7 @@ Bytes hugger_walk(int frame) {
   model::RenderOptions o = solid::sprite_options();
   o.rim_r = 0.80f, o.rim_g = 0.92f, o.rim_b = 1.10f;  // a bright rim picks the small body out of the floor
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
+  o.outline_dark = 0.85f;  // but a dark line round the whole keeps the pale body off a pale floor
   model::render(m, c, o);
   return finish(c, "hugger walk");
 }

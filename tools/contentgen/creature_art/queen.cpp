@@ -44,6 +44,8 @@ V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std:
 constexpr Material kPlate{0.05f, 0.055f, 0.07f, 1.2f, 120, 1.0f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
 constexpr Material kPlateFar{0.034f, 0.037f, 0.048f, 0.8f, 120, 0.7f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
 // The shield of her crest: the same chitin, ridged along its length.
+// Claws: near black and hard, with a small sharp highlight.
+constexpr Material kClaw{0.025f, 0.025f, 0.03f, 2.6f, 180, 1.1f, 0};
 constexpr Material kShield{0.055f, 0.06f, 0.078f, 1.4f, 140, 1.1f, 0, 0.4f, 5.0f, 0.5f, 0.12f};
 // The ribbed tissue between the plates: darker than the plate, warm, its
 // sheen dull, so plate and flesh read apart.
@@ -146,7 +148,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? kPlate : far_mat;
     const Material& soft = i == 0 ? kFlesh : far_soft;
-    const float l1 = 60, l2 = 64, r = 12.0f;
+    const float l1 = 60, l2 = 64, r = 14.0f;
     const V3 root = sh + V3{-4, 12, s * 30};
     const V3 off = p.hand[i] * kArmReach;
     const V3 hand = reach(root, root + off, l1, l2);
@@ -162,13 +164,18 @@ void build(Model& m, const QPose& p, const Xf& view) {
     spur(m, el, (el - root) * (1 / l1) + (el - hand) * (1 / l2), 13, r * 0.55f, mat);
     const V3 fwd = normalised(hand - el);
     for (int f = 0; f < 3; ++f) {
-      const float spread = (f - 1) * 0.45f;
+      // Long jointed fingers: knuckled bones ending in hooked dark claws.
+      const float spread = (f - 1) * 0.6f;
       const V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
-      const V3 k1 = hand + d1 * 18.0f;
+      const V3 k1 = hand + d1 * 19.0f;
       const V3 d2 = normalised(d1 + V3{0, p.curl, 0});
-      const V3 tip = k1 + d2 * 17.0f;
-      m.capsule(hand, k1, r * 0.34f, r * 0.24f, mat, 1.2f);
-      m.capsule(k1, tip, r * 0.24f, 0.3f, mat, 0.6f);
+      const V3 k2 = k1 + d2 * 14.0f;
+      const V3 d3 = normalised(d2 + V3{0, 0.7f * p.curl + 0.3f, 0});
+      m.capsule(hand, k1, r * 0.3f, r * 0.22f, mat, 0.8f);
+      m.sphere(k1, r * 0.3f, mat, 0.4f);
+      m.capsule(k1, k2, r * 0.22f, r * 0.19f, mat, 0.4f);
+      m.sphere(k2, r * 0.24f, mat, 0.3f);
+      m.capsule(k2, k2 + d3 * 12.0f, r * 0.19f, 0.2f, kClaw, 0.3f);
     }
   };
   // The small arms, folded tight against the chest like a mantis's, claws
@@ -200,20 +207,20 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 15, 12, soft, 4, 5.0f, 0.4f);
+    m.capsule(root, knee, 19, 16, soft, 4, 5.0f, 0.4f);
     // Two overlapping plates down the thigh, the lower tucked under the
     // upper, so the leg reads jointed and armoured, not a smooth tube.
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 18, 17}, rot_z(ta), mat, 1.2f);
-    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 15, 14}, rot_z(ta), mat, 1.2f);
-    m.capsule(knee, ankle, 12, 7.5f, mat, 2.5f);
+    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 20, 19}, rot_z(ta), mat, 1.2f);
+    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 17, 16}, rot_z(ta), mat, 1.2f);
+    m.capsule(knee, ankle, 17, 13, mat, 2.5f);
     // The shin's plate, swelling behind it.
     const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
-    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 11.5f, 12}, rot_z(sa), mat, 1.2f);
-    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 9.5f, 10}, rot_z(sa), mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 17, 16}, rot_z(sa), mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 15, 14}, rot_z(sa), mat, 1.2f);
     m.sphere(knee, 10, mat, 1.5f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
-    m.capsule(ankle, toe, 5.0f, 3.6f, mat, 1.5f);
+    m.capsule(ankle, toe, 8, 5.5f, mat, 1.5f);
     spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 11, 3.2f, mat);
     m.capsule(toe, toe + V3{18, 1, s * 2}, 3.4f, 0.5f, mat, 1.2f);
     m.capsule(toe, toe + V3{12, 2, -s * 6}, 3.0f, 0.5f, mat, 1.2f);
@@ -236,7 +243,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-262, 92 - 6 * sw, 44 * sw},
                 {-300, 84 - 8 * sw, 52 * sw},
                 {-334, 72 - 10 * sw, 56 * sw}};
-    const float radii[] = {18, 13, 9.5f, 7, 5.2f, 3.9f, 2.8f, 1.9f, 1.2f};
+    const float radii[] = {23, 18, 13.5f, 10, 7.5f, 5.5f, 3.8f, 2.5f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);

@@ -43,6 +43,10 @@ struct Pose {
   // every frame, roaming, lunging, dying or lying dead, so the close-up
   // reads as the same animal seen nearer.
   float bulk = 1.25f;
+  // The head drawn larger than the model's own, for the small roaming
+  // frames: at one pixel per unit the close-up's heavy skull would shrink
+  // to a knob on a stick.
+  float head_scale = 1.0f;
 };
 
 constexpr float kSpine = 62;
@@ -53,6 +57,9 @@ constexpr Material kDome{0.065f, 0.08f, 0.115f, 2.2f, 120, 1.35f, 0, 0.10f, 7.0f
                          0,      0.95f, 0.55f,  0.38f, 0.8f};
 // Ribs, vertebrae and joint knobs: bone-hard chitin a shade paler than the
 // plates, so the cage and the spine stand out against the dark tissue.
+// Claws: near black and hard, with a small sharp highlight that shows them
+// apart from the fingers.
+constexpr Material kClaw{0.03f, 0.03f, 0.035f, 2.6f, 180, 1.1f, 0};
 constexpr Material kBoneChitin{0.17f, 0.17f, 0.19f, 1.7f, 90, 1.2f, 0, 0.18f, 3.0f, 0.35f, 0.2f};
 
 // Inside the mouth: a near-black throat with wet highlights, dark wine gums,
@@ -158,7 +165,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
 
   m.set_xf(view);
   if (head_only) {
-    m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+    m.set_xf(view * place(p.neck_end, rot_z(p.head_rot), p.head_scale));
     head(m, p);
     return;
   }
@@ -190,19 +197,24 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
     m.capsule(el, hand, 3.4f * p.bulk, 2.2f, mat, 1.5f);
     m.sphere(el, 4.4f, kBoneChitin, 1.5f);
-    m.sphere(hand, 3.2f, kBoneChitin, 1.0f);
+    m.sphere(hand, 2.8f, kBoneChitin, 0.8f);
     m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 2.6f, 0.4f, mat, 1.2f);
     m.ellipsoid(lerp3(el, hand, 0.25f), {6, 2.9f, 2.9f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 1.5f);
-    // Three long fingers, curling.
+    // Three long jointed fingers, curling, each bony joint a knuckle and
+    // each tip a dark glossy hooked claw.
     V3 fwd = normalised(hand - el);
     for (int f = 0; f < 3; ++f) {
-      float spread = (f - 1) * 0.45f;
+      float spread = (f - 1) * 0.6f;
       V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
-      V3 k1 = hand + d1 * 11;
+      V3 k1 = hand + d1 * 13;
       V3 d2 = normalised(d1 + V3{0, p.curl, 0});
-      V3 tip = k1 + d2 * 10;
-      m.capsule(hand, k1, 2.5f, 1.8f, mat, 1.2f);
-      m.capsule(k1, tip, 1.8f, 0.35f, mat, 0.6f);
+      V3 k2 = k1 + d2 * 10;
+      V3 d3 = normalised(d2 + V3{0, 0.7f * p.curl + 0.3f, 0});
+      m.capsule(hand, k1, 2.0f, 1.4f, mat, 0.6f);
+      m.sphere(k1, 2.0f, kBoneChitin, 0.3f);
+      m.capsule(k1, k2, 1.4f, 1.2f, mat, 0.3f);
+      m.sphere(k2, 1.6f, kBoneChitin, 0.3f);
+      m.capsule(k2, k2 + d3 * 8, 1.3f, 0.12f, kClaw, 0.2f);
     }
   };
   auto leg = [&](int i) {
@@ -313,9 +325,10 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(root, lerp3(root, tip, 0.55f), r, r * 0.8f, near_mat, 1.5f);
     m.capsule(lerp3(root, tip, 0.55f), tip, r * 0.8f, r * 0.45f, kDome, 0.6f);
   }
-  // A thin, sinewy neck with a ridge of vertebrae along its top.
-  m.capsule(sh, p.neck_end, 6.0f, 5.0f, near_mat, 3);
-  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f, 2.6f, kTissue, 2);
+  // A sinewy neck, as thick as the build, with a ridge of vertebrae along
+  // its top.
+  m.capsule(sh, p.neck_end, 6.0f * b, 5.0f * p.head_scale, near_mat, 3);
+  m.capsule(sh - up * 2, p.neck_end - up * 1.5f, 3.2f * b, 2.6f * p.head_scale, kTissue, 2);
   const V3 nd = normalised(p.neck_end - sh);
   for (int i = 0; i < 3; ++i) {
     const V3 at = lerp3(sh, p.neck_end, 0.25f + 0.28f * i) + V3{nd.y, -nd.x, 0} * 4.2f;
@@ -325,7 +338,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   leg(0);
   arm(0);
 
-  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot)));
+  m.set_xf(view * place(p.neck_end, rot_z(p.head_rot), p.head_scale));
   head(m, p);
   m.set_xf(view);
 }
@@ -340,8 +353,13 @@ Pose walk_pose(int frame, float& bob) {
   Pose p;
   const float ph = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   bob = ph == 0 ? -3.0f : 4.0f;
-  p.pitch = -0.58f - 0.04f * ph;
-  p.neck_end = {74, -63 - bob, 0};  // the head stays where the shot mask expects it
+  // Built heavier than the close-up's model and its head drawn larger, so
+  // that at this size it reads as the same thick-chested animal: the chest
+  // carried high and the head close on a short neck.
+  p.bulk = 1.35f;
+  p.head_scale = 1.25f;
+  p.pitch = -0.72f - 0.04f * ph;
+  p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
   // the hips, 2 swinging through.
   auto place_leg = [&](int i, float where) {
