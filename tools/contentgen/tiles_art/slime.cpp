@@ -354,7 +354,7 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.1) ends.push_back(at(r, c + 1));
+      if (n.unit() < 0.07) ends.push_back(at(r, c + 1));
       // Now and then a long strand slung two or three knots over, sagging
       // deep below the net.
       if (n.unit() < 0.14) ends.push_back(at(r + (r + 1 < rows && n.unit() < 0.5 ? 1 : 0), c + 2 + (n.unit() < 0.4)));
@@ -378,7 +378,7 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
         const float w = frange(n, 0.6, 1.1), len = std::hypot(b.x - a.x, b.y - a.y);
         const float sag = 0.14f * len + frange(n, 0.8, 2.4), bead = frange(n, 0.25, 0.75);
         const bool beaded = n.unit() < 0.35;
-        constexpr int pts = 5;
+        constexpr int pts = 3;
         model::V3 p[pts];
         float radii[pts];
         for (int j = 0; j < pts; ++j) {
@@ -426,17 +426,19 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   // phase and girth turning with its place in the slot (whole turns a
   // slot), so the sheet reads as poured folds crossing at slants rather
   // than straight columns.
-  constexpr float rope_step = kSlot / 15.0f;
-  constexpr float turn = 2 * static_cast<float>(M_PI) / 15;
-  for (int i = -5; i <= 20; ++i) {
+  constexpr float rope_step = kSlot / 10.0f;
+  constexpr float turn = 2 * static_cast<float>(M_PI) / 10;
+  // The overhangs are copied from the slot afterwards, so the ropes need
+  // only cover the slot and their sway past its edges.
+  for (int i = -3; i <= 12; ++i) {
     const float x = slot_left + i * rope_step, y0 = top.at(x) + 5, y1 = bottom.at(x) - 5;
-    constexpr int pts = 6;
+    constexpr int pts = 4;
     model::V3 p[pts];
     float radii[pts];
     for (int j = 0; j < pts; ++j) {
       const float t = j / (pts - 1.0f), y = y0 + (y1 - y0) * t;
       p[j] = {x + 7 * std::sin(y * 0.028f + 2 * turn * i) + 3 * std::sin(y * 0.07f + 5 * turn * i), y, -12};
-      radii[j] = 5 + 1.6f * std::sin(y * 0.04f + 3 * turn * i);
+      radii[j] = 5.5f + 1.6f * std::sin(y * 0.04f + 3 * turn * i);
     }
     m.chain(p, radii, pts, k.body, 4);
   }
