@@ -318,7 +318,8 @@ struct RaggedEdge {
     // Several bumps a slot, so the slot's own period does not show as one
     // peak per picture.
     return base + depth * (0.5f + 0.12f * std::sin(a + phase1) + 0.2f * std::sin(2 * a + phase2) +
-                           0.16f * std::sin(3 * a + 2 * phase1));
+                           0.16f * std::sin(3 * a + 2 * phase1) + 0.1f * std::sin(5 * a + phase2 * 3) +
+                           0.07f * std::sin(8 * a + phase1 + phase2));
   }
 };
 
@@ -353,7 +354,10 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
       const model::V3 a = at(r, c);
       // Each knot links right and down, and now and then across.
       std::vector<model::V3> ends;
-      if (n.unit() < 0.1) ends.push_back(at(r, c + 1));
+      if (n.unit() < 0.07) ends.push_back(at(r, c + 1));
+      // Now and then a long strand slung two or three knots over, sagging
+      // deep below the net.
+      if (n.unit() < 0.14) ends.push_back(at(r + (r + 1 < rows && n.unit() < 0.5 ? 1 : 0), c + 2 + (n.unit() < 0.4)));
       if (r + 1 < rows && n.unit() < 0.12) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
       // Now and then a membrane spans the knot and its neighbours right
       // and below, with strands along its edges.
@@ -365,11 +369,27 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
           if (std::none_of(ends.begin(), ends.end(), [&](const model::V3& o) { return o.x == e.x && o.y == e.y; }))
             ends.push_back(e);
       }
+      // Strands sag between their knots and stand off the wall as they
+      // hang, thick where they cling and drawn thin in the middle, with
+      // now and then a bead of ooze caught on them; glossy resin, so each
+      // carries a wet highlight along its curve.
       for (const model::V3& b : ends) {
         if (!inside(a) && !inside(b)) continue;
-        const float w = frange(n, 0.4, 0.9);
+        const float w = frange(n, 0.6, 1.1), len = std::hypot(b.x - a.x, b.y - a.y);
+        const float sag = 0.14f * len + frange(n, 0.8, 2.4), bead = frange(n, 0.25, 0.75);
+        const bool beaded = n.unit() < 0.35;
+        constexpr int pts = 3;
+        model::V3 p[pts];
+        float radii[pts];
+        for (int j = 0; j < pts; ++j) {
+          const float t = j / (pts - 1.0f), hang = 4 * t * (1 - t);
+          p[j] = {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t + sag * hang, 1.5f * hang};
+          radii[j] = w * (1.35f - 0.55f * hang) + (beaded ? 0.9f * std::exp(-(t - bead) * (t - bead) * 40) : 0);
+        }
         tiled(std::min(a.x, b.x), 0, [&](float dx, float) {
-          m.capsule({a.x + dx, a.y, 0}, {b.x + dx, b.y, 0}, w * 1.2f, w, k.body, 1.5f);
+          model::V3 moved[pts];
+          for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
+          m.chain(moved, radii, pts, k.resin, 1.5f);
         });
       }
       if (!inside(a)) continue;
@@ -402,26 +422,42 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
                 const RaggedEdge& bottom) {
   // The sheet behind everything, between the ragged edges.
   // A whole number of ropes a slot, so the sheet repeats with the slot.
-  constexpr float rope_step = kSlot / 15.0f;
-  for (int i = -5; i <= 20; ++i) {
-    const float x = slot_left + i * rope_step, y0 = top.at(x), y1 = bottom.at(x);
-    m.capsule({x, y0 + 5, -12}, {x, y1 - 5, -12}, 5, 5, k.body, 4);
+  // Each rope sways sideways down the wall and swells and thins, its
+  // phase and girth turning with its place in the slot (whole turns a
+  // slot), so the sheet reads as poured folds crossing at slants rather
+  // than straight columns.
+  constexpr float rope_step = kSlot / 10.0f;
+  constexpr float turn = 2 * static_cast<float>(M_PI) / 10;
+  // The overhangs are copied from the slot afterwards, so the ropes need
+  // only cover the slot and their sway past its edges.
+  for (int i = -3; i <= 12; ++i) {
+    const float x = slot_left + i * rope_step, y0 = top.at(x) + 5, y1 = bottom.at(x) - 5;
+    constexpr int pts = 4;
+    model::V3 p[pts];
+    float radii[pts];
+    for (int j = 0; j < pts; ++j) {
+      const float t = j / (pts - 1.0f), y = y0 + (y1 - y0) * t;
+      p[j] = {x + 7 * std::sin(y * 0.028f + 2 * turn * i) + 3 * std::sin(y * 0.07f + 5 * turn * i), y, -12};
+      radii[j] = 5.5f + 1.6f * std::sin(y * 0.04f + 3 * turn * i);
+    }
+    m.chain(p, radii, pts, k.body, 4);
   }
   // Folds: chains that drift sideways as they run down, thick where they
   // leave the edge and thinning, ribbed across like set resin. Two rows of
   // them, staggered, so some hang from the top and others start part way.
-  constexpr int folds = 5;
+  constexpr int folds = 6;
   for (int i = 0; i < folds; ++i) {
     const float x0 = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / folds;
     const bool hanging = i % 2 == 0;
     const float y0 = hanging ? top.at(x0) - 2 : frange(n, 25, 150);
     const float len = hanging ? frange(n, 70, 190) : frange(n, 40, 110);
-    const float r0 = frange(n, 7.5, 11), drift = frange(n, -9, 9);
+    // One heavy fold a slot, the rest slighter, all drifting at slants.
+    const float r0 = i == 1 ? frange(n, 12.5, 14.5) : frange(n, 6, 9.5), drift = frange(n, -24, 24);
     model::V3 pts[4];
     float radii[4];
     for (int j = 0; j < 4; ++j) {
       const float t = j / 3.0f;
-      pts[j] = {x0 + drift * t * t + frange(n, -1.2, 1.2), y0 + len * t, -5 + 4 * std::sin(t * 3.0f)};
+      pts[j] = {x0 + drift * t + frange(n, -2.5, 2.5), y0 + len * t, -5 + 4 * std::sin(t * 3.0f)};
       radii[j] = r0 * (1.0f - 0.45f * t);
     }
     pts[3].y = std::min(pts[3].y, bottom.at(pts[3].x) - 2);
@@ -438,10 +474,10 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   for (float cy = -10; cy < kWallHeight; cy += cell_h)
     for (int c = 0; c < 5; ++c) {
       const float x = slot_left + (c + frange(n, 0.15, 0.85)) * cell_w, y = cy + frange(n, 0, cell_h);
-      const float rx = frange(n, 1.8, 3.2), ry = frange(n, 7, 17);
+      const float rx = frange(n, 2.2, 3.6), ry = frange(n, 5, 11);
       if (n.unit() < 0.35 || y - ry < top.at(x) + 4 || y + ry > bottom.at(x) - 4) continue;
-      const model::M3 turn = model::rot_z(frange(n, -0.25, 0.25));
-      periodic(x, rx + 1, [&](float dx) {
+      const model::M3 turn = model::rot_z(frange(n, -0.9, 0.9));
+      periodic(x, ry * 0.8f + 1, [&](float dx) {
         m.ellipsoid({x + dx, y, 1}, {rx, ry, 9}, turn, k.body, 2.5f, true);
       });
     }
@@ -512,8 +548,8 @@ void glint(Canvas& c) {
     if (a == 0) return;
     const float r = paint::channel(p, 16), gch = paint::channel(p, 8), b = paint::channel(p, 0);
     const float v = std::max({r, gch, b});
-    if (v < 130) return;
-    const float t = std::min(1.0f, (v - 130) / 90.0f) * 0.7f;
+    if (v < 115) return;
+    const float t = std::min(1.0f, (v - 115) / 80.0f) * 0.85f;
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0}) {
       const float ch = paint::channel(p, shift);

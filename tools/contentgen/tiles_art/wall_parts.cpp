@@ -495,20 +495,37 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   cairo_set_line_width(cr, width);
   path();
   cairo_stroke(cr);
-  // Wet shine along the lit side, narrow, white and broken into runs, so it
-  // stays the brightest thing in whichever channel a tint keeps.
-  cairo_save(cr);
-  cairo_translate(cr, -width * 0.22, -width * 0.22);
-  // Short glints far apart, not a streak along the whole rib: a row of
-  // ribs with a white line each reads as tubing, not tissue.
-  const double runs[2] = {width * 0.5 + 1, width * 6 + 16};
-  cairo_set_dash(cr, runs, 2, x0 * 0.7 + y0 * 0.3);
-  rgb(cr, 1.0, 1.0, 0.97, 0.9);
-  cairo_set_line_width(cr, std::max(0.8, width * 0.16));
-  path();
-  cairo_stroke(cr);
-  cairo_set_dash(cr, nullptr, 0, 0);
-  cairo_restore(cr);
+  // Rounded toward the lit upper left by narrower, lighter strokes, then
+  // two specular points where the glossy surface faces the light: a row of
+  // ribs each with a white line would read as tubing, not tissue.
+  for (int k = 1; k < 3; ++k) {
+    cairo_save(cr);
+    cairo_translate(cr, -width * 0.1 * k, -width * 0.1 * k);
+    rgb(cr, 0.09 * (1 + 0.35 * k), 0.075 * (1 + 0.35 * k), 0.045 * (1 + 0.35 * k), 0.5);
+    cairo_set_line_width(cr, width * (1 - 0.3 * k));
+    path();
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  }
+  // One point a rib, where along it depends on where the rib lies, so a
+  // ladder of ribs does not carry a column of studs.
+  for (double t : {0.2 + 0.6 * std::fabs(std::sin(x0 * 0.37 + y0 * 0.11))}) {
+    const double u = 1 - t;
+    const double c1x = mx + nx - dx * 0.2, c1y = my + ny - dy * 0.2, c2x = mx + nx + dx * 0.2, c2y = my + ny + dy * 0.2;
+    const double px = u * u * u * x0 + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * x1 - width * 0.25;
+    const double py = u * u * u * y0 + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * y1 - width * 0.25;
+    const double r = std::max(0.9, width * 0.14);
+    cairo_pattern_t* halo = cairo_pattern_create_radial(px, py, 0, px, py, r * 1.8);
+    cairo_pattern_add_color_stop_rgba(halo, 0, 1.0, 1.0, 0.97, 0.3);
+    cairo_pattern_add_color_stop_rgba(halo, 1, 1.0, 1.0, 0.97, 0);
+    cairo_set_source(cr, halo);
+    cairo_arc(cr, px, py, r * 1.8, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+    rgb(cr, 1.0, 1.0, 0.97, 0.95);
+    cairo_arc(cr, px, py, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
 }
 
 void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry) {
@@ -563,34 +580,53 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     cairo_set_line_width(cr, wid + 2.5);
     path();
     cairo_stroke(cr);
-    // Near-black olive-brown resin: a tint keeps it dark flesh, never pale.
+    // Near-black olive-brown resin, shaded round across the tube: strokes
+    // narrowing and lightening toward the lit upper left give a soft
+    // gradient, dark enough that a tint keeps it flesh, never pale.
     double tone = n.range(0.035, 0.09);
-    rgb(cr, tone, tone * 0.92, tone * 0.5);
-    cairo_set_line_width(cr, wid);
-    path();
-    cairo_stroke(cr);
-    // Ribbing across the rope: short dark grooves along its length.
-    const double ribs[2] = {1.0, n.range(1.6, 2.6)};
+    for (int k = 0; k < 4; ++k) {
+      const double f = 1.0 - k * 0.22, lift = 1.0 + k * 0.3;
+      cairo_save(cr);
+      cairo_translate(cr, -wid * 0.09 * k, -wid * 0.03 * k);
+      rgb(cr, tone * lift, tone * 0.92 * lift, tone * 0.5 * lift, k == 0 ? 1.0 : 0.55);
+      cairo_set_line_width(cr, wid * f);
+      path();
+      cairo_stroke(cr);
+      cairo_restore(cr);
+    }
+    // Faint ribbing across the rope where the resin set in layers.
+    const double ribs[2] = {1.0, n.range(2.2, 3.4)};
     cairo_set_dash(cr, ribs, 2, n.range(0, 3));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    rgb(cr, 0.0, 0.0, 0.0, 0.35);
+    rgb(cr, 0.0, 0.0, 0.0, 0.22);
     cairo_set_line_width(cr, wid * 0.85);
     path();
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    // A few wet glints down the lit side, bright in every channel, with
-    // long dark stretches between them.
-    cairo_save(cr);
-    cairo_translate(cr, -wid * 0.25, 0);
-    const double runs[2] = {n.range(2, 4), n.range(40, 70)};
-    cairo_set_dash(cr, runs, 2, n.range(0, 20));
-    rgb(cr, 1.0, 1.0, 0.97, 0.92);
-    cairo_set_line_width(cr, std::max(0.9, wid * 0.17));
-    path();
-    cairo_stroke(cr);
-    cairo_set_dash(cr, nullptr, 0, 0);
-    cairo_restore(cr);
+    // A few specular points on the lit side where the glossy tube turns to
+    // the light: a soft halo with a white core, bright in every channel.
+    const int glints = 1 + static_cast<int>(n.unit() * 2.5);
+    for (int g = 0; g < glints; ++g) {
+      const double t = n.range(0.08, 0.92), u = 1 - t;
+      const double px = u * u * u * sx + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * ex - wid * 0.27;
+      const double py = sy + (ey - sy) * t - wid * 0.1;
+      const double r = std::max(1.1, wid * 0.13);
+      cairo_pattern_t* halo = cairo_pattern_create_radial(px, py, 0, px, py, r * 1.9);
+      cairo_pattern_add_color_stop_rgba(halo, 0, 1.0, 1.0, 0.97, 0.3);
+      cairo_pattern_add_color_stop_rgba(halo, 1, 1.0, 1.0, 0.97, 0);
+      cairo_set_source(cr, halo);
+      cairo_arc(cr, px, py, r * 1.9, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_pattern_destroy(halo);
+      cairo_save(cr);
+      cairo_translate(cr, px, py);
+      cairo_scale(cr, r * 0.8, r * 1.4);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+      cairo_restore(cr);
+      rgb(cr, 1.0, 1.0, 0.97, 0.95);
+      cairo_fill(cr);
+    }
   }
   // Lumps and glossy nodules along the mass.
   const int lumps = static_cast<int>(w * h * density / 1400) + 1;
