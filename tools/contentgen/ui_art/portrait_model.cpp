@@ -731,9 +731,9 @@ V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
-// The upper lid rests over the top of the iris, the lower just under it:
-// an eye at ease, not a staring ring of white.
-float lid_top(const Face& f) { return -8.6f - 3.6f * f.eye_size; }
+// The upper lid's edge just touches the top of the iris and the lower lid
+// its bottom: the eye open and awake, white showing only at the sides.
+float lid_top(const Face& f) { return -8.6f - 5.4f * f.eye_size; }
 float lid_bottom(const Face& f) { return -8.6f + 4.2f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {
