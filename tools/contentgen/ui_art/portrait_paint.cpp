@@ -127,9 +127,9 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
-  const double s = view.s, up = 3.6 * f.lips * s, down = 5.2 * f.lips * s, half = (r.x - l.x) / 2;
-  const Rgb lip = paint::mix(f.skin, {0.62, 0.28, 0.28}, 0.42);
-  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.12);
+  const double s = view.s, up = 5.4 * f.lips * s, down = 5.6 * f.lips * s, half = (r.x - l.x) / 2;
+  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
+  const Rgb upper = paint::scaled(lip, 0.58), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.12);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -137,7 +137,7 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   const bool hidden = f.beard == portrait_model::Beard::moustache || f.beard == portrait_model::Beard::goatee ||
                       f.beard == portrait_model::Beard::full;
   if (!hidden) {
-    const double peak = c.y - up, dip = c.y - up * 0.7, px = 0.3 * half;
+    const double peak = c.y - up, dip = c.y - up * 0.6, px = 0.3 * half;
     cairo_move_to(cr, l.x, l.y);
     cairo_curve_to(cr, l.x + half * 0.35, l.y - up * 0.3, c.x - px - half * 0.2, peak, c.x - px, peak);
     cairo_curve_to(cr, c.x - px * 0.5, peak, c.x - px * 0.25, dip, c.x, dip);
@@ -145,7 +145,7 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_curve_to(cr, c.x + px + half * 0.2, peak, r.x - half * 0.35, r.y - up * 0.3, r.x, r.y);
     cairo_curve_to(cr, r.x - (r.x - c.x) * 0.66, c.y, l.x + (c.x - l.x) * 0.66, c.y, l.x, l.y);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, upper.r, upper.g, upper.b, 0.7);
+    cairo_set_source_rgba(cr, upper.r, upper.g, upper.b, 0.85);
     cairo_fill(cr);
   }
   // The lower lip: full in the middle, thinning to the corners.
@@ -154,12 +154,12 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_curve_to(cr, r.x - half * 0.2, r.y + down * 0.8, c.x + half * 0.45, c.y + down, c.x, c.y + down);
   cairo_curve_to(cr, c.x - half * 0.45, c.y + down, l.x + half * 0.2, l.y + down * 0.8, l.x, l.y);
   cairo_close_path(cr);
-  cairo_set_source_rgba(cr, lower.r, lower.g, lower.b, 0.6);
+  cairo_set_source_rgba(cr, lower.r, lower.g, lower.b, 0.75);
   cairo_fill(cr);
   // Its highlight, a soft spot toward the key light's side.
   const double hx = c.x - half * 0.15, hy = c.y + down * 0.45;
   cairo_pattern_t* g = cairo_pattern_create_radial(hx, hy, 0, hx, hy, half * 0.45);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.45);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.6);
   cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.93, 0.88, 0);
   cairo_set_source(cr, g);
   cairo_save(cr);
@@ -170,6 +170,38 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_restore(cr);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
+}
+
+// The hollow under each cheekbone, deeper on a bony or older face, so the
+// bone stands out by its shade as well as by its outline.
+void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
+  const Rgb dark = paint::scaled(f.skin, 0.3);
+  const double w = weight(view), depth = 0.1 + 0.34 * f.cheekbones + 0.12 * f.age;
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y);
+    cairo_rotate(cr, side * 0.5);
+    cairo_scale(cr, 9 * w, 5 * w);
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0, dark.r, dark.g, dark.b, depth);
+    cairo_pattern_add_color_stop_rgba(g, 1, dark.r, dark.g, dark.b, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+    // The bone's top catching the key light above the hollow.
+    const V3 q = view.point({side * 31 * f.width, 4 - 7 * f.cheek_height, 40});
+    const double r = 7 * w;
+    g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.06 + 0.2 * f.cheekbones);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, q.x, q.y, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
 }
 
 // A day's stubble: fine dark specks over the jaw, the chin and the upper
@@ -385,6 +417,7 @@ void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   chin_shadow(cr, f, view);
+  cheek_hollows(cr, f, view);
   stubble(cr, f, view);
   lips(cr, f, view);
   creases(cr, f, view);
