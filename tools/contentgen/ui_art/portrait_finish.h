@@ -20,8 +20,11 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
 // colour, so each channel carries the whole face, and the picture is lifted
 // until its red and blue channels each average at least a set level.
 // `keep_colour` is the part of each pixel's colour kept, `least_spread` the
-// least spread of tones asked of the red and the blue channel.
-void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205);
+// least spread of tones asked of the red and the blue channel, and
+// `local_contrast` how much the broad forms (the lit cheek against the
+// shadowed one) are pulled apart from their surroundings, so that a single
+// tinted channel still shows the face's light and shade.
+void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205, double local_contrast = 0);
 // Scanlines, a light vignette and fine speckle.
 void monitor_finish(Canvas& c, uint32_t seed);
 

@@ -147,8 +147,8 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // lower per member and harder on a bony face.
   const float cy = 6 - 7 * f.cheek_height;
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 34 * W, cy, 19 + 3 * f.cheekbones}, {14 + 3 * f.cheekbones, 10, 14}, rot_z(s * -0.25f), k.skin,
-                16 + 4 * (1 - f.cheekbones));
+    m.ellipsoid({s * (32 + 4 * f.cheekbones) * W, cy, 18 + 6 * f.cheekbones},
+                {13 + 6 * f.cheekbones, 9 + 2 * f.cheekbones, 14}, rot_z(s * -0.25f), k.skin, 14 + 8 * (1 - f.cheekbones));
   // The lower jaw as one solid mass under the cheeks, widening to a
   // corner below each ear (wider, lower and sharper on a square jaw) and
   // carrying a broad chin. Kept inside the cheekbones' breadth: the face
@@ -156,23 +156,23 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A long face is long mostly above the mouth: the chin follows the
   // length only in part, so it never hangs below the mouth like a pouch.
   const float Lj = 1 + (L - 1) * 0.6f;
-  const float jw = (30 + 4 * J + 3 * A) * W, jy = (32 + 5 * J + 5 * A) * Lj;
-  const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 6;
+  const float jw = (29 + 6 * J + 4 * A) * W, jy = (32 + 5 * J + 7 * A) * Lj;
+  const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
   m.ellipsoid({0, 36 * Lj, 4}, {(28 + 4 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (jw - 10), jy, -16}, 7 + 2 * J, k.skin, 20 - 3 * A);  // the jaw's angle
+    m.sphere({s * (jw - 10), jy, -16}, 7 + 3 * J, k.skin, 20 - 5 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
   m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
   // Blended wide into the jaw, so the chin line runs clean with no pouch.
-  m.ellipsoid({0, chin_y, chin_z + 2}, {(13 + 7 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
+  m.ellipsoid({0, chin_y, chin_z + 2}, {(11 + 9 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
   // Brow ridge over the sockets, heavier per member.
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W, -26, 36 + 2 * f.brow}, {20 * W, 7 + 2 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * 20 * W, -26, 35 + 5 * f.brow}, {20 * W, 7 + 3 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
@@ -731,9 +731,9 @@ V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
-// The upper lid rests over the top of the iris, the lower just under it:
-// an eye at ease, not a staring ring of white.
-float lid_top(const Face& f) { return -8.6f - 3.6f * f.eye_size; }
+// The upper lid's edge just touches the top of the iris and the lower lid
+// its bottom: the eye open and awake, white showing only at the sides.
+float lid_top(const Face& f) { return -8.6f - 5.4f * f.eye_size; }
 float lid_bottom(const Face& f) { return -8.6f + 4.2f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {

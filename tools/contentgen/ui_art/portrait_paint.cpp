@@ -81,7 +81,7 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
     portrait_model::lid_crease(f, side, l);
     // The fold as a soft band of shade, wide and faint, with a darker core:
     // a hollow under the brow rather than a drawn line.
-    for (const auto& [width, alpha] : {std::pair{3.0, 0.10}, std::pair{1.4, 0.14}}) {
+    for (const auto& [width, alpha] : {std::pair{3.0, 0.14}, std::pair{1.2, 0.30}}) {
       cairo_set_line_width(cr, width * weight(view));
       cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, alpha);
       curve(cr, view, l);
@@ -108,22 +108,100 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_set_line_width(cr, 1.3 * weight(view));
   curve(cr, view, m);
   cairo_stroke(cr);
-  // The lower lip's soft light, just under the parting.
-  V3 low[3] = {m[0], m[1], m[2]};
-  for (V3& p : low) p.y += 3.2f;
-  low[0].x *= 0.5f, low[2].x *= 0.5f;
-  cairo_set_source_rgba(cr, 1, 0.9, 0.85, 0.3);
-  cairo_set_line_width(cr, 1.6 * weight(view));
-  curve(cr, view, low);
-  cairo_stroke(cr);
   // The soft shade under the lower lip, where the chin turns in below it:
   // it sets the lip forward as a volume.
   V3 under[3] = {m[0], m[1], m[2]};
-  for (V3& p : under) p.y += 8.5f, p.x *= 0.55f;
+  for (V3& p : under) p.y += 10.0f, p.x *= 0.55f;
   cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.3);
   cairo_set_line_width(cr, 3.0 * weight(view));
   curve(cr, view, under);
   cairo_stroke(cr);
+}
+
+// The lips painted as two shapes over the modelled mouth: the upper lip
+// turned down from the key light, in its own deeper shade, its top edge
+// rising to the two peaks of a bow either side of a dip under the nose;
+// the lower lip fuller and lit, with a moist highlight. A moustache hides
+// the upper lip, so only the lower one is painted under it.
+void lips(cairo_t* cr, const Face& f, const Xf& view) {
+  V3 m[3];
+  portrait_model::mouth_line(f, m);
+  const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
+  const double s = view.s, up = 5.4 * f.lips * s, down = 5.6 * f.lips * s, half = (r.x - l.x) / 2;
+  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
+  const Rgb upper = paint::scaled(lip, 0.58), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.12);
+  // The parting, through the three points of the mouth line.
+  auto parting = [&] {
+    cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
+  };
+  const bool hidden = f.beard == portrait_model::Beard::moustache || f.beard == portrait_model::Beard::goatee ||
+                      f.beard == portrait_model::Beard::full;
+  if (!hidden) {
+    const double peak = c.y - up, dip = c.y - up * 0.6, px = 0.3 * half;
+    cairo_move_to(cr, l.x, l.y);
+    cairo_curve_to(cr, l.x + half * 0.35, l.y - up * 0.3, c.x - px - half * 0.2, peak, c.x - px, peak);
+    cairo_curve_to(cr, c.x - px * 0.5, peak, c.x - px * 0.25, dip, c.x, dip);
+    cairo_curve_to(cr, c.x + px * 0.25, dip, c.x + px * 0.5, peak, c.x + px, peak);
+    cairo_curve_to(cr, c.x + px + half * 0.2, peak, r.x - half * 0.35, r.y - up * 0.3, r.x, r.y);
+    cairo_curve_to(cr, r.x - (r.x - c.x) * 0.66, c.y, l.x + (c.x - l.x) * 0.66, c.y, l.x, l.y);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, upper.r, upper.g, upper.b, 0.85);
+    cairo_fill(cr);
+  }
+  // The lower lip: full in the middle, thinning to the corners.
+  cairo_move_to(cr, l.x, l.y);
+  parting();
+  cairo_curve_to(cr, r.x - half * 0.2, r.y + down * 0.8, c.x + half * 0.45, c.y + down, c.x, c.y + down);
+  cairo_curve_to(cr, c.x - half * 0.45, c.y + down, l.x + half * 0.2, l.y + down * 0.8, l.x, l.y);
+  cairo_close_path(cr);
+  cairo_set_source_rgba(cr, lower.r, lower.g, lower.b, 0.75);
+  cairo_fill(cr);
+  // Its highlight, a soft spot toward the key light's side.
+  const double hx = c.x - half * 0.15, hy = c.y + down * 0.45;
+  cairo_pattern_t* g = cairo_pattern_create_radial(hx, hy, 0, hx, hy, half * 0.45);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.93, 0.88, 0);
+  cairo_set_source(cr, g);
+  cairo_save(cr);
+  cairo_translate(cr, hx, hy);
+  cairo_scale(cr, 1, 0.35);
+  cairo_translate(cr, -hx, -hy);
+  cairo_arc(cr, hx, hy, half * 0.45, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+// The hollow under each cheekbone, deeper on a bony or older face, so the
+// bone stands out by its shade as well as by its outline.
+void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
+  const Rgb dark = paint::scaled(f.skin, 0.3);
+  const double w = weight(view), depth = 0.1 + 0.34 * f.cheekbones + 0.12 * f.age;
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y);
+    cairo_rotate(cr, side * 0.5);
+    cairo_scale(cr, 9 * w, 5 * w);
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0, dark.r, dark.g, dark.b, depth);
+    cairo_pattern_add_color_stop_rgba(g, 1, dark.r, dark.g, dark.b, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+    // The bone's top catching the key light above the hollow.
+    const V3 q = view.point({side * 31 * f.width, 4 - 7 * f.cheek_height, 40});
+    const double r = 7 * w;
+    g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.06 + 0.2 * f.cheekbones);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, q.x, q.y, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
 }
 
 // A day's stubble: fine dark specks over the jaw, the chin and the upper
@@ -209,8 +287,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    // The iris rides a little high, its top tucked under the upper lid, so
-    // that no white shows above it and the eye rests instead of staring.
+    // The iris rides a little high, its top just under the upper lid's
+    // edge, so that no white shows above it.
     V3 p = view.point(portrait_model::pupil(f, side));
     p.y -= 0.9 * view.s;
     const double ir = 4.7 * view.s;
@@ -227,8 +305,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_fill(cr);
     // The upper lid's shadow across the top of the eye, deepest under the
     // lid's edge and fading down over the iris.
-    g = cairo_pattern_create_linear(top.x, top.y - 1 * w, top.x, top.y + 4.5 * w);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.62);
+    g = cairo_pattern_create_linear(top.x, top.y - 1 * w, top.x, top.y + 3 * w);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.5);
     cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
     cairo_set_source(cr, g);
     cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 7 * w);
@@ -237,7 +315,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // The wet eye's catchlights: the key lamp, bright and crisp where iris
     // meets pupil, and a faint second one from the rim opposite.
     cairo_set_source_rgba(cr, 1, 1, 0.97, 1.0);
-    cairo_arc(cr, p.x - 0.4 * ir, p.y - 0.38 * ir, 1.15 * w, 0, 2 * M_PI);
+    cairo_arc(cr, p.x - 0.38 * ir, p.y - 0.3 * ir, 1.45 * w, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_set_source_rgba(cr, 0.85, 0.92, 1, 0.55);
     cairo_arc(cr, p.x + 0.45 * ir, p.y + 0.4 * ir, 0.55 * w, 0, 2 * M_PI);
@@ -339,7 +417,9 @@ void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   chin_shadow(cr, f, view);
+  cheek_hollows(cr, f, view);
   stubble(cr, f, view);
+  lips(cr, f, view);
   creases(cr, f, view);
   brows(cr, f, view);
   eyes(cr, f, view);

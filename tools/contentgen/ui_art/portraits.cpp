@@ -3,6 +3,7 @@
 // head and shoulders modelled in the round and rendered like the creatures,
 // in three-quarter view under a hard key light from the upper left and a
 // cold rim light from behind, over a lit bulkhead.
+#include <algorithm>
 #include <cmath>
 
 #include "console_metal.h"
@@ -119,6 +120,8 @@ portrait_model::Face roster_face(int index) {
   // their shape at a glance and not only in hair and skin.
   f.width = 1 + (f.width - 1) * 1.6f;
   f.length = 1 + (f.length - 1) * 1.8f;
+  f.jaw = std::clamp(0.5f + (f.jaw - 0.5f) * 1.3f, 0.0f, 1.0f);
+  f.chin *= 1.4f;
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
   // or the lips and eyes look uneven in the picture.
@@ -142,7 +145,7 @@ Bytes portrait(int index) {
   // Four samples a pixel: the head now fills most of the picture, and at
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
-  o.ambient = 0.16f;  // a fill, so the shadow side keeps its forms
+  o.ambient = 0.11f;  // a fill, so the shadow side keeps its forms
   o.exposure = 1.65f;
   o.outline_dark = 0.2f;
   // Occlusion in short steps: the hair shades the forehead and temples
@@ -155,7 +158,7 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.72, 0.29);
+  portrait_finish::settle_for_tints(c, 0.66, 0.33, 0.7);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
