@@ -495,7 +495,7 @@ LoopCanvas game_pulse() {
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps.
-  tone(c, -7.0f, -3.0f, 1.5f, -2.5f, -1.5f, -2.5f);
+  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
