@@ -1,9 +1,10 @@
 // The second in-game piece: a driving hunt at 140 beats a minute for a
 // rock band and synths, in seven sections, played through the General MIDI
-// sound font. It is written round E but sounds a whole tone up, in F sharp
-// minor, whose home chord shares no note with the orchestral piece's E
-// minor, so switching the music variant gives a new score and a new key,
-// not a new arrangement. (Section keys below are as written.)
+// sound font. It is written round E but sounds a major third up, in A flat
+// minor, so switching the music variant gives a new score and a key far
+// from the orchestral piece's E minor, not a new arrangement; the home
+// bass note, A flat at 104 Hz, also sits above the rifle's low thump.
+// (Section keys below are as written.)
 //   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
 //                         a shaker and a kick; the tune creeps in on the lead.
 //   Run     (12-35)       the full kit, power chords on E C G D, then in
@@ -430,6 +431,14 @@ void back(NoteScore& s) {
   }
   phrase(s, kLead, kReturn + 2, kFall, -12, 70);
   phrase(s, kLead, kReturn + 4, kAnswer, -12, 62);
+  // The last bar leads into the opening's downbeat: a snare and tom fill
+  // swelling through its second half, so the loop comes round on a pickup
+  // rather than out of a steady hush.
+  const int last = kTiming.bars - 1;
+  for (int x = 0; x < 8; ++x) s.note(kKit, last, 2.0 + x * 0.25, kSnare, 52 + x * 6, 0.2);
+  const int fill[] = {kTomHigh, kTomHigh, kTomMid, kTomLow};
+  for (int t = 0; t < 4; ++t) s.note(kKit, last, 3.0 + t * 0.25, fill[t], 78 + t * 5, 0.2);
+  s.note(kKit, last, 3.75, kSplash, 70, 0.5);
 }
 
 }  // namespace
@@ -464,7 +473,7 @@ LoopCanvas game_pulse() {
   s.vibrato(kFretless, 5.0);
   s.vibrato(kPad, 4.0);
   s.humanise(0x1407u, 6, 0.01);
-  s.transpose(2);
+  s.transpose(4);
 
   stalk(s);
   run(s);
@@ -482,9 +491,11 @@ LoopCanvas game_pulse() {
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
               {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -2.0f}, {at(70), -1.5f}, {at(83), -1.0f},
               {at(85), -1.5f}, {at(100), -0.5f}, {at(115), -1.0f}, {at(116), -0.5f}, {at(140), 0.5f},
-              {at(144), -1.5f}});
+              {at(144), -1.5f}, {at(147), -0.5f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
-  tone(c, -3.0f, -3.0f, 1.5f, -2.5f, -1.5f, -2.5f);
+  // The low shelf cut deeper than the other pieces': the kick and synth
+  // bass would otherwise fill the octave where the rifle thumps.
+  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
