@@ -33,11 +33,12 @@ bool mayplay(int sound) {
 // and must be understood, so the music makes real room for them. The gun
 // and the tracker beeps come every few hundred milliseconds in a fight: a
 // deep step under them would hold the music far down and pump with every
-// shot. A shot takes a moderate step, enough for its crack and thump to
-// stand out of the music; a beep only a slight one, to clear its tone.
+// shot. A shot takes a firm step, so the music lies well under a burst's
+// shots and their tails, held down through the burst rather than pumping at
+// each round; a beep only a slight one, to clear its tone.
 constexpr float pleastepback_db = -12.0f;
 constexpr float shriekstepback_db = -6.0f;
-constexpr float shotstepback_db = -4.5f;
+constexpr float shotstepback_db = -7.0f;
 constexpr float beepstepback_db = -2.5f;
 
 bool isshriek(int sound) {

@@ -177,7 +177,7 @@ TEST(MusicFade, TheMusicStepsBackUnderASoundAndComesBackAfter) {
 
 TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   // A shot (silent here, so only the music is heard) steps the music back
-  // moderately, about 4.5 dB; with SOUND off nothing plays and the music stays
+  // firmly, about 7 dB; with SOUND off nothing plays and the music stays
   // where it is.
   const fs::path dir = fs::temp_directory_path() / ("rx907-shotduck-" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -228,9 +228,13 @@ TEST(MusicFade, AShotStepsTheMusicBackOnlyWhenSoundIsOn) {
   const long half = first + static_cast<long>((rate / 2 + rate * 2) / period);
   ASSERT_LT(half + 20, last);
   const auto on_low = std::min_element(cycle_peak.begin() + first, cycle_peak.begin() + half);
-  EXPECT_GT(*on_low, top * 0.54f) << "about 4.5 dB, not more";
-  EXPECT_LT(*on_low, top * 0.66f) << "stepped back under the shot";
-  const auto off_low = std::min_element(cycle_peak.begin() + half + 20, cycle_peak.begin() + last);
+  EXPECT_GT(*on_low, top * 0.40f) << "about 7 dB, not more";
+  EXPECT_LT(*on_low, top * 0.50f) << "stepped back under the shot";
+  // The last full cycles may already be in the close's short fade; leave
+  // them out so only a step back could pull the second half down.
+  const long settled_end = last - 15;
+  ASSERT_LT(half + 20, settled_end);
+  const auto off_low = std::min_element(cycle_peak.begin() + half + 20, cycle_peak.begin() + settled_end);
   EXPECT_GT(*off_low, top * 0.95f) << "SOUND off: no shot, no step back";
 }
 
