@@ -170,6 +170,13 @@ TEST(EffectMix, GunshotsAreASharpCrackNotABoom) {
     EXPECT_LT(band_share(w.samples, w.rate, 20, 150, 0.2), 0.25);
     EXPECT_GT(band_share(w.samples, w.rate, 1500, 3000, 0.2), 0.15);
     EXPECT_GT(band_share(w.samples, w.rate, 5000, 10000, 0.2), 0.04);
+    // As the ear weighs the whole shot, onset included: the report's body
+    // at 150-800 Hz carries a good third, and the 2-5 kHz band, where a
+    // crack turns harsh, stays well under half.
+    const double body = contentgen::measure::band_share(w.samples, w.rate, 150, 800, true);
+    EXPECT_GE(body, 0.35);
+    EXPECT_LE(body, 0.40);
+    EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.40);
     // Sharp: the loudest 5 ms arrives within 10 ms of the start.
     std::vector<double> env = envelope_db(w.samples, w.rate);
     EXPECT_LE(std::max_element(env.begin(), env.end()) - env.begin(), 2);
