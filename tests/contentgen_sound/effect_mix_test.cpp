@@ -268,6 +268,13 @@ TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
   // A horn with air in it, not a bare test tone: no single tone stands far
   // over the noise around it.
   EXPECT_LE(contentgen::measure::strongest_tone(w.samples, w.rate, 500, 4000).above_noise_db, 15.0);
+  // Heard for minutes, it must move: the file's second pair of notes is
+  // not a copy of its first, 10 ms by 10 ms.
+  std::vector<double> f = frame_db(w.samples, w.rate, 10.0);
+  const size_t half = f.size() / 2;
+  double moved = 0.0;
+  for (size_t i = 0; i < half; ++i) moved += std::fabs(f[i] - f[i + half]) / static_cast<double>(half);
+  EXPECT_GE(moved, 1.0) << "the alarm repeats one pair of notes unchanged";
 }
 
 TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
@@ -353,6 +360,12 @@ TEST(EffectMix, TheDoorLatchesAsItOpensAndAsItCloses) {
   const double middle = run[run.size() / 2];
   EXPECT_GE(*std::max_element(f.begin(), f.begin() + 3), middle + 6.0) << "no latch as it opens";
   EXPECT_GE(*std::max_element(f.begin() + 42, f.begin() + 50), middle + 6.0) << "no latch as it closes";
+  // Doors open one after another as the squad files through: the weight is
+  // at the front, so a second door 0.3 s behind lands on a tail.
+  double early = 0.0, late = 0.0;
+  for (size_t i = 0; i < w.samples.size(); ++i)
+    (i < static_cast<size_t>(0.3 * w.rate) ? early : late) += w.samples[i] * w.samples[i];
+  EXPECT_LE(late / (early + late), 0.3);
 }
 
 TEST(EffectMix, TheDoorSitsUnderTheSignalsWithoutAHiss) {
