@@ -31,8 +31,8 @@ struct Take {
 // crack has its own fine colour while the shot's broad balance stays.
 const Take takes[] = {
     {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 0x5407u, 0x5400u},
-    {1.06f, 3800.0f, 0.95f, 0.041f, 0.24f, 0.9f, 1.0f, 1.1f, 1.2f, 0x9C23u, 0x7A11u},
-    {0.94f, 4100.0f, 1.10f, 0.052f, 0.93f, 0.9f, 1.35f, 1.05f, 1.05f, 0x2B6Du, 0x3E91u},
+    {1.06f, 3800.0f, 0.95f, 0.041f, 0.24f, 0.9f, 1.0f, 1.1f, 1.3f, 0x9C23u, 0x7A11u},
+    {0.95f, 4100.0f, 1.10f, 0.052f, 0.93f, 0.9f, 1.35f, 1.05f, 1.05f, 0x2B6Du, 0x3E91u},
 };
 
 // Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
