@@ -327,7 +327,11 @@ Buf heal_pickup() {
       float t = static_cast<float>(seconds_at(i - s));
       float env = std::min(1.0f, t / 0.006f) * std::exp(-t / 0.22f);
       float bright = std::exp(-t / 0.07f);
-      float tone = sine(a.step(hz, kRate)) + 0.5f * sine(shimmer.step(hz * 1.006f, kRate)) +
+      // As the glass rings on it settles a few cents flat and its partner
+      // swells in, so the slow beat between them grows out of the strike.
+      const float settle = hz * (1.0f - 0.004f * std::min(1.0f, t / 0.4f));
+      const float partner = 0.5f * (0.4f + 0.6f * std::min(1.0f, t / 0.15f));
+      float tone = sine(a.step(settle, kRate)) + partner * sine(shimmer.step(settle * 1.006f, kRate)) +
                    0.45f * bright * sine(h2.step(hz * 2.0f, kRate)) + 0.3f * bright * sine(h3.step(hz * 3.0f, kRate)) +
                    0.15f * bright * bright * sine(h5.step(hz * 5.02f, kRate));
       b[i] += 0.22f * env * tone;
