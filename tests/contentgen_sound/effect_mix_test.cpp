@@ -170,6 +170,13 @@ TEST(EffectMix, GunshotsAreASharpCrackNotABoom) {
     EXPECT_LT(band_share(w.samples, w.rate, 20, 150, 0.2), 0.25);
     EXPECT_GT(band_share(w.samples, w.rate, 1500, 3000, 0.2), 0.15);
     EXPECT_GT(band_share(w.samples, w.rate, 5000, 10000, 0.2), 0.04);
+    // As the ear weighs the whole shot, onset included: the report's body
+    // at 150-800 Hz carries a good third, and the 2-5 kHz band, where a
+    // crack turns harsh, stays well under half.
+    const double body = contentgen::measure::band_share(w.samples, w.rate, 150, 800, true);
+    EXPECT_GE(body, 0.35);
+    EXPECT_LE(body, 0.40);
+    EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.40);
     // Sharp: the loudest 5 ms arrives within 10 ms of the start.
     std::vector<double> env = envelope_db(w.samples, w.rate);
     EXPECT_LE(std::max_element(env.begin(), env.end()) - env.begin(), 2);
@@ -261,6 +268,13 @@ TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
   // A horn with air in it, not a bare test tone: no single tone stands far
   // over the noise around it.
   EXPECT_LE(contentgen::measure::strongest_tone(w.samples, w.rate, 500, 4000).above_noise_db, 15.0);
+  // Heard for minutes, it must move: the file's second pair of notes is
+  // not a copy of its first, 10 ms by 10 ms.
+  std::vector<double> f = frame_db(w.samples, w.rate, 10.0);
+  const size_t half = f.size() / 2;
+  double moved = 0.0;
+  for (size_t i = 0; i < half; ++i) moved += std::fabs(f[i] - f[i + half]) / static_cast<double>(half);
+  EXPECT_GE(moved, 1.0) << "the alarm repeats one pair of notes unchanged";
 }
 
 TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
@@ -346,6 +360,12 @@ TEST(EffectMix, TheDoorLatchesAsItOpensAndAsItCloses) {
   const double middle = run[run.size() / 2];
   EXPECT_GE(*std::max_element(f.begin(), f.begin() + 3), middle + 6.0) << "no latch as it opens";
   EXPECT_GE(*std::max_element(f.begin() + 42, f.begin() + 50), middle + 6.0) << "no latch as it closes";
+  // Doors open one after another as the squad files through: the weight is
+  // at the front, so a second door 0.3 s behind lands on a tail.
+  double early = 0.0, late = 0.0;
+  for (size_t i = 0; i < w.samples.size(); ++i)
+    (i < static_cast<size_t>(0.3 * w.rate) ? early : late) += w.samples[i] * w.samples[i];
+  EXPECT_LE(late / (early + late), 0.3);
 }
 
 TEST(EffectMix, TheDoorSitsUnderTheSignalsWithoutAHiss) {

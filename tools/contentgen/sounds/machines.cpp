@@ -51,6 +51,10 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 namespace {
 constexpr double kHornSeries[] = {1.0, 0.42, 0.38, 0.2, 0.16, 0.08, 0.06};
 constexpr double kHornAir = 2.2;
+constexpr double kHornDrift = 0.006;   // about 10 cents either way over the file
+constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
+constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
+constexpr double kReedLevel = 0.45;
 }  // namespace
 
 Buf alarm_loop() {
@@ -70,12 +74,25 @@ Buf alarm_loop() {
     auto step = [&](double x) { x = std::clamp(x / glide, 0.0, 1.0); return x * x * (3.0 - 2.0 * x); };
     const double to_low = step(u - note), to_high = step(u);
     const double high_share = u < note ? to_high : 1.0 - to_low;
-    hz[i] = lo_hz + (hi_hz - lo_hz) * high_share;
+    // Over the whole file the siren drifts a few cents sharp and back, and
+    // swells and eases once, so one pair of notes is never quite the next:
+    // a horn driven by a motor, not a tone generator. Both movements make
+    // whole cycles over the file, so the loop still joins.
+    const double drift = std::sin(kTwoPi * t / (note * notes));
+    hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift);
     // A slight swell within each note, so the siren breathes rather than drones.
     const double v = std::fmod(t, note) / note;
-    amp[i] = static_cast<float>(0.85 + 0.15 * std::sin(kPi * v));
+    const double swell = 1.0 + kHornSwell * std::sin(kTwoPi * t / (note * notes) + 0.8);
+    amp[i] = static_cast<float>((0.85 + 0.15 * std::sin(kPi * v)) * swell);
   }
   std::vector<double> inc = whole_cycle_steps(hz);
+  // A second reed a little flat of the first: the two beat slowly, once or
+  // twice a second, so the tone itself moves. Its own phase also closes on
+  // a whole number of cycles over the file.
+  std::vector<double> flat_hz(hz);
+  for (double& f : flat_hz) f *= 1.0 - kReedDetune;
+  std::vector<double> inc_b = whole_cycle_steps(flat_hz);
+  double ph_b = 0.0;
   Buf raw(n);
   double ph = 0.0;
   // The horn's air: a little noise in the siren's own band riding on the
@@ -91,9 +108,14 @@ Buf alarm_loop() {
     // falling off fast enough to bray without a buzz.
     double s = 0.0;
     for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
-    raw[i] = static_cast<float>(s + kHornAir * air[i]) * amp[i];
+    for (int h = 1; h <= 3; ++h) s += kReedLevel * std::sin(kTwoPi * h * ph_b) * kHornSeries[h - 1];
+    // The air in the horn comes and goes a little with the swell.
+    const double air_now = kHornAir * (1.0 + 0.35 * std::sin(kTwoPi * seconds_at(i) / (note * notes) + 2.4));
+    raw[i] = static_cast<float>(s + air_now * air[i]) * amp[i];
     ph += inc[i];
     ph -= std::floor(ph);
+    ph_b += inc_b[i];
+    ph_b -= std::floor(ph_b);
   }
   // The horn's bell rings its notes around 2.2 kHz and the body under
   // 500 Hz is taken away, so the siren does not crowd the music's midrange.
@@ -234,15 +256,30 @@ Buf generator_loop() {
 
 namespace {
 
+// Adds `part` to `b`, faded in over `rise_s` from `at`, so its first
+// edge is rounded rather than a click.
+void add_swelling_in(Buf& b, const Buf& part, double at, double rise_s) {
+  const size_t s = frames(at, kRate), rise = std::max<size_t>(1, frames(rise_s, kRate));
+  for (size_t i = s; i < part.size() && i < b.size(); ++i) {
+    const float u = std::min(1.0f, static_cast<float>(i - s) / static_cast<float>(rise));
+    b[i] += part[i] * u * u * (3.0f - 2.0f * u);
+  }
+}
+
 // A heavy latch letting go or dropping home: steel bolt on steel keeper.
 // A dull knock with weight under it (the door's mass in the frame), a
-// short metallic ring of the bolt and a bright tick of the contact.
-void add_latch(Buf& b, Rng& rng, double at, float weight) {
-  add_thump(b, at, 170.0f, 95.0f, 0.03f, 0.2f * weight);
-  add_noise_burst(b, rng, at, 800.0f, 1.4f, 0.018f, 1.8f * weight);
-  add_ping(b, at, 1180.0f, 0.022f, 0.22f);
-  add_ping(b, at + 0.0015, 1730.0f, 0.014f, 0.12f);
-  add_noise_burst(b, rng, at, 3300.0f, 2.0f, 0.004f, 1.1f);
+// short metallic ring of the bolt and a soft tick of the contact. The
+// whole latch swells in over `rise_s`, so it lands as a rounded clunk
+// rather than a click: a door heard at every passage, often twice within
+// a second, must not tick at the ear each time.
+void add_latch(Buf& b, Rng& rng, double at, float weight, float tick, double rise_s) {
+  Buf l(b.size(), 0.0f);
+  add_thump(l, at, 170.0f, 95.0f, 0.03f, 0.2f * weight);
+  add_noise_burst(l, rng, at, 800.0f, 1.4f, 0.018f, 1.8f * weight);
+  add_ping(l, at, 1180.0f, 0.022f, 0.22f);
+  add_ping(l, at + 0.0015, 1730.0f, 0.014f, 0.12f);
+  add_noise_burst(l, rng, at, 3300.0f, 2.0f, 0.004f, tick);
+  add_swelling_in(b, l, at, rise_s);
 }
 
 }  // namespace
@@ -250,24 +287,28 @@ void add_latch(Buf& b, Rng& rng, double at, float weight) {
 Buf door() {
   // The latch clunks open, the door's servo drives it aside, whining up as
   // it gathers speed and down as it brakes, its gears and rails under the
-  // whine, then the door thuds into the frame and the latch drops home, all
-  // in about 0.6 s: it is the sound heard most often, at every passage, so
-  // it is brief, and no part of it is a steady tone.
+  // whine, then the door settles into the frame and the latch drops home,
+  // all in under 0.6 s. It is the sound heard most often, at every passage
+  // and in quick succession when the squad files through, so its weight
+  // is at the front: the opening clunk is the loudest part, the run fades
+  // as the door slows, and the close is a soft seat rather than a slam, so
+  // a second door 0.3 s behind the first lands on a tail, not a peak, and
+  // the two never pile up into a chatter. No part of it is a steady tone.
   Rng rng(0xD00Au);
-  Buf b = blank(0.62);
-  add_latch(b, rng, 0.0, 1.3f);
+  Buf b = blank(0.58);
+  add_latch(b, rng, 0.0, 1.5f, 0.45f, 0.004);
   Biquad gears, rails;
   gears.bandpass(1100.0f, 1.5f, kRate);
   rails.bandpass(420.0f, 1.1f, kRate);
   OnePoleLP motor_lp;
   motor_lp.set(700.0f, kRate);
   Phase motor, whine, whine_b;
-  const double run_from = 0.035, run_to = 0.44;
+  const double run_from = 0.03, run_to = 0.41;
   const size_t s = frames(run_from, kRate), e = frames(run_to, kRate);
   for (size_t i = s; i < e; ++i) {
-    // Speed: up over the first third, a short cruise, braking to a stop.
+    // Speed: up quickly, a short cruise, a long easing to a stop.
     const float u = static_cast<float>(i - s) / static_cast<float>(e - s);
-    const float speed = std::sin(static_cast<float>(kPi) * std::pow(u, 0.8f));
+    const float speed = std::sin(static_cast<float>(kPi) * std::pow(u, 0.65f));
     const float hz = 110.0f + 90.0f * speed;
     const float body = motor_lp(blep_saw(motor.step(hz, kRate), hz / kRate));
     // The servo's whine: the gear mesh seven times the motor, with its
@@ -279,14 +320,18 @@ Buf door() {
     const float grind = gears(rng.bi()) * 0.25f * speed;
     const float rumble = rails(rng.bi()) * 0.2f * speed;
     const float fade_in = std::min(1.0f, u * 20.0f);
-    b[i] += (body * 0.04f * speed + sing + grind + rumble) * fade_in;
+    // The run loses strength as it goes: the door's push is at the start.
+    const float push = 1.0f - 0.6f * u;
+    b[i] += (body * 0.04f * speed + sing + grind + rumble) * fade_in * push;
   }
-  // The door meets the frame: a thud with the frame's damped ring, then the
-  // latch drops home.
-  add_thump(b, 0.435, 200.0f, 110.0f, 0.035f, 0.2f);
-  add_noise_burst(b, rng, 0.435, 520.0f, 1.0f, 0.022f, 1.3f);
-  add_ping(b, 0.44, 340.0f, 0.04f, 0.12f);
-  add_latch(b, rng, 0.465, 0.8f);
+  // The door meets the frame: a padded thud with the frame's damped ring,
+  // then the latch drops home, both softer than the opening.
+  Buf seat(b.size(), 0.0f);
+  add_thump(seat, 0.405, 200.0f, 110.0f, 0.035f, 0.12f);
+  add_noise_burst(seat, rng, 0.405, 520.0f, 1.0f, 0.022f, 0.6f);
+  add_ping(seat, 0.41, 340.0f, 0.04f, 0.1f);
+  add_swelling_in(b, seat, 0.405, 0.006);
+  add_latch(b, rng, 0.435, 0.5f, 0.2f, 0.004);
   // The door stands in the corridor: a short, soft answer from the walls.
   return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
 }

@@ -12,15 +12,19 @@ namespace {
 // the octave rings on briefly after the tone stops, so the ping is an
 // instrument and not a test tone.
 void add_beep(Buf& b, Rng& rng, double at, float hz, float hold_s, float gain) {
-  Phase a, c, d, r;
+  Phase a, c, d, r, m;
   size_t s = frames(at, kRate);
   for (size_t i = s; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i - s));
     float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.025f);
     if (ring < 1e-4f) break;
-    float f = hz * (1.0f + 0.05f * std::exp(-t / 0.006f));
+    // The pitch lands sharp, settles, then sags a few cents as the ping
+    // rings out; a partner a little flat of the octave slowly beats
+    // against it, so the ping moves as it fades.
+    float f = hz * (1.0f + 0.05f * std::exp(-t / 0.006f) - 0.008f * std::min(1.0f, t / 0.12f));
     float body = sine(a.step(f, kRate)) + 0.35f * sine(c.step(f * 2.0f, kRate)) +
-                 0.35f * std::exp(-t / 0.03f) * sine(d.step(f * 3.0f, kRate));
+                 0.35f * std::exp(-t / 0.03f) * sine(d.step(f * 3.0f, kRate)) +
+                 0.25f * std::min(1.0f, t / 0.03f) * sine(m.step(f * 1.994f, kRate));
     float res = 0.45f * std::exp(-t / 0.05f) * sine(r.step(hz * 2.13f, kRate));
     b[i] += gain * std::min(1.0f, t / 0.002f) * (ring * body + res);
   }
@@ -48,16 +52,22 @@ Buf tracker_low() {
   Buf b = blank(0.8);
   const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.5f, 0.3f};
   const float hold_s = 0.17f;
-  Phase ph;
+  // The reed swells a little through its hold and sags a few cents as it
+  // does, and the round partial sits a little sharp of the octave, so the
+  // two beat slowly: the blip moves, as a struck reed does.
+  Phase ph, octave;
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.03f);
     float round = std::exp(-t / 0.09f);
     if (ring < 1e-4f && round < 1e-4f) break;
-    double cycle = ph.step(440.0, kRate);
+    const float held = std::min(1.0f, t / hold_s);
+    double cycle = ph.step(440.0 * (1.0 - 0.006 * held), kRate);
     float tone = 0.0f;
     for (int k = 0; k < 6; ++k) tone += partials[k] * sine(cycle * (k + 1));
-    b[i] = 0.4f * std::min(1.0f, t / 0.003f) * (ring * tone + 0.5f * round * sine(cycle * 2.0));
+    const float swell = 0.85f + 0.15f * held;
+    b[i] = 0.4f * std::min(1.0f, t / 0.003f) *
+           (ring * swell * tone + 0.5f * round * sine(octave.step(880.0 * 1.004, kRate)));
   }
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.003f, 0.5f);
   return b;
@@ -107,7 +117,12 @@ Buf cheat_chime() {
   Rng rng(0xC4EAu);
   Buf b = blank(1.2);
   const float notes[] = {74, 76, 78, 80, 82, 80, 78};
-  for (int k = 0; k < 7; ++k) add_struck(b, rng, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
+  // Each chime has a partner a few cents flat that beats slowly against
+  // it, so the run wavers as it rises and falls.
+  for (int k = 0; k < 7; ++k) {
+    add_struck(b, rng, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
+    add_bell(b, 0.07 * k, midi_hz(notes[k]) * 0.996f, 3.5f, 1.2f, 0.3f, 0.1f);
+  }
   return add_reverb(b, kRate, 0.6f, 0.3f, 0.35f, 0.2);
 }
 
@@ -115,8 +130,11 @@ Buf cheat_toggle() {
   // Two quick chimes a fifth apart.
   Rng rng(0x7066u);
   Buf b = blank(0.5);
+  // A partner a few cents sharp under each shimmers against it.
   add_struck(b, rng, 0.0, midi_hz(81), 3.5f, 1.5f, 0.15f, 0.4f);
+  add_bell(b, 0.0, midi_hz(81) * 1.005f, 3.5f, 1.0f, 0.17f, 0.12f);
   add_struck(b, rng, 0.07, midi_hz(88), 3.5f, 1.5f, 0.18f, 0.4f);
+  add_bell(b, 0.07, midi_hz(88) * 1.005f, 3.5f, 1.0f, 0.2f, 0.12f);
   return b;
 }
 

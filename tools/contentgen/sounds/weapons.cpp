@@ -21,6 +21,8 @@ struct Take {
   float bounce_ms;  // the crack's bounce off the floor, a fraction of a ms behind it
   float bounce;     // and its strength
   float thump;      // the chest thump's level: a heavier report for a brighter crack
+  float chamber;    // how hard the barrel and chamber ring after the blast
+  float edge;       // the strength of the crack's top edge
   uint32_t crack_seed, blast_seed;
 };
 
@@ -28,9 +30,9 @@ struct Take {
 // crack's colour is notched (one notch every 1/delay), so each round's
 // crack has its own fine colour while the shot's broad balance stays.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 0x5407u, 0x5400u},
-    {1.06f, 3000.0f, 0.72f, 0.041f, 0.24f, 0.9f, 1.0f, 0x9C23u, 0x5EEDu},
-    {0.94f, 4100.0f, 1.15f, 0.052f, 0.93f, 0.9f, 1.25f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 0x5407u, 0x5400u},
+    {1.06f, 3800.0f, 0.95f, 0.041f, 0.24f, 0.9f, 1.0f, 1.1f, 1.3f, 0x9C23u, 0x7A11u},
+    {0.95f, 4100.0f, 1.10f, 0.052f, 0.93f, 0.9f, 1.35f, 1.05f, 1.05f, 0x2B6Du, 0x3E91u},
 };
 
 // Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
@@ -48,7 +50,7 @@ void add_with_bounce(Buf& b, const Buf& part, float delay_ms, float gain) {
 // The supersonic crack: a few milliseconds of bright noise.
 void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   Biquad hp, lp;
-  hp.highpass(centre_hz * 0.55f, 0.7f, kRate);
+  hp.highpass(centre_hz * 0.7f, 0.7f, kRate);
   lp.lowpass(centre_hz * 1.7f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
@@ -110,6 +112,23 @@ void add_action(Buf& b) {
   add_ping(b, home, 1870.0f, 0.007f, 0.14f);
   add_ping(b, home, 4410.0f, 0.004f, 0.05f);
   add_thump(b, home, 300.0f, 220.0f, 0.006f, 0.08f);
+}
+
+// The rifle's own body: the chamber and the barrel ring for a few tens of
+// milliseconds after the blast, a cluster of damped low-mid modes at
+// 200-700 Hz that gives the report its weight as the ear hears it (the
+// thump below is felt more than heard). Each mode is noise through a
+// narrow resonance, so the ring has the grain of a struck tube rather than
+// the purity of a tone; the modes scale with the take's pitch, a round
+// fired a little hotter or cooler.
+struct BodyMode {
+  float hz, q, decay_s, gain;
+};
+constexpr BodyMode kBody[] = {
+    {290.0f, 2.5f, 0.030f, 0.9f}, {450.0f, 3.0f, 0.034f, 1.4f}, {590.0f, 3.5f, 0.030f, 1.7f}, {730.0f, 4.0f, 0.022f, 1.2f}};
+
+void add_chamber_body(Buf& b, Rng& rng, float pitch, float gain) {
+  for (const BodyMode& m : kBody) add_noise_burst(b, rng, 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
 }
 
 // The muzzle's pressure wave: one sharp swing up and back through zero in
@@ -186,12 +205,14 @@ void add_corridor(Buf& out, const Buf& dry) {
 
 // The levels of the crack's edge, the thump and the clean blast against
 // the report: the edge gives the shot about a tenth of its energy at
-// 4-8 kHz, the thump about a sixth at 60-120 Hz, and the blast keeps a
-// third at 150-800 Hz.
-constexpr float edge_gain = 6.5f;
-constexpr float thump_gain = 0.9f;
+// 4-8 kHz, the thump about an eighth at 60-120 Hz, and the blast with the
+// chamber's ring holds over a third of what the ear weighs at 150-800 Hz.
+constexpr float edge_gain = 5.0f;
+constexpr float thump_gain = 0.95f;
 constexpr float snap_gain = 0.8f;
 constexpr float blast_gain = 4.8f;
+constexpr float body_gain = 5.3f;
+constexpr float honk_cut = 0.6f;
 
 }  // namespace
 
@@ -205,18 +226,24 @@ Buf gunshot(int variant) {
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
   add_with_bounce(b, front, k.bounce_ms, k.bounce);
-  add_noise_burst(b, rng, 0.0005, 2000.0f * p, 1.8f, 0.024f, 3.6f * k.body);
+  add_noise_burst(b, rng, 0.0005, 1750.0f * p, 3.5f, 0.024f, 6.6f * k.body);
   add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   add_muzzle_snap(edge, snap_gain);
-  add_crack_edge(edge, crack, edge_gain);
+  add_crack_edge(edge, crack, edge_gain * k.edge);
   add_with_bounce(b, edge, k.bounce_ms, k.bounce);
+  // The saturator smears the blast up into 0.8-1.5 kHz, a honk between
+  // the body and the crack; it is taken down so the two stay apart.
+  Biquad honk;
+  honk.bandpass(1100.0f, 1.6f, kRate);
+  for (float& s : b) s -= honk_cut * honk(s);
   add_chest_thump(b, 1.0f + (p - 1.0f) * 0.5f, thump_gain * k.thump);
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
   add_noise_burst(b, rng, 0.0, 330.0f * p, 1.2f, 0.03f, blast_gain);
+  add_chamber_body(b, rng, p, body_gain * k.chamber);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
@@ -300,7 +327,11 @@ Buf heal_pickup() {
       float t = static_cast<float>(seconds_at(i - s));
       float env = std::min(1.0f, t / 0.006f) * std::exp(-t / 0.22f);
       float bright = std::exp(-t / 0.07f);
-      float tone = sine(a.step(hz, kRate)) + 0.5f * sine(shimmer.step(hz * 1.006f, kRate)) +
+      // As the glass rings on it settles a few cents flat and its partner
+      // swells in, so the slow beat between them grows out of the strike.
+      const float settle = hz * (1.0f - 0.004f * std::min(1.0f, t / 0.4f));
+      const float partner = 0.5f * (0.4f + 0.6f * std::min(1.0f, t / 0.15f));
+      float tone = sine(a.step(settle, kRate)) + partner * sine(shimmer.step(settle * 1.006f, kRate)) +
                    0.45f * bright * sine(h2.step(hz * 2.0f, kRate)) + 0.3f * bright * sine(h3.step(hz * 3.0f, kRate)) +
                    0.15f * bright * bright * sine(h5.step(hz * 5.02f, kRate));
       b[i] += 0.22f * env * tone;
