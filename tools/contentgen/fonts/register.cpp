@@ -35,7 +35,11 @@ void register_fonts(Registry& reg) {
   reg.add("data\\gfx\\font3.png", [] {
     const auto& g = fonts::small_font_glyphs();
     check_widths(g, fonttab::widths_small, fonttab::smallframes, "font3.png");
-    return fonts::pixel_sheet(g, 9, 10, fonttab::smallcells);
+    // Two-pixel stems reach one column into the two-pixel gap the small
+    // text leaves between letters; the rim fills the other.
+    std::vector<fonts::PixelGlyph> bold;
+    for (const auto& glyph : g) bold.push_back(fonts::embolden(glyph));
+    return fonts::pixel_sheet(bold, 9, 10, fonttab::smallcells, 1, true);
   });
 }
 
