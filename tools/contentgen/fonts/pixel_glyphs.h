@@ -17,8 +17,10 @@ struct PixelGlyph {
 // reaches into the letter gap the text code adds.
 PixelGlyph embolden(const PixelGlyph& g);
 
-// font3.png glyphs, frame by frame (89 frames; 10 rows each).
+// font3.png glyphs, frame by frame (89 frames; 10 rows each): the light
+// hand-drawn set, and the bold weight the sheet is drawn in.
 const std::vector<PixelGlyph>& small_font_glyphs();
+const std::vector<PixelGlyph>& small_font_bold_glyphs();
 // numbers2.png glyphs, "0".."9" and "-" (13 rows each).
 const std::vector<PixelGlyph>& small_digit_glyphs();
 
