@@ -1,6 +1,7 @@
 #include "logotype.h"
 
 #include <cmath>
+#include <vector>
 
 #include "console_metal.h"
 #include "paint_kit/canvas.h"
@@ -51,6 +52,11 @@ void one_light(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   cairo_pattern_destroy(g);
 }
 
+struct Pt {
+  double x, y;
+};
+using Polyline = std::vector<Pt>;
+
 void line(cairo_t* cr, double x1, double y1, double x2, double y2) {
   cairo_move_to(cr, x1, y1);
   cairo_line_to(cr, x2, y2);
@@ -59,16 +65,32 @@ void line(cairo_t* cr, double x1, double y1, double x2, double y2) {
 // One letter at pen position ox. Strokes are drawn in the current source;
 // cuts clear what is under them. `grow` widens the strokes and narrows the
 // cuts by the same amount, so a smaller value gives the letter's inner face.
-void stencil_letter(cairo_t* cr, char ch, double ox, double grow) {
+// With `strokes` given nothing is drawn: the strokes' centre lines are
+// collected instead.
+void stencil_letter(cairo_t* cr, char ch, double ox, double grow, std::vector<Polyline>* strokes) {
   auto m = [&](double x, double y) { cairo_move_to(cr, ox + x, y); };
   auto l = [&](double x, double y) { cairo_line_to(cr, ox + x, y); };
   auto stroke = [&] {
+    if (strokes) {
+      cairo_path_t* p = cairo_copy_path_flat(cr);
+      for (int i = 0; i < p->num_data; i += p->data[i].header.length) {
+        const cairo_path_data_t& d = p->data[i];
+        if (d.header.type == CAIRO_PATH_MOVE_TO) strokes->emplace_back();
+        if (d.header.type == CAIRO_PATH_MOVE_TO || d.header.type == CAIRO_PATH_LINE_TO)
+          strokes->back().push_back({p->data[i + 1].point.x, p->data[i + 1].point.y});
+        if (d.header.type == CAIRO_PATH_CLOSE_PATH && !strokes->back().empty())
+          strokes->back().push_back(strokes->back().front());
+      }
+      cairo_path_destroy(p);
+      cairo_new_path(cr);
+      return;
+    }
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     cairo_set_line_width(cr, kStem + grow);
     cairo_stroke(cr);
   };
   auto cut = [&] {
-    if (kBridge - grow <= 0) {  // a glow round the letters spans the cuts
+    if (strokes || kBridge - grow <= 0) {  // a glow round the letters spans the cuts
       cairo_new_path(cr);
       return;
     }
@@ -138,7 +160,7 @@ void stencil_letter(cairo_t* cr, char ch, double ox, double grow) {
 }
 
 // The whole word in letter units, the cap line at y 0.
-void stencil_word(cairo_t* cr, double grow) {
+void stencil_word(cairo_t* cr, double grow, std::vector<Polyline>* strokes = nullptr) {
   const char* text = "RX-907";
   const double advance[] = {90, 76, 62, 80, 80, 0};
   cairo_save(cr);
@@ -148,7 +170,7 @@ void stencil_word(cairo_t* cr, double grow) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   double x = kStem / 2;
   for (int i = 0; text[i]; ++i) {
-    stencil_letter(cr, text[i], x, grow);
+    stencil_letter(cr, text[i], x, grow, strokes);
     x += advance[i];
   }
   cairo_restore(cr);
@@ -208,20 +230,40 @@ void painted_face(cairo_t* cr) {
   cairo_pattern_destroy(g);
   cairo_paint(cr);
   brushed(cr, 0x5eedu, -10, -12, kLettersW + 20, 114, 160, 0.25);
-  // Dark rims of the chips, seen round the bare metal.
+  // Dark rims of the chips, just inside each hole in the paint.
   Noise chips(0x907u);
   struct Chip { double x, y, r; };
-  Chip list[80];
-  for (Chip& c : list) {
+  std::vector<Chip> list;
+  for (int i = 0; i < 70; ++i) {
     // Chips gather toward the cap line and baseline, where hands and boots
     // knock the plate.
     const double band = chips.unit();
     const double y = band < 0.4 ? chips.range(-12, 14) : band < 0.75 ? chips.range(76, 102) : chips.range(14, 76);
-    c = {chips.range(-5, kLettersW + 5), y, chips.range(1.5, 5.5)};
+    list.push_back({chips.range(-5, kLettersW + 5), y, chips.range(2.0, 6.5)});
   }
+  // Paint worn off the letters' edges: bites centred on the stroke's side.
+  std::vector<Polyline> strokes;
+  stencil_word(cr, 0, &strokes);
+  for (const Polyline& pl : strokes)
+    for (size_t k = 1; k < pl.size(); ++k) {
+      const double dx = pl[k].x - pl[k - 1].x, dy = pl[k].y - pl[k - 1].y, len = std::hypot(dx, dy);
+      if (len < 1) continue;
+      const double nx = -dy / len, ny = dx / len;
+      for (double t = chips.range(0, 4); t < len; t += chips.range(3, 8)) {
+        if (chips.unit() < 0.35) continue;
+        const double side = (chips.unit() < 0.5 ? -1 : 1) * (kStem / 2 - kEdge - 0.3);
+        list.push_back({pl[k - 1].x + dx * t / len + nx * side, pl[k - 1].y + dy * t / len + ny * side,
+                        chips.range(1.8, 4.6)});
+      }
+    }
   Noise shape(0x51u);
-  for (const Chip& c : list) chip_path(cr, shape, c.x, c.y, c.r + 0.8);
-  cairo_set_source_rgba(cr, 0.08, 0.08, 0.07, 0.8);
+  for (const Chip& c : list) chip_path(cr, shape, c.x, c.y, c.r);
+  cairo_set_source_rgba(cr, 0.08, 0.08, 0.07, 0.85);
+  cairo_fill(cr);
+  // Inside the rim, bare blue-grey steel, darker than the pale paint.
+  Noise shape_lit(0x51u);
+  for (const Chip& c : list) chip_path(cr, shape_lit, c.x, c.y, std::max(0.0, c.r - 1.1));
+  cairo_set_source_rgba(cr, 0.46, 0.50, 0.52, 0.9);
   cairo_fill(cr);
   // The paint: lit from above, a faint green cast like the console's.
   cairo_push_group(cr);
