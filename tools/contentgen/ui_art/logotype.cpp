@@ -229,7 +229,7 @@ void painted_face(cairo_t* cr) {
   cairo_set_source(cr, g);
   cairo_pattern_destroy(g);
   cairo_paint(cr);
-  brushed(cr, 0x5eedu, -10, -12, kLettersW + 20, 114, 160, 0.25);
+  brushed(cr, 0x5eedu, -10, -12, kLettersW + 20, 114, 70, 0.3);
   // Dark rims of the chips, just inside each hole in the paint.
   Noise chips(0x907u);
   struct Chip { double x, y, r; };
@@ -322,6 +322,10 @@ void lettering(cairo_t* cr) {
   cairo_save(cr);
   cairo_translate(cr, kLettersX, kLettersY + kStem / 2 * kLetterScale);
   cairo_scale(cr, kLetterScale, kLetterScale);
+  // Every layer below is a group the size of the clip: keep it to the
+  // letters, their glow and their shadow.
+  cairo_rectangle(cr, -12, -kStem / 2 - 6, kLettersW + 24, kLettersH + 16);
+  cairo_clip(cr);
   cairo_pattern_t* outer = word_mask(cr, 0);
   cairo_pattern_t* inner = word_mask(cr, -2 * kEdge);
   cairo_pattern_t* halo = word_mask(cr, 9);
@@ -448,7 +452,7 @@ void plate(cairo_t* cr) {
   cairo_set_source(cr, g);
   cairo_pattern_destroy(g);
   cairo_paint(cr);
-  brushed(cr, 0xb5u, 0, 0, w, h, 260, 0.12);
+  brushed(cr, 0xb5u, 0, 0, w, h, 150, 0.14);
   // The seam between the emblem's plate and the lettering's: an engraved
   // line, dark with a lit lower lip.
   const double seam = kEmblemX + kEmblemR + 10;
@@ -507,6 +511,8 @@ void draw_logotype(cairo_t* cr, double x, double y, double scale) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, scale, scale);
+  cairo_rectangle(cr, 0, 0, kLogotypeWidth + 3, kLogotypeHeight + 4);  // the plate and its shadow
+  cairo_clip(cr);
   plate(cr);
   emblem(cr);
   lettering(cr);
