@@ -37,6 +37,7 @@ struct Face {
   double cap_height;   // pixels
   double baseline;     // pixel row
   double max_stretch;  // narrow glyphs are widened at most this much
+  double embolden = 0;  // pixels of extra ink round each outline
 };
 
 void set_font(cairo_t* cr, const Face& face, double size) { set_bold_font(cr, face.family, size); }
@@ -57,16 +58,17 @@ Bytes outline_sheet(const Face& face) {
     // whatever frame stands left of a name; it is drawn as a plain stem
     // from the proportional face, centred in its advance.
     const bool plain_i = s == "I" && std::string(face.family).find("Mono") != std::string::npos;
-    if (plain_i) set_font(cr, {"DejaVu Sans", face.cellw, face.cellh, face.frames, face.cap_height, face.baseline, 1.0}, size);
+    if (plain_i) set_font(cr, {"DejaVu Sans", face.cellw, face.cellh, face.frames, face.cap_height, face.baseline, 1.0, 0}, size);
     cairo_text_extents_t e;
     cairo_text_extents(cr, s.c_str(), &e);
     int advance = fonttab::widths_large[f];
-    double room = advance - 2.0;  // the rim takes a pixel each side
+    // The rim takes a pixel each side, extra ink as much again.
+    double room = advance - 2.0 - 2 * face.embolden;
     // The dash is drawn long, to fill its wide advance like the digits.
     double stretch = f == 40 ? 2.0 : plain_i ? 1.0 : face.max_stretch;
     double sx = std::min(room / e.width, stretch);
     double inkw = e.width * sx;
-    double x0 = f * face.cellw + 1 + (room - inkw) / 2;
+    double x0 = f * face.cellw + 1 + face.embolden + (room - inkw) / 2;
     // Tall marks (the ring of Å) are squeezed down to stay inside the cell.
     double top = face.baseline + e.y_bearing;
     double sy = top < 1.5 ? (face.baseline - 1.5) / -e.y_bearing : 1.0;
@@ -90,7 +92,7 @@ Bytes outline_sheet(const Face& face) {
     cairo_restore(cr);  // path kept in device space; rim width uniform
 
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_width(cr, 2.4);
+    cairo_set_line_width(cr, 2.4 + 2 * face.embolden);
     cairo_set_source_rgb(cr, 0.07, 0.07, 0.08);
     cairo_stroke_preserve(cr);
     // Polished metal: bright above a darker horizon line and bright again
@@ -103,6 +105,10 @@ Bytes outline_sheet(const Face& face) {
     cairo_pattern_add_color_stop_rgb(grad, 1, 0.93, 0.93, 0.94);
     cairo_set_source(cr, grad);
     cairo_fill_preserve(cr);
+    if (face.embolden > 0) {
+      cairo_set_line_width(cr, 2 * face.embolden);
+      cairo_stroke_preserve(cr);
+    }
     cairo_pattern_destroy(grad);
     // A bevel: light on the upper edges, shade on the lower, inside the rim.
     cairo_path_t* outline = cairo_copy_path(cr);
@@ -127,11 +133,13 @@ Bytes large_font_sheet() {
   // Capitals stand 2 px below the cell's top (baseline 26): text is placed
   // by its cell's top, so empty rows above the capitals push every line
   // down into whatever sits under it.
-  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::largeframes, 24, 26, 1.12});
+  return outline_sheet({"DejaVu Sans", 29, 35, fonttab::largeframes, 24, 26, 1.12, 0});
 }
 
 Bytes second_face_sheet() {
-  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::largeframes2, 18, 24, 1.35});
+  // Drawn at under half size for the two-player tab names, so its strokes
+  // are thickened to stay solid there.
+  return outline_sheet({"DejaVu Sans Mono", 23, 28, fonttab::largeframes2, 18, 24, 1.35, 0.8});
 }
 
 }  // namespace contentgen::fonts

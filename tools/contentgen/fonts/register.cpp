@@ -33,9 +33,10 @@ void register_fonts(Registry& reg) {
     return fonts::pixel_sheet(g, 11, 13, fonttab::digitframes);
   });
   reg.add("data\\gfx\\font3.png", [] {
-    const auto& g = fonts::small_font_glyphs();
-    check_widths(g, fonttab::widths_small, fonttab::smallframes, "font3.png");
-    return fonts::pixel_sheet(g, 9, 10, fonttab::smallcells);
+    check_widths(fonts::small_font_glyphs(), fonttab::widths_small, fonttab::smallframes, "font3.png");
+    // Two-pixel stems reach one column into the two-pixel gap the small
+    // text leaves between letters; the dark rim fills the other.
+    return fonts::pixel_sheet(fonts::small_font_bold_glyphs(), 9, 10, fonttab::smallcells, 1, true);
   });
 }
 

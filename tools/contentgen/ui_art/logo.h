@@ -1,5 +1,6 @@
-// The "RX-907" logo as stencilled metal letters with a green glow; shared
-// by the menu title and the start-up window.
+// The plain "RX-907" logo: flat metal letters with a green glow on a dark
+// plate, crisp at the window icon's sizes (the title and start-up window
+// use the worn name plate in logotype.h).
 #pragma once
 
 #include <cairo.h>
@@ -10,9 +11,7 @@ namespace contentgen::ui {
 inline constexpr double kLogoWidth = 458;
 inline constexpr double kLogoHeight = 110;
 
-// Draws the logo with its top-left corner at (x, y). Weathered letters are
-// chamfered and worn (the title and the start-up window); plain ones keep
-// to flat shapes that stay crisp at icon sizes.
-void draw_logo(cairo_t* cr, double x, double y, double scale, bool weathered = false);
+// Draws the logo with its top-left corner at (x, y).
+void draw_logo(cairo_t* cr, double x, double y, double scale);
 
 }  // namespace contentgen::ui

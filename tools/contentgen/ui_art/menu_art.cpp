@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "paint_kit/canvas.h"
-#include "logo.h"
+#include "logotype.h"
 #include "menu_backer.h"
 #include "console_metal.h"
 #include "ui_art.h"
@@ -16,7 +16,6 @@ namespace {
 Bytes title() {
   Canvas c(560, 136);
   cairo_t* cr = c.cr();
-  double scale = 1.05;
   // Mounting brackets either side, bolted to the wall behind and reaching
   // under the plate: the logo is a fitted part, not a sticker.
   for (double x : {4.0, 526.0}) {
@@ -28,7 +27,7 @@ Bytes title() {
     screw(cr, x + 15, 54, 4.2, x < 100 ? 0.6 : 2.1);
     screw(cr, x + 15, 76, 4.2, x < 100 ? 1.9 : 0.3);
   }
-  draw_logo(cr, (560 - kLogoWidth * scale) / 2, 8, scale, true);
+  draw_logotype(cr, (560 - kLogotypeWidth) / 2, 4, 1);
   // A rule under the lettering with end brackets.
   double y = 128.5;
   phosphor_line(cr, 60, y, 500, y, 1.2);

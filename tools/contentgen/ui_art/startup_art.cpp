@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "paint_kit/canvas.h"
-#include "logo.h"
+#include "logotype.h"
 #include "console_metal.h"
 #include "ui_art.h"
 
@@ -24,7 +24,8 @@ Bytes sm_back() {
   bevel(cr, 12, 9, 80, 12, 1, 1, false);
   recess(cr, 454, 4, 22, 22, 3);
   // Logo.
-  draw_logo(cr, 240 - kLogoWidth * 0.42 / 2, 40, 0.42, true);
+  constexpr double kLogoScale = 0.46;
+  draw_logotype(cr, 240 - kLogotypeWidth * kLogoScale / 2, 36, kLogoScale);
   phosphor_line(cr, 70, 94.5, 410, 94.5, 1.0, kPhosphorDim);
   // Bay behind the buttons.
   recess(cr, 74, 102, 332, 248, 8, {0.07, 0.08, 0.085});
