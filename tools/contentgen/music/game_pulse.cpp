@@ -11,8 +11,9 @@
 //                         B minor's world, the tune on the saw lead worked
 //                         onward, brass stabs answering.
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
-//                         C minor's world on piano, vibraphone and a warm
-//                         pad, the tune slowed on the glockenspiel.
+//                         C minor's world (E flat minor as heard) on
+//                         piano, vibraphone and a warm pad, the tune
+//                         slowed on the glockenspiel.
 //   Prowl   (56-83)       a shuffle in triplets: a tom-led kit, the bass
 //                         bouncing on the triplet, marimba rolling up
 //                         and down the chord, a choir holding it, and a
@@ -20,11 +21,11 @@
 //                         A minor's world, closing on B major.
 //   Pulse   (84-115)      no guitars: a four-on-the-floor kick, a square
 //                         arpeggio in sixteenths and clavinet off-beats in
-//                         E flat minor's world, a half step above home and
-//                         far from every other section's chords, the tune
-//                         on the second lead, then through A flat minor
-//                         and C to B, home's dominant, with the band's toms
-//                         building in.
+//                         F sharp minor's world (B flat minor as heard), a
+//                         major third above home and far from every other
+//                         section's chords, the tune on the second lead,
+//                         then through B minor and C to B, home's dominant,
+//                         with the band's toms building in.
 //   Surge   (116-141)      the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
 //   Return  (142-149)     thins back to the stalk's texture, so the loop
@@ -257,6 +258,10 @@ void run(NoteScore& s) {
 }
 
 void drift(NoteScore& s) {
+  // The drift sounds a half step under the rest, in E flat minor, a key
+  // of its own between the hunt's A flat minor and the orchestral piece's
+  // E, so its glockenspiel and pad share no chords with that piece.
+  s.transpose(3);
   for (int bar = kDrift; bar < kProwl; ++bar) {
     const int in = bar - kDrift;
     const Chord& ch = kDriftChords[in];
@@ -286,6 +291,7 @@ void drift(NoteScore& s) {
   // bent to the drift's darker chords.
   phrase(s, kGlock, kDrift + 2, kAsk, 8, 84, 2.0);
   phrase(s, kGlock, kDrift + 10, kFall, -4, 86, 2.0);
+  s.transpose(4);
 }
 
 void prowl(NoteScore& s) {
@@ -339,6 +345,11 @@ void prowl(NoteScore& s) {
   for (int t = 0; t < 12; ++t) s.note(kKit, kPulse - 1, t * kT, kSnare, 44 + t * 4, 0.2);
 }
 
+// The pulse is written in D minor's world and played a major third
+// higher, so with the piece's own lift it sounds in B flat minor's, dark
+// keys far from the orchestral piece's E and its hive's G minor.
+constexpr int kPulseLift = 4;
+
 void pulse(NoteScore& s) {
   // A rising-and-falling sixteenth figure over the chord, and clavinet
   // chords pushed onto the off-beat sixteenths.
@@ -348,8 +359,8 @@ void pulse(NoteScore& s) {
   for (int bar = kPulse; bar < kSurge; ++bar) {
     const int in = bar - kPulse;
     const Chord& ch = kPulseChords[in];
-    // A half step up until the last four bars, which come home to B.
-    const int root = ch.root + (in < 28 ? 1 : 0), build = in >= 24 ? in - 24 : 0;
+    // A major third up until the last four bars, which come home to B.
+    const int root = ch.root + (in < 28 ? kPulseLift : 0), build = in >= 24 ? in - 24 : 0;
     for (int x = 0; x < 16; ++x) {
       int shape = kArpShape[in >= 16 ? 1 : 0][x % 8];
       if (shape == 3 || shape == 15) shape += ch.third - 3;
@@ -380,11 +391,11 @@ void pulse(NoteScore& s) {
   }
   // The tune on the second lead in E flat minor, its answer, then worked
   // in A flat minor on the lead; the stabs swell back into the surge.
-  phrase(s, kSaw2, kPulse + 8, kAsk, -1, 84);
-  phrase(s, kSaw2, kPulse + 12, kAnswer, -1, 86);
-  phrase(s, kLead, kPulse + 16, kClimb, -3, 90);
-  phrase(s, kLead, kPulse + 20, kFall, -6, 92);
-  phrase(s, kLead, kPulse + 24, kAsk, -1, 92);
+  phrase(s, kSaw2, kPulse + 8, kAsk, kPulseLift - 2, 84);
+  phrase(s, kSaw2, kPulse + 12, kAnswer, kPulseLift - 2, 86);
+  phrase(s, kLead, kPulse + 16, kClimb, kPulseLift - 4, 90);
+  phrase(s, kLead, kPulse + 20, kFall, kPulseLift - 7, 92);
+  phrase(s, kLead, kPulse + 24, kAsk, kPulseLift - 2, 92);
   for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
   for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
   s.swell(kStabs, kSurge - 1, 0, 4, 40, 127);
