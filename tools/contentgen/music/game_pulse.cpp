@@ -502,7 +502,8 @@ LoopCanvas game_pulse() {
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
               {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -2.0f}, {at(70), -1.5f}, {at(83), -1.0f},
               {at(85), -1.5f}, {at(100), -0.5f}, {at(115), -1.0f}, {at(116), -0.5f}, {at(140), 0.5f},
-              {at(144), -1.5f}, {at(147), -0.5f}});
+              {at(144), -1.5f}, {at(147), -1.8f}, {at(148), -0.8f},
+              {at(149), -0.3f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps.
