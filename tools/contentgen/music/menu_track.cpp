@@ -139,7 +139,10 @@ void interlude(NoteScore& s) {
       s.note(kCello, bar, b + 1 + 2 * kT, ch.root + 12 + ch.fifth, 58, 0.3);
     }
     if (in % 2 == 0) s.note(kCymbal, bar, 0, kTriangle, 56, 2);
-    for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 2 * kT, kTriangleMuted, 34, 0.2);
+    for (int b = 0; b < 4; ++b) {
+      s.note(kCymbal, bar, b + 2 * kT, kTriangleMuted, 40, 0.2);
+      s.note(kCymbal, bar, b + kT, kShaker, 36, 0.1);
+    }
   }
   for (int b = 0; b < 8; ++b)
     for (const Tone& t : kLiltTune[b]) s.note(kClarinet, kInterlude + b, t.beat, t.key - 12, 86, t.beats * 0.96);
@@ -328,8 +331,8 @@ LoopCanvas menu_track() {
   // so the song breathes within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 2.5f}, {at(6), 1.5f}, {at(9), -1.0f}, {at(22), -0.5f}, {at(25), 0.5f}, {at(34), 0.0f},
-              {at(38), 1.0f}, {at(42), 2.0f}});
+  contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
+              {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
   tone(c, -2.0f, 2.5f, 7.0f, 3.0f, -2.0f);
   level_seam(c, 6.0);
