@@ -334,7 +334,7 @@ LoopCanvas menu_track() {
   contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
               {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 2.5f, 7.0f, 3.0f, -2.0f);
+  tone(c, -2.0f, 2.5f, 9.0f, 3.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;
