@@ -96,10 +96,11 @@ const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Db, Db, Ab, Ab, 
 // into the pulse's D sharp minor as sounded.
 const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G, E, E,
                                 F, F, Dm, Dm, Bb, Bb, E, E,   Am, F, B, B};
-// The pulse, as written in D minor's world and then G minor's, each half
-// ending on a dominant; all but its last four bars sound a half step
-// higher (see pulse()), and its C falls a half step to B, into the surge.
-const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, A, A,
+// The pulse, as written in D minor's world and then G minor's, the first
+// half ending on the minor dominant, the second on C; all but its last
+// four bars sound a major third higher (see pulse()), and its C falls a
+// half step to B, into the surge.
+const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, Am, Am,
                                 Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
