@@ -11,8 +11,9 @@
 //                         B minor's world, the tune on the saw lead worked
 //                         onward, brass stabs answering.
 //   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
-//                         C minor's world on piano, vibraphone and a warm
-//                         pad, the tune slowed on the glockenspiel.
+//                         C minor's world (E flat minor as heard) on
+//                         piano, vibraphone and a warm pad, the tune
+//                         slowed on the glockenspiel.
 //   Prowl   (56-83)       a shuffle in triplets: a tom-led kit, the bass
 //                         bouncing on the triplet, marimba rolling up
 //                         and down the chord, a choir holding it, and a
@@ -20,11 +21,11 @@
 //                         A minor's world, closing on B major.
 //   Pulse   (84-115)      no guitars: a four-on-the-floor kick, a square
 //                         arpeggio in sixteenths and clavinet off-beats in
-//                         E flat minor's world, a half step above home and
-//                         far from every other section's chords, the tune
-//                         on the second lead, then through A flat minor
-//                         and C to B, home's dominant, with the band's toms
-//                         building in.
+//                         F sharp minor's world (B flat minor as heard), a
+//                         major third above home and far from every other
+//                         section's chords, the tune on the second lead,
+//                         then through B minor and C to B, home's dominant,
+//                         with the band's toms building in.
 //   Surge   (116-141)      the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
 //   Return  (142-149)     thins back to the stalk's texture, so the loop
@@ -95,10 +96,11 @@ const Chord kDriftChords[20] = {Cm, Cm, Ab, Ab, Eb, Eb, Bb, Bb, Db, Db, Ab, Ab, 
 // into the pulse's D sharp minor as sounded.
 const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G, E, E,
                                 F, F, Dm, Dm, Bb, Bb, E, E,   Am, F, B, B};
-// The pulse, as written in D minor's world and then G minor's, each half
-// ending on a dominant; all but its last four bars sound a half step
-// higher (see pulse()), and its C falls a half step to B, into the surge.
-const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, A, A,
+// The pulse, as written in D minor's world and then G minor's, the first
+// half ending on the minor dominant, the second on C; all but its last
+// four bars sound a major third higher (see pulse()), and its C falls a
+// half step to B, into the surge.
+const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, Am, Am,
                                 Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
@@ -257,6 +259,10 @@ void run(NoteScore& s) {
 }
 
 void drift(NoteScore& s) {
+  // The drift sounds a half step under the rest, in E flat minor, a key
+  // of its own between the hunt's A flat minor and the orchestral piece's
+  // E, so its glockenspiel and pad share no chords with that piece.
+  s.transpose(3);
   for (int bar = kDrift; bar < kProwl; ++bar) {
     const int in = bar - kDrift;
     const Chord& ch = kDriftChords[in];
@@ -286,6 +292,7 @@ void drift(NoteScore& s) {
   // bent to the drift's darker chords.
   phrase(s, kGlock, kDrift + 2, kAsk, 8, 84, 2.0);
   phrase(s, kGlock, kDrift + 10, kFall, -4, 86, 2.0);
+  s.transpose(4);
 }
 
 void prowl(NoteScore& s) {
@@ -339,6 +346,11 @@ void prowl(NoteScore& s) {
   for (int t = 0; t < 12; ++t) s.note(kKit, kPulse - 1, t * kT, kSnare, 44 + t * 4, 0.2);
 }
 
+// The pulse is written in D minor's world and played a major third
+// higher, so with the piece's own lift it sounds in B flat minor's, dark
+// keys far from the orchestral piece's E and its hive's G minor.
+constexpr int kPulseLift = 4;
+
 void pulse(NoteScore& s) {
   // A rising-and-falling sixteenth figure over the chord, and clavinet
   // chords pushed onto the off-beat sixteenths.
@@ -348,8 +360,8 @@ void pulse(NoteScore& s) {
   for (int bar = kPulse; bar < kSurge; ++bar) {
     const int in = bar - kPulse;
     const Chord& ch = kPulseChords[in];
-    // A half step up until the last four bars, which come home to B.
-    const int root = ch.root + (in < 28 ? 1 : 0), build = in >= 24 ? in - 24 : 0;
+    // A major third up until the last four bars, which come home to B.
+    const int root = ch.root + (in < 28 ? kPulseLift : 0), build = in >= 24 ? in - 24 : 0;
     for (int x = 0; x < 16; ++x) {
       int shape = kArpShape[in >= 16 ? 1 : 0][x % 8];
       if (shape == 3 || shape == 15) shape += ch.third - 3;
@@ -380,11 +392,11 @@ void pulse(NoteScore& s) {
   }
   // The tune on the second lead in E flat minor, its answer, then worked
   // in A flat minor on the lead; the stabs swell back into the surge.
-  phrase(s, kSaw2, kPulse + 8, kAsk, -1, 84);
-  phrase(s, kSaw2, kPulse + 12, kAnswer, -1, 86);
-  phrase(s, kLead, kPulse + 16, kClimb, -3, 90);
-  phrase(s, kLead, kPulse + 20, kFall, -6, 92);
-  phrase(s, kLead, kPulse + 24, kAsk, -1, 92);
+  phrase(s, kSaw2, kPulse + 8, kAsk, kPulseLift - 2, 84);
+  phrase(s, kSaw2, kPulse + 12, kAnswer, kPulseLift - 2, 86);
+  phrase(s, kLead, kPulse + 16, kClimb, kPulseLift - 4, 90);
+  phrase(s, kLead, kPulse + 20, kFall, kPulseLift - 7, 92);
+  phrase(s, kLead, kPulse + 24, kAsk, kPulseLift - 2, 92);
   for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
   for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
   s.swell(kStabs, kSurge - 1, 0, 4, 40, 127);
@@ -491,7 +503,8 @@ LoopCanvas game_pulse() {
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
               {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -2.0f}, {at(70), -1.5f}, {at(83), -1.0f},
               {at(85), -1.5f}, {at(100), -0.5f}, {at(115), -1.0f}, {at(116), -0.5f}, {at(140), 0.5f},
-              {at(144), -1.5f}, {at(147), -0.5f}});
+              {at(144), -1.5f}, {at(147), -1.8f}, {at(148), -0.8f},
+              {at(149), -0.3f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps.

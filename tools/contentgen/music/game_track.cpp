@@ -477,6 +477,10 @@ void assault(NoteScore& s) {
   // patrol's own texture and harmony, so the wrap sounds like going on.
   phrase(s, kHorn, kEbb + 2, kCall, -1, 74);
   s.note(kHorn, kEbb + 4, 0, kE + 12, 66, 4);
+  // The last beat leads into the opening's downbeat: the timpani picks up
+  // on B in triplets, swelling onto the patrol's first E.
+  const int last = kTiming.bars - 1;
+  for (int t = 0; t < 3; ++t) s.note(kTimpani, last, 3.0 + t / 3.0, 47, 58 + t * 8, 0.3);
 }
 
 }  // namespace
@@ -524,7 +528,7 @@ LoopCanvas game_track() {
   contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -4.0f},
               {at(40), -4.5f}, {at(46), -3.0f}, {at(50), -2.5f}, {at(58), -2.0f}, {at(66), -2.0f},
               {at(69), -1.5f}, {at(80), -0.5f}, {at(91), -1.5f}, {at(92), -1.5f}, {at(97), -1.0f},
-              {at(102), -1.0f}, {at(106), -2.0f}});
+              {at(102), -1.0f}, {at(106), -2.0f}, {at(108), -2.6f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a

@@ -2,7 +2,10 @@
 // piano falling through D minor to its dominant, the flute takes the tune
 // over strings, the chorus lifts a half step up from that dominant into
 // A flat major with the tune high on the strings and a horn answering, a
-// bridge thins to choir and celesta in F minor and turns back to A, and
+// bridge thins to choir and celesta in F minor and turns back to A, an
+// interlude breaks the song's even eighths into a lilting triplet feel in
+// B flat major (harp rippling in triplets, plucked strings, a new tune on
+// the clarinet handed to the flute) and comes round to A again, and
 // the tune comes back on the clarinet over new chords (the Neapolitan E
 // flat, A minor) and sinks to the piano again, so the loop closes where it
 // began. Each section has its own chords, so no stretch of the loop is
@@ -40,12 +43,12 @@ enum Channel {
 enum Program {
   kPrPiano = 0, kPrCelesta = 8, kPrCello = 42, kPrContrabass = 43, kPrHarp = 46, kPrTimpani = 47,
   kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
-  kPrGlockenspiel = 9,
+  kPrGlockenspiel = 9, kPrPizzicato = 45,
 };
 enum Percussion { kSuspendedCymbal = 52, kShaker = 70, kTriangleMuted = 80, kTriangle = 81, kChimes = 84 };
 
-const Timing kTiming{72, 4, 32};
-constexpr int kVerse = 4, kChorus = 12, kBridge = 20, kReprise = 24;
+const Timing kTiming{72, 4, 44};
+constexpr int kVerse = 4, kChorus = 12, kBridge = 20, kInterlude = 24, kReprise = 36;
 
 // One chord a bar: its bass (MIDI) and the triad's intervals.
 struct Chord {
@@ -54,13 +57,16 @@ struct Chord {
 };
 constexpr Chord Dm{38, 3, 7}, Bb{34, 4, 7}, F{41, 4, 7}, C{36, 4, 7}, Gm{43, 3, 7}, A{33, 4, 7};
 constexpr Chord Ab{44, 4, 7}, Eb{39, 4, 7}, Fm{41, 3, 7}, Db{37, 4, 7}, Bbm{34, 3, 7}, Am{33, 3, 7};
+constexpr Chord Cm{36, 3, 7};
 // The chorus is the verse's relative-major chorus moved up a minor third.
 constexpr int kChorusLift = 3;
-const Chord kChords[32] = {
+const Chord kChords[44] = {
     Dm, C, Bb, A,                    // opening, piano alone, stepping down
     Dm, Bb, F, C, Gm, Dm, Bb, A,     // verse
     Ab, Eb, Fm, Db, Ab, Eb, Bbm, C,  // chorus, in A flat
     Fm, Db, Bb, A,                   // bridge, from F minor back to A
+    Bb, F, Gm, Eb, Bb, Cm, F, F,     // interlude, in B flat
+    Eb, Cm, Gm, A,                   // and back to the dominant
     Dm, Eb, Dm, Am, Eb, Bb, Gm, A,   // reprise, the verse's tune over new chords
 };
 
@@ -95,6 +101,59 @@ const Bar kHornLine[8] = {
     {{1, 65, 3}}, {{0, 64, 2}, {2, 67, 2}}, {{0, 65, 4}}, {{0, 65, 2}, {2, 62, 2}},
     {{1, 69, 3}}, {{0, 67, 4}}, {{0, 67, 2}, {2, 70, 2}}, {{0, 69, 2}, {2, 64, 2}},
 };
+
+// The interlude's tune, long-short in triplets: the clarinet's eight bars,
+// then the flute's four, higher, turning to A.
+constexpr double kT = 1.0 / 3.0;
+const Bar kLiltTune[12] = {
+    {{0, 77, 2}, {2, 74, 2 * kT}, {2 + 2 * kT, 75, kT}, {3, 77, 1}},   // Bb
+    {{0, 72, 2}, {2, 77, 2 * kT}, {2 + 2 * kT, 76, kT}, {3, 72, 1}},   // F
+    {{0, 70, 2 * kT}, {2 * kT, 74, kT}, {1, 79, 2}, {3, 77, 1}},       // Gm
+    {{0, 79, 3}, {3, 75, 1}},                                          // Eb
+    {{0, 77, 2}, {2, 82, 2 * kT}, {2 + 2 * kT, 81, kT}, {3, 79, 1}},   // Bb
+    {{0, 79, 2 * kT}, {2 * kT, 75, kT}, {1, 72, 2}, {3, 75, 1}},       // Cm
+    {{0, 77, 2}, {2, 75, 2 * kT}, {2 + 2 * kT, 74, kT}, {3, 72, 1}},   // F
+    {{0, 72, 3}, {3, 69, 1}},                                          // F
+    {{0, 82, 2}, {2, 79, 2 * kT}, {2 + 2 * kT, 82, kT}, {3, 87, 1}},   // Eb
+    {{0, 84, 2}, {2, 79, 1}, {3, 75, 1}},                              // Cm
+    {{0, 82, 2}, {2, 79, 2 * kT}, {2 + 2 * kT, 77, kT}, {3, 74, 1}},   // Gm
+    {{0, 73, 3}, {3, 76, 1}},                                          // A
+};
+
+// The interlude: no piano and no even eighths. The harp ripples up and
+// down the chord in triplets, plucked strings and the cello bounce on the
+// lilt (one, and the last triplet of two), the strings hold the chord
+// softly, a triangle marks every second bar.
+void interlude(NoteScore& s) {
+  static const int kRipple[6] = {0, 1, 2, 3, 2, 1};
+  for (int bar = kInterlude; bar < kReprise; ++bar) {
+    const int in = bar - kInterlude;
+    const Chord& ch = kChords[bar];
+    const int tones[4] = {ch.root + 24, ch.root + 24 + ch.third, ch.root + 24 + ch.fifth, ch.root + 36};
+    for (int t = 0; t < 12; ++t)
+      s.note(kHarp, bar, t * kT, tones[kRipple[t % 6]] + (t >= 6 ? 12 : 0), t % 3 == 0 ? 70 : 52, 0.6);
+    for (int b = 0; b < 4; b += 2) {
+      s.note(kCeleste, bar, b, ch.root + 12, 84, 0.5);
+      s.note(kCeleste, bar, b + 1 + 2 * kT, ch.root + 12 + ch.fifth, 66, 0.4);
+      s.note(kCello, bar, b, ch.root + 12, b ? 64 : 76, 1.5);
+      s.note(kCello, bar, b + 1 + 2 * kT, ch.root + 12 + ch.fifth, 58, 0.3);
+    }
+    if (in % 2 == 0) s.note(kCymbal, bar, 0, kTriangle, 56, 2);
+    for (int b = 0; b < 4; ++b) {
+      s.note(kCymbal, bar, b + 2 * kT, kTriangleMuted, 40, 0.2);
+      s.note(kCymbal, bar, b + kT, kShaker, 36, 0.1);
+    }
+  }
+  for (int b = 0; b < 8; ++b)
+    for (const Tone& t : kLiltTune[b]) s.note(kClarinet, kInterlude + b, t.beat, t.key - 12, 86, t.beats * 0.96);
+  for (int b = 8; b < 12; ++b)
+    for (const Tone& t : kLiltTune[b]) s.note(kFlute, kInterlude + b, t.beat, t.key, 84, t.beats * 0.96);
+  // The horn holds a line under the flute's bars, falling to A's third.
+  s.note(kHorn, kInterlude + 8, 0, 55, 70, 4);
+  s.note(kHorn, kInterlude + 9, 0, 55, 72, 4);
+  s.note(kHorn, kInterlude + 10, 0, 58, 74, 4);
+  s.note(kHorn, kInterlude + 11, 0, 61, 70, 4);
+}
 
 void tune(NoteScore& s, int channel, int first_bar, const Bar (&bars)[8], int transpose, int vel) {
   for (int b = 0; b < 8; ++b)
@@ -168,7 +227,13 @@ LoopCanvas menu_track() {
   for (int bar = 0; bar < kTiming.bars; ++bar) {
     const Chord& ch = kChords[bar];
     const bool chorus = bar >= kChorus && bar < kBridge;
-    const bool bridge = bar >= kBridge && bar < kReprise;
+    const bool bridge = bar >= kBridge && bar < kInterlude;
+    if (bar >= kInterlude && bar < kReprise) {
+      // The interlude's strings hold its chords softly; its own players
+      // are written below.
+      pad_bar(s, kStrings, bar, ch, 58);
+      continue;
+    }
     // The piano: alone and soft at the start, stepping back as the band
     // comes in, alone again as the reprise sinks.
     int piano = bar < kVerse ? 86 + bar * 2 : chorus ? 88 : bridge ? 64 : 84;
@@ -256,15 +321,20 @@ LoopCanvas menu_track() {
   s.note(kCymbal, kChorus - 1, 0, kSuspendedCymbal, 60, 4);
   s.note(kTimpani, kChorus, 0, 44, 100, 2);
   s.note(kTimpani, kChorus + 4, 0, 44, 92, 2);
+  // The celesta is free after the bridge: it plucks as pizzicato strings
+  // through the interlude, and is the celesta again when the loop comes round.
+  s.program(kCeleste, kInterlude, -0.25, kPrPizzicato);
+  interlude(s);
 
   LoopCanvas c = render(s);
   // The lone piano at each end is lifted and the chorus and bridge eased,
   // so the song breathes within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 2.5f}, {at(6), 1.5f}, {at(9), -1.0f}, {at(22), -0.5f}, {at(26), 1.0f}, {at(30), 2.0f}});
+  contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
+              {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
   loop_reverb(c, 0.8f, 0.4f, 0.3f);
-  tone(c, -2.0f, 2.5f, 7.0f, 3.0f, -2.0f);
+  tone(c, -2.0f, 2.5f, 9.0f, 3.0f, -2.0f);
   level_seam(c, 6.0);
   master(c);
   return c;

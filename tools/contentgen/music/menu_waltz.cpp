@@ -6,9 +6,14 @@
 //   Lift     (22-37)      the strings and a solo violin take a new tune in
 //                         F major over pizzicato oom-pah-pah, vibraphone,
 //                         timpani and a triangle: the loudest part.
-//   Music box(38-49)      the contrast: no pulse, a music box and a choir
+//   Hemiola  (38-53)      a dance in C major that crosses the bar: harp,
+//                         plucked strings, vibraphone and tambourine
+//                         strike every second beat, so two bars of three
+//                         are heard as three of two, and a flute sings
+//                         over it, turning to F, which leads into B flat.
+//   Music box(54-65)      the contrast: no pulse, a music box and a choir
 //                         of oohs over B flat, G minor and E flat.
-//   Close    (50-59)      the horn's tune once more, in G minor over a held
+//   Close    (66-75)      the horn's tune once more, in G minor over a held
 //                         D, falling away until the guitar picks its way
 //                         home alone.
 #include <vector>
@@ -37,17 +42,18 @@ enum Channel {
   kStrings2 = 12,
   kCello2 = 13,
   kOohs2 = 14,
+  kFlute = 15,
 };
 
 enum Program {
   kPrMusicBox = 10, kPrVibraphone = 11, kPrNylon = 24, kPrViolin = 40, kPrCello = 42,
   kPrPizzicato = 45, kPrHarp = 46, kPrTimpani = 47, kPrStrings = 48, kPrOohs = 53,
-  kPrEnglishHorn = 69, kPrOrchestraKit = 48,
+  kPrEnglishHorn = 69, kPrFlute = 73, kPrOrchestraKit = 48,
 };
-enum Drum { kTriangle = 81, kTriangleMuted = 80, kCymbalRoll = 52, kChimes = 84 };
+enum Drum { kTriangle = 81, kTriangleMuted = 80, kCymbalRoll = 52, kChimes = 84, kTambourine = 54 };
 
-const Timing kTiming{105, 3, 60};
-constexpr int kSong = 6, kLift = 22, kBox = 38, kClose = 50;
+const Timing kTiming{105, 3, 76};
+constexpr int kSong = 6, kLift = 22, kDance = 38, kBox = 54, kClose = 66;
 
 // One chord a bar: its root (bass octave) and whether its third is minor.
 struct Chord {
@@ -55,16 +61,17 @@ struct Chord {
   bool minor;
 };
 constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, false}, Bb{46, false},
-    Eb{39, false}, Cm{36, true};
+    Eb{39, false}, Cm{36, true}, Am{45, true}, G{43, false}, Em{40, true};
 // No stretch of chords comes back: the opening turns through B flat,
 // G minor and A and leans on B flat into the song, the song's second half
 // turns through B flat, the lift's through D minor and B flat, the music
 // box goes on to C minor and back to D minor, and the close sings in
 // G minor over a held D before the guitar leads home through B flat and A.
-const Chord kChords[60] = {
+const Chord kChords[76] = {
     Dm, Bb, Gm, A, Dm, Bb,                                      // opening
     Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
     F, F, C, C, Dm, Dm, Bb, Bb, Dm, Bb, C, C, Gm, A, Dm, A,     // lift
+    C, C, Am, Am, F, F, G, G, Em, Em, Am, Am, Dm, Dm, F, F,     // hemiola
     Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, Dm, Dm, A, A,               // music box
     Gm, Gm, Cm, Cm, Gm, A, Dm, Gm, Bb, A,                       // close
 };
@@ -97,6 +104,48 @@ const Bar kLiftTune[16] = {
     {{0, 79, 1}, {1, 82, 1}, {2, 86, 1}}, {{0, 85, 2}, {2, 76, 1}},
     {{0, 86, 2}, {2, 81, 1}},       {{0, 76, 1.5}, {1.5, 73, 1.5}},
 };
+
+// The hemiola's flute tune, in half notes across each pair of bars (beats
+// 0-5 of the pair), so the line walks in twos against the waltz's threes.
+const Bar kDanceTune[8] = {
+    {{0, 76, 2}, {2, 79, 2}, {4, 84, 2}},                  // C
+    {{0, 83, 2}, {2, 81, 1}, {3, 79, 1}, {4, 76, 2}},      // Am
+    {{0, 77, 2}, {2, 81, 2}, {4, 84, 2}},                  // F
+    {{0, 83, 3}, {3, 79, 1}, {4, 74, 2}},                  // G
+    {{0, 79, 2}, {2, 83, 2}, {4, 88, 2}},                  // Em
+    {{0, 84, 2}, {2, 81, 1}, {3, 76, 1}, {4, 72, 2}},      // Am
+    {{0, 74, 2}, {2, 77, 2}, {4, 81, 2}},                  // Dm
+    {{0, 79, 3}, {3, 77, 1}, {4, 72, 2}},                  // F
+};
+
+void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel);
+
+// The hemiola: the guitar rests; harp, plucked strings, vibraphone and a
+// tambourine strike on beats one and three of the first bar of each pair
+// and on two of the second, while the cello keeps the bar's downbeat.
+void dance(NoteScore& s) {
+  for (int bar = kDance; bar < kBox; ++bar) {
+    const int in = bar - kDance;
+    const Chord& ch = kChords[bar];
+    const int r = ch.root;
+    const bool first = in % 2 == 0;
+    for (double b : first ? std::vector<double>{0.0, 2.0} : std::vector<double>{1.0}) {
+      const bool down = first && b == 0.0;
+      for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kPizz, bar, b, k, down ? 90 : 78, 0.6);
+      s.note(kHarp, bar, b, r + 24 + third(ch), down ? 74 : 64, 1.5);
+      s.note(kHarp, bar, b + 0.5, r + 31, 56, 1.0);
+      s.note(kVibes, bar, b, r + 36 + (down ? 7 : third(ch)), 66, 1.5);
+      s.note(kPerc, bar, b, kTambourine, down ? 64 : 52, 0.3);
+    }
+    s.note(kCello, bar, 0, r < 40 ? r + 12 : r, first ? 78 : 66, 2.8);
+    if (first) strings_bar(s, kStrings, bar, ch, 64 + in);
+  }
+  for (int p = 0; p < 8; ++p)
+    for (const Tone& t : kDanceTune[p]) {
+      const int bar = kDance + 2 * p + static_cast<int>(t.beat / 3);
+      s.note(kFlute, bar, t.beat - 3 * static_cast<int>(t.beat / 3), t.key, 86 + (t.beats >= 2 ? 4 : 0), t.beats * 0.95);
+    }
+}
 
 void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, int transpose, int vel, int fall = 0) {
   for (int b = 0; b < count; ++b)
@@ -144,22 +193,24 @@ LoopCanvas menu_waltz() {
   s.instrument(kPerc, kPrOrchestraKit, 84, 0.2f);
   s.instrument(kTimpani, kPrTimpani, 96, 0.0f);
   s.instrument(kHarp, kPrHarp, 96, -0.45f);
+  s.instrument(kFlute, kPrFlute, 100, 0.2f);
   // The bowed and blown parts swell through their long notes; the string
   // section is two desks a few cents apart, left and right.
   for (int ch : {kStrings, kCello, kOohs}) s.breathe(ch, 0.3);
-  for (int ch : {kHornEn, kViolin}) s.breathe(ch, 0.2);
+  for (int ch : {kHornEn, kViolin, kFlute}) s.breathe(ch, 0.2);
   s.double_on(kStrings, kStrings2, 6, -0.4f);
   // The cellos and the choir are sections too: a second desk each.
   s.double_on(kCello, kCello2, -5, -0.05f);
   s.double_on(kOohs, kOohs2, 7, 0.1f);
   // Held notes waver as players' do, a few cents, once the note has settled.
-  for (int ch : {kViolin, kStrings, kCello, kHornEn}) s.vibrato(ch, 7.0);
+  for (int ch : {kViolin, kStrings, kCello, kHornEn, kFlute}) s.vibrato(ch, 7.0);
   s.vibrato(kOohs, 4.0);
   s.humanise(0x3A17u, 5, 0.012);
 
   for (int bar = 0; bar < kTiming.bars; ++bar) {
     const Chord& ch = kChords[bar];
-    const bool song = bar >= kSong && bar < kLift, lift = bar >= kLift && bar < kBox;
+    if (bar >= kDance && bar < kBox) continue;  // the hemiola's players are its own
+    const bool song = bar >= kSong && bar < kLift, lift = bar >= kLift && bar < kDance;
     const bool box = bar >= kBox && bar < kClose, close = bar >= kClose;
     // The guitar: alone at the ends, under the song, gone in the lift's
     // loudest half and in the music box.
@@ -224,7 +275,9 @@ LoopCanvas menu_waltz() {
 
   // The strings swell into the lift; a cymbal roll and timpani mark it.
   s.swell(kStrings, kLift - 2, 0, 6, 70, 127);
-  s.swell(kStrings, kBox - 2, 0, 6, 127, 80);
+  s.swell(kStrings, kDance - 2, 0, 6, 127, 90);
+  s.swell(kStrings, kBox - 2, 0, 6, 90, 80);
+  dance(s);
   s.expression(kStrings, kClose, 0, 90);
   s.note(kPerc, kLift - 1, 0, kCymbalRoll, 56, 3);
   for (int x = 0; x < 12; ++x) s.note(kTimpani, kLift - 1, x * 0.25, 45, 40 + x * 4, 0.25);
@@ -235,10 +288,10 @@ LoopCanvas menu_waltz() {
   // waltz still swells within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -1.5f}, {at(30), -1.0f}, {at(40), 0.0f}, {at(48), 2.0f},
-              {at(54), 3.0f}});
+  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.0f}, {at(38), 0.5f}, {at(52), 1.0f},
+              {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   loop_reverb(c, 0.75f, 0.45f, 0.26f);
-  tone(c, -2.0f, 3.0f, 5.5f, 3.5f, -2.5f);
+  tone(c, -2.0f, 3.4f, 5.5f, 3.5f, -2.5f);
   level_seam(c, 6.0);
   master(c);
   return c;
