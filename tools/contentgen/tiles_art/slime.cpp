@@ -434,12 +434,12 @@ void wrapped(float xa, float xb, Place place) {
 void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
                 const RaggedEdge& bottom) {
   // The sheet: a whole number of ropes a slot, each leaning down to the
-  // right by about a slot over the height, girth changing from rope to rope
+  // right by two slots or more over the height, girth changing from rope to rope
   // and along each rope, so no gap between them stands upright.
   constexpr int ropes = 6;
   constexpr float rope_step = static_cast<float>(kSlot) / ropes;
   for (int i = 0; i < ropes; ++i) {
-    const float x = slot_left + i * rope_step, lean = frange(n, 0.28f, 0.42f);
+    const float x = slot_left + i * rope_step, lean = frange(n, 0.55f, 0.75f);
     const float girth = frange(n, 4.5, 7.5), ph = frange(n, 0, 6.3);
     constexpr int pts = 5;
     model::V3 p[pts];
@@ -463,11 +463,11 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
     float x0, y0, len, drift, r0, bow;
   };
   const Mass masses[] = {
-      {slot_left + frange(n, 0, 10), top.at(slot_left) - 4, frange(n, 150, 185), frange(n, 55, 70), frange(n, 13, 15.5),
+      {slot_left + frange(n, 0, 10), top.at(slot_left) - 4, frange(n, 150, 185), frange(n, 95, 115), frange(n, 13, 15.5),
        frange(n, 6, 10)},
-      {slot_left + frange(n, 22, 34), frange(n, 60, 85), frange(n, 95, 125), frange(n, 40, 52), frange(n, 10, 12),
+      {slot_left + frange(n, 22, 34), frange(n, 60, 85), frange(n, 95, 125), frange(n, 70, 85), frange(n, 10, 12),
        frange(n, -8, -4)},
-      {slot_left + frange(n, 36, 48), frange(n, 20, 45), frange(n, 80, 105), frange(n, -48, -36), frange(n, 7.5, 9),
+      {slot_left + frange(n, 36, 48), frange(n, 20, 45), frange(n, 80, 105), frange(n, -75, -60), frange(n, 7.5, 9),
        frange(n, 3, 6)},
   };
   for (const Mass& ms : masses) {
@@ -499,7 +499,7 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
       const float rx = frange(n, 2.2, 3.6), ry = frange(n, 5, 11);
       if (n.unit() < 0.35 || y - ry < top.at(x) + 4 || y + ry > bottom.at(x) - 4) continue;
       // Laid along the masses' slant, now and then across it.
-      const model::M3 turn = model::rot_z(n.unit() < 0.75 ? frange(n, 0.25, 0.6) : frange(n, -0.7, -0.3));
+      const model::M3 turn = model::rot_z(n.unit() < 0.75 ? frange(n, 0.5, 0.9) : frange(n, -0.9, -0.5));
       periodic(x, ry * 0.8f + 1, [&](float dx) {
         m.ellipsoid({x + dx, y, 1}, {rx, ry, 9}, turn, k.body, 2.5f, true);
       });
@@ -509,7 +509,7 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
     const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 3;
     const float y0 = frange(n, top.at(x) - 2, 120), len = frange(n, 25, 85), w = frange(n, 0.7, 1.3);
     // They lean with the masses, so none hangs as an upright line.
-    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = (y1 - y0) * frange(n, 0.25, 0.4);
+    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = (y1 - y0) * frange(n, 0.5, 0.7);
     wrapped(x - 3, x + lean + 3, [&](float dx) {
       m.capsule({x + dx, y0, 4}, {x + dx + lean, y1, 5}, w * 1.3f, w, k.resin, 1.0f);
       m.sphere({x + dx + lean, y1 + w, 5}, w * 1.9f, k.resin, 1.2f);
@@ -556,15 +556,16 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
 }
 
 // Lifts the brightest shine toward white, so the specular streaks stay
-// bright in whichever channel a room tint keeps.
-void glint(Canvas& c) {
-  paint::each_pixel(c, [](int, int, uint32_t& p) {
+// bright in whichever channel a room tint keeps; from a lower `from` more
+// of the shine turns white.
+void glint(Canvas& c, float from) {
+  paint::each_pixel(c, [from](int, int, uint32_t& p) {
     const uint32_t a = p >> 24;
     if (a == 0) return;
     const float r = paint::channel(p, 16), gch = paint::channel(p, 8), b = paint::channel(p, 0);
     const float v = std::max({r, gch, b});
-    if (v < 115) return;
-    const float t = std::min(1.0f, (v - 115) / 80.0f) * 0.85f;
+    if (v < from) return;
+    const float t = std::min(1.0f, (v - from) / 80.0f) * 0.85f;
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0}) {
       const float ch = paint::channel(p, shift);
@@ -810,7 +811,8 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   Canvas growth(c.width(), c.height());
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
-  glint(growth);
+  // The dark heap needs more of its shine white to stand off a tinted wall.
+  glint(growth, g.crust ? 115.0f : 90.0f);
   if (!g.crust) {
     wall_gaps(growth, n);
     wet_rim(growth);
