@@ -3,6 +3,7 @@
 // mass at the second and third.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "model_kit/model.h"
@@ -412,60 +413,81 @@ void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const 
   }
 }
 
-// The third stage: thick resin poured down the wall. Broad smooth sheets
-// hang from the upper edge in ribbed folds that wander as they run down,
-// deep slots open between them, and thin strands with a drop at their end
-// hang in front. Every form is long and runs down the slot, and the folds
-// start and end at heights of their own, so a row of the same picture shows
-// a poured surface rather than one shape at one height in every slot.
+// Calls place(dx) for every whole-slot shift dx that brings a feature
+// spanning xa..xb into the picture: a long slanting form crosses several
+// slots, and each slot of a row must hold the same pieces of it.
+template <class Place>
+void wrapped(float xa, float xb, Place place) {
+  for (int k = -4; k <= 4; ++k) {
+    const float dx = static_cast<float>(k * kSlot);
+    if (xb + dx > -2 && xa + dx < slime_width + 2) place(dx);
+  }
+}
+
+// The third stage: thick resin heaped down the wall. Every big form runs
+// on a slant and is longer than the slot is wide, so in a row it leaves
+// one picture and carries on into the next: the row reads as heavy masses
+// sliding down across the wall rather than one curtain per slot. A sheet
+// of slanting ropes of uneven girth fills behind, two heavy masses slide
+// down to the right, a lighter one crosses them to the left, and the hem
+// swells into lobes at its own depths.
 void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
                 const RaggedEdge& bottom) {
-  // The sheet behind everything, between the ragged edges.
-  // A whole number of ropes a slot, so the sheet repeats with the slot.
-  // Each rope sways sideways down the wall and swells and thins, its
-  // phase and girth turning with its place in the slot (whole turns a
-  // slot), so the sheet reads as poured folds crossing at slants rather
-  // than straight columns.
-  constexpr float rope_step = kSlot / 10.0f;
-  constexpr float turn = 2 * static_cast<float>(M_PI) / 10;
-  // The overhangs are copied from the slot afterwards, so the ropes need
-  // only cover the slot and their sway past its edges.
-  for (int i = -3; i <= 12; ++i) {
-    const float x = slot_left + i * rope_step, y0 = top.at(x) + 5, y1 = bottom.at(x) - 5;
-    constexpr int pts = 4;
+  // The sheet: a whole number of ropes a slot, each leaning down to the
+  // right by two slots or more over the height, girth changing from rope to rope
+  // and along each rope, so no gap between them stands upright.
+  constexpr int ropes = 6;
+  constexpr float rope_step = static_cast<float>(kSlot) / ropes;
+  for (int i = 0; i < ropes; ++i) {
+    const float x = slot_left + i * rope_step, lean = frange(n, 0.55f, 0.75f);
+    const float girth = frange(n, 4.5, 7.5), ph = frange(n, 0, 6.3);
+    constexpr int pts = 5;
+    model::V3 p[pts];
+    float radii[pts];
+    // From the upper edge to the lower one, where the rope ends.
+    const float y0 = top.at(x) + 4, y1 = bottom.at(x + lean * (kWallHeight - y0)) - 4;
+    for (int j = 0; j < pts; ++j) {
+      const float t = j / (pts - 1.0f), y = y0 + (y1 - y0) * t;
+      p[j] = {x + lean * (y - y0) + 3 * std::sin(y * 0.03f + ph), y, -12};
+      radii[j] = girth * (0.8f + 0.35f * std::sin(t * 5.0f + ph));
+    }
+    wrapped(std::min(p[0].x, p[pts - 1].x) - 9, std::max(p[0].x, p[pts - 1].x) + 9, [&](float dx) {
+      model::V3 moved[pts];
+      for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
+      m.chain(moved, radii, pts, k.body, 4);
+    });
+  }
+  // The masses: long ribbed chains sliding down on a slant, thick where
+  // they leave the edge or swell part way, each bowed so its slope changes.
+  struct Mass {
+    float x0, y0, len, drift, r0, bow;
+  };
+  const Mass masses[] = {
+      {slot_left + frange(n, 0, 10), top.at(slot_left) - 4, frange(n, 150, 185), frange(n, 95, 115), frange(n, 13, 15.5),
+       frange(n, 6, 10)},
+      {slot_left + frange(n, 22, 34), frange(n, 60, 85), frange(n, 95, 125), frange(n, 70, 85), frange(n, 10, 12),
+       frange(n, -8, -4)},
+      {slot_left + frange(n, 36, 48), frange(n, 20, 45), frange(n, 80, 105), frange(n, -75, -60), frange(n, 7.5, 9),
+       frange(n, 3, 6)},
+  };
+  for (const Mass& ms : masses) {
+    constexpr int pts = 5;
     model::V3 p[pts];
     float radii[pts];
     for (int j = 0; j < pts; ++j) {
-      const float t = j / (pts - 1.0f), y = y0 + (y1 - y0) * t;
-      p[j] = {x + 7 * std::sin(y * 0.028f + 2 * turn * i) + 3 * std::sin(y * 0.07f + 5 * turn * i), y, -12};
-      radii[j] = 5.5f + 1.6f * std::sin(y * 0.04f + 3 * turn * i);
+      const float t = j / (pts - 1.0f);
+      p[j] = {ms.x0 + ms.drift * t + ms.bow * std::sin(t * static_cast<float>(M_PI)), ms.y0 + ms.len * t,
+              -4 + 4 * std::sin(t * 3.0f)};
+      // Swollen a third of the way down, drawn thin toward its end.
+      radii[j] = ms.r0 * (0.85f + 0.35f * std::exp(-(t - 0.35f) * (t - 0.35f) * 12) - 0.45f * t);
     }
-    m.chain(p, radii, pts, k.body, 4);
-  }
-  // Folds: chains that drift sideways as they run down, thick where they
-  // leave the edge and thinning, ribbed across like set resin. Two rows of
-  // them, staggered, so some hang from the top and others start part way.
-  constexpr int folds = 6;
-  for (int i = 0; i < folds; ++i) {
-    const float x0 = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / folds;
-    const bool hanging = i % 2 == 0;
-    const float y0 = hanging ? top.at(x0) - 2 : frange(n, 25, 150);
-    const float len = hanging ? frange(n, 70, 190) : frange(n, 40, 110);
-    // One heavy fold a slot, the rest slighter, all drifting at slants.
-    const float r0 = i == 1 ? frange(n, 12.5, 14.5) : frange(n, 6, 9.5), drift = frange(n, -24, 24);
-    model::V3 pts[4];
-    float radii[4];
-    for (int j = 0; j < 4; ++j) {
-      const float t = j / 3.0f;
-      pts[j] = {x0 + drift * t + frange(n, -2.5, 2.5), y0 + len * t, -5 + 4 * std::sin(t * 3.0f)};
-      radii[j] = r0 * (1.0f - 0.45f * t);
-    }
-    pts[3].y = std::min(pts[3].y, bottom.at(pts[3].x) - 2);
+    p[pts - 1].y = std::min(p[pts - 1].y, bottom.at(p[pts - 1].x) - 2);
     const float rib = frange(n, 11.0, 15.0);
-    periodic(x0 + drift * 0.5f, r0 + std::fabs(drift) * 0.5f + 3, [&](float dx) {
-      model::V3 moved[4];
-      for (int j = 0; j < 4; ++j) moved[j] = pts[j] + model::V3{dx, 0, 0};
-      m.chain(moved, radii, 4, k.body, 3.5f, rib, 0.3f);
+    const float xa = std::min(p[0].x, p[pts - 1].x) - ms.r0 - 10, xb = std::max(p[0].x, p[pts - 1].x) + ms.r0 + 10;
+    wrapped(xa, xb, [&](float dx) {
+      model::V3 moved[pts];
+      for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
+      m.chain(moved, radii, pts, k.body, 3.5f, rib, 0.3f);
     });
   }
   // Deep slots between the folds: long hollows carved into the sheet on a
@@ -476,26 +498,19 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
       const float x = slot_left + (c + frange(n, 0.15, 0.85)) * cell_w, y = cy + frange(n, 0, cell_h);
       const float rx = frange(n, 2.2, 3.6), ry = frange(n, 5, 11);
       if (n.unit() < 0.35 || y - ry < top.at(x) + 4 || y + ry > bottom.at(x) - 4) continue;
-      const model::M3 turn = model::rot_z(frange(n, -0.9, 0.9));
+      // Laid along the masses' slant, now and then across it.
+      const model::M3 turn = model::rot_z(n.unit() < 0.75 ? frange(n, 0.5, 0.9) : frange(n, -0.9, -0.5));
       periodic(x, ry * 0.8f + 1, [&](float dx) {
         m.ellipsoid({x + dx, y, 1}, {rx, ry, 9}, turn, k.body, 2.5f, true);
       });
     }
-  // A few swollen blisters, spread evenly, so the sheets are not all ropes.
-  for (float cy = 20; cy < kWallHeight; cy += 70)
-    for (int c = 0; c < 2; ++c) {
-      const float x = slot_left + (c + frange(n, 0.2, 0.8)) * kSlot / 2, y = cy + frange(n, 0, 50);
-      if (n.unit() < 0.3 || y < top.at(x) + 8 || y > bottom.at(x) - 8) continue;
-      const float r = frange(n, 6, 9);
-      const model::V3 radii{r * frange(n, 0.7, 1.0), r * frange(n, 1.2, 1.9), r * 0.6f};
-      periodic(x, radii.x, [&](float dx) { m.ellipsoid({x + dx, y, -1}, radii, {}, k.body, 4); });
-    }
   // Strands hanging in front, each ending in a drop.
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 2; ++i) {
     const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 3;
     const float y0 = frange(n, top.at(x) - 2, 120), len = frange(n, 25, 85), w = frange(n, 0.7, 1.3);
-    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = frange(n, -3, 3);
-    periodic(x, std::fabs(lean) + 3, [&](float dx) {
+    // They lean with the masses, so none hangs as an upright line.
+    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = (y1 - y0) * frange(n, 0.5, 0.7);
+    wrapped(x - 3, x + lean + 3, [&](float dx) {
       m.capsule({x + dx, y0, 4}, {x + dx + lean, y1, 5}, w * 1.3f, w, k.resin, 1.0f);
       m.sphere({x + dx + lean, y1 + w, 5}, w * 1.9f, k.resin, 1.2f);
     });
@@ -541,20 +556,83 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
 }
 
 // Lifts the brightest shine toward white, so the specular streaks stay
-// bright in whichever channel a room tint keeps.
-void glint(Canvas& c) {
-  paint::each_pixel(c, [](int, int, uint32_t& p) {
+// bright in whichever channel a room tint keeps; from a lower `from` more
+// of the shine turns white.
+void glint(Canvas& c, float from) {
+  paint::each_pixel(c, [from](int, int, uint32_t& p) {
     const uint32_t a = p >> 24;
     if (a == 0) return;
     const float r = paint::channel(p, 16), gch = paint::channel(p, 8), b = paint::channel(p, 0);
     const float v = std::max({r, gch, b});
-    if (v < 115) return;
-    const float t = std::min(1.0f, (v - 115) / 80.0f) * 0.85f;
+    if (v < from) return;
+    const float t = std::min(1.0f, (v - from) / 80.0f) * 0.85f;
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0}) {
       const float ch = paint::channel(p, shift);
       out |= static_cast<uint32_t>(std::clamp(ch + (static_cast<float>(a) - ch) * t, 0.0f, static_cast<float>(a)))
              << shift;
+    }
+    p = out;
+  });
+}
+
+// Opens a few gaps in the heaped growth where the wall shows through, at
+// uneven places and slanting along the masses; each is cut again a slot to
+// either side, so a row shows the same gap in the neighbour's overhang.
+void wall_gaps(Canvas& growth, Noise& n) {
+  struct Gap {
+    float x, y, rx, ry, c, s;
+  };
+  std::vector<Gap> gaps;
+  // Two gaps, each two overlapping ovals, so neither is a clean egg.
+  for (int i = 0; i < 2; ++i) {
+    const float a = frange(n, 0.3, 0.6), x = slot_left + (i + frange(n, 0.2, 0.8)) * kSlot / 2.0f;
+    const float y = 60 + i * 60 + frange(n, 0, 30);
+    gaps.push_back({x, y, frange(n, 2, 3.5), frange(n, 5, 9), std::cos(a), std::sin(a)});
+    gaps.push_back({x + frange(n, 1, 4), y + frange(n, 4, 8), frange(n, 1.5, 2.5), frange(n, 3, 6), std::cos(a * 1.6f),
+                    std::sin(a * 1.6f)});
+  }
+  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) {
+    if ((p >> 24) == 0) return;
+    float keep = 1;
+    for (const Gap& g : gaps)
+      for (float dx : {-static_cast<float>(kSlot), 0.0f, static_cast<float>(kSlot)}) {
+        const float u = x + 0.5f - g.x - dx, v = y + 0.5f - g.y;
+        const float a = (u * g.c + v * g.s) / g.rx, b = (v * g.c - u * g.s) / g.ry;
+        keep = std::min(keep, std::clamp((a * a + b * b - 1) * 2.5f, 0.0f, 1.0f));
+      }
+    if (keep >= 1) return;
+    uint32_t out = static_cast<uint32_t>((p >> 24) * keep) << 24;
+    for (int shift : {16, 8, 0}) out |= static_cast<uint32_t>(paint::channel(p, shift) * keep) << shift;
+    p = out;
+  });
+}
+
+// A pale wet rim where the growth meets bare wall, at its hem and around
+// its gaps: light in every channel, so a red or blue room, which keeps one,
+// still shows the mass's outline against the wall.
+void wet_rim(Canvas& growth) {
+  const int w = growth.width(), h = growth.height();
+  std::vector<uint8_t> alpha(static_cast<size_t>(w) * h);
+  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) { alpha[static_cast<size_t>(y) * w + x] = p >> 24; });
+  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a < 128) return;
+    int near = 3;
+    for (int dy = -2; dy <= 2; ++dy)
+      for (int dx = -2; dx <= 2; ++dx) {
+        const int xx = x + dx, yy = y + dy;
+        if (xx < 0 || yy < 0 || xx >= w || yy >= h || alpha[static_cast<size_t>(yy) * w + xx] >= 64) continue;
+        near = std::min(near, std::max(std::abs(dx), std::abs(dy)));
+      }
+    if (near > 2) return;
+    const float t = near == 1 ? 0.5f : 0.22f;
+    const float pale[3] = {0.78f, 0.88f, 0.74f};
+    uint32_t out = a << 24;
+    int i = 0;
+    for (int shift : {16, 8, 0}) {
+      const float ch = paint::channel(p, shift);
+      out |= static_cast<uint32_t>(std::clamp(ch + (pale[i++] * a - ch) * t, 0.0f, static_cast<float>(a))) << shift;
     }
     p = out;
   });
@@ -719,6 +797,10 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   o.exposure = g.crust ? 1.5f : 1.45f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
+  // The heap is the darkest growth: a stronger, whiter rim keeps its
+  // slanting masses apart from one another and from the wall in a room
+  // that keeps only one channel.
+  if (!g.crust) o.rim_r = 0.95f, o.rim_g = 1.0f, o.rim_b = 0.95f;
   // The crust's strands lie flat in its membrane: only a faint rim.
   if (g.crust) o.rim_r *= 0.35f, o.rim_g *= 0.35f, o.rim_b *= 0.35f;
   // The growth is fine texture inside a masked outline: nine samples a
@@ -729,7 +811,12 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   Canvas growth(c.width(), c.height());
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
-  glint(growth);
+  // The dark heap needs more of its shine white to stand off a tinted wall.
+  glint(growth, g.crust ? 115.0f : 90.0f);
+  if (!g.crust) {
+    wall_gaps(growth, n);
+    wet_rim(growth);
+  }
   membranes(growth, n, sheets);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());

@@ -495,9 +495,7 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   cairo_set_line_width(cr, width);
   path();
   cairo_stroke(cr);
-  // Rounded toward the lit upper left by narrower, lighter strokes, then
-  // two specular points where the glossy surface faces the light: a row of
-  // ribs each with a white line would read as tubing, not tissue.
+  // Rounded toward the lit upper left by narrower, lighter strokes.
   for (int k = 1; k < 3; ++k) {
     cairo_save(cr);
     cairo_translate(cr, -width * 0.1 * k, -width * 0.1 * k);
@@ -507,11 +505,28 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
     cairo_stroke(cr);
     cairo_restore(cr);
   }
-  // One point a rib, where along it depends on where the rib lies, so a
-  // ladder of ribs does not carry a column of studs.
+  // A faint wet sheen along the rib's lit side, then one specular point,
+  // where along it depending on where the rib lies, so a ladder of ribs
+  // does not carry a column of studs.
+  const double c1x = mx + nx - dx * 0.2, c1y = my + ny - dy * 0.2, c2x = mx + nx + dx * 0.2, c2y = my + ny + dy * 0.2;
+  auto lit_side = [&](double t0, double t1) {
+    constexpr int steps = 8;
+    for (int i = 0; i <= steps; ++i) {
+      const double t = t0 + (t1 - t0) * i / steps, u = 1 - t;
+      const double px = u * u * u * x0 + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * x1 - width * 0.25;
+      const double py = u * u * u * y0 + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * y1 - width * 0.25;
+      if (i == 0)
+        cairo_move_to(cr, px, py);
+      else
+        cairo_line_to(cr, px, py);
+    }
+  };
+  rgb(cr, 0.9, 0.88, 0.75, 0.05);
+  cairo_set_line_width(cr, std::max(1.2, width * 0.22));
+  lit_side(0.1, 0.9);
+  cairo_stroke(cr);
   for (double t : {0.2 + 0.6 * std::fabs(std::sin(x0 * 0.37 + y0 * 0.11))}) {
     const double u = 1 - t;
-    const double c1x = mx + nx - dx * 0.2, c1y = my + ny - dy * 0.2, c2x = mx + nx + dx * 0.2, c2y = my + ny + dy * 0.2;
     const double px = u * u * u * x0 + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * x1 - width * 0.25;
     const double py = u * u * u * y0 + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * y1 - width * 0.25;
     const double r = std::max(0.9, width * 0.14);
@@ -604,8 +619,32 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    // A few specular points on the lit side where the glossy tube turns to
-    // the light: a soft halo with a white core, bright in every channel.
+    // Glossy resin: a soft sheen runs along the lit side of the tube,
+    // strongest part way down where it turns to the light and fading at
+    // both ends, dark enough that a tint keeps it tissue.
+    auto lit_side = [&](double t0, double t1) {
+      constexpr int steps = 10;
+      for (int i = 0; i <= steps; ++i) {
+        const double t = t0 + (t1 - t0) * i / steps, u = 1 - t;
+        const double px = u * u * u * sx + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * ex - wid * 0.26;
+        const double py = sy + (ey - sy) * t - wid * 0.08;
+        if (i == 0)
+          cairo_move_to(cr, px, py);
+        else
+          cairo_line_to(cr, px, py);
+      }
+    };
+    cairo_pattern_t* sheen = cairo_pattern_create_linear(0, sy, 0, ey);
+    cairo_pattern_add_color_stop_rgba(sheen, 0, 0.9, 0.88, 0.75, 0);
+    cairo_pattern_add_color_stop_rgba(sheen, 0.4, 0.9, 0.88, 0.75, 0.06);
+    cairo_pattern_add_color_stop_rgba(sheen, 1, 0.9, 0.88, 0.75, 0);
+    cairo_set_source(cr, sheen);
+    cairo_set_line_width(cr, std::max(1.2, wid * 0.2));
+    lit_side(0.05, 0.95);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(sheen);
+    // A few specular points on it: a soft halo with a white core, bright
+    // in every channel.
     const int glints = 1 + static_cast<int>(n.unit() * 2.5);
     for (int g = 0; g < glints; ++g) {
       const double t = n.range(0.08, 0.92), u = 1 - t;
