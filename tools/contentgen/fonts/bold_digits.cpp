@@ -58,18 +58,12 @@ void glyph_path(cairo_t* cr, int f, double height_scale) {
   cairo_restore(cr);
 }
 
-// Bevels every face in place: the face's coverage is drawn once more into
-// a mask, and where the mask steps up from the upper left the face is
-// lightened, where it steps down toward the lower right it is darkened.
-// A pass over the pixels, far cheaper than clipping each glyph.
-void chamfer_faces(Canvas& c, double height_scale) {
+// Bevels every face in place: where the faces' coverage (the mask) steps
+// up from the upper left the face is lightened, where it steps down toward
+// the lower right it is darkened. A pass over the pixels, far cheaper than
+// clipping each glyph.
+void chamfer_faces(Canvas& c, cairo_surface_t* mask_surface) {
   const int w = c.width(), h = c.height();
-  cairo_surface_t* mask_surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
-  cairo_t* mcr = cairo_create(mask_surface);
-  set_font(mcr, 100);
-  for (int f = 0; f < fonttab::digitframes; ++f) glyph_path(mcr, f, height_scale);
-  cairo_fill(mcr);
-  cairo_destroy(mcr);
   cairo_surface_flush(mask_surface);
   const unsigned char* data = cairo_image_surface_get_data(mask_surface);
   const int stride = cairo_image_surface_get_stride(mask_surface);
@@ -106,6 +100,9 @@ Bytes digit_sheet() {
   cairo_text_extents(cr, "8", &h);
   const double height_scale = (kBaseline - kTop) / h.height;
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  // Every face's outline is gathered here as it is drawn, for the chamfer.
+  cairo_surface_t* mask_surface = cairo_image_surface_create(CAIRO_FORMAT_A8, c.width(), c.height());
+  cairo_t* mask = cairo_create(mask_surface);
   for (int f = 0; f < fonttab::digitframes; ++f) {
     cairo_save(cr);
     cairo_rectangle(cr, f * kCellW, 0, kCellW, kCellH);
@@ -136,12 +133,17 @@ Bytes digit_sheet() {
     cairo_pattern_add_color_stop_rgb(face, 0.45, 1.00, 0.86, 0.40);
     cairo_pattern_add_color_stop_rgb(face, 0.55, 1.00, 0.80, 0.30);
     cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.70, 0.14);
+    cairo_path_t* outline = cairo_copy_path(cr);
+    cairo_append_path(mask, outline);
+    cairo_path_destroy(outline);
     cairo_set_source(cr, face);
     cairo_fill(cr);
     cairo_pattern_destroy(face);
     cairo_restore(cr);
   }
-  chamfer_faces(c, height_scale);
+  cairo_fill(mask);
+  cairo_destroy(mask);
+  chamfer_faces(c, mask_surface);
   return c.png_soft();
 }
 
