@@ -27,7 +27,7 @@ inline double mix(double a, double b, double t) { return a + (b - a) * t; }
 // Drawn with its top-middle on the floor line; the spill lies in the upper
 // rows so it stays on the deck just in front of where the creature fell.
 constexpr int kW = 144, kH = 44;
-constexpr double kCx = 72, kCy = 17;
+constexpr double kCx = 72, kCy = 19;
 // Where the summed lobes cross this level is the spill's edge.
 constexpr double kEdge = 0.3;
 
@@ -134,7 +134,7 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     return std::exp(-(u * u + v * v));
   };
   const double ripple = 0.6 + 0.4 * std::sin(x * 0.45 + y * 2.1 + 0.8 * std::sin(x * 0.13));
-  const double sheen = (1.8 * streak(kCx - 12, kCy - 3.6, 30, 1.2) + 1.1 * streak(kCx + 25, kCy - 2.2, 11, 0.75)) *
+  const double sheen = (2.3 * streak(kCx - 12, kCy - 3.6, 30, 1.2) + 1.1 * streak(kCx + 25, kCy - 2.2, 11, 0.75)) *
                        ripple * smooth(0.2, 0.5, depth);
   const double light = std::min(1.0, sheen + crest);
   r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
