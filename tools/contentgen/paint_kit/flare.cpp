@@ -44,7 +44,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
   for (int i = 0; i < 5; ++i) {
     const double a = main_angle + kSpikeAngles[i] + n.range(-0.12, 0.12);
     const double len = kSpikeLengths[i] * n.range(0.94, 1.04);
-    streaks.push_back({std::cos(a), std::sin(a), 0.0, len, n.range(1.8, 2.3), i == 0 ? 1.15 : 0.95, 0, false, true});
+    streaks.push_back({std::cos(a), std::sin(a), 0.0, len, n.range(1.8, 2.3), i == 0 ? 1.3 : 1.1, 0, false, true});
   }
   // A few sparks thrown out with motion: short bright heads with tails
   // smeared back toward the strike, curving a little as they fly.
@@ -76,7 +76,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
     const double ub = u / lump;
     // A white-hot core burning solid, a hot yellow ring round it and a
     // wide warm orange corona falling away.
-    double e = 2.4 * smooth(0.2, 0.08, ub) + 0.8 * std::exp(-(ub / 0.3) * (ub / 0.3)) + 0.7 * std::exp(-(ub / 0.5) * (ub / 0.5));
+    double e = 2.4 * smooth(0.34, 0.14, ub) + 0.8 * std::exp(-(ub / 0.32) * (ub / 0.32)) + 0.7 * std::exp(-(ub / 0.54) * (ub / 0.54));
     for (const Streak& s : streaks) {
       double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.05 || along > s.to + 0.05) continue;
