@@ -77,12 +77,12 @@ void chamfer_faces(Canvas& c, cairo_surface_t* mask_surface) {
       uint8_t px[4];
       c.get_pixel(x, y, px);
       const double lit = std::clamp(0.6 * (here - m(x - 1, y - 1)) + 0.4 * (here - m(x - 2, y - 2)), 0.0, 1.0);
-      const double shade = std::clamp(0.6 * (here - m(x + 1, y + 1)) + 0.4 * (here - m(x + 2, y + 2)), 0.0, 1.0);
-      const double to_lit[3] = {1.0, 0.99, 0.88}, to_shade[3] = {0.72, 0.4, 0.05};
+      const double shade = std::clamp(0.75 * (here - m(x + 1, y + 1)) + 0.25 * (here - m(x + 2, y + 2)), 0.0, 1.0);
+      const double to_lit[3] = {1.0, 0.99, 0.88}, to_shade[3] = {0.8, 0.48, 0.06};
       for (int k = 0; k < 3; ++k) {
         double v = px[k] / 255.0;
         v += (to_lit[k] - v) * 0.9 * lit;
-        v += (to_shade[k] - v) * 0.75 * shade;
+        v += (to_shade[k] - v) * 0.7 * shade;
         px[k] = static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
       }
       c.set_pixel(x, y, px);
