@@ -77,12 +77,14 @@ void chamfer_faces(Canvas& c, cairo_surface_t* mask_surface) {
       uint8_t px[4];
       c.get_pixel(x, y, px);
       const double lit = std::clamp(0.6 * (here - m(x - 1, y - 1)) + 0.4 * (here - m(x - 2, y - 2)), 0.0, 1.0);
-      const double shade = std::clamp(0.75 * (here - m(x + 1, y + 1)) + 0.25 * (here - m(x + 2, y + 2)), 0.0, 1.0);
-      const double to_lit[3] = {1.0, 0.99, 0.88}, to_shade[3] = {0.8, 0.48, 0.06};
+      // Only wholly covered pixels take the shade: the edge pixels, half outline
+      // already, would merge into it.
+      const double shade = here < 1 ? 0.0 : std::clamp(here - m(x + 1, y + 1), 0.0, 1.0);
+      const double to_lit[3] = {1.0, 0.99, 0.88}, to_shade[3] = {0.86, 0.56, 0.1};
       for (int k = 0; k < 3; ++k) {
         double v = px[k] / 255.0;
         v += (to_lit[k] - v) * 0.9 * lit;
-        v += (to_shade[k] - v) * 0.7 * shade;
+        v += (to_shade[k] - v) * 0.6 * shade;
         px[k] = static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
       }
       c.set_pixel(x, y, px);
@@ -127,12 +129,14 @@ Bytes digit_sheet() {
     cairo_set_source_rgb(cr, 0.04, 0.03, 0.02);
     cairo_stroke_preserve(cr);
     // The face: pale gold along the top deepening to amber at the foot,
-    // saturated enough to stay a colour when it is drawn half faded.
+    // saturated enough to stay a colour when it is drawn half faded, with
+    // blue enough left that the counter's fading white-green flash stays
+    // a cool green rather than turning olive.
     cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
-    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 0.96, 0.70);
-    cairo_pattern_add_color_stop_rgb(face, 0.45, 1.00, 0.86, 0.40);
-    cairo_pattern_add_color_stop_rgb(face, 0.55, 1.00, 0.80, 0.30);
-    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.70, 0.14);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 0.97, 0.82);
+    cairo_pattern_add_color_stop_rgb(face, 0.45, 1.00, 0.88, 0.52);
+    cairo_pattern_add_color_stop_rgb(face, 0.55, 1.00, 0.83, 0.42);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.72, 0.24);
     cairo_path_t* outline = cairo_copy_path(cr);
     cairo_append_path(mask, outline);
     cairo_path_destroy(outline);
