@@ -1,10 +1,10 @@
 // acid_1.png: the acid a dead creature leaves on the deck, seen low across
-// the floor. Painted per pixel, four samples where it is sharp: a wide,
-// ragged pool lying in the deck, bright lime where it is deepest, deeper
-// green where it thins and lets the wet grating show through, and a dark
-// wet meniscus hugging the whole edge (a line round it, never a shadow
-// below it), a sheen of the lamps stretched flat across the far half, and
-// low bubbles with sharp specular dots.
+// the floor. Painted per pixel, four samples where it is sharp: an uneven
+// spill of overlapping lobes lying flat in perspective, a thick wet middle
+// of murky acid green that thins toward the edge until the grating shows
+// through, a dark meniscus line hugging the whole outline with a bright
+// crest just inside it, a long streak of the room light across the far
+// half, a few low bubbles and droplets flung onto the deck beside it.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -24,10 +24,12 @@ inline double smooth(double a, double b, double v) {
 
 inline double mix(double a, double b, double t) { return a + (b - a) * t; }
 
-// Drawn with its top-middle on the floor line; the lens lies in the upper
+// Drawn with its top-middle on the floor line; the spill lies in the upper
 // rows so it stays on the deck just in front of where the creature fell.
 constexpr int kW = 144, kH = 44;
-constexpr double kCx = 72, kCy = 19, kRx = 58, kRy = 9.5;
+constexpr double kCx = 72, kCy = 19;
+// Where the summed lobes cross this level is the spill's edge.
+constexpr double kEdge = 0.3;
 
 struct Rgba {
   double r = 0, g = 0, b = 0, a = 0;
@@ -37,91 +39,105 @@ struct Bubble {
   double x, y, r;
 };
 
-// The pool's edge as a fraction of the ellipse, by angle: a slow wander,
-// tongues pushed out across the deck, and a fine crinkle where the goo met
-// grit. Tabulated once; a sample looks it up.
-class Edge {
+// One lobe of the spill: an ellipse flattened by the low view.
+struct Lobe {
+  double x, y, rx, ry, w;
+};
+
+// A smooth lattice noise for the crinkle of the edge, finer across than
+// deep (the deck is seen foreshortened).
+class Crinkle {
  public:
-  static constexpr int kSteps = 720, kTongues = 5;
-  explicit Edge(Noise& n) {
-    double ph[6];
-    for (double& p : ph) p = n.range(0, 2 * M_PI);
-    double tongue_at[kTongues], tongue_len[kTongues], tongue_w[kTongues];
-    for (int i = 0; i < kTongues; ++i)
-      tongue_at[i] = n.range(0, 2 * M_PI), tongue_len[i] = n.range(0.12, 0.3), tongue_w[i] = n.range(0.08, 0.22);
-    for (int i = 0; i < kSteps; ++i) {
-      const double a = 2 * M_PI * i / kSteps;
-      double r = 0.84 + 0.08 * std::sin(2 * a + ph[0]) + 0.07 * std::sin(3 * a + ph[1]) + 0.035 * std::sin(5 * a + ph[2]) +
-                 0.035 * std::sin(13 * a + ph[3]) + 0.025 * std::sin(23 * a + ph[4]) + 0.02 * std::sin(37 * a + ph[5]) +
-                 0.015 * std::sin(61 * a + ph[0] * 3);
-      for (int k = 0; k < kTongues; ++k) {
-        const double d = std::remainder(a - tongue_at[k], 2 * M_PI) / tongue_w[k];
-        r += tongue_len[k] * std::exp(-d * d);
-      }
-      table_[i] = std::min(r, 1.1);
-    }
+  static constexpr int kX = 52, kY = 24;
+  explicit Crinkle(Noise& n) {
+    for (double& v : cells_) v = n.range(-1, 1);
   }
-  double operator()(double angle) const {
-    const double f = (angle < 0 ? angle + 2 * M_PI : angle) / (2 * M_PI) * kSteps;
-    const int i = static_cast<int>(f) % kSteps;
-    const double t = f - std::floor(f);
-    return mix(table_[i], table_[(i + 1) % kSteps], t);
+  double operator()(double x, double y) const {
+    const double fx = x / 3.0, fy = y / 1.6;
+    const int ix = std::clamp(static_cast<int>(fx), 0, kX - 2), iy = std::clamp(static_cast<int>(fy), 0, kY - 2);
+    const double tx = std::clamp(fx - ix, 0.0, 1.0), ty = std::clamp(fy - iy, 0.0, 1.0);
+    const double sx = tx * tx * (3 - 2 * tx), sy = ty * ty * (3 - 2 * ty);
+    auto at = [&](int i, int j) { return cells_[j * kX + i]; };
+    return mix(mix(at(ix, iy), at(ix + 1, iy), sx), mix(at(ix, iy + 1), at(ix + 1, iy + 1), sx), sy);
   }
 
  private:
-  std::array<double, kSteps> table_{};
+  std::array<double, kX * kY> cells_{};
 };
 
-// One sample of the pool (no bubbles), straight colour and coverage.
-Rgba pool_sample(const Edge& edge, double x, double y) {
-  const double nx = (x - kCx) / kRx, ny = (y - kCy) / kRy;
-  const double rho = std::hypot(nx, ny);
-  const double angle = std::atan2(ny, nx);
-  const double d = rho / edge(angle);
+class Spill {
+ public:
+  explicit Spill(Noise& n) : crinkle_(n) {
+    // A broad pool where the body fell, spreading unevenly: lobes pushed
+    // out to either side and one toward the viewer, each a different size.
+    lobes_.push_back({kCx - 8, kCy, 38, 9.5, 1.0});
+    lobes_.push_back({kCx + 16, kCy - 1.0, 30, 8.0, 0.9});
+    const double side[6] = {-1, 1, -1, 1, -1, 1};
+    for (int i = 0; i < 6; ++i) {
+      const double reach = n.range(22, 48);
+      lobes_.push_back({kCx + side[i] * reach, kCy + n.range(-3.0, 4.0), n.range(13, 22) * (1.3 - reach / 80),
+                        n.range(4.5, 6.5), n.range(0.8, 1.0)});
+    }
+    lobes_.push_back({kCx + n.range(-22, 10), kCy + 6.0, n.range(14, 18), 4.2, 0.9});
+  }
+  // Summed lobes with the edge crinkled: 0 far out, above kEdge inside, the
+  // more the deeper.
+  double field(double x, double y) const {
+    double f = 0;
+    for (const Lobe& l : lobes_) {
+      const double u = (x - l.x) / l.rx, v = (y - l.y) / l.ry, q = u * u + v * v;
+      if (q < 1) f += l.w * (1 - q) * (1 - q);
+    }
+    return f + 0.07 * crinkle_(x, y);
+  }
+
+ private:
+  std::vector<Lobe> lobes_;
+  Crinkle crinkle_;
+};
+
+// One sample of the spill (no bubbles), straight colour and coverage.
+Rgba pool_sample(const Spill& spill, double x, double y) {
+  const double f = spill.field(x, y);
   Rgba out;
-  if (d >= 1) {
+  if (f < kEdge) {
     // The deck just round the goo is wet and darker; the dark meniscus
-    // runs on a pixel past the edge so the pool ends in a line, not a blur.
-    const double line = smooth(1.05, 1.0, d);
-    const double stain = 0.3 * smooth(1.16, 1.0, d);
+    // runs on a little past the edge so the spill ends in a line, not a blur.
+    const double line = smooth(kEdge - 0.05, kEdge, f);
+    const double stain = 0.28 * smooth(kEdge - 0.16, kEdge - 0.02, f);
     const double a = std::max(0.85 * line, stain);
-    if (a > 0) out = {mix(0.07, 0.03, line), mix(0.1, 0.09, line), mix(0.04, 0.02, line), a};
+    if (a > 0) out = {mix(0.08, 0.03, line), mix(0.1, 0.08, line), mix(0.05, 0.02, line), a};
     return out;
   }
-  // Depth of the pool: deepest in the middle, a thin film towards the edge.
-  const double depth = smooth(0.97, 0.25, d);
-  // Body: a milky acid green in the deep middle (bright, but pale rather
-  // than neon: a murky liquid, not a lamp), deeper green where it thins.
-  // The thin film is only part cover, so the grating shows through it,
-  // darkened and wet.
-  double r = mix(0.1, 0.62, depth * depth), g = mix(0.3, 0.97, depth), b = mix(0.05, 0.46, depth * depth);
-  double a = mix(0.62, 0.97, depth);
-  // The meniscus: where the goo climbs the grit it turns dark and dense,
-  // a wet line hugging the whole edge (on the near side too, so the pool
-  // sits in the deck rather than floating over it).
-  const double rim = smooth(0.86, 0.97, d);
-  r = mix(r, 0.04, 0.85 * rim), g = mix(g, 0.12, 0.85 * rim), b = mix(b, 0.03, 0.85 * rim);
+  // Depth: a thin film at the edge, thick and wet in the middle of each lobe.
+  const double depth = smooth(kEdge, kEdge + 1.1, f);
+  // Murky acid green: a milky yellow-green where it is deep, dark olive
+  // where it thins. The film is only part cover, so the grating shows
+  // through it, darkened and wet.
+  const double d2 = depth * depth;
+  double r = mix(0.13, 0.6, d2), g = mix(0.27, 0.84, depth), b = mix(0.05, 0.3, d2);
+  double a = mix(0.42, 0.97, smooth(0.0, 0.55, depth));
+  // The meniscus: where the goo meets the deck it turns dark and dense,
+  // a wet line hugging the whole outline, far side and near side alike.
+  const double rim = smooth(kEdge + 0.07, kEdge + 0.01, f);
+  r = mix(r, 0.04, 0.85 * rim), g = mix(g, 0.11, 0.85 * rim), b = mix(b, 0.03, 0.85 * rim);
   a = mix(a, 0.95, rim);
-  // The ceiling lamps in the surface: long flat streaks on the far half,
-  // as on any liquid seen low across the floor, broken by faint ripples.
-  auto glint = [&](double gx, double gy, double sx, double sy) {
-    const double u = (nx - gx) / sx, v = (ny - gy) / sy;
+  // The crest of the meniscus just inside that line catches the light:
+  // brightest along the far edge, fainter on the near one.
+  const double crest_q = (f - (kEdge + 0.1)) / 0.035;
+  const double far_side = spill.field(x, y + 1.5) > f ? 1.0 : 0.45;
+  const double crest = crest_q * crest_q < 9 ? std::exp(-crest_q * crest_q) * far_side * 0.7 : 0.0;
+  // The room light in the surface: one long flat streak across the far
+  // half, broken by ripples, and a short second one, only where it is deep.
+  auto streak = [&](double sx, double sy, double lx, double ly) {
+    const double u = (x - sx) / lx, v = (y - sy) / ly;
     return std::exp(-(u * u + v * v));
   };
-  const double ripple = 0.75 + 0.25 * std::sin(x * 0.7 + y * 2.3);
-  const double sheen = (1.2 * glint(-0.25, -0.35, 0.4, 0.13) + 1.6 * glint(0.36, -0.25, 0.15, 0.1)) * ripple *
-                       smooth(0.9, 0.6, d);
-  // A thin wet lip catches the light just inside the dark line on the far
-  // edge: the bright crest of the meniscus.
-  const double lq = (d - 0.8) / 0.045;
-  const double lip = lq * lq < 9 ? std::exp(-lq * lq) * smooth(0.0, -0.7, std::sin(angle)) : 0.0;
-  // On the near edge the rim faces the viewer: a thin bright line just
-  // inside the dark meniscus, where the goo's rounded edge catches the
-  // lamps, so the pool reads as liquid with a thickness sitting on the deck.
-  const double nq = (d - 0.84) / 0.04;
-  const double near_lip = nq * nq < 9 ? std::exp(-nq * nq) * smooth(0.15, 0.6, std::sin(angle)) : 0.0;
-  const double light = std::min(1.0, sheen + 0.9 * lip + 1.0 * near_lip);
-  r = mix(r, 0.96, light), g = mix(g, 1.0, light), b = mix(b, 0.82, light);
+  const double ripple = 0.6 + 0.4 * std::sin(x * 0.45 + y * 2.1 + 0.8 * std::sin(x * 0.13));
+  const double sheen = (2.3 * streak(kCx - 12, kCy - 3.6, 30, 1.2) + 1.1 * streak(kCx + 25, kCy - 2.2, 11, 0.75)) *
+                       ripple * smooth(0.2, 0.5, depth);
+  const double light = std::min(1.0, sheen + crest);
+  r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
 }
@@ -140,10 +156,10 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
   const double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
   const double highlight = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
   // The same acid as the pool, a shade brighter on its lit side, with a
-  // thin bright ring where its skin meets the surface.
-  double shade = 0.75 + 0.35 * diffuse;
-  shade += 0.35 * smooth(0.7, 1.0, q2);
-  const double r = 0.58 * shade, g = 0.92 * shade, b = 0.22 * shade;
+  // thin dark ring where its skin meets the surface.
+  double shade = 0.7 + 0.35 * diffuse;
+  shade -= 0.35 * smooth(0.6, 1.0, q2);
+  const double r = 0.6 * shade, g = 0.9 * shade, b = 0.24 * shade;
   const double s = std::min(1.0, highlight * 3.0);
   out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
   return true;
@@ -153,41 +169,42 @@ bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
 
 Bytes acid_puddle() {
   Noise n(0xAC1Du);
-  const Edge edge(n);
-  // Bubbles well inside the pool, a few drops flung just past its edge.
+  const Spill spill(n);
+  // A few bubbles in the deep middle, droplets flung onto the deck beside
+  // the spill (clear of it, so each reads as its own drop).
   std::vector<Bubble> bubbles;
-  while (bubbles.size() < 7) {
-    const double a = n.range(0, 2 * M_PI), d = std::sqrt(n.unit()) * 0.68;
-    Bubble b{kCx + std::cos(a) * kRx * d * edge(a), kCy + std::sin(a) * kRy * d * edge(a), n.range(2.0, 3.4)};
+  for (int tries = 0; bubbles.size() < 4 && tries < 200; ++tries) {
+    const Bubble b{kCx + n.range(-40, 40), kCy + n.range(-3, 3), n.range(1.8, 2.8)};
+    if (spill.field(b.x, b.y) < kEdge + 0.45) continue;
     bool apart = true;
-    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 1;
+    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 3;
     if (apart) bubbles.push_back(b);
   }
-  for (int i = 0; i < 4; ++i) {
-    const double a = (i % 2 ? 0.5 : -0.5) * M_PI + n.range(-0.9, 0.9);
-    const double d = edge(a) * n.range(1.2, 1.45);
-    bubbles.push_back({kCx + std::clamp(std::cos(a) * d, -0.85, 0.85) * kRx, kCy + std::sin(a) * d * kRy, n.range(0.8, 1.3)});
+  for (int tries = 0, drops = 0; drops < 6 && tries < 400; ++tries) {
+    const Bubble b{kCx + n.range(-64, 64), kCy + n.range(-9, 11), n.range(0.8, 1.5)};
+    if (spill.field(b.x, b.y) > 0.02 || spill.field(b.x, b.y - 3) > 0.02 || spill.field(b.x, b.y + 3) > 0.02) continue;
+    bubbles.push_back(b);
+    ++drops;
   }
 
   Canvas c(kW, kH);
   constexpr double kOffsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) {
-      // Four samples only where something sharp passes: the edge, the
-      // meniscus and the bubbles. Far outside nothing is drawn; the smooth
-      // middle takes one sample.
       const double mx = x + 0.5, my = y + 0.5;
       bool near_bubble = false;
       for (const Bubble& b : bubbles)
         near_bubble |= std::abs(mx - b.x) < b.r + 1 && std::abs(my - b.y) < b.r + 1;
-      const double rho = std::hypot((mx - kCx) / kRx, (my - kCy) / kRy);
       uint8_t px[4] = {0, 0, 0, 0};
-      if (!near_bubble && rho > 1.45) {
+      const double f = spill.field(mx, my);
+      if (!near_bubble && f < kEdge - 0.22) {
         c.set_pixel(x, y, px);
         continue;
       }
-      const bool smooth_middle = !near_bubble && rho < 0.55;
-      // Premultiplied sums over the samples.
+      // Four samples only where something sharp passes: the edge, the
+      // meniscus and its crest, the streak and the bubbles; the smooth
+      // middle takes one.
+      const bool smooth_middle = !near_bubble && f > kEdge + 0.2 && std::abs(my - (kCy - 3.6)) > 2.5;
       double pr = 0, pg = 0, pb = 0, pa = 0;
       int samples = 0;
       for (const auto& o : kOffsets) {
@@ -199,7 +216,7 @@ Bytes acid_puddle() {
             on_bubble = true;
             break;
           }
-        if (!on_bubble) s = pool_sample(edge, sx, sy);
+        if (!on_bubble) s = pool_sample(spill, sx, sy);
         pr += s.r * s.a, pg += s.g * s.a, pb += s.b * s.a, pa += s.a;
         ++samples;
         if (smooth_middle) break;

@@ -6,13 +6,15 @@
 //   dark bed that parts the digits from brown walls, nest and slime;
 // - a thick near-black outline, opaque, so the face holds its shape on any
 //   background and at half size;
-// - a bright face, white at the top through pale yellow to a saturated
-//   amber at the foot: as far from the outline as the sheet allows, so the
-//   fading score keeps its contrast against the wall it crosses. Red and
-//   green stay high so the green and red tints the console draws it in
-//   keep it bright.
+// - a bevelled amber face, the console's lamp colour: pale gold at the top
+//   deepening to amber at the foot, a bright chamfer along its upper-left
+//   edges and a darker one along its lower-right, so the rising score reads
+//   as the game's own type rather than flat paint. Red and green stay high
+//   so the green and red tints the console draws it in keep it bright.
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "fonts/bold_font.h"
@@ -56,6 +58,40 @@ void glyph_path(cairo_t* cr, int f, double height_scale) {
   cairo_restore(cr);
 }
 
+// Bevels every face in place: where the faces' coverage (the mask) steps
+// up from the upper left the face is lightened, where it steps down toward
+// the lower right it is darkened. A pass over the pixels, far cheaper than
+// clipping each glyph.
+void chamfer_faces(Canvas& c, cairo_surface_t* mask_surface) {
+  const int w = c.width(), h = c.height();
+  cairo_surface_flush(mask_surface);
+  const unsigned char* data = cairo_image_surface_get_data(mask_surface);
+  const int stride = cairo_image_surface_get_stride(mask_surface);
+  auto m = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= w || y >= h ? 0.0 : data[y * stride + x] / 255.0;
+  };
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const double here = m(x, y);
+      if (here <= 0) continue;
+      uint8_t px[4];
+      c.get_pixel(x, y, px);
+      const double lit = std::clamp(0.6 * (here - m(x - 1, y - 1)) + 0.4 * (here - m(x - 2, y - 2)), 0.0, 1.0);
+      // Only wholly covered pixels take the shade: the edge pixels, half outline
+      // already, would merge into it.
+      const double shade = here < 1 ? 0.0 : std::clamp(here - m(x + 1, y + 1), 0.0, 1.0);
+      const double to_lit[3] = {1.0, 0.99, 0.88}, to_shade[3] = {0.86, 0.56, 0.1};
+      for (int k = 0; k < 3; ++k) {
+        double v = px[k] / 255.0;
+        v += (to_lit[k] - v) * 0.9 * lit;
+        v += (to_shade[k] - v) * 0.6 * shade;
+        px[k] = static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+      }
+      c.set_pixel(x, y, px);
+    }
+  cairo_surface_destroy(mask_surface);
+}
+
 }  // namespace
 
 Bytes digit_sheet() {
@@ -66,6 +102,9 @@ Bytes digit_sheet() {
   cairo_text_extents(cr, "8", &h);
   const double height_scale = (kBaseline - kTop) / h.height;
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  // Every face's outline is gathered here as it is drawn, for the chamfer.
+  cairo_surface_t* mask_surface = cairo_image_surface_create(CAIRO_FORMAT_A8, c.width(), c.height());
+  cairo_t* mask = cairo_create(mask_surface);
   for (int f = 0; f < fonttab::digitframes; ++f) {
     cairo_save(cr);
     cairo_rectangle(cr, f * kCellW, 0, kCellW, kCellH);
@@ -89,22 +128,26 @@ Bytes digit_sheet() {
     cairo_set_line_width(cr, kOutline);
     cairo_set_source_rgb(cr, 0.04, 0.03, 0.02);
     cairo_stroke_preserve(cr);
-    // The face's modelling lies in its gradient alone (a clip to the glyph
-    // for a bevel would cost more than the rest of the sheet): a near-white
-    // glint along the top, gold, a slightly darker horizon under the middle
-    // and warm amber at the foot.
+    // The face: pale gold along the top deepening to amber at the foot,
+    // saturated enough to stay a colour when it is drawn half faded, with
+    // blue enough left that the counter's fading white-green flash stays
+    // a cool green rather than turning olive.
     cairo_pattern_t* face = cairo_pattern_create_linear(0, kTop, 0, kBaseline);
-    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 1.00, 1.00);
-    cairo_pattern_add_color_stop_rgb(face, 0.3, 1.00, 1.00, 0.92);
-    cairo_pattern_add_color_stop_rgb(face, 0.5, 1.00, 0.98, 0.74);
-    cairo_pattern_add_color_stop_rgb(face, 0.56, 1.00, 0.93, 0.60);
-    cairo_pattern_add_color_stop_rgb(face, 0.7, 1.00, 0.95, 0.62);
-    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.84, 0.36);
+    cairo_pattern_add_color_stop_rgb(face, 0.0, 1.00, 0.97, 0.82);
+    cairo_pattern_add_color_stop_rgb(face, 0.45, 1.00, 0.88, 0.52);
+    cairo_pattern_add_color_stop_rgb(face, 0.55, 1.00, 0.83, 0.42);
+    cairo_pattern_add_color_stop_rgb(face, 1.0, 1.00, 0.72, 0.24);
+    cairo_path_t* outline = cairo_copy_path(cr);
+    cairo_append_path(mask, outline);
+    cairo_path_destroy(outline);
     cairo_set_source(cr, face);
     cairo_fill(cr);
     cairo_pattern_destroy(face);
     cairo_restore(cr);
   }
+  cairo_fill(mask);
+  cairo_destroy(mask);
+  chamfer_faces(c, mask_surface);
   return c.png_soft();
 }
 

@@ -19,6 +19,7 @@ inline double smooth(double a, double b, double v) {
 struct Streak {
   double ux, uy, from, to, width, glow, bend;
   bool head_bright;
+  bool wedge;  // a spike of the star: broad at the root, tapering to its tip
 };
 
 // One hot fragment.
@@ -33,32 +34,30 @@ void impact_flare(Canvas& c, uint32_t seed) {
   const double centre = size / 2.0, radius = size / 2.0 - 1.5;
   Noise n(seed);
 
-  // Spikes of the blast itself, thrown mostly one way (the side the round
-  // came from; the game turns the picture at random): a few of uneven
-  // length at uneven angles, never a regular star, all sharp: thin at full
-  // heat with a narrow glow.
+  // The star of the blast: five spikes at uneven angles and of plainly
+  // different lengths, each a wedge broad at the core and tapering to a
+  // sharp tip, so the flash has a shape at every size it is drawn.
   std::vector<Streak> streaks;
   const double main_angle = n.range(0, 2 * M_PI);
-  constexpr double kSpikeAngles[6] = {0.0, 0.55, -0.7, 1.5, -1.8, 3.0};
-  constexpr double kSpikeLengths[6] = {0.92, 0.62, 0.7, 0.42, 0.5, 0.34};
-  for (int i = 0; i < 6; ++i) {
-    const double a = main_angle + kSpikeAngles[i] + n.range(-0.15, 0.15);
-    const double len = kSpikeLengths[i] * n.range(0.9, 1.05);
-    streaks.push_back({std::cos(a), std::sin(a), 0.05, len, i == 0 ? 1.4 : n.range(0.8, 1.1), i == 0 ? 1.8 : 1.4, 0, false});
+  constexpr double kSpikeAngles[5] = {0.0, 1.05, 2.5, 3.55, 4.95};
+  constexpr double kSpikeLengths[5] = {0.96, 0.5, 0.74, 0.4, 0.62};
+  for (int i = 0; i < 5; ++i) {
+    const double a = main_angle + kSpikeAngles[i] + n.range(-0.12, 0.12);
+    const double len = kSpikeLengths[i] * n.range(0.94, 1.04);
+    streaks.push_back({std::cos(a), std::sin(a), 0.0, len, n.range(1.8, 2.3), i == 0 ? 1.3 : 1.1, 0, false, true});
   }
-  // Sparks thrown out with motion: short bright heads with tails smeared
-  // back toward the strike, curving a little as they fly, half of them
-  // sprayed into the side the spikes favour.
-  for (int i = 0; i < 20; ++i) {
-    const double a = main_angle + (i < 10 ? n.range(-1.2, 1.2) : n.range(0, 2 * M_PI));
-    const double from = n.range(0.3, 0.72);
-    const double to = std::min(0.92, from + n.range(0.07, 0.18));
-    streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.45, 0.65), n.range(1.4, 1.9), n.range(-0.6, 0.6), true});
+  // A few sparks thrown out with motion: short bright heads with tails
+  // smeared back toward the strike, curving a little as they fly.
+  for (int i = 0; i < 7; ++i) {
+    const double a = main_angle + n.range(-1.6, 1.6) + (i % 3 == 2 ? M_PI : 0);
+    const double from = n.range(0.42, 0.7);
+    const double to = std::min(0.9, from + n.range(0.08, 0.16));
+    streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.5, 0.7), n.range(1.5, 1.9), n.range(-0.6, 0.6), true, false});
   }
   // Hot fragments further out.
   std::vector<Blob> fragments;
-  for (int i = 0; i < 7; ++i) {
-    const double a = n.range(0, 2 * M_PI), d = n.range(0.45, 0.85) * radius;
+  for (int i = 0; i < 3; ++i) {
+    const double a = n.range(0, 2 * M_PI), d = n.range(0.5, 0.8) * radius;
     fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.5, 0.85), n.range(1.0, 1.5)});
   }
   // The bloom is lumpy, not a perfect disc: a few harmonics of the angle
@@ -75,16 +74,16 @@ void impact_flare(Canvas& c, uint32_t seed) {
     const double lump = 1 + 0.07 * std::cos(ang - main_angle) + 0.16 * std::sin(3 * ang + lump_ph[0]) +
                         0.1 * std::sin(5 * ang + lump_ph[1]) + 0.06 * std::sin(8 * ang + lump_ph[2]);
     const double ub = u / lump;
-    // A small white-hot core, a hot yellow ring round it and a wide soft
-    // orange glow falling away.
-    double e = 2.0 * smooth(0.32, 0.12, ub) + 1.0 * std::exp(-(ub / 0.45) * (ub / 0.45)) + 0.55 * std::exp(-ub / 0.3);
+    // A white-hot core burning solid, a hot yellow ring round it and a
+    // wide warm orange corona falling away.
+    double e = 2.4 * smooth(0.34, 0.14, ub) + 0.8 * std::exp(-(ub / 0.32) * (ub / 0.32)) + 0.7 * std::exp(-(ub / 0.54) * (ub / 0.54));
     for (const Streak& s : streaks) {
       double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.05 || along > s.to + 0.05) continue;
       const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
       const double t = std::clamp((along - s.from) / (s.to - s.from), 0.0, 1.0);
-      const double width = s.head_bright ? s.width : s.width * (1 - 0.7 * t);
-      const double strength = s.head_bright ? 0.25 + 0.75 * t * t : 1 - t * t * t;
+      const double width = s.wedge ? s.width * std::pow(1 - t, 0.9) + 0.45 : s.head_bright ? s.width : s.width * (1 - 0.7 * t);
+      const double strength = s.head_bright ? 0.25 + 0.75 * t * t : s.wedge ? 1 - t : 1 - t * t * t;
       const double ends = smooth(s.from - 0.04, s.from + 0.01, along) * smooth(s.to + 0.03, s.to - 0.01, along);
       e += s.glow * strength * ends * std::exp(-across * across / (width * width));
     }
@@ -100,7 +99,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
   // there do the thin shapes need more than one sample.
   auto sharp_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius;
-    if (dx * dx + dy * dy < 0.1 * 0.1) return false;  // the core burns solid white
+    if (dx * dx + dy * dy < 0.16 * 0.16) return false;  // the core burns solid white
     for (const Streak& s : streaks) {
       const double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.08 || along > s.to + 0.08) continue;

@@ -1,6 +1,6 @@
 // The flash of a round striking carapace or metal, painted per pixel: a
-// small white-hot core, a yellow ring and a soft orange glow falling off,
-// with a few uneven spikes and short sparks sprayed mostly to one side.
+// white-hot core, a short uneven star of tapering spikes, a warm orange
+// corona falling off and a few short sparks.
 #pragma once
 
 #include <cstdint>
