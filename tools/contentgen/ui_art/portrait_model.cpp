@@ -24,13 +24,13 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // break into fine streaks along them, over a mass only gently ridged, so
 // that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.3f, 14, 1.0f);
-  m.ridge = 0.3f;
-  m.ridge_size = 7;
-  m.rough = 0.5f;
-  m.mottle = 0.1f;
-  m.sheen = 0.3f;    // a dull spread shine: hair, not wax
-  m.strands = 0.75f;  // fine lit strands with dark gaps between the clumps
+  Material m = matte(c, 0.45f, 14, 1.0f);
+  m.ridge = 0.7f;
+  m.ridge_size = 15;  // clumps a few pixels across, not single hairs
+  m.rough = 0.4f;
+  m.mottle = 0.12f;
+  m.sheen = 0.5f;    // a broad lit band over the crown: hair, not wax
+  m.strands = 0.22f;  // only a faint grain along the clumps
   return m;
 }
 
@@ -328,14 +328,75 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
   }
 }
 
+void panel(Model& m, V3 a, V3 b, V3 facing, float half, float thick, const Material& mat, float k);
+
+// Which way the hair lies over the head.
+enum class Flow {
+  down,   // combed down from the crown
+  up,     // brushed up and forward off the brow
+  swept,  // swept across the head toward the picture's right
+  back,   // drawn back over the crown to a tie behind it
+  curls,  // no way at all: round knots packed over the head
+};
+
+// The hair's mass broken into clumps: flattened lobes lying on the cap (an
+// ellipsoid at c with radii r) along the way the hair lies, each a little
+// proud of it and blended only narrowly, so that every clump takes its own
+// light on top and sinks into shade in the grooves beside it, and the
+// outline ends in soft lumps instead of a moulded rim. Spread evenly over
+// the visible part of the cap above `front` (the elevation, as a sine,
+// where it stops over the brow) and `side` (over the temples); `size` the
+// clump's half length. Clumps behind the head are left out, unseen.
+void clumps(Model& m, const Material& hair, V3 c, V3 r, Flow flow, int count, float front, float side, float size,
+            uint32_t seed) {
+  Noise n(seed);
+  auto on = [&](float az, float el, float lift) {
+    const float h = std::cos(el);
+    return V3{c.x + (r.x + lift) * h * std::sin(az), c.y - (r.y + lift) * std::sin(el), c.z + (r.z + lift) * h * std::cos(az)};
+  };
+  for (int i = 0; i < count; ++i) {
+    // A golden-angle spiral from the crown down: even spacing, no rows.
+    const float u = 1 - (i + 0.5f) / count * (1 + 0.2f);
+    const float az = std::remainder(i * 2.39996f, 6.2831853f) + static_cast<float>(n.range(-0.15, 0.15));
+    if (std::cos(az) < -0.35f) continue;
+    const float lo = front + (side - front) * std::fabs(std::sin(az));
+    if (u < lo) continue;
+    const float el = std::asin(std::clamp(u, -0.95f, 1.0f));
+    const V3 p = on(az, el, -1.0f);
+    // The cap's outward normal, from the ellipsoid's gradient.
+    const V3 nrm = model::normalised({(p.x - c.x) / (r.x * r.x), (p.y - c.y) / (r.y * r.y), (p.z - c.z) / (r.z * r.z)});
+    if (flow == Flow::curls) {
+      m.sphere(p, size * static_cast<float>(n.range(0.8, 1.1)), hair, 4.0f);
+      continue;
+    }
+    V3 dir{0, 1, 0};
+    switch (flow) {
+      case Flow::down: dir = {0, 1, 0.1f}; break;
+      case Flow::up: dir = {0, -1, 0.7f}; break;
+      case Flow::swept: dir = {1, 0.35f, 0.1f}; break;
+      case Flow::back: dir = {0, 0.25f, -1}; break;
+      case Flow::curls: break;
+    }
+    dir = dir + V3{static_cast<float>(n.range(-0.25, 0.25)), static_cast<float>(n.range(-0.2, 0.2)), 0};
+    V3 along = dir - nrm * model::dot(dir, nrm);
+    if (model::dot(along, along) < 1e-4f) along = {1, 0, 0};
+    along = model::normalised(along);
+    const float len = size * static_cast<float>(n.range(0.8, 1.2));
+    panel(m, p - along * len, p + along * len, nrm, size * 0.6f, size * 0.42f, hair, 2.5f);
+  }
+}
+
 // The hair as a cap over the crown (thickness th), shifted back by `back`
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8,
+         Flow flow = Flow::down, float clump = 13) {
   const V3 c{0, -32 - 8 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
+  clumps(m, k.hair, c, r, flow, 70, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
+         static_cast<uint32_t>(f.hair.g * 1000 + f.width * 97));
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
@@ -372,24 +433,21 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       parietals(m, f, k.stubble, 2.5f);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
-    case Hair::crew:
-      // Longer on top and brushed up at the front, clipped at the sides.
+    case Hair::crew: {
+      // Longer on top and brushed up off the brow in short clumps, clipped
+      // at the sides.
       crop(m, f, k, 6, 2);
-      // Tufts of uneven height across the front instead of one rolled quiff.
-      for (int i = 0; i < 5; ++i)
-        // Blended wide and kept low, so they roughen the crop's front
-        // without lumping the skull's outline.
-        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -74 - static_cast<float>(n.range(0, 2)),
-                     10 + static_cast<float>(n.range(0, 6))},
-                    {12 * W, 6, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 11);
+      const V3 c{0, -42 - 8 * f.crown, -14}, r{(56 + 2) * f.width, 46 + 11 * f.crown + 6, 63 + 6 * 0.3f};
+      clumps(m, k.hair, c, r, Flow::up, 60, 0.5f, 0.3f, 11, seed);
       break;
+    }
     case Hair::side_part:
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 8, Flow::swept, 14);
       m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
     case Hair::ponytail: {
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 0, Flow::back, 12);
       // Tied high and swinging out behind the nape on the side the face is
       // turned from, so that it shows beside the neck.
       const float out = f.turn > 0 ? -1.0f : 1.0f;
@@ -409,7 +467,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 56 * W, 24, -14}, {14, 30, 26}, rot_z(s * -0.15f), k.hair, 10);
       break;
     case Hair::bun:
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 0, Flow::back, 11);
       m.sphere({0, -88, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
@@ -420,23 +478,22 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::curly: {
-      // A close mass of curls: a thick cap whose surface is knotted by
-      // tight sharp-crested ridges and whose outline is broken by coarse
-      // bumps, so that it is knobbly all over with no curl standing free.
+      // A close mass of curls: round knots packed over a thick cap, each
+      // lit on its top and shaded under it, breaking the outline in bumps.
       Material curls = k.hair;
-      curls.strands = 0.15f;
-      curls.ridge = 1.1f;
-      curls.ridge_size = 10;
-      curls.rough = 0.4f;
-      m.set_skin(1.4f, 7.0f);
-      m.ellipsoid({0, -40, -16}, {64 * W, 66, 66}, {}, curls, 3);
-      m.ellipsoid({0, -76, 8}, {40 * W, 24, 40}, {}, curls, 10);
-      m.set_skin(0.06f, 4.0f);
+      curls.strands = 0.1f;
+      curls.ridge = 0.4f;
+      curls.ridge_size = 6;
+      const V3 c{0, -40 - 8 * f.crown, -16}, r{60 * W, 62 + 8 * f.crown, 62};
+      m.ellipsoid(c, r, {}, curls, 4);
+      clumps(m, curls, c, r, Flow::curls, 150, 0.5f, 0.05f, 7.0f, seed);
       break;
     }
     case Hair::long_hair:
-      cap(m, f, k, 5);
+      cap(m, f, k, 5, 0, 8, Flow::down, 15);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
+      // Its fall beside the face in long clumps.
+      clumps(m, k.hair, {0, 14, -26}, {64 * W, 96, 46}, Flow::down, 60, 1.1f, -0.7f, 20, seed);
       // Falling past the cheeks to the shoulders on both sides, behind the
       // face, and parted at the side with the front swept back in locks.
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, 40, -16}, {15, 66, 28}, rot_z(s * -0.08f), k.hair, 10);
@@ -454,7 +511,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       }
       break;
     case Hair::receding:
-      cap(m, f, k, 3, 18);
+      cap(m, f, k, 3, 18, 8, Flow::down, 10);
       break;
   }
   m.set_skin(0, 1);
