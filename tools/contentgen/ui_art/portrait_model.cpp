@@ -51,9 +51,9 @@ Material skin_material(Rgb c) {
   Material m = matte(c, 0.16f, 10, 0.45f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.08f;
+  m.mottle = 0.12f;
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
-  m.translucent = 0.16f;
+  m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
   return m;
 }
@@ -64,7 +64,7 @@ Material skin_material(Rgb c) {
 Rgb skin_albedo(Rgb c) {
   const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
   const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
-  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 0.95, 0.0, 1.0); };
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.2, 0.0, 1.0); };
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
@@ -138,7 +138,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -30 - 8 * C, -10}, {54 * W, 56 + 11 * C, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, -30 - 10 * C, -10}, {54 * W, 56 + 15 * C, 62}, {}, k.skin, 0);
   parietals(m, f, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
@@ -156,9 +156,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A long face is long mostly above the mouth: the chin follows the
   // length only in part, so it never hangs below the mouth like a pouch.
   const float Lj = 1 + (L - 1) * 0.6f;
-  const float jw = (29 + 6 * J + 4 * A) * W, jy = (32 + 5 * J + 7 * A) * Lj;
+  const float jw = (26 + 11 * J + 6 * A) * W, jy = (32 + 5 * J + 8 * A) * Lj;
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
-  m.ellipsoid({0, 36 * Lj, 4}, {(28 + 4 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
+  m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
     m.sphere({s * (jw - 10), jy, -16}, 7 + 3 * J, k.skin, 20 - 5 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
@@ -172,16 +172,18 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W, -26, 35 + 5 * f.brow}, {20 * W, 7 + 3 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * 20 * W, -26, 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 20 * W * f.eye_gap, -12, 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
+  // Set higher or lower and standing further out per member.
+  const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 52 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 5);
-    m.ellipsoid({s * 56 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
-    m.sphere({s * 51 * W, 11, -6}, 4, k.skin, 3);
+    m.ellipsoid({s * (52 * W + eo), -4 + ey, -8}, {5 + eo * 0.3f, 17 * es, 11}, rot_z(s * (-0.12f - 0.1f * f.ear_out)), k.skin, 5);
+    m.ellipsoid({s * (56 * W + eo * 1.3f), -6 + ey, -5}, {3, 9 * es, 6}, {}, k.skin, 2, true);
+    m.sphere({s * (51 * W + eo * 0.3f), 11 + ey * 1.2f, -6}, 4, k.skin, 5);
   }
   // Neck: a column set behind the jaw, meeting it under the ears, and the
   // two muscles from behind the ears to the notch between the collarbones.
@@ -395,7 +397,7 @@ void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, 
   const V3 c{0, -32 - 8 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
-  clumps(m, k.hair, c, r, flow, 70, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
+  clumps(m, k.hair, c, r, flow, 100, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
          static_cast<uint32_t>(f.hair.g * 1000 + f.width * 97));
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
@@ -438,7 +440,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       // at the sides.
       crop(m, f, k, 6, 2);
       const V3 c{0, -42 - 8 * f.crown, -14}, r{(56 + 2) * f.width, 46 + 11 * f.crown + 6, 63 + 6 * 0.3f};
-      clumps(m, k.hair, c, r, Flow::up, 60, 0.5f, 0.3f, 11, seed);
+      clumps(m, k.hair, c, r, Flow::up, 130, 0.5f, 0.3f, 7, seed);
       break;
     }
     case Hair::side_part:
@@ -457,12 +459,12 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::bob:
-      cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
+      cap(m, f, k, 4, 0, 8, Flow::down, 10);  // a thicker cap would reach round over the eyes
       m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
       // The fringe swept to one side in three locks, not one roll.
       for (int i = 0; i < 3; ++i)
-        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 30 - i * 2.0f}, {17 * W, 11, 22}, rot_z(0.35f + i * 0.1f),
-                    k.hair, 4);
+        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 28 - i * 2.0f}, {16 * W, 9, 20}, rot_z(0.35f + i * 0.1f),
+                    k.hair, 7);
       // Cut level at the jaw, where it swings out a little from the cheeks.
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 56 * W, 24, -14}, {14, 30, 26}, rot_z(s * -0.15f), k.hair, 10);
       break;
