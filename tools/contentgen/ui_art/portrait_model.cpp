@@ -118,6 +118,10 @@ float forehead_front(float y) {
 // Half the mouth's width at an average face's breadth.
 constexpr float kMouthHalf = 21;
 
+// The mouth's breadth follows the skull's only in part: a narrow head
+// keeps a mouth wide enough to read, a broad one does not grin.
+float mouth_width(const Face& f) { return 1 + (f.width - 1) * 0.6f; }
+
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
 // A square head carries its breadth up to the crown: broad parietal masses
@@ -259,7 +263,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 3.2f, 3.9f, 3.2f, 1.2f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
-    const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
+    const float x = xs[i] * mouth_width(f), z = muzzle_front(f, x) + 0.5f;
     const float corner = (i == 0 || i == 4) ? -lift : 0;
     upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z - 0.8f};
     lower[i] = {x * 0.94f, y + 3.8f + corner + (i == 2 ? 1.5f : 0), z - 1.2f};
@@ -287,11 +291,12 @@ void beard(Model& out, const Face& f, const Materials& k) {
   if (f.beard == Beard::moustache || f.beard == Beard::goatee || f.beard == Beard::full) {
     // Spread along the upper lip and drooping at its ends, so that it
     // reads as a moustache and not a knob under the nose.
-    const V3 pts[5] = {{-21 * W, y + 1, muzzle_front(f, 21 * W) - 1},
-                       {-12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+    const float Wm = mouth_width(f);
+    const V3 pts[5] = {{-21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1},
+                       {-12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
                        {0, y - 5.5f, muzzle_front(f, 0) + 2},
-                       {12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
-                       {21 * W, y + 1, muzzle_front(f, 21 * W) - 1}};
+                       {12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
+                       {21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1}};
     const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
     out.chain(pts, r, 5, k.hair, 1.5f);
   }
@@ -820,7 +825,7 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 
 void mouth_line(const Face& f, V3 out[3]) {
   const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
-  const float x = kMouthHalf * f.width;
+  const float x = kMouthHalf * mouth_width(f);
   out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
   out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
