@@ -389,7 +389,7 @@ void clumps(Model& m, const Material& hair, V3 c, V3 r, Flow flow, int count, fl
     if (model::dot(along, along) < 1e-4f) along = {1, 0, 0};
     along = model::normalised(along);
     const float len = size * static_cast<float>(n.range(0.8, 1.2));
-    panel(m, p - along * len, p + along * len, nrm, size * 0.6f, size * 0.42f, hair, 2.5f);
+    panel(m, p - along * len, p + along * len, nrm, size * 0.6f, size * 0.42f, hair, 4.5f);
   }
 }
 
