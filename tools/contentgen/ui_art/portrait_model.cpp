@@ -398,11 +398,11 @@ void clumps(Model& m, const Material& hair, V3 c, V3 r, Flow flow, int count, fl
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
 void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8,
-         Flow flow = Flow::down, float clump = 13) {
+         Flow flow = Flow::down, float clump = 13, int clump_count = 80) {
   const V3 c{0, -32 - 8 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
-  clumps(m, k.hair, c, r, flow, 100, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
+  clumps(m, k.hair, c, r, flow, clump_count, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
          static_cast<uint32_t>(f.hair.g * 1000 + f.width * 97));
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
@@ -445,11 +445,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       // at the sides.
       crop(m, f, k, 6, 2);
       const V3 c{0, -42 - 8 * f.crown, -14}, r{(56 + 2) * f.width, 46 + 11 * f.crown + 6, 63 + 6 * 0.3f};
-      clumps(m, k.hair, c, r, Flow::up, 130, 0.5f, 0.3f, 7, seed);
+      clumps(m, k.hair, c, r, Flow::up, 110, 0.5f, 0.3f, 7, seed);
       break;
     }
     case Hair::side_part:
-      cap(m, f, k, 4, 0, 8, Flow::swept, 14);
+      cap(m, f, k, 4, 0, 0, Flow::swept, 14);
       m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
@@ -464,7 +464,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::bob:
-      cap(m, f, k, 4, 0, 8, Flow::down, 10);  // a thicker cap would reach round over the eyes
+      cap(m, f, k, 4, 0, 0, Flow::down, 10);  // a thicker cap would reach round over the eyes
       m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
       // The fringe swept to one side in three locks, not one roll.
       for (int i = 0; i < 3; ++i)
@@ -478,7 +478,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       m.sphere({0, -88, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
-      cap(m, f, k, 1);
+      cap(m, f, k, 1, 0, 0, Flow::down, 13, 0);  // shaved at the sides: no clumps
       const V3 crest[4] = {{0, -60, 40}, {0, -96, 8}, {0, -94, -36}, {0, -60, -66}};
       const float r[4] = {7, 11, 10, 7};
       m.chain(crest, r, 4, k.hair, 4);
@@ -493,11 +493,11 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       curls.ridge_size = 6;
       const V3 c{0, -40 - 8 * f.crown, -16}, r{60 * W, 62 + 8 * f.crown, 62};
       m.ellipsoid(c, r, {}, curls, 4);
-      clumps(m, curls, c, r, Flow::curls, 150, 0.5f, 0.05f, 7.0f, seed);
+      clumps(m, curls, c, r, Flow::curls, 115, 0.5f, 0.05f, 7.0f, seed);
       break;
     }
     case Hair::long_hair:
-      cap(m, f, k, 5, 0, 8, Flow::down, 15);
+      cap(m, f, k, 5, 0, 0, Flow::down, 15);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
       // Its fall beside the face in long clumps.
       clumps(m, k.hair, {0, 14, -26}, {64 * W, 96, 46}, Flow::down, 60, 1.1f, -0.7f, 20, seed);
@@ -518,7 +518,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       }
       break;
     case Hair::receding:
-      cap(m, f, k, 3, 18, 8, Flow::down, 10);
+      cap(m, f, k, 3, 18, 0, Flow::down, 10);
       break;
   }
   m.set_skin(0, 1);
@@ -861,7 +861,8 @@ void build(Model& m, const Face& f, const Xf& view) {
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.
     Face cropped = f;
-    if (cropped.hair_style != Hair::bald) cap(m, cropped, k, 4, 6);
+    // No clumps: the cap hides the crown, where they would lie.
+    if (cropped.hair_style != Hair::bald) cap(m, cropped, k, 4, 6, 8, Flow::down, 13, 0);
   }
   m.set_skin(0.3f, 3);
   headgear(m, f, k);
