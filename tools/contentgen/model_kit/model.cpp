@@ -397,9 +397,9 @@ float thinness(const Tile& t, V3 p, V3 nrm) {
 }
 
 struct Lights {
-  V3 key = normalised({-0.45f, -0.72f, 0.55f});
-  V3 half = normalised(normalised({-0.45f, -0.72f, 0.55f}) + V3{0, 0, 1});
+  V3 key, half;
   V3 rimdir = normalised({0.8f, -0.45f, -0.25f});
+  explicit Lights(V3 toward_key) : key(normalised(toward_key)), half(normalised(key + V3{0, 0, 1})) {}
 };
 
 void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3 nrm, float ao, float thin,
@@ -515,7 +515,7 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
   std::vector<Tile> tiles = bin_parts(m, w, h, tx, ty);
   const int ss = std::max(1, o.supersample);
   const float inv = 1.0f / (ss * ss);
-  Lights lights;
+  const Lights lights(o.key);
   // Premultiplied RGBA per pixel, filled row band by row band.
   std::vector<float> img(static_cast<size_t>(w) * h * 4, 0.0f);
   rows_in_parallel(ty, [&](int trow) {

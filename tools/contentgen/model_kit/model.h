@@ -146,6 +146,9 @@ struct RenderOptions {
   // Where strands of hair radiate from (picture x, y, depth), for materials
   // that have them.
   V3 crown{0, 0, 0};
+  // Toward the key light (picture x right, y down, z toward the viewer):
+  // by default high on the left and in front.
+  V3 key{-0.45f, -0.72f, 0.55f};
 };
 
 // Renders the model over the canvas (drawn on top of what it holds).

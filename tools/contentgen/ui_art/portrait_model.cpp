@@ -24,13 +24,13 @@ Material matte(Rgb c, float specular, float shine, float rim) {
 // break into fine streaks along them, over a mass only gently ridged, so
 // that it reads as combed hair and not as a sponge or a moulded shell.
 Material hair_material(Rgb c) {
-  Material m = matte(c, 0.3f, 14, 1.0f);
-  m.ridge = 0.3f;
-  m.ridge_size = 7;
-  m.rough = 0.5f;
-  m.mottle = 0.1f;
-  m.sheen = 0.3f;    // a dull spread shine: hair, not wax
-  m.strands = 0.75f;  // fine lit strands with dark gaps between the clumps
+  Material m = matte(c, 0.45f, 14, 1.0f);
+  m.ridge = 0.7f;
+  m.ridge_size = 15;  // clumps a few pixels across, not single hairs
+  m.rough = 0.4f;
+  m.mottle = 0.12f;
+  m.sheen = 0.5f;    // a broad lit band over the crown: hair, not wax
+  m.strands = 0.22f;  // only a faint grain along the clumps
   return m;
 }
 
@@ -51,9 +51,9 @@ Material skin_material(Rgb c) {
   Material m = matte(c, 0.16f, 10, 0.45f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.08f;
+  m.mottle = 0.12f;
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
-  m.translucent = 0.16f;
+  m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
   return m;
 }
@@ -64,7 +64,7 @@ Material skin_material(Rgb c) {
 Rgb skin_albedo(Rgb c) {
   const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
   const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
-  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 0.95, 0.0, 1.0); };
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.2, 0.0, 1.0); };
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
@@ -118,6 +118,10 @@ float forehead_front(float y) {
 // Half the mouth's width at an average face's breadth.
 constexpr float kMouthHalf = 21;
 
+// The mouth's breadth follows the skull's only in part: a narrow head
+// keeps a mouth wide enough to read, a broad one does not grin.
+float mouth_width(const Face& f) { return 1 + (f.width - 1) * 0.6f; }
+
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
 // A square head carries its breadth up to the crown: broad parietal masses
@@ -138,7 +142,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float W = f.width, L = f.length, J = f.jaw, C = f.crown, A = f.jaw_angle;
   // The cranium: a rounded vault, taller or lower per member, carrying the
   // forehead down to the brow.
-  m.ellipsoid({0, -30 - 8 * C, -10}, {54 * W, 56 + 11 * C, 62}, {}, k.skin, 0);
+  m.ellipsoid({0, -30 - 10 * C, -10}, {54 * W, 56 + 15 * C, 62}, {}, k.skin, 0);
   parietals(m, f, k.skin, 0);
   // The face's front: a broad rounded mass from the brow to the upper lip,
   // flattened at the front so the cheeks turn as planes and not as a ball.
@@ -156,9 +160,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A long face is long mostly above the mouth: the chin follows the
   // length only in part, so it never hangs below the mouth like a pouch.
   const float Lj = 1 + (L - 1) * 0.6f;
-  const float jw = (29 + 6 * J + 4 * A) * W, jy = (32 + 5 * J + 7 * A) * Lj;
+  const float jw = (26 + 11 * J + 6 * A) * W, jy = (32 + 5 * J + 8 * A) * Lj;
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
-  m.ellipsoid({0, 36 * Lj, 4}, {(28 + 4 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
+  m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
     m.sphere({s * (jw - 10), jy, -16}, 7 + 3 * J, k.skin, 20 - 5 * A);  // the jaw's angle
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
@@ -172,16 +176,18 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W, -26, 35 + 5 * f.brow}, {20 * W, 7 + 3 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * 20 * W, -26, 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 20 * W * f.eye_gap, -12, 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
+  // Set higher or lower and standing further out per member.
+  const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
   for (int s = -1; s <= 1; s += 2) {
-    m.ellipsoid({s * 52 * W, -4, -8}, {5, 17, 11}, rot_z(s * -0.12f), k.skin, 5);
-    m.ellipsoid({s * 56 * W, -6, -5}, {3, 9, 6}, {}, k.skin, 2, true);
-    m.sphere({s * 51 * W, 11, -6}, 4, k.skin, 3);
+    m.ellipsoid({s * (52 * W + eo), -4 + ey, -8}, {5 + eo * 0.3f, 17 * es, 11}, rot_z(s * (-0.12f - 0.1f * f.ear_out)), k.skin, 5);
+    m.ellipsoid({s * (56 * W + eo * 1.3f), -6 + ey, -5}, {3, 9 * es, 6}, {}, k.skin, 2, true);
+    m.sphere({s * (51 * W + eo * 0.3f), 11 + ey * 1.2f, -6}, 4, k.skin, 5);
   }
   // Neck: a column set behind the jaw, meeting it under the ears, and the
   // two muscles from behind the ears to the notch between the collarbones.
@@ -257,7 +263,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   const float up_w[5] = {1.1f, 2.2f, 2.3f, 2.2f, 1.1f}, low_w[5] = {1.2f, 3.2f, 3.9f, 3.2f, 1.2f};
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
-    const float x = xs[i] * f.width, z = muzzle_front(f, x) + 0.5f;
+    const float x = xs[i] * mouth_width(f), z = muzzle_front(f, x) + 0.5f;
     const float corner = (i == 0 || i == 4) ? -lift : 0;
     upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z - 0.8f};
     lower[i] = {x * 0.94f, y + 3.8f + corner + (i == 2 ? 1.5f : 0), z - 1.2f};
@@ -285,11 +291,12 @@ void beard(Model& out, const Face& f, const Materials& k) {
   if (f.beard == Beard::moustache || f.beard == Beard::goatee || f.beard == Beard::full) {
     // Spread along the upper lip and drooping at its ends, so that it
     // reads as a moustache and not a knob under the nose.
-    const V3 pts[5] = {{-21 * W, y + 1, muzzle_front(f, 21 * W) - 1},
-                       {-12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
+    const float Wm = mouth_width(f);
+    const V3 pts[5] = {{-21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1},
+                       {-12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
                        {0, y - 5.5f, muzzle_front(f, 0) + 2},
-                       {12 * W, y - 4, muzzle_front(f, 12 * W) + 1.5f},
-                       {21 * W, y + 1, muzzle_front(f, 21 * W) - 1}};
+                       {12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
+                       {21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1}};
     const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
     out.chain(pts, r, 5, k.hair, 1.5f);
   }
@@ -328,14 +335,75 @@ void locks(Model& m, const Material& hair, V3 c, V3 r, int count, float from, fl
   }
 }
 
+void panel(Model& m, V3 a, V3 b, V3 facing, float half, float thick, const Material& mat, float k);
+
+// Which way the hair lies over the head.
+enum class Flow {
+  down,   // combed down from the crown
+  up,     // brushed up and forward off the brow
+  swept,  // swept across the head toward the picture's right
+  back,   // drawn back over the crown to a tie behind it
+  curls,  // no way at all: round knots packed over the head
+};
+
+// The hair's mass broken into clumps: flattened lobes lying on the cap (an
+// ellipsoid at c with radii r) along the way the hair lies, each a little
+// proud of it and blended only narrowly, so that every clump takes its own
+// light on top and sinks into shade in the grooves beside it, and the
+// outline ends in soft lumps instead of a moulded rim. Spread evenly over
+// the visible part of the cap above `front` (the elevation, as a sine,
+// where it stops over the brow) and `side` (over the temples); `size` the
+// clump's half length. Clumps behind the head are left out, unseen.
+void clumps(Model& m, const Material& hair, V3 c, V3 r, Flow flow, int count, float front, float side, float size,
+            uint32_t seed) {
+  Noise n(seed);
+  auto on = [&](float az, float el, float lift) {
+    const float h = std::cos(el);
+    return V3{c.x + (r.x + lift) * h * std::sin(az), c.y - (r.y + lift) * std::sin(el), c.z + (r.z + lift) * h * std::cos(az)};
+  };
+  for (int i = 0; i < count; ++i) {
+    // A golden-angle spiral from the crown down: even spacing, no rows.
+    const float u = 1 - (i + 0.5f) / count * (1 + 0.2f);
+    const float az = std::remainder(i * 2.39996f, 6.2831853f) + static_cast<float>(n.range(-0.15, 0.15));
+    if (std::cos(az) < -0.35f) continue;
+    const float lo = front + (side - front) * std::fabs(std::sin(az));
+    if (u < lo) continue;
+    const float el = std::asin(std::clamp(u, -0.95f, 1.0f));
+    const V3 p = on(az, el, -1.0f);
+    // The cap's outward normal, from the ellipsoid's gradient.
+    const V3 nrm = model::normalised({(p.x - c.x) / (r.x * r.x), (p.y - c.y) / (r.y * r.y), (p.z - c.z) / (r.z * r.z)});
+    if (flow == Flow::curls) {
+      m.sphere(p, size * static_cast<float>(n.range(0.8, 1.1)), hair, 4.0f);
+      continue;
+    }
+    V3 dir{0, 1, 0};
+    switch (flow) {
+      case Flow::down: dir = {0, 1, 0.1f}; break;
+      case Flow::up: dir = {0, -1, 0.7f}; break;
+      case Flow::swept: dir = {1, 0.35f, 0.1f}; break;
+      case Flow::back: dir = {0, 0.25f, -1}; break;
+      case Flow::curls: break;
+    }
+    dir = dir + V3{static_cast<float>(n.range(-0.25, 0.25)), static_cast<float>(n.range(-0.2, 0.2)), 0};
+    V3 along = dir - nrm * model::dot(dir, nrm);
+    if (model::dot(along, along) < 1e-4f) along = {1, 0, 0};
+    along = model::normalised(along);
+    const float len = size * static_cast<float>(n.range(0.8, 1.2));
+    panel(m, p - along * len, p + along * len, nrm, size * 0.6f, size * 0.42f, hair, 4.5f);
+  }
+}
+
 // The hair as a cap over the crown (thickness th), shifted back by `back`
 // so that the forehead shows below the hairline. Past a thickness of about
 // 4 the cap's front reaches the eyes' depth and its colour runs into them.
 // Locks laid over it break its edge and outline.
-void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8) {
+void cap(Model& m, const Face& f, const Materials& k, float th, float back = 0, int lock_count = 8,
+         Flow flow = Flow::down, float clump = 13, int clump_count = 80) {
   const V3 c{0, -32 - 8 * f.crown, -14 - back};
   const V3 r{(55 + 3 + th) * f.width, 56 + 11 * f.crown + 3 + th * 0.5f, 62 + th};
   m.ellipsoid(c, r, {}, k.hair, 6);  // blended wide: the hairline softens into the skin
+  clumps(m, k.hair, c, r, flow, clump_count, back > 0 ? 0.75f : 0.52f, 0.05f, clump,
+         static_cast<uint32_t>(f.hair.g * 1000 + f.width * 97));
   Noise n(static_cast<uint32_t>(f.hair.r * 1000 + f.width * 313 + back * 7));
   if (lock_count > 0) locks(m, k.hair, c, r, lock_count, -1.9f, 1.9f, back > 0 ? 0.05f : 0.42f, n);
 }
@@ -372,24 +440,21 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       parietals(m, f, k.stubble, 2.5f);
       break;
     case Hair::buzz: crop(m, f, k, 3, 1.5f); break;
-    case Hair::crew:
-      // Longer on top and brushed up at the front, clipped at the sides.
+    case Hair::crew: {
+      // Longer on top and brushed up off the brow in short clumps, clipped
+      // at the sides.
       crop(m, f, k, 6, 2);
-      // Tufts of uneven height across the front instead of one rolled quiff.
-      for (int i = 0; i < 5; ++i)
-        // Blended wide and kept low, so they roughen the crop's front
-        // without lumping the skull's outline.
-        m.ellipsoid({(-26 + 13 * i + static_cast<float>(n.range(-3, 3))) * W, -74 - static_cast<float>(n.range(0, 2)),
-                     10 + static_cast<float>(n.range(0, 6))},
-                    {12 * W, 6, 26}, rot_x(-0.35f) * rot_z(static_cast<float>(n.range(-0.3, 0.3))), k.hair, 11);
+      const V3 c{0, -42 - 8 * f.crown, -14}, r{(56 + 2) * f.width, 46 + 11 * f.crown + 6, 63 + 6 * 0.3f};
+      clumps(m, k.hair, c, r, Flow::up, 110, 0.5f, 0.3f, 7, seed);
       break;
+    }
     case Hair::side_part:
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 0, Flow::swept, 14);
       m.ellipsoid({-14 * W, -66, 20}, {40 * W, 16, 34}, rot_z(0.25f), k.hair, 8);
       m.capsule({-36 * W, -56, 36}, {24 * W, -76, 34}, 1.2f, 1.2f, k.hair, 1, 0, 0, true);  // the parting
       break;
     case Hair::ponytail: {
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 0, Flow::back, 12);
       // Tied high and swinging out behind the nape on the side the face is
       // turned from, so that it shows beside the neck.
       const float out = f.turn > 0 ? -1.0f : 1.0f;
@@ -399,44 +464,43 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       break;
     }
     case Hair::bob:
-      cap(m, f, k, 4);  // a thicker cap would reach round over the eyes
+      cap(m, f, k, 4, 0, 0, Flow::down, 10);  // a thicker cap would reach round over the eyes
       m.ellipsoid({0, -6, -26}, {66 * W, 66, 56}, {}, k.hair, 6);  // kept behind the face so the eyes keep their colours
       // The fringe swept to one side in three locks, not one roll.
       for (int i = 0; i < 3; ++i)
-        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 30 - i * 2.0f}, {17 * W, 11, 22}, rot_z(0.35f + i * 0.1f),
-                    k.hair, 4);
+        m.ellipsoid({(-30 + i * 16.0f) * W, -60 + i * 3.0f, 28 - i * 2.0f}, {16 * W, 9, 20}, rot_z(0.35f + i * 0.1f),
+                    k.hair, 7);
       // Cut level at the jaw, where it swings out a little from the cheeks.
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 56 * W, 24, -14}, {14, 30, 26}, rot_z(s * -0.15f), k.hair, 10);
       break;
     case Hair::bun:
-      cap(m, f, k, 4);
+      cap(m, f, k, 4, 0, 0, Flow::back, 11);
       m.sphere({0, -88, -44}, 21, k.hair, 8);  // high on the crown, where it shows over the head
       break;
     case Hair::mohawk: {
-      cap(m, f, k, 1);
+      cap(m, f, k, 1, 0, 0, Flow::down, 13, 0);  // shaved at the sides: no clumps
       const V3 crest[4] = {{0, -60, 40}, {0, -96, 8}, {0, -94, -36}, {0, -60, -66}};
       const float r[4] = {7, 11, 10, 7};
       m.chain(crest, r, 4, k.hair, 4);
       break;
     }
     case Hair::curly: {
-      // A close mass of curls: a thick cap whose surface is knotted by
-      // tight sharp-crested ridges and whose outline is broken by coarse
-      // bumps, so that it is knobbly all over with no curl standing free.
+      // A close mass of curls: round knots packed over a thick cap, each
+      // lit on its top and shaded under it, breaking the outline in bumps.
       Material curls = k.hair;
-      curls.strands = 0.15f;
-      curls.ridge = 1.1f;
-      curls.ridge_size = 10;
-      curls.rough = 0.4f;
-      m.set_skin(1.4f, 7.0f);
-      m.ellipsoid({0, -40, -16}, {64 * W, 66, 66}, {}, curls, 3);
-      m.ellipsoid({0, -76, 8}, {40 * W, 24, 40}, {}, curls, 10);
-      m.set_skin(0.06f, 4.0f);
+      curls.strands = 0.1f;
+      curls.ridge = 0.4f;
+      curls.ridge_size = 6;
+      const V3 c{0, -40 - 8 * f.crown, -16}, r{60 * W, 62 + 8 * f.crown, 62};
+      m.ellipsoid(c, r, {}, curls, 4);
+      clumps(m, curls, c, r, Flow::curls, 115, 0.5f, 0.05f, 7.0f, seed);
       break;
     }
     case Hair::long_hair:
-      cap(m, f, k, 5);
+      cap(m, f, k, 5, 0, 0, Flow::down, 15);
       m.ellipsoid({0, 14, -26}, {64 * W, 96, 46}, {}, k.hair, 10);
+      // Its fall beside the face in long clumps.
+      clumps(m, k.hair, {0, 14, -26}, {64 * W, 96, 46}, Flow::down, 60, 1.1f, -0.7f, 20, seed);
       // Falling past the cheeks to the shoulders on both sides, behind the
       // face, and parted at the side with the front swept back in locks.
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 54 * W, 40, -16}, {15, 66, 28}, rot_z(s * -0.08f), k.hair, 10);
@@ -454,7 +518,7 @@ void hair(Model& m, const Face& f, const Materials& k, uint32_t seed) {
       }
       break;
     case Hair::receding:
-      cap(m, f, k, 3, 18);
+      cap(m, f, k, 3, 18, 0, Flow::down, 10);
       break;
   }
   m.set_skin(0, 1);
@@ -761,7 +825,7 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 
 void mouth_line(const Face& f, V3 out[3]) {
   const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
-  const float x = kMouthHalf * f.width;
+  const float x = kMouthHalf * mouth_width(f);
   out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
   out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
@@ -797,7 +861,8 @@ void build(Model& m, const Face& f, const Xf& view) {
   if (f.gear == Gear::cap) {
     // Hair shows under the cap at the sides and back.
     Face cropped = f;
-    if (cropped.hair_style != Hair::bald) cap(m, cropped, k, 4, 6);
+    // No clumps: the cap hides the crown, where they would lie.
+    if (cropped.hair_style != Hair::bald) cap(m, cropped, k, 4, 6, 8, Flow::down, 13, 0);
   }
   m.set_skin(0.3f, 3);
   headgear(m, f, k);

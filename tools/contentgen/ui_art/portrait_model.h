@@ -52,6 +52,8 @@ struct Face {
   float eye_size = 1;       // size of the eyes' openings, 1 is average
   float cheek_height = 0;   // -1 low .. 1 high cheekbones
   float jaw_angle = 0;      // -1 the jaw's angle high and soft .. 1 low, sharp and wide
+  float ear_drop = 0;       // -1 ears set high .. 1 set low and long
+  float ear_out = 0;        // 0 close to the head .. 1 standing out
 };
 
 // Adds the member's head and shoulders to the model under the view.

@@ -40,7 +40,7 @@ const Face member_faces[15] = {
      1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, olive, 0.54f},
     {{0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
      0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, true, slate, -0.61f},
-    {{0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::buzz, Gear::none, Beard::full,  // Pryce
+    {{0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::side_part, Gear::none, Beard::full,  // Pryce
      1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, true, false, olive, 0.57f},
     {{0.93, 0.79, 0.64}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Hair::bob, Gear::none, Beard::none,  // Sato
      0.96f, 0.92f, 0.36f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, true, slate, -0.54f},
@@ -48,7 +48,7 @@ const Face member_faces[15] = {
      1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, slate, 0.61f},
     {{0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
      0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, false, false, sand, -0.68f},
-    {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::buzz, Gear::none, Beard::full,  // Brody
+    {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::curly, Gear::none, Beard::full,  // Brody
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, olive, 0.54f},
     {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, true, false, slate, -0.57f},
@@ -82,24 +82,24 @@ const Dress member_dress[15] = {
 // how large the eyes, how high the cheekbones and how low and sharp the
 // jaw's angle; set so that no two members share a head.
 struct Bones {
-  float cheekbones, eye_gap, age, crown, eye_size, cheek_height, jaw_angle;
+  float cheekbones, eye_gap, age, crown, eye_size, cheek_height, jaw_angle, ear_drop, ear_out;
 };
 const Bones member_bones[15] = {
-    {0.5f, 1.0f, 0.45f, 0.0f, 0.95f, 0.0f, 0.6f},     // Marsh: a plain square head
-    {0.9f, 1.06f, 0.7f, -0.6f, 0.9f, 0.5f, 0.3f},     // Teller: broad, low skull, hard cheekbones
-    {0.2f, 0.94f, 0.1f, 0.5f, 1.15f, 0.8f, -0.8f},    // Quill: a long oval, large eyes
-    {0.6f, 0.92f, 0.4f, 0.3f, 0.85f, -0.3f, 0.2f},    // Nolan: long face, narrow eyes
-    {0.8f, 1.08f, 0.2f, -0.2f, 1.1f, 0.6f, -0.5f},    // Okafor: round, wide-set large eyes
-    {0.3f, 1.0f, 0.95f, 0.8f, 0.82f, -0.5f, 0.0f},    // Pryce: tall skull, small deep eyes
-    {0.9f, 1.04f, 0.2f, -0.7f, 0.9f, 0.4f, -0.6f},    // Sato: short and round, flat cheeks
-    {0.1f, 1.02f, 0.2f, -0.3f, 0.95f, -0.6f, 1.0f},   // Lund: a wide square jaw
-    {0.7f, 0.9f, 0.35f, 0.6f, 0.9f, 1.0f, -0.2f},     // Ebert: gaunt, high cheekbones
-    {0.4f, 1.06f, 0.5f, -0.4f, 0.9f, -0.2f, 0.8f},    // Brody: heavy and wide
-    {0.8f, 0.94f, 0.85f, 1.0f, 0.88f, 0.2f, -0.4f},   // Vance: tall narrow skull, long face
-    {0.5f, 1.0f, 0.1f, 0.2f, 1.12f, 0.5f, -0.7f},     // Ingram: soft oval
-    {0.2f, 1.04f, 0.3f, -0.8f, 1.0f, -0.4f, 0.1f},    // Yardley: short round head
-    {1.0f, 0.98f, 0.45f, 0.4f, 1.05f, 0.7f, -0.5f},   // Moreau: wide cheekbones to a narrow chin
-    {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f},    // Castellan: angular, hard jaw
+    {0.5f, 1.0f, 0.45f, 0.0f, 0.95f, 0.0f, 0.6f, 0.2f, 0.3f},     // Marsh: a plain square head
+    {0.9f, 1.06f, 0.7f, -0.6f, 0.9f, 0.5f, 0.3f, -0.3f, 0.6f},     // Teller: broad, low skull, hard cheekbones
+    {0.2f, 0.94f, 0.1f, 0.5f, 1.15f, 0.8f, -0.8f, -0.6f, 0.0f},    // Quill: a long oval, large eyes
+    {0.6f, 0.92f, 0.4f, 0.3f, 0.85f, -0.3f, 0.2f, 0.7f, 0.5f},    // Nolan: long face, narrow eyes
+    {0.8f, 1.08f, 0.2f, -0.2f, 1.1f, 0.6f, -0.5f, 0.0f, 0.1f},    // Okafor: round, wide-set large eyes
+    {0.3f, 1.0f, 0.95f, 0.8f, 0.82f, -0.5f, 0.0f, 1.0f, 0.8f},    // Pryce: tall skull, small deep eyes
+    {0.9f, 1.04f, 0.2f, -0.7f, 0.9f, 0.4f, -0.6f, -0.5f, 0.2f},    // Sato: short and round, flat cheeks
+    {0.1f, 1.02f, 0.2f, -0.3f, 0.95f, -0.6f, 1.0f, 0.3f, 0.6f},   // Lund: a wide square jaw
+    {0.7f, 0.9f, 0.35f, 0.6f, 0.9f, 1.0f, -0.2f, 0.6f, 0.9f},     // Ebert: gaunt, high cheekbones
+    {0.4f, 1.06f, 0.5f, -0.4f, 0.9f, -0.2f, 0.8f, -0.2f, 0.4f},    // Brody: heavy and wide
+    {0.8f, 0.94f, 0.85f, 1.0f, 0.88f, 0.2f, -0.4f, 0.9f, 0.7f},   // Vance: tall narrow skull, long face
+    {0.5f, 1.0f, 0.1f, 0.2f, 1.12f, 0.5f, -0.7f, -0.8f, 0.0f},     // Ingram: soft oval
+    {0.2f, 1.04f, 0.3f, -0.8f, 1.0f, -0.4f, 0.1f, -0.4f, 0.9f},    // Yardley: short round head
+    {1.0f, 0.98f, 0.45f, 0.4f, 1.05f, 0.7f, -0.5f, 0.1f, 0.2f},   // Moreau: wide cheekbones to a narrow chin
+    {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f, 0.5f, 0.3f},    // Castellan: angular, hard jaw
 };
 
 }  // namespace
@@ -116,12 +116,17 @@ portrait_model::Face roster_face(int index) {
   f.eye_size = member_bones[index].eye_size;
   f.cheek_height = member_bones[index].cheek_height;
   f.jaw_angle = member_bones[index].jaw_angle;
+  f.ear_drop = member_bones[index].ear_drop;
+  f.ear_out = member_bones[index].ear_out;
   // The roster's proportions pushed further apart, so that heads differ in
   // their shape at a glance and not only in hair and skin.
-  f.width = 1 + (f.width - 1) * 1.6f;
-  f.length = 1 + (f.length - 1) * 1.8f;
+  f.width = 1 + (f.width - 1) * 2.2f;
+  f.length = 1 + (f.length - 1) * 2.2f;
   f.jaw = std::clamp(0.5f + (f.jaw - 0.5f) * 1.3f, 0.0f, 1.0f);
-  f.chin *= 1.4f;
+  f.chin *= 1.8f;
+  f.nose_len = 1 + (f.nose_len - 1) * 1.8f;
+  f.nose_wide = 1 + (f.nose_wide - 1) * 1.5f;
+  f.cheekbones = std::clamp(0.5f + (f.cheekbones - 0.5f) * 1.3f, 0.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
   // or the lips and eyes look uneven in the picture.
@@ -153,12 +158,15 @@ Bytes portrait(int index) {
   o.creases = true;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
   o.crown = view.point({0, -86, -34});  // where the hair's strands part from
+  // One key from the left and a little in front, low enough that the far
+  // cheek turns away from it into shade with a soft terminator down the face.
+  o.key = {-0.74f, -0.5f, 0.46f};
   model::render(m, c, o);
   portrait_paint::features(c, f, view);
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.66, 0.33, 0.7);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.7);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
