@@ -419,14 +419,15 @@ Buf kill_made_clear(const Buf& words) {
 
 // How far the pleading voice moves from the synthesiser's plain reading,
 // as a factor on its pitch: the plain "please" falls, the begging one is
-// lifted more and more so it rises to the end; "kill" breaks in high
+// lifted more and more, from below where it began to well above, so it
+// climbs to the end as a begging question does; "kill" breaks in high
 // (near 280 Hz) and falls through "me", which sinks, spent, below where
 // the line began. A slow tremor shakes it throughout. Points are (share
 // of the word or words, factor).
 struct ContourPoint {
   double at, factor;
 };
-constexpr ContourPoint kBegging[] = {{0.0, 0.9}, {1.0, 1.5}};
+constexpr ContourPoint kBegging[] = {{0.0, 0.85}, {0.5, 1.2}, {1.0, 1.75}};
 constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
 constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
 // A second, slower and uneven waver on top: the voice of someone too weak
