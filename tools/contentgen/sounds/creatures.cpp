@@ -279,7 +279,8 @@ Buf creature_attack(int kind) {
                                 .gain = k == 0 ? 1.0f : 0.8f,
                                 .attack_s = 0.003f,
                                 .release_s = len * 0.4f,
-                                .seed = 0x2A0u + static_cast<uint32_t>(k)});
+                                .seed = 0x2A0u + static_cast<uint32_t>(k),
+                                .turbulence = 0.3f});
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.6f);
         // The mandibles chitter through each yelp: fine, uneven ticks high

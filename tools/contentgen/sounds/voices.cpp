@@ -218,7 +218,7 @@ Buf pain(bool female) {
   OnePoleLP follow;
   follow.set(20.0f, kRate);
   for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 4.0f;
-  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 5.0f);
+  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 3.5f);
   return b;
 }
 
