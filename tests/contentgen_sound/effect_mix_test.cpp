@@ -487,6 +487,15 @@ TEST(EffectMix, EveryDeathHasItsOwnVoice) {
     for (size_t b = a + 1; b < deaths.size(); ++b)
       EXPECT_LT(pearson(spectra[a], spectra[b]), 0.9) << deaths[a] << " and " << deaths[b];
   for (const char* n : {"attack_3", "death_3", "death_1x", "death_2x"}) EXPECT_GT(voiced_share(load(n)), 0.5) << n;
+  // No creature's cry, attack or death, near or far, shares its colour with
+  // another's: each keeps its own shape up to the top of the band.
+  const std::vector<std::string> cries = {"attack_1", "attack_2", "attack_3", "death_1",
+                                          "death_2",  "death_3",  "death_1x", "death_2x"};
+  std::vector<std::vector<double>> cry_spectra;
+  for (const std::string& n : cries) cry_spectra.push_back(log_spectrum(load(n)));
+  for (size_t a = 0; a < cries.size(); ++a)
+    for (size_t b = a + 1; b < cries.size(); ++b)
+      EXPECT_LT(pearson(cry_spectra[a], cry_spectra[b]), 0.8) << cries[a] << " and " << cries[b];
   // The warrior's snarl and its death gasp are told apart by colour alone.
   EXPECT_LT(pearson(log_spectrum(load("attack_1")), log_spectrum(load("death_1"))), 0.75);
   // The jump scare is no creature's death, and the hugger's far death is

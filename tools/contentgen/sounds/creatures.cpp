@@ -118,6 +118,10 @@ struct Cry {
   float aspiration = 0.35f;  // air hissed through the mouth with each pulse, as a share of the voice
   float breaks = 3.0f;       // how many times a second the voice swells and catches
   float undertone = 0.75f;   // how far every other pulse sags in a growl burst (0: no bursts)
+  float jitter = 0.035f;     // the least any pulse's length strays from the last, however smooth the voice
+  float turbulence = 0.6f;   // air torn through the folds with each pulse, voicing the mouth as noise does
+  float sweep = 0.5f;        // how far the mouth follows the pitch: it opens as the cry climbs
+  float dropout = 0.05f;     // the chance that a pulse fails, the folds slapping shut half-blown
 };
 
 // Where a cry's loudness swells and catches: a slow surge, and every so
@@ -161,6 +165,10 @@ void add_cry(Buf& b, double at, const Cry& c) {
   double last = 0.0;
   float pulse_gain = 1.0f, stretch = 1.0f, puff = 0.0f;
   bool odd = false;
+  // The pitch the cry is centred on, so the mouth can open as it climbs.
+  float centre = 0.0f;
+  for (int k = 0; k <= 16; ++k) centre += std::log(c.pitch.at(c.seconds * k / 16.0f)) / 17.0f;
+  centre = std::exp(centre);
   // Growl bursts: stretches where every other pulse collapses and lags,
   // dropping the voice into an undertone an octave down.
   float growl_until = 0.0f, next_growl = rng.range(0.05f, 0.25f);
@@ -171,7 +179,7 @@ void add_cry(Buf& b, double at, const Cry& c) {
       const size_t k = std::min(static_cast<size_t>(pos), path.size() - 1), k2 = std::min(k + 1, path.size() - 1);
       const float v = pos - static_cast<float>(k);
       // The jaw and tongue never hold still: each formant drifts on its own.
-      const float sway = 1.0f + 0.8f * drift(rng.bi());
+      const float sway = (1.0f + 0.8f * drift(rng.bi())) * std::pow(c.pitch.at(t) / centre, c.sweep);
       auto mix = [&](float a, float z) { return (a + (z - a) * v) * c.mouth_scale; };
       const float m1 = mix(path[k].f1, path[k2].f1) * sway, m2 = mix(path[k].f2, path[k2].f2) / sway,
                   m3 = mix(path[k].f3, path[k2].f3) * sway;
@@ -197,13 +205,20 @@ void add_cry(Buf& b, double at, const Cry& c) {
       const float usual = rough * (0.4f + 0.6f * rng.uni());
       const float sag = growling ? std::max(usual, c.undertone) : usual;
       pulse_gain = (odd ? 1.0f - sag : 1.0f) * (1.0f + 0.3f * rng.bi());
-      stretch = (1.0f + rough * c.stray * rng.bi()) * (growling && odd ? 1.0f + 0.16f * c.undertone : 1.0f);
+      // Now and then a pulse fails outright, and the next comes late.
+      const bool fails = rng.uni() < c.dropout;
+      if (fails) pulse_gain *= 0.15f;
+      stretch = (1.0f + std::max(rough * c.stray, c.jitter) * rng.bi()) *
+                (growling && odd ? 1.0f + 0.16f * c.undertone : 1.0f) * (fails ? 1.25f : 1.0f);
       puff = 1.0f;
     }
     last = ph;
     puff *= 0.9985f;
     const float n = rng.bi();
-    const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n;
+    // Turbulence: the air through the folds is torn into noise strongest
+    // as each pulse opens them, so the voice is half tone and half rush.
+    const float torn = c.turbulence * rng.bi() * (0.3f + 0.7f * puff) * std::max(0.3f, pulse_gain);
+    const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n + torn;
     // Air puffs out with each pulse as the folds part, then thins.
     const float asp = n * c.aspiration * (0.35f + 0.65f * puff);
     const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f + a1(asp) * 0.8f + a2(asp) * 0.9f +
@@ -264,13 +279,14 @@ Buf creature_attack(int kind) {
                                 .gain = k == 0 ? 1.0f : 0.8f,
                                 .attack_s = 0.003f,
                                 .release_s = len * 0.4f,
-                                .seed = 0x2A0u + static_cast<uint32_t>(k)});
+                                .seed = 0x2A0u + static_cast<uint32_t>(k),
+                                .turbulence = 0.3f});
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.6f);
         // The mandibles chitter through each yelp: fine, uneven ticks high
         // above the voice.
         for (double tick = yelp_at[k]; tick < yelp_at[k] + len; tick += rng.range(0.012f, 0.03f))
-          add_noise_burst(b, rng, tick, rng.range(6000.0f, 12000.0f), 2.0f, 0.004f, 3.5f);
+          add_noise_burst(b, rng, tick, rng.range(8000.0f, 15000.0f), 2.0f, 0.004f, 3.5f);
       }
       // Under the yelps a small throat rattles, quick and uneven.
       add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
@@ -278,8 +294,9 @@ Buf creature_attack(int kind) {
       add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
       // Small and thin: little chest under 250 Hz, the small throat's
       // rattle kept at 650 Hz, and nothing over the ticks.
-      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 15000.0f},
-                 {Colour::LowPass, 15000.0f}, {Colour::LowPass, 15000.0f}, {Colour::Peak, 650.0f, 2.0f, 0.8f}});
+      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 20000.0f},
+                 {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::Peak, 650.0f, 2.5f, 0.8f},
+                 {Colour::Peak, 18000.0f, 4.0f, 0.8f}});
       heave(b, 0x2B0u, 18.0f, 5.0f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
@@ -298,12 +315,13 @@ Buf creature_attack(int kind) {
                        .breath = 0.12f,
                        .flutter = 0.1f,
                        .attack_s = 0.01f,
-                       .release_s = 0.45f,
+                       .release_s = 0.5f,
                        .seed = 0x3A0u,
                        .wander = 0.06f,
                        .stray = 0.03f,
                        .aspiration = 0.1f,
-                       .undertone = 0.3f});
+                       .undertone = 0.3f,
+                       .dropout = 0.0f});
       add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
@@ -334,9 +352,13 @@ Buf creature_attack(int kind) {
                        .seed = 0x1A0u,
                        .aspiration = 0.2f});
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
-      add_teeth(b, rng, 6500.0f, 12000.0f, 2.5f);
+      add_teeth(b, rng, 8000.0f, 13000.0f, 4.0f);
       // The snarl starts deep in the chest.
       colour(b, {{Colour::HighPass, 120.0f}, {Colour::Peak, 170.0f, 1.05f, 1.0f}, {Colour::Peak, 1000.0f, 2.0f, 1.0f}});
+      // A big mouth: its hiss is strongest at 6-9 kHz and nothing above it
+      // gets past the lips, where the hugger's tiny mandibles tick on high.
+      colour(b, {{Colour::LowPass, 13500.0f}, {Colour::LowPass, 13500.0f}, {Colour::LowPass, 13500.0f},
+                 {Colour::LowPass, 13500.0f}, {Colour::Peak, 4000.0f, -0.85f, 0.8f}});
       heave(b, 0x1B0u, 22.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.5f);
       return b;
@@ -363,6 +385,10 @@ Buf creature_death(int kind) {
       // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
       colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1300.0f, 1.5f, 1.2f},
                  {Colour::Peak, 3000.0f, -0.2f, 1.2f}});
+      // The squeal chokes off under 8.5 kHz; what is left up high is the
+      // mandibles' dry clicking as the small body twitches.
+      colour(b, {{Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}});
+      add_teeth(b, rng, 13000.0f, 19000.0f, 2.0f);
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
@@ -387,7 +413,10 @@ Buf creature_death(int kind) {
                        .wander = 0.06f,
                        .stray = 0.03f,
                        .aspiration = 0.1f,
-                       .undertone = 0.0f});
+                       .undertone = 0.0f,
+                       .turbulence = 0.4f,
+                       .sweep = 0.25f,
+                       .dropout = 0.0f});
       add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.3f, .release_s = 0.8f,
                               .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
@@ -397,6 +426,9 @@ Buf creature_death(int kind) {
       // Dark, but not muffled: the weight stays under 1 kHz, the rasp up to
       // about 5 kHz is kept, and the hollow at 400 Hz makes the roar cavernous.
       colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
+      // A faint wheeze above the rasp, where the far deaths have nothing.
+      add_teeth(b, rng, 6000.0f, 9500.0f, 0.45f);
+      colour(b, {{Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       heave(b, 0xD30u, 20.0f, 1.2f);
@@ -489,7 +521,8 @@ Buf far_cry(int kind) {
                      .wander = 0.05f,
                      .stray = 0.03f,
                      .aspiration = 0.2f,
-                     .undertone = 0.0f});
+                     .undertone = 0.0f,
+                     .turbulence = 0.25f});
     return b;
   }
   // The warrior: an open-throated howl that climbs, breaks and drowns.
@@ -508,7 +541,8 @@ Buf far_cry(int kind) {
                    .wander = 0.05f,
                    .stray = 0.03f,
                    .aspiration = 0.1f,
-                   .undertone = 0.0f});
+                   .undertone = 0.0f,
+                   .turbulence = 0.15f});
   return b;
 }
 
@@ -532,7 +566,8 @@ Buf creature_death_far(int kind) {
     add_teeth(far, rng, 5000.0f, 6500.0f, 0.5f);
     colour(far, {{Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}, {Colour::LowPass, 6500.0f}});
     // Only a faint singing of the duct's metal rides high over the cut.
-    add_teeth(far, rng, 11000.0f, 14000.0f, 0.12f);
+    add_teeth(far, rng, 17500.0f, 20000.0f, 1.0f);
+    colour(far, {{Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}});
     // Heard far off, the cry still heaves, echoes and all.
     heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
@@ -546,7 +581,7 @@ Buf creature_death_far(int kind) {
   Rng rng(0xFA41u);
   add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
-  colour(near, {{Colour::Peak, 3000.0f, 4.0f, 1.4f}});
+  colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.3f, 0.6);

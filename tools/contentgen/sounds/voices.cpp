@@ -21,6 +21,9 @@ using namespace dsp;
 
 namespace {
 
+// The gasp drawn in before the cry, and how much of it the cry's start overlaps.
+constexpr double kBreathInS = 0.09, kBreathOverlapS = 0.015;
+
 // How one person grunts when hit: the whole shape of the cry.
 struct Grunt {
   float seconds;
@@ -31,6 +34,7 @@ struct Grunt {
   float creak_hz;            // how often the tired voice stutters at its end
   uint32_t seed;
   float catch_s;             // where the throat catches: the voice chokes off for a moment
+  float strain = 0.45f;      // how hard the throat is clenched: uneven rough pulsing through the cry
 };
 
 Buf grunt(const Grunt& g) {
@@ -54,6 +58,11 @@ Buf grunt(const Grunt& g) {
   float creak_hz = g.creak_hz;
   OnePoleLP shimmer;
   shimmer.set(60.0f, kRate);
+  // The clenched throat: its loudness shakes at an uneven 50-90 Hz, a
+  // rough undertone beneath the voice, worst as the cry is forced out.
+  Phase rough;
+  double rough_last = 0.0;
+  float rough_hz = 70.0f;
   for (size_t i = 0; i < b.size(); ++i) {
     const float u = static_cast<float>(i) / static_cast<float>(b.size());
     const double cp = creak.step(creak_hz, kRate);
@@ -66,7 +75,12 @@ Buf grunt(const Grunt& g) {
     // The catch: the glottis clamps shut for a few ms mid-cry ("uh-agh").
     const float from_catch = (static_cast<float>(seconds_at(i)) - g.catch_s) / 0.012f;
     const float caught = 1.0f - 0.85f * std::exp(-from_catch * from_catch);
-    b[i] *= spent * stutter * caught * (1.0f + 3.0f * shimmer(rng.bi()));
+    const double rp = rough.step(rough_hz, kRate);
+    if (rp < rough_last) rough_hz = rng.range(50.0f, 90.0f);
+    rough_last = rp;
+    const float forced = std::sin(static_cast<float>(kPi) * std::min(1.0f, u * 1.4f));
+    const float clench = 1.0f - g.strain * forced * (0.5f - 0.5f * static_cast<float>(std::cos(kTwoPi * rp)));
+    b[i] *= spent * stutter * caught * clench * (1.0f + 3.0f * shimmer(rng.bi()));
   }
   // The upper formants lifted, so the cry is a voice's "uh" and not a hum.
   const float fs = g.formant_scale;
@@ -89,16 +103,37 @@ Buf grunt(const Grunt& g) {
     b[i] += aspirate(n) * 2.2f * std::exp(-t / 0.03f);
     b[i] += air_hi(air_lo(n)) * g.breath * (0.35f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
   }
-  // The gasp after the blow: a short ragged breath.
-  Biquad gasp;
+  // The breath let out after the blow: ragged, shaking, dying away.
+  Biquad gasp, gasp_hi;
   gasp.bandpass(1500.0f * fs, 1.2f, kRate);
-  Buf tail = blank(0.14);
+  gasp_hi.bandpass(3000.0f * fs, 1.5f, kRate);
+  OnePoleLP shake;
+  shake.set(12.0f, kRate);
+  Buf tail = blank(0.24);
   for (size_t i = 0; i < tail.size(); ++i) {
     const float u = static_cast<float>(i) / tail.size();
-    tail[i] = gasp(rng.bi()) * g.breath * 1.6f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) * (1.0f - u);
+    const float n = rng.bi();
+    const float trembling = std::max(0.0f, 1.0f + 3.0f * shake(rng.bi()));
+    tail[i] = (gasp(n) + 0.5f * gasp_hi(n)) * g.breath * 1.6f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) *
+              (1.0f - u) * (1.0f - u) * trembling;
   }
   add(b, tail, frames(g.seconds * 0.8, kRate));
-  return b;
+  // The sharp breath in as the blow lands: a rising hiss just ahead of
+  // the cry, through the same open mouth.
+  Biquad in_mouth, in_teeth;
+  in_mouth.bandpass(2200.0f * fs, 1.2f, kRate);
+  in_teeth.bandpass(4200.0f * fs, 1.5f, kRate);
+  Buf in = blank(kBreathInS);
+  for (size_t i = 0; i < in.size(); ++i) {
+    const float u = static_cast<float>(i) / in.size();
+    const float n = rng.bi();
+    in[i] = (in_mouth(n) + 0.6f * in_teeth(n)) * g.breath * 1.4f * u * u * std::min(1.0f, (1.0f - u) * 8.0f);
+  }
+  const size_t lead = frames(kBreathInS - kBreathOverlapS, kRate);
+  Buf out(lead, 0.0f);
+  out.insert(out.end(), b.begin(), b.end());
+  add(out, in, 0);
+  return out;
 }
 
 // Breath forced through a hurt throat: noise between `lo_hz` and `hi_hz`
@@ -131,11 +166,11 @@ Buf pain(bool female) {
   // 3-4 kHz as it starts); she is higher, brighter and quicker, with more
   // air in her voice.
   if (female) {
-    Buf b = grunt({.seconds = 0.27f,
+    Buf b = grunt({.seconds = 0.36f,
                   // A leap on the blow, a catch that drops the voice a
-                  // step, a second push and the fall.
+                  // step, a second, strained push and the fall.
                   .pitch = {{{0.0f, 300.0f}, {0.015f, 430.0f}, {0.05f, 445.0f}, {0.085f, 430.0f}, {0.095f, 335.0f},
-                             {0.12f, 345.0f}, {0.135f, 395.0f}, {0.19f, 350.0f}, {0.27f, 220.0f}}},
+                             {0.12f, 345.0f}, {0.15f, 410.0f}, {0.22f, 385.0f}, {0.28f, 320.0f}, {0.36f, 210.0f}}},
                   .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
                   .formant_scale = 1.2f,
                   .breath = 0.22f,
@@ -146,9 +181,9 @@ Buf pain(bool female) {
     rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 3.0f);
     return b;
   }
-  Buf b = grunt({.seconds = 0.36f,
+  Buf b = grunt({.seconds = 0.42f,
                 .pitch = {{{0.0f, 115.0f}, {0.02f, 185.0f}, {0.06f, 197.0f}, {0.1f, 192.0f}, {0.115f, 146.0f},
-                           {0.145f, 150.0f}, {0.16f, 172.0f}, {0.22f, 160.0f}, {0.28f, 118.0f}, {0.36f, 86.0f}}},
+                           {0.145f, 150.0f}, {0.17f, 178.0f}, {0.25f, 165.0f}, {0.33f, 120.0f}, {0.42f, 86.0f}}},
                 .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
                 .formant_scale = 1.0f,
                 .breath = 0.14f,
@@ -183,7 +218,7 @@ Buf pain(bool female) {
   OnePoleLP follow;
   follow.set(20.0f, kRate);
   for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 4.0f;
-  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 5.0f);
+  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 3.5f);
   return b;
 }
 
@@ -218,10 +253,10 @@ Buf colonist_death() {
     if (i % 64 == 0) gasp.bandpass(3200.0f - 900.0f * std::min(1.0f, t / 0.8f), 1.2f, kRate);
     b[i] += gasp(rng.bi()) * 2.2f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
   }
-  // A man's voice from the chest, its top rolled off gently above 8 kHz
+  // A man's voice from the chest, its top rolled off gently above 12 kHz
   // (his breath's hiss kept, where the queen's roar has none) and hollowed
   // at 1 kHz, where the creatures' cries are fullest.
-  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
+  colour(b, {{Colour::LowPass, 12000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.5f);
   restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
@@ -384,14 +419,15 @@ Buf kill_made_clear(const Buf& words) {
 
 // How far the pleading voice moves from the synthesiser's plain reading,
 // as a factor on its pitch: the plain "please" falls, the begging one is
-// lifted more and more so it rises to the end; "kill" breaks in high
+// lifted more and more, from below where it began to well above, so it
+// climbs to the end as a begging question does; "kill" breaks in high
 // (near 280 Hz) and falls through "me", which sinks, spent, below where
 // the line began. A slow tremor shakes it throughout. Points are (share
 // of the word or words, factor).
 struct ContourPoint {
   double at, factor;
 };
-constexpr ContourPoint kBegging[] = {{0.0, 0.9}, {1.0, 1.5}};
+constexpr ContourPoint kBegging[] = {{0.0, 0.85}, {0.5, 1.2}, {1.0, 1.75}};
 constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
 constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
 // A second, slower and uneven waver on top: the voice of someone too weak
