@@ -476,6 +476,26 @@ void streaks(cairo_t* cr, Noise& n, double x, double w, double y0, double y1, in
   }
 }
 
+namespace {
+// A point t of the way along a cubic Bezier span from p0 to p3.
+double cubic_at(double t, double p0, double p1, double p2, double p3) {
+  const double u = 1 - t;
+  return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+}
+
+// The soft white halo round a specular point on wet resin, bright in every
+// channel so a room's tint cannot dull it.
+void glint_halo(cairo_t* cr, double px, double py, double radius) {
+  cairo_pattern_t* halo = cairo_pattern_create_radial(px, py, 0, px, py, radius);
+  cairo_pattern_add_color_stop_rgba(halo, 0, 1.0, 1.0, 0.97, 0.3);
+  cairo_pattern_add_color_stop_rgba(halo, 1, 1.0, 1.0, 0.97, 0);
+  cairo_set_source(cr, halo);
+  cairo_arc(cr, px, py, radius, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(halo);
+}
+}  // namespace
+
 void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge, double width) {
   double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
   double dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
@@ -512,9 +532,9 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   auto lit_side = [&](double t0, double t1) {
     constexpr int steps = 8;
     for (int i = 0; i <= steps; ++i) {
-      const double t = t0 + (t1 - t0) * i / steps, u = 1 - t;
-      const double px = u * u * u * x0 + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * x1 - width * 0.25;
-      const double py = u * u * u * y0 + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * y1 - width * 0.25;
+      const double t = t0 + (t1 - t0) * i / steps;
+      const double px = cubic_at(t, x0, c1x, c2x, x1) - width * 0.25;
+      const double py = cubic_at(t, y0, c1y, c2y, y1) - width * 0.25;
       if (i == 0)
         cairo_move_to(cr, px, py);
       else
@@ -526,17 +546,10 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   lit_side(0.1, 0.9);
   cairo_stroke(cr);
   for (double t : {0.2 + 0.6 * std::fabs(std::sin(x0 * 0.37 + y0 * 0.11))}) {
-    const double u = 1 - t;
-    const double px = u * u * u * x0 + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * x1 - width * 0.25;
-    const double py = u * u * u * y0 + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * y1 - width * 0.25;
+    const double px = cubic_at(t, x0, c1x, c2x, x1) - width * 0.25;
+    const double py = cubic_at(t, y0, c1y, c2y, y1) - width * 0.25;
     const double r = std::max(0.9, width * 0.14);
-    cairo_pattern_t* halo = cairo_pattern_create_radial(px, py, 0, px, py, r * 1.8);
-    cairo_pattern_add_color_stop_rgba(halo, 0, 1.0, 1.0, 0.97, 0.3);
-    cairo_pattern_add_color_stop_rgba(halo, 1, 1.0, 1.0, 0.97, 0);
-    cairo_set_source(cr, halo);
-    cairo_arc(cr, px, py, r * 1.8, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    glint_halo(cr, px, py, r * 1.8);
     rgb(cr, 1.0, 1.0, 0.97, 0.95);
     cairo_arc(cr, px, py, r, 0, 2 * M_PI);
     cairo_fill(cr);
@@ -625,8 +638,8 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     auto lit_side = [&](double t0, double t1) {
       constexpr int steps = 10;
       for (int i = 0; i <= steps; ++i) {
-        const double t = t0 + (t1 - t0) * i / steps, u = 1 - t;
-        const double px = u * u * u * sx + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * ex - wid * 0.26;
+        const double t = t0 + (t1 - t0) * i / steps;
+        const double px = cubic_at(t, sx, c1, c2, ex) - wid * 0.26;
         const double py = sy + (ey - sy) * t - wid * 0.08;
         if (i == 0)
           cairo_move_to(cr, px, py);
@@ -647,17 +660,11 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // in every channel.
     const int glints = 1 + static_cast<int>(n.unit() * 2.5);
     for (int g = 0; g < glints; ++g) {
-      const double t = n.range(0.08, 0.92), u = 1 - t;
-      const double px = u * u * u * sx + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * ex - wid * 0.27;
+      const double t = n.range(0.08, 0.92);
+      const double px = cubic_at(t, sx, c1, c2, ex) - wid * 0.27;
       const double py = sy + (ey - sy) * t - wid * 0.1;
       const double r = std::max(1.1, wid * 0.13);
-      cairo_pattern_t* halo = cairo_pattern_create_radial(px, py, 0, px, py, r * 1.9);
-      cairo_pattern_add_color_stop_rgba(halo, 0, 1.0, 1.0, 0.97, 0.3);
-      cairo_pattern_add_color_stop_rgba(halo, 1, 1.0, 1.0, 0.97, 0);
-      cairo_set_source(cr, halo);
-      cairo_arc(cr, px, py, r * 1.9, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(halo);
+      glint_halo(cr, px, py, r * 1.9);
       cairo_save(cr);
       cairo_translate(cr, px, py);
       cairo_scale(cr, r * 0.8, r * 1.4);
