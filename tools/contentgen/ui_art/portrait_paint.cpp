@@ -24,21 +24,30 @@ void curve(cairo_t* cr, const Xf& view, const V3 pts[3]) {
                  c.y + (b.y - c.y) * 1.33, c.x, c.y);
 }
 
-// The jaw's shadow on the neck: separates the head from the column below.
-void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
-  const V3 p = view.point(portrait_model::chin_bottom(f));
-  const double rx = portrait_model::neck_radius(f) * view.s * 1.1, ry = 9 * weight(view);
+// A soft oval shade of colour c, alpha at its heart fading to nothing at its
+// rim: the unit circle scaled to (rx, ry) and turned by angle round (x, y),
+// its heart moved by focus_dy radii so the shade can sit under an edge.
+void soft_oval(cairo_t* cr, double x, double y, double angle, double rx, double ry, Rgb c, double alpha,
+               double focus_dy) {
   cairo_save(cr);
-  cairo_translate(cr, p.x, p.y + ry * 0.9);
+  cairo_translate(cr, x, y);
+  if (angle != 0) cairo_rotate(cr, angle);
   cairo_scale(cr, rx, ry);
-  cairo_pattern_t* g = cairo_pattern_create_radial(0, -0.4, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(g, 0, 0.05, 0.03, 0.03, 0.5);
-  cairo_pattern_add_color_stop_rgba(g, 1, 0.05, 0.03, 0.03, 0);
+  cairo_pattern_t* g = cairo_pattern_create_radial(0, focus_dy, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, alpha);
+  cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
   cairo_set_source(cr, g);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   cairo_restore(cr);
+}
+
+// The jaw's shadow on the neck: separates the head from the column below.
+void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
+  const V3 p = view.point(portrait_model::chin_bottom(f));
+  const double rx = portrait_model::neck_radius(f) * view.s * 1.1, ry = 9 * weight(view);
+  soft_oval(cr, p.x, p.y + ry * 0.9, 0, rx, ry, {0.05, 0.03, 0.03}, 0.5, -0.4);
 }
 
 // Eyebrows as short hairs laid along the brow ridge, slanting up and out,
@@ -179,22 +188,11 @@ void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view), depth = 0.1 + 0.34 * f.cheekbones + 0.12 * f.age;
   for (int side = -1; side <= 1; side += 2) {
     const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
-    cairo_save(cr);
-    cairo_translate(cr, p.x, p.y);
-    cairo_rotate(cr, side * 0.5);
-    cairo_scale(cr, 9 * w, 5 * w);
-    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    cairo_pattern_add_color_stop_rgba(g, 0, dark.r, dark.g, dark.b, depth);
-    cairo_pattern_add_color_stop_rgba(g, 1, dark.r, dark.g, dark.b, 0);
-    cairo_set_source(cr, g);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    cairo_restore(cr);
+    soft_oval(cr, p.x, p.y, side * 0.5, 9 * w, 5 * w, dark, depth, 0);
     // The bone's top catching the key light above the hollow.
     const V3 q = view.point({side * 31 * f.width, 4 - 7 * f.cheek_height, 40});
     const double r = 7 * w;
-    g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
+    cairo_pattern_t* g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
     cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.06 + 0.2 * f.cheekbones);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0);
     cairo_set_source(cr, g);
@@ -254,17 +252,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       const V3 s = view.point({c.x, lid_top - 3.5f, c.z + 6});
       const Rgb dark = paint::scaled(f.skin, 0.25);
-      cairo_save(cr);
-      cairo_translate(cr, s.x, s.y);
-      cairo_scale(cr, 13 * w, 6.5 * w);
-      cairo_pattern_t* sg = cairo_pattern_create_radial(0, 0.2, 0, 0, 0, 1);
-      cairo_pattern_add_color_stop_rgba(sg, 0, dark.r, dark.g, dark.b, 0.34);
-      cairo_pattern_add_color_stop_rgba(sg, 1, dark.r, dark.g, dark.b, 0);
-      cairo_set_source(cr, sg);
-      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(sg);
-      cairo_restore(cr);
+      soft_oval(cr, s.x, s.y, 0, 13 * w, 6.5 * w, dark, 0.34, 0.2);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
