@@ -45,12 +45,14 @@ struct HPose {
 // the thin parts. The dorsal shell is hard chitin with close sharp ridges
 // and a small hard highlight; the belly and gill flaps are wet membrane
 // whose highlight breaks into runs.
-constexpr Material kFlesh{0.80f, 0.67f, 0.55f, 0.7f, 34, 1.1f, 0, 0,    5.0f, 0.35f,
-                          0.35f, 0.55f, 0.95f, 0.55f, 0.38f, 0, 0.55f};
+// Its shine is tight and its skin finely wrinkled, so that drawn large it
+// stays crisp: sharp highlights on the knuckles and ribs, not a soft glow.
+constexpr Material kFlesh{0.78f, 0.65f, 0.53f, 1.15f, 85,   1.1f, 0, 0.14f, 4.0f, 0.2f,
+                          0.35f, 0.5f,  0.95f, 0.55f, 0.38f, 0,   0.22f};
 constexpr Material kFleshFar{0.56f, 0.46f, 0.38f, 0.55f, 34, 0.9f, 0, 0,     5.0f, 0.35f,
                              0.2f,  0.35f, 0.95f, 0.55f, 0.38f, 0, 0.55f};
 constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.4f, 60, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
+constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.9f, 120, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
 constexpr Material kPlate{0.60f, 0.51f, 0.40f, 1.3f, 110, 1.1f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
 // The roaming animal's flesh: the close-up's pale flesh, a touch warmer and
