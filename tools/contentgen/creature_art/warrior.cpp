@@ -558,9 +558,9 @@ Bytes warrior_death(int frame) {
   // The hit's spurt on the first frame only; after it the hole the acid
   // ate, its lip wet and smoking, drips running off it.
   if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 76, 900 + frame, 0.8);
-  acid_wound(cr, {wound.x, wound.y}, 20 * k, 900, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
+  acid_wound(cr, {wound.x, wound.y}, 20 * k, 900 + frame, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
   // A second hole through the chest, still running as it falls.
-  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13, 940, 1.0);
+  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13 + frame, 940 + frame, 1.0);
   return finish(c, "alien death");
 }
 
@@ -610,7 +610,7 @@ Bytes warrior_corpse(int frame) {
   model::render(m, c, sprite_options());
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
-  acid_wound(cr, {h.x, h.y}, 5.5, 80, frame <= 2 ? 1.0 : 0.3);
+  acid_wound(cr, {h.x, h.y}, 5.5, 80 + frame, frame <= 2 ? 1.0 : 0.3);
   return finish(c, "alien corpse");
 }
 
