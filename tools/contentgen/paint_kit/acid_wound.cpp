@@ -59,7 +59,7 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
   // The wet lip: acid pooled round the hole, dull olive so the tear reads
   // as eaten chitin rather than a drawn ring; only its glints are bright.
   outline(0.16, 0.8);
-  cairo_set_source_rgba(cr, 0.22, 0.31, 0.07, 0.85);
+  cairo_set_source_rgba(cr, 0.27, 0.40, 0.08, 0.9);
   cairo_fill(cr);
   // The hole: black at its depth, dark olive up its walls; the far wall
   // (the upper side) lit faintly as light falls into it.
