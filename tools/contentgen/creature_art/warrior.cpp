@@ -558,7 +558,7 @@ Bytes warrior_death(int frame) {
   // The hit's spurt on the first frame only; after it the hole the acid
   // ate, its lip wet and smoking, drips running off it.
   if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 76, 900 + frame, 0.8);
-  acid_wound(cr, {wound.x, wound.y}, 20 * k, 900 + frame, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
+  acid_wound(cr, {wound.x, wound.y}, 23 * k, 900 + frame, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
   // A second hole through the chest, still running as it falls.
   if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13 + frame, 940 + frame, 1.0);
   return finish(c, "alien death");

@@ -56,10 +56,9 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
     cairo_fill(cr);
     cairo_pattern_destroy(g);
   }
-  // The wet lip: acid pooled round the hole, dull olive so the tear reads
-  // as eaten chitin rather than a drawn ring; only its glints are bright.
+  // The bright wet lip: acid pooled round the hole, following its tears.
   outline(0.16, 0.8);
-  cairo_set_source_rgba(cr, 0.27, 0.40, 0.08, 0.9);
+  cairo_set_source_rgba(cr, 0.34, 0.48, 0.09, 0.95);
   cairo_fill(cr);
   // The hole: black at its depth, dark olive up its walls; the far wall
   // (the upper side) lit faintly as light falls into it.
