@@ -75,27 +75,22 @@ static void crest(Model& m, const QPose& p) {
   const V3 up{-b.y, b.x, 0};                 // across it, toward its top
   const V3 side{0, 0, 1};
   const float L = 124 * p.crest_reach;
-  constexpr int kRibs = 7;
+  constexpr int kRibs = 6;
   V3 dirs[kRibs];
   float lens[kRibs];
   for (int i = 0; i < kRibs; ++i) {
-    // Fanned in the plane of the skull from a little under the axis, over
-    // the neck, to well above it; bowed out to the sides toward the middle
-    // so that it is a shallow dish, not a flat fin.
+    // Fanned in the plane of the skull from under the axis, over the
+    // neck, to well above it.
     const float f = static_cast<float>(i) / (kRibs - 1);
     const float th = -0.72f + 1.14f * f;
-    const float bow = 0.22f * std::sin(f * 3.14159f);
-    const V3 in_plane = b * std::cos(th) + up * std::sin(th);
-    dirs[i] = normalised(in_plane * std::cos(bow) + side * (std::sin(bow) * (i % 2 ? 1.0f : -1.0f) * 0.0f));
+    dirs[i] = b * std::cos(th) + up * std::sin(th);
     lens[i] = L * (0.78f + 0.3f * std::sin(f * 3.14159f));
   }
   // Two side wings spread the crown sideways, so from the front it is as
   // broad as it is from the side.
   for (int s = -1; s <= 1; s += 2) {
     const V3 w = normalised(b * 0.9f + up * 0.1f + side * (0.5f * s));
-    const V3 across = normalised(cross(w, side * static_cast<float>(s)));
     m.ellipsoid(root + w * (L * 0.3f), {L * 0.3f, 12, 4.5f}, axes(w, up, normalised(cross(w, up))), kShield, 4);
-    m.capsule(root + w * (L * 0.62f), root + w * (L * 0.72f) + across * 0.0f + b * 10, 3.0f, 0.4f, kShield, 1.2f);
   }
   // The webs between the ribs: thin plates, each as long as its ribs and
   // as wide as the gap between them at two-thirds of the way out.
@@ -105,7 +100,7 @@ static void crest(Model& m, const QPose& p) {
     const V3 across = normalised(dirs[i + 1] - dirs[i]);
     const V3 normal = normalised(cross(mid, across));
     const float gap = len((dirs[i + 1] - dirs[i]) * (l * 0.66f));
-    m.ellipsoid(root + mid * (l * 0.5f), {l * 0.5f, gap * 0.75f + 4, 4.5f}, axes(mid, across, normal), kShield, 4);
+    m.ellipsoid(root + mid * (l * 0.5f), {l * 0.5f, gap * 0.95f + 5, 4.5f}, axes(mid, across, normal), kShield, 3);
   }
   // The ribs, raised over the webs, each ending in a hooked point past the
   // rim; the top one heaviest.
@@ -114,11 +109,6 @@ static void crest(Model& m, const QPose& p) {
     const V3 tip = root + dirs[i] * lens[i];
     m.capsule(root + dirs[i] * 10, tip, 5.5f - 2 * f, 3.0f, kShield, 2);
     m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, kShield, 1.2f);
-  }
-  // A thick rim along the shield's upper edge, so its outline is heavy.
-  for (int i = 1; i + 1 < kRibs; ++i) {
-    const V3 e0 = root + dirs[i] * (lens[i] * 0.92f), e1 = root + dirs[i + 1] * (lens[i + 1] * 0.92f);
-    m.capsule(e0, e1, 4.0f, 4.0f, kShield, 2);
   }
   // The shield's root grips the skull.
   m.ellipsoid(root + V3{2, 2, 0}, {22, 14, 16}, rot_z(-0.4f), kPlate, 5);
