@@ -45,19 +45,21 @@ struct HPose {
 // the thin parts. The dorsal shell is hard chitin with close sharp ridges
 // and a small hard highlight; the belly and gill flaps are wet membrane
 // whose highlight breaks into runs.
-constexpr Material kFlesh{0.80f, 0.67f, 0.55f, 0.7f, 34, 1.1f, 0, 0,    5.0f, 0.35f,
-                          0.35f, 0.55f, 0.95f, 0.55f, 0.38f, 0, 0.55f};
+// Its shine is tight and its skin finely wrinkled, so that drawn large it
+// stays crisp: sharp highlights on the knuckles and ribs, not a soft glow.
+constexpr Material kFlesh{0.78f, 0.65f, 0.53f, 1.15f, 85,   1.1f, 0, 0.14f, 4.0f, 0.2f,
+                          0.35f, 0.5f,  0.95f, 0.55f, 0.38f, 0,   0.22f};
 constexpr Material kFleshFar{0.56f, 0.46f, 0.38f, 0.55f, 34, 0.9f, 0, 0,     5.0f, 0.35f,
                              0.2f,  0.35f, 0.95f, 0.55f, 0.38f, 0, 0.55f};
 constexpr Material kKnuckle{0.50f, 0.38f, 0.30f, 0.9f, 40, 0.8f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.4f, 60, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
+constexpr Material kBelly{0.62f, 0.40f, 0.36f, 1.9f, 120, 0.9f, 0, 0, 6, 0, 0.3f, 0.7f, 0.95f, 0.55f, 0.38f, 0.9f, 0};
 constexpr Material kPlate{0.60f, 0.51f, 0.40f, 1.3f, 110, 1.1f, 0, 0.5f, 3.6f, 0.5f, 0.12f, 0.1f};
 constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
 // The roaming animal's flesh: the close-up's pale flesh, a touch warmer and
 // less mottled so it holds together at its small size, with dark knuckles
 // that mark each joint and a back of the same pale plate, so it reads as
 // the pale hand-like thing that leaps rather than a brown bug.
-constexpr Material kFleshSmall{0.74f, 0.62f, 0.52f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
+constexpr Material kFleshSmall{0.66f, 0.55f, 0.46f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
                                0.2f,  0.45f, 0.95f, 0.55f, 0.38f, 0, 0.5f};
 constexpr Material kFleshSmallFar{0.46f, 0.37f, 0.30f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
                                   0.15f, 0.3f,  0.95f, 0.55f, 0.38f, 0, 0.5f};
@@ -71,7 +73,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
   const float body = p.roaming ? 1.6f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.25f : 1.0f;  // how high the knees rise over the back
+  const float arch = p.roaming ? 0.45f : 1.0f;  // how high the knees rise over the back
   // Tail first: a ribbed whip from under the rump. Scuttling, it is
   // wound into a coil behind the body; flung at a face it trails and
   // sways, curling as it dies.
@@ -84,7 +86,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       if (p.roaming) {
         // Roaming, the whip trails straight back along the floor, swaying:
         // it spends the frame's width, which it has, not its few rows.
-        const float x = -20 - 70 * t;
+        const float x = -20 - 84 * t;
         pts[i] = {x, 5 + 2.5f * t, 6 * std::sin(t * 5.0f + p.tail_sway) * t};
       } else if (p.coil) {
         // Back along the floor, then round in a shrinking spiral.
@@ -114,14 +116,15 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // fore fingers reaching forward, hind ones back, the middle ones out
       // to the side, each as far from its root so the knees all arch to
       // the same height over the back; a lifted finger swings forward.
-      const float along = i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24;
+      const float along = p.roaming ? (i == 0 ? 30 : i == 1 ? 15 : i == 2 ? -15 : -30)
+                                    : (i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24);
       // Roaming, the fingers plant further out, so the knees arch low over a
       // fuller body instead of standing up like stilts.
       const float spread_out = p.roaming ? 40.0f : 30.0f;
       const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
-      V3 stand{x * body + along * (p.roaming ? 1.25f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) : 0.0f), s * (12 + aside)};
+      V3 stand{x * body + along * (p.roaming ? 1.5f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.5f : 1.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
@@ -133,7 +136,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // fingertips of a hand pressed flat, not straight down like pegs.
       // Roaming they lie flatter still, so the frame's few rows go to the
       // body and the arched knees rather than to the fingertips.
-      const float press = p.roaming ? 0.55f : 0.9f;
+      const float press = p.roaming ? 0.45f : 0.9f;
       const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), press, s * 0.8f});
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
@@ -144,13 +147,16 @@ void build(Model& m, const HPose& p, const Xf& view) {
         const V3 d = normalised(along) * (r * 0.5f);
         m.capsule(at - d, at + d, r, r, knuckle_mat, k, r * 0.45f, r * 0.12f);
       };
-      m.capsule(root, knee, 3.6f, 2.2f, mat, 2);
-      knuckle(knee, ankle - root, 2.75f, 1.2f);
-      m.capsule(knee, ankle, 2.2f, 1.6f, mat, 1.0f);
-      knuckle(ankle, mid - knee, 2.05f, 0.9f);
-      m.capsule(ankle, mid, 1.8f, 1.4f, mat, 0.8f);
-      knuckle(mid, tip - ankle, 1.65f, 0.7f);
-      m.capsule(mid, tip, 1.5f, 0.6f, mat, 0.8f);
+      // Roaming, the fingers are drawn thicker so each stays a solid line
+      // a few pixels wide at its small size.
+      const float t = p.roaming ? 1.3f : 1.0f;
+      m.capsule(root, knee, 3.6f * t, 2.2f * t, mat, 2);
+      knuckle(knee, ankle - root, 2.75f * t, 1.2f);
+      m.capsule(knee, ankle, 2.2f * t, 1.6f * t, mat, 1.0f);
+      knuckle(ankle, mid - knee, 2.05f * t, 0.9f);
+      m.capsule(ankle, mid, 1.8f * t, 1.4f * t, mat, 0.8f);
+      knuckle(mid, tip - ankle, 1.65f * t, 0.7f);
+      m.capsule(mid, tip, 1.5f * t, 0.6f, mat, 0.8f);
     }
   }
   // The body: a soft sac under a ridged dorsal shell.
@@ -199,7 +205,7 @@ constexpr float kWalkScale = 1.75f;
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.12f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.18f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;

@@ -59,45 +59,67 @@ constexpr Material kFleshFar{0.026f, 0.02f, 0.024f, 0.2f, 30,    0.5f,  0,    0,
 // further down than forward, so that she stands tall on her long legs.
 constexpr float kLegReach = 1.3f, kLegLength = 1.6f, kArmReach = 1.2f;
 
+// An orientation whose local x, y and z axes are the given directions.
+static M3 axes(V3 ax, V3 ay, V3 az) { return M3{{ax.x, ay.x, az.x, ax.y, ay.y, az.y, ax.z, ay.z, az.z}}; }
+static V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+
+// The crest: a great shield fanning back from the crown over the neck, a
+// shallow dish of chitin webbed between radiating ribs, its rim cut into
+// hooked points. Seen from the side it is a broad wedge far taller than
+// the skull; seen from the front its ribs spread to both sides, so at any
+// angle her head is crowned and never a warrior's smooth dome.
+static void crest(Model& m, const QPose& p) {
+  const V3 root{-4, -12, 0};
+  const float a = -2.95f + p.crest_lift;
+  const V3 b{std::cos(a), std::sin(a), 0};  // the dish's axis, back over the neck
+  const V3 up{-b.y, b.x, 0};                 // across it, toward its top
+  const V3 side{0, 0, 1};
+  const float L = 124 * p.crest_reach;
+  constexpr int kRibs = 6;
+  V3 dirs[kRibs];
+  float lens[kRibs];
+  for (int i = 0; i < kRibs; ++i) {
+    // Fanned in the plane of the skull from under the axis, over the
+    // neck, to well above it.
+    const float f = static_cast<float>(i) / (kRibs - 1);
+    const float th = -0.72f + 1.14f * f;
+    dirs[i] = b * std::cos(th) + up * std::sin(th);
+    lens[i] = L * (0.78f + 0.3f * std::sin(f * 3.14159f));
+  }
+  // Two side wings spread the crown sideways, so from the front it is as
+  // broad as it is from the side.
+  for (int s = -1; s <= 1; s += 2) {
+    const V3 w = normalised(b * 0.9f + up * 0.1f + side * (0.5f * s));
+    m.ellipsoid(root + w * (L * 0.3f), {L * 0.3f, 12, 4.5f}, axes(w, up, normalised(cross(w, up))), kShield, 4);
+  }
+  // The webs between the ribs: thin plates, each as long as its ribs and
+  // as wide as the gap between them at two-thirds of the way out.
+  for (int i = 0; i + 1 < kRibs; ++i) {
+    const V3 mid = normalised(dirs[i] + dirs[i + 1]);
+    const float l = 0.5f * (lens[i] + lens[i + 1]);
+    const V3 across = normalised(dirs[i + 1] - dirs[i]);
+    const V3 normal = normalised(cross(mid, across));
+    const float gap = len((dirs[i + 1] - dirs[i]) * (l * 0.66f));
+    m.ellipsoid(root + mid * (l * 0.5f), {l * 0.5f, gap * 0.95f + 5, 4.5f}, axes(mid, across, normal), kShield, 3);
+  }
+  // The ribs, raised over the webs, each ending in a hooked point past the
+  // rim; the top one heaviest.
+  for (int i = 0; i < kRibs; ++i) {
+    const float f = std::fabs(-1 + 2.0f * i / (kRibs - 1));
+    const V3 tip = root + dirs[i] * lens[i];
+    m.capsule(root + dirs[i] * 10, tip, 5.5f - 2 * f, 3.0f, kShield, 2);
+    m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, kShield, 1.2f);
+  }
+  // The shield's root grips the skull.
+  m.ellipsoid(root + V3{2, 2, 0}, {22, 14, 16}, rot_z(-0.4f), kPlate, 5);
+}
+
 // The head: origin at the neck joint, snout toward +x. A long skull under a
 // smooth shield that sweeps back far past it, ridged along its length and
 // serrated along its rear edge; a long jaw of bared teeth under it.
 static void head(Model& m, const QPose& p) {
   const Material& c = kPlate;
-  {
-    // The shield, its line running back and a little up from the crown.
-    const V3 root{-6, -12, 0};
-    const float a = -2.86f + p.crest_lift;
-    const V3 d{std::cos(a), std::sin(a), 0};
-    const V3 up{-d.y, d.x, 0};  // across the shield, toward its top
-    const float L = 150 * p.crest_reach;
-    m.ellipsoid(root + d * (L * 0.28f) + up * 3, {L * 0.36f, 27, 24}, rot_z(a), kShield, 6);
-    m.ellipsoid(root + d * (L * 0.66f) + up * 5, {L * 0.4f, 18, 16}, rot_z(a + 0.05f), kShield, 6);
-    // Ridges along its length, the middle one highest.
-    for (int s = -1; s <= 1; ++s) {
-      const float lift = s == 0 ? 23.0f : 16.0f;
-      m.capsule(root + d * 6 + up * lift + V3{0, 0, s * 10.0f},
-                root + d * (L * 0.95f) + up * 2 + V3{0, 0, s * 2.0f}, s == 0 ? 4.2f : 3.2f, 1.0f, kShield, 1.5f);
-    }
-    // The serrated rear edge: hooked points along its underside and tip.
-    for (int i = 0; i < 5; ++i) {
-      const float t = 0.5f + 0.11f * i;
-      const float half = 19 * (1.15f - t);
-      const V3 base = root + d * (L * t) - up * half;
-      m.capsule(base, base + d * 13 - up * (11 - i * 1.0f), 4.6f, 0.4f, kShield, 1.5f);
-    }
-    // Saw teeth along its upper edge, raked back, so the outline is
-    // jagged against the wall behind her.
-    for (int i = 0; i < 6; ++i) {
-      const float t = 0.2f + 0.13f * i;
-      const float half = (i < 2 ? 26.0f : 19 * (1.15f - t)) + 2;
-      const V3 base = root + d * (L * t) + up * half;
-      m.capsule(base, base + d * 12 + up * (9 - i * 0.8f), 3.6f, 0.3f, kShield, 1.0f);
-    }
-    m.capsule(root + d * (L * 0.96f), root + d * (L + 20), 3.5f, 0.2f, kShield, 1.5f);
-    // The shield's root grips the skull.
-    m.ellipsoid(root + V3{4, 2, 0}, {18, 12, 13}, rot_z(-0.4f), c, 5);
-  }
+  crest(m, p);
   // Long skull, and the face.
   m.ellipsoid({6, -3, 0}, {30, 11, 12}, rot_z(0.30f), c, 5);
   m.ellipsoid({36, 5, 0}, {22, 7.5f, 8.5f}, rot_z(0.28f), c, 6);
@@ -266,8 +288,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
   // A narrow waist of ribbed flesh between the abdomen and a long, lean
   // thorax of ribbed chitin bands under a plated chest.
   m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, kFlesh, 5, 4.5f, 1.1f);
-  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 27, 38, kPlate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 6, {38, 30, 34}, rot_z(p.pitch), kPlate, 5);
+  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 31, 44, kPlate, 6, 7.0f, 0.9f);
+  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 8, {44, 36, 38}, rot_z(p.pitch), kPlate, 5);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid(lerp3({}, sh, 0.66f) - up * 22 + V3{0, 0, s * 15.0f}, {30, 12, 18}, rot_z(p.pitch + 0.3f), kPlate, 2);

@@ -124,8 +124,8 @@ Bytes queen_death(int frame) {
   // The hit's full spurt on the first frame; after it a smaller spill
   // round the hole the acid ate, its lip wet and smoking, drips running.
   acid_splash(cr, {wound.x, wound.y}, (frame == 1 ? 104 : 64) * k, 320 + frame, frame == 1 ? 0.8 : 0.2);
-  acid_wound(cr, {wound.x, wound.y - 6}, 24 * k, 320, frame == 1 ? 1.0 : 1.1 - 0.2 * frame);
-  if (frame >= 2) acid_wound(cr, {chest.x + 10, chest.y - 16}, 16, 360, 1.0);
+  acid_wound(cr, {wound.x, wound.y - 6}, 24 * k, 320 + frame, frame == 1 ? 1.0 : 1.1 - 0.2 * frame);
+  if (frame >= 2) acid_wound(cr, {chest.x + 10, chest.y - 16}, 16 + frame, 360 + frame, 1.0);
   require_clear_edges(c, "queen death");
   return c.png();
 }

@@ -558,25 +558,26 @@ Bytes warrior_death(int frame) {
   // The hit's spurt on the first frame only; after it the hole the acid
   // ate, its lip wet and smoking, drips running off it.
   if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 76, 900 + frame, 0.8);
-  acid_wound(cr, {wound.x, wound.y}, 20 * k, 900, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
+  acid_wound(cr, {wound.x, wound.y}, 23 * k, 900 + frame, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
   // A second hole through the chest, still running as it falls.
-  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13, 940, 1.0);
+  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13 + frame, 940 + frame, 1.0);
   return finish(c, "alien death");
 }
 
 Bytes warrior_corpse(int frame) {
   Canvas c(kWarriorCorpse.w, kWarriorCorpse.h);
-  // Shot while roaming, seen from the side: it rears back, its knees give,
-  // it pitches forward and lies in a heap, knees folded under it, arms
-  // curled in and the head lolling down off the neck.
+  // Shot while roaming, seen from the side: at once it buckles, head
+  // thrown back and knees giving; it pitches forward onto its knees, and
+  // lies flat on the deck, legs folded under it, arms curled in and the
+  // head lolling down onto the floor.
   struct Fall {
     float pitch, head_rot, neck_dx, neck_dy, jaw, toe_x, toe_y, hand_x, hand_y, tail, roll;
   };
   static const Fall falls[] = {
-      {-0.95f, -0.55f, 12, -26, 1.0f, 20, 80, 20, -10, 0.8f, -0.05f},
-      {-0.45f, 0.10f, 22, -16, 0.9f, 4, 58, 40, 30, 0.2f, 0.05f},
-      {-0.06f, 0.65f, 22, 4, 0.6f, 6, 36, 32, 40, -0.4f, 0.12f},
-      {0.08f, 0.95f, 20, 12, 0.4f, 2, 24, 22, 32, -0.9f, 0.10f},
+      {-1.10f, -1.00f, 2, -22, 1.0f, 34, 58, 8, -34, 0.8f, -0.14f},
+      {-0.50f, -0.15f, 18, -14, 0.9f, 10, 34, 38, 34, 0.3f, 0.10f},
+      {0.04f, 0.30f, 24, 4, 0.6f, -22, 14, 34, 14, -0.4f, 0.06f},
+      {0.10f, 0.45f, 24, 8, 0.4f, -32, 8, 26, 12, -0.9f, 0.04f},
   };
   const Fall& f = falls[frame - 1];
   Pose p;
@@ -590,6 +591,8 @@ Bytes warrior_corpse(int frame) {
   p.curl = 1.0f;
   p.toe[0] = {f.toe_x, f.toe_y, 10};
   p.toe[1] = {f.toe_x + 16, f.toe_y - 2, -10};
+  // Down on the deck the feet lie flat behind the folded knees.
+  if (frame >= 3) p.heel[0] = p.heel[1] = {16, -3, 0};
   p.tail_sway = f.tail;
   p.tail_lift = frame >= 3 ? -0.35f : 0.0f;
   // Keep the lowest point on the floor line (10 px above the cell's foot).
@@ -607,7 +610,7 @@ Bytes warrior_corpse(int frame) {
   model::render(m, c, sprite_options());
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
-  acid_wound(cr, {h.x, h.y}, 5.5, 80, frame <= 2 ? 1.0 : 0.3);
+  acid_wound(cr, {h.x, h.y}, 5.5, 80 + frame, frame <= 2 ? 1.0 : 0.3);
   return finish(c, "alien corpse");
 }
 

@@ -15,16 +15,26 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
   cairo_user_to_device(cr, &at.x, &at.y);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  // A ragged outline, wider than tall, as the acid ate along the plate.
+  // A torn outline, wider than tall, as the acid ate along the plate:
+  // lumpy all round, with a few narrow rips running out from it where the
+  // chitin split. The seed sets every lump and rip, so a wound reopened
+  // with another seed is another tear, not the same one moved.
   double amp[3], ph[3];
-  for (int i = 0; i < 3; ++i) amp[i] = rng.range(0.04, 0.12), ph[i] = rng.range(0, 2 * M_PI);
+  for (int i = 0; i < 3; ++i) amp[i] = rng.range(0.06, 0.16), ph[i] = rng.range(0, 2 * M_PI);
+  constexpr int kRips = 5;
+  double rip_at[kRips], rip_len[kRips];
+  for (int i = 0; i < kRips; ++i) rip_at[i] = rng.range(0, 2 * M_PI), rip_len[i] = rng.range(0.25, 0.75);
   auto outline = [&](double grow, double squash) {
-    constexpr int steps = 40;
+    constexpr int steps = 72;
     cairo_new_path(cr);
     for (int i = 0; i <= steps; ++i) {
       const double a = 2 * M_PI * i / steps;
       double k = 1 + grow;
       for (int h = 0; h < 3; ++h) k += amp[h] * std::sin((h + 2) * a + ph[h]);
+      for (int j = 0; j < kRips; ++j) {
+        const double d = std::remainder(a - rip_at[j], 2 * M_PI) / 0.13;
+        k += rip_len[j] * std::exp(-d * d);
+      }
       const double x = at.x + std::cos(a) * r * k, y = at.y + std::sin(a) * r * k * squash;
       if (i == 0)
         cairo_move_to(cr, x, y);
@@ -33,6 +43,9 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
     }
     cairo_close_path(cr);
   };
+  // Eaten into the body only: where the outline runs past the body's edge
+  // the hole takes the body's own shape instead of floating over the room.
+  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
   // Scorched chitin round it, fading out.
   {
     cairo_pattern_t* g = cairo_pattern_create_radial(at.x, at.y, r * 0.8, at.x, at.y, r * 1.9);
@@ -43,7 +56,7 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
     cairo_fill(cr);
     cairo_pattern_destroy(g);
   }
-  // The bright wet lip: acid pooled in a ring round the hole.
+  // The bright wet lip: acid pooled round the hole, following its tears.
   outline(0.16, 0.8);
   cairo_set_source_rgba(cr, 0.34, 0.48, 0.09, 0.95);
   cairo_fill(cr);
@@ -72,6 +85,7 @@ void acid_wound(cairo_t* cr, Pt at, double r, uint32_t seed, double fresh) {
   cairo_set_line_width(cr, std::max(0.6, r * 0.08));
   cairo_set_source_rgba(cr, 0.45, 0.62, 0.15, 0.6);
   cairo_stroke(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   // Smoke curling up off the edge, thin and grey-green, fading as it rises.
   const int puffs = 3 + static_cast<int>(4 * fresh);
   for (int i = 0; i < puffs; ++i) {
