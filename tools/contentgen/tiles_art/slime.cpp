@@ -324,92 +324,124 @@ struct RaggedEdge {
   }
 };
 
-// The second stage: a thin crust over the wall, a net of strands between
-// knots scattered on a jittered grid, with the panel showing through its
-// holes and a few runs hanging from the upper edge. Strands reaching past
-// the slot's edges are placed again one slot over, so a row joins.
-// A sheet of membrane stretched between three knots.
+// A sheet of membrane stretched between three points.
 struct Sheet {
   model::V3 a, b, c;
 };
 
-void overgrowth_crust(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
-                      const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
-  const int cols = static_cast<int>(std::lround(kSlot / g.cell_w));
-  const int rows = static_cast<int>(kWallHeight / g.cell_h) + 1;
-  std::vector<model::V3> knot(static_cast<size_t>(cols * rows));
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c)
-      knot[static_cast<size_t>(r * cols + c)] = {slot_left + (c + frange(n, 0.1, 0.9)) * g.cell_w,
-                                                 (r + frange(n, 0.1, 0.9)) * g.cell_h, 0};
-  auto at = [&](int r, int c) {
-    // The net wraps around the slot, so the last column links to the first
-    // one slot over.
-    model::V3 p = knot[static_cast<size_t>(r * cols + (c + cols) % cols)];
-    if (c >= cols) p.x += kSlot;
-    return p;
-  };
-  auto inside = [&](const model::V3& p) { return p.y > top.at(p.x) - 4 && p.y < bottom.at(p.x) + 4; };
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      const model::V3 a = at(r, c);
-      // Each knot links right and down, and now and then across.
-      std::vector<model::V3> ends;
-      if (n.unit() < 0.07) ends.push_back(at(r, c + 1));
-      // Now and then a long strand slung two or three knots over, sagging
-      // deep below the net.
-      if (n.unit() < 0.14) ends.push_back(at(r + (r + 1 < rows && n.unit() < 0.5 ? 1 : 0), c + 2 + (n.unit() < 0.4)));
-      if (r + 1 < rows && n.unit() < 0.12) ends.push_back(at(r + 1, c + (n.unit() < 0.5 ? 0 : 1)));
-      // Now and then a membrane spans the knot and its neighbours right
-      // and below, with strands along its edges.
-      if (r + 1 < rows && inside(a) && n.unit() < 0.5) {
-        const model::V3 b = at(r, c + 1), d = at(r + 1, c);
-        sheets.push_back({a, b, d});
-        // Strands along its edges, unless the knot links there already.
-        for (const model::V3& e : {b, d})
-          if (std::none_of(ends.begin(), ends.end(), [&](const model::V3& o) { return o.x == e.x && o.y == e.y; }))
-            ends.push_back(e);
-      }
-      // Strands sag between their knots and stand off the wall as they
-      // hang, thick where they cling and drawn thin in the middle, with
-      // now and then a bead of ooze caught on them; glossy resin, so each
-      // carries a wet highlight along its curve.
-      for (const model::V3& b : ends) {
-        if (!inside(a) && !inside(b)) continue;
-        const float w = frange(n, 0.6, 1.1), len = std::hypot(b.x - a.x, b.y - a.y);
-        const float sag = 0.14f * len + frange(n, 0.8, 2.4), bead = frange(n, 0.25, 0.75);
-        const bool beaded = n.unit() < 0.35;
-        constexpr int pts = 3;
-        model::V3 p[pts];
-        float radii[pts];
-        for (int j = 0; j < pts; ++j) {
-          const float t = j / (pts - 1.0f), hang = 4 * t * (1 - t);
-          p[j] = {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t + sag * hang, 1.5f * hang};
-          radii[j] = w * (1.35f - 0.55f * hang) + (beaded ? 0.9f * std::exp(-(t - bead) * (t - bead) * 40) : 0);
-        }
-        tiled(std::min(a.x, b.x), 0, [&](float dx, float) {
-          model::V3 moved[pts];
-          for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
-          m.chain(moved, radii, pts, k.resin, 1.5f);
-        });
-      }
-      if (!inside(a)) continue;
-      // A flat patch of crust at the knot: now and then a broad thin
-      // smear, mostly a small knot, so the crust is patchy.
-      const bool smear = n.unit() < 0.12;
-      const float r0 = g.lump_min + frange(n, 0, g.lump_spread) * (smear ? 3.5f : 1.0f);
-      const model::V3 radii{r0 * frange(n, 1.0, 1.8), r0 * frange(n, 0.8, 1.4), r0 * (smear ? 0.3f : 0.45f)};
-      const model::M3 turn = model::rot_z(frange(n, -1.5, 1.5));
-      tiled(a.x, std::max(radii.x, radii.y), [&](float dx, float) {
-        m.ellipsoid({a.x + dx, a.y, 0.5f}, radii, turn, k.body, 2);
-      });
-    }
-  // Runs hanging from the crust.
-  for (int i = 0; i < 5; ++i) {
-    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 5, y0 = frange(n, 10, 120);
-    const float len = frange(n, 20, 70), w = frange(n, 1.6, 2.6);
-    m.capsule({x, y0, 0.5f}, {x + frange(n, -1, 1), y0 + len, 0.5f}, w, w * 0.7f, k.resin, 1.5f);
-    m.sphere({x, y0 + len + 1, 0.8f}, w * 1.1f, k.resin, 1.5f);
+// The point at t along a strand from a to b that sags by `sag` at its
+// middle and stands off the wall as it hangs.
+model::V3 sagging(model::V3 a, model::V3 b, float sag, float t) {
+  const float hang = 4 * t * (1 - t);
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t + sag * hang, a.z + (b.z - a.z) * t + 2.5f * hang};
+}
+
+// Adds a chain and its copies a slot to either side that fit whole in the
+// picture, so a row of slots joins strand to strand.
+template <int pts>
+void tiled_chain(model::Model& m, const model::V3 (&p)[pts], const float (&radii)[pts], const model::Material& mat) {
+  float lo = p[0].x;
+  for (const model::V3& q : p) lo = std::min(lo, q.x);
+  tiled(lo, 0, [&](float dx, float) {
+    model::V3 moved[pts];
+    for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
+    m.chain(moved, radii, pts, mat, 1.6f);
+  });
+}
+
+// A root-like shoot leaving a strand at `from`: it heads out and curls
+// down, tapering from the parent's girth to a point.
+void shoot(model::Model& m, Noise& n, const model::Material& mat, model::V3 from, float r0, float dir) {
+  constexpr int pts = 4;
+  const float len = frange(n, 7, 13), out = frange(n, 0.5, 0.9);
+  model::V3 p[pts];
+  float radii[pts];
+  for (int j = 0; j < pts; ++j) {
+    const float t = j / (pts - 1.0f);
+    p[j] = {from.x + dir * len * out * (t - 0.35f * t * t), from.y + len * (0.25f * t + 0.8f * t * t),
+            from.z + 0.5f * t};
+    radii[j] = r0 * (1 - 0.8f * t) + 0.25f;
+  }
+  tiled_chain(m, p, radii, mat);
+}
+
+// One strand from a to b: thick where it clings at either end, drawn thin
+// as it sags, swelling once along its length like a vein, with a shoot or
+// two branching off. Returns the point a third of the way along, where a
+// film may be stretched.
+model::V3 strand(model::Model& m, Noise& n, const model::Material& mat, model::V3 a, model::V3 b, float ra, float rb) {
+  constexpr int pts = 7;
+  const float len = std::hypot(b.x - a.x, b.y - a.y);
+  const float sag = 0.3f * std::abs(b.x - a.x) + frange(n, 4, 8), ph = frange(n, 0, 6.3), swell = frange(n, 0.3, 0.7);
+  model::V3 p[pts];
+  float radii[pts];
+  for (int j = 0; j < pts; ++j) {
+    const float t = j / (pts - 1.0f), hang = 4 * t * (1 - t);
+    p[j] = sagging(a, b, sag, t);
+    radii[j] = (ra * (1 - t) + rb * t) * (1 - 0.45f * hang) * (0.9f + 0.12f * std::sin(t * 9 + ph)) +
+               0.9f * std::exp(-(t - swell) * (t - swell) * 50);
+  }
+  tiled_chain(m, p, radii, mat);
+  const int shoots = len > 30 ? 2 : 1;
+  for (int i = 0; i < shoots; ++i) {
+    const float t = frange(n, 0.25, 0.75);
+    shoot(m, n, mat, sagging(a, b, sag, t), std::min(ra, rb) * 0.75f, n.unit() < 0.5 ? -1.0f : 1.0f);
+  }
+  return sagging(a, b, sag, 0.33f);
+}
+
+// A clinging lump where strands meet: two or three flattened blobs run
+// together, so it is a knot of growth rather than an egg.
+void anchor(model::Model& m, Noise& n, const model::Material& mat, model::V3 at) {
+  const int lobes = n.unit() < 0.5 ? 2 : 3;
+  for (int i = 0; i < lobes; ++i) {
+    const float r = frange(n, 4.2, 5.8) * (i == 0 ? 1.3f : 1.0f);
+    const model::V3 c{at.x + (i ? frange(n, -4, 4) : 0), at.y + (i ? frange(n, -4, 4) : 0), 1};
+    const model::V3 radii{r * frange(n, 1.0, 1.4), r * frange(n, 0.8, 1.2), r * 0.55f};
+    const model::M3 turn = model::rot_z(frange(n, -1.2, 1.2));
+    tiled(c.x, std::max(radii.x, radii.y), [&](float dx, float) { m.ellipsoid(c + model::V3{dx, 0, 0}, radii, turn, mat, 2.5f); });
+  }
+}
+
+// The second stage: a few dark wet knots of growth clinging to the wall,
+// one a band and alternating sides so none sits beside another, joined by
+// thick glossy strands that hang from the ceiling lip, sag from knot to
+// knot and reach across into the next slot, each putting out tapering
+// shoots; a thin film is stretched between a few of them. Most of the
+// wall still shows between.
+void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
+                   const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
+  constexpr int knots = 4;
+  model::V3 knot[knots];
+  for (int i = 0; i < knots; ++i) {
+    const float side = i % 2 == 0 ? frange(n, 0.15, 0.4) : frange(n, 0.6, 0.85);
+    knot[i] = {slot_left + side * kSlot, 36 + i * 42 + frange(n, -8, 8), 1};
+    anchor(m, n, k.body, knot[i]);
+  }
+  auto thick = [&] { return frange(n, 2.8, 3.8); };
+  // From the lip down to the first knots.
+  for (int i = 0; i < 2; ++i) {
+    const float x = knot[i].x + frange(n, -10, 10);
+    const model::V3 lip{x, top.at(x) - 2, 0.5f};
+    strand(m, n, k.resin, lip, knot[i], thick() * 1.1f, thick());
+  }
+  // Knot to knot down the slot, and each across into the next slot over.
+  for (int i = 0; i + 1 < knots; ++i) {
+    const model::V3 mid = strand(m, n, k.resin, knot[i], knot[i + 1], thick(), thick());
+    const float over = knot[i].x < slot_mid ? -static_cast<float>(kSlot) : static_cast<float>(kSlot);
+    const model::V3 far = knot[i + 1] + model::V3{over, 0, 0};
+    const model::V3 cross = strand(m, n, k.resin, knot[i], far, thick(), thick() * 0.8f);
+    // A film in the fork between the two strands leaving this knot.
+    if (i != 1) sheets.push_back({knot[i], mid, cross});
+  }
+  // The last knot roots down into the growth along the baseboard.
+  const float xb = knot[knots - 1].x + frange(n, -12, 12);
+  strand(m, n, k.resin, knot[knots - 1], {xb, bottom.at(xb) + 2, 0.5f}, thick(), thick() * 1.2f);
+  // Runs hanging from two of the knots, each ending in a drop.
+  for (int i = 1; i < knots; i += 2) {
+    const float x = knot[i].x + frange(n, -3, 3), y0 = knot[i].y + 3, len = frange(n, 14, 30), w = frange(n, 1.2, 1.8);
+    m.capsule({x, y0, 1}, {x + frange(n, -1, 1), y0 + len, 1}, w, w * 0.6f, k.resin, 1.5f);
+    m.sphere({x, y0 + len + 1, 1.2f}, w * 1.1f, k.resin, 1.5f);
   }
 }
 
@@ -530,7 +562,7 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
 void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
                      const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   if (g.crust)
-    overgrowth_crust(m, n, k, g, top, bottom, sheets);
+    strand_growth(m, n, k, top, bottom, sheets);
   else
     resin_mass(m, n, k, top, bottom);
 }
@@ -726,11 +758,11 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
   }
 }
 
-// The second stage's membrane: one sheet of dark wet tissue over the
-// slot's whole width between the ragged edges, thin enough that the panel
-// seams show faintly through it, mottled in broad patches so it reads as
-// a skin rather than paint. It runs edge to edge, so a row of it is one
-// sheet.
+// The second stage's damp stain: a thin film over the slot's whole width
+// between the ragged edges that dims the wall the strands cling to, the
+// panel seams showing through, mottled in broad patches so it reads as
+// seeping wet rather than paint. It runs edge to edge, so a row of it is
+// one stain.
 void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge& bottom) {
   cairo_t* cr = c.cr();
   auto outline = [&] {
@@ -740,7 +772,7 @@ void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge
     cairo_close_path(cr);
   };
   outline();
-  rgb(cr, 0.56, 0.62, 0.52, 0.3);
+  rgb(cr, 0.3, 0.31, 0.28, 0.3);
   cairo_fill(cr);
   // Thicker and thinner patches, repeated a slot over so the row joins.
   cairo_save(cr);
@@ -764,12 +796,14 @@ void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge
 
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
-  // A crust is a thinner, paler olive than the heaped mass.
-  if (g.crust) k.body = SlimeMaterials::wet(0.09f, 0.15f, 0.05f);
+  // The strands are the same green-black tissue as the heap, glossy, so
+  // each carries a wet highlight on its lit side over a dark underside.
+  if (g.crust) {
+    k.body = k.resin = SlimeMaterials::wet(0.04f, 0.1f, 0.03f);
+    // A tight highlight: a wet line along each strand, not a grey sheen.
+    k.body.shine = k.resin.shine = 110;
+  }
   k.body.specular = k.resin.specular = g.shine;
-  // The crust's knots and strands lie in the membrane: dull, so the sheet
-  // and its few lit edges read rather than a bright net.
-  if (g.crust) k.body.specular = 1.4f;
   overgrowth_wall(c, n, g);
   const RaggedEdge top{0, g.top_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
@@ -793,16 +827,16 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   overgrowth_body(m, n, k, g, top, bottom, sheets);
   model::RenderOptions o;
   // Dark but glossy: the lumps show by their highlights and rims.
-  o.ambient = g.crust ? 0.22f : 0.28f;
-  o.exposure = g.crust ? 1.5f : 1.45f;
+  o.ambient = g.crust ? 0.12f : 0.28f;
+  o.exposure = g.crust ? 1.25f : 1.45f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
   // The heap is the darkest growth: a stronger, whiter rim keeps its
   // slanting masses apart from one another and from the wall in a room
   // that keeps only one channel.
   if (!g.crust) o.rim_r = 0.95f, o.rim_g = 1.0f, o.rim_b = 0.95f;
-  // The crust's strands lie flat in its membrane: only a faint rim.
-  if (g.crust) o.rim_r *= 0.35f, o.rim_g *= 0.35f, o.rim_b *= 0.35f;
+  // The strands stand off the wall: a soft rim keeps them round.
+  if (g.crust) o.rim_r *= 0.6f, o.rim_g *= 0.6f, o.rim_b *= 0.6f;
   // The growth is fine texture inside a masked outline: nine samples a
   // pixel hold its edges as well as sixteen.
   o.supersample = 3;
@@ -812,7 +846,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
   // The dark heap needs more of its shine white to stand off a tinted wall.
-  glint(growth, g.crust ? 115.0f : 90.0f);
+  glint(growth, g.crust ? 135.0f : 90.0f);
   if (!g.crust) {
     wall_gaps(growth, n);
     wet_rim(growth);
