@@ -425,14 +425,22 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     const model::V3 lip{x, top.at(x) - 2, 0.5f};
     strand(m, n, k.resin, lip, knot[i], thick() * 1.1f, thick());
   }
-  // Knot to knot down the slot, and each across into the next slot over.
+  // Knot to knot down the slot, and from two of them across into the next
+  // slot over; the middle knot lets a loose root hang instead, so the
+  // strands do not close into a lattice of links.
   for (int i = 0; i + 1 < knots; ++i) {
     const model::V3 mid = strand(m, n, k.resin, knot[i], knot[i + 1], thick(), thick());
+    if (i == 1) {
+      const model::V3 end{knot[i].x + frange(n, -6, 6), knot[i].y + frange(n, 22, 32), 2};
+      strand(m, n, k.resin, knot[i], end, thick() * 0.9f, 0.5f);
+      m.sphere(end + model::V3{0, 1, 0}, 1.6f, k.resin, 1.2f);
+      continue;
+    }
     const float over = knot[i].x < slot_mid ? -static_cast<float>(kSlot) : static_cast<float>(kSlot);
     const model::V3 far = knot[i + 1] + model::V3{over, 0, 0};
     const model::V3 cross = strand(m, n, k.resin, knot[i], far, thick(), thick() * 0.8f);
     // A film in the fork between the two strands leaving this knot.
-    if (i != 1) sheets.push_back({knot[i], mid, cross});
+    sheets.push_back({knot[i], mid, cross});
   }
   // The last knot roots down into the growth along the baseboard.
   const float xb = knot[knots - 1].x + frange(n, -12, 12);
@@ -729,8 +737,8 @@ void membranes(Canvas& growth, Noise& n, const std::vector<Sheet>& sheets) {
       for (int i = 0; i < 3; ++i) edge(i);
       cairo_close_path(cr);
       cairo_pattern_t* film = cairo_pattern_create_radial(mid.x + dx, mid.y, 0, mid.x + dx, mid.y, 12);
-      cairo_pattern_add_color_stop_rgba(film, 0, 0.5, 0.58, 0.42, 0.3);
-      cairo_pattern_add_color_stop_rgba(film, 1, 0.3, 0.36, 0.24, 0.45);
+      cairo_pattern_add_color_stop_rgba(film, 0, 0.2, 0.28, 0.16, 0.4);
+      cairo_pattern_add_color_stop_rgba(film, 1, 0.08, 0.13, 0.06, 0.6);
       cairo_set_source(cr, film);
       cairo_fill_preserve(cr);
       cairo_pattern_destroy(film);
