@@ -433,6 +433,12 @@ constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
 // A second, slower and uneven waver on top: the voice of someone too weak
 // to hold a note, never a regular vibrato.
 constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
+// "me", the spent end of the line, trembles hard, near a semitone either
+// way at five a second, as a voice about to break into tears; "kill"
+// before it stays steady so its consonants keep their shape. The tremble
+// fades in over the share of the words after "kill" where "me" begins.
+constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.06;
+constexpr double kMeFrom = 0.45, kMeFull = 0.6;
 
 template <size_t N>
 double along(const ContourPoint (&c)[N], double u) {
@@ -451,7 +457,12 @@ Buf pleading(const Buf& words) {
   return repitched(words, kRate, [&](double t) {
     const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t) +
                           kWaverDepth * std::sin(kTwoPi * kWaverHz * t + 1.7 * std::sin(kTwoPi * 0.9 * t));
-    return tremor * (t < split ? along(kBegging, t / split) : along(kBreaking, (t - split) / (end - split)));
+    if (t < split) return tremor * along(kBegging, t / split);
+    const double u = (t - split) / (end - split);
+    const double me = std::clamp((u - kMeFrom) / (kMeFull - kMeFrom), 0.0, 1.0);
+    const double me_at = split + kMeFrom * (end - split);
+    const double tremble = 1.0 + kMeTrembleDepth * me * std::sin(kTwoPi * kMeTrembleHz * std::max(0.0, t - me_at));
+    return tremor * tremble * along(kBreaking, u);
   });
 }
 
