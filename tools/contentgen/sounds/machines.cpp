@@ -377,6 +377,9 @@ Buf acid() {
 
 // How loud the lamp's buzzing body is against its breaking glass.
 constexpr float kLampBuzz = 3.6f;
+// The glass rains softer than the lamp's first buzz, so the break is heard
+// as a lamp going, not a glass dropped.
+constexpr float kLampGlass = 0.7f;
 
 Buf lamp_break() {
   // The bulb pops with an electric fizz, then glass rains and tinkles.
@@ -400,7 +403,7 @@ Buf lamp_break() {
       const float saw = blep_saw(mains.step(120.0, kRate), 120.0 / kRate);
       // Strikes and drop-outs: the buzz catches and falters eleven times a second.
       const float stutter = 0.55f + 0.45f * static_cast<float>(std::sin(kTwoPi * 11.0 * t) > -0.3);
-      const float env = static_cast<float>(std::min(1.0, t / 0.004) * std::exp(-t / 0.2) * std::min(1.0, (buzz_s - t) / 0.05));
+      const float env = static_cast<float>(std::min(1.0, t / 0.004) * std::exp(-t / 0.3) * std::min(1.0, (buzz_s - t) / 0.05));
       const float x = warm(saw);
       b[i] += (x * 0.35f + housing(x) * 0.9f) * stutter * env * kLampBuzz;
     }
@@ -415,8 +418,8 @@ Buf lamp_break() {
   for (int k = 0; k < 28; ++k) {
     double at = 0.02 + 0.75 * std::pow(rng.uni(), 1.8);
     float g = 0.5f * static_cast<float>(1.0 - at) + 0.1f;
-    add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g);
-    add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f);
+    add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g * kLampGlass);
+    add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f * kLampGlass);
   }
   return b;
 }

@@ -323,6 +323,29 @@ Buf drawn_breath(Rng& rng, double seconds, float gain) {
   return b;
 }
 
+// A sobbing breath in before the words: the intake catches kSobs times,
+// and the wet mouth clicks softly as it opens. It stays soft: louder, a
+// recogniser takes "please" for "fleece".
+constexpr int kSobs = 3, kWetClicks = 5;
+constexpr float kWetClickLift = 4.0f;
+Buf sobbing_breath(Rng& rng, double seconds, float gain) {
+  Buf b = drawn_breath(rng, seconds, gain);
+  for (size_t i = 0; i < b.size(); ++i) {
+    const double u = static_cast<double>(i) / static_cast<double>(b.size());
+    const double c = 0.5 - 0.5 * std::cos(kTwoPi * kSobs * u);
+    b[i] *= static_cast<float>(0.3 + 0.7 * c * c);
+  }
+  Biquad wet;
+  wet.bandpass(1800.0f, 2.5f, kRate);
+  for (int k = 0; k < kWetClicks; ++k) {
+    const size_t at = static_cast<size_t>(rng.range(0.05f, 0.85f) * static_cast<float>(b.size()));
+    const size_t len = frames(0.004, kRate);
+    for (size_t i = 0; i < len && at + i < b.size(); ++i)
+      b[at + i] += wet(rng.bi()) * gain * kWetClickLift * std::exp(-static_cast<float>(i) / static_cast<float>(len / 4));
+  }
+  return b;
+}
+
 // Without a speech synthesiser: a formant moan shaped like the two words.
 Buf moaned_plea() {
   Buf b = voice({.seconds = 0.9f,
@@ -493,7 +516,7 @@ Buf cocoon_plea() {
     }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);
-    Buf b = drawn_breath(rng, 0.42, 0.045f);
+    Buf b = sobbing_breath(rng, 0.5, 0.042f);
     const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
     Buf out = drawn_breath(rng, 0.5, 0.02f);
