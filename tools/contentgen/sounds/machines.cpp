@@ -375,12 +375,39 @@ Buf acid() {
   return b;
 }
 
+// How loud the lamp's buzzing body is against its breaking glass.
+constexpr float kLampBuzz = 3.6f;
+// The glass rains softer than the lamp's first buzz, so the break is heard
+// as a lamp going, not a glass dropped.
+constexpr float kLampGlass = 0.7f;
+
 Buf lamp_break() {
   // The bulb pops with an electric fizz, then glass rains and tinkles.
   Rng rng(0x1A3Bu);
   Buf b = blank(1.05);
   add_noise_burst(b, rng, 0.0, 1100.0f, 0.8f, 0.02f, 1.8f);
   add_thump(b, 0.0, 180.0f, 70.0f, 0.05f, 0.7f);
+  // The lamp's body: its relay clacks, and the ballast buzzes warm and low
+  // as the dying lamp tries to strike, stuttering on and off before it
+  // fails, so the break has weight under the glass.
+  add_noise_burst(b, rng, 0.0, 700.0f, 1.5f, 0.012f, 1.2f);
+  add_thump(b, 0.0, 320.0f, 140.0f, 0.03f, 0.5f);
+  {
+    Phase mains;
+    Biquad housing, warm;
+    housing.bandpass(650.0f, 0.8f, kRate);
+    warm.lowpass(1600.0f, 0.7f, kRate);
+    const double buzz_s = 0.42;
+    for (size_t i = 0; i < frames(buzz_s, kRate); ++i) {
+      const double t = seconds_at(i);
+      const float saw = blep_saw(mains.step(120.0, kRate), 120.0 / kRate);
+      // Strikes and drop-outs: the buzz catches and falters eleven times a second.
+      const float stutter = 0.55f + 0.45f * static_cast<float>(std::sin(kTwoPi * 11.0 * t) > -0.3);
+      const float env = static_cast<float>(std::min(1.0, t / 0.004) * std::exp(-t / 0.3) * std::min(1.0, (buzz_s - t) / 0.05));
+      const float x = warm(saw);
+      b[i] += (x * 0.35f + housing(x) * 0.9f) * stutter * env * kLampBuzz;
+    }
+  }
   Biquad fizz;
   fizz.highpass(4000.0f, 0.7f, kRate);
   for (size_t i = 0; i < frames(0.14, kRate); ++i) {
@@ -391,8 +418,8 @@ Buf lamp_break() {
   for (int k = 0; k < 28; ++k) {
     double at = 0.02 + 0.75 * std::pow(rng.uni(), 1.8);
     float g = 0.5f * static_cast<float>(1.0 - at) + 0.1f;
-    add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g);
-    add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f);
+    add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g * kLampGlass);
+    add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f * kLampGlass);
   }
   return b;
 }

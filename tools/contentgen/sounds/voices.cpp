@@ -323,6 +323,29 @@ Buf drawn_breath(Rng& rng, double seconds, float gain) {
   return b;
 }
 
+// A sobbing breath in before the words: the intake catches kSobs times,
+// and the wet mouth clicks softly as it opens. It stays soft: louder, a
+// recogniser takes "please" for "fleece".
+constexpr int kSobs = 3, kWetClicks = 5;
+constexpr float kWetClickLift = 4.0f;
+Buf sobbing_breath(Rng& rng, double seconds, float gain) {
+  Buf b = drawn_breath(rng, seconds, gain);
+  for (size_t i = 0; i < b.size(); ++i) {
+    const double u = static_cast<double>(i) / static_cast<double>(b.size());
+    const double c = 0.5 - 0.5 * std::cos(kTwoPi * kSobs * u);
+    b[i] *= static_cast<float>(0.3 + 0.7 * c * c);
+  }
+  Biquad wet;
+  wet.bandpass(1800.0f, 2.5f, kRate);
+  for (int k = 0; k < kWetClicks; ++k) {
+    const size_t at = static_cast<size_t>(rng.range(0.05f, 0.85f) * static_cast<float>(b.size()));
+    const size_t len = frames(0.004, kRate);
+    for (size_t i = 0; i < len && at + i < b.size(); ++i)
+      b[at + i] += wet(rng.bi()) * gain * kWetClickLift * std::exp(-static_cast<float>(i) / static_cast<float>(len / 4));
+  }
+  return b;
+}
+
 // Without a speech synthesiser: a formant moan shaped like the two words.
 Buf moaned_plea() {
   Buf b = voice({.seconds = 0.9f,
@@ -433,6 +456,12 @@ constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
 // A second, slower and uneven waver on top: the voice of someone too weak
 // to hold a note, never a regular vibrato.
 constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
+// "me", the spent end of the line, trembles hard, near a semitone either
+// way at five a second, as a voice about to break into tears; "kill"
+// before it stays steady so its consonants keep their shape. The tremble
+// fades in over the share of the words after "kill" where "me" begins.
+constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.06;
+constexpr double kMeFrom = 0.45, kMeFull = 0.6;
 
 template <size_t N>
 double along(const ContourPoint (&c)[N], double u) {
@@ -451,7 +480,12 @@ Buf pleading(const Buf& words) {
   return repitched(words, kRate, [&](double t) {
     const double tremor = 1.0 + kTremorDepth * std::sin(kTwoPi * kTremorHz * t) +
                           kWaverDepth * std::sin(kTwoPi * kWaverHz * t + 1.7 * std::sin(kTwoPi * 0.9 * t));
-    return tremor * (t < split ? along(kBegging, t / split) : along(kBreaking, (t - split) / (end - split)));
+    if (t < split) return tremor * along(kBegging, t / split);
+    const double u = (t - split) / (end - split);
+    const double me = std::clamp((u - kMeFrom) / (kMeFull - kMeFrom), 0.0, 1.0);
+    const double me_at = split + kMeFrom * (end - split);
+    const double tremble = 1.0 + kMeTrembleDepth * me * std::sin(kTwoPi * kMeTrembleHz * std::max(0.0, t - me_at));
+    return tremor * tremble * along(kBreaking, u);
   });
 }
 
@@ -482,7 +516,7 @@ Buf cocoon_plea() {
     }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);
-    Buf b = drawn_breath(rng, 0.42, 0.045f);
+    Buf b = sobbing_breath(rng, 0.5, 0.042f);
     const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
     Buf out = drawn_breath(rng, 0.5, 0.02f);
