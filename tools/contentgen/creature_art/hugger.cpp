@@ -4,6 +4,7 @@
 // its underside with the fingers spread to grab, the tail trailing behind.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -59,12 +60,12 @@ constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
 // less mottled so it holds together at its small size, with dark knuckles
 // that mark each joint and a back of the same pale plate, so it reads as
 // the pale hand-like thing that leaps rather than a brown bug.
-constexpr Material kFleshSmall{0.76f, 0.65f, 0.55f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
+constexpr Material kFleshSmall{0.54f, 0.45f, 0.37f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
                                0.2f,  0.45f, 0.95f, 0.55f, 0.38f, 0, 0.5f};
-constexpr Material kFleshSmallFar{0.56f, 0.46f, 0.38f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
+constexpr Material kFleshSmallFar{0.40f, 0.32f, 0.26f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
                                   0.15f, 0.3f,  0.95f, 0.55f, 0.38f, 0, 0.5f};
 constexpr Material kKnuckleSmall{0.24f, 0.15f, 0.12f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kPlateSmall{0.56f, 0.48f, 0.40f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
+constexpr Material kPlateSmall{0.50f, 0.43f, 0.36f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
 
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
@@ -73,7 +74,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
   const float body = p.roaming ? 1.05f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.6f : 1.0f;  // how high the knees rise over the back
+  const float arch = p.roaming ? 0.1f : 1.0f;  // how high the knees rise over the back
   // Roaming, the fingers are longer than the palm-body is wide, so that
   // seen small it reads as a hand walking on its fingertips.
   const float bone = p.roaming ? 1.3f : 1.0f;
@@ -122,7 +123,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
-      V3 stand{x * body + along * (p.roaming ? 1.5f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.5f : 1.0f) : 0.0f), s * (12 + aside)};
+      V3 stand{x * body + along * (p.roaming ? 2.2f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.3f : 1.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
@@ -147,7 +148,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       };
       // Roaming, the fingers are drawn thicker so each stays a solid line
       // a few pixels wide at its small size.
-      const float t = p.roaming ? 1.3f : 1.0f;
+      const float t = p.roaming ? 1.9f : 1.0f;
       m.capsule(root, knee, 3.6f * t, 2.2f * t, mat, 2);
       knuckle(knee, ankle - root, 2.75f * t, 1.2f);
       m.capsule(knee, ankle, 2.2f * t, 1.6f * t, mat, 1.0f);
@@ -203,10 +204,12 @@ void build(Model& m, const HPose& p, const Xf& view) {
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
 constexpr float kWalkScale = 1.75f;
+// The roaming frames shrink about this point: the feet's middle.
+constexpr V3 kWalkFeet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.32f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.22f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;
@@ -221,23 +224,50 @@ Bytes finish(Canvas& c, const char* what) {
   return c.png();
 }
 
-}  // namespace
-
-Bytes hugger_walk(int frame) {
-  Canvas c(kHuggerWalk.w, kHuggerWalk.h);
+HPose walk_pose(int frame) {
   HPose p;
   p.phase = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   p.tail_sway = 0.9f * p.phase;
   p.coil = true;
   p.roaming = true;
-  // Sit the fingertips on the last row.
+  return p;
+}
+
+// The roaming view of one frame: the fingertips on the last row, and the
+// scale by which it must shrink about them to clear the frame's top. One
+// small probe with room above and below the frame finds both.
+Xf walk_view(const HPose& p, float& shrink) {
+  constexpr int kRoom = 48, kTop = 1;
+  const int h = kHuggerWalk.h + 2 * kRoom;
   Model probe;
-  build(probe, p, place(kWalkBody, kWalkTilt, kWalkScale));
-  const float drop = kHuggerWalk.h - 1 - lowest_solid_row(probe, kHuggerWalk.w, kHuggerWalk.h + 40);
-  // Arched knees and the coiled tail stay clear of the frame's top.
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const V3 feet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
-  const Xf view = fit(make, place(kWalkBody + V3{0, drop, 0}, kWalkTilt, kWalkScale), kHuggerWalk.w, kHuggerWalk.h, feet, 1, 3);
+  build(probe, p, place(kWalkBody + V3{0, kRoom, 0}, kWalkTilt, kWalkScale));
+  const std::vector<uint8_t> cov = model::coverage(probe, kHuggerWalk.w, h, 2);
+  int top = h, bottom = -1;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < kHuggerWalk.w; ++x)
+      if (cov[static_cast<size_t>(y) * kHuggerWalk.w + x]) top = std::min(top, y), bottom = std::max(bottom, y);
+  const float drop = kHuggerWalk.h - 1 - (bottom - kRoom);
+  const float height = static_cast<float>(bottom - top);
+  shrink = std::min(1.0f, (kWalkFeet.y - kTop) / std::max(1.0f, height)) * 0.985f;
+  return place(kWalkBody + V3{0, drop, 0}, kWalkTilt, kWalkScale);
+}
+
+}  // namespace
+
+Bytes hugger_walk(int frame) {
+  Canvas c(kHuggerWalk.w, kHuggerWalk.h);
+  const HPose p = walk_pose(frame);
+  // All three frames are drawn at the one scale the tallest stride allows,
+  // so the animal keeps its size as it scuttles.
+  float least = 1;
+  const Xf stand = walk_view(p, least);
+  for (int f = 1; f <= 3; ++f) {
+    if (f == frame) continue;
+    float shrink = 1;
+    walk_view(walk_pose(f), shrink);
+    least = std::min(least, shrink);
+  }
+  const Xf view = place(kWalkFeet * (1 - least), {}, least) * stand;
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
