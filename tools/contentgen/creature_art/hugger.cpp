@@ -258,16 +258,22 @@ Bytes hugger_walk(int frame) {
   Canvas c(kHuggerWalk.w, kHuggerWalk.h);
   const HPose p = walk_pose(frame);
   // All three frames are drawn at the one scale the tallest stride allows,
-  // so the animal keeps its size as it scuttles.
-  float least = 1;
-  const Xf stand = walk_view(p, least);
-  for (int f = 1; f <= 3; ++f) {
-    if (f == frame) continue;
-    float shrink = 1;
-    walk_view(walk_pose(f), shrink);
-    least = std::min(least, shrink);
-  }
-  const Xf view = place(kWalkFeet * (1 - least), {}, least) * stand;
+  // so the animal keeps its size as it scuttles. The three probes are made
+  // once (thread-safe static), not again for every frame.
+  struct Views {
+    Xf stand[3];
+    float least = 1;
+  };
+  static const Views views = [] {
+    Views v;
+    for (int f = 1; f <= 3; ++f) {
+      float shrink = 1;
+      v.stand[f - 1] = walk_view(walk_pose(f), shrink);
+      v.least = std::min(v.least, shrink);
+    }
+    return v;
+  }();
+  const Xf view = place(kWalkFeet * (1 - views.least), {}, views.least) * views.stand[std::clamp(frame, 1, 3) - 1];
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
