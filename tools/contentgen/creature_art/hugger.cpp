@@ -4,6 +4,7 @@
 // its underside with the fingers spread to grab, the tail trailing behind.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -33,9 +34,9 @@ struct HPose {
   float tail_sway = 0;
   bool coil = false;   // tail wound up behind (scuttling)
   bool side = true;
-  // Roaming, the animal is seen small on the floor: a fuller sac, knees
-  // arched lower over it, and the darker, higher-contrast flesh below, so
-  // it reads as a body on fingers rather than a twig on stilts.
+  // Roaming, the animal is seen small on the floor, a little from above: a
+  // small pale palm on eight long fingers spread wide round it, lighter
+  // flesh on top, so it reads as a hand scuttling rather than an insect.
   bool roaming = false;
 };
 
@@ -59,12 +60,12 @@ constexpr Material kCrease{0.22f, 0.12f, 0.11f, 0.5f, 20, 0.3f, 0};
 // less mottled so it holds together at its small size, with dark knuckles
 // that mark each joint and a back of the same pale plate, so it reads as
 // the pale hand-like thing that leaps rather than a brown bug.
-constexpr Material kFleshSmall{0.66f, 0.55f, 0.46f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
+constexpr Material kFleshSmall{0.54f, 0.45f, 0.37f, 0.9f, 34, 1.2f, 0, 0,    5.0f, 0.35f,
                                0.2f,  0.45f, 0.95f, 0.55f, 0.38f, 0, 0.5f};
-constexpr Material kFleshSmallFar{0.46f, 0.37f, 0.30f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
+constexpr Material kFleshSmallFar{0.40f, 0.32f, 0.26f, 0.6f, 34, 1.0f, 0, 0,     5.0f, 0.35f,
                                   0.15f, 0.3f,  0.95f, 0.55f, 0.38f, 0, 0.5f};
 constexpr Material kKnuckleSmall{0.24f, 0.15f, 0.12f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
-constexpr Material kPlateSmall{0.56f, 0.48f, 0.40f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
+constexpr Material kPlateSmall{0.50f, 0.43f, 0.36f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
 
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
@@ -72,8 +73,11 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& flesh_far = p.roaming ? kFleshSmallFar : kFleshFar;
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
-  const float body = p.roaming ? 1.6f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.45f : 1.0f;  // how high the knees rise over the back
+  const float body = p.roaming ? 1.05f : 1.0f;  // the sac's size
+  const float arch = p.roaming ? 0.1f : 1.0f;  // how high the knees rise over the back
+  // Roaming, the fingers are longer than the palm-body is wide, so that
+  // seen small it reads as a hand walking on its fingertips.
+  const float bone = p.roaming ? 1.3f : 1.0f;
   // Tail first: a ribbed whip from under the rump. Scuttling, it is
   // wound into a coil behind the body; flung at a face it trails and
   // sways, curling as it dies.
@@ -83,12 +87,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
     float radii[kN];
     for (int i = 0; i < kN; ++i) {
       const float t = i / (kN - 1.0f);
-      if (p.roaming) {
-        // Roaming, the whip trails straight back along the floor, swaying:
-        // it spends the frame's width, which it has, not its few rows.
-        const float x = -20 - 84 * t;
-        pts[i] = {x, 5 + 2.5f * t, 6 * std::sin(t * 5.0f + p.tail_sway) * t};
-      } else if (p.coil) {
+      if (p.coil) {
         // Back along the floor, then round in a shrinking spiral.
         const float u = std::max(0.0f, (t - 0.25f) / 0.75f);
         const float th = 1.5708f + 5.6f * u + 0.5f * p.tail_sway;
@@ -118,20 +117,20 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // the same height over the back; a lifted finger swings forward.
       const float along = p.roaming ? (i == 0 ? 30 : i == 1 ? 15 : i == 2 ? -15 : -30)
                                     : (i == 0 ? 26 : i == 1 ? 11 : i == 2 ? -10 : -24);
-      // Roaming, the fingers plant further out, so the knees arch low over a
-      // fuller body instead of standing up like stilts.
-      const float spread_out = p.roaming ? 40.0f : 30.0f;
+      // Roaming, the long fingers plant far out, the knees arched low over
+      // the small palm, like a hand's spread on a table.
+      const float spread_out = p.roaming ? 56.0f : 30.0f;
       const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
-      V3 stand{x * body + along * (p.roaming ? 1.5f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.5f : 1.0f) : 0.0f), s * (12 + aside)};
+      V3 stand{x * body + along * (p.roaming ? 2.2f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.3f : 1.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
       V3 ankle = lerp3(stand, fling, p.spread);
-      ankle = reach(root, ankle, 26, 24);
+      ankle = reach(root, ankle, 26 * bone, 24 * bone);
       // Knees arch high over the back while standing.
-      V3 knee = joint(root, ankle, 26, 24, V3{0, -arch, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
+      V3 knee = joint(root, ankle, 26 * bone, 24 * bone, V3{0, -arch, 0} * (1 - p.spread) + V3{0, -0.3f, 0} + out * 0.6f);
       // Standing, the last two bones splay out along the deck like the
       // fingertips of a hand pressed flat, not straight down like pegs.
       // Roaming they lie flatter still, so the frame's few rows go to the
@@ -139,8 +138,8 @@ void build(Model& m, const HPose& p, const Xf& view) {
       const float press = p.roaming ? 0.45f : 0.9f;
       const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), press, s * 0.8f});
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
-      V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8;
-      V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8;
+      V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8 * bone;
+      V3 tip = mid + normalised(down + (root - mid) * (0.06f * p.curl) + V3{0, 0.3f, 0}) * 8 * bone;
       // Smooth bony finger segments between darker knuckles, each knuckle
       // a short barrel creased across.
       auto knuckle = [&](V3 at, V3 along, float r, float k) {
@@ -149,7 +148,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       };
       // Roaming, the fingers are drawn thicker so each stays a solid line
       // a few pixels wide at its small size.
-      const float t = p.roaming ? 1.3f : 1.0f;
+      const float t = p.roaming ? 1.9f : 1.0f;
       m.capsule(root, knee, 3.6f * t, 2.2f * t, mat, 2);
       knuckle(knee, ankle - root, 2.75f * t, 1.2f);
       m.capsule(knee, ankle, 2.2f * t, 1.6f * t, mat, 1.0f);
@@ -165,8 +164,11 @@ void build(Model& m, const HPose& p, const Xf& view) {
   m.ellipsoid({0, -2.5f, 0}, {20, 7, 14}, {}, plate, 3);
   for (int i = 0; i < 5; ++i) {
     float x = 13 - i * 6.5f;
-    m.capsule({x, -6.5f, -12}, {x - 1, -8.5f, 0}, 2.2f, 2.6f, plate, 2.0f);
-    m.capsule({x - 1, -8.5f, 0}, {x, -6.5f, 12}, 2.6f, 2.2f, plate, 2.0f);
+    // Roaming, the ribs are low and fine, the bones under a palm's skin,
+    // so the back reads as pale flesh rather than an insect's plates.
+    const float rib = p.roaming ? 0.55f : 1.0f;
+    m.capsule({x, -6.5f, -12}, {x - 1, -8.5f, 0}, 2.2f * rib, 2.6f * rib, plate, 2.0f);
+    m.capsule({x - 1, -8.5f, 0}, {x, -6.5f, 12}, 2.6f * rib, 2.2f * rib, plate, 2.0f);
     // Roaming, a dark crease between the plates marks each segment.
     if (p.roaming) m.capsule({x - 3.6f, -8.8f, -11}, {x - 3.6f, -10.0f, 11}, 0.9f, 0.9f, kCrease, 0.5f, 0, 0, true);
   }
@@ -202,10 +204,12 @@ void build(Model& m, const HPose& p, const Xf& view) {
 constexpr V3 kWalkBody{150, 24, 0};
 // Low and flat: the roaming frames are only 36 rows tall.
 constexpr float kWalkScale = 1.75f;
+// The roaming frames shrink about this point: the feet's middle.
+constexpr V3 kWalkFeet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.18f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.22f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;
@@ -220,23 +224,56 @@ Bytes finish(Canvas& c, const char* what) {
   return c.png();
 }
 
-}  // namespace
-
-Bytes hugger_walk(int frame) {
-  Canvas c(kHuggerWalk.w, kHuggerWalk.h);
+HPose walk_pose(int frame) {
   HPose p;
   p.phase = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
   p.tail_sway = 0.9f * p.phase;
   p.coil = true;
   p.roaming = true;
-  // Sit the fingertips on the last row.
+  return p;
+}
+
+// The roaming view of one frame: the fingertips on the last row, and the
+// scale by which it must shrink about them to clear the frame's top. One
+// small probe with room above and below the frame finds both.
+Xf walk_view(const HPose& p, float& shrink) {
+  constexpr int kRoom = 48, kTop = 1;
+  const int h = kHuggerWalk.h + 2 * kRoom;
   Model probe;
-  build(probe, p, place(kWalkBody, kWalkTilt, kWalkScale));
-  const float drop = kHuggerWalk.h - 1 - lowest_solid_row(probe, kHuggerWalk.w, kHuggerWalk.h + 40);
-  // Arched knees and the coiled tail stay clear of the frame's top.
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const V3 feet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
-  const Xf view = fit(make, place(kWalkBody + V3{0, drop, 0}, kWalkTilt, kWalkScale), kHuggerWalk.w, kHuggerWalk.h, feet, 1, 3);
+  build(probe, p, place(kWalkBody + V3{0, kRoom, 0}, kWalkTilt, kWalkScale));
+  const std::vector<uint8_t> cov = model::coverage(probe, kHuggerWalk.w, h, 2);
+  int top = h, bottom = -1;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < kHuggerWalk.w; ++x)
+      if (cov[static_cast<size_t>(y) * kHuggerWalk.w + x]) top = std::min(top, y), bottom = std::max(bottom, y);
+  const float drop = kHuggerWalk.h - 1 - (bottom - kRoom);
+  const float height = static_cast<float>(bottom - top);
+  shrink = std::min(1.0f, (kWalkFeet.y - kTop) / std::max(1.0f, height)) * 0.985f;
+  return place(kWalkBody + V3{0, drop, 0}, kWalkTilt, kWalkScale);
+}
+
+}  // namespace
+
+Bytes hugger_walk(int frame) {
+  Canvas c(kHuggerWalk.w, kHuggerWalk.h);
+  const HPose p = walk_pose(frame);
+  // All three frames are drawn at the one scale the tallest stride allows,
+  // so the animal keeps its size as it scuttles. The three probes are made
+  // once (thread-safe static), not again for every frame.
+  struct Views {
+    Xf stand[3];
+    float least = 1;
+  };
+  static const Views views = [] {
+    Views v;
+    for (int f = 1; f <= 3; ++f) {
+      float shrink = 1;
+      v.stand[f - 1] = walk_view(walk_pose(f), shrink);
+      v.least = std::min(v.least, shrink);
+    }
+    return v;
+  }();
+  const Xf view = place(kWalkFeet * (1 - views.least), {}, views.least) * views.stand[std::clamp(frame, 1, 3) - 1];
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);

@@ -4,6 +4,7 @@
 // its death throes turn the same model three-quarters toward the viewer.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -419,6 +420,9 @@ constexpr float kLungeYaw = -1.2f;
 constexpr float kLungeScale = 3.3f;
 constexpr float kFrontScale = 2.75f;
 
+// The row the dying warrior's feet (and then its body) rest on.
+constexpr float kDeathFloor = kWarriorAttack.h - 1;
+
 Xf front_view(const Pose& p, float dx, float dy, float roll, float yaw = kYaw, float scale = kFrontScale) {
   // Where the middle of the skull is, body-local.
   V3 head_mid = p.neck_end + V3{8, -10, 0};
@@ -520,28 +524,62 @@ Bytes warrior_attack(int frame) {
 
 Bytes warrior_death(int frame) {
   Canvas c(kWarriorAttack.w, kWarriorAttack.h);
-  const float t = (frame - 1) / 4.0f;  // 0..1 through the collapse
+  const int i = frame - 1;
+  const float t = i / 4.0f;  // 0..1 through the collapse
   Pose p = rearing_pose(0);
-  // Thrown back by the hit, then folding: the head snaps back, the arms
-  // fling and go limp, the knees give.
-  p.head_rot = 0.35f - 0.9f * std::min(1.0f, t * 2.5f) + 1.3f * t * t;
+  // From the lunge's crouch it only ever sinks: jolted back with the head
+  // thrown up, then the knees buckle, the spine tips forward and the body
+  // folds down onto the deck, arms sprawling to break the fall.
+  constexpr float kPitch[5] = {-1.0f, -0.8f, -0.45f, -0.15f, 0.0f};
+  constexpr float kHead[5] = {-0.75f, -0.35f, 0.1f, 0.3f, 0.2f};
+  // How far the feet are below the hip: the lunge stands at 66.
+  constexpr float kLegs[5] = {58, 42, 28, 16, 6};
+  p.pitch = kPitch[i];
+  p.head_rot = kHead[i];
   p.jaw = frame <= 2 ? 1.0f : 0.6f;
   p.inner = frame == 1 ? 0.4f : 0.0f;
-  p.pitch = -1.30f - 0.25f * std::min(1.0f, t * 3) + 1.1f * t * t;
   V3 sh = shoulders(p);
-  p.neck_end = sh + V3{10 - 18 * t, -24 + 20 * t, 0};
-  p.hand[0] = lerp3(V3{-10, -34, 34}, V3{20, 40, 20}, t);
-  p.hand[1] = lerp3(V3{-10, -34, -34}, V3{30, 44, -20}, t);
+  p.neck_end = sh + lerp3(V3{12, -22, 0}, V3{26, 6, 0}, t);
+  // Flung up and back by the hit, then dropping to the floor either side.
+  p.hand[0] = lerp3(V3{-6, -36, 36}, V3{44, kLegs[i] + 4, 34}, t);
+  p.hand[1] = lerp3(V3{-6, -36, -36}, V3{52, kLegs[i] + 4, -30}, t);
   p.curl = 0.8f;
-  p.toe[0] = {18 + 12 * t, 92 - 40 * t * t, 16 + 8 * t};
-  p.toe[1] = {6 + 18 * t, 92 - 46 * t * t, -16 - 6 * t};
-  p.tail_lift = 0.6f - 0.6f * t;
+  // Buckling, the feet stay put while the hip drops toward them, so the
+  // knees splay out to the sides.
+  p.toe[0] = {26 + 10 * t, kLegs[i], 22 + 12 * t};
+  p.toe[1] = {18 + 12 * t, kLegs[i], -22 - 10 * t};
+  p.tail_lift = 0.5f - 0.6f * t;
   p.drool = frame <= 2;
   Model m;
   m.set_skin(0.14f, 3.0f);
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view =
-      fit(make, front_view(p, 30 * t, 150 * t * t, 0.5f * t * t), kWarriorAttack.w, kWarriorAttack.h, kHandle);
+  // Each frame stands on the same floor row as the lunge, however low it
+  // has sunk, toppling a little further over to its side as it goes.
+  constexpr float kRoll[5] = {0, 0.04f, 0.09f, 0.1f, 0.04f};
+  Xf view = front_view(p, 30 * t, 0, kRoll[i]);
+  {
+    // One coarse probe, with room round the frame, finds where the body
+    // lies: it is moved down onto the floor row, then shrunk about its feet
+    // if it reaches past a side or the top.
+    constexpr int kPad = 200;
+    const int w = kWarriorAttack.w + 2 * kPad, h = kWarriorAttack.h + 2 * kPad;
+    Model probe;
+    build(probe, p, place({kPad, kPad, 0}) * view);
+    const std::vector<uint8_t> cov = model::coverage(probe, w, h, 1);
+    int minx = w, maxx = -1, miny = h, maxy = -1;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (cov[static_cast<size_t>(y) * w + x])
+          minx = std::min(minx, x), maxx = std::max(maxx, x), miny = std::min(miny, y), maxy = std::max(maxy, y);
+    const float drop = kDeathFloor - (maxy - kPad);
+    view = place({0, drop, 0}) * view;
+    const V3 feet{static_cast<float>(kFrontHandle.x), kDeathFloor, 0};
+    const float left = minx - kPad, right = maxx - kPad, top = miny - kPad + drop, margin = 3;
+    float s = 1;
+    if (left < margin) s = std::min(s, (feet.x - margin) / (feet.x - left));
+    if (right > kWarriorAttack.w - 1 - margin) s = std::min(s, (kWarriorAttack.w - 1 - margin - feet.x) / (right - feet.x));
+    if (top < margin) s = std::min(s, (feet.y - margin) / (feet.y - top));
+    if (s < 1) view = place(feet * (1 - s * 0.985f), {}, s * 0.985f) * view;
+  }
   build(m, p, view);
   // Three samples a side, as the lunge it falls from: as smooth at this
   // size, at about half the cost of four.
