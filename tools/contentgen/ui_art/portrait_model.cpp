@@ -758,9 +758,11 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
       wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
       // Wound close up the throat as a cowl widening down to the
-      // shoulders, one fold's crisp edge across it.
+      // shoulders, two rounded turns of cloth lying slantwise round it and
+      // blended in: a thin disc here read as a hard seam cut across the neck.
       m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
-      m.ellipsoid({0, 92, -20}, {neck + 10, 2.5f, neck + 9}, rot_x(0.15f) * rot_z(0.1f), wool, 1);
+      m.torus({0, 86, -21}, neck + 6.5f, 3.2f, rot_x(0.2f) * rot_z(0.12f), wool, 3);
+      m.torus({0, 100, -20}, neck + 9, 3.6f, rot_x(0.1f) * rot_z(-0.08f), wool, 3.5f);
       panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }
