@@ -46,9 +46,10 @@ Material cloth_material(Rgb c) {
 // one reads as polished metal), a faint blotching of the colour and warm
 // light through its thin parts, so that a face is neither wax nor bronze.
 Material skin_material(Rgb c) {
-  // The rim lights the skin only faintly: strong, it traces every inner
-  // edge (the nose's far side, the lids) as a bright seam.
-  Material m = matte(c, 0.16f, 10, 0.45f);
+  // The rim lights the skin moderately: strong enough to outline the far
+  // cheek and jaw in a dark or tinted room, not so strong that it traces
+  // every inner edge (the nose's far side, the lids) as a bright seam.
+  Material m = matte(c, 0.16f, 10, 0.95f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
   m.mottle = 0.12f;
