@@ -52,7 +52,7 @@ Material skin_material(Rgb c) {
   Material m = matte(c, 0.16f, 10, 0.95f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.12f;
+  m.mottle = 0.2f;  // enough blotching that the skin is not a smooth plastic
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
   m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
