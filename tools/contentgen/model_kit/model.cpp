@@ -187,7 +187,7 @@ float part_distance(const Part& p, V3 q) {
       if (p.rib_step > 0 && d < p.rib_depth * 3) {
         float s = h * std::sqrt(bb) / p.rib_step;
         float c = 0.5f + 0.5f * std::cos(6.2831853f * s);
-        d -= p.rib_depth * c * c;
+        d -= clampf((p.rib_depth * 3 - d) / p.rib_depth, 0, 1) * p.rib_depth * c * c;
       }
       break;
     }
@@ -198,15 +198,21 @@ float part_distance(const Part& p, V3 q) {
       break;
     }
   }
+  // The bumps and ridges are skipped far from the part, for speed, and
+  // faded in over a band before they start: cut off at a hard threshold,
+  // the field would jump there, and where two parts meet in a smooth union
+  // that jump lands on the surface as a dotted seam of wrong normals.
   if (p.skin_amp > 0 && d < p.skin_amp * 4) {
     V3 s = q * (1.0f / p.skin_scale);
-    d -= p.skin_amp * (noise3(s) * 0.7f + noise3(s * 2.3f) * 0.3f);
+    const float fade = clampf((p.skin_amp * 4 - d) / p.skin_amp, 0, 1);
+    d -= fade * p.skin_amp * (noise3(s) * 0.7f + noise3(s * 2.3f) * 0.3f);
   }
   if (p.ridge > 0 && d < p.ridge * 3) {
     // Sharp crests where the noise crosses zero, coarse and fine.
     V3 s = q * (1.0f / p.ridge_size);
     float a = 1 - std::fabs(noise3(s)), b = 1 - std::fabs(noise3(s * 3.1f + V3{7.3f, 1.9f, 4.1f}));
-    d -= p.ridge * (a * a * a * 0.75f + b * b * 0.35f);
+    const float fade = clampf((p.ridge * 3 - d) / p.ridge, 0, 1);
+    d -= fade * p.ridge * (a * a * a * 0.75f + b * b * 0.35f);
   }
   return d;
 }

@@ -46,12 +46,13 @@ Material cloth_material(Rgb c) {
 // one reads as polished metal), a faint blotching of the colour and warm
 // light through its thin parts, so that a face is neither wax nor bronze.
 Material skin_material(Rgb c) {
-  // The rim lights the skin only faintly: strong, it traces every inner
-  // edge (the nose's far side, the lids) as a bright seam.
-  Material m = matte(c, 0.16f, 10, 0.45f);
+  // The rim lights the skin moderately: strong enough to outline the far
+  // cheek and jaw in a dark or tinted room, not so strong that it traces
+  // every inner edge (the nose's far side, the lids) as a bright seam.
+  Material m = matte(c, 0.16f, 10, 0.95f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.12f;
+  m.mottle = 0.2f;  // enough blotching that the skin is not a smooth plastic
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
   m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
@@ -758,9 +759,11 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
       wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
       // Wound close up the throat as a cowl widening down to the
-      // shoulders, one fold's crisp edge across it.
+      // shoulders, two rounded turns of cloth lying slantwise round it and
+      // blended in: a thin disc here read as a hard seam cut across the neck.
       m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
-      m.ellipsoid({0, 92, -20}, {neck + 10, 2.5f, neck + 9}, rot_x(0.15f) * rot_z(0.1f), wool, 1);
+      m.torus({0, 86, -21}, neck + 6.5f, 3.2f, rot_x(0.2f) * rot_z(0.12f), wool, 3);
+      m.torus({0, 100, -20}, neck + 9, 3.6f, rot_x(0.1f) * rot_z(-0.08f), wool, 3.5f);
       panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }

@@ -151,7 +151,7 @@ Bytes portrait(int index) {
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
   o.ambient = 0.11f;  // a fill, so the shadow side keeps its forms
-  o.exposure = 1.65f;
+  o.exposure = 1.75f;
   o.outline_dark = 0.2f;
   // Occlusion in short steps: the hair shades the forehead and temples
   // under it, and the lids, lips and collars sink into their creases.
