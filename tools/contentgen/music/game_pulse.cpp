@@ -507,8 +507,9 @@ LoopCanvas game_pulse() {
               {at(149), -0.3f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
-  // bass would otherwise fill the octave where the rifle thumps.
-  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f);
+  // bass would otherwise fill the octave where the rifle thumps; the weight
+  // bell gives the kick its floor round 50 Hz, under that octave.
+  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f, 3.5f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

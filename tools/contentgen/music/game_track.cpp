@@ -532,8 +532,10 @@ LoopCanvas game_track() {
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
-  // distortion-made top would add a fizz no acoustic instrument has).
-  tone(c, -5.0f, 2.0f, 5.0f, 5.0f, -3.0f, -2.5f);
+  // distortion-made top would add a fizz no acoustic instrument has). The
+  // timpani and basses get their weight back round 50 Hz, an octave under
+  // where the rifle thumps.
+  tone(c, -5.0f, 2.0f, 6.5f, 5.0f, -3.0f, -2.5f, 3.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

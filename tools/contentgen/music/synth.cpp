@@ -95,17 +95,24 @@ float stage(measure::Biquad2& f, float x) { return static_cast<float>(f(x)); }
 }  // namespace
 
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presence_db, float body_db,
-          float effects_room_db) {
+          float effects_room_db, float weight_db, float sheen_db) {
   for (Buf* ch : {&c.left(), &c.right()}) {
     measure::Biquad2 lo = shelf(false, 160.0, low_db), hi = shelf(true, 3200.0, high_db),
                      air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5),
-                     body = bell(400.0, body_db, 2.0), room = bell(550.0, effects_room_db, 1.8);
+                     body = bell(400.0, body_db, 2.0), room = bell(550.0, effects_room_db, 1.8),
+                     weight = bell(50.0, weight_db, 1.0), sheen = bell(7500.0, sheen_db, 1.2);
+    // Pieces without the weight or the sheen bell skip its stage.
+    const bool weighted = weight_db != 0.0f, sheened = sheen_db != 0.0f;
     Buf out(ch->size());
     // The shelves settle within milliseconds: a second of the ending sets
     // their state for the opening.
     const size_t n = ch->size(), warm = std::min<size_t>(n, kRate);
     for (int pass = 0; pass < 2; ++pass)
-      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) out[i] = stage(room, stage(body, stage(presence, stage(air, stage(hi, stage(lo, (*ch)[i]))))));
+      for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {
+        const float low = stage(lo, weighted ? stage(weight, (*ch)[i]) : (*ch)[i]);
+        const float top = stage(presence, stage(air, stage(hi, low)));
+        out[i] = stage(room, stage(body, sheened ? stage(sheen, top) : top));
+      }
     *ch = std::move(out);
   }
 }

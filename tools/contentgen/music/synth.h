@@ -42,9 +42,13 @@ void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 // each; a small cut there clears the sound font's boxy low mids), and a
 // broad bell round 550 Hz, across 300 Hz to 1 kHz where shots, voices and
 // footsteps carry, so that a small cut there leaves the effects room over
-// the game music; the filters' state at the end is carried into the opening.
+// the game music; an optional octave-wide bell round 50 Hz gives the bass
+// weight under the low shelf without filling the octave above it, and an
+// optional sheen bell round 7.5 kHz lifts bows, reeds and cymbals between
+// the 4 kHz octave and the air shelf; the filters' state at the end is
+// carried into the opening.
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
-          float body_db = 0.0f, float effects_room_db = 0.0f);
+          float body_db = 0.0f, float effects_room_db = 0.0f, float weight_db = 0.0f, float sheen_db = 0.0f);
 
 // Shapes the loop's level over time: a gain in dB at each point (frame,
 // dB, in order), joined by raised-cosine ramps, the last ramp running round
