@@ -40,6 +40,15 @@ constexpr float pleastepback_db = -12.0f;
 constexpr float shriekstepback_db = -6.0f;
 constexpr float shotstepback_db = -7.0f;
 constexpr float beepstepback_db = -2.5f;
+// The quieter signals of the complex and the interface are levelled under
+// the action, which leaves them a few dB under the music's own level: the
+// music eases back a little while they sound, so they stand just over it.
+// The door and the menu's clicks are the shortest and quietest of them and
+// take the most; the alarm holds the music down for as long as it wails.
+constexpr float doorstepback_db = -4.5f;
+constexpr float clickstepback_db = -4.0f;
+constexpr float chimestepback_db = -3.0f;
+constexpr float alarmstepback_db = -3.0f;
 
 bool isshriek(int sound) {
   for (int k = 1; k <= 3; ++k)
@@ -60,6 +69,10 @@ float musicstepback(int sound) {
   if (isshot(sound)) return shotstepback_db;
   for (int a : alertsounds)
     if (sound == a) return beepstepback_db;
+  if (sound == snd_door) return doorstepback_db;
+  if (sound == snd_tick || sound == snd_dry) return clickstepback_db;
+  for (int chime : {snd_rescue, snd_cheat, snd_cheat2, snd_heal, snd_ammo})
+    if (sound == chime) return chimestepback_db;
   return 0.0f;
 }
 
@@ -135,9 +148,10 @@ void updateloopsounds(int alarm, int alertlow, int generator) {
   loop(loopchannel[1], alarm, snd_alarm);
   loop(loopchannel[2], alertlow, alertsounds[0]);
   loop(loopchannel[3], generator, snd_generator);
-  // The squad's beep repeats for as long as its condition holds; the music
-  // stays stepped back under it until a moment after it stops.
+  // The squad's beep and the alarm repeat for as long as their conditions
+  // hold; the music stays stepped back under them until a moment after.
   if (plat::channel_playing(loopchannel[2])) plat::duck_music(loopstepback_ms, beepstepback_db);
+  if (plat::channel_playing(loopchannel[1])) plat::duck_music(loopstepback_ms, alarmstepback_db);
 }
 
 void endloopframe() {

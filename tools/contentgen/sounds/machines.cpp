@@ -382,30 +382,46 @@ constexpr float kLampBuzz = 3.6f;
 constexpr float kLampGlass = 0.7f;
 
 Buf lamp_break() {
-  // The bulb pops with an electric fizz, then glass rains and tinkles.
+  // The bulb pops with an electric fizz, then glass rains and tinkles
+  // while the ballast buzzes on, faltering, and dies away under it.
   Rng rng(0x1A3Bu);
   Buf b = blank(1.05);
   add_noise_burst(b, rng, 0.0, 1100.0f, 0.8f, 0.02f, 1.8f);
   add_thump(b, 0.0, 180.0f, 70.0f, 0.05f, 0.7f);
   // The lamp's body: its relay clacks, and the ballast buzzes warm and low
-  // as the dying lamp tries to strike, stuttering on and off before it
-  // fails, so the break has weight under the glass.
+  // as the dying lamp tries to strike, faltering on and off more and more
+  // slowly as it fails, so the break has weight under the glass. The buzz
+  // dies as a ringing body does, never stopped: it sinks under the last
+  // of the glass and fades with it.
   add_noise_burst(b, rng, 0.0, 700.0f, 1.5f, 0.012f, 1.2f);
   add_thump(b, 0.0, 320.0f, 140.0f, 0.03f, 0.5f);
   {
-    Phase mains;
+    Phase mains, falter;
     Biquad housing, warm;
     housing.bandpass(650.0f, 0.8f, kRate);
     warm.lowpass(1600.0f, 0.7f, kRate);
-    const double buzz_s = 0.42;
+    // Blocks what little offset the faltering leaves in the buzz.
+    OnePoleHP settle;
+    settle.set(60.0f, kRate);
+    const double buzz_s = 0.98;
     for (size_t i = 0; i < frames(buzz_s, kRate); ++i) {
       const double t = seconds_at(i);
-      const float saw = blep_saw(mains.step(120.0, kRate), 120.0 / kRate);
-      // Strikes and drop-outs: the buzz catches and falters eleven times a second.
-      const float stutter = 0.55f + 0.45f * static_cast<float>(std::sin(kTwoPi * 11.0 * t) > -0.3);
-      const float env = static_cast<float>(std::min(1.0, t / 0.004) * std::exp(-t / 0.3) * std::min(1.0, (buzz_s - t) / 0.05));
-      const float x = warm(saw);
-      b[i] += (x * 0.35f + housing(x) * 0.9f) * stutter * env * kLampBuzz;
+      // A square hum, as even above the line as below it: a saw's lopsided
+      // spikes would be flattened on one side only when the sound is
+      // levelled, and leave the file off centre.
+      const float hum = blep_square(mains.step(120.0, kRate), 120.0 / kRate);
+      // Strikes and drop-outs: eleven a second at first, slowing to five
+      // as the lamp gives up. Each edge is rounded over a few ms, so the
+      // faltering is heard as the lamp's and never as a gate.
+      const double rate_hz = 11.0 - 6.0 * std::min(1.0, t / buzz_s);
+      const float edge = static_cast<float>(std::tanh(3.0 * (std::sin(kTwoPi * falter.step(rate_hz, kRate)) + 0.3)));
+      const float stutter = 0.75f + 0.25f * edge;
+      // A fast fall from the strike, then a long, slow one to the end.
+      const double body = 0.75 * std::exp(-t / 0.18) + 0.25 * std::exp(-t / 0.45);
+      const double close = 0.5 + 0.5 * std::cos(kPi * std::clamp((t - (buzz_s - 0.3)) / 0.3, 0.0, 1.0));
+      const float env = static_cast<float>(std::min(1.0, t / 0.004) * body * close);
+      const float x = warm(hum);
+      b[i] += settle((x * 0.35f + housing(x) * 0.9f) * stutter * env * kLampBuzz);
     }
   }
   Biquad fizz;
@@ -415,13 +431,18 @@ Buf lamp_break() {
     float buzz = 0.5f + 0.5f * sine(t * 120.0);
     b[i] += fizz(rng.bi()) * buzz * std::exp(-t / 0.05f) * 0.9f;
   }
-  for (int k = 0; k < 28; ++k) {
-    double at = 0.02 + 0.75 * std::pow(rng.uni(), 1.8);
-    float g = 0.5f * static_cast<float>(1.0 - at) + 0.1f;
+  // The glass: a shower at first, then pieces settling ever more sparsely
+  // and softly up to the very end, so the rain thins out rather than stops.
+  for (int k = 0; k < 34; ++k) {
+    double at = 0.02 + 0.9 * std::pow((k + rng.uni()) / 34.0, 1.6);
+    float g = 0.55f * static_cast<float>(std::exp(-at / 0.4)) + 0.04f;
     add_ping(b, at, rng.range(2600.0f, 8000.0f), rng.range(0.012f, 0.05f), g * kLampGlass);
     add_noise_burst(b, rng, at, rng.range(5000.0f, 9000.0f), 2.0f, 0.004f, g * 0.8f * kLampGlass);
   }
-  return b;
+  // The room holds the last of it a moment.
+  Buf out = add_reverb(b, kRate, 0.3f, 0.5f, 0.15f, 0.1f);
+  decay_out(out, kRate, 0.12f);
+  return out;
 }
 
 namespace {
@@ -472,7 +493,8 @@ Buf power_returning() {
 
 // The power failing: the breaker trips with a hard bang, the mains hum is
 // gone at once and the machine runs down freely, slowing fastest at first,
-// its bearings knocking more and more slowly, until it stops with a clunk.
+// its bearings knocking more and more slowly, until it stops with a clunk
+// while its gears are still faintly singing, and the housing rings on.
 Buf power_failing() {
   Rng rng(0x9D0Au);
   Buf b = blank(1.8);
@@ -486,14 +508,16 @@ Buf power_failing() {
     add_noise_burst(b, rng, at, rng.range(2800.0f, 5200.0f), 2.5f, rng.range(0.002f, 0.005f), 1.6f * (1.0f - k / 18.0f));
   }
   Phase motor, gear;
-  Biquad lp;
+  Biquad lp, scrape;
+  scrape.bandpass(1400.0f, 1.5f, kRate);
   const float stop_s = 1.45f;
   double turns = 0.0;
   int knocked = 0;
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    // Free run-down: friction slows it in proportion to its speed at first.
-    float speed = t < stop_s ? std::exp(-t / 0.45f) * (1.0f - t / stop_s) : 0.0f;
+    // Free run-down: friction slows it in proportion to its speed at first,
+    // and the last turns drag to a halt.
+    float speed = t < stop_s ? std::exp(-t / 0.55f) * std::sqrt(1.0f - t / stop_s) : 0.0f;
     float hz = 110.0f * speed;
     turns += hz / kRate;
     if (i % 32 == 0) lp.lowpass(120.0f + 1400.0f * speed, 0.9f, kRate);
@@ -502,18 +526,32 @@ Buf power_failing() {
     // run-down itself has sunk below them.
     double gp = gear.step(hz * 17.0f, kRate);
     float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * speed;
-    b[i] += (body * 0.4f + whine) * std::min(1.0f, t / 0.01f);
-    // A loose bearing knocks once a turn, slower and slower.
-    if (static_cast<int>(turns / 6.0) > knocked && speed > 0.02f) {
+    // The shaft drags in its bearings: a dry scrape in the housing's band
+    // that fades more slowly than the machine slows, and grinds up again
+    // over its last turns, so the machine is heard right up to its stop.
+    const float grind = t < stop_s ? std::clamp((t - (stop_s - 0.4f)) / 0.4f, 0.0f, 1.0f) : 0.0f;
+    float drag = scrape(rng.bi()) * 0.35f * (std::sqrt(speed) + 1.1f * grind * grind);
+    // The rotor's own turning sinks away as it slows, before its last slow
+    // turns could thump.
+    b[i] += (body * 0.4f * std::min(1.0f, speed * 5.0f) + whine + drag) * std::min(1.0f, t / 0.01f);
+    // A loose bearing knocks once a turn, slower and slower, to the end.
+    if (static_cast<int>(turns / 6.0) > knocked && speed > 0.004f) {
       knocked = static_cast<int>(turns / 6.0);
-      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.9f * (0.3f + speed));
-      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.7f * (0.3f + speed));
+      const float force = 0.35f + std::sqrt(speed);
+      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.6f * force);
+      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.5f * force);
     }
   }
+  // The rotor settles against its stop, and the housing rings on after it.
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.45f);
   add_noise_burst(b, rng, stop_s, 500.0f, 2.0f, 0.02f, 0.7f);
   add_noise_burst(b, rng, stop_s, 2200.0f, 2.5f, 0.006f, 0.8f);
-  return b;
+  add_ping(b, stop_s, 610.0f, 0.12f, 0.08f);
+  add_ping(b, stop_s + 0.001, 1270.0f, 0.08f, 0.05f);
+  // The machine room answers softly, and everything dies away in it.
+  Buf out = add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.0f);
+  decay_out(out, kRate, 0.25f);
+  return out;
 }
 
 }  // namespace
