@@ -47,7 +47,7 @@ constexpr float beepstepback_db = -2.5f;
 // take the most; the alarm holds the music down for as long as it wails.
 constexpr float doorstepback_db = -4.5f;
 constexpr float clickstepback_db = -4.0f;
-constexpr float chimestepback_db = -3.0f;
+constexpr float chimestepback_db = -2.0f;
 constexpr float alarmstepback_db = -3.0f;
 
 bool isshriek(int sound) {

@@ -504,6 +504,25 @@ TEST(EffectMix, EveryDeathHasItsOwnVoice) {
   EXPECT_LT(pearson(log_spectrum(load("attack_2")), log_spectrum(load("death_2x"))), 0.8);
 }
 
+TEST(EffectMix, EachChimeHasATimbreOfItsOwn) {
+  // The healing, the rescue and the two cheats are told apart by their
+  // colour alone, not only by their tunes: no two share a third-octave
+  // shape or a log spectrum.
+  const std::vector<std::string> chimes = {"heal", "rescue", "cheat", "cheat2"};
+  std::vector<std::array<double, 20>> shapes;
+  std::vector<std::vector<double>> spectra;
+  for (const std::string& n : chimes) {
+    const pcm_probe::Wav w = load(n);
+    shapes.push_back(contentgen::measure::third_octave_shape(w.samples, w.rate));
+    spectra.push_back(log_spectrum(w));
+  }
+  for (size_t a = 0; a < chimes.size(); ++a)
+    for (size_t b = a + 1; b < chimes.size(); ++b) {
+      EXPECT_LT(contentgen::measure::shape_correlation(shapes[a], shapes[b]), 0.87) << chimes[a] << " and " << chimes[b];
+      EXPECT_LT(pearson(spectra[a], spectra[b]), 0.87) << chimes[a] << " and " << chimes[b];
+    }
+}
+
 // The strongest frequency between 200 Hz and 3 kHz over a whole sound.
 double strongest_hz(const pcm_probe::Wav& w) {
   const int n = 4096;

@@ -55,6 +55,7 @@ constexpr double kHornDrift = 0.006;   // about 10 cents either way over the fil
 constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
 constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
 constexpr double kReedLevel = 0.45;
+constexpr double kHornWhoop = 0.07;     // a note climbs about a semitone
 }  // namespace
 
 Buf alarm_loop() {
@@ -79,9 +80,12 @@ Buf alarm_loop() {
     // a horn driven by a motor, not a tone generator. Both movements make
     // whole cycles over the file, so the loop still joins.
     const double drift = std::sin(kTwoPi * t / (note * notes));
-    hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift);
-    // A slight swell within each note, so the siren breathes rather than drones.
+    // Each note whoops: it climbs a little over its length, as a motor
+    // siren winds up, so the warning rises and is never a held tone.
     const double v = std::fmod(t, note) / note;
+    const double whoop = 1.0 + kHornWhoop * (v < 0.9 ? v / 0.9 : 1.0 - (v - 0.9) / 0.1);
+    hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift) * whoop;
+    // A slight swell within each note, so the siren breathes rather than drones.
     const double swell = 1.0 + kHornSwell * std::sin(kTwoPi * t / (note * notes) + 0.8);
     amp[i] = static_cast<float>((0.85 + 0.15 * std::sin(kPi * v)) * swell);
   }
@@ -282,6 +286,16 @@ void add_latch(Buf& b, Rng& rng, double at, float weight, float tick, double ris
   add_swelling_in(b, l, at, rise_s);
 }
 
+// The bolt's own click as it clears or meets the keeper: two small, hard
+// steel modes at 2.4 and 3.6 kHz and a snap of noise between them, over
+// within a few ms. It sits where the ear is keenest and the music is
+// thinnest, so the door is told at once even when the music is busy.
+void add_latch_click(Buf& b, Rng& rng, double at, float gain) {
+  add_ping(b, at, 2450.0f, 0.005f, 0.22f * gain);
+  add_ping(b, at + 0.0008, 3620.0f, 0.0035f, 0.15f * gain);
+  add_noise_burst(b, rng, at, 2900.0f, 1.6f, 0.003f, 0.9f * gain);
+}
+
 }  // namespace
 
 Buf door() {
@@ -297,6 +311,7 @@ Buf door() {
   Rng rng(0xD00Au);
   Buf b = blank(0.58);
   add_latch(b, rng, 0.0, 1.5f, 0.45f, 0.004);
+  add_latch_click(b, rng, 0.002, 1.8f);
   Biquad gears, rails;
   gears.bandpass(1100.0f, 1.5f, kRate);
   rails.bandpass(420.0f, 1.1f, kRate);
@@ -332,6 +347,7 @@ Buf door() {
   add_ping(seat, 0.41, 340.0f, 0.04f, 0.1f);
   add_swelling_in(b, seat, 0.405, 0.006);
   add_latch(b, rng, 0.435, 0.5f, 0.2f, 0.004);
+  add_latch_click(b, rng, 0.437, 0.8f);
   // The door stands in the corridor: a short, soft answer from the walls.
   return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
 }

@@ -93,49 +93,108 @@ Buf menu_tick() {
 }
 
 Buf rescue_chime() {
-  // A bright rising major arpeggio: someone saved.
+  // Someone saved: a bright call of two notes a fourth apart, as a brass
+  // section plays it, the first short and the second held with a little
+  // vibrato. Each note is a rich buzzing tone that brightens as it is
+  // blown harder: it scoops up to its pitch and its tone opens within a few
+  // milliseconds, then mellows a little as it is held.
   Rng rng(0x5E5Cu);
-  Buf b = blank(1.4);
-  const float notes[] = {72, 76, 79, 84, 88};
-  // Each note is two chimes a few cents apart, so it shimmers, and a soft
-  // breath of noise swells under the run.
-  for (int k = 0; k < 5; ++k) {
-    add_struck(b, rng, 0.08 * k, midi_hz(notes[k]), 3.0f, 1.4f, 0.35f, 0.3f);
-    add_bell(b, 0.08 * k, midi_hz(notes[k]) * 1.0045f, 3.0f, 1.1f, 0.3f, 0.12f);
+  Buf b = blank(1.1);
+  struct Note {
+    double at, len;
+    float hz;
+  };
+  const Note call[] = {{0.0, 0.15, midi_hz(67)}, {0.16, 0.62, midi_hz(72)}};
+  for (const Note& n : call) {
+    // Two players a few cents apart, as a section blends.
+    for (float detune : {1.0f, 1.004f}) {
+      Phase ph, vib;
+      Biquad bell;
+      const size_t s = frames(n.at, kRate), e = std::min(b.size(), s + frames(n.len + 0.12, kRate));
+      for (size_t i = s; i < e; ++i) {
+        const float t = static_cast<float>(seconds_at(i - s));
+        const float blow = std::min(1.0f, t / 0.025f) * (t < n.len ? 1.0f - 0.25f * std::min(1.0f, t / 0.4f)
+                                                                     : 0.75f * std::exp(-(t - static_cast<float>(n.len)) / 0.04f));
+        const float wobble = 1.0f + 0.005f * std::min(1.0f, t / 0.2f) * sine(vib.step(5.5, kRate));
+        const float hz = n.hz * detune * (1.0f - 0.04f * std::exp(-t / 0.02f)) * wobble;
+        // The harder it is blown the brighter: the bell's opening follows the breath.
+        if ((i - s) % 32 == 0) bell.lowpass(500.0f + 3400.0f * blow, 1.1f, kRate);
+        b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate)) * blow * 0.3f;
+      }
+    }
+    // The tongue's attack: a breath of noise at the mouthpiece.
+    add_noise_burst(b, rng, n.at, 1800.0f, 1.0f, 0.012f, 0.5f);
   }
-  Biquad breath;
-  breath.bandpass(2600.0f, 0.8f, kRate);
-  for (size_t i = 0; i < frames(0.7, kRate); ++i) {
-    const float t = static_cast<float>(seconds_at(i));
-    b[i] += breath(rng.bi()) * 0.05f * std::min(1.0f, t / 0.05f) * std::exp(-t / 0.2f);
-  }
-  return add_reverb(b, kRate, 0.5f, 0.4f, 0.3f, 0.2);
+  return add_reverb(b, kRate, 0.45f, 0.4f, 0.25f, 0.2);
 }
 
 Buf cheat_chime() {
-  // An eerie whole-tone run up and back down.
-  Rng rng(0xC4EAu);
-  Buf b = blank(1.2);
-  const float notes[] = {74, 76, 78, 80, 82, 80, 78};
-  // Each chime has a partner a few cents flat that beats slowly against
-  // it, so the run wavers as it rises and falls.
-  for (int k = 0; k < 7; ++k) {
-    add_struck(b, rng, 0.07 * k, midi_hz(notes[k]), 3.5f, 2.0f, 0.25f, 0.3f);
-    add_bell(b, 0.07 * k, midi_hz(notes[k]) * 0.996f, 3.5f, 1.2f, 0.3f, 0.1f);
+  // A cheat taken: an arpeggio from an old machine's sound chip, square
+  // waves stepping up a diminished chord and back, crushed to a few bits
+  // and held at a low sample rate, so it grits and aliases like a toy.
+  Buf b = blank(0.9);
+  const float notes[] = {84, 87, 90, 93, 96, 93, 90, 96, 99};
+  const double step = 0.055;
+  Phase ph;
+  float held = 0.0f;
+  for (int k = 0; k < 9; ++k) {
+    const size_t s = frames(step * k, kRate), e = std::min(b.size(), s + frames(k == 8 ? 0.6 : step, kRate));
+    const float hz = midi_hz(notes[k]);
+    for (size_t i = s; i < e; ++i) {
+      const float t = static_cast<float>(seconds_at(i - s));
+      const float env = k == 8 ? std::exp(-t / 0.12f) : 1.0f - 0.4f * t / static_cast<float>(step);
+      // A quarter-duty pulse over a triangle, the chip's nasal voice, its
+      // wave crushed to four bits and held for four samples at a time: the
+      // grit. The crushing is of the wave, not of the fading level, so the
+      // last note still dies away smoothly.
+      const double p = ph.step(hz, kRate);
+      const float tri = static_cast<float>(p < 0.5 ? 4.0 * p - 1.0 : 3.0 - 4.0 * p);
+      if (i % 4 == 0) held = std::round(((p < 0.25 ? 0.6f : -0.2f) + 0.5f * tri) * 8.0f) / 8.0f;
+      b[i] = held * env * 0.35f;
+    }
   }
-  return add_reverb(b, kRate, 0.6f, 0.3f, 0.35f, 0.2);
+  // Its little speaker: no deep bass, the fizz of the top tamed.
+  colour(b, {{Colour::HighPass, 250.0f}, {Colour::LowPass, 7000.0f}});
+  return add_reverb(b, kRate, 0.2f, 0.6f, 0.1f, 0.1);
 }
 
 Buf cheat_toggle() {
-  // Two quick chimes a fifth apart.
-  Rng rng(0x7066u);
-  Buf b = blank(0.5);
-  // A partner a few cents sharp under each shimmers against it.
-  add_struck(b, rng, 0.0, midi_hz(81), 3.5f, 1.5f, 0.15f, 0.4f);
-  add_bell(b, 0.0, midi_hz(81) * 1.005f, 3.5f, 1.0f, 0.17f, 0.12f);
-  add_struck(b, rng, 0.07, midi_hz(88), 3.5f, 1.5f, 0.18f, 0.4f);
-  add_bell(b, 0.07, midi_hz(88) * 1.005f, 3.5f, 1.0f, 0.2f, 0.12f);
-  return b;
+  // A cheat switched: a glassy digital glitch. A bright, inharmonic glass
+  // tone is caught in a broken buffer: a slice of it repeats, stuttering
+  // faster and faster and stepping up in pitch, then lets go and rings.
+  Buf b = blank(0.55);
+  const float hz = 2093.0f;  // C7
+  Buf glass = blank(0.3);
+  add_bell(glass, 0.0, hz, 1.414f, 2.2f, 0.2f, 0.5f);
+  add_bell(glass, 0.0, hz * 1.5f, 2.76f, 1.0f, 0.12f, 0.2f);
+  // The stutter: slices of the strike's first moments, each shorter and
+  // pitched a little higher than the last (read faster).
+  double at = 0.0;
+  float len = 0.045f, speed = 1.0f;
+  for (int k = 0; k < 6; ++k) {
+    const size_t s = frames(at, kRate), n = frames(len, kRate);
+    for (size_t i = 0; i < n && s + i < b.size(); ++i) {
+      const double pos = i * static_cast<double>(speed);
+      const size_t j = static_cast<size_t>(pos);
+      if (j + 1 >= glass.size()) break;
+      const float x = glass[j] + (glass[j + 1] - glass[j]) * static_cast<float>(pos - j);
+      // Each slice is cut with a 2 ms edge: a glitch, not a click.
+      const float edge = std::min({1.0f, i / (0.002f * kRate), (n - i) / (0.002f * kRate)});
+      b[s + i] += x * edge;
+    }
+    at += len + 0.008;
+    len *= 0.8f;
+    speed *= 1.06f;
+  }
+  // The glass let go: the whole strike rings out, a fifth above.
+  const size_t s = frames(at, kRate);
+  for (size_t i = 0; s + i < b.size(); ++i) {
+    const double pos = i * 1.5;
+    const size_t j = static_cast<size_t>(pos);
+    if (j + 1 >= glass.size()) break;
+    b[s + i] += glass[j] + (glass[j + 1] - glass[j]) * static_cast<float>(pos - j);
+  }
+  return add_reverb(b, kRate, 0.25f, 0.3f, 0.15f, 0.0);
 }
 
 Buf surprise_sting() {

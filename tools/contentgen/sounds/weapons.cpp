@@ -305,41 +305,42 @@ Buf ammo_pickup() {
 }
 
 Buf heal_pickup() {
-  // The injector's hiss and a warm rising triad. Each note is a small
-  // struck glass: its overtones ring out faster than its fundamental, a
-  // partner a few cents sharp shimmers against it, and a breath of noise
-  // marks its start.
+  // The injector's hiss, then warmth spreading: a soft bell pad that rises.
+  // Three low voices swell in one after another, each gliding up into its
+  // note, round and mellow (a sine with a little of its octave and
+  // twelfth, two voices slowly beating), struck as a soft bell so it has a
+  // start, and a faint shimmer high above rising with it.
   Rng rng(0x4EA1u);
-  Buf b = blank(0.95);
+  Buf b = blank(1.2);
   Biquad hiss;
   hiss.bandpass(5200.0f, 1.5f, kRate);
-  for (size_t i = 0; i < frames(0.18, kRate); ++i) {
+  for (size_t i = 0; i < frames(0.16, kRate); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += hiss(rng.bi()) * 0.9f * std::min(1.0f, t / 0.01f) * std::exp(-t / 0.06f);
+    b[i] += hiss(rng.bi()) * 0.7f * std::min(1.0f, t / 0.01f) * std::exp(-t / 0.05f);
   }
-  const float notes[] = {69.0f, 73.0f, 76.0f, 81.0f};
+  const float notes[] = {57.0f, 61.0f, 64.0f, 69.0f};
   for (int k = 0; k < 4; ++k) {
-    Phase a, shimmer, h2, h3, h5;
-    float hz = midi_hz(notes[k]);
-    const double at = 0.10 + 0.09 * k;
-    size_t s = frames(at, kRate);
+    Phase a, beat, h2, h3, air;
+    const float hz = midi_hz(notes[k]);
+    const double at = 0.06 + 0.1 * k;
+    add_bell(b, at, hz * 2.0f, 1.0f, 0.8f, 0.25f, 0.05f);
+    const size_t s = frames(at, kRate);
     for (size_t i = s; i < b.size(); ++i) {
-      float t = static_cast<float>(seconds_at(i - s));
-      float env = std::min(1.0f, t / 0.006f) * std::exp(-t / 0.22f);
-      float bright = std::exp(-t / 0.07f);
-      // As the glass rings on it settles a few cents flat and its partner
-      // swells in, so the slow beat between them grows out of the strike.
-      const float settle = hz * (1.0f - 0.004f * std::min(1.0f, t / 0.4f));
-      const float partner = 0.5f * (0.4f + 0.6f * std::min(1.0f, t / 0.15f));
-      float tone = sine(a.step(settle, kRate)) + partner * sine(shimmer.step(settle * 1.006f, kRate)) +
-                   0.45f * bright * sine(h2.step(hz * 2.0f, kRate)) + 0.3f * bright * sine(h3.step(hz * 3.0f, kRate)) +
-                   0.15f * bright * bright * sine(h5.step(hz * 5.02f, kRate));
-      b[i] += 0.22f * env * tone;
+      const float t = static_cast<float>(seconds_at(i - s));
+      // A slow swell and a long fall: a pad, not a pluck.
+      const float env = (1.0f - std::exp(-t / 0.05f)) * std::exp(-t / 0.45f);
+      // Each voice glides up a semitone into its note.
+      const float f = hz * std::pow(2.0f, -std::exp(-t / 0.06f) / 12.0f);
+      const float tone = sine(a.step(f, kRate)) + 0.6f * sine(beat.step(f * 1.003f, kRate)) +
+                         0.25f * sine(h2.step(f * 2.0f, kRate)) + 0.08f * sine(h3.step(f * 3.0f, kRate));
+      const float shimmer = 0.05f * sine(air.step(f * 6.0f, kRate)) * std::exp(-t / 0.2f);
+      b[i] += 0.12f * env * (tone + shimmer);
     }
-    add_noise_burst(b, rng, at, hz * 4.0f, 2.0f, 0.012f, 0.35f);
   }
-  // A small room around the glass, so the chord fades into space.
-  return add_reverb(b, kRate, 0.3f, 0.5f, 0.2f, 0.0f);
+  // A warm room around it, so the pad fades into space.
+  Buf out = add_reverb(b, kRate, 0.45f, 0.6f, 0.25f, 0.1f);
+  decay_out(out, kRate, 0.4f);
+  return out;
 }
 
 }  // namespace contentgen::sfx
