@@ -63,14 +63,19 @@ constexpr Material kShieldClose{0.07f, 0.08f, 0.105f, 2.2f, 180, 1.3f, 0, 0.30f,
 constexpr Material kFleshClose{0.05f, 0.036f, 0.044f, 0.6f, 50,    0.8f,  0,    0,     6,
                                0.2f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.6f};
 constexpr Material kClawClose{0.03f, 0.03f, 0.036f, 3.0f, 220, 1.3f, 0};
+// Her mouth close up: wet and glossy, the shine broken into runs of slime.
+constexpr Material kMouthClose{0.34f, 0.05f, 0.06f, 1.6f, 70, 0.3f, 0, 0, 6, 0, 0.25f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
+// Her teeth close up: glassy, each with its own hard highlight.
+constexpr Material kToothClose{0.82f, 0.80f, 0.68f, 1.6f, 90, 0.5f, 0};
 
 // The materials a pose is drawn in.
 struct Skins {
-  const Material &plate, &plate_far, &shield, &flesh, &flesh_far, &claw;
+  const Material &plate, &plate_far, &shield, &flesh, &flesh_far, &claw, &mouth, &tooth;
 };
 static Skins skins(const QPose& p) {
-  if (p.close) return {kPlateClose, kPlateClose, kShieldClose, kFleshClose, kFleshClose, kClawClose};
-  return {kPlate, kPlateFar, kShield, kFlesh, kFleshFar, kClaw};
+  if (p.close)
+    return {kPlateClose, kPlateClose, kShieldClose, kFleshClose, kFleshClose, kClawClose, kMouthClose, kToothClose};
+  return {kPlate, kPlateFar, kShield, kFlesh, kFleshFar, kClaw, kMouth, kTooth};
 }
 
 // Her limbs reach further than the pose table's figures, which were set
@@ -147,17 +152,17 @@ static void head(Model& m, const QPose& p) {
   for (int s = -1; s <= 1; s += 2) m.capsule({14, 1, s * 8.5f}, {46, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
   // Mouth, teeth and the hinged jaw.
   const float open = 0.1f + 0.6f * p.jaw;
-  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), kMouth, 1.5f);
+  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), k.mouth, 1.5f);
   for (int i = 0; i < 9; ++i) {
     float x = 24 + i * 3.5f, y = 9 + i * 0.95f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, kTooth);
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, k.tooth);
   }
   Xf keep = m.xf();
   m.set_xf(keep * place({12, 9, 0}, rot_z(0.25f + open)));
   m.capsule({0, 0, 0}, {38, 2, 0}, 6.0f, 3.0f, c, 1.5f);
   for (int i = 0; i < 8; ++i) {
     float x = 12 + i * 3.4f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 4.6f}, {x + 0.6f, -6.5f, s * 4.4f}, 1.3f, 0.2f, kTooth);
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 4.6f}, {x + 0.6f, -6.5f, s * 4.4f}, 1.3f, 0.2f, k.tooth);
   }
   m.set_xf(keep);
   if (p.inner > 0) {
