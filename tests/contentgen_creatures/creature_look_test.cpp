@@ -360,6 +360,42 @@ TEST(CreatureLook, EggCrownChangesVisiblyThroughTheHatching) {
   }
 }
 
+// A sealed egg is alive inside: a faint green-gold glow shows along the
+// cross-shaped slit over its crown, not only a leathery brown dome.
+TEST(CreatureLook, SealedEggGlowsAlongItsSlit) {
+  const Picture p = built("egg.png");
+  ASSERT_TRUE(p.ok);
+  long glow = 0;
+  for (int y = 0; y < p.h / 3; ++y)
+    for (int x = 0; x < p.w; ++x) {
+      if (!p.solid(x, y)) continue;
+      const uint8_t* c = p.at(x, y);
+      glow += c[1] > c[0] && c[1] > c[2] + 30 && c[1] > 70;
+    }
+  EXPECT_GT(glow, 15) << "no glow along the slit";
+}
+
+// Blown up in her lunge, her plate must still catch the light in small
+// sharp glints, as the warrior's does; flattening every bright pixel into
+// its neighbours leaves a dull, soft grain that reads as an enlarged
+// picture.
+TEST(CreatureLook, QueenLungeCatchesTheLightInGlints) {
+  for (const char* file : {"queen_a1.png", "queen_a2.png"}) {
+    SCOPED_TRACE(file);
+    const Picture p = built(file);
+    ASSERT_TRUE(p.ok);
+    long solid = 0, glint = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y)) continue;
+        ++solid;
+        glint += luminance(p.at(x, y)) > 150;
+      }
+    ASSERT_GT(solid, 20000);
+    EXPECT_GT(glint * 100, solid) << glint << " bright pixels of " << solid;
+  }
+}
+
 // The warrior's lunge comes at the viewer jaws first: what shows between
 // the jaws is a near-black throat, so no fleshy red tongue fills its mouth,
 // and the glassy teeth stay the brightest thing about the head.

@@ -21,6 +21,8 @@ Bytes cocoon(bool burst) {
   // it is fresh; the blood of the burst dark and glossy.
   const model::Material body{0.10f, 0.11f, 0.055f, 1.2f, 50, 0.8f, 0, 0.8f, 7.0f, 0.45f, 0.35f};
   const model::Material resin{0.13f, 0.14f, 0.07f, 1.4f, 60, 0.9f, 0, 0.4f, 5.0f, 0.3f, 0.3f};
+  // The ribs: the same resin, darker and wetter, ridged along their length.
+  const model::Material rib_resin{0.075f, 0.085f, 0.04f, 1.8f, 70, 1.1f, 0, 0.3f, 4.0f, 0.25f, 0.3f};
   // The overalls under a film of resin: their orange dulled toward the olive.
   const model::Material overalls{0.30f, 0.21f, 0.10f, 0.7f, 40, 0.5f, 0, 0.15f, 4, 0.5f, 0.4f};
   const model::Material skin{0.72f, 0.55f, 0.46f, 0.45f, 25, 0.5f, 0, 0, 6, 0, 0.1f, 0.35f};
@@ -74,38 +76,33 @@ Bytes cocoon(bool burst) {
   m.capsule({cx, 80, 0}, {cx, 96, 2}, 6, 7, skin, 3);
   // The head, sculpted like the close-up's and turned a little toward the
   // light, fills the head box (57..98, 46..90) that a shot must find; the
-  // resin has taken the crown and one side of the face. Its skin is a
-  // shade paler than the close-up's so the small face holds its features.
+  // resin has taken the crown and the back of the skull. Its skin is paler
+  // than the close-up's and glows faintly, so the small face is the
+  // brightest thing in the picture and holds its features: eyes open and
+  // staring, the mouth wide.
   {
     const model::Xf keep = m.xf();
-    m.set_xf(model::place({77.5f, 68, 10}, model::rot_z(0.30f) * model::rot_y(-0.30f) * model::rot_x(0.12f), 0.25f));
-    // Living skin, not plaster: warm, blotched, light glowing through the
-    // thin parts, and only a faint rim so the form is lit from the front.
-    const model::Material pale{0.76f, 0.60f, 0.51f, 0.5f, 30, 0.3f, 0, 0, 6, 0.15f, 0.3f, 0.45f};
-    const model::Material crease{0.30f, 0.17f, 0.15f, 0.2f, 20, 0.1f, 0};
-    const model::Material iris{0.16f, 0.20f, 0.14f, 1.2f, 80, 0.1f, 0};
+    m.set_xf(model::place({77.5f, 67, 12}, model::rot_z(0.22f) * model::rot_y(-0.24f) * model::rot_x(0.10f), 0.29f));
+    const model::Material pale{0.84f, 0.70f, 0.61f, 0.6f, 30, 0.35f, 0.12f, 0, 6, 0.12f, 0.3f, 0.45f};
+    const model::Material crease{0.22f, 0.12f, 0.11f, 0.2f, 20, 0.1f, 0};
     m.set_skin(0.08f, 2.0f);
     face_model::screaming_head(m, !burst, pale);
-    // At this size wide whites read as a mask: the lids sag half shut in
-    // pain over eyes that look out, with a dark crease under the brow.
+    // Dark creases over the eyes and under them, so the eyes read as eyes
+    // and not as two white dots.
     for (int s = -1; s <= 1; s += 2) {
       const float ex = s * 22.0f;
-      m.capsule({ex - 13, -22, 46}, {ex + 12, -21, 45}, 2.2f, 2.2f, crease, 1);
-      if (burst) continue;
-      m.sphere({ex - 0.5f, -5.5f, 48.6f}, 4.6f, iris, 0);
-      m.ellipsoid({ex, -16, 41}, {15, 9, 11.5f}, {}, pale, 2);
-      m.capsule({ex - 12, -8, 51}, {ex + 12, -8, 50}, 1.3f, 1.3f, crease, 0.5f);
+      m.capsule({ex - 14, -23, 46}, {ex + 13, -22, 45}, 2.6f, 2.6f, crease, 1);
+      if (!burst) m.capsule({ex - 10, 4, 45}, {ex + 10, 4, 44}, 1.6f, 1.6f, crease, 0.8f);
     }
     m.set_skin(0.45f, 4.0f);
     m.ellipsoid({10, -92, 0}, {76, 36, 62}, model::rot_z(-0.2f), body, 14);
     m.ellipsoid({-50, -74, 26}, {30, 22, 26}, model::rot_z(0.5f), resin, 10);
-    m.capsule({80, -74, 10}, {68, 6, 40}, 24, 14, resin, 10, 18, 0.25f);
-    m.capsule({68, 6, 40}, {64, 90, 22}, 14, 20, resin, 10, 18, 0.25f);
+    m.capsule({82, -74, 6}, {76, 6, 22}, 22, 12, resin, 10, 18, 0.25f);
+    m.capsule({76, 6, 22}, {70, 90, 14}, 12, 18, resin, 10, 18, 0.25f);
     m.capsule({-78, 40, 0}, {-50, 104, 28}, 16, 22, resin, 10, 18, 0.25f);
     // The resin takes the neck and laps over the jaw's edge, so the
     // face is set into the mass rather than laid on it.
     m.capsule({-70, 96, 8}, {62, 110, 12}, 24, 26, resin, 12, 18, 0.25f);
-    m.capsule({-66, -10, 22}, {-52, 70, 44}, 9, 12, resin, 8, 18, 0.25f);
     if (burst) {
       // Blood from the mouth, running off the chin.
       const V3 run[] = {{4, 60, 58}, {2, 82, 48}, {6, 104, 40}, {3, 128, 30}};
@@ -179,13 +176,38 @@ Bytes cocoon(bool burst) {
     // Resin poured over the shoulder and down the upper arm.
     m.ellipsoid({cx + s * 26.0f, 92, 5}, {12, 17, 7}, model::rot_z(s * 0.7f), resin, 7);
   }
-  // Ropes binding the body; the resin spreads out to the wall in sheets.
-  const V3 ropes[][2] = {{{cx - 40, 112, 6}, {cx + 34, 158, 12}},
-                         {{cx + 40, 118, 6}, {cx - 30, 166, 12}},
-                         {{cx - 36, 150, 6}, {cx + 38, 150, 10}}};
-  // Each rope sags and bulges over the body along a wavering line, thick
+  // The hands, pale and splayed, pressed flat against the resin where the
+  // raised arms end, the fingers reaching up as if to push out of it, a
+  // film of resin drawn over them.
+  {
+    const model::Material hand_skin{0.80f, 0.66f, 0.56f, 0.6f, 30, 0.5f, 0.08f, 0, 6, 0.15f, 0.3f, 0.3f};
+    for (int s = -1; s <= 1; s += 2) {
+      const V3 palm{cx + s * 42.0f, 40, 10};
+      m.ellipsoid(palm, {5.8f, 6.8f, 2.4f}, model::rot_z(s * 0.25f), hand_skin, 1.5f);
+      for (int f = 0; f < 4; ++f) {
+        const float a = s * (-0.45f + 0.3f * f);  // spread, leaning out
+        const V3 dir{std::sin(a), -std::cos(a), 0};
+        const V3 root = palm + dir * 5.0f + V3{0, 0, 0.3f};
+        const float len = f == 0 || f == 3 ? 7.0f : 8.5f;
+        m.capsule(root, root + dir * len + V3{0, 0, 0.6f}, 1.6f, 1.15f, hand_skin, 0.6f);
+      }
+      // The thumb toward the face.
+      m.capsule(palm + V3{-s * 4.0f, 1.5f, 0.3f}, palm + V3{-s * 9.5f, -3.0f, 0.8f}, 1.7f, 1.2f, hand_skin, 0.6f);
+      // Resin film over the hand: strands across the fingers and the wrist
+      // sunk in the sheath.
+      m.capsule(palm + V3{-6, -5, 2.4f}, palm + V3{6, -9, 2.6f}, 0.7f, 0.6f, resin, 0.8f);
+      m.capsule(palm + V3{-6, 5, 2.0f}, palm + V3{7, 3, 2.2f}, 1.2f, 1.0f, resin, 1.0f);
+    }
+  }
+  // The cocoon's ribs: bands of the wall's resin arched over the body from
+  // one side of the mass to the other, bowed out over the chest and legs.
+  const V3 ropes[][2] = {{{cx - 54, 108, 2}, {cx + 52, 112, 2}},
+                         {{cx - 56, 132, 2}, {cx + 54, 128, 2}},
+                         {{cx - 52, 156, 2}, {cx + 56, 160, 2}},
+                         {{cx - 50, 182, 2}, {cx + 48, 178, 2}}};
+  // Each rib sags and bulges over the body along a wavering line, thick
   // and thin by turns, so none reads as a straight bar. The burst snaps
-  // the ropes across the hole: their ends thin to frayed tips and spring
+  // the ribs across the hole: their ends thin to frayed tips and spring
   // back and up, away from it.
   const V3 hole{cx, 127, 10};
   constexpr float kHoleReach = 22;
@@ -196,20 +218,20 @@ Bytes cocoon(bool burst) {
     for (int i = 0; i < kN; ++i) {
       const float t = i / (kN - 1.0f), arch = std::sin(t * 3.14159f);
       pts[i] = model::lerp3(r[0], r[1], t) +
-               V3{static_cast<float>(shape.range(-2, 2)), 5 * arch + static_cast<float>(shape.range(-2.5, 2.5)), 7 * arch};
-      radii[i] = static_cast<float>(shape.range(2.8, 4.2));
+               V3{static_cast<float>(shape.range(-2, 2)), 6 * arch + static_cast<float>(shape.range(-1.5, 1.5)), 20 * arch - 5};
+      radii[i] = 2.4f + 2.2f * arch + static_cast<float>(shape.range(0, 0.8));
     }
     auto inside = [&](V3 p) { return burst && std::hypot(p.x - hole.x, p.y - hole.y) < kHoleReach; };
     for (int i = 0; i + 1 < kN; ++i) {
       const bool a = inside(pts[i]), b = inside(pts[i + 1]);
       if (!a && !b) {
-        m.capsule(pts[i], pts[i + 1], radii[i], radii[i + 1], resin, 3, 6, 0.5f);
+        m.capsule(pts[i], pts[i + 1], radii[i], radii[i + 1], rib_resin, 5, 8, 0.3f);
       } else if (a != b) {
         const V3 keep = a ? pts[i + 1] : pts[i];
         const V3 gone = a ? pts[i] : pts[i + 1];
         const V3 end = model::lerp3(keep, gone, 0.45f) + V3{0, -3, 6};
-        m.capsule(keep, end, a ? radii[i + 1] : radii[i], 1.0f, resin, 2, 4, 0.4f);
-        m.capsule(end, end + V3{0, -2, 3}, 1.0f, 0.4f, resin, 0.6f);
+        m.capsule(keep, end, a ? radii[i + 1] : radii[i], 1.0f, rib_resin, 2, 4, 0.4f);
+        m.capsule(end, end + V3{0, -2, 3}, 1.0f, 0.4f, rib_resin, 0.6f);
       }
     }
   }

@@ -21,14 +21,17 @@ using model::normalised;
 using model::place;
 using model::rot_x;
 
-// Leather ridged finely at two scales, dulled in patches and blotched; the
-// veins are swollen vessels in it, wetter and a little translucent, blended
-// into the skin rather than drawn on it.
-constexpr Material leather{0.40f, 0.33f, 0.22f, 0.75f, 30, 0.7f, 0, 0.35f, 3.5f, 0.55f, 0.45f, 0.15f};
-constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 0.8f, 32, 0.7f, 0, 0, 6, 0.2f, 0.2f, 0.45f};
+// Leather ridged finely at two scales and blotched, with a wet sheen over
+// it that catches the light in long runs; a firm rim so the pod keeps its
+// outline in a dark room. The veins are swollen vessels in it, wetter and
+// a little translucent, blended into the skin rather than drawn on it.
+constexpr Material leather{0.40f, 0.33f, 0.22f, 2.0f, 48, 1.5f, 0, 0.35f, 3.5f, 0.3f, 0.45f, 0.15f};
+// The lips are thin: the glow inside shows through them, green-gold.
+constexpr Material lip_skin{0.46f, 0.37f, 0.25f, 1.4f, 44, 1.4f, 0, 0, 6, 0.2f, 0.2f, 0.6f, 0.85f, 0.75f, 0.35f};
 constexpr Material egg_vein{0.36f, 0.24f, 0.20f, 1.1f, 45, 0.8f, 0, 0, 6, 0.1f, 0.3f, 0.35f, 0.75f, 0.30f, 0.22f};
-constexpr Material seam{0.07f, 0.04f, 0.03f, 0.8f, 40, 0.3f, 0};
-constexpr Material throat{0.10f, 0.035f, 0.03f, 1.9f, 80, 0.4f, 0.02f, 0, 6, 0, 0.2f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
+// The slit where the lips meet: the living glow inside seen through it.
+constexpr Material seam{0.34f, 0.40f, 0.14f, 0.8f, 40, 0.2f, 0.9f};
+constexpr Material throat{0.22f, 0.20f, 0.07f, 1.9f, 80, 0.4f, 0.9f, 0, 6, 0, 0.2f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
 constexpr Material pale{0.80f, 0.72f, 0.56f, 1.2f, 50, 0.6f, 0};
 // The petals' inner face: wet dark flesh, glossy, its highlight broken into
 // runs of slime, so an opened petal shows dark against the pod's leather.
@@ -128,14 +131,6 @@ void build(Model& m, float open, int alive, const Xf& view) {
     }
     m.set_skin(0.28f, 3.0f);
   }
-  if (o <= 0) {
-    // Sealed: the four seams where the lips meet, pressed into the dome.
-    for (int i = 0; i < 4; ++i) {
-      const float phi = i * 1.5708f;
-      const V3 out{std::sin(phi), 0, std::cos(phi)};
-      m.capsule({0, -44.8f, 0}, V3{0, -40.5f, 0} + out * 12, 1.1f, 0.5f, seam, 0.3f);
-    }
-  }
   // The four lips, hinged round the rim, leaning in to a dome when sealed
   // and peeled outward and down as they open.
   // 0 would stand them straight up.
@@ -170,6 +165,17 @@ void build(Model& m, float open, int alive, const Xf& view) {
     m.capsule(hinge + dir * 2, bend_at, 3.6f, 2.6f, lip_skin, 2);
     if (o > 0) m.capsule(bend_at, bend_at + tip_dir * (len * 0.55f), 2.6f, 0.6f, lip_skin, 1.5f);
   }
+  if (o <= 0) {
+    // Sealed: the lips meet in a cross-shaped slit over the dome, pressed
+    // into it, the glow inside showing along it.
+    for (int i = 0; i < 4; ++i) {
+      const float phi = i * 1.5708f;
+      const V3 out{std::sin(phi), 0, std::cos(phi)};
+      const V3 a{0, -44.2f, 0}, b = V3{0, -42.4f, 0} + out * 7, e = V3{0, -37.5f, 0} + out * 12;
+      m.capsule(a, b, 1.0f, 0.8f, seam, 0.1f);
+      m.capsule(b, e, 0.8f, 0.35f, seam, 0.1f);
+    }
+  }
   if (o > 0.2f) {
     // Slime strung across the opening and running from the lips.
     strand(m, {-9, -44, 6}, {9, -43, 5}, 4 + 4 * o, 0.6f);
@@ -181,7 +187,7 @@ void build(Model& m, float open, int alive, const Xf& view) {
 Bytes picture(float open, int alive) {
   Canvas c(kEgg.w, kEgg.h);
   // Tipped toward the viewer so the crown shows; the roots on the last row.
-  const Xf tilt = place({36, 47, 0}, rot_x(open > 0 ? -0.55f : -0.40f), 1.0f);
+  const Xf tilt = place({36, 47, 0}, rot_x(open > 0 ? -0.55f : -0.58f), 1.0f);
   Model probe;
   build(probe, open, alive, tilt);
   const float drop = kEgg.h - 1 - lowest_solid_row(probe, kEgg.w, kEgg.h + 40);
@@ -192,6 +198,7 @@ Bytes picture(float open, int alive) {
   model::RenderOptions o = solid::sprite_options();
   o.ambient = 0.22f;
   o.exposure = 1.1f;
+  o.rim_r = 0.5f, o.rim_g = 0.68f, o.rim_b = 0.9f;  // picks the pod out of a dark room
   model::render(m, c, o);
   require_clear_edges(c, "egg");
   return c.png();

@@ -27,7 +27,7 @@ int luma(const uint8_t* p) { return (p[kR] * 3 + p[kG] * 6 + p[kB]) / 10; }
 
 }  // namespace
 
-void finish_for_magnifying(Canvas& c) {
+void finish_for_magnifying(Canvas& c, bool keep_glints) {
   cairo_surface_t* s = c.surface();
   cairo_surface_flush(s);
   uint8_t* data = cairo_image_surface_get_data(s);
@@ -71,6 +71,7 @@ void finish_for_magnifying(Canvas& c) {
       const int d = std::abs(l - mean);
       const bool lone = (l > hi || l < lo) && d > kSpeckle;
       if (!lone && d <= kHarsh) continue;
+      if (keep_glints && l > mean) continue;
       // A lone speckle goes most of the way to its surroundings; a harsh
       // step between two areas only halfway, so real edges stay.
       const int keep = lone ? 1 : 2;

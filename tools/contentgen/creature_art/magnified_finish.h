@@ -11,7 +11,9 @@ namespace contentgen::creatures {
 // brighter or darker than all its neighbours inside the body is pulled
 // toward them, so broad surfaces do not turn into a mosaic of blocks. Then
 // a dark rim a few pixels deep along the outline, fading inward, so the
-// stair steps of the hard mask edge show less against the room.
-void finish_for_magnifying(Canvas& c);
+// stair steps of the hard mask edge show less against the room. With
+// keep_glints, pixels brighter than their neighbours are left as they are,
+// so the small sharp highlights of glossy plate survive.
+void finish_for_magnifying(Canvas& c, bool keep_glints = false);
 
 }  // namespace contentgen::creatures

@@ -54,6 +54,30 @@ constexpr Material kFlesh{0.038f, 0.028f, 0.034f, 0.3f, 30,    0.6f,  0,    0,  
 constexpr Material kFleshFar{0.026f, 0.02f, 0.024f, 0.2f, 30,    0.5f,  0,    0,     6,
                              0.25f,  0.4f,  0.2f,   0.35f, 0.12f, 0.1f, 0.0f, 0.8f};
 
+// Her chitin as her lunge shows it, a few times larger than she walks: the
+// same black plate with a wetter, tighter shine and finer ridges, so that
+// blown up it breaks into sharp glints along every ridge instead of a
+// dull grain, and a bluer cast that keeps plate and shadow apart.
+constexpr Material kPlateClose{0.065f, 0.075f, 0.10f, 2.1f, 170, 1.3f, 0, 0.32f, 2.6f, 0.35f, 0.12f};
+constexpr Material kShieldClose{0.07f, 0.08f, 0.105f, 2.2f, 180, 1.3f, 0, 0.30f, 3.6f, 0.3f, 0.1f};
+constexpr Material kFleshClose{0.05f, 0.036f, 0.044f, 0.6f, 50,    0.8f,  0,    0,     6,
+                               0.2f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.6f};
+constexpr Material kClawClose{0.03f, 0.03f, 0.036f, 3.0f, 220, 1.3f, 0};
+// Her mouth close up: wet and glossy, the shine broken into runs of slime.
+constexpr Material kMouthClose{0.34f, 0.05f, 0.06f, 1.6f, 70, 0.3f, 0, 0, 6, 0, 0.25f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
+// Her teeth close up: glassy, each with its own hard highlight.
+constexpr Material kToothClose{0.82f, 0.80f, 0.68f, 1.6f, 90, 0.5f, 0};
+
+// The materials a pose is drawn in.
+struct Skins {
+  const Material &plate, &plate_far, &shield, &flesh, &flesh_far, &claw, &mouth, &tooth;
+};
+static Skins skins(const QPose& p) {
+  if (p.close)
+    return {kPlateClose, kPlateClose, kShieldClose, kFleshClose, kFleshClose, kClawClose, kMouthClose, kToothClose};
+  return {kPlate, kPlateFar, kShield, kFlesh, kFleshFar, kClaw, kMouth, kTooth};
+}
+
 // Her limbs reach further than the pose table's figures, which were set
 // for a squatter body: toes and hands are scaled out by these, the toes
 // further down than forward, so that she stands tall on her long legs.
@@ -69,6 +93,7 @@ static V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b
 // the skull; seen from the front its ribs spread to both sides, so at any
 // angle her head is crowned and never a warrior's smooth dome.
 static void crest(Model& m, const QPose& p) {
+  const Skins k = skins(p);
   const V3 root{-4, -12, 0};
   const float a = -2.95f + p.crest_lift;
   const V3 b{std::cos(a), std::sin(a), 0};  // the dish's axis, back over the neck
@@ -90,7 +115,7 @@ static void crest(Model& m, const QPose& p) {
   // broad as it is from the side.
   for (int s = -1; s <= 1; s += 2) {
     const V3 w = normalised(b * 0.9f + up * 0.1f + side * (0.5f * s));
-    m.ellipsoid(root + w * (L * 0.3f), {L * 0.3f, 12, 4.5f}, axes(w, up, normalised(cross(w, up))), kShield, 4);
+    m.ellipsoid(root + w * (L * 0.3f), {L * 0.3f, 12, 4.5f}, axes(w, up, normalised(cross(w, up))), k.shield, 4);
   }
   // The webs between the ribs: thin plates, each as long as its ribs and
   // as wide as the gap between them at two-thirds of the way out.
@@ -100,25 +125,26 @@ static void crest(Model& m, const QPose& p) {
     const V3 across = normalised(dirs[i + 1] - dirs[i]);
     const V3 normal = normalised(cross(mid, across));
     const float gap = len((dirs[i + 1] - dirs[i]) * (l * 0.66f));
-    m.ellipsoid(root + mid * (l * 0.5f), {l * 0.5f, gap * 0.95f + 5, 4.5f}, axes(mid, across, normal), kShield, 3);
+    m.ellipsoid(root + mid * (l * 0.5f), {l * 0.5f, gap * 0.95f + 5, 4.5f}, axes(mid, across, normal), k.shield, 3);
   }
   // The ribs, raised over the webs, each ending in a hooked point past the
   // rim; the top one heaviest.
   for (int i = 0; i < kRibs; ++i) {
     const float f = std::fabs(-1 + 2.0f * i / (kRibs - 1));
     const V3 tip = root + dirs[i] * lens[i];
-    m.capsule(root + dirs[i] * 10, tip, 5.5f - 2 * f, 3.0f, kShield, 2);
-    m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, kShield, 1.2f);
+    m.capsule(root + dirs[i] * 10, tip, 5.5f - 2 * f, 3.0f, k.shield, 2);
+    m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, k.shield, 1.2f);
   }
   // The shield's root grips the skull.
-  m.ellipsoid(root + V3{2, 2, 0}, {22, 14, 16}, rot_z(-0.4f), kPlate, 5);
+  m.ellipsoid(root + V3{2, 2, 0}, {22, 14, 16}, rot_z(-0.4f), k.plate, 5);
 }
 
 // The head: origin at the neck joint, snout toward +x. A long skull under a
 // smooth shield that sweeps back far past it, ridged along its length and
 // serrated along its rear edge; a long jaw of bared teeth under it.
 static void head(Model& m, const QPose& p) {
-  const Material& c = kPlate;
+  const Skins k = skins(p);
+  const Material& c = k.plate;
   crest(m, p);
   // Long skull, and the face.
   m.ellipsoid({6, -3, 0}, {30, 11, 12}, rot_z(0.30f), c, 5);
@@ -126,22 +152,22 @@ static void head(Model& m, const QPose& p) {
   for (int s = -1; s <= 1; s += 2) m.capsule({14, 1, s * 8.5f}, {46, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
   // Mouth, teeth and the hinged jaw.
   const float open = 0.1f + 0.6f * p.jaw;
-  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), kMouth, 1.5f);
+  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), k.mouth, 1.5f);
   for (int i = 0; i < 9; ++i) {
     float x = 24 + i * 3.5f, y = 9 + i * 0.95f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, kTooth);
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, k.tooth);
   }
   Xf keep = m.xf();
   m.set_xf(keep * place({12, 9, 0}, rot_z(0.25f + open)));
   m.capsule({0, 0, 0}, {38, 2, 0}, 6.0f, 3.0f, c, 1.5f);
   for (int i = 0; i < 8; ++i) {
     float x = 12 + i * 3.4f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 4.6f}, {x + 0.6f, -6.5f, s * 4.4f}, 1.3f, 0.2f, kTooth);
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, -1, s * 4.6f}, {x + 0.6f, -6.5f, s * 4.4f}, 1.3f, 0.2f, k.tooth);
   }
   m.set_xf(keep);
   if (p.inner > 0) {
     V3 base{16, 12, 0}, tip{26 + 30 * p.inner, 14 + 8 * p.jaw, 0};
-    m.capsule(base, tip, 3.4f, 3.6f, kFlesh, 1, 2.4f, 0.5f);
+    m.capsule(base, tip, 3.4f, 3.6f, k.flesh, 1, 2.4f, 0.5f);
     m.ellipsoid(tip + V3{2, 0, 0}, {5, 4, 4.2f}, {}, c, 1.5f);
   }
   if (p.drool) {
@@ -157,8 +183,9 @@ static void spur(Model& m, V3 at, V3 dir, float length, float r, const Material&
 }
 
 void build(Model& m, const QPose& p, const Xf& view) {
-  const Material& far_mat = p.side ? kPlateFar : kPlate;
-  const Material& far_soft = p.side ? kFleshFar : kFlesh;
+  const Skins k = skins(p);
+  const Material& far_mat = p.side ? k.plate_far : k.plate;
+  const Material& far_soft = p.side ? k.flesh_far : k.flesh;
   const V3 sh = shoulders(p);
   const V3 dir = normalised(sh);
   const V3 up{dir.y, -dir.x, 0};
@@ -168,8 +195,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
   // elbow and long clawed fingers.
   auto arm = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
-    const Material& mat = i == 0 ? kPlate : far_mat;
-    const Material& soft = i == 0 ? kFlesh : far_soft;
+    const Material& mat = i == 0 ? k.plate : far_mat;
+    const Material& soft = i == 0 ? k.flesh : far_soft;
     const float l1 = 60, l2 = 64, r = 14.0f;
     const V3 root = sh + V3{-4, 12, s * 30};
     const V3 off = p.hand[i] * kArmReach;
@@ -197,14 +224,14 @@ void build(Model& m, const QPose& p, const Xf& view) {
       m.sphere(k1, r * 0.3f, mat, 0.4f);
       m.capsule(k1, k2, r * 0.22f, r * 0.19f, mat, 0.4f);
       m.sphere(k2, r * 0.24f, mat, 0.3f);
-      m.capsule(k2, k2 + d3 * 12.0f, r * 0.19f, 0.2f, kClaw, 0.3f);
+      m.capsule(k2, k2 + d3 * 12.0f, r * 0.19f, 0.2f, k.claw, 0.3f);
     }
   };
   // The small arms, folded tight against the chest like a mantis's, claws
   // tucked up under the chin.
   auto small_arm = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
-    const Material& mat = i == 0 ? kPlate : far_mat;
+    const Material& mat = i == 0 ? k.plate : far_mat;
     const V3 root = lerp3(V3{}, sh, 0.8f) - up * 20 + V3{0, 0, s * 13};
     const V3 hand = root + V3{p.small[i].x * 0.35f, -10, s * 4} + up * 6;
     const V3 el = joint(root, hand, 32, 32, V3{0.3f, 1.0f, s * 0.3f} - up);
@@ -221,8 +248,8 @@ void build(Model& m, const QPose& p, const Xf& view) {
   // heel, the thigh ribbed flesh under a plate.
   auto leg = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
-    const Material& mat = i == 0 ? kPlate : far_mat;
-    const Material& soft = i == 0 ? kFlesh : far_soft;
+    const Material& mat = i == 0 ? k.plate : far_mat;
+    const Material& soft = i == 0 ? k.flesh : far_soft;
     const float l1 = 74, l2 = 70;
     const V3 root{0, 4, s * 20};
     const V3 toe{p.toe[i].x * kLegReach, p.toe[i].y * kLegLength, p.toe[i].z};
@@ -268,9 +295,9 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float radii[] = {23, 18, 13.5f, 10, 7.5f, 5.5f, 3.8f, 2.5f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
-    m.chain(pts, radii, 9, kPlate, 3, 5.0f, 0.9f);
+    m.chain(pts, radii, 9, k.plate, 3, 5.0f, 0.9f);
     swing_tail_root = lerp3(pts[0], pts[2], 0.55f) - pts[0];
-    m.ellipsoid(pts[8] + V3{-7, -6, 0}, {13, 3.5f, 1.6f}, rot_z(0.9f), kPlate, 1.5f);
+    m.ellipsoid(pts[8] + V3{-7, -6, 0}, {13, 3.5f, 1.6f}, rot_z(0.9f), k.plate, 1.5f);
   }
   // The abdomen: a long sac of overlapping plates from the hips back
   // along the tail's root, each ring narrower, tapering into the tail.
@@ -282,32 +309,32 @@ void build(Model& m, const QPose& p, const Xf& view) {
       const float r = 19 - 8 * t;
       const V3 at = lerp3(a, b, t);
       const V3 ax = normalised(b - a);
-      m.ellipsoid(at, {12, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), kPlate, 0.8f);
+      m.ellipsoid(at, {12, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
     }
   }
   // A narrow waist of ribbed flesh between the abdomen and a long, lean
   // thorax of ribbed chitin bands under a plated chest.
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, kFlesh, 5, 4.5f, 1.1f);
-  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 31, 44, kPlate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 8, {44, 36, 38}, rot_z(p.pitch), kPlate, 5);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, k.flesh, 5, 4.5f, 1.1f);
+  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 31, 44, k.plate, 6, 7.0f, 0.9f);
+  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 8, {44, 36, 38}, rot_z(p.pitch), k.plate, 5);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 22 + V3{0, 0, s * 15.0f}, {30, 12, 18}, rot_z(p.pitch + 0.3f), kPlate, 2);
+    m.ellipsoid(lerp3({}, sh, 0.66f) - up * 22 + V3{0, 0, s * 15.0f}, {30, 12, 18}, rot_z(p.pitch + 0.3f), k.plate, 2);
   // Plates over the back, overlapping like shingles.
   for (int i = 0; i < 3; ++i)
-    m.ellipsoid(lerp3({}, sh, 0.45f + 0.18f * i) + up * (24 + 3.0f * i), {24, 9, 30}, rot_z(p.pitch + 0.25f), kPlate, 3);
+    m.ellipsoid(lerp3({}, sh, 0.45f + 0.18f * i) + up * (24 + 3.0f * i), {24, 9, 30}, rot_z(p.pitch + 0.25f), k.plate, 3);
   // The keel of the breastplate under the arms.
-  m.ellipsoid(lerp3({}, sh, 0.64f) - up * 30, {30, 9, 12}, rot_z(p.pitch), kPlate, 4);
+  m.ellipsoid(lerp3({}, sh, 0.64f) - up * 30, {30, 9, 12}, rot_z(p.pitch), k.plate, 4);
   // Long dorsal spines swept back along the spine.
   for (int i = 0; i < 4; ++i) {
     const float t = 0.95f - i * 0.2f;
     const V3 base = lerp3({}, sh, t) + up * 28;
     for (int s = -1; s <= 1; s += 2) {
       const V3 tip = base + up * (36 - i * 5.0f) - dir * (22 + i * 2.0f) + V3{0, 0, s * 10.0f};
-      m.capsule(base + V3{0, 0, s * 7.0f}, tip, 6.0f, 0.5f, kPlate, 2);
+      m.capsule(base + V3{0, 0, s * 7.0f}, tip, 6.0f, 0.5f, k.plate, 2);
     }
   }
-  m.capsule(sh, p.neck_end, 16, 12, kFlesh, 5, 4.0f, 0.9f);
+  m.capsule(sh, p.neck_end, 16, 12, k.flesh, 5, 4.0f, 0.9f);
   leg(0);
   small_arm(0);
   arm(0);
@@ -509,8 +536,11 @@ Bytes queen_attack(int frame) {
   Canvas c(kQueenAttack.w, kQueenAttack.h);
   const float strike = frame == 2 ? 1.0f : 0.0f;
   QPose p = lunge_pose(strike);
+  p.close = true;
   Model m;
-  m.set_skin(0.18f, 3.5f);
+  // Finer bumps than her walk's: these frames are drawn near three times
+  // as large.
+  m.set_skin(0.12f, 2.2f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   Xf view = faced_view(p, kFaceRow, 0, kLungeScale);
   {
@@ -537,7 +567,7 @@ Bytes queen_attack(int frame) {
   view = fit(make, view, kQueenAttack.w, kQueenAttack.h, middle);
   build(m, p, view);
   model::render(m, c, render_options());
-  finish_for_magnifying(c);
+  finish_for_magnifying(c, true);
   return finish(c, "queen attack");
 }
 

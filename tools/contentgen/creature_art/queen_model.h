@@ -32,6 +32,9 @@ struct QPose {
   bool side = true;
   float crest_reach = 1;  // the crest's length as a share of its full sweep
   float crest_lift = 0;   // the crest's line turned up from its rest (radians)
+  // Seen close, as in her lunge: her chitin drawn glossier and finer, so
+  // it keeps crisp highlights when the frame is blown up.
+  bool close = false;
 };
 
 // Where the torso ends and the neck begins.

@@ -22,15 +22,19 @@ using model::rot_z;
 
 // Faded canvas of the colony's work suits: a dull ochre gone brown with
 // wear, a soft sheen broken in patches, grime blotches and a fine weave.
-constexpr Material suit{0.46f, 0.35f, 0.23f, 0.28f, 14, 0.85f, 0, 0.10f, 2.2f, 0.75f, 0.45f, 0, 0.95f, 0.55f, 0.38f, 0, 0.6f};
+constexpr Material suit{0.48f, 0.36f, 0.23f, 0.5f, 16, 1.5f, 0, 0.10f, 2.2f, 0.6f, 0.4f, 0, 0.95f, 0.55f, 0.38f, 0, 0.7f};
 // The same cloth in the folds' shadowed sides and the reinforced patches.
-constexpr Material suit_dark{0.30f, 0.22f, 0.14f, 0.22f, 14, 0.7f, 0, 0.10f, 2.2f, 0.75f, 0.4f};
+constexpr Material suit_dark{0.30f, 0.22f, 0.14f, 0.35f, 14, 1.2f, 0, 0.10f, 2.2f, 0.6f, 0.4f};
 constexpr Material webbing{0.11f, 0.11f, 0.10f, 0.5f, 24, 0.6f, 0, 0.15f, 2.0f, 0.5f, 0.2f};
 constexpr Material shirt{0.24f, 0.25f, 0.26f, 0.3f, 18, 0.7f, 0};
-constexpr Material boot{0.10f, 0.09f, 0.08f, 0.9f, 40, 0.8f, 0, 0.1f, 2.0f, 0.5f, 0.2f};
+constexpr Material boot{0.10f, 0.09f, 0.08f, 1.6f, 60, 1.3f, 0, 0.1f, 2.0f, 0.3f, 0.2f};
 constexpr Material metal{0.62f, 0.62f, 0.60f, 1.2f, 60, 0.6f, 0};
-constexpr Material flesh{0.66f, 0.50f, 0.41f, 0.35f, 22, 0.8f, 0, 0, 6, 0.2f, 0.2f, 0.35f};
+constexpr Material flesh{0.74f, 0.56f, 0.45f, 0.5f, 26, 1.2f, 0.05f, 0, 6, 0.2f, 0.2f, 0.35f};
 constexpr Material hair{0.16f, 0.11f, 0.07f, 0.5f, 25, 0.7f, 0, 0.2f, 1.2f, 0.6f, 0.2f};
+// Reflective tape sewn round the sleeves and shins of a work suit: pale,
+// with a hard shine and a little light of its own, so it catches the
+// squad's lamps.
+constexpr Material tape{0.70f, 0.72f, 0.66f, 1.6f, 45, 1.2f, 0.35f};
 constexpr Material eye{0.05f, 0.04f, 0.03f, 1.0f, 60, 0.2f, 0};
 
 // A fold in the cloth: a soft raised ridge from a to b that catches the
@@ -58,6 +62,9 @@ void build(Model& m, const Xf& view) {
     const V3 hip{s * 5.6f + 0.8f, -69, 0};
     m.capsule({x, -11 - heel, 0}, knee, 4.3f, 4.8f, suit, 1.8f);
     m.capsule(knee, hip, 4.9f, 6.6f, suit, 2);
+    // A band of tape round the shin.
+    const V3 shin = model::lerp3({x, -11 - heel, 0}, knee, 0.55f);
+    m.capsule(shin + V3{0, 1.0f, 0}, shin - V3{0, 1.0f, 0}, 4.9f, 4.9f, tape, 0.3f);
     // A patch pocket on the outside of each thigh.
     m.ellipsoid(model::lerp3(knee, hip, 0.55f) + V3{s * 5.0f, 0, 1.5f}, {1.6f, 4.5f, 3.5f}, {}, suit_dark, 1.0f);
     // Folds: the cloth bunched behind the knee and pulled across the shin.
@@ -100,6 +107,7 @@ void build(Model& m, const Xf& view) {
     m.sphere(shoulder, 5.0f, suit, 2);
     m.capsule(shoulder, elbow, 4.2f, 3.5f, suit, 2);
     m.capsule(elbow, wrist, 3.5f, 2.8f, suit, 1.5f);
+    m.capsule(model::lerp3(elbow, wrist, 0.5f), model::lerp3(elbow, wrist, 0.68f), 3.6f, 3.4f, tape, 0.3f);
     m.ellipsoid(wrist, {3.1f, 1.4f, 3.1f}, {}, suit_dark, 0.8f);  // cuff
     const float up = hail ? -1.0f : 1.0f;  // the raised hand points up
     m.ellipsoid(wrist + V3{s * 0.4f, up * 3.8f, 0.4f}, {2.2f, 3.8f, 1.6f}, {}, flesh, 1.2f);
@@ -157,9 +165,12 @@ Bytes colonist() {
   m.set_skin(0.1f, 1.8f);
   build(m, view);
   model::RenderOptions o = solid::sprite_options();
-  o.ambient = 0.20f;
-  o.exposure = 1.2f;
-  o.rim_r = 0.45f, o.rim_g = 0.6f, o.rim_b = 0.8f;  // a cool rim picks the figure out of the room
+  // A low ambient and a brighter key give him a lit side and a shadowed
+  // one, so he reads round; a strong cool rim picks him out of the room.
+  o.ambient = 0.10f;
+  o.exposure = 1.45f;
+  o.key = {-0.72f, -0.55f, 0.42f};
+  o.rim_r = 0.55f, o.rim_g = 0.72f, o.rim_b = 0.95f;
   model::render(m, c, o);
   require_clear_edges(c, "colonist");
   return c.png();
