@@ -232,13 +232,19 @@ void add_cry(Buf& b, double at, const Cry& c) {
 
 // How a cry spends its breath: it is loudest as it bursts out and sinks
 // by `fall_db` over its length, and `per_second` times a second it gasps:
-// the voice drops 14-26 dB (now and then 40 dB, nearly nothing) for
-// 25-90 ms and comes back. The cry heaves rather than holding one level,
-// so its loudest moments stand well above its middle.
-void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
+// the voice drops 14-26 dB (now and then 40 dB) for 25-90 ms and comes
+// back. The cry heaves rather than holding one level, so its loudest
+// moments stand well above its middle. The throat is never silent while
+// the voice is caught: what is left of it rattles wetly, chopped by an
+// uneven 18-40 Hz flutter, at about `rattle` of its level before the
+// catch, so the gap is a choking gurgle in the cry's own colour.
+void heave(Buf& b, uint32_t seed, float fall_db, float per_second, float rattle = 0.45f) {
   Rng rng(seed);
   const float len = static_cast<float>(b.size()) / kRate;
   float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth_db = 0.0f;
+  Phase flutter;
+  double last = 0.0;
+  float flutter_hz = 28.0f, strength = 1.0f;
   for (size_t i = 0; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     if (t >= next) {
@@ -253,7 +259,16 @@ void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
     const float closing = std::clamp(in / 0.04f, 0.0f, 1.0f), opening = std::clamp((gap + 0.04f - in) / 0.008f, 0.0f, 1.0f);
     const float dip_db = start >= 0.0f && in < gap + 0.04f ? depth_db * std::min(closing, opening) : 0.0f;
     const float fall_at = fall_db * std::pow(t / len, 0.8f);
-    b[i] *= std::pow(10.0f, -(fall_at + dip_db) / 20.0f);
+    // The rattle: each flutter cycle draws its own length and strength.
+    const double fp = flutter.step(flutter_hz, kRate);
+    if (fp < last) {
+      flutter_hz = rng.range(18.0f, 40.0f);
+      strength = rng.range(0.5f, 1.0f);
+    }
+    last = fp;
+    const float chop = 0.2f + 0.8f * strength * static_cast<float>(std::pow(0.5 - 0.5 * std::cos(kTwoPi * fp), 2.0));
+    const float kept = std::pow(10.0f, -dip_db / 20.0f);
+    b[i] *= (kept + (1.0f - kept) * rattle * chop) * std::pow(10.0f, -fall_at / 20.0f);
   }
 }
 
