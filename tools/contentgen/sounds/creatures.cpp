@@ -79,6 +79,16 @@ void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
   add(b, out, frames(at, kRate));
 }
 
+// A chest under a cry: a rough throat pitched low and kept under 300 Hz,
+// so a dying creature has a body and not only a voice.
+void add_chest(Buf& b, uint32_t seed, double at, const Growl& g) {
+  Rng rng(seed);
+  Buf chest = blank(g.seconds);
+  add_growl(chest, rng, 0.0, g);
+  colour(chest, {{Colour::LowPass, 280.0f}, {Colour::LowPass, 280.0f}});
+  add(b, chest, frames(at, kRate));
+}
+
 // Air hissed through bared teeth: noise from `lo_hz` to `hi_hz` that
 // follows the cry's own loudness, so it snarls with the voice.
 void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
@@ -404,6 +414,9 @@ Buf creature_death(int kind) {
       // mandibles' dry clicking as the small body twitches.
       colour(b, {{Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}});
       add_teeth(b, rng, 13000.0f, 19000.0f, 2.0f);
+      // A small chest, still a chest: a croak under 300 Hz as it dies.
+      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.5f, .release_s = 0.3f,
+                                 .formant = 200.0f, .rattle_hz = 17.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
@@ -482,6 +495,10 @@ Buf creature_death(int kind) {
       // the attack's snarl hisses, is hollowed out.
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
+      // Under the open throat its great chest still heaves: a low, rough
+      // groan under 300 Hz, falling as the cry drowns.
+      add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
+                                 .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
       heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
@@ -583,6 +600,10 @@ Buf creature_death_far(int kind) {
     // Only a faint singing of the duct's metal rides high over the cut.
     add_teeth(far, rng, 17500.0f, 20000.0f, 1.0f);
     colour(far, {{Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}});
+    // The small body's death croak carries through the duct's metal as a
+    // dull throb under 300 Hz, where the walls let the low end through.
+    add_chest(far, 0xF2Cu, 0.0, {.seconds = 0.7f, .hz0 = 110.0f, .hz1 = 65.0f, .gain = 0.3f, .release_s = 0.35f,
+                                 .formant = 190.0f, .rattle_hz = 16.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
     // Heard far off, the cry still heaves, echoes and all.
     heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
