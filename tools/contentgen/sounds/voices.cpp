@@ -401,7 +401,7 @@ size_t line_break(const Buf& words) {
 // held breath before it, its "k" released with a stronger burst low in
 // the band, where a "k" before this vowel has it (a "t" has its burst
 // high), and the word stressed over "please", as someone begging would.
-constexpr double kGapBeforeKill = 0.04;  // seconds added to the held breath
+constexpr double kGapBeforeKill = 0.02;  // seconds added to the held breath
 constexpr float kBurstHz = 1000.0f;      // centre of the lifted band of the burst
 constexpr float kBurstLift = 4.0f;       // that band added again, this many times
 constexpr float kKillStress = 2.0f;      // "kill" this many times as loud
@@ -454,16 +454,16 @@ struct ContourPoint {
   double at, factor;
 };
 constexpr ContourPoint kBegging[] = {{0.0, 0.85}, {0.5, 1.2}, {1.0, 1.75}};
-constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
-constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
+constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.78}};
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.035;
 // A second, slower and uneven waver on top: the voice of someone too weak
 // to hold a note, never a regular vibrato.
-constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
-// "me", the spent end of the line, trembles hard, near a semitone either
+constexpr double kWaverHz = 2.3, kWaverDepth = 0.03;
+// "me", the spent end of the line, trembles hard, over a semitone either
 // way at five a second, as a voice about to break into tears; "kill"
 // before it stays steady so its consonants keep their shape. The tremble
 // fades in over the share of the words after "kill" where "me" begins.
-constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.06;
+constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.08;
 constexpr double kMeFrom = 0.45, kMeFull = 0.6;
 
 template <size_t N>
@@ -495,7 +495,7 @@ Buf pleading(const Buf& words) {
 }  // namespace
 
 // How strongly the upper formants are lifted against the plain voice.
-constexpr float kPresence = 1.5f, kAir = 1.0f;
+constexpr float kPresence = 2.5f, kAir = 2.0f;
 
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
