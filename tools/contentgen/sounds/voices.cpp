@@ -522,9 +522,26 @@ Buf cocoon_plea() {
     Buf b = sobbing_breath(rng, 0.5, 0.042f);
     const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
+    // After the words she sobs: a catching gasp in, a small broken "uh"
+    // as it escapes, and the breath let go.
+    const size_t done = speak_at + words.size();
+    add(b, sobbing_breath(rng, 0.3, 0.08f), done + frames(0.06, kRate));
+    Buf sob = voice({.seconds = 0.16f,
+                     .pitch = {{{0.0f, 300.0f}, {0.03f, 330.0f}, {0.16f, 210.0f}}},
+                     .vowels = {kVowelU, kVowelU, kNasalM},
+                     .formant_scale = 1.17f,
+                     .rasp = 0.35f,
+                     .jitter = 0.05f,
+                     .vibrato = 0.06f,
+                     .attack_s = 0.01f,
+                     .release_s = 0.1f,
+                     .seed = 0x4B4u});
+    const float sob_top = peak(sob);
+    if (sob_top > 0.0f) scale(sob, 0.25f / sob_top);
+    add(b, sob, done + frames(0.06 + 0.3 - 0.03, kRate));
     Buf out = drawn_breath(rng, 0.5, 0.02f);
     std::reverse(out.begin(), out.end());
-    add(b, out, speak_at + words.size() - frames(0.05, kRate));
+    add(b, out, done + frames(0.06 + 0.3 + 0.1, kRate));
     return add_reverb(b, kRate, 0.2f, 0.6f, 0.06f, 0.2);
   }
   // The formant moan: a rasping throat, a touch of ring modulation, grit
