@@ -252,6 +252,8 @@ void heave(Buf& b, uint32_t seed, float fall_db, float per_second, float rattle 
   Rng rng(seed);
   const float len = static_cast<float>(b.size()) / kRate;
   float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth_db = 0.0f;
+  // The rattle draws from its own stream, so the catches fall where they did.
+  Rng wet(seed ^ 0x7A77u);
   Phase flutter;
   double last = 0.0;
   float flutter_hz = 28.0f, strength = 1.0f;
@@ -272,11 +274,11 @@ void heave(Buf& b, uint32_t seed, float fall_db, float per_second, float rattle 
     // The rattle: each flutter cycle draws its own length and strength.
     const double fp = flutter.step(flutter_hz, kRate);
     if (fp < last) {
-      flutter_hz = rng.range(18.0f, 40.0f);
-      strength = rng.range(0.5f, 1.0f);
+      flutter_hz = wet.range(18.0f, 40.0f);
+      strength = wet.range(0.5f, 1.0f);
     }
     last = fp;
-    const float chop = 0.2f + 0.8f * strength * static_cast<float>(std::pow(0.5 - 0.5 * std::cos(kTwoPi * fp), 2.0));
+    const float chop = 0.35f + 0.65f * strength * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * fp));
     const float kept = std::pow(10.0f, -dip_db / 20.0f);
     b[i] *= (kept + (1.0f - kept) * rattle * chop) * std::pow(10.0f, -fall_at / 20.0f);
   }
@@ -322,7 +324,8 @@ Buf creature_attack(int kind) {
       colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 20000.0f},
                  {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::Peak, 650.0f, 2.5f, 0.8f},
                  {Colour::Peak, 18000.0f, 4.0f, 0.8f}});
-      heave(b, 0x2B0u, 18.0f, 5.0f);
+      // Its small throat rattles more faintly between the yelps.
+      heave(b, 0x2B0u, 18.0f, 5.0f, 0.3f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
     }
@@ -623,7 +626,8 @@ Buf creature_death_far(int kind) {
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
-  heave(far, 0xF10u, 20.0f, 1.0f);
+  // Far off, the rattle in its catches is only just heard.
+  heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }

@@ -71,7 +71,7 @@ Buf grunt(const Grunt& g) {
     last = cp;
     const float fry = std::clamp((u - 0.6f) / 0.3f, 0.0f, 1.0f);
     const float pulse = static_cast<float>(std::sin(kPi * cp)), pulse2 = pulse * pulse;
-    const float stutter = 1.0f - fry * 0.45f * (1.0f - pulse2 * pulse2 * pulse2);
+    const float stutter = 1.0f - fry * 0.45f * (1.0f - pulse2 * pulse2);
     const float spent = 0.45f + 0.55f * std::exp(-u * 3.0f);
     // The catch: the glottis clamps shut for a few ms mid-cry ("uh-agh").
     const float from_catch = (static_cast<float>(seconds_at(i)) - g.catch_s) / 0.012f;
@@ -181,13 +181,14 @@ Buf pain(bool female) {
                   .creak_hz = 55.0f,
                   .seed = 0x9A1Fu,
                   .catch_s = 0.09f});
-    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
+    // Hollowed at 1.1 kHz, where the hugger's yelps are fullest.
+    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}, {Colour::Peak, 1100.0f, -0.85f, 1.0f}});
     rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 1.0f);
     return b;
   }
   Buf b = grunt({.seconds = 0.42f,
                 .pitch = {{{0.0f, 118.0f}, {0.02f, 152.0f}, {0.08f, 158.0f}, {0.105f, 152.0f}, {0.112f, 112.0f},
-                           {0.145f, 116.0f}, {0.153f, 148.0f}, {0.22f, 136.0f}, {0.3f, 112.0f}, {0.42f, 90.0f}}},
+                           {0.145f, 116.0f}, {0.153f, 148.0f}, {0.22f, 136.0f}, {0.3f, 118.0f}, {0.42f, 104.0f}}},
                 .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
                 .formant_scale = 1.0f,
                 .breath = 0.14f,
