@@ -79,6 +79,16 @@ void add_growl(Buf& b, Rng& rng, double at, const Growl& g) {
   add(b, out, frames(at, kRate));
 }
 
+// A chest under a cry: a rough throat pitched low and kept under 300 Hz,
+// so a dying creature has a body and not only a voice.
+void add_chest(Buf& b, uint32_t seed, double at, const Growl& g) {
+  Rng rng(seed);
+  Buf chest = blank(g.seconds);
+  add_growl(chest, rng, 0.0, g);
+  colour(chest, {{Colour::LowPass, 280.0f}, {Colour::LowPass, 280.0f}});
+  add(b, chest, frames(at, kRate));
+}
+
 // Air hissed through bared teeth: noise from `lo_hz` to `hi_hz` that
 // follows the cry's own loudness, so it snarls with the voice.
 void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
@@ -232,13 +242,21 @@ void add_cry(Buf& b, double at, const Cry& c) {
 
 // How a cry spends its breath: it is loudest as it bursts out and sinks
 // by `fall_db` over its length, and `per_second` times a second it gasps:
-// the voice drops 14-26 dB (now and then 40 dB, nearly nothing) for
-// 25-90 ms and comes back. The cry heaves rather than holding one level,
-// so its loudest moments stand well above its middle.
-void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
+// the voice drops 14-26 dB (now and then 40 dB) for 25-90 ms and comes
+// back. The cry heaves rather than holding one level, so its loudest
+// moments stand well above its middle. The throat is never silent while
+// the voice is caught: what is left of it rattles wetly, chopped by an
+// uneven 18-40 Hz flutter, at about `rattle` of its level before the
+// catch, so the gap is a choking gurgle in the cry's own colour.
+void heave(Buf& b, uint32_t seed, float fall_db, float per_second, float rattle = 0.45f) {
   Rng rng(seed);
   const float len = static_cast<float>(b.size()) / kRate;
   float next = rng.range(0.06f, 0.14f), start = -1.0f, gap = 0.0f, depth_db = 0.0f;
+  // The rattle draws from its own stream, so the catches fall where they did.
+  Rng wet(seed ^ 0x7A77u);
+  Phase flutter;
+  double last = 0.0;
+  float flutter_hz = 28.0f, strength = 1.0f;
   for (size_t i = 0; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     if (t >= next) {
@@ -253,7 +271,16 @@ void heave(Buf& b, uint32_t seed, float fall_db, float per_second) {
     const float closing = std::clamp(in / 0.04f, 0.0f, 1.0f), opening = std::clamp((gap + 0.04f - in) / 0.008f, 0.0f, 1.0f);
     const float dip_db = start >= 0.0f && in < gap + 0.04f ? depth_db * std::min(closing, opening) : 0.0f;
     const float fall_at = fall_db * std::pow(t / len, 0.8f);
-    b[i] *= std::pow(10.0f, -(fall_at + dip_db) / 20.0f);
+    // The rattle: each flutter cycle draws its own length and strength.
+    const double fp = flutter.step(flutter_hz, kRate);
+    if (fp < last) {
+      flutter_hz = wet.range(18.0f, 40.0f);
+      strength = wet.range(0.5f, 1.0f);
+    }
+    last = fp;
+    const float chop = 0.35f + 0.65f * strength * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * fp));
+    const float kept = std::pow(10.0f, -dip_db / 20.0f);
+    b[i] *= (kept + (1.0f - kept) * rattle * chop) * std::pow(10.0f, -fall_at / 20.0f);
   }
 }
 
@@ -297,7 +324,8 @@ Buf creature_attack(int kind) {
       colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 20000.0f},
                  {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::Peak, 650.0f, 2.5f, 0.8f},
                  {Colour::Peak, 18000.0f, 4.0f, 0.8f}});
-      heave(b, 0x2B0u, 18.0f, 5.0f);
+      // Its small throat rattles more faintly between the yelps.
+      heave(b, 0x2B0u, 18.0f, 5.0f, 0.3f);
       open_at_peak(b, 0.03f, 0.35f);
       return b;
     }
@@ -389,6 +417,9 @@ Buf creature_death(int kind) {
       // mandibles' dry clicking as the small body twitches.
       colour(b, {{Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}});
       add_teeth(b, rng, 13000.0f, 19000.0f, 2.0f);
+      // A small chest, still a chest: a croak under 300 Hz as it dies.
+      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.5f, .release_s = 0.3f,
+                                 .formant = 200.0f, .rattle_hz = 17.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
@@ -467,6 +498,10 @@ Buf creature_death(int kind) {
       // the attack's snarl hisses, is hollowed out.
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
+      // Under the open throat its great chest still heaves: a low, rough
+      // groan under 300 Hz, falling as the cry drowns.
+      add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
+                                 .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
       heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
@@ -568,6 +603,10 @@ Buf creature_death_far(int kind) {
     // Only a faint singing of the duct's metal rides high over the cut.
     add_teeth(far, rng, 17500.0f, 20000.0f, 1.0f);
     colour(far, {{Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}});
+    // The small body's death croak carries through the duct's metal as a
+    // dull throb under 300 Hz, where the walls let the low end through.
+    add_chest(far, 0xF2Cu, 0.0, {.seconds = 0.7f, .hz0 = 110.0f, .hz1 = 65.0f, .gain = 0.3f, .release_s = 0.35f,
+                                 .formant = 190.0f, .rattle_hz = 16.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
     // Heard far off, the cry still heaves, echoes and all.
     heave(far, 0xF20u, 22.0f, 2.0f);
     open_at_peak(far, 0.05f, 0.6f);
@@ -587,7 +626,8 @@ Buf creature_death_far(int kind) {
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
-  heave(far, 0xF10u, 20.0f, 1.0f);
+  // Far off, the rattle in its catches is only just heard.
+  heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }

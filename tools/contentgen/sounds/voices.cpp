@@ -35,6 +35,7 @@ struct Grunt {
   uint32_t seed;
   float catch_s;             // where the throat catches: the voice chokes off for a moment
   float strain = 0.45f;      // how hard the throat is clenched: uneven rough pulsing through the cry
+  float rasp = 0.1f;         // noise in the voice itself: kept low, so the grunt keeps a pitch
 };
 
 Buf grunt(const Grunt& g) {
@@ -42,13 +43,13 @@ Buf grunt(const Grunt& g) {
                  .pitch = g.pitch,
                  .vowels = g.vowels,
                  .formant_scale = g.formant_scale,
-                 .rasp = 0.32f,
-                 .jitter = 0.09f,
-                 .vibrato = 0.035f,
-                 .drift = 0.08f,
-                 .shimmer = 0.5f,
+                 .rasp = g.rasp,
+                 .jitter = 0.025f,
+                 .vibrato = 0.02f,
+                 .drift = 0.03f,
+                 .shimmer = 0.25f,
                  .attack_s = 0.02f,
-                 .release_s = g.seconds * 0.45f,
+                 .release_s = g.seconds * 0.3f,
                  .seed = g.seed});
   Rng rng(g.seed ^ 0x5A5Au);
   // Struck hardest at the blow and spent soon after, the voice stuttering
@@ -68,9 +69,9 @@ Buf grunt(const Grunt& g) {
     const double cp = creak.step(creak_hz, kRate);
     if (cp < last) creak_hz = g.creak_hz * (1.0f + 0.4f * rng.bi());
     last = cp;
-    const float fry = std::clamp((u - 0.45f) / 0.3f, 0.0f, 1.0f);
+    const float fry = std::clamp((u - 0.6f) / 0.3f, 0.0f, 1.0f);
     const float pulse = static_cast<float>(std::sin(kPi * cp)), pulse2 = pulse * pulse;
-    const float stutter = 1.0f - fry * 0.85f * (1.0f - pulse2 * pulse2 * pulse2);
+    const float stutter = 1.0f - fry * 0.45f * (1.0f - pulse2 * pulse2);
     const float spent = 0.45f + 0.55f * std::exp(-u * 3.0f);
     // The catch: the glottis clamps shut for a few ms mid-cry ("uh-agh").
     const float from_catch = (static_cast<float>(seconds_at(i)) - g.catch_s) / 0.012f;
@@ -80,7 +81,7 @@ Buf grunt(const Grunt& g) {
     rough_last = rp;
     const float forced = std::sin(static_cast<float>(kPi) * std::min(1.0f, u * 1.4f));
     const float clench = 1.0f - g.strain * forced * (0.5f - 0.5f * static_cast<float>(std::cos(kTwoPi * rp)));
-    b[i] *= spent * stutter * caught * clench * (1.0f + 3.0f * shimmer(rng.bi()));
+    b[i] *= spent * stutter * caught * clench * (1.0f + 1.2f * shimmer(rng.bi()));
   }
   // The upper formants lifted, so the cry is a voice's "uh" and not a hum.
   const float fs = g.formant_scale;
@@ -101,7 +102,7 @@ Buf grunt(const Grunt& g) {
     b[i] += click(n) * 3.0f * std::exp(-t / 0.004f);
     // The breath rushes out just ahead of the voice: an "h" high in the mouth.
     b[i] += aspirate(n) * 2.2f * std::exp(-t / 0.03f);
-    b[i] += air_hi(air_lo(n)) * g.breath * (0.35f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
+    b[i] += air_hi(air_lo(n)) * g.breath * (0.15f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
   }
   // The breath let out after the blow: ragged, shaking, dying away.
   Biquad gasp, gasp_hi;
@@ -117,7 +118,7 @@ Buf grunt(const Grunt& g) {
     tail[i] = (gasp(n) + 0.5f * gasp_hi(n)) * g.breath * 1.6f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) *
               (1.0f - u) * (1.0f - u) * trembling;
   }
-  add(b, tail, frames(g.seconds * 0.8, kRate));
+  add(b, tail, frames(g.seconds * 0.9, kRate));
   // The sharp breath in as the blow lands: a rising hiss just ahead of
   // the cry, through the same open mouth.
   Biquad in_mouth, in_teeth;
@@ -161,29 +162,33 @@ void rasp_breath(Buf& b, uint32_t seed, float lo_hz, float hi_hz, float gain) {
 Buf pain(bool female) {
   // A grunt forced out by a blow: the glottis slams open, the pitch leaps
   // and falls, the mouth opens from "uh" to "ah", and it ends in a gasp.
-  // He is low, broad and a little longer, his grunt from the chest and
-  // throat (a body at 200 Hz, strongest at 0.8-1 kHz, a rush of breath at
-  // 3-4 kHz as it starts); she is higher, brighter and quicker, with more
-  // air in her voice.
+  // Both keep a clean voiced core under the air, so the pitch can be heard
+  // (and tracked): it leaps, cracks down several semitones at the catch,
+  // is forced back up and falls away. He is low (100-160 Hz), broad and a
+  // little longer, his grunt from the chest and throat (a body at 200 Hz,
+  // a rush of breath at 3-4 kHz as it starts); she is higher (170-310 Hz),
+  // brighter and quicker.
   if (female) {
     Buf b = grunt({.seconds = 0.36f,
                   // A leap on the blow, a catch that drops the voice a
                   // step, a second, strained push and the fall.
-                  .pitch = {{{0.0f, 300.0f}, {0.015f, 430.0f}, {0.05f, 445.0f}, {0.085f, 430.0f}, {0.095f, 335.0f},
-                             {0.12f, 345.0f}, {0.15f, 410.0f}, {0.22f, 385.0f}, {0.28f, 320.0f}, {0.36f, 210.0f}}},
+                  .pitch = {{{0.0f, 205.0f}, {0.04f, 295.0f}, {0.07f, 310.0f}, {0.088f, 300.0f}, {0.094f, 212.0f},
+                             {0.12f, 218.0f}, {0.128f, 282.0f}, {0.17f, 262.0f}, {0.23f, 212.0f}, {0.29f, 180.0f},
+                             {0.36f, 165.0f}}},
                   .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
                   .formant_scale = 1.2f,
-                  .breath = 0.22f,
+                  .breath = 0.16f,
                   .creak_hz = 55.0f,
                   .seed = 0x9A1Fu,
                   .catch_s = 0.09f});
-    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}});
-    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 3.0f);
+    // Hollowed at 1.1 kHz, where the hugger's yelps are fullest.
+    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}, {Colour::Peak, 1100.0f, -0.85f, 1.0f}});
+    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 1.0f);
     return b;
   }
   Buf b = grunt({.seconds = 0.42f,
-                .pitch = {{{0.0f, 115.0f}, {0.02f, 185.0f}, {0.06f, 197.0f}, {0.1f, 192.0f}, {0.115f, 146.0f},
-                           {0.145f, 150.0f}, {0.17f, 178.0f}, {0.25f, 165.0f}, {0.33f, 120.0f}, {0.42f, 86.0f}}},
+                .pitch = {{{0.0f, 118.0f}, {0.02f, 152.0f}, {0.08f, 158.0f}, {0.105f, 152.0f}, {0.112f, 112.0f},
+                           {0.145f, 116.0f}, {0.153f, 148.0f}, {0.22f, 136.0f}, {0.3f, 118.0f}, {0.42f, 104.0f}}},
                 .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
                 .formant_scale = 1.0f,
                 .breath = 0.14f,
@@ -191,8 +196,7 @@ Buf pain(bool female) {
                 .seed = 0x9A1Du,
                 .catch_s = 0.11f});
   colour(b, {{Colour::HighPass, 130.0f}, {Colour::Peak, 200.0f, 8.0f, 1.0f}, {Colour::LowPass, 6000.0f},
-             {Colour::Peak, 800.0f, 3.0f, 0.9f}, {Colour::Peak, 1000.0f, 2.0f, 0.9f},
-             {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
+             {Colour::Peak, 800.0f, 1.5f, 0.9f}, {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
   // The blow knocks the air out of him ahead of his voice: a breathy "h"
   // high in the mouth, the first thing heard of the grunt, and the air
   // still hissing at his teeth through it.
@@ -217,8 +221,8 @@ Buf pain(bool female) {
   hi2.lowpass(17500.0f, 0.707f, kRate);
   OnePoleLP follow;
   follow.set(20.0f, kRate);
-  for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 4.0f;
-  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 3.5f);
+  for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 1.0f;
+  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 1.0f);
   return b;
 }
 
@@ -398,7 +402,7 @@ size_t line_break(const Buf& words) {
 // held breath before it, its "k" released with a stronger burst low in
 // the band, where a "k" before this vowel has it (a "t" has its burst
 // high), and the word stressed over "please", as someone begging would.
-constexpr double kGapBeforeKill = 0.04;  // seconds added to the held breath
+constexpr double kGapBeforeKill = 0.02;  // seconds added to the held breath
 constexpr float kBurstHz = 1000.0f;      // centre of the lifted band of the burst
 constexpr float kBurstLift = 4.0f;       // that band added again, this many times
 constexpr float kKillStress = 2.0f;      // "kill" this many times as loud
@@ -451,16 +455,16 @@ struct ContourPoint {
   double at, factor;
 };
 constexpr ContourPoint kBegging[] = {{0.0, 0.85}, {0.5, 1.2}, {1.0, 1.75}};
-constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.9}};
-constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
+constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.78}};
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.035;
 // A second, slower and uneven waver on top: the voice of someone too weak
 // to hold a note, never a regular vibrato.
-constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
-// "me", the spent end of the line, trembles hard, near a semitone either
+constexpr double kWaverHz = 2.3, kWaverDepth = 0.03;
+// "me", the spent end of the line, trembles hard, over a semitone either
 // way at five a second, as a voice about to break into tears; "kill"
 // before it stays steady so its consonants keep their shape. The tremble
 // fades in over the share of the words after "kill" where "me" begins.
-constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.06;
+constexpr double kMeTrembleHz = 5.0, kMeTrembleDepth = 0.08;
 constexpr double kMeFrom = 0.45, kMeFull = 0.6;
 
 template <size_t N>
@@ -492,7 +496,7 @@ Buf pleading(const Buf& words) {
 }  // namespace
 
 // How strongly the upper formants are lifted against the plain voice.
-constexpr float kPresence = 1.5f, kAir = 1.0f;
+constexpr float kPresence = 2.5f, kAir = 2.0f;
 
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
@@ -519,9 +523,26 @@ Buf cocoon_plea() {
     Buf b = sobbing_breath(rng, 0.5, 0.042f);
     const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
+    // After the words she sobs: a catching gasp in, a small broken "uh"
+    // as it escapes, and the breath let go.
+    const size_t done = speak_at + words.size();
+    add(b, sobbing_breath(rng, 0.3, 0.08f), done + frames(0.06, kRate));
+    Buf sob = voice({.seconds = 0.16f,
+                     .pitch = {{{0.0f, 300.0f}, {0.03f, 330.0f}, {0.16f, 210.0f}}},
+                     .vowels = {kVowelU, kVowelU, kNasalM},
+                     .formant_scale = 1.17f,
+                     .rasp = 0.35f,
+                     .jitter = 0.05f,
+                     .vibrato = 0.06f,
+                     .attack_s = 0.01f,
+                     .release_s = 0.1f,
+                     .seed = 0x4B4u});
+    const float sob_top = peak(sob);
+    if (sob_top > 0.0f) scale(sob, 0.25f / sob_top);
+    add(b, sob, done + frames(0.06 + 0.3 - 0.03, kRate));
     Buf out = drawn_breath(rng, 0.5, 0.02f);
     std::reverse(out.begin(), out.end());
-    add(b, out, speak_at + words.size() - frames(0.05, kRate));
+    add(b, out, done + frames(0.06 + 0.3 + 0.1, kRate));
     return add_reverb(b, kRate, 0.2f, 0.6f, 0.06f, 0.2);
   }
   // The formant moan: a rasping throat, a touch of ring modulation, grit
