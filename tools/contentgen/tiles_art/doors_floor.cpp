@@ -285,8 +285,8 @@ void grating_bar(cairo_t* cr, double w, double y, double top, double front, doub
   cairo_fill(cr);
 }
 
-// The light of the ceiling lamps on the deck: brightest near the wall,
-// darkening toward the front edge, the same in every column so that the
+// The light of the ceiling lamps on the deck: brightest on the plate by the
+// wall, even over the grating, the same in every column so that the
 // slot's width never shows as a pool of light repeated along the deck;
 // the grime's broad patches wander across the slot instead, in waves a
 // whole number of which fit across it, so they run on into the next copy
@@ -300,12 +300,11 @@ void deck_light(Canvas& c, Noise& n) {
       // The lamps light the plate by the wall; the grating's own rows
       // carry their depth already.
       const double near = y < 26 ? std::exp(-std::pow((y - 26.0) / 40.0, 2.0)) : 0.75;
-      const double front = 0;
       const double a = two_pi * x;
       const double patches = 0.5 * std::sin(a + 0.09 * y + p1) + 0.3 * std::sin(2 * a - 0.05 * y + p2) +
                              0.2 * std::sin(3 * a + 0.17 * y + p3);
       const double speck = n.unit();
-      const double gain = (0.9 + 0.3 * near - 0.3 * front * front + 0.3 * patches) * (1 - 0.12 * speck * speck);
+      const double gain = (0.9 + 0.3 * near + 0.3 * patches) * (1 - 0.12 * speck * speck);
       uint8_t px[4];
       c.get_pixel(x, y, px);
       for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
