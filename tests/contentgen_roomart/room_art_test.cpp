@@ -187,6 +187,25 @@ TEST(RoomArt, GrowthStagesStayApartUnderATintAndTheHeapedStageJoinsInARow) {
   EXPECT_GE(farthest - nearest, 6);
 }
 
+TEST(RoomArt, HeapedGrowthKeepsItsMidTonesInEveryChannel) {
+  // A room tint only scales each channel down: a heap drawn as a near-black
+  // mass with a few streaks of shine turns to mud under a red, brown or
+  // pink light. Its forms must be carried by mid-tones in every channel,
+  // with only its clefts near black.
+  Picture heap = make("slime_3x.png");
+  for (int ch = 0; ch < 3; ++ch) {
+    double black = 0, mid = 0;
+    for (int y = 0; y < 208; ++y)
+      for (int x = 16; x < 68; ++x) {
+        const int v = heap.at(x, y)[ch];
+        black += v < 24, mid += v >= 40 && v < 150;
+      }
+    const double n = 52 * 208;
+    EXPECT_LT(black / n, 0.2) << "channel " << ch;
+    EXPECT_GT(mid / n, 0.5) << "channel " << ch;
+  }
+}
+
 TEST(RoomArt, HiveResinStaysDarkTissueWithWhiteWetShineInEveryChannel) {
   // A room's tint multiplies the walls: it can darken them but never
   // lighten them, so the hive resin must be dark by itself, with few pale

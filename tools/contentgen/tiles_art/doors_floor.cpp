@@ -263,25 +263,30 @@ Bytes make_door_assembly() {
 namespace {
 
 // One bar of the grating seen from above and in front: a lit top face, a
-// darker front face and the shadow it throws on the pit below.
-void grating_bar(cairo_t* cr, double w, double y, double top, double front) {
-  rgb(cr, 0, 0, 0, 0.55);
+// darker front face and the shadow it throws on the pit below. `near` runs
+// from 0 for the far rows by the wall to 1 at the deck's front edge: far
+// bars lie in the wall's shadow under a film of trodden grime, dim and
+// soft, so their close-set lines cannot shimmer when the view is scaled;
+// near ones catch the lamps on their worn tops.
+void grating_bar(cairo_t* cr, double w, double y, double top, double front, double near) {
+  rgb(cr, 0, 0, 0, 0.45 + 0.2 * near);
   cairo_rectangle(cr, 0, y + top + front, w, front * 1.6);
   cairo_fill(cr);
+  const double lit = 0.4 + 0.34 * near, under = 0.28 + 0.24 * near;
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + top);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.86, 0.86, 0.84);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.56, 0.56, 0.55);
+  cairo_pattern_add_color_stop_rgb(p, 0, lit, lit, lit * 0.97);
+  cairo_pattern_add_color_stop_rgb(p, 1, under, under, under * 0.98);
   cairo_set_source(cr, p);
   cairo_rectangle(cr, 0, y, w, top);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  grey(cr, 0.24);
+  grey(cr, 0.14 + 0.12 * near);
   cairo_rectangle(cr, 0, y + top, w, front);
   cairo_fill(cr);
 }
 
-// The light of the ceiling lamps on the deck: brightest near the wall,
-// darkening toward the front edge, the same in every column so that the
+// The light of the ceiling lamps on the deck: brightest on the plate by the
+// wall, even over the grating, the same in every column so that the
 // slot's width never shows as a pool of light repeated along the deck;
 // the grime's broad patches wander across the slot instead, in waves a
 // whole number of which fit across it, so they run on into the next copy
@@ -292,13 +297,14 @@ void deck_light(Canvas& c, Noise& n) {
   const double p1 = n.range(0, 6.3), p2 = n.range(0, 6.3), p3 = n.range(0, 6.3);
   for (int y = 0; y < c.height(); ++y)
     for (int x = 0; x < c.width(); ++x) {
-      const double near = std::exp(-std::pow((y - 26.0) / 40.0, 2.0));
-      const double front = std::clamp((y - 50.0) / 17.0, 0.0, 1.0);
+      // The lamps light the plate by the wall; the grating's own rows
+      // carry their depth already.
+      const double near = y < 26 ? std::exp(-std::pow((y - 26.0) / 40.0, 2.0)) : 0.75;
       const double a = two_pi * x;
       const double patches = 0.5 * std::sin(a + 0.09 * y + p1) + 0.3 * std::sin(2 * a - 0.05 * y + p2) +
                              0.2 * std::sin(3 * a + 0.17 * y + p3);
       const double speck = n.unit();
-      const double gain = (0.9 + 0.3 * near - 0.3 * front * front + 0.3 * patches) * (1 - 0.2 * speck * speck);
+      const double gain = (0.9 + 0.3 * near + 0.3 * patches) * (1 - 0.12 * speck * speck);
       uint8_t px[4];
       c.get_pixel(x, y, px);
       for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
@@ -356,35 +362,64 @@ Bytes make_floor() {
   grey(cr, 0.3);
   cairo_rectangle(cr, 0, 24, w, 2);
   cairo_fill(cr);
-  // The pit under the grating: dark, with a pipe run and a cross beam
-  // catching a little light far below.
-  vgradient(cr, 0, 26, w, h - 26, 0.03, 0.1);
-  horizontal_pipe(cr, 0, w, 40, 3.2, 0.22);
+  // The pit under the grating: dark, deepest far back under the plate,
+  // with a pipe run and a cross beam catching a little light far below.
+  vgradient(cr, 0, 26, w, h - 26, 0.015, 0.13);
+  horizontal_pipe(cr, 0, w, 40, 3.2, 0.18);
   horizontal_pipe(cr, 0, w, 55, 2.2, 0.16);
+  // Bearers under the bars at the slot's edge and middle, seen in the
+  // gaps: dim far back, a little lit toward the viewer.
+  for (double x : {0.0, 26.0}) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 26, 0, h);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.16, 0.16, 0.16);
+    cairo_pattern_add_color_stop_rgb(p, 0.5, 0.4, 0.4, 0.39);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.44, 0.44, 0.43);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, x, 26, 2, h - 26);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
   // The bars, closer together far off and wider toward the viewer.
   double y = 27, gap = 2.6;
   while (y < h) {
     const double top = gap * 0.55, front = std::max(1.0, gap * 0.35);
-    grating_bar(cr, w, y, top, front);
+    // The view shows the deck down to about row 50: the rows from the
+    // plate to there carry the change from far to near.
+    grating_bar(cr, w, y, top, front, std::clamp((y - 27) / 22.0, 0.0, 1.0));
     y += top + front + gap;
     gap *= 1.13;
   }
-  // Bearers under the bars at the slot's edge and middle, lit on one side.
-  for (double x : {0.0, 26.0}) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(x, 0, x + 3, 0);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.62, 0.62, 0.6);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.18, 0.18, 0.18);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, x, 26, 3, h - 26);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+  // Grime gathered in the far rows against the plate's lip, in broad
+  // soft drifts that wrap into the next slot.
+  for (int i = 0; i < 5; ++i) {
+    const double sx = (i + n.range(0, 1)) * w / 5.0, sy = n.range(27, 34), r = n.range(6, 11);
+    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+      cairo_save(cr);
+      cairo_translate(cr, sx + dx, sy);
+      cairo_scale(cr, n.range(1.6, 2.4), 0.6);
+      cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
+      cairo_pattern_add_color_stop_rgba(p, 0, 0.07, 0.055, 0.035, 0.55);
+      cairo_pattern_add_color_stop_rgba(p, 1, 0.07, 0.055, 0.035, 0);
+      cairo_set_source(cr, p);
+      cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+      cairo_fill(cr);
+      cairo_pattern_destroy(p);
+      cairo_restore(cr);
+    }
   }
-  // Scuffs on the bar tops where boots pass, off the middle.
-  rgb(cr, 0.95, 0.95, 0.92, 0.35);
-  for (int i = 0; i < 9; ++i) {
-    const double sx = n.range(6, w - 6), sy = n.range(28, h - 4);
-    cairo_rectangle(cr, sx, sy, n.range(2, 6), 0.8);
-    cairo_fill(cr);
+  // Boots have polished the near bars' tops in long soft streaks.
+  for (int i = 0; i < 6; ++i) {
+    const double sx = n.range(0, w), sy = n.range(38, h - 3), len = n.range(6, 14);
+    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+      cairo_pattern_t* p = cairo_pattern_create_linear(sx + dx, 0, sx + dx + len, 0);
+      cairo_pattern_add_color_stop_rgba(p, 0, 0.95, 0.95, 0.92, 0);
+      cairo_pattern_add_color_stop_rgba(p, 0.5, 0.95, 0.95, 0.92, 0.3);
+      cairo_pattern_add_color_stop_rgba(p, 1, 0.95, 0.95, 0.92, 0);
+      cairo_set_source(cr, p);
+      cairo_rectangle(cr, sx + dx, sy, len, 1.2);
+      cairo_fill(cr);
+      cairo_pattern_destroy(p);
+    }
   }
   for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
   // Oil and dirt trodden in: soft dark stains of every size, one in each

@@ -228,6 +228,7 @@ void slime_streaks(Canvas& c, Noise& n) {
 struct SlimeMaterials {
   model::Material body = wet(0.04f, 0.11f, 0.03f);
   model::Material resin = wet(0.08f, 0.12f, 0.05f);
+  model::Material pod = wet(0.08f, 0.12f, 0.05f);
   static model::Material wet(float r, float g, float b) {
     model::Material m{r, g, b, 2.4f, 60, 1.3f, 0};
     m.streak = 0.5f;
@@ -291,7 +292,7 @@ struct Growth {
 };
 
 constexpr Growth stage_two{20, 26, 52.0f / 5, 14.0f, 1.1f, 1.1f, 0.0f, 0.3f, -1.0f, true, 3.2f, 1.0f, 0.5f};
-constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 3.6f, 0.72f, 1.0f};
+constexpr Growth stage_three{22, 26, 52.0f / 6, 8.5f, 3.0f, 4.4f, 0.3f, 0.5f, 1.0f, false, 2.4f, 1.0f, 0.3f};
 
 void overgrowth_wall(Canvas& c, Noise& n, const Growth& g) {
   cairo_t* cr = c.cr();
@@ -418,7 +419,7 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     knot[i] = {slot_left + side * kSlot, 36 + i * 42 + frange(n, -8, 8), 1};
     anchor(m, n, k.body, knot[i]);
   }
-  auto thick = [&] { return frange(n, 2.8, 3.8); };
+  auto thick = [&] { return frange(n, 3.6, 4.6); };
   // From the lip down to the first knots.
   for (int i = 0; i < 2; ++i) {
     const float x = knot[i].x + frange(n, -10, 10);
@@ -464,95 +465,107 @@ void wrapped(float xa, float xb, Place place) {
   }
 }
 
-// The third stage: thick resin heaped down the wall. Every big form runs
-// on a slant and is longer than the slot is wide, so in a row it leaves
-// one picture and carries on into the next: the row reads as heavy masses
-// sliding down across the wall rather than one curtain per slot. A sheet
-// of slanting ropes of uneven girth fills behind, two heavy masses slide
-// down to the right, a lighter one crosses them to the left, and the hem
-// swells into lobes at its own depths.
-void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
+// The third stage: glossy resin grown over the whole slot, in large forms
+// a player can read from across the room. A soft sheet of swellings fills
+// behind; three heavy segmented ribs run along the wall over it, each one
+// slot long and closing on itself, so in a row they join into unbroken
+// ribs that wander up and down and swell and thin as they go, and the eye
+// follows them across the seams instead of stacking the slots. Between the
+// ribs slanting sinews tie one to the next, crossing into the neighbour's
+// slot, and pods sit in the hollows, each at a height of its own.
+struct Rib {
+  float yc, a1, a2, p1, p2, p3, p4, girth;
+  float angle(float x) const { return 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot; }
+  float y(float x) const {
+    return yc + a1 * std::sin(angle(x) + p1) + a2 * std::sin(2 * angle(x) + p2) + 0.5f * a2 * std::sin(3 * angle(x) + p4);
+  }
+  // It surfaces and sinks back into the sheet once a slot.
+  float z(float x) const { return 4.5f * std::sin(angle(x) + p3); }
+  float r(float x) const {
+    return girth * (0.85f + 0.25f * std::sin(2 * angle(x) + p4) + 0.1f * std::sin(angle(x) + p3));
+  }
+};
+
+void resin_heap(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
                 const RaggedEdge& bottom) {
-  // The sheet: a whole number of ropes a slot, each leaning down to the
-  // right by two slots or more over the height, girth changing from rope to rope
-  // and along each rope, so no gap between them stands upright.
-  constexpr int ropes = 6;
-  constexpr float rope_step = static_cast<float>(kSlot) / ropes;
-  for (int i = 0; i < ropes; ++i) {
-    const float x = slot_left + i * rope_step, lean = frange(n, 0.55f, 0.75f);
-    const float girth = frange(n, 4.5, 7.5), ph = frange(n, 0, 6.3);
-    constexpr int pts = 5;
-    model::V3 p[pts];
-    float radii[pts];
-    // From the upper edge to the lower one, where the rope ends.
-    const float y0 = top.at(x) + 4, y1 = bottom.at(x + lean * (kWallHeight - y0)) - 4;
-    for (int j = 0; j < pts; ++j) {
-      const float t = j / (pts - 1.0f), y = y0 + (y1 - y0) * t;
-      p[j] = {x + lean * (y - y0) + 3 * std::sin(y * 0.03f + ph), y, -12};
-      radii[j] = girth * (0.8f + 0.35f * std::sin(t * 5.0f + ph));
-    }
-    wrapped(std::min(p[0].x, p[pts - 1].x) - 9, std::max(p[0].x, p[pts - 1].x) + 9, [&](float dx) {
-      model::V3 moved[pts];
-      for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
-      m.chain(moved, radii, pts, k.body, 4);
-    });
-  }
-  // The masses: long ribbed chains sliding down on a slant, thick where
-  // they leave the edge or swell part way, each bowed so its slope changes.
-  struct Mass {
-    float x0, y0, len, drift, r0, bow;
-  };
-  const Mass masses[] = {
-      {slot_left + frange(n, 0, 10), top.at(slot_left) - 4, frange(n, 150, 185), frange(n, 95, 115), frange(n, 13, 15.5),
-       frange(n, 6, 10)},
-      {slot_left + frange(n, 22, 34), frange(n, 60, 85), frange(n, 95, 125), frange(n, 70, 85), frange(n, 10, 12),
-       frange(n, -8, -4)},
-      {slot_left + frange(n, 36, 48), frange(n, 20, 45), frange(n, 80, 105), frange(n, -75, -60), frange(n, 7.5, 9),
-       frange(n, 3, 6)},
-  };
-  for (const Mass& ms : masses) {
-    constexpr int pts = 5;
-    model::V3 p[pts];
-    float radii[pts];
-    for (int j = 0; j < pts; ++j) {
-      const float t = j / (pts - 1.0f);
-      p[j] = {ms.x0 + ms.drift * t + ms.bow * std::sin(t * static_cast<float>(M_PI)), ms.y0 + ms.len * t,
-              -4 + 4 * std::sin(t * 3.0f)};
-      // Swollen a third of the way down, drawn thin toward its end.
-      radii[j] = ms.r0 * (0.85f + 0.35f * std::exp(-(t - 0.35f) * (t - 0.35f) * 12) - 0.45f * t);
-    }
-    p[pts - 1].y = std::min(p[pts - 1].y, bottom.at(p[pts - 1].x) - 2);
-    const float rib = frange(n, 11.0, 15.0);
-    const float xa = std::min(p[0].x, p[pts - 1].x) - ms.r0 - 10, xb = std::max(p[0].x, p[pts - 1].x) + ms.r0 + 10;
-    wrapped(xa, xb, [&](float dx) {
-      model::V3 moved[pts];
-      for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
-      m.chain(moved, radii, pts, k.body, 3.5f, rib, 0.3f);
-    });
-  }
-  // Deep slots between the folds: long hollows carved into the sheet on a
-  // jittered grid, each at a height of its own.
-  constexpr float cell_w = kSlot / 5.0f, cell_h = 46;
-  for (float cy = -10; cy < kWallHeight; cy += cell_h)
-    for (int c = 0; c < 5; ++c) {
-      const float x = slot_left + (c + frange(n, 0.15, 0.85)) * cell_w, y = cy + frange(n, 0, cell_h);
-      const float rx = frange(n, 2.2, 3.6), ry = frange(n, 5, 11);
-      if (n.unit() < 0.35 || y - ry < top.at(x) + 4 || y + ry > bottom.at(x) - 4) continue;
-      // Laid along the masses' slant, now and then across it.
-      const model::M3 turn = model::rot_z(n.unit() < 0.75 ? frange(n, 0.5, 0.9) : frange(n, -0.9, -0.5));
-      periodic(x, ry * 0.8f + 1, [&](float dx) {
-        m.ellipsoid({x + dx, y, 1}, {rx, ry, 9}, turn, k.body, 2.5f, true);
+  // The sheet: broad flat swellings on a jittered grid, three a slot
+  // across, each row shifted, melted into one body.
+  constexpr int cols = 3;
+  constexpr float cell_w = static_cast<float>(kSlot) / cols, cell_h = 22;
+  int row = 0;
+  for (float cy = 4; cy < kWallHeight + 8; cy += cell_h, ++row)
+    for (int c = 0; c < cols; ++c) {
+      const float x = slot_left + (c + 0.5f * (row % 2) + frange(n, 0.1, 0.9)) * cell_w;
+      float y = cy + frange(n, 0.25, 0.75) * cell_h;
+      y = std::clamp(y, top.at(x) + 6, bottom.at(x) - 6);
+      const model::V3 radii{frange(n, 11, 15), frange(n, 13, 17), frange(n, 5, 7)};
+      const model::M3 turn = model::rot_z(frange(n, -0.6, 0.6));
+      periodic(x, std::max(radii.x, radii.y), [&](float dx) {
+        m.ellipsoid({x + dx, y, -8}, radii, turn, k.body, 6);
       });
     }
-  // Strands hanging in front, each ending in a drop.
-  for (int i = 0; i < 2; ++i) {
-    const float x = slot_left + (i + frange(n, 0.1, 0.9)) * kSlot / 3;
-    const float y0 = frange(n, top.at(x) - 2, 120), len = frange(n, 25, 85), w = frange(n, 0.7, 1.3);
-    // They lean with the masses, so none hangs as an upright line.
-    const float y1 = std::min(y0 + len, bottom.at(x) + 2), lean = (y1 - y0) * frange(n, 0.5, 0.7);
-    wrapped(x - 3, x + lean + 3, [&](float dx) {
-      m.capsule({x + dx, y0, 4}, {x + dx + lean, y1, 5}, w * 1.3f, w, k.resin, 1.0f);
-      m.sphere({x + dx + lean, y1 + w, 5}, w * 1.9f, k.resin, 1.2f);
+  constexpr int ribs = 3;
+  Rib rib[ribs];
+  for (int i = 0; i < ribs; ++i) {
+    rib[i] = {44 + i * 52.0f + frange(n, -5, 5), frange(n, 5, 9), frange(n, 2, 4), frange(n, 0, 6.3), frange(n, 0, 6.3),
+              frange(n, 0, 6.3), frange(n, 0, 6.3), frange(n, 5.5, 7.0)};
+    constexpr int pts = 13;
+    model::V3 p[pts];
+    float radii[pts];
+    for (int j = 0; j < pts; ++j) {
+      const float x = slot_left + kSlot * j / (pts - 1.0f);
+      p[j] = {x, rib[i].y(x), rib[i].z(x)};
+      radii[j] = rib[i].r(x);
+    }
+    const float seg = frange(n, 4.5, 6.0);
+    wrapped(slot_left - 8, slot_right + 8, [&](float dx) {
+      model::V3 moved[pts];
+      for (int j = 0; j < pts; ++j) moved[j] = p[j] + model::V3{dx, 0, 0};
+      m.chain(moved, radii, pts, k.resin, 2.5f, seg, 0.3f);
+    });
+  }
+  // Sinews: three a band, from the underside of one rib down to the top of
+  // the next, leaning one way or the other, thick where they grip.
+  for (int band = 0; band + 1 < ribs; ++band)
+    for (int j = 0; j < 3; ++j) {
+      const float xa = slot_left + (j + frange(n, 0.1, 0.9)) * kSlot / 3;
+      const float xb = xa + (n.unit() < 0.5 ? -1.0f : 1.0f) * frange(n, 8, 22);
+      const model::V3 a{xa, rib[band].y(xa) + rib[band].r(xa) * 0.6f, rib[band].z(xa)};
+      const model::V3 b{xb, rib[band + 1].y(xb) - rib[band + 1].r(xb) * 0.6f, rib[band + 1].z(xb)};
+      constexpr int pts = 5;
+      const float w = frange(n, 1.6, 2.4), bend = frange(n, -4, 4);
+      model::V3 p[pts];
+      float radii[pts];
+      for (int q = 0; q < pts; ++q) {
+        const float t = q / (pts - 1.0f), hang = 4 * t * (1 - t);
+        p[q] = {a.x + (b.x - a.x) * t + bend * hang, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t + 1.5f * hang};
+        radii[q] = w * (1.3f - 0.5f * hang);
+      }
+      wrapped(std::min(xa, xb) - 4, std::max(xa, xb) + 4, [&](float dx) {
+        model::V3 moved[pts];
+        for (int q = 0; q < pts; ++q) moved[q] = p[q] + model::V3{dx, 0, 0};
+        m.chain(moved, radii, pts, k.resin, 1.5f);
+      });
+    }
+  // Pods in the hollows above, between and below the ribs: swollen
+  // ovoids with a tight glossy skin in a collar of resin, no two at one
+  // height.
+  constexpr int pods = 5;
+  for (int i = 0; i < pods; ++i) {
+    const float x = slot_left + ((i * 2 % cols) + frange(n, 0.2, 0.8)) * cell_w;
+    // One to each band between the ribs and the edges, the fifth in the
+    // middle band beside the first there.
+    const int band = i < 4 ? i : 2;
+    const float lo = band == 0 ? top.at(x) + 8 : rib[band - 1].y(x) + 6;
+    const float hi = band < ribs ? rib[band].y(x) - 6 : bottom.at(x) - 8;
+    const float r = frange(n, 4.0, 7.5);
+    const model::V3 radii{r, r * frange(n, 1.15, 1.4), r * 0.8f};
+    const float y = std::clamp(lo + frange(n, 0.3, 0.7) * (hi - lo), top.at(x) + radii.y, bottom.at(x) - radii.y);
+    const model::M3 turn = model::rot_z(frange(n, -0.7, 0.7));
+    periodic(x, radii.y + 2, [&](float dx) {
+      const model::V3 c{x + dx, y, r - 7};
+      m.ellipsoid(c, radii, turn, k.pod, 2.0f);
+      m.torus(c + model::V3{0, radii.y * 0.55f, -1}, r * 0.9f, 1.6f, model::rot_x(1.2f), k.resin, 1.5f);
     });
   }
   // The ragged lips: resin heaped over the ceiling trim and spread over the
@@ -567,12 +580,25 @@ void resin_mass(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   }
 }
 
+// The deep resin behind the heap's forms, a little inside its ragged
+// edges: where the swellings part, a cleft shows black-green resin, never
+// the wall.
+void resin_backing(Canvas& growth, const RaggedEdge& top, const RaggedEdge& bottom) {
+  cairo_t* cr = growth.cr();
+  cairo_move_to(cr, 0, top.at(0) + 4);
+  for (float x = 0; x <= slime_width; x += 2) cairo_line_to(cr, x, top.at(x) + 4);
+  for (float x = slime_width; x >= 0; x -= 2) cairo_line_to(cr, x, bottom.at(x) - 4);
+  cairo_close_path(cr);
+  rgb(cr, 0.03, 0.04, 0.025);
+  cairo_fill(cr);
+}
+
 void overgrowth_body(model::Model& m, Noise& n, const SlimeMaterials& k, const Growth& g, const RaggedEdge& top,
                      const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
   if (g.crust)
     strand_growth(m, n, k, top, bottom, sheets);
   else
-    resin_mass(m, n, k, top, bottom);
+    resin_heap(m, n, k, top, bottom);
 }
 
 // Broad patches of lighter and darker growth: a smooth field one slot wide
@@ -616,42 +642,54 @@ void glint(Canvas& c, float from) {
   });
 }
 
-// Opens a few gaps in the heaped growth where the wall shows through, at
-// uneven places and slanting along the masses; each is cut again a slot to
-// either side, so a row shows the same gap in the neighbour's overhang.
-void wall_gaps(Canvas& growth, Noise& n) {
-  struct Gap {
-    float x, y, rx, ry, c, s;
-  };
-  std::vector<Gap> gaps;
-  // Two gaps, each two overlapping ovals, so neither is a clean egg.
-  for (int i = 0; i < 2; ++i) {
-    const float a = frange(n, 0.3, 0.6), x = slot_left + (i + frange(n, 0.2, 0.8)) * kSlot / 2.0f;
-    const float y = 60 + i * 60 + frange(n, 0, 30);
-    gaps.push_back({x, y, frange(n, 2, 3.5), frange(n, 5, 9), std::cos(a), std::sin(a)});
-    gaps.push_back({x + frange(n, 1, 4), y + frange(n, 4, 8), frange(n, 1.5, 2.5), frange(n, 3, 6), std::cos(a * 1.6f),
-                    std::sin(a * 1.6f)});
+// Evens the slot's columns with a gain that changes slowly across the
+// slot: the low harmonics of the columns' mean luminance are divided out,
+// so the broad light and dark of the big forms no longer stack into a
+// stripe down every slot of a row, and what even_columns has left to mend
+// is too small to show as lines.
+void soften_columns(Canvas& c) {
+  std::vector<double> sum(kSlot, 0.0), count(kSlot, 0.0);
+  paint::each_pixel(c, [&](int x, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a < 128) return;
+    const int g = ((x - overhang) % kSlot + kSlot) % kSlot;
+    sum[g] += (0.3 * paint::channel(p, 16) + 0.59 * paint::channel(p, 8) + 0.11 * paint::channel(p, 0)) * 255.0 / a;
+    count[g] += 1;
+  });
+  double total = 0, all = 0;
+  for (int g = 0; g < kSlot; ++g) total += sum[g], all += count[g];
+  if (all <= 0) return;
+  std::vector<double> dev(kSlot, 0.0), smooth(kSlot, 0.0);
+  for (int g = 0; g < kSlot; ++g) dev[g] = count[g] > 0 ? sum[g] / count[g] / (total / all) - 1 : 0;
+  for (int k = 1; k <= 4; ++k) {
+    double re = 0, im = 0;
+    for (int g = 0; g < kSlot; ++g) {
+      const double a = 2 * M_PI * k * g / kSlot;
+      re += dev[g] * std::cos(a), im += dev[g] * std::sin(a);
+    }
+    for (int g = 0; g < kSlot; ++g) {
+      const double a = 2 * M_PI * k * g / kSlot;
+      smooth[g] += 2.0 / kSlot * (re * std::cos(a) + im * std::sin(a));
+    }
   }
-  paint::each_pixel(growth, [&](int x, int y, uint32_t& p) {
-    if ((p >> 24) == 0) return;
-    float keep = 1;
-    for (const Gap& g : gaps)
-      for (float dx : {-static_cast<float>(kSlot), 0.0f, static_cast<float>(kSlot)}) {
-        const float u = x + 0.5f - g.x - dx, v = y + 0.5f - g.y;
-        const float a = (u * g.c + v * g.s) / g.rx, b = (v * g.c - u * g.s) / g.ry;
-        keep = std::min(keep, std::clamp((a * a + b * b - 1) * 2.5f, 0.0f, 1.0f));
-      }
-    if (keep >= 1) return;
-    uint32_t out = static_cast<uint32_t>((p >> 24) * keep) << 24;
-    for (int shift : {16, 8, 0}) out |= static_cast<uint32_t>(paint::channel(p, shift) * keep) << shift;
+  paint::each_pixel(c, [&](int x, int, uint32_t& p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return;
+    const double gain = 1 / (1 + smooth[((x - overhang) % kSlot + kSlot) % kSlot]);
+    uint32_t out = a << 24;
+    for (int shift : {16, 8, 0})
+      out |= static_cast<uint32_t>(std::clamp(paint::channel(p, shift) * gain, 0.0, static_cast<double>(a))) << shift;
     p = out;
   });
 }
 
-// A pale wet rim where the growth meets bare wall, at its hem and around
-// its gaps: light in every channel, so a red or blue room, which keeps one,
-// still shows the mass's outline against the wall.
-void wet_rim(Canvas& growth) {
+// A pale wet rim where the growth meets bare wall, at its hem and along
+// every strand: light in every channel, so a red or blue room, which keeps
+// one, still shows the growth's outline against the wall. `edge` and
+// `inside` are how far the outermost pixel and the one inside it go pale;
+// the rest, the core, is scaled by `core`, so a strand can be a dark core
+// between two bright lines.
+void wet_rim(Canvas& growth, float edge, float inside, float core) {
   const int w = growth.width(), h = growth.height();
   std::vector<uint8_t> alpha(static_cast<size_t>(w) * h);
   paint::each_pixel(growth, [&](int x, int y, uint32_t& p) { alpha[static_cast<size_t>(y) * w + x] = p >> 24; });
@@ -665,13 +703,13 @@ void wet_rim(Canvas& growth) {
         if (xx < 0 || yy < 0 || xx >= w || yy >= h || alpha[static_cast<size_t>(yy) * w + xx] >= 64) continue;
         near = std::min(near, std::max(std::abs(dx), std::abs(dy)));
       }
-    if (near > 2) return;
-    const float t = near == 1 ? 0.5f : 0.22f;
-    const float pale[3] = {0.78f, 0.88f, 0.74f};
+    const float t = near == 1 ? edge : near == 2 ? inside : 0.0f;
+    const float gain = near > 2 ? core : 1.0f;
+    const float pale[3] = {0.8f, 0.9f, 0.76f};
     uint32_t out = a << 24;
     int i = 0;
     for (int shift : {16, 8, 0}) {
-      const float ch = paint::channel(p, shift);
+      const float ch = paint::channel(p, shift) * gain;
       out |= static_cast<uint32_t>(std::clamp(ch + (pale[i++] * a - ch) * t, 0.0f, static_cast<float>(a))) << shift;
     }
     p = out;
@@ -804,8 +842,8 @@ void membrane_sheet(Canvas& c, Noise& n, const RaggedEdge& top, const RaggedEdge
 
 void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   SlimeMaterials k;
-  // The strands are the same green-black tissue as the heap, glossy, so
-  // each carries a wet highlight on its lit side over a dark underside.
+  // The strands are green-black tissue, glossy, so each carries a wet
+  // highlight on its lit side over a dark underside.
   if (g.crust) {
     k.body = k.resin = SlimeMaterials::wet(0.04f, 0.1f, 0.03f);
     // A tight highlight: a wet line along each strand, not a grey sheen.
@@ -817,31 +855,38 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   const RaggedEdge bottom{static_cast<float>(kWallHeight) + 4, -g.bottom_depth, frange(n, 0, 6.3), frange(n, 0, 6.3)};
   if (g.crust) membrane_sheet(c, n, top, bottom);
   model::Model m;
-  // Poured resin is smooth: a faint, broad skin, and the highlight broken
-  // into long wet runs; the crust keeps a finer grain.
+  // Poured resin is smooth: a faint, broad skin; the crust keeps a finer
+  // grain.
   if (g.crust) {
     m.set_skin(0.5f, 3.5f);
   } else {
-    m.set_skin(0.22f, 7.0f);
-    k.body.streak = k.resin.streak = 0.85f;
-    k.body.shine = k.resin.shine = 90;
-    // Greyer and a little lighter than the crust, so the sheets' shading
-    // reads in whichever channel a room keeps, not only in green.
-    // Darker than before: a red or pink room's multiply cannot darken a
-    // light mass enough to read as tissue.
-    k.body.r = 0.085f, k.body.g = 0.125f, k.body.b = 0.07f;
+    m.set_skin(0.3f, 6.0f);
+    // Resin with light olive-grey mid-tones: each channel carries the
+    // forms' shading, so a room that keeps one channel still shows ribs
+    // and pods rather than a dark smear. The ribs are a shade lighter than
+    // the sheet they rise from, the pods lighter still and lit through.
+    k.body = SlimeMaterials::wet(0.12f, 0.14f, 0.09f);
+    k.resin = SlimeMaterials::wet(0.2f, 0.22f, 0.15f);
+    k.pod = SlimeMaterials::wet(0.3f, 0.34f, 0.2f);
+    k.pod.translucent = 0.5f, k.pod.tr = 0.75f, k.pod.tg = 0.8f, k.pod.tb = 0.55f;
+    k.body.mottle = 0.25f;
+    for (model::Material* mat : {&k.body, &k.resin, &k.pod}) {
+      mat->specular = g.shine;
+      mat->streak = 0.15f;
+      mat->shine = 90;
+    }
   }
   std::vector<Sheet> sheets;
   overgrowth_body(m, n, k, g, top, bottom, sheets);
   model::RenderOptions o;
-  // Dark but glossy: the lumps show by their highlights and rims.
+  // Glossy: the strands show by their highlights and rims, the heap's
+  // forms by their shading as well.
   o.ambient = g.crust ? 0.12f : 0.28f;
   o.exposure = g.crust ? 1.25f : 1.45f;
   // A rim light white enough to show in every channel.
   o.rim_r = 0.7f, o.rim_g = 0.78f, o.rim_b = 0.72f;
-  // The heap is the darkest growth: a stronger, whiter rim keeps its
-  // slanting masses apart from one another and from the wall in a room
-  // that keeps only one channel.
+  // A stronger, whiter rim keeps the heap's ribs and pods apart from one
+  // another in a room that keeps only one channel.
   if (!g.crust) o.rim_r = 0.95f, o.rim_g = 1.0f, o.rim_b = 0.95f;
   // The strands stand off the wall: a soft rim keeps them round.
   if (g.crust) o.rim_r *= 0.6f, o.rim_g *= 0.6f, o.rim_b *= 0.6f;
@@ -851,14 +896,18 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // The growth is rendered alone, so that its own alpha tells where it
   // lies, then laid over the wall.
   Canvas growth(c.width(), c.height());
+  if (!g.crust) resin_backing(growth, top, bottom);
   model::render(m, growth, o);
   overgrowth_value(growth, n, g);
-  // The dark heap needs more of its shine white to stand off a tinted wall.
-  glint(growth, g.crust ? 135.0f : 90.0f);
-  if (!g.crust) {
-    wall_gaps(growth, n);
-    wet_rim(growth);
-  }
+  // Only the heap's brightest shine goes white, so its lighter mid-tones
+  // stay tissue rather than turning to chalk.
+  glint(growth, g.crust ? 135.0f : 175.0f);
+  // Every strand is a dark core between two bright lines, which a dark
+  // tint keeps; the heap gets a softer pale hem.
+  if (g.crust)
+    wet_rim(growth, 0.62f, 0.0f, 0.6f);
+  else
+    wet_rim(growth, 0.5f, 0.22f, 1.0f);
   membranes(growth, n, sheets);
   cairo_set_source_surface(c.cr(), growth.surface(), 0, 0);
   cairo_paint(c.cr());
@@ -866,13 +915,14 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // little toward grey), so the mass keeps its relief under any tint; then
   // the slot's columns evened out (below), so a row of it shows no stripe
   // at the same place in every slot.
-  paint::value_detail(c, 4, 0.7, g.crust ? 0.2 : 0.55);
+  paint::value_detail(c, 4, g.crust ? 0.7 : 0.35, g.crust ? 0.2 : 0.55);
   // The lone slot's outline is cut before the columns are evened, so the
   // evening counts the pixels that are really drawn.
   if (!g.crust) {
     match_overhangs(c, growth);
     ragged_sides(c, n);
   }
+  if (!g.crust) soften_columns(c);
   // Twice: the first pass's rounding to whole levels leaves a little for
   // the second.
   for (int pass = 0; pass < 2; ++pass) paint::even_columns(c, overhang, kSlot, 1.0);
