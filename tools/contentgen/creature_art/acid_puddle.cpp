@@ -150,7 +150,7 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     return std::exp(-(u * u + v * v));
   };
   const double ripple = 0.6 + 0.4 * std::sin(x * 0.45 + y * 2.1 + 0.8 * std::sin(x * 0.13));
-  const double sheen = (2.6 * streak(kCx - 12, kCy - 4.5, 30, 1.5) + 1.3 * streak(kCx + 25, kCy - 3.0, 12, 0.9)) *
+  const double sheen = (3.2 * streak(kCx - 12, kCy - 4.5, 30, 1.4) + 1.5 * streak(kCx + 25, kCy - 3.0, 12, 0.9)) *
                        ripple * smooth(0.2, 0.5, depth);
   // Seen this low, the far half of the surface mirrors the pale room: a
   // glossy lift toward the far edge that makes the pool read as wet.
