@@ -9,6 +9,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "creature_art/creature_sizes.h"
 #include "creature_art/pictures.h"
@@ -289,6 +291,32 @@ TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
   EXPECT_GT(soft, solid / 4) << "a soft edge fading into the deck";
   EXPECT_GT(glints, 12) << "sheen, wet lip and specular dots";
   EXPECT_LT(glints, solid / 4) << "highlights, not a white puddle";
+  // The light breaks into many separate glints (the lamp in the surface,
+  // each bubble's crown, the drops), not one streak and a few specks.
+  std::vector<uint8_t> seen(static_cast<size_t>(p.w) * p.h, 0);
+  auto glint = [&](int x, int y) {
+    const uint8_t* px = p.at(x, y);
+    return px[3] >= 128 && std::min({px[0], px[1], px[2]}) > 200;
+  };
+  int spots = 0;
+  for (int y = 0; y < p.h; ++y)
+    for (int x = 0; x < p.w; ++x) {
+      if (!glint(x, y) || seen[y * p.w + x]) continue;
+      ++spots;
+      std::vector<std::pair<int, int>> stack{{x, y}};
+      seen[y * p.w + x] = 1;
+      while (!stack.empty()) {
+        const auto [cx, cy] = stack.back();
+        stack.pop_back();
+        for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+          const int nx = cx + dx, ny = cy + dy;
+          if (nx < 0 || ny < 0 || nx >= p.w || ny >= p.h || seen[ny * p.w + nx] || !glint(nx, ny)) continue;
+          seen[ny * p.w + nx] = 1;
+          stack.push_back({nx, ny});
+        }
+      }
+    }
+  EXPECT_GE(spots, 10) << "separate glints on the surface and its bubbles";
 }
 
 TEST(CreaturePictures, TheRoamingQueenOutweighsAWarriorWithHerCrownInView) {

@@ -312,11 +312,12 @@ TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
   for (const auto& e : contentgen::creatures::effect_pictures())
     if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
   ASSERT_EQ(flash.width, 64);
-  int hot = 0, lit_border = 0, bloom = 0;
+  int hot = 0, lit_border = 0, bloom = 0, dense = 0;
   for (int y = 0; y < flash.height; ++y)
     for (int x = 0; x < flash.width; ++x) {
       const uint8_t* px = flash.at(x, y);
       if (px[3] >= 240 && std::min({px[0], px[1], px[2]}) >= 200) ++hot;
+      dense += px[3] >= 200;
       // The glow round the core: warm light at least a quarter opaque.
       if (px[3] >= 64 && px[0] > px[2] + 60) ++bloom;
       const bool border = x == 0 || y == 0 || x == flash.width - 1 || y == flash.height - 1;
@@ -324,6 +325,9 @@ TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
     }
   EXPECT_GE(hot, 280) << "white-hot pixels";
   EXPECT_GE(bloom, 900) << "an orange bloom over much of the picture, not a small spark";
+  // Over a lit wall only the near-opaque part shows: the core and its
+  // tongues of fire must fill a good share of the frame, not a small star.
+  EXPECT_GE(dense, 900) << "near-opaque fire";
   EXPECT_EQ(lit_border, 0);
 }
 

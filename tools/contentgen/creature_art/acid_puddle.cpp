@@ -1,10 +1,12 @@
 // acid_1.png: the acid a dead creature leaves on the deck, seen low across
 // the floor. Painted per pixel, four samples where it is sharp: an uneven
-// spill of overlapping lobes lying flat in perspective, a thick wet middle
-// of murky acid green that thins toward the edge until the grating shows
-// through, a dark meniscus line hugging the whole outline with a bright
-// crest just inside it, a long streak of the room light across the far
-// half, a few low bubbles and droplets flung onto the deck beside it.
+// spill of overlapping lobes lying flat in perspective, bulging and bitten
+// all round its outline, a thick wet middle of acid green that thins toward
+// the edge until the grating shows through, a dark meniscus line hugging the
+// whole outline with a bright crest just inside it. The near half looks down
+// into darker goo, the far half mirrors the room with a long streak of lamp
+// light; glossy bubbles stand on it with a burst one's ring or two, and
+// droplets lie flung onto the deck beside it.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,6 +39,7 @@ struct Rgba {
 
 struct Bubble {
   double x, y, r;
+  bool ring = false;  // a bubble just burst: a lit ring settling back
 };
 
 // One lobe of the spill: an ellipse flattened by the low view.
@@ -70,15 +73,24 @@ class Spill {
   explicit Spill(Noise& n) : crinkle_(n) {
     // A broad pool where the body fell, spreading unevenly: lobes pushed
     // out to either side and one toward the viewer, each a different size.
-    lobes_.push_back({kCx - 8, kCy, 38, 9.5, 1.0});
-    lobes_.push_back({kCx + 16, kCy - 1.0, 30, 8.0, 0.9});
+    lobes_.push_back({kCx - 8, kCy, 38, 11.5, 1.0});
+    lobes_.push_back({kCx + 16, kCy - 1.0, 30, 10.0, 0.9});
     const double side[6] = {-1, 1, -1, 1, -1, 1};
     for (int i = 0; i < 6; ++i) {
       const double reach = n.range(22, 48);
       lobes_.push_back({kCx + side[i] * reach, kCy + n.range(-3.0, 4.0), n.range(13, 22) * (1.3 - reach / 80),
-                        n.range(4.5, 6.5), n.range(0.8, 1.0)});
+                        n.range(5.5, 7.5), n.range(0.8, 1.0)});
     }
-    lobes_.push_back({kCx + n.range(-22, 10), kCy + 6.0, n.range(14, 18), 4.2, 0.9});
+    lobes_.push_back({kCx + n.range(-22, 10), kCy + 7.0, n.range(14, 18), 5.2, 0.9});
+    // Short tongues pushed over the far and near edges, so the outline is
+    // bitten and bulging all round rather than a smooth sausage.
+    // Each is centred where the pool's edge lies, found from the middle out.
+    for (int i = 0; i < 5; ++i) {
+      const double way = i % 2 ? -1.0 : 1.0, x = kCx + n.range(-40, 40);
+      double y = kCy;
+      while (std::abs(y - kCy) < 16 && field(x, y) > kEdge + 0.15) y += way * 0.5;
+      lobes_.push_back({x, y, n.range(6, 10), n.range(2.6, 3.4), 0.75});
+    }
   }
   // Summed lobes with the edge crinkled: 0 far out, above kEdge inside, the
   // more the deeper.
@@ -115,7 +127,11 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   // where it thins. The film is only part cover, so the grating shows
   // through it, darkened and wet.
   const double d2 = depth * depth;
-  double r = mix(0.13, 0.6, d2), g = mix(0.27, 0.84, depth), b = mix(0.05, 0.3, d2);
+  double r = mix(0.13, 0.52, d2), g = mix(0.27, 0.86, depth), b = mix(0.05, 0.22, d2);
+  // The near half looks down into the goo, darker and richer; the far
+  // half mirrors the room (below).
+  const double into = 0.35 * smooth(kCy - 1, kCy + 9, y) * depth;
+  r = mix(r, 0.1, into), g = mix(g, 0.42, into), b = mix(b, 0.04, into);
   double a = mix(0.42, 0.97, smooth(0.0, 0.55, depth));
   // The meniscus: where the goo meets the deck it turns dark and dense,
   // a wet line hugging the whole outline, far side and near side alike.
@@ -134,35 +150,54 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     return std::exp(-(u * u + v * v));
   };
   const double ripple = 0.6 + 0.4 * std::sin(x * 0.45 + y * 2.1 + 0.8 * std::sin(x * 0.13));
-  const double sheen = (2.3 * streak(kCx - 12, kCy - 3.6, 30, 1.2) + 1.1 * streak(kCx + 25, kCy - 2.2, 11, 0.75)) *
+  const double sheen = (3.2 * streak(kCx - 12, kCy - 4.5, 30, 1.4) + 1.5 * streak(kCx + 25, kCy - 3.0, 12, 0.9)) *
                        ripple * smooth(0.2, 0.5, depth);
+  // Seen this low, the far half of the surface mirrors the pale room: a
+  // glossy lift toward the far edge that makes the pool read as wet.
+  const double gloss = 0.38 * smooth(kCy + 2, kCy - 8, y) * smooth(0.05, 0.4, depth);
+  r = mix(r, 0.72, gloss), g = mix(g, 0.92, gloss), b = mix(b, 0.7, gloss);
   const double light = std::min(1.0, sheen + crest);
   r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
 }
 
-// A bubble on the goo, or a drop on the deck: a low dome lit from the upper
-// left, a bright ring at its foot and a sharp specular dot. Returns whether the
-// sample lies on it.
-bool bubble_sample(const Bubble& bb, double x, double y, Rgba& out) {
-  const double u = (x - bb.x) / bb.r, v = (y - bb.y) / (bb.r * 0.6);
-  const double q2 = u * u + v * v;
-  if (q2 >= 1) return false;
+// A bubble on the goo, or a drop on the deck: a glossy dome lit from the
+// upper left with a dark line at its foot, a large sharp specular spot, a
+// pale reflection in its lower rim and a soft shadow on the pool below.
+// A burst bubble is a lit ring with a dark hollow. Returns the layer to
+// lay over the pool at this sample (alpha 0 where it misses).
+Rgba bubble_sample(const Bubble& bb, double x, double y) {
+  const double u = (x - bb.x) / bb.r, v = (y - bb.y) / (bb.r * 0.62);
+  const double q2 = u * u + v * v, q = std::sqrt(q2);
+  if (bb.ring) {
+    const double lit = std::exp(-(q - 0.92) * (q - 0.92) / 0.02) * (0.6 + 0.4 * std::max(0.0, -v));
+    const double hollow = std::exp(-(q - 0.55) * (q - 0.55) / 0.05) * 0.55;
+    if (lit < 0.02 && hollow < 0.02) return {};
+    const double a = std::min(1.0, lit + hollow);
+    const double t = lit / (lit + hollow + 1e-9);
+    return {mix(0.05, 0.9, t), mix(0.14, 1.0, t), mix(0.03, 0.7, t), a};
+  }
+  if (q2 >= 1) {
+    // The shadow the dome casts on the pool just below it.
+    if (v <= 0 || q2 > 1.8) return {};
+    return {0.03, 0.09, 0.02, 0.55 * smooth(1.8, 1.0, q2) * std::min(1.0, v * 2)};
+  }
   const double nz = std::sqrt(1 - q2);
   const double lx = -0.45, ly = -0.6, lz = 0.66;
   const double diffuse = std::max(0.0, u * lx + v * ly + nz * lz);
-  // Half-vector toward the eye (straight out) and the light.
-  const double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-  const double highlight = std::pow(std::max(0.0, (u * hx + v * hy + nz * hz) / hl), 14);
   // The same acid as the pool, a shade brighter on its lit side, with a
-  // thin dark ring where its skin meets the surface.
-  double shade = 0.7 + 0.35 * diffuse;
-  shade -= 0.35 * smooth(0.6, 1.0, q2);
-  const double r = 0.6 * shade, g = 0.9 * shade, b = 0.24 * shade;
-  const double s = std::min(1.0, highlight * 3.0);
-  out = {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.94, s), 1.0};
-  return true;
+  // dark ring where its skin meets the surface.
+  double shade = 0.62 + 0.45 * diffuse;
+  shade -= 0.5 * smooth(0.55, 1.0, q2);
+  double r = 0.6 * shade, g = 0.92 * shade, b = 0.26 * shade;
+  // The lamp's reflection: a round spot up and left, sharp edged.
+  const double su = u + 0.32, sv = v + 0.38;
+  const double spot = smooth(0.36, 0.2, std::sqrt(su * su + sv * sv));
+  // The room mirrored faintly in the lower rim.
+  const double rim = std::exp(-(q - 0.78) * (q - 0.78) / 0.012) * std::max(0.0, 0.4 * u + 0.9 * v) * 0.8;
+  const double s = std::min(1.0, spot + rim);
+  return {mix(r, 1.0, s), mix(g, 1.0, s), mix(b, 0.92, s), 1.0};
 }
 
 }  // namespace
@@ -173,15 +208,23 @@ Bytes acid_puddle() {
   // A few bubbles in the deep middle, droplets flung onto the deck beside
   // the spill (clear of it, so each reads as its own drop).
   std::vector<Bubble> bubbles;
-  for (int tries = 0; bubbles.size() < 4 && tries < 200; ++tries) {
-    const Bubble b{kCx + n.range(-40, 40), kCy + n.range(-3, 3), n.range(1.8, 2.8)};
+  for (int tries = 0; bubbles.size() < 6 && tries < 300; ++tries) {
+    const Bubble b{kCx + n.range(-46, 46), kCy + n.range(-4, 5), n.range(2.4, 4.0)};
     if (spill.field(b.x, b.y) < kEdge + 0.45) continue;
     bool apart = true;
-    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, b.y - o.y) > b.r + o.r + 3;
+    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, (b.y - o.y) * 1.6) > b.r + o.r + 3;
     if (apart) bubbles.push_back(b);
   }
+  // Two bubbles just burst, leaving rings on the surface.
+  for (int tries = 0, rings = 0; rings < 2 && tries < 300; ++tries) {
+    const Bubble b{kCx + n.range(-40, 40), kCy + n.range(-3, 5), n.range(2.2, 3.2), true};
+    if (spill.field(b.x, b.y) < kEdge + 0.45) continue;
+    bool apart = true;
+    for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, (b.y - o.y) * 1.6) > b.r + o.r + 3;
+    if (apart) bubbles.push_back(b), ++rings;
+  }
   for (int tries = 0, drops = 0; drops < 6 && tries < 400; ++tries) {
-    const Bubble b{kCx + n.range(-64, 64), kCy + n.range(-9, 11), n.range(0.8, 1.5)};
+    const Bubble b{kCx + n.range(-64, 64), kCy + n.range(-11, 13), n.range(0.8, 1.5)};
     if (spill.field(b.x, b.y) > 0.02 || spill.field(b.x, b.y - 3) > 0.02 || spill.field(b.x, b.y + 3) > 0.02) continue;
     bubbles.push_back(b);
     ++drops;
@@ -194,7 +237,7 @@ Bytes acid_puddle() {
       const double mx = x + 0.5, my = y + 0.5;
       bool near_bubble = false;
       for (const Bubble& b : bubbles)
-        near_bubble |= std::abs(mx - b.x) < b.r + 1 && std::abs(my - b.y) < b.r + 1;
+        near_bubble |= std::abs(mx - b.x) < b.r * 1.4 + 1 && std::abs(my - b.y) < b.r + 1;
       uint8_t px[4] = {0, 0, 0, 0};
       const double f = spill.field(mx, my);
       if (!near_bubble && f < kEdge - 0.22) {
@@ -209,14 +252,16 @@ Bytes acid_puddle() {
       int samples = 0;
       for (const auto& o : kOffsets) {
         const double sx = smooth_middle ? mx : x + o[0], sy = smooth_middle ? my : y + o[1];
-        Rgba s;
-        bool on_bubble = false;
-        for (const Bubble& b : bubbles)
-          if (near_bubble && bubble_sample(b, sx, sy, s)) {
-            on_bubble = true;
-            break;
+        Rgba s = pool_sample(spill, sx, sy);
+        if (near_bubble)
+          for (const Bubble& b : bubbles) {
+            const Rgba o = bubble_sample(b, sx, sy);
+            if (o.a <= 0) continue;
+            // Laid over the pool (or the bare deck, for a drop).
+            const double a = o.a + s.a * (1 - o.a);
+            s = {(o.r * o.a + s.r * s.a * (1 - o.a)) / a, (o.g * o.a + s.g * s.a * (1 - o.a)) / a,
+                 (o.b * o.a + s.b * s.a * (1 - o.a)) / a, a};
           }
-        if (!on_bubble) s = pool_sample(spill, sx, sy);
         pr += s.r * s.a, pg += s.g * s.a, pb += s.b * s.a, pa += s.a;
         ++samples;
         if (smooth_middle) break;

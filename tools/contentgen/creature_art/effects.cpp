@@ -13,7 +13,8 @@ Bytes shot_flash() {
   // growing from a fifth of its size to nearly twice it over the shot's
   // ten frames and then gone: the hit of a round on carapace or metal. Its
   // white-hot core is large enough to read as a strike at every one of
-  // those sizes, and its sparks and ring spread out as it grows.
+  // those sizes, and its tongues of fire, bloom and sparks are dense
+  // enough to hold over a brightly lit wall as it grows.
   return paint::shot_flare_png();
 }
 

@@ -247,8 +247,8 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   pool.blur = std::max(1.5, ry * 0.3);
   pool.alpha_thin = 0.7;
   pool.alpha_deep = 0.9;
-  pool.thin[0] = 0.68, pool.thin[1] = 0.74, pool.thin[2] = 0.48;
-  pool.deep[0] = 0.25, pool.deep[1] = 0.31, pool.deep[2] = 0.13;
+  pool.thin[0] = 0.64, pool.thin[1] = 0.78, pool.thin[2] = 0.4;
+  pool.deep[0] = 0.2, pool.deep[1] = 0.33, pool.deep[2] = 0.08;
   // Splashes that landed apart from it: small flat drops just past its near
   // and far edges, never beyond the ellipse's ends, so a pool drawn into a
   // frame stays as wide as it was asked to be.
@@ -299,12 +299,25 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   cairo_translate(cr, gx, gy);
   cairo_scale(cr, rx * 0.55, ry * 0.22);
   cairo_pattern_t* glint = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(glint, 0, 0.9, 0.94, 0.82, 0.32);
+  cairo_pattern_add_color_stop_rgba(glint, 0, 0.9, 0.94, 0.82, 0.45);
   cairo_pattern_add_color_stop_rgba(glint, 1, 0.9, 0.94, 0.82, 0);
   cairo_set_source(cr, glint);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
   cairo_pattern_destroy(glint);
+  cairo_restore(cr);
+  // Inside it the lamp itself: a thin sharp streak of near-white sheen.
+  cairo_save(cr);
+  cairo_translate(cr, gx - rx * 0.08, gy);
+  cairo_scale(cr, rx * 0.3, std::max(0.7, ry * 0.07));
+  cairo_pattern_t* lamp = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(lamp, 0, 1, 1, 0.94, 0.9);
+  cairo_pattern_add_color_stop_rgba(lamp, 0.5, 0.96, 1, 0.86, 0.55);
+  cairo_pattern_add_color_stop_rgba(lamp, 1, 0.9, 0.96, 0.8, 0);
+  cairo_set_source(cr, lamp);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(lamp);
   cairo_restore(cr);
   // The meniscus catches the room's light along the far edge.
   cairo_new_path(cr);
@@ -323,7 +336,7 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   for (int i = 0; i < count; ++i) {
     const double a = bub.range(0, 2 * M_PI), d = std::sqrt(bub.unit()) * 0.7;
     Pt b{cx + std::cos(a) * rx * d, cy + std::sin(a) * ry * d};
-    const double size = bub.range(0.7, 1.5) * std::max(1.5, ry * 0.26);
+    const double size = bub.range(0.8, 1.6) * std::max(1.7, ry * 0.3);
     const int born = static_cast<int>(bub.range(0, 3));
     const int age = ((phase - born) % 3 + 3) % 3;  // 0 rising, 1 swollen, 2 gone
     if (age == 2) continue;

@@ -13,19 +13,37 @@ inline double smooth(double a, double b, double v) {
   return t * t * (3 - 2 * t);
 }
 
-// A straight streak from the centre outward, or a spark's flight: a line
-// segment along `angle` from `from` to `to` (fractions of the radius),
-// bright at the head (the far end) and fading back along its tail.
-struct Streak {
-  double ux, uy, from, to, width, glow, bend;
-  bool head_bright;
-  bool wedge;  // a spike of the star: broad at the root, tapering to its tip
+inline double mix(double a, double b, double t) { return a + (b - a) * t; }
+
+// One tongue of fire thrown out of the blast: a leaf broad near its root,
+// swelling a little and then tapering to a point, bending slightly as it
+// licks outward. Lengths and widths are fractions of the radius.
+struct Petal {
+  double ux, uy, length, width, bend;
+};
+
+// A spark thrown out with motion: a bright head and a tail smeared back
+// toward the strike, curving a little as it flies.
+struct Spark {
+  double ux, uy, from, to, width, bend;
 };
 
 // One hot fragment.
 struct Blob {
   double x, y, r, v;
 };
+
+// Energy to colour: deep orange at the faint fringe, through orange and
+// yellow to white where the light is densest.
+void heat_colour(double heat, double& r, double& g, double& b) {
+  r = 1.0;
+  g = mix(0.36, 0.62, smooth(0.0, 0.3, heat));
+  g = mix(g, 0.9, smooth(0.25, 0.6, heat));
+  g = mix(g, 1.0, smooth(0.6, 0.95, heat));
+  b = mix(0.04, 0.18, smooth(0.2, 0.55, heat));
+  b = mix(b, 0.62, smooth(0.55, 0.85, heat));
+  b = mix(b, 1.0, smooth(0.82, 1.0, heat));
+}
 
 }  // namespace
 
@@ -34,73 +52,97 @@ void impact_flare(Canvas& c, uint32_t seed) {
   const double centre = size / 2.0, radius = size / 2.0 - 1.5;
   Noise n(seed);
 
-  // The star of the blast: five spikes at uneven angles and of plainly
-  // different lengths, each a wedge broad at the core and tapering to a
-  // sharp tip, so the flash has a shape at every size it is drawn.
-  std::vector<Streak> streaks;
+  // Six tongues of fire at uneven angles, long and short in turn and each
+  // opposite pair unequal, so the blast has a direction and a shape at
+  // every size it is drawn, not a round blob or an even star.
   const double main_angle = n.range(0, 2 * M_PI);
-  constexpr double kSpikeAngles[5] = {0.0, 1.05, 2.5, 3.55, 4.95};
-  constexpr double kSpikeLengths[5] = {0.96, 0.5, 0.74, 0.4, 0.62};
-  for (int i = 0; i < 5; ++i) {
-    const double a = main_angle + kSpikeAngles[i] + n.range(-0.12, 0.12);
-    const double len = kSpikeLengths[i] * n.range(0.94, 1.04);
-    streaks.push_back({std::cos(a), std::sin(a), 0.0, len, n.range(1.8, 2.3), i == 0 ? 1.3 : 1.1, 0, false, true});
+  constexpr double kPetalAngles[6] = {0.0, 1.02, 2.12, 3.2, 4.2, 5.25};
+  constexpr double kPetalLengths[6] = {0.97, 0.6, 0.84, 0.7, 0.9, 0.56};
+  constexpr double kPetalWidths[6] = {0.2, 0.14, 0.18, 0.15, 0.19, 0.13};
+  std::vector<Petal> petals;
+  for (int i = 0; i < 6; ++i) {
+    const double a = main_angle + kPetalAngles[i] + n.range(-0.1, 0.1);
+    petals.push_back({std::cos(a), std::sin(a), kPetalLengths[i] * n.range(0.95, 1.03), kPetalWidths[i] * n.range(0.9, 1.1),
+                      n.range(-0.12, 0.12)});
   }
-  // A few sparks thrown out with motion: short bright heads with tails
-  // smeared back toward the strike, curving a little as they fly.
-  for (int i = 0; i < 7; ++i) {
-    const double a = main_angle + n.range(-1.6, 1.6) + (i % 3 == 2 ? M_PI : 0);
-    const double from = n.range(0.42, 0.7);
-    const double to = std::min(0.9, from + n.range(0.08, 0.16));
-    streaks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.5, 0.7), n.range(1.5, 1.9), n.range(-0.6, 0.6), true, false});
+  // Sparks between and beyond the tongues.
+  std::vector<Spark> sparks;
+  for (int i = 0; i < 9; ++i) {
+    const double a = main_angle + (i + 0.5) * 2 * M_PI / 9 + n.range(-0.25, 0.25);
+    const double from = n.range(0.5, 0.7);
+    const double to = std::min(0.93, from + n.range(0.12, 0.22));
+    sparks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.5, 0.7), n.range(-0.25, 0.25)});
   }
-  // Hot fragments further out.
   std::vector<Blob> fragments;
-  for (int i = 0; i < 3; ++i) {
-    const double a = n.range(0, 2 * M_PI), d = n.range(0.5, 0.8) * radius;
-    fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.5, 0.85), n.range(1.0, 1.5)});
+  for (int i = 0; i < 4; ++i) {
+    const double a = n.range(0, 2 * M_PI), d = n.range(0.55, 0.82) * radius;
+    fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.55, 0.9), n.range(1.1, 1.6)});
   }
-  // The bloom is lumpy, not a perfect disc: a few harmonics of the angle
-  // and a slight lean along the main spike (slight, so the flash stays
-  // centred on the shot point as it turns).
+  // The bloom is lumpy, not a perfect disc.
   double lump_ph[3];
   for (double& p : lump_ph) p = n.range(0, 2 * M_PI);
 
-  // Light of one point, in radius units from the centre: a broad white-hot
-  // core, a wide orange bloom round it, the spikes, sparks and fragments.
+  // Light of one point: its energy (how opaque) and its heat (how white).
+  struct Light {
+    double e, hot;
+  };
   auto light_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius, u = std::hypot(dx, dy);
     const double ang = std::atan2(dy, dx);
-    const double lump = 1 + 0.07 * std::cos(ang - main_angle) + 0.16 * std::sin(3 * ang + lump_ph[0]) +
-                        0.1 * std::sin(5 * ang + lump_ph[1]) + 0.06 * std::sin(8 * ang + lump_ph[2]);
+    const double lump = 1 + 0.06 * std::cos(ang - main_angle) + 0.12 * std::sin(3 * ang + lump_ph[0]) +
+                        0.08 * std::sin(5 * ang + lump_ph[1]) + 0.05 * std::sin(7 * ang + lump_ph[2]);
     const double ub = u / lump;
-    // A white-hot core burning solid, a hot yellow ring round it and a
-    // wide warm orange corona falling away.
-    double e = 2.4 * smooth(0.34, 0.14, ub) + 0.8 * std::exp(-(ub / 0.32) * (ub / 0.32)) + 0.7 * std::exp(-(ub / 0.54) * (ub / 0.54));
-    for (const Streak& s : streaks) {
-      double along = dx * s.ux + dy * s.uy;
-      if (along < s.from - 0.05 || along > s.to + 0.05) continue;
+    // A broad white-hot core burning solid, a dense yellow glow round it
+    // and a wide orange bloom filling most of the picture.
+    const double core = 3.0 * smooth(0.38, 0.17, ub);
+    const double glow = 1.1 * std::exp(-(ub / 0.42) * (ub / 0.42));
+    const double bloom = 0.62 * std::exp(-std::pow(ub / 0.7, 2.4));
+    double e = core + glow + bloom;
+    double hot = core + 0.8 * glow;
+    for (const Petal& p : petals) {
+      const double along = dx * p.ux + dy * p.uy;
+      if (along <= 0 || along > p.length + 0.05) continue;
+      const double t = along / p.length;
+      const double across = -dx * p.uy + dy * p.ux - p.bend * t * t;
+      // Broad at the root, fullest a third of the way out, a sharp tip.
+      const double half = p.width * (0.6 + 0.55 * std::sin(M_PI * std::min(t, 1.0) * 0.85)) * std::pow(std::max(0.0, 1 - t), 0.7);
+      if (half <= 0) continue;
+      const double q = std::abs(across) / half;
+      if (q > 1.3) continue;
+      const double body = smooth(1.15, 0.55, q);
+      // Dense and hot along its middle and at its root, cooling outward.
+      const double rib = std::exp(-q * q * 5) * (1 - t);
+      e += body * (1.05 - 0.55 * t) + 0.7 * rib;
+      hot += body * 1.3 * (1 - t) + 1.3 * rib;
+    }
+    for (const Spark& s : sparks) {
+      const double along = dx * s.ux + dy * s.uy;
+      if (along < s.from - 0.04 || along > s.to + 0.04) continue;
       const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
       const double t = std::clamp((along - s.from) / (s.to - s.from), 0.0, 1.0);
-      const double width = s.wedge ? s.width * std::pow(1 - t, 0.9) + 0.45 : s.head_bright ? s.width : s.width * (1 - 0.7 * t);
-      const double strength = s.head_bright ? 0.25 + 0.75 * t * t : s.wedge ? 1 - t : 1 - t * t * t;
-      const double ends = smooth(s.from - 0.04, s.from + 0.01, along) * smooth(s.to + 0.03, s.to - 0.01, along);
-      e += s.glow * strength * ends * std::exp(-across * across / (width * width));
+      const double ends = smooth(s.from - 0.03, s.from + 0.01, along) * smooth(s.to + 0.03, s.to - 0.01, along);
+      const double v = (0.3 + 1.5 * t * t) * ends * std::exp(-across * across / (s.width * s.width));
+      e += v, hot += 0.9 * v;
     }
     for (const Blob& f : fragments) {
       const double fx = (px - f.x) / f.r, fy = (py - f.y) / f.r, q2 = fx * fx + fy * fy;
-      if (q2 < 9) e += f.v * std::exp(-q2);
+      if (q2 < 9) e += f.v * std::exp(-q2), hot += 0.8 * f.v * std::exp(-q2);
     }
     // Nothing reaches the border, so the square never shows.
-    return e * smooth(1.0, 0.88, u);
+    const double fade = smooth(1.0, 0.86, u);
+    return Light{e * fade, hot};
   };
 
-  // Whether a pixel lies on or beside a spike, spark or fragment: only
+  // Whether a pixel lies beside a petal's edge, a spark or a fragment: only
   // there do the thin shapes need more than one sample.
   auto sharp_at = [&](double px, double py) {
     const double dx = (px - centre) / radius, dy = (py - centre) / radius;
-    if (dx * dx + dy * dy < 0.16 * 0.16) return false;  // the core burns solid white
-    for (const Streak& s : streaks) {
+    if (dx * dx + dy * dy < 0.2 * 0.2) return false;  // the core burns solid white
+    for (const Petal& p : petals) {
+      const double along = dx * p.ux + dy * p.uy;
+      if (along > 0 && along < p.length + 0.1 && std::abs(-dx * p.uy + dy * p.ux) < p.width * 1.6 + 0.05) return true;
+    }
+    for (const Spark& s : sparks) {
       const double along = dx * s.ux + dy * s.uy;
       if (along < s.from - 0.08 || along > s.to + 0.08) continue;
       const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
@@ -111,8 +153,6 @@ void impact_flare(Canvas& c, uint32_t seed) {
     return false;
   };
 
-  // Four samples a pixel keep the thin spikes and sparks from breaking into
-  // dots; the soft bloom and the white core take one.
   constexpr double kOffsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
@@ -123,23 +163,16 @@ void impact_flare(Canvas& c, uint32_t seed) {
       }
       double lr = 0, lg = 0, lb = 0, la = 0;
       const bool sharp = sharp_at(x + 0.5, y + 0.5);
-      for (const auto& o : kOffsets) {
-        const double e = sharp ? light_at(x + o[0], y + o[1]) : light_at(x + 0.5, y + 0.5);
-        // White at the core, through yellow to a deep orange at the fringe:
-        // the faint bloom is the most coloured.
-        const double a = std::clamp(e * 1.25, 0.0, 1.0);
-        const double heat = std::clamp(e / 1.4, 0.0, 1.0);
-        lr += a;
-        lg += a * (0.34 + 0.66 * smooth(0.06, 0.85, heat));
-        lb += a * (0.06 + 0.9 * smooth(0.3, 1.0, heat));
-        la += a;
-        if (!sharp) {
-          lr *= 4, lg *= 4, lb *= 4, la *= 4;
-          break;
-        }
+      const int samples = sharp ? 4 : 1;
+      for (int k = 0; k < samples; ++k) {
+        const Light l = sharp ? light_at(x + kOffsets[k][0], y + kOffsets[k][1]) : light_at(x + 0.5, y + 0.5);
+        const double a = std::clamp(l.e * 1.3, 0.0, 1.0);
+        double r, g, b;
+        heat_colour(std::clamp(l.hot / 2.0, 0.0, 1.0), r, g, b);
+        lr += a * r, lg += a * g, lb += a * b, la += a;
       }
-      const double out_a = la / 4;
-      auto channel = [&](double sum) { return out_a > 0 ? sum / 4 / out_a : 0.0; };
+      const double out_a = la / samples;
+      auto channel = [&](double sum) { return la > 0 ? sum / la : 0.0; };
       const uint8_t px[4] = {static_cast<uint8_t>(std::lround(std::clamp(channel(lr), 0.0, 1.0) * 255)),
                              static_cast<uint8_t>(std::lround(std::clamp(channel(lg), 0.0, 1.0) * 255)),
                              static_cast<uint8_t>(std::lround(std::clamp(channel(lb), 0.0, 1.0) * 255)),

@@ -1,6 +1,7 @@
 // The flash of a round striking carapace or metal, painted per pixel: a
-// white-hot core, a short uneven star of tapering spikes, a warm orange
-// corona falling off and a few short sparks.
+// broad white-hot core, six uneven tongues of fire cooling from yellow to
+// orange, a wide orange bloom filling most of the frame and a ring of
+// sparks.
 #pragma once
 
 #include <cstdint>

@@ -52,12 +52,16 @@ Bytes make_flash() {
 }
 
 Bytes make_blood() {
-  // Stretched over the whole view and coloured red by the game: opaque, with
-  // a slightly darker middle so the flash reads as a bloodied lens.
+  // Stretched over the whole view and coloured red by the game: opaque,
+  // full in the middle and falling dark toward the edges and corners, so a
+  // hit closes in on the view like a failing camera, and over a dead
+  // member's snow the red wash ends in a dark vignette instead of a flat
+  // sheet.
   Canvas c(32, 32);
-  cairo_pattern_t* p = cairo_pattern_create_radial(16, 16, 2, 16, 16, 23);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.78, 0.78, 0.78);
-  cairo_pattern_add_color_stop_rgb(p, 1, 1, 1, 1);
+  cairo_pattern_t* p = cairo_pattern_create_radial(16, 16, 3, 16, 16, 23);
+  cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
+  cairo_pattern_add_color_stop_rgb(p, 0.45, 0.9, 0.9, 0.9);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.42, 0.42, 0.42);
   cairo_set_source(c.cr(), p);
   cairo_paint(c.cr());
   cairo_pattern_destroy(p);
