@@ -49,10 +49,12 @@ Material skin_material(Rgb c) {
   // The rim lights the skin moderately: strong enough to outline the far
   // cheek and jaw in a dark or tinted room, not so strong that it traces
   // every inner edge (the nose's far side, the lids) as a bright seam.
-  Material m = matte(c, 0.16f, 10, 0.95f);
+  Material m = matte(c, 0.16f, 10, 0.6f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.2f;  // enough blotching that the skin is not a smooth plastic
+  // A faint blotching only: more reads as dirt or clay at this size; the
+  // skin's warmth and coolness are painted over the render instead.
+  m.mottle = 0.08f;
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
   m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
