@@ -167,7 +167,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
   m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (jw - 10), jy, -16}, 7 + 3 * J, k.skin, 20 - 5 * A);  // the jaw's angle
+    // The jaw's angle, set in and blended wide so that a square jaw
+    // widens the face's outline below the ear without a knob on it.
+    m.sphere({s * (jw - 12), jy, -16}, 7 + 3 * J, k.skin, 22 - 4 * A);
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);

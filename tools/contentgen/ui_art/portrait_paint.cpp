@@ -119,12 +119,9 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_stroke(cr);
   // The soft shade under the lower lip, where the chin turns in below it:
   // it sets the lip forward as a volume.
-  V3 under[3] = {m[0], m[1], m[2]};
-  for (V3& p : under) p.y += 10.0f, p.x *= 0.55f;
-  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.3);
-  cairo_set_line_width(cr, 3.0 * weight(view));
-  curve(cr, view, under);
-  cairo_stroke(cr);
+  // A soft oval, not a stroke: a stroke's ends read as a flat bar.
+  const V3 under = view.point({m[1].x, m[1].y + 10.5f, m[1].z - 2});
+  soft_oval(cr, under.x, under.y, 0, 10 * weight(view), 3.2 * weight(view), shade, 0.32, -0.3);
 }
 
 // The lips painted as two shapes over the modelled mouth: the upper lip
