@@ -290,8 +290,8 @@ struct Tile {
 
 // A long capsule's bounding sphere covers far more tiles than the capsule:
 // test the tile's middle against the segment as the picture sees it.
-bool capsule_reaches_tile(const Part& p, int tx, int ty) {
-  const float half = kTile * 0.7072f;  // half the tile's diagonal
+bool capsule_reaches_tile(const Part& p, int tx, int ty, float blend) {
+  const float half = kTile * 0.7072f + blend;  // half the tile's diagonal, and the later parts' blend
   float mx = (tx + 0.5f) * kTile, my = (ty + 0.5f) * kTile;
   float bx = p.b.x - p.a.x, by = p.b.y - p.a.y;
   float bb = bx * bx + by * by;
@@ -303,27 +303,44 @@ bool capsule_reaches_tile(const Part& p, int tx, int ty) {
 
 std::vector<Tile> bin_parts(const Model& m, int width, int height, int tx, int ty) {
   std::vector<Tile> tiles(static_cast<size_t>(tx) * ty);
-  for (const Part& p : m.parts()) {
-    int x0 = std::max(0, static_cast<int>(std::floor((p.bound_c.x - p.bound_r) / kTile)));
-    int x1 = std::min(tx - 1, static_cast<int>(std::floor((p.bound_c.x + p.bound_r) / kTile)));
-    int y0 = std::max(0, static_cast<int>(std::floor((p.bound_c.y - p.bound_r) / kTile)));
-    int y1 = std::min(ty - 1, static_cast<int>(std::floor((p.bound_c.y + p.bound_r) / kTile)));
+  // A part's field still counts where a later part blends into it: a
+  // smooth union or carve of width k weighs the field built so far out to
+  // k from the surface. Binned by its own bounds alone, a part dropped
+  // from a tile where a later blend still reaches it leaves that tile's
+  // surface and colours different from its neighbours', in square steps
+  // (a patch of hair or a notch on a skull's outline). So the parts are
+  // binned from the last back, and each reaches a tile as far again as
+  // the widest blend among the later parts binned there.
+  const std::vector<Part>& parts = m.parts();
+  std::vector<float> later_blend(tiles.size(), 0.0f);
+  float widest = 0;
+  for (const Part& p : parts) widest = std::max(widest, p.k);
+  for (size_t i = parts.size(); i-- > 0;) {
+    const Part& p = parts[i];
+    const float most = p.bound_r + widest;
+    int x0 = std::max(0, static_cast<int>(std::floor((p.bound_c.x - most) / kTile)));
+    int x1 = std::min(tx - 1, static_cast<int>(std::floor((p.bound_c.x + most) / kTile)));
+    int y0 = std::max(0, static_cast<int>(std::floor((p.bound_c.y - most) / kTile)));
+    int y1 = std::min(ty - 1, static_cast<int>(std::floor((p.bound_c.y + most) / kTile)));
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x) {
-        // Does the bounding circle reach this tile's rectangle?
+        const float blend = later_blend[static_cast<size_t>(y) * tx + x], reach = p.bound_r + blend;
+        // Does the reach touch this tile's rectangle?
         float cx = clampf(p.bound_c.x, x * kTile, (x + 1) * kTile);
         float cy = clampf(p.bound_c.y, y * kTile, (y + 1) * kTile);
         float dx = cx - p.bound_c.x, dy = cy - p.bound_c.y;
-        if (dx * dx + dy * dy > p.bound_r * p.bound_r) continue;
-        if (p.kind == Model::Kind::Capsule && !capsule_reaches_tile(p, x, y)) continue;
+        if (dx * dx + dy * dy > reach * reach) continue;
+        if (p.kind == Model::Kind::Capsule && !capsule_reaches_tile(p, x, y, blend)) continue;
         Tile& t = tiles[static_cast<size_t>(y) * tx + x];
         t.parts.push_back(&p);
+        later_blend[static_cast<size_t>(y) * tx + x] = std::max(blend, p.k);
         if (!p.sub) {
           t.zmax = std::max(t.zmax, p.bound_c.z + p.bound_r);
           t.zmin = std::min(t.zmin, p.bound_c.z - p.bound_r);
         }
       }
   }
+  for (Tile& t : tiles) std::reverse(t.parts.begin(), t.parts.end());
   (void)width;
   (void)height;
   return tiles;

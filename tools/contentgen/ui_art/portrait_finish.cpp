@@ -157,7 +157,8 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
 void monitor_finish(Canvas& c, uint32_t seed) {
   cairo_t* cr = c.cr();
   const double s = kPortraitSize;
-  cairo_set_source_rgba(cr, 0, 0, 0, 0.08);
+  // Faint: a hint of the monitor, not a grille drawn across the face.
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.03);
   for (int y = 1; y < kPortraitSize; y += 3) cairo_rectangle(cr, 0, y, s, 1);
   cairo_fill(cr);
   cairo_pattern_t* v = cairo_pattern_create_radial(s / 2, s / 2, 70, s / 2, s / 2, 135);
@@ -166,7 +167,7 @@ void monitor_finish(Canvas& c, uint32_t seed) {
   cairo_set_source(cr, v);
   cairo_paint(cr);
   cairo_pattern_destroy(v);
-  speckle(c, seed, 0.03);
+  speckle(c, seed, 0.012);
 }
 
 }  // namespace contentgen::ui::portrait_finish

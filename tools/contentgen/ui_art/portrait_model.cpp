@@ -49,10 +49,12 @@ Material skin_material(Rgb c) {
   // The rim lights the skin moderately: strong enough to outline the far
   // cheek and jaw in a dark or tinted room, not so strong that it traces
   // every inner edge (the nose's far side, the lids) as a bright seam.
-  Material m = matte(c, 0.16f, 10, 0.95f);
+  Material m = matte(c, 0.16f, 10, 0.6f);
   m.sheen = 0.9f;
   m.rough = 0.35f;
-  m.mottle = 0.2f;  // enough blotching that the skin is not a smooth plastic
+  // A faint blotching only: more reads as dirt or clay at this size; the
+  // skin's warmth and coolness are painted over the render instead.
+  m.mottle = 0.08f;
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
   m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
@@ -165,7 +167,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
   m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
-    m.sphere({s * (jw - 10), jy, -16}, 7 + 3 * J, k.skin, 20 - 5 * A);  // the jaw's angle
+    // The jaw's angle, set in and blended wide so that a square jaw
+    // widens the face's outline below the ear without a knob on it.
+    m.sphere({s * (jw - 12), jy, -16}, 7 + 3 * J, k.skin, 22 - 4 * A);
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);

@@ -119,12 +119,9 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_stroke(cr);
   // The soft shade under the lower lip, where the chin turns in below it:
   // it sets the lip forward as a volume.
-  V3 under[3] = {m[0], m[1], m[2]};
-  for (V3& p : under) p.y += 10.0f, p.x *= 0.55f;
-  cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.3);
-  cairo_set_line_width(cr, 3.0 * weight(view));
-  curve(cr, view, under);
-  cairo_stroke(cr);
+  // A soft oval, not a stroke: a stroke's ends read as a flat bar.
+  const V3 under = view.point({m[1].x, m[1].y + 10.5f, m[1].z - 2});
+  soft_oval(cr, under.x, under.y, 0, 10 * weight(view), 3.2 * weight(view), shade, 0.32, -0.3);
 }
 
 // The lips painted as two shapes over the modelled mouth: the upper lip
@@ -185,7 +182,7 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
 // bone stands out by its shade as well as by its outline.
 void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb dark = paint::scaled(f.skin, 0.3);
-  const double w = weight(view), depth = 0.1 + 0.34 * f.cheekbones + 0.12 * f.age;
+  const double w = weight(view), depth = 0.05 + 0.14 * f.cheekbones + 0.06 * f.age;
   for (int side = -1; side <= 1; side += 2) {
     const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
     soft_oval(cr, p.x, p.y, side * 0.5, 9 * w, 5 * w, dark, depth, 0);
@@ -234,7 +231,9 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view);
   const Rgb iris = paint::mix(paint::scaled(f.iris, 1.2), {0.42, 0.36, 0.28}, 0.3);
   const Rgb lash = paint::mix(paint::scaled(f.hair, 0.3), {0.05, 0.04, 0.04}, 0.6);
-  const Rgb white = paint::mix({0.88, 0.85, 0.80}, f.skin, 0.12);
+  // The whites take on the skin's colour and sit a little below its lit
+  // tone: paper-white almonds stare out of a dark face like a mask's.
+  const Rgb white = paint::scaled(paint::mix({0.88, 0.85, 0.80}, f.skin, 0.3), 0.92);
   for (int side = -1; side <= 1; side += 2) {
     const V3 c = portrait_model::eye_middle(f, side);
     const float lid_top = portrait_model::lid_top(f), lid_bottom = portrait_model::lid_bottom(f);
@@ -367,35 +366,71 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
   }
 }
 
-// The nostrils' dark openings and a soft light down the nose's bridge on
-// the key light's side.
+// The nose modelled in paint over the render, which at this size leaves
+// it a narrow ridge with one side lit and the other a dark band: the far
+// side's shade lifted to a soft gradient by light bounced off the cheek,
+// a soft light down the bridge on the key's side, the wings' creases, two
+// small soft nostrils alike on both sides and a highlight on the tip.
 void nose(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view);
-  const Rgb dark = paint::scaled(f.skin, 0.18);
-  for (int side = -1; side <= 1; side += 2) {
-    const V3 p = view.point(portrait_model::nostril(f, side));
-    cairo_save(cr);
-    cairo_translate(cr, p.x, p.y);
-    cairo_rotate(cr, side * -0.35);
-    cairo_scale(cr, 1.6 * w, 0.95 * w);
-    cairo_set_source_rgba(cr, dark.r, dark.g, dark.b, 0.6);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_restore(cr);
-  }
-  // Only the tip catches a soft spot of light: a line down the bridge
-  // reads as a ridge drawn on the face.
   V3 b[2];
   portrait_model::nose_bridge(f, b);
-  const V3 e = view.point(b[1]);
-  const double r = 3.2 * w;
-  cairo_pattern_t* g = cairo_pattern_create_radial(e.x, e.y, 0, e.x, e.y, r);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.22);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0.0);
-  cairo_set_source(cr, g);
-  cairo_arc(cr, e.x, e.y, r, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  const V3 top = view.point({0, b[0].y + 4, b[0].z - 1}), tip = view.point({0, b[1].y, b[1].z});
+  const double len = std::hypot(tip.x - top.x, tip.y - top.y), angle = std::atan2(tip.y - top.y, tip.x - top.x);
+  const double mx = (top.x + tip.x) / 2, my = (top.y + tip.y) / 2;
+  // Which way across the nose the key light lies in the picture (it comes
+  // from the left).
+  const double across_x = -std::sin(angle), across_y = std::cos(angle);
+  const double key_side = across_x < 0 ? 1 : -1;
+  const double nw = f.nose_wide * w;
+  // The shaded side lifted: a soft oval of the skin's own lit colour.
+  const Rgb fill = paint::mix(f.skin, {0.95, 0.72, 0.6}, 0.25);
+  soft_oval(cr, mx - key_side * across_x * 4.5 * nw, my - key_side * across_y * 4.5 * nw, angle, len * 0.55,
+            4.5 * nw, fill, 0.32, 0);
+  // The bridge's lit side: a long soft light, brightest toward the tip.
+  const Rgb light{1, 0.93, 0.86};
+  soft_oval(cr, mx + key_side * across_x * 1.6 * nw + (tip.x - top.x) * 0.12,
+            my + key_side * across_y * 1.6 * nw + (tip.y - top.y) * 0.12, angle, len * 0.42, 2.2 * nw, light, 0.2,
+            0);
+  // The creases round the wings, soft and alike on both sides.
+  const Rgb dark = paint::scaled(f.skin, 0.3);
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 wing = view.point(portrait_model::nostril(f, side) + V3{side * 5.5f * f.nose_wide, -3.5f, -3});
+    soft_oval(cr, wing.x, wing.y, side * 0.9, 2.6 * nw, 1.3 * w, dark, 0.28, 0);
+  }
+  // The nostrils: small soft dark ovals, shaded from the tip toward the lip.
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 p = view.point(portrait_model::nostril(f, side));
+    soft_oval(cr, p.x, p.y, side * -0.35, 1.8 * nw, 1.05 * w, paint::scaled(f.skin, 0.15), 0.75, -0.2);
+  }
+  // The tip catches the key: a soft highlight a little toward the light,
+  // with a smaller brighter core.
+  const double hx = tip.x + key_side * across_x * 1.2 * w, hy = tip.y + key_side * across_y * 1.2 * w - 0.6 * w;
+  soft_oval(cr, hx, hy, 0, 3.6 * w, 3.0 * w, light, 0.26, 0);
+  soft_oval(cr, hx, hy, 0, 1.4 * w, 1.1 * w, {1, 0.97, 0.94}, 0.3, 0);
+}
+
+// The colour of living skin over the render's even tone: the cheeks, the
+// nose and the ears warmer where the blood is near, the jaw and the upper
+// lip a little cooler, and a soft sheen on the forehead where the key
+// light glances off it.
+void complexion(cairo_t* cr, const Face& f, const Xf& view) {
+  const double w = weight(view);
+  const Rgb flush{0.78, 0.28, 0.24}, cool{0.36, 0.42, 0.52};
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 p = view.point({side * 27 * f.width, 12 - 5 * f.cheek_height, 40});
+    soft_oval(cr, p.x, p.y, 0, 13 * w, 10 * w, flush, f.female ? 0.2 : 0.14, 0);
+  }
+  const V3 n = view.point({0, 16 * f.nose_len - 2, 58 + 11 * f.nose_len});
+  soft_oval(cr, n.x, n.y, 0, 6 * w, 5 * w, flush, 0.14, 0);
+  const double jaw = f.female ? 0.05 : 0.1;
+  const V3 chin = view.point({0, 54 * (1 + (f.length - 1) * 0.6f), 30});
+  soft_oval(cr, chin.x, chin.y, 0, 30 * f.width * w, 13 * w, cool, jaw, 0);
+  const V3 lip = view.point({0, 30 * f.length, 52});
+  soft_oval(cr, lip.x, lip.y, 0, 16 * w, 5 * w, cool, jaw * 0.7, 0);
+  // The forehead's sheen, on its lit half.
+  const V3 brow = view.point({-14 * f.width, -44, 50});
+  soft_oval(cr, brow.x, brow.y, -0.2, 16 * w, 8 * w, {1, 0.95, 0.9}, 0.13, 0);
 }
 
 }  // namespace
@@ -405,6 +440,7 @@ void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   chin_shadow(cr, f, view);
+  complexion(cr, f, view);
   cheek_hollows(cr, f, view);
   stubble(cr, f, view);
   lips(cr, f, view);

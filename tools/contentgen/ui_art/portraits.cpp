@@ -130,7 +130,7 @@ portrait_model::Face roster_face(int index) {
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
   // or the lips and eyes look uneven in the picture.
-  f.turn *= 0.45f;
+  f.turn *= 0.34f;
   return f;
 }
 
@@ -150,7 +150,7 @@ Bytes portrait(int index) {
   // Four samples a pixel: the head now fills most of the picture, and at
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
-  o.ambient = 0.11f;  // a fill, so the shadow side keeps its forms
+  o.ambient = 0.17f;  // a fill, so the shadow side keeps its forms
   o.exposure = 1.75f;
   o.outline_dark = 0.2f;
   // Occlusion in short steps: the hair shades the forehead and temples
@@ -158,15 +158,17 @@ Bytes portrait(int index) {
   o.creases = true;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
   o.crown = view.point({0, -86, -34});  // where the hair's strands part from
-  // One key from the left and a little in front, low enough that the far
-  // cheek turns away from it into shade with a soft terminator down the face.
-  o.key = {-0.74f, -0.5f, 0.46f};
+  // One key from the upper left and well in front: the far cheek still
+  // turns into shade, but both sides of the nose stay lit enough to read
+  // as a bridge between a lit and a shaded plane, not a dark smear down
+  // one side, as a key from far to the side would make it.
+  o.key = {-0.5f, -0.55f, 0.67f};
   model::render(m, c, o);
   portrait_paint::features(c, f, view);
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.7);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
