@@ -1,5 +1,5 @@
 // The second in-game piece: a driving hunt at 140 beats a minute for a
-// rock band and synths, in seven sections, played through the General MIDI
+// rock band and synths, in nine sections, played through the General MIDI
 // sound font. It is written round E but sounds a major third up, in A flat
 // minor, so switching the music variant gives a new score and a key far
 // from the orchestral piece's E minor, not a new arrangement; the home
@@ -10,25 +10,32 @@
 //   Run     (12-35)       the full kit, power chords on E C G D, then in
 //                         B minor's world, the tune on the saw lead worked
 //                         onward, brass stabs answering.
-//   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
+//   Breaks  (36-67)       half time and a broken beat, F minor's world then
+//                         B flat minor's, a chord a bar: fretless bass,
+//                         piano pushed ahead of the beat, vibraphone eighths.
+//   Drift   (68-87)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world (E flat minor as heard) on
 //                         piano, vibraphone and a warm pad, the tune
 //                         slowed on the glockenspiel.
-//   Prowl   (56-83)       a shuffle in triplets: a tom-led kit, the bass
+//   Prowl   (88-115)      a shuffle in triplets: a tom-led kit, the bass
 //                         bouncing on the triplet, marimba rolling up
 //                         and down the chord, a choir holding it, and a
 //                         tune of its own on a distorted guitar, in
 //                         A minor's world, closing on B major.
-//   Pulse   (84-115)      no guitars: a four-on-the-floor kick, a square
+//   Pulse   (116-147)     no guitars: a four-on-the-floor kick, a square
 //                         arpeggio in sixteenths and clavinet off-beats in
 //                         F sharp minor's world (B flat minor as heard), a
 //                         major third above home and far from every other
 //                         section's chords, the tune on the second lead,
 //                         then through B minor and C to B, home's dominant,
 //                         with the band's toms building in.
-//   Surge   (116-141)      the band again, the tune an octave up over
+//   Rise    (148-177)     double time: a running beat of sixteenths,
+//                         marimba racing round the chord, the choir
+//                         holding it, a chord a bar from home round the
+//                         flat side and back to the dominant.
+//   Surge   (178-203)     the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
-//   Return  (142-149)     thins back to the stalk's texture, so the loop
+//   Return  (204-211)     thins back to the stalk's texture, so the loop
 //                         comes round at the level it began.
 #include <array>
 
@@ -107,11 +114,12 @@ const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb
 // to B flat minor's halfway and ending on F sharp, which leads into the
 // drift's key a step down as its dominant.
 const Chord kBreakChords[32] = {Fm, Db, Bbm, C,  Fm, Ab, Eb, C,   Db, Eb, Fm, Cm,  Db, Bbm, C, C,
-                                Bbm, Fs, Ebm, F, Bbm, Db, Ab, F,  Fs, Ab, Bbm, Fm, Db, Ebm, Fs, Fs};
-// The rise: from home through B minor's world, over to the flat side
-// (E flat, C minor, A flat) and back by way of A minor to the dominant.
-const Chord kRiseChords[30] = {Em, C, G, D,   Bm, G, A, Fs,  Bm, Em, A, D,  G, Eb, Bb, F,
-                               Cm, Ab, Bb, G, Cm, Ab, Fm, G, C, Am, F, Dm,  B, B};
+                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, Fs, Fs};
+// The rise: from home out to B minor and back, over to the flat side
+// (E flat, C minor, A flat), home again, and by way of A minor to the
+// dominant.
+const Chord kRiseChords[30] = {Em, C, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
+                               Cm, Ab, Bb, G,  Em, C, Am, B,   Em, Am, F, Dm, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
 
@@ -621,8 +629,9 @@ LoopCanvas game_pulse() {
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
-  // bell gives the kick its floor round 50 Hz, under that octave.
-  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f, 3.5f);
+  // bell gives the kick its floor round 50 Hz, under that octave, and the
+  // sheen bell gives the cymbals and saw leads their air above 5 kHz.
+  tone(c, -7.0f, -5.5f, 3.0f, -2.5f, -1.5f, -2.5f, 3.5f, 2.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);

@@ -1,29 +1,36 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
-// six sections that each have their own texture, played through the
-// General MIDI sound font.
-//   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
-//                        chords wander, a heartbeat on the timpani, the
-//                        horn call entering halfway.
-//   Pursuit (16-31)      taiko in 3+3+2, brass chords on A, B flat and the
-//                        flat second, the call answered by high tremolo
-//                        strings, each round in a new place.
-//   Hive    (32-47)      the contrast: half time, no drums, the harmony
-//                        gone to G minor; choir, harp and celesta, and the
-//                        call slowed on a solo oboe.
-//   Vigil   (48-67)      a lament in a lilting triple feel over a low E
-//                        held through it all: harp in triplets, the chords
-//                        above the pedal turning through C, A minor, F, D
-//                        and B flat, a new tune on the horn, then trumpet,
-//                        then the oboe bringing it home to E.
-//   Tunnels (68-91)      a march: pizzicato strings, low brass chords and
-//                        a soft snare under the call on the bassoon, at
-//                        home in E; then B minor, the dominant's key, with
-//                        horns and trumpet over tremolo strings and home's
-//                        E held high above, building to F, the flat
-//                        second, which falls a half step into the
-//                        assault's E.
-//   Assault (92-109)      the full band home in E, then it thins back to
-//                        the patrol's texture so the loop comes round level.
+// eight sections that each have their own texture, played through the
+// General MIDI sound font; the chord changes nearly every bar.
+//   Patrol  (bars 0-15)    low strings ticking over an E pedal while the
+//                          chords wander, a heartbeat on the timpani, the
+//                          horn call entering halfway.
+//   Pursuit (16-31)        taiko in 3+3+2, brass chords on A, B flat and
+//                          the flat second, the call answered by high
+//                          tremolo strings, each round in a new place.
+//   Chase   (32-51)        a gallop in triplets with no taiko: C sharp
+//                          minor, then down a chain of fifths to D, the
+//                          hive's dominant, a trumpet and horn tune of its
+//                          own over brass and a triplet snare.
+//   Hive    (52-67)        the contrast: half time, no drums, the harmony
+//                          gone to G minor; choir, harp and celesta, and
+//                          the call slowed on a solo oboe.
+//   Vigil   (68-87)        a lament in a lilting triple feel over a low E
+//                          held through it all: harp in triplets, a new
+//                          chord above the pedal each bar, a new tune on
+//                          the horn, then trumpet, then the oboe bringing
+//                          it home to E.
+//   Ruins   (88-111)       a broad brass chorale in half time: E major,
+//                          out to C and down to A flat and F minor, back
+//                          to B; cellos running in eighths, an oboe tune.
+//   Tunnels (112-135)      a march: pizzicato strings, low brass chords
+//                          and a soft snare under the call on the bassoon,
+//                          at home in E; then B minor, the dominant's key,
+//                          with horns and trumpet over tremolo strings,
+//                          building to F, the flat second, which falls a
+//                          half step into the assault's E.
+//   Assault (136-153)      the full band home in E, then it thins back to
+//                          the patrol's texture so the loop comes round
+//                          level.
 #include <array>
 
 #include "music/fluid_render.h"
@@ -70,17 +77,17 @@ const Timing kTiming{100, 4, 154};
 constexpr int kPursuit = 16, kChase = 32, kHive = 52, kVigil = 68, kRuins = 88, kTunnels = 112, kAssault = 136,
               kEbb = 148;
 
-// A root a bar, a new chord in nearly every bar. The patrol wanders from
-// E through F, C, D minor, G and A minor; the pursuit leans on A and on
-// B flat, the tritone above home, and ends on B, the chase's way in; the
-// assault climbs from home through F, C, D, G and A, and the ebb falls
-// through C and A minor to B major, the dominant, which resolves two bars
-// before the end onto the opening's own E minor, so the loop comes round
-// inside the patrol, not into it.
+// A root a bar, a new chord in nearly every bar, coming back to home's E
+// between its excursions. The patrol wanders from E through F, C, D minor
+// and G; the pursuit leans on A and on B flat, the tritone above home, and
+// ends on B, the chase's way in; the assault climbs from home through F,
+// C, D and G, and the ebb falls through C and A minor to B major, the
+// dominant, which resolves two bars before the end onto the opening's own
+// E minor, so the loop comes round inside the patrol, not into it.
 constexpr int kF = 41, kG = 43, kD = 38, kC = 36, kA = 45, kBb = 46, kB = 47;
-const int kPatrolRoots[16] = {kE, kE, kF, kE, kC, kD, kF, kE, kG, kA, kB, kC, kA, kF, kB, kB};
-const int kPursuitRoots[16] = {kA, kBb, kA, kF, kE, kF, kG, kE, kBb, kC, kA, kF, kBb, kG, kC, kB};
-const int kAssaultRoots[18] = {kE, kF, kC, kD, kE, kG, kB, kC, kG, kA, kB, kD, kC, kA, kB, kB, kE, kE};
+const int kPatrolRoots[16] = {kE, kE, kF, kE, kC, kE, kD, kE, kG, kF, kB, kE, kC, kF, kB, kB};
+const int kPursuitRoots[16] = {kA, kBb, kE, kF, kE, kG, kF, kE, kBb, kC, kE, kF, kBb, kG, kE, kB};
+const int kAssaultRoots[18] = {kE, kF, kE, kC, kD, kE, kG, kB, kE, kF, kB, kE, kC, kA, kB, kB, kE, kE};
 
 // Bars the chord starting at `in` lasts, or 0 when `in` carries on the
 // chord of the bar before.
@@ -282,16 +289,16 @@ void chase(NoteScore& s) {
     s.note(kBass, bar, 2, bass - 12, 74, 1.8);
     // Brass: a stab on one, the chord held from two.
     for (int k : ch.voicing) {
-      s.note(kBrass, bar, 0, k - 12, 90, 0.5);
-      s.note(kBrass, bar, 2, k - 12, 78 + grow, 1.8);
+      s.note(kBrass, bar, 0, k - 12, 78, 0.5);
+      s.note(kBrass, bar, 2, k - 12, 66 + grow, 1.8);
     }
     s.note(kHigh, bar, 0, ch.voicing[3] + 12, 58 + grow, 4);
     if (in >= 8) s.note(kHigh, bar, 0, ch.voicing[1] + 12, 52 + grow, 4);
     // Kit: a snare in triplets under the gallop, a ride on the beat.
     for (int t = 0; t < 12; ++t)
-      s.note(kKit, bar, t * kThird, kSnare, t % 3 == 0 ? (t == 6 ? 72 : 50) : 30, 0.1);
-    for (int b = 0; b < 4; ++b) s.note(kKit, bar, b, kRide, b % 2 ? 56 : 70, 0.2);
-    s.note(kKit, bar, 0, kBassDrum, 84, 0.4);
+      s.note(kKit, bar, t * kThird, kSnare, t % 3 == 0 ? (t == 6 ? 60 : 40) : 24, 0.1);
+    s.note(kKit, bar, 0, kBassDrum, 90, 0.4);
+    s.note(kKit, bar, 2, kBassDrum, 70, 0.4);
     if (in % 4 == 0) s.note(kKit, bar, 0, in % 8 ? kSplash : kCrash, 76, 1);
     s.note(kTimpani, bar, 0, bass, 84, 1);
     s.note(kTimpani, bar, 3 + kThird, bass, 60, 0.3);
@@ -299,11 +306,11 @@ void chase(NoteScore& s) {
   }
   // The trumpet's tune, the horns taking it a fourth down, then its close
   // carried down the chain of fifths.
-  phrase(s, kTrumpet, kChase, kGallop, 0, 92);
-  phrase(s, kHorn, kChase + 4, kGallop, -5, 88);
-  phrase(s, kTrumpet, kChase + 8, kGallop, -1, 94);
-  phrase(s, kHorn, kChase + 12, kGallopClose, -5, 92);
-  phrase(s, kTrumpet, kChase + 16, kGallopClose, -2, 90);
+  phrase(s, kTrumpet, kChase, kGallop, 0, 80);
+  phrase(s, kHorn, kChase + 4, kGallop, -5, 92);
+  phrase(s, kHorn, kChase + 8, kGallop, -1, 94);
+  phrase(s, kTrumpet, kChase + 12, kGallopClose, -5, 78);
+  phrase(s, kHorn, kChase + 16, kGallopClose, -2, 92);
   s.note(kKit, kHive - 1, 3.5, kCrash, 70, 1);
 }
 
@@ -404,18 +411,22 @@ void vigil(NoteScore& s) {
 }
 
 // The ruins: a broad brass chorale in half time after the vigil, the
-// harmony leaving E for C major, then A flat and F minor, and coming back
-// by way of A minor and F to B, home's dominant, for the march. Cellos run
-// in eighths under it, the harp and celesta light it, the timpani rolls
-// at the phrase ends.
+// harmony turning to E major, home lit up, then out to C and G, down to
+// A flat, F minor and D flat, and back by way of F, D minor and A minor to
+// B, home's dominant, for the march. Cellos run in eighths under it, the
+// harp and celesta light it, the timpani rolls at the phrase ends.
+const Tone kChorale[] = {{0, 76, 2},  {2, 75, 1},  {3, 73, 1},  {4, 71, 3},  {7, 73, 1},  {8, 76, 2},
+                         {10, 78, 2}, {12, 80, 4}, {16, 78, 2}, {18, 76, 1}, {19, 75, 1}, {20, 73, 2},
+                         {22, 71, 2}, {24, 73, 4}, {28, 71, 4}};
+
 void ruins(NoteScore& s) {
   static const Voiced kChords[24] = {
-      {36, {60, 64, 67, 72}}, {35, {59, 62, 67, 71}}, {45, {60, 64, 69, 72}}, {40, {59, 64, 67, 71}},
-      {41, {60, 65, 69, 72}}, {36, {64, 67, 72, 76}}, {38, {62, 65, 69, 74}}, {43, {62, 67, 71, 74}},
-      {44, {60, 63, 68, 72}}, {39, {58, 63, 67, 70}}, {41, {60, 65, 68, 72}}, {37, {61, 65, 68, 73}},
-      {46, {61, 65, 70, 73}}, {39, {63, 67, 70, 75}}, {44, {63, 68, 72, 75}}, {36, {64, 67, 72, 76}},
-      {41, {60, 65, 68, 72}}, {37, {61, 65, 68, 73}}, {46, {61, 65, 70, 73}}, {36, {60, 64, 67, 72}},
-      {45, {60, 64, 69, 72}}, {41, {60, 65, 69, 72}}, {47, {59, 63, 66, 69}}, {47, {59, 63, 69, 71}},
+      {40, {59, 64, 68, 71}}, {39, {59, 63, 66, 71}}, {37, {61, 64, 68, 73}}, {44, {59, 63, 68, 71}},
+      {45, {61, 64, 69, 73}}, {44, {59, 64, 68, 71}}, {42, {61, 66, 69, 73}}, {47, {59, 63, 66, 71}},
+      {36, {60, 64, 67, 72}}, {43, {59, 62, 67, 71}}, {45, {60, 64, 69, 72}}, {40, {59, 64, 67, 71}},
+      {44, {60, 63, 68, 72}}, {41, {60, 65, 68, 72}}, {37, {61, 65, 68, 73}}, {36, {60, 64, 67, 72}},
+      {41, {60, 65, 69, 72}}, {38, {62, 65, 69, 74}}, {45, {60, 64, 69, 72}}, {40, {59, 64, 68, 71}},
+      {36, {60, 64, 67, 72}}, {45, {60, 64, 69, 72}}, {47, {59, 63, 66, 69}}, {47, {59, 63, 69, 71}},
   };
   static const int kRunUp[8] = {0, 1, 2, 3, 2, 1, 0, 1};
   for (int bar = kRuins; bar < kTunnels; ++bar) {
@@ -442,11 +453,12 @@ void ruins(NoteScore& s) {
       for (int x = 0; x < 8; ++x) s.note(kTimpani, bar, 2 + x * 0.25, bass < 40 ? bass + 12 : bass, 44 + x * 5, 0.25);
     if (in % 8 == 0) s.note(kAir, bar, 0, ch.voicing[3] + 12, 54, 32);
   }
-  // The oboe above the chorale: the call broadened, then the lament's
-  // close turned toward the dominant.
-  phrase(s, kOboe, kRuins + 4, kCall, 12 + 8, 80, 2.0);
-  phrase(s, kOboe, kRuins + 12, kCallUp, 8, 82, 2.0);
-  phrase(s, kTrumpet, kRuins + 16, kLamentAnswer, -4, 74);
+  // The oboe's chorale tune over E major, the call broadened on the horn
+  // over the flat turn, then the oboe again, home's call over the way back.
+  phrase(s, kOboe, kRuins, kChorale, 0, 80);
+  phrase(s, kHorn, kRuins + 12, kCallDown, 8, 76, 2.0);
+  phrase(s, kOboe, kRuins + 16, kCall, 12, 82, 2.0);
+  phrase(s, kOboe, kRuins + 20, kLamentClose, 12, 78);
   s.note(kKit, kTunnels - 1, 3.5, kSplash, 60, 1);
 }
 
@@ -530,7 +542,8 @@ void assault(NoteScore& s) {
     const bool ebb = bar >= kEbb;
     const int fade = ebb ? (bar - kEbb) : 0;  // bars into the ebb
     ostinato(s, bar, root, ebb ? 92 - fade * 2 : 100, !ebb);
-    bass_accents(s, bar, root, ebb ? 86 - fade * 2 : 100);
+    // F and C sound over home's E in the bass, as in the patrol.
+    bass_accents(s, bar, root == kF || (root == kC && !ebb) ? kE : root, ebb ? 86 - fade * 2 : 100);
     s.note(kTimpani, bar, 0.0, root, ebb ? 84 : 100, 1);
     s.note(kTimpani, bar, 0.75, root, ebb ? 58 : 76, 1);
     if (!ebb) {
@@ -659,7 +672,9 @@ LoopCanvas game_track() {
   // distortion-made top would add a fizz no acoustic instrument has). The
   // timpani and basses get their weight back round 50 Hz, an octave under
   // where the rifle thumps.
-  tone(c, -5.0f, 2.0f, 6.5f, 5.0f, -3.0f, -2.5f, 3.0f);
+  // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
+  // which the presence bell no longer pushes as hard.
+  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 3.0f, 4.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
