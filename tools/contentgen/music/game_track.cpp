@@ -674,7 +674,7 @@ LoopCanvas game_track() {
   // where the rifle thumps.
   // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
   // which the presence bell no longer pushes as hard.
-  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 3.0f, 4.0f);
+  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
