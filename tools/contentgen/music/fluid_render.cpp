@@ -21,8 +21,15 @@ void quiet_log() {
   });
 }
 
+std::mutex& synth_lock();
+
+// A synth is let go under the same lock it was made under: the sound
+// font's samples are shared through FluidSynth's own cache.
 struct SynthDeleter {
-  void operator()(fluid_synth_t* s) const { delete_fluid_synth(s); }
+  void operator()(fluid_synth_t* s) const {
+    std::lock_guard<std::mutex> one_at_a_time(synth_lock());
+    delete_fluid_synth(s);
+  }
 };
 struct SettingsDeleter {
   void operator()(fluid_settings_t* s) const { delete_fluid_settings(s); }
@@ -42,7 +49,9 @@ void send(fluid_synth_t* synth, const MidiEvent& e) {
 
 // FluidSynth fills its shared lookup tables when the first synth is made,
 // and a second synth made meanwhile on another thread may read them half
-// filled. One synth at a time keeps every render the same from run to run.
+// filled. Synths are made, loaded and let go one at a time, which keeps
+// every render the same from run to run; once made, each renders on its
+// own, so the tracks render side by side on every core.
 std::mutex& synth_lock() {
   static std::mutex m;
   return m;
@@ -51,7 +60,7 @@ std::mutex& synth_lock() {
 }  // namespace
 
 LoopCanvas render(const NoteScore& score, double tail_s) {
-  std::lock_guard<std::mutex> one_at_a_time(synth_lock());
+  std::unique_lock<std::mutex> one_at_a_time(synth_lock());
   quiet_log();
   std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
   if (!settings) throw std::runtime_error("fluidsynth: no settings");
@@ -66,8 +75,11 @@ LoopCanvas render(const NoteScore& score, double tail_s) {
   std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(st));
   if (!synth) throw std::runtime_error("fluidsynth: no synth");
   fluid_synth_set_interp_method(synth.get(), -1, FLUID_INTERP_4THORDER);
-  if (fluid_synth_sfload(synth.get(), kSoundFont, 1) == FLUID_FAILED)
+  if (fluid_synth_sfload(synth.get(), kSoundFont, 1) == FLUID_FAILED) {
+    one_at_a_time.unlock();  // the synth's deleter takes the lock itself
     throw std::runtime_error(std::string("fluidsynth: cannot load ") + kSoundFont);
+  }
+  one_at_a_time.unlock();
 
   const size_t loop = score.loop_frames();
   const size_t total = loop + dsp::frames(tail_s, kRate);

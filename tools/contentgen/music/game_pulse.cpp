@@ -1,5 +1,5 @@
 // The second in-game piece: a driving hunt at 140 beats a minute for a
-// rock band and synths, in seven sections, played through the General MIDI
+// rock band and synths, in nine sections, played through the General MIDI
 // sound font. It is written round E but sounds a major third up, in A flat
 // minor, so switching the music variant gives a new score and a key far
 // from the orchestral piece's E minor, not a new arrangement; the home
@@ -10,25 +10,32 @@
 //   Run     (12-35)       the full kit, power chords on E C G D, then in
 //                         B minor's world, the tune on the saw lead worked
 //                         onward, brass stabs answering.
-//   Drift   (36-55)       the contrast: half-time, no kit but a ride bell,
+//   Breaks  (36-67)       half time and a broken beat, F minor's world then
+//                         B flat minor's, a chord a bar: fretless bass,
+//                         piano pushed ahead of the beat, vibraphone eighths.
+//   Drift   (68-87)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world (E flat minor as heard) on
 //                         piano, vibraphone and a warm pad, the tune
 //                         slowed on the glockenspiel.
-//   Prowl   (56-83)       a shuffle in triplets: a tom-led kit, the bass
+//   Prowl   (88-115)      a shuffle in triplets: a tom-led kit, the bass
 //                         bouncing on the triplet, marimba rolling up
 //                         and down the chord, a choir holding it, and a
 //                         tune of its own on a distorted guitar, in
 //                         A minor's world, closing on B major.
-//   Pulse   (84-115)      no guitars: a four-on-the-floor kick, a square
+//   Pulse   (116-147)     no guitars: a four-on-the-floor kick, a square
 //                         arpeggio in sixteenths and clavinet off-beats in
 //                         F sharp minor's world (B flat minor as heard), a
 //                         major third above home and far from every other
 //                         section's chords, the tune on the second lead,
 //                         then through B minor and C to B, home's dominant,
 //                         with the band's toms building in.
-//   Surge   (116-141)      the band again, the tune an octave up over
+//   Rise    (148-177)     double time: a running beat of sixteenths,
+//                         marimba racing round the chord, the choir
+//                         holding it, a chord a bar from home round the
+//                         flat side and back to the dominant.
+//   Surge   (178-203)     the band again, the tune an octave up over
 //                         toms and the ride, the chords climbing.
-//   Return  (142-149)     thins back to the stalk's texture, so the loop
+//   Return  (204-211)     thins back to the stalk's texture, so the loop
 //                         comes round at the level it began.
 #include <array>
 
@@ -69,8 +76,9 @@ enum Drum { kKick = 36, kSnare = 40, kClap = 39, kHatClosed = 42, kHatOpen = 46,
             kRide = 51, kRideBell = 53, kTambourine = 54, kShaker = 70, kTomLow = 41, kTomMid = 45,
             kTomHigh = 48, kSplash = 55, kSideStick = 37, kTomFloor = 43 };
 
-const Timing kTiming{140, 4, 150};
-constexpr int kRun = 12, kDrift = 36, kProwl = 56, kPulse = 84, kSurge = 116, kReturn = 142;
+const Timing kTiming{140, 4, 212};
+constexpr int kRun = 12, kBreaks = 36, kDrift = 68, kProwl = 88, kPulse = 116, kRise = 148, kSurge = 178,
+              kReturn = 204;
 
 // Chords: the bass note (E2 = 40) and the third above it. The power
 // chords play root and fifth only; the stabs, pad and piano add the third.
@@ -80,7 +88,7 @@ struct Chord {
 constexpr int kE = 40, kB = 47, kA = 45;
 constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{45, 4}, Am{45, 3},
     Fs{42, 4}, F{41, 4}, Cm{36, 3}, Ab{44, 4}, Eb{39, 4}, Fm{41, 3}, Bb{46, 4}, Db{37, 4}, Bbm{46, 3},
-    Dm{38, 3}, Gm{43, 3}, E{40, 4};
+    Dm{38, 3}, Gm{43, 3}, E{40, 4}, Ebm{39, 3};
 
 // A chord a bar, never the same eight bars twice. The run goes E C G D,
 // turns to B minor's world, then climbs through one-bar changes; the surge
@@ -102,6 +110,16 @@ const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G
 // half step to B, into the surge.
 const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, Am, Am,
                                 Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
+// The breaks: F minor's world (A minor as heard), a chord a bar, turning
+// to B flat minor's halfway and ending on F sharp, which leads into the
+// drift's key a step down as its dominant.
+const Chord kBreakChords[32] = {Fm, Db, Bbm, C,  Fm, Ab, Eb, C,   Db, Eb, Fm, Cm,  Db, Bbm, C, C,
+                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, Fs, Fs};
+// The rise: from home out to B minor and back, over to the flat side
+// (E flat, C minor, A flat), home again, and by way of A minor to the
+// dominant.
+const Chord kRiseChords[30] = {Em, C, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
+                               Cm, Ab, Bb, G,  Em, C, Am, B,   Em, Am, F, Dm, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
 
@@ -239,7 +257,7 @@ void stabs(NoteScore& s, int bar, const Chord& ch, int vel) {
 }
 
 void run(NoteScore& s) {
-  for (int bar = kRun; bar < kDrift; ++bar) {
+  for (int bar = kRun; bar < kBreaks; ++bar) {
     const int in = bar - kRun;
     const Chord& ch = kRunChords[in];
     const bool fresh = in == 0 || kRunChords[in - 1].root != ch.root;
@@ -256,6 +274,55 @@ void run(NoteScore& s) {
   phrase(s, kLead, kRun + 12, kAnswer, -3, 98);
   phrase(s, kLead, kRun + 16, kClimb, 0, 98);
   phrase(s, kLead, kRun + 20, kFall, -3, 100);
+}
+
+// The breaks: half time after the run, a broken beat with ghost notes, the
+// fretless bass sliding under piano chords, the vibraphone running up the
+// chord, the pad from the ninth bar and the glockenspiel on top late on.
+void breaks(NoteScore& s) {
+  for (int bar = kBreaks; bar < kDrift; ++bar) {
+    const int in = bar - kBreaks;
+    const Chord& ch = kBreakChords[in];
+    const int root = ch.root, late = in >= 16 ? 1 : 0;
+    // The beat: a kick on one and the and of two, the snare on three only.
+    s.note(kKit, bar, 0.0, kKick, 96, 0.2);
+    s.note(kKit, bar, 1.75, kKick, 70, 0.2);
+    s.note(kKit, bar, 2.5, kKick, 84, 0.2);
+    s.note(kKit, bar, 2.0, kSnare, 92, 0.2);
+    for (double b : {0.75, 1.25, 3.25, 3.75}) s.note(kKit, bar, b, kSnare, 36 + (b > 3 ? 8 : 0), 0.1);
+    for (int x = 0; x < 16; ++x)
+      s.note(kKit, bar, x * 0.25, x == 6 ? kHatOpen : kHatClosed, x % 4 == 0 ? 66 : x % 2 ? 34 : 50, x == 6 ? 0.4 : 0.1);
+    if (in % 8 == 0) s.note(kKit, bar, 0, late ? kCrash : kSplash, 78, 1);
+    // The fretless: the root long, the octave popped, a slide to the fifth.
+    s.note(kFretless, bar, 0, root, 92, 1.6);
+    s.note(kFretless, bar, 1.75, root + 12, 74, 0.4);
+    s.note(kFretless, bar, 2.5, root, 84, 0.9);
+    s.note(kFretless, bar, 3.5, root + 7, 70, 0.45);
+    // Piano chords pushed ahead of the beat.
+    for (double b : {0.0, 1.5, 3.5})
+      for (int k : {root + 24, root + 24 + ch.third, root + 31})
+        s.note(kPiano, bar, b, k + (b == 3.5 ? 12 : 0), b == 0.0 ? 78 : 62, b == 1.5 ? 1.5 : 0.4);
+    // Vibraphone eighths up the chord, an octave higher late on.
+    static const int kUp[8] = {0, 7, 12, 0, 7, 12, 19, 12};
+    for (int e = 0; e < 8; ++e) {
+      int k = root + 36 + kUp[e] + 12 * late;
+      if (kUp[e] == 12 && e % 3 == 2) k += ch.third - 12;
+      s.note(kVibes, bar, e * 0.5, k, e % 4 == 0 ? 66 : 50, 0.6);
+    }
+    if (in >= 8)
+      for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 56 + in / 2, 3.9);
+    if (late && in % 2 == 1) s.note(kGlock, bar, 2.0, root + 48 + ch.third, 64, 1.5);
+  }
+  // The tune on the lead, a half step up in F minor's world, then in
+  // B flat minor's, worked onward.
+  phrase(s, kLead, kBreaks + 4, kAsk, 1, 86);
+  phrase(s, kLead, kBreaks + 8, kAnswer, 1, 88);
+  phrase(s, kSaw2, kBreaks + 12, kClimb, -11, 82);
+  phrase(s, kLead, kBreaks + 16, kAsk, -6, 90);
+  phrase(s, kLead, kBreaks + 20, kFall, -18, 90);
+  phrase(s, kLead, kBreaks + 24, kClimb, -6, 92);
+  phrase(s, kSaw2, kBreaks + 28, kAnswer, -10, 86);
+  for (int x = 0; x < 8; ++x) s.note(kKit, kDrift - 1, 2.0 + x * 0.25, kTomLow, 50 + x * 5, 0.2);
 }
 
 void drift(NoteScore& s) {
@@ -357,7 +424,7 @@ void pulse(NoteScore& s) {
   // The figure climbs in the first half and falls in the second, leaning
   // on the ninth so its chords sound coloured, not bare as the band's.
   static const int kArpShape[2][8] = {{0, 7, 14, 3, 12, 7, 15, 14}, {15, 14, 7, 3, 12, 14, 3, 7}};
-  for (int bar = kPulse; bar < kSurge; ++bar) {
+  for (int bar = kPulse; bar < kRise; ++bar) {
     const int in = bar - kPulse;
     const Chord& ch = kPulseChords[in];
     // A major third up until the last four bars, which come home to B.
@@ -397,9 +464,58 @@ void pulse(NoteScore& s) {
   phrase(s, kLead, kPulse + 16, kClimb, kPulseLift - 4, 90);
   phrase(s, kLead, kPulse + 20, kFall, kPulseLift - 7, 92);
   phrase(s, kLead, kPulse + 24, kAsk, kPulseLift - 2, 92);
-  for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
-  for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kSurge - 1, 0, k, 70, 4);
-  s.swell(kStabs, kSurge - 1, 0, 4, 40, 127);
+  for (int x = 0; x < 16; ++x) s.note(kKit, kRise - 1, x * 0.25, kSnare, 40 + x * 4, 0.2);
+  for (int k : {kE + 24, kE + 31, kE + 36}) s.note(kStabs, kRise - 1, 0, k, 70, 4);
+  s.swell(kStabs, kRise - 1, 0, 4, 40, 127);
+}
+
+// The rise: double time after the pulse, a running beat of sixteenths,
+// the marimba racing up and down the chord, the choir holding it, the
+// distorted guitar singing the tune and the power chords back late on.
+void rise(NoteScore& s) {
+  for (int bar = kRise; bar < kSurge; ++bar) {
+    const int in = bar - kRise;
+    const Chord& ch = kRiseChords[in];
+    const int root = ch.root, late = in >= 12 ? 1 : 0;
+    for (double b : {0.0, 0.75, 2.5}) s.note(kKit, bar, b, kKick, b == 0.0 ? 100 : 88, 0.2);
+    for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, 90, 0.2);
+    for (double b : {1.75, 2.25, 3.75}) s.note(kKit, bar, b, kSnare, 40, 0.1);
+    for (int x = 0; x < 16; ++x) {
+      if (late && x % 2 == 0) s.note(kKit, bar, x * 0.25, x % 4 ? kRide : kRideBell, x % 4 ? 58 : 76, 0.2);
+      else s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 0 ? 68 : x % 2 ? 40 : 54, 0.1);
+    }
+    if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, 88, 2);
+    if (in % 4 == 3)
+      for (int t = 0; t < 4; ++t) s.note(kKit, bar, 3.0 + t * 0.25, t < 2 ? kTomMid : kTomFloor, 80 + t * 4, 0.2);
+    // The bass on the sixteenths, root and octave.
+    for (int x = 0; x < 16; ++x)
+      if (x % 4 != 1) s.note(kBass, bar, x * 0.25, root + (x % 4 == 3 ? 12 : 0), x % 4 == 0 ? 94 : 74, 0.2);
+    // Marimba sixteenths up and down the chord.
+    static const int kSteps[8] = {0, 7, 12, 16, 19, 16, 12, 7};
+    for (int x = 0; x < 16; ++x) {
+      int step = kSteps[x % 8];
+      if (step == 16 || step == 4) step += ch.third - 4;
+      s.note(kPiano, bar, x * 0.25, root + 24 + step, x % 4 == 0 ? 76 : 56, 0.22);
+    }
+    for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.1, k, 56 + in, 3.8);
+    if (late) {
+      power_chord(s, bar, root, 78 + (in - 12));
+      s.note(kPad, bar, 0, root + 36 + ch.third, 56, 3.9);
+    } else {
+      for (double b : {0.5, 2.5})
+        for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kClav, bar, b, k, 70, 0.2);
+    }
+  }
+  // The tune on the distorted guitar, then the leads carrying it round
+  // the flat side and back to the dominant.
+  phrase(s, kGlock, kRise, kAsk, -12, 86);
+  phrase(s, kGlock, kRise + 4, kClimb, -17, 88);
+  phrase(s, kGlock, kRise + 8, kAnswer, -17, 90);
+  phrase(s, kLead, kRise + 12, kFall, -9, 92);
+  phrase(s, kSaw2, kRise + 16, kAsk, -4, 86);
+  phrase(s, kLead, kRise + 20, kClimb, -4, 94);
+  phrase(s, kGlock, kRise + 24, kAnswer, -12, 94);
+  for (int x = 0; x < 16; ++x) s.note(kKit, kSurge - 1, x * 0.25, kSnare, 44 + x * 4, 0.2);
 }
 
 void surge(NoteScore& s) {
@@ -489,9 +605,11 @@ LoopCanvas game_pulse() {
 
   stalk(s);
   run(s);
+  breaks(s);
   drift(s);
   prowl(s);
   pulse(s);
+  rise(s);
   surge(s);
   back(s);
 
@@ -500,19 +618,24 @@ LoopCanvas game_pulse() {
   // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
   // sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(37), -4.0f},
-              {at(44), -4.5f}, {at(54), -3.0f}, {at(57), -2.0f}, {at(70), -1.5f}, {at(83), -1.0f},
-              {at(85), -1.5f}, {at(100), -0.5f}, {at(115), -1.0f}, {at(116), -0.5f}, {at(140), 0.5f},
-              {at(144), -1.5f}, {at(147), -1.8f}, {at(148), -0.8f},
-              {at(149), -0.3f}});
+  const int end = kTiming.bars;
+  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(12), 0.0f}, {at(34), 0.5f}, {at(kBreaks + 1), -1.5f},
+              {at(kBreaks + 14), -1.5f}, {at(kDrift - 2), -0.5f}, {at(kDrift + 1), -4.0f},
+              {at(kDrift + 8), -4.5f}, {at(kDrift + 18), -3.0f}, {at(kProwl + 1), -2.0f},
+              {at(kProwl + 14), -1.5f}, {at(kPulse - 1), -1.0f}, {at(kPulse + 1), -1.5f},
+              {at(kPulse + 16), -0.5f}, {at(kRise - 1), -1.0f}, {at(kRise + 1), -1.0f},
+              {at(kRise + 16), -0.5f}, {at(kSurge - 1), -1.0f}, {at(kSurge), -0.5f}, {at(kSurge + 24), 0.5f},
+              {at(end - 6), -1.5f}, {at(end - 3), -1.8f}, {at(end - 2), -0.8f}, {at(end - 1), -0.3f}});
   loop_reverb(c, 0.55f, 0.5f, 0.24f);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
-  // bell gives the kick its floor round 50 Hz, under that octave.
-  tone(c, -7.0f, -5.5f, 1.5f, -2.5f, -1.5f, -2.5f, 3.5f);
+  // bell gives the kick its floor round 50 Hz, under that octave, and the
+  // sheen bell gives the cymbals and saw leads their air above 5 kHz.
+  tone(c, -7.0f, -5.5f, 3.0f, -2.5f, -1.5f, -2.5f, 3.5f, 2.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
+  level_wrap(c, 0.05);
   master(c);
   return c;
 }

@@ -1,29 +1,36 @@
 // The in-game music: a tense piece in E Phrygian for a small orchestra, in
-// six sections that each have their own texture, played through the
-// General MIDI sound font.
-//   Patrol  (bars 0-15)  low strings ticking over an E pedal while the
-//                        chords wander, a heartbeat on the timpani, the
-//                        horn call entering halfway.
-//   Pursuit (16-31)      taiko in 3+3+2, brass chords on A, B flat and the
-//                        flat second, the call answered by high tremolo
-//                        strings, each round in a new place.
-//   Hive    (32-47)      the contrast: half time, no drums, the harmony
-//                        gone to G minor; choir, harp and celesta, and the
-//                        call slowed on a solo oboe.
-//   Vigil   (48-67)      a lament in a lilting triple feel over a low E
-//                        held through it all: harp in triplets, the chords
-//                        above the pedal turning through C, A minor, F, D
-//                        and B flat, a new tune on the horn, then trumpet,
-//                        then the oboe bringing it home to E.
-//   Tunnels (68-91)      a march: pizzicato strings, low brass chords and
-//                        a soft snare under the call on the bassoon, at
-//                        home in E; then B minor, the dominant's key, with
-//                        horns and trumpet over tremolo strings and home's
-//                        E held high above, building to F, the flat
-//                        second, which falls a half step into the
-//                        assault's E.
-//   Assault (92-109)      the full band home in E, then it thins back to
-//                        the patrol's texture so the loop comes round level.
+// eight sections that each have their own texture, played through the
+// General MIDI sound font; the chord changes nearly every bar.
+//   Patrol  (bars 0-15)    low strings ticking over an E pedal while the
+//                          chords wander, a heartbeat on the timpani, the
+//                          horn call entering halfway.
+//   Pursuit (16-31)        taiko in 3+3+2, brass chords on A, B flat and
+//                          the flat second, the call answered by high
+//                          tremolo strings, each round in a new place.
+//   Chase   (32-51)        a gallop in triplets with no taiko: C sharp
+//                          minor, then down a chain of fifths to D, the
+//                          hive's dominant, a trumpet and horn tune of its
+//                          own over brass and a triplet snare.
+//   Hive    (52-67)        the contrast: half time, no drums, the harmony
+//                          gone to G minor; choir, harp and celesta, and
+//                          the call slowed on a solo oboe.
+//   Vigil   (68-87)        a lament in a lilting triple feel over a low E
+//                          held through it all: harp in triplets, a new
+//                          chord above the pedal each bar, a new tune on
+//                          the horn, then trumpet, then the oboe bringing
+//                          it home to E.
+//   Ruins   (88-111)       a broad brass chorale in half time: E major,
+//                          out to C and down to A flat and F minor, back
+//                          to B; cellos running in eighths, an oboe tune.
+//   Tunnels (112-135)      a march: pizzicato strings, low brass chords
+//                          and a soft snare under the call on the bassoon,
+//                          at home in E; then B minor, the dominant's key,
+//                          with horns and trumpet over tremolo strings,
+//                          building to F, the flat second, which falls a
+//                          half step into the assault's E.
+//   Assault (136-153)      the full band home in E, then it thins back to
+//                          the patrol's texture so the loop comes round
+//                          level.
 #include <array>
 
 #include "music/fluid_render.h"
@@ -66,19 +73,21 @@ enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44,
 
 constexpr int kE = 40;  // E2, the home of the piece
 
-const Timing kTiming{100, 4, 110};
-constexpr int kPursuit = 16, kHive = 32, kVigil = 48, kTunnels = 68, kAssault = 92, kEbb = 104;
+const Timing kTiming{100, 4, 154};
+constexpr int kPursuit = 16, kChase = 32, kHive = 52, kVigil = 68, kRuins = 88, kTunnels = 112, kAssault = 136,
+              kEbb = 148;
 
-// A root a bar. The patrol wanders from E through F, G, B minor and C; the pursuit
-// leans on A and on B flat, the tritone above home, and ends on B, a
-// third under the hive's G; the assault climbs from home
-// through C, D, B minor, G and A, and the ebb falls through C to B major,
-// the dominant, which resolves two bars before the end onto the opening's
-// own E minor, so the loop comes round inside the patrol, not into it.
+// A root a bar, a new chord in nearly every bar, coming back to home's E
+// between its excursions. The patrol wanders from E through F, C, D minor
+// and G; the pursuit leans on A and on B flat, the tritone above home, and
+// ends on B, the chase's way in; the assault climbs from home through F,
+// C, D and G, and the ebb falls through C and A minor to B major, the
+// dominant, which resolves two bars before the end onto the opening's own
+// E minor, so the loop comes round inside the patrol, not into it.
 constexpr int kF = 41, kG = 43, kD = 38, kC = 36, kA = 45, kBb = 46, kB = 47;
-const int kPatrolRoots[16] = {kE, kE, kE, kE, kF, kF, kE, kE, kG, kG, kB, kB, kC, kC, kB, kB};
-const int kPursuitRoots[16] = {kA, kA, kBb, kBb, kE, kE, kG, kG, kF, kF, kE, kE, kBb, kBb, kB, kB};
-const int kAssaultRoots[18] = {kE, kE, kC, kD, kE, kE, kB, kB, kG, kA, kB, kB, kC, kC, kB, kB, kE, kE};
+const int kPatrolRoots[16] = {kE, kE, kF, kE, kC, kE, kD, kE, kG, kF, kB, kE, kC, kF, kB, kB};
+const int kPursuitRoots[16] = {kA, kBb, kE, kF, kE, kG, kF, kE, kBb, kC, kE, kF, kBb, kG, kE, kB};
+const int kAssaultRoots[18] = {kE, kF, kE, kC, kD, kE, kG, kB, kE, kF, kB, kE, kC, kA, kB, kB, kE, kE};
 
 // Bars the chord starting at `in` lasts, or 0 when `in` carries on the
 // chord of the bar before.
@@ -192,7 +201,7 @@ void patrol(NoteScore& s) {
 }
 
 void pursuit(NoteScore& s) {
-  for (int bar = kPursuit; bar < kHive; ++bar) {
+  for (int bar = kPursuit; bar < kChase; ++bar) {
     const int in = bar - kPursuit, root = kPursuitRoots[in], hold = held(kPursuitRoots, in);
     ostinato(s, bar, root, 92, false, kPursuitShape);
     bass_accents(s, bar, root, 90);
@@ -235,7 +244,73 @@ void pursuit(NoteScore& s) {
   phrase(s, kHigh, kPursuit + 10, kCallHigh, 12, 86);
   phrase(s, kHorn, kPursuit + 12, kCallUp, 6, 98);
   phrase(s, kHigh, kPursuit + 14, kCallHigh, 5 + 12, 88);
-  // A cymbal swell into the hive.
+  // A cymbal swell into the chase.
+  s.note(kKit, kChase - 1, 3.5, kCrash, 70, 1);
+}
+
+// The chase: a gallop in triplets, no taiko, the strings driving under a
+// trumpet tune of its own. C sharp minor's world, a chord a bar, then down
+// a chain of fifths (D, G, C, F, B flat, E flat) to C minor and A flat,
+// landing on D, the dominant of the hive's G minor.
+struct Voiced {
+  int bass;
+  std::array<int, 4> voicing;
+};
+constexpr double kThird = 1.0 / 3.0;
+const Tone kGallop[] = {{0, 68, 1},  {1, 73, 2 * kThird}, {1 + 2 * kThird, 75, kThird}, {2, 76, 1.5}, {3.5, 75, 0.5},
+                        {4, 73, 1},  {5, 71, kThird * 2}, {5 + 2 * kThird, 73, kThird}, {6, 75, 2},
+                        {8, 76, 1},  {9, 78, 2 * kThird}, {9 + 2 * kThird, 80, kThird}, {10, 81, 1.5}, {11.5, 80, 0.5},
+                        {12, 78, 1}, {13, 76, 1},         {14, 75, 2}};
+const Tone kGallopClose[] = {{0, 74, 1.5}, {1.5, 72, 0.5}, {2, 71, 1}, {3, 69, 1}, {4, 67, 1},  {5, 69, kThird * 2},
+                             {5 + 2 * kThird, 71, kThird}, {6, 72, 2}, {8, 70, 1.5}, {9.5, 72, 0.5},
+                             {10, 74, 2}, {12, 75, 1}, {13, 74, 1}, {14, 72, 1}, {15, 74, 1}};
+
+void chase(NoteScore& s) {
+  static const Voiced kChords[20] = {
+      {37, {56, 61, 64, 68}}, {45, {57, 61, 64, 69}}, {42, {57, 61, 66, 69}}, {44, {56, 60, 63, 68}},
+      {37, {56, 61, 64, 68}}, {40, {56, 59, 64, 68}}, {47, {54, 59, 63, 66}}, {42, {57, 61, 66, 69}},
+      {44, {56, 60, 63, 68}}, {45, {57, 61, 64, 69}}, {38, {57, 62, 66, 69}}, {43, {55, 59, 62, 67}},
+      {36, {55, 60, 64, 67}}, {41, {57, 60, 65, 69}}, {46, {58, 62, 65, 70}}, {39, {58, 63, 67, 70}},
+      {36, {55, 60, 63, 67}}, {44, {56, 60, 63, 68}}, {38, {57, 62, 66, 69}}, {38, {57, 60, 66, 69}},
+  };
+  for (int bar = kChase; bar < kHive; ++bar) {
+    const int in = bar - kChase;
+    const Voiced& ch = kChords[in];
+    const int grow = in / 2, bass = ch.bass < 40 ? ch.bass + 12 : ch.bass;
+    // The gallop: every beat a long and two short, the cellos on the
+    // chord's root and fifth.
+    for (int b = 0; b < 4; ++b) {
+      const int key = bass + (b == 3 ? 7 : 0);
+      s.note(kCello, bar, b, key, 88 + grow, 0.3);
+      s.note(kCello, bar, b + 2 * kThird, key, 66 + grow, 0.15);
+      s.note(kCello, bar, b + 2.5 * kThird, key, 70 + grow, 0.15);
+    }
+    s.note(kBass, bar, 0, bass - 12, 86, 1.8);
+    s.note(kBass, bar, 2, bass - 12, 74, 1.8);
+    // Brass: a stab on one, the chord held from two.
+    for (int k : ch.voicing) {
+      s.note(kBrass, bar, 0, k - 12, 78, 0.5);
+      s.note(kBrass, bar, 2, k - 12, 66 + grow, 1.8);
+    }
+    s.note(kHigh, bar, 0, ch.voicing[3] + 12, 58 + grow, 4);
+    if (in >= 8) s.note(kHigh, bar, 0, ch.voicing[1] + 12, 52 + grow, 4);
+    // Kit: a snare in triplets under the gallop, a ride on the beat.
+    for (int t = 0; t < 12; ++t)
+      s.note(kKit, bar, t * kThird, kSnare, t % 3 == 0 ? (t == 6 ? 60 : 40) : 24, 0.1);
+    s.note(kKit, bar, 0, kBassDrum, 90, 0.4);
+    s.note(kKit, bar, 2, kBassDrum, 70, 0.4);
+    if (in % 4 == 0) s.note(kKit, bar, 0, in % 8 ? kSplash : kCrash, 76, 1);
+    s.note(kTimpani, bar, 0, bass, 84, 1);
+    s.note(kTimpani, bar, 3 + kThird, bass, 60, 0.3);
+    s.note(kTimpani, bar, 3 + 2 * kThird, bass + 7 - 12, 66, 0.3);
+  }
+  // The trumpet's tune, the horns taking it a fourth down, then its close
+  // carried down the chain of fifths.
+  phrase(s, kTrumpet, kChase, kGallop, 0, 80);
+  phrase(s, kHorn, kChase + 4, kGallop, -5, 92);
+  phrase(s, kHorn, kChase + 8, kGallop, -1, 94);
+  phrase(s, kTrumpet, kChase + 12, kGallopClose, -5, 78);
+  phrase(s, kHorn, kChase + 16, kGallopClose, -2, 92);
   s.note(kKit, kHive - 1, 3.5, kCrash, 70, 1);
 }
 
@@ -246,18 +321,19 @@ void hive(NoteScore& s) {
     int bass;
     std::array<int, 4> voicing;
   };
-  static const Chord kChords[8] = {
-      {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {36, {63, 67, 72, 75}}, {38, {62, 66, 69, 74}},
-      {43, {62, 67, 70, 74}}, {39, {63, 67, 70, 75}}, {41, {65, 69, 72, 77}}, {36, {64, 67, 72, 76}},
+  // A chord a bar, the last B major, which leads to the vigil's E.
+  static const Chord kChords[16] = {
+      {43, {62, 67, 70, 74}}, {46, {62, 65, 70, 74}}, {39, {63, 67, 70, 75}}, {41, {60, 65, 69, 72}},
+      {36, {63, 67, 72, 75}}, {45, {60, 63, 67, 72}}, {38, {62, 66, 69, 74}}, {38, {62, 66, 69, 72}},
+      {43, {62, 67, 70, 74}}, {41, {62, 65, 70, 74}}, {39, {63, 67, 70, 75}}, {36, {63, 67, 72, 75}},
+      {41, {65, 69, 72, 77}}, {46, {65, 70, 74, 77}}, {36, {64, 67, 72, 76}}, {35, {63, 66, 71, 75}},
   };
   for (int bar = kHive; bar < kVigil; ++bar) {
     const int in = bar - kHive, pair = in / 2;
-    const Chord& ch = kChords[pair];
-    if (in % 2 == 0) {
-      s.note(kBass, bar, 0, ch.bass, 72, 7.5);
-      for (int k : ch.voicing) s.note(kDrone, bar, 0, k - 12, 62, 8);
-      for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 7.5);
-    }
+    const Chord& ch = kChords[in];
+    s.note(kBass, bar, 0, ch.bass, 72, 3.8);
+    for (int k : ch.voicing) s.note(kDrone, bar, 0, k - 12, 62, 4);
+    for (int k : ch.voicing) s.note(kChoir, bar, 0.5, k, 58 + (pair % 4) * 4, 3.4);
     // The first half is the oboe over the held chord and a soft pulse: the
     // harp plucks low on the chord's root and fifth, a muted timpani
     // under the downbeat, so the hush still moves. The harp's broken
@@ -298,22 +374,24 @@ const Tone kLamentAnswer[] = {{0, 67, 3},  {3, 69, 1},  {4, 71, 4},  {8, 72, 3},
 const Tone kLamentClose[] = {{0, 64, 2}, {2, 65, 2}, {4, 64, 4}, {8, 59, 4}, {12, 64, 4}};
 
 void vigil(NoteScore& s) {
-  // Chords over the held E, two bars each, none of them twice.
-  static const std::array<int, 4> kVoicings[10] = {
-      {52, 55, 59, 64}, {52, 55, 60, 64}, {52, 57, 60, 64}, {53, 57, 60, 65}, {54, 57, 62, 66},
-      {52, 55, 60, 67}, {53, 58, 62, 65}, {52, 57, 60, 69}, {53, 57, 60, 65}, {54, 55, 59, 64},
+  // Chords over the held E, a new one each bar: E minor, C, A minor, F,
+  // D minor, G, then out through D and B minor, to B flat and G minor,
+  // and back through F and D minor to E.
+  static const std::array<int, 4> kVoicings[20] = {
+      {52, 55, 59, 64}, {52, 55, 60, 64}, {52, 57, 60, 64}, {53, 57, 60, 65}, {53, 57, 62, 65},
+      {55, 59, 62, 67}, {52, 55, 60, 67}, {52, 57, 60, 69}, {54, 57, 62, 66}, {54, 59, 62, 66},
+      {55, 59, 62, 67}, {52, 55, 60, 67}, {53, 58, 62, 65}, {55, 58, 62, 67}, {52, 57, 60, 69},
+      {53, 57, 60, 65}, {53, 57, 62, 69}, {53, 59, 62, 65}, {54, 55, 59, 64}, {52, 55, 59, 64},
   };
   static const int kUpDown[6] = {0, 1, 2, 3, 2, 1};
-  for (int bar = kVigil; bar < kTunnels; ++bar) {
-    const int in = bar - kVigil, pair = in / 2;
-    const auto& v = kVoicings[pair];
+  for (int bar = kVigil; bar < kRuins; ++bar) {
+    const int in = bar - kVigil;
+    const auto& v = kVoicings[in];
     const int grow = in / 2;  // a slow swell through the section
-    if (in % 2 == 0) {
-      s.note(kBass, bar, 0, kE - 12, 70 + grow, 7.8);
-      for (int k : v) s.note(kDrone, bar, 0, k - 12, 60 + grow, 8);
-      if (in >= 4)
-        for (int k : v) s.note(kChoir, bar, 0.5, k, 50 + grow * 2, 7.5);
-    }
+    if (in % 2 == 0) s.note(kBass, bar, 0, kE - 12, 70 + grow, 7.8);
+    for (int k : v) s.note(kDrone, bar, 0, k - 12, 60 + grow, 4);
+    if (in >= 4)
+      for (int k : v) s.note(kChoir, bar, 0.5, k, 50 + grow * 2, 3.4);
     // Harp in triplets up and down the chord, the second bar an octave up.
     for (int t = 0; t < 12; ++t) {
       const int k = v[static_cast<size_t>(kUpDown[t % 6])] + (in % 2 ? 12 : 0);
@@ -332,6 +410,58 @@ void vigil(NoteScore& s) {
   phrase(s, kOboe, kVigil + 16, kLamentClose, 12, 80);
 }
 
+// The ruins: a broad brass chorale in half time after the vigil, the
+// harmony turning to E major, home lit up, then out to C and G, down to
+// A flat, F minor and D flat, and back by way of F, D minor and A minor to
+// B, home's dominant, for the march. Cellos run in eighths under it, the
+// harp and celesta light it, the timpani rolls at the phrase ends.
+const Tone kChorale[] = {{0, 76, 2},  {2, 75, 1},  {3, 73, 1},  {4, 71, 3},  {7, 73, 1},  {8, 76, 2},
+                         {10, 78, 2}, {12, 80, 4}, {16, 78, 2}, {18, 76, 1}, {19, 75, 1}, {20, 73, 2},
+                         {22, 71, 2}, {24, 73, 4}, {28, 71, 4}};
+
+void ruins(NoteScore& s) {
+  static const Voiced kChords[24] = {
+      {40, {59, 64, 68, 71}}, {39, {59, 63, 66, 71}}, {37, {61, 64, 68, 73}}, {44, {59, 63, 68, 71}},
+      {45, {61, 64, 69, 73}}, {44, {59, 64, 68, 71}}, {42, {61, 66, 69, 73}}, {47, {59, 63, 66, 71}},
+      {36, {60, 64, 67, 72}}, {43, {59, 62, 67, 71}}, {45, {60, 64, 69, 72}}, {40, {59, 64, 67, 71}},
+      {44, {60, 63, 68, 72}}, {41, {60, 65, 68, 72}}, {37, {61, 65, 68, 73}}, {36, {60, 64, 67, 72}},
+      {41, {60, 65, 69, 72}}, {38, {62, 65, 69, 74}}, {45, {60, 64, 69, 72}}, {40, {59, 64, 68, 71}},
+      {36, {60, 64, 67, 72}}, {45, {60, 64, 69, 72}}, {47, {59, 63, 66, 69}}, {47, {59, 63, 69, 71}},
+  };
+  static const int kRunUp[8] = {0, 1, 2, 3, 2, 1, 0, 1};
+  for (int bar = kRuins; bar < kTunnels; ++bar) {
+    const int in = bar - kRuins;
+    const Voiced& ch = kChords[in];
+    const int grow = in / 3, bass = ch.bass < 40 ? ch.bass : ch.bass - 12;
+    s.note(kBass, bar, 0, bass, 74 + grow, 1.9);
+    s.note(kBass, bar, 2, bass + 12, 64 + grow, 1.9);
+    // The chorale: horns and trombones (the brass channel) on the chord,
+    // the choir doubling its top from the second phrase.
+    for (int k : ch.voicing) s.note(kBrass, bar, 0, k - 12, 70 + grow * 2, 3.8);
+    s.note(kHorn, bar, 0, ch.voicing[3], 66 + grow * 2, 3.8);
+    if (in >= 8)
+      for (int k : ch.voicing) s.note(kChoir, bar, 0.25, k, 52 + grow * 2, 3.5);
+    // Cellos in eighths up and down the chord.
+    for (int e = 0; e < 8; ++e)
+      s.note(kCello, bar, e * 0.5, ch.voicing[static_cast<size_t>(kRunUp[e])] - 12, e % 4 == 0 ? 76 : 58, 0.45);
+    // Harp on the half bar, celesta answering every other bar.
+    for (int k : {ch.voicing[0] + 12, ch.voicing[2] + 12, ch.voicing[3] + 12}) s.note(kHarp, bar, 2, k, 62, 1.5);
+    if (in % 2 == 1) s.note(kCeleste, bar, 1, ch.voicing[3] + 12, 56, 1.5);
+    s.note(kKit, bar, 0, in % 2 ? kTriangleMuted : kTriangle, 48, 1);
+    s.note(kTimpani, bar, 0, bass < 40 ? bass + 12 : bass, 70 + grow, 1);
+    if (in % 4 == 3)
+      for (int x = 0; x < 8; ++x) s.note(kTimpani, bar, 2 + x * 0.25, bass < 40 ? bass + 12 : bass, 44 + x * 5, 0.25);
+    if (in % 8 == 0) s.note(kAir, bar, 0, ch.voicing[3] + 12, 54, 32);
+  }
+  // The oboe's chorale tune over E major, the call broadened on the horn
+  // over the flat turn, then the oboe again, home's call over the way back.
+  phrase(s, kOboe, kRuins, kChorale, 0, 80);
+  phrase(s, kHorn, kRuins + 12, kCallDown, 8, 76, 2.0);
+  phrase(s, kOboe, kRuins + 16, kCall, 12, 82, 2.0);
+  phrase(s, kOboe, kRuins + 20, kLamentClose, 12, 78);
+  s.note(kKit, kTunnels - 1, 3.5, kSplash, 60, 1);
+}
+
 void tunnels(NoteScore& s) {
   // The hive's harp, choir, celesta and oboe are free here: they become
   // pizzicato strings, trombones, xylophone and bassoon, changed a quarter
@@ -347,15 +477,18 @@ void tunnels(NoteScore& s) {
     int bass;
     std::array<int, 4> voicing;
   };
-  static const Chord kChords[12] = {
-      {40, {59, 64, 67, 71}}, {36, {60, 64, 67, 72}}, {40, {59, 64, 67, 71}}, {41, {60, 65, 69, 72}},
-      {40, {59, 64, 67, 71}}, {43, {59, 62, 67, 71}}, {47, {59, 62, 66, 71}}, {43, {59, 62, 67, 71}},
-      {38, {62, 66, 69, 74}}, {42, {61, 66, 70, 73}}, {47, {59, 62, 66, 71}}, {41, {60, 65, 69, 72}},
+  static const Chord kChords[24] = {
+      {40, {59, 64, 67, 71}}, {41, {60, 65, 69, 72}}, {36, {60, 64, 67, 72}}, {38, {62, 65, 69, 74}},
+      {40, {59, 64, 67, 71}}, {45, {60, 64, 69, 72}}, {41, {60, 65, 69, 72}}, {43, {59, 62, 67, 71}},
+      {40, {59, 64, 67, 71}}, {36, {60, 64, 67, 72}}, {41, {60, 65, 69, 72}}, {47, {59, 62, 66, 71}},
+      {43, {59, 62, 67, 71}}, {47, {59, 62, 66, 71}}, {42, {61, 66, 70, 73}}, {47, {59, 62, 66, 71}},
+      {38, {62, 66, 69, 74}}, {45, {61, 64, 69, 73}}, {43, {59, 62, 67, 71}}, {42, {61, 66, 70, 73}},
+      {47, {59, 62, 66, 71}}, {36, {60, 64, 67, 72}}, {38, {62, 65, 69, 74}}, {41, {60, 65, 69, 72}},
   };
   static const int kPluck[8] = {0, 2, 1, 3, 0, 2, 1, 2};
   for (int bar = kTunnels; bar < kAssault; ++bar) {
-    const int in = bar - kTunnels, pair = in / 2;
-    const Chord& ch = kChords[pair];
+    const int in = bar - kTunnels;
+    const Chord& ch = kChords[in];
     const bool second = in >= 12;
     const int grow = second ? in - 12 : 0;  // bars into the build
     // Pizzicato eighths over the chord, 3+3+2 accents, an octave higher
@@ -366,12 +499,10 @@ void tunnels(NoteScore& s) {
     }
     s.note(kBass, bar, 0.0, ch.bass - 12, 80 + grow, 0.8);
     s.note(kBass, bar, 2.0, ch.bass - 12, 68 + grow, 0.8);
-    if (in % 2 == 0) {
-      // Trombones hold the chord low; the strings hold it high from the
-      // second half.
-      for (int k : ch.voicing) s.note(kChoir, bar, 0, k - 12, 66 + in, 7.5);
-      if (second) s.note(kHigh, bar, 0, ch.voicing[3] + 12, 60 + grow * 2, 8);
-    }
+    // Trombones hold the chord low; the strings hold it high from the
+    // second half.
+    for (int k : ch.voicing) s.note(kChoir, bar, 0, k - 12, 66 + in / 2, 3.7);
+    if (second) s.note(kHigh, bar, 0, ch.voicing[3] + 12, 60 + grow * 2, 4);
     // Home's E held high over the foreign key: the pull back to it.
     if (second && in % 4 == 0) {
       s.note(kAir, bar, 0, kE + 24, 60, 16);
@@ -411,7 +542,8 @@ void assault(NoteScore& s) {
     const bool ebb = bar >= kEbb;
     const int fade = ebb ? (bar - kEbb) : 0;  // bars into the ebb
     ostinato(s, bar, root, ebb ? 92 - fade * 2 : 100, !ebb);
-    bass_accents(s, bar, root, ebb ? 86 - fade * 2 : 100);
+    // F and C sound over home's E in the bass, as in the patrol.
+    bass_accents(s, bar, root == kF || (root == kC && !ebb) ? kE : root, ebb ? 86 - fade * 2 : 100);
     s.note(kTimpani, bar, 0.0, root, ebb ? 84 : 100, 1);
     s.note(kTimpani, bar, 0.75, root, ebb ? 58 : 76, 1);
     if (!ebb) {
@@ -515,8 +647,10 @@ LoopCanvas game_track() {
 
   patrol(s);
   pursuit(s);
+  chase(s);
   hive(s);
   vigil(s);
+  ruins(s);
   tunnels(s);
   assault(s);
 
@@ -525,20 +659,26 @@ LoopCanvas game_track() {
   // drops to a solo oboe over held strings, the tunnels march back up, the
   // assault is the climax and the ebb sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(33), -4.0f},
-              {at(40), -4.5f}, {at(46), -3.0f}, {at(50), -2.5f}, {at(58), -2.0f}, {at(66), -2.0f},
-              {at(69), -1.5f}, {at(80), -0.5f}, {at(91), -1.5f}, {at(92), -1.5f}, {at(97), -1.0f},
-              {at(102), -1.0f}, {at(106), -2.0f}, {at(108), -2.6f}});
+  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(kChase + 1), 0.0f},
+              {at(kHive - 2), 0.5f}, {at(kHive + 1), -4.0f}, {at(kHive + 8), -4.5f}, {at(kHive + 14), -3.0f},
+              {at(kVigil + 2), -2.5f}, {at(kVigil + 10), -2.0f}, {at(kVigil + 18), -2.0f},
+              {at(kRuins + 1), -2.5f}, {at(kRuins + 12), -1.5f}, {at(kRuins + 22), -1.5f},
+              {at(kTunnels + 1), -1.5f}, {at(kTunnels + 12), -0.5f}, {at(kTunnels + 23), -1.5f},
+              {at(kAssault), -1.5f}, {at(kAssault + 5), -1.0f}, {at(kAssault + 10), -1.0f},
+              {at(kAssault + 14), -2.0f}, {at(kAssault + 16), -2.6f}});
   loop_reverb(c, 0.7f, 0.45f, 0.22f);
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
   // distortion-made top would add a fizz no acoustic instrument has). The
   // timpani and basses get their weight back round 50 Hz, an octave under
   // where the rifle thumps.
-  tone(c, -5.0f, 2.0f, 6.5f, 5.0f, -3.0f, -2.5f, 3.0f);
+  // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
+  // which the presence bell no longer pushes as hard.
+  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
   // A bed under play: the quiet sections lifted toward the rest.
   lift_quiet(c, 2.0f, 3.0f, 8.0f);
   level_seam(c, 6.0);
+  level_wrap(c, 0.05);
   master(c);
   return c;
 }

@@ -340,6 +340,7 @@ LoopCanvas menu_track() {
   // otherwise, and the bows and shaker keep their rosin and sizzle.
   tone(c, -2.0f, 1.0f, 9.0f, 0.0f, -4.5f, 0.0f, 0.0f, 6.0f);
   level_seam(c, 6.0);
+  level_wrap(c, 0.05);
   master(c);
   return c;
 }

@@ -295,6 +295,7 @@ LoopCanvas menu_waltz() {
   // 7.5 kHz, so the waltz sounds open rather than boxy.
   tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 0.0f, 4.0f);
   level_seam(c, 6.0);
+  level_wrap(c, 0.05);
   master(c);
   return c;
 }

@@ -251,6 +251,34 @@ void level_seam(LoopCanvas& c, double span_s) {
   }
 }
 
+void level_wrap(LoopCanvas& c, double window_s) {
+  const size_t n = c.size(), w = std::min(dsp::frames(window_s, kRate), n / 8);
+  const size_t half = std::min(dsp::frames(0.1, kRate), n / 8);
+  if (w == 0 || half < w) return;
+  auto power = [&](size_t from) {
+    double sum = 0.0;
+    for (size_t i = from; i < from + w; ++i)
+      sum += static_cast<double>(c.left()[i]) * c.left()[i] + static_cast<double>(c.right()[i]) * c.right()[i];
+    return sum / static_cast<double>(w);
+  };
+  // The correction follows one sine period over [-half, half) round the
+  // wrap: up before it, down after it, unity at the wrap and at both ends.
+  for (int round = 0; round < 4; ++round) {
+    const double before = power(n - w), after = power(0);
+    if (before <= 0.0 || after <= 0.0) return;
+    const double step_db = 10.0 * std::log10(after / before);
+    if (std::fabs(step_db) < 0.3) return;
+    const double depth_db = std::clamp(step_db * 0.8, -6.0, 6.0);
+    for (size_t k = 0; k < 2 * half; ++k) {
+      const double t = (static_cast<double>(k) - static_cast<double>(half)) / static_cast<double>(half);
+      const auto g = static_cast<float>(std::pow(10.0, -depth_db * std::sin(kPi * t) / 20.0));
+      const size_t at = (n - half + k) % n;
+      c.left()[at] *= g;
+      c.right()[at] *= g;
+    }
+  }
+}
+
 void master(LoopCanvas& c) {
   // A loop has no start to settle from, so any offset (some sampled drums
   // carry one) is taken out as the mean of the whole loop.

@@ -75,6 +75,14 @@ void lift_quiet(LoopCanvas& c, float below_lu, float ratio, float max_lift_db);
 // alone when the two sides already match within a quarter of a decibel.
 void level_seam(LoopCanvas& c, double span_s);
 
+// Evens out the last and the first `window_s` seconds at the wrap, which
+// a listener hears back to back at every return: a downbeat's attack makes
+// the opening louder than the release before it. The gain swells a little
+// over the last tenth of a second and dips by as much over the first,
+// passing through unity at the wrap itself, so the waveform runs on without
+// a step. Leaves the loop alone when the two already match within 0.3 dB.
+void level_wrap(LoopCanvas& c, double window_s);
+
 // Every track is mastered to this integrated loudness, so that switching
 // between the menu and the game, or between the two variants, changes
 // nothing in level.
