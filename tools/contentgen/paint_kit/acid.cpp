@@ -7,6 +7,7 @@
 
 #include "paint_kit/canvas.h"
 #include "paint_kit/goo.h"
+#include "paint_kit/shapes.h"
 
 namespace contentgen::paint {
 
@@ -295,17 +296,7 @@ void acid_pool(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t
   // The ceiling lamps mirrored in the far half: a pale smear across it.
   double gx = cx, gy = cy - ry * 0.3;
   cairo_matrix_transform_point(&to_device, &gx, &gy);
-  cairo_save(cr);
-  cairo_translate(cr, gx, gy);
-  cairo_scale(cr, rx * 0.55, ry * 0.22);
-  cairo_pattern_t* glint = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(glint, 0, 0.9, 0.94, 0.82, 0.45);
-  cairo_pattern_add_color_stop_rgba(glint, 1, 0.9, 0.94, 0.82, 0);
-  cairo_set_source(cr, glint);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glint);
-  cairo_restore(cr);
+  soft_oval(cr, gx, gy, 0, rx * 0.55, ry * 0.22, {0.9, 0.94, 0.82}, 0.45);
   // Inside it the lamp itself: a thin sharp streak of near-white sheen.
   cairo_save(cr);
   cairo_translate(cr, gx - rx * 0.08, gy);

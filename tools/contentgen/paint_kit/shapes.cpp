@@ -5,6 +5,22 @@
 
 namespace contentgen::paint {
 
+void soft_oval(cairo_t* cr, double x, double y, double angle, double sx, double sy, Rgb c, double alpha,
+               double focus_dy, double r) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  if (angle != 0) cairo_rotate(cr, angle);
+  cairo_scale(cr, sx, sy);
+  cairo_pattern_t* g = cairo_pattern_create_radial(0, focus_dy * r, 0, 0, 0, r);
+  cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, alpha);
+  cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
+  cairo_set_source(cr, g);
+  cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
   r = std::min(r, std::min(w, h) / 2);
   cairo_new_sub_path(cr);

@@ -1,5 +1,6 @@
 // Paths every art module builds: rounded plates and the diagonal bands of
-// warning stripes, and the painted warning stripes themselves.
+// warning stripes, the painted warning stripes themselves, and soft oval
+// shades.
 #pragma once
 
 #include <cairo.h>
@@ -29,6 +30,13 @@ inline constexpr HazardPaint kConsoleHazard{{0.62, 0.50, 0.10}, {0.07, 0.07, 0.0
 // Near-black with pale yellow bands and edge lines: the room walls, which
 // the room's tint multiplies, so the bands are painted light.
 inline constexpr HazardPaint kWallHazard{{0.12, 0.11, 0.09}, {0.93, 0.82, 0.42}, HazardPaint::Wear::edge_lines};
+
+// A soft oval shade of colour c, alpha at its heart fading to nothing at its
+// rim: a circle of radius r scaled by (sx, sy) and turned by angle round
+// (x, y), its heart moved by focus_dy radii so the shade can sit under an
+// edge.
+void soft_oval(cairo_t* cr, double x, double y, double angle, double sx, double sy, Rgb c, double alpha,
+               double focus_dy = 0, double r = 1);
 
 // Diagonal warning stripes clipped to the rectangle, `period` apart.
 void hazard_stripes(cairo_t* cr, double x, double y, double w, double h, double period, const HazardPaint& paint);

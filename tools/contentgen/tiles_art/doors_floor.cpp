@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "wall_parts.h"
+#include "paint_kit/shapes.h"
 #include "paint_kit/value_detail.h"
 #include "room_art.h"
 
@@ -394,17 +395,7 @@ Bytes make_floor() {
   for (int i = 0; i < 5; ++i) {
     const double sx = (i + n.range(0, 1)) * w / 5.0, sy = n.range(27, 34), r = n.range(6, 11);
     for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-      cairo_save(cr);
-      cairo_translate(cr, sx + dx, sy);
-      cairo_scale(cr, n.range(1.6, 2.4), 0.6);
-      cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
-      cairo_pattern_add_color_stop_rgba(p, 0, 0.07, 0.055, 0.035, 0.55);
-      cairo_pattern_add_color_stop_rgba(p, 1, 0.07, 0.055, 0.035, 0);
-      cairo_set_source(cr, p);
-      cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
-      cairo_restore(cr);
+      paint::soft_oval(cr, sx + dx, sy, 0, n.range(1.6, 2.4), 0.6, {0.07, 0.055, 0.035}, 0.55, 0, r);
     }
   }
   // Boots have polished the near bars' tops in long soft streaks.
@@ -431,17 +422,7 @@ Bytes make_floor() {
     const double sy = i < 7 ? n.range(4, 20) : n.range(29, h - 3), r = n.range(2, 5.5);
     const double stretch = n.range(1.2, 2.2), dark = n.range(0.25, 0.5);
     for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-      cairo_save(cr);
-      cairo_translate(cr, sx + dx, sy);
-      cairo_scale(cr, stretch, 1);
-      cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
-      cairo_pattern_add_color_stop_rgba(p, 0, 0.05, 0.04, 0.03, dark);
-      cairo_pattern_add_color_stop_rgba(p, 1, 0.05, 0.04, 0.03, 0);
-      cairo_set_source(cr, p);
-      cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
-      cairo_restore(cr);
+      paint::soft_oval(cr, sx + dx, sy, 0, stretch, 1, {0.05, 0.04, 0.03}, dark, 0, r);
     }
   }
   deck_light(c, n);

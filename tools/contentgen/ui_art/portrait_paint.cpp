@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "paint_kit/shapes.h"
+
 namespace contentgen::ui::portrait_paint {
 
 namespace {
@@ -24,24 +26,7 @@ void curve(cairo_t* cr, const Xf& view, const V3 pts[3]) {
                  c.y + (b.y - c.y) * 1.33, c.x, c.y);
 }
 
-// A soft oval shade of colour c, alpha at its heart fading to nothing at its
-// rim: the unit circle scaled to (rx, ry) and turned by angle round (x, y),
-// its heart moved by focus_dy radii so the shade can sit under an edge.
-void soft_oval(cairo_t* cr, double x, double y, double angle, double rx, double ry, Rgb c, double alpha,
-               double focus_dy) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  if (angle != 0) cairo_rotate(cr, angle);
-  cairo_scale(cr, rx, ry);
-  cairo_pattern_t* g = cairo_pattern_create_radial(0, focus_dy, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, alpha);
-  cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
-  cairo_set_source(cr, g);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_restore(cr);
-}
+using paint::soft_oval;
 
 // The jaw's shadow on the neck: separates the head from the column below.
 void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
