@@ -144,8 +144,8 @@ Buf alarm_loop() {
 namespace {
 
 // What moves in the machine besides its hum: a worn bearing ticking and
-// rumbling at an uneven pace, and once or twice a loop a soft clank of a
-// loose guard plate. All of it ends well before the file does, so the
+// rumbling at an uneven pace, small and many, so no one tick marks a
+// place in the loop. All of it ends well before the file does, so the
 // loop still wraps on the hum alone.
 void add_moving_parts(Buf& raw, double len) {
   Rng rng(0xBEA2u);
@@ -155,13 +155,6 @@ void add_moving_parts(Buf& raw, double len) {
     add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
     add_noise_burst(raw, rng, at, rng.range(220.0f, 320.0f), 1.5f, 0.012f, 0.9f * lift);
     at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
-  }
-  for (double clank : {2.63, 6.07}) {
-    add_thump(raw, clank, 170.0f, 110.0f, 0.04f, 0.35f);
-    add_noise_burst(raw, rng, clank, 650.0f, 1.4f, 0.03f, 1.6f);
-    add_ping(raw, clank, 1130.0f, 0.09f, 0.1f);
-    add_ping(raw, clank + 0.002, 1710.0f, 0.05f, 0.05f);
-    add_noise_burst(raw, rng, clank + 0.11, 800.0f, 1.4f, 0.02f, 0.7f);
   }
 }
 
@@ -217,7 +210,7 @@ Buf generator_loop() {
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
       const Partial& p = machine[k];
-      s += p.gain * (1.0 + p.swell_depth * swell[k].s) * tone[k].s;
+      s += p.gain * (1.0 + 0.6 * p.swell_depth * swell[k].s) * tone[k].s;
       tone[k].turn();
       swell[k].turn();
     }
@@ -229,7 +222,7 @@ Buf generator_loop() {
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     // The load swings slowly: the whole hum rises and falls every four
     // seconds, a second, faster sway across it, so it never sits still.
-    const double load = 1.0 + 0.22 * wobble.s + 0.1 * sway.c;
+    const double load = 1.0 + 0.1 * wobble.s + 0.04 * sway.c;
     wobble.turn(), sway.turn();
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }

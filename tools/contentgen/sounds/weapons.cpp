@@ -305,41 +305,57 @@ Buf ammo_pickup() {
 }
 
 Buf heal_pickup() {
-  // The injector's hiss, then warmth spreading: a soft bell pad that rises.
-  // Three low voices swell in one after another, each gliding up into its
-  // note, round and mellow (a sine with a little of its octave and
-  // twelfth, two voices slowly beating), struck as a soft bell so it has a
-  // start, and a faint shimmer high above rising with it.
+  // The injector's short hiss, then a bright medical chime: four struck
+  // glass bars rising quickly up a major chord, each ringing with its
+  // inharmonic overtones (2.76 and 5.4 times its note) that reach 6-8 kHz,
+  // the top note held longest, and a soft glittering shimmer above it that
+  // fades into the room. Clean and high, nothing like the machinery's hum,
+  // the brass call of a rescue or the cheats' chip and glitch.
   Rng rng(0x4EA1u);
-  Buf b = blank(1.2);
-  Biquad hiss;
-  hiss.bandpass(5200.0f, 1.5f, kRate);
-  for (size_t i = 0; i < frames(0.16, kRate); ++i) {
-    float t = static_cast<float>(seconds_at(i));
-    b[i] += hiss(rng.bi()) * 0.7f * std::min(1.0f, t / 0.01f) * std::exp(-t / 0.05f);
+  Buf b = blank(1.1);
+  Biquad hiss, hiss_lo;
+  hiss.bandpass(7000.0f, 1.2f, kRate);
+  hiss_lo.highpass(3000.0f, 0.7f, kRate);
+  for (size_t i = 0; i < frames(0.09, kRate); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    b[i] += hiss_lo(hiss(rng.bi())) * 0.35f * std::min(1.0f, t / 0.006f) * std::exp(-t / 0.025f);
   }
-  const float notes[] = {57.0f, 61.0f, 64.0f, 69.0f};
+  // A5, C#6, E6, A6: the rise of a quick arpeggio.
+  const float notes[] = {81.0f, 85.0f, 88.0f, 93.0f};
   for (int k = 0; k < 4; ++k) {
-    Phase a, beat, h2, h3, air;
     const float hz = midi_hz(notes[k]);
-    const double at = 0.06 + 0.1 * k;
-    add_bell(b, at, hz * 2.0f, 1.0f, 0.8f, 0.25f, 0.05f);
+    const double at = 0.03 + 0.055 * k;
+    const float ring = k == 3 ? 0.55f : 0.22f, gain = k == 3 ? 0.2f : 0.15f;
+    Phase p1, p2, p3, p4;
     const size_t s = frames(at, kRate);
     for (size_t i = s; i < b.size(); ++i) {
       const float t = static_cast<float>(seconds_at(i - s));
-      // A slow swell and a long fall: a pad, not a pluck.
-      const float env = (1.0f - std::exp(-t / 0.05f)) * std::exp(-t / 0.45f);
-      // Each voice glides up a semitone into its note.
-      const float f = hz * std::pow(2.0f, -std::exp(-t / 0.06f) / 12.0f);
-      const float tone = sine(a.step(f, kRate)) + 0.6f * sine(beat.step(f * 1.003f, kRate)) +
-                         0.25f * sine(h2.step(f * 2.0f, kRate)) + 0.08f * sine(h3.step(f * 3.0f, kRate));
-      const float shimmer = 0.05f * sine(air.step(f * 6.0f, kRate)) * std::exp(-t / 0.2f);
-      b[i] += 0.12f * env * (tone + shimmer);
+      const float env = std::exp(-t / ring);
+      if (env < 1e-4f) break;
+      const float att = std::min(1.0f, t / 0.0015f);
+      // The bar's modes: the higher the mode the sooner it dies.
+      const float x = sine(p1.step(hz, kRate)) + 0.5f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
+                      0.3f * std::exp(-t / (ring * 0.2f)) * sine(p3.step(hz * 5.404f, kRate)) +
+                      0.12f * std::exp(-t / 0.03f) * sine(p4.step(hz * 8.933f, kRate));
+      b[i] += gain * env * att * x;
     }
   }
-  // A warm room around it, so the pad fades into space.
-  Buf out = add_reverb(b, kRate, 0.45f, 0.6f, 0.25f, 0.1f);
-  decay_out(out, kRate, 0.4f);
+  // The shimmer: a cluster of soft high tones a few hertz apart, so they
+  // twinkle against each other, swelling in as the top note lands and
+  // fading slowly.
+  const float glitter[] = {5274.0f, 5281.0f, 6645.0f, 6653.5f, 7902.0f};
+  for (int k = 0; k < 5; ++k) {
+    Phase ph;
+    const size_t s = frames(0.2, kRate);
+    for (size_t i = s; i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i - s));
+      const float env = (1.0f - std::exp(-t / 0.04f)) * std::exp(-t / 0.3f);
+      b[i] += 0.018f * env * sine(ph.step(glitter[k], kRate));
+    }
+  }
+  // A small bright room, so the chime hangs in the air a moment.
+  Buf out = add_reverb(b, kRate, 0.35f, 0.2f, 0.22f, 0.15f);
+  decay_out(out, kRate, 0.3f);
   return out;
 }
 
