@@ -402,7 +402,7 @@ size_t line_break(const Buf& words) {
 // held breath before it, its "k" released with a stronger burst low in
 // the band, where a "k" before this vowel has it (a "t" has its burst
 // high), and the word stressed over "please", as someone begging would.
-constexpr double kGapBeforeKill = 0.02;  // seconds added to the held breath
+constexpr double kGapBeforeKill = 0.04;  // seconds added to the held breath
 constexpr float kBurstHz = 1000.0f;      // centre of the lifted band of the burst
 constexpr float kBurstLift = 4.0f;       // that band added again, this many times
 constexpr float kKillStress = 2.0f;      // "kill" this many times as loud
@@ -456,10 +456,10 @@ struct ContourPoint {
 };
 constexpr ContourPoint kBegging[] = {{0.0, 0.85}, {0.5, 1.2}, {1.0, 1.75}};
 constexpr ContourPoint kBreaking[] = {{0.0, 1.45}, {0.15, 1.5}, {0.45, 1.15}, {0.75, 1.0}, {1.0, 0.78}};
-constexpr double kTremorHz = 5.5, kTremorDepth = 0.035;
+constexpr double kTremorHz = 5.5, kTremorDepth = 0.022;
 // A second, slower and uneven waver on top: the voice of someone too weak
 // to hold a note, never a regular vibrato.
-constexpr double kWaverHz = 2.3, kWaverDepth = 0.03;
+constexpr double kWaverHz = 2.3, kWaverDepth = 0.018;
 // "me", the spent end of the line, trembles hard, over a semitone either
 // way at five a second, as a voice about to break into tears; "kill"
 // before it stays steady so its consonants keep their shape. The tremble
@@ -497,6 +497,9 @@ Buf pleading(const Buf& words) {
 
 // How strongly the upper formants are lifted against the plain voice.
 constexpr float kPresence = 2.5f, kAir = 2.0f;
+// How long after "me" the gasp comes: close behind it a recogniser hears
+// the gasp as one more word.
+constexpr double kGaspAfterS = 0.5;
 
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
@@ -523,26 +526,13 @@ Buf cocoon_plea() {
     Buf b = sobbing_breath(rng, 0.5, 0.042f);
     const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
-    // After the words she sobs: a catching gasp in, a small broken "uh"
-    // as it escapes, and the breath let go.
+    // After the words, a pause, then a catching gasp in and the breath let
+    // go: air only, never voiced, so nothing after "me" is heard as a word.
     const size_t done = speak_at + words.size();
-    add(b, sobbing_breath(rng, 0.3, 0.08f), done + frames(0.06, kRate));
-    Buf sob = voice({.seconds = 0.16f,
-                     .pitch = {{{0.0f, 300.0f}, {0.03f, 330.0f}, {0.16f, 210.0f}}},
-                     .vowels = {kVowelU, kVowelU, kNasalM},
-                     .formant_scale = 1.17f,
-                     .rasp = 0.35f,
-                     .jitter = 0.05f,
-                     .vibrato = 0.06f,
-                     .attack_s = 0.01f,
-                     .release_s = 0.1f,
-                     .seed = 0x4B4u});
-    const float sob_top = peak(sob);
-    if (sob_top > 0.0f) scale(sob, 0.25f / sob_top);
-    add(b, sob, done + frames(0.06 + 0.3 - 0.03, kRate));
-    Buf out = drawn_breath(rng, 0.5, 0.02f);
+    add(b, sobbing_breath(rng, 0.3, 0.045f), done + frames(kGaspAfterS, kRate));
+    Buf out = drawn_breath(rng, 0.5, 0.015f);
     std::reverse(out.begin(), out.end());
-    add(b, out, done + frames(0.06 + 0.3 + 0.1, kRate));
+    add(b, out, done + frames(kGaspAfterS + 0.3, kRate));
     return add_reverb(b, kRate, 0.2f, 0.6f, 0.06f, 0.2);
   }
   // The formant moan: a rasping throat, a touch of ring modulation, grit
