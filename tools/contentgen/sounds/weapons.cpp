@@ -326,16 +326,17 @@ Buf heal_pickup() {
     const float hz = midi_hz(notes[k]);
     const double at = 0.03 + 0.055 * k;
     const float ring = k == 3 ? 0.55f : 0.22f, gain = k == 3 ? 0.2f : 0.15f;
-    Phase p1, p2, p3, p4;
+    Phase p0, p1, p2, p3, p4;
     const size_t s = frames(at, kRate);
     for (size_t i = s; i < b.size(); ++i) {
       const float t = static_cast<float>(seconds_at(i - s));
       const float env = std::exp(-t / ring);
       if (env < 1e-4f) break;
       const float att = std::min(1.0f, t / 0.0015f);
-      // The bar's modes: the higher the mode the sooner it dies.
-      const float x = sine(p1.step(hz, kRate)) + 0.5f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
-                      0.3f * std::exp(-t / (ring * 0.2f)) * sine(p3.step(hz * 5.404f, kRate)) +
+      // The bar's modes: the higher the mode the sooner it dies. Under
+      // them a soft hum an octave down, a bell's warm body.
+      const float x = 0.6f * sine(p0.step(hz * 0.5f, kRate)) + sine(p1.step(hz, kRate)) + 0.5f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
+                      0.45f * std::exp(-t / (ring * 0.2f)) * sine(p3.step(hz * 5.404f, kRate)) +
                       0.12f * std::exp(-t / 0.03f) * sine(p4.step(hz * 8.933f, kRate));
       b[i] += gain * env * att * x;
     }
@@ -350,7 +351,7 @@ Buf heal_pickup() {
     for (size_t i = s; i < b.size(); ++i) {
       const float t = static_cast<float>(seconds_at(i - s));
       const float env = (1.0f - std::exp(-t / 0.04f)) * std::exp(-t / 0.3f);
-      b[i] += 0.018f * env * sine(ph.step(glitter[k], kRate));
+      b[i] += 0.15f * env * sine(ph.step(glitter[k], kRate));
     }
   }
   // A small bright room, so the chime hangs in the air a moment.
