@@ -118,14 +118,20 @@ void lumps(cairo_t* m, Noise& n, std::vector<Bubble>& bubbles) {
   for (int side = 0; side < 2; ++side) {
     const double edge = side == 0 ? film_overhang : film_overhang + kSlot, out = side == 0 ? -1 : 1;
     const double end = n.range(110, 150);
-    for (double y = 10; y < end; y += n.range(6, 10)) {
-      const double taper = 1.0 - 0.55 * y / end, r = n.range(5, 9) * taper;
-      const double x = edge + out * (n.range(2, 9) * taper);
+    // The spine: one smooth body from the ceiling, broad and tapering.
+    cairo_move_to(m, edge - 10, 0);
+    cairo_curve_to(m, edge - 9, end * 0.4, edge - 4, end * 0.8, edge, end);
+    cairo_curve_to(m, edge + 4, end * 0.8, edge + 9, end * 0.4, edge + 10, 0);
+    cairo_close_path(m);
+    cairo_fill(m);
+    // Swellings of every size at uneven heights along its outer side.
+    for (double y = n.range(8, 16); y < end - 6; y += n.range(7, 19)) {
+      const double taper = 1.0 - 0.5 * y / end, r = n.range(3.5, 9.5) * taper;
+      const double x = edge + out * (n.range(6, 13) * taper);
       lump(x, y, r);
-      lump(edge, y, r * 0.9);  // the tongue's spine along the slot
-      if (n.unit() < 0.4) bubbles.push_back({x + n.range(-r, r) * 0.4, y + n.range(-r, r) * 0.4, n.range(1.4, 2.6)});
+      if (n.unit() < 0.45) bubbles.push_back({x + n.range(-r, r) * 0.4, y + n.range(-r, r) * 0.4, n.range(1.4, 2.8)});
     }
-    for (int i = 0; i < 2; ++i) drip(m, n, edge + out * n.range(1, 7), end - 8, n.range(20, 45), n.range(4.5, 6.5));
+    for (int i = 0; i < 2; ++i) drip(m, n, edge + out * n.range(0, 3), end - 30, n.range(40, 65), n.range(4.5, 6.5));
   }
   for (int i = 0; i < 6; ++i) drip(m, n, overhang_x(n, i, 3.5), n.range(15, 30), n.range(30, 80), n.range(4.2, 6.2));
   // Goo heaped where it has run down to the deck.
