@@ -109,7 +109,7 @@ void impact_flare(Canvas& c, uint32_t seed) {
     // fire where the turbulence carries it past the flame.
     const double soot = smooth(0.35, 0.0, density);
     const double wisp = smooth(0.5, 0.72, shape.fbm(dx * 4.2 - wy * 3.0 + 30, dy * 4.2 + wx * 3.0)) *
-                        smooth(-0.55, -0.15, density) * smooth(0.0, -0.05, density - 0.0);
+                        smooth(-0.55, -0.15, density) * smooth(0.0, -0.05, density);
     const double smoke_a = 0.42 * wisp;
     cr = mix(cr, 0.2, soot * 0.55), cg = mix(cg, 0.07, soot * 0.55), cb = mix(cb, 0.04, soot * 0.55);
     Light l{cr * a, cg * a, cb * a, a};
