@@ -331,6 +331,49 @@ TEST(RoomArt, ShotFlashHasAWideWhiteHotCoreAndNeverShowsItsSquare) {
   EXPECT_EQ(lit_border, 0);
 }
 
+TEST(RoomArt, ShotFlashIsFireCoolingToADeepRedRim) {
+  // Rendered fire cools from white through orange to a smoky deep red at
+  // its edge; a flash that only ever reaches orange reads as a flat
+  // cartoon burst beside the lit creatures.
+  Picture flash;
+  for (const auto& e : contentgen::creatures::effect_pictures())
+    if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
+  ASSERT_EQ(flash.width, 64);
+  int deep_red = 0;
+  for (int y = 0; y < flash.height; ++y)
+    for (int x = 0; x < flash.width; ++x) {
+      const uint8_t* px = flash.at(x, y);
+      deep_red += px[3] >= 64 && px[0] >= 110 && px[1] < px[0] * 0.3;
+    }
+  EXPECT_GE(deep_red, 100);
+}
+
+TEST(RoomArt, SlimeOnTheNeighboursChangesShapeWithItsStage) {
+  // Beside the slot only the goo's overhangs show. The first stage there
+  // is thin runs; the second and third hang broad sheets and tongues that
+  // fill an overhang's width somewhere; and each stage covers more.
+  auto widest = [](const Picture& p, int x0, int x1) {
+    int best = 0;
+    for (int y = 30; y < 150; ++y)
+      for (int x = x0, run = 0; x < x1; ++x) run = p.at(x, y)[3] >= 128 ? run + 1 : 0, best = std::max(best, run);
+    return best;
+  };
+  double last = 0;
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    Picture film = make("slime_" + std::to_string(n) + ".png");
+    const int left = widest(film, 0, 16), right = widest(film, 68, 84);
+    if (n == 1) {
+      EXPECT_LE(std::max(left, right), 10) << "thin runs, not a sheet";
+    } else {
+      EXPECT_GE(std::min(left, right), 12) << "a broad mass on each side";
+    }
+    const double cover = film.coverage(0, 0, 16, 208) + film.coverage(68, 0, 16, 208);
+    EXPECT_GT(cover, last + 0.05);
+    last = cover;
+  }
+}
+
 TEST(RoomArt, AlarmIconIsADarkMarkOnAYellowPlateThatSurvivesTheConsoleTint) {
   // The console draws the icon masked and multiplied by yellow, the view
   // untinted: a plate without holes, and a mark read in red and green

@@ -15,34 +15,50 @@ inline double smooth(double a, double b, double v) {
 
 inline double mix(double a, double b, double t) { return a + (b - a) * t; }
 
-// One tongue of fire thrown out of the blast: a leaf broad near its root,
-// swelling a little and then tapering to a point, bending slightly as it
-// licks outward. Lengths and widths are fractions of the radius.
-struct Petal {
-  double ux, uy, length, width, bend;
+// Smooth value noise on an integer lattice, hashed from the seed, and its
+// fractal sum: the turbulence that shapes the fire.
+struct Turbulence {
+  uint32_t seed;
+  double lattice(int x, int y) const {
+    uint32_t h = seed ^ (static_cast<uint32_t>(x) * 0x8DA6B343u) ^ (static_cast<uint32_t>(y) * 0xD8163841u);
+    h ^= h >> 13, h *= 0x5BD1E995u, h ^= h >> 15, h *= 0x27D4EB2Du, h ^= h >> 16;
+    return h / 4294967296.0;
+  }
+  double value(double x, double y) const {
+    const double fx = std::floor(x), fy = std::floor(y);
+    const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
+    double tx = x - fx, ty = y - fy;
+    tx = tx * tx * (3 - 2 * tx), ty = ty * ty * (3 - 2 * ty);
+    return mix(mix(lattice(ix, iy), lattice(ix + 1, iy), tx), mix(lattice(ix, iy + 1), lattice(ix + 1, iy + 1), tx), ty);
+  }
+  // Five octaves, each a little turned so the lattice never lines up.
+  double fbm(double x, double y) const {
+    double sum = 0, amp = 0.5, norm = 0;
+    for (int o = 0; o < 5; ++o) {
+      sum += amp * value(x, y), norm += amp;
+      const double nx = 1.62 * x + 1.21 * y + 17.3, ny = -1.21 * x + 1.62 * y + 5.9;
+      x = nx, y = ny, amp *= 0.52;
+    }
+    return sum / norm;
+  }
 };
 
-// A spark thrown out with motion: a bright head and a tail smeared back
-// toward the strike, curving a little as it flies.
+// A spark flung from the strike: a hot head and a tail smeared back along
+// its path by its speed, curving a little as it flies.
 struct Spark {
-  double ux, uy, from, to, width, bend;
+  double ux, uy, from, to, width, bend, heat;
 };
 
-// One hot fragment.
-struct Blob {
-  double x, y, r, v;
-};
-
-// Energy to colour: deep orange at the faint fringe, through orange and
-// yellow to white where the light is densest.
-void heat_colour(double heat, double& r, double& g, double& b) {
-  r = 1.0;
-  g = mix(0.36, 0.62, smooth(0.0, 0.3, heat));
-  g = mix(g, 0.9, smooth(0.25, 0.6, heat));
-  g = mix(g, 1.0, smooth(0.6, 0.95, heat));
-  b = mix(0.04, 0.18, smooth(0.2, 0.55, heat));
-  b = mix(b, 0.62, smooth(0.55, 0.85, heat));
-  b = mix(b, 1.0, smooth(0.82, 1.0, heat));
+// Temperature to emitted colour: deep smoky red at the cool rim, through
+// orange and yellow to white in the hottest gas.
+void fire_colour(double t, double& r, double& g, double& b) {
+  r = mix(0.42, 1.0, smooth(0.0, 0.32, t));
+  g = mix(0.06, 0.42, smooth(0.12, 0.42, t));
+  g = mix(g, 0.8, smooth(0.4, 0.66, t));
+  g = mix(g, 1.0, smooth(0.66, 0.9, t));
+  b = mix(0.02, 0.08, smooth(0.3, 0.6, t));
+  b = mix(b, 0.5, smooth(0.68, 0.86, t));
+  b = mix(b, 0.95, smooth(0.84, 1.0, t));
 }
 
 }  // namespace
@@ -51,109 +67,84 @@ void impact_flare(Canvas& c, uint32_t seed) {
   const int size = std::min(c.width(), c.height());
   const double centre = size / 2.0, radius = size / 2.0 - 1.5;
   Noise n(seed);
+  const Turbulence shape{seed * 2654435761u + 1}, heat{seed * 2246822519u + 7}, warp{seed * 3266489917u + 3};
+  // The ball is thrown a little one way, as fire is by the round that lit it.
+  const double lean = n.range(0, 2 * M_PI), lean_x = std::cos(lean) * 0.08, lean_y = std::sin(lean) * 0.08;
 
-  // Six tongues of fire at uneven angles, long and short in turn and each
-  // opposite pair unequal, so the blast has a direction and a shape at
-  // every size it is drawn, not a round blob or an even star.
-  const double main_angle = n.range(0, 2 * M_PI);
-  constexpr double kPetalAngles[6] = {0.0, 1.02, 2.12, 3.2, 4.2, 5.25};
-  constexpr double kPetalLengths[6] = {0.97, 0.6, 0.84, 0.7, 0.9, 0.56};
-  constexpr double kPetalWidths[6] = {0.2, 0.14, 0.18, 0.15, 0.19, 0.13};
-  std::vector<Petal> petals;
-  for (int i = 0; i < 6; ++i) {
-    const double a = main_angle + kPetalAngles[i] + n.range(-0.1, 0.1);
-    petals.push_back({std::cos(a), std::sin(a), kPetalLengths[i] * n.range(0.95, 1.03), kPetalWidths[i] * n.range(0.9, 1.1),
-                      n.range(-0.12, 0.12)});
-  }
-  // Sparks between and beyond the tongues.
   std::vector<Spark> sparks;
-  for (int i = 0; i < 9; ++i) {
-    const double a = main_angle + (i + 0.5) * 2 * M_PI / 9 + n.range(-0.25, 0.25);
-    const double from = n.range(0.5, 0.7);
-    const double to = std::min(0.93, from + n.range(0.12, 0.22));
-    sparks.push_back({std::cos(a), std::sin(a), from, to, n.range(0.5, 0.7), n.range(-0.25, 0.25)});
+  // A handful at scattered angles and distances, long and short: a few
+  // bright streaks rather than a ring of spokes.
+  constexpr double spark_angles[5] = {0.3, 1.5, 2.3, 3.9, 5.1};
+  for (double base : spark_angles) {
+    const double a = lean + base + n.range(-0.25, 0.25);
+    const double from = n.range(0.5, 0.68);
+    sparks.push_back({std::cos(a), std::sin(a), from, std::min(0.93, from + n.range(0.14, 0.28)), n.range(0.55, 0.8),
+                      n.range(-0.5, 0.5), n.range(0.8, 1.2)});
   }
-  std::vector<Blob> fragments;
-  for (int i = 0; i < 4; ++i) {
-    const double a = n.range(0, 2 * M_PI), d = n.range(0.55, 0.82) * radius;
-    fragments.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.55, 0.9), n.range(1.1, 1.6)});
-  }
-  // The bloom is lumpy, not a perfect disc.
-  double lump_ph[3];
-  for (double& p : lump_ph) p = n.range(0, 2 * M_PI);
 
-  // Light of one point: its energy (how opaque) and its heat (how white).
+  // Light at one point: premultiplied emitted colour and coverage.
   struct Light {
-    double e, hot;
+    double r, g, b, a;
   };
   auto light_at = [&](double px, double py) {
-    const double dx = (px - centre) / radius, dy = (py - centre) / radius, u = std::hypot(dx, dy);
-    const double ang = std::atan2(dy, dx);
-    const double lump = 1 + 0.06 * std::cos(ang - main_angle) + 0.12 * std::sin(3 * ang + lump_ph[0]) +
-                        0.08 * std::sin(5 * ang + lump_ph[1]) + 0.05 * std::sin(7 * ang + lump_ph[2]);
-    const double ub = u / lump;
-    // A broad white-hot core burning solid, a dense yellow glow round it
-    // and a wide orange bloom filling most of the picture.
-    const double core = 3.0 * smooth(0.38, 0.17, ub);
-    const double glow = 1.1 * std::exp(-(ub / 0.42) * (ub / 0.42));
-    const double bloom = 0.62 * std::exp(-std::pow(ub / 0.7, 2.4));
-    double e = core + glow + bloom;
-    double hot = core + 0.8 * glow;
-    for (const Petal& p : petals) {
-      const double along = dx * p.ux + dy * p.uy;
-      if (along <= 0 || along > p.length + 0.05) continue;
-      const double t = along / p.length;
-      const double across = -dx * p.uy + dy * p.ux - p.bend * t * t;
-      // Broad at the root, fullest a third of the way out, a sharp tip.
-      const double half = p.width * (0.6 + 0.55 * std::sin(M_PI * std::min(t, 1.0) * 0.85)) * std::pow(std::max(0.0, 1 - t), 0.7);
-      if (half <= 0) continue;
-      const double q = std::abs(across) / half;
-      if (q > 1.3) continue;
-      const double body = smooth(1.15, 0.55, q);
-      // Dense and hot along its middle and at its root, cooling outward.
-      const double rib = std::exp(-q * q * 5) * (1 - t);
-      e += body * (1.05 - 0.55 * t) + 0.7 * rib;
-      hot += body * 1.3 * (1 - t) + 1.3 * rib;
+    const double dx = (px - centre) / radius - lean_x, dy = (py - centre) / radius - lean_y;
+    const double u = std::hypot(dx + lean_x, dy + lean_y);
+    // Domain-warped turbulence bends the outline into billows and
+    // tongues of no fixed count or spacing.
+    const double wx = warp.fbm(dx * 2.3 + 3.1, dy * 2.3 - 1.7) - 0.5, wy = warp.fbm(dx * 2.3 - 4.2, dy * 2.3 + 2.6) - 0.5;
+    const double billow = shape.fbm(dx * 3.4 + wx * 1.6, dy * 3.4 + wy * 1.6);
+    const double r = std::hypot(dx, dy);
+    // Density: solid in the middle, thinning outward, the turbulence
+    // pushing lobes of flame out and biting cool pockets in.
+    const double density = 1.1 - r / 0.78 + 1.3 * (billow - 0.5);
+    double a = smooth(0.0, 0.32, density);
+    // Temperature: hottest in the dense heart, cooled in the billows'
+    // folds, so the ball shows round, lit-from-within volumes.
+    const double fold = heat.fbm(dx * 5.5 + wx * 2.2 + 9.0, dy * 5.5 + wy * 2.2);
+    double t = 0.18 + 0.8 * density + 0.5 * (fold - 0.5) + 0.9 * smooth(0.47, 0.08, r);
+    t = std::clamp(t, 0.0, 1.0);
+    double cr, cg, cb;
+    fire_colour(t, cr, cg, cb);
+    // The cool rim darkens toward smoke: soot-brown wisps curling off the
+    // fire where the turbulence carries it past the flame.
+    const double soot = smooth(0.35, 0.0, density);
+    const double wisp = smooth(0.5, 0.72, shape.fbm(dx * 4.2 - wy * 3.0 + 30, dy * 4.2 + wx * 3.0)) *
+                        smooth(-0.55, -0.15, density) * smooth(0.0, -0.05, density);
+    const double smoke_a = 0.42 * wisp;
+    cr = mix(cr, 0.2, soot * 0.55), cg = mix(cg, 0.07, soot * 0.55), cb = mix(cb, 0.04, soot * 0.55);
+    Light l{cr * a, cg * a, cb * a, a};
+    if (smoke_a > 0) {
+      const double k = smoke_a * (1 - l.a);
+      l.r += 0.2 * k, l.g += 0.13 * k, l.b += 0.1 * k, l.a += k;
     }
+    // Sparks, additive: their light lies over both fire and air.
     for (const Spark& s : sparks) {
-      const double along = dx * s.ux + dy * s.uy;
-      if (along < s.from - 0.04 || along > s.to + 0.04) continue;
-      const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
-      const double t = std::clamp((along - s.from) / (s.to - s.from), 0.0, 1.0);
-      const double ends = smooth(s.from - 0.03, s.from + 0.01, along) * smooth(s.to + 0.03, s.to - 0.01, along);
-      const double v = (0.3 + 1.5 * t * t) * ends * std::exp(-across * across / (s.width * s.width));
-      e += v, hot += 0.9 * v;
-    }
-    for (const Blob& f : fragments) {
-      const double fx = (px - f.x) / f.r, fy = (py - f.y) / f.r, q2 = fx * fx + fy * fy;
-      if (q2 < 9) e += f.v * std::exp(-q2), hot += 0.8 * f.v * std::exp(-q2);
+      const double along = (dx + lean_x) * s.ux + (dy + lean_y) * s.uy;
+      if (along < s.from - 0.05 || along > s.to + 0.05) continue;
+      const double side = -(dx + lean_x) * s.uy + (dy + lean_y) * s.ux - s.bend * (along - s.from) * (along - s.from);
+      const double across = side * radius;
+      const double q = std::clamp((along - s.from) / (s.to - s.from), 0.0, 1.0);
+      // The tail widens and fades back toward the strike; the head is a
+      // bright point with a soft end.
+      const double w = s.width * (1.6 - 0.7 * q);
+      const double ends = smooth(s.from - 0.04, s.from + 0.08, along) * smooth(s.to + 0.035, s.to - 0.01, along);
+      const double v = s.heat * (0.35 + 1.4 * q * q) * ends * std::exp(-across * across / (w * w));
+      if (v <= 0.002) continue;
+      const double sr = 1.0, sg = mix(0.62, 0.97, q), sb = mix(0.18, 0.75, q * q);
+      const double add = std::min(1.0, v);
+      l.r = l.r + sr * add * (1 - l.a * 0.5), l.g = l.g + sg * add * (1 - l.a * 0.5), l.b = l.b + sb * add * (1 - l.a * 0.5);
+      l.a = l.a + add * (1 - l.a);
     }
     // Nothing reaches the border, so the square never shows.
     const double fade = smooth(1.0, 0.86, u);
-    return Light{e * fade, hot};
+    l.r = std::min(l.r, 1.0) * fade, l.g = std::min(l.g, 1.0) * fade, l.b = std::min(l.b, 1.0) * fade;
+    l.a = std::min(l.a, 1.0) * fade;
+    return l;
   };
 
-  // Whether a pixel lies beside a petal's edge, a spark or a fragment: only
-  // there do the thin shapes need more than one sample.
-  auto sharp_at = [&](double px, double py) {
-    const double dx = (px - centre) / radius, dy = (py - centre) / radius;
-    if (dx * dx + dy * dy < 0.2 * 0.2) return false;  // the core burns solid white
-    for (const Petal& p : petals) {
-      const double along = dx * p.ux + dy * p.uy;
-      if (along > 0 && along < p.length + 0.1 && std::abs(-dx * p.uy + dy * p.ux) < p.width * 1.6 + 0.05) return true;
-    }
-    for (const Spark& s : sparks) {
-      const double along = dx * s.ux + dy * s.uy;
-      if (along < s.from - 0.08 || along > s.to + 0.08) continue;
-      const double across = (-dx * s.uy + dy * s.ux - s.bend * (along - s.from) * (along - s.from)) * radius;
-      if (std::abs(across) < 2 * s.width + 0.75) return true;
-    }
-    for (const Blob& f : fragments)
-      if (std::hypot(px - f.x, py - f.y) < 3 * f.r + 1) return true;
-    return false;
-  };
-
-  constexpr double kOffsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
+  // Four samples a pixel: the turbulence and the sparks are finer than a
+  // pixel at the picture's size.
+  constexpr double offsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) > radius + 1) {
@@ -162,21 +153,15 @@ void impact_flare(Canvas& c, uint32_t seed) {
         continue;
       }
       double lr = 0, lg = 0, lb = 0, la = 0;
-      const bool sharp = sharp_at(x + 0.5, y + 0.5);
-      const int samples = sharp ? 4 : 1;
-      for (int k = 0; k < samples; ++k) {
-        const Light l = sharp ? light_at(x + kOffsets[k][0], y + kOffsets[k][1]) : light_at(x + 0.5, y + 0.5);
-        const double a = std::clamp(l.e * 1.3, 0.0, 1.0);
-        double r, g, b;
-        heat_colour(std::clamp(l.hot / 2.0, 0.0, 1.0), r, g, b);
-        lr += a * r, lg += a * g, lb += a * b, la += a;
+      for (const auto& o : offsets) {
+        const Light l = light_at(x + o[0], y + o[1]);
+        lr += l.r, lg += l.g, lb += l.b, la += l.a;
       }
-      const double out_a = la / samples;
-      auto channel = [&](double sum) { return la > 0 ? sum / la : 0.0; };
-      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(std::clamp(channel(lr), 0.0, 1.0) * 255)),
-                             static_cast<uint8_t>(std::lround(std::clamp(channel(lg), 0.0, 1.0) * 255)),
-                             static_cast<uint8_t>(std::lround(std::clamp(channel(lb), 0.0, 1.0) * 255)),
-                             static_cast<uint8_t>(std::lround(out_a * 255))};
+      auto channel = [&](double sum) { return la > 0 ? std::clamp(sum / la, 0.0, 1.0) : 0.0; };
+      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(channel(lr) * 255)),
+                             static_cast<uint8_t>(std::lround(channel(lg) * 255)),
+                             static_cast<uint8_t>(std::lround(channel(lb) * 255)),
+                             static_cast<uint8_t>(std::lround(std::clamp(la / 4, 0.0, 1.0) * 255))};
       c.set_pixel(x, y, px);
     }
 }

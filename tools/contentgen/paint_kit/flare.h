@@ -1,7 +1,7 @@
 // The flash of a round striking carapace or metal, painted per pixel: a
-// broad white-hot core, six uneven tongues of fire cooling from yellow to
-// orange, a wide orange bloom filling most of the frame and a ring of
-// sparks.
+// turbulent fireball shaped by warped fractal noise, white-hot in its
+// heart and cooling through yellow and orange to a smoky red rim, with a
+// few motion-smeared sparks flung out past it.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +11,7 @@
 namespace contentgen::paint {
 
 // Paints the flash centred on a square canvas, fading to nothing before
-// the border. seed picks the streaks and sparks; the look is the same.
+// the border. seed picks the turbulence and the sparks; the look is the same.
 void impact_flare(Canvas& c, uint32_t seed);
 // The 64 x 64 flash of a shot as PNG bytes (alpha kept whole), painted
 // once and shared by every picture that shows it.

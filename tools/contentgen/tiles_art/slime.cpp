@@ -1,6 +1,6 @@
-// Slime on the walls: the wet film that spreads over the neighbouring
-// panels and the growth itself, streaks at the first stage and an organic
-// mass at the second and third.
+// Slime on the walls: the growth itself in its slot, streaks at the first
+// stage and an organic mass at the second and third (the goo it spreads
+// onto the neighbouring panels is in slime_film.cpp).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -28,11 +28,6 @@ struct Ooze {
   double dark[3], mid[3], hi[3];
 };
 constexpr Ooze ooze{{0.04, 0.07, 0.04}, {0.22, 0.36, 0.14}, {0.82, 0.96, 0.72}};
-// The film spread over the neighbours is thin and lets the light through:
-// paler and greyer than the growth, so that a red or blue room, which
-// keeps only one of its channels, still shows it as a lit sheen.
-constexpr Ooze film_ooze{{0.17, 0.21, 0.16}, {0.46, 0.55, 0.40}, {0.86, 0.97, 0.80}};
-
 void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, const Ooze& ooze = ooze) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
   cairo_pattern_add_color_stop_rgba(p, 0, ooze.dark[0], ooze.dark[1], ooze.dark[2], alpha);
@@ -130,47 +125,6 @@ void wet_bead(cairo_t* cr, double x, double y, double r) {
   rgb(cr, 1, 1, 1, 0.9);
   cairo_arc(cr, x - r * 0.35, y - r * 0.4, std::max(0.6, r * 0.3), 0, 2 * M_PI);
   cairo_fill(cr);
-}
-
-void bubble(cairo_t* cr, double x, double y, double r) {
-  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
-  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-  cairo_fill(cr);
-  rgb(cr, ooze.mid[0] * 1.6, ooze.mid[1] * 1.6, ooze.mid[2] * 1.6);
-  cairo_set_line_width(cr, 0.9);
-  cairo_arc(cr, x, y, r, M_PI * 0.1, M_PI * 0.9);
-  cairo_stroke(cr);
-  rgb(cr, 1, 1, 1, 0.9);
-  cairo_arc(cr, x - r * 0.35, y - r * 0.35, std::max(0.7, r * 0.28), 0, 2 * M_PI);
-  cairo_fill(cr);
-}
-
-// Sagging strands of web from one point to another, with beads of ooze.
-void web_strand(cairo_t* cr, Noise& n, Pt a, Pt b, double sag, double width) {
-  const Pt mid = lerp(a, b, 0.5) + Pt{0, sag};
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  auto path = [&] {
-    cairo_move_to(cr, a.x, a.y);
-    cairo_curve_to(cr, lerp(a, mid, 0.7).x, lerp(a, mid, 0.7).y, lerp(b, mid, 0.7).x, lerp(b, mid, 0.7).y, b.x, b.y);
-  };
-  path();
-  rgb(cr, ooze.dark[0], ooze.dark[1], ooze.dark[2], 0.9);
-  cairo_set_line_width(cr, width + 1.2);
-  cairo_stroke(cr);
-  path();
-  rgb(cr, ooze.mid[0] * 1.5, ooze.mid[1] * 1.5, ooze.mid[2] * 1.5, 0.95);
-  cairo_set_line_width(cr, width);
-  cairo_stroke(cr);
-  path();
-  rgb(cr, ooze.hi[0], ooze.hi[1], ooze.hi[2], 0.6);
-  cairo_set_line_width(cr, std::max(0.5, width * 0.3));
-  cairo_stroke(cr);
-  for (int i = 0; i < 2; ++i) {
-    const double t = n.range(0.25, 0.75);
-    // A point on the curve, near enough for a bead.
-    const Pt p = lerp(lerp(a, mid, t), lerp(mid, b, t), t);
-    bubble(cr, p.x, p.y + width * 0.4, width * 0.9);
-  }
 }
 
 // The first growth is thin wet resin: pale and grey enough that a red or
@@ -928,47 +882,6 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   for (int pass = 0; pass < 2; ++pass) paint::even_columns(c, overhang, kSlot, 1.0);
 }
 
-// The translucent film that spreads over the neighbouring panels: a wash
-// from the top with drips running down both overhangs.
-void slime_film(cairo_t* cr, Noise& n, int level) {
-  const double reach = 40 + level * 25;
-  // Its lower edge sags in soft tongues of different lengths, not teeth.
-  const double p1 = n.range(0, 6.3), p2 = n.range(0, 6.3);
-  cairo_move_to(cr, 0, 0);
-  cairo_line_to(cr, slime_width, 0);
-  for (double x = slime_width; x >= 0; x -= 2) {
-    const double a = 2 * M_PI * (x - overhang) / kSlot;
-    const double sag = 0.55 + 0.25 * std::sin(a + p1) + 0.15 * std::sin(3 * a + p2) + 0.05 * std::sin(7 * a);
-    cairo_line_to(cr, x, reach * sag);
-  }
-  cairo_close_path(cr);
-  fill_ooze(cr, 0, slime_width, 0.72, 1.3, film_ooze);
-  cairo_new_path(cr);
-  const int drips = 4 + level * 2;
-  for (int i = 0; i < drips; ++i) {
-    // Alternate sides so both neighbours get runs, thick enough to be seen.
-    double x = (i % 2 == 0) ? n.range(3, overhang + 4) : n.range(overhang + kSlot - 4, slime_width - 3);
-    double w = n.range(4.5, 7.5), len = n.range(30, 90 + level * 35);
-    wet_run(cr, n, x, 0, len, w);
-  }
-  // Fine web across the gap into the next slot.
-  for (int i = 0; i < level + 1; ++i) {
-    const double y = n.range(20, 120 + level * 20);
-    web_strand(cr, n, {overhang + 6.0, y}, {0, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
-    web_strand(cr, n, {overhang + kSlot - 6.0, y + 10}, {slime_width, y + n.range(-16, 16)}, n.range(3, 8), 0.9);
-  }
-  // A wet puddle spreading at the foot of the wall.
-  cairo_save(cr);
-  cairo_translate(cr, slime_width / 2.0, kWallHeight - 2);
-  cairo_scale(cr, 40, 6 + level);
-  cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
-  cairo_restore(cr);
-  fill_ooze(cr, 0, slime_width, 0.7, 1.4, film_ooze);
-  cairo_new_path(cr);
-}
-
-
-
 }  // namespace
 
 Bytes make_slime_solid(int level) {
@@ -979,13 +892,6 @@ Bytes make_slime_solid(int level) {
   else
     slime_overgrowth(c, n, level == 2 ? stage_two : stage_three);
   return c.png();
-}
-
-Bytes make_slime_film(int level) {
-  Canvas c(slime_width, kWallHeight);
-  Noise n(0x5F11u + static_cast<uint32_t>(level) * 173u);
-  slime_film(c.cr(), n, level);
-  return c.png_dithered();
 }
 
 }  // namespace contentgen::roomart
