@@ -9,6 +9,7 @@
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/death_wound.h"
 #include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
@@ -315,14 +316,19 @@ Bytes hugger_death(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  build(m, p,
-        fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
-            kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
+  const Xf view = fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
+                      kHuggerAttack.w, kHuggerAttack.h, kLeapBody);
+  build(m, p, view);
+  // The acid it bleeds runs down to where it drops and pools there, under
+  // it, in the last two frames.
+  const int low = lowest_solid_row(m, kHuggerAttack.w, kHuggerAttack.h);
+  const double floor_y = low > 0 ? low : kHuggerAttack.h - 1;
+  const V3 body = view.point({0, 0, 0});
+  death_pool(c.cr(), body.x, floor_y, 120, 252, t, 0.6);
   model::render(m, c, sprite_options());
-  cairo_t* cr = c.cr();
-  const double k = 1.0 - 0.2 * t;
-  if (frame >= 2) acid_runs(cr, {214 - 8 * t, 200 + 36 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
-  acid_splash(cr, {214 - 8 * t, 172 + 36 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
+  // The hole the shot punched in its body, riding on it as it twists over
+  // and eaten wider frame by frame.
+  death_wound(c.cr(), {body.x, body.y - 6}, 26, 220, t, floor_y);
   return finish(c, "hugger death");
 }
 
