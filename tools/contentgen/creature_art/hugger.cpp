@@ -303,26 +303,44 @@ Bytes hugger_attack() {
   return finish(c, "hugger leap");
 }
 
-Bytes hugger_death(int frame) {
-  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+namespace {
+
+// Hit in mid-leap: it twists over, the fingers clench and fold, and it
+// drops. Poses frame 1..4 and returns its view.
+Xf death_pose(int frame, HPose& p) {
   const float t = (frame - 1) / 3.0f;
-  HPose p;
   p.side = false;
-  // Hit in mid-leap: it twists over, the fingers clench and fold.
   p.spread = 1.0f - 0.7f * t;
   p.curl = 0.35f + 0.65f * t;
   p.tail_curl = 0.25f + 0.6f * t;
   p.tail_sway = 0.6f + 2.0f * t;
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  return fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
+             kHuggerAttack.w, kHuggerAttack.h, kLeapBody);
+}
+
+}  // namespace
+
+Bytes hugger_death(int frame) {
+  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+  const float t = (frame - 1) / 3.0f;
+  // The floor is where it comes down in the last frame: the acid it
+  // bleeds on the way runs down to it and pools there, spreading over the
+  // last two frames.
+  double floor_y = kHuggerAttack.h - 1;
+  {
+    HPose last;
+    const Xf v = death_pose(4, last);
+    Model probe;
+    build(probe, last, v);
+    const int low = lowest_solid_row(probe, kHuggerAttack.w, kHuggerAttack.h);
+    if (low > 0) floor_y = low;
+  }
+  HPose p;
+  const Xf view = death_pose(frame, p);
   Model m;
   m.set_skin(0.2f, 2.5f);
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  const Xf view = fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
-                      kHuggerAttack.w, kHuggerAttack.h, kLeapBody);
   build(m, p, view);
-  // The acid it bleeds runs down to where it drops and pools there, under
-  // it, in the last two frames.
-  const int low = lowest_solid_row(m, kHuggerAttack.w, kHuggerAttack.h);
-  const double floor_y = low > 0 ? low : kHuggerAttack.h - 1;
   const V3 body = view.point({0, 0, 0});
   death_pool(c.cr(), body.x, floor_y, 120, 252, t, 0.6);
   model::render(m, c, sprite_options());
