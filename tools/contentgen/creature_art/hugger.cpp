@@ -25,6 +25,14 @@ using model::rot_x;
 using model::rot_y;
 using model::rot_z;
 
+// The hugger's pale shell reads in the dark without the top light the
+// black creatures carry; on it that light would only wash the body out.
+model::RenderOptions hugger_options() {
+  model::RenderOptions o = sprite_options();
+  o.top_rim = 0;
+  return o;
+}
+
 // Body-local: origin at the middle of the body, front toward +x, back up
 // (-y), +z toward the side-view viewer.
 struct HPose {
@@ -278,7 +286,7 @@ Bytes hugger_walk(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::RenderOptions o = solid::sprite_options();
+  model::RenderOptions o = hugger_options();
   o.rim_r = 0.80f, o.rim_g = 0.92f, o.rim_b = 1.10f;  // a bright rim picks the small body out of the floor
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   o.outline_dark = 0.85f;  // but a dark line round the whole keeps the pale body off a pale floor
@@ -298,7 +306,7 @@ Bytes hugger_attack() {
   m.set_skin(0.2f, 2.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, leap_view(1.25f, 0.08f, {0, 0, 0}), kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c, sprite_options());
+  model::render(m, c, hugger_options());
   finish_for_magnifying(c);
   return finish(c, "hugger leap");
 }
@@ -343,7 +351,7 @@ Bytes hugger_death(int frame) {
   build(m, p, view);
   const V3 body = view.point({0, 0, 0});
   death_pool(c.cr(), body.x, floor_y, 120, 252, t, 0.6);
-  model::render(m, c, sprite_options());
+  model::render(m, c, hugger_options());
   // The hole the shot punched in its body, riding on it as it twists over
   // and eaten wider frame by frame.
   death_wound(c.cr(), {body.x, body.y - 6}, 26, 220, t, floor_y);
@@ -369,7 +377,7 @@ Bytes hugger_corpse(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::render(m, c, sprite_options());
+  model::render(m, c, hugger_options());
   V3 body = view.point({0, 0, 0});
   acid_splash(cr, {body.x, body.y}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, "hugger corpse");
