@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <vector>
 #include <memory>
 #include <stdexcept>
@@ -115,6 +116,23 @@ TEST(CreatureLook, DeathFramesBleedAcid) {
       // shows next to none.
       EXPECT_GT(acid, static_cast<long>(p.w) * p.h / 200);
     }
+  }
+}
+
+TEST(CreatureLook, DeathWoundsSpreadAsTheBodyFalls) {
+  // The acid eats outward and runs down to the floor: the last frame shows
+  // far more of it than the second, rather than the same splat again.
+  const std::pair<const char*, int> kinds[] = {{"alien_d", 5}, {"hugger_d", 4}, {"queen_d", 5}};
+  for (const auto& [stem, last] : kinds) {
+    SCOPED_TRACE(stem);
+    long acid[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+      Picture p = built(std::string(stem) + std::to_string(i == 0 ? 2 : last) + ".png");
+      ASSERT_TRUE(p.ok);
+      for (int y = 0; y < p.h; ++y)
+        for (int x = 0; x < p.w; ++x) acid[i] += p.solid(x, y) && acid_coloured(p.at(x, y));
+    }
+    EXPECT_GT(acid[1], acid[0] * 3 / 2);
   }
 }
 

@@ -118,18 +118,18 @@ Bytes cocoon(bool burst) {
     // on both sides, each its own length and angle; torn flaps of the
     // overalls curled back round the hole; blood welling over the lower
     // lip in a lopsided sheet that breaks into streams and spatter.
-    m.ellipsoid({cx, 126, 16}, {16, 18, 17}, {}, overalls, 3, true);
-    m.ellipsoid({cx + 3, 116, 14}, {8, 7, 10}, {}, overalls, 2, true);
-    m.ellipsoid({cx - 5, 134, 14}, {9, 6, 10}, model::rot_z(0.5f), overalls, 2, true);
+    m.ellipsoid({cx, 126, 16}, {21, 23, 17}, {}, overalls, 3, true);
+    m.ellipsoid({cx + 4, 112, 14}, {10, 9, 10}, {}, overalls, 2, true);
+    m.ellipsoid({cx - 7, 138, 14}, {12, 8, 10}, model::rot_z(0.5f), overalls, 2, true);
     const model::Material depth{0.20f, 0.015f, 0.02f, 1.0f, 50, 0.3f, 0, 0, 6, 0.5f, 0.3f};
-    m.ellipsoid({cx, 127, 0}, {15, 16, 5}, {}, depth, 2);
-    m.ellipsoid({cx - 2, 122, 3}, {6, 5, 3}, model::rot_z(-0.4f), kMouth, 1.5f);
-    m.ellipsoid({cx + 4, 136, 2}, {9, 5, 4}, model::rot_z(0.3f), blood, 3);
+    m.ellipsoid({cx, 127, 0}, {20, 21, 5}, {}, depth, 2);
+    m.ellipsoid({cx - 2, 122, 3}, {8, 7, 3}, model::rot_z(-0.4f), kMouth, 1.5f);
+    m.ellipsoid({cx + 4, 138, 2}, {12, 6, 4}, model::rot_z(0.3f), blood, 3);
     for (int s = -1; s <= 1; s += 2)
       for (int i = 0; i < 4; ++i) {
-        const float y = 114 + i * 7.5f + static_cast<float>(n.range(-1.5, 1.5));
+        const float y = 111 + i * 9.5f + static_cast<float>(n.range(-1.5, 1.5));
         const float out = static_cast<float>(n.range(5, 10)), up = static_cast<float>(n.range(-3, 2));
-        const V3 root{cx + s * (13 - 1.5f * std::fabs(i - 1.5f)), y, 8};
+        const V3 root{cx + s * (17 - 2.0f * std::fabs(i - 1.5f)), y, 8};
         const V3 bend = root + V3{s * out, up, static_cast<float>(n.range(7, 12))};
         const V3 snap = bend + V3{s * static_cast<float>(n.range(-1, 4)), static_cast<float>(n.range(-4, 3)),
                                   static_cast<float>(n.range(3, 7))};
@@ -138,18 +138,18 @@ Bytes cocoon(bool burst) {
       }
     for (int i = 0; i < 6; ++i) {
       const float a = static_cast<float>(-2.6 + i * 1.0 + n.range(-0.3, 0.3));
-      const float r = 17 + static_cast<float>(n.range(0, 3));
-      m.ellipsoid({cx + std::cos(a) * r, 127 + std::sin(a) * r * 1.1f, 12}, {6, 3, 3.5f},
+      const float r = 22 + static_cast<float>(n.range(0, 3));
+      m.ellipsoid({cx + std::cos(a) * r, 127 + std::sin(a) * r * 1.1f, 12}, {8, 3.5f, 4},
                   model::rot_z(a + 1.5708f + static_cast<float>(n.range(-0.4, 0.4))), overalls, 2);
     }
     // The gush: a sheet off the lower lip, heavier on one side, splitting
     // into streams that run, fork and thin, each ending in a bead.
-    m.ellipsoid({cx + 3, 143, 13}, {12, 5, 3.5f}, model::rot_z(0.25f), blood, 3);
-    m.ellipsoid({cx - 6, 148, 12}, {6, 7, 3}, model::rot_z(-0.3f), blood, 3);
-    for (int k = 0; k < 6; ++k) {
-      V3 at{cx + static_cast<float>(n.range(-12, 13)), 144, 13};
-      float w = static_cast<float>(n.range(1.6, 4.0));
-      const int steps = 2 + static_cast<int>(n.range(0, 5));
+    m.ellipsoid({cx + 3, 149, 13}, {16, 6, 3.5f}, model::rot_z(0.25f), blood, 3);
+    m.ellipsoid({cx - 7, 155, 12}, {8, 9, 3}, model::rot_z(-0.3f), blood, 3);
+    for (int k = 0; k < 8; ++k) {
+      V3 at{cx + static_cast<float>(n.range(-16, 17)), 150, 13};
+      float w = static_cast<float>(n.range(2.0, 4.5));
+      const int steps = 3 + static_cast<int>(n.range(0, 5));
       for (int j = 0; j < steps; ++j) {
         const V3 next = at + V3{static_cast<float>(n.range(-5, 5)), static_cast<float>(n.range(5, 12)), 0.4f};
         const float w2 = w * static_cast<float>(n.range(0.6, 1.0));
@@ -157,6 +157,16 @@ Bytes cocoon(bool burst) {
         at = next, w = w2;
       }
       m.sphere(at + V3{0, w * 0.8f, 0}, w * 1.35f, blood, 1.2f);
+    }
+    // The cocoon split round the hole: dark cracks running out from it,
+    // fluid welling along each.
+    for (int k = 0; k < 5; ++k) {
+      const float a = -0.5f + k * 1.0f + static_cast<float>(n.range(-0.2, 0.2));
+      const float reach = static_cast<float>(n.range(14, 22));
+      const V3 from{cx + std::cos(a) * 24, 127 + std::sin(a) * 26, 13};
+      const V3 to = from + V3{std::cos(a) * reach, std::sin(a) * reach, -3};
+      m.capsule(from, to, 1.7f, 0.5f, depth, 0.6f);
+      m.capsule(from + V3{0, 2, 1}, to + V3{0, 3, 0.5f}, 1.1f, 0.5f, blood, 0.5f);
     }
     // Spatter thrown out by the burst.
     for (int k = 0; k < 10; ++k) {
@@ -210,7 +220,7 @@ Bytes cocoon(bool burst) {
   // the ribs across the hole: their ends thin to frayed tips and spring
   // back and up, away from it.
   const V3 hole{cx, 127, 10};
-  constexpr float kHoleReach = 22;
+  constexpr float kHoleReach = 28;
   for (const auto& r : ropes) {
     constexpr int kN = 8;
     V3 pts[kN];

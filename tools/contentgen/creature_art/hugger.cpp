@@ -9,6 +9,7 @@
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/death_wound.h"
 #include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
@@ -23,6 +24,14 @@ using model::place;
 using model::rot_x;
 using model::rot_y;
 using model::rot_z;
+
+// The hugger's pale shell reads in the dark without the top light the
+// black creatures carry; on it that light would only wash the body out.
+model::RenderOptions hugger_options() {
+  model::RenderOptions o = sprite_options();
+  o.top_rim = 0;
+  return o;
+}
 
 // Body-local: origin at the middle of the body, front toward +x, back up
 // (-y), +z toward the side-view viewer.
@@ -277,7 +286,7 @@ Bytes hugger_walk(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::RenderOptions o = solid::sprite_options();
+  model::RenderOptions o = hugger_options();
   o.rim_r = 0.80f, o.rim_g = 0.92f, o.rim_b = 1.10f;  // a bright rim picks the small body out of the floor
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   o.outline_dark = 0.85f;  // but a dark line round the whole keeps the pale body off a pale floor
@@ -297,32 +306,55 @@ Bytes hugger_attack() {
   m.set_skin(0.2f, 2.5f);
   auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
   build(m, p, fit(make, leap_view(1.25f, 0.08f, {0, 0, 0}), kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c, sprite_options());
+  model::render(m, c, hugger_options());
   finish_for_magnifying(c);
   return finish(c, "hugger leap");
 }
 
-Bytes hugger_death(int frame) {
-  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+namespace {
+
+// Hit in mid-leap: it twists over, the fingers clench and fold, and it
+// drops. Poses frame 1..4 and returns its view.
+Xf death_pose(int frame, HPose& p) {
   const float t = (frame - 1) / 3.0f;
-  HPose p;
   p.side = false;
-  // Hit in mid-leap: it twists over, the fingers clench and fold.
   p.spread = 1.0f - 0.7f * t;
   p.curl = 0.35f + 0.65f * t;
   p.tail_curl = 0.25f + 0.6f * t;
   p.tail_sway = 0.6f + 2.0f * t;
+  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
+  return fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
+             kHuggerAttack.w, kHuggerAttack.h, kLeapBody);
+}
+
+}  // namespace
+
+Bytes hugger_death(int frame) {
+  Canvas c(kHuggerAttack.w, kHuggerAttack.h);
+  const float t = (frame - 1) / 3.0f;
+  // The floor is where it comes down in the last frame: the acid it
+  // bleeds on the way runs down to it and pools there, spreading over the
+  // last two frames.
+  double floor_y = kHuggerAttack.h - 1;
+  {
+    HPose last;
+    const Xf v = death_pose(4, last);
+    Model probe;
+    build(probe, last, v);
+    const int low = lowest_solid_row(probe, kHuggerAttack.w, kHuggerAttack.h);
+    if (low > 0) floor_y = low;
+  }
+  HPose p;
+  const Xf view = death_pose(frame, p);
   Model m;
   m.set_skin(0.2f, 2.5f);
-  auto make = [&](Model& mm, const Xf& v) { build(mm, p, v); };
-  build(m, p,
-        fit(make, leap_view(1.25f - 0.9f * t, 0.08f + 0.7f * t, {10 * t, 36 * t, 0}, kLeapScale * (1 - 0.15f * t)),
-            kHuggerAttack.w, kHuggerAttack.h, kLeapBody));
-  model::render(m, c, sprite_options());
-  cairo_t* cr = c.cr();
-  const double k = 1.0 - 0.2 * t;
-  if (frame >= 2) acid_runs(cr, {214 - 8 * t, 200 + 36 * t}, 50, 90 + 80 * t, 3, 4.5, 230 + frame);
-  acid_splash(cr, {214 - 8 * t, 172 + 36 * t}, 84 * k, 220 + frame, frame == 1 ? 0.8 : 0.3);
+  build(m, p, view);
+  const V3 body = view.point({0, 0, 0});
+  death_pool(c.cr(), body.x, floor_y, 120, 252, t, 0.6);
+  model::render(m, c, hugger_options());
+  // The hole the shot punched in its body, riding on it as it twists over
+  // and eaten wider frame by frame.
+  death_wound(c.cr(), {body.x, body.y - 6}, 26, 220, t, floor_y);
   return finish(c, "hugger death");
 }
 
@@ -345,7 +377,7 @@ Bytes hugger_corpse(int frame) {
   Model m;
   m.set_skin(0.2f, 2.5f);
   build(m, p, view);
-  model::render(m, c, sprite_options());
+  model::render(m, c, hugger_options());
   V3 body = view.point({0, 0, 0});
   acid_splash(cr, {body.x, body.y}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
   return finish(c, "hugger corpse");

@@ -8,6 +8,7 @@
 
 #include "creature_art/queen_model.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/death_wound.h"
 #include "pictures.h"
 
 namespace contentgen::creatures {
@@ -114,18 +115,20 @@ Bytes queen_death(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   build(m, p, view);
+  // Where she comes to rest: the acid runs down to it and pools there,
+  // under her, in the last two frames.
+  const int low = solid::lowest_solid_row(m, kQueenAttack.w, kQueenAttack.h);
+  const double floor_y = low > 0 ? low : kQueenAttack.h - 1;
+  const V3 rest = view.point({0, 0, 0});
+  const V3 wound = view.point(p.neck_end + V3{20, -4, 0});
+  death_pool(c.cr(), 0.25 * rest.x + 0.75 * wound.x, floor_y, 170, 377, t, 0.7);
   model::render(m, c, fall_render_options());
   cairo_t* cr = c.cr();
-  const V3 wound = view.point(p.neck_end + V3{20, -4, 0});
+  // The shot's hole in her neck eaten wider frame by frame, and a second
+  // through her chest from the next frame on.
   const V3 chest = view.point(shoulders(p) + V3{0, 20, 0});
-  const double k = 1.0 - 0.15 * t;
-  acid_runs(cr, {wound.x, wound.y + 24}, 40, 90 + 70 * t, 3, 5, 330 + frame);
-  if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 60, 90 + 80 * t, 4, 5.5, 340 + frame);
-  // The hit's full spurt on the first frame; after it a smaller spill
-  // round the hole the acid ate, its lip wet and smoking, drips running.
-  acid_splash(cr, {wound.x, wound.y}, (frame == 1 ? 104 : 64) * k, 320 + frame, frame == 1 ? 0.8 : 0.2);
-  acid_wound(cr, {wound.x, wound.y - 6}, 24 * k, 320 + frame, frame == 1 ? 1.0 : 1.1 - 0.2 * frame);
-  if (frame >= 2) acid_wound(cr, {chest.x + 10, chest.y - 16}, 16 + frame, 360 + frame, 1.0);
+  if (frame >= 2) death_wound(cr, {chest.x + 10, chest.y - 16}, 26, 360, (frame - 2) / 3.0, floor_y);
+  death_wound(cr, {wound.x, wound.y - 6}, 34, 320, t, floor_y);
   require_clear_edges(c, "queen death");
   return c.png();
 }

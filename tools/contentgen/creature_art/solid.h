@@ -50,6 +50,9 @@ inline model::RenderOptions sprite_options() {
   model::RenderOptions o;
   o.edge_shade = 0.45f;
   o.creases = true;
+  // A cool light along the top and back as well, so a black body outside
+  // the flashlight in an unlit room still shows its outline.
+  o.top_rim = 2.4f;
   return o;
 }
 

@@ -9,6 +9,7 @@
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/death_wound.h"
 #include "creature_art/magnified_finish.h"
 #include "pictures.h"
 
@@ -581,24 +582,24 @@ Bytes warrior_death(int frame) {
     if (s < 1) view = place(feet * (1 - s * 0.985f), {}, s * 0.985f) * view;
   }
   build(m, p, view);
+  // Acid from the wounds pooling on the deck under the body as it comes
+  // down, spreading in the last two frames; drawn first so the body lies
+  // in it.
+  const V3 hips = view.point({0, 0, 0});
+  const V3 head_at = view.point(p.neck_end);
+  death_pool(c.cr(), 0.35 * hips.x + 0.65 * head_at.x, kDeathFloor, 170, 973, t, 0.7);
   // Three samples a side, as the lunge it falls from: as smooth at this
   // size, at about half the cost of four.
   model::RenderOptions o = sprite_options();
   o.supersample = 3;
   model::render(m, c, o);
-  // Acid bursting from the wounded head and running down the body.
+  // The shot's hole in the head, eaten wider as it falls, and a second
+  // through the chest from the next frame on; both ride on the body.
   cairo_t* cr = c.cr();
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
   V3 chest = view.point(shoulders(p) + V3{0, 10, 0});
-  const double k = frame <= 2 ? 1.0 : 1.0 - (frame - 2) * 0.2;
-  acid_runs(cr, {wound.x, wound.y + 16}, 30, 70 + 60 * t, 3, 4.0, 960 + frame);
-  if (frame >= 2) acid_runs(cr, {chest.x, chest.y}, 40, 60 + 70 * t, 3, 4.5, 990 + frame);
-  // The hit's spurt on the first frame only; after it the hole the acid
-  // ate, its lip wet and smoking, drips running off it.
-  if (frame == 1) acid_splash(cr, {wound.x, wound.y}, 76, 900 + frame, 0.8);
-  acid_wound(cr, {wound.x, wound.y}, 23 * k, 900 + frame, frame == 1 ? 1.0 : 1.2 - 0.25 * frame);
-  // A second hole through the chest, still running as it falls.
-  if (frame >= 2) acid_wound(cr, {chest.x + 8, chest.y - 12}, 13 + frame, 940 + frame, 1.0);
+  if (frame >= 2) death_wound(cr, {chest.x + 8, chest.y - 12}, 24, 940, (frame - 2) / 3.0, kDeathFloor);
+  death_wound(cr, {wound.x, wound.y}, 30, 900, t, kDeathFloor);
   return finish(c, "alien death");
 }
 

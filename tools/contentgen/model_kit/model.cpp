@@ -422,6 +422,7 @@ float thinness(const Tile& t, V3 p, V3 nrm) {
 struct Lights {
   V3 key, half;
   V3 rimdir = normalised({0.8f, -0.45f, -0.25f});
+  V3 topdir = normalised({0.0f, -0.9f, -0.3f});
   explicit Lights(V3 toward_key) : key(normalised(toward_key)), half(normalised(key + V3{0, 0, 1})) {}
 };
 
@@ -464,6 +465,13 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   edge = edge * edge * (3 - 2 * edge);
   float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao) *
               (1 - o.outline_dark * (1 - edge) * 0.85f);
+  // The top light: broader than the back rim and kept nearer the outline,
+  // so a small sprite's upper edges carry a line a pixel or two wide.
+  if (o.top_rim > 0) {
+    const float side = (1 - nv) * (1 - nv);
+    rim += o.top_rim * s.rim * side * clampf(dot(nrm, L.topdir) + 0.1f, 0, 1) * (0.6f + 0.4f * ao) *
+           (1 - o.outline_dark * (1 - edge) * 0.4f);
+  }
   float bounce = 0.10f * clampf(nrm.y, 0, 1);
   float light = o.ambient * ao + diff * 0.95f * (0.55f + 0.45f * ao) + bounce * ao;
   float base[3] = {s.r, s.g, s.b};

@@ -131,6 +131,10 @@ struct RenderOptions {
   float exposure = 1.0f;
   float ambient = 0.16f;
   float rim_r = 0.35f, rim_g = 0.55f, rim_b = 0.80f;  // the cool rim light
+  // A second cool rim from above and behind, catching every upward-facing
+  // edge (0 none, 1 as strong as the first). It outlines a dark body's top
+  // and back, so a creature in an unlit room keeps a readable silhouette.
+  float top_rim = 0.0f;
   // How far values fall toward the outline (0 none): a masked sprite's edge
   // pixels then sit dark against the room instead of glowing.
   float outline_dark = 0.6f;
