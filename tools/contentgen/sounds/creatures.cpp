@@ -740,6 +740,16 @@ Buf cocoon_burst() {
     add_noise_burst(b, rng, at, rng.range(250.0f, 1400.0f), rng.range(3.0f, 7.0f), rng.range(0.01f, 0.04f), g * 1.5f);
     if (k % 3 == 0) add_thump(b, at, rng.range(400.0f, 700.0f), 150.0f, 0.025f, g * 0.4f);
   }
+  // The wet top of it: the membrane splits with a bright snap, then a
+  // spray of fine droplets spatters on metal, thinning as it falls.
+  Rng spray(0xB058u);
+  add_noise_burst(b, spray, 0.0, 4200.0f, 1.2f, 0.012f, 2.0f);
+  add_noise_burst(b, spray, 0.002, 7500.0f, 1.5f, 0.006f, 0.9f);
+  for (int k = 0; k < 90; ++k) {
+    const double at = 0.01 + 0.95 * std::pow(spray.uni(), 1.5);
+    const float g = 0.8f * static_cast<float>(1.0 - at);
+    add_noise_burst(b, spray, at, spray.range(2800.0f, 9000.0f), spray.range(2.0f, 4.0f), spray.range(0.0015f, 0.005f), g);
+  }
   return add_reverb(b, kRate, 0.3f, 0.5f, 0.2f, 0.1);
 }
 
