@@ -13,6 +13,11 @@ namespace {
 // stays the same is the rifle itself: its action, which cycles within the
 // first 50 ms (a burst fires every 90-140 ms, so nothing lands among the
 // next shot), and the corridor it is fired in.
+struct Reflection {
+  double at_s;
+  float gain;
+};
+
 struct Take {
   float pitch;      // scales every frequency of the report
   float crack_hz;   // centre of the crack's band
@@ -23,16 +28,24 @@ struct Take {
   float thump;      // the chest thump's level: a heavier report for a brighter crack
   float chamber;    // how hard the barrel and chamber ring after the blast
   float edge;       // the strength of the crack's top edge
+  float edge_lo_hz, edge_hi_hz;  // the band of the crack's edge: each round snaps in its own colour
+  float lead_ms;    // how far the crack runs ahead of the blast
+  Reflection near[2];            // the nearest surfaces, which move as the muzzle points elsewhere
   uint32_t crack_seed, blast_seed;
 };
 
 // The bounce depends on where the muzzle points: its delay sets where the
 // crack's colour is notched (one notch every 1/delay), so each round's
 // crack has its own fine colour while the shot's broad balance stays.
+// The first take snaps wide and even, the second lower and harder, the
+// third high and thin, a hair behind its blast's lead.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 0x5407u, 0x5400u},
-    {1.06f, 3800.0f, 0.95f, 0.041f, 0.24f, 0.9f, 1.0f, 1.1f, 1.3f, 0x9C23u, 0x7A11u},
-    {0.95f, 4100.0f, 1.10f, 0.052f, 0.93f, 0.9f, 1.35f, 1.05f, 1.05f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 3000.0f, 9000.0f, 0.0f,
+     {{0.0042, 0.55f}, {0.0071, 0.35f}}, 0x5407u, 0x5400u},
+    {1.06f, 3800.0f, 1.05f, 0.041f, 0.24f, 0.9f, 1.4f, 1.1f, 1.15f, 2300.0f, 6800.0f, 0.6f,
+     {{0.0028, 0.45f}, {0.0093, 0.5f}}, 0x9C23u, 0x7A11u},
+    {0.95f, 4100.0f, 1.3f, 0.052f, 0.93f, 0.9f, 1.35f, 1.4f, 1.0f, 4200.0f, 11500.0f, 1.2f,
+     {{0.0056, 0.6f}, {0.0124, 0.3f}}, 0x2B6Du, 0x3E91u},
 };
 
 // Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
@@ -60,16 +73,16 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
-// The crack's top edge, 4-8 kHz: the snap that small speakers play and
+// The crack's top edge, some 2.5-11 kHz by the take: the snap that small speakers play and
 // the ear places at once, the shot's sharpest detail. It is added after
 // the saturator, which would otherwise flatten it into the blast. Its
 // grain differs from take to take, as one round's crack from the next.
-void add_crack_edge(Buf& b, Rng& rng, float gain) {
+void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
   Biquad hp1, hp2, lp1, lp2;
-  hp1.highpass(3800.0f, 0.7f, kRate);
-  hp2.highpass(3800.0f, 0.7f, kRate);
-  lp1.lowpass(7800.0f, 0.7f, kRate);
-  lp2.lowpass(7800.0f, 0.7f, kRate);
+  hp1.highpass(lo_hz, 0.7f, kRate);
+  hp2.highpass(lo_hz, 0.7f, kRate);
+  lp1.lowpass(hi_hz, 0.7f, kRate);
+  lp2.lowpass(hi_hz, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float env = std::min(1.0f, t / 0.0003f) * (0.75f * std::exp(-t / 0.003f) + 0.25f * std::exp(-t / 0.02f));
@@ -115,9 +128,10 @@ void add_action(Buf& b) {
 }
 
 // The rifle's own body: the chamber and the barrel ring for a few tens of
-// milliseconds after the blast, a cluster of damped low-mid modes at
-// 200-700 Hz that gives the report its weight as the ear hears it (the
-// thump below is felt more than heard). Each mode is noise through a
+// milliseconds after the blast, damped modes low (240 Hz) and high
+// (620-720 Hz), thin between them so the shot is no box, that give the
+// report its weight as the ear hears it (the thump below is felt more
+// than heard). Each mode is noise through a
 // narrow resonance, so the ring has the grain of a struck tube rather than
 // the purity of a tone; the modes scale with the take's pitch, a round
 // fired a little hotter or cooler.
@@ -125,10 +139,24 @@ struct BodyMode {
   float hz, q, decay_s, gain;
 };
 constexpr BodyMode kBody[] = {
-    {290.0f, 2.5f, 0.030f, 0.9f}, {450.0f, 3.0f, 0.034f, 1.4f}, {590.0f, 3.5f, 0.030f, 1.7f}, {730.0f, 4.0f, 0.022f, 1.2f}};
+    {240.0f, 2.5f, 0.030f, 1.4f}, {350.0f, 3.0f, 0.030f, 0.5f}, {620.0f, 3.5f, 0.034f, 3.4f}, {720.0f, 4.0f, 0.026f, 3.0f}};
 
-void add_chamber_body(Buf& b, Rng& rng, float pitch, float gain) {
-  for (const BodyMode& m : kBody) add_noise_burst(b, rng, 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
+void add_chamber_body(Buf& b, Rng& rng, double lead, float pitch, float gain) {
+  for (const BodyMode& m : kBody) add_noise_burst(b, rng, lead + 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
+}
+
+// The surfaces nearest the muzzle throw the crack straight back within a
+// few milliseconds, a little duller each: the glint that places the shot
+// in a hard corridor before its body has ended. They move with the
+// muzzle, so each round has its own.
+void add_near_answers(Buf& edge, const Take& k) {
+  const Buf dry = edge;
+  for (const Reflection& r : k.near) {
+    OnePoleLP dull;
+    dull.set(8000.0f, kRate);
+    const size_t d = frames(r.at_s, kRate);
+    for (size_t i = d; i < edge.size(); ++i) edge[i] += dull(dry[i - d]) * r.gain;
+  }
 }
 
 // The muzzle's pressure wave: one sharp swing up and back through zero in
@@ -154,10 +182,6 @@ void add_muzzle_snap(Buf& b, float gain) {
 // report that a burst keeps every shot distinct.
 constexpr float corridor_gain = 0.18f;
 
-struct Reflection {
-  double at_s;
-  float gain;
-};
 constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {0.038, 0.5f}};
 // The walls stand some 2.4 m apart: one round trip every 14 ms, each
 // bounce losing a little and its top.
@@ -172,8 +196,8 @@ void add_corridor(Buf& out, const Buf& dry) {
   Reverb walls(kRate, 0.4f, 0.5f), far_walls(kRate, 0.4f, 0.5f, 37);
   Biquad no_boom, dark, darker;
   no_boom.highpass(170.0f, 0.7f, kRate);
-  dark.lowpass(4000.0f, 0.7f, kRate);
-  darker.lowpass(2200.0f, 0.7f, kRate);
+  dark.lowpass(6000.0f, 0.7f, kRate);
+  darker.lowpass(3200.0f, 0.7f, kRate);
   Buf wet(out.size(), 0.0f);
   for (size_t i = 0; i < out.size(); ++i) wet[i] = no_boom(i < dry.size() ? dry[i] : 0.0f);
   // The early reflections, each taken through its own low pass (the
@@ -181,7 +205,7 @@ void add_corridor(Buf& out, const Buf& dry) {
   Buf early(out.size(), 0.0f);
   for (size_t k = 0; k < std::size(kEarly); ++k) {
     OnePoleLP surface;
-    surface.set(5000.0f - 800.0f * static_cast<float>(k), kRate);
+    surface.set(7000.0f - 1000.0f * static_cast<float>(k), kRate);
     const size_t d = frames(kEarly[k].at_s, kRate);
     for (size_t i = d; i < out.size(); ++i) early[i] += surface(wet[i - d]) * kEarly[k].gain;
   }
@@ -189,7 +213,7 @@ void add_corridor(Buf& out, const Buf& dry) {
   const size_t fd = frames(kFlutterS, kRate);
   Buf flutter(out.size(), 0.0f);
   OnePoleLP bounce;
-  bounce.set(3000.0f, kRate);
+  bounce.set(4200.0f, kRate);
   for (size_t i = fd; i < out.size(); ++i)
     flutter[i] = bounce(wet[i - fd] + flutter[i - fd] * kFlutterFeedback);
   // The tail blooms a little as the corridor fills, some 90-220 ms after
@@ -204,15 +228,15 @@ void add_corridor(Buf& out, const Buf& dry) {
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
-// the report: the edge gives the shot about a tenth of its energy at
-// 4-8 kHz, the thump about an eighth at 60-120 Hz, and the blast with the
+// the report: the edge gives the shot's first 15 ms over a third of their
+// energy above 3 kHz, the thump about an eighth at 60-120 Hz, and the blast with the
 // chamber's ring holds over a third of what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 5.0f;
-constexpr float thump_gain = 0.95f;
+constexpr float edge_gain = 8.0f;
+constexpr float thump_gain = 1.6f;
 constexpr float snap_gain = 0.8f;
 constexpr float blast_gain = 4.8f;
-constexpr float body_gain = 5.3f;
-constexpr float honk_cut = 0.6f;
+constexpr float body_gain = 7.0f;
+constexpr float honk_cut = 0.85f;
 
 }  // namespace
 
@@ -223,15 +247,19 @@ Buf gunshot(int variant) {
   const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   const float p = k.pitch;
   Rng crack(k.crack_seed), rng(k.blast_seed);
+  // The crack runs a little ahead of the blast, by a different hair on
+  // every round.
+  const double lead = k.lead_ms / 1000.0;
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
   add_with_bounce(b, front, k.bounce_ms, k.bounce);
-  add_noise_burst(b, rng, 0.0005, 1750.0f * p, 3.5f, 0.024f, 6.6f * k.body);
-  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
-  add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
+  add_noise_burst(b, rng, lead + 0.0005, 1750.0f * p, 3.5f, 0.024f, 12.0f * k.body);
+  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
+  add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   add_muzzle_snap(edge, snap_gain);
-  add_crack_edge(edge, crack, edge_gain * k.edge);
+  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
+  add_near_answers(edge, k);
   add_with_bounce(b, edge, k.bounce_ms, k.bounce);
   // The saturator smears the blast up into 0.8-1.5 kHz, a honk between
   // the body and the crack; it is taken down so the two stay apart.
@@ -242,8 +270,8 @@ Buf gunshot(int variant) {
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
-  add_noise_burst(b, rng, 0.0, 330.0f * p, 1.2f, 0.03f, blast_gain);
-  add_chamber_body(b, rng, p, body_gain * k.chamber);
+  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain);
+  add_chamber_body(b, rng, lead, p, body_gain * k.chamber);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
