@@ -37,14 +37,14 @@ struct Take {
 // The bounce depends on where the muzzle points: its delay sets where the
 // crack's colour is notched (one notch every 1/delay), so each round's
 // crack has its own fine colour while the shot's broad balance stays.
-// The first take snaps wide and even, the second lower and harder, the
+// The first take snaps wide and even, the second lower and rounder, the
 // third high and thin, a hair behind its blast's lead.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 3000.0f, 9000.0f, 0.0f,
-     {{0.0042, 0.55f}, {0.0071, 0.35f}}, 0x5407u, 0x5400u},
-    {1.06f, 3800.0f, 1.05f, 0.041f, 0.24f, 0.9f, 1.4f, 1.1f, 1.15f, 2300.0f, 6800.0f, 0.6f,
+    {1.00f, 3600.0f, 1.3f, 0.045f, 0.37f, 0.9f, 1.5f, 1.35f, 1.0f, 2400.0f, 9000.0f, 0.0f,
+     {{0.0042, 0.55f}, {0.0071, 0.35f}}, 0x5407u, 0x03F9u},
+    {1.03f, 3800.0f, 1.6f, 0.041f, 0.24f, 0.9f, 1.5f, 1.5f, 1.0f, 2300.0f, 7500.0f, 0.6f,
      {{0.0028, 0.45f}, {0.0093, 0.5f}}, 0x9C23u, 0x7A11u},
-    {0.95f, 4100.0f, 1.3f, 0.052f, 0.93f, 0.9f, 1.35f, 1.4f, 1.0f, 4200.0f, 11500.0f, 1.2f,
+    {0.97f, 4100.0f, 1.6f, 0.052f, 0.93f, 0.9f, 1.8f, 1.5f, 1.0f, 3400.0f, 9500.0f, 1.2f,
      {{0.0056, 0.6f}, {0.0124, 0.3f}}, 0x2B6Du, 0x3E91u},
 };
 
@@ -73,8 +73,9 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
-// The crack's top edge, some 2.5-11 kHz by the take: the snap that small speakers play and
-// the ear places at once, the shot's sharpest detail. It is added after
+// The crack's top edge, some 2.3-9.5 kHz by the take: the snap that
+// small speakers play and the ear places at once, the shot's sharpest
+// detail. It is added after
 // the saturator, which would otherwise flatten it into the blast. Its
 // grain differs from take to take, as one round's crack from the next.
 void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
@@ -92,7 +93,7 @@ void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
 }
 
 // The weight of the shot in the chest: a clean low sine falling from about
-// 125 to 85 Hz, strongest for its first 40 ms and gone within about 100 ms, so most
+// 115 to 85 Hz, strongest for its first 30 ms and gone within about 90 ms, so most
 // of it lands in the 60-120 Hz band the body feels. It is added after the
 // saturator so it stays a low weight rather than turning into midrange
 // grit, and is softly held so its first swing cannot take the crack's
@@ -102,8 +103,8 @@ void add_chest_thump(Buf& b, float pitch, float gain) {
   Phase ph;
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
-    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.032f);
-    const float hz = pitch * (85.0f + 40.0f * std::exp(-s / 0.012f));
+    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.029f);
+    const float hz = pitch * (84.0f + 32.0f * std::exp(-s / 0.012f));
     t[i] = gain * env * sine(ph.step(hz, kRate));
   }
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
@@ -139,7 +140,7 @@ struct BodyMode {
   float hz, q, decay_s, gain;
 };
 constexpr BodyMode kBody[] = {
-    {240.0f, 2.5f, 0.030f, 1.4f}, {350.0f, 3.0f, 0.030f, 0.5f}, {620.0f, 3.5f, 0.034f, 3.4f}, {720.0f, 4.0f, 0.026f, 3.0f}};
+    {240.0f, 2.5f, 0.030f, 1.4f}, {350.0f, 3.0f, 0.030f, 0.5f}, {620.0f, 3.5f, 0.027f, 3.8f}, {720.0f, 4.0f, 0.021f, 3.3f}};
 
 void add_chamber_body(Buf& b, Rng& rng, double lead, float pitch, float gain) {
   for (const BodyMode& m : kBody) add_noise_burst(b, rng, lead + 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
@@ -180,7 +181,7 @@ void add_muzzle_snap(Buf& b, float gain) {
 // half a second, darker than the shot (the walls swallow the crack) and
 // without the thump (which would boom). It all sits far enough under the
 // report that a burst keeps every shot distinct.
-constexpr float corridor_gain = 0.18f;
+constexpr float corridor_gain = 0.16f;
 
 constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {0.038, 0.5f}};
 // The walls stand some 2.4 m apart: one round trip every 14 ms, each
@@ -196,8 +197,8 @@ void add_corridor(Buf& out, const Buf& dry) {
   Reverb walls(kRate, 0.4f, 0.5f), far_walls(kRate, 0.4f, 0.5f, 37);
   Biquad no_boom, dark, darker;
   no_boom.highpass(170.0f, 0.7f, kRate);
-  dark.lowpass(6000.0f, 0.7f, kRate);
-  darker.lowpass(3200.0f, 0.7f, kRate);
+  dark.lowpass(4000.0f, 0.7f, kRate);
+  darker.lowpass(2200.0f, 0.7f, kRate);
   Buf wet(out.size(), 0.0f);
   for (size_t i = 0; i < out.size(); ++i) wet[i] = no_boom(i < dry.size() ? dry[i] : 0.0f);
   // The early reflections, each taken through its own low pass (the
@@ -205,7 +206,7 @@ void add_corridor(Buf& out, const Buf& dry) {
   Buf early(out.size(), 0.0f);
   for (size_t k = 0; k < std::size(kEarly); ++k) {
     OnePoleLP surface;
-    surface.set(7000.0f - 1000.0f * static_cast<float>(k), kRate);
+    surface.set(5000.0f - 800.0f * static_cast<float>(k), kRate);
     const size_t d = frames(kEarly[k].at_s, kRate);
     for (size_t i = d; i < out.size(); ++i) early[i] += surface(wet[i - d]) * kEarly[k].gain;
   }
@@ -213,7 +214,7 @@ void add_corridor(Buf& out, const Buf& dry) {
   const size_t fd = frames(kFlutterS, kRate);
   Buf flutter(out.size(), 0.0f);
   OnePoleLP bounce;
-  bounce.set(4200.0f, kRate);
+  bounce.set(3000.0f, kRate);
   for (size_t i = fd; i < out.size(); ++i)
     flutter[i] = bounce(wet[i - fd] + flutter[i - fd] * kFlutterFeedback);
   // The tail blooms a little as the corridor fills, some 90-220 ms after
@@ -228,15 +229,17 @@ void add_corridor(Buf& out, const Buf& dry) {
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
-// the report: the edge gives the shot's first 15 ms over a third of their
-// energy above 3 kHz, the thump about an eighth at 60-120 Hz, and the blast with the
-// chamber's ring holds over a third of what the ear weighs at 150-800 Hz.
+// the report: the edge gives the shot's first 30 ms a fifth to a quarter
+// of their energy above 3 kHz, the thump about a tenth at 80-120 Hz, and
+// the blast with the chamber's ring holds over a third of what the ear
+// weighs at 150-800 Hz.
 constexpr float edge_gain = 8.0f;
-constexpr float thump_gain = 1.6f;
+constexpr float thump_gain = 2.6f;
 constexpr float snap_gain = 0.8f;
 constexpr float blast_gain = 4.8f;
-constexpr float body_gain = 7.0f;
-constexpr float honk_cut = 0.85f;
+constexpr float body_gain = 7.8f;
+constexpr float honk_cut = 1.0f;
+constexpr float front_lift = 0.5f;
 
 }  // namespace
 
@@ -253,7 +256,7 @@ Buf gunshot(int variant) {
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
   add_with_bounce(b, front, k.bounce_ms, k.bounce);
-  add_noise_burst(b, rng, lead + 0.0005, 1750.0f * p, 3.5f, 0.024f, 12.0f * k.body);
+  add_noise_burst(b, rng, lead + 0.0005, 2000.0f * p, 2.5f, 0.024f, 12.0f * k.body);
   add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
@@ -271,7 +274,11 @@ Buf gunshot(int variant) {
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
   add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain);
-  add_chamber_body(b, rng, lead, p, body_gain * k.chamber);
+  Rng ring(k.blast_seed ^ 0xC4A3u);
+  add_chamber_body(b, ring, lead, p, body_gain * k.chamber);
+  // The report's first 10 ms stand above its ring, so the shot has one
+  // sharp front rather than a flat plateau the body holds up.
+  for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + front_lift * std::exp(-static_cast<float>(seconds_at(i)) / 0.007f);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
