@@ -105,6 +105,41 @@ void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
   }
 }
 
+// The throat overdriven into a screech: the cry's own voice clipped hard,
+// so its harmonics climb into `lo_hz`-`hi_hz` and follow its pitch, and
+// only that band kept, at `share` of the cry's power. It gives a growl the
+// bite of a shriek at 2-5 kHz, where the ear is keenest, without a hiss
+// that would lose the voice.
+void add_screech(Buf& b, float lo_hz, float hi_hz, float drive, float share) {
+  // Steep on both sides: the clipped voice itself must not leak in under
+  // the band, nor its spray fill in the air each cry leaves empty in its
+  // own way.
+  Biquad lo1, lo2, lo3, lo4, hi1, hi2, hi3, hi4;
+  lo1.highpass(lo_hz, 0.707f, kRate);
+  lo2.highpass(lo_hz, 0.707f, kRate);
+  lo3.highpass(lo_hz, 0.707f, kRate);
+  lo4.highpass(lo_hz, 0.707f, kRate);
+  hi1.lowpass(hi_hz, 0.707f, kRate);
+  hi2.lowpass(hi_hz, 0.707f, kRate);
+  hi3.lowpass(hi_hz, 0.707f, kRate);
+  hi4.lowpass(hi_hz, 0.707f, kRate);
+  // Clipped against its own level, so the screech is as raw when the cry
+  // is soft as at its peak, and follows its swell.
+  OnePoleLP follow;
+  follow.set(30.0f, kRate);
+  Buf edge(b.size());
+  double cry = 0.0, bite = 0.0;
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float x = b[i], env = follow(std::fabs(x)) + 1e-6f;
+    edge[i] = hi4(hi3(hi2(hi1(lo4(lo3(lo2(lo1(std::tanh(drive * x / env))))))))) * env;
+    cry += static_cast<double>(x) * x;
+    bite += static_cast<double>(edge[i]) * edge[i];
+  }
+  if (bite <= 0.0) return;
+  const float g = static_cast<float>(std::sqrt(share * cry / bite));
+  for (size_t i = 0; i < b.size(); ++i) b[i] += edge[i] * g;
+}
+
 // An attacking creature's cry, one gesture: a throat whose pitch follows
 // `pitch` (each take rises and falls in its own way), through a mouth whose
 // resonances glide along `mouth` (the vowel changing as the jaw opens and
@@ -461,6 +496,9 @@ Buf creature_death(int kind) {
       add_teeth(b, rng, 6000.0f, 9500.0f, 0.45f);
       colour(b, {{Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
+      // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
+      // warrior's higher scream.
+      add_screech(b, 2200.0f, 3600.0f, 4.0f, 0.03f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       heave(b, 0xD30u, 20.0f, 1.2f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
@@ -503,6 +541,8 @@ Buf creature_death(int kind) {
       add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
                                  .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
+      // The scream tears high, 3-5.5 kHz, over the queen's lower wail.
+      add_screech(b, 3000.0f, 5500.0f, 3.0f, 0.05f);
       heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
@@ -739,6 +779,16 @@ Buf cocoon_burst() {
     float g = 0.9f * static_cast<float>(1.0 - at);
     add_noise_burst(b, rng, at, rng.range(250.0f, 1400.0f), rng.range(3.0f, 7.0f), rng.range(0.01f, 0.04f), g * 1.5f);
     if (k % 3 == 0) add_thump(b, at, rng.range(400.0f, 700.0f), 150.0f, 0.025f, g * 0.4f);
+  }
+  // The wet top of it: the membrane splits with a bright snap, then a
+  // spray of fine droplets spatters on metal, thinning as it falls.
+  Rng spray(0xB058u);
+  add_noise_burst(b, spray, 0.0, 4200.0f, 1.2f, 0.012f, 2.0f);
+  add_noise_burst(b, spray, 0.002, 7500.0f, 1.5f, 0.006f, 0.9f);
+  for (int k = 0; k < 90; ++k) {
+    const double at = 0.01 + 0.95 * std::pow(spray.uni(), 1.5);
+    const float g = 0.8f * static_cast<float>(1.0 - at);
+    add_noise_burst(b, spray, at, spray.range(2800.0f, 9000.0f), spray.range(2.0f, 4.0f), spray.range(0.0015f, 0.005f), g);
   }
   return add_reverb(b, kRate, 0.3f, 0.5f, 0.2f, 0.1);
 }

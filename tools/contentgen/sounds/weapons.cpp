@@ -13,6 +13,11 @@ namespace {
 // stays the same is the rifle itself: its action, which cycles within the
 // first 50 ms (a burst fires every 90-140 ms, so nothing lands among the
 // next shot), and the corridor it is fired in.
+struct Reflection {
+  double at_s;
+  float gain;
+};
+
 struct Take {
   float pitch;      // scales every frequency of the report
   float crack_hz;   // centre of the crack's band
@@ -23,16 +28,24 @@ struct Take {
   float thump;      // the chest thump's level: a heavier report for a brighter crack
   float chamber;    // how hard the barrel and chamber ring after the blast
   float edge;       // the strength of the crack's top edge
+  float edge_lo_hz, edge_hi_hz;  // the band of the crack's edge: each round snaps in its own colour
+  float lead_ms;    // how far the crack runs ahead of the blast
+  Reflection near[2];            // the nearest surfaces, which move as the muzzle points elsewhere
   uint32_t crack_seed, blast_seed;
 };
 
 // The bounce depends on where the muzzle points: its delay sets where the
 // crack's colour is notched (one notch every 1/delay), so each round's
 // crack has its own fine colour while the shot's broad balance stays.
+// The first take snaps wide and even, the second lower and rounder, the
+// third high and thin, a hair behind its blast's lead.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.00f, 0.045f, 0.37f, 0.9f, 1.0f, 1.0f, 1.0f, 0x5407u, 0x5400u},
-    {1.06f, 3800.0f, 0.95f, 0.041f, 0.24f, 0.9f, 1.0f, 1.1f, 1.3f, 0x9C23u, 0x7A11u},
-    {0.95f, 4100.0f, 1.10f, 0.052f, 0.93f, 0.9f, 1.35f, 1.05f, 1.05f, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.3f, 0.045f, 0.37f, 0.9f, 1.5f, 1.35f, 1.0f, 2400.0f, 9000.0f, 0.0f,
+     {{0.0042, 0.55f}, {0.0071, 0.35f}}, 0x5407u, 0x03F9u},
+    {1.03f, 3800.0f, 1.6f, 0.041f, 0.24f, 0.9f, 1.5f, 1.5f, 1.0f, 2300.0f, 7500.0f, 0.6f,
+     {{0.0028, 0.45f}, {0.0093, 0.5f}}, 0x9C23u, 0x7A11u},
+    {0.97f, 4100.0f, 1.6f, 0.052f, 0.93f, 0.9f, 1.8f, 1.5f, 1.0f, 3400.0f, 9500.0f, 1.2f,
+     {{0.0056, 0.6f}, {0.0124, 0.3f}}, 0x2B6Du, 0x3E91u},
 };
 
 // Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
@@ -60,16 +73,17 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
-// The crack's top edge, 4-8 kHz: the snap that small speakers play and
-// the ear places at once, the shot's sharpest detail. It is added after
+// The crack's top edge, some 2.3-9.5 kHz by the take: the snap that
+// small speakers play and the ear places at once, the shot's sharpest
+// detail. It is added after
 // the saturator, which would otherwise flatten it into the blast. Its
 // grain differs from take to take, as one round's crack from the next.
-void add_crack_edge(Buf& b, Rng& rng, float gain) {
+void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
   Biquad hp1, hp2, lp1, lp2;
-  hp1.highpass(3800.0f, 0.7f, kRate);
-  hp2.highpass(3800.0f, 0.7f, kRate);
-  lp1.lowpass(7800.0f, 0.7f, kRate);
-  lp2.lowpass(7800.0f, 0.7f, kRate);
+  hp1.highpass(lo_hz, 0.7f, kRate);
+  hp2.highpass(lo_hz, 0.7f, kRate);
+  lp1.lowpass(hi_hz, 0.7f, kRate);
+  lp2.lowpass(hi_hz, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float env = std::min(1.0f, t / 0.0003f) * (0.75f * std::exp(-t / 0.003f) + 0.25f * std::exp(-t / 0.02f));
@@ -79,7 +93,7 @@ void add_crack_edge(Buf& b, Rng& rng, float gain) {
 }
 
 // The weight of the shot in the chest: a clean low sine falling from about
-// 125 to 85 Hz, strongest for its first 40 ms and gone within about 100 ms, so most
+// 115 to 85 Hz, strongest for its first 30 ms and gone within about 90 ms, so most
 // of it lands in the 60-120 Hz band the body feels. It is added after the
 // saturator so it stays a low weight rather than turning into midrange
 // grit, and is softly held so its first swing cannot take the crack's
@@ -89,8 +103,8 @@ void add_chest_thump(Buf& b, float pitch, float gain) {
   Phase ph;
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
-    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.032f);
-    const float hz = pitch * (85.0f + 40.0f * std::exp(-s / 0.012f));
+    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.029f);
+    const float hz = pitch * (84.0f + 32.0f * std::exp(-s / 0.012f));
     t[i] = gain * env * sine(ph.step(hz, kRate));
   }
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
@@ -115,9 +129,10 @@ void add_action(Buf& b) {
 }
 
 // The rifle's own body: the chamber and the barrel ring for a few tens of
-// milliseconds after the blast, a cluster of damped low-mid modes at
-// 200-700 Hz that gives the report its weight as the ear hears it (the
-// thump below is felt more than heard). Each mode is noise through a
+// milliseconds after the blast, damped modes low (240 Hz) and high
+// (620-720 Hz), thin between them so the shot is no box, that give the
+// report its weight as the ear hears it (the thump below is felt more
+// than heard). Each mode is noise through a
 // narrow resonance, so the ring has the grain of a struck tube rather than
 // the purity of a tone; the modes scale with the take's pitch, a round
 // fired a little hotter or cooler.
@@ -125,10 +140,24 @@ struct BodyMode {
   float hz, q, decay_s, gain;
 };
 constexpr BodyMode kBody[] = {
-    {290.0f, 2.5f, 0.030f, 0.9f}, {450.0f, 3.0f, 0.034f, 1.4f}, {590.0f, 3.5f, 0.030f, 1.7f}, {730.0f, 4.0f, 0.022f, 1.2f}};
+    {240.0f, 2.5f, 0.030f, 1.4f}, {350.0f, 3.0f, 0.030f, 0.5f}, {620.0f, 3.5f, 0.027f, 3.8f}, {720.0f, 4.0f, 0.021f, 3.3f}};
 
-void add_chamber_body(Buf& b, Rng& rng, float pitch, float gain) {
-  for (const BodyMode& m : kBody) add_noise_burst(b, rng, 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
+void add_chamber_body(Buf& b, Rng& rng, double lead, float pitch, float gain) {
+  for (const BodyMode& m : kBody) add_noise_burst(b, rng, lead + 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
+}
+
+// The surfaces nearest the muzzle throw the crack straight back within a
+// few milliseconds, a little duller each: the glint that places the shot
+// in a hard corridor before its body has ended. They move with the
+// muzzle, so each round has its own.
+void add_near_answers(Buf& edge, const Take& k) {
+  const Buf dry = edge;
+  for (const Reflection& r : k.near) {
+    OnePoleLP dull;
+    dull.set(8000.0f, kRate);
+    const size_t d = frames(r.at_s, kRate);
+    for (size_t i = d; i < edge.size(); ++i) edge[i] += dull(dry[i - d]) * r.gain;
+  }
 }
 
 // The muzzle's pressure wave: one sharp swing up and back through zero in
@@ -152,12 +181,8 @@ void add_muzzle_snap(Buf& b, float gain) {
 // half a second, darker than the shot (the walls swallow the crack) and
 // without the thump (which would boom). It all sits far enough under the
 // report that a burst keeps every shot distinct.
-constexpr float corridor_gain = 0.18f;
+constexpr float corridor_gain = 0.16f;
 
-struct Reflection {
-  double at_s;
-  float gain;
-};
 constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {0.038, 0.5f}};
 // The walls stand some 2.4 m apart: one round trip every 14 ms, each
 // bounce losing a little and its top.
@@ -204,15 +229,17 @@ void add_corridor(Buf& out, const Buf& dry) {
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
-// the report: the edge gives the shot about a tenth of its energy at
-// 4-8 kHz, the thump about an eighth at 60-120 Hz, and the blast with the
-// chamber's ring holds over a third of what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 5.0f;
-constexpr float thump_gain = 0.95f;
+// the report: the edge gives the shot's first 30 ms a fifth to a quarter
+// of their energy above 3 kHz, the thump about a tenth at 80-120 Hz, and
+// the blast with the chamber's ring holds over a third of what the ear
+// weighs at 150-800 Hz.
+constexpr float edge_gain = 8.0f;
+constexpr float thump_gain = 2.6f;
 constexpr float snap_gain = 0.8f;
 constexpr float blast_gain = 4.8f;
-constexpr float body_gain = 5.3f;
-constexpr float honk_cut = 0.6f;
+constexpr float body_gain = 7.8f;
+constexpr float honk_cut = 1.0f;
+constexpr float front_lift = 0.5f;
 
 }  // namespace
 
@@ -223,15 +250,19 @@ Buf gunshot(int variant) {
   const Take& k = takes[std::clamp(variant, 1, 3) - 1];
   const float p = k.pitch;
   Rng crack(k.crack_seed), rng(k.blast_seed);
+  // The crack runs a little ahead of the blast, by a different hair on
+  // every round.
+  const double lead = k.lead_ms / 1000.0;
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
   add_with_bounce(b, front, k.bounce_ms, k.bounce);
-  add_noise_burst(b, rng, 0.0005, 1750.0f * p, 3.5f, 0.024f, 6.6f * k.body);
-  add_noise_burst(b, rng, 0.0, 420.0f * p, 1.6f, k.blast_s, 5.2f);
-  add_noise_burst(b, rng, 0.0, 680.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 2.4f);
+  add_noise_burst(b, rng, lead + 0.0005, 2000.0f * p, 2.5f, 0.024f, 12.0f * k.body);
+  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
+  add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   add_muzzle_snap(edge, snap_gain);
-  add_crack_edge(edge, crack, edge_gain * k.edge);
+  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
+  add_near_answers(edge, k);
   add_with_bounce(b, edge, k.bounce_ms, k.bounce);
   // The saturator smears the blast up into 0.8-1.5 kHz, a honk between
   // the body and the crack; it is taken down so the two stay apart.
@@ -242,8 +273,12 @@ Buf gunshot(int variant) {
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
-  add_noise_burst(b, rng, 0.0, 330.0f * p, 1.2f, 0.03f, blast_gain);
-  add_chamber_body(b, rng, p, body_gain * k.chamber);
+  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain);
+  Rng ring(k.blast_seed ^ 0xC4A3u);
+  add_chamber_body(b, ring, lead, p, body_gain * k.chamber);
+  // The report's first 10 ms stand above its ring, so the shot has one
+  // sharp front rather than a flat plateau the body holds up.
+  for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + front_lift * std::exp(-static_cast<float>(seconds_at(i)) / 0.007f);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
