@@ -34,6 +34,20 @@ Material hair_material(Rgb c) {
   return m;
 }
 
+// A beard: the hair's colour, but no strands. The strands' grain follows
+// the angle round the crown, which under the chin runs nearly level and
+// lays horizontal streaks across the beard; a fine isotropic ridging
+// reads as coarse hair instead.
+Material beard_material(Rgb c) {
+  Material m = matte(c, 0.3f, 12, 1.0f);
+  m.ridge = 0.45f;
+  m.ridge_size = 5;
+  m.rough = 0.5f;
+  m.mottle = 0.1f;
+  m.sheen = 0.4f;
+  return m;
+}
+
 // Woven cloth: a dull sheen that breaks up, and colour blotched by wear.
 Material cloth_material(Rgb c) {
   Material m = matte(c, 0.16f, 8, 0.9f);
@@ -85,12 +99,13 @@ Material lip_material(Rgb skin) {
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
+  Material skin, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
         lip(lip_material(f.skin)),
         hair(hair_material(f.hair)),
+        beard(beard_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
         sclera{0.80f, 0.77f, 0.72f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
@@ -285,11 +300,11 @@ void beard(Model& out, const Face& f, const Materials& k) {
     case Beard::none: break;
     case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
     case Beard::full:
-      out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.hair, 6);
-      out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.hair, 8);
+      out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.beard, 6);
+      out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.beard, 8);
       break;
     case Beard::goatee:
-      out.ellipsoid({0, 60 * L, 29 + f.chin * 7}, {13 * W, 15, 14}, {}, k.hair, 4);
+      out.ellipsoid({0, 60 * L, 29 + f.chin * 7}, {13 * W, 15, 14}, {}, k.beard, 4);
       break;
     case Beard::moustache: break;
   }
@@ -303,7 +318,7 @@ void beard(Model& out, const Face& f, const Materials& k) {
                        {12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
                        {21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1}};
     const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
-    out.chain(pts, r, 5, k.hair, 1.5f);
+    out.chain(pts, r, 5, k.beard, 1.5f);
   }
 }
 
