@@ -464,6 +464,10 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   edge = edge * edge * (3 - 2 * edge);
   float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao) *
               (1 - o.outline_dark * (1 - edge) * 0.85f);
+  if (o.rim_hollow > 0) {
+    const float open = clampf(1 - o.rim_hollow * (1 - ao) * 4, 0, 1);
+    rim *= open * open;
+  }
   float bounce = 0.10f * clampf(nrm.y, 0, 1);
   float light = o.ambient * ao + diff * 0.95f * (0.55f + 0.45f * ao) + bounce * ao;
   float base[3] = {s.r, s.g, s.b};

@@ -111,7 +111,7 @@ struct Materials {
         sclera{0.80f, 0.77f, 0.72f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
         iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
-        lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
+        lash(matte(paint::mix(paint::scaled(f.hair, 0.4), paint::scaled(f.skin, 0.5), 0.4), 0.3f, 20, 0.2f)),
         armour(cloth_material(f.armour)),
         suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
@@ -265,7 +265,7 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     // shape at a small size.
     const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
                         {ex + 11.5f, -10, 39}};
-    const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
+    const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
