@@ -653,13 +653,14 @@ void cloth_folds(Model& m, const Torso& t, const Material& cloth, Noise& n) {
       m.capsule(t.on(x0, y0, -1), t.on(x1, y1, -1), 2.6f, 1.4f, cloth, 5);
       m.capsule(t.on(x0, y0 + 5, 1.2f), t.on(x1, y1 + 5, 1.2f), 1.3f, 0.8f, cloth, 2.5f, 0, 0, true);
     }
-  for (int s = -1; s <= 1; s += 2) {
-    const float x = s * 70 * b;
-    m.capsule({x, 118, t.front(x, 118) - 2}, t.on(x * 0.9f, 160, -1), 2.2f, 1.2f, cloth, 4);
-  }
+  // No folds hanging from the shoulders: the picture's lower edge cuts
+  // them to stubs that stand up from it like rods.
 }
 
 // A strap of webbing lying on the chest: flat, with a stitched edge.
+// Started over the shoulder, under its slope, so that in a head-and-
+// shoulders crop it runs in from behind instead of ending in mid-chest
+// as a loose rod.
 void strap(Model& m, const Torso& t, V3 a, V3 b, const Material& web) {
   const V3 pts[3] = {t.on(a.x, a.y, 2), t.on((a.x + b.x) / 2, (a.y + b.y) / 2, 3), t.on(b.x, b.y, 2)};
   const float r[3] = {4.5f, 4.5f, 4.5f};
@@ -690,7 +691,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   m.capsule({0, 78, -20}, {0, 118, -22}, 30, 34, k.cloth, 8);  // the sweater's neck, up round the throat
   m.torus({0, 80, -20}, 28, 8, rot_x(0.2f), k.cloth, 6);  // rolled over at the top
   cloth_folds(m, t, k.cloth, n);
-  for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 112, 0}, {s * 40.0f * bulk, 240, 0}, k.webbing);
+  for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 96, -4}, {s * 40.0f * bulk, 240, 0}, k.webbing);
   m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
   m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
 }
@@ -716,7 +717,7 @@ void harness(Model& m, const Materials& k, float bulk, Noise& n) {
   }
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) {
-    strap(m, t, {s * 62.0f * bulk, 108, 0}, {s * 46.0f * bulk, 240, 0}, k.webbing);
+    strap(m, t, {s * 62.0f * bulk, 96, -4}, {s * 46.0f * bulk, 240, 0}, k.webbing);
     m.ellipsoid(t.on(s * 52.0f * bulk, 172, 6), {7, 6, 3}, {}, k.metal, 1);  // buckle
   }
   const V3 chain[3] = {{-16, 104, 10}, t.on(0, 134, 1.5f), {16, 104, 10}};
@@ -732,14 +733,13 @@ void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   open_collar(m, k.cloth, 94, 7, 1.0f);
   cloth_folds(m, t, k.armour, n);
   for (int s = -1; s <= 1; s += 2) {
-    strap(m, t, {s * 58.0f * bulk, 110, 0}, {s * 56.0f * bulk, 160, 0}, k.webbing);
+    strap(m, t, {s * 58.0f * bulk, 96, -4}, {s * 56.0f * bulk, 160, 0}, k.webbing);
     const float x = s * 40.0f * bulk;
     m.ellipsoid(t.on(x, 190, 2), {17, 15, 8}, {}, k.webbing, 2);  // pouch
     m.capsule(t.on(x - 16, 178, 8), t.on(x + 16, 178, 8), 2.2f, 2.2f, k.webbing, 1);  // its flap
   }
   const float side = bulk > 1 ? 1 : -1;
   m.ellipsoid(t.on(side * 72 * bulk, 132, 6), {9, 16, 7}, {}, k.suit, 1);  // radio
-  m.capsule(t.on(side * 76 * bulk, 118, 8), {side * 80 * bulk, 84, 0}, 1.5f, 1, k.suit, 0.5f);  // its aerial
 }
 
 // What closes round the neck over the kit, so that no two members share a
