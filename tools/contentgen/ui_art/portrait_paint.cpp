@@ -33,6 +33,13 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   const V3 p = view.point(portrait_model::chin_bottom(f));
   const double rx = portrait_model::neck_radius(f) * view.s * 1.1, ry = 9 * weight(view);
   soft_oval(cr, p.x, p.y + ry * 0.9, 0, rx, ry, {0.05, 0.03, 0.03}, 0.5, -0.4);
+  // The neck's sides turning away from the light, so it reads as a column
+  // under the jaw and not as a flat blurred plate.
+  for (int side = -1; side <= 1; side += 2) {
+    const double x = p.x + side * portrait_model::neck_radius(f) * view.s * 0.75;
+    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * weight(view), 16 * weight(view), {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22,
+              0);
+  }
 }
 
 // Eyebrows as short hairs laid along the brow ridge, slanting up and out,
