@@ -465,6 +465,10 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   edge = edge * edge * (3 - 2 * edge);
   float rim = s.rim * fres * clampf(dot(nrm, L.rimdir) + 0.35f, 0, 1.35f) * (0.5f + 0.5f * ao) *
               (1 - o.outline_dark * (1 - edge) * 0.85f);
+  if (o.rim_hollow > 0) {
+    const float open = clampf(1 - o.rim_hollow * (1 - ao) * 4, 0, 1);
+    rim *= open * open;
+  }
   // The top light: broader than the back rim and kept nearer the outline,
   // so a small sprite's upper edges carry a line a pixel or two wide.
   if (o.top_rim > 0) {

@@ -147,6 +147,10 @@ struct RenderOptions {
   // ribs, under plates, round a knuckle) fall into shadow as well as the
   // deep hollows; at the same cost.
   bool creases = false;
+  // How far the rim light dies in occluded hollows (0 not at all): at 1 it
+  // outlines the silhouette only and no longer traces inner edges, such as
+  // a nose's wing against the cheek, as bright seams.
+  float rim_hollow = 0.0f;
   // Where strands of hair radiate from (picture x, y, depth), for materials
   // that have them.
   V3 crown{0, 0, 0};

@@ -157,10 +157,8 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
 void monitor_finish(Canvas& c, uint32_t seed) {
   cairo_t* cr = c.cr();
   const double s = kPortraitSize;
-  // Faint: a hint of the monitor, not a grille drawn across the face.
-  cairo_set_source_rgba(cr, 0, 0, 0, 0.03);
-  for (int y = 1; y < kPortraitSize; y += 3) cairo_rectangle(cr, 0, y, s, 1);
-  cairo_fill(cr);
+  // No scanlines: even faint ones beat against the hair's and the beard's
+  // grain and show as streaks across them in the console's large frame.
   cairo_pattern_t* v = cairo_pattern_create_radial(s / 2, s / 2, 70, s / 2, s / 2, 135);
   cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
   cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0, 0.35);

@@ -34,6 +34,20 @@ Material hair_material(Rgb c) {
   return m;
 }
 
+// A beard: the hair's colour, but no strands. The strands' grain follows
+// the angle round the crown, which under the chin runs nearly level and
+// lays horizontal streaks across the beard; a fine isotropic ridging
+// reads as coarse hair instead.
+Material beard_material(Rgb c) {
+  Material m = matte(c, 0.3f, 12, 1.0f);
+  m.ridge = 0.45f;
+  m.ridge_size = 5;
+  m.rough = 0.5f;
+  m.mottle = 0.1f;
+  m.sheen = 0.4f;
+  return m;
+}
+
 // Woven cloth: a dull sheen that breaks up, and colour blotched by wear.
 Material cloth_material(Rgb c) {
   Material m = matte(c, 0.16f, 8, 0.9f);
@@ -85,18 +99,19 @@ Material lip_material(Rgb skin) {
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
+  Material skin, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
       webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
         lip(lip_material(f.skin)),
         hair(hair_material(f.hair)),
+        beard(beard_material(f.hair)),
         brow(matte(paint::scaled(f.hair, 0.8), 0.2f, 10, 0.8f)),
         stubble(matte(paint::mix(f.skin, f.hair, 0.5), 0.15f, 10, 0.8f)),
         sclera{0.80f, 0.77f, 0.72f, 0.9f, 80, 0.1f, 0},  // shaded by the lids: never paper white
         iris(matte(paint::mix(paint::scaled(f.iris, 1.3), {0.52, 0.42, 0.30}, 0.45), 1.2f, 80, 0.1f)),  // dark eyes keep a visible iris
         pupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0},
-        lash(matte(paint::scaled(f.hair, 0.35), 0.3f, 20, 0.2f)),
+        lash(matte(paint::mix(paint::scaled(f.hair, 0.4), paint::scaled(f.skin, 0.5), 0.4), 0.3f, 20, 0.2f)),
         armour(cloth_material(f.armour)),
         suit{0.10f, 0.11f, 0.12f, 0.3f, 16, 0.8f, 0},
         strip{0.15f, 0.55f, 0.25f, 0.8f, 50, 0.3f, 0.9f},
@@ -250,7 +265,7 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     // shape at a small size.
     const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
                         {ex + 11.5f, -10, 39}};
-    const float lr[4] = {0.6f, 0.95f, 0.95f, 0.6f};
+    const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
@@ -285,11 +300,11 @@ void beard(Model& out, const Face& f, const Materials& k) {
     case Beard::none: break;
     case Beard::stubble: break;  // painted over the render: a raised layer would read as a mask
     case Beard::full:
-      out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.hair, 6);
-      out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.hair, 8);
+      out.ellipsoid({0, 38 * L, 16}, {49 * W, 42 * L, 38}, {}, k.beard, 6);
+      out.ellipsoid({0, 70 * L, 30 + f.chin * 6}, {22 * W, 16, 16}, {}, k.beard, 8);
       break;
     case Beard::goatee:
-      out.ellipsoid({0, 60 * L, 29 + f.chin * 7}, {13 * W, 15, 14}, {}, k.hair, 4);
+      out.ellipsoid({0, 60 * L, 29 + f.chin * 7}, {13 * W, 15, 14}, {}, k.beard, 4);
       break;
     case Beard::moustache: break;
   }
@@ -303,7 +318,7 @@ void beard(Model& out, const Face& f, const Materials& k) {
                        {12 * Wm, y - 4, muzzle_front(f, 12 * Wm) + 1.5f},
                        {21 * Wm, y + 1, muzzle_front(f, 21 * Wm) - 1}};
     const float r[5] = {1.6f, 2.8f, 2.6f, 2.8f, 1.6f};
-    out.chain(pts, r, 5, k.hair, 1.5f);
+    out.chain(pts, r, 5, k.beard, 1.5f);
   }
 }
 
@@ -638,13 +653,14 @@ void cloth_folds(Model& m, const Torso& t, const Material& cloth, Noise& n) {
       m.capsule(t.on(x0, y0, -1), t.on(x1, y1, -1), 2.6f, 1.4f, cloth, 5);
       m.capsule(t.on(x0, y0 + 5, 1.2f), t.on(x1, y1 + 5, 1.2f), 1.3f, 0.8f, cloth, 2.5f, 0, 0, true);
     }
-  for (int s = -1; s <= 1; s += 2) {
-    const float x = s * 70 * b;
-    m.capsule({x, 118, t.front(x, 118) - 2}, t.on(x * 0.9f, 160, -1), 2.2f, 1.2f, cloth, 4);
-  }
+  // No folds hanging from the shoulders: the picture's lower edge cuts
+  // them to stubs that stand up from it like rods.
 }
 
 // A strap of webbing lying on the chest: flat, with a stitched edge.
+// Started over the shoulder, under its slope, so that in a head-and-
+// shoulders crop it runs in from behind instead of ending in mid-chest
+// as a loose rod.
 void strap(Model& m, const Torso& t, V3 a, V3 b, const Material& web) {
   const V3 pts[3] = {t.on(a.x, a.y, 2), t.on((a.x + b.x) / 2, (a.y + b.y) / 2, 3), t.on(b.x, b.y, 2)};
   const float r[3] = {4.5f, 4.5f, 4.5f};
@@ -675,7 +691,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   m.capsule({0, 78, -20}, {0, 118, -22}, 30, 34, k.cloth, 8);  // the sweater's neck, up round the throat
   m.torus({0, 80, -20}, 28, 8, rot_x(0.2f), k.cloth, 6);  // rolled over at the top
   cloth_folds(m, t, k.cloth, n);
-  for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 112, 0}, {s * 40.0f * bulk, 240, 0}, k.webbing);
+  for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 96, -4}, {s * 40.0f * bulk, 240, 0}, k.webbing);
   m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
   m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
 }
@@ -701,7 +717,7 @@ void harness(Model& m, const Materials& k, float bulk, Noise& n) {
   }
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) {
-    strap(m, t, {s * 62.0f * bulk, 108, 0}, {s * 46.0f * bulk, 240, 0}, k.webbing);
+    strap(m, t, {s * 62.0f * bulk, 96, -4}, {s * 46.0f * bulk, 240, 0}, k.webbing);
     m.ellipsoid(t.on(s * 52.0f * bulk, 172, 6), {7, 6, 3}, {}, k.metal, 1);  // buckle
   }
   const V3 chain[3] = {{-16, 104, 10}, t.on(0, 134, 1.5f), {16, 104, 10}};
@@ -717,14 +733,13 @@ void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   open_collar(m, k.cloth, 94, 7, 1.0f);
   cloth_folds(m, t, k.armour, n);
   for (int s = -1; s <= 1; s += 2) {
-    strap(m, t, {s * 58.0f * bulk, 110, 0}, {s * 56.0f * bulk, 160, 0}, k.webbing);
+    strap(m, t, {s * 58.0f * bulk, 96, -4}, {s * 56.0f * bulk, 160, 0}, k.webbing);
     const float x = s * 40.0f * bulk;
     m.ellipsoid(t.on(x, 190, 2), {17, 15, 8}, {}, k.webbing, 2);  // pouch
     m.capsule(t.on(x - 16, 178, 8), t.on(x + 16, 178, 8), 2.2f, 2.2f, k.webbing, 1);  // its flap
   }
   const float side = bulk > 1 ? 1 : -1;
   m.ellipsoid(t.on(side * 72 * bulk, 132, 6), {9, 16, 7}, {}, k.suit, 1);  // radio
-  m.capsule(t.on(side * 76 * bulk, 118, 8), {side * 80 * bulk, 84, 0}, 1.5f, 1, k.suit, 0.5f);  // its aerial
 }
 
 // What closes round the neck over the kit, so that no two members share a

@@ -33,6 +33,13 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   const V3 p = view.point(portrait_model::chin_bottom(f));
   const double rx = portrait_model::neck_radius(f) * view.s * 1.1, ry = 9 * weight(view);
   soft_oval(cr, p.x, p.y + ry * 0.9, 0, rx, ry, {0.05, 0.03, 0.03}, 0.5, -0.4);
+  // The neck's sides turning away from the light, so it reads as a column
+  // under the jaw and not as a flat blurred plate.
+  for (int side = -1; side <= 1; side += 2) {
+    const double x = p.x + side * portrait_model::neck_radius(f) * view.s * 0.75;
+    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * weight(view), 16 * weight(view), {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22,
+              0);
+  }
 }
 
 // Eyebrows as short hairs laid along the brow ridge, slanting up and out,
@@ -97,11 +104,20 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
       curve(cr, view, fold);
       cairo_stroke(cr);
     }
+  // The parting: a soft band of shade with a finer dark core, and darker
+  // soft corners where the lips turn in, so the mouth is a meeting of two
+  // volumes and not a slit cut across the face.
   const Rgb seam = paint::mix(paint::scaled(f.skin, 0.18), {0.15, 0.03, 0.03}, 0.3);
-  cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, 0.92);
-  cairo_set_line_width(cr, 1.3 * weight(view));
-  curve(cr, view, m);
-  cairo_stroke(cr);
+  for (const auto& [width, alpha] : {std::pair{2.6, 0.3}, std::pair{0.9, 0.7}}) {
+    cairo_set_source_rgba(cr, seam.r, seam.g, seam.b, alpha);
+    cairo_set_line_width(cr, width * weight(view));
+    curve(cr, view, m);
+    cairo_stroke(cr);
+  }
+  for (int i : {0, 2}) {
+    const V3 p = view.point(m[i]);
+    soft_oval(cr, p.x, p.y, 0, 2.6 * weight(view), 1.8 * weight(view), seam, 0.45, 0);
+  }
   // The soft shade under the lower lip, where the chin turns in below it:
   // it sets the lip forward as a volume.
   // A soft oval, not a stroke: a stroke's ends read as a flat bar.
@@ -118,9 +134,9 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
-  const double s = view.s, up = 5.4 * f.lips * s, down = 5.6 * f.lips * s, half = (r.x - l.x) / 2;
+  const double s = view.s, up = 6.2 * f.lips * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
   const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
-  const Rgb upper = paint::scaled(lip, 0.58), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.12);
+  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.18);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -145,8 +161,11 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   cairo_curve_to(cr, r.x - half * 0.2, r.y + down * 0.8, c.x + half * 0.45, c.y + down, c.x, c.y + down);
   cairo_curve_to(cr, c.x - half * 0.45, c.y + down, l.x + half * 0.2, l.y + down * 0.8, l.x, l.y);
   cairo_close_path(cr);
-  cairo_set_source_rgba(cr, lower.r, lower.g, lower.b, 0.75);
+  cairo_set_source_rgba(cr, lower.r, lower.g, lower.b, 0.8);
   cairo_fill(cr);
+  // The lower lip's underside turning away from the light: a soft shade
+  // along its lower half gives it a rounded volume.
+  soft_oval(cr, c.x, c.y + down * 0.85, 0, half * 0.6, down * 0.35, paint::scaled(lip, 0.45), 0.3, 0);
   // Its highlight, a soft spot toward the key light's side.
   const double hx = c.x - half * 0.15, hy = c.y + down * 0.45;
   cairo_pattern_t* g = cairo_pattern_create_radial(hx, hy, 0, hx, hy, half * 0.45);
@@ -259,6 +278,18 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
+    // The white darkens toward both corners, where the ball turns away
+    // into the socket: a round eye, not a flat almond.
+    {
+      const V3 mid_pt = view.point({c.x, mid, c.z + 9});
+      const double rx = 11.5 * w;
+      g = cairo_pattern_create_radial(mid_pt.x, mid_pt.y, rx * 0.25, mid_pt.x, mid_pt.y, rx);
+      cairo_pattern_add_color_stop_rgba(g, 0, 0.1, 0.06, 0.05, 0);
+      cairo_pattern_add_color_stop_rgba(g, 1, 0.1, 0.06, 0.05, 0.6);
+      cairo_set_source(cr, g);
+      cairo_paint(cr);
+      cairo_pattern_destroy(g);
+    }
     // The iris rides a little high, its top just under the upper lid's
     // edge, so that no white shows above it.
     V3 p = view.point(portrait_model::pupil(f, side));
@@ -277,8 +308,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_fill(cr);
     // The upper lid's shadow across the top of the eye, deepest under the
     // lid's edge and fading down over the iris.
-    g = cairo_pattern_create_linear(top.x, top.y - 1 * w, top.x, top.y + 3 * w);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.5);
+    g = cairo_pattern_create_linear(top.x, top.y - 1 * w, top.x, top.y + 4.5 * w);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.6);
     cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
     cairo_set_source(cr, g);
     cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 7 * w);
@@ -294,12 +325,12 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_fill(cr);
     cairo_restore(cr);
     // The lash line along the upper lid, heavier toward the outer corner.
-    cairo_set_source_rgba(cr, lash.r, lash.g, lash.b, 0.9);
+    cairo_set_source_rgba(cr, lash.r, lash.g, lash.b, 0.72);
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = -1 + 2.0f * i / kSteps, t1 = -1 + 2.0f * (i + 1) / kSteps;
       const V3 a = rim_point(t0, -1), b = rim_point(t1, -1);
       const float outer = 0.5f + 0.5f * side * (t0 + t1) / 2;
-      cairo_set_line_width(cr, (0.8 + 0.7 * outer) * w);
+      cairo_set_line_width(cr, (0.6 + 0.6 * outer) * w);
       cairo_move_to(cr, a.x, a.y);
       cairo_line_to(cr, b.x, b.y);
       cairo_stroke(cr);
@@ -383,6 +414,20 @@ void nose(cairo_t* cr, const Face& f, const Xf& view) {
     const V3 wing = view.point(portrait_model::nostril(f, side) + V3{side * 5.5f * f.nose_wide, -3.5f, -3});
     soft_oval(cr, wing.x, wing.y, side * 0.9, 2.6 * nw, 1.3 * w, dark, 0.28, 0);
   }
+  // The far wing's edge against the cheek sunk into one soft shade with
+  // the cheek, so its outline reads as a rounded form turning away and not
+  // as a hard curved seam.
+  {
+    const V3 p = view.point(portrait_model::nostril(f, 1) + V3{7.0f * f.nose_wide, -2.5f, -2});
+    soft_oval(cr, p.x, p.y, 0.4, 4.2 * nw, 5.5 * w, paint::scaled(f.skin, 0.5), 0.5, 0);
+  }
+  // A soft shadow under the tip, between the nostrils, where the nose
+  // overhangs the lip.
+  {
+    const V3 a = view.point(portrait_model::nostril(f, -1)), b = view.point(portrait_model::nostril(f, 1));
+    soft_oval(cr, (a.x + b.x) / 2, (a.y + b.y) / 2 + 2.2 * w, 0, 6.5 * nw, 2.6 * w, paint::scaled(f.skin, 0.3),
+              0.35, -0.3);
+  }
   // The nostrils: small soft dark ovals, shaded from the tip toward the lip.
   for (int side = -1; side <= 1; side += 2) {
     const V3 p = view.point(portrait_model::nostril(f, side));
@@ -391,8 +436,8 @@ void nose(cairo_t* cr, const Face& f, const Xf& view) {
   // The tip catches the key: a soft highlight a little toward the light,
   // with a smaller brighter core.
   const double hx = tip.x + key_side * across_x * 1.2 * w, hy = tip.y + key_side * across_y * 1.2 * w - 0.6 * w;
-  soft_oval(cr, hx, hy, 0, 3.6 * w, 3.0 * w, light, 0.26, 0);
-  soft_oval(cr, hx, hy, 0, 1.4 * w, 1.1 * w, {1, 0.97, 0.94}, 0.3, 0);
+  soft_oval(cr, hx, hy, 0, 4.2 * w, 3.4 * w, light, 0.22, 0);
+  soft_oval(cr, hx, hy, 0, 1.8 * w, 1.4 * w, {1, 0.97, 0.94}, 0.16, 0);
 }
 
 // The colour of living skin over the render's even tone: the cheeks, the

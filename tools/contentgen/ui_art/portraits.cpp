@@ -152,11 +152,12 @@ Bytes portrait(int index) {
   o.supersample = 2;
   o.ambient = 0.17f;  // a fill, so the shadow side keeps its forms
   o.exposure = 1.75f;
-  o.outline_dark = 0.2f;
+  o.outline_dark = 0.08f;
   // Occlusion in short steps: the hair shades the forehead and temples
   // under it, and the lids, lips and collars sink into their creases.
   o.creases = true;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
+  o.rim_hollow = 1;  // the rim outlines the head, not the nose's wings and the lids
   o.crown = view.point({0, -86, -34});  // where the hair's strands part from
   // One key from the upper left and well in front: the far cheek still
   // turns into shade, but both sides of the nose stay lit enough to read
@@ -168,7 +169,7 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.35);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
