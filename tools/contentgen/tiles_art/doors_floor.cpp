@@ -314,15 +314,15 @@ Bytes make_floor() {
   // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
   // the bottom edge; the view shows the deck down to about row 50.
   const double horizon = -55, k = h - horizon;
-  const double pitch = 0.072, bar = 0.36;  // cross bars: spacing in depth, share of it that is top
-  const double thick = 0.028;              // a bar's depth below its top, over the eye's height
+  const double pitch = 0.082, bar = 0.36;  // cross bars: spacing in depth, share of it that is top
+  const double thick = 0.016;              // a bar's depth below its top, over the eye's height
   const double bearer_pitch = 13, bearer = 1.7, cx = w / 2.0, draw_in = 0.14;
   WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80);
   std::vector<Stain> stains;
   for (int i = 0; i < 7; ++i) {
-    const double y = i < 3 ? n.range(4, 22) : n.range(22, 58);
+    const double y = i < 3 ? n.range(8, 24) : n.range(24, 58);
     const double rx = n.range(5, 11) * (0.5 + y / 80.0);
-    stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), n.range(0.45, 0.75), i % 3 == 1});
+    stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), i < 3 ? n.range(0.3, 0.5) : n.range(0.45, 0.75), i % 3 == 1});
   }
   auto stain_at = [&](double x, double y, bool& wet) {
     double d = 0;
@@ -349,7 +349,7 @@ Bytes make_floor() {
     const double grime = std::clamp(0.35 * depth + 0.5 * (grime_big.at(x, z * 40) - 0.4) + 0.25 * grime_fine.at(x, z * 90),
                                     0.0, 1.0);
     double v;
-    if (frame < 1.1 || in_pitch < bar || std::fabs(std::remainder(bx - cx - bearer_pitch / 2, bearer_pitch)) < bearer / 2) {
+    if (frame < 1.1 || in_pitch < bar || (std::fabs(std::remainder(bx - cx, bearer_pitch)) < bearer / 2 && std::fabs(bx - cx) < w / 2.0 - 4)) {
       // A top face. The slot-edge bearer is the heaviest and stands a
       // little proud, so its lit edge reads; worn bright where boots pass.
       const bool cross = in_pitch < bar && frame >= 1.1;
@@ -368,7 +368,7 @@ Bytes make_floor() {
     } else {
       // The pit, with a faint floor of pipes and a bearer's shadow.
       v = 0.035 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
-      if (std::fabs(std::remainder(bx - cx - bearer_pitch / 2 + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
+      if (std::fabs(std::remainder(bx - cx + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
       if (wet) v *= 0.5;
     }
     // The wall's foot throws its shadow over the far rows.
