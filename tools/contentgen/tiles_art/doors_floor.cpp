@@ -393,7 +393,7 @@ Bytes make_floor() {
     }
   // The bars' edges deepened alike in every channel, so a tinted deck
   // keeps its grating.
-  paint::value_detail(c, 2, 0.5, 0.4);
+  paint::value_detail(c, 2, 0.8, 0.4);
   return c.png_opaque();
 }
 
