@@ -541,8 +541,8 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
         cairo_line_to(cr, px, py);
     }
   };
-  rgb(cr, 0.9, 0.88, 0.75, 0.12);
-  cairo_set_line_width(cr, std::max(1.4, width * 0.3));
+  rgb(cr, 0.9, 0.88, 0.75, 0.04);
+  cairo_set_line_width(cr, std::max(1.4, width * 0.24));
   lit_side(0.08, 0.92);
   cairo_stroke(cr);
   // A long narrow glint over part of its length, fading at both ends.
@@ -553,7 +553,7 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
   cairo_pattern_add_color_stop_rgba(g, 0.45, 1.0, 1.0, 0.95, 0.75);
   cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 1.0, 0.95, 0);
   cairo_set_source(cr, g);
-  cairo_set_line_width(cr, std::max(0.9, width * 0.12));
+  cairo_set_line_width(cr, std::max(0.8, width * 0.09));
   lit_side(t0, t1);
   cairo_stroke(cr);
   cairo_pattern_destroy(g);
@@ -654,7 +654,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // black so the rope reads round.
     cairo_save(cr);
     cairo_translate(cr, wid * 0.28, wid * 0.06);
-    rgb(cr, 0.004, 0.003, 0.0, 0.5);
+    rgb(cr, 0.004, 0.003, 0.0, 0.3);
     cairo_set_line_width(cr, wid * 0.32);
     path();
     cairo_stroke(cr);
@@ -662,7 +662,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // Wet light along the top of the tube: a broad soft sheen over most of
     // its length, and over part of it a long narrow glint, brightest where
     // the rope turns toward the lamps and fading out at both ends.
-    const double g0 = n.range(0.05, 0.45), g1 = std::min(0.95, g0 + n.range(0.25, 0.5));
+    const double g0 = n.range(0.05, 0.45), g1 = std::min(0.95, g0 + n.range(0.18, 0.35));
     auto fade_along = [&](double a0, double a1, double peak) {
       const double y0 = sy + (ey - sy) * a0, y1 = sy + (ey - sy) * a1;
       cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
@@ -671,15 +671,15 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
       cairo_pattern_add_color_stop_rgba(p, 1, 0.95, 0.94, 0.86, 0);
       return p;
     };
-    cairo_pattern_t* sheen = fade_along(0.0, 1.0, 0.13);
+    cairo_pattern_t* sheen = fade_along(0.0, 1.0, 0.04);
     cairo_set_source(cr, sheen);
-    cairo_set_line_width(cr, std::max(1.4, wid * 0.3));
+    cairo_set_line_width(cr, std::max(1.4, wid * 0.24));
     lit_side(0.03, 0.97);
     cairo_stroke(cr);
     cairo_pattern_destroy(sheen);
     cairo_pattern_t* glint = fade_along(g0, g1, 0.75);
     cairo_set_source(cr, glint);
-    cairo_set_line_width(cr, std::max(0.9, wid * 0.1));
+    cairo_set_line_width(cr, std::max(0.8, wid * 0.07));
     lit_side(g0, g1);
     cairo_stroke(cr);
     cairo_pattern_destroy(glint);
@@ -691,7 +691,7 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
       const double py = sy + (ey - sy) * t;
       const double r = std::max(1.5, wid * 0.17);
       paint::soft_oval(cr, px + r * 0.3, py + r * 0.5, 0, 1, 1.2, {0.0, 0.0, 0.0}, 0.7, 0, r * 1.3);
-      glint_halo(cr, px, py, r * 2.2);
+      glint_halo(cr, px, py, r * 1.6);
       cairo_pattern_t* b = cairo_pattern_create_radial(px - r * 0.35, py - r * 0.4, 0, px, py, r);
       cairo_pattern_add_color_stop_rgba(b, 0, 1.0, 1.0, 0.97, 1.0);
       cairo_pattern_add_color_stop_rgba(b, 0.35, 0.75, 0.73, 0.62, 0.85);
@@ -712,8 +712,8 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     // A broad wet sheen on the lump's lit shoulder rather than a pin of
     // white, which scattered over the mass reads as salt.
     cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.45, 0, lx, ly, r);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.62, 0.6, 0.5);
-    cairo_pattern_add_color_stop_rgb(p, 0.3, 0.2, 0.18, 0.1);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.5, 0.48, 0.4);
+    cairo_pattern_add_color_stop_rgb(p, 0.18, 0.16, 0.14, 0.07);
     cairo_pattern_add_color_stop_rgb(p, 0.75, 0.04, 0.035, 0.015);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.012, 0.01, 0.004);
     cairo_set_source(cr, p);
