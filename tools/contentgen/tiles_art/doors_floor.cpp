@@ -1,6 +1,7 @@
 // Doorways, their control panels and the deck plating under the walls.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "wall_parts.h"
 #include "paint_kit/shapes.h"
@@ -263,172 +264,136 @@ Bytes make_door_assembly() {
 
 namespace {
 
-// One bar of the grating seen from above and in front: a lit top face, a
-// darker front face and the shadow it throws on the pit below. `near` runs
-// from 0 for the far rows by the wall to 1 at the deck's front edge: far
-// bars lie in the wall's shadow under a film of trodden grime, dim and
-// soft, so their close-set lines cannot shimmer when the view is scaled;
-// near ones catch the lamps on their worn tops.
-void grating_bar(cairo_t* cr, double w, double y, double top, double front, double near) {
-  rgb(cr, 0, 0, 0, 0.45 + 0.2 * near);
-  cairo_rectangle(cr, 0, y + top + front, w, front * 1.6);
-  cairo_fill(cr);
-  const double lit = 0.4 + 0.34 * near, under = 0.28 + 0.24 * near;
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + top);
-  cairo_pattern_add_color_stop_rgb(p, 0, lit, lit, lit * 0.97);
-  cairo_pattern_add_color_stop_rgb(p, 1, under, under, under * 0.98);
-  cairo_set_source(cr, p);
-  cairo_rectangle(cr, 0, y, w, top);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  grey(cr, 0.14 + 0.12 * near);
-  cairo_rectangle(cr, 0, y + top, w, front);
-  cairo_fill(cr);
-}
+// Smooth value noise that repeats every `period` pixels across, so a deck
+// drawn slot by slot joins at the slot's edges.
+class WrapNoise {
+ public:
+  WrapNoise(Noise& n, int period, int cell, int rows) : gw_(period / cell), gh_(rows / cell + 2), cell_(cell) {
+    v_.resize(static_cast<size_t>(gw_) * gh_);
+    for (double& v : v_) v = n.unit();
+  }
+  double at(double x, double y) const {
+    const double fx = x / cell_, fy = std::max(0.0, y / cell_);
+    const int ix = static_cast<int>(std::floor(fx)), iy = std::min(static_cast<int>(fy), gh_ - 2);
+    double tx = fx - ix, ty = std::min(1.0, fy - iy);
+    tx = tx * tx * (3 - 2 * tx);
+    ty = ty * ty * (3 - 2 * ty);
+    auto g = [&](int a, int b) { return v_[static_cast<size_t>(b) * gw_ + ((a % gw_) + gw_) % gw_]; };
+    const double top = g(ix, iy) * (1 - tx) + g(ix + 1, iy) * tx;
+    const double bot = g(ix, iy + 1) * (1 - tx) + g(ix + 1, iy + 1) * tx;
+    return top * (1 - ty) + bot * ty;
+  }
 
-// The light of the ceiling lamps on the deck: brightest on the plate by the
-// wall, even over the grating, the same in every column so that the
-// slot's width never shows as a pool of light repeated along the deck;
-// the grime's broad patches wander across the slot instead, in waves a
-// whole number of which fit across it, so they run on into the next copy
-// without a seam. A pixel pass that keeps the order of values so the
-// grating still reads under a room tint.
-void deck_light(Canvas& c, Noise& n) {
-  const double two_pi = 2 * M_PI / c.width();
-  const double p1 = n.range(0, 6.3), p2 = n.range(0, 6.3), p3 = n.range(0, 6.3);
-  for (int y = 0; y < c.height(); ++y)
-    for (int x = 0; x < c.width(); ++x) {
-      // The lamps light the plate by the wall; the grating's own rows
-      // carry their depth already.
-      const double near = y < 26 ? std::exp(-std::pow((y - 26.0) / 40.0, 2.0)) : 0.75;
-      const double a = two_pi * x;
-      const double patches = 0.5 * std::sin(a + 0.09 * y + p1) + 0.3 * std::sin(2 * a - 0.05 * y + p2) +
-                             0.2 * std::sin(3 * a + 0.17 * y + p3);
-      const double speck = n.unit();
-      const double gain = (0.9 + 0.3 * near + 0.3 * patches) * (1 - 0.12 * speck * speck);
-      uint8_t px[4];
-      c.get_pixel(x, y, px);
-      for (int i = 0; i < 3; ++i) px[i] = static_cast<uint8_t>(std::clamp(px[i] * gain, 0.0, 255.0));
-      c.set_pixel(x, y, px);
-    }
-}
+ private:
+  int gw_, gh_, cell_;
+  std::vector<double> v_;
+};
+
+// A dark stain on the deck, flattened by the view, drawn again a slot
+// either side so one reaching past an edge joins the next copy.
+struct Stain {
+  double x, y, rx, ry, dark;
+  bool wet;
+};
 
 }  // namespace
 
-// The deck in front of the wall: a worn tread plate at the wall's foot,
-// then open grating over a dark pit with pipes in it, its bars lit from
-// above and shadowing the pit; scuffed where boots pass, speckled with
-// dirt, in broad patches of grime that wrap from one slot into the next.
+// The deck in front of the wall, seen from above at a slant: an open
+// grating over a dark pit. Its cross bars lie closer and thinner toward the
+// wall, each showing a lit top and, nearer the viewer, its shaded front
+// face; the long bearers run toward the wall and draw in a little, framed
+// by a heavy bearer at each slot's edge. The far rows sit in the wall's
+// shadow under trodden grime; the near bar tops are worn bright along the
+// boots' paths, with oily stains and a few wet patches catching the lamps.
+// Each pixel is the mean of a 4 x 4 grid of looks at the deck, so the fine
+// far rows blend into tone instead of shimmering.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
-  cairo_t* cr = c.cr();
   Noise n(0xF100u);
-  // Tread plate near the wall, its diamond studs lit on the top edge.
-  vgradient(cr, 0, 0, w, 22, 0.36, 0.5);
-  for (int y = 5; y < 21; y += 5)
-    for (int x = (y / 5) % 2 * 4; x < w; x += 8) {
-      for (int lit = 0; lit < 2; ++lit) {
-        cairo_save(cr);
-        cairo_translate(cr, x + 2, y + (lit ? 0 : 0.7));
-        cairo_rotate(cr, ((x / 8 + y / 5) % 2) ? 0.6 : -0.6);
-        cairo_rectangle(cr, -2, -0.6, 4, 1.2);
-        cairo_restore(cr);
-        grey(cr, lit ? 0.74 : 0.14, lit ? 0.85 : 0.7);
-        cairo_fill(cr);
+  // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
+  // the bottom edge; the view shows the deck down to about row 50.
+  const double horizon = -55, k = h - horizon;
+  const double pitch = 0.082, bar = 0.36;  // cross bars: spacing in depth, share of it that is top
+  const double thick = 0.016;              // a bar's depth below its top, over the eye's height
+  const double bearer_pitch = 13, bearer = 1.7, cx = w / 2.0, draw_in = 0.14;
+  WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80);
+  std::vector<Stain> stains;
+  for (int i = 0; i < 7; ++i) {
+    const double y = i < 3 ? n.range(8, 24) : n.range(24, 58);
+    const double rx = n.range(5, 11) * (0.5 + y / 80.0);
+    stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), i < 3 ? n.range(0.3, 0.5) : n.range(0.45, 0.75), i % 3 == 1});
+  }
+  auto stain_at = [&](double x, double y, bool& wet) {
+    double d = 0;
+    for (const Stain& s : stains)
+      for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+        const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry, r2 = u * u + v * v;
+        if (r2 < 1) {
+          const double a = s.dark * (1 - r2) * (1 - r2);
+          if (a > d) d = a, wet = s.wet && r2 < 0.7;
+        }
       }
+    return d;
+  };
+  // One look at the deck through screen point (x, y): the grey it sees.
+  auto look = [&](double x, double y) {
+    const double z = k / (y - horizon);
+    const double depth = (z - 1) / (k / -horizon - 1);  // 0 at the front edge, 1 at the wall
+    // The bearers draw in toward the slot's middle as the deck recedes.
+    const double bx = (x - cx) * (1 + draw_in * (z - 1)) + cx;
+    const double frame = std::min(std::fabs(x), std::fabs(x - w));
+    const double zb = z / pitch, in_pitch = zb - std::floor(zb);
+    bool wet = false;
+    const double stain = stain_at(x, y, wet);
+    const double grime = std::clamp(0.35 * depth + 0.5 * (grime_big.at(x, z * 40) - 0.4) + 0.25 * grime_fine.at(x, z * 90),
+                                    0.0, 1.0);
+    double v;
+    if (frame < 1.1 || in_pitch < bar || (std::fabs(std::remainder(bx - cx, bearer_pitch)) < bearer / 2 && std::fabs(bx - cx) < w / 2.0 - 4)) {
+      // A top face. The slot-edge bearer is the heaviest and stands a
+      // little proud, so its lit edge reads; worn bright where boots pass.
+      const bool cross = in_pitch < bar && frame >= 1.1;
+      v = cross ? 0.66 - 0.2 * (in_pitch / bar) : 0.54;
+      if (frame < 1.1) v = frame < 0.35 ? 0.12 : 0.58;
+      // Boots polish the tops along their paths, most on the near rows.
+      const double worn = std::clamp((wear.at(x, z * 12) - 0.4) * 2.5, 0.0, 1.0) * (1 - 0.8 * depth);
+      v += 0.34 * worn * (cross ? 1.0 : 0.7);
+      v *= 1 - 0.55 * grime;
+      v *= 1 - stain;
+      if (wet) v += 0.35 * std::pow(std::max(0.0, 1 - std::fabs(in_pitch - bar * 0.3) * 6), 2);
+    } else if ((std::ceil(zb) - zb) * pitch < z * thick) {
+      // The front face of the next bar, turned toward the viewer and away
+      // from the lamps overhead.
+      v = 0.2 * (1 - 0.5 * grime) * (1 - 0.6 * stain);
+    } else {
+      // The pit, with a faint floor of pipes and a bearer's shadow.
+      v = 0.035 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
+      if (std::fabs(std::remainder(bx - cx + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
+      if (wet) v *= 0.5;
     }
-  // Boots have worn the plate's studs bright in small scuffs spread evenly
-  // over it, so no one worn spot marks the slot.
-  rgb(cr, 0.85, 0.85, 0.82, 0.3);
-  for (int i = 0; i < 10; ++i) {
-    cairo_rectangle(cr, (i * 5.2 + n.range(0, 4)), n.range(4, 19), n.range(2, 5), n.range(0.8, 1.6));
-    cairo_fill(cr);
-  }
-  // Shadow where the floor meets the wall.
-  cairo_pattern_t* sh = cairo_pattern_create_linear(0, 0, 0, 9);
-  cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0, 0, 0.85);
-  cairo_pattern_add_color_stop_rgba(sh, 1, 0, 0, 0, 0);
-  cairo_set_source(cr, sh);
-  cairo_rectangle(cr, 0, 0, w, 9);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sh);
-  // The plate's front lip: a dark seam, a lit edge, then its face.
-  grey(cr, 0.1);
-  cairo_rectangle(cr, 0, 21, w, 2);
-  cairo_fill(cr);
-  grey(cr, 0.82);
-  cairo_rectangle(cr, 0, 23, w, 1);
-  cairo_fill(cr);
-  grey(cr, 0.3);
-  cairo_rectangle(cr, 0, 24, w, 2);
-  cairo_fill(cr);
-  // The pit under the grating: dark, deepest far back under the plate,
-  // with a pipe run and a cross beam catching a little light far below.
-  vgradient(cr, 0, 26, w, h - 26, 0.015, 0.13);
-  horizontal_pipe(cr, 0, w, 40, 3.2, 0.18);
-  horizontal_pipe(cr, 0, w, 55, 2.2, 0.16);
-  // Bearers under the bars at the slot's edge and middle, seen in the
-  // gaps: dim far back, a little lit toward the viewer.
-  for (double x : {0.0, 26.0}) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 26, 0, h);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.16, 0.16, 0.16);
-    cairo_pattern_add_color_stop_rgb(p, 0.5, 0.4, 0.4, 0.39);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.44, 0.44, 0.43);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, x, 26, 2, h - 26);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-  }
-  // The bars, closer together far off and wider toward the viewer.
-  double y = 27, gap = 2.6;
-  while (y < h) {
-    const double top = gap * 0.55, front = std::max(1.0, gap * 0.35);
-    // The view shows the deck down to about row 50: the rows from the
-    // plate to there carry the change from far to near.
-    grating_bar(cr, w, y, top, front, std::clamp((y - 27) / 22.0, 0.0, 1.0));
-    y += top + front + gap;
-    gap *= 1.13;
-  }
-  // Grime gathered in the far rows against the plate's lip, in broad
-  // soft drifts that wrap into the next slot.
-  for (int i = 0; i < 5; ++i) {
-    const double sx = (i + n.range(0, 1)) * w / 5.0, sy = n.range(27, 34), r = n.range(6, 11);
-    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-      paint::soft_oval(cr, sx + dx, sy, 0, n.range(1.6, 2.4), 0.6, {0.07, 0.055, 0.035}, 0.55, 0, r);
+    // The wall's foot throws its shadow over the far rows.
+    v *= 0.35 + 0.65 * std::clamp(y / 30.0, 0.0, 1.0);
+    return v;
+  };
+  const double rust = 0.06;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      double sum = 0, warm = 0;
+      for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) {
+          const double sx = x + (i + 0.5) / 4, sy = y + (j + 0.5) / 4;
+          sum += look(sx, sy);
+        }
+      const double v = sum / 16;
+      warm = rust * grime_big.at(x + 0.5, y * 1.7);
+      uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * (1 + warm), 0.0, 255.0)),
+                       static_cast<uint8_t>(std::clamp(255 * v, 0.0, 255.0)),
+                       static_cast<uint8_t>(std::clamp(255 * v * (1 - warm), 0.0, 255.0)), 255};
+      c.set_pixel(x, y, px);
     }
-  }
-  // Boots have polished the near bars' tops in long soft streaks.
-  for (int i = 0; i < 6; ++i) {
-    const double sx = n.range(0, w), sy = n.range(38, h - 3), len = n.range(6, 14);
-    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-      cairo_pattern_t* p = cairo_pattern_create_linear(sx + dx, 0, sx + dx + len, 0);
-      cairo_pattern_add_color_stop_rgba(p, 0, 0.95, 0.95, 0.92, 0);
-      cairo_pattern_add_color_stop_rgba(p, 0.5, 0.95, 0.95, 0.92, 0.3);
-      cairo_pattern_add_color_stop_rgba(p, 1, 0.95, 0.95, 0.92, 0);
-      cairo_set_source(cr, p);
-      cairo_rectangle(cr, sx + dx, sy, len, 1.2);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
-    }
-  }
-  for (double x : {13.0, 39.0}) rivet(cr, x, 15, 1.4, 0.55);
-  // Oil and dirt trodden in: soft dark stains of every size, one in each
-  // seventh of the slot on the plate and on the grating, so none marks the
-  // slot; a stain reaching past an edge is drawn again a slot over, so the
-  // deck joins.
-  for (int i = 0; i < 14; ++i) {
-    const double sx = (i % 7 + n.range(0, 1)) * w / 7.0;
-    const double sy = i < 7 ? n.range(4, 20) : n.range(29, h - 3), r = n.range(2, 5.5);
-    const double stretch = n.range(1.2, 2.2), dark = n.range(0.25, 0.5);
-    for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-      paint::soft_oval(cr, sx + dx, sy, 0, stretch, 1, {0.05, 0.04, 0.03}, dark, 0, r);
-    }
-  }
-  deck_light(c, n);
-  // The bars' edges and the pit's pipes deepened alike in every channel, so
-  // a tinted deck keeps its grating.
-  paint::value_detail(c, 3, 0.7, 0.4);
+  // The bars' edges deepened alike in every channel, so a tinted deck
+  // keeps its grating.
+  paint::value_detail(c, 2, 0.8, 0.4);
   return c.png_opaque();
 }
 

@@ -541,19 +541,22 @@ void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double b
         cairo_line_to(cr, px, py);
     }
   };
-  rgb(cr, 0.9, 0.88, 0.75, 0.05);
-  cairo_set_line_width(cr, std::max(1.2, width * 0.22));
-  lit_side(0.1, 0.9);
+  rgb(cr, 0.9, 0.88, 0.75, 0.04);
+  cairo_set_line_width(cr, std::max(1.4, width * 0.24));
+  lit_side(0.08, 0.92);
   cairo_stroke(cr);
-  for (double t : {0.2 + 0.6 * std::fabs(std::sin(x0 * 0.37 + y0 * 0.11))}) {
-    const double px = cubic_at(t, x0, c1x, c2x, x1) - width * 0.25;
-    const double py = cubic_at(t, y0, c1y, c2y, y1) - width * 0.25;
-    const double r = std::max(0.9, width * 0.14);
-    glint_halo(cr, px, py, r * 1.8);
-    rgb(cr, 1.0, 1.0, 0.97, 0.95);
-    cairo_arc(cr, px, py, r, 0, 2 * M_PI);
-    cairo_fill(cr);
-  }
+  // A long narrow glint over part of its length, fading at both ends.
+  const double t0 = 0.1 + 0.45 * std::fabs(std::sin(x0 * 0.37 + y0 * 0.11)), t1 = t0 + 0.35;
+  cairo_pattern_t* g = cairo_pattern_create_linear(cubic_at(t0, x0, c1x, c2x, x1), cubic_at(t0, y0, c1y, c2y, y1),
+                                                   cubic_at(t1, x0, c1x, c2x, x1), cubic_at(t1, y0, c1y, c2y, y1));
+  cairo_pattern_add_color_stop_rgba(g, 0, 1.0, 1.0, 0.95, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0.45, 1.0, 1.0, 0.95, 0.75);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 1.0, 0.95, 0);
+  cairo_set_source(cr, g);
+  cairo_set_line_width(cr, std::max(0.8, width * 0.09));
+  lit_side(t0, t1);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(g);
 }
 
 void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry) {
@@ -647,31 +650,56 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
           cairo_line_to(cr, px, py);
       }
     };
-    cairo_pattern_t* sheen = cairo_pattern_create_linear(0, sy, 0, ey);
-    cairo_pattern_add_color_stop_rgba(sheen, 0, 0.9, 0.88, 0.75, 0);
-    cairo_pattern_add_color_stop_rgba(sheen, 0.4, 0.9, 0.88, 0.75, 0.06);
-    cairo_pattern_add_color_stop_rgba(sheen, 1, 0.9, 0.88, 0.75, 0);
+    // The shadow side of the tube, away from the light, deepens toward
+    // black so the rope reads round.
+    cairo_save(cr);
+    cairo_translate(cr, wid * 0.28, wid * 0.06);
+    rgb(cr, 0.004, 0.003, 0.0, 0.3);
+    cairo_set_line_width(cr, wid * 0.32);
+    path();
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    // Wet light along the top of the tube: a broad soft sheen over most of
+    // its length, and over part of it a long narrow glint, brightest where
+    // the rope turns toward the lamps and fading out at both ends.
+    const double g0 = n.range(0.05, 0.45), g1 = std::min(0.95, g0 + n.range(0.18, 0.35));
+    auto fade_along = [&](double a0, double a1, double peak) {
+      const double y0 = sy + (ey - sy) * a0, y1 = sy + (ey - sy) * a1;
+      cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
+      cairo_pattern_add_color_stop_rgba(p, 0, 0.95, 0.94, 0.86, 0);
+      cairo_pattern_add_color_stop_rgba(p, 0.45, 0.95, 0.94, 0.86, peak);
+      cairo_pattern_add_color_stop_rgba(p, 1, 0.95, 0.94, 0.86, 0);
+      return p;
+    };
+    cairo_pattern_t* sheen = fade_along(0.0, 1.0, 0.04);
     cairo_set_source(cr, sheen);
-    cairo_set_line_width(cr, std::max(1.2, wid * 0.2));
-    lit_side(0.05, 0.95);
+    cairo_set_line_width(cr, std::max(1.4, wid * 0.24));
+    lit_side(0.03, 0.97);
     cairo_stroke(cr);
     cairo_pattern_destroy(sheen);
-    // A few specular points on it: a soft halo with a white core, bright
-    // in every channel.
-    const int glints = 1 + static_cast<int>(n.unit() * 2.5);
-    for (int g = 0; g < glints; ++g) {
-      const double t = n.range(0.08, 0.92);
-      const double px = cubic_at(t, sx, c1, c2, ex) - wid * 0.27;
-      const double py = sy + (ey - sy) * t - wid * 0.1;
-      const double r = std::max(1.1, wid * 0.13);
-      glint_halo(cr, px, py, r * 1.9);
-      cairo_save(cr);
-      cairo_translate(cr, px, py);
-      cairo_scale(cr, r * 0.8, r * 1.4);
-      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-      cairo_restore(cr);
-      rgb(cr, 1.0, 1.0, 0.97, 0.95);
+    cairo_pattern_t* glint = fade_along(g0, g1, 0.75);
+    cairo_set_source(cr, glint);
+    cairo_set_line_width(cr, std::max(0.8, wid * 0.07));
+    lit_side(g0, g1);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(glint);
+    // Now and then a bead of fluid sits on the rope: a dark rim below, a
+    // bright wet core with a soft halo, bright in every channel.
+    if (n.unit() < 0.35) {
+      const double t = n.range(0.2, 0.85);
+      const double px = cubic_at(t, sx, c1, c2, ex) - wid * 0.2;
+      const double py = sy + (ey - sy) * t;
+      const double r = std::max(1.5, wid * 0.17);
+      paint::soft_oval(cr, px + r * 0.3, py + r * 0.5, 0, 1, 1.2, {0.0, 0.0, 0.0}, 0.7, 0, r * 1.3);
+      glint_halo(cr, px, py, r * 1.6);
+      cairo_pattern_t* b = cairo_pattern_create_radial(px - r * 0.35, py - r * 0.4, 0, px, py, r);
+      cairo_pattern_add_color_stop_rgba(b, 0, 1.0, 1.0, 0.97, 1.0);
+      cairo_pattern_add_color_stop_rgba(b, 0.35, 0.75, 0.73, 0.62, 0.85);
+      cairo_pattern_add_color_stop_rgba(b, 1, 0.2, 0.18, 0.1, 0.6);
+      cairo_set_source(cr, b);
+      cairo_arc(cr, px, py, r, 0, 2 * M_PI);
       cairo_fill(cr);
+      cairo_pattern_destroy(b);
     }
   }
   // Lumps and glossy nodules along the mass.
@@ -681,10 +709,13 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
     rgb(cr, 0.015, 0.012, 0.005);
     cairo_arc(cr, lx, ly, r + 1, 0, 2 * M_PI);
     cairo_fill(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.4, 0, lx, ly, r);
-    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 1.0, 0.96);
-    cairo_pattern_add_color_stop_rgb(p, 0.14, 0.16, 0.14, 0.07);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.03, 0.027, 0.012);
+    // A broad wet sheen on the lump's lit shoulder rather than a pin of
+    // white, which scattered over the mass reads as salt.
+    cairo_pattern_t* p = cairo_pattern_create_radial(lx - r * 0.4, ly - r * 0.45, 0, lx, ly, r);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.5, 0.48, 0.4);
+    cairo_pattern_add_color_stop_rgb(p, 0.18, 0.16, 0.14, 0.07);
+    cairo_pattern_add_color_stop_rgb(p, 0.75, 0.04, 0.035, 0.015);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.012, 0.01, 0.004);
     cairo_set_source(cr, p);
     cairo_arc(cr, lx, ly, r, 0, 2 * M_PI);
     cairo_fill(cr);

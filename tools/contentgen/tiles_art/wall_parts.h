@@ -5,6 +5,8 @@
 
 #include <cairo.h>
 
+#include <vector>
+
 #include "paint_kit/canvas.h"
 #include "paint_kit/colour.h"
 #include "paint_kit/shapes.h"
@@ -79,6 +81,17 @@ void resin_mass(cairo_t* cr, Noise& n, double x, double y, double w, double h, d
 void resin_pod(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A rib of resin arching across a region.
 void resin_rib(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge, double width);
+
+// A fitting that leaks: rust and dirt run down `reach` pixels from (x, y)
+// in `runs` streaks spread `spread` either side.
+struct Leak {
+  double x, y, reach;
+  int runs = 1;
+  double spread = 0;
+};
+// Wear on a plain panel before its finish: grime in the seams and along
+// the foot, boot scuffs, a dent or two and rust running from the leaks.
+void weather_panel(cairo_t* cr, Noise& n, int w, const std::vector<Leak>& leaks);
 
 // Low-frequency value noise in [0, 1] on a grid of the given cell size.
 class ValueNoise {

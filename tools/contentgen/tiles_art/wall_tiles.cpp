@@ -1,6 +1,7 @@
 // Wall tiles: each picture sits between the shared ceiling trim and
 // baseboard so any run of tiles reads as one continuous wall.
 #include <functional>
+#include <vector>
 
 #include "room_art.h"
 #include "tile_catalogue.h"
@@ -48,6 +49,20 @@ bool is_hive(int number) { return number == 22 || number == 23; }
 
 constexpr int kLampTile = 7;
 
+// Where the plain panels leak: rivet columns, pipe clamps and flange, the
+// grille's foot, the lamp's fitting and the locker's hinges and handle. An
+// empty list marks a tile left as painted.
+std::vector<Leak> leaks_for(int number, int w) {
+  switch (number) {
+    case 1: return {{6, 56, 60, 1}, {w - 6.0, 128, 44, 1}, {18, 102, 70, 2, 6}, {w - 6.0, 32, 30, 1}};
+    case 3: return {{14, 57, 90, 2, 4}, {31, 162, 26, 1}, {43, 56, 40, 1}, {14, 105, 70, 2, 7}};
+    case 4: return {{20, 157, 30, 3, 8}, {8, 45, 50, 1}, {w - 8.0, 155, 30, 1}};
+    case 7: return {{w / 2.0, 80, 70, 3, 5}, {6, 20, 40, 1}};
+    case 8: return {{6, kTrimBottom + 31.0, 60, 1}, {w - 10.5, 119, 50, 2, 2}, {w / 2.0, 180, 8, 1}};
+    default: return {};
+  }
+}
+
 // The lamp's light, added over the finished wall: a bright core on the bulb
 // fading into a wide halo that washes the plates around it.
 void lamp_glow(cairo_t* cr, double x, double y) {
@@ -81,6 +96,7 @@ Bytes make_tile(int number) {
   cairo_t* cr = c.cr();
   Noise n(0x7A11u + static_cast<uint32_t>(number) * 7919u);
   painter_for(number)(cr, n, w);
+  if (const auto leaks = leaks_for(number, w); !leaks.empty()) weather_panel(cr, n, w, leaks);
   finish_wall(c, n, is_hive(number) ? 0.15 : 0.4, true);
   if (is_hive(number) || number == 21) {
     // Growth creeps over the trim and baseboard too.
