@@ -169,7 +169,7 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.35);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }
