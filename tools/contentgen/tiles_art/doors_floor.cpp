@@ -296,6 +296,12 @@ struct Stain {
   bool wet;
 };
 
+// Where spilt acid ate into the grating: a ragged core where the bars are
+// gone, ringed by pitted, yellowed metal.
+struct Burn {
+  double x, y, rx, ry;
+};
+
 }  // namespace
 
 // The deck in front of the wall, seen from above at a slant: an open
@@ -314,8 +320,11 @@ Bytes make_floor() {
   // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
   // the bottom edge; the view shows the deck down to about row 50.
   const double horizon = -55, k = h - horizon;
-  const double pitch = 0.082, bar = 0.36;  // cross bars: spacing in depth, share of it that is top
-  const double thick = 0.016;              // a bar's depth below its top, over the eye's height
+  // Cross bars: spacing in depth and the share of it that is top. The far
+  // rows still lie three pixels apart, so a scaled view does not beat them
+  // against its own pixels into a shimmering band.
+  const double pitch = 0.13, bar = 0.36;
+  const double thick = 0.024;  // a bar's depth below its top, over the eye's height
   const double bearer_pitch = 13, bearer = 1.7, cx = w / 2.0, draw_in = 0.14;
   WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80);
   std::vector<Stain> stains;
@@ -324,6 +333,22 @@ Bytes make_floor() {
     const double rx = n.range(5, 11) * (0.5 + y / 80.0);
     stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), i < 3 ? n.range(0.3, 0.5) : n.range(0.45, 0.75), i % 3 == 1});
   }
+  // Two acid burns a slot, wide and shallow, so a row of slots shows
+  // stained patches rather than a hole repeated every slot.
+  Burn burns[2] = {{n.range(8, w - 8), n.range(42, 54), n.range(17, 21), 0},
+                   {n.range(8, w - 8), n.range(18, 26), n.range(11, 14), 0}};
+  for (Burn& b : burns) b.ry = b.rx * (0.12 + b.y / 400.0);  // a splash, flattened by the view
+  auto burn_at = [&](double x, double y) {
+    double b = 0;
+    for (const Burn& s : burns)
+      for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+        const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry;
+        // A ragged edge: the acid ran further along some bars than others.
+        const double r = std::sqrt(u * u + v * v) * (0.85 + 0.3 * grime_fine.at(x * 1.7, y * 3.1));
+        b = std::max(b, 1 - r);
+      }
+    return b;  // 0 outside, rising to 1 at the heart
+  };
   auto stain_at = [&](double x, double y, bool& wet) {
     double d = 0;
     for (const Stain& s : stains)
@@ -337,7 +362,7 @@ Bytes make_floor() {
     return d;
   };
   // One look at the deck through screen point (x, y): the grey it sees.
-  auto look = [&](double x, double y) {
+  auto look = [&](double x, double y, double& burnt) {
     const double z = k / (y - horizon);
     const double depth = (z - 1) / (k / -horizon - 1);  // 0 at the front edge, 1 at the wall
     // The bearers draw in toward the slot's middle as the deck recedes.
@@ -348,6 +373,8 @@ Bytes make_floor() {
     const double stain = stain_at(x, y, wet);
     const double grime = std::clamp(0.35 * depth + 0.5 * (grime_big.at(x, z * 40) - 0.4) + 0.25 * grime_fine.at(x, z * 90),
                                     0.0, 1.0);
+    const double burn = burn_at(x, y);
+    burnt = std::clamp(burn * 2, 0.0, 1.0);
     double v;
     if (frame < 1.1 || in_pitch < bar || (std::fabs(std::remainder(bx - cx, bearer_pitch)) < bearer / 2 && std::fabs(bx - cx) < w / 2.0 - 4)) {
       // A top face. The slot-edge bearer is the heaviest and stands a
@@ -361,6 +388,8 @@ Bytes make_floor() {
       v *= 1 - 0.55 * grime;
       v *= 1 - stain;
       if (wet) v += 0.35 * std::pow(std::max(0.0, 1 - std::fabs(in_pitch - bar * 0.3) * 6), 2);
+      // Pitted round a burn: dull dark pocks in a mottled crust.
+      if (burn > 0) v = v * (1 - burnt) + burnt * (0.12 + 0.4 * grime_fine.at(x * 3.1, z * 200));
     } else if ((std::ceil(zb) - zb) * pitch < z * thick) {
       // The front face of the next bar, turned toward the viewer and away
       // from the lamps overhead.
@@ -370,25 +399,36 @@ Bytes make_floor() {
       v = 0.035 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
       if (std::fabs(std::remainder(bx - cx + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
       if (wet) v *= 0.5;
+      // Dried acid crusted on the pipes below a burn.
+      if (burn > 0) v += 0.2 * burnt * grime_fine.at(x * 2.3, z * 130);
     }
-    // The wall's foot throws its shadow over the far rows.
-    v *= 0.35 + 0.65 * std::clamp(y / 30.0, 0.0, 1.0);
+    // The far rows sink toward one dim tone in the wall's shadow, so the
+    // grating fades out toward the wall instead of ending on a fine stripe.
+    const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.5) * 0.55;
+    v = v * (1 - fade) + 0.16 * fade;
+    // The lamps light the near deck most; the wall's foot shades the far.
+    const double light = std::clamp(y / 45.0, 0.0, 1.0);
+    v *= 0.3 + 0.7 * light * (2 - light);
     return v;
   };
   const double rust = 0.06;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      double sum = 0, warm = 0;
+      double sum = 0, warm = 0, burnt = 0;
       for (int j = 0; j < 4; ++j)
         for (int i = 0; i < 4; ++i) {
           const double sx = x + (i + 0.5) / 4, sy = y + (j + 0.5) / 4;
-          sum += look(sx, sy);
+          double b = 0;
+          sum += look(sx, sy, b);
+          burnt += b / 16;
         }
       const double v = sum / 16;
       warm = rust * grime_big.at(x + 0.5, y * 1.7);
-      uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * (1 + warm), 0.0, 255.0)),
-                       static_cast<uint8_t>(std::clamp(255 * v, 0.0, 255.0)),
-                       static_cast<uint8_t>(std::clamp(255 * v * (1 - warm), 0.0, 255.0)), 255};
+      // Acid leaves the metal round a burn stained yellow-brown.
+      const double r = 1 + warm + 0.25 * burnt, g = 1 + 0.08 * burnt, b = 1 - warm - 0.35 * burnt;
+      uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * r, 0.0, 255.0)),
+                       static_cast<uint8_t>(std::clamp(255 * v * g, 0.0, 255.0)),
+                       static_cast<uint8_t>(std::clamp(255 * v * b, 0.0, 255.0)), 255};
       c.set_pixel(x, y, px);
     }
   // The bars' edges deepened alike in every channel, so a tinted deck
