@@ -18,12 +18,11 @@ void plain_panel(cairo_t* cr, Noise& n, int w) {
   }
 }
 
-void seam_decal(cairo_t* cr, Noise& n, int w) {
-  wall_plates(cr, n, w);
-  sunken_plate(cr, 1, 112, w - 2, 4, 0.4, 1);
-  for (int x = 6; x < w; x += 10) rivet(cr, x, 108, 1.2, 0.55);
-  // Warning triangle decal.
-  const double cx = w / 2.0, ty = 44;
+namespace {
+
+// A black-edged yellow warning triangle with an exclamation mark, its
+// apex at (cx, ty) and 30 px tall.
+void warning_triangle(cairo_t* cr, double cx, double ty) {
   rgb(cr, 0.1, 0.1, 0.08);
   cairo_move_to(cr, cx, ty - 2);
   cairo_line_to(cr, cx + 17, ty + 28);
@@ -40,7 +39,41 @@ void seam_decal(cairo_t* cr, Noise& n, int w) {
   cairo_rectangle(cr, cx - 1.5, ty + 9, 3, 10);
   cairo_rectangle(cr, cx - 1.5, ty + 21, 3, 3);
   cairo_fill(cr);
-  decal_text(cr, n, 10, 80, w - 20, 3, 0.3);
+}
+
+// Paint worn off a marking: small bare flecks of the plate's own grey.
+void paint_wear(cairo_t* cr, Noise& n, double x, double y, double w, double h, int flecks) {
+  for (int i = 0; i < flecks; ++i) {
+    grey(cr, n.range(0.45, 0.7), 0.8);
+    cairo_arc(cr, n.range(x, x + w), n.range(y, y + h), n.range(0.5, 1.4), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+}
+
+}  // namespace
+
+// The commonest marked panel: a section code stencilled over the seam's
+// upper plate and a painted guide arrow along the corridor, both worn.
+// The warning triangle is kept to the hazard panel, which fewer rooms use,
+// so a view does not repeat it.
+void seam_decal(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 1, 112, w - 2, 4, 0.4, 1);
+  for (int x = 6; x < w; x += 10) rivet(cr, x, 108, 1.2, 0.55);
+  grey(cr, 0.1);
+  stencil(cr, w / 2.0 - 15, 40, 2.2, "C-07");
+  paint_wear(cr, n, w / 2.0 - 16, 39, 32, 12, 10);
+  // The guide stripe and its arrowhead, in dark worn paint.
+  const double ay = 66;
+  rgb(cr, 0.14, 0.13, 0.1);
+  cairo_rectangle(cr, 1, ay, w - 16, 5);
+  cairo_move_to(cr, w - 16, ay - 4);
+  cairo_line_to(cr, w - 5, ay + 2.5);
+  cairo_line_to(cr, w - 16, ay + 9);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  paint_wear(cr, n, 1, ay - 3, w - 6, 11, 16);
+  decal_text(cr, n, 10, 84, w - 20, 3, 0.3);
   decal_text(cr, n, 10, 130, w - 20, 2, 0.35);
 }
 
@@ -108,7 +141,8 @@ void hazard_panel(cairo_t* cr, Noise& n, int w) {
     cairo_arc(cr, n.range(8, w - 8), n.range(64, 136), n.range(0.8, 2.2), 0, 2 * M_PI);
     cairo_fill(cr);
   }
-  decal_text(cr, n, 9, 30, w - 18, 2, 0.3);
+  warning_triangle(cr, w / 2.0, 20);
+  decal_text(cr, n, 9, 148, w - 18, 2, 0.3);
 }
 
 void trunking(cairo_t* cr, Noise& n, int w) {

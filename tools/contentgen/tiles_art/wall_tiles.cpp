@@ -1,8 +1,11 @@
 // Wall tiles: each picture sits between the shared ceiling trim and
 // baseboard so any run of tiles reads as one continuous wall.
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
+#include "paint_kit/pixels.h"
 #include "room_art.h"
 #include "tile_catalogue.h"
 #include "wall_parts.h"
@@ -50,13 +53,20 @@ bool is_hive(int number) { return number == 22 || number == 23; }
 constexpr int kLampTile = 7;
 
 // Where the plain panels leak: rivet columns, pipe clamps and flange, the
-// grille's foot, the lamp's fitting and the locker's hinges and handle. An
-// empty list marks a tile left as painted.
+// grille's foot, the lamp's fitting, the locker's hinges and handle, and
+// the foot of each box or screen set in a panel. An empty list marks a
+// tile left as painted.
 std::vector<Leak> leaks_for(int number, int w) {
   switch (number) {
     case 1: return {{6, 56, 60, 1}, {w - 6.0, 128, 44, 1}, {18, 102, 70, 2, 6}, {w - 6.0, 32, 30, 1}};
     case 3: return {{14, 57, 90, 2, 4}, {31, 162, 26, 1}, {43, 56, 40, 1}, {14, 105, 70, 2, 7}};
+    case 2: return {{6, 56, 50, 1}, {w - 6.0, 120, 40, 1}, {w / 2.0, 116, 50, 2, 8}};
     case 4: return {{20, 157, 30, 3, 8}, {8, 45, 50, 1}, {w - 8.0, 155, 30, 1}};
+    case 5: return {{9, 134, 40, 1}, {w - 9.0, 134, 36, 1}, {w / 2.0, 141, 40, 3, 12}};
+    case 6: return {{36, 118, 60, 2, 6}, {8, 30, 40, 1}};
+    case 9: return {{25, 142, 40, 2, 8}, {w - 6.0, 40, 30, 1}};
+    case 10: return {{24, 157, 30, 2, 10}};
+    case 11: return {{26, 172, 16, 2, 10}, {8, 30, 30, 1}};
     case 7: return {{w / 2.0, 80, 70, 3, 5}, {6, 20, 40, 1}};
     case 8: return {{6, kTrimBottom + 31.0, 60, 1}, {w - 10.5, 119, 50, 2, 2}, {w / 2.0, 180, 8, 1}};
     default: return {};
@@ -82,6 +92,46 @@ void lamp_glow(cairo_t* cr, double x, double y) {
   cairo_restore(cr);
 }
 
+// How strongly a ceiling lamp over each tile lights its upper plates, so a
+// run of panels brightens and dims along the wall instead of lying evenly
+// lit. The machinery tiles that carry their own lighting are left alone.
+double pool_strength(int number) {
+  switch (number) {
+    case 1: return 0.27;
+    case 2: return 0.09;
+    case 3: return 0.17;
+    case 5: return 0.22;
+    case 6: return 0.07;
+    case 8: return 0.17;
+    case 9: return 0.12;
+    case 10: return 0.24;
+    case 11: return 0.1;
+    case 14: return 0.14;
+    case 15: return 0.19;
+    case 16: return 0.09;
+    case 17: return 0.2;
+    case 18: return 0.12;
+    default: return 0;
+  }
+}
+
+// A soft pool of light under the ceiling trim, brightest over the tile's
+// middle, fading down the wall and to nothing at the tile's edges, so
+// neighbouring tiles still meet at the same value.
+void ceiling_pool(Canvas& c, double strength) {
+  const int w = c.width();
+  const double spread = 0.3 * w, edge = std::exp(-std::pow(0.5 * w / spread, 2.0));
+  paint::each_pixel(c, 0, kTrimBottom, w, kBaseTop - kTrimBottom, [&](int x, int y, uint32_t& p) {
+    const double fx = std::max(0.0, (std::exp(-std::pow((x + 0.5 - w / 2.0) / spread, 2.0)) - edge) / (1 - edge));
+    const double fy = std::exp(-std::pow((y - kTrimBottom) / 75.0, 2.0));
+    const double k = 1 + strength * fx * fy;
+    uint32_t out = p & 0xFF000000u;
+    for (int shift : {16, 8, 0})
+      out |= static_cast<uint32_t>(std::min(255.0, std::round(paint::channel(p, shift) * k))) << shift;
+    p = out;
+  });
+}
+
 }  // namespace
 
 int tile_width(int number) {
@@ -105,6 +155,7 @@ Bytes make_tile(int number) {
   }
   finish_for_tint(c, is_hive(number) || number == 21 ? 0.15 : 0.6);
   if (!is_hive(number) && number != 21) finish_metal(c);
+  if (const double pool = pool_strength(number); pool > 0) ceiling_pool(c, pool);
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.
