@@ -127,10 +127,10 @@ void wet_bead(cairo_t* cr, double x, double y, double r) {
   cairo_fill(cr);
 }
 
-// The first growth is thin wet resin: pale and grey enough that a red or
-// blue room, keeping one channel, shows it lighter than the wall's shadow
-// and far lighter than the dark membrane of the second stage.
-constexpr Ooze thin_ooze{{0.3, 0.34, 0.28}, {0.62, 0.7, 0.56}, {0.95, 1.0, 0.92}};
+// The first growth is thin wet resin, the olive-brown of the strands it
+// grows into but paler: light enough that a red or blue room, keeping one
+// channel, shows it lighter than the wall's shadow.
+constexpr Ooze thin_ooze{{0.3, 0.31, 0.17}, {0.62, 0.66, 0.36}, {0.95, 1.0, 0.85}};
 
 // Stage one: the bare wall plate of the slot with a few thin wet runs
 // from a narrow ragged lip, some spilling onto the neighbours; most of the
@@ -305,7 +305,7 @@ void tiled_chain(model::Model& m, const model::V3 (&p)[pts], const float (&radii
 }
 
 // A root-like shoot leaving a strand at `from`: it heads out and curls
-// down, tapering from the parent's girth to a point.
+// down, thinning a little, and ends in a bead.
 void shoot(model::Model& m, Noise& n, const model::Material& mat, model::V3 from, float r0, float dir) {
   constexpr int pts = 4;
   const float len = frange(n, 7, 13), out = frange(n, 0.5, 0.9);
@@ -315,14 +315,17 @@ void shoot(model::Model& m, Noise& n, const model::Material& mat, model::V3 from
     const float t = j / (pts - 1.0f);
     p[j] = {from.x + dir * len * out * (t - 0.35f * t * t), from.y + len * (0.25f * t + 0.8f * t * t),
             from.z + 0.5f * t};
-    radii[j] = r0 * (1 - 0.8f * t) + 0.25f;
+    radii[j] = r0 * (1 - 0.45f * t) + 0.3f;
   }
   tiled_chain(m, p, radii, mat);
+  // It ends blunt, in a hanging bead of resin rather than a thorn.
+  const model::V3 tip = p[pts - 1] + model::V3{0, radii[pts - 1] * 0.6f, 0};
+  tiled(tip.x, radii[pts - 1] * 1.3f, [&](float dx, float) { m.sphere(tip + model::V3{dx, 0, 0}, radii[pts - 1] * 1.3f, mat, 1.2f); });
 }
 
 // One strand from a to b: thick where it clings at either end, drawn thin
-// as it sags, swelling once along its length like a vein, with a shoot or
-// two branching off. Returns the point a third of the way along, where a
+// as it sags, swelling once along its length like a vein, a long one with
+// a shoot branching off. Returns the point a third of the way along, where a
 // film may be stretched.
 model::V3 strand(model::Model& m, Noise& n, const model::Material& mat, model::V3 a, model::V3 b, float ra, float rb) {
   constexpr int pts = 7;
@@ -333,11 +336,11 @@ model::V3 strand(model::Model& m, Noise& n, const model::Material& mat, model::V
   for (int j = 0; j < pts; ++j) {
     const float t = j / (pts - 1.0f), hang = 4 * t * (1 - t);
     p[j] = sagging(a, b, sag, t);
-    radii[j] = (ra * (1 - t) + rb * t) * (1 - 0.45f * hang) * (0.9f + 0.12f * std::sin(t * 9 + ph)) +
-               0.9f * std::exp(-(t - swell) * (t - swell) * 50);
+    radii[j] = (ra * (1 - t) + rb * t) * (1 - 0.35f * hang) * (0.9f + 0.12f * std::sin(t * 9 + ph)) +
+               1.3f * std::exp(-(t - swell) * (t - swell) * 50);
   }
   tiled_chain(m, p, radii, mat);
-  const int shoots = len > 30 ? 2 : 1;
+  const int shoots = len > 40 ? 1 : 0;
   for (int i = 0; i < shoots; ++i) {
     const float t = frange(n, 0.25, 0.75);
     shoot(m, n, mat, sagging(a, b, sag, t), std::min(ra, rb) * 0.75f, n.unit() < 0.5 ? -1.0f : 1.0f);
@@ -350,7 +353,7 @@ model::V3 strand(model::Model& m, Noise& n, const model::Material& mat, model::V
 void anchor(model::Model& m, Noise& n, const model::Material& mat, model::V3 at) {
   const int lobes = n.unit() < 0.5 ? 2 : 3;
   for (int i = 0; i < lobes; ++i) {
-    const float r = frange(n, 4.2, 5.8) * (i == 0 ? 1.3f : 1.0f);
+    const float r = frange(n, 5.0, 6.6) * (i == 0 ? 1.3f : 1.0f);
     const model::V3 c{at.x + (i ? frange(n, -4, 4) : 0), at.y + (i ? frange(n, -4, 4) : 0), 1};
     const model::V3 radii{r * frange(n, 1.0, 1.4), r * frange(n, 0.8, 1.2), r * 0.55f};
     const model::M3 turn = model::rot_z(frange(n, -1.2, 1.2));
@@ -373,7 +376,7 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     knot[i] = {slot_left + side * kSlot, 36 + i * 42 + frange(n, -8, 8), 1};
     anchor(m, n, k.body, knot[i]);
   }
-  auto thick = [&] { return frange(n, 3.6, 4.6); };
+  auto thick = [&] { return frange(n, 4.4, 5.4); };
   // From the lip down to the first knots.
   for (int i = 0; i < 2; ++i) {
     const float x = knot[i].x + frange(n, -10, 10);
@@ -799,9 +802,16 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // The strands are green-black tissue, glossy, so each carries a wet
   // highlight on its lit side over a dark underside.
   if (g.crust) {
-    k.body = k.resin = SlimeMaterials::wet(0.04f, 0.1f, 0.03f);
-    // A tight highlight: a wet line along each strand, not a grey sheen.
-    k.body.shine = k.resin.shine = 110;
+    // Young resin: olive-brown, lit through where it is thin, the knots a
+    // shade darker than the strands that leave them.
+    k.body = SlimeMaterials::wet(0.13f, 0.13f, 0.05f);
+    k.resin = SlimeMaterials::wet(0.2f, 0.22f, 0.08f);
+    for (model::Material* mat : {&k.body, &k.resin}) {
+      mat->translucent = 0.55f, mat->tr = 0.7f, mat->tg = 0.78f, mat->tb = 0.3f;
+      // A tight highlight: a wet line along each strand, not a grey sheen.
+      mat->shine = 110;
+    }
+    k.body.mottle = 0.3f;
   }
   k.body.specular = k.resin.specular = g.shine;
   overgrowth_wall(c, n, g);
@@ -859,7 +869,7 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   // Every strand is a dark core between two bright lines, which a dark
   // tint keeps; the heap gets a softer pale hem.
   if (g.crust)
-    wet_rim(growth, 0.62f, 0.0f, 0.6f);
+    wet_rim(growth, 0.4f, 0.0f, 0.6f);
   else
     wet_rim(growth, 0.5f, 0.22f, 1.0f);
   membranes(growth, n, sheets);
