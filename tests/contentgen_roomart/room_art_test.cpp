@@ -254,6 +254,23 @@ TEST(RoomArt, DoorPanelButtonSitsWhereShotsLockTheDoor) {
   EXPECT_GT(differing, 200) << "shut and open panels should look different at the button";
 }
 
+// The far rows of the deck, toward the wall, must not flip light and dark
+// from one pixel row to the next: a view scaled to another screen beats
+// such rows against its own pixels into a shimmering band under the room.
+TEST(RoomArt, DeckFarRowsHoldNoPixelFinePattern) {
+  Picture p = make("floor.png");
+  ASSERT_EQ(p.height, 67);
+  std::vector<double> row(20, 0.0);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < p.width; ++x) row[y] += p.luma(x, y);
+    row[y] /= p.width;
+  }
+  double flip = 0;
+  for (int y = 1; y + 1 < 20; ++y) flip += std::fabs(row[y] - (row[y - 1] + row[y + 1]) / 2);
+  flip /= 18;
+  EXPECT_LT(flip, 22.0) << "mean row-to-row swing of the far deck rows, out of 255";
+}
+
 TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   Picture p = make("flashlight.png");
   ASSERT_EQ(p.width, 180);

@@ -23,10 +23,10 @@ struct TileInfo {
 
 inline constexpr TileInfo kTiles[25] = {
     {1, 1, UseAnyRoom, "plain riveted steel panel"},
-    {2, 1, UseAnyRoom, "steel panel with a horizontal seam and a warning decal"},
+    {2, 1, UseAnyRoom, "steel panel with a horizontal seam, a section code and a guide arrow"},
     {3, 1, UseAnyRoom | UseTechnical, "vertical pipes and conduits"},
     {4, 1, UseAnyRoom, "ventilation grille"},
-    {5, 1, UseTechnical | UseStorage, "panel with yellow-black hazard stripes"},
+    {5, 1, UseTechnical | UseStorage, "panel with yellow-black hazard stripes and a warning decal"},
     {6, 1, UseTechnical, "cable trunking with a junction box"},
     {7, 1, UseAnyRoom | UseLiving, "wall lamp fixture"},
     {8, 1, UseLiving | UseStorage, "single tall locker"},

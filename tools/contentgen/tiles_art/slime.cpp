@@ -804,8 +804,8 @@ void slime_overgrowth(Canvas& c, Noise& n, const Growth& g) {
   if (g.crust) {
     // Young resin: olive-brown, lit through where it is thin, the knots a
     // shade darker than the strands that leave them.
-    k.body = SlimeMaterials::wet(0.13f, 0.13f, 0.05f);
-    k.resin = SlimeMaterials::wet(0.2f, 0.22f, 0.08f);
+    k.body = SlimeMaterials::wet(0.12f, 0.11f, 0.045f);
+    k.resin = SlimeMaterials::wet(0.19f, 0.19f, 0.075f);
     for (model::Material* mat : {&k.body, &k.resin}) {
       mat->translucent = 0.55f, mat->tr = 0.7f, mat->tg = 0.78f, mat->tb = 0.3f;
       // A tight highlight: a wet line along each strand, not a grey sheen.
