@@ -60,19 +60,21 @@ void seam_decal(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
   sunken_plate(cr, 1, 112, w - 2, 4, 0.4, 1);
   for (int x = 6; x < w; x += 10) rivet(cr, x, 108, 1.2, 0.55);
-  grey(cr, 0.1);
-  stencil(cr, w / 2.0 - 15, 40, 2.2, "C-07");
-  paint_wear(cr, n, w / 2.0 - 16, 39, 32, 12, 10);
-  // The guide stripe and its arrowhead, in dark worn paint.
-  const double ay = 66;
-  rgb(cr, 0.14, 0.13, 0.1);
-  cairo_rectangle(cr, 1, ay, w - 16, 5);
-  cairo_move_to(cr, w - 16, ay - 4);
-  cairo_line_to(cr, w - 5, ay + 2.5);
-  cairo_line_to(cr, w - 16, ay + 9);
+  // Quiet grey paint, so a run of these panels does not repeat a mark
+  // that catches the eye.
+  grey(cr, 0.3);
+  stencil(cr, 9, 42, 1.6, "C-07");
+  paint_wear(cr, n, 8, 41, 26, 9, 8);
+  // The guide stripe and its arrowhead, in worn paint.
+  const double ay = 62;
+  grey(cr, 0.32);
+  cairo_rectangle(cr, 1, ay, w - 14, 3);
+  cairo_move_to(cr, w - 14, ay - 3);
+  cairo_line_to(cr, w - 6, ay + 1.5);
+  cairo_line_to(cr, w - 14, ay + 6);
   cairo_close_path(cr);
   cairo_fill(cr);
-  paint_wear(cr, n, 1, ay - 3, w - 6, 11, 16);
+  paint_wear(cr, n, 1, ay - 2, w - 6, 8, 16);
   decal_text(cr, n, 10, 84, w - 20, 3, 0.3);
   decal_text(cr, n, 10, 130, w - 20, 2, 0.35);
 }
