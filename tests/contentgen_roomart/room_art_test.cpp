@@ -365,6 +365,36 @@ TEST(RoomArt, ShotFlashIsFireCoolingToADeepRedRim) {
   EXPECT_GE(deep_red, 100);
 }
 
+TEST(RoomArt, ShotFlashIsAStarOfSpikesNotARoundBall) {
+  // Scaled up to twice its size, a round ball of fire reads as a soft blob;
+  // the strike must be a star: its solid outline, walked round the centre,
+  // reaches much further along a few sharp spikes than it does between them.
+  Picture flash;
+  for (const auto& e : contentgen::creatures::effect_pictures())
+    if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
+  ASSERT_EQ(flash.width, 64);
+  constexpr int rays = 180;
+  std::vector<double> reach(rays, 0);
+  for (int k = 0; k < rays; ++k)
+    for (int step = 0; step < 320; ++step) {
+      const double t = 2 * M_PI * k / rays, r = step / 10.0;
+      const int x = static_cast<int>(32 + r * std::cos(t)), y = static_cast<int>(32 + r * std::sin(t));
+      if (x >= 0 && y >= 0 && x < 64 && y < 64 && flash.at(x, y)[3] >= 160) reach[k] = r;
+    }
+  int spikes = 0;
+  for (int k = 0; k < rays; ++k) {
+    double hi = 0, lo = 1e9;
+    for (int d = -6; d <= 6; ++d) hi = std::max(hi, reach[(k + d + rays) % rays]), lo = std::min(lo, reach[(k + d + rays) % rays]);
+    spikes += reach[k] == hi && hi - lo >= 4;
+  }
+  std::vector<double> sorted = reach;
+  std::nth_element(sorted.begin(), sorted.begin() + rays / 2, sorted.end());
+  const double median = sorted[rays / 2], longest = *std::max_element(reach.begin(), reach.end());
+  EXPECT_GE(spikes, 6) << "a ring of spikes";
+  EXPECT_GE(longest, 1.35 * median) << "spikes standing well out of the fire, not bites in a ball";
+  EXPECT_GE(longest, 26) << "one long spike reaching near the edge";
+}
+
 TEST(RoomArt, SlimeOnTheNeighboursChangesShapeWithItsStage) {
   // Beside the slot only the goo's overhangs show. The first stage there
   // is thin runs; the second and third hang broad sheets and tongues that

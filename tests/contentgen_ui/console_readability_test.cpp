@@ -156,3 +156,17 @@ TEST(ConsoleReadability, TitleLettersAreSolidOnABacking) {
   for (int x = 60; x < 110; ++x) bright += luma(im.at(x, 60)) > 120;
   EXPECT_GE(bright, 16);
 }
+
+TEST(ConsoleReadability, CameraWindowShowsADimStandbyPlateNotDeadSnow) {
+  // With no feed drawn over it, the camera window must show something: a
+  // trace and labels lit clearly above the snow; yet it stays dark as a
+  // whole, so a feed or the text drawn over it reads first.
+  RgbaImage im = decode_rgba_png(read_gfx("tab.png"));
+  ASSERT_TRUE(im.ok());
+  constexpr int x0 = 8, y0 = 53, w = 256, h = 58;  // above the strip the console lays at the foot
+  int lit = 0;
+  for (int y = y0; y < y0 + h; ++y)
+    for (int x = x0; x < x0 + w; ++x) lit += im.at(x, y)[1] > 110;
+  EXPECT_GE(lit, 30) << "a lit trace and labels";
+  EXPECT_LT(mean_luma(im, x0, y0, w, h), 40) << "a dark plate";
+}

@@ -208,8 +208,12 @@ Bytes acid_puddle() {
   // A few bubbles in the deep middle, droplets flung onto the deck beside
   // the spill (clear of it, so each reads as its own drop).
   std::vector<Bubble> bubbles;
-  for (int tries = 0; bubbles.size() < 6 && tries < 300; ++tries) {
-    const Bubble b{kCx + n.range(-46, 46), kCy + n.range(-4, 5), n.range(2.4, 4.0)};
+  // Bubbles of every size: one big swollen dome, a few middling, a scatter
+  // of small beads, so the surface reads as boiling goo, not a pattern.
+  constexpr double kBubbleSizes[9] = {5.2, 3.6, 3.0, 2.3, 1.9, 1.6, 1.3, 1.2, 1.0};
+  for (int tries = 0; bubbles.size() < 9 && tries < 600; ++tries) {
+    const double r = kBubbleSizes[bubbles.size()] * n.range(0.9, 1.1);
+    const Bubble b{kCx + n.range(-48, 48), kCy + n.range(-4, 5), r};
     if (spill.field(b.x, b.y) < kEdge + 0.45) continue;
     bool apart = true;
     for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, (b.y - o.y) * 1.6) > b.r + o.r + 3;
@@ -223,8 +227,8 @@ Bytes acid_puddle() {
     for (const Bubble& o : bubbles) apart &= std::hypot(b.x - o.x, (b.y - o.y) * 1.6) > b.r + o.r + 3;
     if (apart) bubbles.push_back(b), ++rings;
   }
-  for (int tries = 0, drops = 0; drops < 6 && tries < 400; ++tries) {
-    const Bubble b{kCx + n.range(-64, 64), kCy + n.range(-11, 13), n.range(0.8, 1.5)};
+  for (int tries = 0, drops = 0; drops < 7 && tries < 400; ++tries) {
+    const Bubble b{kCx + n.range(-64, 64), kCy + n.range(-11, 13), drops < 2 ? n.range(1.8, 2.4) : n.range(0.8, 1.5)};
     if (spill.field(b.x, b.y) > 0.02 || spill.field(b.x, b.y - 3) > 0.02 || spill.field(b.x, b.y + 3) > 0.02) continue;
     bubbles.push_back(b);
     ++drops;

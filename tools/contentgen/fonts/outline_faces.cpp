@@ -1,5 +1,5 @@
 // The large faces: DejaVu outlines squeezed into each glyph's advance
-// width, filled in bevelled polished metal (the draw colour tints it) with
+// width, filled in bevelled brushed metal (the draw colour tints it) with
 // a dark rim, on a transparent background.
 #include <cairo.h>
 
@@ -95,14 +95,16 @@ Bytes outline_sheet(const Face& face) {
     cairo_set_line_width(cr, 2.4 + 2 * face.embolden);
     cairo_set_source_rgb(cr, 0.07, 0.07, 0.08);
     cairo_stroke_preserve(cr);
-    // Polished metal: bright above a darker horizon line and bright again
-    // below it, so even dimmed text keeps its letters' weight and edges.
+    // Brushed metal: pale steel at the top warming down to a brass grey,
+    // a darker horizon line across the middle so even dimmed text keeps its
+    // letters' weight and edges. Blue stays high enough for a cyan tint.
     double y_top = face.baseline - face.cap_height;
     cairo_pattern_t* grad = cairo_pattern_create_linear(0, y_top, 0, face.baseline);
-    cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(grad, 0.47, 0.94, 0.95, 0.96);
-    cairo_pattern_add_color_stop_rgb(grad, 0.53, 0.80, 0.81, 0.83);
-    cairo_pattern_add_color_stop_rgb(grad, 1, 0.93, 0.93, 0.94);
+    cairo_pattern_add_color_stop_rgb(grad, 0, 1, 1, 0.98);
+    cairo_pattern_add_color_stop_rgb(grad, 0.2, 0.95, 0.95, 0.94);
+    cairo_pattern_add_color_stop_rgb(grad, 0.47, 0.91, 0.88, 0.82);
+    cairo_pattern_add_color_stop_rgb(grad, 0.53, 0.76, 0.70, 0.60);
+    cairo_pattern_add_color_stop_rgb(grad, 1, 0.93, 0.84, 0.68);
     cairo_set_source(cr, grad);
     cairo_fill_preserve(cr);
     if (face.embolden > 0) {
@@ -110,15 +112,34 @@ Bytes outline_sheet(const Face& face) {
       cairo_stroke_preserve(cr);
     }
     cairo_pattern_destroy(grad);
-    // A bevel: light on the upper edges, shade on the lower, inside the rim.
     cairo_path_t* outline = cairo_copy_path(cr);
     cairo_save(cr);
     cairo_clip(cr);
+    // The brushing: faint streaks along each row, lighter and darker.
+    Noise grain(0xB7A5u + static_cast<uint32_t>(f));
+    for (int row = static_cast<int>(y_top) - 2; row <= static_cast<int>(face.baseline) + 3; ++row) {
+      const double v = grain.range(-1, 1);
+      if (v > 0) cairo_set_source_rgba(cr, 1, 1, 1, 0.08 * v);
+      else cairo_set_source_rgba(cr, 0.2, 0.15, 0.1, -0.09 * v);
+      cairo_rectangle(cr, f * face.cellw, row, advance, 1);
+      cairo_fill(cr);
+    }
+    // A bevel: shade on the lower edges (the outline moved up-left) and a
+    // thin highlight along the upper ones (moved down-right), inside the rim.
     cairo_set_line_width(cr, 1.6);
-    cairo_translate(cr, -0.8, -1.0);  // the outline moved up-left shades the lower edges
+    cairo_save(cr);
+    cairo_translate(cr, -0.8, -1.0);
     cairo_append_path(cr, outline);
-    cairo_set_source_rgba(cr, 0.42, 0.43, 0.47, 0.6);
+    cairo_set_source_rgba(cr, 0.40, 0.36, 0.32, 0.6);
     cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_set_line_width(cr, 1.0);
+    cairo_translate(cr, 0.5, 0.9);
+    cairo_append_path(cr, outline);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
+    cairo_stroke(cr);
+    cairo_restore(cr);
     cairo_restore(cr);
     cairo_path_destroy(outline);
     cairo_restore(cr);

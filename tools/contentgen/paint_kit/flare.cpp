@@ -43,12 +43,6 @@ struct Turbulence {
   }
 };
 
-// A spark flung from the strike: a hot head and a tail smeared back along
-// its path by its speed, curving a little as it flies.
-struct Spark {
-  double ux, uy, from, to, width, bend, heat;
-};
-
 // Temperature to emitted colour: deep smoky red at the cool rim, through
 // orange and yellow to white in the hottest gas.
 void fire_colour(double t, double& r, double& g, double& b) {
@@ -61,107 +55,131 @@ void fire_colour(double t, double& r, double& g, double& b) {
   b = mix(b, 0.95, smooth(0.84, 1.0, t));
 }
 
+// A spike of the star: a sharp wedge of light from the core, tapering to
+// a point, hot at its root and cooling toward its tip.
+struct Spike {
+  double angle, length, width, heat;
+};
+
+// A spark flung past the star: a short streak with a hot head.
+struct Spark {
+  double angle, from, length, width;
+};
+
+// Straight colour and coverage of one layer at one point.
+struct Layer {
+  double r = 0, g = 0, b = 0, a = 0;
+};
+
+// Lays a over the light already gathered in l (premultiplied).
+void lay_over(Layer& l, const Layer& a) {
+  if (a.a <= 0) return;
+  l.r = a.r * a.a + l.r * (1 - a.a);
+  l.g = a.g * a.a + l.g * (1 - a.a);
+  l.b = a.b * a.a + l.b * (1 - a.a);
+  l.a = a.a + l.a * (1 - a.a);
+}
+
 }  // namespace
 
-void impact_flare(Canvas& c, uint32_t seed) {
+void strike_star(Canvas& c, uint32_t seed, bool muzzle) {
   const int size = std::min(c.width(), c.height());
-  const double centre = size / 2.0, radius = size / 2.0 - 1.5;
+  const double centre = size / 2.0, reach = size / 2.0 - 3.0;
   Noise n(seed);
-  const Turbulence shape{seed * 2654435761u + 1}, heat{seed * 2246822519u + 7}, warp{seed * 3266489917u + 3};
-  // The ball is thrown a little one way, as fire is by the round that lit it.
-  const double lean = n.range(0, 2 * M_PI), lean_x = std::cos(lean) * 0.08, lean_y = std::sin(lean) * 0.08;
+  const Turbulence ragged{seed * 2654435761u + 1};
 
+  // The star: one long forward spike (the way the round or the shot was
+  // going), two shorter ones flanking it, and a ring of uneven spikes all
+  // round, none two alike, so it reads sharp at any turn and any scale.
+  std::vector<Spike> spikes;
+  spikes.push_back({0.0, reach, muzzle ? 8.0 : 5.2, 1.0});
+  for (int side : {-1, 1})
+    spikes.push_back({side * n.range(0.38, 0.55), reach * n.range(0.74, 0.88), muzzle ? 5.0 : 4.2, 0.98});
+  const int ring = muzzle ? 7 : 10;
+  for (int i = 0; i < ring; ++i) {
+    const double a = 0.9 + (2 * M_PI - 1.8) * (i + n.range(0.2, 0.8)) / ring;
+    // Backward spikes are the shortest; on a hit they splash out evenly.
+    const double back = muzzle ? 0.36 + 0.26 * (1 + std::cos(a)) : 0.55 + 0.14 * (1 + std::cos(a));
+    spikes.push_back({a, reach * std::min(0.92, back * n.range(0.8, 1.3)), n.range(3.2, 4.4), n.range(0.85, 0.98)});
+  }
   std::vector<Spark> sparks;
-  // A handful at scattered angles and distances, long and short: a few
-  // bright streaks rather than a ring of spokes.
-  constexpr double spark_angles[5] = {0.3, 1.5, 2.3, 3.9, 5.1};
-  for (double base : spark_angles) {
-    const double a = lean + base + n.range(-0.25, 0.25);
-    const double from = n.range(0.5, 0.68);
-    sparks.push_back({std::cos(a), std::sin(a), from, std::min(0.93, from + n.range(0.14, 0.28)), n.range(0.55, 0.8),
-                      n.range(-0.5, 0.5), n.range(0.8, 1.2)});
+  for (int i = 0; i < 7; ++i) {
+    const double a = (muzzle ? n.range(-1.1, 1.1) : n.range(0, 2 * M_PI));
+    sparks.push_back({a, reach * n.range(0.52, 0.74), reach * n.range(0.1, 0.2), n.range(0.5, 0.75)});
   }
 
-  // Light at one point: premultiplied emitted colour and coverage.
-  struct Light {
-    double r, g, b, a;
-  };
   auto light_at = [&](double px, double py) {
-    const double dx = (px - centre) / radius - lean_x, dy = (py - centre) / radius - lean_y;
-    const double u = std::hypot(dx + lean_x, dy + lean_y);
-    // Domain-warped turbulence bends the outline into billows and
-    // tongues of no fixed count or spacing.
-    const double wx = warp.fbm(dx * 2.3 + 3.1, dy * 2.3 - 1.7) - 0.5, wy = warp.fbm(dx * 2.3 - 4.2, dy * 2.3 + 2.6) - 0.5;
-    const double billow = shape.fbm(dx * 3.4 + wx * 1.6, dy * 3.4 + wy * 1.6);
-    const double r = std::hypot(dx, dy);
-    // Density: solid in the middle, thinning outward, the turbulence
-    // pushing lobes of flame out and biting cool pockets in.
-    const double density = 1.1 - r / 0.78 + 1.3 * (billow - 0.5);
-    double a = smooth(0.0, 0.32, density);
-    // Temperature: hottest in the dense heart, cooled in the billows'
-    // folds, so the ball shows round, lit-from-within volumes.
-    const double fold = heat.fbm(dx * 5.5 + wx * 2.2 + 9.0, dy * 5.5 + wy * 2.2);
-    double t = 0.18 + 0.8 * density + 0.5 * (fold - 0.5) + 0.9 * smooth(0.47, 0.08, r);
-    t = std::clamp(t, 0.0, 1.0);
-    double cr, cg, cb;
-    fire_colour(t, cr, cg, cb);
-    // The cool rim darkens toward smoke: soot-brown wisps curling off the
-    // fire where the turbulence carries it past the flame.
-    const double soot = smooth(0.35, 0.0, density);
-    const double wisp = smooth(0.5, 0.72, shape.fbm(dx * 4.2 - wy * 3.0 + 30, dy * 4.2 + wx * 3.0)) *
-                        smooth(-0.55, -0.15, density) * smooth(0.0, -0.05, density);
-    const double smoke_a = 0.42 * wisp;
-    cr = mix(cr, 0.2, soot * 0.55), cg = mix(cg, 0.07, soot * 0.55), cb = mix(cb, 0.04, soot * 0.55);
-    Light l{cr * a, cg * a, cb * a, a};
-    if (smoke_a > 0) {
-      const double k = smoke_a * (1 - l.a);
-      l.r += 0.2 * k, l.g += 0.13 * k, l.b += 0.1 * k, l.a += k;
+    const double dx = px - centre, dy = py - centre;
+    const double r = std::hypot(dx, dy), theta = std::atan2(dy, dx);
+    Layer l;
+    // The halo: warm light the strike throws round itself, deep red at its
+    // edge, a little longer forward.
+    const double stretch = 1.0 + (muzzle ? 0.35 : 0.18) * std::max(0.0, std::cos(theta));
+    const double hr = r / stretch;
+    const double glow = std::exp(-hr * hr / (2 * 10.5 * 10.5));
+    double gr, gg, gb;
+    fire_colour(0.02 + 0.5 * glow, gr, gg, gb);
+    lay_over(l, {gr, gg, gb, 0.92 * smooth(reach * 0.98, reach * 0.55, hr) * std::min(1.0, 0.42 + glow)});
+    // The fire body: a ragged opaque ball round the core.
+    const double edge = reach * 0.4 * (0.85 + 0.45 * ragged.fbm(std::cos(theta) * 2.2 + 4, std::sin(theta) * 2.2 + 9));
+    const double body = smooth(edge + 0.8, edge - 0.8, r);
+    if (body > 0) {
+      double br, bg, bb;
+      fire_colour(std::clamp(0.5 + 0.45 * (1 - r / edge), 0.0, 1.0), br, bg, bb);
+      lay_over(l, {br, bg, bb, body});
     }
-    // Sparks, additive: their light lies over both fire and air.
+    // The spikes: sharp-edged wedges, their edge antialiased over a pixel,
+    // a white-hot line down the middle of each.
+    for (const Spike& s : spikes) {
+      double da = std::remainder(theta - s.angle, 2 * M_PI);
+      if (std::abs(da) > M_PI / 2) continue;
+      const double along = r * std::cos(da), across = std::abs(r * std::sin(da));
+      if (along >= s.length) continue;
+      const double q = along / s.length;
+      const double half = s.width * std::pow(1 - q, 0.8) + 0.2;
+      const double cover = std::clamp((half - across) / 0.9 + 0.5, 0.0, 1.0);
+      if (cover <= 0) continue;
+      const double spine = std::exp(-across * across / (0.16 * half * half + 0.05));
+      double sr, sg, sb;
+      fire_colour(std::clamp(s.heat * (1.05 - 0.7 * q) + 0.3 * spine * (1 - q), 0.0, 1.0), sr, sg, sb);
+      lay_over(l, {sr, sg, sb, cover * std::min(1.0, 1.45 - 0.5 * q)});
+    }
+    // The white-hot core, a touch forward of the middle.
+    const double cx = dx - (muzzle ? 2.0 : 1.0), core_r = std::hypot(cx, dy);
+    const double core = smooth(reach * 0.46, reach * 0.27, core_r);
+    if (core > 0) lay_over(l, {1.0, 0.99, mix(0.8, 0.96, core), core});
+    // Sparks: bright streaks, a hot head at the far end.
     for (const Spark& s : sparks) {
-      const double along = (dx + lean_x) * s.ux + (dy + lean_y) * s.uy;
-      if (along < s.from - 0.05 || along > s.to + 0.05) continue;
-      const double side = -(dx + lean_x) * s.uy + (dy + lean_y) * s.ux - s.bend * (along - s.from) * (along - s.from);
-      const double across = side * radius;
-      const double q = std::clamp((along - s.from) / (s.to - s.from), 0.0, 1.0);
-      // The tail widens and fades back toward the strike; the head is a
-      // bright point with a soft end.
-      const double w = s.width * (1.6 - 0.7 * q);
-      const double ends = smooth(s.from - 0.04, s.from + 0.08, along) * smooth(s.to + 0.035, s.to - 0.01, along);
-      const double v = s.heat * (0.35 + 1.4 * q * q) * ends * std::exp(-across * across / (w * w));
-      if (v <= 0.002) continue;
-      const double sr = 1.0, sg = mix(0.62, 0.97, q), sb = mix(0.18, 0.75, q * q);
-      const double add = std::min(1.0, v);
-      l.r = l.r + sr * add * (1 - l.a * 0.5), l.g = l.g + sg * add * (1 - l.a * 0.5), l.b = l.b + sb * add * (1 - l.a * 0.5);
-      l.a = l.a + add * (1 - l.a);
+      const double da = std::remainder(theta - s.angle, 2 * M_PI);
+      if (std::abs(da) > 0.5) continue;
+      const double along = r * std::cos(da) - s.from, across = std::abs(r * std::sin(da));
+      if (along < -1 || along > s.length + 1) continue;
+      const double q = std::clamp(along / s.length, 0.0, 1.0);
+      const double ends = smooth(-0.8, 0.6, along) * smooth(s.length + 0.8, s.length - 0.4, along);
+      const double v = ends * std::clamp((s.width * (0.5 + 0.6 * q) - across) / 0.7 + 0.5, 0.0, 1.0);
+      if (v > 0) lay_over(l, {1.0, mix(0.7, 0.97, q), mix(0.25, 0.78, q), v});
     }
-    // Nothing reaches the border, so the square never shows.
-    const double fade = smooth(1.0, 0.86, u);
-    l.r = std::min(l.r, 1.0) * fade, l.g = std::min(l.g, 1.0) * fade, l.b = std::min(l.b, 1.0) * fade;
-    l.a = std::min(l.a, 1.0) * fade;
+    // Nothing reaches the border, so the square never shows when turned.
+    const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, r);
+    l.r *= fade, l.g *= fade, l.b *= fade, l.a *= fade;
     return l;
   };
 
-  // Four samples a pixel: the turbulence and the sparks are finer than a
-  // pixel at the picture's size.
-  constexpr double offsets[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
+  // Sixteen samples a pixel: the spikes' edges stay clean when the picture
+  // is drawn at twice its size.
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) > radius + 1) {
-        const uint8_t clear[4] = {0, 0, 0, 0};
-        c.set_pixel(x, y, clear);
-        continue;
-      }
       double lr = 0, lg = 0, lb = 0, la = 0;
-      for (const auto& o : offsets) {
-        const Light l = light_at(x + o[0], y + o[1]);
-        lr += l.r, lg += l.g, lb += l.b, la += l.a;
-      }
+      for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) {
+          const Layer l = light_at(x + (i + 0.5) / 4, y + (j + 0.5) / 4);
+          lr += l.r, lg += l.g, lb += l.b, la += l.a;
+        }
       auto channel = [&](double sum) { return la > 0 ? std::clamp(sum / la, 0.0, 1.0) : 0.0; };
       const uint8_t px[4] = {static_cast<uint8_t>(std::lround(channel(lr) * 255)),
                              static_cast<uint8_t>(std::lround(channel(lg) * 255)),
                              static_cast<uint8_t>(std::lround(channel(lb) * 255)),
-                             static_cast<uint8_t>(std::lround(std::clamp(la / 4, 0.0, 1.0) * 255))};
+                             static_cast<uint8_t>(std::lround(std::clamp(la / 16, 0.0, 1.0) * 255))};
       c.set_pixel(x, y, px);
     }
 }
@@ -169,7 +187,16 @@ void impact_flare(Canvas& c, uint32_t seed) {
 const Bytes& shot_flare_png() {
   static const Bytes bytes = [] {
     Canvas c(64, 64);
-    impact_flare(c, 0xB1A57u);
+    strike_star(c, 0xB1A57u, false);
+    return c.png_soft();
+  }();
+  return bytes;
+}
+
+const Bytes& muzzle_flare_png() {
+  static const Bytes bytes = [] {
+    Canvas c(64, 64);
+    strike_star(c, 0xF1A5u, true);
     return c.png_soft();
   }();
   return bytes;

@@ -47,8 +47,9 @@ void crosshair(cairo_t* cr, double c, double r) {
 }  // namespace
 
 Bytes make_flash() {
-  // The archive's spare flash picture: the shot's own strike.
-  return paint::shot_flare_png();
+  // The archive's spare flash picture: a muzzle flash, its fire thrown
+  // forward in one long spike.
+  return paint::muzzle_flare_png();
 }
 
 Bytes make_blood() {

@@ -98,6 +98,96 @@ void idle_feed(Canvas& c, int x0, int y0, int w, int h, uint32_t seed) {
   });
 }
 
+// The camera window's standby plate, laid over the dead screen in tab
+// units: a faint range grid, a stencilled label, a signal ladder and a
+// small bio-monitor with scan lines and a dim heart trace, all above the
+// strip the console lays across the window's foot. All of it stays dim, so
+// a live feed or the text drawn over it reads first.
+void standby_plate(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_rectangle(cr, 6, 51, 261, 75);
+  cairo_clip(cr);
+  // Range grid, a little brighter through the middle lines.
+  cairo_set_line_width(cr, 1);
+  for (int i = 1; i < 12; ++i) {
+    const double x = std::round(6 + i * 261 / 12.0) + 0.5;
+    set_rgb(cr, kPhosphor, i == 6 ? 0.13 : 0.06);
+    cairo_move_to(cr, x, 51), cairo_line_to(cr, x, 126);
+    cairo_stroke(cr);
+  }
+  for (int j = 1; j < 5; ++j) {
+    const double y = std::round(51 + j * 15.0) + 0.5;
+    set_rgb(cr, kPhosphor, j == 2 ? 0.13 : 0.06);
+    cairo_move_to(cr, 6, y), cairo_line_to(cr, 267, y);
+    cairo_stroke(cr);
+  }
+  // A stencilled label and the signal ladder, one rung lit.
+  cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, 9);
+  set_rgb(cr, kPhosphor, 0.38);
+  cairo_move_to(cr, 14, 65);
+  cairo_show_text(cr, "CAM LINK");
+  set_rgb(cr, kPhosphor, 0.22);
+  cairo_move_to(cr, 14, 104);
+  cairo_show_text(cr, "STANDBY");
+  for (int i = 0; i < 5; ++i) {
+    set_rgb(cr, kPhosphor, i == 0 ? 0.45 : 0.14);
+    cairo_rectangle(cr, 66 + i * 5, 63 - 2 * i, 3, 2 + 2 * i);
+    cairo_fill(cr);
+  }
+  // The bio-monitor: a framed inset, scan lines, a heart trace fading
+  // toward its old end, and the bright dot where it is being written.
+  const double mx = 172, my = 63, mw = 80, mh = 44;
+  rounded_rect(cr, mx, my, mw, mh, 3);
+  cairo_set_source_rgba(cr, 0.0, 0.03, 0.015, 0.8);
+  cairo_fill_preserve(cr);
+  set_rgb(cr, kPhosphorDim, 0.75);
+  cairo_stroke(cr);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+  for (double y = my + 2; y < my + mh - 1; y += 2) cairo_rectangle(cr, mx + 1, y, mw - 2, 1);
+  cairo_fill(cr);
+  const double base = my + 29;
+  auto beat = [&](double x0) {
+    // One beat: a small rise, the sharp spike and its dip, a slow swell.
+    cairo_line_to(cr, x0 + 6, base);
+    cairo_curve_to(cr, x0 + 8, base - 3, x0 + 10, base - 3, x0 + 12, base);
+    cairo_line_to(cr, x0 + 15, base);
+    cairo_line_to(cr, x0 + 17, base - 20);
+    cairo_line_to(cr, x0 + 19.5, base + 7);
+    cairo_line_to(cr, x0 + 21.5, base);
+    cairo_line_to(cr, x0 + 25, base);
+    cairo_curve_to(cr, x0 + 28, base - 5, x0 + 32, base - 5, x0 + 34, base);
+  };
+  cairo_move_to(cr, mx + 3, base);
+  beat(mx + 3);
+  beat(mx + 37);
+  cairo_line_to(cr, mx + 71, base);
+  cairo_path_t* trace = cairo_copy_path(cr);
+  cairo_pattern_t* fade = cairo_pattern_create_linear(mx, 0, mx + mw, 0);
+  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.05);
+  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.16);
+  cairo_set_source(cr, fade);
+  cairo_set_line_width(cr, 3.2);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+  cairo_append_path(cr, trace);
+  cairo_pattern_destroy(fade);
+  fade = cairo_pattern_create_linear(mx, 0, mx + mw, 0);
+  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.15);
+  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.6);
+  cairo_set_source(cr, fade);
+  cairo_set_line_width(cr, 1.1);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(fade);
+  cairo_path_destroy(trace);
+  led(cr, mx + 71, base, 1.4, kPhosphor);
+  cairo_set_font_size(cr, 7);
+  set_rgb(cr, kPhosphor, 0.35);
+  cairo_move_to(cr, mx + 4, my + 9);
+  cairo_show_text(cr, "BIO");
+  cairo_restore(cr);
+}
+
 Bytes tab(TabKind kind, bool two_players) {
   int w = two_players ? 170 : 273, h = two_players ? 82 : 132;
   Canvas c(w, h);
@@ -111,6 +201,9 @@ Bytes tab(TabKind kind, bool two_players) {
     const double sx = w / 273.0, sy = h / 132.0;
     idle_feed(c, static_cast<int>(std::ceil(6 * sx)), static_cast<int>(std::ceil(51 * sy)),
               static_cast<int>(261 * sx), static_cast<int>(75 * sy), two_players ? 77 : 76);
+    cairo_scale(cr, sx, sy);
+    standby_plate(cr);
+    cairo_identity_matrix(cr);
   }
   harden_alpha(c);
   return c.png();

@@ -95,13 +95,14 @@ Bytes solid_black() {
 }
 
 // The row of a border rail that carries its green trim.
-int trim_row(int thickness) { return thickness >= 5 ? thickness - 2 : thickness - 1; }
+int trim_row(int thickness) { return thickness - 1; }
 
 // Panel border line: 'length' pixels along (stretched), 'thickness' across,
-// outer edge at row 0: a raised steel rail (dark outer lip, a lit bevel
-// falling into shade), then, with the trim, a green phosphor strip whose
-// light bleeds one row into the panel. Turned for each side, so every side
-// reads as the same bevelled rail.
+// outer edge at row 0: a raised steel rail like the title's plate (dark
+// outer lip, a bright polished crest falling through steel into the shade
+// of its inner bevel), then, with the trim, a thin green phosphor line on
+// the panel's side. Turned for each side, so every side reads as the same
+// bevelled rail.
 Bytes border_line(int length, int thickness, bool trim) {
   Canvas c(length, thickness);
   cairo_t* cr = c.cr();
@@ -112,11 +113,9 @@ Bytes border_line(int length, int thickness, bool trim) {
       col = {0.05, 0.055, 0.06};
     } else if (row < metal) {
       const double t = metal > 2 ? (row - 1) / double(metal - 2) : 0;
-      col = mix({0.72, 0.75, 0.76}, {0.27, 0.29, 0.31}, t);
-    } else if (row == metal) {
-      col = {0.32, 0.96, 0.52};
+      col = metal > 3 ? mix({0.84, 0.86, 0.86}, {0.22, 0.235, 0.25}, t) : mix({0.72, 0.75, 0.76}, {0.27, 0.29, 0.31}, t);
     } else {
-      col = {0.07, 0.28, 0.14};
+      col = metal > 3 ? Rgb{0.24, 0.78, 0.42} : Rgb{0.32, 0.96, 0.52};
     }
     set_rgb(cr, col);
     cairo_rectangle(cr, 0, row, length, 1);
@@ -159,7 +158,7 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   // Green trim along the inner edge, meeting the rails' trim row.
-  set_rgb(cr, {0.32, 0.96, 0.52});
+  set_rgb(cr, thickness > 3 ? Rgb{0.24, 0.78, 0.42} : Rgb{0.32, 0.96, 0.52});
   cairo_set_line_width(cr, 1);
   const double trim = trim_row(thickness) + 0.5;
   cairo_move_to(cr, size, trim);
