@@ -31,6 +31,7 @@ Material hair_material(Rgb c) {
   m.mottle = 0.12f;
   m.sheen = 0.5f;    // a broad lit band over the crown: hair, not wax
   m.strands = 0.22f;  // only a faint grain along the clumps
+  m.tag = 1;  // strands are painted over it
   return m;
 }
 
@@ -45,6 +46,7 @@ Material beard_material(Rgb c) {
   m.rough = 0.5f;
   m.mottle = 0.1f;
   m.sheen = 0.4f;
+  m.tag = 1;
   return m;
 }
 

@@ -9,6 +9,7 @@
 #include "console_metal.h"
 #include "paint_kit/canvas.h"
 #include "portrait_finish.h"
+#include "portrait_hair.h"
 #include "portrait_model.h"
 #include "portrait_paint.h"
 #include "portrait_roster.h"
@@ -165,6 +166,8 @@ Bytes portrait(int index) {
   // one side, as a key from far to the side would make it.
   o.key = {-0.5f, -0.55f, 0.67f};
   model::render(m, c, o);
+  // The hair's clumps broken into strands following its lie.
+  portrait_hair::strands(c, f, model::tag_map(m, kPortraitSize, kPortraitSize), o.crown, seed + 11);
   portrait_paint::features(c, f, view);
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
