@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "portrait_finish.h"
+
 namespace contentgen::ui::portrait_hair {
 
 namespace {
@@ -98,21 +100,8 @@ void strands(Canvas& c, const Face& f, const std::vector<float>& mask, model::V3
     cairo_set_line_width(cr, shine ? 0.6 : 0.7);
     cairo_stroke(cr);
   }
-  cairo_pattern_t* strokes = cairo_pop_group(cr);
-  // Only over the hair: the mask as an alpha plane.
-  cairo_surface_t* alpha = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
-  cairo_surface_flush(alpha);
-  uint8_t* data = cairo_image_surface_get_data(alpha);
-  const int stride = cairo_image_surface_get_stride(alpha);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      data[y * stride + x] =
-          static_cast<uint8_t>(std::lround(255 * std::clamp(mask[static_cast<size_t>(y) * w + x], 0.0f, 1.0f)));
-  cairo_surface_mark_dirty(alpha);
-  cairo_set_source(cr, strokes);
-  cairo_mask_surface(cr, alpha, 0, 0);
-  cairo_surface_destroy(alpha);
-  cairo_pattern_destroy(strokes);
+  // Only over the hair.
+  portrait_finish::pop_group_through(cr, mask, w, h);
   cairo_restore(cr);
 }
 
