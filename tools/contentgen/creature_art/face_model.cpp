@@ -11,6 +11,7 @@ constexpr Material kSclera{0.86f, 0.84f, 0.80f, 1.0f, 70, 0.2f, 0};
 constexpr Material kIris{0.22f, 0.30f, 0.20f, 1.2f, 80, 0.1f, 0};
 constexpr Material kPupil{0.01f, 0.01f, 0.01f, 1.4f, 90, 0.0f, 0};
 constexpr Material kThroat{0.10f, 0.02f, 0.02f, 0.3f, 20, 0.0f, 0};
+constexpr Material kBrow{0.16f, 0.12f, 0.10f, 0.2f, 10, 0.4f, 0};
 
 }  // namespace
 
@@ -42,21 +43,34 @@ void screaming_head(Model& m, bool eyes_open, const Material& skin) {
   m.chain(lower, lip_w, 5, kLip, 3);
   m.ellipsoid({0, 52, 28}, {14, 20, 8}, {}, kThroat, 0);
   m.ellipsoid({0, 33, 44}, {10, 3.5f, 5}, {}, kTooth, 1);
-  // Eyes wide open, or shut: whites, iris looking up and out at the light, pupil.
+  // Eyes wide open, or shut. Each ball sits back in its socket and the
+  // iris looks up and out at the light from under the upper lid, which
+  // overlaps its top as a live eye's does; white shows below the iris
+  // only, in fear, and not all round it like a doll's.
   for (int s = -1; s <= 1; s += 2) {
     const float ex = s * 22.0f;
-    m.sphere({ex, -9, 37}, 12.5f, kSclera, 0);
-    m.sphere({ex - 2.0f, -14.5f, 47}, 4.4f, kIris, 0);
-    m.sphere({ex - 2.2f, -15.5f, 48.3f}, 2.0f, kPupil, 0);
+    const V3 c{ex, -9, 34};
+    m.sphere(c, 11.5f, kSclera, 0);
+    const V3 look{-0.17f, -0.36f, 0.92f};
+    m.sphere(c + look * 8.2f, 5.4f, kIris, 0);
+    m.sphere(c + look * 10.4f, 2.4f, kPupil, 0);
     if (!eyes_open) {
       // Lids fallen shut over the whole eye.
-      m.ellipsoid({ex, -9, 40}, {13.5f, 12, 11}, {}, skin, 2);
-      m.capsule({ex - 12, -7, 49}, {ex + 12, -7, 48}, 1.4f, 1.4f, kLip, 1);
+      m.ellipsoid({ex, -9, 38}, {13.5f, 12, 11}, {}, skin, 2);
+      m.capsule({ex - 12, -7, 47}, {ex + 12, -7, 46}, 1.4f, 1.4f, kLip, 1);
       continue;
     }
-    // Lids stretched wide, a soft bag under the eye.
-    m.capsule({ex - 13, -21, 42}, {ex + 13, -20, 41}, 3.4f, 3.4f, skin, 3);
-    m.capsule({ex - 11, 2, 44}, {ex + 11, 2, 42}, 2.6f, 2.6f, skin, 3);
+    // The upper lid a thick fold over the iris' top, arched toward the
+    // nose; the lower lid a thin roll with a soft bag under it.
+    const V3 lid[3] = {{ex - s * 12, -14, 40}, {ex - s * 2, -19.5f, 45}, {ex + s * 12, -15, 40}};
+    const float lr[3] = {3.4f, 4.2f, 3.4f};
+    m.chain(lid, lr, 3, skin, 2.5f);
+    m.capsule({ex - 11, 0.5f, 42}, {ex + 11, 0.5f, 40}, 2.6f, 2.6f, skin, 3);
+    m.ellipsoid({ex, 6, 40}, {12, 4, 5}, {}, skin, 5);
+    // The brows drawn up at their inner ends in fear.
+    const V3 brow[3] = {{s * 7.0f, -34, 53}, {s * 20.0f, -35, 52}, {s * 38.0f, -28, 44}};
+    const float br[3] = {2.6f, 2.4f, 1.6f};
+    m.chain(brow, br, 3, kBrow, 1.2f);
   }
   // Neck into the resin.
   m.capsule({0, 60, -20}, {0, 150, -30}, 26, 32, skin, 16);

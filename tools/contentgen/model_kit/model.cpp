@@ -246,12 +246,12 @@ float scene(const Part* const* list, int n, V3 q) {
 }
 
 struct Surface {
-  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb, streak, sheen, strands;
+  float r, g, b, specular, shine, rim, glow, rough, mottle, translucent, tr, tg, tb, streak, sheen, strands, tag;
 };
 
 float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
   float d = kFar, h;
-  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  s = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < n; ++i) {
     const Part& p = *list[i];
     float e = part_distance(p, q);
@@ -277,6 +277,7 @@ float scene_mat(const Part* const* list, int n, V3 q, Surface& s) {
     s.streak += (m.streak - s.streak) * h;
     s.sheen += (m.sheen - s.sheen) * h;
     s.strands += (m.strands - s.strands) * h;
+    s.tag += (m.tag - s.tag) * h;
   }
   return d;
 }
@@ -631,6 +632,33 @@ std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersa
           for (int sy = 0; sy < ss; ++sy)
             for (int sx = 0; sx < ss; ++sx) hits += march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit);
           out[static_cast<size_t>(y) * width + x] = hits * 2 >= ss * ss;
+        }
+    }
+  });
+  return out;
+}
+
+std::vector<float> tag_map(const Model& m, int width, int height, int supersample) {
+  const int tx = (width + kTile - 1) / kTile, ty = (height + kTile - 1) / kTile;
+  std::vector<Tile> tiles = bin_parts(m, width, height, tx, ty);
+  std::vector<float> out(static_cast<size_t>(width) * height, 0.0f);
+  const int ss = std::max(1, supersample);
+  rows_in_parallel(ty, [&](int trow) {
+    for (int tcol = 0; tcol < tx; ++tcol) {
+      const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
+      if (t.parts.empty()) continue;
+      for (int y = trow * kTile; y < std::min(height, (trow + 1) * kTile); ++y)
+        for (int x = tcol * kTile; x < std::min(width, (tcol + 1) * kTile); ++x) {
+          float sum = 0;
+          V3 hit;
+          for (int sy = 0; sy < ss; ++sy)
+            for (int sx = 0; sx < ss; ++sx) {
+              if (!march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit)) continue;
+              Surface s;
+              scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
+              sum += s.tag;
+            }
+          out[static_cast<size_t>(y) * width + x] = sum / (ss * ss);
         }
     }
   });

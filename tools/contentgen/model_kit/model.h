@@ -77,6 +77,9 @@ struct Material {
   // 0..1: fine strands running down from the crown (RenderOptions::crown):
   // the colour and the shine break into thin streaks along them, as hair.
   float strands = 0.0f;
+  // A label carried through the blends like the colour, read back by
+  // tag_map() to paint over one material of the render alone.
+  float tag = 0.0f;
 };
 
 class Model {
@@ -167,5 +170,9 @@ void render(const Model& m, Canvas& c, const RenderOptions& o = {});
 // Opaque coverage of the model alone, one flag per pixel (a pixel is set
 // when at least half its samples hit), for crops and hit masks.
 std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersample = 4);
+
+// The blended Material::tag of the surface seen at each pixel (0 where
+// nothing is hit), averaged over the samples, for masks of one material.
+std::vector<float> tag_map(const Model& m, int width, int height, int supersample = 2);
 
 }  // namespace contentgen::model

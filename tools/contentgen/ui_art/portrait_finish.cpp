@@ -154,6 +154,23 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
     }
 }
 
+void pop_group_through(cairo_t* cr, const std::vector<float>& mask, int w, int h) {
+  cairo_pattern_t* group = cairo_pop_group(cr);
+  cairo_surface_t* alpha = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  cairo_surface_flush(alpha);
+  uint8_t* data = cairo_image_surface_get_data(alpha);
+  const int stride = cairo_image_surface_get_stride(alpha);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      data[y * stride + x] =
+          static_cast<uint8_t>(std::lround(255 * std::clamp(mask[static_cast<size_t>(y) * w + x], 0.0f, 1.0f)));
+  cairo_surface_mark_dirty(alpha);
+  cairo_set_source(cr, group);
+  cairo_mask_surface(cr, alpha, 0, 0);
+  cairo_surface_destroy(alpha);
+  cairo_pattern_destroy(group);
+}
+
 void monitor_finish(Canvas& c, uint32_t seed) {
   cairo_t* cr = c.cr();
   const double s = kPortraitSize;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "paint_kit/canvas.h"
 
@@ -25,6 +26,9 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
 // shadowed one) are pulled apart from their surroundings, so that a single
 // tinted channel still shows the face's light and shade.
 void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205, double local_contrast = 0);
+// Paints the group pushed on `cr` (cairo_push_group) through `mask`, one
+// value 0..1 a pixel of a w x h picture, and pops it.
+void pop_group_through(cairo_t* cr, const std::vector<float>& mask, int w, int h);
 // Scanlines, a light vignette and fine speckle.
 void monitor_finish(Canvas& c, uint32_t seed);
 

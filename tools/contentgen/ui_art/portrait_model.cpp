@@ -31,6 +31,7 @@ Material hair_material(Rgb c) {
   m.mottle = 0.12f;
   m.sheen = 0.5f;    // a broad lit band over the crown: hair, not wax
   m.strands = 0.22f;  // only a faint grain along the clumps
+  m.tag = 1;  // strands are painted over it
   return m;
 }
 
@@ -45,14 +46,17 @@ Material beard_material(Rgb c) {
   m.rough = 0.5f;
   m.mottle = 0.1f;
   m.sheen = 0.4f;
+  m.tag = 1;
   return m;
 }
 
 // Woven cloth: a dull sheen that breaks up, and colour blotched by wear.
 Material cloth_material(Rgb c) {
   Material m = matte(c, 0.16f, 8, 0.9f);
-  m.rough = 0.6f;
-  m.mottle = 0.22f;
+  m.rough = 0.3f;
+  // Only a faint blotching: more reads as noise, not cloth, at this size.
+  m.mottle = 0.06f;
+  m.tag = -1;  // seams and badges are painted over it
   return m;
 }
 
@@ -118,8 +122,17 @@ struct Materials {
         metal{0.55f, 0.57f, 0.58f, 1.3f, 60, 0.8f, 0},
         cloth(cloth_material(paint::mix(paint::scaled(f.armour, 0.9), {0.30, 0.29, 0.27}, 0.5))),
         leather{0.15f, 0.17f, 0.19f, 0.35f, 16, 1.0f, 0, 0, 6, 0.6f, 0.2f},
-        webbing{0.22f, 0.22f, 0.17f, 0.12f, 8, 0.8f, 0, 0, 6, 0.5f, 0.15f} {}
+        webbing{0.22f, 0.22f, 0.17f, 0.12f, 8, 0.8f, 0, 0, 6, 0.5f, 0.15f} {
+    leather.tag = webbing.tag = -1;
+  }
 };
+
+// How far below the average the eyes, their lids and sockets and the brow
+// over them sit: set toward the head's middle, higher or lower per member.
+float eye_drop(const Face& f) { return 3 + 2.5f * f.eye_height; }
+
+// How far a corner of the mouth (side -1 the picture's left) is drawn up.
+float corner_lift(const Face& f, int side) { return f.smile * 7 + side * -f.smirk * 3; }
 
 // The front of the muzzle at x across, where the lips lie.
 float muzzle_front(const Face& f, float x) {
@@ -138,7 +151,7 @@ constexpr float kMouthHalf = 21;
 
 // The mouth's breadth follows the skull's only in part: a narrow head
 // keeps a mouth wide enough to read, a broad one does not grin.
-float mouth_width(const Face& f) { return 1 + (f.width - 1) * 0.6f; }
+float mouth_width(const Face& f) { return (1 + (f.width - 1) * 0.6f) * f.mouth_wide; }
 
 float mouth_y(const Face& f) { return 36 * (1 + (f.length - 1) * 0.8f); }
 
@@ -196,11 +209,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W, -26, 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * 20 * W, -26 + eye_drop(f), 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W * f.eye_gap, -12, 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
+    m.ellipsoid({s * 20 * W * f.eye_gap, -12 + eye_drop(f), 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
   const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
@@ -240,7 +253,7 @@ void nose(Model& m, const Face& f, const Materials& k) {
 // Both eyes look the same way: mostly where the head points, a little
 // toward the viewer, so that each iris sits in the middle of its eye.
 V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
-V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width * f.eye_gap, -9, 33}; }
+V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width * f.eye_gap, -9 + eye_drop(f), 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
 void eyes(Model& m, const Face& f, const Materials& k) {
@@ -260,22 +273,23 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     m.capsule({ex + in * 12, top - 4.2f, 40.5f}, {ex - in * 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
     m.capsule({ex + in * 11, bottom + 2.8f, 40.5f}, {ex - in * 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
     // The outer corner closed, so the opening is an almond and not a ring.
-    m.sphere({ex + s * 11.5f, -8.5f, 36}, 4.5f, k.skin, 3);
+    m.sphere({ex + s * 11.5f, -8.5f + eye_drop(f), 36}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
-    const V3 lash[4] = {{ex - 11.5f, -10, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
-                        {ex + 11.5f, -10, 39}};
+    const float ly = -10 + eye_drop(f);
+    const V3 lash[4] = {{ex - 11.5f, ly, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
+                        {ex + 11.5f, ly, 39}};
     const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
     const float inner = s * 7.0f, outer = s * 30 * f.width;
-    m.capsule({inner, -25 + f.frown * 5, 50}, {outer, -28 - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
+    m.capsule({inner, -25 + eye_drop(f) + f.frown * 5, 50}, {outer, -28 + eye_drop(f) - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
               1.6f + 1.2f * f.brow, k.brow, 1.5f);
   }
 }
 
 void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
-  const float y = mouth_y(f), lift = f.smile * 4;
+  const float y = mouth_y(f);
   if (through_beard) m.ellipsoid({0, y + 2, 52}, {17, 8, 10}, {}, k.skin, 5, true);
   m.ellipsoid({0, y + 1, muzzle_front(f, 0) + 1}, {kMouthHalf - 1, 1.4f, 4}, {}, k.skin, 2, true);
   const float xs[5] = {-kMouthHalf, -kMouthHalf / 2, 0, kMouthHalf / 2, kMouthHalf};
@@ -284,7 +298,7 @@ void mouth(Model& m, const Face& f, const Materials& k, bool through_beard) {
   float uw[5], lw[5];
   for (int i = 0; i < 5; ++i) {
     const float x = xs[i] * mouth_width(f), z = muzzle_front(f, x) + 0.5f;
-    const float corner = (i == 0 || i == 4) ? -lift : 0;
+    const float corner = i == 0 ? -corner_lift(f, -1) : i == 4 ? -corner_lift(f, 1) : 0;
     upper[i] = {x, y - 2 + corner + (i == 2 ? 0.8f : 0), z - 0.8f};
     lower[i] = {x * 0.94f, y + 3.8f + corner + (i == 2 ? 1.5f : 0), z - 1.2f};
     uw[i] = up_w[i] * f.lips;
@@ -752,7 +766,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::open: break;
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
-      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
+      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f, plate.tag = 0;
       // A broad plate tipped toward the viewer, so its top catches the key
       // light as a clean lit band with a crisp edge instead of a dark disc.
       m.ellipsoid({0, 106, -14}, {neck + 20, 8, neck + 18}, rot_x(-0.35f), plate, 2);
@@ -817,10 +831,12 @@ V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
-// The upper lid's edge just touches the top of the iris and the lower lid
-// its bottom: the eye open and awake, white showing only at the sides.
-float lid_top(const Face& f) { return -8.6f - 5.4f * f.eye_size; }
-float lid_bottom(const Face& f) { return -8.6f + 4.2f * f.eye_size; }
+// The lower lid touches the iris' bottom: the eye open and awake, white
+// showing only at the sides.
+// The upper lid overlaps the iris' top a little, as a live eye's does; a
+// heavy lid hangs lower over it.
+float lid_top(const Face& f) { return -8.0f + eye_drop(f) - 5.4f * f.eye_size + 1.6f * f.lid_heavy; }
+float lid_bottom(const Face& f) { return -8.6f + eye_drop(f) + 4.2f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {
   const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
@@ -846,27 +862,35 @@ void lid_crease(const Face& f, int side, V3 out[3]) {
 }
 
 void mouth_line(const Face& f, V3 out[3]) {
-  const float y = mouth_y(f) + 0.8f, lift = f.smile * 4;
+  const float y = mouth_y(f) + 0.8f;
   const float x = kMouthHalf * mouth_width(f);
-  out[0] = {-x, y - lift, muzzle_front(f, x) + 0.5f};
+  out[0] = {-x, y - corner_lift(f, -1), muzzle_front(f, x) + 0.5f};
   out[1] = {0, y + 0.6f, muzzle_front(f, 0) + 1.5f};
-  out[2] = {x, y - lift, muzzle_front(f, x) + 0.5f};
+  out[2] = {x, y - corner_lift(f, 1), muzzle_front(f, x) + 0.5f};
 }
 
 void brow_line(const Face& f, int side, V3 out[3]) {
   const float s = static_cast<float>(side);
-  out[0] = {s * 6.0f, -22 + f.frown * 4, 51};
-  out[1] = {s * 19 * f.width, -29 - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
-  out[2] = {s * 32 * f.width, -25 - f.frown * 1.5f, 40};
+  const float d = eye_drop(f);
+  out[0] = {s * 6.0f, -22 + d + f.frown * 4, 51};
+  out[1] = {s * 19 * f.width, -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
+  out[2] = {s * 32 * f.width, -25 + d - f.frown * 1.5f, 40};
 }
+
+Xf body_view(const Face& f, const Xf& view) {
+  Xf body = view * model::place({0, -10, 0});
+  body.r = view.r * rot_y(-f.turn * 0.6f);
+  return body;
+}
+
+V3 on_chest(const Face& f, float x, float y, float lift) { return Torso{f.bulk}.on(x, y, lift); }
 
 void build(Model& m, const Face& f, const Xf& view) {
   const Materials k(f);
   // The body turns less than the head.
   // The shoulders sit high enough that the neck is short and thick under
   // the jaw, as in a head-and-shoulders shot.
-  Xf body = view * model::place({0, -10, 0});
-  body.r = view.r * rot_y(-f.turn * 0.6f);
+  const Xf body = body_view(f, view);
   m.set_xf(view);
   m.set_skin(0.1f, 3);
   skull_and_face(m, f, k);

@@ -54,6 +54,10 @@ struct Face {
   float jaw_angle = 0;      // -1 the jaw's angle high and soft .. 1 low, sharp and wide
   float ear_drop = 0;       // -1 ears set high .. 1 set low and long
   float ear_out = 0;        // 0 close to the head .. 1 standing out
+  float eye_height = 0;     // -1 eyes set high .. 1 set low in the head
+  float mouth_wide = 1;     // the mouth's breadth, 1 is average
+  float smirk = 0;          // > 0 the mouth's left corner (picture left) up and the right down
+  float lid_heavy = 0;      // -1 wide open .. 1 the upper lids low over the irises
 };
 
 // Adds the member's head and shoulders to the model under the view.
@@ -81,6 +85,11 @@ void lid_crease(const Face& f, int side, V3 out[3]);
 void mouth_line(const Face& f, V3 out[3]);
 // The underside of the chin, and the neck's radius below it.
 V3 chin_bottom(const Face& f);
+// The placement of the shoulders and clothes (the body turns less than the
+// head), and a point on the chest's cloth at (x, y) in that frame, `lift`
+// off it.
+Xf body_view(const Face& f, const Xf& view);
+V3 on_chest(const Face& f, float x, float y, float lift = 0);
 float neck_radius(const Face& f);
 
 }  // namespace contentgen::ui::portrait_model

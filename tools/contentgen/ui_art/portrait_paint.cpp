@@ -1,5 +1,6 @@
 #include "portrait_paint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -82,9 +83,12 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
     portrait_model::lid_crease(f, side, l);
     // The fold as a soft band of shade, wide and faint, with a darker core:
     // a hollow under the brow rather than a drawn line.
+    // Faint, and fainter under a heavy lid whose fold hangs over it: a
+    // strong curved line here reads as a second eye over the first.
+    const double fold = 0.6 * (1 - 0.5 * std::max(0.0f, f.lid_heavy));
     for (const auto& [width, alpha] : {std::pair{3.0, 0.14}, std::pair{1.2, 0.30}}) {
       cairo_set_line_width(cr, width * weight(view));
-      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, alpha);
+      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, alpha * fold);
       curve(cr, view, l);
       cairo_stroke(cr);
     }

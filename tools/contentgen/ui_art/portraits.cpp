@@ -5,10 +5,13 @@
 // cold rim light from behind, over a lit bulkhead.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "console_metal.h"
 #include "paint_kit/canvas.h"
+#include "portrait_dress.h"
 #include "portrait_finish.h"
+#include "portrait_hair.h"
 #include "portrait_model.h"
 #include "portrait_paint.h"
 #include "portrait_roster.h"
@@ -102,6 +105,32 @@ const Bones member_bones[15] = {
     {0.9f, 0.96f, 0.75f, 0.2f, 0.86f, 0.7f, 0.9f, 0.5f, 0.3f},    // Castellan: angular, hard jaw
 };
 
+// Where each member's eyes sit and how the mouth and lids set the face's
+// look: tired, wry, wary or open, so that no two wear one expression.
+struct Look {
+  float eye_height, mouth_wide, smirk, lid_heavy;
+};
+const Look member_looks[15] = {
+    {0.2f, 1.0f, 0.0f, 0.5f},    // Marsh: tired
+    {-0.3f, 1.12f, 0.35f, 0.2f},  // Teller: a wry half grin
+    {0.6f, 0.9f, 0.0f, -0.3f},   // Quill: young and open
+    {-0.6f, 0.95f, -0.4f, 0.6f},  // Nolan: wary
+    {0.3f, 1.08f, 0.2f, 0.0f},   // Okafor
+    {-0.2f, 1.0f, 0.0f, 0.7f},   // Pryce: heavy lidded, old
+    {0.5f, 0.86f, 0.0f, 0.1f},   // Sato: a small mouth
+    {-0.4f, 1.12f, 0.0f, 0.3f},  // Lund: a wide flat mouth
+    {-0.8f, 1.04f, 0.8f, 0.2f},  // Ebert: a smirk
+    {0.0f, 1.1f, 0.0f, 0.4f},    // Brody
+    {-0.7f, 0.9f, -0.3f, 0.8f},  // Vance: sour and hooded
+    {0.4f, 0.95f, 0.0f, -0.2f},  // Ingram
+    {0.8f, 1.06f, 0.3f, 0.0f},   // Yardley: a grin
+    {-0.1f, 0.9f, -0.5f, 0.3f},  // Moreau: one corner down
+    {-0.5f, 1.0f, 0.0f, 0.6f},   // Castellan: hard and level
+};
+
+// The bars on each member's rank patch.
+const int member_rank[15] = {3, 2, 1, 2, 1, 3, 1, 2, 1, 2, 3, 1, 1, 2, 3};
+
 }  // namespace
 
 portrait_model::Face roster_face(int index) {
@@ -118,6 +147,10 @@ portrait_model::Face roster_face(int index) {
   f.jaw_angle = member_bones[index].jaw_angle;
   f.ear_drop = member_bones[index].ear_drop;
   f.ear_out = member_bones[index].ear_out;
+  f.eye_height = member_looks[index].eye_height;
+  f.mouth_wide = member_looks[index].mouth_wide;
+  f.smirk = member_looks[index].smirk;
+  f.lid_heavy = member_looks[index].lid_heavy;
   // The roster's proportions pushed further apart, so that heads differ in
   // their shape at a glance and not only in hair and skin.
   f.width = 1 + (f.width - 1) * 2.2f;
@@ -126,6 +159,7 @@ portrait_model::Face roster_face(int index) {
   f.chin *= 1.8f;
   f.nose_len = 1 + (f.nose_len - 1) * 1.8f;
   f.nose_wide = 1 + (f.nose_wide - 1) * 1.5f;
+  f.eye_gap = 1 + (f.eye_gap - 1) * 1.6f;
   f.cheekbones = std::clamp(0.5f + (f.cheekbones - 0.5f) * 1.3f, 0.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
@@ -165,6 +199,13 @@ Bytes portrait(int index) {
   // one side, as a key from far to the side would make it.
   o.key = {-0.5f, -0.55f, 0.67f};
   model::render(m, c, o);
+  // The hair's clumps broken into strands following its lie, and the
+  // uniform's seams and badges, each over its own material's pixels.
+  const std::vector<float> tags = model::tag_map(m, kPortraitSize, kPortraitSize);
+  std::vector<float> hair(tags.size()), cloth(tags.size());
+  for (size_t i = 0; i < tags.size(); ++i) hair[i] = std::max(0.0f, tags[i]), cloth[i] = std::max(0.0f, -tags[i]);
+  portrait_hair::strands(c, f, hair, o.crown, seed + 11);
+  portrait_dress::insignia(c, f, view, cloth, member_rank[index]);
   portrait_paint::features(c, f, view);
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
