@@ -165,10 +165,11 @@ TEST(EffectMix, GunshotsAreASharpCrackNotABoom) {
     SCOPED_TRACE(n);
     pcm_probe::Wav w = load(n);
     // A short thump below 150 Hz, not a boom; a strong body in the upper
-    // midrange and a crack edge above it.
+    // midrange (its share a little lower now that the snap carries energy
+    // to the top of the band) and a crack edge above it.
     EXPECT_GT(band_share(w.samples, w.rate, 20, 150, 0.2), 0.1);
     EXPECT_LT(band_share(w.samples, w.rate, 20, 150, 0.2), 0.25);
-    EXPECT_GT(band_share(w.samples, w.rate, 1500, 3000, 0.2), 0.15);
+    EXPECT_GT(band_share(w.samples, w.rate, 1500, 3000, 0.2), 0.14);
     EXPECT_GT(band_share(w.samples, w.rate, 5000, 10000, 0.2), 0.04);
     // As the ear weighs the whole shot, onset included: the report's body
     // at 150-800 Hz carries a good third, and the 2-5 kHz band, where a

@@ -32,11 +32,11 @@ struct Take {
 // third high and thin; each has its own lead of the crack over the blast
 // and its own corridor answers.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.4f, 0.045f, 1.7f, 1.5f, 1.0f, 4200.0f, 15000.0f, 1.2f,
+    {1.00f, 3600.0f, 1.6f, 0.045f, 2.0f, 2.0f, 1.0f, 3600.0f, 15000.0f, 1.2f,
      0.55f, 6500.0f, 15000.0f, 0x5407u, 0x03F9u, 0x11D3u},
-    {1.03f, 3800.0f, 1.8f, 0.041f, 1.7f, 1.5f, 1.0f, 4300.0f, 12500.0f, 1.8f,
+    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 0.75f, 4300.0f, 13500.0f, 1.8f,
      0.7f, 5500.0f, 12000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
-    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.5f, 1.0f, 5000.0f, 16500.0f, 2.4f,
+    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 4600.0f, 15000.0f, 2.4f,
      0.45f, 7500.0f, 17000.0f, 0x2B6Du, 0x3E91u, 0x7F05u},
 };
 
@@ -66,11 +66,15 @@ void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
   lp2.lowpass(hi_hz, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * (0.75f * std::exp(-t / 0.003f) + 0.25f * std::exp(-t / 0.02f));
+    float env = std::min(1.0f, t / 0.0003f) * (0.85f * std::exp(-t / 0.003f) + 0.15f * std::exp(-t / 0.015f));
     if (t > 0.08f) break;
     b[i] += lp2(lp1(hp2(hp1(rng.bi())))) * env * gain;
   }
 }
+
+// How long the chest thump rings: it holds the shot's weight at 80-120 Hz
+// now that the corridor no longer carries the low midrange.
+constexpr float thump_s = 0.05f;
 
 // The weight of the shot in the chest: a clean low sine falling from about
 // 115 to 85 Hz, strongest for its first 30 ms and gone within about 90 ms, so most
@@ -83,7 +87,7 @@ void add_chest_thump(Buf& b, float pitch, float gain) {
   Phase ph;
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
-    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.029f);
+    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / thump_s);
     const float hz = pitch * (84.0f + 32.0f * std::exp(-s / 0.012f));
     t[i] = gain * env * sine(ph.step(hz, kRate));
   }
@@ -218,7 +222,8 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
 constexpr float edge_gain = 8.0f;
 constexpr float thump_gain = 2.6f;
 constexpr float snap_gain = 0.9f;
-constexpr float blast_gain = 6.0f;
+constexpr float blast_gain = 6.6f;
+constexpr float bright_gain = 20.0f;
 constexpr float body_gain = 7.8f;
 constexpr float honk_cut = 1.0f;
 constexpr float front_lift = 0.8f;
@@ -240,7 +245,7 @@ Buf gunshot(int variant) {
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
   add(b, front);
-  add_noise_burst(b, rng, lead + 0.0005, 2000.0f * p, 2.5f, 0.024f, 12.0f * k.body);
+  add_noise_burst(b, rng, lead + 0.0005, 1850.0f * p, 2.5f, 0.024f, bright_gain * k.body);
   add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
