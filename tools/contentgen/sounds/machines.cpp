@@ -49,7 +49,7 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 }  // namespace
 
 namespace {
-constexpr double kHornSeries[] = {1.0, 0.42, 0.38, 0.2, 0.16, 0.08, 0.06};
+constexpr double kHornSeries[] = {1.0, 0.42, 0.5, 0.34, 0.26, 0.12, 0.08};
 constexpr double kHornAir = 2.2;
 constexpr double kHornDrift = 0.006;   // about 10 cents either way over the file
 constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
@@ -61,7 +61,7 @@ constexpr double kHornWhoop = 0.07;     // a note climbs about a semitone
 Buf alarm_loop() {
   // Two-tone siren: high and low notes a fourth apart, four notes a file,
   // each gliding into the next over a few milliseconds. It sits up in the
-  // 1-3 kHz band the ear is keenest in, above the music's midrange and the
+  // 1-4 kHz band the ear is keenest in, above the music's midrange and the
   // generator's hum, so it is heard at once without being played loud.
   const double note = 0.4;
   const int notes = 4;
@@ -121,10 +121,11 @@ Buf alarm_loop() {
     ph_b += inc_b[i];
     ph_b -= std::floor(ph_b);
   }
-  // The horn's bell rings its notes around 2.2 kHz and the body under
+  // The horn's bell rings its notes around 2.8 kHz, the brassy edge that
+  // carries over the music at the alarm's modest level, and the body under
   // 500 Hz is taken away, so the siren does not crowd the music's midrange.
   Biquad bell, top;
-  bell.bandpass(2200.0f, 1.2f, kRate);
+  bell.bandpass(2800.0f, 1.2f, kRate);
   top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(500.0f, kRate);
@@ -133,7 +134,7 @@ Buf alarm_loop() {
   Reverb steel(kRate, 0.15f, 0.2f);
   Buf horned = loop_through(raw, 3, [bell, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 1.2f));
+    const float dry = top(hp(x + bell(driven) * 3.2f));
     return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few

@@ -43,14 +43,14 @@ void add_struck(Buf& b, Rng& rng, double at, float hz, float ratio, float index,
 Buf tracker_low() {
   // Another squad member's tracker: a low, reedy blip with a body, then
   // quiet until it repeats. Its pitch stays low (440 Hz), under the
-  // players' own beeps, but its strength is in its 3rd to 6th harmonics
-  // (1.3-2.6 kHz), where the ear is keenest and the music thinnest. A
+  // players' own beeps, but its strength is in its 3rd to 9th harmonics
+  // (1.3-4 kHz), where the ear is keenest and the music thinnest. A
   // second, rounder partial an octave up rings on a little after the reed
   // stops, and a soft click marks the start, so it is heard as a struck
   // signal rather than a test tone.
   Rng rng(0xA10Bu);
   Buf b = blank(0.8);
-  const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.5f, 0.3f};
+  const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.6f, 0.45f, 0.32f, 0.22f, 0.14f};
   const float hold_s = 0.17f;
   // The reed swells a little through its hold and sags a few cents as it
   // does, and the round partial sits a little sharp of the octave, so the
@@ -64,7 +64,7 @@ Buf tracker_low() {
     const float held = std::min(1.0f, t / hold_s);
     double cycle = ph.step(440.0 * (1.0 - 0.006 * held), kRate);
     float tone = 0.0f;
-    for (int k = 0; k < 6; ++k) tone += partials[k] * sine(cycle * (k + 1));
+    for (int k = 0; k < 9; ++k) tone += partials[k] * sine(cycle * (k + 1));
     const float swell = 0.85f + 0.15f * held;
     b[i] = 0.4f * std::min(1.0f, t / 0.003f) *
            (ring * swell * tone + 0.5f * round * sine(octave.step(880.0 * 1.004, kRate)));

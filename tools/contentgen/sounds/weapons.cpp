@@ -13,52 +13,32 @@ namespace {
 // stays the same is the rifle itself: its action, which cycles within the
 // first 50 ms (a burst fires every 90-140 ms, so nothing lands among the
 // next shot), and the corridor it is fired in.
-struct Reflection {
-  double at_s;
-  float gain;
-};
-
 struct Take {
   float pitch;      // scales every frequency of the report
   float crack_hz;   // centre of the crack's band
   float body;       // level of the bright body against the blast
   float blast_s;    // how long the low blast rings
-  float bounce_ms;  // the crack's bounce off the floor, a fraction of a ms behind it
-  float bounce;     // and its strength
   float thump;      // the chest thump's level: a heavier report for a brighter crack
   float chamber;    // how hard the barrel and chamber ring after the blast
   float edge;       // the strength of the crack's top edge
   float edge_lo_hz, edge_hi_hz;  // the band of the crack's edge: each round snaps in its own colour
   float lead_ms;    // how far the crack runs ahead of the blast
-  Reflection near[2];            // the nearest surfaces, which move as the muzzle points elsewhere
-  uint32_t crack_seed, blast_seed;
+  float snap_ms;    // the length of the shock wave's N
+  float sizzle_lo_hz, sizzle_hi_hz;  // the band of the shock wave's grain
+  uint32_t crack_seed, blast_seed, room_seed;
 };
 
-// The bounce depends on where the muzzle points: its delay sets where the
-// crack's colour is notched (one notch every 1/delay), so each round's
-// crack has its own fine colour while the shot's broad balance stays.
 // The first take snaps wide and even, the second lower and rounder, the
-// third high and thin, a hair behind its blast's lead.
+// third high and thin; each has its own lead of the crack over the blast
+// and its own corridor answers.
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.3f, 0.045f, 0.37f, 0.9f, 1.5f, 1.35f, 1.0f, 2400.0f, 9000.0f, 0.0f,
-     {{0.0042, 0.55f}, {0.0071, 0.35f}}, 0x5407u, 0x03F9u},
-    {1.03f, 3800.0f, 1.6f, 0.041f, 0.24f, 0.9f, 1.5f, 1.5f, 1.0f, 2300.0f, 7500.0f, 0.6f,
-     {{0.0028, 0.45f}, {0.0093, 0.5f}}, 0x9C23u, 0x7A11u},
-    {0.97f, 4100.0f, 1.6f, 0.052f, 0.93f, 0.9f, 1.8f, 1.5f, 1.0f, 3400.0f, 9500.0f, 1.2f,
-     {{0.0056, 0.6f}, {0.0124, 0.3f}}, 0x2B6Du, 0x3E91u},
+    {1.00f, 3600.0f, 1.6f, 0.045f, 2.0f, 2.0f, 1.0f, 3600.0f, 15000.0f, 1.2f,
+     0.55f, 6500.0f, 15000.0f, 0x5407u, 0x03F9u, 0x11D3u},
+    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 0.75f, 4300.0f, 13500.0f, 1.8f,
+     0.7f, 5500.0f, 12000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
+    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 4600.0f, 15000.0f, 2.4f,
+     0.45f, 7500.0f, 17000.0f, 0x2B6Du, 0x3E91u, 0x7F05u},
 };
-
-// Adds `part` to `b` with the floor's answer `delay_ms` behind it. The
-// direct crack keeps its full strength, so the shot's front stays sharp;
-// the bounce is scaled so the pair is only a little stronger than the part.
-void add_with_bounce(Buf& b, const Buf& part, float delay_ms, float gain) {
-  const size_t d = frames(delay_ms / 1000.0, kRate);
-  const float keep = 1.0f / std::sqrt(1.0f + gain * gain);
-  for (size_t i = 0; i < b.size() && i < part.size(); ++i) {
-    b[i] += part[i];
-    if (i >= d) b[i] += keep * gain * part[i - d];
-  }
-}
 
 // The supersonic crack: a few milliseconds of bright noise.
 void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
@@ -86,11 +66,15 @@ void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
   lp2.lowpass(hi_hz, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * (0.75f * std::exp(-t / 0.003f) + 0.25f * std::exp(-t / 0.02f));
+    float env = std::min(1.0f, t / 0.0003f) * (0.85f * std::exp(-t / 0.003f) + 0.15f * std::exp(-t / 0.015f));
     if (t > 0.08f) break;
     b[i] += lp2(lp1(hp2(hp1(rng.bi())))) * env * gain;
   }
 }
+
+// How long the chest thump rings: it holds the shot's weight at 80-120 Hz
+// now that the corridor no longer carries the low midrange.
+constexpr float thump_s = 0.05f;
 
 // The weight of the shot in the chest: a clean low sine falling from about
 // 115 to 85 Hz, strongest for its first 30 ms and gone within about 90 ms, so most
@@ -103,7 +87,7 @@ void add_chest_thump(Buf& b, float pitch, float gain) {
   Phase ph;
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
-    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / 0.029f);
+    const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / thump_s);
     const float hz = pitch * (84.0f + 32.0f * std::exp(-s / 0.012f));
     t[i] = gain * env * sine(ph.step(hz, kRate));
   }
@@ -146,100 +130,105 @@ void add_chamber_body(Buf& b, Rng& rng, double lead, float pitch, float gain) {
   for (const BodyMode& m : kBody) add_noise_burst(b, rng, lead + 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
 }
 
-// The surfaces nearest the muzzle throw the crack straight back within a
-// few milliseconds, a little duller each: the glint that places the shot
-// in a hard corridor before its body has ended. They move with the
-// muzzle, so each round has its own.
-void add_near_answers(Buf& edge, const Take& k) {
-  const Buf dry = edge;
-  for (const Reflection& r : k.near) {
-    OnePoleLP dull;
-    dull.set(8000.0f, kRate);
-    const size_t d = frames(r.at_s, kRate);
-    for (size_t i = d; i < edge.size(); ++i) edge[i] += dull(dry[i - d]) * r.gain;
+// The shock wave's grain against its N, and the corridor's answer in each
+// band against the shot.
+constexpr float sizzle_level = 5.0f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
+constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
+
+// The shock wave of the round going by: an N, a sharp rise, a straight
+// fall through zero to as far below and a sharp return, in half a
+// millisecond or so. Its edges carry the crack to the top of the band, the
+// snap heard before anything else. Under it a millisecond or two of high
+// grain, in each round's own band. It starts a few samples in, so the
+// file's first sample stays quiet.
+void add_shock_wave(Buf& b, Rng& rng, const Take& k, float gain) {
+  // The back of the N is lower and softer than its front, as the wave
+  // reaches the ear: two equal edges would notch the crack evenly.
+  const size_t at = frames(0.0006, kRate), n = std::max<size_t>(frames(k.snap_ms / 1000.0, kRate), 2);
+  const float back = 0.55f;
+  const size_t close = 4;
+  for (size_t i = 0; i <= n + close && at + i < b.size(); ++i) {
+    float v;
+    if (i <= n) {
+      v = 1.0f - (1.0f + back) * static_cast<float>(i) / static_cast<float>(n);
+    } else {
+      const float u = static_cast<float>(i - n) / static_cast<float>(close);
+      v = -back * 0.5f * (1.0f + std::cos(static_cast<float>(kPi) * u));
+    }
+    b[at + i] += gain * v;
+  }
+  Biquad hp1, hp2, lp;
+  hp1.highpass(k.sizzle_lo_hz, 0.7f, kRate);
+  hp2.highpass(k.sizzle_lo_hz, 0.7f, kRate);
+  lp.lowpass(k.sizzle_hi_hz, 0.7f, kRate);
+  for (size_t i = at; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i - at));
+    if (t > 0.03f) break;
+    const float env = std::min(1.0f, t / 0.0002f) * (std::exp(-t / sizzle_s) + sizzle_hold * std::exp(-t / 0.006f));
+    b[i] += lp(hp2(hp1(rng.bi()))) * env * gain * sizzle_level;
   }
 }
 
-// The muzzle's pressure wave: one sharp swing up and back through zero in
-// about a millisecond, the broadband snap at the very front of the shot
-// that reads as a crack before anything else is heard.
-void add_muzzle_snap(Buf& b, float gain) {
-  const double width = 0.0011;
-  for (size_t i = 0; i < b.size(); ++i) {
-    const double t = seconds_at(i);
-    if (t > 2.0 * width) break;
-    const double u = t / width;  // 0..2: positive lobe, then negative lobe
-    b[i] += gain * static_cast<float>(std::sin(kPi * u) * std::exp(-0.6 * u));
-  }
-}
+// The corridor the rifle is fired in: a cloud of answers from every
+// surface, none of them strong, at uneven times and of either sign, sparse
+// at first and ever denser, so no one delay colours the shot as a comb
+// would. The corridor is one; its answers fall a little differently for
+// each round, as the muzzle points elsewhere. Each band has its own answers and dies at its
+// own pace: the low midrange within a tenth of a second (a hard corridor
+// does not boom), the upper midrange slowest, the top a little sooner as
+// the walls swallow it. It all sits far enough under the report that a
+// burst keeps every shot distinct.
+struct RoomBand {
+  float lo_hz, hi_hz;
+  float decay_s;   // the answers' amplitude falls by e over this
+  float length_s;  // and end here
+  float gain;
+};
+constexpr RoomBand room_bands[] = {
+    {170.0f, 800.0f, 0.022f, 0.12f, room_low},
+    {800.0f, 4000.0f, 0.12f, 0.55f, room_mid},
+    {4000.0f, 12000.0f, 0.04f, 0.3f, room_high},
+};
 
-// The corridor the rifle is fired in, the same for every shot. First the
-// nearest surfaces answer one by one, floor, near wall, far wall and
-// ceiling between 10 and 40 ms, each later one fainter and darker; then
-// the two walls throw the shot back and forth, a short flutter that dies
-// in a tenth of a second; then the corridor's tail dies away over about
-// half a second, darker than the shot (the walls swallow the crack) and
-// without the thump (which would boom). It all sits far enough under the
-// report that a burst keeps every shot distinct.
-constexpr float corridor_gain = 0.16f;
-
-constexpr Reflection kEarly[] = {{0.011, 1.0f}, {0.017, 0.8f}, {0.026, 0.65f}, {0.038, 0.5f}};
-// The walls stand some 2.4 m apart: one round trip every 14 ms, each
-// bounce losing a little and its top.
-constexpr double kFlutterS = 0.014;
-constexpr float kFlutterFeedback = 0.5f, kFlutterGain = 1.0f;
-// The tail's level as the report leaves it, and once the corridor is full.
-constexpr float kTailStart = 0.35f, kTailBloom = 1.5f;
-
-void add_corridor(Buf& out, const Buf& dry) {
-  // Two sets of walls a little apart make the tail dense enough to die
-  // away smoothly.
-  Reverb walls(kRate, 0.4f, 0.5f), far_walls(kRate, 0.4f, 0.5f, 37);
-  Biquad no_boom, dark, darker;
-  no_boom.highpass(170.0f, 0.7f, kRate);
-  dark.lowpass(4000.0f, 0.7f, kRate);
-  darker.lowpass(2200.0f, 0.7f, kRate);
-  Buf wet(out.size(), 0.0f);
-  for (size_t i = 0; i < out.size(); ++i) wet[i] = no_boom(i < dry.size() ? dry[i] : 0.0f);
-  // The early reflections, each taken through its own low pass (the
-  // farther surfaces darker).
-  Buf early(out.size(), 0.0f);
-  for (size_t k = 0; k < std::size(kEarly); ++k) {
-    OnePoleLP surface;
-    surface.set(5000.0f - 800.0f * static_cast<float>(k), kRate);
-    const size_t d = frames(kEarly[k].at_s, kRate);
-    for (size_t i = d; i < out.size(); ++i) early[i] += surface(wet[i - d]) * kEarly[k].gain;
-  }
-  // The flutter: a comb whose loop loses its top on every bounce.
-  const size_t fd = frames(kFlutterS, kRate);
-  Buf flutter(out.size(), 0.0f);
-  OnePoleLP bounce;
-  bounce.set(3000.0f, kRate);
-  for (size_t i = fd; i < out.size(); ++i)
-    flutter[i] = bounce(wet[i - fd] + flutter[i - fd] * kFlutterFeedback);
-  // The tail blooms a little as the corridor fills, some 90-220 ms after
-  // the shot, after the report's fast fall: the shot drops away at once,
-  // then the corridor's darker answer swells and dies slowly.
-  for (size_t i = 0; i < out.size(); ++i) {
-    const float u = std::clamp((static_cast<float>(seconds_at(i)) - 0.085f) / 0.14f, 0.0f, 1.0f);
-    const float bloom = kTailStart + (kTailBloom - kTailStart) * u * u * (3.0f - 2.0f * u);
-    const float tail = darker(walls(wet[i]) + far_walls(wet[i])) * bloom;
-    out[i] += (dark(early[i] + flutter[i] * kFlutterGain) + tail) * corridor_gain;
+void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
+  Rng rng(seed);
+  for (const RoomBand& band : room_bands) {
+    Biquad hp, lp;
+    hp.highpass(band.lo_hz, 0.7f, kRate);
+    lp.lowpass(band.hi_hz, 0.7f, kRate);
+    Buf part(dry.size());
+    for (size_t i = 0; i < dry.size(); ++i) part[i] = lp(hp(dry[i]));
+    // The first answer a couple of milliseconds behind the shot; the gaps
+    // shrink from about a millisecond to a fifth of one as the corridor
+    // fills, each drawn at random.
+    double t = 0.0022 + 0.0015 * rng.uni();
+    while (t < band.length_s) {
+      const float u = static_cast<float>(t / band.length_s);
+      const float g = band.gain * rng.range(0.4f, 1.0f) * (rng.uni() < 0.5f ? -1.0f : 1.0f) *
+                      std::exp(-static_cast<float>(t) / band.decay_s) * (1.0f - u * u);
+      const size_t d = frames(t, kRate);
+      for (size_t i = 0; i < part.size() && d + i < out.size(); ++i) out[d + i] += g * part[i];
+      const double gap = 0.0002 + 0.0011 * std::exp(-t / 0.03);
+      t += gap * (0.3 + 1.4 * rng.uni());
+    }
   }
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
-// the report: the edge gives the shot's first 30 ms a fifth to a quarter
-// of their energy above 3 kHz, the thump about a tenth at 80-120 Hz, and
-// the blast with the chamber's ring holds over a third of what the ear
-// weighs at 150-800 Hz.
+// the report: the edge and the shock wave make the shot's first 10 ms
+// bright up to the top of the band, the thump gives about a tenth at
+// 80-120 Hz, and the blast with the chamber's ring holds over a third of
+// what the ear weighs at 150-800 Hz.
 constexpr float edge_gain = 8.0f;
 constexpr float thump_gain = 2.6f;
-constexpr float snap_gain = 0.8f;
-constexpr float blast_gain = 4.8f;
+constexpr float snap_gain = 0.9f;
+constexpr float blast_gain = 6.6f;
+constexpr float bright_gain = 20.0f;
 constexpr float body_gain = 7.8f;
 constexpr float honk_cut = 1.0f;
-constexpr float front_lift = 0.5f;
+constexpr float front_lift = 0.8f;
+constexpr float let_go_s = 0.1f;
+constexpr float snap_knee = 1.0f;
 
 }  // namespace
 
@@ -255,15 +244,13 @@ Buf gunshot(int variant) {
   const double lead = k.lead_ms / 1000.0;
   Buf b = blank(0.42), front = blank(0.42), edge = blank(0.42);
   add_crack(front, crack, k.crack_hz, 0.7f);
-  add_with_bounce(b, front, k.bounce_ms, k.bounce);
-  add_noise_burst(b, rng, lead + 0.0005, 2000.0f * p, 2.5f, 0.024f, 12.0f * k.body);
+  add(b, front);
+  add_noise_burst(b, rng, lead + 0.0005, 1850.0f * p, 2.5f, 0.024f, bright_gain * k.body);
   add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
-  add_muzzle_snap(edge, snap_gain);
   add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
-  add_near_answers(edge, k);
-  add_with_bounce(b, edge, k.bounce_ms, k.bounce);
+  add(b, edge);
   // The saturator smears the blast up into 0.8-1.5 kHz, a honk between
   // the body and the crack; it is taken down so the two stay apart.
   Biquad honk;
@@ -278,17 +265,33 @@ Buf gunshot(int variant) {
   add_chamber_body(b, ring, lead, p, body_gain * k.chamber);
   // The report's first 10 ms stand above its ring, so the shot has one
   // sharp front rather than a flat plateau the body holds up.
-  for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + front_lift * std::exp(-static_cast<float>(seconds_at(i)) / 0.007f);
+  for (size_t i = 0; i < b.size(); ++i)
+    b[i] *= 1.0f + front_lift * std::exp(-std::max(0.0f, static_cast<float>(seconds_at(i) - lead)) / 0.009f);
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
   for (float& s : b) s = std::tanh(s * 1.2f) / std::tanh(1.2f);
+  // The report lets go after its first 12 ms, so its front stands over its
+  // body and the fastest burst still drops between its shots.
+  for (size_t i = 0; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    if (t > 0.012f) b[i] *= std::exp(-(t - 0.012f) / let_go_s);
+  }
+  // The shock wave comes after every saturator, which would round its
+  // edges off and take the snap's top with them.
+  add_shock_wave(b, crack, k, snap_gain);
+  // Its peaks are rounded to the body's own, so the leveller's limiter,
+  // which recovers slowly, does not duck the blast behind it.
+  for (float& s : b) {
+    const float over = std::fabs(s) - snap_knee;
+    if (over > 0.0f) s = std::copysign(snap_knee + 0.25f * std::tanh(over * 4.0f), s);
+  }
 
   // The corridor answers; the report itself is over by 0.42 s, its tail
   // by about 0.75 s.
   Buf shot = blank(0.75);
   std::copy(b.begin(), b.end(), shot.begin());
-  add_corridor(shot, b);
+  add_corridor(shot, b, k.room_seed);
   b = std::move(shot);
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
