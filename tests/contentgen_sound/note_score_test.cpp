@@ -175,6 +175,7 @@ TEST(NoteScore, ALayerDoublesItsChannelOnlyWhileItPlaysThePatchItSitsUnder) {
   ASSERT_FALSE(bends.empty());
   EXPECT_EQ(bends[0].a | (bends[0].b << 7), 8192 + 8 * 8192 / 200);
   // Its volume scaled from the channel's 100 to its own 80.
-  for (const MidiEvent& e : on_channel(under, 0xB0, kSection))
+  for (const MidiEvent& e : on_channel(under, 0xB0, kSection)) {
     if (e.a == 7) EXPECT_LE(e.b, 80);
+  }
 }

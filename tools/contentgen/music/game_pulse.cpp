@@ -194,10 +194,11 @@ void bass_line(NoteScore& s, int bar, int root, int vel, bool driving) {
   }
 }
 
-// Low strings hammer the chord's root, fifth and octave, short and
-// off the string, on one, the and of two and four.
+// Low strings hammer the chord's root in octaves, short and off the
+// string, on one, the and of two and four (a fifth on sustained strings
+// would weigh on the key more than a guitar's did).
 void power_chord(NoteScore& s, int bar, int root, int vel) {
-  for (int k : {root + 12, root + 19, root + 24}) {
+  for (int k : {root + 12, root + 24}) {
     s.note(kPower, bar, 0, k, vel, 0.5);
     s.note(kPower, bar, 1.5, k, vel - 10, 0.4);
     s.note(kPower, bar, 3.0, k, vel - 6, 0.4);
