@@ -148,3 +148,34 @@ TEST(NoteScore, ANoteStruckAgainLeansAlternatelyHarderAndSofter) {
   EXPECT_EQ(on[6].b, on[0].b) << "a new key is a fresh stroke";
   EXPECT_EQ(on[7].b, on[1].b);
 }
+
+TEST(NoteScore, ALayerDoublesItsChannelOnlyWhileItPlaysThePatchItSitsUnder) {
+  // A choir that becomes trombones from bar 2: the layer under the choir
+  // must not go on doubling the trombones.
+  NoteScore s(Timing{120, 4, 4});
+  s.instrument(kSection, 52, kVolume, 0.2f);
+  s.layer(kSection, 52, 53, 80, 8, 0.05);
+  s.note(kSection, 0, 0.0, 60, 90, 2.0);
+  s.program(kSection, 2, 0.0, 57);
+  s.note(kSection, 2, 0.0, 48, 90, 2.0);
+  const std::vector<MidiEvent> main = s.events(), under = s.layer_events();
+  const std::vector<MidiEvent> ons = on_channel(under, 0x90, kSection), offs = on_channel(under, 0x80, kSection);
+  ASSERT_EQ(ons.size(), 1u);
+  ASSERT_EQ(offs.size(), 1u);
+  EXPECT_EQ(ons[0].a, 60);
+  // Late by the layer's 50 ms, against the note as the main synth plays it.
+  const std::vector<MidiEvent> main_ons = on_channel(main, 0x90, kSection);
+  ASSERT_FALSE(main_ons.empty());
+  EXPECT_EQ(ons[0].at, main_ons[0].at + static_cast<size_t>(0.05 * contentgen::music::kRate + 0.5));
+  // The layer's own patch, never the channel's, and eight cents sharp.
+  const std::vector<MidiEvent> programs = on_channel(under, 0xC0, kSection);
+  ASSERT_EQ(programs.size(), 1u);
+  EXPECT_EQ(programs[0].a, 53);
+  const std::vector<MidiEvent> bends = on_channel(under, 0xE0, kSection);
+  ASSERT_FALSE(bends.empty());
+  EXPECT_EQ(bends[0].a | (bends[0].b << 7), 8192 + 8 * 8192 / 200);
+  // Its volume scaled from the channel's 100 to its own 80.
+  for (const MidiEvent& e : on_channel(under, 0xB0, kSection)) {
+    if (e.a == 7) EXPECT_LE(e.b, 80);
+  }
+}

@@ -59,7 +59,11 @@ std::mutex& synth_lock() {
 
 }  // namespace
 
-LoopCanvas render(const NoteScore& score, double tail_s) {
+namespace {
+
+// Plays `events` from the start of a loop of `loop` frames, `tail_s`
+// seconds past its end, the tail laid over the opening.
+LoopCanvas play(const std::vector<MidiEvent>& events, size_t loop, double tail_s) {
   std::unique_lock<std::mutex> one_at_a_time(synth_lock());
   quiet_log();
   std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
@@ -81,7 +85,6 @@ LoopCanvas render(const NoteScore& score, double tail_s) {
   }
   one_at_a_time.unlock();
 
-  const size_t loop = score.loop_frames();
   const size_t total = loop + dsp::frames(tail_s, kRate);
   Buf l(total, 0.0f), r(total, 0.0f);
   size_t pos = 0;
@@ -92,7 +95,7 @@ LoopCanvas render(const NoteScore& score, double tail_s) {
       pos += static_cast<size_t>(n);
     }
   };
-  for (const MidiEvent& e : score.events()) {
+  for (const MidiEvent& e : events) {
     if (e.at >= loop && (e.status & 0xF0) != 0x80) continue;  // the next round starts nothing
     play_to(std::min(e.at, total));
     send(synth.get(), e);
@@ -105,6 +108,17 @@ LoopCanvas render(const NoteScore& score, double tail_s) {
   for (size_t i = loop; i < total; ++i) {
     c.left()[(i - loop) % loop] += l[i];
     c.right()[(i - loop) % loop] += r[i];
+  }
+  return c;
+}
+
+}  // namespace
+
+LoopCanvas render(const NoteScore& score, double tail_s) {
+  LoopCanvas c = play(score.events(), score.loop_frames(), tail_s);
+  if (score.layered()) {
+    const LoopCanvas under = play(score.layer_events(), score.loop_frames(), tail_s);
+    c.add_stereo(under.left(), under.right(), 1.0f);
   }
   return c;
 }

@@ -40,6 +40,7 @@
 #include <array>
 
 #include "music/fluid_render.h"
+#include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
 
@@ -68,7 +69,7 @@ enum Channel {
 
 // General MIDI programs (0-based).
 enum Program {
-  kPrPiano = 0, kPrClavinet = 7, kPrMarimba = 12, kPrChoir = 52, kPrDistortion = 30, kPrSquareLead = 80, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrOverdrive = 29,
+  kPrPiano = 0, kPrClavinet = 7, kPrMarimba = 12, kPrChoir = 52, kPrSquareLead = 80, kPrGlockenspiel = 9, kPrVibraphone = 11, kPrMutedGuitar = 28, kPrViolin = 40, kPrStrings = 48,
   kPrFretless = 35, kPrSynthBass = 38, kPrSynthStrings = 50, kPrSynthBrass = 62, kPrSawLead = 81,
   kPrWarmPad = 89, kPrPowerKit = 16,
 };
@@ -193,11 +194,14 @@ void bass_line(NoteScore& s, int bar, int root, int vel, bool driving) {
   }
 }
 
+// Low strings hammer the chord's root in octaves, short and off the
+// string, on one, the and of two and four (a fifth on sustained strings
+// would weigh on the key more than a guitar's did).
 void power_chord(NoteScore& s, int bar, int root, int vel) {
-  for (int k : {root + 12, root + 19, root + 24}) {
-    s.note(kPower, bar, 0, k, vel, 1.4);
-    s.note(kPower, bar, 1.5, k, vel - 10, 1.0);
-    s.note(kPower, bar, 3.0, k, vel - 6, 0.9);
+  for (int k : {root + 12, root + 24}) {
+    s.note(kPower, bar, 0, k, vel, 0.5);
+    s.note(kPower, bar, 1.5, k, vel - 10, 0.4);
+    s.note(kPower, bar, 3.0, k, vel - 6, 0.4);
   }
 }
 
@@ -364,11 +368,11 @@ void drift(NoteScore& s) {
 
 void prowl(NoteScore& s) {
   // The drift's piano, vibraphone and glockenspiel are free here: they
-  // become marimba, choir and a distorted guitar, changed a quarter beat
+  // become marimba, choir and a solo violin, changed a quarter beat
   // early so no note of either section is cut off or struck wrong.
   s.program(kPiano, kProwl, -0.25, kPrMarimba);
   s.program(kVibes, kProwl, -0.25, kPrChoir);
-  s.program(kGlock, kProwl, -0.25, kPrDistortion);
+  s.program(kGlock, kProwl, -0.25, kPrViolin);
   static const int kRoll[6] = {0, 1, 2, 3, 2, 1};  // up and down the chord
   for (int bar = kProwl; bar < kPulse; ++bar) {
     const int in = bar - kProwl;
@@ -577,7 +581,7 @@ LoopCanvas game_pulse() {
   // and fretless stay in the middle so the low end holds up in mono.
   s.instrument(kMuted, kPrMutedGuitar, 100, -0.85f);
   s.instrument(kBass, kPrSynthBass, 86, 0.0f);
-  s.instrument(kPower, kPrOverdrive, 82, 0.85f);
+  s.instrument(kPower, kPrStrings, 96, 0.85f);
   s.instrument(kLead, kPrSawLead, 84, 0.15f);
   s.instrument(kStabs, kPrSynthBrass, 88, -0.6f);
   s.instrument(kPad, kPrSynthStrings, 84, 0.6f);
@@ -594,7 +598,7 @@ LoopCanvas game_pulse() {
   s.breathe(kPad, 0.3);
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
-  // The power chords are double-tracked, a second take across the stereo.
+  // The low strings are two desks, across the stereo.
   s.double_on(kPower, kPower2, 5, -0.5f);
   // The leads' held notes waver once they have settled; the pad a little.
   for (int ch : {kLead, kSaw2}) s.vibrato(ch, 8.0);
@@ -624,16 +628,17 @@ LoopCanvas game_pulse() {
               {at(kDrift + 8), -4.5f}, {at(kDrift + 18), -3.0f}, {at(kProwl + 1), -2.0f},
               {at(kProwl + 14), -1.5f}, {at(kPulse - 1), -1.0f}, {at(kPulse + 1), -1.5f},
               {at(kPulse + 16), -0.5f}, {at(kRise - 1), -1.0f}, {at(kRise + 1), -1.0f},
-              {at(kRise + 16), -0.5f}, {at(kSurge - 1), -1.0f}, {at(kSurge), -0.5f}, {at(kSurge + 24), 0.5f},
+              {at(kRise + 16), -0.5f}, {at(kSurge - 1), -1.0f}, {at(kSurge), 0.0f}, {at(kSurge + 24), 1.5f},
               {at(end - 6), -1.5f}, {at(end - 3), -1.8f}, {at(end - 2), -0.8f}, {at(end - 1), -0.3f}});
-  loop_reverb(c, 0.55f, 0.5f, 0.24f);
+  hall(c, {1.8, 0.016, 5000.0, 260.0, 0.2f});
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
   // bell gives the kick its floor round 50 Hz, under that octave, and the
   // sheen bell gives the cymbals and saw leads their air above 5 kHz.
-  tone(c, -7.0f, -5.5f, 3.0f, -2.5f, -1.5f, -2.5f, 3.5f, 2.0f);
-  // A bed under play: the quiet sections lifted toward the rest.
-  lift_quiet(c, 2.0f, 3.0f, 8.0f);
+  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -2.5f, 3.5f, 2.0f);
+  // A bed under play, but one whose climaxes rise: only the deepest lulls
+  // are lifted, and gently, so the loudness still follows the hunt.
+  lift_quiet(c, 5.0f, 1.5f, 2.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

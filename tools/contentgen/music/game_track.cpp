@@ -34,6 +34,7 @@
 #include <array>
 
 #include "music/fluid_render.h"
+#include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
 
@@ -64,7 +65,7 @@ enum Channel {
 enum Program {
   kPrCello = 42, kPrContrabass = 43, kPrTremolo = 44, kPrHarp = 46, kPrTimpani = 47,
   kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrTrumpet = 56, kPrHorn = 60,
-  kPrBrass = 61, kPrOboe = 68, kPrCelesta = 8, kPrTaiko = 116, kPrSweepPad = 95,
+  kPrBrass = 61, kPrOboe = 68, kPrCelesta = 8, kPrOohs = 53, kPrTaiko = 116, kPrSweepPad = 95,
   kPrPizzicato = 45, kPrTrombone = 57, kPrBassoon = 70, kPrXylophone = 13,
 };
 enum Drum { kKick = 36, kSnare = 38, kRim = 37, kHatClosed = 42, kHatPedal = 44, kTomLow = 43,
@@ -636,8 +637,15 @@ LoopCanvas game_track() {
   s.instrument(kAir, kPrSweepPad, 70, -0.5f);
   // Strings, brass and winds swell through their long notes; the held
   // strings are two desks, a few cents apart, left and right.
-  for (int ch : {kCello, kDrone, kHigh, kChoir, kAir}) s.breathe(ch, 0.3);
-  for (int ch : {kHorn, kBrass, kOboe, kTrumpet}) s.breathe(ch, 0.2);
+  for (int ch : {kCello, kDrone, kHigh, kAir}) s.breathe(ch, 0.3);
+  for (int ch : {kHorn, kOboe, kTrumpet}) s.breathe(ch, 0.2);
+  // The choir swells in slowly, a second, softer choir a few cents sharp
+  // and a moment behind it; the brass chorale's held chords swell in from
+  // under their attack, with slow strings doubling them.
+  s.breathe(kChoir, 0.45);
+  s.breathe(kBrass, 0.4);
+  s.layer(kChoir, kPrChoir, kPrOohs, 84, 8, 0.045);
+  s.layer(kBrass, kPrBrass, kPrSlowStrings, 76, -5, 0.02);
   s.double_on(kDrone, kDrone2, 7, -0.45f);
   // Held notes waver as players' do, a few cents, once the note has settled.
   for (int ch : {kDrone, kHigh, kOboe}) s.vibrato(ch, 7.0);
@@ -664,9 +672,9 @@ LoopCanvas game_track() {
               {at(kVigil + 2), -2.5f}, {at(kVigil + 10), -2.0f}, {at(kVigil + 18), -2.0f},
               {at(kRuins + 1), -2.5f}, {at(kRuins + 12), -1.5f}, {at(kRuins + 22), -1.5f},
               {at(kTunnels + 1), -1.5f}, {at(kTunnels + 12), -0.5f}, {at(kTunnels + 23), -1.5f},
-              {at(kAssault), -1.5f}, {at(kAssault + 5), -1.0f}, {at(kAssault + 10), -1.0f},
+              {at(kAssault), -1.5f}, {at(kAssault + 5), 0.0f}, {at(kAssault + 10), 0.0f},
               {at(kAssault + 14), -2.0f}, {at(kAssault + 16), -2.6f}});
-  loop_reverb(c, 0.7f, 0.45f, 0.22f);
+  hall(c, {2.3, 0.024, 5000.0, 240.0, 0.22f});
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
   // distortion-made top would add a fizz no acoustic instrument has). The
@@ -675,8 +683,9 @@ LoopCanvas game_track() {
   // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
   // which the presence bell no longer pushes as hard.
   tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
-  // A bed under play: the quiet sections lifted toward the rest.
-  lift_quiet(c, 2.0f, 3.0f, 8.0f);
+  // A bed under play, but one whose climaxes rise: only the deepest lulls
+  // are lifted, and gently, so the loudness still follows the action.
+  lift_quiet(c, 5.0f, 1.5f, 2.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "music/fluid_render.h"
+#include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
 
@@ -42,7 +43,7 @@ enum Channel {
 
 enum Program {
   kPrPiano = 0, kPrCelesta = 8, kPrCello = 42, kPrContrabass = 43, kPrHarp = 46, kPrTimpani = 47,
-  kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
+  kPrStrings = 48, kPrSlowStrings = 49, kPrChoir = 52, kPrOohs = 53, kPrHorn = 60, kPrClarinet = 71, kPrFlute = 73,
   kPrGlockenspiel = 9, kPrPizzicato = 45,
 };
 enum Percussion { kSuspendedCymbal = 52, kShaker = 70, kTriangleMuted = 80, kTriangle = 81, kChimes = 84 };
@@ -215,7 +216,11 @@ LoopCanvas menu_track() {
   s.instrument(kGlock, kPrGlockenspiel, 80, 0.4f);
   // The bowed and blown parts swell through their long notes; the string
   // sections are two desks each, a few cents apart, across the stage.
-  for (int ch : {kStrings, kViolins, kCello, kChoir}) s.breathe(ch, 0.3);
+  for (int ch : {kStrings, kViolins, kCello}) s.breathe(ch, 0.3);
+  // The bridge's choir swells in slowly, a softer second choir a few
+  // cents sharp and a moment behind it.
+  s.breathe(kChoir, 0.45);
+  s.layer(kChoir, kPrChoir, kPrOohs, 80, 7, 0.05);
   for (int ch : {kFlute, kHorn, kClarinet}) s.breathe(ch, 0.2);
   s.double_on(kStrings, kStrings2, -6, -0.35f);
   s.double_on(kViolins, kViolins2, 7, 0.3f);
@@ -244,10 +249,42 @@ LoopCanvas menu_track() {
     pad_bar(s, kStrings, bar, ch, bar < kVerse ? 60 + bar * 4 : chorus ? 88 : bridge ? 64 : 70);
     if (!chorus) home_pedal(s, kStrings, bar, ch, bar < kVerse ? 88 + bar * 4 : 102);
     // Cello and bass: the chord's root, on the beat from the verse.
-    if (bar >= kVerse) {
+    // Outside the chorus the cello walks in quarters, leaning on one and
+    // three, a gentle pulse under the held chords; the bridge's pulse is
+    // the timpani's, softly on the root.
+    if (bar >= kVerse && (chorus || bridge)) {
       s.note(kCello, bar, 0, ch.root + 12, chorus ? 92 : 74, 2);
       s.note(kCello, bar, 2, ch.root + 12 + (chorus ? ch.fifth : 0), chorus ? 84 : 66, 2);
-      if (!bridge && bar < kReprise + 4) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
+    } else if (bar >= kVerse) {
+      const int walk[4] = {0, 12, ch.fifth, 12};
+      for (int b = 0; b < 4; ++b) s.note(kCello, bar, b, ch.root + 12 + walk[b], b % 2 ? 58 : 70, 0.9);
+    }
+    if (bar >= kVerse && !bridge && bar < kReprise + 4) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
+    if (bridge)
+      for (int b = 0; b < 4; b += 2) s.note(kTimpani, bar, b, ch.root + 12, b ? 48 : 58, 2);
+    // Under the chorus the timpani marks one and three softly on the root.
+    if (chorus && bar > kChorus)
+      for (int b = 0; b < 4; b += 2) s.note(kTimpani, bar, b, ch.root + 12, b ? 50 : 60, 1.5);
+    // The reprise walks on plucked strings (the celesta's channel plays
+    // pizzicato from the interlude to the loop's end), fading with the band.
+    if (bar >= kReprise && bar < kTiming.bars - 1) {
+      const int pluck[4] = {12, ch.fifth, 12 + ch.third, ch.fifth};
+      for (int b = 0; b < 4; ++b)
+        s.note(kCeleste, bar, b + 0.5, ch.root + 12 + pluck[b], 74 - (bar - kReprise) * 3 - (b % 2) * 6, 0.4);
+    }
+    // An inner voice on the harp through the verse and reprise: the
+    // chord's third, fifth and octave in quarters between the piano's
+    // broken chord and the tune, answered by the rising arpeggio on the
+    // second half of every other bar.
+    // It thins with the band in the reprise's last bars and leaves the
+    // final bar to the piano's pickup.
+    if (((bar >= kVerse && bar < kChorus) || bar >= kReprise) && bar < kTiming.bars - 1) {
+      const int inner[4] = {ch.third, ch.fifth, 12, ch.fifth};
+      const int beats = bar % 2 == 1 ? 2 : 4;
+      const int fall = bar >= kReprise + 4 ? (bar - kReprise - 4) * 3 : 0;
+      for (int b = 0; b < beats; ++b)
+        s.note(kHarp, bar, b + (b == 3 ? 0.5 : 0.0), ch.root + 24 + inner[b], (b == 0 ? 76 : 68) - fall,
+               b == 3 ? 0.5 : 1.0);
     }
     // Harp: a rising arpeggio through each chorus bar, and a single broken
     // chord on the bridge.
@@ -333,12 +370,12 @@ LoopCanvas menu_track() {
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
               {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
-  loop_reverb(c, 0.8f, 0.4f, 0.3f);
+  hall(c, {2.2, 0.022, 5000.0, 220.0, 0.3f});
   // The low mids cut deeper and a sheen lifted round 7.5 kHz, above the
   // 4 kHz octave, which the high shelf and presence bell leave nearly flat:
   // the piano, clarinet and harp doubled through 250 Hz to 1 kHz sound boxy
   // otherwise, and the bows and shaker keep their rosin and sizzle.
-  tone(c, -2.0f, 1.0f, 9.0f, 0.0f, -4.5f, 0.0f, 0.0f, 6.0f);
+  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 0.0f, 6.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

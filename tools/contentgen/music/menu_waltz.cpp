@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "music/fluid_render.h"
+#include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
 
@@ -290,7 +291,7 @@ LoopCanvas menu_waltz() {
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.0f}, {at(38), 0.5f}, {at(52), 1.0f},
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
-  loop_reverb(c, 0.75f, 0.45f, 0.26f);
+  hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
   // 7.5 kHz, so the waltz sounds open rather than boxy.
   tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 0.0f, 4.0f);

@@ -254,4 +254,54 @@ std::vector<MidiEvent> NoteScore::events() const {
   return out;
 }
 
+void NoteScore::layer(int channel, int over, int program, int volume, int cents, double late_s) {
+  channel &= 15;
+  layers_.erase(std::remove_if(layers_.begin(), layers_.end(), [&](const Layer& l) { return l.channel == channel; }),
+                layers_.end());
+  layers_.push_back({channel, over, program, volume, cents, std::max(0.0, late_s)});
+}
+
+std::vector<MidiEvent> NoteScore::layer_events() const {
+  std::vector<MidiEvent> out;
+  const Layer* of[16] = {};
+  for (const Layer& l : layers_) of[l.channel] = &l;
+  auto bend_by = [](int bend, int cents) { return std::clamp(bend + cents * 8192 / 200, 0, 16383); };
+  for (const Layer& l : layers_) {
+    const auto ch = static_cast<uint8_t>(l.channel);
+    out.push_back({0, static_cast<uint8_t>(0xC0 | ch), clamp7(l.program), 0});
+    const int bend = bend_by(8192, l.cents);
+    out.push_back({0, static_cast<uint8_t>(0xE0 | ch), static_cast<uint8_t>(bend & 127), static_cast<uint8_t>(bend >> 7)});
+  }
+  int program[16] = {};
+  bool sounding[16][128] = {};
+  for (const MidiEvent& e : events()) {
+    const int ch = e.status & 0x0F, kind = e.status & 0xF0;
+    if (kind == 0xC0) {
+      program[ch] = e.a;
+      continue;
+    }
+    const Layer* l = of[ch];
+    if (!l) continue;
+    MidiEvent m = e;
+    m.at = e.at + dsp::frames(l->late_s, kRate);
+    if (kind == 0x90) {
+      // Only what the channel plays on the program the layer sits under.
+      if (program[ch] != l->over) continue;
+      sounding[ch][e.a & 127] = true;
+    } else if (kind == 0x80) {
+      if (!sounding[ch][e.a & 127]) continue;
+      sounding[ch][e.a & 127] = false;
+    } else if (kind == 0xB0 && e.a == 7) {
+      m.b = clamp7(static_cast<int>(std::lround(e.b * static_cast<double>(l->volume) / std::max(1, volume_[ch]))));
+    } else if (kind == 0xE0) {
+      const int bend = bend_by(e.a | (e.b << 7), l->cents);
+      m.a = static_cast<uint8_t>(bend & 127);
+      m.b = static_cast<uint8_t>(bend >> 7);
+    }
+    out.push_back(m);
+  }
+  std::stable_sort(out.begin(), out.end(), [](const MidiEvent& a, const MidiEvent& b) { return a.at < b.at; });
+  return out;
+}
+
 }  // namespace contentgen::music

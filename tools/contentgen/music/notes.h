@@ -55,6 +55,17 @@ class NoteScore {
   // `pan`, so a section is heard as several players rather than one sample.
   // Call after instrument(from).
   void double_on(int from, int to, int cents, float pan);
+  // A second sound under a section: whenever `channel` plays General MIDI
+  // program `over`, its notes, swells, pedal and bends are played again on
+  // `program`, at `volume` against the channel's own, `cents` out of tune
+  // and `late_s` seconds late, through a synth of its own. Two patches a
+  // little apart in time and tune are heard as one section, the later one
+  // swelling in under the first one's attack. One layer a channel.
+  void layer(int channel, int over, int program, int volume, int cents, double late_s);
+  bool layered() const { return !layers_.empty(); }
+  // What the layers play, each on its channel's number, in time order.
+  std::vector<MidiEvent> layer_events() const;
+
   // A singer's or string player's vibrato: every note (or chord) held past
   // about half a second starts, after a third of a second of plain tone, to
   // waver `cents` either way at about five and a half times a second, the
@@ -94,6 +105,11 @@ class NoteScore {
   std::vector<Span> chord_spans(const std::vector<Held>& notes, int channel) const;
   void breath_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
   void vibrato_events(std::vector<MidiEvent>& out, const std::vector<Held>& notes) const;
+  struct Layer {
+    int channel, over, program, volume, cents;
+    double late_s;
+  };
+  std::vector<Layer> layers_;
   uint32_t feel_ = 0;
   int transpose_ = 0;
   int volume_[16] = {};      // each channel's volume as instrument() set it

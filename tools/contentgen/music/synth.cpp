@@ -11,11 +11,6 @@ namespace contentgen::music {
 
 using namespace dsp;
 
-namespace {
-// Long enough for the largest room's tail to fall by more than 100 dB.
-constexpr double kReverbWarmS = 8.0;
-}  // namespace
-
 void LoopCanvas::add(size_t at, const Buf& mono, float gain, float pan) {
   float angle = static_cast<float>((std::clamp(pan, -1.0f, 1.0f) + 1.0f) * kPi / 4.0);
   float gl = gain * std::cos(angle), gr = gain * std::sin(angle);
@@ -34,27 +29,6 @@ void LoopCanvas::add_stereo(const Buf& l, const Buf& r, float gain) {
     r_[i] += r[i] * gain;
   }
 }
-
-void loop_reverb(LoopCanvas& c, float size, float damping, float wet) {
-  Reverb rl(kRate, size, damping, 0), rr(kRate, size, damping, 23);
-  size_t n = c.size();
-  Buf wl(n), wr(n);
-  // The first round only fills the tail: the loop's last seconds are all
-  // that still ring at the wrap, the rest has died away long before.
-  const size_t warm = std::min(n, dsp::frames(kReverbWarmS, kRate));
-  for (int pass = 0; pass < 2; ++pass) {
-    for (size_t i = pass == 0 ? n - warm : 0; i < n; ++i) {
-      float mid = (c.left()[i] + c.right()[i]) * 0.5f;
-      wl[i] = rl(c.left()[i] * 0.7f + mid * 0.3f);
-      wr[i] = rr(c.right()[i] * 0.7f + mid * 0.3f);
-    }
-  }
-  for (size_t i = 0; i < n; ++i) {
-    c.left()[i] += wl[i] * wet;
-    c.right()[i] += wr[i] * wet;
-  }
-}
-
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The looping canvas the music is rendered onto, and the loop-aware
-// reverb, tone and mastering applied to the whole mix.
+// tone and mastering applied to the whole mix (the room is in hall.h).
 #pragma once
 
 #include <cstdint>
@@ -32,9 +32,6 @@ class LoopCanvas {
   Buf l_, r_;
 };
 
-// Stereo reverb over the loop; the ending's tail carries over into the
-// opening.
-void loop_reverb(LoopCanvas& c, float size, float damping, float wet);
 
 // The tone of the whole mix: a low shelf below 160 Hz, a high shelf above
 // 3.2 kHz, an air shelf above 7 kHz, a presence bell an octave and a half
