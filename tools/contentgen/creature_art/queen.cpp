@@ -100,7 +100,7 @@ static void crest(Model& m, const QPose& p) {
   const V3 b{std::cos(a), std::sin(a), 0};  // the dish's axis, back over the neck
   const V3 up{-b.y, b.x, 0};                 // across it, toward its top
   const V3 side{0, 0, 1};
-  const float L = 124 * p.crest_reach;
+  const float L = 138 * p.crest_reach;
   constexpr int kRibs = 6;
   V3 dirs[kRibs];
   float lens[kRibs];
@@ -296,7 +296,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-262, 92 - 6 * sw, 44 * sw},
                 {-300, 84 - 8 * sw, 52 * sw},
                 {-334, 72 - 10 * sw, 56 * sw}};
-    const float radii[] = {23, 18, 13.5f, 10, 7.5f, 5.5f, 3.8f, 2.5f, 1.4f};
+    const float radii[] = {27, 23, 17, 12.5f, 9, 6.5f, 4.4f, 2.8f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, k.plate, 3, 5.0f, 0.9f);
@@ -308,12 +308,12 @@ void build(Model& m, const QPose& p, const Xf& view) {
   {
     const V3 a = {-4, 2, 0};
     const V3 b = a + swing_tail_root * 1.25f;
-    for (int i = 0; i < 5; ++i) {
-      const float t = i / 4.0f;
-      const float r = 24 - 12 * t;
+    for (int i = 0; i < 6; ++i) {
+      const float t = i / 5.0f;
+      const float r = 31 - 15 * t;
       const V3 at = lerp3(a, b, t);
       const V3 ax = normalised(b - a);
-      m.ellipsoid(at, {12, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
+      m.ellipsoid(at, {14, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
     }
   }
   // A narrow waist of ribbed flesh between the abdomen and a long, lean
@@ -365,12 +365,12 @@ static QPose walk_pose(int frame) {
   const float drop = contact ? 8.0f : 0.0f;
   const float reach_out = ph > 0 ? 0.85f : 0.7f;
   p.pitch = ph < 0 ? -1.22f : ph > 0 ? -1.02f : -1.12f;
-  p.neck_end = shoulders(p) + V3{54 + 5 * ph, -26 + (contact ? 4.0f : -2.0f), 0};
+  p.neck_end = shoulders(p) + V3{60 + 5 * ph, -14 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
   p.head_yaw = -0.3f;
   // The crest swept low behind her, so its tip stays under the hidden rows
   // without shrinking her.
-  p.crest_lift = -0.38f;
+  p.crest_lift = -0.5f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted
@@ -396,7 +396,7 @@ static QPose walk_pose(int frame) {
   p.curl = 0.5f + 0.2f * ph;
   p.tail_sway = -1.4f * ph;
   p.tail_turn = ph < 0 ? 0.40f : ph > 0 ? 0.04f : 0.24f;
-  p.tail_len = 0.62f;
+  p.tail_len = 0.68f;
   p.jaw = 0.2f + 0.15f * (ph + 1);
   return p;
 }
