@@ -139,7 +139,7 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
 // the hole, draining darker as it empties.
 void burst_sac(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   Noise rng(seed);
-  const double open = 0.5 + 0.5 * stage;
+  const double open = 0.6 + 0.4 * stage;
   const int flaps = 5 + static_cast<int>(seed % 2);
   const double turn = rng.range(0, 2 * M_PI);
   // The skin round it, bruised yellow-grey and wet.
@@ -171,7 +171,7 @@ void burst_sac(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   cairo_fill(cr);
   outline(cr, at, r * open * 0.62, r * open * 0.52, 0, k);
   // Full and bright at the burst, draining toward a dark wet cavity.
-  const double fresh = 1 - 0.6 * stage;
+  const double fresh = 1 - 0.4 * stage;
   const double sac[][5] = {{0, 0.75 * fresh + 0.1, 0.95 * fresh + 0.12, 0.25 * fresh, 1},
                            {0.7, 0.38 * fresh + 0.05, 0.58 * fresh + 0.06, 0.08, 1},
                            {1, 0.12, 0.16, 0.04, 1}};
