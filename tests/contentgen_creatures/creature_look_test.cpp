@@ -15,6 +15,7 @@
 
 #include "paint_kit/canvas.h"
 #include "creature_art/creature_brushes.h"
+#include "creature_art/death_wound.h"
 #include "creature_art/magnified_finish.h"
 #include "creature_art/pictures.h"
 #include "creature_art/queen_model.h"
@@ -433,4 +434,66 @@ TEST(CreatureLook, WarriorLungeShowsADarkThroatNotARedTongue) {
     ASSERT_GT(solid, 10000);
     EXPECT_LT(red, 60) << "a red tongue in the mouth";
   }
+}
+
+// In a red room her black plate is multiplied toward nothing: she has to
+// carry her light in highlights and rim, not in a greyed body. Her walk
+// frames' solid pixels must be bright on average while the middle of them
+// stays dark plate.
+TEST(CreatureLook, QueenCarriesHerLightInHighlights) {
+  for (int f = 1; f <= 3; ++f) {
+    SCOPED_TRACE(f);
+    const Picture p = built("queen_" + std::to_string(f) + ".png");
+    ASSERT_TRUE(p.ok);
+    std::vector<double> l;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x)
+        if (p.solid(x, y)) l.push_back(luminance(p.at(x, y)));
+    ASSERT_GT(l.size(), 5000u);
+    double sum = 0;
+    for (double v : l) sum += v;
+    std::nth_element(l.begin(), l.begin() + l.size() / 2, l.end());
+    EXPECT_GT(sum / l.size(), 45) << "too dark to read under a room's tint";
+    EXPECT_LT(l[l.size() / 2], 60) << "her plate greyed instead of lit";
+  }
+}
+
+// Each kind of body opens its own wound, and the droplets thrown off it
+// are left behind the way the body moves.
+TEST(CreatureLook, DeathWoundsDifferByKindAndTrailTheFall) {
+  auto draw = [](cc::WoundKind kind, contentgen::paint::Pt fall) {
+    contentgen::Canvas c(300, 300);
+    cairo_rectangle(c.cr(), 60, 60, 180, 180);  // the body the wound sits on
+    cairo_set_source_rgb(c.cr(), 0.2, 0.2, 0.25);
+    cairo_fill(c.cr());
+    cc::death_wound(c.cr(), {150, 120}, 30, 41, 0.5, 290, {kind, 0.3, fall});
+    return decode(c.png());
+  };
+  const Picture torn = draw(cc::WoundKind::torn_chitin, {0, 10});
+  const Picture sac = draw(cc::WoundKind::burst_sac, {0, 10});
+  const Picture split = draw(cc::WoundKind::split, {0, 10});
+  auto differ = [](const Picture& a, const Picture& b) {
+    long n = 0;
+    for (int y = 60; y < 180; ++y)
+      for (int x = 60; x < 240; ++x) n += std::fabs(luminance(a.at(x, y)) - luminance(b.at(x, y))) > 30;
+    return n;
+  };
+  EXPECT_GT(differ(torn, sac), 800);
+  EXPECT_GT(differ(torn, split), 800);
+  EXPECT_GT(differ(sac, split), 800);
+  // Acid left and right of the wound, outside its runs.
+  auto sides = [](const Picture& p, long& left, long& right) {
+    left = right = 0;
+    for (int y = 0; y < 300; ++y)
+      for (int x = 0; x < 300; ++x) {
+        if (!acid_coloured(p.at(x, y)) || !p.solid(x, y)) continue;
+        if (x < 150 - 36) ++left;
+        if (x > 150 + 36) ++right;
+      }
+  };
+  long l1, r1, l2, r2;
+  sides(draw(cc::WoundKind::split, {30, 0}), l1, r1);
+  sides(draw(cc::WoundKind::split, {-30, 0}), l2, r2);
+  EXPECT_GT(l1, r1) << "moving right, the spray should trail to the left";
+  EXPECT_GT(r2, l2) << "moving left, the spray should trail to the right";
 }

@@ -354,7 +354,7 @@ Bytes hugger_death(int frame) {
   model::render(m, c, hugger_options());
   // The hole the shot punched in its body, riding on it as it twists over
   // and eaten wider frame by frame.
-  death_wound(c.cr(), {body.x, body.y - 6}, 26, 220, t, floor_y);
+  death_wound(c.cr(), {body.x, body.y - 6}, 34, 220, t, floor_y, {WoundKind::burst_sac, 0, {8, 26}});
   return finish(c, "hugger death");
 }
 

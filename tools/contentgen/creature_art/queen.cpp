@@ -38,28 +38,29 @@ constexpr float kHeadScale = 1.25f;
 
 V3 shoulders(const QPose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::sin(p.pitch), 0}; }
 
-// Her plate: old, hard black chitin, pitted and scored: a broad dim sheen
-// broken into patches, with small sharp glints where the ridges catch the
-// light, so she reads rough and heavy rather than polished.
-constexpr Material kPlate{0.05f, 0.055f, 0.07f, 1.2f, 120, 1.0f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
-constexpr Material kPlateFar{0.034f, 0.037f, 0.048f, 0.8f, 120, 0.7f, 0, 0.45f, 3.6f, 0.6f, 0.16f};
+// Her plate: black chitin, wet and glossy: a broad blue-white sheen over
+// every curve with hard glints on the ridges, and a strong cool rim, so
+// she reads by her highlights in a red or unlit room instead of sinking
+// into a dark smudge. The colour stays near black; the light does the work.
+constexpr Material kPlate{0.055f, 0.062f, 0.082f, 2.0f, 95, 1.8f, 0, 0.4f, 3.6f, 0.3f, 0.12f};
+constexpr Material kPlateFar{0.04f, 0.045f, 0.06f, 1.4f, 95, 1.4f, 0, 0.4f, 3.6f, 0.3f, 0.12f};
 // The shield of her crest: the same chitin, ridged along its length.
 // Claws: near black and hard, with a small sharp highlight.
-constexpr Material kClaw{0.025f, 0.025f, 0.03f, 2.6f, 180, 1.1f, 0};
-constexpr Material kShield{0.055f, 0.06f, 0.078f, 1.4f, 140, 1.1f, 0, 0.4f, 5.0f, 0.5f, 0.12f};
+constexpr Material kClaw{0.03f, 0.03f, 0.036f, 3.0f, 160, 1.6f, 0};
+constexpr Material kShield{0.05f, 0.056f, 0.075f, 1.6f, 110, 1.7f, 0, 0.4f, 5.0f, 0.4f, 0.1f};
 // The ribbed tissue between the plates: darker than the plate, warm, its
 // sheen dull, so plate and flesh read apart.
-constexpr Material kFlesh{0.038f, 0.028f, 0.034f, 0.3f, 30,    0.6f,  0,    0,     6,
+constexpr Material kFlesh{0.045f, 0.034f, 0.04f, 0.7f, 30,    1.2f,  0,    0,     6,
                           0.25f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.8f};
-constexpr Material kFleshFar{0.026f, 0.02f, 0.024f, 0.2f, 30,    0.5f,  0,    0,     6,
+constexpr Material kFleshFar{0.032f, 0.025f, 0.03f, 0.5f, 30,    0.9f,  0,    0,     6,
                              0.25f,  0.4f,  0.2f,   0.35f, 0.12f, 0.1f, 0.0f, 0.8f};
 
 // Her chitin as her lunge shows it, a few times larger than she walks: the
 // same black plate with a wetter, tighter shine and finer ridges, so that
 // blown up it breaks into sharp glints along every ridge instead of a
 // dull grain, and a bluer cast that keeps plate and shadow apart.
-constexpr Material kPlateClose{0.065f, 0.075f, 0.10f, 2.1f, 170, 1.3f, 0, 0.32f, 2.6f, 0.35f, 0.12f};
-constexpr Material kShieldClose{0.07f, 0.08f, 0.105f, 2.2f, 180, 1.3f, 0, 0.30f, 3.6f, 0.3f, 0.1f};
+constexpr Material kPlateClose{0.065f, 0.075f, 0.10f, 2.6f, 140, 2.0f, 0, 0.32f, 2.6f, 0.35f, 0.12f};
+constexpr Material kShieldClose{0.07f, 0.08f, 0.105f, 2.5f, 150, 1.9f, 0, 0.30f, 3.6f, 0.3f, 0.1f};
 constexpr Material kFleshClose{0.05f, 0.036f, 0.044f, 0.6f, 50,    0.8f,  0,    0,     6,
                                0.2f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.6f};
 constexpr Material kClawClose{0.03f, 0.03f, 0.036f, 3.0f, 220, 1.3f, 0};
@@ -99,7 +100,7 @@ static void crest(Model& m, const QPose& p) {
   const V3 b{std::cos(a), std::sin(a), 0};  // the dish's axis, back over the neck
   const V3 up{-b.y, b.x, 0};                 // across it, toward its top
   const V3 side{0, 0, 1};
-  const float L = 124 * p.crest_reach;
+  const float L = 138 * p.crest_reach;
   constexpr int kRibs = 6;
   V3 dirs[kRibs];
   float lens[kRibs];
@@ -147,7 +148,7 @@ static void head(Model& m, const QPose& p) {
   const Material& c = k.plate;
   crest(m, p);
   // Long skull, and the face.
-  m.ellipsoid({6, -3, 0}, {30, 11, 12}, rot_z(0.30f), c, 5);
+  m.ellipsoid({2, -5, 0}, {40, 10.5f, 11.5f}, rot_z(0.26f), c, 5);
   m.ellipsoid({36, 5, 0}, {22, 7.5f, 8.5f}, rot_z(0.28f), c, 6);
   for (int s = -1; s <= 1; s += 2) m.capsule({14, 1, s * 8.5f}, {46, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
   // Mouth, teeth and the hinged jaw.
@@ -197,7 +198,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? k.plate : far_mat;
     const Material& soft = i == 0 ? k.flesh : far_soft;
-    const float l1 = 60, l2 = 64, r = 14.0f;
+    const float l1 = 62, l2 = 68, r = 10.0f;
     const V3 root = sh + V3{-4, 12, s * 30};
     const V3 off = p.hand[i] * kArmReach;
     const V3 hand = reach(root, root + off, l1, l2);
@@ -244,35 +245,38 @@ void build(Model& m, const QPose& p, const Xf& view) {
       m.capsule(hand, k1, 2.0f, 0.3f, mat, 0.6f);
     }
   };
-  // The legs: long, lean and digitigrade, a spur at the knee and at the
-  // heel, the thigh ribbed flesh under a plate.
+  // The legs: long, thin and jointed like an insect's, hard plate all the
+  // way down: a lean thigh under one ridged plate, a knob of a knee with a
+  // spur, a slender shin, a long hock and three hooked toe claws. Thin
+  // enough that the room shows between them, so she never reads as a
+  // figure in a suit.
   auto leg = [&](int i) {
     const float s = i == 0 ? 1.0f : -1.0f;
     const Material& mat = i == 0 ? k.plate : far_mat;
     const Material& soft = i == 0 ? k.flesh : far_soft;
-    const float l1 = 74, l2 = 70;
-    const V3 root{0, 4, s * 20};
+    const float l1 = 76, l2 = 72;
+    const V3 root{0, 4, s * 18};
     const V3 toe{p.toe[i].x * kLegReach, p.toe[i].y * kLegLength, p.toe[i].z};
     const V3 heel = p.heel[i];
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
-    m.capsule(root, knee, 19, 16, soft, 4, 5.0f, 0.4f);
-    // Two overlapping plates down the thigh, the lower tucked under the
-    // upper, so the leg reads jointed and armoured, not a smooth tube.
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.ellipsoid(lerp3(root, knee, 0.28f) + V3{4, 0, 0}, {l1 * 0.32f, 20, 19}, rot_z(ta), mat, 1.2f);
-    m.ellipsoid(lerp3(root, knee, 0.68f) + V3{3, 0, 0}, {l1 * 0.28f, 17, 16}, rot_z(ta), mat, 1.2f);
-    m.capsule(knee, ankle, 17, 13, mat, 2.5f);
-    // The shin's plate, swelling behind it.
+    m.ellipsoid(root, {15, 12, 11}, rot_z(ta), mat, 3);
+    m.capsule(root, knee, 10, 6.5f, soft, 2, 4.0f, 0.5f);
+    m.ellipsoid(lerp3(root, knee, 0.42f) + V3{3, 0, 0}, {l1 * 0.42f, 11, 10}, rot_z(ta), mat, 1.0f);
+    m.sphere(knee, 8.5f, mat, 1.0f);
+    spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 16, 3.6f, mat);
+    m.capsule(knee, ankle, 7, 4.5f, mat, 1.0f);
     const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
-    m.ellipsoid(lerp3(knee, ankle, 0.3f) + V3{-3, 0, 0}, {l2 * 0.22f, 17, 16}, rot_z(sa), mat, 1.2f);
-    m.ellipsoid(lerp3(knee, ankle, 0.62f) + V3{-2, 0, 0}, {l2 * 0.2f, 15, 14}, rot_z(sa), mat, 1.2f);
-    m.sphere(knee, 10, mat, 1.5f);
-    spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 14, 4.0f, mat);
-    m.capsule(ankle, toe, 8, 5.5f, mat, 1.5f);
-    spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 11, 3.2f, mat);
-    m.capsule(toe, toe + V3{18, 1, s * 2}, 3.4f, 0.5f, mat, 1.2f);
-    m.capsule(toe, toe + V3{12, 2, -s * 6}, 3.0f, 0.5f, mat, 1.2f);
+    m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-2, 0, 0}, {l2 * 0.3f, 7.5f, 7}, rot_z(sa), mat, 0.8f);
+    m.sphere(ankle, 5.5f, mat, 0.8f);
+    m.capsule(ankle, toe, 4.5f, 3.2f, mat, 0.8f);
+    spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 12, 2.6f, mat);
+    for (int c = -1; c <= 1; ++c) {
+      const V3 a = toe + V3{9, 0.5f, c * s * 4.0f};
+      m.capsule(toe, a, 2.8f, 2.0f, mat, 0.6f);
+      m.capsule(a, a + V3{8, 3, c * s * 2.0f}, 2.0f, 0.3f, k.claw, 0.4f);
+    }
   };
 
   arm(1);
@@ -292,7 +296,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
                 {-262, 92 - 6 * sw, 44 * sw},
                 {-300, 84 - 8 * sw, 52 * sw},
                 {-334, 72 - 10 * sw, 56 * sw}};
-    const float radii[] = {23, 18, 13.5f, 10, 7.5f, 5.5f, 3.8f, 2.5f, 1.4f};
+    const float radii[] = {27, 23, 17, 12.5f, 9, 6.5f, 4.4f, 2.8f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
     m.chain(pts, radii, 9, k.plate, 3, 5.0f, 0.9f);
@@ -303,20 +307,20 @@ void build(Model& m, const QPose& p, const Xf& view) {
   // along the tail's root, each ring narrower, tapering into the tail.
   {
     const V3 a = {-4, 2, 0};
-    const V3 b = a + swing_tail_root * 1.0f;
-    for (int i = 0; i < 5; ++i) {
-      const float t = i / 4.0f;
-      const float r = 19 - 8 * t;
+    const V3 b = a + swing_tail_root * 1.25f;
+    for (int i = 0; i < 6; ++i) {
+      const float t = i / 5.0f;
+      const float r = 31 - 15 * t;
       const V3 at = lerp3(a, b, t);
       const V3 ax = normalised(b - a);
-      m.ellipsoid(at, {12, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
+      m.ellipsoid(at, {14, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
     }
   }
   // A narrow waist of ribbed flesh between the abdomen and a long, lean
   // thorax of ribbed chitin bands under a plated chest.
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 16, 20, k.flesh, 5, 4.5f, 1.1f);
-  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 31, 44, k.plate, 6, 7.0f, 0.9f);
-  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 8, {44, 36, 38}, rot_z(p.pitch), k.plate, 5);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 11, 15, k.flesh, 4, 4.0f, 1.0f);
+  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 22, 34, k.plate, 5, 7.0f, 0.9f);
+  m.ellipsoid(lerp3({}, sh, 0.76f) - up * 6, {40, 29, 31}, rot_z(p.pitch), k.plate, 4);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid(lerp3({}, sh, 0.66f) - up * 22 + V3{0, 0, s * 15.0f}, {30, 12, 18}, rot_z(p.pitch + 0.3f), k.plate, 2);
@@ -334,7 +338,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
       m.capsule(base + V3{0, 0, s * 7.0f}, tip, 6.0f, 0.5f, k.plate, 2);
     }
   }
-  m.capsule(sh, p.neck_end, 16, 12, k.flesh, 5, 4.0f, 0.9f);
+  m.capsule(sh, p.neck_end, 12, 9, k.flesh, 4, 4.0f, 0.9f);
   leg(0);
   small_arm(0);
   arm(0);
@@ -361,12 +365,12 @@ static QPose walk_pose(int frame) {
   const float drop = contact ? 8.0f : 0.0f;
   const float reach_out = ph > 0 ? 0.85f : 0.7f;
   p.pitch = ph < 0 ? -1.22f : ph > 0 ? -1.02f : -1.12f;
-  p.neck_end = shoulders(p) + V3{40 + 5 * ph, -16 + (contact ? 4.0f : -2.0f), 0};
+  p.neck_end = shoulders(p) + V3{60 + 5 * ph, -14 + (contact ? 4.0f : -2.0f), 0};
   p.head_rot = ph < 0 ? 0.12f : ph > 0 ? 0.40f : 0.24f;
   p.head_yaw = -0.3f;
   // The crest swept low behind her, so its tip stays under the hidden rows
   // without shrinking her.
-  p.crest_lift = -0.38f;
+  p.crest_lift = -0.5f;
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 16.0f : -16.0f;
     if (where > 1.5f) {  // swinging through, lifted
@@ -392,7 +396,7 @@ static QPose walk_pose(int frame) {
   p.curl = 0.5f + 0.2f * ph;
   p.tail_sway = -1.4f * ph;
   p.tail_turn = ph < 0 ? 0.40f : ph > 0 ? 0.04f : 0.24f;
-  p.tail_len = 0.62f;
+  p.tail_len = 0.68f;
   p.jaw = 0.2f + 0.15f * (ph + 1);
   return p;
 }

@@ -126,9 +126,18 @@ Bytes queen_death(int frame) {
   cairo_t* cr = c.cr();
   // The shot's hole in her neck eaten wider frame by frame, and a second
   // through her chest from the next frame on.
+  // Both are long splits in her plate, each along its own part of her (the
+  // neck's from shoulders to head, the chest's along the spine), and the
+  // spray trails up and back from them as she topples forward and down.
   const V3 chest = view.point(shoulders(p) + V3{0, 20, 0});
-  if (frame >= 2) death_wound(cr, {chest.x + 10, chest.y - 16}, 26, 360, (frame - 2) / 3.0, floor_y);
-  death_wound(cr, {wound.x, wound.y - 6}, 34, 320, t, floor_y);
+  const V3 sh = view.point(shoulders(p)), hip = view.point({0, 0, 0});
+  const float neck_along = std::atan2(wound.y - sh.y, wound.x - sh.x);
+  const float spine_along = std::atan2(sh.y - hip.y, sh.x - hip.x);
+  const paint::Pt fall{14 + 10 * t, 18 + 16 * t};
+  if (frame >= 2)
+    death_wound(cr, {chest.x + 10, chest.y - 16}, 26, 360, (frame - 2) / 3.0, floor_y,
+                {WoundKind::split, spine_along, fall});
+  death_wound(cr, {wound.x, wound.y - 6}, 34, 320, t, floor_y, {WoundKind::split, neck_along, fall});
   require_clear_edges(c, "queen death");
   return c.png();
 }

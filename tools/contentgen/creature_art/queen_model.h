@@ -52,6 +52,10 @@ inline constexpr int crown_top = 134;
 inline model::RenderOptions render_options() {
   model::RenderOptions o = solid::sprite_options();
   o.supersample = 3;
+  // A stronger, brighter cool light along her top and back than the
+  // warriors get: her black plate has to hold its outline under a red room.
+  o.top_rim = 3.2f;
+  o.rim_r = 0.42f, o.rim_g = 0.64f, o.rim_b = 0.92f;
   return o;
 }
 // Her fall: each frame is on screen a moment, under the wound's acid, so

@@ -598,8 +598,10 @@ Bytes warrior_death(int frame) {
   cairo_t* cr = c.cr();
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
   V3 chest = view.point(shoulders(p) + V3{0, 10, 0});
-  if (frame >= 2) death_wound(cr, {chest.x + 8, chest.y - 12}, 24, 940, (frame - 2) / 3.0, kDeathFloor);
-  death_wound(cr, {wound.x, wound.y}, 30, 900, t, kDeathFloor);
+  // Its plate torn open, the spray left behind as it sinks.
+  const WoundShape torn{WoundKind::torn_chitin, 0, {4, 18}};
+  if (frame >= 2) death_wound(cr, {chest.x + 8, chest.y - 12}, 24, 940, (frame - 2) / 3.0, kDeathFloor, torn);
+  death_wound(cr, {wound.x, wound.y}, 30, 900, t, kDeathFloor, torn);
   return finish(c, "alien death");
 }
 
