@@ -345,10 +345,11 @@ Buf creature_attack(int kind) {
                            .rough1 = 0.8f,
                            .breath = 0.2f,
                            .tension = 0.14f,
-                           .top_hz = 6000.0f,
-                           .lips = 2,
-                           .air_hz = 14500.0f,
-                           .air = 0.4f,
+                           .top_hz = 5000.0f,
+                           .lips = 4,
+                           .air_lo_hz = 7000.0f,
+                           .air_hz = 22000.0f,
+                           .air = 0.04f,
                            .sweep = 0.6f,
                            .drive = 2.0f,
                            .attack_s = 0.003f,
@@ -358,9 +359,13 @@ Buf creature_attack(int kind) {
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.4f);
       }
-      // Under the yelps a small throat rattles, quick and uneven.
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
-                              .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      // Under the yelps a small throat rattles, quick and uneven, and
+      // nothing of it reaches the air above the yelps.
+      Buf rattle = blank(0.5);
+      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
+                                   .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
+      add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
       // rattle kept at 650 Hz, and its mouth lets little past 7 kHz.
       colour(b, {{Colour::HighPass, 100.0f}, {Colour::Peak, 650.0f, 1.5f, 0.8f}});
@@ -389,10 +394,11 @@ Buf creature_attack(int kind) {
                          .rough1 = 0.6f,
                          .breath = 0.3f,
                          .tension = 0.1f,
-                         .top_hz = 5200.0f,
-                         .lips = 1,
-                         .air_hz = 6500.0f,
-                         .air = 0.3f,
+                         .top_hz = 6500.0f,
+                         .lips = 4,
+                         .air_lo_hz = 9000.0f,
+                         .air_hz = 22000.0f,
+                         .air = 1.07f,
                          .sweep = 0.4f,
                          .bright = 1.6f,
                          .drive = 3.5f,
@@ -464,10 +470,11 @@ Buf creature_death(int kind) {
                            .rough1 = 0.9f,
                            .breath = 0.3f,
                            .tension = 0.13f,
-                           .top_hz = 4000.0f,
-                           .lips = 3,
-                           .air_hz = 10000.0f,
-                           .air = 0.4f,
+                           .top_hz = 3500.0f,
+                           .lips = 4,
+                           .air_lo_hz = 7000.0f,
+                           .air_hz = 18000.0f,
+                           .air = 5.0f,
                            .sweep = 0.5f,
                            .drive = 2.5f,
                            .attack_s = 0.004f,
@@ -512,6 +519,9 @@ Buf creature_death(int kind) {
                          .tension = 0.12f,
                          .top_hz = 3000.0f,
                          .lips = 2,
+                         .air_lo_hz = 5000.0f,
+                         .air_hz = 22000.0f,
+                         .air = 2.2f,
                          .sweep = 0.3f,
                          .bright = 1.4f,
                          .drive = 3.0f,
@@ -527,12 +537,10 @@ Buf creature_death(int kind) {
       // attack, over a chest that still carries the weight of the cry.
       colour(b, {{Colour::Peak, 2500.0f, 1.5f, 1.2f}, {Colour::Peak, 230.0f, 3.0f, 1.0f},
                  {Colour::Peak, 560.0f, -0.6f, 1.0f}});
-      // Dark, but not muffled: the weight stays under 1 kHz, the rasp up to
-      // about 5 kHz is kept, and the hollow at 400 Hz makes the roar cavernous.
-      colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
-      // A faint wheeze above the rasp, where the far deaths have nothing.
-      add_teeth(b, rng, 6000.0f, 9500.0f, 0.45f);
-      colour(b, {{Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
+      // Dark, but not muffled: the weight stays under 1 kHz and the hollow
+      // at 400 Hz makes the roar cavernous; her rasp and her breath carry
+      // on above it from the same throat.
+      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
       // warrior's higher scream.
@@ -704,6 +712,8 @@ Buf creature_death_far(int kind) {
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
+  // The hall's own air hangs faintly over the cry, following it.
+  add_teeth(far, rng, 11000.0f, 18000.0f, 1.18f);
   // Far off, the rattle in its catches is only just heard.
   heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
   open_at_peak(far, 0.06f, 0.8f);

@@ -83,10 +83,20 @@ Buf throat(const Throat& t) {
   follow.set(40.0f, kRate);
   const float peak_gain = 1.0f / std::tanh(t.drive);
   Buf out(src.size(), 0.0f), teeth(src.size(), 0.0f);
-  Biquad gap1, gap2;
+  Biquad gap1, gap2, gap3, gap4, gap5, gap6;
   if (t.air_hz > 0.0f) {
-    gap1.bandpass(std::min(t.air_hz, 0.45f * kRate), 1.2f, kRate);
-    gap2.bandpass(std::min(t.air_hz, 0.45f * kRate), 1.2f, kRate);
+    // A broad band of air, each creature's own, the rush of the same
+    // breath that voices the mouth.
+    const float lo = std::min(t.air_lo_hz, 0.45f * kRate);
+    gap1.highpass(lo, 0.707f, kRate);
+    gap3.highpass(lo, 0.707f, kRate);
+    gap5.highpass(lo, 0.707f, kRate);
+    // Past 0.45 of the rate the air runs on to the top of the band.
+    if (t.air_hz < 0.45f * kRate) {
+      gap2.lowpass(t.air_hz, 0.707f, kRate);
+      gap4.lowpass(t.air_hz, 0.707f, kRate);
+      gap6.lowpass(t.air_hz, 0.707f, kRate);
+    }
   }
   float level = 0.0f;
   for (size_t i = 0; i < src.size(); ++i) {
@@ -110,7 +120,7 @@ Buf throat(const Throat& t) {
     const float puff = rng.bi() * t.breath * (0.15f + flow[i]);
     const float x = src[i] + puff;
     // The same puffs of breath whistle past the teeth.
-    if (t.air_hz > 0.0f) teeth[i] = gap2(gap1(puff));
+    if (t.air_hz > 0.0f) teeth[i] = gap6(gap5(gap4(gap3(gap2(gap1(puff))))));
     float y = f1(x) + 0.8f * f2(x) + 0.6f * t.bright * f3(x) + 0.4f * t.bright * f4(x);
     level = std::max(level, std::fabs(y));
     out[i] = y;
@@ -119,17 +129,24 @@ Buf throat(const Throat& t) {
   // The whistle measured against its own loudness, so `air` sets its share.
   const float teeth_rms = rms(teeth);
   if (teeth_rms > 0.0f) scale(teeth, 1.0f / teeth_rms);
+  // The voice is set to full scale on its own, so the air rides on it
+  // without pushing it down.
+  float voice_top = 0.0f;
+  Buf voice(out.size());
   for (size_t i = 0; i < out.size(); ++i) {
-    const float s = static_cast<float>(seconds_at(i));
     float y = std::tanh(t.drive * out[i] / level) * peak_gain;
     for (int k = 0; k < lips; ++k) y = lip[k](y);
-    // The whistle follows the voice's own loudness: one breath, one body.
-    y += teeth[i] * t.air * follow(std::fabs(out[i]) / level);
-    const float env = std::min(1.0f, s / t.attack_s) * std::clamp((t.seconds - s) / t.release_s, 0.0f, 1.0f);
-    out[i] = y * env;
+    voice[i] = y;
+    voice_top = std::max(voice_top, std::fabs(y));
   }
-  const float top = peak(out);
-  if (top > 0.0f) scale(out, 1.0f / top);
+  const float norm = voice_top > 0.0f ? 1.0f / voice_top : 1.0f;
+  for (size_t i = 0; i < out.size(); ++i) {
+    const float s = static_cast<float>(seconds_at(i));
+    // The whistle follows the voice's own loudness: one breath, one body.
+    const float y = voice[i] + teeth[i] * t.air * follow(std::fabs(out[i]) / level);
+    const float env = std::min(1.0f, s / t.attack_s) * std::clamp((t.seconds - s) / t.release_s, 0.0f, 1.0f);
+    out[i] = y * env * norm;
+  }
   return out;
 }
 

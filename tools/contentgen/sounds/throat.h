@@ -25,7 +25,8 @@ struct Throat {
   float tension = 0.15f;     // the share of each period the folds take to snap shut: short is bright
   float top_hz = 7000.0f;    // where the lips start to close off the voice
   int lips = 2;              // how steeply above it, 1 (a thin, airy mouth) to 4 (a muffling one)
-  float air_hz = 0.0f;       // the whistle of breath past the teeth, above the lips' roll-off (0: none)
+  float air_lo_hz = 4000.0f; // the breath's rush past the teeth, from here
+  float air_hz = 0.0f;       // up to here (0: no air; past 20 kHz: up to the top of the band)
   float air = 0.0f;          // its strength, as a share of the voice; it is torn from the same pulses
   float sweep = 0.3f;        // how far the mouth opens as the pitch climbs
   float bright = 1.0f;       // how strongly the upper resonances ring: the voice's edge
