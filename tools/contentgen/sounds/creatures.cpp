@@ -460,7 +460,7 @@ Buf creature_death(int kind) {
       Buf squeal = throat({.seconds = 0.6f,
                            .pitch = {{{0.0f, 1500.0f}, {0.03f, 1950.0f}, {0.1f, 1800.0f}, {0.115f, 1350.0f},
                                       {0.19f, 1450.0f}, {0.205f, 1020.0f}, {0.29f, 1120.0f}, {0.305f, 780.0f},
-                                      {0.45f, 640.0f}, {0.6f, 430.0f}}},
+                                      {0.45f, 820.0f}, {0.6f, 700.0f}}},
                            .mouth = {kVowelE, kVowelI, kVowelE, kVowelA, kVowelU, kVowelU},
                            .mouth_scale = 1.7f,
                            .wander = 0.05f,
@@ -470,31 +470,28 @@ Buf creature_death(int kind) {
                            .rough1 = 0.9f,
                            .breath = 0.3f,
                            .tension = 0.13f,
-                           .top_hz = 3500.0f,
+                           .top_hz = 5000.0f,
                            .lips = 4,
                            .air_lo_hz = 7000.0f,
                            .air_hz = 18000.0f,
-                           .air = 5.0f,
+                           .air = 1.2f,
                            .sweep = 0.5f,
                            .drive = 2.5f,
                            .attack_s = 0.004f,
                            .release_s = 0.3f,
                            .seed = 0x2D0u});
-      add(b, squeal, 0, 0.55f);
+      add(b, squeal, 0, 1.2f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.7f, .release_s = 0.3f,
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 170.0f, .hz1 = 110.0f, .gain = 0.5f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.3f, 0.5f);
       // The shot knocks the small body down: a dull thud under the squeal.
-      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 1.3f);
+      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 0.8f);
       // The mandibles click dryly at each spasm as the small body twitches.
       for (double at : {0.11, 0.2, 0.3, 0.41, 0.47})
         add_noise_burst(b, rng, at, rng.range(3500.0f, 5000.0f), 3.0f, 0.003f, 0.8f);
-      // The small body's squeal still has a throat in it at 400 Hz, and
-      // nothing much past its mouth.
-      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}});
       // A small chest, still a chest: a croak under 300 Hz as it dies.
-      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.5f, .release_s = 0.3f,
+      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.3f,
                                  .formant = 200.0f, .rattle_hz = 17.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
