@@ -388,20 +388,20 @@ Buf creature_attack(int kind) {
                          .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
                          .mouth_scale = 0.62f,
                          .wander = 0.04f,
-                         .jitter = 0.05f,
+                         .jitter = 0.02f,
                          .shimmer = 0.4f,
-                         .rough0 = 0.35f,
-                         .rough1 = 0.6f,
+                         .rough0 = 0.1f,
+                         .rough1 = 0.3f,
                          .breath = 0.3f,
                          .tension = 0.1f,
                          .top_hz = 6500.0f,
                          .lips = 4,
                          .air_lo_hz = 9000.0f,
                          .air_hz = 22000.0f,
-                         .air = 1.07f,
+                         .air = 1.1f,
                          .sweep = 0.4f,
                          .bright = 1.6f,
-                         .drive = 3.5f,
+                         .drive = 2.5f,
                          .attack_s = 0.01f,
                          .release_s = 0.5f,
                          .seed = 0x3A0u});
@@ -486,12 +486,12 @@ Buf creature_death(int kind) {
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
       add_gurgle(b, rng, 0.3, 0.3f, 0.5f);
       // The shot knocks the small body down: a dull thud under the squeal.
-      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 0.8f);
+      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 0.4f);
       // The mandibles click dryly at each spasm as the small body twitches.
       for (double at : {0.11, 0.2, 0.3, 0.41, 0.47})
         add_noise_burst(b, rng, at, rng.range(3500.0f, 5000.0f), 3.0f, 0.003f, 0.8f);
       // A small chest, still a chest: a croak under 300 Hz as it dies.
-      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.3f,
+      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.15f, .release_s = 0.3f,
                                  .formant = 200.0f, .rattle_hz = 17.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
@@ -508,17 +508,17 @@ Buf creature_death(int kind) {
                          .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
                          .mouth_scale = 0.7f,
                          .wander = 0.05f,
-                         .jitter = 0.05f,
+                         .jitter = 0.03f,
                          .shimmer = 0.4f,
-                         .rough0 = 0.3f,
-                         .rough1 = 0.7f,
+                         .rough0 = 0.2f,
+                         .rough1 = 0.45f,
                          .breath = 0.35f,
                          .tension = 0.12f,
                          .top_hz = 3000.0f,
                          .lips = 2,
                          .air_lo_hz = 5000.0f,
                          .air_hz = 22000.0f,
-                         .air = 2.2f,
+                         .air = 1.2f,
                          .sweep = 0.3f,
                          .bright = 1.4f,
                          .drive = 3.0f,
@@ -710,7 +710,7 @@ Buf creature_death_far(int kind) {
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
   // The hall's own air hangs faintly over the cry, following it.
-  add_teeth(far, rng, 11000.0f, 18000.0f, 1.18f);
+  add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
   // Far off, the rattle in its catches is only just heard.
   heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
   open_at_peak(far, 0.06f, 0.8f);
@@ -788,7 +788,10 @@ Buf egg_death() {
     choke_last = cp;
     x *= 0.35f + 0.65f * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * cp));
   }
-  add(b, squeal, frames(0.05, kRate), 0.35f);
+  add(b, squeal, frames(0.05, kRate), 0.3f);
+  // Muffled by the shell and the fluid: nothing much above 6 kHz, where a
+  // man's dying cry still rasps.
+  colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}});
   // A late slop dies away rather than being cut off at the end.
   decay_out(b, kRate, 0.15f);
   return b;

@@ -26,7 +26,7 @@ struct Throat {
   float top_hz = 7000.0f;    // where the lips start to close off the voice
   int lips = 2;              // how steeply above it, 1 (a thin, airy mouth) to 4 (a muffling one)
   float air_lo_hz = 4000.0f; // the breath's rush past the teeth, from here
-  float air_hz = 0.0f;       // up to here (0: no air; past 20 kHz: up to the top of the band)
+  float air_hz = 0.0f;       // up to here (0: no air; 0.45 of the rate or more: the top of the band)
   float air = 0.0f;          // its strength, as a share of the voice; it is torn from the same pulses
   float sweep = 0.3f;        // how far the mouth opens as the pitch climbs
   float bright = 1.0f;       // how strongly the upper resonances ring: the voice's edge
@@ -36,7 +36,8 @@ struct Throat {
   uint32_t seed = 1;
 };
 
-// The cry alone, `seconds` long at kRate, peaking near 1.
+// The cry alone, `seconds` long at kRate, its voice peaking near 1 and
+// its air riding on top.
 Buf throat(const Throat& t);
 
 }  // namespace contentgen::sfx
