@@ -547,6 +547,9 @@ Buf creature_death(int kind) {
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
+      // The ceiling's quick closes eased, so the long wail never drops
+      // off a step.
+      soften_falls(wet, kRate, 3.0f);
       return wet;
     }
     default: {  // warrior: a scream that breaks and drowns
@@ -792,8 +795,11 @@ Buf egg_death() {
   // Muffled by the shell and the fluid: nothing much above 6 kHz, where a
   // man's dying cry still rasps.
   colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}});
-  // A late slop dies away rather than being cut off at the end.
+  // A late slop dies away rather than being cut off at the end, and the
+  // splinters' quick ticks, bare now that no fizz covers them, fall away
+  // rather than stopping.
   decay_out(b, kRate, 0.15f);
+  soften_falls(b, kRate, 3.0f);
   return b;
 }
 
