@@ -620,3 +620,38 @@ TEST(EffectMix, CriesNeverFallSilentInsideAndTheGruntHasAPitch) {
   // period in most of it. (It once found none.)
   EXPECT_GT(voiced_share(load("pain_m")), 0.5);
 }
+
+TEST(EffectMix, TheScareAndTheCriesAreThroatsNotHiss) {
+  // Spectral flatness from 1 to 16 kHz over the whole sound: near 1 for
+  // static, near 0 for a voice's overtones and formants.
+  auto flatness = [](const pcm_probe::Wav& w) {
+    const int n = 2048;
+    const std::vector<double> p = contentgen::measure::power_spectrum(w.samples, n);
+    double logs = 0, sum = 0;
+    int count = 0;
+    for (size_t b = 1; b < p.size(); ++b) {
+      const double hz = static_cast<double>(b) * w.rate / n;
+      if (hz < 1000.0 || hz >= 16000.0) continue;
+      logs += std::log(p[b] + 1e-30);
+      sum += p[b];
+      ++count;
+    }
+    return std::exp(logs / count) / (sum / count);
+  };
+  // The scare, the hugger's yelps and the egg are voices, not blasts of
+  // noise: little above 8 kHz and no flat wash over the band. (The scare
+  // once put a fifth of its energy above 8 kHz at a flatness of 0.4.)
+  for (const char* n : {"surprise", "attack_2", "death_4"}) {
+    const pcm_probe::Wav w = load(n);
+    EXPECT_LT(contentgen::measure::band_share(w.samples, w.rate, 8000, w.rate / 2.0, false), 0.15) << n;
+    EXPECT_LT(flatness(w), 0.2) << n;
+  }
+  const pcm_probe::Wav scare = load("surprise");
+  EXPECT_LT(contentgen::measure::band_share(scare.samples, scare.rate, 8000, scare.rate / 2.0, false), 0.05);
+  // The queen's roar and her death have presence where the ear is keenest,
+  // not a muffled growl under a hiss. (The roar once had none at 2-5 kHz.)
+  for (const char* n : {"attack_3", "death_3"}) {
+    const pcm_probe::Wav w = load(n);
+    EXPECT_GT(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.12) << n;
+  }
+}

@@ -1,5 +1,6 @@
 // The creatures' attack shrieks and death cries, the egg, and the cocoon.
 #include "sounds/effects.h"
+#include "sounds/throat.h"
 
 namespace contentgen::sfx {
 
@@ -330,35 +331,44 @@ Buf creature_attack(int kind) {
       const float rise[] = {1100.0f, 1300.0f, 1200.0f}, crest[] = {2000.0f, 2300.0f, 2150.0f}, sink[] = {1400.0f, 1600.0f, 800.0f};
       for (int k = 0; k < 3; ++k) {
         const float len = yelp_len[k];
-        add_cry(b, yelp_at[k], {.seconds = len,
-                                .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
-                                .mouth = {kVowelU, kVowelI, kVowelE},
-                                .mouth_scale = 2.1f,
-                                .growl0 = 0.5f,
-                                .growl1 = 0.9f,
-                                .breath = 0.25f,
-                                .flutter = 0.4f,
-                                .gain = k == 0 ? 1.0f : 0.8f,
-                                .attack_s = 0.003f,
-                                .release_s = len * 0.4f,
-                                .seed = 0x2A0u + static_cast<uint32_t>(k),
-                                .turbulence = 0.3f});
+        // Each yelp one throat: the pitch leaps and sinks, and the small
+        // mouth snaps from "oo" to "ee" and back as it does, so the
+        // resonances bend with the voice. Its breath is the throat's own.
+        Buf yelp = throat({.seconds = len,
+                           .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
+                           .mouth = {kVowelU, kVowelI, kVowelE, kVowelU},
+                           .mouth_scale = 1.9f,
+                           .wander = 0.04f,
+                           .jitter = 0.04f,
+                           .shimmer = 0.35f,
+                           .rough0 = 0.5f,
+                           .rough1 = 0.8f,
+                           .breath = 0.2f,
+                           .tension = 0.14f,
+                           .top_hz = 5000.0f,
+                           .lips = 4,
+                           .air_lo_hz = 7000.0f,
+                           .air_hz = 22000.0f,
+                           .air = 0.04f,
+                           .sweep = 0.6f,
+                           .drive = 2.0f,
+                           .attack_s = 0.003f,
+                           .release_s = len * 0.4f,
+                           .seed = 0x2A0u + static_cast<uint32_t>(k)});
+        add(b, yelp, frames(yelp_at[k], kRate), k == 0 ? 1.0f : 0.8f);
         // A snap of the mandibles between the yelps.
-        add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.6f);
-        // The mandibles chitter through each yelp: fine, uneven ticks high
-        // above the voice.
-        for (double tick = yelp_at[k]; tick < yelp_at[k] + len; tick += rng.range(0.012f, 0.03f))
-          add_noise_burst(b, rng, tick, rng.range(8000.0f, 15000.0f), 2.0f, 0.004f, 3.5f);
+        add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.4f);
       }
-      // Under the yelps a small throat rattles, quick and uneven.
-      add_growl(b, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
-                              .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
-      add_hiss(b, rng, 0.0, 0.1f, 3800.0f, 0.3f);
+      // Under the yelps a small throat rattles, quick and uneven, and
+      // nothing of it reaches the air above the yelps.
+      Buf rattle = blank(0.5);
+      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
+                                   .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
+      add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
-      // rattle kept at 650 Hz, and nothing over the ticks.
-      colour(b, {{Colour::HighPass, 100.0f}, {Colour::LowPass, 20000.0f},
-                 {Colour::LowPass, 20000.0f}, {Colour::LowPass, 20000.0f}, {Colour::Peak, 650.0f, 2.5f, 0.8f},
-                 {Colour::Peak, 18000.0f, 4.0f, 0.8f}});
+      // rattle kept at 650 Hz, and its mouth lets little past 7 kHz.
+      colour(b, {{Colour::HighPass, 100.0f}, {Colour::Peak, 650.0f, 1.5f, 0.8f}});
       // Its small throat rattles more faintly between the yelps.
       heave(b, 0x2B0u, 18.0f, 5.0f, 0.3f);
       open_at_peak(b, 0.03f, 0.35f);
@@ -366,35 +376,45 @@ Buf creature_attack(int kind) {
     }
     case 3: {  // queen: a slow, deep roar that swells up and sinks back
       Buf b = blank(1.3);
-      add_cry(b, 0.0, {.seconds = 1.3f,
-                       // It swells, its voice cracks down a step at the top,
-                       // climbs once more and sinks back.
-                       .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
-                                  {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
-                       .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
-                       .mouth_scale = 0.55f,
-                       .growl0 = 0.3f,
-                       .growl1 = 0.55f,
-                       .breath = 0.12f,
-                       .flutter = 0.1f,
-                       .attack_s = 0.01f,
-                       .release_s = 0.5f,
-                       .seed = 0x3A0u,
-                       .wander = 0.06f,
-                       .stray = 0.03f,
-                       .aspiration = 0.1f,
-                       .undertone = 0.3f,
-                       .dropout = 0.0f});
-      add_hiss(b, rng, 0.0, 0.3f, 2600.0f, 0.5f);
+      // One great throat: slack folds, so the voice is rough and full of
+      // undertones, through a deep mouth that opens from "oh" to "ah" as
+      // she swells; strained, its rasp reaches up to 2-5 kHz, and her
+      // breath is torn from the same pulses rather than hissed beside them.
+      Buf roar = throat({.seconds = 1.3f,
+                         // It swells, its voice cracks down a step at the top,
+                         // climbs once more and sinks back.
+                         .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
+                                    {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
+                         .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
+                         .mouth_scale = 0.62f,
+                         .wander = 0.04f,
+                         .jitter = 0.02f,
+                         .shimmer = 0.4f,
+                         .rough0 = 0.1f,
+                         .rough1 = 0.3f,
+                         .breath = 0.3f,
+                         .tension = 0.1f,
+                         .top_hz = 6500.0f,
+                         .lips = 4,
+                         .air_lo_hz = 9000.0f,
+                         .air_hz = 22000.0f,
+                         .air = 1.1f,
+                         .sweep = 0.4f,
+                         .bright = 1.6f,
+                         .drive = 2.5f,
+                         .attack_s = 0.01f,
+                         .release_s = 0.5f,
+                         .seed = 0x3A0u});
+      add(b, roar, 0, 1.0f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
-      // growl's middle carries it) and her top rolled off: a roar, never a
-      // whistle.
-      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}, {Colour::LowPass, 2200.0f},
-                 {Colour::LowPass, 2200.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
-      // Her breath rasps on above the roar, heard as air rather than tone.
-      add_teeth(b, rng, 9000.0f, 16000.0f, 2.2f);
+      // growl's middle carries it) and nothing much past her rasp: a roar,
+      // never a whistle.
+      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
+      // The strain in her throat rings at 2.5-4 kHz, the edge that carries
+      // her roar over the guns.
+      colour(b, {{Colour::Peak, 2700.0f, 2.0f, 1.2f}, {Colour::Peak, 3800.0f, 1.2f, 1.5f}});
       heave(b, 0x3B0u, 24.0f, 4.0f);
       Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
@@ -433,29 +453,46 @@ Buf creature_death(int kind) {
   Rng rng(0xDEA7u + kind);
   switch (kind) {
     case 2: {  // hugger: a squeal collapsing into clicks
-      Buf b = shriek({.seconds = 0.7f,
-                      .pitch = {{{0.0f, 2000.0f}, {0.15f, 1800.0f}, {0.7f, 650.0f}}},
-                      .ratio = 2.41f, .index = 2.0f, .breath = 0.4f, .roughness = 1.1f,
-                      .attack_s = 0.005f, .release_s = 0.35f, .seed = 22});
-      scale(b, 0.5f);
+      // Short and twitching where the queen's death is a long slow arc: the
+      // squeal leaps, then breaks down in jerks, each spasm knocking the
+      // pitch down a step before it sags into a croak.
+      Buf b = blank(0.62);
+      Buf squeal = throat({.seconds = 0.6f,
+                           .pitch = {{{0.0f, 1500.0f}, {0.03f, 1950.0f}, {0.1f, 1800.0f}, {0.115f, 1350.0f},
+                                      {0.19f, 1450.0f}, {0.205f, 1020.0f}, {0.29f, 1120.0f}, {0.305f, 780.0f},
+                                      {0.45f, 820.0f}, {0.6f, 700.0f}}},
+                           .mouth = {kVowelE, kVowelI, kVowelE, kVowelA, kVowelU, kVowelU},
+                           .mouth_scale = 1.7f,
+                           .wander = 0.05f,
+                           .jitter = 0.05f,
+                           .shimmer = 0.4f,
+                           .rough0 = 0.4f,
+                           .rough1 = 0.9f,
+                           .breath = 0.3f,
+                           .tension = 0.13f,
+                           .top_hz = 5000.0f,
+                           .lips = 4,
+                           .air_lo_hz = 7000.0f,
+                           .air_hz = 18000.0f,
+                           .air = 1.2f,
+                           .sweep = 0.5f,
+                           .drive = 2.5f,
+                           .attack_s = 0.004f,
+                           .release_s = 0.3f,
+                           .seed = 0x2D0u});
+      add(b, squeal, 0, 1.2f);
       // The throat gives out in a few slow, wet spasms.
-      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 230.0f, .hz1 = 110.0f, .gain = 0.7f, .release_s = 0.3f,
+      add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 170.0f, .hz1 = 110.0f, .gain = 0.5f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
-      add_gurgle(b, rng, 0.3, 0.4f, 0.5f);
+      add_gurgle(b, rng, 0.3, 0.3f, 0.5f);
       // The shot knocks the small body down: a dull thud under the squeal.
-      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 1.3f);
-      // The small body's squeal still has a throat in it at 400 Hz, and
-      // none of the warrior's middle at 1 kHz: thin, where its snarl is full.
-      colour(b, {{Colour::Peak, 400.0f, 1.0f, 0.9f}, {Colour::Peak, 1300.0f, 1.5f, 1.2f},
-                 {Colour::Peak, 3000.0f, -0.2f, 1.2f}});
-      // The squeal chokes off under 8.5 kHz; what is left up high is the
-      // mandibles' dry clicking as the small body twitches.
-      colour(b, {{Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}, {Colour::LowPass, 8500.0f}});
-      add_teeth(b, rng, 13000.0f, 19000.0f, 2.0f);
+      add_thump(b, 0.0, 150.0f, 70.0f, 0.15f, 0.4f);
+      // The mandibles click dryly at each spasm as the small body twitches.
+      for (double at : {0.11, 0.2, 0.3, 0.41, 0.47})
+        add_noise_burst(b, rng, at, rng.range(3500.0f, 5000.0f), 3.0f, 0.003f, 0.8f);
       // A small chest, still a chest: a croak under 300 Hz as it dies.
-      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.5f, .release_s = 0.3f,
+      add_chest(b, 0xD2Cu, 0.0, {.seconds = 0.6f, .hz0 = 120.0f, .hz1 = 70.0f, .gain = 0.15f, .release_s = 0.3f,
                                  .formant = 200.0f, .rattle_hz = 17.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
-      restless(b, 0xD2u, 600.0f, 1600.0f, 0.3f, 0.3f);
       heave(b, 0xD20u, 22.0f, 6.0f);
       open_at_peak(b, 0.04f, 0.45f);
       return b;
@@ -463,38 +500,44 @@ Buf creature_death(int kind) {
     case 3: {  // queen: a long falling roar that breaks into a dying wail
       Buf b = blank(2.0);
       // Her voice still climbs once in anger before it sinks and breaks;
-      // the jaw falls open and slowly shuts.
-      add_cry(b, 0.0, {.seconds = 2.0f,
-                       .pitch = {{{0.0f, 250.0f}, {0.1f, 320.0f}, {0.42f, 300.0f}, {0.45f, 212.0f},
-                                  {0.95f, 192.0f}, {1.4f, 140.0f}, {2.0f, 96.0f}}},
-                       .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
-                       .mouth_scale = 0.78f,
-                       .growl0 = 0.3f,
-                       .growl1 = 0.6f,
-                       .breath = 0.15f,
-                       .flutter = 0.12f,
-                       .attack_s = 0.008f,
-                       .release_s = 0.9f,
-                       .seed = 0x3D0u,
-                       .wander = 0.06f,
-                       .stray = 0.03f,
-                       .aspiration = 0.1f,
-                       .undertone = 0.0f,
-                       .turbulence = 0.4f,
-                       .sweep = 0.25f,
-                       .dropout = 0.0f});
+      // the jaw falls open and slowly shuts. One throat, slack and torn,
+      // its breath through the same mouth as its voice.
+      Buf wail = throat({.seconds = 2.0f,
+                         .pitch = {{{0.0f, 250.0f}, {0.1f, 320.0f}, {0.42f, 300.0f}, {0.45f, 212.0f},
+                                    {0.95f, 192.0f}, {1.4f, 140.0f}, {2.0f, 96.0f}}},
+                         .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU, kVowelU},
+                         .mouth_scale = 0.7f,
+                         .wander = 0.05f,
+                         .jitter = 0.03f,
+                         .shimmer = 0.4f,
+                         .rough0 = 0.2f,
+                         .rough1 = 0.45f,
+                         .breath = 0.35f,
+                         .tension = 0.12f,
+                         .top_hz = 3000.0f,
+                         .lips = 2,
+                         .air_lo_hz = 5000.0f,
+                         .air_hz = 22000.0f,
+                         .air = 1.2f,
+                         .sweep = 0.3f,
+                         .bright = 1.4f,
+                         .drive = 3.0f,
+                         .attack_s = 0.008f,
+                         .release_s = 0.9f,
+                         .seed = 0x3D0u});
+      add(b, wail, 0, 1.0f);
       add_growl(b, rng, 0.0, {.seconds = 1.9f, .hz0 = 85.0f, .hz1 = 55.0f, .gain = 0.3f, .release_s = 0.8f,
                               .formant = 330.0f, .rattle_hz = 19.0f, .rattle_spread = 0.6f});
       add_thump(b, 0.0, 110.0f, 35.0f, 0.35f, 0.6f);
       add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
-      // Her last breath rasps through the upper teeth.
-      add_teeth(b, rng, 2200.0f, 5000.0f, 0.6f);
-      // Dark, but not muffled: the weight stays under 1 kHz, the rasp up to
-      // about 5 kHz is kept, and the hollow at 400 Hz makes the roar cavernous.
-      colour(b, {{Colour::LowPass, 4800.0f}, {Colour::LowPass, 4800.0f}, {Colour::Peak, 400.0f, -0.6f, 0.9f}});
-      // A faint wheeze above the rasp, where the far deaths have nothing.
-      add_teeth(b, rng, 6000.0f, 9500.0f, 0.45f);
-      colour(b, {{Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
+      // Her dying strain rings at 2.5-4 kHz, lower and duller than her
+      // attack, over a chest that still carries the weight of the cry.
+      colour(b, {{Colour::Peak, 2500.0f, 1.5f, 1.2f}, {Colour::Peak, 230.0f, 3.0f, 1.0f},
+                 {Colour::Peak, 560.0f, -0.6f, 1.0f}});
+      // Dark, but not muffled: the weight stays under 1 kHz and the hollow
+      // at 400 Hz makes the roar cavernous; her rasp and her breath carry
+      // on above it from the same throat.
+      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
       // warrior's higher scream.
@@ -504,6 +547,9 @@ Buf creature_death(int kind) {
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
       decay_out(wet, kRate, 0.5f);
       open_at_peak(wet, 0.04f, 1.2f);
+      // The ceiling's quick closes eased, so the long wail never drops
+      // off a step.
+      soften_falls(wet, kRate, 3.0f);
       return wet;
     }
     default: {  // warrior: a scream that breaks and drowns
@@ -666,6 +712,8 @@ Buf creature_death_far(int kind) {
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
+  // The hall's own air hangs faintly over the cry, following it.
+  add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
   // Far off, the rattle in its catches is only just heard.
   heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
   open_at_peak(far, 0.06f, 0.8f);
@@ -712,11 +760,46 @@ Buf egg_death() {
   // and the shell's ring at 900 Hz hollowed, so the egg is no shriek.
   colour(b, {{Colour::HighPass, 150.0f}, {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f},
              {Colour::LowPass, 10000.0f}, {Colour::LowPass, 10000.0f}, {Colour::Peak, 900.0f, -0.85f, 0.9f}});
-  // The fluid fizzes as it spills: a fine wet sizzle high above the slops,
-  // which no throat's cry has.
-  add_teeth(b, rng, 11000.0f, 13000.0f, 8.0f);
-  // A late slop dies away rather than being cut off at the end.
+  // The thing inside dies as it spills out: a small wet throat that
+  // bubbles up, squeals once and sinks, its mouth gaping and closing, so
+  // the egg's death is a creature's and not a hiss.
+  Buf squeal = throat({.seconds = 0.5f,
+                       .pitch = {{{0.0f, 380.0f}, {0.08f, 720.0f}, {0.16f, 610.0f}, {0.2f, 820.0f},
+                                  {0.34f, 460.0f}, {0.5f, 260.0f}}},
+                       .mouth = {kVowelU, kVowelA, kVowelE, kVowelO, kVowelU},
+                       .mouth_scale = 1.3f,
+                       .wander = 0.06f,
+                       .jitter = 0.06f,
+                       .shimmer = 0.45f,
+                       .rough0 = 0.6f,
+                       .rough1 = 0.9f,
+                       .breath = 0.35f,
+                       .tension = 0.2f,
+                       .top_hz = 5000.0f,
+                       .sweep = 0.5f,
+                       .drive = 2.0f,
+                       .attack_s = 0.01f,
+                       .release_s = 0.2f,
+                       .seed = 0xE67u});
+  // It gurgles: its voice choked by the fluid at an uneven 15-30 Hz.
+  Phase choke;
+  double choke_last = 0.0;
+  float choke_hz = 20.0f;
+  for (float& x : squeal) {
+    const double cp = choke.step(choke_hz, kRate);
+    if (cp < choke_last) choke_hz = rng.range(15.0f, 30.0f);
+    choke_last = cp;
+    x *= 0.35f + 0.65f * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * cp));
+  }
+  add(b, squeal, frames(0.05, kRate), 0.3f);
+  // Muffled by the shell and the fluid: nothing much above 6 kHz, where a
+  // man's dying cry still rasps.
+  colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}});
+  // A late slop dies away rather than being cut off at the end, and the
+  // splinters' quick ticks, bare now that no fizz covers them, fall away
+  // rather than stopping.
   decay_out(b, kRate, 0.15f);
+  soften_falls(b, kRate, 3.0f);
   return b;
 }
 

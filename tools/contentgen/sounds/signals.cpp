@@ -1,5 +1,6 @@
 // Electronic signals: motion-tracker beeps, menu click, chimes, the sting.
 #include "sounds/effects.h"
+#include "sounds/throat.h"
 
 namespace contentgen::sfx {
 
@@ -198,13 +199,15 @@ Buf cheat_toggle() {
 }
 
 Buf surprise_sting() {
-  // The shock of the cocoon: a boom, a dissonant brass-like cluster that
-  // swells open, and a screech sliding over it.
+  // The shock of the cocoon: a boom, a dark brass-like cluster that swells
+  // open under it, and over them a creature's scream torn from a throat:
+  // it leaps up, wavers at the top of its voice, cracks and falls. The
+  // scream carries the sting; nothing but its own breath is hiss.
   Rng rng(0x5071u);
   Buf b = blank(2.4);
   // The boom is short and the hit sits in the midrange, where it is heard.
   add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
-  add_noise_burst(b, rng, 0.0, 900.0f, 0.7f, 0.15f, 1.6f);
+  add_noise_burst(b, rng, 0.0, 700.0f, 1.0f, 0.06f, 1.2f);
   const float cluster[] = {36, 37, 42, 48, 49, 55, 61};
   size_t n = b.size();
   Buf pad(n, 0.0f);
@@ -219,42 +222,58 @@ Buf surprise_sting() {
   Biquad lp;
   for (size_t i = 0; i < n; ++i) {
     float t = static_cast<float>(seconds_at(i));
-    if (i % 32 == 0) lp.lowpass(300.0f + 2500.0f * std::exp(-t / 0.5f) + 400.0f * t, 1.4f, kRate);
+    if (i % 32 == 0) lp.lowpass(300.0f + 1800.0f * std::exp(-t / 0.5f) + 300.0f * t, 1.4f, kRate);
     float env = std::min(1.0f, t / 0.01f) * std::exp(-t / 0.9f);
-    b[i] += lp(pad[i]) * env;
+    b[i] += lp(pad[i]) * env * 0.7f;
   }
-  Buf scream = shriek({.seconds = 1.2f,
-                       .pitch = {{{0.0f, 1400.0f}, {1.2f, 2600.0f}}},
-                       .ratio = 1.41f, .index = 2.0f, .breath = 0.5f, .roughness = 0.5f,
-                       .attack_s = 0.25f, .release_s = 0.6f, .seed = 51});
-  add(b, scream, frames(0.05, kRate), 0.6f);
-  // Strings stabbing high over the brass: a tight cluster at 2-3 kHz bowed
-  // in ragged tremolo, the shrill edge that tells the scare from any roar.
-  const float stab[] = {96, 97, 99, 102};
-  OnePoleLP bow;
-  bow.set(30.0f, kRate);
-  for (float note : stab) {
-    Phase ph;
-    ph.p = rng.uni();
-    const float hz = midi_hz(note);
-    for (size_t i = 0; i < frames(1.4, kRate) && i < n; ++i) {
-      const float t = static_cast<float>(seconds_at(i));
-      const float trem = std::max(0.0f, 0.6f + 6.0f * bow(rng.bi()));
-      const float env = std::min(1.0f, t / 0.004f) * std::exp(-t / 0.45f);
-      b[i] += blep_saw(ph.step(hz, kRate), hz / kRate) * 0.09f * trem * env;
-    }
-  }
-  // A cymbal's wash swells behind the hit: air from 12 kHz up, where no
-  // creature's throat reaches.
-  Biquad wash_lo1, wash_lo2;
-  wash_lo1.highpass(12000.0f, 0.707f, kRate);
-  wash_lo2.highpass(12000.0f, 0.707f, kRate);
-  for (size_t i = 0; i < n; ++i) {
+  // The scream: a tense, bright throat with a wide-open mouth, its pitch
+  // leaping from a bark to a shriek, wavering and cracking down at the end.
+  Buf scream = throat({.seconds = 1.9f,
+                       .pitch = {{{0.0f, 520.0f}, {0.06f, 1150.0f}, {0.3f, 1420.0f}, {0.55f, 1300.0f},
+                                  {0.8f, 1480.0f}, {1.05f, 1250.0f}, {1.12f, 900.0f}, {1.5f, 780.0f},
+                                  {1.9f, 520.0f}}},
+                       .mouth = {kVowelA, kVowelE, kVowelA, kVowelI, kVowelE, kVowelA, kVowelO},
+                       .mouth_scale = 1.45f,
+                       .jitter = 0.025f,
+                       .shimmer = 0.3f,
+                       .rough0 = 0.35f,
+                       .rough1 = 0.6f,
+                       .breath = 0.25f,
+                       .tension = 0.12f,
+                       .top_hz = 6500.0f,
+                       .sweep = 0.4f,
+                       .drive = 2.5f,
+                       .attack_s = 0.01f,
+                       .release_s = 0.6f,
+                       .seed = 0x5072u});
+  // Under the shriek the same beast roars from the chest, an octave and
+  // more down, so the scream has a body and is no whistle.
+  Buf roar = throat({.seconds = 1.6f,
+                     .pitch = {{{0.0f, 180.0f}, {0.1f, 290.0f}, {0.9f, 260.0f}, {1.6f, 150.0f}}},
+                     .mouth = {kVowelO, kVowelA, kVowelA, kVowelU},
+                     .mouth_scale = 0.9f,
+                     .jitter = 0.04f,
+                     .shimmer = 0.35f,
+                     .rough0 = 0.6f,
+                     .rough1 = 0.8f,
+                     .breath = 0.3f,
+                     .tension = 0.2f,
+                     .top_hz = 4000.0f,
+                     .drive = 3.0f,
+                     .attack_s = 0.008f,
+                     .release_s = 0.5f,
+                     .seed = 0x5073u});
+  // The scream swells and shudders as it is forced out.
+  OnePoleLP shake;
+  shake.set(14.0f, kRate);
+  for (size_t i = 0; i < scream.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
-    b[i] += wash_lo2(wash_lo1(rng.bi())) * 1.2f * std::min(1.0f, t / 0.3f) * std::exp(-t / 0.9f);
+    scream[i] *= (0.75f + 0.25f * std::min(1.0f, t / 0.25f)) * std::max(0.2f, 1.0f + 4.0f * shake(rng.bi()));
   }
+  add(b, scream, frames(0.02, kRate), 0.9f);
+  add(b, roar, frames(0.01, kRate), 0.45f);
   soft_clip(b, 1.5f);
-  return add_reverb(b, kRate, 0.8f, 0.4f, 0.4f, 0.3);
+  return add_reverb(b, kRate, 0.8f, 0.5f, 0.3f, 0.3);
 }
 
 }  // namespace contentgen::sfx
