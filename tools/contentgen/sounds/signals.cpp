@@ -31,14 +31,6 @@ void add_beep(Buf& b, Rng& rng, double at, float hz, float hold_s, float gain) {
   }
   add_noise_burst(b, rng, at, hz * 3.0f, 1.2f, 0.004f, gain * 2.0f);
 }
-// A chime struck rather than switched on: the FM bell, its octave ringing
-// shorter, and a brief breath of noise where the mallet meets the metal,
-// so the note has a grain and a start of its own.
-void add_struck(Buf& b, Rng& rng, double at, float hz, float ratio, float index, float decay_s, float gain) {
-  add_bell(b, at, hz, ratio, index, decay_s, gain);
-  add_ping(b, at, hz * 2.0f, decay_s * 0.4f, gain * 0.3f);
-  add_noise_burst(b, rng, at, std::min(hz * 3.0f, 9000.0f), 1.0f, 0.02f, gain * 1.2f);
-}
 }  // namespace
 
 Buf tracker_low() {
