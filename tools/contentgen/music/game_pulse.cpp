@@ -638,7 +638,7 @@ LoopCanvas game_pulse() {
   hall(c, {1.8, 0.016, 5000.0, 260.0, 0.2f});
   // The band spread wider still, above the bass, so the middle is left to
   // the effects.
-  widen(c, 1.6f, 180.0);
+  widen(c, 1.9f, 180.0);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
   // bell gives the kick its floor round 50 Hz, under that octave, and the

@@ -698,7 +698,7 @@ LoopCanvas game_track() {
   tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
   // A bed under play, but one whose climaxes rise: only the deepest lulls
   // are lifted, and gently, so the loudness still follows the action.
-  lift_quiet(c, 5.0f, 1.5f, 2.0f);
+  lift_quiet(c, 4.0f, 2.0f, 3.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

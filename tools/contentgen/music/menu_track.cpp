@@ -378,8 +378,9 @@ LoopCanvas menu_track() {
   // The low mids cut deeper and a sheen lifted round 7.5 kHz, above the
   // 4 kHz octave, which the high shelf and presence bell leave nearly flat:
   // the piano, clarinet and harp doubled through 250 Hz to 1 kHz sound boxy
-  // otherwise, and the bows and shaker keep their rosin and sizzle.
-  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 3.0f, 6.0f);
+  // otherwise, and the bows and shaker keep their rosin and sizzle. The
+  // weight bell round 50 Hz gives the floor under the bass its body.
+  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 6.0f, 6.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

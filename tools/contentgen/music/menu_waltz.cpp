@@ -299,8 +299,9 @@ LoopCanvas menu_waltz() {
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
-  // 7.5 kHz, so the waltz sounds open rather than boxy.
-  tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 3.0f, 4.0f);
+  // 7.5 kHz, so the waltz sounds open rather than boxy; the weight bell
+  // round 50 Hz gives the cello's low octave its body.
+  tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 6.0f, 4.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

@@ -76,14 +76,16 @@ void NoteScore::note(int channel, int bar, double beat, int key, int velocity, d
     const int phrase = static_cast<int>(std::floor(where));
     const double u = where - phrase;
     const double size = 0.7 + 0.6 * phrase_hash(phrase);
-    velocity += static_cast<int>(std::lround(size * 6.0 * (2.0 * std::sin(dsp::kPi * std::pow(u, 0.8)) - 1.0)));
+    velocity += static_cast<int>(
+        std::lround(size * feel_velocity_ * (2.0 * std::sin(dsp::kPi * std::pow(u, 0.8)) - 1.0)));
     double& drift = drift_[ch];
     drift = 0.92 * drift + 0.08 * rng.bi() * feel_beats_ * 4.0;
     const double loose = ch == kDrumChannel ? 0.5 : 1.0;
     // The band pushes into a phrase and settles back at its end, together;
     // each section keeps its own place round that (a lead ahead, a pad
     // behind). The kit follows the push more lightly, as the time keeper.
-    const double push_s = -0.016 * size * std::sin(2.0 * dsp::kPi * u) * (ch == kDrumChannel ? 0.6 : 1.0);
+    const double push = feel_beats_ > 0.0 ? 0.016 : 0.0;
+    const double push_s = -push * size * std::sin(2.0 * dsp::kPi * u) * (ch == kDrumChannel ? 0.6 : 1.0);
     const double shift_beats = (push_s + place_s_[ch]) / tm_.beats_s(1.0);
     beat = std::max(bar == 0 ? 0.0 : -1.0,
                     beat + lean_[ch] + shift_beats + drift * loose + rng.bi() * feel_beats_ * 0.6 * loose);

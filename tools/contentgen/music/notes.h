@@ -81,9 +81,10 @@ class NoteScore {
   // A note struck again on its channel varies more still, leaning
   // alternately harder and softer, as a bow or a picking hand goes down
   // and up, so ostinatos and repeated chords never sound like one sample.
-  // Each four-bar phrase also swells and eases in velocity and is pushed
-  // ahead in time towards its middle and settles back at its end, by up to
-  // about 20 ms; a chord's inner notes are played softer than its outer.
+  // Each four-bar phrase also swells and eases in velocity (by about
+  // +-`velocity`) and, with any spread in time, is pushed ahead towards its
+  // middle and settles back at its end, by up to about 20 ms; a chord's
+  // inner notes are played softer than its outer.
   void humanise(uint32_t seed, int velocity, double beats);
   // Where a section sits against the beat, in seconds (negative ahead):
   // a lead a little ahead, a pad a little behind.
