@@ -31,6 +31,37 @@ void add_beep(Buf& b, Rng& rng, double at, float hz, float hold_s, float gain) {
   }
   add_noise_burst(b, rng, at, hz * 3.0f, 1.2f, 0.004f, gain * 2.0f);
 }
+
+// What makes a chime struck rather than switched on: the mallet's click, a
+// few milliseconds of noise tuned to the note, and the struck body's
+// inharmonic modes (bar and bell ratios) that ring out well before the
+// note itself, so each strike opens bright and rough and settles to tone.
+void add_strike(Buf& b, Rng& rng, double at, float hz, float gain) {
+  add_noise_burst(b, rng, at, std::min(9000.0f, hz * 3.2f), 1.1f, 0.0025f, gain * 1.6f);
+  add_noise_burst(b, rng, at, hz, 5.0f, 0.007f, gain * 1.2f);
+  const float ratio[] = {2.76f, 4.07f, 5.40f, 8.93f}, level[] = {0.5f, 0.3f, 0.3f, 0.15f}, decay[] = {0.07f, 0.04f, 0.03f, 0.015f};
+  for (int k = 0; k < 4; ++k) {
+    const float f = hz * ratio[k];
+    if (f > 16000.0f) break;
+    Phase ph;
+    const size_t s = frames(at, kRate);
+    for (size_t i = s; i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i - s));
+      const float env = std::exp(-t / decay[k]);
+      if (env < 1e-4f) break;
+      b[i] += gain * level[k] * env * std::min(1.0f, t / 0.0008f) * sine(ph.step(f, kRate));
+    }
+  }
+}
+
+// The room a chime hangs in: a soft, diffuse tail a little under the
+// strike, its onset kept back a few ms so it reads as space and not as a
+// thicker note, fading out within `tail_s`.
+Buf in_room(const Buf& dry, float wet, double tail_s) {
+  Buf out = add_reverb(dry, kRate, 0.55f, 0.45f, wet, tail_s);
+  decay_out(out, kRate, static_cast<float>(tail_s));
+  return out;
+}
 }  // namespace
 
 Buf tracker_low() {
@@ -92,7 +123,7 @@ Buf rescue_chime() {
   // blown harder: it scoops up to its pitch and its tone opens within a few
   // milliseconds, then mellows a little as it is held.
   Rng rng(0x5E5Cu);
-  Buf b = blank(1.1);
+  Buf b = blank(1.0);
   struct Note {
     double at, len;
     float hz;
@@ -115,10 +146,24 @@ Buf rescue_chime() {
         b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate)) * blow * 0.3f;
       }
     }
-    // The tongue's attack: a breath of noise at the mouthpiece.
+    // The tongue's attack: a breath of noise at the mouthpiece, and under
+    // the brass a struck bell doubles each note, its metal ringing off fast.
     add_noise_burst(b, rng, n.at, 1800.0f, 1.0f, 0.012f, 0.5f);
+    add_strike(b, rng, n.at, n.hz * 2.0f, 0.22f);
+    // Air through the horn as it is held: a breathy band riding on the
+    // note's upper harmonics, coming and going with the breath.
+    Biquad air;
+    air.bandpass(n.hz * 6.0f, 1.4f, kRate);
+    const size_t s = frames(n.at, kRate), e = std::min(b.size(), s + frames(n.len + 0.1, kRate));
+    for (size_t i = s; i < e; ++i) {
+      const float t = static_cast<float>(seconds_at(i - s));
+      const float breath = std::min(1.0f, t / 0.02f) * (t < n.len ? 1.0f : std::exp(-(t - static_cast<float>(n.len)) / 0.03f));
+      b[i] += air(rng.bi()) * 0.3f * breath;
+    }
   }
-  return add_reverb(b, kRate, 0.45f, 0.4f, 0.25f, 0.2);
+  // The brass's chest kept light, so the call sits over the room's hum.
+  colour(b, {{Colour::HighPass, 520.0f}, {Colour::HighPass, 520.0f}, {Colour::Peak, 2600.0f, 1.0f, 0.9f}});
+  return in_room(b, 0.3f, 0.45);
 }
 
 Buf cheat_chime() {
@@ -146,9 +191,20 @@ Buf cheat_chime() {
       b[i] = held * env * 0.35f;
     }
   }
+  // The chip's noise channel ticks each note in, a short burst of its
+  // crushed noise, so every step has an edge.
+  Rng rng(0xC4E7u);
+  for (int k = 0; k < 9; ++k) {
+    const size_t s = frames(step * k, kRate), e = std::min(b.size(), s + frames(0.012, kRate));
+    float tick = 0.0f;
+    for (size_t i = s; i < e; ++i) {
+      if (i % 4 == 0) tick = std::round(rng.bi() * 4.0f) / 4.0f;
+      b[i] += tick * 0.3f * std::exp(-static_cast<float>(seconds_at(i - s)) / 0.004f);
+    }
+  }
   // Its little speaker: no deep bass, the fizz of the top tamed.
   colour(b, {{Colour::HighPass, 250.0f}, {Colour::LowPass, 7000.0f}});
-  return add_reverb(b, kRate, 0.2f, 0.6f, 0.1f, 0.1);
+  return in_room(b, 0.2f, 0.35);
 }
 
 Buf cheat_toggle() {
@@ -179,6 +235,10 @@ Buf cheat_toggle() {
     len *= 0.8f;
     speed *= 1.06f;
   }
+  // A tick where the broken buffer jumps back, each slice a glitch.
+  Rng rng(0xC4E8u);
+  for (double t = 0.0, l = 0.045; t < at; t += l + 0.008, l *= 0.8)
+    add_noise_burst(b, rng, t, 6000.0f, 1.5f, 0.002f, 0.5f);
   // The glass let go: the whole strike rings out, a fifth above.
   const size_t s = frames(at, kRate);
   for (size_t i = 0; s + i < b.size(); ++i) {
@@ -187,7 +247,8 @@ Buf cheat_toggle() {
     if (j + 1 >= glass.size()) break;
     b[s + i] += glass[j] + (glass[j + 1] - glass[j]) * static_cast<float>(pos - j);
   }
-  return add_reverb(b, kRate, 0.25f, 0.3f, 0.15f, 0.0);
+  add_strike(b, rng, at, hz * 1.5f, 0.12f);
+  return in_room(b, 0.25f, 0.35);
 }
 
 Buf surprise_sting() {
