@@ -163,15 +163,8 @@ void add_moving_parts(Buf& raw, double len) {
   while (at < len - 0.1) {
     const float lift = rng.range(0.5f, 1.0f);
     add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
-    add_noise_burst(raw, rng, at, rng.range(900.0f, 1300.0f), 1.5f, 0.008f, 0.5f * lift);
+    add_noise_burst(raw, rng, at, rng.range(220.0f, 320.0f), 1.5f, 0.012f, 0.9f * lift);
     at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
-  }
-  // A relay snaps over now and then as the load shifts: a hard click,
-  // the contact's metal ringing, and its chatter a moment later.
-  for (double relay : {1.7, 5.3}) {
-    add_noise_burst(raw, rng, relay, 3500.0f, 1.2f, 0.003f, 1.2f);
-    add_ping(raw, relay, 2900.0f, 0.02f, 0.06f);
-    add_noise_burst(raw, rng, relay + 0.035, 4200.0f, 1.5f, 0.002f, 0.7f);
   }
 }
 
@@ -191,10 +184,10 @@ Buf generator_loop() {
   struct Partial {
     double hz, gain, swell_hz, swell_depth;
   };
-  const Partial machine[] = {{50, 0.55, 0.125, 0.1},   {100, 0.8, 0.25, 0.15},  {100.5, 0.4, 0.125, 0.1},
-                             {150, 0.55, 0.625, 0.2},   {200, 0.35, 0.375, 0.2}, {250, 0.12, 0.5, 0.25},
-                             {300, 0.22, 0.5, 0.25},    {350, 0.06, 0.875, 0.3}, {400, 0.08, 0.625, 0.2},
-                             {600, 0.05, 0.875, 0.25},  {800, 0.04, 0.125, 0.35}};
+  const Partial machine[] = {{50, 0.05, 0.125, 0.1},    {100, 0.45, 0.25, 0.15}, {150, 0.3, 0.625, 0.2},
+                             {200, 0.6, 0.375, 0.2},    {200.5, 0.45, 0.125, 0.1}, {300, 0.65, 0.5, 0.25},
+                             {350, 0.25, 0.875, 0.3},   {400, 0.5, 0.625, 0.2},  {500, 0.3, 0.25, 0.3},
+                             {600, 0.22, 0.875, 0.25},  {800, 0.1, 0.125, 0.35}};
   // Each partial and its swell turn as a unit vector rotated a fixed angle
   // a sample (in double, re-anchored to the exact angle every second, so
   // they stay on whole cycles): the sines and swells a sample without
@@ -224,23 +217,18 @@ Buf generator_loop() {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
       waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t);
     }
-    // The load drags the motor's speed with it: the hum's pitch sags and
-    // recovers about 1 % with the slow wobble, each harmonic in step.
-    const double drag = 2.0 * wobble.c + 0.8 * sway.s;
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
       const Partial& p = machine[k];
-      const double bend = drag * p.hz / 50.0;
-      s += p.gain * (1.0 + 0.6 * p.swell_depth * swell[k].s) * (tone[k].s * std::cos(bend) + tone[k].c * std::sin(bend));
+      s += p.gain * (1.0 + 0.6 * p.swell_depth * swell[k].s) * tone[k].s;
       tone[k].turn();
       swell[k].turn();
     }
     // Turbine whine: a soft tone wavering by a few hertz, well under the
     // machine and half buried in the air it moves.
     double waver = 0.9 * waver_slow.s + 0.4 * waver_fast.s;
-    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0 + drag * 33.0) +
-                   0.5 * std::sin(kTwoPi * 2475.0 * t + waver * 9.0 + drag * 49.5);
-    double whine_level = 0.035 * (1.0 + 0.4 * whine_swell.s);
+    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
+    double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     // The load swings slowly: the whole hum rises and falls every four
     // seconds, a second, faster sway across it, so it never sits still.
@@ -257,8 +245,8 @@ Buf generator_loop() {
   for (float& s : noise) s = rng.bi();
   for (float& s : noise2) s = rng.bi();
   Biquad rush, rush_lp, turbine, turbine_lp;
-  rush.bandpass(3200.0f, 0.7f, kRate);
-  rush_lp.lowpass(6000.0f, 0.7f, kRate);
+  rush.bandpass(900.0f, 0.9f, kRate);
+  rush_lp.lowpass(1600.0f, 0.7f, kRate);
   turbine.bandpass(1650.0f, 1.5f, kRate);
   turbine_lp.lowpass(1900.0f, 0.7f, kRate);
   Buf air = loop_through(noise, 3, [rush, rush_lp](float x) mutable { return rush_lp(rush(x)); });
