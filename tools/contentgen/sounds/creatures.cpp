@@ -327,33 +327,24 @@ Buf creature_attack(int kind) {
   switch (kind) {
     case 2: {  // hugger: three quick chittering yelps, each its own leap
       Buf b = blank(0.55);
-      // Three different yelps: a chirp that leaps and drops, a high
-      // chatter that warbles down, and a longer cry that climbs, cracks
-      // and sinks, each through its own path of the small mouth.
-      const float yelp_at[] = {0.0f, 0.155f, 0.33f}, yelp_len[] = {0.12f, 0.15f, 0.21f};
-      const Contour contour[] = {
-          {{{0.0f, 1000.0f}, {0.035f, 2100.0f}, {0.07f, 1900.0f}, {0.12f, 1350.0f}}},
-          {{{0.0f, 2350.0f}, {0.03f, 2150.0f}, {0.06f, 2450.0f}, {0.09f, 1850.0f}, {0.115f, 2050.0f}, {0.15f, 1300.0f}}},
-          {{{0.0f, 1000.0f}, {0.07f, 1450.0f}, {0.12f, 2250.0f}, {0.135f, 1700.0f}, {0.17f, 1900.0f}, {0.21f, 900.0f}}}};
-      const std::vector<Vowel> mouths[] = {{kVowelU, kVowelI, kVowelE, kVowelU},
-                                           {kVowelI, kVowelE, kVowelI, kVowelA, kVowelE},
-                                           {kVowelO, kVowelA, kVowelE, kVowelI, kVowelA, kVowelU}};
+      const float yelp_at[] = {0.0f, 0.15f, 0.31f}, yelp_len[] = {0.13f, 0.14f, 0.22f};
+      const float rise[] = {1100.0f, 1300.0f, 1200.0f}, crest[] = {2000.0f, 2300.0f, 2150.0f}, sink[] = {1400.0f, 1600.0f, 800.0f};
       for (int k = 0; k < 3; ++k) {
         const float len = yelp_len[k];
-        // Each yelp one throat, its resonances bending with the voice, its
-        // pulses uneven and its breath torn from them, so no two periods
-        // buzz alike.
+        // Each yelp one throat: the pitch leaps and sinks, and the small
+        // mouth snaps from "oo" to "ee" and back as it does, so the
+        // resonances bend with the voice. Its breath is the throat's own.
         Buf yelp = throat({.seconds = len,
-                           .pitch = contour[k],
-                           .mouth = mouths[k],
-                           .mouth_scale = 1.9f - 0.15f * static_cast<float>(k),
-                           .wander = 0.06f,
-                           .jitter = 0.07f,
-                           .shimmer = 0.5f,
+                           .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
+                           .mouth = {kVowelU, kVowelI, kVowelE, kVowelU},
+                           .mouth_scale = 1.9f,
+                           .wander = 0.04f,
+                           .jitter = 0.04f,
+                           .shimmer = 0.35f,
                            .rough0 = 0.5f,
                            .rough1 = 0.8f,
-                           .breath = 0.4f,
-                           .tension = 0.14f + 0.03f * static_cast<float>(k),
+                           .breath = 0.2f,
+                           .tension = 0.14f,
                            .top_hz = 5000.0f,
                            .lips = 4,
                            .air_lo_hz = 7000.0f,
@@ -374,7 +365,7 @@ Buf creature_attack(int kind) {
       add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
                                    .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
       colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
-      add(b, rattle, 0, 0.75f);
+      add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
       // rattle kept at 650 Hz, and its mouth lets little past 7 kHz.
       colour(b, {{Colour::HighPass, 100.0f}, {Colour::Peak, 650.0f, 1.5f, 0.8f}});

@@ -123,7 +123,7 @@ Buf rescue_chime() {
   // blown harder: it scoops up to its pitch and its tone opens within a few
   // milliseconds, then mellows a little as it is held.
   Rng rng(0x5E5Cu);
-  Buf b = blank(1.0);
+  Buf b = blank(1.1);
   struct Note {
     double at, len;
     float hz;
@@ -146,23 +146,12 @@ Buf rescue_chime() {
         b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate)) * blow * 0.3f;
       }
     }
-    // The tongue's attack: a breath of noise at the mouthpiece, and under
-    // the brass a struck bell doubles each note, its metal ringing off fast.
+    // The tongue's attack: a breath of noise at the mouthpiece.
     add_noise_burst(b, rng, n.at, 1800.0f, 1.0f, 0.012f, 0.5f);
-    add_strike(b, rng, n.at, n.hz * 2.0f, 0.22f);
-    // Air through the horn as it is held: a breathy band riding on the
-    // note's upper harmonics, coming and going with the breath.
-    Biquad air;
-    air.bandpass(n.hz * 6.0f, 1.4f, kRate);
-    const size_t s = frames(n.at, kRate), e = std::min(b.size(), s + frames(n.len + 0.1, kRate));
-    for (size_t i = s; i < e; ++i) {
-      const float t = static_cast<float>(seconds_at(i - s));
-      const float breath = std::min(1.0f, t / 0.02f) * (t < n.len ? 1.0f : std::exp(-(t - static_cast<float>(n.len)) / 0.03f));
-      b[i] += air(rng.bi()) * 0.3f * breath;
-    }
+    // Under the brass a struck bell doubles each note, its metal ringing
+    // off fast, so the call opens with a strike.
+    add_strike(b, rng, n.at, n.hz * 2.0f, 0.15f);
   }
-  // The brass's chest kept light, so the call sits over the room's hum.
-  colour(b, {{Colour::HighPass, 520.0f}, {Colour::HighPass, 520.0f}, {Colour::Peak, 2600.0f, 1.0f, 0.9f}});
   return in_room(b, 0.3f, 0.45);
 }
 

@@ -373,21 +373,17 @@ Buf heal_pickup() {
       const float att = std::min(1.0f, t / 0.0015f);
       // The bar's modes: the higher the mode the sooner it dies. Under
       // them a soft hum an octave down, a bell's warm body.
-      const float x = 0.3f * sine(p0.step(hz * 0.5f, kRate)) + sine(p1.step(hz, kRate)) + 0.9f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
+      const float x = 0.6f * sine(p0.step(hz * 0.5f, kRate)) + sine(p1.step(hz, kRate)) + 0.5f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
                       0.45f * std::exp(-t / (ring * 0.2f)) * sine(p3.step(hz * 5.404f, kRate)) +
                       0.12f * std::exp(-t / 0.03f) * sine(p4.step(hz * 8.933f, kRate));
       b[i] += gain * env * att * x;
     }
-    // The mallet's tick on the glass: a few ms of bright noise tuned to
-    // the bar's second mode, the body's knock at its note under it.
-    add_noise_burst(b, rng, at, hz * 2.756f, 1.3f, 0.003f, gain * 2.2f);
-    add_noise_burst(b, rng, at, hz, 4.0f, 0.006f, gain * 1.2f);
   }
   // The shimmer: a cluster of soft high tones a few hertz apart, so they
   // twinkle against each other, swelling in as the top note lands and
   // fading slowly.
-  const float glitter[] = {3520.0f, 3526.5f, 4435.0f, 4441.0f, 5274.0f, 5281.0f, 6645.0f};
-  for (int k = 0; k < 7; ++k) {
+  const float glitter[] = {5274.0f, 5281.0f, 6645.0f, 6653.5f, 7902.0f};
+  for (int k = 0; k < 5; ++k) {
     Phase ph;
     const size_t s = frames(0.2, kRate);
     for (size_t i = s; i < b.size(); ++i) {
@@ -396,15 +392,9 @@ Buf heal_pickup() {
       b[i] += 0.15f * env * sine(ph.step(glitter[k], kRate));
     }
   }
-  // The glitter's own sparkle: soft grains of bright noise scattered
-  // over the shimmer, thinning as it fades.
-  for (int k = 0; k < 30; ++k) {
-    const double at = 0.2 + 0.5 * std::pow(rng.uni(), 1.6f);
-    add_noise_burst(b, rng, at, rng.range(3000.0f, 6000.0f), 2.5f, 0.008f, 1.1f * std::exp(-static_cast<float>(at - 0.2) / 0.3f));
-  }
   // A small bright room, so the chime hangs in the air a moment.
-  Buf out = add_reverb(b, kRate, 0.45f, 0.3f, 0.28f, 0.2f);
-  decay_out(out, kRate, 0.4f);
+  Buf out = add_reverb(b, kRate, 0.35f, 0.2f, 0.22f, 0.15f);
+  decay_out(out, kRate, 0.3f);
   return out;
 }
 
