@@ -152,7 +152,7 @@ Buf rescue_chime() {
     // off fast, so the call opens with a strike.
     add_strike(b, rng, n.at, n.hz * 2.0f, 0.15f);
   }
-  return in_room(b, 0.3f, 0.45);
+  return add_reverb(b, kRate, 0.45f, 0.4f, 0.25f, 0.2);
 }
 
 Buf cheat_chime() {
