@@ -97,6 +97,12 @@ Buf alarm_loop() {
   for (double& f : flat_hz) f *= 1.0 - kReedDetune;
   std::vector<double> inc_b = whole_cycle_steps(flat_hz);
   double ph_b = 0.0;
+  // A second horn a fifth below the first gives the siren a body under
+  // its edge, in the 500-1500 Hz the first horn leaves thin.
+  std::vector<double> low_hz(hz);
+  for (double& f : low_hz) f *= 2.0 / 3.0;
+  std::vector<double> inc_c = whole_cycle_steps(low_hz);
+  double ph_c = 0.0;
   Buf raw(n);
   double ph = 0.0;
   // The horn's air: a little noise in the siren's own band riding on the
@@ -113,6 +119,7 @@ Buf alarm_loop() {
     double s = 0.0;
     for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
     for (int h = 1; h <= 3; ++h) s += kReedLevel * std::sin(kTwoPi * h * ph_b) * kHornSeries[h - 1];
+    for (int h = 1; h <= 4; ++h) s += 1.4 * std::sin(kTwoPi * h * ph_c) * kHornSeries[h - 1];
     // The air in the horn comes and goes a little with the swell.
     const double air_now = kHornAir * (1.0 + 0.35 * std::sin(kTwoPi * seconds_at(i) / (note * notes) + 2.4));
     raw[i] = static_cast<float>(s + air_now * air[i]) * amp[i];
@@ -120,6 +127,8 @@ Buf alarm_loop() {
     ph -= std::floor(ph);
     ph_b += inc_b[i];
     ph_b -= std::floor(ph_b);
+    ph_c += inc_c[i];
+    ph_c -= std::floor(ph_c);
   }
   // The horn's bell rings its notes around 2.8 kHz, the brassy edge that
   // carries over the music at the alarm's modest level, and the body under
@@ -128,13 +137,13 @@ Buf alarm_loop() {
   bell.bandpass(2800.0f, 1.2f, kRate);
   top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
-  hp.set(500.0f, kRate);
+  hp.set(380.0f, kRate);
   // It sounds in a small steel room: a short, bright answer from the walls,
   // run round the loop with the rest so the wrap carries its tail.
   Reverb steel(kRate, 0.15f, 0.2f);
   Buf horned = loop_through(raw, 3, [bell, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 3.2f));
+    const float dry = top(hp(x + bell(driven) * 2.2f));
     return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few

@@ -31,6 +31,37 @@ void add_beep(Buf& b, Rng& rng, double at, float hz, float hold_s, float gain) {
   }
   add_noise_burst(b, rng, at, hz * 3.0f, 1.2f, 0.004f, gain * 2.0f);
 }
+
+// What makes a chime struck rather than switched on: the mallet's click, a
+// few milliseconds of noise tuned to the note, and the struck body's
+// inharmonic modes (bar and bell ratios) that ring out well before the
+// note itself, so each strike opens bright and rough and settles to tone.
+void add_strike(Buf& b, Rng& rng, double at, float hz, float gain) {
+  add_noise_burst(b, rng, at, std::min(9000.0f, hz * 3.2f), 1.1f, 0.0025f, gain * 1.6f);
+  add_noise_burst(b, rng, at, hz, 5.0f, 0.007f, gain * 1.2f);
+  const float ratio[] = {2.76f, 4.07f, 5.40f, 8.93f}, level[] = {0.5f, 0.3f, 0.3f, 0.15f}, decay[] = {0.07f, 0.04f, 0.03f, 0.015f};
+  for (int k = 0; k < 4; ++k) {
+    const float f = hz * ratio[k];
+    if (f > 16000.0f) break;
+    Phase ph;
+    const size_t s = frames(at, kRate);
+    for (size_t i = s; i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i - s));
+      const float env = std::exp(-t / decay[k]);
+      if (env < 1e-4f) break;
+      b[i] += gain * level[k] * env * std::min(1.0f, t / 0.0008f) * sine(ph.step(f, kRate));
+    }
+  }
+}
+
+// The room a chime hangs in: a soft, diffuse tail a little under the
+// strike, its onset kept back a few ms so it reads as space and not as a
+// thicker note, fading out within `tail_s`.
+Buf in_room(const Buf& dry, float wet, double tail_s) {
+  Buf out = add_reverb(dry, kRate, 0.55f, 0.45f, wet, tail_s);
+  decay_out(out, kRate, static_cast<float>(tail_s));
+  return out;
+}
 }  // namespace
 
 Buf tracker_low() {
@@ -117,6 +148,9 @@ Buf rescue_chime() {
     }
     // The tongue's attack: a breath of noise at the mouthpiece.
     add_noise_burst(b, rng, n.at, 1800.0f, 1.0f, 0.012f, 0.5f);
+    // Under the brass a struck bell doubles each note, its metal ringing
+    // off fast, so the call opens with a strike.
+    add_strike(b, rng, n.at, n.hz * 2.0f, 0.15f);
   }
   return add_reverb(b, kRate, 0.45f, 0.4f, 0.25f, 0.2);
 }
@@ -146,9 +180,20 @@ Buf cheat_chime() {
       b[i] = held * env * 0.35f;
     }
   }
+  // The chip's noise channel ticks each note in, a short burst of its
+  // crushed noise, so every step has an edge.
+  Rng rng(0xC4E7u);
+  for (int k = 0; k < 9; ++k) {
+    const size_t s = frames(step * k, kRate), e = std::min(b.size(), s + frames(0.012, kRate));
+    float tick = 0.0f;
+    for (size_t i = s; i < e; ++i) {
+      if (i % 4 == 0) tick = std::round(rng.bi() * 4.0f) / 4.0f;
+      b[i] += tick * 0.3f * std::exp(-static_cast<float>(seconds_at(i - s)) / 0.004f);
+    }
+  }
   // Its little speaker: no deep bass, the fizz of the top tamed.
   colour(b, {{Colour::HighPass, 250.0f}, {Colour::LowPass, 7000.0f}});
-  return add_reverb(b, kRate, 0.2f, 0.6f, 0.1f, 0.1);
+  return in_room(b, 0.2f, 0.35);
 }
 
 Buf cheat_toggle() {
@@ -179,6 +224,10 @@ Buf cheat_toggle() {
     len *= 0.8f;
     speed *= 1.06f;
   }
+  // A tick where the broken buffer jumps back, each slice a glitch.
+  Rng rng(0xC4E8u);
+  for (double t = 0.0, l = 0.045; t < at; t += l + 0.008, l *= 0.8)
+    add_noise_burst(b, rng, t, 6000.0f, 1.5f, 0.002f, 0.5f);
   // The glass let go: the whole strike rings out, a fifth above.
   const size_t s = frames(at, kRate);
   for (size_t i = 0; s + i < b.size(); ++i) {
@@ -187,7 +236,8 @@ Buf cheat_toggle() {
     if (j + 1 >= glass.size()) break;
     b[s + i] += glass[j] + (glass[j + 1] - glass[j]) * static_cast<float>(pos - j);
   }
-  return add_reverb(b, kRate, 0.25f, 0.3f, 0.15f, 0.0);
+  add_strike(b, rng, at, hz * 1.5f, 0.12f);
+  return in_room(b, 0.25f, 0.35);
 }
 
 Buf surprise_sting() {

@@ -229,8 +229,8 @@ Buf pain(bool female) {
 Buf colonist_death() {
   // A man's cry of pain that chokes into a falling moan and a wet rattle.
   Buf b = voice({.seconds = 1.4f,
-                 .pitch = {{{0.0f, 170.0f}, {0.12f, 245.0f}, {0.3f, 205.0f}, {0.55f, 150.0f}, {0.9f, 118.0f},
-                            {1.4f, 72.0f}}},
+                 .pitch = {{{0.0f, 190.0f}, {0.1f, 330.0f}, {0.22f, 300.0f}, {0.36f, 220.0f}, {0.5f, 255.0f},
+                            {0.62f, 170.0f}, {0.9f, 125.0f}, {1.4f, 76.0f}}},
                  .vowels = {kVowelA, kVowelE, kVowelA, kVowelO, kVowelU, kNasalM},
                  .rasp = 0.5f,
                  .jitter = 0.09f,
@@ -255,12 +255,16 @@ Buf colonist_death() {
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     if (i % 64 == 0) gasp.bandpass(3200.0f - 900.0f * std::min(1.0f, t / 0.8f), 1.2f, kRate);
-    b[i] += gasp(rng.bi()) * 2.2f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
+    b[i] += gasp(rng.bi()) * 1.4f * std::min(1.0f, t / 0.02f) * std::exp(-t / 0.45f);
   }
   // A man's voice from the chest, its top rolled off gently above 12 kHz
   // (his breath's hiss kept, where the queen's roar has none) and hollowed
   // at 1 kHz, where the creatures' cries are fullest.
-  colour(b, {{Colour::LowPass, 12000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}});
+  // His cry breaks up high and sobs once before it falls: it is carried
+  // by its strain at 2-4 kHz, the chest under 400 Hz kept light so the
+  // pitch, not a muddy body, is what is heard.
+  colour(b, {{Colour::LowPass, 12000.0f}, {Colour::Peak, 1000.0f, -0.8f, 0.9f}, {Colour::HighPass, 200.0f},
+             {Colour::Peak, 400.0f, -0.5f, 0.8f}, {Colour::Peak, 3000.0f, 0.8f, 0.9f}});
   // The rattle dies away with the last breath.
   decay_out(b, kRate, 0.5f);
   restless(b, 0xC03u, 350.0f, 900.0f, 0.3f, 0.2f);
