@@ -159,14 +159,15 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   const double band = 0.32 * std::exp(-std::pow((y - (kCy - 4.0)) / 2.6, 2)) * smooth(0.15, 0.45, depth);
   const double sheen = (3.2 * streak(kCx - 12, kCy - 4.5, 34, 1.4) + 1.5 * streak(kCx + 25, kCy - 3.0, 14, 0.9) +
                         0.9 * streak(kCx + 4, kCy + 4.5, 9, 0.7)) *
-                           ripple * smooth(0.2, 0.5, depth) +
-                       band;
+                       ripple * smooth(0.2, 0.5, depth);
   // Seen this low, the far half of the surface mirrors the pale room: a
   // glossy lift toward the far edge that makes the pool read as wet.
   const double gloss = 0.38 * smooth(kCy + 2, kCy - 8, y) * smooth(0.05, 0.4, depth);
   r = mix(r, 0.72, gloss), g = mix(g, 0.92, gloss), b = mix(b, 0.7, gloss);
   const double light = std::min(1.0, sheen + crest);
-  r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
+  // The band only brightens the goo; it does not thicken the thin film.
+  const double lit = std::min(1.0, light + band);
+  r = mix(r, 0.95, lit), g = mix(g, 1.0, lit), b = mix(b, 0.84, lit);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
 }
