@@ -132,10 +132,6 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   // half mirrors the room (below).
   const double into = 0.35 * smooth(kCy - 1, kCy + 9, y) * depth;
   r = mix(r, 0.1, into), g = mix(g, 0.42, into), b = mix(b, 0.04, into);
-  // The goo is not one colour: slow swirls of yellower, thicker acid and
-  // deeper green where it has already run thin, stirred by the fall.
-  const double swirl = std::sin(x * 0.19 + 1.7 * std::sin(y * 0.42 + x * 0.05)) * std::sin(y * 0.55 - x * 0.07);
-  r = std::clamp(r + 0.12 * swirl * depth, 0.0, 1.0), b = std::clamp(b - 0.04 * swirl * depth, 0.0, 1.0);
   double a = mix(0.42, 0.97, smooth(0.0, 0.55, depth));
   // The meniscus: where the goo meets the deck it turns dark and dense,
   // a wet line hugging the whole outline, far side and near side alike.
@@ -154,20 +150,14 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     return std::exp(-(u * u + v * v));
   };
   const double ripple = 0.6 + 0.4 * std::sin(x * 0.45 + y * 2.1 + 0.8 * std::sin(x * 0.13));
-  // A soft sheen band under the streaks: the lamp smeared across the
-  // whole far half, the wet gloss that makes the pool read as liquid.
-  const double band = 0.32 * std::exp(-std::pow((y - (kCy - 4.0)) / 2.6, 2)) * smooth(0.15, 0.45, depth);
-  const double sheen = (3.2 * streak(kCx - 12, kCy - 4.5, 34, 1.4) + 1.5 * streak(kCx + 25, kCy - 3.0, 14, 0.9) +
-                        0.9 * streak(kCx + 4, kCy + 4.5, 9, 0.7)) *
+  const double sheen = (3.2 * streak(kCx - 12, kCy - 4.5, 30, 1.4) + 1.5 * streak(kCx + 25, kCy - 3.0, 12, 0.9)) *
                        ripple * smooth(0.2, 0.5, depth);
   // Seen this low, the far half of the surface mirrors the pale room: a
   // glossy lift toward the far edge that makes the pool read as wet.
   const double gloss = 0.38 * smooth(kCy + 2, kCy - 8, y) * smooth(0.05, 0.4, depth);
   r = mix(r, 0.72, gloss), g = mix(g, 0.92, gloss), b = mix(b, 0.7, gloss);
   const double light = std::min(1.0, sheen + crest);
-  // The band only brightens the goo; it does not thicken the thin film.
-  const double lit = std::min(1.0, light + band);
-  r = mix(r, 0.95, lit), g = mix(g, 1.0, lit), b = mix(b, 0.84, lit);
+  r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
   return out;
 }
