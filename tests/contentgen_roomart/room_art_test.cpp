@@ -20,7 +20,7 @@ using contentgen::roomart::room_art_entries;
 
 namespace {
 
-enum Kind { Opaque, Masked };
+enum Kind { Opaque, Masked, Blended };
 struct Expect {
   int w, h;
   Kind kind;
@@ -52,7 +52,7 @@ const std::map<std::string, Expect>& expected() {
     t["acid_blast_3.png"] = {250, 230, Masked, 100};
     t["acid_blast_4.png"] = {290, 268, Masked, 100};  // centred on its handle (145, 134)
     t["flash.png"] = {64, 64, Masked, 50};
-    t["blood.png"] = {32, 32, Opaque, 5};
+    t["blood.png"] = {32, 32, Blended, 5};
     t["flashlight.png"] = {180, 180, Masked, 1};  // black: only its alpha matters
     t["alert.png"] = {24, 55, Masked, 10};
     t["bracket.png"] = {32, 6, Masked, 2};
@@ -539,4 +539,20 @@ TEST(RoomArt, WallsAndGrowthKeepTheirShapesInEveryChannel) {
     for (int g = 0; g < 52; ++g) all += col[g], all_n += cnt[g];
     for (int g = 0; g < 52; ++g) EXPECT_NEAR(col[g] / cnt[g], all / all_n, all / all_n * 0.06) << "column " << g;
   }
+}
+
+TEST(RoomArt, HurtFloodIsBlendedThickAtTheRimAndThinInTheMiddle) {
+  // Stretched over the whole view and alpha blended: an opaque picture
+  // would lay a flat sheet over the view and hide what struck the member.
+  // It must let the middle through, close in from every side, and carry
+  // no clear pixel whose edge would draw a box inside the view.
+  Picture p = make("blood.png");
+  ASSERT_EQ(p.width, 32);
+  int lo = 255, hi = 0;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) lo = std::min<int>(lo, p.at(x, y)[3]), hi = std::max<int>(hi, p.at(x, y)[3]);
+  EXPECT_GT(lo, 40) << "a clear patch would show the flood's outline";
+  EXPECT_LT(p.at(16, 16)[3], 150) << "the middle lets the view through";
+  for (auto [x, y] : {std::pair{0, 16}, {31, 16}, {16, 0}, {16, 31}, {0, 0}, {31, 31}})
+    EXPECT_GT(p.at(x, y)[3], p.at(16, 16)[3] + 70) << "thicker at the rim " << x << "," << y;
 }

@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "fonts/bold_font.h"
@@ -140,6 +141,19 @@ Bytes outline_sheet(const Face& face) {
     cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
     cairo_stroke(cr);
     cairo_restore(cr);
+    // A stencil seam across the upper third, clear of every crossbar: a
+    // dark cut with a lit lip under it, so the letters read as plates cut
+    // from the hull, like the title's, and keep their edge when dimmed.
+    // The second face is drawn too small to carry it.
+    if (face.cap_height > 20) {
+      const double seam = std::round(y_top + face.cap_height * 0.3);
+      cairo_set_source_rgb(cr, 0.07, 0.07, 0.08);
+      cairo_rectangle(cr, f * face.cellw, seam, advance, 1.5);
+      cairo_fill(cr);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
+      cairo_rectangle(cr, f * face.cellw, seam + 1.5, advance, 0.8);
+      cairo_fill(cr);
+    }
     cairo_restore(cr);
     cairo_path_destroy(outline);
     cairo_restore(cr);

@@ -53,20 +53,49 @@ Bytes make_flash() {
 }
 
 Bytes make_blood() {
-  // Stretched over the whole view and coloured red by the game: opaque,
-  // full in the middle and falling dark toward the edges and corners, so a
-  // hit closes in on the view like a failing camera, and over a dead
-  // member's snow the red wash ends in a dark vignette instead of a flat
-  // sheet.
-  Canvas c(32, 32);
-  cairo_pattern_t* p = cairo_pattern_create_radial(16, 16, 3, 16, 16, 23);
-  cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(p, 0.45, 0.9, 0.9, 0.9);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.42, 0.42, 0.42);
-  cairo_set_source(c.cr(), p);
-  cairo_paint(c.cr());
-  cairo_pattern_destroy(p);
-  return c.png();
+  // Stretched over the whole view, coloured red and faded by the game with
+  // alpha blending. A hit floods in from the edges: thick and dark red at
+  // the rim, creeping inward in uneven tongues, and thin in the middle so
+  // the player still sees what struck them. Nowhere is it clear or flat,
+  // so it never shows as a sheet laid over the view.
+  const int s = 32;
+  Noise n(0xB10Du);
+  struct Blot {
+    double x, y, r, w;
+  };
+  // Tongues of red reaching in from the rim, stronger where they start.
+  std::vector<Blot> blots;
+  for (int i = 0; i < 14; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double reach = n.range(0.55, 0.85);
+    blots.push_back({std::cos(a) * reach, std::sin(a) * reach, n.range(0.16, 0.3), n.range(0.18, 0.32)});
+  }
+  auto smooth = [](double e0, double e1, double x) {
+    const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+  };
+  std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x) {
+      const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
+      // Between a circle and the view's own box, so the flood follows the
+      // frame yet rounds its corners.
+      const double round = std::hypot(u, v) / std::sqrt(2.0);
+      const double boxy = std::pow(std::pow(std::abs(u), 4) + std::pow(std::abs(v), 4), 0.25);
+      double r = 0.45 * round + 0.55 * boxy;
+      for (const Blot& b : blots) {
+        const double du = (u - b.x) / b.r, dv = (v - b.y) / b.r;
+        r += b.w * std::exp(-(du * du + dv * dv));
+      }
+      const double flood = smooth(0.3, 1.05, r);
+      const double a = 0.34 + 0.6 * flood;
+      // Pale (full red once tinted) where it is thin, darker where it pools.
+      const double value = 1.0 - 0.45 * flood;
+      uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
+      px[0] = px[1] = px[2] = static_cast<uint8_t>(std::lround(255.0 * value));
+      px[3] = static_cast<uint8_t>(std::lround(255.0 * a));
+    }
+  return encode_png(s, s, rgba, true);
 }
 
 Bytes make_flashlight() {
@@ -197,44 +226,36 @@ Bytes make_crosshair(bool firing) {
     crosshair(c.cr(), 24, 15);
     return c.png();
   }
-  // Firing: the same sight opened up over a muzzle flare: long and short
-  // spikes, white-hot at the root and greying to their tips, each edged in
-  // dark so the flare holds against a room lit white by the shot.
+  // Firing: the same sight kicked open by the recoil: the ring and its
+  // ticks spread wider, four corner brackets close round it and the pip
+  // swells, all white edged in dark like the resting sight, so the two
+  // read as one sight breathing and not as a different mark.
   Canvas c(64, 64);
-  Noise n(0x7A26u);
   cairo_t* cr = c.cr();
-  auto spike = [&](double a, double len, double half) {
-    cairo_move_to(cr, 32 + std::cos(a - half) * 8, 32 + std::sin(a - half) * 8);
-    cairo_line_to(cr, 32 + std::cos(a) * len, 32 + std::sin(a) * len);
-    cairo_line_to(cr, 32 + std::cos(a + half) * 8, 32 + std::sin(a + half) * 8);
-    cairo_close_path(cr);
-  };
-  std::vector<double> lengths;
-  for (int i = 0; i < 8; ++i) lengths.push_back(i % 2 ? n.range(18, 23) : n.range(26, 30.5));
-  for (int pass = 0; pass < 2; ++pass)
-    for (int i = 0; i < 8; ++i) {
-      const double a = i * M_PI / 4 + M_PI / 8;
-      spike(a, lengths[i], i % 2 ? 0.26 : 0.36);
-      if (pass == 0) {
-        grey(cr, 0.05);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-      } else {
-        cairo_pattern_t* g = cairo_pattern_create_radial(32, 32, 4, 32, 32, lengths[i]);
-        cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgb(g, 0.5, 0.9, 0.9, 0.9);
-        cairo_pattern_add_color_stop_rgb(g, 1, 0.75, 0.75, 0.75);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-      }
-    }
   crosshair(cr, 32, 19);
+  auto brackets = [&] {
+    for (int q = 0; q < 4; ++q) {
+      const double sx = q % 2 ? 1 : -1, sy = q / 2 ? 1 : -1, o = 27, l = 7;
+      cairo_move_to(cr, 32 + sx * (o - l), 32 + sy * o);
+      cairo_line_to(cr, 32 + sx * o, 32 + sy * o);
+      cairo_line_to(cr, 32 + sx * o, 32 + sy * (o - l));
+    }
+  };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  grey(cr, 0.0);
+  cairo_set_line_width(cr, 4.5);
+  brackets();
+  cairo_stroke(cr);
+  grey(cr, 1.0);
+  cairo_set_line_width(cr, 2);
+  brackets();
+  cairo_stroke(cr);
   grey(cr, 0.05);
-  cairo_arc(cr, 32, 32, 6.2, 0, 2 * M_PI);
+  cairo_arc(cr, 32, 32, 3.8, 0, 2 * M_PI);
   cairo_fill(cr);
   grey(cr, 1);
-  cairo_arc(cr, 32, 32, 5, 0, 2 * M_PI);
+  cairo_arc(cr, 32, 32, 2.6, 0, 2 * M_PI);
   cairo_fill(cr);
   return c.png();
 }

@@ -93,6 +93,38 @@ Bytes board_pillar_two() {
 // A well the member tabs sit in (x, y, w, h).
 void tab_bay(cairo_t* cr, double x, double y, double w, double h) {
   recess(cr, x, y, w, h, 8, {0.06, 0.065, 0.07});
+  // Between the member tabs the bay is an idle monitor: a faint phosphor
+  // glow in the middle under a fine measuring grid, fading into a dark
+  // vignette at the glass's edge, all dim enough that the tabs and the
+  // text laid over them read first.
+  cairo_save(cr);
+  rounded_rect(cr, x + 2, y + 2, w - 4, h - 4, 7);
+  cairo_clip(cr);
+  cairo_pattern_t* glow = cairo_pattern_create_radial(x + w / 2, y + h / 2, 0, x + w / 2, y + h / 2, h * 0.55);
+  cairo_pattern_add_color_stop_rgba(glow, 0, kPhosphorDim.r, kPhosphorDim.g, kPhosphorDim.b, 0.10);
+  cairo_pattern_add_color_stop_rgba(glow, 1, kPhosphorDim.r, kPhosphorDim.g, kPhosphorDim.b, 0.0);
+  cairo_set_source(cr, glow);
+  cairo_paint(cr);
+  cairo_pattern_destroy(glow);
+  cairo_set_line_width(cr, 1);
+  set_rgb(cr, kPhosphorDim, 0.09);
+  for (double gx = x + 9.5; gx < x + w; gx += 24) {
+    cairo_move_to(cr, gx, y);
+    cairo_line_to(cr, gx, y + h);
+  }
+  for (double gy = y + 14.5; gy < y + h; gy += 24) {
+    cairo_move_to(cr, x, gy);
+    cairo_line_to(cr, x + w, gy);
+  }
+  cairo_stroke(cr);
+  cairo_pattern_t* vig = cairo_pattern_create_radial(x + w / 2, y + h / 2, h * 0.25, x + w / 2, y + h / 2, h * 0.62);
+  cairo_pattern_add_color_stop_rgba(vig, 0, 0, 0, 0, 0.0);
+  cairo_pattern_add_color_stop_rgba(vig, 1, 0, 0, 0, 0.55);
+  cairo_set_source(cr, vig);
+  cairo_paint(cr);
+  cairo_pattern_destroy(vig);
+  cairo_restore(cr);
+  // Scanlines over all of it.
   cairo_set_line_width(cr, 1);
   set_rgb(cr, {0, 0, 0}, 0.5);
   for (double yy = y + 6.5; yy < y + h; yy += 6) {

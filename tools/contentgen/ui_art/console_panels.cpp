@@ -124,14 +124,14 @@ void standby_plate(cairo_t* cr) {
   // A stencilled label and the signal ladder, one rung lit.
   cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, 9);
-  set_rgb(cr, kPhosphor, 0.38);
+  set_rgb(cr, kPhosphor, 0.62);
   cairo_move_to(cr, 14, 65);
   cairo_show_text(cr, "CAM LINK");
-  set_rgb(cr, kPhosphor, 0.22);
+  set_rgb(cr, kPhosphor, 0.45);
   cairo_move_to(cr, 14, 104);
   cairo_show_text(cr, "STANDBY");
   for (int i = 0; i < 5; ++i) {
-    set_rgb(cr, kPhosphor, i == 0 ? 0.45 : 0.14);
+    set_rgb(cr, kPhosphor, i == 0 ? 0.75 : 0.2);
     cairo_rectangle(cr, 66 + i * 5, 63 - 2 * i, 3, 2 + 2 * i);
     cairo_fill(cr);
   }
@@ -174,7 +174,7 @@ void standby_plate(cairo_t* cr) {
   cairo_pattern_destroy(fade);
   fade = cairo_pattern_create_linear(mx, 0, mx + mw, 0);
   cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.15);
-  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.6);
+  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.9);
   cairo_set_source(cr, fade);
   cairo_set_line_width(cr, 1.1);
   cairo_stroke(cr);
@@ -182,7 +182,7 @@ void standby_plate(cairo_t* cr) {
   cairo_path_destroy(trace);
   led(cr, mx + 71, base, 1.4, kPhosphor);
   cairo_set_font_size(cr, 7);
-  set_rgb(cr, kPhosphor, 0.35);
+  set_rgb(cr, kPhosphor, 0.55);
   cairo_move_to(cr, mx + 4, my + 9);
   cairo_show_text(cr, "BIO");
   cairo_restore(cr);
