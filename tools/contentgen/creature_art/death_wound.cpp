@@ -308,17 +308,18 @@ void split(cairo_t* cr, Pt at, double r, uint32_t seed, double stage, double alo
     cairo_set_source_rgba(cr, 0.55, 0.78, 0.2, 0.7);
     cairo_stroke(cr);
   }
-  // Acid pooled in the bottom of the rift, fuller as it goes on.
-  cairo_save(cr);
-  cairo_translate(cr, at.x, at.y);
-  cairo_rotate(cr, along);
-  cairo_translate(cr, 0, wide * 0.55);
-  cairo_scale(cr, half * (0.35 + 0.15 * stage), wide * (0.2 + 0.12 * stage));
-  cairo_new_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  cairo_set_source_rgba(cr, 0.42, 0.62, 0.1, 0.9);
-  cairo_fill(cr);
+  // Acid pooled in the bottom of the rift, fuller as it goes on, lit as
+  // a liquid lying in the wound.
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    cairo_save(m);
+    cairo_translate(m, at.x, at.y);
+    cairo_rotate(m, along);
+    cairo_translate(m, 0, wide * 0.55);
+    cairo_scale(m, half * (0.35 + 0.15 * stage), wide * (0.2 + 0.12 * stage) + 1.5);
+    cairo_arc(m, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(m);
+    cairo_fill(m);
+  }, wound_goo(r));
   cairo_restore(cr);
   glint(cr, turned(at, along, -half * 0.3, wide * 0.45), std::max(0.8, r * 0.06), 0.8);
   glint(cr, turned(at, along, half * 0.25, wide * 0.5), std::max(0.8, r * 0.05), 0.6);
