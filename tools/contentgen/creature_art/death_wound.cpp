@@ -141,7 +141,7 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   cairo_save(cr);
   outline(cr, at, rx, ry, 0, k);
   cairo_clip(cr);
-  const double level = at.y + ry * (0.6 - 0.7 * stage);
+  const double level = at.y + ry * (0.6 - 0.45 * stage);
   paint::lit_goo(cr, [&](cairo_t* m) {
     outline(m, at, rx, ry, 0, k);
     cairo_clip(m);
@@ -163,16 +163,10 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   }
   cairo_restore(cr);
   // Acid brimming over the lower lip of the hole and sliding down the
-  // plate: a thick bead along the lip, tongues drawn down from it.
+  // plate in tongues, each swelling into a bead at its foot.
   Noise spill(seed * 13 + 3);
   paint::lit_goo(cr, [&](cairo_t* m) {
-    const double w = rx * (0.7 + 0.3 * stage);
-    cairo_save(m);
-    cairo_translate(m, at.x, at.y + ry * 0.85);
-    cairo_scale(m, w, ry * (0.22 + 0.1 * stage));
-    cairo_arc(m, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(m);
-    cairo_fill(m);
+    const double w = rx * (0.5 + 0.2 * stage);
     const int tongues = 2 + static_cast<int>(2 * stage);
     for (int i = 0; i < tongues; ++i) {
       const double x = at.x + w * (-0.8 + 1.6 * (i + spill.range(0.2, 0.8)) / tongues);
@@ -225,15 +219,17 @@ void burst_sac(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
                            {0.7, 0.38 * fresh + 0.05, 0.58 * fresh + 0.06, 0.08, 1},
                            {1, 0.12, 0.16, 0.04, 1}};
   fill_radial(cr, {at.x - r * 0.1, at.y - r * 0.12}, 0, r * open * 0.7, sac, 3);
-  // Bubbles on the welling acid.
-  for (int i = 0; i < 3; ++i) {
-    const Pt b{at.x + rng.range(-0.35, 0.35) * r * open, at.y + rng.range(-0.3, 0.3) * r * open};
-    cairo_new_path(cr);
-    cairo_arc(cr, b.x, b.y, r * rng.range(0.06, 0.12), 0, 2 * M_PI);
-    cairo_set_line_width(cr, std::max(0.7, r * 0.03));
-    cairo_set_source_rgba(cr, 0.85, 1.0, 0.5, 0.45);
-    cairo_stroke(cr);
-  }
+  // The acid bulging out of the hole, lit as a liquid, with bubbles
+  // rising in it as small lit domes.
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    outline(m, at, r * open * 0.5, r * open * 0.42, 0, k);
+    cairo_fill(m);
+    for (int i = 0; i < 3; ++i) {
+      const Pt b{at.x + rng.range(-0.35, 0.35) * r * open, at.y + rng.range(-0.3, 0.3) * r * open};
+      cairo_arc(m, b.x, b.y, r * rng.range(0.06, 0.12), 0, 2 * M_PI);
+      cairo_fill(m);
+    }
+  }, wound_goo(r));
   glint(cr, {at.x - r * open * 0.25, at.y - r * open * 0.22}, std::max(0.8, r * 0.09), 0.85);
 }
 
