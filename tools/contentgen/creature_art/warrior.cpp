@@ -371,10 +371,7 @@ Pose walk_pose(int frame, float& bob) {
   p.bulk = 1.35f;
   p.head_scale = 1.25f;
   p.pitch = -0.72f - 0.05f * ph;
-  // The head bobs with the hips, but by less than they do, so the shot
-  // mask (the head's place in all three frames) stays large.
-  p.neck_end = {64 + 2 * ph, -60 - bob * 0.6f, 0};
-  p.head_rot = 0.05f * ph;
+  p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
   // the hips, 2 swinging through. The two contacts differ, so the walk
   // does not flick between two mirror images: on the first the far foot
