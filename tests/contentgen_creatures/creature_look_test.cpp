@@ -352,6 +352,18 @@ TEST(CreatureLook, RoamingHuggerReadsAsABodyNotAPaleTwig) {
     EXPECT_GT(maxx - minx, 110) << "huddled into a speck instead of sprawled across the floor";
     EXPECT_LT(mean, 105) << "washed out pale";
     EXPECT_GT(spread, 32) << "flat: no dark joints against a bright rim";
+    // Its outermost pixels are dark all round, so the pale body stands off
+    // red and pink walls.
+    long edge = 0, dark = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y)) continue;
+        const bool inner = x > 0 && y > 0 && x + 1 < p.w && y + 1 < p.h && p.solid(x - 1, y) && p.solid(x + 1, y) &&
+                           p.solid(x, y - 1) && p.solid(x, y + 1);
+        if (inner) continue;
+        ++edge, dark += luminance(p.at(x, y)) < 40;
+      }
+    EXPECT_GT(dark, edge * 8 / 10) << "no dark outline to hold it off a tinted wall";
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "paint_kit/acid.h"
 #include "paint_kit/canvas.h"
+#include "paint_kit/goo.h"
 
 namespace contentgen::creatures {
 
@@ -65,6 +66,38 @@ void glint(cairo_t* cr, Pt p, double r, double a) {
   cairo_fill(cr);
 }
 
+// Acid on a creature frame, lit as a liquid: deep and dark where it is
+// thick, glowing where it thins, a dark meniscus at its lip and a tight
+// shine. Masked pictures keep only pixels at least half opaque, so even
+// its thinnest film stays above that.
+paint::GooLook wound_goo(double r) {
+  paint::GooLook g;
+  g.alpha_thin = 0.74;
+  g.alpha_deep = 0.97;
+  g.deep[0] = 0.30, g.deep[1] = 0.44, g.deep[2] = 0.06;
+  g.thin[0] = 0.66, g.thin[1] = 0.84, g.thin[2] = 0.30;
+  g.blur = std::clamp(r * 0.09, 1.2, 3.5);
+  g.depth = 3.0;
+  return g;
+}
+
+// A teardrop for a goo mask: its round head at p, its tail drawn back
+// along -dir by `tail`.
+void teardrop(cairo_t* m, Pt p, double dx, double dy, double r, double tail) {
+  const double l = std::max(1e-6, std::hypot(dx, dy));
+  const double ux = dx / l, uy = dy / l, nx = -uy, ny = ux;
+  const Pt back{p.x - ux * (r + tail), p.y - uy * (r + tail)};
+  cairo_new_path(m);
+  cairo_move_to(m, back.x, back.y);
+  cairo_curve_to(m, back.x + nx * r * 0.3, back.y + ny * r * 0.3, p.x + nx * r - ux * r, p.y + ny * r - uy * r,
+                 p.x + nx * r, p.y + ny * r);
+  cairo_arc_negative(m, p.x, p.y, r, std::atan2(ny, nx), std::atan2(-ny, -nx));
+  cairo_curve_to(m, p.x - nx * r - ux * r, p.y - ny * r - uy * r, back.x - nx * r * 0.3, back.y - ny * r * 0.3, back.x,
+                 back.y);
+  cairo_close_path(m);
+  cairo_fill(m);
+}
+
 // A warrior's plate torn open: a jagged hole whose points lengthen as the
 // tear runs, shards of plate bent up round it catching the light, and
 // inside the wet dark meat with acid welling up from the bottom.
@@ -78,8 +111,8 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   for (int i = 0; i < n; ++i) {
     const bool point = rng.unit() < 0.3;
     const double reach = rng.range(0.3, 1.0);
-    k[i] = point ? 1.0 + reach * (0.2 + 0.8 * stage) : rng.range(0.6, 1.0);
-    lip[i] = k[i] * rng.range(1.08, 1.4);
+    k[i] = point ? 1.0 + reach * (0.1 + 0.35 * stage) : rng.range(0.7, 1.0);
+    lip[i] = k[i] * rng.range(1.08, 1.25);
   }
   // Smooth the short bites a little so the long tears stand out.
   for (int i = 0; i < n; ++i)
@@ -103,20 +136,18 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   outline(cr, at, rx, ry, 0, k);
   const double meat[][5] = {{0, 0.04, 0.015, 0.02, 1}, {0.55, 0.16, 0.04, 0.05, 1}, {1, 0.3, 0.42, 0.07, 1}};
   fill_radial(cr, {at.x, at.y - ry * 0.2}, 0, rx * 1.3, meat, 3);
-  // Acid welling up in the bottom of it, higher each frame.
+  // Acid welling up in the bottom of it, higher each frame: a lit pool
+  // whose surface meets the hole's walls in a dark meniscus.
   cairo_save(cr);
   outline(cr, at, rx, ry, 0, k);
   cairo_clip(cr);
-  const double level = at.y + ry * (0.6 - 0.7 * stage);
-  cairo_rectangle(cr, at.x - rx * 3, level, rx * 6, ry * 3);
-  cairo_set_source_rgba(cr, 0.42, 0.62, 0.1, 0.92);
-  cairo_fill(cr);
-  cairo_new_path(cr);
-  cairo_move_to(cr, at.x - rx * 0.8, level + 1);
-  cairo_line_to(cr, at.x + rx * 0.5, level + 1);
-  cairo_set_line_width(cr, std::max(0.8, r * 0.06));
-  cairo_set_source_rgba(cr, 0.85, 1.0, 0.55, 0.8);
-  cairo_stroke(cr);
+  const double level = at.y + ry * (0.6 - 0.45 * stage);
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    outline(m, at, rx, ry, 0, k);
+    cairo_clip(m);
+    cairo_rectangle(m, at.x - rx * 3, level, rx * 6, ry * 3);
+    cairo_fill(m);
+  }, wound_goo(r));
   // Sinews torn across the hole, pale, snapping one by one as it opens.
   const int sinews = std::max(0, 3 - static_cast<int>(stage * 3));
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -131,6 +162,18 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
     cairo_stroke(cr);
   }
   cairo_restore(cr);
+  // Acid brimming over the lower lip of the hole and sliding down the
+  // plate in tongues, each swelling into a bead at its foot.
+  Noise spill(seed * 13 + 3);
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    const double w = rx * (0.5 + 0.2 * stage);
+    const int tongues = 2 + static_cast<int>(2 * stage);
+    for (int i = 0; i < tongues; ++i) {
+      const double x = at.x + w * (-0.8 + 1.6 * (i + spill.range(0.2, 0.8)) / tongues);
+      const double len = ry * spill.range(0.4, 0.9) * (0.6 + 0.8 * stage);
+      teardrop(m, {x, at.y + ry * 0.85 + len}, 0, 1, std::max(1.2, r * spill.range(0.08, 0.12)), len * 0.8);
+    }
+  }, wound_goo(r));
   glint(cr, turned(at, 0, -rx * 0.35, -ry * 0.3), std::max(0.8, r * 0.07), 0.7);
 }
 
@@ -176,15 +219,17 @@ void burst_sac(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
                            {0.7, 0.38 * fresh + 0.05, 0.58 * fresh + 0.06, 0.08, 1},
                            {1, 0.12, 0.16, 0.04, 1}};
   fill_radial(cr, {at.x - r * 0.1, at.y - r * 0.12}, 0, r * open * 0.7, sac, 3);
-  // Bubbles on the welling acid.
-  for (int i = 0; i < 3; ++i) {
-    const Pt b{at.x + rng.range(-0.35, 0.35) * r * open, at.y + rng.range(-0.3, 0.3) * r * open};
-    cairo_new_path(cr);
-    cairo_arc(cr, b.x, b.y, r * rng.range(0.06, 0.12), 0, 2 * M_PI);
-    cairo_set_line_width(cr, std::max(0.7, r * 0.03));
-    cairo_set_source_rgba(cr, 0.85, 1.0, 0.5, 0.45);
-    cairo_stroke(cr);
-  }
+  // The acid bulging out of the hole, lit as a liquid, with bubbles
+  // rising in it as small lit domes.
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    outline(m, at, r * open * 0.5, r * open * 0.42, 0, k);
+    cairo_fill(m);
+    for (int i = 0; i < 3; ++i) {
+      const Pt b{at.x + rng.range(-0.35, 0.35) * r * open, at.y + rng.range(-0.3, 0.3) * r * open};
+      cairo_arc(m, b.x, b.y, r * rng.range(0.06, 0.12), 0, 2 * M_PI);
+      cairo_fill(m);
+    }
+  }, wound_goo(r));
   glint(cr, {at.x - r * open * 0.25, at.y - r * open * 0.22}, std::max(0.8, r * 0.09), 0.85);
 }
 
@@ -259,17 +304,18 @@ void split(cairo_t* cr, Pt at, double r, uint32_t seed, double stage, double alo
     cairo_set_source_rgba(cr, 0.55, 0.78, 0.2, 0.7);
     cairo_stroke(cr);
   }
-  // Acid pooled in the bottom of the rift, fuller as it goes on.
-  cairo_save(cr);
-  cairo_translate(cr, at.x, at.y);
-  cairo_rotate(cr, along);
-  cairo_translate(cr, 0, wide * 0.55);
-  cairo_scale(cr, half * (0.35 + 0.15 * stage), wide * (0.2 + 0.12 * stage));
-  cairo_new_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  cairo_set_source_rgba(cr, 0.42, 0.62, 0.1, 0.9);
-  cairo_fill(cr);
+  // Acid pooled in the bottom of the rift, fuller as it goes on, lit as
+  // a liquid lying in the wound.
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    cairo_save(m);
+    cairo_translate(m, at.x, at.y);
+    cairo_rotate(m, along);
+    cairo_translate(m, 0, wide * 0.55);
+    cairo_scale(m, half * (0.35 + 0.15 * stage), wide * (0.2 + 0.12 * stage) + 1.5);
+    cairo_arc(m, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(m);
+    cairo_fill(m);
+  }, wound_goo(r));
   cairo_restore(cr);
   glint(cr, turned(at, along, -half * 0.3, wide * 0.45), std::max(0.8, r * 0.06), 0.8);
   glint(cr, turned(at, along, half * 0.25, wide * 0.5), std::max(0.8, r * 0.05), 0.6);
@@ -281,27 +327,22 @@ void split(cairo_t* cr, Pt at, double r, uint32_t seed, double stage, double alo
 void spray(cairo_t* cr, Pt at, double r, uint32_t seed, double stage, Pt fall) {
   Noise rng(seed * 31 + 7);
   const int n = 14 - static_cast<int>(6 * stage);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (int i = 0; i < n; ++i) {
-    // How long since it left the wound (in frames), and the kick it left with.
-    const double age = rng.range(0.15, 1.0);
-    const double a = rng.range(-M_PI, 0.2) , kick = r * rng.range(0.8, 2.2);
-    const double vx = std::cos(a) * kick - fall.x, vy = std::sin(a) * kick - fall.y;
-    const double gravity = r * 2.4;
-    const Pt p{at.x + vx * age, at.y + vy * age + gravity * age * age};
-    // The streak points back along its flight.
-    const double dx = vx, dy = vy + 2 * gravity * age;
-    const double d = std::max(1e-3, std::hypot(dx, dy));
-    const double tail = std::min(r * 0.45, d * 0.06);
-    const double w = std::max(1.2, r * rng.range(0.06, 0.13) * (1.2 - 0.5 * age));
-    cairo_new_path(cr);
-    cairo_move_to(cr, p.x - dx / d * tail, p.y - dy / d * tail);
-    cairo_line_to(cr, p.x, p.y);
-    cairo_set_line_width(cr, w);
-    cairo_set_source_rgba(cr, 0.42, 0.64, 0.1, 0.95);
-    cairo_stroke(cr);
-    glint(cr, {p.x - w * 0.15, p.y - w * 0.2}, w * 0.28, 0.8);
-  }
+  paint::lit_goo(cr, [&](cairo_t* m) {
+    for (int i = 0; i < n; ++i) {
+      // How long since it left the wound (in frames), and the kick it left with.
+      const double age = rng.range(0.15, 1.0);
+      const double a = rng.range(-M_PI, 0.2), kick = r * rng.range(0.8, 2.2);
+      const double vx = std::cos(a) * kick - fall.x, vy = std::sin(a) * kick - fall.y;
+      const double gravity = r * 2.4;
+      const Pt p{at.x + vx * age, at.y + vy * age + gravity * age * age};
+      // A drop drawn out back along its flight, longer the faster it goes.
+      const double dx = vx, dy = vy + 2 * gravity * age;
+      const double d = std::max(1e-3, std::hypot(dx, dy));
+      const double tail = std::min(r * 0.5, d * 0.07);
+      const double w = std::max(1.1, r * rng.range(0.05, 0.1) * (1.2 - 0.5 * age));
+      teardrop(m, p, dx, dy, w, tail);
+    }
+  }, wound_goo(r * 0.6));
 }
 
 }  // namespace

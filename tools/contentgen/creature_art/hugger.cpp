@@ -233,6 +233,43 @@ Bytes finish(Canvas& c, const char* what) {
   return c.png();
 }
 
+// A dark line one pixel wide round the roaming body, and a dark shadow
+// under it along the floor, so the pale animal reads against any wall
+// tint: the game draws only pixels at least half opaque, so both are
+// solid. The shadow runs one or two rows up from the last row wherever
+// the body comes within a few rows of the floor.
+void outline_and_shadow(Canvas& c) {
+  const int w = c.width(), h = c.height();
+  std::vector<uint8_t> solid(static_cast<size_t>(w) * h);
+  uint8_t px[4];
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      c.get_pixel(x, y, px);
+      solid[static_cast<size_t>(y) * w + x] = px[3] >= 128;
+    }
+  auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && solid[static_cast<size_t>(y) * w + x]; };
+  const uint8_t line[4] = {22, 16, 12, 255};
+  const uint8_t shade[4] = {10, 8, 8, 255};
+  for (int y = 0; y < h; ++y)
+    for (int x = 1; x + 1 < w; ++x) {
+      if (at(x, y)) continue;
+      if (at(x - 1, y) || at(x + 1, y) || at(x, y - 1) || at(x, y + 1)) c.set_pixel(x, y, line);
+    }
+  // The shadow: under every column whose body reaches the last four rows,
+  // widened a little each side, two rows deep under the body and one at
+  // its ends.
+  std::vector<int> near(static_cast<size_t>(w), 0);
+  for (int x = 0; x < w; ++x)
+    for (int y = h - 4; y < h; ++y) near[static_cast<size_t>(x)] |= at(x, y);
+  for (int x = 2; x + 2 < w; ++x) {
+    int reach = 0;
+    for (int d = -2; d <= 2; ++d) reach += near[static_cast<size_t>(x + d)];
+    if (!reach) continue;
+    for (int y = h - (reach >= 3 ? 2 : 1); y < h; ++y)
+      if (!at(x, y)) c.set_pixel(x, y, shade);
+  }
+}
+
 HPose walk_pose(int frame) {
   HPose p;
   p.phase = frame == 1 ? -1.0f : frame == 3 ? 1.0f : 0.0f;
@@ -291,6 +328,7 @@ Bytes hugger_walk(int frame) {
   o.edge_shade = 0.15f;  // at this size every finger is nearly all outline: a full dark rim would blacken them
   o.outline_dark = 0.85f;  // but a dark line round the whole keeps the pale body off a pale floor
   model::render(m, c, o);
+  outline_and_shadow(c);
   return finish(c, "hugger walk");
 }
 

@@ -192,31 +192,40 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
       m.ellipsoid(root + V3{0, -1.5f, s * 1.5f}, {7.0f, 5.5f, 6.0f}, rot_z(p.pitch * 0.5f + 0.4f), kBoneChitin, 2.5f);
       m.capsule(root, lerp3(root, el, 0.7f), 6.2f, 4.0f, mat, 2.5f);
     }
-    // Sinewy arms, as thick as the build: an upper arm with a tendon along it, a bony
-    // forearm swelling near the elbow, knobbly joints and a spur jutting
-    // back from the elbow.
-    m.capsule(root, el, 4.6f * p.bulk, 3.2f * p.bulk, soft, 2.5f);
+    // Sinewy arms that taper hard: a heavy upper arm swelling into a
+    // biceps, a bony elbow, a forearm ridged with rings of plate and
+    // corded with tendons, thinning to a narrow wrist.
+    m.capsule(root, el, 5.2f * p.bulk, 3.0f * p.bulk, soft, 2.5f);
+    m.ellipsoid(lerp3(root, el, 0.45f) + V3{0, 1.5f, 0}, {9, 4.4f * p.bulk, 4.2f * p.bulk},
+                rot_z(std::atan2(el.y - root.y, el.x - root.x)), soft, 2.0f);
     m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
-    m.capsule(el, hand, 3.4f * p.bulk, 2.2f, mat, 1.5f);
+    m.capsule(el, hand, 3.6f * p.bulk, 1.5f, mat, 1.5f, 2.4f, 0.45f);
     m.sphere(el, 4.4f, kBoneChitin, 1.5f);
-    m.sphere(hand, 2.8f, kBoneChitin, 0.8f);
-    m.capsule(el, el + normalised(el - hand) * 8 + V3{0, -2, 0}, 2.6f, 0.4f, mat, 1.2f);
-    m.ellipsoid(lerp3(el, hand, 0.25f), {6, 2.9f, 2.9f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 1.5f);
-    // Three long jointed fingers, curling, each bony joint a knuckle and
-    // each tip a dark glossy hooked claw.
+    m.capsule(el, el + normalised(el - hand) * 9 + V3{0, -2, 0}, 2.6f, 0.3f, mat, 1.2f);
+    m.ellipsoid(lerp3(el, hand, 0.22f), {6.5f, 3.2f, 3.0f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 1.5f);
+    // Two tendons standing along the forearm down to the wrist.
+    for (int t = -1; t <= 1; t += 2)
+      m.capsule(lerp3(el, hand, 0.15f) + V3{0, t * 1.8f, s * 1.2f}, hand + V3{0, t * 0.8f, s * 0.4f}, 1.0f, 0.6f,
+                kBoneChitin, 0.6f);
+    // The wrist: a small knob of bone, narrower than the hand it carries.
+    m.sphere(hand, 2.0f, kBoneChitin, 0.6f);
+    // Three long jointed fingers and a thumb set against them, slender,
+    // each joint a knuckle and each tip a long dark hooked claw.
     V3 fwd = normalised(hand - el);
-    for (int f = 0; f < 3; ++f) {
-      float spread = (f - 1) * 0.6f;
-      V3 d1 = normalised(fwd + V3{0, 0.2f, s * spread});
-      V3 k1 = hand + d1 * 13;
+    for (int f = 0; f < 4; ++f) {
+      const bool thumb = f == 3;
+      float spread = thumb ? -1.3f : (f - 1) * 0.7f;
+      V3 d1 = normalised(fwd + V3{0, thumb ? 0.9f : 0.2f, s * spread});
+      const float len = thumb ? 0.6f : 1.0f;
+      V3 k1 = hand + d1 * (12 * len);
       V3 d2 = normalised(d1 + V3{0, p.curl, 0});
-      V3 k2 = k1 + d2 * 10;
+      V3 k2 = k1 + d2 * (10 * len);
       V3 d3 = normalised(d2 + V3{0, 0.7f * p.curl + 0.3f, 0});
-      m.capsule(hand, k1, 2.0f, 1.4f, mat, 0.6f);
-      m.sphere(k1, 2.0f, kBoneChitin, 0.3f);
-      m.capsule(k1, k2, 1.4f, 1.2f, mat, 0.3f);
-      m.sphere(k2, 1.6f, kBoneChitin, 0.3f);
-      m.capsule(k2, k2 + d3 * 8, 1.3f, 0.12f, kClaw, 0.2f);
+      m.capsule(hand, k1, 1.6f, 1.1f, mat, 0.5f);
+      m.sphere(k1, 1.8f, kBoneChitin, 0.3f);
+      m.capsule(k1, k2, 1.15f, 0.9f, mat, 0.3f);
+      m.sphere(k2, 1.35f, kBoneChitin, 0.3f);
+      m.capsule(k2, k2 + d3 * (12 * len), 1.1f, 0.05f, kClaw, 0.2f);
     }
   };
   auto leg = [&](int i) {
@@ -232,7 +241,8 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     const float th = std::atan2(knee.y - root.y, knee.x - root.x);
     m.capsule(root, knee, 6.5f * p.bulk, 4.0f * p.bulk, mat, 3);
     m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f * p.bulk, 4.6f * p.bulk}, rot_z(th), soft, 2.5f);
-    m.capsule(knee, ankle, 3.8f * p.bulk, 2.4f, mat, 1.5f);
+    // The shin thins from a bony knee to a slender ankle.
+    m.capsule(knee, ankle, 4.0f * p.bulk, 1.9f, mat, 1.5f);
     m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
     m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
     const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
@@ -360,31 +370,38 @@ Pose walk_pose(int frame, float& bob) {
   // carried high and the head close on a short neck.
   p.bulk = 1.35f;
   p.head_scale = 1.25f;
-  p.pitch = -0.72f - 0.04f * ph;
+  p.pitch = -0.72f - 0.05f * ph;
   p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
-  // the hips, 2 swinging through.
+  // the hips, 2 swinging through. The two contacts differ, so the walk
+  // does not flick between two mirror images: on the first the far foot
+  // lands flat far ahead and the near one pushes off with its heel high;
+  // on the last the near foot lands heel first and the far one has its
+  // toe just leaving the deck.
   auto place_leg = [&](int i, float where) {
     const float z = i == 0 ? 9.0f : -9.0f;
+    const bool late = ph > 0;
     if (where > 1.5f) {
-      p.toe[i] = {40, 58 - bob, z};
-      p.heel[i] = {-14, -10, 0};
+      p.toe[i] = {44, 52 - bob, z};
+      p.heel[i] = {-12, -8, 0};
     } else if (where > 0.5f) {
-      p.toe[i] = {56, 80 - bob, z};
-      p.heel[i] = {-16, -18, 0};
+      p.toe[i] = {late ? 66.0f : 58.0f, (late ? 77.0f : 80.0f) - bob, z};
+      p.heel[i] = late ? V3{-18, -12, 0} : V3{-16, -18, 0};
     } else if (where < -0.5f) {
-      p.toe[i] = {-34, 80 - bob, z};
-      p.heel[i] = {-4, -24, 0};
+      p.toe[i] = {late ? -30.0f : -40.0f, 80 - bob, z};
+      p.heel[i] = late ? V3{-8, -22, 0} : V3{-2, -26, 0};
     } else {
-      p.toe[i] = {20, 80 - bob, z};
+      p.toe[i] = {18, 80 - bob, z};
       p.heel[i] = {-15, -22, 0};
     }
   };
   place_leg(0, ph);
   place_leg(1, ph == 0 ? 2.0f : -ph);
-  p.hand[0] = {34 - 14 * ph, 28, 6};
-  p.hand[1] = {34 + 14 * ph, 28, -6};
-  p.tail_sway = -ph;
+  // The arms swing against the legs.
+  p.hand[0] = {34 - 20 * ph, 26 + 4 * ph, 6};
+  p.hand[1] = {34 + 20 * ph, 26 - 4 * ph, -6};
+  p.tail_sway = -1.15f * ph;
+  p.tail_lift = ph < 0 ? 0.2f : ph > 0 ? 0.0f : 0.1f;
   p.jaw = 0.12f + 0.08f * (ph + 1);
   return p;
 }
