@@ -333,7 +333,12 @@ Bytes make_floor() {
     const double rx = n.range(5, 11) * (0.5 + y / 80.0);
     stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), i < 3 ? n.range(0.3, 0.5) : n.range(0.45, 0.75), i % 3 == 1});
   }
-  // One broad faint oil patch and a few small dark spots of other sizes,
+  // Two acid burns a slot, wide and shallow, so a row of slots shows
+  // stained patches rather than a hole repeated every slot.
+  Burn burns[2] = {{n.range(8, w - 8), n.range(42, 54), n.range(17, 21), 0},
+                   {n.range(8, w - 8), n.range(18, 26), n.range(11, 14), 0}};
+  for (Burn& b : burns) b.ry = b.rx * (0.12 + b.y / 400.0);  // a splash, flattened by the view
+  // Then one broad faint oil patch and a few small dark spots of other sizes,
   // so the stains do not all read as one size dealt out evenly.
   {
     const double y = n.range(34, 52), rx = n.range(16, 22);
@@ -343,11 +348,6 @@ Bytes make_floor() {
     const double y = n.range(30, 62), rx = n.range(1.8, 3.5);
     stains.push_back({n.range(0, w), y, rx, rx * 0.45, n.range(0.6, 0.85), false});
   }
-  // Two acid burns a slot, wide and shallow, so a row of slots shows
-  // stained patches rather than a hole repeated every slot.
-  Burn burns[2] = {{n.range(8, w - 8), n.range(42, 54), n.range(17, 21), 0},
-                   {n.range(8, w - 8), n.range(18, 26), n.range(11, 14), 0}};
-  for (Burn& b : burns) b.ry = b.rx * (0.12 + b.y / 400.0);  // a splash, flattened by the view
   auto burn_at = [&](double x, double y) {
     double b = 0;
     for (const Burn& s : burns)
