@@ -97,11 +97,11 @@ void heavy_wear(cairo_t* cr, Noise& n, int w) {
   // in some places, as dirt settles on a ledge of the plates.
   const double band = n.range(kTrimBottom + 40, kBaseTop - 70), tilt = n.range(-0.08, 0.08);
   for (double x = -4; x < w + 4; x += n.range(5, 9))
-    paint::soft_oval(cr, x, band + tilt * x + n.range(-2, 2), 0, n.range(1.6, 2.6), 1, dirt, n.range(0.25, 0.45), 0,
+    paint::soft_oval(cr, x, band + tilt * x + n.range(-2, 2), 0, n.range(1.6, 2.6), 1, dirt, n.range(0.35, 0.55), 0,
                      n.range(5, 8));
   // A water stain: a broad dim blot, darker at its heart.
   const double sx = n.range(12, w - 12), sy = n.range(kTrimBottom + 20, kBaseTop - 40), r = n.range(9, 14);
-  paint::soft_oval(cr, sx, sy, n.range(-0.4, 0.4), 1, n.range(1.3, 1.8), {0.09, 0.08, 0.05}, 0.5, 0, r);
+  paint::soft_oval(cr, sx, sy, n.range(-0.4, 0.4), 1, n.range(1.3, 1.8), {0.09, 0.08, 0.05}, 0.6, 0, r);
   paint::soft_oval(cr, sx, sy + r * 0.3, 0, 0.8, 1.2, {0.07, 0.06, 0.04}, 0.3, 0, r * 0.5);
   // A dark wash under the ceiling beam, heavier on one side.
   const double side = n.unit() < 0.5 ? 0 : w;
