@@ -386,7 +386,7 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     anchor(m, n, k.body, knot[i]);
   }
   auto thick = [&] { return frange(n, 4.4, 5.4); };
-  auto thin = [&] { return frange(n, 1.8, 3.0); };
+  auto thin = [&] { return frange(n, 3.0, 4.0); };
   const int trunk = static_cast<int>(n.unit() * (knots - 1));
   // From the lip down to the first knots: one trunk, one thin.
   for (int i = 0; i < 2; ++i) {
@@ -400,7 +400,7 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
   // next slot over, whichever side lies nearer.
   bool film = false;
   for (int i = 0; i + 1 < knots; ++i) {
-    const bool heavy = i == trunk || i == trunk + 2;
+    const bool heavy = i == trunk || i == trunk + 1 || i == trunk + 3;
     const model::V3 mid = strand(m, n, k.resin, knot[i], knot[i + 1], heavy ? thick() : thin(),
                                  heavy ? thick() : thin());
     const float roll = n.unit();
