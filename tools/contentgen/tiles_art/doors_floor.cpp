@@ -338,6 +338,16 @@ Bytes make_floor() {
   Burn burns[2] = {{n.range(8, w - 8), n.range(42, 54), n.range(17, 21), 0},
                    {n.range(8, w - 8), n.range(18, 26), n.range(11, 14), 0}};
   for (Burn& b : burns) b.ry = b.rx * (0.12 + b.y / 400.0);  // a splash, flattened by the view
+  // Then one broad faint oil patch and a few small dark spots of other sizes,
+  // so the stains do not all read as one size dealt out evenly.
+  {
+    const double y = n.range(34, 52), rx = n.range(16, 22);
+    stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.2, 0.3), true});
+  }
+  for (int i = 0; i < 4; ++i) {
+    const double y = n.range(30, 62), rx = n.range(1.8, 3.5);
+    stains.push_back({n.range(0, w), y, rx, rx * 0.45, n.range(0.6, 0.85), false});
+  }
   auto burn_at = [&](double x, double y) {
     double b = 0;
     for (const Burn& s : burns)
@@ -385,6 +395,18 @@ Bytes make_floor() {
       // Boots polish the tops along their paths, most on the near rows.
       const double worn = std::clamp((wear.at(x, z * 12) - 0.4) * 2.5, 0.0, 1.0) * (1 - 0.8 * depth);
       v += 0.34 * worn * (cross ? 1.0 : 0.7);
+      // The near edge of a cross bar catches the lamps in a bright rim and
+      // its far edge rolls into shade, so each bar stands off the pit; the
+      // rims fade out with depth, leaving the far rows one soft tone.
+      if (cross) {
+        const double near_rows = std::clamp(1 - 1.4 * depth, 0.0, 1.0);
+        v += 0.3 * near_rows * std::clamp(1 - in_pitch / 0.09, 0.0, 1.0);
+        v -= 0.22 * near_rows * std::clamp((in_pitch - (bar - 0.07)) / 0.07, 0.0, 1.0);
+      } else if (frame >= 1.1) {
+        // A long bearer: lit on its left flank, shaded on its right.
+        const double side = std::remainder(bx - cx, bearer_pitch) / (bearer / 2);
+        v += side < -0.3 ? 0.14 : side > 0.4 ? -0.14 : 0.0;
+      }
       v *= 1 - 0.55 * grime;
       v *= 1 - stain;
       if (wet) v += 0.35 * std::pow(std::max(0.0, 1 - std::fabs(in_pitch - bar * 0.3) * 6), 2);
@@ -395,8 +417,11 @@ Bytes make_floor() {
       // from the lamps overhead.
       v = 0.2 * (1 - 0.5 * grime) * (1 - 0.6 * stain);
     } else {
-      // The pit, with a faint floor of pipes and a bearer's shadow.
-      v = 0.035 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
+      // The pit, with a faint floor of pipes and a bearer's shadow. Each
+      // cross bar throws a shadow into the gap just behind it, so the
+      // gaps darken toward the bar that hides them.
+      v = 0.025 + 0.08 * pit_tone.at(x, z * 20) * (1 - depth);
+      v *= 0.35 + 0.65 * std::clamp((in_pitch - bar) / 0.3, 0.0, 1.0);
       if (std::fabs(std::remainder(bx - cx + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
       if (wet) v *= 0.5;
       // Dried acid crusted on the pipes below a burn.

@@ -92,4 +92,35 @@ void weather_panel(cairo_t* cr, Noise& n, int w, const std::vector<Leak>& leaks)
   for (int i = 0; i < std::max(1, w / 26); ++i) dent(cr, n, n.range(8, w - 8), n.range(70, kBaseTop - 20));
 }
 
+void heavy_wear(cairo_t* cr, Noise& n, int w) {
+  // A grime band: a chain of soft dark smears along one height, thicker
+  // in some places, as dirt settles on a ledge of the plates.
+  const double band = n.range(kTrimBottom + 40, kBaseTop - 70), tilt = n.range(-0.08, 0.08);
+  for (double x = -4; x < w + 4; x += n.range(5, 9))
+    paint::soft_oval(cr, x, band + tilt * x + n.range(-2, 2), 0, n.range(1.6, 2.6), 1, dirt, n.range(0.35, 0.55), 0,
+                     n.range(5, 8));
+  // A water stain: a broad dim blot, darker at its heart.
+  const double sx = n.range(12, w - 12), sy = n.range(kTrimBottom + 20, kBaseTop - 40), r = n.range(9, 14);
+  paint::soft_oval(cr, sx, sy, n.range(-0.4, 0.4), 1, n.range(1.3, 1.8), {0.09, 0.08, 0.05}, 0.6, 0, r);
+  paint::soft_oval(cr, sx, sy + r * 0.3, 0, 0.8, 1.2, {0.07, 0.06, 0.04}, 0.3, 0, r * 0.5);
+  // A dark wash under the ceiling beam, heavier on one side.
+  const double side = n.unit() < 0.5 ? 0 : w;
+  paint::soft_oval(cr, side, kTrimBottom + 8, 0, 2.2, 1.4, dirt, 0.45, 0, 14);
+  // Scratches: thin bright scrapes with a dark groove beside each,
+  // at the heights a crate or a rifle butt would reach.
+  for (int i = 0; i < 1 + w / 26; ++i) {
+    const double x = n.range(4, w - 14), y = n.range(kTrimBottom + 50, kBaseTop - 30);
+    const double dx = n.range(6, 14), dy = n.range(-4, 4);
+    cairo_set_line_width(cr, 0.7);
+    rgb(cr, 0.05, 0.05, 0.04, 0.5);
+    cairo_move_to(cr, x, y + 0.8);
+    cairo_line_to(cr, x + dx, y + dy + 0.8);
+    cairo_stroke(cr);
+    grey(cr, 0.85, 0.3);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + dx, y + dy);
+    cairo_stroke(cr);
+  }
+}
+
 }  // namespace contentgen::roomart

@@ -361,52 +361,75 @@ void anchor(model::Model& m, Noise& n, const model::Material& mat, model::V3 at)
   }
 }
 
-// The second stage: a few dark wet knots of growth clinging to the wall,
-// one a band and alternating sides so none sits beside another, joined by
-// thick glossy strands that hang from the ceiling lip, sag from knot to
-// knot and reach across into the next slot, each putting out tapering
-// shoots; a thin film is stretched between a few of them. Most of the
-// wall still shows between.
+// The second stage: a few dark wet knots of growth clinging to the wall at
+// uneven heights and places, joined by glossy strands that hang from the
+// ceiling lip, sag from knot to knot and reach across into the next slot.
+// One or two strands are thick trunks, the rest thin; the cross strands
+// skip a knot or reach to one at another height, and the strands lean and
+// curve each their own way, so the knots and their links never pair up
+// into mirrored letters. A thin film is stretched in a fork or two. Most
+// of the wall still shows between.
 void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const RaggedEdge& top,
                    const RaggedEdge& bottom, std::vector<Sheet>& sheets) {
-  constexpr int knots = 4;
+  constexpr int knots = 5;
   model::V3 knot[knots];
+  float y = 30 + frange(n, -6, 6), last_x = slot_left + frange(n, 0, kSlot);
   for (int i = 0; i < knots; ++i) {
-    const float side = i % 2 == 0 ? frange(n, 0.15, 0.4) : frange(n, 0.6, 0.85);
-    knot[i] = {slot_left + side * kSlot, 36 + i * 42 + frange(n, -8, 8), 1};
+    // Each knot steps an uneven way across from the last, wrapping within
+    // the slot, so they neither zigzag nor stack in a column.
+    float x = last_x + frange(n, 14, 38) * (n.unit() < 0.5 ? -1.0f : 1.0f);
+    while (x < slot_left + 4) x += kSlot;
+    while (x > slot_right - 4) x -= kSlot;
+    knot[i] = {x, y, 1};
+    last_x = x;
+    y += frange(n, 24, 38);
     anchor(m, n, k.body, knot[i]);
   }
   auto thick = [&] { return frange(n, 4.4, 5.4); };
-  // From the lip down to the first knots.
+  auto thin = [&] { return frange(n, 3.0, 4.0); };
+  const int trunk = static_cast<int>(n.unit() * (knots - 1));
+  // From the lip down to the first knots: one trunk, one thin.
   for (int i = 0; i < 2; ++i) {
-    const float x = knot[i].x + frange(n, -10, 10);
+    const float x = knot[i].x + frange(n, -14, 14);
     const model::V3 lip{x, top.at(x) - 2, 0.5f};
-    strand(m, n, k.resin, lip, knot[i], thick() * 1.1f, thick());
+    const float r = i == 0 ? thick() * 1.1f : thin();
+    strand(m, n, k.resin, lip, knot[i], r, i == 0 ? thick() : thin());
   }
-  // Knot to knot down the slot, and from two of them across into the next
-  // slot over; the middle knot lets a loose root hang instead, so the
-  // strands do not close into a lattice of links.
+  // Knot to knot down the slot, thick only along the trunk, and a thin
+  // cross strand from some knots to a knot one or two further down in the
+  // next slot over, whichever side lies nearer.
+  bool film = false;
   for (int i = 0; i + 1 < knots; ++i) {
-    const model::V3 mid = strand(m, n, k.resin, knot[i], knot[i + 1], thick(), thick());
-    if (i == 1) {
-      const model::V3 end{knot[i].x + frange(n, -6, 6), knot[i].y + frange(n, 22, 32), 2};
-      strand(m, n, k.resin, knot[i], end, thick() * 0.9f, 0.5f);
-      m.sphere(end + model::V3{0, 1, 0}, 1.6f, k.resin, 1.2f);
+    const bool heavy = i == trunk || i == trunk + 1 || i == trunk + 3;
+    const model::V3 mid = strand(m, n, k.resin, knot[i], knot[i + 1], heavy ? thick() : thin(),
+                                 heavy ? thick() : thin());
+    const float roll = n.unit();
+    if (roll < 0.3f) {
+      // A loose root instead, hanging aslant.
+      const model::V3 end{knot[i].x + frange(n, -14, 14), knot[i].y + frange(n, 16, 30), 2};
+      strand(m, n, k.resin, knot[i], end, thin(), 0.5f);
+      m.sphere(end + model::V3{0, 1, 0}, 1.4f, k.resin, 1.2f);
       continue;
     }
-    const float over = knot[i].x < slot_mid ? -static_cast<float>(kSlot) : static_cast<float>(kSlot);
-    const model::V3 far = knot[i + 1] + model::V3{over, 0, 0};
-    const model::V3 cross = strand(m, n, k.resin, knot[i], far, thick(), thick() * 0.8f);
-    // A film in the fork between the two strands leaving this knot.
-    sheets.push_back({knot[i], mid, cross});
+    const int j = std::min(knots - 1, i + (roll < 0.65f ? 1 : 2));
+    const float over = knot[j].x > knot[i].x ? -static_cast<float>(kSlot) : static_cast<float>(kSlot);
+    const model::V3 far = knot[j] + model::V3{over, 0, 0};
+    const model::V3 cross = strand(m, n, k.resin, knot[i], far, thin(), thin() * 0.8f);
+    if (!film && j == i + 1) {
+      sheets.push_back({knot[i], mid, cross});
+      film = true;
+    }
   }
   // The last knot roots down into the growth along the baseboard.
-  const float xb = knot[knots - 1].x + frange(n, -12, 12);
+  const float xb = knot[knots - 1].x + frange(n, -16, 16);
   strand(m, n, k.resin, knot[knots - 1], {xb, bottom.at(xb) + 2, 0.5f}, thick(), thick() * 1.2f);
-  // Runs hanging from two of the knots, each ending in a drop.
+  // Thin shoots curling off a few knots, and runs hanging from two, each
+  // ending in a drop.
+  for (int i = 0; i < knots; i += 2)
+    shoot(m, n, k.resin, knot[i], frange(n, 1.0, 1.8), n.unit() < 0.5 ? -1.0f : 1.0f);
   for (int i = 1; i < knots; i += 2) {
-    const float x = knot[i].x + frange(n, -3, 3), y0 = knot[i].y + 3, len = frange(n, 14, 30), w = frange(n, 1.2, 1.8);
-    m.capsule({x, y0, 1}, {x + frange(n, -1, 1), y0 + len, 1}, w, w * 0.6f, k.resin, 1.5f);
+    const float x = knot[i].x + frange(n, -3, 3), y0 = knot[i].y + 3, len = frange(n, 10, 30), w = frange(n, 1.0, 1.8);
+    m.capsule({x, y0, 1}, {x + frange(n, -3, 3), y0 + len, 1}, w, w * 0.6f, k.resin, 1.5f);
     m.sphere({x, y0 + len + 1, 1.2f}, w * 1.1f, k.resin, 1.5f);
   }
 }
@@ -464,7 +487,9 @@ void resin_heap(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   constexpr int ribs = 3;
   Rib rib[ribs];
   for (int i = 0; i < ribs; ++i) {
-    rib[i] = {44 + i * 52.0f + frange(n, -5, 5), frange(n, 5, 9), frange(n, 2, 4), frange(n, 0, 6.3), frange(n, 0, 6.3),
+    // Little of the one-slot wave and more of the shorter ones: a rib
+    // that rose and fell once a slot marked every slot of a row alike.
+    rib[i] = {44 + i * 52.0f + frange(n, -5, 5), frange(n, 1.5, 3.5), frange(n, 3, 5), frange(n, 0, 6.3), frange(n, 0, 6.3),
               frange(n, 0, 6.3), frange(n, 0, 6.3), frange(n, 5.5, 7.0)};
     constexpr int pts = 13;
     model::V3 p[pts];
@@ -507,15 +532,17 @@ void resin_heap(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
   // Pods in the hollows above, between and below the ribs: swollen
   // ovoids with a tight glossy skin in a collar of resin, no two at one
   // height.
-  constexpr int pods = 5;
+  // Many mid-size pods rather than a few big ones: a big pod stood out at
+  // one height in every slot of a row.
+  constexpr int pods = 9;
   for (int i = 0; i < pods; ++i) {
-    const float x = slot_left + ((i * 2 % cols) + frange(n, 0.2, 0.8)) * cell_w;
-    // One to each band between the ribs and the edges, the fifth in the
-    // middle band beside the first there.
-    const int band = i < 4 ? i : 2;
+    const float x = slot_left + ((i % cols) + frange(n, 0.1, 0.9)) * cell_w;
+    // Spread over the bands between the ribs and the edges, two or three
+    // to a band, each at a height of its own.
+    const int band = (i * 3 + i / 4) % (ribs + 1);
     const float lo = band == 0 ? top.at(x) + 8 : rib[band - 1].y(x) + 6;
     const float hi = band < ribs ? rib[band].y(x) - 6 : bottom.at(x) - 8;
-    const float r = frange(n, 4.0, 7.5);
+    const float r = frange(n, 3.0, 5.0);
     const model::V3 radii{r, r * frange(n, 1.15, 1.4), r * 0.8f};
     const float y = std::clamp(lo + frange(n, 0.3, 0.7) * (hi - lo), top.at(x) + radii.y, bottom.at(x) - radii.y);
     const model::M3 turn = model::rot_z(frange(n, -0.7, 0.7));
@@ -568,8 +595,15 @@ void overgrowth_value(Canvas& growth, Noise& n, const Growth& g) {
     const float ang = 2 * static_cast<float>(M_PI) * (x - slot_left) / kSlot;
     // Bands slanting across the slots, bent by a slower wave, so light
     // and dark run on from one picture into the next at a new height.
-    const float field = 0.55f * std::sin(y * 0.05f + g.slant * ang + 0.8f * std::sin(y * 0.013f + p1) + p2) +
-                        0.3f * std::sin(y * 0.021f - ang + p3) + 0.15f * std::sin(y * 0.09f + 2 * ang);
+    float field = 0.55f * std::sin(y * 0.05f + g.slant * ang + 0.8f * std::sin(y * 0.013f + p1) + p2) +
+                  0.3f * std::sin(y * 0.021f - ang + p3) + 0.15f * std::sin(y * 0.09f + 2 * ang);
+    // The heap fills every slot of a row: a band that slants once a slot
+    // draws the same leaning figure in each. Its light and dark run
+    // mostly along the row instead, at heights that wander, with only a
+    // short ripple across, so the eye finds no one-slot period.
+    if (!g.crust)
+      field = 0.6f * std::sin(y * 0.047f + 0.9f * std::sin(y * 0.017f + p1) + p2) +
+              0.25f * std::sin(y * 0.031f + 2 * ang + p3) + 0.15f * std::sin(y * 0.083f - 3 * ang + p1);
     const float gain = g.tone * (1.0f + g.swing * field);
     uint32_t out = a << 24;
     for (int shift : {16, 8, 0})

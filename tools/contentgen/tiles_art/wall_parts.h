@@ -92,6 +92,10 @@ struct Leak {
 // Wear on a plain panel before its finish: grime in the seams and along
 // the foot, boot scuffs, a dent or two and rust running from the leaks.
 void weather_panel(cairo_t* cr, Noise& n, int w, const std::vector<Leak>& leaks);
+// Heavier wear for the plainest panels, which stand in long runs: a band
+// of darker grime at a height of the panel's own, a broad stain, and
+// scratches and scuffs, so no two read alike.
+void heavy_wear(cairo_t* cr, Noise& n, int w);
 
 // Low-frequency value noise in [0, 1] on a grid of the given cell size.
 class ValueNoise {

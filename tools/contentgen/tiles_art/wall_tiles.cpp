@@ -147,6 +147,7 @@ Bytes make_tile(int number) {
   Noise n(0x7A11u + static_cast<uint32_t>(number) * 7919u);
   painter_for(number)(cr, n, w);
   if (const auto leaks = leaks_for(number, w); !leaks.empty()) weather_panel(cr, n, w, leaks);
+  if (number == 1 || number == 2 || number == kLampTile) heavy_wear(cr, n, w);
   finish_wall(c, n, is_hive(number) ? 0.15 : 0.4, true);
   if (is_hive(number) || number == 21) {
     // Growth creeps over the trim and baseboard too.
