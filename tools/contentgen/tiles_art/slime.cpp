@@ -385,8 +385,8 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     y += frange(n, 24, 38);
     anchor(m, n, k.body, knot[i]);
   }
-  auto thick = [&] { return frange(n, 4.4, 5.4); };
-  auto thin = [&] { return frange(n, 3.0, 4.0); };
+  auto thick = [&] { return frange(n, 4.8, 5.8); };
+  auto thin = [&] { return frange(n, 3.6, 4.6); };
   const int trunk = static_cast<int>(n.unit() * (knots - 1));
   // From the lip down to the first knots: one trunk, one thin.
   for (int i = 0; i < 2; ++i) {
