@@ -37,10 +37,12 @@ void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, do
       c.get_pixel(x, y, p);
       const double v[3] = {p[0] / 255.0, p[1] / 255.0, p[2] / 255.0};
       const double brightest = std::max({v[0], v[1], v[2]});
-      // Full lift at black, none from one and a half times the floor up.
-      const double k = m * std::clamp(1 - brightest / (1.5 * floor), 0.0, 1.0);
-      if (k <= 0) continue;
-      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * (v[i] + (t[i] - v[i]) * k)));
+      // A toe: black rises to the floor, one and a half times the floor
+      // stays put, and between them a darker pixel stays the darker.
+      const double reach = 1.5 * floor;
+      if (brightest >= reach) continue;
+      const double k = m * (1 - brightest / reach) * (1 - brightest / reach);
+      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::min(1.0, v[i] + t[i] * k)));
       c.set_pixel(x, y, p);
     }
 }

@@ -200,7 +200,7 @@ Bytes portrait(int index) {
   // one side, as a key from far to the side would make it.
   // Each member's lamp sits a little differently, swinging the key a few
   // degrees round and up, so the crew are not all lit alike.
-  const float swing = 0.08f * static_cast<float>((index * 7) % 5 - 2) / 2, rise = 0.05f * ((index * 3) % 3 - 1);
+  const float swing = 0.08f * static_cast<float>((index * 7) % 5 - 2) / 2, rise = 0.05f * static_cast<float>(index % 3 - 1);
   o.key = {-0.5f + swing, -0.55f + rise, 0.67f};
   model::render(m, c, o);
   // The hair's clumps broken into strands following its lie, and the
@@ -226,7 +226,7 @@ Bytes portrait(int index) {
   portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
-  portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.2);
+  portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
   portrait_skin::grain(c, skin, seed + 23);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
