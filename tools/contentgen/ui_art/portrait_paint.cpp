@@ -248,7 +248,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       // second, swollen eye over the first.
       const V3 s = view.point({c.x, lid_top - 2.5f, c.z + 6});
       const Rgb dark = paint::scaled(f.skin, 0.3);
-      soft_oval(cr, s.x, s.y, 0, 13 * w, 7 * w, dark, 0.46, 0.2);
+      soft_oval(cr, s.x, s.y, 0, 13 * w, 7 * w, dark, 0.56, 0.2);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
