@@ -270,7 +270,9 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     // Built from the nose outward on each side, so the two eyes mirror
     // each other instead of both leaning the same way.
     const float in = -s;
-    m.capsule({ex + in * 12, top - 4.2f, 40.5f}, {ex - in * 12, top - 3.8f, 40.5f}, 4.2f, 4.0f, k.skin, 3);
+    // Slimmer and blended wide into the socket: a thick bar here catches
+    // the light along its top and reads as a second, swollen lid.
+    m.capsule({ex + in * 12, top - 3.4f, 40.5f}, {ex - in * 12, top - 3.1f, 40.5f}, 3.4f, 3.2f, k.skin, 7);
     m.capsule({ex + in * 11, bottom + 2.8f, 40.5f}, {ex - in * 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 11.5f, -8.5f + eye_drop(f), 36}, 4.5f, k.skin, 3);

@@ -74,25 +74,12 @@ void brows(cairo_t* cr, const Face& f, const Xf& view) {
   }
 }
 
-// The fold over each upper lid and the dark seam of the lips, in the skin's
-// own shadow colour.
+// The folds beside the mouth and the dark seam of the lips, in the skin's
+// own shadow colour. No line is drawn over the upper lid: at this size any
+// fold there reads as a second eye over the first; the socket's soft shade
+// carries it instead.
 void creases(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb shade = paint::scaled(f.skin, 0.35);
-  for (int side = -1; side <= 1; side += 2) {
-    V3 l[3];
-    portrait_model::lid_crease(f, side, l);
-    // The fold as a soft band of shade, wide and faint, with a darker core:
-    // a hollow under the brow rather than a drawn line.
-    // Faint, and fainter under a heavy lid whose fold hangs over it: a
-    // strong curved line here reads as a second eye over the first.
-    const double fold = 0.6 * (1 - 0.5 * std::max(0.0f, f.lid_heavy));
-    for (const auto& [width, alpha] : {std::pair{3.0, 0.14}, std::pair{1.2, 0.30}}) {
-      cairo_set_line_width(cr, width * weight(view));
-      cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, alpha * fold);
-      curve(cr, view, l);
-      cairo_stroke(cr);
-    }
-  }
   V3 m[3];
   portrait_model::mouth_line(f, m);
   // The folds from the nose's wings to beside the mouth's corners: a soft,
@@ -257,9 +244,11 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // The socket's shade under the brow, over the upper lid: it sets the
     // eye back into the head instead of on its surface.
     {
-      const V3 s = view.point({c.x, lid_top - 3.5f, c.z + 6});
-      const Rgb dark = paint::scaled(f.skin, 0.25);
-      soft_oval(cr, s.x, s.y, 0, 13 * w, 6.5 * w, dark, 0.34, 0.2);
+      // Deep enough to sink the lid's bulge, which lit alone reads as a
+      // second, swollen eye over the first.
+      const V3 s = view.point({c.x, lid_top - 2.5f, c.z + 6});
+      const Rgb dark = paint::scaled(f.skin, 0.3);
+      soft_oval(cr, s.x, s.y, 0, 13 * w, 7 * w, dark, 0.56, 0.2);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
@@ -343,7 +332,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // lashes, so the lid reads as a fold of skin lying over the eye.
     {
       const Rgb lit = paint::mix(f.skin, {1, 0.95, 0.9}, 0.4);
-      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.28);
+      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.12);
       cairo_set_line_width(cr, 1.0 * w);
       for (int i = 2; i <= kSteps - 2; ++i) {
         V3 q = rim_point(-1 + 2.0f * i / kSteps, -1);
@@ -412,6 +401,10 @@ void nose(cairo_t* cr, const Face& f, const Xf& view) {
   soft_oval(cr, mx + key_side * across_x * 1.6 * nw + (tip.x - top.x) * 0.12,
             my + key_side * across_y * 1.6 * nw + (tip.y - top.y) * 0.12, angle, len * 0.42, 2.2 * nw, light, 0.2,
             0);
+  // The bridge's shaded side: a narrow soft shade just off the ridge away
+  // from the key, so the bridge turns from a lit plane to a shaded one.
+  soft_oval(cr, mx - key_side * across_x * 2.2 * nw, my - key_side * across_y * 2.2 * nw, angle, len * 0.4,
+            1.6 * nw, paint::scaled(f.skin, 0.45), 0.22, 0);
   // The creases round the wings, soft and alike on both sides.
   const Rgb dark = paint::scaled(f.skin, 0.3);
   for (int side = -1; side <= 1; side += 2) {
@@ -423,7 +416,7 @@ void nose(cairo_t* cr, const Face& f, const Xf& view) {
   // as a hard curved seam.
   {
     const V3 p = view.point(portrait_model::nostril(f, 1) + V3{7.0f * f.nose_wide, -2.5f, -2});
-    soft_oval(cr, p.x, p.y, 0.4, 4.2 * nw, 5.5 * w, paint::scaled(f.skin, 0.5), 0.5, 0);
+    soft_oval(cr, p.x, p.y, 0.4, 4.2 * nw, 5.5 * w, paint::scaled(f.skin, 0.5), 0.3, 0);
   }
   // A soft shadow under the tip, between the nostrils, where the nose
   // overhangs the lip.

@@ -15,6 +15,7 @@
 #include "portrait_model.h"
 #include "portrait_paint.h"
 #include "portrait_roster.h"
+#include "portrait_skin.h"
 #include "alien_portrait.h"
 #include "ui_art.h"
 
@@ -197,11 +198,23 @@ Bytes portrait(int index) {
   // turns into shade, but both sides of the nose stay lit enough to read
   // as a bridge between a lit and a shaded plane, not a dark smear down
   // one side, as a key from far to the side would make it.
-  o.key = {-0.5f, -0.55f, 0.67f};
+  // Each member's lamp sits a little differently, swinging the key a few
+  // degrees round and up, so the crew are not all lit alike.
+  const float swing = 0.08f * static_cast<float>((index * 7) % 5 - 2) / 2, rise = 0.05f * static_cast<float>(index % 3 - 1);
+  o.key = {-0.5f + swing, -0.55f + rise, 0.67f};
   model::render(m, c, o);
   // The hair's clumps broken into strands following its lie, and the
   // uniform's seams and badges, each over its own material's pixels.
   const std::vector<float> tags = model::tag_map(m, kPortraitSize, kPortraitSize);
+  // The face's own skin, clear of the eyes, whose dark pupils stay dark.
+  std::vector<double> eyes;
+  for (int side = -1; side <= 1; side += 2) {
+    const model::V3 e = view.point(eye_middle(f, side));
+    eyes.insert(eyes.end(), {e.x, e.y, 12.0 * view.s});
+  }
+  const std::vector<float> skin =
+      portrait_skin::skin_mask(model::coverage(m, kPortraitSize, kPortraitSize, 2), tags, kPortraitSize,
+                               kPortraitSize, view.point(chin_bottom(f)).y + 16 * view.s, eyes);
   std::vector<float> hair(tags.size()), cloth(tags.size());
   for (size_t i = 0; i < tags.size(); ++i) hair[i] = std::max(0.0f, tags[i]), cloth[i] = std::max(0.0f, -tags[i]);
   portrait_hair::strands(c, f, hair, o.crown, seed + 11);
@@ -211,6 +224,10 @@ Bytes portrait(int index) {
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
   portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
+  // Light bounced off the chest and the near cheek: the shadow side of the
+  // face keeps the skin's colour instead of falling to black.
+  portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
+  portrait_skin::grain(c, skin, seed + 23);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
 }

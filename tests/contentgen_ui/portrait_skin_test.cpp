@@ -1,0 +1,43 @@
+// The bounce light on a portrait's skin: a black pixel of skin comes up to
+// the skin's own dark colour, the darker of two pixels stays the darker,
+// and nothing outside the skin's mask moves.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "paint_kit/canvas.h"
+#include "ui_art/portrait_skin.h"
+
+namespace {
+
+using namespace contentgen;
+
+TEST(PortraitSkin, ShadowLiftRaisesBlackKeepsOrderAndStaysOnTheSkin) {
+  constexpr int w = 64;
+  Canvas c(w, 2);
+  // Row 0 a ramp from black to mid grey on the skin, row 1 the same off it.
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < w; ++x) {
+      const uint8_t v = static_cast<uint8_t>(x * 2);
+      const uint8_t p[4] = {v, v, v, 255};
+      c.set_pixel(x, y, p);
+    }
+  std::vector<float> mask(2 * w, 0.0f);
+  std::fill(mask.begin(), mask.begin() + w, 1.0f);
+  ui::portrait_skin::lift_shadows(c, mask, {0.5, 0.3, 0.2}, 0.2);
+  uint8_t p[4];
+  c.get_pixel(0, 0, p);
+  EXPECT_GE(p[0], 45) << "black skin was not lifted to the floor";
+  EXPECT_GT(p[0], p[2]) << "the lift lost the skin's warmth";
+  int last = -1;
+  for (int x = 0; x < w; ++x) {
+    c.get_pixel(x, 0, p);
+    EXPECT_GE(p[0] + 1, last) << "tones swapped order at " << x;
+    last = p[0];
+    c.get_pixel(x, 1, p);
+    EXPECT_EQ(p[0], x * 2) << "a pixel off the skin moved at " << x;
+  }
+}
+
+}  // namespace
