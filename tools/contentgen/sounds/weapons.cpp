@@ -157,7 +157,7 @@ void add_low_decay(Buf& b, Rng& rng, double lead, float gain) {
 // The shock wave's grain against its N, and the corridor's answer in each
 // band against the shot.
 constexpr float sizzle_level = 5.0f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
-constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.05f;
+constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
 
 // The shock wave of the round going by: an N, a sharp rise, a straight
 // fall through zero to as far below and a sharp return, in half a
@@ -244,11 +244,11 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
 // 80-120 Hz, and the blast with the chamber's ring holds over a third of
 // what the ear weighs at 150-800 Hz.
 constexpr float edge_gain = 8.0f;
-constexpr float thump_gain = 2.9f;
+constexpr float thump_gain = 2.6f;
 constexpr float snap_gain = 0.9f;
 constexpr float blast_gain = 6.6f;
 constexpr float bright_gain = 20.0f;
-constexpr float body_gain = 7.8f;
+constexpr float body_gain = 8.1f;
 constexpr float honk_cut = 1.0f;
 constexpr float front_lift = 0.8f;
 constexpr float let_go_s = 0.1f;
