@@ -852,9 +852,11 @@ Buf cocoon_burst() {
   Buf b = blank(1.3);
   Biquad blast;
   blast.lowpass(2200.0f, 0.8f, kRate);
-  for (size_t i = 0; i < frames(0.4, kRate); ++i) {
+  for (size_t i = 0; i < frames(1.2, kRate); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    b[i] += blast(rng.bi()) * 1.6f * std::exp(-t / 0.12f);
+    // It swells over a few milliseconds and carries its weight a while,
+    // so its level lies in its body rather than in one first peak.
+    b[i] += blast(rng.bi()) * 1.05f * std::min(1.0f, t / 0.004f) * std::exp(-t / 0.2f);
   }
   add_thump(b, 0.0, 90.0f, 40.0f, 0.12f, 0.6f);
   for (int k = 0; k < 45; ++k) {
@@ -866,8 +868,8 @@ Buf cocoon_burst() {
   // The wet top of it: the membrane splits with a bright snap, then a
   // spray of fine droplets spatters on metal, thinning as it falls.
   Rng spray(0xB058u);
-  add_noise_burst(b, spray, 0.0, 4200.0f, 1.2f, 0.012f, 2.0f);
-  add_noise_burst(b, spray, 0.002, 7500.0f, 1.5f, 0.006f, 0.9f);
+  add_noise_burst(b, spray, 0.0, 4200.0f, 1.2f, 0.012f, 1.2f);
+  add_noise_burst(b, spray, 0.002, 7500.0f, 1.5f, 0.006f, 0.6f);
   for (int k = 0; k < 90; ++k) {
     const double at = 0.01 + 0.95 * std::pow(spray.uni(), 1.5);
     const float g = 0.8f * static_cast<float>(1.0 - at);

@@ -247,9 +247,11 @@ Buf surprise_sting() {
   // scream carries the sting; nothing but its own breath is hiss.
   Rng rng(0x5071u);
   Buf b = blank(2.4);
-  // The boom is short and the hit sits in the midrange, where it is heard.
-  add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
-  add_noise_burst(b, rng, 0.0, 700.0f, 1.0f, 0.06f, 1.2f);
+  // The boom is short and the hit sits in the midrange, where it is heard;
+  // both stay under the scream, so the sting opens on the throat and not
+  // on a spike the mix's limiter must catch.
+  add_thump(b, 0.0, 90.0f, 40.0f, 0.12f, 0.35f);
+  add_noise_burst(b, rng, 0.0, 700.0f, 1.0f, 0.05f, 0.8f);
   const float cluster[] = {36, 37, 42, 48, 49, 55, 61};
   size_t n = b.size();
   Buf pad(n, 0.0f);
@@ -310,7 +312,7 @@ Buf surprise_sting() {
   shake.set(14.0f, kRate);
   for (size_t i = 0; i < scream.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
-    scream[i] *= (0.75f + 0.25f * std::min(1.0f, t / 0.25f)) * std::max(0.2f, 1.0f + 4.0f * shake(rng.bi()));
+    scream[i] *= (0.75f + 0.25f * std::min(1.0f, t / 0.25f)) * std::max(0.3f, 1.0f + 2.5f * shake(rng.bi()));
   }
   add(b, scream, frames(0.02, kRate), 0.9f);
   add(b, roar, frames(0.01, kRate), 0.45f);

@@ -83,7 +83,9 @@ constexpr float thump_s = 0.05f;
 // grit, and is softly held so its first swing cannot take the crack's
 // headroom.
 void add_chest_thump(Buf& b, float pitch, float gain) {
-  Buf t = blank(0.16);
+  // Long enough that the sine has died away by itself: a shorter buffer
+  // cut its last 30 dB off in one step.
+  Buf t = blank(0.4);
   Phase ph;
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
@@ -128,6 +130,28 @@ constexpr BodyMode kBody[] = {
 
 void add_chamber_body(Buf& b, Rng& rng, double lead, float pitch, float gain) {
   for (const BodyMode& m : kBody) add_noise_burst(b, rng, lead + 0.0004, m.hz * pitch, m.q, m.decay_s, m.gain * gain);
+}
+
+// The low end of the report does not stop with the blast: the corridor's
+// steel and the air in it carry 55-140 Hz on for a few tenths of a second,
+// swelling over 15 ms and dying by e every 90 ms, so the shot's weight
+// fades away rather than ending. It is added after the report lets go,
+// which would otherwise halve its decay, and is kept under 150 Hz so the
+// low midrange still leaves the corridor quickly.
+constexpr float low_decay_s = 0.09f;
+
+void add_low_decay(Buf& b, Rng& rng, double lead, float gain) {
+  Biquad hp, lp1, lp2;
+  hp.highpass(55.0f, 0.7f, kRate);
+  lp1.lowpass(140.0f, 0.7f, kRate);
+  lp2.lowpass(140.0f, 0.7f, kRate);
+  const size_t s = frames(lead, kRate);
+  for (size_t i = s; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i - s));
+    const float fall = std::exp(-t / low_decay_s);
+    if (fall < 1e-4f) break;
+    b[i] += lp2(lp1(hp(rng.bi()))) * std::min(1.0f, t / 0.015f) * fall * gain;
+  }
 }
 
 // The shock wave's grain against its N, and the corridor's answer in each
@@ -186,8 +210,8 @@ struct RoomBand {
 };
 constexpr RoomBand room_bands[] = {
     {170.0f, 800.0f, 0.022f, 0.12f, room_low},
-    {800.0f, 4000.0f, 0.12f, 0.55f, room_mid},
-    {4000.0f, 12000.0f, 0.04f, 0.3f, room_high},
+    {800.0f, 4000.0f, 0.13f, 0.6f, room_mid},
+    {4000.0f, 12000.0f, 0.07f, 0.45f, room_high},
 };
 
 void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
@@ -224,11 +248,12 @@ constexpr float thump_gain = 2.6f;
 constexpr float snap_gain = 0.9f;
 constexpr float blast_gain = 6.6f;
 constexpr float bright_gain = 20.0f;
-constexpr float body_gain = 7.8f;
+constexpr float body_gain = 8.1f;
 constexpr float honk_cut = 1.0f;
 constexpr float front_lift = 0.8f;
 constexpr float let_go_s = 0.1f;
 constexpr float snap_knee = 1.0f;
+constexpr float low_decay_gain = 6.0f;
 
 }  // namespace
 
@@ -292,6 +317,7 @@ Buf gunshot(int variant) {
   Buf shot = blank(0.75);
   std::copy(b.begin(), b.end(), shot.begin());
   add_corridor(shot, b, k.room_seed);
+  add_low_decay(shot, ring, lead, low_decay_gain);
   b = std::move(shot);
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
