@@ -616,51 +616,49 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
   cairo_surface_mark_dirty(surf);
 }
 
-std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersample) {
+// Visits every pixel that a part may reach, tile by tile and in parallel
+// rows, with the tile's parts and the sample grid's side; the per-pixel
+// maps below differ only in what they make of each pixel's samples.
+template <typename Fn>
+void for_each_covered_pixel(const Model& m, int width, int height, int supersample, Fn fn) {
   const int tx = (width + kTile - 1) / kTile, ty = (height + kTile - 1) / kTile;
   std::vector<Tile> tiles = bin_parts(m, width, height, tx, ty);
-  std::vector<uint8_t> out(static_cast<size_t>(width) * height, 0);
   const int ss = std::max(1, supersample);
   rows_in_parallel(ty, [&](int trow) {
     for (int tcol = 0; tcol < tx; ++tcol) {
       const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
       if (t.parts.empty()) continue;
       for (int y = trow * kTile; y < std::min(height, (trow + 1) * kTile); ++y)
-        for (int x = tcol * kTile; x < std::min(width, (tcol + 1) * kTile); ++x) {
-          int hits = 0;
-          V3 hit;
-          for (int sy = 0; sy < ss; ++sy)
-            for (int sx = 0; sx < ss; ++sx) hits += march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit);
-          out[static_cast<size_t>(y) * width + x] = hits * 2 >= ss * ss;
-        }
+        for (int x = tcol * kTile; x < std::min(width, (tcol + 1) * kTile); ++x) fn(t, x, y, ss);
     }
+  });
+}
+
+std::vector<uint8_t> coverage(const Model& m, int width, int height, int supersample) {
+  std::vector<uint8_t> out(static_cast<size_t>(width) * height, 0);
+  for_each_covered_pixel(m, width, height, supersample, [&](const Tile& t, int x, int y, int ss) {
+    int hits = 0;
+    V3 hit;
+    for (int sy = 0; sy < ss; ++sy)
+      for (int sx = 0; sx < ss; ++sx) hits += march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit);
+    out[static_cast<size_t>(y) * width + x] = hits * 2 >= ss * ss;
   });
   return out;
 }
 
 std::vector<float> tag_map(const Model& m, int width, int height, int supersample) {
-  const int tx = (width + kTile - 1) / kTile, ty = (height + kTile - 1) / kTile;
-  std::vector<Tile> tiles = bin_parts(m, width, height, tx, ty);
   std::vector<float> out(static_cast<size_t>(width) * height, 0.0f);
-  const int ss = std::max(1, supersample);
-  rows_in_parallel(ty, [&](int trow) {
-    for (int tcol = 0; tcol < tx; ++tcol) {
-      const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
-      if (t.parts.empty()) continue;
-      for (int y = trow * kTile; y < std::min(height, (trow + 1) * kTile); ++y)
-        for (int x = tcol * kTile; x < std::min(width, (tcol + 1) * kTile); ++x) {
-          float sum = 0;
-          V3 hit;
-          for (int sy = 0; sy < ss; ++sy)
-            for (int sx = 0; sx < ss; ++sx) {
-              if (!march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit)) continue;
-              Surface s;
-              scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
-              sum += s.tag;
-            }
-          out[static_cast<size_t>(y) * width + x] = sum / (ss * ss);
-        }
-    }
+  for_each_covered_pixel(m, width, height, supersample, [&](const Tile& t, int x, int y, int ss) {
+    float sum = 0;
+    V3 hit;
+    for (int sy = 0; sy < ss; ++sy)
+      for (int sx = 0; sx < ss; ++sx) {
+        if (!march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit)) continue;
+        Surface s;
+        scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
+        sum += s.tag;
+      }
+    out[static_cast<size_t>(y) * width + x] = sum / (ss * ss);
   });
   return out;
 }
