@@ -45,6 +45,17 @@ void fill_radial(cairo_t* cr, Pt at, double r0, double r1, const double (*stops)
   cairo_pattern_destroy(g);
 }
 
+// Fills the current path with a gradient running straight down through
+// `at`, from `half` above it to `half` below: plate lit from above.
+void fill_lit_from_above(cairo_t* cr, Pt at, double half, const double (*stops)[5], int n) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(at.x, at.y - half, at.x, at.y + half);
+  for (int i = 0; i < n; ++i)
+    cairo_pattern_add_color_stop_rgba(g, stops[i][0], stops[i][1], stops[i][2], stops[i][3], stops[i][4]);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
 // Scorched, acid-wet plate round the wound, fading out.
 void scorch(cairo_t* cr, Pt at, double rx, double ry, double along, double alpha) {
   cairo_save(cr);
@@ -124,13 +135,8 @@ void torn_chitin(cairo_t* cr, Pt at, double r, uint32_t seed, double stage) {
   {
     // Lit from above: the shards' upper edges catch the light, the lower
     // ones fall into shadow.
-    cairo_pattern_t* g = cairo_pattern_create_linear(at.x, at.y - ry * 1.4, at.x, at.y + ry * 1.4);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.34, 0.42, 0.52, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 0.5, 0.13, 0.16, 0.21, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.05, 0.06, 0.08, 0.95);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    const double shards[][5] = {{0, 0.34, 0.42, 0.52, 0.95}, {0.5, 0.13, 0.16, 0.21, 0.95}, {1, 0.05, 0.06, 0.08, 0.95}};
+    fill_lit_from_above(cr, at, ry * 1.4, shards, 3);
   }
   // The hole: dark wet meat, acid-lit at its walls.
   outline(cr, at, rx, ry, 0, k);
@@ -267,13 +273,8 @@ void split(cairo_t* cr, Pt at, double r, uint32_t seed, double stage, double alo
   // The lifted lips: glossy plate, its edges catching a cold light.
   outline(cr, at, half, wide, along, lip);
   {
-    cairo_pattern_t* g = cairo_pattern_create_linear(at.x, at.y - wide * 1.5, at.x, at.y + wide * 1.5);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.36, 0.45, 0.58, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 0.5, 0.12, 0.14, 0.19, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.04, 0.05, 0.07, 0.9);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    const double lips[][5] = {{0, 0.36, 0.45, 0.58, 0.9}, {0.5, 0.12, 0.14, 0.19, 0.9}, {1, 0.04, 0.05, 0.07, 0.9}};
+    fill_lit_from_above(cr, at, wide * 1.5, lips, 3);
   }
   // The rift.
   outline(cr, at, half, wide, along, k);
