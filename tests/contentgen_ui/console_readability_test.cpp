@@ -1,11 +1,13 @@
 // How the console and menu pictures read once drawn: counter digits are
 // heavy, outlined and kept in their cells, large text starts at the top of
 // its cell, the controlled member's tab stands out by its rim rather than a
-// muddy plate, and the title's letters are solid on a backing of their own.
+// muddy plate, the title's letters are solid on a backing of their own,
+// the camera's standby word stays readable and the menu backdrop shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "rgba_image.h"
 
@@ -169,4 +171,40 @@ TEST(ConsoleReadability, CameraWindowShowsADimStandbyPlateNotDeadSnow) {
     for (int x = x0; x < x0 + w; ++x) lit += im.at(x, y)[1] > 110;
   EXPECT_GE(lit, 30) << "a lit trace and labels";
   EXPECT_LT(mean_luma(im, x0, y0, w, h), 40) << "a dark plate";
+}
+
+TEST(ConsoleReadability, StandbyWordReadsOnBothCameraTabs) {
+  // The standby plate's word must stand at least 8 bright rows tall on the
+  // one- and the two-player tab alike; a label drawn in tab units shrinks to
+  // a 5-pixel smear on the small tab.
+  struct Window {
+    const char* file;
+    int x0, y0, w, h;  // left part of the camera window, above its foot strip
+  };
+  for (const Window& win : {Window{"tab.png", 8, 53, 112, 58}, Window{"tab2.png", 5, 33, 70, 36}}) {
+    RgbaImage im = decode_rgba_png(read_gfx(win.file));
+    ASSERT_TRUE(im.ok()) << win.file;
+    int run = 0, tallest = 0;
+    for (int y = win.y0; y < win.y0 + win.h; ++y) {
+      int bright = 0;
+      for (int x = win.x0; x < win.x0 + win.w; ++x) bright += im.at(x, y)[1] > 150;
+      run = bright >= 3 ? run + 1 : 0;
+      tallest = std::max(tallest, run);
+    }
+    EXPECT_GE(tallest, 8) << win.file;
+  }
+}
+
+TEST(ConsoleReadability, MenuBackdropShowsItsLeftSideWhileThePanelsPlaceStaysDark) {
+  // The corridor's left side must show lit ribs rather than near-black, so
+  // the menus do not float on nothing, while the middle the panel covers
+  // stays dark enough for the edges of its text to read.
+  RgbaImage im = decode_rgba_png(read_gfx("backer.png"));
+  ASSERT_TRUE(im.ok());
+  std::vector<int> left;
+  for (int y = 0; y < im.height; ++y)
+    for (int x = 0; x < 128; ++x) left.push_back(luma(im.at(x, y)));
+  std::nth_element(left.begin(), left.begin() + left.size() * 95 / 100, left.end());
+  EXPECT_GE(left[left.size() * 95 / 100], 50) << "the brightest twentieth of the left side";
+  EXPECT_LT(mean_luma(im, 176, 120, 160, 180), 24) << "the panel's place";
 }

@@ -99,10 +99,11 @@ void idle_feed(Canvas& c, int x0, int y0, int w, int h, uint32_t seed) {
 }
 
 // The camera window's standby plate, laid over the dead screen in tab
-// units: a faint range grid, a stencilled label, a signal ladder and a
-// small bio-monitor with scan lines and a dim heart trace, all above the
-// strip the console lays across the window's foot. All of it stays dim, so
-// a live feed or the text drawn over it reads first.
+// units: a faint range grid, a signal ladder with one rung lit and a
+// bio-monitor filling the right half, its heart trace large enough to read
+// as a pulse, all above the strip the console lays across the window's
+// foot. The grid stays dim so a live feed or the text drawn over it reads
+// first; the trace and the one word (standby_word) are the bright parts.
 void standby_plate(cairo_t* cr) {
   cairo_save(cr);
   cairo_rectangle(cr, 6, 51, 261, 75);
@@ -121,70 +122,88 @@ void standby_plate(cairo_t* cr) {
     cairo_move_to(cr, 6, y), cairo_line_to(cr, 267, y);
     cairo_stroke(cr);
   }
-  // A stencilled label and the signal ladder, one rung lit.
-  cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, 9);
-  set_rgb(cr, kPhosphor, 0.62);
-  cairo_move_to(cr, 14, 65);
-  cairo_show_text(cr, "CAM LINK");
-  set_rgb(cr, kPhosphor, 0.45);
-  cairo_move_to(cr, 14, 104);
-  cairo_show_text(cr, "STANDBY");
+  // The signal ladder under the word, one rung lit.
   for (int i = 0; i < 5; ++i) {
-    set_rgb(cr, kPhosphor, i == 0 ? 0.75 : 0.2);
-    cairo_rectangle(cr, 66 + i * 5, 63 - 2 * i, 3, 2 + 2 * i);
+    set_rgb(cr, kPhosphor, i == 0 ? 0.85 : 0.22);
+    cairo_rectangle(cr, 16 + i * 9, 104 - 3 * i, 6, 4 + 3 * i);
     cairo_fill(cr);
   }
   // The bio-monitor: a framed inset, scan lines, a heart trace fading
   // toward its old end, and the bright dot where it is being written.
-  const double mx = 172, my = 63, mw = 80, mh = 44;
+  const double mx = 128, my = 56, mw = 134, mh = 52;
   rounded_rect(cr, mx, my, mw, mh, 3);
-  cairo_set_source_rgba(cr, 0.0, 0.03, 0.015, 0.8);
+  cairo_set_source_rgba(cr, 0.0, 0.03, 0.015, 0.85);
   cairo_fill_preserve(cr);
-  set_rgb(cr, kPhosphorDim, 0.75);
+  cairo_set_line_width(cr, 1.2);
+  set_rgb(cr, kPhosphorDim, 0.9);
   cairo_stroke(cr);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
   for (double y = my + 2; y < my + mh - 1; y += 2) cairo_rectangle(cr, mx + 1, y, mw - 2, 1);
   cairo_fill(cr);
-  const double base = my + 29;
+  const double base = my + 34;
   auto beat = [&](double x0) {
-    // One beat: a small rise, the sharp spike and its dip, a slow swell.
+    // One beat, 40 wide: a small rise, the sharp spike and its dip, a
+    // slow swell.
     cairo_line_to(cr, x0 + 6, base);
-    cairo_curve_to(cr, x0 + 8, base - 3, x0 + 10, base - 3, x0 + 12, base);
-    cairo_line_to(cr, x0 + 15, base);
-    cairo_line_to(cr, x0 + 17, base - 20);
-    cairo_line_to(cr, x0 + 19.5, base + 7);
-    cairo_line_to(cr, x0 + 21.5, base);
-    cairo_line_to(cr, x0 + 25, base);
-    cairo_curve_to(cr, x0 + 28, base - 5, x0 + 32, base - 5, x0 + 34, base);
+    cairo_curve_to(cr, x0 + 8, base - 4, x0 + 11, base - 4, x0 + 13, base);
+    cairo_line_to(cr, x0 + 17, base);
+    cairo_line_to(cr, x0 + 20, base - 28);
+    cairo_line_to(cr, x0 + 23.5, base + 10);
+    cairo_line_to(cr, x0 + 26, base);
+    cairo_line_to(cr, x0 + 29, base);
+    cairo_curve_to(cr, x0 + 32, base - 7, x0 + 37, base - 7, x0 + 40, base);
   };
-  cairo_move_to(cr, mx + 3, base);
-  beat(mx + 3);
-  beat(mx + 37);
-  cairo_line_to(cr, mx + 71, base);
+  cairo_move_to(cr, mx + 4, base);
+  beat(mx + 4);
+  beat(mx + 44);
+  beat(mx + 84);
+  cairo_line_to(cr, mx + 128, base);
   cairo_path_t* trace = cairo_copy_path(cr);
   cairo_pattern_t* fade = cairo_pattern_create_linear(mx, 0, mx + mw, 0);
-  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.05);
-  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.16);
+  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.06);
+  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.22);
   cairo_set_source(cr, fade);
-  cairo_set_line_width(cr, 3.2);
+  cairo_set_line_width(cr, 4.5);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
   cairo_append_path(cr, trace);
   cairo_pattern_destroy(fade);
   fade = cairo_pattern_create_linear(mx, 0, mx + mw, 0);
-  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.15);
-  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.9);
+  cairo_pattern_add_color_stop_rgba(fade, 0, kPhosphor.r, kPhosphor.g, kPhosphor.b, 0.25);
+  cairo_pattern_add_color_stop_rgba(fade, 1, kPhosphor.r, kPhosphor.g, kPhosphor.b, 1.0);
   cairo_set_source(cr, fade);
-  cairo_set_line_width(cr, 1.1);
+  cairo_set_line_width(cr, 1.8);
   cairo_stroke(cr);
   cairo_pattern_destroy(fade);
   cairo_path_destroy(trace);
-  led(cr, mx + 71, base, 1.4, kPhosphor);
-  cairo_set_font_size(cr, 7);
-  set_rgb(cr, kPhosphor, 0.55);
-  cairo_move_to(cr, mx + 4, my + 9);
-  cairo_show_text(cr, "BIO");
+  led(cr, mx + 128, base, 2.0, kPhosphor);
+  cairo_restore(cr);
+}
+
+// The standby plate's one word, set in device pixels so it stays a crisp,
+// readable size on the small two-player tab instead of shrinking with the
+// drawing: capitals 10 pixels high on the one-player tab, 8 on the other,
+// hinted to whole pixels, over a dark bed that parts it from the grid.
+void standby_word(cairo_t* cr, double sx, double sy, bool two_players) {
+  cairo_save(cr);
+  cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_font_options_t* o = cairo_font_options_create();
+  cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_FULL);
+  cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_ON);
+  cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
+  cairo_set_font_options(cr, o);
+  cairo_font_options_destroy(o);
+  cairo_set_font_size(cr, two_players ? 11.5 : 14);
+  const char* word = "STANDBY";
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, word, &e);
+  const double x = std::round(14 * sx), y = std::round(84 * sy);
+  cairo_set_source_rgba(cr, 0, 0.02, 0.01, 0.8);
+  cairo_rectangle(cr, x - 3, y + e.y_bearing - 3, e.x_advance + 5, e.height + 6);
+  cairo_fill(cr);
+  set_rgb(cr, kPhosphor, 0.95);
+  cairo_move_to(cr, x, y);
+  cairo_show_text(cr, word);
   cairo_restore(cr);
 }
 
@@ -204,6 +223,7 @@ Bytes tab(TabKind kind, bool two_players) {
     cairo_scale(cr, sx, sy);
     standby_plate(cr);
     cairo_identity_matrix(cr);
+    standby_word(cr, sx, sy, two_players);
   }
   harden_alpha(c);
   return c.png();

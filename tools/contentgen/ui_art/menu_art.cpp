@@ -98,11 +98,11 @@ Bytes solid_black() {
 int trim_row(int thickness) { return thickness - 1; }
 
 // Panel border line: 'length' pixels along (stretched), 'thickness' across,
-// outer edge at row 0: a raised steel rail like the title's plate (dark
+// outer edge at row 0: a raised steel rail like the console's plates (dark
 // outer lip, a bright polished crest falling through steel into the shade
-// of its inner bevel), then, with the trim, a thin green phosphor line on
-// the panel's side. Turned for each side, so every side reads as the same
-// bevelled rail.
+// of its inner bevel, then a dark groove where the rail meets the panel),
+// then, with the trim, a thin green phosphor line on the panel's side.
+// Turned for each side, so every side reads as the same bevelled rail.
 Bytes border_line(int length, int thickness, bool trim) {
   Canvas c(length, thickness);
   cairo_t* cr = c.cr();
@@ -110,10 +110,13 @@ Bytes border_line(int length, int thickness, bool trim) {
   for (int row = 0; row < thickness; ++row) {
     Rgb col;
     if (row == 0) {
-      col = {0.05, 0.055, 0.06};
+      col = {0.04, 0.045, 0.05};
+    } else if (metal > 4 && row == metal - 1) {
+      col = {0.07, 0.075, 0.08};
     } else if (row < metal) {
-      const double t = metal > 2 ? (row - 1) / double(metal - 2) : 0;
-      col = metal > 3 ? mix({0.84, 0.86, 0.86}, {0.22, 0.235, 0.25}, t) : mix({0.72, 0.75, 0.76}, {0.27, 0.29, 0.31}, t);
+      const int steel = metal > 4 ? metal - 1 : metal;
+      const double t = steel > 2 ? (row - 1) / double(steel - 2) : 0;
+      col = metal > 3 ? mix({0.93, 0.95, 0.95}, {0.36, 0.385, 0.40}, t) : mix({0.72, 0.75, 0.76}, {0.27, 0.29, 0.31}, t);
     } else {
       col = metal > 3 ? Rgb{0.24, 0.78, 0.42} : Rgb{0.32, 0.96, 0.52};
     }
@@ -133,7 +136,7 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
   Canvas c(size, size);
   cairo_t* cr = c.cr();
   const double k = size / 16.0;  // the drawing is laid out for 16 px
-  const double arm = thickness, cut = 10 * k;
+  const double arm = thickness, cut = 12 * k;
   auto outline = [&](double inset) {
     cairo_new_path(cr);
     cairo_move_to(cr, inset, inset);
@@ -147,13 +150,13 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
   };
   // The plate: dark lip, then steel lit from the upper left.
   outline(0);
-  cairo_set_source_rgb(cr, 0.05, 0.055, 0.06);
+  cairo_set_source_rgb(cr, 0.04, 0.045, 0.05);
   cairo_fill(cr);
   outline(1);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, cut, cut);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.74, 0.77, 0.78);
-  cairo_pattern_add_color_stop_rgb(g, 0.55, 0.46, 0.49, 0.51);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.26, 0.28, 0.30);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.88, 0.91, 0.92);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.50, 0.53, 0.55);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.24, 0.26, 0.28);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
@@ -168,7 +171,7 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
   cairo_stroke(cr);
   // Wear: the paint rubbed bright off the outer corner, a few scratches.
   Noise n(seed);
-  cairo_set_source_rgba(cr, 0.92, 0.94, 0.92, 0.7);
+  cairo_set_source_rgba(cr, 0.95, 0.97, 0.95, 0.8);
   cairo_rectangle(cr, 1, 1, 2 * k, 1);
   cairo_rectangle(cr, 1, 1, 1, 2 * k);
   cairo_fill(cr);
@@ -183,7 +186,7 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
       cairo_move_to(cr, x, y), cairo_line_to(cr, x + n.range(1.5, 3), y + n.range(-1, 1));
     cairo_stroke(cr);
   }
-  if (size >= 12) screw(cr, 4.3 * k, 4.3 * k, 2.3 * k, n.range(0, M_PI));
+  if (size >= 12) screw(cr, 4.6 * k, 4.6 * k, 2.7 * k, n.range(0, M_PI));
   harden_alpha(c);
   return c.png();
 }

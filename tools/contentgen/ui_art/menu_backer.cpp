@@ -6,12 +6,14 @@
 // where the menu panel sits.
 #include "menu_backer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "alien_portrait.h"
 #include "console_metal.h"
 #include "model_kit/model.h"
 #include "paint_kit/canvas.h"
+#include "paint_kit/pixels.h"
 
 namespace contentgen::ui {
 
@@ -57,6 +59,31 @@ void corridor(Model& m, Noise& n) {
     m.capsule(mid, far, r0 * 0.55f, r0 * 0.15f, resin_deep, 8, r0 * 0.6f, r0 * 0.05f);
   }
   m.set_skin(0, 1);
+}
+
+// A work lamp off the left edge, out of the picture: it lifts what is
+// already lit there (the arches' crests, the ropes) several times over while
+// the gaps between them stay dark, so the left half reads as ribbed
+// corridor rather than near-black. Its reach ends before the middle, where
+// the menu panel and its text sit. One pass over the pixels, multiplying
+// each channel, with a cold tint and a faint haze in the lamp's beam.
+void work_lamp(Canvas& c) {
+  paint::each_pixel(c, [](int x, int y, uint32_t& p) {
+    const double fx = (x + 0.5) / kWidth, fy = (y + 0.5) / kHeight;
+    const double across = std::clamp((0.36 - fx) / 0.32, 0.0, 1.0);
+    const double reach = across * across * (3 - 2 * across);
+    const double dy = (fy - 0.42) / 0.42;
+    const double beam = reach * std::exp(-dy * dy);
+    if (beam <= 0) return;
+    const double gain[3] = {1 + 2.4 * beam, 1 + 2.3 * beam, 1 + 1.9 * beam};  // byte order B, G, R
+    const double haze[3] = {7 * beam, 7 * beam, 5 * beam};
+    uint32_t out = p & 0xFF000000u;
+    for (int i = 0; i < 3; ++i) {
+      const double v = paint::channel(p, 8 * i) * gain[i] + haze[i];
+      out |= static_cast<uint32_t>(std::clamp(static_cast<int>(v + 0.5), 0, 255)) << (8 * i);
+    }
+    p = out;
+  });
 }
 
 }  // namespace
@@ -105,6 +132,7 @@ Bytes menu_backer() {
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
+  work_lamp(c);
   speckle(c, 103, 0.05);
   return c.png_opaque();
 }
