@@ -25,7 +25,9 @@ void draw_tab(cairo_t* cr, TabKind kind) {
   if (kind == TabKind::Camera) {
     // Name strip, room number readout, stamina and heart wells, camera.
     recess(cr, 3, 3, 198, 27, 4, {0.09, 0.10, 0.105});
-    screen(cr, 204, 4, 65, 26, 3, 0.06);
+    // The room readout: an unlit well, so the warm digits drawn in it
+    // stand on black rather than on green.
+    recess(cr, 204, 4, 65, 26, 3, {0.012, 0.014, 0.016});
     recess(cr, 3, 31, 202, 18, 3);
     recess(cr, 205, 32, 64, 16, 3);
     screen(cr, 5, 50, 263, 77, 3, 0.06);
