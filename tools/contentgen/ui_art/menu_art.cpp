@@ -136,7 +136,7 @@ Bytes border_corner(int size, int thickness, uint32_t seed) {
   Canvas c(size, size);
   cairo_t* cr = c.cr();
   const double k = size / 16.0;  // the drawing is laid out for 16 px
-  const double arm = thickness, cut = 12 * k;
+  const double arm = thickness, cut = 10 * k;
   auto outline = [&](double inset) {
     cairo_new_path(cr);
     cairo_move_to(cr, inset, inset);
