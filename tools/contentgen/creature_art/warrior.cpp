@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/corpse_cut.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -669,6 +670,7 @@ Bytes warrior_corpse(int frame) {
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
   acid_wound(cr, {h.x, h.y}, 5.5, 80 + frame, frame <= 2 ? 1.0 : 0.3);
+  cut_as_drawn(c);
   return finish(c, "alien corpse");
 }
 

@@ -297,23 +297,30 @@ Bytes make_reaver() {
 
 Bytes make_dot() {
   // One fleck of the no-signal snow: a short bright dash along the scan
-  // line fading at both ends, with dim rows of bleed above and below, so it
-  // reads as a spark of a dead feed rather than a round dot. The middle row
-  // runs the full width: the dead view also stretches it into its streaks.
+  // line, with dim rows of bleed above and below, so it reads as a spark of
+  // a dead feed rather than a round dot. The middle row runs the full width:
+  // the dead view also stretches it into its streaks, so its brightness
+  // breaks unevenly along it, and each stretched streak splits into bright
+  // grains and dull gaps of different lengths instead of one smooth bar.
   Canvas c(5, 5);
   cairo_t* cr = c.cr();
-  constexpr double kDash[5] = {0.5, 0.85, 1.0, 0.85, 0.5};
+  constexpr double dash[5] = {0.52, 1.0, 0.66, 0.92, 0.44};
   for (int x = 0; x < 5; ++x) {
-    grey(cr, kDash[x]);
+    grey(cr, dash[x]);
     cairo_rectangle(cr, x, 2, 1, 1);
     cairo_fill(cr);
   }
-  grey(cr, 0.42);
-  cairo_rectangle(cr, 1, 1, 3, 1);
-  cairo_fill(cr);
-  grey(cr, 0.3);
-  cairo_rectangle(cr, 1, 3, 3, 1);
-  cairo_fill(cr);
+  // The bleed above is brighter than below and uneven too: the ghost of
+  // the line before it, smeared by a signal that is no longer locked.
+  constexpr double above[3] = {0.46, 0.26, 0.38}, below[3] = {0.22, 0.34, 0.2};
+  for (int x = 0; x < 3; ++x) {
+    grey(cr, above[x]);
+    cairo_rectangle(cr, x + 1, 1, 1, 1);
+    cairo_fill(cr);
+    grey(cr, below[x]);
+    cairo_rectangle(cr, x + 1, 3, 1, 1);
+    cairo_fill(cr);
+  }
   return c.png();
 }
 
