@@ -93,19 +93,23 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
   // Sparks of different lengths at uneven angles; a muzzle throws most of
   // them forward, a strike splashes them all round. No two alike, so no
   // regular star shows at any turn.
+  // A few long bright ones; the rest short, some flung clear of the fire,
+  // some dimmer and redder as they cool.
   std::vector<Spark> sparks;
-  const int count = muzzle ? 8 : 9;
+  const int count = muzzle ? 9 : 10;
   for (int i = 0; i < count; ++i) {
     const double a = muzzle ? (i < 6 ? n.range(-0.9, 0.9) : n.range(1.6, 4.7))
-                            : 2 * M_PI * (i + n.range(0.15, 0.85)) / count;
-    const double from = reach * n.range(0.35, 0.55);
-    const double to = reach * (i % 3 == 0 ? n.range(0.9, 0.97) : n.range(0.66, 0.86));
-    sparks.push_back({a, from, to - from, n.range(0.55, 0.95), n.range(-0.05, 0.05), n.range(0.75, 1.0)});
+                            : 2 * M_PI * (i + n.range(0.1, 0.9)) / count;
+    const bool long_one = i % 3 == 0;
+    const double from = reach * (long_one ? n.range(0.36, 0.5) : n.range(0.45, 0.72));
+    const double to = long_one ? reach * n.range(0.9, 0.97) : std::min(reach * 0.9, from + reach * n.range(0.1, 0.3));
+    sparks.push_back({a, from, to - from, long_one ? n.range(0.7, 0.95) : n.range(0.45, 0.8), n.range(-0.08, 0.08),
+                      long_one ? n.range(0.85, 1.0) : n.range(0.5, 0.9)});
   }
   // Smoke curling off the rim, thicker on one side.
   std::vector<Wisp> wisps;
   for (int i = 0; i < 6; ++i)
-    wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.62, 0.8), reach * n.range(0.16, 0.26), n.range(0.18, 0.34)});
+    wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.64, 0.8), reach * n.range(0.16, 0.26), n.range(0.3, 0.5)});
 
   auto light_at = [&](double px, double py) {
     const double dx = px - centre, dy = py - centre;
@@ -118,23 +122,23 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
       if (q >= 1.6) continue;
       const double puff = std::exp(-q * q * 1.6) * (0.55 + 0.9 * churn.fbm(px * 0.22 + 31, py * 0.22 + 7));
       const double warm = smooth(reach * 0.95, reach * 0.45, r);
-      lay_over(l, {mix(0.2, 0.5, warm), mix(0.18, 0.3, warm), mix(0.17, 0.2, warm), std::min(0.5, w.density * puff)});
+      lay_over(l, {mix(0.16, 0.5, warm), mix(0.15, 0.3, warm), mix(0.15, 0.2, warm), std::min(0.6, w.density * puff)});
     }
     // The flash is one body of hot gas: its distance is warped by churning
     // noise so the edge billows in soft tongues, and stretched forward
     // for a muzzle.
     const double stretch = 1.0 + (muzzle ? 0.45 : 0.12) * std::max(0.0, std::cos(theta));
-    const double warp = 0.78 + 0.5 * churn.fbm(std::cos(theta) * 1.8 + 4 + r * 0.05, std::sin(theta) * 1.8 + 9);
+    const double warp = 0.74 + 0.62 * churn.fbm(std::cos(theta) * 1.5 + 4 + r * 0.06, std::sin(theta) * 1.5 + 9);
     const double gr = r / (stretch * warp);
     // Fine radial streaks: jets of brighter gas through the fire.
     const double jets = streaks.fbm(theta * 5.0 + 20, r * 0.09 + 3) - 0.5;
     // Heat: white at the core, cooling outward to a deep red rim.
-    const double heat = std::clamp(std::exp(-gr * gr / (2 * 8.6 * 8.6)) * (1 + 0.5 * jets), 0.0, 1.0);
+    const double heat = std::clamp(std::exp(-gr * gr / (2 * 9.2 * 9.2)) * (1 + 0.5 * jets), 0.0, 1.0);
     // The bloom: a wide soft halo, deep red at its edge, fading to nothing.
     const double bloom = std::exp(-gr * gr / (2 * 11.5 * 11.5));
     double br, bg, bb;
     fire_colour(0.05 + 0.45 * bloom, br, bg, bb);
-    lay_over(l, {br, bg, bb, 0.95 * smooth(reach * 1.02, reach * 0.45, gr) * std::min(1.0, 0.3 + 1.1 * bloom)});
+    lay_over(l, {br, bg, bb, 0.95 * smooth(reach * 1.02, reach * 0.45, std::max(gr, r * 0.85)) * std::min(1.0, 0.3 + 1.1 * bloom)});
     // The fire body: dense where hot, thinning to the bloom with no hard
     // edge anywhere.
     const double body = smooth(0.1, 0.42, heat + 0.25 * jets);
@@ -145,7 +149,7 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
     }
     // The white-hot core, a touch forward of the middle, soft-edged.
     const double cx = dx - (muzzle ? 2.5 : 1.0), core_r = std::hypot(cx, dy) / warp;
-    const double core = smooth(reach * 0.42, reach * 0.2, core_r);
+    const double core = smooth(reach * 0.46, reach * 0.24, core_r);
     if (core > 0) lay_over(l, {1.0, 0.99, mix(0.78, 0.97, core), core});
     // Sparks: thin bright streaks, each with a faint glow round it.
     for (const Spark& s : sparks) {
