@@ -653,7 +653,7 @@ Bytes warrior_corpse(int frame) {
   // Down on the deck the feet lie flat behind the folded knees.
   if (frame >= 3) p.heel[0] = p.heel[1] = {16, -3, 0};
   p.tail_sway = f.tail;
-  p.tail_lift = frame >= 3 ? -0.35f : 0.0f;
+  p.tail_lift = frame == 4 ? -0.75f : frame == 3 ? -0.55f : 0.0f;
   // Keep the lowest point on the floor line (10 px above the cell's foot).
   const float floor_y = kWarriorCorpse.h - 10.0f;
   const float x = 128 - 10.0f * frame;
