@@ -144,7 +144,7 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     // Seen low, a row is deeper than a column is wide: steepen the rise.
     const double nx = -gx * 3.0, ny = -gy * 7.0, nl = std::sqrt(nx * nx + ny * ny + 1);
     const double lit = (nx * -0.35 + ny * -0.75 + 0.56) / nl - 0.56;
-    const double shade = std::clamp(1 + 1.3 * lit, 0.55, 1.35);
+    const double shade = std::clamp(1 + 1.3 * lit, 0.8, 1.35);
     r *= shade, g *= shade, b *= shade;
     // The glint: the half vector between the lamps overhead and the eye
     // low in front leans toward the viewer, so the lamps show as a hard
