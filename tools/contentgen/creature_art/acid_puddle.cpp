@@ -150,9 +150,9 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
     // low in front leans toward the viewer, so the lamps show as a hard
     // line along the near shoulder; the flat middle stays clear of it.
     const double hx = -0.1, hy = 0.41, hz = 0.906;
-    const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + hz) / nl), 60) * smooth(0.02, 0.2, depth) *
+    const double glint = std::pow(std::max(0.0, (nx * hx + ny * hy + hz) / nl), 60) * smooth(0.02, 0.2, depth) *
                         smooth(0.9, 0.4, depth);
-    r = mix(r, 0.95, 0.8 * spec), g = mix(g, 1.0, 0.8 * spec), b = mix(b, 0.82, 0.8 * spec);
+    r = mix(r, 0.95, 0.8 * glint), g = mix(g, 1.0, 0.8 * glint), b = mix(b, 0.82, 0.8 * glint);
   }
   // The meniscus: where the goo meets the deck it turns dark and dense,
   // a wet line hugging the whole outline, far side and near side alike.
