@@ -345,3 +345,33 @@ TEST(CreaturePictures, TheRoamingQueenOutweighsAWarriorWithHerCrownInView) {
     EXPECT_EQ(hidden, 0);
   }
 }
+
+TEST(CreaturePictures, CorpsesAreCutWholeOrClearAsTheGameDrawsThem) {
+  // Corpses are drawn masked: a pixel under half cover vanishes and one
+  // over it is drawn solid. Half-clear pixels in the file are a haze that
+  // the game never shows, and their straight colour (a translucent pool's
+  // pale green) is not what the painter saw. Every pixel is whole or
+  // clear, and the silhouette is ringed in a dark line, not a pale fringe.
+  for (const char* stem : {"alien_c", "hugger_c"})
+    for (int i = 1; i <= (stem[0] == 'a' ? 4 : 3); ++i) {
+      const std::string file = stem + std::to_string(i) + ".png";
+      SCOPED_TRACE(file);
+      const Picture& p = pic(file);
+      int partial = 0, rim = 0, dark_rim = 0;
+      for (int y = 1; y + 1 < p.h; ++y)
+        for (int x = 1; x + 1 < p.w; ++x) {
+          const uint8_t* px = p.at(x, y);
+          partial += px[3] > 0 && px[3] < 255;
+          if (px[3] != 255) continue;
+          // An outermost pixel: a clear one beside it.
+          const bool edge = p.at(x - 1, y)[3] == 0 || p.at(x + 1, y)[3] == 0 || p.at(x, y - 1)[3] == 0 ||
+                            p.at(x, y + 1)[3] == 0;
+          if (!edge) continue;
+          ++rim;
+          dark_rim += std::max({px[0], px[1], px[2]}) < 40;
+        }
+      EXPECT_EQ(partial, 0);
+      ASSERT_GT(rim, 0);
+      EXPECT_GT(dark_rim, rim * 9 / 10) << "a dark line round the body";
+    }
+}

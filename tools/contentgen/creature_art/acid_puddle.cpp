@@ -73,15 +73,15 @@ class Spill {
   explicit Spill(Noise& n) : crinkle_(n) {
     // A broad pool where the body fell, spreading unevenly: lobes pushed
     // out to either side and one toward the viewer, each a different size.
-    lobes_.push_back({kCx - 8, kCy, 38, 11.5, 1.0});
-    lobes_.push_back({kCx + 16, kCy - 1.0, 30, 10.0, 0.9});
+    lobes_.push_back({kCx - 9, kCy, 43, 14.5, 1.0});
+    lobes_.push_back({kCx + 18, kCy - 1.0, 34, 12.5, 0.9});
     const double side[6] = {-1, 1, -1, 1, -1, 1};
     for (int i = 0; i < 6; ++i) {
-      const double reach = n.range(22, 48);
-      lobes_.push_back({kCx + side[i] * reach, kCy + n.range(-3.0, 4.0), n.range(13, 22) * (1.3 - reach / 80),
-                        n.range(5.5, 7.5), n.range(0.8, 1.0)});
+      const double reach = n.range(24, 52);
+      lobes_.push_back({kCx + side[i] * reach, kCy + n.range(-3.0, 4.0), n.range(14, 24) * (1.3 - reach / 80),
+                        n.range(6.5, 9.0), n.range(0.8, 1.0)});
     }
-    lobes_.push_back({kCx + n.range(-22, 10), kCy + 7.0, n.range(14, 18), 5.2, 0.9});
+    lobes_.push_back({kCx + n.range(-22, 10), kCy + 8.0, n.range(15, 20), 6.2, 0.9});
     // Short tongues pushed over the far and near edges, so the outline is
     // bitten and bulging all round rather than a smooth sausage.
     // Each is centred where the pool's edge lies, found from the middle out.
@@ -89,7 +89,7 @@ class Spill {
       const double way = i % 2 ? -1.0 : 1.0, x = kCx + n.range(-40, 40);
       double y = kCy;
       while (std::abs(y - kCy) < 16 && field(x, y) > kEdge + 0.15) y += way * 0.5;
-      lobes_.push_back({x, y, n.range(6, 10), n.range(2.6, 3.4), 0.75});
+      lobes_.push_back({x, y, n.range(6, 10), n.range(2.8, 3.6), 0.75});
     }
   }
   // Summed lobes with the edge crinkled: 0 far out, above kEdge inside, the
@@ -132,7 +132,28 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   // half mirrors the room (below).
   const double into = 0.35 * smooth(kCy - 1, kCy + 9, y) * depth;
   r = mix(r, 0.1, into), g = mix(g, 0.42, into), b = mix(b, 0.04, into);
-  double a = mix(0.42, 0.97, smooth(0.0, 0.55, depth));
+  double a = mix(0.42, 1.0, smooth(0.0, 0.5, depth));
+  // Volume: the goo stands as a low lens, so its surface is shaded from
+  // the slope of its depth. Slopes turned up toward the far lamps light
+  // up, the near lip turned down toward the viewer falls into shade, and a
+  // hard lamp glint runs along the rounded shoulder just inside the edge.
+  {
+    const double e = 0.6;
+    const double gx = (smooth(kEdge, kEdge + 1.1, spill.field(x + e, y)) - smooth(kEdge, kEdge + 1.1, spill.field(x - e, y))) / (2 * e);
+    const double gy = (smooth(kEdge, kEdge + 1.1, spill.field(x, y + e)) - smooth(kEdge, kEdge + 1.1, spill.field(x, y - e))) / (2 * e);
+    // Seen low, a row is deeper than a column is wide: steepen the rise.
+    const double nx = -gx * 3.0, ny = -gy * 7.0, nl = std::sqrt(nx * nx + ny * ny + 1);
+    const double lit = (nx * -0.35 + ny * -0.75 + 0.56) / nl - 0.56;
+    const double shade = std::clamp(1 + 1.3 * lit, 0.8, 1.35);
+    r *= shade, g *= shade, b *= shade;
+    // The glint: the half vector between the lamps overhead and the eye
+    // low in front leans toward the viewer, so the lamps show as a hard
+    // line along the near shoulder; the flat middle stays clear of it.
+    const double hx = -0.1, hy = 0.41, hz = 0.906;
+    const double glint = std::pow(std::max(0.0, (nx * hx + ny * hy + hz) / nl), 60) * smooth(0.02, 0.2, depth) *
+                        smooth(0.9, 0.4, depth);
+    r = mix(r, 0.95, 0.8 * glint), g = mix(g, 1.0, 0.8 * glint), b = mix(b, 0.82, 0.8 * glint);
+  }
   // The meniscus: where the goo meets the deck it turns dark and dense,
   // a wet line hugging the whole outline, far side and near side alike.
   const double rim = smooth(kEdge + 0.07, kEdge + 0.01, f);

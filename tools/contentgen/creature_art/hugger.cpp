@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/corpse_cut.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -418,6 +419,7 @@ Bytes hugger_corpse(int frame) {
   model::render(m, c, hugger_options());
   V3 body = view.point({0, 0, 0});
   acid_splash(cr, {body.x, body.y}, 20 - 3 * frame, 260 + frame, frame == 1 ? 0.5 : 0.0);
+  cut_as_drawn(c);
   return finish(c, "hugger corpse");
 }
 

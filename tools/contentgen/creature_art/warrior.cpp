@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/corpse_cut.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -652,7 +653,7 @@ Bytes warrior_corpse(int frame) {
   // Down on the deck the feet lie flat behind the folded knees.
   if (frame >= 3) p.heel[0] = p.heel[1] = {16, -3, 0};
   p.tail_sway = f.tail;
-  p.tail_lift = frame >= 3 ? -0.35f : 0.0f;
+  p.tail_lift = frame == 4 ? -0.75f : frame == 3 ? -0.55f : 0.0f;
   // Keep the lowest point on the floor line (10 px above the cell's foot).
   const float floor_y = kWarriorCorpse.h - 10.0f;
   const float x = 128 - 10.0f * frame;
@@ -669,6 +670,7 @@ Bytes warrior_corpse(int frame) {
   V3 h = view.point(p.neck_end + V3{12, -6, 0});
   if (frame == 1) acid_splash(cr, {h.x, h.y}, 20, 81, 0.7);
   acid_wound(cr, {h.x, h.y}, 5.5, 80 + frame, frame <= 2 ? 1.0 : 0.3);
+  cut_as_drawn(c);
   return finish(c, "alien corpse");
 }
 

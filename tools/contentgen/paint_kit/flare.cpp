@@ -55,15 +55,16 @@ void fire_colour(double t, double& r, double& g, double& b) {
   b = mix(b, 0.95, smooth(0.84, 1.0, t));
 }
 
-// A spike of the star: a sharp wedge of light from the core, tapering to
-// a point, hot at its root and cooling toward its tip.
-struct Spike {
-  double angle, length, width, heat;
+// A spark flung from the flash: a thin streak, a little bent, hot at its
+// head and cooling along its trail toward the core.
+struct Spark {
+  double angle, from, length, width, bend, heat;
 };
 
-// A spark flung past the star: a short streak with a hot head.
-struct Spark {
-  double angle, from, length, width;
+// A wisp of smoke at the rim: a soft blob of dim grey, lit warm on the side
+// facing the fire.
+struct Wisp {
+  double angle, dist, radius, density;
 };
 
 // Straight colour and coverage of one layer at one point.
@@ -82,82 +83,92 @@ void lay_over(Layer& l, const Layer& a) {
 
 }  // namespace
 
-void strike_star(Canvas& c, uint32_t seed, bool muzzle) {
+void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
   const int size = std::min(c.width(), c.height());
   const double centre = size / 2.0, reach = size / 2.0 - 3.0;
   Noise n(seed);
-  const Turbulence ragged{seed * 2654435761u + 1};
+  const Turbulence churn{seed * 2654435761u + 1};
+  const Turbulence streaks{seed * 2246822519u + 7};
 
-  // The star: one long forward spike (the way the round or the shot was
-  // going), two shorter ones flanking it, and a ring of uneven spikes all
-  // round, none two alike, so it reads sharp at any turn and any scale.
-  std::vector<Spike> spikes;
-  spikes.push_back({0.0, reach, muzzle ? 8.0 : 5.2, 1.0});
-  for (int side : {-1, 1})
-    spikes.push_back({side * n.range(0.38, 0.55), reach * n.range(0.74, 0.88), muzzle ? 5.0 : 4.2, 0.98});
-  const int ring = muzzle ? 7 : 10;
-  for (int i = 0; i < ring; ++i) {
-    const double a = 0.9 + (2 * M_PI - 1.8) * (i + n.range(0.2, 0.8)) / ring;
-    // Backward spikes are the shortest; on a hit they splash out evenly.
-    const double back = muzzle ? 0.36 + 0.26 * (1 + std::cos(a)) : 0.55 + 0.14 * (1 + std::cos(a));
-    spikes.push_back({a, reach * std::min(0.92, back * n.range(0.8, 1.3)), n.range(3.2, 4.4), n.range(0.85, 0.98)});
-  }
+  // Sparks of different lengths at uneven angles; a muzzle throws most of
+  // them forward, a strike splashes them all round. No two alike, so no
+  // regular star shows at any turn.
+  // A few long bright ones; the rest short, some flung clear of the fire,
+  // some dimmer and redder as they cool.
   std::vector<Spark> sparks;
-  for (int i = 0; i < 7; ++i) {
-    const double a = (muzzle ? n.range(-1.1, 1.1) : n.range(0, 2 * M_PI));
-    sparks.push_back({a, reach * n.range(0.52, 0.74), reach * n.range(0.1, 0.2), n.range(0.5, 0.75)});
+  const int count = muzzle ? 9 : 10;
+  for (int i = 0; i < count; ++i) {
+    const double a = muzzle ? (i < 6 ? n.range(-0.9, 0.9) : n.range(1.6, 4.7))
+                            : 2 * M_PI * (i + n.range(0.1, 0.9)) / count;
+    const bool long_one = i % 3 == 0;
+    const double from = reach * (long_one ? n.range(0.36, 0.5) : n.range(0.45, 0.72));
+    const double to = long_one ? reach * n.range(0.9, 0.97) : std::min(reach * 0.9, from + reach * n.range(0.1, 0.3));
+    sparks.push_back({a, from, to - from, long_one ? n.range(0.7, 0.95) : n.range(0.45, 0.8), n.range(-0.08, 0.08),
+                      long_one ? n.range(0.85, 1.0) : n.range(0.5, 0.9)});
   }
+  // Smoke curling off the rim, thicker on one side.
+  std::vector<Wisp> wisps;
+  for (int i = 0; i < 6; ++i)
+    wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.64, 0.8), reach * n.range(0.16, 0.26), n.range(0.3, 0.5)});
 
   auto light_at = [&](double px, double py) {
     const double dx = px - centre, dy = py - centre;
     const double r = std::hypot(dx, dy), theta = std::atan2(dy, dx);
     Layer l;
-    // The halo: warm light the strike throws round itself, deep red at its
-    // edge, a little longer forward.
-    const double stretch = 1.0 + (muzzle ? 0.35 : 0.18) * std::max(0.0, std::cos(theta));
-    const double hr = r / stretch;
-    const double glow = std::exp(-hr * hr / (2 * 10.5 * 10.5));
-    double gr, gg, gb;
-    fire_colour(0.02 + 0.5 * glow, gr, gg, gb);
-    lay_over(l, {gr, gg, gb, 0.92 * smooth(reach * 0.98, reach * 0.55, hr) * std::min(1.0, 0.42 + glow)});
-    // The fire body: a ragged opaque ball round the core.
-    const double edge = reach * 0.4 * (0.85 + 0.45 * ragged.fbm(std::cos(theta) * 2.2 + 4, std::sin(theta) * 2.2 + 9));
-    const double body = smooth(edge + 0.8, edge - 0.8, r);
+    // Smoke first: the fire and its glow shine through and over it.
+    for (const Wisp& w : wisps) {
+      const double wx = centre + std::cos(w.angle) * w.dist, wy = centre + std::sin(w.angle) * w.dist;
+      const double q = std::hypot(px - wx, py - wy) / w.radius;
+      if (q >= 1.6) continue;
+      const double puff = std::exp(-q * q * 1.6) * (0.55 + 0.9 * churn.fbm(px * 0.22 + 31, py * 0.22 + 7));
+      const double warm = smooth(reach * 0.95, reach * 0.45, r);
+      lay_over(l, {mix(0.16, 0.5, warm), mix(0.15, 0.3, warm), mix(0.15, 0.2, warm), std::min(0.6, w.density * puff)});
+    }
+    // The flash is one body of hot gas: its distance is warped by churning
+    // noise so the edge billows in soft tongues, and stretched forward
+    // for a muzzle.
+    const double stretch = 1.0 + (muzzle ? 0.45 : 0.12) * std::max(0.0, std::cos(theta));
+    const double warp = 0.74 + 0.62 * churn.fbm(std::cos(theta) * 1.5 + 4 + r * 0.06, std::sin(theta) * 1.5 + 9);
+    const double gr = r / (stretch * warp);
+    // Fine radial streaks: jets of brighter gas through the fire.
+    const double jets = streaks.fbm(theta * 5.0 + 20, r * 0.09 + 3) - 0.5;
+    // Heat: white at the core, cooling outward to a deep red rim.
+    const double heat = std::clamp(std::exp(-gr * gr / (2 * 9.2 * 9.2)) * (1 + 0.5 * jets), 0.0, 1.0);
+    // The bloom: a wide soft halo, deep red at its edge, fading to nothing.
+    const double bloom = std::exp(-gr * gr / (2 * 11.5 * 11.5));
+    double br, bg, bb;
+    fire_colour(0.05 + 0.45 * bloom, br, bg, bb);
+    lay_over(l, {br, bg, bb, 0.95 * smooth(reach * 1.02, reach * 0.45, std::max(gr, r * 0.85)) * std::min(1.0, 0.3 + 1.1 * bloom)});
+    // The fire body: dense where hot, thinning to the bloom with no hard
+    // edge anywhere.
+    const double body = smooth(0.1, 0.42, heat + 0.25 * jets);
     if (body > 0) {
-      double br, bg, bb;
-      fire_colour(std::clamp(0.5 + 0.45 * (1 - r / edge), 0.0, 1.0), br, bg, bb);
-      lay_over(l, {br, bg, bb, body});
+      double fr, fg, fb;
+      fire_colour(std::clamp(0.25 + 0.95 * heat, 0.0, 1.0), fr, fg, fb);
+      lay_over(l, {fr, fg, fb, body});
     }
-    // The spikes: sharp-edged wedges, their edge antialiased over a pixel,
-    // a white-hot line down the middle of each.
-    for (const Spike& s : spikes) {
-      double da = std::remainder(theta - s.angle, 2 * M_PI);
-      if (std::abs(da) > M_PI / 2) continue;
-      const double along = r * std::cos(da), across = std::abs(r * std::sin(da));
-      if (along >= s.length) continue;
-      const double q = along / s.length;
-      const double half = s.width * std::pow(1 - q, 0.8) + 0.2;
-      const double cover = std::clamp((half - across) / 0.9 + 0.5, 0.0, 1.0);
-      if (cover <= 0) continue;
-      const double spine = std::exp(-across * across / (0.16 * half * half + 0.05));
-      double sr, sg, sb;
-      fire_colour(std::clamp(s.heat * (1.05 - 0.7 * q) + 0.3 * spine * (1 - q), 0.0, 1.0), sr, sg, sb);
-      lay_over(l, {sr, sg, sb, cover * std::min(1.0, 1.45 - 0.5 * q)});
-    }
-    // The white-hot core, a touch forward of the middle.
-    const double cx = dx - (muzzle ? 2.0 : 1.0), core_r = std::hypot(cx, dy);
-    const double core = smooth(reach * 0.46, reach * 0.27, core_r);
-    if (core > 0) lay_over(l, {1.0, 0.99, mix(0.8, 0.96, core), core});
-    // Sparks: bright streaks, a hot head at the far end.
+    // The white-hot core, a touch forward of the middle, soft-edged.
+    const double cx = dx - (muzzle ? 2.5 : 1.0), core_r = std::hypot(cx, dy) / warp;
+    const double core = smooth(reach * 0.46, reach * 0.24, core_r);
+    if (core > 0) lay_over(l, {1.0, 0.99, mix(0.78, 0.97, core), core});
+    // Sparks: thin bright streaks, each with a faint glow round it.
     for (const Spark& s : sparks) {
       const double da = std::remainder(theta - s.angle, 2 * M_PI);
-      if (std::abs(da) > 0.5) continue;
-      const double along = r * std::cos(da) - s.from, across = std::abs(r * std::sin(da));
-      if (along < -1 || along > s.length + 1) continue;
+      if (std::abs(da) > 0.6) continue;
+      const double along = r * std::cos(da) - s.from;
+      if (along < -2 || along > s.length + 2) continue;
       const double q = std::clamp(along / s.length, 0.0, 1.0);
-      const double ends = smooth(-0.8, 0.6, along) * smooth(s.length + 0.8, s.length - 0.4, along);
-      const double v = ends * std::clamp((s.width * (0.5 + 0.6 * q) - across) / 0.7 + 0.5, 0.0, 1.0);
-      if (v > 0) lay_over(l, {1.0, mix(0.7, 0.97, q), mix(0.25, 0.78, q), v});
+      // Bent a little along its flight.
+      const double across = std::abs(r * std::sin(da) - s.bend * q * q * s.length);
+      const double ends = smooth(-1.0, 1.5, along) * smooth(s.length + 0.8, s.length - 0.6, along);
+      const double w = s.width * (0.55 + 0.45 * q);
+      const double line = ends * std::clamp((w - across) / 0.6 + 0.5, 0.0, 1.0);
+      const double glow = ends * 0.35 * std::exp(-across * across / 2.2);
+      const double a = std::max(line, glow);
+      if (a <= 0) continue;
+      double sr, sg, sb;
+      fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
+      lay_over(l, {sr, sg, sb, a});
     }
     // Nothing reaches the border, so the square never shows when turned.
     const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, r);
@@ -165,8 +176,8 @@ void strike_star(Canvas& c, uint32_t seed, bool muzzle) {
     return l;
   };
 
-  // Sixteen samples a pixel: the spikes' edges stay clean when the picture
-  // is drawn at twice its size.
+  // Sixteen samples a pixel: the sparks stay clean, unbroken lines when the
+  // picture is drawn at twice its size.
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       double lr = 0, lg = 0, lb = 0, la = 0;
@@ -187,7 +198,7 @@ void strike_star(Canvas& c, uint32_t seed, bool muzzle) {
 const Bytes& shot_flare_png() {
   static const Bytes bytes = [] {
     Canvas c(64, 64);
-    strike_star(c, 0xB1A57u, false);
+    shot_flare(c, 0xB1A57u, false);
     return c.png_soft();
   }();
   return bytes;
@@ -196,7 +207,7 @@ const Bytes& shot_flare_png() {
 const Bytes& muzzle_flare_png() {
   static const Bytes bytes = [] {
     Canvas c(64, 64);
-    strike_star(c, 0xF1A5u, true);
+    shot_flare(c, 0xF1A5u, true);
     return c.png_soft();
   }();
   return bytes;

@@ -74,10 +74,29 @@ Bytes make_blood() {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
   };
+  // Mottle of two sizes: the flood is clotted and uneven, darker blots in
+  // it and thinner runs between, so stretched over the view it reads as
+  // blood and not as a red lamp.
+  constexpr int coarse = 6, fine = 11;
+  std::vector<double> cells_c(coarse * coarse), cells_f(fine * fine);
+  for (double& c : cells_c) c = n.range(-1, 1);
+  for (double& c : cells_f) c = n.range(-1, 1);
+  auto lattice = [&](const std::vector<double>& cells, int k, double u, double v) {
+    const double fx = u * (k - 1), fy = v * (k - 1);
+    const int ix = std::min(k - 2, static_cast<int>(fx)), iy = std::min(k - 2, static_cast<int>(fy));
+    double tx = fx - ix, ty = fy - iy;
+    tx = tx * tx * (3 - 2 * tx), ty = ty * ty * (3 - 2 * ty);
+    auto at = [&](int i, int j) { return cells[static_cast<size_t>(j) * k + i]; };
+    const double top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
+    const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
+    return top + (bottom - top) * ty;
+  };
   std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
       const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
+      const double mottle = 0.65 * lattice(cells_c, coarse, (x + 0.5) / s, (y + 0.5) / s) +
+                            0.35 * lattice(cells_f, fine, (x + 0.5) / s, (y + 0.5) / s);
       // Between a circle and the view's own box, so the flood follows the
       // frame yet rounds its corners.
       const double round = std::hypot(u, v) / std::sqrt(2.0);
@@ -88,9 +107,11 @@ Bytes make_blood() {
         r += b.w * std::exp(-(du * du + dv * dv));
       }
       const double flood = smooth(0.3, 1.05, r);
-      const double a = 0.34 + 0.6 * flood;
-      // Pale (full red once tinted) where it is thin, darker where it pools.
-      const double value = 1.0 - 0.45 * flood;
+      // Clots thicken the flood most where it is already heavy.
+      const double a = std::clamp(0.34 + 0.6 * flood + (0.04 + 0.08 * flood) * mottle, 0.0, 1.0);
+      // Pale (full red once tinted) where it is thin, darker where it pools
+      // and in its clots.
+      const double value = std::clamp(1.0 - 0.45 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle), 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
       px[0] = px[1] = px[2] = static_cast<uint8_t>(std::lround(255.0 * value));
       px[3] = static_cast<uint8_t>(std::lround(255.0 * a));
@@ -297,23 +318,30 @@ Bytes make_reaver() {
 
 Bytes make_dot() {
   // One fleck of the no-signal snow: a short bright dash along the scan
-  // line fading at both ends, with dim rows of bleed above and below, so it
-  // reads as a spark of a dead feed rather than a round dot. The middle row
-  // runs the full width: the dead view also stretches it into its streaks.
+  // line, with dim rows of bleed above and below, so it reads as a spark of
+  // a dead feed rather than a round dot. The middle row runs the full width:
+  // the dead view also stretches it into its streaks, so its brightness
+  // breaks unevenly along it, and each stretched streak splits into bright
+  // grains and dull gaps of different lengths instead of one smooth bar.
   Canvas c(5, 5);
   cairo_t* cr = c.cr();
-  constexpr double kDash[5] = {0.5, 0.85, 1.0, 0.85, 0.5};
+  constexpr double dash[5] = {0.52, 1.0, 0.66, 0.92, 0.44};
   for (int x = 0; x < 5; ++x) {
-    grey(cr, kDash[x]);
+    grey(cr, dash[x]);
     cairo_rectangle(cr, x, 2, 1, 1);
     cairo_fill(cr);
   }
-  grey(cr, 0.42);
-  cairo_rectangle(cr, 1, 1, 3, 1);
-  cairo_fill(cr);
-  grey(cr, 0.3);
-  cairo_rectangle(cr, 1, 3, 3, 1);
-  cairo_fill(cr);
+  // The bleed above is brighter than below and uneven too: the ghost of
+  // the line before it, smeared by a signal that is no longer locked.
+  constexpr double above[3] = {0.46, 0.26, 0.38}, below[3] = {0.22, 0.34, 0.2};
+  for (int x = 0; x < 3; ++x) {
+    grey(cr, above[x]);
+    cairo_rectangle(cr, x + 1, 1, 1, 1);
+    cairo_fill(cr);
+    grey(cr, below[x]);
+    cairo_rectangle(cr, x + 1, 3, 1, 1);
+    cairo_fill(cr);
+  }
   return c.png();
 }
 
