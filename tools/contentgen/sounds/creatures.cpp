@@ -540,17 +540,17 @@ Buf creature_death(int kind) {
       add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
       // Her dying strain rings at 2.5-4 kHz, lower and duller than her
       // attack, over a chest that still carries the weight of the cry.
-      colour(b, {{Colour::Peak, 2500.0f, 2.0f, 1.2f}, {Colour::Peak, 230.0f, 1.5f, 1.0f},
+      colour(b, {{Colour::Peak, 2500.0f, 1.5f, 1.2f}, {Colour::Peak, 230.0f, 1.5f, 1.0f},
                  {Colour::Peak, 560.0f, -0.6f, 1.0f}});
       // Dark, but not muffled and not boomy: the hollow at 400 Hz makes the
       // roar cavernous, and her chest is kept tight above 150 Hz so the
       // weight does not smear under the music; her rasp and her breath
       // carry on above it from the same throat.
-      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::HighPass, 150.0f}, {Colour::HighPass, 150.0f}});
+      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 0.5f, 1.2f}, {Colour::HighPass, 150.0f}, {Colour::HighPass, 150.0f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
       // warrior's higher scream.
-      add_screech(b, 2200.0f, 3600.0f, 4.0f, 0.03f);
+      add_screech(b, 2200.0f, 3600.0f, 4.0f, 0.05f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       heave(b, 0xD30u, 20.0f, 1.2f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
@@ -734,8 +734,9 @@ Buf creature_death_far(int kind) {
   add(far, add_reverb(deck, kRate, 0.85f, 0.6f, 0.3f, 0.0), 0);
   // The hall's own air hangs faintly over the cry, following it.
   add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
-  // Far off, the rattle in its catches is only just heard.
-  heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
+  // Far off, the rattle in its catches is still heard, so the sinking
+  // howl never drops out before it has died.
+  heave(far, 0xF10u, 20.0f, 1.0f, 0.5f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }
