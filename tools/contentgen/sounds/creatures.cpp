@@ -547,6 +547,9 @@ Buf creature_death(int kind) {
       // weight does not smear under the music; her rasp and her breath
       // carry on above it from the same throat.
       colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 0.5f, 1.2f}, {Colour::HighPass, 150.0f}, {Colour::HighPass, 150.0f}});
+      // Her breath's air eased off in the last kilohertz, which her thinner
+      // chest no longer covers.
+      colour(b, {{Colour::LowPass, 21000.0f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
       // warrior's higher scream.
