@@ -483,13 +483,17 @@ TEST(EffectMix, EveryShriekHasAGrowlAndStartsAtFullStrength) {
 namespace {
 
 // The log power spectrum in 2048-sample frames as a listener's analyser
-// shows it: power per Hz in dB, floored at -120 dB, so what two sounds
-// leave empty at the top counts as alike.
+// shows it: power per Hz in dB, floored 75 dB under the sound's own
+// loudest bin. What lies that far under a sound's peak is not heard, so
+// two clean voices are not counted alike for the silence above them, nor
+// told apart by an inaudible whisper there.
 std::vector<double> log_spectrum(const pcm_probe::Wav& w) {
   const int n = 2048;
   std::vector<double> p = contentgen::measure::power_spectrum(w.samples, n);
   const double frames = std::ceil((static_cast<double>(w.samples.size()) + n / 2) / (n / 2));
-  for (double& v : p) v = 10.0 * std::log10(2.0 * v / (frames * w.rate * 0.375 * n) + 1e-12);
+  for (double& v : p) v = 10.0 * std::log10(2.0 * v / (frames * w.rate * 0.375 * n) + 1e-30);
+  const double floor_db = *std::max_element(p.begin(), p.end()) - 75.0;
+  for (double& v : p) v = std::max(v, floor_db);
   return p;
 }
 

@@ -328,15 +328,16 @@ Buf creature_attack(int kind) {
     case 2: {  // hugger: three quick chittering yelps, each its own leap
       Buf b = blank(0.55);
       const float yelp_at[] = {0.0f, 0.15f, 0.31f}, yelp_len[] = {0.13f, 0.14f, 0.22f};
-      const float rise[] = {1100.0f, 1300.0f, 1200.0f}, crest[] = {2000.0f, 2300.0f, 2150.0f}, sink[] = {1400.0f, 1600.0f, 800.0f};
+      const float rise[] = {1500.0f, 1700.0f, 1600.0f}, crest[] = {2100.0f, 2400.0f, 2250.0f};
       for (int k = 0; k < 3; ++k) {
         const float len = yelp_len[k];
-        // Each yelp one throat: the pitch leaps and sinks, and the small
-        // mouth snaps from "oo" to "ee" and back as it does, so the
+        // Each yelp one throat: the pitch climbs all the way to its crest
+        // and is bitten off there, an attack that rises and cuts, never a
+        // fall; the small mouth snaps from "oo" to "ee" as it does, so the
         // resonances bend with the voice. Its breath is the throat's own.
         Buf yelp = throat({.seconds = len,
-                           .pitch = {{{0.0f, rise[k]}, {len * 0.35f, crest[k]}, {len, sink[k]}}},
-                           .mouth = {kVowelU, kVowelI, kVowelE, kVowelU},
+                           .pitch = {{{0.0f, rise[k]}, {len * 0.6f, crest[k]}, {len, crest[k] * 1.25f}}},
+                           .mouth = {kVowelU, kVowelE, kVowelI, kVowelI},
                            .mouth_scale = 1.9f,
                            .wander = 0.04f,
                            .jitter = 0.04f,
@@ -353,16 +354,19 @@ Buf creature_attack(int kind) {
                            .sweep = 0.6f,
                            .drive = 2.0f,
                            .attack_s = 0.003f,
-                           .release_s = len * 0.4f,
+                           .release_s = 0.02f,
                            .seed = 0x2A0u + static_cast<uint32_t>(k)});
         add(b, yelp, frames(yelp_at[k], kRate), k == 0 ? 1.0f : 0.8f);
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.4f);
       }
+      // The yelps shrill at 2-3 kHz, the top of their leap: the hugger's
+      // cry is its high end, where the far warrior's is only a muffled middle.
+      colour(b, {{Colour::Peak, 2600.0f, 1.5f, 1.0f}});
       // Under the yelps a small throat rattles, quick and uneven, and
       // nothing of it reaches the air above the yelps.
       Buf rattle = blank(0.5);
-      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 0.8f, .formant = 600.0f,
+      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 1.0f, .formant = 600.0f,
                                    .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
       colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
       add(b, rattle);
@@ -441,7 +445,11 @@ Buf creature_attack(int kind) {
       // A big mouth: its hiss is strongest at 6-9 kHz and nothing above it
       // gets past the lips, where the hugger's tiny mandibles tick on high.
       colour(b, {{Colour::LowPass, 13500.0f}, {Colour::LowPass, 13500.0f}, {Colour::LowPass, 13500.0f},
-                 {Colour::LowPass, 13500.0f}, {Colour::Peak, 4000.0f, -0.85f, 0.8f}});
+                 {Colour::LowPass, 13500.0f}});
+      // The snarl's bite: its own voice torn into a rasp at 2-3.2 kHz, over
+      // the growl and under the death's higher scream, so it cuts through
+      // the music's loud middle.
+      add_screech(b, 2000.0f, 3200.0f, 3.0f, 0.13f);
       heave(b, 0x1B0u, 22.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.5f);
       return b;
@@ -532,16 +540,20 @@ Buf creature_death(int kind) {
       add_gurgle(b, rng, 0.9, 1.0f, 0.35f);
       // Her dying strain rings at 2.5-4 kHz, lower and duller than her
       // attack, over a chest that still carries the weight of the cry.
-      colour(b, {{Colour::Peak, 2500.0f, 1.5f, 1.2f}, {Colour::Peak, 230.0f, 3.0f, 1.0f},
+      colour(b, {{Colour::Peak, 2500.0f, 1.5f, 1.2f}, {Colour::Peak, 230.0f, 1.5f, 1.0f},
                  {Colour::Peak, 560.0f, -0.6f, 1.0f}});
-      // Dark, but not muffled: the weight stays under 1 kHz and the hollow
-      // at 400 Hz makes the roar cavernous; her rasp and her breath carry
-      // on above it from the same throat.
-      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 1.0f, 1.2f}});
+      // Dark, but not muffled and not boomy: the hollow at 400 Hz makes the
+      // roar cavernous, and her chest is kept tight above 150 Hz so the
+      // weight does not smear under the music; her rasp and her breath
+      // carry on above it from the same throat.
+      colour(b, {{Colour::Peak, 400.0f, -0.6f, 0.9f}, {Colour::Peak, 300.0f, 0.5f, 1.2f}, {Colour::HighPass, 150.0f}, {Colour::HighPass, 150.0f}});
+      // Her breath's air eased off in the last kilohertz, which her thinner
+      // chest no longer covers.
+      colour(b, {{Colour::LowPass, 21000.0f}});
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.8f * std::exp(-static_cast<float>(seconds_at(i)) / 0.12f);
       // Her dying wail tears low in the bite band, 2.2-3.6 kHz, under the
       // warrior's higher scream.
-      add_screech(b, 2200.0f, 3600.0f, 4.0f, 0.03f);
+      add_screech(b, 2200.0f, 3600.0f, 4.0f, 0.05f);
       restless(b, 0xD3u, 200.0f, 700.0f, 0.3f, 0.25f);
       heave(b, 0xD30u, 20.0f, 1.2f);
       Buf wet = add_reverb(b, kRate, 0.7f, 0.45f, 0.2f, 0.35);
@@ -587,8 +599,9 @@ Buf creature_death(int kind) {
       add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
                                  .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
-      // The scream tears high, 3-5.5 kHz, over the queen's lower wail.
-      add_screech(b, 3000.0f, 5500.0f, 3.0f, 0.05f);
+      // The scream tears high, 3-4.8 kHz, over the snarl's bite and the
+      // queen's lower wail: the edge that carries it over the music.
+      add_screech(b, 3000.0f, 4800.0f, 3.0f, 0.07f);
       heave(b, 0xD10u, 26.0f, 5.0f);
       open_at_peak(b, 0.04f, 0.6f);
       return b;
@@ -646,12 +659,13 @@ Buf far_cry(int kind) {
                      .turbulence = 0.25f});
     return b;
   }
-  // The warrior: an open-throated howl that climbs, breaks and drowns.
+  // The warrior: an open-throated howl that bursts out at its highest,
+  // breaks and sinks the whole way down as it drowns: a death falls.
   add_cry(b, 0.0, {.seconds = 1.05f,
-                   .pitch = {{{0.0f, 260.0f}, {0.1f, 390.0f}, {0.42f, 420.0f}, {0.45f, 300.0f}, {0.8f, 285.0f},
-                              {1.05f, 235.0f}}},
-                   .mouth = {kVowelA, kVowelE, kVowelA, kVowelO, kVowelU},
-                   .mouth_scale = 1.1f,
+                   .pitch = {{{0.0f, 400.0f}, {0.06f, 430.0f}, {0.3f, 380.0f}, {0.33f, 300.0f}, {0.7f, 250.0f},
+                              {1.05f, 180.0f}}},
+                   .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU},
+                   .mouth_scale = 0.9f,
                    .growl0 = 0.3f,
                    .growl1 = 0.6f,
                    .breath = 0.12f,
@@ -707,15 +721,25 @@ Buf creature_death_far(int kind) {
   add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
                              .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 2.0f,
+  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.3f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
+  // The big body's fall carries through the deck plates where the air
+  // keeps nothing low: a dull thud and the chest's last groan under 250 Hz,
+  // rolling on in the hall.
+  Buf deck = blank(1.1);
+  add_thump(deck, 0.35, 120.0f, 55.0f, 0.12f, 0.3f);
+  add_chest(deck, 0xF1Cu, 0.0, {.seconds = 1.0f, .hz0 = 100.0f, .hz1 = 60.0f, .gain = 0.15f, .release_s = 0.5f,
+                                .formant = 160.0f, .rattle_hz = 11.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
+  colour(deck, {{Colour::LowPass, 250.0f}, {Colour::LowPass, 250.0f}});
+  add(far, add_reverb(deck, kRate, 0.85f, 0.6f, 0.3f, 0.0), 0);
   // The hall's own air hangs faintly over the cry, following it.
   add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
-  // Far off, the rattle in its catches is only just heard.
-  heave(far, 0xF10u, 20.0f, 1.0f, 0.2f);
+  // Far off, the rattle in its catches is still heard, so the sinking
+  // howl never drops out before it has died.
+  heave(far, 0xF10u, 20.0f, 1.0f, 0.5f);
   open_at_peak(far, 0.06f, 0.8f);
   return far;
 }
