@@ -244,7 +244,7 @@ Buf generator_loop() {
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     // The load swings slowly: the whole hum rises and falls every four
     // seconds, a second, faster sway across it, so it never sits still.
-    const double load = 1.0 + 0.1 * wobble.s + 0.04 * sway.c;
+    const double load = 1.0 + 0.15 * wobble.s + 0.05 * sway.c;
     wobble.turn(), sway.turn();
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }

@@ -181,7 +181,7 @@ Buf rescue_chime() {
         if ((i - s) % 32 == 0) bell.lowpass(500.0f + 3400.0f * blow, 1.1f, kRate);
         // Breath rides through the bell with the buzz, a hiss of air
         // under each note.
-        b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate) + 0.45f * rng.bi()) * blow * 0.3f;
+        b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate) + 0.2f * rng.bi()) * blow * 0.3f;
       }
     }
     // The tongue's attack: a breath of noise at the mouthpiece.
@@ -189,6 +189,16 @@ Buf rescue_chime() {
     // Under the brass a struck bell doubles each note, its metal ringing
     // off fast, so the call opens with a strike.
     add_strike(b, rng, n.at, n.hz * 2.0f, 0.2f);
+    // And a high inharmonic glint of the bell's metal, far over the brass
+    // (near 8 and 10 kHz), ringing on a little after the strike.
+    Phase glint;
+    const size_t g = frames(n.at, kRate);
+    for (size_t i = g; i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i - g));
+      const float env = std::exp(-t / 0.12f);
+      if (env < 1e-4f) break;
+      b[i] += 0.05f * std::min(1.0f, t / 0.001f) * env * sine(glint.step(n.hz * 19.7f, kRate));
+    }
   }
   // The lips buzz unevenly: the call's level is shaken by breath, so each
   // harmonic is a band of air and not a line.

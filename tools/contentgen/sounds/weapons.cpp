@@ -408,12 +408,12 @@ Buf heal_pickup() {
       const float env = std::exp(-t / ring);
       if (env < 1e-4f) break;
       const float att = std::min(1.0f, t / 0.003f);
-      const float index = 0.3f + 2.2f * std::exp(-t / 0.05f);
+      const float index = 0.3f + 1.5f * std::exp(-t / 0.05f);
       const float m = sine(mod.step(hz * 1.4f, kRate)) * index;
       // The tone wavers a little with the breath, so it is no steady line.
       const float w = 1.0f + 0.004f * shake(rng.bi()) * 12.0f;
       const double cp = car.step(hz * w, kRate);
-      const float x = static_cast<float>(std::sin(kTwoPi * cp + m)) + 0.5f * sine(sub.step(hz * 0.5f, kRate)) +
+      const float x = static_cast<float>(std::sin(kTwoPi * cp + m)) + 1.0f * sine(sub.step(hz * 0.5f, kRate)) +
                       1.6f * breath(rng.bi());
       b[i] += gain * env * att * x;
     }
@@ -434,7 +434,7 @@ Buf heal_pickup() {
       const float env = (1.0f - std::exp(-t / 0.04f)) * std::exp(-t / 0.3f);
       const float glint = std::clamp(0.6f + 14.0f * sparkle(rng.bi()), 0.0f, 1.6f);
       const float x = rng.bi();
-      b[i] += env * (0.5f * glint * (band(x) + 0.7f * band_hi(x)) +
+      b[i] += env * (0.7f * glint * (band(x) + 0.7f * band_hi(x)) +
                      0.04f * (sine(p1.step(6645.0, kRate)) + sine(p2.step(6653.5, kRate))));
     }
   }
