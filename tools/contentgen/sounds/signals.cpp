@@ -197,7 +197,7 @@ Buf rescue_chime() {
       const float t = static_cast<float>(seconds_at(i - g));
       const float env = std::exp(-t / 0.12f);
       if (env < 1e-4f) break;
-      b[i] += 0.05f * std::min(1.0f, t / 0.001f) * env * sine(glint.step(n.hz * 19.7f, kRate));
+      b[i] += 0.25f * std::min(1.0f, t / 0.001f) * env * sine(glint.step(n.hz * 19.7f, kRate));
     }
   }
   // The lips buzz unevenly: the call's level is shaken by breath, so each
