@@ -257,6 +257,15 @@ TEST(EffectMix, TheGeneratorIsAMachineSmallSpeakersCanPlay) {
   // rises and falls by a few decibels within the loop.
   std::vector<double> f = frame_db(w.samples, w.rate, 100.0);
   EXPECT_GE(*std::max_element(f.begin(), f.end()) - *std::min_element(f.begin(), f.end()), 4.0);
+  // Its weight is not in the low midrange it would muddy for as long as it
+  // runs (once 69 % of it lay at 150-500 Hz), and it does not throb at the
+  // mains rate: 10 ms frames, taken alternately, stand level (the odd 50 Hz
+  // partials once made them alternate by nearly 3 dB).
+  EXPECT_LT(band_share(w.samples, w.rate, 150, 500, 2.0), 0.4);
+  const std::vector<double> tens = frame_db(w.samples, w.rate, 10.0);
+  double even = 0, odd = 0;
+  for (size_t i = 0; i + 1 < tens.size(); i += 2) even += tens[i], odd += tens[i + 1];
+  EXPECT_LT(std::fabs(even - odd) / static_cast<double>(tens.size() / 2), 1.0) << "a throb at 50 Hz";
 }
 
 TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
@@ -436,6 +445,45 @@ TEST(EffectMix, TheDoorSitsUnderTheSignalsWithoutAHiss) {
   EXPECT_LT(heard("door"), quietest_of({"alert_high_1", "alert_high_2", "alarm"}));
   const bool short_hiss = contentgen::measure::band_duration_s(w.samples, w.rate, 2000, 5000) <= 0.5;
   EXPECT_TRUE(short_hiss || contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true) <= 0.45);
+}
+
+TEST(EffectMix, TheDoorVentsItsAirAsItOpens) {
+  // The door's pneumatic hiss above 4 kHz lasts through most of its run,
+  // not a tenth of a second.
+  const pcm_probe::Wav w = load("door");
+  EXPECT_GE(contentgen::measure::band_duration_s(w.samples, w.rate, 4000, 10000), 0.3);
+}
+
+TEST(EffectMix, SignalTonesAreDesignedNotTestBeeps) {
+  // The healing, the squad's beep and the rescue call have air, breath or a
+  // struck body in them: no one tone stands more than 15 dB over the noise
+  // of its critical band (they stood 20-30 dB over it, bare sine beeps).
+  for (const char* n : {"heal", "alert_low", "rescue"}) {
+    const pcm_probe::Wav w = load(n);
+    const contentgen::measure::Tone t = contentgen::measure::strongest_tone(w.samples, w.rate, 100, 8000);
+    EXPECT_LE(t.above_noise_db, 15.0) << n << " at " << t.hz << " Hz";
+  }
+}
+
+TEST(EffectMix, SharpSoundsRiseIntoTheirFirstTransient) {
+  // A first sample at a quarter of full scale is a click ahead of the
+  // sound: the shots, the menu tick and the cheat's chip swell in over
+  // their first millisecond or so, their first half millisecond under
+  // 30 % of their peak (it was 35-73 %); the shots and the tick still
+  // reach their loudest 5 ms within 10 ms.
+  for (const std::string n : {"shoot_1", "shoot_2", "shoot_3", "tick", "cheat"}) {
+    const pcm_probe::Wav w = load(n);
+    ASSERT_GT(w.samples.size(), 100u) << n;
+    float first = 0.0f, top = 0.0f;
+    for (size_t i = 0; i < w.samples.size(); ++i) {
+      top = std::max(top, std::fabs(w.samples[i]));
+      if (i < static_cast<size_t>(0.0005 * w.rate)) first = top;
+    }
+    EXPECT_LE(first, 0.3f * top) << n;
+    if (n == "cheat") continue;  // an arpeggio, loudest at its last note
+    const std::vector<double> env = envelope_db(w.samples, w.rate);
+    EXPECT_LE(std::max_element(env.begin(), env.end()) - env.begin(), 2) << n;
+  }
 }
 
 TEST(EffectMix, TheGeneratorsWhineIsNoWhistle) {

@@ -135,6 +135,11 @@ void fade(Buf& b, int rate, float in_ms, float out_ms) {
   for (size_t i = 0; i < n_out; ++i) b[b.size() - 1 - i] *= static_cast<float>(i) / n_out;
 }
 
+void rise_in(Buf& b, int rate, float ms) {
+  const size_t n = std::min(b.size(), frames(ms / 1000.0, rate));
+  for (size_t i = 0; i < n; ++i) b[i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / n));
+}
+
 void decay_out(Buf& b, int rate, float seconds) {
   size_t n = std::min(b.size(), frames(seconds, rate));
   size_t s = b.size() - n;

@@ -109,6 +109,9 @@ void scale(Buf& b, float g);
 void add(Buf& dst, const Buf& src, size_t at = 0, float gain = 1.0f);  // grows dst as needed
 void remove_dc(Buf& b, int rate);                                       // 20 Hz high-pass, then zero mean
 void fade(Buf& b, int rate, float in_ms, float out_ms);
+// Shapes a sound's first `ms` into a rise (raised cosine from silence), so
+// a sharp start lands as a transient and not as a step.
+void rise_in(Buf& b, int rate, float ms);
 // Lets the last `seconds` die away as a natural decay (about 60 dB, then
 // silence), so a sound ends by fading out rather than being cut off.
 void decay_out(Buf& b, int rate, float seconds);

@@ -55,7 +55,7 @@ constexpr double kHornDrift = 0.006;   // about 10 cents either way over the fil
 constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
 constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
 constexpr double kReedLevel = 0.45;
-constexpr double kHornWhoop = 0.07;     // a note climbs about a semitone
+constexpr double kHornWhoop = 0.26;     // a note climbs four semitones: a warble at 2.5 Hz
 }  // namespace
 
 Buf alarm_loop() {
@@ -80,14 +80,17 @@ Buf alarm_loop() {
     // a horn driven by a motor, not a tone generator. Both movements make
     // whole cycles over the file, so the loop still joins.
     const double drift = std::sin(kTwoPi * t / (note * notes));
-    // Each note whoops: it climbs a little over its length, as a motor
-    // siren winds up, so the warning rises and is never a held tone.
+    // Each note whoops: it climbs four semitones over its length, as a
+    // motor siren winds up, and drops back as the next note takes over, so
+    // with the two tones the warning warbles two and a half times a second
+    // and is never a held tone.
     const double v = std::fmod(t, note) / note;
     const double whoop = 1.0 + kHornWhoop * (v < 0.9 ? v / 0.9 : 1.0 - (v - 0.9) / 0.1);
     hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift) * whoop;
-    // A slight swell within each note, so the siren breathes rather than drones.
+    // Each note swells to its middle and dips at the change, some 6 dB, so
+    // the warble is heard in the level as well as the pitch.
     const double swell = 1.0 + kHornSwell * std::sin(kTwoPi * t / (note * notes) + 0.8);
-    amp[i] = static_cast<float>((0.85 + 0.15 * std::sin(kPi * v)) * swell);
+    amp[i] = static_cast<float>((0.5 + 0.5 * std::sin(kPi * v)) * swell);
   }
   std::vector<double> inc = whole_cycle_steps(hz);
   // A second reed a little flat of the first: the two beat slowly, once or
@@ -130,20 +133,22 @@ Buf alarm_loop() {
     ph_c += inc_c[i];
     ph_c -= std::floor(ph_c);
   }
-  // The horn's bell rings its notes around 2.8 kHz, the brassy edge that
-  // carries over the music at the alarm's modest level, and the body under
-  // 500 Hz is taken away, so the siren does not crowd the music's midrange.
-  Biquad bell, top;
+  // The horn's bell rings its notes around 2.8 and 3.6 kHz, the brassy
+  // edge that carries over the music at the alarm's modest level, and the
+  // body under 500 Hz is taken away, so the siren does not crowd the
+  // music's midrange.
+  Biquad bell, bell_hi, top;
   bell.bandpass(2800.0f, 1.2f, kRate);
+  bell_hi.bandpass(3600.0f, 1.6f, kRate);
   top.lowpass(5000.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(380.0f, kRate);
   // It sounds in a small steel room: a short, bright answer from the walls,
   // run round the loop with the rest so the wrap carries its tail.
   Reverb steel(kRate, 0.15f, 0.2f);
-  Buf horned = loop_through(raw, 3, [bell, top, hp, steel](float x) mutable {
+  Buf horned = loop_through(raw, 3, [bell, bell_hi, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 2.2f));
+    const float dry = top(hp(x + bell(driven) * 3.0f + bell_hi(driven) * 2.0f));
     return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few
@@ -163,7 +168,7 @@ void add_moving_parts(Buf& raw, double len) {
   while (at < len - 0.1) {
     const float lift = rng.range(0.5f, 1.0f);
     add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
-    add_noise_burst(raw, rng, at, rng.range(220.0f, 320.0f), 1.5f, 0.012f, 0.9f * lift);
+    add_noise_burst(raw, rng, at, rng.range(560.0f, 760.0f), 1.5f, 0.012f, 0.9f * lift);
     at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
   }
 }
@@ -171,31 +176,37 @@ void add_moving_parts(Buf& raw, double len) {
 }  // namespace
 
 Buf generator_loop() {
-  // A running power plant heard from its room: a motor's hum and body, the
-  // harmonics of its 50 Hz turn from 100 to 400 Hz strongest, a pair of
-  // them half a hertz apart beating slowly like two machines not quite in
-  // step, each partial swelling on its own slow cycle; a turbine tone far
-  // under them, and the fan's air low-passed into a soft rush pulsing with
-  // its blades. Every frequency is a multiple of 1/8 Hz and the noise
-  // repeats, so the 8 s file is one whole period and plays round without a
-  // seam.
+  // A running power plant heard from its room: a motor's hum and body, its
+  // strength in the 500-850 Hz of the housing, where small speakers still
+  // play it, with only a light hum from 100 to 400 Hz under it so it does
+  // not muddy the low midrange for as long as the player stays. The
+  // partials are the even turns of the shaft (multiples of 100 Hz), never
+  // the odd 50 Hz ones, whose beating throbbed at the mains rate; each
+  // starts at its own phase, so their sum is an even hum rather than a
+  // pulse train. A pair half a hertz apart beats slowly like two machines
+  // not quite in step, each partial swells on its own slow cycle; a
+  // turbine whine rides above, and the fan's air is low-passed into a soft
+  // rush pulsing with its blades. Every frequency is a multiple of 1/8 Hz
+  // and the noise repeats, so the 8 s file is one whole period and plays
+  // round without a seam.
   const double len = 8.0;
   size_t n = frames(len, kRate);
   struct Partial {
     double hz, gain, swell_hz, swell_depth;
   };
-  const Partial machine[] = {{50, 0.05, 0.125, 0.1},    {100, 0.45, 0.25, 0.15}, {150, 0.3, 0.625, 0.2},
-                             {200, 0.6, 0.375, 0.2},    {200.5, 0.45, 0.125, 0.1}, {300, 0.65, 0.5, 0.25},
-                             {350, 0.25, 0.875, 0.3},   {400, 0.5, 0.625, 0.2},  {500, 0.3, 0.25, 0.3},
-                             {600, 0.22, 0.875, 0.25},  {800, 0.1, 0.125, 0.35}};
+  const Partial machine[] = {{100, 0.3, 0.25, 0.15},    {200, 0.26, 0.375, 0.2},  {200.5, 0.2, 0.125, 0.1},
+                             {300, 0.24, 0.5, 0.25},    {400, 0.26, 0.625, 0.2},  {500, 0.42, 0.25, 0.3},
+                             {600, 0.55, 0.875, 0.25},  {600.5, 0.3, 0.375, 0.2}, {700, 0.45, 0.625, 0.3},
+                             {800, 0.38, 0.125, 0.35},  {1000, 0.1, 0.5, 0.4},    {1200, 0.06, 0.75, 0.4}};
   // Each partial and its swell turn as a unit vector rotated a fixed angle
   // a sample (in double, re-anchored to the exact angle every second, so
   // they stay on whole cycles): the sines and swells a sample without
   // calling sin for them.
   struct Rotor {
-    double hz, c = 1.0, s = 0.0, dc = 1.0, ds = 0.0;
-    explicit Rotor(double f) : hz(f), dc(std::cos(kTwoPi * f / kRate)), ds(std::sin(kTwoPi * f / kRate)) {}
-    void anchor(double t) { c = std::cos(kTwoPi * hz * t), s = std::sin(kTwoPi * hz * t); }
+    double hz, phase = 0.0, c = 1.0, s = 0.0, dc = 1.0, ds = 0.0;
+    Rotor(double f, double p) : hz(f), phase(p), dc(std::cos(kTwoPi * f / kRate)), ds(std::sin(kTwoPi * f / kRate)) {}
+    explicit Rotor(double f) : Rotor(f, 0.0) {}
+    void anchor(double t) { c = std::cos(kTwoPi * (hz * t + phase)), s = std::sin(kTwoPi * (hz * t + phase)); }
     void turn() {
       const double nc = c * dc - s * ds;
       s = s * dc + c * ds;
@@ -203,8 +214,9 @@ Buf generator_loop() {
     }
   };
   std::vector<Rotor> tone, swell;
+  Rng phases(0x6E5u);
   for (const Partial& p : machine) {
-    tone.emplace_back(p.hz);
+    tone.emplace_back(p.hz, static_cast<double>(phases.uni()));
     swell.emplace_back(p.swell_hz);
   }
   // The whine's waver and swell, the blades' pulse and the load's slow
@@ -232,7 +244,7 @@ Buf generator_loop() {
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
     // The load swings slowly: the whole hum rises and falls every four
     // seconds, a second, faster sway across it, so it never sits still.
-    const double load = 1.0 + 0.1 * wobble.s + 0.04 * sway.c;
+    const double load = 1.0 + 0.15 * wobble.s + 0.05 * sway.c;
     wobble.turn(), sway.turn();
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
@@ -315,6 +327,29 @@ Buf door() {
   Buf b = blank(0.58);
   add_latch(b, rng, 0.0, 1.5f, 0.45f, 0.004);
   add_latch_click(b, rng, 0.002, 1.8f);
+  // The seal lets go: the door's air spring vents in a bright pneumatic
+  // hiss, a hard puff as the valve opens and a long, thinning exhale that
+  // lasts most of the run, mostly above 4 kHz so it is air, not a rush.
+  {
+    Biquad hp1, hp2, lp, sheen;
+    hp1.highpass(3200.0f, 0.7f, kRate);
+    hp2.highpass(3200.0f, 0.7f, kRate);
+    lp.lowpass(11000.0f, 0.7f, kRate);
+    sheen.bandpass(6200.0f, 1.2f, kRate);
+    OnePoleLP flutter;
+    flutter.set(40.0f, kRate);
+    const double from = 0.008, to = 0.44;
+    for (size_t i = frames(from, kRate); i < frames(to, kRate); ++i) {
+      const float t = static_cast<float>(seconds_at(i) - from);
+      const float span = static_cast<float>(to - from);
+      const float env = std::min(1.0f, t / 0.004f) * (0.55f * std::exp(-t / 0.04f) + 0.45f * std::exp(-t / 0.32f)) *
+                        (0.5f + 0.5f * std::cos(static_cast<float>(kPi) * std::pow(t / span, 3.0f)));
+      const float x = rng.bi();
+      const float air = lp(hp2(hp1(x))) + 0.8f * sheen(x);
+      // The valve flutters a little as the pressure falls.
+      b[i] += air * env * 0.16f * (1.0f + 2.0f * flutter(rng.bi()));
+    }
+  }
   Biquad gears, rails;
   gears.bandpass(1100.0f, 1.5f, kRate);
   rails.bandpass(420.0f, 1.1f, kRate);
@@ -342,15 +377,19 @@ Buf door() {
     const float push = 1.0f - 0.6f * u;
     b[i] += (body * 0.04f * speed + sing + grind + rumble) * fade_in * push;
   }
-  // The door meets the frame: a padded thud with the frame's damped ring,
-  // then the latch drops home, both softer than the opening.
+  // The door meets the frame: a heavy thud with the weight of the slab in
+  // it, the frame's damped ring and the steel edge's bright clang, then the
+  // latch drops home, all still under the opening.
   Buf seat(b.size(), 0.0f);
-  add_thump(seat, 0.405, 200.0f, 110.0f, 0.035f, 0.12f);
-  add_noise_burst(seat, rng, 0.405, 520.0f, 1.0f, 0.022f, 0.6f);
+  add_thump(seat, 0.405, 160.0f, 70.0f, 0.04f, 0.17f);
+  add_noise_burst(seat, rng, 0.405, 480.0f, 1.0f, 0.025f, 0.8f);
   add_ping(seat, 0.41, 340.0f, 0.04f, 0.1f);
+  add_ping(seat, 0.406, 2870.0f, 0.03f, 0.05f);
+  add_ping(seat, 0.407, 4310.0f, 0.02f, 0.035f);
+  add_noise_burst(seat, rng, 0.405, 5200.0f, 1.5f, 0.006f, 0.35f);
   add_swelling_in(b, seat, 0.405, 0.006);
-  add_latch(b, rng, 0.435, 0.5f, 0.2f, 0.004);
-  add_latch_click(b, rng, 0.437, 0.8f);
+  add_latch(b, rng, 0.435, 0.55f, 0.3f, 0.004);
+  add_latch_click(b, rng, 0.437, 1.0f);
   // The door stands in the corridor: a short, soft answer from the walls.
   return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
 }

@@ -54,6 +54,19 @@ void add_strike(Buf& b, Rng& rng, double at, float hz, float gain) {
   }
 }
 
+// Breath in a tone: its level shaken by noise low-passed at `hz`, so every
+// partial grows a soft band of air around it, as a blown or struck body
+// has, instead of standing as a bare line.
+void breathe(Buf& b, Rng& rng, float depth, float hz) {
+  OnePoleLP lp, lp2;
+  lp.set(hz, kRate);
+  lp2.set(hz, kRate);
+  // Scaled so the shaking noise swings by about half (its standard
+  // deviation) whatever `hz`, before `depth` sets how much of it is heard.
+  const float norm = 0.66f / std::sqrt(static_cast<float>(hz / kRate));
+  for (float& x : b) x *= 1.0f + depth * std::clamp(lp2(lp(rng.bi())) * norm, -1.0f, 1.0f);
+}
+
 // The room a chime hangs in: a soft, diffuse tail a little under the
 // strike, its onset kept back a few ms so it reads as space and not as a
 // thicker note, fading out within `tail_s`.
@@ -65,36 +78,57 @@ Buf in_room(const Buf& dry, float wet, double tail_s) {
 }  // namespace
 
 Buf tracker_low() {
-  // Another squad member's tracker: a low, reedy blip with a body, then
-  // quiet until it repeats. Its pitch stays low (440 Hz), under the
-  // players' own beeps, but its strength is in its 3rd to 9th harmonics
-  // (1.3-4 kHz), where the ear is keenest and the music thinnest. A
-  // second, rounder partial an octave up rings on a little after the reed
-  // stops, and a soft click marks the start, so it is heard as a struck
-  // signal rather than a test tone.
+  // Another squad member's tracker: a low, reedy blip of two notes, the
+  // second a tone under the first, then quiet until it repeats. Its pitch
+  // stays low (440 Hz), under the players' own beeps, but its strength is
+  // in its 3rd to 9th harmonics (1.3-4 kHz), where the ear is keenest and
+  // the music thinnest. The reed is blown, not switched: breath shakes
+  // every partial into a band of air, a noisy click marks the start and
+  // each note change, and a short tail from the room follows, so it is
+  // heard as a signal from a device and not a test tone.
   Rng rng(0xA10Bu);
   Buf b = blank(0.8);
   const float partials[] = {0.25f, 0.3f, 0.7f, 0.8f, 0.6f, 0.45f, 0.32f, 0.22f, 0.14f};
-  const float hold_s = 0.17f;
+  const float first_s = 0.085f, hold_s = 0.17f;
   // The reed swells a little through its hold and sags a few cents as it
   // does, and the round partial sits a little sharp of the octave, so the
   // two beat slowly: the blip moves, as a struck reed does.
   Phase ph, octave;
+  OnePoleLP glide;
+  glide.set(180.0f, kRate);
+  glide.z = 1.0f;
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
     float ring = t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.03f);
     float round = std::exp(-t / 0.09f);
     if (ring < 1e-4f && round < 1e-4f) break;
     const float held = std::min(1.0f, t / hold_s);
-    double cycle = ph.step(440.0 * (1.0 - 0.006 * held), kRate);
+    // The second note a whole tone down, reached by a quick slur.
+    const float note = glide(t < first_s ? 1.0f : 0.8909f);
+    double cycle = ph.step(440.0 * note * (1.0 - 0.006 * held), kRate);
     float tone = 0.0f;
     for (int k = 0; k < 9; ++k) tone += partials[k] * sine(cycle * (k + 1));
     const float swell = 0.85f + 0.15f * held;
     b[i] = 0.4f * std::min(1.0f, t / 0.003f) *
            (ring * swell * tone + 0.5f * round * sine(octave.step(880.0 * 1.004, kRate)));
   }
-  add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.003f, 0.5f);
-  return b;
+  breathe(b, rng, 0.55f, 260.0f);
+  // Air through the reed's own band, following the blip.
+  Biquad air, air_lp;
+  air.bandpass(2200.0f, 0.8f, kRate);
+  air_lp.lowpass(5000.0f, 0.7f, kRate);
+  for (size_t i = 0; i < frames(0.26, kRate); ++i) {
+    const float t = static_cast<float>(seconds_at(i));
+    const float env = std::min(1.0f, t / 0.004f) * (t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.025f));
+    b[i] += air_lp(air(rng.bi())) * env * 0.13f;
+  }
+  add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.003f, 0.6f);
+  add_noise_burst(b, rng, first_s, 3000.0f, 1.5f, 0.002f, 0.3f);
+  // A short tail from the room, over long before the blip repeats; the
+  // file keeps its length, which sets how often the blip comes round.
+  Buf out = add_reverb(b, kRate, 0.3f, 0.45f, 0.15f, 0.0);
+  decay_out(out, kRate, 0.3f);
+  return out;
 }
 
 Buf tracker_high(int player) {
@@ -113,13 +147,15 @@ Buf menu_tick() {
   add_noise_burst(b, rng, 0.0, 4200.0f, 0.8f, 0.0025f, 2.6f);
   add_ping(b, 0.0, 2100.0f, 0.006f, 0.3f);
   add_ping(b, 0.0, 1270.0f, 0.005f, 0.25f);
+  // A rise of a millisecond and a half, so the click is a tap and not a step.
+  rise_in(b, kRate, 1.5f);
   return b;
 }
 
 Buf rescue_chime() {
   // Someone saved: a bright call of two notes a fourth apart, as a brass
   // section plays it, the first short and the second held with a little
-  // vibrato. Each note is a rich buzzing tone that brightens as it is
+  // vibrato, breath audible in the tone and a struck bell under each note. Each note is a rich buzzing tone that brightens as it is
   // blown harder: it scoops up to its pitch and its tone opens within a few
   // milliseconds, then mellows a little as it is held.
   Rng rng(0x5E5Cu);
@@ -143,16 +179,31 @@ Buf rescue_chime() {
         const float hz = n.hz * detune * (1.0f - 0.04f * std::exp(-t / 0.02f)) * wobble;
         // The harder it is blown the brighter: the bell's opening follows the breath.
         if ((i - s) % 32 == 0) bell.lowpass(500.0f + 3400.0f * blow, 1.1f, kRate);
-        b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate)) * blow * 0.3f;
+        // Breath rides through the bell with the buzz, a hiss of air
+        // under each note.
+        b[i] += bell(blep_saw(ph.step(hz, kRate), hz / kRate) + 0.2f * rng.bi()) * blow * 0.3f;
       }
     }
     // The tongue's attack: a breath of noise at the mouthpiece.
     add_noise_burst(b, rng, n.at, 1800.0f, 1.0f, 0.012f, 0.5f);
     // Under the brass a struck bell doubles each note, its metal ringing
     // off fast, so the call opens with a strike.
-    add_strike(b, rng, n.at, n.hz * 2.0f, 0.15f);
+    add_strike(b, rng, n.at, n.hz * 2.0f, 0.2f);
+    // And a high inharmonic glint of the bell's metal, far over the brass
+    // (near 8 and 10 kHz), ringing on a little after the strike.
+    Phase glint;
+    const size_t g = frames(n.at, kRate);
+    for (size_t i = g; i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i - g));
+      const float env = std::exp(-t / 0.12f);
+      if (env < 1e-4f) break;
+      b[i] += 0.25f * std::min(1.0f, t / 0.001f) * env * sine(glint.step(n.hz * 19.7f, kRate));
+    }
   }
-  return add_reverb(b, kRate, 0.45f, 0.4f, 0.25f, 0.2);
+  // The lips buzz unevenly: the call's level is shaken by breath, so each
+  // harmonic is a band of air and not a line.
+  breathe(b, rng, 0.6f, 220.0f);
+  return add_reverb(b, kRate, 0.45f, 0.4f, 0.3f, 0.25);
 }
 
 Buf cheat_chime() {
@@ -193,7 +244,10 @@ Buf cheat_chime() {
   }
   // Its little speaker: no deep bass, the fizz of the top tamed.
   colour(b, {{Colour::HighPass, 250.0f}, {Colour::LowPass, 7000.0f}});
-  return in_room(b, 0.2f, 0.35);
+  Buf out = in_room(b, 0.2f, 0.35);
+  // The chip's first step eased in over 1.5 ms, so it ticks without a click.
+  rise_in(out, kRate, 1.5f);
+  return out;
 }
 
 Buf cheat_toggle() {

@@ -168,7 +168,7 @@ constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
 void add_shock_wave(Buf& b, Rng& rng, const Take& k, float gain) {
   // The back of the N is lower and softer than its front, as the wave
   // reaches the ear: two equal edges would notch the crack evenly.
-  const size_t at = frames(0.0006, kRate), n = std::max<size_t>(frames(k.snap_ms / 1000.0, kRate), 2);
+  const size_t at = frames(0.001, kRate), n = std::max<size_t>(frames(k.snap_ms / 1000.0, kRate), 2);
   const float back = 0.55f;
   const size_t close = 4;
   for (size_t i = 0; i <= n + close && at + i < b.size(); ++i) {
@@ -324,6 +324,9 @@ Buf gunshot(int variant) {
   Biquad hp;
   hp.highpass(45.0f, 0.7f, kRate);
   for (float& s : b) s = hp(s);
+  // The report swells in over its first 1.2 ms: a shaped transient, where
+  // a first sample at a quarter of full scale was a click ahead of it.
+  rise_in(b, kRate, 1.2f);
   return b;
 }
 
@@ -369,12 +372,14 @@ Buf ammo_pickup() {
 }
 
 Buf heal_pickup() {
-  // The injector's short hiss, then a bright medical chime: four struck
-  // glass bars rising quickly up a major chord, each ringing with its
-  // inharmonic overtones (2.76 and 5.4 times its note) that reach 6-8 kHz,
-  // the top note held longest, and a soft glittering shimmer above it that
-  // fades into the room. Clean and high, nothing like the machinery's hum,
-  // the brass call of a rescue or the cheats' chip and glitch.
+  // The injector's short hiss, then a soft medical bell: four notes rising
+  // quickly up a major chord, each a two-operator FM bell whose bright
+  // opening (the modulator at 1.4 times the note, its depth dying fast)
+  // softens to a warm, round tone with a hum an octave down, the top note
+  // held longest. Breath runs through every note, and over the top note a
+  // breathy shimmer of air, glittering above 5 kHz, fades into the room.
+  // Soft and airy, nothing like the machinery's hum, the brass call of a
+  // rescue or the cheats' chip and glitch.
   Rng rng(0x4EA1u);
   Buf b = blank(1.1);
   Biquad hiss, hiss_lo;
@@ -389,37 +394,52 @@ Buf heal_pickup() {
   for (int k = 0; k < 4; ++k) {
     const float hz = midi_hz(notes[k]);
     const double at = 0.03 + 0.055 * k;
-    const float ring = k == 3 ? 0.55f : 0.22f, gain = k == 3 ? 0.2f : 0.15f;
-    Phase p0, p1, p2, p3, p4;
+    const float ring = k == 3 ? 0.5f : 0.2f, gain = k == 3 ? 0.2f : 0.15f;
+    Phase car, mod, sub;
+    // The breath around the note: noise in a band a little wider than the
+    // note's own, following its ring.
+    Biquad breath;
+    breath.bandpass(hz, 6.0f, kRate);
+    OnePoleLP shake;
+    shake.set(90.0f, kRate);
     const size_t s = frames(at, kRate);
     for (size_t i = s; i < b.size(); ++i) {
       const float t = static_cast<float>(seconds_at(i - s));
       const float env = std::exp(-t / ring);
       if (env < 1e-4f) break;
-      const float att = std::min(1.0f, t / 0.0015f);
-      // The bar's modes: the higher the mode the sooner it dies. Under
-      // them a soft hum an octave down, a bell's warm body.
-      const float x = 0.6f * sine(p0.step(hz * 0.5f, kRate)) + sine(p1.step(hz, kRate)) + 0.5f * std::exp(-t / (ring * 0.45f)) * sine(p2.step(hz * 2.756f, kRate)) +
-                      0.45f * std::exp(-t / (ring * 0.2f)) * sine(p3.step(hz * 5.404f, kRate)) +
-                      0.12f * std::exp(-t / 0.03f) * sine(p4.step(hz * 8.933f, kRate));
+      const float att = std::min(1.0f, t / 0.003f);
+      const float index = 0.3f + 1.5f * std::exp(-t / 0.05f);
+      const float m = sine(mod.step(hz * 1.4f, kRate)) * index;
+      // The tone wavers a little with the breath, so it is no steady line.
+      const float w = 1.0f + 0.004f * shake(rng.bi()) * 12.0f;
+      const double cp = car.step(hz * w, kRate);
+      const float x = static_cast<float>(std::sin(kTwoPi * cp + m)) + 1.0f * sine(sub.step(hz * 0.5f, kRate)) +
+                      1.6f * breath(rng.bi());
       b[i] += gain * env * att * x;
     }
   }
-  // The shimmer: a cluster of soft high tones a few hertz apart, so they
-  // twinkle against each other, swelling in as the top note lands and
-  // fading slowly.
-  const float glitter[] = {5274.0f, 5281.0f, 6645.0f, 6653.5f, 7902.0f};
-  for (int k = 0; k < 5; ++k) {
-    Phase ph;
+  // The shimmer: air glittering above 5 kHz, shaken into sparkles, swelling
+  // in as the top note lands and fading slowly; a faint pair of high tones
+  // a few hertz apart twinkles inside it.
+  {
+    Biquad band, band_hi;
+    band.bandpass(6200.0f, 2.5f, kRate);
+    band_hi.bandpass(8300.0f, 3.0f, kRate);
+    OnePoleLP sparkle;
+    sparkle.set(30.0f, kRate);
+    Phase p1, p2;
     const size_t s = frames(0.2, kRate);
     for (size_t i = s; i < b.size(); ++i) {
       const float t = static_cast<float>(seconds_at(i - s));
       const float env = (1.0f - std::exp(-t / 0.04f)) * std::exp(-t / 0.3f);
-      b[i] += 0.15f * env * sine(ph.step(glitter[k], kRate));
+      const float glint = std::clamp(0.6f + 14.0f * sparkle(rng.bi()), 0.0f, 1.6f);
+      const float x = rng.bi();
+      b[i] += env * (0.7f * glint * (band(x) + 0.7f * band_hi(x)) +
+                     0.04f * (sine(p1.step(6645.0, kRate)) + sine(p2.step(6653.5, kRate))));
     }
   }
-  // A small bright room, so the chime hangs in the air a moment.
-  Buf out = add_reverb(b, kRate, 0.35f, 0.2f, 0.22f, 0.15f);
+  // A small bright room, so the bell hangs in the air a moment.
+  Buf out = add_reverb(b, kRate, 0.35f, 0.2f, 0.3f, 0.15f);
   decay_out(out, kRate, 0.3f);
   return out;
 }
