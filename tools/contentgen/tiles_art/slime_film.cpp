@@ -68,9 +68,9 @@ double overhang_x(Noise& n, int i, double margin) {
 void runs(cairo_t* m, Noise& n) {
   lip(m, n, 7);
   for (int i = 0; i < 4; ++i) {
-    const double lane = (i < 2 ? 4.5 : 12) + n.range(-0.5, 0.5);
+    const double lane = (i < 2 ? 3.5 : 12.5) + n.range(-0.4, 0.4);
     const double x = i % 2 == 0 ? lane : film_width - lane;
-    drip(m, n, x, 2, i < 2 ? n.range(70, 125) : n.range(30, 65), n.range(5.6, 6.2), 0.2);
+    drip(m, n, x, 2, i < 2 ? n.range(70, 125) : n.range(30, 65), n.range(4.8, 5.4), 0.2);
   }
 }
 
