@@ -5,10 +5,12 @@
 // the deck, so the faces drop into the mids while the thin lit edges,
 // rivet heads and lamps (bright among darker neighbours) stay bright.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "paint_kit/pixels.h"
+#include "paint_kit/value_detail.h"
 #include "wall_parts.h"
 
 namespace contentgen::roomart {
@@ -55,6 +57,19 @@ void face_grime(Canvas& c, Noise& n) {
       out |= static_cast<uint32_t>(std::lround(paint::channel(p, shift) * k)) << shift;
     p = out;
   });
+  // With the faces down in the mids, the lit edges and rivet heads are
+  // pushed back toward white and the seams toward black against them. The
+  // trim and baseboard keep the finish every tile shares.
+  std::vector<std::array<uint8_t, 4>> kept;
+  auto shared_row = [&](int y) { return y < y0 || y >= y1; };
+  for (int y = 0; y < h; ++y)
+    if (shared_row(y))
+      for (int x = 0; x < w; ++x) c.get_pixel(x, y, kept.emplace_back().data());
+  paint::shine_and_shade(c, 2, 0.45, 0.4);
+  size_t i = 0;
+  for (int y = 0; y < h; ++y)
+    if (shared_row(y))
+      for (int x = 0; x < w; ++x) c.set_pixel(x, y, kept[i++].data());
 }
 
 }  // namespace contentgen::roomart
