@@ -104,6 +104,7 @@ void pipes(cairo_t* cr, Noise& n, int w) {
   cairo_line_to(cr, 33, 118.5);
   cairo_line_to(cr, 33, 125.5);
   cairo_fill(cr);
+  lamp(cr, 31, 80, 1.8, 1.0, 0.75, 0.3, true);  // a flow sensor on the middle pipe
 }
 
 void grille(cairo_t* cr, Noise& n, int w) {
@@ -135,6 +136,7 @@ void grille(cairo_t* cr, Noise& n, int w) {
   grey(cr, 0.28);
   stencil(cr, 12, 25, 1.4, "V-12");
   paint_wear(cr, n, 11, 24, 24, 8, 9);
+  lamp(cr, w - 11, 28, 2, 0.4, 1.0, 0.5, true);  // the fan's running light
 }
 
 void hazard_panel(cairo_t* cr, Noise& n, int w) {
@@ -237,6 +239,9 @@ void tall_locker(cairo_t* cr, Noise& n, int w) {
   grey(cr, 0.2);
   cairo_paint(cr);
   for (int x = 0; x < w; x += kSlot) locker(cr, n, x, kSlot);
+  // The lock's status light above the handle: a small self-lit point that
+  // still shows where the room's own light is out.
+  lamp(cr, w - 10.5, 104, 2, 1.0, 0.3, 0.2, true);
 }
 
 void terminal(cairo_t* cr, Noise& n, int w) {
