@@ -319,7 +319,7 @@ Bytes make_floor() {
   Noise n(0xF100u);
   // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
   // the bottom edge; the view shows the deck down to about row 50.
-  const double horizon = -55, k = h - horizon;
+  const double horizon = -40, k = h - horizon;
   // Cross bars: spacing in depth and the share of it that is top. The far
   // rows still lie three pixels apart, so a scaled view does not beat them
   // against its own pixels into a shimmering band.
@@ -430,10 +430,10 @@ Bytes make_floor() {
     // The far rows sink toward one dim tone in the wall's shadow, so the
     // grating fades out toward the wall instead of ending on a fine stripe.
     const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.5) * 0.55;
-    v = v * (1 - fade) + 0.16 * fade;
+    v = v * (1 - fade) + 0.1 * fade;
     // The lamps light the near deck most; the wall's foot shades the far.
-    const double light = std::clamp(y / 45.0, 0.0, 1.0);
-    v *= 0.3 + 0.7 * light * (2 - light);
+    const double light = std::clamp(y / 48.0, 0.0, 1.0);
+    v *= 0.16 + 0.92 * light * (2 - light);
     return v;
   };
   const double rust = 0.06;
@@ -450,7 +450,7 @@ Bytes make_floor() {
       const double v = sum / 16;
       warm = rust * grime_big.at(x + 0.5, y * 1.7);
       // Acid leaves the metal round a burn stained yellow-brown.
-      const double r = 1 + warm + 0.25 * burnt, g = 1 + 0.08 * burnt, b = 1 - warm - 0.35 * burnt;
+      const double r = 1 + warm + 0.12 * burnt, g = 1 + 0.04 * burnt, b = 1 - warm - 0.18 * burnt;
       uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * r, 0.0, 255.0)),
                        static_cast<uint8_t>(std::clamp(255 * v * g, 0.0, 255.0)),
                        static_cast<uint8_t>(std::clamp(255 * v * b, 0.0, 255.0)), 255};

@@ -64,7 +64,9 @@ void seam_decal(cairo_t* cr, Noise& n, int w) {
   // that catches the eye.
   grey(cr, 0.3);
   stencil(cr, 9, 42, 1.6, "C-07");
-  paint_wear(cr, n, 8, 41, 26, 9, 8);
+  // Scraped back hard, so in a run of these panels the code reads as old
+  // paint rather than one mark stamped on every slot.
+  paint_wear(cr, n, 8, 41, 26, 9, 22);
   // The guide stripe and its arrowhead, in worn paint.
   const double ay = 62;
   grey(cr, 0.32);
@@ -102,6 +104,7 @@ void pipes(cairo_t* cr, Noise& n, int w) {
   cairo_line_to(cr, 33, 118.5);
   cairo_line_to(cr, 33, 125.5);
   cairo_fill(cr);
+  lamp(cr, 31, 80, 1.8, 1.0, 0.75, 0.3, true);  // a flow sensor on the middle pipe
 }
 
 void grille(cairo_t* cr, Noise& n, int w) {
@@ -129,6 +132,11 @@ void grille(cairo_t* cr, Noise& n, int w) {
   for (double x : {8.0, w - 8.0})
     for (double y : {43.0, 153.0}) screw(cr, x, y, 1.8, 0.6, n.range(0, 3));
   streaks(cr, n, 12, w - 24, 156, 186, 5, 0.5);
+  // The vent's section code above it, in worn paint.
+  grey(cr, 0.28);
+  stencil(cr, 12, 25, 1.4, "V-12");
+  paint_wear(cr, n, 11, 24, 24, 8, 9);
+  lamp(cr, w - 11, 28, 2, 0.4, 1.0, 0.5, true);  // the fan's running light
 }
 
 void hazard_panel(cairo_t* cr, Noise& n, int w) {
@@ -176,6 +184,10 @@ void trunking(cairo_t* cr, Noise& n, int w) {
     for (double y : {80.5, 115.5}) screw(cr, x, y, 1.3, 0.6, n.range(0, 3));
   vertical_pipe(cr, 36, 118, kBottom, 3, 0.55);  // conduit down to the floor
   vertical_pipe(cr, 36, kTop, 78, 3, 0.55);
+  // The box's circuit code between its window and its lamps.
+  grey(cr, 0.25);
+  stencil(cr, 27, 94, 1.1, "D-14");
+  paint_wear(cr, n, 26, 93, 19, 7, 4);
 }
 
 void wall_lamp(cairo_t* cr, Noise& n, int w) {
@@ -227,6 +239,9 @@ void tall_locker(cairo_t* cr, Noise& n, int w) {
   grey(cr, 0.2);
   cairo_paint(cr);
   for (int x = 0; x < w; x += kSlot) locker(cr, n, x, kSlot);
+  // The lock's status light above the handle: a small self-lit point that
+  // still shows where the room's own light is out.
+  lamp(cr, w - 10.5, 104, 2, 1.0, 0.3, 0.2, true);
 }
 
 void terminal(cairo_t* cr, Noise& n, int w) {
@@ -278,6 +293,10 @@ void fuse_cabinet(cairo_t* cr, Noise& n, int w) {
   rivet(cr, 10, 145, 2, 0.6);
   vertical_pipe(cr, 16, 158, kBottom, 3, 0.55);
   vertical_pipe(cr, 36, 158, kBottom, 3, 0.55);
+  // The circuit's code over the cabinet, half worn away.
+  grey(cr, 0.26);
+  stencil(cr, 14, 21, 1.3, "P-21");
+  paint_wear(cr, n, 13, 20, 22, 8, 10);
 }
 
 void viewport(cairo_t* cr, Noise& n, int w) {

@@ -21,8 +21,8 @@ constexpr int film_width = 84;  // the slot plus 16 px of overhang on each side
 constexpr int film_overhang = 16;
 
 // A run of goo from (x, y0) down `len` px, `w` wide, wandering a little,
-// thinning as it goes and ending in a bulbous drop.
-void drip(cairo_t* m, Noise& n, double x, double y0, double len, double w) {
+// thinning by `taper` of its width as it goes and ending in a bulbous drop.
+void drip(cairo_t* m, Noise& n, double x, double y0, double len, double w, double taper = 0.45) {
   constexpr int steps = 16;
   const double ph = n.range(0, 6.3), sway = n.range(0.4, 1.4);
   double cx[steps + 1], cy[steps + 1], half[steps + 1];
@@ -31,7 +31,7 @@ void drip(cairo_t* m, Noise& n, double x, double y0, double len, double w) {
     cx[i] = x + sway * std::sin(t * 5 + ph);
     cy[i] = y0 + len * t;
     // Broad where it leaves the mass, pinched just above the drop.
-    half[i] = w * 0.5 * (1.0 - 0.45 * t - 0.2 * std::exp(-(t - 0.85) * (t - 0.85) * 120));
+    half[i] = w * 0.5 * (1.0 - taper * t - 0.2 * std::exp(-(t - 0.85) * (t - 0.85) * 120));
   }
   cairo_move_to(m, cx[0] - half[0], cy[0]);
   for (int i = 1; i <= steps; ++i) cairo_line_to(m, cx[i] - half[i], cy[i]);
@@ -62,10 +62,16 @@ double overhang_x(Noise& n, int i, double margin) {
   return i % 2 == 0 ? n.range(margin, film_overhang + 3) : n.range(film_overhang + kSlot - 3, film_width - margin);
 }
 
-// Stage one: a thin lip and thin runs with drops.
+// Stage one: a thin lip and a few fat runs, each swelling into a heavy
+// drop. Two lanes in each overhang, far enough apart that the runs stay
+// single runs rather than merging into a sheet.
 void runs(cairo_t* m, Noise& n) {
-  lip(m, n, 6);
-  for (int i = 0; i < 10; ++i) drip(m, n, overhang_x(n, i, 2.5), 2, n.range(25, 130), n.range(2.8, 4.4));
+  lip(m, n, 7);
+  for (int i = 0; i < 4; ++i) {
+    const double lane = (i < 2 ? 3.5 : 12.5) + n.range(-0.4, 0.4);
+    const double x = i % 2 == 0 ? lane : film_width - lane;
+    drip(m, n, x, 2, i < 2 ? n.range(70, 125) : n.range(30, 65), n.range(4.8, 5.4), 0.2);
+  }
 }
 
 // Stage two: sheets sagging between points along the ceiling, each low
@@ -173,6 +179,12 @@ Bytes make_slime_film(int level) {
   look.depth = 2.2 + 0.5 * level;
   look.blur = 1.2 + 0.9 * level;
   look.shine = 1.1;
+  if (level == 1) {
+    // The first runs are few, so each is rounder and wetter: a bright
+    // streak down its crown and a dark edge where it turns away.
+    look.depth = 3.4;
+    look.shine = 1.5;
+  }
   std::vector<Bubble> bubbles;
   paint::lit_goo(
       c.cr(),

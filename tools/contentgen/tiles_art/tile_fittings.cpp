@@ -158,6 +158,22 @@ void stencil(cairo_t* cr, double x, double y, double px, const char* text) {
       case 'C': return "111100100100111";
       case '0': return "111101101101111";
       case '7': return "111001010010010";
+      case '1': return "010110010010111";
+      case '2': return "111001111100111";
+      case '3': return "111001111001111";
+      case '4': return "101101111001001";
+      case '5': return "111100111001111";
+      case '6': return "111100111101111";
+      case '8': return "111101111101111";
+      case '9': return "111101111001111";
+      case 'B': return "110101110101110";
+      case 'D': return "110101101101110";
+      case 'E': return "111100110100111";
+      case 'F': return "111100110100100";
+      case 'L': return "100100100100111";
+      case 'P': return "111101111100100";
+      case 'R': return "110101110101101";
+      case 'V': return "101101101101010";
       case '-': return "000000111000000";
       default: return "000000000000000";
     }

@@ -68,6 +68,10 @@ void finish_for_tint(Canvas& c, double grey_share = 0.6);
 // toward black, so a one-channel tint still shows bright metal and deep
 // joints rather than one flat colour.
 void finish_metal(Canvas& c);
+// Mottled grime and dirt runs over the broad bright faces of a finished
+// metal wall (between trim and baseboard), leaving thin lit edges, rivet
+// heads and lamps bright, so the faces sit in the mids under a tint.
+void face_grime(Canvas& c, Noise& n);
 // The standard background: one riveted plate per slot.
 void wall_plates(cairo_t* cr, Noise& n, int width);
 // Mottled darkening, speckles and rust-brown stains over a region (pixel pass).

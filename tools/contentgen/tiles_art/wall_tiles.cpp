@@ -157,6 +157,7 @@ Bytes make_tile(int number) {
   finish_for_tint(c, is_hive(number) || number == 21 ? 0.15 : 0.6);
   if (!is_hive(number) && number != 21) finish_metal(c);
   if (const double pool = pool_strength(number); pool > 0) ceiling_pool(c, pool);
+  if (!is_hive(number) && number != 21) face_grime(c, n);
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.
