@@ -509,3 +509,22 @@ TEST(CreatureLook, DeathWoundsDifferByKindAndTrailTheFall) {
   EXPECT_GT(l1, r1) << "moving right, the spray should trail to the left";
   EXPECT_GT(r2, l2) << "moving left, the spray should trail to the right";
 }
+
+// A red room multiplies away her blue and green: her crest, the top rows of
+// the lunge frames, has to keep its ribbing in the red channel alone, as
+// pale ribs over darker webs, rather than sinking into one flat dark shape.
+TEST(CreatureLook, QueenCrestKeepsItsRibsUnderARedRoom) {
+  for (const char* file : {"queen_a1.png", "queen_a2.png"}) {
+    SCOPED_TRACE(file);
+    const Picture p = built(file);
+    ASSERT_TRUE(p.ok);
+    std::vector<int> red;
+    for (int y = 0; y < 200 && y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x)
+        if (p.solid(x, y)) red.push_back(p.at(x, y)[0] * 175 / 255);
+    ASSERT_GT(red.size(), 10000u);
+    std::sort(red.begin(), red.end());
+    const int low = red[red.size() / 10], high = red[red.size() * 9 / 10];
+    EXPECT_GE(high - low, 45) << "crest flat under red: " << low << ".." << high;
+  }
+}

@@ -64,19 +64,27 @@ constexpr Material kShieldClose{0.07f, 0.08f, 0.105f, 2.5f, 150, 1.9f, 0, 0.30f,
 constexpr Material kFleshClose{0.05f, 0.036f, 0.044f, 0.6f, 50,    0.8f,  0,    0,     6,
                                0.2f,  0.4f,   0.25f,  0.45f, 0.16f, 0.14f, 0.0f, 0.6f};
 constexpr Material kClawClose{0.03f, 0.03f, 0.036f, 3.0f, 220, 1.3f, 0};
-// Her mouth close up: wet and glossy, the shine broken into runs of slime.
-constexpr Material kMouthClose{0.34f, 0.05f, 0.06f, 1.6f, 70, 0.3f, 0, 0, 6, 0, 0.25f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
+// Her mouth close up: a dark wine throat, wet and glossy, the shine broken
+// into runs of slime, so the jaws read as a maw rather than a red-lined bill.
+constexpr Material kMouthClose{0.16f, 0.025f, 0.035f, 1.6f, 70, 0.3f, 0, 0, 6, 0, 0.25f, 0, 0.95f, 0.55f, 0.38f, 0.7f};
+// The ribs of her crest and the ridges of her skull: bone-hard chitin paler
+// than the plate, so under a red or dark room the crest keeps its ribbing
+// as light bars over the darker webs between them.
+constexpr Material kRib{0.17f, 0.17f, 0.195f, 2.2f, 110, 1.9f, 0, 0.3f, 3.0f, 0.35f, 0.15f};
+constexpr Material kRibClose{0.19f, 0.19f, 0.215f, 2.6f, 150, 2.0f, 0, 0.25f, 2.4f, 0.3f, 0.12f};
+// The lips drawn back off her teeth.
+constexpr Material kLip{0.06f, 0.04f, 0.05f, 1.0f, 60, 0.6f, 0, 0, 6, 0.3f, 0.3f, 0, 0.8f, 0.3f, 0.25f, 0.5f, 0.4f};
 // Her teeth close up: glassy, each with its own hard highlight.
 constexpr Material kToothClose{0.82f, 0.80f, 0.68f, 1.6f, 90, 0.5f, 0};
 
 // The materials a pose is drawn in.
 struct Skins {
-  const Material &plate, &plate_far, &shield, &flesh, &flesh_far, &claw, &mouth, &tooth;
+  const Material &plate, &plate_far, &shield, &flesh, &flesh_far, &claw, &mouth, &tooth, &rib;
 };
 static Skins skins(const QPose& p) {
   if (p.close)
-    return {kPlateClose, kPlateClose, kShieldClose, kFleshClose, kFleshClose, kClawClose, kMouthClose, kToothClose};
-  return {kPlate, kPlateFar, kShield, kFlesh, kFleshFar, kClaw, kMouth, kTooth};
+    return {kPlateClose, kPlateClose, kShieldClose, kFleshClose, kFleshClose, kClawClose, kMouthClose, kToothClose, kRibClose};
+  return {kPlate, kPlateFar, kShield, kFlesh, kFleshFar, kClaw, kMouth, kTooth, kRib};
 }
 
 // Her limbs reach further than the pose table's figures, which were set
@@ -117,6 +125,8 @@ static void crest(Model& m, const QPose& p) {
   for (int s = -1; s <= 1; s += 2) {
     const V3 w = normalised(b * 0.9f + up * 0.1f + side * (0.5f * s));
     m.ellipsoid(root + w * (L * 0.3f), {L * 0.3f, 12, 4.5f}, axes(w, up, normalised(cross(w, up))), k.shield, 4);
+    // A rib down the wing's length, ridged in rings.
+    m.capsule(root + w * 12, root + w * (L * 0.56f), 4.2f, 1.6f, k.rib, 1.5f, 7.0f, 0.5f);
   }
   // The webs between the ribs: thin plates, each as long as its ribs and
   // as wide as the gap between them at two-thirds of the way out.
@@ -133,8 +143,15 @@ static void crest(Model& m, const QPose& p) {
   for (int i = 0; i < kRibs; ++i) {
     const float f = std::fabs(-1 + 2.0f * i / (kRibs - 1));
     const V3 tip = root + dirs[i] * lens[i];
-    m.capsule(root + dirs[i] * 10, tip, 5.5f - 2 * f, 3.0f, k.shield, 2);
-    m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, k.shield, 1.2f);
+    m.capsule(root + dirs[i] * 10, tip, 7.0f - 2.5f * f, 3.4f, k.rib, 2, 9.0f, 0.7f);
+    m.capsule(tip, tip + normalised(dirs[i] + b * 0.6f) * 16 + V3{0, 3, 0}, 3.2f, 0.4f, k.rib, 1.2f);
+  }
+  // Thinner ribs between the main ones, standing on both faces of the
+  // webs, so the shield shows ribbing even where it is seen edge-on.
+  for (int i = 0; i + 1 < kRibs; ++i) {
+    const V3 mid = normalised(dirs[i] + dirs[i + 1]);
+    const float l = 0.5f * (lens[i] + lens[i + 1]) * 0.88f;
+    m.capsule(root + mid * 16, root + mid * l, 3.6f, 1.6f, k.rib, 1.6f);
   }
   // The shield's root grips the skull.
   m.ellipsoid(root + V3{2, 2, 0}, {22, 14, 16}, rot_z(-0.4f), k.plate, 5);
@@ -147,16 +164,36 @@ static void head(Model& m, const QPose& p) {
   const Skins k = skins(p);
   const Material& c = k.plate;
   crest(m, p);
-  // Long skull, and the face.
-  m.ellipsoid({2, -5, 0}, {40, 10.5f, 11.5f}, rot_z(0.26f), c, 5);
-  m.ellipsoid({36, 5, 0}, {22, 7.5f, 8.5f}, rot_z(0.28f), c, 6);
-  for (int s = -1; s <= 1; s += 2) m.capsule({14, 1, s * 8.5f}, {46, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
-  // Mouth, teeth and the hinged jaw.
+  // A long skull swept back into the crest, and a muzzle tapering from it
+  // to a narrow point, toothed right to its tip; a ridge of bone runs from
+  // the crest's root down the skull to the snout, brows over the temples.
+  m.ellipsoid({-2, -6, 0}, {44, 10.5f, 11.5f}, rot_z(0.26f), c, 5);
+  m.capsule({14, -1, 0}, {54, 11, 0}, 9.5f, 3.8f, c, 6);
+  {
+    const V3 keel[] = {{-34, -20, 0}, {-4, -17.5f, 0}, {14, -10.5f, 0}, {36, -2, 0}, {52, 5.5f, 0}};
+    const float keel_r[] = {2.6f, 2.4f, 2.1f, 1.6f, 1.0f};
+    m.chain(keel, keel_r, 5, k.rib, 1.8f);
+  }
+  // Grooves across the muzzle's top, between the plates it is built of.
+  for (int i = 0; i < 3; ++i) {
+    const float x = 22 + 10.0f * i, y = -7.5f + 3.6f * i, w = 7.5f - 1.2f * i;
+    m.capsule({x, y, -w}, {x - 1.5f, y - 1.0f, 0}, 0.8f, 0.8f, c, 0.5f, 0, 0, true);
+    m.capsule({x - 1.5f, y - 1.0f, 0}, {x, y, w}, 0.8f, 0.8f, c, 0.5f, 0, 0, true);
+  }
+  for (int s = -1; s <= 1; s += 2) {
+    m.capsule({6, -7, s * 8.5f}, {30, -1, s * 6.8f}, 2.4f, 1.4f, k.rib, 1.8f);
+    m.capsule({14, 2, s * 8.5f}, {44, 9, s * 5.5f}, 1.8f, 1.0f, c, 1.5f);
+  }
+  // Mouth, lips drawn back off the teeth, and the hinged jaw.
   const float open = 0.1f + 0.6f * p.jaw;
-  m.ellipsoid({36, 12 + 5 * p.jaw, 0}, {19, 3 + 7 * p.jaw, 6.5f}, rot_z(0.25f + open * 0.5f), k.mouth, 1.5f);
-  for (int i = 0; i < 9; ++i) {
-    float x = 24 + i * 3.5f, y = 9 + i * 0.95f;
-    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * 5.4f}, {x + 0.8f, y + 6.5f, s * 5.2f}, 1.5f, 0.25f, k.tooth);
+  m.ellipsoid({34, 12 + 5 * p.jaw, 0}, {20, 3 + 7 * p.jaw, 6.0f}, rot_z(0.25f + open * 0.5f), k.mouth, 1.5f);
+  for (int s = -1; s <= 1; s += 2)
+    m.capsule({20, 6.5f, s * 6.4f}, {54, 13.5f, s * 3.4f}, 1.5f, 0.8f, kLip, 1.2f);
+  for (int i = 0; i < 10; ++i) {
+    const float x = 22 + i * 3.3f, y = 8.5f + i * 0.75f;
+    const float l = i % 2 ? 5.0f : 7.0f;
+    const float z = 5.6f - 0.22f * i;
+    for (int s = -1; s <= 1; s += 2) m.capsule({x, y, s * z}, {x + 1.0f, y + l, s * (z - 0.2f)}, 1.5f, 0.25f, k.tooth);
   }
   Xf keep = m.xf();
   m.set_xf(keep * place({12, 9, 0}, rot_z(0.25f + open)));

@@ -54,10 +54,11 @@ struct Pose {
 
 constexpr float kSpine = 62;
 
-// The skull's long dome: smoother and glossier than the body's plates, its
-// highlight drawn into wet streaks running back along it.
-constexpr Material kDome{0.065f, 0.08f, 0.115f, 2.2f, 120, 1.35f, 0, 0.10f, 7.0f, 0.18f, 0.08f,
-                         0,      0.95f, 0.55f,  0.38f, 0.8f};
+// The skull's long dome: glossier than the body's plates, its highlight
+// drawn into wet streaks running back along it, and dulled in patches so
+// the shine is not one even gloss.
+constexpr Material kDome{0.065f, 0.08f, 0.115f, 2.0f, 110, 1.35f, 0, 0.16f, 5.0f, 0.5f, 0.14f,
+                         0,      0.95f, 0.55f,  0.38f, 0.6f};
 // Ribs, vertebrae and joint knobs: bone-hard chitin a shade paler than the
 // plates, so the cage and the spine stand out against the dark tissue.
 // Claws: near black and hard, with a small sharp highlight that shows them
@@ -88,7 +89,46 @@ V3 shoulders(const Pose& p) { return {kSpine * std::cos(p.pitch), kSpine * std::
 void head(Model& m, const Pose& p) {
   const Material& c = kCarapace;
   // Long glossy dome swept up and back from the face.
-  m.ellipsoid({-1, -13, 0}, {34, 12.0f, 12}, rot_z(0.37f), kDome);
+  const V3 dome_c{-1, -13, 0};
+  const V3 dome_r{34, 12.0f, 12};
+  const M3 dome_o = rot_z(0.37f);
+  m.ellipsoid(dome_c, dome_r, dome_o, kDome);
+  // A point on the dome's upper surface, `x` along it and `z` across,
+  // drawn in toward its middle by `inset`.
+  auto on_dome = [&](float x, float z, float inset) {
+    const float u = x / dome_r.x, w = z / dome_r.z;
+    const float y = -dome_r.y * std::sqrt(std::max(0.0f, 1 - u * u - w * w));
+    return dome_c + dome_o.apply(V3{x, y, z} * inset);
+  };
+  // A ridge running the dome's length, a groove along each flank and ribbed
+  // tubes below it: the dome reads as grown plate, not as a smooth moulded
+  // shell. Few lines, set unevenly, so they never form a row of fingers.
+  {
+    // The ridge rises out of the dome and sinks back into it, so it does
+    // not end in a rounded tip.
+    V3 pts[7];
+    float radii[7];
+    for (int i = 0; i < 7; ++i) {
+      pts[i] = on_dome(-29 + i * 8.5f, 0, 0.99f);
+      radii[i] = 1.5f * std::sin(3.14159f * (i + 0.5f) / 7);
+    }
+    m.chain(pts, radii, 7, kCarapace, 1.2f);
+  }
+  for (int s = -1; s <= 1; s += 2) {
+    V3 prev = on_dome(-27, s * 7.8f, 1.0f);
+    for (int i = 1; i < 6; ++i) {
+      const V3 next = on_dome(-27 + i * 9.5f, s * (7.8f - 0.5f * i), 1.0f);
+      m.capsule(prev, next, 0.7f, 0.7f, kDome, 0.4f, 0, 0, true);
+      prev = next;
+    }
+    // Two breathing tubes along each flank, below the dome's widest line.
+    for (int t = 0; t < 2; ++t) {
+      const float z = s * (10.6f - 1.4f * t);
+      const V3 a = dome_c + dome_o.apply(V3{12.0f - 4 * t, 2.5f + 2.5f * t, z});
+      const V3 c2 = dome_c + dome_o.apply(V3{-26.0f + 3 * t, 3.0f + 1.5f * t, z * 0.55f});
+      m.capsule(a, c2, 1.5f - 0.2f * t, 1.0f, kCarapace, 1.0f, 1.7f, 0.35f);
+    }
+  }
   // The face: a shorter snout under the dome's front.
   m.ellipsoid({24, -3, 0}, {19, 8.5f, 9.5f}, rot_z(0.22f), c, 7);
   // A ridge along each side of the dome, and the brow over the face.
@@ -196,7 +236,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     // Sinewy arms that taper hard: a heavy upper arm swelling into a
     // biceps, a bony elbow, a forearm ridged with rings of plate and
     // corded with tendons, thinning to a narrow wrist.
-    m.capsule(root, el, 5.2f * p.bulk, 3.0f * p.bulk, soft, 2.5f);
+    m.capsule(root, el, 5.2f * p.bulk, 3.0f * p.bulk, soft, 2.5f, 2.2f, 0.45f);
     m.ellipsoid(lerp3(root, el, 0.45f) + V3{0, 1.5f, 0}, {9, 4.4f * p.bulk, 4.2f * p.bulk},
                 rot_z(std::atan2(el.y - root.y, el.x - root.x)), soft, 2.0f);
     m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
@@ -243,7 +283,7 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(root, knee, 6.5f * p.bulk, 4.0f * p.bulk, mat, 3);
     m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f * p.bulk, 4.6f * p.bulk}, rot_z(th), soft, 2.5f);
     // The shin thins from a bony knee to a slender ankle.
-    m.capsule(knee, ankle, 4.0f * p.bulk, 1.9f, mat, 1.5f);
+    m.capsule(knee, ankle, 4.0f * p.bulk, 1.9f, mat, 1.5f, 2.6f, 0.4f);
     m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
     m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
     const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
@@ -294,8 +334,8 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
   m.capsule(hip, lerp3(hip, sh, 0.5f) + up * 2, 6.5f * b, 6.5f * b, far_soft, 4);
   m.capsule(lerp3(hip, sh, 0.4f) - up * 1, sh - up * 2, 8.5f * b, 12.0f * b, far_soft, 4);
   m.ellipsoid(lerp3(hip, sh, 0.86f) - up * 2, {14 * b, 12.5f * b, 15 * b}, rot_z(p.pitch), near_mat, 3);
-  // Deepest mid-chest, shorter toward the neck and the waist, unevenly
-  // spaced.
+  // The ribs: bony hoops from the spine round the flank, stopping short of
+  // the front, so the chest is not crossed by a row of rounded lobes.
   static const float depth[] = {0.82f, 1.0f, 1.08f, 1.0f, 0.86f, 0.66f};
   static const float place_at[] = {0.90f, 0.80f, 0.715f, 0.62f, 0.535f, 0.44f};
   for (int i = 0; i < 6; ++i) {
@@ -304,15 +344,31 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     const V3 top = lerp3(hip, sh, t) + up * 5.5f;
     for (int s = -1; s <= 1; s += 2) {
       if (!p.side || s > 0 || i % 2 == 0) {
-        // Out from the spine, round the flank, in toward the breastbone,
-        // sweeping back as it goes down.
         const V3 a = top + V3{0, 0, s * 3.0f};
         const V3 b = top - up * (10 * size) - dir * (2.0f + 0.6f * i) + V3{0, 0, s * 12.5f * size};
-        const V3 c2 = top - up * (25 * size) + dir * (2.5f - 1.6f * i) + V3{0, 0, s * 5.0f * size};
-        m.capsule(a, b, 2.6f, 2.3f, kBoneChitin, 0.8f);
-        m.capsule(b, c2, 2.3f, 1.5f, kBoneChitin, 0.8f);
+        m.capsule(a, b, 2.3f, 0.8f, kBoneChitin, 1.2f);
       }
     }
+  }
+  // Over the ribs, bands of carapace ringing the chest and the waist, each
+  // a thin hard-edged shell a little proud of the body and tipped so its
+  // lower edge laps the band below, like a beetle's belly plates; down the
+  // front a keel of bone runs over them along the breastbone.
+  {
+    struct Band {
+      float t, up, across;  // place along the spine; the body's half-depth and half-width there
+    };
+    static const Band bands[] = {
+        {0.88f, 12.5f, 15.0f}, {0.79f, 12.0f, 14.2f}, {0.70f, 10.5f, 12.3f}, {0.61f, 9.8f, 9.8f}, {0.52f, 9.2f, 9.2f}};
+    for (int i = 0; i < 5; ++i) {
+      const Band& bd = bands[i];
+      const V3 at = lerp3(hip, sh, bd.t) - up * 2.0f;
+      const float proud = 2.8f * vary(i + 90, 0.15f);
+      m.ellipsoid(at, {2.3f * b, bd.up * b + proud, bd.across * b + proud * 0.6f}, rot_z(p.pitch + 0.22f), near_mat,
+                  0.9f);
+    }
+    m.capsule(lerp3(hip, sh, 0.92f) - up * (13.4f * b), lerp3(hip, sh, 0.47f) - up * (10.8f * b), 2.8f, 1.8f,
+              kBoneChitin, 1.2f);
   }
   // The spine: vertebrae of uneven size from the tail root up the back
   // into the neck, each with a short spur.
