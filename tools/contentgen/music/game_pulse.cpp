@@ -577,19 +577,19 @@ void back(NoteScore& s) {
 
 LoopCanvas game_pulse() {
   NoteScore s(kTiming);
-  // The guitars, keys and synths spread wide, left against right; bass, kit
-  // and fretless stay in the middle so the low end holds up in mono.
+  // The guitars, keys, synths and leads spread wide, left against right;
+  // bass and kit stay in the middle so the low end holds up in mono.
   s.instrument(kMuted, kPrMutedGuitar, 100, -0.85f);
   s.instrument(kBass, kPrSynthBass, 86, 0.0f);
-  s.instrument(kPower, kPrStrings, 96, 0.85f);
-  s.instrument(kLead, kPrSawLead, 84, 0.15f);
+  s.instrument(kPower, kPrStrings, 96, 0.9f);
+  s.instrument(kLead, kPrSawLead, 84, 0.35f);
   s.instrument(kStabs, kPrSynthBrass, 88, -0.6f);
   s.instrument(kPad, kPrSynthStrings, 84, 0.6f);
   s.instrument(kPiano, kPrPiano, 110, -0.65f);
   s.instrument(kVibes, kPrVibraphone, 100, 0.75f);
   s.instrument(kGlock, kPrGlockenspiel, 92, -0.4f);
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
-  s.instrument(kFretless, kPrFretless, 104, 0.0f);
+  s.instrument(kFretless, kPrFretless, 104, -0.3f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
   s.instrument(kArp, kPrSquareLead, 72, 0.7f);
   s.instrument(kClav, kPrClavinet, 80, -0.7f);
@@ -599,12 +599,17 @@ LoopCanvas game_pulse() {
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
   // The low strings are two desks, across the stereo.
-  s.double_on(kPower, kPower2, 5, -0.5f);
+  s.double_on(kPower, kPower2, 5, -0.9f);
   // The leads' held notes waver once they have settled; the pad a little.
   for (int ch : {kLead, kSaw2}) s.vibrato(ch, 8.0);
   s.vibrato(kFretless, 5.0);
   s.vibrato(kPad, 4.0);
   s.humanise(0x1407u, 6, 0.01);
+  // The leads and stabs ride ahead of the beat, the pad lays back.
+  for (int ch : {kLead, kSaw2}) s.place(ch, -0.008);
+  for (int ch : {kStabs, kArp, kClav}) s.place(ch, -0.004);
+  s.place(kPad, 0.012);
+  s.place(kPower, 0.005);
   s.transpose(4);
 
   stalk(s);
@@ -631,6 +636,9 @@ LoopCanvas game_pulse() {
               {at(kRise + 16), -0.5f}, {at(kSurge - 1), -1.0f}, {at(kSurge), 0.0f}, {at(kSurge + 24), 1.5f},
               {at(end - 6), -1.5f}, {at(end - 3), -1.8f}, {at(end - 2), -0.8f}, {at(end - 1), -0.3f}});
   hall(c, {1.8, 0.016, 5000.0, 260.0, 0.2f});
+  // The band spread wider still, above the bass, so the middle is left to
+  // the effects.
+  widen(c, 1.9f, 180.0);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
   // bell gives the kick its floor round 50 Hz, under that octave, and the

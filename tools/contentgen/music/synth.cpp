@@ -1,6 +1,7 @@
 #include "music/synth.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "measure/biquad.h"
@@ -88,6 +89,25 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presen
         out[i] = stage(room, stage(body, sheened ? stage(sheen, top) : top));
       }
     *ch = std::move(out);
+  }
+}
+
+void widen(LoopCanvas& c, float side_gain, double above_hz) {
+  Buf& l = c.left();
+  Buf& r = c.right();
+  const size_t n = l.size(), warm = std::min<size_t>(n, kRate / 10);
+  if (n == 0) return;
+  const double k = 1.0 - std::exp(-2.0 * dsp::kPi * above_hz / kRate);
+  // A one-pole low pass splits the side into the bass's part, left alone,
+  // and the rest, scaled.
+  double low = 0.0;
+  for (size_t i = n - warm; i < n; ++i) low += k * (0.5 * (l[i] - r[i]) - low);
+  for (size_t i = 0; i < n; ++i) {
+    const double mid = 0.5 * (l[i] + r[i]), side = 0.5 * (l[i] - r[i]);
+    low += k * (side - low);
+    const double out = low + side_gain * (side - low);
+    l[i] = static_cast<float>(mid + out);
+    r[i] = static_cast<float>(mid - out);
   }
 }
 

@@ -47,6 +47,12 @@ class LoopCanvas {
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
           float body_db = 0.0f, float effects_room_db = 0.0f, float weight_db = 0.0f, float sheen_db = 0.0f);
 
+// Widens the mix: the side (left minus right) above `above_hz` is scaled
+// by `side_gain`, the bass's side and the middle left as they are. The sum
+// of the two channels is unchanged, so the mix folds to mono exactly as
+// before. The filter's state at the end is carried into the opening.
+void widen(LoopCanvas& c, float side_gain, double above_hz);
+
 // Shapes the loop's level over time: a gain in dB at each point (frame,
 // dB, in order), joined by raised-cosine ramps, the last ramp running round
 // the wrap to the first point. Quiet passages and climaxes keep this shape
