@@ -37,6 +37,7 @@
 #include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
+#include "music/sub_bass.h"
 
 namespace contentgen::music {
 
@@ -680,10 +681,10 @@ LoopCanvas game_track() {
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   // The assault stands a few decibels over the pursuit, and the hive's
   // lull is kept shallow enough to stay above the effects.
-  contour(c, {{at(0), -2.5f}, {at(10), -1.5f}, {at(16), -1.0f}, {at(30), -0.5f}, {at(kChase + 1), -1.0f},
-              {at(kHive - 2), -0.5f}, {at(kHive + 1), -3.0f}, {at(kHive + 8), -3.5f}, {at(kHive + 14), -2.5f},
-              {at(kVigil + 2), -2.0f}, {at(kVigil + 10), -1.5f}, {at(kVigil + 18), -1.5f},
-              {at(kRuins + 1), -2.0f}, {at(kRuins + 12), -1.0f}, {at(kRuins + 22), -1.0f},
+  contour(c, {{at(0), -2.5f}, {at(10), -1.5f}, {at(16), -1.0f}, {at(30), -0.5f}, {at(kChase + 1), 0.0f},
+              {at(kHive - 2), 0.5f}, {at(kHive + 1), -1.0f}, {at(kHive + 8), -1.2f}, {at(kHive + 14), -0.8f},
+              {at(kVigil + 2), -0.3f}, {at(kVigil + 10), 0.0f}, {at(kVigil + 18), -0.5f},
+              {at(kRuins + 1), -1.2f}, {at(kRuins + 12), -0.5f}, {at(kRuins + 22), -0.5f},
               {at(kTunnels + 1), -1.0f}, {at(kTunnels + 12), 0.5f}, {at(kTunnels + 23), 0.0f},
               {at(kAssault), 0.5f}, {at(kAssault + 5), 2.0f}, {at(kAssault + 10), 2.5f},
               {at(kAssault + 14), -1.0f}, {at(kAssault + 16), -2.4f}});
@@ -695,10 +696,14 @@ LoopCanvas game_track() {
   // where the rifle thumps.
   // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
   // which the presence bell no longer pushes as hard.
-  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
+  // The effects' pocket is cut deep, 500 Hz to 1.5 kHz, where the
+  // creatures and voices carry.
+  tone(c, -5.0f, 1.5f, 6.5f, 2.0f, -3.0f, -10.0f, 4.5f, 4.0f);
+  // The assault stands on a sub root of our own synth, under the basses.
+  sub_roots(c, kTiming, kAssault, std::vector<int>(kAssaultRoots, kAssaultRoots + (kEbb - kAssault)), 14.0f);
   // A bed under play, but one whose climaxes rise: only the deepest lulls
   // are lifted, and gently, so the loudness still follows the action.
-  lift_quiet(c, 4.0f, 2.0f, 3.0f);
+  lift_quiet(c, 3.0f, 2.0f, 4.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

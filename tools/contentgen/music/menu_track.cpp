@@ -372,7 +372,9 @@ LoopCanvas menu_track() {
   // so the song breathes within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
+  // The verse holds up until the chorus, so the song does not leap up
+  // into it a few bars in.
+  contour(c, {{at(0), 3.0f}, {at(6), 2.5f}, {at(10), 1.5f}, {at(12), -2.0f}, {at(20), -2.0f}, {at(22), -0.5f}, {at(25), 1.0f},
               {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
   hall(c, {2.2, 0.022, 5000.0, 220.0, 0.3f});
   // The low mids cut deeper and a sheen lifted round 7.5 kHz, above the

@@ -74,7 +74,7 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presen
   for (Buf* ch : {&c.left(), &c.right()}) {
     measure::Biquad2 lo = shelf(false, 160.0, low_db), hi = shelf(true, 3200.0, high_db),
                      air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5),
-                     body = bell(400.0, body_db, 2.0), room = bell(550.0, effects_room_db, 1.8),
+                     body = bell(400.0, body_db, 2.0), room = bell(850.0, effects_room_db, 1.8),
                      weight = bell(50.0, weight_db, 1.0), sheen = bell(7500.0, sheen_db, 1.2);
     // Pieces without the weight or the sheen bell skip its stage.
     const bool weighted = weight_db != 0.0f, sheened = sheen_db != 0.0f;

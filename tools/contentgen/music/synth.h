@@ -37,9 +37,9 @@ class LoopCanvas {
 // 3.2 kHz, an air shelf above 7 kHz, a presence bell an octave and a half
 // wide round 3.5 kHz and a body bell two octaves wide round 400 Hz (dB
 // each; a small cut there clears the sound font's boxy low mids), and a
-// broad bell round 550 Hz, across 300 Hz to 1 kHz where shots, voices and
-// footsteps carry, so that a small cut there leaves the effects room over
-// the game music; an optional octave-wide bell round 50 Hz gives the bass
+// broad bell round 850 Hz, across 500 Hz to 1.5 kHz where creatures, voices and
+// footsteps carry, so that a cut there leaves the effects a pocket in the
+// game music; an optional octave-wide bell round 50 Hz gives the bass
 // weight under the low shelf without filling the octave above it, and an
 // optional sheen bell round 7.5 kHz lifts bows, reeds and cymbals between
 // the 4 kHz octave and the air shelf; the filters' state at the end is
