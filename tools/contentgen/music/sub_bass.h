@@ -14,8 +14,9 @@ namespace contentgen::music {
 void sub_note(LoopCanvas& c, size_t at, size_t frames, double hz, float gain);
 
 // A sub root under each bar from `first_bar`: each root (a MIDI key) sounds
-// one or more octaves down, between 30 and 60 Hz, held for its bar, its
-// level `below_db` under the mean level of the bars it sits under.
+// one or more octaves down, between 30 and 60 Hz, held for its bar, and
+// peaking where a plain sine `below_db` under the mean level of the bars it
+// sits under would peak.
 void sub_roots(LoopCanvas& c, const Timing& tm, int first_bar, const std::vector<int>& roots, float below_db);
 
 }  // namespace contentgen::music
