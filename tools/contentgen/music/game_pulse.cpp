@@ -201,6 +201,7 @@ void bass_line(NoteScore& s, int bar, int root, int vel, bool driving) {
 // string, on one, the and of two and four (a fifth on sustained strings
 // would weigh on the key more than a guitar's did).
 void power_chord(NoteScore& s, int bar, int root, int vel) {
+  s.note(kPower, bar, 0, root + 19, vel - 14, 0.5);  // a light fifth on the downbeat
   for (int k : {root + 12, root + 24}) {
     s.note(kPower, bar, 0, k, vel, 0.5);
     s.note(kPower, bar, 1.5, k, vel - 10, 0.4);
@@ -450,7 +451,12 @@ void pulse(NoteScore& s) {
     // fifth is the pulse's own home note, root and octave, so the pulse
     // does not outweigh the piece's home chord.
     const int bounce = ch.root == Gm.root ? 12 : 7;
-    for (int e = 0; e < 8; ++e) s.note(kBass, bar, e * 0.5, root + (e % 2 ? bounce : 0), e % 2 ? 78 : 92, 0.35);
+    // On the pulse's home chord the bass leans on the fifth at the bar's
+    // middle, so its B flat does not outweigh the piece's own home.
+    for (int e = 0; e < 8; ++e) {
+      const int step = e % 2 ? bounce : ch.root == Dm.root && e % 4 == 2 ? 7 : 0;
+      s.note(kBass, bar, e * 0.5, root + step, e % 2 ? 78 : 92, 0.35);
+    }
     // Four on the floor, a clap on two and four, open hats off the beat.
     for (int b = 0; b < 4; ++b) {
       s.note(kKit, bar, b, kKick, 96, 0.2);
@@ -659,7 +665,11 @@ LoopCanvas game_pulse() {
   // sheen bell gives the cymbals and saw leads their air above 5 kHz.
   // The effects' pocket is cut deep, 500 Hz to 1.5 kHz, where the
   // creatures and voices carry.
-  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -10.0f, 3.5f, 2.0f);
+  // No weight bell here, and the pocket a little shallower than the
+  // orchestral piece's: the kick and the pulse's bass ring round 55-60 Hz,
+  // on A and B flat, and with the middle cut deeper they outweigh the home
+  // chord; the surge's floor comes from the sub root below.
+  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -5.0f, 0.0f, 2.0f);
   // The surge stands on a sub root of our own synth, under the font's bass.
   {
     std::vector<int> roots;
