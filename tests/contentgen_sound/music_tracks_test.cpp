@@ -366,6 +366,17 @@ TEST_P(MusicTrack, HasATopAsWellAsABottom) {
       << "A-weighted share above 5 kHz";
 }
 
+TEST(MusicTracks, TheGamePiecesLeaveAPocketWhereTheCreaturesAndVoicesCarry) {
+  // Under play, 500 Hz to 1.5 kHz belongs to the creatures, the voices and
+  // the footsteps: the game pieces keep well under half of what the ear
+  // weighs there (the sound font's strings, brass and keys alone put more
+  // than half of it there and mask the effects).
+  for (const char* file : {"track1_0.ogg", "track1_1.ogg"}) {
+    const Decoded& d = heard(file).pcm;
+    EXPECT_LE(contentgen::measure::band_share(mono(d), d.rate, 500.0, 1500.0, true), 0.46) << file;
+  }
+}
+
 TEST(MusicTracks, EachVariantIsAPieceOfItsOwn) {
   // Heard cell by cell, the two variants of a track must not be the same
   // notes in new colours: 7.2 s cells at the same place in each differ in

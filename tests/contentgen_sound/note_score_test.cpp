@@ -179,3 +179,44 @@ TEST(NoteScore, ALayerDoublesItsChannelOnlyWhileItPlaysThePatchItSitsUnder) {
     if (e.a == 7) EXPECT_LE(e.b, 80);
   }
 }
+
+TEST(NoteScore, AHumanisedPhrasePushesAheadThenSettlesBackWithTheLeadAheadOfThePad) {
+  // A spread in time small enough to leave only the phrase's own push and
+  // pull and each section's place: early into the phrase, late at its end,
+  // by the 10-25 ms a band breathes by, the lead ahead of the pad.
+  constexpr int kLead = 0, kPad = 1, kPlain = 2;
+  const Timing tm{120, 4, 4};
+  NoteScore s(tm);
+  for (int ch : {kLead, kPad, kPlain}) s.instrument(ch, 0, kVolume, 0.0f);
+  s.humanise(0x77u, 0, 1e-6);
+  s.place(kLead, -0.008);
+  s.place(kPad, 0.012);
+  for (int bar = 0; bar < 4; ++bar)
+    for (int ch : {kLead, kPad, kPlain}) s.note(ch, bar, 0.0, 60 + ch, 80, 0.5);
+  const auto events = s.events();
+  auto off_ms = [&](int ch, int bar) {
+    const auto on = on_channel(events, 0x90, ch);
+    return (static_cast<double>(on.at(static_cast<size_t>(bar)).at) - static_cast<double>(tm.at(bar, 0.0))) * 1000.0 /
+           contentgen::music::kRate;
+  };
+  EXPECT_LT(off_ms(kPlain, 1), -10.0) << "pushed ahead a quarter into the phrase";
+  EXPECT_GT(off_ms(kPlain, 1), -25.0);
+  EXPECT_GT(off_ms(kPlain, 3), 10.0) << "settled back at its end";
+  EXPECT_LT(off_ms(kPlain, 3), 25.0);
+  for (int bar = 1; bar < 4; ++bar) EXPECT_NEAR(off_ms(kPad, bar) - off_ms(kLead, bar), 20.0, 1.0) << bar;
+}
+
+TEST(NoteScore, AChordsInnerNotesArePlayedSofterThanItsTopAndBottom) {
+  NoteScore s(Timing{120, 4, 1});
+  s.instrument(kSection, 0, kVolume, 0.0f);
+  s.humanise(0x91u, 0, 0.0);
+  for (int key : {48, 55, 60, 64}) s.note(kSection, 0, 0.0, key, 80, 1.0);
+  const auto on = on_channel(s.events(), 0x90, kSection);
+  ASSERT_EQ(on.size(), 4u);
+  int outer = 0, inner = 127;
+  for (const MidiEvent& e : on) {
+    if (e.a == 48 || e.a == 64) outer = std::max<int>(outer, e.b);
+    else inner = std::min<int>(inner, e.b);
+  }
+  EXPECT_LE(inner, outer - 5);
+}

@@ -43,6 +43,7 @@
 #include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
+#include "music/sub_bass.h"
 
 namespace contentgen::music {
 
@@ -92,9 +93,11 @@ constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{
     Dm{38, 3}, Gm{43, 3}, E{40, 4}, Ebm{39, 3};
 
 // A chord a bar, never the same eight bars twice. The run goes E C G D,
-// turns to B minor's world, then climbs through one-bar changes; the surge
+// turns to B minor's world and its dominant (B, not F sharp: the tune
+// leans on F sharp, B flat as heard, enough for the key), then climbs
+// through one-bar changes; the surge
 // moves from A minor through G to the Phrygian F and lands on B.
-const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, Fs, Fs,
+const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, B, B,
                               C, D, G, Em, Am, D, F, F};
 // The drift never goes back over its own steps: where the glockenspiel is
 // silent it turns through D flat, B flat minor and E flat instead of
@@ -198,6 +201,7 @@ void bass_line(NoteScore& s, int bar, int root, int vel, bool driving) {
 // string, on one, the and of two and four (a fifth on sustained strings
 // would weigh on the key more than a guitar's did).
 void power_chord(NoteScore& s, int bar, int root, int vel) {
+  s.note(kPower, bar, 0, root + 19, vel - 14, 0.5);  // a light fifth on the downbeat
   for (int k : {root + 12, root + 24}) {
     s.note(kPower, bar, 0, k, vel, 0.5);
     s.note(kPower, bar, 1.5, k, vel - 10, 0.4);
@@ -208,14 +212,17 @@ void power_chord(NoteScore& s, int bar, int root, int vel) {
 void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
   for (double b : {0.0, 1.5, 2.5}) s.note(kKit, bar, b, kKick, loud, 0.2);
   for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kSnare, loud - 6, 0.2);
+  // Ghost strokes on the snare between the backbeats drive the sixteenths.
+  for (double b : {0.75, 1.75, 2.25, 3.75}) s.note(kKit, bar, b, kSnare, b == 3.75 ? 50 : 42, 0.1);
   if (in % 4 == 3) s.note(kKit, bar, 3.0, kClap, loud - 20, 0.2);
   for (int x = 0; x < 16; ++x) {
     if (ride) {
       if (x % 2 == 0) s.note(kKit, bar, x * 0.25, x % 4 ? kRide : kRideBell, x % 4 ? 60 : 82, 0.2);
+      else s.note(kKit, bar, x * 0.25, kHatClosed, 46, 0.1);
     } else if (x == 14) {
       s.note(kKit, bar, x * 0.25, kHatOpen, 64, 0.4);
     } else {
-      s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 0 ? 70 : x % 2 ? 38 : 52, 0.1);
+      s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 0 ? 72 : x % 2 ? 50 : 60, 0.1);
     }
   }
   s.note(kKit, bar, 1.0, kTambourine, 64, 0.2);
@@ -241,7 +248,7 @@ void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
     s.note(kPad, bar, 0, base, 70, 7.75);
     s.note(kPad, bar, 0, base + pad.third, 60, 7.75);
     s.note(kPad, bar, 0, base + 7, 62, 7.75);
-    s.note(kPad, bar, 0, base + 14, 52, 7.75);  // the ninth, up top
+    s.note(kPad, bar, 0, base + 14, 40, 7.75);  // the ninth, up top, faint
   }
 }
 
@@ -440,8 +447,16 @@ void pulse(NoteScore& s) {
     }
     for (double b : {0.75, 1.5, 2.75, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kClav, bar, b, k, b == 1.5 ? 80 : 66, 0.2);
-    // The bass bounces in octaves on the eighths.
-    for (int e = 0; e < 8; ++e) s.note(kBass, bar, e * 0.5, root + (e % 2 ? 12 : 0), e % 2 ? 78 : 92, 0.35);
+    // The bass bounces on the eighths, root and fifth; on G minor, whose
+    // fifth is the pulse's own home note, root and octave, so the pulse
+    // does not outweigh the piece's home chord.
+    const int bounce = ch.root == Gm.root ? 12 : 7;
+    // On the pulse's home chord the bass leans on the fifth at the bar's
+    // middle, so its B flat does not outweigh the piece's own home.
+    for (int e = 0; e < 8; ++e) {
+      const int step = e % 2 ? bounce : ch.root == Dm.root && e % 4 == 2 ? 7 : 0;
+      s.note(kBass, bar, e * 0.5, root + step, e % 2 ? 78 : 92, 0.35);
+    }
     // Four on the floor, a clap on two and four, open hats off the beat.
     for (int b = 0; b < 4; ++b) {
       s.note(kKit, bar, b, kKick, 96, 0.2);
@@ -449,6 +464,11 @@ void pulse(NoteScore& s) {
     }
     for (double b : {1.0, 3.0}) s.note(kKit, bar, b, kClap, 78, 0.2);
     for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 2 ? 54 : 34, 0.1);
+    // Closed hats tick the sixteenths round the open ones, and a ghost
+    // snare pushes into the backbeats.
+    for (int x = 0; x < 16; ++x)
+      if (x % 4 != 2) s.note(kKit, bar, x * 0.25, kHatClosed, x % 4 == 0 ? 62 : 48, 0.1);
+    for (double b : {0.75, 2.75, 3.25}) s.note(kKit, bar, b, kSnare, 40, 0.1);
     if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, 86, 2);
     if (in % 2 == 0 && in >= 16) {
       // From the second half the pad holds each chord above the figure.
@@ -577,19 +597,19 @@ void back(NoteScore& s) {
 
 LoopCanvas game_pulse() {
   NoteScore s(kTiming);
-  // The guitars, keys and synths spread wide, left against right; bass, kit
-  // and fretless stay in the middle so the low end holds up in mono.
+  // The guitars, keys, synths and leads spread wide, left against right;
+  // bass and kit stay in the middle so the low end holds up in mono.
   s.instrument(kMuted, kPrMutedGuitar, 100, -0.85f);
   s.instrument(kBass, kPrSynthBass, 86, 0.0f);
-  s.instrument(kPower, kPrStrings, 96, 0.85f);
-  s.instrument(kLead, kPrSawLead, 84, 0.15f);
+  s.instrument(kPower, kPrStrings, 96, 0.9f);
+  s.instrument(kLead, kPrSawLead, 84, 0.35f);
   s.instrument(kStabs, kPrSynthBrass, 88, -0.6f);
   s.instrument(kPad, kPrSynthStrings, 84, 0.6f);
   s.instrument(kPiano, kPrPiano, 110, -0.65f);
   s.instrument(kVibes, kPrVibraphone, 100, 0.75f);
   s.instrument(kGlock, kPrGlockenspiel, 92, -0.4f);
   s.instrument(kKit, kPrPowerKit, 100, 0.0f);
-  s.instrument(kFretless, kPrFretless, 104, 0.0f);
+  s.instrument(kFretless, kPrFretless, 104, -0.3f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
   s.instrument(kArp, kPrSquareLead, 72, 0.7f);
   s.instrument(kClav, kPrClavinet, 80, -0.7f);
@@ -599,12 +619,17 @@ LoopCanvas game_pulse() {
   for (int ch : {kLead, kSaw2, kFretless}) s.breathe(ch, 0.15);
   s.double_on(kPad, kPad2, -6, -0.6f);
   // The low strings are two desks, across the stereo.
-  s.double_on(kPower, kPower2, 5, -0.5f);
+  s.double_on(kPower, kPower2, 5, -0.9f);
   // The leads' held notes waver once they have settled; the pad a little.
   for (int ch : {kLead, kSaw2}) s.vibrato(ch, 8.0);
   s.vibrato(kFretless, 5.0);
   s.vibrato(kPad, 4.0);
   s.humanise(0x1407u, 6, 0.01);
+  // The leads and stabs ride ahead of the beat, the pad lays back.
+  for (int ch : {kLead, kSaw2}) s.place(ch, -0.008);
+  for (int ch : {kStabs, kArp, kClav}) s.place(ch, -0.004);
+  s.place(kPad, 0.012);
+  s.place(kPower, 0.005);
   s.transpose(4);
 
   stalk(s);
@@ -631,11 +656,26 @@ LoopCanvas game_pulse() {
               {at(kRise + 16), -0.5f}, {at(kSurge - 1), -1.0f}, {at(kSurge), 0.0f}, {at(kSurge + 24), 1.5f},
               {at(end - 6), -1.5f}, {at(end - 3), -1.8f}, {at(end - 2), -0.8f}, {at(end - 1), -0.3f}});
   hall(c, {1.8, 0.016, 5000.0, 260.0, 0.2f});
+  // The band spread wider still, above the bass, so the middle is left to
+  // the effects.
+  widen(c, 1.9f, 180.0);
   // The low shelf cut deeper than the other pieces': the kick and synth
   // bass would otherwise fill the octave where the rifle thumps; the weight
   // bell gives the kick its floor round 50 Hz, under that octave, and the
   // sheen bell gives the cymbals and saw leads their air above 5 kHz.
-  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -2.5f, 3.5f, 2.0f);
+  // The effects' pocket is cut deep, 500 Hz to 1.5 kHz, where the
+  // creatures and voices carry.
+  // No weight bell here, and the pocket a little shallower than the
+  // orchestral piece's: the kick and the pulse's bass ring round 55-60 Hz,
+  // on A and B flat, and with the middle cut deeper they outweigh the home
+  // chord; the surge's floor comes from the sub root below.
+  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -5.0f, 0.0f, 2.0f);
+  // The surge stands on a sub root of our own synth, under the font's bass.
+  {
+    std::vector<int> roots;
+    for (int bar = kSurge; bar < kReturn; ++bar) roots.push_back(kSurgeChords[bar - kSurge].root + 4);
+    sub_roots(c, kTiming, kSurge, roots, 14.0f);
+  }
   // A bed under play, but one whose climaxes rise: only the deepest lulls
   // are lifted, and gently, so the loudness still follows the hunt.
   lift_quiet(c, 5.0f, 1.5f, 2.0f);

@@ -37,6 +37,7 @@
 #include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
+#include "music/sub_bass.h"
 
 namespace contentgen::music {
 
@@ -515,6 +516,11 @@ void tunnels(NoteScore& s) {
     s.note(kKit, bar, 0.0, kBassDrum, 70 + grow, 0.5);
     if (in % 2 == 1) s.note(kCeleste, bar, 2.5, ch.voicing[3] + 12, 62, 0.5);
     if (second && in % 4 == 0) s.note(kKit, bar, 0.0, kSplash, 60 + grow * 2, 1);
+    // Hats tick in sixteenths through the build, a bright edge over the
+    // pizzicato that grows with it.
+    if (second)
+      for (int x = 0; x < 16; ++x)
+        s.note(kKit, bar, x * 0.25, kHatClosed, (x % 4 == 0 ? 52 : x % 2 ? 30 : 40) + grow * 2, 0.1);
     if (in >= 18) {
       // The taiko and the cellos' ostinato come back to drive the build.
       s.note(kTaiko, bar, 0.0, 48, 76 + grow * 3, 0.5);
@@ -652,6 +658,12 @@ LoopCanvas game_track() {
   for (int ch : {kHorn, kTrumpet, kChoir}) s.vibrato(ch, 5.0);
   s.vibrato(kBrass, 3.0);
   s.humanise(0x907E1u, 6, 0.012);
+  // The calls lead the beat, the held strings, choir and chorale lean on
+  // the back of it; the low strings and kit hold the middle.
+  for (int ch : {kHorn, kTrumpet, kOboe}) s.place(ch, -0.008);
+  for (int ch : {kHarp, kCeleste}) s.place(ch, -0.004);
+  for (int ch : {kDrone, kChoir, kBrass, kAir}) s.place(ch, 0.012);
+  s.place(kHigh, 0.006);
 
   patrol(s);
   pursuit(s);
@@ -667,13 +679,15 @@ LoopCanvas game_track() {
   // drops to a solo oboe over held strings, the tunnels march back up, the
   // assault is the climax and the ebb sinks back to where the loop began.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), -2.5f}, {at(10), -1.0f}, {at(16), 0.0f}, {at(30), 0.5f}, {at(kChase + 1), 0.0f},
-              {at(kHive - 2), 0.5f}, {at(kHive + 1), -4.0f}, {at(kHive + 8), -4.5f}, {at(kHive + 14), -3.0f},
-              {at(kVigil + 2), -2.5f}, {at(kVigil + 10), -2.0f}, {at(kVigil + 18), -2.0f},
-              {at(kRuins + 1), -2.5f}, {at(kRuins + 12), -1.5f}, {at(kRuins + 22), -1.5f},
-              {at(kTunnels + 1), -1.5f}, {at(kTunnels + 12), -0.5f}, {at(kTunnels + 23), -1.5f},
-              {at(kAssault), -1.5f}, {at(kAssault + 5), 0.0f}, {at(kAssault + 10), 0.0f},
-              {at(kAssault + 14), -2.0f}, {at(kAssault + 16), -2.6f}});
+  // The assault stands a few decibels over the pursuit, and the hive's
+  // lull is kept shallow enough to stay above the effects.
+  contour(c, {{at(0), -2.5f}, {at(10), -1.5f}, {at(16), -1.0f}, {at(30), -0.5f}, {at(kChase + 1), 0.0f},
+              {at(kHive - 2), 0.5f}, {at(kHive + 1), -1.0f}, {at(kHive + 8), -1.2f}, {at(kHive + 14), -0.8f},
+              {at(kVigil + 2), -0.3f}, {at(kVigil + 10), 0.0f}, {at(kVigil + 18), -0.5f},
+              {at(kRuins + 1), -1.2f}, {at(kRuins + 12), -0.5f}, {at(kRuins + 22), -0.5f},
+              {at(kTunnels + 1), -1.0f}, {at(kTunnels + 12), 0.5f}, {at(kTunnels + 23), 0.0f},
+              {at(kAssault), 0.5f}, {at(kAssault + 5), 2.0f}, {at(kAssault + 10), 2.5f},
+              {at(kAssault + 14), -1.0f}, {at(kAssault + 16), -2.4f}});
   hall(c, {2.3, 0.024, 5000.0, 240.0, 0.22f});
   // Lighter in the bass and a little brighter on top: the sound font's
   // strings and brass are dull, but a shelf lifts only what they play (a
@@ -682,10 +696,14 @@ LoopCanvas game_track() {
   // where the rifle thumps.
   // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
   // which the presence bell no longer pushes as hard.
-  tone(c, -5.0f, 2.0f, 6.5f, 2.0f, -3.0f, -2.5f, 4.5f, 4.0f);
+  // The effects' pocket is cut deep, 500 Hz to 1.5 kHz, where the
+  // creatures and voices carry.
+  tone(c, -5.0f, 1.5f, 6.5f, 2.0f, -3.0f, -10.0f, 4.5f, 4.0f);
+  // The assault stands on a sub root of our own synth, under the basses.
+  sub_roots(c, kTiming, kAssault, std::vector<int>(kAssaultRoots, kAssaultRoots + (kEbb - kAssault)), 14.0f);
   // A bed under play, but one whose climaxes rise: only the deepest lulls
   // are lifted, and gently, so the loudness still follows the action.
-  lift_quiet(c, 5.0f, 1.5f, 2.0f);
+  lift_quiet(c, 3.0f, 2.0f, 4.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

@@ -259,7 +259,11 @@ LoopCanvas menu_track() {
       const int walk[4] = {0, 12, ch.fifth, 12};
       for (int b = 0; b < 4; ++b) s.note(kCello, bar, b, ch.root + 12 + walk[b], b % 2 ? 58 : 70, 0.9);
     }
-    if (bar >= kVerse && !bridge && bar < kReprise + 4) s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
+    if (bar >= kVerse && !bridge && bar < kReprise + 4) {
+      s.note(kContrabass, bar, 0, ch.root, chorus ? 84 : 64, 4);
+      // The floor: the root again an octave down, under the bass line.
+      if (ch.root >= 36) s.note(kContrabass, bar, 0, ch.root - 12, chorus ? 76 : 58, 4);
+    }
     if (bridge)
       for (int b = 0; b < 4; b += 2) s.note(kTimpani, bar, b, ch.root + 12, b ? 48 : 58, 2);
     // Under the chorus the timpani marks one and three softly on the root.
@@ -368,14 +372,17 @@ LoopCanvas menu_track() {
   // so the song breathes within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 3.0f}, {at(6), 2.0f}, {at(9), -1.5f}, {at(20), -1.5f}, {at(22), -0.5f}, {at(25), 1.0f},
+  // The verse holds up until the chorus, so the song does not leap up
+  // into it a few bars in.
+  contour(c, {{at(0), 3.0f}, {at(6), 2.5f}, {at(10), 1.5f}, {at(12), -2.0f}, {at(20), -2.0f}, {at(22), -0.5f}, {at(25), 1.0f},
               {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
   hall(c, {2.2, 0.022, 5000.0, 220.0, 0.3f});
   // The low mids cut deeper and a sheen lifted round 7.5 kHz, above the
   // 4 kHz octave, which the high shelf and presence bell leave nearly flat:
   // the piano, clarinet and harp doubled through 250 Hz to 1 kHz sound boxy
-  // otherwise, and the bows and shaker keep their rosin and sizzle.
-  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 0.0f, 6.0f);
+  // otherwise, and the bows and shaker keep their rosin and sizzle. The
+  // weight bell round 50 Hz gives the floor under the bass its body.
+  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 6.0f, 6.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

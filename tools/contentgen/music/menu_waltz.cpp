@@ -139,6 +139,7 @@ void dance(NoteScore& s) {
       s.note(kPerc, bar, b, kTambourine, down ? 64 : 52, 0.3);
     }
     s.note(kCello, bar, 0, r < 40 ? r + 12 : r, first ? 78 : 66, 2.8);
+    s.note(kCello, bar, 0, r - 12, first ? 62 : 54, 2.8);  // the floor an octave under the bass
     if (first) strings_bar(s, kStrings, bar, ch, 64 + in);
   }
   for (int p = 0; p < 8; ++p)
@@ -223,7 +224,10 @@ LoopCanvas menu_waltz() {
     if (song || close) {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
       // In the close the cello holds D under the tune's turn to G minor.
-      if (bar < kClose + 4) s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
+      if (bar < kClose + 4) {
+        s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
+        s.note(kCello, bar, 0, song ? ch.root - 12 : 26, song ? 62 : 56, 2.8);
+      }
     }
     if (lift) {
       const int in = bar - kLift;
@@ -234,6 +238,7 @@ LoopCanvas menu_waltz() {
       for (double b : {1.0, 2.0})
         for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
       s.note(kCello, bar, 0, r, 92, 2.8);
+      s.note(kCello, bar, 0, r - 12, 74, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
       // Vibraphone answers on beat three, a chord tone two octaves up.
@@ -256,6 +261,7 @@ LoopCanvas menu_waltz() {
         // note carries on through the music box's wandering.
         const bool holds_d = (r - 2 + 120) % 12 == 0 || (r + third(ch) - 2 + 120) % 12 == 0 || (r + 7 - 2 + 120) % 12 == 0;
         s.note(kCello, bar, 0, holds_d ? 50 : r, 64, 6);
+        s.note(kCello, bar, 0, holds_d ? 38 : r - 12, 52, 6);
         // Over E flat and C minor the choir's top voice keeps D as their
         // seventh and ninth.
         if (!holds_d && ch.root != A.root) s.note(kOohs, bar, 0, 74, 74, 6);
@@ -293,8 +299,9 @@ LoopCanvas menu_waltz() {
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
-  // 7.5 kHz, so the waltz sounds open rather than boxy.
-  tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 0.0f, 4.0f);
+  // 7.5 kHz, so the waltz sounds open rather than boxy; the weight bell
+  // round 50 Hz gives the cello's low octave its body.
+  tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 6.0f, 4.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

@@ -22,6 +22,7 @@ void NoteScore::instrument(int channel, int program, int volume, float pan) {
 
 void NoteScore::humanise(uint32_t seed, int velocity, double beats) {
   feel_ = seed;
+  humanised_ = true;
   feel_velocity_ = velocity;
   feel_beats_ = beats;
   dsp::Rng rng(seed ^ 0x5EC7u);
@@ -37,10 +38,20 @@ namespace {
 // eighths not at all and the sixteenths between them least.
 int metric_accent(double beat, int beats_per_bar) {
   const double frac = beat - std::floor(beat);
-  if (frac > 1e-3 && frac < 1.0 - 1e-3) return std::fabs(frac - 0.5) < 1e-3 ? 0 : -3;
+  if (frac > 1e-3 && frac < 1.0 - 1e-3) return std::fabs(frac - 0.5) < 1e-3 ? -1 : -6;
   const int whole = static_cast<int>(std::lround(beat));
-  if (whole % beats_per_bar == 0) return 5;
-  return 2 * whole == beats_per_bar ? 3 : 1;
+  if (whole % beats_per_bar == 0) return 8;
+  return 2 * whole == beats_per_bar ? 5 : 2;
+}
+
+// A fixed number in [0, 1) for each phrase, so a phrase's shape does not
+// depend on how many notes came before it.
+double phrase_hash(int phrase) {
+  uint32_t h = static_cast<uint32_t>(phrase) * 2654435761u + 0x9E37u;
+  h ^= h >> 15;
+  h *= 2246822519u;
+  h ^= h >> 13;
+  return static_cast<double>(h >> 8) / 16777216.0;
 }
 }  // namespace
 
@@ -58,10 +69,26 @@ void NoteScore::note(int channel, int bar, double beat, int key, int velocity, d
       upstroke_[ch] = false;
     }
     last_key_[ch] = key;
+    // The phrase's arc: four bars that swell to past their middle and
+    // ease off, each a little stronger or weaker than the last.
+    const double phrase_beats = 4.0 * tm_.beats_per_bar;
+    const double where = (bar * tm_.beats_per_bar + beat) / phrase_beats;
+    const int phrase = static_cast<int>(std::floor(where));
+    const double u = where - phrase;
+    const double size = 0.7 + 0.6 * phrase_hash(phrase);
+    velocity += static_cast<int>(
+        std::lround(size * feel_velocity_ * (2.0 * std::sin(dsp::kPi * std::pow(u, 0.8)) - 1.0)));
     double& drift = drift_[ch];
     drift = 0.92 * drift + 0.08 * rng.bi() * feel_beats_ * 4.0;
     const double loose = ch == kDrumChannel ? 0.5 : 1.0;
-    beat = std::max(bar == 0 ? 0.0 : -1.0, beat + lean_[ch] + drift * loose + rng.bi() * feel_beats_ * 0.6 * loose);
+    // The band pushes into a phrase and settles back at its end, together;
+    // each section keeps its own place round that (a lead ahead, a pad
+    // behind). The kit follows the push more lightly, as the time keeper.
+    const double push = feel_beats_ > 0.0 ? 0.016 : 0.0;
+    const double push_s = -push * size * std::sin(2.0 * dsp::kPi * u) * (ch == kDrumChannel ? 0.6 : 1.0);
+    const double shift_beats = (push_s + place_s_[ch]) / tm_.beats_s(1.0);
+    beat = std::max(bar == 0 ? 0.0 : -1.0,
+                    beat + lean_[ch] + shift_beats + drift * loose + rng.bi() * feel_beats_ * 0.6 * loose);
   }
   size_t on = tm_.at(bar, beat);
   size_t off = on + std::max<size_t>(1, static_cast<size_t>(beats * tm_.beat_frames()));
@@ -209,6 +236,35 @@ std::vector<MidiEvent> NoteScore::events() const {
         notes.push_back({n.on + late, n.off + late, static_cast<uint8_t>(to), n.key,
                          clamp7(std::max(1, n.velocity - 5 - static_cast<int>((h >> 20) & 7)))});
       }
+    }
+  }
+  if (humanised_) {
+    // A chord's inner notes are played softer than its top and bottom, as
+    // a player's hand weights the outer fingers.
+    std::vector<size_t> order(notes.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+      if (notes[a].channel != notes[b].channel) return notes[a].channel < notes[b].channel;
+      return notes[a].on < notes[b].on;
+    });
+    const size_t together = tm_.beat_frames() / 16;
+    for (size_t i = 0; i < order.size();) {
+      size_t j = i + 1;
+      while (j < order.size() && notes[order[j]].channel == notes[order[i]].channel &&
+             notes[order[j]].on <= notes[order[i]].on + together)
+        ++j;
+      if (j - i >= 3 && notes[order[i]].channel != kDrumChannel) {
+        int lo = 127, hi = 0;
+        for (size_t k = i; k < j; ++k) {
+          lo = std::min<int>(lo, notes[order[k]].key);
+          hi = std::max<int>(hi, notes[order[k]].key);
+        }
+        for (size_t k = i; k < j; ++k) {
+          Held& n = notes[order[k]];
+          if (n.key != lo && n.key != hi) n.velocity = clamp7(std::max(1, n.velocity - 7));
+        }
+      }
+      i = j;
     }
   }
   // Bowed and blown lines slur: each note is held a touch into the next.

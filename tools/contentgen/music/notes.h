@@ -77,11 +77,18 @@ class NoteScore {
   // +-`velocity` and its start by up to +-`beats`, from a fixed seed. The
   // bar's strong beats lean a little harder than its off-beats, and each
   // section (channel) sits a touch ahead of or behind the beat and drifts
-  // slowly round it, as players in a band do; the kit keeps strict time.
+  // slowly round it, as players in a band do; the kit keeps closer time.
   // A note struck again on its channel varies more still, leaning
   // alternately harder and softer, as a bow or a picking hand goes down
   // and up, so ostinatos and repeated chords never sound like one sample.
+  // Each four-bar phrase also swells and eases in velocity (by about
+  // +-`velocity`) and, with any spread in time, is pushed ahead towards its
+  // middle and settles back at its end, by up to about 20 ms; a chord's
+  // inner notes are played softer than its outer.
   void humanise(uint32_t seed, int velocity, double beats);
+  // Where a section sits against the beat, in seconds (negative ahead):
+  // a lead a little ahead, a pad a little behind.
+  void place(int channel, double seconds) { place_s_[channel & 15] = seconds; }
 
   // Every event in time order (note-offs before note-ons at the same frame).
   // A note struck again on its channel before it was let go is let go just
@@ -124,6 +131,8 @@ class NoteScore {
   double drift_[16] = {};  // and its slow wander from it
   int last_key_[16] = {};  // each channel's last key, to spot a repeated note
   bool upstroke_[16] = {};  // a repeated note's alternating lean
+  double place_s_[16] = {};  // each section's set place round the beat
+  bool humanised_ = false;
 };
 
 }  // namespace contentgen::music

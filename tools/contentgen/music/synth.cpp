@@ -1,6 +1,7 @@
 #include "music/synth.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "measure/biquad.h"
@@ -73,7 +74,7 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presen
   for (Buf* ch : {&c.left(), &c.right()}) {
     measure::Biquad2 lo = shelf(false, 160.0, low_db), hi = shelf(true, 3200.0, high_db),
                      air = shelf(true, 7000.0, air_db), presence = bell(3500.0, presence_db, 1.5),
-                     body = bell(400.0, body_db, 2.0), room = bell(550.0, effects_room_db, 1.8),
+                     body = bell(400.0, body_db, 2.0), room = bell(850.0, effects_room_db, 1.8),
                      weight = bell(50.0, weight_db, 1.0), sheen = bell(7500.0, sheen_db, 1.2);
     // Pieces without the weight or the sheen bell skip its stage.
     const bool weighted = weight_db != 0.0f, sheened = sheen_db != 0.0f;
@@ -88,6 +89,25 @@ void tone(LoopCanvas& c, float low_db, float high_db, float air_db, float presen
         out[i] = stage(room, stage(body, sheened ? stage(sheen, top) : top));
       }
     *ch = std::move(out);
+  }
+}
+
+void widen(LoopCanvas& c, float side_gain, double above_hz) {
+  Buf& l = c.left();
+  Buf& r = c.right();
+  const size_t n = l.size(), warm = std::min<size_t>(n, kRate / 10);
+  if (n == 0) return;
+  const double k = 1.0 - std::exp(-2.0 * dsp::kPi * above_hz / kRate);
+  // A one-pole low pass splits the side into the bass's part, left alone,
+  // and the rest, scaled.
+  double low = 0.0;
+  for (size_t i = n - warm; i < n; ++i) low += k * (0.5 * (l[i] - r[i]) - low);
+  for (size_t i = 0; i < n; ++i) {
+    const double mid = 0.5 * (l[i] + r[i]), side = 0.5 * (l[i] - r[i]);
+    low += k * (side - low);
+    const double out = low + side_gain * (side - low);
+    l[i] = static_cast<float>(mid + out);
+    r[i] = static_cast<float>(mid - out);
   }
 }
 

@@ -37,15 +37,21 @@ class LoopCanvas {
 // 3.2 kHz, an air shelf above 7 kHz, a presence bell an octave and a half
 // wide round 3.5 kHz and a body bell two octaves wide round 400 Hz (dB
 // each; a small cut there clears the sound font's boxy low mids), and a
-// broad bell round 550 Hz, across 300 Hz to 1 kHz where shots, voices and
-// footsteps carry, so that a small cut there leaves the effects room over
-// the game music; an optional octave-wide bell round 50 Hz gives the bass
+// broad bell round 850 Hz, across 500 Hz to 1.5 kHz where creatures, voices and
+// footsteps carry, so that a cut there leaves the effects a pocket in the
+// game music; an optional octave-wide bell round 50 Hz gives the bass
 // weight under the low shelf without filling the octave above it, and an
 // optional sheen bell round 7.5 kHz lifts bows, reeds and cymbals between
 // the 4 kHz octave and the air shelf; the filters' state at the end is
 // carried into the opening.
 void tone(LoopCanvas& c, float low_db, float high_db, float air_db = 0.0f, float presence_db = 0.0f,
           float body_db = 0.0f, float effects_room_db = 0.0f, float weight_db = 0.0f, float sheen_db = 0.0f);
+
+// Widens the mix: the side (left minus right) above `above_hz` is scaled
+// by `side_gain`, the bass's side and the middle left as they are. The sum
+// of the two channels is unchanged, so the mix folds to mono exactly as
+// before. The filter's state at the end is carried into the opening.
+void widen(LoopCanvas& c, float side_gain, double above_hz);
 
 // Shapes the loop's level over time: a gain in dB at each point (frame,
 // dB, in order), joined by raised-cosine ramps, the last ramp running round
