@@ -208,11 +208,13 @@ Bytes portrait(int index) {
   // The hair's clumps broken into strands following its lie, and the
   // uniform's seams and badges, each over its own material's pixels.
   const std::vector<float> tags = model::tag_map(m, kPortraitSize, kPortraitSize);
-  // The face's own skin, clear of the eyes, whose dark pupils stay dark.
+  // The face's own skin, clear of the irises, whose dark pupils stay dark.
+  // Only the iris is kept out: a disc over the whole eye leaves a smooth,
+  // unlifted ring round it that reads as a pair of goggles.
   std::vector<double> eyes;
   for (int side = -1; side <= 1; side += 2) {
-    const model::V3 e = view.point(eye_middle(f, side));
-    eyes.insert(eyes.end(), {e.x, e.y, 13.5 * view.s});
+    const model::V3 e = view.point(pupil(f, side));
+    eyes.insert(eyes.end(), {e.x, e.y, 7.5 * view.s});
   }
   const std::vector<uint8_t> covered = model::coverage(m, kPortraitSize, kPortraitSize, 2);
   const double lowest = view.point(chin_bottom(f)).y + 16 * view.s;
