@@ -3,11 +3,15 @@
 // things must show through.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
 
+#include "model_kit/model.h"
 #include "rgba_image.h"
+#include "ui_art/portrait_roster.h"
+#include "ui_art/portrait_skin.h"
 
 namespace {
 
@@ -163,6 +167,31 @@ TEST(UiPictures, PortraitsStayBrightAndModelledUnderRedAndBlueRooms) {
       EXPECT_GE(std::sqrt(fq / fn - fm * fm), 36.0);
     }
   }
+}
+
+// The crew are different people, not one face recoloured: the skin the
+// finished portraits show runs from pale to deep brown. The tint pass once
+// lifted every dark skin up to nearly the pale ones' tone.
+TEST(UiPictures, PortraitSkinsSpanPaleToDeep) {
+  double darkest = 1e9, palest = 0;
+  for (int i = 0; i < 15; ++i) {
+    SCOPED_TRACE(kFaces[i]);
+    const RgbaImage im = load(std::string("face_") + kFaces[i] + ".png");
+    ASSERT_TRUE(im.ok());
+    const contentgen::ui::portrait_model::Face f = contentgen::ui::roster_face(i);
+    const contentgen::model::Xf view =
+        contentgen::model::place({92, 84, 0}, contentgen::model::rot_y(f.turn) * contentgen::model::rot_x(-0.05f), 0.9f);
+    contentgen::model::Model m;
+    contentgen::ui::portrait_model::build(m, f, view);
+    const std::vector<float> skin = contentgen::ui::portrait_skin::skin_mask(
+        contentgen::model::coverage(m, 184, 184, 2), contentgen::model::tag_map(m, 184, 184), 184, 184,
+        view.point(contentgen::ui::portrait_model::chin_bottom(f)).y, {});
+    double red = 0, weight = 0;
+    for (size_t p = 0; p < skin.size(); ++p) red += im.pixels[p * 4] * skin[p], weight += skin[p];
+    ASSERT_GT(weight, 1000);
+    darkest = std::min(darkest, red / weight), palest = std::max(palest, red / weight);
+  }
+  EXPECT_LT(darkest, 0.6 * palest);
 }
 
 TEST(UiPictures, FrameCoversItsAreaWhileOverlaysLetTheViewThrough) {

@@ -95,7 +95,8 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
   cairo_pattern_destroy(g);
 }
 
-void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double local_contrast) {
+void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double local_contrast,
+                      const std::vector<float>& hold) {
   const int w = c.width(), h = c.height();
   std::vector<double> px(static_cast<size_t>(w) * h * 3);
   for (int y = 0; y < h; ++y)
@@ -112,11 +113,16 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
   // Lift the whole picture through a gamma curve until the darker of the
   // red and blue channels averages the least level; the order of tones
   // and the highlights stay.
+  // A held pixel's curve runs part of the way back toward no lift at all.
+  const bool held = hold.size() == px.size() / 3;
+  auto curve = [&](size_t value, double gamma) {
+    return held ? gamma + (1 - gamma) * std::clamp(static_cast<double>(hold[value / 3]), 0.0, 1.0) : gamma;
+  };
   auto weakest_mean = [&](double gamma) {
     double sum[2] = {0, 0};
     for (size_t i = 0; i < px.size(); i += 3) {
-      sum[0] += std::pow(std::clamp(px[i], 0.0, 1.0), gamma);
-      sum[1] += std::pow(std::clamp(px[i + 2], 0.0, 1.0), gamma);
+      sum[0] += std::pow(std::clamp(px[i], 0.0, 1.0), curve(i, gamma));
+      sum[1] += std::pow(std::clamp(px[i + 2], 0.0, 1.0), curve(i + 2, gamma));
     }
     return std::min(sum[0], sum[1]) / (px.size() / 3.0);
   };
@@ -129,7 +135,7 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
     }
     gamma = lo;
   }
-  for (double& v : px) v = std::pow(std::clamp(v, 0.0, 1.0), gamma);
+  for (size_t i = 0; i < px.size(); ++i) px[i] = std::pow(std::clamp(px[i], 0.0, 1.0), curve(i, gamma));
   if (local_contrast > 0) deepen_forms(px, w, h, local_contrast);
   // Too flat a picture is stretched about its mean; the top of the range
   // rolls off instead of clipping.

@@ -24,8 +24,12 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
 // least spread of tones asked of the red and the blue channel, and
 // `local_contrast` how much the broad forms (the lit cheek against the
 // shadowed one) are pulled apart from their surroundings, so that a single
-// tinted channel still shows the face's light and shade.
-void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205, double local_contrast = 0);
+// tinted channel still shows the face's light and shade. `hold` (one 0..1
+// weight a pixel, or empty) keeps pixels out of the lift in part, so that a
+// dark skin stays dark while the wall and clothes round it carry the
+// brightness the tints need.
+void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205, double local_contrast = 0,
+                      const std::vector<float>& hold = {});
 // Paints the group pushed on `cr` (cairo_push_group) through `mask`, one
 // value 0..1 a pixel of a w x h picture, and pops it.
 void pop_group_through(cairo_t* cr, const std::vector<float>& mask, int w, int h);

@@ -67,9 +67,14 @@ Material skin_material(Rgb c) {
   // The rim lights the skin moderately: strong enough to outline the far
   // cheek and jaw in a dark or tinted room, not so strong that it traces
   // every inner edge (the nose's far side, the lids) as a bright seam.
-  Material m = matte(c, 0.16f, 10, 0.6f);
-  m.sheen = 0.9f;
-  m.rough = 0.35f;
+  // The broad sheen kept low: a strong one glazes the whole face like wax;
+  // the forehead's and the nose's soft highlights are painted over it. A
+  // dark skin shows its sheen more, as dark skin does, and keeps its light
+  // and shade in a tinted room by it.
+  const float dark = std::clamp((0.5f - static_cast<float>(c.r)) / 0.3f, 0.0f, 1.0f);
+  Material m = matte(c, 0.1f + 0.12f * dark, 10, 0.6f);
+  m.sheen = 0.4f + 0.5f * dark;
+  m.rough = 0.45f;
   // A faint blotching only: more reads as dirt or clay at this size; the
   // skin's warmth and coolness are painted over the render instead.
   m.mottle = 0.08f;
@@ -79,11 +84,13 @@ Material skin_material(Rgb c) {
   return m;
 }
 
-// The skin's albedo: pale skins held below paper white so that the hard
-// key models them instead of bleaching them, and the colour a little less
-// saturated than the roster's, since the warm key light adds its own.
+// The skin's albedo: pale skins eased below paper white so that the hard
+// key models them instead of bleaching them, yet still paler than a
+// medium skin (a hard cap made every light skin one tone), and the colour
+// a little richer than the roster's.
 Rgb skin_albedo(Rgb c) {
-  const Rgb held = paint::scaled(c, std::min(1.0, 0.8 / std::max(c.r, 1e-3)));
+  const double r = c.r > 0.7 ? 0.7 + (c.r - 0.7) * 0.6 : c.r;
+  const Rgb held = paint::scaled(c, r / std::max(c.r, 1e-3));
   const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
   auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.2, 0.0, 1.0); };
   return {rich(held.r), rich(held.g), rich(held.b)};
@@ -130,6 +137,11 @@ struct Materials {
 // How far below the average the eyes, their lids and sockets and the brow
 // over them sit: set toward the head's middle, higher or lower per member.
 float eye_drop(const Face& f) { return 3 + 2.5f * f.eye_height; }
+
+// How far from the face's middle each eye sits. It follows the skull's
+// breadth only in part: a narrow head's eyes would otherwise crowd the
+// bridge of the nose, a broad one's drift out toward the temples.
+float eye_x(const Face& f) { return 22 * (1 + (f.width - 1) * 0.35f) * f.eye_gap; }
 
 // How far a corner of the mouth (side -1 the picture's left) is drawn up.
 float corner_lift(const Face& f, int side) { return f.smile * 7 + side * -f.smirk * 3; }
@@ -209,11 +221,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W, -26 + eye_drop(f), 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * eye_x(f), -26 + eye_drop(f), 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * 20 * W * f.eye_gap, -12 + eye_drop(f), 44}, {14, 9 + f.age, 9 + 2 * f.age}, {}, k.skin, 10, true);
+    m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 9 + 2 * f.age}, {}, k.skin, 12, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
   const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
@@ -253,16 +265,16 @@ void nose(Model& m, const Face& f, const Materials& k) {
 // Both eyes look the same way: mostly where the head points, a little
 // toward the viewer, so that each iris sits in the middle of its eye.
 V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
-V3 eye_centre(const Face& f, int side) { return {side * 20 * f.width * f.eye_gap, -9 + eye_drop(f), 33}; }
+V3 eye_centre(const Face& f, int side) { return {side * eye_x(f), -9 + eye_drop(f), 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
 void eyes(Model& m, const Face& f, const Materials& k) {
   const V3 gaze = portrait_model::gaze(f);
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
-    m.sphere(c, 11, k.sclera, 0);
-    m.sphere(c + gaze * 7.4f, 5.2f, k.iris, 0);
-    m.sphere(c + gaze * 10.0f, 2.3f, k.pupil, 0);
+    m.sphere(c, kEyeRadius, k.sclera, 0);
+    m.sphere(c + gaze * 8.4f, 6.0f, k.iris, 0);
+    m.sphere(c + gaze * 11.4f, 2.7f, k.pupil, 0);
     const float ex = c.x;
     const float top = lid_top(f), bottom = lid_bottom(f);
     // The upper lid, a fold of skin over the iris' top, fuller toward the
@@ -272,19 +284,19 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     const float in = -s;
     // Slimmer and blended wide into the socket: a thick bar here catches
     // the light along its top and reads as a second, swollen lid.
-    m.capsule({ex + in * 12, top - 3.4f, 40.5f}, {ex - in * 12, top - 3.1f, 40.5f}, 3.4f, 3.2f, k.skin, 7);
-    m.capsule({ex + in * 11, bottom + 2.8f, 40.5f}, {ex - in * 11, bottom + 2.8f, 39.5f}, 2.8f, 2.8f, k.skin, 3);
+    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.skin, 7);
+    m.capsule({ex + in * 12.5f, bottom + 2.6f, 41}, {ex - in * 12.5f, bottom + 2.6f, 40}, 2.3f, 2.3f, k.skin, 5);
     // The outer corner closed, so the opening is an almond and not a ring.
-    m.sphere({ex + s * 11.5f, -8.5f + eye_drop(f), 36}, 4.5f, k.skin, 3);
+    m.sphere({ex + s * 13.0f, -8.5f + eye_drop(f), 37}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
     // shape at a small size.
     const float ly = -10 + eye_drop(f);
-    const V3 lash[4] = {{ex - 11.5f, ly, 39}, {ex - 5, top - 0.2f, 42.9f}, {ex + 5, top - 0.2f, 42.9f},
-                        {ex + 11.5f, ly, 39}};
+    const V3 lash[4] = {{ex - 13, ly, 40}, {ex - 5.5f, top - 0.2f, 44.3f}, {ex + 5.5f, top - 0.2f, 44.3f},
+                        {ex + 13, ly, 40}};
     const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
     m.chain(lash, lr, 4, k.lash, 0.6f);
     // Eyebrow along the ridge, drawn down at the middle by a frown.
-    const float inner = s * 7.0f, outer = s * 30 * f.width;
+    const float inner = s * 7.0f, outer = s * (eye_x(f) + 10);
     m.capsule({inner, -25 + eye_drop(f) + f.frown * 5, 50}, {outer, -28 + eye_drop(f) - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
               1.6f + 1.2f * f.brow, k.brow, 1.5f);
   }
@@ -829,7 +841,7 @@ void dress(Model& m, const Face& f, const Materials& k) {
 
 }  // namespace
 
-V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * 11.0f; }
+V3 pupil(const Face& f, int side) { return eye_centre(f, side) + gaze(f) * kEyeRadius; }
 
 V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 
@@ -837,8 +849,8 @@ V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 // showing only at the sides.
 // The upper lid overlaps the iris' top a little, as a live eye's does; a
 // heavy lid hangs lower over it.
-float lid_top(const Face& f) { return -8.0f + eye_drop(f) - 5.4f * f.eye_size + 1.6f * f.lid_heavy; }
-float lid_bottom(const Face& f) { return -8.6f + eye_drop(f) + 4.2f * f.eye_size; }
+float lid_top(const Face& f) { return -8.0f + eye_drop(f) - 6.4f * f.eye_size + 1.6f * f.lid_heavy; }
+float lid_bottom(const Face& f) { return -8.6f + eye_drop(f) + 5.0f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {
   const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
@@ -875,8 +887,8 @@ void brow_line(const Face& f, int side, V3 out[3]) {
   const float s = static_cast<float>(side);
   const float d = eye_drop(f);
   out[0] = {s * 6.0f, -22 + d + f.frown * 4, 51};
-  out[1] = {s * 19 * f.width, -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
-  out[2] = {s * 32 * f.width, -25 + d - f.frown * 1.5f, 40};
+  out[1] = {s * (eye_x(f) - 1), -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
+  out[2] = {s * (eye_x(f) + 12), -25 + d - f.frown * 1.5f, 40};
 }
 
 Xf body_view(const Face& f, const Xf& view) {

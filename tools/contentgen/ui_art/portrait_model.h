@@ -68,7 +68,7 @@ V3 pupil(const Face& f, int side);
 // The middle of an eyeball, its radius, and how far the lids open above and
 // below its middle, in head units, for the eye painted over the render.
 V3 eye_middle(const Face& f, int side);
-constexpr float kEyeRadius = 11;
+constexpr float kEyeRadius = 12.5f;
 // The lids' edges over the eye, in head units.
 float lid_top(const Face& f);
 float lid_bottom(const Face& f);

@@ -34,13 +34,30 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   const V3 p = view.point(portrait_model::chin_bottom(f));
   const double rx = portrait_model::neck_radius(f) * view.s * 1.1, ry = 9 * weight(view);
   soft_oval(cr, p.x, p.y + ry * 0.9, 0, rx, ry, {0.05, 0.03, 0.03}, 0.5, -0.4);
+  // A tighter, darker core right under the jaw's edge: the jaw casts a
+  // crisp shadow on the throat instead of fading into it.
+  soft_oval(cr, p.x - 2 * weight(view), p.y + ry * 0.45, 0, rx * 0.85, ry * 0.45, {0.04, 0.02, 0.02}, 0.45, -0.6);
   // The neck's sides turning away from the light, so it reads as a column
   // under the jaw and not as a flat blurred plate.
+  const double w = weight(view), nr = portrait_model::neck_radius(f);
   for (int side = -1; side <= 1; side += 2) {
-    const double x = p.x + side * portrait_model::neck_radius(f) * view.s * 0.75;
-    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * weight(view), 16 * weight(view), {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22,
-              0);
+    const double x = p.x + side * nr * view.s * 0.75;
+    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * w, 16 * w, {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22, 0);
   }
+  // The two muscles running from behind the ears down to the notch between
+  // the collarbones: each a lit band on its front with a shaded groove
+  // inside it, and the hollow of the throat between them.
+  const V3 notch = view.point({0, 96, 4});
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 top = view.point({side * 0.8f * static_cast<float>(nr), 62, -6});
+    const double mx = (top.x + notch.x) / 2 + side * 3 * w, my = (top.y + notch.y) / 2;
+    const double angle = std::atan2(notch.y - top.y, notch.x - top.x);
+    const double len = std::hypot(notch.x - top.x, notch.y - top.y) * 0.5;
+    const Rgb lit = paint::mix(f.skin, {1, 0.95, 0.9}, 0.35);
+    soft_oval(cr, mx, my, angle, len, 2.6 * w, lit, side < 0 ? 0.22 : 0.1, 0);
+    soft_oval(cr, mx - side * 3.4 * w, my, angle, len * 0.8, 1.8 * w, paint::scaled(f.skin, 0.3), 0.22, 0);
+  }
+  soft_oval(cr, notch.x, notch.y - 4 * w, 0, 4.5 * w, 3.5 * w, paint::scaled(f.skin, 0.3), 0.3, 0.3);
 }
 
 // Eyebrows as short hairs laid along the brow ridge, slanting up and out,
@@ -236,7 +253,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // The opening's rim on the eyeball: upper arc inner to outer, then the
     // lower arc back. The upper lid peaks a little toward the nose.
     auto rim_point = [&](float t, float dir) {
-      const float x = t * 11.0f, bulge = 1 - t * t;
+      const float x = t * portrait_model::kEyeRadius, bulge = 1 - t * t;
       const float y = mid + dir * half * bulge * (dir < 0 ? 1 + 0.15f * side * -t : 1.0f);
       const float dz2 = portrait_model::kEyeRadius * portrait_model::kEyeRadius - x * x - (y - c.y) * (y - c.y);
       return view.point({c.x + x, y, c.z + std::sqrt(std::max(0.0f, dz2)) + 0.3f});
@@ -248,7 +265,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       // second, swollen eye over the first.
       const V3 s = view.point({c.x, lid_top - 2.5f, c.z + 6});
       const Rgb dark = paint::scaled(f.skin, 0.3);
-      soft_oval(cr, s.x, s.y, 0, 13 * w, 7 * w, dark, 0.56, 0.2);
+      soft_oval(cr, s.x, s.y, 0, 14.5 * w, 7.5 * w, dark, 0.5, 0.2);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
@@ -275,7 +292,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // into the socket: a round eye, not a flat almond.
     {
       const V3 mid_pt = view.point({c.x, mid, c.z + 9});
-      const double rx = 11.5 * w;
+      const double rx = 13 * w;
       g = cairo_pattern_create_radial(mid_pt.x, mid_pt.y, rx * 0.25, mid_pt.x, mid_pt.y, rx);
       cairo_pattern_add_color_stop_rgba(g, 0, 0.1, 0.06, 0.05, 0);
       cairo_pattern_add_color_stop_rgba(g, 1, 0.1, 0.06, 0.05, 0.6);
@@ -287,7 +304,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // edge, so that no white shows above it.
     V3 p = view.point(portrait_model::pupil(f, side));
     p.y -= 0.9 * view.s;
-    const double ir = 4.7 * view.s;
+    const double ir = 5.7 * view.s;
     g = cairo_pattern_create_radial(p.x + 0.3 * ir, p.y + 0.4 * ir, 0, p.x, p.y, ir);
     cairo_pattern_add_color_stop_rgb(g, 0, iris.r * 1.25, iris.g * 1.25, iris.b * 1.25);
     cairo_pattern_add_color_stop_rgb(g, 0.7, iris.r, iris.g, iris.b);
@@ -297,7 +314,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_fill(cr);
     cairo_pattern_destroy(g);
     cairo_set_source_rgb(cr, 0.02, 0.02, 0.02);
-    cairo_arc(cr, p.x, p.y, 1.9 * view.s, 0, 2 * M_PI);
+    cairo_arc(cr, p.x, p.y, 2.3 * view.s, 0, 2 * M_PI);
     cairo_fill(cr);
     // The upper lid's shadow across the top of the eye, deepest under the
     // lid's edge and fading down over the iris.
@@ -305,13 +322,13 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.6);
     cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
     cairo_set_source(cr, g);
-    cairo_rectangle(cr, top.x - 12 * w, top.y - 2 * w, 24 * w, 7 * w);
+    cairo_rectangle(cr, top.x - 14 * w, top.y - 2 * w, 28 * w, 7 * w);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
     // The wet eye's catchlights: the key lamp, bright and crisp where iris
     // meets pupil, and a faint second one from the rim opposite.
     cairo_set_source_rgba(cr, 1, 1, 0.97, 1.0);
-    cairo_arc(cr, p.x - 0.38 * ir, p.y - 0.3 * ir, 1.45 * w, 0, 2 * M_PI);
+    cairo_arc(cr, p.x - 0.38 * ir, p.y - 0.3 * ir, 1.6 * w, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_set_source_rgba(cr, 0.85, 0.92, 1, 0.55);
     cairo_arc(cr, p.x + 0.45 * ir, p.y + 0.4 * ir, 0.55 * w, 0, 2 * M_PI);
@@ -332,7 +349,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // lashes, so the lid reads as a fold of skin lying over the eye.
     {
       const Rgb lit = paint::mix(f.skin, {1, 0.95, 0.9}, 0.4);
-      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.12);
+      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.06);
       cairo_set_line_width(cr, 1.0 * w);
       for (int i = 2; i <= kSteps - 2; ++i) {
         V3 q = rim_point(-1 + 2.0f * i / kSteps, -1);
@@ -344,7 +361,7 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // The lower lid's wet rim catching the key light, a thin bright line
     // just under the white, with the lid's soft shade below it.
     cairo_set_line_width(cr, 0.75 * w);
-    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.22);
+    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.1);
     for (int i = 1; i < kSteps; ++i) {
       V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
       q.y += 0.6 * w;
@@ -352,6 +369,12 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     }
     cairo_stroke(cr);
     const Rgb shade = paint::scaled(f.skin, 0.35);
+    // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
+    // a pale crescent like a goggle's.
+    {
+      const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
+      soft_oval(cr, under.x, under.y, 0, 12 * w, 3.8 * w, shade, 0.2 + 0.1 * f.age, 0.2);
+    }
     cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
     cairo_set_line_width(cr, 0.8 * w);
     for (int i = 2; i < kSteps - 1; ++i) {

@@ -73,9 +73,10 @@ void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed) {
       c.get_pixel(x, y, p);
       const double b = lattice(static_cast<double>(x) / cell, static_cast<double>(y) / cell);
       // A pore is a small dark speck; the rest a faint grain of light.
-      double gain = 1 + 0.035 * fine;
-      if (pore < 0.04) gain -= 0.06;
-      const double shift[3] = {1 + 0.03 * b, 1, 1 - 0.03 * b};
+      // Coarse enough to break the smooth render's waxy sheen.
+      double gain = 1 + 0.045 * fine;
+      if (pore < 0.07) gain -= 0.08;
+      const double shift[3] = {1 + 0.045 * b, 1, 1 - 0.045 * b};
       for (int i = 0; i < 3; ++i) {
         const double v = p[i] / 255.0, out = v * (1 + (gain * shift[i] - 1) * m);
         p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(out, 0.0, 1.0)));

@@ -34,35 +34,35 @@ const Face member_faces[15] = {
     // skin, hair, iris, hair, gear, beard,
     // width, length, jaw, chin, nose length, width, hump, brow, frown, smile, lips,
     // lined, female, armour, turn
-    {{0.86, 0.66, 0.52}, {0.44, 0.40, 0.36}, {0.30, 0.45, 0.55}, Hair::crew, Gear::none, Beard::stubble,  // Marsh
+    {{0.88, 0.68, 0.55}, {0.44, 0.40, 0.36}, {0.30, 0.45, 0.55}, Hair::crew, Gear::none, Beard::stubble,  // Marsh
      1.04f, 1.0f, 0.9f, 0.4f, 1.0f, 1.05f, 0.2f, 0.7f, 0.5f, -0.1f, 0.9f, false, false, olive, -0.61f},
-    {{0.42, 0.27, 0.18}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
+    {{0.45, 0.29, 0.19}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
      1.10f, 0.96f, 0.8f, 0.2f, 0.95f, 1.3f, 0.0f, 0.8f, 0.2f, 0.15f, 1.3f, true, false, slate, 0.61f},
-    {{0.95, 0.78, 0.68}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, Hair::side_part, Gear::none, Beard::none,  // Quill
+    {{0.98, 0.84, 0.76}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, Hair::side_part, Gear::none, Beard::none,  // Quill
      0.90f, 1.04f, 0.15f, 0.3f, 1.1f, 0.85f, 0.0f, 0.3f, -0.3f, 0.3f, 0.9f, false, false, sand, -0.54f},
-    {{0.78, 0.57, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Hair::buzz, Gear::cap, Beard::moustache,  // Nolan
+    {{0.76, 0.58, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Hair::buzz, Gear::cap, Beard::moustache,  // Nolan
      1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, olive, 0.54f},
-    {{0.36, 0.22, 0.15}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
+    {{0.26, 0.16, 0.11}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
      0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, true, slate, -0.61f},
-    {{0.88, 0.70, 0.60}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::side_part, Gear::none, Beard::full,  // Pryce
+    {{0.90, 0.66, 0.56}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::side_part, Gear::none, Beard::full,  // Pryce
      1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, true, false, olive, 0.57f},
-    {{0.93, 0.79, 0.64}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Hair::bob, Gear::none, Beard::none,  // Sato
+    {{0.90, 0.76, 0.58}, {0.05, 0.05, 0.06}, {0.18, 0.11, 0.07}, Hair::bob, Gear::none, Beard::none,  // Sato
      0.96f, 0.92f, 0.36f, 0.0f, 0.85f, 0.9f, 0.0f, 0.25f, 0.05f, 0.1f, 1.05f, false, true, slate, -0.54f},
-    {{0.96, 0.82, 0.74}, {0.88, 0.78, 0.50}, {0.35, 0.55, 0.75}, Hair::crew, Gear::none, Beard::none,  // Lund
+    {{0.99, 0.87, 0.80}, {0.88, 0.78, 0.50}, {0.35, 0.55, 0.75}, Hair::crew, Gear::none, Beard::none,  // Lund
      1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, slate, 0.61f},
-    {{0.90, 0.72, 0.60}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
+    {{0.82, 0.62, 0.46}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
      0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, false, false, sand, -0.68f},
-    {{0.55, 0.36, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::curly, Gear::none, Beard::full,  // Brody
+    {{0.50, 0.32, 0.21}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::curly, Gear::none, Beard::full,  // Brody
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, olive, 0.54f},
-    {{0.80, 0.62, 0.46}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
+    {{0.84, 0.66, 0.52}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, true, false, slate, -0.57f},
-    {{0.93, 0.76, 0.66}, {0.70, 0.56, 0.34}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
+    {{0.97, 0.83, 0.74}, {0.70, 0.56, 0.34}, {0.30, 0.50, 0.62}, Hair::long_hair, Gear::none, Beard::none,  // Ingram
      0.96f, 1.0f, 0.4f, 0.0f, 0.9f, 0.85f, 0.0f, 0.3f, 0.2f, 0.0f, 1.1f, false, true, olive, 0.57f},
-    {{0.94, 0.70, 0.60}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Hair::curly, Gear::none, Beard::moustache,  // Yardley
+    {{0.95, 0.72, 0.62}, {0.52, 0.24, 0.12}, {0.32, 0.42, 0.30}, Hair::curly, Gear::none, Beard::moustache,  // Yardley
      1.02f, 0.94f, 0.5f, 0.0f, 0.95f, 1.15f, 0.0f, 0.45f, -0.1f, 0.25f, 1.0f, false, false, sand, -0.54f},
-    {{0.72, 0.52, 0.38}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
+    {{0.66, 0.46, 0.32}, {0.22, 0.13, 0.08}, {0.28, 0.20, 0.10}, Hair::ponytail, Gear::beret, Beard::none,  // Moreau
      0.95f, 1.04f, 0.34f, 0.1f, 1.0f, 0.85f, 0.2f, 0.3f, 0.15f, 0.15f, 1.1f, false, true, slate, 0.61f},
-    {{0.74, 0.53, 0.36}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
+    {{0.62, 0.44, 0.30}, {0.09, 0.08, 0.08}, {0.18, 0.12, 0.08}, Hair::buzz, Gear::none, Beard::goatee,  // Castellan
      1.08f, 1.04f, 0.9f, 0.5f, 1.05f, 1.05f, 0.5f, 0.95f, 0.45f, -0.15f, 0.9f, true, false, olive, -0.61f},
 };
 
@@ -76,7 +76,7 @@ struct Dress {
 const Dress member_dress[15] = {
     {Kit::fatigues, 1.08f, Neck::armour_collar}, {Kit::harness, 1.18f, Neck::open},   {Kit::jacket, 0.9f, Neck::open},
     {Kit::vest, 1.0f, Neck::scarf},              {Kit::rollneck, 0.86f, Neck::open},  {Kit::jacket, 1.06f, Neck::seal},
-    {Kit::harness, 0.84f, Neck::hood},           {Kit::vest, 1.12f, Neck::armour_collar}, {Kit::harness, 0.94f, Neck::scarf},
+    {Kit::harness, 0.84f, Neck::hood},           {Kit::vest, 1.12f, Neck::armour_collar}, {Kit::harness, 0.94f, Neck::seal},
     {Kit::fatigues, 1.2f, Neck::seal},           {Kit::rollneck, 0.96f, Neck::armour_collar}, {Kit::jacket, 0.86f, Neck::hood},
     {Kit::vest, 1.02f, Neck::open},              {Kit::rollneck, 0.9f, Neck::scarf},  {Kit::fatigues, 1.06f, Neck::open},
 };
@@ -154,13 +154,15 @@ portrait_model::Face roster_face(int index) {
   f.lid_heavy = member_looks[index].lid_heavy;
   // The roster's proportions pushed further apart, so that heads differ in
   // their shape at a glance and not only in hair and skin.
-  f.width = 1 + (f.width - 1) * 2.2f;
-  f.length = 1 + (f.length - 1) * 2.2f;
-  f.jaw = std::clamp(0.5f + (f.jaw - 0.5f) * 1.3f, 0.0f, 1.0f);
+  f.width = 1 + (f.width - 1) * 2.6f;
+  f.length = 1 + (f.length - 1) * 2.6f;
+  f.jaw = std::clamp(0.5f + (f.jaw - 0.5f) * 1.5f, 0.0f, 1.0f);
   f.chin *= 1.8f;
   f.nose_len = 1 + (f.nose_len - 1) * 1.8f;
   f.nose_wide = 1 + (f.nose_wide - 1) * 1.5f;
   f.eye_gap = 1 + (f.eye_gap - 1) * 1.6f;
+  // The eyes kept near the head's middle height, as an adult's are.
+  f.eye_height *= 0.5f;
   f.cheekbones = std::clamp(0.5f + (f.cheekbones - 0.5f) * 1.3f, 0.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
@@ -206,15 +208,17 @@ Bytes portrait(int index) {
   // The hair's clumps broken into strands following its lie, and the
   // uniform's seams and badges, each over its own material's pixels.
   const std::vector<float> tags = model::tag_map(m, kPortraitSize, kPortraitSize);
-  // The face's own skin, clear of the eyes, whose dark pupils stay dark.
+  // The face's own skin, clear of the irises, whose dark pupils stay dark.
+  // Only the iris is kept out: a disc over the whole eye leaves a smooth,
+  // unlifted ring round it that reads as a pair of goggles.
   std::vector<double> eyes;
   for (int side = -1; side <= 1; side += 2) {
-    const model::V3 e = view.point(eye_middle(f, side));
-    eyes.insert(eyes.end(), {e.x, e.y, 12.0 * view.s});
+    const model::V3 e = view.point(pupil(f, side));
+    eyes.insert(eyes.end(), {e.x, e.y, 7.5 * view.s});
   }
-  const std::vector<float> skin =
-      portrait_skin::skin_mask(model::coverage(m, kPortraitSize, kPortraitSize, 2), tags, kPortraitSize,
-                               kPortraitSize, view.point(chin_bottom(f)).y + 16 * view.s, eyes);
+  const std::vector<uint8_t> covered = model::coverage(m, kPortraitSize, kPortraitSize, 2);
+  const double lowest = view.point(chin_bottom(f)).y + 16 * view.s;
+  const std::vector<float> skin = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, eyes);
   std::vector<float> hair(tags.size()), cloth(tags.size());
   for (size_t i = 0; i < tags.size(); ++i) hair[i] = std::max(0.0f, tags[i]), cloth[i] = std::max(0.0f, -tags[i]);
   portrait_hair::strands(c, f, hair, o.crown, seed + 11);
@@ -223,7 +227,15 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65);
+  // A dark skin is held out of most of the lift that brings the picture up
+  // for the tints, so the crew's skins keep their own depth of tone, and
+  // its forms are pulled further apart, so a darker face still reads in a
+  // single tinted channel. The eyes are held with the skin round them:
+  // left out, the lift rings them in a pale band.
+  std::vector<float> hold = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
+  const double depth = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
+  for (float& h : hold) h = static_cast<float>(h * 0.85 * depth);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65 + 0.7 * depth, hold);
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
