@@ -9,6 +9,8 @@
 // and the window icon beside it), DIR/icons/rx907-<size>.png and
 // DIR/data/music/*.ogg. The output is byte-identical from run to run.
 #include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -175,13 +177,25 @@ int main(int argc, char** argv) {
     }
   }
 
+  // RX907_CONTENTGEN_TIMES=1 prints each entry's and track's time to stderr.
+  const bool show_times = std::getenv("RX907_CONTENTGEN_TIMES") != nullptr;
+  auto timed = [&](const std::string& name, const Generator& make) {
+    auto start = std::chrono::steady_clock::now();
+    Bytes b = make();
+    if (show_times) {
+      auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+      std::fprintf(stderr, "time %8lld ms  %s\n", static_cast<long long>(ms), name.c_str());
+    }
+    return b;
+  };
+
   // Generate on every core; each entry is independent.
   std::atomic<size_t> next{0};
   std::atomic<bool> ok{true};
   auto worker = [&] {
     for (size_t i = next++; i < names.size(); i = next++) {
       try {
-        Bytes b = (*reg.find(names[i]))();
+        Bytes b = timed(names[i], *reg.find(names[i]));
         if (b.empty() || !write_file(outdir / disk_name(names[i]), b)) {
           std::fprintf(stderr, "contentgen: failed to write %s\n", names[i].c_str());
           ok = false;
@@ -198,7 +212,7 @@ int main(int argc, char** argv) {
   std::atomic<size_t> next_track{0};
   auto music_worker = [&] {
     for (size_t i = next_track++; i < tracks.size(); i = next_track++) {
-      Bytes b = tracks[i].make();
+      Bytes b = timed(tracks[i].file, tracks[i].make);
       if (b.empty() || !write_file(outdir / "data" / "music" / tracks[i].file, b)) {
         std::fprintf(stderr, "contentgen: failed to write music %s\n", tracks[i].file.c_str());
         ok = false;
