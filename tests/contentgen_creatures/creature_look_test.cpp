@@ -290,6 +290,34 @@ TEST(CreatureLook, SpritesEndInADarkRimThatSparesThinLimbs) {
   EXPECT_GT(thin_rimmed, 0.8 * thin_plain);
 }
 
+// The coverage and tags a render gathers from its own rays are what the
+// separate passes would give, at any supersample, and gathering them
+// leaves the picture as it was.
+TEST(CreatureLook, RenderMapsMatchTheSeparatePasses) {
+  namespace md = contentgen::model;
+  md::Model m;
+  md::Material skin{0.7f, 0.5f, 0.4f, 0.3f, 20, 0.5f, 0};
+  skin.tag = 0.5f;
+  md::Material cloth{0.2f, 0.3f, 0.5f, 0.1f, 10, 0.5f, 0};
+  cloth.tag = -1.0f;
+  m.set_skin(0.2f, 3.0f);
+  m.sphere({28, 26, 0}, 16, skin);
+  m.capsule({20, 40, 0}, {50, 52, 4}, 7.0f, 4.0f, cloth, 5.0f, 3.0f, 0.4f);
+  m.ellipsoid({44, 20, 6}, {9, 5, 6}, md::rot_z(0.4f), cloth, 4.0f);
+  constexpr int w = 64, h = 60;
+  for (int ss : {1, 2, 3}) {
+    md::RenderOptions o;
+    o.supersample = ss;
+    contentgen::Canvas plain(w, h), mapped(w, h);
+    md::render(m, plain, o);
+    md::RenderMaps maps;
+    md::render(m, mapped, o, maps);
+    EXPECT_EQ(plain.png(), mapped.png()) << ss;
+    EXPECT_EQ(maps.coverage, md::coverage(m, w, h, ss)) << ss;
+    EXPECT_EQ(maps.tags, md::tag_map(m, w, h, ss)) << ss;
+  }
+}
+
 // A magnified frame: a lone bright pixel in a flat body is pulled to its
 // surroundings, a stray pixel off the outline is cleared, the outline ends
 // darker than the middle, and a clear picture stays clear.

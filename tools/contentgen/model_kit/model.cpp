@@ -57,6 +57,15 @@ void Model::push(Part p) {
   p.ridge = p.mat.ridge * xf_.s;
   p.ridge_size = p.mat.ridge_size * xf_.s;
   p.bound_r += p.k + p.rib_depth + skin_amp_ + p.ridge + 1.0f;
+  p.ba = p.b - p.a;
+  p.bb = dot(p.ba, p.ba);
+  p.len = std::sqrt(p.bb);
+  p.rib_band = p.rib_depth * 3;
+  p.skin_band = p.skin_amp * 4;
+  p.skin_inv = 1.0f / p.skin_scale;
+  p.ridge_band = p.ridge * 3;
+  p.ridge_inv = 1.0f / p.ridge_size;
+  p.reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + p.ridge + 1.0f;
   parts_.push_back(p);
 }
 
@@ -162,7 +171,7 @@ float noise3(V3 p) {
   return y0 + (y1 - y0) * uz;
 }
 
-float part_distance(const Part& p, V3 q) {
+inline __attribute__((always_inline)) float part_distance(const Part& p, V3 q) {
   float d = 0;
   switch (p.kind) {
     case Model::Kind::Sphere: {
@@ -179,15 +188,16 @@ float part_distance(const Part& p, V3 q) {
       break;
     }
     case Model::Kind::Capsule: {
-      V3 pa = q - p.a, ba = p.b - p.a;
-      float bb = dot(ba, ba);
+      V3 pa = q - p.a;
+      const V3 ba = p.ba;
+      const float bb = p.bb;
       float h = bb > 0 ? clampf(dot(pa, ba) / bb, 0, 1) : 0;
       V3 v = pa - ba * h;
       d = std::sqrt(dot(v, v)) - (p.ra + (p.rb - p.ra) * h);
-      if (p.rib_step > 0 && d < p.rib_depth * 3) {
-        float s = h * std::sqrt(bb) / p.rib_step;
+      if (p.rib_step > 0 && d < p.rib_band) {
+        float s = h * p.len / p.rib_step;
         float c = 0.5f + 0.5f * std::cos(6.2831853f * s);
-        d -= clampf((p.rib_depth * 3 - d) / p.rib_depth, 0, 1) * p.rib_depth * c * c;
+        d -= clampf((p.rib_band - d) / p.rib_depth, 0, 1) * p.rib_depth * c * c;
       }
       break;
     }
@@ -202,16 +212,16 @@ float part_distance(const Part& p, V3 q) {
   // faded in over a band before they start: cut off at a hard threshold,
   // the field would jump there, and where two parts meet in a smooth union
   // that jump lands on the surface as a dotted seam of wrong normals.
-  if (p.skin_amp > 0 && d < p.skin_amp * 4) {
-    V3 s = q * (1.0f / p.skin_scale);
-    const float fade = clampf((p.skin_amp * 4 - d) / p.skin_amp, 0, 1);
+  if (p.skin_amp > 0 && d < p.skin_band) {
+    V3 s = q * p.skin_inv;
+    const float fade = clampf((p.skin_band - d) / p.skin_amp, 0, 1);
     d -= fade * p.skin_amp * (noise3(s) * 0.7f + noise3(s * 2.3f) * 0.3f);
   }
-  if (p.ridge > 0 && d < p.ridge * 3) {
+  if (p.ridge > 0 && d < p.ridge_band) {
     // Sharp crests where the noise crosses zero, coarse and fine.
-    V3 s = q * (1.0f / p.ridge_size);
+    V3 s = q * p.ridge_inv;
     float a = 1 - std::fabs(noise3(s)), b = 1 - std::fabs(noise3(s * 3.1f + V3{7.3f, 1.9f, 4.1f}));
-    const float fade = clampf((p.ridge * 3 - d) / p.ridge, 0, 1);
+    const float fade = clampf((p.ridge_band - d) / p.ridge, 0, 1);
     d -= fade * p.ridge * (a * a * a * 0.75f + b * b * 0.35f);
   }
   return d;
@@ -361,11 +371,10 @@ bool march(const Tile& t, float x, float y, V3& hit) {
     const float rr = p.bound_r * p.bound_r - dx * dx - dy * dy;
     if (rr <= 0) continue;
     if (p.kind == Model::Kind::Capsule) {
-      const float bx = p.b.x - p.a.x, by = p.b.y - p.a.y, bb = bx * bx + by * by;
+      const float bx = p.ba.x, by = p.ba.y, bb = bx * bx + by * by;
       const float h = bb > 0 ? clampf(((x - p.a.x) * bx + (y - p.a.y) * by) / bb, 0, 1) : 0;
       const float ex = x - (p.a.x + bx * h), ey = y - (p.a.y + by * h);
-      const float reach = std::max(p.ra, p.rb) + p.k + p.rib_depth + p.skin_amp + p.ridge + 1.0f;
-      if (ex * ex + ey * ey > reach * reach) continue;
+      if (ex * ex + ey * ey > p.reach * p.reach) continue;
     }
     const float half = std::sqrt(rr);
     zs = std::max(zs, p.bound_c.z + half);
@@ -545,7 +554,9 @@ void shade_edges(std::vector<float>& img, int w, int h, float amount) {
 
 }  // namespace
 
-void render(const Model& m, Canvas& c, const RenderOptions& o) {
+namespace {
+
+void render_into(const Model& m, Canvas& c, const RenderOptions& o, RenderMaps* maps) {
   const int w = c.width(), h = c.height();
   const int tx = (w + kTile - 1) / kTile, ty = (h + kTile - 1) / kTile;
   std::vector<Tile> tiles = bin_parts(m, w, h, tx, ty);
@@ -554,13 +565,21 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
   const Lights lights(o.key);
   // Premultiplied RGBA per pixel, filled row band by row band.
   std::vector<float> img(static_cast<size_t>(w) * h * 4, 0.0f);
+  if (maps) {
+    maps->coverage.assign(static_cast<size_t>(w) * h, 0);
+    maps->tags.assign(static_cast<size_t>(w) * h, 0.0f);
+  }
   rows_in_parallel(ty, [&](int trow) {
+    // Each sample's hit and material tag, for the maps.
+    std::vector<uint8_t> sample_hit(maps ? static_cast<size_t>(ss) * ss : 0);
+    std::vector<float> sample_tag(sample_hit.size());
     for (int tcol = 0; tcol < tx; ++tcol) {
       const Tile& t = tiles[static_cast<size_t>(trow) * tx + tcol];
       if (t.parts.empty()) continue;
       for (int y = trow * kTile; y < std::min(h, (trow + 1) * kTile); ++y)
         for (int x = tcol * kTile; x < std::min(w, (tcol + 1) * kTile); ++x) {
           float acc[4] = {0, 0, 0, 0};
+          if (maps) std::fill(sample_hit.begin(), sample_hit.end(), 0);
           // Every sample is marched for the outline; the light is worked
           // out once per 2 x 2 group of samples, at its first hit, and shared
           // by the group's other hits (the light varies far less within a
@@ -573,13 +592,19 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
                 for (int sx = qx; sx < std::min(ss, qx + 2); ++sx) {
                   V3 hit;
                   if (!march(t, x + (sx + 0.5f) / ss, y + (sy + 0.5f) / ss, hit)) continue;
+                  Surface s;
                   if (!lit) {
                     V3 nrm = normal_at(t, hit);
-                    Surface s;
                     scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
                     const float thin = s.translucent > 0 ? thinness(t, hit, nrm) : 0;
                     shade(o, lights, s, hit, nrm, occlusion(t, hit, nrm, o.creases), thin, col);
                     lit = true;
+                  } else if (maps) {
+                    scene_mat(t.parts.data(), static_cast<int>(t.parts.size()), hit, s);
+                  }
+                  if (maps) {
+                    sample_hit[static_cast<size_t>(sy) * ss + sx] = 1;
+                    sample_tag[static_cast<size_t>(sy) * ss + sx] = s.tag;
                   }
                   acc[0] += col[0];
                   acc[1] += col[1];
@@ -589,6 +614,16 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
             }
           float* px = &img[(static_cast<size_t>(y) * w + x) * 4];
           for (int i = 0; i < 4; ++i) px[i] = acc[i] * inv;
+          if (maps) {
+            // Summed in the order coverage() and tag_map() take the samples.
+            int hits = 0;
+            float sum = 0;
+            for (size_t i = 0; i < sample_hit.size(); ++i)
+              if (sample_hit[i]) ++hits, sum += sample_tag[i];
+            const size_t at = static_cast<size_t>(y) * w + x;
+            maps->coverage[at] = hits * 2 >= ss * ss;
+            maps->tags[at] = sum / (ss * ss);
+          }
         }
     }
   });
@@ -615,6 +650,12 @@ void render(const Model& m, Canvas& c, const RenderOptions& o) {
     }
   cairo_surface_mark_dirty(surf);
 }
+
+}  // namespace
+
+void render(const Model& m, Canvas& c, const RenderOptions& o) { render_into(m, c, o, nullptr); }
+
+void render(const Model& m, Canvas& c, const RenderOptions& o, RenderMaps& maps) { render_into(m, c, o, &maps); }
 
 // Visits every pixel that a part may reach, tile by tile and in parallel
 // rows, with the tile's parts and the sample grid's side; the per-pixel

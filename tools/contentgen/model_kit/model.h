@@ -116,6 +116,16 @@ class Model {
     float rib_step, rib_depth;
     float skin_amp, skin_scale;
     float ridge, ridge_size;  // scaled with the placement
+    // Worked out once when the part is added, for the distance field's
+    // inner loop: the same expressions it would evaluate per sample.
+    V3 ba;               // capsule: b - a
+    float bb, len;       // capsule: |b - a| squared, and |b - a|
+    float rib_band;      // rib_depth * 3
+    float skin_band;     // skin_amp * 4
+    float skin_inv;      // 1 / skin_scale
+    float ridge_band;    // ridge * 3
+    float ridge_inv;     // 1 / ridge_size
+    float reach;         // capsule: how far from its axis the part's field can reach
     Material mat;
     V3 bound_c;       // bounding sphere
     float bound_r;
@@ -166,6 +176,14 @@ struct RenderOptions {
 // Deterministic: the picture depends only on the model and the options,
 // whatever the number of threads that share the rows.
 void render(const Model& m, Canvas& c, const RenderOptions& o = {});
+
+// What coverage() and tag_map() would give at the render's own supersample,
+// gathered from the render's rays instead of marching them again.
+struct RenderMaps {
+  std::vector<uint8_t> coverage;
+  std::vector<float> tags;
+};
+void render(const Model& m, Canvas& c, const RenderOptions& o, RenderMaps& maps);
 
 // Opaque coverage of the model alone, one flag per pixel (a pixel is set
 // when at least half its samples hit), for crops and hit masks.

@@ -204,10 +204,13 @@ Bytes portrait(int index) {
   // degrees round and up, so the crew are not all lit alike.
   const float swing = 0.08f * static_cast<float>((index * 7) % 5 - 2) / 2, rise = 0.05f * static_cast<float>(index % 3 - 1);
   o.key = {-0.5f + swing, -0.55f + rise, 0.67f};
-  model::render(m, c, o);
+  // The render also gathers the coverage and the material tags at its own
+  // four samples a pixel, rather than marching the same rays twice more.
+  model::RenderMaps maps;
+  model::render(m, c, o, maps);
   // The hair's clumps broken into strands following its lie, and the
   // uniform's seams and badges, each over its own material's pixels.
-  const std::vector<float> tags = model::tag_map(m, kPortraitSize, kPortraitSize);
+  const std::vector<float>& tags = maps.tags;
   // The face's own skin, clear of the irises, whose dark pupils stay dark.
   // Only the iris is kept out: a disc over the whole eye leaves a smooth,
   // unlifted ring round it that reads as a pair of goggles.
@@ -216,7 +219,7 @@ Bytes portrait(int index) {
     const model::V3 e = view.point(pupil(f, side));
     eyes.insert(eyes.end(), {e.x, e.y, 7.5 * view.s});
   }
-  const std::vector<uint8_t> covered = model::coverage(m, kPortraitSize, kPortraitSize, 2);
+  const std::vector<uint8_t>& covered = maps.coverage;
   const double lowest = view.point(chin_bottom(f)).y + 16 * view.s;
   const std::vector<float> skin = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, eyes);
   std::vector<float> hair(tags.size()), cloth(tags.size());
