@@ -131,6 +131,23 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
   std::vector<Wisp> wisps;
   for (int i = 0; i < 6; ++i)
     wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.64, 0.8), reach * n.range(0.16, 0.26), n.range(0.3, 0.5)});
+  // A strike also sprays: fine short sparks all round, and grit and dust
+  // knocked off the wall or carapace, dark flecks flung past the fire.
+  struct Fleck {
+    double x, y, r;
+  };
+  std::vector<Fleck> flecks;
+  if (!muzzle) {
+    for (int i = 0; i < 10; ++i) {
+      const double a = n.range(0, 2 * M_PI), from = reach * n.range(0.5, 0.7);
+      sparks.push_back({a, from, std::min(reach * 0.92 - from, reach * n.range(0.12, 0.22)), n.range(0.35, 0.5),
+                        n.range(-0.1, 0.1), n.range(0.45, 0.75)});
+    }
+    for (int i = 0; i < 14; ++i) {
+      const double a = n.range(0, 2 * M_PI), d = reach * n.range(0.58, 0.88);
+      flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.45, 0.85)});
+    }
+  }
 
   auto light_at = [&](double px, double py) {
     const double dx = px - centre, dy = py - centre;
@@ -190,6 +207,10 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
       double sr, sg, sb;
       fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
       lay_over(l, {sr, sg, sb, a});
+    }
+    for (const Fleck& f : flecks) {
+      const double q = std::hypot(px - f.x, py - f.y) / f.r;
+      if (q < 1.6) lay_over(l, {0.52, 0.44, 0.36, 0.85 * smooth(1.5, 0.7, q)});
     }
     // Nothing reaches the border, so the square never shows when turned.
     const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, r);

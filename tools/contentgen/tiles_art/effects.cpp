@@ -13,7 +13,10 @@ namespace contentgen::roomart {
 namespace {
 
 // A crosshair ring with four gapped ticks and a centre pip, in white so the
-// view's colour picks the player.
+// view's colour picks the player. Built like a sight's reticle: every line
+// edged in dark so it holds over a bright wall, the ring machined with a
+// shaded inner bevel, range marks across the stems and index ticks outside
+// the ring's four arcs.
 void crosshair(cairo_t* cr, double c, double r) {
   auto strokes = [&] {
     for (int q = 0; q < 4; ++q) {
@@ -27,15 +30,48 @@ void crosshair(cairo_t* cr, double c, double r) {
       cairo_line_to(cr, c + std::cos(a) * (r + 5), c + std::sin(a) * (r + 5));
     }
   };
+  // Range marks across each stem, and index ticks out from the middle of
+  // each arc.
+  auto marks = [&] {
+    for (int q = 0; q < 4; ++q) {
+      const double a = q * M_PI / 2, ux = std::cos(a), uy = std::sin(a);
+      const double d = std::round(r * 0.66) + 0.5;
+      cairo_move_to(cr, c + ux * d - uy * 2.5, c + uy * d + ux * 2.5);
+      cairo_line_to(cr, c + ux * d + uy * 2.5, c + uy * d - ux * 2.5);
+      const double b = a + M_PI / 4, vx = std::cos(b), vy = std::sin(b);
+      cairo_move_to(cr, c + vx * (r + 2.0), c + vy * (r + 2.0));
+      cairo_line_to(cr, c + vx * (r + 5.2), c + vy * (r + 5.2));
+    }
+  };
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   grey(cr, 0.0);
   cairo_set_line_width(cr, 4.5);
   strokes();
   cairo_stroke(cr);
+  cairo_set_line_width(cr, 3.6);
+  marks();
+  cairo_stroke(cr);
   grey(cr, 1.0);
   cairo_set_line_width(cr, 2);
   strokes();
   cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  grey(cr, 0.92);
+  cairo_set_line_width(cr, 1.4);
+  marks();
+  cairo_stroke(cr);
+  // The bevel: the inner half of the ring's lower right arcs in shade, so
+  // the ring reads as a turned part lit from the upper left.
+  grey(cr, 0.55);
+  cairo_set_line_width(cr, 0.8);
+  for (int q = 0; q < 4; ++q) {
+    const double a = q * M_PI / 2 + M_PI / 4;
+    if (q == 2) continue;  // the upper left arc faces the light
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, c, c, r - 0.5, a - 0.5, a + 0.5);
+  }
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   grey(cr, 0);
   cairo_arc(cr, c, c, 2.6, 0, 2 * M_PI);
   cairo_fill(cr);
