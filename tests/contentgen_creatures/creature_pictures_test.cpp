@@ -323,6 +323,20 @@ TEST(CreaturePictures, AcidPuddleLiesFlatWithABrightCoreASoftEdgeAndGlints) {
   EXPECT_GE(spots, 10) << "separate glints on the surface and its bubbles";
 }
 
+TEST(CreaturePictures, AcidPuddleIsTheCreaturesYellowOliveAcidNotLime) {
+  // The puddle lies beside the death strips' spurts: a lime pool (red far
+  // under green) reads as a cartoon beside their yellow-olive acid.
+  const Picture p = decode(built_file("data\\gfx\\acid_1.png"));
+  ASSERT_TRUE(p.ok);
+  double r = 0, g = 0;
+  for (int y = 0; y < p.h; ++y)
+    for (int x = 0; x < p.w; ++x)
+      if (const uint8_t* px = p.at(x, y); px[3] >= 128) r += px[0], g += px[1];
+  ASSERT_GT(g, 0);
+  EXPECT_GT(r / g, 0.72);
+  EXPECT_LT(r / g, 0.92) << "still green acid, not yellow";
+}
+
 TEST(CreaturePictures, TheRoamingQueenOutweighsAWarriorWithHerCrownInView) {
   // She is the nest's mother: every roaming frame covers far more of the
   // screen than the warrior's, so a lean redraw cannot shrink her back;

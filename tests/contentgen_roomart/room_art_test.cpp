@@ -570,3 +570,36 @@ TEST(RoomArt, HurtFloodIsBlendedThickAtTheRimAndThinInTheMiddle) {
   for (auto [x, y] : {std::pair{0, 16}, {31, 16}, {16, 0}, {16, 31}, {0, 0}, {31, 31}})
     EXPECT_GT(p.at(x, y)[3], p.at(16, 16)[3] + 70) << "thicker at the rim " << x << "," << y;
 }
+
+TEST(RoomArt, HurtFloodIsBloodRedAndKeepsItsTextureInTheRedChannel) {
+  // The game multiplies it by a deep red, so only its red channel reaches
+  // the screen: a grey picture reads as a grey blotch everywhere else it is
+  // seen, and a flat red one loses its clots once tinted.
+  Picture p = make("blood.png");
+  int grey_px = 0, lo = 255, hi = 0;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const uint8_t* px = p.at(x, y);
+      grey_px += px[0] <= px[1] + px[2] + 60;
+      lo = std::min<int>(lo, px[0]), hi = std::max<int>(hi, px[0]);
+    }
+  EXPECT_EQ(grey_px, 0) << "every pixel blood red";
+  EXPECT_GE(hi - lo, 100) << "dark pools and bright thin film in the red channel";
+}
+
+TEST(RoomArt, MuzzleFlashIsAConeThrownForwardNotTheStrikesBall) {
+  // The muzzle flash must not be the strike again: its fire is thrown to
+  // one side from a white-hot root at the muzzle, left of the middle.
+  Picture p = make("flash.png");
+  int left = 0, right = 0, hot = 0;
+  double hot_x = 0;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const uint8_t* px = p.at(x, y);
+      if (px[3] >= 128) (x < p.width / 2 ? left : right) += 1;
+      if (px[3] >= 200 && std::min({px[0], px[1], px[2]}) >= 200) ++hot, hot_x += x;
+    }
+  EXPECT_LT(left, right * 0.7) << "most of the fire ahead of the middle";
+  ASSERT_GT(hot, 20);
+  EXPECT_LT(hot_x / hot, 28) << "the hot core at the muzzle, behind the flame";
+}

@@ -123,15 +123,15 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   }
   // Depth: a thin film at the edge, thick and wet in the middle of each lobe.
   const double depth = smooth(kEdge, kEdge + 1.1, f);
-  // Murky acid green: a milky yellow-green where it is deep, dark olive
-  // where it thins. The film is only part cover, so the grating shows
+  // Murky acid green, the same yellow-green as the creatures' spurting
+  // acid: milky where it is deep, dark olive where it thins. The film is only part cover, so the grating shows
   // through it, darkened and wet.
   const double d2 = depth * depth;
-  double r = mix(0.13, 0.52, d2), g = mix(0.27, 0.86, depth), b = mix(0.05, 0.22, d2);
+  double r = mix(0.19, 0.68, d2), g = mix(0.27, 0.85, depth), b = mix(0.06, 0.27, d2);
   // The near half looks down into the goo, darker and richer; the far
   // half mirrors the room (below).
   const double into = 0.35 * smooth(kCy - 1, kCy + 9, y) * depth;
-  r = mix(r, 0.1, into), g = mix(g, 0.42, into), b = mix(b, 0.04, into);
+  r = mix(r, 0.2, into), g = mix(g, 0.36, into), b = mix(b, 0.05, into);
   double a = mix(0.42, 1.0, smooth(0.0, 0.5, depth));
   // Volume: the goo stands as a low lens, so its surface is shaded from
   // the slope of its depth. Slopes turned up toward the far lamps light
@@ -176,7 +176,7 @@ Rgba pool_sample(const Spill& spill, double x, double y) {
   // Seen this low, the far half of the surface mirrors the pale room: a
   // glossy lift toward the far edge that makes the pool read as wet.
   const double gloss = 0.38 * smooth(kCy + 2, kCy - 8, y) * smooth(0.05, 0.4, depth);
-  r = mix(r, 0.72, gloss), g = mix(g, 0.92, gloss), b = mix(b, 0.7, gloss);
+  r = mix(r, 0.8, gloss), g = mix(g, 0.9, gloss), b = mix(b, 0.68, gloss);
   const double light = std::min(1.0, sheen + crest);
   r = mix(r, 0.95, light), g = mix(g, 1.0, light), b = mix(b, 0.84, light);
   out = {r, g, b, std::max(a, 0.9 * light)};
@@ -211,7 +211,7 @@ Rgba bubble_sample(const Bubble& bb, double x, double y) {
   // dark ring where its skin meets the surface.
   double shade = 0.62 + 0.45 * diffuse;
   shade -= 0.5 * smooth(0.55, 1.0, q2);
-  double r = 0.6 * shade, g = 0.92 * shade, b = 0.26 * shade;
+  double r = 0.7 * shade, g = 0.88 * shade, b = 0.3 * shade;
   // The lamp's reflection: a round spot up and left, sharp edged.
   const double su = u + 0.32, sv = v + 0.38;
   const double spot = smooth(0.36, 0.2, std::sqrt(su * su + sv * sv));

@@ -81,6 +81,27 @@ void lay_over(Layer& l, const Layer& a) {
   l.a = a.a + l.a * (1 - a.a);
 }
 
+// Paints light_at(x, y) -> Layer over the square canvas, sixteen samples a
+// pixel, so thin sparks stay clean, unbroken lines when drawn scaled up.
+template <class Light>
+void paint_light(Canvas& c, int size, const Light& light_at) {
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      double lr = 0, lg = 0, lb = 0, la = 0;
+      for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) {
+          const Layer l = light_at(x + (i + 0.5) / 4, y + (j + 0.5) / 4);
+          lr += l.r, lg += l.g, lb += l.b, la += l.a;
+        }
+      auto channel = [&](double sum) { return la > 0 ? std::clamp(sum / la, 0.0, 1.0) : 0.0; };
+      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(channel(lr) * 255)),
+                             static_cast<uint8_t>(std::lround(channel(lg) * 255)),
+                             static_cast<uint8_t>(std::lround(channel(lb) * 255)),
+                             static_cast<uint8_t>(std::lround(std::clamp(la / 16, 0.0, 1.0) * 255))};
+      c.set_pixel(x, y, px);
+    }
+}
+
 }  // namespace
 
 void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
@@ -110,6 +131,23 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
   std::vector<Wisp> wisps;
   for (int i = 0; i < 6; ++i)
     wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.64, 0.8), reach * n.range(0.16, 0.26), n.range(0.3, 0.5)});
+  // A strike also sprays: fine short sparks all round, and grit and dust
+  // knocked off the wall or carapace, dark flecks flung past the fire.
+  struct Fleck {
+    double x, y, r;
+  };
+  std::vector<Fleck> flecks;
+  if (!muzzle) {
+    for (int i = 0; i < 10; ++i) {
+      const double a = n.range(0, 2 * M_PI), from = reach * n.range(0.5, 0.7);
+      sparks.push_back({a, from, std::min(reach * 0.92 - from, reach * n.range(0.12, 0.22)), n.range(0.35, 0.5),
+                        n.range(-0.1, 0.1), n.range(0.45, 0.75)});
+    }
+    for (int i = 0; i < 14; ++i) {
+      const double a = n.range(0, 2 * M_PI), d = reach * n.range(0.58, 0.88);
+      flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.45, 0.85)});
+    }
+  }
 
   auto light_at = [&](double px, double py) {
     const double dx = px - centre, dy = py - centre;
@@ -170,29 +208,110 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
       fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
       lay_over(l, {sr, sg, sb, a});
     }
+    for (const Fleck& f : flecks) {
+      const double q = std::hypot(px - f.x, py - f.y) / f.r;
+      if (q < 1.6) lay_over(l, {0.52, 0.44, 0.36, 0.85 * smooth(1.5, 0.7, q)});
+    }
     // Nothing reaches the border, so the square never shows when turned.
     const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, r);
     l.r *= fade, l.g *= fade, l.b *= fade, l.a *= fade;
     return l;
   };
 
-  // Sixteen samples a pixel: the sparks stay clean, unbroken lines when the
-  // picture is drawn at twice its size.
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) {
-      double lr = 0, lg = 0, lb = 0, la = 0;
-      for (int j = 0; j < 4; ++j)
-        for (int i = 0; i < 4; ++i) {
-          const Layer l = light_at(x + (i + 0.5) / 4, y + (j + 0.5) / 4);
-          lr += l.r, lg += l.g, lb += l.b, la += l.a;
-        }
-      auto channel = [&](double sum) { return la > 0 ? std::clamp(sum / la, 0.0, 1.0) : 0.0; };
-      const uint8_t px[4] = {static_cast<uint8_t>(std::lround(channel(lr) * 255)),
-                             static_cast<uint8_t>(std::lround(channel(lg) * 255)),
-                             static_cast<uint8_t>(std::lround(channel(lb) * 255)),
-                             static_cast<uint8_t>(std::lround(std::clamp(la / 16, 0.0, 1.0) * 255))};
-      c.set_pixel(x, y, px);
+  paint_light(c, size, light_at);
+}
+
+void muzzle_cone(Canvas& c, uint32_t seed) {
+  const int size = std::min(c.width(), c.height());
+  const double centre = size / 2.0;
+  // The muzzle sits left of the middle; the flame is thrown right from it.
+  const double ox = 12.0, oy = centre, length = 46.0;
+  Noise n(seed);
+  const Turbulence churn{seed * 2654435761u + 1};
+  const Turbulence streaks{seed * 2246822519u + 7};
+  // Sparks thrown forward in a narrow fan, a few out of the brake's side
+  // ports; measured from the muzzle, not the middle.
+  std::vector<Spark> sparks;
+  for (int i = 0; i < 9; ++i) {
+    const bool side = i >= 7;
+    const double a = side ? (i == 7 ? -1.0 : 1.0) * n.range(1.15, 1.4) : n.range(-0.28, 0.28);
+    const double from = side ? n.range(9, 12) : n.range(14, 30);
+    const double len = side ? n.range(5, 8) : std::min(length - 2 - from, n.range(8, 18));
+    sparks.push_back({a, from, len, n.range(0.45, 0.75), n.range(-0.05, 0.05), n.range(0.75, 1.0)});
+  }
+  auto light_at = [&](double px, double py) {
+    const double dx = px - ox, dy = py - oy;
+    const double r = std::hypot(dx, dy), theta = std::atan2(dy, dx);
+    Layer l;
+    // Gun smoke hanging round the plume's far end, dim and lit warm.
+    {
+      const double sx = (px - (ox + length * 0.78)) / 11, sy = dy / 8.5;
+      const double q = sx * sx + sy * sy;
+      if (q < 2.5) {
+        const double puff = std::exp(-q * 1.3) * (0.4 + 0.9 * churn.fbm(px * 0.2 + 11, py * 0.2 + 3));
+        lay_over(l, {0.36, 0.27, 0.22, std::min(0.45, 0.45 * puff)});
+      }
     }
+    // The plume: a cone opening forward from the muzzle, its sides torn by
+    // the churn, hottest at the muzzle and along its axis, cooling to red
+    // toward its tip.
+    const double along = dx / length;
+    const double warp = 0.75 + 0.55 * churn.fbm(dx * 0.11 + 4, dy * 0.24 + 9);
+    const double half = 3.0 + dx * 0.42;
+    const double across = along > -0.05 ? std::abs(dy) / (half * warp) : 9.0;
+    const double jets = streaks.fbm(dy * 0.5 + 20, dx * 0.05 + 3) - 0.5;
+    const double reach = smooth(1.0, 0.62, (along + 0.35 * jets) / warp);
+    const double plume = smooth(1.05, 0.45, across) * reach * smooth(-0.06, 0.02, along);
+    // Two short jets out of the brake's side ports, and a little puff
+    // blown back round the muzzle.
+    double ports = 0;
+    for (double side : {-1.0, 1.0}) {
+      const double a = side * 1.28, u = dx * std::cos(a) + dy * std::sin(a), v = -dx * std::sin(a) + dy * std::cos(a);
+      const double w = 1.6 + 0.3 * std::max(0.0, u);
+      ports = std::max(ports, smooth(1.0, 0.4, std::abs(v) / (w * warp)) * smooth(13.0, 6.0, u * warp) * smooth(0.5, 2.5, u));
+    }
+    const double back = std::exp(-(r * r) / (2 * 3.2 * 3.2));
+    // The bloom: a soft glow round the whole cone, deep red at its edge.
+    const double glow_q = std::abs(dy) / (half * 1.35 + 2) + std::max(0.0, along - 0.8) * 5 + std::max(0.0, -dx) / 5;
+    const double bloom = std::exp(-glow_q * glow_q * 1.2) * smooth(1.2, 0.8, along);
+    double br, bg, bb;
+    fire_colour(0.08 + 0.35 * bloom, br, bg, bb);
+    lay_over(l, {br, bg, bb, 0.7 * bloom});
+    const double body = std::max({plume, ports * 0.95, back});
+    if (body > 0) {
+      const double heat = std::clamp(
+          std::max({(1 - along) * (1 - 0.7 * across) * (1.05 + 0.6 * jets), 0.8 * ports, back}), 0.0, 1.0);
+      double fr, fg, fb;
+      fire_colour(std::clamp(0.18 + 0.9 * heat, 0.0, 1.0), fr, fg, fb);
+      lay_over(l, {fr, fg, fb, body});
+    }
+    // The white-hot core: a short spear just out of the muzzle.
+    const double cu = (dx - 7.5) / 10.5, cv = dy / 4.2;
+    const double core = smooth(1.0, 0.55, std::sqrt(cu * cu + cv * cv) / warp);
+    if (core > 0) lay_over(l, {1.0, 0.99, mix(0.8, 0.97, core), core});
+    for (const Spark& s : sparks) {
+      const double da = std::remainder(theta - s.angle, 2 * M_PI);
+      if (std::abs(da) > 0.6) continue;
+      const double at = r * std::cos(da) - s.from;
+      if (at < -2 || at > s.length + 2) continue;
+      const double q = std::clamp(at / s.length, 0.0, 1.0);
+      const double off = std::abs(r * std::sin(da) - s.bend * q * q * s.length);
+      const double ends = smooth(-1.0, 1.5, at) * smooth(s.length + 0.8, s.length - 0.6, at);
+      const double w = s.width * (0.55 + 0.45 * q);
+      const double line = ends * std::clamp((w - off) / 0.6 + 0.5, 0.0, 1.0);
+      const double glow = ends * 0.35 * std::exp(-off * off / 2.2);
+      const double a = std::max(line, glow);
+      if (a <= 0) continue;
+      double sr, sg, sb;
+      fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
+      lay_over(l, {sr, sg, sb, a});
+    }
+    // Nothing reaches the border, so the square never shows when turned.
+    const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, std::hypot(px - centre, py - centre));
+    l.r *= fade, l.g *= fade, l.b *= fade, l.a *= fade;
+    return l;
+  };
+  paint_light(c, size, light_at);
 }
 
 const Bytes& shot_flare_png() {
@@ -207,7 +326,7 @@ const Bytes& shot_flare_png() {
 const Bytes& muzzle_flare_png() {
   static const Bytes bytes = [] {
     Canvas c(64, 64);
-    shot_flare(c, 0xF1A5u, true);
+    muzzle_cone(c, 0xF1A5u);
     return c.png_soft();
   }();
   return bytes;

@@ -16,6 +16,11 @@ namespace contentgen::paint {
 // and smoke; a muzzle flash throws its fire forward, a strike splashes it
 // round.
 void shot_flare(Canvas& c, uint32_t seed, bool muzzle);
+// A rifle's muzzle flash on a square canvas: a cone of flame thrown right
+// from a muzzle left of the middle, a white-hot spear at its root, short
+// jets from the brake's side ports, sparks fanned forward and smoke at the
+// tip, fading to nothing before the border.
+void muzzle_cone(Canvas& c, uint32_t seed);
 // The 64 x 64 strike of a shot and the 64 x 64 muzzle flash as PNG bytes
 // (alpha kept whole), each painted once.
 const Bytes& shot_flare_png();

@@ -13,7 +13,10 @@ namespace contentgen::roomart {
 namespace {
 
 // A crosshair ring with four gapped ticks and a centre pip, in white so the
-// view's colour picks the player.
+// view's colour picks the player. Built like a sight's reticle: every line
+// edged in dark so it holds over a bright wall, the ring machined with a
+// shaded inner bevel, range marks across the stems and index ticks outside
+// the ring's four arcs.
 void crosshair(cairo_t* cr, double c, double r) {
   auto strokes = [&] {
     for (int q = 0; q < 4; ++q) {
@@ -27,15 +30,48 @@ void crosshair(cairo_t* cr, double c, double r) {
       cairo_line_to(cr, c + std::cos(a) * (r + 5), c + std::sin(a) * (r + 5));
     }
   };
+  // Range marks across each stem, and index ticks out from the middle of
+  // each arc.
+  auto marks = [&] {
+    for (int q = 0; q < 4; ++q) {
+      const double a = q * M_PI / 2, ux = std::cos(a), uy = std::sin(a);
+      const double d = std::round(r * 0.66) + 0.5;
+      cairo_move_to(cr, c + ux * d - uy * 2.5, c + uy * d + ux * 2.5);
+      cairo_line_to(cr, c + ux * d + uy * 2.5, c + uy * d - ux * 2.5);
+      const double b = a + M_PI / 4, vx = std::cos(b), vy = std::sin(b);
+      cairo_move_to(cr, c + vx * (r + 2.0), c + vy * (r + 2.0));
+      cairo_line_to(cr, c + vx * (r + 5.2), c + vy * (r + 5.2));
+    }
+  };
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   grey(cr, 0.0);
   cairo_set_line_width(cr, 4.5);
   strokes();
   cairo_stroke(cr);
+  cairo_set_line_width(cr, 3.6);
+  marks();
+  cairo_stroke(cr);
   grey(cr, 1.0);
   cairo_set_line_width(cr, 2);
   strokes();
   cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  grey(cr, 0.92);
+  cairo_set_line_width(cr, 1.4);
+  marks();
+  cairo_stroke(cr);
+  // The bevel: the inner half of the ring's lower right arcs in shade, so
+  // the ring reads as a turned part lit from the upper left.
+  grey(cr, 0.55);
+  cairo_set_line_width(cr, 0.8);
+  for (int q = 0; q < 4; ++q) {
+    const double a = q * M_PI / 2 + M_PI / 4;
+    if (q == 2) continue;  // the upper left arc faces the light
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, c, c, r - 0.5, a - 0.5, a + 0.5);
+  }
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   grey(cr, 0);
   cairo_arc(cr, c, c, 2.6, 0, 2 * M_PI);
   cairo_fill(cr);
@@ -53,11 +89,15 @@ Bytes make_flash() {
 }
 
 Bytes make_blood() {
-  // Stretched over the whole view, coloured red and faded by the game with
-  // alpha blending. A hit floods in from the edges: thick and dark red at
-  // the rim, creeping inward in uneven tongues, and thin in the middle so
-  // the player still sees what struck them. Nowhere is it clear or flat,
-  // so it never shows as a sheet laid over the view.
+  // Stretched over the whole view and faded by the game with alpha
+  // blending, multiplied by a deep red: only the red channel and the alpha
+  // reach the screen, so the red carries the texture, and the picture is
+  // blood-coloured itself so it reads as blood wherever it is looked at.
+  // A hit floods in from the edges: thick and dark at the rim, creeping
+  // inward in uneven tongues, runs dripping from the top edge and drops
+  // flung in round the rim, and thin in the middle so the player still sees
+  // what struck them. Nowhere is it clear or flat, so it never shows as a
+  // sheet laid over the view.
   const int s = 32;
   Noise n(0xB10Du);
   struct Blot {
@@ -69,6 +109,20 @@ Bytes make_blood() {
     const double a = n.range(0, 2 * M_PI);
     const double reach = n.range(0.55, 0.85);
     blots.push_back({std::cos(a) * reach, std::sin(a) * reach, n.range(0.16, 0.3), n.range(0.18, 0.32)});
+  }
+  // Runs down from the top edge, each ending in a heavier bead; the view
+  // is stretched far more across than down, so they stay narrow here.
+  struct Run {
+    double x, end, w;
+  };
+  std::vector<Run> runs;
+  for (int i = 0; i < 5; ++i) runs.push_back({n.range(-0.8, 0.8), n.range(-0.55, -0.15), n.range(0.035, 0.06)});
+  // Drops flung in round the rim: small, dense and dark.
+  std::vector<Blot> drops;
+  for (int i = 0; i < 16; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double reach = n.range(0.5, 0.8);
+    drops.push_back({std::cos(a) * reach, std::sin(a) * reach * 1.1, n.range(0.045, 0.09), n.range(0.5, 0.9)});
   }
   auto smooth = [](double e0, double e1, double x) {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
@@ -91,29 +145,55 @@ Bytes make_blood() {
     const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
     return top + (bottom - top) * ty;
   };
+  // The flood's thickness at a point of the view, -1..1 across it.
+  auto thickness = [&](double u, double v) {
+    // Between a circle and the view's own box, so the flood follows the
+    // frame yet rounds its corners.
+    const double round = std::hypot(u, v) / std::sqrt(2.0);
+    const double boxy = std::pow(std::pow(std::abs(u), 4) + std::pow(std::abs(v), 4), 0.25);
+    double r = 0.45 * round + 0.55 * boxy;
+    for (const Blot& b : blots) {
+      const double du = (u - b.x) / b.r, dv = (v - b.y) / b.r;
+      r += b.w * std::exp(-(du * du + dv * dv));
+    }
+    return smooth(0.3, 1.05, r);
+  };
   std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
       const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
       const double mottle = 0.65 * lattice(cells_c, coarse, (x + 0.5) / s, (y + 0.5) / s) +
                             0.35 * lattice(cells_f, fine, (x + 0.5) / s, (y + 0.5) / s);
-      // Between a circle and the view's own box, so the flood follows the
-      // frame yet rounds its corners.
-      const double round = std::hypot(u, v) / std::sqrt(2.0);
-      const double boxy = std::pow(std::pow(std::abs(u), 4) + std::pow(std::abs(v), 4), 0.25);
-      double r = 0.45 * round + 0.55 * boxy;
-      for (const Blot& b : blots) {
-        const double du = (u - b.x) / b.r, dv = (v - b.y) / b.r;
-        r += b.w * std::exp(-(du * du + dv * dv));
+      double flood = thickness(u, v);
+      // Runs and drops add body where they lie.
+      double spatter = 0;
+      for (const Run& run : runs) {
+        const double across = std::abs(u - run.x) / run.w;
+        if (across > 3 || v > run.end + 0.12) continue;
+        const double body = std::exp(-across * across) * smooth(run.end + 0.02, run.end - 0.1, v);
+        const double bv = (v - run.end) / 0.09, bead = std::exp(-(across * across * 0.45 + bv * bv));
+        spatter = std::max(spatter, std::max(0.75 * body, bead));
       }
-      const double flood = smooth(0.3, 1.05, r);
+      for (const Blot& d : drops) {
+        const double du = (u - d.x) / d.r, dv = (v - d.y) / d.r;
+        spatter = std::max(spatter, d.w * std::exp(-(du * du + dv * dv) * 1.5));
+      }
+      flood = std::max(flood, 0.85 * spatter);
+      // Wet sheen: the clots' slopes turned up toward a light above catch
+      // it, so the flood looks glossy rather than dyed.
+      const double e = 0.07;
+      const double slope = (thickness(u, v + e) - thickness(u, v - e)) / (2 * e);
+      const double sheen = 0.14 * smooth(0.15, 0.8, slope) * smooth(0.2, 0.5, flood) + 0.06 * std::max(0.0, -mottle);
       // Clots thicken the flood most where it is already heavy.
       const double a = std::clamp(0.34 + 0.6 * flood + (0.04 + 0.08 * flood) * mottle, 0.0, 1.0);
-      // Pale (full red once tinted) where it is thin, darker where it pools
-      // and in its clots.
-      const double value = std::clamp(1.0 - 0.45 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle), 0.0, 1.0);
+      // Bright arterial red where it is thin, dark wet red where it pools
+      // and in its clots and drops.
+      const double value =
+          std::clamp(0.92 - 0.52 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle) + sheen, 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
-      px[0] = px[1] = px[2] = static_cast<uint8_t>(std::lround(255.0 * value));
+      px[0] = static_cast<uint8_t>(std::lround(255.0 * value));
+      px[1] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.05 + 0.25 * sheen)));
+      px[2] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.07 + 0.25 * sheen)));
       px[3] = static_cast<uint8_t>(std::lround(255.0 * a));
     }
   return encode_png(s, s, rgba, true);
