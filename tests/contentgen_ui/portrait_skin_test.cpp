@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "paint_kit/canvas.h"
@@ -38,6 +40,38 @@ TEST(PortraitSkin, ShadowLiftRaisesBlackKeepsOrderAndStaysOnTheSkin) {
     c.get_pixel(x, 1, p);
     EXPECT_EQ(p[0], x * 2) << "a pixel off the skin moved at " << x;
   }
+}
+
+// The skin's texture is a soft mottling, not a speckle: a speck a pixel
+// wide shimmers when the console draws the portrait at twice its size.
+// On an even skin, neighbouring pixels stay within a few levels while the
+// skin as a whole still varies.
+TEST(PortraitSkin, GrainMottlesBroadlyWithoutPixelSpecks) {
+  constexpr int w = 64;
+  Canvas c(w, w);
+  for (int y = 0; y < w; ++y)
+    for (int x = 0; x < w; ++x) {
+      const uint8_t p[4] = {170, 120, 95, 255};
+      c.set_pixel(x, y, p);
+    }
+  const std::vector<float> mask(w * w, 1.0f);
+  ui::portrait_skin::grain(c, mask, 7);
+  double step = 0, sum = 0, squares = 0;
+  int worst = 0;
+  for (int y = 0; y < w; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t p[4], q[4];
+      c.get_pixel(x, y, p);
+      sum += p[0], squares += p[0] * p[0];
+      if (x + 1 == w) continue;
+      c.get_pixel(x + 1, y, q);
+      const int d = std::abs(p[0] - q[0]);
+      step += d, worst = std::max(worst, d);
+    }
+  const double n = w * w, mean = sum / n;
+  EXPECT_LT(step / (w * (w - 1)), 1.2) << "the grain speckles pixel by pixel";
+  EXPECT_LE(worst, 5) << "a single speck stands out of the skin";
+  EXPECT_GT(std::sqrt(squares / n - mean * mean), 0.8) << "the skin has no mottling at all";
 }
 
 }  // namespace

@@ -53,9 +53,10 @@ Material beard_material(Rgb c) {
 // Woven cloth: a dull sheen that breaks up, and colour blotched by wear.
 Material cloth_material(Rgb c) {
   Material m = matte(c, 0.16f, 8, 0.9f);
-  m.rough = 0.3f;
-  // Only a faint blotching: more reads as noise, not cloth, at this size.
-  m.mottle = 0.06f;
+  // Little roughness or blotching: at this size either reads as smudges
+  // over the cloth instead of a weave.
+  m.rough = 0.12f;
+  m.mottle = 0.025f;
   m.tag = -1;  // seams and badges are painted over it
   return m;
 }
@@ -74,10 +75,11 @@ Material skin_material(Rgb c) {
   const float dark = std::clamp((0.5f - static_cast<float>(c.r)) / 0.3f, 0.0f, 1.0f);
   Material m = matte(c, 0.1f + 0.12f * dark, 10, 0.6f);
   m.sheen = 0.4f + 0.5f * dark;
-  m.rough = 0.45f;
-  // A faint blotching only: more reads as dirt or clay at this size; the
-  // skin's warmth and coolness are painted over the render instead.
-  m.mottle = 0.08f;
+  m.rough = 0.35f;
+  // Almost no blotching in the render: its fine octave is about a pixel
+  // across and shimmers when scaled; the skin's mottling and its warmth
+  // are painted over the render instead, at a broader scale.
+  m.mottle = 0.02f;
   // Light through the ears, the nose's wings and the lips, reddened by the blood.
   m.translucent = 0.28f;
   m.tr = 0.95f, m.tg = 0.42f, m.tb = 0.30f;
@@ -87,12 +89,15 @@ Material skin_material(Rgb c) {
 // The skin's albedo: pale skins eased below paper white so that the hard
 // key models them instead of bleaching them, yet still paler than a
 // medium skin (a hard cap made every light skin one tone), and the colour
-// a little richer than the roster's.
+// a little richer than the roster's on the lighter skins.
 Rgb skin_albedo(Rgb c) {
   const double r = c.r > 0.7 ? 0.7 + (c.r - 0.7) * 0.6 : c.r;
   const Rgb held = paint::scaled(c, r / std::max(c.r, 1e-3));
   const double lum = 0.3 * held.r + 0.55 * held.g + 0.15 * held.b;
-  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * 1.2, 0.0, 1.0); };
+  // A deep skin is not made richer: brown pushed further reads as orange
+  // clay rather than skin.
+  const double richness = 1.2 - 0.3 * std::clamp((0.6 - c.r) / 0.3, 0.0, 1.0);
+  auto rich = [&](double v) { return std::clamp(lum + (v - lum) * richness, 0.0, 1.0); };
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
@@ -849,8 +854,8 @@ V3 eye_middle(const Face& f, int side) { return eye_centre(f, side); }
 // showing only at the sides.
 // The upper lid overlaps the iris' top a little, as a live eye's does; a
 // heavy lid hangs lower over it.
-float lid_top(const Face& f) { return -8.0f + eye_drop(f) - 6.4f * f.eye_size + 1.6f * f.lid_heavy; }
-float lid_bottom(const Face& f) { return -8.6f + eye_drop(f) + 5.0f * f.eye_size; }
+float lid_top(const Face& f) { return -8.0f + eye_drop(f) - 5.9f * f.eye_size + 1.6f * f.lid_heavy; }
+float lid_bottom(const Face& f) { return -8.6f + eye_drop(f) + 4.6f * f.eye_size; }
 
 V3 nostril(const Face& f, int side) {
   const float nl = f.nose_len, nw = f.nose_wide, tip_y = 16 * nl - 2, tip_z = 52 + 11 * nl;
@@ -899,13 +904,20 @@ Xf body_view(const Face& f, const Xf& view) {
 
 V3 on_chest(const Face& f, float x, float y, float lift) { return Torso{f.bulk}.on(x, y, lift); }
 
-void build(Model& m, const Face& f, const Xf& view) {
+Xf lean(const Xf& view, float tilt, float nod) {
+  const V3 pivot{0, 60, -20};
+  return view * model::place(pivot) * model::place({}, rot_z(tilt) * model::rot_x(nod)) * model::place(pivot * -1.0f);
+}
+
+void build(Model& m, const Face& f, const Xf& view) { build(m, f, view, view); }
+
+void build(Model& m, const Face& f, const Xf& view, const Xf& head) {
   const Materials k(f);
   // The body turns less than the head.
   // The shoulders sit high enough that the neck is short and thick under
   // the jaw, as in a head-and-shoulders shot.
   const Xf body = body_view(f, view);
-  m.set_xf(view);
+  m.set_xf(head);
   m.set_skin(0.1f, 3);
   skull_and_face(m, f, k);
   nose(m, f, k);

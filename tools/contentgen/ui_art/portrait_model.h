@@ -62,6 +62,12 @@ struct Face {
 
 // Adds the member's head and shoulders to the model under the view.
 void build(Model& m, const Face& f, const Xf& view);
+// The same with the head placed by `head` (the view with the head's own
+// tilt and nod) and the shoulders by `view`.
+void build(Model& m, const Face& f, const Xf& view, const Xf& head);
+// The view tilted sideways by `tilt` and nodded by `nod` (radians) about
+// the top of the neck, so the head leans while the shoulders stay square.
+Xf lean(const Xf& view, float tilt, float nod);
 // Where the pupil of the left (side -1) or right (side 1) eye faces the
 // viewer, in head units, for the catchlight painted over the render.
 V3 pupil(const Face& f, int side);

@@ -68,7 +68,6 @@ void brows(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb col = paint::mix(paint::scaled(f.hair, 0.55), paint::scaled(f.skin, 0.45), 0.3);
   const double w = weight(view);
   Noise n(static_cast<uint32_t>(f.skin.r * 1000 + f.brow * 97));
-  cairo_set_line_width(cr, 0.75 * w);
   for (int side = -1; side <= 1; side += 2) {
     V3 b[3];
     portrait_model::brow_line(f, side, b);
@@ -76,15 +75,28 @@ void brows(cairo_t* cr, const Face& f, const Xf& view) {
     for (int i = 0; i < 3; ++i) p[i] = view.point(b[i]);
     // A quadratic through the three points.
     const double cx = 2 * p[1].x - (p[0].x + p[2].x) / 2, cy = 2 * p[1].y - (p[0].y + p[2].y) / 2;
-    const int hairs = 16 + static_cast<int>(14 * f.brow);
     const double out = p[2].x > p[0].x ? 1 : -1;
+    // The ridge's soft shade under the hairs, so they sit in the skin and
+    // not on it.
+    const Rgb under = paint::scaled(f.skin, 0.55);
+    soft_oval(cr, p[1].x, p[1].y + 0.8 * w, std::atan2(p[2].y - p[0].y, p[2].x - p[0].x),
+              std::hypot(p[2].x - p[0].x, p[2].y - p[0].y) * 0.5, (2.2 + 1.2 * f.brow) * w, under, 0.18, 0);
+    // Many fine hairs scattered through the brow's depth, which thins from
+    // the inner end to the tail; the inner ones stand up, the rest lie
+    // along the ridge toward the temple. Each hair differs a little in
+    // tone, so the brow reads as hair and not as a stroke of paint.
+    const int hairs = 34 + static_cast<int>(26 * f.brow);
     for (int i = 0; i < hairs; ++i) {
-      const double t = (i + n.unit() * 0.8) / hairs;
+      const double t = n.unit();
       const double x = (1 - t) * (1 - t) * p[0].x + 2 * t * (1 - t) * cx + t * t * p[2].x;
-      const double y = (1 - t) * (1 - t) * p[0].y + 2 * t * (1 - t) * cy + t * t * p[2].y + n.range(-0.6, 0.6) * w;
-      const double len = (2.8 - 1.4 * t + 1.2 * f.brow) * w, a = -0.9 + 0.6 * t + n.range(-0.2, 0.2);
-      cairo_set_source_rgba(cr, col.r, col.g, col.b, 0.5 - 0.2 * t);
-      cairo_move_to(cr, x - out * std::cos(a) * len * 0.5, y - std::sin(a) * len * 0.5 + len * 0.3);
+      const double depth = (1.0 + 0.8 * f.brow) * (1 - 0.6 * t) * w;
+      const double y = (1 - t) * (1 - t) * p[0].y + 2 * t * (1 - t) * cy + t * t * p[2].y + n.range(-1, 1) * depth;
+      const double len = (2.2 - 0.9 * t + 0.6 * f.brow) * w * n.range(0.7, 1.1);
+      const double a = -1.1 + 0.95 * t + n.range(-0.25, 0.25);
+      const Rgb hair = paint::mix(col, paint::scaled(f.skin, 0.6), n.range(0, 0.35));
+      cairo_set_line_width(cr, n.range(0.35, 0.55) * w);
+      cairo_set_source_rgba(cr, hair.r, hair.g, hair.b, (0.42 - 0.2 * t) * n.range(0.6, 1.0));
+      cairo_move_to(cr, x - out * std::cos(a) * len * 0.5, y - std::sin(a) * len * 0.5);
       cairo_line_to(cr, x + out * std::cos(a) * len * 0.5, y + std::sin(a) * len * 0.5);
       cairo_stroke(cr);
     }
@@ -243,9 +255,9 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view);
   const Rgb iris = paint::mix(paint::scaled(f.iris, 1.2), {0.42, 0.36, 0.28}, 0.3);
   const Rgb lash = paint::mix(paint::scaled(f.hair, 0.3), {0.05, 0.04, 0.04}, 0.6);
-  // The whites take on the skin's colour and sit a little below its lit
-  // tone: paper-white almonds stare out of a dark face like a mask's.
-  const Rgb white = paint::scaled(paint::mix({0.88, 0.85, 0.80}, f.skin, 0.3), 0.92);
+  // The whites take on the skin's colour and sit well below its lit tone,
+  // matte: paper-white almonds stare out of a face like a doll's.
+  const Rgb white = paint::scaled(paint::mix({0.84, 0.81, 0.77}, f.skin, 0.38), 0.8);
   for (int side = -1; side <= 1; side += 2) {
     const V3 c = portrait_model::eye_middle(f, side);
     const float lid_top = portrait_model::lid_top(f), lid_bottom = portrait_model::lid_bottom(f);
@@ -283,8 +295,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     const V3 top = view.point({c.x, lid_top, c.z + 9}), bottom = view.point({c.x, lid_bottom, c.z + 9});
     cairo_pattern_t* g = cairo_pattern_create_linear(top.x, top.y, bottom.x, bottom.y);
     cairo_pattern_add_color_stop_rgb(g, 0, white.r * 0.45, white.g * 0.43, white.b * 0.42);
-    cairo_pattern_add_color_stop_rgb(g, 0.45, white.r * 0.9, white.g * 0.9, white.b * 0.9);
-    cairo_pattern_add_color_stop_rgb(g, 1, white.r * 0.75, white.g * 0.74, white.b * 0.74);
+    cairo_pattern_add_color_stop_rgb(g, 0.5, white.r * 0.86, white.g * 0.86, white.b * 0.86);
+    cairo_pattern_add_color_stop_rgb(g, 1, white.r * 0.7, white.g * 0.69, white.b * 0.69);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -304,9 +316,9 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // edge, so that no white shows above it.
     V3 p = view.point(portrait_model::pupil(f, side));
     p.y -= 0.9 * view.s;
-    const double ir = 5.7 * view.s;
+    const double ir = 5.4 * view.s;
     g = cairo_pattern_create_radial(p.x + 0.3 * ir, p.y + 0.4 * ir, 0, p.x, p.y, ir);
-    cairo_pattern_add_color_stop_rgb(g, 0, iris.r * 1.25, iris.g * 1.25, iris.b * 1.25);
+    cairo_pattern_add_color_stop_rgb(g, 0, iris.r * 1.12, iris.g * 1.12, iris.b * 1.12);
     cairo_pattern_add_color_stop_rgb(g, 0.7, iris.r, iris.g, iris.b);
     cairo_pattern_add_color_stop_rgb(g, 1, iris.r * 0.45, iris.g * 0.45, iris.b * 0.45);
     cairo_set_source(cr, g);
@@ -325,13 +337,10 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     cairo_rectangle(cr, top.x - 14 * w, top.y - 2 * w, 28 * w, 7 * w);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    // The wet eye's catchlights: the key lamp, bright and crisp where iris
-    // meets pupil, and a faint second one from the rim opposite.
-    cairo_set_source_rgba(cr, 1, 1, 0.97, 1.0);
-    cairo_arc(cr, p.x - 0.38 * ir, p.y - 0.3 * ir, 1.6 * w, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_set_source_rgba(cr, 0.85, 0.92, 1, 0.55);
-    cairo_arc(cr, p.x + 0.45 * ir, p.y + 0.4 * ir, 0.55 * w, 0, 2 * M_PI);
+    // One small catchlight from the key lamp where iris meets pupil; a
+    // larger or a second one makes the eye a glass bead.
+    cairo_set_source_rgba(cr, 0.97, 0.96, 0.93, 0.8);
+    cairo_arc(cr, p.x - 0.38 * ir, p.y - 0.3 * ir, 0.95 * w, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_restore(cr);
     // The lash line along the upper lid, heavier toward the outer corner.
@@ -345,35 +354,27 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       cairo_line_to(cr, b.x, b.y);
       cairo_stroke(cr);
     }
-    // The upper lid's rounded edge catching the key light just over the
-    // lashes, so the lid reads as a fold of skin lying over the eye.
+    // No lit edge on either lid: a bright line round the opening rims the
+    // eye like a doll's. The lower lid is a band in the skin's own mid
+    // tone just under the white, so it catches no more light than the
+    // cheek below it.
     {
-      const Rgb lit = paint::mix(f.skin, {1, 0.95, 0.9}, 0.4);
-      cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.06);
-      cairo_set_line_width(cr, 1.0 * w);
-      for (int i = 2; i <= kSteps - 2; ++i) {
-        V3 q = rim_point(-1 + 2.0f * i / kSteps, -1);
-        q.y -= 1.7 * w;
-        i == 2 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+      const Rgb lid = paint::scaled(f.skin, 0.78);
+      cairo_set_line_width(cr, 1.6 * w);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.45);
+      for (int i = 1; i < kSteps; ++i) {
+        V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+        q.y += 1.1 * w;
+        i == 1 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
       }
       cairo_stroke(cr);
     }
-    // The lower lid's wet rim catching the key light, a thin bright line
-    // just under the white, with the lid's soft shade below it.
-    cairo_set_line_width(cr, 0.75 * w);
-    cairo_set_source_rgba(cr, 1, 0.93, 0.86, 0.1);
-    for (int i = 1; i < kSteps; ++i) {
-      V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-      q.y += 0.6 * w;
-      i == 1 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
-    }
-    cairo_stroke(cr);
     const Rgb shade = paint::scaled(f.skin, 0.35);
     // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
     // a pale crescent like a goggle's.
     {
       const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
-      soft_oval(cr, under.x, under.y, 0, 12 * w, 3.8 * w, shade, 0.2 + 0.1 * f.age, 0.2);
+      soft_oval(cr, under.x, under.y, 0, 12.5 * w, 4.4 * w, shade, 0.28 + 0.1 * f.age, 0.2);
     }
     cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
     cairo_set_line_width(cr, 0.8 * w);

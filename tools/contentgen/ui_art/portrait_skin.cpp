@@ -49,34 +49,39 @@ void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, do
 
 void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed) {
   const int w = c.width(), h = c.height();
-  // Blotches: a coarse lattice of random warm or cool shifts, smoothly
-  // interpolated, a few pixels across.
-  constexpr int cell = 5;
-  const int gw = w / cell + 2, gh = h / cell + 2;
+  // Soft mottling only, no per-pixel specks: two coarse lattices of random
+  // values, smoothly interpolated, one for the skin's tone (blotches about
+  // a dozen pixels across) and one for its warmth (broader still). A
+  // speck a pixel wide shimmers when the picture is scaled up.
   Noise n(seed);
-  std::vector<double> blotch(static_cast<size_t>(gw) * gh);
-  for (double& b : blotch) b = n.range(-1, 1);
-  auto lattice = [&](double gx, double gy) {
-    const int x0 = static_cast<int>(gx), y0 = static_cast<int>(gy);
-    double fx = gx - x0, fy = gy - y0;
-    fx = fx * fx * (3 - 2 * fx), fy = fy * fy * (3 - 2 * fy);
-    auto at = [&](int x, int y) { return blotch[static_cast<size_t>(std::min(y, gh - 1)) * gw + std::min(x, gw - 1)]; };
-    return (at(x0, y0) * (1 - fx) + at(x0 + 1, y0) * fx) * (1 - fy) + (at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx) * fy;
+  struct Lattice {
+    int cell, gw, gh;
+    std::vector<double> v;
+    double at(double x, double y) const {
+      const double gx = x / cell, gy = y / cell;
+      const int x0 = static_cast<int>(gx), y0 = static_cast<int>(gy);
+      double fx = gx - x0, fy = gy - y0;
+      fx = fx * fx * (3 - 2 * fx), fy = fy * fy * (3 - 2 * fy);
+      auto g = [&](int i, int j) { return v[static_cast<size_t>(std::min(j, gh - 1)) * gw + std::min(i, gw - 1)]; };
+      return (g(x0, y0) * (1 - fx) + g(x0 + 1, y0) * fx) * (1 - fy) + (g(x0, y0 + 1) * (1 - fx) + g(x0 + 1, y0 + 1) * fx) * fy;
+    }
   };
+  auto lattice = [&](int cell) {
+    Lattice l{cell, w / cell + 2, h / cell + 2, {}};
+    l.v.resize(static_cast<size_t>(l.gw) * l.gh);
+    for (double& b : l.v) b = n.range(-1, 1);
+    return l;
+  };
+  const Lattice tone = lattice(6), warmth = lattice(14);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      // Drawn for every pixel, so the grain does not shift with the mask.
-      const double pore = n.unit(), fine = n.range(-1, 1);
       const float m = mask[static_cast<size_t>(y) * w + x];
       if (m <= 0) continue;
       uint8_t p[4];
       c.get_pixel(x, y, p);
-      const double b = lattice(static_cast<double>(x) / cell, static_cast<double>(y) / cell);
-      // A pore is a small dark speck; the rest a faint grain of light.
-      // Coarse enough to break the smooth render's waxy sheen.
-      double gain = 1 + 0.045 * fine;
-      if (pore < 0.07) gain -= 0.08;
-      const double shift[3] = {1 + 0.045 * b, 1, 1 - 0.045 * b};
+      const double t = tone.at(x, y), b = warmth.at(x, y);
+      const double gain = 1 + 0.03 * t;
+      const double shift[3] = {1 + 0.03 * b, 1, 1 - 0.03 * b};
       for (int i = 0; i < 3; ++i) {
         const double v = p[i] / 255.0, out = v * (1 + (gain * shift[i] - 1) * m);
         p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(out, 0.0, 1.0)));

@@ -1,7 +1,7 @@
 // The skin of a console portrait after its tones are settled: the deep
 // shadows on the face lifted as if by light bounced back from the chest
-// and the cheek, so no part of the face falls to black, and a fine grain
-// of pores and blotches so the skin reads as skin and not as clay.
+// and the cheek, so no part of the face falls to black, and a soft
+// mottling of tone and warmth so the skin reads as skin and not as clay.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,7 @@ std::vector<float> skin_mask(const std::vector<uint8_t>& covered, const std::vec
 // shade): the darker the pixel, the nearer it comes, so the shadow side
 // keeps its colour and the order of tones stays.
 void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, double floor);
-// Fine pores and a faint blotching of warm and cool over the skin.
+// A soft, low-contrast mottling of tone and of warm and cool over the skin.
 void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed);
 
 }  // namespace contentgen::ui::portrait_skin

@@ -36,13 +36,13 @@ const Face member_faces[15] = {
     // lined, female, armour, turn
     {{0.88, 0.68, 0.55}, {0.44, 0.40, 0.36}, {0.30, 0.45, 0.55}, Hair::crew, Gear::none, Beard::stubble,  // Marsh
      1.04f, 1.0f, 0.9f, 0.4f, 1.0f, 1.05f, 0.2f, 0.7f, 0.5f, -0.1f, 0.9f, false, false, olive, -0.61f},
-    {{0.45, 0.29, 0.19}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
+    {{0.45, 0.31, 0.23}, {0.08, 0.06, 0.05}, {0.25, 0.15, 0.08}, Hair::shaved, Gear::none, Beard::goatee,  // Teller
      1.10f, 0.96f, 0.8f, 0.2f, 0.95f, 1.3f, 0.0f, 0.8f, 0.2f, 0.15f, 1.3f, true, false, slate, 0.61f},
     {{0.98, 0.84, 0.76}, {0.72, 0.32, 0.12}, {0.35, 0.55, 0.35}, Hair::side_part, Gear::none, Beard::none,  // Quill
      0.90f, 1.04f, 0.15f, 0.3f, 1.1f, 0.85f, 0.0f, 0.3f, -0.3f, 0.3f, 0.9f, false, false, sand, -0.54f},
     {{0.76, 0.58, 0.40}, {0.10, 0.08, 0.07}, {0.28, 0.18, 0.10}, Hair::buzz, Gear::cap, Beard::moustache,  // Nolan
      1.0f, 1.08f, 0.6f, 0.0f, 1.2f, 0.95f, 0.6f, 0.6f, 0.1f, 0.0f, 0.9f, false, false, olive, 0.54f},
-    {{0.26, 0.16, 0.11}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
+    {{0.27, 0.185, 0.14}, {0.06, 0.05, 0.05}, {0.22, 0.13, 0.07}, Hair::bun, Gear::headset, Beard::none,  // Okafor
      0.96f, 0.98f, 0.42f, 0.1f, 0.95f, 1.25f, 0.0f, 0.3f, 0.0f, 0.25f, 1.35f, false, true, slate, -0.61f},
     {{0.90, 0.66, 0.56}, {0.62, 0.62, 0.60}, {0.40, 0.50, 0.58}, Hair::side_part, Gear::none, Beard::full,  // Pryce
      1.04f, 1.06f, 0.8f, 0.2f, 1.1f, 1.1f, 0.3f, 0.7f, 0.4f, -0.05f, 1.0f, true, false, olive, 0.57f},
@@ -52,7 +52,7 @@ const Face member_faces[15] = {
      1.08f, 1.02f, 1.0f, 0.6f, 1.0f, 1.0f, 0.1f, 0.45f, 0.25f, -0.2f, 0.85f, false, false, slate, 0.61f},
     {{0.82, 0.62, 0.46}, {0.34, 0.22, 0.12}, {0.38, 0.30, 0.18}, Hair::mohawk, Gear::none, Beard::stubble,  // Ebert
      0.88f, 1.1f, 0.5f, 0.3f, 1.15f, 0.9f, 0.8f, 0.5f, 0.4f, 0.35f, 0.95f, false, false, sand, -0.68f},
-    {{0.50, 0.32, 0.21}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::curly, Gear::none, Beard::full,  // Brody
+    {{0.50, 0.34, 0.24}, {0.07, 0.06, 0.05}, {0.22, 0.13, 0.07}, Hair::curly, Gear::none, Beard::full,  // Brody
      1.14f, 1.0f, 1.0f, 0.3f, 1.0f, 1.3f, 0.2f, 0.9f, 0.3f, 0.0f, 1.15f, false, false, olive, 0.54f},
     {{0.84, 0.66, 0.52}, {0.16, 0.12, 0.10}, {0.30, 0.38, 0.30}, Hair::receding, Gear::none, Beard::moustache,  // Vance
      0.92f, 1.12f, 0.5f, 0.1f, 1.25f, 0.9f, 0.5f, 0.5f, 0.1f, -0.25f, 0.8f, true, false, slate, -0.57f},
@@ -129,6 +129,30 @@ const Look member_looks[15] = {
     {-0.5f, 1.0f, 0.0f, 0.6f},   // Castellan: hard and level
 };
 
+// How each member holds the head: a sideways tilt and a nod, in radians
+// (tilt > 0 leans the head to the picture's right, nod > 0 lowers the
+// face), so that no two sit for the camera in one pose.
+struct Pose {
+  float tilt, nod;
+};
+const Pose member_poses[15] = {
+    {0.05f, 0.04f},    // Marsh: head down a little, tired
+    {-0.06f, -0.05f},  // Teller: chin up
+    {0.07f, -0.02f},   // Quill: a curious tilt
+    {-0.03f, 0.06f},   // Nolan: head lowered, wary
+    {-0.07f, -0.03f},  // Okafor
+    {0.02f, 0.05f},    // Pryce
+    {0.06f, 0.0f},     // Sato
+    {-0.02f, -0.06f},  // Lund: chin up, level
+    {-0.08f, 0.02f},   // Ebert: cocked head
+    {0.03f, -0.03f},   // Brody
+    {0.04f, 0.07f},    // Vance: looking from under his brows
+    {-0.05f, 0.03f},   // Ingram
+    {0.08f, -0.01f},   // Yardley
+    {-0.04f, 0.05f},   // Moreau
+    {0.01f, -0.04f},   // Castellan: chin up, square
+};
+
 // The bars on each member's rank patch.
 const int member_rank[15] = {3, 2, 1, 2, 1, 3, 1, 2, 1, 2, 3, 1, 1, 2, 3};
 
@@ -168,6 +192,10 @@ portrait_model::Face roster_face(int index) {
   // much that the far side of the face foreshortens into a lopsided mask
   // or the lips and eyes look uneven in the picture.
   f.turn *= 0.34f;
+  // Smiles and frowns a little stronger, so that expressions read at the
+  // squad screen's half size.
+  f.smile *= 1.3f;
+  f.frown *= 1.3f;
   return f;
 }
 
@@ -180,7 +208,9 @@ Bytes portrait(int index) {
   portrait_finish::bulkhead(c, seed, f.turn < 0);
   Model m;
   const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
-  build(m, f, view);
+  // The head leans and nods on the neck; the shoulders stay as they were.
+  const model::Xf head = lean(view, member_poses[index].tilt, member_poses[index].nod);
+  build(m, f, view, head);
   model::RenderOptions o;
   // A hard key, a fill that keeps the shadow side's forms and a strong
   // cold rim: the face is modelled by light and shade, not by its outline.
@@ -195,7 +225,7 @@ Bytes portrait(int index) {
   o.creases = true;
   o.rim_r = 1.3f, o.rim_g = 1.6f, o.rim_b = 2.3f;  // cold: it outlines the head in a blue room too
   o.rim_hollow = 1;  // the rim outlines the head, not the nose's wings and the lids
-  o.crown = view.point({0, -86, -34});  // where the hair's strands part from
+  o.crown = head.point({0, -86, -34});  // where the hair's strands part from
   // One key from the upper left and well in front: the far cheek still
   // turns into shade, but both sides of the nose stay lit enough to read
   // as a bridge between a lit and a shaded plane, not a dark smear down
@@ -216,17 +246,17 @@ Bytes portrait(int index) {
   // unlifted ring round it that reads as a pair of goggles.
   std::vector<double> eyes;
   for (int side = -1; side <= 1; side += 2) {
-    const model::V3 e = view.point(pupil(f, side));
+    const model::V3 e = head.point(pupil(f, side));
     eyes.insert(eyes.end(), {e.x, e.y, 7.5 * view.s});
   }
   const std::vector<uint8_t>& covered = maps.coverage;
-  const double lowest = view.point(chin_bottom(f)).y + 16 * view.s;
+  const double lowest = head.point(chin_bottom(f)).y + 16 * view.s;
   const std::vector<float> skin = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, eyes);
   std::vector<float> hair(tags.size()), cloth(tags.size());
   for (size_t i = 0; i < tags.size(); ++i) hair[i] = std::max(0.0f, tags[i]), cloth[i] = std::max(0.0f, -tags[i]);
   portrait_hair::strands(c, f, hair, o.crown, seed + 11);
   portrait_dress::insignia(c, f, view, cloth, member_rank[index]);
-  portrait_paint::features(c, f, view);
+  portrait_paint::features(c, f, head);
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
