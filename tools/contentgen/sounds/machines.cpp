@@ -52,10 +52,10 @@ namespace {
 constexpr double kHornSeries[] = {1.0, 0.62, 0.46, 0.3, 0.18, 0.09, 0.05};
 constexpr double kHornAir = 0.12;      // a breath of air only: more and the wail turns grainy
 constexpr double kHornDrift = 0.006;   // about 10 cents either way over the file
-constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
+constexpr double kHornSwell = 0.2;     // about 1.6 dB either way over the file
 constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
 constexpr double kReedLevel = 0.3;
-constexpr double kBodyLevel = 0.35;     // the horn a fifth below, a body, not a second voice
+constexpr double body_level = 0.35;     // the horn a fifth below, a body, not a second voice
 constexpr double kHornWhoop = 0.26;     // a note winds up four semitones: a warble at 2.5 Hz
 }  // namespace
 
@@ -125,7 +125,7 @@ Buf alarm_loop() {
     double s = 0.0;
     for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
     for (int h = 1; h <= 3; ++h) s += kReedLevel * std::sin(kTwoPi * h * ph_b) * kHornSeries[h - 1];
-    for (int h = 1; h <= 3; ++h) s += kBodyLevel * std::sin(kTwoPi * h * ph_c) * kHornSeries[h - 1];
+    for (int h = 1; h <= 3; ++h) s += body_level * std::sin(kTwoPi * h * ph_c) * kHornSeries[h - 1];
     // The air in the horn comes and goes a little with the swell.
     const double air_now = kHornAir * (1.0 + 0.35 * std::sin(kTwoPi * seconds_at(i) / (note * notes) + 2.4));
     raw[i] = static_cast<float>(s + air_now * air[i]) * amp[i];
