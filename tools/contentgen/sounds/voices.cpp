@@ -504,8 +504,6 @@ constexpr float kPresence = 2.5f, kAir = 2.0f;
 // How long after "me" the gasp comes: close behind it a recogniser hears
 // the gasp as one more word.
 constexpr double kGaspAfterS = 0.5;
-// The breaths' strength against the words' peak: heard, yet well under them.
-constexpr float breath_in_gain = 0.1f, gasp_after_gain = 0.15f, breath_out_gain = 0.06f;
 
 Buf cocoon_plea() {
   Rng rng(0x4B3u);
@@ -529,17 +527,14 @@ Buf cocoon_plea() {
     }
     float top = peak(words);
     if (top > 0.0f) scale(words, 1.0f / top);
-    // The breath in ends just before "please" rather than under it, so it
-    // can be heard some 20 dB under the words without the recogniser
-    // taking "please" for "fleece".
-    Buf b = sobbing_breath(rng, 0.5, breath_in_gain);
-    const size_t speak_at = b.size() + frames(0.02, kRate);
+    Buf b = sobbing_breath(rng, 0.5, 0.042f);
+    const size_t speak_at = b.size() - frames(0.06, kRate);
     add(b, words, speak_at);
     // After the words, a pause, then a catching gasp in and the breath let
     // go: air only, never voiced, so nothing after "me" is heard as a word.
     const size_t done = speak_at + words.size();
-    add(b, sobbing_breath(rng, 0.3, gasp_after_gain), done + frames(kGaspAfterS, kRate));
-    Buf out = drawn_breath(rng, 0.5, breath_out_gain);
+    add(b, sobbing_breath(rng, 0.3, 0.045f), done + frames(kGaspAfterS, kRate));
+    Buf out = drawn_breath(rng, 0.5, 0.015f);
     std::reverse(out.begin(), out.end());
     add(b, out, done + frames(kGaspAfterS + 0.3, kRate));
     return add_reverb(b, kRate, 0.2f, 0.6f, 0.06f, 0.2);
