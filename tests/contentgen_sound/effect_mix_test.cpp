@@ -257,6 +257,11 @@ TEST(EffectMix, TheGeneratorIsAMachineSmallSpeakersCanPlay) {
   // rises and falls by a few decibels within the loop.
   std::vector<double> f = frame_db(w.samples, w.rate, 100.0);
   EXPECT_GE(*std::max_element(f.begin(), f.end()) - *std::min_element(f.begin(), f.end()), 4.0);
+  // And it moves slowly too, not only tick by tick: second by second its
+  // level swings by some decibels as the load comes and goes (a drone that
+  // only flickered read 3.2 dB and masked its band like a held chord).
+  const std::vector<double> seconds = frame_db(w.samples, w.rate, 1000.0);
+  EXPECT_GE(*std::max_element(seconds.begin(), seconds.end()) - *std::min_element(seconds.begin(), seconds.end()), 4.0);
   // Its weight is not in the low midrange it would muddy for as long as it
   // runs (once 69 % of it lay at 150-500 Hz), and it does not throb at the
   // mains rate: 10 ms frames, taken alternately, stand level (the odd 50 Hz
@@ -279,6 +284,9 @@ TEST(EffectMix, TheAlarmIsAHighWarningWellUnderTheGun) {
   // A horn with air in it, not a bare test tone: no single tone stands far
   // over the noise around it.
   EXPECT_LE(contentgen::measure::strongest_tone(w.samples, w.rate, 500, 4000).above_noise_db, 15.0);
+  // Yet a siren, not a hiss: its held pitch stands over the noise (once the
+  // wail rode on noise, its strongest tone 7 dB under it, and sounded grainy).
+  EXPECT_GE(contentgen::measure::strongest_tone(w.samples, w.rate, 1000, 8000).above_noise_db, 3.0);
   // Heard for minutes, it must move: the file's second pair of notes is
   // not a copy of its first, 10 ms by 10 ms.
   std::vector<double> f = frame_db(w.samples, w.rate, 10.0);

@@ -49,13 +49,14 @@ Buf start_at_stillest(const Buf& loop, double within_s) {
 }  // namespace
 
 namespace {
-constexpr double kHornSeries[] = {1.0, 0.42, 0.5, 0.34, 0.26, 0.12, 0.08};
-constexpr double kHornAir = 2.2;
+constexpr double kHornSeries[] = {1.0, 0.62, 0.46, 0.3, 0.18, 0.09, 0.05};
+constexpr double kHornAir = 0.12;      // a breath of air only: more and the wail turns grainy
 constexpr double kHornDrift = 0.006;   // about 10 cents either way over the file
-constexpr double kHornSwell = 0.12;    // about 1 dB either way over the file
+constexpr double kHornSwell = 0.2;     // about 1.6 dB either way over the file
 constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
-constexpr double kReedLevel = 0.45;
-constexpr double kHornWhoop = 0.26;     // a note climbs four semitones: a warble at 2.5 Hz
+constexpr double kReedLevel = 0.3;
+constexpr double body_level = 0.35;     // the horn a fifth below, a body, not a second voice
+constexpr double kHornWhoop = 0.26;     // a note winds up four semitones: a warble at 2.5 Hz
 }  // namespace
 
 Buf alarm_loop() {
@@ -80,12 +81,14 @@ Buf alarm_loop() {
     // a horn driven by a motor, not a tone generator. Both movements make
     // whole cycles over the file, so the loop still joins.
     const double drift = std::sin(kTwoPi * t / (note * notes));
-    // Each note whoops: it climbs four semitones over its length, as a
-    // motor siren winds up, and drops back as the next note takes over, so
-    // with the two tones the warning warbles two and a half times a second
-    // and is never a held tone.
+    // Each note whoops: it winds up four semitones over its first third,
+    // as a motor siren spins up, holds there as a clean tone, and drops
+    // back as the next note takes over, so with the two tones the warning
+    // warbles two and a half times a second and still rings as a pitch.
     const double v = std::fmod(t, note) / note;
-    const double whoop = 1.0 + kHornWhoop * (v < 0.9 ? v / 0.9 : 1.0 - (v - 0.9) / 0.1);
+    const double climb = std::clamp(v / 0.32, 0.0, 1.0), fall = std::clamp((v - 0.94) / 0.06, 0.0, 1.0);
+    const double rise = climb * climb * (3.0 - 2.0 * climb) * (1.0 - fall);
+    const double whoop = 1.0 + kHornWhoop * rise;
     hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift) * whoop;
     // Each note swells to its middle and dips at the change, some 6 dB, so
     // the warble is heard in the level as well as the pitch.
@@ -122,7 +125,7 @@ Buf alarm_loop() {
     double s = 0.0;
     for (int h = 1; h <= 7; ++h) s += std::sin(kTwoPi * h * ph) * kHornSeries[h - 1];
     for (int h = 1; h <= 3; ++h) s += kReedLevel * std::sin(kTwoPi * h * ph_b) * kHornSeries[h - 1];
-    for (int h = 1; h <= 4; ++h) s += 1.4 * std::sin(kTwoPi * h * ph_c) * kHornSeries[h - 1];
+    for (int h = 1; h <= 3; ++h) s += body_level * std::sin(kTwoPi * h * ph_c) * kHornSeries[h - 1];
     // The air in the horn comes and goes a little with the swell.
     const double air_now = kHornAir * (1.0 + 0.35 * std::sin(kTwoPi * seconds_at(i) / (note * notes) + 2.4));
     raw[i] = static_cast<float>(s + air_now * air[i]) * amp[i];
@@ -148,7 +151,7 @@ Buf alarm_loop() {
   Reverb steel(kRate, 0.15f, 0.2f);
   Buf horned = loop_through(raw, 3, [bell, bell_hi, top, hp, steel](float x) mutable {
     float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 3.0f + bell_hi(driven) * 2.0f));
+    const float dry = top(hp(x + bell(driven) * 1.6f + bell_hi(driven) * 1.0f));
     return dry + 0.25f * steel(dry);
   });
   // The file starts (and so wraps) at a crest of the horn's wave a few
@@ -170,6 +173,29 @@ void add_moving_parts(Buf& raw, double len) {
     add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
     add_noise_burst(raw, rng, at, rng.range(560.0f, 760.0f), 1.5f, 0.012f, 0.9f * lift);
     at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
+  }
+}
+
+// Twice a loop the machine's controls act: as the load peaks a relay
+// drops in (a hard clack with a short ring of its frame) and, a few
+// seconds later, as it eases, a relief valve lets off a sigh of air. Both
+// lie well inside the file, so the seam still joins on the hum alone.
+void add_load_events(Buf& raw) {
+  Rng rng(0x7E1Au);
+  add_noise_burst(raw, rng, 2.05, 2300.0f, 2.5f, 0.008f, 5.0f);
+  add_noise_burst(raw, rng, 2.05, 700.0f, 1.8f, 0.025f, 4.0f);
+  add_ping(raw, 2.052, 1870.0f, 0.03f, 0.12f);
+  add_noise_burst(raw, rng, 2.11, 2100.0f, 2.5f, 0.004f, 1.2f);
+  // The valve: air through a narrow seat, swelling in and dying away over
+  // about 0.7 s.
+  const size_t at = frames(5.3, kRate), len = frames(0.7, kRate);
+  Biquad seat, dark;
+  seat.bandpass(1400.0f, 1.4f, kRate);
+  dark.lowpass(2600.0f, 0.7f, kRate);
+  for (size_t i = 0; i < len && at + i < raw.size(); ++i) {
+    const double u = static_cast<double>(i) / len;
+    const double shape = std::sin(kPi * std::sqrt(u)) * (1.0 - u);
+    raw[at + i] += static_cast<float>(2.2 * shape) * dark(seat(rng.bi()));
   }
 }
 
@@ -195,7 +221,7 @@ Buf generator_loop() {
     double hz, gain, swell_hz, swell_depth;
   };
   const Partial machine[] = {{100, 0.3, 0.25, 0.15},    {200, 0.26, 0.375, 0.2},  {200.5, 0.2, 0.125, 0.1},
-                             {300, 0.24, 0.5, 0.25},    {400, 0.26, 0.625, 0.2},  {500, 0.42, 0.25, 0.3},
+                             {300, 0.24, 0.5, 0.25},    {400, 0.26, 0.625, 0.2},  {500, 0.36, 0.25, 0.3},    {500.25, 0.26, 0.125, 0.1},
                              {600, 0.55, 0.875, 0.25},  {600.5, 0.3, 0.375, 0.2}, {700, 0.45, 0.625, 0.3},
                              {800, 0.38, 0.125, 0.35},  {1000, 0.1, 0.5, 0.4},    {1200, 0.06, 0.75, 0.4}};
   // Each partial and its swell turn as a unit vector rotated a fixed angle
@@ -221,13 +247,13 @@ Buf generator_loop() {
   }
   // The whine's waver and swell, the blades' pulse and the load's slow
   // wobble turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375);
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375), cycle(0.125);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t), cycle.anchor(t);
     }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
@@ -242,13 +268,16 @@ Buf generator_loop() {
     double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
     double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    // The load swings slowly: the whole hum rises and falls every four
-    // seconds, a second, faster sway across it, so it never sits still.
-    const double load = 1.0 + 0.15 * wobble.s + 0.05 * sway.c;
-    wobble.turn(), sway.turn();
+    // The load swings slowly: the machine labours and eases once a loop,
+    // some 5 dB from its hardest pull to its lightest, with a faster sway
+    // across it, so the room is heard to work rather than to sit on a
+    // held chord.
+    const double load = 1.0 + 0.26 * cycle.s + 0.1 * wobble.s + 0.04 * sway.c;
+    wobble.turn(), sway.turn(), cycle.turn();
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
   add_moving_parts(raw, len);
+  add_load_events(raw);
   // The fan's air: noise through the blades' band, low-passed so it is a
   // soft rush rather than a hiss, pulsing at the blade rate (12.5 Hz), and
   // the turbine's own air around its whine, darker still.
