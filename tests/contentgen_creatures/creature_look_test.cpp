@@ -556,3 +556,101 @@ TEST(CreatureLook, QueenCrestKeepsItsRibsUnderARedRoom) {
     EXPECT_GE(high - low, 45) << "crest flat under red: " << low << ".." << high;
   }
 }
+
+// Crisping a magnified frame: a soft step inside the body gets steeper, a
+// flat body stays flat right up to its outline (no halo from the clear
+// room), a dark body is not pushed to black, and alpha is untouched.
+TEST(CreatureLook, SharpeningSteepensSoftEdgesWithoutHalos) {
+  contentgen::Canvas c(40, 30);
+  for (int y = 5; y < 25; ++y)
+    for (int x = 5; x < 35; ++x) {
+      // 20 on the left, 120 on the right, a four-pixel ramp between.
+      const int v = x < 18 ? 20 : x >= 22 ? 120 : 20 + (x - 17) * 20;
+      const uint8_t px[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v), static_cast<uint8_t>(v), 255};
+      c.set_pixel(x, y, px);
+    }
+  uint8_t before[4], after[4];
+  c.get_pixel(18, 15, before);
+  const int step_before = before[0];
+  cc::sharpen_for_magnifying(c, 1.2f, 1.3f);
+  c.get_pixel(18, 15, after);
+  EXPECT_LT(after[0], step_before) << "the dark side of the ramp was not steepened";
+  c.get_pixel(21, 15, after);
+  EXPECT_GT(after[0], 100) << "the light side of the ramp was not steepened";
+  // Flat areas and the outline keep their values; the dark side stays above black.
+  for (int x : {5, 6, 10}) {
+    c.get_pixel(x, 15, after);
+    EXPECT_EQ(after[0], 20) << x;
+  }
+  c.get_pixel(17, 15, after);
+  EXPECT_GT(after[0], 10);
+  c.get_pixel(34, 15, after);
+  EXPECT_EQ(after[0], 120);
+  c.get_pixel(2, 2, after);
+  EXPECT_EQ(after[3], 0);
+  c.get_pixel(20, 15, after);
+  EXPECT_EQ(after[3], 255);
+}
+
+// The warrior seen lunging is the animal that roams: its body must not come
+// out markedly paler or bluer than the roaming frames'.
+TEST(CreatureLook, LungingWarriorHasTheRoamingWarriorsValueAndHue) {
+  auto mean = [](const Picture& p, double& lum, double& blue) {
+    double l = 0, b = 0;
+    long n = 0;
+    for (int y = 0; y < p.h; ++y)
+      for (int x = 0; x < p.w; ++x) {
+        if (!p.solid(x, y)) continue;
+        const uint8_t* c = p.at(x, y);
+        l += 0.3 * c[0] + 0.59 * c[1] + 0.11 * c[2];
+        b += c[2] - c[0];
+        ++n;
+      }
+    lum = n ? l / n : 0, blue = n ? b / n : 0;
+  };
+  double roam_lum = 0, roam_blue = 0;
+  for (int f = 1; f <= 3; ++f) {
+    const Picture p = built("alien_" + std::to_string(f) + ".png");
+    ASSERT_TRUE(p.ok);
+    double l, b;
+    mean(p, l, b);
+    roam_lum += l / 3, roam_blue += b / 3;
+  }
+  for (int f = 1; f <= 2; ++f) {
+    SCOPED_TRACE(f);
+    const Picture p = built("alien_a" + std::to_string(f) + ".png");
+    ASSERT_TRUE(p.ok);
+    double l, b;
+    mean(p, l, b);
+    EXPECT_LT(l, roam_lum * 1.15) << "paler than the roaming warrior";
+    EXPECT_GT(l, roam_lum * 0.8) << "darker than the roaming warrior";
+    EXPECT_LT(b, roam_blue + 4) << "bluer than the roaming warrior";
+  }
+}
+
+// Acid painted over a body takes the body's light: the same paint comes out
+// darker on the shadowed half than on the lit half, while paint off the
+// body and the body where nothing was painted keep their values.
+TEST(CreatureLook, WoundPaintTakesTheBodysLight) {
+  contentgen::Canvas c(60, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) {
+      const uint8_t v = x < 20 ? 12 : 90;
+      const uint8_t px[4] = {v, v, v, 255};
+      c.set_pixel(x, y, px);
+    }
+  const std::vector<uint8_t> body = cc::body_pixels(c.surface());
+  const uint8_t acid[4] = {150, 200, 60, 255};
+  for (int y = 5; y < 15; ++y)
+    for (int x = 5; x < 55; ++x) c.set_pixel(x, y, acid);
+  cc::light_wounds_by_body(c.surface(), body);
+  uint8_t dark[4], lit[4], off[4], bare[4];
+  c.get_pixel(10, 10, dark);
+  c.get_pixel(30, 10, lit);
+  c.get_pixel(50, 10, off);
+  c.get_pixel(10, 1, bare);
+  EXPECT_LT(dark[1] + 40, lit[1]) << "the paint ignores the body's light";
+  EXPECT_EQ(off[1], 200);
+  EXPECT_EQ(bare[1], 12);
+  EXPECT_EQ(dark[3], 255);
+}

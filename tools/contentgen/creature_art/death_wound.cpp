@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "paint_kit/acid.h"
@@ -389,6 +390,60 @@ void death_pool(cairo_t* cr, double cx, double floor_y, double rx_full, uint32_t
   // Seen low across the deck: its middle a little behind the floor row it
   // runs out from, its near edge at the row.
   paint::acid_pool(cr, cx, floor_y - ry * 0.9, rx, ry, seed, static_cast<int>(stage * 4));
+}
+
+std::vector<uint8_t> body_pixels(cairo_surface_t* s) {
+  cairo_surface_flush(s);
+  const uint8_t* data = cairo_image_surface_get_data(s);
+  const size_t n = static_cast<size_t>(cairo_image_surface_get_stride(s)) * cairo_image_surface_get_height(s);
+  return data ? std::vector<uint8_t>(data, data + n) : std::vector<uint8_t>{};
+}
+
+void light_wounds_by_body(cairo_surface_t* s, const std::vector<uint8_t>& before) {
+  cairo_surface_flush(s);
+  uint8_t* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s), w = cairo_image_surface_get_width(s),
+            h = cairo_image_surface_get_height(s);
+  if (!data || before.size() != static_cast<size_t>(stride) * h) return;
+  // Premultiplied ARGB, little-endian: b, g, r, a.
+  auto luma = [](const uint8_t* p) { return (p[2] * 3 + p[1] * 6 + p[0]) / 10.0f; };
+  // The body's light round each pixel, over its solid pixels alone: a
+  // small box, so the acid follows the body's shading but not its grain.
+  constexpr int r = 2;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const size_t i = static_cast<size_t>(y) * stride + x * 4;
+      uint8_t* p = data + i;
+      const uint8_t* b = before.data() + i;
+      if (b[3] != 255 || p[3] != 255 || std::memcmp(p, b, 4) == 0) continue;
+      float sum = 0, peak = 0;
+      int n = 0;
+      for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+          const uint8_t* q = before.data() + static_cast<size_t>(ny) * stride + nx * 4;
+          if (q[3] != 255) continue;
+          const float l = luma(q);
+          sum += l, ++n;
+          if (std::abs(dx) <= 1 && std::abs(dy) <= 1) peak = std::max(peak, l);
+        }
+      const float body = n ? sum / n : 0;
+      // A dark body lit at about 40 leaves the acid as painted; in its
+      // shadows the acid sinks to under half, on its lit plates it rises.
+      // The ridges and grooves right under it show through the film, so
+      // it lies over the plate's shape rather than flat on top of it.
+      const float under = luma(b);
+      const float ridge = std::pow(std::clamp((under + 12) / (body + 12), 0.6f, 1.6f), 0.6f);
+      const float shade = std::clamp(0.4f + body / 65.0f, 0.4f, 1.35f) * ridge;
+      // The body's glints show through as wet highlights on the acid.
+      const float wet = std::clamp((peak - 120.0f) / 100.0f, 0.0f, 1.0f) * 0.75f;
+      for (int k = 0; k < 3; ++k) {
+        const float v = p[k] * shade;
+        p[k] = static_cast<uint8_t>(std::clamp(v + (255 - v) * wet, 0.0f, 255.0f));
+      }
+    }
+  cairo_surface_mark_dirty(s);
 }
 
 }  // namespace contentgen::creatures

@@ -16,4 +16,13 @@ namespace contentgen::creatures {
 // so the small sharp highlights of glossy plate survive.
 void finish_for_magnifying(Canvas& c, bool keep_glints = false);
 
+// An unsharp mask over the opaque body only, so the ridges, teeth and
+// plate edges still read after the game's bilinear magnification: each
+// solid pixel moves `amount` times its difference from a Gaussian blur of
+// radius `sigma` pixels, the blur taken over solid pixels alone so the
+// outline gets no halo from the clear room around it. Differences below
+// `floor` (0..255 luminance) are eased in, so flat skin and grain are not
+// made noisier. Alpha is left as it is.
+void sharpen_for_magnifying(Canvas& c, float amount, float sigma, float floor = 3);
+
 }  // namespace contentgen::creatures

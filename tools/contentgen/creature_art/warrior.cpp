@@ -483,14 +483,19 @@ std::vector<uint8_t> walk_mask(int frame, bool head_only) {
   return model::coverage(m, kWarriorWalk.w, kWarriorWalk.h, 2);
 }
 
+// The lunge's and the fall's build, leaner than the roaming frames' (which
+// are thickened to read at their small size).
+constexpr float kNearBulk = 1.05f;
+
 // The three-quarter view of the lunge: the head's middle lands on the
 // frames' shared handle.
 constexpr Pt kFrontHandle{kWarriorAttack.w / 2.0, 63};
 constexpr V3 kHandle{static_cast<float>(kFrontHandle.x), static_cast<float>(kFrontHandle.y), 0};
 constexpr float kYaw = -0.85f;
 // The lunge turns further round, so that the jaws come at the viewer and
-// the arms reach out to both sides.
-constexpr float kLungeYaw = -1.2f;
+// the arms reach out to both sides, but not so far that the long skull
+// foreshortens into a round knob.
+constexpr float kLungeYaw = -0.95f;
 // Pitched forward it stands lower than it rears, so it is drawn larger.
 constexpr float kLungeScale = 3.3f;
 constexpr float kFrontScale = 2.75f;
@@ -510,6 +515,9 @@ Xf front_view(const Pose& p, float dx, float dy, float roll, float yaw = kYaw, f
 Pose rearing_pose(float strike) {
   Pose p;
   p.side = false;
+  // Seen this near, the roaming build reads heavy: a leaner chest and
+  // limbs keep the lunge the same thin animal that stalks the rooms.
+  p.bulk = kNearBulk;
   // Pitched forward at the viewer, low on bent legs; the strike throws the
   // body further forward and the head out ahead of it, jaws first.
   p.pitch = -0.72f + 0.22f * strike;
@@ -531,6 +539,16 @@ Pose rearing_pose(float strike) {
   p.tail_sway = 0.2f;
   p.tail_back = 1.0f;
   return p;
+}
+
+// The light on the lunge and the fall: drawn large, the cool rims and the
+// gloss cover more of the body than on the small roaming frames, which
+// turns it bluer, paler and plastic; toned down to the roaming frames'
+// value and hue.
+void near_light(model::RenderOptions& o) {
+  o.exposure = 0.80f;
+  o.rim_b = 0.62f;
+  o.top_rim = 1.8f;
 }
 
 Bytes finish(Canvas& c, const char* what) {
@@ -592,8 +610,12 @@ Bytes warrior_attack(int frame) {
   // Drawn this large, three samples a side keep its edges smooth.
   model::RenderOptions o = sprite_options();
   o.supersample = 3;
+  near_light(o);
   model::render(m, c, o);
   finish_for_magnifying(c);
+  // Drawn up to 1.4 times its size through a bilinear filter: crisped
+  // here so the ribs and teeth keep their edges when blown up.
+  sharpen_for_magnifying(c, 1.1f, 1.3f);
   return finish(c, "alien attack");
 }
 
@@ -666,16 +688,19 @@ Bytes warrior_death(int frame) {
   // size, at about half the cost of four.
   model::RenderOptions o = sprite_options();
   o.supersample = 3;
+  near_light(o);
   model::render(m, c, o);
   // The shot's hole in the head, eaten wider as it falls, and a second
   // through the chest from the next frame on; both ride on the body.
   cairo_t* cr = c.cr();
+  const std::vector<uint8_t> body = body_pixels(c.surface());
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
   V3 chest = view.point(shoulders(p) + V3{0, 10, 0});
   // Its plate torn open, the spray left behind as it sinks.
   const WoundShape torn{WoundKind::torn_chitin, 0, {4, 18}};
   if (frame >= 2) death_wound(cr, {chest.x + 8, chest.y - 12}, 24, 940, (frame - 2) / 3.0, kDeathFloor, torn);
   death_wound(cr, {wound.x, wound.y}, 30, 900, t, kDeathFloor, torn);
+  light_wounds_by_body(c.surface(), body);
   return finish(c, "alien death");
 }
 
