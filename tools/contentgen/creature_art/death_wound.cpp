@@ -430,12 +430,13 @@ void light_wounds_by_body(cairo_surface_t* s, const std::vector<uint8_t>& before
         }
       const float body = n ? sum / n : 0;
       // A dark body lit at about 40 leaves the acid as painted; in its
-      // shadows the acid sinks to under half, on its lit plates it rises.
+      // shadows the acid darkens by a quarter, staying acid, and on its lit
+      // plates it rises.
       // The ridges and grooves right under it show through the film, so
       // it lies over the plate's shape rather than flat on top of it.
       const float under = luma(b);
       const float ridge = std::pow(std::clamp((under + 12) / (body + 12), 0.6f, 1.6f), 0.6f);
-      const float shade = std::clamp(0.4f + body / 65.0f, 0.4f, 1.35f) * ridge;
+      const float shade = std::clamp(0.75f + body / 160.0f, 0.75f, 1.35f) * ridge;
       // The body's glints show through as wet highlights on the acid.
       const float wet = std::clamp((peak - 120.0f) / 100.0f, 0.0f, 1.0f) * 0.75f;
       for (int k = 0; k < 3; ++k) {
