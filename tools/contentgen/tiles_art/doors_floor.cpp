@@ -318,9 +318,9 @@ Bytes make_floor() {
   const double horizon = -40, k = h - horizon;
   // Cross bars: spacing in depth, the share of it that is top, and a bar's
   // height below its top over the eye's height (the front face seen).
-  const double pitch = 0.21, bar = 0.42, thick = 0.05;
+  const double pitch = 0.22, bar = 0.34, thick = 0.045;
   // The rods under the bars, parallel in the view as the eye looks along them.
-  const double rod_pitch = 13, rod = 4;
+  const double rod_pitch = 13, rod = 4.6;
   WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80),
       clots(n, w, 4, 160);
   std::vector<Stain> stains;
@@ -369,7 +369,8 @@ Bytes make_floor() {
       // A bar's top: a lit bevel on its near edge, the face falling off
       // toward its far edge where it rolls into shade.
       const double t = in_pitch / bar;
-      v = 0.56 - 0.12 * t;
+      // Each bar its own shade, some sagged or swapped for a newer one.
+      v = 0.56 - 0.12 * t + 0.12 * (wear.at(row * 5.1 + 3, 90) - 0.5);
       v += 0.34 * near_rows * std::clamp(1 - in_pitch / 0.07, 0.0, 1.0);
       v -= 0.2 * near_rows * std::clamp((in_pitch - (bar - 0.06)) / 0.06, 0.0, 1.0);
       // Scuffed metal: fine scratches along the bar, heavier on the near rows.
@@ -393,9 +394,9 @@ Bytes make_floor() {
       // and grime packs in clots where the rods meet the bars.
       const double gap = (in_pitch - bar) / (1 - bar - z * thick / pitch);  // 0 behind a bar, 1 at the next
       const double r = std::remainder(x - rod_pitch / 2, rod_pitch) / (rod / 2);
-      if (std::fabs(r) < 1) v = (r < -0.2 ? 0.44 : 0.26) * (1 - 0.5 * grime);
+      if (std::fabs(r) < 1) v = (r < -0.3 ? 0.5 : r < 0.4 ? 0.36 : 0.2) * (1 - 0.5 * grime);
       else v = 0.03 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
-      v *= 0.3 + 0.7 * std::clamp(gap / 0.45, 0.0, 1.0);
+      v *= 0.3 + 0.7 * std::clamp(gap / 0.35, 0.0, 1.0);
       const double clot = clots.at(x * 1.0, z * 140) + 0.5 * grime - 0.35 * std::min(gap, 1 - gap);
       if (clot > 0.62) {
         v = 0.06 + 0.1 * clots.at(x * 2.1, z * 230);
