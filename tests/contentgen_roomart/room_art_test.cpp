@@ -271,6 +271,24 @@ TEST(RoomArt, DeckFarRowsHoldNoPixelFinePattern) {
   EXPECT_LT(flip, 22.0) << "mean row-to-row swing of the far deck rows, out of 255";
 }
 
+// The deck is drawn once per slot: a column of the near deck much lighter
+// or darker than the rest, a heavy bar at the slot's edge above all, shows
+// as a stripe every 52 px and the floor reads as one tile repeated.
+TEST(RoomArt, DeckNearRowsShowNoColumnThatRepeatsEverySlot) {
+  Picture p = make("floor.png");
+  ASSERT_EQ(p.width, 52);
+  std::vector<double> col(p.width, 0.0);
+  double all = 0;
+  for (int x = 0; x < p.width; ++x) {
+    for (int y = 34; y < p.height; ++y) col[x] += p.luma(x, y);
+    col[x] /= p.height - 34;
+    all += col[x] / p.width;
+  }
+  const auto [lo, hi] = std::minmax_element(col.begin(), col.end());
+  EXPECT_LT(*hi - *lo, 95) << "spread of the near deck's column means, out of 255";
+  EXPECT_NEAR((col.front() + col.back()) / 2, all, 25) << "the slot's edge columns against the deck";
+}
+
 TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   Picture p = make("flashlight.png");
   ASSERT_EQ(p.width, 180);

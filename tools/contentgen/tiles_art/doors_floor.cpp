@@ -289,30 +289,26 @@ class WrapNoise {
   std::vector<double> v_;
 };
 
-// A dark stain on the deck, flattened by the view, drawn again a slot
-// either side so one reaching past an edge joins the next copy.
+// A spill on the deck, flattened by the view, drawn again a slot either
+// side so one reaching past an edge joins the next copy.
 struct Stain {
   double x, y, rx, ry, dark;
   bool wet;
 };
 
-// Where spilt acid ate into the grating: a ragged core where the bars are
-// gone, ringed by pitted, yellowed metal.
-struct Burn {
-  double x, y, rx, ry;
-};
-
 }  // namespace
 
-// The deck in front of the wall, seen from above at a slant: an open
-// grating over a dark pit. Its cross bars lie closer and thinner toward the
-// wall, each showing a lit top and, nearer the viewer, its shaded front
-// face; the long bearers run toward the wall and draw in a little, framed
-// by a heavy bearer at each slot's edge. The far rows sit in the wall's
-// shadow under trodden grime; the near bar tops are worn bright along the
-// boots' paths, with oily stains and a few wet patches catching the lamps.
-// Each pixel is the mean of a 4 x 4 grid of looks at the deck, so the fine
-// far rows blend into tone instead of shimmering.
+// The deck in front of the wall, seen from above at a slant: a heavy
+// grating of thick cross bars over a dark pit. Each bar shows a top with a
+// lit bevel on its near edge and, below it, its shaded front face, and
+// throws a shadow into the gap behind it; thin rods run toward the wall
+// under the bars, seen only in the gaps, where grime has packed. The bar
+// tops are worn bright where boots pass (a broad path left of the slot's
+// middle, heavier on some bars than others), and a spill or two darkens
+// them. Nothing in the deck is sharper than the 13 px rod pitch, so a row
+// of slots joins without a seam or a repeated mark. Each pixel is the mean
+// of a 4 x 4 grid of looks, so the fine far rows blend into tone instead
+// of shimmering.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
@@ -320,116 +316,97 @@ Bytes make_floor() {
   // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
   // the bottom edge; the view shows the deck down to about row 50.
   const double horizon = -40, k = h - horizon;
-  // Cross bars: spacing in depth and the share of it that is top. The far
-  // rows still lie three pixels apart, so a scaled view does not beat them
-  // against its own pixels into a shimmering band.
-  const double pitch = 0.13, bar = 0.36;
-  const double thick = 0.024;  // a bar's depth below its top, over the eye's height
-  const double bearer_pitch = 13, bearer = 1.7, cx = w / 2.0, draw_in = 0.14;
-  WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80);
+  // Cross bars: spacing in depth, the share of it that is top, and a bar's
+  // height below its top over the eye's height (the front face seen).
+  const double pitch = 0.22, bar = 0.34, thick = 0.045;
+  // The rods under the bars, parallel in the view as the eye looks along them.
+  const double rod_pitch = 13, rod = 4.6;
+  WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80),
+      clots(n, w, 4, 160);
   std::vector<Stain> stains;
-  for (int i = 0; i < 7; ++i) {
-    const double y = i < 3 ? n.range(8, 24) : n.range(24, 58);
-    const double rx = n.range(5, 11) * (0.5 + y / 80.0);
-    stains.push_back({(i + n.range(0, 1)) * w / 7.0, y, rx, rx * n.range(0.28, 0.4), i < 3 ? n.range(0.3, 0.5) : n.range(0.45, 0.75), i % 3 == 1});
-  }
-  // Two acid burns a slot, wide and shallow, so a row of slots shows
-  // stained patches rather than a hole repeated every slot.
-  Burn burns[2] = {{n.range(8, w - 8), n.range(42, 54), n.range(17, 21), 0},
-                   {n.range(8, w - 8), n.range(18, 26), n.range(11, 14), 0}};
-  for (Burn& b : burns) b.ry = b.rx * (0.12 + b.y / 400.0);  // a splash, flattened by the view
-  // Then one broad faint oil patch and a few small dark spots of other sizes,
-  // so the stains do not all read as one size dealt out evenly.
+  // One broad faint oil spill and one smaller darker one, wet at its heart;
+  // both wide and soft, so a row of slots shows a stained deck, not a mark
+  // stamped on every slot.
   {
-    const double y = n.range(34, 52), rx = n.range(16, 22);
-    stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.2, 0.3), true});
+    const double y = n.range(40, 52), rx = n.range(17, 21);
+    stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.25, 0.3), true});
+    const double y2 = n.range(22, 30), rx2 = n.range(8, 11);
+    stains.push_back({n.range(0, w), y2, rx2, rx2 * 0.3, n.range(0.3, 0.4), false});
   }
-  for (int i = 0; i < 4; ++i) {
-    const double y = n.range(30, 62), rx = n.range(1.8, 3.5);
-    stains.push_back({n.range(0, w), y, rx, rx * 0.45, n.range(0.6, 0.85), false});
-  }
-  auto burn_at = [&](double x, double y) {
-    double b = 0;
-    for (const Burn& s : burns)
-      for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-        const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry;
-        // A ragged edge: the acid ran further along some bars than others.
-        const double r = std::sqrt(u * u + v * v) * (0.85 + 0.3 * grime_fine.at(x * 1.7, y * 3.1));
-        b = std::max(b, 1 - r);
-      }
-    return b;  // 0 outside, rising to 1 at the heart
-  };
   auto stain_at = [&](double x, double y, bool& wet) {
     double d = 0;
     for (const Stain& s : stains)
       for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
-        const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry, r2 = u * u + v * v;
+        const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry;
+        const double r2 = (u * u + v * v) * (0.8 + 0.4 * grime_fine.at(x * 1.3, y * 2.1));
         if (r2 < 1) {
-          const double a = s.dark * (1 - r2) * (1 - r2);
-          if (a > d) d = a, wet = s.wet && r2 < 0.7;
+          const double a = s.dark * (1 - r2);
+          if (a > d) d = a, wet = s.wet && r2 < 0.5;
         }
       }
     return d;
   };
+  // Where boots wear the bar tops: a broad path a little left of the
+  // slot's middle, fading to the right, so the wear leans one way.
+  auto path_at = [&](double x) {
+    const double u = std::remainder(x - 20, static_cast<double>(w)) / 15;
+    return std::exp(-u * u) * (x < 20 || x > 46 ? 1.0 : 0.85);
+  };
   // One look at the deck through screen point (x, y): the grey it sees.
-  auto look = [&](double x, double y, double& burnt) {
+  auto look = [&](double x, double y, double& brown) {
     const double z = k / (y - horizon);
     const double depth = (z - 1) / (k / -horizon - 1);  // 0 at the front edge, 1 at the wall
-    // The bearers draw in toward the slot's middle as the deck recedes.
-    const double bx = (x - cx) * (1 + draw_in * (z - 1)) + cx;
-    const double frame = std::min(std::fabs(x), std::fabs(x - w));
     const double zb = z / pitch, in_pitch = zb - std::floor(zb);
+    const double row = std::floor(zb);
     bool wet = false;
     const double stain = stain_at(x, y, wet);
-    const double grime = std::clamp(0.35 * depth + 0.5 * (grime_big.at(x, z * 40) - 0.4) + 0.25 * grime_fine.at(x, z * 90),
+    const double grime = std::clamp(0.3 * depth + 0.45 * (grime_big.at(x, z * 40) - 0.4) + 0.2 * grime_fine.at(x, z * 90),
                                     0.0, 1.0);
-    const double burn = burn_at(x, y);
-    burnt = std::clamp(burn * 2, 0.0, 1.0);
+    const double near_rows = std::clamp(1 - 1.3 * depth, 0.0, 1.0);
+    brown = 0;
     double v;
-    if (frame < 1.1 || in_pitch < bar || (std::fabs(std::remainder(bx - cx, bearer_pitch)) < bearer / 2 && std::fabs(bx - cx) < w / 2.0 - 4)) {
-      // A top face. The slot-edge bearer is the heaviest and stands a
-      // little proud, so its lit edge reads; worn bright where boots pass.
-      const bool cross = in_pitch < bar && frame >= 1.1;
-      v = cross ? 0.66 - 0.2 * (in_pitch / bar) : 0.54;
-      if (frame < 1.1) v = frame < 0.35 ? 0.12 : 0.58;
-      // Boots polish the tops along their paths, most on the near rows.
-      const double worn = std::clamp((wear.at(x, z * 12) - 0.4) * 2.5, 0.0, 1.0) * (1 - 0.8 * depth);
-      v += 0.34 * worn * (cross ? 1.0 : 0.7);
-      // The near edge of a cross bar catches the lamps in a bright rim and
-      // its far edge rolls into shade, so each bar stands off the pit; the
-      // rims fade out with depth, leaving the far rows one soft tone.
-      if (cross) {
-        const double near_rows = std::clamp(1 - 1.4 * depth, 0.0, 1.0);
-        v += 0.3 * near_rows * std::clamp(1 - in_pitch / 0.09, 0.0, 1.0);
-        v -= 0.22 * near_rows * std::clamp((in_pitch - (bar - 0.07)) / 0.07, 0.0, 1.0);
-      } else if (frame >= 1.1) {
-        // A long bearer: lit on its left flank, shaded on its right.
-        const double side = std::remainder(bx - cx, bearer_pitch) / (bearer / 2);
-        v += side < -0.3 ? 0.14 : side > 0.4 ? -0.14 : 0.0;
-      }
-      v *= 1 - 0.55 * grime;
+    if (in_pitch < bar) {
+      // A bar's top: a lit bevel on its near edge, the face falling off
+      // toward its far edge where it rolls into shade.
+      const double t = in_pitch / bar;
+      // Each bar its own shade, some sagged or swapped for a newer one.
+      v = 0.56 - 0.12 * t + 0.12 * (wear.at(row * 5.1 + 3, 90) - 0.5);
+      v += 0.34 * near_rows * std::clamp(1 - in_pitch / 0.07, 0.0, 1.0);
+      v -= 0.2 * near_rows * std::clamp((in_pitch - (bar - 0.06)) / 0.06, 0.0, 1.0);
+      // Scuffed metal: fine scratches along the bar, heavier on the near rows.
+      v += 0.12 * near_rows * (grime_fine.at(x * 2.7, z * 300 + row * 5) - 0.5);
+      // Boots polish the tops along their path, some bars more than others.
+      const double bar_wear = 0.7 + 0.7 * wear.at(row * 7.3, 60);
+      const double worn =
+          std::clamp(path_at(x) * bar_wear * (0.6 + 0.6 * wear.at(x, z * 12)) - 0.2, 0.0, 1.0) * (1 - 0.7 * depth);
+      v += 0.42 * worn;
+      v *= 1 - 0.5 * grime * (1 - worn);
       v *= 1 - stain;
-      if (wet) v += 0.35 * std::pow(std::max(0.0, 1 - std::fabs(in_pitch - bar * 0.3) * 6), 2);
-      // Pitted round a burn: dull dark pocks in a mottled crust.
-      if (burn > 0) v = v * (1 - burnt) + burnt * (0.12 + 0.4 * grime_fine.at(x * 3.1, z * 200));
+      if (wet) v += 0.3 * std::pow(std::max(0.0, 1 - std::fabs(t - 0.3) * 4), 2);
     } else if ((std::ceil(zb) - zb) * pitch < z * thick) {
       // The front face of the next bar, turned toward the viewer and away
-      // from the lamps overhead.
-      v = 0.2 * (1 - 0.5 * grime) * (1 - 0.6 * stain);
+      // from the lamps overhead, darkest at its foot.
+      const double f = (std::ceil(zb) - zb) * pitch / (z * thick);  // 0 at the top edge, 1 at the foot
+      v = (0.3 - 0.18 * f) * (1 - 0.5 * grime) * (1 - 0.6 * stain);
     } else {
-      // The pit, with a faint floor of pipes and a bearer's shadow. Each
-      // cross bar throws a shadow into the gap just behind it, so the
-      // gaps darken toward the bar that hides them.
-      v = 0.025 + 0.08 * pit_tone.at(x, z * 20) * (1 - depth);
-      v *= 0.35 + 0.65 * std::clamp((in_pitch - bar) / 0.3, 0.0, 1.0);
-      if (std::fabs(std::remainder(bx - cx + 2.5, bearer_pitch)) < 1.6) v *= 0.5;
+      // The gap: the rods below, each lit on its left flank, over a dark
+      // pit. The bar in front throws its shadow over the gap's far part,
+      // and grime packs in clots where the rods meet the bars.
+      const double gap = (in_pitch - bar) / (1 - bar - z * thick / pitch);  // 0 behind a bar, 1 at the next
+      const double r = std::remainder(x - rod_pitch / 2, rod_pitch) / (rod / 2);
+      if (std::fabs(r) < 1) v = (r < -0.3 ? 0.5 : r < 0.4 ? 0.36 : 0.2) * (1 - 0.5 * grime);
+      else v = 0.03 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
+      v *= 0.3 + 0.7 * std::clamp(gap / 0.35, 0.0, 1.0);
+      const double clot = clots.at(x * 1.0, z * 140) + 0.5 * grime - 0.35 * std::min(gap, 1 - gap);
+      if (clot > 0.62) {
+        v = 0.06 + 0.1 * clots.at(x * 2.1, z * 230);
+        brown = 1;
+      }
       if (wet) v *= 0.5;
-      // Dried acid crusted on the pipes below a burn.
-      if (burn > 0) v += 0.2 * burnt * grime_fine.at(x * 2.3, z * 130);
     }
     // The far rows sink toward one dim tone in the wall's shadow, so the
     // grating fades out toward the wall instead of ending on a fine stripe.
-    const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.5) * 0.55;
+    const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.4) * 0.6;
     v = v * (1 - fade) + 0.1 * fade;
     // The lamps light the near deck most; the wall's foot shades the far.
     const double light = std::clamp(y / 48.0, 0.0, 1.0);
@@ -439,18 +416,17 @@ Bytes make_floor() {
   const double rust = 0.06;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      double sum = 0, warm = 0, burnt = 0;
+      double sum = 0, brown = 0;
       for (int j = 0; j < 4; ++j)
         for (int i = 0; i < 4; ++i) {
           const double sx = x + (i + 0.5) / 4, sy = y + (j + 0.5) / 4;
           double b = 0;
           sum += look(sx, sy, b);
-          burnt += b / 16;
+          brown += b / 16;
         }
       const double v = sum / 16;
-      warm = rust * grime_big.at(x + 0.5, y * 1.7);
-      // Acid leaves the metal round a burn stained yellow-brown.
-      const double r = 1 + warm + 0.12 * burnt, g = 1 + 0.04 * burnt, b = 1 - warm - 0.18 * burnt;
+      const double warm = rust * grime_big.at(x + 0.5, y * 1.7) + 0.12 * brown;
+      const double r = 1 + warm, g = 1 + 0.3 * warm, b = 1 - warm;
       uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * r, 0.0, 255.0)),
                        static_cast<uint8_t>(std::clamp(255 * v * g, 0.0, 255.0)),
                        static_cast<uint8_t>(std::clamp(255 * v * b, 0.0, 255.0)), 255};

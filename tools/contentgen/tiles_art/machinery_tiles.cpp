@@ -4,19 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "paint_kit/shapes.h"
 #include "tile_fittings.h"
 #include "wall_tile_painters.h"
 
 namespace contentgen::roomart::wall_tiles {
-
-void plain_panel(cairo_t* cr, Noise& n, int w) {
-  wall_plates(cr, n, w);
-  sunken_plate(cr, 5, 100, w - 10, 3, 0.45, 1);
-  for (double y = 32; y < 180; y += 24) {
-    rivet(cr, 6, y, 1.5, 0.55);
-    rivet(cr, w - 6, y, 1.5, 0.55);
-  }
-}
 
 namespace {
 
@@ -50,7 +42,83 @@ void paint_wear(cairo_t* cr, Noise& n, double x, double y, double w, double h, i
   }
 }
 
+// Four claws raked across the plate from (x, y) down to the right: each
+// groove a tapering cut, black inside with its far wall faintly lit, the
+// metal torn up into a bright lip along its upper edge and a shadow along
+// its lower one.
+void claw_gouges(cairo_t* cr, Noise& n, double x, double y) {
+  const double dx = 0.56, dy = 0.83, px = 0.83, py = -0.56;
+  // The paint round the rake bruised dark, so the torn lips stand out.
+  paint::soft_oval(cr, x + 20, y + 14, 0.98, 2.4, 1, {0.05, 0.05, 0.04}, 0.45, 0, 14);
+  for (int i = 0; i < 4; ++i) {
+    const double sx = x + px * 6.5 * i + n.range(-1, 1), sy = y + py * 6.5 * i + 4 * i;
+    const double len = (i == 1 || i == 2 ? 44 : 36) + n.range(-3, 3), wide = n.range(2.6, 3.3);
+    const double bend = n.range(-2, 2);
+    auto at = [&](double t, double off, double& ox, double& oy) {
+      const double curve = bend * std::sin(M_PI * t);
+      ox = sx + dx * len * t + px * (off + curve);
+      oy = sy + dy * len * t + py * (off + curve);
+    };
+    auto edge_path = [&](double a, double b) {  // a cut of width a at its widest, shifted b across
+      double ox, oy;
+      for (int k = 0; k <= 16; ++k) {
+        const double t = k / 16.0, half = a / 2 * std::pow(std::sin(M_PI * t), 0.6);
+        at(t, b - half, ox, oy);
+        k == 0 ? cairo_move_to(cr, ox, oy) : cairo_line_to(cr, ox, oy);
+      }
+      for (int k = 16; k >= 0; --k) {
+        const double t = k / 16.0, half = a / 2 * std::pow(std::sin(M_PI * t), 0.6);
+        at(t, b + half, ox, oy);
+        cairo_line_to(cr, ox, oy);
+      }
+      cairo_close_path(cr);
+    };
+    // Shadow thrown by the lip onto the plate below the cut.
+    rgb(cr, 0.02, 0.02, 0.02, 0.5);
+    edge_path(wide + 2.2, -1.4);
+    cairo_fill(cr);
+    // The torn lip, bright where the metal was bent up toward the lamps.
+    grey(cr, 0.97);
+    edge_path(wide + 1.6, 0.9);
+    cairo_fill(cr);
+    // The groove itself, and the far wall's dull sheen.
+    grey(cr, 0.03);
+    edge_path(wide, 0);
+    cairo_fill(cr);
+    grey(cr, 0.3, 0.8);
+    edge_path(wide * 0.3, -wide * 0.28);
+    cairo_fill(cr);
+  }
+}
+
 }  // namespace
+
+void plain_panel(cairo_t* cr, Noise& n, int w) {
+  wall_plates(cr, n, w);
+  sunken_plate(cr, 5, 100, w - 10, 3, 0.45, 1);
+  for (double y = 32; y < 180; y += 24) {
+    rivet(cr, 6, y, 1.5, 0.55);
+    rivet(cr, w - 6, y, 1.5, 0.55);
+  }
+  // A cable conduit down the right of the plate into a junction box, and
+  // the panel's number stencilled in worn paint.
+  vertical_pipe(cr, w - 13, kTop, 126, 2.2, 0.5);
+  vertical_pipe(cr, w - 13, 146, kBottom, 2.2, 0.5);
+  for (double y : {40.0, 88.0, 166.0}) pipe_clamp_v(cr, w - 13, y, 2.2, 0.6);
+  raised_plate(cr, w - 22, 124, 18, 24, 0.58, 1.5);
+  for (double y : {127.0, 145.0}) screw(cr, w - 19, y, 1.1, 0.6, n.range(0, 3));
+  rgb(cr, 0.1, 0.1, 0.08);
+  cairo_move_to(cr, w - 13, 129);
+  cairo_line_to(cr, w - 16, 136);
+  cairo_line_to(cr, w - 12, 136);
+  cairo_line_to(cr, w - 14, 143);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  grey(cr, 0.28);
+  stencil(cr, 10, 56, 2.2, "04");
+  paint_wear(cr, n, 9, 55, 16, 12, 14);
+}
+
 
 // The commonest marked panel: a section code stencilled over the seam's
 // upper plate and a painted guide arrow along the corridor, both worn.
@@ -79,6 +147,21 @@ void seam_decal(cairo_t* cr, Noise& n, int w) {
   paint_wear(cr, n, 1, ay - 2, w - 6, 8, 16);
   decal_text(cr, n, 10, 84, w - 20, 3, 0.3);
   decal_text(cr, n, 10, 130, w - 20, 2, 0.35);
+  // A small screwed-on sign, pale with a dark border and a pictogram.
+  raised_plate(cr, 14, 144, 24, 16, 0.86, 1);
+  grey(cr, 0.12);
+  cairo_set_line_width(cr, 1);
+  cairo_rectangle(cr, 16.5, 146.5, 19, 11);
+  cairo_stroke(cr);
+  cairo_arc(cr, 21.5, 152, 3, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_rectangle(cr, 26, 150, 8, 1.3);
+  cairo_rectangle(cr, 26, 153, 6, 1.3);
+  cairo_fill(cr);
+  for (double x : {15.5, 36.5}) screw(cr, x, 152, 0.9, 0.5, n.range(0, 3));
+  // Hazard chevrons along the foot, scuffed by boots and crates.
+  hazard_stripes(cr, 2, 170, w - 4, 7, 9, kWallHazard);
+  paint_wear(cr, n, 2, 169, w - 4, 9, 26);
 }
 
 void pipes(cairo_t* cr, Noise& n, int w) {
@@ -105,6 +188,28 @@ void pipes(cairo_t* cr, Noise& n, int w) {
   cairo_line_to(cr, 33, 125.5);
   cairo_fill(cr);
   lamp(cr, 31, 80, 1.8, 1.0, 0.75, 0.3, true);  // a flow sensor on the middle pipe
+  // A pale label band round the big pipe with its flow arrow, and the
+  // line's code stencilled on the recess behind the thin pipe.
+  grey(cr, 0.88);
+  cairo_rectangle(cr, 7, 128, 14, 9);
+  cairo_fill(cr);
+  grey(cr, 0.08);
+  cairo_move_to(cr, 14, 135);
+  cairo_line_to(cr, 10.5, 130.5);
+  cairo_line_to(cr, 17.5, 130.5);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_pattern_t* band = cairo_pattern_create_linear(7, 0, 21, 0);
+  cairo_pattern_add_color_stop_rgba(band, 0, 0, 0, 0, 0.45);
+  cairo_pattern_add_color_stop_rgba(band, 0.4, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(band, 1, 0, 0, 0, 0.55);
+  cairo_set_source(cr, band);
+  cairo_rectangle(cr, 7, 128, 14, 9);
+  cairo_fill(cr);
+  cairo_pattern_destroy(band);
+  grey(cr, 0.85);
+  stencil(cr, 38, 30, 1.3, "P");
+  stencil(cr, 38, 40, 1.3, "4");
 }
 
 void grille(cairo_t* cr, Noise& n, int w) {
@@ -242,6 +347,27 @@ void tall_locker(cairo_t* cr, Noise& n, int w) {
   // The lock's status light above the handle: a small self-lit point that
   // still shows where the room's own light is out.
   lamp(cr, w - 10.5, 104, 2, 1.0, 0.3, 0.2, true);
+  // The locker's number stencilled big under the vents, and a torn
+  // sticker half peeled off the door.
+  grey(cr, 0.22);
+  stencil(cr, 13, 72, 2.4, "17");
+  paint_wear(cr, n, 12, 71, 18, 13, 12);
+  cairo_save(cr);
+  cairo_translate(cr, 20, 138);
+  cairo_rotate(cr, -0.12);
+  grey(cr, 0.9);
+  cairo_move_to(cr, -7, -5);
+  cairo_line_to(cr, 7, -5);
+  cairo_line_to(cr, 7, 2);
+  cairo_line_to(cr, 3, 5);
+  cairo_line_to(cr, -7, 5);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  grey(cr, 0.2);
+  cairo_rectangle(cr, -5, -3, 10, 1.2);
+  cairo_rectangle(cr, -5, 0, 7, 1.2);
+  cairo_fill(cr);
+  cairo_restore(cr);
 }
 
 void terminal(cairo_t* cr, Noise& n, int w) {
@@ -609,14 +735,7 @@ void torn_panel(cairo_t* cr, Noise& n, int w) {
     cairo_line_to(cr, 38 + std::cos(a) * 5, 152 + std::sin(a) * 5);
   }
   cairo_stroke(cr);
-  // Claw marks across the plate.
-  grey(cr, 0.1, 0.8);
-  cairo_set_line_width(cr, 1.5);
-  for (int i = 0; i < 3; ++i) {
-    cairo_move_to(cr, 30 + i * 5, 30);
-    cairo_curve_to(cr, 34 + i * 5, 40, 40 + i * 5, 52, 44 + i * 4, 62);
-  }
-  cairo_stroke(cr);
+  claw_gouges(cr, n, 9, 28);
 }
 
 void specimen_tank(cairo_t* cr, Noise& n, int w) {

@@ -263,7 +263,24 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard) {
       cairo_rectangle(cr, x + n.range(4, 44), kBaseTop + n.range(5, 14), n.range(3, 9), 1);
       cairo_fill(cr);
     }
-    screw(cr, x + 26, kBaseTop + 9, 1.6, 0.45, n.range(0, M_PI));
+    // Each slot's kick plate a little different: its screw set where the
+    // fitter put it, and a vent, a bolted patch or a deep scrape on some.
+    const double sx = x + n.range(16, 36);
+    screw(cr, sx, kBaseTop + 9, 1.6, 0.45, n.range(0, M_PI));
+    const int fitting = static_cast<int>(n.range(0, 4));
+    const double fx = sx < x + 26 ? x + n.range(32, 40) : x + n.range(5, 12);
+    if (fitting == 1) {
+      for (int i = 0; i < 3; ++i) sunken_plate(cr, fx, kBaseTop + 5 + i * 3.5, 9, 2, 0.2, 0.6);
+    } else if (fitting == 2) {
+      raised_plate(cr, fx - 1, kBaseTop + 4, 12, 10, 0.34, 1);
+      for (double px : {fx + 1.5, fx + 8.5}) rivet(cr, px, kBaseTop + 9, 0.9, 0.5);
+    } else if (fitting == 3) {
+      grey(cr, 0.8, 0.5);
+      cairo_set_line_width(cr, 0.8);
+      cairo_move_to(cr, fx - 2, kBaseTop + n.range(6, 12));
+      cairo_line_to(cr, fx + n.range(8, 14), kBaseTop + n.range(6, 12));
+      cairo_stroke(cr);
+    }
   }
 }
 
