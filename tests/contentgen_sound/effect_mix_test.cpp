@@ -305,25 +305,6 @@ TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
   }
 }
 
-TEST(EffectMix, NoEffectJumpsInOneSample) {
-  // A jump of a third of full scale from one sample to the next is a
-  // full-band tick in the mix, heard on top of whatever the sound is: the
-  // shots' crack and death_2 once jumped 0.82-0.87, pain_f 0.68. A sharp
-  // front rises over a few tenths of a millisecond instead (16-bit
-  // rounding allowed for).
-  for (const auto& n : kAll) {
-    const pcm_probe::Wav w = load(n);
-    float step = 0.0f;
-    size_t at = 0;
-    for (size_t i = 1; i < w.samples.size(); ++i)
-      if (std::fabs(w.samples[i] - w.samples[i - 1]) > step) {
-        step = std::fabs(w.samples[i] - w.samples[i - 1]);
-        at = i;
-      }
-    EXPECT_LE(step, 0.32f) << n << " at " << 1000.0 * static_cast<double>(at) / w.rate << " ms";
-  }
-}
-
 TEST(EffectMix, EveryEffectDiesAwayWithoutASuddenFall) {
   // A level that drops more than 6 dB within 3 ms after the peak is heard
   // as a cut: a gate slamming or a sound stopped mid-breath. Loops are

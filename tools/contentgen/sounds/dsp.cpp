@@ -151,40 +151,6 @@ void decay_out(Buf& b, int rate, float seconds) {
   }
 }
 
-void ease_steps(Buf& b, int rate, float limit, float ms) {
-  const size_t half = std::max<size_t>(1, frames(ms / 2000.0, rate)), reach = 3 * half;
-  if (b.size() < 2 * reach + 2) return;
-  // A few passes: a step in dense, bright noise can leave a smaller one beside it.
-  for (int pass = 0; pass < 4; ++pass) {
-    std::vector<float> w(b.size(), 0.0f);
-    bool any = false;
-    for (size_t i = 1; i < b.size(); ++i) {
-      if (std::fabs(b[i] - b[i - 1]) <= limit) continue;
-      any = true;
-      const size_t lo = i > reach ? i - reach : 0, hi = std::min(b.size(), i + reach);
-      for (size_t j = lo; j < hi; ++j) {
-        const double d = (static_cast<double>(j) - static_cast<double>(i)) / static_cast<double>(reach);
-        w[j] = std::max(w[j], static_cast<float>(0.5 + 0.5 * std::cos(kPi * d)));
-      }
-    }
-    if (!any) return;
-    // Two centred running means make the triangle.
-    auto smooth = [half](const Buf& x) {
-      Buf y(x.size());
-      double acc = 0.0;
-      const size_t n = x.size(), width = 2 * half + 1;
-      for (size_t i = 0; i < n + half; ++i) {
-        if (i < n) acc += x[i];
-        if (i >= width && i - width < n) acc -= x[i - width];
-        if (i >= half) y[i - half] = static_cast<float>(acc / static_cast<double>(width));
-      }
-      return y;
-    };
-    const Buf s = smooth(smooth(b));
-    for (size_t i = 0; i < b.size(); ++i) b[i] += w[i] * (s[i] - b[i]);
-  }
-}
-
 void soften_falls(Buf& b, int rate, float db_per_3ms, float floor_db) {
   const size_t win = frames(0.003, rate);
   const size_t n = b.size() / std::max<size_t>(win, 1);

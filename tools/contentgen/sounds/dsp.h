@@ -120,12 +120,6 @@ void decay_out(Buf& b, int rate, float seconds);
 // the peak, and the very end counts as silence. Gain is only taken away,
 // ahead of each fall, so a sound cut short or gated now closes smoothly.
 void soften_falls(Buf& b, int rate, float db_per_3ms = 4.5f, float floor_db = 46.0f);
-// Shapes every one-sample jump larger than `limit` into a rise of about
-// `ms`: around each one the sound is smoothed (a centred triangle, so
-// nothing moves in time) and crossfaded back over a few tenths of a
-// millisecond, so a step heard as a digital tick becomes a fast transient.
-// Elsewhere the sound is left as it is; the peak can only fall.
-void ease_steps(Buf& b, int rate, float limit = 0.3f, float ms = 0.3f);
 void soft_clip(Buf& b, float drive);
 Buf add_reverb(const Buf& dry, int rate, float size, float damping, float wet, float tail_s);
 Buf lowpassed(const Buf& b, int rate, float hz);

@@ -112,9 +112,6 @@ Buf finish(Buf b, const Effect& e) {
   // Fades last, so the limiter's gain cannot lift the edges again.
   dsp::fade(b, sfx::kRate, 0.3f, 15.0f);
   dsp::soften_falls(b, sfx::kRate);
-  // A one-sample jump of a third of full scale is a tick in the mix, full
-  // band, whatever the sound around it: each becomes a fast rise.
-  dsp::ease_steps(b, sfx::kRate);
   sfx::hold_true_peak(b, peak_db);
   return b;
 }
