@@ -183,6 +183,8 @@ void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = 
     int key = keys[e];
     if (again && !falling && e == 4) key = r + 26;
     if (again && !falling && e == 1) key = r + third(ch);
+    // And its bass steps up to the third: the chord's first inversion.
+    if (again && !falling && e == 0) key = r + third(ch);
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
     s.note(kGuitar, bar, e * 0.5, key, v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
   }
@@ -267,19 +269,22 @@ LoopCanvas menu_waltz() {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4, again(bar));
       // In the close the cello holds D under the tune's turn to G minor.
       if (bar < kClose + 4) {
-        s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
+        s.note(kCello, bar, 0, song ? ch.root + 12 + (again(bar) ? third(ch) : 0) : 50, song ? 76 : 74, 2.8);
         s.note(kCello, bar, 0, song ? ch.root - 12 : 26, song ? 62 : 56, 2.8);
       }
     }
     if (lift) {
       const int in = bar - kLift;
       strings_bar(s, kStrings, bar, ch, 90, again(bar));
+      // The lift's strings add the chord's seventh high, a colour the song's
+      // plain triads never had, so its chords do not return as the song's.
+      s.note(kStrings, bar, 0, ch.root + 24 + (ch.minor || ch.root == A.root ? 10 : 11), 70, 3);
       // Oom-pah-pah: the root on one, its third and octave on two and three.
       const int r = ch.root;
-      s.note(kPizz, bar, 0, r, 96, 0.8);
+      s.note(kPizz, bar, 0, again(bar) ? r + third(ch) : r, 96, 0.8);
       for (double b : {1.0, 2.0})
         for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
-      s.note(kCello, bar, 0, r, 92, 2.8);
+      s.note(kCello, bar, 0, again(bar) ? r + third(ch) : r, 92, 2.8);
       s.note(kCello, bar, 0, r - 12, 74, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
@@ -295,7 +300,8 @@ LoopCanvas menu_waltz() {
     if (box) {
       const int r = ch.root;
       // The music box picks the chord high, unhurried; the choir holds it.
-      const int steps[3] = {12 + third(ch), 19, 24};
+      // Its second bar reaches to the ninth.
+      const int steps[3] = {12 + third(ch), 19, again(bar) ? 26 : 24};
       for (int e = 0; e < 3; ++e) s.note(kMusicBox, bar, e * 1.0, r + 36 + steps[e] - 12, e == 0 ? 76 : 64, 2);
       if ((bar - kBox) % 2 == 0) {
         for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kOohs, bar, 0, k, 70, 6);
