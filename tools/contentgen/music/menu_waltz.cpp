@@ -343,7 +343,7 @@ LoopCanvas menu_waltz() {
   // waltz still swells within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.0f}, {at(38), 0.5f}, {at(52), 1.0f},
+  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.4f}, {at(38), 0.5f}, {at(52), 1.0f},
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
