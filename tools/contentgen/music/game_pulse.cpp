@@ -440,13 +440,18 @@ void pulse(NoteScore& s) {
     const Chord& ch = kPulseChords[in];
     // A major third up until the last four bars, which come home to B.
     const int root = ch.root + (in < 28 ? kPulseLift : 0), build = in >= 24 ? in - 24 : 0;
+    // A chord's second bar drops the ninth for the plain triad, turned
+    // over, so the pair's bars differ.
+    static const int kPlain[8] = {12, 7, 3, 0, 7, 12, 15, 19};
+    const bool second = in % 2 == 1;
     for (int x = 0; x < 16; ++x) {
-      int shape = kArpShape[in >= 16 ? 1 : 0][x % 8];
+      int shape = second ? kPlain[x % 8] : kArpShape[in >= 16 ? 1 : 0][x % 8];
       if (shape == 3 || shape == 15) shape += ch.third - 3;
       s.note(kArp, bar, x * 0.25, root + 24 + shape, x % 4 == 0 ? 78 : 60, 0.22);
     }
     for (double b : {0.75, 1.5, 2.75, 3.5})
-      for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kClav, bar, b, k, b == 1.5 ? 80 : 66, 0.2);
+      for (int k : {root + 24, root + 24 + ch.third, root + 31})
+        s.note(kClav, bar, b, second && k == root + 24 ? k + 12 : k, b == 1.5 ? 80 : 66, 0.2);
     // The bass bounces on the eighths, root and fifth; on G minor, whose
     // fifth is the pulse's own home note, root and octave, so the pulse
     // does not outweigh the piece's home chord.
@@ -547,11 +552,24 @@ void surge(NoteScore& s) {
     const int in = bar - kSurge;
     const Chord& ch = kSurgeChords[in];
     const bool fresh = in == 0 || kSurgeChords[in - 1].root != ch.root;
-    chug(s, bar, ch.root, 96);
-    bass_line(s, bar, ch.root, 100, true);
+    // Where the run held E minor, A minor and C for two bars, the surge's
+    // second bar stands on the chord's third instead: G, C and home's E.
+    const bool turn = !fresh && (ch.root == Em.root || (ch.root == Am.root && ch.third == 3) || ch.root == C.root);
+    const int low = turn ? ch.root + ch.third : ch.root;
+    chug(s, bar, low, 96);
+    bass_line(s, bar, low, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
     if (fresh) power_chord(s, bar, ch.root, 94);
     else stabs(s, bar, ch, 98);
+    // What the run lacked: the choir high over the band, holding home's E
+    // where the chord has it and the chord's third where it does not, so
+    // the surge's chords do not come back as the run's did.
+    const int third_pc = (ch.root + ch.third) % 12, e_pc = kE % 12;
+    const bool has_e = ch.root % 12 == e_pc || third_pc == e_pc || (ch.root + 7) % 12 == e_pc;
+    // Two octaves over the lead, clear of the creatures' and voices' band.
+    int high = has_e ? kE + 48 : ch.root + ch.third + 48;
+    while (high >= 96) high -= 12;
+    s.note(kPad, bar, 0, high, 70, 3.9);
   }
   // The tune an octave up with the second lead under it, then carried
   // through G and the Phrygian F, climbing to the dominant.

@@ -694,11 +694,12 @@ LoopCanvas game_track() {
   // distortion-made top would add a fizz no acoustic instrument has). The
   // timpani and basses get their weight back round 50 Hz, an octave under
   // where the rifle thumps.
-  // The sheen bell lifts the bows' and cymbals' air above the 4 kHz octave,
-  // which the presence bell no longer pushes as hard.
+  // The air shelf and sheen bell lift the bows', cymbals' and reeds' air
+  // above 6 kHz across every voice at once, so the top opens without one
+  // bright voice standing out; the presence bell leaves 4 kHz alone.
   // The effects' pocket is cut deep, 500 Hz to 1.5 kHz, where the
   // creatures and voices carry.
-  tone(c, -5.0f, 1.5f, 6.5f, 2.0f, -3.0f, -10.0f, 4.5f, 4.0f);
+  tone(c, -5.0f, 1.5f, 10.0f, 2.0f, -3.0f, -10.0f, 4.5f, 6.0f);
   // The assault stands on a sub root of our own synth, under the basses.
   sub_roots(c, kTiming, kAssault, std::vector<int>(kAssaultRoots, kAssaultRoots + (kEbb - kAssault)), 14.0f);
   // A bed under play, but one whose climaxes rise: only the deepest lulls

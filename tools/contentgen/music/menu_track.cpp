@@ -237,6 +237,9 @@ LoopCanvas menu_track() {
       // The interlude's strings hold its chords softly; its own players
       // are written below.
       pad_bar(s, kStrings, bar, ch, 58);
+      // A soft bass root, growing over the last two bars into the reprise.
+      const int to_go = kReprise - bar;
+      s.note(kContrabass, bar, 0, ch.root, to_go <= 2 ? 58 - 4 * to_go : 46, 4);
       continue;
     }
     // The piano: alone and soft at the start, stepping back as the band
@@ -266,6 +269,10 @@ LoopCanvas menu_track() {
     }
     if (bridge)
       for (int b = 0; b < 4; b += 2) s.note(kTimpani, bar, b, ch.root + 12, b ? 48 : 58, 2);
+    // The bass thins out over the bridge's first bars rather than stopping
+    // with the chorus, and keeps a soft root under the interlude.
+    if (bridge) s.note(kContrabass, bar, 0, ch.root, 74 - 9 * (bar - kBridge), 4);
+    if (bridge && bar < kBridge + 2 && ch.root >= 36) s.note(kContrabass, bar, 0, ch.root - 12, 64 - 10 * (bar - kBridge), 4);
     // Under the chorus the timpani marks one and three softly on the root.
     if (chorus && bar > kChorus)
       for (int b = 0; b < 4; b += 2) s.note(kTimpani, bar, b, ch.root + 12, b ? 50 : 60, 1.5);

@@ -16,12 +16,15 @@
 //   Close    (66-75)      the horn's tune once more, in G minor over a held
 //                         D, falling away until the guitar picks its way
 //                         home alone.
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
 #include "music/score.h"
+#include "music/sub_bass.h"
 
 namespace contentgen::music {
 
@@ -79,6 +82,10 @@ const Chord kChords[76] = {
 
 int third(const Chord& c) { return c.minor ? 3 : 4; }
 
+bool again(int bar) {
+  return bar > 0 && kChords[bar - 1].root == kChords[bar].root && kChords[bar - 1].minor == kChords[bar].minor;
+}
+
 struct Tone {
   double beat;
   int key;
@@ -119,7 +126,10 @@ const Bar kDanceTune[8] = {
     {{0, 79, 3}, {3, 77, 1}, {4, 72, 2}},                  // F
 };
 
-void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel);
+void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel, bool again = false);
+
+// Whether a bar repeats the chord of the bar before it.
+bool again(int bar);
 
 // The hemiola: the guitar rests; harp, plucked strings, vibraphone and a
 // tambourine strike on beats one and three of the first bar of each pair
@@ -158,7 +168,8 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
 // The guitar picks six eighths a bar: bass, then the chord rising and
 // turning back. A leading bar lets its upper notes ring to the barline,
 // each a little stronger, leaning into the next downbeat.
-void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false, bool falling = false) {
+void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false, bool falling = false,
+                bool again = false) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
   // The fifth is picked once a bar and the root twice above the bass, so
   // the chord's own note, not its fifth, rings through.
@@ -167,16 +178,48 @@ void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = 
   const int fall[6] = {r, r + 24 + third(ch), r + 24, r + 12 + third(ch), r + 12, r + 7};
   const int* keys = falling ? fall : rising;
   for (int e = 0; e < 6; ++e) {
+    // A chord's second bar reaches up to its ninth instead of the octave,
+    // and its fifth gives way to the third, so the bar is not its twin.
+    int key = keys[e];
+    if (again && !falling && e == 4) key = r + 26;
+    if (again && !falling && e == 1) key = r + third(ch);
+    // And its bass steps up to the third: the chord's first inversion.
+    if (again && !falling && e == 0) key = r + third(ch);
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
-    s.note(kGuitar, bar, e * 0.5, keys[e], v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
+    s.note(kGuitar, bar, e * 0.5, key, v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
   }
 }
 
-void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel) {
+void strings_bar(NoteScore& s, int channel, int bar, const Chord& ch, int vel, bool again) {
   const int base = ch.root + 12;
+  // A chord's second bar opens out: the third in the lower desk, the
+  // fifth and the octave over it.
+  if (again) {
+    for (int k : {base + third(ch), base + 7 + 12, base + 24}) s.note(channel, bar, 0, k, vel, 3);
+    return;
+  }
   // Root, octave and third: with two desks a fifth in the chord would ring
   // louder than the key's own note.
   for (int k : {base, base + 12, base + 12 + third(ch)}) s.note(channel, bar, 0, k, vel, 3);
+}
+
+// The floor: our own sub bass on each downbeat, the chord's root an octave
+// under the cello's low note, held a little over a beat; softer under the
+// guitar alone and the music box, whose roots are held longer.
+void lay_floor(LoopCanvas& c) {
+  double sum = 0.0;
+  for (size_t i = 0; i < c.size(); ++i) sum += 0.5 * (c.left()[i] * c.left()[i] + c.right()[i] * c.right()[i]);
+  const double rms = std::sqrt(sum / static_cast<double>(std::max<size_t>(c.size(), 1)));
+  for (int bar = 0; bar < kTiming.bars; ++bar) {
+    const bool box = bar >= kBox && bar < kClose, alone = bar < kSong || bar >= kTiming.bars - 2;
+    const double level_db = box ? -11.0 : alone ? -10.0 : -7.0;
+    const auto gain = static_cast<float>(rms * std::sqrt(2.0) * std::pow(10.0, level_db / 20.0));
+    double hz = 440.0 * std::pow(2.0, (kChords[bar].root - 69) / 12.0);
+    while (hz >= 60.0) hz *= 0.5;
+    while (hz < 36.0) hz *= 2.0;
+    const size_t beat = kTiming.beat_frames();
+    sub_note(c, kTiming.at(bar, 0.0), box ? beat * 3 : beat * 3 / 2, hz, gain);
+  }
 }
 
 }  // namespace
@@ -219,25 +262,29 @@ LoopCanvas menu_waltz() {
     if (!box) {
       // The loop's last bar leans into its first, which starts softly.
       int vel = bar < kSong ? 72 + 2 * bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
-      if (!(lift && bar >= kLift + 8)) guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1, close && bar < kTiming.bars - 1);
+      if (!(lift && bar >= kLift + 8))
+        guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1, close && bar < kTiming.bars - 1, again(bar));
     }
     if (song || close) {
-      if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4);
+      if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4, again(bar));
       // In the close the cello holds D under the tune's turn to G minor.
       if (bar < kClose + 4) {
-        s.note(kCello, bar, 0, song ? ch.root + 12 : 50, song ? 76 : 74, 2.8);
+        s.note(kCello, bar, 0, song ? ch.root + 12 + (again(bar) ? third(ch) : 0) : 50, song ? 76 : 74, 2.8);
         s.note(kCello, bar, 0, song ? ch.root - 12 : 26, song ? 62 : 56, 2.8);
       }
     }
     if (lift) {
       const int in = bar - kLift;
-      strings_bar(s, kStrings, bar, ch, 90);
+      strings_bar(s, kStrings, bar, ch, 90, again(bar));
+      // The lift's strings add the chord's seventh high, a colour the song's
+      // plain triads never had, so its chords do not return as the song's.
+      s.note(kStrings, bar, 0, ch.root + 24 + (ch.minor || ch.root == A.root ? 10 : 11), 70, 3);
       // Oom-pah-pah: the root on one, its third and octave on two and three.
       const int r = ch.root;
-      s.note(kPizz, bar, 0, r, 96, 0.8);
+      s.note(kPizz, bar, 0, again(bar) ? r + third(ch) : r, 96, 0.8);
       for (double b : {1.0, 2.0})
         for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
-      s.note(kCello, bar, 0, r, 92, 2.8);
+      s.note(kCello, bar, 0, again(bar) ? r + third(ch) : r, 92, 2.8);
       s.note(kCello, bar, 0, r - 12, 74, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
@@ -253,7 +300,8 @@ LoopCanvas menu_waltz() {
     if (box) {
       const int r = ch.root;
       // The music box picks the chord high, unhurried; the choir holds it.
-      const int steps[3] = {12 + third(ch), 19, 24};
+      // Its second bar reaches to the ninth.
+      const int steps[3] = {12 + third(ch), 19, again(bar) ? 26 : 24};
       for (int e = 0; e < 3; ++e) s.note(kMusicBox, bar, e * 1.0, r + 36 + steps[e] - 12, e == 0 ? 76 : 64, 2);
       if ((bar - kBox) % 2 == 0) {
         for (int k : {r + 12, r + 19, r + 24 + third(ch)}) s.note(kOohs, bar, 0, k, 70, 6);
@@ -295,13 +343,14 @@ LoopCanvas menu_waltz() {
   // waltz still swells within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
-  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.0f}, {at(38), 0.5f}, {at(52), 1.0f},
+  contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.4f}, {at(38), 0.5f}, {at(52), 1.0f},
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
   // 7.5 kHz, so the waltz sounds open rather than boxy; the weight bell
   // round 50 Hz gives the cello's low octave its body.
   tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 6.0f, 4.0f);
+  lay_floor(c);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);
