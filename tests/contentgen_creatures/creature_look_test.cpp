@@ -627,30 +627,3 @@ TEST(CreatureLook, LungingWarriorHasTheRoamingWarriorsValueAndHue) {
     EXPECT_LT(b, roam_blue + 4) << "bluer than the roaming warrior";
   }
 }
-
-// Acid painted over a body takes the body's light: the same paint comes out
-// darker on the shadowed half than on the lit half, while paint off the
-// body and the body where nothing was painted keep their values.
-TEST(CreatureLook, WoundPaintTakesTheBodysLight) {
-  contentgen::Canvas c(60, 20);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 40; ++x) {
-      const uint8_t v = x < 20 ? 12 : 90;
-      const uint8_t px[4] = {v, v, v, 255};
-      c.set_pixel(x, y, px);
-    }
-  const std::vector<uint8_t> body = cc::body_pixels(c.surface());
-  const uint8_t acid[4] = {150, 200, 60, 255};
-  for (int y = 5; y < 15; ++y)
-    for (int x = 5; x < 55; ++x) c.set_pixel(x, y, acid);
-  cc::light_wounds_by_body(c.surface(), body);
-  uint8_t dark[4], lit[4], off[4], bare[4];
-  c.get_pixel(10, 10, dark);
-  c.get_pixel(30, 10, lit);
-  c.get_pixel(50, 10, off);
-  c.get_pixel(10, 1, bare);
-  EXPECT_LT(dark[1] + 40, lit[1]) << "the paint ignores the body's light";
-  EXPECT_EQ(off[1], 200);
-  EXPECT_EQ(bare[1], 12);
-  EXPECT_EQ(dark[3], 255);
-}

@@ -35,18 +35,6 @@ struct WoundShape {
 void death_wound(cairo_t* cr, paint::Pt at, double r, uint32_t seed, double stage, double floor_y,
                  const WoundShape& shape);
 
-// The pixels of a rendered body, kept before its wounds are painted, so
-// that light_wounds_by_body can tell what the wounds changed.
-std::vector<uint8_t> body_pixels(cairo_surface_t* s);
-
-// Lights what the wounds painted over the body with the body's own light:
-// where the body lies in shadow the acid darkens with it, where it turns
-// to the light the acid brightens, and where the body carries a glint the
-// acid's wet surface catches it too. Paint off the body (spray in the air,
-// the pool) is left as painted. `before` is body_pixels from before the
-// wounds; a size mismatch leaves the picture alone.
-void light_wounds_by_body(cairo_surface_t* s, const std::vector<uint8_t>& before);
-
 // The acid pooling on the floor under a falling body, drawn before the
 // body: nothing before `start`, then spreading from a small puddle to
 // rx_full wide by stage 1.

@@ -611,7 +611,7 @@ Bytes queen_attack(int frame) {
   finish_for_magnifying(c, true);
   // The largest magnification of all (1.7 times): crisped, and wider, so
   // the plates and crest ribs keep their edges under a dark room tint.
-  sharpen_for_magnifying(c, 0.8f, 1.6f);
+  sharpen_for_magnifying(c, 0.4f, 1.6f);
   return finish(c, "queen attack");
 }
 

@@ -124,7 +124,6 @@ Bytes queen_death(int frame) {
   death_pool(c.cr(), 0.25 * rest.x + 0.75 * wound.x, floor_y, 170, 377, t, 0.7);
   model::render(m, c, fall_render_options());
   cairo_t* cr = c.cr();
-  const std::vector<uint8_t> body = body_pixels(c.surface());
   // The shot's hole in her neck eaten wider frame by frame, and a second
   // through her chest from the next frame on.
   // Both are long splits in her plate, each along its own part of her (the
@@ -139,7 +138,6 @@ Bytes queen_death(int frame) {
     death_wound(cr, {chest.x + 10, chest.y - 16}, 26, 360, (frame - 2) / 3.0, floor_y,
                 {WoundKind::split, spine_along, fall});
   death_wound(cr, {wound.x, wound.y - 6}, 34, 320, t, floor_y, {WoundKind::split, neck_along, fall});
-  light_wounds_by_body(c.surface(), body);
   require_clear_edges(c, "queen death");
   return c.png();
 }

@@ -693,14 +693,12 @@ Bytes warrior_death(int frame) {
   // The shot's hole in the head, eaten wider as it falls, and a second
   // through the chest from the next frame on; both ride on the body.
   cairo_t* cr = c.cr();
-  const std::vector<uint8_t> body = body_pixels(c.surface());
   V3 wound = view.point(p.neck_end + V3{14, -6, 0});
   V3 chest = view.point(shoulders(p) + V3{0, 10, 0});
   // Its plate torn open, the spray left behind as it sinks.
   const WoundShape torn{WoundKind::torn_chitin, 0, {4, 18}};
   if (frame >= 2) death_wound(cr, {chest.x + 8, chest.y - 12}, 24, 940, (frame - 2) / 3.0, kDeathFloor, torn);
   death_wound(cr, {wound.x, wound.y}, 30, 900, t, kDeathFloor, torn);
-  light_wounds_by_body(c.surface(), body);
   return finish(c, "alien death");
 }
 
