@@ -189,7 +189,7 @@ Bytes make_blood() {
       // Bright arterial red where it is thin, dark wet red where it pools
       // and in its clots and drops.
       const double value =
-          std::clamp(0.92 - 0.52 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle) + sheen, 0.0, 1.0);
+          std::clamp(0.98 - 0.46 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle) + sheen, 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
       px[0] = static_cast<uint8_t>(std::lround(255.0 * value));
       px[1] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.05 + 0.25 * sheen)));
