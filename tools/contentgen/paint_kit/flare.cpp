@@ -102,6 +102,27 @@ void paint_light(Canvas& c, int size, const Light& light_at) {
     }
 }
 
+// One spark over the point at distance r and angle theta from the flare's
+// middle: a thin bright streak, bent a little along its flight, cooling
+// toward its tip, with a faint glow round it.
+void lay_spark(Layer& l, const Spark& s, double r, double theta) {
+  const double da = std::remainder(theta - s.angle, 2 * M_PI);
+  if (std::abs(da) > 0.6) return;
+  const double along = r * std::cos(da) - s.from;
+  if (along < -2 || along > s.length + 2) return;
+  const double q = std::clamp(along / s.length, 0.0, 1.0);
+  const double across = std::abs(r * std::sin(da) - s.bend * q * q * s.length);
+  const double ends = smooth(-1.0, 1.5, along) * smooth(s.length + 0.8, s.length - 0.6, along);
+  const double w = s.width * (0.55 + 0.45 * q);
+  const double line = ends * std::clamp((w - across) / 0.6 + 0.5, 0.0, 1.0);
+  const double glow = ends * 0.35 * std::exp(-across * across / 2.2);
+  const double a = std::max(line, glow);
+  if (a <= 0) return;
+  double sr, sg, sb;
+  fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
+  lay_over(l, {sr, sg, sb, a});
+}
+
 }  // namespace
 
 void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
@@ -190,24 +211,7 @@ void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
     const double core = smooth(reach * 0.46, reach * 0.24, core_r);
     if (core > 0) lay_over(l, {1.0, 0.99, mix(0.78, 0.97, core), core});
     // Sparks: thin bright streaks, each with a faint glow round it.
-    for (const Spark& s : sparks) {
-      const double da = std::remainder(theta - s.angle, 2 * M_PI);
-      if (std::abs(da) > 0.6) continue;
-      const double along = r * std::cos(da) - s.from;
-      if (along < -2 || along > s.length + 2) continue;
-      const double q = std::clamp(along / s.length, 0.0, 1.0);
-      // Bent a little along its flight.
-      const double across = std::abs(r * std::sin(da) - s.bend * q * q * s.length);
-      const double ends = smooth(-1.0, 1.5, along) * smooth(s.length + 0.8, s.length - 0.6, along);
-      const double w = s.width * (0.55 + 0.45 * q);
-      const double line = ends * std::clamp((w - across) / 0.6 + 0.5, 0.0, 1.0);
-      const double glow = ends * 0.35 * std::exp(-across * across / 2.2);
-      const double a = std::max(line, glow);
-      if (a <= 0) continue;
-      double sr, sg, sb;
-      fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
-      lay_over(l, {sr, sg, sb, a});
-    }
+    for (const Spark& s : sparks) lay_spark(l, s, r, theta);
     for (const Fleck& f : flecks) {
       const double q = std::hypot(px - f.x, py - f.y) / f.r;
       if (q < 1.6) lay_over(l, {0.52, 0.44, 0.36, 0.85 * smooth(1.5, 0.7, q)});
@@ -289,23 +293,7 @@ void muzzle_cone(Canvas& c, uint32_t seed) {
     const double cu = (dx - 7.5) / 10.5, cv = dy / 4.2;
     const double core = smooth(1.0, 0.55, std::sqrt(cu * cu + cv * cv) / warp);
     if (core > 0) lay_over(l, {1.0, 0.99, mix(0.8, 0.97, core), core});
-    for (const Spark& s : sparks) {
-      const double da = std::remainder(theta - s.angle, 2 * M_PI);
-      if (std::abs(da) > 0.6) continue;
-      const double at = r * std::cos(da) - s.from;
-      if (at < -2 || at > s.length + 2) continue;
-      const double q = std::clamp(at / s.length, 0.0, 1.0);
-      const double off = std::abs(r * std::sin(da) - s.bend * q * q * s.length);
-      const double ends = smooth(-1.0, 1.5, at) * smooth(s.length + 0.8, s.length - 0.6, at);
-      const double w = s.width * (0.55 + 0.45 * q);
-      const double line = ends * std::clamp((w - off) / 0.6 + 0.5, 0.0, 1.0);
-      const double glow = ends * 0.35 * std::exp(-off * off / 2.2);
-      const double a = std::max(line, glow);
-      if (a <= 0) continue;
-      double sr, sg, sb;
-      fire_colour(std::clamp(s.heat * (0.6 + 0.4 * q) + 0.2 * line, 0.0, 1.0), sr, sg, sb);
-      lay_over(l, {sr, sg, sb, a});
-    }
+    for (const Spark& s : sparks) lay_spark(l, s, r, theta);
     // Nothing reaches the border, so the square never shows when turned.
     const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, std::hypot(px - centre, py - centre));
     l.r *= fade, l.g *= fade, l.b *= fade, l.a *= fade;
