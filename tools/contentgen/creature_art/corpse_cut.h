@@ -2,6 +2,9 @@
 // masked, each pixel whole or not at all, split at half cover.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "paint_kit/canvas.h"
 
 namespace contentgen::creatures {
@@ -11,5 +14,13 @@ namespace contentgen::creatures {
 // the body and its pool stand off the deck as one firm shape rather than a
 // haze of half-clear fringe.
 void cut_as_drawn(Canvas& c);
+
+// Which pixels the game draws whole (at least half cover), row by row.
+std::vector<uint8_t> drawn_mask(const Canvas& c);
+
+// Paints `line` on every clear pixel of rows first_row..last_row (columns
+// clear of the side borders) that touches a drawn pixel of `solid` across
+// or down: a one-pixel ring round the drawn shape.
+void ring_outline(Canvas& c, const std::vector<uint8_t>& solid, const uint8_t line[4], int first_row, int last_row);
 
 }  // namespace contentgen::creatures

@@ -241,21 +241,11 @@ Bytes finish(Canvas& c, const char* what) {
 // the body comes within a few rows of the floor.
 void outline_and_shadow(Canvas& c) {
   const int w = c.width(), h = c.height();
-  std::vector<uint8_t> solid(static_cast<size_t>(w) * h);
-  uint8_t px[4];
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      c.get_pixel(x, y, px);
-      solid[static_cast<size_t>(y) * w + x] = px[3] >= 128;
-    }
+  const std::vector<uint8_t> solid = drawn_mask(c);
   auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && solid[static_cast<size_t>(y) * w + x]; };
   const uint8_t line[4] = {22, 16, 12, 255};
   const uint8_t shade[4] = {10, 8, 8, 255};
-  for (int y = 0; y < h; ++y)
-    for (int x = 1; x + 1 < w; ++x) {
-      if (at(x, y)) continue;
-      if (at(x - 1, y) || at(x + 1, y) || at(x, y - 1) || at(x, y + 1)) c.set_pixel(x, y, line);
-    }
+  ring_outline(c, solid, line, 0, h - 1);
   // The shadow: under every column whose body reaches the last four rows,
   // widened a little each side, two rows deep under the body and one at
   // its ends.
