@@ -186,6 +186,12 @@ void drawmenuback(const MenuScreen& s) {
   panel(512, l.top, s.panelw, l.height, 2);
   plat::set_colour(255, 255, 0);
   drawbigtext(512, l.titley, s.title, 1);
+  // If any value is too wide for the panel (a pad's "JOY 1 D-RIGHT"), every
+  // value is written in the smaller face, so one list keeps one size.
+  const int room = 512 + s.panelw / 2 - 13;
+  bool smallvalues = false;
+  for (const MenuItem& it : s.items)
+    if (!it.hidden && !it.value.empty() && bigtextwidth(it.value) > room - it.valuex) smallvalues = true;
   for (int i = 1; i <= n; ++i) {
     const MenuItem& it = s.items[i - 1];
     if (it.hidden) continue;
@@ -195,11 +201,9 @@ void drawmenuback(const MenuScreen& s) {
     const int y = menuitemy(l, i);
     drawbigtext(it.centred ? 512 : it.textx, y, it.text, it.centred ? 1 : 0);
     if (!it.value.empty()) {
-      // A value too wide for the panel (a pad's "JOY 1 D-RIGHT") is written
-      // in the smaller face, centred on the row's height.
-      const int room = 512 + s.panelw / 2 - 13 - it.valuex;
-      if (bigtextwidth(it.value) <= room) drawbigtext(it.valuex, y, it.value, 0);
-      else drawbigtextsmall(it.valuex, y + 6, it.value, 0);
+      // The smaller face sits centred on the row's height.
+      if (smallvalues) drawbigtextsmall(it.valuex, y + 6, it.value, 0);
+      else drawbigtext(it.valuex, y, it.value, 0);
     }
   }
   plat::set_colour(255, 255, 255);
