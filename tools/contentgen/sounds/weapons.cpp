@@ -26,6 +26,8 @@ struct Take {
   float snap_ms;    // the length of the shock wave's N
   float sizzle_lo_hz, sizzle_hi_hz;  // the band of the shock wave's grain
   uint32_t crack_seed, blast_seed, room_seed;
+  float room = 1.0f;  // how hard the take's report drives the corridor
+  float bite = 1.0f;  // the crack's bite at 1.5-3 kHz against the others'
 };
 
 // The first take snaps wide and even, the second lower and rounder, the
@@ -33,11 +35,11 @@ struct Take {
 // All three are fired in the one corridor (the first take's answers).
 const Take takes[] = {
     {1.00f, 3600.0f, 1.6f, 0.045f, 2.0f, 2.0f, 1.0f, 5000.0f, 8000.0f, 1.2f,
-     0.55f, 5500.0f, 8500.0f, 0x5407u, 0x03F9u, 0x11D3u},
-    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 0.75f, 4700.0f, 7500.0f, 1.8f,
+     0.55f, 5500.0f, 8500.0f, 0x5407u, 0x03F9u, 0x11D3u, 1.0f, 1.15f},
+    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 1.1f, 4700.0f, 7500.0f, 1.8f,
      0.7f, 5000.0f, 8000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
     {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
-     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u},
+     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 0.6f},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -55,23 +57,29 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
 
 // The crack's top edge, some 4.7-8.5 kHz by the take: the snap that
 // small speakers play and the ear places at once, the shot's sharpest
-// detail. It is added after
-// the saturator, which would otherwise flatten it into the blast. Its
-// grain differs from take to take, as one round's crack from the next.
-constexpr float edge_ring_s = 0.02f;
+// detail, ringing on for a few tens of milliseconds as a hiss of the
+// corridor's hard walls. Its noise is held to about twice its own
+// typical swing and filtered once more, so it carries its energy as a
+// dense even grain rather than as a few tall spikes that would leap in
+// one sample. Its grain differs from take to take, as one round's crack
+// from the next.
+constexpr float bite_hz = 2200.0f, bite_s = 0.02f;
+constexpr float edge_ring_s = 0.04f, edge_rise_s = 0.0015f, edge_hold = 2.5f, edge_dip = 0.7f, edge_snap = 0.4f;
 
 void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
-  Biquad hp1, hp2, lp1, lp2, lp3;
+  Biquad hp1, hp2, lp1, lp2, lp3, lp4;
   hp1.highpass(lo_hz, 0.7f, kRate);
   hp2.highpass(lo_hz, 0.7f, kRate);
   lp1.lowpass(hi_hz, 0.7f, kRate);
   lp2.lowpass(hi_hz, 0.7f, kRate);
   lp3.lowpass(hi_hz, 0.7f, kRate);
+  lp4.lowpass(hi_hz * 1.2f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0006f) * (0.6f * std::exp(-t / 0.003f) + 0.4f * std::exp(-t / edge_ring_s));
-    if (t > 0.08f) break;
-    b[i] += lp3(lp2(lp1(hp2(hp1(rng.bi()))))) * env * gain;
+    float env = std::min(1.0f, t / edge_rise_s) * (edge_snap * std::exp(-t / 0.003f) + 0.6f * (1.0f - edge_dip * std::exp(-t / 0.008f)) * std::exp(-t / edge_ring_s));
+    if (t > edge_rise_s && env < 1e-4f) break;
+    const float x = lp3(lp2(lp1(hp2(hp1(rng.bi())))));
+    b[i] += lp4(std::tanh(x * edge_hold) / edge_hold) * env * gain;
   }
 }
 
@@ -159,7 +167,7 @@ void add_low_decay(Buf& b, Rng& rng, double lead, float gain) {
 
 // The shock wave's grain against its N, and the corridor's answer in each
 // band against the shot.
-constexpr float sizzle_level = 1.0f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
+constexpr float sizzle_level = 0.6f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
 constexpr float saturated_top_hz = 6000.0f;
 constexpr int grain_snaps = 6;
 constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
@@ -236,7 +244,7 @@ constexpr RoomBand room_bands[] = {
     {4000.0f, 12000.0f, 0.09f, 0.6f, room_high},
 };
 
-void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
+void add_corridor(Buf& out, const Buf& dry, uint32_t seed, float drive) {
   Rng rng(seed);
   for (const RoomBand& band : room_bands) {
     Biquad hp, lp;
@@ -250,7 +258,7 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
     double t = 0.0022 + 0.0015 * rng.uni();
     while (t < band.length_s) {
       const float u = static_cast<float>(t / band.length_s);
-      const float g = band.gain * rng.range(0.4f, 1.0f) * (rng.uni() < 0.5f ? -1.0f : 1.0f) *
+      const float g = drive * band.gain * rng.range(0.4f, 1.0f) * (rng.uni() < 0.5f ? -1.0f : 1.0f) *
                       std::exp(-static_cast<float>(t) / band.decay_s) * (1.0f - u * u);
       const size_t d = frames(t, kRate);
       for (size_t i = 0; i < part.size() && d + i < out.size(); ++i) out[d + i] += g * part[i];
@@ -265,10 +273,11 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
 // shot. They are rounded above the body's own band; the crack's edge and
 // its grain, added after, carry the top.
 void round_edges(Buf& b) {
-  Biquad lp1, lp2;
+  Biquad lp1, lp2, lp3;
   lp1.lowpass(saturated_top_hz, 0.6f, kRate);
   lp2.lowpass(saturated_top_hz, 0.6f, kRate);
-  for (float& s : b) s = lp2(lp1(s));
+  lp3.lowpass(saturated_top_hz, 0.6f, kRate);
+  for (float& s : b) s = lp3(lp2(lp1(s)));
 }
 
 // The levels of the crack's edge, the thump and the clean blast against
@@ -276,9 +285,10 @@ void round_edges(Buf& b) {
 // bright up to the top of the band, the thump gives about a tenth at
 // 80-120 Hz, and the blast with the chamber's ring holds over a third of
 // what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 2.0f;
+constexpr float edge_gain = 7.5f;
 constexpr float thump_gain = 3.3f;
 constexpr float snap_gain = 0.9f;
+constexpr float bite_gain = 3.0f;
 constexpr float blast_gain = 6.6f;
 constexpr float bright_gain = 20.0f;
 constexpr float body_gain = 8.1f;
@@ -336,10 +346,6 @@ Buf gunshot(int variant) {
     const float t = static_cast<float>(seconds_at(i));
     if (t > 0.012f) b[i] *= std::exp(-(t - 0.012f) / let_go_s);
   }
-  // The crack's edge comes after every saturator, so its top is its own
-  // bright noise and not the saturators' squared-off edges.
-  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
-  add(b, edge);
   // The shock wave comes after every saturator, which would round its
   // edges off and take the snap's top with them.
   add_shock_wave(b, crack, k, snap_gain);
@@ -349,12 +355,20 @@ Buf gunshot(int variant) {
     const float over = std::fabs(s) - snap_knee;
     if (over > 0.0f) s = std::copysign(snap_knee + 0.25f * std::tanh(over * 4.0f), s);
   }
+  // The crack's edge comes after every saturator and the knee, so its top
+  // is its own bright noise, neither squared off nor pressed flat on the
+  // report's peaks.
+  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
+  add(b, edge);
+  // The crack's bite at 1.5-3 kHz, clean of the saturators so it keeps its
+  // own grain: the part of the snap the ear is keenest for.
+  add_noise_burst(b, crack, lead + 0.0005, bite_hz * p, 1.4f, bite_s, bite_gain * k.bite);
 
   // The corridor answers; the report itself is over by 0.42 s, its tail
   // falls 40 dB in about 0.6 s and is gone by 0.95 s.
   Buf shot = blank(0.95);
   std::copy(b.begin(), b.end(), shot.begin());
-  add_corridor(shot, b, takes[0].room_seed);
+  add_corridor(shot, b, takes[0].room_seed, k.room);
   add_low_decay(shot, ring, lead, low_decay_gain);
   b = std::move(shot);
   // The saturator leaves a slow offset under the blast; it is inaudible and
@@ -384,6 +398,9 @@ Buf dry_click() {
   const float modes[][3] = {{910.0f, 0.006f, 0.22f}, {1480.0f, 0.004f, 0.16f}, {3150.0f, 0.0025f, 0.12f}};
   for (const auto& m : modes) add_ping(b, strike, m[0], m[1], m[2]);
   add_noise_burst(b, rng, strike + 0.011, 3800.0f, 1.0f, 0.0012f, 0.45f);
+  // Its noise kept under about 8 kHz: above, the strike leapt 0.7 of full
+  // scale in one sample, a digital tick on top of the knock.
+  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}});
   return b;
 }
 
