@@ -306,11 +306,14 @@ TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
 }
 
 TEST(EffectMix, NoEffectJumpsInOneSample) {
-  // A jump of a third of full scale from one sample to the next is a
+  // A jump of most of full scale from one sample to the next is a
   // full-band tick in the mix, heard on top of whatever the sound is: the
-  // shots' crack once jumped 0.82-0.87, death_2 0.84, pain_f 0.68. A sharp
-  // front rises over a few tenths of a millisecond instead (16-bit
-  // rounding allowed for).
+  // shots' crack once jumped 0.82-0.87, death_2 0.84, the menu tick 0.76,
+  // the empty click 0.70, pain_f 0.68, the cocoon's burst 0.58. A sharp
+  // front rises over a few tenths of a millisecond instead. Bright content
+  // at a loud sound's level still swings a third of full scale or so from
+  // one sample to the next (the crack's own 5-9 kHz grain does), so the
+  // line is drawn at four tenths.
   for (const auto& n : kAll) {
     const pcm_probe::Wav w = load(n);
     float step = 0.0f;
@@ -320,7 +323,7 @@ TEST(EffectMix, NoEffectJumpsInOneSample) {
         step = std::fabs(w.samples[i] - w.samples[i - 1]);
         at = i;
       }
-    EXPECT_LE(step, 0.32f) << n << " at " << 1000.0 * static_cast<double>(at) / w.rate << " ms";
+    EXPECT_LE(step, 0.4f) << n << " at " << 1000.0 * static_cast<double>(at) / w.rate << " ms";
   }
 }
 
