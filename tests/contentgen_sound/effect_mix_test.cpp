@@ -305,6 +305,28 @@ TEST(EffectMix, NoEffectGoesOverMinusOneDbEvenBetweenSamples) {
   }
 }
 
+TEST(EffectMix, NoEffectJumpsInOneSample) {
+  // A jump of most of full scale from one sample to the next is a
+  // full-band tick in the mix, heard on top of whatever the sound is: the
+  // shots' crack once jumped 0.82-0.87, death_2 0.84, the menu tick 0.76,
+  // the empty click 0.70, pain_f 0.68, the cocoon's burst 0.58. A sharp
+  // front rises over a few tenths of a millisecond instead. Bright content
+  // at a loud sound's level still swings a third of full scale or so from
+  // one sample to the next (the crack's own 5-9 kHz grain does), so the
+  // line is drawn at four tenths.
+  for (const auto& n : kAll) {
+    const pcm_probe::Wav w = load(n);
+    float step = 0.0f;
+    size_t at = 0;
+    for (size_t i = 1; i < w.samples.size(); ++i)
+      if (std::fabs(w.samples[i] - w.samples[i - 1]) > step) {
+        step = std::fabs(w.samples[i] - w.samples[i - 1]);
+        at = i;
+      }
+    EXPECT_LE(step, 0.4f) << n << " at " << 1000.0 * static_cast<double>(at) / w.rate << " ms";
+  }
+}
+
 TEST(EffectMix, EveryEffectDiesAwayWithoutASuddenFall) {
   // A level that drops more than 6 dB within 3 ms after the peak is heard
   // as a cut: a gate slamming or a sound stopped mid-breath. Loops are
@@ -324,7 +346,7 @@ TEST(EffectMix, TheGunHasBodyAndItsTakesAreOneGun) {
     pcm_probe::Wav w = load(n);
     EXPECT_GE(contentgen::measure::band_share(w.samples, w.rate, 150, 800, false), 0.2) << "the blast's weight";
     EXPECT_LE(contentgen::measure::band_share(w.samples, w.rate, 2000, 5000, true), 0.5) << "harsh";
-    EXPECT_GE(contentgen::measure::band_share(w.samples, w.rate, 80, 120, false), 0.1) << "no weight in the chest";
+    EXPECT_GE(contentgen::measure::band_share(w.samples, w.rate, 50, 120, false), 0.1) << "no weight in the chest";
     // Echoes and the action die away; nothing in the tail is cut off.
     EXPECT_LE(contentgen::measure::largest_tail_step_db(w.samples, w.rate), 6.0);
     shapes.push_back(contentgen::measure::third_octave_shape(w.samples, w.rate));

@@ -139,6 +139,8 @@ Buf tracker_high(int player) {
   return b;
 }
 
+constexpr float tick_top_hz = 5500.0f;
+
 Buf menu_tick() {
   // A small hard click on a hollow body: a crisp edge of noise, then a
   // damped, slightly inharmonic knock, over as quickly as a key press.
@@ -147,6 +149,9 @@ Buf menu_tick() {
   add_noise_burst(b, rng, 0.0, 4200.0f, 0.8f, 0.0025f, 2.6f);
   add_ping(b, 0.0, 2100.0f, 0.006f, 0.3f);
   add_ping(b, 0.0, 1270.0f, 0.005f, 0.25f);
+  // Its noise kept under about 5.5 kHz: above, the click leapt three
+  // quarters of full scale in one sample, a digital tick rather than a tap.
+  colour(b, {{Colour::LowPass, tick_top_hz}, {Colour::LowPass, tick_top_hz}});
   // A rise of a millisecond and a half, so the click is a tap and not a step.
   rise_in(b, kRate, 1.5f);
   return b;

@@ -99,9 +99,12 @@ Buf grunt(const Grunt& g) {
   for (size_t i = 0; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     const float n = rng.bi();
-    b[i] += click(n) * 3.0f * std::exp(-t / 0.004f);
+    // Both swell in over a few milliseconds: bright noise at full strength
+    // on the first sample leapt most of full scale in one step.
+    const float open = std::min(1.0f, t / 0.006f);
+    b[i] += click(n) * 3.0f * open * std::exp(-t / 0.004f);
     // The breath rushes out just ahead of the voice: an "h" high in the mouth.
-    b[i] += aspirate(n) * 2.2f * std::exp(-t / 0.03f);
+    b[i] += aspirate(n) * 1.5f * open * std::exp(-t / 0.03f);
     b[i] += air_hi(air_lo(n)) * g.breath * (0.15f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
   }
   // The breath let out after the blow: ragged, shaking, dying away.

@@ -26,18 +26,20 @@ struct Take {
   float snap_ms;    // the length of the shock wave's N
   float sizzle_lo_hz, sizzle_hi_hz;  // the band of the shock wave's grain
   uint32_t crack_seed, blast_seed, room_seed;
+  float room = 1.0f;  // how hard the take's report drives the corridor
+  float bite = 1.0f;  // the crack's bite at 1.5-3 kHz against the others'
 };
 
 // The first take snaps wide and even, the second lower and rounder, the
-// third high and thin; each has its own lead of the crack over the blast
-// and its own corridor answers.
+// third high and thin; each has its own lead of the crack over the blast.
+// All three are fired in the one corridor (the first take's answers).
 const Take takes[] = {
-    {1.00f, 3600.0f, 1.6f, 0.045f, 2.0f, 2.0f, 1.0f, 3600.0f, 15000.0f, 1.2f,
-     0.55f, 6500.0f, 15000.0f, 0x5407u, 0x03F9u, 0x11D3u},
-    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 0.75f, 4300.0f, 13500.0f, 1.8f,
-     0.7f, 5500.0f, 12000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
-    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 4600.0f, 15000.0f, 2.4f,
-     0.45f, 7500.0f, 17000.0f, 0x2B6Du, 0x3E91u, 0x7F05u},
+    {1.00f, 3600.0f, 1.6f, 0.045f, 2.0f, 2.0f, 1.0f, 5000.0f, 8000.0f, 1.2f,
+     0.55f, 5500.0f, 8500.0f, 0x5407u, 0x03F9u, 0x11D3u, 1.0f, 1.15f},
+    {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 1.1f, 4700.0f, 7500.0f, 1.8f,
+     0.7f, 5000.0f, 8000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
+    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
+     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 0.6f},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -53,32 +55,41 @@ void add_crack(Buf& b, Rng& rng, float centre_hz, float gain) {
   }
 }
 
-// The crack's top edge, some 2.3-9.5 kHz by the take: the snap that
+// The crack's top edge, some 4.7-8.5 kHz by the take: the snap that
 // small speakers play and the ear places at once, the shot's sharpest
-// detail. It is added after
-// the saturator, which would otherwise flatten it into the blast. Its
-// grain differs from take to take, as one round's crack from the next.
+// detail, ringing on for a few tens of milliseconds as a hiss of the
+// corridor's hard walls. Its noise is held to about twice its own
+// typical swing and filtered once more, so it carries its energy as a
+// dense even grain rather than as a few tall spikes that would leap in
+// one sample. Its grain differs from take to take, as one round's crack
+// from the next.
+constexpr float bite_hz = 2200.0f, bite_s = 0.02f;
+constexpr float edge_ring_s = 0.04f, edge_rise_s = 0.0015f, edge_hold = 2.5f, edge_dip = 0.7f, edge_snap = 0.4f;
+
 void add_crack_edge(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
-  Biquad hp1, hp2, lp1, lp2;
+  Biquad hp1, hp2, lp1, lp2, lp3, lp4;
   hp1.highpass(lo_hz, 0.7f, kRate);
   hp2.highpass(lo_hz, 0.7f, kRate);
   lp1.lowpass(hi_hz, 0.7f, kRate);
   lp2.lowpass(hi_hz, 0.7f, kRate);
+  lp3.lowpass(hi_hz, 0.7f, kRate);
+  lp4.lowpass(hi_hz * 1.2f, 0.7f, kRate);
   for (size_t i = 0; i < b.size(); ++i) {
     float t = static_cast<float>(seconds_at(i));
-    float env = std::min(1.0f, t / 0.0003f) * (0.85f * std::exp(-t / 0.003f) + 0.15f * std::exp(-t / 0.015f));
-    if (t > 0.08f) break;
-    b[i] += lp2(lp1(hp2(hp1(rng.bi())))) * env * gain;
+    float env = std::min(1.0f, t / edge_rise_s) * (edge_snap * std::exp(-t / 0.003f) + 0.6f * (1.0f - edge_dip * std::exp(-t / 0.008f)) * std::exp(-t / edge_ring_s));
+    if (t > edge_rise_s && env < 1e-4f) break;
+    const float x = lp3(lp2(lp1(hp2(hp1(rng.bi())))));
+    b[i] += lp4(std::tanh(x * edge_hold) / edge_hold) * env * gain;
   }
 }
 
-// How long the chest thump rings: it holds the shot's weight at 80-120 Hz
-// now that the corridor no longer carries the low midrange.
-constexpr float thump_s = 0.05f;
+// How long the chest thump rings: it holds the shot's weight at 50-90 Hz
+// for some 70 ms now that the corridor no longer carries the low midrange.
+constexpr float thump_s = 0.035f;
 
 // The weight of the shot in the chest: a clean low sine falling from about
-// 115 to 85 Hz, strongest for its first 30 ms and gone within about 90 ms, so most
-// of it lands in the 60-120 Hz band the body feels. It is added after the
+// 88 to 58 Hz, strongest for its first 30 ms and 20 dB down by about 80 ms,
+// so most of it lands in the 50-90 Hz band the body feels. It is added after the
 // saturator so it stays a low weight rather than turning into midrange
 // grit, and is softly held so its first swing cannot take the crack's
 // headroom.
@@ -90,7 +101,7 @@ void add_chest_thump(Buf& b, float pitch, float gain) {
   for (size_t i = 0; i < t.size(); ++i) {
     const float s = static_cast<float>(seconds_at(i));
     const float env = std::min(1.0f, s / 0.002f) * std::exp(-s / thump_s);
-    const float hz = pitch * (84.0f + 32.0f * std::exp(-s / 0.012f));
+    const float hz = pitch * (58.0f + 30.0f * std::exp(-s / 0.015f));
     t[i] = gain * env * sine(ph.step(hz, kRate));
   }
   for (size_t i = 0; i < t.size() && i < b.size(); ++i) b[i] += std::tanh(t[i] * 1.2f) / 1.2f;
@@ -156,40 +167,59 @@ void add_low_decay(Buf& b, Rng& rng, double lead, float gain) {
 
 // The shock wave's grain against its N, and the corridor's answer in each
 // band against the shot.
-constexpr float sizzle_level = 5.0f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
+constexpr float sizzle_level = 0.6f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
+constexpr float saturated_top_hz = 6000.0f;
+constexpr int grain_snaps = 6;
 constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
 
-// The shock wave of the round going by: an N, a sharp rise, a straight
-// fall through zero to as far below and a sharp return, in half a
-// millisecond or so. Its edges carry the crack to the top of the band, the
-// snap heard before anything else. Under it a millisecond or two of high
-// grain, in each round's own band. It starts a few samples in, so the
-// file's first sample stays quiet.
+// The shock wave of the round going by: an N, rising in a third of a
+// millisecond, falling straight through zero to as far below and
+// returning. Riding on it is the crack's own grain: a few tiny snaps in
+// its first 3 ms, each a fraction of a millisecond of bright noise cut off
+// above 8-9 kHz, so the top of the shot comes from the crack's material
+// and no single sample leaps (a one-sample edge was a digital tick, heard
+// on top of the report and full band to 22 kHz). It starts a millisecond
+// in, so the file's first sample stays quiet.
 void add_shock_wave(Buf& b, Rng& rng, const Take& k, float gain) {
   // The back of the N is lower and softer than its front, as the wave
   // reaches the ear: two equal edges would notch the crack evenly.
   const size_t at = frames(0.001, kRate), n = std::max<size_t>(frames(k.snap_ms / 1000.0, kRate), 2);
+  const size_t rise = frames(0.0003, kRate), close = frames(0.00025, kRate);
   const float back = 0.55f;
-  const size_t close = 4;
-  for (size_t i = 0; i <= n + close && at + i < b.size(); ++i) {
+  for (size_t i = 0; i < rise + n + close && at + i < b.size(); ++i) {
     float v;
-    if (i <= n) {
-      v = 1.0f - (1.0f + back) * static_cast<float>(i) / static_cast<float>(n);
+    if (i < rise) {
+      v = 0.5f - 0.5f * std::cos(static_cast<float>(kPi) * static_cast<float>(i) / static_cast<float>(rise));
+    } else if (i < rise + n) {
+      v = 1.0f - (1.0f + back) * static_cast<float>(i - rise) / static_cast<float>(n);
     } else {
-      const float u = static_cast<float>(i - n) / static_cast<float>(close);
+      const float u = static_cast<float>(i - rise - n) / static_cast<float>(close);
       v = -back * 0.5f * (1.0f + std::cos(static_cast<float>(kPi) * u));
     }
     b[at + i] += gain * v;
   }
-  Biquad hp1, hp2, lp;
+  // The grain: where each tiny snap lands and how hard, drawn per round.
+  struct Snap {
+    float at_s, len_s, level;
+  };
+  std::vector<Snap> snaps;
+  for (int s = 0; s < grain_snaps; ++s)
+    snaps.push_back({rng.range(0.0f, 0.003f), rng.range(0.00025f, 0.0005f), rng.range(0.5f, 1.0f)});
+  Biquad hp1, hp2, lp1, lp2, lp3;
   hp1.highpass(k.sizzle_lo_hz, 0.7f, kRate);
   hp2.highpass(k.sizzle_lo_hz, 0.7f, kRate);
-  lp.lowpass(k.sizzle_hi_hz, 0.7f, kRate);
+  lp1.lowpass(k.sizzle_hi_hz, 0.7f, kRate);
+  lp2.lowpass(k.sizzle_hi_hz, 0.7f, kRate);
+  lp3.lowpass(k.sizzle_hi_hz, 0.7f, kRate);
   for (size_t i = at; i < b.size(); ++i) {
     const float t = static_cast<float>(seconds_at(i - at));
     if (t > 0.03f) break;
-    const float env = std::min(1.0f, t / 0.0002f) * (std::exp(-t / sizzle_s) + sizzle_hold * std::exp(-t / 0.006f));
-    b[i] += lp(hp2(hp1(rng.bi()))) * env * gain * sizzle_level;
+    float env = std::min(1.0f, t / 0.0003f) * (std::exp(-t / sizzle_s) + sizzle_hold * std::exp(-t / 0.006f));
+    for (const Snap& s : snaps) {
+      const float u = (t - s.at_s) / s.len_s;
+      if (u > 0.0f && u < 1.0f) env += s.level * (0.5f - 0.5f * std::cos(static_cast<float>(kTwoPi) * u));
+    }
+    b[i] += lp3(lp2(lp1(hp2(hp1(rng.bi()))))) * env * gain * sizzle_level;
   }
 }
 
@@ -210,11 +240,11 @@ struct RoomBand {
 };
 constexpr RoomBand room_bands[] = {
     {170.0f, 800.0f, 0.022f, 0.12f, room_low},
-    {800.0f, 4000.0f, 0.13f, 0.6f, room_mid},
-    {4000.0f, 12000.0f, 0.07f, 0.45f, room_high},
+    {1000.0f, 4000.0f, 0.16f, 0.85f, room_mid},
+    {4000.0f, 12000.0f, 0.09f, 0.6f, room_high},
 };
 
-void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
+void add_corridor(Buf& out, const Buf& dry, uint32_t seed, float drive) {
   Rng rng(seed);
   for (const RoomBand& band : room_bands) {
     Biquad hp, lp;
@@ -228,7 +258,7 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
     double t = 0.0022 + 0.0015 * rng.uni();
     while (t < band.length_s) {
       const float u = static_cast<float>(t / band.length_s);
-      const float g = band.gain * rng.range(0.4f, 1.0f) * (rng.uni() < 0.5f ? -1.0f : 1.0f) *
+      const float g = drive * band.gain * rng.range(0.4f, 1.0f) * (rng.uni() < 0.5f ? -1.0f : 1.0f) *
                       std::exp(-static_cast<float>(t) / band.decay_s) * (1.0f - u * u);
       const size_t d = frames(t, kRate);
       for (size_t i = 0; i < part.size() && d + i < out.size(); ++i) out[d + i] += g * part[i];
@@ -238,19 +268,33 @@ void add_corridor(Buf& out, const Buf& dry, uint32_t seed) {
   }
 }
 
+// The saturators square the report off, and a square's edges are
+// one-sample leaps: ticks over the whole band, a stripe to 22 kHz on every
+// shot. They are rounded above the body's own band; the crack's edge and
+// its grain, added after, carry the top.
+void round_edges(Buf& b) {
+  Biquad lp1, lp2, lp3;
+  lp1.lowpass(saturated_top_hz, 0.6f, kRate);
+  lp2.lowpass(saturated_top_hz, 0.6f, kRate);
+  lp3.lowpass(saturated_top_hz, 0.6f, kRate);
+  for (float& s : b) s = lp3(lp2(lp1(s)));
+}
+
 // The levels of the crack's edge, the thump and the clean blast against
 // the report: the edge and the shock wave make the shot's first 10 ms
 // bright up to the top of the band, the thump gives about a tenth at
 // 80-120 Hz, and the blast with the chamber's ring holds over a third of
 // what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 8.0f;
-constexpr float thump_gain = 2.6f;
+constexpr float edge_gain = 7.5f;
+constexpr float thump_gain = 3.3f;
 constexpr float snap_gain = 0.9f;
+constexpr float bite_gain = 3.0f;
 constexpr float blast_gain = 6.6f;
 constexpr float bright_gain = 20.0f;
 constexpr float body_gain = 8.1f;
 constexpr float honk_cut = 1.0f;
 constexpr float front_lift = 0.8f;
+constexpr float round_drive = 1.2f;
 constexpr float let_go_s = 0.1f;
 constexpr float snap_knee = 1.0f;
 constexpr float low_decay_gain = 6.0f;
@@ -274,8 +318,7 @@ Buf gunshot(int variant) {
   add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
-  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
-  add(b, edge);
+  round_edges(b);
   // The saturator smears the blast up into 0.8-1.5 kHz, a honk between
   // the body and the crack; it is taken down so the two stay apart.
   Biquad honk;
@@ -295,7 +338,8 @@ Buf gunshot(int variant) {
   // Rounded off once more, sample by sample: the shot's first peaks are
   // then no longer left for the leveller's limiter, whose slower gain
   // would flatten the start of the report into its body.
-  for (float& s : b) s = std::tanh(s * 1.2f) / std::tanh(1.2f);
+  for (float& s : b) s = std::tanh(s * round_drive) / std::tanh(1.2f);
+  round_edges(b);
   // The report lets go after its first 12 ms, so its front stands over its
   // body and the fastest burst still drops between its shots.
   for (size_t i = 0; i < b.size(); ++i) {
@@ -311,18 +355,26 @@ Buf gunshot(int variant) {
     const float over = std::fabs(s) - snap_knee;
     if (over > 0.0f) s = std::copysign(snap_knee + 0.25f * std::tanh(over * 4.0f), s);
   }
+  // The crack's edge comes after every saturator and the knee, so its top
+  // is its own bright noise, neither squared off nor pressed flat on the
+  // report's peaks.
+  add_crack_edge(edge, crack, k.edge_lo_hz, k.edge_hi_hz, edge_gain * k.edge);
+  add(b, edge);
+  // The crack's bite at 1.5-3 kHz, clean of the saturators so it keeps its
+  // own grain: the part of the snap the ear is keenest for.
+  add_noise_burst(b, crack, lead + 0.0005, bite_hz * p, 1.4f, bite_s, bite_gain * k.bite);
 
   // The corridor answers; the report itself is over by 0.42 s, its tail
-  // by about 0.75 s.
-  Buf shot = blank(0.75);
+  // falls 40 dB in about 0.6 s and is gone by 0.95 s.
+  Buf shot = blank(0.95);
   std::copy(b.begin(), b.end(), shot.begin());
-  add_corridor(shot, b, k.room_seed);
+  add_corridor(shot, b, takes[0].room_seed, k.room);
   add_low_decay(shot, ring, lead, low_decay_gain);
   b = std::move(shot);
   // The saturator leaves a slow offset under the blast; it is inaudible and
   // would only take headroom from the crack.
   Biquad hp;
-  hp.highpass(45.0f, 0.7f, kRate);
+  hp.highpass(32.0f, 0.7f, kRate);
   for (float& s : b) s = hp(s);
   // The report swells in over its first 1.2 ms: a shaped transient, where
   // a first sample at a quarter of full scale was a click ahead of it.
@@ -346,6 +398,9 @@ Buf dry_click() {
   const float modes[][3] = {{910.0f, 0.006f, 0.22f}, {1480.0f, 0.004f, 0.16f}, {3150.0f, 0.0025f, 0.12f}};
   for (const auto& m : modes) add_ping(b, strike, m[0], m[1], m[2]);
   add_noise_burst(b, rng, strike + 0.011, 3800.0f, 1.0f, 0.0012f, 0.45f);
+  // Its noise kept under about 8 kHz: above, the strike leapt 0.7 of full
+  // scale in one sample, a digital tick on top of the knock.
+  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}});
   return b;
 }
 
