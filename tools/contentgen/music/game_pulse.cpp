@@ -7,11 +7,11 @@
 // (Section keys below are as written.)
 //   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
 //                         a shaker and a kick; the tune creeps in on the lead.
-//   Run     (12-35)       the full kit, power chords on E C G D, then in
+//   Run     (12-35)       the full kit, power chords on E C B G D, then in
 //                         B minor's world, the tune on the saw lead worked
-//                         onward, brass stabs answering.
-//   Breaks  (36-67)       half time and a broken beat, F minor's world then
-//                         B flat minor's, a chord a bar: fretless bass,
+//                         onward, brass stabs answering, ending on F sharp.
+//   Breaks  (36-67)       half time and a broken beat at home, then in
+//                         home's fourth, a chord a bar: fretless bass,
 //                         piano pushed ahead of the beat, vibraphone eighths.
 //   Drift   (68-87)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world (E flat minor as heard) on
@@ -97,8 +97,8 @@ constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{
 // leans on F sharp, B flat as heard, enough for the key), then climbs
 // through one-bar changes; the surge
 // moves from A minor through G to the Phrygian F and lands on B.
-const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, B, B,
-                              C, D, G, Em, Am, D, F, F};
+const Chord kRunChords[24] = {Em, Em, C, B, G, G, D, D,   Bm, Bm, G, G, A, A, B, B,
+                              C, D, B, Em, Am, B, Fs, Fs};
 // The drift never goes back over its own steps: where the glockenspiel is
 // silent it turns through D flat, B flat minor and E flat instead of
 // returning to C minor.
@@ -114,18 +114,49 @@ const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G
 // half step to B, into the surge.
 const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, Am, Am,
                                 Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
-// The breaks: F minor's world (A minor as heard), a chord a bar, turning
-// to B flat minor's halfway and ending on F sharp, which leads into the
-// drift's key a step down as its dominant.
+// The breaks: written in F minor's world and played a semitone under the
+// rest, so they sound at home, in A flat minor, with its own dominant and
+// leading tone (the run's F sharp leads in as the dominant's dominant); a
+// chord a bar, turning to B flat minor's world (home's fourth) halfway and
+// ending on G, heard as B flat, the dominant of the drift's E flat minor.
+constexpr int kBreakLift = 3;
 const Chord kBreakChords[32] = {Fm, Db, Bbm, C,  Fm, Ab, Eb, C,   Db, Eb, Fm, Cm,  Db, Bbm, C, C,
-                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, Fs, Fs};
+                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, G, G};
 // The rise: from home out to B minor and back, over to the flat side
 // (E flat, C minor, A flat), home again, and by way of A minor to the
 // dominant.
-const Chord kRiseChords[30] = {Em, C, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
+const Chord kRiseChords[30] = {Em, B, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
                                Cm, Ab, Bb, G,  Em, C, Am, B,   Em, Am, F, Dm, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
+
+// How many times the chord at `in` has been struck before in the section
+// (a chord held over bars counted once), plus the bars it has been held:
+// where a progression comes back, this picks another bass note for it.
+template <size_t N>
+int returns(const Chord (&chords)[N], int in) {
+  auto same = [](const Chord& a, const Chord& b) { return a.root == b.root && a.third == b.third; };
+  int k = 0;
+  for (int i = 0; i < in; ++i)
+    if (same(chords[i], chords[in]) && (i == 0 || !same(chords[i - 1], chords[i]))) ++k;
+  for (int i = in - 1; i >= 0 && same(chords[i], chords[in]); --i) ++k;
+  return k;
+}
+
+// On a chord's returns the bass takes another of its notes: the root the
+// first time, then the third, then the fifth under the root, so a
+// progression heard again stands on a new bass line. Home's chord and its
+// dominant (`lift` semitones from home as written) keep their root: the key
+// rests on them.
+int bass_note(const Chord& ch, int turn, int lift = 0) {
+  const int pc = (ch.root + lift + 120) % 12;
+  if (pc == kE % 12 || pc == kB % 12) return ch.root;
+  switch (turn % 3) {
+    case 1: return ch.root + ch.third;
+    case 2: return ch.root - 5;
+    default: return ch.root;
+  }
+}
 
 struct Tone {
   double beat;
@@ -272,8 +303,9 @@ void run(NoteScore& s) {
     const int in = bar - kRun;
     const Chord& ch = kRunChords[in];
     const bool fresh = in == 0 || kRunChords[in - 1].root != ch.root;
-    chug(s, bar, ch.root, 92);
-    bass_line(s, bar, ch.root, 98, true);
+    const int low = bass_note(ch, returns(kRunChords, in));
+    chug(s, bar, low, 92);
+    bass_line(s, bar, low, 98, true);
     kit_groove(s, bar, in, 104, in >= 16);
     if (fresh) power_chord(s, bar, ch.root, 86);
     if (!fresh || in >= 16) stabs(s, bar, ch, 96);
@@ -291,6 +323,7 @@ void run(NoteScore& s) {
 // fretless bass sliding under piano chords, the vibraphone running up the
 // chord, the pad from the ninth bar and the glockenspiel on top late on.
 void breaks(NoteScore& s) {
+  s.transpose(kBreakLift);
   for (int bar = kBreaks; bar < kDrift; ++bar) {
     const int in = bar - kBreaks;
     const Chord& ch = kBreakChords[in];
@@ -304,11 +337,13 @@ void breaks(NoteScore& s) {
     for (int x = 0; x < 16; ++x)
       s.note(kKit, bar, x * 0.25, x == 6 ? kHatOpen : kHatClosed, x % 4 == 0 ? 66 : x % 2 ? 34 : 50, x == 6 ? 0.4 : 0.1);
     if (in % 8 == 0) s.note(kKit, bar, 0, late ? kCrash : kSplash, 78, 1);
-    // The fretless: the root long, the octave popped, a slide to the fifth.
-    s.note(kFretless, bar, 0, root, 92, 1.6);
-    s.note(kFretless, bar, 1.75, root + 12, 74, 0.4);
-    s.note(kFretless, bar, 2.5, root, 84, 0.9);
-    s.note(kFretless, bar, 3.5, root + 7, 70, 0.45);
+    // The fretless: the root long, the octave popped, a slide to the fifth;
+    // on a chord's returns it stands on the chord's third or fifth.
+    const int low = bass_note(ch, returns(kBreakChords, in), kBreakLift - 4);
+    s.note(kFretless, bar, 0, low, 92, 1.6);
+    s.note(kFretless, bar, 1.75, low + 12, 74, 0.4);
+    s.note(kFretless, bar, 2.5, low, 84, 0.9);
+    s.note(kFretless, bar, 3.5, low == root ? root + 7 : root, 70, 0.45);
     // Piano chords pushed ahead of the beat.
     for (double b : {0.0, 1.5, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31})
@@ -324,8 +359,7 @@ void breaks(NoteScore& s) {
       for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 56 + in / 2, 3.9);
     if (late && in % 2 == 1) s.note(kGlock, bar, 2.0, root + 48 + ch.third, 64, 1.5);
   }
-  // The tune on the lead, a half step up in F minor's world, then in
-  // B flat minor's, worked onward.
+  // The tune on the lead at home, then in home's fourth, worked onward.
   phrase(s, kLead, kBreaks + 4, kAsk, 1, 86);
   phrase(s, kLead, kBreaks + 8, kAnswer, 1, 88);
   phrase(s, kSaw2, kBreaks + 12, kClimb, -11, 82);
@@ -334,6 +368,7 @@ void breaks(NoteScore& s) {
   phrase(s, kLead, kBreaks + 24, kClimb, -6, 92);
   phrase(s, kSaw2, kBreaks + 28, kAnswer, -10, 86);
   for (int x = 0; x < 8; ++x) s.note(kKit, kDrift - 1, 2.0 + x * 0.25, kTomLow, 50 + x * 5, 0.2);
+  s.transpose(4);
 }
 
 void drift(NoteScore& s) {
@@ -387,8 +422,9 @@ void prowl(NoteScore& s) {
     const int root = ch.root, late = in >= 16 ? 1 : 0;
     const std::array<int, 4> tones{root + 24, root + 24 + ch.third, root + 31, root + 36};
     // The shuffle: every beat split in three, the middle one silent.
+    const int low = bass_note(ch, returns(kProwlChords, in));
     for (int b = 0; b < 4; ++b) {
-      s.note(kBass, bar, b, root, b % 2 ? 82 : 94, 0.55);
+      s.note(kBass, bar, b, b % 2 ? root : low, b % 2 ? 82 : 94, 0.55);
       s.note(kBass, bar, b + 2 * kT, root + 12, 66, 0.25);
       s.note(kKit, bar, b, kHatClosed, b % 2 ? 50 : 62, 0.1);
       s.note(kKit, bar, b + 2 * kT, kHatClosed, 40, 0.1);
@@ -458,9 +494,14 @@ void pulse(NoteScore& s) {
     const int bounce = ch.root == Gm.root ? 12 : 7;
     // On the pulse's home chord the bass leans on the fifth at the bar's
     // middle, so its B flat does not outweigh the piece's own home.
+    // Where a chord comes back the bass stands on its third or fifth and
+    // bounces up to the root.
+    const int lift = in < 28 ? kPulseLift : 0;
+    const int low = bass_note(ch, returns(kPulseChords, in), lift) + lift;
     for (int e = 0; e < 8; ++e) {
       const int step = e % 2 ? bounce : ch.root == Dm.root && e % 4 == 2 ? 7 : 0;
-      s.note(kBass, bar, e * 0.5, root + step, e % 2 ? 78 : 92, 0.35);
+      const int key = low == root ? root + step : e % 2 ? root + 12 : low;
+      s.note(kBass, bar, e * 0.5, key, e % 2 ? 78 : 92, 0.35);
     }
     // Four on the floor, a clap on two and four, open hats off the beat.
     for (int b = 0; b < 4; ++b) {
@@ -516,9 +557,11 @@ void rise(NoteScore& s) {
     if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, 88, 2);
     if (in % 4 == 3)
       for (int t = 0; t < 4; ++t) s.note(kKit, bar, 3.0 + t * 0.25, t < 2 ? kTomMid : kTomFloor, 80 + t * 4, 0.2);
-    // The bass on the sixteenths, root and octave.
+    // The bass on the sixteenths, root and octave; on a chord's returns
+    // its third or fifth.
+    const int low = bass_note(ch, returns(kRiseChords, in));
     for (int x = 0; x < 16; ++x)
-      if (x % 4 != 1) s.note(kBass, bar, x * 0.25, root + (x % 4 == 3 ? 12 : 0), x % 4 == 0 ? 94 : 74, 0.2);
+      if (x % 4 != 1) s.note(kBass, bar, x * 0.25, low + (x % 4 == 3 ? 12 : 0), x % 4 == 0 ? 94 : 74, 0.2);
     // Marimba sixteenths up and down the chord.
     static const int kSteps[8] = {0, 7, 12, 16, 19, 16, 12, 7};
     for (int x = 0; x < 16; ++x) {
@@ -555,7 +598,7 @@ void surge(NoteScore& s) {
     // Where the run held E minor, A minor and C for two bars, the surge's
     // second bar stands on the chord's third instead: G, C and home's E.
     const bool turn = !fresh && (ch.root == Em.root || (ch.root == Am.root && ch.third == 3) || ch.root == C.root);
-    const int low = turn ? ch.root + ch.third : ch.root;
+    const int low = turn ? ch.root + ch.third : bass_note(ch, returns(kSurgeChords, in));
     chug(s, bar, low, 96);
     bass_line(s, bar, low, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
