@@ -42,6 +42,7 @@
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
+#include "music/own_voices.h"
 #include "music/score.h"
 #include "music/sub_bass.h"
 
@@ -156,6 +157,20 @@ int bass_note(const Chord& ch, int turn, int lift = 0) {
     case 2: return ch.root - 5;
     default: return ch.root;
   }
+}
+
+// And its colour: on a chord's returns its chords take a note beyond the
+// triad, the seventh (or sixth) the first time back, the fourth (or
+// ninth) the next, so the harmony heard again is not the same sound.
+// Home's chord only ever takes its ninth, and the dominant its seventh,
+// which lean on the key rather than away from it. 0 for the plain triad.
+int colour(const Chord& ch, int turn, int lift = 0) {
+  if (turn % 3 == 0) return 0;
+  const int pc = (ch.root + lift + 120) % 12;
+  if (pc == kE % 12) return 14;
+  if (pc == kB % 12 && ch.third == 4) return 10;
+  if (turn % 3 == 1) return ch.third == 3 ? 10 : 9;
+  return ch.third == 3 ? 5 : 14;
 }
 
 struct Tone {
@@ -348,6 +363,8 @@ void breaks(NoteScore& s) {
     for (double b : {0.0, 1.5, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31})
         s.note(kPiano, bar, b, k + (b == 3.5 ? 12 : 0), b == 0.0 ? 78 : 62, b == 1.5 ? 1.5 : 0.4);
+    if (const int add = colour(ch, returns(kBreakChords, in), kBreakLift - 4))
+      for (double b : {0.0, 1.5}) s.note(kPiano, bar, b, root + 24 + add, b == 0.0 ? 72 : 58, b == 1.5 ? 1.5 : 0.4);
     // Vibraphone eighths up the chord, an octave higher late on.
     static const int kUp[8] = {0, 7, 12, 0, 7, 12, 19, 12};
     for (int e = 0; e < 8; ++e) {
@@ -441,6 +458,8 @@ void prowl(NoteScore& s) {
     // The choir holds each chord from the fifth bar, the pad under it late on.
     if (in % 2 == 0 && in >= 4)
       for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.25, k, 56 + in / 2, 7.5);
+    if (in % 2 == 0 && in >= 4)
+      if (const int add = colour(ch, returns(kProwlChords, in))) s.note(kVibes, bar, 0.25, root + 24 + add, 54 + in / 2, 7.5);
     if (in % 2 == 0 && late)
       for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 60, 7.75);
     // Brass stabs answer at the end of every phrase of the second half.
@@ -479,15 +498,18 @@ void pulse(NoteScore& s) {
     // A chord's second bar drops the ninth for the plain triad, turned
     // over, so the pair's bars differ.
     static const int kPlain[8] = {12, 7, 3, 0, 7, 12, 15, 19};
+    const int tint = colour(ch, returns(kPulseChords, in), in < 28 ? kPulseLift : 0);
     const bool second = in % 2 == 1;
     for (int x = 0; x < 16; ++x) {
       int shape = second ? kPlain[x % 8] : kArpShape[in >= 16 ? 1 : 0][x % 8];
       if (shape == 3 || shape == 15) shape += ch.third - 3;
+      if (shape == 14 && tint != 0) shape = tint;
       s.note(kArp, bar, x * 0.25, root + 24 + shape, x % 4 == 0 ? 78 : 60, 0.22);
     }
     for (double b : {0.75, 1.5, 2.75, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31})
-        s.note(kClav, bar, b, second && k == root + 24 ? k + 12 : k, b == 1.5 ? 80 : 66, 0.2);
+        s.note(kClav, bar, b, second && k == root + 24 ? k + 12 : k == root + 31 && tint != 0 ? root + 24 + tint : k,
+               b == 1.5 ? 80 : 66, 0.2);
     // The bass bounces on the eighths, root and fifth; on G minor, whose
     // fifth is the pulse's own home note, root and octave, so the pulse
     // does not outweigh the piece's home chord.
@@ -570,6 +592,7 @@ void rise(NoteScore& s) {
       s.note(kPiano, bar, x * 0.25, root + 24 + step, x % 4 == 0 ? 76 : 56, 0.22);
     }
     for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.1, k, 56 + in, 3.8);
+    if (const int add = colour(ch, returns(kRiseChords, in))) s.note(kVibes, bar, 0.1, root + 24 + add, 60 + in, 3.8);
     if (late) {
       power_chord(s, bar, root, 78 + (in - 12));
       s.note(kPad, bar, 0, root + 36 + ch.third, 56, 3.9);
@@ -704,6 +727,15 @@ LoopCanvas game_pulse() {
   back(s);
 
   LoopCanvas c = render(s);
+  // Our own saws under the font's leads and stabs, and a bowed pad under
+  // its synth strings, so the band's synths are more than stock presets.
+  {
+    const std::vector<MidiEvent> ev = s.events();
+    own_layer(c, ev, kLead, {Voice::saw_lead, 9.0f, 0.25f});
+    own_layer(c, ev, kSaw2, {Voice::saw_lead, 11.0f, -0.7f});
+    own_layer(c, ev, kStabs, {Voice::saw_lead, 13.0f, -0.45f});
+    own_layer(c, ev, kPad, {Voice::bowed_pad, 12.0f, 0.35f, 0.12f});
+  }
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
   // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
   // sinks back to where the loop began.
