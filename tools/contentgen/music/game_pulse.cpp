@@ -305,9 +305,10 @@ void stalk(NoteScore& s) {
   s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
 }
 
-void stabs(NoteScore& s, int bar, const Chord& ch, int vel) {
-  // Synth brass stabs off the beat, the chord's third on top.
-  for (int k : {ch.root + 24, ch.root + 24 + ch.third, ch.root + 31}) {
+void stabs(NoteScore& s, int bar, const Chord& ch, int vel, int add = 0) {
+  // Synth brass stabs off the beat, the chord's third on top, and the
+  // returning chord's colour (see colour()) in place of its root.
+  for (int k : {add != 0 ? ch.root + 24 + add : ch.root + 24, ch.root + 24 + ch.third, ch.root + 31}) {
     s.note(kStabs, bar, 1.5, k, vel - 6, 0.4);
     s.note(kStabs, bar, 2.0, k, vel, 0.9);
   }
@@ -323,7 +324,7 @@ void run(NoteScore& s) {
     bass_line(s, bar, low, 98, true);
     kit_groove(s, bar, in, 104, in >= 16);
     if (fresh) power_chord(s, bar, ch.root, 86);
-    if (!fresh || in >= 16) stabs(s, bar, ch, 96);
+    if (!fresh || in >= 16) stabs(s, bar, ch, 96, colour(ch, returns(kRunChords, in)));
   }
   // The tune, then the same tune in B minor's world, then worked onward.
   phrase(s, kLead, kRun, kAsk, 0, 96);
@@ -626,7 +627,7 @@ void surge(NoteScore& s) {
     bass_line(s, bar, low, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
     if (fresh) power_chord(s, bar, ch.root, 94);
-    else stabs(s, bar, ch, 98);
+    else stabs(s, bar, ch, 98, colour(ch, returns(kSurgeChords, in)));
     // What the run lacked: the choir high over the band, holding home's E
     // where the chord has it and the chord's third where it does not, so
     // the surge's chords do not come back as the run's did.
@@ -692,7 +693,7 @@ LoopCanvas game_pulse() {
   s.instrument(kPiano, kPrPiano, 110, -0.65f);
   s.instrument(kVibes, kPrVibraphone, 100, 0.75f);
   s.instrument(kGlock, kPrGlockenspiel, 92, -0.4f);
-  s.instrument(kKit, kPrPowerKit, 100, 0.0f);
+  s.instrument(kKit, kPrPowerKit, 86, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, -0.3f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
   s.instrument(kArp, kPrSquareLead, 72, 0.7f);

@@ -75,22 +75,23 @@ struct LowPass {
   }
 };
 
-// Noise above about 6 kHz, softened above 13 kHz so it is air, not hiss.
+// Noise between about 6 and 10 kHz, falling away steeply above, so it is
+// air, not hiss.
 struct Air {
   uint32_t state;
-  double lo1 = 0.0, lo2 = 0.0, top = 0.0;
-  explicit Air(uint32_t seed) : state(seed | 1u) {}
+  double lo1 = 0.0, lo2 = 0.0;
+  LowPass top;
+  explicit Air(uint32_t seed) : state(seed | 1u) { top.set(10000.0); }
   double operator()() {
     state ^= state << 13;
     state ^= state >> 17;
     state ^= state << 5;
     const double x = static_cast<double>(state) / 2147483648.0 - 1.0;
-    constexpr double k_lo = 0.58, k_top = 0.85;  // one-pole corners near 6 and 13 kHz
+    constexpr double k_lo = 0.58;  // one-pole corners near 6 kHz
     lo1 += k_lo * (x - lo1);
     const double high = x - lo1;
     lo2 += k_lo * (high - lo2);
-    top += k_top * ((high - lo2) - top);
-    return top;
+    return top(high - lo2);
   }
 };
 
