@@ -282,9 +282,9 @@ void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
 
 // The opening's and the ending's texture: muted guitar, shaker, a kick,
 // over an E the guitar never leaves; the pad's chord above it moves.
-void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
+void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad, int bass = kE) {
   chug(s, bar, kE, vel);
-  bass_line(s, bar, kE, vel - 6, false);
+  bass_line(s, bar, bass, vel - 6, false);
   for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 58 : x % 2 ? 30 : 42, 0.1);
   s.note(kKit, bar, 0, kKick, vel, 0.2);
   s.note(kKit, bar, 2.5, kKick, vel - 16, 0.2);
@@ -300,7 +300,9 @@ void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
 
 void stalk(NoteScore& s) {
   static const Chord kPads[6] = {Em, Em, C, C, Am, B};  // two bars each
-  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar, kPads[bar / 2]);
+  // From the fifth bar the bass leaves the guitar's E for the pad's roots,
+  // so the creeping opening moves under its pedal instead of standing.
+  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar, kPads[bar / 2], bar < 4 ? kE : kPads[bar / 2].root);
   phrase(s, kLead, 8, kAsk, 0, 66);
   s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
 }
@@ -693,7 +695,7 @@ LoopCanvas game_pulse() {
   s.instrument(kPiano, kPrPiano, 110, -0.65f);
   s.instrument(kVibes, kPrVibraphone, 100, 0.75f);
   s.instrument(kGlock, kPrGlockenspiel, 92, -0.4f);
-  s.instrument(kKit, kPrPowerKit, 86, 0.0f);
+  s.instrument(kKit, kPrPowerKit, 100, 0.0f);
   s.instrument(kFretless, kPrFretless, 104, -0.3f);
   s.instrument(kSaw2, kPrSawLead, 70, -0.85f);
   s.instrument(kArp, kPrSquareLead, 72, 0.7f);
@@ -732,10 +734,10 @@ LoopCanvas game_pulse() {
   // its synth strings, so the band's synths are more than stock presets.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kLead, {Voice::saw_lead, 9.0f, 0.25f});
-    own_layer(c, ev, kSaw2, {Voice::saw_lead, 11.0f, -0.7f});
-    own_layer(c, ev, kStabs, {Voice::saw_lead, 13.0f, -0.45f});
-    own_layer(c, ev, kPad, {Voice::bowed_pad, 12.0f, 0.35f, 0.12f});
+    own_layer(c, ev, kLead, {Voice::saw_lead, 11.0f, 0.25f});
+    own_layer(c, ev, kSaw2, {Voice::saw_lead, 13.0f, -0.7f});
+    own_layer(c, ev, kStabs, {Voice::saw_lead, 15.0f, -0.45f});
+    own_layer(c, ev, kPad, {Voice::bowed_pad, 14.0f, 0.35f, 0.15f});
   }
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
   // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
