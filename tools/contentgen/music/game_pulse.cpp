@@ -7,11 +7,11 @@
 // (Section keys below are as written.)
 //   Stalk   (bars 0-11)   muted guitar sixteenths on E under a moving pad,
 //                         a shaker and a kick; the tune creeps in on the lead.
-//   Run     (12-35)       the full kit, power chords on E C G D, then in
+//   Run     (12-35)       the full kit, power chords on E C B G D, then in
 //                         B minor's world, the tune on the saw lead worked
-//                         onward, brass stabs answering.
-//   Breaks  (36-67)       half time and a broken beat, F minor's world then
-//                         B flat minor's, a chord a bar: fretless bass,
+//                         onward, brass stabs answering, ending on F sharp.
+//   Breaks  (36-67)       half time and a broken beat at home, then in
+//                         home's fourth, a chord a bar: fretless bass,
 //                         piano pushed ahead of the beat, vibraphone eighths.
 //   Drift   (68-87)       the contrast: half-time, no kit but a ride bell,
 //                         C minor's world (E flat minor as heard) on
@@ -42,6 +42,7 @@
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
+#include "music/own_voices.h"
 #include "music/score.h"
 #include "music/sub_bass.h"
 
@@ -97,8 +98,8 @@ constexpr Chord Em{40, 3}, C{36, 4}, G{43, 4}, D{38, 4}, Bm{47, 3}, B{47, 4}, A{
 // leans on F sharp, B flat as heard, enough for the key), then climbs
 // through one-bar changes; the surge
 // moves from A minor through G to the Phrygian F and lands on B.
-const Chord kRunChords[24] = {Em, Em, C, C, G, G, D, D,   Bm, Bm, G, G, A, A, B, B,
-                              C, D, G, Em, Am, D, F, F};
+const Chord kRunChords[24] = {Em, Em, C, B, G, G, D, D,   Bm, Bm, G, G, A, A, B, B,
+                              C, D, B, Em, Am, B, Fs, Fs};
 // The drift never goes back over its own steps: where the glockenspiel is
 // silent it turns through D flat, B flat minor and E flat instead of
 // returning to C minor.
@@ -114,18 +115,63 @@ const Chord kProwlChords[28] = {Am, Am, F, F, Dm, Dm, E, E,   Am, Am, C, C, G, G
 // half step to B, into the surge.
 const Chord kPulseChords[32] = {Dm, Dm, Bb, Bb, F, F, C, C,   Dm, Dm, Gm, Gm, Bb, Bb, Am, Am,
                                 Gm, Gm, Eb, Eb, Bb, Bb, F, F,  Eb, Eb, Gm, Gm, C, C, B, B};
-// The breaks: F minor's world (A minor as heard), a chord a bar, turning
-// to B flat minor's halfway and ending on F sharp, which leads into the
-// drift's key a step down as its dominant.
+// The breaks: written in F minor's world and played a semitone under the
+// rest, so they sound at home, in A flat minor, with its own dominant and
+// leading tone (the run's F sharp leads in as the dominant's dominant); a
+// chord a bar, turning to B flat minor's world (home's fourth) halfway and
+// ending on G, heard as B flat, the dominant of the drift's E flat minor.
+constexpr int kBreakLift = 3;
 const Chord kBreakChords[32] = {Fm, Db, Bbm, C,  Fm, Ab, Eb, C,   Db, Eb, Fm, Cm,  Db, Bbm, C, C,
-                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, Fs, Fs};
+                                Bbm, Db, Ebm, F, Bbm, Db, Ab, F,  Db, Ab, Bbm, Fm, Db, Ebm, G, G};
 // The rise: from home out to B minor and back, over to the flat side
 // (E flat, C minor, A flat), home again, and by way of A minor to the
 // dominant.
-const Chord kRiseChords[30] = {Em, C, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
+const Chord kRiseChords[30] = {Em, B, Em, D,   Bm, G, Em, B,   Em, C, A, D,   G, Eb, Bb, F,
                                Cm, Ab, Bb, G,  Em, C, Am, B,   Em, Am, F, Dm, B, B};
 const Chord kSurgeChords[26] = {Em, Em, Am, Am, C, C, B, B,   D, D, A, A, Em, C, Am, B,
                                 Em, Em, F, F, G, G, A, A,   B, B};
+
+// How many times the chord at `in` has been struck before in the section
+// (a chord held over bars counted once), plus the bars it has been held:
+// where a progression comes back, this picks another bass note for it.
+template <size_t N>
+int returns(const Chord (&chords)[N], int in) {
+  auto same = [](const Chord& a, const Chord& b) { return a.root == b.root && a.third == b.third; };
+  int k = 0;
+  for (int i = 0; i < in; ++i)
+    if (same(chords[i], chords[in]) && (i == 0 || !same(chords[i - 1], chords[i]))) ++k;
+  for (int i = in - 1; i >= 0 && same(chords[i], chords[in]); --i) ++k;
+  return k;
+}
+
+// On a chord's returns the bass takes another of its notes: the root the
+// first time, then the third, then the fifth under the root, so a
+// progression heard again stands on a new bass line. Home's chord and its
+// dominant (`lift` semitones from home as written) keep their root: the key
+// rests on them.
+int bass_note(const Chord& ch, int turn, int lift = 0) {
+  const int pc = (ch.root + lift + 120) % 12;
+  if (pc == kE % 12 || pc == kB % 12) return ch.root;
+  switch (turn % 3) {
+    case 1: return ch.root + ch.third;
+    case 2: return ch.root - 5;
+    default: return ch.root;
+  }
+}
+
+// And its colour: on a chord's returns its chords take a note beyond the
+// triad, the seventh (or sixth) the first time back, the fourth (or
+// ninth) the next, so the harmony heard again is not the same sound.
+// Home's chord only ever takes its ninth, and the dominant its seventh,
+// which lean on the key rather than away from it. 0 for the plain triad.
+int colour(const Chord& ch, int turn, int lift = 0) {
+  if (turn % 3 == 0) return 0;
+  const int pc = (ch.root + lift + 120) % 12;
+  if (pc == kE % 12) return 14;
+  if (pc == kB % 12 && ch.third == 4) return 10;
+  if (turn % 3 == 1) return ch.third == 3 ? 10 : 9;
+  return ch.third == 3 ? 5 : 14;
+}
 
 struct Tone {
   double beat;
@@ -236,9 +282,9 @@ void kit_groove(NoteScore& s, int bar, int in, int loud, bool ride) {
 
 // The opening's and the ending's texture: muted guitar, shaker, a kick,
 // over an E the guitar never leaves; the pad's chord above it moves.
-void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
+void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad, int bass = kE) {
   chug(s, bar, kE, vel);
-  bass_line(s, bar, kE, vel - 6, false);
+  bass_line(s, bar, bass, vel - 6, false);
   for (int x = 0; x < 16; ++x) s.note(kKit, bar, x * 0.25, kShaker, x % 4 == 0 ? 58 : x % 2 ? 30 : 42, 0.1);
   s.note(kKit, bar, 0, kKick, vel, 0.2);
   s.note(kKit, bar, 2.5, kKick, vel - 16, 0.2);
@@ -254,14 +300,17 @@ void stalk_bar(NoteScore& s, int bar, int vel, const Chord& pad) {
 
 void stalk(NoteScore& s) {
   static const Chord kPads[6] = {Em, Em, C, C, Am, B};  // two bars each
-  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar, kPads[bar / 2]);
+  // From the fifth bar the bass leaves the guitar's E for the pad's roots,
+  // so the creeping opening moves under its pedal instead of standing.
+  for (int bar = 0; bar < kRun; ++bar) stalk_bar(s, bar, 80 + bar, kPads[bar / 2], bar < 4 ? kE : kPads[bar / 2].root);
   phrase(s, kLead, 8, kAsk, 0, 66);
   s.note(kKit, kRun - 1, 3.5, kSplash, 74, 0.5);
 }
 
-void stabs(NoteScore& s, int bar, const Chord& ch, int vel) {
-  // Synth brass stabs off the beat, the chord's third on top.
-  for (int k : {ch.root + 24, ch.root + 24 + ch.third, ch.root + 31}) {
+void stabs(NoteScore& s, int bar, const Chord& ch, int vel, int add = 0) {
+  // Synth brass stabs off the beat, the chord's third on top, and the
+  // returning chord's colour (see colour()) in place of its root.
+  for (int k : {add != 0 ? ch.root + 24 + add : ch.root + 24, ch.root + 24 + ch.third, ch.root + 31}) {
     s.note(kStabs, bar, 1.5, k, vel - 6, 0.4);
     s.note(kStabs, bar, 2.0, k, vel, 0.9);
   }
@@ -272,11 +321,12 @@ void run(NoteScore& s) {
     const int in = bar - kRun;
     const Chord& ch = kRunChords[in];
     const bool fresh = in == 0 || kRunChords[in - 1].root != ch.root;
-    chug(s, bar, ch.root, 92);
-    bass_line(s, bar, ch.root, 98, true);
+    const int low = bass_note(ch, returns(kRunChords, in));
+    chug(s, bar, low, 92);
+    bass_line(s, bar, low, 98, true);
     kit_groove(s, bar, in, 104, in >= 16);
     if (fresh) power_chord(s, bar, ch.root, 86);
-    if (!fresh || in >= 16) stabs(s, bar, ch, 96);
+    if (!fresh || in >= 16) stabs(s, bar, ch, 96, colour(ch, returns(kRunChords, in)));
   }
   // The tune, then the same tune in B minor's world, then worked onward.
   phrase(s, kLead, kRun, kAsk, 0, 96);
@@ -291,6 +341,7 @@ void run(NoteScore& s) {
 // fretless bass sliding under piano chords, the vibraphone running up the
 // chord, the pad from the ninth bar and the glockenspiel on top late on.
 void breaks(NoteScore& s) {
+  s.transpose(kBreakLift);
   for (int bar = kBreaks; bar < kDrift; ++bar) {
     const int in = bar - kBreaks;
     const Chord& ch = kBreakChords[in];
@@ -304,15 +355,19 @@ void breaks(NoteScore& s) {
     for (int x = 0; x < 16; ++x)
       s.note(kKit, bar, x * 0.25, x == 6 ? kHatOpen : kHatClosed, x % 4 == 0 ? 66 : x % 2 ? 34 : 50, x == 6 ? 0.4 : 0.1);
     if (in % 8 == 0) s.note(kKit, bar, 0, late ? kCrash : kSplash, 78, 1);
-    // The fretless: the root long, the octave popped, a slide to the fifth.
-    s.note(kFretless, bar, 0, root, 92, 1.6);
-    s.note(kFretless, bar, 1.75, root + 12, 74, 0.4);
-    s.note(kFretless, bar, 2.5, root, 84, 0.9);
-    s.note(kFretless, bar, 3.5, root + 7, 70, 0.45);
+    // The fretless: the root long, the octave popped, a slide to the fifth;
+    // on a chord's returns it stands on the chord's third or fifth.
+    const int low = bass_note(ch, returns(kBreakChords, in), kBreakLift - 4);
+    s.note(kFretless, bar, 0, low, 92, 1.6);
+    s.note(kFretless, bar, 1.75, low + 12, 74, 0.4);
+    s.note(kFretless, bar, 2.5, low, 84, 0.9);
+    s.note(kFretless, bar, 3.5, low == root ? root + 7 : root, 70, 0.45);
     // Piano chords pushed ahead of the beat.
     for (double b : {0.0, 1.5, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31})
         s.note(kPiano, bar, b, k + (b == 3.5 ? 12 : 0), b == 0.0 ? 78 : 62, b == 1.5 ? 1.5 : 0.4);
+    if (const int add = colour(ch, returns(kBreakChords, in), kBreakLift - 4))
+      for (double b : {0.0, 1.5}) s.note(kPiano, bar, b, root + 24 + add, b == 0.0 ? 72 : 58, b == 1.5 ? 1.5 : 0.4);
     // Vibraphone eighths up the chord, an octave higher late on.
     static const int kUp[8] = {0, 7, 12, 0, 7, 12, 19, 12};
     for (int e = 0; e < 8; ++e) {
@@ -324,8 +379,7 @@ void breaks(NoteScore& s) {
       for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 56 + in / 2, 3.9);
     if (late && in % 2 == 1) s.note(kGlock, bar, 2.0, root + 48 + ch.third, 64, 1.5);
   }
-  // The tune on the lead, a half step up in F minor's world, then in
-  // B flat minor's, worked onward.
+  // The tune on the lead at home, then in home's fourth, worked onward.
   phrase(s, kLead, kBreaks + 4, kAsk, 1, 86);
   phrase(s, kLead, kBreaks + 8, kAnswer, 1, 88);
   phrase(s, kSaw2, kBreaks + 12, kClimb, -11, 82);
@@ -334,6 +388,7 @@ void breaks(NoteScore& s) {
   phrase(s, kLead, kBreaks + 24, kClimb, -6, 92);
   phrase(s, kSaw2, kBreaks + 28, kAnswer, -10, 86);
   for (int x = 0; x < 8; ++x) s.note(kKit, kDrift - 1, 2.0 + x * 0.25, kTomLow, 50 + x * 5, 0.2);
+  s.transpose(4);
 }
 
 void drift(NoteScore& s) {
@@ -387,8 +442,9 @@ void prowl(NoteScore& s) {
     const int root = ch.root, late = in >= 16 ? 1 : 0;
     const std::array<int, 4> tones{root + 24, root + 24 + ch.third, root + 31, root + 36};
     // The shuffle: every beat split in three, the middle one silent.
+    const int low = bass_note(ch, returns(kProwlChords, in));
     for (int b = 0; b < 4; ++b) {
-      s.note(kBass, bar, b, root, b % 2 ? 82 : 94, 0.55);
+      s.note(kBass, bar, b, b % 2 ? root : low, b % 2 ? 82 : 94, 0.55);
       s.note(kBass, bar, b + 2 * kT, root + 12, 66, 0.25);
       s.note(kKit, bar, b, kHatClosed, b % 2 ? 50 : 62, 0.1);
       s.note(kKit, bar, b + 2 * kT, kHatClosed, 40, 0.1);
@@ -405,6 +461,8 @@ void prowl(NoteScore& s) {
     // The choir holds each chord from the fifth bar, the pad under it late on.
     if (in % 2 == 0 && in >= 4)
       for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.25, k, 56 + in / 2, 7.5);
+    if (in % 2 == 0 && in >= 4)
+      if (const int add = colour(ch, returns(kProwlChords, in))) s.note(kVibes, bar, 0.25, root + 24 + add, 54 + in / 2, 7.5);
     if (in % 2 == 0 && late)
       for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 60, 7.75);
     // Brass stabs answer at the end of every phrase of the second half.
@@ -443,24 +501,32 @@ void pulse(NoteScore& s) {
     // A chord's second bar drops the ninth for the plain triad, turned
     // over, so the pair's bars differ.
     static const int kPlain[8] = {12, 7, 3, 0, 7, 12, 15, 19};
+    const int tint = colour(ch, returns(kPulseChords, in), in < 28 ? kPulseLift : 0);
     const bool second = in % 2 == 1;
     for (int x = 0; x < 16; ++x) {
       int shape = second ? kPlain[x % 8] : kArpShape[in >= 16 ? 1 : 0][x % 8];
       if (shape == 3 || shape == 15) shape += ch.third - 3;
+      if (shape == 14 && tint != 0) shape = tint;
       s.note(kArp, bar, x * 0.25, root + 24 + shape, x % 4 == 0 ? 78 : 60, 0.22);
     }
     for (double b : {0.75, 1.5, 2.75, 3.5})
       for (int k : {root + 24, root + 24 + ch.third, root + 31})
-        s.note(kClav, bar, b, second && k == root + 24 ? k + 12 : k, b == 1.5 ? 80 : 66, 0.2);
+        s.note(kClav, bar, b, second && k == root + 24 ? k + 12 : k == root + 31 && tint != 0 ? root + 24 + tint : k,
+               b == 1.5 ? 80 : 66, 0.2);
     // The bass bounces on the eighths, root and fifth; on G minor, whose
     // fifth is the pulse's own home note, root and octave, so the pulse
     // does not outweigh the piece's home chord.
     const int bounce = ch.root == Gm.root ? 12 : 7;
     // On the pulse's home chord the bass leans on the fifth at the bar's
     // middle, so its B flat does not outweigh the piece's own home.
+    // Where a chord comes back the bass stands on its third or fifth and
+    // bounces up to the root.
+    const int lift = in < 28 ? kPulseLift : 0;
+    const int low = bass_note(ch, returns(kPulseChords, in), lift) + lift;
     for (int e = 0; e < 8; ++e) {
       const int step = e % 2 ? bounce : ch.root == Dm.root && e % 4 == 2 ? 7 : 0;
-      s.note(kBass, bar, e * 0.5, root + step, e % 2 ? 78 : 92, 0.35);
+      const int key = low == root ? root + step : e % 2 ? root + 12 : low;
+      s.note(kBass, bar, e * 0.5, key, e % 2 ? 78 : 92, 0.35);
     }
     // Four on the floor, a clap on two and four, open hats off the beat.
     for (int b = 0; b < 4; ++b) {
@@ -516,9 +582,11 @@ void rise(NoteScore& s) {
     if (in % 8 == 0) s.note(kKit, bar, 0, kCrash, 88, 2);
     if (in % 4 == 3)
       for (int t = 0; t < 4; ++t) s.note(kKit, bar, 3.0 + t * 0.25, t < 2 ? kTomMid : kTomFloor, 80 + t * 4, 0.2);
-    // The bass on the sixteenths, root and octave.
+    // The bass on the sixteenths, root and octave; on a chord's returns
+    // its third or fifth.
+    const int low = bass_note(ch, returns(kRiseChords, in));
     for (int x = 0; x < 16; ++x)
-      if (x % 4 != 1) s.note(kBass, bar, x * 0.25, root + (x % 4 == 3 ? 12 : 0), x % 4 == 0 ? 94 : 74, 0.2);
+      if (x % 4 != 1) s.note(kBass, bar, x * 0.25, low + (x % 4 == 3 ? 12 : 0), x % 4 == 0 ? 94 : 74, 0.2);
     // Marimba sixteenths up and down the chord.
     static const int kSteps[8] = {0, 7, 12, 16, 19, 16, 12, 7};
     for (int x = 0; x < 16; ++x) {
@@ -527,6 +595,7 @@ void rise(NoteScore& s) {
       s.note(kPiano, bar, x * 0.25, root + 24 + step, x % 4 == 0 ? 76 : 56, 0.22);
     }
     for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.1, k, 56 + in, 3.8);
+    if (const int add = colour(ch, returns(kRiseChords, in))) s.note(kVibes, bar, 0.1, root + 24 + add, 60 + in, 3.8);
     if (late) {
       power_chord(s, bar, root, 78 + (in - 12));
       s.note(kPad, bar, 0, root + 36 + ch.third, 56, 3.9);
@@ -555,12 +624,12 @@ void surge(NoteScore& s) {
     // Where the run held E minor, A minor and C for two bars, the surge's
     // second bar stands on the chord's third instead: G, C and home's E.
     const bool turn = !fresh && (ch.root == Em.root || (ch.root == Am.root && ch.third == 3) || ch.root == C.root);
-    const int low = turn ? ch.root + ch.third : ch.root;
+    const int low = turn ? ch.root + ch.third : bass_note(ch, returns(kSurgeChords, in));
     chug(s, bar, low, 96);
     bass_line(s, bar, low, 100, true);
     kit_groove(s, bar, in, 108, in >= 8 && in < 16);
     if (fresh) power_chord(s, bar, ch.root, 94);
-    else stabs(s, bar, ch, 98);
+    else stabs(s, bar, ch, 98, colour(ch, returns(kSurgeChords, in)));
     // What the run lacked: the choir high over the band, holding home's E
     // where the chord has it and the chord's third where it does not, so
     // the surge's chords do not come back as the run's did.
@@ -661,6 +730,15 @@ LoopCanvas game_pulse() {
   back(s);
 
   LoopCanvas c = render(s);
+  // Our own saws under the font's leads and stabs, and a bowed pad under
+  // its synth strings, so the band's synths are more than stock presets.
+  {
+    const std::vector<MidiEvent> ev = s.events();
+    own_layer(c, ev, kLead, {Voice::saw_lead, 11.0f, 0.25f});
+    own_layer(c, ev, kSaw2, {Voice::saw_lead, 13.0f, -0.7f});
+    own_layer(c, ev, kStabs, {Voice::saw_lead, 15.0f, -0.45f});
+    own_layer(c, ev, kPad, {Voice::bowed_pad, 14.0f, 0.35f, 0.15f});
+  }
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
   // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
   // sinks back to where the loop began.

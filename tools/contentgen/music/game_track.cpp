@@ -36,6 +36,7 @@
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
+#include "music/own_voices.h"
 #include "music/score.h"
 #include "music/sub_bass.h"
 
@@ -675,6 +676,14 @@ LoopCanvas game_track() {
   assault(s);
 
   LoopCanvas c = render(s);
+  // A bowed pad of our own under the held strings and the sweep, and a
+  // breath over the oboe, so the sections are not one preset each.
+  {
+    const std::vector<MidiEvent> ev = s.events();
+    own_layer(c, ev, kDrone, {Voice::bowed_pad, 13.0f, 0.4f, 0.12f});
+    own_layer(c, ev, kAir, {Voice::bowed_pad, 10.0f, -0.45f, 0.15f});
+    own_layer(c, ev, kOboe, {Voice::breath, 30.0f, 0.15f});
+  }
   // The piece's arc: the patrol creeps in, the pursuit drives, the hive
   // drops to a solo oboe over held strings, the tunnels march back up, the
   // assault is the climax and the ebb sinks back to where the loop began.

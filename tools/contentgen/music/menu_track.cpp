@@ -16,6 +16,7 @@
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
+#include "music/own_voices.h"
 #include "music/score.h"
 
 namespace contentgen::music {
@@ -375,6 +376,16 @@ LoopCanvas menu_track() {
   interlude(s);
 
   LoopCanvas c = render(s);
+  // Air above 6 kHz spread over the players: breath over the flute, the
+  // clarinet and the choir, and a bowed layer of our own with its bow
+  // noise under the strings, each faint, so the top is open, not hissing.
+  {
+    const std::vector<MidiEvent> ev = s.events();
+    own_layer(c, ev, kFlute, {Voice::breath, 30.0f, 0.1f});
+    own_layer(c, ev, kClarinet, {Voice::breath, 31.0f, 0.1f});
+    own_layer(c, ev, kChoir, {Voice::breath, 32.0f, -0.3f});
+    own_layer(c, ev, kStrings, {Voice::bowed_pad, 18.0f, 0.45f, 0.35f});
+  }
   // The lone piano at each end is lifted and the chorus and bridge eased,
   // so the song breathes within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.

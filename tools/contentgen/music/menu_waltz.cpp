@@ -23,6 +23,7 @@
 #include "music/fluid_render.h"
 #include "music/hall.h"
 #include "music/notes.h"
+#include "music/own_voices.h"
 #include "music/score.h"
 #include "music/sub_bass.h"
 
@@ -68,12 +69,12 @@ constexpr Chord Dm{38, true}, Gm{43, true}, C{36, false}, F{41, false}, A{45, fa
     Eb{39, false}, Cm{36, true}, Am{45, true}, G{43, false}, Em{40, true};
 // No stretch of chords comes back: the opening turns through B flat,
 // G minor and A and leans on B flat into the song, the song's second half
-// turns through B flat, the lift's through D minor and B flat, the music
+// turns through B flat and, where its first held G minor, to E flat, the lift's through D minor and B flat, the music
 // box goes on to C minor and back to D minor, and the close sings in
 // G minor over a held D before the guitar leads home through B flat and A.
 const Chord kChords[76] = {
     Dm, Bb, Gm, A, Dm, Bb,                                      // opening
-    Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Gm, Bb, A, Dm, Dm,  // song
+    Dm, Dm, Gm, Gm, C, C, F, A, Bb, Dm, Gm, Eb, Bb, A, Dm, Dm,  // song
     F, F, C, C, Dm, Dm, Bb, Bb, Dm, Bb, C, C, Gm, A, Dm, A,     // lift
     C, C, Am, Am, F, F, G, G, Em, Em, Am, Am, Dm, Dm, F, F,     // hemiola
     Bb, Bb, Gm, Gm, Eb, Eb, Cm, Cm, Dm, Dm, A, A,               // music box
@@ -165,11 +166,20 @@ void tune(NoteScore& s, int channel, int first_bar, const Bar* bars, int count, 
       s.note(channel, first_bar + b, t.beat, t.key + transpose, vel - fall * b + (t.beats >= 2 ? 6 : 0), t.beats * 0.95);
 }
 
+// The opening's second phrase stands on a low D (the guitar's sixth string
+// dropped), with the dominant over its leading tone, so when the song
+// takes up the same chords over their roots it is heard as new. -1 for
+// the chord's own bass.
+int opening_bass(int bar) {
+  if (bar < 2 || bar >= kSong) return -1;
+  return kChords[bar].root == A.root ? 37 : 38;
+}
+
 // The guitar picks six eighths a bar: bass, then the chord rising and
 // turning back. A leading bar lets its upper notes ring to the barline,
 // each a little stronger, leaning into the next downbeat.
 void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = false, bool falling = false,
-                bool again = false) {
+                bool again = false, int bass = -1) {
   const int r = ch.root < 40 ? ch.root + 12 : ch.root;
   // The fifth is picked once a bar and the root twice above the bass, so
   // the chord's own note, not its fifth, rings through.
@@ -185,6 +195,7 @@ void guitar_bar(NoteScore& s, int bar, const Chord& ch, int vel, bool leading = 
     if (again && !falling && e == 1) key = r + third(ch);
     // And its bass steps up to the third: the chord's first inversion.
     if (again && !falling && e == 0) key = r + third(ch);
+    if (bass >= 0 && e == 0) key = bass;
     int v = e == 0 ? vel : leading ? vel + 2 * e : vel - 14 + (e == 4 ? 8 : 0);
     s.note(kGuitar, bar, e * 0.5, key, v, e == 0 ? 3.0 : leading ? 3.0 - e * 0.5 : 1.2);
   }
@@ -263,7 +274,8 @@ LoopCanvas menu_waltz() {
       // The loop's last bar leans into its first, which starts softly.
       int vel = bar < kSong ? 72 + 2 * bar : song ? 84 : lift ? 78 : 86 - (bar - kClose);
       if (!(lift && bar >= kLift + 8))
-        guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1, close && bar < kTiming.bars - 1, again(bar));
+        guitar_bar(s, bar, ch, vel, bar == kTiming.bars - 1, close && bar < kTiming.bars - 1, again(bar),
+                   opening_bass(bar));
     }
     if (song || close) {
       if (bar < kClose + 6) strings_bar(s, kStrings, bar, ch, song ? 62 + (bar - kSong) : 66 - (bar - kClose) * 4, again(bar));
@@ -339,6 +351,16 @@ LoopCanvas menu_waltz() {
   s.note(kPerc, kBox, 0, kChimes, 60, 2);
 
   LoopCanvas c = render(s);
+  // Air above 6 kHz spread over the players: breath over the horn, the
+  // flute and the choir, and a bowed layer of our own with its bow noise
+  // under the strings, each faint, so the top is open, not hissing.
+  {
+    const std::vector<MidiEvent> ev = s.events();
+    own_layer(c, ev, kHornEn, {Voice::breath, 31.0f, 0.1f});
+    own_layer(c, ev, kFlute, {Voice::breath, 30.0f, 0.2f});
+    own_layer(c, ev, kOohs, {Voice::breath, 32.0f, -0.3f});
+    own_layer(c, ev, kStrings, {Voice::bowed_pad, 18.0f, 0.45f, 0.35f});
+  }
   // The guitar alone at each end is lifted and the lift eased, so the
   // waltz still swells within its phrases but no quarter of the loop
   // sinks far under another when it plays on behind the menus.
