@@ -119,13 +119,11 @@ void play_note(const Struck& n, const OwnVoice& v, Buf& l, Buf& r, std::vector<u
     case Voice::saw_lead: attack_s = 0.012; release_s = 0.12; break;
     case Voice::bowed_pad: attack_s = 0.35; release_s = 0.6; break;
     case Voice::breath: attack_s = 0.07; release_s = 0.2; break;
-    case Voice::metal: attack_s = 0.001; release_s = 0.0; break;
   }
   const auto attack = static_cast<size_t>(attack_s * kRate);
-  // The release runs to -60 dB; a struck bar rings for its own time.
-  const size_t ring = v.voice == Voice::metal ? static_cast<size_t>(1.2 * kRate) : 0;
-  const size_t tail = v.voice == Voice::metal ? 0 : static_cast<size_t>(release_s * kRate);
-  const size_t total = v.voice == Voice::metal ? ring : hold + tail;
+  // The release runs to -60 dB.
+  const size_t tail = static_cast<size_t>(release_s * kRate);
+  const size_t total = hold + tail;
   const double fall = tail > 0 ? std::pow(1e-3, 1.0 / static_cast<double>(tail)) : 0.0;
   for (size_t i = 0; i < std::min(hold, loop); ++i) sounding[(n.on + i) % loop] = 1;
 
@@ -176,41 +174,13 @@ void play_note(const Struck& n, const OwnVoice& v, Buf& l, Buf& r, std::vector<u
       l[at] += static_cast<float>((fl(sl() + m) + v.air * al()) * env);
       r[at] += static_cast<float>((fr(sr() + m) + v.air * ar()) * env);
     }
-  } else if (v.voice == Voice::breath) {
+  } else {
     Air al(seed), ar(seed * 7919u + 1u);
     for (size_t i = 0; i < total; ++i) {
       const double env = envelope(i, hold, attack, fall, level) * vel;
       const size_t at = (n.on + i) % loop;
       l[at] += static_cast<float>(al() * env);
       r[at] += static_cast<float>(ar() * env);
-    }
-  } else {
-    // Two partials at ratios a struck bar gives (not whole numbers), each
-    // a recursive sine, the higher dying sooner, over a short click.
-    static const double ratio[2] = {1.0, 2.76}, decay_s[2] = {0.9, 0.35}, gain[2] = {1.0, 0.5};
-    double y1[2], y2[2], c2[2], d[2], amp[2];
-    for (int p = 0; p < 2; ++p) {
-      const double w = 2.0 * kPi * std::min(f * ratio[p], 16000.0) / kRate;
-      c2[p] = 2.0 * std::cos(w);
-      y1[p] = 0.0;
-      y2[p] = -std::sin(w);
-      d[p] = std::exp(-1.0 / (decay_s[p] * kRate));
-      amp[p] = gain[p];
-    }
-    Air click(seed);
-    for (size_t i = 0; i < total; ++i) {
-      double s = 0.0;
-      for (int p = 0; p < 2; ++p) {
-        const double y = c2[p] * y1[p] - y2[p];
-        y2[p] = y1[p];
-        y1[p] = y;
-        s += y * amp[p];
-        amp[p] *= d[p];
-      }
-      if (i < kRate / 200) s += 0.6 * click() * (1.0 - static_cast<double>(i) / (kRate / 200.0));
-      const size_t at = (n.on + i) % loop;
-      l[at] += static_cast<float>(s * vel);
-      r[at] += static_cast<float>(s * vel);
     }
   }
 }

@@ -20,8 +20,6 @@ enum class Voice {
   // The breath alone: noise above about 6 kHz that follows each note, the
   // air over a wind player or a bow.
   breath,
-  // A struck metal bar: two inharmonic partials and a click, ringing out.
-  metal,
 };
 
 struct OwnVoice {
