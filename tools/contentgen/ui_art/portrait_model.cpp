@@ -101,6 +101,14 @@ Rgb skin_albedo(Rgb c) {
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
+// The lower lid: the skin a shade darker and dull, so that its roll, which
+// faces up into the key light, does not shine as a pale band under the eye.
+Material lid_material(Rgb skin) {
+  Material m = skin_material(paint::scaled(skin_albedo(skin), 0.8));
+  m.specular = 0.02f, m.sheen = 0.05f, m.rim = 0.15f;
+  return m;
+}
+
 // Lips a little rosier and darker than the skin round them, with a soft
 // moist sheen: a mouth, not a painted doll's.
 Material lip_material(Rgb skin) {
@@ -115,10 +123,11 @@ Material lip_material(Rgb skin) {
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
-      webbing;
+  Material skin, lid, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth,
+      leather, webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
+        lid(lid_material(f.skin)),
         lip(lip_material(f.skin)),
         hair(hair_material(f.hair)),
         beard(beard_material(f.hair)),
@@ -290,7 +299,10 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     // Slimmer and blended wide into the socket: a thick bar here catches
     // the light along its top and reads as a second, swollen lid.
     m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.skin, 7);
-    m.capsule({ex + in * 12.5f, bottom + 2.6f, 41}, {ex - in * 12.5f, bottom + 2.6f, 40}, 2.3f, 2.3f, k.skin, 5);
+    // The lower lid a roll in its own duller skin, standing far enough
+    // forward to cover the eyeball under it: the ball's white showing below
+    // the opening reads as a pale band under the eye.
+    m.capsule({ex + in * 12.5f, bottom + 2.8f, 42.5f}, {ex - in * 12.5f, bottom + 2.8f, 41.5f}, 2.7f, 2.7f, k.lid, 5);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 13.0f, -8.5f + eye_drop(f), 37}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's

@@ -211,8 +211,10 @@ void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
     const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
     soft_oval(cr, p.x, p.y, side * 0.5, 9 * w, 5 * w, dark, depth, 0);
     // The bone's top catching the key light above the hollow.
-    const V3 q = view.point({side * 31 * f.width, 4 - 7 * f.cheek_height, 40});
-    const double r = 7 * w;
+    // Low and out on the bone, clear of the lower lid: nearer the eye it
+    // joins the lid into one pale band.
+    const V3 q = view.point({side * 34 * f.width, 11 - 5 * f.cheek_height, 38});
+    const double r = 6 * w;
     cairo_pattern_t* g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
     cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.06 + 0.2 * f.cheekbones);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0);
@@ -359,22 +361,28 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // tone just under the white, so it catches no more light than the
     // cheek below it.
     {
-      const Rgb lid = paint::scaled(f.skin, 0.78);
-      cairo_set_line_width(cr, 1.6 * w);
-      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.45);
-      for (int i = 1; i < kSteps; ++i) {
-        V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-        q.y += 1.1 * w;
-        i == 1 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+      // A filled band from the opening's lower rim down to the lid's edge,
+      // so no white of the ball shows below the opening.
+      const Rgb lid = paint::scaled(f.skin, 0.62);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.75);
+      for (int i = 0; i <= kSteps; ++i) {
+        const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+        i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
       }
-      cairo_stroke(cr);
+      for (int i = kSteps - 1; i > 0; --i) {
+        V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+        q.y += 2.4 * w * (1 - 0.4 * std::fabs(-1 + 2.0f * i / kSteps));
+        cairo_line_to(cr, q.x, q.y);
+      }
+      cairo_close_path(cr);
+      cairo_fill(cr);
     }
     const Rgb shade = paint::scaled(f.skin, 0.35);
     // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
     // a pale crescent like a goggle's.
     {
       const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
-      soft_oval(cr, under.x, under.y, 0, 12.5 * w, 4.4 * w, shade, 0.28 + 0.1 * f.age, 0.2);
+      soft_oval(cr, under.x, under.y, 0, 13.5 * w, 5 * w, shade, 0.4 + 0.1 * f.age, 0.2);
     }
     cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
     cairo_set_line_width(cr, 0.8 * w);
@@ -485,6 +493,22 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
 }
 
 }  // namespace
+
+void under_eyes(Canvas& c, const Face& f, const Xf& view) {
+  cairo_t* cr = c.cr();
+  const double w = weight(view);
+  const Rgb shade = paint::scaled(f.skin, 0.3);
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 e = portrait_model::eye_middle(f, side);
+    const float bottom = portrait_model::lid_bottom(f);
+    // The lid and the socket's floor under it, deepest just under the
+    // lashes and fading onto the cheek.
+    const V3 lid = view.point({e.x, bottom + 2.5f, e.z + 9});
+    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.32 + 0.08 * f.age, 0.1);
+    const V3 floor = view.point({e.x + side * 1.5f, bottom + 6.5f, e.z + 7});
+    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.18 + 0.08 * f.age, 0);
+  }
+}
 
 void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_t* cr = c.cr();

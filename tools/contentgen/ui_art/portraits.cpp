@@ -272,6 +272,7 @@ Bytes portrait(int index) {
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
+  portrait_paint::under_eyes(c, f, head);
   portrait_skin::grain(c, skin, seed + 23);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
