@@ -721,11 +721,15 @@ void fatigues(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.armour, bulk);
   open_collar(m, k.armour, 94, 8, 1.05f);
   cloth_folds(m, t, k.armour, n);
+  // Shoulder straps: flat tabs of the jacket's cloth along the shoulder's
+  // top, with a crisp edge, not rolled cords.
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 36.0f, 100, -14}, {s * 92 * bulk, 118, -8}, 3.5f, 4, k.armour, 2);  // shoulder strap
+    panel(m, {s * 36.0f, 92, -12}, {s * 88 * bulk, 110, -6}, model::normalised(V3{0, -1, 0.5f}), 5, 1.4f, k.armour, 0.8f);
+  // The chest pocket: a patch of cloth sewn flat, its flap a thin slab
+  // over its top.
   const float px = -46 * bulk;
-  m.ellipsoid(t.on(px, 168, -4), {17, 16, 6}, {}, k.armour, 2);  // pocket
-  m.capsule(t.on(px - 16, 156, 2), t.on(px + 16, 156, 2), 2.4f, 2.4f, k.armour, 1);  // its flap
+  panel(m, t.on(px, 156, 0), t.on(px, 182, 0), {0, -0.2f, 1}, 15, 1.2f, k.armour, 0.6f);
+  panel(m, t.on(px - 15, 154, 1.2f), t.on(px + 15, 154, 1.2f), {0, -0.3f, 1}, 4, 1.2f, k.armour, 0.5f);
   m.capsule(t.on(0, 120, -1), t.on(0, 240, -1), 1.1f, 1.1f, k.suit, 0.5f, 0, 0, true);  // the fly
   m.capsule(t.on(28, 150, 1.5f), t.on(56, 152, 1.5f), 2.4f, 2.4f, k.strip, 1);  // name tape
 }
@@ -738,7 +742,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 96, -4}, {s * 40.0f * bulk, 240, 0}, k.webbing);
   m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
-  m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
+  panel(m, t.on(-6, 178, 4), t.on(6, 178, 4), {0, 0, 1}, 5, 1.2f, k.metal, 0.4f);  // its buckle, a flat plate
 }
 
 // A dark flight jacket with a broad turned-down collar round the neck.
@@ -748,7 +752,7 @@ void jacket(Model& m, const Materials& k, float bulk, Noise& n) {
   cloth_folds(m, t, k.leather, n);
   for (int s = -1; s <= 1; s += 2)
     m.capsule(t.on(s * 30.0f, 124, 1), t.on(s * 10.0f, 240, 1), 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
-  m.sphere(t.on(-62 * bulk, 140, 2), 3.5f, k.metal, 1);  // a collar snap
+
 }
 
 // A field shirt with a crew neck, a harness over it and dog tags.
@@ -756,14 +760,15 @@ void harness(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.cloth, bulk);
   {
     // The neckband, following the body round the front of the neck.
+    // Thin and blended narrowly: a knitted rib lying flat, not a tube.
     const V3 band[5] = {{-36, 94, -24}, {-26, 106, 4}, {0, 114, 14}, {26, 106, 4}, {36, 94, -24}};
-    const float r[5] = {4, 4, 4, 4, 4};
-    m.chain(band, r, 5, k.cloth, 3);
+    const float r[5] = {2.2f, 2.2f, 2.2f, 2.2f, 2.2f};
+    m.chain(band, r, 5, k.cloth, 1);
   }
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) {
     strap(m, t, {s * 62.0f * bulk, 96, -4}, {s * 46.0f * bulk, 240, 0}, k.webbing);
-    m.ellipsoid(t.on(s * 52.0f * bulk, 172, 6), {7, 6, 3}, {}, k.metal, 1);  // buckle
+    panel(m, t.on(s * 52.0f * bulk, 166, 4), t.on(s * 52.0f * bulk, 178, 4), {0, 0, 1}, 6, 1.2f, k.metal, 0.4f);  // buckle
   }
   const V3 chain[3] = {{-16, 104, 10}, t.on(0, 134, 1.5f), {16, 104, 10}};
   const float cr[3] = {0.9f, 0.9f, 0.9f};
@@ -780,8 +785,9 @@ void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   for (int s = -1; s <= 1; s += 2) {
     strap(m, t, {s * 58.0f * bulk, 96, -4}, {s * 56.0f * bulk, 160, 0}, k.webbing);
     const float x = s * 40.0f * bulk;
-    m.ellipsoid(t.on(x, 190, 2), {17, 15, 8}, {}, k.webbing, 2);  // pouch
-    m.capsule(t.on(x - 16, 178, 8), t.on(x + 16, 178, 8), 2.2f, 2.2f, k.webbing, 1);  // its flap
+    // A pouch: a box of webbing with a flat front and a flap over it.
+    panel(m, t.on(x, 178, 2), t.on(x, 204, 2), {0, -0.1f, 1}, 16, 3, k.webbing, 0.6f);
+    panel(m, t.on(x - 16, 177, 5), t.on(x + 16, 177, 5), {0, -0.3f, 1}, 4.5f, 1.4f, k.webbing, 0.5f);
   }
   const float side = bulk > 1 ? 1 : -1;
   m.ellipsoid(t.on(side * 72 * bulk, 132, 6), {9, 16, 7}, {}, k.suit, 1);  // radio
@@ -800,9 +806,13 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f, plate.tag = 0;
       // A broad plate tipped toward the viewer, so its top catches the key
       // light as a clean lit band with a crisp edge instead of a dark disc.
-      m.ellipsoid({0, 106, -14}, {neck + 20, 8, neck + 18}, rot_x(-0.35f), plate, 2);
+      // A stiff stand-up collar round the throat with a level top edge,
+      // and flat plates lying along the shoulders' tops: thin slabs with
+      // crisp edges, not domes.
+      m.capsule({0, 84, -22}, {0, 110, -22}, neck + 4, neck + 6, plate, 1);
       for (int s = -1; s <= 1; s += 2)
-        m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 10, 36}, rot_z(s * 0.28f) * rot_x(-0.3f), plate, 2);
+        panel(m, {s * (neck + 8), 96, -24}, {s * 96 * b, 118, -20}, model::normalised(V3{s * 0.1f, -1, 0.45f}), 20,
+              2.2f, plate, 1);
       break;
     }
     case Neck::seal: {
@@ -812,7 +822,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       band.specular = 0.25f, band.shine = 14, band.rough = 0.4f, band.mottle = 0.1f;
       m.capsule({0, 70, -22}, {0, 112, -22}, neck + 3, neck + 5, band, 1.5f);
       m.torus({0, 74, -22}, neck + 3.2f, 0.7f, rot_x(0.1f), k.webbing, 0.3f);  // the stitching
-      m.ellipsoid({0, 112, -20}, {neck + 11, 3.5f, neck + 11}, rot_x(0.25f), k.metal, 1);
+      m.ellipsoid({0, 112, -20}, {neck + 8, 1.8f, neck + 8}, rot_x(0.25f), k.metal, 0.5f);
       break;
     }
     case Neck::scarf: {
