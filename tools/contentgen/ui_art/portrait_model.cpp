@@ -217,20 +217,23 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A long face is long mostly above the mouth: the chin follows the
   // length only in part, so it never hangs below the mouth like a pouch.
   const float Lj = 1 + (L - 1) * 0.6f;
-  const float jw = (26 + 11 * J + 6 * A) * W, jy = (32 + 5 * J + 8 * A) * Lj;
+  // The jaw's breadth and weight spread wide across the crew: a narrow
+  // jaw tapers to the chin, a heavy one carries its width and depth down.
+  const float jw = (23 + 16 * J + 7 * A) * W, jy = (31 + 6 * J + 9 * A) * Lj;
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
-  m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
+  m.ellipsoid({0, 36 * Lj, 4}, {(22 + 13 * J) * W, (22 + 6 * J) * Lj, 28 + 4 * J}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
     // The jaw's angle, set in and blended wide so that a square jaw
-    // widens the face's outline below the ear without a knob on it.
-    m.sphere({s * (jw - 12), jy, -16}, 7 + 3 * J, k.skin, 22 - 4 * A);
+    // widens the face's outline below the ear without a knob on it; a
+    // sharp angle is blended less, so the corner shows.
+    m.sphere({s * (jw - 12), jy, -16}, 6 + 5 * J, k.skin, 22 - 7 * A);
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
   m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
   // Blended wide into the jaw, so the chin line runs clean with no pouch.
-  m.ellipsoid({0, chin_y, chin_z + 2}, {(11 + 9 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
+  m.ellipsoid({0, chin_y, chin_z + 2}, {(8 + 13 * J) * W, 9 + 4 * J, 12}, {}, k.skin, 24 - 8 * std::max(0.0f, A));
   // Brow ridge over the sockets, heavier per member.
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
@@ -242,7 +245,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 9 + 2 * f.age}, {}, k.skin, 12, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
-  const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
+  const float ey = f.ear_drop * 8, eo = f.ear_out * 6, es = 1 + f.ear_drop * 0.12f;
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * (52 * W + eo), -4 + ey, -8}, {5 + eo * 0.3f, 17 * es, 11}, rot_z(s * (-0.12f - 0.1f * f.ear_out)), k.skin, 5);
     m.ellipsoid({s * (56 * W + eo * 1.3f), -6 + ey, -5}, {3, 9 * es, 6}, {}, k.skin, 2, true);

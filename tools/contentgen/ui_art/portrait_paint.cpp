@@ -150,11 +150,12 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
 // rising to the two peaks of a bow either side of a dip under the nose;
 // the lower lip fuller and lit, with a moist highlight. A moustache hides
 // the upper lip, so only the lower one is painted under it.
+// Thin lips thin most in the upper lip, which sets the mouth in a line.
 void lips(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
-  const double s = view.s, up = 6.2 * f.lips * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
+  const double s = view.s, up = 6.2 * std::pow(f.lips, 1.3f) * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
   const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
   const Rgb upper = paint::scaled(lip, 0.62), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.18);
   // The parting, through the three points of the mouth line.
@@ -504,9 +505,9 @@ void under_eyes(Canvas& c, const Face& f, const Xf& view) {
     // The lid and the socket's floor under it, deepest just under the
     // lashes and fading onto the cheek.
     const V3 lid = view.point({e.x, bottom + 2.5f, e.z + 9});
-    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.32 + 0.08 * f.age, 0.1);
+    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.22 + 0.08 * f.age, 0.1);
     const V3 floor = view.point({e.x + side * 1.5f, bottom + 6.5f, e.z + 7});
-    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.18 + 0.08 * f.age, 0);
+    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.12 + 0.08 * f.age, 0);
   }
 }
 
