@@ -189,7 +189,10 @@ portrait_model::Face roster_face(int index) {
   f.eye_height *= 0.5f;
   f.cheekbones = std::clamp(0.5f + (f.cheekbones - 0.5f) * 1.3f, 0.0f, 1.0f);
   // Mouths of their own: wide or small, full or thin lips.
-  f.mouth_wide = 1 + (f.mouth_wide - 1) * 1.4f;
+  // Never pinched, though: on a narrow head a small mouth is held as
+  // broad as the narrowest it had.
+  const float skull = 1 + (f.width - 1) * 0.6f;
+  f.mouth_wide = std::max(1 + (f.mouth_wide - 1) * 1.4f, std::min(f.mouth_wide, 0.77f / skull));
   f.lips = std::clamp(1 + (f.lips - 1) * 1.5f, 0.72f, 1.4f);
   f.jaw_angle = std::clamp(f.jaw_angle * 1.2f, -1.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
