@@ -101,10 +101,10 @@ Rgb skin_albedo(Rgb c) {
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
-// The lower lid: the skin a shade darker and dull, so that its roll, which
-// faces up into the key light, does not shine as a pale band under the eye.
+// The lids: the skin a shade darker and dull, so that their rolls, which
+// face up into the key light, do not shine as pale bands round the eye.
 Material lid_material(Rgb skin) {
-  Material m = skin_material(paint::scaled(skin_albedo(skin), 0.8));
+  Material m = skin_material(paint::scaled(skin_albedo(skin), 0.84));
   m.specular = 0.02f, m.sheen = 0.05f, m.rim = 0.15f;
   return m;
 }
@@ -112,9 +112,12 @@ Material lid_material(Rgb skin) {
 // Lips a little rosier and darker than the skin round them, with a soft
 // moist sheen: a mouth, not a painted doll's.
 Material lip_material(Rgb skin) {
-  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.38);
-  Material m = matte(paint::scaled(c, 0.9), 0.3f, 18, 0.5f);
-  m.sheen = 0.6f;
+  // On a deep skin the lips keep near its own tone: mixed far toward a
+  // rose they come out paler than the face, a painted doll's mouth.
+  const float rose = 0.16f + 0.22f * std::clamp((static_cast<float>(skin.r) - 0.3f) / 0.6f, 0.0f, 1.0f);
+  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, rose);
+  Material m = matte(paint::scaled(c, 0.82), 0.18f, 18, 0.5f);
+  m.sheen = 0.35f;
   m.translucent = 0.2f;
   m.tr = 0.9f, m.tg = 0.35f, m.tb = 0.3f;
   return m;
@@ -301,7 +304,9 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     const float in = -s;
     // Slimmer and blended wide into the socket: a thick bar here catches
     // the light along its top and reads as a second, swollen lid.
-    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.skin, 7);
+    // In the lids' duller skin: its top faces the key light, and lit like
+    // the cheek it rims the eye in a bright line.
+    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.lid, 7);
     // The lower lid a roll in its own duller skin, standing far enough
     // forward to cover the eyeball under it: the ball's white showing below
     // the opening reads as a pale band under the eye.

@@ -156,8 +156,14 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   portrait_model::mouth_line(f, m);
   const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
   const double s = view.s, up = 6.2 * std::pow(f.lips, 1.3f) * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
-  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
-  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.18);
+  // A deep skin's lips stay near its own tone: a pale rose on a dark face
+  // reads as paint.
+  const double rose = 0.22 + 0.28 * std::clamp((f.skin.r - 0.3) / 0.6, 0.0, 1.0);
+  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, rose);
+  // Its lower lip a little darker on a deep skin, whose forms are pulled
+  // apart harder afterwards and would lift a lip beside a dark beard pale.
+  const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
+  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -187,10 +193,11 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   // The lower lip's underside turning away from the light: a soft shade
   // along its lower half gives it a rounded volume.
   soft_oval(cr, c.x, c.y + down * 0.85, 0, half * 0.6, down * 0.35, paint::scaled(lip, 0.45), 0.3, 0);
-  // Its highlight, a soft spot toward the key light's side.
+  // Its highlight, a faint soft spot toward the key light's side: a bright
+  // one glazes the lip like wax.
   const double hx = c.x - half * 0.15, hy = c.y + down * 0.45;
   cairo_pattern_t* g = cairo_pattern_create_radial(hx, hy, 0, hx, hy, half * 0.45);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.32);
   cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.93, 0.88, 0);
   cairo_set_source(cr, g);
   cairo_save(cr);
