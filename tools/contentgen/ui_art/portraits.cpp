@@ -206,6 +206,12 @@ portrait_model::Face roster_face(int index) {
   return f;
 }
 
+model::Xf roster_head(int index, const model::Xf& view) {
+  // A little more of each member's own tilt than the table holds, so the
+  // poses differ at the squad screen's half size.
+  return portrait_model::lean(view, member_poses[index].tilt * 1.4f, member_poses[index].nod);
+}
+
 namespace {
 
 Bytes portrait(int index) {
@@ -216,9 +222,7 @@ Bytes portrait(int index) {
   Model m;
   const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
   // The head leans and nods on the neck; the shoulders stay as they were.
-  // A little more of each member's own tilt than the table holds, so the
-  // poses differ at the squad screen's half size.
-  const model::Xf head = lean(view, member_poses[index].tilt * 1.4f, member_poses[index].nod);
+  const model::Xf head = roster_head(index, view);
   build(m, f, view, head);
   model::RenderOptions o;
   // A hard key, a fill that keeps the shadow side's forms and a strong
