@@ -194,6 +194,41 @@ TEST(UiPictures, PortraitSkinsSpanPaleToDeep) {
   EXPECT_LT(darkest, 0.6 * palest);
 }
 
+// Under each eye the lower lid and the socket sit in the skin's own tone or
+// darker, never paler than the cheek below them: a lit lid roll or the
+// eyeball's white showing under the opening reads as a pale band, the
+// look of a doll.
+TEST(UiPictures, PortraitsShowNoPaleBandUnderTheEyes) {
+  namespace pm = contentgen::ui::portrait_model;
+  for (int i = 0; i < 15; ++i) {
+    SCOPED_TRACE(kFaces[i]);
+    const RgbaImage im = load(std::string("face_") + kFaces[i] + ".png");
+    ASSERT_TRUE(im.ok());
+    const pm::Face f = contentgen::ui::roster_face(i);
+    const contentgen::model::Xf view =
+        contentgen::model::place({92, 84, 0}, contentgen::model::rot_y(f.turn) * contentgen::model::rot_x(-0.05f), 0.9f);
+    const contentgen::model::Xf head = contentgen::ui::roster_head(i, view);
+    // The mean luminance over a strip across the eye, `from` to `to` head
+    // units below the lower lid's edge.
+    auto strip = [&](int side, float from, float to) {
+      const contentgen::model::V3 e = pm::eye_middle(f, side);
+      double sum = 0;
+      int n = 0;
+      for (float y = from; y <= to; y += 0.5f)
+        for (float x = -8; x <= 8; x += 0.5f) {
+          const contentgen::model::V3 p = head.point({e.x + x, pm::lid_bottom(f) + y, e.z + 9});
+          const uint8_t* px = im.at(static_cast<int>(p.x), static_cast<int>(p.y));
+          sum += 0.299 * px[0] + 0.587 * px[1] + 0.114 * px[2], ++n;
+        }
+      return sum / n;
+    };
+    for (int side = -1; side <= 1; side += 2) {
+      SCOPED_TRACE(side < 0 ? "left eye" : "right eye");
+      EXPECT_LE(strip(side, 1, 5), strip(side, 11, 16) + 4);
+    }
+  }
+}
+
 TEST(UiPictures, FrameCoversItsAreaWhileOverlaysLetTheViewThrough) {
   // The frame hides the side panels parked beneath it: no holes.
   for (const char* f : {"board_1.png", "board_2.png", "board_3.png", "board2_1.png", "board2_2.png"}) {

@@ -13,8 +13,9 @@ namespace {
 // The least average of the red and of the blue channel a portrait keeps
 // (a red or blue room shows only that channel, at about two thirds).
 constexpr double kLeastChannelMean = 0.40;
-// Highlights roll off above the knee toward knee + headroom (about 235).
-constexpr double kKnee = 0.78, kHeadroom = 0.14;
+// Highlights roll off above the knee toward knee + headroom (about 230):
+// a brighter top reads as a glossy, waxy skin.
+constexpr double kKnee = 0.78, kHeadroom = 0.12;
 
 // A box blur of one plane along rows then columns, `radius` pixels each
 // way, clamped at the edges: the broad forms of the picture without its

@@ -101,12 +101,23 @@ Rgb skin_albedo(Rgb c) {
   return {rich(held.r), rich(held.g), rich(held.b)};
 }
 
+// The lids: the skin a shade darker and dull, so that their rolls, which
+// face up into the key light, do not shine as pale bands round the eye.
+Material lid_material(Rgb skin) {
+  Material m = skin_material(paint::scaled(skin_albedo(skin), 0.84));
+  m.specular = 0.02f, m.sheen = 0.05f, m.rim = 0.15f;
+  return m;
+}
+
 // Lips a little rosier and darker than the skin round them, with a soft
 // moist sheen: a mouth, not a painted doll's.
 Material lip_material(Rgb skin) {
-  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, 0.38);
-  Material m = matte(paint::scaled(c, 0.9), 0.3f, 18, 0.5f);
-  m.sheen = 0.6f;
+  // On a deep skin the lips keep near its own tone: mixed far toward a
+  // rose they come out paler than the face, a painted doll's mouth.
+  const float rose = 0.16f + 0.22f * std::clamp((static_cast<float>(skin.r) - 0.3f) / 0.6f, 0.0f, 1.0f);
+  const Rgb c = paint::mix(skin_albedo(skin), {0.62, 0.30, 0.30}, rose);
+  Material m = matte(paint::scaled(c, 0.82), 0.18f, 18, 0.5f);
+  m.sheen = 0.35f;
   m.translucent = 0.2f;
   m.tr = 0.9f, m.tg = 0.35f, m.tb = 0.3f;
   return m;
@@ -115,10 +126,11 @@ Material lip_material(Rgb skin) {
 // The materials of one member: skin with a soft sheen, redder lips, hair
 // that catches the rim light, the eyes, the armour and the undersuit.
 struct Materials {
-  Material skin, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth, leather,
-      webbing;
+  Material skin, lid, lip, hair, beard, brow, stubble, sclera, iris, pupil, lash, armour, suit, strip, metal, cloth,
+      leather, webbing;
   explicit Materials(const Face& f)
       : skin(skin_material(skin_albedo(f.skin))),
+        lid(lid_material(f.skin)),
         lip(lip_material(f.skin)),
         hair(hair_material(f.hair)),
         beard(beard_material(f.hair)),
@@ -208,20 +220,23 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A long face is long mostly above the mouth: the chin follows the
   // length only in part, so it never hangs below the mouth like a pouch.
   const float Lj = 1 + (L - 1) * 0.6f;
-  const float jw = (26 + 11 * J + 6 * A) * W, jy = (32 + 5 * J + 8 * A) * Lj;
+  // The jaw's breadth and weight spread wide across the crew: a narrow
+  // jaw tapers to the chin, a heavy one carries its width and depth down.
+  const float jw = (23 + 16 * J + 7 * A) * W, jy = (31 + 6 * J + 9 * A) * Lj;
   const float chin_y = 58 * Lj, chin_z = 20 + f.chin * 9;
-  m.ellipsoid({0, 36 * Lj, 4}, {(25 + 9 * J) * W, 25 * Lj, 30}, {}, k.skin, 26);
+  m.ellipsoid({0, 36 * Lj, 4}, {(22 + 13 * J) * W, (22 + 6 * J) * Lj, 28 + 4 * J}, {}, k.skin, 26);
   for (int s = -1; s <= 1; s += 2)
     // The jaw's angle, set in and blended wide so that a square jaw
-    // widens the face's outline below the ear without a knob on it.
-    m.sphere({s * (jw - 12), jy, -16}, 7 + 3 * J, k.skin, 22 - 4 * A);
+    // widens the face's outline below the ear without a knob on it; a
+    // sharp angle is blended less, so the corner shows.
+    m.sphere({s * (jw - 12), jy, -16}, 6 + 5 * J, k.skin, 22 - 7 * A);
   // The cheeks' flesh between cheekbone and jaw, thinner with age.
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 22 * W, 20 * L, 12}, {15 * W, 19 * L, 15 - 4 * f.age}, {}, k.skin, 26);
   m.ellipsoid({0, 30 * L, 23}, {23 * W, 22, 20}, {}, k.skin, 24);  // muzzle over the teeth
   // The chin: a broad pad, square on a heavy jaw and rounder on a light one.
   // Blended wide into the jaw, so the chin line runs clean with no pouch.
-  m.ellipsoid({0, chin_y, chin_z + 2}, {(11 + 9 * J) * W, 10 + 2 * J, 12}, {}, k.skin, 24);
+  m.ellipsoid({0, chin_y, chin_z + 2}, {(8 + 13 * J) * W, 9 + 4 * J, 12}, {}, k.skin, 24 - 8 * std::max(0.0f, A));
   // Brow ridge over the sockets, heavier per member.
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
@@ -233,7 +248,7 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 9 + 2 * f.age}, {}, k.skin, 12, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
-  const float ey = f.ear_drop * 7, eo = f.ear_out * 4, es = 1 + f.ear_drop * 0.08f;
+  const float ey = f.ear_drop * 8, eo = f.ear_out * 6, es = 1 + f.ear_drop * 0.12f;
   for (int s = -1; s <= 1; s += 2) {
     m.ellipsoid({s * (52 * W + eo), -4 + ey, -8}, {5 + eo * 0.3f, 17 * es, 11}, rot_z(s * (-0.12f - 0.1f * f.ear_out)), k.skin, 5);
     m.ellipsoid({s * (56 * W + eo * 1.3f), -6 + ey, -5}, {3, 9 * es, 6}, {}, k.skin, 2, true);
@@ -289,8 +304,13 @@ void eyes(Model& m, const Face& f, const Materials& k) {
     const float in = -s;
     // Slimmer and blended wide into the socket: a thick bar here catches
     // the light along its top and reads as a second, swollen lid.
-    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.skin, 7);
-    m.capsule({ex + in * 12.5f, bottom + 2.6f, 41}, {ex - in * 12.5f, bottom + 2.6f, 40}, 2.3f, 2.3f, k.skin, 5);
+    // In the lids' duller skin: its top faces the key light, and lit like
+    // the cheek it rims the eye in a bright line.
+    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.lid, 7);
+    // The lower lid a roll in its own duller skin, standing far enough
+    // forward to cover the eyeball under it: the ball's white showing below
+    // the opening reads as a pale band under the eye.
+    m.capsule({ex + in * 12.5f, bottom + 2.8f, 42.5f}, {ex - in * 12.5f, bottom + 2.8f, 41.5f}, 2.7f, 2.7f, k.lid, 5);
     // The outer corner closed, so the opening is an almond and not a ring.
     m.sphere({ex + s * 13.0f, -8.5f + eye_drop(f), 37}, 4.5f, k.skin, 3);
     // The lash line where the upper lid meets the eye, which draws the eye's
@@ -709,11 +729,15 @@ void fatigues(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.armour, bulk);
   open_collar(m, k.armour, 94, 8, 1.05f);
   cloth_folds(m, t, k.armour, n);
+  // Shoulder straps: flat tabs of the jacket's cloth along the shoulder's
+  // top, with a crisp edge, not rolled cords.
   for (int s = -1; s <= 1; s += 2)
-    m.capsule({s * 36.0f, 100, -14}, {s * 92 * bulk, 118, -8}, 3.5f, 4, k.armour, 2);  // shoulder strap
+    panel(m, {s * 36.0f, 92, -12}, {s * 88 * bulk, 110, -6}, model::normalised(V3{0, -1, 0.5f}), 5, 1.4f, k.armour, 0.8f);
+  // The chest pocket: a patch of cloth sewn flat, its flap a thin slab
+  // over its top.
   const float px = -46 * bulk;
-  m.ellipsoid(t.on(px, 168, -4), {17, 16, 6}, {}, k.armour, 2);  // pocket
-  m.capsule(t.on(px - 16, 156, 2), t.on(px + 16, 156, 2), 2.4f, 2.4f, k.armour, 1);  // its flap
+  panel(m, t.on(px, 156, 0), t.on(px, 182, 0), {0, -0.2f, 1}, 15, 1.2f, k.armour, 0.6f);
+  panel(m, t.on(px - 15, 154, 1.2f), t.on(px + 15, 154, 1.2f), {0, -0.3f, 1}, 4, 1.2f, k.armour, 0.5f);
   m.capsule(t.on(0, 120, -1), t.on(0, 240, -1), 1.1f, 1.1f, k.suit, 0.5f, 0, 0, true);  // the fly
   m.capsule(t.on(28, 150, 1.5f), t.on(56, 152, 1.5f), 2.4f, 2.4f, k.strip, 1);  // name tape
 }
@@ -726,7 +750,7 @@ void rollneck(Model& m, const Materials& k, float bulk, Noise& n) {
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) strap(m, t, {s * 56.0f * bulk, 96, -4}, {s * 40.0f * bulk, 240, 0}, k.webbing);
   m.capsule(t.on(-46 * bulk, 178, 3), t.on(46 * bulk, 178, 3), 4, 4, k.webbing, 1.5f);  // the yoke's cross strap
-  m.ellipsoid(t.on(0, 178, 6), {8, 6, 3}, {}, k.metal, 1);  // its buckle
+  panel(m, t.on(-6, 178, 4), t.on(6, 178, 4), {0, 0, 1}, 5, 1.2f, k.metal, 0.4f);  // its buckle, a flat plate
 }
 
 // A dark flight jacket with a broad turned-down collar round the neck.
@@ -736,7 +760,7 @@ void jacket(Model& m, const Materials& k, float bulk, Noise& n) {
   cloth_folds(m, t, k.leather, n);
   for (int s = -1; s <= 1; s += 2)
     m.capsule(t.on(s * 30.0f, 124, 1), t.on(s * 10.0f, 240, 1), 1.4f, 1.4f, k.suit, 1, 0, 0, true);  // front edge
-  m.sphere(t.on(-62 * bulk, 140, 2), 3.5f, k.metal, 1);  // a collar snap
+
 }
 
 // A field shirt with a crew neck, a harness over it and dog tags.
@@ -744,14 +768,15 @@ void harness(Model& m, const Materials& k, float bulk, Noise& n) {
   const Torso t = torso(m, k.cloth, bulk);
   {
     // The neckband, following the body round the front of the neck.
+    // Thin and blended narrowly: a knitted rib lying flat, not a tube.
     const V3 band[5] = {{-36, 94, -24}, {-26, 106, 4}, {0, 114, 14}, {26, 106, 4}, {36, 94, -24}};
-    const float r[5] = {4, 4, 4, 4, 4};
-    m.chain(band, r, 5, k.cloth, 3);
+    const float r[5] = {2.2f, 2.2f, 2.2f, 2.2f, 2.2f};
+    m.chain(band, r, 5, k.cloth, 1);
   }
   cloth_folds(m, t, k.cloth, n);
   for (int s = -1; s <= 1; s += 2) {
     strap(m, t, {s * 62.0f * bulk, 96, -4}, {s * 46.0f * bulk, 240, 0}, k.webbing);
-    m.ellipsoid(t.on(s * 52.0f * bulk, 172, 6), {7, 6, 3}, {}, k.metal, 1);  // buckle
+    panel(m, t.on(s * 52.0f * bulk, 166, 4), t.on(s * 52.0f * bulk, 178, 4), {0, 0, 1}, 6, 1.2f, k.metal, 0.4f);  // buckle
   }
   const V3 chain[3] = {{-16, 104, 10}, t.on(0, 134, 1.5f), {16, 104, 10}};
   const float cr[3] = {0.9f, 0.9f, 0.9f};
@@ -768,8 +793,9 @@ void vest(Model& m, const Materials& k, float bulk, Noise& n) {
   for (int s = -1; s <= 1; s += 2) {
     strap(m, t, {s * 58.0f * bulk, 96, -4}, {s * 56.0f * bulk, 160, 0}, k.webbing);
     const float x = s * 40.0f * bulk;
-    m.ellipsoid(t.on(x, 190, 2), {17, 15, 8}, {}, k.webbing, 2);  // pouch
-    m.capsule(t.on(x - 16, 178, 8), t.on(x + 16, 178, 8), 2.2f, 2.2f, k.webbing, 1);  // its flap
+    // A pouch: a box of webbing with a flat front and a flap over it.
+    panel(m, t.on(x, 178, 2), t.on(x, 204, 2), {0, -0.1f, 1}, 16, 3, k.webbing, 0.6f);
+    panel(m, t.on(x - 16, 177, 5), t.on(x + 16, 177, 5), {0, -0.3f, 1}, 4.5f, 1.4f, k.webbing, 0.5f);
   }
   const float side = bulk > 1 ? 1 : -1;
   m.ellipsoid(t.on(side * 72 * bulk, 132, 6), {9, 16, 7}, {}, k.suit, 1);  // radio
@@ -788,9 +814,13 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f, plate.tag = 0;
       // A broad plate tipped toward the viewer, so its top catches the key
       // light as a clean lit band with a crisp edge instead of a dark disc.
-      m.ellipsoid({0, 106, -14}, {neck + 20, 8, neck + 18}, rot_x(-0.35f), plate, 2);
+      // A stiff stand-up collar round the throat with a level top edge,
+      // and flat plates lying along the shoulders' tops: thin slabs with
+      // crisp edges, not domes.
+      m.capsule({0, 84, -22}, {0, 110, -22}, neck + 4, neck + 6, plate, 1);
       for (int s = -1; s <= 1; s += 2)
-        m.ellipsoid({s * 84 * b, 112, -22}, {36 * b, 10, 36}, rot_z(s * 0.28f) * rot_x(-0.3f), plate, 2);
+        panel(m, {s * (neck + 8), 96, -24}, {s * 96 * b, 118, -20}, model::normalised(V3{s * 0.1f, -1, 0.45f}), 20,
+              2.2f, plate, 1);
       break;
     }
     case Neck::seal: {
@@ -800,7 +830,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       band.specular = 0.25f, band.shine = 14, band.rough = 0.4f, band.mottle = 0.1f;
       m.capsule({0, 70, -22}, {0, 112, -22}, neck + 3, neck + 5, band, 1.5f);
       m.torus({0, 74, -22}, neck + 3.2f, 0.7f, rot_x(0.1f), k.webbing, 0.3f);  // the stitching
-      m.ellipsoid({0, 112, -20}, {neck + 11, 3.5f, neck + 11}, rot_x(0.25f), k.metal, 1);
+      m.ellipsoid({0, 112, -20}, {neck + 8, 1.8f, neck + 8}, rot_x(0.25f), k.metal, 0.5f);
       break;
     }
     case Neck::scarf: {

@@ -150,13 +150,20 @@ void creases(cairo_t* cr, const Face& f, const Xf& view) {
 // rising to the two peaks of a bow either side of a dip under the nose;
 // the lower lip fuller and lit, with a moist highlight. A moustache hides
 // the upper lip, so only the lower one is painted under it.
+// Thin lips thin most in the upper lip, which sets the mouth in a line.
 void lips(cairo_t* cr, const Face& f, const Xf& view) {
   V3 m[3];
   portrait_model::mouth_line(f, m);
   const V3 l = view.point(m[0]), c = view.point(m[1]), r = view.point(m[2]);
-  const double s = view.s, up = 6.2 * f.lips * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
-  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, 0.5);
-  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::mix(lip, {1, 0.86, 0.8}, 0.18);
+  const double s = view.s, up = 6.2 * std::pow(f.lips, 1.3f) * s, down = 7.0 * f.lips * s, half = (r.x - l.x) / 2;
+  // A deep skin's lips stay near its own tone: a pale rose on a dark face
+  // reads as paint.
+  const double rose = 0.22 + 0.28 * std::clamp((f.skin.r - 0.3) / 0.6, 0.0, 1.0);
+  const Rgb lip = paint::mix(f.skin, {0.66, 0.26, 0.26}, rose);
+  // Its lower lip a little darker on a deep skin, whose forms are pulled
+  // apart harder afterwards and would lift a lip beside a dark beard pale.
+  const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
+  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -186,10 +193,11 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   // The lower lip's underside turning away from the light: a soft shade
   // along its lower half gives it a rounded volume.
   soft_oval(cr, c.x, c.y + down * 0.85, 0, half * 0.6, down * 0.35, paint::scaled(lip, 0.45), 0.3, 0);
-  // Its highlight, a soft spot toward the key light's side.
+  // Its highlight, a faint soft spot toward the key light's side: a bright
+  // one glazes the lip like wax.
   const double hx = c.x - half * 0.15, hy = c.y + down * 0.45;
   cairo_pattern_t* g = cairo_pattern_create_radial(hx, hy, 0, hx, hy, half * 0.45);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.93, 0.88, 0.32);
   cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.93, 0.88, 0);
   cairo_set_source(cr, g);
   cairo_save(cr);
@@ -211,8 +219,10 @@ void cheek_hollows(cairo_t* cr, const Face& f, const Xf& view) {
     const V3 p = view.point({side * 30 * f.width, 22 - 7 * f.cheek_height, 30});
     soft_oval(cr, p.x, p.y, side * 0.5, 9 * w, 5 * w, dark, depth, 0);
     // The bone's top catching the key light above the hollow.
-    const V3 q = view.point({side * 31 * f.width, 4 - 7 * f.cheek_height, 40});
-    const double r = 7 * w;
+    // Low and out on the bone, clear of the lower lid: nearer the eye it
+    // joins the lid into one pale band.
+    const V3 q = view.point({side * 34 * f.width, 11 - 5 * f.cheek_height, 38});
+    const double r = 6 * w;
     cairo_pattern_t* g = cairo_pattern_create_radial(q.x, q.y, 0, q.x, q.y, r);
     cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.88, 0.06 + 0.2 * f.cheekbones);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.95, 0.88, 0);
@@ -359,22 +369,28 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     // tone just under the white, so it catches no more light than the
     // cheek below it.
     {
-      const Rgb lid = paint::scaled(f.skin, 0.78);
-      cairo_set_line_width(cr, 1.6 * w);
-      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.45);
-      for (int i = 1; i < kSteps; ++i) {
-        V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-        q.y += 1.1 * w;
-        i == 1 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
+      // A filled band from the opening's lower rim down to the lid's edge,
+      // so no white of the ball shows below the opening.
+      const Rgb lid = paint::scaled(f.skin, 0.62);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.75);
+      for (int i = 0; i <= kSteps; ++i) {
+        const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+        i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
       }
-      cairo_stroke(cr);
+      for (int i = kSteps - 1; i > 0; --i) {
+        V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
+        q.y += 2.4 * w * (1 - 0.4 * std::fabs(-1 + 2.0f * i / kSteps));
+        cairo_line_to(cr, q.x, q.y);
+      }
+      cairo_close_path(cr);
+      cairo_fill(cr);
     }
     const Rgb shade = paint::scaled(f.skin, 0.35);
     // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
     // a pale crescent like a goggle's.
     {
       const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
-      soft_oval(cr, under.x, under.y, 0, 12.5 * w, 4.4 * w, shade, 0.28 + 0.1 * f.age, 0.2);
+      soft_oval(cr, under.x, under.y, 0, 13.5 * w, 5 * w, shade, 0.4 + 0.1 * f.age, 0.2);
     }
     cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
     cairo_set_line_width(cr, 0.8 * w);
@@ -485,6 +501,22 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
 }
 
 }  // namespace
+
+void under_eyes(Canvas& c, const Face& f, const Xf& view) {
+  cairo_t* cr = c.cr();
+  const double w = weight(view);
+  const Rgb shade = paint::scaled(f.skin, 0.3);
+  for (int side = -1; side <= 1; side += 2) {
+    const V3 e = portrait_model::eye_middle(f, side);
+    const float bottom = portrait_model::lid_bottom(f);
+    // The lid and the socket's floor under it, deepest just under the
+    // lashes and fading onto the cheek.
+    const V3 lid = view.point({e.x, bottom + 2.5f, e.z + 9});
+    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.22 + 0.08 * f.age, 0.1);
+    const V3 floor = view.point({e.x + side * 1.5f, bottom + 6.5f, e.z + 7});
+    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.12 + 0.08 * f.age, 0);
+  }
+}
 
 void features(Canvas& c, const Face& f, const Xf& view) {
   cairo_t* cr = c.cr();

@@ -11,5 +11,9 @@ namespace contentgen::ui::portrait_paint {
 
 // Paints the member's features over the render placed by `view`.
 void features(Canvas& c, const portrait_model::Face& f, const model::Xf& view);
+// Shades the lower lids and the sockets under them after the tones are
+// settled, whose local contrast lifts the skin beside the dark eyes into a
+// pale band.
+void under_eyes(Canvas& c, const portrait_model::Face& f, const model::Xf& view);
 
 }  // namespace contentgen::ui::portrait_paint

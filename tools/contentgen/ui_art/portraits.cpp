@@ -188,15 +188,28 @@ portrait_model::Face roster_face(int index) {
   // The eyes kept near the head's middle height, as an adult's are.
   f.eye_height *= 0.5f;
   f.cheekbones = std::clamp(0.5f + (f.cheekbones - 0.5f) * 1.3f, 0.0f, 1.0f);
+  // Mouths of their own: wide or small, full or thin lips.
+  // Never pinched, though: on a narrow head a small mouth is held as
+  // broad as the narrowest it had.
+  const float skull = 1 + (f.width - 1) * 0.6f;
+  f.mouth_wide = std::max(1 + (f.mouth_wide - 1) * 1.4f, std::min(f.mouth_wide, 0.77f / skull));
+  f.lips = std::clamp(1 + (f.lips - 1) * 1.5f, 0.72f, 1.4f);
+  f.jaw_angle = std::clamp(f.jaw_angle * 1.2f, -1.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
   // or the lips and eyes look uneven in the picture.
   f.turn *= 0.34f;
   // Smiles and frowns a little stronger, so that expressions read at the
   // squad screen's half size.
-  f.smile *= 1.3f;
+  f.smile *= 1.6f;
   f.frown *= 1.3f;
   return f;
+}
+
+model::Xf roster_head(int index, const model::Xf& view) {
+  // A little more of each member's own tilt than the table holds, so the
+  // poses differ at the squad screen's half size.
+  return portrait_model::lean(view, member_poses[index].tilt * 1.4f, member_poses[index].nod);
 }
 
 namespace {
@@ -209,7 +222,7 @@ Bytes portrait(int index) {
   Model m;
   const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
   // The head leans and nods on the neck; the shoulders stay as they were.
-  const model::Xf head = lean(view, member_poses[index].tilt, member_poses[index].nod);
+  const model::Xf head = roster_head(index, view);
   build(m, f, view, head);
   model::RenderOptions o;
   // A hard key, a fill that keeps the shadow side's forms and a strong
@@ -272,6 +285,7 @@ Bytes portrait(int index) {
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
+  portrait_paint::under_eyes(c, f, head);
   portrait_skin::grain(c, skin, seed + 23);
   portrait_finish::monitor_finish(c, seed + 5);
   return c.png();
