@@ -1,5 +1,6 @@
 // The creatures' attack shrieks and death cries, the egg, and the cocoon.
 #include "sounds/effects.h"
+#include "sounds/larynx.h"
 #include "sounds/throat.h"
 
 namespace contentgen::sfx {
@@ -380,64 +381,87 @@ Buf creature_attack(int kind) {
     }
     case 3: {  // queen: a slow, deep roar that swells up and sinks back
       Buf b = blank(1.3);
-      // One great throat: slack folds, so the voice is rough and full of
-      // undertones, through a deep mouth that opens from "oh" to "ah" as
-      // she swells; strained, its rasp reaches up to 2-5 kHz, and her
-      // breath is torn from the same pulses rather than hissed beside them.
-      Buf roar = throat({.seconds = 1.3f,
-                         // It swells, its voice cracks down a step at the top,
-                         // climbs once more and sinks back.
-                         .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
-                                    {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
-                         .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
-                         .mouth_scale = 0.62f,
-                         .wander = 0.04f,
-                         .jitter = 0.02f,
+      // One great throat: slack folds that split into undertones as she
+      // swells, a deep chest booming under them, and a dark, rounded mouth
+      // ("oh" opening to "aw" and closing to "oo") that moves at its own
+      // slow pace, not with her voice, which cracks down a step at the top,
+      // climbs once more and sinks back.
+      Buf roar = larynx({.seconds = 1.3f,
+                         .pitch = {{{0.0f, 105.0f}, {0.12f, 190.0f}, {0.55f, 214.0f}, {0.61f, 168.0f},
+                                    {0.9f, 176.0f}, {1.1f, 128.0f}, {1.3f, 98.0f}}},
+                         .mouth = {{0.0f, {430.0f, 760.0f, 2350.0f, 3300.0f}},
+                                   {0.3f, {560.0f, 900.0f, 2500.0f, 3500.0f}},
+                                   {0.75f, {620.0f, 1020.0f, 2650.0f, 3650.0f}},
+                                   {1.05f, {470.0f, 820.0f, 2400.0f, 3350.0f}},
+                                   {1.3f, {360.0f, 700.0f, 2250.0f, 3200.0f}}},
+                         .level = {{0.0f, 0.0f}, {0.15f, 0.0f}, {0.6f, -1.5f}, {0.95f, -6.0f}, {1.15f, -14.0f},
+                                   {1.3f, -40.0f}},
+                         .jitter = 0.022f,
                          .shimmer = 0.4f,
-                         .rough0 = 0.1f,
+                         .drift = 0.04f,
+                         .rough0 = 0.12f,
                          .rough1 = 0.3f,
-                         .breath = 0.3f,
+                         .breath0 = 0.2f,
+                         .breath1 = 0.35f,
                          .tension = 0.1f,
-                         .top_hz = 6500.0f,
-                         .lips = 4,
-                         .air_lo_hz = 9000.0f,
-                         .air_hz = 22000.0f,
-                         .air = 1.1f,
-                         .sweep = 0.4f,
-                         .bright = 1.6f,
+                         .chest_hz = 340.0f,
+                         .chest = 0.7f,
+                         .bright = 2.8f,
+                         .roam = 0.08f,
+                         .swell_db = 3.5f,
                          .drive = 2.5f,
+                         .top_hz = 7000.0f,
                          .attack_s = 0.01f,
-                         .release_s = 0.5f,
-                         .seed = 0x3A0u});
+                         .seed = 0x3A1u});
       add(b, roar, 0, 1.0f);
+      // Her breath rushes high over the roar, following it.
+      add_teeth(b, rng, 9000.0f, 20000.0f, 0.15f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
       // growl's middle carries it) and nothing much past her rasp: a roar,
       // never a whistle.
-      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
+      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}});
       // The strain in her throat rings at 2.5-4 kHz, the edge that carries
-      // her roar over the guns.
-      colour(b, {{Colour::Peak, 2700.0f, 2.0f, 1.2f}, {Colour::Peak, 3800.0f, 1.2f, 1.5f}});
+      // her roar over the guns; her mouth's upper resonances give most of it.
+      colour(b, {{Colour::Peak, 2700.0f, 0.6f, 1.2f}});
       heave(b, 0x3B0u, 24.0f, 4.0f);
-      Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
+      Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.15f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
     }
     default: {  // warrior: a snarl through its teeth that climbs into a screech and breaks
+      // A lunge: the snarl bursts out at once, climbs into a screech and
+      // breaks down. A wide, bared mouth ("a" spreading to "e" and
+      // slackening) whose resonances drift on their own while the voice
+      // climbs; the folds split into a growl most at the start.
       Buf b = blank(0.8);
-      add_cry(b, 0.0, {.seconds = 0.8f,
-                       .pitch = {{{0.0f, 240.0f}, {0.12f, 480.0f}, {0.32f, 900.0f}, {0.45f, 1050.0f}, {0.8f, 420.0f}}},
-                       .mouth = {kVowelU, kVowelA, kVowelE, kVowelI, kVowelA, kVowelO},
-                       .mouth_scale = 1.15f,
-                       .growl0 = 1.0f,
-                       .growl1 = 0.6f,
-                       .breath = 0.3f,
-                       .flutter = 0.3f,
-                       .attack_s = 0.005f,
-                       .release_s = 0.3f,
-                       .seed = 0x1A0u,
-                       .aspiration = 0.2f});
+      add(b, larynx({.seconds = 0.8f,
+                     .pitch = {{{0.0f, 230.0f}, {0.07f, 420.0f}, {0.22f, 640.0f}, {0.36f, 720.0f},
+                                {0.46f, 560.0f}, {0.62f, 470.0f}, {0.8f, 330.0f}}},
+                     .mouth = {{0.0f, {820.0f, 1550.0f, 2750.0f, 3700.0f}},
+                               {0.18f, {980.0f, 1900.0f, 3100.0f, 4200.0f}},
+                               {0.4f, {900.0f, 2250.0f, 3300.0f, 4500.0f}},
+                               {0.6f, {760.0f, 1600.0f, 2900.0f, 3900.0f}},
+                               {0.8f, {640.0f, 1250.0f, 2700.0f, 3600.0f}}},
+                     .level = {{0.0f, 0.0f}, {0.06f, 0.0f}, {0.3f, -2.0f}, {0.5f, -5.0f}, {0.68f, -12.0f},
+                               {0.8f, -45.0f}},
+                     .jitter = 0.04f,
+                     .shimmer = 0.35f,
+                     .drift = 0.05f,
+                     .rough0 = 0.8f,
+                     .rough1 = 0.35f,
+                     .breath0 = 0.7f,
+                     .breath1 = 1.0f,
+                     .tension = 0.1f,
+                     .chest_hz = 520.0f,
+                     .chest = 0.7f,
+                     .roam = 0.12f,
+                     .swell_db = 3.0f,
+                     .drive = 2.2f,
+                     .top_hz = 9000.0f,
+                     .attack_s = 0.005f,
+                     .seed = 0x1A1u}));
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       add_teeth(b, rng, 8000.0f, 13000.0f, 4.0f);
       // The snarl starts deep in the chest.
