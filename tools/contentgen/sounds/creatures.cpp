@@ -410,12 +410,14 @@ Buf creature_attack(int kind) {
                          .roam = 0.08f,
                          .swell_db = 3.5f,
                          .drive = 2.5f,
-                         .top_hz = 7000.0f,
+                         .top_hz = 4500.0f,
                          .attack_s = 0.01f,
                          .seed = 0x3A1u});
       add(b, roar, 0, 1.0f);
-      // Her breath rushes high over the roar, following it.
-      add_teeth(b, rng, 9000.0f, 20000.0f, 0.15f);
+      // Her voice closed off above 5 kHz, and her breath rushing high over
+      // it, following it.
+      colour(b, {{Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}});
+      add_teeth(b, rng, 12000.0f, 21000.0f, 1.0f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
@@ -589,15 +591,37 @@ Buf creature_death(int kind) {
       return wet;
     }
     default: {  // warrior: a scream that breaks and drowns
-      Buf b = shriek({.seconds = 1.1f,
-                      .pitch = {{{0.0f, 950.0f}, {0.12f, 1150.0f}, {1.1f, 360.0f}}},
-                      .ratio = 2.2f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
-                      .attack_s = 0.01f, .release_s = 0.5f, .seed = 12});
+      // It bursts out at its highest, cracks down, and sinks the whole way
+      // as the jaw sags from "a" to "oo"; the folds split more and more
+      // and at the last creak apart into a wet rattle.
+      Buf b = larynx({.seconds = 1.1f,
+                      .pitch = {{{0.0f, 780.0f}, {0.08f, 930.0f}, {0.28f, 740.0f}, {0.32f, 540.0f},
+                                 {0.6f, 470.0f}, {0.85f, 340.0f}, {1.1f, 260.0f}}},
+                      .mouth = {{0.0f, {1050.0f, 1750.0f, 3000.0f, 4000.0f}},
+                                {0.3f, {920.0f, 1500.0f, 2850.0f, 3800.0f}},
+                                {0.65f, {760.0f, 1150.0f, 2650.0f, 3600.0f}},
+                                {1.1f, {560.0f, 950.0f, 2500.0f, 3400.0f}}},
+                      .level = {{0.0f, 0.0f}, {0.12f, 0.0f}, {0.35f, -3.0f}, {0.7f, -9.0f}, {0.95f, -20.0f},
+                                {1.1f, -50.0f}},
+                      .jitter = 0.03f,
+                      .shimmer = 0.4f,
+                      .drift = 0.05f,
+                      .rough0 = 0.4f,
+                      .rough1 = 0.9f,
+                      .breath0 = 0.5f,
+                      .breath1 = 1.1f,
+                      .tension = 0.14f,
+                      .fry_from = 0.72f,
+                      .fry_hz = 55.0f,
+                      .chest_hz = 620.0f,
+                      .chest = 0.6f,
+                      .roam = 0.14f,
+                      .swell_db = 4.0f,
+                      .drive = 2.0f,
+                      .top_hz = 16000.0f,
+                      .attack_s = 0.008f,
+                      .seed = 0x1D1u});
       scale(b, 0.65f);
-      // Open-throated and sobbing: a higher chest, breath through it, and a
-      // slow rattle that falls apart as the cry drowns.
-      add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 210.0f, .hz1 = 85.0f, .gain = 0.9f, .release_s = 0.45f,
-                              .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       // The dying warrior has no chest left: the cry is all open throat,
       // its weight above 350 Hz and hollowed around 2 kHz, which is what
@@ -662,47 +686,63 @@ Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring
 // contour (a rise, a crack down, a long fall), so a far death is still a
 // voice and not a band of noise.
 Buf far_cry(int kind) {
-  Buf b = blank(kind == 2 ? 0.75 : 1.1);
   if (kind == 2) {
-    // The hugger: a thin squeal that jumps, snaps down and sinks.
-    add_cry(b, 0.0, {.seconds = 0.7f,
-                     .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f}}},
-                     .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
-                     .mouth_scale = 1.5f,
-                     .growl0 = 0.2f,
-                     .growl1 = 0.5f,
-                     .breath = 0.1f,
-                     .flutter = 0.1f,
-                     .attack_s = 0.004f,
-                     .release_s = 0.3f,
-                     .seed = 0x2F0u,
-                     .wander = 0.05f,
-                     .stray = 0.03f,
-                     .aspiration = 0.2f,
-                     .undertone = 0.0f,
-                     .turbulence = 0.25f});
+    // The hugger: a thin squeal that jumps, snaps down and sinks, through
+    // a small mouth that pinches from "ee" to "oo".
+    Buf b = larynx({.seconds = 0.75f,
+                    .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f},
+                               {0.75f, 600.0f}}},
+                    .mouth = {{0.0f, {900.0f, 2700.0f, 3600.0f, 4600.0f}},
+                              {0.25f, {1050.0f, 3000.0f, 3900.0f, 4900.0f}},
+                              {0.5f, {850.0f, 2300.0f, 3500.0f, 4500.0f}},
+                              {0.75f, {700.0f, 1500.0f, 3300.0f, 4300.0f}}},
+                    .level = {{0.0f, 0.0f}, {0.3f, -2.0f}, {0.55f, -8.0f}, {0.75f, -45.0f}},
+                    .jitter = 0.02f,
+                    .shimmer = 0.3f,
+                    .drift = 0.05f,
+                    .rough0 = 0.1f,
+                    .rough1 = 0.35f,
+                    .breath0 = 0.2f,
+                    .breath1 = 0.35f,
+                    .tension = 0.12f,
+                    .chest_hz = 700.0f,
+                    .chest = 0.5f,
+                    .roam = 0.1f,
+                    .swell_db = 3.0f,
+                    .drive = 1.8f,
+                    .top_hz = 9000.0f,
+                    .attack_s = 0.004f,
+                    .seed = 0x2F1u});
     return b;
   }
   // The warrior: an open-throated howl that bursts out at its highest,
   // breaks and sinks the whole way down as it drowns: a death falls.
-  add_cry(b, 0.0, {.seconds = 1.05f,
-                   .pitch = {{{0.0f, 400.0f}, {0.06f, 430.0f}, {0.3f, 380.0f}, {0.33f, 300.0f}, {0.7f, 250.0f},
-                              {1.05f, 180.0f}}},
-                   .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU},
-                   .mouth_scale = 0.9f,
-                   .growl0 = 0.3f,
-                   .growl1 = 0.6f,
-                   .breath = 0.12f,
-                   .flutter = 0.1f,
-                   .attack_s = 0.006f,
-                   .release_s = 0.4f,
-                   .seed = 0x1F0u,
-                   .wander = 0.05f,
-                   .stray = 0.03f,
-                   .aspiration = 0.1f,
-                   .undertone = 0.0f,
-                   .turbulence = 0.15f});
-  return b;
+  return larynx({.seconds = 1.1f,
+                 .pitch = {{{0.0f, 400.0f}, {0.06f, 430.0f}, {0.3f, 380.0f}, {0.33f, 300.0f}, {0.7f, 250.0f},
+                            {1.1f, 175.0f}}},
+                 .mouth = {{0.0f, {700.0f, 1150.0f, 2500.0f, 3400.0f}},
+                           {0.35f, {600.0f, 950.0f, 2400.0f, 3300.0f}},
+                           {0.7f, {660.0f, 1080.0f, 2450.0f, 3350.0f}},
+                           {1.1f, {420.0f, 800.0f, 2300.0f, 3200.0f}}},
+                 .level = {{0.0f, 0.0f}, {0.3f, 0.0f}, {0.75f, -1.0f}, {0.95f, -8.0f}, {1.1f, -45.0f}},
+                 .jitter = 0.006f,
+                 .shimmer = 0.1f,
+                 .drift = 0.025f,
+                 .rough0 = 0.0f,
+                 .rough1 = 0.0f,
+                 .breath0 = 0.08f,
+                 .breath1 = 0.15f,
+                 .tension = 0.12f,
+                 .fry_from = 0.85f,
+                 .fry_hz = 60.0f,
+                 .chest_hz = 450.0f,
+                 .chest = 0.6f,
+                 .roam = 0.1f,
+                 .swell_db = 3.0f,
+                 .drive = 1.8f,
+                 .top_hz = 8000.0f,
+                 .attack_s = 0.006f,
+                 .seed = 0x1F1u});
 }
 
 }  // namespace
@@ -741,9 +781,9 @@ Buf creature_death_far(int kind) {
   // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
   // a cry, and darker than any near death.
   Buf near = far_cry(1);
+  // The howl carries over the deck's rumble.
+  scale(near, 2.5f);
   Rng rng(0xFA41u);
-  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
-                             .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
@@ -760,7 +800,7 @@ Buf creature_death_far(int kind) {
   colour(deck, {{Colour::LowPass, 250.0f}, {Colour::LowPass, 250.0f}});
   add(far, add_reverb(deck, kRate, 0.85f, 0.6f, 0.3f, 0.0), 0);
   // The hall's own air hangs faintly over the cry, following it.
-  add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
+  add_teeth(far, rng, 11000.0f, 18000.0f, 0.05f);
   // Far off, the rattle in its catches is still heard, so the sinking
   // howl never drops out before it has died.
   heave(far, 0xF10u, 20.0f, 1.0f, 0.5f);
