@@ -336,39 +336,55 @@ Buf creature_attack(int kind) {
         // and is bitten off there, an attack that rises and cuts, never a
         // fall; the small mouth snaps from "oo" to "ee" as it does, so the
         // resonances bend with the voice. Its breath is the throat's own.
-        Buf yelp = throat({.seconds = len,
+        Buf yelp = larynx({.seconds = len,
                            .pitch = {{{0.0f, rise[k]}, {len * 0.6f, crest[k]}, {len, crest[k] * 1.25f}}},
-                           .mouth = {kVowelU, kVowelE, kVowelI, kVowelI},
-                           .mouth_scale = 1.9f,
-                           .wander = 0.04f,
-                           .jitter = 0.04f,
+                           .mouth = {{0.0f, {820.0f, 1900.0f, 3300.0f, 4400.0f}},
+                                     {len * 0.5f, {1000.0f, 2700.0f, 3800.0f, 4900.0f}},
+                                     {len, {1150.0f, 3100.0f, 4100.0f, 5200.0f}}},
+                           .level = {{0.0f, 0.0f}, {len * 0.7f, -1.0f}, {len, -6.0f}},
+                           .jitter = 0.03f,
                            .shimmer = 0.35f,
+                           .drift = 0.04f,
                            .rough0 = 0.5f,
                            .rough1 = 0.8f,
-                           .breath = 0.2f,
+                           .breath0 = 0.25f,
+                           .breath1 = 0.4f,
                            .tension = 0.14f,
-                           .top_hz = 5000.0f,
-                           .lips = 4,
-                           .air_lo_hz = 7000.0f,
-                           .air_hz = 22000.0f,
-                           .air = 0.04f,
-                           .sweep = 0.6f,
+                           .chest_hz = 900.0f,
+                           .chest = 0.4f,
+                           .roam = 0.1f,
+                           .swell_db = 2.0f,
                            .drive = 2.0f,
+                           .top_hz = 5000.0f,
                            .attack_s = 0.003f,
-                           .release_s = 0.02f,
-                           .seed = 0x2A0u + static_cast<uint32_t>(k)});
+                           .seed = 0x2A1u + static_cast<uint32_t>(k)});
         add(b, yelp, frames(yelp_at[k], kRate), k == 0 ? 1.0f : 0.8f);
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.4f);
       }
       // The yelps shrill at 2-3 kHz, the top of their leap: the hugger's
       // cry is its high end, where the far warrior's is only a muffled middle.
-      colour(b, {{Colour::Peak, 2600.0f, 1.5f, 1.0f}});
+      colour(b, {{Colour::Peak, 2600.0f, 0.8f, 1.0f}});
+      // Its breath whistles thinly through the mandibles, far above the yelps.
+      add_teeth(b, rng, 9000.0f, 21000.0f, 0.15f);
       // Under the yelps a small throat rattles, quick and uneven, and
       // nothing of it reaches the air above the yelps.
-      Buf rattle = blank(0.5);
-      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 1.0f, .formant = 600.0f,
-                                   .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      Buf rattle = larynx({.seconds = 0.5f,
+                           .pitch = {{{0.0f, 130.0f}, {0.5f, 100.0f}}},
+                           .mouth = {{0.0f, {600.0f, 1100.0f, 2400.0f, 3300.0f}}, {0.5f, {520.0f, 980.0f, 2300.0f, 3200.0f}}},
+                           .level = {{0.0f, 0.0f}, {0.35f, -2.0f}, {0.5f, -40.0f}},
+                           .jitter = 0.04f,
+                           .shimmer = 0.5f,
+                           .rough0 = 0.8f,
+                           .rough1 = 0.9f,
+                           .breath0 = 0.5f,
+                           .breath1 = 0.6f,
+                           .chest_hz = 600.0f,
+                           .chest = 1.0f,
+                           .swell_db = 5.0f,
+                           .drive = 2.0f,
+                           .seed = 0x2B1u});
+      scale(rattle, 0.4f);
       colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
       add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
@@ -608,8 +624,8 @@ Buf creature_death(int kind) {
                       .drift = 0.05f,
                       .rough0 = 0.4f,
                       .rough1 = 0.9f,
-                      .breath0 = 0.5f,
-                      .breath1 = 1.1f,
+                      .breath0 = 0.35f,
+                      .breath1 = 0.75f,
                       .tension = 0.14f,
                       .fry_from = 0.72f,
                       .fry_hz = 55.0f,
@@ -621,7 +637,7 @@ Buf creature_death(int kind) {
                       .top_hz = 16000.0f,
                       .attack_s = 0.008f,
                       .seed = 0x1D1u});
-      scale(b, 0.65f);
+      scale(b, 1.3f);
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       // The dying warrior has no chest left: the cry is all open throat,
       // its weight above 350 Hz and hollowed around 2 kHz, which is what
@@ -637,7 +653,7 @@ Buf creature_death(int kind) {
       }
       // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
       // of air high above it.
-      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 3.0f, 0.9f}});
+      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 12.0f, 0.9f}});
       // The gasp has no bite of teeth in it: the band at 6-10 kHz, where
       // the attack's snarl hisses, is hollowed out.
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
