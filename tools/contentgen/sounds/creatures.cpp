@@ -723,7 +723,7 @@ Buf far_cry(int kind) {
                     .tension = 0.12f,
                     .chest_hz = 700.0f,
                     .chest = 0.5f,
-                    .roam = 0.1f,
+                    .roam = 0.2f,
                     .swell_db = 3.0f,
                     .drive = 1.8f,
                     .top_hz = 9000.0f,
@@ -740,7 +740,7 @@ Buf far_cry(int kind) {
                            {0.35f, {600.0f, 950.0f, 2400.0f, 3300.0f}},
                            {0.7f, {660.0f, 1080.0f, 2450.0f, 3350.0f}},
                            {1.1f, {420.0f, 800.0f, 2300.0f, 3200.0f}}},
-                 .level = {{0.0f, 0.0f}, {0.3f, 0.0f}, {0.75f, -1.0f}, {0.95f, -8.0f}, {1.1f, -45.0f}},
+                 .level = {{0.0f, 0.0f}, {0.12f, 0.0f}, {0.3f, -3.0f}, {0.75f, -4.0f}, {0.95f, -10.0f}, {1.1f, -45.0f}},
                  .jitter = 0.006f,
                  .shimmer = 0.1f,
                  .drift = 0.025f,
@@ -753,7 +753,7 @@ Buf far_cry(int kind) {
                  .fry_hz = 60.0f,
                  .chest_hz = 450.0f,
                  .chest = 0.6f,
-                 .roam = 0.1f,
+                 .roam = 0.2f,
                  .swell_db = 3.0f,
                  .drive = 1.8f,
                  .top_hz = 8000.0f,
@@ -803,7 +803,7 @@ Buf creature_death_far(int kind) {
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
-                                0.85f, 0.3f, 0.6);
+                                0.85f, 0.22f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
   // The big body's fall carries through the deck plates where the air
