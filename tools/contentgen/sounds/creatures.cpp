@@ -91,6 +91,31 @@ void add_chest(Buf& b, uint32_t seed, double at, const Growl& g) {
   add(b, chest, frames(at, kRate));
 }
 
+// A chest groan from the larynx: a low, rough voice kept under 300 Hz, its
+// pulses straying and splitting so it rumbles rather than buzzes.
+void add_groan(Buf& b, double at, float seconds, float hz0, float hz1, float gain, uint32_t seed) {
+  Buf chest = larynx({.seconds = seconds,
+                      .pitch = {{{0.0f, hz0}, {seconds, hz1}}},
+                      .mouth = {{0.0f, {420.0f, 900.0f, 2300.0f, 3200.0f}}},
+                      .level = {{0.0f, 0.0f}, {seconds * 0.55f, -3.0f}, {seconds, -40.0f}},
+                      .jitter = 0.04f,
+                      .shimmer = 0.5f,
+                      .drift = 0.06f,
+                      .rough0 = 0.6f,
+                      .rough1 = 0.9f,
+                      .breath0 = 0.4f,
+                      .breath1 = 0.6f,
+                      .fry_from = 0.6f,
+                      .fry_hz = 30.0f,
+                      .chest_hz = 300.0f,
+                      .chest = 1.2f,
+                      .swell_db = 5.0f,
+                      .drive = 2.0f,
+                      .seed = seed});
+  colour(chest, {{Colour::LowPass, 280.0f}, {Colour::LowPass, 280.0f}});
+  add(b, chest, frames(at, kRate), gain);
+}
+
 // Air hissed through bared teeth: noise from `lo_hz` to `hi_hz` that
 // follows the cry's own loudness, so it snarls with the voice.
 void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
@@ -140,141 +165,6 @@ void add_screech(Buf& b, float lo_hz, float hi_hz, float drive, float share) {
   if (bite <= 0.0) return;
   const float g = static_cast<float>(std::sqrt(share * cry / bite));
   for (size_t i = 0; i < b.size(); ++i) b[i] += edge[i] * g;
-}
-
-// An attacking creature's cry, one gesture: a throat whose pitch follows
-// `pitch` (each take rises and falls in its own way), through a mouth whose
-// resonances glide along `mouth` (the vowel changing as the jaw opens and
-// closes), broken by a growl: every other glottal pulse weakened and moved
-// by a random amount, so the voice splits into rough undertones instead of
-// holding a steady stack of overtones. Breath runs through the same mouth.
-struct Cry {
-  float seconds;
-  Contour pitch;
-  std::vector<Vowel> mouth;  // evenly spaced over the cry
-  float mouth_scale = 1.0f;  // a creature's mouth is not a man's
-  float growl0, growl1;      // how rough the throat is at the start and the end
-  float breath;              // air through the mouth, as a share of the voice
-  float flutter;             // depth of an uneven 15-40 Hz shudder in loudness
-  float gain = 1.0f;
-  float attack_s = 0.004f;
-  float release_s = 0.1f;
-  uint32_t seed;
-  float wander = 0.25f;  // how far the pitch strays, slowly, from the contour
-  float stray = 0.18f;   // how far one rough pulse's length strays from the next
-  float aspiration = 0.35f;  // air hissed through the mouth with each pulse, as a share of the voice
-  float breaks = 3.0f;       // how many times a second the voice swells and catches
-  float undertone = 0.75f;   // how far every other pulse sags in a growl burst (0: no bursts)
-  float jitter = 0.035f;     // the least any pulse's length strays from the last, however smooth the voice
-  float turbulence = 0.6f;   // air torn through the folds with each pulse, voicing the mouth as noise does
-  float sweep = 0.5f;        // how far the mouth follows the pitch: it opens as the cry climbs
-  float dropout = 0.05f;     // the chance that a pulse fails, the folds slapping shut half-blown
-};
-
-// Where a cry's loudness swells and catches: a slow surge, and every so
-// often a catch of the breath that drops the voice 8-12 dB for a few tens
-// of ms before it comes back, so the cry never holds one level.
-struct Swell {
-  explicit Swell(Rng& rng, float per_second) : rng_(rng), rate_(per_second) {}
-  float at(float t) {
-    if (t >= next_) {
-      start_ = t;
-      len_ = rng_.range(0.07f, 0.12f);
-      depth_ = rng_.range(0.7f, 0.82f);
-      next_ = t + rng_.range(0.5f, 1.5f) / rate_;
-    }
-    const float u = (t - start_) / len_;
-    const float dip = u < 1.0f ? depth_ * std::sin(static_cast<float>(kPi) * u) : 0.0f;
-    surge_ += (rng_.bi() - surge_) * 0.0004f;
-    return (1.0f - dip) * (1.0f + 0.35f * std::sin(static_cast<float>(kTwoPi) * 2.3f * t + 6.0f * surge_));
-  }
-
- private:
-  Rng& rng_;
-  float rate_, start_ = -1.0f, len_ = 0.05f, depth_ = 0.0f, surge_ = 0.0f;
-  float next_ = 0.08f;
-};
-
-void add_cry(Buf& b, double at, const Cry& c) {
-  Buf out = blank(c.seconds);
-  Rng rng(c.seed);
-  Phase glottis;
-  Biquad f1, f2, f3, a1, a2, a3, air_lo, air_hi;
-  OnePoleLP jitter, shudder, drift;
-  jitter.set(40.0f, kRate);
-  shudder.set(28.0f, kRate);
-  drift.set(4.0f, kRate);
-  // The aspiration's own band above the formants: the air at the teeth.
-  air_lo.highpass(2500.0f, 0.707f, kRate);
-  air_hi.lowpass(14000.0f, 0.707f, kRate);
-  Swell swell(rng, c.breaks);
-  const std::vector<Vowel>& path = c.mouth;
-  double last = 0.0;
-  float pulse_gain = 1.0f, stretch = 1.0f, puff = 0.0f;
-  bool odd = false;
-  // The pitch the cry is centred on, so the mouth can open as it climbs.
-  float centre = 0.0f;
-  for (int k = 0; k <= 16; ++k) centre += std::log(c.pitch.at(c.seconds * k / 16.0f)) / 17.0f;
-  centre = std::exp(centre);
-  // Growl bursts: stretches where every other pulse collapses and lags,
-  // dropping the voice into an undertone an octave down.
-  float growl_until = 0.0f, next_growl = rng.range(0.05f, 0.25f);
-  for (size_t i = 0; i < out.size(); ++i) {
-    const float t = static_cast<float>(seconds_at(i)), u = t / c.seconds;
-    if (i % 32 == 0) {
-      const float pos = u * static_cast<float>(path.size() - 1);
-      const size_t k = std::min(static_cast<size_t>(pos), path.size() - 1), k2 = std::min(k + 1, path.size() - 1);
-      const float v = pos - static_cast<float>(k);
-      // The jaw and tongue never hold still: each formant drifts on its own.
-      const float sway = (1.0f + 0.8f * drift(rng.bi())) * std::pow(c.pitch.at(t) / centre, c.sweep);
-      auto mix = [&](float a, float z) { return (a + (z - a) * v) * c.mouth_scale; };
-      const float m1 = mix(path[k].f1, path[k2].f1) * sway, m2 = mix(path[k].f2, path[k2].f2) / sway,
-                  m3 = mix(path[k].f3, path[k2].f3) * sway;
-      f1.bandpass(m1, 3.0f, kRate);
-      f2.bandpass(m2, 4.5f, kRate);
-      f3.bandpass(m3, 6.0f, kRate);
-      // The breath takes the same mouth, more loosely.
-      a1.bandpass(m1, 1.2f, kRate);
-      a2.bandpass(m2, 1.5f, kRate);
-      a3.bandpass(m3, 2.0f, kRate);
-    }
-    if (t >= next_growl) {
-      growl_until = t + rng.range(0.06f, 0.16f);
-      next_growl = growl_until + rng.range(0.12f, 0.4f);
-    }
-    const bool growling = t < growl_until;
-    const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
-    const float hz = c.pitch.at(t) * stretch * (1.0f + c.wander * jitter(rng.bi()));
-    const double ph = glottis.step(hz, kRate);
-    if (ph < last) {
-      // A new glottal pulse: the odd ones sag and every one strays in length.
-      odd = !odd;
-      const float usual = rough * (0.4f + 0.6f * rng.uni());
-      const float sag = growling ? std::max(usual, c.undertone) : usual;
-      pulse_gain = (odd ? 1.0f - sag : 1.0f) * (1.0f + 0.3f * rng.bi());
-      // Now and then a pulse fails outright, and the next comes late.
-      const bool fails = rng.uni() < c.dropout;
-      if (fails) pulse_gain *= 0.15f;
-      stretch = (1.0f + std::max(rough * c.stray, c.jitter) * rng.bi()) *
-                (growling && odd ? 1.0f + 0.16f * c.undertone : 1.0f) * (fails ? 1.25f : 1.0f);
-      puff = 1.0f;
-    }
-    last = ph;
-    puff *= 0.9985f;
-    const float n = rng.bi();
-    // Turbulence: the air through the folds is torn into noise strongest
-    // as each pulse opens them, so the voice is half tone and half rush.
-    const float torn = c.turbulence * rng.bi() * (0.3f + 0.7f * puff) * std::max(0.3f, pulse_gain);
-    const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n + torn;
-    // Air puffs out with each pulse as the folds part, then thins.
-    const float asp = n * c.aspiration * (0.35f + 0.65f * puff);
-    const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f + a1(asp) * 0.8f + a2(asp) * 0.9f +
-                    a3(asp) * 0.7f + air_hi(air_lo(asp)) * 0.25f;
-    const float env = std::min(1.0f, t / c.attack_s) * std::clamp((c.seconds - t) / c.release_s, 0.0f, 1.0f);
-    const float shake = std::max(0.0f, 1.0f + c.flutter * shudder(rng.bi()) * 8.0f);
-    out[i] = std::tanh(y * 2.5f) * env * shake * swell.at(t) * c.gain;
-  }
-  add(b, out, frames(at, kRate));
 }
 
 // How a cry spends its breath: it is loudest as it bursts out and sinks
@@ -660,8 +550,7 @@ Buf creature_death(int kind) {
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       // Under the open throat its great chest still heaves: a low, rough
       // groan under 300 Hz, falling as the cry drowns.
-      add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
-                                 .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
+      add_groan(b, 0.0, 1.0f, 95.0f, 55.0f, 1.5f, 0xD1Cu);
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
       // The scream tears high, 3-4.8 kHz, over the snarl's bite and the
       // queen's lower wail: the edge that carries it over the music.
