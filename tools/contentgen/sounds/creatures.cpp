@@ -323,7 +323,7 @@ Buf creature_attack(int kind) {
       // Her voice closed off above 5 kHz, and her breath rushing high over
       // it, following it.
       colour(b, {{Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}});
-      add_teeth(b, rng, 12000.0f, 21000.0f, 1.0f);
+      add_teeth(b, rng, 12000.0f, 21000.0f, 1.3f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
@@ -543,7 +543,7 @@ Buf creature_death(int kind) {
       }
       // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
       // of air high above it.
-      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 12.0f, 0.9f}});
+      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 9.0f, 0.9f}});
       // The gasp has no bite of teeth in it: the band at 6-10 kHz, where
       // the attack's snarl hisses, is hollowed out.
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
