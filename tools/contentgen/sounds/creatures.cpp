@@ -269,12 +269,12 @@ Buf creature_attack(int kind) {
                            .rough1 = 0.9f,
                            .breath0 = 0.5f,
                            .breath1 = 0.6f,
-                           .chest_hz = 600.0f,
+                           .chest_hz = 260.0f,
                            .chest = 1.0f,
                            .swell_db = 5.0f,
                            .drive = 2.0f,
                            .seed = 0x2B1u});
-      scale(rattle, 0.4f);
+      scale(rattle, 0.7f);
       colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
       add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
