@@ -640,6 +640,14 @@ TEST(EffectMix, EveryDeathHasItsOwnVoice) {
       EXPECT_LT(pearson(cry_spectra[a], cry_spectra[b]), 0.8) << cries[a] << " and " << cries[b];
   // The warrior's snarl and its death gasp are told apart by colour alone.
   EXPECT_LT(pearson(log_spectrum(load("attack_1")), log_spectrum(load("death_1"))), 0.75);
+  // So are the warrior's snarl and the queen's roar, by their mouths and
+  // not only their pitch: their third-octave shapes once correlated at 0.79.
+  {
+    const pcm_probe::Wav snarl = load("attack_1"), roar = load("attack_3");
+    EXPECT_LT(contentgen::measure::shape_correlation(contentgen::measure::third_octave_shape(snarl.samples, snarl.rate),
+                                                     contentgen::measure::third_octave_shape(roar.samples, roar.rate)),
+              0.72);
+  }
   // The jump scare is no creature's death, and the hugger's far death is
   // not its attack played again.
   EXPECT_LT(pearson(log_spectrum(load("surprise")), log_spectrum(load("death_3"))), 0.8);

@@ -1,5 +1,6 @@
 // The creatures' attack shrieks and death cries, the egg, and the cocoon.
 #include "sounds/effects.h"
+#include "sounds/larynx.h"
 #include "sounds/throat.h"
 
 namespace contentgen::sfx {
@@ -90,6 +91,31 @@ void add_chest(Buf& b, uint32_t seed, double at, const Growl& g) {
   add(b, chest, frames(at, kRate));
 }
 
+// A chest groan from the larynx: a low, rough voice kept under 300 Hz, its
+// pulses straying and splitting so it rumbles rather than buzzes.
+void add_groan(Buf& b, double at, float seconds, float hz0, float hz1, float gain, uint32_t seed) {
+  Buf chest = larynx({.seconds = seconds,
+                      .pitch = {{{0.0f, hz0}, {seconds, hz1}}},
+                      .mouth = {{0.0f, {420.0f, 900.0f, 2300.0f, 3200.0f}}},
+                      .level = {{0.0f, 0.0f}, {seconds * 0.55f, -3.0f}, {seconds, -40.0f}},
+                      .jitter = 0.04f,
+                      .shimmer = 0.5f,
+                      .drift = 0.06f,
+                      .rough0 = 0.6f,
+                      .rough1 = 0.9f,
+                      .breath0 = 0.4f,
+                      .breath1 = 0.6f,
+                      .fry_from = 0.6f,
+                      .fry_hz = 30.0f,
+                      .chest_hz = 300.0f,
+                      .chest = 1.2f,
+                      .swell_db = 5.0f,
+                      .drive = 2.0f,
+                      .seed = seed});
+  colour(chest, {{Colour::LowPass, 280.0f}, {Colour::LowPass, 280.0f}});
+  add(b, chest, frames(at, kRate), gain);
+}
+
 // Air hissed through bared teeth: noise from `lo_hz` to `hi_hz` that
 // follows the cry's own loudness, so it snarls with the voice.
 void add_teeth(Buf& b, Rng& rng, float lo_hz, float hi_hz, float gain) {
@@ -139,141 +165,6 @@ void add_screech(Buf& b, float lo_hz, float hi_hz, float drive, float share) {
   if (bite <= 0.0) return;
   const float g = static_cast<float>(std::sqrt(share * cry / bite));
   for (size_t i = 0; i < b.size(); ++i) b[i] += edge[i] * g;
-}
-
-// An attacking creature's cry, one gesture: a throat whose pitch follows
-// `pitch` (each take rises and falls in its own way), through a mouth whose
-// resonances glide along `mouth` (the vowel changing as the jaw opens and
-// closes), broken by a growl: every other glottal pulse weakened and moved
-// by a random amount, so the voice splits into rough undertones instead of
-// holding a steady stack of overtones. Breath runs through the same mouth.
-struct Cry {
-  float seconds;
-  Contour pitch;
-  std::vector<Vowel> mouth;  // evenly spaced over the cry
-  float mouth_scale = 1.0f;  // a creature's mouth is not a man's
-  float growl0, growl1;      // how rough the throat is at the start and the end
-  float breath;              // air through the mouth, as a share of the voice
-  float flutter;             // depth of an uneven 15-40 Hz shudder in loudness
-  float gain = 1.0f;
-  float attack_s = 0.004f;
-  float release_s = 0.1f;
-  uint32_t seed;
-  float wander = 0.25f;  // how far the pitch strays, slowly, from the contour
-  float stray = 0.18f;   // how far one rough pulse's length strays from the next
-  float aspiration = 0.35f;  // air hissed through the mouth with each pulse, as a share of the voice
-  float breaks = 3.0f;       // how many times a second the voice swells and catches
-  float undertone = 0.75f;   // how far every other pulse sags in a growl burst (0: no bursts)
-  float jitter = 0.035f;     // the least any pulse's length strays from the last, however smooth the voice
-  float turbulence = 0.6f;   // air torn through the folds with each pulse, voicing the mouth as noise does
-  float sweep = 0.5f;        // how far the mouth follows the pitch: it opens as the cry climbs
-  float dropout = 0.05f;     // the chance that a pulse fails, the folds slapping shut half-blown
-};
-
-// Where a cry's loudness swells and catches: a slow surge, and every so
-// often a catch of the breath that drops the voice 8-12 dB for a few tens
-// of ms before it comes back, so the cry never holds one level.
-struct Swell {
-  explicit Swell(Rng& rng, float per_second) : rng_(rng), rate_(per_second) {}
-  float at(float t) {
-    if (t >= next_) {
-      start_ = t;
-      len_ = rng_.range(0.07f, 0.12f);
-      depth_ = rng_.range(0.7f, 0.82f);
-      next_ = t + rng_.range(0.5f, 1.5f) / rate_;
-    }
-    const float u = (t - start_) / len_;
-    const float dip = u < 1.0f ? depth_ * std::sin(static_cast<float>(kPi) * u) : 0.0f;
-    surge_ += (rng_.bi() - surge_) * 0.0004f;
-    return (1.0f - dip) * (1.0f + 0.35f * std::sin(static_cast<float>(kTwoPi) * 2.3f * t + 6.0f * surge_));
-  }
-
- private:
-  Rng& rng_;
-  float rate_, start_ = -1.0f, len_ = 0.05f, depth_ = 0.0f, surge_ = 0.0f;
-  float next_ = 0.08f;
-};
-
-void add_cry(Buf& b, double at, const Cry& c) {
-  Buf out = blank(c.seconds);
-  Rng rng(c.seed);
-  Phase glottis;
-  Biquad f1, f2, f3, a1, a2, a3, air_lo, air_hi;
-  OnePoleLP jitter, shudder, drift;
-  jitter.set(40.0f, kRate);
-  shudder.set(28.0f, kRate);
-  drift.set(4.0f, kRate);
-  // The aspiration's own band above the formants: the air at the teeth.
-  air_lo.highpass(2500.0f, 0.707f, kRate);
-  air_hi.lowpass(14000.0f, 0.707f, kRate);
-  Swell swell(rng, c.breaks);
-  const std::vector<Vowel>& path = c.mouth;
-  double last = 0.0;
-  float pulse_gain = 1.0f, stretch = 1.0f, puff = 0.0f;
-  bool odd = false;
-  // The pitch the cry is centred on, so the mouth can open as it climbs.
-  float centre = 0.0f;
-  for (int k = 0; k <= 16; ++k) centre += std::log(c.pitch.at(c.seconds * k / 16.0f)) / 17.0f;
-  centre = std::exp(centre);
-  // Growl bursts: stretches where every other pulse collapses and lags,
-  // dropping the voice into an undertone an octave down.
-  float growl_until = 0.0f, next_growl = rng.range(0.05f, 0.25f);
-  for (size_t i = 0; i < out.size(); ++i) {
-    const float t = static_cast<float>(seconds_at(i)), u = t / c.seconds;
-    if (i % 32 == 0) {
-      const float pos = u * static_cast<float>(path.size() - 1);
-      const size_t k = std::min(static_cast<size_t>(pos), path.size() - 1), k2 = std::min(k + 1, path.size() - 1);
-      const float v = pos - static_cast<float>(k);
-      // The jaw and tongue never hold still: each formant drifts on its own.
-      const float sway = (1.0f + 0.8f * drift(rng.bi())) * std::pow(c.pitch.at(t) / centre, c.sweep);
-      auto mix = [&](float a, float z) { return (a + (z - a) * v) * c.mouth_scale; };
-      const float m1 = mix(path[k].f1, path[k2].f1) * sway, m2 = mix(path[k].f2, path[k2].f2) / sway,
-                  m3 = mix(path[k].f3, path[k2].f3) * sway;
-      f1.bandpass(m1, 3.0f, kRate);
-      f2.bandpass(m2, 4.5f, kRate);
-      f3.bandpass(m3, 6.0f, kRate);
-      // The breath takes the same mouth, more loosely.
-      a1.bandpass(m1, 1.2f, kRate);
-      a2.bandpass(m2, 1.5f, kRate);
-      a3.bandpass(m3, 2.0f, kRate);
-    }
-    if (t >= next_growl) {
-      growl_until = t + rng.range(0.06f, 0.16f);
-      next_growl = growl_until + rng.range(0.12f, 0.4f);
-    }
-    const bool growling = t < growl_until;
-    const float rough = c.growl0 + (c.growl1 - c.growl0) * u;
-    const float hz = c.pitch.at(t) * stretch * (1.0f + c.wander * jitter(rng.bi()));
-    const double ph = glottis.step(hz, kRate);
-    if (ph < last) {
-      // A new glottal pulse: the odd ones sag and every one strays in length.
-      odd = !odd;
-      const float usual = rough * (0.4f + 0.6f * rng.uni());
-      const float sag = growling ? std::max(usual, c.undertone) : usual;
-      pulse_gain = (odd ? 1.0f - sag : 1.0f) * (1.0f + 0.3f * rng.bi());
-      // Now and then a pulse fails outright, and the next comes late.
-      const bool fails = rng.uni() < c.dropout;
-      if (fails) pulse_gain *= 0.15f;
-      stretch = (1.0f + std::max(rough * c.stray, c.jitter) * rng.bi()) *
-                (growling && odd ? 1.0f + 0.16f * c.undertone : 1.0f) * (fails ? 1.25f : 1.0f);
-      puff = 1.0f;
-    }
-    last = ph;
-    puff *= 0.9985f;
-    const float n = rng.bi();
-    // Turbulence: the air through the folds is torn into noise strongest
-    // as each pulse opens them, so the voice is half tone and half rush.
-    const float torn = c.turbulence * rng.bi() * (0.3f + 0.7f * puff) * std::max(0.3f, pulse_gain);
-    const float src = blep_saw(ph, hz / kRate) * pulse_gain + c.breath * 2.0f * n + torn;
-    // Air puffs out with each pulse as the folds part, then thins.
-    const float asp = n * c.aspiration * (0.35f + 0.65f * puff);
-    const float y = f1(src) * 1.2f + f2(src) * 0.9f + f3(src) * 0.5f + a1(asp) * 0.8f + a2(asp) * 0.9f +
-                    a3(asp) * 0.7f + air_hi(air_lo(asp)) * 0.25f;
-    const float env = std::min(1.0f, t / c.attack_s) * std::clamp((c.seconds - t) / c.release_s, 0.0f, 1.0f);
-    const float shake = std::max(0.0f, 1.0f + c.flutter * shudder(rng.bi()) * 8.0f);
-    out[i] = std::tanh(y * 2.5f) * env * shake * swell.at(t) * c.gain;
-  }
-  add(b, out, frames(at, kRate));
 }
 
 // How a cry spends its breath: it is loudest as it bursts out and sinks
@@ -335,39 +226,55 @@ Buf creature_attack(int kind) {
         // and is bitten off there, an attack that rises and cuts, never a
         // fall; the small mouth snaps from "oo" to "ee" as it does, so the
         // resonances bend with the voice. Its breath is the throat's own.
-        Buf yelp = throat({.seconds = len,
+        Buf yelp = larynx({.seconds = len,
                            .pitch = {{{0.0f, rise[k]}, {len * 0.6f, crest[k]}, {len, crest[k] * 1.25f}}},
-                           .mouth = {kVowelU, kVowelE, kVowelI, kVowelI},
-                           .mouth_scale = 1.9f,
-                           .wander = 0.04f,
-                           .jitter = 0.04f,
+                           .mouth = {{0.0f, {820.0f, 1900.0f, 3300.0f, 4400.0f}},
+                                     {len * 0.5f, {1000.0f, 2700.0f, 3800.0f, 4900.0f}},
+                                     {len, {1150.0f, 3100.0f, 4100.0f, 5200.0f}}},
+                           .level = {{0.0f, 0.0f}, {len * 0.7f, -1.0f}, {len, -6.0f}},
+                           .jitter = 0.03f,
                            .shimmer = 0.35f,
+                           .drift = 0.04f,
                            .rough0 = 0.5f,
                            .rough1 = 0.8f,
-                           .breath = 0.2f,
+                           .breath0 = 0.25f,
+                           .breath1 = 0.4f,
                            .tension = 0.14f,
-                           .top_hz = 5000.0f,
-                           .lips = 4,
-                           .air_lo_hz = 7000.0f,
-                           .air_hz = 22000.0f,
-                           .air = 0.04f,
-                           .sweep = 0.6f,
+                           .chest_hz = 900.0f,
+                           .chest = 0.4f,
+                           .roam = 0.1f,
+                           .swell_db = 2.0f,
                            .drive = 2.0f,
+                           .top_hz = 5000.0f,
                            .attack_s = 0.003f,
-                           .release_s = 0.02f,
-                           .seed = 0x2A0u + static_cast<uint32_t>(k)});
+                           .seed = 0x2A1u + static_cast<uint32_t>(k)});
         add(b, yelp, frames(yelp_at[k], kRate), k == 0 ? 1.0f : 0.8f);
         // A snap of the mandibles between the yelps.
         add_noise_burst(b, rng, yelp_at[k] + len, 3000.0f, 2.0f, 0.006f, 0.4f);
       }
       // The yelps shrill at 2-3 kHz, the top of their leap: the hugger's
       // cry is its high end, where the far warrior's is only a muffled middle.
-      colour(b, {{Colour::Peak, 2600.0f, 1.5f, 1.0f}});
+      colour(b, {{Colour::Peak, 2600.0f, 0.8f, 1.0f}});
+      // Its breath whistles thinly through the mandibles, far above the yelps.
+      add_teeth(b, rng, 9000.0f, 21000.0f, 0.15f);
       // Under the yelps a small throat rattles, quick and uneven, and
       // nothing of it reaches the air above the yelps.
-      Buf rattle = blank(0.5);
-      add_growl(rattle, rng, 0.0, {.seconds = 0.5f, .hz0 = 130.0f, .hz1 = 100.0f, .gain = 1.0f, .formant = 600.0f,
-                                   .rattle_hz = 45.0f, .rattle_spread = 0.6f, .rasp = 0.3f});
+      Buf rattle = larynx({.seconds = 0.5f,
+                           .pitch = {{{0.0f, 130.0f}, {0.5f, 100.0f}}},
+                           .mouth = {{0.0f, {600.0f, 1100.0f, 2400.0f, 3300.0f}}, {0.5f, {520.0f, 980.0f, 2300.0f, 3200.0f}}},
+                           .level = {{0.0f, 0.0f}, {0.35f, -2.0f}, {0.5f, -40.0f}},
+                           .jitter = 0.04f,
+                           .shimmer = 0.5f,
+                           .rough0 = 0.8f,
+                           .rough1 = 0.9f,
+                           .breath0 = 0.5f,
+                           .breath1 = 0.6f,
+                           .chest_hz = 260.0f,
+                           .chest = 1.0f,
+                           .swell_db = 5.0f,
+                           .drive = 2.0f,
+                           .seed = 0x2B1u});
+      scale(rattle, 0.7f);
       colour(rattle, {{Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}, {Colour::LowPass, 5000.0f}});
       add(b, rattle);
       // Small and thin: little chest under 250 Hz, the small throat's
@@ -380,64 +287,89 @@ Buf creature_attack(int kind) {
     }
     case 3: {  // queen: a slow, deep roar that swells up and sinks back
       Buf b = blank(1.3);
-      // One great throat: slack folds, so the voice is rough and full of
-      // undertones, through a deep mouth that opens from "oh" to "ah" as
-      // she swells; strained, its rasp reaches up to 2-5 kHz, and her
-      // breath is torn from the same pulses rather than hissed beside them.
-      Buf roar = throat({.seconds = 1.3f,
-                         // It swells, its voice cracks down a step at the top,
-                         // climbs once more and sinks back.
-                         .pitch = {{{0.0f, 110.0f}, {0.12f, 196.0f}, {0.55f, 218.0f}, {0.61f, 170.0f},
-                                    {0.9f, 178.0f}, {1.1f, 128.0f}, {1.3f, 100.0f}}},
-                         .mouth = {kVowelO, kVowelA, kVowelA, kVowelE, kVowelU},
-                         .mouth_scale = 0.62f,
-                         .wander = 0.04f,
-                         .jitter = 0.02f,
+      // One great throat: slack folds that split into undertones as she
+      // swells, a deep chest booming under them, and a dark, rounded mouth
+      // ("oh" opening to "aw" and closing to "oo") that moves at its own
+      // slow pace, not with her voice, which cracks down a step at the top,
+      // climbs once more and sinks back.
+      Buf roar = larynx({.seconds = 1.3f,
+                         .pitch = {{{0.0f, 105.0f}, {0.12f, 190.0f}, {0.55f, 214.0f}, {0.61f, 168.0f},
+                                    {0.9f, 176.0f}, {1.1f, 128.0f}, {1.3f, 98.0f}}},
+                         .mouth = {{0.0f, {430.0f, 760.0f, 2350.0f, 3300.0f}},
+                                   {0.3f, {560.0f, 900.0f, 2500.0f, 3500.0f}},
+                                   {0.75f, {620.0f, 1020.0f, 2650.0f, 3650.0f}},
+                                   {1.05f, {470.0f, 820.0f, 2400.0f, 3350.0f}},
+                                   {1.3f, {360.0f, 700.0f, 2250.0f, 3200.0f}}},
+                         .level = {{0.0f, 0.0f}, {0.15f, 0.0f}, {0.6f, -1.5f}, {0.95f, -6.0f}, {1.15f, -14.0f},
+                                   {1.3f, -40.0f}},
+                         .jitter = 0.022f,
                          .shimmer = 0.4f,
-                         .rough0 = 0.1f,
+                         .drift = 0.04f,
+                         .rough0 = 0.12f,
                          .rough1 = 0.3f,
-                         .breath = 0.3f,
+                         .breath0 = 0.2f,
+                         .breath1 = 0.35f,
                          .tension = 0.1f,
-                         .top_hz = 6500.0f,
-                         .lips = 4,
-                         .air_lo_hz = 9000.0f,
-                         .air_hz = 22000.0f,
-                         .air = 1.1f,
-                         .sweep = 0.4f,
-                         .bright = 1.6f,
+                         .chest_hz = 340.0f,
+                         .chest = 0.7f,
+                         .bright = 2.8f,
+                         .roam = 0.08f,
+                         .swell_db = 3.5f,
                          .drive = 2.5f,
+                         .top_hz = 4500.0f,
                          .attack_s = 0.01f,
-                         .release_s = 0.5f,
-                         .seed = 0x3A0u});
+                         .seed = 0x3A1u});
       add(b, roar, 0, 1.0f);
+      // Her voice closed off above 5 kHz, and her breath rushing high over
+      // it, following it.
+      colour(b, {{Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}});
+      add_teeth(b, rng, 12000.0f, 21000.0f, 1.3f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
       // growl's middle carries it) and nothing much past her rasp: a roar,
       // never a whistle.
-      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}, {Colour::Peak, 300.0f, 2.0f, 1.0f}});
+      colour(b, {{Colour::HighPass, 180.0f}, {Colour::HighPass, 180.0f}});
       // The strain in her throat rings at 2.5-4 kHz, the edge that carries
-      // her roar over the guns.
-      colour(b, {{Colour::Peak, 2700.0f, 2.0f, 1.2f}, {Colour::Peak, 3800.0f, 1.2f, 1.5f}});
+      // her roar over the guns; her mouth's upper resonances give most of it.
+      colour(b, {{Colour::Peak, 2700.0f, 0.6f, 1.2f}});
       heave(b, 0x3B0u, 24.0f, 4.0f);
-      Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.3f, 0.2);
+      Buf wet = add_reverb(b, kRate, 0.5f, 0.5f, 0.15f, 0.2);
       open_at_peak(wet, 0.04f, 0.9f);
       return wet;
     }
     default: {  // warrior: a snarl through its teeth that climbs into a screech and breaks
+      // A lunge: the snarl bursts out at once, climbs into a screech and
+      // breaks down. A wide, bared mouth ("a" spreading to "e" and
+      // slackening) whose resonances drift on their own while the voice
+      // climbs; the folds split into a growl most at the start.
       Buf b = blank(0.8);
-      add_cry(b, 0.0, {.seconds = 0.8f,
-                       .pitch = {{{0.0f, 240.0f}, {0.12f, 480.0f}, {0.32f, 900.0f}, {0.45f, 1050.0f}, {0.8f, 420.0f}}},
-                       .mouth = {kVowelU, kVowelA, kVowelE, kVowelI, kVowelA, kVowelO},
-                       .mouth_scale = 1.15f,
-                       .growl0 = 1.0f,
-                       .growl1 = 0.6f,
-                       .breath = 0.3f,
-                       .flutter = 0.3f,
-                       .attack_s = 0.005f,
-                       .release_s = 0.3f,
-                       .seed = 0x1A0u,
-                       .aspiration = 0.2f});
+      add(b, larynx({.seconds = 0.8f,
+                     .pitch = {{{0.0f, 230.0f}, {0.07f, 420.0f}, {0.22f, 640.0f}, {0.36f, 720.0f},
+                                {0.46f, 560.0f}, {0.62f, 470.0f}, {0.8f, 330.0f}}},
+                     .mouth = {{0.0f, {820.0f, 1550.0f, 2750.0f, 3700.0f}},
+                               {0.18f, {980.0f, 1900.0f, 3100.0f, 4200.0f}},
+                               {0.4f, {900.0f, 2250.0f, 3300.0f, 4500.0f}},
+                               {0.6f, {760.0f, 1600.0f, 2900.0f, 3900.0f}},
+                               {0.8f, {640.0f, 1250.0f, 2700.0f, 3600.0f}}},
+                     .level = {{0.0f, 0.0f}, {0.06f, 0.0f}, {0.3f, -2.0f}, {0.5f, -5.0f}, {0.68f, -12.0f},
+                               {0.8f, -45.0f}},
+                     .jitter = 0.04f,
+                     .shimmer = 0.35f,
+                     .drift = 0.05f,
+                     .rough0 = 0.8f,
+                     .rough1 = 0.35f,
+                     .breath0 = 0.7f,
+                     .breath1 = 1.0f,
+                     .tension = 0.1f,
+                     .chest_hz = 520.0f,
+                     .chest = 0.7f,
+                     .roam = 0.12f,
+                     .swell_db = 3.0f,
+                     .drive = 2.2f,
+                     .top_hz = 9000.0f,
+                     .attack_s = 0.005f,
+                     .seed = 0x1A1u}));
       add_hiss(b, rng, 0.0, 0.2f, 3300.0f, 0.45f);
       add_teeth(b, rng, 8000.0f, 13000.0f, 4.0f);
       // The snarl starts deep in the chest.
@@ -562,15 +494,37 @@ Buf creature_death(int kind) {
       return wet;
     }
     default: {  // warrior: a scream that breaks and drowns
-      Buf b = shriek({.seconds = 1.1f,
-                      .pitch = {{{0.0f, 950.0f}, {0.12f, 1150.0f}, {1.1f, 360.0f}}},
-                      .ratio = 2.2f, .index = 3.0f, .breath = 0.45f, .roughness = 0.9f,
-                      .attack_s = 0.01f, .release_s = 0.5f, .seed = 12});
-      scale(b, 0.65f);
-      // Open-throated and sobbing: a higher chest, breath through it, and a
-      // slow rattle that falls apart as the cry drowns.
-      add_growl(b, rng, 0.0, {.seconds = 1.0f, .hz0 = 210.0f, .hz1 = 85.0f, .gain = 0.9f, .release_s = 0.45f,
-                              .formant = 600.0f, .rattle_hz = 14.0f, .rattle_spread = 0.45f, .rasp = 0.55f});
+      // It bursts out at its highest, cracks down, and sinks the whole way
+      // as the jaw sags from "a" to "oo"; the folds split more and more
+      // and at the last creak apart into a wet rattle.
+      Buf b = larynx({.seconds = 1.1f,
+                      .pitch = {{{0.0f, 780.0f}, {0.08f, 930.0f}, {0.28f, 740.0f}, {0.32f, 540.0f},
+                                 {0.6f, 470.0f}, {0.85f, 340.0f}, {1.1f, 260.0f}}},
+                      .mouth = {{0.0f, {1050.0f, 1750.0f, 3000.0f, 4000.0f}},
+                                {0.3f, {920.0f, 1500.0f, 2850.0f, 3800.0f}},
+                                {0.65f, {760.0f, 1150.0f, 2650.0f, 3600.0f}},
+                                {1.1f, {560.0f, 950.0f, 2500.0f, 3400.0f}}},
+                      .level = {{0.0f, 0.0f}, {0.12f, 0.0f}, {0.35f, -3.0f}, {0.7f, -9.0f}, {0.95f, -20.0f},
+                                {1.1f, -50.0f}},
+                      .jitter = 0.03f,
+                      .shimmer = 0.4f,
+                      .drift = 0.05f,
+                      .rough0 = 0.4f,
+                      .rough1 = 0.9f,
+                      .breath0 = 0.35f,
+                      .breath1 = 0.75f,
+                      .tension = 0.14f,
+                      .fry_from = 0.72f,
+                      .fry_hz = 55.0f,
+                      .chest_hz = 620.0f,
+                      .chest = 0.6f,
+                      .roam = 0.14f,
+                      .swell_db = 4.0f,
+                      .drive = 2.0f,
+                      .top_hz = 16000.0f,
+                      .attack_s = 0.008f,
+                      .seed = 0x1D1u});
+      scale(b, 1.3f);
       add_gurgle(b, rng, 0.3, 0.75f, 1.3f);
       // The dying warrior has no chest left: the cry is all open throat,
       // its weight above 350 Hz and hollowed around 2 kHz, which is what
@@ -586,15 +540,14 @@ Buf creature_death(int kind) {
       }
       // Its voice breaking: the middle at 1.5 kHz carved out and a raw hiss
       // of air high above it.
-      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 3.0f, 0.9f}});
+      colour(b, {{Colour::Peak, 1500.0f, -0.85f, 0.9f}, {Colour::Peak, 12000.0f, 9.0f, 0.9f}});
       // The gasp has no bite of teeth in it: the band at 6-10 kHz, where
       // the attack's snarl hisses, is hollowed out.
       colour(b, {{Colour::Peak, 6500.0f, -0.9f, 0.8f}, {Colour::Peak, 8500.0f, -0.9f, 0.8f},
                  {Colour::Peak, 7500.0f, -0.9f, 0.6f}});
       // Under the open throat its great chest still heaves: a low, rough
       // groan under 300 Hz, falling as the cry drowns.
-      add_chest(b, 0xD1Cu, 0.0, {.seconds = 1.0f, .hz0 = 95.0f, .hz1 = 55.0f, .gain = 0.45f, .release_s = 0.45f,
-                                 .formant = 150.0f, .rattle_hz = 13.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
+      add_groan(b, 0.0, 1.0f, 95.0f, 55.0f, 1.5f, 0xD1Cu);
       restless(b, 0xD1u, 500.0f, 1300.0f, 0.35f, 0.3f);
       // The scream tears high, 3-4.8 kHz, over the snarl's bite and the
       // queen's lower wail: the edge that carries it over the music.
@@ -635,47 +588,63 @@ Buf heard_down_the_ship(const Buf& near, float low_hz, float high_hz, float ring
 // contour (a rise, a crack down, a long fall), so a far death is still a
 // voice and not a band of noise.
 Buf far_cry(int kind) {
-  Buf b = blank(kind == 2 ? 0.75 : 1.1);
   if (kind == 2) {
-    // The hugger: a thin squeal that jumps, snaps down and sinks.
-    add_cry(b, 0.0, {.seconds = 0.7f,
-                     .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f}}},
-                     .mouth = {kVowelE, kVowelI, kVowelE, kVowelU},
-                     .mouth_scale = 1.5f,
-                     .growl0 = 0.2f,
-                     .growl1 = 0.5f,
-                     .breath = 0.1f,
-                     .flutter = 0.1f,
-                     .attack_s = 0.004f,
-                     .release_s = 0.3f,
-                     .seed = 0x2F0u,
-                     .wander = 0.05f,
-                     .stray = 0.03f,
-                     .aspiration = 0.2f,
-                     .undertone = 0.0f,
-                     .turbulence = 0.25f});
+    // The hugger: a thin squeal that jumps, snaps down and sinks, through
+    // a small mouth that pinches from "ee" to "oo".
+    Buf b = larynx({.seconds = 0.75f,
+                    .pitch = {{{0.0f, 820.0f}, {0.06f, 1200.0f}, {0.3f, 1320.0f}, {0.32f, 950.0f}, {0.7f, 640.0f},
+                               {0.75f, 600.0f}}},
+                    .mouth = {{0.0f, {900.0f, 2700.0f, 3600.0f, 4600.0f}},
+                              {0.25f, {1050.0f, 3000.0f, 3900.0f, 4900.0f}},
+                              {0.5f, {850.0f, 2300.0f, 3500.0f, 4500.0f}},
+                              {0.75f, {700.0f, 1500.0f, 3300.0f, 4300.0f}}},
+                    .level = {{0.0f, 0.0f}, {0.3f, -2.0f}, {0.55f, -8.0f}, {0.75f, -45.0f}},
+                    .jitter = 0.02f,
+                    .shimmer = 0.3f,
+                    .drift = 0.05f,
+                    .rough0 = 0.1f,
+                    .rough1 = 0.35f,
+                    .breath0 = 0.2f,
+                    .breath1 = 0.35f,
+                    .tension = 0.12f,
+                    .chest_hz = 700.0f,
+                    .chest = 0.5f,
+                    .roam = 0.2f,
+                    .swell_db = 3.0f,
+                    .drive = 1.8f,
+                    .top_hz = 9000.0f,
+                    .attack_s = 0.004f,
+                    .seed = 0x2F1u});
     return b;
   }
   // The warrior: an open-throated howl that bursts out at its highest,
   // breaks and sinks the whole way down as it drowns: a death falls.
-  add_cry(b, 0.0, {.seconds = 1.05f,
-                   .pitch = {{{0.0f, 400.0f}, {0.06f, 430.0f}, {0.3f, 380.0f}, {0.33f, 300.0f}, {0.7f, 250.0f},
-                              {1.05f, 180.0f}}},
-                   .mouth = {kVowelA, kVowelO, kVowelA, kVowelO, kVowelU},
-                   .mouth_scale = 0.9f,
-                   .growl0 = 0.3f,
-                   .growl1 = 0.6f,
-                   .breath = 0.12f,
-                   .flutter = 0.1f,
-                   .attack_s = 0.006f,
-                   .release_s = 0.4f,
-                   .seed = 0x1F0u,
-                   .wander = 0.05f,
-                   .stray = 0.03f,
-                   .aspiration = 0.1f,
-                   .undertone = 0.0f,
-                   .turbulence = 0.15f});
-  return b;
+  return larynx({.seconds = 1.1f,
+                 .pitch = {{{0.0f, 400.0f}, {0.06f, 430.0f}, {0.3f, 380.0f}, {0.33f, 300.0f}, {0.7f, 250.0f},
+                            {1.1f, 175.0f}}},
+                 .mouth = {{0.0f, {700.0f, 1150.0f, 2500.0f, 3400.0f}},
+                           {0.35f, {600.0f, 950.0f, 2400.0f, 3300.0f}},
+                           {0.7f, {660.0f, 1080.0f, 2450.0f, 3350.0f}},
+                           {1.1f, {420.0f, 800.0f, 2300.0f, 3200.0f}}},
+                 .level = {{0.0f, 0.0f}, {0.12f, 0.0f}, {0.3f, -3.0f}, {0.75f, -4.0f}, {0.95f, -10.0f}, {1.1f, -45.0f}},
+                 .jitter = 0.006f,
+                 .shimmer = 0.1f,
+                 .drift = 0.025f,
+                 .rough0 = 0.0f,
+                 .rough1 = 0.0f,
+                 .breath0 = 0.08f,
+                 .breath1 = 0.15f,
+                 .tension = 0.12f,
+                 .fry_from = 0.85f,
+                 .fry_hz = 60.0f,
+                 .chest_hz = 450.0f,
+                 .chest = 0.6f,
+                 .roam = 0.2f,
+                 .swell_db = 3.0f,
+                 .drive = 1.8f,
+                 .top_hz = 8000.0f,
+                 .attack_s = 0.006f,
+                 .seed = 0x1F1u});
 }
 
 }  // namespace
@@ -714,13 +683,13 @@ Buf creature_death_far(int kind) {
   // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
   // a cry, and darker than any near death.
   Buf near = far_cry(1);
+  // The howl carries over the deck's rumble.
+  scale(near, 2.5f);
   Rng rng(0xFA41u);
-  add_growl(near, rng, 0.0, {.seconds = 1.0f, .hz0 = 150.0f, .hz1 = 70.0f, .gain = 0.3f, .release_s = 0.5f,
-                             .formant = 330.0f, .rattle_hz = 12.0f, .rattle_spread = 0.5f, .rasp = 0.4f});
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
   Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
-                                0.85f, 0.3f, 0.6);
+                                0.85f, 0.22f, 0.6);
   // The hall's tail dies away within the sound's length.
   decay_out(far, kRate, 0.5f);
   // The big body's fall carries through the deck plates where the air
@@ -733,7 +702,7 @@ Buf creature_death_far(int kind) {
   colour(deck, {{Colour::LowPass, 250.0f}, {Colour::LowPass, 250.0f}});
   add(far, add_reverb(deck, kRate, 0.85f, 0.6f, 0.3f, 0.0), 0);
   // The hall's own air hangs faintly over the cry, following it.
-  add_teeth(far, rng, 11000.0f, 18000.0f, 0.2f);
+  add_teeth(far, rng, 11000.0f, 18000.0f, 0.05f);
   // Far off, the rattle in its catches is still heard, so the sinking
   // howl never drops out before it has died.
   heave(far, 0xF10u, 20.0f, 1.0f, 0.5f);
