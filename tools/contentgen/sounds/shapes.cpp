@@ -160,57 +160,6 @@ float envelope(float t, float len, float attack, float release) {
 }
 }  // namespace
 
-Buf shriek(const ShriekParams& p) {
-  // The FM tone's upper sidebands and the saturation reach far past the top
-  // of the band; made at twice the rate and filtered down, nothing folds
-  // back from the top as a false metallic fizz.
-  constexpr int over = 2;
-  const int rate = kRate * over;
-  Buf hi(dsp::frames(p.seconds, rate), 0.0f);
-  Rng rng(p.seed);
-  Phase car, mod;
-  Biquad breath, body;
-  OnePoleLP wobble;
-  wobble.set(45.0f, rate);
-  float vib_phase = rng.uni();
-  const float norm = 1.0f / std::tanh(1.8f);
-  float noise_hold = 0.0f, rough_hold = 0.0f;
-  // The pitch strays from its contour and the brightness swells and thins
-  // unevenly, so the overtones never stand still.
-  Wander stray(p.seed * 13u + 1u, 0.05f, 0.18f, rate), bright(p.seed * 17u + 5u, 0.04f, 0.15f, rate);
-  for (size_t i = 0; i < hi.size(); ++i) {
-    float t = static_cast<float>(static_cast<double>(i) / rate);
-    float hz = p.pitch.at(t) * (1.0f + 0.02f * sine(vib_phase + t * 7.3f)) * (1.0f + 0.05f * stray.next());
-    if (i % 128 == 0) {
-      breath.bandpass(hz * 2.0f, 2.5f, rate);
-      body.bandpass(hz * 1.2f, 0.9f, rate);
-    }
-    float m = sine(mod.step(hz * p.ratio, rate)) * p.index * (1.0f + 0.45f * bright.next());
-    float tone = static_cast<float>(std::sin(kTwoPi * car.step(hz, rate) + m));
-    // Noise made at the audible rate and held, so the breath keeps its grain.
-    if (i % over == 0) {
-      noise_hold = rng.bi();
-      rough_hold = rng.bi();
-    }
-    float noise = breath(noise_hold) * 3.0f;
-    float rough = 1.0f + p.roughness * wobble(rough_hold) * 6.0f;
-    float x = (tone * (1.0f - p.breath) + noise * p.breath) * rough;
-    float y = (body(x) * 1.5f + x * 0.4f) * envelope(t, p.seconds, p.attack_s, p.release_s);
-    hi[i] = std::tanh(y * 1.8f) * norm;
-  }
-  // Down to the audible rate through a steep low-pass well under its top.
-  Biquad aa[4];
-  const float q[4] = {0.5098f, 0.6013f, 0.9000f, 2.5629f};
-  for (int k = 0; k < 4; ++k) aa[k].lowpass(kRate * 0.42f, q[k], rate);
-  Buf out(hi.size() / over, 0.0f);
-  for (size_t i = 0; i < hi.size(); ++i) {
-    float y = hi[i];
-    for (Biquad& f : aa) y = f(y);
-    if (i % over == 0 && i / over < out.size()) out[i / over] = y;
-  }
-  return out;
-}
-
 Buf voice(const VoiceParams& p) {
   Buf out = blank(p.seconds);
   Rng rng(p.seed);

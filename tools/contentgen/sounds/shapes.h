@@ -72,20 +72,6 @@ void restless(Buf& b, uint32_t seed, float lo_hz, float hi_hz, float depth, floa
 // at its loudest. Under the ceiling every movement is kept.
 void open_at_peak(Buf& b, float hold_s, float fall_s);
 
-// A creature shriek: harsh FM tone plus breathy noise with rough amplitude.
-struct ShriekParams {
-  float seconds;
-  Contour pitch;
-  float ratio = 1.5f;      // FM modulator ratio; non-integer sounds more alien
-  float index = 2.5f;      // FM brightness
-  float breath = 0.5f;     // share of band-passed noise
-  float roughness = 0.6f;  // depth of the random tremolo
-  float attack_s = 0.03f;
-  float release_s = 0.25f;
-  uint32_t seed = 1;
-};
-Buf shriek(const ShriekParams& p);
-
 // Vowel formants (Hz) for the human voice.
 struct Vowel {
   float f1, f2, f3;
