@@ -388,6 +388,8 @@ Bytes make_floor() {
       // plate's lit bevel spills into it.
       double v = 0.07 + 0.06 * grime_fine.at(x * 2, z * 200);
       if (grime_fine.at(x * 2 + 7, z * 130) + 0.4 * grime > 0.75) brown = 1, v += 0.03;
+      // Far off the gaps thin to a line no darker than the plates' shade.
+      v += (0.22 - v) * 0.55 * depth * depth;
       return v * (0.5 + 0.5 * std::clamp(y / 10.0, 0.0, 1.0));
     }
     // The plate's face: its own sheen across its width and a faint roll
@@ -415,7 +417,7 @@ Bytes make_floor() {
     // scuffed bright, the tread tops polished, in patches.
     const double line = std::exp(-std::pow((z - 1.35) / 0.25, 2.0));
     const double worn = std::clamp(line * (0.4 + 1.0 * wear.at(x, z * 14)) - 0.15, 0.0, 1.0);
-    v += worn * (0.06 + 0.3 * h0 * tread_show + 0.16 * (scratches.at(x, z * 300) - 0.5));
+    v += worn * (0.1 + 0.3 * h0 * tread_show + 0.25 * (scratches.at(x, z * 300) - 0.5));
     // Bolts at the plate's corners, their heads lit on the far side.
     for (double cx : {gap_x + 4.5 / z, -gap_x - 4.5 / z})
       for (double cz : {0.075, 0.925}) {
