@@ -289,6 +289,28 @@ TEST(RoomArt, DeckNearRowsShowNoColumnThatRepeatsEverySlot) {
   EXPECT_NEAR((col.front() + col.back()) / 2, all, 25) << "the slot's edge columns against the deck";
 }
 
+// Repeated across the view, a deck whose rows are each one even tone reads
+// as a striped carpet, not as metal plates: most of its variation must lie
+// within the rows (joints toward the wall, treads, bolts, grime), not from
+// one row to the next.
+TEST(RoomArt, DeckVariesWithinItsRowsNotOnlyFromRowToRow) {
+  Picture p = make("floor.png");
+  double sum = 0, sum2 = 0, rows2 = 0;
+  for (int y = 0; y < p.height; ++y) {
+    double row = 0;
+    for (int x = 0; x < p.width; ++x) {
+      const double v = p.luma(x, y);
+      row += v, sum += v, sum2 += v * v;
+    }
+    row /= p.width;
+    rows2 += row * row * p.width;
+  }
+  const double n = static_cast<double>(p.width) * p.height, mean = sum / n;
+  const double total = sum2 / n - mean * mean, between_rows = rows2 / n - mean * mean;
+  ASSERT_GT(total, 100.0) << "the deck needs some relief";
+  EXPECT_LT(between_rows / total, 0.6) << "share of the deck's variance that is row against row";
+}
+
 TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   Picture p = make("flashlight.png");
   ASSERT_EQ(p.width, 180);

@@ -298,47 +298,48 @@ struct Stain {
 
 }  // namespace
 
-// The deck in front of the wall, seen from above at a slant: a heavy
-// grating of thick cross bars over a dark pit. Each bar shows a top with a
-// lit bevel on its near edge and, below it, its shaded front face, and
-// throws a shadow into the gap behind it; thin rods run toward the wall
-// under the bars, seen only in the gaps, where grime has packed. The bar
-// tops are worn bright where boots pass (a broad path left of the slot's
-// middle, heavier on some bars than others), and a spill or two darkens
-// them. Nothing in the deck is sharper than the 13 px rod pitch, so a row
-// of slots joins without a seam or a repeated mark. Each pixel is the mean
-// of a 4 x 4 grid of looks, so the fine far rows blend into tone instead
-// of shimmering.
+// The deck in front of the wall, seen from above at a slant: heavy tread
+// plates laid like brick, one slot wide, each row's joints half a slot on
+// from the last. The seams run across and toward the wall, dark gaps packed
+// with grime; each plate's near edge is bevelled and catches the lamps, its
+// far edge rolls into shade, and a bolt holds every corner. Raised lozenges
+// stud the plates, fading out with distance; along the walking line the
+// treads and faces are scuffed bright, and a spill or two darkens the
+// plates. Each plate carries its own sheen across its width, so a row of
+// plates is not one flat band. The slot's edge is a plate joint on every
+// other row and hidden in a plate's face on the rest, so a row of slots
+// joins without a seam that repeats. Each pixel is the mean of a 4 x 4 grid
+// of looks, so the far rows blend into tone instead of shimmering.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
   Noise n(0xF100u);
   // The ground plane: a row y looks at depth z = k / (y - horizon), 1 at
-  // the bottom edge; the view shows the deck down to about row 50.
-  const double horizon = -40, k = h - horizon;
-  // Cross bars: spacing in depth, the share of it that is top, and a bar's
-  // height below its top over the eye's height (the front face seen).
-  const double pitch = 0.22, bar = 0.34, thick = 0.045;
-  // The rods under the bars, parallel in the view as the eye looks along them.
-  const double rod_pitch = 13, rod = 4.6;
-  WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 120), wear(n, w, 13, 120), pit_tone(n, w, 13, 80),
-      clots(n, w, 4, 160);
+  // the bottom edge and about 2.7 at the wall.
+  const double horizon = -40, k = h - horizon, z_wall = k / -horizon;
+  // Plate length in depth, and where the joints fall: the last one just
+  // under the wall's foot, in its shadow.
+  const double plate = 0.52, plate_shift = 0.96;
+  // Tread lozenges: a lattice 13 px across (four to a slot) and this deep.
+  const double tread_w = 13, tread_d = 0.085;
+  WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 700), wear(n, w, 13, 160), sheen(n, w, 26, 40),
+      scratches(n, w, 13, 900);
   std::vector<Stain> stains;
-  // One broad faint oil spill and one smaller darker one, wet at its heart;
-  // both wide and soft, so a row of slots shows a stained deck, not a mark
-  // stamped on every slot.
+  // One broad faint oil spill, wet at its heart, and one smaller darker
+  // one; both wide and soft, so a row of slots shows a stained deck, not a
+  // mark stamped on every slot.
   {
-    const double y = n.range(40, 52), rx = n.range(17, 21);
-    stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.25, 0.3), true});
-    const double y2 = n.range(22, 30), rx2 = n.range(8, 11);
-    stains.push_back({n.range(0, w), y2, rx2, rx2 * 0.3, n.range(0.3, 0.4), false});
+    const double y = n.range(44, 54), rx = n.range(17, 21);
+    stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.4, 0.45), true});
+    const double y2 = n.range(20, 28), rx2 = n.range(8, 11);
+    stains.push_back({n.range(0, w), y2, rx2, rx2 * 0.35, n.range(0.5, 0.55), false});
   }
   auto stain_at = [&](double x, double y, bool& wet) {
     double d = 0;
     for (const Stain& s : stains)
       for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
         const double u = (x - s.x - dx) / s.rx, v = (y - s.y) / s.ry;
-        const double r2 = (u * u + v * v) * (0.8 + 0.4 * grime_fine.at(x * 1.3, y * 2.1));
+        const double r2 = (u * u + v * v) * (0.8 + 0.4 * grime_fine.at(x, y * 2.1));
         if (r2 < 1) {
           const double a = s.dark * (1 - r2);
           if (a > d) d = a, wet = s.wet && r2 < 0.5;
@@ -346,71 +347,90 @@ Bytes make_floor() {
       }
     return d;
   };
-  // Where boots wear the bar tops: a broad path a little left of the
-  // slot's middle, fading to the right, so the wear leans one way.
-  auto path_at = [&](double x) {
-    const double u = std::remainder(x - 20, static_cast<double>(w)) / 15;
-    return std::exp(-u * u) * (x < 20 || x > 46 ? 1.0 : 0.85);
+  // A tread lozenge's height (0..1) at lattice point (a, b): alternate
+  // lozenges lean the other way, as on a rolled tread plate.
+  auto tread_at = [&](double a, double b) {
+    const double row = std::floor(b);
+    a += 0.5 * (static_cast<int>(row) & 1);
+    const double col = std::floor(a);
+    const double pa = a - col - 0.5, pb = b - row - 0.5;
+    const double s = (static_cast<int>(col + row) & 1) ? 1.0 : -1.0;
+    // Along and across the lozenge, in lattice units made square.
+    const double along = (pa + s * pb) * 0.7071, across = (pa - s * pb) * 0.7071;
+    const double r = (along * along) / (0.34 * 0.34) + (across * across) / (0.11 * 0.11);
+    return r < 1 ? std::sqrt(1 - r) : 0.0;
   };
   // One look at the deck through screen point (x, y): the grey it sees.
   auto look = [&](double x, double y, double& brown) {
     const double z = k / (y - horizon);
-    const double depth = (z - 1) / (k / -horizon - 1);  // 0 at the front edge, 1 at the wall
-    const double zb = z / pitch, in_pitch = zb - std::floor(zb);
-    const double row = std::floor(zb);
+    const double depth = (z - 1) / (z_wall - 1);  // 0 at the front edge, 1 at the wall
+    const double px_per_z = k / (z * z);          // screen rows per unit of depth here
+    const double zb = z / plate + plate_shift, row = std::floor(zb), t = zb - row;
+    // Pixels from this plate's near (lower) and far (upper) joints.
+    const double dn = t * plate * px_per_z, df = (1 - t) * plate * px_per_z;
+    // Plates a slot wide on the near rows, half a slot from the walking
+    // line back, so they shrink toward the wall both ways. The joint toward
+    // the wall falls half a plate on from the row in front's.
+    const double pw = row * plate - plate_shift * plate < 1.45 ? w : w / 2.0;
+    const double seam_x = (static_cast<int>(row) & 1) ? pw / 2 : 0.0;
+    const double dx = std::remainder(x - seam_x, pw);  // signed, -pw/2..pw/2
+    const double ax = std::fabs(dx);
+    const double near = std::clamp(1 - 1.2 * depth, 0.0, 1.0);
     bool wet = false;
     const double stain = stain_at(x, y, wet);
-    const double grime = std::clamp(0.3 * depth + 0.45 * (grime_big.at(x, z * 40) - 0.4) + 0.2 * grime_fine.at(x, z * 90),
-                                    0.0, 1.0);
-    const double near_rows = std::clamp(1 - 1.3 * depth, 0.0, 1.0);
+    const double grime =
+        std::clamp(0.1 * depth + 0.8 * (grime_big.at(x, z * 40) - 0.4) + 0.2 * grime_fine.at(x, z * 90), 0.0, 1.0);
     brown = 0;
-    double v;
-    if (in_pitch < bar) {
-      // A bar's top: a lit bevel on its near edge, the face falling off
-      // toward its far edge where it rolls into shade.
-      const double t = in_pitch / bar;
-      // Each bar its own shade, some sagged or swapped for a newer one.
-      v = 0.56 - 0.12 * t + 0.12 * (wear.at(row * 5.1 + 3, 90) - 0.5);
-      v += 0.34 * near_rows * std::clamp(1 - in_pitch / 0.07, 0.0, 1.0);
-      v -= 0.2 * near_rows * std::clamp((in_pitch - (bar - 0.06)) / 0.06, 0.0, 1.0);
-      // Scuffed metal: fine scratches along the bar, heavier on the near rows.
-      v += 0.12 * near_rows * (grime_fine.at(x * 2.7, z * 300 + row * 5) - 0.5);
-      // Boots polish the tops along their path, some bars more than others.
-      const double bar_wear = 0.7 + 0.7 * wear.at(row * 7.3, 60);
-      const double worn =
-          std::clamp(path_at(x) * bar_wear * (0.6 + 0.6 * wear.at(x, z * 12)) - 0.2, 0.0, 1.0) * (1 - 0.7 * depth);
-      v += 0.42 * worn;
-      v *= 1 - 0.5 * grime * (1 - worn);
-      v *= 1 - stain;
-      if (wet) v += 0.3 * std::pow(std::max(0.0, 1 - std::fabs(t - 0.3) * 4), 2);
-    } else if ((std::ceil(zb) - zb) * pitch < z * thick) {
-      // The front face of the next bar, turned toward the viewer and away
-      // from the lamps overhead, darkest at its foot.
-      const double f = (std::ceil(zb) - zb) * pitch / (z * thick);  // 0 at the top edge, 1 at the foot
-      v = (0.3 - 0.18 * f) * (1 - 0.5 * grime) * (1 - 0.6 * stain);
-    } else {
-      // The gap: the rods below, each lit on its left flank, over a dark
-      // pit. The bar in front throws its shadow over the gap's far part,
-      // and grime packs in clots where the rods meet the bars.
-      const double gap = (in_pitch - bar) / (1 - bar - z * thick / pitch);  // 0 behind a bar, 1 at the next
-      const double r = std::remainder(x - rod_pitch / 2, rod_pitch) / (rod / 2);
-      if (std::fabs(r) < 1) v = (r < -0.3 ? 0.5 : r < 0.4 ? 0.36 : 0.2) * (1 - 0.5 * grime);
-      else v = 0.03 + 0.07 * pit_tone.at(x, z * 20) * (1 - depth);
-      v *= 0.3 + 0.7 * std::clamp(gap / 0.35, 0.0, 1.0);
-      const double clot = clots.at(x * 1.0, z * 140) + 0.5 * grime - 0.35 * std::min(gap, 1 - gap);
-      if (clot > 0.62) {
-        v = 0.06 + 0.1 * clots.at(x * 2.1, z * 230);
-        brown = 1;
-      }
-      if (wet) v *= 0.5;
+    // Joint widths in pixels: about two near, one far.
+    const double gap_y = 0.3 + 0.35 / z, gap_x = 0.3 + 0.3 / z;
+    if (dn < gap_y || df < gap_y || ax < gap_x) {
+      // A joint: a dark gap packed with grime, a little lighter where a
+      // plate's lit bevel spills into it.
+      double v = 0.07 + 0.06 * grime_fine.at(x * 2, z * 200);
+      if (grime_fine.at(x * 2 + 7, z * 130) + 0.4 * grime > 0.75) brown = 1, v += 0.03;
+      // Far off the gaps thin to a line no darker than the plates' shade.
+      v += (0.22 - v) * 0.55 * depth * depth;
+      return v * (0.5 + 0.5 * std::clamp(y / 10.0, 0.0, 1.0));
     }
-    // The far rows sink toward one dim tone in the wall's shadow, so the
-    // grating fades out toward the wall instead of ending on a fine stripe.
-    const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.4) * 0.6;
-    v = v * (1 - fade) + 0.1 * fade;
-    // The lamps light the near deck most; the wall's foot shades the far.
-    const double light = std::clamp(y / 48.0, 0.0, 1.0);
-    v *= 0.16 + 0.92 * light * (2 - light);
+    // The plate's face: its own sheen across its width and a faint roll
+    // toward its far edge.
+    const double u = std::fmod(dx + pw, pw) / pw;  // 0..1 across the plate from its left joint
+    // Half-slot plates alternate a worn and a newer one.
+    const double odd_plate = pw < w && std::fmod(x - seam_x + 2 * w, static_cast<double>(w)) >= pw ? 1 : 0;
+    double v = 0.5 - 0.06 * odd_plate + 0.3 * (sheen.at(u * pw * 0.5 + row * 13, row * 11) - 0.5) + 0.07 * std::sin((u + row * 0.37) * M_PI * 2) -
+               0.05 * t;
+    // Bevels: the near edge and the left edge lit, the far and right edges in shade.
+    const double bevel = 1.1 + 0.9 / z;
+    const double lit_edge = std::clamp(1 - (dn - gap_y) / bevel, 0.0, 1.0);
+    const double dark_edge = std::clamp(1 - (df - gap_y) / (bevel * 0.8), 0.0, 1.0);
+    const double left = dx > 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
+    const double right = dx < 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
+    v += 0.16 * lit_edge * (0.5 + 0.5 * near) + 0.1 * left - 0.12 * dark_edge - 0.12 * right;
+    // The lozenges: a raised top lit from the far side, its near flank in
+    // shade, fading with distance until the far plates read as plain.
+    const double ta = x / tread_w, tb = z / tread_d;
+    const double h0 = tread_at(ta, tb);
+    const double lit = tread_at(ta, tb + 0.12) - tread_at(ta, tb - 0.12);
+    const double tread_show = std::clamp(1.25 - 1.6 * depth, 0.0, 1.0);
+    v += tread_show * (0.16 * h0 + 0.6 * lit);
+    // The walking line, along the room a little in front of the wall:
+    // scuffed bright, the tread tops polished, in patches.
+    const double line = std::exp(-std::pow((z - 1.35) / 0.25, 2.0));
+    const double worn = std::clamp(line * (0.4 + 1.0 * wear.at(x, z * 14)) - 0.15, 0.0, 1.0);
+    v += worn * (0.1 + 0.3 * h0 * tread_show + 0.25 * (scratches.at(x, z * 300) - 0.5));
+    // Bolts at the plate's corners, their heads lit on the far side.
+    for (double cx : {gap_x + 4.5 / z, -gap_x - 4.5 / z})
+      for (double cz : {0.075, 0.925}) {
+        const double bx = (dx - cx) / (1.9 / z + 0.5), by = (t - cz) * plate * px_per_z / (1.3 / z + 0.4);
+        const double r2 = bx * bx + by * by;
+        if (r2 < 1.0) v = 0.55 + 0.4 * std::clamp(-by * 0.8 - bx * 0.5 + 0.2, -1.0, 1.0);
+        else if (r2 < 2.0) v *= by > 0 ? 0.45 : 0.75;
+      }
+    // Grime darkens the faces, most along the joints where it is swept.
+    const double by_joint = std::exp(-std::min({dn, df, ax}) / 1.5);
+    v *= 1 - (0.75 * grime + 0.3 * by_joint * grime_fine.at(x, z * 70)) * (1 - worn);
+    v *= 1 - stain;
+    if (wet) v += 0.22 * std::pow(std::max(0.0, 1 - std::fabs(t - 0.4) * 3), 2);
     return v;
   };
   const double rust = 0.06;
@@ -424,7 +444,20 @@ Bytes make_floor() {
           sum += look(sx, sy, b);
           brown += b / 16;
         }
-      const double v = sum / 16;
+      double v = sum / 16;
+      // The far plates sink toward one dim tone in the wall's shadow; the
+      // near rows, already lit by their treads and scuffs, are held back so
+      // no row of plates outweighs the next; and right under the wall's
+      // foot a dark line of shadow shows the deck running in under it.
+      const double depth = (k / (y + 0.5 - horizon) - 1) / (z_wall - 1);
+      const double fade = std::pow(std::clamp(depth, 0.0, 1.0), 1.6) * 0.4;
+      v = v * (1 - fade) + 0.2 * fade;
+      v *= 0.9 - 0.2 * std::clamp(y / 60.0, 0.0, 1.0);
+      const double under = std::clamp((y + 0.5) / 3.5, 0.0, 1.0);
+      v *= 0.2 + 0.8 * under * under * (3 - 2 * under);
+      // Spread the tones about the plates' mid grey, so one channel of a
+      // tinted room still shows gaps, treads and bolts.
+      v = std::max(0.0, 0.3 + 1.22 * (v - 0.3));
       const double warm = rust * grime_big.at(x + 0.5, y * 1.7) + 0.12 * brown;
       const double r = 1 + warm, g = 1 + 0.3 * warm, b = 1 - warm;
       uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * r, 0.0, 255.0)),
@@ -432,9 +465,9 @@ Bytes make_floor() {
                        static_cast<uint8_t>(std::clamp(255 * v * b, 0.0, 255.0)), 255};
       c.set_pixel(x, y, px);
     }
-  // The bars' edges deepened alike in every channel, so a tinted deck
-  // keeps its grating.
-  paint::value_detail(c, 2, 0.8, 0.4);
+  // The joints and bevels deepened alike in every channel, so a tinted
+  // deck keeps its plates.
+  paint::value_detail(c, 2, 0.9, 0.4);
   return c.png_opaque();
 }
 
