@@ -247,13 +247,25 @@ Buf generator_loop() {
   }
   // The whine's waver and swell, the blades' pulse and the load's slow
   // wobble turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375), cycle(0.125);
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
+  // The load: a few slow swings of unequal pace and size, whole cycles of
+  // the loop (8, 4, 2.7 and 1.6 s), phased so their sum holds level over
+  // any few seconds and only dips briefly, twice and unevenly, a loop: the
+  // machine is heard to work, second by second, without one slow sag
+  // that would breathe once every 8 s.
+  struct Swing {
+    double hz, depth, phase;
+  };
+  const Swing swings[] = {{0.125, 0.04, 0.517}, {0.25, 0.16, 0.366}, {0.375, 0.16, 0.297}, {0.625, 0.1, 0.702}};
+  std::vector<Rotor> load_swings;
+  for (const Swing& w : swings) load_swings.emplace_back(w.hz, w.phase);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t), cycle.anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+      for (Rotor& r : load_swings) r.anchor(t);
     }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
@@ -268,12 +280,11 @@ Buf generator_loop() {
     double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
     double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    // The load swings slowly: the machine labours and eases once a loop,
-    // some 5 dB from its hardest pull to its lightest, with a faster sway
-    // across it, so the room is heard to work rather than to sit on a
-    // held chord.
-    const double load = 1.0 + 0.26 * cycle.s + 0.1 * wobble.s + 0.04 * sway.c;
-    wobble.turn(), sway.turn(), cycle.turn();
+    double load = 1.0;
+    for (size_t k = 0; k < load_swings.size(); ++k) {
+      load += swings[k].depth * load_swings[k].s;
+      load_swings[k].turn();
+    }
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
   add_moving_parts(raw, len);
@@ -419,8 +430,11 @@ Buf door() {
   add_swelling_in(b, seat, 0.405, 0.006);
   add_latch(b, rng, 0.435, 0.55f, 0.3f, 0.004);
   add_latch_click(b, rng, 0.437, 1.0f);
-  // The door stands in the corridor: a short, soft answer from the walls.
-  return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
+  // The door stands in the corridor: a short, soft answer from the walls,
+  // let ring a moment past the latch and dying away to silence.
+  Buf out = add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.07f);
+  decay_out(out, kRate, 0.13f);
+  return out;
 }
 
 Buf acid() {
@@ -574,8 +588,10 @@ Buf power_returning() {
   add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
   add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
   add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
-  // The machine room answers softly.
-  return add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.0f);
+  // The machine room answers softly, and its answer dies away to silence.
+  Buf out = add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.2f);
+  decay_out(out, kRate, 0.35f);
+  return out;
 }
 
 // The power failing: the breaker trips with a hard bang, the mains hum is
@@ -586,7 +602,7 @@ Buf power_failing() {
   Rng rng(0x9D0Au);
   Buf b = blank(1.8);
   add_noise_burst(b, rng, 0.0, 1200.0f, 1.5f, 0.015f, 1.8f);
-  add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.8f);
+  add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.45f);
   add_ping(b, 0.0, 760.0f, 0.05f, 0.15f);
   // The contacts arc as the breaker opens: a spray of bright crackles over
   // the first third of a second, thinning out.
@@ -611,8 +627,10 @@ Buf power_failing() {
     float body = hz > 1.0f ? lp(blep_saw(motor.step(hz, kRate), hz / kRate)) : lp(0.0f);
     // The gears sing with an overtone; small speakers keep this when the
     // run-down itself has sunk below them.
+    // Its level sinks more slowly than its pitch, so the whine is heard
+    // falling right through the midrange, from 2 kHz to a few hundred Hz.
     double gp = gear.step(hz * 17.0f, kRate);
-    float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * speed;
+    float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * std::sqrt(speed);
     // The shaft drags in its bearings: a dry scrape in the housing's band
     // that fades more slowly than the machine slows, and grinds up again
     // over its last turns, so the machine is heard right up to its stop.
@@ -629,8 +647,18 @@ Buf power_failing() {
       add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.5f * force);
     }
   }
+  // The brushes spark as the field collapses: a crackle in the midrange,
+  // thick at the trip and thinning as the machine runs down, pitched with
+  // the falling whine, so laptop speakers hear the failing as well as the
+  // rumble.
+  for (int k = 0; k < 46; ++k) {
+    const double u = k / 46.0, at = 0.03 + 1.35 * std::pow(u, 1.6) + rng.range(0.0f, 0.02f);
+    const float speed = std::exp(-static_cast<float>(at) / 0.55f);
+    add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.003f, 0.009f),
+                    0.9f * (1.0f - 0.6f * static_cast<float>(u)));
+  }
   // The rotor settles against its stop, and the housing rings on after it.
-  add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.45f);
+  add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
   add_noise_burst(b, rng, stop_s, 500.0f, 2.0f, 0.02f, 0.7f);
   add_noise_burst(b, rng, stop_s, 2200.0f, 2.5f, 0.006f, 0.8f);
   add_ping(b, stop_s, 610.0f, 0.12f, 0.08f);
@@ -665,6 +693,10 @@ Buf panel(bool opening) {
   add_noise_burst(b, rng, clack, 1800.0f, 2.0f, 0.01f, 1.5f);
   add_thump(b, clack, 320.0f, 120.0f, 0.035f, 0.5f);
   add_ping(b, clack, 1450.0f, 0.04f, 0.15f);
+  // The latch's steel edge: a short breath of air over 8 kHz.
+  add_noise_burst(b, rng, clack, 10000.0f, 1.2f, 0.005f, 0.5f);
+  // The clack's ring dies away within the file rather than being cut.
+  decay_out(b, kRate, 0.12f);
   return b;
 }
 
