@@ -57,6 +57,11 @@ constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
 constexpr double kReedLevel = 0.3;
 constexpr double body_level = 0.35;     // the horn a fifth below, a body, not a second voice
 constexpr double kHornWhoop = 0.26;     // a note winds up four semitones: a warble at 2.5 Hz
+constexpr int pulses_per_note = 3;      // 7.5 blasts a second: a call to act, not a tone to bear
+constexpr double pulse_gap_s = 0.03;    // each blast stops short of the next
+constexpr double pulse_floor = 0.15;    // the gaps dip some 16 dB, not to silence
+constexpr double rasp_hz = 70.0;        // the horn's flutter: rough, as a scream is, not a buzz
+constexpr double rasp_depth = 0.35;
 }  // namespace
 
 Buf alarm_loop() {
@@ -69,7 +74,7 @@ Buf alarm_loop() {
   const double hi_hz = 1050.0, lo_hz = 787.5, glide = 0.018;
   size_t n = frames(note * notes, kRate);
   std::vector<double> hz(n);
-  Buf amp(n);
+  Buf amp(n), pulse(n);
   for (size_t i = 0; i < n; ++i) {
     const double t = seconds_at(i), u = std::fmod(t, 2.0 * note);
     // Smoothstep glides at both note changes of the high-low pair.
@@ -90,10 +95,21 @@ Buf alarm_loop() {
     const double rise = climb * climb * (3.0 - 2.0 * climb) * (1.0 - fall);
     const double whoop = 1.0 + kHornWhoop * rise;
     hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift) * whoop;
-    // Each note swells to its middle and dips at the change, some 6 dB, so
-    // the warble is heard in the level as well as the pitch.
+    // Each note swells to its middle and dips at the change, so the warble
+    // is heard in the level as well as the pitch.
     const double swell = 1.0 + kHornSwell * std::sin(kTwoPi * t / (note * notes) + 0.8);
-    amp[i] = static_cast<float>((0.5 + 0.5 * std::sin(kPi * v)) * swell);
+    // And each note is cut into three quick blasts, the pulse of an
+    // emergency rather than a steady wail: every blast stops short, over
+    // rounded 6 ms edges, and the next starts on the same rising pitch.
+    const double blast = note / pulses_per_note, q = std::fmod(t, blast), edge = 0.006;
+    const double off = std::clamp((q - (blast - pulse_gap_s)) / edge, 0.0, 1.0) *
+                       std::clamp((blast - q) / edge, 0.0, 1.0);
+    const double gate = 1.0 - (1.0 - pulse_floor) * (0.5 - 0.5 * std::cos(kPi * off));
+    // The horn flutters fast enough to be heard as roughness, the grain
+    // that makes a scream urgent; whole cycles over the file, so it joins.
+    const double rasp = 1.0 + rasp_depth * std::sin(kTwoPi * rasp_hz * t);
+    pulse[i] = static_cast<float>(gate);
+    amp[i] = static_cast<float>((0.7 + 0.3 * std::sin(kPi * v)) * swell * rasp);
   }
   std::vector<double> inc = whole_cycle_steps(hz);
   // A second reed a little flat of the first: the two beat slowly, once or
@@ -143,17 +159,20 @@ Buf alarm_loop() {
   Biquad bell, bell_hi, top;
   bell.bandpass(2800.0f, 1.2f, kRate);
   bell_hi.bandpass(3600.0f, 1.6f, kRate);
-  top.lowpass(5000.0f, 0.7f, kRate);
+  top.lowpass(6500.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(380.0f, kRate);
   // It sounds in a small steel room: a short, bright answer from the walls,
   // run round the loop with the rest so the wrap carries its tail.
   Reverb steel(kRate, 0.15f, 0.2f);
   Buf horned = loop_through(raw, 3, [bell, bell_hi, top, hp, steel](float x) mutable {
-    float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 1.6f + bell_hi(driven) * 1.0f));
+    float driven = std::tanh(x * 3.0f);
+    const float dry = top(hp(x + bell(driven) * 1.6f + bell_hi(driven) * 1.3f));
     return dry + 0.25f * steel(dry);
   });
+  // The blasts are cut after the horn's drive, which would otherwise
+  // squeeze the gaps back up to the blasts' level.
+  for (size_t i = 0; i < n; ++i) horned[i] *= pulse[i];
   // The file starts (and so wraps) at a crest of the horn's wave a few
   // milliseconds into the note, where the wave barely moves.
   return start_at_stillest(horned, 0.006);
