@@ -662,8 +662,8 @@ Buf power_failing() {
     if (static_cast<int>(turns / 6.0) > knocked && speed > 0.004f) {
       knocked = static_cast<int>(turns / 6.0);
       const float force = 0.35f + std::sqrt(speed);
-      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.6f * force);
-      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.5f * force);
+      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.008f, 0.6f * force);
+      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.005f, 0.4f * force);
     }
   }
   // The brushes spark as the field collapses: a crackle in the midrange,
@@ -673,7 +673,7 @@ Buf power_failing() {
   for (int k = 0; k < 46; ++k) {
     const double u = k / 46.0, at = 0.03 + 1.35 * std::pow(u, 1.6) + rng.range(0.0f, 0.02f);
     const float speed = std::exp(-static_cast<float>(at) / 0.55f);
-    add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.003f, 0.009f),
+    add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
                     0.9f * (1.0f - 0.6f * static_cast<float>(u)));
   }
   // The rotor settles against its stop, and the housing rings on after it.
