@@ -339,6 +339,54 @@ TEST(EffectMix, EveryEffectDiesAwayWithoutASuddenFall) {
   }
 }
 
+TEST(EffectMix, SignalsAndMachinesRingOutBeforeTheirClosingFade) {
+  // The closing fade is only a guard: by the 10 ms before it the sound has
+  // died away on its own, 60 dB under its peak (the tracker pings, the
+  // magazine, the door and the rest were still 28-50 dB under it there,
+  // and were heard to stop rather than fade).
+  for (const char* n : {"surprise", "ammo", "door", "pausein", "pauseout", "power_up", "power_down", "alert_high_1",
+                        "alert_high_2", "rescue", "dry", "heal", "cheat", "cheat2", "bursting"}) {
+    const pcm_probe::Wav w = load(n);
+    const size_t end = w.samples.size(), ms = static_cast<size_t>(w.rate / 1000);
+    ASSERT_GT(end, 25 * ms) << n;
+    float top = 0.0f;
+    for (float x : w.samples) top = std::max(top, std::fabs(x));
+    double acc = 0.0;
+    for (size_t i = end - 25 * ms; i < end - 15 * ms; ++i) acc += static_cast<double>(w.samples[i]) * w.samples[i];
+    EXPECT_LE(10.0 * std::log10(acc / (10 * ms) + 1e-20), 20.0 * std::log10(top) - 60.0) << n;
+  }
+}
+
+TEST(EffectMix, TheGeneratorHoldsItsLevelOverAnyFewSeconds) {
+  // It moves second by second, but a slow swell or sag across the loop is
+  // heard as the loop breathing every 8 s (once it sagged 4-5 dB for half
+  // the file): any 3 s of it, round the seam, is within 2 dB of any other.
+  const pcm_probe::Wav w = load("generator");
+  const size_t n = w.samples.size(), span = static_cast<size_t>(3 * w.rate), hop = static_cast<size_t>(w.rate / 20);
+  ASSERT_GT(n, span);
+  std::vector<double> energy(2 * n + 1, 0.0);
+  for (size_t i = 0; i < 2 * n; ++i) energy[i + 1] = energy[i] + static_cast<double>(w.samples[i % n]) * w.samples[i % n];
+  double lo = 1e9, hi = -1e9;
+  for (size_t at = 0; at < n; at += hop) {
+    const double db = 10.0 * std::log10((energy[at + span] - energy[at]) / static_cast<double>(span) + 1e-20);
+    lo = std::min(lo, db), hi = std::max(hi, db);
+  }
+  EXPECT_LE(hi - lo, 2.0);
+}
+
+TEST(EffectMix, SmallSpeakersHearThePowerFailingTheCocoonAndTheEmptyClick) {
+  // Power failing and the cocoon stretching carry their movement in the
+  // midrange, not in a rumble a laptop cannot play (half of each lay under
+  // 200 Hz), and the empty click is a click, with no thud under it.
+  for (const char* n : {"power_down", "bursting"}) {
+    const pcm_probe::Wav w = load(n);
+    EXPECT_LT(band_share(w.samples, w.rate, 20, 200, 2.0), 0.4) << n;
+    EXPECT_GE(band_share(w.samples, w.rate, 300, 2000, 2.0), 0.45) << n;
+  }
+  const pcm_probe::Wav dry = load("dry");
+  EXPECT_LT(band_share(dry.samples, dry.rate, 20, 200, 0.5), 0.05);
+}
+
 TEST(EffectMix, TheGunHasBodyAndItsTakesAreOneGun) {
   std::vector<std::array<double, 20>> shapes;
   for (const auto& n : kGuns) {

@@ -801,9 +801,9 @@ Buf cocoon_bursting() {
   for (double at : beats) {
     // Each beat is a low thud with a dull knock on top, which is what small
     // speakers can play of it.
-    add_thump(b, at, 120.0f, 65.0f, 0.06f, 0.3f);
+    add_thump(b, at, 120.0f, 65.0f, 0.06f, 0.2f);
     add_noise_burst(b, rng, at, 420.0f, 2.0f, 0.025f, 1.1f);
-    add_thump(b, at + 0.16, 105.0f, 60.0f, 0.05f, 0.18f);
+    add_thump(b, at + 0.16, 105.0f, 60.0f, 0.05f, 0.12f);
     add_noise_burst(b, rng, at + 0.16, 380.0f, 2.0f, 0.02f, 0.7f);
   }
   size_t n = b.size();
@@ -812,19 +812,21 @@ Buf cocoon_bursting() {
     double u = std::sqrt((k + rng.uni()) / 70.0);
     double at = 0.1 + 1.75 * u;
     add_noise_burst(b, rng, at, rng.range(350.0f, 1600.0f), rng.range(2.0f, 6.0f), rng.range(0.008f, 0.03f),
-                    0.3f + 0.7f * static_cast<float>(u));
+                    0.5f + 0.6f * static_cast<float>(u));
     // The skin's fibres part with a wet crackle high above the tearing.
     add_noise_burst(b, rng, at + 0.004, rng.range(1800.0f, 4500.0f), 3.0f, rng.range(0.002f, 0.006f),
                     1.4f * static_cast<float>(u));
   }
+  // The skin creaks as it stretches: a buzz whose ring climbs from 400 Hz
+  // to 1.3 kHz as the membrane tightens, the midrange of the stretching.
   Biquad creak;
-  creak.lowpass(500.0f, 2.0f, kRate);
   Phase ph;
   for (size_t i = 0; i < n; ++i) {
     float t = static_cast<float>(seconds_at(i));
+    if (i % 32 == 0) creak.bandpass(400.0f + 480.0f * t, 2.5f, kRate);
     float hz = 70.0f + 20.0f * t + 6.0f * rng.bi();
     float x = blep_saw(ph.step(hz, kRate), hz / kRate);
-    b[i] += creak(x) * 0.12f * std::min(1.0f, t / 0.8f);
+    b[i] += creak(x) * 0.3f * std::min(1.0f, 0.3f + t / 0.8f);
   }
   // A presence lift at 2-3 kHz brings the wet crackle and the knocks up
   // where the music leaves room, so the stretching is heard over the score.

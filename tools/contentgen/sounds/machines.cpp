@@ -57,6 +57,11 @@ constexpr double kReedDetune = 0.0016;  // beats at 1.3-1.7 Hz
 constexpr double kReedLevel = 0.3;
 constexpr double body_level = 0.35;     // the horn a fifth below, a body, not a second voice
 constexpr double kHornWhoop = 0.26;     // a note winds up four semitones: a warble at 2.5 Hz
+constexpr int pulses_per_note = 3;      // 7.5 blasts a second: a call to act, not a tone to bear
+constexpr double pulse_gap_s = 0.03;    // each blast stops short of the next
+constexpr double pulse_floor = 0.15;    // the gaps dip some 16 dB, not to silence
+constexpr double rasp_hz = 70.0;        // the horn's flutter: rough, as a scream is, not a buzz
+constexpr double rasp_depth = 0.35;
 }  // namespace
 
 Buf alarm_loop() {
@@ -69,7 +74,7 @@ Buf alarm_loop() {
   const double hi_hz = 1050.0, lo_hz = 787.5, glide = 0.018;
   size_t n = frames(note * notes, kRate);
   std::vector<double> hz(n);
-  Buf amp(n);
+  Buf amp(n), pulse(n);
   for (size_t i = 0; i < n; ++i) {
     const double t = seconds_at(i), u = std::fmod(t, 2.0 * note);
     // Smoothstep glides at both note changes of the high-low pair.
@@ -90,10 +95,21 @@ Buf alarm_loop() {
     const double rise = climb * climb * (3.0 - 2.0 * climb) * (1.0 - fall);
     const double whoop = 1.0 + kHornWhoop * rise;
     hz[i] = (lo_hz + (hi_hz - lo_hz) * high_share) * (1.0 + kHornDrift * drift) * whoop;
-    // Each note swells to its middle and dips at the change, some 6 dB, so
-    // the warble is heard in the level as well as the pitch.
+    // Each note swells to its middle and dips at the change, so the warble
+    // is heard in the level as well as the pitch.
     const double swell = 1.0 + kHornSwell * std::sin(kTwoPi * t / (note * notes) + 0.8);
-    amp[i] = static_cast<float>((0.5 + 0.5 * std::sin(kPi * v)) * swell);
+    // And each note is cut into three quick blasts, the pulse of an
+    // emergency rather than a steady wail: every blast stops short, over
+    // rounded 6 ms edges, and the next starts on the same rising pitch.
+    const double blast = note / pulses_per_note, q = std::fmod(t, blast), edge = 0.006;
+    const double off = std::clamp((q - (blast - pulse_gap_s)) / edge, 0.0, 1.0) *
+                       std::clamp((blast - q) / edge, 0.0, 1.0);
+    const double gate = 1.0 - (1.0 - pulse_floor) * (0.5 - 0.5 * std::cos(kPi * off));
+    // The horn flutters fast enough to be heard as roughness, the grain
+    // that makes a scream urgent; whole cycles over the file, so it joins.
+    const double rasp = 1.0 + rasp_depth * std::sin(kTwoPi * rasp_hz * t);
+    pulse[i] = static_cast<float>(gate);
+    amp[i] = static_cast<float>((0.7 + 0.3 * std::sin(kPi * v)) * swell * rasp);
   }
   std::vector<double> inc = whole_cycle_steps(hz);
   // A second reed a little flat of the first: the two beat slowly, once or
@@ -143,17 +159,20 @@ Buf alarm_loop() {
   Biquad bell, bell_hi, top;
   bell.bandpass(2800.0f, 1.2f, kRate);
   bell_hi.bandpass(3600.0f, 1.6f, kRate);
-  top.lowpass(5000.0f, 0.7f, kRate);
+  top.lowpass(6500.0f, 0.7f, kRate);
   OnePoleHP hp;
   hp.set(380.0f, kRate);
   // It sounds in a small steel room: a short, bright answer from the walls,
   // run round the loop with the rest so the wrap carries its tail.
   Reverb steel(kRate, 0.15f, 0.2f);
   Buf horned = loop_through(raw, 3, [bell, bell_hi, top, hp, steel](float x) mutable {
-    float driven = std::tanh(x * 2.0f);
-    const float dry = top(hp(x + bell(driven) * 1.6f + bell_hi(driven) * 1.0f));
+    float driven = std::tanh(x * 3.0f);
+    const float dry = top(hp(x + bell(driven) * 1.6f + bell_hi(driven) * 1.3f));
     return dry + 0.25f * steel(dry);
   });
+  // The blasts are cut after the horn's drive, which would otherwise
+  // squeeze the gaps back up to the blasts' level.
+  for (size_t i = 0; i < n; ++i) horned[i] *= pulse[i];
   // The file starts (and so wraps) at a crest of the horn's wave a few
   // milliseconds into the note, where the wave barely moves.
   return start_at_stillest(horned, 0.006);
@@ -247,13 +266,25 @@ Buf generator_loop() {
   }
   // The whine's waver and swell, the blades' pulse and the load's slow
   // wobble turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5), wobble(0.25), sway(0.375), cycle(0.125);
+  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
+  // The load: a few slow swings of unequal pace and size, whole cycles of
+  // the loop (8, 4, 2.7 and 1.6 s), phased so their sum holds level over
+  // any few seconds and only dips briefly, twice and unevenly, a loop: the
+  // machine is heard to work, second by second, without one slow sag
+  // that would breathe once every 8 s.
+  struct Swing {
+    double hz, depth, phase;
+  };
+  const Swing swings[] = {{0.125, 0.04, 0.517}, {0.25, 0.16, 0.366}, {0.375, 0.16, 0.297}, {0.625, 0.1, 0.702}};
+  std::vector<Rotor> load_swings;
+  for (const Swing& w : swings) load_swings.emplace_back(w.hz, w.phase);
   Buf raw(n);
   for (size_t i = 0; i < n; ++i) {
     double t = seconds_at(i);
     if (i % kRate == 0) {
       for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t), wobble.anchor(t), sway.anchor(t), cycle.anchor(t);
+      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
+      for (Rotor& r : load_swings) r.anchor(t);
     }
     double s = 0.0;
     for (size_t k = 0; k < tone.size(); ++k) {
@@ -268,12 +299,11 @@ Buf generator_loop() {
     double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
     double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
     waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    // The load swings slowly: the machine labours and eases once a loop,
-    // some 5 dB from its hardest pull to its lightest, with a faster sway
-    // across it, so the room is heard to work rather than to sit on a
-    // held chord.
-    const double load = 1.0 + 0.26 * cycle.s + 0.1 * wobble.s + 0.04 * sway.c;
-    wobble.turn(), sway.turn(), cycle.turn();
+    double load = 1.0;
+    for (size_t k = 0; k < load_swings.size(); ++k) {
+      load += swings[k].depth * load_swings[k].s;
+      load_swings[k].turn();
+    }
     raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
   }
   add_moving_parts(raw, len);
@@ -419,8 +449,11 @@ Buf door() {
   add_swelling_in(b, seat, 0.405, 0.006);
   add_latch(b, rng, 0.435, 0.55f, 0.3f, 0.004);
   add_latch_click(b, rng, 0.437, 1.0f);
-  // The door stands in the corridor: a short, soft answer from the walls.
-  return add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.0f);
+  // The door stands in the corridor: a short, soft answer from the walls,
+  // let ring a moment past the latch and dying away to silence.
+  Buf out = add_reverb(b, kRate, 0.2f, 0.5f, 0.12f, 0.07f);
+  decay_out(out, kRate, 0.13f);
+  return out;
 }
 
 Buf acid() {
@@ -574,8 +607,10 @@ Buf power_returning() {
   add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
   add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
   add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
-  // The machine room answers softly.
-  return add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.0f);
+  // The machine room answers softly, and its answer dies away to silence.
+  Buf out = add_reverb(b, kRate, 0.35f, 0.5f, 0.15f, 0.2f);
+  decay_out(out, kRate, 0.35f);
+  return out;
 }
 
 // The power failing: the breaker trips with a hard bang, the mains hum is
@@ -586,7 +621,7 @@ Buf power_failing() {
   Rng rng(0x9D0Au);
   Buf b = blank(1.8);
   add_noise_burst(b, rng, 0.0, 1200.0f, 1.5f, 0.015f, 1.8f);
-  add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.8f);
+  add_thump(b, 0.0, 160.0f, 60.0f, 0.06f, 0.45f);
   add_ping(b, 0.0, 760.0f, 0.05f, 0.15f);
   // The contacts arc as the breaker opens: a spray of bright crackles over
   // the first third of a second, thinning out.
@@ -611,8 +646,10 @@ Buf power_failing() {
     float body = hz > 1.0f ? lp(blep_saw(motor.step(hz, kRate), hz / kRate)) : lp(0.0f);
     // The gears sing with an overtone; small speakers keep this when the
     // run-down itself has sunk below them.
+    // Its level sinks more slowly than its pitch, so the whine is heard
+    // falling right through the midrange, from 2 kHz to a few hundred Hz.
     double gp = gear.step(hz * 17.0f, kRate);
-    float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * speed;
+    float whine = (sine(gp) + 0.6f * sine(2.0 * gp)) * 0.5f * std::sqrt(speed);
     // The shaft drags in its bearings: a dry scrape in the housing's band
     // that fades more slowly than the machine slows, and grinds up again
     // over its last turns, so the machine is heard right up to its stop.
@@ -625,12 +662,22 @@ Buf power_failing() {
     if (static_cast<int>(turns / 6.0) > knocked && speed > 0.004f) {
       knocked = static_cast<int>(turns / 6.0);
       const float force = 0.35f + std::sqrt(speed);
-      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.006f, 0.6f * force);
-      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.003f, 0.5f * force);
+      add_noise_burst(b, rng, t, 900.0f, 3.0f, 0.008f, 0.6f * force);
+      add_noise_burst(b, rng, t, 2600.0f, 3.0f, 0.005f, 0.4f * force);
     }
   }
+  // The brushes spark as the field collapses: a crackle in the midrange,
+  // thick at the trip and thinning as the machine runs down, pitched with
+  // the falling whine, so laptop speakers hear the failing as well as the
+  // rumble.
+  for (int k = 0; k < 46; ++k) {
+    const double u = k / 46.0, at = 0.03 + 1.35 * std::pow(u, 1.6) + rng.range(0.0f, 0.02f);
+    const float speed = std::exp(-static_cast<float>(at) / 0.55f);
+    add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
+                    0.9f * (1.0f - 0.6f * static_cast<float>(u)));
+  }
   // The rotor settles against its stop, and the housing rings on after it.
-  add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.45f);
+  add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
   add_noise_burst(b, rng, stop_s, 500.0f, 2.0f, 0.02f, 0.7f);
   add_noise_burst(b, rng, stop_s, 2200.0f, 2.5f, 0.006f, 0.8f);
   add_ping(b, stop_s, 610.0f, 0.12f, 0.08f);
@@ -665,6 +712,10 @@ Buf panel(bool opening) {
   add_noise_burst(b, rng, clack, 1800.0f, 2.0f, 0.01f, 1.5f);
   add_thump(b, clack, 320.0f, 120.0f, 0.035f, 0.5f);
   add_ping(b, clack, 1450.0f, 0.04f, 0.15f);
+  // The latch's steel edge: a short breath of air over 8 kHz.
+  add_noise_burst(b, rng, clack, 10000.0f, 1.2f, 0.005f, 0.5f);
+  // The clack's ring dies away within the file rather than being cut.
+  decay_out(b, kRate, 0.12f);
   return b;
 }
 

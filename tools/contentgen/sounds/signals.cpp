@@ -136,6 +136,8 @@ Buf tracker_high(int player) {
   Rng rng(0xB1Bu + player);
   Buf b = blank(0.14);
   add_beep(b, rng, 0.0, player == 2 ? 1318.5f : 1760.0f, 0.04f, 0.8f);
+  // The ring dies away inside the file instead of being cut at its end.
+  decay_out(b, kRate, 0.06f);
   return b;
 }
 
@@ -208,7 +210,10 @@ Buf rescue_chime() {
   // The lips buzz unevenly: the call's level is shaken by breath, so each
   // harmonic is a band of air and not a line.
   breathe(b, rng, 0.6f, 220.0f);
-  return add_reverb(b, kRate, 0.45f, 0.4f, 0.3f, 0.25);
+  // The hall's answer dies away to silence rather than being cut.
+  Buf out = add_reverb(b, kRate, 0.45f, 0.4f, 0.3f, 0.25);
+  decay_out(out, kRate, 0.4f);
+  return out;
 }
 
 Buf cheat_chime() {
@@ -376,7 +381,11 @@ Buf surprise_sting() {
   add(b, scream, frames(0.02, kRate), 0.9f);
   add(b, roar, frames(0.01, kRate), 0.45f);
   soft_clip(b, 1.5f);
-  return add_reverb(b, kRate, 0.8f, 0.5f, 0.3f, 0.3);
+  // The brass cluster is still sounding as the scream dies; the whole
+  // sting and its room fade out together, to silence at the end.
+  Buf out = add_reverb(b, kRate, 0.8f, 0.5f, 0.3f, 0.3);
+  decay_out(out, kRate, 0.7f);
+  return out;
 }
 
 }  // namespace contentgen::sfx

@@ -391,23 +391,26 @@ Buf dry_click() {
   Buf b = blank(0.16);
   add_noise_burst(b, rng, 0.0, 5200.0f, 1.2f, 0.0012f, 0.35f);
   const double strike = 0.012;
-  add_noise_burst(b, rng, strike, 2600.0f, 0.6f, 0.0018f, 1.4f);
+  add_noise_burst(b, rng, strike, 2600.0f, 0.6f, 0.0025f, 1.0f);
   add_noise_burst(b, rng, strike, 6500.0f, 1.0f, 0.0008f, 0.6f);
-  add_thump(b, strike, 260.0f, 170.0f, 0.008f, 0.15f);
+  // The knock is small steel, not a drum: no weight under 300 Hz.
+  add_thump(b, strike, 520.0f, 380.0f, 0.006f, 0.1f);
   // The frame's modes, inharmonic and damped by the grip within a few ms.
-  const float modes[][3] = {{910.0f, 0.006f, 0.22f}, {1480.0f, 0.004f, 0.16f}, {3150.0f, 0.0025f, 0.12f}};
+  const float modes[][3] = {{910.0f, 0.008f, 0.22f}, {1480.0f, 0.006f, 0.16f}, {3150.0f, 0.0035f, 0.12f}};
   for (const auto& m : modes) add_ping(b, strike, m[0], m[1], m[2]);
   add_noise_burst(b, rng, strike + 0.011, 3800.0f, 1.0f, 0.0012f, 0.45f);
   // Its noise kept under about 8 kHz: above, the strike leapt 0.7 of full
-  // scale in one sample, a digital tick on top of the knock.
-  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}});
+  // scale in one sample, a digital tick on top of the knock. The noise
+  // bursts' filters leave a slow swell under the click; a click has no body
+  // down there to keep.
+  colour(b, {{Colour::LowPass, 8000.0f}, {Colour::LowPass, 8000.0f}, {Colour::HighPass, 220.0f}});
   return b;
 }
 
 Buf ammo_pickup() {
   // A fresh magazine: slide in, latch clack, the bolt racked, a small ready tone.
   Rng rng(0xA770u);
-  Buf b = blank(0.62);
+  Buf b = blank(0.75);
   Biquad slide;
   size_t s0 = frames(0.02, kRate), s1 = frames(0.12, kRate);
   for (size_t i = s0; i < s1; ++i) {
@@ -421,8 +424,12 @@ Buf ammo_pickup() {
   add_noise_burst(b, rng, 0.26, 2200.0f, 2.5f, 0.01f, 1.2f);
   add_noise_burst(b, rng, 0.33, 1600.0f, 2.0f, 0.014f, 1.5f);
   add_thump(b, 0.33, 260.0f, 110.0f, 0.03f, 0.5f);
+  // Each metal contact has its bright edge of air, over 8 kHz.
+  for (double at : {0.12, 0.26, 0.33}) add_noise_burst(b, rng, at, 10000.0f, 1.2f, 0.004f, 0.5f);
   add_bell(b, 0.40, 1318.5f, 2.0f, 1.0f, 0.08f, 0.22f);
   add_bell(b, 0.46, 1760.0f, 2.0f, 1.0f, 0.09f, 0.22f);
+  // The ready tone rings out to silence instead of stopping mid-ring.
+  decay_out(b, kRate, 0.2f);
   return b;
 }
 
