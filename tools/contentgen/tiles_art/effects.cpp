@@ -198,7 +198,7 @@ Bytes make_blood() {
           }
           // The flood: bright thin film in the middle, darker where it is
           // thick at the rim.
-          const double flood_a = 0.42 + 0.45 * flood, flood_v = 0.95 - 0.35 * flood;
+          const double flood_a = 0.52 + 0.4 * flood, flood_v = 0.98 - 0.38 * flood;
           // A splat: wet red in the body with its highlight, dark drying
           // red at its rim and in the thin ends of its streaks.
           const double splat_v = 0.27 + 0.48 * b.wet + 0.25 * b.shine;
