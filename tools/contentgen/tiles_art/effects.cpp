@@ -91,129 +91,110 @@ Bytes make_flash() {
 Bytes make_blood() {
   // Stretched over the whole view and faded by the game with alpha
   // blending, multiplied by a deep red: only the red channel and the alpha
-  // reach the screen, so the red carries the shapes, and the picture is
+  // reach the screen, so the red carries the texture, and the picture is
   // blood-coloured itself so it reads as blood wherever it is looked at.
-  // A hit throws blood across the view: two splats off to the sides, each
-  // a dense wet body with a ragged edge, streaks thrown out of it that
-  // taper to drops, a wet highlight in the body and a darker, drying rim,
-  // over a thin flood that thickens toward the view's edges. The middle
-  // stays thin so the player still sees what struck them.
-  // Painted in the view's own pixels (780 x 275), so the drops come out
-  // round once the picture is stretched, and averaged down to 32 x 32.
+  // A hit floods in from the edges: thick and dark at the rim, creeping
+  // inward in uneven tongues, runs dripping from the top edge and drops
+  // flung in round the rim, and thin in the middle so the player still sees
+  // what struck them. Nowhere is it clear or flat, so it never shows as a
+  // sheet laid over the view.
   const int s = 32;
-  const double view_w = 780, view_h = 275;
   Noise n(0xB10Du);
+  struct Blot {
+    double x, y, r, w;
+  };
+  // Tongues of red reaching in from the rim, stronger where they start.
+  std::vector<Blot> blots;
+  for (int i = 0; i < 14; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double reach = n.range(0.55, 0.85);
+    blots.push_back({std::cos(a) * reach, std::sin(a) * reach, n.range(0.16, 0.3), n.range(0.18, 0.32)});
+  }
+  // Runs down from the top edge, each ending in a heavier bead; the view
+  // is stretched far more across than down, so they stay narrow here.
+  struct Run {
+    double x, end, w;
+  };
+  std::vector<Run> runs;
+  for (int i = 0; i < 5; ++i) runs.push_back({n.range(-0.8, 0.8), n.range(-0.55, -0.15), n.range(0.035, 0.06)});
+  // Drops flung in round the rim: small, dense and dark.
+  std::vector<Blot> drops;
+  for (int i = 0; i < 16; ++i) {
+    const double a = n.range(0, 2 * M_PI);
+    const double reach = n.range(0.5, 0.8);
+    drops.push_back({std::cos(a) * reach, std::sin(a) * reach * 1.1, n.range(0.045, 0.09), n.range(0.5, 0.9)});
+  }
   auto smooth = [](double e0, double e1, double x) {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
   };
-  struct Streak {
-    double angle, length, width;
+  // Mottle of two sizes: the flood is clotted and uneven, darker blots in
+  // it and thinner runs between, so stretched over the view it reads as
+  // blood and not as a red lamp.
+  constexpr int coarse = 6, fine = 11;
+  std::vector<double> cells_c(coarse * coarse), cells_f(fine * fine);
+  for (double& c : cells_c) c = n.range(-1, 1);
+  for (double& c : cells_f) c = n.range(-1, 1);
+  auto lattice = [&](const std::vector<double>& cells, int k, double u, double v) {
+    const double fx = u * (k - 1), fy = v * (k - 1);
+    const int ix = std::min(k - 2, static_cast<int>(fx)), iy = std::min(k - 2, static_cast<int>(fy));
+    double tx = fx - ix, ty = fy - iy;
+    tx = tx * tx * (3 - 2 * tx), ty = ty * ty * (3 - 2 * ty);
+    auto at = [&](int i, int j) { return cells[static_cast<size_t>(j) * k + i]; };
+    const double top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
+    const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
+    return top + (bottom - top) * ty;
   };
-  struct Drop {
-    double x, y, r;
-  };
-  struct Splat {
-    double x, y, r;
-    double phase[3];
-    std::vector<Streak> streaks;
-    std::vector<Drop> drops;
-  };
-  // Each splat's streaks point away from the view's middle more than
-  // toward it, as blood thrown in from that side would land.
-  auto make_splat = [&](double x, double y, double r, int count) {
-    Splat sp{x, y, r, {n.range(0, 6.3), n.range(0, 6.3), n.range(0, 6.3)}, {}, {}};
-    const double inward = std::atan2(view_h / 2 - y, view_w / 2 - x);
-    for (int i = 0; i < count; ++i) {
-      const double a = inward + M_PI + (2 * M_PI * (i + n.range(0.15, 0.85)) / count - M_PI) * 0.95;
-      const double facing_in = std::max(0.0, std::cos(a - inward));
-      const double length = r * n.range(1.35, 2.3) * (1 - 0.45 * facing_in);
-      sp.streaks.push_back({a, length, r * n.range(0.26, 0.4)});
-      // A drop or two flung on past the streak's tip.
-      const int beyond = 1 + static_cast<int>(n.range(0, 1.99));
-      for (int k = 0; k < beyond; ++k) {
-        const double d = length + r * n.range(0.15, 0.55) * (k + 1);
-        sp.drops.push_back({x + std::cos(a) * d, y + std::sin(a) * d, r * n.range(0.1, 0.2)});
-      }
-    }
-    for (int i = 0; i < 6; ++i) {
-      const double a = n.range(0, 2 * M_PI), d = r * n.range(1.4, 2.6);
-      sp.drops.push_back({x + std::cos(a) * d, y + std::sin(a) * d, r * n.range(0.07, 0.14)});
-    }
-    return sp;
-  };
-  const std::vector<Splat> splats = {make_splat(150, 85, 66, 9), make_splat(650, 196, 50, 7)};
-  // What lies at one point of the view: cover, and how wet (1) or dried
-  // and dark (0) the blood there is.
-  struct Blood {
-    double cover, wet, shine;
-  };
-  auto splat_at = [&](const Splat& sp, double px, double py) {
-    Blood b{0, 0, 0};
-    const double dx = px - sp.x, dy = py - sp.y, rho = std::hypot(dx, dy), th = std::atan2(dy, dx);
-    const double edge = sp.r * (1 + 0.09 * std::sin(3 * th + sp.phase[0]) + 0.07 * std::sin(5 * th + sp.phase[1]) +
-                                0.05 * std::sin(8 * th + sp.phase[2]));
-    const double body = smooth(edge + 5, edge - 5, rho);
-    // Wet inside, drying to a dark rim a few pixels wide at the edge.
-    b.cover = body;
-    b.wet = body * smooth(edge - 4, edge - 16, rho);
-    // The highlight: a soft spot up and left of the middle of the body.
-    const double hx = (px - (sp.x - sp.r * 0.3)) / (sp.r * 0.4), hy = (py - (sp.y - sp.r * 0.32)) / (sp.r * 0.24);
-    b.shine = body * std::exp(-(hx * hx + hy * hy));
-    for (const Streak& st : sp.streaks) {
-      const double along = rho * std::cos(th - st.angle), across = std::abs(rho * std::sin(th - st.angle));
-      if (along < 0 || along > st.length + 4) continue;
-      const double w = st.width * std::pow(std::max(0.0, 1 - along / st.length), 0.7) + 1.5;
-      const double c = smooth(w + 2.5, w - 2.5, across) * smooth(st.length + 4, st.length - 4, along);
-      if (c > b.cover) b.cover = c, b.wet = std::max(b.wet, 0.55 * c * smooth(st.length, st.length * 0.3, along));
-    }
-    for (const Drop& d : sp.drops) {
-      const double q = std::hypot(px - d.x, py - d.y);
-      const double c = smooth(d.r + 2.5, d.r - 2.5, q);
-      if (c > b.cover) b.cover = c, b.wet = std::max(b.wet, 0.4 * c);
-    }
-    return b;
-  };
-  // The thin flood under the splats: thicker toward the view's edges, as
-  // blood running in from the rim.
-  auto flood_at = [&](double px, double py) {
-    const double u = px / view_w * 2 - 1, v = py / view_h * 2 - 1;
+  // The flood's thickness at a point of the view, -1..1 across it.
+  auto thickness = [&](double u, double v) {
+    // Between a circle and the view's own box, so the flood follows the
+    // frame yet rounds its corners.
+    const double round = std::hypot(u, v) / std::sqrt(2.0);
     const double boxy = std::pow(std::pow(std::abs(u), 4) + std::pow(std::abs(v), 4), 0.25);
-    return smooth(0.35, 1.05, 0.45 * std::hypot(u, v) / std::sqrt(2.0) + 0.6 * boxy);
+    double r = 0.45 * round + 0.55 * boxy;
+    for (const Blot& b : blots) {
+      const double du = (u - b.x) / b.r, dv = (v - b.y) / b.r;
+      r += b.w * std::exp(-(du * du + dv * dv));
+    }
+    return smooth(0.3, 1.05, r);
   };
   std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
-  constexpr int sub = 6;
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
-      double value = 0, alpha = 0, shine_sum = 0;
-      for (int j = 0; j < sub; ++j)
-        for (int i = 0; i < sub; ++i) {
-          const double px = (x + (i + 0.5) / sub) / s * view_w, py = (y + (j + 0.5) / sub) / s * view_h;
-          const double flood = flood_at(px, py);
-          Blood b{0, 0, 0};
-          for (const Splat& sp : splats) {
-            const Blood o = splat_at(sp, px, py);
-            if (o.cover > b.cover) b.cover = o.cover, b.wet = o.wet;
-            b.shine = std::max(b.shine, o.shine);
-          }
-          // The flood: bright thin film in the middle, darker where it is
-          // thick at the rim.
-          const double flood_a = 0.52 + 0.4 * flood, flood_v = 0.98 - 0.38 * flood;
-          // A splat: wet red in the body with its highlight, dark drying
-          // red at its rim and in the thin ends of its streaks.
-          const double splat_v = 0.27 + 0.48 * b.wet + 0.25 * b.shine;
-          const double a = flood_a + (0.97 - flood_a) * b.cover;
-          value += a * (flood_v + (splat_v - flood_v) * b.cover);
-          alpha += a;
-          shine_sum += b.shine;
-        }
-      const double a = alpha / (sub * sub), v = std::clamp(value / alpha, 0.0, 1.0);
-      const double sheen = shine_sum / (sub * sub);
+      const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
+      const double mottle = 0.65 * lattice(cells_c, coarse, (x + 0.5) / s, (y + 0.5) / s) +
+                            0.35 * lattice(cells_f, fine, (x + 0.5) / s, (y + 0.5) / s);
+      double flood = thickness(u, v);
+      // Runs and drops add body where they lie.
+      double spatter = 0;
+      for (const Run& run : runs) {
+        const double across = std::abs(u - run.x) / run.w;
+        if (across > 3 || v > run.end + 0.12) continue;
+        const double body = std::exp(-across * across) * smooth(run.end + 0.02, run.end - 0.1, v);
+        const double bv = (v - run.end) / 0.09, bead = std::exp(-(across * across * 0.45 + bv * bv));
+        spatter = std::max(spatter, std::max(0.75 * body, bead));
+      }
+      for (const Blot& d : drops) {
+        const double du = (u - d.x) / d.r, dv = (v - d.y) / d.r;
+        spatter = std::max(spatter, d.w * std::exp(-(du * du + dv * dv) * 1.5));
+      }
+      flood = std::max(flood, 0.85 * spatter);
+      // Wet sheen: the clots' slopes turned up toward a light above catch
+      // it, so the flood looks glossy rather than dyed.
+      const double e = 0.07;
+      const double slope = (thickness(u, v + e) - thickness(u, v - e)) / (2 * e);
+      const double sheen = 0.14 * smooth(0.15, 0.8, slope) * smooth(0.2, 0.5, flood) + 0.06 * std::max(0.0, -mottle);
+      // Clots thicken the flood most where it is already heavy.
+      const double a = std::clamp(0.34 + 0.6 * flood + (0.04 + 0.08 * flood) * mottle, 0.0, 1.0);
+      // Bright arterial red where it is thin, dark wet red where it pools
+      // and in its clots and drops.
+      const double value =
+          std::clamp(0.98 - 0.46 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle) + sheen, 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
-      px[0] = static_cast<uint8_t>(std::lround(255.0 * v));
-      px[1] = static_cast<uint8_t>(std::lround(255.0 * v * v * (0.05 + 0.25 * sheen)));
-      px[2] = static_cast<uint8_t>(std::lround(255.0 * v * v * (0.07 + 0.25 * sheen)));
-      px[3] = static_cast<uint8_t>(std::lround(255.0 * std::clamp(a, 0.0, 1.0)));
+      px[0] = static_cast<uint8_t>(std::lround(255.0 * value));
+      px[1] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.05 + 0.25 * sheen)));
+      px[2] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.07 + 0.25 * sheen)));
+      px[3] = static_cast<uint8_t>(std::lround(255.0 * a));
     }
   return encode_png(s, s, rgba, true);
 }
