@@ -389,3 +389,29 @@ TEST(CreaturePictures, CorpsesAreCutWholeOrClearAsTheGameDrawsThem) {
       EXPECT_GT(dark_rim, rim * 9 / 10) << "a dark line round the body";
     }
 }
+
+
+TEST(CreaturePictures, CorpsesKeepABrightCrestForTheDarkRooms) {
+  // A dark room multiplies a corpse by a twentieth: a body of dark chitin
+  // then sinks into the deck. Just under the dark line along its top, most
+  // columns carry a pale wet crest that still shows there.
+  for (const char* stem : {"alien_c", "hugger_c"})
+    for (int i = 1; i <= (stem[0] == 'a' ? 4 : 3); ++i) {
+      const std::string file = stem + std::to_string(i) + ".png";
+      SCOPED_TRACE(file);
+      const Picture& p = pic(file);
+      int columns = 0, crested = 0;
+      for (int x = 1; x + 1 < p.w; ++x) {
+        int y = 1;
+        while (y + 1 < p.h && p.at(x, y)[3] == 0) ++y;
+        // Past the dark line to the first pixel of the body.
+        while (y + 1 < p.h && p.at(x, y)[3] == 255 && std::max({p.at(x, y)[0], p.at(x, y)[1], p.at(x, y)[2]}) < 40) ++y;
+        if (y + 1 >= p.h || p.at(x, y)[3] != 255) continue;
+        ++columns;
+        const uint8_t* px = p.at(x, y);
+        crested += (px[0] * 299 + px[1] * 587 + px[2] * 114) / 1000 >= 120;
+      }
+      ASSERT_GT(columns, 20);
+      EXPECT_GT(crested, columns * 7 / 10);
+    }
+}

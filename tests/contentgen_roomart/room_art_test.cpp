@@ -325,6 +325,53 @@ TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   EXPECT_LT(ring, all);
 }
 
+TEST(RoomArt, FlashlightShapesItsBeamWithoutAVeilOverWhatItLights) {
+  // Blended over the lit pass: any light of its own lays a veil over the
+  // walls and flattens their texture. Two wall shades one to three apart
+  // must stay close to one to three wherever the beam reaches. And a torch
+  // throws a hot spot, a dimmer spill and a brighter ring at the spill's
+  // edge, not a plain fade.
+  Picture p = make("flashlight.png");
+  ASSERT_EQ(p.width, 180);
+  double worst = 3;
+  std::vector<double> light(91, 0), count(91, 0);
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const uint8_t* px = p.at(x, y);
+      const double a = px[3] / 255.0, own = p.luma(x, y) * a;
+      if (a < 0.5) worst = std::min(worst, ((1 - a) * 120 + own) / ((1 - a) * 40 + own));
+      const int r = static_cast<int>(std::hypot(x + 0.5 - 90, y + 0.5 - 90));
+      if (r <= 90) light[r] += 1 - a, count[r] += 1;
+    }
+  EXPECT_GT(worst, 2.7) << "the contrast left of a 1:3 pair of wall shades";
+  auto band = [&](int r0, int r1) {
+    double sum = 0, n = 0;
+    for (int r = r0; r <= r1; ++r) sum += light[r], n += count[r];
+    return sum / n;
+  };
+  EXPECT_GT(band(0, 12), band(45, 55) * 1.4) << "a hot spot brighter than the spill";
+  EXPECT_GT(band(67, 71), band(57, 61) + 0.04) << "a brighter ring at the spill's edge";
+}
+
+TEST(RoomArt, ShotFlashLeavesDarkSmokeAndAcidFlecks) {
+  // A round striking plate or chitin leaves a puff of dark smoke and knocks
+  // out flecks of acid; a burst of clean fire alone reads as a cartoon star
+  // at every size it is drawn.
+  Picture flash;
+  for (const auto& e : contentgen::creatures::effect_pictures())
+    if (e.name == "data\\gfx\\blast.png") flash = decode_png(e.make());
+  ASSERT_EQ(flash.width, 64);
+  int acid = 0, smoke = 0;
+  for (int y = 0; y < flash.height; ++y)
+    for (int x = 0; x < flash.width; ++x) {
+      const uint8_t* px = flash.at(x, y);
+      acid += px[3] >= 128 && px[1] > px[0] + 60 && px[1] > px[2] + 60;
+      smoke += px[3] >= 100 && flash.luma(x, y) < 60;
+    }
+  EXPECT_GE(acid, 8) << "acid-green flecks";
+  EXPECT_GE(smoke, 150) << "dark smoke";
+}
+
 TEST(RoomArt, GenerationIsByteIdenticalAndMatchesTheBuiltContent) {
   const fs::path dir = fs::path(RX_CONTENT_DIR) / "data" / "gfx";
   for (const auto& e : room_art_entries()) {

@@ -15,6 +15,11 @@ namespace contentgen::creatures {
 // haze of half-clear fringe.
 void cut_as_drawn(Canvas& c);
 
+// Turns the upper edge of the drawn shape (`solid`, as it was before the
+// ring) toward a pale wet sheen, so the body still shows under a dark
+// room's tint.
+void catch_top_light(Canvas& c, const std::vector<uint8_t>& solid);
+
 // Which pixels the game draws whole (at least half cover), row by row.
 std::vector<uint8_t> drawn_mask(const Canvas& c);
 

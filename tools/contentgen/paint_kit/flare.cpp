@@ -125,96 +125,99 @@ void lay_spark(Layer& l, const Spark& s, double r, double theta) {
 
 }  // namespace
 
-void shot_flare(Canvas& c, uint32_t seed, bool muzzle) {
+void shot_flare(Canvas& c, uint32_t seed) {
   const int size = std::min(c.width(), c.height());
   const double centre = size / 2.0, reach = size / 2.0 - 3.0;
   Noise n(seed);
   const Turbulence churn{seed * 2654435761u + 1};
   const Turbulence streaks{seed * 2246822519u + 7};
-
-  // Sparks of different lengths at uneven angles; a muzzle throws most of
-  // them forward, a strike splashes them all round. No two alike, so no
-  // regular star shows at any turn.
-  // A few long bright ones; the rest short, some flung clear of the fire,
-  // some dimmer and redder as they cool.
+  // A round glancing off plate or chitin throws its splash one way: most
+  // sparks fly in a fan about `splash`, a few stray the other way. The
+  // game turns the picture at random, so the fan points anywhere.
+  const double splash = -0.55;
   std::vector<Spark> sparks;
-  const int count = muzzle ? 9 : 10;
-  for (int i = 0; i < count; ++i) {
-    const double a = muzzle ? (i < 6 ? n.range(-0.9, 0.9) : n.range(1.6, 4.7))
-                            : 2 * M_PI * (i + n.range(0.1, 0.9)) / count;
-    const bool long_one = i % 3 == 0;
-    const double from = reach * (long_one ? n.range(0.36, 0.5) : n.range(0.45, 0.72));
-    const double to = long_one ? reach * n.range(0.9, 0.97) : std::min(reach * 0.9, from + reach * n.range(0.1, 0.3));
-    sparks.push_back({a, from, to - from, long_one ? n.range(0.7, 0.95) : n.range(0.45, 0.8), n.range(-0.08, 0.08),
-                      long_one ? n.range(0.85, 1.0) : n.range(0.5, 0.9)});
+  for (int i = 0; i < 14; ++i) {
+    const bool stray = i >= 11;
+    const double a = stray ? splash + M_PI + n.range(-1.2, 1.2) : splash + n.range(-1.05, 1.05);
+    const bool long_one = !stray && i % 2 == 0;
+    const double from = reach * (long_one ? n.range(0.3, 0.42) : n.range(0.38, 0.6));
+    const double to = long_one ? reach * n.range(0.9, 0.97)
+                               : std::min(reach * (stray ? 0.82 : 0.9), from + reach * n.range(0.2, 0.38));
+    sparks.push_back({a, from, to - from, long_one ? n.range(0.75, 0.95) : n.range(0.45, 0.75), n.range(-0.1, 0.1),
+                      long_one ? n.range(0.85, 1.0) : n.range(0.5, 0.85)});
   }
-  // Smoke curling off the rim, thicker on one side.
+  // A puff of dark smoke and dust blown off the hit, heaviest behind the
+  // splash and curling round one side of the fire.
   std::vector<Wisp> wisps;
-  for (int i = 0; i < 6; ++i)
-    wisps.push_back({n.range(0, 2 * M_PI), reach * n.range(0.64, 0.8), reach * n.range(0.16, 0.26), n.range(0.3, 0.5)});
-  // A strike also sprays: fine short sparks all round, and grit and dust
-  // knocked off the wall or carapace, dark flecks flung past the fire.
+  for (int i = 0; i < 5; ++i)
+    wisps.push_back({splash + M_PI + n.range(-1.3, 1.3), reach * n.range(0.42, 0.66), reach * n.range(0.2, 0.3),
+                     n.range(0.6, 0.85)});
+  // Acid flecks knocked out of carapace, and dark grit off the wall, both
+  // flung along the fan.
   struct Fleck {
     double x, y, r;
+    bool acid;
   };
   std::vector<Fleck> flecks;
-  if (!muzzle) {
-    for (int i = 0; i < 10; ++i) {
-      const double a = n.range(0, 2 * M_PI), from = reach * n.range(0.5, 0.7);
-      sparks.push_back({a, from, std::min(reach * 0.92 - from, reach * n.range(0.12, 0.22)), n.range(0.35, 0.5),
-                        n.range(-0.1, 0.1), n.range(0.45, 0.75)});
-    }
-    for (int i = 0; i < 14; ++i) {
-      const double a = n.range(0, 2 * M_PI), d = reach * n.range(0.58, 0.88);
-      flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, n.range(0.45, 0.85)});
-    }
+  for (int i = 0; i < 16; ++i) {
+    const bool acid = i < 7;
+    const double a = splash + n.range(-1.25, 1.25), d = reach * n.range(acid ? 0.42 : 0.55, 0.86);
+    flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, acid ? n.range(0.7, 1.2) : n.range(0.45, 0.8),
+                      acid});
   }
 
   auto light_at = [&](double px, double py) {
     const double dx = px - centre, dy = py - centre;
     const double r = std::hypot(dx, dy), theta = std::atan2(dy, dx);
+    const double toward = std::cos(theta - splash);  // 1 along the splash, -1 behind it
     Layer l;
-    // Smoke first: the fire and its glow shine through and over it.
+    // The fire: one churning body of hot gas, thrown out along the splash
+    // and short behind it, so no two sides of it match.
+    const double stretch = 1.0 + 0.42 * std::max(0.0, toward) - 0.28 * std::max(0.0, -toward);
+    const double warp = 0.66 + 0.76 * churn.fbm(std::cos(theta) * 1.3 + 4 + r * 0.05, std::sin(theta) * 1.3 + 9);
+    const double gr = r / (stretch * warp);
+    const double jets = streaks.fbm(theta * 5.0 + 20, r * 0.09 + 3) - 0.5;
+    const double heat = std::clamp(std::exp(-gr * gr / (2 * 8.2 * 8.2)) * (1 + 0.6 * jets), 0.0, 1.0);
+    const double bloom = std::exp(-gr * gr / (2 * 10.0 * 10.0));
+    double br, bg, bb;
+    fire_colour(0.05 + 0.45 * bloom, br, bg, bb);
+    lay_over(l, {br, bg, bb,
+                 0.9 * smooth(reach * 0.95, reach * 0.38, std::max(gr, r * 0.85)) * std::min(1.0, 0.25 + 1.1 * bloom)});
+    // Dark smoke and dust blown off the hit, over the glow's cool edge and
+    // under the fire itself, warmed only where the fire is near.
     for (const Wisp& w : wisps) {
       const double wx = centre + std::cos(w.angle) * w.dist, wy = centre + std::sin(w.angle) * w.dist;
       const double q = std::hypot(px - wx, py - wy) / w.radius;
-      if (q >= 1.6) continue;
-      const double puff = std::exp(-q * q * 1.6) * (0.55 + 0.9 * churn.fbm(px * 0.22 + 31, py * 0.22 + 7));
-      const double warm = smooth(reach * 0.95, reach * 0.45, r);
-      lay_over(l, {mix(0.16, 0.5, warm), mix(0.15, 0.3, warm), mix(0.15, 0.2, warm), std::min(0.6, w.density * puff)});
+      if (q >= 1.7) continue;
+      const double puff = std::exp(-q * q * 1.4) * (0.45 + 1.0 * churn.fbm(px * 0.2 + 31, py * 0.2 + 7));
+      const double warm = smooth(reach * 0.6, reach * 0.25, r);
+      lay_over(l, {mix(0.09, 0.4, warm), mix(0.08, 0.2, warm), mix(0.07, 0.1, warm), std::min(0.75, w.density * puff)});
     }
-    // The flash is one body of hot gas: its distance is warped by churning
-    // noise so the edge billows in soft tongues, and stretched forward
-    // for a muzzle.
-    const double stretch = 1.0 + (muzzle ? 0.45 : 0.12) * std::max(0.0, std::cos(theta));
-    const double warp = 0.74 + 0.62 * churn.fbm(std::cos(theta) * 1.5 + 4 + r * 0.06, std::sin(theta) * 1.5 + 9);
-    const double gr = r / (stretch * warp);
-    // Fine radial streaks: jets of brighter gas through the fire.
-    const double jets = streaks.fbm(theta * 5.0 + 20, r * 0.09 + 3) - 0.5;
-    // Heat: white at the core, cooling outward to a deep red rim.
-    const double heat = std::clamp(std::exp(-gr * gr / (2 * 9.2 * 9.2)) * (1 + 0.5 * jets), 0.0, 1.0);
-    // The bloom: a wide soft halo, deep red at its edge, fading to nothing.
-    const double bloom = std::exp(-gr * gr / (2 * 11.5 * 11.5));
-    double br, bg, bb;
-    fire_colour(0.05 + 0.45 * bloom, br, bg, bb);
-    lay_over(l, {br, bg, bb, 0.95 * smooth(reach * 1.02, reach * 0.45, std::max(gr, r * 0.85)) * std::min(1.0, 0.3 + 1.1 * bloom)});
-    // The fire body: dense where hot, thinning to the bloom with no hard
-    // edge anywhere.
-    const double body = smooth(0.1, 0.42, heat + 0.25 * jets);
+    const double body = smooth(0.12, 0.45, heat + 0.3 * jets);
     if (body > 0) {
       double fr, fg, fb;
       fire_colour(std::clamp(0.25 + 0.95 * heat, 0.0, 1.0), fr, fg, fb);
       lay_over(l, {fr, fg, fb, body});
     }
-    // The white-hot core, a touch forward of the middle, soft-edged.
-    const double cx = dx - (muzzle ? 2.5 : 1.0), core_r = std::hypot(cx, dy) / warp;
-    const double core = smooth(reach * 0.46, reach * 0.24, core_r);
-    if (core > 0) lay_over(l, {1.0, 0.99, mix(0.78, 0.97, core), core});
-    // Sparks: thin bright streaks, each with a faint glow round it.
+    // The white-yellow core at the point of impact, pushed a little along
+    // the splash and torn into lobes by the churn, big enough to read as a
+    // hit when drawn a fifth size.
+    const double cx = dx - 1.5 * std::cos(splash), cy = dy - 1.5 * std::sin(splash);
+    const double lobes = 0.62 + 0.8 * churn.fbm(std::cos(theta) * 2.2 + 40, std::sin(theta) * 2.2 + 13);
+    const double core_r = std::hypot(cx, cy) / (lobes * (1 + 0.25 * std::max(0.0, toward)));
+    const double core = smooth(reach * 0.44, reach * 0.24, core_r);
+    if (core > 0) lay_over(l, {1.0, 0.98, mix(0.74, 0.9, core), core});
     for (const Spark& s : sparks) lay_spark(l, s, r, theta);
     for (const Fleck& f : flecks) {
       const double q = std::hypot(px - f.x, py - f.y) / f.r;
-      if (q < 1.6) lay_over(l, {0.52, 0.44, 0.36, 0.85 * smooth(1.5, 0.7, q)});
+      if (q >= 1.8) continue;
+      // Acid glows a hot green with a soft halo; grit is a dull dark chip.
+      if (f.acid) {
+        lay_over(l, {0.35, 0.75, 0.12, 0.45 * smooth(1.8, 0.9, q)});
+        lay_over(l, {0.62, 1.0, 0.3, smooth(1.1, 0.6, q)});
+      } else {
+        lay_over(l, {0.2, 0.17, 0.14, 0.85 * smooth(1.5, 0.7, q)});
+      }
     }
     // Nothing reaches the border, so the square never shows when turned.
     const double fade = smooth(size / 2.0 - 1.5, size / 2.0 - 3.5, r);
@@ -305,7 +308,7 @@ void muzzle_cone(Canvas& c, uint32_t seed) {
 const Bytes& shot_flare_png() {
   static const Bytes bytes = [] {
     Canvas c(64, 64);
-    shot_flare(c, 0xB1A57u, false);
+    shot_flare(c, 0xB1A57u);
     return c.png_soft();
   }();
   return bytes;

@@ -1,8 +1,8 @@
 // The flash of a shot, painted per pixel as light: a white-hot core inside
 // a churning body of fire streaked with brighter jets, a soft bloom cooling
-// to deep red, thin sparks of uneven length flung out of it and a few
-// wisps of smoke at the rim. No hard edge but the sparks', so it reads as
-// glow beside the lit creatures and holds when drawn scaled up.
+// to deep red, thin sparks of uneven length flung out of it and smoke. No
+// hard edge but the sparks', so it reads as glow beside the lit creatures
+// and holds when drawn scaled up.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +11,11 @@
 
 namespace contentgen::paint {
 
-// Paints the flash centred on a square canvas, its forward side pointing
-// right, fading to nothing before the border. seed picks the churn, sparks
-// and smoke; a muzzle flash throws its fire forward, a strike splashes it
-// round.
-void shot_flare(Canvas& c, uint32_t seed, bool muzzle);
+// Paints the strike of a round centred on a square canvas, fading to
+// nothing before the border: a white-yellow core, fire thrown out along a
+// fan of sparks, dark smoke behind, and acid and grit flecks flung with the
+// sparks. seed picks the churn, sparks, smoke and flecks.
+void shot_flare(Canvas& c, uint32_t seed);
 // A rifle's muzzle flash on a square canvas: a cone of flame thrown right
 // from a muzzle left of the middle, a white-hot spear at its root, short
 // jets from the brake's side ports, sparks fanned forward and smoke at the

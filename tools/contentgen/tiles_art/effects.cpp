@@ -200,12 +200,18 @@ Bytes make_blood() {
 }
 
 Bytes make_flashlight() {
-  // Laid over the 180 x 180 lit window in a dark room with alpha blending:
-  // a faint white hot spot in the middle of the beam, clear around it, then
-  // a smooth fall into the dark towards the window's edge so the beam reads
-  // as round. It ends short of solid black, at the dim room's own level (the
-  // dark room's tint is 12 where the beam's is 150, so 8 percent of the
-  // light stays): solid corners would show as a dark square around the beam.
+  // Laid with alpha blending over the 180 x 180 window, where the dark room
+  // has been drawn again under the lit tint. The picture only takes light
+  // away: it is black, and its alpha is how much of the lit pass the beam
+  // does not reach. So whatever the beam touches keeps the full contrast of
+  // its texture (a white veil would flatten it), and the beam's shape is
+  // all in the alpha: a hot spot a little up and left of the sight, a
+  // softer spill round it, a faint brighter ring where the reflector's edge
+  // throws its light, then a fall into the dark. The corners end at the
+  // dim room's own level (its tint is 12 where the beam's is 150, so 8
+  // percent of the light stays): solid black would frame the beam in a
+  // dark square. A little low, uneven mottle and a few rings of lens
+  // ripple run through the spill, as a real torch's glass throws them.
   // The alpha is kept whole, not cut into a mask: the game's loader keeps a
   // picture's alpha and only clears pixels of the mask colour.
   const int s = 180;
@@ -214,15 +220,42 @@ Bytes make_flashlight() {
     double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
   };
+  // Lens mottle: a coarse lattice of gentle ups and downs, smoothly blended.
+  Noise n(0xF1A5u);
+  constexpr int k = 7;
+  double cells[k][k];
+  for (auto& row : cells)
+    for (double& c : row) c = n.range(-1, 1);
+  auto mottle = [&](double u, double v) {
+    const double fx = std::clamp(u, 0.0, 0.999) * (k - 1), fy = std::clamp(v, 0.0, 0.999) * (k - 1);
+    const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
+    double tx = fx - ix, ty = fy - iy;
+    tx = tx * tx * (3 - 2 * tx), ty = ty * ty * (3 - 2 * ty);
+    const double top = cells[iy][ix] + (cells[iy][ix + 1] - cells[iy][ix]) * tx;
+    const double bottom = cells[iy + 1][ix] + (cells[iy + 1][ix + 1] - cells[iy + 1][ix]) * tx;
+    return top + (bottom - top) * ty;
+  };
+  const double hot_x = s / 2.0 - 5, hot_y = s / 2.0 - 4;
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
-      const double r = std::hypot(x + 0.5 - s / 2.0, y + 0.5 - s / 2.0) / (s / 2.0);
-      const double hot = 0.30 * std::pow(1.0 - smooth(0.0, 0.42, r), 2.0);
-      const double dark = 0.92 * smooth(0.38, 1.02, r);
-      uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
-      const uint8_t v = hot > dark ? 255 : 0;
-      px[0] = px[1] = px[2] = v;
-      px[3] = static_cast<uint8_t>(std::lround(255.0 * std::max(hot, dark)));
+      const double px = x + 0.5, py = y + 0.5;
+      // Distance from the beam's middle, 1 at the window's edge.
+      const double r = std::hypot(px - s / 2.0, py - s / 2.0) / (s / 2.0);
+      // The hot spot, its own centre a touch off the beam's.
+      const double h = std::hypot(px - hot_x, py - hot_y) / (s / 2.0);
+      const double hot = 1.0 - smooth(0.24, 0.5, h);
+      // The spill: most of the light, sagging gently outward.
+      const double spill = 0.6 - 0.08 * smooth(0.45, 0.72, r);
+      // The reflector's ring, just inside the edge of the spill.
+      const double ring = 0.13 * std::exp(-std::pow((r - 0.77) / 0.05, 2));
+      const double texture = 0.035 * mottle(px / s, py / s) + 0.018 * std::sin(r * 58.0) * smooth(0.25, 0.5, r);
+      double light = std::max(hot, spill + ring + texture * (1 - hot));
+      // Into the dark past the ring, ending at the dim room's level.
+      light = 0.08 + (light - 0.08) * (1 - smooth(0.79, 1.0, r));
+      light = std::clamp(light, 0.0, 1.0);
+      uint8_t* p = &rgba[(static_cast<size_t>(y) * s + x) * 4];
+      p[0] = p[1] = p[2] = 0;
+      p[3] = static_cast<uint8_t>(std::lround(255.0 * (1 - light)));
     }
   return encode_png(s, s, rgba, true);
 }
