@@ -23,7 +23,7 @@ struct TileInfo {
 
 inline constexpr TileInfo kTiles[25] = {
     {1, 1, UseAnyRoom, "plain riveted steel panel"},
-    {2, 1, UseAnyRoom, "steel panel with a horizontal seam, a section code and a guide arrow"},
+    {2, 1, UseAnyRoom, "steel panel with a riveted seam, a guide stripe and hazard chevrons"},
     {3, 1, UseAnyRoom | UseTechnical, "vertical pipes and conduits"},
     {4, 1, UseAnyRoom, "ventilation grille"},
     {5, 1, UseTechnical | UseStorage, "panel with yellow-black hazard stripes and a warning decal"},

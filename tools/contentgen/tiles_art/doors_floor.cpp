@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ceiling_light.h"
 #include "wall_parts.h"
 #include "paint_kit/shapes.h"
 #include "paint_kit/value_detail.h"
@@ -229,6 +230,7 @@ Bytes make_door(bool open) {
   finish_wall(c, n, 0.3, false);
   finish_for_tint(c);
   finish_metal(c);
+  light_from_ceiling(c, true);
   return c.png();
 }
 
@@ -239,6 +241,7 @@ Bytes make_panel(bool open) {
   finish_wall(c, n, 0.35, true);
   finish_for_tint(c);
   finish_metal(c);
+  light_from_ceiling(c, true);
   return c.png();
 }
 
@@ -259,6 +262,7 @@ Bytes make_door_assembly() {
   finish_wall(c, n, 0.3, false);
   finish_for_tint(c);
   finish_metal(c);
+  light_from_ceiling(c, true);
   return c.png_opaque();
 }
 

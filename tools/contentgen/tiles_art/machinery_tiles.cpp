@@ -93,75 +93,56 @@ void claw_gouges(cairo_t* cr, Noise& n, double x, double y) {
 
 }  // namespace
 
+// The wall's filler, which stands in long runs: nothing on it marks one
+// slot out from the next. The joint, the groove, the cable and its clamp
+// sit at fixed heights and run edge to edge, so a row of these panels
+// reads as one long riveted wall with a cable along it.
 void plain_panel(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
-  sunken_plate(cr, 5, 100, w - 10, 3, 0.45, 1);
+  // The plate joint, drawn over whatever height the plate chose, so it
+  // lines up with the next panel's.
+  grey(cr, 0.08);
+  cairo_rectangle(cr, 0, 64, w, 1.4);
+  cairo_fill(cr);
+  grey(cr, 0.78);
+  cairo_rectangle(cr, 0, 65.4, w, 1);
+  cairo_fill(cr);
+  sunken_plate(cr, 0, 100, w, 3, 0.45, 1);
   for (double y = 32; y < 180; y += 24) {
     rivet(cr, 6, y, 1.5, 0.55);
     rivet(cr, w - 6, y, 1.5, 0.55);
   }
-  // A cable conduit down the right of the plate into a junction box, and
-  // the panel's number stencilled in worn paint.
-  vertical_pipe(cr, w - 13, kTop, 126, 2.2, 0.5);
-  vertical_pipe(cr, w - 13, 146, kBottom, 2.2, 0.5);
-  for (double y : {40.0, 88.0, 166.0}) pipe_clamp_v(cr, w - 13, y, 2.2, 0.6);
-  raised_plate(cr, w - 22, 124, 18, 24, 0.58, 1.5);
-  for (double y : {127.0, 145.0}) screw(cr, w - 19, y, 1.1, 0.6, n.range(0, 3));
-  rgb(cr, 0.1, 0.1, 0.08);
-  cairo_move_to(cr, w - 13, 129);
-  cairo_line_to(cr, w - 16, 136);
-  cairo_line_to(cr, w - 12, 136);
-  cairo_line_to(cr, w - 14, 143);
-  cairo_set_line_width(cr, 1.2);
-  cairo_stroke(cr);
-  grey(cr, 0.28);
-  stencil(cr, 10, 56, 2.2, "04");
-  paint_wear(cr, n, 9, 55, 16, 12, 14);
+  // A cable run along the wall, held by one clamp a slot.
+  horizontal_pipe(cr, 0, w, 150, 2.6, 0.5);
+  raised_plate(cr, w / 2.0 - 3, 145, 6, 10, 0.6, 1);
+  screw(cr, w / 2.0, 150, 1.1, 0.6, n.range(0, 3));
 }
 
-
-// The commonest marked panel: a section code stencilled over the seam's
-// upper plate and a painted guide arrow along the corridor, both worn.
-// The warning triangle is kept to the hazard panel, which fewer rooms use,
-// so a view does not repeat it.
+// The marked panel, which stands in runs of up to four: a deep seam with
+// a rivet row, the corridor's guide stripe with an arrow a slot, and hazard
+// chevrons along the foot. Each runs edge to edge on a period that divides
+// the slot, so side by side the panels read as one stretch of wall with a
+// row of arrows, not one stamp repeated.
 void seam_decal(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
-  sunken_plate(cr, 1, 112, w - 2, 4, 0.4, 1);
-  for (int x = 6; x < w; x += 10) rivet(cr, x, 108, 1.2, 0.55);
-  // Quiet grey paint, so a run of these panels does not repeat a mark
-  // that catches the eye.
-  grey(cr, 0.3);
-  stencil(cr, 9, 42, 1.6, "C-07");
-  // Scraped back hard, so in a run of these panels the code reads as old
-  // paint rather than one mark stamped on every slot.
-  paint_wear(cr, n, 8, 41, 26, 9, 22);
-  // The guide stripe and its arrowhead, in worn paint.
+  sunken_plate(cr, 0, 112, w, 4, 0.4, 1);
+  for (double x = 6.5; x < w; x += 13) rivet(cr, x, 108, 1.2, 0.55);
+  // The guide stripe and its arrowhead, in pale worn paint.
   const double ay = 62;
-  grey(cr, 0.32);
-  cairo_rectangle(cr, 1, ay, w - 14, 3);
-  cairo_move_to(cr, w - 14, ay - 3);
-  cairo_line_to(cr, w - 6, ay + 1.5);
-  cairo_line_to(cr, w - 14, ay + 6);
+  grey(cr, 0.85);
+  cairo_rectangle(cr, 0, ay, w, 3);
+  cairo_move_to(cr, w - 24, ay - 5);
+  cairo_line_to(cr, w - 12, ay + 1.5);
+  cairo_line_to(cr, w - 24, ay + 8);
   cairo_close_path(cr);
   cairo_fill(cr);
-  paint_wear(cr, n, 1, ay - 2, w - 6, 8, 16);
-  decal_text(cr, n, 10, 84, w - 20, 3, 0.3);
-  decal_text(cr, n, 10, 130, w - 20, 2, 0.35);
-  // A small screwed-on sign, pale with a dark border and a pictogram.
-  raised_plate(cr, 14, 144, 24, 16, 0.86, 1);
-  grey(cr, 0.12);
-  cairo_set_line_width(cr, 1);
-  cairo_rectangle(cr, 16.5, 146.5, 19, 11);
-  cairo_stroke(cr);
-  cairo_arc(cr, 21.5, 152, 3, 0, 2 * M_PI);
+  grey(cr, 0.1, 0.7);  // its shadow, so it reads as paint on a lit plate
+  cairo_rectangle(cr, 0, ay + 3, w, 1);
   cairo_fill(cr);
-  cairo_rectangle(cr, 26, 150, 8, 1.3);
-  cairo_rectangle(cr, 26, 153, 6, 1.3);
-  cairo_fill(cr);
-  for (double x : {15.5, 36.5}) screw(cr, x, 152, 0.9, 0.5, n.range(0, 3));
+  paint_wear(cr, n, 0, ay - 2, w, 8, 8);
   // Hazard chevrons along the foot, scuffed by boots and crates.
-  hazard_stripes(cr, 2, 170, w - 4, 7, 9, kWallHazard);
-  paint_wear(cr, n, 2, 169, w - 4, 9, 26);
+  hazard_stripes(cr, 0, 170, w, 7, 13, kWallHazard);
+  paint_wear(cr, n, 0, 169, w, 9, 26);
 }
 
 void pipes(cairo_t* cr, Noise& n, int w) {
@@ -188,8 +169,7 @@ void pipes(cairo_t* cr, Noise& n, int w) {
   cairo_line_to(cr, 33, 125.5);
   cairo_fill(cr);
   lamp(cr, 31, 80, 1.8, 1.0, 0.75, 0.3, true);  // a flow sensor on the middle pipe
-  // A pale label band round the big pipe with its flow arrow, and the
-  // line's code stencilled on the recess behind the thin pipe.
+  // A pale label band round the big pipe with its flow arrow.
   grey(cr, 0.88);
   cairo_rectangle(cr, 7, 128, 14, 9);
   cairo_fill(cr);
@@ -207,9 +187,6 @@ void pipes(cairo_t* cr, Noise& n, int w) {
   cairo_rectangle(cr, 7, 128, 14, 9);
   cairo_fill(cr);
   cairo_pattern_destroy(band);
-  grey(cr, 0.85);
-  stencil(cr, 38, 30, 1.3, "P");
-  stencil(cr, 38, 40, 1.3, "4");
 }
 
 void grille(cairo_t* cr, Noise& n, int w) {
@@ -237,10 +214,6 @@ void grille(cairo_t* cr, Noise& n, int w) {
   for (double x : {8.0, w - 8.0})
     for (double y : {43.0, 153.0}) screw(cr, x, y, 1.8, 0.6, n.range(0, 3));
   streaks(cr, n, 12, w - 24, 156, 186, 5, 0.5);
-  // The vent's section code above it, in worn paint.
-  grey(cr, 0.28);
-  stencil(cr, 12, 25, 1.4, "V-12");
-  paint_wear(cr, n, 11, 24, 24, 8, 9);
   lamp(cr, w - 11, 28, 2, 0.4, 1.0, 0.5, true);  // the fan's running light
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ceiling_light.h"
 #include "model_kit/model.h"
 #include "wall_parts.h"
 #include "paint_kit/geometry.h"
@@ -40,101 +41,110 @@ void fill_ooze(cairo_t* cr, double x0, double x1, double alpha, double shade, co
   cairo_pattern_destroy(p);
 }
 
-// A run of wet resin creeping down from y0: its line wanders, it swells
-// into beads and pinches between them, and it ends in a hanging drop. The
-// body is see-through (a dark film with a denser core, so the wall shows
-// through at its edges); a broken streak of shine runs down one side and
-// each bead and the drop carry a white glint, bright in whichever channel
-// a room tint keeps. `body` scales the film's opacity: the first growth's
-// runs are thin pale resin, the film's heavier.
-void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w, const Ooze& o = ooze,
-             double body = 1.0) {
+// A small glossy nodule of resin: a dark rim that gives it a definite
+// edge, a body lit from the upper left, a white glint and a pale rim low
+// on the far side where light passes through. The glint and the rim are
+// bright in every channel, so a room's tint keeps it a wet bead.
+void nodule(cairo_t* cr, double x, double y, double r, const Ooze& o) {
+  cairo_arc(cr, x + 0.3, y + 0.4, r + 0.6, 0, 2 * M_PI);
+  rgb(cr, 0.02, 0.03, 0.01, 0.75);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, 0, x, y, r);
+  cairo_pattern_add_color_stop_rgb(p, 0, o.hi[0] * 0.8, o.hi[1] * 0.8, o.hi[2] * 0.8);
+  cairo_pattern_add_color_stop_rgb(p, 0.45, o.mid[0], o.mid[1], o.mid[2]);
+  cairo_pattern_add_color_stop_rgb(p, 1, o.dark[0], o.dark[1], o.dark[2]);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  cairo_arc(cr, x, y, r * 0.72, M_PI * 0.1, M_PI * 0.7);
+  rgb(cr, o.hi[0], o.hi[1], o.hi[2], 0.55);
+  cairo_set_line_width(cr, std::max(0.6, r * 0.22));
+  cairo_stroke(cr);
+  rgb(cr, 1, 1, 1, 0.97);
+  cairo_arc(cr, x - r * 0.35, y - r * 0.4, std::max(0.6, r * 0.3), 0, 2 * M_PI);
+  cairo_fill(cr);
+}
+
+// A strand of wet resin creeping down from y0: its line wanders, it swells
+// into nodules and pinches between them, and it ends in a hanging drop. It
+// has a definite dark edge, a body lit round from the upper left, an
+// unbroken wet highlight down its lit side and a pale rim along the other
+// where light passes through, so under any tint it reads as a glossy
+// living thing on the wall and not as a stain in it.
+void wet_run(cairo_t* cr, Noise& n, double x, double y0, double len, double w, const Ooze& o = ooze) {
   constexpr int steps = 24;
   const double ph = n.range(0, 6.3), sway = n.range(0.6, 2.2), waves = n.range(1.2, 2.8);
   double beads[3];
-  for (double& b : beads) b = n.range(0.15, 0.95);
+  for (double& b : beads) b = n.range(0.15, 0.9);
   double cx[steps + 1], cy[steps + 1], half[steps + 1];
   for (int i = 0; i <= steps; ++i) {
     const double t = static_cast<double>(i) / steps;
     cx[i] = x + sway * std::sin(t * waves * 2 * M_PI + ph) + n.range(-0.3, 0.3);
     cy[i] = y0 + len * t;
     double swell = 0;
-    for (double b : beads) swell += 0.55 * std::exp(-(t - b) * (t - b) * 900);
+    for (double b : beads) swell += 0.45 * std::exp(-(t - b) * (t - b) * 900);
     // Broad where it leaves the lip, thinning, the drop at the end.
-    const double drop = 0.9 * std::exp(-(t - 0.97) * (t - 0.97) * 1500);
-    half[i] = w * 0.5 * ((1.0 - 0.45 * t) * (0.88 + 0.12 * std::sin(t * 11 + ph)) + swell + drop);
+    const double drop = 0.7 * std::exp(-(t - 0.97) * (t - 0.97) * 1500);
+    half[i] = w * 0.5 * ((1.0 - 0.4 * t) * (0.88 + 0.12 * std::sin(t * 11 + ph)) + swell + drop);
   }
   auto outline = [&](double scale, double shift) {
     cairo_move_to(cr, cx[0] - half[0] * scale + shift, cy[0]);
     for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] - half[i] * scale + shift, cy[i]);
-    cairo_curve_to(cr, cx[steps] - half[steps] * scale + shift, cy[steps] + half[steps] * scale, cx[steps] + half[steps] * scale + shift,
-                   cy[steps] + half[steps] * scale, cx[steps] + half[steps] * scale + shift, cy[steps]);
+    cairo_curve_to(cr, cx[steps] - half[steps] * scale + shift, cy[steps] + half[steps] * scale,
+                   cx[steps] + half[steps] * scale + shift, cy[steps] + half[steps] * scale,
+                   cx[steps] + half[steps] * scale + shift, cy[steps]);
     for (int i = steps; i >= 0; --i) cairo_line_to(cr, cx[i] + half[i] * scale + shift, cy[i]);
     cairo_close_path(cr);
   };
-  // A soft fringe, the thin film, then the denser core.
-  outline(1.25, 0);
-  rgb(cr, o.dark[0], o.dark[1], o.dark[2], 0.25 * body);
+  auto side_line = [&](double across) {  // a line down the strand, -1 its lit edge, +1 its far one
+    cairo_move_to(cr, cx[0] + half[0] * across, cy[0]);
+    for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] + half[i] * across, cy[i]);
+  };
+  // A soft shadow on the plate beside it, then the dark edge, the body
+  // and the lit crown.
+  cairo_save(cr);
+  cairo_translate(cr, 1.2, 1.0);
+  outline(1.1, 0);
+  rgb(cr, 0, 0, 0, 0.15);
   cairo_fill(cr);
+  cairo_restore(cr);
   outline(1.0, 0);
-  rgb(cr, o.dark[0], o.dark[1], o.dark[2], 0.5 * body);
+  rgb(cr, o.dark[0] * 0.35, o.dark[1] * 0.35, o.dark[2] * 0.35, 0.7);
   cairo_fill(cr);
-  outline(0.55, half[steps / 3] * 0.1);
-  rgb(cr, o.mid[0] * 0.8, o.mid[1] * 0.8, o.mid[2] * 0.8, 0.55 * body);
+  outline(0.82, 0);
+  rgb(cr, o.mid[0] * 0.85, o.mid[1] * 0.85, o.mid[2] * 0.85, 0.95);
   cairo_fill(cr);
-  // The lit rim on the shadow side: light passing through the resin.
-  cairo_set_line_width(cr, 0.8);
-  cairo_move_to(cr, cx[0] + half[0] * 0.8, cy[0]);
-  for (int i = 1; i <= steps; ++i) cairo_line_to(cr, cx[i] + half[i] * 0.8, cy[i]);
-  rgb(cr, std::min(1.0, o.mid[0] * 2.2), std::min(1.0, o.mid[1] * 2.0), std::min(1.0, o.mid[2] * 2.4), 0.45);
-  cairo_stroke(cr);
-  // The streak of shine, broken where the surface turns away.
+  outline(0.42, -half[steps / 3] * 0.2);
+  rgb(cr, o.mid[0], o.mid[1], o.mid[2], 0.9);
+  cairo_fill(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_width(cr, std::max(1.0, w * 0.17));
-  rgb(cr, 0.97, 1.0, 0.95, 0.95);
-  bool on = false;
-  for (int i = 1; i < steps; ++i) {
-    const double hx = cx[i] - half[i] * 0.45, hy = cy[i];
-    const bool lit = std::sin(i * 1.7 + ph * 3) > -0.35;
-    if (lit && !on) cairo_move_to(cr, hx, hy);
-    if (lit) cairo_line_to(cr, hx, hy);
-    on = lit;
-  }
+  // The pale rim on the far side.
+  cairo_set_line_width(cr, 0.8);
+  side_line(0.6);
+  rgb(cr, o.hi[0], o.hi[1], o.hi[2], 0.5);
   cairo_stroke(cr);
-  // Glints on the beads and the drop.
-  rgb(cr, 1, 1, 1, 0.95);
+  // The wet highlight, unbroken down the lit side.
+  cairo_set_line_width(cr, std::max(1.0, w * 0.16));
+  side_line(-0.42);
+  rgb(cr, 0.97, 1.0, 0.95, 0.9);
+  cairo_stroke(cr);
   for (double b : beads) {
     const int i = std::clamp(static_cast<int>(b * steps), 0, steps);
-    cairo_arc(cr, cx[i] - half[i] * 0.35, cy[i] - half[i] * 0.2, std::max(0.7, half[i] * 0.28), 0, 2 * M_PI);
-    cairo_fill(cr);
+    nodule(cr, cx[i], cy[i], std::max(1.6, half[i] * 0.9), o);
   }
-  cairo_arc(cr, cx[steps] - half[steps] * 0.35, cy[steps] + half[steps] * 0.1, std::max(0.8, half[steps] * 0.3), 0,
-            2 * M_PI);
-  cairo_fill(cr);
+  nodule(cr, cx[steps], cy[steps] + half[steps] * 0.2, std::max(1.8, half[steps] * 0.95), o);
 }
 
-// A loose bead of pale resin on the wall: a see-through drop with a glint.
-void wet_bead(cairo_t* cr, double x, double y, double r) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, r, r * 1.25);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  rgb(cr, 0.4, 0.45, 0.38, 0.5);
-  cairo_fill(cr);
-  rgb(cr, 1, 1, 1, 0.9);
-  cairo_arc(cr, x - r * 0.35, y - r * 0.4, std::max(0.6, r * 0.3), 0, 2 * M_PI);
-  cairo_fill(cr);
-}
-
-// The first growth is thin wet resin, the olive-brown of the strands it
-// grows into but paler: light enough that a red or blue room, keeping one
-// channel, shows it lighter than the wall's shadow.
+// The first growth is wet resin, the olive-brown of the strands it grows
+// into but paler: light enough that a red or blue room, keeping one
+// channel, shows its body lighter than the wall's shadow.
 constexpr Ooze thin_ooze{{0.3, 0.31, 0.17}, {0.62, 0.66, 0.36}, {0.95, 1.0, 0.85}};
 
-// Stage one: the bare wall plate of the slot with a few thin wet runs
-// from a narrow ragged lip, some spilling onto the neighbours; most of the
-// wall shows, and the runs read by their bright glints.
+// Stage one: the bare wall plate of the slot, lit like the walls, with a
+// knotted lip of nodules along the ceiling and a few glossy strands
+// hanging from it, one or two spilling onto the neighbours; most of the
+// wall still shows.
 void slime_streaks(Canvas& c, Noise& n) {
   cairo_t* cr = c.cr();
   const double left = overhang, right = overhang + kSlot;
@@ -147,23 +157,32 @@ void slime_streaks(Canvas& c, Noise& n) {
   cairo_restore(cr);
   grime(c, n, 0.2, overhang, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
   finish_for_tint(c);
-  // Ragged lip along the ceiling.
+  light_from_ceiling(c, true);
+  // The lip along the ceiling: a ragged band with a dark edge.
   cairo_move_to(cr, left - 6, 0);
-  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(3, 9));
+  for (double x = left - 6; x <= right + 6; x += 4) cairo_line_to(cr, x, n.range(4, 10));
   cairo_line_to(cr, right + 6, 0);
   cairo_close_path(cr);
-  fill_ooze(cr, left - 6, right + 6, 0.7, 1.0, thin_ooze);
+  rgb(cr, 0.02, 0.03, 0.01, 0.85);
+  cairo_set_line_width(cr, 1.0);
+  cairo_stroke_preserve(cr);
+  fill_ooze(cr, left - 6, right + 6, 0.95, 1.0, thin_ooze);
   cairo_new_path(cr);
-  // A few uneven runs of different widths and lengths, one or two
-  // spilling off the slot's edges, and loose beads between them: the
-  // first growth must read from across the room as wet, not as rods.
+  // A few uneven strands of different widths and lengths, one or two
+  // spilling off the slot's edges.
   for (int i = 0; i < 5; ++i) {
     const double x = i < 3 ? left + 6 + (kSlot - 12) * (i + n.range(0.15, 0.85)) / 3
                            : (i == 3 ? left - n.range(1, 6) : right + n.range(1, 6));
-    const double w = n.range(3.5, 7), len = n.range(35, 170);
-    wet_run(cr, n, x, 4, len, w, thin_ooze, 1.0);
+    const double w = n.range(3.5, 6.5), len = n.range(35, 165);
+    wet_run(cr, n, x, 5, len, w, thin_ooze);
   }
-  for (int i = 0; i < 4; ++i) wet_bead(cr, n.range(left + 3, right - 3), n.range(20, 185), n.range(1.2, 2.6));
+  // Nodules knotted along the lip, and a few loose clusters on the plate.
+  for (double x = left - 3 + n.range(0, 3); x < right + 3; x += n.range(5, 9))
+    nodule(cr, x, n.range(7, 12), n.range(1.6, 3.0), thin_ooze);
+  for (int k = 0; k < 2; ++k) {
+    const double cx = n.range(left + 8, right - 8), cy = n.range(40, 170);
+    for (int i = 0; i < 3; ++i) nodule(cr, cx + n.range(-4, 4), cy + n.range(-4, 4), n.range(1.3, 2.4), thin_ooze);
+  }
   paint::value_detail(c, 3, 0.6, 0.35);
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "ceiling_light.h"
 #include "paint_kit/pixels.h"
 #include "room_art.h"
 #include "tile_catalogue.h"
@@ -58,7 +59,7 @@ constexpr int kLampTile = 7;
 // tile left as painted.
 std::vector<Leak> leaks_for(int number, int w) {
   switch (number) {
-    case 1: return {{6, 56, 60, 1}, {w - 6.0, 128, 44, 1}, {18, 102, 70, 2, 6}, {w - 6.0, 32, 30, 1}};
+    case 1: return {{6, 56, 40, 1}, {w - 6.0, 32, 30, 1}, {w / 2.0, 155, 28, 2, 5}};
     case 3: return {{14, 57, 90, 2, 4}, {31, 162, 26, 1}, {43, 56, 40, 1}, {14, 105, 70, 2, 7}};
     case 2: return {{6, 56, 50, 1}, {w - 6.0, 120, 40, 1}, {w / 2.0, 116, 50, 2, 8}};
     case 4: return {{20, 157, 30, 3, 8}, {8, 45, 50, 1}, {w - 8.0, 155, 30, 1}};
@@ -158,6 +159,7 @@ Bytes make_tile(int number) {
   if (!is_hive(number) && number != 21) finish_metal(c);
   if (const double pool = pool_strength(number); pool > 0) ceiling_pool(c, pool);
   if (!is_hive(number) && number != 21) face_grime(c, n);
+  light_from_ceiling(c, !is_hive(number));
   if (number == kLampTile) {
     // The lamp's own panel is a shade darker than the walls around it, so
     // that its glow still stands out; the trim and baseboard match.
