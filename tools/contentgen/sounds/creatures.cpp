@@ -323,7 +323,7 @@ Buf creature_attack(int kind) {
       // Her voice closed off above 5 kHz, and her breath rushing high over
       // it, following it.
       colour(b, {{Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}, {Colour::LowPass, 5500.0f}});
-      add_teeth(b, rng, 12000.0f, 21000.0f, 1.3f);
+      add_teeth(b, rng, 12000.0f, 21000.0f, 0.95f);
       for (size_t i = 0; i < b.size(); ++i) b[i] *= 1.0f + 0.5f * std::exp(-static_cast<float>(seconds_at(i)) / 0.09f);
       add_thump(b, 0.0, 90.0f, 40.0f, 0.25f, 0.5f);
       // Her chest thinned under 260 Hz (the attack is thrown forward, the
