@@ -418,6 +418,10 @@ Buf creature_death(int kind) {
                            .release_s = 0.3f,
                            .seed = 0x2D0u});
       add(b, squeal, 0, 1.2f);
+      // A thin hiss of air over the squeal, following it, enough to set it
+      // apart from the other cries; it swells in with the squeal, so it
+      // never ticks.
+      add_teeth(b, rng, 7000.0f, 16000.0f, 1.8f);
       // The throat gives out in a few slow, wet spasms.
       add_growl(b, rng, 0.0, {.seconds = 0.6f, .hz0 = 170.0f, .hz1 = 110.0f, .gain = 0.5f, .release_s = 0.3f,
                               .formant = 700.0f, .rattle_hz = 11.0f, .rattle_spread = 0.3f, .rasp = 0.5f});
