@@ -381,6 +381,10 @@ Buf surprise_sting() {
   add(b, scream, frames(0.02, kRate), 0.9f);
   add(b, roar, frames(0.01, kRate), 0.45f);
   soft_clip(b, 1.5f);
+  // A jump scare hits at once: the boom, the hit and the scream's bark are
+  // lifted to the sting's full strength within 30 ms, and from there the
+  // sting sinks away rather than holding its level.
+  open_at_peak(b, 0.03f, 1.0f);
   // The brass cluster is still sounding as the scream dies; the whole
   // sting and its room fade out together, to silence at the end.
   Buf out = add_reverb(b, kRate, 0.8f, 0.5f, 0.3f, 0.3);
