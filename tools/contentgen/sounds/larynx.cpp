@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sounds/glottal_pulse.h"
+
 namespace contentgen::sfx {
 
 using namespace dsp;
@@ -11,22 +13,6 @@ namespace {
 // Made at four times the rate, so the folds' sharp closing folds nothing
 // back into the band.
 constexpr int over = 4;
-
-// The flow's slope through one cycle at `p` (0..1): a slow rise as the
-// folds part, a sharp negative lobe over `close` of the cycle as they snap
-// shut, then rest.
-float fold_slope(double p, float open, float close) {
-  if (p < open) return static_cast<float>(std::sin(kPi * p / open)) * (close / open);
-  if (p < open + close) return -static_cast<float>(std::sin(kPi * (p - open) / close));
-  return 0.0f;
-}
-
-// How wide the folds stand, 0 shut to 1 open: the air they let through.
-float fold_flow(double p, float open, float close) {
-  if (p < open) return 0.5f - 0.5f * static_cast<float>(std::cos(kPi * p / open));
-  if (p < open + close) return 0.5f + 0.5f * static_cast<float>(std::cos(kPi * (p - open) / close));
-  return 0.0f;
-}
 
 Mouth mouth_at(const std::vector<std::pair<float, Mouth>>& path, float t) {
   if (path.empty()) return {600.0f, 1200.0f, 2500.0f, 3500.0f};
@@ -91,10 +77,10 @@ Buf larynx(const Larynx& l) {
       if (rng.uni() < 0.4f * fry) strength *= 0.1f;
       period_scale = 1.0f / ((1.0f + j * rng.bi()) * (odd ? 1.0f + 0.25f * sag : 1.0f));
     }
-    const float y = g4(g3(g2(g1(fold_slope(phase, open, close) * strength))));
+    const float y = g4(g3(g2(g1(pulse_slope(phase, open, close) * strength))));
     if (i % over == 0 && i / over < src.size()) {
       src[i / over] = y;
-      flow[i / over] = fold_flow(phase, open, close) * std::max(0.2f, strength);
+      flow[i / over] = pulse_flow(phase, open, close) * std::max(0.2f, strength);
     }
   }
   // The voice and its air go through the same chest and mouth, each

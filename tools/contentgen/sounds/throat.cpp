@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sounds/glottal_pulse.h"
+
 namespace contentgen::sfx {
 
 using namespace dsp;
@@ -11,23 +13,6 @@ namespace {
 // Made at four times the rate, so the folds' sharp closing and the rasp
 // fold nothing back into the band.
 constexpr int over = 4;
-
-// The flow's slope through one pulse at `p` (0..1 of the period): a slow
-// rise as the folds part, then a sharp negative lobe over `close` of the
-// period as they snap shut, then rest. Smooth at every joint, so its
-// overtones fall away steadily above the closing's own rate.
-float pulse_slope(double p, float open, float close) {
-  if (p < open) return static_cast<float>(std::sin(kPi * p / open)) * (close / open);
-  if (p < open + close) return -static_cast<float>(std::sin(kPi * (p - open) / close));
-  return 0.0f;
-}
-
-// The flow itself, 0 shut to 1 wide open, for the breath it lets through.
-float pulse_flow(double p, float open, float close) {
-  if (p < open) return 0.5f - 0.5f * static_cast<float>(std::cos(kPi * p / open));
-  if (p < open + close) return 0.5f + 0.5f * static_cast<float>(std::cos(kPi * (p - open) / close));
-  return 0.0f;
-}
 
 }  // namespace
 
