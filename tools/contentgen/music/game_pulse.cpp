@@ -38,6 +38,7 @@
 //   Return  (204-211)     thins back to the stalk's texture, so the loop
 //                         comes round at the level it began.
 #include <array>
+#include <cmath>
 
 #include "music/fluid_render.h"
 #include "music/hall.h"
@@ -375,8 +376,13 @@ void breaks(NoteScore& s) {
       if (kUp[e] == 12 && e % 3 == 2) k += ch.third - 12;
       s.note(kVibes, bar, e * 0.5, k, e % 4 == 0 ? 66 : 50, 0.6);
     }
-    if (in >= 8)
-      for (int k : {root + 12, root + 19, root + 24 + ch.third}) s.note(kPad, bar, 0, k, 56 + in / 2, 3.9);
+    // The pad from the ninth bar: root and fifth held, its top arriving
+    // as the fourth and falling to the third on the and of two.
+    if (in >= 8) {
+      for (int k : {root + 12, root + 19}) s.note(kPad, bar, 0, k, 56 + in / 2, 3.9);
+      s.note(kPad, bar, 0, root + 29, 54 + in / 2, 1.5);
+      s.note(kPad, bar, 1.5, root + 24 + ch.third, 56 + in / 2, 2.4);
+    }
     if (late && in % 2 == 1) s.note(kGlock, bar, 2.0, root + 48 + ch.third, 64, 1.5);
   }
   // The tune on the lead at home, then in home's fourth, worked onward.
@@ -404,17 +410,46 @@ void drift(NoteScore& s) {
     if (in % 2 == 0) {
       s.note(kFretless, bar, 0, root, 88, 3.5);
       s.note(kFretless, bar + 1, 0, root + 7, 74, 3.5);
-      for (int k : chord) s.note(kPad, bar, 0, k + 12, 70, 8);
+      // The pad holds only the chord's floor, low, and an inner voice
+      // walks under the glockenspiel instead of a held block: the ninth
+      // sinking to the octave, up through the suspended fourth to the
+      // third, and a passing step that leans into the next chord.
+      s.note(kPad, bar, 0, root + 12, 70, 8);
+      s.note(kPad, bar, 0, root + 19, 66, 8);
+      const int walk[4] = {26, 24, 29, 24 + ch.third};
+      const double from[4] = {0, 2, 4, 5.5}, beats[4] = {2, 2, 1.5, 2.5};
+      for (int w = 0; w < 4; ++w)
+        s.note(kPad, bar + static_cast<int>(from[w] / 4), std::fmod(from[w], 4.0), root + 12 + walk[w], 62 + w * 2, beats[w]);
     }
-    // The first half is the glockenspiel alone over the fretless and the
-    // pad; the piano, vibraphone and ride bell come in for the second.
-    if (in < 8) continue;
-    // Piano: broken chord on the eighths, half-time in the right hand.
-    for (int e = 0; e < 8; ++e)
-      s.note(kPiano, bar, e * 0.5, chord[static_cast<size_t>(e % 4)] + 12 + (e >= 4 ? 12 : 0), e == 0 ? 76 : 58, 1.0);
-    // Vibraphone points a third and a fifth above, on beat one and three-and.
+    // Under the first half the piano ticks a soft ostinato low in the
+    // chord, root and fifth round its ninth in a 3+3+2, quickening into
+    // the second half: the hush has a pulse under it.
+    if (in < 8) {
+      static const int kTick[8] = {0, 7, 14, 0, 7, 14, 7, 12};
+      for (int e = 0; e < 8; ++e)
+        if (e % 3 != 1 || in >= 4)
+          s.note(kPiano, bar, e * 0.5, root + 24 + kTick[e], (e == 0 || e == 3 || e == 6 ? 56 : 42) + in, 0.45);
+      continue;
+    }
+    // The second half: the piano's broken chord on the eighths, its top
+    // note climbing by step each bar (third, fourth, fifth, sixth over
+    // the pair) so the arpeggio pulls upward into the prowl; half-time in
+    // the right hand.
+    const int climb = (in % 2) * 2 + (in >= 14 ? 1 : 0);
+    for (int e = 0; e < 8; ++e) {
+      int key = chord[static_cast<size_t>(e % 4)] + 12 + (e >= 4 ? 12 : 0);
+      if (e == 7) key = root + 48 + ch.third + climb;
+      s.note(kPiano, bar, e * 0.5, key, e == 0 ? 76 : e == 7 ? 66 : 58, e % 2 ? 0.5 : 1.0);
+    }
+    // Vibraphone points a third and a fifth above, on beat one and
+    // three-and, with a sixteenth pickup into the next bar growing late on.
     s.note(kVibes, bar, 0, chord[2] + 24, 70, 2);
     s.note(kVibes, bar, 2.5, chord[1] + 24, 62, 1.5);
+    if (in >= 12) s.note(kVibes, bar, 3.75, chord[3] + 24, 52 + (in - 12) * 3, 0.25);
+    // Closed hats creep in on the off-beats over the last bars: tension
+    // towards the prowl's shuffle.
+    if (in >= 14)
+      for (int x = 2; x < 16; x += 4) s.note(kKit, bar, x * 0.25, kHatClosed, 30 + (in - 14) * 4, 0.1);
     // A ride bell keeps time, a shaker on the off-beat.
     s.note(kKit, bar, 0, kRideBell, 60, 0.2);
     s.note(kKit, bar, 2, kRideBell, 50, 0.2);
@@ -459,8 +494,14 @@ void prowl(NoteScore& s) {
     for (int t = 0; t < 12; ++t)
       s.note(kPiano, bar, t * kT, tones[static_cast<size_t>(kRoll[t % 6])] + 12 * late, t % 3 == 0 ? 74 : 54, 0.5);
     // The choir holds each chord from the fifth bar, the pad under it late on.
-    if (in % 2 == 0 && in >= 4)
-      for (int k : {root + 24, root + 24 + ch.third, root + 31}) s.note(kVibes, bar, 0.25, k, 56 + in / 2, 7.5);
+    // Its third moves: held for the first bar, it leans up to the fourth
+    // and back across the second, a sigh inside the held chord.
+    if (in % 2 == 0 && in >= 4) {
+      for (int k : {root + 24, root + 31}) s.note(kVibes, bar, 0.25, k, 56 + in / 2, 7.5);
+      s.note(kVibes, bar, 0.25, root + 24 + ch.third, 56 + in / 2, 5.75);
+      s.note(kVibes, bar + 1, 2, root + 29, 54 + in / 2, 1);
+      s.note(kVibes, bar + 1, 3, root + 24 + ch.third, 52 + in / 2, 0.75);
+    }
     if (in % 2 == 0 && in >= 4)
       if (const int add = colour(ch, returns(kProwlChords, in))) s.note(kVibes, bar, 0.25, root + 24 + add, 54 + in / 2, 7.5);
     if (in % 2 == 0 && late)
@@ -734,10 +775,11 @@ LoopCanvas game_pulse() {
   // its synth strings, so the band's synths are more than stock presets.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kLead, {Voice::saw_lead, 11.0f, 0.25f});
-    own_layer(c, ev, kSaw2, {Voice::saw_lead, 13.0f, -0.7f});
-    own_layer(c, ev, kStabs, {Voice::saw_lead, 15.0f, -0.45f});
-    own_layer(c, ev, kPad, {Voice::bowed_pad, 14.0f, 0.35f, 0.15f});
+    own_layer(c, ev, kLead, {Voice::saw_lead, 8.0f, 0.25f});
+    own_layer(c, ev, kSaw2, {Voice::saw_lead, 10.0f, -0.7f});
+    own_layer(c, ev, kStabs, {Voice::saw_lead, 13.0f, -0.45f});
+    own_layer(c, ev, kPad, {Voice::bowed_pad, 10.0f, 0.35f, 0.2f});
+    own_layer(c, ev, kArp, {Voice::saw_lead, 14.0f, 0.6f});
   }
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a
   // glockenspiel over the pad, the prowl shuffles back up, the pulse rebuilds, the surge is the climax and the return
@@ -765,7 +807,7 @@ LoopCanvas game_pulse() {
   // orchestral piece's: the kick and the pulse's bass ring round 55-60 Hz,
   // on A and B flat, and with the middle cut deeper they outweigh the home
   // chord; the surge's floor comes from the sub root below.
-  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -5.0f, 0.0f, 2.0f);
+  tone(c, -7.0f, -3.5f, 3.0f, -2.5f, -1.5f, -8.5f, 0.0f, 2.0f);
   // The surge stands on a sub root of our own synth, under the font's bass.
   {
     std::vector<int> roots;

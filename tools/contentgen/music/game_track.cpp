@@ -117,6 +117,12 @@ std::array<int, 3> triad(int root) {
   }
 }
 
+// Whether a key belongs to E Phrygian (E F G A B C D).
+bool in_mode(int key) {
+  const int pc = (key % 12 + 12) % 12;
+  return pc != 1 && pc != 3 && pc != 6 && pc != 8 && pc != 10;
+}
+
 // The cellos' ostinato: eighths over the root with 3+3+2 accents; in the
 // assault every eighth splits into two sixteenths.
 // The patrol's shape leans on the flat second; the pursuit's climbs through
@@ -184,10 +190,33 @@ void patrol(NoteScore& s) {
     if (hold > 0) {
       const auto t = triad(root);
       s.note(kDrone, bar, 0, root, 76, hold * 4);
-      s.note(kDrone, bar, 0, t[2], 66, hold * 4);
-      // A thin high line on the chord's third keeps the opening from
-      // sitting only in the bass.
-      s.note(kHigh, bar, 0, t[1] + 36, 50, hold * 4);
+      // The fifth leans up a step to the sixth (the mode's own, a half or
+      // a whole step) and back in each bar the chord holds, so the held
+      // strings move inside the chord.
+      const int sixth = in_mode(t[2] + 1) ? t[2] + 1 : t[2] + 2;
+      for (int h = 0; h < hold; ++h) {
+        s.note(kDrone, bar + h, 0, t[2], 66, 2.5);
+        s.note(kDrone, bar + h, 2.5, sixth, 62, 1);
+        s.note(kDrone, bar + h, 3.5, t[2], 64, 0.5);
+      }
+      // A thin high line keeps the opening from sitting only in the bass:
+      // each new chord arrives with the fourth above its root held over
+      // from the tension and falls to the third, and from bar 8 the line
+      // climbs to the fifth at the end of the bar.
+      const int sus = t[0] + 5 + 36, third = t[1] + 36;
+      s.note(kHigh, bar, 0, sus, 54, 1.5);
+      s.note(kHigh, bar, 1.5, third, 50, bar >= 8 ? hold * 4 - 2.5 : hold * 4 - 1.5);
+      if (bar >= 8) s.note(kHigh, bar + hold - 1, 3, t[2] + 36, 48, 1);
+    }
+    // From bar 4 the harp plucks a rising figure off the beat, up the
+    // chord and onto its ninth, softly at first and closer to the beat as
+    // the patrol builds: the chords are heard moving, not just held.
+    if (bar >= 4) {
+      const auto t = triad(root);
+      const int fig[6] = {t[0] + 24, t[2] + 24, t[1] + 36, t[0] + 38, t[2] + 36, t[1] + 36};
+      const int n = bar >= 12 ? 6 : bar >= 8 ? 4 : 3;
+      for (int k = 0; k < n; ++k)
+        s.note(kHarp, bar, 0.5 + k * (bar >= 12 ? 0.5 : 1.0), fig[k], 50 + bar + (k == 0 ? 8 : 0), 0.9);
     }
     // Home's E and its fifth held high above whatever the bass does.
     if (bar % 4 == 0) {
@@ -680,8 +709,9 @@ LoopCanvas game_track() {
   // breath over the oboe, so the sections are not one preset each.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kDrone, {Voice::bowed_pad, 13.0f, 0.4f, 0.12f});
-    own_layer(c, ev, kAir, {Voice::bowed_pad, 10.0f, -0.45f, 0.15f});
+    own_layer(c, ev, kDrone, {Voice::bowed_pad, 10.0f, 0.4f, 0.15f});
+    own_layer(c, ev, kAir, {Voice::bowed_pad, 9.0f, -0.45f, 0.15f});
+    own_layer(c, ev, kHigh, {Voice::bowed_pad, 12.0f, 0.5f, 0.2f});
     own_layer(c, ev, kOboe, {Voice::breath, 30.0f, 0.15f});
   }
   // The piece's arc: the patrol creeps in, the pursuit drives, the hive

@@ -11,6 +11,7 @@
 // began. Each section has its own chords, so no stretch of the loop is
 // heard twice.
 #include <array>
+#include <iterator>
 #include <vector>
 
 #include "music/fluid_render.h"
@@ -363,6 +364,17 @@ LoopCanvas menu_track() {
   s.note(kCymbal, kBridge, 0, kChimes, 64, 4);
   for (int bar = kVerse; bar < kChorus; ++bar)
     for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 0.5, kShaker, 40 + (bar - kVerse) * 2, 0.2);
+  // A top line over the verse and the reprise's first half: the
+  // glockenspiel answers each bar's tune on its off-beats, high on the
+  // chord's fifth and ninth, and a shaker keeps the reprise moving.
+  for (int bar : {4, 5, 6, 7, 8, 9, 10, 11, 36, 37, 38, 39}) {
+    const Chord& ch = kChords[bar];
+    const int top = ch.root + 48;
+    s.note(kGlock, bar, 1.5, top + ch.fifth, 40 + (bar % 4) * 3, 0.5);
+    s.note(kGlock, bar, 3.5, top + (bar % 2 ? 14 : 12 + ch.third), 36 + (bar % 4) * 3, 0.5);
+  }
+  for (int bar = kReprise; bar < kReprise + 6; ++bar)
+    for (int b = 0; b < 4; ++b) s.note(kCymbal, bar, b + 0.5, kShaker, 44 - (bar - kReprise) * 2, 0.2);
   // The chorus's tune doubled two octaves up on the glockenspiel, softly.
   tune(s, kGlock, kChorus, kChorusTune, kChorusLift + 12, 56);
   // A suspended cymbal and timpani roll into the chorus.
@@ -381,10 +393,11 @@ LoopCanvas menu_track() {
   // noise under the strings, each faint, so the top is open, not hissing.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kFlute, {Voice::breath, 30.0f, 0.1f});
-    own_layer(c, ev, kClarinet, {Voice::breath, 31.0f, 0.1f});
-    own_layer(c, ev, kChoir, {Voice::breath, 32.0f, -0.3f});
-    own_layer(c, ev, kStrings, {Voice::bowed_pad, 18.0f, 0.45f, 0.35f});
+    own_layer(c, ev, kFlute, {Voice::breath, 26.0f, 0.1f});
+    own_layer(c, ev, kClarinet, {Voice::breath, 27.0f, 0.1f});
+    own_layer(c, ev, kChoir, {Voice::breath, 29.0f, -0.3f});
+    own_layer(c, ev, kViolins, {Voice::breath, 28.0f, -0.4f});
+    own_layer(c, ev, kStrings, {Voice::bowed_pad, 16.0f, 0.45f, 0.4f});
   }
   // The lone piano at each end is lifted and the chorus and bridge eased,
   // so the song breathes within its phrases but no quarter of the loop
@@ -392,15 +405,34 @@ LoopCanvas menu_track() {
   auto at = [](int bar) { return kTiming.at(bar, 0.0); };
   // The verse holds up until the chorus, so the song does not leap up
   // into it a few bars in.
-  contour(c, {{at(0), 3.0f}, {at(6), 2.5f}, {at(10), 1.5f}, {at(12), -2.0f}, {at(20), -2.0f}, {at(22), -0.5f}, {at(25), 1.0f},
-              {at(34), 0.5f}, {at(38), 1.0f}, {at(42), 2.0f}});
+  // Over that arc each four-bar phrase swells to its third bar and eases
+  // back, so the song breathes within the phrase as a player would.
+  struct Mark {
+    int bar;
+    float db;
+  };
+  static const Mark kArc[] = {{0, 3.0f}, {6, 2.5f}, {10, 1.5f}, {12, -2.0f}, {20, -2.0f}, {22, -0.5f},
+                                    {25, 1.0f}, {34, 0.5f}, {38, 1.0f}, {42, 2.0f}};
+  static const float kPhrase[4] = {-1.4f, 0.0f, 1.6f, 0.4f};
+  std::vector<LevelPoint> shape;
+  for (int bar = 0; bar < kTiming.bars; ++bar) {
+    size_t k = 0;
+    while (k + 1 < std::size(kArc) && kArc[k + 1].bar <= bar) ++k;
+    float base = kArc[k].db;
+    if (k + 1 < std::size(kArc)) {
+      const float f = static_cast<float>(bar - kArc[k].bar) / static_cast<float>(kArc[k + 1].bar - kArc[k].bar);
+      base += f * (kArc[k + 1].db - kArc[k].db);
+    }
+    shape.push_back({at(bar), base + kPhrase[bar % 4]});
+  }
+  contour(c, shape);
   hall(c, {2.2, 0.022, 5000.0, 220.0, 0.3f});
   // The low mids cut deeper and a sheen lifted round 7.5 kHz, above the
   // 4 kHz octave, which the high shelf and presence bell leave nearly flat:
   // the piano, clarinet and harp doubled through 250 Hz to 1 kHz sound boxy
   // otherwise, and the bows and shaker keep their rosin and sizzle. The
   // weight bell round 50 Hz gives the floor under the bass its body.
-  tone(c, -2.0f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 6.0f, 6.0f);
+  tone(c, -3.5f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 1.5f, 7.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

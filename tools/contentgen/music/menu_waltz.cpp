@@ -223,7 +223,7 @@ void lay_floor(LoopCanvas& c) {
   const double rms = std::sqrt(sum / static_cast<double>(std::max<size_t>(c.size(), 1)));
   for (int bar = 0; bar < kTiming.bars; ++bar) {
     const bool box = bar >= kBox && bar < kClose, alone = bar < kSong || bar >= kTiming.bars - 2;
-    const double level_db = box ? -11.0 : alone ? -10.0 : -7.0;
+    const double level_db = box ? -14.0 : alone ? -13.0 : -11.0;
     const auto gain = static_cast<float>(rms * std::sqrt(2.0) * std::pow(10.0, level_db / 20.0));
     double hz = 440.0 * std::pow(2.0, (kChords[bar].root - 69) / 12.0);
     while (hz >= 60.0) hz *= 0.5;
@@ -282,7 +282,17 @@ LoopCanvas menu_waltz() {
       // In the close the cello holds D under the tune's turn to G minor.
       if (bar < kClose + 4) {
         s.note(kCello, bar, 0, song ? ch.root + 12 + (again(bar) ? third(ch) : 0) : 50, song ? 76 : 74, 2.8);
-        s.note(kCello, bar, 0, song ? ch.root - 12 : 26, song ? 62 : 56, 2.8);
+        s.note(kCello, bar, 0, song ? ch.root - 12 : 26, song ? 54 : 50, 2.8);
+      }
+      // The middle of the song: the harp answers the guitar on beats two
+      // and three, in the octave over middle C, the chord's third and
+      // fifth, turning to its fifth and octave on a chord's second bar.
+      if (song) {
+        const int r = ch.root < 40 ? ch.root + 24 : ch.root + 12;
+        const int lo = again(bar) ? r + 7 : r + third(ch), hi = again(bar) ? r + 12 : r + 7;
+        s.note(kHarp, bar, 1, lo, 58, 1);
+        s.note(kHarp, bar, 2, hi, 54, 1);
+        s.note(kHarp, bar, 2.5, bar % 2 ? r + 14 : lo + 12, 46, 0.5);
       }
     }
     if (lift) {
@@ -297,7 +307,7 @@ LoopCanvas menu_waltz() {
       for (double b : {1.0, 2.0})
         for (int k : {r + 12 + third(ch), r + 24}) s.note(kPizz, bar, b, k, 74, 0.6);
       s.note(kCello, bar, 0, again(bar) ? r + third(ch) : r, 92, 2.8);
-      s.note(kCello, bar, 0, r - 12, 74, 2.8);
+      s.note(kCello, bar, 0, r - 12, 64, 2.8);
       if (in % 2 == 0) s.note(kTimpani, bar, 0, r < 41 ? r + 12 : r, 88, 1);
       s.note(kPerc, bar, 0, in % 4 == 0 ? kTriangle : kTriangleMuted, 70, 1);
       // Vibraphone answers on beat three, a chord tone two octaves up.
@@ -356,10 +366,11 @@ LoopCanvas menu_waltz() {
   // under the strings, each faint, so the top is open, not hissing.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kHornEn, {Voice::breath, 31.0f, 0.1f});
-    own_layer(c, ev, kFlute, {Voice::breath, 30.0f, 0.2f});
-    own_layer(c, ev, kOohs, {Voice::breath, 32.0f, -0.3f});
-    own_layer(c, ev, kStrings, {Voice::bowed_pad, 18.0f, 0.45f, 0.35f});
+    own_layer(c, ev, kHornEn, {Voice::breath, 27.0f, 0.1f});
+    own_layer(c, ev, kFlute, {Voice::breath, 27.0f, 0.2f});
+    own_layer(c, ev, kOohs, {Voice::breath, 29.0f, -0.3f});
+    own_layer(c, ev, kViolin, {Voice::breath, 28.0f, -0.1f});
+    own_layer(c, ev, kStrings, {Voice::bowed_pad, 14.0f, 0.45f, 0.4f});
   }
   // The guitar alone at each end is lifted and the lift eased, so the
   // waltz still swells within its phrases but no quarter of the loop
@@ -371,7 +382,7 @@ LoopCanvas menu_waltz() {
   // The guitar's and strings' low mids cut deeper and a sheen lifted round
   // 7.5 kHz, so the waltz sounds open rather than boxy; the weight bell
   // round 50 Hz gives the cello's low octave its body.
-  tone(c, -2.0f, 3.0f, 7.0f, 2.5f, -5.0f, 0.0f, 6.0f, 4.0f);
+  tone(c, -3.0f, 3.0f, 7.0f, 2.5f, -3.5f, 0.0f, 3.0f, 6.0f);
   lay_floor(c);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
