@@ -397,6 +397,7 @@ TEST(MusicTracks, TheMenuPiecesAreLightUnderneathAndOpenOnTop) {
     // thud under a menu.
     const std::array<double, 8> o = contentgen::measure::octave_levels(m, d.rate);
     EXPECT_GE(*std::max_element(o.begin(), o.end()) - o[0], 3.0) << "63 Hz octave under the loudest";
+    EXPECT_LE(band_share(m, d.rate, 20, 100), 0.09) << "power below 100 Hz";
     // Air above 5 kHz as plain power, spread over bows, breath and bells
     // (about 2-3 % left the songs dull), but no hiss.
     const double air = band_share(m, d.rate, 5000, 20000);

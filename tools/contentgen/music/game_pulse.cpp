@@ -431,14 +431,15 @@ void drift(NoteScore& s) {
           s.note(kPiano, bar, e * 0.5, root + 24 + kTick[e], (e == 0 || e == 3 || e == 6 ? 56 : 42) + in, 0.45);
       continue;
     }
-    // The second half: the piano's broken chord on the eighths, its top
-    // note climbing by step each bar (third, fourth, fifth, sixth over
-    // the pair) so the arpeggio pulls upward into the prowl; half-time in
-    // the right hand.
-    const int climb = (in % 2) * 2 + (in >= 14 ? 1 : 0);
+    // The second half: the piano's broken chord on the eighths, its last
+    // eighth reaching high to the chord's third and then its fifth over
+    // each pair of bars, to the fourth and sixth in the last bars, so the
+    // arpeggio pulls upward into the prowl; half-time in the right hand.
+    const int steps[4] = {ch.third, 5, 7, ch.third == 3 ? 8 : 9};
+    const int climb = steps[(in % 2) * 2 + (in >= 14 ? 1 : 0)];
     for (int e = 0; e < 8; ++e) {
       int key = chord[static_cast<size_t>(e % 4)] + 12 + (e >= 4 ? 12 : 0);
-      if (e == 7) key = root + 48 + ch.third + climb;
+      if (e == 7) key = root + 48 + climb;
       s.note(kPiano, bar, e * 0.5, key, e == 0 ? 76 : e == 7 ? 66 : 58, e % 2 ? 0.5 : 1.0);
     }
     // Vibraphone points a third and a fifth above, on beat one and

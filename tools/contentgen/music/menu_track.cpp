@@ -431,8 +431,9 @@ LoopCanvas menu_track() {
   // 4 kHz octave, which the high shelf and presence bell leave nearly flat:
   // the piano, clarinet and harp doubled through 250 Hz to 1 kHz sound boxy
   // otherwise, and the bows and shaker keep their rosin and sizzle. The
-  // weight bell round 50 Hz gives the floor under the bass its body.
-  tone(c, -3.5f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 1.5f, 7.0f);
+  // low shelf and only a touch of the weight bell round 50 Hz: behind a
+  // menu the bass is a floor, not a thud that outweighs the tune.
+  tone(c, -3.5f, 0.0f, 9.0f, -0.5f, -4.5f, 0.0f, 1.0f, 7.0f);
   level_seam(c, 6.0);
   level_wrap(c, 0.05);
   master(c);

@@ -379,9 +379,10 @@ LoopCanvas menu_waltz() {
   contour(c, {{at(0), 1.5f}, {at(12), 1.0f}, {at(20), -2.5f}, {at(30), -2.4f}, {at(38), 0.5f}, {at(52), 1.0f},
               {at(56), 1.5f}, {at(64), 3.0f}, {at(70), 3.5f}});
   hall(c, {2.0, 0.018, 5000.0, 220.0, 0.26f});
-  // The guitar's and strings' low mids cut deeper and a sheen lifted round
-  // 7.5 kHz, so the waltz sounds open rather than boxy; the weight bell
-  // round 50 Hz gives the cello's low octave its body.
+  // The guitar's and strings' low mids cut a little and a sheen lifted
+  // round 7.5 kHz, so the waltz sounds open rather than boxy, its middle
+  // kept full; a light weight bell round 50 Hz gives the cello's low octave
+  // its body without a thump on every downbeat.
   tone(c, -3.0f, 3.0f, 7.0f, 2.5f, -3.5f, 0.0f, 3.0f, 6.0f);
   lay_floor(c);
   level_seam(c, 6.0);
