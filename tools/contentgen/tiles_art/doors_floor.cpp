@@ -18,16 +18,41 @@ constexpr double kOpeningTop = 30;     // underside of the lintel
 constexpr double kOpeningBottom = 204; // threshold
 constexpr double kPost = 14;           // frame post width
 
+// A strip of amber guide lights set in a dark channel down a door post:
+// the doorway is told by its own light, not by being paler than the wall.
+void light_strip(cairo_t* cr, double x, double y0, double y1) {
+  sunken_plate(cr, x - 3, y0 - 2, 6, y1 - y0 + 4, 0.08, 1);
+  for (double y = y0 + 2; y + 6 <= y1; y += 11) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(x, y + 3, 0, x, y + 3, 7);
+    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.7, 0.25, 0.45);
+    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.7, 0.25, 0);
+    cairo_set_source(cr, glow);
+    cairo_arc(cr, x, y + 3, 7, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(glow);
+    rgb(cr, 1.0, 0.8, 0.45);
+    cairo_rectangle(cr, x - 1.5, y, 3, 6);
+    cairo_fill(cr);
+    rgb(cr, 1.0, 0.97, 0.85);
+    cairo_rectangle(cr, x - 0.5, y + 1, 1, 4);
+    cairo_fill(cr);
+  }
+}
+
+// The guide lights go on over the finished picture, so the wall's grey
+// finish leaves their amber alone.
+void door_lights(cairo_t* cr) {
+  for (double x : {kPost / 2.0, kDoorWidth - kPost / 2.0}) light_strip(cr, x, 44, 186);
+}
+
 void door_frame(cairo_t* cr, Noise& n) {
-  grey(cr, 0.2);
+  grey(cr, 0.16);
   cairo_paint(cr);
-  // Posts and lintel with hazard edging.
-  raised_plate(cr, 0, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
-  raised_plate(cr, kDoorWidth - kPost, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
-  raised_plate(cr, 0, kTrimBottom, kDoorWidth, kOpeningTop - kTrimBottom, 0.62, 2);
+  // Posts and lintel in the walls' own grey, with hazard edging.
+  raised_plate(cr, 0, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.46, 2);
+  raised_plate(cr, kDoorWidth - kPost, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.46, 2);
+  raised_plate(cr, 0, kTrimBottom, kDoorWidth, kOpeningTop - kTrimBottom, 0.48, 2);
   hazard_stripes(cr, kPost + 4, kTrimBottom + 3, kDoorWidth - 2 * kPost - 8, 9, 12, kWallHazard);
-  for (double x : {5.0, kDoorWidth - 5.0})
-    for (double y = 40; y < 200; y += 26) rivet(cr, x + (x < 50 ? 2 : -2), y, 1.5, 0.55);
   // The lintel's status strip.
   lamp(cr, 8, kTrimBottom + 8, 2, 1.0, 0.8, 0.4, true);
   lamp(cr, kDoorWidth - 8, kTrimBottom + 8, 2, 1.0, 0.8, 0.4, true);
@@ -64,11 +89,11 @@ void closed_leaves(cairo_t* cr, Noise& n) {
     }
     cairo_close_path(cr);
     cairo_clip(cr);
-    vgradient(cr, x0, kOpeningTop, x1 - x0, h, 0.74, 0.5);
+    vgradient(cr, x0, kOpeningTop, x1 - x0, h, 0.38, 0.25);
     // Horizontal ribs and a reinforcing plate on each leaf.
     double lx = side == 0 ? x0 + 6 : mid + 12, lw = side == 0 ? mid - 18 - x0 : x1 - mid - 18;
-    raised_plate(cr, lx, 44, lw, 40, 0.66, 2);
-    for (double y = 126; y < 196; y += 14) raised_plate(cr, lx, y, lw, 8, 0.6, 1.5);
+    raised_plate(cr, lx, 44, lw, 40, 0.4, 2.5);
+    for (double y = 126; y < 196; y += 14) raised_plate(cr, lx, y, lw, 8, 0.36, 2);
     // Viewing slot.
     sunken_plate(cr, lx + lw / 2 - 10, 54, 20, 12, 0.1, 2);
     grey(cr, 0.55, 0.35);
@@ -231,6 +256,7 @@ Bytes make_door(bool open) {
   finish_for_tint(c);
   finish_metal(c);
   light_from_ceiling(c, true);
+  door_lights(cr);
   return c.png();
 }
 
@@ -238,6 +264,11 @@ Bytes make_panel(bool open) {
   Canvas c(kSlot, kWallHeight);
   Noise n(open ? 0xD004u : 0xD002u);
   control_panel(c.cr(), n, open);
+  // A shade under the plain wall plates, as the door beside it, so the
+  // doorway's light strips and button carry it rather than its paint.
+  cairo_rectangle(c.cr(), 0, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  cairo_set_source_rgba(c.cr(), 0, 0, 0, 0.1);
+  cairo_fill(c.cr());
   finish_wall(c, n, 0.35, true);
   finish_for_tint(c);
   finish_metal(c);
@@ -263,6 +294,7 @@ Bytes make_door_assembly() {
   finish_for_tint(c);
   finish_metal(c);
   light_from_ceiling(c, true);
+  door_lights(cr);
   return c.png_opaque();
 }
 
