@@ -45,8 +45,20 @@ void bevel(cairo_t* cr, double x, double y, double w, double h, double b, double
 }  // namespace
 
 void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
+  // A hard shadow cast down and to the right, and a bright line along the
+  // lit top and left edges: a dark or deeply tinted room scales every value
+  // down, and only edges this strong still outline the plate there.
+  grey(cr, 0.02, 0.6);
+  cairo_rectangle(cr, x + 1.2, y + 1.2, w, h);
+  cairo_fill(cr);
   vgradient(cr, x, y, w, h, std::min(1.0, base * 1.12), base * 0.88);
-  bevel(cr, x, y, w, h, b, std::min(1.0, base * 1.45), base * 0.5);
+  bevel(cr, x, y, w, h, b, std::min(1.0, base * 1.45), base * 0.42);
+  grey(cr, 0.95, 0.55);
+  cairo_set_line_width(cr, 0.8);
+  cairo_move_to(cr, x + 0.4, y + h - b);
+  cairo_line_to(cr, x + 0.4, y + 0.4);
+  cairo_line_to(cr, x + w - b, y + 0.4);
+  cairo_stroke(cr);
 }
 
 void sunken_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
