@@ -725,9 +725,9 @@ void specimen_tank(cairo_t* cr, Noise& n, int w) {
   // The fluid: dark at the top, lit from a lamp in the base.
   const double surface = y0 + 10;
   cairo_pattern_t* liquid = cairo_pattern_create_linear(0, surface, 0, y1);
-  cairo_pattern_add_color_stop_rgb(liquid, 0, 0.16, 0.19, 0.17);
-  cairo_pattern_add_color_stop_rgb(liquid, 0.7, 0.3, 0.35, 0.31);
-  cairo_pattern_add_color_stop_rgb(liquid, 1, 0.52, 0.58, 0.5);
+  cairo_pattern_add_color_stop_rgb(liquid, 0, 0.3, 0.36, 0.32);
+  cairo_pattern_add_color_stop_rgb(liquid, 0.7, 0.4, 0.48, 0.42);
+  cairo_pattern_add_color_stop_rgb(liquid, 1, 0.6, 0.68, 0.58);
   cairo_set_source(cr, liquid);
   cairo_rectangle(cr, x, surface, tw, y1 - surface);
   cairo_fill(cr);
@@ -762,22 +762,31 @@ void specimen_tank(cairo_t* cr, Noise& n, int w) {
     cairo_close_path(cr);
     cairo_restore(cr);
   };
+  // The long skull, tipped back over the curled body.
+  auto skull = [&](double grow) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, mid + 2, 66);
+    cairo_rotate(cr, -0.5);
+    cairo_scale(cr, 1, 2.1);
+    cairo_arc(cr, 0, 0, 5.5 + grow, 0, 2 * M_PI);
+    cairo_restore(cr);
+  };
   for (int pass = 0; pass < 4; ++pass) {
+    const double a = pass == 3 ? 0.55 : 0.26;
     body(4.5 - pass * 1.5);
-    rgb(cr, 0.03, 0.045, 0.04, pass == 3 ? 0.6 : 0.3);
+    rgb(cr, 0.03, 0.045, 0.04, a);
+    cairo_fill(cr);
+    skull(3 - pass);
+    rgb(cr, 0.03, 0.045, 0.04, a);
     cairo_fill(cr);
   }
-  // A folded arm and the spine's ridge, barely lighter than the body.
+  // The tail curled under it.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  rgb(cr, 0.03, 0.04, 0.035, 0.5);
-  cairo_set_line_width(cr, 2.6);
-  cairo_move_to(cr, mid + 4, 86);
-  cairo_curve_to(cr, mid + 10, 98, mid + 6, 110, mid - 2, 112);
-  cairo_stroke(cr);
-  rgb(cr, 0.45, 0.5, 0.45, 0.25);
-  cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, mid - 6, 70);
-  cairo_curve_to(cr, mid - 10, 90, mid - 9, 110, mid - 4, 128);
+  rgb(cr, 0.03, 0.045, 0.04, 0.45);
+  cairo_set_line_width(cr, 2.2);
+  cairo_move_to(cr, mid - 4, 140);
+  cairo_curve_to(cr, mid - 12, 152, mid + 10, 158, mid + 10, 144);
   cairo_stroke(cr);
   // Tubes from the cap feeding it.
   rgb(cr, 0.05, 0.06, 0.05, 0.6);
