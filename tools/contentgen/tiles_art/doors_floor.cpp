@@ -264,11 +264,15 @@ Bytes make_panel(bool open) {
   Canvas c(kSlot, kWallHeight);
   Noise n(open ? 0xD004u : 0xD002u);
   control_panel(c.cr(), n, open);
-  // A shade under the plain wall plates, as the door beside it, so the
-  // doorway's light strips and button carry it rather than its paint.
+  // The plates round the control box a shade darker, as the door beside
+  // it, so the doorway's lights and button carry it rather than its paint;
+  // the box and its button keep their colour.
+  cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_EVEN_ODD);
   cairo_rectangle(c.cr(), 0, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
-  cairo_set_source_rgba(c.cr(), 0, 0, 0, 0.1);
+  cairo_rectangle(c.cr(), 6, 60, 40, 92);
+  cairo_set_source_rgba(c.cr(), 0, 0, 0, 0.14);
   cairo_fill(c.cr());
+  cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_WINDING);
   finish_wall(c, n, 0.35, true);
   finish_for_tint(c);
   finish_metal(c);
@@ -487,7 +491,10 @@ Bytes make_floor() {
       // A joint: a dark gap, packed level with grime in places, so it
       // shows as a broken line rather than a ruled one.
       double v = 0.07 + 0.06 * grime_fine.at(x * 2, z * 200);
-      const double fill = packed.at(x, z * 37 + row * 5) + (ax < gap_x ? 0.15 : 0.12);
+      // Both lips of a joint across the deck take the same fill, so it is
+      // not left open along one of them.
+      const double joint = df < gap_y ? row + 1 : row;
+      const double fill = ax < gap_x ? packed.at(x, z * 37 + row * 5) + 0.15 : packed.at(x, joint * 9) + 0.25;
       if (fill > 0.38) v += (0.36 - v) * std::min(1.0, (fill - 0.38) * 3), brown = 1;
       else if (grime_fine.at(x * 2 + 7, z * 130) + 0.4 * grime > 0.75) brown = 1, v += 0.03;
       // Far off the gaps thin to a line no darker than the plates' shade.
@@ -506,7 +513,7 @@ Bytes make_floor() {
     const double left = dx > 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
     const double right = dx < 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
     const double edge_grime = grime_mid.at(x * 1.7, z * 55);
-    v += (0.12 * lit_edge * (0.5 + 0.5 * near) + 0.1 * left) * (1.3 - edge_grime) - 0.08 * dark_edge * edge_grime - 0.12 * right;
+    v += (0.08 * lit_edge * (0.5 + 0.5 * near) + 0.1 * left) * 1.6 * (1 - edge_grime) - 0.04 * dark_edge * edge_grime - 0.12 * right;
     // The walking line, along the room a little in front of the wall:
     // scuffed bright, the tread worn flat, in patches.
     const double line = std::exp(-std::pow((z - 1.35) / 0.3, 2.0));
@@ -542,7 +549,9 @@ Bytes make_floor() {
       else if (r2 < 2.0) v *= by > 0 ? 0.5 : 0.8;
     }
     // Grime darkens the faces, most along the joints where it is swept.
-    const double by_joint = std::exp(-std::min({dn, df, ax}) / 1.5);
+    // Less of it under a plate's far lip, which overhangs the joint, so the
+    // joint across the deck does not widen into a dark band.
+    const double by_joint = std::exp(-std::min({dn, 3 * df, ax}) / 1.5);
     v *= 1 - (0.75 * grime + 0.3 * by_joint * grime_fine.at(x, z * 70)) * (1 - worn);
     v *= 1 - stain;
     if (wet) v += 0.22 * std::pow(std::max(0.0, 1 - std::fabs(t - 0.4) * 3), 2);

@@ -441,8 +441,7 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
   }
   // The last knot roots down into the growth along the baseboard.
   const float xb = knot[knots - 1].x + frange(n, -16, 16);
-  // It is thin: a trunk down the foot of every slot read as a row of posts.
-  strand(m, n, k.resin, knot[knots - 1], {xb, bottom.at(xb) + 2, 0.5f}, thin(), thin());
+  strand(m, n, k.resin, knot[knots - 1], {xb, bottom.at(xb) + 2, 0.5f}, thick(), thick() * 1.2f);
   // Thin shoots curling off a few knots, and runs hanging from two, each
   // ending in a drop.
   for (int i = 0; i < knots; i += 2)
