@@ -311,6 +311,89 @@ TEST(RoomArt, DeckVariesWithinItsRowsNotOnlyFromRowToRow) {
   EXPECT_LT(between_rows / total, 0.6) << "share of the deck's variance that is row against row";
 }
 
+// Laid slot after slot, the deck repeats every 52 px whatever is drawn;
+// what must not happen is a shorter repeat inside the slot (plates half a
+// slot wide, a tread lattice four to a slot), a joint running down the
+// whole deck at one place, or a joint across the deck as one unbroken dark
+// row: any of these reads as a grid ruled over the floor.
+TEST(RoomArt, DeckShowsNoGridInsideTheSlot) {
+  Picture p = make("floor.png");
+  ASSERT_EQ(p.width, 52);
+  // Autocorrelation of the near deck along the row, each row's mean taken
+  // out, at every shift a player could see as a repeat inside the slot.
+  std::vector<std::vector<double>> rows;
+  double power = 0;
+  for (int y = 34; y < p.height; ++y) {
+    std::vector<double> r(p.width);
+    double mean = 0;
+    for (int x = 0; x < p.width; ++x) mean += (r[x] = p.luma(x, y)) / p.width;
+    for (double& v : r) v -= mean, power += v * v;
+    rows.push_back(r);
+  }
+  ASSERT_GT(power, 0);
+  for (int lag = 4; lag <= 48; ++lag) {
+    double sum = 0;
+    for (const auto& r : rows)
+      for (int x = 0; x < p.width; ++x) sum += r[x] * r[(x + lag) % p.width];
+    EXPECT_LT(sum / power, 0.35) << "the near deck repeats at a shift of " << lag << " px";
+  }
+  // No column of the whole deck well darker than the columns round it.
+  std::vector<double> col(p.width, 0.0);
+  for (int x = 0; x < p.width; ++x) {
+    for (int y = 0; y < p.height; ++y) col[x] += p.luma(x, y);
+    col[x] /= p.height;
+  }
+  for (int x = 0; x < p.width; ++x) {
+    double around = 0;
+    for (int d = -3; d <= 3; ++d) around += col[(x + d + p.width) % p.width] / 7;
+    EXPECT_GT(col[x] - around, -15) << "a joint down the whole deck at column " << x;
+  }
+  // Below the shadow at the wall's foot, no row is dark across almost its
+  // whole width.
+  for (int y = 3; y < p.height; ++y) {
+    std::vector<int> near;
+    for (int yy = std::max(0, y - 3); yy <= std::min(p.height - 1, y + 3); ++yy)
+      for (int x = 0; x < p.width; ++x) near.push_back(p.luma(x, yy));
+    std::nth_element(near.begin(), near.begin() + near.size() / 2, near.end());
+    const double median = near[near.size() / 2];
+    int dark = 0;
+    for (int x = 0; x < p.width; ++x) dark += p.luma(x, y) < 0.55 * median;
+    EXPECT_LT(dark, 0.7 * p.width) << "an unbroken dark joint across the deck at row " << y;
+  }
+}
+
+// A doorway is one wall picture among the rest: paler than every wall
+// tile, it looks lit from another scene. It is told instead by its shape and
+// by lights of a colour the grey walls lack.
+TEST(RoomArt, DoorsSitInTheWallsValueRangeAndCarryColouredLights) {
+  auto mean_luma = [](const Picture& p) {
+    double s = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) s += p.luma(x, y);
+    return s / (static_cast<double>(p.width) * p.height);
+  };
+  double lightest_wall = 0;
+  for (int t = 1; t <= 25; ++t)
+    if (t < 21 || t > 23) lightest_wall = std::max(lightest_wall, mean_luma(make("tile_" + std::to_string(t) + ".png")));
+  for (const char* name : {"tile_door.png", "tile_door1.png", "tile_door2.png", "tile_door3.png", "tile_door4.png"}) {
+    SCOPED_TRACE(name);
+    const double luma = mean_luma(make(name));
+    EXPECT_LT(luma, lightest_wall + 6);
+    EXPECT_GT(luma, 115);
+  }
+  for (const char* name : {"tile_door.png", "tile_door1.png", "tile_door3.png"}) {
+    SCOPED_TRACE(name);
+    Picture p = make(name);
+    int amber = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        const uint8_t* c = p.at(x, y);
+        amber += c[0] > 200 && c[0] - c[2] > 90 && c[1] > c[2] + 40;
+      }
+    EXPECT_GT(amber, 60) << "amber guide lights on the door posts";
+  }
+}
+
 TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   Picture p = make("flashlight.png");
   ASSERT_EQ(p.width, 180);

@@ -18,16 +18,41 @@ constexpr double kOpeningTop = 30;     // underside of the lintel
 constexpr double kOpeningBottom = 204; // threshold
 constexpr double kPost = 14;           // frame post width
 
+// A strip of amber guide lights set in a dark channel down a door post:
+// the doorway is told by its own light, not by being paler than the wall.
+void light_strip(cairo_t* cr, double x, double y0, double y1) {
+  sunken_plate(cr, x - 3, y0 - 2, 6, y1 - y0 + 4, 0.08, 1);
+  for (double y = y0 + 2; y + 6 <= y1; y += 11) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(x, y + 3, 0, x, y + 3, 7);
+    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.7, 0.25, 0.45);
+    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.7, 0.25, 0);
+    cairo_set_source(cr, glow);
+    cairo_arc(cr, x, y + 3, 7, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(glow);
+    rgb(cr, 1.0, 0.8, 0.45);
+    cairo_rectangle(cr, x - 1.5, y, 3, 6);
+    cairo_fill(cr);
+    rgb(cr, 1.0, 0.97, 0.85);
+    cairo_rectangle(cr, x - 0.5, y + 1, 1, 4);
+    cairo_fill(cr);
+  }
+}
+
+// The guide lights go on over the finished picture, so the wall's grey
+// finish leaves their amber alone.
+void door_lights(cairo_t* cr) {
+  for (double x : {kPost / 2.0, kDoorWidth - kPost / 2.0}) light_strip(cr, x, 44, 186);
+}
+
 void door_frame(cairo_t* cr, Noise& n) {
-  grey(cr, 0.2);
+  grey(cr, 0.16);
   cairo_paint(cr);
-  // Posts and lintel with hazard edging.
-  raised_plate(cr, 0, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
-  raised_plate(cr, kDoorWidth - kPost, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.6, 2);
-  raised_plate(cr, 0, kTrimBottom, kDoorWidth, kOpeningTop - kTrimBottom, 0.62, 2);
+  // Posts and lintel in the walls' own grey, with hazard edging.
+  raised_plate(cr, 0, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.46, 2);
+  raised_plate(cr, kDoorWidth - kPost, kTrimBottom, kPost, kWallHeight - kTrimBottom, 0.46, 2);
+  raised_plate(cr, 0, kTrimBottom, kDoorWidth, kOpeningTop - kTrimBottom, 0.48, 2);
   hazard_stripes(cr, kPost + 4, kTrimBottom + 3, kDoorWidth - 2 * kPost - 8, 9, 12, kWallHazard);
-  for (double x : {5.0, kDoorWidth - 5.0})
-    for (double y = 40; y < 200; y += 26) rivet(cr, x + (x < 50 ? 2 : -2), y, 1.5, 0.55);
   // The lintel's status strip.
   lamp(cr, 8, kTrimBottom + 8, 2, 1.0, 0.8, 0.4, true);
   lamp(cr, kDoorWidth - 8, kTrimBottom + 8, 2, 1.0, 0.8, 0.4, true);
@@ -64,11 +89,11 @@ void closed_leaves(cairo_t* cr, Noise& n) {
     }
     cairo_close_path(cr);
     cairo_clip(cr);
-    vgradient(cr, x0, kOpeningTop, x1 - x0, h, 0.74, 0.5);
+    vgradient(cr, x0, kOpeningTop, x1 - x0, h, 0.38, 0.25);
     // Horizontal ribs and a reinforcing plate on each leaf.
     double lx = side == 0 ? x0 + 6 : mid + 12, lw = side == 0 ? mid - 18 - x0 : x1 - mid - 18;
-    raised_plate(cr, lx, 44, lw, 40, 0.66, 2);
-    for (double y = 126; y < 196; y += 14) raised_plate(cr, lx, y, lw, 8, 0.6, 1.5);
+    raised_plate(cr, lx, 44, lw, 40, 0.4, 2.5);
+    for (double y = 126; y < 196; y += 14) raised_plate(cr, lx, y, lw, 8, 0.36, 2);
     // Viewing slot.
     sunken_plate(cr, lx + lw / 2 - 10, 54, 20, 12, 0.1, 2);
     grey(cr, 0.55, 0.35);
@@ -231,6 +256,7 @@ Bytes make_door(bool open) {
   finish_for_tint(c);
   finish_metal(c);
   light_from_ceiling(c, true);
+  door_lights(cr);
   return c.png();
 }
 
@@ -238,6 +264,15 @@ Bytes make_panel(bool open) {
   Canvas c(kSlot, kWallHeight);
   Noise n(open ? 0xD004u : 0xD002u);
   control_panel(c.cr(), n, open);
+  // The plates round the control box a shade darker, as the door beside
+  // it, so the doorway's lights and button carry it rather than its paint;
+  // the box and its button keep their colour.
+  cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_rectangle(c.cr(), 0, kTrimBottom, kSlot, kBaseTop - kTrimBottom);
+  cairo_rectangle(c.cr(), 6, 60, 40, 92);
+  cairo_set_source_rgba(c.cr(), 0, 0, 0, 0.14);
+  cairo_fill(c.cr());
+  cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_WINDING);
   finish_wall(c, n, 0.35, true);
   finish_for_tint(c);
   finish_metal(c);
@@ -263,6 +298,7 @@ Bytes make_door_assembly() {
   finish_for_tint(c);
   finish_metal(c);
   light_from_ceiling(c, true);
+  door_lights(cr);
   return c.png_opaque();
 }
 
@@ -300,20 +336,39 @@ struct Stain {
   bool wet;
 };
 
+
+// One band of deck plates across the view, between two joints in depth:
+// two plates a slot, their joints at places of their own on every band, so
+// no joint lines up with the slot's edge or with the band in front. Each
+// plate is a tread plate or a plain patch plate, with its own tone.
+struct PlateBand {
+  double seam;   // where the first plate starts, 0..slot
+  double first;  // its width; the second fills the rest of the slot
+  double lean;   // how far the joints toward the wall run aside over the band
+  bool tread[2];
+  double tone[2], lattice[2], offset[2];
+  int bolts[2];  // which corners of each plate keep their bolt, one bit each
+};
+
+// A scuff on the deck: a short bent stroke, bright where boots and crates
+// polished the metal, dark where rubber was dragged over it.
+struct Scuff {
+  double x0, y0, x1, y1, bend, width, strength;
+};
+
 }  // namespace
 
-// The deck in front of the wall, seen from above at a slant: heavy tread
-// plates laid like brick, one slot wide, each row's joints half a slot on
-// from the last. The seams run across and toward the wall, dark gaps packed
-// with grime; each plate's near edge is bevelled and catches the lamps, its
-// far edge rolls into shade, and a bolt holds every corner. Raised lozenges
-// stud the plates, fading out with distance; along the walking line the
-// treads and faces are scuffed bright, and a spill or two darkens the
-// plates. Each plate carries its own sheen across its width, so a row of
-// plates is not one flat band. The slot's edge is a plate joint on every
-// other row and hidden in a plate's face on the rest, so a row of slots
-// joins without a seam that repeats. Each pixel is the mean of a 4 x 4 grid
-// of looks, so the far rows blend into tone instead of shimmering.
+// The deck in front of the wall, seen from above at a slant: heavy plates
+// in bands toward the wall, each band laid with its joints at other places
+// than the band in front, none at the slot's edge. Tread plates carry raised
+// lozenges on a lattice of their own width, plain patch plates show rolled
+// sheen and scratches. Each plate's near edge is bevelled and catches the
+// lamps, its far edge rolls into shade, and a bolt holds every corner.
+// Grime packs the joints in places and leaves them open in others, so no
+// joint runs as one unbroken line; along the walking line the treads are
+// worn flat in patches and the plates scuffed bright and dark, and spills
+// darken the plates. Each pixel is the mean of a 4 x 4 grid of looks, so
+// the far rows blend into tone instead of shimmering.
 Bytes make_floor() {
   const int w = kSlot, h = 67;
   Canvas c(w, h);
@@ -324,20 +379,64 @@ Bytes make_floor() {
   // Plate length in depth, and where the joints fall: the last one just
   // under the wall's foot, in its shadow.
   const double plate = 0.52, plate_shift = 0.96;
-  // Tread lozenges: a lattice 13 px across (four to a slot) and this deep.
-  const double tread_w = 13, tread_d = 0.085;
+  const double tread_d = 0.085;
   WrapNoise grime_big(n, w, 26, 120), grime_fine(n, w, 4, 700), wear(n, w, 13, 160), sheen(n, w, 26, 40),
-      scratches(n, w, 13, 900);
+      scratches(n, w, 13, 900), grime_mid(n, w, 13, 300), packed(n, w, 4, 300);
+  // The bands of plates, front to back. The joints of neighbouring bands
+  // stay well apart, and none comes within a few pixels of the slot's edge.
+  std::vector<PlateBand> bands(10);
+  {
+    const double seams[] = {7, 33, 18, 41, 11, 29, 45, 23, 37, 14};
+    const double firsts[] = {29, 21, 25, 19, 31, 23, 27, 20, 26, 30};
+    for (size_t i = 0; i < bands.size(); ++i) {
+      PlateBand& b = bands[i];
+      b.seam = seams[i] + n.range(-1.5, 1.5);
+      b.first = firsts[i];
+      b.lean = (i % 2 ? 1 : -1) * n.range(3, 7);
+      for (int p = 0; p < 2; ++p) {
+        b.tread[p] = (i + p) % 3 != 2;
+        b.tone[p] = n.range(-0.07, 0.07);
+        b.lattice[p] = n.range(10.5, 12.5);
+        b.offset[p] = n.range(0, 1);
+        b.bolts[p] = static_cast<int>(n.next() & 15u);
+      }
+    }
+  }
   std::vector<Stain> stains;
-  // One broad faint oil spill, wet at its heart, and one smaller darker
-  // one; both wide and soft, so a row of slots shows a stained deck, not a
-  // mark stamped on every slot.
+  // One broad faint oil spill, wet at its heart, and two smaller darker
+  // ones; all soft, so a row of slots shows a stained deck, not a mark
+  // stamped on every slot.
   {
     const double y = n.range(44, 54), rx = n.range(17, 21);
     stains.push_back({n.range(0, w), y, rx, rx * 0.3, n.range(0.4, 0.45), true});
     const double y2 = n.range(20, 28), rx2 = n.range(8, 11);
     stains.push_back({n.range(0, w), y2, rx2, rx2 * 0.35, n.range(0.5, 0.55), false});
+    const double y3 = n.range(56, 62), rx3 = n.range(6, 8);
+    stains.push_back({n.range(0, w), y3, rx3, rx3 * 0.45, n.range(0.35, 0.4), false});
   }
+  // Scuffs on the near plates, most along the walking line.
+  std::vector<Scuff> scuffs;
+  for (int i = 0; i < 14; ++i) {
+    const double x0 = n.range(0, w), y0 = n.range(30, 64), len = n.range(6, 18), a = n.range(-0.5, 0.5);
+    const bool dark = i % 3 == 0;
+    scuffs.push_back({x0, y0, x0 + len * std::cos(a), y0 + len * std::sin(a) * 0.5, n.range(-3, 3),
+                      dark ? n.range(0.9, 1.4) : n.range(0.35, 0.6), dark ? -n.range(0.12, 0.2) : n.range(0.12, 0.25)});
+  }
+  auto scuff_at = [&](double x, double y) {
+    double v = 0;
+    for (const Scuff& s : scuffs)
+      for (double dx : {-static_cast<double>(w), 0.0, static_cast<double>(w)}) {
+        const double ex = s.x1 - s.x0, ey = s.y1 - s.y0, len2 = ex * ex + ey * ey;
+        const double px = x - s.x0 - dx, py = y - s.y0;
+        const double t = std::clamp((px * ex + py * ey) / len2, 0.0, 1.0);
+        // Bowed away from the straight line by `bend` at its middle.
+        const double bow = s.bend * 4 * t * (1 - t), len = std::sqrt(len2);
+        const double qx = s.x0 + dx + ex * t - ey / len * bow, qy = s.y0 + ey * t + ex / len * bow;
+        const double d = std::hypot(x - qx, y - qy);
+        if (d < s.width) v += s.strength * (1 - d / s.width) * std::sin(M_PI * std::min(1.0, t * 1.2 + 0.05));
+      }
+    return v;
+  };
   auto stain_at = [&](double x, double y, bool& wet) {
     double d = 0;
     for (const Stain& s : stains)
@@ -370,68 +469,89 @@ Bytes make_floor() {
     const double depth = (z - 1) / (z_wall - 1);  // 0 at the front edge, 1 at the wall
     const double px_per_z = k / (z * z);          // screen rows per unit of depth here
     const double zb = z / plate + plate_shift, row = std::floor(zb), t = zb - row;
+    const PlateBand& band = bands[static_cast<size_t>(std::clamp(row, 0.0, bands.size() - 1.0))];
     // Pixels from this plate's near (lower) and far (upper) joints.
     const double dn = t * plate * px_per_z, df = (1 - t) * plate * px_per_z;
-    // Plates a slot wide on the near rows, half a slot from the walking
-    // line back, so they shrink toward the wall both ways. The joint toward
-    // the wall falls half a plate on from the row in front's.
-    const double pw = row * plate - plate_shift * plate < 1.45 ? w : w / 2.0;
-    const double seam_x = (static_cast<int>(row) & 1) ? pw / 2 : 0.0;
-    const double dx = std::remainder(x - seam_x, pw);  // signed, -pw/2..pw/2
-    const double ax = std::fabs(dx);
+    // Which plate of the band, and how far from its left and right joints.
+    const double u = std::fmod(std::fmod(x - band.seam - band.lean * t, w) + w, w);
+    const int p = u < band.first ? 0 : 1;
+    const double pw = p == 0 ? band.first : w - band.first;
+    const double dl = p == 0 ? u : u - band.first, dr = pw - dl;
+    const double ax = std::min(dl, dr), dx = dl < dr ? dl : -dr;
     const double near = std::clamp(1 - 1.2 * depth, 0.0, 1.0);
     bool wet = false;
     const double stain = stain_at(x, y, wet);
-    const double grime =
-        std::clamp(0.1 * depth + 0.8 * (grime_big.at(x, z * 40) - 0.4) + 0.2 * grime_fine.at(x, z * 90), 0.0, 1.0);
+    const double grime = std::clamp(0.1 * depth + 0.6 * (grime_big.at(x, z * 40) - 0.4) +
+                                        0.7 * (grime_mid.at(x + 3, z * 60) - 0.45) + 0.2 * grime_fine.at(x, z * 90),
+                                    0.0, 1.0);
     brown = 0;
     // Joint widths in pixels: about two near, one far.
-    const double gap_y = 0.3 + 0.35 / z, gap_x = 0.3 + 0.3 / z;
+    const double gap_y = 0.2 + 0.25 / z, gap_x = 0.15 + 0.2 / z;
     if (dn < gap_y || df < gap_y || ax < gap_x) {
-      // A joint: a dark gap packed with grime, a little lighter where a
-      // plate's lit bevel spills into it.
+      // A joint: a dark gap, packed level with grime in places, so it
+      // shows as a broken line rather than a ruled one.
       double v = 0.07 + 0.06 * grime_fine.at(x * 2, z * 200);
-      if (grime_fine.at(x * 2 + 7, z * 130) + 0.4 * grime > 0.75) brown = 1, v += 0.03;
+      // Both lips of a joint across the deck take the same fill, so it is
+      // not left open along one of them.
+      const double joint = df < gap_y ? row + 1 : row;
+      const double fill = ax < gap_x ? packed.at(x, z * 37 + row * 5) + 0.15 : packed.at(x, joint * 9) + 0.25;
+      if (fill > 0.38) v += (0.36 - v) * std::min(1.0, (fill - 0.38) * 3), brown = 1;
+      else if (grime_fine.at(x * 2 + 7, z * 130) + 0.4 * grime > 0.75) brown = 1, v += 0.03;
       // Far off the gaps thin to a line no darker than the plates' shade.
       v += (0.22 - v) * 0.55 * depth * depth;
       return v * (0.5 + 0.5 * std::clamp(y / 10.0, 0.0, 1.0));
     }
-    // The plate's face: its own sheen across its width and a faint roll
-    // toward its far edge.
-    const double u = std::fmod(dx + pw, pw) / pw;  // 0..1 across the plate from its left joint
-    // Half-slot plates alternate a worn and a newer one.
-    const double odd_plate = pw < w && std::fmod(x - seam_x + 2 * w, static_cast<double>(w)) >= pw ? 1 : 0;
-    double v = 0.5 - 0.06 * odd_plate + 0.3 * (sheen.at(u * pw * 0.5 + row * 13, row * 11) - 0.5) + 0.07 * std::sin((u + row * 0.37) * M_PI * 2) -
-               0.05 * t;
+    // The plate's face: its own tone and sheen across its width and a
+    // faint roll toward its far edge.
+    const double across = dl / pw;
+    double v = 0.5 + band.tone[p] + 0.26 * (sheen.at(x * 0.5 + row * 13, row * 11) - 0.5) +
+               0.05 * std::sin((across + row * 0.37) * M_PI * 2) - 0.05 * t;
     // Bevels: the near edge and the left edge lit, the far and right edges in shade.
     const double bevel = 1.1 + 0.9 / z;
     const double lit_edge = std::clamp(1 - (dn - gap_y) / bevel, 0.0, 1.0);
     const double dark_edge = std::clamp(1 - (df - gap_y) / (bevel * 0.8), 0.0, 1.0);
     const double left = dx > 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
     const double right = dx < 0 ? std::clamp(1 - (ax - gap_x) / bevel, 0.0, 1.0) : 0.0;
-    v += 0.16 * lit_edge * (0.5 + 0.5 * near) + 0.1 * left - 0.12 * dark_edge - 0.12 * right;
-    // The lozenges: a raised top lit from the far side, its near flank in
-    // shade, fading with distance until the far plates read as plain.
-    const double ta = x / tread_w, tb = z / tread_d;
-    const double h0 = tread_at(ta, tb);
-    const double lit = tread_at(ta, tb + 0.12) - tread_at(ta, tb - 0.12);
-    const double tread_show = std::clamp(1.25 - 1.6 * depth, 0.0, 1.0);
-    v += tread_show * (0.16 * h0 + 0.6 * lit);
+    const double edge_grime = grime_mid.at(x * 1.7, z * 55);
+    v += (0.08 * lit_edge * (0.5 + 0.5 * near) + 0.1 * left) * 1.6 * (1 - edge_grime) - 0.04 * dark_edge * edge_grime - 0.12 * right;
     // The walking line, along the room a little in front of the wall:
-    // scuffed bright, the tread tops polished, in patches.
-    const double line = std::exp(-std::pow((z - 1.35) / 0.25, 2.0));
-    const double worn = std::clamp(line * (0.4 + 1.0 * wear.at(x, z * 14)) - 0.15, 0.0, 1.0);
-    v += worn * (0.1 + 0.3 * h0 * tread_show + 0.25 * (scratches.at(x, z * 300) - 0.5));
-    // Bolts at the plate's corners, their heads lit on the far side.
-    for (double cx : {gap_x + 4.5 / z, -gap_x - 4.5 / z})
-      for (double cz : {0.075, 0.925}) {
-        const double bx = (dx - cx) / (1.9 / z + 0.5), by = (t - cz) * plate * px_per_z / (1.3 / z + 0.4);
-        const double r2 = bx * bx + by * by;
-        if (r2 < 1.0) v = 0.55 + 0.4 * std::clamp(-by * 0.8 - bx * 0.5 + 0.2, -1.0, 1.0);
-        else if (r2 < 2.0) v *= by > 0 ? 0.45 : 0.75;
-      }
+    // scuffed bright, the tread worn flat, in patches.
+    const double line = std::exp(-std::pow((z - 1.35) / 0.3, 2.0));
+    const double worn = std::clamp(line * (0.3 + 1.2 * wear.at(x, z * 14)) - 0.15, 0.0, 1.0);
+    double h0 = 0;
+    if (band.tread[p]) {
+      // The lozenges: a raised top lit from the far side, its near flank
+      // in shade, fading with distance and worn down where most walked.
+      const double ta = dl / band.lattice[p] + band.offset[p], tb = z / tread_d + band.offset[p] * 3;
+      h0 = tread_at(ta, tb);
+      const double lit = tread_at(ta, tb + 0.12) - tread_at(ta, tb - 0.12);
+      const double flat = std::clamp(1.2 * worn + 1.0 * (wear.at(x + 6, z * 31) - 0.6), 0.0, 0.7);
+      const double tread_show = std::clamp(1.25 - 1.6 * depth, 0.0, 1.0) * (1 - flat);
+      v += tread_show * (0.14 * h0 + 0.5 * lit);
+      h0 *= tread_show;
+    } else {
+      // A plain patch plate: rolled streaks along its length and fine
+      // scratches where crates were dragged across it.
+      v += 0.06 * (scratches.at(x * 0.4, z * 120) - 0.5) * near;
+      v += 0.12 * std::max(0.0, scratches.at(x * 1.3, z * 400) - 0.7) * near;
+      v -= 0.04;
+    }
+    v += worn * (0.08 + 0.3 * h0 + 0.2 * (scratches.at(x, z * 300) - 0.5));
+    v += scuff_at(x, y);
+    // Bolts at the plate's corners, their heads lit on the far side; some
+    // are lost, so the bolts do not mark out every plate alike.
+    for (int corner = 0; corner < 4; ++corner) {
+      if (!(band.bolts[p] >> corner & 1)) continue;
+      const double cx = corner & 1 ? -gap_x - 4.0 / z : gap_x + 4.0 / z, cz = corner & 2 ? 0.925 : 0.075;
+      const double bx = (dx - cx) / (1.9 / z + 0.5), by = (t - cz) * plate * px_per_z / (1.3 / z + 0.4);
+      const double r2 = bx * bx + by * by;
+      if (r2 < 1.0) v = 0.5 + 0.35 * std::clamp(-by * 0.8 - bx * 0.5 + 0.2, -1.0, 1.0);
+      else if (r2 < 2.0) v *= by > 0 ? 0.5 : 0.8;
+    }
     // Grime darkens the faces, most along the joints where it is swept.
-    const double by_joint = std::exp(-std::min({dn, df, ax}) / 1.5);
+    // Less of it under a plate's far lip, which overhangs the joint, so the
+    // joint across the deck does not widen into a dark band.
+    const double by_joint = std::exp(-std::min({dn, 3 * df, ax}) / 1.5);
     v *= 1 - (0.75 * grime + 0.3 * by_joint * grime_fine.at(x, z * 70)) * (1 - worn);
     v *= 1 - stain;
     if (wet) v += 0.22 * std::pow(std::max(0.0, 1 - std::fabs(t - 0.4) * 3), 2);
@@ -461,7 +581,7 @@ Bytes make_floor() {
       v *= 0.2 + 0.8 * under * under * (3 - 2 * under);
       // Spread the tones about the plates' mid grey, so one channel of a
       // tinted room still shows gaps, treads and bolts.
-      v = std::max(0.0, 0.3 + 1.22 * (v - 0.3));
+      v = std::max(0.0, 0.3 + 1.85 * (v - 0.3));
       const double warm = rust * grime_big.at(x + 0.5, y * 1.7) + 0.12 * brown;
       const double r = 1 + warm, g = 1 + 0.3 * warm, b = 1 - warm;
       uint8_t px[4] = {static_cast<uint8_t>(std::clamp(255 * v * r, 0.0, 255.0)),

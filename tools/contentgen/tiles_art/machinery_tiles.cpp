@@ -647,121 +647,194 @@ void medical_station(cairo_t* cr, Noise& n, int w) {
 
 void torn_panel(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
-  // Scorch around the breach.
-  cairo_pattern_t* s = cairo_pattern_create_radial(26, 96, 4, 26, 96, 46);
-  cairo_pattern_add_color_stop_rgba(s, 0, 0, 0, 0, 0.85);
-  cairo_pattern_add_color_stop_rgba(s, 1, 0, 0, 0, 0);
-  cairo_set_source(cr, s);
-  cairo_paint(cr);
-  cairo_pattern_destroy(s);
-  // Jagged hole with bent-back edges.
-  const int pts = 18;
-  double xs[pts], ys[pts];
-  for (int i = 0; i < pts; ++i) {
-    double a = i * 2 * M_PI / pts;
-    double r = (i % 2 ? 22 : 13) * n.range(0.8, 1.2);
-    xs[i] = 26 + std::cos(a) * r * 0.8;
-    ys[i] = 96 + std::sin(a) * r * 1.4;
-  }
-  grey(cr, 0.8);  // lit bent edges
-  cairo_move_to(cr, xs[0] + 1.5, ys[0] + 1.5);
-  for (int i = 1; i < pts; ++i) cairo_line_to(cr, xs[i] + 1.5, ys[i] + 1.5);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  grey(cr, 0.03);
-  cairo_move_to(cr, xs[0], ys[0]);
-  for (int i = 1; i < pts; ++i) cairo_line_to(cr, xs[i], ys[i]);
-  cairo_close_path(cr);
+  // The plate's upper corner wrenched off its bolts and bent out: the
+  // dark cavity behind it shows a strut and a conduit, the bent lip catches
+  // the light along its edge and throws a shadow down the plate.
+  const double cx = w - 6.0, cy = 40;
+  auto flap = [&](double shift) {
+    cairo_move_to(cr, cx - 30 + shift, cy - 16 + shift);
+    cairo_line_to(cr, cx + 2 + shift, cy - 16 + shift);
+    cairo_line_to(cr, cx + 2 + shift, cy + 30 + shift);
+    cairo_line_to(cr, cx - 8 + shift, cy + 18 + shift);
+    cairo_line_to(cr, cx - 14 + shift, cy + 22 + shift);
+    cairo_line_to(cr, cx - 18 + shift, cy + 8 + shift);
+    cairo_line_to(cr, cx - 26 + shift, cy + 4 + shift);
+    cairo_close_path(cr);
+  };
+  flap(0);
+  grey(cr, 0.05);
   cairo_fill_preserve(cr);
   cairo_save(cr);
   cairo_clip(cr);
-  // Inner structure: a strut and conduits.
-  grey(cr, 0.25);
-  cairo_rectangle(cr, 14, 60, 4, 80);
+  grey(cr, 0.22);
+  cairo_rectangle(cr, cx - 20, cy - 16, 4, 50);
   cairo_fill(cr);
-  horizontal_pipe(cr, 0, w, 110, 3, 0.35);
+  horizontal_pipe(cr, cx - 34, cx + 4, cy + 2, 3, 0.3);
+  vertical_pipe(cr, cx - 6, cy - 16, cy + 34, 2, 0.28);
   cairo_restore(cr);
-  // Wires spilling out.
-  const double cols[5][3] = {{0.9, 0.25, 0.2}, {0.95, 0.85, 0.3}, {0.3, 0.5, 0.95}, {0.85, 0.85, 0.85}, {0.3, 0.8, 0.3}};
-  for (int i = 0; i < 5; ++i) {
-    double sx = 20 + i * 3, sy = 84 + i * 4;
-    double ex = n.range(8, 44), ey = n.range(140, 176);
-    rgb(cr, 0.05, 0.05, 0.05);
-    cairo_set_line_width(cr, 3);
-    cairo_move_to(cr, sx, sy);
-    cairo_curve_to(cr, sx + n.range(-10, 10), sy + 30, ex + n.range(-10, 10), ey - 20, ex, ey);
-    cairo_stroke_preserve(cr);
-    rgb(cr, cols[i][0], cols[i][1], cols[i][2]);
-    cairo_set_line_width(cr, 1.8);
+  // The bent lip: a lit torn edge round the hole and a shadow below it.
+  flap(0);
+  grey(cr, 0.85);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, cx - 26, cy + 6);
+  cairo_line_to(cr, cx - 18, cy + 10);
+  cairo_line_to(cr, cx - 14, cy + 24);
+  cairo_line_to(cr, cx - 8, cy + 20);
+  cairo_line_to(cr, cx + 2, cy + 32);
+  grey(cr, 0.02, 0.6);
+  cairo_set_line_width(cr, 2.4);
+  cairo_stroke(cr);
+  // Dents hammered into the plate: each a shaded hollow with a lit rim
+  // on its lower side, where the light from the ceiling meets its slope.
+  for (int i = 0; i < 3; ++i) {
+    const double x = n.range(12, w - 12.0), y = n.range(118, 170), r = n.range(4, 7);
+    paint::soft_oval(cr, x, y, n.range(-0.6, 0.6), 1.3, 1.0, {0.03, 0.03, 0.03}, 0.55, 0, r);
+    cairo_arc(cr, x, y + 0.5, r * 0.9, M_PI * 0.15, M_PI * 0.85);
+    grey(cr, 0.85, 0.6);
+    cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    // Bare copper end.
-    rgb(cr, 1, 0.75, 0.45);
-    cairo_arc(cr, ex, ey, 1.3, 0, 2 * M_PI);
+  }
+  // Acid pitting under the rake: small dark pits with pale burned rims.
+  for (int i = 0; i < 10; ++i) {
+    const double x = n.range(6, w - 6.0), y = n.range(84, 120), r = n.range(0.5, 1.4);
+    grey(cr, 0.75, 0.5);
+    cairo_arc(cr, x + 0.4, y + 0.4, r + 0.7, 0, 2 * M_PI);
+    cairo_fill(cr);
+    grey(cr, 0.04);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_fill(cr);
   }
-  // Spark.
-  grey(cr, 1);
-  cairo_set_line_width(cr, 1);
-  for (int i = 0; i < 6; ++i) {
-    double a = i * M_PI / 3 + 0.2;
-    cairo_move_to(cr, 38, 152);
-    cairo_line_to(cr, 38 + std::cos(a) * 5, 152 + std::sin(a) * 5);
-  }
-  cairo_stroke(cr);
-  claw_gouges(cr, n, 9, 28);
+  // The claws: one long rake across the middle and a shorter second one
+  // below it, from the same beast's other hand.
+  claw_gouges(cr, n, 4, 58);
+  cairo_save(cr);
+  cairo_translate(cr, 10, 128);
+  cairo_scale(cr, 0.75, 0.75);
+  claw_gouges(cr, n, 0, 0);
+  cairo_restore(cr);
 }
 
 void specimen_tank(cairo_t* cr, Noise& n, int w) {
   wall_plates(cr, n, w);
-  const double x = 8, y = 36, tw = w - 16, th = 130;
-  // Liquid, lit from below.
-  cairo_pattern_t* liquid = cairo_pattern_create_linear(0, y, 0, y + th);
-  cairo_pattern_add_color_stop_rgb(liquid, 0, 0.16, 0.3, 0.24);
-  cairo_pattern_add_color_stop_rgb(liquid, 1, 0.55, 0.8, 0.62);
+  // A glass cylinder stood in a recess: a dark niche behind, the tube's
+  // fluid lit faintly from the base, an air gap and a meniscus under the
+  // top cap, and a dim curled shape hanging in the murk.
+  const double x = 9, tw = w - 18.0, y0 = 38, y1 = 164, mid = w / 2.0;
+  sunken_plate(cr, x - 5, y0 - 18, tw + 10, y1 - y0 + 38, 0.12, 2.5);
+  // The fluid: dark at the top, lit from a lamp in the base.
+  const double surface = y0 + 10;
+  cairo_pattern_t* liquid = cairo_pattern_create_linear(0, surface, 0, y1);
+  cairo_pattern_add_color_stop_rgb(liquid, 0, 0.3, 0.36, 0.32);
+  cairo_pattern_add_color_stop_rgb(liquid, 0.7, 0.4, 0.48, 0.42);
+  cairo_pattern_add_color_stop_rgb(liquid, 1, 0.6, 0.68, 0.58);
   cairo_set_source(cr, liquid);
-  cairo_rectangle(cr, x, y, tw, th);
+  cairo_rectangle(cr, x, surface, tw, y1 - surface);
   cairo_fill(cr);
   cairo_pattern_destroy(liquid);
-  // The specimen: a curled creature silhouette with an elongated head.
-  rgb(cr, 0.04, 0.06, 0.06, 0.9);
-  cairo_save(cr);
-  cairo_translate(cr, w / 2.0, 100);
-  cairo_move_to(cr, -4, -40);
-  cairo_curve_to(cr, 10, -52, 18, -44, 12, -30);
-  cairo_curve_to(cr, 14, -10, 10, 12, 4, 28);
-  cairo_curve_to(cr, 10, 36, 6, 44, -2, 40);
-  cairo_curve_to(cr, -10, 30, -12, 6, -8, -16);
-  cairo_curve_to(cr, -12, -26, -10, -36, -4, -40);
+  // The air above the fluid and its meniscus.
+  grey(cr, 0.1);
+  cairo_rectangle(cr, x, y0, tw, surface - y0);
   cairo_fill(cr);
-  cairo_set_line_width(cr, 2);
-  cairo_move_to(cr, -2, 40);
-  cairo_curve_to(cr, -8, 52, 6, 56, 10, 48);  // tail
-  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_scale(cr, 1, 0.25);
+  cairo_arc(cr, mid, surface * 4, tw / 2, 0, M_PI);
   cairo_restore(cr);
-  for (int i = 0; i < 14; ++i) {  // bubbles
-    double bx = x + 4 + n.unit() * (tw - 8), by = y + 6 + n.unit() * (th - 10), r = n.range(0.8, 2.2);
-    grey(cr, 0.95, 0.7);
-    cairo_set_line_width(cr, 0.7);
+  grey(cr, 0.62, 0.7);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  // The specimen: a soft, dim, curled body with a long skull and folded
+  // limbs, drawn in several passes from a wide faint halo to a darker
+  // core, so it reads as something seen through murky fluid.
+  cairo_save(cr);
+  cairo_rectangle(cr, x, surface + 1, tw, y1 - surface - 1);
+  cairo_clip(cr);
+  auto body = [&](double grow) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, mid, 104);
+    cairo_move_to(cr, -3, -44 - grow);
+    cairo_curve_to(cr, 8 + grow, -50 - grow, 13 + grow, -40, 8 + grow, -28);
+    cairo_curve_to(cr, 12 + grow, -12, 11 + grow, 10, 4 + grow, 26);
+    cairo_curve_to(cr, 7 + grow, 36 + grow, -2, 42 + grow, -8 - grow, 32);
+    cairo_curve_to(cr, -12 - grow, 18, -11 - grow, -2, -7 - grow, -16);
+    cairo_curve_to(cr, -10 - grow, -28, -9 - grow, -40, -3, -44 - grow);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+  };
+  // The long skull, tipped back over the curled body.
+  auto skull = [&](double grow) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, mid + 2, 66);
+    cairo_rotate(cr, -0.5);
+    cairo_scale(cr, 1, 2.1);
+    cairo_arc(cr, 0, 0, 5.5 + grow, 0, 2 * M_PI);
+    cairo_restore(cr);
+  };
+  for (int pass = 0; pass < 4; ++pass) {
+    const double a = pass == 3 ? 0.55 : 0.26;
+    body(4.5 - pass * 1.5);
+    rgb(cr, 0.03, 0.045, 0.04, a);
+    cairo_fill(cr);
+    skull(3 - pass);
+    rgb(cr, 0.03, 0.045, 0.04, a);
+    cairo_fill(cr);
+  }
+  // The tail curled under it.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  rgb(cr, 0.03, 0.045, 0.04, 0.45);
+  cairo_set_line_width(cr, 2.2);
+  cairo_move_to(cr, mid - 4, 140);
+  cairo_curve_to(cr, mid - 12, 152, mid + 10, 158, mid + 10, 144);
+  cairo_stroke(cr);
+  // Tubes from the cap feeding it.
+  rgb(cr, 0.05, 0.06, 0.05, 0.6);
+  cairo_set_line_width(cr, 1.3);
+  cairo_move_to(cr, mid - 5, surface);
+  cairo_curve_to(cr, mid - 8, 62, mid - 1, 62, mid - 2, 68);
+  cairo_move_to(cr, mid + 6, surface);
+  cairo_curve_to(cr, mid + 9, 64, mid + 4, 66, mid + 3, 70);
+  cairo_stroke(cr);
+  // A few bubbles rising from the base lamp, small and faint.
+  for (int i = 0; i < 7; ++i) {
+    const double bx = mid + n.range(-tw * 0.35, tw * 0.35), by = n.range(surface + 8, y1 - 6), r = n.range(0.6, 1.3);
+    grey(cr, 0.85, 0.45);
+    cairo_set_line_width(cr, 0.6);
     cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
     cairo_stroke(cr);
   }
-  // Glass curvature.
+  cairo_restore(cr);
+  // The glass: dark at both sides where it curves away, one bright
+  // reflection down the left and a thin one on the right.
   cairo_pattern_t* glass = cairo_pattern_create_linear(x, 0, x + tw, 0);
-  cairo_pattern_add_color_stop_rgba(glass, 0, 0, 0, 0, 0.45);
-  cairo_pattern_add_color_stop_rgba(glass, 0.2, 1, 1, 1, 0.28);
-  cairo_pattern_add_color_stop_rgba(glass, 0.3, 1, 1, 1, 0.0);
-  cairo_pattern_add_color_stop_rgba(glass, 0.85, 0, 0, 0, 0.1);
-  cairo_pattern_add_color_stop_rgba(glass, 1, 0, 0, 0, 0.5);
+  cairo_pattern_add_color_stop_rgba(glass, 0, 0, 0, 0, 0.6);
+  cairo_pattern_add_color_stop_rgba(glass, 0.12, 0, 0, 0, 0.1);
+  cairo_pattern_add_color_stop_rgba(glass, 0.2, 1, 1, 1, 0.35);
+  cairo_pattern_add_color_stop_rgba(glass, 0.27, 1, 1, 1, 0.05);
+  cairo_pattern_add_color_stop_rgba(glass, 0.8, 0, 0, 0, 0.05);
+  cairo_pattern_add_color_stop_rgba(glass, 0.86, 1, 1, 1, 0.18);
+  cairo_pattern_add_color_stop_rgba(glass, 0.9, 0, 0, 0, 0.2);
+  cairo_pattern_add_color_stop_rgba(glass, 1, 0, 0, 0, 0.65);
   cairo_set_source(cr, glass);
-  cairo_rectangle(cr, x, y, tw, th);
+  cairo_rectangle(cr, x, y0, tw, y1 - y0);
   cairo_fill(cr);
   cairo_pattern_destroy(glass);
-  // Caps.
-  raised_plate(cr, x - 4, y - 14, tw + 8, 14, 0.62, 2);
-  raised_plate(cr, x - 4, y + th, tw + 8, 18, 0.55, 2);
-  lamp(cr, w / 2.0 - 8, y + th + 9, 2.2, 0.6, 1, 0.6, true);
-  lamp(cr, w / 2.0 + 8, y + th + 9, 2.2, 1, 0.5, 0.4, false);
-  vertical_pipe(cr, w / 2.0, kTop, y - 14, 4, 0.55);
+  // Caps: heavy collars seen a little from above, bolted, the lower one
+  // holding the lamp that lights the fluid.
+  raised_plate(cr, x - 3, y0 - 14, tw + 6, 14, 0.5, 2.5);
+  raised_plate(cr, x - 3, y1, tw + 6, 18, 0.45, 2.5);
+  for (double bx : {x + 1.0, x + tw - 1.0}) {
+    rivet(cr, bx, y0 - 7, 1.4, 0.6);
+    rivet(cr, bx, y1 + 9, 1.4, 0.6);
+  }
+  grey(cr, 0.02);
+  cairo_rectangle(cr, x + 2, y1 - 1, tw - 4, 2);
+  cairo_fill(cr);
+  lamp(cr, mid - 7, y1 + 9, 2, 0.6, 1, 0.6, true);
+  lamp(cr, mid + 7, y1 + 9, 2, 1, 0.5, 0.4, false);
+  vertical_pipe(cr, mid, kTop, y0 - 14, 3.5, 0.45);
+  pipe_clamp_v(cr, mid, kTop + 8, 3.5, 0.5);
 }
 
 }  // namespace contentgen::roomart::wall_tiles

@@ -451,6 +451,22 @@ void strand_growth(model::Model& m, Noise& n, const SlimeMaterials& k, const Rag
     m.capsule({x, y0, 1}, {x + frange(n, -3, 3), y0 + len, 1}, w, w * 0.6f, k.resin, 1.5f);
     m.sphere({x, y0 + len + 1, 1.2f}, w * 1.1f, k.resin, 1.5f);
   }
+  // Drips of every length from the ceiling lip, and beads of resin of
+  // every size strewn between the strands, each at a place of its own, so
+  // a row of slots shows more than the one net repeated.
+  for (int i = 0; i < 6; ++i) {
+    const float x = slot_left + frange(n, 3, kSlot - 3), len = i % 2 ? frange(n, 18, 46) : frange(n, 5, 14);
+    const float y0 = top.at(x) - 1, w = frange(n, 0.9, 1.9), lean = frange(n, -2, 2);
+    tiled(x, w + 3, [&](float dx, float) {
+      m.capsule({x + dx, y0, 1}, {x + dx + lean, y0 + len, 1}, w, w * 0.55f, k.resin, 1.5f);
+      m.sphere({x + dx + lean, y0 + len + 1, 1.2f}, w * 1.15f, k.resin, 1.5f);
+    });
+  }
+  for (int i = 0; i < 14; ++i) {
+    const float x = slot_left + frange(n, 2, kSlot - 2), y = frange(n, 40, kWallHeight - 30.0);
+    const float r = 0.7f + 2.0f * static_cast<float>(std::pow(n.unit(), 2.0));
+    tiled(x, r + 1, [&](float dx, float) { m.sphere({x + dx, y, 1}, r, k.body, 1.2f); });
+  }
 }
 
 // Calls place(dx) for every whole-slot shift dx that brings a feature
@@ -570,6 +586,24 @@ void resin_heap(model::Model& m, Noise& n, const SlimeMaterials& k, const Ragged
       m.ellipsoid(c, radii, turn, k.pod, 2.0f);
       m.torus(c + model::V3{0, radii.y * 0.55f, -1}, r * 0.9f, 1.6f, model::rot_x(1.2f), k.resin, 1.5f);
     });
+  }
+  // Drips hanging from the ribs' undersides, of every length, and a few
+  // beads of resin swelling out of the sheet, so the slot holds more than
+  // the ribs' one figure.
+  for (int i = 0; i < 7; ++i) {
+    const Rib& over = rib[i % ribs];
+    const float x = slot_left + frange(n, 2, kSlot - 2), w = frange(n, 1.1, 2.2);
+    const float y0 = over.y(x) + over.r(x) * 0.7f, len = i % 3 ? frange(n, 4, 12) : frange(n, 14, 26);
+    const float z0 = over.z(x);
+    periodic(x, w + 2, [&](float dx) {
+      m.capsule({x + dx, y0, z0}, {x + dx, y0 + len, z0 - 1}, w, w * 0.6f, k.resin, 1.5f);
+      m.sphere({x + dx, y0 + len + 0.5f, z0 - 1}, w * 0.95f, k.pod, 1.5f);
+    });
+  }
+  for (int i = 0; i < 10; ++i) {
+    const float x = slot_left + frange(n, 2, kSlot - 2), y = frange(n, 20, kWallHeight - 20.0);
+    const float r = 1.0f + 2.5f * static_cast<float>(std::pow(n.unit(), 2.0));
+    periodic(x, r + 1, [&](float dx) { m.sphere({x + dx, y, -1}, r, k.pod, 1.2f); });
   }
   // The ragged lips: resin heaped over the ceiling trim and spread over the
   // baseboard at the edges' own depths.

@@ -44,9 +44,26 @@ void bevel(cairo_t* cr, double x, double y, double w, double h, double b, double
 }
 }  // namespace
 
-void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
+void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b, bool shadow) {
+  // A hard shadow cast down and to the right, and a bright line along the
+  // lit top and left edges: a dark or deeply tinted room scales every value
+  // down, and only edges this strong still outline the plate there.
+  if (shadow) {
+    grey(cr, 0.02, 0.6);
+    cairo_rectangle(cr, x + 1.2, y + 1.2, w, h);
+    cairo_fill(cr);
+  }
   vgradient(cr, x, y, w, h, std::min(1.0, base * 1.12), base * 0.88);
-  bevel(cr, x, y, w, h, b, std::min(1.0, base * 1.45), base * 0.5);
+  bevel(cr, x, y, w, h, b, std::min(1.0, base * 1.45), base * 0.42);
+  // Within save and restore: the callers' strokes keep their own width.
+  cairo_save(cr);
+  grey(cr, 0.95, 0.55);
+  cairo_set_line_width(cr, 0.8);
+  cairo_move_to(cr, x + 0.4, y + h - b);
+  cairo_line_to(cr, x + 0.4, y + 0.4);
+  cairo_line_to(cr, x + w - b, y + 0.4);
+  cairo_stroke(cr);
+  cairo_restore(cr);
 }
 
 void sunken_plate(cairo_t* cr, double x, double y, double w, double h, double base, double b) {
@@ -272,7 +289,8 @@ void wall_trim(cairo_t* cr, Noise& n, int width, bool baseboard) {
     if (fitting == 1) {
       for (int i = 0; i < 3; ++i) sunken_plate(cr, fx, kBaseTop + 5 + i * 3.5, 9, 2, 0.2, 0.6);
     } else if (fitting == 2) {
-      raised_plate(cr, fx - 1, kBaseTop + 4, 12, 10, 0.34, 1);
+      // No cast shadow: the baseboard's lowest rows stay alike on every tile.
+      raised_plate(cr, fx - 1, kBaseTop + 4, 12, 10, 0.34, 1, false);
       for (double px : {fx + 1.5, fx + 8.5}) rivet(cr, px, kBaseTop + 9, 0.9, 0.5);
     } else if (fitting == 3) {
       grey(cr, 0.8, 0.5);

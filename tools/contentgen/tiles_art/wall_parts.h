@@ -26,8 +26,10 @@ inline constexpr int kBaseTop = 190;     // baseboard starts here
 
 // Fills a rectangle with a vertical grey gradient.
 void vgradient(cairo_t* cr, double x, double y, double w, double h, double top, double bottom);
-// A plate standing out of the wall: lit top/left bevel, shaded bottom/right.
-void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double bevel = 2);
+// A plate standing out of the wall: lit top/left bevel, shaded bottom/right,
+// and unless `shadow` is false a hard shadow cast down and to the right.
+void raised_plate(cairo_t* cr, double x, double y, double w, double h, double base, double bevel = 2,
+                  bool shadow = true);
 // A recess: shaded top/left, lit bottom/right.
 void sunken_plate(cairo_t* cr, double x, double y, double w, double h, double base, double bevel = 2);
 void rivet(cairo_t* cr, double x, double y, double r, double base);
