@@ -99,6 +99,10 @@ Bytes make_blood() {
   // carry a thinner, ragged crust; the middle holds only a faint red wash,
   // never clear, so no texel's edge draws a box inside the view.
   const int s = 32;
+  auto smooth = [](double e0, double e1, double x) {
+    const double k = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return k * k * (3 - 2 * k);
+  };
   // The texel's size on screen, to lay the rim out in screen distances.
   constexpr double tw = 780.0 / s, th = 275.0 / s;
   Noise n(0xB10Du);
@@ -175,9 +179,12 @@ Bytes make_blood() {
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
       const double t = thick[at(x, y)];
-      // The wash: a fifth opaque and bright; the crust and the streaks
-      // up to nearly opaque and dark, a wet red between.
-      const double a = 0.2 + 0.72 * t;
+      // The wash: bright, a third opaque in the middle and half way to the
+      // rim already over a half, so even a faded hit reddens the view;
+      // the crust and the streaks up to nearly opaque and dark.
+      const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
+      const double wash = 0.3 + 0.3 * smooth(0.1, 0.7, std::hypot(u, v));
+      const double a = std::max(wash, 0.2 + 0.72 * t);
       const double red = std::clamp(1.0 - t * (1.0 - value[at(x, y)]), 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
       px[0] = static_cast<uint8_t>(std::lround(255.0 * red));
