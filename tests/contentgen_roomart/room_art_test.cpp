@@ -408,6 +408,20 @@ TEST(RoomArt, FlashlightIsClearInTheMiddleAndDarkAtTheEdge) {
   EXPECT_LT(ring, all);
 }
 
+TEST(RoomArt, FlashlightLightsACreatureUnderTheSightNearlyInFull) {
+  // The sight is on a creature, which stands about 90 px tall round it: a
+  // small hot spot in a dim spill lights only its middle and leaves the
+  // rest a shadow in the dark. Within 45 px of the middle the beam gives
+  // nearly the full light of the lit pass.
+  Picture p = make("flashlight.png");
+  ASSERT_EQ(p.width, 180);
+  double light = 0, n = 0;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x)
+      if (std::hypot(x + 0.5 - 90, y + 0.5 - 90) < 45) light += 1 - p.at(x, y)[3] / 255.0, n += 1;
+  EXPECT_GT(light / n, 0.85);
+}
+
 TEST(RoomArt, FlashlightShapesItsBeamWithoutAVeilOverWhatItLights) {
   // Blended over the lit pass: any light of its own lays a veil over the
   // walls and flattens their texture. Two wall shades one to three apart
@@ -763,6 +777,27 @@ TEST(RoomArt, HurtFloodIsBlendedThickAtTheRimAndThinInTheMiddle) {
   EXPECT_LT(p.at(16, 16)[3], 150) << "the middle lets the view through";
   for (auto [x, y] : {std::pair{0, 16}, {31, 16}, {16, 0}, {16, 31}, {0, 0}, {31, 31}})
     EXPECT_GT(p.at(x, y)[3], p.at(16, 16)[3] + 70) << "thicker at the rim " << x << "," << y;
+}
+
+TEST(RoomArt, HurtFloodIsStreaksAlongTheRowsNotAWallOfTiles) {
+  // The game stretches each texel unfiltered to a 24 x 9 dash: a flood
+  // whose thick part fills the inside shows as a wall of red tiles. Inside
+  // the outer four texels only a few streaks may be thick, and they run
+  // along the rows more than down the columns.
+  Picture p = make("blood.png");
+  ASSERT_EQ(p.width, 32);
+  int thick = 0, across = 0, down = 0;
+  auto heavy = [&](int x, int y) { return p.at(x, y)[3] >= 160; };
+  for (int y = 4; y < 28; ++y)
+    for (int x = 4; x < 28; ++x) {
+      if (!heavy(x, y)) continue;
+      ++thick;
+      across += x + 1 < 28 && heavy(x + 1, y);
+      down += y + 1 < 28 && heavy(x, y + 1);
+    }
+  EXPECT_LT(thick, 24 * 24 / 5) << "thick texels inside the rim";
+  EXPECT_GT(thick, 24) << "streaks reach inside the rim";
+  EXPECT_GT(across, down * 1.2) << "thick neighbours along the rows against down the columns";
 }
 
 TEST(RoomArt, HurtFloodIsBloodRedAndKeepsItsTextureInTheRedChannel) {

@@ -136,9 +136,9 @@ void shot_flare(Canvas& c, uint32_t seed) {
   // game turns the picture at random, so the fan points anywhere.
   const double splash = -0.55;
   std::vector<Spark> sparks;
-  for (int i = 0; i < 14; ++i) {
+  for (int i = 0; i < 13; ++i) {
     const bool stray = i >= 11;
-    const double a = stray ? splash + M_PI + n.range(-1.2, 1.2) : splash + n.range(-1.05, 1.05);
+    const double a = stray ? splash + M_PI + n.range(-1.2, 1.2) : splash + n.range(-0.8, 0.8);
     const bool long_one = !stray && i % 2 == 0;
     const double from = reach * (long_one ? n.range(0.3, 0.42) : n.range(0.38, 0.6));
     const double to = long_one ? reach * n.range(0.9, 0.97)
@@ -149,9 +149,9 @@ void shot_flare(Canvas& c, uint32_t seed) {
   // A puff of dark smoke and dust blown off the hit, heaviest behind the
   // splash and curling round one side of the fire.
   std::vector<Wisp> wisps;
-  for (int i = 0; i < 5; ++i)
-    wisps.push_back({splash + M_PI + n.range(-1.3, 1.3), reach * n.range(0.42, 0.66), reach * n.range(0.2, 0.3),
-                     n.range(0.6, 0.85)});
+  for (int i = 0; i < 7; ++i)
+    wisps.push_back({splash + M_PI + n.range(-1.5, 1.5), reach * n.range(0.4, 0.68), reach * n.range(0.22, 0.34),
+                     n.range(0.65, 0.9)});
   // Acid flecks knocked out of carapace, and dark grit off the wall, both
   // flung along the fan.
   struct Fleck {
@@ -159,10 +159,10 @@ void shot_flare(Canvas& c, uint32_t seed) {
     bool acid;
   };
   std::vector<Fleck> flecks;
-  for (int i = 0; i < 16; ++i) {
-    const bool acid = i < 7;
-    const double a = splash + n.range(-1.25, 1.25), d = reach * n.range(acid ? 0.42 : 0.55, 0.86);
-    flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, acid ? n.range(0.7, 1.2) : n.range(0.45, 0.8),
+  for (int i = 0; i < 17; ++i) {
+    const bool acid = i < 9;
+    const double a = splash + n.range(-1.1, 1.1), d = reach * n.range(acid ? 0.42 : 0.55, 0.86);
+    flecks.push_back({centre + std::cos(a) * d, centre + std::sin(a) * d, acid ? n.range(0.9, 1.45) : n.range(0.45, 0.8),
                       acid});
   }
 
@@ -203,8 +203,10 @@ void shot_flare(Canvas& c, uint32_t seed) {
     // the splash and torn into lobes by the churn, big enough to read as a
     // hit when drawn a fifth size.
     const double cx = dx - 1.5 * std::cos(splash), cy = dy - 1.5 * std::sin(splash);
-    const double lobes = 0.62 + 0.8 * churn.fbm(std::cos(theta) * 2.2 + 40, std::sin(theta) * 2.2 + 13);
-    const double core_r = std::hypot(cx, cy) / (lobes * (1 + 0.25 * std::max(0.0, toward)));
+    // Torn hard: a ragged, lopsided core, not a round ball.
+    const double lobes = 0.5 + 1.05 * churn.fbm(std::cos(theta) * 2.6 + 40, std::sin(theta) * 2.6 + 13);
+    const double core_r =
+        std::hypot(cx, cy) / (lobes * (1 + 0.45 * std::max(0.0, toward) - 0.2 * std::max(0.0, -toward)));
     const double core = smooth(reach * 0.44, reach * 0.24, core_r);
     if (core > 0) lay_over(l, {1.0, 0.98, mix(0.74, 0.9, core), core});
     for (const Spark& s : sparks) lay_spark(l, s, r, theta);

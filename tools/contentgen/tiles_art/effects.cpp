@@ -89,111 +89,107 @@ Bytes make_flash() {
 }
 
 Bytes make_blood() {
-  // Stretched over the whole view and faded by the game with alpha
-  // blending, multiplied by a deep red: only the red channel and the alpha
-  // reach the screen, so the red carries the texture, and the picture is
-  // blood-coloured itself so it reads as blood wherever it is looked at.
-  // A hit floods in from the edges: thick and dark at the rim, creeping
-  // inward in uneven tongues, runs dripping from the top edge and drops
-  // flung in round the rim, and thin in the middle so the player still sees
-  // what struck them. Nowhere is it clear or flat, so it never shows as a
-  // sheet laid over the view.
+  // Stretched over the whole view (about 24 x 9 screen pixels a texel,
+  // unfiltered) and faded by the game with alpha blending, multiplied by a
+  // deep red: only the red channel and the alpha reach the screen. So it is
+  // laid out texel by texel for that stretch: every texel shows as a short,
+  // flat dash, and the picture is built of dashes. Blood is flung in from
+  // both sides as streaks along the rows, heavy and dark at the rim and
+  // tapering inward, with loose drops beyond their ends; the top and bottom
+  // carry a thinner, ragged crust; the middle holds only a faint red wash,
+  // never clear, so no texel's edge draws a box inside the view.
   const int s = 32;
-  Noise n(0xB10Du);
-  struct Blot {
-    double x, y, r, w;
-  };
-  // Tongues of red reaching in from the rim, stronger where they start.
-  std::vector<Blot> blots;
-  for (int i = 0; i < 14; ++i) {
-    const double a = n.range(0, 2 * M_PI);
-    const double reach = n.range(0.55, 0.85);
-    blots.push_back({std::cos(a) * reach, std::sin(a) * reach, n.range(0.16, 0.3), n.range(0.18, 0.32)});
-  }
-  // Runs down from the top edge, each ending in a heavier bead; the view
-  // is stretched far more across than down, so they stay narrow here.
-  struct Run {
-    double x, end, w;
-  };
-  std::vector<Run> runs;
-  for (int i = 0; i < 5; ++i) runs.push_back({n.range(-0.8, 0.8), n.range(-0.55, -0.15), n.range(0.035, 0.06)});
-  // Drops flung in round the rim: small, dense and dark.
-  std::vector<Blot> drops;
-  for (int i = 0; i < 16; ++i) {
-    const double a = n.range(0, 2 * M_PI);
-    const double reach = n.range(0.5, 0.8);
-    drops.push_back({std::cos(a) * reach, std::sin(a) * reach * 1.1, n.range(0.045, 0.09), n.range(0.5, 0.9)});
-  }
   auto smooth = [](double e0, double e1, double x) {
-    const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
+    const double k = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return k * k * (3 - 2 * k);
   };
-  // Mottle of two sizes: the flood is clotted and uneven, darker blots in
-  // it and thinner runs between, so stretched over the view it reads as
-  // blood and not as a red lamp.
-  constexpr int coarse = 6, fine = 11;
-  std::vector<double> cells_c(coarse * coarse), cells_f(fine * fine);
-  for (double& c : cells_c) c = n.range(-1, 1);
-  for (double& c : cells_f) c = n.range(-1, 1);
-  auto lattice = [&](const std::vector<double>& cells, int k, double u, double v) {
-    const double fx = u * (k - 1), fy = v * (k - 1);
-    const int ix = std::min(k - 2, static_cast<int>(fx)), iy = std::min(k - 2, static_cast<int>(fy));
-    double tx = fx - ix, ty = fy - iy;
-    tx = tx * tx * (3 - 2 * tx), ty = ty * ty * (3 - 2 * ty);
-    auto at = [&](int i, int j) { return cells[static_cast<size_t>(j) * k + i]; };
-    const double top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
-    const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
-    return top + (bottom - top) * ty;
-  };
-  // The flood's thickness at a point of the view, -1..1 across it.
-  auto thickness = [&](double u, double v) {
-    // Between a circle and the view's own box, so the flood follows the
-    // frame yet rounds its corners.
-    const double round = std::hypot(u, v) / std::sqrt(2.0);
-    const double boxy = std::pow(std::pow(std::abs(u), 4) + std::pow(std::abs(v), 4), 0.25);
-    double r = 0.45 * round + 0.55 * boxy;
-    for (const Blot& b : blots) {
-      const double du = (u - b.x) / b.r, dv = (v - b.y) / b.r;
-      r += b.w * std::exp(-(du * du + dv * dv));
+  // The texel's size on screen, to lay the rim out in screen distances.
+  constexpr double tw = 780.0 / s, th = 275.0 / s;
+  Noise n(0xB10Du);
+  // How far the crust reaches in from each side: per row for the left and
+  // right rims, per column for the top and bottom, each uneven.
+  double left[s], right[s], top[s], bottom[s];
+  for (int i = 0; i < s; ++i) {
+    // Deeper toward the corners, where the spray from two sides meets.
+    const double corner = std::pow(std::abs(i + 0.5 - s / 2.0) / (s / 2.0), 3);
+    left[i] = n.range(18, 80) + 70 * corner, right[i] = n.range(18, 80) + 70 * corner;
+    top[i] = n.range(5, 30) + 25 * corner, bottom[i] = n.range(5, 34) + 25 * corner;
+  }
+  // Neighbouring rows share some of their reach, so the crust has tongues
+  // a few rows tall rather than a comb of single texels.
+  for (double* edge : {left, right, top, bottom}) {
+    double soft[s];
+    for (int i = 0; i < s; ++i) soft[i] = 0.5 * edge[i] + 0.25 * edge[std::max(0, i - 1)] + 0.25 * edge[std::min(s - 1, i + 1)];
+    std::copy(soft, soft + s, edge);
+  }
+  // Thickness (0 the wash, 1 a clot) and brightness of the red (0 dark,
+  // 1 thin bright film) for every texel.
+  std::vector<double> thick(s * s, 0), value(s * s, 0);
+  auto at = [&](int x, int y) { return static_cast<size_t>(y) * s + x; };
+  // The crust's shade runs along the rows (a texel is a dash across), so it
+  // reads as smeared film, not as a mosaic of tiles.
+  double shade[s];
+  for (int y = 0; y < s; ++y) shade[y] = n.range(0, 1);
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x) {
+      const double sx = (x + 0.5) * tw, sy = (y + 0.5) * th;
+      const double dl = sx / left[y], dr = (780 - sx) / right[y];
+      const double dt = sy / top[x], db = (275 - sy) / bottom[x];
+      const double d = std::min({dl, dr, dt, db});
+      // Inside its reach the crust is solid; past it, a short fall-off.
+      const double crust = d < 1 ? 1.0 : std::max(0.0, 1.0 - (d - 1) * 0.9);
+      thick[at(x, y)] = crust;
+      value[at(x, y)] = 0.3 + 0.18 * shade[y] + 0.06 * n.unit();
     }
-    return smooth(0.3, 1.05, r);
-  };
+  // Streaks flung in along the rows from the two sides: dark and heavy at
+  // their root, thinner and brighter toward the tip, a drop beyond.
+  // Some climb or fall a row as they go, thrown in from a corner.
+  for (int i = 0; i < 30; ++i) {
+    const bool from_left = i % 2 == 0;
+    int y = static_cast<int>(n.range(1, s - 1));
+    const int root = static_cast<int>((from_left ? left[y] : right[y]) / tw);
+    const int len = static_cast<int>(n.range(2, 8.99));
+    const int climb = y < s / 3 ? 1 : (y > 2 * s / 3 ? -1 : 0);
+    const int every = static_cast<int>(n.range(2, 4.99));
+    for (int k = 0; k < len; ++k) {
+      const int x = from_left ? root + k : s - 1 - root - k;
+      if (k > 0 && k % every == 0) y = std::clamp(y + climb, 0, s - 1);
+      if (x < 0 || x >= s) break;
+      const double q = static_cast<double>(k) / len;
+      double& t = thick[at(x, y)];
+      t = std::max(t, 0.95 - 0.45 * q);
+      value[at(x, y)] = std::min(value[at(x, y)], 0.25 + 0.45 * q);
+    }
+    const int gap = 1 + static_cast<int>(n.range(0, 2.99));
+    const int drop = from_left ? root + len + gap : s - 1 - root - len - gap;
+    if (drop >= 0 && drop < s && n.unit() < 0.7) {
+      thick[at(drop, y)] = std::max(thick[at(drop, y)], n.range(0.55, 0.8));
+      value[at(drop, y)] = 0.3;
+    }
+  }
+  // Loose drops spattered over the outer third, fewer toward the middle.
+  for (int i = 0; i < 26; ++i) {
+    const int x = static_cast<int>(n.range(0, s)), y = static_cast<int>(n.range(0, s));
+    const double u = std::abs(x + 0.5 - s / 2.0) / (s / 2.0), v = std::abs(y + 0.5 - s / 2.0) / (s / 2.0);
+    if (std::max(u, v) < 0.45) continue;
+    thick[at(x, y)] = std::max(thick[at(x, y)], n.range(0.5, 0.85));
+    value[at(x, y)] = std::min(value[at(x, y)], n.range(0.25, 0.45));
+  }
   std::vector<uint8_t> rgba(static_cast<size_t>(s) * s * 4);
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
+      const double t = thick[at(x, y)];
+      // The wash: bright, a third opaque in the middle and half way to the
+      // rim already over a half, so even a faded hit reddens the view;
+      // the crust and the streaks up to nearly opaque and dark.
       const double u = (x + 0.5) / (s / 2.0) - 1, v = (y + 0.5) / (s / 2.0) - 1;
-      const double mottle = 0.65 * lattice(cells_c, coarse, (x + 0.5) / s, (y + 0.5) / s) +
-                            0.35 * lattice(cells_f, fine, (x + 0.5) / s, (y + 0.5) / s);
-      double flood = thickness(u, v);
-      // Runs and drops add body where they lie.
-      double spatter = 0;
-      for (const Run& run : runs) {
-        const double across = std::abs(u - run.x) / run.w;
-        if (across > 3 || v > run.end + 0.12) continue;
-        const double body = std::exp(-across * across) * smooth(run.end + 0.02, run.end - 0.1, v);
-        const double bv = (v - run.end) / 0.09, bead = std::exp(-(across * across * 0.45 + bv * bv));
-        spatter = std::max(spatter, std::max(0.75 * body, bead));
-      }
-      for (const Blot& d : drops) {
-        const double du = (u - d.x) / d.r, dv = (v - d.y) / d.r;
-        spatter = std::max(spatter, d.w * std::exp(-(du * du + dv * dv) * 1.5));
-      }
-      flood = std::max(flood, 0.85 * spatter);
-      // Wet sheen: the clots' slopes turned up toward a light above catch
-      // it, so the flood looks glossy rather than dyed.
-      const double e = 0.07;
-      const double slope = (thickness(u, v + e) - thickness(u, v - e)) / (2 * e);
-      const double sheen = 0.14 * smooth(0.15, 0.8, slope) * smooth(0.2, 0.5, flood) + 0.06 * std::max(0.0, -mottle);
-      // Clots thicken the flood most where it is already heavy.
-      const double a = std::clamp(0.34 + 0.6 * flood + (0.04 + 0.08 * flood) * mottle, 0.0, 1.0);
-      // Bright arterial red where it is thin, dark wet red where it pools
-      // and in its clots and drops.
-      const double value =
-          std::clamp(0.98 - 0.46 * flood - (0.08 + 0.14 * flood) * std::max(0.0, mottle) + sheen, 0.0, 1.0);
+      const double wash = 0.3 + 0.3 * smooth(0.1, 0.7, std::hypot(u, v));
+      const double a = std::max(wash, 0.2 + 0.72 * t);
+      const double red = std::clamp(1.0 - t * (1.0 - value[at(x, y)]), 0.0, 1.0);
       uint8_t* px = &rgba[(static_cast<size_t>(y) * s + x) * 4];
-      px[0] = static_cast<uint8_t>(std::lround(255.0 * value));
-      px[1] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.05 + 0.25 * sheen)));
-      px[2] = static_cast<uint8_t>(std::lround(255.0 * value * value * (0.07 + 0.25 * sheen)));
+      px[0] = static_cast<uint8_t>(std::lround(255.0 * red));
+      px[1] = static_cast<uint8_t>(std::lround(255.0 * red * red * 0.06));
+      px[2] = static_cast<uint8_t>(std::lround(255.0 * red * red * 0.08));
       px[3] = static_cast<uint8_t>(std::lround(255.0 * a));
     }
   return encode_png(s, s, rgba, true);
@@ -243,9 +239,11 @@ Bytes make_flashlight() {
       const double r = std::hypot(px - s / 2.0, py - s / 2.0) / (s / 2.0);
       // The hot spot, its own centre a touch off the beam's.
       const double h = std::hypot(px - hot_x, py - hot_y) / (s / 2.0);
-      const double hot = 1.0 - smooth(0.24, 0.5, h);
+      // It is broad: a creature the sight is on stands in full light from
+      // its head to its middle, not only at one bright spot.
+      const double hot = 1.0 - smooth(0.36, 0.52, h);
       // The spill: most of the light, sagging gently outward.
-      const double spill = 0.6 - 0.08 * smooth(0.45, 0.72, r);
+      const double spill = 0.68 - 0.08 * smooth(0.5, 0.72, r);
       // The reflector's ring, just inside the edge of the spill.
       const double ring = 0.13 * std::exp(-std::pow((r - 0.77) / 0.05, 2));
       const double texture = 0.035 * mottle(px / s, py / s) + 0.018 * std::sin(r * 58.0) * smooth(0.25, 0.5, r);

@@ -378,11 +378,12 @@ Bytes hearts(int cellw, int cellh) {
   double pitch = cellw / 5.0;
   for (int f = 0; f < 5; ++f)
     for (int i = 0; i <= f; ++i) {
-      // A heart is 1.1 s wide plus its outline; it must stay inside its
-      // fifth of the cell so frames never show part of a neighbour.
+      // A heart is 0.9 s wide and 0.84 s tall plus its outline; it fills
+      // its fifth of the cell with a pixel to spare, so neighbours never
+      // touch and frames never show part of one.
       double line = cellh >= 12 ? 1.2 : 0.8;
       double cx = f * cellw + pitch * (i + 0.5), cy = cellh / 2.0 + 0.5;
-      double s = std::min(cellh * 1.05, (pitch - line - 0.6) / 1.1);
+      double s = std::min((cellh - line - 0.8) / 0.84, (pitch - line - 0.9) / 0.9);
       heart_shape(cr, cx, cy, s);
       cairo_set_source_rgb(cr, 0.12, 0.12, 0.12);
       cairo_set_line_width(cr, line);

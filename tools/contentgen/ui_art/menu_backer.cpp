@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "alien_portrait.h"
 #include "console_metal.h"
@@ -86,6 +87,43 @@ void work_lamp(Canvas& c) {
   });
 }
 
+// Lips drawn back off the gums, over the head's own mouth (in its portrait
+// space): thick wet lips ringed with ridges, the upper one over the roots of
+// the upper teeth and the lower one under the lower, so the red gum shows
+// only as a dark wet band between them and the teeth, not as a strip.
+void ridged_lips(Model& m) {
+  constexpr Material lip{0.10f, 0.075f, 0.08f, 3.0f, 90, 0.6f, 0, 0.2f, 3.0f, 0.2f, 0.1f};
+  m.capsule({22, 110, 31}, {98, 124, 29}, 4.2f, 3.0f, lip, 2, 3.2f, 0.9f);
+  m.capsule({22, 143, 25}, {90, 157, 21}, 3.6f, 2.6f, lip, 2, 3.0f, 0.8f);
+  // The corner of the mouth, where the two lips fold together.
+  m.ellipsoid({96, 134, 22}, {7, 12, 6}, model::rot_z(0.3f), lip, 3);
+}
+
+// A light unsharp mask over the picture: the head and ribs are drawn at
+// twice this size, and the filter's blur there softens every edge; lifting
+// each pixel away from its neighbours' mean restores the crispness of the
+// plates, lips and teeth without a visible halo.
+void sharpen(Canvas& c, double amount) {
+  const int w = c.width(), h = c.height();
+  std::vector<uint32_t> src(static_cast<size_t>(w) * h);
+  paint::each_pixel(c, [&](int x, int y, uint32_t& p) { src[static_cast<size_t>(y) * w + x] = p; });
+  paint::each_pixel(c, [&](int x, int y, uint32_t& p) {
+    if (x == 0 || y == 0 || x == w - 1 || y == h - 1) return;
+    uint32_t out = p & 0xFF000000u;
+    for (int i = 0; i < 3; ++i) {
+      const int shift = 8 * i;
+      double mean = 0;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+          mean += paint::channel(src[static_cast<size_t>(y + dy) * w + x + dx], shift) * (dx == 0 || dy == 0 ? 2 : 1);
+      mean /= 14;  // the centre and its four edge neighbours weigh twice a corner
+      const double v = paint::channel(p, shift);
+      out |= static_cast<uint32_t>(std::clamp(static_cast<int>(v + amount * (v - mean) + 0.5), 0, 255)) << shift;
+    }
+    p = out;
+  });
+}
+
 }  // namespace
 
 Bytes menu_backer() {
@@ -107,6 +145,7 @@ Bytes menu_backer() {
   m.set_xf(model::place({312, 8, 60}, model::rot_z(0.1f), 1.2f));
   m.set_skin(0.2f, 4);
   creature_head(m);
+  ridged_lips(m);
   // Its neck runs on down out of the picture, two tubes beside it.
   m.capsule({100, 200, -10}, {122, 330, -20}, 27, 32, resin_deep, 6, 9, 0.6f);
   for (int i = 0; i < 2; ++i)
@@ -115,8 +154,12 @@ Bytes menu_backer() {
   o.supersample = 3;  // dim and shown at twice its size: three samples a side suffice
   o.ambient = 0.04f;
   o.exposure = 0.62f;
-  o.rim_r = 0.30f, o.rim_g = 0.55f, o.rim_b = 0.55f;
+  // A faint neutral rim only: a coloured one draws a glowing line round
+  // the head's whole outline against the dark corridor.
+  o.rim_r = 0.12f, o.rim_g = 0.13f, o.rim_b = 0.14f;
+  o.rim_hollow = 1.0f;
   model::render(m, c, o);
+  sharpen(c, 0.7);
   // The menu panel's place sinks into the dark, and so do the edges.
   g = cairo_pattern_create_radial(256, 200, 40, 256, 210, 330);
   cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.6);
