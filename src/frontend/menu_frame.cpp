@@ -183,7 +183,7 @@ void drawmenuback(const MenuScreen& s) {
   const int n = static_cast<int>(s.items.size());
   const MenuLayout l = menulayout(n);
   drawmenubackdrop();
-  menupanel(512, l.top, s.panelw, l.height, 2);
+  panel(512, l.top, s.panelw, l.height, 2);
   plat::set_colour(255, 255, 0);
   drawbigtext(512, l.titley, s.title, 1);
   // If any value is too wide for the panel (a pad's "JOY 1 D-RIGHT"), every

@@ -177,7 +177,7 @@ void drawslotscreen(int state) {
   const MenuLayout l = menulayout(n);
   // The slot rows are as wide as their hit rectangles.
   plat::set_colour(255, 255, 255);
-  menupanel(512, static_cast<float>(l.top), 700, static_cast<float>(l.height), 2);
+  panel(512, static_cast<float>(l.top), 700, static_cast<float>(l.height), 2);
   plat::set_colour(255, 255, 0);
   const char* title = state == stateloadgame ? "LOAD GAME" : "SAVE GAME";
   drawbigtext(512, static_cast<float>(l.titley), title, 1);

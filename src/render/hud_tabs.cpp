@@ -75,9 +75,7 @@ void tabnames(int np) {
       setcolourbright(255, 255, 0, 100);
       blinkalpha();
     } else {
-      // A light red: pure red peaks near 5:1 on the dark name plates, this
-      // at better than 7:1, and it still reads as red beside the yellow.
-      setcolourbright(255, 160, 140, 100);
+      setcolourbright(255, 0, 0, 100);
     }
     const bool cam = hascamera(m);
     if (np == 1) {

@@ -9,10 +9,18 @@ namespace {
 
 constexpr int screenwidth = 1024;
 
-// The border alone: the line image stretched along each edge (its length
-// divided by linelen) and a corner piece at each corner, each turned a
-// quarter further clockwise.
-void border(float x, float y, float w, float h, int line, int corner, float linelen) {
+// Dark fill plus a border: the line image stretched along each edge (its
+// length divided by linelen) and a corner piece at each corner, each
+// turned a quarter further clockwise.
+void framedbox(float x, float y, float w, float h, float fillalpha, int line, int corner,
+                float linelen) {
+  plat::set_blend(plat::BlendAlpha);
+  plat::set_alpha(fillalpha);
+  plat::set_scale(w / 32, h / 32);
+  drawimageculled(img_black, x, y, 0);
+  plat::set_blend(plat::BlendMasked);
+  plat::set_alpha(1);
+
   const float cx[4] = {x, x + w, x + w, x};
   const float cy[4] = {y, y, y + h, y + h};
   const float len[4] = {w, h, w, h};
@@ -30,21 +38,6 @@ void border(float x, float y, float w, float h, int line, int corner, float line
   plat::set_scale(1, 1);
 }
 
-// Dark fill plus a border.
-void framedbox(float x, float y, float w, float h, float fillalpha, int line, int corner,
-                float linelen) {
-  plat::set_blend(plat::BlendAlpha);
-  plat::set_alpha(fillalpha);
-  plat::set_scale(w / 32, h / 32);
-  drawimageculled(img_black, x, y, 0);
-  plat::set_blend(plat::BlendMasked);
-  plat::set_alpha(1);
-  border(x, y, w, h, line, corner, linelen);
-}
-
-// How far inside a panel's edge its inner lip runs.
-constexpr float lipinset = 8;
-
 }  // namespace
 
 void panel(float x, float y, float w, float h, int anchor) {
@@ -55,20 +48,6 @@ void panel(float x, float y, float w, float h, int anchor) {
     x -= w / 2;
   }
   framedbox(x, y, w, h, 0.9f, bordimg[2], bordimg[1], 5);
-}
-
-void menupanel(float x, float y, float w, float h, int anchor) {
-  panel(x, y, w, h, anchor);
-  if (anchor == 1) {
-    x -= w / 2;
-    y -= h / 2;
-  } else if (anchor == 2) {
-    x -= w / 2;
-  }
-  // A thin steel lip screwed in at its corners a little inside the rail,
-  // as round the console's screens, so the panel reads as a fitted plate.
-  if (w > 4 * lipinset && h > 4 * lipinset)
-    border(x + lipinset, y + lipinset, w - 2 * lipinset, h - 2 * lipinset, miniimg[2], miniimg[1], 3);
 }
 
 TooltipBox tooltipbox(float x, const std::string& text, int centred) {

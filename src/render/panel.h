@@ -6,9 +6,6 @@
 // anchor 1 centres the panel on (x, y), anchor 2 centres it horizontally
 // with its top at y, anything else puts its top left corner at (x, y).
 void panel(float x, float y, float w, float h, int anchor);
-// The same with a thin inner lip 8 px inside the rail, for the menus, whose
-// rows keep clear of their panel's edges.
-void menupanel(float x, float y, float w, float h, int anchor);
 
 // A framed box with a title line and a text line, as wide as the text.
 void tooltip(float x, float y, const std::string& title, const std::string& text, int centred);
