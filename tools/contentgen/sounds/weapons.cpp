@@ -28,6 +28,8 @@ struct Take {
   uint32_t crack_seed, blast_seed, room_seed;
   float room = 1.0f;  // how hard the take's report drives the corridor
   float bite = 1.0f;  // the crack's bite at 1.5-3 kHz against the others'
+  float boom = 1.0f;  // the blast's low midrange against the others'
+  float low_trim = 0.0f;  // how much of its 130-300 Hz is taken out: a round that booms less
 };
 
 // The first take snaps wide and even, the second lower and rounder, the
@@ -38,8 +40,8 @@ const Take takes[] = {
      0.55f, 5500.0f, 8500.0f, 0x5407u, 0x03F9u, 0x11D3u, 1.0f, 1.15f},
     {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 1.1f, 4700.0f, 7500.0f, 1.8f,
      0.7f, 5000.0f, 8000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
-    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
-     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 0.6f},
+    {0.97f, 4100.0f, 1.6f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
+     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 1.0f, 1.0f, 0.6f, 0.5f},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -240,8 +242,8 @@ struct RoomBand {
 };
 constexpr RoomBand room_bands[] = {
     {170.0f, 800.0f, 0.022f, 0.12f, room_low},
-    {1000.0f, 4000.0f, 0.2f, 0.9f, room_mid},
-    {4000.0f, 12000.0f, 0.12f, 0.75f, room_high},
+    {1000.0f, 4000.0f, 0.17f, 0.9f, room_mid},
+    {4000.0f, 12000.0f, 0.11f, 0.75f, room_high},
 };
 
 void add_corridor(Buf& out, const Buf& dry, uint32_t seed, float drive) {
@@ -370,7 +372,7 @@ void tame_steps(Buf& b, float most) {
 // bright up to the top of the band, the thump gives about a tenth at
 // 80-120 Hz, and the blast with the chamber's ring holds over a third of
 // what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 4.5f;
+constexpr float edge_gain = 5.0f;
 constexpr float thump_gain = 3.3f;
 constexpr float snap_gain = 0.6f;
 constexpr float bite_gain = 3.0f;
@@ -405,7 +407,7 @@ Buf gunshot(int variant) {
   add_crack(front, crack, k.crack_hz, 0.7f);
   add(b, front);
   add_noise_burst(b, rng, lead + 0.0005, 1850.0f * p, 2.5f, 0.024f, bright_gain * k.body);
-  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
+  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f * k.boom);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   round_edges(b);
@@ -418,7 +420,7 @@ Buf gunshot(int variant) {
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
-  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain);
+  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain * k.boom);
   Rng ring(k.blast_seed ^ 0xC4A3u);
   add_chamber_body(b, ring, lead, p, body_gain * k.chamber);
   // The report's first 10 ms stand above its ring, so the shot has one
@@ -453,7 +455,7 @@ Buf gunshot(int variant) {
   // The crack's bite at 1.5-3 kHz, clean of the saturators so it keeps its
   // own grain: the part of the snap the ear is keenest for.
   add_noise_burst(b, crack, lead + 0.0005, bite_hz * p, 1.4f, bite_s, bite_gain * k.bite);
-  colour(b, {{Colour::Peak, box_hz * p, box_cut, box_q}});
+  colour(b, {{Colour::Peak, box_hz * p, box_cut, box_q}, {Colour::Peak, 200.0f, -k.low_trim, 0.8f}});
   // The crack reaches the ear ahead of the muzzle's blast: the report's
   // low part swells in over its first milliseconds, so the shot opens on
   // the crack and the weight lands just behind it.
