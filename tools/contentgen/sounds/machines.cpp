@@ -391,22 +391,22 @@ Buf door() {
   // lasts most of the run, mostly above 4 kHz so it is air, not a rush.
   {
     Biquad hp1, hp2, lp, sheen;
-    hp1.highpass(3200.0f, 0.7f, kRate);
-    hp2.highpass(3200.0f, 0.7f, kRate);
-    lp.lowpass(11000.0f, 0.7f, kRate);
-    sheen.bandpass(6200.0f, 1.2f, kRate);
+    hp1.highpass(3600.0f, 0.7f, kRate);
+    hp2.highpass(3600.0f, 0.7f, kRate);
+    lp.lowpass(12000.0f, 0.7f, kRate);
+    sheen.bandpass(7000.0f, 1.2f, kRate);
     OnePoleLP flutter;
     flutter.set(40.0f, kRate);
-    const double from = 0.008, to = 0.44;
+    const double from = 0.008, to = 0.5;
     for (size_t i = frames(from, kRate); i < frames(to, kRate); ++i) {
       const float t = static_cast<float>(seconds_at(i) - from);
       const float span = static_cast<float>(to - from);
-      const float env = std::min(1.0f, t / 0.004f) * (0.55f * std::exp(-t / 0.04f) + 0.45f * std::exp(-t / 0.32f)) *
+      const float env = std::min(1.0f, t / 0.004f) * (0.5f * std::exp(-t / 0.05f) + 0.5f * std::exp(-t / 0.45f)) *
                         (0.5f + 0.5f * std::cos(static_cast<float>(kPi) * std::pow(t / span, 3.0f)));
       const float x = rng.bi();
       const float air = lp(hp2(hp1(x))) + 0.8f * sheen(x);
       // The valve flutters a little as the pressure falls.
-      b[i] += air * env * 0.16f * (1.0f + 2.0f * flutter(rng.bi()));
+      b[i] += air * env * 0.2f * (1.0f + 2.0f * flutter(rng.bi()));
     }
   }
   Biquad gears, rails;

@@ -28,6 +28,8 @@ struct Take {
   uint32_t crack_seed, blast_seed, room_seed;
   float room = 1.0f;  // how hard the take's report drives the corridor
   float bite = 1.0f;  // the crack's bite at 1.5-3 kHz against the others'
+  float boom = 1.0f;  // the blast's low midrange against the others'
+  float low_trim = 0.0f;  // how much of its 130-300 Hz is taken out: a round that booms less
 };
 
 // The first take snaps wide and even, the second lower and rounder, the
@@ -38,8 +40,8 @@ const Take takes[] = {
      0.55f, 5500.0f, 8500.0f, 0x5407u, 0x03F9u, 0x11D3u, 1.0f, 1.15f},
     {1.03f, 3800.0f, 2.65f, 0.041f, 2.5f, 2.55f, 1.1f, 4700.0f, 7500.0f, 1.8f,
      0.7f, 5000.0f, 8000.0f, 0x9C23u, 0x7A11u, 0x52E9u},
-    {0.97f, 4100.0f, 2.0f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
-     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 0.6f},
+    {0.97f, 4100.0f, 1.6f, 0.052f, 1.8f, 1.7f, 1.0f, 5300.0f, 8500.0f, 2.4f,
+     0.45f, 6000.0f, 9000.0f, 0x2B6Du, 0x3E91u, 0x7F05u, 1.0f, 1.0f, 0.6f, 0.5f},
 };
 
 // The supersonic crack: a few milliseconds of bright noise.
@@ -170,7 +172,7 @@ void add_low_decay(Buf& b, Rng& rng, double lead, float gain) {
 constexpr float sizzle_level = 0.6f, sizzle_s = 0.0015f, sizzle_hold = 0.12f;
 constexpr float saturated_top_hz = 6000.0f;
 constexpr int grain_snaps = 6;
-constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.04f;
+constexpr float room_low = 0.02f, room_mid = 0.03f, room_high = 0.05f;
 
 // The shock wave of the round going by: an N, rising in a third of a
 // millisecond, falling straight through zero to as far below and
@@ -240,8 +242,8 @@ struct RoomBand {
 };
 constexpr RoomBand room_bands[] = {
     {170.0f, 800.0f, 0.022f, 0.12f, room_low},
-    {1000.0f, 4000.0f, 0.16f, 0.85f, room_mid},
-    {4000.0f, 12000.0f, 0.09f, 0.6f, room_high},
+    {1000.0f, 4000.0f, 0.17f, 0.9f, room_mid},
+    {4000.0f, 12000.0f, 0.11f, 0.75f, room_high},
 };
 
 void add_corridor(Buf& out, const Buf& dry, uint32_t seed, float drive) {
@@ -280,14 +282,99 @@ void round_edges(Buf& b) {
   for (float& s : b) s = lp3(lp2(lp1(s)));
 }
 
+// The crack proper: the few milliseconds a listener knows a rifle by. A
+// run of small, bright chirps, each rising in a fraction of a millisecond
+// and sweeping down from the top of the band through 3 kHz, over a bed of
+// 2-8 kHz noise, all within the first 7 ms: the shot's first 10 ms are
+// bright, made of many small peaks, none of them a one-sample step.
+constexpr int crack_chirps = 12;
+constexpr float crack_bed = 0.8f;
+
+void add_crack_layer(Buf& b, Rng& rng, float pitch, float gain) {
+  const size_t at = frames(0.0008, kRate);
+  for (int c = 0; c < crack_chirps; ++c) {
+    const float start = c == 0 ? 0.0f : rng.range(0.0002f, 0.0055f);
+    const float len = rng.range(0.0006f, 0.0012f), rise = rng.range(0.0003f, 0.0006f);
+    const float from = pitch * rng.range(4200.0f, 5800.0f), to = pitch * rng.range(2400.0f, 3200.0f);
+    const float level = (c == 0 ? 0.6f : rng.range(0.35f, 0.6f)) * (rng.uni() < 0.5f ? -1.0f : 1.0f);
+    Phase ph;
+    const size_t s = at + frames(start, kRate), n = frames(len * 3.0f, kRate);
+    for (size_t i = 0; i < n && s + i < b.size(); ++i) {
+      const float t = static_cast<float>(seconds_at(i));
+      const float hz = to + (from - to) * std::exp(-t / (len * 0.5f));
+      const float up = t < rise ? 0.5f - 0.5f * std::cos(static_cast<float>(kPi) * t / rise) : 1.0f;
+      const float env = up * std::exp(-std::max(0.0f, t - rise) / (len * 0.6f));
+      b[s + i] += gain * level * env * sine(ph.step(hz, kRate));
+    }
+  }
+  Biquad hp1, hp2, lp1, lp2;
+  hp1.highpass(2000.0f, 0.7f, kRate);
+  hp2.highpass(2000.0f, 0.7f, kRate);
+  lp1.lowpass(8000.0f, 0.7f, kRate);
+  lp2.lowpass(8000.0f, 0.7f, kRate);
+  for (size_t i = at; i < b.size(); ++i) {
+    const float t = static_cast<float>(seconds_at(i - at));
+    if (t > 0.03f) break;
+    const float env = std::min(1.0f, t / 0.0005f) * std::exp(-t / 0.004f);
+    b[i] += gain * crack_bed * lp2(lp1(hp2(hp1(rng.bi())))) * env;
+  }
+}
+
+// The corridor's first answers: the near wall and the floor send the
+// report back 19 and 31 ms later, duller than it left (the walls swallow
+// the top), each a distinct slap rather than part of the wash. The same
+// corridor for every take.
+struct Slap {
+  double at_s;
+  float gain;
+};
+constexpr Slap slaps[] = {{0.019, 0.26f}, {0.031, -0.17f}};
+constexpr float slap_top_hz = 2600.0f, slap_low_hz = 180.0f;
+
+void add_slaps(Buf& out, const Buf& dry) {
+  Buf dull(dry.size());
+  Biquad lp1, lp2, hp;
+  lp1.lowpass(slap_top_hz, 0.7f, kRate);
+  lp2.lowpass(slap_top_hz, 0.7f, kRate);
+  hp.highpass(slap_low_hz, 0.7f, kRate);
+  for (size_t i = 0; i < dry.size(); ++i) dull[i] = hp(lp2(lp1(dry[i])));
+  for (const Slap& s : slaps) {
+    const size_t d = frames(s.at_s, kRate);
+    for (size_t i = 0; i < dull.size() && d + i < out.size(); ++i) out[d + i] += s.gain * dull[i];
+  }
+}
+
+// The report's boxy 400 Hz-1 kHz taken down by some 3.5 dB: the body's
+// weight stays, the shot no longer honks like a closed box.
+constexpr float box_hz = 640.0f, box_q = 0.75f, box_cut = -0.33f;
+
+// Where two bright layers meet in phase, one sample may still leap far
+// more than the rest: just those few samples are smoothed with their
+// neighbours until no step exceeds `most` of the shot's peak, so no full-band
+// tick rides on the crack. Everything else is left as it is.
+void tame_steps(Buf& b, float most) {
+  const float limit = most * peak(b);
+  for (int pass = 0; pass < 8; ++pass) {
+    bool any = false;
+    for (size_t i = 1; i + 1 < b.size(); ++i) {
+      if (std::fabs(b[i] - b[i - 1]) <= limit) continue;
+      const float a = b[i - 1], c = b[i], d = b[i + 1];
+      b[i - 1] = 0.25f * (i >= 2 ? b[i - 2] : a) + 0.5f * a + 0.25f * c;
+      b[i] = 0.25f * a + 0.5f * c + 0.25f * d;
+      any = true;
+    }
+    if (!any) break;
+  }
+}
+
 // The levels of the crack's edge, the thump and the clean blast against
 // the report: the edge and the shock wave make the shot's first 10 ms
 // bright up to the top of the band, the thump gives about a tenth at
 // 80-120 Hz, and the blast with the chamber's ring holds over a third of
 // what the ear weighs at 150-800 Hz.
-constexpr float edge_gain = 7.5f;
+constexpr float edge_gain = 5.0f;
 constexpr float thump_gain = 3.3f;
-constexpr float snap_gain = 0.9f;
+constexpr float snap_gain = 0.6f;
 constexpr float bite_gain = 3.0f;
 constexpr float blast_gain = 6.6f;
 constexpr float bright_gain = 20.0f;
@@ -298,6 +385,11 @@ constexpr float round_drive = 1.2f;
 constexpr float let_go_s = 0.1f;
 constexpr float snap_knee = 1.0f;
 constexpr float low_decay_gain = 6.0f;
+constexpr float crack_gain = 0.7f;
+constexpr float blast_top_hz = 2000.0f, blast_arrive_s = 0.012f, blast_early = 0.2f;
+// The report's own bright front under the crack: the crack takes its place.
+constexpr float old_crack = 1.0f;
+constexpr float step_most = 0.4f;
 
 }  // namespace
 
@@ -315,7 +407,7 @@ Buf gunshot(int variant) {
   add_crack(front, crack, k.crack_hz, 0.7f);
   add(b, front);
   add_noise_burst(b, rng, lead + 0.0005, 1850.0f * p, 2.5f, 0.024f, bright_gain * k.body);
-  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f);
+  add_noise_burst(b, rng, lead, 260.0f * p, 1.6f, k.blast_s, 5.2f * k.boom);
   add_noise_burst(b, rng, lead, 640.0f * p, 1.4f, 0.032f * k.blast_s / 0.045f, 4.0f);
   for (float& s : b) s = std::tanh(s * 1.8f) / std::tanh(1.8f);
   round_edges(b);
@@ -328,7 +420,7 @@ Buf gunshot(int variant) {
   add_action(b);
   // The blast's weight in the low midrange, kept clean of the saturator so
   // the brighter crack does not thin the shot out.
-  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain);
+  add_noise_burst(b, rng, lead, 230.0f * p, 1.2f, 0.03f, blast_gain * k.boom);
   Rng ring(k.blast_seed ^ 0xC4A3u);
   add_chamber_body(b, ring, lead, p, body_gain * k.chamber);
   // The report's first 10 ms stand above its ring, so the shot has one
@@ -363,11 +455,35 @@ Buf gunshot(int variant) {
   // The crack's bite at 1.5-3 kHz, clean of the saturators so it keeps its
   // own grain: the part of the snap the ear is keenest for.
   add_noise_burst(b, crack, lead + 0.0005, bite_hz * p, 1.4f, bite_s, bite_gain * k.bite);
+  colour(b, {{Colour::Peak, box_hz * p, box_cut, box_q}, {Colour::Peak, 200.0f, -k.low_trim, 0.8f}});
+  // The crack reaches the ear ahead of the muzzle's blast: the report's
+  // low part swells in over its first milliseconds, so the shot opens on
+  // the crack and the weight lands just behind it.
+  {
+    // Split without a phase shift (run forward, then backward), so taking
+    // the low part away does not lift the band around its edge.
+    const size_t n = std::min(b.size(), frames(blast_arrive_s, kRate)), m = std::min(b.size(), n + frames(0.03, kRate));
+    Buf low(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(m));
+    Biquad fwd, back;
+    fwd.lowpass(blast_top_hz, 0.7f, kRate);
+    back.lowpass(blast_top_hz, 0.7f, kRate);
+    for (float& x : low) x = fwd(x);
+    for (size_t i = m; i-- > 0;) low[i] = back(low[i]);
+    for (size_t i = 0; i < n; ++i) {
+      const float u = std::clamp((static_cast<float>(i) - static_cast<float>(n) * 0.4f) / (static_cast<float>(n) * 0.6f), 0.0f, 1.0f);
+      const float g = blast_early + (1.0f - blast_early) * (0.5f - 0.5f * std::cos(static_cast<float>(kPi) * u));
+      const float g_top = old_crack + (1.0f - old_crack) * (g - blast_early) / (1.0f - blast_early);
+      b[i] = g_top * (b[i] - low[i]) + g * low[i];
+    }
+  }
+  // The crack itself comes last, over everything, so nothing rounds it.
+  add_crack_layer(b, crack, p, crack_gain);
 
   // The corridor answers; the report itself is over by 0.42 s, its tail
   // falls 40 dB in about 0.6 s and is gone by 0.95 s.
   Buf shot = blank(0.95);
   std::copy(b.begin(), b.end(), shot.begin());
+  add_slaps(shot, b);
   add_corridor(shot, b, takes[0].room_seed, k.room);
   add_low_decay(shot, ring, lead, low_decay_gain);
   b = std::move(shot);
@@ -379,6 +495,7 @@ Buf gunshot(int variant) {
   // The report swells in over its first 1.2 ms: a shaped transient, where
   // a first sample at a quarter of full scale was a click ahead of it.
   rise_in(b, kRate, 1.2f);
+  tame_steps(b, step_most);
   return b;
 }
 
