@@ -47,6 +47,7 @@ TEST(CreatureGround, ContactShadowDithersNearTheFeetOnly) {
   cc::contact_shadow(c, s);
   const Picture p = decode(c.png());
   ASSERT_TRUE(p.ok);
+  // Dots per column beside the leg and more than the reach away from it.
   long near = 0, far = 0;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -59,12 +60,14 @@ TEST(CreatureGround, ContactShadowDithersNearTheFeetOnly) {
       if (b[3] < 128) continue;
       EXPECT_GE(y, h - s.depth) << "shade above the floor rows";
       EXPECT_LT(b[0] + b[1] + b[2], 60) << "shade not dark";
-      EXPECT_TRUE(x >= 60 - s.reach && x < 66 + s.reach) << "shade away from the feet at " << x;
-      if (x >= 54 && x < 72) ++near;
-      else ++far;
+      EXPECT_TRUE(x >= 60 - 2 * s.reach && x < 66 + 2 * s.reach) << "shade away from the feet at " << x;
+      EXPECT_FALSE(x < 20) << "shade under the raised part at " << x;
+      if ((x >= 54 && x < 60) || (x >= 66 && x < 72)) ++near;
+      else if (x < 60 - s.reach || x >= 66 + s.reach) ++far;
     }
   EXPECT_GT(near, 20);
-  EXPECT_GT(near, far * 2) << "the shade should thicken toward the feet";
+  // 12 columns beside the leg against the 24 columns of the outer rings.
+  EXPECT_GT(near * 24, far * 12 * 2) << "the shade should thicken toward the feet";
   // Soft, not a slab: right beside the leg some pixels stay clear.
   long clear = 0;
   for (int y = h - 3; y < h; ++y)

@@ -260,8 +260,9 @@ Bytes cocoon(bool burst) {
       const float y = 26.0f + i * 44 + static_cast<float>(shape.range(-12, 12));
       const float reach = static_cast<float>(shape.range(14, 24));
       const float x = s < 0 ? 6 + reach : kCocoon.w - 6 - reach;
-      const float sheet_h = static_cast<float>(shape.range(7, 14));
+      // The slant drawn before the height, so the whole cocoon keeps its sheets.
       const float slant = s * static_cast<float>(shape.range(0.15, 0.6));
+      const float sheet_h = static_cast<float>(shape.range(7, 14));
       if (burst)
         m.ellipsoid({x - s * 8.0f, y + 8, -9}, {reach * 0.6f, sheet_h * 1.3f, 2.2f}, model::rot_z(slant * 2.2f), body, 6);
       else

@@ -41,7 +41,13 @@ std::vector<float> contact_shadow_cover(const Canvas& c, const ShadowShape& s) {
         first = std::min(first, x), last = std::max(last, x);
       }
   // The body stands over the span between its outermost feet: a lighter
-  // shade joins them. A tail or a reaching arm elsewhere casts none.
+  // shade joins them. A tail or a reaching arm elsewhere casts none. With
+  // the feet together, as a leg swings through, the body still shades a
+  // patch about as wide as the reach round them.
+  if (last >= first && last - first < 2 * s.reach) {
+    const int mid = (first + last) / 2;
+    first = std::max(0, mid - s.reach), last = std::min(w - 1, mid + s.reach);
+  }
   for (int x = first; x <= last; ++x) body[static_cast<size_t>(x)] = 1;
   const std::vector<float> near = spread(feet, s.reach);
   const std::vector<float> wide = spread(body, s.reach / 2 + 2);

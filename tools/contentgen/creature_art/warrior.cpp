@@ -335,10 +335,10 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
       // Low behind the legs, swinging from side to side with the stride and
       // its blade hanging toward the deck.
       const V3 low[] = {{-8, 2, 0},
-                        {-28, 12 + 2 * sw, -3 - 3 * sw},
-                        {-46 - 2 * sw, 22 + 2 * sw, -6 - 8 * sw},
-                        {-57 - 2 * sw, 34 - 2 * sw, -6 - 12 * sw},
-                        {-61 - 1 * sw, 46 - 3 * sw, -4 - 14 * sw}};
+                        {-28, 12 + 3 * sw, -3 - 3 * sw},
+                        {-46 - 3 * sw, 22 + 6 * sw, -6 - 8 * sw},
+                        {-56 - 4 * sw, 34 + 5 * sw, -6 - 12 * sw},
+                        {-62 - 2 * sw, 46 - 2 * sw, -4 - 14 * sw}};
       std::copy(std::begin(low), std::end(low), std::begin(pts));
     }
     float radii[] = {5.5f, 3.8f, 2.8f, 2.0f, 1.3f};
@@ -599,7 +599,7 @@ Bytes finish(Canvas& c, const char* what) {
 Bytes warrior_walk(int frame) {
   Canvas c(kWarriorWalk.w, kWarriorWalk.h);
   render_walk(c, frame, false);
-  contact_shadow(c, {7, 12, 0.8f, 0.35f, 5});
+  contact_shadow(c, {7, 16, 0.85f, 0.45f, 5});
   return finish(c, "alien walk");
 }
 
