@@ -82,7 +82,12 @@ Bytes cocoon(bool burst) {
   // staring, the mouth wide.
   {
     const model::Xf keep = m.xf();
-    m.set_xf(model::place({77.5f, 67, 12}, model::rot_z(0.22f) * model::rot_y(-0.24f) * model::rot_x(0.10f), 0.29f));
+    // After the burst the dead head has fallen forward and over onto the
+    // shoulder, dragging the resin round it down with it.
+    if (burst)
+      m.set_xf(model::place({74.0f, 75, 13}, model::rot_z(0.48f) * model::rot_y(-0.28f) * model::rot_x(0.30f), 0.29f));
+    else
+      m.set_xf(model::place({77.5f, 67, 12}, model::rot_z(0.22f) * model::rot_y(-0.24f) * model::rot_x(0.10f), 0.29f));
     const model::Material pale{0.84f, 0.70f, 0.61f, 0.6f, 30, 0.35f, 0.12f, 0, 6, 0.12f, 0.3f, 0.45f};
     const model::Material crease{0.22f, 0.12f, 0.11f, 0.2f, 20, 0.1f, 0};
     m.set_skin(0.08f, 2.0f);
@@ -104,6 +109,9 @@ Bytes cocoon(bool burst) {
     // face is set into the mass rather than laid on it.
     m.capsule({-70, 96, 8}, {62, 110, 12}, 24, 26, resin, 12, 18, 0.25f);
     if (burst) {
+      // The fallen head bares no neck: the resin it was set in has sagged
+      // over the throat with it.
+      m.ellipsoid({-14, 150, 4}, {56, 42, 40}, model::rot_z(0.3f), body, 12);
       // Blood from the mouth, running off the chin.
       const V3 run[] = {{4, 60, 58}, {2, 82, 48}, {6, 104, 40}, {3, 128, 30}};
       const float w[] = {4.5f, 4.0f, 3.4f, 2.6f};
@@ -252,14 +260,28 @@ Bytes cocoon(bool burst) {
       const float y = 26.0f + i * 44 + static_cast<float>(shape.range(-12, 12));
       const float reach = static_cast<float>(shape.range(14, 24));
       const float x = s < 0 ? 6 + reach : kCocoon.w - 6 - reach;
-      m.ellipsoid({x, y, -9}, {reach + 4, static_cast<float>(shape.range(7, 14)), 2.2f},
-                  model::rot_z(s * static_cast<float>(shape.range(0.15, 0.6))), body, 6);
+      // The slant drawn before the height, so the whole cocoon keeps its sheets.
+      const float slant = s * static_cast<float>(shape.range(0.15, 0.6));
+      const float sheet_h = static_cast<float>(shape.range(7, 14));
+      if (burst)
+        m.ellipsoid({x - s * 8.0f, y + 8, -9}, {reach * 0.6f, sheet_h * 1.3f, 2.2f}, model::rot_z(slant * 2.2f), body, 6);
+      else
+        m.ellipsoid({x, y, -9}, {reach + 4, sheet_h, 2.2f}, model::rot_z(slant), body, 6);
       const V3 inner{cx + s * 52.0f, y + static_cast<float>(shape.range(-6, 6)), -4};
       const V3 outer{s < 0 ? 3.0f : kCocoon.w - 3.0f, y + static_cast<float>(shape.range(4, 16)), -8};
       const float w = static_cast<float>(shape.range(1.0, 1.8));
       const V3 sag = model::lerp3(inner, outer, 0.5f) + V3{0, static_cast<float>(shape.range(3, 8)), 0};
-      m.capsule(inner, sag, w * 1.4f, w * 0.7f, resin, 2);
-      m.capsule(sag, outer, w * 0.7f, w * 1.3f, resin, 2);
+      if (burst) {
+        // The burst's jolt has torn the strands off the wall: each hangs
+        // from the mass as a limp torn end, the sheet behind it peeled
+        // off and sagging.
+        const V3 hang = inner + V3{s * 7.0f, 18, 1};
+        m.capsule(inner, hang, w * 1.4f, w * 0.5f, resin, 2);
+        m.sphere(hang + V3{0, w, 0}, w * 0.9f, resin, 1);
+      } else {
+        m.capsule(inner, sag, w * 1.4f, w * 0.7f, resin, 2);
+        m.capsule(sag, outer, w * 0.7f, w * 1.3f, resin, 2);
+      }
     }
   }
   drool(m, {cx - 18, 98, 10}, 16, 1, 1.3f);

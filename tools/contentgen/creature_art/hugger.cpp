@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/contact_shadow.h"
 #include "creature_art/corpse_cut.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -77,6 +78,12 @@ constexpr Material kFleshSmallFar{0.40f, 0.32f, 0.26f, 0.6f, 34, 1.0f, 0, 0,    
 constexpr Material kKnuckleSmall{0.24f, 0.15f, 0.12f, 0.9f, 40, 0.9f, 0, 0.35f, 3.0f, 0.3f, 0.25f, 0};
 constexpr Material kPlateSmall{0.50f, 0.43f, 0.36f, 1.4f, 110, 1.3f, 0, 0.4f, 3.6f, 0.5f, 0.12f, 0.1f};
 
+// The roaming stance: the knees' arch, how far below the body's middle the
+// fingers plant, and how steeply their last bones reach down to the deck.
+constexpr float kRoamArch = 0.55f;
+constexpr float kRoamLift = 15.0f;
+constexpr float kRoamPress = 1.0f;
+
 void build(Model& m, const HPose& p, const Xf& view) {
   m.set_xf(view);
   const Material& flesh = p.roaming ? kFleshSmall : kFlesh;
@@ -84,7 +91,9 @@ void build(Model& m, const HPose& p, const Xf& view) {
   const Material& knuckle_mat = p.roaming ? kKnuckleSmall : kKnuckle;
   const Material& plate = p.roaming ? kPlateSmall : kPlate;
   const float body = p.roaming ? 1.05f : 1.0f;  // the sac's size
-  const float arch = p.roaming ? 0.1f : 1.0f;  // how high the knees rise over the back
+  // How high the knees rise over the back. Roaming, they arch over a body
+  // carried clear of the deck, so it reads as standing on its fingers.
+  const float arch = p.roaming ? kRoamArch : 1.0f;
   // Roaming, the fingers are longer than the palm-body is wide, so that
   // seen small it reads as a hand walking on its fingertips.
   const float bone = p.roaming ? 1.3f : 1.0f;
@@ -133,7 +142,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       const float aside = std::sqrt(std::max(0.0f, spread_out * spread_out - along * along - 30));
       // The near fingers lift higher than the far ones, so the two halves
       // of the stride differ in outline as well as in depth.
-      V3 stand{x * body + along * (p.roaming ? 2.2f : 1.0f) + 9 * step, 8 - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.3f : 1.0f) : 0.0f), s * (12 + aside)};
+      V3 stand{x * body + along * (p.roaming ? 2.2f : 1.0f) + 9 * step, (p.roaming ? kRoamLift : 8.0f) - (step > 0.5f ? (s > 0 ? 8.0f : 3.0f) * (p.roaming ? 0.3f : 1.0f) : 0.0f), s * (12 + aside)};
       // Spread: flung far out from the middle, toward the grab.
       V3 out = normalised(V3{x * 0.09f + (i < 2 ? 0.7f : -0.5f), 0, s * 1.0f});
       V3 fling = out * 58 + V3{0, 10, 0};
@@ -145,7 +154,7 @@ void build(Model& m, const HPose& p, const Xf& view) {
       // fingertips of a hand pressed flat, not straight down like pegs.
       // Roaming they lie flatter still, so the frame's few rows go to the
       // body and the arched knees rather than to the fingertips.
-      const float press = p.roaming ? 0.45f : 0.9f;
+      const float press = p.roaming ? kRoamPress : 0.9f;
       const V3 splay = normalised(V3{(along > 0 ? 1.0f : -1.0f) * (0.6f + 0.02f * std::fabs(along)), press, s * 0.8f});
       V3 down = lerp3(splay, normalised(V3{-out.x, 1.2f, -out.z}), std::min(1.0f, p.curl + p.spread * 0.5f));
       V3 mid = ankle + normalised(down + (root - ankle) * (0.03f * p.curl)) * 8 * bone;
@@ -219,7 +228,7 @@ constexpr V3 kWalkFeet{kWalkBody.x, static_cast<float>(kHuggerWalk.h - 1), 0};
 // Seen a little from above and turned a touch toward the viewer, so the far
 // row of fingers shows behind the near one and the back's plates catch the
 // light, instead of a flat row of legs.
-const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.22f);
+const M3 kWalkTilt = rot_y(0.2f) * rot_x(-0.14f);
 // Leap view: the body's middle on the shared handle (214, 179).
 constexpr V3 kLeapBody{214, 179, 0};
 constexpr float kLeapScale = 2.9f;
@@ -234,31 +243,15 @@ Bytes finish(Canvas& c, const char* what) {
   return c.png();
 }
 
-// A dark line one pixel wide round the roaming body, and a dark shadow
-// under it along the floor, so the pale animal reads against any wall
-// tint: the game draws only pixels at least half opaque, so both are
-// solid. The shadow runs one or two rows up from the last row wherever
-// the body comes within a few rows of the floor.
+// A dark line one pixel wide round the roaming body, so the pale animal
+// reads against any wall tint, and the soft shadow it casts on the deck
+// under its lifted body: the game draws only pixels at least half opaque,
+// so the line is solid and the shadow a dither of solid dots.
 void outline_and_shadow(Canvas& c) {
-  const int w = c.width(), h = c.height();
   const std::vector<uint8_t> solid = drawn_mask(c);
-  auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && solid[static_cast<size_t>(y) * w + x]; };
   const uint8_t line[4] = {22, 16, 12, 255};
-  const uint8_t shade[4] = {10, 8, 8, 255};
-  ring_outline(c, solid, line, 0, h - 1);
-  // The shadow: under every column whose body reaches the last four rows,
-  // widened a little each side, two rows deep under the body and one at
-  // its ends.
-  std::vector<int> near(static_cast<size_t>(w), 0);
-  for (int x = 0; x < w; ++x)
-    for (int y = h - 4; y < h; ++y) near[static_cast<size_t>(x)] |= at(x, y);
-  for (int x = 2; x + 2 < w; ++x) {
-    int reach = 0;
-    for (int d = -2; d <= 2; ++d) reach += near[static_cast<size_t>(x + d)];
-    if (!reach) continue;
-    for (int y = h - (reach >= 3 ? 2 : 1); y < h; ++y)
-      if (!at(x, y)) c.set_pixel(x, y, shade);
-  }
+  ring_outline(c, solid, line, 0, c.height() - 1);
+  contact_shadow(c, {7, 8, 0.85f, 0.6f, 4});
 }
 
 HPose walk_pose(int frame) {

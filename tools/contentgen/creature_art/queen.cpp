@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/contact_shadow.h"
 #include "creature_art/queen_model.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -298,16 +299,21 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const V3 ankle = reach(root, toe + heel, l1, l2);
     const V3 knee = joint(root, ankle, l1, l2, {1, -0.2f, 0});
     const float ta = std::atan2(knee.y - root.y, knee.x - root.x);
-    m.ellipsoid(root, {15, 12, 11}, rot_z(ta), mat, 3);
-    m.capsule(root, knee, 10, 6.5f, soft, 2, 4.0f, 0.5f);
-    m.ellipsoid(lerp3(root, knee, 0.42f) + V3{3, 0, 0}, {l1 * 0.42f, 11, 10}, rot_z(ta), mat, 1.0f);
-    m.sphere(knee, 8.5f, mat, 1.0f);
+    // Walking, every part of the leg is built about a third heavier, with a
+    // muscled thigh, so that the legs carry the crest's weight.
+    const float w = p.stride ? 1.35f : 1.0f;
+    m.ellipsoid(root, V3{15, 12, 11} * w, rot_z(ta), mat, 3);
+    m.capsule(root, knee, 10 * w, 6.5f * w, soft, 2, 4.0f, p.stride ? 0.15f : 0.5f);
+    m.ellipsoid(lerp3(root, knee, 0.42f) + V3{3, 0, 0}, {l1 * 0.42f, 11 * w, 10 * w}, rot_z(ta), mat, 1.0f);
+    if (p.stride)
+      m.ellipsoid(lerp3(root, knee, 0.38f) + V3{-5, 3, 0}, {l1 * 0.3f, 9, 11}, rot_z(ta), soft, 2.0f);
+    m.sphere(knee, 8.5f * w, mat, 1.0f);
     spur(m, knee, (knee - root) * (1 / l1) + (knee - ankle) * (1 / l2), 16, 3.6f, mat);
-    m.capsule(knee, ankle, 7, 4.5f, mat, 1.0f);
+    m.capsule(knee, ankle, 7 * w, 4.5f * w, mat, 1.0f);
     const float sa = std::atan2(ankle.y - knee.y, ankle.x - knee.x);
-    m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-2, 0, 0}, {l2 * 0.3f, 7.5f, 7}, rot_z(sa), mat, 0.8f);
-    m.sphere(ankle, 5.5f, mat, 0.8f);
-    m.capsule(ankle, toe, 4.5f, 3.2f, mat, 0.8f);
+    m.ellipsoid(lerp3(knee, ankle, 0.35f) + V3{-2, 0, 0}, {l2 * 0.3f, 7.5f * w, 7 * w}, rot_z(sa), mat, 0.8f);
+    m.sphere(ankle, 5.5f * w, mat, 0.8f);
+    m.capsule(ankle, toe, 4.5f * w, 3.2f * w, mat, 0.8f);
     spur(m, ankle, ankle - toe + (ankle - knee) * 0.5f, 12, 2.6f, mat);
     for (int c = -1; c <= 1; ++c) {
       const V3 a = toe + V3{9, 0.5f, c * s * 4.0f};
@@ -336,7 +342,7 @@ void build(Model& m, const QPose& p, const Xf& view) {
     const float radii[] = {27, 23, 17, 12.5f, 9, 6.5f, 4.4f, 2.8f, 1.4f};
     const M3 swing = rot_z(p.tail_turn);
     for (V3& q : pts) q = pts[0] + swing.apply((q - pts[0]) * p.tail_len);
-    m.chain(pts, radii, 9, k.plate, 3, 5.0f, 0.9f);
+    m.chain(pts, radii, 9, k.plate, 3, 5.0f, p.stride ? 0.45f : 0.9f);
     swing_tail_root = lerp3(pts[0], pts[2], 0.55f) - pts[0];
     m.ellipsoid(pts[8] + V3{-7, -6, 0}, {13, 3.5f, 1.6f}, rot_z(0.9f), k.plate, 1.5f);
   }
@@ -351,12 +357,26 @@ void build(Model& m, const QPose& p, const Xf& view) {
       const V3 at = lerp3(a, b, t);
       const V3 ax = normalised(b - a);
       m.ellipsoid(at, {14, r, r * 1.12f}, rot_z(std::atan2(ax.y, ax.x)), k.plate, 0.8f);
+      // Walking, a hard plate over each ring's back, lapping the next, so
+      // the sac reads as plated rather than as a soft lump.
+      if (p.stride)
+        m.ellipsoid(at + V3{ax.y, -ax.x, 0} * (r * 0.72f), {15, r * 0.42f, r * 0.9f},
+                    rot_z(std::atan2(ax.y, ax.x) + 0.25f), k.plate, 1.2f);
     }
   }
   // A narrow waist of ribbed flesh between the abdomen and a long, lean
   // thorax of ribbed chitin bands under a plated chest.
-  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 11, 15, k.flesh, 4, 4.0f, 1.0f);
-  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 22, 34, k.plate, 5, 7.0f, 0.9f);
+  m.capsule({0, 0, 0}, lerp3({}, sh, 0.4f), 11, 15, k.flesh, 4, 4.0f, p.stride ? 0.4f : 1.0f);
+  m.capsule(lerp3({}, sh, 0.3f), sh - up * 2, 22, 34, k.plate, 5, 7.0f, p.stride ? 0.3f : 0.9f);
+  if (p.stride) {
+    // Plates down the belly and flank, each lapping the one below like a
+    // beetle's, so the thorax reads as armour and not as a ringed sac.
+    for (int i = 0; i < 4; ++i) {
+      const float t = 0.28f + 0.16f * i;
+      m.ellipsoid(lerp3({}, sh, t) - up * (20 + 2.0f * i), {17, 6.5f, 30 - 2.0f * i}, rot_z(p.pitch + 0.45f),
+                  k.plate, 1.5f);
+    }
+  }
   m.ellipsoid(lerp3({}, sh, 0.76f) - up * 6, {40, 29, 31}, rot_z(p.pitch), k.plate, 4);
   // The two plates of the chest, a hard crease between them.
   for (int s = -1; s <= 1; s += 2)
@@ -435,6 +455,7 @@ static QPose walk_pose(int frame) {
   p.tail_turn = ph < 0 ? 0.40f : ph > 0 ? 0.04f : 0.24f;
   p.tail_len = 0.68f;
   p.jaw = 0.2f + 0.15f * (ph + 1);
+  p.stride = true;
   return p;
 }
 
@@ -565,7 +586,10 @@ Bytes queen_walk(int frame) {
   Model m;
   m.set_skin(0.18f, 3.5f);
   build(m, walk_pose(frame), walk_views()[static_cast<size_t>(frame - 1)]);
-  model::render(m, c, render_options());
+  model::RenderOptions o = render_options();
+  o.floor_glow = 0.8f;  // the room's warm light off the deck under her
+  model::render(m, c, o);
+  contact_shadow(c, {9, 16, 0.85f, 0.45f, 6});
   return finish(c, "queen walk");
 }
 

@@ -35,6 +35,9 @@ struct QPose {
   // Seen close, as in her lunge: her chitin drawn glossier and finer, so
   // it keeps crisp highlights when the frame is blown up.
   bool close = false;
+  // Walking in the rooms, seen small: legs built thick enough to carry the
+  // crest, and the torso clad in shingled plates rather than ringed bands.
+  bool stride = false;
 };
 
 // Where the torso ends and the neck begins.

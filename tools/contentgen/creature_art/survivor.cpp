@@ -6,6 +6,7 @@
 // suit's folds carved into it, muted colours that sit in a tinted room.
 #include <cmath>
 
+#include "creature_art/contact_shadow.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
 #include "creature_art/creature_brushes.h"
@@ -50,16 +51,17 @@ void fold(Model& m, V3 a, V3 b, float r = 0.7f) {
 // 70, shoulders at 112, chin at 121, crown at 140.
 void build(Model& m, const Xf& view) {
   m.set_xf(view);
-  // Boots and legs: the weight on the left leg, the right knee bent a
-  // little forward with its heel lifted, caught mid-step.
+  // Boots and legs: the weight on the left leg, the right knee bent
+  // forward and out with its heel lifted, caught easing his weight off it.
   for (int s = -1; s <= 1; s += 2) {
     const bool planted = s < 0;
     const float x = planted ? -5.5f : 7.5f;
-    const float heel = planted ? 0.0f : 2.5f;
+    const float heel = planted ? 0.0f : 4.0f;
     m.ellipsoid({x + s * 0.4f, -3.2f - heel * 0.5f, 2.5f}, {4.6f, 3.6f, 7.5f}, model::rot_x(planted ? 0 : 0.25f), boot, 0);
     m.capsule({x, -4 - heel, 0}, {x, -11 - heel, 0}, 4.4f, 4.2f, boot, 1.2f);
-    const V3 knee = planted ? V3{-5.0f, -38, 0.5f} : V3{4.5f, -37, 4.5f};
-    const V3 hip{s * 5.6f + 0.8f, -69, 0};
+    const V3 knee = planted ? V3{-4.0f, -38, 0.5f} : V3{6.0f, -37, 6.0f};
+    // The hips shifted over the standing leg and dropped on the free side.
+    const V3 hip{s * 5.6f - 0.6f, planted ? -69.5f : -67.5f, 0};
     m.capsule({x, -11 - heel, 0}, knee, 4.3f, 4.8f, suit, 1.8f);
     m.capsule(knee, hip, 4.9f, 6.6f, suit, 2);
     // A band of tape round the shin.
@@ -74,8 +76,9 @@ void build(Model& m, const Xf& view) {
     fold(m, knee + V3{-3.5f, -4, 4.2f}, knee + V3{3.5f, -6.5f, 4.0f});
     fold(m, knee + V3{-3.0f, -12, 4.6f}, knee + V3{2.5f, -16, 4.8f}, 0.6f);
   }
-  // Everything above the hips leans a little over the standing leg.
-  m.set_xf(view * place({1, -69, 0}) * place({}, rot_z(0.05f)) * place({-1, 69, 0}));
+  // Everything above the hips leans back over the standing leg, the
+  // shoulders tilting against the hips.
+  m.set_xf(view * place({-0.6f, -69, 0}) * place({}, rot_z(0.09f) * rot_y(-0.12f)) * place({0.6f, 69, 0}));
   // Seat, belly and chest: a broad back narrowing to the waist.
   m.ellipsoid({0, -71, 0}, {11.5f, 7, 7.5f}, {}, suit, 3);
   m.ellipsoid({0, -88, 0}, {11.0f, 14, 7.2f}, {}, suit, 5);
@@ -97,13 +100,13 @@ void build(Model& m, const Xf& view) {
   m.ellipsoid({0, -111, 1}, {5.0f, 2.2f, 4.8f}, {}, shirt, 1.2f);
   for (int s = -1; s <= 1; s += 2)
     m.ellipsoid({s * 3.6f, -111.5f, 3.5f}, {3.0f, 1.2f, 2.2f}, rot_z(s * 0.5f), suit_dark, 0.6f);
-  // One arm raised beside the head, hailing; the other held out toward
-  // the squad, the elbow bent.
+  // One arm raised beside the head, hailing, the elbow out; the other
+  // hanging loose, a little behind the hip, the elbow soft.
   for (int s = -1; s <= 1; s += 2) {
     const bool hail = s < 0;
     const V3 shoulder{s * 12.5f, -107, 0};
-    const V3 elbow = hail ? V3{-19.0f, -116, 2} : V3{s * 15.0f, -89, 4.0f};
-    const V3 wrist = hail ? V3{-20.0f, -132, 5} : V3{s * 13.5f, -78, 13};
+    const V3 elbow = hail ? V3{-20.0f, -114, 1} : V3{s * 14.5f, -90, -1.5f};
+    const V3 wrist = hail ? V3{-18.5f, -130, 6} : V3{s * 15.5f, -74, 1.5f};
     m.sphere(shoulder, 5.0f, suit, 2);
     m.capsule(shoulder, elbow, 4.2f, 3.5f, suit, 2);
     m.capsule(elbow, wrist, 3.5f, 2.8f, suit, 1.5f);
@@ -129,7 +132,7 @@ void build(Model& m, const Xf& view) {
   // tilted a touch toward the raised hand.
   for (int s = -1; s <= 1; s += 2)  // the slope of the shoulders up into the neck
     m.capsule({s * 11.0f, -107, -1}, {s * 2.5f, -113, -1}, 3.6f, 3.4f, suit, 3);
-  m.set_xf(m.xf() * place({0, -113, 0}) * place({}, rot_z(-0.10f) * rot_y(0.12f)) * place({0, 116.5f, 0}));
+  m.set_xf(m.xf() * place({0, -113, 0}) * place({}, rot_z(-0.14f) * rot_y(0.30f)) * place({0, 116.5f, 0}));
   m.capsule({0, -113.5f, -0.5f}, {0, -120, 0.3f}, 3.8f, 3.5f, flesh, 1.6f);
   m.ellipsoid({0, -130.5f, 0.5f}, {6.4f, 8.6f, 7.0f}, {}, flesh, 1.6f);
   m.ellipsoid({0, -124.0f, 2.0f}, {5.2f, 3.4f, 5.2f}, {}, flesh, 2.0f);  // jaw
@@ -171,7 +174,9 @@ Bytes colonist() {
   o.exposure = 1.45f;
   o.key = {-0.72f, -0.55f, 0.42f};
   o.rim_r = 0.55f, o.rim_g = 0.72f, o.rim_b = 0.95f;
+  o.floor_glow = 0.5f;
   model::render(m, c, o);
+  contact_shadow(c, {5, 7, 0.8f, 0.4f, 4});
   require_clear_edges(c, "colonist");
   return c.png();
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "creature_art/contact_shadow.h"
 #include "creature_art/corpse_cut.h"
 #include "creature_art/solid.h"
 #include "creature_sizes.h"
@@ -50,6 +51,11 @@ struct Pose {
   // frames: at one pixel per unit the close-up's heavy skull would shrink
   // to a knob on a stick.
   float head_scale = 1.0f;
+  // The walk's small frames: lower legs and forearms built thicker, with a
+  // calf and a forearm muscle, the rings of plate along them shallower, and
+  // the tail carried low behind the legs, so that the limbs read as muscle
+  // and joint rather than ringed tubes and the tail not as a raised arm.
+  bool stalk = false;
 };
 
 constexpr float kSpine = 62;
@@ -236,11 +242,19 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     // Sinewy arms that taper hard: a heavy upper arm swelling into a
     // biceps, a bony elbow, a forearm ridged with rings of plate and
     // corded with tendons, thinning to a narrow wrist.
-    m.capsule(root, el, 5.2f * p.bulk, 3.0f * p.bulk, soft, 2.5f, 2.2f, 0.45f);
+    m.capsule(root, el, 5.2f * p.bulk, 3.0f * p.bulk, soft, 2.5f, 2.2f, p.stalk ? 0.2f : 0.45f);
     m.ellipsoid(lerp3(root, el, 0.45f) + V3{0, 1.5f, 0}, {9, 4.4f * p.bulk, 4.2f * p.bulk},
                 rot_z(std::atan2(el.y - root.y, el.x - root.x)), soft, 2.0f);
     m.capsule(lerp3(root, el, 0.15f) + V3{0, 2.5f, 0}, lerp3(root, el, 0.9f) + V3{0, 1.5f, 0}, 1.6f, 1.3f, soft, 1.5f);
-    m.capsule(el, hand, 3.6f * p.bulk, 1.5f, mat, 1.5f, 2.4f, 0.45f);
+    const float rib = p.stalk ? 0.15f : 0.45f;
+    if (p.stalk) {
+      // A forearm that swells below the elbow and narrows to the wrist.
+      m.capsule(el, hand, 4.3f * p.bulk, 2.1f, mat, 1.5f, 2.4f, rib);
+      m.ellipsoid(lerp3(el, hand, 0.3f) + V3{0, 1.0f, 0}, {9, 3.6f * p.bulk, 3.4f * p.bulk},
+                  rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), soft, 1.8f);
+    } else {
+      m.capsule(el, hand, 3.6f * p.bulk, 1.5f, mat, 1.5f, 2.4f, rib);
+    }
     m.sphere(el, 4.4f, kBoneChitin, 1.5f);
     m.capsule(el, el + normalised(el - hand) * 9 + V3{0, -2, 0}, 2.6f, 0.3f, mat, 1.2f);
     m.ellipsoid(lerp3(el, hand, 0.22f), {6.5f, 3.2f, 3.0f}, rot_z(std::atan2(hand.y - el.y, hand.x - el.x)), mat, 1.5f);
@@ -283,14 +297,23 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
     m.capsule(root, knee, 6.5f * p.bulk, 4.0f * p.bulk, mat, 3);
     m.ellipsoid(lerp3(root, knee, 0.35f) + V3{-1.5f, 0, 0}, {10, 4.6f * p.bulk, 4.6f * p.bulk}, rot_z(th), soft, 2.5f);
     // The shin thins from a bony knee to a slender ankle.
-    m.capsule(knee, ankle, 4.0f * p.bulk, 1.9f, mat, 1.5f, 2.6f, 0.4f);
+    if (p.stalk) {
+      // A shin that carries a calf: thick under the knee, tapering into a
+      // sinewy ankle, its plate rings shallow.
+      m.capsule(knee, ankle, 4.8f * p.bulk, 2.6f, mat, 1.5f, 2.6f, 0.12f);
+      const V3 calf_back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -2.4f;
+      m.ellipsoid(lerp3(knee, ankle, 0.32f) + calf_back, {10, 4.0f * p.bulk, 3.8f * p.bulk},
+                  rot_z(std::atan2(ankle.y - knee.y, ankle.x - knee.x)), soft, 2.0f);
+    } else {
+      m.capsule(knee, ankle, 4.0f * p.bulk, 1.9f, mat, 1.5f, 2.6f, 0.4f);
+    }
     m.sphere(knee, 5.0f, kBoneChitin, 1.5f);
     m.ellipsoid(knee + V3{3, -1, 0}, {3.5f, 5.0f, 3.8f}, rot_z(0.3f), kCrest, 1.0f);
     const V3 back = normalised(V3{-(ankle.y - knee.y), ankle.x - knee.x, 0}) * -3.2f;
     m.capsule(knee + back, ankle + back * 0.5f, 1.3f, 1.0f, soft, 1.2f);
     m.sphere(ankle, 3.4f, kBoneChitin, 1.0f);
     m.capsule(ankle, ankle + V3{-9, -3, 0}, 2.4f, 0.4f, mat, 1.2f);
-    m.capsule(ankle, toe, 2.8f, 2.0f, mat, 1.5f);
+    m.capsule(ankle, toe, p.stalk ? 3.3f : 2.8f, p.stalk ? 2.3f : 2.0f, mat, 1.5f);
     m.capsule(toe, toe + V3{9, 1, s * 1.0f}, 2.0f, 0.5f, mat, 0.8f);
     m.capsule(toe, toe + V3{6, 1.5f, s * -3.0f}, 1.7f, 0.4f, mat, 0.8f);
   };
@@ -308,6 +331,16 @@ void build(Model& m, const Pose& p, const Xf& view, bool head_only = false) {
                 {-56 - 3 * sw + 12 * bk, 24 - 6 * sw - 24 * lf, -4 - 44 * bk},
                 {-66 - 2 * sw + 18 * bk, 12 - 11 * sw - 34 * lf + 10 * bk, -3 - 66 * bk},
                 {-66 + 2 * sw + 22 * bk, -4 - 15 * sw - 42 * lf + 16 * bk, -2 - 84 * bk}};
+    if (p.stalk) {
+      // Low behind the legs, swinging from side to side with the stride and
+      // its blade hanging toward the deck.
+      const V3 low[] = {{-8, 2, 0},
+                        {-28, 12 + 3 * sw, -3 - 3 * sw},
+                        {-46 - 3 * sw, 22 + 6 * sw, -6 - 8 * sw},
+                        {-56 - 4 * sw, 34 + 5 * sw, -6 - 12 * sw},
+                        {-62 - 2 * sw, 46 - 2 * sw, -4 - 14 * sw}};
+      std::copy(std::begin(low), std::end(low), std::begin(pts));
+    }
     float radii[] = {5.5f, 3.8f, 2.8f, 2.0f, 1.3f};
     m.chain(pts, radii, 5, near_mat, 2.5f);
     // Vertebrae along its top, shrinking and crowding toward the tip.
@@ -427,6 +460,7 @@ Pose walk_pose(int frame, float& bob) {
   // carried high and the head close on a short neck.
   p.bulk = 1.35f;
   p.head_scale = 1.25f;
+  p.stalk = true;
   p.pitch = -0.72f - 0.05f * ph;
   p.neck_end = {64, -60 - bob, 0};  // the head stays where the shot mask expects it
   // A leg's place in the stride: +1 leading, -1 trailing, 0 planted under
@@ -464,6 +498,8 @@ Pose walk_pose(int frame, float& bob) {
 }
 
 constexpr V3 kWalkHip{76, 108, 0};
+// The room's warm light off the deck along the walking body's lower edges.
+constexpr float kWalkFloorGlow = 0.9f;
 
 void render_walk(Canvas& c, int frame, bool head_only) {
   float bob;
@@ -471,7 +507,9 @@ void render_walk(Canvas& c, int frame, bool head_only) {
   Model m;
   m.set_skin(0.14f, 3.0f);
   build(m, p, place(kWalkHip + V3{0, bob, 0}), head_only);
-  model::render(m, c, sprite_options());
+  model::RenderOptions o = sprite_options();
+  o.floor_glow = kWalkFloorGlow;
+  model::render(m, c, o);
 }
 
 std::vector<uint8_t> walk_mask(int frame, bool head_only) {
@@ -561,6 +599,7 @@ Bytes finish(Canvas& c, const char* what) {
 Bytes warrior_walk(int frame) {
   Canvas c(kWarriorWalk.w, kWarriorWalk.h);
   render_walk(c, frame, false);
+  contact_shadow(c, {7, 16, 0.85f, 0.45f, 5});
   return finish(c, "alien walk");
 }
 

@@ -486,6 +486,12 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
     rim += o.top_rim * s.rim * side * clampf(dot(nrm, L.topdir) + 0.1f, 0, 1) * (0.6f + 0.4f * ao) *
            (1 - o.outline_dark * (1 - edge) * 0.4f);
   }
+  float glow = 0;
+  if (o.floor_glow > 0) {
+    const float side = (1 - nv) * (1 - nv);
+    glow = o.floor_glow * s.rim * side * clampf(nrm.y + 0.1f, 0, 1) * (0.6f + 0.4f * ao) *
+           (1 - o.outline_dark * (1 - edge) * 0.4f);
+  }
   float bounce = 0.10f * clampf(nrm.y, 0, 1);
   float light = o.ambient * ao + diff * 0.95f * (0.55f + 0.45f * ao) + bounce * ao;
   float base[3] = {s.r, s.g, s.b};
@@ -500,9 +506,10 @@ void shade(const RenderOptions& o, const Lights& L, const Surface& s, V3 hit, V3
   float trc[3] = {s.tr, s.tg, s.tb};
   float rimc[3] = {o.rim_r, o.rim_g, o.rim_b};
   float keyc[3] = {1.0f, 0.96f, 0.90f};
+  float glowc[3] = {o.glow_r, o.glow_g, o.glow_b};
   float fall = 1 - o.outline_dark * (1 - edge);
   for (int i = 0; i < 3; ++i) {
-    float c = (base[i] * (light * keyc[i] + s.glow) + specular * keyc[i] + through * trc[i]) * fall + rim * rimc[i];
+    float c = (base[i] * (light * keyc[i] + s.glow) + specular * keyc[i] + through * trc[i]) * fall + rim * rimc[i] + glow * glowc[i];
     c *= o.exposure;
     // Gentle tone curve: lifts the deep carapace shades without washing out.
     c = c / (1 + 0.25f * c);

@@ -148,6 +148,11 @@ struct RenderOptions {
   // edge (0 none, 1 as strong as the first). It outlines a dark body's top
   // and back, so a creature in an unlit room keeps a readable silhouette.
   float top_rim = 0.0f;
+  // A warm rim from below: the room's light thrown back up off the deck
+  // onto the underside of the outline (0 none), so a dark body standing
+  // in a warm-lit room picks up the room's colour along its lower edges.
+  float floor_glow = 0.0f;
+  float glow_r = 1.0f, glow_g = 0.62f, glow_b = 0.34f;
   // How far values fall toward the outline (0 none): a masked sprite's edge
   // pixels then sit dark against the room instead of glowing.
   float outline_dark = 0.6f;
