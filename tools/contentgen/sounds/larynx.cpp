@@ -63,6 +63,9 @@ Buf larynx(const Larynx& l) {
     const float aim = l.pitch.at(s) * (1.0f + l.drift * stray.next() + 0.3f * l.drift * tremble.next());
     // A failing voice sinks into the creak's own slow rate.
     const float hz = std::exp(std::log(aim) * (1.0f - fry) + std::log(l.fry_hz) * fry);
+    // Stepped every sample, as it was made to be: stepped once a cycle, its
+    // 40-180 ms turns took minutes and a cry split all through or never.
+    const float split_now = split.next();
     phase += hz * period_scale / rate;
     if (phase >= 1.0) {
       phase -= std::floor(phase);
@@ -71,7 +74,7 @@ Buf larynx(const Larynx& l) {
       // every other one sags and comes late by its own amount, and as the
       // voice creaks apart some cycles fail outright.
       const float rough = l.rough0 + (l.rough1 - l.rough0) * u;
-      const float sag = std::clamp(rough * (0.5f + 1.5f * split.next()), 0.0f, 0.95f);
+      const float sag = std::clamp(rough * (0.5f + 1.5f * split_now), 0.0f, 0.95f);
       const float j = l.jitter * (1.0f + 4.0f * fry);
       strength = (1.0f + l.shimmer * (1.0f + fry) * rng.bi()) * (odd ? 1.0f - sag * rng.range(0.6f, 1.0f) : 1.0f);
       if (rng.uni() < 0.4f * fry) strength *= 0.1f;
