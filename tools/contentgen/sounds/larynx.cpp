@@ -120,13 +120,32 @@ Buf larynx(const Larynx& l) {
     v[i] = yv;
     a[i] = ya;
   }
+  // The hiss: air torn past the tongue and teeth, puffed out with each
+  // opening of the folds and swelling with the voice, in the band where the
+  // ear is keenest; smooth-edged, so it gives presence without a tick.
+  Buf h(src.size(), 0.0f);
+  if (l.hiss > 0.0f) {
+    Biquad lo1, lo2, hi1, hi2;
+    lo1.highpass(l.hiss_hz * 0.55f, 0.707f, kRate);
+    lo2.highpass(l.hiss_hz * 0.55f, 0.707f, kRate);
+    hi1.lowpass(std::min(l.hiss_hz * 1.6f, 0.45f * kRate), 0.707f, kRate);
+    hi2.lowpass(std::min(l.hiss_hz * 1.6f, 0.45f * kRate), 0.707f, kRate);
+    OnePoleLP follow;
+    follow.set(30.0f, kRate);
+    Rng air_rng(l.seed * 53u + 17u);
+    for (size_t i = 0; i < h.size(); ++i) {
+      const float env = follow(std::fabs(v[i]));
+      h[i] = hi2(hi1(lo2(lo1(air_rng.bi())))) * env * (0.35f + 0.65f * flow[i]);
+    }
+  }
   // The air set to its share of the voice over the whole cry.
-  const float vr = rms(v), ar = rms(a);
+  const float vr = rms(v), ar = rms(a), hr = rms(h);
   const float mean_breath = std::max(0.0f, 0.5f * (l.breath0 + l.breath1));
   const float air_gain = ar > 0.0f && mean_breath > 0.0f ? mean_breath * vr / ar : 0.0f;
+  const float hiss_gain = hr > 0.0f ? l.hiss * vr / hr : 0.0f;
   float level = 0.0f;
   for (size_t i = 0; i < v.size(); ++i) {
-    v[i] += a[i] * air_gain;
+    v[i] += a[i] * air_gain + h[i] * hiss_gain;
     level = std::max(level, std::fabs(v[i]));
   }
   if (level <= 0.0f) return v;
