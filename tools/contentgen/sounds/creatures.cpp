@@ -786,9 +786,12 @@ Buf egg_death() {
     x *= 0.35f + 0.65f * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * cp));
   }
   add(b, squeal, frames(0.05, kRate), 0.3f);
-  // Muffled by the shell and the fluid: nothing much above 6 kHz, where a
-  // man's dying cry still rasps.
-  colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}});
+  // Muffled by the shell and the fluid: little above 7 kHz, where a man's
+  // dying cry still rasps. Its wet crackle and the squeal's bite at 2-4 kHz
+  // are brought forward and the shell's dull middle eased back, so the egg
+  // is a wet, near splatter and not the queen's dark roar.
+  colour(b, {{Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f},
+             {Colour::Peak, 650.0f, -0.5f, 0.8f}, {Colour::Peak, 3000.0f, 1.2f, 0.8f}});
   // A late slop dies away rather than being cut off at the end, and the
   // splinters' quick ticks, bare now that no fizz covers them, fall away
   // rather than stopping.
