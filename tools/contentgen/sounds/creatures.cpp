@@ -683,7 +683,7 @@ Buf creature_death_far(int kind) {
     return far;
   }
   // Down the long hall the howl loses its chest and its air: what is left
-  // is the band from 400 Hz to about 2 kHz, a throat's rattle in it, and
+  // is the band from 400 Hz to about 2.7 kHz, a throat's rattle in it, and
   // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
   // a cry, and darker than any near death.
   Buf near = far_cry(1);
@@ -691,7 +691,7 @@ Buf creature_death_far(int kind) {
   scale(near, 2.5f);
   Rng rng(0xFA41u);
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
+  Buf far = heard_down_the_ship(near, 400.0f, 2700.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.22f, 0.6);
   // The hall's tail dies away within the sound's length.
