@@ -54,19 +54,21 @@ std::vector<double> spectrum_db(const std::vector<float>& s, size_t from, size_t
 }  // namespace
 
 TEST(Larynx, AHeldVoiceFoldsNothingBetweenItsOvertones) {
-  // Made without band-limiting, the folds' sharp closing folds partials
-  // back between the overtones at about 60 dB under the loudest; made
-  // properly, what lies there is far lower.
-  const float hz = 437.0f;
-  const std::vector<float> v = contentgen::sfx::larynx(held(hz, 3));
-  const size_t n = 32768;
-  const std::vector<double> db = spectrum_db(v, kRate / 5, n);
-  double worst = -300.0;
-  for (size_t b = 1; b < n / 2; ++b) {
-    const double f = static_cast<double>(b) * kRate / n, k = f / hz;
-    if (f > 150.0 && std::fabs(k - std::round(k)) * hz > 0.35 * hz) worst = std::max(worst, db[b]);
+  // Made without enough band-limiting, the folds' sharp closing folds
+  // partials back between the overtones; a high squeal made at four times
+  // the rate put them 60 dB under its loudest. Made properly, at a growl's
+  // pitch or a squeal's, what lies there is far lower.
+  for (const float hz : {437.0f, 1847.0f}) {
+    const std::vector<float> v = contentgen::sfx::larynx(held(hz, 3));
+    const size_t n = 32768;
+    const std::vector<double> db = spectrum_db(v, kRate / 5, n);
+    double worst = -300.0;
+    for (size_t b = 1; b < n / 2; ++b) {
+      const double f = static_cast<double>(b) * kRate / n, k = f / hz;
+      if (f > 150.0 && std::fabs(k - std::round(k)) * hz > 0.35 * hz) worst = std::max(worst, db[b]);
+    }
+    EXPECT_LT(worst, -90.0) << hz << " Hz";
   }
-  EXPECT_LT(worst, -90.0);
 }
 
 TEST(Larynx, RoughFoldsSplitIntoAnUndertoneWhateverTheSeed) {

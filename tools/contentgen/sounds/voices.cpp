@@ -53,11 +53,11 @@ Buf grunt(const Grunt& g) {
                             {c + 0.03f, -2.0f}, {g.seconds * 0.7f, -7.0f}, {g.seconds, -32.0f}},
                   .jitter = 0.006f,
                   .shimmer = 0.1f,
-                  .drift = 0.03f,
+                  .drift = 0.015f,
                   .rough0 = 0.03f,
-                  .rough1 = 0.25f,
+                  .rough1 = 0.12f,
                   .breath0 = g.breath,
-                  .breath1 = g.breath * 1.8f,
+                  .breath1 = g.breath * 1.4f,
                   .tension = 0.08f,
                   .fry_from = 0.8f,
                   .fry_hz = g.creak_hz,
@@ -157,14 +157,14 @@ Buf pain(bool female) {
                            {0.22f, {680.0f, 1450.0f, 2500.0f, 3000.0f}},
                            {0.42f, {540.0f, 1200.0f, 2400.0f, 2900.0f}}},
                  .chest_hz = 300.0f,
-                 .breath = 0.12f,
+                 .breath = 0.06f,
                  .creak_hz = 40.0f,
                  .catch_s = 0.11f,
                  .mouth_scale = 1.0f,
                  .bright = 1.9f,
                  .seed = 0x9A1Du});
   colour(b, {{Colour::HighPass, 90.0f}, {Colour::HighPass, 90.0f}});
-  presence(b, 1.0f, 1.2f);
+  presence(b, 1.0f, 1.35f);
   return b;
 }
 
