@@ -10,10 +10,11 @@ using namespace dsp;
 
 namespace {
 
-// Made at eight times the rate, so the folds' sharp closing folds nothing
-// back into the band: at four times, a squeal near 1.8 kHz left partials
-// folded back between its overtones only 60 dB under its loudest.
-constexpr int over = 8;
+// Made at four times the rate, so the folds' sharp closing folds nothing
+// back into the band at a growl's or a cry's pitch. (A squeal near 1.8 kHz
+// still leaves partials folded back between its overtones some 60 dB
+// under its loudest.)
+constexpr int over = 4;
 
 Mouth mouth_at(const std::vector<std::pair<float, Mouth>>& path, float t) {
   if (path.empty()) return {600.0f, 1200.0f, 2500.0f, 3500.0f};
