@@ -235,8 +235,8 @@ Buf creature_attack(int kind) {
                            .jitter = 0.03f,
                            .shimmer = 0.35f,
                            .drift = 0.04f,
-                           .rough0 = 0.5f,
-                           .rough1 = 0.8f,
+                           .rough0 = 0.0f,
+                           .rough1 = 0.0f,
                            .breath0 = 0.25f,
                            .breath1 = 0.4f,
                            .tension = 0.14f,
@@ -265,8 +265,8 @@ Buf creature_attack(int kind) {
                            .level = {{0.0f, 0.0f}, {0.35f, -2.0f}, {0.5f, -40.0f}},
                            .jitter = 0.04f,
                            .shimmer = 0.5f,
-                           .rough0 = 0.8f,
-                           .rough1 = 0.9f,
+                           .rough0 = 0.0f,
+                           .rough1 = 0.0f,
                            .breath0 = 0.5f,
                            .breath1 = 0.6f,
                            .chest_hz = 260.0f,
@@ -606,8 +606,8 @@ Buf far_cry(int kind) {
                     .jitter = 0.02f,
                     .shimmer = 0.3f,
                     .drift = 0.05f,
-                    .rough0 = 0.1f,
-                    .rough1 = 0.35f,
+                    .rough0 = 0.0f,
+                    .rough1 = 0.0f,
                     .breath0 = 0.2f,
                     .breath1 = 0.35f,
                     .tension = 0.12f,
@@ -683,7 +683,7 @@ Buf creature_death_far(int kind) {
     return far;
   }
   // Down the long hall the howl loses its chest and its air: what is left
-  // is the band from 400 Hz to about 2 kHz, a throat's rattle in it, and
+  // is the band from 400 Hz to about 2.7 kHz, a throat's rattle in it, and
   // the bare metal ringing at 1.8 and 3 kHz, so it is muffled yet still
   // a cry, and darker than any near death.
   Buf near = far_cry(1);
@@ -691,7 +691,7 @@ Buf creature_death_far(int kind) {
   scale(near, 2.5f);
   Rng rng(0xFA41u);
   colour(near, {{Colour::Peak, 3000.0f, 6.5f, 1.4f}});
-  Buf far = heard_down_the_ship(near, 400.0f, 2200.0f, 1800.0f, 1.0f,
+  Buf far = heard_down_the_ship(near, 400.0f, 2700.0f, 1800.0f, 1.0f,
                                 {{0.085f, 0.3f, 3500.0f}, {0.16f, 0.2f, 2800.0f}, {0.26f, 0.12f, 2200.0f}},
                                 0.85f, 0.22f, 0.6);
   // The hall's tail dies away within the sound's length.
@@ -786,9 +786,12 @@ Buf egg_death() {
     x *= 0.35f + 0.65f * static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * cp));
   }
   add(b, squeal, frames(0.05, kRate), 0.3f);
-  // Muffled by the shell and the fluid: nothing much above 6 kHz, where a
-  // man's dying cry still rasps.
-  colour(b, {{Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}, {Colour::LowPass, 6000.0f}});
+  // Muffled by the shell and the fluid: little above 7 kHz, where a man's
+  // dying cry still rasps. Its wet crackle and the squeal's bite at 2-4 kHz
+  // are brought forward and the shell's dull middle eased back, so the egg
+  // is a wet, near splatter and not the queen's dark roar.
+  colour(b, {{Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f}, {Colour::LowPass, 7000.0f},
+             {Colour::Peak, 650.0f, -0.5f, 0.8f}, {Colour::Peak, 3000.0f, 1.2f, 0.8f}});
   // A late slop dies away rather than being cut off at the end, and the
   // splinters' quick ticks, bare now that no fizz covers them, fall away
   // rather than stopping.

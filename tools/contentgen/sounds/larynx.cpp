@@ -11,7 +11,9 @@ using namespace dsp;
 namespace {
 
 // Made at four times the rate, so the folds' sharp closing folds nothing
-// back into the band.
+// back into the band at a growl's or a cry's pitch. (A squeal near 1.8 kHz
+// still leaves partials folded back between its overtones some 60 dB
+// under its loudest.)
 constexpr int over = 4;
 
 Mouth mouth_at(const std::vector<std::pair<float, Mouth>>& path, float t) {
@@ -63,6 +65,9 @@ Buf larynx(const Larynx& l) {
     const float aim = l.pitch.at(s) * (1.0f + l.drift * stray.next() + 0.3f * l.drift * tremble.next());
     // A failing voice sinks into the creak's own slow rate.
     const float hz = std::exp(std::log(aim) * (1.0f - fry) + std::log(l.fry_hz) * fry);
+    // Stepped every sample, as it was made to be: stepped once a cycle, its
+    // 40-180 ms turns took minutes and a cry split all through or never.
+    const float split_now = split.next();
     phase += hz * period_scale / rate;
     if (phase >= 1.0) {
       phase -= std::floor(phase);
@@ -71,7 +76,7 @@ Buf larynx(const Larynx& l) {
       // every other one sags and comes late by its own amount, and as the
       // voice creaks apart some cycles fail outright.
       const float rough = l.rough0 + (l.rough1 - l.rough0) * u;
-      const float sag = std::clamp(rough * (0.5f + 1.5f * split.next()), 0.0f, 0.95f);
+      const float sag = std::clamp(rough * (0.5f + 1.5f * split_now), 0.0f, 0.95f);
       const float j = l.jitter * (1.0f + 4.0f * fry);
       strength = (1.0f + l.shimmer * (1.0f + fry) * rng.bi()) * (odd ? 1.0f - sag * rng.range(0.6f, 1.0f) : 1.0f);
       if (rng.uni() < 0.4f * fry) strength *= 0.1f;
@@ -117,13 +122,32 @@ Buf larynx(const Larynx& l) {
     v[i] = yv;
     a[i] = ya;
   }
+  // The hiss: air torn past the tongue and teeth, puffed out with each
+  // opening of the folds and swelling with the voice, in the band where the
+  // ear is keenest; smooth-edged, so it gives presence without a tick.
+  Buf h(src.size(), 0.0f);
+  if (l.hiss > 0.0f) {
+    Biquad lo1, lo2, hi1, hi2;
+    lo1.highpass(l.hiss_hz * 0.55f, 0.707f, kRate);
+    lo2.highpass(l.hiss_hz * 0.55f, 0.707f, kRate);
+    hi1.lowpass(std::min(l.hiss_hz * 1.6f, 0.45f * kRate), 0.707f, kRate);
+    hi2.lowpass(std::min(l.hiss_hz * 1.6f, 0.45f * kRate), 0.707f, kRate);
+    OnePoleLP follow;
+    follow.set(30.0f, kRate);
+    Rng air_rng(l.seed * 53u + 17u);
+    for (size_t i = 0; i < h.size(); ++i) {
+      const float env = follow(std::fabs(v[i]));
+      h[i] = hi2(hi1(lo2(lo1(air_rng.bi())))) * env * (0.35f + 0.65f * flow[i]);
+    }
+  }
   // The air set to its share of the voice over the whole cry.
-  const float vr = rms(v), ar = rms(a);
+  const float vr = rms(v), ar = rms(a), hr = rms(h);
   const float mean_breath = std::max(0.0f, 0.5f * (l.breath0 + l.breath1));
   const float air_gain = ar > 0.0f && mean_breath > 0.0f ? mean_breath * vr / ar : 0.0f;
+  const float hiss_gain = hr > 0.0f ? l.hiss * vr / hr : 0.0f;
   float level = 0.0f;
   for (size_t i = 0; i < v.size(); ++i) {
-    v[i] += a[i] * air_gain;
+    v[i] += a[i] * air_gain + h[i] * hiss_gain;
     level = std::max(level, std::fabs(v[i]));
   }
   if (level <= 0.0f) return v;

@@ -40,6 +40,8 @@ struct Larynx {
   float swell_db = 4.0f;   // how far the loudness strays, up or down, on its random walk
   float drive = 1.6f;      // how hard the voice is pushed into a strain
   float top_hz = 9000.0f;  // where the lips close off the sound
+  float hiss = 0.0f;       // air hissed past the tongue and teeth, 2-6 kHz, as a share of the voice
+  float hiss_hz = 3800.0f; // the hiss's centre
   float attack_s = 0.006f;
   uint32_t seed = 1;
 };

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "sounds/effects.h"
+#include "sounds/larynx.h"
 #include "sounds/repitch.h"
 #include "sounds/wav_read.h"
 
@@ -24,89 +25,55 @@ namespace {
 // The gasp drawn in before the cry, and how much of it the cry's start overlaps.
 constexpr double kBreathInS = 0.09, kBreathOverlapS = 0.015;
 
-// How one person grunts when hit: the whole shape of the cry.
+// How one person cries out when hit: the whole shape of the cry.
 struct Grunt {
   float seconds;
-  Contour pitch;             // a catch low, a leap up on the blow, then a fall into creak
-  std::vector<Vowel> vowels;  // the mouth opening from "uh" to "ah" and closing
-  float formant_scale;
-  float breath;              // air through the cry and the gasp after it
-  float creak_hz;            // how often the tired voice stutters at its end
+  Contour pitch;                               // a catch low, a leap up on the blow, then a fall into creak
+  std::vector<std::pair<float, Mouth>> mouth;  // the mouth opening on the blow and closing as it is spent
+  float chest_hz;                              // where the chest booms under the voice
+  float breath;                                // air through the cry and the gasp after it
+  float creak_hz;                              // how slowly the tired voice creaks at its end
+  float catch_s;                               // where the throat catches: the voice chokes off for a moment
+  float mouth_scale;                           // his mouth and throat, or her smaller ones
+  float bright;                                // how strongly the upper resonances ring
   uint32_t seed;
-  float catch_s;             // where the throat catches: the voice chokes off for a moment
-  float strain = 0.45f;      // how hard the throat is clenched: uneven rough pulsing through the cry
-  float rasp = 0.1f;         // noise in the voice itself: kept low, so the grunt keeps a pitch
 };
 
 Buf grunt(const Grunt& g) {
-  Buf b = voice({.seconds = g.seconds,
-                 .pitch = g.pitch,
-                 .vowels = g.vowels,
-                 .formant_scale = g.formant_scale,
-                 .rasp = g.rasp,
-                 .jitter = 0.025f,
-                 .vibrato = 0.02f,
-                 .drift = 0.03f,
-                 .shimmer = 0.25f,
-                 .attack_s = 0.02f,
-                 .release_s = g.seconds * 0.3f,
-                 .seed = g.seed});
+  // The throat clenched by the blow: a pressed voice that snaps shut hard
+  // (bright), strained into a rasp, with its own breath and the air hissed
+  // past the tongue, its third and fourth resonances drawn together near
+  // 3 kHz, the ring that makes a shout carry. It catches once, is forced on
+  // and creaks apart as the breath runs out.
+  const float c = g.catch_s;
+  Buf b = larynx({.seconds = g.seconds,
+                  .pitch = g.pitch,
+                  .mouth = g.mouth,
+                  .level = {{0.0f, 0.0f}, {c - 0.014f, -1.0f}, {c - 0.002f, -17.0f}, {c + 0.012f, -15.0f},
+                            {c + 0.03f, -2.0f}, {g.seconds * 0.7f, -7.0f}, {g.seconds, -32.0f}},
+                  .jitter = 0.006f,
+                  .shimmer = 0.1f,
+                  .drift = 0.015f,
+                  .rough0 = 0.03f,
+                  .rough1 = 0.12f,
+                  .breath0 = g.breath,
+                  .breath1 = g.breath * 1.4f,
+                  .tension = 0.08f,
+                  .fry_from = 0.8f,
+                  .fry_hz = g.creak_hz,
+                  .chest_hz = g.chest_hz,
+                  .chest = 0.3f,
+                  .bright = g.bright,
+                  .roam = 0.05f,
+                  .swell_db = 2.0f,
+                  .drive = 1.7f,
+                  .top_hz = 12000.0f,
+                  .hiss = 0.05f,
+                  .hiss_hz = 3600.0f * g.mouth_scale,
+                  .attack_s = 0.012f,
+                  .seed = g.seed});
   Rng rng(g.seed ^ 0x5A5Au);
-  // Struck hardest at the blow and spent soon after, the voice stuttering
-  // into creak as it runs out: each creak cycle draws its own length.
-  Phase creak;
-  double last = 0.0;
-  float creak_hz = g.creak_hz;
-  OnePoleLP shimmer;
-  shimmer.set(60.0f, kRate);
-  // The clenched throat: its loudness shakes at an uneven 50-90 Hz, a
-  // rough undertone beneath the voice, worst as the cry is forced out.
-  Phase rough;
-  double rough_last = 0.0;
-  float rough_hz = 70.0f;
-  for (size_t i = 0; i < b.size(); ++i) {
-    const float u = static_cast<float>(i) / static_cast<float>(b.size());
-    const double cp = creak.step(creak_hz, kRate);
-    if (cp < last) creak_hz = g.creak_hz * (1.0f + 0.4f * rng.bi());
-    last = cp;
-    const float fry = std::clamp((u - 0.6f) / 0.3f, 0.0f, 1.0f);
-    const float pulse = static_cast<float>(std::sin(kPi * cp)), pulse2 = pulse * pulse;
-    const float stutter = 1.0f - fry * 0.45f * (1.0f - pulse2 * pulse2);
-    const float spent = 0.45f + 0.55f * std::exp(-u * 3.0f);
-    // The catch: the glottis clamps shut for a few ms mid-cry ("uh-agh").
-    const float from_catch = (static_cast<float>(seconds_at(i)) - g.catch_s) / 0.012f;
-    const float caught = 1.0f - 0.85f * std::exp(-from_catch * from_catch);
-    const double rp = rough.step(rough_hz, kRate);
-    if (rp < rough_last) rough_hz = rng.range(50.0f, 90.0f);
-    rough_last = rp;
-    const float forced = std::sin(static_cast<float>(kPi) * std::min(1.0f, u * 1.4f));
-    const float clench = 1.0f - g.strain * forced * (0.5f - 0.5f * static_cast<float>(std::cos(kTwoPi * rp)));
-    b[i] *= spent * stutter * caught * clench * (1.0f + 1.2f * shimmer(rng.bi()));
-  }
-  // The upper formants lifted, so the cry is a voice's "uh" and not a hum.
-  const float fs = g.formant_scale;
-  Biquad f2, f3;
-  f2.bandpass(kVowelA.f2 * fs, 2.0f, kRate);
-  f3.bandpass(kVowelA.f3 * fs, 2.5f, kRate);
-  for (float& s : b) s += f2(s) * 2.0f + f3(s) * 1.5f;
-  // The glottis slamming open: a sharp click of air right at the start,
-  // then air pushed through the whole cry, strongest in its first breath.
-  Biquad click, air_lo, air_hi, aspirate;
-  click.bandpass(1800.0f * fs, 1.0f, kRate);
-  aspirate.bandpass(3200.0f * fs, 0.9f, kRate);
-  air_lo.highpass(1100.0f * fs, 0.7f, kRate);
-  air_hi.lowpass(5500.0f, 0.7f, kRate);
-  for (size_t i = 0; i < b.size(); ++i) {
-    const float t = static_cast<float>(seconds_at(i));
-    const float n = rng.bi();
-    // Both swell in over a few milliseconds: bright noise at full strength
-    // on the first sample leapt most of full scale in one step.
-    const float open = std::min(1.0f, t / 0.006f);
-    b[i] += click(n) * 3.0f * open * std::exp(-t / 0.004f);
-    // The breath rushes out just ahead of the voice: an "h" high in the mouth.
-    b[i] += aspirate(n) * 1.5f * open * std::exp(-t / 0.03f);
-    b[i] += air_hi(air_lo(n)) * g.breath * (0.15f + std::exp(-t / 0.05f)) * std::min(1.0f, (g.seconds - t) / 0.05f + 0.2f);
-  }
+  const float fs = g.mouth_scale;
   // The breath let out after the blow: ragged, shaking, dying away.
   Biquad gasp, gasp_hi;
   gasp.bandpass(1500.0f * fs, 1.2f, kRate);
@@ -118,7 +85,7 @@ Buf grunt(const Grunt& g) {
     const float u = static_cast<float>(i) / tail.size();
     const float n = rng.bi();
     const float trembling = std::max(0.0f, 1.0f + 3.0f * shake(rng.bi()));
-    tail[i] = (gasp(n) + 0.5f * gasp_hi(n)) * g.breath * 1.6f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) *
+    tail[i] = (gasp(n) + 0.5f * gasp_hi(n)) * g.breath * 0.9f * std::sin(static_cast<float>(kPi) * std::sqrt(u)) *
               (1.0f - u) * (1.0f - u) * trembling;
   }
   add(b, tail, frames(g.seconds * 0.9, kRate));
@@ -131,7 +98,7 @@ Buf grunt(const Grunt& g) {
   for (size_t i = 0; i < in.size(); ++i) {
     const float u = static_cast<float>(i) / in.size();
     const float n = rng.bi();
-    in[i] = (in_mouth(n) + 0.6f * in_teeth(n)) * g.breath * 1.4f * u * u * std::min(1.0f, (1.0f - u) * 8.0f);
+    in[i] = (in_mouth(n) + 0.6f * in_teeth(n)) * g.breath * 0.8f * u * u * std::min(1.0f, (1.0f - u) * 8.0f);
   }
   const size_t lead = frames(kBreathInS - kBreathOverlapS, kRate);
   Buf out(lead, 0.0f);
@@ -140,92 +107,64 @@ Buf grunt(const Grunt& g) {
   return out;
 }
 
-// Breath forced through a hurt throat: noise between `lo_hz` and `hi_hz`
-// that follows the voice's own loudness, each moment's strength drawn
-// anew (the shimmer of a ragged breath), so the cry is air as much as tone.
-void rasp_breath(Buf& b, uint32_t seed, float lo_hz, float hi_hz, float gain) {
-  Rng rng(seed);
-  Biquad lo1, lo2, hi1, hi2;
-  lo1.highpass(lo_hz, 0.707f, kRate);
-  lo2.highpass(lo_hz, 0.707f, kRate);
-  hi1.lowpass(hi_hz, 0.707f, kRate);
-  hi2.lowpass(hi_hz, 0.707f, kRate);
-  OnePoleLP follow, ragged;
-  follow.set(25.0f, kRate);
-  ragged.set(70.0f, kRate);
-  for (float& x : b) {
-    const float env = follow(std::fabs(x));
-    const float shake = std::max(0.0f, 1.0f + 4.0f * ragged(rng.bi()));
-    x += hi2(hi1(lo2(lo1(rng.bi())))) * env * shake * gain;
-  }
+// A cry heard close, as a shout is: the open vowel's low first resonance
+// eased back, the second and the ring near 3 kHz brought forward by
+// `lift`, where a voice's character carries, and a little of the breath's
+// air above them. `scale` sets them for a smaller mouth.
+void presence(Buf& b, float scale, float lift) {
+  colour(b, {{Colour::Peak, 620.0f * scale, -0.3f, 0.8f},
+             {Colour::Peak, 1750.0f * scale, 0.3f * lift, 1.0f},
+             {Colour::Peak, 3000.0f * scale, 0.7f * lift, 1.2f},
+             {Colour::Peak, 6500.0f, 0.5f, 0.7f}});
 }
 
 }  // namespace
 
 Buf pain(bool female) {
-  // A grunt forced out by a blow: the glottis slams open, the pitch leaps
-  // and falls, the mouth opens from "uh" to "ah", and it ends in a gasp.
-  // Both keep a clean voiced core under the air, so the pitch can be heard
-  // (and tracked): it leaps, cracks down several semitones at the catch,
-  // is forced back up and falls away. He is low (100-160 Hz), broad and a
-  // little longer, his grunt from the chest and throat (a body at 200 Hz,
-  // a rush of breath at 3-4 kHz as it starts); she is higher (170-310 Hz),
-  // brighter and quicker.
+  // A cry forced out by a blow: the breath snatched in, the pitch leaping
+  // and falling, the mouth flung open to a bright "a" and closing, a catch
+  // of the throat, and a gasp after. Both keep a clear voiced core under
+  // the air, so the pitch is heard (and tracked): it leaps, cracks down
+  // several semitones at the catch, is forced back up and falls away. He
+  // is low (100-160 Hz), from the chest, his mouth long; she is higher
+  // (170-310 Hz), her mouth smaller, so every resonance sits higher and
+  // her cry rings nearer 3.5 kHz than his near 3.
   if (female) {
     Buf b = grunt({.seconds = 0.36f,
-                  // A leap on the blow, a catch that drops the voice a
-                  // step, a second, strained push and the fall.
-                  .pitch = {{{0.0f, 205.0f}, {0.04f, 295.0f}, {0.07f, 310.0f}, {0.088f, 300.0f}, {0.094f, 212.0f},
-                             {0.12f, 218.0f}, {0.128f, 282.0f}, {0.17f, 262.0f}, {0.23f, 212.0f}, {0.29f, 180.0f},
-                             {0.36f, 165.0f}}},
-                  .vowels = {kVowelU, kVowelA, kVowelA, kVowelE},
-                  .formant_scale = 1.2f,
-                  .breath = 0.16f,
-                  .creak_hz = 55.0f,
-                  .seed = 0x9A1Fu,
-                  .catch_s = 0.09f});
-    // Hollowed at 1.1 kHz, where the hugger's yelps are fullest.
-    colour(b, {{Colour::Peak, 200.0f, -0.8f, 0.9f}, {Colour::Peak, 1100.0f, -0.85f, 1.0f}});
-    rasp_breath(b, 0x9A2Fu, 2000.0f, 5000.0f, 1.0f);
+                   .pitch = {{{0.0f, 205.0f}, {0.04f, 295.0f}, {0.07f, 310.0f}, {0.088f, 300.0f}, {0.094f, 212.0f},
+                              {0.12f, 218.0f}, {0.128f, 282.0f}, {0.17f, 262.0f}, {0.23f, 212.0f}, {0.29f, 180.0f},
+                              {0.36f, 165.0f}}},
+                   .mouth = {{0.0f, {650.0f, 2000.0f, 3000.0f, 3700.0f}},
+                             {0.05f, {900.0f, 2250.0f, 3100.0f, 3800.0f}},
+                             {0.2f, {860.0f, 2000.0f, 3050.0f, 3700.0f}},
+                             {0.36f, {680.0f, 1700.0f, 2950.0f, 3600.0f}}},
+                   .chest_hz = 420.0f,
+                   .breath = 0.14f,
+                   .creak_hz = 60.0f,
+                   .catch_s = 0.09f,
+                   .mouth_scale = 1.15f,
+                   .bright = 1.1f,
+                   .seed = 0x9A1Fu});
+    colour(b, {{Colour::HighPass, 110.0f}});
+    presence(b, 1.15f, 1.0f);
     return b;
   }
   Buf b = grunt({.seconds = 0.42f,
-                .pitch = {{{0.0f, 118.0f}, {0.02f, 152.0f}, {0.08f, 158.0f}, {0.105f, 152.0f}, {0.112f, 112.0f},
-                           {0.145f, 116.0f}, {0.153f, 148.0f}, {0.22f, 136.0f}, {0.3f, 118.0f}, {0.42f, 104.0f}}},
-                .vowels = {kVowelU, kVowelU, kVowelA, kVowelA, kVowelO},
-                .formant_scale = 1.0f,
-                .breath = 0.14f,
-                .creak_hz = 38.0f,
-                .seed = 0x9A1Du,
-                .catch_s = 0.11f});
-  colour(b, {{Colour::HighPass, 130.0f}, {Colour::Peak, 200.0f, 8.0f, 1.0f}, {Colour::LowPass, 6000.0f},
-             {Colour::Peak, 800.0f, 1.5f, 0.9f}, {Colour::Peak, 1000.0f, 1.0f, 0.9f}});
-  // The blow knocks the air out of him ahead of his voice: a breathy "h"
-  // high in the mouth, the first thing heard of the grunt, and the air
-  // still hissing at his teeth through it.
-  Rng rng(0x9A1Eu);
-  Biquad mouth, teeth, top1, top2;
-  mouth.bandpass(3000.0f, 1.2f, kRate);
-  teeth.bandpass(3900.0f, 1.5f, kRate);
-  top1.lowpass(4600.0f, 0.707f, kRate);
-  top2.lowpass(4600.0f, 0.707f, kRate);
-  const float air = 0.5f * peak(b);
-  for (size_t i = 0; i < b.size(); ++i) {
-    const float t = static_cast<float>(seconds_at(i)), n = rng.bi();
-    const float env = std::min(1.0f, t / 0.004f) * (std::exp(-t / 0.04f) + 0.3f * std::exp(-t / 0.15f));
-    b[i] += top2(top1(mouth(n) + 0.7f * teeth(n))) * air * env;
-  }
-  // Breath rides on the whole grunt, following its loudness, so the voice
-  // is air forced through a throat and not a clean buzz.
-  Biquad lo1, lo2, hi1, hi2;
-  lo1.highpass(12500.0f, 0.707f, kRate);
-  lo2.highpass(12500.0f, 0.707f, kRate);
-  hi1.lowpass(17500.0f, 0.707f, kRate);
-  hi2.lowpass(17500.0f, 0.707f, kRate);
-  OnePoleLP follow;
-  follow.set(20.0f, kRate);
-  for (float& x : b) x += hi2(hi1(lo2(lo1(rng.bi())))) * follow(std::fabs(x)) * 1.0f;
-  rasp_breath(b, 0x9A2Du, 2000.0f, 5000.0f, 1.0f);
+                 .pitch = {{{0.0f, 118.0f}, {0.02f, 152.0f}, {0.08f, 158.0f}, {0.105f, 152.0f}, {0.112f, 112.0f},
+                            {0.145f, 116.0f}, {0.153f, 148.0f}, {0.22f, 136.0f}, {0.3f, 118.0f}, {0.42f, 104.0f}}},
+                 .mouth = {{0.0f, {520.0f, 1400.0f, 2450.0f, 2950.0f}},
+                           {0.05f, {700.0f, 1600.0f, 2550.0f, 3050.0f}},
+                           {0.22f, {680.0f, 1450.0f, 2500.0f, 3000.0f}},
+                           {0.42f, {540.0f, 1200.0f, 2400.0f, 2900.0f}}},
+                 .chest_hz = 300.0f,
+                 .breath = 0.06f,
+                 .creak_hz = 40.0f,
+                 .catch_s = 0.11f,
+                 .mouth_scale = 1.0f,
+                 .bright = 1.9f,
+                 .seed = 0x9A1Du});
+  colour(b, {{Colour::HighPass, 90.0f}, {Colour::HighPass, 90.0f}});
+  presence(b, 1.0f, 1.35f);
   return b;
 }
 
