@@ -820,6 +820,9 @@ Buf cocoon_bursting() {
     // The skin's fibres part with a wet crackle high above the tearing.
     add_noise_burst(b, rng, at + 0.004, rng.range(1800.0f, 4500.0f), 3.0f, rng.range(0.002f, 0.006f),
                     1.4f * static_cast<float>(u));
+    // And the finest of them snap higher still, a wet glitter of air.
+    add_noise_burst(b, rng, at + 0.006, rng.range(5500.0f, 8500.0f), 2.0f, rng.range(0.0015f, 0.004f),
+                    1.0f * static_cast<float>(u));
   }
   // The skin creaks as it stretches: a buzz whose ring climbs from 400 Hz
   // to 1.3 kHz as the membrane tightens, the midrange of the stretching.

@@ -461,6 +461,9 @@ Buf acid() {
   lp1.lowpass(3800.0f, 0.6f, kRate);
   lp2.lowpass(3800.0f, 0.9f, kRate);
   fry.bandpass(1700.0f, 1.2f, kRate);
+  Biquad spray, spray_lp;
+  spray.highpass(5200.0f, 0.7f, kRate);
+  spray_lp.lowpass(9000.0f, 0.7f, kRate);
   OnePoleLP crackle, boil;
   crackle.set(400.0f, kRate);
   boil.set(4.0f, kRate);
@@ -472,7 +475,8 @@ Buf acid() {
     float pops = rng.uni() < 0.004f * surge ? rng.range(1.5f, 5.5f) : 0.0f;
     float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
     float x = rng.bi() * dens + pops;
-    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f) * env;
+    // A fine fizz of spray rides over the sizzle, well under it.
+    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f + spray_lp(spray(x)) * 0.15f) * env;
   }
   // Bubbles burst in uneven clusters, each its own size and pitch, and a
   // few bright chirps of escaping gas among them.
@@ -483,6 +487,9 @@ Buf acid() {
               rng.range(0.15f, 0.32f));
     if (rng.uni() < 0.35f) add_noise_burst(b, rng, at + rng.range(0.003f, 0.02f), rng.range(2200.0f, 4200.0f), 5.0f,
                                            rng.range(0.004f, 0.012f), rng.range(0.5f, 1.2f));
+    // Each bubble's skin tears with a tiny spit of spray.
+    add_noise_burst(b, rng, at + rng.range(0.0f, 0.004f), rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.005f),
+                    rng.range(1.0f, 2.0f));
   }
   // The sizzle dies down as the acid spends itself.
   decay_out(b, kRate, 0.4f);
@@ -568,8 +575,15 @@ Buf power_returning() {
   Rng rng(0x9A0Bu);
   Buf b = blank(1.6);
   add_noise_burst(b, rng, 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
+  add_noise_burst(b, rng, 0.0, 6500.0f, 1.5f, 0.004f, 1.2f);
   add_thump(b, 0.0, 200.0f, 80.0f, 0.04f, 0.5f);
   Phase motor, gear, gear_b, gear2, mains;
+  // The brushes on the commutator: a fine hiss above 5 kHz that grows with
+  // the speed and flickers with every segment that passes under them.
+  Biquad brush_hp, brush_hp2, brush_lp;
+  brush_hp.highpass(5000.0f, 0.7f, kRate);
+  brush_hp2.highpass(5000.0f, 0.7f, kRate);
+  brush_lp.lowpass(11000.0f, 0.7f, kRate);
   Biquad lp, rattle, air;
   rattle.bandpass(900.0f, 2.0f, kRate);
   const float spin_s = 1.05f, latch_s = 1.1f;
@@ -596,9 +610,12 @@ Buf power_returning() {
     float hum = t > latch_s ? 0.35f * std::min(1.0f, (t - latch_s) / 0.05f) *
                                   (sine(mains.step(100.0, kRate)) + 0.5f * sine(mains.p * 3.0)) : 0.0f;
     float env = std::min(1.0f, (1.6f - t) / 0.25f);
-    b[i] += (body * 0.4f + whine + clatter + hum) * env;
+    const float segments = 0.6f + 0.4f * sine(motor.p * 8.0);
+    const float brushes = brush_lp(brush_hp2(brush_hp(rng.bi()))) * 0.7f * speed * segments;
+    b[i] += (body * 0.4f + whine + clatter + hum + brushes) * env;
   }
   add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
+  add_noise_burst(b, rng, latch_s, 6800.0f, 1.5f, 0.004f, 1.4f);
   add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
   add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
   // The machine room answers softly, and its answer dies away to silence.
@@ -622,10 +639,15 @@ Buf power_failing() {
   for (int k = 0; k < 14; ++k) {
     double at = 0.004 + 0.3 * (k / 14.0) * (k / 14.0) + rng.range(0.0f, 0.012f);
     add_noise_burst(b, rng, at, rng.range(2800.0f, 5200.0f), 2.5f, rng.range(0.002f, 0.005f), 1.6f * (1.0f - k / 18.0f));
+    // Each spark's own snap, bright and brief, up where the air is.
+    add_noise_burst(b, rng, at, rng.range(6000.0f, 8500.0f), 2.0f, rng.range(0.0015f, 0.003f), 3.0f * (1.0f - k / 18.0f));
   }
   Phase motor, gear;
-  Biquad lp, scrape;
+  Biquad lp, scrape, brush_hp, brush_hp2, brush_lp;
   scrape.bandpass(1400.0f, 1.5f, kRate);
+  brush_hp.highpass(5000.0f, 0.7f, kRate);
+  brush_hp2.highpass(5000.0f, 0.7f, kRate);
+  brush_lp.lowpass(11000.0f, 0.7f, kRate);
   const float stop_s = 1.45f;
   double turns = 0.0;
   int knocked = 0;
@@ -649,6 +671,8 @@ Buf power_failing() {
     // over its last turns, so the machine is heard right up to its stop.
     const float grind = t < stop_s ? std::clamp((t - (stop_s - 0.4f)) / 0.4f, 0.0f, 1.0f) : 0.0f;
     float drag = scrape(rng.bi()) * 0.35f * (std::sqrt(speed) + 1.1f * grind * grind);
+    // The brushes hiss on the slowing commutator, fading with the speed.
+    drag += brush_lp(brush_hp2(brush_hp(rng.bi()))) * 1.0f * speed * (0.6f + 0.4f * sine(turns * 8.0));
     // The rotor's own turning sinks away as it slows, before its last slow
     // turns could thump.
     b[i] += (body * 0.4f * std::min(1.0f, speed * 5.0f) + whine + drag) * std::min(1.0f, t / 0.01f);
@@ -669,6 +693,8 @@ Buf power_failing() {
     const float speed = std::exp(-static_cast<float>(at) / 0.55f);
     add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
                     0.9f * (1.0f - 0.6f * static_cast<float>(u)));
+    // The spark itself: a thin crackle of air over the brush's knock.
+    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.004f), 1.6f * speed + 0.2f);
   }
   // The rotor settles against its stop, and the housing rings on after it.
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
@@ -690,7 +716,10 @@ Buf panel(bool opening) {
   // The console panel slides on its rails and locks with a clack.
   Rng rng(opening ? 0x9A4Eu : 0x9A4Fu);
   Buf b = blank(0.48);
-  Biquad slide;
+  Biquad slide, rails, rails_hp;
+  // The steel runners' own hiss, high over the slide's body.
+  rails.bandpass(6500.0f, 1.0f, kRate);
+  rails_hp.highpass(4500.0f, 0.7f, kRate);
   OnePoleLP rattle;
   rattle.set(60.0f, kRate);
   size_t s = frames(opening ? 0.0 : 0.06, kRate), e = frames(opening ? 0.34 : 0.42, kRate);
@@ -700,7 +729,8 @@ Buf panel(bool opening) {
     if (i % 32 == 0) slide.bandpass(700.0f + 1500.0f * sweep, 2.2f, kRate);
     float env = std::sin(static_cast<float>(kPi) * u);
     float chatter = 0.6f + 0.4f * sine(u * 14.0) + std::fabs(rattle(rng.bi())) * 4.0f;
-    b[i] += slide(rng.bi()) * env * chatter * 1.2f;
+    const float x = rng.bi();
+    b[i] += (slide(x) * 1.2f + rails(rails_hp(x)) * 0.25f) * env * chatter;
   }
   double clack = opening ? 0.34 : 0.0;
   add_noise_burst(b, rng, clack, 1800.0f, 2.0f, 0.01f, 1.5f);
