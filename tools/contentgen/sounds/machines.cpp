@@ -476,7 +476,7 @@ Buf acid() {
     float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
     float x = rng.bi() * dens + pops;
     // A fine fizz of spray rides over the sizzle, well under it.
-    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f + spray_lp(spray(x)) * 0.15f) * env;
+    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f + spray_lp(spray(x)) * 0.22f) * env;
   }
   // Bubbles burst in uneven clusters, each its own size and pitch, and a
   // few bright chirps of escaping gas among them.
@@ -489,7 +489,7 @@ Buf acid() {
                                            rng.range(0.004f, 0.012f), rng.range(0.5f, 1.2f));
     // Each bubble's skin tears with a tiny spit of spray.
     add_noise_burst(b, rng, at + rng.range(0.0f, 0.004f), rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.005f),
-                    rng.range(1.0f, 2.0f));
+                    rng.range(0.4f, 0.8f));
   }
   // The sizzle dies down as the acid spends itself.
   decay_out(b, kRate, 0.4f);
@@ -640,7 +640,7 @@ Buf power_failing() {
     double at = 0.004 + 0.3 * (k / 14.0) * (k / 14.0) + rng.range(0.0f, 0.012f);
     add_noise_burst(b, rng, at, rng.range(2800.0f, 5200.0f), 2.5f, rng.range(0.002f, 0.005f), 1.6f * (1.0f - k / 18.0f));
     // Each spark's own snap, bright and brief, up where the air is.
-    add_noise_burst(b, rng, at, rng.range(6000.0f, 8500.0f), 2.0f, rng.range(0.0015f, 0.003f), 3.0f * (1.0f - k / 18.0f));
+    add_noise_burst(b, rng, at, rng.range(6000.0f, 8500.0f), 2.0f, rng.range(0.0015f, 0.003f), 1.5f * (1.0f - k / 18.0f));
   }
   Phase motor, gear;
   Biquad lp, scrape, brush_hp, brush_hp2, brush_lp;
@@ -672,7 +672,7 @@ Buf power_failing() {
     const float grind = t < stop_s ? std::clamp((t - (stop_s - 0.4f)) / 0.4f, 0.0f, 1.0f) : 0.0f;
     float drag = scrape(rng.bi()) * 0.35f * (std::sqrt(speed) + 1.1f * grind * grind);
     // The brushes hiss on the slowing commutator, fading with the speed.
-    drag += brush_lp(brush_hp2(brush_hp(rng.bi()))) * 1.0f * speed * (0.6f + 0.4f * sine(turns * 8.0));
+    drag += brush_lp(brush_hp2(brush_hp(rng.bi()))) * 1.1f * speed * (0.6f + 0.4f * sine(turns * 8.0));
     // The rotor's own turning sinks away as it slows, before its last slow
     // turns could thump.
     b[i] += (body * 0.4f * std::min(1.0f, speed * 5.0f) + whine + drag) * std::min(1.0f, t / 0.01f);
@@ -694,7 +694,7 @@ Buf power_failing() {
     add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
                     0.9f * (1.0f - 0.6f * static_cast<float>(u)));
     // The spark itself: a thin crackle of air over the brush's knock.
-    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.004f), 1.6f * speed + 0.2f);
+    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.004f), 0.8f * speed + 0.1f);
   }
   // The rotor settles against its stop, and the housing rings on after it.
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
