@@ -453,7 +453,8 @@ Buf door() {
 Buf acid() {
   // Corrosive sizzle: a frying crackle in the upper midrange over slow
   // bubbling. The hiss is held under 5 kHz, so it reads as something
-  // eating into metal, not as a radio between stations.
+  // eating into metal, not as a radio between stations; only a faint fizz
+  // of spray and the bubbles' spits rise above it, for presence.
   Rng rng(0xAC1Du);
   Buf b = blank(1.3);
   Biquad hp, lp1, lp2, fry;
