@@ -695,7 +695,7 @@ Buf power_failing() {
     add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
                     0.9f * (1.0f - 0.6f * static_cast<float>(u)));
     // The spark itself: a thin crackle of air over the brush's knock.
-    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.004f), 0.8f * speed + 0.1f);
+    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.004f, 0.007f), 0.6f * speed + 0.08f);
   }
   // The rotor settles against its stop, and the housing rings on after it.
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
