@@ -814,15 +814,19 @@ Buf cocoon_bursting() {
     add_noise_burst(b, rng, at + 0.16, 380.0f, 2.0f, 0.02f, 0.7f);
   }
   size_t n = b.size();
+  Rng glitter(0xB0B6u);
   for (int k = 0; k < 70; ++k) {
     // Tearing grains come closer together as the flesh gives way.
     double u = std::sqrt((k + rng.uni()) / 70.0);
     double at = 0.1 + 1.75 * u;
     add_noise_burst(b, rng, at, rng.range(350.0f, 1600.0f), rng.range(2.0f, 6.0f), rng.range(0.008f, 0.03f),
-                    0.5f + 0.6f * static_cast<float>(u));
+                    0.5f + 0.5f * static_cast<float>(u));
     // The skin's fibres part with a wet crackle high above the tearing.
     add_noise_burst(b, rng, at + 0.004, rng.range(1800.0f, 4500.0f), 3.0f, rng.range(0.002f, 0.006f),
                     1.4f * static_cast<float>(u));
+    // And the finest of them snap higher still, a wet glitter of air.
+    add_noise_burst(b, glitter, at + 0.006, glitter.range(5500.0f, 8500.0f), 2.0f, glitter.range(0.0015f, 0.004f),
+                    0.6f * static_cast<float>(u));
   }
   // The skin creaks as it stretches: a buzz whose ring climbs from 400 Hz
   // to 1.3 kHz as the membrane tightens, the midrange of the stretching.

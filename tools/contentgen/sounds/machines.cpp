@@ -180,154 +180,148 @@ Buf alarm_loop() {
 
 namespace {
 
-// What moves in the machine besides its hum: a worn bearing ticking and
-// rumbling at an uneven pace, small and many, so no one tick marks a
-// place in the loop. All of it ends well before the file does, so the
-// loop still wraps on the hum alone.
-void add_moving_parts(Buf& raw, double len) {
+// A slow random walk between -1 and 1 that comes back to its start at the
+// end of the loop: points at uneven spacing, eased from one to the next and
+// the last into the first, so whatever it drives wanders without a rate the
+// ear could lock onto and still joins at the seam.
+Buf looped_walk(uint32_t seed, size_t n, double min_s, double max_s) {
+  Rng rng(seed);
+  std::vector<size_t> at;
+  std::vector<float> value;
+  for (size_t t = 0; t + frames(min_s, kRate) < n; t += frames(rng.range(float(min_s), float(max_s)), kRate)) {
+    at.push_back(t);
+    value.push_back(rng.bi());
+  }
+  Buf out(n, 0.0f);
+  for (size_t k = 0; k < at.size(); ++k) {
+    const size_t s = at[k], e = k + 1 < at.size() ? at[k + 1] : n;
+    const float a = value[k], b = value[(k + 1) % value.size()];
+    for (size_t i = s; i < e; ++i) {
+      const float u = static_cast<float>(i - s) / static_cast<float>(e - s);
+      out[i] = a + (b - a) * u * u * (3.0f - 2.0f * u);
+    }
+  }
+  return out;
+}
+
+// Adds `part` to the loop `raw` round its seam: whatever runs past the end
+// carries on from the start, so an event near the end rings across the join.
+void add_round(Buf& raw, const Buf& part) {
+  for (size_t i = 0; i < part.size(); ++i) raw[i % raw.size()] += part[i];
+}
+
+// What moves in the machine besides its hum: a worn bearing ticking at an
+// uneven pace, small and many, each tick a bright contact of steel with a
+// little knock of the housing under it, so no one tick marks a place in
+// the loop.
+void add_moving_parts(Buf& events, double len) {
   Rng rng(0xBEA2u);
   double at = 0.03;
-  while (at < len - 0.1) {
-    const float lift = rng.range(0.5f, 1.0f);
-    add_noise_burst(raw, rng, at, rng.range(1300.0f, 2000.0f), 3.0f, 0.0025f, 0.5f * lift);
-    add_noise_burst(raw, rng, at, rng.range(560.0f, 760.0f), 1.5f, 0.012f, 0.9f * lift);
+  while (at < len) {
+    const float lift = rng.range(0.4f, 1.0f);
+    add_noise_burst(events, rng, at, rng.range(5000.0f, 7000.0f), 2.5f, 0.0018f, 0.45f * lift);
+    add_noise_burst(events, rng, at, rng.range(950.0f, 1300.0f), 1.5f, 0.008f, 0.35f * lift);
     at += rng.uni() < 0.2f ? rng.range(0.16f, 0.3f) : rng.range(0.05f, 0.11f);
   }
 }
 
-// Twice a loop the machine's controls act: as the load peaks a relay
-// drops in (a hard clack with a short ring of its frame) and, a few
-// seconds later, as it eases, a relief valve lets off a sigh of air. Both
-// lie well inside the file, so the seam still joins on the hum alone.
-void add_load_events(Buf& raw) {
+// The machine's controls act at uneven times: a relay drops in (its
+// contacts' bright snap, a short ring of its frame and a light knock), a
+// second answers it a moment later, and once a loop a relief valve lets off
+// a hiss of air through a narrow seat.
+void add_controls(Buf& events) {
   Rng rng(0x7E1Au);
-  add_noise_burst(raw, rng, 2.05, 2300.0f, 2.5f, 0.008f, 5.0f);
-  add_noise_burst(raw, rng, 2.05, 700.0f, 1.8f, 0.025f, 4.0f);
-  add_ping(raw, 2.052, 1870.0f, 0.03f, 0.12f);
-  add_noise_burst(raw, rng, 2.11, 2100.0f, 2.5f, 0.004f, 1.2f);
-  // The valve: air through a narrow seat, swelling in and dying away over
-  // about 0.7 s.
-  const size_t at = frames(5.3, kRate), len = frames(0.7, kRate);
-  Biquad seat, dark;
-  seat.bandpass(1400.0f, 1.4f, kRate);
-  dark.lowpass(2600.0f, 0.7f, kRate);
-  for (size_t i = 0; i < len && at + i < raw.size(); ++i) {
+  for (double at : {1.62, 1.71, 5.43}) {
+    add_noise_burst(events, rng, at, 5200.0f, 1.8f, 0.003f, 5.0f);
+    add_noise_burst(events, rng, at, 2600.0f, 2.0f, 0.006f, 4.0f);
+    add_ping(events, at + 0.0007, 2350.0f, 0.025f, 0.2f);
+    add_ping(events, at + 0.0011, 3720.0f, 0.012f, 0.12f);
+    add_thump(events, at, 260.0f, 150.0f, 0.02f, 0.6f);
+  }
+  const size_t at = frames(6.55, kRate), len = frames(0.9, kRate);
+  Biquad seat, seat_hi;
+  seat.bandpass(4200.0f, 1.2f, kRate);
+  seat_hi.bandpass(7200.0f, 1.5f, kRate);
+  for (size_t i = 0; i < len; ++i) {
     const double u = static_cast<double>(i) / len;
     const double shape = std::sin(kPi * std::sqrt(u)) * (1.0 - u);
-    raw[at + i] += static_cast<float>(2.2 * shape) * dark(seat(rng.bi()));
+    const float x = rng.bi();
+    events[at + i] += static_cast<float>(1.2 * shape) * (seat(x) + 0.6f * seat_hi(x));
   }
 }
 
 }  // namespace
 
 Buf generator_loop() {
-  // A running power plant heard from its room: a motor's hum and body, its
-  // strength in the 500-850 Hz of the housing, where small speakers still
-  // play it, with only a light hum from 100 to 400 Hz under it so it does
-  // not muddy the low midrange for as long as the player stays. The
-  // partials are the even turns of the shaft (multiples of 100 Hz), never
-  // the odd 50 Hz ones, whose beating throbbed at the mains rate; each
-  // starts at its own phase, so their sum is an even hum rather than a
-  // pulse train. A pair half a hertz apart beats slowly like two machines
-  // not quite in step, each partial swells on its own slow cycle; a
-  // turbine whine rides above, and the fan's air is low-passed into a soft
-  // rush pulsing with its blades. Every frequency is a multiple of 1/8 Hz
-  // and the noise repeats, so the 8 s file is one whole period and plays
-  // round without a seam.
+  // A running power plant heard from its room. Its weight is a motor's hum
+  // at 100-400 Hz, the even turns of the shaft (multiples of 100 Hz, never
+  // the odd 50 Hz ones, whose beating throbbed at the mains rate), with a
+  // second machine a few cents off so the two beat slowly; the housing's
+  // 500-850 Hz is only a trace, so the hum leaves the midrange to the
+  // music and the creatures. Over it the machine's detail lies above 2 kHz:
+  // two fans whose blade beats drift in and out of step, a bearing
+  // ticking, relays and a relief valve. The load wanders as a random walk
+  // that closes on itself: the hum's strength and the motor's speed follow
+  // it, so no second of the loop is quite like another. Every tone makes
+  // whole cycles over the 8 s and every noise repeats, so the file is one
+  // whole period and plays round without a seam.
   const double len = 8.0;
-  size_t n = frames(len, kRate);
-  struct Partial {
-    double hz, gain, swell_hz, swell_depth;
-  };
-  const Partial machine[] = {{100, 0.3, 0.25, 0.15},    {200, 0.26, 0.375, 0.2},  {200.5, 0.2, 0.125, 0.1},
-                             {300, 0.24, 0.5, 0.25},    {400, 0.26, 0.625, 0.2},  {500, 0.36, 0.25, 0.3},    {500.25, 0.26, 0.125, 0.1},
-                             {600, 0.55, 0.875, 0.25},  {600.5, 0.3, 0.375, 0.2}, {700, 0.45, 0.625, 0.3},
-                             {800, 0.38, 0.125, 0.35},  {1000, 0.1, 0.5, 0.4},    {1200, 0.06, 0.75, 0.4}};
-  // Each partial and its swell turn as a unit vector rotated a fixed angle
-  // a sample (in double, re-anchored to the exact angle every second, so
-  // they stay on whole cycles): the sines and swells a sample without
-  // calling sin for them.
-  struct Rotor {
-    double hz, phase = 0.0, c = 1.0, s = 0.0, dc = 1.0, ds = 0.0;
-    Rotor(double f, double p) : hz(f), phase(p), dc(std::cos(kTwoPi * f / kRate)), ds(std::sin(kTwoPi * f / kRate)) {}
-    explicit Rotor(double f) : Rotor(f, 0.0) {}
-    void anchor(double t) { c = std::cos(kTwoPi * (hz * t + phase)), s = std::sin(kTwoPi * (hz * t + phase)); }
-    void turn() {
-      const double nc = c * dc - s * ds;
-      s = s * dc + c * ds;
-      c = nc;
-    }
-  };
-  std::vector<Rotor> tone, swell;
+  const size_t n = frames(len, kRate);
+  const Buf load = looped_walk(0x10ADu, n, 0.35, 1.1);
+  const Buf drift = looped_walk(0x5EEDu, n, 0.9, 2.2);
+  std::vector<double> hz(n), hz_b(n);
+  for (size_t i = 0; i < n; ++i) {
+    // The motor drags a little under load.
+    hz[i] = 100.0 * (1.0 - 0.003 * load[i] + 0.0015 * drift[i]);
+    hz_b[i] = 100.0 * 1.0042 * (1.0 + 0.002 * drift[i]);
+  }
+  const std::vector<double> inc = whole_cycle_steps(hz), inc_b = whole_cycle_steps(hz_b);
+  // The shaft's turns: strongest at 100 and 200 Hz, fading upward, the
+  // housing's band a trace.
+  const double series[] = {1.0, 0.7, 0.34, 0.24, 0.1, 0.09, 0.07, 0.05};
+  const double series_b[] = {0.45, 0.3, 0.12};
   Rng phases(0x6E5u);
-  for (const Partial& p : machine) {
-    tone.emplace_back(p.hz, static_cast<double>(phases.uni()));
-    swell.emplace_back(p.swell_hz);
-  }
-  // The whine's waver and swell, the blades' pulse and the load's slow
-  // wobble turn the same way.
-  Rotor waver_slow(0.5), waver_fast(1.375), whine_swell(0.25), blades(12.5);
-  // The load: a few slow swings of unequal pace and size, whole cycles of
-  // the loop (8, 4, 2.7 and 1.6 s), phased so their sum holds level over
-  // any few seconds and only dips briefly, twice and unevenly, a loop: the
-  // machine is heard to work, second by second, without one slow sag
-  // that would breathe once every 8 s.
-  struct Swing {
-    double hz, depth, phase;
-  };
-  const Swing swings[] = {{0.125, 0.04, 0.517}, {0.25, 0.16, 0.366}, {0.375, 0.16, 0.297}, {0.625, 0.1, 0.702}};
-  std::vector<Rotor> load_swings;
-  for (const Swing& w : swings) load_swings.emplace_back(w.hz, w.phase);
+  double offset[8], offset_b[3];
+  for (double& o : offset) o = phases.uni();
+  for (double& o : offset_b) o = phases.uni();
   Buf raw(n);
+  double ph = 0.0, ph_b = 0.0;
   for (size_t i = 0; i < n; ++i) {
-    double t = seconds_at(i);
-    if (i % kRate == 0) {
-      for (size_t k = 0; k < tone.size(); ++k) tone[k].anchor(t), swell[k].anchor(t);
-      waver_slow.anchor(t), waver_fast.anchor(t), whine_swell.anchor(t);
-      for (Rotor& r : load_swings) r.anchor(t);
-    }
-    double s = 0.0;
-    for (size_t k = 0; k < tone.size(); ++k) {
-      const Partial& p = machine[k];
-      s += p.gain * (1.0 + 0.6 * p.swell_depth * swell[k].s) * tone[k].s;
-      tone[k].turn();
-      swell[k].turn();
-    }
-    // Turbine whine: a soft tone wavering by a few hertz, well under the
-    // machine and half buried in the air it moves.
-    double waver = 0.9 * waver_slow.s + 0.4 * waver_fast.s;
-    double whine = std::sin(kTwoPi * 1650.0 * t + waver * 6.0);
-    double whine_level = 0.012 * (1.0 + 0.2 * whine_swell.s);
-    waver_slow.turn(), waver_fast.turn(), whine_swell.turn();
-    double load = 1.0;
-    for (size_t k = 0; k < load_swings.size(); ++k) {
-      load += swings[k].depth * load_swings[k].s;
-      load_swings[k].turn();
-    }
-    raw[i] = static_cast<float>(s * 0.25 * load + whine * whine_level);
+    double s = 0.0, s_b = 0.0;
+    for (int h = 0; h < 8; ++h) s += series[h] * std::sin(kTwoPi * ((h + 1) * ph + offset[h]));
+    for (int h = 0; h < 3; ++h) s_b += series_b[h] * std::sin(kTwoPi * ((h + 1) * ph_b + offset_b[h]));
+    // Under load the hum swells and the second machine takes up the slack.
+    const double strain = 1.0 + 0.4 * load[i];
+    raw[i] = static_cast<float>(0.25 * (s * strain + s_b * (1.0 - 0.15 * load[i])));
+    ph += inc[i];
+    ph -= std::floor(ph);
+    ph_b += inc_b[i];
+    ph_b -= std::floor(ph_b);
   }
-  add_moving_parts(raw, len);
-  add_load_events(raw);
-  // The fan's air: noise through the blades' band, low-passed so it is a
-  // soft rush rather than a hiss, pulsing at the blade rate (12.5 Hz), and
-  // the turbine's own air around its whine, darker still.
+  // The fans' air, bright and soft: noise above 2.5 kHz, pulsing with two
+  // sets of blades at 12.5 and 13.375 Hz, so the flutter drifts in and out
+  // of step about once a second, and swelling with the load.
   Rng rng(0x6E4u);
-  Buf noise(n), noise2(n);
+  Buf noise(n);
   for (float& s : noise) s = rng.bi();
-  for (float& s : noise2) s = rng.bi();
-  Biquad rush, rush_lp, turbine, turbine_lp;
-  rush.bandpass(900.0f, 0.9f, kRate);
-  rush_lp.lowpass(1600.0f, 0.7f, kRate);
-  turbine.bandpass(1650.0f, 1.5f, kRate);
-  turbine_lp.lowpass(1900.0f, 0.7f, kRate);
-  Buf air = loop_through(noise, 3, [rush, rush_lp](float x) mutable { return rush_lp(rush(x)); });
-  Buf hiss = loop_through(noise2, 3, [turbine, turbine_lp](float x) mutable { return turbine_lp(turbine(x)); });
+  Biquad hp1, hp2, lp, sheen;
+  hp1.highpass(4500.0f, 0.7f, kRate);
+  hp2.highpass(4500.0f, 0.7f, kRate);
+  lp.lowpass(10000.0f, 0.7f, kRate);
+  sheen.bandpass(1300.0f, 1.8f, kRate);
+  const Buf air = loop_through(noise, 3, [hp1, hp2, lp](float x) mutable { return lp(hp2(hp1(x))); });
+  const Buf rush = loop_through(noise, 3, [sheen](float x) mutable { return sheen(x); });
   for (size_t i = 0; i < n; ++i) {
-    if (i % kRate == 0) blades.anchor(seconds_at(i));
-    double pulse = 0.7 + 0.3 * blades.s;
-    blades.turn();
-    raw[i] += air[i] * static_cast<float>(0.7 * pulse) + hiss[i] * 0.7f;
+    const double t = seconds_at(i);
+    const double blades = 0.7 + 0.18 * std::sin(kTwoPi * 12.5 * t) + 0.12 * std::sin(kTwoPi * 13.375 * t + 1.1);
+    raw[i] += static_cast<float>(blades * (1.0 + 0.6 * load[i])) * (0.35f * air[i] + 1.0f * rush[i]);
   }
+  // The bearing, the relays and the valve, run round the seam.
+  Buf events(n + frames(1.0, kRate), 0.0f);
+  add_moving_parts(events, len);
+  add_controls(events);
+  for (float& s : events) s *= 0.1f;
+  add_round(raw, events);
   // The file starts (and so wraps) where the hum's wave stands still.
   return start_at_stillest(raw, 0.02);
 }
@@ -459,7 +453,8 @@ Buf door() {
 Buf acid() {
   // Corrosive sizzle: a frying crackle in the upper midrange over slow
   // bubbling. The hiss is held under 5 kHz, so it reads as something
-  // eating into metal, not as a radio between stations.
+  // eating into metal, not as a radio between stations; only a faint fizz
+  // of spray and the bubbles' spits rise above it, for presence.
   Rng rng(0xAC1Du);
   Buf b = blank(1.3);
   Biquad hp, lp1, lp2, fry;
@@ -467,6 +462,9 @@ Buf acid() {
   lp1.lowpass(3800.0f, 0.6f, kRate);
   lp2.lowpass(3800.0f, 0.9f, kRate);
   fry.bandpass(1700.0f, 1.2f, kRate);
+  Biquad spray, spray_lp;
+  spray.highpass(5200.0f, 0.7f, kRate);
+  spray_lp.lowpass(9000.0f, 0.7f, kRate);
   OnePoleLP crackle, boil;
   crackle.set(400.0f, kRate);
   boil.set(4.0f, kRate);
@@ -478,7 +476,8 @@ Buf acid() {
     float pops = rng.uni() < 0.004f * surge ? rng.range(1.5f, 5.5f) : 0.0f;
     float dens = 0.6f + std::fabs(crackle(rng.bi())) * 6.0f;
     float x = rng.bi() * dens + pops;
-    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f) * env;
+    // A fine fizz of spray rides over the sizzle, well under it.
+    b[i] += (lp2(lp1(hp(x))) * 0.8f + fry(x) * 0.6f + spray_lp(spray(x)) * 0.22f) * env;
   }
   // Bubbles burst in uneven clusters, each its own size and pitch, and a
   // few bright chirps of escaping gas among them.
@@ -489,6 +488,9 @@ Buf acid() {
               rng.range(0.15f, 0.32f));
     if (rng.uni() < 0.35f) add_noise_burst(b, rng, at + rng.range(0.003f, 0.02f), rng.range(2200.0f, 4200.0f), 5.0f,
                                            rng.range(0.004f, 0.012f), rng.range(0.5f, 1.2f));
+    // Each bubble's skin tears with a tiny spit of spray.
+    add_noise_burst(b, rng, at + rng.range(0.0f, 0.004f), rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.002f, 0.005f),
+                    rng.range(0.4f, 0.8f));
   }
   // The sizzle dies down as the acid spends itself.
   decay_out(b, kRate, 0.4f);
@@ -574,8 +576,15 @@ Buf power_returning() {
   Rng rng(0x9A0Bu);
   Buf b = blank(1.6);
   add_noise_burst(b, rng, 0.0, 1500.0f, 2.0f, 0.008f, 1.0f);
+  add_noise_burst(b, rng, 0.0, 6500.0f, 1.5f, 0.004f, 1.2f);
   add_thump(b, 0.0, 200.0f, 80.0f, 0.04f, 0.5f);
   Phase motor, gear, gear_b, gear2, mains;
+  // The brushes on the commutator: a fine hiss above 5 kHz that grows with
+  // the speed and flickers with every segment that passes under them.
+  Biquad brush_hp, brush_hp2, brush_lp;
+  brush_hp.highpass(5000.0f, 0.7f, kRate);
+  brush_hp2.highpass(5000.0f, 0.7f, kRate);
+  brush_lp.lowpass(11000.0f, 0.7f, kRate);
   Biquad lp, rattle, air;
   rattle.bandpass(900.0f, 2.0f, kRate);
   const float spin_s = 1.05f, latch_s = 1.1f;
@@ -602,9 +611,12 @@ Buf power_returning() {
     float hum = t > latch_s ? 0.35f * std::min(1.0f, (t - latch_s) / 0.05f) *
                                   (sine(mains.step(100.0, kRate)) + 0.5f * sine(mains.p * 3.0)) : 0.0f;
     float env = std::min(1.0f, (1.6f - t) / 0.25f);
-    b[i] += (body * 0.4f + whine + clatter + hum) * env;
+    const float segments = 0.6f + 0.4f * sine(motor.p * 8.0);
+    const float brushes = brush_lp(brush_hp2(brush_hp(rng.bi()))) * 0.7f * speed * segments;
+    b[i] += (body * 0.4f + whine + clatter + hum + brushes) * env;
   }
   add_noise_burst(b, rng, latch_s, 1900.0f, 2.5f, 0.01f, 1.3f);
+  add_noise_burst(b, rng, latch_s, 6800.0f, 1.5f, 0.004f, 1.4f);
   add_thump(b, latch_s, 240.0f, 110.0f, 0.035f, 0.5f);
   add_ping(b, latch_s, 1320.0f, 0.03f, 0.12f);
   // The machine room answers softly, and its answer dies away to silence.
@@ -628,10 +640,15 @@ Buf power_failing() {
   for (int k = 0; k < 14; ++k) {
     double at = 0.004 + 0.3 * (k / 14.0) * (k / 14.0) + rng.range(0.0f, 0.012f);
     add_noise_burst(b, rng, at, rng.range(2800.0f, 5200.0f), 2.5f, rng.range(0.002f, 0.005f), 1.6f * (1.0f - k / 18.0f));
+    // Each spark's own snap, bright and brief, up where the air is.
+    add_noise_burst(b, rng, at, rng.range(6000.0f, 8500.0f), 2.0f, rng.range(0.0015f, 0.003f), 1.5f * (1.0f - k / 18.0f));
   }
   Phase motor, gear;
-  Biquad lp, scrape;
+  Biquad lp, scrape, brush_hp, brush_hp2, brush_lp;
   scrape.bandpass(1400.0f, 1.5f, kRate);
+  brush_hp.highpass(5000.0f, 0.7f, kRate);
+  brush_hp2.highpass(5000.0f, 0.7f, kRate);
+  brush_lp.lowpass(11000.0f, 0.7f, kRate);
   const float stop_s = 1.45f;
   double turns = 0.0;
   int knocked = 0;
@@ -655,6 +672,8 @@ Buf power_failing() {
     // over its last turns, so the machine is heard right up to its stop.
     const float grind = t < stop_s ? std::clamp((t - (stop_s - 0.4f)) / 0.4f, 0.0f, 1.0f) : 0.0f;
     float drag = scrape(rng.bi()) * 0.35f * (std::sqrt(speed) + 1.1f * grind * grind);
+    // The brushes hiss on the slowing commutator, fading with the speed.
+    drag += brush_lp(brush_hp2(brush_hp(rng.bi()))) * 1.1f * speed * (0.6f + 0.4f * sine(turns * 8.0));
     // The rotor's own turning sinks away as it slows, before its last slow
     // turns could thump.
     b[i] += (body * 0.4f * std::min(1.0f, speed * 5.0f) + whine + drag) * std::min(1.0f, t / 0.01f);
@@ -675,6 +694,8 @@ Buf power_failing() {
     const float speed = std::exp(-static_cast<float>(at) / 0.55f);
     add_noise_burst(b, rng, at, 350.0f + 1500.0f * speed * rng.range(0.7f, 1.2f), 3.0f, rng.range(0.007f, 0.014f),
                     0.9f * (1.0f - 0.6f * static_cast<float>(u)));
+    // The spark itself: a thin crackle of air over the brush's knock.
+    add_noise_burst(b, rng, at, rng.range(5500.0f, 8000.0f), 2.0f, rng.range(0.004f, 0.007f), 0.6f * speed + 0.08f);
   }
   // The rotor settles against its stop, and the housing rings on after it.
   add_thump(b, stop_s, 140.0f, 70.0f, 0.05f, 0.3f);
@@ -696,7 +717,10 @@ Buf panel(bool opening) {
   // The console panel slides on its rails and locks with a clack.
   Rng rng(opening ? 0x9A4Eu : 0x9A4Fu);
   Buf b = blank(0.48);
-  Biquad slide;
+  Biquad slide, rails, rails_hp;
+  // The steel runners' own hiss, high over the slide's body.
+  rails.bandpass(6500.0f, 1.0f, kRate);
+  rails_hp.highpass(4500.0f, 0.7f, kRate);
   OnePoleLP rattle;
   rattle.set(60.0f, kRate);
   size_t s = frames(opening ? 0.0 : 0.06, kRate), e = frames(opening ? 0.34 : 0.42, kRate);
@@ -706,7 +730,8 @@ Buf panel(bool opening) {
     if (i % 32 == 0) slide.bandpass(700.0f + 1500.0f * sweep, 2.2f, kRate);
     float env = std::sin(static_cast<float>(kPi) * u);
     float chatter = 0.6f + 0.4f * sine(u * 14.0) + std::fabs(rattle(rng.bi())) * 4.0f;
-    b[i] += slide(rng.bi()) * env * chatter * 1.2f;
+    const float x = rng.bi();
+    b[i] += (slide(x) * 1.2f + rails(rails_hp(x)) * 0.25f) * env * chatter;
   }
   double clack = opening ? 0.34 : 0.0;
   add_noise_burst(b, rng, clack, 1800.0f, 2.0f, 0.01f, 1.5f);

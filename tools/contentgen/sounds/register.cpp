@@ -31,8 +31,8 @@ constexpr float machine = -19.0f;     // power returning, the cocoon stretching
 constexpr float alarm = -22.5f;       // a warning that may sound for minutes: under the beeps, high enough to be heard
 constexpr float tracker = -20.0f;     // the players' own beeps
 constexpr float ui = -21.0f;          // pickups, chimes, the panel, the empty click
-constexpr float generator = -17.8f;   // a bed under the room: as loud as a middling effect, so the
-                                      // game music does not mask it, and steady, so never tiring
+constexpr float generator = -17.5f;   // a bed under the room: its hum weighs most on the K curve; on
+                                      // the A curve it sits a few dB under the middling effect
 constexpr float door = -22.8f;        // heard at every passage, so under the alarm and the beeps
 constexpr float distant = -18.3f;     // cries from far down the ship: under the same cries close by,
                                       // yet near enough to them to be heard as a kill

@@ -114,13 +114,16 @@ Buf tracker_low() {
   }
   breathe(b, rng, 0.55f, 260.0f);
   // Air through the reed's own band, following the blip.
-  Biquad air, air_lp;
+  Biquad air, air_lp, edge;
   air.bandpass(2200.0f, 0.8f, kRate);
   air_lp.lowpass(5000.0f, 0.7f, kRate);
+  // The grille's breath: a thin hiss of the same air above 5 kHz.
+  edge.bandpass(6800.0f, 1.2f, kRate);
   for (size_t i = 0; i < frames(0.26, kRate); ++i) {
     const float t = static_cast<float>(seconds_at(i));
     const float env = std::min(1.0f, t / 0.004f) * (t < hold_s ? 1.0f : std::exp(-(t - hold_s) / 0.025f));
-    b[i] += air_lp(air(rng.bi())) * env * 0.13f;
+    const float x = rng.bi();
+    b[i] += (air_lp(air(x)) * 0.13f + edge(x) * 0.35f) * env;
   }
   add_noise_burst(b, rng, 0.0, 2400.0f, 1.5f, 0.003f, 0.6f);
   add_noise_burst(b, rng, first_s, 3000.0f, 1.5f, 0.002f, 0.3f);

@@ -543,6 +543,11 @@ Buf ammo_pickup() {
   add_thump(b, 0.33, 260.0f, 110.0f, 0.03f, 0.5f);
   // Each metal contact has its bright edge of air, over 8 kHz.
   for (double at : {0.12, 0.26, 0.33}) add_noise_burst(b, rng, at, 10000.0f, 1.2f, 0.004f, 0.5f);
+  // The feed lips scrape along the magazine as it goes home, a fine hiss
+  // over the slide, and the bolt's steel rings briefly and high.
+  for (double at : {0.04, 0.07, 0.1}) add_noise_burst(b, rng, at, 6500.0f, 1.5f, 0.012f, 0.7f);
+  add_ping(b, 0.26, 5870.0f, 0.02f, 0.06f);
+  add_ping(b, 0.331, 6930.0f, 0.015f, 0.05f);
   add_bell(b, 0.40, 1318.5f, 2.0f, 1.0f, 0.08f, 0.22f);
   add_bell(b, 0.46, 1760.0f, 2.0f, 1.0f, 0.09f, 0.22f);
   // The ready tone rings out to silence instead of stopping mid-ring.
