@@ -169,12 +169,6 @@ float muzzle_front(const Face& f, float x) {
   return 24 + 21 * std::sqrt(std::max(0.0f, 1 - (x / half) * (x / half)));
 }
 
-// The forehead's surface depth at height y on the middle line.
-float forehead_front(float y) {
-  const float t = (y + 26) / 68;
-  return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
-}
-
 // Half the mouth's width at an average face's breadth.
 constexpr float kMouthHalf = 21;
 
@@ -241,11 +235,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * eye_x(f), -26 + eye_drop(f), 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * eye_x(f), -27 + eye_drop(f), 31 + 8 * f.brow}, {20 * W, 7 + 4 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 24);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 9 + 2 * f.age}, {}, k.skin, 12, true);
+    m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 6 + 2 * f.age}, {}, k.skin, 16, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
   const float ey = f.ear_drop * 8, eo = f.ear_out * 6, es = 1 + f.ear_drop * 0.12f;
@@ -259,13 +253,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float neck = neck_radius(f);
   m.capsule({0, 40, -24}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 24, -22}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 14);
-  if (f.lined)
-    // Forehead lines: broad shallow furrows, not cuts.
-    for (int i = 0; i < 2; ++i) {
-      const float y = -46 - i * 9.0f;
-      m.capsule({-20, y + 1, forehead_front(y) + 1.2f}, {20, y - 1, forehead_front(y) + 1.2f}, 1.6f, 1.6f, k.skin,
-                3.5f, 0, 0, true);
-    }
+  // Forehead lines are painted (portrait_paint): carved as furrows, each
+  // caught the key on one lip and the rim on the other and striped the
+  // forehead.
 }
 
 void nose(Model& m, const Face& f, const Materials& k) {
@@ -282,48 +272,31 @@ void nose(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
 
-// Both eyes look the same way: mostly where the head points, a little
-// toward the viewer, so that each iris sits in the middle of its eye.
-V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
+// Both eyes look the same way, straight into the camera whichever way the
+// head is turned (the head's own small lean aside): a gaze that follows
+// the head's turn even in part leaves the irises off toward one side in
+// each eye and the crew looking past the player.
+V3 gaze(const Face& f) { return rot_x(0.05f).apply(rot_y(-f.turn).apply({0, 0, 1})); }
 V3 eye_centre(const Face& f, int side) { return {side * eye_x(f), -9 + eye_drop(f), 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
+// Each eyeball sits under one shell of lid skin blended into the socket,
+// with the almond of the opening cut through the shell's front: the cut's
+// edge is the only outline the render draws round the eye. Separate lid
+// rolls and a lash bar each drew a contour of their own, and together they
+// doubled the lids.
 void eyes(Model& m, const Face& f, const Materials& k) {
   const V3 gaze = portrait_model::gaze(f);
+  const float top = lid_top(f), bottom = lid_bottom(f);
+  const float mid = (top + bottom) / 2, half = (bottom - top) / 2;
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
+    m.sphere(c, kEyeRadius + 1.3f, k.lid, 7);
+    m.ellipsoid({c.x, mid, c.z + kEyeRadius + 1}, {15, half, 6}, {}, k.lid, 0.8f, true);
+    // The ball goes in after the cut, so it fills the opening.
     m.sphere(c, kEyeRadius, k.sclera, 0);
     m.sphere(c + gaze * 8.4f, 6.0f, k.iris, 0);
     m.sphere(c + gaze * 11.4f, 2.7f, k.pupil, 0);
-    const float ex = c.x;
-    const float top = lid_top(f), bottom = lid_bottom(f);
-    // The upper lid, a fold of skin over the iris' top, fuller toward the
-    // nose; the lower lid a thinner roll.
-    // Built from the nose outward on each side, so the two eyes mirror
-    // each other instead of both leaning the same way.
-    const float in = -s;
-    // Slimmer and blended wide into the socket: a thick bar here catches
-    // the light along its top and reads as a second, swollen lid.
-    // In the lids' duller skin: its top faces the key light, and lit like
-    // the cheek it rims the eye in a bright line.
-    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.lid, 7);
-    // The lower lid a roll in its own duller skin, standing far enough
-    // forward to cover the eyeball under it: the ball's white showing below
-    // the opening reads as a pale band under the eye.
-    m.capsule({ex + in * 12.5f, bottom + 2.8f, 42.5f}, {ex - in * 12.5f, bottom + 2.8f, 41.5f}, 2.7f, 2.7f, k.lid, 5);
-    // The outer corner closed, so the opening is an almond and not a ring.
-    m.sphere({ex + s * 13.0f, -8.5f + eye_drop(f), 37}, 4.5f, k.skin, 3);
-    // The lash line where the upper lid meets the eye, which draws the eye's
-    // shape at a small size.
-    const float ly = -10 + eye_drop(f);
-    const V3 lash[4] = {{ex - 13, ly, 40}, {ex - 5.5f, top - 0.2f, 44.3f}, {ex + 5.5f, top - 0.2f, 44.3f},
-                        {ex + 13, ly, 40}};
-    const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
-    m.chain(lash, lr, 4, k.lash, 0.6f);
-    // Eyebrow along the ridge, drawn down at the middle by a frown.
-    const float inner = s * 7.0f, outer = s * (eye_x(f) + 10);
-    m.capsule({inner, -25 + eye_drop(f) + f.frown * 5, 50}, {outer, -28 + eye_drop(f) - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
-              1.6f + 1.2f * f.brow, k.brow, 1.5f);
   }
 }
 

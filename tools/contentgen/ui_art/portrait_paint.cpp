@@ -285,9 +285,11 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       // Deep enough to sink the lid's bulge, which lit alone reads as a
       // second, swollen eye over the first.
-      const V3 s = view.point({c.x, lid_top - 2.5f, c.z + 6});
-      const Rgb dark = paint::scaled(f.skin, 0.3);
-      soft_oval(cr, s.x, s.y, 0, 14.5 * w, 7.5 * w, dark, 0.5, 0.2);
+      // One broad, soft shade: the only crease over the eye. A tighter or
+      // darker one draws a second outline round the socket.
+      const V3 s = view.point({c.x, lid_top - 4.0f, c.z + 6});
+      const Rgb dark = paint::scaled(f.skin, 0.4);
+      soft_oval(cr, s.x, s.y, 0, 15.5 * w, 8 * w, dark, 0.3, 0);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
@@ -371,8 +373,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       // A filled band from the opening's lower rim down to the lid's edge,
       // so no white of the ball shows below the opening.
-      const Rgb lid = paint::scaled(f.skin, 0.62);
-      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.75);
+      const Rgb lid = paint::scaled(f.skin, 0.7);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.6);
       for (int i = 0; i <= kSteps; ++i) {
         const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
         i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
@@ -386,20 +388,9 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       cairo_fill(cr);
     }
     const Rgb shade = paint::scaled(f.skin, 0.35);
-    // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
-    // a pale crescent like a goggle's.
-    {
-      const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
-      soft_oval(cr, under.x, under.y, 0, 13.5 * w, 5 * w, shade, 0.4 + 0.1 * f.age, 0.2);
-    }
-    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
-    cairo_set_line_width(cr, 0.8 * w);
-    for (int i = 2; i < kSteps - 1; ++i) {
-      V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-      q.y += (2.2 + 1.6 * f.age) * w;
-      i == 2 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
-    }
-    cairo_stroke(cr);
+    // No line or crescent under the lower lid: with the lid's band they
+    // ring the eye in a second outline. The soft shade below the eye is
+    // laid once, after the tone pass (under_eyes).
     // Crow's feet fanning from the outer corner of an older face.
     if (f.age > 0.4f) {
       const V3 corner = rim_point(static_cast<float>(side), 1);
@@ -495,6 +486,12 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
   soft_oval(cr, chin.x, chin.y, 0, 30 * f.width * w, 13 * w, cool, jaw, 0);
   const V3 lip = view.point({0, 30 * f.length, 52});
   soft_oval(cr, lip.x, lip.y, 0, 16 * w, 5 * w, cool, jaw * 0.7, 0);
+  // Forehead lines on a lined face: two faint soft shades, no lit lips.
+  if (f.lined)
+    for (int i = 0; i < 2; ++i) {
+      const V3 p = view.point({0, -44 - i * 9.0f, 52});
+      soft_oval(cr, p.x, p.y, 0, 17 * f.width * w, 1.3 * w, paint::scaled(f.skin, 0.45), 0.16, 0);
+    }
   // The forehead's sheen, on its lit half.
   const V3 brow = view.point({-14 * f.width, -44, 50});
   soft_oval(cr, brow.x, brow.y, -0.2, 16 * w, 8 * w, {1, 0.95, 0.9}, 0.13, 0);
@@ -511,10 +508,9 @@ void under_eyes(Canvas& c, const Face& f, const Xf& view) {
     const float bottom = portrait_model::lid_bottom(f);
     // The lid and the socket's floor under it, deepest just under the
     // lashes and fading onto the cheek.
-    const V3 lid = view.point({e.x, bottom + 2.5f, e.z + 9});
-    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.22 + 0.08 * f.age, 0.1);
-    const V3 floor = view.point({e.x + side * 1.5f, bottom + 6.5f, e.z + 7});
-    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.12 + 0.08 * f.age, 0);
+    // One soft shade: two stacked ones drew a second lower lid.
+    const V3 lid = view.point({e.x, bottom + 4.0f, e.z + 8});
+    soft_oval(cr, lid.x, lid.y, 0, 13 * w, 5 * w, shade, 0.26 + 0.1 * f.age, 0);
   }
 }
 

@@ -281,7 +281,7 @@ Bytes portrait(int index) {
   std::vector<float> hold = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
   const double depth = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
   for (float& h : hold) h = static_cast<float>(h * 0.85 * depth);
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65 + 0.7 * depth, hold);
+  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0, hold);
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
