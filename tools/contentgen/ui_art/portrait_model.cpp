@@ -601,8 +601,14 @@ void headgear(Model& m, const Face& f, const Materials& k) {
       m.chain(band, r, 5, k.suit, 1);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 60 * W, -6, -4}, {9, 17, 15}, {}, k.suit, 2);
       const float s = f.turn < 0 ? 1 : -1;
-      m.capsule({s * 64 * W, 2, 6}, {s * 20 * W, mouth_y(f) + 2, 52}, 1.6f, 1.6f, k.suit, 1);
-      m.sphere({s * 18 * W, mouth_y(f) + 2, 53}, 3.2f, k.metal, 1);
+      // The boom runs forward along the cheek, clear of the skin, and
+      // ends beside the mouth's corner, not on the lips: a boom laid over
+      // the mouth and blended into it melts the two together.
+      const float tip_x = s * (kMouthHalf * mouth_width(f) + 10), tip_y = mouth_y(f) - 3;
+      const V3 boom[3] = {{s * 62 * W, 4, 8}, {s * 52 * W, tip_y * 0.55f, 28}, {tip_x, tip_y, 40}};
+      const float br[3] = {1.7f, 1.5f, 1.4f};
+      m.chain(boom, br, 3, k.suit, 0);
+      m.sphere({tip_x, tip_y, 40}, 3.0f, k.metal, 0);
       break;
     }
   }
@@ -894,9 +900,11 @@ void mouth_line(const Face& f, V3 out[3]) {
 void brow_line(const Face& f, int side, V3 out[3]) {
   const float s = static_cast<float>(side);
   const float d = eye_drop(f);
-  out[0] = {s * 6.0f, -22 + d + f.frown * 4, 51};
-  out[1] = {s * (eye_x(f) - 1), -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
-  out[2] = {s * (eye_x(f) + 12), -25 + d - f.frown * 1.5f, 40};
+  // One brow raised: its arch and tail lift most, its inner end less.
+  const float raise = std::max(0.0f, side < 0 ? f.brow_raise : -f.brow_raise) * 5;
+  out[0] = {s * 6.0f, -22 + d + f.frown * 4 - raise * 0.4f, 51};
+  out[1] = {s * (eye_x(f) - 1), -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0) - raise, 50};
+  out[2] = {s * (eye_x(f) + 12), -25 + d - f.frown * 1.5f - raise * 0.8f, 40};
 }
 
 Xf body_view(const Face& f, const Xf& view) {

@@ -163,7 +163,9 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   // Its lower lip a little darker on a deep skin, whose forms are pulled
   // apart harder afterwards and would lift a lip beside a dark beard pale.
   const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
-  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
+  // The upper lip's shade held nearer the skin on a deep skin: at the
+  // full depth it reads as a dark red gash once the tones are spread.
+  const Rgb upper = paint::scaled(lip, 0.62 + 0.14 * deep), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -477,7 +479,9 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb flush{0.78, 0.28, 0.24}, cool{0.36, 0.42, 0.52};
   for (int side = -1; side <= 1; side += 2) {
     const V3 p = view.point({side * 27 * f.width, 12 - 5 * f.cheek_height, 40});
-    soft_oval(cr, p.x, p.y, 0, 13 * w, 10 * w, flush, f.female ? 0.2 : 0.14, 0);
+    // Fainter on a deep skin, where the red reads as a smear.
+    const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
+    soft_oval(cr, p.x, p.y, 0, 13 * w, 10 * w, flush, (f.female ? 0.2 : 0.14) * (1 - 0.6 * deep), 0);
   }
   const V3 n = view.point({0, 16 * f.nose_len - 2, 58 + 11 * f.nose_len});
   soft_oval(cr, n.x, n.y, 0, 6 * w, 5 * w, flush, 0.14, 0);
