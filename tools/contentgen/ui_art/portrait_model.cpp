@@ -790,7 +790,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::open: break;
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
-      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f, plate.tag = 0;
+      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
       // A broad plate tipped toward the viewer, so its top catches the key
       // light as a clean lit band with a crisp edge instead of a dark disc.
       // A stiff stand-up collar round the throat with a level top edge,
@@ -813,18 +813,17 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       break;
     }
     case Neck::scarf: {
-      // A field scarf of flat cloth round the neck, its end laid flat on
-      // the chest: a band with crisp edges, not rolls.
+      // A field scarf wound close round the throat: one smooth cowl of
+      // dark, close-woven cloth widening to the shoulders, with a single
+      // rolled edge at the top and its end laid flat on the chest. Pale,
+      // blotched wool with turns laid slantwise over it read as a smear
+      // striped across the neck.
       Material wool = k.cloth;
-      const Rgb fab = paint::mix(paint::scaled(f.armour, 1.15), {0.34, 0.35, 0.33}, 0.5);
+      const Rgb fab = paint::mix(paint::scaled(f.armour, 0.75), {0.22, 0.22, 0.21}, 0.4);
       wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
-      wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
-      // Wound close up the throat as a cowl widening down to the
-      // shoulders, two rounded turns of cloth lying slantwise round it and
-      // blended in: a thin disc here read as a hard seam cut across the neck.
-      m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
-      m.torus({0, 86, -21}, neck + 6.5f, 3.2f, rot_x(0.2f) * rot_z(0.12f), wool, 3);
-      m.torus({0, 100, -20}, neck + 9, 3.6f, rot_x(0.1f) * rot_z(-0.08f), wool, 3.5f);
+      wool.rough = 0.3f, wool.mottle = 0.04f, wool.specular = 0.12f;
+      m.capsule({0, 76, -22}, {0, 110, -20}, neck + 5, neck + 10, wool, 0.8f);
+      m.torus({0, 78, -22}, neck + 5.5f, 3.0f, rot_x(0.12f), wool, 1.2f);
       panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }

@@ -42,11 +42,17 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view), nr = portrait_model::neck_radius(f);
   for (int side = -1; side <= 1; side += 2) {
     const double x = p.x + side * nr * view.s * 0.75;
-    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * w, 16 * w, {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22, 0);
+    // Short and faint: a long dark one runs down over the collar as a
+    // smudge beside the throat.
+    soft_oval(cr, x, p.y + ry * 1.8, 0, 6 * w, 9 * w, {0.06, 0.04, 0.04}, side > 0 ? 0.24 : 0.14, 0);
   }
   // The two muscles running from behind the ears down to the notch between
   // the collarbones: each a lit band on its front with a shaded groove
   // inside it, and the hollow of the throat between them.
+  // Only where the throat shows: over a collar, a seal or a scarf they
+  // are smudges on the cloth.
+  const bool throat = f.neck == portrait_model::Neck::open || f.neck == portrait_model::Neck::hood;
+  if (!throat) return;
   const V3 notch = view.point({0, 96, 4});
   for (int side = -1; side <= 1; side += 2) {
     const V3 top = view.point({side * 0.8f * static_cast<float>(nr), 62, -6});
