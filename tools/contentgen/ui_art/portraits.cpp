@@ -278,19 +278,18 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  // A dark skin is held out of most of the lift that brings the picture up
-  // for the tints, so the crew's skins keep their own depth of tone, and
-  // its forms are pulled further apart, so a darker face still reads in a
-  // single tinted channel. The eyes are held with the skin round them:
-  // left out, the lift rings them in a pale band.
-  std::vector<float> hold = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
-  const std::vector<float> hold_free_skin = hold;
+  // A dark skin is held out of part of the lift that brings the picture up
+  // for the tints, so the crew's skins keep their own depth of tone. The
+  // eyes are held with the skin round them: left out, the lift rings them
+  // in a pale band.
+  const std::vector<float> face = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
+  std::vector<float> hold = face;
   const double depth = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
   for (float& h : hold) h = static_cast<float>(h * 0.5 * depth);
   portrait_finish::settle_for_tints(c, 0.9, 0.37, hold);
   // The face's own light and shade pulled apart, harder on a deep skin,
   // whose forms sit closer together in a single tinted channel.
-  portrait_skin::spread_tones(c, hold_free_skin, 1.08 + 0.4 * depth);
+  portrait_skin::spread_tones(c, face, 1.08 + 0.4 * depth);
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
