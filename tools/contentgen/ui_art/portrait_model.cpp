@@ -291,8 +291,9 @@ void eyes(Model& m, const Face& f, const Materials& k) {
   const float mid = (top + bottom) / 2, half = (bottom - top) / 2;
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
-    m.sphere(c, kEyeRadius + 1.3f, k.lid, 7);
-    m.ellipsoid({c.x, mid, c.z + kEyeRadius + 1}, {15, half, 6}, {}, k.lid, 0.8f, true);
+    m.sphere(c, kEyeRadius + 1.0f, k.lid, 7);
+    // Kept inside the lids' edges, so no white shows under the opening.
+    m.ellipsoid({c.x, mid - 0.4f, c.z + kEyeRadius + 1}, {15, half - 0.6f, 6}, {}, k.lid, 0.8f, true);
     // The ball goes in after the cut, so it fills the opening.
     m.sphere(c, kEyeRadius, k.sclera, 0);
     m.sphere(c + gaze * 8.4f, 6.0f, k.iris, 0);

@@ -381,8 +381,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       // A filled band from the opening's lower rim down to the lid's edge,
       // so no white of the ball shows below the opening.
-      const Rgb lid = paint::scaled(f.skin, 0.7);
-      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.6);
+      const Rgb lid = paint::scaled(f.skin, 0.66);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.72);
       for (int i = 0; i <= kSteps; ++i) {
         const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
         i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
@@ -519,8 +519,8 @@ void under_eyes(Canvas& c, const Face& f, const Xf& view) {
     // The lid and the socket's floor under it, deepest just under the
     // lashes and fading onto the cheek.
     // One soft shade: two stacked ones drew a second lower lid.
-    const V3 lid = view.point({e.x, bottom + 4.0f, e.z + 8});
-    soft_oval(cr, lid.x, lid.y, 0, 13 * w, 5 * w, shade, 0.26 + 0.1 * f.age, 0);
+    const V3 lid = view.point({e.x, bottom + 3.5f, e.z + 8});
+    soft_oval(cr, lid.x, lid.y, 0, 13 * w, 5 * w, shade, 0.72 + 0.1 * f.age, 0.3);
   }
 }
 
