@@ -80,3 +80,69 @@ TEST(PortraitHeads, EveryBareHeadIsMirrorSymmetric) {
     EXPECT_LT(differing, 12) << ui::kRosterFaces[i] << "'s head is lopsided";
   }
 }
+
+// A bare head facing the viewer is taller than wide, about two wide to
+// three tall from the crown to the chin, with the eyes near half its
+// height: broad, short heads read as balls with a face painted on.
+TEST(PortraitHeads, EveryBareHeadIsTallerThanWideWithTheEyesHalfWayDown) {
+  for (int i = 0; i < 15; ++i) {
+    const BareHead h = bare_head(i);
+    Face f = ui::roster_face(i);
+    f.turn = 0;
+    const model::Xf view = model::place({92, 84, 0}, {}, 0.9f);
+    int top = -1;
+    for (int y = 0; y < kSize && top < 0; ++y)
+      for (int x = 0; x < kSize; ++x)
+        if (h.mask[y * kSize + x]) {
+          top = y;
+          break;
+        }
+    const int eye = static_cast<int>(view.point(ui::portrait_model::eye_middle(f, 1)).y);
+    // The breadth across the cheekbones, a little under the eyes.
+    const int row = eye + 8;
+    int left = kSize / 2, right = kSize / 2;
+    while (left > 0 && h.mask[row * kSize + left - 1]) --left;
+    while (right < kSize - 1 && h.mask[row * kSize + right + 1]) ++right;
+    const double height = h.chin_row - top, width = right - left + 1;
+    EXPECT_LT(width / height, 0.85) << ui::kRosterFaces[i] << "'s head is as wide as it is tall";
+    EXPECT_GT(width / height, 0.5) << ui::kRosterFaces[i] << "'s head is a narrow wedge";
+    EXPECT_NEAR((eye - top) / height, 0.5, 0.06) << ui::kRosterFaces[i] << "'s eyes are not half way down";
+  }
+}
+
+// Every member looks into the camera, both eyes the same way: under the
+// portrait's view (the head's own small lean aside) each pupil lies over
+// the middle of its eyeball. A gaze that followed the head's turn put the
+// irises off to one side and the crew looked past the player.
+TEST(PortraitHeads, BothEyesLookIntoTheCamera) {
+  for (int i = 0; i < 15; ++i) {
+    const Face f = ui::roster_face(i);
+    const model::Xf view = model::place({92, 84, 0}, model::rot_y(f.turn) * model::rot_x(-0.05f), 0.9f);
+    for (int side = -1; side <= 1; side += 2) {
+      const model::V3 pupil = view.point(ui::portrait_model::pupil(f, side));
+      const model::V3 middle = view.point(ui::portrait_model::eye_middle(f, side));
+      EXPECT_NEAR(pupil.x, middle.x, 0.3) << ui::kRosterFaces[i] << (side < 0 ? " left" : " right");
+      EXPECT_NEAR(pupil.y, middle.y, 0.3) << ui::kRosterFaces[i] << (side < 0 ? " left" : " right");
+    }
+  }
+}
+
+// The crew do not all wear one face: the brows, the mouth's corners and
+// the head's pose set several expressions, and some members raise one
+// brow. Counted over the roster, so one member's change cannot hide it.
+TEST(PortraitHeads, TheCrewWearMoreThanOneExpression) {
+  int raised = 0, smiling = 0, frowning = 0, level = 0;
+  for (int i = 0; i < 15; ++i) {
+    const Face f = ui::roster_face(i);
+    model::V3 left[3], right[3];
+    ui::portrait_model::brow_line(f, -1, left);
+    ui::portrait_model::brow_line(f, 1, right);
+    raised += std::abs(left[1].y - right[1].y) > 2;
+    smiling += f.smile > 0.2f, frowning += f.frown > 0.3f;
+    level += std::abs(f.smile) < 0.1f;
+  }
+  EXPECT_GE(raised, 3);
+  EXPECT_GE(smiling, 3);
+  EXPECT_GE(frowning, 3);
+  EXPECT_GE(level, 2);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "paint_kit/canvas.h"
+#include "ui_art/portrait_finish.h"
 #include "ui_art/portrait_skin.h"
 
 namespace {
@@ -72,6 +73,78 @@ TEST(PortraitSkin, GrainMottlesBroadlyWithoutPixelSpecks) {
   EXPECT_LT(step / (w * (w - 1)), 1.2) << "the grain speckles pixel by pixel";
   EXPECT_LE(worst, 5) << "a single speck stands out of the skin";
   EXPECT_GT(std::sqrt(squares / n - mean * mean), 0.8) << "the skin has no mottling at all";
+}
+
+// The passes that finish a portrait work on each pixel alone. A step that
+// weighs a pixel against its neighbours (an unsharp mask, a local
+// contrast) rings every contour in a light and a dark halo, which at the
+// portrait's size reads as doubled outlines round the eyes and the jaw.
+// Across a hard edge, the pixels next to it must come out as the ones far
+// from it do.
+TEST(PortraitSkin, FinishingPassesLeaveNoRingBesideAnEdge) {
+  constexpr int w = 64, h = 16;
+  auto edge_picture = [&](Canvas& c) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const uint8_t v = x < w / 2 ? 60 : 200;
+        const uint8_t p[4] = {v, static_cast<uint8_t>(v * 0.8), static_cast<uint8_t>(v * 0.6), 255};
+        c.set_pixel(x, y, p);
+      }
+  };
+  auto expect_flat_halves = [&](const Canvas& c, const char* pass) {
+    uint8_t far_dark[4], near_dark[4], near_bright[4], far_bright[4];
+    c.get_pixel(2, h / 2, far_dark);
+    c.get_pixel(w / 2 - 1, h / 2, near_dark);
+    c.get_pixel(w / 2, h / 2, near_bright);
+    c.get_pixel(w - 3, h / 2, far_bright);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_NEAR(near_dark[k], far_dark[k], 1) << pass << ": a dark ring along the edge";
+      EXPECT_NEAR(near_bright[k], far_bright[k], 1) << pass << ": a light ring along the edge";
+    }
+  };
+  {
+    Canvas c(w, h);
+    edge_picture(c);
+    ui::portrait_finish::settle_for_tints(c, 0.9, 0.37);
+    expect_flat_halves(c, "tone pass");
+  }
+  {
+    Canvas c(w, h);
+    edge_picture(c);
+    const std::vector<float> skin(static_cast<size_t>(w) * h, 1.0f);
+    ui::portrait_skin::spread_tones(c, skin, 1.5);
+    expect_flat_halves(c, "skin spread");
+  }
+}
+
+// Spreading the skin's tones pulls the lit and the shaded skin apart about
+// their mean, in every channel alike, keeps their order, and leaves every
+// pixel off the skin as it was.
+TEST(PortraitSkin, ToneSpreadWidensTheSkinOnlyAndKeepsOrder) {
+  constexpr int w = 32;
+  Canvas c(w, 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < w; ++x) {
+      const uint8_t v = static_cast<uint8_t>(80 + x * 3);
+      const uint8_t p[4] = {v, v, v, 255};
+      c.set_pixel(x, y, p);
+    }
+  std::vector<float> mask(2 * w, 0.0f);
+  std::fill(mask.begin(), mask.begin() + w, 1.0f);
+  ui::portrait_skin::spread_tones(c, mask, 1.5);
+  uint8_t lo[4], hi[4], p[4];
+  c.get_pixel(0, 0, lo);
+  c.get_pixel(w - 1, 0, hi);
+  EXPECT_GT(hi[0] - lo[0], (w - 1) * 3 * 1.4) << "the skin's tones were not spread";
+  EXPECT_EQ(lo[0], lo[2]) << "the spread tinted the skin";
+  int last = -1;
+  for (int x = 0; x < w; ++x) {
+    c.get_pixel(x, 0, p);
+    EXPECT_GE(p[0], last) << "tones swapped order at " << x;
+    last = p[0];
+    c.get_pixel(x, 1, p);
+    EXPECT_EQ(p[0], 80 + x * 3) << "a pixel off the skin moved at " << x;
+  }
 }
 
 }  // namespace

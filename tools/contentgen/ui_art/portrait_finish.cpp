@@ -17,47 +17,6 @@ constexpr double kLeastChannelMean = 0.40;
 // a brighter top reads as a glossy, waxy skin.
 constexpr double kKnee = 0.78, kHeadroom = 0.12;
 
-// A box blur of one plane along rows then columns, `radius` pixels each
-// way, clamped at the edges: the broad forms of the picture without its
-// detail, for the local contrast.
-std::vector<double> box_blur(const std::vector<double>& in, int w, int h, int radius) {
-  std::vector<double> tmp(in.size()), out(in.size());
-  for (int y = 0; y < h; ++y) {
-    double sum = 0;
-    auto at = [&](int x) { return in[static_cast<size_t>(y) * w + std::clamp(x, 0, w - 1)]; };
-    for (int x = -radius; x <= radius; ++x) sum += at(x);
-    for (int x = 0; x < w; ++x) {
-      tmp[static_cast<size_t>(y) * w + x] = sum / (2 * radius + 1);
-      sum += at(x + radius + 1) - at(x - radius);
-    }
-  }
-  for (int x = 0; x < w; ++x) {
-    double sum = 0;
-    auto at = [&](int y) { return tmp[static_cast<size_t>(std::clamp(y, 0, h - 1)) * w + x]; };
-    for (int y = -radius; y <= radius; ++y) sum += at(y);
-    for (int y = 0; y < h; ++y) {
-      out[static_cast<size_t>(y) * w + x] = sum / (2 * radius + 1);
-      sum += at(y + radius + 1) - at(y - radius);
-    }
-  }
-  return out;
-}
-
-// Pulls each pixel's brightness away from that of its surroundings (a
-// blur about a tenth of the picture wide), the same amount in every
-// channel, so that the key-lit planes of the face stand apart from the
-// shadowed ones whichever channel a room keeps.
-void deepen_forms(std::vector<double>& px, int w, int h, double amount) {
-  std::vector<double> lum(static_cast<size_t>(w) * h);
-  for (size_t i = 0; i < lum.size(); ++i) lum[i] = 0.3 * px[i * 3] + 0.55 * px[i * 3 + 1] + 0.15 * px[i * 3 + 2];
-  // Two passes of a box: close to a gaussian, with no ringing halo.
-  const std::vector<double> broad = box_blur(box_blur(lum, w, h, 6), w, h, 6);
-  for (size_t i = 0; i < lum.size(); ++i) {
-    const double d = amount * (lum[i] - broad[i]);
-    for (int k = 0; k < 3; ++k) px[i * 3 + k] += d;
-  }
-}
-
 }  // namespace
 
 void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
@@ -96,8 +55,7 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left) {
   cairo_pattern_destroy(g);
 }
 
-void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double local_contrast,
-                      const std::vector<float>& hold) {
+void settle_for_tints(Canvas& c, double keep_colour, double least_spread, const std::vector<float>& hold) {
   const int w = c.width(), h = c.height();
   std::vector<double> px(static_cast<size_t>(w) * h * 3);
   for (int y = 0; y < h; ++y)
@@ -137,7 +95,6 @@ void settle_for_tints(Canvas& c, double keep_colour, double least_spread, double
     gamma = lo;
   }
   for (size_t i = 0; i < px.size(); ++i) px[i] = std::pow(std::clamp(px[i], 0.0, 1.0), curve(i, gamma));
-  if (local_contrast > 0) deepen_forms(px, w, h, local_contrast);
   // Too flat a picture is stretched about its mean; the top of the range
   // rolls off instead of clipping.
   const size_t n = px.size() / 3;

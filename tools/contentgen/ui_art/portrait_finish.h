@@ -21,14 +21,13 @@ void bulkhead(Canvas& c, uint32_t seed, bool lit_left);
 // colour, so each channel carries the whole face, and the picture is lifted
 // until its red and blue channels each average at least a set level.
 // `keep_colour` is the part of each pixel's colour kept, `least_spread` the
-// least spread of tones asked of the red and the blue channel, and
-// `local_contrast` how much the broad forms (the lit cheek against the
-// shadowed one) are pulled apart from their surroundings, so that a single
-// tinted channel still shows the face's light and shade. `hold` (one 0..1
+// least spread of tones asked of the red and the blue channel. Every step
+// works on each pixel alone: nothing here compares a pixel with its
+// neighbours, so no edge gains a light or dark ring. `hold` (one 0..1
 // weight a pixel, or empty) keeps pixels out of the lift in part, so that a
 // dark skin stays dark while the wall and clothes round it carry the
 // brightness the tints need.
-void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205, double local_contrast = 0,
+void settle_for_tints(Canvas& c, double keep_colour = 0.92, double least_spread = 0.205,
                       const std::vector<float>& hold = {});
 // Paints the group pushed on `cr` (cairo_push_group) through `mask`, one
 // value 0..1 a pixel of a w x h picture, and pops it.

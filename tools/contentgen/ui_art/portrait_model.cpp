@@ -169,12 +169,6 @@ float muzzle_front(const Face& f, float x) {
   return 24 + 21 * std::sqrt(std::max(0.0f, 1 - (x / half) * (x / half)));
 }
 
-// The forehead's surface depth at height y on the middle line.
-float forehead_front(float y) {
-  const float t = (y + 26) / 68;
-  return -8 + 60 * std::sqrt(std::max(0.0f, 1 - t * t));
-}
-
 // Half the mouth's width at an average face's breadth.
 constexpr float kMouthHalf = 21;
 
@@ -241,11 +235,11 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   // A gentle mass over each socket, blended far into the forehead and
   // dipping at the middle, so no ridge of light runs across the face.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * eye_x(f), -26 + eye_drop(f), 33 + 10 * f.brow}, {20 * W, 6 + 5 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 16);
+    m.ellipsoid({s * eye_x(f), -27 + eye_drop(f), 31 + 8 * f.brow}, {20 * W, 7 + 4 * f.brow, 10}, rot_z(s * 0.12f), k.skin, 24);
   // The sockets: carved under the brow round each eyeball, deeper on an
   // older face, so the lids sit in a hollow with shade above the crease.
   for (int s = -1; s <= 1; s += 2)
-    m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 9 + 2 * f.age}, {}, k.skin, 12, true);
+    m.ellipsoid({s * eye_x(f), -12 + eye_drop(f), 43}, {15.5f, 10 + f.age, 6 + 2 * f.age}, {}, k.skin, 16, true);
   // Ears, the far one half hidden: rim, bowl and lobe.
   // Set higher or lower and standing further out per member.
   const float ey = f.ear_drop * 8, eo = f.ear_out * 6, es = 1 + f.ear_drop * 0.12f;
@@ -259,13 +253,9 @@ void skull_and_face(Model& m, const Face& f, const Materials& k) {
   const float neck = neck_radius(f);
   m.capsule({0, 40, -24}, {0, 110, -22}, neck * 0.92f, neck + 4, k.skin, 18);
   for (int s = -1; s <= 1; s += 2) m.capsule({s * 30 * W, 24, -22}, {s * 8.0f, 100, 2}, 5, 4.5f, k.skin, 14);
-  if (f.lined)
-    // Forehead lines: broad shallow furrows, not cuts.
-    for (int i = 0; i < 2; ++i) {
-      const float y = -46 - i * 9.0f;
-      m.capsule({-20, y + 1, forehead_front(y) + 1.2f}, {20, y - 1, forehead_front(y) + 1.2f}, 1.6f, 1.6f, k.skin,
-                3.5f, 0, 0, true);
-    }
+  // Forehead lines are painted (portrait_paint): carved as furrows, each
+  // caught the key on one lip and the rim on the other and striped the
+  // forehead.
 }
 
 void nose(Model& m, const Face& f, const Materials& k) {
@@ -282,48 +272,32 @@ void nose(Model& m, const Face& f, const Materials& k) {
     m.ellipsoid({s * 4.5f * nw, tip_y + 8, tip_z - 8}, {2.2f * nw, 1.4f, 3}, {}, k.skin, 1, true);  // nostril
 }
 
-// Both eyes look the same way: mostly where the head points, a little
-// toward the viewer, so that each iris sits in the middle of its eye.
-V3 gaze(const Face& f) { return model::normalised(model::lerp3({0, 0, 1}, rot_y(-f.turn).apply({0, 0, 1}), 0.3f)); }
+// Both eyes look the same way, straight into the camera whichever way the
+// head is turned (the head's own small lean aside): a gaze that follows
+// the head's turn even in part leaves the irises off toward one side in
+// each eye and the crew looking past the player.
+V3 gaze(const Face& f) { return rot_x(0.05f).apply(rot_y(-f.turn).apply({0, 0, 1})); }
 V3 eye_centre(const Face& f, int side) { return {side * eye_x(f), -9 + eye_drop(f), 33}; }
 
 // Eyes looking at the viewer whichever way the head is turned.
+// Each eyeball sits under one shell of lid skin blended into the socket,
+// with the almond of the opening cut through the shell's front: the cut's
+// edge is the only outline the render draws round the eye. Separate lid
+// rolls and a lash bar each drew a contour of their own, and together they
+// doubled the lids.
 void eyes(Model& m, const Face& f, const Materials& k) {
   const V3 gaze = portrait_model::gaze(f);
+  const float top = lid_top(f), bottom = lid_bottom(f);
+  const float mid = (top + bottom) / 2, half = (bottom - top) / 2;
   for (int s = -1; s <= 1; s += 2) {
     const V3 c = eye_centre(f, s);
+    m.sphere(c, kEyeRadius + 1.0f, k.lid, 7);
+    // Kept inside the lids' edges, so no white shows under the opening.
+    m.ellipsoid({c.x, mid - 0.4f, c.z + kEyeRadius + 1}, {15, half - 0.6f, 6}, {}, k.lid, 0.8f, true);
+    // The ball goes in after the cut, so it fills the opening.
     m.sphere(c, kEyeRadius, k.sclera, 0);
     m.sphere(c + gaze * 8.4f, 6.0f, k.iris, 0);
     m.sphere(c + gaze * 11.4f, 2.7f, k.pupil, 0);
-    const float ex = c.x;
-    const float top = lid_top(f), bottom = lid_bottom(f);
-    // The upper lid, a fold of skin over the iris' top, fuller toward the
-    // nose; the lower lid a thinner roll.
-    // Built from the nose outward on each side, so the two eyes mirror
-    // each other instead of both leaning the same way.
-    const float in = -s;
-    // Slimmer and blended wide into the socket: a thick bar here catches
-    // the light along its top and reads as a second, swollen lid.
-    // In the lids' duller skin: its top faces the key light, and lit like
-    // the cheek it rims the eye in a bright line.
-    m.capsule({ex + in * 13.5f, top - 3.4f, 41.5f}, {ex - in * 13.5f, top - 3.1f, 41.5f}, 3.4f, 3.2f, k.lid, 7);
-    // The lower lid a roll in its own duller skin, standing far enough
-    // forward to cover the eyeball under it: the ball's white showing below
-    // the opening reads as a pale band under the eye.
-    m.capsule({ex + in * 12.5f, bottom + 2.8f, 42.5f}, {ex - in * 12.5f, bottom + 2.8f, 41.5f}, 2.7f, 2.7f, k.lid, 5);
-    // The outer corner closed, so the opening is an almond and not a ring.
-    m.sphere({ex + s * 13.0f, -8.5f + eye_drop(f), 37}, 4.5f, k.skin, 3);
-    // The lash line where the upper lid meets the eye, which draws the eye's
-    // shape at a small size.
-    const float ly = -10 + eye_drop(f);
-    const V3 lash[4] = {{ex - 13, ly, 40}, {ex - 5.5f, top - 0.2f, 44.3f}, {ex + 5.5f, top - 0.2f, 44.3f},
-                        {ex + 13, ly, 40}};
-    const float lr[4] = {0.5f, 0.75f, 0.75f, 0.5f};
-    m.chain(lash, lr, 4, k.lash, 0.6f);
-    // Eyebrow along the ridge, drawn down at the middle by a frown.
-    const float inner = s * 7.0f, outer = s * (eye_x(f) + 10);
-    m.capsule({inner, -25 + eye_drop(f) + f.frown * 5, 50}, {outer, -28 + eye_drop(f) - f.frown * 2, 41}, 2.2f + 1.8f * f.brow,
-              1.6f + 1.2f * f.brow, k.brow, 1.5f);
   }
 }
 
@@ -628,8 +602,14 @@ void headgear(Model& m, const Face& f, const Materials& k) {
       m.chain(band, r, 5, k.suit, 1);
       for (int s = -1; s <= 1; s += 2) m.ellipsoid({s * 60 * W, -6, -4}, {9, 17, 15}, {}, k.suit, 2);
       const float s = f.turn < 0 ? 1 : -1;
-      m.capsule({s * 64 * W, 2, 6}, {s * 20 * W, mouth_y(f) + 2, 52}, 1.6f, 1.6f, k.suit, 1);
-      m.sphere({s * 18 * W, mouth_y(f) + 2, 53}, 3.2f, k.metal, 1);
+      // The boom runs forward along the cheek, clear of the skin, and
+      // ends beside the mouth's corner, not on the lips: a boom laid over
+      // the mouth and blended into it melts the two together.
+      const float tip_x = s * (kMouthHalf * mouth_width(f) + 10), tip_y = mouth_y(f) - 3;
+      const V3 boom[3] = {{s * 62 * W, 4, 8}, {s * 52 * W, tip_y * 0.55f, 28}, {tip_x, tip_y, 40}};
+      const float br[3] = {1.7f, 1.5f, 1.4f};
+      m.chain(boom, br, 3, k.suit, 0);
+      m.sphere({tip_x, tip_y, 40}, 3.0f, k.metal, 0);
       break;
     }
   }
@@ -811,7 +791,7 @@ void neckline(Model& m, const Face& f, const Materials& k) {
     case Neck::open: break;
     case Neck::armour_collar: {
       Material plate = k.armour;  // moulded, with a harder sheen than cloth
-      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f, plate.tag = 0;
+      plate.specular = 0.6f, plate.shine = 30, plate.rough = 0.25f, plate.mottle = 0.12f;
       // A broad plate tipped toward the viewer, so its top catches the key
       // light as a clean lit band with a crisp edge instead of a dark disc.
       // A stiff stand-up collar round the throat with a level top edge,
@@ -834,18 +814,17 @@ void neckline(Model& m, const Face& f, const Materials& k) {
       break;
     }
     case Neck::scarf: {
-      // A field scarf of flat cloth round the neck, its end laid flat on
-      // the chest: a band with crisp edges, not rolls.
+      // A field scarf wound close round the throat: one smooth cowl of
+      // dark, close-woven cloth widening to the shoulders, with a single
+      // rolled edge at the top and its end laid flat on the chest. Pale,
+      // blotched wool with turns laid slantwise over it read as a smear
+      // striped across the neck.
       Material wool = k.cloth;
-      const Rgb fab = paint::mix(paint::scaled(f.armour, 1.15), {0.34, 0.35, 0.33}, 0.5);
+      const Rgb fab = paint::mix(paint::scaled(f.armour, 0.75), {0.22, 0.22, 0.21}, 0.4);
       wool.r = static_cast<float>(fab.r), wool.g = static_cast<float>(fab.g), wool.b = static_cast<float>(fab.b);
-      wool.rough = 0.8f, wool.mottle = 0.2f, wool.specular = 0.1f;
-      // Wound close up the throat as a cowl widening down to the
-      // shoulders, two rounded turns of cloth lying slantwise round it and
-      // blended in: a thin disc here read as a hard seam cut across the neck.
-      m.capsule({0, 72, -22}, {0, 110, -20}, neck + 5, neck + 11, wool, 1.5f);
-      m.torus({0, 86, -21}, neck + 6.5f, 3.2f, rot_x(0.2f) * rot_z(0.12f), wool, 3);
-      m.torus({0, 100, -20}, neck + 9, 3.6f, rot_x(0.1f) * rot_z(-0.08f), wool, 3.5f);
+      wool.rough = 0.3f, wool.mottle = 0.04f, wool.specular = 0.12f;
+      m.capsule({0, 76, -22}, {0, 110, -20}, neck + 5, neck + 10, wool, 0.8f);
+      m.torus({0, 78, -22}, neck + 5.5f, 3.0f, rot_x(0.12f), wool, 1.2f);
       panel(m, {10, 108, 22}, {18, 150, 26}, {0.1f, -0.2f, 1}, 8, 2.4f, wool, 1.2f);  // the end
       break;
     }
@@ -921,9 +900,11 @@ void mouth_line(const Face& f, V3 out[3]) {
 void brow_line(const Face& f, int side, V3 out[3]) {
   const float s = static_cast<float>(side);
   const float d = eye_drop(f);
-  out[0] = {s * 6.0f, -22 + d + f.frown * 4, 51};
-  out[1] = {s * (eye_x(f) - 1), -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0), 50};
-  out[2] = {s * (eye_x(f) + 12), -25 + d - f.frown * 1.5f, 40};
+  // One brow raised: its arch and tail lift most, its inner end less.
+  const float raise = std::max(0.0f, side < 0 ? f.brow_raise : -f.brow_raise) * 5;
+  out[0] = {s * 6.0f, -22 + d + f.frown * 4 - raise * 0.4f, 51};
+  out[1] = {s * (eye_x(f) - 1), -29 + d - f.frown * 1.5f + (f.female ? -1.5f : 0) - raise, 50};
+  out[2] = {s * (eye_x(f) + 12), -25 + d - f.frown * 1.5f - raise * 0.8f, 40};
 }
 
 Xf body_view(const Face& f, const Xf& view) {

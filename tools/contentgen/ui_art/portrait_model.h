@@ -58,6 +58,7 @@ struct Face {
   float mouth_wide = 1;     // the mouth's breadth, 1 is average
   float smirk = 0;          // > 0 the mouth's left corner (picture left) up and the right down
   float lid_heavy = 0;      // -1 wide open .. 1 the upper lids low over the irises
+  float brow_raise = 0;     // > 0 the picture's left brow raised, < 0 the right one
 };
 
 // Adds the member's head and shoulders to the model under the view.

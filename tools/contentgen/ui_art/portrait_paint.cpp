@@ -42,11 +42,17 @@ void chin_shadow(cairo_t* cr, const Face& f, const Xf& view) {
   const double w = weight(view), nr = portrait_model::neck_radius(f);
   for (int side = -1; side <= 1; side += 2) {
     const double x = p.x + side * nr * view.s * 0.75;
-    soft_oval(cr, x, p.y + ry * 2.4, 0, 7 * w, 16 * w, {0.06, 0.04, 0.04}, side > 0 ? 0.4 : 0.22, 0);
+    // Short and faint: a long dark one runs down over the collar as a
+    // smudge beside the throat.
+    soft_oval(cr, x, p.y + ry * 1.8, 0, 6 * w, 9 * w, {0.06, 0.04, 0.04}, side > 0 ? 0.24 : 0.14, 0);
   }
   // The two muscles running from behind the ears down to the notch between
   // the collarbones: each a lit band on its front with a shaded groove
   // inside it, and the hollow of the throat between them.
+  // Only where the throat shows: over a collar, a seal or a scarf they
+  // are smudges on the cloth.
+  const bool throat = f.neck == portrait_model::Neck::open || f.neck == portrait_model::Neck::hood;
+  if (!throat) return;
   const V3 notch = view.point({0, 96, 4});
   for (int side = -1; side <= 1; side += 2) {
     const V3 top = view.point({side * 0.8f * static_cast<float>(nr), 62, -6});
@@ -163,7 +169,9 @@ void lips(cairo_t* cr, const Face& f, const Xf& view) {
   // Its lower lip a little darker on a deep skin, whose forms are pulled
   // apart harder afterwards and would lift a lip beside a dark beard pale.
   const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
-  const Rgb upper = paint::scaled(lip, 0.62), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
+  // The upper lip's shade held nearer the skin on a deep skin: at the
+  // full depth it reads as a dark red gash once the tones are spread.
+  const Rgb upper = paint::scaled(lip, 0.62 + 0.14 * deep), lower = paint::scaled(paint::mix(lip, {1, 0.86, 0.8}, 0.08), 1 - 0.25 * deep);
   // The parting, through the three points of the mouth line.
   auto parting = [&] {
     cairo_curve_to(cr, l.x + (c.x - l.x) * 0.66, c.y, r.x - (r.x - c.x) * 0.66, c.y, r.x, r.y);
@@ -285,9 +293,11 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       // Deep enough to sink the lid's bulge, which lit alone reads as a
       // second, swollen eye over the first.
-      const V3 s = view.point({c.x, lid_top - 2.5f, c.z + 6});
-      const Rgb dark = paint::scaled(f.skin, 0.3);
-      soft_oval(cr, s.x, s.y, 0, 14.5 * w, 7.5 * w, dark, 0.5, 0.2);
+      // One broad, soft shade: the only crease over the eye. A tighter or
+      // darker one draws a second outline round the socket.
+      const V3 s = view.point({c.x, lid_top - 4.0f, c.z + 6});
+      const Rgb dark = paint::scaled(f.skin, 0.4);
+      soft_oval(cr, s.x, s.y, 0, 15.5 * w, 8 * w, dark, 0.3, 0);
     }
     constexpr int kSteps = 10;
     cairo_new_path(cr);
@@ -371,8 +381,8 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
     {
       // A filled band from the opening's lower rim down to the lid's edge,
       // so no white of the ball shows below the opening.
-      const Rgb lid = paint::scaled(f.skin, 0.62);
-      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.75);
+      const Rgb lid = paint::scaled(f.skin, 0.66);
+      cairo_set_source_rgba(cr, lid.r, lid.g, lid.b, 0.72);
       for (int i = 0; i <= kSteps; ++i) {
         const V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
         i == 0 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
@@ -386,20 +396,9 @@ void eyes(cairo_t* cr, const Face& f, const Xf& view) {
       cairo_fill(cr);
     }
     const Rgb shade = paint::scaled(f.skin, 0.35);
-    // The socket's lower rim sunk in a soft shade: lit, it rings the eye in
-    // a pale crescent like a goggle's.
-    {
-      const V3 under = view.point({c.x, lid_bottom + 4.5f, c.z + 9});
-      soft_oval(cr, under.x, under.y, 0, 13.5 * w, 5 * w, shade, 0.4 + 0.1 * f.age, 0.2);
-    }
-    cairo_set_source_rgba(cr, shade.r, shade.g, shade.b, 0.2 + 0.25 * f.age);
-    cairo_set_line_width(cr, 0.8 * w);
-    for (int i = 2; i < kSteps - 1; ++i) {
-      V3 q = rim_point(-1 + 2.0f * i / kSteps, 1);
-      q.y += (2.2 + 1.6 * f.age) * w;
-      i == 2 ? cairo_move_to(cr, q.x, q.y) : cairo_line_to(cr, q.x, q.y);
-    }
-    cairo_stroke(cr);
+    // No line or crescent under the lower lid: with the lid's band they
+    // ring the eye in a second outline. The soft shade below the eye is
+    // laid once, after the tone pass (under_eyes).
     // Crow's feet fanning from the outer corner of an older face.
     if (f.age > 0.4f) {
       const V3 corner = rim_point(static_cast<float>(side), 1);
@@ -486,7 +485,9 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
   const Rgb flush{0.78, 0.28, 0.24}, cool{0.36, 0.42, 0.52};
   for (int side = -1; side <= 1; side += 2) {
     const V3 p = view.point({side * 27 * f.width, 12 - 5 * f.cheek_height, 40});
-    soft_oval(cr, p.x, p.y, 0, 13 * w, 10 * w, flush, f.female ? 0.2 : 0.14, 0);
+    // Fainter on a deep skin, where the red reads as a smear.
+    const double deep = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
+    soft_oval(cr, p.x, p.y, 0, 13 * w, 10 * w, flush, (f.female ? 0.2 : 0.14) * (1 - 0.6 * deep), 0);
   }
   const V3 n = view.point({0, 16 * f.nose_len - 2, 58 + 11 * f.nose_len});
   soft_oval(cr, n.x, n.y, 0, 6 * w, 5 * w, flush, 0.14, 0);
@@ -495,6 +496,12 @@ void complexion(cairo_t* cr, const Face& f, const Xf& view) {
   soft_oval(cr, chin.x, chin.y, 0, 30 * f.width * w, 13 * w, cool, jaw, 0);
   const V3 lip = view.point({0, 30 * f.length, 52});
   soft_oval(cr, lip.x, lip.y, 0, 16 * w, 5 * w, cool, jaw * 0.7, 0);
+  // Forehead lines on a lined face: two faint soft shades, no lit lips.
+  if (f.lined)
+    for (int i = 0; i < 2; ++i) {
+      const V3 p = view.point({0, -44 - i * 9.0f, 52});
+      soft_oval(cr, p.x, p.y, 0, 17 * f.width * w, 1.3 * w, paint::scaled(f.skin, 0.45), 0.16, 0);
+    }
   // The forehead's sheen, on its lit half.
   const V3 brow = view.point({-14 * f.width, -44, 50});
   soft_oval(cr, brow.x, brow.y, -0.2, 16 * w, 8 * w, {1, 0.95, 0.9}, 0.13, 0);
@@ -511,10 +518,9 @@ void under_eyes(Canvas& c, const Face& f, const Xf& view) {
     const float bottom = portrait_model::lid_bottom(f);
     // The lid and the socket's floor under it, deepest just under the
     // lashes and fading onto the cheek.
-    const V3 lid = view.point({e.x, bottom + 2.5f, e.z + 9});
-    soft_oval(cr, lid.x, lid.y, 0, 12 * w, 3.2 * w, shade, 0.22 + 0.08 * f.age, 0.1);
-    const V3 floor = view.point({e.x + side * 1.5f, bottom + 6.5f, e.z + 7});
-    soft_oval(cr, floor.x, floor.y, 0, 13 * w, 4.5 * w, shade, 0.12 + 0.08 * f.age, 0);
+    // One soft shade: two stacked ones drew a second lower lid.
+    const V3 lid = view.point({e.x, bottom + 3.5f, e.z + 8});
+    soft_oval(cr, lid.x, lid.y, 0, 13 * w, 5 * w, shade, 0.72 + 0.1 * f.age, 0.3);
   }
 }
 

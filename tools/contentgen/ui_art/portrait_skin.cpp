@@ -47,6 +47,33 @@ void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, do
     }
 }
 
+void spread_tones(Canvas& c, const std::vector<float>& mask, double gain) {
+  const int w = c.width(), h = c.height();
+  if (mask.size() != static_cast<size_t>(w) * h) return;
+  auto lum = [](const uint8_t p[4]) { return (0.3 * p[0] + 0.55 * p[1] + 0.15 * p[2]) / 255.0; };
+  double sum = 0, weight = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const float m = mask[static_cast<size_t>(y) * w + x];
+      if (m <= 0) continue;
+      uint8_t p[4];
+      c.get_pixel(x, y, p);
+      sum += m * lum(p), weight += m;
+    }
+  if (weight <= 0) return;
+  const double mean = sum / weight;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const float m = mask[static_cast<size_t>(y) * w + x];
+      if (m <= 0) continue;
+      uint8_t p[4];
+      c.get_pixel(x, y, p);
+      const double d = (gain - 1) * (lum(p) - mean) * std::min(m, 1.0f);
+      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(p[i] / 255.0 + d, 0.0, 1.0)));
+      c.set_pixel(x, y, p);
+    }
+}
+
 void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed) {
   const int w = c.width(), h = c.height();
   // Soft mottling only, no per-pixel specks: two coarse lattices of random

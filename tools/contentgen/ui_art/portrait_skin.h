@@ -21,6 +21,12 @@ std::vector<float> skin_mask(const std::vector<uint8_t>& covered, const std::vec
 // shade): the darker the pixel, the nearer it comes, so the shadow side
 // keeps its colour and the order of tones stays.
 void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, double floor);
+// Pulls the skin's tones apart about their mean, the same amount in every
+// channel, by `gain` (1 leaves them): the lit cheek brighter and the
+// shadowed one darker, so a single tinted channel still shows the face's
+// light and shade. Each pixel moves by its own value and weight alone, so
+// no contour picks up a ring.
+void spread_tones(Canvas& c, const std::vector<float>& mask, double gain);
 // A soft, low-contrast mottling of tone and of warm and cool over the skin.
 void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed);
 

@@ -109,24 +109,24 @@ const Bones member_bones[15] = {
 // Where each member's eyes sit and how the mouth and lids set the face's
 // look: tired, wry, wary or open, so that no two wear one expression.
 struct Look {
-  float eye_height, mouth_wide, smirk, lid_heavy;
+  float eye_height, mouth_wide, smirk, lid_heavy, brow_raise;
 };
 const Look member_looks[15] = {
-    {0.2f, 1.0f, 0.0f, 0.5f},    // Marsh: tired
-    {-0.3f, 1.12f, 0.35f, 0.2f},  // Teller: a wry half grin
-    {0.6f, 0.9f, 0.0f, -0.3f},   // Quill: young and open
-    {-0.6f, 0.95f, -0.4f, 0.6f},  // Nolan: wary
-    {0.3f, 1.08f, 0.2f, 0.0f},   // Okafor
-    {-0.2f, 1.0f, 0.0f, 0.7f},   // Pryce: heavy lidded, old
-    {0.5f, 0.86f, 0.0f, 0.1f},   // Sato: a small mouth
-    {-0.4f, 1.12f, 0.0f, 0.3f},  // Lund: a wide flat mouth
-    {-0.8f, 1.04f, 0.8f, 0.2f},  // Ebert: a smirk
-    {0.0f, 1.1f, 0.0f, 0.4f},    // Brody
-    {-0.7f, 0.9f, -0.3f, 0.8f},  // Vance: sour and hooded
-    {0.4f, 0.95f, 0.0f, -0.2f},  // Ingram
-    {0.8f, 1.06f, 0.3f, 0.0f},   // Yardley: a grin
-    {-0.1f, 0.9f, -0.5f, 0.3f},  // Moreau: one corner down
-    {-0.5f, 1.0f, 0.0f, 0.6f},   // Castellan: hard and level
+    {0.2f, 1.0f, 0.0f, 0.5f, 0.0f},     // Marsh: tired
+    {-0.3f, 1.12f, 0.35f, 0.2f, 0.8f},  // Teller: a wry half grin under a raised brow
+    {0.6f, 0.9f, 0.0f, -0.3f, 0.0f},    // Quill: young and open
+    {-0.6f, 0.95f, -0.4f, 0.6f, 0.0f},  // Nolan: wary
+    {0.3f, 1.08f, 0.2f, 0.0f, -0.4f},   // Okafor: amused
+    {-0.2f, 1.0f, 0.0f, 0.7f, 0.0f},    // Pryce: heavy lidded, old
+    {0.5f, 0.86f, 0.0f, 0.1f, -0.5f},   // Sato: a small mouth, one brow questioning
+    {-0.4f, 1.12f, 0.0f, 0.3f, 0.0f},   // Lund: a wide flat mouth
+    {-0.8f, 1.04f, 0.8f, 0.2f, 0.9f},   // Ebert: a smirk and a cocked brow
+    {0.0f, 1.1f, 0.0f, 0.4f, 0.0f},     // Brody
+    {-0.7f, 0.9f, -0.3f, 0.8f, -0.6f},  // Vance: sour and hooded, one brow up
+    {0.4f, 0.95f, 0.0f, -0.2f, 0.0f},   // Ingram
+    {0.8f, 1.06f, 0.3f, 0.0f, 0.0f},    // Yardley: a grin
+    {-0.1f, 0.9f, -0.5f, 0.3f, 0.6f},   // Moreau: one corner down, one brow up
+    {-0.5f, 1.0f, 0.0f, 0.6f, 0.0f},    // Castellan: hard and level
 };
 
 // How each member holds the head: a sideways tilt and a nod, in radians
@@ -176,10 +176,15 @@ portrait_model::Face roster_face(int index) {
   f.mouth_wide = member_looks[index].mouth_wide;
   f.smirk = member_looks[index].smirk;
   f.lid_heavy = member_looks[index].lid_heavy;
+  f.brow_raise = member_looks[index].brow_raise;
   // The roster's proportions pushed further apart, so that heads differ in
   // their shape at a glance and not only in hair and skin.
-  f.width = 1 + (f.width - 1) * 2.6f;
-  f.length = 1 + (f.length - 1) * 2.6f;
+  // Heads taller than wide, about two wide to three tall, whoever the
+  // member: the breadth differs a little from one to the next, never so
+  // far that a head reads as a ball or a pumpkin.
+  f.width = 0.88f * (1 + (f.width - 1) * 0.9f);
+  f.crown = 0.2f + 0.5f * f.crown;
+  f.length = 1.04f * (1 + (f.length - 1) * 1.8f);
   f.jaw = std::clamp(0.5f + (f.jaw - 0.5f) * 1.5f, 0.0f, 1.0f);
   f.chin *= 1.8f;
   f.nose_len = 1 + (f.nose_len - 1) * 1.8f;
@@ -193,7 +198,7 @@ portrait_model::Face roster_face(int index) {
   // broad as the narrowest it had.
   const float skull = 1 + (f.width - 1) * 0.6f;
   f.mouth_wide = std::max(1 + (f.mouth_wide - 1) * 1.4f, std::min(f.mouth_wide, 0.77f / skull));
-  f.lips = std::clamp(1 + (f.lips - 1) * 1.5f, 0.72f, 1.4f);
+  f.lips = std::clamp(1 + (f.lips - 1) * 1.5f, 0.72f, 1.25f);
   f.jaw_angle = std::clamp(f.jaw_angle * 1.2f, -1.0f, 1.0f);
   // A gentle three-quarter turn: enough to model the nose and jaw, not so
   // much that the far side of the face foreshortens into a lopsided mask
@@ -230,7 +235,7 @@ Bytes portrait(int index) {
   // Four samples a pixel: the head now fills most of the picture, and at
   // this size nine cost far more for no difference on the console.
   o.supersample = 2;
-  o.ambient = 0.17f;  // a fill, so the shadow side keeps its forms
+  o.ambient = 0.10f;  // a fill, so the shadow side keeps its forms
   o.exposure = 1.75f;
   o.outline_dark = 0.08f;
   // Occlusion in short steps: the hair shades the forehead and temples
@@ -246,7 +251,7 @@ Bytes portrait(int index) {
   // Each member's lamp sits a little differently, swinging the key a few
   // degrees round and up, so the crew are not all lit alike.
   const float swing = 0.08f * static_cast<float>((index * 7) % 5 - 2) / 2, rise = 0.05f * static_cast<float>(index % 3 - 1);
-  o.key = {-0.5f + swing, -0.55f + rise, 0.67f};
+  o.key = {-0.68f + swing, -0.5f + rise, 0.53f};
   // The render also gathers the coverage and the material tags at its own
   // four samples a pixel, rather than marching the same rays twice more.
   model::RenderMaps maps;
@@ -273,15 +278,18 @@ Bytes portrait(int index) {
   // Less of the skin's colour and a wider spread of tones than the default,
   // so that a single channel (a red, blue or dark room) still carries the
   // split between the lit cheek and the shadowed one.
-  // A dark skin is held out of most of the lift that brings the picture up
-  // for the tints, so the crew's skins keep their own depth of tone, and
-  // its forms are pulled further apart, so a darker face still reads in a
-  // single tinted channel. The eyes are held with the skin round them:
-  // left out, the lift rings them in a pale band.
-  std::vector<float> hold = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
+  // A dark skin is held out of part of the lift that brings the picture up
+  // for the tints, so the crew's skins keep their own depth of tone. The
+  // eyes are held with the skin round them: left out, the lift rings them
+  // in a pale band.
+  const std::vector<float> face = portrait_skin::skin_mask(covered, tags, kPortraitSize, kPortraitSize, lowest, {});
+  std::vector<float> hold = face;
   const double depth = std::clamp((0.9 - f.skin.r) / 0.5, 0.0, 1.0);
-  for (float& h : hold) h = static_cast<float>(h * 0.85 * depth);
-  portrait_finish::settle_for_tints(c, 0.9, 0.33, 0.65 + 0.7 * depth, hold);
+  for (float& h : hold) h = static_cast<float>(h * 0.5 * depth);
+  portrait_finish::settle_for_tints(c, 0.9, 0.37, hold);
+  // The face's own light and shade pulled apart, harder on a deep skin,
+  // whose forms sit closer together in a single tinted channel.
+  portrait_skin::spread_tones(c, face, 1.08 + 0.4 * depth);
   // Light bounced off the chest and the near cheek: the shadow side of the
   // face keeps the skin's colour instead of falling to black.
   portrait_skin::lift_shadows(c, skin, paint::mix(f.skin, {0.55, 0.3, 0.25}, 0.3), 0.16);
