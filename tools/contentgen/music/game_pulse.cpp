@@ -779,7 +779,7 @@ LoopCanvas game_pulse() {
     own_layer(c, ev, kLead, {Voice::saw_lead, 8.0f, 0.25f});
     own_layer(c, ev, kSaw2, {Voice::saw_lead, 10.0f, -0.7f});
     own_layer(c, ev, kStabs, {Voice::saw_lead, 13.0f, -0.45f});
-    own_layer(c, ev, kPad, {Voice::bowed_pad, 10.0f, 0.35f, 0.2f});
+    own_layer(c, ev, kPad, {Voice::bowed_pad, 10.0f, 0.35f, 0.07f});
     own_layer(c, ev, kArp, {Voice::saw_lead, 14.0f, 0.6f});
   }
   // The hunt's arc: the stalk creeps, the run drives, the drift drops to a

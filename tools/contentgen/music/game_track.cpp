@@ -709,10 +709,10 @@ LoopCanvas game_track() {
   // breath over the oboe, so the sections are not one preset each.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kDrone, {Voice::bowed_pad, 10.0f, 0.4f, 0.15f});
-    own_layer(c, ev, kAir, {Voice::bowed_pad, 9.0f, -0.45f, 0.15f});
-    own_layer(c, ev, kHigh, {Voice::bowed_pad, 12.0f, 0.5f, 0.2f});
-    own_layer(c, ev, kOboe, {Voice::breath, 30.0f, 0.15f});
+    own_layer(c, ev, kDrone, {Voice::bowed_pad, 10.0f, 0.4f, 0.05f});
+    own_layer(c, ev, kAir, {Voice::bowed_pad, 9.0f, -0.45f, 0.05f});
+    own_layer(c, ev, kHigh, {Voice::bowed_pad, 12.0f, 0.5f, 0.07f});
+    own_layer(c, ev, kOboe, {Voice::breath, 40.0f, 0.15f});
   }
   // The piece's arc: the patrol creeps in, the pursuit drives, the hive
   // drops to a solo oboe over held strings, the tunnels march back up, the

@@ -366,11 +366,11 @@ LoopCanvas menu_waltz() {
   // under the strings, each faint, so the top is open, not hissing.
   {
     const std::vector<MidiEvent> ev = s.events();
-    own_layer(c, ev, kHornEn, {Voice::breath, 27.0f, 0.1f});
-    own_layer(c, ev, kFlute, {Voice::breath, 27.0f, 0.2f});
-    own_layer(c, ev, kOohs, {Voice::breath, 29.0f, -0.3f});
-    own_layer(c, ev, kViolin, {Voice::breath, 28.0f, -0.1f});
-    own_layer(c, ev, kStrings, {Voice::bowed_pad, 14.0f, 0.45f, 0.4f});
+    own_layer(c, ev, kHornEn, {Voice::breath, 37.0f, 0.1f});
+    own_layer(c, ev, kFlute, {Voice::breath, 37.0f, 0.2f});
+    own_layer(c, ev, kOohs, {Voice::breath, 39.0f, -0.3f});
+    own_layer(c, ev, kViolin, {Voice::breath, 38.0f, -0.1f});
+    own_layer(c, ev, kStrings, {Voice::bowed_pad, 14.0f, 0.45f, 0.13f});
   }
   // The guitar alone at each end is lifted and the lift eased, so the
   // waltz still swells within its phrases but no quarter of the loop
