@@ -5,6 +5,25 @@
 
 namespace contentgen::ui::portrait_skin {
 
+namespace {
+
+// Calls visit(x, y, weight, pixel) for every pixel the mask covers; the
+// pixel is written back when visit returns true.
+template <class Visit>
+void each_masked(Canvas& c, const std::vector<float>& mask, Visit visit) {
+  const int w = c.width(), h = c.height();
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const float m = mask[static_cast<size_t>(y) * w + x];
+      if (m <= 0) continue;
+      uint8_t p[4];
+      c.get_pixel(x, y, p);
+      if (visit(x, y, m, p)) c.set_pixel(x, y, p);
+    }
+}
+
+}  // namespace
+
 std::vector<float> skin_mask(const std::vector<uint8_t>& covered, const std::vector<float>& tags, int w, int h,
                              double lowest_y, const std::vector<double>& keep_out) {
   std::vector<float> mask(static_cast<size_t>(w) * h, 0.0f);
@@ -25,26 +44,20 @@ std::vector<float> skin_mask(const std::vector<uint8_t>& covered, const std::vec
 }
 
 void lift_shadows(Canvas& c, const std::vector<float>& mask, paint::Rgb tone, double floor) {
-  const int w = c.width(), h = c.height();
   // The tone scaled so that its brightest channel stands at the floor.
   const double top = std::max({tone.r, tone.g, tone.b, 1e-3});
   const double t[3] = {tone.r * floor / top, tone.g * floor / top, tone.b * floor / top};
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const float m = mask[static_cast<size_t>(y) * w + x];
-      if (m <= 0) continue;
-      uint8_t p[4];
-      c.get_pixel(x, y, p);
-      const double v[3] = {p[0] / 255.0, p[1] / 255.0, p[2] / 255.0};
-      const double brightest = std::max({v[0], v[1], v[2]});
-      // A toe: black rises to the floor, one and a half times the floor
-      // stays put, and between them a darker pixel stays the darker.
-      const double reach = 1.5 * floor;
-      if (brightest >= reach) continue;
-      const double k = m * (1 - brightest / reach) * (1 - brightest / reach);
-      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::min(1.0, v[i] + t[i] * k)));
-      c.set_pixel(x, y, p);
-    }
+  each_masked(c, mask, [&](int, int, float m, uint8_t p[4]) {
+    const double v[3] = {p[0] / 255.0, p[1] / 255.0, p[2] / 255.0};
+    const double brightest = std::max({v[0], v[1], v[2]});
+    // A toe: black rises to the floor, one and a half times the floor
+    // stays put, and between them a darker pixel stays the darker.
+    const double reach = 1.5 * floor;
+    if (brightest >= reach) return false;
+    const double k = m * (1 - brightest / reach) * (1 - brightest / reach);
+    for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::min(1.0, v[i] + t[i] * k)));
+    return true;
+  });
 }
 
 void spread_tones(Canvas& c, const std::vector<float>& mask, double gain) {
@@ -52,26 +65,17 @@ void spread_tones(Canvas& c, const std::vector<float>& mask, double gain) {
   if (mask.size() != static_cast<size_t>(w) * h) return;
   auto lum = [](const uint8_t p[4]) { return (0.3 * p[0] + 0.55 * p[1] + 0.15 * p[2]) / 255.0; };
   double sum = 0, weight = 0;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const float m = mask[static_cast<size_t>(y) * w + x];
-      if (m <= 0) continue;
-      uint8_t p[4];
-      c.get_pixel(x, y, p);
-      sum += m * lum(p), weight += m;
-    }
+  each_masked(c, mask, [&](int, int, float m, uint8_t p[4]) {
+    sum += m * lum(p), weight += m;
+    return false;
+  });
   if (weight <= 0) return;
   const double mean = sum / weight;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const float m = mask[static_cast<size_t>(y) * w + x];
-      if (m <= 0) continue;
-      uint8_t p[4];
-      c.get_pixel(x, y, p);
-      const double d = (gain - 1) * (lum(p) - mean) * std::min(m, 1.0f);
-      for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(p[i] / 255.0 + d, 0.0, 1.0)));
-      c.set_pixel(x, y, p);
-    }
+  each_masked(c, mask, [&](int, int, float m, uint8_t p[4]) {
+    const double d = (gain - 1) * (lum(p) - mean) * std::min(m, 1.0f);
+    for (int i = 0; i < 3; ++i) p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(p[i] / 255.0 + d, 0.0, 1.0)));
+    return true;
+  });
 }
 
 void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed) {
@@ -100,21 +104,16 @@ void grain(Canvas& c, const std::vector<float>& mask, uint32_t seed) {
     return l;
   };
   const Lattice tone = lattice(6), warmth = lattice(14);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const float m = mask[static_cast<size_t>(y) * w + x];
-      if (m <= 0) continue;
-      uint8_t p[4];
-      c.get_pixel(x, y, p);
-      const double t = tone.at(x, y), b = warmth.at(x, y);
-      const double gain = 1 + 0.03 * t;
-      const double shift[3] = {1 + 0.03 * b, 1, 1 - 0.03 * b};
-      for (int i = 0; i < 3; ++i) {
-        const double v = p[i] / 255.0, out = v * (1 + (gain * shift[i] - 1) * m);
-        p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(out, 0.0, 1.0)));
-      }
-      c.set_pixel(x, y, p);
+  each_masked(c, mask, [&](int x, int y, float m, uint8_t p[4]) {
+    const double t = tone.at(x, y), b = warmth.at(x, y);
+    const double gain = 1 + 0.03 * t;
+    const double shift[3] = {1 + 0.03 * b, 1, 1 - 0.03 * b};
+    for (int i = 0; i < 3; ++i) {
+      const double v = p[i] / 255.0, out = v * (1 + (gain * shift[i] - 1) * m);
+      p[i] = static_cast<uint8_t>(std::lround(255 * std::clamp(out, 0.0, 1.0)));
     }
+    return true;
+  });
 }
 
 }  // namespace contentgen::ui::portrait_skin
